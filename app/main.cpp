@@ -1,0 +1,7 @@
+#include <cstdio>
+
+int main()
+{
+    std::printf("Kestrane Weavo %s\n", WEAVO_VERSION);
+    return 0;
+}
