@@ -1,0 +1,53 @@
+#pragma once
+
+#include "model/VersionHistory.h"
+#include "platform/core/CArchive.h"
+#include "platform/core/CException.h"
+
+#include <vector>
+
+// The version of the project file being read or written; records gate their fields on it.
+inline int ArchiveVersion()
+{
+    return TheVersionHistory().GetArchiveVersion();
+}
+
+// A bool kept as a 4-byte int 0 or 1; any non-zero value reads as true.
+void WriteBoolInt(CArchive& ar, bool value);
+bool ReadBoolInt(CArchive& ar);
+
+// A bool kept as one byte; any non-zero value reads as true.
+void WriteBoolByte(CArchive& ar, bool value);
+bool ReadBoolByte(CArchive& ar);
+
+// A list count; a negative count is a corrupt file.
+int ReadCount(CArchive& ar);
+
+// A reference to an object of class T or of a class derived from it; null is legal.
+template <class T> T* ReadRef(CArchive& ar)
+{
+    T* object = nullptr;
+    ar >> object;
+    return object;
+}
+
+// A list of N objects: the int N, then each object in list order.
+template <class T> void WriteObjectList(CArchive& ar, const std::vector<T*>& list)
+{
+    ar << static_cast<int>(list.size());
+    for (const T* item : list)
+        ar.WriteObject(item);
+}
+
+// Appends the objects of a list in file order; null references are appended too unless
+// skipNull is set.
+template <class T> void ReadObjectList(CArchive& ar, std::vector<T*>& list, bool skipNull = false)
+{
+    const int count = ReadCount(ar);
+    for (int i = 0; i < count; ++i)
+    {
+        T* item = ReadRef<T>(ar);
+        if (item != nullptr || !skipNull)
+            list.push_back(item);
+    }
+}

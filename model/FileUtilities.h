@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/core/CString.h"
+#include "platform/core/Types.h"
+
+// Paths are model paths ("\" separators, drive letters); each is mapped to the host's form.
+
+// True when the path names a file that can be opened for reading; false for a folder.
+bool FileExists(CString path);
+
+// Creates the folder when it is missing, one level only: a missing parent is not made. TRUE
+// when the folder exists afterwards, FALSE otherwise (errno tells why).
+BOOL CreateFolderIfMissing(CString path);
+
+// Creates and deletes a test file in the folder. The test file's path is the folder followed
+// directly by its name, so the folder must end with a separator.
+bool IsFolderWritable(CString folder);

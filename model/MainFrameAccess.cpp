@@ -1,0 +1,40 @@
+#include "model/MainFrameAccess.h"
+
+#include <utility>
+
+namespace
+{
+MainFrameAccess::ProjectSource& InstalledProjectSource()
+{
+    static MainFrameAccess::ProjectSource source;
+    return source;
+}
+
+MainFrameAccess::TreeRefresher& InstalledTreeRefresher()
+{
+    static MainFrameAccess::TreeRefresher refresher;
+    return refresher;
+}
+} // namespace
+
+ForgeonProject* MainFrameAccess::GetProject()
+{
+    const ProjectSource& source = InstalledProjectSource();
+    return source ? source() : nullptr;
+}
+
+void MainFrameAccess::RefreshTree()
+{
+    if (const TreeRefresher& refresher = InstalledTreeRefresher())
+        refresher();
+}
+
+MainFrameAccess::ProjectSource MainFrameAccess::SetProjectSource(ProjectSource source)
+{
+    return std::exchange(InstalledProjectSource(), std::move(source));
+}
+
+MainFrameAccess::TreeRefresher MainFrameAccess::SetTreeRefresher(TreeRefresher refresher)
+{
+    return std::exchange(InstalledTreeRefresher(), std::move(refresher));
+}

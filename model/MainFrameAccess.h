@@ -1,0 +1,26 @@
+#pragma once
+
+#include <functional>
+
+class ForgeonProject;
+
+// What the model asks of the main window, reachable from below the shell. The shell installs
+// the hooks at start-up and its MainFrame derives from this class; model code calls
+// MainFrameAccess::GetProject() and MainFrameAccess::RefreshTree(). Tests install a project
+// source of their own (a lambda returning the test's project).
+class MainFrameAccess
+{
+public:
+    using ProjectSource = std::function<ForgeonProject*()>;
+    using TreeRefresher = std::function<void()>;
+
+    // The open project; null while no source is installed.
+    static ForgeonProject* GetProject();
+
+    // Rebuilds the project tree; does nothing while no refresher is installed.
+    static void RefreshTree();
+
+    // Each installs a hook (an empty one removes it) and returns the previous one.
+    static ProjectSource SetProjectSource(ProjectSource source);
+    static TreeRefresher SetTreeRefresher(TreeRefresher refresher);
+};

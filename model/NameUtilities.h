@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/core/CString.h"
+
+// Turns an identifier into a label: a capital first, a blank for each "_", a blank before each
+// capital that does not follow "_", and a capital after each "_". A name without any lower-case
+// letter is returned unchanged.
+CString MakeCaption(CString name);
+
+// True when some character is an ASCII lower-case letter.
+bool HasLowerCase(CString text);
+
+// True when the name, upper-cased, equals an entry of the SQL reserved-word list.
+bool IsSqlKeyword(CString name);
+
+// The extension of project files, without the dot.
+const CString& GetProjectFileExtension();

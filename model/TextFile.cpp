@@ -1,0 +1,192 @@
+#include "model/TextFile.h"
+
+#include "platform/core/HostPath.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+namespace
+{
+bool IsKind(const FormatArg& arg, FormatArg::Kind kind)
+{
+    return arg.kind() == kind;
+}
+
+bool IsInteger(const FormatArg& arg)
+{
+    return IsKind(arg, FormatArg::Kind::SignedInteger) ||
+           IsKind(arg, FormatArg::Kind::UnsignedInteger);
+}
+
+void Require(bool matches, char conversion, const char* expected)
+{
+    if (!matches)
+        throw FormatError(std::string("argument of %") + conversion + " is not " + expected);
+}
+
+// The low 32 bits, as the value would travel through a variable argument list as an int.
+std::uint32_t Low32Bits(const FormatArg& arg)
+{
+    return IsKind(arg, FormatArg::Kind::SignedInteger)
+               ? static_cast<std::uint32_t>(arg.signedValue())
+               : static_cast<std::uint32_t>(arg.unsignedValue());
+}
+
+bool TakesArgument(char conversion)
+{
+    return conversion != '\0' && std::strchr("eEfgGcCdiouxXnPsS", conversion) != nullptr;
+}
+
+// The text of one conversion that takes an argument.
+std::string Convert(char conversion, const FormatArg& arg)
+{
+    const char format[] = {'%', conversion == 'C' ? 'c' : conversion, '\0'};
+    switch (conversion)
+    {
+    case 'e':
+    case 'E':
+    case 'f':
+    case 'g':
+    case 'G':
+        Require(IsKind(arg, FormatArg::Kind::Floating), conversion, "a double");
+        return FormatString(format, arg.floatingValue());
+    case 'c':
+    case 'C':
+    case 'd':
+    case 'i':
+        Require(IsInteger(arg), conversion, "an integer");
+        return FormatString(format, static_cast<std::int32_t>(Low32Bits(arg)));
+    case 'o':
+    case 'u':
+    case 'x':
+    case 'X':
+        Require(IsInteger(arg), conversion, "an integer");
+        return FormatString(format, Low32Bits(arg));
+    case 'n':
+    case 'P':
+        Require(IsKind(arg, FormatArg::Kind::Pointer), conversion, "a pointer");
+        if (conversion == 'n')
+            return std::string();
+        return FormatString(
+            "%0*llX", static_cast<int>(2 * sizeof(void*)),
+            static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(arg.pointerValue())));
+    default:
+        Require(IsKind(arg, FormatArg::Kind::String), conversion, "a string");
+        return std::string(arg.stringValue());
+    }
+}
+
+// The format with its conversions applied, appended to text.
+void AppendExpanded(std::string& text, const char* format, std::span<const FormatArg> args)
+{
+    std::size_t next = 0;
+    for (const char* p = format; p != nullptr && *p != '\0';)
+    {
+        const char* percent = std::strchr(p, '%');
+        if (percent == nullptr)
+        {
+            text.append(p);
+            break;
+        }
+        text.append(p, percent);
+        const char conversion = percent[1];
+        if (TakesArgument(conversion))
+        {
+            if (next == args.size())
+                throw FormatError(std::string("no argument for %") + conversion);
+            text += Convert(conversion, args[next++]);
+        }
+        else if (conversion != '\0')
+        {
+            text += conversion;
+        }
+        p = conversion != '\0' ? percent + 2 : percent + 1;
+    }
+    if (next != args.size())
+        throw FormatError(std::to_string(args.size()) + " arguments given, the format uses " +
+                          std::to_string(next));
+}
+} // namespace
+
+TextFile::TextFile(const char* path, bool flush, char separatorChar, int separatorLength,
+                   bool disabled, bool append)
+    : m_path(path), m_separatorChar(separatorChar), m_separatorLength(separatorLength),
+      m_flush(flush), m_disabled(disabled), m_append(append)
+{
+    Open(path);
+}
+
+TextFile::TextFile(bool disabled, bool flush, char separatorChar, int separatorLength)
+    : m_separatorChar(separatorChar), m_separatorLength(separatorLength), m_flush(flush),
+      m_disabled(disabled), m_append(false)
+{
+}
+
+TextFile::~TextFile()
+{
+    Close();
+}
+
+FILE* TextFile::Open(const char* path)
+{
+    if (m_disabled)
+        return nullptr;
+    Close();
+    m_file = std::fopen(ToHostPath(path).c_str(), m_append ? "a" : "w");
+    m_openError = m_file == nullptr ? CString(std::strerror(errno)) : CString();
+    m_fileEndsWithCarriageReturn = false;
+    return m_file;
+}
+
+void TextFile::Close()
+{
+    if (m_file == nullptr)
+        return;
+    std::fclose(m_file);
+    m_file = nullptr;
+}
+
+void TextFile::WriteSeparator(int indent)
+{
+    if (m_disabled)
+        return;
+    std::string text(indent > 0 ? indent : 0, '\t');
+    text.append(m_separatorLength > 0 ? m_separatorLength : 0, m_separatorChar);
+    text += '\n';
+    Emit(text);
+}
+
+void TextFile::WriteFormatted(int indent, const char* format, std::span<const FormatArg> args)
+{
+    if (m_disabled)
+        return;
+    std::string text(indent > 0 ? indent : 0, '\t');
+    AppendExpanded(text, format, args);
+    Emit(text);
+}
+
+void TextFile::Emit(const std::string& text)
+{
+    if (m_file == nullptr)
+    {
+        m_buffer += CString(text);
+        return;
+    }
+    // Files are written as a Windows text-mode stream wrote them: every "\n" reaches the disk
+    // as "\r\n", and a "\n" that follows "\r" (also the last byte of the previous write) stays
+    // alone, so an "\r\n" in the text is written once. The buffer keeps the text as written.
+    std::string bytes;
+    bytes.reserve(text.size() + text.size() / 16);
+    for (const char c : text)
+    {
+        if (c == '\n' && !m_fileEndsWithCarriageReturn)
+            bytes += '\r';
+        bytes += c;
+        m_fileEndsWithCarriageReturn = c == '\r';
+    }
+    std::fwrite(bytes.data(), 1, bytes.size(), m_file);
+    if (m_flush)
+        std::fflush(m_file);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/core/CString.h"
+#include "platform/core/StringFormat.h"
+
+#include <array>
+#include <cstdio>
+#include <span>
+
+// The writer of all text output: lines of leading tabs and a printf-style format, written to a
+// file when one is open and otherwise collected in a buffer that page writers take out later.
+//
+// Format rules of Write: only the one character after "%" is the conversion; there are no
+// flags, width or precision. e E f g G take a double; c C d i o u x X a 32-bit integer; n P a
+// pointer (n writes nothing, P the address in upper-case hex); s S a string, written unchanged
+// (a null string writes nothing). Any other character takes no argument and is written without
+// the percent sign, so "%%" writes "%" and "<%=" writes "<=". A conversion without its argument,
+// an argument of the wrong kind and a surplus argument throw FormatError; nothing is written.
+class TextFile
+{
+public:
+    // Opens the path at once unless disabled ("a" when appending, else "w"); when the open
+    // fails, text collects in the buffer and IsOpen()/GetOpenError() tell why.
+    TextFile(const char* path, bool flush, char separatorChar, int separatorLength, bool disabled,
+             bool append);
+    // No file: text collects in the buffer until Open.
+    TextFile(bool disabled, bool flush, char separatorChar, int separatorLength);
+    ~TextFile();
+    TextFile(const TextFile&) = delete;
+    TextFile& operator=(const TextFile&) = delete;
+
+    // Opens the path ("a" or "w" by the append flag) unless disabled, closing a file already
+    // open; returns the file, null when disabled or when the open failed. The stored path stays.
+    FILE* Open(const char* path);
+    // Closes the file; further writes go to the buffer again.
+    void Close();
+
+    // A line of indent tabs and separator-length separator characters.
+    void WriteSeparator(int indent);
+
+    // Indent tabs, then the format with its arguments; no line end is added.
+    template <typename... Args> void Write(int indent, const char* format, const Args&... args)
+    {
+        const std::array<FormatArg, sizeof...(Args)> list{FormatArg(args)...};
+        WriteFormatted(indent, format, list);
+    }
+
+    bool IsOpen() const { return m_file != nullptr; }
+    // The host's reason why the last open failed; empty after a successful open.
+    const CString& GetOpenError() const { return m_openError; }
+    // The path given to the constructor; empty for a writer constructed without one.
+    const CString& GetPath() const { return m_path; }
+    // The text written while no file was open, as written.
+    const CString& GetBuffer() const { return m_buffer; }
+
+private:
+    void WriteFormatted(int indent, const char* format, std::span<const FormatArg> args);
+    void Emit(const std::string& text);
+
+    CString m_buffer;
+    CString m_path;
+    char m_separatorChar;
+    FILE* m_file = nullptr;
+    int m_separatorLength;
+    bool m_flush;
+    bool m_disabled;
+    bool m_append;
+    CString m_openError;
+    // The last byte that reached the file was "\r", so a leading "\n" completes its line end.
+    bool m_fileEndsWithCarriageReturn = false;
+};

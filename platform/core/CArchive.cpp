@@ -1,0 +1,365 @@
+#include "platform/core/CArchive.h"
+
+#include "platform/core/CException.h"
+#include "platform/core/CFile.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+#include <type_traits>
+
+namespace
+{
+constexpr WORD nullTag = 0;
+constexpr WORD largeTag = 0x7FFF;
+constexpr WORD classTag = 0x8000;
+constexpr WORD newClassTag = 0xFFFF;
+constexpr DWORD largeClassTag = 0x80000000;
+
+constexpr BYTE longStringMarker = 0xFF;
+constexpr WORD wideStringMarker = 0xFFFE;
+constexpr WORD dwordLengthMarker = 0xFFFF;
+// Strings are read piece by piece so that a corrupt length cannot allocate more than the file
+// holds.
+constexpr std::size_t stringChunk = 4096;
+
+template <typename T>
+using UnsignedOfSize = std::conditional_t<
+    sizeof(T) == 1, std::uint8_t,
+    std::conditional_t<sizeof(T) == 2, std::uint16_t,
+                       std::conditional_t<sizeof(T) == 4, std::uint32_t, std::uint64_t>>>;
+} // namespace
+
+CArchive::CArchive(CFile* file, UINT mode, int bufferSize, void* buffer)
+    : m_file(file), m_mode(mode), m_buffer(static_cast<BYTE*>(buffer))
+{
+    if (bufferSize < 1)
+        throw std::invalid_argument("archive buffer size must be positive");
+    m_bufferSize = static_cast<std::size_t>(bufferSize);
+    if (m_buffer == nullptr)
+    {
+        m_ownedBuffer = std::make_unique<BYTE[]>(m_bufferSize);
+        m_buffer = m_ownedBuffer.get();
+    }
+}
+
+CArchive::~CArchive()
+{
+    if (m_file != nullptr && (m_mode & bNoFlushOnDelete) == 0)
+    {
+        try
+        {
+            Close();
+        }
+        catch (...)
+        {
+            // A destructor must not raise; the caller that needs the result calls Close.
+        }
+    }
+    Abort();
+}
+
+void CArchive::Flush()
+{
+    if (m_file == nullptr)
+        return;
+    if (IsStoring())
+    {
+        const std::size_t pending = m_end;
+        m_end = 0;
+        m_file->Write(m_buffer, static_cast<UINT>(pending));
+    }
+    else
+    {
+        const std::size_t readAhead = m_end - m_next;
+        m_next = m_end = 0;
+        if (readAhead > 0)
+            m_file->Seek(-static_cast<std::int64_t>(readAhead), CFile::current);
+    }
+}
+
+void CArchive::Close()
+{
+    Flush();
+    m_file = nullptr;
+}
+
+void CArchive::Abort()
+{
+    m_file = nullptr;
+    m_next = m_end = 0;
+}
+
+void CArchive::Write(const void* buffer, UINT count)
+{
+    RequireMode(true);
+    const auto* bytes = static_cast<const BYTE*>(buffer);
+    while (count > 0)
+    {
+        if (m_end == m_bufferSize)
+            Flush();
+        const std::size_t piece = std::min<std::size_t>(count, m_bufferSize - m_end);
+        std::memcpy(m_buffer + m_end, bytes, piece);
+        m_end += piece;
+        bytes += piece;
+        count -= static_cast<UINT>(piece);
+    }
+}
+
+UINT CArchive::Read(void* buffer, UINT count)
+{
+    RequireMode(false);
+    auto* bytes = static_cast<BYTE*>(buffer);
+    UINT done = 0;
+    while (done < count)
+    {
+        if (m_next == m_end)
+        {
+            m_next = 0;
+            m_end = m_file->Read(m_buffer, static_cast<UINT>(m_bufferSize));
+            if (m_end == 0)
+                break;
+        }
+        const std::size_t piece = std::min<std::size_t>(count - done, m_end - m_next);
+        std::memcpy(bytes + done, m_buffer + m_next, piece);
+        m_next += piece;
+        done += static_cast<UINT>(piece);
+    }
+    return done;
+}
+
+void CArchive::ReadExactly(void* buffer, std::size_t count)
+{
+    if (Read(buffer, static_cast<UINT>(count)) != count)
+        Fail(CArchiveException::endOfFile);
+}
+
+template <typename T> void CArchive::WriteLittleEndian(T value)
+{
+    const auto bits = std::bit_cast<UnsignedOfSize<T>>(value);
+    BYTE bytes[sizeof(T)];
+    for (std::size_t i = 0; i < sizeof(T); ++i)
+        bytes[i] = static_cast<BYTE>(bits >> (8 * i));
+    Write(bytes, sizeof(T));
+}
+
+template <typename T> T CArchive::ReadLittleEndian()
+{
+    using Bits = UnsignedOfSize<T>;
+    BYTE bytes[sizeof(T)];
+    ReadExactly(bytes, sizeof(T));
+    Bits bits = 0;
+    for (std::size_t i = 0; i < sizeof(T); ++i)
+        bits = static_cast<Bits>(bits | static_cast<Bits>(bytes[i]) << (8 * i));
+    return std::bit_cast<T>(bits);
+}
+
+// The insertion and extraction operators of one number type.
+#define WEAVO_ARCHIVE_NUMBER(type)                                                                 \
+    CArchive& CArchive::operator<<(type value)                                                     \
+    {                                                                                              \
+        WriteLittleEndian(value);                                                                  \
+        return *this;                                                                              \
+    }                                                                                              \
+    CArchive& CArchive::operator>>(type& value)                                                    \
+    {                                                                                              \
+        value = ReadLittleEndian<type>();                                                          \
+        return *this;                                                                              \
+    }
+
+WEAVO_ARCHIVE_NUMBER(BYTE)
+WEAVO_ARCHIVE_NUMBER(char)
+WEAVO_ARCHIVE_NUMBER(WORD)
+WEAVO_ARCHIVE_NUMBER(short)
+WEAVO_ARCHIVE_NUMBER(int)
+WEAVO_ARCHIVE_NUMBER(unsigned int)
+WEAVO_ARCHIVE_NUMBER(float)
+WEAVO_ARCHIVE_NUMBER(double)
+
+#undef WEAVO_ARCHIVE_NUMBER
+
+void CArchive::WriteStringLength(DWORD length)
+{
+    if (length < longStringMarker)
+        return WriteLittleEndian(static_cast<BYTE>(length));
+    WriteLittleEndian(longStringMarker);
+    if (length < wideStringMarker)
+        return WriteLittleEndian(static_cast<WORD>(length));
+    WriteLittleEndian(dwordLengthMarker);
+    WriteLittleEndian(length);
+}
+
+DWORD CArchive::ReadStringLength(bool acceptWide, bool& wide)
+{
+    const auto shortLength = ReadLittleEndian<BYTE>();
+    if (shortLength < longStringMarker)
+        return shortLength;
+    const auto wordLength = ReadLittleEndian<WORD>();
+    if (acceptWide && wordLength == wideStringMarker)
+    {
+        wide = true;
+        return ReadStringLength(false, wide);
+    }
+    if (wordLength < dwordLengthMarker)
+        return wordLength;
+    return ReadLittleEndian<DWORD>();
+}
+
+CArchive& CArchive::operator<<(const CString& value)
+{
+    const std::string& bytes = value.str();
+    WriteStringLength(static_cast<DWORD>(bytes.size()));
+    Write(bytes.data(), static_cast<UINT>(bytes.size()));
+    return *this;
+}
+
+CArchive& CArchive::operator>>(CString& value)
+{
+    bool wide = false;
+    const DWORD length = ReadStringLength(true, wide);
+    std::string text;
+    if (wide)
+    {
+        // UTF-16LE text: characters below 0x100 become that byte, others '?'.
+        while (text.size() < length)
+        {
+            const auto unit = ReadLittleEndian<WORD>();
+            text.push_back(unit < 0x100 ? static_cast<char>(unit) : '?');
+        }
+    }
+    else
+    {
+        while (text.size() < length)
+        {
+            const std::size_t done = text.size();
+            text.resize(done + std::min<std::size_t>(length - done, stringChunk));
+            ReadExactly(text.data() + done, text.size() - done);
+        }
+    }
+    value = CString(text);
+    return *this;
+}
+
+CArchive& CArchive::operator<<(const CObject* object)
+{
+    WriteObject(object);
+    return *this;
+}
+
+CArchive& CArchive::operator>>(CObject*& object)
+{
+    object = ReadObject(nullptr);
+    return *this;
+}
+
+void CArchive::WriteReference(DWORD index, WORD smallFlag, DWORD largeFlag)
+{
+    if (index < largeTag)
+        return WriteLittleEndian(static_cast<WORD>(smallFlag | index));
+    WriteLittleEndian(largeTag);
+    WriteLittleEndian(largeFlag | index);
+}
+
+void CArchive::WriteClass(const CRuntimeClass* runtimeClass)
+{
+    const auto known = m_storedIndexes.find(runtimeClass);
+    if (known != m_storedIndexes.end())
+        return WriteReference(known->second, classTag, largeClassTag);
+    const auto nameLength = static_cast<WORD>(std::strlen(runtimeClass->m_lpszClassName));
+    WriteLittleEndian(newClassTag);
+    WriteLittleEndian(static_cast<WORD>(runtimeClass->m_wSchema));
+    WriteLittleEndian(nameLength);
+    Write(runtimeClass->m_lpszClassName, nameLength);
+    m_storedIndexes.emplace(runtimeClass, static_cast<DWORD>(m_storedIndexes.size() + 1));
+}
+
+void CArchive::WriteObject(const CObject* object)
+{
+    if (object == nullptr)
+        return WriteLittleEndian(nullTag);
+    const auto known = m_storedIndexes.find(object);
+    if (known != m_storedIndexes.end())
+        return WriteReference(known->second, 0, 0);
+    const CRuntimeClass* runtimeClass = object->GetRuntimeClass();
+    if (runtimeClass->m_wSchema == 0xFFFF)
+        Fail(CArchiveException::badClass);
+    WriteClass(runtimeClass);
+    m_storedIndexes.emplace(object, static_cast<DWORD>(m_storedIndexes.size() + 1));
+    // Serialize takes a non-const archive and object; storing does not change the object.
+    const_cast<CObject*>(object)->Serialize(*this);
+}
+
+CRuntimeClass* CArchive::ReadNewClass()
+{
+    const auto schema = ReadLittleEndian<WORD>();
+    std::string name(ReadLittleEndian<WORD>(), '\0');
+    ReadExactly(name.data(), name.size());
+    CRuntimeClass* runtimeClass = CRuntimeClass::FromName(name.c_str());
+    if (runtimeClass == nullptr)
+        Fail(CArchiveException::badClass);
+    if (runtimeClass->m_wSchema != schema)
+        Fail(CArchiveException::badSchema);
+    m_loaded.push_back({runtimeClass, nullptr});
+    return runtimeClass;
+}
+
+CRuntimeClass* CArchive::LoadedClass(DWORD index) const
+{
+    if (index >= m_loaded.size() || m_loaded[index].runtimeClass == nullptr)
+        Fail(CArchiveException::badIndex);
+    return m_loaded[index].runtimeClass;
+}
+
+CObject* CArchive::LoadedObject(DWORD index, const CRuntimeClass* requested) const
+{
+    if (index == nullTag)
+        return nullptr;
+    if (index >= m_loaded.size() || m_loaded[index].object == nullptr)
+        Fail(CArchiveException::badIndex);
+    CObject* object = m_loaded[index].object;
+    if (requested != nullptr && !object->IsKindOf(requested))
+        Fail(CArchiveException::badClass);
+    return object;
+}
+
+CObject* CArchive::ReadObject(const CRuntimeClass* requested)
+{
+    const auto tag = ReadLittleEndian<WORD>();
+    CRuntimeClass* runtimeClass = nullptr;
+    if (tag == newClassTag)
+        runtimeClass = ReadNewClass();
+    else
+    {
+        const DWORD reference = tag == largeTag ? ReadLittleEndian<DWORD>()
+                                                : (static_cast<DWORD>(tag & classTag) << 16) |
+                                                      static_cast<DWORD>(tag & ~classTag);
+        if ((reference & largeClassTag) == 0)
+            return LoadedObject(reference, requested);
+        runtimeClass = LoadedClass(reference & ~largeClassTag);
+    }
+    if (requested != nullptr && !runtimeClass->IsDerivedFrom(requested))
+        Fail(CArchiveException::badClass);
+    // Owned here until its fields are read, so that an object that fails is deleted.
+    std::unique_ptr<CObject> object(runtimeClass->CreateObject());
+    m_loaded.push_back({nullptr, object.get()});
+    object->Serialize(*this);
+    return object.release();
+}
+
+void CArchive::RequireMode(bool storing) const
+{
+    if (m_file == nullptr)
+        Fail(CArchiveException::generic);
+    if (storing && IsLoading())
+        Fail(CArchiveException::readOnly);
+    if (!storing && IsStoring())
+        Fail(CArchiveException::writeOnly);
+}
+
+void CArchive::Fail(int cause) const
+{
+    throw CArchiveException(cause, m_file != nullptr ? m_file->GetFilePath() : CString());
+}

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
+#include "platform/core/Types.h"
+
+#include <cstddef>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+class CFile;
+
+// A buffered binary stream of numbers, strings and object graphs over a CFile, little-endian.
+// Objects are written once; a later writing of the same object is a back-reference to it.
+// Malformed or truncated input raises CArchiveException.
+class CArchive
+{
+public:
+    static constexpr UINT store = 0;
+    static constexpr UINT load = 1;
+    // The destructor neither flushes nor positions the file.
+    static constexpr UINT bNoFlushOnDelete = 2;
+
+    // buffer, when given, holds at least bufferSize bytes and outlives the archive.
+    CArchive(CFile* file, UINT mode, int bufferSize = 4096, void* buffer = nullptr);
+    CArchive(const CArchive&) = delete;
+    CArchive& operator=(const CArchive&) = delete;
+    ~CArchive();
+
+    BOOL IsLoading() const { return (m_mode & load) != 0 ? TRUE : FALSE; }
+    BOOL IsStoring() const { return IsLoading() ? FALSE : TRUE; }
+    // Null once the archive is closed.
+    CFile* GetFile() const { return m_file; }
+
+    // Storing: writes the buffered bytes to the file. Loading: drops the bytes read ahead and
+    // moves the file back to the archive's position.
+    void Flush();
+    // Flushes and detaches from the file, which stays open.
+    void Close();
+    // Detaches from the file without flushing; never raises.
+    void Abort();
+
+    void Write(const void* buffer, UINT count);
+    // Returns the number of bytes read, fewer than count only at the end of the file.
+    UINT Read(void* buffer, UINT count);
+
+    void WriteObject(const CObject* object);
+    // The next object, null for a null tag. A non-null requested class must be the object's
+    // class or a base of it. The archive keeps the objects it returned for back-references, so
+    // they must live until reading ends; an object whose own record fails is deleted.
+    CObject* ReadObject(const CRuntimeClass* requested);
+
+    CArchive& operator<<(BYTE value);
+    CArchive& operator<<(char value);
+    CArchive& operator<<(WORD value);
+    CArchive& operator<<(short value);
+    CArchive& operator<<(int value);
+    CArchive& operator<<(unsigned int value);
+    CArchive& operator<<(float value);
+    CArchive& operator<<(double value);
+    CArchive& operator<<(const CString& value);
+    CArchive& operator<<(const CObject* object);
+
+    CArchive& operator>>(BYTE& value);
+    CArchive& operator>>(char& value);
+    CArchive& operator>>(WORD& value);
+    CArchive& operator>>(short& value);
+    CArchive& operator>>(int& value);
+    CArchive& operator>>(unsigned int& value);
+    CArchive& operator>>(float& value);
+    CArchive& operator>>(double& value);
+    CArchive& operator>>(CString& value);
+    CArchive& operator>>(CObject*& object);
+
+private:
+    // A slot of the load map: a class, an object, or neither for index 0.
+    struct LoadedEntry
+    {
+        CRuntimeClass* runtimeClass = nullptr;
+        CObject* object = nullptr;
+    };
+
+    template <typename T> void WriteLittleEndian(T value);
+    template <typename T> T ReadLittleEndian();
+    void ReadExactly(void* buffer, std::size_t count);
+
+    void WriteStringLength(DWORD length);
+    DWORD ReadStringLength(bool acceptWide, bool& wide);
+    void WriteReference(DWORD index, WORD smallFlag, DWORD largeFlag);
+    void WriteClass(const CRuntimeClass* runtimeClass);
+    CRuntimeClass* ReadNewClass();
+    CRuntimeClass* LoadedClass(DWORD index) const;
+    CObject* LoadedObject(DWORD index, const CRuntimeClass* requested) const;
+
+    // Raises unless the archive is open in the given direction.
+    void RequireMode(bool storing) const;
+    [[noreturn]] void Fail(int cause) const;
+
+    CFile* m_file;
+    UINT m_mode;
+    std::unique_ptr<BYTE[]> m_ownedBuffer;
+    BYTE* m_buffer;
+    std::size_t m_bufferSize;
+    // Loading: the bytes from m_next to m_end are read ahead. Storing: m_end bytes wait.
+    std::size_t m_next = 0;
+    std::size_t m_end = 0;
+
+    // Storing: the index of every class and object written, keyed by its address.
+    std::unordered_map<const void*, DWORD> m_storedIndexes;
+    // Loading: the class or object of every index read; slot 0 stands for null.
+    std::vector<LoadedEntry> m_loaded{LoadedEntry{}};
+};

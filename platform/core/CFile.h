@@ -1,0 +1,96 @@
+#pragma once
+
+#include "platform/core/CException.h"
+#include "platform/core/CString.h"
+#include "platform/core/Types.h"
+
+#include <cstdint>
+#include <vector>
+
+// A host file, opened on a model path (mapped with ToHostPath) and read and written unbuffered.
+// Failures raise CFileException with the cause and the host errno.
+class CFile
+{
+public:
+    static constexpr UINT modeRead = 0x0000;
+    static constexpr UINT modeWrite = 0x0001;
+    static constexpr UINT modeReadWrite = 0x0002;
+    // The share flags are accepted and advisory only: this host does not lock files on open.
+    static constexpr UINT shareExclusive = 0x0010;
+    static constexpr UINT shareDenyWrite = 0x0020;
+    static constexpr UINT shareDenyRead = 0x0030;
+    static constexpr UINT shareDenyNone = 0x0040;
+    static constexpr UINT modeCreate = 0x1000;
+    static constexpr UINT modeNoTruncate = 0x2000;
+    static constexpr UINT typeText = 0x4000;
+    static constexpr UINT typeBinary = 0x8000;
+
+    static constexpr UINT begin = 0;
+    static constexpr UINT current = 1;
+    static constexpr UINT end = 2;
+
+    CFile() = default;
+    CFile(const char* path, UINT flags);
+    CFile(const CFile&) = delete;
+    CFile& operator=(const CFile&) = delete;
+    virtual ~CFile();
+
+    // A file already open is closed first. On failure, error (when given) receives the cause.
+    BOOL Open(const char* path, UINT flags, CFileException* error = nullptr);
+
+    // Returns the number of bytes read, fewer than count only at the end of the file.
+    virtual UINT Read(void* buffer, UINT count);
+    virtual void Write(const void* buffer, UINT count);
+    // from is begin, current or end; returns the new position.
+    virtual std::uint64_t Seek(std::int64_t offset, UINT from);
+    void SeekToBegin() { Seek(0, begin); }
+    std::uint64_t SeekToEnd() { return Seek(0, end); }
+    virtual std::uint64_t GetLength() const;
+    virtual std::uint64_t GetPosition() const;
+    virtual void Flush();
+    // Closing a file that is not open does nothing.
+    void Close();
+    // Closes without raising.
+    void Abort();
+
+    CString GetFilePath() const { return m_path; }
+
+private:
+    [[noreturn]] void ThrowError(int cause, int osError) const;
+
+    int m_fd = -1;
+    CString m_path;
+};
+
+// A growable file in memory, starting empty or with the given bytes.
+class CMemFile : public CFile
+{
+public:
+    CMemFile() = default;
+    explicit CMemFile(std::vector<BYTE> bytes) : m_bytes(std::move(bytes)) {}
+
+    UINT Read(void* buffer, UINT count) override;
+    // Writing past the end fills the gap with zero bytes.
+    void Write(const void* buffer, UINT count) override;
+    std::uint64_t Seek(std::int64_t offset, UINT from) override;
+    std::uint64_t GetLength() const override { return m_bytes.size(); }
+    std::uint64_t GetPosition() const override { return m_position; }
+    void Flush() override {}
+
+    const std::vector<BYTE>& GetBytes() const { return m_bytes; }
+
+private:
+    std::vector<BYTE> m_bytes;
+    std::uint64_t m_position = 0;
+};
+
+// A text file read and written line by line; the bytes are written as given.
+class CStdioFile : public CFile
+{
+public:
+    using CFile::CFile;
+
+    // The next line without its "\n" and a "\r" before it; FALSE (and an empty line) at the end.
+    BOOL ReadString(CString& line);
+    void WriteString(const char* text);
+};

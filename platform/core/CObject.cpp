@@ -1,0 +1,56 @@
+#include "platform/core/CObject.h"
+
+#include <string_view>
+#include <unordered_map>
+
+namespace
+{
+// Built on first use, so classes registered from any translation unit find it constructed.
+std::unordered_map<std::string_view, CRuntimeClass*>& SerialClasses()
+{
+    static std::unordered_map<std::string_view, CRuntimeClass*> classes;
+    return classes;
+}
+} // namespace
+
+constinit CRuntimeClass CObject::classCObject = {"CObject", sizeof(CObject), 0xFFFF, nullptr,
+                                                 nullptr};
+
+CObject* CRuntimeClass::CreateObject() const
+{
+    return m_pfnCreateObject != nullptr ? m_pfnCreateObject() : nullptr;
+}
+
+BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* base) const
+{
+    for (const CRuntimeClass* runtimeClass = this; runtimeClass != nullptr;
+         runtimeClass = runtimeClass->m_pBaseClass)
+    {
+        if (runtimeClass == base)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+CRuntimeClass* CRuntimeClass::FromName(const char* className)
+{
+    const auto found = SerialClasses().find(className);
+    return found != SerialClasses().end() ? found->second : nullptr;
+}
+
+void CRuntimeClass::Register(CRuntimeClass* runtimeClass)
+{
+    SerialClasses().emplace(runtimeClass->m_lpszClassName, runtimeClass);
+}
+
+CRuntimeClass* CObject::GetRuntimeClass() const
+{
+    return RUNTIME_CLASS(CObject);
+}
+
+void CObject::Serialize(CArchive&) {}
+
+BOOL CObject::IsKindOf(const CRuntimeClass* runtimeClass) const
+{
+    return GetRuntimeClass()->IsDerivedFrom(runtimeClass);
+}

@@ -1,0 +1,119 @@
+#include "platform/core/HostPath.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <sys/stat.h>
+#include <system_error>
+
+namespace
+{
+bool IsSeparator(char c)
+{
+    return c == '\\' || c == '/';
+}
+
+bool HasDrive(const std::string& path)
+{
+    return path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':';
+}
+
+bool EqualsIgnoringCase(const std::string& text, std::size_t at, const char* word)
+{
+    for (std::size_t i = 0; word[i] != '\0'; ++i)
+    {
+        if (at + i >= text.size() ||
+            std::tolower(static_cast<unsigned char>(text[at + i])) != word[i])
+            return false;
+    }
+    return true;
+}
+
+// Length of a leading "C:\temp" when the path lies in the fixed trace folder, else 0.
+std::size_t TraceFolderPrefixLength(const std::string& path)
+{
+    const std::size_t length = 7;
+    if (!HasDrive(path) || std::tolower(static_cast<unsigned char>(path[0])) != 'c' ||
+        path.size() < length || !IsSeparator(path[2]) || !EqualsIgnoringCase(path, 3, "temp"))
+        return 0;
+    return path.size() == length || IsSeparator(path[length]) ? length : 0;
+}
+
+std::string WithForwardSlashes(std::string path)
+{
+    for (char& c : path)
+    {
+        if (c == '\\')
+            c = '/';
+    }
+    return path;
+}
+
+// Makes one folder unless it is there already; a file in its place fails with ENOTDIR.
+bool EnsureFolder(const std::string& folder)
+{
+    struct stat info;
+    if (::stat(folder.c_str(), &info) != 0)
+    {
+        if (errno != ENOENT)
+            return false;
+        if (::mkdir(folder.c_str(), 0777) == 0)
+            return true;
+        if (errno != EEXIST || ::stat(folder.c_str(), &info) != 0)
+            return false;
+    }
+    if (S_ISDIR(info.st_mode))
+        return true;
+    errno = ENOTDIR;
+    return false;
+}
+} // namespace
+
+std::string HostTempFolder()
+{
+    const char* tmpdir = std::getenv("TMPDIR");
+    std::string folder = tmpdir != nullptr && *tmpdir != '\0' ? tmpdir : "/tmp";
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    return folder;
+}
+
+std::string ToHostPath(const char* modelPath)
+{
+    if (modelPath == nullptr)
+        return "";
+    const std::string path(modelPath);
+    if (const std::size_t prefix = TraceFolderPrefixLength(path))
+    {
+        const std::string folder = HostTempFolder();
+        const std::string rest = WithForwardSlashes(path.substr(prefix));
+        return folder == "/" && !rest.empty() ? rest : folder + rest;
+    }
+    return WithForwardSlashes(HasDrive(path) ? path.substr(2) : path);
+}
+
+bool EnsureFolderChain(const char* modelPath)
+{
+    const std::string path = ToHostPath(modelPath);
+    if (path.empty())
+    {
+        errno = ENOENT;
+        return false;
+    }
+    for (std::size_t end = 1; end <= path.size(); ++end)
+    {
+        const bool componentEnds =
+            end == path.size() ? path[end - 1] != '/' : path[end] == '/' && path[end - 1] != '/';
+        if (componentEnds && !EnsureFolder(path.substr(0, end)))
+            return false;
+    }
+    return true;
+}
+
+std::string ProgramFolder()
+{
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : program.parent_path().string();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+// The model stores paths in Windows form: "\" separators, drive letters and the fixed
+// trace folder "C:\temp\". These functions are the one place that maps them to host paths.
+//
+// Mapping rules of ToHostPath:
+// - a null or empty path gives "";
+// - "C:\temp" and "C:\temp\..." (drive letter and "temp" in any case, either separator)
+//   map to HostTempFolder() followed by the rest;
+// - any other leading drive letter "X:" is dropped, so an absolute "D:\Work\a.wvt" becomes
+//   "/Work/a.wvt" and a drive-relative "D:rel\x" becomes the relative "rel/x";
+// - a UNC path "\\server\share\x" becomes "//server/share/x";
+// - every "\" becomes "/"; a path already in POSIX form stays as it is.
+std::string ToHostPath(const char* modelPath);
+
+// $TMPDIR when set and non-empty, else "/tmp"; without a trailing slash.
+std::string HostTempFolder();
+
+// Maps the path and creates every missing folder of it, like mkdir -p (mode 0777 under the
+// umask). True when the folder exists at the end; false with errno kept when a folder cannot
+// be made or a component is not a folder.
+bool EnsureFolderChain(const char* modelPath);
+
+// The folder of the running executable, without a trailing separator; "" when it cannot be
+// read.
+std::string ProgramFolder();

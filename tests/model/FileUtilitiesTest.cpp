@@ -1,0 +1,125 @@
+#include "model/FileUtilities.h"
+
+#include "platform/core/HostPath.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+// A fresh folder under the host temp folder, reached by the tests through its model path
+// "C:\temp\<name>\...".
+class FileUtilitiesTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        std::string folder = HostTempFolder() + "/WeavoFileUtilitiesXXXXXX";
+        ASSERT_NE(nullptr, ::mkdtemp(folder.data()));
+        m_folder = folder;
+    }
+
+    void TearDown() override
+    {
+        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(m_folder))
+        {
+            if (entry.is_directory())
+                fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
+        }
+        fs::remove_all(m_folder);
+    }
+
+    // The model path of a relative path written with backslashes.
+    CString ModelPath(const char* relative) const
+    {
+        return CString("C:\\temp\\") + m_folder.filename().string().c_str() + "\\" + relative;
+    }
+
+    fs::path HostPathOf(const char* relative) const
+    {
+        std::string path(relative);
+        for (char& c : path)
+        {
+            if (c == '\\')
+                c = '/';
+        }
+        return m_folder / path;
+    }
+
+    void MakeFile(const char* relative) const { std::ofstream(HostPathOf(relative)) << "x"; }
+
+    fs::path m_folder;
+};
+} // namespace
+
+TEST_F(FileUtilitiesTest, FileExistsOnlyForReadableFiles)
+{
+    MakeFile("shop.wvt");
+    EXPECT_TRUE(FileExists(ModelPath("shop.wvt")));
+    EXPECT_TRUE(FileExists(HostPathOf("shop.wvt").c_str()));
+    EXPECT_FALSE(FileExists(ModelPath("missing.wvt")));
+    EXPECT_FALSE(FileExists(ModelPath("")));
+    EXPECT_FALSE(FileExists(""));
+}
+
+TEST_F(FileUtilitiesTest, CreateFolderIfMissingMakesOneLevel)
+{
+    EXPECT_EQ(TRUE, CreateFolderIfMissing(ModelPath("Output")));
+    EXPECT_TRUE(fs::is_directory(HostPathOf("Output")));
+    EXPECT_EQ(TRUE, CreateFolderIfMissing(ModelPath("Output")));
+    EXPECT_EQ(TRUE, CreateFolderIfMissing(ModelPath("Output\\Pages\\")));
+    EXPECT_TRUE(fs::is_directory(HostPathOf("Output\\Pages")));
+}
+
+TEST_F(FileUtilitiesTest, CreateFolderIfMissingFailsWithoutParentAndMakesNothing)
+{
+    EXPECT_EQ(FALSE, CreateFolderIfMissing(ModelPath("Missing\\Output")));
+    EXPECT_FALSE(fs::exists(HostPathOf("Missing")));
+}
+
+TEST_F(FileUtilitiesTest, CreateFolderIfMissingFailsWhereAFileStands)
+{
+    MakeFile("Output");
+    EXPECT_EQ(FALSE, CreateFolderIfMissing(ModelPath("Output")));
+    EXPECT_TRUE(fs::is_regular_file(HostPathOf("Output")));
+}
+
+TEST_F(FileUtilitiesTest, WritableFolderLeavesNoTestFile)
+{
+    fs::create_directory(HostPathOf("Project"));
+    EXPECT_TRUE(IsFolderWritable(ModelPath("Project\\")));
+    EXPECT_TRUE(fs::is_empty(HostPathOf("Project")));
+}
+
+TEST_F(FileUtilitiesTest, FolderNotWritableWhenMissingOrUnderAFile)
+{
+    EXPECT_FALSE(IsFolderWritable(ModelPath("Missing\\")));
+    MakeFile("Project");
+    EXPECT_FALSE(IsFolderWritable(ModelPath("Project\\")));
+}
+
+TEST_F(FileUtilitiesTest, FolderWithoutTrailingSeparatorIsTestedInItsParent)
+{
+    fs::create_directory(HostPathOf("Project"));
+    fs::create_directory(HostPathOf("ProjectKestraneWeavoTestFile.txt"));
+    EXPECT_FALSE(IsFolderWritable(ModelPath("Project")));
+    EXPECT_TRUE(IsFolderWritable(ModelPath("Project\\")));
+    EXPECT_TRUE(IsFolderWritable(ModelPath("Other")));
+    EXPECT_FALSE(fs::exists(HostPathOf("OtherKestraneWeavoTestFile.txt")));
+}
+
+TEST_F(FileUtilitiesTest, ReadOnlyFolderIsNotWritable)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
+    fs::create_directory(HostPathOf("Project"));
+    fs::permissions(HostPathOf("Project"), fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(IsFolderWritable(ModelPath("Project\\")));
+}

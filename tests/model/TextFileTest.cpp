@@ -1,0 +1,206 @@
+#include "model/TextFile.h"
+
+#include "platform/core/HostPath.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+// A writer without a path collects its text in the buffer.
+TextFile BufferWriter()
+{
+    return TextFile(false, false, '=', 60);
+}
+
+class TextFileOnDiskTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        std::string folder = HostTempFolder() + "/WeavoTextFileXXXXXX";
+        ASSERT_NE(nullptr, ::mkdtemp(folder.data()));
+        m_folder = folder;
+    }
+
+    void TearDown() override { fs::remove_all(m_folder); }
+
+    // The model path "C:\temp\<folder>\<name>".
+    CString ModelPath(const char* name) const
+    {
+        return CString("C:\\temp\\") + m_folder.filename().string().c_str() + "\\" + name;
+    }
+
+    std::string Contents(const char* name) const
+    {
+        std::ifstream in(m_folder / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    fs::path m_folder;
+};
+} // namespace
+
+TEST(TextFileTest, WritesIndentTabsBeforeTheConvertedFormat)
+{
+    TextFile writer = BufferWriter();
+    writer.Write(2, "a%db\n", 5);
+    writer.Write(0, "c\n");
+    writer.Write(-1, "d");
+    EXPECT_EQ(CString("\t\ta5b\nc\nd"), writer.GetBuffer());
+}
+
+TEST(TextFileTest, PercentBeforeAnUnlistedCharacterWritesThatCharacterAlone)
+{
+    TextFile writer = BufferWriter();
+    writer.Write(0, "100%% <%= x %>|%5d|%-s|%_|%%%d%%|end%", 7);
+    EXPECT_EQ(CString("100% <= x >|5d|-s|_|%7%|end"), writer.GetBuffer());
+}
+
+TEST(TextFileTest, ConvertsEachKindWithTheSingleCharacterAfterThePercent)
+{
+    TextFile writer = BufferWriter();
+    writer.Write(0, "%s %S %c%C %i %x %X %o %u", "one", CString("two"), 'A', 66, -3, 255, 255, 8,
+                 -1);
+    writer.Write(0, "|%f %e %E %g %G", 1.5, 250.0, 0.5, 0.25, 1e20);
+    int count = 0;
+    writer.Write(0, "|%n%P", static_cast<const void*>(&count),
+                 reinterpret_cast<const void*>(std::uintptr_t{0xAB12}));
+    const std::string pointer = std::string(2 * sizeof(void*) - 4, '0') + "AB12";
+    EXPECT_EQ(CString("one two AB -3 ff FF 10 4294967295|1.500000 2.500000e+02 5.000000E-01 0.25 "
+                      "1E+20|" +
+                      pointer),
+              writer.GetBuffer());
+    EXPECT_EQ(0, count);
+}
+
+TEST(TextFileTest, NullStringArgumentWritesNothing)
+{
+    TextFile writer = BufferWriter();
+    const char* missing = nullptr;
+    writer.Write(1, "[%s]\n", missing);
+    EXPECT_EQ(CString("\t[]\n"), writer.GetBuffer());
+}
+
+TEST(TextFileTest, MismatchedArgumentsThrowAndWriteNothing)
+{
+    TextFile writer = BufferWriter();
+    EXPECT_THROW(writer.Write(1, "a%d\n"), FormatError);
+    EXPECT_THROW(writer.Write(1, "%d %d\n", 1), FormatError);
+    EXPECT_THROW(writer.Write(1, "a%d\n", "text"), FormatError);
+    EXPECT_THROW(writer.Write(1, "a%d\n", 1.0), FormatError);
+    EXPECT_THROW(writer.Write(1, "a%f\n", 1), FormatError);
+    EXPECT_THROW(writer.Write(1, "a%s\n", 1), FormatError);
+    EXPECT_THROW(writer.Write(1, "a%P\n", "text"), FormatError);
+    EXPECT_THROW(writer.Write(1, "a\n", 1), FormatError);
+    EXPECT_THROW(writer.Write(1, "a%%\n", 1), FormatError);
+    EXPECT_TRUE(writer.GetBuffer().IsEmpty());
+}
+
+TEST(TextFileTest, SeparatorLineIsIndentThenRepeatedCharacterThenLineEnd)
+{
+    TextFile writer = BufferWriter();
+    writer.WriteSeparator(1);
+    EXPECT_EQ(CString("\t") + CString('=', 60) + "\n", writer.GetBuffer());
+
+    TextFile dashes(false, false, '-', 3);
+    dashes.WriteSeparator(0);
+    EXPECT_EQ(CString("---\n"), dashes.GetBuffer());
+}
+
+TEST_F(TextFileOnDiskTest, TextGoesToTheBufferUntilOpenAndAgainAfterClose)
+{
+    TextFile writer = BufferWriter();
+    writer.Write(0, "before\n");
+    ASSERT_NE(nullptr, writer.Open(ModelPath("out.txt")));
+    EXPECT_TRUE(writer.IsOpen());
+    writer.Write(1, "in %s\n", "file");
+    writer.WriteSeparator(0);
+    writer.Close();
+    writer.Write(0, "after\n");
+
+    EXPECT_EQ(CString("before\nafter\n"), writer.GetBuffer());
+    EXPECT_EQ("\tin file\r\n" + std::string(60, '=') + "\r\n", Contents("out.txt"));
+    EXPECT_TRUE(writer.GetPath().IsEmpty());
+}
+
+TEST_F(TextFileOnDiskTest, WriterWithPathTruncatesOrAppends)
+{
+    {
+        TextFile writer(ModelPath("log.txt"), false, '=', 60, false, false);
+        EXPECT_EQ(ModelPath("log.txt"), writer.GetPath());
+        writer.Write(0, "first\n");
+    }
+    {
+        TextFile writer(ModelPath("log.txt"), false, '=', 60, false, true);
+        writer.Write(0, "second\n");
+    }
+    EXPECT_EQ("first\r\nsecond\r\n", Contents("log.txt"));
+    {
+        TextFile writer(ModelPath("log.txt"), false, '=', 60, false, false);
+        writer.Write(0, "third\n");
+        EXPECT_TRUE(writer.GetBuffer().IsEmpty());
+    }
+    EXPECT_EQ("third\r\n", Contents("log.txt"));
+}
+
+TEST_F(TextFileOnDiskTest, FlushFlagPutsEachWriteOnDiskAtOnce)
+{
+    TextFile flushed(ModelPath("flushed.txt"), true, '=', 60, false, false);
+    flushed.Write(0, "line\n");
+    EXPECT_EQ("line\r\n", Contents("flushed.txt"));
+}
+
+TEST_F(TextFileOnDiskTest, LineEndsReachTheDiskAsCarriageReturnLineFeed)
+{
+    TextFile writer(ModelPath("crlf.txt"), false, '=', 60, false, false);
+    writer.Write(0, "a\nb\r\nc\r");
+    writer.Write(0, "\nd\n\n");
+    writer.Write(0, "e\r");
+    writer.Write(0, "f\n");
+    writer.Close();
+    EXPECT_EQ("a\r\nb\r\nc\r\nd\r\n\r\ne\rf\r\n", Contents("crlf.txt"));
+
+    TextFile buffered = BufferWriter();
+    buffered.Write(0, "a\nb\r\n");
+    EXPECT_EQ(CString("a\nb\r\n"), buffered.GetBuffer());
+}
+
+TEST_F(TextFileOnDiskTest, DisabledWriterCreatesNoFileAndCollectsNothing)
+{
+    TextFile withPath(ModelPath("never.txt"), true, '=', 60, true, false);
+    withPath.Write(0, "text %d\n", 1);
+    withPath.WriteSeparator(1);
+    EXPECT_FALSE(withPath.IsOpen());
+
+    TextFile withoutPath(true, false, '=', 60);
+    EXPECT_EQ(nullptr, withoutPath.Open(ModelPath("never2.txt")));
+    withoutPath.Write(0, "text\n");
+    withoutPath.WriteSeparator(0);
+
+    EXPECT_TRUE(withPath.GetBuffer().IsEmpty());
+    EXPECT_TRUE(withoutPath.GetBuffer().IsEmpty());
+    EXPECT_TRUE(fs::is_empty(m_folder));
+}
+
+TEST_F(TextFileOnDiskTest, FailedOpenIsVisibleWithTheHostReasonAndTextIsBuffered)
+{
+    TextFile writer(ModelPath("missing\\out.txt"), false, '=', 60, false, false);
+    EXPECT_FALSE(writer.IsOpen());
+    EXPECT_EQ(CString(std::strerror(ENOENT)), writer.GetOpenError());
+    writer.Write(0, "kept\n");
+    EXPECT_EQ(CString("kept\n"), writer.GetBuffer());
+
+    ASSERT_NE(nullptr, writer.Open(ModelPath("out.txt")));
+    EXPECT_TRUE(writer.GetOpenError().IsEmpty());
+}

@@ -1,0 +1,195 @@
+#include "platform/core/HostPath.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+// Sets or clears TMPDIR for one test and puts the old value back afterwards.
+class TmpdirOverride
+{
+public:
+    explicit TmpdirOverride(const char* value)
+    {
+        if (const char* old = std::getenv("TMPDIR"))
+            m_old = old;
+        if (value != nullptr)
+            ::setenv("TMPDIR", value, 1);
+        else
+            ::unsetenv("TMPDIR");
+    }
+    ~TmpdirOverride()
+    {
+        if (m_old)
+            ::setenv("TMPDIR", m_old->c_str(), 1);
+        else
+            ::unsetenv("TMPDIR");
+    }
+
+private:
+    std::optional<std::string> m_old;
+};
+
+// A fresh folder under the system temp folder, removed with everything in it.
+class EnsureFolderChainTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "hostpath-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        m_root = pattern;
+    }
+    void TearDown() override
+    {
+        fs::permissions(m_root, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(m_root);
+    }
+
+    fs::path m_root;
+};
+} // namespace
+
+TEST(HostPathTest, EmptyOrNullPathGivesEmpty)
+{
+    EXPECT_EQ(ToHostPath(nullptr), "");
+    EXPECT_EQ(ToHostPath(""), "");
+}
+
+TEST(HostPathTest, TraceFolderMapsToTmpdir)
+{
+    TmpdirOverride tmpdir("/var/scratch/");
+    EXPECT_EQ(HostTempFolder(), "/var/scratch");
+    EXPECT_EQ(ToHostPath("C:\\temp\\trace.txt"), "/var/scratch/trace.txt");
+    EXPECT_EQ(ToHostPath("c:/TEMP\\sub\\log.txt"), "/var/scratch/sub/log.txt");
+    EXPECT_EQ(ToHostPath("C:\\Temp"), "/var/scratch");
+    EXPECT_EQ(ToHostPath("C:\\temp\\"), "/var/scratch/");
+}
+
+TEST(HostPathTest, TraceFolderFallsBackToTmpWhenTmpdirUnsetOrEmpty)
+{
+    {
+        TmpdirOverride tmpdir(nullptr);
+        EXPECT_EQ(HostTempFolder(), "/tmp");
+        EXPECT_EQ(ToHostPath("C:\\temp\\a.txt"), "/tmp/a.txt");
+    }
+    TmpdirOverride tmpdir("");
+    EXPECT_EQ(HostTempFolder(), "/tmp");
+    EXPECT_EQ(ToHostPath("C:\\temp\\a.txt"), "/tmp/a.txt");
+}
+
+TEST(HostPathTest, TraceFolderUnderRootTmpdirHasNoDoubleSlash)
+{
+    TmpdirOverride tmpdir("/");
+    EXPECT_EQ(ToHostPath("C:\\temp\\a.txt"), "/a.txt");
+    EXPECT_EQ(ToHostPath("C:\\temp"), "/");
+}
+
+TEST(HostPathTest, FoldersOnlyStartingLikeTempAreOrdinaryPaths)
+{
+    TmpdirOverride tmpdir("/scratch");
+    EXPECT_EQ(ToHostPath("C:\\temporary\\a.txt"), "/temporary/a.txt");
+    EXPECT_EQ(ToHostPath("D:\\temp\\a.txt"), "/temp/a.txt");
+    EXPECT_EQ(ToHostPath("C:temp\\a.txt"), "temp/a.txt");
+}
+
+TEST(HostPathTest, DriveLetterIsDropped)
+{
+    EXPECT_EQ(ToHostPath("D:\\Work\\Out\\a.wvt"), "/Work/Out/a.wvt");
+    EXPECT_EQ(ToHostPath("c:\\Projects"), "/Projects");
+    EXPECT_EQ(ToHostPath("D:rel\\x"), "rel/x");
+}
+
+TEST(HostPathTest, SeparatorsBecomeSlashes)
+{
+    EXPECT_EQ(ToHostPath("\\\\server\\share\\x"), "//server/share/x");
+    EXPECT_EQ(ToHostPath("Out\\pages\\a.aspx"), "Out/pages/a.aspx");
+}
+
+TEST(HostPathTest, PosixPathStaysAsItIs)
+{
+    EXPECT_EQ(ToHostPath("/home/user/a.wvt"), "/home/user/a.wvt");
+    EXPECT_EQ(ToHostPath("rel/a:b.txt"), "rel/a:b.txt");
+}
+
+TEST_F(EnsureFolderChainTest, MakesEveryMissingLevel)
+{
+    const fs::path nested = m_root / "a" / "b" / "c";
+    EXPECT_TRUE(EnsureFolderChain(nested.c_str()));
+    EXPECT_TRUE(fs::is_directory(nested));
+    EXPECT_TRUE(EnsureFolderChain((m_root / "a" / "x" / "").c_str()));
+    EXPECT_TRUE(fs::is_directory(m_root / "a" / "x"));
+}
+
+TEST_F(EnsureFolderChainTest, MapsTheModelPath)
+{
+    TmpdirOverride tmpdir(m_root.c_str());
+    EXPECT_TRUE(EnsureFolderChain("C:\\temp\\trace\\run"));
+    EXPECT_TRUE(fs::is_directory(m_root / "trace" / "run"));
+}
+
+TEST_F(EnsureFolderChainTest, AcceptsExistingFolder)
+{
+    EXPECT_TRUE(EnsureFolderChain(m_root.c_str()));
+    EXPECT_TRUE(EnsureFolderChain("/"));
+}
+
+TEST_F(EnsureFolderChainTest, CreatesWithModeUnderUmask)
+{
+    const mode_t old = ::umask(027);
+    const bool made = EnsureFolderChain((m_root / "p" / "q").c_str());
+    ::umask(old);
+    ASSERT_TRUE(made);
+    struct stat info;
+    ASSERT_EQ(::stat((m_root / "p" / "q").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0750u);
+}
+
+TEST_F(EnsureFolderChainTest, FailsWhereComponentIsAFile)
+{
+    std::ofstream(m_root / "file") << "x";
+    errno = 0;
+    EXPECT_FALSE(EnsureFolderChain((m_root / "file" / "sub").c_str()));
+    EXPECT_EQ(errno, ENOTDIR);
+    errno = 0;
+    EXPECT_FALSE(EnsureFolderChain((m_root / "file").c_str()));
+    EXPECT_EQ(errno, ENOTDIR);
+    EXPECT_FALSE(fs::exists(m_root / "file" / "sub"));
+}
+
+TEST_F(EnsureFolderChainTest, KeepsErrnoWhenNameIsTooLong)
+{
+    errno = 0;
+    EXPECT_FALSE(EnsureFolderChain((m_root / std::string(300, 'n') / "sub").c_str()));
+    EXPECT_EQ(errno, ENAMETOOLONG);
+}
+
+TEST_F(EnsureFolderChainTest, KeepsErrnoWhenParentIsNotWritable)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind root";
+    const fs::path locked = m_root / "locked";
+    ASSERT_TRUE(fs::create_directory(locked));
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+    errno = 0;
+    EXPECT_FALSE(EnsureFolderChain((locked / "new").c_str()));
+    EXPECT_EQ(errno, EACCES);
+    fs::permissions(locked, fs::perms::owner_all);
+}
+
+TEST(HostPathTest, ProgramFolderIsTheTestExecutablesFolder)
+{
+    const std::string folder = ProgramFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_NE(folder.back(), '/');
+    EXPECT_EQ(fs::path(folder), fs::canonical(program_invocation_name).parent_path());
+}
