@@ -2,6 +2,8 @@
 
 #include "platform/core/HostPath.h"
 
+#include "tests/support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -19,28 +21,8 @@ namespace
 class FileUtilitiesTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        std::string folder = HostTempFolder() + "/WeavoFileUtilitiesXXXXXX";
-        ASSERT_NE(nullptr, ::mkdtemp(folder.data()));
-        m_folder = folder;
-    }
-
-    void TearDown() override
-    {
-        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(m_folder))
-        {
-            if (entry.is_directory())
-                fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
-        }
-        fs::remove_all(m_folder);
-    }
-
     // The model path of a relative path written with backslashes.
-    CString ModelPath(const char* relative) const
-    {
-        return CString("C:\\temp\\") + m_folder.filename().string().c_str() + "\\" + relative;
-    }
+    CString ModelPath(const char* relative) const { return m_temp.ModelPath(relative); }
 
     fs::path HostPathOf(const char* relative) const
     {
@@ -50,12 +32,12 @@ protected:
             if (c == '\\')
                 c = '/';
         }
-        return m_folder / path;
+        return m_temp.Path() / path;
     }
 
     void MakeFile(const char* relative) const { std::ofstream(HostPathOf(relative)) << "x"; }
 
-    fs::path m_folder;
+    TempFolder m_temp{"WeavoFileUtilities"};
 };
 } // namespace
 

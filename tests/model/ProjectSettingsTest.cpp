@@ -4,6 +4,8 @@
 #include "platform/core/CFile.h"
 #include "platform/core/HostPath.h"
 
+#include "tests/support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -91,16 +93,7 @@ const GatedFields kGatedFields[] = {
 class ProjectSettingsFoldersTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        std::string folder = HostTempFolder() + "/WeavoSettingsXXXXXX";
-        ASSERT_NE(nullptr, ::mkdtemp(folder.data()));
-        m_folder = folder;
-    }
-
-    void TearDown() override { fs::remove_all(m_folder); }
-
-    fs::path m_folder;
+    TempFolder m_temp{"WeavoSettings"};
 };
 } // namespace
 
@@ -131,26 +124,26 @@ TEST(ProjectSettingsTest, ReportViewerVersionFollowsTheVisualStudioVersion)
 
 TEST_F(ProjectSettingsFoldersTest, SetProjectPathMakesTheWholeChainAndTheProjectFolders)
 {
-    const CString modelFolder = CString("C:\\temp\\") + m_folder.filename().string().c_str();
+    const CString modelFolder = m_temp.ModelPath();
     ProjectSettings settings;
     settings.SetProjectName("Shop");
     settings.SetProjectPath(modelFolder + "\\A\\Work\\Out");
 
     EXPECT_EQ(modelFolder + "\\A\\Work\\Out\\", settings.GetProjectPath());
-    EXPECT_TRUE(fs::is_directory(m_folder / "A/Work/Out/Shop/Shop"));
+    EXPECT_TRUE(fs::is_directory(m_temp.Path() / "A/Work/Out/Shop/Shop"));
 
     settings.SetProjectPath(modelFolder + "\\B\\");
     EXPECT_EQ(modelFolder + "\\B\\", settings.GetProjectPath());
-    EXPECT_TRUE(fs::is_directory(m_folder / "B/Shop/Shop"));
+    EXPECT_TRUE(fs::is_directory(m_temp.Path() / "B/Shop/Shop"));
 }
 
 TEST_F(ProjectSettingsFoldersTest, HostPathsWithSlashesHaveNoDriveAndMakeTheirFolders)
 {
     ProjectSettings settings;
     settings.SetProjectName("Shop");
-    settings.SetProjectPath((m_folder / "Work/Out").string());
-    EXPECT_EQ(CString((m_folder / "Work/Out").string()) + "\\", settings.GetProjectPath());
-    EXPECT_TRUE(fs::is_directory(m_folder / "Work/Out/Shop/Shop"));
+    settings.SetProjectPath((m_temp.Path() / "Work/Out").string());
+    EXPECT_EQ(CString((m_temp.Path() / "Work/Out").string()) + "\\", settings.GetProjectPath());
+    EXPECT_TRUE(fs::is_directory(m_temp.Path() / "Work/Out/Shop/Shop"));
 }
 
 TEST_F(ProjectSettingsRecordTest, StoresEveryFieldInRecordOrderAndReadsItBack)

@@ -2,6 +2,8 @@
 
 #include "platform/core/HostPath.h"
 
+#include "tests/support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -26,28 +28,16 @@ TextFile BufferWriter()
 class TextFileOnDiskTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        std::string folder = HostTempFolder() + "/WeavoTextFileXXXXXX";
-        ASSERT_NE(nullptr, ::mkdtemp(folder.data()));
-        m_folder = folder;
-    }
-
-    void TearDown() override { fs::remove_all(m_folder); }
-
     // The model path "C:\temp\<folder>\<name>".
-    CString ModelPath(const char* name) const
-    {
-        return CString("C:\\temp\\") + m_folder.filename().string().c_str() + "\\" + name;
-    }
+    CString ModelPath(const char* name) const { return m_temp.ModelPath(name); }
 
     std::string Contents(const char* name) const
     {
-        std::ifstream in(m_folder / name, std::ios::binary);
+        std::ifstream in(m_temp.Path() / name, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
-    fs::path m_folder;
+    TempFolder m_temp{"WeavoTextFile"};
 };
 } // namespace
 
@@ -190,7 +180,7 @@ TEST_F(TextFileOnDiskTest, DisabledWriterCreatesNoFileAndCollectsNothing)
 
     EXPECT_TRUE(withPath.GetBuffer().IsEmpty());
     EXPECT_TRUE(withoutPath.GetBuffer().IsEmpty());
-    EXPECT_TRUE(fs::is_empty(m_folder));
+    EXPECT_TRUE(fs::is_empty(m_temp.Path()));
 }
 
 TEST_F(TextFileOnDiskTest, FailedOpenIsVisibleWithTheHostReasonAndTextIsBuffered)

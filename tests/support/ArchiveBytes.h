@@ -13,8 +13,7 @@
 class ScopedArchiveVersion
 {
 public:
-    explicit ScopedArchiveVersion(int version)
-        : m_previous(TheVersionHistory().GetArchiveVersion())
+    explicit ScopedArchiveVersion(int version) : m_previous(TheVersionHistory().GetArchiveVersion())
     {
         TheVersionHistory().SetArchiveVersion(version);
     }

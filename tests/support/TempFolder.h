@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/CString.h"
 #include "platform/core/HostPath.h"
 
 #include <filesystem>
@@ -7,7 +8,8 @@
 #include <stdlib.h>
 #include <string>
 
-// A fresh folder under the host temp folder, removed with everything in it at the end.
+// A fresh folder under the host temp folder, removed with everything in it at the end (also
+// where a test took away the write permission of a folder inside it).
 class TempFolder
 {
 public:
@@ -20,17 +22,32 @@ public:
     }
     ~TempFolder()
     {
+        namespace fs = std::filesystem;
         std::error_code ignored;
-        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
-        std::filesystem::remove_all(m_path, ignored);
+        for (auto it = fs::recursive_directory_iterator(m_path, ignored);
+             it != fs::recursive_directory_iterator(); it.increment(ignored))
+        {
+            if (it->is_directory(ignored))
+                fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+        }
+        fs::remove_all(m_path, ignored);
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
     // The host path, without a trailing separator.
-    const std::string& Path() const { return m_path; }
+    const std::filesystem::path& Path() const { return m_path; }
+
+    // The folder as the model writes it, "C:\temp\<folder>", with "\" and the relative path
+    // appended when one is given.
+    CString ModelPath(const char* relative = nullptr) const
+    {
+        CString path = CString("C:\\temp\\") + m_path.filename().string().c_str();
+        if (relative != nullptr)
+            path += CString("\\") + relative;
+        return path;
+    }
 
 private:
-    std::string m_path;
+    std::filesystem::path m_path;
 };
