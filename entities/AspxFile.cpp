@@ -1,0 +1,3 @@
+#include "entities/AspxFile.h"
+
+IMPLEMENT_SERIAL(AspxFile, AspFile, 0)

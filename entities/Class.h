@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
+
+#include <vector>
+
+class CArchive;
+class Function;
+class Table;
+
+// A server-side data class of the generated application, bound to one table, with its
+// functions in creation order (a table's default functions first).
+class Class : public CObject
+{
+    DECLARE_SERIAL(Class)
+
+public:
+    // Empty name, no table, no functions.
+    Class() = default;
+    // Deletes the functions.
+    ~Class() override;
+    Class(const Class&) = delete;
+    Class& operator=(const Class&) = delete;
+
+    // Name, table, functions; loading empties the function list first.
+    void Serialize(CArchive& ar) override;
+
+    CString GetFieldName() const { return m_name; }
+    void SetName(CString name) { m_name = name; }
+    Table* GetTable() const { return m_table; }
+    void SetTable(Table* table) { m_table = table; }
+    const std::vector<Function*>& GetFunctions() const { return m_functions; }
+    // Takes ownership.
+    void AddFunction(Function* function) { m_functions.push_back(function); }
+
+private:
+    CString m_name;
+    Table* m_table = nullptr;
+    std::vector<Function*> m_functions;
+};

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/core/CObject.h"
+
+#include <vector>
+
+class CArchive;
+class Class;
+class Field;
+class Function;
+class Parameter;
+
+// A parameter of an invoked function and the field that supplies its value.
+struct ClassParameterMap
+{
+    ClassParameterMap(Parameter* parameter, Field* field) : m_parameter(parameter), m_field(field)
+    {
+    }
+
+    Parameter* m_parameter;
+    Field* m_field;
+};
+
+// A call of one function of a user class as a data source, with the fields that supply its
+// parameters.
+class ClassInvokation : public CObject
+{
+    DECLARE_SERIAL(ClassInvokation)
+
+public:
+    // No class, no function, no maps.
+    ClassInvokation() = default;
+    // A null source gives an empty invocation; otherwise the same class and function and a
+    // new copy of every parameter map.
+    explicit ClassInvokation(const ClassInvokation* source);
+    ClassInvokation(const ClassInvokation&) = delete;
+    ClassInvokation& operator=(const ClassInvokation&) = delete;
+    // Frees every parameter map.
+    ~ClassInvokation() override;
+
+    // Class, function, map count, then per map the field and the parameter.
+    void Serialize(CArchive& ar) override;
+
+    Class* GetClass() const { return m_class; }
+    Function* GetFunction() const { return m_function; }
+    // A different function drops every parameter map and stores the class and the function;
+    // the function already set changes nothing.
+    void SetFunction(Class* invokedClass, Function* function);
+    const std::vector<ClassParameterMap*>& GetParameterMaps() const { return m_parameterMaps; }
+    // Appends a new map of the parameter and the field.
+    void AddParameterMap(Parameter* parameter, Field* field);
+
+private:
+    void DeleteParameterMaps();
+
+    Class* m_class = nullptr;
+    Function* m_function = nullptr;
+    std::vector<ClassParameterMap*> m_parameterMaps;
+};

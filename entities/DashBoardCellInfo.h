@@ -1,0 +1,73 @@
+#pragma once
+
+#include "model/GridCellData.h"
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
+
+#include <vector>
+
+class CArchive;
+class Field;
+class Menu;
+class ProcedureFieldInfo;
+class Variable;
+
+// A value passed to a variable: the target receives the source variable or the source field
+// (the editors set exactly one source). None of the three is owned.
+struct DashBoardVariableMap
+{
+    Variable* target = nullptr;
+    Variable* sourceVariable = nullptr;
+    Field* sourceField = nullptr;
+};
+
+// An output column of the dashboard's data source shown in a cell, with its caption. The
+// column is not owned.
+struct FieldCaption
+{
+    ProcedureFieldInfo* fieldInfo = nullptr;
+    CString caption;
+};
+
+// The panel of one dashboard grid cell: a static caption, or a link to a menu item with the
+// values passed to the page it opens, and the data-source fields it shows.
+class DashBoardCellInfo : public CObject, public GridCellData
+{
+    DECLARE_SERIAL(DashBoardCellInfo)
+
+public:
+    explicit DashBoardCellInfo(bool staticText = true);
+    DashBoardCellInfo(const DashBoardCellInfo&) = delete;
+    DashBoardCellInfo& operator=(const DashBoardCellInfo&) = delete;
+    // Deletes the variable maps; the menu and the output columns are not owned.
+    ~DashBoardCellInfo() override;
+
+    // Flag (int), caption, menu, variable maps, display fields. Files before version 24 hold a
+    // field per display field, from which a new output column is made; their aggregate code and
+    // caption are stored from version 20 (before: no aggregate, empty caption).
+    void Serialize(CArchive& ar) override;
+
+    bool IsStaticText() const { return m_staticText; }
+    const CString& GetCaption() const { return m_caption; }
+    void SetCaption(const CString& caption) { m_caption = caption; }
+
+    Menu* GetMenu() const { return m_menu; }
+    // Links the menu (null unlinks); a menu makes the cell a link, not static text.
+    void SetMenu(Menu* menu);
+
+    const std::vector<DashBoardVariableMap*>& GetVariableMaps() const { return m_variableMaps; }
+    // Takes the map.
+    void AddVariableMap(DashBoardVariableMap* map) { m_variableMaps.push_back(map); }
+
+    const std::vector<FieldCaption>& GetDisplayFields() const { return m_displayFields; }
+    void AddDisplayField(ProcedureFieldInfo* fieldInfo, const CString& caption = CString());
+
+private:
+    void ReadDisplayFields(CArchive& ar);
+
+    bool m_staticText;
+    CString m_caption;
+    Menu* m_menu = nullptr;
+    std::vector<DashBoardVariableMap*> m_variableMaps;
+    std::vector<FieldCaption> m_displayFields;
+};

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/core/CObject.h"
+
+#include <vector>
+
+class CArchive;
+class ClassInvokation;
+class DashBoard;
+class ProcedureInvokation;
+struct DashBoardVariableMap;
+struct VariablePair;
+
+// One dashboard placed on a dashboard page, with the data binding of this placement: its own
+// procedure or class-function call, variable pairs, and maps whose targets are variables of the
+// dashboard.
+class DashBoardPageData : public CObject
+{
+    DECLARE_SERIAL(DashBoardPageData)
+
+public:
+    // Everything null and empty.
+    DashBoardPageData() = default;
+    // A new placement of the dashboard.
+    explicit DashBoardPageData(DashBoard* dashBoard) : m_dashBoard(dashBoard) {}
+    DashBoardPageData(const DashBoardPageData&) = delete;
+    DashBoardPageData& operator=(const DashBoardPageData&) = delete;
+    // Deletes both invocations, the pairs and the maps.
+    ~DashBoardPageData() override;
+
+    // Dashboard, procedure invocation, pairs, maps (source field, target, source variable),
+    // class invocation (after version 78).
+    void Serialize(CArchive& ar) override;
+
+    DashBoard* GetDashBoard() const { return m_dashBoard; }
+
+    ProcedureInvokation* GetProcedureInvokation() const { return m_procedureInvokation; }
+    // Takes the invocation; the previous one is not deleted.
+    void SetProcedureInvokation(ProcedureInvokation* invokation)
+    {
+        m_procedureInvokation = invokation;
+    }
+    ClassInvokation* GetClassInvokation() const { return m_classInvokation; }
+    // Takes the invocation; the previous one is not deleted.
+    void SetClassInvokation(ClassInvokation* invokation) { m_classInvokation = invokation; }
+
+    const std::vector<VariablePair*>& GetVariablePairs() const { return m_variablePairs; }
+    // Takes the pair.
+    void AddVariablePair(VariablePair* pair) { m_variablePairs.push_back(pair); }
+    const std::vector<DashBoardVariableMap*>& GetVariableMaps() const { return m_variableMaps; }
+    // Takes the map.
+    void AddVariableMap(DashBoardVariableMap* map) { m_variableMaps.push_back(map); }
+
+private:
+    DashBoard* m_dashBoard = nullptr;
+    ProcedureInvokation* m_procedureInvokation = nullptr;
+    ClassInvokation* m_classInvokation = nullptr;
+    std::vector<VariablePair*> m_variablePairs;
+    std::vector<DashBoardVariableMap*> m_variableMaps;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/core/CArchive.h"
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
+#include "platform/core/Types.h"
+
+#include <vector>
+
+class DashBoardPage;
+class Menu;
+
+// A user role of the generated application: its menus (each menu lists the role as well), the
+// role it reports to, the dashboard page its users see first and whether it is active.
+class Designation : public CObject
+{
+    DECLARE_SERIAL(Designation)
+
+public:
+    // Id -1, or the next value of the role counter when assignId is TRUE; a load passes FALSE.
+    explicit Designation(BOOL assignId = FALSE);
+    // Makes every menu of the list forget the role.
+    ~Designation() override;
+    Designation(const Designation&) = delete;
+    Designation& operator=(const Designation&) = delete;
+
+    // Name, menus, reports-to role, dashboard page (version > 16), active and id (version > 81).
+    // A load raises the role counter to the id read when that is larger.
+    void Serialize(CArchive& ar) override;
+
+    // The process-wide role counter: reset before a project is read and before the default
+    // role is made.
+    static void ResetIdCounter() { s_idCounter = 0; }
+    static int GetIdCounter() { return s_idCounter; }
+
+    int GetId() const { return m_id; }
+    const CString& GetName() const { return m_name; }
+    void SetName(const CString& name) { m_name = name; }
+    Designation* GetReportsTo() const { return m_reportsTo; }
+    void SetReportsTo(Designation* role) { m_reportsTo = role; }
+    DashBoardPage* GetDashBoardPage() const { return m_dashBoardPage; }
+    void SetDashBoardPage(DashBoardPage* page) { m_dashBoardPage = page; }
+    BOOL IsActive() const { return m_active; }
+    void SetActive(BOOL active) { m_active = active; }
+
+    const std::vector<Menu*>& GetMenus() const { return m_menus; }
+    bool HasMenu(const Menu* menu) const;
+    // Appends the menu when absent; then appends the role to the menu's roles when the menu
+    // does not list it yet.
+    void AddMenu(Menu* menu);
+    // The menu forgets the role and its first entry is erased; nothing when absent.
+    void RemoveMenu(Menu* menu);
+
+private:
+    static int s_idCounter;
+
+    std::vector<Menu*> m_menus;
+    Designation* m_reportsTo = nullptr;
+    CString m_name;
+    DashBoardPage* m_dashBoardPage = nullptr;
+    int m_id = -1;
+    BOOL m_active = TRUE;
+};

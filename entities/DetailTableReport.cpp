@@ -1,0 +1,28 @@
+#include "entities/DetailTableReport.h"
+
+#include "entities/ApplicationReport.h"
+#include "entities/Form.h"
+#include "model/ArchiveIO.h"
+#include "model/Table.h"
+
+IMPLEMENT_SERIAL(DetailTableReport, CObject, 0)
+
+DetailTableReport::~DetailTableReport()
+{
+    for (ReportVariableMap* pair : m_variablePairs)
+        delete pair;
+}
+
+void DetailTableReport::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        ar.WriteObject(m_table);
+        ar.WriteObject(m_report);
+        WriteReportVariableMaps(ar, m_variablePairs);
+        return;
+    }
+    m_table = ReadRef<Table>(ar);
+    m_report = ReadRef<ApplicationReport>(ar);
+    ReadReportVariableMaps(ar, m_variablePairs, false);
+}

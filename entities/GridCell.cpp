@@ -1,0 +1,41 @@
+#include "entities/GridCell.h"
+
+#include "entities/DashBoardCellInfo.h"
+#include "entities/Grid.h"
+#include "model/ArchiveIO.h"
+#include "model/FieldRep.h"
+
+IMPLEMENT_SERIAL(GridCell, CObject, 0)
+
+int GridCell::s_idCounter = 0;
+
+GridCell::GridCell() : m_id(++s_idCounter) {}
+
+GridCell::GridCell(int row, int column) : m_id(++s_idCounter), m_row(row), m_column(column) {}
+
+GridCell::~GridCell()
+{
+    delete m_subGrid;
+    if (m_contentKind != kFieldRep)
+        delete m_content;
+}
+
+void GridCell::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        ar.WriteObject(m_owner);
+        ar.WriteObject(m_subGrid);
+        ar << m_row << m_column << m_contentKind;
+        if (m_contentKind == kFieldRep || m_contentKind == kDashBoardCellInfo)
+            ar.WriteObject(dynamic_cast<const CObject*>(m_content));
+        return;
+    }
+    m_owner = ReadRef<Grid>(ar);
+    m_subGrid = ReadRef<Grid>(ar);
+    ar >> m_row >> m_column >> m_contentKind;
+    if (m_contentKind == kFieldRep)
+        m_content = ReadRef<FieldRep>(ar);
+    else if (m_contentKind == kDashBoardCellInfo)
+        m_content = ReadRef<DashBoardCellInfo>(ar);
+}

@@ -1,0 +1,56 @@
+#include "entities/LinkControl.h"
+
+#include "entities/Menu.h"
+#include "entities/Variable.h"
+#include "model/ArchiveIO.h"
+#include "model/Ownership.h"
+
+IMPLEMENT_SERIAL(LinkControl, CObject, 0)
+
+LinkControl::LinkControl(Menu* target, WORD, WORD, int alignment)
+    : m_alignment(alignment), m_target(target)
+{
+}
+
+LinkControl::LinkControl(const LinkControl* source)
+    : m_alignment(source->m_alignment), m_target(source->m_target), m_caption(source->m_caption)
+{
+}
+
+LinkControl::~LinkControl()
+{
+    DeleteAll(m_variableMaps);
+}
+
+void LinkControl::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        ar << m_alignment;
+        ar.WriteObject(m_target);
+        ar << m_caption;
+        ar << static_cast<int>(m_variableMaps.size());
+        for (const LinkVariableMap* map : m_variableMaps)
+        {
+            ar.WriteObject(map != nullptr ? map->pageVariable : nullptr);
+            ar.WriteObject(map != nullptr ? map->targetVariable : nullptr);
+        }
+        return;
+    }
+
+    ar >> m_alignment;
+    m_target = ReadRef<Menu>(ar);
+    ar >> m_caption;
+    if (ArchiveVersion() > 49)
+    {
+        const int count = ReadCount(ar);
+        for (int i = 0; i < count; ++i)
+        {
+            Variable* pageVariable = ReadRef<Variable>(ar);
+            Variable* targetVariable = ReadRef<Variable>(ar);
+            m_variableMaps.push_back(pageVariable == nullptr && targetVariable == nullptr
+                                         ? nullptr
+                                         : new LinkVariableMap{pageVariable, targetVariable});
+        }
+    }
+}

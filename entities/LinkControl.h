@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
+#include "platform/core/Types.h"
+
+#include <vector>
+
+class Menu;
+class Variable;
+
+// A value a link passes: a variable of the page and the variable of the target page that
+// receives it.
+struct LinkVariableMap
+{
+    Variable* pageVariable = nullptr;
+    Variable* targetVariable = nullptr;
+};
+
+// A hyperlink on a page or in a control's data: caption, alignment, the menu item it opens and
+// the page variables it passes.
+class LinkControl : public CObject
+{
+    DECLARE_SERIAL(LinkControl)
+
+public:
+    // Alignments.
+    static constexpr int Left = 0;
+    static constexpr int Center = 1;
+    static constexpr int Right = 2;
+
+    // Right-aligned, no target, empty caption, no maps.
+    LinkControl() = default;
+    // That target and alignment; the two words are not used.
+    LinkControl(Menu* target, WORD unused1, WORD unused2, int alignment);
+    // The source's alignment, target and caption; the maps are not copied.
+    explicit LinkControl(const LinkControl* source);
+    LinkControl(const LinkControl&) = delete;
+    LinkControl& operator=(const LinkControl&) = delete;
+    // Frees every variable map.
+    ~LinkControl() override;
+
+    // Alignment, target, caption, variable maps (from version 50).
+    void Serialize(CArchive& ar) override;
+
+    int GetAlignment() const { return m_alignment; }
+    void SetAlignment(int alignment) { m_alignment = alignment; }
+    Menu* GetTarget() const { return m_target; }
+    void SetTarget(Menu* target) { m_target = target; }
+    CString GetCaption() const { return m_caption; }
+    void SetCaption(CString caption) { m_caption = caption; }
+    // An entry may be null.
+    const std::vector<LinkVariableMap*>& GetVariableMaps() const { return m_variableMaps; }
+    // Appends and takes ownership; null is allowed.
+    void AddVariableMap(LinkVariableMap* map) { m_variableMaps.push_back(map); }
+
+private:
+    int m_alignment = Right;
+    Menu* m_target = nullptr;
+    CString m_caption;
+    std::vector<LinkVariableMap*> m_variableMaps;
+};

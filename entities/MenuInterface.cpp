@@ -1,0 +1,51 @@
+#include "entities/MenuInterface.h"
+
+#include "entities/AspFile.h"
+#include "model/ArchiveIO.h"
+
+#include <algorithm>
+
+IMPLEMENT_SERIAL(MenuInterface, CObject, 0)
+
+MenuInterface::~MenuInterface()
+{
+    if (m_openedFile != nullptr)
+        m_openedFile->RemoveMenu(this);
+    for (AspFile* file : m_pageFiles)
+        file->RemoveMenu(this);
+}
+
+void MenuInterface::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        ar << m_name;
+        WriteObjectList(ar, m_pageFiles);
+        ar.WriteObject(m_openedFile);
+        return;
+    }
+    ar >> m_name;
+    ReadObjectList(ar, m_pageFiles);
+    m_openedFile = ReadRef<AspFile>(ar);
+}
+
+void MenuInterface::SetAspFile(AspFile* file)
+{
+    if (m_openedFile != nullptr)
+        m_openedFile->RemoveMenu(this);
+    m_openedFile = file;
+    if (file != nullptr && !file->IsLinkedFrom(this))
+        file->AddLinkingItem(this);
+}
+
+bool MenuInterface::HasAspFile(const AspFile* file) const
+{
+    return std::find(m_pageFiles.begin(), m_pageFiles.end(), file) != m_pageFiles.end();
+}
+
+void MenuInterface::RemoveAspFile(const AspFile* file)
+{
+    if (m_openedFile == file)
+        m_openedFile = nullptr;
+    std::erase(m_pageFiles, file);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "platform/core/CArchive.h"
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
+
+#include <utility>
+#include <vector>
+
+class AspFile;
+class Menu;
+class Variable;
+
+// The values one leaf item of a page file's top or left menu passes: pairs of {variable of the
+// file the item opens, variable of this file that supplies its value}. The variables and the
+// menu are not owned.
+struct MenuVariableMap
+{
+    using VariablePair = std::pair<Variable*, Variable*>;
+
+    Menu* m_menu = nullptr;
+    std::vector<VariablePair> m_variablePairs;
+};
+
+// What a menu item and a report column share: a name, the page file the item opens and the
+// page files that show the item as their top or left menu.
+class MenuInterface : public CObject
+{
+    DECLARE_SERIAL(MenuInterface)
+
+public:
+    MenuInterface() = default;
+    // Detaches the item from its opened file and from every file of its page-file list.
+    ~MenuInterface() override;
+    MenuInterface(const MenuInterface&) = delete;
+    MenuInterface& operator=(const MenuInterface&) = delete;
+
+    // Name, the page-file list, the opened file.
+    void Serialize(CArchive& ar) override;
+
+    const CString& GetName() const { return m_name; }
+    void SetName(const CString& name) { m_name = name; }
+
+    // 0 for a Menu, 1 for a ReportField; a page file writes it in front of each linking item.
+    int GetItemKind() const { return m_itemKind; }
+
+    // The page file the item opens.
+    AspFile* GetAspFile() const { return m_openedFile; }
+    // Detaches the item from its previous opened file, then opens the new one and, when that
+    // file does not list the item yet, appends the item to its linking items. Null only clears.
+    void SetAspFile(AspFile* file);
+
+    // The page files that show this item as their top or left menu; kept from the file side.
+    const std::vector<AspFile*>& GetPageFiles() const { return m_pageFiles; }
+    void AddPageFile(AspFile* file) { m_pageFiles.push_back(file); }
+    bool HasAspFile(const AspFile* file) const;
+    // Clears the opened file when it is that file and erases the file from the page-file
+    // list; nothing is freed.
+    void RemoveAspFile(const AspFile* file);
+
+protected:
+    // Derived classes give their item kind.
+    explicit MenuInterface(int itemKind) : m_itemKind(itemKind) {}
+
+private:
+    CString m_name;
+    std::vector<AspFile*> m_pageFiles;
+    AspFile* m_openedFile = nullptr;
+    int m_itemKind = 0;
+};

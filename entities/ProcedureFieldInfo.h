@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/core/CArchive.h"
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
+
+class Field;
+
+// One output column of a procedure, a user function or a report field: a field with an
+// aggregate. The field is not owned.
+class ProcedureFieldInfo : public CObject
+{
+    DECLARE_SERIAL(ProcedureFieldInfo)
+
+public:
+    // The aggregate codes; the names are "Count", "Sum", "Min", "Max", "Average", "Percentage".
+    static constexpr int countAggregate = 0;
+    static constexpr int sumAggregate = 1;
+    static constexpr int minAggregate = 2;
+    static constexpr int maxAggregate = 3;
+    static constexpr int averageAggregate = 4;
+    static constexpr int percentageAggregate = 5;
+    static constexpr int noAggregate = 6;
+
+    // No field, no aggregate, empty text.
+    ProcedureFieldInfo() = default;
+    ProcedureFieldInfo(Field* field, int aggregate);
+
+    Field* GetField() const { return m_field; }
+    void SetField(Field* field) { m_field = field; }
+    int GetAggregate() const { return m_aggregate; }
+    void SetAggregate(int aggregate) { m_aggregate = aggregate; }
+    CString GetText() const { return m_text; }
+    void SetText(CString text) { m_text = text; }
+
+    // Field, aggregate, text; no version gate.
+    void Serialize(CArchive& ar) override;
+
+private:
+    Field* m_field = nullptr;
+    int m_aggregate = noAggregate;
+    CString m_text;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
+
+#include <utility>
+#include <vector>
+
+// One dataset used by a report definition file.
+struct RDLCDataSetEntry
+{
+    CString m_dataSetName;
+    CString m_tableAdapterName;
+    CString m_tableName;
+};
+
+// One report definition file: its path relative to the generated project folder and the
+// datasets it uses.
+class RDLCInfo : public CObject
+{
+    DECLARE_SERIAL(RDLCInfo)
+
+public:
+    RDLCInfo() = default;
+
+    void Serialize(CArchive& ar) override;
+
+    const CString& GetName() const { return m_name; }
+    void SetName(CString name) { m_name = std::move(name); }
+    const std::vector<RDLCDataSetEntry>& GetEntries() const { return m_entries; }
+    void AddEntry(const RDLCDataSetEntry& entry) { m_entries.push_back(entry); }
+    int GetStatus() const { return m_status; }
+    void SetStatus(int status) { m_status = status; }
+    // A mark of the report generator's; not stored.
+    bool GetFlag() const { return m_flag; }
+    void SetFlag(bool flag) { m_flag = flag; }
+
+private:
+    CString m_name;
+    std::vector<RDLCDataSetEntry> m_entries;
+    bool m_flag = false;
+    int m_status = 0;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
+
+#include <utility>
+#include <vector>
+
+class TableAdapter;
+
+// One dataset file: its path relative to the generated project folder and its table adapters,
+// which belong to it.
+class XSDInfo : public CObject
+{
+    DECLARE_SERIAL(XSDInfo)
+
+public:
+    XSDInfo() = default;
+    ~XSDInfo() override;
+    XSDInfo(const XSDInfo&) = delete;
+    XSDInfo& operator=(const XSDInfo&) = delete;
+
+    void Serialize(CArchive& ar) override;
+
+    const CString& GetName() const { return m_name; }
+    void SetFilePath(CString path) { m_name = std::move(path); }
+    const std::vector<TableAdapter*>& GetTableAdapters() const { return m_tableAdapters; }
+    // The dataset takes the adapter.
+    void AddTableAdapter(TableAdapter* adapter) { m_tableAdapters.push_back(adapter); }
+    int GetStatus() const { return m_status; }
+    void SetStatus(int status) { m_status = status; }
+    // A mark of the report generator's; not stored.
+    bool GetFlag() const { return m_flag; }
+    void SetFlag(bool flag) { m_flag = flag; }
+
+private:
+    CString m_name;
+    std::vector<TableAdapter*> m_tableAdapters;
+    bool m_flag = false;
+    int m_status = 0;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/core/CObject.h"
+
+#include <vector>
+
+class DateValidation;
+class DependentData;
+
+// The validation rules of a control: comparison rules and dependent groups.
+class ValidationData : public CObject
+{
+    DECLARE_SERIAL(ValidationData)
+
+public:
+    ValidationData() = default;
+    ValidationData(const ValidationData&) = delete;
+    ValidationData& operator=(const ValidationData&) = delete;
+    // Deletes every rule and every group.
+    ~ValidationData() override;
+
+    // The two lists; files before version 53 hold a single comparison rule instead.
+    void Serialize(CArchive& ar) override;
+
+    const std::vector<DateValidation*>& GetDateValidations() const { return m_comparisonRules; }
+    // Appends and takes ownership.
+    void AddDateValidation(DateValidation* rule) { m_comparisonRules.push_back(rule); }
+    const std::vector<DependentData*>& GetDependentData() const { return m_dependentGroups; }
+    // Appends and takes ownership.
+    void AddDependentData(DependentData* group) { m_dependentGroups.push_back(group); }
+
+private:
+    void ReadSingleRule(CArchive& ar);
+
+    std::vector<DateValidation*> m_comparisonRules;
+    std::vector<DependentData*> m_dependentGroups;
+};

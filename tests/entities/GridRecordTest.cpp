@@ -1,0 +1,119 @@
+#include "entities/DashBoardCellInfo.h"
+#include "entities/Grid.h"
+#include "entities/GridCell.h"
+#include "model/FieldRep.h"
+#include "model/VersionHistory.h"
+#include "tests/entities/LoadWithSentinel.h"
+#include "tests/support/ArchiveBytes.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace
+{
+
+const int currentVersion = TheVersionHistory().GetCurrentVersion();
+
+} // namespace
+
+TEST(GridRecordTest, BuiltCellsKnowTheirPlaceAndTheirGrid)
+{
+    Grid grid(3, 2);
+    ASSERT_EQ(3u, grid.GetRows().size());
+    for (int row = 0; row < 3; ++row)
+    {
+        ASSERT_EQ(2u, grid.GetRows()[row].size());
+        for (int column = 0; column < 2; ++column)
+        {
+            const GridCell* cell = grid.GetRows()[row][column];
+            EXPECT_EQ(row, cell->GetRow());
+            EXPECT_EQ(column, cell->GetColumn());
+            EXPECT_EQ(&grid, cell->GetOwner());
+        }
+    }
+    grid.BuildCells(0, 2);
+    EXPECT_EQ(3u, grid.GetRows().size());
+    grid.BuildCells(1, 2);
+    EXPECT_EQ(3, grid.GetRows()[3][1]->GetRow());
+}
+
+TEST(GridRecordTest, GridsAndCellsTakeNewIdsAlsoWhenLoaded)
+{
+    ScopedArchiveVersion version(currentVersion);
+    Grid first(1, 1);
+    Grid second;
+    EXPECT_EQ(first.GetId() + 1, second.GetId());
+    const int lastCellId = first.GetRows()[0][0]->GetId();
+
+    std::unique_ptr<Grid> loaded(LoadObject<Grid>(SaveObject(&first)));
+    EXPECT_EQ(second.GetId() + 1, loaded->GetId());
+    EXPECT_EQ(lastCellId + 1, loaded->GetRows()[0][0]->GetId());
+}
+
+TEST(GridRecordTest, GridWithNestedGridAndContentsSurvivesSaveAndLoad)
+{
+    ScopedArchiveVersion version(currentVersion);
+    FieldRep control;
+    Grid grid(2, 2);
+    grid.GetRows()[0][1]->SetCellData(&control, GridCell::kFieldRep);
+    grid.GetRows()[1][0]->SetCellData(new DashBoardCellInfo, GridCell::kDashBoardCellInfo);
+    auto* nested = new Grid(1, 3);
+    grid.GetRows()[1][1]->SetSubGrid(nested);
+
+    std::unique_ptr<Grid> loaded(LoadObject<Grid>(SaveObject(&grid)));
+    ASSERT_EQ(2u, loaded->GetRows().size());
+    ASSERT_EQ(2u, loaded->GetRows()[1].size());
+    const GridCell* controlCell = loaded->GetRows()[0][1];
+    const GridCell* panelCell = loaded->GetRows()[1][0];
+    const GridCell* nestingCell = loaded->GetRows()[1][1];
+    // A page control is owned by its page, not by the cell.
+    std::unique_ptr<FieldRep> loadedControl(dynamic_cast<FieldRep*>(controlCell->GetCellData()));
+
+    EXPECT_EQ(loaded.get(), controlCell->GetOwner());
+    EXPECT_EQ(0, controlCell->GetRow());
+    EXPECT_EQ(1, controlCell->GetColumn());
+    EXPECT_NE(nullptr, loadedControl);
+    EXPECT_EQ(GridCell::kDashBoardCellInfo, panelCell->GetContentKind());
+    EXPECT_NE(nullptr, dynamic_cast<DashBoardCellInfo*>(panelCell->GetCellData()));
+    EXPECT_EQ(nullptr, loaded->GetRows()[0][0]->GetCellData());
+    const Grid* loadedNested = nestingCell->GetSubGrid();
+    ASSERT_NE(nullptr, loadedNested);
+    ASSERT_EQ(1u, loadedNested->GetRows().size());
+    ASSERT_EQ(3u, loadedNested->GetRows()[0].size());
+    EXPECT_EQ(loadedNested, loadedNested->GetRows()[0][2]->GetOwner());
+    EXPECT_EQ(2, loadedNested->GetRows()[0][2]->GetColumn());
+}
+
+TEST(GridRecordTest, CellOfAnotherContentKindReadsNoContent)
+{
+    const auto bytes = ArchiveBytes()
+                           .NewClass("GridCell")
+                           .Null() // owner
+                           .Null() // nested grid
+                           .Int(4)
+                           .Int(5)
+                           .Int(2) // content kind
+                           .Int(recordSentinel)
+                           .Get();
+
+    const LoadedRecord<GridCell> loaded = LoadWithSentinel<GridCell>(bytes);
+    std::unique_ptr<GridCell> cell(loaded.object);
+
+    EXPECT_EQ(recordSentinel, loaded.trailer);
+    EXPECT_EQ(2, cell->GetContentKind());
+    EXPECT_EQ(nullptr, cell->GetCellData());
+    EXPECT_EQ(4, cell->GetRow());
+    EXPECT_EQ(5, cell->GetColumn());
+}
+
+TEST(GridRecordTest, DeletingAGridLeavesPageControlsAlive)
+{
+    FieldRep control;
+    control.SetMandatory(false);
+    {
+        Grid grid(1, 1);
+        grid.GetRows()[0][0]->SetCellData(&control, GridCell::kFieldRep);
+    }
+    EXPECT_FALSE(control.IsMandatory());
+}

@@ -1,0 +1,159 @@
+#include "entities/ApplicationReport.h"
+#include "entities/MultiPageData.h"
+#include "entities/MultiPageReport.h"
+#include "entities/ProcedureInvokation.h"
+#include "entities/ReportCollector.h"
+#include "entities/Variable.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/VersionHistory.h"
+#include "tests/entities/LoadWithSentinel.h"
+#include "tests/entities/ReportRecordBytes.h"
+#include "tests/support/ArchiveBytes.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace
+{
+
+const int currentVersion = TheVersionHistory().GetCurrentVersion();
+
+// A collector of the version, three columns, showing one report twice (object 4).
+std::vector<BYTE> CollectorBytes(int version)
+{
+    ArchiveBytes bytes;
+    bytes.NewClass("ReportCollector");
+    AppendEmptyPageRecord(bytes, version, "Overview").Int(3).Int(2);
+    AppendReportRecord(bytes.NewClass("ApplicationReport"), version, "Sales", false);
+    bytes.Int(100).Int(200);
+    bytes.ObjectRef(4).Int(50).Int(60);
+    return bytes.Int(recordSentinel).Get();
+}
+
+void ExpectOverview(const ReportCollector& collector)
+{
+    EXPECT_EQ("Overview", collector.GetFormName());
+    EXPECT_EQ(3, collector.GetNumColumns());
+    ASSERT_EQ(2u, collector.GetEntries().size());
+    const ReportCollectorEntry& first = collector.GetEntries()[0];
+    const ReportCollectorEntry& second = collector.GetEntries()[1];
+    ASSERT_NE(nullptr, first.m_report);
+    EXPECT_EQ("Sales", first.m_report->GetFormName());
+    EXPECT_EQ(first.m_report, second.m_report);
+    EXPECT_EQ(100, first.m_height);
+    EXPECT_EQ(200, first.m_width);
+    EXPECT_EQ(50, second.m_height);
+    EXPECT_EQ(60, second.m_width);
+}
+
+} // namespace
+
+TEST(ReportCollectorRecordTest, CollectorReadsTheSameRecordInEveryVersion)
+{
+    for (int version : {30, currentVersion})
+    {
+        SCOPED_TRACE(version);
+        ScopedArchiveVersion scoped(version);
+        auto loaded = LoadWithSentinel<ReportCollector>(CollectorBytes(version));
+        std::unique_ptr<ReportCollector> collector(loaded.object);
+        std::unique_ptr<ApplicationReport> report(collector->GetEntries().at(0).m_report);
+
+        EXPECT_EQ(recordSentinel, loaded.trailer);
+        ExpectOverview(*collector);
+    }
+}
+
+TEST(ReportCollectorRecordTest, CollectorKeepsSharedReportThroughSaveAndLoad)
+{
+    ScopedArchiveVersion scoped(currentVersion);
+    std::unique_ptr<ReportCollector> old(
+        LoadWithSentinel<ReportCollector>(CollectorBytes(currentVersion)).object);
+    std::unique_ptr<ApplicationReport> oldReport(old->GetEntries().at(0).m_report);
+
+    std::unique_ptr<ReportCollector> collector(LoadObject<ReportCollector>(SaveObject(old.get())));
+    std::unique_ptr<ApplicationReport> report(collector->GetEntries().at(0).m_report);
+
+    ExpectOverview(*collector);
+    EXPECT_NE(old->GetId(), collector->GetId());
+}
+
+TEST(ReportCollectorRecordTest, ClearFiltersEmptiesControlsAndMaps)
+{
+    Field field;
+    ReportCollector collector;
+    collector.AddFieldRep(new FieldRep(&field));
+    collector.AddFieldVariableMap(new FieldVariableMap{&field, new Variable});
+
+    collector.ClearFilters();
+
+    EXPECT_TRUE(collector.GetFieldReps().empty());
+    EXPECT_TRUE(collector.GetFieldVariableMaps().empty());
+    EXPECT_EQ(2, collector.GetNumColumns());
+}
+
+TEST(MultiPageReportRecordTest, PagesKeepCallsMappingsAndSharedReferencesThroughSaveAndLoad)
+{
+    ScopedArchiveVersion scoped(currentVersion);
+    ApplicationReport report;
+    report.SetName("Sales");
+    Field field;
+    Variable input;
+    input.SetName("RegionIn");
+    Variable output;
+    MultiPageReport multiReport;
+    auto* firstPage = new MultiPageData(&report);
+    firstPage->SetProcedureCall(new ProcedureInvokation);
+    firstPage->AddParameterPair(new VariablePair{&input, &output});
+    firstPage->AddFieldMap(new MultiPageFieldMap{&input, &output, &field});
+    multiReport.AddPage(firstPage);
+    multiReport.AddPage(new MultiPageData(&report));
+
+    std::unique_ptr<MultiPageReport> loaded(LoadObject<MultiPageReport>(SaveObject(&multiReport)));
+    const MultiPageData* first = loaded->GetPages().at(0);
+    const MultiPageData* second = loaded->GetPages().at(1);
+    std::unique_ptr<ApplicationReport> readReport(first->GetReport());
+    const VariablePair* pair = first->GetParameterPairs().at(0);
+    const MultiPageFieldMap* map = first->GetFieldMaps().at(0);
+    std::unique_ptr<Variable> readInput(pair->first);
+    std::unique_ptr<Variable> readOutput(pair->second);
+    std::unique_ptr<Field> readField(map->m_field);
+
+    EXPECT_LT(multiReport.GetId(), loaded->GetId());
+    EXPECT_EQ("Sales", readReport->GetFormName());
+    EXPECT_EQ(readReport.get(), second->GetReport());
+    EXPECT_NE(nullptr, first->GetProcedureCall());
+    EXPECT_EQ(nullptr, second->GetProcedureCall());
+    EXPECT_EQ("RegionIn", readInput->GetFieldName());
+    EXPECT_NE(readInput.get(), readOutput.get());
+    EXPECT_EQ(readInput.get(), map->m_first);
+    EXPECT_EQ(readOutput.get(), map->m_second);
+    EXPECT_NE(nullptr, readField);
+}
+
+TEST(MultiPageReportRecordTest, PageReadsFieldBeforeTheVariablesOfAFieldMapInEveryVersion)
+{
+    for (int version : {20, currentVersion})
+    {
+        SCOPED_TRACE(version);
+        ScopedArchiveVersion scoped(version);
+        ArchiveBytes bytes;
+        bytes.NewClass("MultiPageData").Null().Null().Int(0).Int(1).Null();
+        AppendVariableRecord(bytes.NewClass("Variable"), version, "First");
+        AppendVariableRecord(bytes.ClassRef(3), version, "Second");
+        auto loaded = LoadWithSentinel<MultiPageData>(bytes.Int(recordSentinel).Get());
+        std::unique_ptr<MultiPageData> page(loaded.object);
+        ASSERT_EQ(1u, page->GetFieldMaps().size());
+        const MultiPageFieldMap* map = page->GetFieldMaps()[0];
+        std::unique_ptr<Variable> first(map->m_first);
+        std::unique_ptr<Variable> second(map->m_second);
+
+        EXPECT_EQ(recordSentinel, loaded.trailer);
+        EXPECT_EQ(nullptr, map->m_field);
+        ASSERT_NE(nullptr, first);
+        EXPECT_EQ("First", first->GetFieldName());
+        ASSERT_NE(nullptr, second);
+        EXPECT_EQ("Second", second->GetFieldName());
+    }
+}
