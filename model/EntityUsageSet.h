@@ -1,0 +1,90 @@
+#pragma once
+
+#include <vector>
+
+class ApplicationReport;
+class Class;
+class DashBoard;
+class DashBoardPage;
+class Designation;
+class Form;
+class FormInterface;
+class Function;
+class LoginPage;
+class MapForm;
+class MenuInterface;
+class MultiPageReport;
+class Procedure;
+class RDLCReport;
+class ReportCollector;
+class Table;
+class Transaction;
+
+// The entities that a usage check found using the entity under test, one list per kind; the
+// removal that follows the check takes the references out of exactly these. Nothing is owned
+// and no list holds an entity twice.
+class EntityUsageSet
+{
+public:
+    EntityUsageSet() = default;
+    EntityUsageSet(const EntityUsageSet&) = delete;
+    EntityUsageSet& operator=(const EntityUsageSet&) = delete;
+
+    // Empties every list and forgets the login page.
+    void Clear();
+
+    // Each records the entity unless its list holds it already.
+    void AddTable(Table* table);
+    void AddProcedure(Procedure* procedure);
+    void AddFunction(Function* function);
+    void AddClass(Class* dataClass);
+    void AddRole(Designation* role);
+    // Into the list of the page's own type: form, transaction, report, RDLC report, map form,
+    // dashboard page, dashboard, multi-page report or report collector; other pages are not
+    // recorded.
+    void AddFormInterface(FormInterface* page);
+
+    // Null for a negative index or one past the end.
+    Table* GetTableAt(int index) const;
+    Form* GetFormAt(int index) const;
+    Transaction* GetTransactionAt(int index) const;
+    Procedure* GetProcedureAt(int index) const;
+    ApplicationReport* GetReportAt(int index) const;
+    Class* GetClassAt(int index) const;
+
+    const std::vector<Table*>& GetTables() const { return m_tables; }
+    const std::vector<Form*>& GetForms() const { return m_forms; }
+    const std::vector<Designation*>& GetRoles() const { return m_roles; }
+    const std::vector<Transaction*>& GetTransactions() const { return m_transactions; }
+    const std::vector<MenuInterface*>& GetMenuItems() const { return m_menuItems; }
+    const std::vector<DashBoard*>& GetDashBoards() const { return m_dashBoards; }
+    const std::vector<Procedure*>& GetProcedures() const { return m_procedures; }
+    const std::vector<ApplicationReport*>& GetReports() const { return m_reports; }
+    const std::vector<RDLCReport*>& GetRDLCReports() const { return m_rdlcReports; }
+    const std::vector<MapForm*>& GetMapForms() const { return m_mapForms; }
+    const std::vector<DashBoardPage*>& GetDashBoardPages() const { return m_dashBoardPages; }
+    const std::vector<MultiPageReport*>& GetMultiPageReports() const { return m_multiPageReports; }
+    const std::vector<ReportCollector*>& GetReportCollectors() const { return m_reportCollectors; }
+    const std::vector<Function*>& GetFunctions() const { return m_functions; }
+    const std::vector<Class*>& GetClasses() const { return m_classes; }
+    LoginPage* GetLoginPage() const { return m_loginPage; }
+    void SetLoginPage(LoginPage* page) { m_loginPage = page; }
+
+private:
+    std::vector<Table*> m_tables;
+    std::vector<Form*> m_forms;
+    std::vector<Designation*> m_roles;
+    std::vector<Transaction*> m_transactions;
+    std::vector<MenuInterface*> m_menuItems;
+    std::vector<DashBoard*> m_dashBoards;
+    std::vector<Procedure*> m_procedures;
+    std::vector<ApplicationReport*> m_reports;
+    std::vector<RDLCReport*> m_rdlcReports;
+    std::vector<MapForm*> m_mapForms;
+    std::vector<DashBoardPage*> m_dashBoardPages;
+    std::vector<MultiPageReport*> m_multiPageReports;
+    std::vector<ReportCollector*> m_reportCollectors;
+    std::vector<Function*> m_functions;
+    std::vector<Class*> m_classes;
+    LoginPage* m_loginPage = nullptr;
+};

@@ -1,0 +1,475 @@
+#include "model/ForgeonProject.h"
+
+#include "entities/RDLCInfo.h"
+#include "entities/RDLCReport.h"
+#include "entities/XSDInfo.h"
+#include "model/ArchiveIO.h"
+#include "model/Module.h"
+#include "model/Ownership.h"
+#include "model/ProjectDiagnostics.h"
+#include "model/ProjectSettings.h"
+
+#include <algorithm>
+#include <utility>
+
+IMPLEMENT_SERIAL(ForgeonProject, CObject, 0)
+
+namespace
+{
+// Files before this version hold a single module's lists directly; they are not read.
+constexpr int firstModuleVersion = 39;
+constexpr int firstIgnoredWarningsVersion = 42;
+constexpr int firstOutputKindVersion = 43;
+constexpr int firstRDLCVersion = 74;
+constexpr int firstSettingsVersion = 76;
+
+CString Lowered(CString text)
+{
+    text.MakeLower();
+    return text;
+}
+
+// The first element whose name equals the name ignoring case.
+template <class T> T* FindByNameNoCase(const std::vector<T*>& list, const CString& name)
+{
+    const auto found =
+        std::find_if(list.begin(), list.end(),
+                     [&name](const T* item) { return item->GetName().CompareNoCase(name) == 0; });
+    return found == list.end() ? nullptr : *found;
+}
+
+template <class T> bool HasLoweredName(const std::vector<T*>& list, const CString& lowered)
+{
+    return std::any_of(list.begin(), list.end(),
+                       [&lowered](const T* item) { return Lowered(item->GetName()) == lowered; });
+}
+
+// The name of every description with "<old>\" replaced by "<new>\".
+template <class T>
+void RenameModuleIn(const std::vector<T*>& list, const CString& oldName, const CString& newName,
+                    void (T::*setName)(CString))
+{
+    const CString oldPart = oldName + "\\";
+    const CString newPart = newName + "\\";
+    for (T* item : list)
+    {
+        CString name = item->GetName();
+        if (name.Find(oldPart) >= 0)
+        {
+            name.Replace(oldPart, newPart);
+            (item->*setName)(name);
+        }
+    }
+}
+
+// Removes the blanks at the front.
+CString WithoutLeadingBlanks(CString text)
+{
+    text.TrimLeft(' ');
+    return text;
+}
+} // namespace
+
+ForgeonProject::ForgeonProject() = default;
+
+ForgeonProject::~ForgeonProject()
+{
+    DeleteAll(m_modules);
+    delete m_settings;
+}
+
+void ForgeonProject::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+        Store(ar);
+    else
+        Load(ar);
+}
+
+void ForgeonProject::Store(CArchive& ar)
+{
+    VersionHistory& history = TheVersionHistory();
+    history.SetArchiveVersion(history.GetCurrentVersion());
+    ar << history.GetCurrentVersion();
+    ar.WriteObject(m_currentModule);
+    WriteObjectList(ar, m_modules);
+    const std::vector<CString>& ignored = TheProjectDiagnostics().GetIgnoredWarnings();
+    ar << static_cast<int>(ignored.size());
+    for (const CString& warning : ignored)
+        ar << warning;
+    WriteObjectList(ar, m_rdlcInfos);
+    WriteObjectList(ar, m_xsdInfos);
+    ar.WriteObject(m_settings);
+}
+
+void ForgeonProject::Load(CArchive& ar)
+{
+    int version = 0;
+    ar >> version;
+    TheVersionHistory().SetArchiveVersion(version);
+    if (version < firstModuleVersion)
+        throw CArchiveException(CArchiveException::generic);
+    try
+    {
+        LoadModulesAndLists(ar, version);
+    }
+    catch (...)
+    {
+        // The current module is owned only once the module list holds it.
+        if (!HoldsModule(m_currentModule))
+            delete m_currentModule;
+        m_currentModule = nullptr;
+        throw;
+    }
+    if (m_settings == nullptr)
+        m_settings = new ProjectSettings;
+    RepairBaseModuleUserAccountPages();
+}
+
+void ForgeonProject::LoadModulesAndLists(CArchive& ar, int version)
+{
+    if (version < firstSettingsVersion)
+        ar >> m_firstLegacyString >> m_secondLegacyString;
+    m_currentModule = ReadRef<Module>(ar);
+    m_modules.clear();
+    ReadObjectList(ar, m_modules, true);
+    if (m_currentModule != nullptr && !HoldsModule(m_currentModule))
+        throw CArchiveException(CArchiveException::badIndex);
+    if (version >= firstIgnoredWarningsVersion)
+    {
+        ProjectDiagnostics& diagnostics = TheProjectDiagnostics();
+        diagnostics.ClearAll();
+        const int count = ReadCount(ar);
+        for (int i = 0; i < count; ++i)
+        {
+            CString warning;
+            ar >> warning;
+            diagnostics.AddIgnoredWarning(warning);
+        }
+    }
+    if (version >= firstOutputKindVersion && version < firstSettingsVersion)
+        ar >> m_outputKind;
+    if (version >= firstRDLCVersion)
+    {
+        ReadObjectList(ar, m_rdlcInfos, true);
+        ReadObjectList(ar, m_xsdInfos, true);
+    }
+    if (version >= firstSettingsVersion)
+        ReplaceOwned(m_settings, ReadRef<ProjectSettings>(ar));
+}
+
+void ForgeonProject::RepairBaseModuleUserAccountPages() {}
+
+bool ForgeonProject::HoldsModule(const Module* module) const
+{
+    return std::find(m_modules.begin(), m_modules.end(), module) != m_modules.end();
+}
+
+Module* ForgeonProject::GetBaseModule() const
+{
+    return m_modules.empty() ? nullptr : m_modules.front();
+}
+
+void ForgeonProject::SelectModuleAt(int index)
+{
+    if (index >= 0 && index < GetModuleCount())
+        m_currentModule = GetModuleAt(index);
+}
+
+int ForgeonProject::GetModuleIndex(const Module* module) const
+{
+    const auto found = std::find(m_modules.begin(), m_modules.end(), module);
+    return found == m_modules.end() ? 0 : static_cast<int>(found - m_modules.begin());
+}
+
+Module* ForgeonProject::FindModuleById(int number) const
+{
+    const auto found =
+        std::find_if(m_modules.begin(), m_modules.end(),
+                     [number](const Module* module) { return module->GetNumber() == number; });
+    return found == m_modules.end() ? nullptr : *found;
+}
+
+Module* ForgeonProject::FindModuleByName(const CString& name) const
+{
+    const auto found =
+        std::find_if(m_modules.begin(), m_modules.end(),
+                     [&name](const Module* module) { return module->GetName() == name; });
+    return found == m_modules.end() ? nullptr : *found;
+}
+
+bool ForgeonProject::HasModuleNamed(const CString& name) const
+{
+    return FindModuleByName(name) != nullptr;
+}
+
+Module* ForgeonProject::FindModuleOfTable(const Table* table, int* index) const
+{
+    for (int i = 0; i < GetModuleCount(); ++i)
+    {
+        if (GetModuleAt(i)->ContainsTable(table))
+        {
+            *index = i;
+            return GetModuleAt(i);
+        }
+    }
+    return nullptr;
+}
+
+Module* ForgeonProject::FindModuleOfMenu(const Menu* menu) const
+{
+    Module* owner = nullptr;
+    for (Module* module : m_modules)
+    {
+        if (module->ContainsTopLevelMenu(menu))
+            owner = module;
+    }
+    return owner;
+}
+
+void ForgeonProject::AddModule(Module* module)
+{
+    m_modules.push_back(module);
+}
+
+bool ForgeonProject::DeleteModuleAt(int index)
+{
+    if (index < 0 || index >= GetModuleCount() || !GetModuleAt(index)->IsEmpty())
+        return false;
+    Module* module = GetModuleAt(index);
+    m_modules.erase(m_modules.begin() + index);
+    if (m_currentModule == module)
+        m_currentModule = nullptr;
+    delete module;
+    return true;
+}
+
+void ForgeonProject::SetProjectSettings(ProjectSettings* settings)
+{
+    ReplaceOwned(m_settings, settings);
+}
+
+CString ForgeonProject::GetProjectPath() const
+{
+    return m_settings->GetProjectPath();
+}
+
+void ForgeonProject::SetProjectPath(CString path)
+{
+    m_settings->SetProjectPath(path);
+}
+
+CString ForgeonProject::GetProjectFilePath() const
+{
+    return m_settings->GetProjectFilePath();
+}
+
+void ForgeonProject::SetProjectFilePath(CString path)
+{
+    m_settings->SetProjectFilePath(path);
+}
+
+CString ForgeonProject::GetProjectName() const
+{
+    return m_settings == nullptr ? CString() : m_settings->GetProjectName();
+}
+
+void ForgeonProject::SetProjectName(CString name)
+{
+    m_settings->SetProjectName(name);
+}
+
+CString ForgeonProject::GetDateFormat() const
+{
+    return m_settings->GetDateFormat();
+}
+
+void ForgeonProject::SetDateFormat(CString format)
+{
+    m_settings->SetDateFormat(format);
+}
+
+CString ForgeonProject::GetDatabaseName() const
+{
+    return m_settings->GetDatabaseName();
+}
+
+void ForgeonProject::SetDatabaseName(CString name)
+{
+    m_settings->SetDatabaseName(name);
+}
+
+CString ForgeonProject::GetServerName() const
+{
+    return m_settings->GetServerName();
+}
+
+void ForgeonProject::SetServerName(CString name)
+{
+    m_settings->SetServerName(name);
+}
+
+CString ForgeonProject::GetUserId() const
+{
+    return m_settings->GetUserId();
+}
+
+void ForgeonProject::SetUserId(CString userId)
+{
+    m_settings->SetUserId(userId);
+}
+
+CString ForgeonProject::GetPassword() const
+{
+    return m_settings->GetPassword();
+}
+
+void ForgeonProject::SetPassword(CString password)
+{
+    m_settings->SetPassword(password);
+}
+
+CString ForgeonProject::GetConnectionString() const
+{
+    return WithoutLeadingBlanks(m_settings->GetConnectionString());
+}
+
+void ForgeonProject::SetConnectionString(CString connectionString)
+{
+    m_settings->SetConnectionString(WithoutLeadingBlanks(connectionString));
+}
+
+int ForgeonProject::GetAutoConnectionString() const
+{
+    return m_settings->GetConnectionStringMode();
+}
+
+void ForgeonProject::SetAutoConnectionString(int mode)
+{
+    m_settings->SetConnectionStringMode(mode);
+}
+
+int ForgeonProject::IsSqlServerDatabase() const
+{
+    return m_settings->GetDatabaseKind();
+}
+
+void ForgeonProject::SetSqlServerDatabase(int kind)
+{
+    m_settings->SetDatabaseKind(kind);
+}
+
+int ForgeonProject::GetUseSqlServerAuthentication() const
+{
+    return m_settings->GetSqlServerAuthentication();
+}
+
+void ForgeonProject::SetUseSqlServerAuthentication(int authentication)
+{
+    m_settings->SetSqlServerAuthentication(authentication);
+}
+
+bool ForgeonProject::GetShowConfirmations() const
+{
+    return m_settings->GetConfirmations();
+}
+
+void ForgeonProject::SetShowConfirmations(bool confirmations)
+{
+    m_settings->SetConfirmations(confirmations);
+}
+
+CString ForgeonProject::GetTemplatePath() const
+{
+    return m_settings->GetTemplatePath();
+}
+
+RDLCInfo* ForgeonProject::FindRDLCInfoByName(const CString& name) const
+{
+    return FindByNameNoCase(m_rdlcInfos, name);
+}
+
+XSDInfo* ForgeonProject::FindXSDInfoByName(const CString& name) const
+{
+    return FindByNameNoCase(m_xsdInfos, name);
+}
+
+XSDInfo* ForgeonProject::FindXSDInfoMatchingName(CString name) const
+{
+    name.MakeLower();
+    const auto found = std::find_if(m_xsdInfos.begin(), m_xsdInfos.end(),
+                                    [&name](const XSDInfo* info)
+                                    {
+                                        const CString own = Lowered(info->GetName());
+                                        return own == name || own.Find(name) > 0;
+                                    });
+    return found == m_xsdInfos.end() ? nullptr : *found;
+}
+
+bool ForgeonProject::IsRDLCInfoNameUsed(const RDLCInfo* info) const
+{
+    const CString lowered = Lowered(info->GetName());
+    if (HasLoweredName(m_rdlcInfos, lowered))
+        return true;
+    for (const Module* module : m_modules)
+    {
+        for (const RDLCReport* report : module->GetRDLCReports())
+        {
+            if (report->GetRDLCInfo() != nullptr &&
+                Lowered(report->GetRDLCInfo()->GetName()) == lowered)
+                return true;
+        }
+    }
+    return false;
+}
+
+bool ForgeonProject::IsXSDInfoNameUsed(const XSDInfo* info) const
+{
+    const CString lowered = Lowered(info->GetName());
+    if (HasLoweredName(m_xsdInfos, lowered))
+        return true;
+    for (const Module* module : m_modules)
+    {
+        for (const RDLCReport* report : module->GetRDLCReports())
+        {
+            if (report->GetXSDInfo() != nullptr &&
+                Lowered(report->GetXSDInfo()->GetName()) == lowered)
+                return true;
+        }
+    }
+    return false;
+}
+
+void ForgeonProject::RemoveRDLCInfo(RDLCInfo* info)
+{
+    const auto found = std::find(m_rdlcInfos.begin(), m_rdlcInfos.end(), info);
+    if (found != m_rdlcInfos.end())
+        m_rdlcInfos.erase(found);
+}
+
+void ForgeonProject::RenameModuleInRDLCInfos(const CString& oldName, const CString& newName)
+{
+    RenameModuleIn(m_rdlcInfos, oldName, newName, &RDLCInfo::SetName);
+}
+
+void ForgeonProject::RenameModuleInXSDInfos(const CString& oldName, const CString& newName)
+{
+    RenameModuleIn(m_xsdInfos, oldName, newName, &XSDInfo::SetFilePath);
+}
+
+CString ForgeonProject::ScriptFilePath(const char* ending) const
+{
+    CString compactName = GetProjectName();
+    compactName.Remove(' ');
+    return GetProjectPath() + GetProjectName() + "\\scripts\\KestraneWeavo_" + compactName + ending;
+}
+
+CString ForgeonProject::GetScriptFilePath() const
+{
+    return ScriptFilePath("_Script.sql");
+}
+
+CString ForgeonProject::GetAlterScriptFilePath() const
+{
+    return ScriptFilePath("_AlterScript.sql");
+}

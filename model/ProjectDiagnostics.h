@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/core/CString.h"
+
+#include <vector>
+
+class EntityUsageSet;
+
+// The findings of the model checks (errors, warnings and the warnings the user chose to
+// ignore, which the project file keeps) and the stack of usage sets that the usage checks
+// record into; the top of the stack is the current set.
+class ProjectDiagnostics
+{
+public:
+    // Pushes the first usage set, so that a current set always exists.
+    ProjectDiagnostics();
+    ~ProjectDiagnostics();
+    ProjectDiagnostics(const ProjectDiagnostics&) = delete;
+    ProjectDiagnostics& operator=(const ProjectDiagnostics&) = delete;
+
+    // The three text lists together, as a project read replaces them.
+    struct TextLists
+    {
+        std::vector<CString> errors;
+        std::vector<CString> warnings;
+        std::vector<CString> ignoredWarnings;
+    };
+
+    const std::vector<CString>& GetErrors() const { return m_errors; }
+    const std::vector<CString>& GetWarnings() const { return m_warnings; }
+    const std::vector<CString>& GetIgnoredWarnings() const { return m_ignoredWarnings; }
+    // Append the text as it is; a check tests IsWarning and IsIgnoredWarning before it adds a
+    // warning.
+    void AddError(const CString& text) { m_errors.push_back(text); }
+    void AddWarning(const CString& text) { m_warnings.push_back(text); }
+    void AddIgnoredWarning(const CString& text) { m_ignoredWarnings.push_back(text); }
+    TextLists GetTextLists() const { return {m_errors, m_warnings, m_ignoredWarnings}; }
+    void SetTextLists(TextLists lists);
+
+    // A copy of the text at the index; empty for a bad index.
+    CString GetError(int index) const;
+    CString GetWarning(int index) const;
+    CString GetIgnoredWarning(int index) const;
+    // The text equals an entry exactly.
+    bool IsWarning(const CString& text) const;
+    bool IsIgnoredWarning(const CString& text) const;
+    // Nothing for a bad index.
+    void RemoveWarningAt(int index);
+    void RemoveIgnoredWarningAt(int index);
+    // Empties the error and warning lists.
+    void ClearErrorsAndWarnings();
+    // Empties the error, warning and ignored-warning lists.
+    void ClearAll();
+
+    EntityUsageSet& GetCurrentUsageSet() const { return *m_currentUsageSet; }
+    // A new empty set becomes current.
+    void PushUsageSet();
+    // Deletes the current set and makes the one below current; the first set stays.
+    void PopUsageSet();
+    int GetUsageSetDepth() const { return static_cast<int>(m_usageSets.size()); }
+
+private:
+    std::vector<CString> m_errors;
+    std::vector<CString> m_warnings;
+    std::vector<CString> m_ignoredWarnings;
+    std::vector<EntityUsageSet*> m_usageSets;
+    EntityUsageSet* m_currentUsageSet = nullptr;
+};
+
+// The one process-wide instance.
+ProjectDiagnostics& TheProjectDiagnostics();

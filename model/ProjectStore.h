@@ -1,0 +1,78 @@
+#pragma once
+
+#include "platform/core/Types.h"
+
+#include <memory>
+#include <span>
+
+class CArchive;
+class ForgeonProject;
+class Module;
+
+// Holds the open project and the two projects a merge reads; saves and loads project files.
+// A save reaches the target file only when the whole archive was written; a load replaces the
+// project it reads into only when the whole read and the repairs after it succeeded. Failures
+// are reported with "Error in archiving".
+class ProjectStore
+{
+public:
+    // One repair run after a read, on a module of the project read.
+    struct ModuleStep
+    {
+        const char* name;
+        void (*run)(Module& module, ForgeonProject& project);
+    };
+
+    ProjectStore() = default;
+    // DeleteProject, then DeleteMergeProjects.
+    ~ProjectStore();
+    ProjectStore(const ProjectStore&) = delete;
+    ProjectStore& operator=(const ProjectStore&) = delete;
+
+    void DeleteProject();
+    void DeleteMergeProjects();
+
+    // The open project; a new empty one when there is none.
+    ForgeonProject* GetProject();
+    // Replaces the open-project pointer without deleting the previous project.
+    void SetProject(ForgeonProject* project) { m_project = project; }
+    ForgeonProject* GetFirstMergeProject() const { return m_firstMergeProject; }
+    ForgeonProject* GetSecondMergeProject() const { return m_secondMergeProject; }
+
+    // load FALSE saves the project to the path; load TRUE reads the path as the open project
+    // (the project argument is then not used). FALSE for an empty path, and after a failure,
+    // which has been reported.
+    BOOL ArchiveProject(ForgeonProject* project, const char* path, BOOL load);
+    // Storing writes the project; loading reads a project into the place the flags select,
+    // replacing what stood there, and repairs it.
+    void SerializeProject(ForgeonProject* project, CArchive& ar);
+    // The passes on every module in list order, then the steps on the base module.
+    static void FixUpLoadedProject(ForgeonProject* project);
+
+    // Read a merge input; an empty path reads nothing. Reading the first input deletes both
+    // previous inputs; reading the second keeps the first. FALSE after a reported failure,
+    // which leaves the inputs as they were.
+    BOOL LoadFirstMergeProject(const char* path);
+    BOOL LoadSecondMergeProject(const char* path);
+    // Merges the second input into the first; false without a merger.
+    bool MergeProjects();
+
+    // The repairs of a read project in the order they run.
+    static std::span<const ModuleStep> PostLoadPasses();
+    static std::span<const ModuleStep> BaseModuleSteps();
+
+private:
+    // Reads the file into the place the flags select.
+    BOOL LoadInto(const char* path);
+    BOOL LoadMergeInput(const char* path);
+    BOOL Save(ForgeonProject* project, const char* path);
+    // Repair a project just read and put it in its place.
+    void PlaceOpenProject(std::unique_ptr<ForgeonProject> read);
+    void PlaceMergeInput(std::unique_ptr<ForgeonProject> read);
+
+    ForgeonProject* m_project = nullptr;
+    ForgeonProject* m_firstMergeProject = nullptr;
+    ForgeonProject* m_secondMergeProject = nullptr;
+    bool m_mergeRead = false;
+    bool m_firstMergeInput = false;
+};

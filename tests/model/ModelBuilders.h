@@ -1,0 +1,47 @@
+#pragma once
+
+#include "model/Field.h"
+#include "model/Module.h"
+#include "model/Table.h"
+
+#include <initializer_list>
+
+// Small model objects for tests.
+
+inline Module* NewModule(const char* name, int number)
+{
+    auto* module = new Module(name);
+    module->SetNumber(number);
+    return module;
+}
+
+// A varchar field of the table, referring to the foreign field when one is given.
+inline Field* AddVarcharField(Table* table, const char* name, Field* foreign = nullptr)
+{
+    auto* field = new Field;
+    field->Set(name, name, FieldTypeVarchar, 50, 0, foreign, "", false, foreign != nullptr, true,
+               false, false);
+    field->SetTable(table);
+    table->AddField(field);
+    return field;
+}
+
+// A table of the kind with its default columns and the named varchar fields.
+inline Table* NewTable(const char* name, int kind = Table::masterKind,
+                       std::initializer_list<const char*> fieldNames = {})
+{
+    auto* table = new Table;
+    table->SetTableName(name);
+    table->SetKind(kind);
+    table->EnsureDefaultFields();
+    for (const char* fieldName : fieldNames)
+        AddVarcharField(table, fieldName);
+    return table;
+}
+
+template <class Page> Page* NewPage(const char* name)
+{
+    auto* page = new Page;
+    page->SetName(name);
+    return page;
+}

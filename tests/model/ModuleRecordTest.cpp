@@ -1,0 +1,269 @@
+#include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
+#include "entities/AspxFile.h"
+#include "entities/Class.h"
+#include "entities/DashBoard.h"
+#include "entities/DashBoardPage.h"
+#include "entities/Designation.h"
+#include "entities/Form.h"
+#include "entities/LoginPage.h"
+#include "entities/MapForm.h"
+#include "entities/Menu.h"
+#include "entities/MultiPageReport.h"
+#include "entities/Procedure.h"
+#include "entities/RDLCReport.h"
+#include "entities/ReportCollector.h"
+#include "entities/Transaction.h"
+#include "model/Module.h"
+#include "model/Table.h"
+#include "model/TextFile.h"
+#include "tests/model/ModelBuilders.h"
+#include "tests/model/RecordBytes.h"
+#include "tests/support/ArchiveBytes.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace
+{
+template <class T> std::vector<CString> TableNames(const std::vector<T*>& tables)
+{
+    std::vector<CString> names;
+    for (const T* table : tables)
+        names.push_back(table->GetTableName());
+    return names;
+}
+
+template <class T> std::vector<CString> PageNames(const std::vector<T*>& pages)
+{
+    std::vector<CString> names;
+    for (const T* page : pages)
+        names.push_back(page->GetFormName());
+    return names;
+}
+
+// The record of module "Sales" number 4 with one master table "customer" and no other entities,
+// up to the end of the report collectors.
+ArchiveBytes ModuleRecordUpToCollectors()
+{
+    ArchiveBytes bytes;
+    bytes.NewClass("Module").Str("Sales").Int(4);
+    bytes.Int(1).NewClass("Table").Int(0).Str("customer").Null().Int(Table::masterKind);
+    for (int list = 0; list < 11; ++list)
+        bytes.Int(0);
+    bytes.Null();
+    bytes.Int(0).Int(0);
+    return bytes;
+}
+
+// A module written and read back at the current version.
+std::unique_ptr<Module> RoundTrip(const Module& module)
+{
+    const ScopedArchiveVersion current(CurrentVersion());
+    return std::unique_ptr<Module>(LoadObject<Module>(SaveObject(&module)));
+}
+
+// The trace lines written while the module is deleted, without their line ends.
+std::vector<std::string> TraceOfDeleting(Module* module)
+{
+    TempFolder folder;
+    TextFile& report = DebugReport();
+    const CString tracePath = folder.ModelPath("trace.txt");
+    report.Open(tracePath);
+    delete module;
+    report.Open(report.GetPath());
+
+    std::ifstream trace(folder.Path() / "trace.txt");
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(trace, line);)
+        lines.push_back(line.substr(0, line.find('\r')));
+    return lines;
+}
+} // namespace
+
+TEST(ModuleRecordTest, EmptyModuleWritesNameNumberAndEveryListCount)
+{
+    Module module("Sales");
+    module.SetNumber(4);
+    ArchiveBytes expected;
+    expected.NewClass("Module").Str("Sales").Int(4);
+    for (int list = 0; list < 12; ++list)
+        expected.Int(0);
+    expected.Null();
+    for (int list = 0; list < 4; ++list)
+        expected.Int(0);
+    EXPECT_EQ(expected.Get(), SaveObject(&module));
+}
+
+TEST(ModuleRecordTest, RecordsUpToVersion65EndAfterTheReportCollectors)
+{
+    for (int version : {39, 65})
+    {
+        const std::unique_ptr<Module> module =
+            ReadRecordAndSentinel<Module>(ModuleRecordUpToCollectors(), version);
+        ASSERT_NE(nullptr, module);
+        EXPECT_EQ(CString("Sales"), module->GetName());
+        EXPECT_EQ(4, module->GetNumber());
+        ASSERT_EQ(1u, module->GetMasterTables().size());
+        EXPECT_EQ(CString("customer"), module->GetMasterTables().front()->GetTableName());
+        EXPECT_TRUE(module->GetClasses().empty());
+    }
+}
+
+TEST(ModuleRecordTest, ClassesFromVersion66KeepOnlyThoseBoundToATable)
+{
+    for (int version : {66, 70, 73})
+    {
+        Class unbound;
+        unbound.SetName("loose");
+        // Indexes: Class class 1, unbound class 2, Module class 3, module 4, Table class 5,
+        // table 6; the bound class takes 7.
+        ArchiveBytes record = ModuleRecordUpToCollectors();
+        record.Int(2).ClassRef(1).Str("_customer").ObjectRef(6).Int(0).ObjectRef(2);
+        RecordReader reader(StoredThenHandBuilt({&unbound}, record));
+        std::unique_ptr<Class> unboundRead(reader.Read<Class>(version));
+        std::unique_ptr<Module> module(reader.Read<Module>(version));
+        EXPECT_EQ(RecordSentinel, reader.ReadInt()) << version;
+
+        ASSERT_EQ(1u, module->GetClasses().size()) << version;
+        const Class* bound = module->GetClasses().front();
+        EXPECT_EQ(CString("_customer"), bound->GetFieldName());
+        EXPECT_EQ(module->GetMasterTables().front(), bound->GetTable());
+    }
+}
+
+TEST(ModuleRecordTest, RDLCReportsAreReadFromVersion74)
+{
+    ArchiveBytes record = ModuleRecordUpToCollectors();
+    record.Int(0).Int(0);
+    const std::unique_ptr<Module> module = ReadRecordAndSentinel<Module>(record, 74);
+    ASSERT_NE(nullptr, module);
+    EXPECT_TRUE(module->GetRDLCReports().empty());
+}
+
+TEST(ModuleRecordTest, LoadSortsTheNameOrderedListsAndLeavesTheOthers)
+{
+    Module module("Sales");
+    for (const char* name : {"beta", "Alpha", "alpha"})
+        module.AppendMasterTable(NewTable(name, Table::masterKind));
+    for (const char* name : {"zeta_map", "eta_map"})
+        module.AppendMapTable(NewTable(name, Table::mapKind));
+    for (const char* name : {"Zoo", "Bar"})
+    {
+        module.Append(NewPage<ApplicationReport>(name));
+        module.Append(NewPage<DashBoardPage>(name));
+    }
+    for (const char* name : {"PRC_b", "PRC_a"})
+    {
+        auto* procedure = new Procedure;
+        procedure->SetName(name);
+        module.Append(procedure);
+    }
+
+    const std::unique_ptr<Module> loaded = RoundTrip(module);
+    EXPECT_EQ((std::vector<CString>{"Alpha", "alpha", "beta"}),
+              TableNames(loaded->GetMasterTables()));
+    EXPECT_EQ((std::vector<CString>{"zeta_map", "eta_map"}), TableNames(loaded->GetMapTables()));
+    EXPECT_EQ((std::vector<CString>{"Bar", "Zoo"}), PageNames(loaded->GetReports()));
+    EXPECT_EQ((std::vector<CString>{"Zoo", "Bar"}), PageNames(loaded->GetDashBoardPages()));
+    EXPECT_EQ(CString("PRC_a"), loaded->GetProcedures().front()->GetName());
+}
+
+TEST(ModuleRecordTest, LoadGivesEveryPageItsModuleAndTransactionsTheirPageFiles)
+{
+    Module module("Sales");
+    module.Append(NewPage<Form>("CustomerForm"));
+    module.Append(NewPage<Transaction>("Orders"));
+    module.Append(NewPage<DashBoard>("Board"));
+    module.Append(NewPage<ApplicationReport>("CustomerReport"));
+    module.Append(NewPage<RDLCReport>("Printout"));
+    module.Append(NewPage<MapForm>("CustomerProduct"));
+    module.Append(NewPage<DashBoardPage>("Home"));
+    module.Append(NewPage<MultiPageReport>("Pages"));
+    module.Append(NewPage<ReportCollector>("Collector"));
+
+    const std::unique_ptr<Module> loaded = RoundTrip(module);
+    std::vector<FormInterface*> pages{
+        loaded->GetMasterForms().front(),     loaded->GetTransactions().front(),
+        loaded->GetDashBoards().front(),      loaded->GetReports().front(),
+        loaded->GetRDLCReports().front(),     loaded->GetMapForms().front(),
+        loaded->GetDashBoardPages().front(),  loaded->GetMultiPageReports().front(),
+        loaded->GetReportCollectors().front()};
+    for (const FormInterface* page : pages)
+        EXPECT_EQ(loaded.get(), page->GetModule()) << page->GetFormName().str();
+
+    const Transaction* transaction = loaded->GetTransactions().front();
+    for (int fileKind : {1, 3})
+    {
+        const AspFile* file = transaction->FindAspFileByType(fileKind);
+        ASSERT_NE(nullptr, file) << fileKind;
+        EXPECT_NE(nullptr, dynamic_cast<const AspxFile*>(file));
+    }
+}
+
+TEST(ModuleRecordTest, AppendingPagesSetsTheirModuleAndTheLoginPageIsAdopted)
+{
+    Module module("Sales");
+    auto* form = NewPage<Form>("CustomerForm");
+    module.Append(form);
+    EXPECT_EQ(&module, form->GetModule());
+    auto* loginPage = new LoginPage;
+    module.AdoptLoginPage(loginPage);
+    EXPECT_EQ(loginPage, module.GetLoginPage());
+    EXPECT_EQ(&module, loginPage->GetModule());
+}
+
+TEST(ModuleRecordTest, EmptinessIgnoresRDLCReportsClassesAndTheLoginPage)
+{
+    Module module("Sales");
+    module.Append(NewPage<RDLCReport>("Printout"));
+    module.Append(new Class);
+    module.AdoptLoginPage(new LoginPage);
+    EXPECT_TRUE(module.IsEmpty());
+
+    Table* mapTable = NewTable("customer_product", Table::mapKind);
+    module.AppendMapTable(mapTable);
+    EXPECT_FALSE(module.IsEmpty());
+    EXPECT_TRUE(module.ContainsTable(mapTable));
+    Table elsewhere;
+    EXPECT_FALSE(module.ContainsTable(&elsewhere));
+}
+
+TEST(ModuleRecordTest, DestructorTracesEachGroupInOrderWithReportNames)
+{
+    auto* module = new Module("Sales");
+    module->Append(NewPage<ApplicationReport>("FirstReport"));
+    module->Append(NewPage<ApplicationReport>("SecondReport"));
+    module->Append(NewPage<RDLCReport>("Printout"));
+    module->Append(new Designation);
+    module->Append(new Menu);
+
+    const std::vector<std::string> expected{"Start of KestraneWeavoProject destructor",
+                                            "Menus destructed",
+                                            "Map forms destructed",
+                                            "Transactions destructed",
+                                            "Master tables destructed",
+                                            "Transaction tables destructed",
+                                            "Master forms destructed",
+                                            "Designations destructed",
+                                            "Dashboards destructed",
+                                            "Procedures destructed",
+                                            "FirstReport",
+                                            "SecondReport",
+                                            "Reports destructed",
+                                            "Printout",
+                                            "RDLC Reports destructed",
+                                            "Map tables destructed",
+                                            "Report collector destructed",
+                                            "Multipage report destructed",
+                                            "login page destructed",
+                                            "Global field variables destructed",
+                                            "End of KestraneWeavoProject destructor",
+                                            std::string(60, '=')};
+    EXPECT_EQ(expected, TraceOfDeleting(module));
+}

@@ -1,0 +1,591 @@
+#include "model/ProjectStore.h"
+#include "entities/Class.h"
+#include "entities/Designation.h"
+#include "entities/Form.h"
+#include "entities/LoginPage.h"
+#include "entities/RDLCReport.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/ForgeonProject.h"
+#include "model/Module.h"
+#include "model/ProjectMerger.h"
+#include "model/ProjectSettings.h"
+#include "model/Table.h"
+#include "platform/core/ScriptedMessageBoxes.h"
+#include "tests/model/EveryClassProject.h"
+#include "tests/model/ModelBuilders.h"
+#include "tests/model/ProjectRecordBytes.h"
+#include "tests/model/RecordBytes.h"
+#include "tests/support/ArchiveBytes.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace
+{
+// The serialisable classes of the project file.
+const std::vector<std::string> fileClassNames{"ApplicationReport",
+                                              "AspFile",
+                                              "AspxFile",
+                                              "BooleanTreeNode",
+                                              "ChangeEventHandle",
+                                              "Class",
+                                              "ClassInvokation",
+                                              "ColumnGraphData",
+                                              "DashBoard",
+                                              "DashBoardCellInfo",
+                                              "DashBoardPage",
+                                              "DashBoardPageData",
+                                              "DateValidation",
+                                              "DependentData",
+                                              "DerivedField",
+                                              "Designation",
+                                              "DetailTableReport",
+                                              "EventRecmpFields",
+                                              "Field",
+                                              "FieldFilter",
+                                              "FieldRep",
+                                              "FieldRepData",
+                                              "FieldVisibility",
+                                              "ForgeonProject",
+                                              "Form",
+                                              "FormInterface",
+                                              "FormulaTreeNode",
+                                              "Function",
+                                              "GraphData",
+                                              "Grid",
+                                              "GridCell",
+                                              "LinkControl",
+                                              "LoginPage",
+                                              "MapForm",
+                                              "Menu",
+                                              "MenuInterface",
+                                              "Module",
+                                              "MultiPageData",
+                                              "MultiPageReport",
+                                              "Parameter",
+                                              "PieChartData",
+                                              "Procedure",
+                                              "ProcedureFieldInfo",
+                                              "ProcedureInvokation",
+                                              "ProcedureTable",
+                                              "ProjectSettings",
+                                              "RDLCInfo",
+                                              "RDLCReport",
+                                              "RefField",
+                                              "Relation",
+                                              "ReportCollector",
+                                              "ReportField",
+                                              "ReportFieldControlProperty",
+                                              "ReportGroup",
+                                              "Table",
+                                              "TableAdapter",
+                                              "Transaction",
+                                              "UniquenessProcedureTable",
+                                              "ValidationData",
+                                              "Variable",
+                                              "VisibilityData",
+                                              "XSDInfo"};
+
+// Classes that the current layout never writes: the two page and menu bases stand only for
+// their derived classes, and procedures no longer store their filters.
+const std::vector<std::string> unwrittenClassNames{"BooleanTreeNode", "FieldFilter",
+                                                   "FormInterface", "MenuInterface"};
+
+std::vector<BYTE> ReadFileBytes(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::vector<BYTE>(std::istreambuf_iterator<char>(file), {});
+}
+
+void WriteFileBytes(const std::filesystem::path& path, const std::vector<BYTE>& bytes)
+{
+    std::ofstream file(path, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+}
+
+// Where two files first differ, with the bytes that follow in each, for failure messages.
+std::string FirstDifference(const std::vector<BYTE>& first, const std::vector<BYTE>& second)
+{
+    const auto [left, right] =
+        std::mismatch(first.begin(), first.end(), second.begin(), second.end());
+    const auto show = [](auto from, auto end)
+    {
+        std::string text;
+        for (int count = 0; from != end && count < 48; ++from, ++count)
+            text += std::isprint(*from) ? static_cast<char>(*from) : '.';
+        return text;
+    };
+    return "offset " + std::to_string(left - first.begin()) + ": [" + show(left, first.end()) +
+           "] vs [" + show(right, second.end()) + "]";
+}
+
+// The file holds the new-class record of the class.
+bool HoldsClassRecord(const std::vector<BYTE>& bytes, const std::string& name)
+{
+    ArchiveBytes record;
+    record.NewClass(name);
+    return std::search(bytes.begin(), bytes.end(), record.Get().begin(), record.Get().end()) !=
+           bytes.end();
+}
+
+class ProjectStoreTest : public ::testing::Test
+{
+protected:
+    ~ProjectStoreTest() override { DiscardProject(m_store); }
+
+    // Deletes the store's open project with the report descriptions of its lists.
+    static void DiscardProject(ProjectStore& store)
+    {
+        EveryClassProject::DeleteProjectAndDescriptions(store.GetProject());
+        store.SetProject(nullptr);
+    }
+
+    // The text of the last message box, for failure messages.
+    std::string LastBox() const
+    {
+        return m_boxes.Shown().empty() ? std::string() : m_boxes.Shown().back().text;
+    }
+
+    CString PathOf(const char* name) const { return m_folder.ModelPath(name); }
+    std::filesystem::path HostPathOf(const char* name) const { return m_folder.Path() / name; }
+
+    TempFolder m_folder;
+    ScriptedMessageBoxes m_boxes;
+    DiagnosticsSnapshot m_diagnostics;
+    ScopedArchiveVersion m_version{CurrentVersion()};
+    ProjectStore m_store;
+};
+} // namespace
+
+TEST_F(ProjectStoreTest, ProjectOfEveryStoredClassSavesLoadsAndSavesToTheSameBytes)
+{
+    EveryClassProject built;
+    ASSERT_TRUE(m_store.ArchiveProject(built.GetProject(), PathOf("first.wvt"), FALSE));
+    ASSERT_TRUE(m_store.ArchiveProject(nullptr, PathOf("first.wvt"), TRUE)) << LastBox();
+    ForgeonProject* loaded = m_store.GetProject();
+    ASSERT_TRUE(m_store.ArchiveProject(loaded, PathOf("second.wvt"), FALSE));
+
+    const std::vector<BYTE> first = ReadFileBytes(HostPathOf("first.wvt"));
+    const std::vector<BYTE> second = ReadFileBytes(HostPathOf("second.wvt"));
+    EXPECT_TRUE(first == second) << FirstDifference(first, second);
+    for (const std::string& name : fileClassNames)
+    {
+        const bool unwritten = std::find(unwrittenClassNames.begin(), unwrittenClassNames.end(),
+                                         name) != unwrittenClassNames.end();
+        EXPECT_EQ(!unwritten, HoldsClassRecord(first, name)) << name;
+    }
+    EXPECT_TRUE(m_boxes.Shown().empty());
+}
+
+TEST_F(ProjectStoreTest, SavedFileStartsWithTheProjectClassAndVersionAndEndsWithTheSettings)
+{
+    EveryClassProject built;
+    ASSERT_TRUE(m_store.ArchiveProject(built.GetProject(), PathOf("shop.wvt"), FALSE));
+    const std::vector<BYTE> bytes = ReadFileBytes(HostPathOf("shop.wvt"));
+
+    ArchiveBytes head;
+    head.NewClass("ForgeonProject").Int(87);
+    ASSERT_GT(bytes.size(), head.Get().size());
+    EXPECT_TRUE(std::equal(head.Get().begin(), head.Get().end(), bytes.begin()));
+
+    const std::vector<BYTE> settings = SaveObject(built.GetProject()->GetProjectSettings());
+    ASSERT_GT(bytes.size(), settings.size());
+    EXPECT_TRUE(std::equal(settings.begin(), settings.end(), bytes.end() - settings.size()));
+    EXPECT_EQ(87, TheVersionHistory().GetArchiveVersion());
+}
+
+TEST_F(ProjectStoreTest, LoadKeepsSharedObjectsSharedAndTheCurrentModuleInItsPlace)
+{
+    EveryClassProject built;
+    ASSERT_TRUE(m_store.ArchiveProject(built.GetProject(), PathOf("shop.wvt"), FALSE));
+    ASSERT_TRUE(m_store.ArchiveProject(nullptr, PathOf("shop.wvt"), TRUE)) << LastBox();
+    const ForgeonProject* loaded = m_store.GetProject();
+
+    ASSERT_EQ(2, loaded->GetModuleCount());
+    EXPECT_EQ(loaded->GetModuleAt(1), loaded->GetCurrentModule());
+    const Module* base = loaded->GetBaseModule();
+    const Table* customer = base->GetMasterTables().front();
+    ASSERT_EQ(CString("customer"), customer->GetTableName());
+    ASSERT_EQ(2u, base->GetMasterForms().size());
+    for (const Form* form : base->GetMasterForms())
+        EXPECT_EQ(customer, form->GetTable()) << form->GetFormName().str();
+    EXPECT_EQ(customer, base->GetClasses().front()->GetTable());
+    EXPECT_EQ(loaded->GetRDLCInfos().front(), base->GetRDLCReports().front()->GetRDLCInfo());
+    EXPECT_EQ(base, base->GetLoginPage()->GetModule());
+}
+
+TEST(ProjectClassRegistryTest, EveryFileClassIsRegisteredUnderItsNameWithSchemaZero)
+{
+    for (const std::string& name : fileClassNames)
+    {
+        CRuntimeClass* runtimeClass = CRuntimeClass::FromName(name.c_str());
+        ASSERT_NE(nullptr, runtimeClass) << name;
+        EXPECT_EQ(name, runtimeClass->m_lpszClassName);
+        EXPECT_EQ(0u, runtimeClass->m_wSchema) << name;
+        EXPECT_TRUE(runtimeClass->IsDerivedFrom(RUNTIME_CLASS(CObject))) << name;
+        const std::unique_ptr<CObject> object(runtimeClass->CreateObject());
+        ASSERT_NE(nullptr, object) << name;
+        EXPECT_EQ(runtimeClass, object->GetRuntimeClass()) << name;
+    }
+    EXPECT_EQ(62u, fileClassNames.size());
+}
+
+TEST(ProjectFixUpTest, PassesAreRegisteredInTheirFixedOrder)
+{
+    const std::vector<std::string> expected{"MarkKeyFieldVariables",
+                                            "DetachKeyFieldReps",
+                                            "CleanUpPageFiles",
+                                            "LinkDetailTableProcedures",
+                                            "FillEmptyCaptions",
+                                            "RemoveInvalidFieldReps",
+                                            "AddFormKeyVariables",
+                                            "AddMissingAliasColumns",
+                                            "RenamePageVariablesForAllTables",
+                                            "VisitPageEventFields",
+                                            "CreateMapFormInputFields",
+                                            "SyncPageTableFlags",
+                                            "SyncPageControlsWithTables",
+                                            "ClearMapFormSyncFlags",
+                                            "CleanPageClassRecomputes",
+                                            "EnsureLoginTableClasses",
+                                            "AddDefaultClassFunctionsUpTo",
+                                            "AddTableFieldsToAllClassFunctions",
+                                            "RenameClassesAfterTables",
+                                            "DeleteUnconfirmedFieldReps",
+                                            "SetLoginTableFrontFields"};
+    std::vector<std::string> passes;
+    for (const ProjectStore::ModuleStep& pass : ProjectStore::PostLoadPasses())
+        passes.push_back(pass.name);
+    EXPECT_EQ(expected, passes);
+
+    std::vector<std::string> steps;
+    for (const ProjectStore::ModuleStep& step : ProjectStore::BaseModuleSteps())
+        steps.push_back(step.name);
+    EXPECT_EQ((std::vector<std::string>{"CreateLoginPage", "AttachLoginPage",
+                                        "EnsureDefaultDesignation"}),
+              steps);
+}
+
+TEST(ProjectFixUpTest, LoginTablesOfTheBaseModuleGetTheirFrontFields)
+{
+    ForgeonProject project;
+    auto* base = new Module("BaseModule");
+    auto* second = new Module("Module2");
+    project.AddModule(base);
+    project.AddModule(second);
+    Table* roles = NewTable("personnel_role", Table::masterKind, {"ROLE_NAME"});
+    Table* accounts = NewTable("useraccount", Table::masterKind, {"username", "nickname"});
+    accounts->FindFieldByName("nickname")->SetFrontField(true);
+    base->AppendMasterTable(roles);
+    base->AppendMasterTable(accounts);
+    Table* otherAccounts = NewTable("useraccount", Table::masterKind, {"username"});
+    second->AppendMasterTable(otherAccounts);
+
+    ProjectStore::FixUpLoadedProject(&project);
+    EXPECT_EQ(roles->FindFieldByName("role_name"), roles->GetFrontField());
+    EXPECT_EQ(accounts->FindFieldByName("nickname"), accounts->GetFrontField());
+    EXPECT_EQ(nullptr, otherAccounts->GetFrontField());
+}
+
+TEST(ProjectFixUpTest, ClassesTakeTheirTableNamesAndControlsTheirFieldCaptions)
+{
+    ForgeonProject project;
+    auto* module = new Module("BaseModule");
+    project.AddModule(module);
+    Table* customer = NewTable("customer", Table::masterKind, {"name"});
+    module->AppendMasterTable(customer);
+    auto* dataClass = new Class;
+    dataClass->SetName("CustomerData");
+    dataClass->SetTable(customer);
+    module->Append(dataClass);
+    auto* form = new Form;
+    Field* name = customer->FindFieldByName("name");
+    name->SetDisplayName("Customer Name");
+    for (const char* caption : {"", "Kept"})
+    {
+        auto* control = new FieldRep(name);
+        auto* data = new FieldRepData;
+        data->SetCaption(caption);
+        control->AttachFieldRepData(data);
+        form->AddFieldRep(control);
+    }
+    module->Append(form);
+    auto* loginPage = new LoginPage;
+    module->AdoptLoginPage(loginPage);
+    loginPage->SetModule(nullptr);
+
+    ProjectStore::FixUpLoadedProject(&project);
+    EXPECT_EQ(CString("_customer"), dataClass->GetFieldName());
+    EXPECT_EQ(CString("Customer Name"), form->GetFieldReps()[0]->GetFieldRepData()->GetCaption());
+    EXPECT_EQ(CString("Kept"), form->GetFieldReps()[1]->GetFieldRepData()->GetCaption());
+    EXPECT_EQ(module, loginPage->GetModule());
+}
+
+namespace
+{
+// A module whose record fails after it was half written, as a full disk would.
+class FailingModule : public Module
+{
+public:
+    void Serialize(CArchive& ar) override
+    {
+        Module::Serialize(ar);
+        if (ar.IsStoring())
+            throw CFileException(CFileException::diskFull);
+    }
+};
+
+// A project file of version 60 without modules.
+std::vector<BYTE> Version60File()
+{
+    ArchiveBytes bytes;
+    bytes.NewClass("ForgeonProject").Int(60).Str("").Str("").Null().Int(0).Int(0).Int(1);
+    return bytes.Get();
+}
+
+// A project whose base module, the current one, holds two tables and roles with the ids 1 to
+// count, with an ignored warning.
+ForgeonProject* ProjectWithRoles(int count)
+{
+    Designation::ResetIdCounter();
+    auto* project = new ForgeonProject;
+    project->SetProjectSettings(new ProjectSettings);
+    auto* module = new Module("BaseModule");
+    for (int i = 0; i < count; ++i)
+        module->Append(new Designation(TRUE));
+    module->AppendMasterTable(NewTable("customer", Table::masterKind, {"name"}));
+    module->AppendMasterTable(NewTable("useraccount", Table::masterKind, {"username"}));
+    project->AddModule(module);
+    project->SetCurrentModule(module);
+    DiagnosticsSnapshot::IgnoreOnly("Form has no caption");
+    return project;
+}
+
+// Raises the role counter to the value by making roles.
+void RaiseRoleCounterTo(int value)
+{
+    while (Designation::GetIdCounter() < value)
+        Designation role(TRUE);
+}
+} // namespace
+
+TEST_F(ProjectStoreTest, EmptyPathReturnsFalseWithoutTouchingAnything)
+{
+    ForgeonProject* open = m_store.GetProject();
+    EXPECT_FALSE(m_store.ArchiveProject(open, "", FALSE));
+    EXPECT_FALSE(m_store.ArchiveProject(open, "", TRUE));
+    EXPECT_FALSE(m_store.ArchiveProject(open, nullptr, TRUE));
+    EXPECT_EQ(open, m_store.GetProject());
+    EXPECT_TRUE(m_boxes.Shown().empty());
+    EXPECT_TRUE(std::filesystem::is_empty(m_folder.Path()));
+}
+
+TEST_F(ProjectStoreTest, GetProjectMakesAnEmptyProjectOnceAndSetProjectKeepsThePrevious)
+{
+    ForgeonProject* first = m_store.GetProject();
+    ASSERT_NE(nullptr, first);
+    EXPECT_EQ(0, first->GetModuleCount());
+    EXPECT_EQ(first, m_store.GetProject());
+
+    const std::unique_ptr<ForgeonProject> previous(first);
+    auto* replacement = new ForgeonProject;
+    replacement->AddModule(new Module("BaseModule"));
+    m_store.SetProject(replacement);
+    EXPECT_EQ(replacement, m_store.GetProject());
+    m_store.DeleteProject();
+    EXPECT_EQ(0, m_store.GetProject()->GetModuleCount());
+}
+
+// Loads the file, which must fail with the report and leave the store's state as it was.
+void ExpectFailedLoad(ProjectStore& store, const ScriptedMessageBoxes& boxes, const CString& path)
+{
+    SCOPED_TRACE(path.str());
+    ForgeonProject* open = store.GetProject();
+    const int roleCounter = Designation::GetIdCounter();
+    const int version = TheVersionHistory().GetArchiveVersion();
+    const std::vector<CString> ignored = TheProjectDiagnostics().GetIgnoredWarnings();
+    const std::size_t shown = boxes.Shown().size();
+
+    EXPECT_FALSE(store.ArchiveProject(nullptr, path, TRUE));
+    ASSERT_EQ(shown + 1, boxes.Shown().size());
+    EXPECT_EQ(0u, boxes.Shown().back().text.rfind("Error in archiving\n", 0));
+    EXPECT_EQ(MB_OK, boxes.Shown().back().type);
+    EXPECT_EQ(open, store.GetProject());
+    EXPECT_EQ(roleCounter, Designation::GetIdCounter());
+    EXPECT_EQ(version, TheVersionHistory().GetArchiveVersion());
+    EXPECT_EQ(ignored, TheProjectDiagnostics().GetIgnoredWarnings());
+}
+
+TEST_F(ProjectStoreTest, FilesThatAreNoProjectsOrMissingAreReportedAndChangeNothing)
+{
+    WriteFileBytes(HostPathOf("notes.txt"), {'h', 'e', 'l', 'l', 'o', '\n'});
+    std::vector<BYTE> tooOld = Version60File();
+    tooOld[20] = 38;
+    WriteFileBytes(HostPathOf("tooold.wvt"), tooOld);
+    DiagnosticsSnapshot::IgnoreOnly("Menu is empty");
+    Designation::ResetIdCounter();
+    RaiseRoleCounterTo(12);
+
+    for (const char* name : {"notes.txt", "tooold.wvt", "missing.wvt", "nofolder\\a.wvt"})
+        ExpectFailedLoad(m_store, m_boxes, PathOf(name));
+}
+
+TEST_F(ProjectStoreTest, EveryTruncationOfAProjectFileIsReportedAndChangesNothing)
+{
+    const std::unique_ptr<ForgeonProject> project(ProjectWithRoles(2));
+    ASSERT_TRUE(m_store.ArchiveProject(project.get(), PathOf("roles.wvt"), FALSE));
+    const std::vector<BYTE> bytes = ReadFileBytes(HostPathOf("roles.wvt"));
+    DiagnosticsSnapshot::IgnoreOnly("Menu is empty");
+    RaiseRoleCounterTo(12);
+
+    for (std::size_t length = 0; length < bytes.size(); ++length)
+    {
+        WriteFileBytes(HostPathOf("truncated.wvt"),
+                       std::vector<BYTE>(bytes.begin(), bytes.begin() + static_cast<long>(length)));
+        ExpectFailedLoad(m_store, m_boxes, PathOf("truncated.wvt"));
+    }
+}
+
+TEST_F(ProjectStoreTest, LoadSetsTheArchiveVersionOfTheFileAndSaveTheCurrentOne)
+{
+    WriteFileBytes(HostPathOf("old.wvt"), Version60File());
+    ASSERT_TRUE(m_store.ArchiveProject(nullptr, PathOf("old.wvt"), TRUE)) << LastBox();
+    EXPECT_EQ(60, TheVersionHistory().GetArchiveVersion());
+    ForgeonProject* loaded = m_store.GetProject();
+    EXPECT_EQ(0, loaded->GetModuleCount());
+    ASSERT_NE(nullptr, loaded->GetProjectSettings());
+
+    ASSERT_TRUE(m_store.ArchiveProject(loaded, PathOf("new.wvt"), FALSE));
+    EXPECT_EQ(87, TheVersionHistory().GetArchiveVersion());
+    ASSERT_TRUE(m_store.ArchiveProject(nullptr, PathOf("new.wvt"), TRUE));
+    EXPECT_EQ(87, TheVersionHistory().GetArchiveVersion());
+}
+
+TEST_F(ProjectStoreTest, FailedSaveLeavesTheOldFileAndNoOtherFile)
+{
+    EveryClassProject built;
+    ASSERT_TRUE(m_store.ArchiveProject(built.GetProject(), PathOf("shop.wvt"), FALSE));
+    const std::vector<BYTE> saved = ReadFileBytes(HostPathOf("shop.wvt"));
+
+    ForgeonProject failing;
+    failing.AddModule(new FailingModule);
+    EXPECT_FALSE(m_store.ArchiveProject(&failing, PathOf("shop.wvt"), FALSE));
+    ASSERT_EQ(1u, m_boxes.Shown().size());
+    EXPECT_EQ(0u, m_boxes.Shown().back().text.rfind("Error in archiving\n", 0));
+    EXPECT_EQ(saved, ReadFileBytes(HostPathOf("shop.wvt")));
+
+    EXPECT_FALSE(m_store.ArchiveProject(built.GetProject(), PathOf("nofolder\\shop.wvt"), FALSE));
+    EXPECT_EQ(2u, m_boxes.Shown().size());
+    const std::vector<std::filesystem::path> expectedFiles{HostPathOf("shop.wvt")};
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(m_folder.Path()))
+        files.push_back(entry.path());
+    EXPECT_EQ(expectedFiles, files);
+}
+
+TEST_F(ProjectStoreTest, OrdinaryLoadsResetTheRoleCounterToTheHighestRoleRead)
+{
+    const std::unique_ptr<ForgeonProject> project(ProjectWithRoles(3));
+    ASSERT_TRUE(m_store.ArchiveProject(project.get(), PathOf("roles.wvt"), FALSE));
+    RaiseRoleCounterTo(10);
+
+    ProjectStore importStore;
+    ASSERT_TRUE(importStore.ArchiveProject(nullptr, PathOf("roles.wvt"), TRUE)) << LastBox();
+    EXPECT_EQ(3, Designation::GetIdCounter());
+    ASSERT_EQ(1, importStore.GetProject()->GetModuleCount());
+    EXPECT_EQ(3u, importStore.GetProject()->GetBaseModule()->GetDesignations().size());
+}
+
+TEST_F(ProjectStoreTest, MergeLoadsLeaveTheRoleCounterAndTheOpenProjectAlone)
+{
+    const std::unique_ptr<ForgeonProject> project(ProjectWithRoles(3));
+    ASSERT_TRUE(m_store.ArchiveProject(project.get(), PathOf("roles.wvt"), FALSE));
+    ForgeonProject* open = m_store.GetProject();
+    RaiseRoleCounterTo(10);
+
+    ASSERT_TRUE(m_store.LoadFirstMergeProject(PathOf("roles.wvt"))) << LastBox();
+    ASSERT_TRUE(m_store.LoadSecondMergeProject(PathOf("roles.wvt"))) << LastBox();
+    EXPECT_EQ(10, Designation::GetIdCounter());
+    EXPECT_EQ(open, m_store.GetProject());
+    EXPECT_NE(nullptr, m_store.GetFirstMergeProject());
+    EXPECT_NE(m_store.GetFirstMergeProject(), m_store.GetSecondMergeProject());
+}
+
+TEST_F(ProjectStoreTest, SecondMergeInputKeepsTheFirstAndANewFirstInputDropsBoth)
+{
+    const std::unique_ptr<ForgeonProject> project(ProjectWithRoles(1));
+    ASSERT_TRUE(m_store.ArchiveProject(project.get(), PathOf("current.wvt"), FALSE));
+    WriteFileBytes(HostPathOf("old.wvt"), Version60File());
+
+    ASSERT_TRUE(m_store.LoadFirstMergeProject(PathOf("current.wvt")));
+    ForgeonProject* first = m_store.GetFirstMergeProject();
+    EXPECT_EQ(nullptr, m_store.GetSecondMergeProject());
+    ASSERT_TRUE(m_store.LoadSecondMergeProject(PathOf("old.wvt")));
+    EXPECT_EQ(60, TheVersionHistory().GetArchiveVersion());
+    EXPECT_EQ(first, m_store.GetFirstMergeProject());
+    ForgeonProject* second = m_store.GetSecondMergeProject();
+    ASSERT_NE(nullptr, second);
+    EXPECT_EQ(0, second->GetModuleCount());
+
+    ASSERT_TRUE(m_store.LoadSecondMergeProject(PathOf("current.wvt")));
+    EXPECT_EQ(87, TheVersionHistory().GetArchiveVersion());
+    EXPECT_EQ(first, m_store.GetFirstMergeProject());
+    EXPECT_EQ(1, m_store.GetSecondMergeProject()->GetModuleCount());
+
+    ASSERT_TRUE(m_store.LoadFirstMergeProject(PathOf("old.wvt")));
+    EXPECT_EQ(nullptr, m_store.GetSecondMergeProject());
+    EXPECT_EQ(0, m_store.GetFirstMergeProject()->GetModuleCount());
+    EXPECT_TRUE(m_boxes.Shown().empty());
+}
+
+TEST_F(ProjectStoreTest, FailedMergeLoadsAreReportedAndKeepTheInputs)
+{
+    WriteFileBytes(HostPathOf("old.wvt"), Version60File());
+    WriteFileBytes(HostPathOf("notes.txt"), {'h', 'i'});
+    ASSERT_TRUE(m_store.LoadFirstMergeProject(PathOf("old.wvt")));
+    ASSERT_TRUE(m_store.LoadSecondMergeProject(PathOf("old.wvt")));
+    ForgeonProject* first = m_store.GetFirstMergeProject();
+    ForgeonProject* second = m_store.GetSecondMergeProject();
+
+    EXPECT_FALSE(m_store.LoadFirstMergeProject(PathOf("notes.txt")));
+    EXPECT_FALSE(m_store.LoadSecondMergeProject(PathOf("missing.wvt")));
+    EXPECT_EQ(2u, m_boxes.Shown().size());
+    EXPECT_FALSE(m_store.LoadFirstMergeProject(""));
+    EXPECT_FALSE(m_store.LoadSecondMergeProject(""));
+    EXPECT_EQ(2u, m_boxes.Shown().size());
+    EXPECT_EQ(first, m_store.GetFirstMergeProject());
+    EXPECT_EQ(second, m_store.GetSecondMergeProject());
+}
+
+TEST_F(ProjectStoreTest, MergeRunsTheMergerOnBothInputs)
+{
+    WriteFileBytes(HostPathOf("old.wvt"), Version60File());
+    ASSERT_TRUE(m_store.LoadFirstMergeProject(PathOf("old.wvt")));
+    ASSERT_TRUE(m_store.LoadSecondMergeProject(PathOf("old.wvt")));
+    EXPECT_FALSE(m_store.MergeProjects());
+
+    for (bool result : {true, false})
+    {
+        ScriptedProjectMerger merger(result);
+        EXPECT_EQ(result, m_store.MergeProjects());
+        ASSERT_EQ(1u, merger.Runs().size());
+        EXPECT_EQ(m_store.GetFirstMergeProject(), merger.Runs().front().first);
+        EXPECT_EQ(m_store.GetSecondMergeProject(), merger.Runs().front().second);
+    }
+
+    m_store.DeleteMergeProjects();
+    EXPECT_EQ(nullptr, m_store.GetFirstMergeProject());
+    EXPECT_EQ(nullptr, m_store.GetSecondMergeProject());
+}
