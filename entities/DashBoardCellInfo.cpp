@@ -14,6 +14,8 @@ DashBoardCellInfo::~DashBoardCellInfo()
 {
     for (DashBoardVariableMap* map : m_variableMaps)
         delete map;
+    for (ProcedureFieldInfo* fieldInfo : m_madeFieldInfos)
+        delete fieldInfo;
 }
 
 void DashBoardCellInfo::SetMenu(Menu* menu)
@@ -78,7 +80,8 @@ void DashBoardCellInfo::ReadDisplayFields(CArchive& ar)
             AddDisplayField(fieldInfo, caption);
             continue;
         }
-        // Older files name the field itself; it becomes an output column of its own.
+        // Older files name the field itself; it becomes an output column of its own. The field
+        // may belong to a table read elsewhere in the file, so it is not owned.
         Field* field = ReadRef<Field>(ar);
         int aggregate = ProcedureFieldInfo::noAggregate;
         CString caption;
@@ -87,6 +90,7 @@ void DashBoardCellInfo::ReadDisplayFields(CArchive& ar)
             ar >> aggregate;
             ar >> caption;
         }
-        AddDisplayField(new ProcedureFieldInfo(field, aggregate), caption);
+        m_madeFieldInfos.push_back(new ProcedureFieldInfo(field, aggregate));
+        AddDisplayField(m_madeFieldInfos.back(), caption);
     }
 }

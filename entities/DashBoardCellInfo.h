@@ -39,12 +39,14 @@ public:
     explicit DashBoardCellInfo(bool staticText = true);
     DashBoardCellInfo(const DashBoardCellInfo&) = delete;
     DashBoardCellInfo& operator=(const DashBoardCellInfo&) = delete;
-    // Deletes the variable maps; the menu and the output columns are not owned.
+    // Deletes the variable maps and the output columns the load made; the menu and the other
+    // output columns are not owned.
     ~DashBoardCellInfo() override;
 
     // Flag (int), caption, menu, variable maps, display fields. Files before version 24 hold a
-    // field per display field, from which a new output column is made; their aggregate code and
-    // caption are stored from version 20 (before: no aggregate, empty caption).
+    // field per display field, from which a new output column is made that the cell owns; their
+    // aggregate code and caption are stored from version 20 (before: no aggregate, empty
+    // caption).
     void Serialize(CArchive& ar) override;
 
     bool IsStaticText() const { return m_staticText; }
@@ -70,4 +72,6 @@ private:
     Menu* m_menu = nullptr;
     std::vector<DashBoardVariableMap*> m_variableMaps;
     std::vector<FieldCaption> m_displayFields;
+    // The output columns made by the load of an old record; not written to the file.
+    std::vector<ProcedureFieldInfo*> m_madeFieldInfos;
 };

@@ -29,8 +29,9 @@ public:
     void Serialize(CArchive& ar) override;
 
     // The process-wide role counter: reset before a project is read and before the default
-    // role is made.
+    // role is made; set back to its earlier value when a read fails.
     static void ResetIdCounter() { s_idCounter = 0; }
+    static void SetIdCounter(int value) { s_idCounter = value; }
     static int GetIdCounter() { return s_idCounter; }
 
     int GetId() const { return m_id; }

@@ -77,14 +77,6 @@ constexpr ProjectStore::ModuleStep baseModuleSteps[] = {
     {"EnsureDefaultDesignation", &RunPass<&Module::EnsureDefaultDesignation>},
 };
 
-// Sets the role counter to a value it had before; roles take their ids only by construction.
-void RestoreRoleCounter(int value)
-{
-    Designation::ResetIdCounter();
-    while (Designation::GetIdCounter() < value)
-        Designation counted(TRUE);
-}
-
 // What a load changes outside the project it reads: the archive version, the role counter and
 // the diagnostics lists. Put back when the load fails.
 class LoadRollback
@@ -100,7 +92,7 @@ public:
     void Restore() const
     {
         TheVersionHistory().SetArchiveVersion(m_archiveVersion);
-        RestoreRoleCounter(m_roleCounter);
+        Designation::SetIdCounter(m_roleCounter);
         TheProjectDiagnostics().SetTextLists(m_diagnostics);
     }
 

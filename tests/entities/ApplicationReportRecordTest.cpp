@@ -10,9 +10,9 @@
 #include "model/Table.h"
 #include "model/VersionHistory.h"
 #include "platform/core/CException.h"
-#include "tests/entities/LoadWithSentinel.h"
 #include "tests/entities/ReportRecordBytes.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/RecordBytes.h"
 
 #include <gtest/gtest.h>
 

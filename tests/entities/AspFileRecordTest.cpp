@@ -8,8 +8,8 @@
 #include "model/VersionHistory.h"
 #include "model/VisibilityData.h"
 #include "platform/core/CException.h"
-#include "tests/entities/LoadWithSentinel.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/RecordBytes.h"
 
 #include <gtest/gtest.h>
 

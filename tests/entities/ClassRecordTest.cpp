@@ -13,8 +13,8 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/Table.h"
-#include "tests/entities/LoadWithSentinel.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/RecordBytes.h"
 
 #include <gtest/gtest.h>
 

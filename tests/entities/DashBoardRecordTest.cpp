@@ -12,7 +12,7 @@
 #include "entities/ProcedureInvokation.h"
 #include "entities/Variable.h"
 #include "model/Field.h"
-#include "tests/entities/LoadWithSentinel.h"
+#include "tests/support/RecordBytes.h"
 #include "tests/support/ArchiveBytes.h"
 
 #include <gtest/gtest.h>
@@ -136,8 +136,9 @@ TEST(DashBoardRecordTest, CellRecordsBefore24MakeAnOutputColumnPerStoredField)
         EXPECT_EQ(1u, cell->GetVariableMaps().size());
         const std::vector<FieldCaption>& fields = cell->GetDisplayFields();
         ASSERT_EQ(2u, fields.size());
-        const ProcedureFieldInfo* first = unowned(fields[0].fieldInfo);
-        const ProcedureFieldInfo* second = unowned(fields[1].fieldInfo);
+        // The cell owns the output columns; the field of this sample belongs to no table.
+        const ProcedureFieldInfo* first = fields[0].fieldInfo;
+        const ProcedureFieldInfo* second = fields[1].fieldInfo;
         ASSERT_TRUE(first != nullptr && second != nullptr && first->GetField() != nullptr);
         EXPECT_NE(first, second);
         EXPECT_EQ("qty", unowned(first->GetField())->GetFieldName());

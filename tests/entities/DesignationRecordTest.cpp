@@ -4,7 +4,7 @@
 #include "entities/Menu.h"
 #include "entities/Variable.h"
 #include "model/VersionHistory.h"
-#include "tests/entities/LoadWithSentinel.h"
+#include "tests/support/RecordBytes.h"
 #include "tests/support/ArchiveBytes.h"
 
 #include <gtest/gtest.h>

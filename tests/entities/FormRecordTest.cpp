@@ -145,7 +145,7 @@ std::vector<BYTE> OldFormBytes(int version)
     bytes.Null().Null().Int(1).Str("Head").Int(1).Null().Null();
     if (version >= 70)
         bytes.Int(1);
-    return bytes.Int(pageRecordSentinel).Get();
+    return bytes.Int(recordSentinel).Get();
 }
 
 class FormRecordGateTest : public ::testing::TestWithParam<int>
@@ -157,10 +157,10 @@ TEST_P(FormRecordGateTest, OldLayoutReadsOnlyTheFieldsOfItsVersion)
     const int version = GetParam();
     ScopedArchiveVersion scoped(version);
 
-    int sentinel = 0;
-    std::unique_ptr<Form> form(LoadObjectAndSentinel<Form>(OldFormBytes(version), sentinel));
+    const LoadedRecord<Form> record = LoadWithSentinel<Form>(OldFormBytes(version));
+    std::unique_ptr<Form> form(record.object);
 
-    EXPECT_EQ(sentinel, pageRecordSentinel);
+    EXPECT_EQ(record.trailer, recordSentinel);
     ExpectPageRecordRead(*form, version);
     EXPECT_EQ(form->GetTable(), nullptr);
     EXPECT_TRUE(form->GetOptionFlag());

@@ -3,8 +3,8 @@
 #include "entities/GridCell.h"
 #include "model/FieldRep.h"
 #include "model/VersionHistory.h"
-#include "tests/entities/LoadWithSentinel.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/RecordBytes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "entities/LinkControl.h"
 #include "entities/Menu.h"
 #include "entities/Variable.h"
-#include "tests/model/RecordBytes.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/RecordBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -77,7 +77,7 @@ TEST(LinkControlRecordTest, Version50ReadsTheMaps)
     RecordReader reader(StoredThenHandBuilt({&variable}, bytes));
     std::unique_ptr<Variable> loadedVariable(reader.Read<Variable>(CurrentVersion()));
     std::unique_ptr<LinkControl> link(reader.Read<LinkControl>(50));
-    EXPECT_EQ(RecordSentinel, reader.ReadInt());
+    EXPECT_EQ(recordSentinel, reader.ReadInt());
     ASSERT_EQ(2u, link->GetVariableMaps().size());
     EXPECT_EQ(nullptr, link->GetVariableMaps()[0]);
     ASSERT_NE(nullptr, link->GetVariableMaps()[1]);

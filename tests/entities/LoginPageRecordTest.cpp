@@ -49,12 +49,12 @@ TEST_F(LoginPageRecordTest, RecordWithNullsReadsThreeReferencesAfterThePagePart)
     ArchiveBytes bytes;
     bytes.NewClass("LoginPage");
     AppendPageRecord(bytes, TheVersionHistory().GetCurrentVersion(), "Anything");
-    bytes.Null().Null().Null().Int(pageRecordSentinel);
+    bytes.Null().Null().Null().Int(recordSentinel);
 
-    int sentinel = 0;
-    std::unique_ptr<LoginPage> page(LoadObjectAndSentinel<LoginPage>(bytes.Get(), sentinel));
+    const LoadedRecord<LoginPage> record = LoadWithSentinel<LoginPage>(bytes.Get());
+    std::unique_ptr<LoginPage> page(record.object);
 
-    EXPECT_EQ(sentinel, pageRecordSentinel);
+    EXPECT_EQ(record.trailer, recordSentinel);
     EXPECT_EQ(page->GetFormName(), "Login Page");
     EXPECT_EQ(page->GetLoginCall(), nullptr);
 }

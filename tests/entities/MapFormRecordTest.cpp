@@ -122,12 +122,12 @@ TEST_F(MapFormRecordTest, RecordReadsInputControlsAndDropsNullReportPairs)
     bytes.Int(1).NewClass("FieldRep").Null().Null().Null().Null().Int(1);
     bytes.Int(2).ClassRef(5).Null().Null().Null().Null().Int(0).Null();
     bytes.Str("Head").Null().Int(2).Null().Null().Null().Null();
-    bytes.Int(pageRecordSentinel);
+    bytes.Int(recordSentinel);
 
-    int sentinel = 0;
-    std::unique_ptr<MapForm> loaded(LoadObjectAndSentinel<MapForm>(bytes.Get(), sentinel));
+    const LoadedRecord<MapForm> record = LoadWithSentinel<MapForm>(bytes.Get());
+    std::unique_ptr<MapForm> loaded(record.object);
 
-    EXPECT_EQ(sentinel, pageRecordSentinel);
+    EXPECT_EQ(record.trailer, recordSentinel);
     ASSERT_EQ(loaded->GetTopInputFieldReps().size(), 1u);
     EXPECT_TRUE(loaded->GetTopInputFieldReps()[0]->IsMandatory());
     ASSERT_EQ(loaded->GetBottomInputFieldReps().size(), 2u);

@@ -161,13 +161,12 @@ TEST_P(PageRecordGateTest, OldLayoutReadsOnlyTheFieldsOfItsVersion)
     ArchiveBytes bytes;
     bytes.NewClass("FormInterface");
     AppendPageRecord(bytes, version, "Old");
-    bytes.Int(pageRecordSentinel);
+    bytes.Int(recordSentinel);
 
-    int sentinel = 0;
-    std::unique_ptr<FormInterface> page(
-        LoadObjectAndSentinel<FormInterface>(bytes.Get(), sentinel));
+    const LoadedRecord<FormInterface> record = LoadWithSentinel<FormInterface>(bytes.Get());
+    std::unique_ptr<FormInterface> page(record.object);
 
-    EXPECT_EQ(sentinel, pageRecordSentinel);
+    EXPECT_EQ(record.trailer, recordSentinel);
     EXPECT_EQ(page->GetFormName(), "Old");
     ExpectPageRecordRead(*page, version);
 }

@@ -6,6 +6,7 @@
 #include "model/Field.h"
 #include "model/Table.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/RecordBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -32,52 +33,55 @@ inline Variable* NewVariable(const char* name, int kind = Variable::pageKind)
     return variable;
 }
 
-// The sentinel written after an object read from hand-made bytes.
-constexpr int pageRecordSentinel = 0x5EA1ED;
-
-// Reads one object of class T and then the int after it.
-template <class T> T* LoadObjectAndSentinel(const std::vector<BYTE>& bytes, int& sentinel)
+// The page record of the given file version. A filled one has recognisable values: the page
+// name, no page files, controls or maps, the two legacy pairs as nulls, one pre-link captioned
+// "pre" (the first LinkControl of the bytes), link columns 3 and 4, one null entry in each of the
+// uniqueness, reference-field, derived-field and record-procedure lists, one table-flags record
+// (null table, false, true), no procedure call, the copy flag set, column count 1. An empty one
+// has the page name and creation values for the rest.
+inline ArchiveBytes& AppendPageRecord(ArchiveBytes& bytes, int version, const std::string& name,
+                                      bool filled = true)
 {
-    CMemFile file(bytes);
-    CArchive ar(&file, CArchive::load);
-    T* object = nullptr;
-    ar >> object;
-    ar >> sentinel;
-    ar.Close();
-    return object;
-}
-
-// The page record of the given file version with recognisable values: the page name, no page
-// files, controls or maps, the two legacy pairs as nulls, one pre-link captioned "pre" (the
-// first LinkControl of the bytes), link columns 3 and 4, one null entry in each of the
-// uniqueness, reference-field, derived-field and record-procedure lists, one table-flags
-// record (null table, false, true), no procedure call, the copy flag set, column count 1.
-inline void AppendPageRecord(ArchiveBytes& bytes, int version, const std::string& name)
-{
-    bytes.Str(name).Int(0).Int(0).Int(0);
+    // A list of one null entry when filled, else an empty one.
+    const auto list = [&bytes, filled]()
+    {
+        if (filled)
+            bytes.Int(1).Null();
+        else
+            bytes.Int(0);
+    };
+    bytes.Str(name).Int(0).Int(0).Int(0); // page files, controls, field-variable maps
     if (version >= 19 && version <= 73)
-        bytes.Null().Null().Null().Null();
-    if (version > 25)
+        bytes.Null().Null().Null().Null(); // two legacy field/variable pairs
+    if (version > 25 && filled)
     {
         bytes.Int(1).NewClass("LinkControl").Int(LinkControl::Left).Null().Str("pre");
         if (version > 49)
             bytes.Int(0);
         bytes.Int(0).Int(3).Int(4);
     }
+    else if (version > 25)
+        bytes.Int(0).Int(0).Int(2).Int(2); // link lists and their column counts
     if (version > 27)
-        bytes.Int(1).Null();
+        list(); // uniqueness procedure tables
     if (version > 37)
-        bytes.Int(1).Null().Int(1).Null();
+    {
+        list(); // reference fields
+        list(); // derived fields
+    }
     if (version > 44)
-        bytes.Int(1).Null();
-    if (version > 51)
-        bytes.Int(1).Null().Int(0).Int(1);
+        list(); // procedure tables
+    if (version > 51 && filled)
+        bytes.Int(1).Null().Int(0).Int(1); // one per-table flags record
+    else if (version > 51)
+        bytes.Int(0);
     if (version > 61)
-        bytes.Null();
+        bytes.Null(); // procedure call
     if (version > 70)
-        bytes.Int(1);
+        bytes.Int(filled ? 1 : 0); // copy mark
     if (version > 82)
-        bytes.Int(1);
+        bytes.Int(filled ? 1 : 2); // column count
+    return bytes;
 }
 
 // Checks that a page read from AppendPageRecord holds what the version allows, and creation

@@ -8,8 +8,8 @@
 #include "model/Relation.h"
 #include "model/Table.h"
 #include "model/VersionHistory.h"
-#include "tests/entities/LoadWithSentinel.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/RecordBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +17,6 @@
 
 namespace
 {
-int CurrentVersion()
-{
-    return TheVersionHistory().GetCurrentVersion();
-}
-
 // A table as a load leaves it (key and soft-delete columns) with one more field.
 Table* NewTable(const char* name, const char* extraField)
 {

@@ -5,9 +5,9 @@
 #include "model/Field.h"
 #include "model/Table.h"
 #include "model/VersionHistory.h"
-#include "tests/entities/LoadWithSentinel.h"
 #include "tests/entities/ReportRecordBytes.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/RecordBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -87,7 +87,7 @@ TEST(RDLCRecordTest, ReportReadsModeDataSetAndTableAfterVersion81)
         SCOPED_TRACE(version);
         ScopedArchiveVersion scoped(version);
         ArchiveBytes bytes;
-        AppendEmptyPageRecord(bytes.NewClass("RDLCReport"), version, "OrderList").Str("Orders");
+        AppendPageRecord(bytes.NewClass("RDLCReport"), version, "OrderList", false).Str("Orders");
         AppendRDLCInfoRecord(bytes.NewClass("RDLCInfo"), version).Int(1); // object 4, one map
         AppendAdapterRecord(bytes.NewClass("TableAdapter"), version);     // object 6
         bytes.Int(1).Str("@Id").Null();

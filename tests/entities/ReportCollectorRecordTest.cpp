@@ -7,9 +7,9 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/VersionHistory.h"
-#include "tests/entities/LoadWithSentinel.h"
 #include "tests/entities/ReportRecordBytes.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/RecordBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ std::vector<BYTE> CollectorBytes(int version)
 {
     ArchiveBytes bytes;
     bytes.NewClass("ReportCollector");
-    AppendEmptyPageRecord(bytes, version, "Overview").Int(3).Int(2);
+    AppendPageRecord(bytes, version, "Overview", false).Int(3).Int(2);
     AppendReportRecord(bytes.NewClass("ApplicationReport"), version, "Sales", false);
     bytes.Int(100).Int(200);
     bytes.ObjectRef(4).Int(50).Int(60);

@@ -10,9 +10,9 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/VersionHistory.h"
-#include "tests/entities/LoadWithSentinel.h"
 #include "tests/entities/ReportRecordBytes.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/RecordBytes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,36 +1,11 @@
 #pragma once
 
+#include "tests/entities/PageTestSupport.h"
 #include "tests/support/ArchiveBytes.h"
 
 #include <string>
 
 // Pieces of hand-spelled project-file records shared by the report record tests.
-
-// The record of a page base with a name and nothing else, in the layout of the version.
-inline ArchiveBytes& AppendEmptyPageRecord(ArchiveBytes& bytes, int version,
-                                           const std::string& name)
-{
-    bytes.Str(name).Int(0).Int(0).Int(0); // page files, controls, field-variable maps
-    if (version >= 19 && version <= 73)
-        bytes.Null().Null().Null().Null(); // two legacy field/variable pairs
-    if (version > 25)
-        bytes.Int(0).Int(0).Int(2).Int(2); // link lists and their column counts
-    if (version > 27)
-        bytes.Int(0); // uniqueness procedure tables
-    if (version > 37)
-        bytes.Int(0).Int(0); // reference and derived fields
-    if (version > 44)
-        bytes.Int(0); // procedure tables
-    if (version > 51)
-        bytes.Int(0); // per-table flags
-    if (version > 61)
-        bytes.Null(); // procedure call
-    if (version > 70)
-        bytes.Int(0); // copy mark
-    if (version > 82)
-        bytes.Int(2); // column count
-    return bytes;
-}
 
 // A report record of the version. A filled report has one group (class 3, object 4, owned by
 // object 2) and every field its gates allow set to a value other than the default (the kind
@@ -39,7 +14,7 @@ inline ArchiveBytes& AppendEmptyPageRecord(ArchiveBytes& bytes, int version,
 inline ArchiveBytes& AppendReportRecord(ArchiveBytes& bytes, int version, const std::string& name,
                                         bool filled, int gridFlag = 5)
 {
-    AppendEmptyPageRecord(bytes, version, name);
+    AppendPageRecord(bytes, version, name, false);
     bytes.Int(filled ? 1 : 0);                            // flag
     bytes.Int(!filled ? 1 : version > 27 ? 3 : gridFlag); // report kind, or the grid flag
     bytes.Int(filled ? 1 : 4).Null();                     // column layout, procedure call

@@ -239,7 +239,7 @@ std::vector<BYTE> OldTransactionBytes(int version)
         bytes.Int(1).Null().Str("T");
     if (version > 63)
         bytes.Int(1);
-    return bytes.Int(pageRecordSentinel).Get();
+    return bytes.Int(recordSentinel).Get();
 }
 
 class TransactionRecordGateTest : public ::testing::TestWithParam<int>
@@ -251,11 +251,11 @@ TEST_P(TransactionRecordGateTest, OldLayoutReadsOnlyTheFieldsOfItsVersion)
     const int version = GetParam();
     ScopedArchiveVersion scoped(version);
 
-    int sentinel = 0;
-    std::unique_ptr<Transaction> transaction(
-        LoadObjectAndSentinel<Transaction>(OldTransactionBytes(version), sentinel));
+    const LoadedRecord<Transaction> record =
+        LoadWithSentinel<Transaction>(OldTransactionBytes(version));
+    std::unique_ptr<Transaction> transaction(record.object);
 
-    EXPECT_EQ(sentinel, pageRecordSentinel);
+    EXPECT_EQ(record.trailer, recordSentinel);
     ExpectPageRecordRead(*transaction, version);
     EXPECT_EQ(transaction->GetBasicTable(), nullptr);
     EXPECT_TRUE(transaction->GetDetailTables().empty());

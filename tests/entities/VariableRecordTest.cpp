@@ -1,8 +1,8 @@
 #include "entities/Parameter.h"
 #include "entities/Variable.h"
 #include "model/VersionHistory.h"
-#include "tests/entities/LoadWithSentinel.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/RecordBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -18,11 +18,6 @@ std::vector<BYTE> VariableRecord(bool withValue)
     if (withValue)
         bytes.Str("42");
     return bytes.Int(recordSentinel).Get();
-}
-
-int CurrentVersion()
-{
-    return TheVersionHistory().GetCurrentVersion();
 }
 } // namespace
 

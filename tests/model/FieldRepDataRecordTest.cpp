@@ -7,8 +7,8 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
-#include "tests/model/RecordBytes.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/RecordBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -196,7 +196,7 @@ TEST(FieldRepDataRecordTest, Version49ReadsLegacyRecomputesAndTheSingleLinkAsOnl
     RecordReader reader(StoredThenHandBuilt({&rep}, bytes));
     std::unique_ptr<FieldRep> loadedRep(reader.Read<FieldRep>(CurrentVersion()));
     std::unique_ptr<FieldRepData> data(reader.Read<FieldRepData>(49));
-    EXPECT_EQ(RecordSentinel, reader.ReadInt());
+    EXPECT_EQ(recordSentinel, reader.ReadInt());
 
     ASSERT_EQ(1u, data->GetLegacyRecomputes().size());
     EXPECT_EQ(loadedRep.get(), data->GetLegacyRecomputes()[0]);

@@ -4,8 +4,8 @@
 #include "model/FieldRepData.h"
 #include "model/GridCellData.h"
 #include "model/ValidationData.h"
-#include "tests/model/RecordBytes.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/RecordBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -166,7 +166,7 @@ TEST(FieldRepRecordTest, BeforeVersion64MandatoryFollowsTheFieldAndFrom64TheStor
         std::unique_ptr<FieldRep> onNullable(reader.Read<FieldRep>(version));
         std::unique_ptr<FieldRep> onStrict(reader.Read<FieldRep>(version));
         std::unique_ptr<FieldRep> withoutField(reader.Read<FieldRep>(version));
-        EXPECT_EQ(RecordSentinel, reader.ReadInt()) << "version " << version;
+        EXPECT_EQ(recordSentinel, reader.ReadInt()) << "version " << version;
 
         EXPECT_EQ(first.get(), onNullable->GetField());
         EXPECT_EQ(version > 63, onNullable->IsMandatory()) << "version " << version;

@@ -2,8 +2,8 @@
 
 #include "model/RefField.h"
 #include "model/Table.h"
-#include "tests/model/RecordBytes.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/RecordBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -88,9 +88,9 @@ TEST(FieldTest, CopyKeepsTheDescriptionAndForeignFieldButNotTableReservedOrMerge
     ScopedArchiveVersion version(87);
     ArchiveBytes bytes = FieldRecordStart();
     bytes.Null().Str("Ordered").Null().Int(1);
-    RecordReader reader(bytes.Int(RecordSentinel).Get());
+    RecordReader reader(bytes.Int(recordSentinel).Get());
     std::unique_ptr<Field> loaded(reader.Read<Field>());
-    EXPECT_EQ(RecordSentinel, reader.ReadInt());
+    EXPECT_EQ(recordSentinel, reader.ReadInt());
     Table table;
     Field foreign;
     loaded->SetTable(&table);
@@ -129,9 +129,9 @@ TEST(FieldRecordTest, DisplayNameIsReadAfterVersion8AndFrontFieldFlagAfterVersio
         bytes.Null();
         if (c.frontFieldFlagStored)
             bytes.Int(1);
-        RecordReader reader(bytes.Int(RecordSentinel).Get());
+        RecordReader reader(bytes.Int(recordSentinel).Get());
         std::unique_ptr<Field> field(reader.Read<Field>());
-        EXPECT_EQ(RecordSentinel, reader.ReadInt()) << c.version;
+        EXPECT_EQ(recordSentinel, reader.ReadInt()) << c.version;
         ExpectRecordStart(*field);
         EXPECT_EQ(7, field->GetReserved());
         EXPECT_EQ(CString(c.displayNameStored ? "Ordered" : "Order Date"), field->GetDisplayName());
@@ -148,9 +148,9 @@ TEST(FieldRecordTest, TableAndForeignFieldReferencesAreRestored)
     bytes.Str("A").ClassRef(1).Str("b").Int(0).Int(8).Int(0).Int(0).Int(0).Int(0).Str("");
     bytes.Int(0).Int(0).ObjectRef(4).Str("B").Null().Int(0).Int(1);
 
-    RecordReader reader(bytes.Int(RecordSentinel).Get());
+    RecordReader reader(bytes.Int(recordSentinel).Get());
     std::unique_ptr<Field> field(reader.Read<Field>());
-    EXPECT_EQ(RecordSentinel, reader.ReadInt());
+    EXPECT_EQ(recordSentinel, reader.ReadInt());
     std::unique_ptr<Table> table(field->GetTable());
     std::unique_ptr<Field> foreign(field->GetForeignField());
     ASSERT_NE(nullptr, table);
@@ -225,18 +225,18 @@ TEST(RefFieldRecordTest, ValidateFlagIsReadAfterVersion55)
     from56.Int(0);
     {
         ScopedArchiveVersion version(55);
-        RecordReader reader(before56.Int(RecordSentinel).Get());
+        RecordReader reader(before56.Int(recordSentinel).Get());
         std::unique_ptr<RefField> refField(reader.Read<RefField>());
-        EXPECT_EQ(RecordSentinel, reader.ReadInt());
+        EXPECT_EQ(recordSentinel, reader.ReadInt());
         EXPECT_TRUE(refField->GetValidate());
         EXPECT_EQ(CString("f"), refField->GetField()->GetFieldName());
         EXPECT_EQ(nullptr, refField->GetTable());
     }
     {
         ScopedArchiveVersion version(56);
-        RecordReader reader(from56.Int(RecordSentinel).Get());
+        RecordReader reader(from56.Int(recordSentinel).Get());
         std::unique_ptr<RefField> refField(reader.Read<RefField>());
-        EXPECT_EQ(RecordSentinel, reader.ReadInt());
+        EXPECT_EQ(recordSentinel, reader.ReadInt());
         EXPECT_FALSE(refField->GetValidate());
     }
 }

@@ -18,8 +18,8 @@
 #include "model/Table.h"
 #include "model/TextFile.h"
 #include "tests/model/ModelBuilders.h"
-#include "tests/model/RecordBytes.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/RecordBytes.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -128,7 +128,7 @@ TEST(ModuleRecordTest, ClassesFromVersion66KeepOnlyThoseBoundToATable)
         RecordReader reader(StoredThenHandBuilt({&unbound}, record));
         std::unique_ptr<Class> unboundRead(reader.Read<Class>(version));
         std::unique_ptr<Module> module(reader.Read<Module>(version));
-        EXPECT_EQ(RecordSentinel, reader.ReadInt()) << version;
+        EXPECT_EQ(recordSentinel, reader.ReadInt()) << version;
 
         ASSERT_EQ(1u, module->GetClasses().size()) << version;
         const Class* bound = module->GetClasses().front();

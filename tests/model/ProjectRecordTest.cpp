@@ -8,8 +8,8 @@
 #include "model/Table.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/model/ProjectRecordBytes.h"
-#include "tests/model/RecordBytes.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/RecordBytes.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -142,7 +142,7 @@ TEST_F(ProjectRecordTest, LoadReadsEachFieldOnlyFromItsVersion)
         const std::unique_ptr<XSDInfo> xsdInfo(reader.Read<XSDInfo>(CurrentVersion()));
         const std::unique_ptr<ForgeonProject> project(reader.Read<ForgeonProject>());
         const std::unique_ptr<ProjectSettings> unusedSettings(gates.settings ? nullptr : settings);
-        EXPECT_EQ(RecordSentinel, reader.ReadInt());
+        EXPECT_EQ(recordSentinel, reader.ReadInt());
         EXPECT_EQ(gates.version, TheVersionHistory().GetArchiveVersion());
 
         ASSERT_EQ(1, project->GetModuleCount());

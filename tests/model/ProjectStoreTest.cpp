@@ -16,7 +16,7 @@
 #include "tests/model/EveryClassProject.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/model/ProjectRecordBytes.h"
-#include "tests/model/RecordBytes.h"
+#include "tests/support/RecordBytes.h"
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/TempFolder.h"
 
@@ -372,13 +372,6 @@ ForgeonProject* ProjectWithRoles(int count)
     DiagnosticsSnapshot::IgnoreOnly("Form has no caption");
     return project;
 }
-
-// Raises the role counter to the value by making roles.
-void RaiseRoleCounterTo(int value)
-{
-    while (Designation::GetIdCounter() < value)
-        Designation role(TRUE);
-}
 } // namespace
 
 TEST_F(ProjectStoreTest, EmptyPathReturnsFalseWithoutTouchingAnything)
@@ -435,8 +428,7 @@ TEST_F(ProjectStoreTest, FilesThatAreNoProjectsOrMissingAreReportedAndChangeNoth
     tooOld[20] = 38;
     WriteFileBytes(HostPathOf("tooold.wvt"), tooOld);
     DiagnosticsSnapshot::IgnoreOnly("Menu is empty");
-    Designation::ResetIdCounter();
-    RaiseRoleCounterTo(12);
+    Designation::SetIdCounter(12);
 
     for (const char* name : {"notes.txt", "tooold.wvt", "missing.wvt", "nofolder\\a.wvt"})
         ExpectFailedLoad(m_store, m_boxes, PathOf(name));
@@ -448,7 +440,9 @@ TEST_F(ProjectStoreTest, EveryTruncationOfAProjectFileIsReportedAndChangesNothin
     ASSERT_TRUE(m_store.ArchiveProject(project.get(), PathOf("roles.wvt"), FALSE));
     const std::vector<BYTE> bytes = ReadFileBytes(HostPathOf("roles.wvt"));
     DiagnosticsSnapshot::IgnoreOnly("Menu is empty");
-    RaiseRoleCounterTo(12);
+    // Far above the ids in the file: every load resets the counter and reads smaller ids.
+    const int largeId = 2'000'000'000;
+    Designation::SetIdCounter(largeId);
 
     for (std::size_t length = 0; length < bytes.size(); ++length)
     {
@@ -456,6 +450,7 @@ TEST_F(ProjectStoreTest, EveryTruncationOfAProjectFileIsReportedAndChangesNothin
                        std::vector<BYTE>(bytes.begin(), bytes.begin() + static_cast<long>(length)));
         ExpectFailedLoad(m_store, m_boxes, PathOf("truncated.wvt"));
     }
+    EXPECT_EQ(largeId + 1, Designation(TRUE).GetId());
 }
 
 TEST_F(ProjectStoreTest, LoadSetsTheArchiveVersionOfTheFileAndSaveTheCurrentOne)
@@ -499,7 +494,7 @@ TEST_F(ProjectStoreTest, OrdinaryLoadsResetTheRoleCounterToTheHighestRoleRead)
 {
     const std::unique_ptr<ForgeonProject> project(ProjectWithRoles(3));
     ASSERT_TRUE(m_store.ArchiveProject(project.get(), PathOf("roles.wvt"), FALSE));
-    RaiseRoleCounterTo(10);
+    Designation::SetIdCounter(10);
 
     ProjectStore importStore;
     ASSERT_TRUE(importStore.ArchiveProject(nullptr, PathOf("roles.wvt"), TRUE)) << LastBox();
@@ -513,7 +508,7 @@ TEST_F(ProjectStoreTest, MergeLoadsLeaveTheRoleCounterAndTheOpenProjectAlone)
     const std::unique_ptr<ForgeonProject> project(ProjectWithRoles(3));
     ASSERT_TRUE(m_store.ArchiveProject(project.get(), PathOf("roles.wvt"), FALSE));
     ForgeonProject* open = m_store.GetProject();
-    RaiseRoleCounterTo(10);
+    Designation::SetIdCounter(10);
 
     ASSERT_TRUE(m_store.LoadFirstMergeProject(PathOf("roles.wvt"))) << LastBox();
     ASSERT_TRUE(m_store.LoadSecondMergeProject(PathOf("roles.wvt"))) << LastBox();

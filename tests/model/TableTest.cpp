@@ -1,8 +1,8 @@
 #include "model/Table.h"
 
 #include "model/Field.h"
-#include "tests/model/RecordBytes.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/RecordBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -86,9 +86,9 @@ TEST(TableRecordTest, Version3RecordHasNoKindAndGainsTheDefaultFields)
     AppendVersion3Field(bytes, "name", FieldTypeVarchar, 40).Null();
     bytes.Str("customer").Null();
 
-    RecordReader reader(bytes.Int(RecordSentinel).Get());
+    RecordReader reader(bytes.Int(recordSentinel).Get());
     std::unique_ptr<Table> table(reader.Read<Table>());
-    EXPECT_EQ(RecordSentinel, reader.ReadInt());
+    EXPECT_EQ(recordSentinel, reader.ReadInt());
     ASSERT_NE(nullptr, table);
     EXPECT_EQ(Table::masterKind, table->GetKind());
     EXPECT_EQ((std::vector<CString>{"customer_id", "Is_Deleted", "name"}), FieldNames(*table));

@@ -8,8 +8,8 @@
 #include "model/FieldVisibility.h"
 #include "model/ValidationData.h"
 #include "model/VisibilityData.h"
-#include "tests/model/RecordBytes.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/RecordBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +64,7 @@ TEST(ValidationDataRecordTest, Version52WithVariableMakesExactlyOneRuleOfTheFour
     std::unique_ptr<ProcedureFieldInfo> loadedResult(
         reader.Read<ProcedureFieldInfo>(CurrentVersion()));
     std::unique_ptr<ValidationData> validation(reader.Read<ValidationData>(52));
-    EXPECT_EQ(RecordSentinel, reader.ReadInt());
+    EXPECT_EQ(recordSentinel, reader.ReadInt());
 
     ASSERT_EQ(1u, validation->GetDateValidations().size());
     const DateValidation* rule = validation->GetDateValidations()[0];

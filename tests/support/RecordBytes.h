@@ -13,12 +13,23 @@
 #include <memory>
 #include <vector>
 
-// Appended after a hand-built record: reading it back proves the record read exactly its bytes.
-constexpr int RecordSentinel = 0x5E17AB1E;
+// The int a test appends after a hand-built record: reading it back proves that the record
+// read exactly its own fields.
+constexpr int recordSentinel = 0x5EED1234;
 
 inline int CurrentVersion()
 {
     return TheVersionHistory().GetCurrentVersion();
+}
+
+// The byte runs one after the other: a hand-built record with objects saved on their own
+// spliced in (valid while the spliced bytes hold no back-references).
+inline std::vector<BYTE> Joined(std::initializer_list<std::vector<BYTE>> parts)
+{
+    std::vector<BYTE> bytes;
+    for (const std::vector<BYTE>& part : parts)
+        bytes.insert(bytes.end(), part.begin(), part.end());
+    return bytes;
 }
 
 // Objects written one after the other by their own Serialize, then hand-built bytes and the
@@ -34,10 +45,7 @@ inline std::vector<BYTE> StoredThenHandBuilt(std::initializer_list<const CObject
             ar.WriteObject(object);
         ar.Close();
     }
-    std::vector<BYTE> bytes = file.GetBytes();
-    handBuilt.Int(RecordSentinel);
-    bytes.insert(bytes.end(), handBuilt.Get().begin(), handBuilt.Get().end());
-    return bytes;
+    return Joined({file.GetBytes(), handBuilt.Int(recordSentinel).Get()});
 }
 
 // Reads objects and numbers one after the other from one load archive.
@@ -74,12 +82,29 @@ private:
     CArchive m_archive;
 };
 
+// One object of class T read from the bytes, and the int that follows it.
+template <class T> struct LoadedRecord
+{
+    T* object = nullptr;
+    int trailer = 0;
+};
+
+// Reads one object of class T and the int after it, at the archive version set now.
+template <class T> LoadedRecord<T> LoadWithSentinel(const std::vector<BYTE>& bytes)
+{
+    RecordReader reader(bytes);
+    LoadedRecord<T> loaded;
+    loaded.object = reader.Read<T>();
+    loaded.trailer = reader.ReadInt();
+    return loaded;
+}
+
 // Reads one object of class T from hand-built bytes at the given version and checks that the
 // sentinel appended after them comes next.
 template <class T> std::unique_ptr<T> ReadRecordAndSentinel(ArchiveBytes bytes, int version)
 {
-    RecordReader reader(StoredThenHandBuilt({}, bytes));
-    std::unique_ptr<T> object(reader.Read<T>(version));
-    EXPECT_EQ(RecordSentinel, reader.ReadInt()) << "version " << version;
-    return object;
+    ScopedArchiveVersion scoped(version);
+    const LoadedRecord<T> loaded = LoadWithSentinel<T>(bytes.Int(recordSentinel).Get());
+    EXPECT_EQ(recordSentinel, loaded.trailer) << "version " << version;
+    return std::unique_ptr<T>(loaded.object);
 }
