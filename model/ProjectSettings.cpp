@@ -1,8 +1,8 @@
 #include "model/ProjectSettings.h"
 
+#include "model/ArchiveIO.h"
 #include "model/FileUtilities.h"
 #include "model/PathParts.h"
-#include "model/ArchiveIO.h"
 #include "platform/core/HostPath.h"
 
 IMPLEMENT_SERIAL(ProjectSettings, CObject, 0)

@@ -12,8 +12,8 @@
 #include "entities/ProcedureInvokation.h"
 #include "entities/Variable.h"
 #include "model/Field.h"
-#include "tests/support/RecordBytes.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/RecordBytes.h"
 
 #include <gtest/gtest.h>
 

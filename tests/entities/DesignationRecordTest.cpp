@@ -4,8 +4,8 @@
 #include "entities/Menu.h"
 #include "entities/Variable.h"
 #include "model/VersionHistory.h"
-#include "tests/support/RecordBytes.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/RecordBytes.h"
 
 #include <gtest/gtest.h>
 

@@ -16,8 +16,8 @@
 #include "tests/model/EveryClassProject.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/model/ProjectRecordBytes.h"
-#include "tests/support/RecordBytes.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/RecordBytes.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
