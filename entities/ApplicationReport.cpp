@@ -7,6 +7,7 @@
 #include "entities/ProcedureInvokation.h"
 #include "entities/ReportGroup.h"
 #include "model/ArchiveIO.h"
+#include "model/Ownership.h"
 #include "model/Table.h"
 
 IMPLEMENT_SERIAL(ApplicationReport, FormInterface, 0)
@@ -34,8 +35,7 @@ ApplicationReport::~ApplicationReport()
 {
     delete m_reportProcedureCall;
     delete m_classCall;
-    for (ReportGroup* group : m_groups)
-        delete group;
+    DeleteAll(m_groups);
     delete m_chartData;
     m_chartData = nullptr;
     m_chartType = 0;

@@ -16,6 +16,7 @@
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
 #include "model/FieldVisibility.h"
+#include "model/Ownership.h"
 
 #include <algorithm>
 #include <utility>
@@ -88,12 +89,6 @@ void ReadMenuVariableMaps(CArchive& ar, std::vector<MenuVariableMap*>& maps)
     }
 }
 
-void DeleteMenuVariableMaps(std::vector<MenuVariableMap*>& maps)
-{
-    for (MenuVariableMap* map : std::exchange(maps, {}))
-        delete map;
-}
-
 } // namespace
 
 AspFile::~AspFile()
@@ -103,8 +98,7 @@ AspFile::~AspFile()
         if (item != nullptr)
             item->RemoveAspFile(this);
     }
-    for (FieldVisibility* visibility : m_fieldVisibilities)
-        delete visibility;
+    DeleteAll(m_fieldVisibilities);
     // The menus would otherwise keep this file in their page-file lists after it is gone.
     SetTopMenu(nullptr);
     SetLeftMenu(nullptr);
@@ -246,10 +240,10 @@ void AspFile::SetLeftMenu(Menu* menu)
 
 void AspFile::DeleteTopMenuVariableMaps()
 {
-    DeleteMenuVariableMaps(m_topMenuMaps);
+    DeleteAll(m_topMenuMaps);
 }
 
 void AspFile::DeleteLeftMenuVariableMaps()
 {
-    DeleteMenuVariableMaps(m_leftMenuMaps);
+    DeleteAll(m_leftMenuMaps);
 }

@@ -2,14 +2,14 @@
 
 #include "entities/Function.h"
 #include "model/ArchiveIO.h"
+#include "model/Ownership.h"
 #include "model/Table.h"
 
 IMPLEMENT_SERIAL(Class, CObject, 0)
 
 Class::~Class()
 {
-    for (Function* function : m_functions)
-        delete function;
+    DeleteAll(m_functions);
 }
 
 void Class::Serialize(CArchive& ar)

@@ -5,6 +5,7 @@
 #include "entities/Parameter.h"
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
+#include "model/Ownership.h"
 
 IMPLEMENT_SERIAL(ClassInvokation, CObject, 0)
 
@@ -41,9 +42,7 @@ void ClassInvokation::AddParameterMap(Parameter* parameter, Field* field)
 
 void ClassInvokation::DeleteParameterMaps()
 {
-    for (ClassParameterMap* map : m_parameterMaps)
-        delete map;
-    m_parameterMaps.clear();
+    DeleteAll(m_parameterMaps);
 }
 
 void ClassInvokation::Serialize(CArchive& ar)

@@ -5,6 +5,7 @@
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
+#include "model/Ownership.h"
 
 IMPLEMENT_SERIAL(DashBoardCellInfo, CObject, 0)
 
@@ -12,10 +13,8 @@ DashBoardCellInfo::DashBoardCellInfo(bool staticText) : m_staticText(staticText)
 
 DashBoardCellInfo::~DashBoardCellInfo()
 {
-    for (DashBoardVariableMap* map : m_variableMaps)
-        delete map;
-    for (ProcedureFieldInfo* fieldInfo : m_madeFieldInfos)
-        delete fieldInfo;
+    DeleteAll(m_variableMaps);
+    DeleteAll(m_madeFieldInfos);
 }
 
 void DashBoardCellInfo::SetMenu(Menu* menu)

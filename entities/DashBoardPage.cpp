@@ -2,6 +2,7 @@
 
 #include "entities/DashBoardPageData.h"
 #include "model/ArchiveIO.h"
+#include "model/Ownership.h"
 
 IMPLEMENT_SERIAL(DashBoardPage, FormInterface, 0)
 
@@ -11,8 +12,7 @@ DashBoardPage::DashBoardPage() : m_id(++s_idCounter) {}
 
 DashBoardPage::~DashBoardPage()
 {
-    for (DashBoardPageData* placement : m_placements)
-        delete placement;
+    DeleteAll(m_placements);
 }
 
 void DashBoardPage::Serialize(CArchive& ar)

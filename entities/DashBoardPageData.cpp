@@ -7,6 +7,7 @@
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
+#include "model/Ownership.h"
 
 IMPLEMENT_SERIAL(DashBoardPageData, CObject, 0)
 
@@ -14,10 +15,8 @@ DashBoardPageData::~DashBoardPageData()
 {
     delete m_procedureInvokation;
     delete m_classInvokation;
-    for (VariablePair* pair : m_variablePairs)
-        delete pair;
-    for (DashBoardVariableMap* map : m_variableMaps)
-        delete map;
+    DeleteAll(m_variablePairs);
+    DeleteAll(m_variableMaps);
 }
 
 void DashBoardPageData::Serialize(CArchive& ar)

@@ -3,14 +3,14 @@
 #include "entities/ApplicationReport.h"
 #include "entities/Form.h"
 #include "model/ArchiveIO.h"
+#include "model/Ownership.h"
 #include "model/Table.h"
 
 IMPLEMENT_SERIAL(DetailTableReport, CObject, 0)
 
 DetailTableReport::~DetailTableReport()
 {
-    for (ReportVariableMap* pair : m_variablePairs)
-        delete pair;
+    DeleteAll(m_variablePairs);
 }
 
 void DetailTableReport::Serialize(CArchive& ar)

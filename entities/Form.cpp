@@ -4,6 +4,7 @@
 #include "entities/LinkControl.h"
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
+#include "model/Ownership.h"
 #include "model/Table.h"
 
 IMPLEMENT_SERIAL(Form, FormInterface, 0)
@@ -25,8 +26,7 @@ Form::~Form()
 {
     m_table = nullptr;
     m_report = nullptr;
-    for (ReportVariableMap* map : m_reportVariableMaps)
-        delete map;
+    DeleteAll(m_reportVariableMaps);
 }
 
 void Form::Serialize(CArchive& ar)

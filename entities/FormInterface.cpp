@@ -20,6 +20,7 @@
 #include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
 #include "model/Module.h"
+#include "model/Ownership.h"
 #include "model/RefField.h"
 #include "model/Table.h"
 
@@ -47,13 +48,6 @@ template <class T> T* FindByPageFieldName(const std::vector<T*>& list, const CSt
                           return item->GetField() != nullptr &&
                                  item->GetField()->GetFieldName().CompareNoCase(name) == 0;
                       });
-}
-
-template <class T> void DeleteAll(std::vector<T*>& list)
-{
-    for (T* item : list)
-        delete item;
-    list.clear();
 }
 
 // The number of master forms or transactions of the source's module over the source's table

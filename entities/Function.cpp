@@ -5,6 +5,7 @@
 #include "entities/ProcedureFieldInfo.h"
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
+#include "model/Ownership.h"
 #include "model/Table.h"
 
 IMPLEMENT_SERIAL(Function, CObject, 0)
@@ -18,12 +19,9 @@ Function::Function() : m_id(++lastFunctionId) {}
 
 Function::~Function()
 {
-    for (Parameter* parameter : m_parameters)
-        delete parameter;
-    for (ProcedureFieldInfo* outputField : m_outputFields)
-        delete outputField;
-    for (Field* field : m_aliasFields)
-        delete field;
+    DeleteAll(m_parameters);
+    DeleteAll(m_outputFields);
+    DeleteAll(m_aliasFields);
 }
 
 void Function::Serialize(CArchive& ar)

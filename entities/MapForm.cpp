@@ -9,6 +9,7 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
+#include "model/Ownership.h"
 #include "model/RefField.h"
 #include "model/Table.h"
 
@@ -40,14 +41,11 @@ MapForm::~MapForm()
     m_report = nullptr;
     m_topFields.clear();
     m_bottomFields.clear();
-    for (FieldRep* fieldRep : m_topInputFieldReps)
-        delete fieldRep;
+    DeleteAll(m_topInputFieldReps);
     m_topInputFieldReps.clear();
-    for (FieldRep* fieldRep : m_bottomInputFieldReps)
-        delete fieldRep;
+    DeleteAll(m_bottomInputFieldReps);
     m_bottomInputFieldReps.clear();
-    for (ReportVariableMap* map : m_reportVariableMaps)
-        delete map;
+    DeleteAll(m_reportVariableMaps);
     m_reportVariableMaps.clear();
     RemoveForeignEntries();
 }

@@ -5,6 +5,7 @@
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
+#include "model/Ownership.h"
 
 IMPLEMENT_SERIAL(MultiPageData, CObject, 0)
 
@@ -13,10 +14,8 @@ MultiPageData::MultiPageData(ApplicationReport* report) : m_report(report) {}
 MultiPageData::~MultiPageData()
 {
     delete m_procedureCall;
-    for (VariablePair* pair : m_parameterPairs)
-        delete pair;
-    for (MultiPageFieldMap* map : m_fieldMaps)
-        delete map;
+    DeleteAll(m_parameterPairs);
+    DeleteAll(m_fieldMaps);
 }
 
 void MultiPageData::Serialize(CArchive& ar)

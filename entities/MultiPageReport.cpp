@@ -2,6 +2,7 @@
 
 #include "entities/MultiPageData.h"
 #include "model/ArchiveIO.h"
+#include "model/Ownership.h"
 
 IMPLEMENT_SERIAL(MultiPageReport, FormInterface, 0)
 
@@ -11,8 +12,7 @@ MultiPageReport::MultiPageReport() : m_id(++s_idCounter) {}
 
 MultiPageReport::~MultiPageReport()
 {
-    for (MultiPageData* page : m_pages)
-        delete page;
+    DeleteAll(m_pages);
 }
 
 void MultiPageReport::Serialize(CArchive& ar)

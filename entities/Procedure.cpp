@@ -6,6 +6,7 @@
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
 #include "model/FieldFilter.h"
+#include "model/Ownership.h"
 #include "model/Relation.h"
 #include "model/Table.h"
 
@@ -42,11 +43,6 @@ template <class T> void DropObjectList(CArchive& ar)
         ReadRef<T>(ar);
 }
 
-template <class T> void DeleteAll(const std::vector<T*>& list)
-{
-    for (T* item : list)
-        delete item;
-}
 } // namespace
 
 Procedure::Procedure() : m_id(++procedureCounter) {}

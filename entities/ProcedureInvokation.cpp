@@ -5,6 +5,7 @@
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
+#include "model/Ownership.h"
 
 IMPLEMENT_SERIAL(ProcedureInvokation, CObject, 0)
 
@@ -15,10 +16,8 @@ ProcedureInvokation::ProcedureInvokation(const ProcedureInvokation* source)
 
 ProcedureInvokation::~ProcedureInvokation()
 {
-    for (VariablePair* pair : m_variablePairs)
-        delete pair;
-    for (FieldVariableMap* map : m_fieldVariableMaps)
-        delete map;
+    DeleteAll(m_variablePairs);
+    DeleteAll(m_fieldVariableMaps);
 }
 
 void ProcedureInvokation::Serialize(CArchive& ar)

@@ -3,6 +3,7 @@
 #include "entities/ApplicationReport.h"
 #include "model/ArchiveIO.h"
 #include "model/FieldRep.h"
+#include "model/Ownership.h"
 
 IMPLEMENT_SERIAL(ReportCollector, FormInterface, 0)
 
@@ -42,9 +43,7 @@ void ReportCollector::Serialize(CArchive& ar)
 
 void ReportCollector::ClearFilters()
 {
-    for (FieldRep* control : m_fieldReps)
-        delete control;
-    m_fieldReps.clear();
+    DeleteAll(m_fieldReps);
     for (FieldVariableMap* map : m_fieldVariableMaps)
         DeleteFieldVariableMap(map);
     m_fieldVariableMaps.clear();

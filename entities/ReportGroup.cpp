@@ -7,6 +7,7 @@
 #include "entities/ReportField.h"
 #include "model/ArchiveIO.h"
 #include "model/FieldRep.h"
+#include "model/Ownership.h"
 
 IMPLEMENT_SERIAL(ReportGroup, CObject, 0)
 
@@ -24,8 +25,7 @@ ReportGroup::~ReportGroup()
 {
     delete m_procedureCall;
     delete m_classCall;
-    for (ReportField* column : m_reportFields)
-        delete column;
+    DeleteAll(m_reportFields);
     for (FieldRep* filter : m_filters)
     {
         if (m_report != nullptr && filter != nullptr)

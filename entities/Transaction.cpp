@@ -4,6 +4,7 @@
 #include "entities/DetailTableReport.h"
 #include "entities/UniquenessProcedureTable.h"
 #include "model/ArchiveIO.h"
+#include "model/Ownership.h"
 #include "model/Table.h"
 
 #include <algorithm>
@@ -37,8 +38,7 @@ Transaction::~Transaction()
 {
     m_basicTable = nullptr;
     m_detailTables.clear();
-    for (DetailTableReport* report : m_detailTableReports)
-        delete report;
+    DeleteAll(m_detailTableReports);
     m_tableTitles.clear();
 }
 

@@ -2,13 +2,13 @@
 
 #include "entities/TableAdapter.h"
 #include "model/ArchiveIO.h"
+#include "model/Ownership.h"
 
 IMPLEMENT_SERIAL(XSDInfo, CObject, 0)
 
 XSDInfo::~XSDInfo()
 {
-    for (TableAdapter* adapter : m_tableAdapters)
-        delete adapter;
+    DeleteAll(m_tableAdapters);
 }
 
 void XSDInfo::Serialize(CArchive& ar)

@@ -23,12 +23,6 @@ constexpr int firstOutputKindVersion = 43;
 constexpr int firstRDLCVersion = 74;
 constexpr int firstSettingsVersion = 76;
 
-CString Lowered(CString text)
-{
-    text.MakeLower();
-    return text;
-}
-
 // The first element whose name equals the name ignoring case.
 template <class T> T* FindByNameNoCase(const std::vector<T*>& list, const CString& name)
 {
@@ -36,12 +30,6 @@ template <class T> T* FindByNameNoCase(const std::vector<T*>& list, const CStrin
         std::find_if(list.begin(), list.end(),
                      [&name](const T* item) { return item->GetName().CompareNoCase(name) == 0; });
     return found == list.end() ? nullptr : *found;
-}
-
-template <class T> bool HasLoweredName(const std::vector<T*>& list, const CString& lowered)
-{
-    return std::any_of(list.begin(), list.end(),
-                       [&lowered](const T* item) { return Lowered(item->GetName()) == lowered; });
 }
 
 // The name of every description with "<old>\" replaced by "<new>\".
@@ -400,7 +388,8 @@ XSDInfo* ForgeonProject::FindXSDInfoMatchingName(CString name) const
     const auto found = std::find_if(m_xsdInfos.begin(), m_xsdInfos.end(),
                                     [&name](const XSDInfo* info)
                                     {
-                                        const CString own = Lowered(info->GetName());
+                                        CString own = info->GetName();
+                                        own.MakeLower();
                                         return own == name || own.Find(name) > 0;
                                     });
     return found == m_xsdInfos.end() ? nullptr : *found;
@@ -408,15 +397,15 @@ XSDInfo* ForgeonProject::FindXSDInfoMatchingName(CString name) const
 
 bool ForgeonProject::IsRDLCInfoNameUsed(const RDLCInfo* info) const
 {
-    const CString lowered = Lowered(info->GetName());
-    if (HasLoweredName(m_rdlcInfos, lowered))
+    const CString name = info->GetName();
+    if (FindByNameNoCase(m_rdlcInfos, name) != nullptr)
         return true;
     for (const Module* module : m_modules)
     {
         for (const RDLCReport* report : module->GetRDLCReports())
         {
             if (report->GetRDLCInfo() != nullptr &&
-                Lowered(report->GetRDLCInfo()->GetName()) == lowered)
+                report->GetRDLCInfo()->GetName().CompareNoCase(name) == 0)
                 return true;
         }
     }
@@ -425,15 +414,15 @@ bool ForgeonProject::IsRDLCInfoNameUsed(const RDLCInfo* info) const
 
 bool ForgeonProject::IsXSDInfoNameUsed(const XSDInfo* info) const
 {
-    const CString lowered = Lowered(info->GetName());
-    if (HasLoweredName(m_xsdInfos, lowered))
+    const CString name = info->GetName();
+    if (FindByNameNoCase(m_xsdInfos, name) != nullptr)
         return true;
     for (const Module* module : m_modules)
     {
         for (const RDLCReport* report : module->GetRDLCReports())
         {
             if (report->GetXSDInfo() != nullptr &&
-                Lowered(report->GetXSDInfo()->GetName()) == lowered)
+                report->GetXSDInfo()->GetName().CompareNoCase(name) == 0)
                 return true;
         }
     }

@@ -2,7 +2,6 @@
 
 #include "model/ArchiveIO.h"
 #include "model/FileUtilities.h"
-#include "model/PathParts.h"
 #include "platform/core/HostPath.h"
 
 IMPLEMENT_SERIAL(ProjectSettings, CObject, 0)
@@ -48,19 +47,7 @@ void ProjectSettings::SetProjectPath(CString path)
 
 void ProjectSettings::CreateProjectPathFolders()
 {
-    const char* separators = "\\/";
-    PathParts parts;
-    parts.Split(m_projectPath);
-    CString folder = parts.drive;
-    CString rest = m_projectPath.Mid(m_projectPath.FindOneOf(separators) + 1);
-    while (!rest.IsEmpty())
-    {
-        const int separator = rest.FindOneOf(separators);
-        const int partLength = separator >= 0 ? separator : rest.GetLength();
-        folder += "\\" + rest.Left(partLength);
-        rest = rest.Mid(partLength + 1);
-        CreateFolderIfMissing(folder);
-    }
+    EnsureFolderChain(m_projectPath);
 }
 
 CString ProjectSettings::GetTemplatePath() const

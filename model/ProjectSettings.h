@@ -49,8 +49,7 @@ public:
     // the project name inside it and the one of the project name inside that. Folders that
     // cannot be made are not reported.
     void SetProjectPath(CString path);
-    // Creates every folder of the project path from the top down, after its drive ("\" and "/"
-    // both separate).
+    // Creates every missing folder of the project path, relative paths included.
     void CreateProjectPathFolders();
 
     // The project file opened or saved last; not stored.

@@ -3,6 +3,7 @@
 #include "entities/Form.h"
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
+#include "model/Ownership.h"
 
 #include <algorithm>
 
@@ -45,8 +46,7 @@ Table::Table(const Table* source)
 
 Table::~Table()
 {
-    for (Field* field : m_fields)
-        delete field;
+    DeleteAll(m_fields);
 }
 
 CString Table::GetLowerName() const
