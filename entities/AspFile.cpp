@@ -1,6 +1,7 @@
 #include "entities/AspFile.h"
 
 #include "entities/ApplicationReport.h"
+#include "entities/AspxFile.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
 #include "entities/Form.h"
@@ -8,6 +9,7 @@
 #include "entities/MapForm.h"
 #include "entities/Menu.h"
 #include "entities/MultiPageReport.h"
+#include "entities/ProcedureInvokation.h"
 #include "entities/RDLCReport.h"
 #include "entities/ReportCollector.h"
 #include "entities/ReportField.h"
@@ -16,7 +18,10 @@
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
 #include "model/FieldVisibility.h"
+#include "model/Module.h"
 #include "model/Ownership.h"
+#include "model/Table.h"
+#include "model/VisibilityData.h"
 
 #include <algorithm>
 #include <utility>
@@ -31,25 +36,25 @@ FormInterface* ReadOwnerPage(CArchive& ar, int ownerKind)
 {
     switch (ownerKind)
     {
-    case 0:
+    case AspFile::formOwner:
         return ReadRef<Form>(ar);
-    case 1:
+    case AspFile::transactionOwner:
         return ReadRef<Transaction>(ar);
-    case 2:
+    case AspFile::reportOwner:
         return ReadRef<ApplicationReport>(ar);
-    case 3:
+    case AspFile::mapFormOwner:
         return ReadRef<MapForm>(ar);
-    case 4:
+    case AspFile::dashBoardOwner:
         return ReadRef<DashBoard>(ar);
-    case 5:
+    case AspFile::dashBoardPageOwner:
         return ReadRef<DashBoardPage>(ar);
-    case 6:
+    case AspFile::loginPageOwner:
         return ReadRef<LoginPage>(ar);
-    case 7:
+    case AspFile::multiPageReportOwner:
         return ReadRef<MultiPageReport>(ar);
-    case 8:
+    case AspFile::reportCollectorOwner:
         return ReadRef<ReportCollector>(ar);
-    case 9:
+    case AspFile::rdlcReportOwner:
         return ReadRef<RDLCReport>(ar);
     default:
         return nullptr;
@@ -89,7 +94,163 @@ void ReadMenuVariableMaps(CArchive& ar, std::vector<MenuVariableMap*>& maps)
     }
 }
 
+// Every blank of the name replaced by "_".
+CString Blanked(CString name)
+{
+    name.Replace(' ', '_');
+    return name;
+}
+
+CString Trimmed(CString name)
+{
+    name.Trim();
+    return name;
+}
+
+// The name of a report's file in a report collector: the untrimmed page name with
+// "__ReportCollector" and the suffix, blanked, each "__" then made one "_".
+CString CollectorFileName(const CString& pageName, const CString& suffix)
+{
+    CString name = Blanked(pageName + "_" + "_ReportCollector" + suffix);
+    name.Replace("__", "_");
+    return name;
+}
+
+// "Add" for the add pages, "Update" for the update pages of an ASP.NET form.
+CString FormPageWord(int fileKind)
+{
+    if (fileKind == 1 || fileKind == 5)
+        return "Add";
+    if (fileKind == 3 || fileKind == 7)
+        return "Update";
+    return {};
+}
+
+// The table whose name a page title shows: a form's table, a transaction's master table.
+const Table* TitleTable(const FormInterface* page)
+{
+    if (const auto* form = dynamic_cast<const Form*>(page))
+        return form->GetTable();
+    if (const auto* transaction = dynamic_cast<const Transaction*>(page))
+        return transaction->GetBasicTable();
+    return nullptr;
+}
+
+template <class T> T* ItemAt(const std::vector<T*>& list, int index)
+{
+    if (index < 0 || index >= static_cast<int>(list.size()))
+        return nullptr;
+    return list[index];
+}
+
+// The first item of the list that matches, else null.
+template <class T, class Predicate> T* FirstMatch(const std::vector<T*>& list, Predicate matches)
+{
+    const auto found = std::ranges::find_if(list, matches);
+    return found == list.end() ? nullptr : *found;
+}
+
+// The first visibility whose data passes the test.
+template <class Test>
+FieldVisibility* FindVisibilityByData(const std::vector<FieldVisibility*>& visibilities,
+                                      const Test& test)
+{
+    return FirstMatch(visibilities,
+                      [&test](const FieldVisibility* visibility)
+                      {
+                          const VisibilityData* data = visibility->GetVisibilityData();
+                          return data != nullptr && test(*data);
+                      });
+}
+
+MenuVariableMap* FindMapOfMenu(const std::vector<MenuVariableMap*>& maps, const Menu* menu)
+{
+    return FirstMatch(maps, [menu](const MenuVariableMap* map) { return map->m_menu == menu; });
+}
+
+// Copies the first pair that matches into out; false when none does.
+template <class Predicate>
+bool CopyFirstPair(const std::vector<MenuVariableMap::VariablePair>& pairs, Predicate matches,
+                   MenuVariableMap::VariablePair& out)
+{
+    const auto found = std::ranges::find_if(pairs, matches);
+    if (found == pairs.end())
+        return false;
+    out = *found;
+    return true;
+}
+
+// A map for every leaf of the menu's tree (pairs emptied below version 41); the maps of other
+// menus are deleted.
+void SyncMenuSide(const Menu& menu, std::vector<MenuVariableMap*>& maps)
+{
+    std::vector<Menu*> leaves;
+    menu.CollectLeafSubMenus(leaves);
+    for (Menu* leaf : leaves)
+    {
+        MenuVariableMap* map = FindMapOfMenu(maps, leaf);
+        if (map == nullptr)
+        {
+            map = new MenuVariableMap;
+            map->m_menu = leaf;
+            maps.push_back(map);
+        }
+        if (ArchiveVersion() < 41)
+            map->m_variablePairs.clear();
+    }
+    DeleteMatching(maps, [&leaves](const MenuVariableMap* map)
+                   { return std::ranges::find(leaves, map->m_menu) == leaves.end(); });
+}
+
+// Erases every later map of a menu an earlier map has. The erased maps belong to nobody else
+// and are deleted, unless the same map is still listed.
+void RemoveDuplicateMaps(std::vector<MenuVariableMap*>& maps)
+{
+    std::vector<MenuVariableMap*> kept;
+    std::vector<MenuVariableMap*> erased;
+    for (MenuVariableMap* map : maps)
+    {
+        if (FindMapOfMenu(kept, map->m_menu) == nullptr)
+            kept.push_back(map);
+        else if (std::ranges::find(erased, map) == erased.end())
+            erased.push_back(map);
+    }
+    for (MenuVariableMap* map : erased)
+    {
+        if (std::ranges::find(kept, map) == kept.end())
+            delete map;
+    }
+    maps = std::move(kept);
+}
+
 } // namespace
+
+bool MenuVariableMap::FindByMenuFileVariable(const Variable* menuFileVariable,
+                                             VariablePair& out) const
+{
+    return CopyFirstPair(
+        m_variablePairs,
+        [menuFileVariable](const VariablePair& pair) { return pair.first == menuFileVariable; },
+        out);
+}
+
+bool MenuVariableMap::FindByFileVariableName(const Variable* fileVariable, VariablePair& out) const
+{
+    if (fileVariable == nullptr)
+        return false;
+    const CString name = fileVariable->GetFieldName();
+    return CopyFirstPair(
+        m_variablePairs,
+        [&name](const VariablePair& pair)
+        { return pair.second != nullptr && pair.second->GetFieldName().CompareNoCase(name) == 0; },
+        out);
+}
+
+bool MenuVariableMap::ContainsFileVariable(const Variable* fileVariable) const
+{
+    return std::ranges::any_of(m_variablePairs, [fileVariable](const VariablePair& pair)
+                               { return pair.second == fileVariable; });
+}
 
 AspFile::~AspFile()
 {
@@ -222,6 +383,10 @@ void AspFile::RemoveMenu(const MenuInterface* item)
         m_leftMenu = nullptr;
         DeleteLeftMenuVariableMaps();
     }
+    // A map of the item as a leaf of either menu would point at it once it is gone.
+    const auto ofItem = [item](const MenuVariableMap* map) { return map->m_menu == item; };
+    DeleteMatching(m_topMenuMaps, ofItem);
+    DeleteMatching(m_leftMenuMaps, ofItem);
 }
 
 void AspFile::SetTopMenu(Menu* menu)
@@ -246,4 +411,260 @@ void AspFile::DeleteTopMenuVariableMaps()
 void AspFile::DeleteLeftMenuVariableMaps()
 {
     DeleteAll(m_leftMenuMaps);
+}
+
+CString AspFile::GetFileSuffix() const
+{
+    static const char* const suffixes[] = {"",
+                                           "_add",
+                                           "_add_action",
+                                           "_upd",
+                                           "_upd_action",
+                                           "_addReport",
+                                           "_addReport_action",
+                                           "_updReport",
+                                           "_updReport_action",
+                                           "_action"};
+    CString suffix;
+    if (m_fileKind >= 0 && m_fileKind < static_cast<int>(std::size(suffixes)))
+        suffix = suffixes[m_fileKind];
+    return suffix + (IsAspxFile() ? ".aspx" : ".asp");
+}
+
+CString AspFile::GetFileName(BOOL variant) const
+{
+    if (m_ownerPage == nullptr)
+        return {};
+    const bool aspx = IsAspxFile();
+    const CString& pageName = m_ownerPage->GetFormName();
+    const CString trimmed = Trimmed(pageName);
+    const CString suffix = GetFileSuffix();
+    const CString extension = aspx ? ".aspx" : ".asp";
+    switch (m_ownerKind)
+    {
+    case formOwner:
+        return aspx ? FormAspxFileName() : Blanked(trimmed + suffix);
+    case transactionOwner:
+        if (aspx)
+            return Blanked(trimmed) +
+                   (m_fileKind == 1   ? "Add"
+                    : m_fileKind == 3 ? "Update"
+                                      : "") +
+                   ".aspx";
+        return Blanked(Trimmed(m_baseName.IsEmpty() ? pageName : m_baseName)) + suffix;
+    case reportOwner:
+        if (variant)
+            return CollectorFileName(pageName, suffix);
+        if (aspx)
+            return Blanked(trimmed + "_report.aspx");
+        if (m_fileKind == 0 || m_fileKind == 10)
+            return Blanked(trimmed + "_report.asp");
+        if (m_fileKind == 11)
+            return Blanked(trimmed + "_action.asp");
+        return {};
+    case mapFormOwner:
+        return Blanked(trimmed + suffix);
+    case dashBoardOwner:
+    case dashBoardPageOwner:
+    case multiPageReportOwner:
+        return m_fileKind == 0 ? Blanked(trimmed + extension) : CString();
+    case loginPageOwner:
+        if (aspx)
+            return "Login.aspx";
+        return m_fileKind == 0 ? "Login.asp" : "Login_action.asp";
+    case reportCollectorOwner:
+        return m_fileKind == 0 ? Blanked(trimmed + extension) : CollectorFileName(pageName, suffix);
+    case rdlcReportOwner:
+        return Blanked(trimmed + "_report" + (aspx ? CString(".aspx") : suffix));
+    default:
+        return {};
+    }
+}
+
+CString AspFile::FormAspxFileName() const
+{
+    CString stem = m_ownerPage->GetFormName();
+    if (!m_ownerPage->IsCopy())
+    {
+        const auto* form = dynamic_cast<const Form*>(m_ownerPage);
+        const Table* table = form != nullptr ? form->GetTable() : nullptr;
+        if (table == nullptr)
+            return {};
+        stem = table->GetTableName();
+    }
+    return stem + FormPageWord(m_fileKind) + ".aspx";
+}
+
+CString AspFile::GetRelativeUrl(BOOL fromSubfolder, BOOL variant) const
+{
+    const CString fileName = GetFileName(variant);
+    if (fileName.IsEmpty())
+        return {};
+    CString url = fromSubfolder ? "../../" : "";
+    if (const Module* module = m_ownerPage->GetModule())
+        url += module->GetName();
+    url += "/";
+    if (IsAspxFile())
+        url += "UI/";
+    return url + fileName;
+}
+
+CString AspFile::GetKindName() const
+{
+    static const char* const kindNames[] = {"Master Form", "Transaction", "Report",
+                                            "Map form",    "Dashboard",   "Dashboard Page"};
+    if (m_ownerKind >= 0 && m_ownerKind < static_cast<int>(std::size(kindNames)))
+        return kindNames[m_ownerKind];
+    return "LogIn Page";
+}
+
+CString AspFile::GetPageTitle()
+{
+    if (m_title.IsEmpty())
+    {
+        if (m_fileKind == 5)
+            m_title = "ADD ";
+        else if (m_fileKind == 7)
+            m_title = "UPDATE ";
+        if (const Table* table = TitleTable(m_ownerPage))
+            m_title += table->GetTableName();
+        m_title.MakeUpper();
+    }
+    m_title.Replace('_', ' ');
+    return m_title;
+}
+
+bool AspFile::IsAspxFile() const
+{
+    return dynamic_cast<const AspxFile*>(this) != nullptr;
+}
+
+MenuInterface* AspFile::GetLinkingItemAt(int index) const
+{
+    return ItemAt(m_linkingItems, index);
+}
+
+void AspFile::RemoveNullLinks()
+{
+    std::erase(m_linkingItems, nullptr);
+}
+
+void AspFile::GetFieldEntryAt(FieldEntry& out, int index) const
+{
+    if (index < 0 || index >= static_cast<int>(m_fieldEntries.size()))
+        out = {nullptr, 0};
+    else
+        out = m_fieldEntries[index];
+}
+
+FieldVisibility* AspFile::FindFieldVisibility(const Field* field) const
+{
+    if (field == nullptr)
+        return nullptr;
+    return FirstMatch(m_fieldVisibilities, [field](const FieldVisibility* visibility)
+                      { return visibility->GetField() == field; });
+}
+
+bool AspFile::HasFieldVisibility(const FieldVisibility* visibility) const
+{
+    return std::ranges::find(m_fieldVisibilities, visibility) != m_fieldVisibilities.end();
+}
+
+bool AspFile::RemoveFieldVisibility(const Field* field)
+{
+    return EraseAndDelete(m_fieldVisibilities, FindFieldVisibility(field));
+}
+
+bool AspFile::RemoveFieldVisibilityByProcedure(const Procedure* procedure)
+{
+    return EraseAndDelete(m_fieldVisibilities,
+                          FindVisibilityByData(m_fieldVisibilities,
+                                               [procedure](const VisibilityData& data)
+                                               {
+                                                   return procedure != nullptr &&
+                                                          data.GetDataProcedure() != nullptr &&
+                                                          data.GetDataProcedure()->GetProcedure() ==
+                                                              procedure;
+                                               }));
+}
+
+bool AspFile::RemoveFieldVisibilityByVariable(const Variable* variable)
+{
+    return EraseAndDelete(
+        m_fieldVisibilities,
+        FindVisibilityByData(m_fieldVisibilities, [variable](const VisibilityData& data)
+                             { return variable != nullptr && data.GetVariable() == variable; }));
+}
+
+bool AspFile::UsesProcedureFieldInVisibility(const ProcedureFieldInfo* procedureField) const
+{
+    return FindVisibilityByData(m_fieldVisibilities,
+                                [procedureField](const VisibilityData& data) {
+                                    return procedureField != nullptr &&
+                                           data.GetResultField() == procedureField;
+                                }) != nullptr;
+}
+
+void AspFile::DeleteAllFieldVisibilities()
+{
+    DeleteAll(m_fieldVisibilities);
+}
+
+bool AspFile::HasInvisibleField() const
+{
+    return std::ranges::any_of(
+        m_fieldVisibilities, [](const FieldVisibility* visibility)
+        { return visibility->GetVisibilityKind() == FieldVisibility::Invisible; });
+}
+
+MenuVariableMap* AspFile::GetTopMenuVariableMapAt(int index) const
+{
+    return ItemAt(m_topMenuMaps, index);
+}
+
+MenuVariableMap* AspFile::GetLeftMenuVariableMapAt(int index) const
+{
+    return ItemAt(m_leftMenuMaps, index);
+}
+
+MenuVariableMap* AspFile::FindTopMenuVariableMap(const Menu* menu) const
+{
+    return FindMapOfMenu(m_topMenuMaps, menu);
+}
+
+MenuVariableMap* AspFile::FindLeftMenuVariableMap(const Menu* menu) const
+{
+    return FindMapOfMenu(m_leftMenuMaps, menu);
+}
+
+MenuVariableMap* AspFile::FindMenuVariableMapByName(const MenuVariableMap* map) const
+{
+    if (map == nullptr || map->m_menu == nullptr)
+        return nullptr;
+    const CString& name = map->m_menu->GetName();
+    const auto sameName = [&name](const MenuVariableMap* candidate) {
+        return candidate->m_menu != nullptr &&
+               candidate->m_menu->GetName().CompareNoCase(name) == 0;
+    };
+    MenuVariableMap* found = FirstMatch(m_topMenuMaps, sameName);
+    return found != nullptr ? found : FirstMatch(m_leftMenuMaps, sameName);
+}
+
+void AspFile::SyncMenuVariableMaps(BOOL top)
+{
+    if (top && m_topMenu != nullptr)
+        SyncMenuSide(*m_topMenu, m_topMenuMaps);
+    else if (m_leftMenu != nullptr)
+        SyncMenuSide(*m_leftMenu, m_leftMenuMaps);
+    // The maps of a side without menu belong to nothing any more.
+    if (m_topMenu == nullptr)
+        DeleteTopMenuVariableMaps();
+    if (m_leftMenu == nullptr)
+        DeleteLeftMenuVariableMaps();
+}
+
+void AspFile::RemoveDuplicateMenuVariableMaps()
+{
+    RemoveDuplicateMaps(m_topMenuMaps);
+    RemoveDuplicateMaps(m_leftMenuMaps);
 }

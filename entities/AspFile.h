@@ -13,6 +13,9 @@ class FieldVisibility;
 class FormInterface;
 class Menu;
 class MenuInterface;
+class Procedure;
+class ProcedureFieldInfo;
+class Variable;
 struct MenuVariableMap;
 
 // One generated file of a page: the page that owns it and which of its files it is, the menu
@@ -26,6 +29,18 @@ class AspFile : public CObject
 public:
     // A field and a number, held by value.
     using FieldEntry = std::pair<Field*, int>;
+
+    // Owner kinds: the class of the page that owns the file.
+    static constexpr int formOwner = 0;
+    static constexpr int transactionOwner = 1;
+    static constexpr int reportOwner = 2;
+    static constexpr int mapFormOwner = 3;
+    static constexpr int dashBoardOwner = 4;
+    static constexpr int dashBoardPageOwner = 5;
+    static constexpr int loginPageOwner = 6;
+    static constexpr int multiPageReportOwner = 7;
+    static constexpr int reportCollectorOwner = 8;
+    static constexpr int rdlcReportOwner = 9;
 
     AspFile() = default;
     // Leaves every linking item's page-file list, deletes the field visibilities and both map
@@ -58,17 +73,40 @@ public:
     FormInterface* GetOwnerPage() const { return m_ownerPage; }
     void SetOwnerPage(FormInterface* page) { m_ownerPage = page; }
 
+    // The name of the generated file, by owner kind, file kind and class; the variant names a
+    // report's collector file. Empty without owner page or for an unknown owner kind.
+    CString GetFileName(BOOL variant) const;
+    CString GetDefaultFileName() const { return GetFileName(FALSE); }
+    // "module/name" ("module/UI/name" for ASP.NET), behind "../../" from a subfolder; empty
+    // when the file has no name.
+    CString GetRelativeUrl(BOOL fromSubfolder, BOOL variant) const;
+    // The display name of the owner kind.
+    CString GetKindName() const;
+    // Built from the file kind and the page's table on first use and kept; underscores shown
+    // as blanks.
+    CString GetPageTitle();
+    // The suffix of the file kind followed by the extension of the file's class.
+    CString GetFileSuffix() const;
+    // A dynamic type test: an AspxFile is the ASP.NET page file.
+    bool IsAspxFile() const;
+
     // The items (menus or report fields) that open this file.
     const std::vector<MenuInterface*>& GetLinkingItems() const { return m_linkingItems; }
     void AddLinkingItem(MenuInterface* item) { m_linkingItems.push_back(item); }
+    // Null for a bad index.
+    MenuInterface* GetLinkingItemAt(int index) const;
     // True when the item is a linking item or the top or the left menu.
     bool IsLinkedFrom(const MenuInterface* item) const;
     // Erases every occurrence of the item from the linking items; when it is the top or the
-    // left menu, clears that menu and deletes that side's maps.
+    // left menu, clears that menu and deletes that side's maps. The maps of the item as a leaf
+    // are deleted too, so that none outlives a deleted sub-menu.
     void RemoveMenu(const MenuInterface* item);
+    void RemoveNullLinks();
 
     const std::vector<FieldEntry>& GetFieldEntries() const { return m_fieldEntries; }
     void AddFieldEntry(const FieldEntry& entry) { m_fieldEntries.push_back(entry); }
+    // Copies the entry into out; {null, 0} for a bad index.
+    void GetFieldEntryAt(FieldEntry& out, int index) const;
 
     // Owned.
     const std::vector<FieldVisibility*>& GetFieldVisibilities() const
@@ -79,6 +117,19 @@ public:
     {
         m_fieldVisibilities.push_back(visibility);
     }
+    // The visibility of that field; null for a null field or when there is none.
+    FieldVisibility* FindFieldVisibility(const Field* field) const;
+    bool HasFieldVisibility(const FieldVisibility* visibility) const;
+    // Each erases and deletes the first visibility of the field, of a data call of the
+    // procedure, or of data comparing the variable; true when one was found (never for null).
+    bool RemoveFieldVisibility(const Field* field);
+    bool RemoveFieldVisibilityByProcedure(const Procedure* procedure);
+    bool RemoveFieldVisibilityByVariable(const Variable* variable);
+    // Some visibility's data reads that procedure field.
+    bool UsesProcedureFieldInVisibility(const ProcedureFieldInfo* procedureField) const;
+    void DeleteAllFieldVisibilities();
+    // Some visibility is "Invisible".
+    bool HasInvisibleField() const;
 
     Menu* GetTopMenu() const { return m_topMenu; }
     Menu* GetLeftMenu() const { return m_leftMenu; }
@@ -94,8 +145,28 @@ public:
     void AddLeftMenuVariableMap(MenuVariableMap* map) { m_leftMenuMaps.push_back(map); }
     void DeleteTopMenuVariableMaps();
     void DeleteLeftMenuVariableMaps();
+    // Null for a bad index.
+    MenuVariableMap* GetTopMenuVariableMapAt(int index) const;
+    MenuVariableMap* GetLeftMenuVariableMapAt(int index) const;
+    // The map of that leaf menu, or null.
+    MenuVariableMap* FindTopMenuVariableMap(const Menu* menu) const;
+    MenuVariableMap* FindLeftMenuVariableMap(const Menu* menu) const;
+    // The top-menu map, else the left-menu map, whose menu has the name of the given map's menu
+    // (case ignored); maps without menu are skipped; null when none.
+    MenuVariableMap* FindMenuVariableMapByName(const MenuVariableMap* map) const;
+    // Brings the top side (when asked and a top menu is set), else the left side (when a left
+    // menu is set) in line with the leaves of its menu: a map per leaf, none for other menus.
+    // Below version 41 the leaves' maps lose their pairs. A side without menu loses its maps.
+    // Every map taken out is deleted: the file is its only holder.
+    void SyncMenuVariableMaps(BOOL top);
+    // Erases from each side every later map of a menu an earlier map has, and deletes it.
+    void RemoveDuplicateMenuVariableMaps();
 
 private:
+    // The stem (the copy's page name, else the form's table name) with "Add" or "Update" and
+    // ".aspx"; empty without table.
+    CString FormAspxFileName() const;
+
     int m_ownerKind = 0;
     int m_fileKind = 1;
     CString m_baseName;

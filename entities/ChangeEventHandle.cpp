@@ -17,3 +17,8 @@ void ChangeEventHandle::Serialize(CArchive& ar)
     else
         m_procedureInvokation = ReadRef<ProcedureInvokation>(ar);
 }
+
+Procedure* ChangeEventHandle::GetProcedure() const
+{
+    return m_procedureInvokation != nullptr ? m_procedureInvokation->GetProcedure() : nullptr;
+}

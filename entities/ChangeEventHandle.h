@@ -3,6 +3,7 @@
 #include "platform/core/CObject.h"
 
 class CArchive;
+class Procedure;
 class ProcedureInvokation;
 
 // A change-event handler of a control: the call of the procedure it runs.
@@ -21,6 +22,8 @@ public:
     void Serialize(CArchive& ar) override;
 
     ProcedureInvokation* GetProcedureInvokation() const { return m_procedureInvokation; }
+    // The procedure of the invocation, or null.
+    Procedure* GetProcedure() const;
 
 private:
     ProcedureInvokation* m_procedureInvokation = nullptr;

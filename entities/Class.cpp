@@ -2,8 +2,12 @@
 
 #include "entities/Function.h"
 #include "model/ArchiveIO.h"
+#include "model/EntityUsageSet.h"
 #include "model/Ownership.h"
+#include "model/ProjectDiagnostics.h"
 #include "model/Table.h"
+
+#include <algorithm>
 
 IMPLEMENT_SERIAL(Class, CObject, 0)
 
@@ -25,4 +29,40 @@ void Class::Serialize(CArchive& ar)
     m_table = ReadRef<Table>(ar);
     m_functions.clear();
     ReadObjectList(ar, m_functions);
+}
+
+Function* Class::FindFunctionByName(const CString& name) const
+{
+    const auto found = std::find_if(m_functions.begin(), m_functions.end(),
+                                    [&name](const Function* function)
+                                    { return function->GetFieldName().CompareNoCase(name) == 0; });
+    return found != m_functions.end() ? *found : nullptr;
+}
+
+void Class::DeleteFunction(Function* function)
+{
+    EraseAndDelete(m_functions, function);
+}
+
+void Class::GetUserFunctions(std::vector<Function*>& out) const
+{
+    constexpr size_t firstUserFunction = 3;
+    out.clear();
+    if (m_functions.size() > firstUserFunction)
+        out.assign(m_functions.begin() + firstUserFunction, m_functions.end());
+}
+
+int Class::GetUserDefinedFunctionCount() const
+{
+    return static_cast<int>(std::count_if(m_functions.begin(), m_functions.end(),
+                                          [](const Function* function)
+                                          { return function->GetKind() == 1; }));
+}
+
+void Class::CollectTableUsage(const Table* table, CString& list)
+{
+    if (table == nullptr || m_table != table)
+        return;
+    list += m_name + "\n";
+    TheProjectDiagnostics().GetCurrentUsageSet().AddClass(this);
 }

@@ -34,6 +34,18 @@ public:
     // Takes ownership.
     void AddFunction(Function* function) { m_functions.push_back(function); }
 
+    // The function whose name equals the text ignoring case, or null.
+    Function* FindFunctionByName(const CString& name) const;
+    // Erases the function from the list and deletes it; nothing when it is not there.
+    void DeleteFunction(Function* function);
+    // Empties out and fills it with the functions from the fourth on.
+    void GetUserFunctions(std::vector<Function*>& out) const;
+    // The number of functions of kind 1.
+    int GetUserDefinedFunctionCount() const;
+    // When the class is bound to the table: appends the class name and "\n" to the list and
+    // records the class in the current usage set.
+    void CollectTableUsage(const Table* table, CString& list);
+
 private:
     CString m_name;
     Table* m_table = nullptr;

@@ -6,6 +6,9 @@
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
 #include "model/Ownership.h"
+#include "model/Table.h"
+
+#include <algorithm>
 
 IMPLEMENT_SERIAL(ClassInvokation, CObject, 0)
 
@@ -38,6 +41,58 @@ void ClassInvokation::SetFunction(Class* invokedClass, Function* function)
 void ClassInvokation::AddParameterMap(Parameter* parameter, Field* field)
 {
     m_parameterMaps.push_back(new ClassParameterMap(parameter, field));
+}
+
+ClassParameterMap* ClassInvokation::FindParameterMapByName(const CString& name) const
+{
+    const auto found =
+        std::find_if(m_parameterMaps.begin(), m_parameterMaps.end(),
+                     [&name](const ClassParameterMap* map)
+                     {
+                         return map->m_parameter != nullptr &&
+                                map->m_parameter->GetFieldName().CompareNoCase(name) == 0;
+                     });
+    return found != m_parameterMaps.end() ? *found : nullptr;
+}
+
+ClassParameterMap* ClassInvokation::FindParameterMapByField(const Field* field) const
+{
+    const auto found =
+        std::find_if(m_parameterMaps.begin(), m_parameterMaps.end(),
+                     [field](const ClassParameterMap* map) { return map->m_field == field; });
+    return found != m_parameterMaps.end() ? *found : nullptr;
+}
+
+void ClassInvokation::RemoveParameterMap(ClassParameterMap* map)
+{
+    EraseAndDelete(m_parameterMaps, map);
+}
+
+void ClassInvokation::RemoveParameterMapsByField(const Field* field)
+{
+    DeleteMatching(m_parameterMaps,
+                   [field](const ClassParameterMap* map) { return map->m_field == field; });
+}
+
+bool ClassInvokation::HasParameterMapFor(const Parameter* parameter) const
+{
+    return std::any_of(m_parameterMaps.begin(), m_parameterMaps.end(),
+                       [parameter](const ClassParameterMap* map)
+                       { return map->m_parameter == parameter; });
+}
+
+void ClassInvokation::RemoveParameterMapsByParameter(const Parameter* parameter)
+{
+    DeleteMatching(m_parameterMaps, [parameter](const ClassParameterMap* map)
+                   { return map->m_parameter == parameter; });
+}
+
+bool ClassInvokation::UsesTable(const Table* table) const
+{
+    if (table == nullptr)
+        return false;
+    return (m_class != nullptr && m_class->GetTable() == table) ||
+           (m_function != nullptr && m_function->UsesTable(table));
 }
 
 void ClassInvokation::DeleteParameterMaps()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/CObject.h"
+#include "platform/core/CString.h"
 
 #include <vector>
 
@@ -9,12 +10,21 @@ class Class;
 class Field;
 class Function;
 class Parameter;
+class Table;
 
 // A parameter of an invoked function and the field that supplies its value.
 struct ClassParameterMap
 {
     ClassParameterMap(Parameter* parameter, Field* field) : m_parameter(parameter), m_field(field)
     {
+    }
+    ClassParameterMap(const ClassParameterMap&) = default;
+    ClassParameterMap& operator=(const ClassParameterMap&) = default;
+    // Freeing a record nulls both members.
+    ~ClassParameterMap()
+    {
+        m_parameter = nullptr;
+        m_field = nullptr;
     }
 
     Parameter* m_parameter;
@@ -49,6 +59,20 @@ public:
     const std::vector<ClassParameterMap*>& GetParameterMaps() const { return m_parameterMaps; }
     // Appends a new map of the parameter and the field.
     void AddParameterMap(Parameter* parameter, Field* field);
+
+    // The map whose parameter's name equals the text ignoring case, or null.
+    ClassParameterMap* FindParameterMapByName(const CString& name) const;
+    // The map whose field is the given one, or null.
+    ClassParameterMap* FindParameterMapByField(const Field* field) const;
+    // Erases and frees the record; nothing when it is not there.
+    void RemoveParameterMap(ClassParameterMap* map);
+    // Erases and frees every map whose field is the given one.
+    void RemoveParameterMapsByField(const Field* field);
+    bool HasParameterMapFor(const Parameter* parameter) const;
+    // Erases and frees every map with that parameter.
+    void RemoveParameterMapsByParameter(const Parameter* parameter);
+    // The invoked class is bound to the table, or the invoked function uses it.
+    bool UsesTable(const Table* table) const;
 
 private:
     void DeleteParameterMaps();

@@ -24,6 +24,14 @@ void DashBoardCellInfo::SetMenu(Menu* menu)
         m_staticText = false;
 }
 
+void DashBoardCellInfo::RemoveMenu(const Menu* menu)
+{
+    if (m_menu == nullptr || m_menu != menu)
+        return;
+    m_menu = nullptr;
+    DeleteAll(m_variableMaps);
+}
+
 void DashBoardCellInfo::AddDisplayField(ProcedureFieldInfo* fieldInfo, const CString& caption)
 {
     m_displayFields.push_back(FieldCaption{fieldInfo, caption});

@@ -56,6 +56,8 @@ public:
     Menu* GetMenu() const { return m_menu; }
     // Links the menu (null unlinks); a menu makes the cell a link, not static text.
     void SetMenu(Menu* menu);
+    // When the cell links to the menu: unlinks it and deletes all variable maps.
+    void RemoveMenu(const Menu* menu);
 
     const std::vector<DashBoardVariableMap*>& GetVariableMaps() const { return m_variableMaps; }
     // Takes the map.

@@ -5,6 +5,8 @@
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
 
+#include <array>
+
 IMPLEMENT_SERIAL(DateValidation, CObject, 0)
 
 DateValidation::DateValidation(Variable* variable, int comparisonKind,
@@ -12,6 +14,11 @@ DateValidation::DateValidation(Variable* variable, int comparisonKind,
     : m_variable(variable), m_comparisonKind(comparisonKind), m_procedureInvokation(invokation),
       m_resultField(resultField)
 {
+}
+
+namespace
+{
+const std::array<const char*, 6> comparisonTexts = {"=", "<=", ">=", "!=", "<", ">"};
 }
 
 DateValidation::~DateValidation()
@@ -33,4 +40,33 @@ void DateValidation::Serialize(CArchive& ar)
     ar >> m_comparisonKind;
     m_procedureInvokation = ReadRef<ProcedureInvokation>(ar);
     m_resultField = ReadRef<ProcedureFieldInfo>(ar);
+}
+
+CString DateValidation::GetOperatorText() const
+{
+    if (m_comparisonKind < 0 || m_comparisonKind >= static_cast<int>(comparisonTexts.size()))
+        return "";
+    return comparisonTexts[m_comparisonKind];
+}
+
+Procedure* DateValidation::GetProcedure() const
+{
+    return m_procedureInvokation != nullptr ? m_procedureInvokation->GetProcedure() : nullptr;
+}
+
+void DateValidation::RemoveProcedureInvokation()
+{
+    delete m_procedureInvokation;
+    m_procedureInvokation = nullptr;
+    m_resultField = nullptr;
+}
+
+bool DateValidation::IsVariableRule(const Variable* variable, int comparisonKind) const
+{
+    return m_comparisonKind == comparisonKind && m_variable == variable;
+}
+
+bool DateValidation::IsFieldRule(const ProcedureFieldInfo* resultField, int comparisonKind) const
+{
+    return m_comparisonKind == comparisonKind && m_resultField == resultField;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/core/CObject.h"
+#include "platform/core/CString.h"
 
 class CArchive;
+class Procedure;
 class ProcedureFieldInfo;
 class ProcedureInvokation;
 class Variable;
@@ -31,6 +33,17 @@ public:
     int GetComparisonKind() const { return m_comparisonKind; }
     ProcedureInvokation* GetProcedureInvokation() const { return m_procedureInvokation; }
     ProcedureFieldInfo* GetResultField() const { return m_resultField; }
+
+    // "=", "<=", ">=", "!=", "<", ">" for kinds 0 to 5; empty otherwise.
+    CString GetOperatorText() const;
+    // The procedure of the invocation, or null.
+    Procedure* GetProcedure() const;
+    // Deletes the invocation and clears it and the result field.
+    void RemoveProcedureInvokation();
+    // The rule compares that variable with that kind.
+    bool IsVariableRule(const Variable* variable, int comparisonKind) const;
+    // The rule compares with that result field with that kind.
+    bool IsFieldRule(const ProcedureFieldInfo* resultField, int comparisonKind) const;
 
 private:
     Variable* m_variable = nullptr;

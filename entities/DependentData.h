@@ -26,6 +26,9 @@ public:
     void SetKind(int kind) { m_kind = kind; }
     const std::vector<FieldRep*>& GetControls() const { return m_controls; }
     void AddFieldRep(FieldRep* control) { m_controls.push_back(control); }
+    bool ContainsFieldRep(const FieldRep* control) const;
+    // Erases the first occurrence; the control is not deleted.
+    void RemoveFieldRep(const FieldRep* control);
 
 private:
     CString m_name;

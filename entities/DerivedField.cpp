@@ -35,3 +35,17 @@ void DerivedField::Serialize(CArchive& ar)
     m_table = ReadRef<Table>(ar);
     m_formula = ReadRef<FormulaTreeNode>(ar);
 }
+
+bool DerivedField::FormulaContains(const FormulaTreeNode* node) const
+{
+    if (m_formula == nullptr || node == nullptr)
+        return false;
+    return m_formula == node || m_formula->ContainsNode(node);
+}
+
+void DerivedField::RemapOperands(const std::vector<FieldRep*>& sourceControls,
+                                 const std::vector<FieldRep*>& copyControls)
+{
+    if (m_formula != nullptr)
+        m_formula->RemapOperands(sourceControls, copyControls);
+}

@@ -2,8 +2,11 @@
 
 #include "platform/core/CObject.h"
 
+#include <vector>
+
 class CArchive;
 class Field;
+class FieldRep;
 class FormulaTreeNode;
 class Table;
 
@@ -19,7 +22,8 @@ public:
     // Takes the field and its ownership; no formula.
     DerivedField(Field* field, Table* table);
     // For a copied page: the same table, a new field copied from the source's and a copy of
-    // the source's formula tree of its own, whose leaves name the source's controls.
+    // the source's formula tree of its own, whose leaves name the source's controls until the
+    // page remaps them (RemapOperands).
     DerivedField(const DerivedField& source);
     DerivedField& operator=(const DerivedField&) = delete;
     // Deletes the field and the formula.
@@ -34,6 +38,13 @@ public:
     // Takes ownership; the previous root is the caller's (it may become a sub-tree of the new
     // one).
     void SetFormula(FormulaTreeNode* formula) { m_formula = formula; }
+
+    // The node is the formula root or lies in the formula tree; false without a formula.
+    bool FormulaContains(const FormulaTreeNode* node) const;
+    // For a copied page: the formula's operands that are controls of the source page become the
+    // copy's controls at the same index.
+    void RemapOperands(const std::vector<FieldRep*>& sourceControls,
+                       const std::vector<FieldRep*>& copyControls);
 
 private:
     Field* m_field = nullptr;

@@ -5,6 +5,7 @@
 #include "model/ArchiveIO.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <utility>
 
 IMPLEMENT_SERIAL(Designation, CObject, 0)
@@ -15,11 +16,7 @@ Designation::Designation(BOOL assignId) : m_id(assignId ? ++s_idCounter : -1) {}
 
 Designation::~Designation()
 {
-    for (Menu* menu : std::exchange(m_menus, {}))
-    {
-        if (menu != nullptr)
-            menu->RemoveRole(this);
-    }
+    RemoveAllMenus();
 }
 
 void Designation::Serialize(CArchive& ar)
@@ -54,17 +51,61 @@ bool Designation::HasMenu(const Menu* menu) const
 
 void Designation::AddMenu(Menu* menu)
 {
+    if (menu == nullptr)
+        return;
     if (!HasMenu(menu))
         m_menus.push_back(menu);
     if (!menu->HasRole(this))
         menu->AddRole(this);
 }
 
+Menu* Designation::GetMenuAt(int index) const
+{
+    return IsMenuIndex(index) ? m_menus[static_cast<std::size_t>(index)] : nullptr;
+}
+
+void Designation::RemoveMenuAt(int index)
+{
+    if (!IsMenuIndex(index))
+        return;
+    const auto entry = m_menus.begin() + index;
+    if (*entry != nullptr)
+        (*entry)->RemoveRole(this);
+    m_menus.erase(entry);
+}
+
 void Designation::RemoveMenu(Menu* menu)
 {
     const auto found = std::find(m_menus.begin(), m_menus.end(), menu);
-    if (found == m_menus.end())
+    if (found != m_menus.end())
+        RemoveMenuAt(static_cast<int>(found - m_menus.begin()));
+}
+
+void Designation::RemoveAllMenus()
+{
+    for (Menu* menu : std::exchange(m_menus, {}))
+    {
+        if (menu != nullptr)
+            menu->RemoveRole(this);
+    }
+}
+
+void Designation::AddMenusOf(const Designation& other)
+{
+    if (&other == this)
         return;
-    menu->RemoveRole(this);
-    m_menus.erase(found);
+    for (Menu* menu : other.m_menus)
+    {
+        if (!HasMenu(menu))
+            AddMenu(menu);
+    }
+}
+
+bool Designation::HasMenuNamed(const Menu* menu) const
+{
+    if (menu == nullptr)
+        return false;
+    return std::any_of(m_menus.begin(), m_menus.end(),
+                       [menu](const Menu* own)
+                       { return own != nullptr && own->GetName() == menu->GetName(); });
 }

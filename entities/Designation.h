@@ -5,6 +5,7 @@
 #include "platform/core/CString.h"
 #include "platform/core/Types.h"
 
+#include <cstddef>
 #include <vector>
 
 class DashBoardPage;
@@ -47,13 +48,28 @@ public:
     const std::vector<Menu*>& GetMenus() const { return m_menus; }
     bool HasMenu(const Menu* menu) const;
     // Appends the menu when absent; then appends the role to the menu's roles when the menu
-    // does not list it yet.
+    // does not list it yet. Nothing for null.
     void AddMenu(Menu* menu);
+    // The menu at the index, null for an index out of range.
+    Menu* GetMenuAt(int index) const;
+    // The menu forgets the role and its entry is erased; nothing for an index out of range.
+    void RemoveMenuAt(int index);
     // The menu forgets the role and its first entry is erased; nothing when absent.
     void RemoveMenu(Menu* menu);
+    // Every menu forgets the role; the list is emptied.
+    void RemoveAllMenus();
+    // AddMenu for every menu of the other role that this role does not have.
+    void AddMenusOf(const Designation& other);
+    // One of the role's menus has exactly the menu's name.
+    bool HasMenuNamed(const Menu* menu) const;
 
 private:
     static int s_idCounter;
+
+    bool IsMenuIndex(int index) const
+    {
+        return index >= 0 && static_cast<std::size_t>(index) < m_menus.size();
+    }
 
     std::vector<Menu*> m_menus;
     Designation* m_reportsTo = nullptr;

@@ -6,6 +6,8 @@
 #include "model/Ownership.h"
 #include "model/Table.h"
 
+#include <algorithm>
+
 IMPLEMENT_SERIAL(DetailTableReport, CObject, 0)
 
 DetailTableReport::~DetailTableReport()
@@ -25,4 +27,14 @@ void DetailTableReport::Serialize(CArchive& ar)
     m_table = ReadRef<Table>(ar);
     m_report = ReadRef<ApplicationReport>(ar);
     ReadReportVariableMaps(ar, m_variablePairs, false);
+}
+
+void DetailTableReport::RemoveVariablePair(ReportVariableMap* pair)
+{
+    if (pair == nullptr ||
+        std::find(m_variablePairs.begin(), m_variablePairs.end(), pair) == m_variablePairs.end())
+        return;
+    std::replace(m_variablePairs.begin(), m_variablePairs.end(), pair,
+                 static_cast<ReportVariableMap*>(nullptr));
+    delete pair;
 }

@@ -34,6 +34,9 @@ public:
     // Owned; an entry may be null.
     const std::vector<ReportVariableMap*>& GetVariablePairs() const { return m_variablePairs; }
     void AddVariablePair(ReportVariableMap* pair) { m_variablePairs.push_back(pair); }
+    // Every entry holding the pair becomes null (the entries stay) and the pair is freed; nothing
+    // for a pair this report does not hold.
+    void RemoveVariablePair(ReportVariableMap* pair);
     BYTE GetFirstFlag() const { return m_firstFlag; }
     BYTE GetSecondFlag() const { return m_secondFlag; }
 

@@ -6,12 +6,20 @@
 #include <vector>
 
 class AspFile;
+class Class;
 class DerivedField;
 class Field;
 class FieldRep;
+class FieldRepData;
+class FormulaTreeNode;
+class Function;
 class Grid;
 class LinkControl;
+class Menu;
 class Module;
+class Parameter;
+class Procedure;
+class ProcedureFieldInfo;
 class ProcedureInvokation;
 class ProcedureTable;
 class RefField;
@@ -37,7 +45,9 @@ struct PageTableFlags
 };
 
 // The base of every page-like entity: name, page files, controls, page variables, reference
-// and derived fields, links, the procedures called for its tables and per-table flags.
+// and derived fields, links, the procedures called for its tables and per-table flags. Its
+// virtual operations let the project ask any page where it uses an entity and remove the
+// references to an entity being deleted; the derived pages override some of them.
 class FormInterface : public CObject
 {
     DECLARE_SERIAL(FormInterface)
@@ -50,9 +60,60 @@ public:
 
     void Serialize(CArchive& ar) override;
 
+    // The virtual operations of every page, in their fixed order. To record the page means
+    // adding it to the current usage set; a list entry ends with "\n".
+    virtual bool IsFieldRepUsedElsewhere(FieldRep* fieldRep);
+    virtual bool IsFieldRepMappedToReportVariable(FieldRep* fieldRep);
+    virtual bool CollectExtraProcedureUsage(Procedure* procedure, CString& list);
     virtual void SetName(const CString& name) { m_name = name; }
     // The first control whose field is the argument, else null.
     virtual FieldRep* GetFieldRepForField(Field* field);
+    // Null for a negative or too large index.
+    virtual FieldRep* GetFieldRep(int index);
+    // Empties out, then the controls whose data has procedure recomputes or that
+    // IsEventFieldRep accepts, in control order.
+    virtual void GetEventFieldReps(std::vector<FieldRep*>& out);
+    // Empty in every page class; they keep their places in the order of the operations.
+    virtual void ReservedOperationOne() {}
+    virtual void ReservedOperationTwo() {}
+    // Empties out; the pages built on tables give theirs.
+    virtual void GetTables(std::vector<Table*>& out);
+    virtual bool IsEventFieldRep(FieldRep* fieldRep);
+    // One entry for the first use found: a variable map, a control, a reference or derived
+    // field; the page is recorded then. Answers whether a use was found.
+    virtual bool CollectFieldUsage(Field* field, CString& list);
+    virtual void CollectTableUsage(Table* table, CString& list);
+    // Drops the control's field visibilities and class recomputes, then deletes it; nothing
+    // for null or a control that is not on the page.
+    virtual void DeleteFieldRep(FieldRep* fieldRep);
+    // True means the field gets no control on this page.
+    virtual bool IsMasterLinkField(Field* field);
+    virtual bool CollectProcedureUsage(Procedure* procedure, CString& list);
+    // One entry per control whose data call belongs to the class; the class is recorded.
+    virtual bool CollectClassUsage(Class* dataClass, CString& list);
+    virtual void CheckExtraProcedureMapping(Procedure* procedure);
+    // Files one text in the error list when the page links to the menu.
+    virtual bool CollectMenuLinkUsage(Menu* menu);
+    virtual bool CollectExtraProcedureVariableUsage(Procedure* procedure, Variable* variable,
+                                                    CString& list);
+    virtual void CollectVariableMappingUsage(Variable* variable, CString& list);
+    virtual void CollectReportVariableUsage(Variable* variable, CString& list);
+    virtual FieldRepData* FindExtraFieldRepDataUsingField(Field* field);
+    virtual void ClearExtraFrontBackField(Field* field);
+    // Every control's data drops its class recomputes of the control.
+    virtual void RemoveClassRecomputeOf(FieldRep* fieldRep);
+    virtual void RemoveProcedureReferences(Procedure* procedure);
+    virtual CString GetClassName();
+    // Page files, controls and links let go of the menu; the links stay on the page.
+    virtual void RemoveMenuReferences(Menu* menu);
+    virtual void VisitDefaultEventRecmpFields();
+    virtual void SyncTableFlags();
+    // Controls drop their references to the table; controls of its fields are deleted.
+    virtual void RemoveTableReferences(Table* table);
+    // Records the page when a control shows a field of the table that the function outputs
+    // as its front or back field; answers whether it did.
+    virtual bool IsFunctionFieldUsedAsFrontBack(Function* function, Table* table);
+    virtual void ClearFunctionFieldFrontBack(Function* function, Table* table);
 
     // Null grid, second owned object, module and procedure call (nothing deleted), link lists
     // emptied without deleting, flags false, column counts 2.
@@ -68,6 +129,8 @@ public:
     Grid* GetGrid() const { return m_grid; }
     // The previous grid is not deleted.
     void SetGrid(Grid* grid) { m_grid = grid; }
+    // Deletes the grid; the page holds none until SetGrid.
+    void DeleteGrid();
 
     CObject* GetSecondOwnedObject() const { return m_secondOwnedObject; }
     void SetSecondOwnedObject(CObject* object) { m_secondOwnedObject = object; }
@@ -117,23 +180,164 @@ public:
     const std::vector<PageTableFlags>& GetTableFlagsList() const { return m_tableFlags; }
     void AddTableFlags(const PageTableFlags& flags) { m_tableFlags.push_back(flags); }
 
-    // The first page file of the file kind, else null.
+    // Page files. Lookups answer null when nothing matches.
+    AspFile* GetAspFileAt(int index) const;
+    // The first page file of the file kind.
     AspFile* FindAspFileByType(int fileKind) const;
+    // The first page file whose relative address equals the text; two names, one behaviour.
+    AspFile* FindAspFileByName(const CString& url) const;
+    AspFile* FindAspFile(const CString& url) const;
+    bool HasAspFile(const AspFile* file) const;
+    // Erases the pointer; the file is not deleted.
+    void RemoveAspFile(AspFile* file);
     // A page file of the class the project's output kind asks for, owned by this page.
     void CreateAspFile(int fileKind, int ownerKind);
 
-    // The first map of the field / of the variable, else null.
+    // Controls.
+    // The first control whose field has the name, skipping automatic controls.
+    FieldRep* FindFieldRepByFieldName(const CString& name) const;
+    // The first control whose field's name equals the text ignoring case.
+    FieldRep* FindFieldRepByFieldNameNoCase(CString name) const;
+    void SwapFieldReps(FieldRep* first, FieldRep* second);
+    // Takes the control out and inserts it at the index of the shortened list.
+    void MoveFieldRepTo(FieldRep* fieldRep, int index);
+    int IndexOfFieldRep(FieldRep* fieldRep) const;
+    bool HasFileUploadControl() const;
+    // A control's field, a reference field or a derived field has the name.
+    bool IsFieldNameUsed(const CString& name) const;
+    // The control's field as table name + "_" + field name.
+    CString GetQualifiedFieldName(FieldRep* fieldRep) const;
+
+    // Reference and derived fields: by page field, by name ignoring case, by exact name.
+    RefField* FindRefFieldByField(Field* field) const;
+    RefField* FindRefFieldByName(const CString& name) const;
+    RefField* GetRefFieldByName(const CString& name) const;
+    DerivedField* FindDerivedFieldByField(Field* field) const;
+    DerivedField* FindDerivedFieldByName(const CString& name) const;
+    DerivedField* GetDerivedFieldByName(const CString& name) const;
+    // The table of the reference field, else of the derived field, whose page field it is.
+    Table* GetRefOrDerivedFieldTable(Field* field) const;
+    bool IsNodeUsedByDerivedField(FormulaTreeNode* node) const;
+    // False when it is not on the page; otherwise removes it with its control and map.
+    bool RemoveRefField(RefField* refField);
+    // Nothing when it is not on the page or in use; otherwise removes it with its control and
+    // map.
+    void RemoveDerivedField(DerivedField* derivedField);
+    bool IsDerivedFieldInUse(DerivedField* derivedField) const;
+    // No other control recomputes it, no derived page uses it and no uniqueness variable
+    // carries its name.
+    bool IsFieldRepUnused(FieldRep* fieldRep);
+    bool IsNameInUniquenessVariables(const CString& name) const;
+
+    // Links.
+    LinkControl* FindPreLinkByCaption(const CString& caption) const;
+    LinkControl* FindPostLinkByCaption(const CString& caption) const;
+    LinkControl* FindPreLinkByCaptionNoCase(CString caption) const;
+    // Pre-links before post-links.
+    LinkControl* FindLinkControl(Menu* target, int alignment) const;
+    // Erase the pointer; the link is not deleted.
+    void RemovePreLink(LinkControl* link);
+    void RemovePostLink(LinkControl* link);
+    // Empty out, then append the links; the page keeps owning them.
+    void GetPreLinks(std::vector<LinkControl*>& out) const;
+    void GetPostLinks(std::vector<LinkControl*>& out) const;
+    void MovePreLinkDown(int index);
+    void MovePostLinkDown(int index);
+    void MovePreLinkUp(int index);
+    void MovePostLinkUp(int index);
+    // Moves the link into the pre-links (pre true) or the post-links.
+    void SetLinkPlacement(LinkControl* link, bool pre);
+
+    // Uniqueness and record procedures: the first entry of a table (and kind).
+    UniquenessProcedureTable* FindUniquenessProcedureTable(Table* table) const;
+    Procedure* GetUniquenessProcedure(Table* table) const;
+    void RemoveUniquenessProcedureTable(Table* table);
+    ProcedureTable* FindUpdateProcedureTable(Table* table) const;
+    ProcedureTable* FindDeleteProcedureTable(Table* table) const;
+    ProcedureTable* FindDefaultValueProcedureTable(Table* table) const;
+    Procedure* GetUpdateProcedure(Table* table) const;
+    Procedure* GetDeleteProcedure(Table* table) const;
+    Procedure* GetDefaultValueProcedure(Table* table) const;
+    void RemoveUpdateProcedureTable(Table* table);
+    void RemoveDeleteProcedureTable(Table* table);
+    void RemoveDefaultValueProcedureTable(Table* table);
+
+    // Table flags.
+    PageTableFlags GetTableFlags(Table* table) const;
+    // Copies the flags into the record of the same table; no record is added.
+    void SetTableFlags(const PageTableFlags& flags);
+    void RemoveTableFlags(Table* table);
+    void RemoveTableFlagsByName(const CString& tableName);
+    void ClearTableFlags();
+
+    // The controls' data calls and data procedures.
+    FieldRepData* FindFieldRepDataUsingField(Field* field, Procedure* procedure);
+    FieldRepData* FindFieldRepDataUsingFunctionField(Field* field, Function* function) const;
+    void ClearProcedureFieldFrontBack(Field* field, Procedure* procedure);
+    void ClearFunctionFieldRefs(Field* field, Function* function);
+    bool IsProcedureRecomputed(Procedure* procedure) const;
+    void RemoveProcedureRecomputes(Procedure* procedure);
+    bool IsFunctionRecomputed(Function* function) const;
+    void RemoveFunctionRecomputes(Function* function);
+    bool CollectFunctionUsage(Function* function, CString& list);
+    void IsFunctionParameterUsed(Function* function, Parameter* parameter);
+    void RemoveFunctionParameterReferences(Function* function, Parameter* parameter);
+    void ClearFunctionCalls(Function* function);
+    bool IsFieldRecomputedOnEvent(Field* field, bool withCalls) const;
+    static bool RecomputesSameBackField(FieldRep* fieldRep);
+    bool IsFrontOrBackFieldOfAnyControl(Field* field) const;
+    void ClearFrontBackField(Field* field);
+    // Drops the entries without target control, then every event list without class
+    // recomputes.
+    void CleanEmptyClassRecomputes();
+    void RemoveVisibilityDataRefs(Procedure* procedure);
+    void RemoveVisibilityDataOf(Variable* variable);
+    bool CheckVisibilityDataUse(ProcedureFieldInfo* column) const;
+    bool RemoveFieldVisibilities(Field* field);
+
+    // Controls made from a table's fields.
+    void CreateFieldRepsForTable(Table* table);
+    void SyncFieldRepsWithTable(Table* table);
+    void AddFieldRepForField(Field* field);
+    void RemoveInvalidFieldReps();
+
+    // Page variables. Lookups answer null when nothing matches.
+    FieldVariableMap* GetFieldVariableMapAt(int index) const;
     FieldVariableMap* FindFieldVariableMapByField(Field* field) const;
     FieldVariableMap* FindFieldVariableMapByVariable(Variable* variable) const;
-    // Erases the first map of the field from the list; the map and its variable are kept.
-    void RemoveFieldVariableMapByField(Field* field);
+    // Ignoring case.
+    FieldVariableMap* FindFieldVariableMapByVariableName(const CString& name) const;
+    Field* GetMappedFieldOfVariable(Variable* variable) const;
+    Variable* FindVariableByName(const CString& name) const;
+    Field* FindMappedFieldByName(const CString& name) const;
+    // Appends the mapped variables: all, or only those of kind 1.
+    void GetVariables(std::vector<Variable*>& out, bool all) const;
     // A kind-1 variable named as the field for every field of the table without a map; returns
     // the table's field count.
     int AddVariablesForTable(Table* table);
+    // A kind-0 variable named field name + "_Var".
+    void AddVariableForField(Field* field);
+    void RenameVariablesAfterFields();
+    void RenameVariablesAfterFieldsOfTable(Table* table);
+    void RenameVariable(const char* oldText, CString newText);
+    void OnFieldRenamed(Field* field, const char* oldName);
+    // Erases the first map of the field from the list; the map and its variable are kept.
+    void RemoveFieldVariableMapByField(Field* field);
+    void RemoveFieldVariableMapByVariable(Variable* variable);
+    // Drops the variable from the controls' data procedures, deletes map and variable.
+    void RemoveFieldVariableMapAt(int index);
+    void RemoveVariableFromDataCalls(Variable* variable);
+    // Erases (without deleting) every map of the given field or variable.
+    void RemoveMatchingFieldVariableMaps(const FieldVariableMap& given);
+    void CollectVariableUsage(const FieldVariableMap& given, CString& list);
+    bool CollectProcedureVariableUsage(Procedure* procedure, Variable* variable, CString& list);
 
-    // Lookups in the reference and derived fields by the page field's name, ignoring case.
-    RefField* FindRefFieldByName(const CString& name) const;
-    DerivedField* FindDerivedFieldByName(const CString& name) const;
+    // Checks filing warnings and errors in the project diagnostics.
+    void CheckProcedureMapping(Procedure* procedure);
+    void CheckInvocationMapping(ProcedureInvokation* invocation);
+    void Validate();
+    // The field itself when it is the key column; the referenced key column of a foreign key.
+    static Field* GetKeyFieldOf(Field* field);
 
 protected:
     // The open project's output kind: 1 ASP.NET page files, 0 classic ones; 1, as in a new
@@ -143,6 +347,8 @@ protected:
     static bool IsSharedVariableMap(const FieldVariableMap* map);
     // Frees a field-variable map with its variable, unless the map is a shared one.
     static void DeleteFieldVariableMap(FieldVariableMap* map);
+    // Records the page in the current usage set.
+    void RecordUsage();
 
     int m_preLinkColumnCount = 2;
     int m_postLinkColumnCount = 2;
@@ -168,4 +374,15 @@ protected:
 private:
     // The field of the copy that stands for a field of the source page.
     Field* TranslateCopiedField(Field* field) const;
+    // Copies the source's controls, their data calls' fields and their event lists.
+    void CopyFieldReps(const FormInterface* source);
+    ProcedureTable* FindProcedureTable(Table* table, int kind) const;
+    void RemoveProcedureTable(Table* table, int kind);
+    // Every control's data whose data call belongs to the function.
+    std::vector<FieldRepData*> DataCallingFunction(Function* function) const;
+    // The field has no control yet, is neither the key nor "Is_Deleted" and the page takes it.
+    bool TakesControl(Field* field);
+    // A control for the field with new data carrying the field's mapped variable, filled from
+    // the field.
+    FieldRep* NewFieldRep(Field* field);
 };

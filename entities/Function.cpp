@@ -4,16 +4,53 @@
 #include "entities/Parameter.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "model/ArchiveIO.h"
+#include "model/EntityUsageSet.h"
 #include "model/Field.h"
+#include "model/ForgeonProject.h"
+#include "model/MainFrameAccess.h"
 #include "model/Ownership.h"
+#include "model/ProjectDiagnostics.h"
 #include "model/Table.h"
+
+#include <algorithm>
+#include <set>
 
 IMPLEMENT_SERIAL(Function, CObject, 0)
 
 namespace
 {
 int lastFunctionId = 0;
+
+bool SameNoCase(const CString& left, const CString& right)
+{
+    return left.CompareNoCase(right) == 0;
 }
+
+CString DisplayNameOf(const ProcedureFieldInfo* outputField)
+{
+    CString name;
+    outputField->GetDisplayName(name);
+    return name;
+}
+
+template <class T, class Predicate> T* FirstMatch(const std::vector<T*>& list, Predicate matches)
+{
+    const auto found = std::find_if(list.begin(), list.end(), matches);
+    return found != list.end() ? *found : nullptr;
+}
+
+// The field a lookup shows for the table: its front field, else its default one.
+Field* DisplayFieldOf(const Table* table)
+{
+    if (table == nullptr)
+        return nullptr;
+    Field* front = table->GetFrontField();
+    return front != nullptr ? front : table->GetDefaultFrontField();
+}
+
+const std::vector<CString> recordHandlerNames = {"HandleAdd", "HandleUpdate", "HandleDelete",
+                                                 "SelectRecord"};
+} // namespace
 
 Function::Function() : m_id(++lastFunctionId) {}
 
@@ -52,4 +89,222 @@ void Function::Serialize(CArchive& ar)
         ar >> m_kind;
     if (version > 72)
         ReadObjectList(ar, m_aliasFields);
+}
+
+bool Function::IsUserFunction() const
+{
+    if (m_kind == 1)
+        return false;
+    return std::find(recordHandlerNames.begin(), recordHandlerNames.end(), m_name) ==
+           recordHandlerNames.end();
+}
+
+Parameter* Function::FindParameterByName(const CString& name) const
+{
+    return FirstMatch(m_parameters, [&name](const Parameter* parameter)
+                      { return SameNoCase(parameter->GetFieldName(), name); });
+}
+
+Parameter* Function::FindParameterLike(const Parameter* item) const
+{
+    return item != nullptr ? FindParameterByName(item->GetFieldName()) : nullptr;
+}
+
+bool Function::RemoveParameter(Parameter* parameter)
+{
+    return EraseAndDelete(m_parameters, parameter);
+}
+
+void Function::SyncParameters(const std::vector<CString>& names)
+{
+    std::vector<CString> newNames;
+    for (const CString& name : names)
+        if (FindParameterByName(name) == nullptr)
+            newNames.push_back(name);
+    std::vector<Parameter*> staleParameters;
+    for (Parameter* parameter : m_parameters)
+        if (std::none_of(names.begin(), names.end(),
+                         [parameter](const CString& name)
+                         { return SameNoCase(parameter->GetFieldName(), name); }))
+            staleParameters.push_back(parameter);
+
+    for (const CString& name : newNames)
+    {
+        auto* parameter = new Parameter;
+        parameter->SetName(name);
+        m_parameters.push_back(parameter);
+    }
+    ForgeonProject* project = MainFrameAccess::GetProject();
+    for (Parameter* parameter : staleParameters)
+    {
+        if (project != nullptr)
+            project->DeleteFunctionParameter(this, parameter);
+        else
+            RemoveParameter(parameter);
+    }
+}
+
+bool Function::UsesTable(const Table* table) const
+{
+    return std::find(m_usedTables.begin(), m_usedTables.end(), table) != m_usedTables.end();
+}
+
+Table* Function::FindTableByName(const CString& name) const
+{
+    return FirstMatch(m_usedTables, [&name](const Table* table)
+                      { return SameNoCase(table->GetTableName(), name); });
+}
+
+void Function::RemoveTable(Table* table)
+{
+    const auto found = std::find(m_usedTables.begin(), m_usedTables.end(), table);
+    if (found == m_usedTables.end())
+        return;
+    DeleteMatching(m_outputFields,
+                   [table](const ProcedureFieldInfo* outputField) {
+                       return outputField->GetField() != nullptr &&
+                              outputField->GetField()->GetTable() == table;
+                   });
+    m_usedTables.erase(found);
+}
+
+bool Function::HasOutputField(const Field* field) const
+{
+    return FindOutputFieldOf(field) != nullptr;
+}
+
+bool Function::HasOutputFieldEntry(const Field* field, int aggregate) const
+{
+    return std::any_of(m_outputFields.begin(), m_outputFields.end(),
+                       [field, aggregate](const ProcedureFieldInfo* outputField) {
+                           return outputField->GetField() == field &&
+                                  outputField->GetAggregate() == aggregate;
+                       });
+}
+
+ProcedureFieldInfo* Function::FindOutputFieldOf(const Field* field, int* index) const
+{
+    const auto found = std::find_if(m_outputFields.begin(), m_outputFields.end(),
+                                    [field](const ProcedureFieldInfo* outputField)
+                                    { return outputField->GetField() == field; });
+    const bool isFound = found != m_outputFields.end();
+    if (index != nullptr)
+        *index = isFound ? static_cast<int>(found - m_outputFields.begin()) : -1;
+    return isFound ? *found : nullptr;
+}
+
+ProcedureFieldInfo* Function::GetProcedureFieldInfoAt(int index) const
+{
+    if (index < 0 || index >= static_cast<int>(m_outputFields.size()))
+        return nullptr;
+    return m_outputFields[index];
+}
+
+bool Function::HasProcedureFieldInfoNamed(const CString& name) const
+{
+    return FindProcedureFieldInfoByName(name) != nullptr;
+}
+
+bool Function::HasProcedureFieldInfoNamedExact(const CString& name) const
+{
+    return std::any_of(m_outputFields.begin(), m_outputFields.end(),
+                       [&name](const ProcedureFieldInfo* outputField)
+                       { return DisplayNameOf(outputField) == name; });
+}
+
+ProcedureFieldInfo* Function::FindProcedureFieldInfoByName(const CString& name) const
+{
+    return FirstMatch(m_outputFields, [&name](const ProcedureFieldInfo* outputField)
+                      { return SameNoCase(DisplayNameOf(outputField), name); });
+}
+
+ProcedureFieldInfo*
+Function::FindProcedureFieldInfoLike(const ProcedureFieldInfo* outputField) const
+{
+    return outputField != nullptr ? FindProcedureFieldInfoByName(DisplayNameOf(outputField))
+                                  : nullptr;
+}
+
+void Function::RemoveProcedureFieldInfo(ProcedureFieldInfo* outputField)
+{
+    const auto found = std::find(m_outputFields.begin(), m_outputFields.end(), outputField);
+    if (outputField == nullptr || found == m_outputFields.end())
+        return;
+    RemoveAliasField(outputField->GetField());
+    m_outputFields.erase(found);
+    delete outputField;
+}
+
+void Function::RemoveOutputFieldsOf(const Field* field)
+{
+    DeleteMatching(m_outputFields, [field](const ProcedureFieldInfo* outputField)
+                   { return outputField->GetField() == field; });
+}
+
+void Function::RemoveFieldWithReferences(Field* field)
+{
+    std::set<const Field*> handled;
+    for (Field* current = field; current != nullptr && handled.insert(current).second;)
+    {
+        RemoveOutputFieldsOf(current);
+        const Field* foreign = current->IsForeignKey() ? current->GetForeignField() : nullptr;
+        current = foreign != nullptr ? DisplayFieldOf(foreign->GetTable()) : nullptr;
+    }
+}
+
+void Function::RemoveFieldsOfTable(const Table* table)
+{
+    if (table == nullptr)
+        return;
+    for (Field* field : table->GetFields())
+        if (HasOutputField(field))
+            RemoveFieldWithReferences(field);
+}
+
+bool Function::ContainsAliasField(const Field* field) const
+{
+    return std::find(m_aliasFields.begin(), m_aliasFields.end(), field) != m_aliasFields.end();
+}
+
+Field* Function::FindAliasFieldByName(const CString& name) const
+{
+    return FirstMatch(m_aliasFields,
+                      [&name](const Field* field) { return field->GetFieldName() == name; });
+}
+
+bool Function::RemoveAliasField(Field* field)
+{
+    return EraseAndDelete(m_aliasFields, field);
+}
+
+bool Function::CollectFieldUsage(const Field* field, CString& list)
+{
+    if (field == nullptr)
+        return false;
+    const Field* foreign = field->GetForeignField();
+    if (!HasOutputField(field) && (foreign == nullptr || !HasOutputField(foreign)))
+        return false;
+    list += m_name + "\n";
+    TheProjectDiagnostics().GetCurrentUsageSet().AddFunction(this);
+    return true;
+}
+
+void Function::CollectTableUsage(const Table* table, CString& list)
+{
+    if (table == nullptr)
+        return;
+    if (m_table == table)
+    {
+        TheProjectDiagnostics().GetCurrentUsageSet().AddFunction(this);
+        return;
+    }
+    if (UsesTable(table))
+    {
+        list += m_name + "\n";
+        TheProjectDiagnostics().GetCurrentUsageSet().AddFunction(this);
+        return;
+    }
+    for (const Field* field : table->GetFields())
+        if (CollectFieldUsage(field, list))
+            return;
 }

@@ -54,6 +54,72 @@ public:
     // Takes ownership.
     void AddAliasField(Field* field) { m_aliasFields.push_back(field); }
 
+    // False for the record handlers "HandleAdd", "HandleUpdate", "HandleDelete" and
+    // "SelectRecord" and for a function of kind 1.
+    bool IsUserFunction() const;
+
+    // The first parameter whose name equals the text ignoring case, or null.
+    Parameter* FindParameterByName(const CString& name) const;
+    // The first parameter whose name equals the item's ignoring case, or null (also for no
+    // item).
+    Parameter* FindParameterLike(const Parameter* item) const;
+    // Erases and deletes the parameter; false when it is not in the list.
+    bool RemoveParameter(Parameter* parameter);
+    // Brings the parameters in line with the names read from the function's source: a new
+    // parameter for each name not found, and the parameters whose names are not given are
+    // deleted through the project, which first clears the pages' references to them.
+    void SyncParameters(const std::vector<CString>& names);
+
+    bool UsesTable(const Table* table) const;
+    // The first used table whose name equals the text ignoring case, or null.
+    Table* FindTableByName(const CString& name) const;
+    // When the table is used: erases and deletes the output fields of its fields, then erases
+    // the table from the list.
+    void RemoveTable(Table* table);
+
+    // An output field names the field.
+    bool HasOutputField(const Field* field) const;
+    // An output field names both the field and the aggregate.
+    bool HasOutputFieldEntry(const Field* field, int aggregate) const;
+    // The first output field naming the field, or null; its index (-1 when none) goes to
+    // index when one is given.
+    ProcedureFieldInfo* FindOutputFieldOf(const Field* field, int* index = nullptr) const;
+    // Null for a negative or too large index.
+    ProcedureFieldInfo* GetProcedureFieldInfoAt(int index) const;
+    // An output field's display name equals the text ignoring case.
+    bool HasProcedureFieldInfoNamed(const CString& name) const;
+    // An output field's display name equals the text exactly.
+    bool HasProcedureFieldInfoNamedExact(const CString& name) const;
+    // The first output field whose display name equals the text ignoring case, or null.
+    ProcedureFieldInfo* FindProcedureFieldInfoByName(const CString& name) const;
+    // The first output field whose display name equals the given one's ignoring case, or null.
+    ProcedureFieldInfo* FindProcedureFieldInfoLike(const ProcedureFieldInfo* outputField) const;
+    // When the output field is in the list: its field, when that is an alias field, is erased
+    // from the alias list and deleted; then the output field is erased and deleted.
+    void RemoveProcedureFieldInfo(ProcedureFieldInfo* outputField);
+    // Erases and deletes every output field naming the field.
+    void RemoveOutputFieldsOf(const Field* field);
+    // For a foreign-key field, first the display field of the referenced table, the same way
+    // (recursively; a chain that comes back to a field already handled stops there); then the
+    // output fields of the field.
+    void RemoveFieldWithReferences(Field* field);
+    // RemoveFieldWithReferences for every field of the table that an output field names.
+    void RemoveFieldsOfTable(const Table* table);
+
+    bool ContainsAliasField(const Field* field) const;
+    // The first alias field with exactly that name, or null.
+    Field* FindAliasFieldByName(const CString& name) const;
+    // Erases the field from the alias list and deletes it; false when it is not there.
+    bool RemoveAliasField(Field* field);
+
+    // When an output field names the field or its foreign field: appends the function name
+    // and "\n" to the list, records the function in the current usage set and answers true.
+    bool CollectFieldUsage(const Field* field, CString& list);
+    // The first that applies: the main table records the function (no list entry); a used
+    // table appends the name and "\n" and records it; else the table's fields are tested one
+    // by one with CollectFieldUsage until the first hit.
+    void CollectTableUsage(const Table* table, CString& list);
+
     // Working value of the editors; never stored.
     int GetTransient() const { return m_transient; }
     void SetTransient(int value) { m_transient = value; }

@@ -15,9 +15,7 @@ GridCell::GridCell(int row, int column) : m_id(++s_idCounter), m_row(row), m_col
 
 GridCell::~GridCell()
 {
-    delete m_subGrid;
-    if (m_contentKind != kFieldRep)
-        delete m_content;
+    Clear();
 }
 
 void GridCell::Serialize(CArchive& ar)
@@ -38,4 +36,24 @@ void GridCell::Serialize(CArchive& ar)
         m_content = ReadRef<FieldRep>(ar);
     else if (m_contentKind == kDashBoardCellInfo)
         m_content = ReadRef<DashBoardCellInfo>(ar);
+}
+
+void GridCell::DeleteSubGrid()
+{
+    delete m_subGrid;
+    m_subGrid = nullptr;
+}
+
+DashBoardCellInfo* GridCell::GetDashBoardCellInfo() const
+{
+    return m_contentKind == kDashBoardCellInfo ? dynamic_cast<DashBoardCellInfo*>(m_content)
+                                               : nullptr;
+}
+
+void GridCell::Clear()
+{
+    DeleteSubGrid();
+    if (m_contentKind != kFieldRep)
+        delete m_content;
+    m_content = nullptr;
 }

@@ -3,6 +3,7 @@
 #include "platform/core/CArchive.h"
 #include "platform/core/CObject.h"
 
+class DashBoardCellInfo;
 class Grid;
 class GridCellData;
 
@@ -19,7 +20,7 @@ public:
 
     GridCell();
     GridCell(int row, int column);
-    // Deletes the nested grid, and the content unless it is a page control.
+    // Clear: the nested grid and a dashboard panel are deleted.
     ~GridCell() override;
     GridCell(const GridCell&) = delete;
     GridCell& operator=(const GridCell&) = delete;
@@ -34,6 +35,7 @@ public:
     Grid* GetSubGrid() const { return m_subGrid; }
     // The former nested grid is not deleted.
     void SetSubGrid(Grid* grid) { m_subGrid = grid; }
+    void DeleteSubGrid();
     GridCellData* GetCellData() const { return m_content; }
     int GetContentKind() const { return m_contentKind; }
     // The former content is not deleted.
@@ -42,8 +44,21 @@ public:
         m_content = content;
         m_contentKind = kind;
     }
+    // The content as a dashboard panel; null for another kind or no content.
+    DashBoardCellInfo* GetDashBoardCellInfo() const;
+    // Neither a content nor a nested grid.
+    bool IsEmpty() const { return m_content == nullptr && m_subGrid == nullptr; }
+    // Deletes the nested grid and the content, and clears both; a page control, which its page
+    // owns, is only let go.
+    void Clear();
+
     int GetRow() const { return m_row; }
     int GetColumn() const { return m_column; }
+    void SetPosition(int row, int column)
+    {
+        m_row = row;
+        m_column = column;
+    }
 
 private:
     static int s_idCounter;

@@ -1,5 +1,6 @@
 #include "entities/LinkControl.h"
 
+#include "entities/AspFile.h"
 #include "entities/Menu.h"
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
@@ -13,13 +14,58 @@ LinkControl::LinkControl(Menu* target, WORD, WORD, int alignment)
 }
 
 LinkControl::LinkControl(const LinkControl* source)
-    : m_alignment(source->m_alignment), m_target(source->m_target), m_caption(source->m_caption)
 {
+    if (source == nullptr)
+        return;
+    m_alignment = source->m_alignment;
+    m_target = source->m_target;
+    m_caption = source->m_caption;
 }
 
 LinkControl::~LinkControl()
 {
+    m_target = nullptr;
     DeleteAll(m_variableMaps);
+}
+
+CString LinkControl::GetMenuName() const
+{
+    return m_target != nullptr ? CString(m_target->GetName()) : CString();
+}
+
+CString LinkControl::GetTargetUrl() const
+{
+    const AspFile* file = m_target != nullptr ? m_target->GetAspFile() : nullptr;
+    return file != nullptr ? file->GetRelativeUrl(TRUE, FALSE) : CString();
+}
+
+CString LinkControl::GetAlignmentText() const
+{
+    switch (m_alignment)
+    {
+    case Left:
+        return "left";
+    case Center:
+        return "center";
+    case Right:
+        return "Right";
+    default:
+        return "";
+    }
+}
+
+void LinkControl::UnlinkMenu(const Menu* menu)
+{
+    if (m_target == nullptr || m_target != menu)
+        return;
+    m_target = nullptr;
+    DeleteAll(m_variableMaps);
+}
+
+void LinkControl::RemoveLinkVariableMap(LinkVariableMap* map)
+{
+    if (map != nullptr)
+        EraseAndDelete(m_variableMaps, map);
 }
 
 void LinkControl::Serialize(CArchive& ar)

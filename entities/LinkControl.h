@@ -33,7 +33,8 @@ public:
     LinkControl() = default;
     // That target and alignment; the two words are not used.
     LinkControl(Menu* target, WORD unused1, WORD unused2, int alignment);
-    // The source's alignment, target and caption; the maps are not copied.
+    // The source's alignment, target and caption; the maps are not copied. A null source gives
+    // a default link.
     explicit LinkControl(const LinkControl* source);
     LinkControl(const LinkControl&) = delete;
     LinkControl& operator=(const LinkControl&) = delete;
@@ -53,6 +54,18 @@ public:
     const std::vector<LinkVariableMap*>& GetVariableMaps() const { return m_variableMaps; }
     // Appends and takes ownership; null is allowed.
     void AddVariableMap(LinkVariableMap* map) { m_variableMaps.push_back(map); }
+
+    // The target's name; empty without target.
+    CString GetMenuName() const;
+    // The address of the file the target opens, as seen from a page in a subfolder; empty
+    // without target or when the target opens no file.
+    CString GetTargetUrl() const;
+    // "left", "center", "Right" for 0 to 2; empty for any other alignment.
+    CString GetAlignmentText() const;
+    // Only when the target is that menu: clears the target and frees every variable map.
+    void UnlinkMenu(const Menu* menu);
+    // Erases the record from the maps and frees it; nothing when it is not there.
+    void RemoveLinkVariableMap(LinkVariableMap* map);
 
 private:
     int m_alignment = Right;

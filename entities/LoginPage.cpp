@@ -1,9 +1,17 @@
 #include "entities/LoginPage.h"
 
+#include "entities/AspxFile.h"
+#include "entities/Grid.h"
 #include "entities/ProcedureInvokation.h"
+#include "entities/Variable.h"
 #include "model/ArchiveIO.h"
+#include "model/EntityUsageSet.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/ProjectDiagnostics.h"
+
+#include <algorithm>
 
 IMPLEMENT_SERIAL(LoginPage, FormInterface, 0)
 
@@ -25,11 +33,20 @@ LoginPage::~LoginPage()
     m_loginCall = nullptr;
     m_userNameField = nullptr;
     m_designationField = nullptr;
+    // The fields of tables and of the page's reference and derived fields have owners of
+    // their own; two controls may show one field, which is deleted once.
+    std::vector<Field*> ownFields;
     for (FieldRep* fieldRep : m_fieldReps)
     {
-        delete fieldRep->GetField();
+        Field* field = fieldRep->GetField();
+        if (field != nullptr && field->GetTable() == nullptr &&
+            FindRefFieldByField(field) == nullptr && FindDerivedFieldByField(field) == nullptr &&
+            std::ranges::find(ownFields, field) == ownFields.end())
+            ownFields.push_back(field);
         fieldRep->SetField(nullptr);
     }
+    for (Field* field : ownFields)
+        delete field;
 }
 
 void LoginPage::Serialize(CArchive& ar)
@@ -46,4 +63,90 @@ void LoginPage::Serialize(CArchive& ar)
     m_userNameField = ReadRef<Field>(ar);
     m_designationField = ReadRef<Field>(ar);
     SetName(loginPageName);
+}
+
+void LoginPage::CreateDefaultControls()
+{
+    AddDefaultControl("user_name", "User Name", "UserName_Var");
+    AddDefaultControl("password", "Password", "Password_Var");
+    CreateLoginAspFile(ProjectOutputKind());
+}
+
+void LoginPage::AddDefaultControl(const char* fieldName, const char* displayName,
+                                  const char* variableName)
+{
+    auto* field = new Field;
+    field->Set(fieldName, displayName, FieldTypeChar, 10, 0, nullptr, "", false, false, false,
+               false, false);
+    field->EnsureDisplayName();
+    auto* fieldRep = new FieldRep(field);
+    auto* data = new FieldRepData;
+    data->SetControlKind(0);
+    fieldRep->SetFieldRepData(data);
+    data->SetCaption(field->GetDisplayName());
+    m_fieldReps.push_back(fieldRep);
+
+    auto* variable = new Variable;
+    variable->SetName(variableName);
+    variable->SetKind(Variable::parameterKind);
+    m_fieldVariableMaps.push_back(new FieldVariableMap{field, variable});
+}
+
+void LoginPage::CreateLoginAspFile(int outputKind)
+{
+    if (!m_aspFiles.empty())
+        return;
+    AspFile* file = outputKind == 1 ? new AspxFile : new AspFile;
+    file->SetOwnerKind(AspFile::loginPageOwner);
+    file->SetFileKind(0);
+    file->SetOwnerPage(this);
+    m_aspFiles.push_back(file);
+}
+
+Grid* LoginPage::BuildLayoutGrid()
+{
+    DeleteGrid();
+    auto* grid = new Grid;
+    SetGrid(grid);
+    if (!m_fieldReps.empty())
+    {
+        grid->BuildCells(3, 2);
+        grid->PlaceFieldReps(m_fieldReps);
+    }
+    return grid;
+}
+
+Procedure* LoginPage::GetLoginProcedure() const
+{
+    return m_loginCall != nullptr ? m_loginCall->GetProcedure() : nullptr;
+}
+
+bool LoginPage::LoginCallCalls(const Procedure* procedure) const
+{
+    return procedure != nullptr && GetLoginProcedure() == procedure;
+}
+
+bool LoginPage::CollectExtraProcedureUsage(Procedure* procedure, CString& list)
+{
+    if (!LoginCallCalls(procedure))
+        return false;
+    list += "LoginPage";
+    list += "\n";
+    TheProjectDiagnostics().GetCurrentUsageSet().SetLoginPage(this);
+    return true;
+}
+
+void LoginPage::CheckExtraProcedureMapping(Procedure* procedure)
+{
+    if (LoginCallCalls(procedure))
+        CheckInvocationMapping(m_loginCall);
+}
+
+void LoginPage::RemoveProcedureReferences(Procedure* procedure)
+{
+    FormInterface::RemoveProcedureReferences(procedure);
+    if (!LoginCallCalls(procedure))
+        return;
+    m_loginCall->ClearVariablePairs();
+    m_loginCall->SetProcedure(nullptr);
 }

@@ -2,8 +2,12 @@
 
 #include "entities/Designation.h"
 #include "model/ArchiveIO.h"
+#include "model/DependenciesDlg.h"
+#include "model/Module.h"
+#include "platform/core/MessageBox.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 IMPLEMENT_SERIAL(Menu, MenuInterface, 0)
@@ -48,8 +52,82 @@ void Menu::Serialize(CArchive& ar)
 
 void Menu::AddSubMenu(Menu* child)
 {
+    if (child == nullptr || child == this)
+        return;
     child->m_parent = this;
     m_subMenus.push_back(child);
+}
+
+void Menu::MoveSubMenuUp(const Menu* child)
+{
+    const auto found = std::find(m_subMenus.begin(), m_subMenus.end(), child);
+    if (found != m_subMenus.end() && found != m_subMenus.begin())
+        std::iter_swap(found, found - 1);
+}
+
+void Menu::MoveSubMenuDown(const Menu* child)
+{
+    const auto found = std::find(m_subMenus.begin(), m_subMenus.end(), child);
+    if (found != m_subMenus.end() && found + 1 != m_subMenus.end())
+        std::iter_swap(found, found + 1);
+}
+
+template <class Test> Menu* Menu::FindInSubtree(const Test& test) const
+{
+    for (Menu* child : m_subMenus)
+    {
+        if (test(*child))
+            return child;
+        if (Menu* found = child->FindInSubtree(test))
+            return found;
+    }
+    return nullptr;
+}
+
+Menu* Menu::FindSubMenuByName(const CString& name) const
+{
+    return FindInSubtree([&name](const Menu& menu) { return menu.GetName() == name; });
+}
+
+Menu* Menu::FindSubMenuById(int id) const
+{
+    return FindInSubtree([id](const Menu& menu) { return menu.m_id == id; });
+}
+
+Menu* Menu::FindByFullName(const CString& fullName) const
+{
+    return FindInSubtree([&fullName](const Menu& menu) { return menu.GetFullName() == fullName; });
+}
+
+CString Menu::GetAncestorPath() const
+{
+    const Menu* parent = GetRealParent();
+    return (parent != nullptr ? parent->GetAncestorPath() : CString()) + GetName() + "_";
+}
+
+CString Menu::GetFullName() const
+{
+    const Menu* parent = GetRealParent();
+    return parent != nullptr ? parent->GetAncestorPath() + "_" + GetName() : GetName();
+}
+
+void Menu::CollectSubMenus(std::vector<Menu*>& out, const Menu* excluded) const
+{
+    for (Menu* child : m_subMenus)
+    {
+        if (child == excluded)
+            continue;
+        child->CollectSubMenus(out, nullptr);
+        out.push_back(child);
+    }
+}
+
+void Menu::CollectLeafSubMenus(std::vector<Menu*>& out) const
+{
+    std::vector<Menu*> descendants;
+    CollectSubMenus(descendants, nullptr);
+    std::copy_if(descendants.begin(), descendants.end(), std::back_inserter(out),
+                 [](const Menu* menu) { return menu->m_subMenus.empty(); });
 }
 
 bool Menu::HasRole(const Designation* role) const
@@ -62,4 +140,54 @@ void Menu::RemoveRole(const Designation* role)
     const auto found = std::find(m_roles.begin(), m_roles.end(), role);
     if (found != m_roles.end())
         m_roles.erase(found);
+}
+
+Designation* Menu::FindRoleById(int id) const
+{
+    const auto found = std::find_if(m_roles.begin(), m_roles.end(),
+                                    [id](const Designation* role)
+                                    { return role != nullptr && role->GetId() == id; });
+    return found != m_roles.end() ? *found : nullptr;
+}
+
+bool Menu::MoveToModule(Module* from, Module* to)
+{
+    if (from == nullptr || to == nullptr)
+        return false;
+    std::vector<DependencyRecord> records;
+    for (const Designation* role : m_roles)
+    {
+        if (role == nullptr)
+            continue;
+        const bool listed = std::any_of(records.begin(), records.end(),
+                                        [role](const DependencyRecord& record)
+                                        { return record.number == role->GetId(); });
+        if (!listed)
+            records.push_back(
+                {role->GetName(), from->GetName(), role->GetId(), DependencyRecord::kRole, false});
+    }
+    if (records.empty())
+        return false;
+
+    std::vector<DependencyRecord*> recordPointers;
+    for (DependencyRecord& record : records)
+        recordPointers.push_back(&record);
+    CString heading;
+    heading.Format("Moving Menu '%s' from %s to %s", GetName(), from->GetName(), to->GetName());
+    DependenciesDlg dialog(recordPointers);
+    dialog.SetTitle(heading);
+    if (dialog.DoModal() != IDOK)
+        return false;
+
+    for (const DependencyRecord& record : records)
+    {
+        if (!record.selected || record.kind != DependencyRecord::kRole)
+            continue;
+        // A role goes along only from the module that owns it, so that no module ever holds a
+        // role another module owns.
+        Designation* role = FindRoleById(record.number);
+        if (role != nullptr && from->DetachDesignation(role))
+            to->Append(role);
+    }
+    return true;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 class Designation;
+class Module;
 
 // One item of the generated application's menu tree: its parent, its ordered sub-menus (owned)
 // and the roles whose users may use it (kept two-way with each role's menu list).
@@ -27,8 +28,29 @@ public:
 
     Menu* GetParent() const { return m_parent; }
     const std::vector<Menu*>& GetSubMenus() const { return m_subMenus; }
-    // Sets the child's parent to this item and appends it to the sub-menus.
+    // Sets the child's parent to this item and appends it to the sub-menus; nothing for null
+    // or for the item itself.
     void AddSubMenu(Menu* child);
+    // Swaps a sub-menu with the one before (after) it; nothing for the first (last) sub-menu or
+    // for a menu that is not a sub-menu.
+    void MoveSubMenuUp(const Menu* child);
+    void MoveSubMenuDown(const Menu* child);
+
+    // Depth-first searches of the subtree in sub-menu order: each sub-menu is compared before
+    // its own subtree is searched; this item is not compared. Null when nothing matches.
+    Menu* FindSubMenuByName(const CString& name) const;
+    Menu* FindSubMenuById(int id) const;
+    Menu* FindByFullName(const CString& fullName) const;
+
+    // The name for a top-level item; else the ancestor path of the parent (each ancestor's name
+    // followed by "_"), "_" and the name: Masters__Orders, Masters_Orders__Lines.
+    CString GetFullName() const;
+
+    // Appends every descendant after its own descendants, sub-menu by sub-menu; a direct
+    // sub-menu equal to excluded is skipped with its whole subtree.
+    void CollectSubMenus(std::vector<Menu*>& out, const Menu* excluded) const;
+    // Appends, in the order of CollectSubMenus, every descendant that has no sub-menus.
+    void CollectLeafSubMenus(std::vector<Menu*>& out) const;
 
     const std::vector<Designation*>& GetRoles() const { return m_roles; }
     bool HasRole(const Designation* role) const;
@@ -36,6 +58,13 @@ public:
     void AddRole(Designation* role) { m_roles.push_back(role); }
     // Erases the first occurrence of the role from this side of the link.
     void RemoveRole(const Designation* role);
+    Designation* FindRoleById(int id) const;
+
+    // Offers the item's roles to go along to the other module in the "Dependencies..." dialog;
+    // on OK the selected roles leave the from-module for the to-module and the answer is true.
+    // False without roles, on Cancel, or without both modules. The item itself is moved by the
+    // caller.
+    bool MoveToModule(Module* from, Module* to);
 
     int GetValue() const { return m_value; }
     void SetValue(int value) { m_value = value; }
@@ -44,6 +73,13 @@ public:
 
 private:
     static int s_idCounter;
+
+    // The first item of the subtree, depth first, that the test accepts.
+    template <class Test> Menu* FindInSubtree(const Test& test) const;
+    // Each ancestor's name followed by "_", from the top-level item down to this one.
+    CString GetAncestorPath() const;
+    // The parent, or null when there is none or the item is its own parent.
+    Menu* GetRealParent() const { return m_parent != this ? m_parent : nullptr; }
 
     Menu* m_parent = nullptr;
     std::vector<Menu*> m_subMenus;

@@ -1,7 +1,10 @@
 #include "entities/MenuInterface.h"
 
 #include "entities/AspFile.h"
+#include "entities/FormInterface.h"
 #include "model/ArchiveIO.h"
+#include "model/EntityUsageSet.h"
+#include "model/ProjectDiagnostics.h"
 
 #include <algorithm>
 
@@ -48,4 +51,17 @@ void MenuInterface::RemoveAspFile(const AspFile* file)
     if (m_openedFile == file)
         m_openedFile = nullptr;
     std::erase(m_pageFiles, file);
+}
+
+void MenuInterface::CollectPageUsage(FormInterface* page, CString& list)
+{
+    if (page == nullptr)
+        return;
+    const bool shown = (m_openedFile != nullptr && page->HasAspFile(m_openedFile)) ||
+                       std::any_of(m_pageFiles.begin(), m_pageFiles.end(),
+                                   [page](AspFile* file) { return page->HasAspFile(file); });
+    if (!shown)
+        return;
+    list += m_name + "\n";
+    TheProjectDiagnostics().GetCurrentUsageSet().AddMenuItem(this);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 class AspFile;
+class FormInterface;
 class Menu;
 class Variable;
 
@@ -17,6 +18,14 @@ class Variable;
 struct MenuVariableMap
 {
     using VariablePair = std::pair<Variable*, Variable*>;
+
+    // Lookups of the page-file operations (defined with AspFile). Each copies the first pair
+    // whose first variable is the argument / whose second variable has the argument's name
+    // (case ignored) into out; false when there is none.
+    bool FindByMenuFileVariable(const Variable* menuFileVariable, VariablePair& out) const;
+    bool FindByFileVariableName(const Variable* fileVariable, VariablePair& out) const;
+    // Some pair's second variable is the argument.
+    bool ContainsFileVariable(const Variable* fileVariable) const;
 
     Menu* m_menu = nullptr;
     std::vector<VariablePair> m_variablePairs;
@@ -57,6 +66,10 @@ public:
     // Clears the opened file when it is that file and erases the file from the page-file
     // list; nothing is freed.
     void RemoveAspFile(const AspFile* file);
+
+    // When the page owns the opened file or a file of the page-file list: appends the name and
+    // "\n" to the list and records the item in the current usage set.
+    virtual void CollectPageUsage(FormInterface* page, CString& list);
 
 protected:
     // Derived classes give their item kind.

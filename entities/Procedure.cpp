@@ -1,15 +1,21 @@
 #include "entities/Procedure.h"
 
 #include "entities/BooleanTreeNode.h"
+#include "entities/MapForm.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
+#include "model/EntityUsageSet.h"
 #include "model/Field.h"
 #include "model/FieldFilter.h"
+#include "model/ListAccess.h"
 #include "model/Ownership.h"
+#include "model/ProjectDiagnostics.h"
 #include "model/Relation.h"
 #include "model/Table.h"
+#include "platform/core/MessageBox.h"
 
+#include <algorithm>
 #include <set>
 
 IMPLEMENT_SERIAL(Procedure, CObject, 0)
@@ -17,6 +23,59 @@ IMPLEMENT_SERIAL(Procedure, CObject, 0)
 namespace
 {
 int procedureCounter = 0;
+
+// The operator words of filter-tree nodes.
+constexpr int andOperator = 0;
+constexpr int orOperator = 1;
+constexpr int leafOperator = 2;
+
+CString TableNameOf(const Table* table)
+{
+    return table != nullptr ? table->GetTableName() : CString();
+}
+
+// The name of a field or variable; empty for null.
+template <class T> CString NameOf(const T* named)
+{
+    return named != nullptr ? named->GetFieldName() : CString();
+}
+
+CString DisplayNameOf(const ProcedureFieldInfo* column)
+{
+    CString name;
+    column->GetDisplayName(name);
+    return name;
+}
+
+// From the last "_" on; the whole name when it holds none.
+CString TailFromLastUnderscore(const CString& name)
+{
+    const int last = name.ReverseFind('_');
+    return last < 0 ? name : name.Mid(last);
+}
+
+// Every comma ends a column; what follows the last comma is the last column.
+std::vector<CString> SplitAtCommas(CString text)
+{
+    std::vector<CString> columns;
+    for (int comma = text.Find(','); comma >= 0; comma = text.Find(','))
+    {
+        columns.push_back(text.Left(comma));
+        text = text.Mid(comma + 1);
+    }
+    columns.push_back(text);
+    return columns;
+}
+
+// Copies the first entry that matches into out; both members null when none.
+template <class Predicate>
+bool FindFieldParameter(const std::vector<FieldVariableMap>& parameters, FieldVariableMap& out,
+                        Predicate matches)
+{
+    const auto found = std::ranges::find_if(parameters, matches);
+    out = found != parameters.end() ? *found : FieldVariableMap{};
+    return found != parameters.end();
+}
 
 // Every node of the trees under the roots, each once.
 std::set<BooleanTreeNode*> CollectTreeNodes(const std::vector<BooleanTreeNode*>& roots)
@@ -47,6 +106,16 @@ template <class T> void DropObjectList(CArchive& ar)
 
 Procedure::Procedure() : m_id(++procedureCounter) {}
 
+Procedure::Procedure(Table* table, bool all) : Procedure()
+{
+    InitStandard(table, all ? "_SelectAll" : "_SelectRecord");
+    AddMainTableColumns();
+    if (all || table == nullptr)
+        return;
+    AddFieldFilter(table->GetPrimaryKeyField());
+    AddFilterTreeLeaves();
+}
+
 Procedure::~Procedure()
 {
     if (m_kind == derivedKind)
@@ -58,11 +127,351 @@ Procedure::~Procedure()
         delete node;
     DeleteAll(m_outputColumns);
     DeleteAll(m_aliasFields);
+    ClearFieldParameters();
+}
+
+CString Procedure::StandardName(const char* suffix) const
+{
+    return "PRC_" + TableNameOf(m_mainTable) + suffix;
+}
+
+void Procedure::AddMainTableColumns()
+{
+    if (m_mainTable == nullptr)
+        return;
+    for (Field* field : m_mainTable->GetFields())
+        AddOutputField(field);
+}
+
+void Procedure::InitStandard(Table* table, const char* suffix)
+{
+    m_mainTable = table;
+    m_kind = standardKind;
+    m_name = StandardName(suffix);
+}
+
+void Procedure::InitSelectLastRecord(Table* table)
+{
+    InitStandard(table, "_SelectLastRecord");
+    AddMainTableColumns();
+}
+
+void Procedure::InitSelectAllByField(Table* table, Field* field)
+{
+    InitStandard(table, "_SelectAll");
+    AddMainTableColumns();
+    AddFieldFilter(field);
+    AddFilterTreeLeaves();
+}
+
+void Procedure::InitSelectRecordForMapForm(MapForm* mapForm)
+{
+    if (mapForm == nullptr)
+        return;
+    InitStandard(mapForm->GetMappingTable(), "_SelectRecordTB");
+    AddMainTableColumns();
+    for (Field* field : mapForm->GetTopFields())
+        AddFieldFilter(field);
+    for (Field* field : mapForm->GetBottomFields())
+        AddFieldFilter(field);
+    m_rowStatusFilter = liveRowsOnly;
+    AddFilterTreeLeaves();
+}
+
+void Procedure::SyncWithMainTable()
+{
+    if (m_mainTable == nullptr)
+        return;
+    for (Field* field : m_mainTable->GetFields())
+    {
+        if (!HasOutputField(field))
+            AddOutputField(field);
+    }
+    RenameForMainTable();
+}
+
+void Procedure::RenameForMainTable()
+{
+    if (m_mainTable == nullptr)
+        return;
+    m_name = StandardName(TailFromLastUnderscore(m_name));
     for (const FieldVariableMap& parameter : m_fieldParameters)
     {
-        if (parameter.variable != nullptr && parameter.variable->GetKind() != Variable::sharedKind)
-            delete parameter.variable;
+        if (parameter.field != nullptr && parameter.variable != nullptr &&
+            parameter.field->GetTable() == m_mainTable)
+            parameter.variable->SetName("PRC_" + parameter.field->GetFieldName() + "_Var");
     }
+}
+
+void Procedure::GetNameMiddlePart(CString& out) const
+{
+    if (!m_customNameFlag)
+        return;
+    const CString rest = m_name.Mid(m_name.Find('_') + 1);
+    const int end = rest.Find('_');
+    out = end < 0 ? CString() : rest.Left(end);
+}
+
+bool Procedure::HasStandardSuffix(const char* suffix) const
+{
+    if (m_kind != standardKind)
+        return false;
+    if (m_customNameFlag)
+        return TailFromLastUnderscore(m_name).CompareNoCase(suffix) == 0;
+    return m_mainTable != nullptr && m_name == StandardName(suffix);
+}
+
+bool Procedure::IsInsertProcedure() const
+{
+    return HasStandardSuffix("_Insert");
+}
+
+bool Procedure::IsUpdateProcedure() const
+{
+    return HasStandardSuffix("_Update");
+}
+
+bool Procedure::IsDeleteProcedure() const
+{
+    return HasStandardSuffix("_Delete");
+}
+
+bool Procedure::IsSelectAllProcedure() const
+{
+    return HasStandardSuffix("_SelectAll");
+}
+
+bool Procedure::IsSelectRecordProcedure() const
+{
+    return HasStandardSuffix("_SelectRecord");
+}
+
+Table* Procedure::FindTable(Table* table) const
+{
+    return Contains(m_tables, table) ? table : nullptr;
+}
+
+Table* Procedure::FindTableByName(const CString& name) const
+{
+    return FindFirst(m_tables,
+                     [&name](const Table* table) {
+                         return table != nullptr && table->GetTableName().CompareNoCase(name) == 0;
+                     });
+}
+
+Table* Procedure::FindTableByNameNoCase(const CString& name) const
+{
+    if (m_mainTable != nullptr && m_mainTable->GetTableName().CompareNoCase(name) == 0)
+        return m_mainTable;
+    return FindTableByName(name);
+}
+
+Table* Procedure::FindTableById(int id) const
+{
+    const auto matches = [id](Table* table) { return table != nullptr && table->GetId() == id; };
+    if (matches(m_mainTable))
+        return m_mainTable;
+    if (Table* table = FindFirst(m_tables, matches))
+        return table;
+    for (const Relation* relation : m_relations)
+    {
+        if (matches(relation->GetFirstTable()))
+            return relation->GetFirstTable();
+        if (matches(relation->GetSecondTable()))
+            return relation->GetSecondTable();
+    }
+    return nullptr;
+}
+
+void Procedure::RemoveTableAt(int index)
+{
+    EraseAt(m_tables, index);
+}
+
+void Procedure::RemoveTable(Table* table)
+{
+    std::erase(m_tables, table);
+}
+
+bool Procedure::CanRemoveTable(Table* table) const
+{
+    ProjectDiagnostics& diagnostics = TheProjectDiagnostics();
+    diagnostics.ClearErrorsAndWarnings();
+    for (const Relation* relation : m_relations)
+    {
+        if (relation->InvolvesTable(table))
+        {
+            diagnostics.AddError("Table used in relations");
+            return false;
+        }
+    }
+    CString fieldNames;
+    for (const ProcedureFieldInfo* column : m_outputColumns)
+    {
+        const Field* field = column->GetField();
+        if (field != nullptr && field->GetTable() == table)
+            fieldNames += field->GetFieldName() + "\n";
+    }
+    if (fieldNames.IsEmpty())
+        return true;
+    diagnostics.AddError("Following fields of table are still used in procedure!\n" + fieldNames);
+    return false;
+}
+
+void Procedure::ResetTablesRelationsFilters()
+{
+    m_tables.clear();
+    DeleteAll(m_relations);
+    m_filters.clear();
+}
+
+void Procedure::RemoveRelationAt(int index)
+{
+    if (!IsValidIndex(m_relations, index))
+        return;
+    delete m_relations[index];
+    EraseAt(m_relations, index);
+}
+
+bool Procedure::HasRelation(Table* first, Table* second) const
+{
+    return std::ranges::any_of(m_relations, [first, second](const Relation* relation)
+                               { return relation->Joins(first, second); });
+}
+
+bool Procedure::IsFieldInRelations(Field* field) const
+{
+    return std::ranges::any_of(m_relations, [field](const Relation* relation)
+                               { return relation->ContainsField(field); });
+}
+
+void Procedure::AddOutputField(Field* field)
+{
+    m_outputColumns.push_back(new ProcedureFieldInfo(field, ProcedureFieldInfo::noAggregate));
+}
+
+ProcedureFieldInfo* Procedure::GetOutputColumnAt(int index) const
+{
+    return ItemAt(m_outputColumns, index);
+}
+
+Field* Procedure::GetOutputFieldAt(int index) const
+{
+    const ProcedureFieldInfo* column = GetOutputColumnAt(index);
+    return column != nullptr ? column->GetField() : nullptr;
+}
+
+ProcedureFieldInfo* Procedure::FindOutputColumnByField(Field* field) const
+{
+    return ItemAt(m_outputColumns, GetOutputFieldIndex(field));
+}
+
+bool Procedure::HasOutputField(Field* field) const
+{
+    return GetOutputFieldIndex(field) >= 0;
+}
+
+int Procedure::GetOutputFieldIndex(Field* field) const
+{
+    for (std::size_t i = 0; i < m_outputColumns.size(); ++i)
+    {
+        if (m_outputColumns[i]->GetField() == field)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+bool Procedure::HasOutputColumn(ProcedureFieldInfo* column) const
+{
+    return Contains(m_outputColumns, column);
+}
+
+bool Procedure::HasOutputColumnNamed(const CString& name) const
+{
+    return std::ranges::any_of(m_outputColumns, [&name](const ProcedureFieldInfo* column)
+                               { return DisplayNameOf(column) == name; });
+}
+
+bool Procedure::HasOutputColumnNamedNoCase(const CString& name) const
+{
+    return std::ranges::any_of(m_outputColumns, [&name](const ProcedureFieldInfo* column)
+                               { return DisplayNameOf(column).CompareNoCase(name) == 0; });
+}
+
+ProcedureFieldInfo* Procedure::FindOutputColumnByDisplayName(const CString& name) const
+{
+    CString lowerName = name;
+    lowerName.MakeLower();
+    return FindFirst(m_outputColumns, [&lowerName](const ProcedureFieldInfo* column)
+                     { return DisplayNameOf(column).MakeLower() == lowerName; });
+}
+
+void Procedure::RemoveOutputColumn(ProcedureFieldInfo* column)
+{
+    if (!Contains(m_outputColumns, column))
+        return;
+    EraseFirst(m_outputColumns, column);
+    RemoveAliasField(column->GetField());
+    delete column;
+}
+
+void Procedure::ClearOutputColumns()
+{
+    DeleteAll(m_outputColumns);
+}
+
+Table* Procedure::GetTableOfOutputField(Field* field) const
+{
+    return HasOutputField(field) ? m_mainTable : nullptr;
+}
+
+void Procedure::AddAliasField(Field* field, bool addColumn)
+{
+    if (field == nullptr || field->GetTable() != nullptr)
+        return;
+    m_aliasFields.push_back(field);
+    if (addColumn)
+        AddOutputField(field);
+}
+
+bool Procedure::ContainsAliasField(Field* field) const
+{
+    return Contains(m_aliasFields, field);
+}
+
+Field* Procedure::GetAliasFieldAt(int index) const
+{
+    return ItemAt(m_aliasFields, index);
+}
+
+Field* Procedure::FindAliasFieldByName(const CString& name) const
+{
+    return FindFirst(m_aliasFields, [&name](const Field* field) { return NameOf(field) == name; });
+}
+
+Field* Procedure::FindAliasFieldByNameNoCase(const CString& name) const
+{
+    return FindFirst(m_aliasFields, [&name](const Field* field)
+                     { return NameOf(field).CompareNoCase(name) == 0; });
+}
+
+void Procedure::RemoveAliasField(Field* field)
+{
+    EraseAndDelete(m_aliasFields, field);
+}
+
+void Procedure::AddFieldParameter(Field* field)
+{
+    if (field == nullptr)
+        return;
+    CString name = field->GetFieldName();
+    const int dot = name.Find('.');
+    if (dot > 0)
+        name = name.Mid(dot + 1);
+    auto* variable = new Variable;
+    variable->SetName("PRC_" + name + "_Var");
+    variable->SetKind(Variable::parameterKind);
+    AddFieldParameterPair(field, variable);
 }
 
 void Procedure::AddFieldParameterPair(Field* field, Variable* variable)
@@ -70,10 +479,334 @@ void Procedure::AddFieldParameterPair(Field* field, Variable* variable)
     m_fieldParameters.push_back(FieldVariableMap{field, variable});
 }
 
+void Procedure::GetFieldParameterAt(FieldVariableMap& out, int index) const
+{
+    out = IsValidIndex(m_fieldParameters, index) ? m_fieldParameters[index] : FieldVariableMap{};
+}
+
+Variable* Procedure::GetFieldParameterVariableAt(int index) const
+{
+    FieldVariableMap parameter;
+    GetFieldParameterAt(parameter, index);
+    return parameter.variable;
+}
+
+void Procedure::SetFieldParameterFieldAt(int index, Field* field)
+{
+    if (IsValidIndex(m_fieldParameters, index))
+        m_fieldParameters[index].field = field;
+}
+
+bool Procedure::FindFieldParameterByField(Field* field, FieldVariableMap& out) const
+{
+    return FindFieldParameter(m_fieldParameters, out,
+                              [field](const FieldVariableMap& parameter)
+                              { return parameter.field == field; });
+}
+
+bool Procedure::FindFieldParameterByVariable(FieldVariableMap& out, Variable* variable) const
+{
+    return FindFieldParameter(m_fieldParameters, out,
+                              [variable](const FieldVariableMap& parameter)
+                              { return parameter.variable == variable; });
+}
+
+Variable* Procedure::FindFieldParameterVariableByName(const CString& name) const
+{
+    FieldVariableMap out;
+    FindFieldParameter(m_fieldParameters, out,
+                       [&name](const FieldVariableMap& parameter) {
+                           return parameter.variable != nullptr &&
+                                  NameOf(parameter.variable) == name;
+                       });
+    return out.variable;
+}
+
+void Procedure::RemoveFieldParameter(const FieldVariableMap& parameter)
+{
+    const auto found = std::ranges::find_if(
+        m_fieldParameters, [&parameter](const FieldVariableMap& entry)
+        { return entry.field == parameter.field && entry.variable == parameter.variable; });
+    if (found != m_fieldParameters.end())
+        m_fieldParameters.erase(found);
+}
+
+void Procedure::RemoveFieldParameterAt(int index)
+{
+    EraseAt(m_fieldParameters, index);
+}
+
+void Procedure::ClearFieldParameters()
+{
+    for (const FieldVariableMap& parameter : m_fieldParameters)
+    {
+        if (parameter.variable != nullptr && parameter.variable->GetKind() != Variable::sharedKind)
+            delete parameter.variable;
+    }
+    m_fieldParameters.clear();
+}
+
+void Procedure::AddFieldFilter(Field* field)
+{
+    if (field == nullptr)
+        return;
+    FieldVariableMap parameter;
+    if (!FindFieldParameterByField(field, parameter))
+    {
+        AddFieldParameter(field);
+        FindFieldParameterByField(field, parameter);
+    }
+    auto* filter = new FieldFilter;
+    filter->SetField(field);
+    filter->SetVariable(parameter.variable);
+    m_filters.push_back(filter);
+}
+
+FieldFilter* Procedure::FindFieldFilterByField(Field* field) const
+{
+    return FindFirst(m_filters,
+                     [field](const FieldFilter* filter) { return filter->GetField() == field; });
+}
+
+FieldFilter* Procedure::FindFieldFilterByVariable(Variable* variable) const
+{
+    return FindFirst(m_filters, [variable](const FieldFilter* filter)
+                     { return filter->GetVariable() == variable; });
+}
+
+bool Procedure::HasFilterOnVariable(Variable* variable) const
+{
+    return FindFieldFilterByVariable(variable) != nullptr;
+}
+
+FieldFilter* Procedure::FindEquivalentFilter(FieldFilter* filter) const
+{
+    if (filter == nullptr)
+        return nullptr;
+    const CString fieldName = NameOf(filter->GetField());
+    const CString variableName = NameOf(filter->GetVariable());
+    return FindFirst(m_filters,
+                     [&](const FieldFilter* own)
+                     {
+                         return NameOf(own->GetField()).CompareNoCase(fieldName) == 0 &&
+                                NameOf(own->GetVariable()).CompareNoCase(variableName) == 0 &&
+                                own->GetComparisonKind() == filter->GetComparisonKind();
+                     });
+}
+
+void Procedure::RemoveFieldFilter(FieldFilter* filter)
+{
+    EraseFirst(m_filters, filter);
+}
+
+void Procedure::DeleteFieldFilter(FieldFilter* filter)
+{
+    if (filter == nullptr)
+        return;
+    BooleanTreeNode* root = FindFilterTreeRoot(filter);
+    if (root != nullptr && (root->GetLeft() != nullptr || root->GetRight() != nullptr))
+    {
+        AfxMessageBox("Can no delete filter! Child nodes present for it.", MB_OK);
+        return;
+    }
+    if (root != nullptr)
+    {
+        EraseFirst(m_filterTrees, root);
+        delete root;
+    }
+    EraseAndDelete(m_filters, filter);
+}
+
+void Procedure::AddFilterTreeLeaves()
+{
+    const std::vector<FieldFilter*> filters = m_filters;
+    for (FieldFilter* filter : filters)
+    {
+        if (FindFilterTreeRoot(filter) != nullptr)
+            continue;
+        auto* leaf = new BooleanTreeNode;
+        leaf->SetFilter(filter);
+        m_filterTrees.push_back(leaf);
+    }
+}
+
+BooleanTreeNode* Procedure::FindFilterTreeRoot(FieldFilter* filter) const
+{
+    return FindFirst(m_filterTrees,
+                     [filter](BooleanTreeNode* root) { return FilterTreeContains(root, filter); });
+}
+
+bool Procedure::FilterTreeContains(BooleanTreeNode* node, FieldFilter* filter)
+{
+    if (node == nullptr)
+        return false;
+    switch (node->GetOperator())
+    {
+    case leafOperator:
+        return node->GetFilter() == filter;
+    case andOperator:
+    case orOperator:
+        return FilterTreeContains(node->GetLeft(), filter) ||
+               FilterTreeContains(node->GetRight(), filter);
+    default:
+        return false;
+    }
+}
+
+BooleanTreeNode* Procedure::GetFilterTreeRootAt(int index) const
+{
+    return ItemAt(m_filterTrees, index);
+}
+
+void Procedure::RemoveFilterTreeRoot(BooleanTreeNode* root)
+{
+    EraseFirst(m_filterTrees, root);
+}
+
+Variable* Procedure::GetVariableAt(int index) const
+{
+    return ItemAt(m_variationVariables, index);
+}
+
+Variable* Procedure::FindVariableByName(const CString& name) const
+{
+    return FindFirst(m_variationVariables,
+                     [&name](const Variable* variable) { return NameOf(variable) == name; });
+}
+
+bool Procedure::HasVariable(Variable* variable) const
+{
+    return Contains(m_variationVariables, variable);
+}
+
+void Procedure::RemoveVariableAt(int index)
+{
+    if (index == -1)
+        m_variationVariables.clear();
+    else
+        EraseAt(m_variationVariables, index);
+}
+
+void Procedure::RemoveVariable(Variable* variable)
+{
+    std::erase(m_variationVariables, variable);
+}
+
+void Procedure::CreateDerivedProcedures()
+{
+    const std::size_t count = m_variationVariables.size();
+    if (count == 0)
+        return;
+    for (std::size_t combination = 0; combination < (std::size_t{1} << count); ++combination)
+    {
+        auto* derived = new Procedure;
+        CString name = m_name;
+        for (std::size_t j = 0; j < count; ++j)
+        {
+            const bool given = ((combination >> (count - 1 - j)) & 1) != 0;
+            if (!given)
+            {
+                name += "_All";
+                continue;
+            }
+            FieldVariableMap parameter;
+            FindFieldParameterByVariable(parameter, m_variationVariables[j]);
+            if (parameter.field == nullptr)
+                continue;
+            name += "_" + parameter.field->GetFieldName();
+            derived->AddFieldParameterPair(parameter.field, parameter.variable);
+        }
+        derived->m_name = name;
+        derived->FillDerivedProcedure(*this);
+        m_derivedProcedures.push_back(derived);
+    }
+}
+
+void Procedure::FillDerivedProcedure(const Procedure& base)
+{
+    m_mainTable = base.m_mainTable;
+    m_kind = derivedKind;
+    m_writeFlag = true;
+    m_rowStatusFilter = base.m_rowStatusFilter;
+    m_tables.insert(m_tables.end(), base.m_tables.begin(), base.m_tables.end());
+    m_relations.insert(m_relations.end(), base.m_relations.begin(), base.m_relations.end());
+    for (const FieldVariableMap& parameter : m_fieldParameters)
+    {
+        FieldFilter* filter = base.FindFieldFilterByVariable(parameter.variable);
+        if (filter == nullptr)
+            continue;
+        m_filters.push_back(filter);
+        if (BooleanTreeNode* root = base.FindFilterTreeRoot(filter))
+            m_filterTrees.push_back(root);
+    }
+    m_outputColumns.insert(m_outputColumns.end(), base.m_outputColumns.begin(),
+                           base.m_outputColumns.end());
+}
+
 void Procedure::DeleteDerivedProcedures()
 {
     DeleteAll(m_derivedProcedures);
-    m_derivedProcedures.clear();
+}
+
+Procedure* Procedure::GetSubProcedureAt(int index) const
+{
+    return ItemAt(m_derivedProcedures, index);
+}
+
+bool Procedure::MatchesSelectColumns(CString sql) const
+{
+    const int select = sql.Find("SELECT ");
+    if (sql.IsEmpty() || select < 0)
+        return true;
+    CString columnList = sql.Mid(select);
+    const int from = columnList.Find("FROM");
+    if (from < 0)
+        return true;
+    columnList = columnList.Left(from);
+    columnList.Replace("SELECT ", "");
+    if (columnList.Find('*') >= 0)
+        return true;
+    const std::vector<CString> columns = SplitAtCommas(columnList);
+    if (columns.size() != m_outputColumns.size())
+        return false;
+    for (CString column : columns)
+    {
+        column.Trim();
+        const int dot = column.Find('.');
+        if (dot >= 0)
+            column = column.Mid(dot + 1);
+        if (!HasOutputColumnNamed(column))
+            return false;
+    }
+    return true;
+}
+
+void Procedure::CollectFieldUsage(Field* field, CString& list)
+{
+    if (field == nullptr)
+        return;
+    const auto record = [this, &list](const char* text)
+    {
+        list += m_name + text;
+        TheProjectDiagnostics().GetCurrentUsageSet().AddProcedure(this);
+    };
+    if (HasOutputField(field))
+        record("\n");
+    FieldVariableMap parameter;
+    if (FindFieldParameterByField(field, parameter))
+        record("\n\t Field is mapped with variable!\n\n");
+    if (IsFieldInRelations(field))
+        record("\n\t Field is present in Relations!\n");
+    if (FindFieldFilterByField(field) != nullptr)
+        record("\n\t Field is present in field filter!\n");
+}
+
+void Procedure::CollectTableUsage(Table* table, CString& list)
+{
+    if (table == nullptr || (table != m_mainTable && !Contains(m_tables, table)))
+        return;
+    list += m_name + "\n";
+    TheProjectDiagnostics().GetCurrentUsageSet().AddProcedure(this);
 }
 
 void Procedure::Serialize(CArchive& ar)

@@ -10,6 +10,7 @@
 class BooleanTreeNode;
 class Field;
 class FieldFilter;
+class MapForm;
 class ProcedureFieldInfo;
 class Relation;
 class Table;
@@ -36,9 +37,32 @@ public:
 
     // A custom procedure: no name, table or lists, write flag set, live rows only.
     Procedure();
+    // The standard "PRC_<table>_SelectAll" or "PRC_<table>_SelectRecord" procedure: a column per
+    // table field; the record variant also filters on the primary key.
+    Procedure(Table* table, bool all);
     Procedure(const Procedure&) = delete;
     Procedure& operator=(const Procedure&) = delete;
     ~Procedure() override;
+
+    // Standard procedures of a table; each sets the main table, kind 0 and the name.
+    void InitSelectLastRecord(Table* table);
+    void InitSelectAllByField(Table* table, Field* field);
+    // The mapping table's procedure filtering on every top and then every bottom field.
+    void InitSelectRecordForMapForm(MapForm* mapForm);
+    // A column for every main-table field that has none, then RenameForMainTable.
+    void SyncWithMainTable();
+    // "PRC_" + main table name + the name's tail from its last "_"; the parameter variables of
+    // main-table fields become "PRC_" + field name + "_Var".
+    void RenameForMainTable();
+    // For a custom-named procedure, the part between the first and the second "_"; empty when
+    // there is no second "_". Out is left alone otherwise.
+    void GetNameMiddlePart(CString& out) const;
+    // Kind tests by name; false for every kind but 0.
+    bool IsInsertProcedure() const;
+    bool IsUpdateProcedure() const;
+    bool IsDeleteProcedure() const;
+    bool IsSelectAllProcedure() const;
+    bool IsSelectRecordProcedure() const;
 
     int GetId() const { return m_id; }
     CString GetName() const { return m_name; }
@@ -64,27 +88,143 @@ public:
     // The tables are never owned.
     const std::vector<Table*>& GetTables() const { return m_tables; }
     void AddTable(Table* table) { m_tables.push_back(table); }
-    // The variables of files older than version 29; not written again.
-    const std::vector<Variable*>& GetLegacyVariables() const { return m_legacyVariables; }
-    const std::vector<FieldVariableMap>& GetFieldParameters() const { return m_fieldParameters; }
-    // Appends the pair unchanged.
-    void AddFieldParameterPair(Field* field, Variable* variable);
+    // The table when listed, else null.
+    Table* FindTable(Table* table) const;
+    // The first listed table of the name, ignoring case.
+    Table* FindTableByName(const CString& name) const;
+    // The main table, else the first listed table, whose name equals the argument ignoring case.
+    Table* FindTableByNameNoCase(const CString& name) const;
+    // Searches the main table, the listed tables, then both tables of every relation.
+    Table* FindTableById(int id) const;
+    // Nothing for a bad index.
+    void RemoveTableAt(int index);
+    // Every occurrence.
+    void RemoveTable(Table* table);
+    // False, with the reason in the diagnostics' errors, while relations or output columns use
+    // the table.
+    bool CanRemoveTable(Table* table) const;
+    // Empties the tables and filters (the filters are not deleted) and deletes the relations.
+    void ResetTablesRelationsFilters();
+
     const std::vector<Relation*>& GetRelations() const { return m_relations; }
+    // The procedure takes ownership.
     void AddRelation(Relation* relation) { m_relations.push_back(relation); }
-    const std::vector<FieldFilter*>& GetFilters() const { return m_filters; }
-    const std::vector<BooleanTreeNode*>& GetFilterTrees() const { return m_filterTrees; }
+    // Erases and deletes; nothing for a bad index.
+    void RemoveRelationAt(int index);
+    // A relation joins first to second.
+    bool HasRelation(Table* first, Table* second) const;
+    bool IsFieldInRelations(Field* field) const;
+
     const std::vector<ProcedureFieldInfo*>& GetOutputColumns() const { return m_outputColumns; }
+    // The procedure takes ownership.
     void AddOutputColumn(ProcedureFieldInfo* column) { m_outputColumns.push_back(column); }
-    // Each is the variable of a field parameter; not owned.
-    const std::vector<Variable*>& GetVariationVariables() const { return m_variationVariables; }
-    void AddVariationVariable(Variable* variable) { m_variationVariables.push_back(variable); }
-    const std::vector<Procedure*>& GetDerivedProcedures() const { return m_derivedProcedures; }
-    void AddDerivedProcedure(Procedure* procedure) { m_derivedProcedures.push_back(procedure); }
+    // A new column of the field without aggregate.
+    void AddOutputField(Field* field);
+    // Null for a bad index.
+    ProcedureFieldInfo* GetOutputColumnAt(int index) const;
+    Field* GetOutputFieldAt(int index) const;
+    ProcedureFieldInfo* FindOutputColumnByField(Field* field) const;
+    bool HasOutputField(Field* field) const;
+    // -1 when no column shows the field.
+    int GetOutputFieldIndex(Field* field) const;
+    bool HasOutputColumn(ProcedureFieldInfo* column) const;
+    // Compare the columns' display names exactly / ignoring case.
+    bool HasOutputColumnNamed(const CString& name) const;
+    bool HasOutputColumnNamedNoCase(const CString& name) const;
+    ProcedureFieldInfo* FindOutputColumnByDisplayName(const CString& name) const;
+    // Erases and deletes a listed column, and its field when that is an alias field.
+    void RemoveOutputColumn(ProcedureFieldInfo* column);
+    void ClearOutputColumns();
+    // The main table when a column shows the field, else null.
+    Table* GetTableOfOutputField(Field* field) const;
+
     // Computed columns that belong to no table.
     const std::vector<Field*>& GetAliasFields() const { return m_aliasFields; }
+    // Takes a field without table (and a column for it when asked); others are ignored.
+    void AddAliasField(Field* field, bool addColumn);
+    bool ContainsAliasField(Field* field) const;
+    Field* GetAliasFieldAt(int index) const;
+    Field* FindAliasFieldByName(const CString& name) const;
+    Field* FindAliasFieldByNameNoCase(const CString& name) const;
+    // Erases and deletes a listed alias field.
+    void RemoveAliasField(Field* field);
 
+    const std::vector<FieldVariableMap>& GetFieldParameters() const { return m_fieldParameters; }
+    // A new kind-0 variable "PRC_<name>_Var" paired with the field; a qualified field name
+    // gives its part after the first ".". No check for an existing entry.
+    void AddFieldParameter(Field* field);
+    // Appends the pair unchanged.
+    void AddFieldParameterPair(Field* field, Variable* variable);
+    // Both members null for a bad index.
+    void GetFieldParameterAt(FieldVariableMap& out, int index) const;
+    Variable* GetFieldParameterVariableAt(int index) const;
+    void SetFieldParameterFieldAt(int index, Field* field);
+    // The first entry of the field / variable; both members null when none.
+    bool FindFieldParameterByField(Field* field, FieldVariableMap& out) const;
+    bool FindFieldParameterByVariable(FieldVariableMap& out, Variable* variable) const;
+    Variable* FindFieldParameterVariableByName(const CString& name) const;
+    // Erase without deleting the variable.
+    void RemoveFieldParameter(const FieldVariableMap& parameter);
+    void RemoveFieldParameterAt(int index);
+    // Deletes the variables not of kind 2 and empties the list.
+    void ClearFieldParameters();
+
+    const std::vector<FieldFilter*>& GetFilters() const { return m_filters; }
+    // An "=" filter comparing the field with its parameter variable, made when missing.
+    void AddFieldFilter(Field* field);
+    FieldFilter* FindFieldFilterByField(Field* field) const;
+    FieldFilter* FindFieldFilterByVariable(Variable* variable) const;
+    bool HasFilterOnVariable(Variable* variable) const;
+    // The first filter with the same comparison whose field and variable names equal the
+    // argument's, ignoring case.
+    FieldFilter* FindEquivalentFilter(FieldFilter* filter) const;
+    // Erases without deleting.
+    void RemoveFieldFilter(FieldFilter* filter);
+    // Deletes the filter and its leaf root; refused with a message while the filter sits in a
+    // combined condition.
+    void DeleteFieldFilter(FieldFilter* filter);
+
+    const std::vector<BooleanTreeNode*>& GetFilterTrees() const { return m_filterTrees; }
+    // The procedure takes ownership of the tree.
+    void AddFilterTreeRoot(BooleanTreeNode* root) { m_filterTrees.push_back(root); }
+    // A leaf root for every filter that no tree holds yet.
+    void AddFilterTreeLeaves();
+    // The first root whose tree holds the filter.
+    BooleanTreeNode* FindFilterTreeRoot(FieldFilter* filter) const;
+    static bool FilterTreeContains(BooleanTreeNode* node, FieldFilter* filter);
+    BooleanTreeNode* GetFilterTreeRootAt(int index) const;
+    // Erases the first occurrence without deleting.
+    void RemoveFilterTreeRoot(BooleanTreeNode* root);
+
+    // The variation variables: each is the variable of a field parameter; not owned.
+    const std::vector<Variable*>& GetVariationVariables() const { return m_variationVariables; }
+    void AddVariationVariable(Variable* variable) { m_variationVariables.push_back(variable); }
+    Variable* GetVariableAt(int index) const;
+    Variable* FindVariableByName(const CString& name) const;
+    bool HasVariable(Variable* variable) const;
+    // The index -1 empties the list; nothing for another bad index.
+    void RemoveVariableAt(int index);
+    // Every occurrence.
+    void RemoveVariable(Variable* variable);
+
+    // The variables of files older than version 29; not written again.
+    const std::vector<Variable*>& GetLegacyVariables() const { return m_legacyVariables; }
+
+    const std::vector<Procedure*>& GetDerivedProcedures() const { return m_derivedProcedures; }
+    // The procedure takes ownership.
+    void AddDerivedProcedure(Procedure* procedure) { m_derivedProcedures.push_back(procedure); }
+    // One kind-2 procedure for each combination of given and open variation variables.
+    void CreateDerivedProcedures();
     // Deletes every derived procedure and empties the list.
     void DeleteDerivedProcedures();
+    Procedure* GetSubProcedureAt(int index) const;
+
+    // Whether a hand-written SELECT returns exactly the output columns, by display name.
+    bool MatchesSelectColumns(CString sql) const;
+    // Usage checks: append the procedure's findings to the list and record it in the current
+    // usage set.
+    void CollectFieldUsage(Field* field, CString& list);
+    void CollectTableUsage(Table* table, CString& list);
 
     // Writes the current layout; a load reads each field by its version gate, converts the
     // inline output columns of files older than version 24 and drops the blocks that older
@@ -98,6 +238,16 @@ private:
     // The blocks of files older than version 44 that the procedure no longer keeps.
     void LoadLegacyBlocks(CArchive& ar, int version);
     void LoadOutputColumns(CArchive& ar, int version);
+    // "PRC_" + main table name + suffix.
+    CString StandardName(const char* suffix) const;
+    // A column for every field of the main table, in table order.
+    void AddMainTableColumns();
+    // Main table, kind 0 and the standard name of the suffix.
+    void InitStandard(Table* table, const char* suffix);
+    bool HasStandardSuffix(const char* suffix) const;
+    // Shares the base's table, tables, relations, columns and the filters of this procedure's
+    // parameters.
+    void FillDerivedProcedure(const Procedure& base);
 
     int m_id;
     CString m_name;

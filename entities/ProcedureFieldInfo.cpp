@@ -10,6 +10,29 @@ ProcedureFieldInfo::ProcedureFieldInfo(Field* field, int aggregate)
 {
 }
 
+CString ProcedureFieldInfo::GetAggregateName() const
+{
+    static const char* const names[] = {"Count", "Sum", "Min", "Max", "Average", "Percentage"};
+    if (m_aggregate < countAggregate || m_aggregate > percentageAggregate)
+        return "None";
+    return names[m_aggregate];
+}
+
+void ProcedureFieldInfo::GetDisplayName(CString& out) const
+{
+    out = m_field != nullptr ? WithAggregate(m_field->GetFieldName(), "_") : CString();
+}
+
+void ProcedureFieldInfo::GetCaption(CString& out) const
+{
+    out = m_field != nullptr ? WithAggregate(m_field->GetDisplayName(), " ") : CString();
+}
+
+CString ProcedureFieldInfo::WithAggregate(const CString& name, const char* separator) const
+{
+    return m_aggregate == noAggregate ? name : name + separator + GetAggregateName();
+}
+
 void ProcedureFieldInfo::Serialize(CArchive& ar)
 {
     if (ar.IsStoring())

@@ -33,10 +33,22 @@ public:
     CString GetText() const { return m_text; }
     void SetText(CString text) { m_text = text; }
 
+    // The aggregate's name; "None" for 6 and for any unknown code.
+    CString GetAggregateName() const;
+    // The column name used by generated code, reports and the SELECT check: the field name,
+    // with "_" and the aggregate name when there is an aggregate; empty without a field.
+    void GetDisplayName(CString& out) const;
+    // The field's display name, with " " and the aggregate name when there is an aggregate;
+    // empty without a field.
+    void GetCaption(CString& out) const;
+
     // Field, aggregate, text; no version gate.
     void Serialize(CArchive& ar) override;
 
 private:
+    // The name, followed by the separator and the aggregate name when there is an aggregate.
+    CString WithAggregate(const CString& name, const char* separator) const;
+
     Field* m_field = nullptr;
     int m_aggregate = noAggregate;
     CString m_text;

@@ -5,7 +5,10 @@
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
+#include "model/ListAccess.h"
 #include "model/Ownership.h"
+
+#include <algorithm>
 
 IMPLEMENT_SERIAL(ProcedureInvokation, CObject, 0)
 
@@ -18,6 +21,106 @@ ProcedureInvokation::~ProcedureInvokation()
 {
     DeleteAll(m_variablePairs);
     DeleteAll(m_fieldVariableMaps);
+}
+
+VariablePair* ProcedureInvokation::GetVariablePairAt(int index) const
+{
+    return ItemAt(m_variablePairs, index);
+}
+
+VariablePair* ProcedureInvokation::FindVariablePair(Variable* procedureVariable) const
+{
+    return FindFirst(m_variablePairs, [procedureVariable](VariablePair* pair)
+                     { return pair != nullptr && pair->first == procedureVariable; });
+}
+
+bool ProcedureInvokation::HasPairWithCallerVariable(Variable* callerVariable) const
+{
+    return FindPairOfCallerVariable(callerVariable) != nullptr;
+}
+
+Variable* ProcedureInvokation::FindProcedureVariableOf(Variable* callerVariable) const
+{
+    const VariablePair* pair = FindPairOfCallerVariable(callerVariable);
+    return pair != nullptr ? pair->first : nullptr;
+}
+
+VariablePair* ProcedureInvokation::FindPairOfCallerVariable(Variable* callerVariable) const
+{
+    return FindFirst(m_variablePairs, [callerVariable](VariablePair* pair)
+                     { return pair != nullptr && pair->second == callerVariable; });
+}
+
+void ProcedureInvokation::RemoveVariablePairAt(int index)
+{
+    if (!IsValidIndex(m_variablePairs, index))
+        return;
+    delete m_variablePairs[index];
+    EraseAt(m_variablePairs, index);
+}
+
+void ProcedureInvokation::ClearVariablePairOf(Variable* procedureVariable)
+{
+    VariablePair* pair = FindVariablePair(procedureVariable);
+    if (pair == nullptr)
+        return;
+    std::ranges::replace(m_variablePairs, pair, nullptr);
+    delete pair;
+}
+
+void ProcedureInvokation::ClearVariablePairs()
+{
+    DeleteAll(m_variablePairs);
+}
+
+void ProcedureInvokation::ClearFieldVariableMaps()
+{
+    DeleteAll(m_fieldVariableMaps);
+}
+
+void ProcedureInvokation::SyncWithProcedure()
+{
+    if (m_procedure == nullptr)
+        return;
+    const std::size_t count = m_procedure->GetFieldParameters().size();
+    while (m_variablePairs.size() > count)
+    {
+        delete m_variablePairs.back();
+        m_variablePairs.pop_back();
+    }
+    m_variablePairs.resize(count, nullptr);
+}
+
+FieldVariableMap* ProcedureInvokation::FindFieldVariableMap(Field* field) const
+{
+    return FindFirst(m_fieldVariableMaps, [field](FieldVariableMap* map)
+                     { return map != nullptr && map->field == field; });
+}
+
+FieldVariableMap* ProcedureInvokation::FindFieldVariableMapByVariableName(const CString& name) const
+{
+    return FindFirst(m_fieldVariableMaps,
+                     [&name](FieldVariableMap* map) {
+                         return map != nullptr && map->variable != nullptr &&
+                                map->variable->GetFieldName() == name;
+                     });
+}
+
+Variable* ProcedureInvokation::FindFieldVariableByName(const CString& name) const
+{
+    const FieldVariableMap* map = FindFieldVariableMapByVariableName(name);
+    return map != nullptr ? map->variable : nullptr;
+}
+
+void ProcedureInvokation::RemoveFieldVariableMap(FieldVariableMap* map)
+{
+    EraseAndDelete(m_fieldVariableMaps, map);
+}
+
+void ProcedureInvokation::RemoveFieldVariableMapOfField(Field* field)
+{
+    if (FieldVariableMap* map = FindFieldVariableMap(field))
+        EraseAndDelete(m_fieldVariableMaps, map);
 }
 
 void ProcedureInvokation::Serialize(CArchive& ar)

@@ -2,9 +2,11 @@
 
 #include "platform/core/CArchive.h"
 #include "platform/core/CObject.h"
+#include "platform/core/CString.h"
 
 #include <vector>
 
+class Field;
 class Procedure;
 class Variable;
 struct FieldVariableMap;
@@ -46,11 +48,36 @@ public:
     // The invocation takes ownership.
     void AddFieldVariableMap(FieldVariableMap* map) { m_fieldVariableMaps.push_back(map); }
 
+    // Null for a bad index.
+    VariablePair* GetVariablePairAt(int index) const;
+    // The first pair mapping the procedure's variable.
+    VariablePair* FindVariablePair(Variable* procedureVariable) const;
+    bool HasPairWithCallerVariable(Variable* callerVariable) const;
+    // The procedure's variable that the caller's variable is given to, or null.
+    Variable* FindProcedureVariableOf(Variable* callerVariable) const;
+    // Frees the pair and erases its entry; nothing for a bad index.
+    void RemoveVariablePairAt(int index);
+    // Frees the first pair of the procedure's variable; its entry stays, null.
+    void ClearVariablePairOf(Variable* procedureVariable);
+    void ClearVariablePairs();
+    void ClearFieldVariableMaps();
+    // One entry per field parameter of the procedure: null entries are appended, surplus ones
+    // at the end freed. Nothing without a procedure.
+    void SyncWithProcedure();
+    FieldVariableMap* FindFieldVariableMap(Field* field) const;
+    FieldVariableMap* FindFieldVariableMapByVariableName(const CString& name) const;
+    Variable* FindFieldVariableByName(const CString& name) const;
+    // Erase and free a listed map / the first map of the field.
+    void RemoveFieldVariableMap(FieldVariableMap* map);
+    void RemoveFieldVariableMapOfField(Field* field);
+
     // The procedure, the pairs (a null entry as two null references), then the field maps,
     // which a load reads after version 49.
     void Serialize(CArchive& ar) override;
 
 private:
+    VariablePair* FindPairOfCallerVariable(Variable* callerVariable) const;
+
     Procedure* m_procedure = nullptr;
     std::vector<VariablePair*> m_variablePairs;
     std::vector<FieldVariableMap*> m_fieldVariableMaps;

@@ -7,6 +7,8 @@
 #include "model/Field.h"
 #include "model/Table.h"
 
+#include <algorithm>
+
 IMPLEMENT_SERIAL(RDLCReport, FormInterface, 0)
 
 int RDLCReport::s_idCounter = 0;
@@ -58,5 +60,20 @@ void RDLCReport::Serialize(CArchive& ar)
         ar >> m_mode;
         m_xsdInfo = ReadRef<XSDInfo>(ar);
         m_table = ReadRef<Table>(ar);
+    }
+}
+
+void RDLCReport::RemoveFieldMapping(const Field* field)
+{
+    for (TableAdapterMap& map : m_tableAdapterMaps)
+    {
+        const auto found =
+            std::find_if(map.m_pairs.begin(), map.m_pairs.end(),
+                         [field](const ColumnFieldPair& pair) { return pair.m_field == field; });
+        if (found != map.m_pairs.end())
+        {
+            map.m_pairs.erase(found);
+            return;
+        }
     }
 }

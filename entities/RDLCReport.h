@@ -51,6 +51,8 @@ public:
     void SetTable(Table* table) { m_table = table; }
     const std::vector<TableAdapterMap>& GetTableAdapterMaps() const { return m_tableAdapterMaps; }
     void AddTableAdapterMap(const TableAdapterMap& map) { m_tableAdapterMaps.push_back(map); }
+    // Erases the first pair, in map order, whose field is the argument.
+    void RemoveFieldMapping(const Field* field);
 
 private:
     int m_id;

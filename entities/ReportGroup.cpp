@@ -7,6 +7,7 @@
 #include "entities/ReportField.h"
 #include "model/ArchiveIO.h"
 #include "model/FieldRep.h"
+#include "model/FieldRepData.h"
 #include "model/Ownership.h"
 
 IMPLEMENT_SERIAL(ReportGroup, CObject, 0)
@@ -68,4 +69,23 @@ void ReportGroup::SetProcedureCall(ProcedureInvokation* call)
     if (call != m_procedureCall)
         delete m_procedureCall;
     m_procedureCall = call;
+}
+
+void ReportGroup::RemoveClassRecomputeOf(const FieldRep* fieldRep)
+{
+    for (const FieldRep* filter : m_filters)
+    {
+        if (filter->GetFieldRepData() != nullptr)
+            filter->GetFieldRepData()->RemoveClassRecomputeOf(fieldRep);
+    }
+}
+
+void ReportGroup::RemoveFilterFieldParameterMaps(const Field* field)
+{
+    for (const FieldRep* filter : m_filters)
+    {
+        const FieldRepData* data = filter->GetFieldRepData();
+        if (data != nullptr && data->GetDataCall() != nullptr)
+            data->GetDataCall()->RemoveParameterMapsByField(field);
+    }
 }

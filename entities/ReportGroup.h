@@ -7,6 +7,7 @@
 
 class ApplicationReport;
 class ClassInvokation;
+class Field;
 class FieldRep;
 class ProcedureFieldInfo;
 class ProcedureInvokation;
@@ -44,6 +45,10 @@ public:
     ProcedureFieldInfo* GetNextProcKey() const { return m_nextProcKey; }
     void SetNextProcKey(ProcedureFieldInfo* key) { m_nextProcKey = key; }
     ClassInvokation* GetClassCall() const { return m_classCall; }
+    // Every filter's data drops its class recomputes of the control.
+    void RemoveClassRecomputeOf(const FieldRep* fieldRep);
+    // The class call of every filter's data drops its parameter mappings of the field.
+    void RemoveFilterFieldParameterMaps(const Field* field);
 
 private:
     ApplicationReport* m_report = nullptr;

@@ -133,6 +133,12 @@ void Transaction::AddDetailTable(Table* table)
     AddTitleUnlessTitled(table, table->GetTableName());
 }
 
+bool Transaction::UsesTable(const Table* table) const
+{
+    return table == m_basicTable ||
+           std::find(m_detailTables.begin(), m_detailTables.end(), table) != m_detailTables.end();
+}
+
 void Transaction::AddTitleUnlessTitled(Table* table, const CString& title)
 {
     const bool titled = std::any_of(m_tableTitles.begin(), m_tableTitles.end(),

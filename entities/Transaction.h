@@ -43,6 +43,8 @@ public:
     const std::vector<Table*>& GetDetailTables() const { return m_detailTables; }
     // Appends without a duplicate check; a table without a title gets its name as title.
     void AddDetailTable(Table* table);
+    // It is the basic table or a detail table.
+    bool UsesTable(const Table* table) const;
 
     const std::vector<TableTitleEntry>& GetTableTitles() const { return m_tableTitles; }
     // With an empty title list: a title for the basic table and for each detail table.

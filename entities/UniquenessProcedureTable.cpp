@@ -3,6 +3,7 @@
 #include "entities/ProcedureInvokation.h"
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
+#include "model/ListAccess.h"
 #include "model/Table.h"
 
 IMPLEMENT_SERIAL(UniquenessProcedureTable, CObject, 0)
@@ -19,9 +20,7 @@ UniquenessProcedureTable::~UniquenessProcedureTable()
 
 Field* UniquenessProcedureTable::GetFieldAt(int index) const
 {
-    if (index < 0 || index >= static_cast<int>(m_fields.size()))
-        return nullptr;
-    return m_fields[index];
+    return ItemAt(m_fields, index);
 }
 
 void UniquenessProcedureTable::Serialize(CArchive& ar)

@@ -5,8 +5,12 @@
 IMPLEMENT_SERIAL(Variable, CObject, 0)
 
 Variable::Variable(const Variable* source)
-    : m_name(source->m_name), m_kind(source->m_kind), m_value(source->m_value)
 {
+    if (source == nullptr)
+        return;
+    m_name = source->m_name;
+    m_kind = source->m_kind;
+    m_value = source->m_value;
 }
 
 void Variable::Serialize(CArchive& ar)

@@ -20,7 +20,7 @@ public:
 
     // Empty name and value; the creator sets the kind.
     Variable() = default;
-    // Same name, kind and value.
+    // Same name, kind and value; a null source gives an empty kind-1 variable.
     explicit Variable(const Variable* source);
 
     CString GetFieldName() const { return m_name; }

@@ -84,6 +84,11 @@ void EntityUsageSet::AddRole(Designation* role)
     AddOnce(m_roles, role);
 }
 
+void EntityUsageSet::AddMenuItem(MenuInterface* item)
+{
+    AddOnce(m_menuItems, item);
+}
+
 void EntityUsageSet::AddFormInterface(FormInterface* page)
 {
     AddIfOfType(m_forms, page) || AddIfOfType(m_transactions, page) ||
@@ -91,6 +96,24 @@ void EntityUsageSet::AddFormInterface(FormInterface* page)
         AddIfOfType(m_mapForms, page) || AddIfOfType(m_dashBoardPages, page) ||
         AddIfOfType(m_dashBoards, page) || AddIfOfType(m_multiPageReports, page) ||
         AddIfOfType(m_reportCollectors, page);
+}
+
+void EntityUsageSet::RemoveFunctionParameterReferences(Function* function, Parameter* parameter)
+{
+    const auto remove = [function, parameter](const auto& pages)
+    {
+        for (FormInterface* page : pages)
+            page->RemoveFunctionParameterReferences(function, parameter);
+    };
+    remove(m_forms);
+    remove(m_transactions);
+    remove(m_reports);
+    remove(m_rdlcReports);
+    remove(m_mapForms);
+    remove(m_dashBoardPages);
+    remove(m_dashBoards);
+    remove(m_multiPageReports);
+    remove(m_reportCollectors);
 }
 
 Table* EntityUsageSet::GetTableAt(int index) const

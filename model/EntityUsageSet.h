@@ -14,6 +14,7 @@ class LoginPage;
 class MapForm;
 class MenuInterface;
 class MultiPageReport;
+class Parameter;
 class Procedure;
 class RDLCReport;
 class ReportCollector;
@@ -39,10 +40,14 @@ public:
     void AddFunction(Function* function);
     void AddClass(Class* dataClass);
     void AddRole(Designation* role);
+    void AddMenuItem(MenuInterface* item);
     // Into the list of the page's own type: form, transaction, report, RDLC report, map form,
     // dashboard page, dashboard, multi-page report or report collector; other pages are not
     // recorded.
     void AddFormInterface(FormInterface* page);
+
+    // Every recorded page removes its references to the function's parameter.
+    void RemoveFunctionParameterReferences(Function* function, Parameter* parameter);
 
     // Null for a negative index or one past the end.
     Table* GetTableAt(int index) const;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/CObject.h"
+#include "platform/core/CString.h"
 
 #include <vector>
 
@@ -68,6 +69,23 @@ public:
     }
     // Appends a record for the control with no invocation.
     void AddClassRecompute(FieldRep* rep);
+
+    // "OnChange", "OnClick", "OnBlur"; empty for no event or an unknown kind.
+    CString GetEventName() const;
+    // A class recompute names the control.
+    bool HasClassRecompute(const FieldRep* rep) const;
+    // Takes the control's first class recompute out and deletes it, leaving its invocation
+    // alone; nothing when absent.
+    void RemoveClassRecompute(const FieldRep* rep);
+    // Deletes the record's invocation and clears it.
+    static void DeleteClassInvokation(EventClassRecompute* record);
+    // A control is being deleted: the records before its first procedure recompute lose their
+    // mapping of its field, and that recompute is deleted.
+    void RemoveProcedureRecompute(const FieldRep* rep);
+    // Deletes the procedure recompute at the index; nothing for an index out of range.
+    void RemoveProcedureRecomputeAt(int index);
+    // The first procedure recompute whose control's field is named so, ignoring case; or null.
+    EventProcedureRecompute* FindProcedureRecomputeByFieldName(const CString& name) const;
 
 private:
     int m_eventKind = 0;

@@ -6,12 +6,23 @@
 
 IMPLEMENT_SERIAL(FieldFilter, CObject, 0)
 
+#include <array>
+
 namespace
 {
 int filterCounter = 0;
+
+constexpr std::array<const char*, 6> comparisonTexts = {"=", "<=", ">=", "!=", "<", ">"};
 } // namespace
 
 FieldFilter::FieldFilter() : m_id(++filterCounter) {}
+
+CString FieldFilter::GetOperatorText() const
+{
+    if (m_comparisonKind < 0 || m_comparisonKind >= static_cast<int>(comparisonTexts.size()))
+        return CString();
+    return comparisonTexts[static_cast<std::size_t>(m_comparisonKind)];
+}
 
 void FieldFilter::Serialize(CArchive& ar)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/CObject.h"
+#include "platform/core/CString.h"
 
 class Field;
 class Variable;
@@ -28,6 +29,8 @@ public:
     void SetVariable(Variable* variable) { m_variable = variable; }
     Field* GetField() const { return m_field; }
     void SetField(Field* field) { m_field = field; }
+    // "=", "<=", ">=", "!=", "<", ">"; empty for any other kind.
+    CString GetOperatorText() const;
 
 private:
     int m_id;

@@ -1,13 +1,91 @@
 #include "model/FieldRep.h"
 
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
+#include "entities/Function.h"
+#include "entities/LinkControl.h"
+#include "entities/ProcedureFieldInfo.h"
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
 #include "model/FieldRepData.h"
+#include "model/ForgeonProject.h"
+#include "model/MainFrameAccess.h"
 #include "model/Ownership.h"
+#include "model/Table.h"
 #include "model/ValidationData.h"
 
+#include <array>
+
 IMPLEMENT_SERIAL(FieldRep, CObject, 0)
+
+namespace
+{
+struct ControlKindText
+{
+    const char* name;
+    const char* prefix;
+};
+
+// Name and id prefix of each control kind, by kind.
+constexpr std::array<ControlKindText, FieldRepData::ControlKindCount> controlKindTexts = {{
+    {"Text Box", "txt_"},
+    {"Combo Box", "lst_"},
+    {"Date Control", "txt_"},
+    {"Radio Button", "rad_"},
+    {"Check Box", "chk_"},
+    {"Text Area", "txt_"},
+    {"FileUpload", "file_"},
+    {"Password", "txt_"},
+    {"Hidden", ""},
+    {"Multiple Combo Box", "lst_"},
+    {"Button", "btn_"},
+    {"DateTime", "txt_"},
+    {"Month", "lst_"},
+    {"Year", "lst_"},
+    {"Editable Text Box", "txt_"},
+    {"Editable Combo Box", "lst_"},
+}};
+
+// The texts of a known kind; empty texts for any other.
+ControlKindText TextsOfKind(int controlKind)
+{
+    if (controlKind < 0 || controlKind >= FieldRepData::ControlKindCount)
+        return {"", ""};
+    return controlKindTexts[static_cast<std::size_t>(controlKind)];
+}
+
+// The control kind a field of the type and size shows by default.
+int ControlKindForType(int typeCode, int size)
+{
+    switch (typeCode)
+    {
+    case FieldTypeDateTime:
+        return FieldRepData::DateControl;
+    case FieldTypeVarchar:
+        return size < 101 ? FieldRepData::TextBox : FieldRepData::TextArea;
+    case FieldTypeText:
+    case FieldTypeNVarchar:
+    case FieldTypeNText:
+        return FieldRepData::TextArea;
+    default:
+        return FieldRepData::TextBox;
+    }
+}
+
+// The column a lookup shows when its table has no front field: the first varchar result field of
+// the function that is not the stored column.
+Field* FirstVarcharResultField(const Function* function, const Field* backField)
+{
+    for (const ProcedureFieldInfo* result : function->GetOutputFields())
+    {
+        Field* field = result != nullptr ? result->GetField() : nullptr;
+        if (field != nullptr && field != backField && field->GetTypeCode() == FieldTypeVarchar)
+            return field;
+    }
+    return nullptr;
+}
+} // namespace
 
 FieldRep::FieldRep() = default;
 
@@ -32,9 +110,142 @@ void FieldRep::AttachFieldRepData(FieldRepData* data)
     ReplaceOwned(m_data, data);
 }
 
+void FieldRep::SetFieldRepData(FieldRepData* data)
+{
+    AttachFieldRepData(data);
+    if (m_data == nullptr || m_field == nullptr)
+        return;
+    m_data->SetMaxLength(m_field->GetSize());
+    if (m_data->GetCaption().IsEmpty())
+        m_data->SetCaption(m_field->GetDisplayName());
+    m_data->SetControlKind(ControlKindForType(m_field->GetTypeCode(), m_field->GetSize()));
+    if (m_field->IsForeignKey() && m_field->GetForeignField() != nullptr)
+        MakeLookupComboBox();
+}
+
+void FieldRep::MakeLookupComboBox()
+{
+    ForgeonProject* project = MainFrameAccess::GetProject();
+    Table* lookupTable = m_field->GetForeignField()->GetTable();
+    if (project == nullptr || lookupTable == nullptr)
+        return;
+    Class* lookupClass = project->GetClassForTable(lookupTable, false);
+    Function* lookupFunction =
+        lookupClass != nullptr ? lookupClass->FindFunctionByName("SelectAllRecords") : nullptr;
+    if (lookupFunction == nullptr)
+        return;
+
+    m_data->SetControlKind(FieldRepData::ComboBox);
+    auto* call = new ClassInvokation;
+    call->SetFunction(lookupClass, lookupFunction);
+    m_data->SetDataCall(call);
+    const Table* functionTable = lookupFunction->GetTable();
+    Field* backField = functionTable != nullptr ? functionTable->GetPrimaryKeyField() : nullptr;
+    Field* frontField = functionTable != nullptr ? functionTable->GetFrontField() : nullptr;
+    if (frontField == nullptr)
+        frontField = FirstVarcharResultField(lookupFunction, backField);
+    m_data->SetBackField(backField);
+    m_data->SetFrontField(frontField);
+    m_data->SetAddedBySync(false);
+}
+
+void FieldRep::DeleteFieldRepData()
+{
+    delete m_data;
+    m_data = nullptr;
+}
+
 void FieldRep::SetValidationData(ValidationData* validation)
 {
     ReplaceOwned(m_validation, validation);
+}
+
+void FieldRep::DeleteValidationData()
+{
+    delete m_validation;
+    m_validation = nullptr;
+}
+
+CString FieldRep::GetControlPrefix(int controlKind)
+{
+    return TextsOfKind(controlKind).prefix;
+}
+
+CString FieldRep::GetControlTypeNameOf(int controlKind)
+{
+    return TextsOfKind(controlKind).name;
+}
+
+CString FieldRep::GetControlTypeName() const
+{
+    return m_data != nullptr ? GetControlTypeNameOf(m_data->GetControlKind()) : CString();
+}
+
+CString FieldRep::GetControlId() const
+{
+    if (m_data == nullptr)
+        return CString();
+    CString id = GetControlPrefix(m_data->GetControlKind()) +
+                 (m_field != nullptr ? m_field->GetFieldName() : m_data->GetCaption());
+    id.Replace(' ', '_');
+    return id;
+}
+
+EventRecmpFields* FieldRep::GetDefaultEventRecmpFields() const
+{
+    return m_data != nullptr ? m_data->GetDefaultEventRecmpFields() : nullptr;
+}
+
+bool FieldRep::IsFrontOrBackField(const Field* field) const
+{
+    return m_data != nullptr && field != nullptr &&
+           (m_data->GetFrontField() == field || m_data->GetBackField() == field);
+}
+
+bool FieldRep::UsesField(const Field* field) const
+{
+    if (field == nullptr)
+        return false;
+    if (IsFrontOrBackField(field))
+        return true;
+    if (m_field == nullptr)
+        return false;
+    return m_field == field || UsesTable(field->GetTable());
+}
+
+bool FieldRep::UsesTable(const Table* table) const
+{
+    if (m_data == nullptr || table == nullptr)
+        return false;
+    const ClassInvokation* call = m_data->GetDataCall();
+    return (call != nullptr && call->UsesTable(table)) || m_data->HasClassRecomputeForTable(table);
+}
+
+void FieldRep::RemoveTableReferences(const Table* table)
+{
+    if (m_data == nullptr || table == nullptr)
+        return;
+    const ClassInvokation* call = m_data->GetDataCall();
+    if (call != nullptr && call->UsesTable(table))
+        m_data->ClearClassInvokation();
+    m_data->RemoveClassRecomputesOfTable(table);
+}
+
+void FieldRep::RemoveProcedureReferences(const Procedure* procedure)
+{
+    if (m_data != nullptr)
+        m_data->RemoveProcedureInvokation(procedure);
+}
+
+void FieldRep::RemoveMenuReferences(Menu* menu)
+{
+    if (m_data == nullptr || menu == nullptr)
+        return;
+    for (LinkControl* link : m_data->GetLinkControls())
+    {
+        if (link != nullptr)
+            link->UnlinkMenu(menu);
+    }
 }
 
 bool FieldRep::MandatoryFor(const Field* field)

@@ -2,12 +2,17 @@
 
 #include "model/GridCellData.h"
 #include "platform/core/CObject.h"
+#include "platform/core/CString.h"
 #include "platform/core/Types.h"
 
 #include <vector>
 
+class EventRecmpFields;
 class Field;
 class FieldRepData;
+class Menu;
+class Procedure;
+class Table;
 class ValidationData;
 class Variable;
 
@@ -39,6 +44,11 @@ public:
     // Takes ownership of the settings as they are, without filling them from the field; a
     // previous data is deleted.
     void AttachFieldRepData(FieldRepData* data);
+    // Attaches the settings and fills them from the field: size, caption, the control kind of
+    // the field's type, and for a foreign key a combo box filled by the "SelectAllRecords"
+    // function of the referenced table's data class.
+    void SetFieldRepData(FieldRepData* data);
+    void DeleteFieldRepData();
     Variable* GetVariable() const { return m_variable; }
     void SetVariable(Variable* variable) { m_variable = variable; }
     // Read only from files of versions 48 to 53; never written back.
@@ -46,6 +56,7 @@ public:
     ValidationData* GetValidationData() const { return m_validation; }
     // Takes ownership; a previous validation is deleted.
     void SetValidationData(ValidationData* validation);
+    void DeleteValidationData();
     bool IsMandatory() const { return m_mandatory; }
     void SetMandatory(bool mandatory) { m_mandatory = mandatory; }
 
@@ -53,7 +64,39 @@ public:
     BYTE GetMergeMark() const { return m_mergeMark; }
     void SetMergeMark(BYTE mark) { m_mergeMark = mark; }
 
+    // The id prefix of a control kind ("txt_", "lst_", ...); empty for "Hidden" and unknown kinds.
+    static CString GetControlPrefix(int controlKind);
+    // The name of a control kind ("Text Box", "Combo Box", ...); empty for an unknown kind.
+    static CString GetControlTypeNameOf(int controlKind);
+    // The name of the data's control kind; empty without data.
+    CString GetControlTypeName() const;
+    // The prefix of the control kind and the field name (the caption for a control without
+    // field), blanks replaced by "_"; empty without data.
+    CString GetControlId() const;
+    // The data's event list for the default event of its control kind; null without data.
+    EventRecmpFields* GetDefaultEventRecmpFields() const;
+
+    // The field is the data's front or back field.
+    bool IsFrontOrBackField(const Field* field) const;
+    // The field is a lookup field of the data, the control's field, or belongs to a table the
+    // control uses.
+    bool UsesField(const Field* field) const;
+    // The data call uses the table, or a class recompute refills a control on one of its fields.
+    bool UsesTable(const Table* table) const;
+
+    // A table is being deleted: drops a data call using it and the class recomputes of controls
+    // on its fields; event lists left without class recomputes are deleted.
+    void RemoveTableReferences(const Table* table);
+    // Drops a data procedure calling the procedure, with the front and back fields.
+    void RemoveProcedureReferences(const Procedure* procedure);
+    // Links of the data targeting the menu lose their target and their mappings.
+    void RemoveMenuReferences(Menu* menu);
+
 private:
+    // The lookup combo box of a foreign-key field, when the referenced table's data class has a
+    // "SelectAllRecords" function in the open project.
+    void MakeLookupComboBox();
+
     // True unless the field exists and allows NULL.
     static bool MandatoryFor(const Field* field);
 

@@ -11,7 +11,11 @@ class EventRecmpFields;
 class Field;
 class FieldRep;
 class LinkControl;
+class Menu;
+class Procedure;
 class ProcedureInvokation;
+class Table;
+class Transaction;
 class Variable;
 
 // The settings of one page control: its kind, caption and sizes, where a lookup control takes
@@ -23,8 +27,23 @@ class FieldRepData : public CObject
 
 public:
     // Control kinds.
+    static constexpr int TextBox = 0;
     static constexpr int ComboBox = 1;
+    static constexpr int DateControl = 2;
+    static constexpr int RadioButton = 3;
+    static constexpr int CheckBox = 4;
+    static constexpr int TextArea = 5;
+    static constexpr int FileUpload = 6;
+    static constexpr int Password = 7;
+    static constexpr int Hidden = 8;
     static constexpr int MultipleComboBox = 9;
+    static constexpr int Button = 10;
+    static constexpr int DateTime = 11;
+    static constexpr int Month = 12;
+    static constexpr int Year = 13;
+    static constexpr int EditableTextBox = 14;
+    static constexpr int EditableComboBox = 15;
+    static constexpr int ControlKindCount = 16;
 
     // No pointers, empty texts and lists, kind 0, no flags, a text area of 4 rows and 35
     // columns, a text box 40 wide.
@@ -99,7 +118,61 @@ public:
     // Appends and takes ownership.
     void AddEventRecmpFields(EventRecmpFields* list) { m_eventLists.push_back(list); }
 
+    // Appends the comma-separated display texts to texts and the stored values to values.
+    void GetHardCodedStrings(std::vector<CString>& texts, std::vector<CString>& values) const;
+
+    // The first event list of the client event kind, or null.
+    EventRecmpFields* FindEventRecmpFields(int eventKind) const;
+    // The client event a control kind recomputes on: "OnChange", "OnClick" or none.
+    static int GetDefaultEventKind(int controlKind);
+    EventRecmpFields* GetDefaultEventRecmpFields() const;
+    // Some event list has a procedure recompute.
+    bool HasEventRecmpFields() const;
+    bool HasClassRecomputeFor(const FieldRep* rep) const;
+    // Some class recompute refills a control on the field.
+    bool HasClassRecomputeForField(const Field* field) const;
+    // Some class recompute refills a control on a field of the table.
+    bool HasClassRecomputeForTable(const Table* table) const;
+    // Some class recompute refills a control on a field of a table of the master-detail form.
+    bool RecomputesTransactionField(const Transaction* transaction) const;
+    // A control is being deleted: its class recomputes go; event lists left without class
+    // recomputes are deleted.
+    void RemoveClassRecomputeOf(const FieldRep* rep);
+    // A table is being deleted: the class recomputes of controls on its fields go; event lists
+    // left without class recomputes are deleted.
+    void RemoveClassRecomputesOfTable(const Table* table);
+    // Takes the list out and deletes it; nothing when it is not one of the data's lists.
+    void RemoveEventRecmpFields(EventRecmpFields* list);
+    // The first event list with a procedure recompute on a field named (ignoring case) like the
+    // field of a procedure recompute of other; null when none.
+    EventRecmpFields* FindEventRecmpFieldsSharingField(const EventRecmpFields* other) const;
+
+    // Deletes the data call and clears the front and back fields; nothing without a data call.
+    void ClearClassInvokation();
+    // Deletes a data procedure that calls the procedure and clears the front and back fields.
+    void RemoveProcedureInvokation(const Procedure* procedure);
+
+    // The link with that target and alignment, or null.
+    LinkControl* FindLinkControl(const Menu* target, int alignment) const;
+    // Takes the link out and deletes it; nothing for an index out of range.
+    void RemoveLinkControlAt(int index);
+    // Swap the link with its neighbour; nothing at the ends or out of range.
+    void MoveLinkControlUp(int index);
+    void MoveLinkControlDown(int index);
+
+    // When the data call's function has more parameters than the call maps, appends the
+    // numbered finding "<counter>.<name> for function <function> on form control <control>" to
+    // text (headed by the missing-mapping line for kindText when the counter is 1) and counts it.
+    void CheckCallParameterMapping(CString& text, CString name, CString control, CString kindText,
+                                   int& counter) const;
+
 private:
+    // Some class recompute of some event list names a control that meets the test.
+    template <class Test> bool AnyClassRecompute(Test test) const;
+    // Runs the removal on every event list once; lists left without class recomputes are
+    // deleted.
+    template <class Removal> void RemoveClassRecomputes(Removal removal);
+
     // Version-50 files follow the links with pairs of a control and a procedure invocation
     // that nothing uses any more; the control belongs to its page, the invocation is freed.
     void SkipRecomputePairs(CArchive& ar);

@@ -17,6 +17,21 @@ void FieldVisibility::SetVisibilityData(VisibilityData* data)
     ReplaceOwned(m_visibilityData, data);
 }
 
+CString FieldVisibility::GetVisibilityName() const
+{
+    switch (m_visibilityKind)
+    {
+    case ReadOnly:
+        return "ReadOnly";
+    case Invisible:
+        return "Invisible";
+    case DependsOnData:
+        return "Visibility depends on Data";
+    default:
+        return "Editable";
+    }
+}
+
 void FieldVisibility::Serialize(CArchive& ar)
 {
     if (ar.IsStoring())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/CObject.h"
+#include "platform/core/CString.h"
 
 class Field;
 class VisibilityData;
@@ -36,6 +37,8 @@ public:
     void SetVisibilityData(VisibilityData* data);
     int GetVisibilityKind() const { return m_visibilityKind; }
     void SetVisibilityKind(int kind) { m_visibilityKind = kind; }
+    // "ReadOnly", "Invisible", "Visibility depends on Data"; "Editable" for any other kind.
+    CString GetVisibilityName() const;
 
 private:
     Field* m_field = nullptr;

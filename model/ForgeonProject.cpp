@@ -1,5 +1,6 @@
 #include "model/ForgeonProject.h"
 
+#include "entities/Function.h"
 #include "entities/RDLCInfo.h"
 #include "entities/RDLCReport.h"
 #include "entities/XSDInfo.h"
@@ -220,6 +221,16 @@ void ForgeonProject::AddModule(Module* module)
     m_modules.push_back(module);
 }
 
+Class* ForgeonProject::GetClassForTable(Table* table, bool create) const
+{
+    for (Module* module : m_modules)
+    {
+        if (Class* dataClass = module->GetClassForTable(table, create))
+            return dataClass;
+    }
+    return nullptr;
+}
+
 bool ForgeonProject::DeleteModuleAt(int index)
 {
     if (index < 0 || index >= GetModuleCount() || !GetModuleAt(index)->IsEmpty())
@@ -434,6 +445,15 @@ void ForgeonProject::RemoveRDLCInfo(RDLCInfo* info)
     const auto found = std::find(m_rdlcInfos.begin(), m_rdlcInfos.end(), info);
     if (found != m_rdlcInfos.end())
         m_rdlcInfos.erase(found);
+}
+
+bool ForgeonProject::DeleteFunctionParameter(Function* function, Parameter* parameter)
+{
+    if (function == nullptr)
+        return false;
+    for (Module* module : m_modules)
+        module->RemoveFunctionParameterReferences(function, parameter);
+    return function->RemoveParameter(parameter);
 }
 
 void ForgeonProject::RenameModuleInRDLCInfos(const CString& oldName, const CString& newName)

@@ -6,7 +6,10 @@
 #include <vector>
 
 class CArchive;
+class Class;
+class Function;
 class Module;
+class Parameter;
 class ProjectSettings;
 class RDLCInfo;
 class Table;
@@ -68,6 +71,8 @@ public:
     Module* FindModuleOfMenu(const Menu* menu) const;
     // The project takes ownership.
     void AddModule(Module* module);
+    // The first class bound to the table that a module gives, each asked with create.
+    Class* GetClassForTable(Table* table, bool create) const;
     // Deletes an empty module; false for a bad index or a module that is not empty.
     bool DeleteModuleAt(int index);
 
@@ -125,6 +130,9 @@ public:
     bool IsXSDInfoNameUsed(const XSDInfo* info) const;
     // Erases the pointer without deleting the description.
     void RemoveRDLCInfo(RDLCInfo* info);
+    // Every module clears its pages' references to the parameter, then the function removes and
+    // deletes it; false when the function does not hold it.
+    bool DeleteFunctionParameter(Function* function, Parameter* parameter);
     // "<old>\" becomes "<new>\" in every element's name.
     void RenameModuleInRDLCInfos(const CString& oldName, const CString& newName);
     void RenameModuleInXSDInfos(const CString& oldName, const CString& newName);

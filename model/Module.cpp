@@ -16,11 +16,13 @@
 #include "entities/ReportGroup.h"
 #include "entities/Transaction.h"
 #include "model/ArchiveIO.h"
+#include "model/EntityUsageSet.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
 #include "model/Ownership.h"
+#include "model/ProjectDiagnostics.h"
 #include "model/Table.h"
 #include "model/TextFile.h"
 
@@ -323,11 +325,56 @@ void Module::Append(Class* dataClass)
     m_classes.push_back(dataClass);
 }
 
+Class* Module::GetClassForTable(Table* table, bool create)
+{
+    if (table == nullptr)
+        return nullptr;
+    const auto found = std::find_if(m_classes.begin(), m_classes.end(),
+                                    [table](const Class* dataClass)
+                                    { return dataClass->GetTable() == table; });
+    if (found != m_classes.end())
+        return *found;
+    if (!create)
+        return nullptr;
+    auto* dataClass = new Class;
+    dataClass->SetName("_" + table->GetTableName());
+    dataClass->SetTable(table);
+    m_classes.push_back(dataClass);
+    return dataClass;
+}
+
 void Module::AdoptLoginPage(LoginPage* page)
 {
     m_loginPage = page;
     if (page != nullptr)
         page->SetModule(this);
+}
+
+void Module::RemoveFunctionParameterReferences(Function* function, Parameter* parameter)
+{
+    ProjectDiagnostics& diagnostics = TheProjectDiagnostics();
+    diagnostics.PushUsageSet();
+    const auto ask = [function, parameter](const auto& pages)
+    {
+        for (FormInterface* page : pages)
+            page->IsFunctionParameterUsed(function, parameter);
+    };
+    ask(m_masterForms);
+    ask(m_transactions);
+    ask(m_reports);
+    ask(m_rdlcReports);
+    ask(m_dashBoards);
+    diagnostics.GetCurrentUsageSet().RemoveFunctionParameterReferences(function, parameter);
+    diagnostics.PopUsageSet();
+}
+
+bool Module::DetachDesignation(Designation* designation)
+{
+    const auto found = std::find(m_designations.begin(), m_designations.end(), designation);
+    if (found == m_designations.end())
+        return false;
+    m_designations.erase(found);
+    return true;
 }
 
 bool Module::ContainsTable(const Table* table) const
@@ -438,7 +485,15 @@ void Module::SyncPageControlsWithTables() {}
 
 void Module::ClearMapFormSyncFlags() {}
 
-void Module::CleanPageClassRecomputes() {}
+void Module::CleanPageClassRecomputes()
+{
+    for (Form* form : m_masterForms)
+        form->CleanEmptyClassRecomputes();
+    for (MapForm* mapForm : m_mapForms)
+        mapForm->CleanEmptyClassRecomputes();
+    for (Transaction* transaction : m_transactions)
+        transaction->CleanEmptyClassRecomputes();
+}
 
 void Module::EnsureLoginTableClasses(ForgeonProject&) {}
 

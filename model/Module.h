@@ -14,10 +14,12 @@ class DashBoardPage;
 class Designation;
 class ForgeonProject;
 class Form;
+class Function;
 class LoginPage;
 class MapForm;
 class Menu;
 class MultiPageReport;
+class Parameter;
 class Procedure;
 class RDLCReport;
 class ReportCollector;
@@ -71,6 +73,9 @@ public:
     const std::vector<MultiPageReport*>& GetMultiPageReports() const { return m_multiPageReports; }
     const std::vector<ReportCollector*>& GetReportCollectors() const { return m_reportCollectors; }
     const std::vector<Class*>& GetClasses() const { return m_classes; }
+    // The class bound to the table; when there is none and create is set, a new class named
+    // "_" + table name, bound to it, is appended and returned; else null.
+    Class* GetClassForTable(Table* table, bool create);
     LoginPage* GetLoginPage() const { return m_loginPage; }
 
     // Each appends the entity to its list as a load does, without a duplicate test or sorting,
@@ -93,6 +98,12 @@ public:
     void Append(Class* dataClass);
     // Replaces the login page without freeing the previous one; the page gets this module.
     void AdoptLoginPage(LoginPage* page);
+    // Erases the first occurrence of the role from the role list without freeing it; false when
+    // absent.
+    bool DetachDesignation(Designation* designation);
+    // In a usage set of its own: the master forms, transactions, reports, RDLC reports and
+    // dashboards that use the function's parameter drop their references to it.
+    void RemoveFunctionParameterReferences(Function* function, Parameter* parameter);
 
     // The table is in one of the three table lists.
     bool ContainsTable(const Table* table) const;

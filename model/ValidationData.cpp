@@ -6,7 +6,10 @@
 #include "entities/ProcedureInvokation.h"
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
+#include "model/ListAccess.h"
 #include "model/Ownership.h"
+
+#include <algorithm>
 
 IMPLEMENT_SERIAL(ValidationData, CObject, 0)
 
@@ -14,6 +17,32 @@ ValidationData::~ValidationData()
 {
     DeleteAll(m_comparisonRules);
     DeleteAll(m_dependentGroups);
+}
+
+DateValidation* ValidationData::GetDateValidationAt(int index) const
+{
+    return ItemAt(m_comparisonRules, index);
+}
+
+bool ValidationData::HasVariableRule(Variable* variable, int comparisonKind) const
+{
+    return std::any_of(m_comparisonRules.begin(), m_comparisonRules.end(),
+                       [variable, comparisonKind](const DateValidation* rule) {
+                           return rule != nullptr && rule->IsVariableRule(variable, comparisonKind);
+                       });
+}
+
+bool ValidationData::HasFieldRule(ProcedureFieldInfo* resultField, int comparisonKind) const
+{
+    return std::any_of(m_comparisonRules.begin(), m_comparisonRules.end(),
+                       [resultField, comparisonKind](const DateValidation* rule) {
+                           return rule != nullptr && rule->IsFieldRule(resultField, comparisonKind);
+                       });
+}
+
+void ValidationData::RemoveDateValidation(DateValidation* rule)
+{
+    EraseAndDelete(m_comparisonRules, rule);
 }
 
 void ValidationData::Serialize(CArchive& ar)

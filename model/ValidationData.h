@@ -6,6 +6,8 @@
 
 class DateValidation;
 class DependentData;
+class ProcedureFieldInfo;
+class Variable;
 
 // The validation rules of a control: comparison rules and dependent groups.
 class ValidationData : public CObject
@@ -28,6 +30,15 @@ public:
     const std::vector<DependentData*>& GetDependentData() const { return m_dependentGroups; }
     // Appends and takes ownership.
     void AddDependentData(DependentData* group) { m_dependentGroups.push_back(group); }
+
+    // Null for an index out of range.
+    DateValidation* GetDateValidationAt(int index) const;
+    // Some rule compares the variable with that comparison kind.
+    bool HasVariableRule(Variable* variable, int comparisonKind) const;
+    // Some rule uses the procedure result field with that comparison kind.
+    bool HasFieldRule(ProcedureFieldInfo* resultField, int comparisonKind) const;
+    // Takes the rule out and deletes it; nothing when absent.
+    void RemoveDateValidation(DateValidation* rule);
 
 private:
     void ReadSingleRule(CArchive& ar);

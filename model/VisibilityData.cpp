@@ -6,12 +6,71 @@
 #include "model/ArchiveIO.h"
 #include "model/Ownership.h"
 
+#include <algorithm>
+#include <array>
+
 IMPLEMENT_SERIAL(VisibilityData, CObject, 0)
+
+namespace
+{
+constexpr std::array<const char*, 6> relationTexts = {"=", "<=", ">=", "<>", "<", ">"};
+} // namespace
 
 VisibilityData::~VisibilityData()
 {
-    delete m_dataProcedure;
+    RemoveProcedure();
     DeleteAll(m_values);
+}
+
+void VisibilityData::RemoveProcedure()
+{
+    if (m_dataProcedure == nullptr)
+        return;
+    delete m_dataProcedure;
+    m_dataProcedure = nullptr;
+    m_resultField = nullptr;
+    DeleteAll(m_values);
+}
+
+void VisibilityData::ClearVariable()
+{
+    m_variable = nullptr;
+    DeleteAll(m_values);
+}
+
+bool VisibilityData::ContainsValue(const VisibilityValue* value) const
+{
+    if (value == nullptr)
+        return false;
+    return std::any_of(m_values.begin(), m_values.end(),
+                       [value](const VisibilityValue* present)
+                       {
+                           return present->layoutStatus == value->layoutStatus &&
+                                  present->value.CompareNoCase(value->value) == 0;
+                       });
+}
+
+void VisibilityData::RemoveValue(VisibilityValue* value)
+{
+    EraseAndDelete(m_values, value);
+}
+
+CString VisibilityData::GetValueStatusName(const VisibilityValue* value)
+{
+    const int status = value != nullptr ? value->layoutStatus : 0;
+    if (status == 1)
+        return "ReadOnly";
+    if (status == 2)
+        return "Invisible";
+    return "Editable";
+}
+
+CString VisibilityData::GetOperatorText(const VisibilityValue* value)
+{
+    if (value == nullptr || value->relation < 0 ||
+        value->relation >= static_cast<int>(relationTexts.size()))
+        return CString();
+    return relationTexts[static_cast<std::size_t>(value->relation)];
 }
 
 void VisibilityData::SetDataProcedure(ProcedureInvokation* invokation)

@@ -47,6 +47,19 @@ public:
     // Appends and takes ownership.
     void AddValue(VisibilityValue* value) { m_values.push_back(value); }
 
+    // With a data procedure: deletes it, clears the result field and deletes every value.
+    void RemoveProcedure();
+    // Clears the variable and deletes every value.
+    void ClearVariable();
+    // Some value has the same layout status and the same text ignoring case.
+    bool ContainsValue(const VisibilityValue* value) const;
+    // Takes the value out and deletes it; nothing when absent.
+    void RemoveValue(VisibilityValue* value);
+    // "ReadOnly", "Invisible"; "Editable" for any other status.
+    static CString GetValueStatusName(const VisibilityValue* value);
+    // "=", "<=", ">=", "<>", "<", ">"; empty for any other relation.
+    static CString GetOperatorText(const VisibilityValue* value);
+
 private:
     ProcedureInvokation* m_dataProcedure = nullptr;
     ProcedureFieldInfo* m_resultField = nullptr;

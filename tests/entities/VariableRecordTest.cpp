@@ -67,6 +67,14 @@ TEST(VariableRecordTest, CopyIsADistinctObjectWithTheSourcesMembers)
     EXPECT_EQ(CString("open"), copy.GetValue());
 }
 
+TEST(VariableRecordTest, CopyOfNoSourceIsAnEmptyPageVariable)
+{
+    const Variable copy(static_cast<const Variable*>(nullptr));
+    EXPECT_EQ(CString(), copy.GetFieldName());
+    EXPECT_EQ(Variable::pageKind, copy.GetKind());
+    EXPECT_EQ(CString(), copy.GetValue());
+}
+
 TEST(ParameterRecordTest, RecordIsTheNameAloneAtEveryVersionAndRoundTrips)
 {
     for (int fileVersion : {1, CurrentVersion()})

@@ -132,6 +132,7 @@ private:
         data->AddLinkControl(new LinkControl(m_topMenu, 0, 0, LinkControl::Left));
         auto* events = new EventRecmpFields;
         events->AddProcedureRecompute(control, NewCall(m_procedure));
+        events->AddClassRecompute(control); // lists without one are dropped after a load
         data->AddEventRecmpFields(events);
         control->AttachFieldRepData(data);
         auto* validation = new ValidationData;

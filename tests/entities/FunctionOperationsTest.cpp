@@ -1,0 +1,273 @@
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
+#include "entities/Form.h"
+#include "entities/Function.h"
+#include "entities/Parameter.h"
+#include "entities/ProcedureFieldInfo.h"
+#include "model/EntityUsageSet.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/ForgeonProject.h"
+#include "model/MainFrameAccess.h"
+#include "model/ProjectDiagnostics.h"
+#include "tests/model/ModelBuilders.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace
+{
+Parameter* AddParameter(Function& function, const char* name)
+{
+    auto* parameter = new Parameter;
+    parameter->SetName(name);
+    function.AddParameter(parameter);
+    return parameter;
+}
+
+ProcedureFieldInfo* AddOutput(Function& function, Field* field,
+                              int aggregate = ProcedureFieldInfo::noAggregate)
+{
+    auto* outputField = new ProcedureFieldInfo(field, aggregate);
+    function.AddOutputField(outputField);
+    return outputField;
+}
+
+const std::vector<Function*>& RecordedFunctions()
+{
+    return TheProjectDiagnostics().GetCurrentUsageSet().GetFunctions();
+}
+} // namespace
+
+TEST(FunctionOperationsTest, RecordHandlersAndBuiltInFunctionsAreNotUserFunctions)
+{
+    Function function;
+    for (const char* name : {"HandleAdd", "HandleUpdate", "HandleDelete", "SelectRecord"})
+    {
+        function.SetName(name);
+        EXPECT_FALSE(function.IsUserFunction()) << name;
+    }
+    function.SetName("selectrecord");
+    EXPECT_TRUE(function.IsUserFunction());
+    function.SetKind(1);
+    EXPECT_FALSE(function.IsUserFunction());
+}
+
+TEST(FunctionOperationsTest, SyncKeepsMatchesIgnoringCaseDeletesNeighbouringStaleOnesAndAddsNew)
+{
+    Function function;
+    Parameter* kept = AddParameter(function, "a");
+    AddParameter(function, "B");
+    AddParameter(function, "D");
+
+    function.SyncParameters({"A", "c"});
+
+    ASSERT_EQ(2u, function.GetParameters().size());
+    EXPECT_EQ(kept, function.GetParameters()[0]);
+    EXPECT_EQ(CString("c"), function.GetParameters()[1]->GetFieldName());
+    EXPECT_EQ(kept, function.FindParameterByName("A"));
+    EXPECT_EQ(nullptr, function.FindParameterLike(nullptr));
+}
+
+TEST(FunctionOperationsTest, SyncClearsThePageReferencesOfAStaleParameterThroughTheProject)
+{
+    ForgeonProject project;
+    Module* module = NewModule("Sales", 1);
+    project.AddModule(module);
+    Class dataClass;
+    auto* function = new Function;
+    dataClass.AddFunction(function);
+    Parameter* kept = AddParameter(*function, "fromDate");
+    Parameter* stale = AddParameter(*function, "region");
+    Field supplier;
+    auto* call = new ClassInvokation;
+    call->SetFunction(&dataClass, function);
+    call->AddParameterMap(kept, &supplier);
+    call->AddParameterMap(stale, &supplier);
+    auto* data = new FieldRepData;
+    data->SetDataCall(call);
+    auto* control = new FieldRep;
+    control->AttachFieldRepData(data);
+    auto* form = new Form;
+    form->AddFieldRep(control);
+    module->Append(form);
+    const int usageDepth = TheProjectDiagnostics().GetUsageSetDepth();
+    const auto previous = MainFrameAccess::SetProjectSource([&project] { return &project; });
+
+    function->SyncParameters({"FromDate"});
+
+    MainFrameAccess::SetProjectSource(previous);
+    EXPECT_EQ(std::vector<Parameter*>{kept}, function->GetParameters());
+    ASSERT_EQ(1u, call->GetParameterMaps().size());
+    EXPECT_EQ(kept, call->GetParameterMaps()[0]->m_parameter);
+    EXPECT_EQ(usageDepth, TheProjectDiagnostics().GetUsageSetDepth());
+    EXPECT_FALSE(project.DeleteFunctionParameter(function, stale));
+    EXPECT_FALSE(project.DeleteFunctionParameter(nullptr, kept));
+}
+
+TEST(FunctionOperationsTest, OutputFieldLookupsByFieldAggregateIndexAndDisplayName)
+{
+    Field amount;
+    amount.SetFieldName("Amount");
+    Function function;
+    ProcedureFieldInfo* sum = AddOutput(function, &amount, ProcedureFieldInfo::sumAggregate);
+
+    EXPECT_TRUE(function.HasOutputFieldEntry(&amount, ProcedureFieldInfo::sumAggregate));
+    EXPECT_FALSE(function.HasOutputFieldEntry(&amount, ProcedureFieldInfo::maxAggregate));
+    int index = 5;
+    EXPECT_EQ(sum, function.FindOutputFieldOf(&amount, &index));
+    EXPECT_EQ(0, index);
+    EXPECT_EQ(nullptr, function.FindOutputFieldOf(nullptr, &index));
+    EXPECT_EQ(-1, index);
+    EXPECT_EQ(nullptr, function.GetProcedureFieldInfoAt(-1));
+    EXPECT_EQ(nullptr, function.GetProcedureFieldInfoAt(1));
+
+    EXPECT_TRUE(function.HasProcedureFieldInfoNamed("amount_sum"));
+    EXPECT_FALSE(function.HasProcedureFieldInfoNamedExact("amount_sum"));
+    EXPECT_TRUE(function.HasProcedureFieldInfoNamedExact("Amount_Sum"));
+    EXPECT_EQ(nullptr, function.FindProcedureFieldInfoByName("Amount"));
+    const ProcedureFieldInfo like(&amount, ProcedureFieldInfo::sumAggregate);
+    EXPECT_EQ(sum, function.FindProcedureFieldInfoLike(&like));
+}
+
+TEST(FunctionOperationsTest, RemovingAnOutputFieldOfAnAliasFieldDeletesTheAliasToo)
+{
+    Field tableField;
+    auto* alias = new Field;
+    alias->SetFieldName("total");
+    Function function;
+    function.AddAliasField(alias);
+    ProcedureFieldInfo* aliasOutput = AddOutput(function, alias);
+    AddOutput(function, &tableField);
+    EXPECT_EQ(alias, function.FindAliasFieldByName("total"));
+    EXPECT_EQ(nullptr, function.FindAliasFieldByName("Total"));
+
+    function.RemoveProcedureFieldInfo(nullptr);
+    function.RemoveProcedureFieldInfo(aliasOutput);
+
+    EXPECT_TRUE(function.GetAliasFields().empty());
+    ASSERT_EQ(1u, function.GetOutputFields().size());
+    EXPECT_FALSE(function.RemoveAliasField(&tableField));
+}
+
+TEST(FunctionOperationsTest, RemoveOutputFieldsOfRemovesNeighbouringEntriesOfTheField)
+{
+    Field amount;
+    Field other;
+    Function function;
+    AddOutput(function, &amount, ProcedureFieldInfo::sumAggregate);
+    AddOutput(function, &amount, ProcedureFieldInfo::maxAggregate);
+    ProcedureFieldInfo* kept = AddOutput(function, &other);
+    AddOutput(function, &amount);
+
+    function.RemoveOutputFieldsOf(&amount);
+
+    EXPECT_EQ(std::vector<ProcedureFieldInfo*>{kept}, function.GetOutputFields());
+}
+
+TEST(FunctionOperationsTest, RemovingAUsedTableRemovesTheOutputFieldsOfItsFields)
+{
+    std::unique_ptr<Table> orders(NewTable("Orders", Table::masterKind, {"note", "status"}));
+    std::unique_ptr<Table> customers(NewTable("Customers", Table::masterKind, {"name"}));
+    Function function;
+    function.AddUsedTable(orders.get());
+    function.AddUsedTable(customers.get());
+    AddOutput(function, orders->FindFieldByName("note"));
+    AddOutput(function, orders->FindFieldByName("status"));
+    ProcedureFieldInfo* name = AddOutput(function, customers->FindFieldByName("name"));
+    EXPECT_EQ(orders.get(), function.FindTableByName("orders"));
+
+    Table unused;
+    function.RemoveTable(&unused);
+    EXPECT_EQ(3u, function.GetOutputFields().size());
+    function.RemoveTable(orders.get());
+
+    EXPECT_FALSE(function.UsesTable(orders.get()));
+    EXPECT_EQ(std::vector<ProcedureFieldInfo*>{name}, function.GetOutputFields());
+}
+
+TEST(FunctionOperationsTest, RemovingAForeignKeyFieldRemovesTheReferencedTablesDisplayField)
+{
+    std::unique_ptr<Table> customers(NewTable("Customers", Table::masterKind, {"name"}));
+    customers->FindFieldByName("name")->SetFrontField(true);
+    std::unique_ptr<Table> orders(NewTable("Orders"));
+    Field* customerId =
+        AddVarcharField(orders.get(), "customer_id", customers->GetPrimaryKeyField());
+    Function function;
+    AddOutput(function, customers->FindFieldByName("name"));
+    AddOutput(function, customerId);
+    ProcedureFieldInfo* kept = AddOutput(function, orders->GetPrimaryKeyField());
+
+    function.RemoveFieldWithReferences(customerId);
+
+    EXPECT_EQ(std::vector<ProcedureFieldInfo*>{kept}, function.GetOutputFields());
+}
+
+TEST(FunctionOperationsTest, RemovingFieldsOfTablesThatReferToEachOtherEnds)
+{
+    std::unique_ptr<Table> first(NewTable("First"));
+    std::unique_ptr<Table> second(NewTable("Second"));
+    Field* toSecond = AddVarcharField(first.get(), "to_second", second->GetPrimaryKeyField());
+    Field* toFirst = AddVarcharField(second.get(), "to_first", first->GetPrimaryKeyField());
+    toSecond->SetFrontField(true);
+    toFirst->SetFrontField(true);
+    Function function;
+    AddOutput(function, toSecond);
+    AddOutput(function, toFirst);
+
+    function.RemoveFieldsOfTable(first.get());
+
+    EXPECT_TRUE(function.GetOutputFields().empty());
+}
+
+TEST(FunctionUsageTest, FieldUsageListsTheFunctionForTheFieldOrItsForeignField)
+{
+    TheProjectDiagnostics().PushUsageSet();
+    std::unique_ptr<Table> customers(NewTable("Customers"));
+    std::unique_ptr<Table> orders(NewTable("Orders"));
+    Field* customerId =
+        AddVarcharField(orders.get(), "customer_id", customers->GetPrimaryKeyField());
+    Function function;
+    function.SetName("OrdersOfCustomer");
+    AddOutput(function, customers->GetPrimaryKeyField());
+    CString list;
+
+    EXPECT_FALSE(function.CollectFieldUsage(orders->GetPrimaryKeyField(), list));
+    EXPECT_FALSE(function.CollectFieldUsage(nullptr, list));
+    EXPECT_TRUE(RecordedFunctions().empty());
+    EXPECT_TRUE(function.CollectFieldUsage(customerId, list));
+
+    EXPECT_EQ(CString("OrdersOfCustomer\n"), list);
+    EXPECT_EQ(std::vector<Function*>{&function}, RecordedFunctions());
+    TheProjectDiagnostics().PopUsageSet();
+}
+
+TEST(FunctionUsageTest, TableUsageTakesOnlyTheFirstRuleThatApplies)
+{
+    std::unique_ptr<Table> orders(NewTable("Orders", Table::masterKind, {"note", "status"}));
+    Table customers;
+    Function function;
+    function.SetName("Totals");
+    AddOutput(function, orders->FindFieldByName("note"));
+    AddOutput(function, orders->FindFieldByName("status"));
+    const auto usage = [&function](const Table* table)
+    {
+        TheProjectDiagnostics().PushUsageSet();
+        CString list;
+        function.CollectTableUsage(table, list);
+        if (!RecordedFunctions().empty())
+            list += "recorded";
+        TheProjectDiagnostics().PopUsageSet();
+        return list;
+    };
+
+    EXPECT_EQ(CString("Totals\nrecorded"), usage(orders.get()));
+    EXPECT_EQ(CString(), usage(&customers));
+    function.AddUsedTable(&customers);
+    EXPECT_EQ(CString("Totals\nrecorded"), usage(&customers));
+    function.SetTable(&customers);
+    EXPECT_EQ(CString("recorded"), usage(&customers));
+    EXPECT_EQ(CString(), usage(nullptr));
+}

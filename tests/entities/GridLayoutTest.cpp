@@ -1,0 +1,267 @@
+#include "entities/DashBoardCellInfo.h"
+#include "entities/Grid.h"
+#include "entities/GridCell.h"
+#include "entities/Menu.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace
+{
+
+using CellPositions = std::vector<std::pair<int, int>>;
+
+// Every cell's (row, column), row by row; every cell must belong to the grid.
+CellPositions Positions(const Grid& grid)
+{
+    CellPositions positions;
+    for (const Grid::Row& row : grid.GetRows())
+    {
+        for (const GridCell* cell : row)
+        {
+            positions.emplace_back(cell->GetRow(), cell->GetColumn());
+            EXPECT_EQ(&grid, cell->GetOwner());
+        }
+    }
+    return positions;
+}
+
+// Page controls to place: complete ones have a field and data.
+class Controls
+{
+public:
+    FieldRep* Add(bool withField = true, bool withData = true)
+    {
+        FieldRep* control = m_owned.emplace_back(std::make_unique<FieldRep>()).get();
+        control->SetField(withField ? &m_field : nullptr);
+        if (withData)
+            control->AttachFieldRepData(new FieldRepData);
+        m_list.push_back(control);
+        return control;
+    }
+    const std::vector<FieldRep*>& List() const { return m_list; }
+
+private:
+    Field m_field;
+    std::vector<std::unique_ptr<FieldRep>> m_owned;
+    std::vector<FieldRep*> m_list;
+};
+
+const GridCellData* ContentAt(const Grid& grid, int row, int column)
+{
+    return grid.GetCellAt(row, column)->GetCellData();
+}
+
+DashBoardCellInfo* PlacePanel(Grid& grid, int row, int column, Menu* menu)
+{
+    auto* panel = new DashBoardCellInfo(false);
+    panel->SetMenu(menu);
+    grid.GetCellAt(row, column)->SetCellData(panel, GridCell::kDashBoardCellInfo);
+    return panel;
+}
+
+} // namespace
+
+TEST(GridLayoutTest, CellLookupAnswersNullOutsideTheGrid)
+{
+    EXPECT_EQ(nullptr, Grid().GetCellAt(0, 0));
+    EXPECT_EQ(0, Grid().GetColumnCount());
+    Grid grid(2, 3);
+    EXPECT_EQ(nullptr, grid.GetCellAt(0, 3));
+    EXPECT_EQ(nullptr, grid.GetCellAt(2, 0));
+    EXPECT_EQ(nullptr, grid.GetCellAt(-1, 0));
+    EXPECT_EQ(nullptr, grid.GetCellAt(0, -1));
+    EXPECT_EQ(grid.GetCellNoCheck(1, 2), grid.GetCellAt(1, 2));
+    EXPECT_EQ(2, grid.GetCellAt(1, 2)->GetColumn());
+}
+
+TEST(GridLayoutTest, ControlsGoToColumnOneAloneWhenColumnThreeIsMissing)
+{
+    Grid grid(3, 2);
+    Controls controls;
+    FieldRep* first = controls.Add();
+    FieldRep* second = controls.Add();
+
+    EXPECT_EQ(1, grid.PlaceFieldReps(controls.List()));
+
+    EXPECT_EQ(first, ContentAt(grid, 0, 1));
+    EXPECT_EQ(second, ContentAt(grid, 1, 1));
+    EXPECT_EQ(nullptr, ContentAt(grid, 2, 1));
+}
+
+TEST(GridLayoutTest, ControlsFillColumnsOneAndThreePassingOccupiedCellsAndSkippingIncompleteOnes)
+{
+    Grid grid(3, 4);
+    FieldRep occupant;
+    grid.GetCellAt(0, 3)->SetCellData(&occupant, GridCell::kFieldRep);
+    Controls controls;
+    FieldRep* first = controls.Add();
+    controls.Add(false, true);
+    controls.Add(true, false);
+    FieldRep* second = controls.Add();
+    FieldRep* third = controls.Add();
+
+    EXPECT_EQ(3, grid.PlaceFieldReps(controls.List()));
+
+    EXPECT_EQ(first, ContentAt(grid, 0, 1));
+    EXPECT_EQ(&occupant, ContentAt(grid, 0, 3));
+    EXPECT_EQ(second, ContentAt(grid, 1, 1));
+    EXPECT_EQ(third, ContentAt(grid, 1, 3));
+    EXPECT_EQ(nullptr, ContentAt(grid, 2, 1));
+
+    EXPECT_EQ(0, grid.PlaceFieldReps({}));
+    EXPECT_EQ(3, Grid(2, 4).PlaceFieldReps({nullptr, controls.List()[1]})) << "nothing placed";
+}
+
+TEST(GridLayoutTest, PlacingStopsAtTheLastRowLeavingTheOtherControlsUnplaced)
+{
+    Grid login(3, 2);
+    Controls controls;
+    for (int i = 0; i < 5; ++i)
+        controls.Add();
+
+    EXPECT_EQ(3, login.PlaceFieldReps(controls.List()));
+
+    for (int row = 0; row < 3; ++row)
+        EXPECT_EQ(controls.List()[static_cast<std::size_t>(row)], ContentAt(login, row, 1));
+    EXPECT_EQ(3, login.GetRowCount());
+    EXPECT_EQ(3, Grid().PlaceFieldReps(controls.List()));
+}
+
+TEST(GridLayoutTest, InsertionsRenumberEveryCellButRemovalsKeepTheFormerNumbers)
+{
+    Grid grid(2, 2);
+    grid.InsertRowAt(0);
+    grid.InsertColumnAt(1);
+    EXPECT_EQ(
+        (CellPositions{{0, 0}, {0, 1}, {0, 2}, {1, 0}, {1, 1}, {1, 2}, {2, 0}, {2, 1}, {2, 2}}),
+        Positions(grid));
+
+    grid.RemoveRow(0);
+    grid.RemoveColumn(0);
+    EXPECT_EQ((CellPositions{{1, 1}, {1, 2}, {2, 1}, {2, 2}}), Positions(grid));
+
+    grid.Renumber();
+    grid.AddRow();
+    grid.AddColumn();
+    EXPECT_EQ(
+        (CellPositions{{0, 0}, {0, 1}, {0, 2}, {1, 0}, {1, 1}, {1, 2}, {2, 0}, {2, 1}, {2, 2}}),
+        Positions(grid));
+}
+
+TEST(GridLayoutTest, IndexesOutsideTheGridChangeNothing)
+{
+    Grid grid(2, 2);
+    for (int index : {-1, 3})
+    {
+        grid.InsertRowAt(index);
+        grid.InsertColumnAt(index);
+        grid.RemoveRow(index);
+        grid.RemoveColumn(index);
+    }
+    grid.RemoveRow(2);
+    grid.RemoveColumn(2);
+    EXPECT_EQ((CellPositions{{0, 0}, {0, 1}, {1, 0}, {1, 1}}), Positions(grid));
+
+    Grid empty;
+    empty.InsertRowAt(0);
+    empty.AddRow();
+    empty.AddColumn();
+    EXPECT_TRUE(empty.GetRows().empty());
+}
+
+TEST(GridLayoutTest, EmptyRowsAndColumnsGoWhileCellsWithContentOrNestedGridStay)
+{
+    Grid grid(4, 4);
+    FieldRep control;
+    grid.GetCellAt(1, 2)->SetCellData(&control, GridCell::kFieldRep);
+    grid.GetCellAt(3, 0)->SetSubGrid(new Grid(1, 1));
+
+    grid.RemoveEmptyRows();
+    grid.RemoveEmptyColumns();
+
+    EXPECT_EQ((CellPositions{{1, 0}, {1, 2}, {3, 0}, {3, 2}}), Positions(grid));
+    EXPECT_EQ(&control, grid.GetRows()[0][1]->GetCellData());
+    grid.DeleteAllCells();
+    EXPECT_TRUE(grid.GetRows().empty());
+}
+
+TEST(GridLayoutTest, CellsAndNestedGridsAreFoundByIdAndCollectedInRowOrder)
+{
+    Grid outer(2, 2);
+    auto* first = new Grid(1, 1);
+    auto* deep = new Grid(1, 1);
+    auto* second = new Grid(1, 1);
+    outer.GetCellAt(0, 1)->SetSubGrid(first);
+    first->GetCellAt(0, 0)->SetSubGrid(deep);
+    outer.GetCellAt(1, 0)->SetSubGrid(second);
+
+    EXPECT_EQ(outer.GetCellAt(1, 1), outer.FindCellById(outer.GetCellAt(1, 1)->GetId()));
+    EXPECT_EQ(nullptr, outer.FindCellById(deep->GetCellAt(0, 0)->GetId()));
+    EXPECT_EQ(&outer, outer.FindGridById(outer.GetId()));
+    EXPECT_EQ(deep, outer.FindGridById(deep->GetId()));
+    EXPECT_EQ(nullptr, first->FindGridById(second->GetId()));
+
+    std::vector<Grid*> all;
+    outer.CollectGrids(all, nullptr);
+    EXPECT_EQ((std::vector<Grid*>{&outer, first, deep, second}), all);
+    std::vector<Grid*> withoutFirst;
+    outer.CollectGrids(withoutFirst, first);
+    EXPECT_EQ((std::vector<Grid*>{&outer, deep, second}), withoutFirst);
+}
+
+TEST(GridLayoutTest, ClearingACellFreesItsPanelAndNestedGridButNotAPageControl)
+{
+    Grid grid(1, 2);
+    GridCell* panelCell = grid.GetCellAt(0, 0);
+    DashBoardCellInfo* panel = PlacePanel(grid, 0, 0, nullptr);
+    panelCell->SetSubGrid(new Grid(1, 1));
+    EXPECT_EQ(panel, panelCell->GetDashBoardCellInfo());
+    panelCell->Clear();
+    EXPECT_TRUE(panelCell->IsEmpty());
+    EXPECT_EQ(nullptr, panelCell->GetDashBoardCellInfo());
+
+    FieldRep control;
+    control.SetMandatory(false);
+    GridCell* controlCell = grid.GetCellAt(0, 1);
+    controlCell->SetCellData(&control, GridCell::kFieldRep);
+    EXPECT_EQ(nullptr, controlCell->GetDashBoardCellInfo());
+    controlCell->Clear();
+    EXPECT_TRUE(controlCell->IsEmpty());
+    EXPECT_FALSE(control.IsMandatory());
+}
+
+TEST(GridLayoutTest, MenuLinksAreFoundRemovedAndRecaptionedThroughNestedGridsOfEmptyCellsOnly)
+{
+    Menu menu;
+    menu.SetName("Orders");
+    Menu other;
+    Grid grid(1, 3);
+    auto* nested = new Grid(1, 1);
+    grid.GetCellAt(0, 0)->SetSubGrid(nested);
+    DashBoardCellInfo* deepPanel = PlacePanel(*nested, 0, 0, &menu);
+    deepPanel->AddVariableMap(new DashBoardVariableMap);
+    DashBoardCellInfo* otherPanel = PlacePanel(grid, 0, 1, &other);
+    auto* hidden = new Grid(1, 1);
+    grid.GetCellAt(0, 1)->SetSubGrid(hidden);
+    DashBoardCellInfo* hiddenPanel = PlacePanel(*hidden, 0, 0, &other);
+
+    EXPECT_TRUE(grid.IsMenuLinked(&menu));
+    EXPECT_FALSE(grid.IsMenuLinked(nullptr));
+    grid.UpdateMenuCaptions(&menu);
+    EXPECT_EQ("Orders", deepPanel->GetCaption());
+    EXPECT_TRUE(otherPanel->GetCaption().IsEmpty());
+
+    grid.RemoveMenuReferences(&menu);
+    grid.RemoveMenuReferences(&other);
+    EXPECT_FALSE(grid.IsMenuLinked(&menu));
+    EXPECT_TRUE(deepPanel->GetVariableMaps().empty());
+    EXPECT_EQ(nullptr, otherPanel->GetMenu());
+    EXPECT_EQ(&other, hiddenPanel->GetMenu()) << "a cell with content hides its nested grid";
+}

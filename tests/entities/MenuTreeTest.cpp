@@ -1,0 +1,142 @@
+#include "entities/Designation.h"
+#include "entities/Menu.h"
+#include "model/VersionHistory.h"
+#include "tests/support/ArchiveBytes.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+using Strings = std::vector<std::string>;
+
+Menu* NewMenu(const char* name, Menu* parent)
+{
+    auto* menu = new Menu;
+    menu->SetName(name);
+    parent->AddSubMenu(menu);
+    return menu;
+}
+
+Strings Names(const std::vector<Menu*>& menus)
+{
+    Strings names;
+    for (const Menu* menu : menus)
+        names.emplace_back(menu->GetName().GetString());
+    return names;
+}
+
+// Four levels: Root > A > A1 > A1a, Root > A > A2, Root > B > B1, Root > C.
+class MenuTreeTest : public ::testing::Test
+{
+protected:
+    MenuTreeTest() { root.SetName("Root"); }
+
+    Strings Collected(const Menu& menu, const Menu* excluded) const
+    {
+        std::vector<Menu*> out;
+        menu.CollectSubMenus(out, excluded);
+        return Names(out);
+    }
+
+    Menu root;
+    Menu* a = NewMenu("A", &root);
+    Menu* a1 = NewMenu("A1", a);
+    Menu* a1a = NewMenu("A1a", a1);
+    Menu* a2 = NewMenu("A2", a);
+    Menu* b = NewMenu("B", &root);
+    Menu* b1 = NewMenu("B1", b);
+    Menu* c = NewMenu("C", &root);
+};
+
+} // namespace
+
+TEST_F(MenuTreeTest, FullNamesJoinTheAncestorPathAndTheNameWithADoubleUnderscore)
+{
+    EXPECT_EQ("Root", root.GetFullName());
+    EXPECT_EQ("Root__A", a->GetFullName());
+    EXPECT_EQ("Root_A__A1", a1->GetFullName());
+    EXPECT_EQ("Root_A_A1__A1a", a1a->GetFullName());
+}
+
+TEST_F(MenuTreeTest, CollectingListsDescendantsFirstAndSkipsOnlyAnExcludedDirectSubMenu)
+{
+    EXPECT_EQ((Strings{"A1a", "A1", "A2", "A", "B1", "B", "C"}), Collected(root, nullptr));
+    EXPECT_EQ((Strings{"B1", "B", "C"}), Collected(root, a));
+    EXPECT_EQ((Strings{"A1a", "A1", "A2", "A", "B1", "B"}), Collected(root, c));
+    EXPECT_EQ((Strings{"A1a", "A1", "A2", "A", "B1", "B", "C"}), Collected(root, a1))
+        << "a deeper item is not compared with the excluded one";
+    EXPECT_EQ((Strings{"A2"}), Collected(*a, a1));
+    EXPECT_TRUE(Collected(*a1a, nullptr).empty());
+
+    std::vector<Menu*> leaves;
+    root.CollectLeafSubMenus(leaves);
+    EXPECT_EQ((Strings{"A1a", "A2", "B1", "C"}), Names(leaves));
+    c->CollectLeafSubMenus(leaves);
+    EXPECT_EQ(4u, leaves.size()) << "an item is not its own leaf";
+}
+
+TEST_F(MenuTreeTest, SearchesGoDepthFirstAndNeverCompareTheStartingItem)
+{
+    a1a->SetName("Dup");
+    b->SetName("Dup");
+    EXPECT_EQ(a1a, root.FindSubMenuByName("Dup"));
+    EXPECT_EQ(nullptr, root.FindSubMenuByName("dup"));
+    EXPECT_EQ(nullptr, root.FindSubMenuByName("Root"));
+
+    EXPECT_EQ(c, root.FindSubMenuById(c->GetId()));
+    EXPECT_EQ(a1a, a->FindSubMenuById(a1a->GetId()));
+    EXPECT_EQ(nullptr, a->FindSubMenuById(a->GetId()));
+    EXPECT_EQ(nullptr, a->FindSubMenuById(b1->GetId()));
+
+    EXPECT_EQ(a1a, root.FindByFullName("Root_A_A1__Dup"));
+    EXPECT_EQ(b, root.FindByFullName("Root__Dup"));
+    EXPECT_EQ(nullptr, root.FindByFullName("Root"));
+}
+
+TEST_F(MenuTreeTest, MovingSubMenusSwapsNeighboursAndIgnoresTheEndsAndStrangers)
+{
+    root.MoveSubMenuDown(a);
+    root.MoveSubMenuUp(c);
+    EXPECT_EQ((Strings{"B", "C", "A"}), Names(root.GetSubMenus()));
+
+    root.MoveSubMenuDown(a);
+    root.MoveSubMenuUp(b);
+    root.MoveSubMenuUp(a1);
+    root.MoveSubMenuDown(nullptr);
+    EXPECT_EQ((Strings{"B", "C", "A"}), Names(root.GetSubMenus()));
+}
+
+TEST_F(MenuTreeTest, RolesAreFoundByTheirIds)
+{
+    Designation::ResetIdCounter();
+    Designation numbered(TRUE);
+    Designation unnumbered;
+    numbered.AddMenu(a);
+    unnumbered.AddMenu(a);
+
+    EXPECT_EQ(&numbered, a->FindRoleById(numbered.GetId()));
+    EXPECT_EQ(&unnumbered, a->FindRoleById(-1));
+    EXPECT_EQ(nullptr, a->FindRoleById(99));
+}
+
+TEST(MenuGuardTest, NoSubMenuIsAddedForNullOrTheItemItselfAndAnItemLoadedAsItsOwnParentIsTop)
+{
+    Menu menu;
+    menu.AddSubMenu(nullptr);
+    menu.AddSubMenu(&menu);
+    EXPECT_TRUE(menu.GetSubMenus().empty());
+    EXPECT_EQ(nullptr, menu.GetParent());
+
+    ScopedArchiveVersion version(TheVersionHistory().GetCurrentVersion());
+    ArchiveBytes bytes;
+    bytes.NewClass("Menu").Str("Loop").Int(0).Null(); // name, no page files, no opened file
+    bytes.ObjectRef(2).Int(0).Int(0).Int(0);          // parent itself, no sub-menus, value, roles
+    std::unique_ptr<Menu> loaded(LoadObject<Menu>(bytes.Get()));
+    ASSERT_EQ(loaded.get(), loaded->GetParent());
+    EXPECT_EQ("Loop", loaded->GetFullName());
+}

@@ -1,0 +1,371 @@
+#include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
+#include "entities/DashBoard.h"
+#include "entities/DerivedField.h"
+#include "entities/Form.h"
+#include "entities/Function.h"
+#include "entities/LinkControl.h"
+#include "entities/Menu.h"
+#include "entities/MenuInterface.h"
+#include "entities/Parameter.h"
+#include "entities/Procedure.h"
+#include "entities/ProcedureFieldInfo.h"
+#include "entities/ProcedureInvokation.h"
+#include "entities/ProcedureTable.h"
+#include "entities/ReportGroup.h"
+#include "entities/UniquenessProcedureTable.h"
+#include "model/EventRecmpFields.h"
+#include "model/Module.h"
+#include "model/RefField.h"
+#include "tests/entities/PageOperationsSupport.h"
+#include "tests/entities/PageTestSupport.h"
+
+#include <memory>
+
+namespace
+{
+
+class PageUsageTest : public OrdersPageTest<Form>
+{
+protected:
+    bool PageRecorded() const
+    {
+        return UsageSet().GetForms().size() == 1 && UsageSet().GetForms().front() == &m_page;
+    }
+};
+
+TEST_F(PageUsageTest, FieldUsageNamesTheVariableOfTheFieldsMap)
+{
+    m_page.AddVariableForField(m_price);
+    AddControl(m_page, m_price);
+    CString list = "before\n";
+
+    EXPECT_TRUE(m_page.CollectFieldUsage(m_price, list));
+
+    EXPECT_EQ(list, "before\nOrders_Price_Var\n");
+    EXPECT_TRUE(PageRecorded());
+}
+
+TEST_F(PageUsageTest, FieldUsageOfAControlAndOfAReferenceField)
+{
+    FieldRep* rep = AddControl(m_page, nullptr);
+    rep->GetFieldRepData()->SetBackField(m_price);
+    CString list;
+    EXPECT_TRUE(m_page.CollectFieldUsage(m_price, list));
+    EXPECT_EQ(list, "Orders_fieldRepresentation\n");
+
+    auto* pageField = NewField("Total");
+    m_page.AddRefField(new RefField(pageField, &m_table));
+    list.Empty();
+    EXPECT_TRUE(m_page.CollectFieldUsage(pageField, list));
+    EXPECT_EQ(list, "Orders_reference/derived field\n");
+}
+
+TEST_F(PageUsageTest, AnUnusedFieldAddsNothingAndRecordsNothing)
+{
+    CString list;
+    EXPECT_FALSE(m_page.CollectFieldUsage(m_price, list));
+    EXPECT_TRUE(list.IsEmpty());
+    EXPECT_TRUE(UsageSet().GetForms().empty());
+}
+
+TEST_F(PageUsageTest, ProcedureUsageAddsOneEntryPerKindOfCall)
+{
+    Procedure procedure;
+    m_page.AddUniquenessProcedureTable(
+        new UniquenessProcedureTable(&m_table, CallOfProcedure(&procedure)));
+    m_page.AddUniquenessProcedureTable(
+        new UniquenessProcedureTable(&m_table, CallOfProcedure(&procedure)));
+    m_page.AddProcedureTable(new ProcedureTable(&m_table, CallOfProcedure(&procedure),
+                                                ProcedureTable::recordUpdateKind));
+    for (int i = 0; i < 2; ++i)
+        AddControl(m_page, nullptr)
+            ->GetFieldRepData()
+            ->SetDataProcedure(CallOfProcedure(&procedure));
+    CString list;
+
+    EXPECT_TRUE(m_page.CollectProcedureUsage(&procedure, list));
+
+    EXPECT_EQ(list, "Orders\nOrders\nOrders\nOrders\n");
+    EXPECT_TRUE(PageRecorded());
+}
+
+TEST_F(PageUsageTest, ARecomputeAloneMakesThePageAProcedureUser)
+{
+    Procedure procedure;
+    FieldRep* target = AddControl(m_page, m_price);
+    auto* list = new EventRecmpFields;
+    list->AddProcedureRecompute(target, CallOfProcedure(&procedure));
+    AddControl(m_page, nullptr)->GetFieldRepData()->AddEventRecmpFields(list);
+    CString text;
+
+    EXPECT_TRUE(m_page.CollectProcedureUsage(&procedure, text));
+
+    EXPECT_EQ(text, "Orders\n");
+    EXPECT_TRUE(PageRecorded());
+}
+
+TEST_F(PageUsageTest, AnUncalledProcedureIsNotRecorded)
+{
+    Procedure procedure;
+    Procedure other;
+    m_page.AddUniquenessProcedureTable(
+        new UniquenessProcedureTable(&m_table, CallOfProcedure(&other)));
+    m_page.AddUniquenessProcedureTable(new UniquenessProcedureTable(&m_table, nullptr));
+    CString list;
+
+    EXPECT_FALSE(m_page.CollectProcedureUsage(&procedure, list));
+
+    EXPECT_TRUE(list.IsEmpty());
+    EXPECT_TRUE(UsageSet().GetForms().empty());
+}
+
+TEST_F(PageUsageTest, ClassUsageListsEachControlAndRecordsTheClass)
+{
+    Class dataClass;
+    auto* function = new Function;
+    dataClass.AddFunction(function);
+    for (int i = 0; i < 2; ++i)
+    {
+        auto* call = new ClassInvokation;
+        call->SetFunction(&dataClass, function);
+        AddControl(m_page, nullptr)->GetFieldRepData()->SetDataCall(call);
+    }
+    AddControl(m_page, m_price);
+    CString list;
+
+    EXPECT_TRUE(m_page.CollectClassUsage(&dataClass, list));
+
+    EXPECT_EQ(list, "Orders\nOrders\n");
+    ASSERT_EQ(UsageSet().GetClasses().size(), 1u);
+    EXPECT_EQ(UsageSet().GetClasses().front(), &dataClass);
+    EXPECT_TRUE(UsageSet().GetForms().empty());
+
+    Class unused;
+    list.Empty();
+    EXPECT_FALSE(m_page.CollectClassUsage(&unused, list));
+    EXPECT_TRUE(list.IsEmpty());
+}
+
+TEST_F(PageUsageTest, MenuLinkedFromPreAndPostLinksFilesOneError)
+{
+    auto menu = std::make_unique<Menu>();
+    m_page.AddPreLink(new LinkControl(menu.get(), 0, 0, LinkControl::Left));
+    m_page.AddPreLink(new LinkControl(menu.get(), 0, 0, LinkControl::Right));
+    m_page.AddPostLink(new LinkControl(menu.get(), 0, 0, LinkControl::Left));
+
+    EXPECT_TRUE(m_page.CollectMenuLinkUsage(menu.get()));
+
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_EQ(Errors().front(), "Orders\n\tPresent as pre Link\tPresent as post Link");
+    EXPECT_TRUE(PageRecorded());
+    m_page.RemoveMenuReferences(menu.get());
+}
+
+TEST_F(PageUsageTest, MenuLinkedFromControlsAndAPageFile)
+{
+    auto menu = std::make_unique<Menu>();
+    for (int i = 0; i < 2; ++i)
+        AddControl(m_page, nullptr)
+            ->GetFieldRepData()
+            ->AddLinkControl(new LinkControl(menu.get(), 0, 0, LinkControl::Left));
+    auto* file = new AspFile;
+    file->AddLinkingItem(menu.get());
+    m_page.AddAspFile(file);
+
+    EXPECT_TRUE(m_page.CollectMenuLinkUsage(menu.get()));
+
+    ASSERT_EQ(Errors().size(), 1u);
+    EXPECT_EQ(Errors().front(), "Orders\n\tPresent as Link assigned to a field rep\tPresent as "
+                                "Link assigned to a field rep");
+    m_page.RemoveMenuReferences(menu.get());
+    EXPECT_FALSE(file->IsLinkedFrom(menu.get()));
+}
+
+TEST_F(PageUsageTest, AnUnlinkedMenuFilesNoError)
+{
+    Menu menu;
+    Menu other;
+    m_page.AddPreLink(new LinkControl(&other, 0, 0, LinkControl::Left));
+
+    EXPECT_FALSE(m_page.CollectMenuLinkUsage(&menu));
+
+    EXPECT_TRUE(Errors().empty());
+    EXPECT_TRUE(UsageSet().GetForms().empty());
+    m_page.RemoveMenuReferences(&other);
+}
+
+TEST_F(PageUsageTest, VariableUsageListsPageFilesWhoseMenuMapsPassTheVariable)
+{
+    Module module("Sales");
+    m_page.SetModule(&module);
+    m_page.AddVariableForField(m_price);
+    FieldVariableMap given = *m_page.GetFieldVariableMapAt(0);
+    m_page.CreateAspFile(1, AspFile::transactionOwner);
+    m_page.CreateAspFile(3, AspFile::transactionOwner);
+    AspFile* file = m_page.GetAspFileAt(1);
+    auto* menuMap = new MenuVariableMap;
+    menuMap->m_variablePairs.emplace_back(nullptr, given.variable);
+    file->AddLeftMenuVariableMap(menuMap);
+    const CString url = file->GetRelativeUrl(FALSE, FALSE);
+    ASSERT_FALSE(url.IsEmpty());
+    CString list;
+
+    m_page.CollectVariableUsage(given, list);
+
+    EXPECT_EQ(list, url + "\n");
+    EXPECT_TRUE(PageRecorded());
+    m_page.SetModule(nullptr);
+}
+
+TEST_F(PageUsageTest, VariableUsageOfAnUnmappedVariableRecordsNothing)
+{
+    Variable variable;
+    CString list;
+    m_page.CollectVariableUsage(FieldVariableMap{m_price, &variable}, list);
+    EXPECT_TRUE(list.IsEmpty());
+    EXPECT_TRUE(UsageSet().GetForms().empty());
+}
+
+TEST_F(PageUsageTest, ProcedureVariableUsageNamesThePageOnce)
+{
+    Procedure procedure;
+    Variable procedureVariable;
+    Variable pageVariable;
+    for (int i = 0; i < 2; ++i)
+    {
+        ProcedureInvokation* call = CallOfProcedure(&procedure);
+        call->AddVariablePair(new VariablePair{&procedureVariable, &pageVariable});
+        m_page.AddUniquenessProcedureTable(new UniquenessProcedureTable(&m_table, call));
+    }
+    CString list;
+
+    EXPECT_FALSE(m_page.CollectProcedureVariableUsage(&procedure, &procedureVariable, list));
+    EXPECT_EQ(list, "Orders\n");
+
+    list.Empty();
+    m_page.CollectProcedureVariableUsage(&procedure, &pageVariable, list);
+    EXPECT_TRUE(list.IsEmpty());
+}
+
+class PageFunctionUsageTest : public PageUsageTest
+{
+protected:
+    PageFunctionUsageTest()
+    {
+        m_function = new Function;
+        m_dataClass.AddFunction(m_function);
+        m_parameter = new Parameter;
+        m_function->AddParameter(m_parameter);
+        m_function->AddOutputField(new ProcedureFieldInfo(m_price, 0));
+    }
+
+    FieldRep* AddCallingControl()
+    {
+        auto* call = new ClassInvokation;
+        call->SetFunction(&m_dataClass, m_function);
+        FieldRep* rep = AddControl(m_page, nullptr);
+        rep->GetFieldRepData()->SetDataCall(call);
+        return rep;
+    }
+
+    Class m_dataClass;
+    Function* m_function;
+    Parameter* m_parameter;
+};
+
+TEST_F(PageFunctionUsageTest, FunctionUsageNamesThePage)
+{
+    AddCallingControl();
+    AddCallingControl();
+    CString list;
+
+    EXPECT_TRUE(m_page.CollectFunctionUsage(m_function, list));
+
+    EXPECT_EQ(list, "Orders\n");
+    EXPECT_TRUE(PageRecorded());
+
+    Function other;
+    list.Empty();
+    UsageSet().Clear();
+    EXPECT_FALSE(m_page.CollectFunctionUsage(&other, list));
+    EXPECT_TRUE(list.IsEmpty());
+    EXPECT_TRUE(UsageSet().GetForms().empty());
+}
+
+TEST_F(PageFunctionUsageTest, FunctionFieldShownAsFrontFieldRecordsThePage)
+{
+    AddControl(m_page, nullptr)->GetFieldRepData()->SetFrontField(m_price);
+
+    EXPECT_TRUE(m_page.IsFunctionFieldUsedAsFrontBack(m_function, &m_table));
+    EXPECT_TRUE(PageRecorded());
+
+    m_page.ClearFunctionFieldFrontBack(m_function, &m_table);
+    EXPECT_FALSE(m_page.IsFrontOrBackFieldOfAnyControl(m_price));
+    UsageSet().Clear();
+    EXPECT_FALSE(m_page.IsFunctionFieldUsedAsFrontBack(m_function, &m_table));
+    EXPECT_TRUE(UsageSet().GetForms().empty());
+}
+
+TEST_F(PageFunctionUsageTest, ParameterUsageRecordsThePageAndRemovalDropsTheMaps)
+{
+    FieldRep* rep = AddCallingControl();
+    m_page.IsFunctionParameterUsed(m_function, m_parameter);
+    EXPECT_TRUE(UsageSet().GetForms().empty());
+
+    rep->GetFieldRepData()->GetDataCall()->AddParameterMap(m_parameter, m_price);
+    m_page.IsFunctionParameterUsed(m_function, m_parameter);
+    EXPECT_TRUE(PageRecorded());
+
+    m_page.RemoveFunctionParameterReferences(m_function, m_parameter);
+    EXPECT_TRUE(rep->GetFieldRepData()->GetDataCall()->GetParameterMaps().empty());
+}
+
+TEST_F(PageFunctionUsageTest, ClearingTheFunctionsCallsDropsFrontAndBackFields)
+{
+    FieldRep* rep = AddCallingControl();
+    rep->GetFieldRepData()->SetFrontField(m_price);
+
+    m_page.ClearFunctionCalls(m_function);
+
+    EXPECT_EQ(rep->GetFieldRepData()->GetDataCall(), nullptr);
+    EXPECT_EQ(rep->GetFieldRepData()->GetFrontField(), nullptr);
+}
+
+TEST_F(PageFunctionUsageTest, ReportGroupsAndDashBoardsCallingTheFunctionAreUsers)
+{
+    const auto newCall = [this]
+    {
+        auto* call = new ClassInvokation;
+        call->SetFunction(&m_dataClass, m_function);
+        call->AddParameterMap(m_parameter, m_price);
+        return call;
+    };
+    ApplicationReport report;
+    report.SetName("Sales");
+    report.AddReportGroup(new ReportGroup(&report, newCall()));
+    report.SetClassCall(newCall());
+    DashBoard dashBoard;
+    dashBoard.SetName("Board");
+    dashBoard.SetClassInvokation(newCall());
+    CString list;
+
+    EXPECT_TRUE(report.CollectFunctionUsage(m_function, list));
+    EXPECT_TRUE(dashBoard.CollectFunctionUsage(m_function, list));
+    EXPECT_EQ(list, "Sales\nBoard\n");
+    EXPECT_EQ(UsageSet().GetReports().size(), 1u);
+    EXPECT_EQ(UsageSet().GetDashBoards().size(), 1u);
+
+    report.RemoveFunctionParameterReferences(m_function, m_parameter);
+    EXPECT_TRUE(report.GetClassCall()->GetParameterMaps().empty());
+    EXPECT_TRUE(report.GetReportGroups().front()->GetClassCall()->GetParameterMaps().empty());
+
+    report.ClearFunctionCalls(m_function);
+    dashBoard.ClearFunctionCalls(m_function);
+    EXPECT_EQ(report.GetClassCall(), nullptr);
+    EXPECT_EQ(dashBoard.GetClassInvokation(), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,123 @@
+#include "entities/BooleanTreeNode.h"
+#include "entities/Procedure.h"
+#include "model/EntityUsageSet.h"
+#include "model/Field.h"
+#include "model/FieldFilter.h"
+#include "model/ProjectDiagnostics.h"
+#include "model/Relation.h"
+#include "model/Table.h"
+#include "platform/core/ScriptedMessageBoxes.h"
+#include "tests/model/ModelBuilders.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace
+{
+// Each test records into a usage set of its own and leaves the diagnostics' lists empty.
+class ProcedureUsageTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { TheProjectDiagnostics().PushUsageSet(); }
+    void TearDown() override
+    {
+        TheProjectDiagnostics().PopUsageSet();
+        TheProjectDiagnostics().ClearErrorsAndWarnings();
+    }
+
+    static const std::vector<Procedure*>& Recorded()
+    {
+        return TheProjectDiagnostics().GetCurrentUsageSet().GetProcedures();
+    }
+
+    void AddRelationOnCustomerId()
+    {
+        auto* relation = new Relation;
+        relation->SetFirstTable(orders.get());
+        relation->SetSecondTable(customers.get());
+        relation->AddJoinField(customerId);
+        procedure.AddRelation(relation);
+    }
+
+    std::unique_ptr<Table> orders{NewTable("Orders", Table::masterKind, {"CustomerId"})};
+    std::unique_ptr<Table> customers{NewTable("Customers", Table::masterKind, {"Name"})};
+    Field* customerId = orders->FindFieldByName("CustomerId");
+    Procedure procedure{orders.get(), true};
+};
+} // namespace
+
+TEST_F(ProcedureUsageTest, FieldUsageListsEachFindingWithItsText)
+{
+    procedure.AddFieldFilter(customerId);
+    AddRelationOnCustomerId();
+    CString list = "before\n";
+    procedure.CollectFieldUsage(customerId, list);
+    EXPECT_EQ(CString("before\n"
+                      "PRC_Orders_SelectAll\n"
+                      "PRC_Orders_SelectAll\n\t Field is mapped with variable!\n\n"
+                      "PRC_Orders_SelectAll\n\t Field is present in Relations!\n"
+                      "PRC_Orders_SelectAll\n\t Field is present in field filter!\n"),
+              list);
+    EXPECT_EQ(std::vector<Procedure*>{&procedure}, Recorded());
+}
+
+TEST_F(ProcedureUsageTest, TableUsageCoversTheMainTableAndTheListedTablesOnly)
+{
+    Field unused;
+    Table other;
+    CString list;
+    procedure.CollectFieldUsage(&unused, list);
+    procedure.CollectFieldUsage(nullptr, list);
+    procedure.CollectTableUsage(&other, list);
+    procedure.CollectTableUsage(nullptr, list);
+    EXPECT_TRUE(Recorded().empty());
+    procedure.CollectTableUsage(orders.get(), list);
+    procedure.AddTable(customers.get());
+    procedure.CollectTableUsage(customers.get(), list);
+    EXPECT_EQ(CString("PRC_Orders_SelectAll\nPRC_Orders_SelectAll\n"), list);
+    EXPECT_EQ(std::vector<Procedure*>{&procedure}, Recorded());
+}
+
+TEST_F(ProcedureUsageTest, TableRemovalIsRefusedWhileRelationsOrColumnsUseIt)
+{
+    ProjectDiagnostics& diagnostics = TheProjectDiagnostics();
+    diagnostics.AddError("old error");
+    diagnostics.AddWarning("old warning");
+    procedure.AddOutputField(customers->FindFieldByName("Name"));
+    procedure.AddOutputField(customers->GetFieldAt(0));
+    EXPECT_FALSE(procedure.CanRemoveTable(customers.get()));
+    EXPECT_EQ(std::vector<CString>{"Following fields of table are still used in procedure!\n"
+                                   "Name\nCustomers_id\n"},
+              diagnostics.GetErrors());
+    EXPECT_TRUE(diagnostics.GetWarnings().empty());
+    AddRelationOnCustomerId();
+    EXPECT_FALSE(procedure.CanRemoveTable(customers.get()));
+    EXPECT_EQ(std::vector<CString>{"Table used in relations"}, diagnostics.GetErrors());
+    Table unused;
+    EXPECT_TRUE(procedure.CanRemoveTable(&unused));
+    EXPECT_TRUE(diagnostics.GetErrors().empty());
+}
+
+TEST_F(ProcedureUsageTest, FilterDeletionIsRefusedInsideACombinedCondition)
+{
+    ScriptedMessageBoxes boxes;
+    procedure.AddFieldFilter(customerId);
+    procedure.AddFieldFilter(orders->GetFieldAt(0));
+    procedure.AddFilterTreeLeaves();
+    auto* combined = new BooleanTreeNode;
+    combined->SetOperator(0);
+    combined->SetLeft(procedure.GetFilterTreeRootAt(0));
+    procedure.RemoveFilterTreeRoot(combined->GetLeft());
+    procedure.AddFilterTreeRoot(combined);
+    FieldFilter* combinedFilter = procedure.GetFilters()[0];
+    procedure.DeleteFieldFilter(combinedFilter);
+    ASSERT_EQ(1u, boxes.Shown().size());
+    EXPECT_EQ("Can no delete filter! Child nodes present for it.", boxes.Shown()[0].text);
+    EXPECT_EQ(MB_OK, boxes.Shown()[0].type);
+    EXPECT_EQ(2u, procedure.GetFilters().size());
+    procedure.DeleteFieldFilter(procedure.GetFilters()[1]);
+    EXPECT_EQ(std::vector<FieldFilter*>{combinedFilter}, procedure.GetFilters());
+    EXPECT_EQ(std::vector<BooleanTreeNode*>{combined}, procedure.GetFilterTrees());
+    EXPECT_EQ(1u, boxes.Shown().size());
+}

@@ -1,0 +1,269 @@
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
+#include "entities/FormInterface.h"
+#include "entities/Function.h"
+#include "entities/ProcedureInvokation.h"
+#include "entities/Transaction.h"
+#include "model/EventRecmpFields.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "tests/model/ModelBuilders.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace
+{
+// Controls on the fields "a", "b" and "c" of a table "t", and a control with data whose event
+// lists the tests fill.
+class EventRecomputes : public ::testing::Test
+{
+protected:
+    EventRecomputes()
+        : m_table(NewTable("t", Table::masterKind, {"a", "b", "c"})),
+          m_a(m_table->FindFieldByName("a")), m_b(m_table->FindFieldByName("b")),
+          m_c(m_table->FindFieldByName("c"))
+    {
+        m_owner.AttachFieldRepData(new FieldRepData);
+    }
+
+    FieldRepData& Data() { return *m_owner.GetFieldRepData(); }
+
+    // A new event list of the data with class recomputes of the controls.
+    EventRecmpFields* AddClassList(std::initializer_list<FieldRep*> reps)
+    {
+        auto* list = new EventRecmpFields;
+        for (FieldRep* rep : reps)
+            list->AddClassRecompute(rep);
+        Data().AddEventRecmpFields(list);
+        return list;
+    }
+
+    // A procedure invocation that maps each field to no variable.
+    static ProcedureInvokation* MappingInvokation(std::initializer_list<Field*> fields)
+    {
+        auto* invokation = new ProcedureInvokation;
+        for (Field* field : fields)
+            invokation->AddFieldVariableMap(new FieldVariableMap{field, nullptr});
+        return invokation;
+    }
+
+    std::unique_ptr<Table> m_table;
+    Field* m_a;
+    Field* m_b;
+    Field* m_c;
+    FieldRep m_repA{m_a};
+    FieldRep m_repB{m_b};
+    FieldRep m_repC{m_c};
+    FieldRep m_owner;
+};
+} // namespace
+
+TEST_F(EventRecomputes, RemovingAControlDeletesBothNeighbouringListsThatBecomeEmpty)
+{
+    AddClassList({&m_repA});
+    AddClassList({&m_repA});
+    EventRecmpFields* kept = AddClassList({&m_repA, &m_repB});
+
+    Data().RemoveClassRecomputeOf(&m_repA);
+
+    ASSERT_EQ(1u, Data().GetEventRecmpFieldsList().size());
+    EXPECT_EQ(kept, Data().GetEventRecmpFieldsList()[0]);
+    EXPECT_FALSE(kept->HasClassRecompute(&m_repA));
+    EXPECT_TRUE(kept->HasClassRecompute(&m_repB));
+}
+
+TEST_F(EventRecomputes, RemovingAControlTakesOnlyItsFirstRecordOfEachList)
+{
+    EventRecmpFields* list = AddClassList({&m_repA, &m_repA, &m_repB});
+
+    Data().RemoveClassRecomputeOf(&m_repA);
+
+    ASSERT_EQ(2u, list->GetClassRecomputes().size());
+    EXPECT_EQ(&m_repA, list->GetClassRecomputes()[0]->fieldRep);
+    EXPECT_EQ(&m_repB, list->GetClassRecomputes()[1]->fieldRep);
+}
+
+TEST_F(EventRecomputes, RemovingAClassRecomputeLeavesItsInvocationAlive)
+{
+    EventRecmpFields* list = AddClassList({&m_repA});
+    Class dataClass;
+    Function function;
+    auto invokation = std::make_unique<ClassInvokation>();
+    invokation->SetFunction(&dataClass, &function);
+    list->GetClassRecomputes()[0]->classInvokation = invokation.get();
+
+    list->RemoveClassRecompute(&m_repB);
+    EXPECT_EQ(1u, list->GetClassRecomputes().size());
+    list->RemoveClassRecompute(&m_repA);
+    EXPECT_TRUE(list->GetClassRecomputes().empty());
+    EXPECT_EQ(&function, invokation->GetFunction());
+}
+
+TEST_F(EventRecomputes, DeletingTheClassInvocationOfARecordClearsIt)
+{
+    EventRecmpFields* list = AddClassList({&m_repA});
+    EventClassRecompute* record = list->GetClassRecomputes()[0];
+    record->classInvokation = new ClassInvokation;
+
+    EventRecmpFields::DeleteClassInvokation(record);
+    EXPECT_EQ(nullptr, record->classInvokation);
+    EventRecmpFields::DeleteClassInvokation(nullptr);
+}
+
+TEST_F(EventRecomputes, RemovingATableDropsRecomputesOfItsFieldsAndEmptiedLists)
+{
+    auto other = std::unique_ptr<Table>(NewTable("other", Table::masterKind, {"x"}));
+    FieldRep repX(other->FindFieldByName("x"));
+    AddClassList({&m_repA, &m_repB});
+    AddClassList({&m_repC});
+    EventRecmpFields* kept = AddClassList({&m_repA, &repX, &m_repC});
+
+    m_owner.RemoveTableReferences(m_table.get());
+
+    ASSERT_EQ(1u, Data().GetEventRecmpFieldsList().size());
+    EXPECT_EQ(kept, Data().GetEventRecmpFieldsList()[0]);
+    ASSERT_EQ(1u, kept->GetClassRecomputes().size());
+    EXPECT_EQ(&repX, kept->GetClassRecomputes()[0]->fieldRep);
+}
+
+TEST_F(EventRecomputes, RemovingNoTableLeavesEveryList)
+{
+    auto* procedureOnly = new EventRecmpFields;
+    procedureOnly->AddProcedureRecompute(&m_repA, nullptr);
+    Data().AddEventRecmpFields(procedureOnly);
+    AddClassList({&m_repB});
+
+    Data().RemoveClassRecomputesOfTable(nullptr);
+    m_owner.RemoveTableReferences(nullptr);
+
+    EXPECT_EQ(2u, Data().GetEventRecmpFieldsList().size());
+    EXPECT_FALSE(m_owner.UsesTable(nullptr));
+}
+
+TEST_F(EventRecomputes, RemovingATableClearsADataCallThatUsesIt)
+{
+    Field front;
+    Data().SetFrontField(&front);
+    auto* call = new ClassInvokation;
+    Data().SetDataCall(call);
+    auto unused = std::unique_ptr<Table>(NewTable("unused"));
+
+    m_owner.RemoveTableReferences(unused.get());
+    EXPECT_EQ(call, Data().GetDataCall());
+
+    Class dataClass;
+    dataClass.SetTable(m_table.get());
+    Function function;
+    call->SetFunction(&dataClass, &function);
+    m_owner.RemoveTableReferences(m_table.get());
+    EXPECT_EQ(nullptr, Data().GetDataCall());
+    EXPECT_EQ(nullptr, Data().GetFrontField());
+}
+
+TEST_F(EventRecomputes, ClassRecomputesTellWhichControlsFieldsAndTablesAreRefilled)
+{
+    AddClassList({&m_repA});
+    AddClassList({&m_repB});
+
+    EXPECT_TRUE(Data().HasClassRecomputeFor(&m_repB));
+    EXPECT_FALSE(Data().HasClassRecomputeFor(&m_repC));
+    EXPECT_TRUE(Data().HasClassRecomputeForField(m_b));
+    EXPECT_FALSE(Data().HasClassRecomputeForField(m_c));
+    EXPECT_FALSE(Data().HasClassRecomputeForField(nullptr));
+    EXPECT_TRUE(m_owner.UsesTable(m_table.get()));
+    EXPECT_FALSE(Data().HasEventRecmpFields());
+}
+
+TEST_F(EventRecomputes, TransactionFieldRecomputeFollowsItsTables)
+{
+    auto detail = std::unique_ptr<Table>(NewTable("d", Table::masterDetailKind, {"x"}));
+    FieldRep repX(detail->FindFieldByName("x"));
+    AddClassList({&repX});
+    Transaction transaction;
+
+    EXPECT_FALSE(Data().RecomputesTransactionField(&transaction));
+    transaction.AddDetailTable(detail.get());
+    EXPECT_TRUE(Data().RecomputesTransactionField(&transaction));
+    EXPECT_FALSE(Data().RecomputesTransactionField(nullptr));
+}
+
+TEST_F(EventRecomputes, ProcedureRecomputeRemovalUnmapsEarlierRecordsAndStopsAtTheControl)
+{
+    auto* list = new EventRecmpFields;
+    Data().AddEventRecmpFields(list);
+    ProcedureInvokation* before = MappingInvokation({m_a, m_b});
+    ProcedureInvokation* after = MappingInvokation({m_b});
+    list->AddProcedureRecompute(&m_repA, before);
+    list->AddProcedureRecompute(&m_repB, MappingInvokation({m_b}));
+    list->AddProcedureRecompute(&m_repC, after);
+
+    list->RemoveProcedureRecompute(&m_repB);
+
+    ASSERT_EQ(2u, list->GetProcedureRecomputes().size());
+    EXPECT_EQ(&m_repA, list->GetProcedureRecomputes()[0]->fieldRep);
+    EXPECT_EQ(&m_repC, list->GetProcedureRecomputes()[1]->fieldRep);
+    EXPECT_EQ(nullptr, before->FindFieldVariableMap(m_b));
+    EXPECT_NE(nullptr, before->FindFieldVariableMap(m_a));
+    EXPECT_NE(nullptr, after->FindFieldVariableMap(m_b));
+    EXPECT_TRUE(Data().HasEventRecmpFields());
+}
+
+TEST_F(EventRecomputes, ProcedureRecomputeRemovalOfAnAbsentControlOnlyUnmaps)
+{
+    EventRecmpFields list;
+    ProcedureInvokation* invokation = MappingInvokation({m_c, m_c});
+    list.AddProcedureRecompute(&m_repA, invokation);
+    list.AddProcedureRecompute(&m_repB, MappingInvokation({}));
+
+    list.RemoveProcedureRecompute(&m_repC);
+
+    EXPECT_EQ(2u, list.GetProcedureRecomputes().size());
+    ASSERT_EQ(1u, invokation->GetFieldVariableMaps().size());
+    EXPECT_EQ(m_c, invokation->GetFieldVariableMaps()[0]->field);
+}
+
+TEST_F(EventRecomputes, RemovingAProcedureRecomputeByIndexKeepsTheOneMovingIntoItsPlace)
+{
+    EventRecmpFields list;
+    list.AddProcedureRecompute(&m_repA, nullptr);
+    list.AddProcedureRecompute(&m_repB, nullptr);
+    list.AddProcedureRecompute(&m_repC, nullptr);
+
+    list.RemoveProcedureRecomputeAt(1);
+    ASSERT_EQ(2u, list.GetProcedureRecomputes().size());
+    EXPECT_EQ(&m_repA, list.GetProcedureRecomputes()[0]->fieldRep);
+    EXPECT_EQ(&m_repC, list.GetProcedureRecomputes()[1]->fieldRep);
+
+    list.RemoveProcedureRecomputeAt(2);
+    list.RemoveProcedureRecomputeAt(-1);
+    EXPECT_EQ(2u, list.GetProcedureRecomputes().size());
+}
+
+TEST_F(EventRecomputes, ListsAreMatchedByTheFieldNamesOfTheirProcedureRecomputes)
+{
+    auto* plain = new EventRecmpFields;
+    plain->AddProcedureRecompute(&m_repA, nullptr);
+    auto* sharing = new EventRecmpFields;
+    sharing->AddProcedureRecompute(&m_repC, nullptr);
+    Data().AddEventRecmpFields(plain);
+    Data().AddEventRecmpFields(sharing);
+
+    Field upper;
+    upper.SetFieldName("C");
+    FieldRep upperRep(&upper);
+    EventRecmpFields other;
+    other.AddProcedureRecompute(nullptr, nullptr);
+    other.AddProcedureRecompute(&upperRep, nullptr);
+
+    EXPECT_EQ(sharing, Data().FindEventRecmpFieldsSharingField(&other));
+    EXPECT_EQ(sharing->GetProcedureRecomputes()[0],
+              sharing->FindProcedureRecomputeByFieldName("c"));
+    EXPECT_EQ(nullptr, plain->FindProcedureRecomputeByFieldName("b"));
+    EXPECT_EQ(nullptr, Data().FindEventRecmpFieldsSharingField(nullptr));
+
+    EventRecmpFields unmatched;
+    unmatched.AddProcedureRecompute(&m_repB, nullptr);
+    EXPECT_EQ(nullptr, Data().FindEventRecmpFieldsSharingField(&unmatched));
+}

@@ -1,0 +1,146 @@
+#include "entities/DateValidation.h"
+#include "entities/ProcedureFieldInfo.h"
+#include "entities/ProcedureInvokation.h"
+#include "entities/Variable.h"
+#include "model/FieldFilter.h"
+#include "model/FieldVisibility.h"
+#include "model/ValidationData.h"
+#include "model/VisibilityData.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+VisibilityValue* NewValue(const char* text, int status, int relation = 0)
+{
+    auto* value = new VisibilityValue;
+    value->value = text;
+    value->layoutStatus = status;
+    value->relation = relation;
+    return value;
+}
+
+// Visibility data decided by a procedure with the result field, and two values.
+struct ProcedureVisibility
+{
+    ProcedureVisibility()
+    {
+        data.SetDataProcedure(new ProcedureInvokation);
+        data.SetResultField(&result);
+        data.SetVariable(&variable);
+        data.AddValue(NewValue("a", 1));
+        data.AddValue(NewValue("b", 2));
+    }
+
+    ProcedureFieldInfo result;
+    Variable variable;
+    VisibilityData data;
+};
+} // namespace
+
+TEST(ValidationOperationsTest, RulesAreFoundByIndexAndByTheirComparison)
+{
+    Variable start;
+    ProcedureFieldInfo limit;
+    ValidationData validation;
+    validation.AddDateValidation(new DateValidation(&start, 1, nullptr, nullptr));
+    DateValidation* second = new DateValidation(nullptr, 4, nullptr, &limit);
+    validation.AddDateValidation(second);
+
+    EXPECT_EQ(second, validation.GetDateValidationAt(1));
+    EXPECT_EQ(nullptr, validation.GetDateValidationAt(2));
+    EXPECT_EQ(nullptr, validation.GetDateValidationAt(-1));
+    EXPECT_TRUE(validation.HasVariableRule(&start, 1));
+    EXPECT_FALSE(validation.HasVariableRule(&start, 2));
+    EXPECT_TRUE(validation.HasFieldRule(&limit, 4));
+    EXPECT_FALSE(validation.HasFieldRule(&limit, 1));
+}
+
+TEST(VisibilityOperationsTest, RemovingTheProcedureClearsItsResultFieldAndValues)
+{
+    ProcedureVisibility visibility;
+    visibility.data.RemoveProcedure();
+    EXPECT_EQ(nullptr, visibility.data.GetDataProcedure());
+    EXPECT_EQ(nullptr, visibility.data.GetResultField());
+    EXPECT_TRUE(visibility.data.GetValues().empty());
+    EXPECT_EQ(&visibility.variable, visibility.data.GetVariable());
+}
+
+TEST(VisibilityOperationsTest, WithoutProcedureRemovingItKeepsTheValues)
+{
+    Variable variable;
+    VisibilityData data;
+    data.SetVariable(&variable);
+    data.AddValue(NewValue("a", 1));
+    data.RemoveProcedure();
+    EXPECT_EQ(1u, data.GetValues().size());
+
+    data.ClearVariable();
+    EXPECT_EQ(nullptr, data.GetVariable());
+    EXPECT_TRUE(data.GetValues().empty());
+}
+
+TEST(VisibilityOperationsTest, ValueIsPresentWithTheSameStatusAndTextIgnoringCase)
+{
+    ProcedureVisibility visibility;
+    VisibilityValue probe{"A", 1, 5};
+    EXPECT_TRUE(visibility.data.ContainsValue(&probe));
+    probe.layoutStatus = 2;
+    EXPECT_FALSE(visibility.data.ContainsValue(&probe));
+    EXPECT_FALSE(visibility.data.ContainsValue(nullptr));
+}
+
+TEST(VisibilityOperationsTest, RemovingNeighbouringValuesRemovesBoth)
+{
+    ProcedureVisibility visibility;
+    VisibilityValue* first = visibility.data.GetValues()[0];
+    VisibilityValue* second = visibility.data.GetValues()[1];
+    visibility.data.AddValue(NewValue("c", 0));
+    VisibilityValue stranger;
+
+    visibility.data.RemoveValue(first);
+    visibility.data.RemoveValue(second);
+    visibility.data.RemoveValue(&stranger);
+
+    ASSERT_EQ(1u, visibility.data.GetValues().size());
+    EXPECT_EQ(CString("c"), visibility.data.GetValues()[0]->value);
+}
+
+TEST(VisibilityOperationsTest, StatusAndOperatorTextsWithUnknownValues)
+{
+    VisibilityValue value{"", 2, 4};
+    EXPECT_EQ(CString("Invisible"), VisibilityData::GetValueStatusName(&value));
+    EXPECT_EQ(CString("<"), VisibilityData::GetOperatorText(&value));
+    value = VisibilityValue{"", 9, 3};
+    EXPECT_EQ(CString("Editable"), VisibilityData::GetValueStatusName(&value));
+    EXPECT_EQ(CString("<>"), VisibilityData::GetOperatorText(&value));
+    value.relation = 6;
+    EXPECT_TRUE(VisibilityData::GetOperatorText(&value).IsEmpty());
+    EXPECT_TRUE(VisibilityData::GetOperatorText(nullptr).IsEmpty());
+    EXPECT_EQ(CString("Editable"), VisibilityData::GetValueStatusName(nullptr));
+}
+
+TEST(VisibilityOperationsTest, VisibilityNamesOfTheKinds)
+{
+    FieldVisibility visibility;
+    visibility.SetVisibilityKind(FieldVisibility::DependsOnData);
+    EXPECT_EQ(CString("Visibility depends on Data"), visibility.GetVisibilityName());
+    visibility.SetVisibilityKind(FieldVisibility::ReadOnly);
+    EXPECT_EQ(CString("ReadOnly"), visibility.GetVisibilityName());
+    visibility.SetVisibilityKind(7);
+    EXPECT_EQ(CString("Editable"), visibility.GetVisibilityName());
+}
+
+TEST(FieldFilterOperationsTest, OperatorTextsOfTheComparisonKinds)
+{
+    FieldFilter filter;
+    EXPECT_EQ(CString("="), filter.GetOperatorText());
+    filter.SetComparisonKind(3);
+    EXPECT_EQ(CString("!="), filter.GetOperatorText());
+    filter.SetComparisonKind(5);
+    EXPECT_EQ(CString(">"), filter.GetOperatorText());
+    filter.SetComparisonKind(6);
+    EXPECT_TRUE(filter.GetOperatorText().IsEmpty());
+    filter.SetComparisonKind(-1);
+    EXPECT_TRUE(filter.GetOperatorText().IsEmpty());
+}
