@@ -18,6 +18,7 @@
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
 #include "model/FieldVisibility.h"
+#include "model/ListAccess.h"
 #include "model/Module.h"
 #include "model/Ownership.h"
 #include "model/Table.h"
@@ -134,13 +135,6 @@ const Table* TitleTable(const FormInterface* page)
     if (const auto* transaction = dynamic_cast<const Transaction*>(page))
         return transaction->GetBasicTable();
     return nullptr;
-}
-
-template <class T> T* ItemAt(const std::vector<T*>& list, int index)
-{
-    if (index < 0 || index >= static_cast<int>(list.size()))
-        return nullptr;
-    return list[index];
 }
 
 // The first item of the list that matches, else null.
@@ -551,10 +545,7 @@ void AspFile::RemoveNullLinks()
 
 void AspFile::GetFieldEntryAt(FieldEntry& out, int index) const
 {
-    if (index < 0 || index >= static_cast<int>(m_fieldEntries.size()))
-        out = {nullptr, 0};
-    else
-        out = m_fieldEntries[index];
+    out = IsValidIndex(m_fieldEntries, index) ? m_fieldEntries[index] : FieldEntry{nullptr, 0};
 }
 
 FieldVisibility* AspFile::FindFieldVisibility(const Field* field) const

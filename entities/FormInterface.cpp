@@ -28,6 +28,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
+#include "model/ListAccess.h"
 #include "model/MainFrameAccess.h"
 #include "model/Module.h"
 #include "model/Ownership.h"
@@ -59,12 +60,6 @@ template <class T> T* FindByPageFieldName(const std::vector<T*>& list, const CSt
                           return item->GetField() != nullptr &&
                                  item->GetField()->GetFieldName().CompareNoCase(name) == 0;
                       });
-}
-
-// The item at the index, else null.
-template <class T> T* ItemAt(const std::vector<T*>& list, int index)
-{
-    return index < 0 || index >= static_cast<int>(list.size()) ? nullptr : list[index];
 }
 
 // Erases the first entry of the pointer; false when the list does not hold it.
@@ -629,11 +624,9 @@ CString FormInterface::GetClassName()
 
 void FormInterface::RemoveMenuReferences(Menu* menu)
 {
+    // Also a file that only holds the menu as a leaf of its top or left menu's maps.
     for (AspFile* file : m_aspFiles)
-    {
-        if (file->IsLinkedFrom(menu))
-            file->RemoveMenu(menu);
-    }
+        file->RemoveMenu(menu);
     for (FieldRep* rep : m_fieldReps)
         rep->RemoveMenuReferences(menu);
     for (LinkControl* link : m_preLinks)

@@ -7,6 +7,7 @@
 #include "model/EntityUsageSet.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
+#include "model/ListAccess.h"
 #include "model/MainFrameAccess.h"
 #include "model/Ownership.h"
 #include "model/ProjectDiagnostics.h"
@@ -195,9 +196,7 @@ ProcedureFieldInfo* Function::FindOutputFieldOf(const Field* field, int* index) 
 
 ProcedureFieldInfo* Function::GetProcedureFieldInfoAt(int index) const
 {
-    if (index < 0 || index >= static_cast<int>(m_outputFields.size()))
-        return nullptr;
-    return m_outputFields[index];
+    return ItemAt(m_outputFields, index);
 }
 
 bool Function::HasProcedureFieldInfoNamed(const CString& name) const

@@ -2,6 +2,7 @@
 
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
+#include "model/ListAccess.h"
 #include "model/Table.h"
 
 #include <algorithm>
@@ -35,9 +36,7 @@ CString TablePart(const Relation& relation, const Table* table)
 
 Field* Relation::GetFieldAt(int index) const
 {
-    if (index < 0 || index >= static_cast<int>(m_joinFields.size()))
-        return nullptr;
-    return m_joinFields[index];
+    return ItemAt(m_joinFields, index);
 }
 
 bool Relation::ContainsField(const Field* field) const

@@ -3,6 +3,7 @@
 #include "entities/Form.h"
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
+#include "model/ListAccess.h"
 #include "model/Ownership.h"
 
 #include <algorithm>
@@ -58,9 +59,7 @@ CString Table::GetLowerName() const
 
 Field* Table::GetFieldAt(int index) const
 {
-    if (index < 0 || index >= GetFieldCount())
-        return nullptr;
-    return m_fields[index];
+    return ItemAt(m_fields, index);
 }
 
 void Table::AddField(Field* field)

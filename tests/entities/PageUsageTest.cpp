@@ -184,6 +184,28 @@ TEST_F(PageUsageTest, MenuLinkedFromControlsAndAPageFile)
     EXPECT_FALSE(file->IsLinkedFrom(menu.get()));
 }
 
+TEST_F(PageUsageTest, RemovingALeafMenuDropsTheMapsOfFilesThatOnlyShowItInTheirMenus)
+{
+    Menu top;
+    auto leaf = std::make_unique<Menu>();
+    auto* file = new AspFile;
+    file->SetTopMenu(&top);
+    auto* leafMap = new MenuVariableMap;
+    leafMap->m_menu = leaf.get();
+    file->AddTopMenuVariableMap(leafMap);
+    auto* topMap = new MenuVariableMap;
+    topMap->m_menu = &top;
+    file->AddTopMenuVariableMap(topMap);
+    m_page.AddAspFile(file);
+    ASSERT_FALSE(file->IsLinkedFrom(leaf.get()));
+
+    m_page.RemoveMenuReferences(leaf.get());
+
+    ASSERT_EQ(file->GetTopMenuVariableMaps().size(), 1u);
+    EXPECT_EQ(file->GetTopMenuVariableMaps().front(), topMap);
+    file->SetTopMenu(nullptr);
+}
+
 TEST_F(PageUsageTest, AnUnlinkedMenuFilesNoError)
 {
     Menu menu;
