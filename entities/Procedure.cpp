@@ -297,25 +297,26 @@ bool Procedure::CanRemoveTable(Table* table) const
 {
     ProjectDiagnostics& diagnostics = TheProjectDiagnostics();
     diagnostics.ClearErrorsAndWarnings();
-    for (const Relation* relation : m_relations)
-    {
-        if (relation->InvolvesTable(table))
-        {
-            diagnostics.AddError("Table used in relations");
-            return false;
-        }
-    }
+    const bool inRelation =
+        std::any_of(m_relations.begin(), m_relations.end(),
+                    [table](const Relation* relation) { return relation->InvolvesTable(table); });
     CString fieldNames;
-    for (const ProcedureFieldInfo* column : m_outputColumns)
+    if (inRelation)
+        diagnostics.AddError("Table used in relations");
+    else
     {
-        const Field* field = column->GetField();
-        if (field != nullptr && field->GetTable() == table)
-            fieldNames += field->GetFieldName() + "\n";
+        for (const ProcedureFieldInfo* column : m_outputColumns)
+        {
+            const Field* field = column->GetField();
+            if (field != nullptr && field->GetTable() == table)
+                fieldNames += field->GetFieldName() + "\n";
+        }
+        if (!fieldNames.IsEmpty())
+            diagnostics.AddError("Following fields of table are still used in procedure!\n" +
+                                 fieldNames);
     }
-    if (fieldNames.IsEmpty())
-        return true;
-    diagnostics.AddError("Following fields of table are still used in procedure!\n" + fieldNames);
-    return false;
+    diagnostics.ReportErrors(true);
+    return !inRelation && fieldNames.IsEmpty();
 }
 
 void Procedure::ResetTablesRelationsFilters()

@@ -1,7 +1,11 @@
 #include "model/ProjectDiagnostics.h"
 
 #include "model/EntityUsageSet.h"
+#include "model/ForgeonProject.h"
+#include "model/MainFrameAccess.h"
 #include "model/Ownership.h"
+#include "model/TextFile.h"
+#include "platform/core/MessageBox.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -114,4 +118,22 @@ ProjectDiagnostics& TheProjectDiagnostics()
 {
     static ProjectDiagnostics diagnostics;
     return diagnostics;
+}
+
+void ProjectDiagnostics::ReportErrors(bool show) const
+{
+    CString report;
+    for (const CString& error : m_errors)
+        report += error + "\n";
+    for (const CString& warning : m_warnings)
+        report += warning + "\n";
+    const ForgeonProject* project = MainFrameAccess::GetProject();
+    if (project != nullptr && project->GetProjectSettings() != nullptr &&
+        !project->GetProjectPath().IsEmpty())
+    {
+        TextFile log(project->GetProjectPath() + "errorLog.txt", true, '=', 60, false, false);
+        log.Write(0, "%s", report);
+    }
+    if (show && !report.IsEmpty())
+        AfxMessageBox(report, MB_OK | MB_ICONERROR);
 }

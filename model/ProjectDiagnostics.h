@@ -51,6 +51,9 @@ public:
     void ClearErrorsAndWarnings();
     // Empties the error, warning and ignored-warning lists.
     void ClearAll();
+    // Writes the errors and then the warnings, one a line, to "errorLog.txt" in the open
+    // project's folder (when it has one); with show set, a non-empty report is also shown.
+    void ReportErrors(bool show) const;
 
     EntityUsageSet& GetCurrentUsageSet() const { return *m_currentUsageSet; }
     // A new empty set becomes current.

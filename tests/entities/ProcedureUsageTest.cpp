@@ -81,6 +81,7 @@ TEST_F(ProcedureUsageTest, TableUsageCoversTheMainTableAndTheListedTablesOnly)
 
 TEST_F(ProcedureUsageTest, TableRemovalIsRefusedWhileRelationsOrColumnsUseIt)
 {
+    ScriptedMessageBoxes boxes;
     ProjectDiagnostics& diagnostics = TheProjectDiagnostics();
     diagnostics.AddError("old error");
     diagnostics.AddWarning("old warning");
@@ -97,6 +98,10 @@ TEST_F(ProcedureUsageTest, TableRemovalIsRefusedWhileRelationsOrColumnsUseIt)
     Table unused;
     EXPECT_TRUE(procedure.CanRemoveTable(&unused));
     EXPECT_TRUE(diagnostics.GetErrors().empty());
+    ASSERT_EQ(2u, boxes.Shown().size());
+    EXPECT_EQ("Following fields of table are still used in procedure!\nName\nCustomers_id\n\n",
+              boxes.Shown()[0].text);
+    EXPECT_EQ("Table used in relations\n", boxes.Shown()[1].text);
 }
 
 TEST_F(ProcedureUsageTest, FilterDeletionIsRefusedInsideACombinedCondition)

@@ -13,12 +13,20 @@
 #include "entities/ReportCollector.h"
 #include "entities/Transaction.h"
 #include "model/EntityUsageSet.h"
+#include "model/ForgeonProject.h"
+#include "model/MainFrameAccess.h"
 #include "model/ProjectDiagnostics.h"
+#include "model/ProjectSettings.h"
 #include "model/Table.h"
+#include "platform/core/ScriptedMessageBoxes.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <typeinfo>
 #include <vector>
 
@@ -242,4 +250,38 @@ TEST(ProjectDiagnosticsTest, TheFirstSetIsNeverPopped)
     diagnostics.PopUsageSet();
     EXPECT_EQ(1, diagnostics.GetUsageSetDepth());
     EXPECT_EQ(&first, &diagnostics.GetCurrentUsageSet());
+}
+
+TEST(ProjectDiagnosticsTest, ReportWritesErrorsThenWarningsToTheProjectFolderAndShowsThem)
+{
+    TempFolder folder;
+    ForgeonProject project;
+    project.SetProjectSettings(new ProjectSettings);
+    project.SetProjectPath(folder.ModelPath());
+    const auto previous = MainFrameAccess::SetProjectSource([&project] { return &project; });
+    ProjectDiagnostics diagnostics;
+    diagnostics.AddError("Table used in relations");
+    diagnostics.AddWarning("a warning");
+    ScriptedMessageBoxes boxes;
+
+    diagnostics.ReportErrors(false);
+    EXPECT_TRUE(boxes.Shown().empty());
+    diagnostics.ReportErrors(true);
+    MainFrameAccess::SetProjectSource(previous);
+
+    std::ifstream log(folder.Path() / "errorLog.txt", std::ios::binary);
+    const std::string written{std::istreambuf_iterator<char>(log), {}};
+    EXPECT_EQ("Table used in relations\r\na warning\r\n", written);
+    ASSERT_EQ(1u, boxes.Shown().size());
+    EXPECT_EQ("Table used in relations\na warning\n", boxes.Shown().front().text);
+}
+
+TEST(ProjectDiagnosticsTest, AnEmptyReportShowsNothingAndNeedsNoProjectFolder)
+{
+    const auto previous = MainFrameAccess::SetProjectSource({});
+    ProjectDiagnostics diagnostics;
+    ScriptedMessageBoxes boxes;
+    diagnostics.ReportErrors(true);
+    MainFrameAccess::SetProjectSource(previous);
+    EXPECT_TRUE(boxes.Shown().empty());
 }
