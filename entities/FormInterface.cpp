@@ -1430,6 +1430,8 @@ void FormInterface::ClearFunctionCalls(Function* function)
     {
         if (CallsFunction(report->GetClassCall(), function))
             report->SetClassCall(nullptr);
+        for (ReportGroup* group : report->GetReportGroups())
+            group->DropFunctionCall(function);
     }
     if (auto* dashBoard = dynamic_cast<DashBoard*>(this))
     {

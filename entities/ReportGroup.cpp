@@ -89,3 +89,12 @@ void ReportGroup::RemoveFilterFieldParameterMaps(const Field* field)
             data->GetDataCall()->RemoveParameterMapsByField(field);
     }
 }
+
+void ReportGroup::DropFunctionCall(const Function* function)
+{
+    if (m_classCall != nullptr && m_classCall->GetFunction() == function)
+    {
+        delete m_classCall;
+        m_classCall = nullptr;
+    }
+}

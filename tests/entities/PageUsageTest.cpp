@@ -387,6 +387,7 @@ TEST_F(PageFunctionUsageTest, ReportGroupsAndDashBoardsCallingTheFunctionAreUser
     report.ClearFunctionCalls(m_function);
     dashBoard.ClearFunctionCalls(m_function);
     EXPECT_EQ(report.GetClassCall(), nullptr);
+    EXPECT_EQ(report.GetReportGroups().front()->GetClassCall(), nullptr);
     EXPECT_EQ(dashBoard.GetClassInvokation(), nullptr);
 }
 
