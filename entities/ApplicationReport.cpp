@@ -1,14 +1,29 @@
 #include "entities/ApplicationReport.h"
 
+#include "entities/AspFile.h"
 #include "entities/ClassInvokation.h"
 #include "entities/ColumnGraphData.h"
 #include "entities/GraphData.h"
+#include "entities/LinkControl.h"
 #include "entities/PieChartData.h"
+#include "entities/ProcedureFieldInfo.h"
 #include "entities/ProcedureInvokation.h"
+#include "entities/ReportField.h"
 #include "entities/ReportGroup.h"
+#include "entities/ReportPageFiles.h"
+#include "entities/Variable.h"
 #include "model/ArchiveIO.h"
+#include "model/EventRecmpFields.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/ListAccess.h"
 #include "model/Ownership.h"
+#include "model/ProjectDiagnostics.h"
 #include "model/Table.h"
+
+#include <algorithm>
+#include <iterator>
 
 IMPLEMENT_SERIAL(ApplicationReport, FormInterface, 0)
 
@@ -27,18 +42,101 @@ GraphData* ReadChartData(CArchive& ar, int chartType)
     return ReadRef<GraphData>(ar);
 }
 
+// The page file kind of a graph report's extra classic file.
+constexpr int extraFileKind = 11;
+
+// The call exists and calls the procedure.
+bool Calls(const ProcedureInvokation* call, const Procedure* procedure)
+{
+    return call != nullptr && call->GetProcedure() == procedure;
+}
+
+// A caller variable of the call's pairs has a name containing the text.
+bool HasCallerVariableContaining(const ProcedureInvokation* call, const CString& text)
+{
+    return std::ranges::any_of(call->GetVariablePairs(),
+                               [&text](const VariablePair* pair)
+                               {
+                                   return pair != nullptr && pair->second != nullptr &&
+                                          pair->second->GetFieldName().Find(text) >= 0;
+                               });
+}
+
+// Some event list of the control's data names the control to recompute.
+bool RecomputesControl(const FieldRep* filter, const FieldRep* control)
+{
+    const FieldRepData* data = filter->GetFieldRepData();
+    return data != nullptr &&
+           std::ranges::any_of(data->GetEventRecmpFieldsList(),
+                               [control](const EventRecmpFields* list)
+                               {
+                                   return list->HasClassRecompute(control) ||
+                                          std::ranges::any_of(
+                                              list->GetProcedureRecomputes(),
+                                              [control](const EventProcedureRecompute* recompute)
+                                              { return recompute->fieldRep == control; });
+                               });
+}
+
+// The data procedure of the control's data calls the procedure.
+bool DataProcedureCalls(const FieldRep* filter, const Procedure* procedure)
+{
+    return filter->GetFieldRepData() != nullptr &&
+           Calls(filter->GetFieldRepData()->GetDataProcedure(), procedure);
+}
+
+// The column shows the field: as its output field, or, for a field referring to another table,
+// that field or the front field of that table.
+bool ColumnShowsField(const ReportField* column, const Field* field)
+{
+    const Field* shown =
+        column->GetFieldInfo() != nullptr ? column->GetFieldInfo()->GetField() : nullptr;
+    if (shown == nullptr)
+        return false;
+    if (shown == field)
+        return true;
+    const Field* referred = field->GetForeignField();
+    if (referred == nullptr)
+        return false;
+    if (shown == referred)
+        return true;
+    const Table* table = referred->GetTable();
+    if (table == nullptr)
+        return false;
+    const Field* front =
+        table->GetFrontField() != nullptr ? table->GetFrontField() : table->GetDefaultFrontField();
+    return shown == front;
+}
+
 } // namespace
 
 ApplicationReport::ApplicationReport() : m_id(++s_idCounter) {}
+
+ApplicationReport::ApplicationReport(const ApplicationReport* source) : ApplicationReport()
+{
+    m_name = "Copy_of_" + source->GetFormName();
+    m_isCopy = true;
+    m_flag = source->m_flag;
+    m_pagingRequired = source->m_pagingRequired;
+    m_reportKind = source->m_reportKind;
+    m_chartType = source->m_chartType;
+    m_table = source->m_table;
+    m_header = source->m_header;
+    m_columnLayout = source->m_columnLayout;
+    m_reportProcedureCall = new ProcedureInvokation(source->m_reportProcedureCall);
+    m_classCall = new ClassInvokation(source->m_classCall);
+    for (const ReportGroup* group : source->m_groups)
+        AddReportGroup(new ReportGroup(*group));
+}
 
 ApplicationReport::~ApplicationReport()
 {
     delete m_reportProcedureCall;
     delete m_classCall;
     DeleteAll(m_groups);
-    delete m_chartData;
-    m_chartData = nullptr;
-    m_chartType = 0;
+    for (FieldVariableMap* map : m_detachedMaps)
+        DeleteFieldVariableMap(map);
+    DeleteGraphData();
 }
 
 void ApplicationReport::Serialize(CArchive& ar)
@@ -113,4 +211,401 @@ void ApplicationReport::AddReportGroup(ReportGroup* group)
 {
     group->SetReport(this);
     m_groups.push_back(group);
+}
+
+bool ApplicationReport::IsFieldRepMappedToReportVariable(FieldRep* fieldRep)
+{
+    if (fieldRep == nullptr)
+        return false;
+    const CString text = ControlName(fieldRep);
+    if (text.IsEmpty())
+        return false;
+    std::vector<ProcedureInvokation*> calls = GroupProcedureCalls();
+    if (m_reportProcedureCall != nullptr)
+        calls.push_back(m_reportProcedureCall);
+    return std::ranges::any_of(calls, [&text](const ProcedureInvokation* call)
+                               { return HasCallerVariableContaining(call, text); });
+}
+
+bool ApplicationReport::CollectExtraProcedureUsage(Procedure* procedure, CString& list)
+{
+    if (!Calls(m_reportProcedureCall, procedure) && !IsProcedureUsed(procedure, TRUE))
+        return false;
+    list += m_name + "\n";
+    RecordUsage();
+    return true;
+}
+
+FieldRep* ApplicationReport::GetFieldRepForField(Field* field)
+{
+    for (const ReportGroup* group : m_groups)
+    {
+        if (FieldRep* filter = group->FindFilterForField(field))
+            return filter;
+    }
+    return nullptr;
+}
+
+bool ApplicationReport::CollectFieldUsage(Field* field, CString& list)
+{
+    if (field == nullptr)
+        return false;
+    CString entry;
+    const FieldVariableMap* map = FindFieldVariableMapByField(field);
+    if (map != nullptr && map->variable != nullptr)
+        entry = m_name + "_" + map->variable->GetFieldName();
+    else if (std::ranges::any_of(GroupFilters(), [field](const FieldRep* filter)
+                                 { return filter->UsesField(field); }))
+        entry = m_name + "_" + "fieldRepresentation";
+    else
+    {
+        std::vector<ReportField*> columns;
+        CollectReportFields(columns);
+        if (!std::ranges::any_of(columns, [field](const ReportField* column)
+                                 { return ColumnShowsField(column, field); }))
+            return false;
+        entry = m_name + "_" + " report output field";
+    }
+    list += entry + "\n";
+    RecordUsage();
+    return true;
+}
+
+bool ApplicationReport::CollectClassUsage(Class* dataClass, CString& list)
+{
+    bool found = false;
+    for (const ReportGroup* group : m_groups)
+    {
+        if (!group->UsesClass(dataClass))
+            continue;
+        list += m_name + "\n";
+        RecordUsage();
+        found = true;
+    }
+    return found;
+}
+
+void ApplicationReport::CheckExtraProcedureMapping(Procedure* procedure)
+{
+    if (Calls(m_reportProcedureCall, procedure))
+        CheckInvocationMapping(m_reportProcedureCall);
+    for (ProcedureInvokation* call : GroupProcedureCalls())
+    {
+        if (Calls(call, procedure))
+            CheckInvocationMapping(call);
+    }
+}
+
+bool ApplicationReport::CollectMenuLinkUsage(Menu* menu)
+{
+    if (FormInterface::CollectMenuLinkUsage(menu))
+        return true;
+    bool found = false;
+    for (const FieldRep* filter : GroupFilters())
+    {
+        if (filter->GetFieldRepData() == nullptr)
+            continue;
+        for (const LinkControl* link : filter->GetFieldRepData()->GetLinkControls())
+        {
+            if (link->GetTarget() != menu)
+                continue;
+            TheProjectDiagnostics().AddError(m_name + "\n");
+            found = true;
+        }
+    }
+    if (found)
+        RecordUsage();
+    return found;
+}
+
+bool ApplicationReport::CollectExtraProcedureVariableUsage(Procedure* procedure, Variable* variable,
+                                                           CString& list)
+{
+    const std::vector<ProcedureInvokation*> groupCalls = GroupProcedureCalls();
+    const auto groupCall =
+        std::ranges::find_if(groupCalls, [procedure](const ProcedureInvokation* call)
+                             { return Calls(call, procedure); });
+    const ProcedureInvokation* call = nullptr;
+    if (groupCall != groupCalls.end())
+        call = *groupCall;
+    else if (Calls(m_reportProcedureCall, procedure))
+        call = m_reportProcedureCall;
+    if (call == nullptr || call->FindVariablePair(variable) == nullptr)
+        return false;
+    list += m_name + "\n";
+    return true;
+}
+
+void ApplicationReport::CollectVariableMappingUsage(Variable* variable, CString& list)
+{
+    const auto addEntry = [this, &list](const CString& entry)
+    {
+        list += entry + "\n";
+        RecordUsage();
+    };
+    for (const ReportGroup* group : m_groups)
+    {
+        if (group->GetProcedureCall() != nullptr &&
+            group->GetProcedureCall()->HasPairWithCallerVariable(variable))
+            addEntry(m_name + "_" + "_Var Mapped with group procedure");
+        for (const ReportField* column : group->GetReportFields())
+        {
+            if (std::ranges::any_of(column->GetBindings(),
+                                    [variable](const ReportFieldBinding* binding) {
+                                        return binding->m_target == variable ||
+                                               binding->m_sourceVariable == variable;
+                                    }))
+                addEntry(m_name + "_" + column->GetName() +
+                         "_Var Mapped with asp file atached to report field");
+        }
+        const bool filterMaps = std::ranges::any_of(
+            group->GetFilters(),
+            [variable](const FieldRep* filter)
+            {
+                const FieldRepData* data = filter->GetFieldRepData();
+                return data != nullptr && data->GetDataProcedure() != nullptr &&
+                       data->GetDataProcedure()->HasPairWithCallerVariable(variable);
+            });
+        if (filterMaps)
+            addEntry(m_name + "_Procedure mapped for front back field");
+    }
+}
+
+void ApplicationReport::RemoveProcedureReferences(Procedure* procedure)
+{
+    FormInterface::RemoveProcedureReferences(procedure);
+    for (std::size_t index = 0; index < m_groups.size();)
+    {
+        ReportGroup* group = m_groups[index];
+        const bool called = group->CallsProcedure(procedure);
+        group->RemoveProcedureReferences(procedure);
+        if (!called)
+        {
+            ++index;
+            continue;
+        }
+        m_groups.erase(m_groups.begin() + static_cast<std::ptrdiff_t>(index));
+        delete group;
+    }
+}
+
+void ApplicationReport::RemoveMenuReferences(Menu* menu)
+{
+    FormInterface::RemoveMenuReferences(menu);
+    for (FieldRep* filter : GroupFilters())
+        filter->RemoveMenuReferences(menu);
+}
+
+void ApplicationReport::VisitDefaultEventRecmpFields()
+{
+    FormInterface::VisitDefaultEventRecmpFields();
+    for (const FieldRep* filter : GroupFilters())
+        filter->GetDefaultEventRecmpFields();
+}
+
+void ApplicationReport::RemoveTableReferences(Table* table)
+{
+    for (ReportGroup* group : m_groups)
+        group->RemoveTableReferences(table);
+}
+
+bool ApplicationReport::IsFunctionFieldUsedAsFrontBack(Function* function, Table* table)
+{
+    if (!std::ranges::any_of(m_groups, [function, table](const ReportGroup* group)
+                             { return group->IsFunctionFieldUsedAsFrontBack(function, table); }))
+        return false;
+    RecordUsage();
+    return true;
+}
+
+void ApplicationReport::ClearFunctionFieldFrontBack(Function* function, Table* table)
+{
+    for (ReportGroup* group : m_groups)
+    {
+        if (group->IsFunctionFieldUsedAsFrontBack(function, table))
+            group->ClearFunctionFieldFrontBack(function, table);
+    }
+}
+
+void ApplicationReport::CreateDefaultAspFiles(int mode)
+{
+    MainPageFileOrNew(*this, mode, AspFile::reportOwner);
+    if (m_reportKind == 3 && mode == 0)
+        CreateExtraAspFile();
+}
+
+void ApplicationReport::CreateExtraAspFile()
+{
+    if (FindAspFileByType(extraFileKind) == nullptr)
+        AddAspFile(NewPageFile(0, AspFile::reportOwner, extraFileKind, this));
+}
+
+void ApplicationReport::CreateButtonAspFileIfNeeded()
+{
+    std::vector<ReportField*> buttons;
+    CollectButtonReportFields(buttons);
+    if (!buttons.empty())
+        CreateExtraAspFile();
+}
+
+void ApplicationReport::SetReportKind(int kind)
+{
+    if (m_reportKind == 3 && kind != 3)
+    {
+        AspFile* extra = FindAspFileByType(extraFileKind);
+        RemoveAspFile(extra);
+        delete extra;
+    }
+    m_reportKind = kind;
+    if (kind == 3)
+        CreateExtraAspFile();
+}
+
+void ApplicationReport::DeleteReportGroupAt(int index)
+{
+    ReportGroup* group = ItemAt(m_groups, index);
+    if (group == nullptr)
+        return;
+    m_groups.erase(m_groups.begin() + index);
+    delete group;
+}
+
+void ApplicationReport::DeleteAllReportGroups()
+{
+    DeleteAll(m_groups);
+}
+
+void ApplicationReport::DeleteGraphData()
+{
+    delete m_chartData;
+    m_chartData = nullptr;
+    m_chartType = 0;
+}
+
+bool ApplicationReport::HasGroupForClass(Class* dataClass) const
+{
+    return std::ranges::any_of(m_groups,
+                               [dataClass](const ReportGroup* group) {
+                                   return group->GetClassCall() != nullptr &&
+                                          group->GetClassCall()->GetClass() == dataClass;
+                               });
+}
+
+void ApplicationReport::AddMissingFieldsToGroups()
+{
+    for (ReportGroup* group : m_groups)
+        group->SyncColumnsWithFunction();
+}
+
+void ApplicationReport::CollectReportFields(std::vector<ReportField*>& out) const
+{
+    for (const ReportGroup* group : m_groups)
+        out.insert(out.end(), group->GetReportFields().begin(), group->GetReportFields().end());
+}
+
+void ApplicationReport::CollectButtonReportFields(std::vector<ReportField*>& out) const
+{
+    std::vector<ReportField*> columns;
+    CollectReportFields(columns);
+    std::ranges::copy_if(columns, std::back_inserter(out),
+                         [](const ReportField* column) { return column->IsButton(); });
+}
+
+ReportField* ApplicationReport::FindReportFieldByQualifiedName(const CString& name) const
+{
+    for (const ReportGroup* group : m_groups)
+    {
+        const CString header = group->GetHeader();
+        if (ReportField* column =
+                FindFirst(group->GetReportFields(), [&header, &name](const ReportField* item)
+                          { return header + item->GetName() == name; }))
+            return column;
+    }
+    return nullptr;
+}
+
+void ApplicationReport::AddReportVariableForField(Field* field)
+{
+    if (field == nullptr || HasReportVariableForField(field))
+        return;
+    CString name = "rep_";
+    if (field->GetTable() != nullptr)
+        name += field->GetTable()->GetTableName() + "_";
+    name += field->GetFieldName() + "_var";
+    auto* variable = new Variable;
+    variable->SetName(name);
+    variable->SetKind(Variable::parameterKind);
+    AddFieldVariableMap(new FieldVariableMap{field, variable});
+}
+
+bool ApplicationReport::HasReportVariableForField(Field* field) const
+{
+    return FindFieldVariableMapByField(field) != nullptr;
+}
+
+void ApplicationReport::DetachReportVariableForField(Field* field)
+{
+    FieldVariableMap* map = FindFieldVariableMapByField(field);
+    if (map == nullptr)
+        return;
+    RemoveFieldVariableMapByField(field);
+    m_detachedMaps.push_back(map);
+}
+
+bool ApplicationReport::IsProcedureUsed(Procedure* procedure, BOOL includeFilters) const
+{
+    if (std::ranges::any_of(m_groups, [procedure](const ReportGroup* group)
+                            { return group->CallsProcedure(procedure); }))
+        return true;
+    return includeFilters && std::ranges::any_of(GroupFilters(), [procedure](const FieldRep* filter)
+                                                 { return DataProcedureCalls(filter, procedure); });
+}
+
+bool ApplicationReport::HasRecomputeForFieldRep(FieldRep* fieldRep) const
+{
+    return std::ranges::any_of(GroupFilters(), [fieldRep](const FieldRep* filter)
+                               { return RecomputesControl(filter, fieldRep); });
+}
+
+void ApplicationReport::CheckGroups()
+{
+    if (m_groups.empty())
+    {
+        TheProjectDiagnostics().AddError("Invalid Form!\n\t" + CString(" - ") + m_name);
+        return;
+    }
+    for (const ReportGroup* group : m_groups)
+        group->CheckGroup();
+}
+
+void ApplicationReport::CollectReportTableUsage(Table* table, CString& list)
+{
+    if (table == nullptr)
+        return;
+    const bool uses =
+        m_table == table || std::ranges::any_of(m_groups, [table, &list](const ReportGroup* group)
+                                                { return group->UsesTable(table, list); });
+    if (!uses)
+        return;
+    list += m_name + "\n";
+    RecordUsage();
+}
+
+std::vector<ProcedureInvokation*> ApplicationReport::GroupProcedureCalls() const
+{
+    std::vector<ProcedureInvokation*> calls;
+    for (const ReportGroup* group : m_groups)
+    {
+        if (group->GetProcedureCall() != nullptr)
+            calls.push_back(group->GetProcedureCall());
+    }
+    return calls;
+}
+
+std::vector<FieldRep*> ApplicationReport::GroupFilters() const
+{
+    std::vector<FieldRep*> filters;
+    for (const ReportGroup* group : m_groups)
+        filters.insert(filters.end(), group->GetFilters().begin(), group->GetFilters().end());
+    return filters;
 }

@@ -2,13 +2,16 @@
 
 #include "entities/FormInterface.h"
 #include "platform/core/CString.h"
+#include "platform/core/Types.h"
 
 #include <utility>
 #include <vector>
 
+class Class;
 class ClassInvokation;
 class GraphData;
 class ProcedureInvokation;
+class ReportField;
 class ReportGroup;
 class Table;
 
@@ -21,10 +24,82 @@ class ApplicationReport : public FormInterface
 public:
     ApplicationReport();
     ~ApplicationReport() override;
+    // A copy named "Copy_of_" + the source's name and marked as a copy: its settings, a call of
+    // the source's procedure without mappings, a copy of the class call and of every group; no
+    // chart data, sub-header or companion flag.
+    explicit ApplicationReport(const ApplicationReport* source);
     ApplicationReport(const ApplicationReport&) = delete;
     ApplicationReport& operator=(const ApplicationReport&) = delete;
 
     void Serialize(CArchive& ar) override;
+
+    // The overrides of the page operations; groups without a procedure call are passed over
+    // where a group's call is read.
+    // The control's name (field name, else the data's caption, blanks as "_") occurs in a caller
+    // variable of the report's or a group's procedure call.
+    bool IsFieldRepMappedToReportVariable(FieldRep* fieldRep) override;
+    bool CollectExtraProcedureUsage(Procedure* procedure, CString& list) override;
+    // The first group filter that shows the field.
+    FieldRep* GetFieldRepForField(Field* field) override;
+    // One entry for the first use found: a variable map, a group filter, a group column.
+    bool CollectFieldUsage(Field* field, CString& list) override;
+    bool CollectClassUsage(Class* dataClass, CString& list) override;
+    void CheckExtraProcedureMapping(Procedure* procedure) override;
+    // The page's links first; else one error entry per group filter link to the menu.
+    bool CollectMenuLinkUsage(Menu* menu) override;
+    bool CollectExtraProcedureVariableUsage(Procedure* procedure, Variable* variable,
+                                            CString& list) override;
+    void CollectVariableMappingUsage(Variable* variable, CString& list) override;
+    // After the page's own removal, the groups calling the procedure are deleted.
+    void RemoveProcedureReferences(Procedure* procedure) override;
+    void RemoveMenuReferences(Menu* menu) override;
+    void VisitDefaultEventRecmpFields() override;
+    // Only the groups drop their references; the report's own table stays.
+    void RemoveTableReferences(Table* table) override;
+    bool IsFunctionFieldUsedAsFrontBack(Function* function, Table* table) override;
+    void ClearFunctionFieldFrontBack(Function* function, Table* table) override;
+    // The main page file (mode 1 ASP.NET, 0 classic) when the page has none, and for a graph
+    // report in classic mode the extra file.
+    virtual void CreateDefaultAspFiles(int mode);
+
+    // The classic page file of file kind 11, made when the page has none.
+    void CreateExtraAspFile();
+    // The extra file, when some column is a button.
+    void CreateButtonAspFileIfNeeded();
+    // Leaving kind 3 deletes the extra file; entering it makes one.
+    void SetReportKind(int kind);
+    // Nothing for a bad index.
+    void DeleteReportGroupAt(int index);
+    void DeleteAllReportGroups();
+    // Deletes the chart data; chart type 0.
+    void DeleteGraphData();
+    // A group's class call belongs to the class.
+    bool HasGroupForClass(Class* dataClass) const;
+    // Every group adds columns for the function fields it lacks.
+    void AddMissingFieldsToGroups();
+    // Append every column (every button column) of every group, group by group.
+    void CollectReportFields(std::vector<ReportField*>& out) const;
+    void CollectButtonReportFields(std::vector<ReportField*>& out) const;
+    // The first column whose group header followed by its name equals the text exactly.
+    ReportField* FindReportFieldByQualifiedName(const CString& name) const;
+
+    // A kind-0 variable "rep_<table>_<field>_var" mapped to the field, when it has none.
+    void AddReportVariableForField(Field* field);
+    bool HasReportVariableForField(Field* field) const;
+    // Erases the field's variable map from the page's maps (a group's filter of the field is
+    // deleted); the map and its variable are kept until the report is destroyed, since calls
+    // and bindings may still name the variable.
+    void DetachReportVariableForField(Field* field);
+
+    // A group's procedure call calls the procedure, or with the flag a group filter's data
+    // procedure does.
+    bool IsProcedureUsed(Procedure* procedure, BOOL includeFilters) const;
+    // An event list of a group filter's data names the control.
+    bool HasRecomputeForFieldRep(FieldRep* fieldRep) const;
+    // Every group's check; a report without groups is an error.
+    void CheckGroups();
+    // One entry when the report's table or a group uses the table.
+    void CollectReportTableUsage(Table* table, CString& list);
 
     int GetId() const { return m_id; }
     bool GetFlag() const { return m_flag; }
@@ -59,6 +134,11 @@ public:
     void AddReportGroup(ReportGroup* group);
 
 private:
+    // The groups' procedure calls that exist.
+    std::vector<ProcedureInvokation*> GroupProcedureCalls() const;
+    // The group filters, group by group.
+    std::vector<FieldRep*> GroupFilters() const;
+
     int m_id;
     bool m_flag = false;
     bool m_pagingRequired = false;
@@ -73,6 +153,8 @@ private:
     ProcedureInvokation* m_reportProcedureCall = nullptr;
     ClassInvokation* m_classCall = nullptr;
     std::vector<ReportGroup*> m_groups;
+    // The maps taken out by DetachReportVariableForField; not stored.
+    std::vector<FieldVariableMap*> m_detachedMaps;
 
     static int s_idCounter;
 };

@@ -17,6 +17,12 @@ public:
     // The chart record, then x-axis name, y-axis name, x parameter, y parameter.
     void Serialize(CArchive& ar) override;
 
+    // The values of the chart dialog.
+    void SetValues(CString caption, CString subcaption, CString xAxisName, CString yAxisName,
+                   CString xParameter, CString yParameter, CString numberPrefix);
+    // Copies every member of the other chart.
+    void Assign(const ColumnGraphData& other);
+
     const CString& GetXAxisName() const { return m_xAxisName; }
     void SetXAxisName(const CString& name) { m_xAxisName = name; }
     const CString& GetYAxisName() const { return m_yAxisName; }

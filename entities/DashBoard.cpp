@@ -1,11 +1,54 @@
 #include "entities/DashBoard.h"
 
+#include "entities/AspFile.h"
+#include "entities/AspxFile.h"
+#include "entities/Class.h"
 #include "entities/ClassInvokation.h"
+#include "entities/DashBoardCellInfo.h"
+#include "entities/Function.h"
 #include "entities/Grid.h"
+#include "entities/GridCell.h"
+#include "entities/Menu.h"
+#include "entities/ProcedureFieldInfo.h"
 #include "entities/ProcedureInvokation.h"
 #include "model/ArchiveIO.h"
+#include "model/EntityUsageSet.h"
+#include "model/ForgeonProject.h"
+#include "model/MainFrameAccess.h"
+#include "model/Module.h"
+#include "model/ProjectDiagnostics.h"
+
+#include <algorithm>
 
 IMPLEMENT_SERIAL(DashBoard, FormInterface, 0)
+
+namespace
+{
+
+DashBoardCellInfo* CellInfoOf(const GridCell* cell)
+{
+    return cell == nullptr ? nullptr : cell->GetDashBoardCellInfo();
+}
+
+Field* FieldOf(const ProcedureFieldInfo* column)
+{
+    return column == nullptr ? nullptr : column->GetField();
+}
+
+// Of the current module's menu named as the caption, the first sub-menu with a page file.
+Menu* FindReplacementMenu(const CString& caption)
+{
+    const ForgeonProject* project = MainFrameAccess::GetProject();
+    const Module* module = project == nullptr ? nullptr : project->GetCurrentModule();
+    const Menu* named = module == nullptr ? nullptr : module->FindMenuByName(caption);
+    if (named == nullptr)
+        return nullptr;
+    const auto found = std::ranges::find_if(named->GetSubMenus(), [](const Menu* subMenu)
+                                            { return subMenu->GetAspFile() != nullptr; });
+    return found == named->GetSubMenus().end() ? nullptr : *found;
+}
+
+} // namespace
 
 int DashBoard::s_idCounter = 0;
 
@@ -34,4 +77,222 @@ void DashBoard::Serialize(CArchive& ar)
         m_classInvokation = ReadRef<ClassInvokation>(ar);
     if (ArchiveVersion() > 80)
         ar >> m_header;
+}
+
+bool DashBoard::CallsProcedure(const Procedure* procedure) const
+{
+    return procedure != nullptr && m_procedureInvokation != nullptr &&
+           m_procedureInvokation->GetProcedure() == procedure;
+}
+
+bool DashBoard::CollectExtraProcedureUsage(Procedure* procedure, CString& list)
+{
+    if (!CallsProcedure(procedure))
+        return false;
+    list += m_name + "\n";
+    RecordUsage();
+    return true;
+}
+
+void DashBoard::CheckExtraProcedureMapping(Procedure* procedure)
+{
+    if (CallsProcedure(procedure))
+        CheckInvocationMapping(m_procedureInvokation);
+}
+
+bool DashBoard::CollectMenuLinkUsage(Menu* menu)
+{
+    if (FormInterface::CollectMenuLinkUsage(menu))
+        return true;
+    if (m_grid == nullptr || !m_grid->IsMenuLinked(menu))
+        return false;
+    TheProjectDiagnostics().AddError(m_name + "\n");
+    RecordUsage();
+    return true;
+}
+
+bool DashBoard::CollectExtraProcedureVariableUsage(Procedure* procedure, Variable* variable,
+                                                   CString& list)
+{
+    if (!CallsProcedure(procedure) || m_procedureInvokation->FindVariablePair(variable) == nullptr)
+        return false;
+    list += m_name + "\n";
+    return true;
+}
+
+void DashBoard::RemoveProcedureReferences(Procedure* procedure)
+{
+    FormInterface::RemoveProcedureReferences(procedure);
+    if (!CallsProcedure(procedure))
+        return;
+    delete m_procedureInvokation;
+    m_procedureInvokation = nullptr;
+}
+
+void DashBoard::RemoveMenuReferences(Menu* menu)
+{
+    FormInterface::RemoveMenuReferences(menu);
+    if (m_grid != nullptr)
+        m_grid->RemoveMenuReferences(menu);
+}
+
+void DashBoard::RemoveFunctionReferences(Function* function)
+{
+    if (m_classInvokation == nullptr || m_classInvokation->GetFunction() != function)
+        return;
+    delete m_classInvokation;
+    m_classInvokation = nullptr;
+}
+
+void DashBoard::AddUsage(CString& list)
+{
+    list += "Used in DashBoard : " + m_name + "\n";
+    RecordUsage();
+}
+
+bool DashBoard::CollectFieldUsage(Field* field, CString& list)
+{
+    const bool used = IsFieldUsedInCells(field);
+    if (used)
+        AddUsage(list);
+    return used;
+}
+
+void DashBoard::CollectTableUsage(Table* table, CString& list)
+{
+    if (m_classInvokation != nullptr && m_classInvokation->GetClass() != nullptr &&
+        m_classInvokation->GetClass()->GetTable() == table)
+        AddUsage(list);
+}
+
+void DashBoard::CreateAspFile(int aspx)
+{
+    CreateSinglePageFile(*this, aspx, AspFile::dashBoardOwner);
+}
+
+Grid* DashBoard::FindGridById(int id)
+{
+    return m_grid == nullptr ? nullptr : m_grid->FindGridById(id);
+}
+
+void DashBoard::CollectGrids(std::vector<Grid*>& out)
+{
+    out.clear();
+    if (m_grid != nullptr)
+        m_grid->CollectGrids(out, nullptr);
+}
+
+std::vector<DashBoardCellInfo*> DashBoard::CollectCellInfos()
+{
+    std::vector<Grid*> grids;
+    CollectGrids(grids);
+    std::vector<DashBoardCellInfo*> infos;
+    for (const Grid* grid : grids)
+    {
+        for (const Grid::Row& row : grid->GetRows())
+        {
+            for (const GridCell* cell : row)
+            {
+                if (DashBoardCellInfo* info = CellInfoOf(cell))
+                    infos.push_back(info);
+            }
+        }
+    }
+    return infos;
+}
+
+bool DashBoard::IsFieldUsedInCells(Field* field)
+{
+    std::vector<Grid*> grids;
+    CollectGrids(grids);
+    for (const Grid* grid : grids)
+    {
+        const int columns = grid->GetColumnCount();
+        for (int row = 0; row < grid->GetRowCount(); ++row)
+        {
+            for (int column = 0; column < columns; ++column)
+            {
+                const DashBoardCellInfo* info = CellInfoOf(grid->GetCellAt(row, column));
+                if (info == nullptr)
+                    continue;
+                if (info->IsFieldUsed(field))
+                    return true;
+                break;
+            }
+        }
+    }
+    return false;
+}
+
+bool DashBoard::IsClassFunctionFieldUsed()
+{
+    if (m_classInvokation == nullptr || m_grid == nullptr ||
+        m_classInvokation->GetFunction() == nullptr)
+        return false;
+    return std::ranges::any_of(m_classInvokation->GetFunction()->GetOutputFields(),
+                               [this](const ProcedureFieldInfo* column)
+                               { return IsFieldUsedInCells(FieldOf(column)); });
+}
+
+void DashBoard::ClearFieldFromCells(Field* field)
+{
+    for (DashBoardCellInfo* info : CollectCellInfos())
+        info->ClearField(field);
+}
+
+void DashBoard::RemoveFieldFromCells(Field* field)
+{
+    for (DashBoardCellInfo* info : CollectCellInfos())
+        info->RemoveField(field);
+}
+
+void DashBoard::RemoveClassInvokation(Class* dataClass)
+{
+    if (m_classInvokation == nullptr || m_classInvokation->GetClass() != dataClass)
+        return;
+    if (const Function* function = m_classInvokation->GetFunction())
+    {
+        for (const ProcedureFieldInfo* column : function->GetOutputFields())
+        {
+            if (IsFieldUsedInCells(FieldOf(column)))
+                ClearFieldFromCells(FieldOf(column));
+        }
+    }
+    m_classInvokation = nullptr;
+}
+
+void DashBoard::UpdateMenuCaptionInCells(Menu* menu)
+{
+    if (m_grid != nullptr)
+        m_grid->UpdateMenuCaptions(menu);
+}
+
+void DashBoard::RelinkCellMenus(Menu* menu)
+{
+    if (m_grid == nullptr || menu == nullptr)
+        return;
+    for (const Grid::Row& row : m_grid->GetRows())
+    {
+        for (const GridCell* cell : row)
+        {
+            DashBoardCellInfo* info = CellInfoOf(cell);
+            if (info == nullptr || info->GetMenu() != menu)
+                continue;
+            if (Menu* replacement = FindReplacementMenu(info->GetCaption()))
+                info->SetMenu(replacement);
+            else
+                info->SetStaticText(TRUE);
+        }
+    }
+}
+
+void CreateSinglePageFile(FormInterface& page, int aspx, int ownerKind)
+{
+    if (!page.GetAspFiles().empty())
+        return;
+    AspFile* file = aspx == 1 ? new AspxFile : new AspFile;
+    file->SetOwnerKind(ownerKind);
+    file->SetFileKind(0);
+    file->SetOwnerPage(&page);
+    page.AddAspFile(file);
 }

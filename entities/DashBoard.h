@@ -3,9 +3,20 @@
 #include "entities/FormInterface.h"
 #include "platform/core/CString.h"
 
+#include <vector>
+
 class CArchive;
+class Class;
 class ClassInvokation;
+class DashBoardCellInfo;
+class Field;
+class Function;
+class Grid;
+class Menu;
+class Procedure;
 class ProcedureInvokation;
+class Table;
+class Variable;
 
 // A page of summary cells laid out in the page grid; the cells hold DashBoardCellInfo objects.
 // Its data comes from a procedure call or from a function of a user class.
@@ -25,6 +36,24 @@ public:
     // (after version 80).
     void Serialize(CArchive& ar) override;
 
+    // The page operations a dashboard answers for its own data source and cells.
+    bool CollectExtraProcedureUsage(Procedure* procedure, CString& list) override;
+    void CheckExtraProcedureMapping(Procedure* procedure) override;
+    // The page's own check first; failing that, a cell linking the menu files the page name.
+    bool CollectMenuLinkUsage(Menu* menu) override;
+    bool CollectExtraProcedureVariableUsage(Procedure* procedure, Variable* variable,
+                                            CString& list) override;
+    void RemoveProcedureReferences(Procedure* procedure) override;
+    void RemoveMenuReferences(Menu* menu) override;
+    // Deletes the class invocation when it calls the function.
+    virtual void RemoveFunctionReferences(Function* function);
+
+    // Usage questions of the module's checks: "Used in DashBoard : " + page name + "\n" and the
+    // page recorded when the cells use the field, or the class invocation's class is bound to
+    // the table.
+    bool CollectFieldUsage(Field* field, CString& list) override;
+    void CollectTableUsage(Table* table, CString& list) override;
+
     int GetId() const { return m_id; }
 
     ProcedureInvokation* GetProcedureInvokation() const { return m_procedureInvokation; }
@@ -40,11 +69,52 @@ public:
     const CString& GetHeader() const { return m_header; }
     void SetHeader(const CString& header) { m_header = header; }
 
+    // The page file (owner kind 4, file kind 0): an AspxFile for aspx 1, a classic one for 0;
+    // nothing when the page has a page file already.
+    void CreateAspFile(int aspx);
+    // The page base's file creation of a given kind stays reachable.
+    using FormInterface::CreateAspFile;
+
+    // The page grid or a grid nested in it with the id; null without a grid.
+    Grid* FindGridById(int id);
+    // Empties out, then the page grid and, recursively, every grid nested in its cells.
+    void CollectGrids(std::vector<Grid*>& out);
+
+    // Per row of every grid, the first cell holding a panel decides for the row.
+    bool IsFieldUsedInCells(Field* field);
+    // The class invocation's function has an output column whose field the cells use.
+    bool IsClassFunctionFieldUsed();
+    // In every panel of all grids: the maps sourcing the field lose it, its display fields go.
+    void ClearFieldFromCells(Field* field);
+    // In every panel of all grids: the maps sourcing the field are deleted, its display fields
+    // go.
+    void RemoveFieldFromCells(Field* field);
+    // When the class invocation invokes the class: the cells let go of the function's output
+    // fields and the invocation is detached (not deleted).
+    void RemoveClassInvokation(Class* dataClass);
+
+    // Every panel of the grid linking the menu takes its name as caption.
+    void UpdateMenuCaptionInCells(Menu* menu);
+    // Every panel of the page grid (not of nested grids) linking the menu links instead the
+    // first sub-menu with a page file of the current module's menu named as its caption, or
+    // becomes static text.
+    void RelinkCellMenus(Menu* menu);
+
 private:
     static int s_idCounter;
+
+    // Every panel of all grids of the page.
+    std::vector<DashBoardCellInfo*> CollectCellInfos();
+    bool CallsProcedure(const Procedure* procedure) const;
+    // Appends the usage text of the module's checks and records the page.
+    void AddUsage(CString& list);
 
     int m_id;
     ProcedureInvokation* m_procedureInvokation = nullptr;
     ClassInvokation* m_classInvokation = nullptr;
     CString m_header;
 };
+
+// Gives the page its one page file of the owner kind, unless it has one: an AspxFile for aspx
+// 1, a classic AspFile for 0, file kind 0.
+void CreateSinglePageFile(FormInterface& page, int aspx, int ownerKind);

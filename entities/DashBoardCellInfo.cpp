@@ -5,9 +5,23 @@
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
+#include "model/ListAccess.h"
 #include "model/Ownership.h"
 
+#include <algorithm>
+
 IMPLEMENT_SERIAL(DashBoardCellInfo, CObject, 0)
+
+namespace
+{
+
+// The display field's output column refers to the field.
+bool ShowsField(const FieldCaption& displayField, const Field* field)
+{
+    return displayField.fieldInfo != nullptr && displayField.fieldInfo->GetField() == field;
+}
+
+} // namespace
 
 DashBoardCellInfo::DashBoardCellInfo(bool staticText) : m_staticText(staticText) {}
 
@@ -32,9 +46,92 @@ void DashBoardCellInfo::RemoveMenu(const Menu* menu)
     DeleteAll(m_variableMaps);
 }
 
+void DashBoardCellInfo::SetStaticText(BOOL staticText)
+{
+    m_staticText = staticText != FALSE;
+    if (m_staticText)
+        m_menu = nullptr;
+}
+
+void DashBoardCellInfo::ClearVariableMaps()
+{
+    DeleteAll(m_variableMaps);
+}
+
+DashBoardVariableMap* DashBoardCellInfo::FindVariableMap(const Variable* target) const
+{
+    return ItemAt(m_variableMaps, FindVariableMapIndex(target));
+}
+
+int DashBoardCellInfo::FindVariableMapIndex(const Variable* target) const
+{
+    const auto found =
+        std::ranges::find_if(m_variableMaps, [target](const DashBoardVariableMap* map)
+                             { return map->target == target; });
+    return found == m_variableMaps.end() ? -1 : static_cast<int>(found - m_variableMaps.begin());
+}
+
+void DashBoardCellInfo::RemoveVariableMap(const Variable* target)
+{
+    EraseAndDelete(m_variableMaps, FindVariableMap(target));
+}
+
 void DashBoardCellInfo::AddDisplayField(ProcedureFieldInfo* fieldInfo, const CString& caption)
 {
     m_displayFields.push_back(FieldCaption{fieldInfo, caption});
+}
+
+bool DashBoardCellInfo::HasDisplayField(const ProcedureFieldInfo* fieldInfo) const
+{
+    return std::ranges::any_of(m_displayFields, [fieldInfo](const FieldCaption& displayField)
+                               { return displayField.fieldInfo == fieldInfo; });
+}
+
+void DashBoardCellInfo::SetDisplayFieldCaption(int index, const CString& caption)
+{
+    if (IsValidIndex(m_displayFields, index))
+        m_displayFields[index].caption = caption;
+}
+
+void DashBoardCellInfo::RemoveDisplayFieldAt(int index)
+{
+    EraseAt(m_displayFields, index);
+}
+
+bool DashBoardCellInfo::IsFieldUsed(const Field* field) const
+{
+    return field != nullptr &&
+           (std::ranges::any_of(m_variableMaps, [field](const DashBoardVariableMap* map)
+                                { return map->sourceField == field; }) ||
+            std::ranges::any_of(m_displayFields, [field](const FieldCaption& displayField)
+                                { return ShowsField(displayField, field); }));
+}
+
+void DashBoardCellInfo::ClearField(const Field* field)
+{
+    if (field == nullptr)
+        return;
+    for (DashBoardVariableMap* map : m_variableMaps)
+    {
+        if (map->sourceField == field)
+            map->sourceField = nullptr;
+    }
+    RemoveDisplayFieldsOf(field);
+}
+
+void DashBoardCellInfo::RemoveField(const Field* field)
+{
+    if (field == nullptr)
+        return;
+    DeleteMatching(m_variableMaps,
+                   [field](const DashBoardVariableMap* map) { return map->sourceField == field; });
+    RemoveDisplayFieldsOf(field);
+}
+
+void DashBoardCellInfo::RemoveDisplayFieldsOf(const Field* field)
+{
+    std::erase_if(m_displayFields, [field](const FieldCaption& displayField)
+                  { return ShowsField(displayField, field); });
 }
 
 void DashBoardCellInfo::Serialize(CArchive& ar)

@@ -3,6 +3,7 @@
 #include "model/GridCellData.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
+#include "platform/core/Types.h"
 
 #include <vector>
 
@@ -50,6 +51,8 @@ public:
     void Serialize(CArchive& ar) override;
 
     bool IsStaticText() const { return m_staticText; }
+    // TRUE also unlinks the menu.
+    void SetStaticText(BOOL staticText);
     const CString& GetCaption() const { return m_caption; }
     void SetCaption(const CString& caption) { m_caption = caption; }
 
@@ -62,12 +65,30 @@ public:
     const std::vector<DashBoardVariableMap*>& GetVariableMaps() const { return m_variableMaps; }
     // Takes the map.
     void AddVariableMap(DashBoardVariableMap* map) { m_variableMaps.push_back(map); }
+    void ClearVariableMaps();
+    // The map whose target is the variable: the map, or null; its index, or -1.
+    DashBoardVariableMap* FindVariableMap(const Variable* target) const;
+    int FindVariableMapIndex(const Variable* target) const;
+    // Deletes the map of the target; nothing when absent.
+    void RemoveVariableMap(const Variable* target);
 
     const std::vector<FieldCaption>& GetDisplayFields() const { return m_displayFields; }
     void AddDisplayField(ProcedureFieldInfo* fieldInfo, const CString& caption = CString());
+    bool HasDisplayField(const ProcedureFieldInfo* fieldInfo) const;
+    // Both ignore an index out of range.
+    void SetDisplayFieldCaption(int index, const CString& caption);
+    void RemoveDisplayFieldAt(int index);
+
+    // The field is the source of a variable map or the field of a display field's column.
+    bool IsFieldUsed(const Field* field) const;
+    // The maps sourcing the field lose their source field; the display fields of the field go.
+    void ClearField(const Field* field);
+    // The maps sourcing the field are deleted; the display fields of the field go.
+    void RemoveField(const Field* field);
 
 private:
     void ReadDisplayFields(CArchive& ar);
+    void RemoveDisplayFieldsOf(const Field* field);
 
     bool m_staticText;
     CString m_caption;

@@ -7,6 +7,7 @@
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
+#include "model/ListAccess.h"
 #include "model/Ownership.h"
 
 IMPLEMENT_SERIAL(DashBoardPageData, CObject, 0)
@@ -17,6 +18,41 @@ DashBoardPageData::~DashBoardPageData()
     delete m_classInvokation;
     DeleteAll(m_variablePairs);
     DeleteAll(m_variableMaps);
+}
+
+void DashBoardPageData::RemoveProcedureInvokation(const Procedure* procedure)
+{
+    if (procedure != nullptr && GetProcedure() != procedure)
+        return;
+    delete m_procedureInvokation;
+    m_procedureInvokation = nullptr;
+}
+
+Procedure* DashBoardPageData::GetProcedure() const
+{
+    return m_procedureInvokation == nullptr ? nullptr : m_procedureInvokation->GetProcedure();
+}
+
+VariablePair* DashBoardPageData::FindVariablePair(const Variable* first) const
+{
+    return FindFirst(m_variablePairs,
+                     [first](const VariablePair* pair) { return pair->first == first; });
+}
+
+void DashBoardPageData::RemoveVariablePair(VariablePair* pair)
+{
+    EraseAndDelete(m_variablePairs, pair);
+}
+
+void DashBoardPageData::RemoveVariableMapAt(int index)
+{
+    EraseAndDelete(m_variableMaps, ItemAt(m_variableMaps, index));
+}
+
+DashBoardVariableMap* DashBoardPageData::FindVariableMap(const Variable* target) const
+{
+    return FindFirst(m_variableMaps,
+                     [target](const DashBoardVariableMap* map) { return map->target == target; });
 }
 
 void DashBoardPageData::Serialize(CArchive& ar)

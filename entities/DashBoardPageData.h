@@ -7,7 +7,9 @@
 class CArchive;
 class ClassInvokation;
 class DashBoard;
+class Procedure;
 class ProcedureInvokation;
+class Variable;
 struct DashBoardVariableMap;
 struct VariablePair;
 
@@ -32,7 +34,13 @@ public:
     // class invocation (after version 78).
     void Serialize(CArchive& ar) override;
 
+    // With null deletes the procedure invocation; with a procedure only when the invocation
+    // calls it. The pointer is then null.
+    virtual void RemoveProcedureInvokation(const Procedure* procedure);
+
     DashBoard* GetDashBoard() const { return m_dashBoard; }
+    // The procedure the invocation calls, or null.
+    Procedure* GetProcedure() const;
 
     ProcedureInvokation* GetProcedureInvokation() const { return m_procedureInvokation; }
     // Takes the invocation; the previous one is not deleted.
@@ -47,9 +55,17 @@ public:
     const std::vector<VariablePair*>& GetVariablePairs() const { return m_variablePairs; }
     // Takes the pair.
     void AddVariablePair(VariablePair* pair) { m_variablePairs.push_back(pair); }
+    // The first pair of the first variable, or null.
+    VariablePair* FindVariablePair(const Variable* first) const;
+    // Erases and deletes the pair; nothing when it is not in the list.
+    void RemoveVariablePair(VariablePair* pair);
     const std::vector<DashBoardVariableMap*>& GetVariableMaps() const { return m_variableMaps; }
     // Takes the map.
     void AddVariableMap(DashBoardVariableMap* map) { m_variableMaps.push_back(map); }
+    // Erases and deletes the map; nothing for an index out of range.
+    void RemoveVariableMapAt(int index);
+    // The first map of the target variable, or null.
+    DashBoardVariableMap* FindVariableMap(const Variable* target) const;
 
 private:
     DashBoard* m_dashBoard = nullptr;

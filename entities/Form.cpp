@@ -4,8 +4,19 @@
 #include "entities/LinkControl.h"
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
+#include "model/DependenciesDlg.h"
+#include "model/EntityUsageSet.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/ListAccess.h"
+#include "model/MainFrameAccess.h"
+#include "model/Module.h"
 #include "model/Ownership.h"
+#include "model/ProjectDiagnostics.h"
 #include "model/Table.h"
+#include "platform/core/MessageBox.h"
+
+#include <algorithm>
 
 IMPLEMENT_SERIAL(Form, FormInterface, 0)
 
@@ -89,4 +100,245 @@ void ReadReportVariableMaps(CArchive& ar, std::vector<ReportVariableMap*>& maps,
         }
         maps.push_back(new ReportVariableMap{reportVariable, pageVariable});
     }
+}
+
+ForgeonProject* Form::SetReportAndGetProject(ApplicationReport* report)
+{
+    m_report = report;
+    return MainFrameAccess::GetProject();
+}
+
+void Form::RemoveReport()
+{
+    m_report = nullptr;
+    DeleteAll(m_reportVariableMaps);
+    RemoveTableFlags(m_table);
+}
+
+ReportVariableMap* Form::GetReportVariableMapAt(int index) const
+{
+    return ItemAt(m_reportVariableMaps, index);
+}
+
+bool Form::IsReportVariableMapped(const CString& name) const
+{
+    return std::any_of(m_reportVariableMaps.begin(), m_reportVariableMaps.end(),
+                       [&name](const ReportVariableMap* map)
+                       {
+                           return map != nullptr && map->pageVariable != nullptr &&
+                                  map->pageVariable->GetFieldName() == name;
+                       });
+}
+
+void Form::RemoveReportVariableMapsOf(Variable* variable)
+{
+    if (variable == nullptr)
+        return;
+    for (ReportVariableMap*& map : m_reportVariableMaps)
+    {
+        if (map != nullptr && (map->reportVariable == variable || map->pageVariable == variable))
+        {
+            delete map;
+            map = nullptr;
+        }
+    }
+}
+
+FieldVariableMap* Form::GetKeyFieldVariableMap() const
+{
+    return FindKeyFieldMap(*this, nullptr);
+}
+
+void Form::CollectReportUsage(ApplicationReport* report, CString& list)
+{
+    if (report == nullptr || report != m_report)
+        return;
+    list += m_name + "\n";
+    RecordUsage();
+}
+
+void Form::CreateDefaultAspFiles(int mode)
+{
+    constexpr int ownerKind = 0;
+    if (mode == 0)
+    {
+        EnsureAspFilesOfKinds(*this, {1, 2, 3, 4}, ownerKind);
+        if (m_report != nullptr)
+            EnsureAspFilesOfKinds(*this, {5, 6, 7, 8}, ownerKind);
+    }
+    else if (mode == 1)
+        EnsureAspFilesOfKinds(*this, {5, 7}, ownerKind);
+}
+
+void Form::Validate()
+{
+    ProjectDiagnostics& diagnostics = TheProjectDiagnostics();
+    if (m_table == nullptr)
+    {
+        diagnostics.AddError("Invalid Form!\n\t" + CString(" - ") + m_name);
+        return;
+    }
+    FormInterface::Validate();
+    if (m_report == nullptr)
+        return;
+    std::vector<Variable*> reportVariables;
+    m_report->GetVariables(reportVariables, false);
+    if (reportVariables.size() != m_reportVariableMaps.size())
+        diagnostics.AddError("Report variables are not mapped!\n\t" + CString(" - ") + m_name +
+                             " - ");
+}
+
+bool Form::MoveToModule(Module* from, Module* to, bool ask)
+{
+    if (from == nullptr || to == nullptr)
+        return false;
+    std::vector<DependencyRecord> records;
+    if (m_report != nullptr)
+        records.push_back({m_report->GetFormName(), from->GetName(), m_report->GetId(),
+                           DependencyRecord::kReport, false});
+    if (m_table != nullptr)
+        records.push_back({m_table->GetTableName(), from->GetName(), m_table->GetId(),
+                           DependencyRecord::kTable, false});
+    if (records.empty())
+        return false;
+
+    CString heading;
+    heading.Format("Moving Master Form '%s' from %s to %s", m_name, from->GetName(), to->GetName());
+    if (!ask)
+        return true;
+    if (!AskForDependencies(records, heading))
+        return false;
+    for (const DependencyRecord& record : records)
+    {
+        if (!record.selected)
+            continue;
+        if (record.kind == DependencyRecord::kTable && m_table != nullptr)
+            MoveTableBetweenModules(m_table, from, to);
+        else if (record.kind == DependencyRecord::kReport && m_report != nullptr)
+        {
+            to->AddReport(m_report);
+            from->RemoveReport(m_report);
+        }
+    }
+    return true;
+}
+
+bool Form::IsFieldRepMappedToReportVariable(FieldRep* fieldRep)
+{
+    return fieldRep != nullptr &&
+           PageVariableNameContains(m_reportVariableMaps, ControlName(fieldRep));
+}
+
+void Form::GetTables(std::vector<Table*>& out)
+{
+    out.push_back(m_table);
+}
+
+void Form::CollectTableUsage(Table* table, CString& list)
+{
+    if (table == nullptr)
+        return;
+    if (table == m_table)
+    {
+        list += m_name + "\n";
+        RecordUsage();
+        return;
+    }
+    RecordControlUseOfTable(*this, *table);
+}
+
+void Form::CollectReportVariableUsage(Variable* variable, CString& list)
+{
+    if (variable != nullptr && MapsReportVariable(m_reportVariableMaps, variable))
+        ListReportVariableUsage(*this, list);
+}
+
+void Form::SyncTableFlags()
+{
+    if (m_report != nullptr)
+        EnsureTableFlagsRecord(*this, m_table);
+}
+
+void EnsureAspFilesOfKinds(FormInterface& page, std::initializer_list<int> fileKinds, int ownerKind)
+{
+    for (int fileKind : fileKinds)
+    {
+        if (page.FindAspFileByType(fileKind) == nullptr)
+            page.CreateAspFile(fileKind, ownerKind);
+    }
+}
+
+bool MapsReportVariable(const std::vector<ReportVariableMap*>& maps, const Variable* variable)
+{
+    return std::any_of(maps.begin(), maps.end(),
+                       [variable](const ReportVariableMap* map) {
+                           return map != nullptr && (map->reportVariable == variable ||
+                                                     map->pageVariable == variable);
+                       });
+}
+
+bool PageVariableNameContains(const std::vector<ReportVariableMap*>& maps, const CString& text)
+{
+    if (text.IsEmpty())
+        return false;
+    return std::any_of(maps.begin(), maps.end(),
+                       [&text](const ReportVariableMap* map)
+                       {
+                           return map != nullptr && map->pageVariable != nullptr &&
+                                  map->pageVariable->GetFieldName().Find(text) >= 0;
+                       });
+}
+
+void ListReportVariableUsage(FormInterface& page, CString& list)
+{
+    list += page.GetFormName() + "_Report variable Mapped with variable";
+    TheProjectDiagnostics().GetCurrentUsageSet().AddFormInterface(&page);
+}
+
+void RecordControlUseOfTable(FormInterface& page, const Table& table)
+{
+    const auto& controls = page.GetFieldReps();
+    for (const Field* field : table.GetFields())
+    {
+        const bool used =
+            std::any_of(controls.begin(), controls.end(),
+                        [field](const FieldRep* rep) { return rep->UsesField(field); });
+        if (used)
+        {
+            TheProjectDiagnostics().GetCurrentUsageSet().AddFormInterface(&page);
+            return;
+        }
+    }
+}
+
+void EnsureTableFlagsRecord(FormInterface& page, Table* table)
+{
+    if (table != nullptr && page.GetTableFlags(table).table == nullptr)
+        page.AddTableFlags(PageTableFlags{table, true, true});
+}
+
+FieldVariableMap* FindKeyFieldMap(const FormInterface& page, const Table* table)
+{
+    return FindFirst(page.GetFieldVariableMaps(),
+                     [table](const FieldVariableMap* map)
+                     {
+                         return map->field != nullptr && map->field->IsKey() &&
+                                (table == nullptr || map->field->GetTable() == table);
+                     });
+}
+
+bool AskForDependencies(std::vector<DependencyRecord>& records, const CString& heading)
+{
+    std::vector<DependencyRecord*> shown;
+    for (DependencyRecord& record : records)
+        shown.push_back(&record);
+    DependenciesDlg dialog(shown);
+    dialog.SetTitle(heading);
+    return dialog.DoModal() == IDOK;
+}
+
+void MoveTableBetweenModules(Table* table, Module* from, Module* to)
+{
+    to->AddTable(table);
+    from->RemoveTable(table);
 }

@@ -3,9 +3,12 @@
 #include "entities/FormInterface.h"
 #include "model/TableDataInterface.h"
 
+#include <initializer_list>
 #include <vector>
 
 class ApplicationReport;
+class ForgeonProject;
+struct DependencyRecord;
 
 // A variable of a linked report paired with the page variable it is filled from; neither
 // variable is owned by the record.
@@ -38,6 +41,11 @@ public:
     void SetOptionFlag(bool optionFlag) { m_optionFlag = optionFlag; }
     ApplicationReport* GetReport() const { return m_report; }
     void SetReport(ApplicationReport* report) { m_report = report; }
+    // Sets the report and returns the open project.
+    ForgeonProject* SetReportAndGetProject(ApplicationReport* report);
+    // Clears the report link, deletes the report-variable maps and drops the table-flags record
+    // of the form's table.
+    void RemoveReport();
     int GetDisplayType() const { return m_displayType; }
     void SetDisplayType(int displayType) { m_displayType = displayType; }
 
@@ -48,6 +56,35 @@ public:
     }
     // The form takes ownership; null is allowed.
     void AddReportVariableMap(ReportVariableMap* map) { m_reportVariableMaps.push_back(map); }
+    // Null for a bad index or a null entry.
+    ReportVariableMap* GetReportVariableMapAt(int index) const;
+    // A map's page variable has exactly the name.
+    bool IsReportVariableMapped(const CString& name) const;
+    // Deletes every map naming the variable on either side; its entry stays, as null.
+    void RemoveReportVariableMapsOf(Variable* variable);
+    // The first field-variable map of the key column; null when none.
+    FieldVariableMap* GetKeyFieldVariableMap() const;
+    // Lists the form and records it when it links the report.
+    void CollectReportUsage(ApplicationReport* report, CString& list);
+
+    // Classic pages (0): file kinds 1 to 4, with a linked report also 5 to 8; ASP.NET pages (1):
+    // kinds 5 and 7. Only missing kinds are created; other modes do nothing.
+    void CreateDefaultAspFiles(int mode);
+
+    // Files a missing table, the page checks and unmapped report variables as errors.
+    void Validate();
+    // Offers the linked report and the table to move along (the dialog only when ask is set);
+    // false without dependencies or on Cancel. The form itself is moved by the caller.
+    bool MoveToModule(Module* from, Module* to, bool ask);
+
+    bool IsFieldRepMappedToReportVariable(FieldRep* fieldRep) override;
+    // Appends the form's table, also null; out is not emptied.
+    void GetTables(std::vector<Table*>& out) override;
+    void CollectTableUsage(Table* table, CString& list) override;
+    void CollectReportVariableUsage(Variable* variable, CString& list) override;
+    CString GetClassName() override { return "Form"; }
+    // With a linked report: a table-flags record for the form's table when it has none.
+    void SyncTableFlags() override;
 
 private:
     static int ms_lastId;
@@ -65,3 +102,27 @@ private:
 void WriteReportVariableMaps(CArchive& ar, const std::vector<ReportVariableMap*>& maps);
 void ReadReportVariableMaps(CArchive& ar, std::vector<ReportVariableMap*>& maps,
                             bool dropNullPairs);
+
+// Shared by the data-entry pages.
+
+// Creates a page file of each kind the page does not have yet, in the given order.
+void EnsureAspFilesOfKinds(FormInterface& page, std::initializer_list<int> fileKinds,
+                           int ownerKind);
+// Some report-variable map names the variable on either side.
+bool MapsReportVariable(const std::vector<ReportVariableMap*>& maps, const Variable* variable);
+// The name of some map's page variable contains the text (an empty text matches nothing).
+bool PageVariableNameContains(const std::vector<ReportVariableMap*>& maps, const CString& text);
+// Appends the page name followed by the report-variable usage text and records the page.
+void ListReportVariableUsage(FormInterface& page, CString& list);
+// Records the page when one of its controls uses a field of the table, tested field by field.
+void RecordControlUseOfTable(FormInterface& page, const Table& table);
+// Appends a table-flags record with both flags set for the table when it has none.
+void EnsureTableFlagsRecord(FormInterface& page, Table* table);
+// The first field-variable map whose field has the key flag and, when a table is given,
+// belongs to it.
+FieldVariableMap* FindKeyFieldMap(const FormInterface& page, const Table* table);
+// Shows the dependencies dialog with the records under the heading; true on OK, which sets the
+// records' selected flags.
+bool AskForDependencies(std::vector<DependencyRecord>& records, const CString& heading);
+// The to-module adds the table and the from-module lets it go.
+void MoveTableBetweenModules(Table* table, Module* from, Module* to);

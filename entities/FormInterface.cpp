@@ -215,18 +215,6 @@ void DropRecomputesWithoutTarget(EventRecmpFields& list)
         list.RemoveClassRecompute(nullptr);
 }
 
-// The control's field name, or its data's caption without a field, blanks made "_".
-CString ControlName(const FieldRep* fieldRep)
-{
-    CString name;
-    if (fieldRep->GetField() != nullptr)
-        name = fieldRep->GetField()->GetFieldName();
-    else if (fieldRep->GetFieldRepData() != nullptr)
-        name = fieldRep->GetFieldRepData()->GetCaption();
-    name.Replace(' ', '_');
-    return name;
-}
-
 // The variable's name; empty without a variable.
 CString VariableName(const Variable* variable)
 {
@@ -689,6 +677,17 @@ void FormInterface::ClearFunctionFieldFrontBack(Function* function, Table* table
             rep->GetFieldRepData()->SetBackField(nullptr);
         }
     }
+}
+
+CString FormInterface::ControlName(const FieldRep* fieldRep)
+{
+    CString name;
+    if (fieldRep->GetField() != nullptr)
+        name = fieldRep->GetField()->GetFieldName();
+    else if (fieldRep->GetFieldRepData() != nullptr)
+        name = fieldRep->GetFieldRepData()->GetCaption();
+    name.Replace(' ', '_');
+    return name;
 }
 
 void FormInterface::RecordUsage()
@@ -1488,9 +1487,9 @@ bool FormInterface::IsFrontOrBackFieldOfAnyControl(Field* field) const
                                { return rep->IsFrontOrBackField(field); });
 }
 
-void FormInterface::ClearFrontBackField(Field* field)
+void FormInterface::ClearFrontBackFieldOf(const std::vector<FieldRep*>& controls, Field* field)
 {
-    for (const FieldRep* rep : m_fieldReps)
+    for (const FieldRep* rep : controls)
     {
         FieldRepData* data = rep->GetFieldRepData();
         if (data == nullptr)
@@ -1500,6 +1499,11 @@ void FormInterface::ClearFrontBackField(Field* field)
         if (data->GetBackField() == field)
             data->SetBackField(nullptr);
     }
+}
+
+void FormInterface::ClearFrontBackField(Field* field)
+{
+    ClearFrontBackFieldOf(m_fieldReps, field);
     ClearExtraFrontBackField(field);
 }
 

@@ -349,6 +349,10 @@ protected:
     static void DeleteFieldVariableMap(FieldVariableMap* map);
     // Records the page in the current usage set.
     void RecordUsage();
+    // The control's field name, or its data's caption without a field, blanks made "_".
+    static CString ControlName(const FieldRep* fieldRep);
+    // Clears the field from the front and back field of the controls' data.
+    static void ClearFrontBackFieldOf(const std::vector<FieldRep*>& controls, Field* field);
 
     int m_preLinkColumnCount = 2;
     int m_postLinkColumnCount = 2;

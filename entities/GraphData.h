@@ -20,6 +20,11 @@ public:
     // Caption, chart type, number prefix, subcaption; files before version 33 hold none of them.
     void Serialize(CArchive& ar) override;
 
+    // The name of the chart type: "Area2D" for 1 to "SSGrid" for 7; empty for any other.
+    CString GetChartTypeName() const;
+    // Copies caption, chart type, number prefix and subcaption of the other chart.
+    void Assign(const GraphData& other);
+
     const CString& GetCaption() const { return m_caption; }
     void SetCaption(const CString& caption) { m_caption = caption; }
     UINT GetChartType() const { return m_chartType; }

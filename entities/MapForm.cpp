@@ -4,11 +4,13 @@
 #include "entities/AspFile.h"
 #include "entities/DerivedField.h"
 #include "entities/Form.h"
+#include "entities/ProcedureInvokation.h"
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
+#include "model/ListAccess.h"
 #include "model/Ownership.h"
 #include "model/RefField.h"
 #include "model/Table.h"
@@ -29,6 +31,23 @@ bool IsOwnControl(const FieldRep* fieldRep)
 {
     const FieldRepData* data = fieldRep == nullptr ? nullptr : fieldRep->GetFieldRepData();
     return data != nullptr && !data->IsAddedBySync();
+}
+
+// The control's caption with blanks as "_"; empty without data.
+CString CaptionName(const FieldRep* fieldRep)
+{
+    CString caption;
+    if (fieldRep->GetFieldRepData() != nullptr)
+        caption = fieldRep->GetFieldRepData()->GetCaption();
+    caption.Replace(' ', '_');
+    return caption;
+}
+
+// The variable of the map carries the name part.
+bool VariableNameContains(const FieldVariableMap* map, const CString& part)
+{
+    return !part.IsEmpty() && map->variable != nullptr &&
+           map->variable->GetFieldName().Find(part) >= 0;
 }
 
 } // namespace
@@ -146,11 +165,7 @@ void MapForm::SetReport(ApplicationReport* report)
 void MapForm::EnsureReportFiles()
 {
     constexpr int ownerKind = 3;
-    for (int fileKind : reportFileKinds)
-    {
-        if (FindAspFileByType(fileKind) == nullptr)
-            CreateAspFile(fileKind, ownerKind);
-    }
+    EnsureAspFilesOfKinds(*this, {5, 6}, ownerKind);
 }
 
 bool MapForm::IsPageField(const Field* field) const
@@ -178,4 +193,385 @@ void MapForm::RemoveForeignEntries()
                   });
     std::erase_if(m_fieldReps, [this](const FieldRep* fieldRep)
                   { return IsForeignField(fieldRep->GetField()); });
+}
+
+Field* MapForm::GetTopFieldAt(int index) const
+{
+    return ItemAt(m_topFields, index);
+}
+
+Field* MapForm::GetBottomFieldAt(int index) const
+{
+    return ItemAt(m_bottomFields, index);
+}
+
+FieldRep* MapForm::GetTopInputFieldRepAt(int index) const
+{
+    return ItemAt(m_topInputFieldReps, index);
+}
+
+FieldRep* MapForm::GetBottomInputFieldRepAt(int index) const
+{
+    return ItemAt(m_bottomInputFieldReps, index);
+}
+
+bool MapForm::HasTopField(const Field* field) const
+{
+    return Contains(m_topFields, const_cast<Field*>(field));
+}
+
+bool MapForm::HasField(const Field* field) const
+{
+    return HasTopField(field) || Contains(m_bottomFields, const_cast<Field*>(field));
+}
+
+void MapForm::RemoveTopField(Field* field)
+{
+    EraseFirst(m_topFields, field);
+}
+
+void MapForm::RemoveBottomField(Field* field)
+{
+    EraseFirst(m_bottomFields, field);
+}
+
+void MapForm::AddTopInputFieldRep(FieldRep* fieldRep)
+{
+    if (fieldRep == nullptr)
+        return;
+    m_topInputFieldReps.push_back(fieldRep);
+    CreateInputVariable(fieldRep);
+}
+
+void MapForm::AddBottomInputFieldRep(FieldRep* fieldRep)
+{
+    if (fieldRep == nullptr)
+        return;
+    m_bottomInputFieldReps.push_back(fieldRep);
+    CreateInputVariable(fieldRep);
+}
+
+void MapForm::CreateInputVariable(FieldRep* fieldRep)
+{
+    if (fieldRep == nullptr)
+        return;
+    CString name = m_mappingTable == nullptr ? CString() : m_mappingTable->GetTableName();
+    name += "_" + ControlName(fieldRep) + "_Var";
+    name.Replace(' ', '_');
+    auto* variable = new Variable;
+    variable->SetName(name);
+    variable->SetKind(Variable::parameterKind);
+    m_fieldVariableMaps.push_back(new FieldVariableMap{fieldRep->GetField(), variable});
+}
+
+void MapForm::RemoveTopInputFieldRep(FieldRep* fieldRep)
+{
+    RemoveInputFieldRep(m_topInputFieldReps, fieldRep);
+}
+
+void MapForm::RemoveBottomInputFieldRep(FieldRep* fieldRep)
+{
+    RemoveInputFieldRep(m_bottomInputFieldReps, fieldRep);
+}
+
+void MapForm::RemoveInputFieldRep(std::vector<FieldRep*>& list, FieldRep* fieldRep)
+{
+    if (fieldRep == nullptr || !Contains(list, fieldRep))
+        return;
+    EraseFirst(list, fieldRep);
+    const CString caption = CaptionName(fieldRep);
+    FieldVariableMap* map = fieldRep->GetField() != nullptr
+                                ? FindFieldVariableMapByField(fieldRep->GetField())
+                                : FindFirst(m_fieldVariableMaps,
+                                            [&caption](const FieldVariableMap* candidate) {
+                                                return candidate->field == nullptr &&
+                                                       VariableNameContains(candidate, caption);
+                                            });
+    const bool formMap = map != nullptr && m_bottomMasterForm != nullptr &&
+                         Contains(m_bottomMasterForm->GetFieldVariableMaps(), map);
+    if (map != nullptr)
+    {
+        EraseFirst(m_fieldVariableMaps, map);
+        if (!formMap)
+            DeleteFieldVariableMap(map);
+    }
+    delete fieldRep;
+}
+
+void MapForm::MoveTopInputFieldRepUp(FieldRep* fieldRep)
+{
+    const auto found = std::find(m_topInputFieldReps.begin(), m_topInputFieldReps.end(), fieldRep);
+    if (found != m_topInputFieldReps.end() && found != m_topInputFieldReps.begin())
+        std::iter_swap(found, found - 1);
+}
+
+void MapForm::MoveTopInputFieldRepDown(FieldRep* fieldRep)
+{
+    const auto found = std::find(m_topInputFieldReps.begin(), m_topInputFieldReps.end(), fieldRep);
+    if (found != m_topInputFieldReps.end() && found + 1 != m_topInputFieldReps.end())
+        std::iter_swap(found, found + 1);
+}
+
+void MapForm::DeleteBottomInputFieldReps()
+{
+    DeleteAll(m_bottomInputFieldReps);
+}
+
+FieldRep* MapForm::FindInputFieldRepByCaption(const CString& caption) const
+{
+    const auto hasCaption = [&caption](const FieldRep* rep) {
+        return rep->GetFieldRepData() != nullptr && rep->GetFieldRepData()->GetCaption() == caption;
+    };
+    FieldRep* top = FindFirst(m_topInputFieldReps, hasCaption);
+    return top != nullptr ? top : FindFirst(m_bottomInputFieldReps, hasCaption);
+}
+
+FieldRep* MapForm::FindFieldRepForFieldVariableMap(const FieldVariableMap* map)
+{
+    if (map == nullptr)
+        return nullptr;
+    if (map->field != nullptr)
+    {
+        if (FieldRep* rep = GetFieldRepForField(map->field))
+            return rep;
+    }
+    return FindFirst(m_topInputFieldReps, [map](const FieldRep* rep)
+                     { return VariableNameContains(map, CaptionName(rep)); });
+}
+
+void MapForm::CreateFieldsForInputControls()
+{
+    for (FieldRep* rep : InputFieldReps())
+    {
+        const bool unboundRefField =
+            std::any_of(m_refFields.begin(), m_refFields.end(),
+                        [](const RefField* refField) { return refField->GetField() == nullptr; });
+        if (unboundRefField)
+            return;
+        if (rep->GetField() != nullptr || rep->GetFieldRepData() == nullptr)
+            continue;
+        const CString caption = rep->GetFieldRepData()->GetCaption();
+        auto* field = new Field;
+        field->SetFieldName(caption);
+        field->SetDisplayName(caption);
+        rep->SetField(field);
+        m_refFields.push_back(new RefField(field, m_mappingTable));
+        const CString captionName = CaptionName(rep);
+        FieldVariableMap* map = FindFirst(m_fieldVariableMaps,
+                                          [&captionName](const FieldVariableMap* candidate) {
+                                              return candidate->field == nullptr &&
+                                                     VariableNameContains(candidate, captionName);
+                                          });
+        if (map != nullptr)
+            map->field = field;
+    }
+}
+
+void MapForm::AppendControlsWithData(const std::vector<Field*>& fields, std::vector<FieldRep*>& out)
+{
+    for (Field* field : fields)
+    {
+        FieldRep* rep = GetFieldRepForField(field);
+        if (rep != nullptr && rep->GetFieldRepData() != nullptr)
+            out.push_back(rep);
+    }
+}
+
+void MapForm::GetTopFieldReps(std::vector<FieldRep*>& out)
+{
+    out = m_topInputFieldReps;
+    AppendControlsWithData(m_topFields, out);
+}
+
+void MapForm::GetBottomFieldReps(std::vector<FieldRep*>& out)
+{
+    out = m_bottomInputFieldReps;
+    if (m_bottomMasterForm == nullptr)
+    {
+        AppendControlsWithData(m_bottomFields, out);
+        return;
+    }
+    for (FieldRep* rep : m_bottomMasterForm->GetFieldReps())
+    {
+        if (rep->GetFieldRepData() != nullptr)
+            out.push_back(rep);
+    }
+}
+
+void MapForm::RemoveReport()
+{
+    m_report = nullptr;
+    DeleteAll(m_reportVariableMaps);
+    RemoveTableFlags(m_mappingTable);
+}
+
+FieldVariableMap* MapForm::GetKeyFieldVariableMap() const
+{
+    return FindKeyFieldMap(*this, nullptr);
+}
+
+void MapForm::CollectReportUsage(ApplicationReport* report, CString& list)
+{
+    if (report == nullptr || report != m_report)
+        return;
+    list += m_name + "\n";
+    RecordUsage();
+}
+
+void MapForm::DetachFieldRep(FieldRep* fieldRep)
+{
+    std::erase(m_fieldReps, fieldRep);
+}
+
+std::vector<FieldRep*> MapForm::InputFieldReps() const
+{
+    std::vector<FieldRep*> controls = m_topInputFieldReps;
+    controls.insert(controls.end(), m_bottomInputFieldReps.begin(), m_bottomInputFieldReps.end());
+    return controls;
+}
+
+bool MapForm::IsFieldRepUsedElsewhere(FieldRep* fieldRep)
+{
+    const std::vector<FieldRep*> controls = InputFieldReps();
+    return fieldRep != nullptr &&
+           std::any_of(controls.begin(), controls.end(),
+                       [fieldRep](const FieldRep* other)
+                       {
+                           return other != fieldRep && other->GetFieldRepData() != nullptr &&
+                                  other->GetFieldRepData()->HasClassRecomputeFor(fieldRep);
+                       });
+}
+
+bool MapForm::IsFieldRepMappedToReportVariable(FieldRep* fieldRep)
+{
+    return fieldRep != nullptr &&
+           PageVariableNameContains(m_reportVariableMaps, ControlName(fieldRep));
+}
+
+bool MapForm::CollectExtraProcedureUsage(Procedure* procedure, CString& list)
+{
+    const auto invokes = [procedure](const FieldRep* rep)
+    {
+        const FieldRepData* data = rep->GetFieldRepData();
+        return data != nullptr && data->GetDataProcedure() != nullptr &&
+               data->GetDataProcedure()->GetProcedure() == procedure;
+    };
+    if (procedure == nullptr)
+        return false;
+    bool found = false;
+    for (const std::vector<FieldRep*>* controls : {&m_topInputFieldReps, &m_bottomInputFieldReps})
+    {
+        if (std::any_of(controls->begin(), controls->end(), invokes))
+        {
+            list += m_name + "\n";
+            found = true;
+        }
+    }
+    return found;
+}
+
+FieldRep* MapForm::GetFieldRepForField(Field* field)
+{
+    FieldRep* rep = FormInterface::GetFieldRepForField(field);
+    if (rep != nullptr || field == nullptr)
+        return rep;
+    const auto showsField = [field](const FieldRep* input) { return input->GetField() == field; };
+    rep = FindFirst(m_topInputFieldReps, showsField);
+    return rep != nullptr ? rep : FindFirst(m_bottomInputFieldReps, showsField);
+}
+
+void MapForm::GetEventFieldReps(std::vector<FieldRep*>& out)
+{
+    FormInterface::GetEventFieldReps(out);
+    for (FieldRep* rep : InputFieldReps())
+    {
+        if (rep->GetFieldRepData() != nullptr && rep->GetFieldRepData()->HasEventRecmpFields())
+            out.push_back(rep);
+    }
+}
+
+bool MapForm::IsEventFieldRep(FieldRep* fieldRep)
+{
+    return fieldRep != nullptr && fieldRep->GetField() != nullptr && !m_topFields.empty() &&
+           fieldRep->GetField() == m_topFields.back();
+}
+
+void MapForm::CollectTableUsage(Table* table, CString& list)
+{
+    if (table == nullptr || table != m_mappingTable)
+        return;
+    list += m_name + "\n";
+    RecordUsage();
+}
+
+void MapForm::DeleteFieldRep(FieldRep* fieldRep)
+{
+    if (fieldRep == nullptr)
+        return;
+    const bool onPage = Contains(m_fieldReps, fieldRep);
+    FormInterface::DeleteFieldRep(fieldRep);
+    for (std::vector<FieldRep*>* controls : {&m_topInputFieldReps, &m_bottomInputFieldReps})
+    {
+        // A control of the page's list is freed already; its pointer only leaves the list.
+        if (onPage)
+            EraseFirst(*controls, fieldRep);
+        else if (EraseAndDelete(*controls, fieldRep))
+            return;
+    }
+}
+
+void MapForm::CollectReportVariableUsage(Variable* variable, CString& list)
+{
+    if (variable != nullptr && MapsReportVariable(m_reportVariableMaps, variable))
+        ListReportVariableUsage(*this, list);
+}
+
+FieldRepData* MapForm::FindExtraFieldRepDataUsingField(Field* field)
+{
+    if (field == nullptr)
+        return nullptr;
+    for (FieldRep* rep : InputFieldReps())
+    {
+        FieldRepData* data = rep->GetFieldRepData();
+        if (data != nullptr && (data->GetFrontField() == field || data->GetBackField() == field))
+            return data;
+    }
+    return nullptr;
+}
+
+void MapForm::ClearExtraFrontBackField(Field* field)
+{
+    if (field == nullptr)
+        return;
+    ClearFrontBackFieldOf(InputFieldReps(), field);
+}
+
+void MapForm::RemoveClassRecomputeOf(FieldRep* fieldRep)
+{
+    FormInterface::RemoveClassRecomputeOf(fieldRep);
+    for (FieldRep* rep : InputFieldReps())
+    {
+        if (rep->GetFieldRepData() != nullptr)
+            rep->GetFieldRepData()->RemoveClassRecomputeOf(fieldRep);
+    }
+}
+
+void MapForm::RemoveProcedureReferences(Procedure* procedure)
+{
+    FormInterface::RemoveProcedureReferences(procedure);
+    for (FieldRep* rep : InputFieldReps())
+        rep->RemoveProcedureReferences(procedure);
+}
+
+void MapForm::VisitDefaultEventRecmpFields()
+{
+    FormInterface::VisitDefaultEventRecmpFields();
+    for (const FieldRep* rep : InputFieldReps())
+        rep->GetDefaultEventRecmpFields();
+}
+
+void MapForm::SyncTableFlags()
+{
+    if (m_report != nullptr)
+        EnsureTableFlagsRecord(*this, m_mappingTable);
 }

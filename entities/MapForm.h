@@ -48,11 +48,79 @@ public:
     const std::vector<FieldRep*>& GetTopInputFieldReps() const { return m_topInputFieldReps; }
     const std::vector<FieldRep*>& GetBottomInputFieldReps() const { return m_bottomInputFieldReps; }
 
+    // Null for a bad index.
+    Field* GetTopFieldAt(int index) const;
+    Field* GetBottomFieldAt(int index) const;
+    FieldRep* GetTopInputFieldRepAt(int index) const;
+    FieldRep* GetBottomInputFieldRepAt(int index) const;
+    bool HasTopField(const Field* field) const;
+    // In the top or the bottom list.
+    bool HasField(const Field* field) const;
+    // Erase the first occurrence; nothing is deleted.
+    void RemoveTopField(Field* field);
+    void RemoveBottomField(Field* field);
+
+    // The page takes the control and gives it a page variable.
+    void AddTopInputFieldRep(FieldRep* fieldRep);
+    void AddBottomInputFieldRep(FieldRep* fieldRep);
+    // A kind-0 variable named mapping table + "_" + field + "_Var" (blanks as "_"), mapped to
+    // the control's field.
+    void CreateInputVariable(FieldRep* fieldRep);
+    // Takes the control out of its list, drops its map and deletes it.
+    void RemoveTopInputFieldRep(FieldRep* fieldRep);
+    void RemoveBottomInputFieldRep(FieldRep* fieldRep);
+    void MoveTopInputFieldRepUp(FieldRep* fieldRep);
+    void MoveTopInputFieldRepDown(FieldRep* fieldRep);
+    void DeleteBottomInputFieldReps();
+    // The first top, else bottom, input control of the caption (case-sensitive).
+    FieldRep* FindInputFieldRepByCaption(const CString& caption) const;
+    // The control of the map's field, else the first top input control whose caption occurs in
+    // the map's variable name.
+    FieldRep* FindFieldRepForFieldVariableMap(const FieldVariableMap* map);
+    // Input controls without a field get one, with a reference field over the mapping table,
+    // and the map of their variable takes it.
+    void CreateFieldsForInputControls();
+    // Empty out, then the input controls and the controls of the part's fields that have data.
+    void GetTopFieldReps(std::vector<FieldRep*>& out);
+    void GetBottomFieldReps(std::vector<FieldRep*>& out);
+
+    // Clears the report link, deletes the report-variable maps and drops the table-flags record
+    // of the mapping table.
+    void RemoveReport();
+    // The first field-variable map whose field has the key flag; null when none.
+    FieldVariableMap* GetKeyFieldVariableMap() const;
+    // Lists the page and records it when it links the report.
+    void CollectReportUsage(ApplicationReport* report, CString& list);
+    // Erases every occurrence of the control from the page's controls without deleting it.
+    void DetachFieldRep(FieldRep* fieldRep);
+
     // Page files of file kinds 5 and 6, created with owner kind 3 when missing.
     void EnsureReportFiles();
     // Takes out of the page's lists the maps and controls of fields of other tables than the
     // mapping table (reference and derived fields stay); nothing is deleted.
     void RemoveForeignEntries();
+
+    bool IsFieldRepUsedElsewhere(FieldRep* fieldRep) override;
+    bool IsFieldRepMappedToReportVariable(FieldRep* fieldRep) override;
+    bool CollectExtraProcedureUsage(Procedure* procedure, CString& list) override;
+    // The page's control, else the first top, then bottom, input control of the field.
+    FieldRep* GetFieldRepForField(Field* field) override;
+    // The page's event controls, then the input controls with recomputes.
+    void GetEventFieldReps(std::vector<FieldRep*>& out) override;
+    // The control shows the last top field.
+    bool IsEventFieldRep(FieldRep* fieldRep) override;
+    void CollectTableUsage(Table* table, CString& list) override;
+    // The page's deletion, then the control leaves the input lists and is deleted.
+    void DeleteFieldRep(FieldRep* fieldRep) override;
+    void CollectReportVariableUsage(Variable* variable, CString& list) override;
+    FieldRepData* FindExtraFieldRepDataUsingField(Field* field) override;
+    void ClearExtraFrontBackField(Field* field) override;
+    void RemoveClassRecomputeOf(FieldRep* fieldRep) override;
+    void RemoveProcedureReferences(Procedure* procedure) override;
+    CString GetClassName() override { return "MapForm"; }
+    void VisitDefaultEventRecmpFields() override;
+    // With a linked report: a table-flags record for the mapping table when it has none.
+    void SyncTableFlags() override;
 
 private:
     static int ms_lastId;
@@ -60,6 +128,12 @@ private:
     // A load gives the page records of its own for the master form's maps; the form's records
     // take their places, as SetBottomMasterForm shared them.
     void ShareMasterFormMaps();
+    // The top input controls, then the bottom ones.
+    std::vector<FieldRep*> InputFieldReps() const;
+    // Takes the control out of the input list, drops its map and deletes it.
+    void RemoveInputFieldRep(std::vector<FieldRep*>& list, FieldRep* fieldRep);
+    // Appends the controls of the fields that have data.
+    void AppendControlsWithData(const std::vector<Field*>& fields, std::vector<FieldRep*>& out);
     // The field belongs to a reference or derived field of the page.
     bool IsPageField(const Field* field) const;
     // A field set on a table other than the mapping table that is no page field.

@@ -5,6 +5,7 @@
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
+#include "model/ListAccess.h"
 #include "model/Ownership.h"
 
 IMPLEMENT_SERIAL(MultiPageData, CObject, 0)
@@ -65,4 +66,20 @@ void MultiPageData::SetProcedureCall(ProcedureInvokation* call)
     if (call != m_procedureCall)
         delete m_procedureCall;
     m_procedureCall = call;
+}
+
+Procedure* MultiPageData::GetProcedure() const
+{
+    return m_procedureCall != nullptr ? m_procedureCall->GetProcedure() : nullptr;
+}
+
+VariablePair* MultiPageData::FindParameterPair(const Variable* first) const
+{
+    return FindFirst(m_parameterPairs,
+                     [first](const VariablePair* pair) { return pair->first == first; });
+}
+
+void MultiPageData::RemoveParameterPair(VariablePair* pair)
+{
+    EraseAndDelete(m_parameterPairs, pair);
 }

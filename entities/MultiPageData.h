@@ -6,6 +6,7 @@
 
 class ApplicationReport;
 class Field;
+class Procedure;
 class ProcedureInvokation;
 class Variable;
 struct VariablePair;
@@ -37,9 +38,15 @@ public:
     ProcedureInvokation* GetProcedureCall() const { return m_procedureCall; }
     // The page takes the call and deletes the previous one.
     void SetProcedureCall(ProcedureInvokation* call);
+    // The procedure the call calls; null without a call.
+    Procedure* GetProcedure() const;
     const std::vector<VariablePair*>& GetParameterPairs() const { return m_parameterPairs; }
     // The page takes the pair.
     void AddParameterPair(VariablePair* pair) { m_parameterPairs.push_back(pair); }
+    // The pair whose first variable is the argument, or null.
+    VariablePair* FindParameterPair(const Variable* first) const;
+    // Erases the pair and deletes it; nothing when the page does not hold it.
+    void RemoveParameterPair(VariablePair* pair);
     const std::vector<MultiPageFieldMap*>& GetFieldMaps() const { return m_fieldMaps; }
     // The page takes the record.
     void AddFieldMap(MultiPageFieldMap* map) { m_fieldMaps.push_back(map); }

@@ -1,8 +1,18 @@
 #include "entities/MultiPageReport.h"
 
+#include "entities/AspFile.h"
 #include "entities/MultiPageData.h"
+#include "entities/ProcedureFieldInfo.h"
+#include "entities/ReportPageFiles.h"
 #include "model/ArchiveIO.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/ListAccess.h"
 #include "model/Ownership.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <utility>
 
 IMPLEMENT_SERIAL(MultiPageReport, FormInterface, 0)
 
@@ -24,4 +34,101 @@ void MultiPageReport::Serialize(CArchive& ar)
         return;
     }
     ReadObjectList(ar, m_pages);
+}
+
+bool MultiPageReport::CollectProcedureUsage(const Procedure* procedure, CString& list)
+{
+    if (procedure == nullptr ||
+        std::ranges::none_of(m_pages, [procedure](const MultiPageData* page)
+                             { return page != nullptr && page->GetProcedure() == procedure; }))
+        return false;
+    list += m_name + "_multiReport";
+    RecordUsage();
+    return true;
+}
+
+void MultiPageReport::CreatePageFile(int mode)
+{
+    if (m_aspFiles.empty())
+        m_aspFiles.push_back(NewPageFile(mode, AspFile::multiPageReportOwner, 0, this));
+}
+
+ApplicationReport* MultiPageReport::GetReportAt(int index) const
+{
+    const MultiPageData* page = ItemAt(m_pages, index);
+    return page != nullptr ? page->GetReport() : nullptr;
+}
+
+bool MultiPageReport::HasReport(const ApplicationReport* report) const
+{
+    return FindPageForReport(report) != nullptr;
+}
+
+void MultiPageReport::SwapPages(int first, int second)
+{
+    if (IsValidIndex(m_pages, first) && IsValidIndex(m_pages, second))
+        std::swap(m_pages[static_cast<std::size_t>(first)],
+                  m_pages[static_cast<std::size_t>(second)]);
+}
+
+MultiPageData* MultiPageReport::FindPageForReport(const ApplicationReport* report) const
+{
+    if (report == nullptr)
+        return nullptr;
+    return FindFirst(m_pages, [report](const MultiPageData* page)
+                     { return page != nullptr && page->GetReport() == report; });
+}
+
+bool MultiPageReport::SetProcedureCallForReport(const ApplicationReport* report,
+                                                ProcedureInvokation* call)
+{
+    MultiPageData* page = FindPageForReport(report);
+    if (page == nullptr)
+        return false;
+    page->SetProcedureCall(call);
+    return true;
+}
+
+Procedure* MultiPageReport::GetProcedureForReport(const ApplicationReport* report) const
+{
+    const MultiPageData* page = FindPageForReport(report);
+    return page != nullptr ? page->GetProcedure() : nullptr;
+}
+
+void MultiPageReport::DeleteProcedureCallForReport(const ApplicationReport* report)
+{
+    SetProcedureCallForReport(report, nullptr);
+}
+
+bool MultiPageReport::AddParameterMapping(const ApplicationReport* report, VariablePair* pair)
+{
+    MultiPageData* page = FindPageForReport(report);
+    if (page == nullptr || pair == nullptr)
+        return false;
+    page->AddParameterPair(pair);
+    return true;
+}
+
+VariablePair* MultiPageReport::FindParameterMapping(const ApplicationReport* report,
+                                                    const Variable* first) const
+{
+    const MultiPageData* page = FindPageForReport(report);
+    return page != nullptr ? page->FindParameterPair(first) : nullptr;
+}
+
+void MultiPageReport::RemoveParameterMapping(const ApplicationReport* report, VariablePair* pair)
+{
+    if (MultiPageData* page = FindPageForReport(report))
+        page->RemoveParameterPair(pair);
+}
+
+bool MultiPageReport::AddFilterForOutputField(const ProcedureFieldInfo* column)
+{
+    Field* field = column != nullptr ? column->GetField() : nullptr;
+    if (field == nullptr || GetFieldRepForField(field) != nullptr)
+        return false;
+    auto* rep = new FieldRep(field);
+    rep->AttachFieldRepData(new FieldRepData);
+    m_fieldReps.push_back(rep);
+    return true;
 }

@@ -17,6 +17,11 @@ public:
     // The chart record, then the parameter.
     void Serialize(CArchive& ar) override;
 
+    // The values of the chart dialog.
+    void SetValues(CString caption, CString subcaption, CString parameter, CString numberPrefix);
+    // Copies every member of the other chart.
+    void Assign(const PieChartData& other);
+
     const CString& GetParameter() const { return m_parameter; }
     void SetParameter(const CString& parameter) { m_parameter = parameter; }
 

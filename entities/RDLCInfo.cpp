@@ -1,6 +1,10 @@
 #include "entities/RDLCInfo.h"
 
 #include "model/ArchiveIO.h"
+#include "model/ListAccess.h"
+
+#include <algorithm>
+#include <cstddef>
 
 IMPLEMENT_SERIAL(RDLCInfo, CObject, 0)
 
@@ -25,4 +29,35 @@ void RDLCInfo::Serialize(CArchive& ar)
     }
     if (ArchiveVersion() > 81)
         ar >> m_status;
+}
+
+bool RDLCDataSetEntry::IsInDataSetFile(const CString& dataSetFileName) const
+{
+    return dataSetFileName.Find("\\" + m_dataSetName + ".xsd") >= 0;
+}
+
+RDLCDataSetEntry* RDLCInfo::GetEntryAt(int index)
+{
+    return IsValidIndex(m_entries, index) ? &m_entries[static_cast<std::size_t>(index)] : nullptr;
+}
+
+int RDLCInfo::FindEntryIndexByTableName(const CString& tableName) const
+{
+    const auto found = std::find_if(m_entries.begin(), m_entries.end(),
+                                    [&tableName](const RDLCDataSetEntry& entry)
+                                    { return entry.m_tableName == tableName; });
+    return found == m_entries.end() ? -1 : static_cast<int>(found - m_entries.begin());
+}
+
+bool RDLCInfo::UsesDataSetFile(const CString& dataSetFileName) const
+{
+    return std::any_of(m_entries.begin(), m_entries.end(),
+                       [&dataSetFileName](const RDLCDataSetEntry& entry)
+                       { return entry.IsInDataSetFile(dataSetFileName); });
+}
+
+void RDLCInfo::RemoveDataSetFileEntries(const CString& dataSetFileName)
+{
+    std::erase_if(m_entries, [&dataSetFileName](const RDLCDataSetEntry& entry)
+                  { return entry.IsInDataSetFile(dataSetFileName); });
 }

@@ -12,6 +12,9 @@ struct RDLCDataSetEntry
     CString m_dataSetName;
     CString m_tableAdapterName;
     CString m_tableName;
+
+    // The dataset file's name holds "\" + dataset name + ".xsd".
+    bool IsInDataSetFile(const CString& dataSetFileName) const;
 };
 
 // One report definition file: its path relative to the generated project folder and the
@@ -29,6 +32,14 @@ public:
     void SetName(CString name) { m_name = std::move(name); }
     const std::vector<RDLCDataSetEntry>& GetEntries() const { return m_entries; }
     void AddEntry(const RDLCDataSetEntry& entry) { m_entries.push_back(entry); }
+    // The entry at the index, to read or change; null for a bad index.
+    RDLCDataSetEntry* GetEntryAt(int index);
+    // The first entry whose table name equals the text exactly; -1 when none.
+    int FindEntryIndexByTableName(const CString& tableName) const;
+    // Whether an entry's dataset lies in the dataset file of that name.
+    bool UsesDataSetFile(const CString& dataSetFileName) const;
+    // Erases every entry whose dataset lies in the dataset file of that name.
+    void RemoveDataSetFileEntries(const CString& dataSetFileName);
     int GetStatus() const { return m_status; }
     void SetStatus(int status) { m_status = status; }
     // A mark of the report generator's; not stored.

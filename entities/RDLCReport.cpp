@@ -1,15 +1,132 @@
 #include "entities/RDLCReport.h"
 
+#include "entities/AspFile.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
+#include "entities/Function.h"
+#include "entities/Parameter.h"
 #include "entities/RDLCInfo.h"
+#include "entities/ReportPageFiles.h"
 #include "entities/TableAdapter.h"
 #include "entities/XSDInfo.h"
 #include "model/ArchiveIO.h"
+#include "model/EventRecmpFields.h"
 #include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/FileUtilities.h"
+#include "model/ForgeonProject.h"
+#include "model/ListAccess.h"
+#include "model/MainFrameAccess.h"
+#include "model/Module.h"
+#include "model/ProjectSettings.h"
 #include "model/Table.h"
 
 #include <algorithm>
+#include <cstddef>
 
 IMPLEMENT_SERIAL(RDLCReport, FormInterface, 0)
+
+namespace
+{
+
+// The date style of CONVERT: 103 for "dd/mm/yyyy", 101 for every other format.
+const char* DateStyleEnding(const CString& dateFormat)
+{
+    return dateFormat == "dd/mm/yyyy" ? ", 103) AS " : ", 101) AS ";
+}
+
+// The open project's date format; empty while no project with settings is open.
+CString ProjectDateFormat()
+{
+    const ForgeonProject* project = MainFrameAccess::GetProject();
+    return project != nullptr && project->GetProjectSettings() != nullptr ? project->GetDateFormat()
+                                                                          : CString();
+}
+
+// The open project's "SelectAllRecords" function of the table's class, or null.
+Function* SelectAllRecordsFunction(Table* table)
+{
+    const ForgeonProject* project = MainFrameAccess::GetProject();
+    Class* dataClass = project != nullptr ? project->GetClassForTable(table, false) : nullptr;
+    return dataClass != nullptr ? dataClass->FindFunctionByName("SelectAllRecords") : nullptr;
+}
+
+bool InvokesClassOf(const ClassInvokation* call, const Table* table)
+{
+    return call != nullptr && call->GetClass() != nullptr && call->GetClass()->GetTable() == table;
+}
+
+// The data call, or one of the event class recomputes, invokes a class bound to the table.
+bool DataInvokesClassOf(const FieldRepData* data, const Table* table)
+{
+    if (InvokesClassOf(data->GetDataCall(), table))
+        return true;
+    return std::ranges::any_of(data->GetEventRecmpFieldsList(),
+                               [table](const EventRecmpFields* events)
+                               {
+                                   return std::ranges::any_of(
+                                       events->GetClassRecomputes(),
+                                       [table](const EventClassRecompute* recompute) {
+                                           return InvokesClassOf(recompute->classInvokation, table);
+                                       });
+                               });
+}
+
+// The display field a foreign key shows from its table: the front field, else the default one.
+Field* DisplayFieldOf(const Table* table)
+{
+    Field* front = table->GetFrontField();
+    return front != nullptr ? front : table->GetDefaultFrontField();
+}
+
+// The query of an adapter of the table's class function: select list, joins and the
+// soft-delete filter; the names of the result columns go to the adapter.
+CString SelectAllRecordsStatement(const Table& table, TableAdapter& adapter,
+                                  const CString& dateFormat)
+{
+    const CString tableName = table.GetTableName();
+    CString selectList;
+    CString fromPart = " FROM " + tableName;
+    const CString wherePart = table.GetKind() == Table::masterKind
+                                  ? " WHERE " + tableName + ".Is_Deleted = 'N'"
+                                  : CString();
+    int aliasCounter = 0;
+    for (const Field* field : table.GetFields())
+    {
+        if (field->IsDeletedFlagField())
+            continue;
+        const CString fieldName = field->GetFieldName();
+        const bool isDate = field->GetTypeCode() == FieldTypeDateTime;
+        const CString ownColumn = tableName + "." + fieldName;
+        selectList += isDate ? "CONVERT(varchar(10), " + ownColumn + DateStyleEnding(dateFormat) +
+                                   fieldName + ", "
+                             : ownColumn + ", ";
+        const Field* referred = field->IsForeignKey() ? field->GetForeignField() : nullptr;
+        const Table* referredTable = referred != nullptr ? referred->GetTable() : nullptr;
+        const Field* display = referredTable != nullptr ? DisplayFieldOf(referredTable) : nullptr;
+        if (display == nullptr)
+        {
+            adapter.AddColumnName(fieldName);
+            continue;
+        }
+        CString alias;
+        alias.Format("tbl%d", aliasCounter++);
+        const CString shownColumn = alias + "." + display->GetFieldName();
+        selectList += isDate ? "CONVERT(varchar(10), " + shownColumn + DateStyleEnding(dateFormat) +
+                                   fieldName + "_, "
+                             : shownColumn + " AS " + fieldName + "_, ";
+        adapter.AddColumnName(fieldName + "_");
+        fromPart += field->IsAllowNull() ? " LEFT OUTER JOIN " : " INNER JOIN ";
+        fromPart += referredTable->GetTableName() + " " + alias + " ON" + " " + ownColumn + " = " +
+                    alias + "." + referred->GetFieldName();
+    }
+    if (selectList.GetLength() >= 2)
+        selectList = selectList.Left(selectList.GetLength() - 2);
+    return "SELECT " + selectList + fromPart + wherePart;
+}
+
+} // namespace
 
 int RDLCReport::s_idCounter = 0;
 
@@ -63,6 +180,78 @@ void RDLCReport::Serialize(CArchive& ar)
     }
 }
 
+AspFile* RDLCReport::CreateDefaultAspFiles(int mode)
+{
+    return MainPageFileOrNew(*this, mode, AspFile::rdlcReportOwner);
+}
+
+int RDLCReport::FindTableAdapterMapIndex(const TableAdapter* adapter) const
+{
+    const auto found =
+        std::ranges::find_if(m_tableAdapterMaps, [adapter](const TableAdapterMap& map)
+                             { return map.m_tableAdapter == adapter; });
+    return found == m_tableAdapterMaps.end() ? -1
+                                             : static_cast<int>(found - m_tableAdapterMaps.begin());
+}
+
+int RDLCReport::FindTableAdapterMapIndexByName(const CString& name) const
+{
+    const auto found =
+        std::ranges::find_if(m_tableAdapterMaps,
+                             [&name](const TableAdapterMap& map)
+                             {
+                                 return map.m_tableAdapter != nullptr &&
+                                        map.m_tableAdapter->GetName().CompareNoCase(name) == 0;
+                             });
+    return found == m_tableAdapterMaps.end() ? -1
+                                             : static_cast<int>(found - m_tableAdapterMaps.begin());
+}
+
+bool RDLCReport::HasTableAdapterMap(const TableAdapter* adapter) const
+{
+    return FindTableAdapterMapIndex(adapter) >= 0;
+}
+
+TableAdapterMap* RDLCReport::GetTableAdapterMapAt(int index)
+{
+    return IsValidIndex(m_tableAdapterMaps, index)
+               ? &m_tableAdapterMaps[static_cast<std::size_t>(index)]
+               : nullptr;
+}
+
+void RDLCReport::AddTableAdapterColumnMap(TableAdapter* adapter, ColumnFieldPair pair)
+{
+    TableAdapterMap* map = GetTableAdapterMapAt(FindTableAdapterMapIndex(adapter));
+    if (map == nullptr)
+    {
+        m_tableAdapterMaps.push_back(TableAdapterMap{adapter, {pair}});
+        return;
+    }
+    if (!IsTableAdapterColumnMapped(adapter, pair.m_column))
+        map->m_pairs.push_back(pair);
+}
+
+bool RDLCReport::IsTableAdapterColumnMapped(const TableAdapter* adapter,
+                                            const CString& column) const
+{
+    const int index = FindTableAdapterMapIndex(adapter);
+    return index >= 0 &&
+           std::ranges::any_of(m_tableAdapterMaps[static_cast<std::size_t>(index)].m_pairs,
+                               [&column](const ColumnFieldPair& pair)
+                               { return pair.m_column == column; });
+}
+
+bool RDLCReport::IsTableAdapterMapEmpty(const TableAdapter* adapter) const
+{
+    const int index = FindTableAdapterMapIndex(adapter);
+    return index < 0 || m_tableAdapterMaps[static_cast<std::size_t>(index)].m_pairs.empty();
+}
+
+void RDLCReport::RemoveTableAdapterMapAt(int index)
+{
+    EraseAt(m_tableAdapterMaps, index);
+}
+
 void RDLCReport::RemoveFieldMapping(const Field* field)
 {
     for (TableAdapterMap& map : m_tableAdapterMaps)
@@ -76,4 +265,221 @@ void RDLCReport::RemoveFieldMapping(const Field* field)
             return;
         }
     }
+}
+
+RDLCInfo* RDLCReport::FindRDLCInfoByName(const CString& name) const
+{
+    return m_rdlcInfo != nullptr && m_rdlcInfo->GetName() == name ? m_rdlcInfo : nullptr;
+}
+
+XSDInfo* RDLCReport::FindXSDInfoByName(const CString& name) const
+{
+    return m_xsdInfo != nullptr && m_xsdInfo->GetName() == name ? m_xsdInfo : nullptr;
+}
+
+bool RDLCReport::HasDerivationSources() const
+{
+    return m_module != nullptr && m_table != nullptr;
+}
+
+CString RDLCReport::SelectAllRecordsName() const
+{
+    return m_table != nullptr ? m_table->GetTableName() + "_SelectAllRecords" : CString();
+}
+
+void RDLCReport::SetDefaultRDLCInfo()
+{
+    if (m_mode != 0 || m_rdlcInfo == nullptr || !HasDerivationSources())
+        return;
+    SetDefaultRDLCName();
+    m_rdlcInfo->SetStatus(0);
+    SetDefaultRDLCEntries();
+}
+
+void RDLCReport::SetDefaultRDLCName()
+{
+    if (m_rdlcInfo != nullptr && HasDerivationSources())
+        m_rdlcInfo->SetName(m_module->GetName() + "\\RDLCs\\" + SelectAllRecordsName() + ".rdlc");
+}
+
+void RDLCReport::SetDefaultRDLCEntries()
+{
+    if (m_rdlcInfo == nullptr || m_table == nullptr)
+        return;
+    const CString tableName = m_table->GetTableName();
+    for (int i = 0; RDLCDataSetEntry* entry = m_rdlcInfo->GetEntryAt(i); ++i)
+        *entry = RDLCDataSetEntry{SelectAllRecordsName(), tableName + "TableAdapter", tableName};
+}
+
+void RDLCReport::SetDefaultXSDInfo()
+{
+    if (m_mode != 0 || m_xsdInfo == nullptr || !HasDerivationSources())
+        return;
+    SetDefaultDataSet();
+    m_xsdInfo->SetStatus(0);
+    BuildDefaultQueries();
+}
+
+void RDLCReport::SetDefaultDataSet()
+{
+    if (m_xsdInfo == nullptr || !HasDerivationSources())
+        return;
+    m_xsdInfo->SetFilePath(m_module->GetName() + "\\DataSets\\" + SelectAllRecordsName() + ".xsd");
+    RDLCDataSetEntry* first = m_rdlcInfo != nullptr ? m_rdlcInfo->GetEntryAt(0) : nullptr;
+    if (first != nullptr)
+        first->m_dataSetName = SelectAllRecordsName();
+}
+
+void RDLCReport::BuildDefaultQueries()
+{
+    if (m_xsdInfo == nullptr)
+        return;
+    for (TableAdapter* adapter : m_xsdInfo->GetTableAdapters())
+        BuildSelectAllRecordsQuery(adapter);
+}
+
+void RDLCReport::BuildSelectAllRecordsQuery(TableAdapter* adapter)
+{
+    if (adapter == nullptr || m_table == nullptr)
+        return;
+    const CString tableName = m_table->GetTableName();
+    adapter->SetName(tableName + "TableAdapter");
+    adapter->SetCommandType("Text");
+    adapter->SetStatus(0);
+    const Function* function = SelectAllRecordsFunction(m_table);
+    if (function == nullptr)
+    {
+        CString query = CString("SELECT ") + " * FROM " + tableName;
+        if (m_table->GetKind() == Table::masterKind)
+            query += " WHERE Is_Deleted = 'N'";
+        adapter->SetCommandText(query);
+        return;
+    }
+    adapter->ClearParameterNames();
+    for (const Parameter* parameter : function->GetParameters())
+    {
+        if (parameter != nullptr)
+            adapter->AddParameterName(parameter->GetFieldName());
+    }
+    adapter->ClearColumnNames();
+    adapter->SetCommandText(SelectAllRecordsStatement(*m_table, *adapter, ProjectDateFormat()));
+}
+
+bool RDLCReport::FilesExist(const ForgeonProject* project) const
+{
+    if (m_mode == 0)
+        return true;
+    if (m_rdlcInfo == nullptr || project == nullptr || project->GetProjectSettings() == nullptr)
+        return false;
+    const CString projectName = project->GetProjectName();
+    const CString folder = project->GetProjectPath() + projectName + "\\" + projectName + "\\";
+    if (!FileExists(folder + m_rdlcInfo->GetName()))
+        return false;
+    return std::ranges::all_of(
+        m_rdlcInfo->GetEntries(),
+        [project, &folder](const RDLCDataSetEntry& entry)
+        {
+            const XSDInfo* dataSet = project->FindXSDInfoMatchingName(entry.m_dataSetName);
+            return dataSet != nullptr && FileExists(folder + dataSet->GetName());
+        });
+}
+
+void RDLCReport::AddUsageEntry(CString& list)
+{
+    list += "Used in RDLCReport : " + m_name + "\n";
+    RecordUsage();
+}
+
+bool RDLCReport::CollectReportFieldUsage(const Field* field, CString& list)
+{
+    if (field == nullptr)
+        return false;
+    const bool used = std::ranges::any_of(m_fieldReps, [field](const FieldRep* rep)
+                                          { return rep->UsesField(field); }) ||
+                      std::ranges::any_of(m_tableAdapterMaps,
+                                          [field](const TableAdapterMap& map)
+                                          {
+                                              return std::ranges::any_of(
+                                                  map.m_pairs, [field](const ColumnFieldPair& pair)
+                                                  { return pair.m_field == field; });
+                                          });
+    if (!used)
+        return false;
+    list += m_name + "_" + "Report" + "\n";
+    RecordUsage();
+    return true;
+}
+
+bool RDLCReport::CollectReportTableUsage(const Table* table, CString& list)
+{
+    if (table == nullptr)
+        return false;
+    const bool used = m_table == table ||
+                      std::ranges::any_of(m_fieldReps,
+                                          [table](const FieldRep* rep)
+                                          {
+                                              const FieldRepData* data = rep->GetFieldRepData();
+                                              return data != nullptr &&
+                                                     InvokesClassOf(data->GetDataCall(), table);
+                                          });
+    if (used)
+        AddUsageEntry(list);
+    return used;
+}
+
+void RDLCReport::RemoveTableClassInvocations(const Table* table)
+{
+    if (table == nullptr)
+        return;
+    for (const FieldRep* rep : m_fieldReps)
+    {
+        FieldRepData* data = rep->GetFieldRepData();
+        if (data != nullptr && DataInvokesClassOf(data, table))
+            data->ClearClassInvokation();
+    }
+}
+
+bool RDLCReport::CollectRDLCInfoUsage(const RDLCInfo* info, CString& list)
+{
+    const bool used = info != nullptr && info == m_rdlcInfo;
+    if (used)
+        AddUsageEntry(list);
+    return used;
+}
+
+void RDLCReport::RemoveRDLCInfoReference(const RDLCInfo* info)
+{
+    if (info != nullptr && info == m_rdlcInfo)
+        m_rdlcInfo = nullptr;
+}
+
+bool RDLCReport::CollectXSDInfoUsage(const XSDInfo* info, CString& list)
+{
+    if (info == nullptr)
+        return false;
+    const bool used =
+        (m_rdlcInfo != nullptr && m_rdlcInfo->UsesDataSetFile(info->GetName())) ||
+        std::ranges::any_of(info->GetTableAdapters(), [this](const TableAdapter* adapter)
+                            { return adapter != nullptr && HasTableAdapterMap(adapter); });
+    if (used)
+        AddUsageEntry(list);
+    return used;
+}
+
+void RDLCReport::RemoveXSDInfoTableAdapterMaps(const XSDInfo* info)
+{
+    if (info == nullptr)
+        return;
+    std::erase_if(m_tableAdapterMaps,
+                  [info](const TableAdapterMap& map)
+                  {
+                      return map.m_tableAdapter != nullptr &&
+                             Contains(info->GetTableAdapters(), map.m_tableAdapter);
+                  });
+}
+
+void RDLCReport::RemoveXSDInfoEntries(const XSDInfo* info)
+{
+    if (info != nullptr && m_rdlcInfo != nullptr)
+        m_rdlcInfo->RemoveDataSetFileEntries(info->GetName());
 }

@@ -5,7 +5,9 @@
 
 #include <vector>
 
+class AspFile;
 class Field;
+class ForgeonProject;
 class RDLCInfo;
 class Table;
 class TableAdapter;
@@ -51,10 +53,71 @@ public:
     void SetTable(Table* table) { m_table = table; }
     const std::vector<TableAdapterMap>& GetTableAdapterMaps() const { return m_tableAdapterMaps; }
     void AddTableAdapterMap(const TableAdapterMap& map) { m_tableAdapterMaps.push_back(map); }
+
+    // A classic (mode 0) or ASP.NET (mode 1) page file of file kind 0, unless there is one.
+    virtual AspFile* CreateDefaultAspFiles(int mode);
+
+    // Table-adapter maps. Indexes are -1 when nothing matches.
+    int FindTableAdapterMapIndex(const TableAdapter* adapter) const;
+    // Compares the adapters' names ignoring case.
+    int FindTableAdapterMapIndexByName(const CString& name) const;
+    bool HasTableAdapterMap(const TableAdapter* adapter) const;
+    // Null for a bad index.
+    TableAdapterMap* GetTableAdapterMapAt(int index);
+    // A new map for the adapter, or the pair added to its map unless the column is there.
+    void AddTableAdapterColumnMap(TableAdapter* adapter, ColumnFieldPair pair);
+    bool IsTableAdapterColumnMapped(const TableAdapter* adapter, const CString& column) const;
+    // No map or no pair.
+    bool IsTableAdapterMapEmpty(const TableAdapter* adapter) const;
+    // Nothing for a bad index.
+    void RemoveTableAdapterMapAt(int index);
+    void ClearTableAdapterMaps() { m_tableAdapterMaps.clear(); }
     // Erases the first pair, in map order, whose field is the argument.
     void RemoveFieldMapping(const Field* field);
 
+    // The report's own description when its name equals the text exactly, else null.
+    RDLCInfo* FindRDLCInfoByName(const CString& name) const;
+    XSDInfo* FindXSDInfoByName(const CString& name) const;
+
+    // Names derived from the table for a report of mode 0; nothing for another mode or
+    // without table, module or description.
+    void SetDefaultRDLCInfo();
+    void SetDefaultRDLCName();
+    void SetDefaultRDLCEntries();
+    void SetDefaultXSDInfo();
+    void SetDefaultDataSet();
+    void BuildDefaultQueries();
+    // The adapter's name, command and lists for the report's table, from the table's
+    // "SelectAllRecords" function when its class has one; nothing without adapter or table.
+    void BuildSelectAllRecordsQuery(TableAdapter* adapter);
+
+    // True at once for mode 0; otherwise whether the definition file and the file of every
+    // entry's dataset exist in the project's generated folder.
+    bool FilesExist(const ForgeonProject* project) const;
+
+    // Usage questions append an entry to the list and record the report; they answer whether
+    // the report uses the entity.
+    bool CollectReportFieldUsage(const Field* field, CString& list);
+    bool CollectReportTableUsage(const Table* table, CString& list);
+    bool CollectRDLCInfoUsage(const RDLCInfo* info, CString& list);
+    bool CollectXSDInfoUsage(const XSDInfo* info, CString& list);
+    // Controls whose data calls, or event class recomputes, invoke a class of the table lose
+    // their data call.
+    void RemoveTableClassInvocations(const Table* table);
+    void RemoveRDLCInfoReference(const RDLCInfo* info);
+    // Erases the maps of the dataset's adapters.
+    void RemoveXSDInfoTableAdapterMaps(const XSDInfo* info);
+    // Erases the description's entries whose dataset lies in the dataset's file.
+    void RemoveXSDInfoEntries(const XSDInfo* info);
+
 private:
+    // Appends "Used in RDLCReport : " and the name to the list and records the report.
+    void AddUsageEntry(CString& list);
+    // The table's name + "_SelectAllRecords", or empty without table.
+    CString SelectAllRecordsName() const;
+    // The module and the table that derived names need; false when either is missing.
+    bool HasDerivationSources() const;
+
     int m_id;
     CString m_header;
     RDLCInfo* m_rdlcInfo = nullptr;

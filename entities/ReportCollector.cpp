@@ -1,8 +1,11 @@
 #include "entities/ReportCollector.h"
 
 #include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
+#include "entities/ReportPageFiles.h"
 #include "model/ArchiveIO.h"
 #include "model/FieldRep.h"
+#include "model/ListAccess.h"
 #include "model/Ownership.h"
 
 IMPLEMENT_SERIAL(ReportCollector, FormInterface, 0)
@@ -47,4 +50,45 @@ void ReportCollector::ClearFilters()
     for (FieldVariableMap* map : m_fieldVariableMaps)
         DeleteFieldVariableMap(map);
     m_fieldVariableMaps.clear();
+}
+
+AspFile* ReportCollector::CreateDefaultAspFiles(int mode)
+{
+    return MainPageFileOrNew(*this, mode, AspFile::reportCollectorOwner);
+}
+
+void ReportCollector::AddReport(const ReportCollectorEntry& entry)
+{
+    if (entry.m_report == nullptr)
+        return;
+    if (FindAspFileForReport(entry.m_report) == nullptr)
+        CreateAspFileForReport(entry.m_report);
+    m_entries.push_back(entry);
+}
+
+void ReportCollector::RemoveReportAt(int index)
+{
+    if (!IsValidIndex(m_entries, index))
+        return;
+    RemoveAspFileForReport(m_entries[static_cast<std::size_t>(index)].m_report);
+    EraseAt(m_entries, index);
+}
+
+AspFile* ReportCollector::FindAspFileForReport(const ApplicationReport* report) const
+{
+    if (report == nullptr)
+        return nullptr;
+    return FindFirst(m_aspFiles,
+                     [report](const AspFile* file) { return file->GetOwnerPage() == report; });
+}
+
+void ReportCollector::CreateAspFileForReport(ApplicationReport* report)
+{
+    m_aspFiles.push_back(NewPageFile(0, AspFile::reportOwner, 10, report));
+}
+
+void ReportCollector::RemoveAspFileForReport(const ApplicationReport* report)
+{
+    if (AspFile* file = FindAspFileForReport(report))
+        EraseAndDelete(m_aspFiles, file);
 }

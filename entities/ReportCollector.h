@@ -5,6 +5,7 @@
 #include <vector>
 
 class ApplicationReport;
+class AspFile;
 
 // One report shown by a collector, in a frame of its own height and width.
 struct ReportCollectorEntry
@@ -35,6 +36,21 @@ public:
     // Deletes every control of the page and every field-variable mapping whose variable's kind
     // is not 2, and empties both lists.
     void ClearFilters();
+
+    // A classic (mode 0) or ASP.NET (mode 1) page file of file kind 0, unless there is one.
+    virtual AspFile* CreateDefaultAspFiles(int mode);
+
+    // Appends the entry, first giving its report a page file in the collector's list unless it
+    // has one; nothing without a report.
+    void AddReport(const ReportCollectorEntry& entry);
+    // Deletes the report's page file and erases the entry; nothing for a bad index.
+    void RemoveReportAt(int index);
+    // The page file of the list owned by the report, or null.
+    AspFile* FindAspFileForReport(const ApplicationReport* report) const;
+    // A classic page file of kind 10 owned by the report, appended to the collector's list.
+    void CreateAspFileForReport(ApplicationReport* report);
+    // Takes the report's page file out of the list and deletes it.
+    void RemoveAspFileForReport(const ApplicationReport* report);
 
 private:
     std::vector<ReportCollectorEntry> m_entries;

@@ -5,6 +5,10 @@
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
 #include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/Ownership.h"
+
+#include <algorithm>
 
 IMPLEMENT_SERIAL(ReportFieldControlProperty, CObject, 0)
 
@@ -43,6 +47,14 @@ void DeleteReportFieldBindings(std::vector<ReportFieldBinding*>& bindings)
     bindings.clear();
 }
 
+int FindReportFieldBindingIndex(const std::vector<ReportFieldBinding*>& bindings,
+                                const Variable* target)
+{
+    const auto found = std::ranges::find_if(bindings, [target](const ReportFieldBinding* binding)
+                                            { return binding->m_target == target; });
+    return found == bindings.end() ? -1 : static_cast<int>(found - bindings.begin());
+}
+
 ReportFieldControlProperty::~ReportFieldControlProperty()
 {
     delete m_control;
@@ -68,4 +80,29 @@ void ReportFieldControlProperty::SetControl(FieldRep* control)
     if (control != m_control)
         delete m_control;
     m_control = control;
+}
+
+ReportFieldBinding* ReportFieldControlProperty::FindBinding(Variable* target, int* index) const
+{
+    const int found = FindReportFieldBindingIndex(m_bindings, target);
+    if (index != nullptr)
+        *index = found;
+    return found < 0 ? nullptr : m_bindings[found];
+}
+
+void ReportFieldControlProperty::RemoveBinding(ReportFieldBinding* binding)
+{
+    EraseAndDelete(m_bindings, binding);
+}
+
+void ReportFieldControlProperty::GetControlTypeName(CString& out) const
+{
+    out = m_control != nullptr ? m_control->GetControlTypeName() : CString();
+}
+
+int ReportFieldControlProperty::GetControlKind() const
+{
+    if (m_control == nullptr || m_control->GetFieldRepData() == nullptr)
+        return -1;
+    return m_control->GetFieldRepData()->GetControlKind();
 }

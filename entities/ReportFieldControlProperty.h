@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/CObject.h"
+#include "platform/core/CString.h"
 
 #include <vector>
 
@@ -29,6 +30,9 @@ void ReadReportFieldBindings(CArchive& ar, std::vector<ReportFieldBinding*>& bin
                              bool withSourceColumn);
 // Deletes every binding and empties the list.
 void DeleteReportFieldBindings(std::vector<ReportFieldBinding*>& bindings);
+// The index of the first binding of the target, or -1.
+int FindReportFieldBindingIndex(const std::vector<ReportFieldBinding*>& bindings,
+                                const Variable* target);
 
 // Turns a report column into a control (for instance a button) with its own procedure and
 // bindings.
@@ -52,6 +56,15 @@ public:
     const std::vector<ReportFieldBinding*>& GetBindings() const { return m_bindings; }
     // The property takes the binding.
     void AddBinding(ReportFieldBinding* binding) { m_bindings.push_back(binding); }
+    // The binding of the target, its index in index when one is given; null (and -1) when
+    // none.
+    ReportFieldBinding* FindBinding(Variable* target, int* index = nullptr) const;
+    // Deletes and erases a listed binding.
+    void RemoveBinding(ReportFieldBinding* binding);
+    // The name of the control's kind; empty without control.
+    void GetControlTypeName(CString& out) const;
+    // The control kind of the control's data; -1 without control or data.
+    int GetControlKind() const;
 
 private:
     FieldRep* m_control = nullptr;

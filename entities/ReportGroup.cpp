@@ -2,15 +2,80 @@
 
 #include "entities/ApplicationReport.h"
 #include "entities/ClassInvokation.h"
+#include "entities/Function.h"
+#include "entities/Procedure.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ProcedureInvokation.h"
 #include "entities/ReportField.h"
 #include "model/ArchiveIO.h"
+#include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
+#include "model/ListAccess.h"
 #include "model/Ownership.h"
+#include "model/ProjectDiagnostics.h"
+#include "model/Table.h"
+
+#include <algorithm>
+#include <iterator>
+#include <utility>
 
 IMPLEMENT_SERIAL(ReportGroup, CObject, 0)
+
+namespace
+{
+
+// Moves the item one place towards the front (step -1) or the back (step 1); nothing at that
+// end or for an absent item.
+template <class T> void MoveOnePlace(std::vector<T*>& list, const T* item, int step)
+{
+    const auto found = std::ranges::find(list, item);
+    if (found == list.end())
+        return;
+    const auto index = found - list.begin();
+    const auto target = index + step;
+    if (target < 0 || target >= static_cast<decltype(target)>(list.size()))
+        return;
+    std::swap(list[index], list[target]);
+}
+
+// The field the column's output column shows; null for a button.
+Field* OutputFieldOf(const ReportField* column)
+{
+    return column->GetFieldInfo() != nullptr ? column->GetFieldInfo()->GetField() : nullptr;
+}
+
+// The group's class call and the data calls of its filters that exist.
+std::vector<ClassInvokation*> ClassCallsOf(ClassInvokation* groupCall,
+                                           const std::vector<FieldRep*>& filters)
+{
+    std::vector<ClassInvokation*> calls{groupCall};
+    for (const FieldRep* filter : filters)
+    {
+        if (filter->GetFieldRepData() != nullptr)
+            calls.push_back(filter->GetFieldRepData()->GetDataCall());
+    }
+    std::erase(calls, nullptr);
+    return calls;
+}
+
+// The field belongs to the table and an output field of the function names it.
+bool IsFunctionFieldOf(const Function* function, const Table* table, const Field* field)
+{
+    return field != nullptr && function != nullptr && table != nullptr &&
+           table->ContainsField(field) && function->HasOutputField(field);
+}
+
+// The filter's data has such a field as front or back field.
+bool ShowsFunctionFieldAsFrontBack(const FieldRep* filter, const Function* function,
+                                   const Table* table)
+{
+    const FieldRepData* data = filter->GetFieldRepData();
+    return data != nullptr && (IsFunctionFieldOf(function, table, data->GetFrontField()) ||
+                               IsFunctionFieldOf(function, table, data->GetBackField()));
+}
+
+} // namespace
 
 ReportGroup::ReportGroup(ApplicationReport* report, ClassInvokation* classCall)
     : m_report(report), m_classCall(classCall)
@@ -30,7 +95,7 @@ ReportGroup::~ReportGroup()
     for (FieldRep* filter : m_filters)
     {
         if (m_report != nullptr && filter != nullptr)
-            m_report->RemoveFieldVariableMapByField(filter->GetField());
+            m_report->DetachReportVariableForField(filter->GetField());
         delete filter;
     }
 }
@@ -97,4 +162,329 @@ void ReportGroup::DropFunctionCall(const Function* function)
         delete m_classCall;
         m_classCall = nullptr;
     }
+}
+
+CString ReportGroup::ReportName() const
+{
+    return m_report != nullptr ? m_report->GetFormName() : CString();
+}
+
+FieldRep* ReportGroup::GetFilterAt(int index) const
+{
+    return ItemAt(m_filters, index);
+}
+
+FieldRep* ReportGroup::FindFilterForField(Field* field) const
+{
+    return FindFirst(m_filters,
+                     [field](const FieldRep* filter) { return filter->GetField() == field; });
+}
+
+bool ReportGroup::HasFilterOnField(Field* field) const
+{
+    return FindFilterForField(field) != nullptr;
+}
+
+bool ReportGroup::HasFilterNamed(const CString& name) const
+{
+    return std::ranges::any_of(
+        m_filters, [&name](const FieldRep* filter)
+        { return filter->GetField() != nullptr && filter->GetField()->GetFieldName() == name; });
+}
+
+void ReportGroup::AddFilter(FieldRep* filter)
+{
+    if (filter == nullptr)
+        return;
+    m_filters.push_back(filter);
+    if (m_report != nullptr && filter->GetField() != nullptr)
+        m_report->AddReportVariableForField(filter->GetField());
+}
+
+void ReportGroup::RemoveFilterAt(int index)
+{
+    FieldRep* filter = ItemAt(m_filters, index);
+    if (filter == nullptr)
+        return;
+    m_filters.erase(m_filters.begin() + index);
+    DeleteFilter(filter);
+}
+
+void ReportGroup::DeleteFilter(FieldRep* filter)
+{
+    if (filter == nullptr)
+        return;
+    if (m_classCall != nullptr && filter->GetField() != nullptr)
+        m_classCall->RemoveParameterMapsByField(filter->GetField());
+    delete filter;
+}
+
+void ReportGroup::MoveFilterUp(FieldRep* filter)
+{
+    MoveOnePlace(m_filters, filter, -1);
+}
+
+void ReportGroup::MoveFilterDown(FieldRep* filter)
+{
+    MoveOnePlace(m_filters, filter, 1);
+}
+
+void ReportGroup::CollectFiltersWithEvents(std::vector<FieldRep*>& out) const
+{
+    out.clear();
+    std::ranges::copy_if(m_filters, std::back_inserter(out),
+                         [](const FieldRep* filter)
+                         {
+                             return filter->GetFieldRepData() != nullptr &&
+                                    filter->GetFieldRepData()->HasEventRecmpFields();
+                         });
+}
+
+void ReportGroup::RemoveReportFieldAt(int index)
+{
+    RemoveReportField(ItemAt(m_reportFields, index));
+}
+
+void ReportGroup::RemoveReportField(ReportField* column)
+{
+    EraseAndDelete(m_reportFields, column);
+}
+
+void ReportGroup::MoveReportFieldUp(ReportField* column)
+{
+    MoveOnePlace(m_reportFields, column, -1);
+}
+
+void ReportGroup::MoveReportFieldDown(ReportField* column)
+{
+    MoveOnePlace(m_reportFields, column, 1);
+}
+
+bool ReportGroup::HasColumnForOutputField(ProcedureFieldInfo* outputColumn) const
+{
+    return std::ranges::any_of(m_reportFields, [outputColumn](const ReportField* column)
+                               { return column->GetFieldInfo() == outputColumn; });
+}
+
+bool ReportGroup::HasColumnForField(Field* field) const
+{
+    return std::ranges::any_of(m_reportFields, [field](const ReportField* column)
+                               { return OutputFieldOf(column) == field; });
+}
+
+bool ReportGroup::HasControlColumn() const
+{
+    return std::ranges::any_of(m_reportFields, [](const ReportField* column)
+                               { return column->GetControlFieldRep() != nullptr; });
+}
+
+int ReportGroup::GetFunctionColumnCount() const
+{
+    const Function* function = m_classCall != nullptr ? m_classCall->GetFunction() : nullptr;
+    return function != nullptr ? static_cast<int>(function->GetOutputFields().size()) : 0;
+}
+
+ProcedureFieldInfo* ReportGroup::GetFunctionColumnAt(int index) const
+{
+    const Function* function = m_classCall != nullptr ? m_classCall->GetFunction() : nullptr;
+    return function != nullptr ? function->GetProcedureFieldInfoAt(index) : nullptr;
+}
+
+void ReportGroup::SyncColumnsWithFunction()
+{
+    const Function* function = m_classCall != nullptr ? m_classCall->GetFunction() : nullptr;
+    if (function == nullptr)
+        return;
+    for (const ProcedureFieldInfo* output : function->GetOutputFields())
+    {
+        Field* field = output->GetField();
+        if (field == nullptr || field->IsKey() || field->IsForeignKey() || HasColumnForField(field))
+            continue;
+        auto* column = new ReportField;
+        column->AdoptFieldInfo(new ProcedureFieldInfo(field, output->GetAggregate()));
+        m_reportFields.push_back(column);
+    }
+    DeleteMatching(m_reportFields,
+                   [function](const ReportField* column)
+                   {
+                       if (column->GetFieldInfo() == nullptr)
+                           return false;
+                       CString name;
+                       column->GetFieldInfo()->GetDisplayName(name);
+                       const Field* field = OutputFieldOf(column);
+                       return !function->HasProcedureFieldInfoNamedExact(name) ||
+                              (field != nullptr && field->IsForeignKey());
+                   });
+}
+
+bool ReportGroup::UsesTable(Table* table, CString&) const
+{
+    if (table == nullptr)
+        return false;
+    if (m_classCall != nullptr && m_classCall->UsesTable(table))
+        return true;
+    const bool filterUses = std::ranges::any_of(
+        m_filters,
+        [table](const FieldRep* filter)
+        {
+            return std::ranges::any_of(table->GetFields(), [filter](const Field* field)
+                                       { return filter->UsesField(field); });
+        });
+    return filterUses ||
+           std::ranges::any_of(m_reportFields,
+                               [table](const ReportField* column)
+                               {
+                                   const Field* field = OutputFieldOf(column);
+                                   return field != nullptr && field->RefersToTable(table);
+                               });
+}
+
+void ReportGroup::RemoveTableReferences(Table* table)
+{
+    if (table == nullptr)
+        return;
+    for (const Field* field : table->GetFields())
+    {
+        for (FieldRep* filter : m_filters)
+        {
+            if (filter->UsesField(field))
+                filter->RemoveTableReferences(table);
+        }
+        for (int index = 0; index < static_cast<int>(m_filters.size());)
+        {
+            if (m_filters[index]->GetField() == field)
+                RemoveFilterAt(index);
+            else
+                ++index;
+        }
+    }
+    DeleteMatching(m_reportFields,
+                   [table](const ReportField* column)
+                   {
+                       const Field* field = OutputFieldOf(column);
+                       return field != nullptr && field->RefersToTable(table);
+                   });
+}
+
+bool ReportGroup::UsesClass(Class* dataClass) const
+{
+    return std::ranges::any_of(ClassCallsOf(m_classCall, m_filters),
+                               [dataClass](const ClassInvokation* call)
+                               { return call->GetClass() == dataClass; });
+}
+
+bool ReportGroup::UsesFunction(Function* function) const
+{
+    return std::ranges::any_of(ClassCallsOf(m_classCall, m_filters),
+                               [function](const ClassInvokation* call)
+                               { return call->GetFunction() == function; });
+}
+
+bool ReportGroup::UsesFunctionParameter(Function* function, Parameter* parameter) const
+{
+    return std::ranges::any_of(
+        ClassCallsOf(m_classCall, m_filters), [function, parameter](const ClassInvokation* call)
+        { return call->GetFunction() == function && call->HasParameterMapFor(parameter); });
+}
+
+void ReportGroup::ClearFunctionParameter(Function* function, Parameter* parameter)
+{
+    for (ClassInvokation* call : ClassCallsOf(m_classCall, m_filters))
+    {
+        if (call->GetFunction() == function)
+            call->RemoveParameterMapsByParameter(parameter);
+    }
+}
+
+bool ReportGroup::IsFunctionFieldUsedAsFrontBack(Function* function, Table* table) const
+{
+    return std::ranges::any_of(m_filters,
+                               [function, table](const FieldRep* filter) {
+                                   return ShowsFunctionFieldAsFrontBack(filter, function, table);
+                               }) ||
+           std::ranges::any_of(m_reportFields,
+                               [function, table](const ReportField* column) {
+                                   return IsFunctionFieldOf(function, table, OutputFieldOf(column));
+                               });
+}
+
+void ReportGroup::ClearFunctionFieldFrontBack(Function* function, Table* table)
+{
+    for (const FieldRep* filter : m_filters)
+    {
+        if (!ShowsFunctionFieldAsFrontBack(filter, function, table))
+            continue;
+        filter->GetFieldRepData()->SetFrontField(nullptr);
+        filter->GetFieldRepData()->SetBackField(nullptr);
+    }
+    DeleteMatching(m_reportFields, [function, table](const ReportField* column)
+                   { return IsFunctionFieldOf(function, table, OutputFieldOf(column)); });
+}
+
+bool ReportGroup::CallsProcedure(const Procedure* procedure) const
+{
+    return m_procedureCall != nullptr && m_procedureCall->GetProcedure() == procedure;
+}
+
+void ReportGroup::RemoveProcedureReferences(Procedure* procedure)
+{
+    if (!CallsProcedure(procedure))
+        return;
+    SetProcedureCall(nullptr);
+    DeleteAll(m_reportFields);
+    DeleteAll(m_filters);
+}
+
+void ReportGroup::CheckGroup() const
+{
+    const Procedure* procedure =
+        m_procedureCall != nullptr ? m_procedureCall->GetProcedure() : nullptr;
+    if (procedure == nullptr)
+        return;
+    ProjectDiagnostics& diagnostics = TheProjectDiagnostics();
+    const CString report = ReportName();
+    const CString procedureName = procedure->GetName();
+    if (m_procedureCall->GetVariablePairs().size() != procedure->GetFieldParameters().size())
+        diagnostics.AddError("Procedure variables are not mapped!\n\t" + report + " - " +
+                             procedureName);
+    for (const ReportField* column : m_reportFields)
+    {
+        if (column->GetFieldInfo() != nullptr &&
+            !procedure->HasOutputColumn(column->GetFieldInfo()))
+            diagnostics.AddError("Report Field contains a field that is not output in "
+                                 "procedure!\n\t" +
+                                 CString(" - ") + report + " - " + procedureName);
+    }
+    for (const FieldRep* filter : m_filters)
+    {
+        if (!procedure->HasOutputField(filter->GetField()))
+            diagnostics.AddError("One of the field reps is not output in proceure!\n\t" + report +
+                                 " - " + procedureName);
+    }
+    for (const FieldRep* filter : m_filters)
+    {
+        const FieldRepData* data = filter->GetFieldRepData();
+        if (data == nullptr || data->GetDataProcedure() == nullptr ||
+            (data->GetFrontField() != nullptr && data->GetBackField() != nullptr))
+            continue;
+        const CString fieldName =
+            filter->GetField() != nullptr ? filter->GetField()->GetFieldName() : CString();
+        diagnostics.AddError(
+            "Field is not having front or back field for the assigned procedure!\n\t" + report +
+            " - " + fieldName);
+    }
+}
+
+void ReportGroup::CheckFunctionParameterMapping(CString& text, int& counter) const
+{
+    const Function* function = m_classCall != nullptr ? m_classCall->GetFunction() : nullptr;
+    if (function == nullptr ||
+        function->GetParameters().size() <= m_classCall->GetParameterMaps().size())
+        return;
+    if (counter == 1)
+        text += "Parameter mapping missing on following Search Report/s\n";
+    CString number;
+    number.Format("%d.", counter);
+    text += number + ReportName() + " for report group function " + function->GetFieldName() + "\n";
+    ++counter;
 }

@@ -6,13 +6,17 @@
 #include <vector>
 
 class ApplicationReport;
+class Class;
 class ClassInvokation;
 class Field;
 class FieldRep;
 class Function;
+class Parameter;
+class Procedure;
 class ProcedureFieldInfo;
 class ProcedureInvokation;
 class ReportField;
+class Table;
 
 // A group of a report: fed by a procedure call or by a class-function call, with its filter
 // controls and its columns.
@@ -53,7 +57,79 @@ public:
     // The class call of every filter's data drops its parameter mappings of the field.
     void RemoveFilterFieldParameterMaps(const Field* field);
 
+    // Filters. Lookups answer null when nothing matches.
+    FieldRep* GetFilterAt(int index) const;
+    // The filter that shows the field.
+    FieldRep* FindFilterForField(Field* field) const;
+    bool HasFilterOnField(Field* field) const;
+    // A filter's field has exactly the name.
+    bool HasFilterNamed(const CString& name) const;
+    // Appends the filter; the report makes the variable of its field.
+    void AddFilter(FieldRep* filter);
+    // Drops the class call's mappings of the filter's field, deletes and erases the filter;
+    // nothing for a bad index.
+    void RemoveFilterAt(int index);
+    // The same for a filter already taken out of the list.
+    void DeleteFilter(FieldRep* filter);
+    void MoveFilterUp(FieldRep* filter);
+    void MoveFilterDown(FieldRep* filter);
+    // Empties out, then the filters whose data has procedure recomputes.
+    void CollectFiltersWithEvents(std::vector<FieldRep*>& out) const;
+
+    // Columns. Removal deletes and erases; nothing for a bad index or an absent column.
+    void RemoveReportFieldAt(int index);
+    void RemoveReportField(ReportField* column);
+    void MoveReportFieldUp(ReportField* column);
+    void MoveReportFieldDown(ReportField* column);
+    // A column shows that output column.
+    bool HasColumnForOutputField(ProcedureFieldInfo* outputColumn) const;
+    // A column's output column shows the field.
+    bool HasColumnForField(Field* field) const;
+    // A column has a control property with a control.
+    bool HasControlColumn() const;
+    // The output columns of the class call's function: 0 / null without one or for a bad
+    // index.
+    int GetFunctionColumnCount() const;
+    ProcedureFieldInfo* GetFunctionColumnAt(int index) const;
+    // A column for every function output that no column shows (keys and foreign keys left
+    // out), then the columns the function no longer outputs are removed. Only for a group
+    // whose class call has a function; button columns stay.
+    void SyncColumnsWithFunction();
+
+    // Usage and reference removal.
+    // The class call, a filter or a column uses the table; the list is left to the report.
+    bool UsesTable(Table* table, CString& list) const;
+    // Filters drop their references to the table's fields, filters on its fields and columns
+    // of it are removed.
+    void RemoveTableReferences(Table* table);
+    // The class call or a filter's data call invokes the class / the function / maps the
+    // parameter.
+    bool UsesClass(Class* dataClass) const;
+    bool UsesFunction(Function* function) const;
+    bool UsesFunctionParameter(Function* function, Parameter* parameter) const;
+    // Those calls of the function drop their mappings of the parameter.
+    void ClearFunctionParameter(Function* function, Parameter* parameter);
+    // A filter has a table field that the function outputs as front or back field, or a column
+    // shows one.
+    bool IsFunctionFieldUsedAsFrontBack(Function* function, Table* table) const;
+    // Such filters lose front and back field; such columns are removed.
+    void ClearFunctionFieldFrontBack(Function* function, Table* table);
+    // A procedure call of the procedure is deleted with every column and filter.
+    void RemoveProcedureReferences(Procedure* procedure);
+    // The procedure call exists and calls the procedure.
+    bool CallsProcedure(const Procedure* procedure) const;
+
+    // Checks: findings go to the error list of the project diagnostics. A group without a
+    // procedure call is not checked.
+    void CheckGroup() const;
+    // A class call mapping fewer parameters than its function has is listed in text as the
+    // counter's numbered entry, headed when the counter is 1; the counter goes up.
+    void CheckFunctionParameterMapping(CString& text, int& counter) const;
+
 private:
+    // The report's name, empty without report.
+    CString ReportName() const;
+
     ApplicationReport* m_report = nullptr;
     ProcedureInvokation* m_procedureCall = nullptr;
     std::vector<FieldRep*> m_filters;

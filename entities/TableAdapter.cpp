@@ -1,11 +1,17 @@
 #include "entities/TableAdapter.h"
 
 #include "model/ArchiveIO.h"
+#include "model/ListAccess.h"
 
 IMPLEMENT_SERIAL(TableAdapter, CObject, 0)
 
 namespace
 {
+
+CString NameAt(const std::vector<CString>& list, int index)
+{
+    return IsValidIndex(list, index) ? list[static_cast<std::size_t>(index)] : CString();
+}
 
 void WriteStringList(CArchive& ar, const std::vector<CString>& list)
 {
@@ -42,4 +48,14 @@ void TableAdapter::Serialize(CArchive& ar)
     ReadStringList(ar, m_columnNames);
     if (ArchiveVersion() > 81)
         ar >> m_status;
+}
+
+CString TableAdapter::GetParameterAt(int index) const
+{
+    return NameAt(m_parameterNames, index);
+}
+
+CString TableAdapter::GetColumnAt(int index) const
+{
+    return NameAt(m_columnNames, index);
 }

@@ -27,8 +27,14 @@ public:
     void SetStatus(int status) { m_status = status; }
     const std::vector<CString>& GetParameterNames() const { return m_parameterNames; }
     void AddParameterName(const CString& name) { m_parameterNames.push_back(name); }
+    void ClearParameterNames() { m_parameterNames.clear(); }
+    // A copy of the name at the index; empty for a bad index.
+    CString GetParameterAt(int index) const;
     const std::vector<CString>& GetColumnNames() const { return m_columnNames; }
     void AddColumnName(const CString& name) { m_columnNames.push_back(name); }
+    void ClearColumnNames() { m_columnNames.clear(); }
+    // A copy of the name at the index; empty for a bad index.
+    CString GetColumnAt(int index) const;
     // A mark of the report generator's; not stored.
     bool GetFlag() const { return m_flag; }
     void SetFlag(bool flag) { m_flag = flag; }

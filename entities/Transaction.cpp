@@ -1,10 +1,21 @@
 #include "entities/Transaction.h"
 
+#include "entities/ApplicationReport.h"
 #include "entities/AspFile.h"
+#include "entities/DerivedField.h"
 #include "entities/DetailTableReport.h"
+#include "entities/Form.h"
 #include "entities/UniquenessProcedureTable.h"
+#include "entities/Variable.h"
 #include "model/ArchiveIO.h"
+#include "model/DependenciesDlg.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/ListAccess.h"
+#include "model/Module.h"
 #include "model/Ownership.h"
+#include "model/ProjectDiagnostics.h"
+#include "model/RefField.h"
 #include "model/Table.h"
 
 #include <algorithm>
@@ -95,11 +106,7 @@ void Transaction::CreateDefaultAspFiles(int outputKind)
     constexpr int ownerKind = 1;
     if (outputKind == 0)
     {
-        for (int fileKind : {1, 2, 3, 4})
-        {
-            if (FindAspFileByType(fileKind) == nullptr)
-                CreateAspFile(fileKind, ownerKind);
-        }
+        EnsureAspFilesOfKinds(*this, {1, 2, 3, 4}, ownerKind);
         constexpr int detailFileKind = 9;
         const auto isDetailFile = [](const AspFile* file)
         { return file->GetFileKind() == detailFileKind; };
@@ -111,13 +118,7 @@ void Transaction::CreateDefaultAspFiles(int outputKind)
             DeleteAspFile(FindAspFileByType(detailFileKind));
     }
     else if (outputKind == 1)
-    {
-        for (int fileKind : {1, 3})
-        {
-            if (FindAspFileByType(fileKind) == nullptr)
-                CreateAspFile(fileKind, ownerKind);
-        }
-    }
+        EnsureAspFilesOfKinds(*this, {1, 3}, ownerKind);
 }
 
 void Transaction::SetBasicTable(Table* table)
@@ -181,4 +182,396 @@ void Transaction::DeleteAspFile(AspFile* file)
         return;
     m_aspFiles.erase(found);
     delete file;
+}
+
+Table* Transaction::GetDetailTableAt(int index) const
+{
+    return ItemAt(m_detailTables, index);
+}
+
+int Transaction::GetDetailTableIndex(const Table* table) const
+{
+    const auto found = std::find(m_detailTables.begin(), m_detailTables.end(), table);
+    return found == m_detailTables.end() ? -1 : static_cast<int>(found - m_detailTables.begin());
+}
+
+Table* Transaction::FindDetailTable(Table* table) const
+{
+    return table != nullptr && Contains(m_detailTables, table) ? table : nullptr;
+}
+
+bool Transaction::HasDetailTableNamed(const CString& name) const
+{
+    return std::any_of(m_detailTables.begin(), m_detailTables.end(),
+                       [&name](const Table* table)
+                       { return table != nullptr && table->GetTableName() == name; });
+}
+
+Table* Transaction::FindTableById(int id) const
+{
+    if (m_basicTable != nullptr && m_basicTable->GetId() == id)
+        return m_basicTable;
+    return FindFirst(m_detailTables,
+                     [id](const Table* table) { return table != nullptr && table->GetId() == id; });
+}
+
+bool Transaction::IsBasicTableField(const Field* field) const
+{
+    return m_basicTable != nullptr && field != nullptr && m_basicTable->ContainsField(field);
+}
+
+bool Transaction::IsFieldInDetailTables(const Field* field) const
+{
+    return field != nullptr &&
+           std::any_of(m_detailTables.begin(), m_detailTables.end(),
+                       [field](const Table* table)
+                       { return table != nullptr && table->ContainsField(field); });
+}
+
+Field* Transaction::FindLinkField(Table* detail) const
+{
+    if (detail == nullptr)
+        return nullptr;
+    return FindFirst(
+        detail->GetFields(), [this](const Field* field)
+        { return field->IsForeignKey() && IsBasicTableField(field->GetForeignField()); });
+}
+
+Table* Transaction::TableOfField(Field* field) const
+{
+    if (field == nullptr)
+        return nullptr;
+    return field->GetTable() != nullptr ? field->GetTable() : GetRefOrDerivedFieldTable(field);
+}
+
+int Transaction::GetDetailIndexOfField(Field* field) const
+{
+    const Table* table = TableOfField(field);
+    if (table == nullptr || table == m_basicTable)
+        return -1;
+    return GetDetailTableIndex(table);
+}
+
+void Transaction::MoveDetailTableUp(int index)
+{
+    if (index >= 1 && IsValidIndex(m_detailTables, index))
+        std::swap(m_detailTables[index], m_detailTables[index - 1]);
+}
+
+void Transaction::MoveDetailTableDown(int index)
+{
+    if (IsValidIndex(m_detailTables, index + 1) && index >= 0)
+        std::swap(m_detailTables[index], m_detailTables[index + 1]);
+}
+
+void Transaction::RemoveTableFromPage(Table* table)
+{
+    if (table == nullptr)
+        return;
+    const auto ofTable = [this, table](Field* field)
+    { return field != nullptr && TableOfField(field) == table; };
+    for (int index = static_cast<int>(m_fieldVariableMaps.size()) - 1; index >= 0; --index)
+    {
+        if (ofTable(m_fieldVariableMaps[index]->field))
+            RemoveFieldVariableMapAt(index);
+    }
+    std::vector<FieldRep*> controls;
+    std::copy_if(m_fieldReps.begin(), m_fieldReps.end(), std::back_inserter(controls),
+                 [&ofTable](const FieldRep* rep) { return ofTable(rep->GetField()); });
+    for (FieldRep* rep : controls)
+        DeleteFieldRep(rep);
+    DeleteMatching(m_refFields,
+                   [table](const RefField* refField) { return refField->GetTable() == table; });
+    DeleteMatching(m_derivedFields, [table](const DerivedField* derivedField)
+                   { return derivedField->GetTable() == table; });
+}
+
+void Transaction::RemoveBasicTable()
+{
+    RemoveTableFromPage(m_basicTable);
+    RemoveTableTitle(m_basicTable);
+    m_basicTable = nullptr;
+}
+
+void Transaction::RemoveDetailTable(Table* table)
+{
+    RemoveTableFromPage(table);
+    EraseFirst(m_detailTables, table);
+    RemoveTableTitle(table);
+}
+
+void Transaction::RemoveAllDetailTables()
+{
+    for (Table* table : m_detailTables)
+    {
+        RemoveTableFromPage(table);
+        RemoveTableTitle(table);
+        RemoveDetailTableReport(FindDetailTableReport(table));
+    }
+    m_detailTables.clear();
+}
+
+void Transaction::GetTableTitleEntry(Table* table, TableTitleEntry& out) const
+{
+    const auto found = std::find_if(m_tableTitles.begin(), m_tableTitles.end(),
+                                    [table](const TableTitleEntry& e) { return e.table == table; });
+    if (found != m_tableTitles.end())
+        out = *found;
+}
+
+CString Transaction::GetTableTitle(Table* table) const
+{
+    TableTitleEntry entry;
+    GetTableTitleEntry(table, entry);
+    entry.title.Replace("_", " ");
+    return entry.title.MakeUpper();
+}
+
+void Transaction::SetTableTitle(Table* table, const CString& title)
+{
+    const auto found = std::find_if(m_tableTitles.begin(), m_tableTitles.end(),
+                                    [table](const TableTitleEntry& e) { return e.table == table; });
+    if (found != m_tableTitles.end())
+        found->title = title;
+}
+
+void Transaction::RemoveTableTitle(Table* table)
+{
+    const auto found = std::find_if(m_tableTitles.begin(), m_tableTitles.end(),
+                                    [table](const TableTitleEntry& e) { return e.table == table; });
+    if (found != m_tableTitles.end())
+        m_tableTitles.erase(found);
+}
+
+void Transaction::RemoveTableTitleAt(int index)
+{
+    EraseAt(m_tableTitles, index);
+}
+
+void Transaction::GetFieldRepsOfTable(Table* table, std::vector<FieldRep*>& out)
+{
+    out.clear();
+    for (int index = 0; FieldRep* rep = GetFieldRep(index); ++index)
+    {
+        Field* field = rep->GetField();
+        if (field == nullptr)
+            continue;
+        if (field->GetTable() == table)
+        {
+            out.push_back(rep);
+            continue;
+        }
+        if (field->GetTable() != nullptr)
+            continue;
+        const RefField* refField = FindRefFieldByField(field);
+        if (refField != nullptr && refField->GetTable() == table)
+            out.push_back(rep);
+        const DerivedField* derivedField = FindDerivedFieldByField(field);
+        if (derivedField != nullptr && derivedField->GetTable() == table)
+            out.push_back(rep);
+    }
+}
+
+FieldVariableMap* Transaction::FindKeyFieldVariableMap(Table* table) const
+{
+    return table == nullptr ? nullptr : FindKeyFieldMap(*this, table);
+}
+
+bool Transaction::IsRefFieldFromDetailTable(Field* field) const
+{
+    return field != nullptr &&
+           std::any_of(m_refFields.begin(), m_refFields.end(),
+                       [this, field](const RefField* refField) {
+                           return refField->GetField() == field &&
+                                  FindDetailTable(refField->GetTable()) != nullptr;
+                       });
+}
+
+DetailTableReport* Transaction::FindDetailTableReport(Table* table) const
+{
+    return FindFirst(m_detailTableReports, [table](const DetailTableReport* entry)
+                     { return entry->GetTable() == table; });
+}
+
+ApplicationReport* Transaction::FindDetailTableReportByReportId(int id) const
+{
+    const DetailTableReport* entry =
+        FindFirst(m_detailTableReports, [id](const DetailTableReport* e)
+                  { return e->GetReport() != nullptr && e->GetReport()->GetId() == id; });
+    return entry == nullptr ? nullptr : entry->GetReport();
+}
+
+const std::vector<ReportVariableMap*>*
+Transaction::GetReportVariablePairs(ApplicationReport* report) const
+{
+    const DetailTableReport* entry =
+        report == nullptr ? nullptr
+                          : FindFirst(m_detailTableReports, [report](const DetailTableReport* e)
+                                      { return e->GetReport() == report; });
+    return entry == nullptr ? nullptr : &entry->GetVariablePairs();
+}
+
+void Transaction::RemoveDetailTableReport(DetailTableReport* entry)
+{
+    if (entry == nullptr || !Contains(m_detailTableReports, entry))
+        return;
+    RemoveTableFlags(entry->GetTable());
+    EraseAndDelete(m_detailTableReports, entry);
+}
+
+void Transaction::RemoveDetailTableReportsOf(ApplicationReport* report)
+{
+    if (report == nullptr)
+        return;
+    const std::vector<DetailTableReport*> entries = m_detailTableReports;
+    for (DetailTableReport* entry : entries)
+    {
+        if (entry->GetReport() == report)
+            RemoveDetailTableReport(entry);
+    }
+}
+
+void Transaction::RemoveReportVariablePairsOf(Variable* variable)
+{
+    if (variable == nullptr)
+        return;
+    for (DetailTableReport* entry : m_detailTableReports)
+    {
+        if (entry->GetReport() == nullptr)
+            continue;
+        const std::vector<ReportVariableMap*> pairs = entry->GetVariablePairs();
+        for (ReportVariableMap* pair : pairs)
+        {
+            if (pair != nullptr &&
+                (pair->reportVariable == variable || pair->pageVariable == variable))
+                entry->RemoveVariablePair(pair);
+        }
+    }
+}
+
+void Transaction::CollectReportUsage(ApplicationReport* report, CString& list)
+{
+    const bool used =
+        report != nullptr && std::any_of(m_detailTableReports.begin(), m_detailTableReports.end(),
+                                         [report](const DetailTableReport* entry)
+                                         { return entry->GetReport() == report; });
+    if (!used)
+        return;
+    list += m_name + "\n";
+    RecordUsage();
+}
+
+void Transaction::Validate()
+{
+    ProjectDiagnostics& diagnostics = TheProjectDiagnostics();
+    for (Table* detail : m_detailTables)
+    {
+        if (detail != nullptr && FindLinkField(detail) == nullptr)
+        {
+            diagnostics.AddError("Table is not having reference to basic table\n\t" + m_name +
+                                 "\n\t" + detail->GetTableName());
+            break;
+        }
+    }
+    FormInterface::Validate();
+    for (const DetailTableReport* entry : m_detailTableReports)
+    {
+        if (entry->GetReport() == nullptr)
+            continue;
+        std::vector<Variable*> reportVariables;
+        entry->GetReport()->GetVariables(reportVariables, false);
+        if (reportVariables.size() > entry->GetVariablePairs().size())
+            diagnostics.AddError("Report variables are not mapped!\n\t" + CString(" - ") + m_name);
+    }
+}
+
+bool Transaction::MoveToModule(Module* from, Module* to)
+{
+    if (from == nullptr || to == nullptr)
+        return false;
+    std::vector<DependencyRecord> records;
+    const auto addRecord = [&records, from](const Table* table)
+    {
+        const bool listed = std::any_of(records.begin(), records.end(),
+                                        [table](const DependencyRecord& record)
+                                        { return record.number == table->GetId(); });
+        if (!listed)
+            records.push_back({table->GetTableName(), from->GetName(), table->GetId(),
+                               DependencyRecord::kTable, false});
+    };
+    if (m_basicTable != nullptr)
+        addRecord(m_basicTable);
+    for (const Table* table : m_detailTables)
+    {
+        if (table != nullptr)
+            addRecord(table);
+    }
+    if (records.empty())
+        return false;
+
+    CString heading;
+    heading.Format("Moving Master-Detail Form '%s' from %s to %s", m_name, from->GetName(),
+                   to->GetName());
+    if (!AskForDependencies(records, heading))
+        return false;
+    for (const DependencyRecord& record : records)
+    {
+        Table* table = record.selected ? FindTableById(record.number) : nullptr;
+        if (table != nullptr)
+            MoveTableBetweenModules(table, from, to);
+    }
+    return true;
+}
+
+bool Transaction::IsFieldRepMappedToReportVariable(FieldRep* fieldRep)
+{
+    if (fieldRep == nullptr)
+        return false;
+    const CString text = ControlName(fieldRep) + "_Var";
+    return std::any_of(m_detailTableReports.begin(), m_detailTableReports.end(),
+                       [&text](const DetailTableReport* entry)
+                       { return PageVariableNameContains(entry->GetVariablePairs(), text); });
+}
+
+void Transaction::GetTables(std::vector<Table*>& out)
+{
+    if (m_basicTable != nullptr)
+        out.push_back(m_basicTable);
+    out.insert(out.end(), m_detailTables.begin(), m_detailTables.end());
+}
+
+void Transaction::CollectTableUsage(Table* table, CString& list)
+{
+    if (table == nullptr)
+        return;
+    if (UsesTable(table))
+    {
+        list += m_name + "\n";
+        RecordUsage();
+        return;
+    }
+    RecordControlUseOfTable(*this, *table);
+}
+
+bool Transaction::IsMasterLinkField(Field* field)
+{
+    return field != nullptr && IsBasicTableField(field->GetForeignField());
+}
+
+void Transaction::CollectReportVariableUsage(Variable* variable, CString& list)
+{
+    if (variable == nullptr)
+        return;
+    for (const DetailTableReport* entry : m_detailTableReports)
+    {
+        if (entry->GetReport() != nullptr &&
+            MapsReportVariable(entry->GetVariablePairs(), variable))
+            ListReportVariableUsage(*this, list);
+    }
+}
+
+void Transaction::SyncTableFlags()
+{
+    for (const DetailTableReport* entry : m_detailTableReports)
+        EnsureTableFlagsRecord(*this, entry->GetTable());
 }

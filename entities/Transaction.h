@@ -4,7 +4,9 @@
 
 #include <vector>
 
+class ApplicationReport;
 class DetailTableReport;
+struct ReportVariableMap;
 
 // The display title of one table of a transaction page.
 struct TableTitleEntry
@@ -45,10 +47,50 @@ public:
     void AddDetailTable(Table* table);
     // It is the basic table or a detail table.
     bool UsesTable(const Table* table) const;
+    // Null for a bad index.
+    Table* GetDetailTableAt(int index) const;
+    // -1 when it is no detail table.
+    int GetDetailTableIndex(const Table* table) const;
+    // The table when it is a detail table, else null.
+    Table* FindDetailTable(Table* table) const;
+    bool HasDetailTableNamed(const CString& name) const;
+    // The basic table, else the first detail table, of the id.
+    Table* FindTableById(int id) const;
+    bool IsBasicTableField(const Field* field) const;
+    bool IsFieldInDetailTables(const Field* field) const;
+    // The first foreign key of the detail table that refers to a field of the basic table.
+    Field* FindLinkField(Table* detail) const;
+    // The detail index of the field's table (of its reference or derived field for a page
+    // field); -1 for the basic table or no detail table.
+    int GetDetailIndexOfField(Field* field) const;
+    // Swap with the neighbour before / after; other indexes do nothing.
+    void MoveDetailTableUp(int index);
+    void MoveDetailTableDown(int index);
+    // Takes the maps and controls of the table's fields off the page and frees them, and deletes
+    // the reference and derived fields of the table.
+    void RemoveTableFromPage(Table* table);
+    void RemoveBasicTable();
+    void RemoveDetailTable(Table* table);
+    void RemoveAllDetailTables();
 
     const std::vector<TableTitleEntry>& GetTableTitles() const { return m_tableTitles; }
     // With an empty title list: a title for the basic table and for each detail table.
     void EnsureTableTitles();
+    // Copies the table's first title entry; out is untouched when there is none.
+    void GetTableTitleEntry(Table* table, TableTitleEntry& out) const;
+    // The title upper-cased with "_" as blanks; empty without an entry.
+    CString GetTableTitle(Table* table) const;
+    // Sets the title of the table's first entry; nothing without one.
+    void SetTableTitle(Table* table, const CString& title);
+    void RemoveTableTitle(Table* table);
+    void RemoveTableTitleAt(int index);
+
+    // Empties out, then the controls of the table's fields and of its reference and derived
+    // fields, in control order.
+    void GetFieldRepsOfTable(Table* table, std::vector<FieldRep*>& out);
+    FieldVariableMap* FindKeyFieldVariableMap(Table* table) const;
+    // A reference field of the page for the field comes from a detail table.
+    bool IsRefFieldFromDetailTable(Field* field) const;
 
     const std::vector<DetailTableReport*>& GetDetailTableReports() const
     {
@@ -56,6 +98,35 @@ public:
     }
     // The page takes ownership.
     void AddDetailTableReport(DetailTableReport* report) { m_detailTableReports.push_back(report); }
+    DetailTableReport* FindDetailTableReport(Table* table) const;
+    ApplicationReport* FindDetailTableReportByReportId(int id) const;
+    // The pairs of the first entry of the report; null when none.
+    const std::vector<ReportVariableMap*>* GetReportVariablePairs(ApplicationReport* report) const;
+    // Drops the table-flags record of the entry's table, then deletes the entry.
+    void RemoveDetailTableReport(DetailTableReport* entry);
+    void RemoveDetailTableReportsOf(ApplicationReport* report);
+    // Every pair naming the variable is deleted; its entry stays, as null.
+    void RemoveReportVariablePairsOf(Variable* variable);
+    // Lists the page once and records it when an entry uses the report.
+    void CollectReportUsage(ApplicationReport* report, CString& list);
+
+    // Files the first detail table without link field, the page checks and unmapped report
+    // variables as errors.
+    void Validate();
+    // Offers the basic and detail tables to move along; false without tables or on Cancel. The
+    // page itself is moved by the caller.
+    bool MoveToModule(Module* from, Module* to);
+
+    bool IsFieldRepMappedToReportVariable(FieldRep* fieldRep) override;
+    // Appends the basic table (when set) and the detail tables; out is not emptied.
+    void GetTables(std::vector<Table*>& out) override;
+    void CollectTableUsage(Table* table, CString& list) override;
+    // The field refers to a field of the basic table.
+    bool IsMasterLinkField(Field* field) override;
+    void CollectReportVariableUsage(Variable* variable, CString& list) override;
+    CString GetClassName() override { return "Transaction"; }
+    // A table-flags record for every detail-table report's table that has none.
+    void SyncTableFlags() override;
 
     // Without any field-variable map: variables for the basic table, then the detail tables.
     void EnsureDefaultVariables();
@@ -67,6 +138,8 @@ private:
 
     // A title of the table unless it has a non-empty one already.
     void AddTitleUnlessTitled(Table* table, const CString& title);
+    // The field's own table, else the table of its reference or derived field.
+    Table* TableOfField(Field* field) const;
 
     int m_id;
     bool m_customProcedureNames = false;

@@ -2,6 +2,7 @@
 
 #include "entities/TableAdapter.h"
 #include "model/ArchiveIO.h"
+#include "model/ListAccess.h"
 #include "model/Ownership.h"
 
 IMPLEMENT_SERIAL(XSDInfo, CObject, 0)
@@ -24,4 +25,16 @@ void XSDInfo::Serialize(CArchive& ar)
     ReadObjectList(ar, m_tableAdapters);
     if (ArchiveVersion() > 81)
         ar >> m_status;
+}
+
+TableAdapter* XSDInfo::FindTableAdapter(const CString& name) const
+{
+    return FindFirst(m_tableAdapters, [&name](const TableAdapter* adapter)
+                     { return adapter != nullptr && adapter->GetName() == name; });
+}
+
+TableAdapter* XSDInfo::FindTableAdapterNoCase(const CString& name) const
+{
+    return FindFirst(m_tableAdapters, [&name](const TableAdapter* adapter)
+                     { return adapter != nullptr && adapter->GetName().CompareNoCase(name) == 0; });
 }

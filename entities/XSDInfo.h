@@ -27,6 +27,9 @@ public:
     const std::vector<TableAdapter*>& GetTableAdapters() const { return m_tableAdapters; }
     // The dataset takes the adapter.
     void AddTableAdapter(TableAdapter* adapter) { m_tableAdapters.push_back(adapter); }
+    // The adapter of that name, exactly or ignoring case; null when none.
+    TableAdapter* FindTableAdapter(const CString& name) const;
+    TableAdapter* FindTableAdapterNoCase(const CString& name) const;
     int GetStatus() const { return m_status; }
     void SetStatus(int status) { m_status = status; }
     // A mark of the report generator's; not stored.

@@ -325,6 +325,63 @@ void Module::Append(Class* dataClass)
     m_classes.push_back(dataClass);
 }
 
+std::vector<Table*>* Module::TableListOfKind(const Table* table)
+{
+    if (table == nullptr)
+        return nullptr;
+    switch (table->GetKind())
+    {
+    case Table::masterKind:
+        return &m_masterTables;
+    case Table::masterDetailKind:
+        return &m_transactionTables;
+    case Table::mapKind:
+        return &m_mapTables;
+    default:
+        return nullptr;
+    }
+}
+
+bool Module::AddTable(Table* table)
+{
+    if (table != nullptr && ContainsTable(table))
+        return true;
+    std::vector<Table*>* list = TableListOfKind(table);
+    if (list != nullptr)
+        list->push_back(table);
+    SortLists();
+    return list != nullptr;
+}
+
+bool Module::RemoveTable(Table* table)
+{
+    std::vector<Table*>* list = TableListOfKind(table);
+    if (list == nullptr || std::erase(*list, table) == 0)
+        return false;
+    std::erase_if(m_procedures, [table](const Procedure* procedure)
+                  { return procedure->GetMainTable() == table && procedure->GetKind() == 0; });
+    return true;
+}
+
+bool Module::AddReport(ApplicationReport* report)
+{
+    if (report == nullptr)
+        return false;
+    const bool listed = std::any_of(m_reports.begin(), m_reports.end(),
+                                    [report](const ApplicationReport* other)
+                                    { return other->GetId() == report->GetId(); });
+    if (listed)
+        return true;
+    Append(report);
+    SortLists();
+    return true;
+}
+
+bool Module::RemoveReport(ApplicationReport* report)
+{
+    return std::erase(m_reports, report) > 0;
+}
+
 Class* Module::GetClassForTable(Table* table, bool create)
 {
     if (table == nullptr)
@@ -386,6 +443,18 @@ bool Module::ContainsTable(const Table* table) const
 bool Module::ContainsTopLevelMenu(const Menu* menu) const
 {
     return Holds(m_menus, menu);
+}
+
+Menu* Module::FindMenuByName(const CString& name) const
+{
+    for (Menu* menu : m_menus)
+    {
+        if (menu->GetName() == name)
+            return menu;
+        if (Menu* found = menu->FindSubMenuByName(name))
+            return found;
+    }
+    return nullptr;
 }
 
 bool Module::IsEmpty() const

@@ -105,10 +105,24 @@ public:
     // dashboards that use the function's parameter drop their references to it.
     void RemoveFunctionParameterReferences(Function* function, Parameter* parameter);
 
+    // Appends the table to the list of its kind and re-sorts; true without change when it is in
+    // a table list already, false for null or an unknown kind.
+    bool AddTable(Table* table);
+    // Takes the table out of the list of its kind without freeing it, and the module's kind-0
+    // procedures on it out of the procedure list; false when it was not there.
+    bool RemoveTable(Table* table);
+    // Appends the report, sets its module and re-sorts; true without change when a report of
+    // the same id is listed; false for null. Page files and menu entries are not made here.
+    bool AddReport(ApplicationReport* report);
+    // Takes the report out of the list without freeing it; false when absent.
+    bool RemoveReport(ApplicationReport* report);
+
     // The table is in one of the three table lists.
     bool ContainsTable(const Table* table) const;
     // The menu is one of the top-level menus.
     bool ContainsTopLevelMenu(const Menu* menu) const;
+    // Each top-level menu by its own name, else its sub-tree; the first match wins, or null.
+    Menu* FindMenuByName(const CString& name) const;
     // The table, form, role, transaction, menu, dashboard, procedure, report, map-form,
     // dashboard-page, multi-page-report and collector lists are all empty; RDLC reports,
     // classes and the login page are not looked at.
@@ -154,6 +168,8 @@ private:
     template <class T> void ReadPagesInto(CArchive& ar, std::vector<T*>& list);
     void ReadTransactions(CArchive& ar);
     void ReadClasses(CArchive& ar);
+    // The table list of the table's kind; null for null or another kind.
+    std::vector<Table*>* TableListOfKind(const Table* table);
     void Store(CArchive& ar) const;
     void Load(CArchive& ar);
 

@@ -282,7 +282,7 @@ TEST_F(PageMappingCheckTest, ValidateFilesEveryTextAsAnError)
     rep->GetFieldRepData()->SetFrontField(m_price);
     AddControl(m_page, m_key)->GetFieldRepData()->SetFrontField(m_key);
 
-    m_page.Validate();
+    m_page.FormInterface::Validate();
 
     ASSERT_EQ(Errors().size(), 3u);
     EXPECT_EQ(Errors()[0], "Uniqueness Procedure variables are not mapped!\n\t - Orders");
@@ -301,7 +301,7 @@ TEST_F(PageMappingCheckTest, ValidateSkipsEntriesWithoutCallAndMappedCalls)
     call->AddVariablePair(new VariablePair{parameter, nullptr});
     m_page.AddUniquenessProcedureTable(new UniquenessProcedureTable(&m_table, call));
 
-    m_page.Validate();
+    m_page.FormInterface::Validate();
 
     EXPECT_TRUE(Errors().empty());
 }

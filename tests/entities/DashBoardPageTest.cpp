@@ -1,0 +1,219 @@
+#include "entities/DashBoardPage.h"
+#include "entities/AspxFile.h"
+#include "entities/DashBoard.h"
+#include "entities/DashBoardCellInfo.h"
+#include "entities/DashBoardPageData.h"
+#include "entities/Procedure.h"
+#include "entities/Variable.h"
+#include "tests/entities/DashBoardTestSupport.h"
+
+namespace
+{
+
+// The page "Home" placing the dashboards First, Second and Third in that order.
+class DashBoardPageTest : public PageOperationsTest
+{
+protected:
+    DashBoardPageTest()
+    {
+        m_page.SetName("Home");
+        m_procedure.SetName("GetTotals");
+        for (DashBoard* board : {&m_first, &m_second, &m_third})
+            m_page.AddPlacement(new DashBoardPageData(board));
+    }
+
+    std::vector<DashBoard*> Order() const
+    {
+        std::vector<DashBoard*> order;
+        for (int index = 0; m_page.GetDashBoardAt(index) != nullptr; ++index)
+            order.push_back(m_page.GetDashBoardAt(index));
+        return order;
+    }
+
+    // The placement of the dashboard calls the procedure, mapping its variable.
+    void CallProcedureFrom(const DashBoard* board)
+    {
+        m_page.SetDashBoardProcedureInvokation(
+            board, CallMapping(&m_procedure, &m_procedureVariable, &m_pageVariable));
+    }
+
+    DashBoard m_first;
+    DashBoard m_second;
+    DashBoard m_third;
+    DashBoard m_notPlaced;
+    Procedure m_procedure;
+    Procedure m_otherProcedure;
+    Variable m_procedureVariable;
+    Variable m_pageVariable;
+    DashBoardPage m_page;
+};
+
+TEST_F(DashBoardPageTest, DashBoardsAreFoundByIndexAndOutOfRangeGivesNull)
+{
+    EXPECT_EQ(&m_second, m_page.GetDashBoardAt(1));
+    EXPECT_EQ(nullptr, m_page.GetDashBoardAt(-1));
+    EXPECT_EQ(nullptr, m_page.GetDashBoardAt(3));
+    EXPECT_TRUE(m_page.ContainsDashBoard(&m_third));
+    EXPECT_FALSE(m_page.ContainsDashBoard(&m_notPlaced));
+    EXPECT_FALSE(m_page.ContainsDashBoard(nullptr));
+}
+
+TEST_F(DashBoardPageTest, MovingSwapsWithTheNeighbourInsideTheListOnly)
+{
+    m_page.MoveDashBoardUp(0);
+    m_page.MoveDashBoardDown(2);
+    m_page.MoveDashBoardUp(3);
+    m_page.MoveDashBoardDown(-1);
+    EXPECT_EQ((std::vector<DashBoard*>{&m_first, &m_second, &m_third}), Order());
+
+    m_page.MoveDashBoardUp(2);
+    m_page.MoveDashBoardDown(0);
+    EXPECT_EQ((std::vector<DashBoard*>{&m_third, &m_first, &m_second}), Order());
+}
+
+TEST_F(DashBoardPageTest, RemovingTwoNeighboursKeepsTheRest)
+{
+    m_page.RemoveDashBoard(&m_first);
+    m_page.RemoveDashBoard(&m_second);
+    m_page.RemoveDashBoard(&m_notPlaced);
+    EXPECT_EQ(std::vector<DashBoard*>{&m_third}, Order());
+
+    m_page.DeleteAllDashBoards();
+    EXPECT_TRUE(m_page.GetPlacements().empty());
+}
+
+TEST_F(DashBoardPageTest, ProcedureInvocationOfAPlacement)
+{
+    CallProcedureFrom(&m_second);
+    EXPECT_EQ(&m_procedure, m_page.GetDashBoardProcedure(&m_second));
+    EXPECT_NE(nullptr, m_page.GetDashBoardProcedureInvokation(&m_second));
+    EXPECT_EQ(nullptr, m_page.GetDashBoardProcedure(&m_first));
+
+    m_page.RemoveDashBoardProcedureInvokation(&m_second);
+    EXPECT_EQ(nullptr, m_page.GetDashBoardProcedureInvokation(&m_second));
+}
+
+TEST_F(DashBoardPageTest, OperationsOnADashBoardNotPlacedDoNothing)
+{
+    VariablePair pair;
+    DashBoardVariableMap map;
+    ProcedureInvokation call;
+    m_page.SetDashBoardProcedureInvokation(&m_notPlaced, &call);
+    m_page.AddDashBoardVariablePair(&m_notPlaced, &pair);
+    m_page.AddDashBoardVariableMap(&m_notPlaced, &map);
+    m_page.RemoveDashBoardProcedureInvokation(&m_notPlaced);
+    m_page.RemoveDashBoardVariablePair(&m_notPlaced, &pair);
+    m_page.RemoveDashBoardVariableMapAt(&m_notPlaced, 0);
+
+    EXPECT_EQ(nullptr, m_page.GetDashBoardProcedureInvokation(&m_notPlaced));
+    EXPECT_EQ(nullptr, m_page.GetDashBoardProcedure(&m_notPlaced));
+    EXPECT_EQ(nullptr, m_page.FindDashBoardVariablePair(&m_notPlaced, nullptr));
+    EXPECT_EQ(nullptr, m_page.FindDashBoardVariableMap(&m_notPlaced, nullptr));
+    for (const DashBoardPageData* placement : m_page.GetPlacements())
+    {
+        EXPECT_EQ(nullptr, placement->GetProcedureInvokation());
+        EXPECT_TRUE(placement->GetVariablePairs().empty());
+        EXPECT_TRUE(placement->GetVariableMaps().empty());
+    }
+}
+
+TEST_F(DashBoardPageTest, VariablePairsAndMapsOfAPlacement)
+{
+    Variable first;
+    Variable target;
+    Variable otherTarget;
+    auto* pair = new VariablePair{&first, nullptr};
+    m_page.AddDashBoardVariablePair(&m_first, pair);
+    auto* map = new DashBoardVariableMap{&target, nullptr, nullptr};
+    m_page.AddDashBoardVariableMap(&m_first, map);
+    m_page.AddDashBoardVariableMap(&m_first,
+                                   new DashBoardVariableMap{&otherTarget, nullptr, nullptr});
+
+    EXPECT_EQ(pair, m_page.FindDashBoardVariablePair(&m_first, &first));
+    EXPECT_EQ(nullptr, m_page.FindDashBoardVariablePair(&m_second, &first));
+    EXPECT_EQ(map, m_page.FindDashBoardVariableMap(&m_first, &target));
+
+    m_page.RemoveDashBoardVariableMapAt(&m_first, 2);
+    m_page.RemoveDashBoardVariableMapAt(&m_first, -1);
+    EXPECT_EQ(2u, m_page.GetPlacements()[0]->GetVariableMaps().size());
+    m_page.RemoveDashBoardVariableMapAt(&m_first, 0);
+    EXPECT_EQ(nullptr, m_page.FindDashBoardVariableMap(&m_first, &target));
+    EXPECT_NE(nullptr, m_page.FindDashBoardVariableMap(&m_first, &otherTarget));
+
+    VariablePair stranger{&first, nullptr};
+    m_page.RemoveDashBoardVariablePair(&m_first, &stranger);
+    EXPECT_EQ(pair, m_page.FindDashBoardVariablePair(&m_first, &first));
+    m_page.RemoveDashBoardVariablePair(&m_first, pair);
+    EXPECT_EQ(nullptr, m_page.FindDashBoardVariablePair(&m_first, &first));
+}
+
+TEST_F(DashBoardPageTest, ProcedureUsageOfThePlacementsGivesThePageNameOnce)
+{
+    CString list;
+    EXPECT_FALSE(m_page.CollectExtraProcedureUsage(&m_procedure, list));
+    CallProcedureFrom(&m_first);
+    CallProcedureFrom(&m_third);
+
+    EXPECT_FALSE(m_page.CollectExtraProcedureUsage(&m_otherProcedure, list));
+    EXPECT_TRUE(m_page.CollectExtraProcedureUsage(&m_procedure, list));
+    EXPECT_EQ("Home\n", list);
+    EXPECT_EQ(std::vector<DashBoardPage*>{&m_page}, UsageSet().GetDashBoardPages());
+    EXPECT_FALSE(m_page.CollectExtraProcedureUsage(nullptr, list));
+}
+
+TEST_F(DashBoardPageTest, ProcedureVariableUsageOfAPlacementMappingIt)
+{
+    Variable unmapped;
+    CString list;
+    CallProcedureFrom(&m_second);
+
+    EXPECT_FALSE(m_page.CollectExtraProcedureVariableUsage(&m_procedure, &unmapped, list));
+    EXPECT_FALSE(
+        m_page.CollectExtraProcedureVariableUsage(&m_otherProcedure, &m_procedureVariable, list));
+    EXPECT_EQ("", list);
+    EXPECT_TRUE(
+        m_page.CollectExtraProcedureVariableUsage(&m_procedure, &m_procedureVariable, list));
+    EXPECT_EQ("Home\n", list);
+}
+
+TEST_F(DashBoardPageTest, MappingCheckRunsOnEveryPlacementCallingTheProcedure)
+{
+    m_procedureVariable.SetName("FromDate");
+    CallProcedureFrom(&m_first);
+
+    m_page.CheckExtraProcedureMapping(&m_otherProcedure);
+    EXPECT_TRUE(Warnings().empty());
+    m_page.CheckExtraProcedureMapping(&m_procedure);
+    EXPECT_EQ(std::vector<CString>{UnmappedFromDateWarning("Home")}, Warnings());
+}
+
+TEST_F(DashBoardPageTest, OneClassicOrAspxFileWithOwnerKindFive)
+{
+    m_page.CreateAspFile(0);
+    m_page.CreateAspFile(1);
+    ASSERT_EQ(1u, m_page.GetAspFiles().size());
+    EXPECT_EQ(nullptr, dynamic_cast<const AspxFile*>(m_page.GetAspFiles().front()));
+    EXPECT_EQ(AspFile::dashBoardPageOwner, m_page.GetAspFiles().front()->GetOwnerKind());
+    EXPECT_EQ(&m_page, m_page.GetAspFiles().front()->GetOwnerPage());
+}
+
+TEST(DashBoardPageDataTest, RemovingTheInvocationWithNullOrItsOwnProcedure)
+{
+    Procedure procedure;
+    Procedure other;
+    DashBoardPageData placement;
+    placement.RemoveProcedureInvokation(&procedure);
+    EXPECT_EQ(nullptr, placement.GetProcedure());
+
+    placement.SetProcedureInvokation(CallOfProcedure(&procedure));
+    placement.RemoveProcedureInvokation(&other);
+    EXPECT_EQ(&procedure, placement.GetProcedure());
+    placement.RemoveProcedureInvokation(&procedure);
+    EXPECT_EQ(nullptr, placement.GetProcedureInvokation());
+
+    placement.SetProcedureInvokation(CallOfProcedure(&procedure));
+    placement.RemoveProcedureInvokation(nullptr);
+    EXPECT_EQ(nullptr, placement.GetProcedureInvokation());
+}
+
+} // namespace

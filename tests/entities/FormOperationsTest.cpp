@@ -1,0 +1,269 @@
+#include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
+#include "entities/Form.h"
+#include "entities/Variable.h"
+#include "model/EntityUsageSet.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/ListAccess.h"
+#include "tests/entities/PageFileKinds.h"
+#include "tests/entities/PageOperationsSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace
+{
+
+// The form "Orders" over the table "orders", with the report "Sales" whose variables are
+// report variables (kind 1) mapped to its own fields.
+class FormOperationsTest : public OrdersPageTest<Form>
+{
+protected:
+    FormOperationsTest()
+    {
+        m_page.SetTable(&m_table);
+        m_report.SetName("Sales");
+    }
+
+    // A report variable of the report, mapped to a field of its own.
+    Variable* AddReportVariable(const char* name)
+    {
+        Variable* variable = NewVariable(name, Variable::pageKind);
+        m_report.AddFieldVariableMap(
+            new FieldVariableMap{NewField(name, &m_reportTable), variable});
+        return variable;
+    }
+
+    // A map of a report variable to a new page variable of the name; the page owns it.
+    ReportVariableMap* MapToPageVariable(Variable* reportVariable, const char* pageName)
+    {
+        Variable* pageVariable = NewVariable(pageName);
+        m_page.AddFieldVariableMap(new FieldVariableMap{nullptr, pageVariable});
+        auto* map = new ReportVariableMap{reportVariable, pageVariable};
+        m_page.AddReportVariableMap(map);
+        return map;
+    }
+
+    Table m_reportTable;
+    ApplicationReport m_report;
+};
+
+TEST_F(FormOperationsTest, ClassicPagesAddOnlyTheMissingKindsAndTheReportKindsWithAReport)
+{
+    m_page.SetReport(&m_report);
+    m_page.CreateAspFile(1, 0);
+    m_page.CreateAspFile(5, 0);
+
+    m_page.CreateDefaultAspFiles(0);
+
+    EXPECT_EQ((std::vector<int>{1, 5, 2, 3, 4, 6, 7, 8}), FileKindsOf(m_page));
+    for (const AspFile* file : m_page.GetAspFiles())
+    {
+        EXPECT_EQ(0, file->GetOwnerKind());
+        EXPECT_EQ(&m_page, file->GetOwnerPage());
+    }
+}
+
+TEST_F(FormOperationsTest, ClassicPagesWithoutReportGetKindsOneToFour)
+{
+    m_page.CreateDefaultAspFiles(0);
+    m_page.CreateDefaultAspFiles(0);
+
+    EXPECT_EQ((std::vector<int>{1, 2, 3, 4}), FileKindsOf(m_page));
+}
+
+TEST_F(FormOperationsTest, AspNetPagesGetKindsFiveAndSevenOnceAndOtherModesNothing)
+{
+    m_page.CreateAspFile(7, 0);
+
+    m_page.CreateDefaultAspFiles(1);
+    m_page.CreateDefaultAspFiles(2);
+    m_page.CreateDefaultAspFiles(-1);
+
+    EXPECT_EQ((std::vector<int>{7, 5}), FileKindsOf(m_page));
+}
+
+TEST_F(FormOperationsTest, FormWithoutTableIsReportedInvalidAndNothingElseIsChecked)
+{
+    m_page.SetTable(nullptr);
+    m_page.SetReport(&m_report);
+    AddReportVariable("FromDate");
+
+    m_page.Validate();
+
+    EXPECT_EQ((std::vector<CString>{"Invalid Form!\n\t - Orders"}), Errors());
+}
+
+TEST_F(FormOperationsTest, ThreeReportVariablesWithTwoMapsAreReportedUnmapped)
+{
+    m_page.SetReport(&m_report);
+    MapToPageVariable(AddReportVariable("FromDate"), "From_Var");
+    MapToPageVariable(AddReportVariable("ToDate"), "To_Var");
+    AddReportVariable("Region");
+    m_report.AddFieldVariableMap(new FieldVariableMap{nullptr, NewVariable("Hidden", 0)});
+
+    m_page.Validate();
+
+    EXPECT_EQ((std::vector<CString>{"Report variables are not mapped!\n\t - Orders - "}), Errors());
+}
+
+TEST_F(FormOperationsTest, NullMapEntriesCountAsMappedAndAMatchingCountIsNoError)
+{
+    m_page.SetReport(&m_report);
+    MapToPageVariable(AddReportVariable("FromDate"), "From_Var");
+    AddReportVariable("ToDate");
+    m_page.AddReportVariableMap(nullptr);
+
+    m_page.Validate();
+
+    EXPECT_TRUE(Errors().empty());
+}
+
+TEST_F(FormOperationsTest, ReportVariableMapsAnswerByIndexNameAndRemovalLeavesNullEntries)
+{
+    Variable* fromDate = AddReportVariable("FromDate");
+    Variable* toDate = AddReportVariable("ToDate");
+    ReportVariableMap* first = MapToPageVariable(fromDate, "From_Var");
+    ReportVariableMap* second = MapToPageVariable(toDate, "To_Var");
+
+    EXPECT_EQ(first, m_page.GetReportVariableMapAt(0));
+    EXPECT_EQ(nullptr, m_page.GetReportVariableMapAt(-1));
+    EXPECT_EQ(nullptr, m_page.GetReportVariableMapAt(2));
+    EXPECT_TRUE(m_page.IsReportVariableMapped("To_Var"));
+    EXPECT_FALSE(m_page.IsReportVariableMapped("To"));
+    EXPECT_FALSE(m_page.IsReportVariableMapped("FromDate"));
+
+    m_page.RemoveReportVariableMapsOf(second->pageVariable);
+    m_page.RemoveReportVariableMapsOf(fromDate);
+    m_page.RemoveReportVariableMapsOf(nullptr);
+
+    EXPECT_EQ((std::vector<ReportVariableMap*>{nullptr, nullptr}), m_page.GetReportVariableMaps());
+    EXPECT_FALSE(m_page.IsReportVariableMapped("To_Var"));
+}
+
+TEST_F(FormOperationsTest, ControlIsMappedWhenAPageVariableNameContainsItsNameWithUnderscores)
+{
+    MapToPageVariable(AddReportVariable("FromDate"), "Orders_Price_Var");
+    MapToPageVariable(AddReportVariable("ToDate"), "Due_Date_Var");
+    m_page.AddReportVariableMap(nullptr);
+    FieldRep* price = AddControl(m_page, m_price);
+    FieldRep* dueDate = AddControl(m_page, nullptr);
+    dueDate->GetFieldRepData()->SetCaption("Due Date");
+    FieldRep* key = AddControl(m_page, m_key);
+    FieldRep* bare = AddControl(m_page, nullptr);
+
+    EXPECT_TRUE(m_page.IsFieldRepMappedToReportVariable(price));
+    EXPECT_TRUE(m_page.IsFieldRepMappedToReportVariable(dueDate));
+    EXPECT_FALSE(m_page.IsFieldRepMappedToReportVariable(key));
+    EXPECT_FALSE(m_page.IsFieldRepMappedToReportVariable(bare));
+    EXPECT_FALSE(m_page.IsFieldRepMappedToReportVariable(nullptr));
+}
+
+TEST_F(FormOperationsTest, ReportVariableUsageNamesThePageWithoutLineBreak)
+{
+    Variable* fromDate = AddReportVariable("FromDate");
+    ReportVariableMap* map = MapToPageVariable(fromDate, "From_Var");
+    CString list;
+
+    m_page.CollectReportVariableUsage(AddReportVariable("Unused"), list);
+    EXPECT_TRUE(list.IsEmpty());
+    m_page.CollectReportVariableUsage(map->pageVariable, list);
+    m_page.CollectReportVariableUsage(fromDate, list);
+
+    EXPECT_EQ(
+        "Orders_Report variable Mapped with variableOrders_Report variable Mapped with variable",
+        list);
+    EXPECT_TRUE(Contains(UsageSet().GetForms(), static_cast<Form*>(&m_page)));
+}
+
+TEST_F(FormOperationsTest, TableUsageListsTheFormsTableAndOnlyRecordsAControlUse)
+{
+    Table customers;
+    customers.SetTableName("customers");
+    Field* name = NewField("Name", &customers);
+    CString list;
+
+    m_page.CollectTableUsage(&customers, list);
+    EXPECT_FALSE(Contains(UsageSet().GetForms(), static_cast<Form*>(&m_page)));
+    FieldRep* control = AddControl(m_page, nullptr);
+    control->GetFieldRepData()->SetFrontField(name);
+    m_page.CollectTableUsage(&customers, list);
+    EXPECT_TRUE(list.IsEmpty());
+    EXPECT_TRUE(Contains(UsageSet().GetForms(), static_cast<Form*>(&m_page)));
+
+    m_page.CollectTableUsage(&m_table, list);
+    m_page.CollectTableUsage(nullptr, list);
+    EXPECT_EQ("Orders\n", list);
+}
+
+TEST_F(FormOperationsTest, ReportUsageListsOnlyTheLinkedReport)
+{
+    ApplicationReport other;
+    CString list;
+    m_page.CollectReportUsage(&m_report, list);
+    m_page.SetReport(&m_report);
+    m_page.CollectReportUsage(&other, list);
+    m_page.CollectReportUsage(nullptr, list);
+    EXPECT_TRUE(list.IsEmpty());
+
+    m_page.CollectReportUsage(&m_report, list);
+
+    EXPECT_EQ("Orders\n", list);
+    EXPECT_TRUE(Contains(UsageSet().GetForms(), static_cast<Form*>(&m_page)));
+}
+
+TEST_F(FormOperationsTest, TableFlagsFollowTheReportLink)
+{
+    m_page.SyncTableFlags();
+    EXPECT_TRUE(m_page.GetTableFlagsList().empty());
+
+    m_page.SetReport(&m_report);
+    m_page.SyncTableFlags();
+    m_page.SyncTableFlags();
+    ASSERT_EQ(1u, m_page.GetTableFlagsList().size());
+    EXPECT_EQ(&m_table, m_page.GetTableFlagsList()[0].table);
+    EXPECT_TRUE(m_page.GetTableFlagsList()[0].firstFlag);
+    EXPECT_TRUE(m_page.GetTableFlagsList()[0].secondFlag);
+
+    MapToPageVariable(AddReportVariable("FromDate"), "From_Var");
+    m_page.RemoveReport();
+    EXPECT_EQ(nullptr, m_page.GetReport());
+    EXPECT_TRUE(m_page.GetReportVariableMaps().empty());
+    EXPECT_TRUE(m_page.GetTableFlagsList().empty());
+}
+
+TEST_F(FormOperationsTest, FormWithoutTableAddsNoTableFlags)
+{
+    m_page.SetTable(nullptr);
+    m_page.SetReport(&m_report);
+
+    m_page.SyncTableFlags();
+
+    EXPECT_TRUE(m_page.GetTableFlagsList().empty());
+}
+
+TEST_F(FormOperationsTest, TablesClassNameAndKeyMap)
+{
+    std::vector<Table*> tables{&m_reportTable};
+    m_page.GetTables(tables);
+    EXPECT_EQ((std::vector<Table*>{&m_reportTable, &m_table}), tables);
+    m_page.SetTable(nullptr);
+    m_page.GetTables(tables);
+    EXPECT_EQ(3u, tables.size());
+    EXPECT_EQ(nullptr, tables.back());
+
+    FormInterface& base = m_page;
+    EXPECT_EQ("Form", base.GetClassName());
+    EXPECT_EQ("FormInterface", FormInterface().GetClassName());
+
+    EXPECT_EQ(nullptr, m_page.GetKeyFieldVariableMap());
+    m_page.AddVariableForField(m_price);
+    m_page.AddVariableForField(m_key);
+    ASSERT_NE(nullptr, m_page.GetKeyFieldVariableMap());
+    EXPECT_EQ(m_key, m_page.GetKeyFieldVariableMap()->field);
+}
+
+} // namespace

@@ -1,0 +1,302 @@
+#include "entities/AspFile.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
+#include "entities/Function.h"
+#include "entities/RDLCInfo.h"
+#include "entities/RDLCReport.h"
+#include "entities/TableAdapter.h"
+#include "entities/XSDInfo.h"
+#include "model/EventRecmpFields.h"
+#include "tests/entities/PageOperationsSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace
+{
+
+// The report "Sales" with two adapters of a dataset "Shop\DataSets\Orders_Set.xsd" and a
+// description that uses that dataset.
+class RDLCReportOperationsTest : public PageOperationsTest
+{
+protected:
+    RDLCReportOperationsTest()
+    {
+        m_report.SetName("Sales");
+        m_orders.SetName("OrdersTableAdapter");
+        m_lines.SetName("LinesTableAdapter");
+        m_dataSet.SetFilePath("Shop\\DataSets\\Orders_Set.xsd");
+        m_dataSet.AddTableAdapter(new TableAdapter);
+        m_rdlcInfo.AddEntry({"Orders_Set", "OrdersTableAdapter", "Orders"});
+        m_rdlcInfo.AddEntry({"Lines_Set", "LinesTableAdapter", "Lines"});
+    }
+
+    bool Recorded() const
+    {
+        return std::ranges::count(UsageSet().GetRDLCReports(), &m_report) == 1;
+    }
+
+    // The list holds the one entry of the report, which is recorded.
+    void ExpectOneUsageEntry(const CString& list) const
+    {
+        EXPECT_EQ(list, "Used in RDLCReport : Sales\n");
+        EXPECT_TRUE(Recorded());
+    }
+
+    Field m_field;
+    TableAdapter m_orders;
+    TableAdapter m_lines;
+    XSDInfo m_dataSet;
+    RDLCInfo m_rdlcInfo;
+    RDLCReport m_report;
+};
+
+// A class bound to the table and an invocation of it.
+struct ClassCall
+{
+    explicit ClassCall(Table* table)
+    {
+        dataClass.SetTable(table);
+        call->SetFunction(&dataClass, &function);
+    }
+    Class dataClass;
+    Function function;
+    ClassInvokation* call = new ClassInvokation;
+};
+
+} // namespace
+
+TEST_F(RDLCReportOperationsTest, ColumnMapKeepsOnePairPerColumn)
+{
+    m_report.AddTableAdapterColumnMap(&m_orders, {"@Id", &m_field});
+    m_report.AddTableAdapterColumnMap(&m_orders, {"@Id", nullptr});
+    m_report.AddTableAdapterColumnMap(&m_orders, {"@id", nullptr});
+    m_report.AddTableAdapterColumnMap(&m_lines, {"@Id", nullptr});
+
+    ASSERT_EQ(m_report.GetTableAdapterMaps().size(), 2u);
+    const TableAdapterMap* orders = m_report.GetTableAdapterMapAt(0);
+    ASSERT_EQ(orders->m_pairs.size(), 2u);
+    EXPECT_EQ(orders->m_pairs[0].m_field, &m_field);
+    EXPECT_EQ(orders->m_pairs[1].m_column, "@id");
+    EXPECT_TRUE(m_report.IsTableAdapterColumnMapped(&m_orders, "@id"));
+    EXPECT_FALSE(m_report.IsTableAdapterColumnMapped(&m_orders, "@ID"));
+    EXPECT_EQ(m_report.GetTableAdapterMapAt(1)->m_tableAdapter, &m_lines);
+}
+
+TEST_F(RDLCReportOperationsTest, MapLookupsByAdapterAndByNameIgnoringCase)
+{
+    m_report.AddTableAdapterMap({&m_orders, {}});
+    m_report.AddTableAdapterColumnMap(&m_lines, {"@Line", nullptr});
+
+    EXPECT_EQ(m_report.FindTableAdapterMapIndex(&m_lines), 1);
+    EXPECT_EQ(m_report.FindTableAdapterMapIndexByName("linestableadapter"), 1);
+    EXPECT_EQ(m_report.FindTableAdapterMapIndexByName("Other"), -1);
+    EXPECT_TRUE(m_report.HasTableAdapterMap(&m_orders));
+    EXPECT_TRUE(m_report.IsTableAdapterMapEmpty(&m_orders));
+    EXPECT_FALSE(m_report.IsTableAdapterMapEmpty(&m_lines));
+
+    TableAdapter unmapped;
+    EXPECT_EQ(m_report.FindTableAdapterMapIndex(&unmapped), -1);
+    EXPECT_FALSE(m_report.HasTableAdapterMap(&unmapped));
+    EXPECT_TRUE(m_report.IsTableAdapterMapEmpty(&unmapped));
+    EXPECT_FALSE(m_report.IsTableAdapterColumnMapped(&unmapped, "@Line"));
+}
+
+TEST_F(RDLCReportOperationsTest, MapsWithoutAdapterOrBadIndexesAreIgnored)
+{
+    m_report.AddTableAdapterMap({nullptr, {}});
+    m_report.AddTableAdapterMap({&m_orders, {}});
+
+    EXPECT_EQ(m_report.FindTableAdapterMapIndexByName("OrdersTableAdapter"), 1);
+    EXPECT_EQ(m_report.GetTableAdapterMapAt(-1), nullptr);
+    EXPECT_EQ(m_report.GetTableAdapterMapAt(2), nullptr);
+    m_report.RemoveTableAdapterMapAt(-1);
+    m_report.RemoveTableAdapterMapAt(2);
+    ASSERT_EQ(m_report.GetTableAdapterMaps().size(), 2u);
+
+    m_report.RemoveTableAdapterMapAt(0);
+    ASSERT_EQ(m_report.GetTableAdapterMaps().size(), 1u);
+    EXPECT_EQ(m_report.GetTableAdapterMapAt(0)->m_tableAdapter, &m_orders);
+    m_report.ClearTableAdapterMaps();
+    EXPECT_TRUE(m_report.GetTableAdapterMaps().empty());
+}
+
+TEST_F(RDLCReportOperationsTest, OwnDescriptionsFoundByExactName)
+{
+    m_rdlcInfo.SetName("Shop\\RDLCs\\Orders.rdlc");
+    EXPECT_EQ(m_report.FindRDLCInfoByName("Shop\\RDLCs\\Orders.rdlc"), nullptr);
+    EXPECT_EQ(m_report.FindXSDInfoByName(m_dataSet.GetName()), nullptr);
+
+    m_report.SetRDLCInfo(&m_rdlcInfo);
+    m_report.SetXSDInfo(&m_dataSet);
+
+    EXPECT_EQ(m_report.FindRDLCInfoByName("Shop\\RDLCs\\Orders.rdlc"), &m_rdlcInfo);
+    EXPECT_EQ(m_report.FindRDLCInfoByName("shop\\rdlcs\\orders.rdlc"), nullptr);
+    EXPECT_EQ(m_report.FindXSDInfoByName("Shop\\DataSets\\Orders_Set.xsd"), &m_dataSet);
+    EXPECT_EQ(m_report.FindXSDInfoByName("Orders_Set.xsd"), nullptr);
+}
+
+TEST_F(RDLCReportOperationsTest, DescriptionLookupsTolerateBadIndexesAndUnnamedAdapters)
+{
+    EXPECT_EQ(m_rdlcInfo.GetEntryAt(1)->m_tableName, "Lines");
+    EXPECT_EQ(m_rdlcInfo.GetEntryAt(2), nullptr);
+    EXPECT_EQ(m_rdlcInfo.GetEntryAt(-1), nullptr);
+    EXPECT_EQ(m_rdlcInfo.FindEntryIndexByTableName("Lines"), 1);
+    EXPECT_EQ(m_rdlcInfo.FindEntryIndexByTableName("lines"), -1);
+
+    m_orders.AddParameterName("@Id");
+    m_orders.AddColumnName("Total");
+    EXPECT_EQ(m_orders.GetParameterAt(0), "@Id");
+    EXPECT_TRUE(m_orders.GetParameterAt(1).IsEmpty());
+    EXPECT_EQ(m_orders.GetColumnAt(0), "Total");
+    EXPECT_TRUE(m_orders.GetColumnAt(-1).IsEmpty());
+
+    auto* adapter = new TableAdapter;
+    adapter->SetName("OrdersTableAdapter");
+    m_dataSet.AddTableAdapter(nullptr);
+    m_dataSet.AddTableAdapter(adapter);
+    EXPECT_EQ(m_dataSet.FindTableAdapter("OrdersTableAdapter"), adapter);
+    EXPECT_EQ(m_dataSet.FindTableAdapter("orderstableadapter"), nullptr);
+    EXPECT_EQ(m_dataSet.FindTableAdapterNoCase("orderstableadapter"), adapter);
+}
+
+TEST_F(RDLCReportOperationsTest, DefaultPageFileIsMadeOnce)
+{
+    AspFile* file = m_report.CreateDefaultAspFiles(1);
+
+    ASSERT_EQ(m_report.GetAspFiles().size(), 1u);
+    EXPECT_TRUE(file->IsAspxFile());
+    EXPECT_EQ(file->GetOwnerKind(), AspFile::rdlcReportOwner);
+    EXPECT_EQ(file->GetFileKind(), 0);
+    EXPECT_EQ(file->GetOwnerPage(), &m_report);
+    EXPECT_EQ(m_report.CreateDefaultAspFiles(0), file);
+    EXPECT_EQ(m_report.GetAspFiles().size(), 1u);
+
+    RDLCReport classic;
+    EXPECT_FALSE(classic.CreateDefaultAspFiles(0)->IsAspxFile());
+}
+
+TEST_F(RDLCReportOperationsTest, FieldUsedByControlOrByParameterPair)
+{
+    CString list;
+    EXPECT_FALSE(m_report.CollectReportFieldUsage(&m_field, list));
+    EXPECT_FALSE(m_report.CollectReportFieldUsage(nullptr, list));
+    EXPECT_TRUE(list.IsEmpty());
+    EXPECT_FALSE(Recorded());
+
+    m_report.AddTableAdapterColumnMap(&m_orders, {"@Id", &m_field});
+    EXPECT_TRUE(m_report.CollectReportFieldUsage(&m_field, list));
+    EXPECT_EQ(list, "Sales_Report\n");
+    EXPECT_TRUE(Recorded());
+
+    Field shown;
+    AddControl(m_report, &shown);
+    EXPECT_TRUE(m_report.CollectReportFieldUsage(&shown, list));
+    EXPECT_EQ(list, "Sales_Report\nSales_Report\n");
+}
+
+TEST_F(RDLCReportOperationsTest, TableUsedAsReportTableOrThroughControlClassCall)
+{
+    Table orders;
+    Table other;
+    CString list;
+    EXPECT_FALSE(m_report.CollectReportTableUsage(&orders, list));
+    EXPECT_FALSE(m_report.CollectReportTableUsage(nullptr, list));
+
+    m_report.SetTable(&orders);
+    EXPECT_TRUE(m_report.CollectReportTableUsage(&orders, list));
+    ExpectOneUsageEntry(list);
+
+    ClassCall call(&other);
+    AddControl(m_report, nullptr)->GetFieldRepData()->SetDataCall(call.call);
+    EXPECT_TRUE(m_report.CollectReportTableUsage(&other, list));
+    EXPECT_EQ(list, "Used in RDLCReport : Sales\nUsed in RDLCReport : Sales\n");
+}
+
+TEST_F(RDLCReportOperationsTest, ClassCallsOfTheTableAreCleared)
+{
+    Table orders;
+    Table other;
+    ClassCall direct(&orders);
+    ClassCall kept(nullptr);
+    ClassCall onEvent(&orders);
+    FieldRepData* directData = AddControl(m_report, nullptr)->GetFieldRepData();
+    directData->SetDataCall(direct.call);
+    FieldRepData* keptData = AddControl(m_report, nullptr)->GetFieldRepData();
+    keptData->SetDataCall(kept.call);
+    FieldRepData* eventData = AddControl(m_report, nullptr)->GetFieldRepData();
+    eventData->SetDataCall(new ClassInvokation);
+    auto* events = new EventRecmpFields;
+    events->AddClassRecompute(nullptr);
+    events->GetClassRecomputes()[0]->classInvokation = onEvent.call;
+    eventData->AddEventRecmpFields(events);
+
+    m_report.RemoveTableClassInvocations(&orders);
+    m_report.RemoveTableClassInvocations(nullptr);
+
+    EXPECT_EQ(directData->GetDataCall(), nullptr);
+    EXPECT_EQ(keptData->GetDataCall(), kept.call);
+    EXPECT_EQ(eventData->GetDataCall(), nullptr);
+    delete onEvent.call;
+}
+
+TEST_F(RDLCReportOperationsTest, DescriptionUsageAndRemoval)
+{
+    CString list;
+    RDLCInfo other;
+    m_report.SetRDLCInfo(&m_rdlcInfo);
+
+    EXPECT_FALSE(m_report.CollectRDLCInfoUsage(&other, list));
+    EXPECT_FALSE(m_report.CollectRDLCInfoUsage(nullptr, list));
+    EXPECT_TRUE(m_report.CollectRDLCInfoUsage(&m_rdlcInfo, list));
+    ExpectOneUsageEntry(list);
+
+    m_report.RemoveRDLCInfoReference(&other);
+    EXPECT_EQ(m_report.GetRDLCInfo(), &m_rdlcInfo);
+    m_report.RemoveRDLCInfoReference(&m_rdlcInfo);
+    EXPECT_EQ(m_report.GetRDLCInfo(), nullptr);
+}
+
+TEST_F(RDLCReportOperationsTest, DatasetUsedThroughEntryOrAdapterMap)
+{
+    CString list;
+    EXPECT_FALSE(m_report.CollectXSDInfoUsage(&m_dataSet, list));
+    EXPECT_FALSE(m_report.CollectXSDInfoUsage(nullptr, list));
+
+    m_report.SetRDLCInfo(&m_rdlcInfo);
+    EXPECT_TRUE(m_report.CollectXSDInfoUsage(&m_dataSet, list));
+    ExpectOneUsageEntry(list);
+
+    XSDInfo unnamed;
+    auto* adapter = new TableAdapter;
+    unnamed.AddTableAdapter(nullptr);
+    unnamed.AddTableAdapter(adapter);
+    m_report.AddTableAdapterMap({nullptr, {}});
+    EXPECT_FALSE(m_report.CollectXSDInfoUsage(&unnamed, list));
+    m_report.AddTableAdapterColumnMap(adapter, {"@Id", nullptr});
+    EXPECT_TRUE(m_report.CollectXSDInfoUsage(&unnamed, list));
+}
+
+TEST_F(RDLCReportOperationsTest, DatasetRemovalErasesItsMapsAndEntries)
+{
+    TableAdapter* inDataSet = m_dataSet.GetTableAdapters()[0];
+    m_report.AddTableAdapterMap({nullptr, {}});
+    m_report.AddTableAdapterColumnMap(inDataSet, {"@Id", nullptr});
+    m_report.AddTableAdapterColumnMap(&m_lines, {"@Id", nullptr});
+    m_report.SetRDLCInfo(&m_rdlcInfo);
+
+    m_report.RemoveXSDInfoTableAdapterMaps(&m_dataSet);
+    m_report.RemoveXSDInfoEntries(&m_dataSet);
+
+    ASSERT_EQ(m_report.GetTableAdapterMaps().size(), 2u);
+    EXPECT_EQ(m_report.GetTableAdapterMapAt(0)->m_tableAdapter, nullptr);
+    EXPECT_EQ(m_report.GetTableAdapterMapAt(1)->m_tableAdapter, &m_lines);
+    ASSERT_EQ(m_rdlcInfo.GetEntries().size(), 1u);
+    EXPECT_EQ(m_rdlcInfo.GetEntries()[0].m_dataSetName, "Lines_Set");
+
+    m_report.SetRDLCInfo(nullptr);
+    m_report.RemoveXSDInfoEntries(&m_dataSet);
+    m_report.RemoveXSDInfoTableAdapterMaps(nullptr);
+    EXPECT_EQ(m_report.GetTableAdapterMaps().size(), 2u);
+}
