@@ -1,14 +1,23 @@
 #include "model/ForgeonProject.h"
 
+#include "entities/ApplicationReport.h"
+#include "entities/Form.h"
 #include "entities/Function.h"
+#include "entities/MapForm.h"
 #include "entities/RDLCInfo.h"
 #include "entities/RDLCReport.h"
+#include "entities/ReportGroup.h"
+#include "entities/Transaction.h"
 #include "entities/XSDInfo.h"
 #include "model/ArchiveIO.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
 #include "model/Module.h"
 #include "model/Ownership.h"
 #include "model/ProjectDiagnostics.h"
 #include "model/ProjectSettings.h"
+#include "model/Table.h"
 
 #include <algorithm>
 #include <utility>
@@ -48,6 +57,39 @@ void RenameModuleIn(const std::vector<T*>& list, const CString& oldName, const C
             name.Replace(oldPart, newPart);
             (item->*setName)(name);
         }
+    }
+}
+
+// With qualify, prefixes "<table>." to every field name lacking it; without, removes it.
+void QualifyFieldNamesOf(const Table& table, bool qualify)
+{
+    const CString prefix = table.GetTableName() + ".";
+    for (Field* field : table.GetFields())
+    {
+        CString name = field->GetFieldName();
+        if (qualify && name.Find(prefix) < 0)
+            field->SetFieldName(prefix + name);
+        else if (!qualify && name.Find(prefix) >= 0)
+        {
+            name.Replace(prefix, "");
+            field->SetFieldName(name);
+        }
+    }
+}
+
+// Each control's data appends its missing parameter mappings: the page's name, then the
+// control's field name.
+void CheckControlMappings(CString& text, const FormInterface& page,
+                          const std::vector<FieldRep*>& controls, const char* heading, int& counter)
+{
+    for (const FieldRep* control : controls)
+    {
+        if (control->GetFieldRepData() == nullptr)
+            continue;
+        const CString fieldName =
+            control->GetField() != nullptr ? control->GetField()->GetFieldName() : CString();
+        control->GetFieldRepData()->CheckCallParameterMapping(text, page.GetFormName(), fieldName,
+                                                              heading, counter);
     }
 }
 
@@ -238,9 +280,108 @@ bool ForgeonProject::DeleteModuleAt(int index)
     Module* module = GetModuleAt(index);
     m_modules.erase(m_modules.begin() + index);
     if (m_currentModule == module)
-        m_currentModule = nullptr;
+        m_currentModule = GetBaseModule();
     delete module;
     return true;
+}
+
+template <class Answer>
+auto ForgeonProject::FirstModuleAnswer(Answer answer) const -> decltype(answer(nullptr))
+{
+    for (Module* module : m_modules)
+    {
+        if (auto found = answer(module))
+            return found;
+    }
+    return {};
+}
+
+FormInterface* ForgeonProject::FindPageByName(const CString& name) const
+{
+    return FirstModuleAnswer([&name](Module* module) { return module->FindPageByName(name); });
+}
+
+Procedure* ForgeonProject::FindProcedureByName(const CString& name) const
+{
+    return FirstModuleAnswer([&name](Module* module) { return module->FindProcedureByName(name); });
+}
+
+bool ForgeonProject::IsProcedureNameUsed(const CString& name) const
+{
+    return FindProcedureByName(name) != nullptr;
+}
+
+bool ForgeonProject::IsReportNameUsed(const CString& name) const
+{
+    return FirstModuleAnswer([&name](Module* module) { return module->FindReportByName(name); }) !=
+           nullptr;
+}
+
+bool ForgeonProject::IsTransactionNameUsed(const CString& name) const
+{
+    return FirstModuleAnswer([&name](Module* module)
+                             { return module->FindTransactionByName(name); }) != nullptr;
+}
+
+MapForm* ForgeonProject::FindMapFormByTable(const Table* table) const
+{
+    return FirstModuleAnswer([table](Module* module) { return module->FindMapFormByTable(table); });
+}
+
+Transaction* ForgeonProject::FindTransactionByTableOrName(Table* table, const CString& name) const
+{
+    return FirstModuleAnswer([table, &name](Module* module)
+                             { return module->FindTransactionByTableOrName(table, name); });
+}
+
+bool ForgeonProject::IsRDLCInfoUsedByOtherReport(const RDLCInfo* info,
+                                                 const RDLCReport* report) const
+{
+    return std::any_of(m_modules.begin(), m_modules.end(),
+                       [info, report](const Module* module)
+                       { return module->IsRDLCInfoUsedByOtherReport(info, report); });
+}
+
+void ForgeonProject::UpdatePagesForTable(Table* table)
+{
+    for (Module* module : m_modules)
+        module->RenamePageVariablesForTable(table);
+}
+
+void ForgeonProject::QualifyFieldNames(bool qualify)
+{
+    for (const Module* module : m_modules)
+    {
+        for (const auto* tables :
+             {&module->GetMasterTables(), &module->GetTransactionTables(), &module->GetMapTables()})
+        {
+            for (const Table* table : *tables)
+                QualifyFieldNamesOf(*table, qualify);
+        }
+    }
+}
+
+void ForgeonProject::CollectUnmappedParameters(CString& text) const
+{
+    int formCounter = 1;
+    int transactionCounter = 1;
+    int searchReportCounter = 1;
+    int reportCounter = 1;
+    for (const Module* module : m_modules)
+    {
+        for (const Form* form : module->GetMasterForms())
+            CheckControlMappings(text, *form, form->GetFieldReps(), "Master Form/s", formCounter);
+        for (const Transaction* transaction : module->GetTransactions())
+            CheckControlMappings(text, *transaction, transaction->GetFieldReps(),
+                                 "Master-Detail Form/s", transactionCounter);
+        for (const ApplicationReport* report : module->GetReports())
+        {
+            if (!report->GetReportGroups().empty())
+                CheckControlMappings(text, *report, report->GetReportGroups().front()->GetFilters(),
+                                     "Search Report/s", searchReportCounter);
+            CheckControlMappings(text, *report, report->GetFieldReps(), "Report/s", reportCounter);
+        }
+    }
 }
 
 void ForgeonProject::SetProjectSettings(ProjectSettings* settings)

@@ -7,13 +7,18 @@
 
 class CArchive;
 class Class;
+class FormInterface;
 class Function;
+class MapForm;
 class Module;
 class Parameter;
+class Procedure;
 class ProjectSettings;
 class RDLCInfo;
+class RDLCReport;
 class Table;
 class Menu;
+class Transaction;
 class XSDInfo;
 
 // The root of the model and the first object of the project file: the modules (the first is the
@@ -73,8 +78,33 @@ public:
     void AddModule(Module* module);
     // The first class bound to the table that a module gives, each asked with create.
     Class* GetClassForTable(Table* table, bool create) const;
-    // Deletes an empty module; false for a bad index or a module that is not empty.
+    // Deletes an empty module; false for a bad index or a module that is not empty. When the
+    // module was current, the base module becomes current.
     bool DeleteModuleAt(int index);
+
+    // Lookups over all modules: the modules are asked in list order and the first answer wins.
+    FormInterface* FindPageByName(const CString& name) const;
+    // Exact.
+    Procedure* FindProcedureByName(const CString& name) const;
+    bool IsProcedureNameUsed(const CString& name) const;
+    // Ignoring case.
+    bool IsReportNameUsed(const CString& name) const;
+    // Exact.
+    bool IsTransactionNameUsed(const CString& name) const;
+    MapForm* FindMapFormByTable(const Table* table) const;
+    // With a name, the transaction of that page name ignoring case; else the first one using the
+    // table; null when none.
+    Transaction* FindTransactionByTableOrName(Table* table, const CString& name) const;
+    // An RDLC report of any module other than the given one uses the description.
+    bool IsRDLCInfoUsedByOtherReport(const RDLCInfo* info, const RDLCReport* report) const;
+    // Every module renames the variables of the pages built on the table after its fields.
+    void UpdatePagesForTable(Table* table);
+    // With qualify, every field name of every table not holding "<table>." gets that prefix;
+    // without, the prefix is removed.
+    void QualifyFieldNames(bool qualify);
+    // Appends the missing parameter mappings of the controls of every master form,
+    // transaction and report, one numbered section per kind of page.
+    void CollectUnmappedParameters(CString& text) const;
 
     // Settings forwarders. Every one but GetProjectName needs the project to have settings.
     ProjectSettings* GetProjectSettings() const { return m_settings; }
@@ -152,6 +182,9 @@ private:
     void RepairBaseModuleUserAccountPages();
     CString ScriptFilePath(const char* ending) const;
     bool HoldsModule(const Module* module) const;
+    // The first non-null answer of the modules in list order, or null.
+    template <class Answer>
+    auto FirstModuleAnswer(Answer answer) const -> decltype(answer(nullptr));
 
     CString m_firstLegacyString;
     CString m_secondLegacyString;

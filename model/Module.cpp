@@ -2,32 +2,42 @@
 
 #include "entities/ApplicationReport.h"
 #include "entities/Class.h"
+#include "entities/ClassInvokation.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
 #include "entities/Designation.h"
 #include "entities/Form.h"
+#include "entities/Function.h"
 #include "entities/LoginPage.h"
 #include "entities/MapForm.h"
 #include "entities/Menu.h"
 #include "entities/MultiPageReport.h"
 #include "entities/Procedure.h"
+#include "entities/ProcedureFieldInfo.h"
 #include "entities/RDLCReport.h"
 #include "entities/ReportCollector.h"
+#include "entities/ReportField.h"
+#include "entities/ReportFieldControlProperty.h"
 #include "entities/ReportGroup.h"
 #include "entities/Transaction.h"
+#include "entities/Variable.h"
 #include "model/ArchiveIO.h"
 #include "model/EntityUsageSet.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
+#include "model/MainFrameAccess.h"
+#include "model/NameUtilities.h"
 #include "model/Ownership.h"
 #include "model/ProjectDiagnostics.h"
+#include "model/Relation.h"
 #include "model/Table.h"
 #include "model/TextFile.h"
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 IMPLEMENT_SERIAL(Module, CObject, 0)
 
@@ -55,6 +65,10 @@ CString NameOf(const Procedure* procedure)
 {
     return procedure->GetName();
 }
+CString NameOf(const Designation* designation)
+{
+    return designation->GetName();
+}
 
 // Ascending by name in the collation of the current locale.
 template <class T> void SortByName(std::vector<T*>& list)
@@ -67,6 +81,63 @@ template <class T> void SortByName(std::vector<T*>& list)
 template <class T> bool Holds(const std::vector<T*>& list, const T* item)
 {
     return std::find(list.begin(), list.end(), item) != list.end();
+}
+
+template <class T, class Test> T* FindIf(const std::vector<T*>& list, const Test& test)
+{
+    const auto found = std::find_if(list.begin(), list.end(), test);
+    return found == list.end() ? nullptr : *found;
+}
+
+template <class T> T* ItemAt(const std::vector<T*>& list, int index)
+{
+    return index < 0 || index >= static_cast<int>(list.size()) ? nullptr : list[index];
+}
+
+template <class T> T* FindById(const std::vector<T*>& list, int id)
+{
+    return FindIf(list, [id](const T* item) { return item->GetId() == id; });
+}
+
+template <class T> T* FindByExactName(const std::vector<T*>& list, const CString& name)
+{
+    return FindIf(list, [&name](const T* item) { return NameOf(item) == name; });
+}
+
+template <class T> T* FindByNameNoCase(const std::vector<T*>& list, const CString& name)
+{
+    return FindIf(list, [&name](const T* item)
+                  { return NameOf(item).CompareNoCase(name.GetString()) == 0; });
+}
+
+// The first entity built on the table; null for a null table.
+template <class T> T* FindByTable(const std::vector<T*>& list, const Table* table)
+{
+    return table == nullptr
+               ? nullptr
+               : FindIf(list, [table](const T* item) { return item->GetTable() == table; });
+}
+
+template <class T> bool Remove(std::vector<T*>& list, const T* item)
+{
+    return std::erase(list, item) > 0;
+}
+
+// Takes the entity remembered in the slot as a new copy and empties the slot.
+template <class T> T* TakeCopy(T*& slot)
+{
+    if (slot == nullptr)
+        return nullptr;
+    T* copy = new T(slot);
+    slot = nullptr;
+    return copy;
+}
+
+// The open project's output kind; 1, as in a new project, while none is open.
+int OutputKind()
+{
+    const ForgeonProject* project = MainFrameAccess::GetProject();
+    return project == nullptr ? 1 : project->GetOutputKind();
 }
 
 void Trace(const char* line)
@@ -353,42 +424,758 @@ bool Module::AddTable(Table* table)
     return list != nullptr;
 }
 
+template <class T> bool Module::AddPage(T* page, bool listed)
+{
+    if (page == nullptr)
+        return false;
+    if (!listed)
+    {
+        Append(page);
+        SortLists();
+    }
+    return true;
+}
+
+template <class T> bool Module::AddPageById(const std::vector<T*>& list, T* page)
+{
+    return AddPage(page, page != nullptr && FindById(list, page->GetId()) != nullptr);
+}
+
+template <class T>
+bool Module::AddPageWithFiles(const std::vector<T*>& list, T* page, bool withFiles)
+{
+    if (!AddPageById(list, page))
+        return false;
+    if (withFiles)
+        page->CreateDefaultAspFiles(OutputKind());
+    return true;
+}
+
+bool Module::AddMasterForm(Form* form, bool withFiles)
+{
+    return AddPageWithFiles(m_masterForms, form, withFiles);
+}
+
+bool Module::AddTransaction(Transaction* transaction, bool withFiles)
+{
+    return AddPageWithFiles(m_transactions, transaction, withFiles);
+}
+
+bool Module::AddReport(ApplicationReport* report, bool withFiles)
+{
+    return AddPageWithFiles(m_reports, report, withFiles);
+}
+
+bool Module::AddRDLCReport(RDLCReport* report, bool withFiles)
+{
+    return AddPageWithFiles(m_rdlcReports, report, withFiles);
+}
+
+bool Module::AddDashBoardPage(DashBoardPage* page, bool withFiles)
+{
+    if (!AddPageById(m_dashBoardPages, page))
+        return false;
+    if (withFiles)
+        page->CreateAspFile(OutputKind());
+    return true;
+}
+
+bool Module::AddDashBoard(DashBoard* dashBoard, bool withFiles)
+{
+    if (!AddPage(dashBoard, Holds(m_dashBoards, dashBoard)))
+        return false;
+    if (withFiles)
+        dashBoard->CreateAspFile(OutputKind());
+    return true;
+}
+
+bool Module::AddMapForm(MapForm* mapForm)
+{
+    return AddPage(mapForm, false);
+}
+
+bool Module::AddMultiPageReport(MultiPageReport* report)
+{
+    if (report != nullptr && report->GetAspFiles().empty())
+        report->CreatePageFile(OutputKind());
+    return AddPage(report, false);
+}
+
+bool Module::AddReportCollector(ReportCollector* collector)
+{
+    if (collector != nullptr)
+        collector->CreateDefaultAspFiles(OutputKind());
+    return AddPage(collector, false);
+}
+
+bool Module::AddMenu(Menu* menu)
+{
+    if (menu == nullptr)
+        return false;
+    Append(menu);
+    SortLists();
+    return true;
+}
+
+bool Module::AddProcedure(Procedure* procedure)
+{
+    if (procedure == nullptr)
+        return false;
+    if (!Holds(m_procedures, procedure))
+    {
+        Append(procedure);
+        SortLists();
+    }
+    return true;
+}
+
+bool Module::SetLoginPage(LoginPage* page)
+{
+    AdoptLoginPage(page);
+    return true;
+}
+
+void Module::DeleteLoginPage()
+{
+    delete m_loginPage;
+    m_loginPage = nullptr;
+}
+
 bool Module::RemoveTable(Table* table)
 {
     std::vector<Table*>* list = TableListOfKind(table);
-    if (list == nullptr || std::erase(*list, table) == 0)
+    if (list == nullptr || !Remove(*list, table))
         return false;
     std::erase_if(m_procedures, [table](const Procedure* procedure)
                   { return procedure->GetMainTable() == table && procedure->GetKind() == 0; });
     return true;
 }
 
-bool Module::AddReport(ApplicationReport* report)
+bool Module::RemoveMasterTable(Table* table)
 {
-    if (report == nullptr)
-        return false;
-    const bool listed = std::any_of(m_reports.begin(), m_reports.end(),
-                                    [report](const ApplicationReport* other)
-                                    { return other->GetId() == report->GetId(); });
-    if (listed)
-        return true;
-    Append(report);
-    SortLists();
-    return true;
+    return table != nullptr && table->GetKind() == Table::masterKind && RemoveTable(table);
+}
+
+bool Module::RemoveTransactionTable(Table* table)
+{
+    return table != nullptr && table->GetKind() == Table::masterDetailKind && RemoveTable(table);
+}
+
+bool Module::RemoveMapTable(Table* table)
+{
+    return table != nullptr && table->GetKind() == Table::mapKind && RemoveTable(table);
+}
+
+bool Module::RemoveMasterForm(Form* form)
+{
+    return Remove(m_masterForms, form);
+}
+
+bool Module::RemoveTransaction(Transaction* transaction)
+{
+    return Remove(m_transactions, transaction);
 }
 
 bool Module::RemoveReport(ApplicationReport* report)
 {
-    return std::erase(m_reports, report) > 0;
+    return Remove(m_reports, report);
+}
+
+bool Module::RemoveRDLCReport(RDLCReport* report)
+{
+    return Remove(m_rdlcReports, report);
+}
+
+bool Module::RemoveMenu(Menu* menu)
+{
+    return Remove(m_menus, menu);
+}
+
+Table* Module::GetMasterTableAt(int index) const
+{
+    return ItemAt(m_masterTables, index);
+}
+
+Table* Module::GetTransactionTableAt(int index) const
+{
+    return ItemAt(m_transactionTables, index);
+}
+
+Table* Module::GetMapTableAt(int index) const
+{
+    return ItemAt(m_mapTables, index);
+}
+
+Transaction* Module::GetTransactionAt(int index) const
+{
+    return ItemAt(m_transactions, index);
+}
+
+Menu* Module::GetMenuAt(int index) const
+{
+    return ItemAt(m_menus, index);
+}
+
+Procedure* Module::GetProcedureAt(int index) const
+{
+    return ItemAt(m_procedures, index);
+}
+
+DashBoard* Module::GetDashBoardAt(int index) const
+{
+    return ItemAt(m_dashBoards, index);
+}
+
+DashBoardPage* Module::GetDashBoardPageAt(int index) const
+{
+    return ItemAt(m_dashBoardPages, index);
+}
+
+ApplicationReport* Module::GetReportAt(int index) const
+{
+    return ItemAt(m_reports, index);
+}
+
+RDLCReport* Module::GetRDLCReportAt(int index) const
+{
+    return ItemAt(m_rdlcReports, index);
+}
+
+MapForm* Module::GetMapFormAt(int index) const
+{
+    return ItemAt(m_mapForms, index);
+}
+
+MultiPageReport* Module::GetMultiPageReportAt(int index) const
+{
+    return ItemAt(m_multiPageReports, index);
+}
+
+ReportCollector* Module::GetReportCollectorAt(int index) const
+{
+    return ItemAt(m_reportCollectors, index);
+}
+
+int Module::GetReportCollectorCount() const
+{
+    return static_cast<int>(m_reportCollectors.size());
+}
+
+int Module::CountUserProcedures() const
+{
+    return static_cast<int>(std::count_if(m_procedures.begin(), m_procedures.end(),
+                                          [](const Procedure* procedure)
+                                          { return procedure->GetKind() == 0; }));
+}
+
+Table* Module::FindMasterTableById(int id) const
+{
+    return FindById(m_masterTables, id);
+}
+
+Table* Module::FindTransactionTableById(int id) const
+{
+    return FindById(m_transactionTables, id);
+}
+
+Table* Module::FindMapTableById(int id) const
+{
+    return FindById(m_mapTables, id);
+}
+
+Table* Module::FindTableById(int id) const
+{
+    if (Table* table = FindMasterTableById(id))
+        return table;
+    if (Table* table = FindTransactionTableById(id))
+        return table;
+    return FindMapTableById(id);
+}
+
+Form* Module::FindMasterFormById(int id) const
+{
+    return FindById(m_masterForms, id);
+}
+
+Transaction* Module::FindTransactionById(int id) const
+{
+    return FindById(m_transactions, id);
+}
+
+Procedure* Module::FindProcedureById(int id) const
+{
+    return FindById(m_procedures, id);
+}
+
+ApplicationReport* Module::FindReportById(int id) const
+{
+    return FindById(m_reports, id);
+}
+
+RDLCReport* Module::FindRDLCReportById(int id) const
+{
+    return FindById(m_rdlcReports, id);
+}
+
+DashBoard* Module::FindDashBoardById(int id) const
+{
+    return FindById(m_dashBoards, id);
+}
+
+DashBoardPage* Module::FindDashBoardPageById(int id) const
+{
+    return FindById(m_dashBoardPages, id);
+}
+
+MapForm* Module::FindMapFormById(int id) const
+{
+    return FindById(m_mapForms, id);
+}
+
+MultiPageReport* Module::FindMultiPageReportById(int id) const
+{
+    return FindById(m_multiPageReports, id);
+}
+
+ReportCollector* Module::FindReportCollectorById(int id) const
+{
+    return FindById(m_reportCollectors, id);
+}
+
+Menu* Module::FindMenuById(int id) const
+{
+    for (Menu* menu : m_menus)
+    {
+        if (menu->GetId() == id)
+            return menu;
+        if (Menu* found = menu->FindSubMenuById(id))
+            return found;
+    }
+    return nullptr;
+}
+
+Table* Module::FindTableByName(CString& name) const
+{
+    name.MakeLower();
+    if (Table* table = FindByNameNoCase(m_masterTables, name))
+        return table;
+    if (Table* table = FindByNameNoCase(m_mapTables, name))
+        return table;
+    return FindByNameNoCase(m_transactionTables, name);
+}
+
+Table* Module::FindMasterTableByName(const CString& name) const
+{
+    return FindByNameNoCase(m_masterTables, name);
+}
+
+Table* Module::FindMasterTableByNameExact(const CString& name) const
+{
+    return FindByExactName(m_masterTables, name);
+}
+
+Form* Module::FindMasterFormByName(const CString& name) const
+{
+    return FindByExactName(m_masterForms, name);
+}
+
+MapForm* Module::FindMapFormByName(const CString& name) const
+{
+    return FindByExactName(m_mapForms, name);
+}
+
+Transaction* Module::FindTransactionByName(const CString& name) const
+{
+    return FindByExactName(m_transactions, name);
+}
+
+DashBoard* Module::FindDashBoardByName(const CString& name) const
+{
+    return FindByExactName(m_dashBoards, name);
+}
+
+DashBoardPage* Module::FindDashBoardPageByName(const CString& name) const
+{
+    return FindByExactName(m_dashBoardPages, name);
+}
+
+ReportCollector* Module::FindReportCollectorByName(const CString& name) const
+{
+    return FindByExactName(m_reportCollectors, name);
+}
+
+MultiPageReport* Module::FindMultiPageReportByName(const CString& name) const
+{
+    return FindByExactName(m_multiPageReports, name);
+}
+
+Procedure* Module::FindProcedureByName(const CString& name) const
+{
+    return FindByExactName(m_procedures, name);
+}
+
+Designation* Module::FindDesignationByName(const CString& name) const
+{
+    return FindByExactName(m_designations, name);
+}
+
+Menu* Module::FindMenuByFullName(const CString& fullName) const
+{
+    for (Menu* menu : m_menus)
+    {
+        if (Menu* found = menu->FindByFullName(fullName))
+            return found;
+    }
+    return nullptr;
+}
+
+Procedure* Module::FindProcedureByNameNoCase(const CString& name) const
+{
+    return FindByNameNoCase(m_procedures, name);
+}
+
+ApplicationReport* Module::FindReportByName(const CString& name) const
+{
+    return FindByNameNoCase(m_reports, name);
+}
+
+RDLCReport* Module::FindRDLCReportByName(const CString& name) const
+{
+    return FindByNameNoCase(m_rdlcReports, name);
+}
+
+Form* Module::FindMasterFormForTable(const Table* table) const
+{
+    return FindByTable(m_masterForms, table);
+}
+
+Transaction* Module::FindTransactionByTable(const Table* table) const
+{
+    return table == nullptr ? nullptr
+                            : FindIf(m_transactions, [table](const Transaction* transaction)
+                                     { return transaction->UsesTable(table); });
+}
+
+FormInterface* Module::FindFormOfTable(const Table* table) const
+{
+    if (table == nullptr)
+        return nullptr;
+    if (table->GetKind() == Table::masterKind)
+        return FindMasterFormForTable(table);
+    if (table->GetKind() == Table::mapKind)
+        return FindMapFormByTable(table);
+    return nullptr;
+}
+
+Form* Module::GetMasterFormForTable(Table* table, bool create) const
+{
+    Form* form = FindMasterFormForTable(table);
+    if (form != nullptr || !create || table == nullptr)
+        return form;
+    form = new Form;
+    form->SetTable(table);
+    return form;
+}
+
+ApplicationReport* Module::FindReportForTable(const Table* table) const
+{
+    return FindByTable(m_reports, table);
+}
+
+RDLCReport* Module::FindRDLCReportForTable(const Table* table) const
+{
+    return FindByTable(m_rdlcReports, table);
+}
+
+bool Module::ContainsMasterForm(const Form* form) const
+{
+    return Holds(m_masterForms, form);
+}
+
+bool Module::ContainsDesignation(const Designation* designation) const
+{
+    return Holds(m_designations, designation);
+}
+
+bool Module::ContainsProcedure(const Procedure* procedure) const
+{
+    return Holds(m_procedures, procedure);
+}
+
+bool Module::ContainsDashBoard(const DashBoard* dashBoard) const
+{
+    return Holds(m_dashBoards, dashBoard);
+}
+
+bool Module::ContainsDashBoardPage(const DashBoardPage* page) const
+{
+    return Holds(m_dashBoardPages, page);
+}
+
+void Module::GetAllTables(std::vector<Table*>& out) const
+{
+    out = m_masterTables;
+    out.insert(out.end(), m_transactionTables.begin(), m_transactionTables.end());
+    out.insert(out.end(), m_mapTables.begin(), m_mapTables.end());
+}
+
+void Module::GetProceduresOfTable(const Table* table, std::vector<Procedure*>& out) const
+{
+    out.clear();
+    std::copy_if(m_procedures.begin(), m_procedures.end(), std::back_inserter(out),
+                 [table](const Procedure* procedure)
+                 { return procedure->GetKind() == 0 && procedure->GetMainTable() == table; });
+}
+
+void Module::CollectSystemTables(std::vector<Table*>& out) const
+{
+    out.clear();
+    std::copy_if(m_masterTables.begin(), m_masterTables.end(), std::back_inserter(out),
+                 [](const Table* table) { return table->IsSystemTable(); });
+}
+
+void Module::GetUserFunctionsOfTable(const Table* table, std::vector<Function*>& out) const
+{
+    out.clear();
+    for (const Class* dataClass : m_classes)
+    {
+        if (dataClass->GetTable() != table)
+            continue;
+        std::copy_if(dataClass->GetFunctions().begin(), dataClass->GetFunctions().end(),
+                     std::back_inserter(out),
+                     [](const Function* function) { return function->GetKind() == 1; });
+    }
+}
+
+int Module::CountUserFunctions() const
+{
+    int count = 0;
+    for (const Class* dataClass : m_classes)
+        count += dataClass->GetUserDefinedFunctionCount();
+    return count;
+}
+
+int Module::GetDesignationIndex(const Designation* designation) const
+{
+    const auto found = std::find(m_designations.begin(), m_designations.end(), designation);
+    return found == m_designations.end() ? -1 : static_cast<int>(found - m_designations.begin());
+}
+
+Designation* Module::GetDirectorDesignation() const
+{
+    return FindDesignationByName("Director");
+}
+
+void Module::CollectMenus(std::vector<Menu*>& out, const Menu* excluded) const
+{
+    for (Menu* menu : m_menus)
+    {
+        if (menu == excluded)
+            continue;
+        menu->CollectSubMenus(out, excluded);
+        out.push_back(menu);
+    }
+}
+
+void Module::RenameAllVariablesAfterFields()
+{
+    const auto rename = [](const auto& pages)
+    {
+        for (FormInterface* page : pages)
+            page->RenameVariablesAfterFields();
+    };
+    rename(m_masterForms);
+    rename(m_transactions);
+    rename(m_reports);
+    rename(m_dashBoardPages);
+    rename(m_mapForms);
+}
+
+void Module::MoveMenuUp(Menu* menu)
+{
+    const auto found = std::find(m_menus.begin(), m_menus.end(), menu);
+    if (found != m_menus.end() && found != m_menus.begin())
+        std::iter_swap(found, found - 1);
+}
+
+void Module::MoveMenuDown(Menu* menu)
+{
+    const auto found = std::find(m_menus.begin(), m_menus.end(), menu);
+    if (found != m_menus.end() && found + 1 != m_menus.end())
+        std::iter_swap(found, found + 1);
+}
+
+namespace
+{
+bool EndsWith(const CString& text, const char* suffix)
+{
+    const int length = static_cast<int>(std::strlen(suffix));
+    return text.GetLength() >= length && text.Right(length) == suffix;
+}
+
+void AddTableWhenMissing(Procedure& procedure, Table* table)
+{
+    if (procedure.FindTable(table) == nullptr)
+        procedure.AddTable(table);
+}
+
+// A relation from the first table to the second joining the first's key field and the field,
+// appended unless the procedure joins the two tables already.
+void AddRelationWhenMissing(Procedure& procedure, Table* first, Table* second, Field* field)
+{
+    if (procedure.HasRelation(first, second))
+        return;
+    auto* relation = new Relation;
+    relation->SetFirstTable(first);
+    relation->SetSecondTable(second);
+    if (Field* key = first->GetPrimaryKeyField())
+        relation->AddJoinField(key);
+    if (field != nullptr && !relation->ContainsField(field))
+        relation->AddJoinField(field);
+    procedure.AddRelation(relation);
+}
+
+void FillSelectAll(Table* mapTable, const MapForm& mapForm, Procedure& procedure)
+{
+    Field* firstBottomField = mapForm.GetBottomFieldAt(0);
+    for (Field* field : mapTable->GetFields())
+    {
+        Field* foreign = field->GetForeignField();
+        if (field->IsKeyOrDeletedFlag() || foreign == nullptr || foreign->GetTable() == nullptr ||
+            foreign->GetTable() == mapTable)
+            continue;
+        if (field == firstBottomField && procedure.FindFieldFilterByField(field) == nullptr)
+            procedure.AddFieldFilter(field);
+        AddTableWhenMissing(procedure, foreign->GetTable());
+        AddRelationWhenMissing(procedure, foreign->GetTable(), mapTable, field);
+    }
+}
+
+void FillSelectRecord(Table* mapTable, const MapForm& mapForm, Procedure& procedure)
+{
+    const Form* masterForm = mapForm.GetBottomMasterForm();
+    if (masterForm == nullptr || masterForm->GetTable() == nullptr)
+        return;
+    procedure.ResetTablesRelationsFilters();
+    AddTableWhenMissing(procedure, masterForm->GetTable());
+    AddRelationWhenMissing(procedure, masterForm->GetTable(), mapTable,
+                           mapForm.GetBottomFieldAt(0));
+}
+} // namespace
+
+void Module::FillMapTableProcedure(Table* mapTable, Procedure* procedure)
+{
+    if (mapTable == nullptr || procedure == nullptr || mapTable->GetKind() != Table::mapKind)
+        return;
+    const MapForm* mapForm = FindMapFormByTable(mapTable);
+    if (mapForm == nullptr)
+        return;
+    if (EndsWith(procedure->GetName(), "_SelectAll"))
+        FillSelectAll(mapTable, *mapForm, *procedure);
+    else if (EndsWith(procedure->GetName(), "_SelectRecord"))
+        FillSelectRecord(mapTable, *mapForm, *procedure);
+}
+
+Table* Module::TakePastedTable()
+{
+    return TakeCopy(m_pastedTable);
+}
+
+ApplicationReport* Module::TakePastedReport()
+{
+    return TakeCopy(m_pastedReport);
+}
+
+Transaction* Module::TakePastedTransaction()
+{
+    return TakeCopy(m_pastedTransaction);
+}
+
+Form* Module::TakePastedForm()
+{
+    if (m_pastedForm == nullptr)
+        return nullptr;
+    Form* copy = new Form(*m_pastedForm);
+    m_pastedForm = nullptr;
+    return copy;
+}
+
+namespace
+{
+// A search report lists neither key, deletion-flag and foreign-key columns nor the user
+// account's password.
+bool IsSearchReportColumn(const Table* table, const ProcedureFieldInfo* column)
+{
+    const Field* field = column->GetField();
+    if (field == nullptr)
+        return true;
+    if (field->IsKeyOrDeletedFlag() || field->IsForeignKey())
+        return false;
+    return !(table->GetTableName() == "useraccount" &&
+             field->GetFieldName().CompareNoCase("password") == 0);
+}
+
+// The first column opens the page's edit file with the first column's value in the page's first
+// variable.
+void LinkFirstColumnToPage(ReportGroup& group, const FormInterface& page,
+                           ProcedureFieldInfo* firstOutputColumn)
+{
+    if (group.GetReportFields().empty())
+        return;
+    std::vector<Variable*> variables;
+    page.GetVariables(variables, true);
+    ReportField* first = group.GetReportFields().front();
+    first->ClearBindings();
+    first->SetAspFile(page.GetAspFileAt(1));
+    auto* binding = new ReportFieldBinding;
+    binding->m_target = variables.empty() ? nullptr : variables.front();
+    binding->m_sourceColumn = firstOutputColumn;
+    first->AddBinding(binding);
+}
+} // namespace
+
+ApplicationReport* Module::CreateSearchReport(Table* table)
+{
+    Class* dataClass = GetClassForTable(table, false);
+    if (dataClass == nullptr)
+        return nullptr;
+    auto* report = new ApplicationReport;
+    report->SetName(table->GetTableName() + " Report");
+    report->SetTitle(MakeCaption("Search " + table->GetTableName()));
+    Function* function = dataClass->FindFunctionByName("SelectAllRecords");
+    auto* call = new ClassInvokation;
+    call->SetFunction(dataClass, function);
+    report->SetClassCall(call);
+    auto* group = new ReportGroup(report, new ClassInvokation(call));
+    report->AddReportGroup(group);
+
+    FormInterface* page = nullptr;
+    if (table->GetKind() == Table::masterKind)
+        page = FindMasterFormForTable(table);
+    else
+        page = FindTransactionByTable(table);
+    if (page == nullptr)
+        return report;
+    if (function != nullptr && !function->GetOutputFields().empty())
+    {
+        for (ProcedureFieldInfo* column : function->GetOutputFields())
+        {
+            if (IsSearchReportColumn(table, column))
+                group->AddReportField(new ReportField(column));
+        }
+        LinkFirstColumnToPage(*group, *page, function->GetOutputFields().front());
+    }
+    AddReport(report, true);
+    return report;
 }
 
 Class* Module::GetClassForTable(Table* table, bool create)
 {
     if (table == nullptr)
         return nullptr;
-    const auto found = std::find_if(m_classes.begin(), m_classes.end(),
-                                    [table](const Class* dataClass)
-                                    { return dataClass->GetTable() == table; });
+    const auto found =
+        std::find_if(m_classes.begin(), m_classes.end(),
+                     [table](const Class* dataClass) { return dataClass->GetTable() == table; });
     if (found != m_classes.end())
         return *found;
     if (!create)
@@ -538,10 +1325,6 @@ void Module::FillEmptyCaptions()
 
 void Module::RemoveInvalidFieldReps() {}
 
-void Module::AddFormKeyVariables() {}
-
-void Module::AddMissingAliasColumns() {}
-
 void Module::RenamePageVariablesForAllTables() {}
 
 void Module::VisitPageEventFields() {}
@@ -565,10 +1348,6 @@ void Module::CleanPageClassRecomputes()
 }
 
 void Module::EnsureLoginTableClasses(ForgeonProject&) {}
-
-void Module::AddDefaultClassFunctionsUpTo(Table*) {}
-
-void Module::AddTableFieldsToAllClassFunctions() {}
 
 void Module::RenameClassesAfterTables()
 {

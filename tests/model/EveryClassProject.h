@@ -153,6 +153,8 @@ private:
         form->SetHeader("Customers");
         auto* variable = NewVariable("name");
         form->AddFieldVariableMap(new FieldVariableMap{m_customerName, variable});
+        Field* key = m_customer->GetPrimaryKeyField();
+        form->AddFieldVariableMap(new FieldVariableMap{key, NewVariable("customer_id")});
         FieldRep* control = NewControl(m_customerName, variable);
         form->AddFieldRep(control);
         auto* refField = new RefField(NewLooseField("region"), m_product);

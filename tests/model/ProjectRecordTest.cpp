@@ -266,7 +266,7 @@ TEST_F(ProjectRootTest, OnlyEmptyModulesAreDeleted)
     EXPECT_TRUE(m_project.DeleteModuleAt(1));
     EXPECT_EQ(1, m_project.GetModuleCount());
     EXPECT_EQ(m_base, m_project.GetBaseModule());
-    EXPECT_EQ(nullptr, m_project.GetCurrentModule());
+    EXPECT_EQ(m_base, m_project.GetCurrentModule());
 }
 
 TEST_F(ProjectRootTest, SettingsForwardersReadAndWriteTheSettings)

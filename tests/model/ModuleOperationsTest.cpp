@@ -1,0 +1,665 @@
+#include "entities/ApplicationReport.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
+#include "entities/DashBoard.h"
+#include "entities/Designation.h"
+#include "entities/Form.h"
+#include "entities/Function.h"
+#include "entities/MapForm.h"
+#include "entities/Menu.h"
+#include "entities/Procedure.h"
+#include "entities/ProcedureFieldInfo.h"
+#include "entities/ReportField.h"
+#include "entities/ReportFieldControlProperty.h"
+#include "entities/ReportGroup.h"
+#include "entities/Transaction.h"
+#include "entities/Variable.h"
+#include "model/NameUtilities.h"
+#include "model/Relation.h"
+#include "tests/model/ModelBuilders.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace
+{
+Procedure* NewProcedure(const char* name, Table* mainTable = nullptr, int kind = 0)
+{
+    auto* procedure = new Procedure;
+    procedure->SetName(name);
+    procedure->SetMainTable(mainTable);
+    procedure->SetKind(kind);
+    return procedure;
+}
+
+Menu* NewMenu(const char* name)
+{
+    auto* menu = new Menu;
+    menu->SetName(name);
+    return menu;
+}
+
+Form* NewForm(const char* name, Table* table)
+{
+    Form* form = NewPage<Form>(name);
+    form->SetTable(table);
+    return form;
+}
+
+// One table of each kind, added to the module.
+struct TablesOfEachKind
+{
+    explicit TablesOfEachKind(Module& module)
+    {
+        for (Table* table : {master, detail, map})
+            module.AddTable(table);
+    }
+
+    Table* master = NewTable("Customer");
+    Table* detail = NewTable("Order_detail", Table::masterDetailKind);
+    Table* map = NewTable("Link", Table::mapKind);
+};
+
+std::vector<CString> TableNames(const std::vector<Table*>& tables)
+{
+    std::vector<CString> names;
+    for (const Table* table : tables)
+        names.push_back(table->GetTableName());
+    return names;
+}
+} // namespace
+
+TEST(ModuleFindTest, TableLookupsIgnoreCaseAndLowerTheCallersString)
+{
+    Module module("M");
+    const TablesOfEachKind tables(module);
+    Table* master = tables.master;
+    Table* map = tables.map;
+    Table* detail = tables.detail;
+
+    CString name = "CUSTOMER";
+    EXPECT_EQ(module.FindTableByName(name), master);
+    EXPECT_EQ(name, "customer");
+    CString mapName = "lInK";
+    EXPECT_EQ(module.FindTableByName(mapName), map);
+    CString detailName = "ORDER_DETAIL";
+    EXPECT_EQ(module.FindTableByName(detailName), detail);
+
+    EXPECT_EQ(module.FindMasterTableByName("cUsToMeR"), master);
+    EXPECT_EQ(module.FindMasterTableByName("Link"), nullptr);
+    EXPECT_EQ(module.FindMasterTableByNameExact("Customer"), master);
+    EXPECT_EQ(module.FindMasterTableByNameExact("customer"), nullptr);
+}
+
+TEST(ModuleFindTest, PageProcedureAndRoleLookupsAreExact)
+{
+    Module module("M");
+    Table* table = NewTable("Customer");
+    module.AddTable(table);
+    Form* form = NewForm("CustomerForm", table);
+    module.AddMasterForm(form, false);
+    auto* transaction = NewPage<Transaction>("Orders");
+    module.AddTransaction(transaction, false);
+    Procedure* procedure = NewProcedure("Customer_SelectAll");
+    module.AddProcedure(procedure);
+    auto* role = new Designation;
+    role->SetName("Director");
+    module.Append(role);
+
+    EXPECT_EQ(module.FindMasterFormByName("CustomerForm"), form);
+    EXPECT_EQ(module.FindMasterFormByName("customerform"), nullptr);
+    EXPECT_EQ(module.FindTransactionByName("Orders"), transaction);
+    EXPECT_EQ(module.FindTransactionByName("orders"), nullptr);
+    EXPECT_EQ(module.FindProcedureByName("Customer_SelectAll"), procedure);
+    EXPECT_EQ(module.FindProcedureByName("customer_selectall"), nullptr);
+    EXPECT_EQ(module.FindProcedureByNameNoCase("customer_SELECTALL"), procedure);
+    EXPECT_EQ(module.FindDesignationByName("Director"), role);
+    EXPECT_EQ(module.FindDesignationByName("director"), nullptr);
+}
+
+TEST(ModuleFindTest, ReportLookupIgnoresCase)
+{
+    Module module("M");
+    auto* report = NewPage<ApplicationReport>("Sales Report");
+    module.AddReport(report);
+
+    EXPECT_EQ(module.FindReportByName("SALES report"), report);
+    EXPECT_EQ(module.FindReportByName("Sales"), nullptr);
+}
+
+TEST(ModuleFindTest, MenusAreFoundInSubTreesByNameIdAndFullName)
+{
+    Module module("M");
+    Menu* top = NewMenu("Admin");
+    Menu* child = NewMenu("Users");
+    top->AddSubMenu(child);
+    module.AddMenu(top);
+
+    EXPECT_EQ(module.FindMenuByName("Users"), child);
+    EXPECT_EQ(module.FindMenuByName("users"), nullptr);
+    EXPECT_EQ(module.FindMenuById(child->GetId()), child);
+    EXPECT_EQ(module.FindMenuById(top->GetId()), top);
+    EXPECT_EQ(module.FindMenuByFullName(child->GetFullName()), child);
+    EXPECT_EQ(module.FindMenuByFullName("Users_Admin"), nullptr);
+}
+
+TEST(ModuleFindTest, TablesAreFoundByIdInEveryList)
+{
+    Module module("M");
+    const TablesOfEachKind tables(module);
+
+    for (Table* table : {tables.master, tables.detail, tables.map})
+        EXPECT_EQ(module.FindTableById(table->GetId()), table);
+    EXPECT_EQ(module.FindMasterTableById(tables.map->GetId()), nullptr);
+    EXPECT_EQ(module.FindTableById(-5), nullptr);
+}
+
+TEST(ModuleAddTest, TableIsAddedOnceAndOnlyForAKnownKind)
+{
+    Module module("M");
+    Table* table = NewTable("A");
+    EXPECT_TRUE(module.AddTable(table));
+    EXPECT_TRUE(module.AddTable(table));
+    EXPECT_EQ(module.GetMasterTables().size(), 1u);
+
+    std::unique_ptr<Table> strange(NewTable("Strange", 3));
+    EXPECT_FALSE(module.AddTable(strange.get()));
+    EXPECT_FALSE(module.AddTable(nullptr));
+    EXPECT_FALSE(module.ContainsTable(strange.get()));
+}
+
+TEST(ModuleAddTest, PageOfAListedIdIsNotAddedAgainButStillGetsItsFiles)
+{
+    Module module("M");
+    Table* table = NewTable("A");
+    module.AddTable(table);
+    Form* form = NewForm("AForm", table);
+    EXPECT_TRUE(module.AddMasterForm(form, false));
+    EXPECT_TRUE(form->GetAspFiles().empty());
+    EXPECT_EQ(form->GetModule(), &module);
+
+    EXPECT_TRUE(module.AddMasterForm(form, true));
+    EXPECT_EQ(module.GetMasterForms().size(), 1u);
+    EXPECT_FALSE(form->GetAspFiles().empty());
+    EXPECT_FALSE(module.AddMasterForm(nullptr, true));
+}
+
+TEST(ModuleAddTest, DashBoardsAndProceduresAreTestedByPointer)
+{
+    Module module("M");
+    auto* dashBoard = NewPage<DashBoard>("Board");
+    EXPECT_TRUE(module.AddDashBoard(dashBoard, false));
+    EXPECT_TRUE(module.AddDashBoard(dashBoard, false));
+    EXPECT_EQ(module.GetDashBoards().size(), 1u);
+
+    Procedure* procedure = NewProcedure("P");
+    EXPECT_TRUE(module.AddProcedure(procedure));
+    EXPECT_TRUE(module.AddProcedure(procedure));
+    EXPECT_EQ(module.GetProcedures().size(), 1u);
+    EXPECT_FALSE(module.AddProcedure(nullptr));
+    EXPECT_FALSE(module.AddMenu(nullptr));
+}
+
+TEST(ModuleSortTest, AddsKeepNamedListsInCollationOrderButNotMapTables)
+{
+    Module module("M");
+    for (const char* name : {"beta", "Alpha", "alpha"})
+        module.AddTable(NewTable(name));
+    for (const char* name : {"zeta", "eta"})
+        module.AddTable(NewTable(name, Table::mapKind));
+    module.AddProcedure(NewProcedure("Second"));
+    module.AddProcedure(NewProcedure("First"));
+    module.AddMenu(NewMenu("Reports"));
+    module.AddMenu(NewMenu("Admin"));
+
+    // The tests run in the "C" locale: upper case before lower case.
+    EXPECT_EQ(TableNames(module.GetMasterTables()),
+              (std::vector<CString>{"Alpha", "alpha", "beta"}));
+    EXPECT_EQ(TableNames(module.GetMapTables()), (std::vector<CString>{"zeta", "eta"}));
+    EXPECT_EQ(module.GetProcedureAt(0)->GetName(), "First");
+    EXPECT_EQ(module.GetMenuAt(0)->GetName(), "Admin");
+}
+
+TEST(ModuleIndexTest, BadIndexesGiveNull)
+{
+    Module module("M");
+    module.AddTable(NewTable("A"));
+
+    EXPECT_NE(module.GetMasterTableAt(0), nullptr);
+    EXPECT_EQ(module.GetMasterTableAt(1), nullptr);
+    EXPECT_EQ(module.GetMasterTableAt(-1), nullptr);
+    EXPECT_EQ(module.GetTransactionAt(0), nullptr);
+    EXPECT_EQ(module.GetReportCollectorAt(0), nullptr);
+    EXPECT_EQ(module.GetReportCollectorCount(), 0);
+}
+
+TEST(ModuleRemoveTest, RemovingATableTakesItsUserProceduresWithoutFreeing)
+{
+    Module module("M");
+    Table* table = NewTable("A");
+    module.AddTable(table);
+    Procedure* user = NewProcedure("A_SelectAll", table, 0);
+    Procedure* other = NewProcedure("A_Custom", table, 1);
+    module.AddProcedure(user);
+    module.AddProcedure(other);
+    EXPECT_EQ(module.CountUserProcedures(), 1);
+
+    EXPECT_FALSE(module.RemoveMapTable(table));
+    EXPECT_TRUE(module.RemoveMasterTable(table));
+    EXPECT_FALSE(module.RemoveTable(table));
+    EXPECT_FALSE(module.ContainsTable(table));
+    EXPECT_EQ(module.GetProcedures(), std::vector<Procedure*>{other});
+
+    // Still alive: the caller frees them.
+    EXPECT_EQ(user->GetMainTable(), table);
+    delete user;
+    delete table;
+}
+
+TEST(ModuleRemoveTest, PagesAndMenusAreRemovedWithoutFreeing)
+{
+    Module module("M");
+    auto* report = NewPage<ApplicationReport>("R");
+    Menu* menu = NewMenu("Top");
+    module.AddReport(report);
+    module.AddMenu(menu);
+
+    EXPECT_TRUE(module.RemoveReport(report));
+    EXPECT_FALSE(module.RemoveReport(report));
+    EXPECT_TRUE(module.RemoveMenu(menu));
+    EXPECT_FALSE(module.RemoveMenu(menu));
+    EXPECT_EQ(report->GetFormName(), "R");
+    delete report;
+    delete menu;
+}
+
+TEST(ModulePasteTest, EmptySlotsGiveNull)
+{
+    Module module("M");
+    EXPECT_EQ(module.TakePastedTable(), nullptr);
+    EXPECT_EQ(module.TakePastedReport(), nullptr);
+    EXPECT_EQ(module.TakePastedTransaction(), nullptr);
+    EXPECT_EQ(module.TakePastedForm(), nullptr);
+}
+
+TEST(ModulePasteTest, TakingACopyNamesItAndEmptiesTheSlot)
+{
+    Module module("M");
+    Table* table = NewTable("Customer", Table::masterKind, {"city"});
+    module.AddTable(table);
+    auto* report = NewPage<ApplicationReport>("Sales");
+    module.AddReport(report);
+    module.SetPastedTable(table);
+    module.SetPastedReport(report);
+
+    std::unique_ptr<Table> tableCopy(module.TakePastedTable());
+    ASSERT_NE(tableCopy, nullptr);
+    EXPECT_EQ(tableCopy->GetTableName(), "Copy_of_Customer");
+    EXPECT_EQ(tableCopy->GetFields().size(), table->GetFields().size());
+    EXPECT_EQ(module.TakePastedTable(), nullptr);
+    EXPECT_FALSE(module.ContainsTable(tableCopy.get()));
+
+    std::unique_ptr<ApplicationReport> reportCopy(module.TakePastedReport());
+    ASSERT_NE(reportCopy, nullptr);
+    EXPECT_EQ(reportCopy->GetFormName(), "Copy_of_Sales");
+    EXPECT_EQ(module.TakePastedReport(), nullptr);
+    EXPECT_EQ(module.GetReports().size(), 1u);
+}
+
+TEST(ModulePasteTest, FormAndTransactionCopiesAreNumberedByTheirTable)
+{
+    Module module("M");
+    Table* table = NewTable("Customer");
+    Table* basic = NewTable("Order_basic", Table::masterDetailKind);
+    module.AddTable(table);
+    module.AddTable(basic);
+    Form* form = NewForm("CustomerForm", table);
+    module.AddMasterForm(form, false);
+    auto* transaction = NewPage<Transaction>("Orders");
+    transaction->SetBasicTable(basic);
+    module.AddTransaction(transaction, false);
+    module.SetPastedForm(form);
+    module.SetPastedTransaction(transaction);
+
+    std::unique_ptr<Form> formCopy(module.TakePastedForm());
+    ASSERT_NE(formCopy, nullptr);
+    EXPECT_EQ(formCopy->GetFormName(), "Copy_1_of_CustomerForm");
+    EXPECT_EQ(formCopy->GetTable(), table);
+    EXPECT_EQ(module.TakePastedForm(), nullptr);
+
+    std::unique_ptr<Transaction> transactionCopy(module.TakePastedTransaction());
+    ASSERT_NE(transactionCopy, nullptr);
+    EXPECT_EQ(transactionCopy->GetFormName(), "Copy_1_of_Orders");
+    EXPECT_EQ(module.TakePastedTransaction(), nullptr);
+    EXPECT_EQ(module.GetMasterForms().size(), 1u);
+    EXPECT_EQ(module.GetTransactions().size(), 1u);
+}
+
+namespace
+{
+// A master table with a data class whose "SelectAllRecords" returns every field of the table.
+struct SearchReportFixture
+{
+    explicit SearchReportFixture(const char* tableName)
+    {
+        table = NewTable(tableName, Table::masterKind, {"username", "Password"});
+        Table* roles = NewTable("roles");
+        AddVarcharField(table, "role_ref", roles->GetFields().front());
+        module.AddTable(table);
+        module.AddTable(roles);
+        dataClass = module.GetClassForTable(table, true);
+        auto* function = new Function;
+        function->SetName("SelectAllRecords");
+        for (Field* field : table->GetFields())
+            function->AddOutputField(new ProcedureFieldInfo(field, 0));
+        dataClass->AddFunction(function);
+        selectAll = function;
+    }
+
+    Module module{"M"};
+    Table* table = nullptr;
+    Class* dataClass = nullptr;
+    Function* selectAll = nullptr;
+};
+
+std::vector<CString> ColumnNames(const ReportGroup& group)
+{
+    std::vector<CString> names;
+    for (const ReportField* column : group.GetReportFields())
+        names.push_back(column->GetFieldInfo()->GetField()->GetFieldName());
+    return names;
+}
+} // namespace
+
+TEST(ModuleSearchReportTest, TableWithoutDataClassGetsNoReport)
+{
+    Module module("M");
+    Table* table = NewTable("A");
+    module.AddTable(table);
+
+    EXPECT_EQ(module.CreateSearchReport(table), nullptr);
+    EXPECT_EQ(module.CreateSearchReport(nullptr), nullptr);
+    EXPECT_TRUE(module.GetReports().empty());
+    EXPECT_TRUE(module.GetClasses().empty());
+}
+
+TEST(ModuleSearchReportTest, UserAccountReportLeavesOutKeyForeignKeyAndPassword)
+{
+    SearchReportFixture fixture("useraccount");
+    Form* form = NewForm("UserForm", fixture.table);
+    fixture.module.AddMasterForm(form, true);
+    form->AddVariableForField(fixture.table->FindFieldByName("username"));
+    ASSERT_TRUE(fixture.table->FindFieldByName("role_ref")->IsForeignKey());
+
+    ApplicationReport* report = fixture.module.CreateSearchReport(fixture.table);
+
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(report->GetFormName(), "useraccount Report");
+    EXPECT_EQ(report->GetTitle(), MakeCaption("Search useraccount"));
+    EXPECT_EQ(report->GetClassCall()->GetFunction(), fixture.selectAll);
+    ASSERT_EQ(report->GetReportGroups().size(), 1u);
+    const ReportGroup& group = *report->GetReportGroups().front();
+    EXPECT_EQ(group.GetClassCall()->GetFunction(), fixture.selectAll);
+    EXPECT_EQ(ColumnNames(group), (std::vector<CString>{"username"}));
+
+    const ReportField* first = group.GetReportFields().front();
+    EXPECT_EQ(first->GetAspFile(), form->GetAspFileAt(1));
+    std::vector<Variable*> variables;
+    form->GetVariables(variables, true);
+    ASSERT_EQ(first->GetBindings().size(), 1u);
+    const ReportFieldBinding& binding = *first->GetBindings().front();
+    EXPECT_EQ(binding.m_target, variables.front());
+    EXPECT_EQ(binding.m_sourceColumn, fixture.selectAll->GetOutputFields().front());
+    EXPECT_EQ(binding.m_sourceVariable, nullptr);
+    EXPECT_EQ(binding.m_sourceControl, nullptr);
+
+    EXPECT_EQ(fixture.module.FindReportByName("useraccount Report"), report);
+    EXPECT_EQ(report->GetModule(), &fixture.module);
+    EXPECT_FALSE(report->GetAspFiles().empty());
+}
+
+TEST(ModuleSearchReportTest, OtherTablesKeepTheirPasswordColumn)
+{
+    SearchReportFixture fixture("customer");
+    fixture.module.AddMasterForm(NewForm("CustomerForm", fixture.table), true);
+
+    ApplicationReport* report = fixture.module.CreateSearchReport(fixture.table);
+
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(ColumnNames(*report->GetReportGroups().front()),
+              (std::vector<CString>{"username", "Password"}));
+}
+
+TEST(ModuleSearchReportTest, TableWithoutPageGetsAnUnaddedReportWithoutColumns)
+{
+    SearchReportFixture fixture("customer");
+
+    std::unique_ptr<ApplicationReport> report(fixture.module.CreateSearchReport(fixture.table));
+
+    ASSERT_NE(report, nullptr);
+    ASSERT_EQ(report->GetReportGroups().size(), 1u);
+    EXPECT_TRUE(report->GetReportGroups().front()->GetReportFields().empty());
+    EXPECT_TRUE(fixture.module.GetReports().empty());
+}
+
+namespace
+{
+// A map table linking customers and products, with its map form whose first bottom field is
+// the customer reference.
+struct MapTableFixture
+{
+    MapTableFixture()
+    {
+        customer = NewTable("customer");
+        product = NewTable("product");
+        mapTable = NewTable("cust_prod", Table::mapKind);
+        customerRef = AddVarcharField(mapTable, "cust_ref", customer->GetPrimaryKeyField());
+        productRef = AddVarcharField(mapTable, "prod_ref", product->GetPrimaryKeyField());
+        for (Table* table : {customer, product, mapTable})
+            module.AddTable(table);
+        mapForm = NewPage<MapForm>("CustProd");
+        mapForm->SetMappingTable(mapTable);
+        mapForm->AddBottomField(customerRef);
+        module.AddMapForm(mapForm);
+    }
+
+    Module module{"M"};
+    Table* customer = nullptr;
+    Table* product = nullptr;
+    Table* mapTable = nullptr;
+    Field* customerRef = nullptr;
+    Field* productRef = nullptr;
+    MapForm* mapForm = nullptr;
+};
+} // namespace
+
+TEST(ModuleMapTableProcedureTest, SelectAllJoinsEveryReferencedTableOnce)
+{
+    MapTableFixture fixture;
+    Procedure* procedure = NewProcedure("cust_prod_SelectAll", fixture.mapTable);
+    fixture.module.AddProcedure(procedure);
+
+    fixture.module.FillMapTableProcedure(fixture.mapTable, procedure);
+    fixture.module.FillMapTableProcedure(fixture.mapTable, procedure);
+
+    EXPECT_EQ(procedure->GetTables(), (std::vector<Table*>{fixture.customer, fixture.product}));
+    ASSERT_EQ(procedure->GetFilters().size(), 1u);
+    EXPECT_NE(procedure->FindFieldFilterByField(fixture.customerRef), nullptr);
+    ASSERT_EQ(procedure->GetRelations().size(), 2u);
+    const Relation& first = *procedure->GetRelations().front();
+    EXPECT_TRUE(first.Joins(fixture.customer, fixture.mapTable));
+    EXPECT_EQ(first.GetJoinFields(),
+              (std::vector<Field*>{fixture.customer->GetPrimaryKeyField(), fixture.customerRef}));
+    EXPECT_TRUE(procedure->HasRelation(fixture.product, fixture.mapTable));
+}
+
+TEST(ModuleMapTableProcedureTest, SelectRecordIsRebuiltOnTheBottomMasterForm)
+{
+    MapTableFixture fixture;
+    fixture.module.AddMasterForm(NewForm("CustomerForm", fixture.customer), false);
+    fixture.mapForm->SetBottomMasterForm(fixture.module.FindMasterFormForTable(fixture.customer));
+    Procedure* procedure = NewProcedure("cust_prod_SelectRecord", fixture.mapTable);
+    procedure->AddTable(fixture.product);
+    fixture.module.AddProcedure(procedure);
+
+    fixture.module.FillMapTableProcedure(fixture.mapTable, procedure);
+
+    EXPECT_EQ(procedure->GetTables(), std::vector<Table*>{fixture.customer});
+    ASSERT_EQ(procedure->GetRelations().size(), 1u);
+    EXPECT_TRUE(procedure->GetRelations().front()->Joins(fixture.customer, fixture.mapTable));
+    EXPECT_EQ(procedure->GetRelations().front()->GetJoinFields(),
+              (std::vector<Field*>{fixture.customer->GetPrimaryKeyField(), fixture.customerRef}));
+}
+
+TEST(ModuleMapTableProcedureTest, OtherProceduresAndTablesAreLeftAlone)
+{
+    MapTableFixture fixture;
+    Procedure* selectRecord = NewProcedure("cust_prod_SelectRecord", fixture.mapTable);
+    selectRecord->AddTable(fixture.product);
+    Procedure* insert = NewProcedure("cust_prod_Insert", fixture.mapTable);
+    Procedure* master = NewProcedure("customer_SelectAll", fixture.customer);
+    for (Procedure* procedure : {selectRecord, insert, master})
+        fixture.module.AddProcedure(procedure);
+    Table* lonelyMap = NewTable("lonely", Table::mapKind);
+    AddVarcharField(lonelyMap, "cust_ref", fixture.customer->GetPrimaryKeyField());
+    fixture.module.AddTable(lonelyMap);
+    Procedure* lonely = NewProcedure("lonely_SelectAll", lonelyMap);
+    fixture.module.AddProcedure(lonely);
+
+    // No bottom master form: the select-record procedure keeps its tables.
+    fixture.module.FillMapTableProcedure(fixture.mapTable, selectRecord);
+    fixture.module.FillMapTableProcedure(fixture.mapTable, insert);
+    fixture.module.FillMapTableProcedure(fixture.customer, master);
+    fixture.module.FillMapTableProcedure(lonelyMap, lonely);
+    fixture.module.FillMapTableProcedure(nullptr, insert);
+    fixture.module.FillMapTableProcedure(fixture.mapTable, nullptr);
+
+    EXPECT_EQ(selectRecord->GetTables(), std::vector<Table*>{fixture.product});
+    for (const Procedure* procedure : {insert, master, lonely})
+    {
+        EXPECT_TRUE(procedure->GetTables().empty());
+        EXPECT_TRUE(procedure->GetRelations().empty());
+        EXPECT_TRUE(procedure->GetFilters().empty());
+    }
+}
+
+TEST(ModuleTableQueryTest, PagesAndReportsAreFoundByTheirTable)
+{
+    MapTableFixture fixture;
+    Form* form = NewForm("CustomerForm", fixture.customer);
+    fixture.module.AddMasterForm(form, false);
+    auto* report = NewPage<ApplicationReport>("R");
+    report->SetTable(fixture.customer);
+    fixture.module.AddReport(report);
+    Table* detail = NewTable("o_detail", Table::masterDetailKind);
+    fixture.module.AddTable(detail);
+
+    EXPECT_EQ(fixture.module.FindFormOfTable(fixture.customer), form);
+    EXPECT_EQ(fixture.module.FindFormOfTable(fixture.mapTable), fixture.mapForm);
+    EXPECT_EQ(fixture.module.FindFormOfTable(detail), nullptr);
+    EXPECT_EQ(fixture.module.FindFormOfTable(nullptr), nullptr);
+    EXPECT_EQ(fixture.module.FindReportForTable(fixture.customer), report);
+    EXPECT_EQ(fixture.module.FindReportForTable(fixture.product), nullptr);
+    EXPECT_EQ(fixture.module.FindRDLCReportForTable(fixture.customer), nullptr);
+
+    EXPECT_EQ(fixture.module.GetMasterFormForTable(fixture.customer, true), form);
+    EXPECT_EQ(fixture.module.GetMasterFormForTable(fixture.product, false), nullptr);
+    std::unique_ptr<Form> made(fixture.module.GetMasterFormForTable(fixture.product, true));
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->GetTable(), fixture.product);
+    EXPECT_FALSE(fixture.module.ContainsMasterForm(made.get()));
+    EXPECT_TRUE(fixture.module.ContainsMasterForm(form));
+}
+
+TEST(ModuleTableQueryTest, WholeListsReplaceTheCallersVector)
+{
+    MapTableFixture fixture;
+    Procedure* user = NewProcedure("customer_SelectAll", fixture.customer, 0);
+    Procedure* builtIn = NewProcedure("customer_Special", fixture.customer, 2);
+    fixture.module.AddProcedure(user);
+    fixture.module.AddProcedure(builtIn);
+
+    std::vector<Table*> tables{fixture.customer};
+    fixture.module.GetAllTables(tables);
+    EXPECT_EQ(tables, (std::vector<Table*>{fixture.customer, fixture.product, fixture.mapTable}));
+
+    std::vector<Procedure*> procedures{builtIn};
+    fixture.module.GetProceduresOfTable(fixture.customer, procedures);
+    EXPECT_EQ(procedures, std::vector<Procedure*>{user});
+    fixture.module.GetProceduresOfTable(fixture.product, procedures);
+    EXPECT_TRUE(procedures.empty());
+}
+
+TEST(ModuleTableQueryTest, UserFunctionsAreThoseOfKindOneOfTheTablesClasses)
+{
+    SearchReportFixture fixture("customer");
+    auto* userFunction = new Function;
+    userFunction->SetKind(1);
+    fixture.dataClass->AddFunction(userFunction);
+    Table* other = NewTable("other");
+    fixture.module.AddTable(other);
+    auto* otherFunction = new Function;
+    otherFunction->SetKind(1);
+    fixture.module.GetClassForTable(other, true)->AddFunction(otherFunction);
+
+    std::vector<Function*> functions{otherFunction};
+    fixture.module.GetUserFunctionsOfTable(fixture.table, functions);
+    EXPECT_EQ(functions, std::vector<Function*>{userFunction});
+    EXPECT_EQ(fixture.module.CountUserFunctions(), 2);
+}
+
+TEST(ModuleRoleAndMenuTest, DirectorIndexAndMenuMovesStopAtTheEnds)
+{
+    Module module("M");
+    auto* admin = new Designation;
+    admin->SetName("admin");
+    auto* director = new Designation;
+    director->SetName("Director");
+    module.Append(admin);
+    module.Append(director);
+    EXPECT_EQ(module.GetDirectorDesignation(), director);
+    EXPECT_EQ(module.GetDesignationIndex(director), 1);
+    std::unique_ptr<Designation> stranger(new Designation);
+    EXPECT_EQ(module.GetDesignationIndex(stranger.get()), -1);
+    EXPECT_FALSE(module.ContainsDesignation(stranger.get()));
+
+    Menu* a = NewMenu("A");
+    Menu* b = NewMenu("B");
+    module.AddMenu(a);
+    module.AddMenu(b);
+    module.MoveMenuUp(a);
+    EXPECT_EQ(module.GetMenus(), (std::vector<Menu*>{a, b}));
+    module.MoveMenuDown(a);
+    EXPECT_EQ(module.GetMenus(), (std::vector<Menu*>{b, a}));
+    module.MoveMenuDown(a);
+    EXPECT_EQ(module.GetMenus(), (std::vector<Menu*>{b, a}));
+    module.MoveMenuUp(a);
+    EXPECT_EQ(module.GetMenus(), (std::vector<Menu*>{a, b}));
+}
+
+TEST(ModuleRoleAndMenuTest, CollectedMenusFollowTheirSubMenusAndSkipTheExcludedTree)
+{
+    Module module("M");
+    Menu* admin = NewMenu("Admin");
+    Menu* users = NewMenu("Users");
+    Menu* roles = NewMenu("Roles");
+    admin->AddSubMenu(users);
+    admin->AddSubMenu(roles);
+    Menu* reports = NewMenu("Reports");
+    Menu* sales = NewMenu("Sales");
+    reports->AddSubMenu(sales);
+    module.AddMenu(admin);
+    module.AddMenu(reports);
+
+    std::vector<Menu*> menus;
+    module.CollectMenus(menus, nullptr);
+    EXPECT_EQ(menus, (std::vector<Menu*>{users, roles, admin, sales, reports}));
+
+    menus.clear();
+    module.CollectMenus(menus, users);
+    EXPECT_EQ(menus, (std::vector<Menu*>{roles, admin, sales, reports}));
+    menus.clear();
+    module.CollectMenus(menus, reports);
+    EXPECT_EQ(menus, (std::vector<Menu*>{users, roles, admin}));
+}
