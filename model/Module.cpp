@@ -489,9 +489,16 @@ bool Module::AddDashBoard(DashBoard* dashBoard, bool withFiles)
     return true;
 }
 
-bool Module::AddMapForm(MapForm* mapForm)
+bool Module::AddMapForm(MapForm* mapForm, bool withFiles)
 {
-    return AddPage(mapForm, false);
+    if (mapForm == nullptr)
+        return false;
+    if (withFiles)
+        mapForm->EnsureReportFiles();
+    Append(mapForm);
+    AddMapFormSelectParameter(mapForm);
+    SortLists();
+    return true;
 }
 
 bool Module::AddMultiPageReport(MultiPageReport* report)
@@ -989,6 +996,20 @@ void Module::RenameAllVariablesAfterFields()
     rename(m_reports);
     rename(m_dashBoardPages);
     rename(m_mapForms);
+}
+
+void Module::RefreshFieldRepData(FormInterface* page)
+{
+    if (page == nullptr)
+        return;
+    for (FieldRep* control : page->GetFieldReps())
+        control->SetFieldRepData(control->GetFieldRepData());
+}
+
+void Module::AddMissingFieldsToTableReport(const Table* table) const
+{
+    if (ApplicationReport* report = FindReportForTable(table))
+        report->AddMissingFieldsToGroups();
 }
 
 void Module::MoveMenuUp(Menu* menu)

@@ -120,8 +120,10 @@ public:
     bool AddDashBoardPage(DashBoardPage* page, bool withFiles);
     // As above, the duplicate test by pointer.
     bool AddDashBoard(DashBoard* dashBoard, bool withFiles);
-    // No duplicate test; false for null.
-    bool AddMapForm(MapForm* mapForm);
+    // No duplicate test; false for null. With withFiles set the map form first ensures its
+    // page files of file kinds 5 and 6; once listed it gets its select parameter
+    // (AddMapFormSelectParameter).
+    bool AddMapForm(MapForm* mapForm, bool withFiles);
     // A report without page files first gets its page file of the project's output kind.
     bool AddMultiPageReport(MultiPageReport* report);
     // The collector first creates its page files of the project's output kind.
@@ -242,6 +244,11 @@ public:
     // The master forms, transactions, reports, dashboard pages and map forms rename their
     // variables after their fields.
     void RenameAllVariablesAfterFields();
+    // Every control of the page re-applies its own field data; nothing for null.
+    static void RefreshFieldRepData(FormInterface* page);
+    // The groups of the table's search report, when there is one, add report fields for the
+    // output columns they lack.
+    void AddMissingFieldsToTableReport(const Table* table) const;
     // One place towards the front or the back of the top-level menus; nothing at the end.
     void MoveMenuUp(Menu* menu);
     void MoveMenuDown(Menu* menu);

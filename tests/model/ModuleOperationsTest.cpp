@@ -1,4 +1,5 @@
 #include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
 #include "entities/Class.h"
 #include "entities/ClassInvokation.h"
 #include "entities/DashBoard.h"
@@ -14,6 +15,8 @@
 #include "entities/ReportGroup.h"
 #include "entities/Transaction.h"
 #include "entities/Variable.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
 #include "model/NameUtilities.h"
 #include "model/Relation.h"
 #include "tests/model/ModelBuilders.h"
@@ -449,7 +452,7 @@ namespace
 // the customer reference.
 struct MapTableFixture
 {
-    MapTableFixture()
+    explicit MapTableFixture(bool addMapForm = true)
     {
         customer = NewTable("customer");
         product = NewTable("product");
@@ -461,7 +464,8 @@ struct MapTableFixture
         mapForm = NewPage<MapForm>("CustProd");
         mapForm->SetMappingTable(mapTable);
         mapForm->AddBottomField(customerRef);
-        module.AddMapForm(mapForm);
+        if (addMapForm)
+            module.AddMapForm(mapForm, false);
     }
 
     Module module{"M"};
@@ -662,4 +666,83 @@ TEST(ModuleRoleAndMenuTest, CollectedMenusFollowTheirSubMenusAndSkipTheExcludedT
     menus.clear();
     module.CollectMenus(menus, reports);
     EXPECT_EQ(menus, (std::vector<Menu*>{users, roles, admin}));
+}
+
+namespace
+{
+std::vector<int> FileKinds(const MapForm& mapForm)
+{
+    std::vector<int> kinds;
+    for (const AspFile* file : mapForm.GetAspFiles())
+        kinds.push_back(file->GetFileKind());
+    return kinds;
+}
+} // namespace
+
+TEST(ModuleMapFormAddTest, WithFilesGetsItsTwoPageFilesAndTheSelectParameter)
+{
+    MapTableFixture fixture(false);
+    fixture.mapForm->AddTopField(fixture.productRef);
+    Procedure* selectAll = NewProcedure("PRC_cust_prod_SelectAll", fixture.mapTable);
+    fixture.module.AddProcedure(selectAll);
+
+    EXPECT_TRUE(fixture.module.AddMapForm(fixture.mapForm, true));
+
+    EXPECT_EQ(FileKinds(*fixture.mapForm), (std::vector<int>{5, 6}));
+    EXPECT_EQ(fixture.mapForm->GetAspFiles().front()->GetOwnerKind(), 3);
+    EXPECT_EQ(fixture.module.GetMapForms(), (std::vector<MapForm*>{fixture.mapForm}));
+    EXPECT_EQ(fixture.mapForm->GetModule(), &fixture.module);
+    ASSERT_EQ(selectAll->GetFieldParameters().size(), 1u);
+    const FieldVariableMap& added = selectAll->GetFieldParameters().front();
+    EXPECT_EQ(added.field, fixture.productRef);
+    EXPECT_EQ(added.variable->GetFieldName(), "PRC_prod_ref_Var");
+}
+
+TEST(ModuleMapFormAddTest, WithoutFilesOrSelectProcedureTheFormIsStillListed)
+{
+    MapTableFixture fixture(false);
+    fixture.mapForm->AddTopField(fixture.productRef);
+
+    EXPECT_FALSE(fixture.module.AddMapForm(nullptr, true));
+    EXPECT_TRUE(fixture.module.AddMapForm(fixture.mapForm, false));
+
+    EXPECT_TRUE(fixture.mapForm->GetAspFiles().empty());
+    EXPECT_EQ(fixture.module.GetMapForms(), (std::vector<MapForm*>{fixture.mapForm}));
+    EXPECT_TRUE(fixture.module.GetProcedures().empty());
+}
+
+TEST(ModuleFieldRepDataTest, RefreshReappliesEachControlsOwnDataFromItsField)
+{
+    std::unique_ptr<Table> table(NewTable("customer", Table::masterKind, {"username"}));
+    Field* field = table->FindFieldByName("username");
+    std::unique_ptr<Form> form(NewForm("CustomerForm", table.get()));
+    auto* control = new FieldRep(field);
+    auto* data = new FieldRepData;
+    data->SetMaxLength(3);
+    control->AttachFieldRepData(data);
+    form->AddFieldRep(control);
+
+    Module::RefreshFieldRepData(form.get());
+    Module::RefreshFieldRepData(nullptr);
+
+    EXPECT_EQ(control->GetFieldRepData(), data);
+    EXPECT_EQ(data->GetMaxLength(), field->GetSize());
+    EXPECT_EQ(data->GetCaption(), field->GetDisplayName());
+}
+
+TEST(ModuleSearchReportTest, MissingOutputColumnsAreAddedToTheTablesReport)
+{
+    SearchReportFixture fixture("customer");
+    fixture.module.AddMasterForm(NewForm("CustomerForm", fixture.table), true);
+    ApplicationReport* report = fixture.module.CreateSearchReport(fixture.table);
+    ASSERT_NE(report, nullptr);
+    report->SetTable(fixture.table);
+    Field* added = AddVarcharField(fixture.table, "city");
+    fixture.selectAll->AddOutputField(new ProcedureFieldInfo(added, 0));
+
+    fixture.module.AddMissingFieldsToTableReport(fixture.table);
+    fixture.module.AddMissingFieldsToTableReport(nullptr);
+
+    EXPECT_EQ(ColumnNames(*report->GetReportGroups().front()),
+              (std::vector<CString>{"username", "Password", "Is_Deleted", "city"}));
 }
