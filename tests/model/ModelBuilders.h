@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entities/Form.h"
 #include "model/Field.h"
 #include "model/Module.h"
 #include "model/Table.h"
@@ -44,4 +45,12 @@ template <class Page> Page* NewPage(const char* name)
     auto* page = new Page;
     page->SetName(name);
     return page;
+}
+
+// A master form over the table.
+inline Form* NewForm(const char* name, Table* table)
+{
+    Form* form = NewPage<Form>(name);
+    form->SetTable(table);
+    return form;
 }

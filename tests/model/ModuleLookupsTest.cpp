@@ -23,13 +23,6 @@
 
 namespace
 {
-Form* NewForm(const char* name, Table* table)
-{
-    auto* form = NewPage<Form>(name);
-    form->SetTable(table);
-    return form;
-}
-
 MapForm* NewMapForm(const char* name, Table* table)
 {
     auto* mapForm = NewPage<MapForm>(name);

@@ -43,13 +43,6 @@ Menu* NewMenu(const char* name)
     return menu;
 }
 
-Form* NewForm(const char* name, Table* table)
-{
-    Form* form = NewPage<Form>(name);
-    form->SetTable(table);
-    return form;
-}
-
 // One table of each kind, added to the module.
 struct TablesOfEachKind
 {
