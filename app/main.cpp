@@ -1,7 +1,18 @@
-#include <cstdio>
+#include "app/StarterApp.h"
 
-int main()
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+int main(int argc, char** argv)
 {
-    std::printf("Kestrane Weavo %s\n", WEAVO_VERSION);
-    return 0;
+    for (int index = 1; index < argc; ++index)
+    {
+        if (std::strcmp(argv[index], "--version") == 0)
+        {
+            std::printf("Kestrane Weavo %s\n", WEAVO_VERSION);
+            return 0;
+        }
+    }
+    return AfxWinMain(argc, argv, [] { return std::make_unique<StarterApp>(); });
 }

@@ -229,7 +229,17 @@ bool ApplicationReport::IsFieldRepMappedToReportVariable(FieldRep* fieldRep)
 
 bool ApplicationReport::CollectExtraProcedureUsage(Procedure* procedure, CString& list)
 {
-    if (!Calls(m_reportProcedureCall, procedure) && !IsProcedureUsed(procedure, TRUE))
+    std::vector<ReportField*> columns;
+    CollectReportFields(columns);
+    const bool columnControlCalls =
+        std::ranges::any_of(columns,
+                            [procedure](const ReportField* column)
+                            {
+                                return column->GetControlProperty() != nullptr &&
+                                       column->GetControlProperty()->GetProcedure() == procedure;
+                            });
+    if (!Calls(m_reportProcedureCall, procedure) && !IsProcedureUsed(procedure, TRUE) &&
+        !columnControlCalls)
         return false;
     list += m_name + "\n";
     RecordUsage();

@@ -2,6 +2,7 @@
 
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
+#include "platform/core/Types.h"
 
 #include <vector>
 
@@ -30,6 +31,10 @@ public:
     void SetName(CString name) { m_name = name; }
     Table* GetTable() const { return m_table; }
     void SetTable(Table* table) { m_table = table; }
+    // Set by the project merge on both sides of a merged pair; 0 on creation and after a load
+    // (not stored).
+    BYTE GetMergeMark() const { return m_mergeMark; }
+    void SetMergeMark(BYTE mark) { m_mergeMark = mark; }
     const std::vector<Function*>& GetFunctions() const { return m_functions; }
     // Takes ownership.
     void AddFunction(Function* function) { m_functions.push_back(function); }
@@ -50,4 +55,5 @@ private:
     CString m_name;
     Table* m_table = nullptr;
     std::vector<Function*> m_functions;
+    BYTE m_mergeMark = 0;
 };

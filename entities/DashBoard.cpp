@@ -9,6 +9,7 @@
 #include "entities/Grid.h"
 #include "entities/GridCell.h"
 #include "entities/Menu.h"
+#include "entities/Procedure.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ProcedureInvokation.h"
 #include "model/ArchiveIO.h"
@@ -125,6 +126,9 @@ void DashBoard::RemoveProcedureReferences(Procedure* procedure)
     FormInterface::RemoveProcedureReferences(procedure);
     if (!CallsProcedure(procedure))
         return;
+    // The cells show output columns of the procedure, which go with it.
+    for (const ProcedureFieldInfo* column : procedure->GetOutputColumns())
+        ClearFieldFromCells(FieldOf(column));
     delete m_procedureInvokation;
     m_procedureInvokation = nullptr;
 }

@@ -29,8 +29,9 @@ public:
     // A load raises the role counter to the id read when that is larger.
     void Serialize(CArchive& ar) override;
 
-    // The process-wide role counter: reset before a project is read and before the default
-    // role is made; set back to its earlier value when a read fails.
+    // The process-wide role counter: restarted before a project is read and before the default
+    // role is made, never below the open project's highest role id
+    // (ForgeonProject::GetDesignationIdFloor); set back to its earlier value when a read fails.
     static void ResetIdCounter() { s_idCounter = 0; }
     static void SetIdCounter(int value) { s_idCounter = value; }
     static int GetIdCounter() { return s_idCounter; }

@@ -66,6 +66,7 @@ void Form::Serialize(CArchive& ar)
                 delete link;
         }
     }
+    AdoptPageOwnedFields();
     m_table = ReadRef<Table>(ar);
     m_report = ReadRef<ApplicationReport>(ar);
     m_optionFlag = ReadBoolInt(ar);

@@ -254,6 +254,7 @@ FormInterface::~FormInterface()
 {
     DeleteAll(m_aspFiles);
     DeleteAll(m_fieldReps);
+    DeleteAll(m_pageFields);
     DeleteAll(m_refFields);
     DeleteAll(m_derivedFields);
     DeleteAll(m_preLinks);
@@ -693,6 +694,28 @@ CString FormInterface::ControlName(const FieldRep* fieldRep)
 void FormInterface::RecordUsage()
 {
     TheProjectDiagnostics().GetCurrentUsageSet().AddFormInterface(this);
+}
+
+bool FormInterface::IsPageOwnedField(Field* field) const
+{
+    return field != nullptr && field->GetTable() == nullptr &&
+           FindRefFieldByField(field) == nullptr && FindDerivedFieldByField(field) == nullptr;
+}
+
+void FormInterface::AdoptPageField(Field* field)
+{
+    if (field != nullptr && std::ranges::find(m_pageFields, field) == m_pageFields.end())
+        m_pageFields.push_back(field);
+}
+
+// Two controls may show one field, which is taken once.
+void FormInterface::AdoptPageOwnedFields()
+{
+    for (const FieldRep* fieldRep : m_fieldReps)
+    {
+        if (IsPageOwnedField(fieldRep->GetField()))
+            AdoptPageField(fieldRep->GetField());
+    }
 }
 
 void FormInterface::Reset()

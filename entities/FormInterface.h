@@ -2,6 +2,7 @@
 
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
+#include "platform/core/Types.h"
 
 #include <vector>
 
@@ -125,6 +126,10 @@ public:
 
     Module* GetModule() const { return m_module; }
     void SetModule(Module* module) { m_module = module; }
+    // Set by the project merge on both sides of a merged pair; 0 on creation, in copies and
+    // after a load (not stored).
+    BYTE GetMergeMark() const { return m_mergeMark; }
+    void SetMergeMark(BYTE mark) { m_mergeMark = mark; }
 
     Grid* GetGrid() const { return m_grid; }
     // The previous grid is not deleted.
@@ -300,6 +305,11 @@ public:
     void SyncFieldRepsWithTable(Table* table);
     void AddFieldRepForField(Field* field);
     void RemoveInvalidFieldReps();
+    // A field of no table that is none of the page's reference or derived fields: a field the
+    // page made for itself (a login box, a user-account page's new password).
+    bool IsPageOwnedField(Field* field) const;
+    // The page takes a field it made for itself; the page destructor deletes it.
+    void AdoptPageField(Field* field);
 
     // Page variables. Lookups answer null when nothing matches.
     FieldVariableMap* GetFieldVariableMapAt(int index) const;
@@ -349,6 +359,9 @@ protected:
     static void DeleteFieldVariableMap(FieldVariableMap* map);
     // Records the page in the current usage set.
     void RecordUsage();
+    // The page takes the page-owned fields of its controls, each once; run after a load, or
+    // before the controls go, by the pages that make such fields.
+    void AdoptPageOwnedFields();
     // The control's field name, or its data's caption without a field, blanks made "_".
     static CString ControlName(const FieldRep* fieldRep);
     // Clears the field from the front and back field of the controls' data.
@@ -362,6 +375,7 @@ protected:
     CObject* m_secondOwnedObject = nullptr;
     Module* m_module = nullptr;
     bool m_isCopy = false;
+    BYTE m_mergeMark = 0;
     std::vector<AspFile*> m_aspFiles;
     std::vector<FieldRep*> m_fieldReps;
     std::vector<FieldVariableMap*> m_fieldVariableMaps;
@@ -372,6 +386,8 @@ protected:
     std::vector<UniquenessProcedureTable*> m_uniquenessProcedureTables;
     std::vector<ProcedureTable*> m_procedureTables;
     std::vector<PageTableFlags> m_tableFlags;
+    // Owned; not stored: a load finds them again among the controls' fields.
+    std::vector<Field*> m_pageFields;
     int m_columnCount = 2;
     bool m_transient = false;
 

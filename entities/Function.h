@@ -2,6 +2,7 @@
 
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
+#include "platform/core/Types.h"
 
 #include <vector>
 
@@ -41,6 +42,10 @@ public:
     void SetTable(Table* table) { m_table = table; }
     int GetKind() const { return m_kind; }
     void SetKind(int kind) { m_kind = kind; }
+    // Set by the project merge on both sides of a merged pair; 0 on creation and after a load
+    // (not stored).
+    BYTE GetMergeMark() const { return m_mergeMark; }
+    void SetMergeMark(BYTE mark) { m_mergeMark = mark; }
 
     const std::vector<Parameter*>& GetParameters() const { return m_parameters; }
     // Takes ownership.
@@ -135,4 +140,5 @@ private:
     std::vector<ProcedureFieldInfo*> m_outputFields;
     std::vector<Field*> m_aliasFields;
     int m_transient = 0;
+    BYTE m_mergeMark = 0;
 };

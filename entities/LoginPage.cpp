@@ -33,20 +33,10 @@ LoginPage::~LoginPage()
     m_loginCall = nullptr;
     m_userNameField = nullptr;
     m_designationField = nullptr;
-    // The fields of tables and of the page's reference and derived fields have owners of
-    // their own; two controls may show one field, which is deleted once.
-    std::vector<Field*> ownFields;
+    // The page base deletes the fields the page made for its controls.
+    AdoptPageOwnedFields();
     for (FieldRep* fieldRep : m_fieldReps)
-    {
-        Field* field = fieldRep->GetField();
-        if (field != nullptr && field->GetTable() == nullptr &&
-            FindRefFieldByField(field) == nullptr && FindDerivedFieldByField(field) == nullptr &&
-            std::ranges::find(ownFields, field) == ownFields.end())
-            ownFields.push_back(field);
         fieldRep->SetField(nullptr);
-    }
-    for (Field* field : ownFields)
-        delete field;
 }
 
 void LoginPage::Serialize(CArchive& ar)

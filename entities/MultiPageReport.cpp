@@ -64,6 +64,22 @@ bool MultiPageReport::HasReport(const ApplicationReport* report) const
     return FindPageForReport(report) != nullptr;
 }
 
+void MultiPageReport::DeletePagesOfReport(const ApplicationReport* report)
+{
+    DeleteMatching(m_pages, [report](const MultiPageData* page)
+                   { return page != nullptr && page->GetReport() == report; });
+}
+
+void MultiPageReport::RemoveProcedureReferences(Procedure* procedure)
+{
+    FormInterface::RemoveProcedureReferences(procedure);
+    for (MultiPageData* page : m_pages)
+    {
+        if (page != nullptr && procedure != nullptr && page->GetProcedure() == procedure)
+            page->SetProcedureCall(nullptr);
+    }
+}
+
 void MultiPageReport::SwapPages(int first, int second)
 {
     if (IsValidIndex(m_pages, first) && IsValidIndex(m_pages, second))

@@ -42,6 +42,10 @@ public:
     // Null for a bad index.
     ApplicationReport* GetReportAt(int index) const;
     bool HasReport(const ApplicationReport* report) const;
+    // Deletes every page that shows the report.
+    void DeletePagesOfReport(const ApplicationReport* report);
+    // Also deletes the calls of the pages that call the procedure.
+    void RemoveProcedureReferences(Procedure* procedure) override;
     // Exchanges two pages; nothing unless both indexes are valid.
     void SwapPages(int first, int second);
 

@@ -4,6 +4,7 @@
 #include "platform/core/CArchive.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
+#include "platform/core/Types.h"
 
 #include <vector>
 
@@ -84,6 +85,10 @@ public:
     void SetCustomNameFlag(bool customNameFlag) { m_customNameFlag = customNameFlag; }
     int GetRowStatusFilter() const { return m_rowStatusFilter; }
     void SetRowStatusFilter(int filter) { m_rowStatusFilter = filter; }
+    // Set by the project merge on both sides of a merged pair; 0 on creation, in copies and
+    // after a load (not stored).
+    BYTE GetMergeMark() const { return m_mergeMark; }
+    void SetMergeMark(BYTE mark) { m_mergeMark = mark; }
 
     // The tables are never owned.
     const std::vector<Table*>& GetTables() const { return m_tables; }
@@ -268,4 +273,5 @@ private:
     std::vector<Variable*> m_variationVariables;
     std::vector<Procedure*> m_derivedProcedures;
     std::vector<Field*> m_aliasFields;
+    BYTE m_mergeMark = 0;
 };

@@ -53,6 +53,8 @@ public:
     // The first pair mapping the procedure's variable.
     VariablePair* FindVariablePair(Variable* procedureVariable) const;
     bool HasPairWithCallerVariable(Variable* callerVariable) const;
+    // A pair whose caller variable has the name, case ignored.
+    bool HasCallerVariableNamed(const CString& name) const;
     // The procedure's variable that the caller's variable is given to, or null.
     Variable* FindProcedureVariableOf(Variable* callerVariable) const;
     // Frees the pair and erases its entry; nothing for a bad index.

@@ -32,6 +32,11 @@ public:
     void SetName(CString name) { m_name = std::move(name); }
     const std::vector<RDLCDataSetEntry>& GetEntries() const { return m_entries; }
     void AddEntry(const RDLCDataSetEntry& entry) { m_entries.push_back(entry); }
+    void AddDataSet(CString dataSetName, CString tableAdapterName, CString tableName)
+    {
+        m_entries.push_back(
+            {std::move(dataSetName), std::move(tableAdapterName), std::move(tableName)});
+    }
     // The entry at the index, to read or change; null for a bad index.
     RDLCDataSetEntry* GetEntryAt(int index);
     // The first entry whose table name equals the text exactly; -1 when none.

@@ -80,6 +80,8 @@ public:
     void GetTableTitleEntry(Table* table, TableTitleEntry& out) const;
     // The title upper-cased with "_" as blanks; empty without an entry.
     CString GetTableTitle(Table* table) const;
+    // A copy of the title entry at the index; {null, empty} for a bad index.
+    TableTitleEntry GetTableTitleAt(int index) const;
     // Sets the title of the table's first entry; nothing without one.
     void SetTableTitle(Table* table, const CString& title);
     void RemoveTableTitle(Table* table);

@@ -1,17 +1,27 @@
 #include "model/EntityUsageSet.h"
 
 #include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
+#include "entities/DashBoardPageData.h"
+#include "entities/DateValidation.h"
+#include "entities/Designation.h"
 #include "entities/Form.h"
+#include "entities/LoginPage.h"
 #include "entities/MapForm.h"
 #include "entities/MultiPageReport.h"
+#include "entities/Procedure.h"
 #include "entities/RDLCReport.h"
 #include "entities/ReportCollector.h"
+#include "entities/ReportField.h"
+#include "entities/ReportFieldControlProperty.h"
 #include "entities/Transaction.h"
+#include "model/FieldRep.h"
+#include "model/ListAccess.h"
+#include "model/ValidationData.h"
 
 #include <algorithm>
-#include <cstddef>
 
 namespace
 {
@@ -30,12 +40,46 @@ template <class T> bool AddIfOfType(std::vector<T*>& list, FormInterface* page)
     AddOnce(list, typed);
     return true;
 }
-
-template <class T> T* ItemAt(const std::vector<T*>& list, int index)
+// The date validations of the page's controls drop their calls of the procedure.
+void DropDateValidationCalls(const FormInterface& page, const Procedure* procedure)
 {
-    return index >= 0 && static_cast<std::size_t>(index) < list.size()
-               ? list[static_cast<std::size_t>(index)]
-               : nullptr;
+    for (const FieldRep* rep : page.GetFieldReps())
+    {
+        const ValidationData* validation = rep->GetValidationData();
+        if (validation == nullptr)
+            continue;
+        for (DateValidation* rule : validation->GetDateValidations())
+        {
+            if (rule != nullptr && rule->GetProcedure() == procedure)
+                rule->RemoveProcedureInvokation();
+        }
+    }
+}
+
+// The report's button columns that call the procedure lose the call and the bindings fed by
+// its output columns.
+void DropColumnCalls(const ApplicationReport& report, Procedure* procedure)
+{
+    std::vector<ReportField*> columns;
+    report.CollectReportFields(columns);
+    for (const ReportField* column : columns)
+    {
+        ReportFieldControlProperty* property = column->GetControlProperty();
+        if (property == nullptr)
+            continue;
+        if (FieldRep* control = property->GetControl())
+            control->RemoveProcedureReferences(procedure);
+        if (property->GetProcedure() != procedure)
+            continue;
+        property->SetProcedure(nullptr);
+        const std::vector<ReportFieldBinding*> bindings = property->GetBindings();
+        for (ReportFieldBinding* binding : bindings)
+        {
+            if (binding->m_sourceColumn != nullptr &&
+                procedure->HasOutputColumn(binding->m_sourceColumn))
+                property->RemoveBinding(binding);
+        }
+    }
 }
 } // namespace
 
@@ -98,22 +142,163 @@ void EntityUsageSet::AddFormInterface(FormInterface* page)
         AddIfOfType(m_reportCollectors, page);
 }
 
-void EntityUsageSet::RemoveFunctionParameterReferences(Function* function, Parameter* parameter)
+void EntityUsageSet::ForEachPage(const std::function<void(FormInterface*)>& action) const
 {
-    const auto remove = [function, parameter](const auto& pages)
+    const auto each = [&action](const auto& pages)
     {
         for (FormInterface* page : pages)
-            page->RemoveFunctionParameterReferences(function, parameter);
+            action(page);
     };
-    remove(m_forms);
-    remove(m_transactions);
-    remove(m_reports);
-    remove(m_rdlcReports);
-    remove(m_mapForms);
-    remove(m_dashBoardPages);
-    remove(m_dashBoards);
-    remove(m_multiPageReports);
-    remove(m_reportCollectors);
+    each(m_forms);
+    each(m_transactions);
+    each(m_reports);
+    each(m_rdlcReports);
+    each(m_mapForms);
+    each(m_dashBoardPages);
+    each(m_dashBoards);
+    each(m_multiPageReports);
+    each(m_reportCollectors);
+}
+
+void EntityUsageSet::RemoveProcedureReferences(Procedure* procedure)
+{
+    for (Form* form : m_forms)
+        form->RemoveVisibilityDataRefs(procedure);
+    for (Transaction* transaction : m_transactions)
+        transaction->RemoveVisibilityDataRefs(procedure);
+    ForEachPage(
+        [procedure](FormInterface* page)
+        {
+            page->RemoveProcedureReferences(procedure);
+            DropDateValidationCalls(*page, procedure);
+        });
+    for (const ApplicationReport* report : m_reports)
+        DropColumnCalls(*report, procedure);
+    // A placement's own call of the procedure would outlive it otherwise.
+    for (const DashBoardPage* page : m_dashBoardPages)
+    {
+        for (DashBoardPageData* placement : page->GetPlacements())
+            placement->RemoveProcedureInvokation(procedure);
+    }
+    if (m_loginPage != nullptr)
+        m_loginPage->RemoveProcedureReferences(procedure);
+}
+
+void EntityUsageSet::RemoveFormReferences(Form* form)
+{
+    for (MapForm* mapForm : m_mapForms)
+    {
+        if (mapForm->GetBottomMasterForm() == form)
+            mapForm->SetBottomMasterForm(nullptr);
+    }
+    RemovePageLinks(form);
+}
+
+void EntityUsageSet::RemovePageLinks(FormInterface* page)
+{
+    if (page == nullptr)
+        return;
+    for (MenuInterface* item : m_menuItems)
+    {
+        const bool opensPage =
+            item->GetAspFile() != nullptr && page->HasAspFile(item->GetAspFile());
+        // Both sides forget the link, so that neither outlives the other with a stale pointer.
+        for (AspFile* file : page->GetAspFiles())
+        {
+            file->RemoveMenu(item);
+            item->RemoveAspFile(file);
+        }
+        // The bindings feed variables of the page that goes.
+        auto* column = dynamic_cast<ReportField*>(item);
+        if (column != nullptr && opensPage)
+            column->ClearBindings();
+    }
+}
+
+void EntityUsageSet::RemoveDashBoardReferences(DashBoard* dashBoard)
+{
+    RemovePageLinks(dashBoard);
+    for (DashBoardPage* page : m_dashBoardPages)
+    {
+        while (page->ContainsDashBoard(dashBoard))
+            page->RemoveDashBoard(dashBoard);
+    }
+}
+
+void EntityUsageSet::RemoveDashBoardPageReferences(DashBoardPage* page)
+{
+    for (Designation* role : m_roles)
+    {
+        if (role->GetDashBoardPage() == page)
+            role->SetDashBoardPage(nullptr);
+    }
+    RemovePageLinks(page);
+}
+
+void EntityUsageSet::RemoveReportReferences(ApplicationReport* report)
+{
+    for (Form* form : m_forms)
+    {
+        if (form->GetReport() == report)
+            form->RemoveReport();
+    }
+    for (MapForm* mapForm : m_mapForms)
+    {
+        if (mapForm->GetReport() == report)
+            mapForm->RemoveReport();
+    }
+    for (Transaction* transaction : m_transactions)
+        transaction->RemoveDetailTableReportsOf(report);
+    RemovePageLinks(report);
+}
+
+void EntityUsageSet::RemoveRDLCInfoReferences(RDLCInfo* info)
+{
+    for (RDLCReport* report : m_rdlcReports)
+        report->RemoveRDLCInfoReference(info);
+}
+
+void EntityUsageSet::RemoveXSDInfoReferences(XSDInfo* info)
+{
+    for (RDLCReport* report : m_rdlcReports)
+    {
+        report->RemoveXSDInfoTableAdapterMaps(info);
+        report->RemoveXSDInfoEntries(info);
+        if (report->GetXSDInfo() == info)
+            report->SetXSDInfo(nullptr);
+    }
+}
+
+void EntityUsageSet::RemoveMenuReferences(Menu* menu)
+{
+    for (Designation* role : m_roles)
+    {
+        while (role->HasMenu(menu))
+            role->RemoveMenu(menu);
+    }
+    ForEachPage([menu](FormInterface* page) { page->RemoveMenuReferences(menu); });
+}
+
+void EntityUsageSet::ClearFunctionFieldFrontBack(Function* function, Table* table)
+{
+    ForEachPage([function, table](FormInterface* page)
+                { page->ClearFunctionFieldFrontBack(function, table); });
+}
+
+void EntityUsageSet::RemoveFunctionReferences(Function* function)
+{
+    ForEachPage(
+        [function](FormInterface* page)
+        {
+            page->ClearFunctionCalls(function);
+            page->RemoveFunctionRecomputes(function);
+        });
+}
+
+void EntityUsageSet::RemoveFunctionParameterReferences(Function* function, Parameter* parameter)
+{
+    ForEachPage([function, parameter](FormInterface* page)
+                { page->RemoveFunctionParameterReferences(function, parameter); });
 }
 
 Table* EntityUsageSet::GetTableAt(int index) const

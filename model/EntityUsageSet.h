@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 class ApplicationReport;
@@ -12,14 +13,17 @@ class FormInterface;
 class Function;
 class LoginPage;
 class MapForm;
+class Menu;
 class MenuInterface;
 class MultiPageReport;
 class Parameter;
 class Procedure;
+class RDLCInfo;
 class RDLCReport;
 class ReportCollector;
 class Table;
 class Transaction;
+class XSDInfo;
 
 // The entities that a usage check found using the entity under test, one list per kind; the
 // removal that follows the check takes the references out of exactly these. Nothing is owned
@@ -46,6 +50,32 @@ public:
     // recorded.
     void AddFormInterface(FormInterface* page);
 
+    // The removals that follow a usage check: each takes the references to the entity out of
+    // the entities recorded here, and only out of those.
+    // Forms and transactions drop visibility data of the procedure; every recorded page (and
+    // the login page) removes its references to it, with the calls of its date validations,
+    // report buttons and dashboard placements.
+    void RemoveProcedureReferences(Procedure* procedure);
+    // Map forms built over the form as bottom master form lose it; then RemovePageLinks.
+    void RemoveFormReferences(Form* form);
+    // Menu items stop showing and opening the page's page files; report columns lose their
+    // bindings to the page as well.
+    void RemovePageLinks(FormInterface* page);
+    // RemovePageLinks, then the dashboard pages no longer place the dashboard.
+    void RemoveDashBoardReferences(DashBoard* dashBoard);
+    // The roles lose the page as their default page; then RemovePageLinks.
+    void RemoveDashBoardPageReferences(DashBoardPage* page);
+    // Forms, map forms and transactions unlink the report; then RemovePageLinks.
+    void RemoveReportReferences(ApplicationReport* report);
+    // The RDLC reports drop the description.
+    void RemoveRDLCInfoReferences(RDLCInfo* info);
+    void RemoveXSDInfoReferences(XSDInfo* info);
+    // The roles drop every entry of the menu; then the pages let go of it.
+    void RemoveMenuReferences(Menu* menu);
+    // The pages clear the front and back fields taken from the table through the function.
+    void ClearFunctionFieldFrontBack(Function* function, Table* table);
+    // The pages drop their calls and recomputes of the function.
+    void RemoveFunctionReferences(Function* function);
     // Every recorded page removes its references to the function's parameter.
     void RemoveFunctionParameterReferences(Function* function, Parameter* parameter);
 
@@ -74,6 +104,9 @@ public:
     const std::vector<Class*>& GetClasses() const { return m_classes; }
     LoginPage* GetLoginPage() const { return m_loginPage; }
     void SetLoginPage(LoginPage* page) { m_loginPage = page; }
+
+    // Runs the action on every recorded page, list by list (not on the login page).
+    void ForEachPage(const std::function<void(FormInterface*)>& action) const;
 
 private:
     std::vector<Table*> m_tables;

@@ -1,8 +1,14 @@
 #include "model/ForgeonProject.h"
 
 #include "entities/ApplicationReport.h"
+#include "entities/DashBoard.h"
+#include "entities/DashBoardCellInfo.h"
+#include "entities/DashBoardPage.h"
+#include "entities/Designation.h"
 #include "entities/Form.h"
 #include "entities/Function.h"
+#include "entities/Grid.h"
+#include "entities/GridCell.h"
 #include "entities/MapForm.h"
 #include "entities/RDLCInfo.h"
 #include "entities/RDLCReport.h"
@@ -13,6 +19,7 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
+#include "model/LoginPageCreator.h"
 #include "model/Module.h"
 #include "model/Ownership.h"
 #include "model/ProjectDiagnostics.h"
@@ -32,6 +39,9 @@ constexpr int firstIgnoredWarningsVersion = 42;
 constexpr int firstOutputKindVersion = 43;
 constexpr int firstRDLCVersion = 74;
 constexpr int firstSettingsVersion = 76;
+
+constexpr const char* baseModuleName = "BaseModule";
+constexpr const char* projectDashboardName = "Project_Dashboard";
 
 // The first element whose name equals the name ignoring case.
 template <class T> T* FindByNameNoCase(const std::vector<T*>& list, const CString& name)
@@ -189,8 +199,6 @@ void ForgeonProject::LoadModulesAndLists(CArchive& ar, int version)
         ReplaceOwned(m_settings, ReadRef<ProjectSettings>(ar));
 }
 
-void ForgeonProject::RepairBaseModuleUserAccountPages() {}
-
 bool ForgeonProject::HoldsModule(const Module* module) const
 {
     return std::find(m_modules.begin(), m_modules.end(), module) != m_modules.end();
@@ -283,6 +291,69 @@ bool ForgeonProject::DeleteModuleAt(int index)
         m_currentModule = GetBaseModule();
     delete module;
     return true;
+}
+
+void ForgeonProject::InitNewProject()
+{
+    DeleteAll(m_modules);
+    auto* base = new Module(baseModuleName);
+    base->SetNumber(NextModuleNumber());
+    m_modules.push_back(base);
+    m_currentModule = base;
+    m_outputKind = aspNetOutput;
+    SetProjectSettings(new ProjectSettings);
+    base->EnsureDefaultDesignation();
+    base->CreateDefaultObjects();
+    DashBoardPage* rolePage = base->GetDashBoardPageAt(1);
+    if (!base->GetDesignations().empty() && rolePage != nullptr)
+        base->GetDesignations().front()->SetDashBoardPage(rolePage);
+    if (base->GetLoginPage() == nullptr)
+        base->CreateLoginPage();
+}
+
+Module* ForgeonProject::AddNewModule()
+{
+    int suffix = GetModuleCount() + 1;
+    CString name;
+    name.Format("Module%d", suffix);
+    while (HasModuleNamed(name))
+        name.Format("Module%d", ++suffix);
+    auto* module = new Module(name);
+    module->SetNumber(NextModuleNumber());
+    m_modules.push_back(module);
+    if (GetModuleCount() == 1)
+    {
+        LoginPageCreator creator;
+        creator.Create();
+    }
+    module->CreateDefaultObjects();
+    return module;
+}
+
+int ForgeonProject::NextModuleNumber() const
+{
+    int highest = 0;
+    for (const Module* module : m_modules)
+        highest = std::max(highest, module->GetNumber());
+    return highest + 1;
+}
+
+void ForgeonProject::UpdateProjectDashboard()
+{
+    const Module* base = GetBaseModule();
+    if (DashBoard* dashBoard =
+            base != nullptr ? base->FindDashBoardByName(projectDashboardName) : nullptr)
+        FillProjectDashboard(dashBoard);
+}
+
+void ForgeonProject::FillProjectDashboard(DashBoard* dashBoard)
+{
+    dashBoard->DeleteGrid();
+    auto* grid = new Grid(GetModuleCount(), 1);
+    for (int row = 0; row < GetModuleCount(); ++row)
+        grid->GetCellNoCheck(row, 0)->SetCellData(GetModuleAt(row)->NewProjectDashboardCell(),
+                                                  GridCell::kDashBoardCellInfo);
+    dashBoard->SetGrid(grid);
 }
 
 template <class Answer>

@@ -5,14 +5,21 @@
 
 #include <vector>
 
+class ApplicationReport;
+class AspFile;
 class CArchive;
 class Class;
+class DashBoard;
+class DashBoardPage;
+class Field;
+class Form;
 class FormInterface;
 class Function;
 class MapForm;
 class Module;
 class Parameter;
 class Procedure;
+class ProcedureFieldInfo;
 class ProjectSettings;
 class RDLCInfo;
 class RDLCReport;
@@ -20,6 +27,7 @@ class Table;
 class Menu;
 class Transaction;
 class XSDInfo;
+struct FieldVariableMap;
 
 // The root of the model and the first object of the project file: the modules (the first is the
 // base module), the current module, the project settings and the project-wide lists of report
@@ -81,6 +89,20 @@ public:
     // Deletes an empty module; false for a bad index or a module that is not empty. When the
     // module was current, the base module becomes current.
     bool DeleteModuleAt(int index);
+
+    // New projects and modules with their default objects.
+    // Turns an empty project into a new one: "BaseModule" current, ASP.NET output, default
+    // settings, the role "admin", the default menus and dashboards, the role's dashboard page
+    // and the login page.
+    void InitNewProject();
+    // "Module<count + 1>" with its default menus and dashboards; the only module of a project
+    // also gets the login tables and pages first.
+    Module* AddNewModule();
+    // Rebuilds the base module's "Project_Dashboard"; nothing when there is none.
+    void UpdateProjectDashboard();
+    // A new grid of one row per module, each cell captioned with the module name and linked to
+    // the item of the module's dashboard page.
+    void FillProjectDashboard(DashBoard* dashBoard);
 
     // Lookups over all modules: the modules are asked in list order and the first answer wins.
     FormInterface* FindPageByName(const CString& name) const;
@@ -167,6 +189,74 @@ public:
     void RenameModuleInRDLCInfos(const CString& oldName, const CString& newName);
     void RenameModuleInXSDInfos(const CString& oldName, const CString& newName);
 
+    // Services for the shell, the generators and the merge (model/ModelServices.cpp).
+    // The first table that a module finds by name, case ignored; null when none.
+    Table* FindTableByName(CString name) const;
+    // True when two of the tables, pages and procedures of all modules share a name; the
+    // repeated names are then shown in a message box and written to
+    // "C:\temp\KestraneWeavoReport.txt".
+    bool HasDuplicateNames() const;
+    // Every page file counts as linked from a menu.
+    bool IsFileLinkedFromMenu(const AspFile* file) const;
+    // Empties the combo box (the window layer's, or any with its ResetContent, AddString and
+    // SetCurSel), adds the module names in list order and selects the current module; returns
+    // it, or null (nothing selected) when it is not in the list.
+    template <class ComboBox> Module* FillModuleCombo(ComboBox& combo) const
+    {
+        combo.ResetContent();
+        for (const CString& name : GetModuleNames())
+            combo.AddString(name);
+        const int current = IndexOfCurrentModule();
+        combo.SetCurSel(current);
+        return current < 0 ? nullptr : m_currentModule;
+    }
+    // The module names in list order.
+    std::vector<CString> GetModuleNames() const;
+    // Every module's RDLC reports let go of the description (also those that only point at
+    // it); then it leaves the list and is deleted. False, nothing deleted, when the list does
+    // not hold it.
+    bool DeleteRDLCInfo(RDLCInfo* info);
+    bool DeleteXSDInfo(XSDInfo* info);
+
+    // Deletions and usage checks (model/ProjectDeletion.cpp).
+    // Each lets every module remove its references to the entity, then the first module that
+    // owns it deletes it; true when one did.
+    bool DeleteForm(Form* form);
+    bool DeleteMapForm(MapForm* mapForm);
+    bool DeleteTransaction(Transaction* transaction);
+    // Empties the error and warning lists first.
+    bool DeleteTable(Table* table);
+    bool DeleteApplicationReport(ApplicationReport* report);
+    bool DeleteRDLCReport(RDLCReport* report);
+    bool DeleteDashBoard(DashBoard* dashBoard);
+    bool DeleteDashBoardPage(DashBoardPage* page);
+    bool DeleteMenu(Menu* menu);
+    bool DeleteProcedure(Procedure* procedure);
+    // True when a class of some module owned and deleted the function.
+    bool DeleteFunction(Function* function);
+    // The pages that show the table's fields through the function clear those controls' front
+    // and back fields; the caller then drops the table from the function.
+    void RemoveFunctionDependentTableReferences(Function* function, Table* table);
+    // Every module updates the class functions and search reports of the tables that refer to
+    // the table whose front field was previous.
+    void UpdateFrontFieldReferences(Table* table, Field* previous);
+    // Every module reports and removes the field's usages; true when any module answered true.
+    bool RemoveFieldUsages(Field* field);
+    // Each empties the error and warning lists, runs its module check on every module, and
+    // answers true when no error was filed; otherwise the errors, each followed by "\n", are
+    // shown in a message box when show is set (always for CanRemoveProcedureField).
+    bool CanRemoveFunctionField(Function* function, Field* field, bool show);
+    bool CanRemoveProcedureField(Procedure* procedure, Field* field);
+    bool CollectProcedureFieldUsage(Procedure* procedure, ProcedureFieldInfo* column, bool show);
+    bool CanRemoveVariableMap(FieldVariableMap* map, bool show);
+
+    // Users, roles and login defaults (model/UserDefaults.cpp).
+    // The highest id of the roles of every module; 0 without roles.
+    int GetHighestDesignationId() const;
+    // Where the role counter restarts before roles are read or made: the highest role id of
+    // the open project, or 0 when no project is open or the open one is the project replaced.
+    static int GetDesignationIdFloor(const ForgeonProject* replaced);
+
     // <project path><project name>\scripts\KestraneWeavo_<name without blanks>_Script.sql
     CString GetScriptFilePath() const;
     // The same, ending in "_AlterScript.sql".
@@ -181,7 +271,11 @@ private:
     // read.
     void RepairBaseModuleUserAccountPages();
     CString ScriptFilePath(const char* ending) const;
+    // One more than the highest module number, at least 1.
+    int NextModuleNumber() const;
     bool HoldsModule(const Module* module) const;
+    // -1 when there is no current module or the list does not hold it.
+    int IndexOfCurrentModule() const;
     // The first non-null answer of the modules in list order, or null.
     template <class Answer>
     auto FirstModuleAnswer(Answer answer) const -> decltype(answer(nullptr));

@@ -447,7 +447,10 @@ bool Module::AddPageWithFiles(const std::vector<T*>& list, T* page, bool withFil
     if (!AddPageById(list, page))
         return false;
     if (withFiles)
+    {
         page->CreateDefaultAspFiles(OutputKind());
+        AddDefaultMenuEntries(page);
+    }
     return true;
 }
 
@@ -476,7 +479,10 @@ bool Module::AddDashBoardPage(DashBoardPage* page, bool withFiles)
     if (!AddPageById(m_dashBoardPages, page))
         return false;
     if (withFiles)
+    {
         page->CreateAspFile(OutputKind());
+        AddDashboardPageMenuEntry(page);
+    }
     return true;
 }
 
@@ -1321,14 +1327,6 @@ void EnsureFrontField(Table* table, const char* fieldName)
 }
 } // namespace
 
-void Module::MarkKeyFieldVariables() {}
-
-void Module::DetachKeyFieldReps() {}
-
-void Module::CleanUpPageFiles() {}
-
-void Module::LinkDetailTableProcedures() {}
-
 void Module::FillEmptyCaptions()
 {
     for (const Form* form : m_masterForms)
@@ -1344,20 +1342,6 @@ void Module::FillEmptyCaptions()
     }
 }
 
-void Module::RemoveInvalidFieldReps() {}
-
-void Module::RenamePageVariablesForAllTables() {}
-
-void Module::VisitPageEventFields() {}
-
-void Module::CreateMapFormInputFields() {}
-
-void Module::SyncPageTableFlags() {}
-
-void Module::SyncPageControlsWithTables() {}
-
-void Module::ClearMapFormSyncFlags() {}
-
 void Module::CleanPageClassRecomputes()
 {
     for (Form* form : m_masterForms)
@@ -1368,8 +1352,6 @@ void Module::CleanPageClassRecomputes()
         transaction->CleanEmptyClassRecomputes();
 }
 
-void Module::EnsureLoginTableClasses(ForgeonProject&) {}
-
 void Module::RenameClassesAfterTables()
 {
     for (Class* dataClass : m_classes)
@@ -1379,8 +1361,6 @@ void Module::RenameClassesAfterTables()
     }
 }
 
-void Module::DeleteUnconfirmedFieldReps() {}
-
 void Module::SetLoginTableFrontFields(ForgeonProject& project)
 {
     if (project.GetBaseModule() != this)
@@ -1388,7 +1368,3 @@ void Module::SetLoginTableFrontFields(ForgeonProject& project)
     EnsureFrontField(FindMasterTableNamed(m_masterTables, "personnel_role"), "role_name");
     EnsureFrontField(FindMasterTableNamed(m_masterTables, "useraccount"), "username");
 }
-
-void Module::CreateLoginPage() {}
-
-void Module::EnsureDefaultDesignation() {}

@@ -10,24 +10,31 @@ class ApplicationReport;
 class CArchive;
 class Class;
 class DashBoard;
+class DashBoardCellInfo;
 class DashBoardPage;
 class Designation;
+class Field;
+class FieldRep;
 class ForgeonProject;
 class FormInterface;
 class Form;
 class Function;
+class Grid;
 class LoginPage;
 class MapForm;
 class Menu;
 class MultiPageReport;
 class Parameter;
 class Procedure;
+class ProcedureFieldInfo;
 class RDLCInfo;
 class RDLCReport;
 class ReportCollector;
 class Table;
 class TextFile;
 class Transaction;
+class XSDInfo;
+struct FieldVariableMap;
 
 // One named part of a project. It owns the tables, pages, roles, menus, procedures, data classes
 // and login page of that part; pages point back to it.
@@ -362,6 +369,86 @@ public:
     // The role "admin" when the module has no role.
     void EnsureDefaultDesignation();
 
+    // Users, roles and login defaults (model/UserDefaults.cpp, with the three passes above).
+    // The master tables "personnel_role", then "useraccount", each with its data class and
+    // default functions, each made only when missing.
+    void EnsureSystemTables();
+    void EnsureRoleTable();
+    void EnsureUserAccountTable();
+    // The table's name, lower-cased, is "useraccount".
+    static bool IsUserAccountTable(const Table* table);
+    // A master form of the module is built on a table named "useraccount" (ignoring case).
+    bool HasUserAccountForm() const;
+    // When "useraccount" has no master form: its form and search report made in this module by
+    // the open project's TableFormCreator (nothing without an open project), a one-column
+    // layout, the page-only fields "new_password" and "confirm_password" placed before the role
+    // box, password boxes and the visibility entries of the add and update page files.
+    void CreateUserAccountForm();
+    // "ChangePassword_form", captioned "Change Password": a copy of the user-account form,
+    // added with its page files, whose update page shows "username" read-only and hides the
+    // role; nothing without a user-account form.
+    void CreateChangePasswordForm();
+    // A control for the field with new field data carrying a new page variable mapped to the
+    // field; returns the control.
+    static FieldRep* AddFieldControlToPage(FormInterface* page, Field* field);
+    // Grants the menu to the first role of the base module of the project that holds this
+    // module (this module itself outside the open project); nothing without a role.
+    void AddMenuToDefaultDesignation(Menu* menu);
+    // The first "password" column of the first "useraccount" search report leaves it.
+    void RemovePasswordFromUserAccountReport();
+    // "password" and "username" of "useraccount" become nvarchar; the update page file of every
+    // "useraccount_form" without visibility entries hides "password".
+    void RepairUserAccountPages();
+
+    // Default menus, links and dashboards (model/DefaultMenus.cpp). Menus made here are granted
+    // to the base module's first role.
+    // The menu tree, the module dashboard and, in "BaseModule", the project dashboard.
+    void CreateDefaultObjects();
+    // "<name>Menu" with "Masters", "Master Details", "Search Reports", "Reports", "Dashboards".
+    void CreateDefaultMenus();
+    // The page and dashboard "<name>_Dashboard" with a 5-by-1 grid of category cells.
+    void CreateModuleDashboard();
+    // The page and dashboard "Project_Dashboard" with one cell per module.
+    void CreateProjectDashboard();
+    void FillModuleDashboardGrid(Grid* grid);
+    void FillProjectDashboardGrid(Grid* grid);
+    // A project dashboard panel captioned with the module's name, linking the item of the
+    // module's dashboard page when there is one.
+    DashBoardCellInfo* NewProjectDashboardCell() const;
+    // The module dashboard's "Back to Project Dashboard" cell links "Project Dashboard".
+    void LinkProjectDashboardCell();
+    // The back link, top menu, category item and links of a page added with its files.
+    void AddDefaultMenuEntries(FormInterface* page);
+    // An item under "Dashboards" opening the page's first page file.
+    void AddDashboardPageMenuEntry(DashBoardPage* page);
+    // An item under the page kind's category menu (or at top level when it is missing) that
+    // links the category's dashboard cell.
+    void AddMasterFormMenuEntry(Form* form);
+    void AddTransactionMenuEntry(Transaction* transaction);
+    void AddSearchReportMenuEntry(ApplicationReport* report);
+    void AddRDLCReportMenuEntry(RDLCReport* report);
+    // Every cell of the module dashboard captioned with the page kind's category links the item
+    // unless it links a menu opening a page file already.
+    void LinkDashboardCellToMenu(FormInterface* page, Menu* item);
+    // Every page file but the action files shows "<name>Menu" as top menu.
+    void SetPageTopMenu(FormInterface* page);
+    // Each adds its link unless the page has one of that caption.
+    void AddBackToDashboardLink(FormInterface* page);
+    void AddPageLinks(FormInterface* page);
+    void AddFindLink(FormInterface* page);
+    void AddAddLink(FormInterface* page);
+    // The "FIND" link of the page of the report's table targets the report's item.
+    void LinkFindLinksToReport(ApplicationReport* report);
+    // In "BaseModule": the item "Logout" under "<name>Menu" opens the login page.
+    void AddLogoutMenuEntry();
+    // Run before the module takes the new name: its menu, dashboard, dashboard page and the
+    // dashboard page's item follow the name.
+    void RenameDefaultObjects(CString newName);
+    void RenameModuleMenu(const CString& newName);
+    void RenameModuleDashboard(const CString& newName);
+    void RenameModuleDashboardPage(const CString& newName);
+    void RenameDashboardMenuEntry(const CString& newName);
+
     // Lookups, list operations and page upkeep of model/ModuleLookups.cpp.
     // Replaces the vector's contents with the master forms, transactions, reports, map forms,
     // dashboards, multi-page reports, dashboard pages and RDLC reports, in that order.
@@ -397,6 +484,103 @@ public:
     // Page variables renamed after the table's fields; a map form is first named table name +
     // "_form".
     void RenamePageVariablesForTable(Table* table);
+
+    // Services for the shell, the generators and the merge (model/ModelServices.cpp).
+    bool ContainsMultiPageReport(const MultiPageReport* report) const;
+    // The control of the field re-applies its own data: on the master form of a master table,
+    // on every transaction using a master-detail table; nothing for other kinds.
+    void RefreshFieldRepOfField(Table* table, Field* field);
+    // Every class bound to the table deletes its function "SelectRecordFor" + field name once
+    // the pages let go of it: those of every module of the open project when it holds this
+    // module, else this module's.
+    void RemoveSelectRecordForFunction(Field* field, Table* table);
+
+    // Usage checks and relinking (model/ModuleUsage.cpp).
+    // True when the usage text is empty. Otherwise the refusal "Can not delete <name>. It is
+    // used in following objects!" with the usage text replaces the content of
+    // "ObjectRefDump.txt" in the open project's folder (when it can be written) and the answer
+    // is false. The last argument is not read.
+    bool ReportUsage(const CString& name, const CString& usage, bool unused = false);
+    // Each asks the module's entities who use the entity, listing them in a usage text and
+    // recording them in the current usage set, reports the text, and when it is not empty
+    // takes the references out of the recorded users. They answer true.
+    bool RemoveFieldUsages(Field* field);
+    bool RemoveTableUsages(Table* table);
+    bool RemoveFormReferences(Form* form);
+    bool RemoveMapFormReferences(MapForm* mapForm);
+    bool RemoveTransactionReferences(Transaction* transaction);
+    bool RemoveReportReferences(ApplicationReport* report);
+    bool RemoveRDLCReportReferences(RDLCReport* report);
+    bool RemoveDashBoardReferences(DashBoard* dashBoard);
+    bool CollectDashBoardPageUsage(DashBoardPage* page);
+    bool RemoveProcedureReferences(Procedure* procedure);
+    bool RemoveFunctionReferences(Function* function);
+    // Without a report: the pages and roles let go of the menu, then of each of its sub-menus.
+    bool RemoveMenuReferences(Menu* menu, bool top);
+    // The pages that show a field of the table through the function as front or back field
+    // clear it.
+    void CollectFunctionFieldUsage(Function* function, Table* table);
+    // The menus (with their sub-menus) and report columns that link to the page.
+    void CollectPageLinkUsage(FormInterface* page, CString& usage);
+    // The roles whose default dashboard page is the page, by name.
+    void CollectDesignationsOfDashBoardPage(DashBoardPage* page, CString& usage);
+    // Usage checks that only answer. A control that other controls of its page need is
+    // reported under its field name.
+    bool CanRemoveFieldRep(FieldRep* fieldRep, FormInterface* page);
+    // The master forms, transactions and reports that use the mapping; a finding is filed as
+    // an error. With report set the refusal is also reported.
+    bool CheckVariableUsage(FieldVariableMap* map, bool report);
+    // The pages that pass a value to the procedure's parameter of the field; a finding is
+    // reported and filed as an error.
+    bool CheckProcedureFieldUsage(Procedure* procedure, Field* field);
+    // Each erases the entity from its list and deletes it; false when it is not listed.
+    // DeleteTable first removes the table's usages and searches master, transaction, then map
+    // tables.
+    bool DeleteTable(Table* table);
+    bool DeleteMasterForm(Form* form);
+    bool DeleteMapForm(MapForm* mapForm);
+    bool DeleteTransaction(Transaction* transaction);
+    bool DeleteDashBoard(DashBoard* dashBoard);
+    bool DeleteDashBoardPage(DashBoardPage* page);
+    bool DeleteReport(ApplicationReport* report);
+    bool DeleteRDLCReport(RDLCReport* report);
+    bool DeleteProcedure(Procedure* procedure);
+    void DeleteDesignation(Designation* designation);
+    // A sub-menu leaves its parent, a top-level menu the module's menus; the page files are
+    // tidied and the menu deleted. False, nothing deleted, when it is in neither.
+    bool DeleteMenu(Menu* menu);
+    // The class that owns the function deletes it; false when no class of the module does.
+    bool DeleteClassFunction(Function* function);
+    // After the table's front field changed from previous: the non-user functions of the
+    // classes of tables referring to it swap the previous front field for the current one, and
+    // those tables' search reports gain the fields they lack.
+    void UpdateFrontFieldUsers(Table* table, Field* previous);
+
+    // Model checks (model/ModuleChecks.cpp). Each files its findings as errors in the project
+    // diagnostics and changes nothing in the model.
+    // The checks the classic page generator runs, in this order.
+    void CheckProcedures();
+    void ValidateTransactions();
+    void CheckForeignFields();
+    void CheckAllFieldReps();
+    // A lookup control with a data procedure needs front and back field; radio buttons need as
+    // many display texts as values.
+    void CheckFieldRep(FieldRep* fieldRep, FormInterface* page);
+    void CheckReportProcedures();
+    // The page checks of master forms, map forms and search reports.
+    void ValidateForms();
+    void ValidateMapForms();
+    void ValidateReports();
+    // The pages that use the procedure's output column (or the function's field); each is
+    // filed and recorded in the current usage set.
+    void CheckProcedureFieldUse(Procedure* procedure, ProcedureFieldInfo* column);
+    // The pages let go of the uses that CheckProcedureFieldUse finds, dashboards excepted.
+    void RemoveProcedureFieldUse(Procedure* procedure, ProcedureFieldInfo* column);
+    void CheckFunctionFieldUse(Function* function, Field* field);
+    // The RDLC reports' uses of the description are reported and, when there are any, the
+    // recorded reports drop it. Always true.
+    bool CanDeleteRDLCInfo(RDLCInfo* info);
+    bool CanDeleteXSDInfo(XSDInfo* info);
 
 private:
     // A module's lists are written as a count and each entity.

@@ -1,14 +1,39 @@
 #include "model/ProjectDiagnostics.h"
 
+#include "entities/ApplicationReport.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
+#include "entities/DashBoard.h"
+#include "entities/DerivedField.h"
+#include "entities/DetailTableReport.h"
+#include "entities/Form.h"
+#include "entities/Function.h"
+#include "entities/MapForm.h"
+#include "entities/Procedure.h"
+#include "entities/ProcedureFieldInfo.h"
+#include "entities/ProcedureInvokation.h"
+#include "entities/RDLCReport.h"
+#include "entities/ReportField.h"
+#include "entities/ReportGroup.h"
+#include "entities/Transaction.h"
 #include "model/EntityUsageSet.h"
+#include "model/Field.h"
+#include "model/FieldFilter.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
+#include "model/ListAccess.h"
 #include "model/MainFrameAccess.h"
 #include "model/Ownership.h"
+#include "model/RefField.h"
+#include "model/Relation.h"
+#include "model/Table.h"
 #include "model/TextFile.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
 #include <cstddef>
+#include <iterator>
 #include <utility>
 
 namespace
@@ -136,4 +161,517 @@ void ProjectDiagnostics::ReportErrors(bool show) const
     }
     if (show && !report.IsEmpty())
         AfxMessageBox(report, MB_OK | MB_ICONERROR);
+}
+
+namespace
+{
+// Runs the action inside a usage set of its own; the current set is current again afterwards,
+// its contents unchanged.
+template <class Action> void InNestedUsageSet(ProjectDiagnostics& diagnostics, Action action)
+{
+    diagnostics.PushUsageSet();
+    action();
+    diagnostics.PopUsageSet();
+}
+
+// The field that lookups show for a row of the table.
+Field* DisplayFieldOf(const Table* table)
+{
+    if (table == nullptr)
+        return nullptr;
+    return table->GetFrontField() != nullptr ? table->GetFrontField()
+                                             : table->GetDefaultFrontField();
+}
+
+// The column's output column is the field or, for a foreign key, the field shown for the row
+// it refers to.
+bool ColumnShowsFieldOrItsDisplay(const ReportField* column, const Field* field)
+{
+    const ProcedureFieldInfo* output = column->GetFieldInfo();
+    if (output == nullptr || output->GetField() == nullptr)
+        return false;
+    if (output->GetField() == field)
+        return true;
+    return field->IsForeignKey() && field->GetForeignField() != nullptr &&
+           output->GetField() == DisplayFieldOf(field->GetForeignField()->GetTable());
+}
+
+// Removes, from the last to the first, the group's columns that match.
+template <class Predicate> void RemoveColumnsWhere(ReportGroup* group, Predicate matches)
+{
+    for (int index = static_cast<int>(group->GetReportFields().size()) - 1; index >= 0; --index)
+    {
+        if (matches(group->GetReportFields()[static_cast<std::size_t>(index)]))
+            group->RemoveReportFieldAt(index);
+    }
+}
+
+// Removes, from the last to the first, the group's filters that match.
+template <class Predicate> void RemoveFiltersWhere(ReportGroup* group, Predicate matches)
+{
+    for (int index = static_cast<int>(group->GetFilters().size()) - 1; index >= 0; --index)
+    {
+        if (matches(group->GetFilters()[static_cast<std::size_t>(index)]))
+            group->RemoveFilterAt(index);
+    }
+}
+
+// The page's controls of the field are deleted. A map form only lets go of the controls it
+// shares with its bottom master form, which owns them.
+void DeleteControlsOfField(FormInterface& page, Field* field)
+{
+    const auto showsField = [field](const FieldRep* rep) { return rep->GetField() == field; };
+    std::vector<FieldRep*> controls;
+    std::ranges::copy_if(page.GetFieldReps(), std::back_inserter(controls), showsField);
+    auto* mapForm = dynamic_cast<MapForm*>(&page);
+    if (mapForm == nullptr)
+    {
+        for (FieldRep* rep : controls)
+            page.DeleteFieldRep(rep);
+        return;
+    }
+    std::ranges::copy_if(mapForm->GetTopInputFieldReps(), std::back_inserter(controls), showsField);
+    std::ranges::copy_if(mapForm->GetBottomInputFieldReps(), std::back_inserter(controls),
+                         showsField);
+    const Form* master = mapForm->GetBottomMasterForm();
+    for (FieldRep* rep : controls)
+    {
+        if (master != nullptr && Contains(master->GetFieldReps(), rep))
+            mapForm->DetachFieldRep(rep);
+        else
+            mapForm->DeleteFieldRep(rep);
+    }
+    while (mapForm->HasTopField(field))
+        mapForm->RemoveTopField(field);
+    while (mapForm->HasField(field))
+        mapForm->RemoveBottomField(field);
+}
+
+// The page's reference fields of the field go, then its derived fields that nothing else uses.
+void RemoveRefAndDerivedFields(FormInterface& page, Field* field)
+{
+    while (RefField* refField = page.FindRefFieldByField(field))
+        page.RemoveRefField(refField);
+    std::vector<DerivedField*> derived;
+    std::ranges::copy_if(page.GetDerivedFields(), std::back_inserter(derived),
+                         [field](const DerivedField* item) { return item->GetField() == field; });
+    for (DerivedField* item : derived)
+        page.RemoveDerivedField(item);
+}
+
+// The report definition no longer feeds a table-adapter parameter from the field.
+void RemoveAdapterMappingsOf(RDLCReport& report, const Field* field)
+{
+    std::size_t count = 0;
+    for (const TableAdapterMap& map : report.GetTableAdapterMaps())
+        count += static_cast<std::size_t>(std::ranges::count_if(
+            map.m_pairs, [field](const ColumnFieldPair& pair) { return pair.m_field == field; }));
+    for (; count > 0; --count)
+        report.RemoveFieldMapping(field);
+}
+
+// The pages' maps of the field lose it. The maps and their variables stay: menus of other page
+// files, report bindings and map forms may still hold them. Forms, transactions and reports
+// first have the variable taken out of the report variable maps that use it.
+void RemoveFieldVariableMaps(ProjectDiagnostics& diagnostics, const EntityUsageSet& set,
+                             Field* field)
+{
+    const auto releaseMaps = [&diagnostics, field](FormInterface& page, bool mapsReports)
+    {
+        while (FieldVariableMap* map = page.FindFieldVariableMapByField(field))
+        {
+            if (mapsReports)
+                diagnostics.RemoveVariableMapReferences(map);
+            map->field = nullptr;
+        }
+    };
+    for (Form* form : set.GetForms())
+        releaseMaps(*form, true);
+    for (Transaction* transaction : set.GetTransactions())
+        releaseMaps(*transaction, true);
+    for (ApplicationReport* report : set.GetReports())
+    {
+        if (FieldVariableMap* map = report->FindFieldVariableMapByField(field))
+            diagnostics.RemoveVariableMapReferences(map);
+        report->DetachReportVariableForField(field);
+    }
+    for (MapForm* mapForm : set.GetMapForms())
+        releaseMaps(*mapForm, false);
+}
+
+// Derived procedures share the base's columns, relations and filters; they are made again
+// after the base lost some.
+void RebuildDerivedProcedures(Procedure* procedure)
+{
+    if (procedure->GetDerivedProcedures().empty())
+        return;
+    procedure->DeleteDerivedProcedures();
+    procedure->CreateDerivedProcedures();
+}
+
+// The pages recorded in the current set stop using the procedure's output column of the field.
+void RemoveOutputColumnUsers(const EntityUsageSet& users, Procedure* procedure,
+                             ProcedureFieldInfo* column)
+{
+    Field* field = column->GetField();
+    users.ForEachPage([field, procedure](FormInterface* page)
+                      { page->ClearProcedureFieldFrontBack(field, procedure); });
+    const auto filterUsesColumn = [field, procedure](const FieldRep* filter)
+    {
+        const FieldRepData* data = filter->GetFieldRepData();
+        return data != nullptr && filter->IsFrontOrBackField(field) &&
+               data->GetDataProcedure() != nullptr &&
+               data->GetDataProcedure()->GetProcedure() == procedure;
+    };
+    for (const ApplicationReport* report : users.GetReports())
+    {
+        for (ReportGroup* group : report->GetReportGroups())
+        {
+            RemoveColumnsWhere(group, [column](const ReportField* item)
+                               { return item->GetFieldInfo() == column; });
+            RemoveFiltersWhere(group, filterUsesColumn);
+            if (group->GetHeaderValue() == column)
+                group->SetHeaderValue(nullptr);
+            if (group->GetNextProcKey() == column)
+                group->SetNextProcKey(nullptr);
+        }
+    }
+}
+
+// The procedure lets go of the field: its output column with the pages that use it, its field
+// parameters, filters and relations on the field.
+void RemoveFieldFromProcedure(ProjectDiagnostics& diagnostics, Procedure* procedure, Field* field)
+{
+    if (ProcedureFieldInfo* column = procedure->FindOutputColumnByField(field))
+    {
+        InNestedUsageSet(diagnostics,
+                         [&diagnostics, procedure, column]
+                         {
+                             if (ForgeonProject* project = MainFrameAccess::GetProject())
+                                 project->CollectProcedureFieldUsage(procedure, column, false);
+                             RemoveOutputColumnUsers(diagnostics.GetCurrentUsageSet(), procedure,
+                                                     column);
+                             procedure->RemoveOutputColumn(column);
+                         });
+    }
+    for (int index = 0; index < static_cast<int>(procedure->GetFieldParameters().size()); ++index)
+    {
+        if (procedure->GetFieldParameters()[static_cast<std::size_t>(index)].field == field)
+            procedure->SetFieldParameterFieldAt(index, nullptr);
+    }
+    const std::vector<FieldFilter*> filters = procedure->GetFilters();
+    for (FieldFilter* filter : filters)
+    {
+        if (filter->GetField() == field)
+            procedure->DeleteFieldFilter(filter);
+    }
+    for (int index = static_cast<int>(procedure->GetRelations().size()) - 1; index >= 0; --index)
+    {
+        if (procedure->GetRelations()[static_cast<std::size_t>(index)]->ContainsField(field))
+            procedure->RemoveRelationAt(index);
+    }
+    RebuildDerivedProcedures(procedure);
+}
+} // namespace
+
+void ProjectDiagnostics::RemoveFieldReferences(Field* field)
+{
+    EntityUsageSet& set = GetCurrentUsageSet();
+    if (field == nullptr)
+    {
+        set.Clear();
+        return;
+    }
+    for (Table* table : set.GetTables())
+        table->ClearForeignKeysTo(field);
+    set.ForEachPage([field](FormInterface* page) { page->ClearFrontBackField(field); });
+    for (const ApplicationReport* report : set.GetReports())
+    {
+        for (ReportGroup* group : report->GetReportGroups())
+        {
+            RemoveColumnsWhere(group, [field](const ReportField* column)
+                               { return ColumnShowsFieldOrItsDisplay(column, field); });
+        }
+    }
+    // Map forms first: they let go of the controls they share with master forms before those
+    // delete them.
+    for (MapForm* mapForm : set.GetMapForms())
+        DeleteControlsOfField(*mapForm, field);
+    for (Form* form : set.GetForms())
+        DeleteControlsOfField(*form, field);
+    for (Transaction* transaction : set.GetTransactions())
+        DeleteControlsOfField(*transaction, field);
+    for (RDLCReport* report : set.GetRDLCReports())
+    {
+        DeleteControlsOfField(*report, field);
+        RemoveAdapterMappingsOf(*report, field);
+    }
+    for (const ApplicationReport* report : set.GetReports())
+    {
+        for (ReportGroup* group : report->GetReportGroups())
+        {
+            RemoveFiltersWhere(group, [field](const FieldRep* filter)
+                               { return filter->GetField() == field; });
+        }
+    }
+    for (Form* form : set.GetForms())
+    {
+        if (form->GetTable() == field->GetTable())
+            form->RemoveFieldVisibilities(field);
+    }
+    for (Transaction* transaction : set.GetTransactions())
+        transaction->RemoveFieldVisibilities(field);
+    for (DashBoard* dashBoard : set.GetDashBoards())
+        dashBoard->RemoveFieldFromCells(field);
+    for (Function* function : set.GetFunctions())
+        function->RemoveFieldWithReferences(field);
+    RemoveFieldVariableMaps(*this, set, field);
+    for (Procedure* procedure : set.GetProcedures())
+        RemoveFieldFromProcedure(*this, procedure, field);
+    // A reference or derived field owns its page field: removed last, it takes the field with
+    // it only when nothing else is left to do.
+    for (Form* form : set.GetForms())
+        RemoveRefAndDerivedFields(*form, field);
+    for (Transaction* transaction : set.GetTransactions())
+        RemoveRefAndDerivedFields(*transaction, field);
+    set.Clear();
+}
+
+namespace
+{
+// A page that stays lets go of the table: its controls' references, and the per-table
+// records that would keep the table's pointer after it is gone.
+void ReleaseTable(FormInterface& page, Table* table)
+{
+    page.RemoveTableReferences(table);
+    std::vector<RefField*> refFields;
+    std::ranges::copy_if(page.GetRefFields(), std::back_inserter(refFields),
+                         [table](const RefField* refField)
+                         { return refField->GetTable() == table; });
+    for (RefField* refField : refFields)
+        page.RemoveRefField(refField);
+    std::vector<DerivedField*> derivedFields;
+    std::ranges::copy_if(page.GetDerivedFields(), std::back_inserter(derivedFields),
+                         [table](const DerivedField* derived)
+                         { return derived->GetTable() == table; });
+    for (DerivedField* derived : derivedFields)
+        page.RemoveDerivedField(derived);
+    while (page.FindUniquenessProcedureTable(table) != nullptr)
+        page.RemoveUniquenessProcedureTable(table);
+    while (page.FindUpdateProcedureTable(table) != nullptr)
+        page.RemoveUpdateProcedureTable(table);
+    while (page.FindDeleteProcedureTable(table) != nullptr)
+        page.RemoveDeleteProcedureTable(table);
+    while (page.FindDefaultValueProcedureTable(table) != nullptr)
+        page.RemoveDefaultValueProcedureTable(table);
+    while (page.GetTableFlags(table).table == table)
+        page.RemoveTableFlags(table);
+}
+
+// Step one of the table cascade: each recorded page built on the table is deleted, each other
+// one lets go of the table; every deletion runs in a usage set of its own.
+void DeleteOrReleasePages(ProjectDiagnostics& diagnostics, const EntityUsageSet& set, Table* table)
+{
+    ForgeonProject* project = MainFrameAccess::GetProject();
+    const auto deleteOrRelease =
+        [&diagnostics, project](auto* page, bool builtOnTable, auto deletePage, auto release)
+    {
+        if (builtOnTable && project != nullptr)
+            InNestedUsageSet(diagnostics, [&] { (project->*deletePage)(page); });
+        else
+            InNestedUsageSet(diagnostics, [&] { release(page); });
+    };
+    const std::vector<Form*> forms = set.GetForms();
+    for (Form* form : forms)
+        deleteOrRelease(form, form->GetTable() == table, &ForgeonProject::DeleteForm,
+                        [table](Form* page) { ReleaseTable(*page, table); });
+    const std::vector<Transaction*> transactions = set.GetTransactions();
+    for (Transaction* transaction : transactions)
+        deleteOrRelease(transaction, transaction->GetBasicTable() == table,
+                        &ForgeonProject::DeleteTransaction,
+                        [table](Transaction* page)
+                        {
+                            if (page->FindDetailTable(table) != nullptr)
+                                page->RemoveDetailTable(table);
+                            while (DetailTableReport* entry = page->FindDetailTableReport(table))
+                                page->RemoveDetailTableReport(entry);
+                            ReleaseTable(*page, table);
+                        });
+    const std::vector<ApplicationReport*> reports = set.GetReports();
+    for (ApplicationReport* report : reports)
+        deleteOrRelease(report, report->GetTable() == table,
+                        &ForgeonProject::DeleteApplicationReport,
+                        [table](ApplicationReport* page) { ReleaseTable(*page, table); });
+    for (DashBoard* dashBoard : set.GetDashBoards())
+    {
+        InNestedUsageSet(diagnostics,
+                         [dashBoard, table]
+                         {
+                             ClassInvokation* call = dashBoard->GetClassInvokation();
+                             if (call == nullptr || call->GetClass() == nullptr ||
+                                 call->GetClass()->GetTable() != table)
+                                 return;
+                             dashBoard->RemoveClassInvokation(call->GetClass());
+                             delete call;
+                         });
+    }
+    const std::vector<RDLCReport*> rdlcReports = set.GetRDLCReports();
+    for (RDLCReport* report : rdlcReports)
+        deleteOrRelease(report, report->GetTable() == table, &ForgeonProject::DeleteRDLCReport,
+                        [table](RDLCReport* page)
+                        {
+                            page->RemoveTableClassInvocations(table);
+                            for (const Field* field : table->GetFields())
+                                RemoveAdapterMappingsOf(*page, field);
+                            ReleaseTable(*page, table);
+                        });
+}
+
+// Step two: functions lose the table and the output fields of its fields.
+void ReleaseFunctions(const EntityUsageSet& set, Table* table)
+{
+    for (Function* function : set.GetFunctions())
+    {
+        if (function->GetTable() == table)
+        {
+            function->RemoveFieldsOfTable(table);
+            function->SetTable(nullptr);
+        }
+        else if (function->UsesTable(table))
+            function->RemoveTable(table);
+        else
+            function->RemoveFieldsOfTable(table);
+    }
+}
+
+// Step four: procedures on the table are deleted, the others let go of it; every procedure
+// first drops its relations that involve the table.
+void DeleteOrReleaseProcedures(ProjectDiagnostics& diagnostics, const EntityUsageSet& set,
+                               Table* table)
+{
+    std::vector<Procedure*> onTable;
+    std::vector<Procedure*> joiningTable;
+    for (Procedure* procedure : set.GetProcedures())
+    {
+        if (procedure->GetMainTable() == table)
+            onTable.push_back(procedure);
+        else if (procedure->FindTableById(table->GetId()) != nullptr)
+            joiningTable.push_back(procedure);
+        for (int index = static_cast<int>(procedure->GetRelations().size()) - 1; index >= 0;
+             --index)
+        {
+            if (procedure->GetRelations()[static_cast<std::size_t>(index)]->InvolvesTable(table))
+                procedure->RemoveRelationAt(index);
+        }
+    }
+    ForgeonProject* project = MainFrameAccess::GetProject();
+    for (Procedure* procedure : onTable)
+    {
+        if (project != nullptr)
+            InNestedUsageSet(diagnostics,
+                             [project, procedure] { project->DeleteProcedure(procedure); });
+    }
+    for (Procedure* procedure : joiningTable)
+    {
+        procedure->RemoveTable(table);
+        RebuildDerivedProcedures(procedure);
+    }
+}
+} // namespace
+
+void ProjectDiagnostics::RemoveTableReferences(Table* table)
+{
+    EntityUsageSet& set = GetCurrentUsageSet();
+    if (table != nullptr)
+    {
+        DeleteOrReleasePages(*this, set, table);
+        ReleaseFunctions(set, table);
+        for (Class* dataClass : set.GetClasses())
+        {
+            if (dataClass->GetTable() == table)
+                InNestedUsageSet(*this, [dataClass] { dataClass->SetTable(nullptr); });
+        }
+        DeleteOrReleaseProcedures(*this, set, table);
+    }
+    set.Clear();
+}
+
+void ProjectDiagnostics::RemoveVariableMapReferences(FieldVariableMap* map)
+{
+    if (map == nullptr)
+        return;
+    Variable* variable = map->variable;
+    InNestedUsageSet(*this,
+                     [this, map, variable]
+                     {
+                         if (ForgeonProject* project = MainFrameAccess::GetProject())
+                             project->CanRemoveVariableMap(map, false);
+                         const EntityUsageSet& users = GetCurrentUsageSet();
+                         for (Form* form : users.GetForms())
+                             form->RemoveReportVariableMapsOf(variable);
+                         for (Transaction* transaction : users.GetTransactions())
+                             transaction->RemoveReportVariablePairsOf(variable);
+                         for (ApplicationReport* report : users.GetReports())
+                             report->RemoveVariableFromDataCalls(variable);
+                     });
+}
+
+void ProjectDiagnostics::RemoveProcedureReferences(Procedure* procedure)
+{
+    GetCurrentUsageSet().RemoveProcedureReferences(procedure);
+}
+
+void ProjectDiagnostics::RemoveFormReferences(Form* form)
+{
+    GetCurrentUsageSet().RemoveFormReferences(form);
+}
+
+void ProjectDiagnostics::RemovePageLinks(FormInterface* page)
+{
+    GetCurrentUsageSet().RemovePageLinks(page);
+}
+
+void ProjectDiagnostics::RemoveDashBoardReferences(DashBoard* dashBoard)
+{
+    GetCurrentUsageSet().RemoveDashBoardReferences(dashBoard);
+}
+
+void ProjectDiagnostics::RemoveDashBoardPageReferences(DashBoardPage* page)
+{
+    GetCurrentUsageSet().RemoveDashBoardPageReferences(page);
+}
+
+void ProjectDiagnostics::RemoveReportReferences(ApplicationReport* report)
+{
+    GetCurrentUsageSet().RemoveReportReferences(report);
+}
+
+void ProjectDiagnostics::RemoveRDLCInfoReferences(RDLCInfo* info)
+{
+    GetCurrentUsageSet().RemoveRDLCInfoReferences(info);
+}
+
+void ProjectDiagnostics::RemoveXSDInfoReferences(XSDInfo* info)
+{
+    GetCurrentUsageSet().RemoveXSDInfoReferences(info);
+}
+
+void ProjectDiagnostics::RemoveMenuReferences(Menu* menu)
+{
+    GetCurrentUsageSet().RemoveMenuReferences(menu);
+}
+
+void ProjectDiagnostics::ClearFunctionFieldFrontBack(Function* function, Table* table)
+{
+    GetCurrentUsageSet().ClearFunctionFieldFrontBack(function, table);
+}
+
+void ProjectDiagnostics::RemoveFunctionReferences(Function* function)
+{
+    GetCurrentUsageSet().RemoveFunctionReferences(function);
+}
+
+void ProjectDiagnostics::RemoveFunctionParameterReferences(Function* function, Parameter* parameter)
+{
+    GetCurrentUsageSet().RemoveFunctionParameterReferences(function, parameter);
 }

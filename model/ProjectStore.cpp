@@ -216,7 +216,7 @@ void ProjectStore::SerializeProject(ForgeonProject* project, CArchive& ar)
     try
     {
         if (!m_mergeRead)
-            Designation::ResetIdCounter();
+            Designation::SetIdCounter(ForgeonProject::GetDesignationIdFloor(m_project));
         std::unique_ptr<ForgeonProject> read(ReadRef<ForgeonProject>(ar));
         if (read == nullptr)
             throw CArchiveException(CArchiveException::badClass);

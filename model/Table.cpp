@@ -2,9 +2,11 @@
 
 #include "entities/Form.h"
 #include "model/ArchiveIO.h"
+#include "model/EntityUsageSet.h"
 #include "model/Field.h"
 #include "model/ListAccess.h"
 #include "model/Ownership.h"
+#include "model/ProjectDiagnostics.h"
 
 #include <algorithm>
 
@@ -183,6 +185,16 @@ void Table::ClearForeignKeysTo(const Field* target)
         if (field->GetForeignField() == target)
             DropForeignKey(field);
     }
+}
+
+void Table::CollectForeignKeyUsage(const Field* target, CString& text)
+{
+    if (target == nullptr ||
+        std::none_of(m_fields.begin(), m_fields.end(),
+                     [target](const Field* field) { return field->GetForeignField() == target; }))
+        return;
+    text += m_name + "\n";
+    TheProjectDiagnostics().GetCurrentUsageSet().AddTable(this);
 }
 
 void Table::EnsureDefaultFields()

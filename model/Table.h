@@ -52,6 +52,9 @@ public:
     void DeleteField(Field* field);
     // Removes the first entry of the pointer without deleting the field.
     void RemoveFieldPointer(Field* field);
+    // Inserts before the field at the index, or appends for an index outside the list; the
+    // table takes ownership.
+    void InsertFieldAt(Field* field, int index);
     // -1 when absent.
     int IndexOfField(const Field* field) const;
     bool ContainsField(const Field* field) const;
@@ -79,6 +82,9 @@ public:
     int CountFieldsReferencing(int n, const Field* target) const;
     // Every field whose foreign field is target loses the foreign-key flag and the foreign field.
     void ClearForeignKeysTo(const Field* target);
+    // When a field refers to target: appends the table name and "\n" to text and records the
+    // table in the current usage set.
+    void CollectForeignKeyUsage(const Field* target, CString& text);
 
     // The key column, then the soft-delete column except in master-detail tables, which lose
     // theirs.

@@ -27,7 +27,9 @@ public:
     TextFile(bool disabled, bool flush, char separatorChar, int separatorLength);
     ~TextFile();
     TextFile(const TextFile&) = delete;
-    TextFile& operator=(const TextFile&) = delete;
+    // Takes the source's buffer, path and settings; the file open here, if any, stays open
+    // here, and the source's file is not shared.
+    TextFile& operator=(const TextFile& source);
 
     // Opens the path ("a" or "w" by the append flag) unless disabled, closing a file already
     // open; returns the file, null when disabled or when the open failed. The stored path stays.

@@ -7,6 +7,7 @@ packages=(
     ninja-build
     g++
     libgtest-dev
+    qt6-base-dev
 )
 
 missing=()

@@ -5,10 +5,10 @@
 #include "entities/Variable.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
-#include "model/MainFrameAccess.h"
 #include "model/Module.h"
 #include "model/Table.h"
 #include "tests/entities/PageTestSupport.h"
+#include "tests/model/ModelBuilders.h"
 #include "tests/support/ArchiveBytes.h"
 
 #include <gtest/gtest.h>
@@ -159,22 +159,6 @@ TEST_F(TransactionRecordTest, CopyInAModuleIsNumberedByTheTransactionsOverTheSam
     EXPECT_EQ(copy.GetFormName(), "Copy_1_of_OrderEntry");
     EXPECT_EQ(copy.GetModule(), &module);
 }
-
-// Makes the project an open project for one test.
-class ScopedOpenProject
-{
-public:
-    explicit ScopedOpenProject(ForgeonProject* project)
-        : m_previous(MainFrameAccess::SetProjectSource([project] { return project; }))
-    {
-    }
-    ~ScopedOpenProject() { MainFrameAccess::SetProjectSource(m_previous); }
-    ScopedOpenProject(const ScopedOpenProject&) = delete;
-    ScopedOpenProject& operator=(const ScopedOpenProject&) = delete;
-
-private:
-    MainFrameAccess::ProjectSource m_previous;
-};
 
 TEST_F(TransactionRecordTest, LoadInAClassicProjectGivesClassicFilesWithOnePerDetailTable)
 {

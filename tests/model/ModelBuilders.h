@@ -2,6 +2,8 @@
 
 #include "entities/Form.h"
 #include "model/Field.h"
+#include "model/ForgeonProject.h"
+#include "model/MainFrameAccess.h"
 #include "model/Module.h"
 #include "model/Table.h"
 
@@ -54,3 +56,39 @@ inline Form* NewForm(const char* name, Table* table)
     form->SetTable(table);
     return form;
 }
+
+// The project is the open one while the object lives; the previous source comes back after.
+class ScopedOpenProject
+{
+public:
+    explicit ScopedOpenProject(ForgeonProject* project)
+        : m_previous(MainFrameAccess::SetProjectSource([project] { return project; }))
+    {
+    }
+    ~ScopedOpenProject() { MainFrameAccess::SetProjectSource(m_previous); }
+    ScopedOpenProject(const ScopedOpenProject&) = delete;
+    ScopedOpenProject& operator=(const ScopedOpenProject&) = delete;
+
+private:
+    MainFrameAccess::ProjectSource m_previous;
+};
+
+// A project whose only module, "BaseModule", is current; the project is open while the object
+// lives.
+class OpenBaseModuleProject
+{
+public:
+    OpenBaseModuleProject()
+    {
+        m_project.AddModule(m_base);
+        m_project.SetCurrentModule(m_base);
+    }
+
+    ForgeonProject& Project() { return m_project; }
+    Module& Base() { return *m_base; }
+
+private:
+    ForgeonProject m_project;
+    Module* m_base = new Module("BaseModule");
+    ScopedOpenProject m_open{&m_project};
+};

@@ -1,0 +1,284 @@
+#include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
+#include "entities/DashBoardPage.h"
+#include "entities/Form.h"
+#include "entities/MapForm.h"
+#include "entities/Procedure.h"
+#include "entities/ProcedureInvokation.h"
+#include "entities/ProcedureTable.h"
+#include "entities/Transaction.h"
+#include "entities/UniquenessProcedureTable.h"
+#include "entities/Variable.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/Module.h"
+#include "model/Table.h"
+
+#include <vector>
+
+// The repairs the project store runs on every module after a project file has been read.
+
+namespace
+{
+// The mapped variable of every map whose field passes the test becomes a page variable.
+template <class Test> void MarkVariablesOfFields(const FormInterface& page, Test isKey)
+{
+    for (const FieldVariableMap* map : page.GetFieldVariableMaps())
+    {
+        if (map != nullptr && map->field != nullptr && map->variable != nullptr &&
+            isKey(map->field))
+            map->variable->SetKind(Variable::pageKind);
+    }
+}
+
+void DetachKeyFieldData(const FormInterface& page)
+{
+    for (FieldRep* rep : page.GetFieldReps())
+    {
+        if (rep->GetField() != nullptr && rep->GetField()->IsKeyOrDeletedFlag())
+            rep->SetFieldRepData(nullptr);
+    }
+}
+
+template <class Page>
+void CleanUpFilesOf(const std::vector<Page*>& pages, bool dropDuplicates, bool dropNullLinks)
+{
+    for (const Page* page : pages)
+    {
+        for (AspFile* file : page->GetAspFiles())
+        {
+            file->SyncMenuVariableMaps(TRUE);
+            file->SyncMenuVariableMaps(FALSE);
+            if (dropDuplicates)
+                file->RemoveDuplicateMenuVariableMaps();
+            if (dropNullLinks)
+                file->RemoveNullLinks();
+        }
+    }
+}
+
+// The invocations of a page that can call a write procedure with its parameters.
+std::vector<ProcedureInvokation*> ParameterCalls(const FormInterface& page)
+{
+    std::vector<ProcedureInvokation*> calls{page.GetProcedureCall()};
+    for (const ProcedureTable* entry : page.GetProcedureTables())
+        calls.push_back(entry->GetInvocation());
+    for (const UniquenessProcedureTable* entry : page.GetUniquenessProcedureTables())
+        calls.push_back(entry->GetInvocation());
+    return calls;
+}
+
+// The procedure and its derived procedures lose the field's parameter. Calls of the procedure on
+// the module's pages lose the pair at the parameter's place, so that no pair keeps the
+// variable, which is then freed unless it is shared or a filter of the procedure still compares
+// with it.
+void RemoveFieldParameter(const Module& module, Procedure* procedure, Field* field)
+{
+    const std::vector<FieldVariableMap>& parameters = procedure->GetFieldParameters();
+    int index = 0;
+    while (index < static_cast<int>(parameters.size()) && parameters[index].field != field)
+        ++index;
+    if (index == static_cast<int>(parameters.size()))
+        return;
+    const FieldVariableMap parameter = parameters[index];
+    procedure->RemoveFieldParameterAt(index);
+    for (Procedure* derived : procedure->GetDerivedProcedures())
+        derived->RemoveFieldParameter(parameter);
+
+    std::vector<FormInterface*> pages;
+    module.GetAllPages(pages);
+    for (const FormInterface* page : pages)
+    {
+        for (ProcedureInvokation* call : ParameterCalls(*page))
+        {
+            if (call != nullptr && call->GetProcedure() == procedure)
+                call->RemoveVariablePairAt(index);
+        }
+    }
+    Variable* variable = parameter.variable;
+    if (variable != nullptr && variable->GetKind() != Variable::sharedKind &&
+        !procedure->HasFilterOnVariable(variable) && !procedure->HasVariable(variable))
+        delete variable;
+}
+
+void LinkDetailProcedures(Module& module, const Transaction& transaction, Table* detail)
+{
+    Field* linkField = detail->FindForeignKeyFieldTo(transaction.GetBasicTable());
+    Field* filterField = transaction.FindLinkField(detail);
+    std::vector<Procedure*> procedures;
+    module.GetProceduresOfTable(detail, procedures);
+    for (Procedure* procedure : procedures)
+    {
+        if (procedure->IsUpdateProcedure() && linkField != nullptr)
+            RemoveFieldParameter(module, procedure, linkField);
+        else if (procedure->IsSelectAllProcedure() && filterField != nullptr &&
+                 procedure->FindFieldFilterByField(filterField) == nullptr)
+            procedure->AddFieldFilter(filterField);
+    }
+}
+
+template <class Page> void RemoveInvalidControls(const std::vector<Page*>& pages)
+{
+    for (Page* page : pages)
+        page->RemoveInvalidFieldReps();
+}
+
+template <class Page> void VisitEventFields(const std::vector<Page*>& pages)
+{
+    for (Page* page : pages)
+        page->VisitDefaultEventRecmpFields();
+}
+
+template <class Page> void SyncTableFlagsOf(const std::vector<Page*>& pages)
+{
+    for (Page* page : pages)
+        page->SyncTableFlags();
+}
+
+// The second sync hands the variables made after the first one to the controls it added, so
+// that a second load changes nothing more.
+void SyncControlsWithTable(FormInterface& page, Table* table)
+{
+    if (table == nullptr)
+        return;
+    page.SyncFieldRepsWithTable(table);
+    page.AddVariablesForTable(table);
+    page.SyncFieldRepsWithTable(table);
+}
+
+void ClearSyncFlag(const FieldRep* rep)
+{
+    if (rep->GetFieldRepData() != nullptr)
+        rep->GetFieldRepData()->SetAddedBySync(false);
+}
+
+void DeleteControlsAddedBySync(FormInterface& page)
+{
+    std::vector<FieldRep*> unconfirmed;
+    for (FieldRep* rep : page.GetFieldReps())
+    {
+        if (rep->GetFieldRepData() != nullptr && rep->GetFieldRepData()->IsAddedBySync())
+            unconfirmed.push_back(rep);
+    }
+    for (FieldRep* rep : unconfirmed)
+        page.DeleteFieldRep(rep);
+}
+} // namespace
+
+void Module::MarkKeyFieldVariables()
+{
+    for (const Form* form : m_masterForms)
+        MarkVariablesOfFields(*form, [](const Field* field) { return field->IsKey(); });
+    for (const Transaction* transaction : m_transactions)
+    {
+        const Table* basic = transaction->GetBasicTable();
+        MarkVariablesOfFields(*transaction, [basic](const Field* field)
+                              { return field->IsKey() && field->GetTable() == basic; });
+    }
+}
+
+void Module::DetachKeyFieldReps()
+{
+    for (const Form* form : m_masterForms)
+        DetachKeyFieldData(*form);
+    for (const Transaction* transaction : m_transactions)
+        DetachKeyFieldData(*transaction);
+}
+
+void Module::CleanUpPageFiles()
+{
+    CleanUpFilesOf(m_masterForms, true, false);
+    CleanUpFilesOf(m_transactions, true, true);
+    CleanUpFilesOf(m_reports, true, false);
+    CleanUpFilesOf(m_mapForms, false, false);
+    CleanUpFilesOf(m_dashBoardPages, true, false);
+}
+
+void Module::LinkDetailTableProcedures()
+{
+    for (const Transaction* transaction : m_transactions)
+    {
+        for (Table* detail : transaction->GetDetailTables())
+        {
+            if (detail != nullptr)
+                LinkDetailProcedures(*this, *transaction, detail);
+        }
+    }
+}
+
+void Module::RemoveInvalidFieldReps()
+{
+    RemoveInvalidControls(m_masterForms);
+    RemoveInvalidControls(m_transactions);
+    RemoveInvalidControls(m_reports);
+    RemoveInvalidControls(m_mapForms);
+}
+
+void Module::RenamePageVariablesForAllTables()
+{
+    for (Table* table : m_masterTables)
+        RenamePageVariablesForTable(table);
+    for (Table* table : m_mapTables)
+        RenamePageVariablesForTable(table);
+    for (Table* table : m_transactionTables)
+        RenamePageVariablesForTable(table);
+}
+
+void Module::VisitPageEventFields()
+{
+    VisitEventFields(m_masterForms);
+    VisitEventFields(m_transactions);
+    VisitEventFields(m_reports);
+    VisitEventFields(m_mapForms);
+}
+
+void Module::CreateMapFormInputFields()
+{
+    for (MapForm* mapForm : m_mapForms)
+        mapForm->CreateFieldsForInputControls();
+}
+
+void Module::SyncPageTableFlags()
+{
+    SyncTableFlagsOf(m_masterForms);
+    SyncTableFlagsOf(m_transactions);
+    SyncTableFlagsOf(m_mapForms);
+}
+
+void Module::SyncPageControlsWithTables()
+{
+    for (Form* form : m_masterForms)
+        SyncControlsWithTable(*form, form->GetTable());
+    for (MapForm* mapForm : m_mapForms)
+        SyncControlsWithTable(*mapForm, mapForm->GetMappingTable());
+    for (Transaction* transaction : m_transactions)
+    {
+        SyncControlsWithTable(*transaction, transaction->GetBasicTable());
+        for (Table* detail : transaction->GetDetailTables())
+            SyncControlsWithTable(*transaction, detail);
+    }
+}
+
+// A map form without bottom controls keeps its bottom part as it is.
+void Module::ClearMapFormSyncFlags()
+{
+    for (MapForm* mapForm : m_mapForms)
+    {
+        std::vector<FieldRep*> controls;
+        mapForm->GetTopFieldReps(controls);
+        for (const FieldRep* rep : controls)
+            ClearSyncFlag(rep);
+        mapForm->GetBottomFieldReps(controls);
+        if (!controls.empty())
+            ClearSyncFlag(controls.front());
+    }
+}
+
+void Module::DeleteUnconfirmedFieldReps()
+{
+    for (Form* form : m_masterForms)
+        DeleteControlsAddedBySync(*form);
+    for (Transaction* transaction : m_transactions)
+        DeleteControlsAddedBySync(*transaction);
+}

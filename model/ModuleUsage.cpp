@@ -1,0 +1,632 @@
+#include "model/Module.h"
+
+#include "entities/ApplicationReport.h"
+#include "entities/Class.h"
+#include "entities/DashBoard.h"
+#include "entities/DashBoardPage.h"
+#include "entities/DerivedField.h"
+#include "entities/Designation.h"
+#include "entities/Form.h"
+#include "entities/FormInterface.h"
+#include "entities/Function.h"
+#include "entities/LoginPage.h"
+#include "entities/MapForm.h"
+#include "entities/Menu.h"
+#include "entities/MultiPageReport.h"
+#include "entities/Procedure.h"
+#include "entities/ProcedureFieldInfo.h"
+#include "entities/RDLCReport.h"
+#include "entities/ReportCollector.h"
+#include "entities/ReportField.h"
+#include "entities/ReportFieldControlProperty.h"
+#include "entities/Transaction.h"
+#include "entities/Variable.h"
+#include "model/EntityUsageSet.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/ForgeonProject.h"
+#include "model/MainFrameAccess.h"
+#include "model/Ownership.h"
+#include "model/ProjectDiagnostics.h"
+#include "model/RefField.h"
+#include "model/Table.h"
+#include "model/TextFile.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <vector>
+
+namespace
+{
+// A usage set of its own for the lifetime of the object.
+class UsageSetScope
+{
+public:
+    UsageSetScope() { TheProjectDiagnostics().PushUsageSet(); }
+    ~UsageSetScope() { TheProjectDiagnostics().PopUsageSet(); }
+    UsageSetScope(const UsageSetScope&) = delete;
+    UsageSetScope& operator=(const UsageSetScope&) = delete;
+};
+
+EntityUsageSet& CurrentUsageSet()
+{
+    return TheProjectDiagnostics().GetCurrentUsageSet();
+}
+
+CString RefusalMessage(const CString& name, const CString& usage)
+{
+    return "Can not delete " + name + ". It is used in following objects!\n" + usage;
+}
+
+// Calls ask with every element of every list, list after list.
+template <class Ask, class... Lists> void AskEach(const Ask& ask, const Lists&... lists)
+{
+    (std::ranges::for_each(lists, ask), ...);
+}
+
+// A finding of an answering check is also filed as an error, for the project's usage checks.
+void FileRefusal(const CString& name, const CString& usage)
+{
+    if (!usage.IsEmpty())
+        TheProjectDiagnostics().AddError(RefusalMessage(name, usage));
+}
+
+void CollectMenuPageUsage(Menu* menu, FormInterface* page, CString& usage)
+{
+    menu->CollectPageUsage(page, usage);
+    for (Menu* subMenu : menu->GetSubMenus())
+        CollectMenuPageUsage(subMenu, page, usage);
+}
+
+// The pages whose only findings are the menus and report columns linking to them.
+bool RemovePageLinkReferences(Module& module, FormInterface* page)
+{
+    CString usage;
+    module.CollectPageLinkUsage(page, usage);
+    if (!module.ReportUsage(page->GetFormName(), usage))
+        TheProjectDiagnostics().RemovePageLinks(page);
+    return true;
+}
+
+CString FieldNameOf(const Field* field)
+{
+    return field != nullptr ? field->GetFieldName() : CString();
+}
+
+// The list the entity is in loses it, and the entity is deleted; false when no list holds it.
+template <class T, class... Lists> bool DeleteFromFirst(T* entity, Lists&... lists)
+{
+    return (EraseAndDelete(lists, entity) || ...);
+}
+
+void ReleaseLoginPageField(LoginPage& page, const Field* field)
+{
+    if (page.GetUserNameField() == field)
+        page.SetUserNameField(nullptr);
+    if (page.GetDesignationField() == field)
+        page.SetDesignationField(nullptr);
+}
+
+void RemoveCollectorEntries(ReportCollector& collector, const ApplicationReport* report)
+{
+    for (int index = static_cast<int>(collector.GetEntries().size()) - 1; index >= 0; --index)
+    {
+        if (collector.GetEntries()[static_cast<std::size_t>(index)].m_report == report)
+            collector.RemoveReportAt(index);
+    }
+}
+
+template <class Fields> bool AnyFromTable(const Fields& fields, const Table* table)
+{
+    return std::ranges::any_of(fields,
+                               [table](const auto* item) { return item->GetTable() == table; });
+}
+
+bool HoldsFieldsOfTable(const FormInterface& page, const Table* table)
+{
+    return AnyFromTable(page.GetRefFields(), table) || AnyFromTable(page.GetDerivedFields(), table);
+}
+
+// The page's reference fields, and its derived fields that nothing uses, taken from the table
+// go with their controls.
+void RemoveFieldsOfTable(FormInterface& page, const Table* table)
+{
+    const std::vector<RefField*> refFields = page.GetRefFields();
+    for (RefField* refField : refFields)
+    {
+        if (refField->GetTable() == table)
+            page.RemoveRefField(refField);
+    }
+    const std::vector<DerivedField*> derivedFields = page.GetDerivedFields();
+    for (DerivedField* derivedField : derivedFields)
+    {
+        if (derivedField->GetTable() == table)
+            page.RemoveDerivedField(derivedField);
+    }
+}
+
+// Appends the control properties of the report's columns whose control shows the field;
+// answers whether there was one.
+bool CollectColumnControlsOf(const ApplicationReport& report, const Field* field,
+                             std::vector<ReportFieldControlProperty*>& out)
+{
+    std::vector<ReportField*> columns;
+    report.CollectReportFields(columns);
+    bool found = false;
+    for (const ReportField* column : columns)
+    {
+        ReportFieldControlProperty* property = column->GetControlProperty();
+        if (property != nullptr && property->GetControl() != nullptr &&
+            property->GetControl()->GetField() == field)
+        {
+            out.push_back(property);
+            found = true;
+        }
+    }
+    return found;
+}
+
+template <class T> void ForgetPasted(T*& slot, const T* entity)
+{
+    if (slot == entity)
+        slot = nullptr;
+}
+} // namespace
+
+bool Module::ReportUsage(const CString& name, const CString& usage, bool)
+{
+    if (usage.IsEmpty())
+        return true;
+    const ForgeonProject* project = MainFrameAccess::GetProject();
+    if (project != nullptr && project->GetProjectSettings() != nullptr &&
+        !project->GetProjectPath().IsEmpty())
+    {
+        TextFile dump(project->GetProjectPath() + "ObjectRefDump.txt", true, '=', 60, false, false);
+        if (dump.IsOpen())
+            dump.Write(0, "%s", RefusalMessage(name, usage));
+    }
+    return false;
+}
+
+bool Module::RemoveFieldUsages(Field* field)
+{
+    CString usage;
+    const Table* ownTable = field->GetTable();
+    const auto askTable = [field, ownTable, &usage](Table* table)
+    {
+        if (table != ownTable)
+            table->CollectForeignKeyUsage(field, usage);
+    };
+    AskEach(askTable, m_masterTables, m_transactionTables, m_mapTables);
+    for (Procedure* procedure : m_procedures)
+        procedure->CollectFieldUsage(field, usage);
+    for (const Class* dataClass : m_classes)
+    {
+        for (Function* function : dataClass->GetFunctions())
+            function->CollectFieldUsage(field, usage);
+    }
+    const auto askPage = [field, &usage](FormInterface* page)
+    { page->CollectFieldUsage(field, usage); };
+    AskEach(askPage, m_masterForms, m_transactions, m_reports);
+    for (RDLCReport* report : m_rdlcReports)
+        report->CollectReportFieldUsage(field, usage);
+    AskEach(askPage, m_mapForms, m_dashBoards);
+    // The login page names two fields of its procedure's output; it must not keep a field
+    // that goes.
+    const bool loginPageShowsField =
+        m_loginPage != nullptr &&
+        (m_loginPage->GetUserNameField() == field || m_loginPage->GetDesignationField() == field);
+    if (loginPageShowsField)
+        usage += "LoginPage\n";
+    // A report column turned into a control may show the field through that control.
+    std::vector<ReportFieldControlProperty*> columnControls;
+    for (const ApplicationReport* report : m_reports)
+    {
+        if (CollectColumnControlsOf(*report, field, columnControls))
+            usage += report->GetFormName() + "\n";
+    }
+    if (!ReportUsage(field->GetFieldName(), usage))
+    {
+        for (ReportFieldControlProperty* property : columnControls)
+            property->SetControl(nullptr);
+        TheProjectDiagnostics().RemoveFieldReferences(field);
+    }
+    if (loginPageShowsField)
+        ReleaseLoginPageField(*m_loginPage, field);
+    CurrentUsageSet().Clear();
+    return true;
+}
+
+bool Module::RemoveTableUsages(Table* table)
+{
+    UsageSetScope scope;
+    const std::vector<Field*> fields = table->GetFields();
+    for (Field* field : fields)
+        RemoveFieldUsages(field);
+    CString usage;
+    const auto askPage = [table, &usage](FormInterface* page)
+    { page->CollectTableUsage(table, usage); };
+    AskEach(askPage, m_masterForms, m_transactions);
+    for (ApplicationReport* report : m_reports)
+        report->CollectReportTableUsage(table, usage);
+    AskEach(askPage, m_dashBoards);
+    for (RDLCReport* report : m_rdlcReports)
+        report->CollectReportTableUsage(table, usage);
+    for (const Class* dataClass : m_classes)
+    {
+        for (Function* function : dataClass->GetFunctions())
+            function->CollectTableUsage(table, usage);
+    }
+    for (Class* dataClass : m_classes)
+        dataClass->CollectTableUsage(table, usage);
+    for (Procedure* procedure : m_procedures)
+        procedure->CollectTableUsage(table, usage);
+    // Pages built on other tables may take reference or derived fields from this one; the
+    // usage set's removal does not reach those.
+    std::vector<FormInterface*> pagesWithFieldsOfTable;
+    const auto askOtherPage = [table, &usage, &pagesWithFieldsOfTable](FormInterface* page)
+    {
+        if (HoldsFieldsOfTable(*page, table))
+        {
+            usage += page->GetFormName() + "\n";
+            pagesWithFieldsOfTable.push_back(page);
+        }
+    };
+    for (Form* form : m_masterForms)
+    {
+        if (form->GetTable() != table)
+            askOtherPage(form);
+    }
+    for (Transaction* transaction : m_transactions)
+    {
+        if (transaction->GetBasicTable() != table)
+            askOtherPage(transaction);
+    }
+    if (ReportUsage(table->GetTableName(), usage))
+        return true;
+    for (FormInterface* page : pagesWithFieldsOfTable)
+        RemoveFieldsOfTable(*page, table);
+    TheProjectDiagnostics().RemoveTableReferences(table);
+    return true;
+}
+
+bool Module::RemoveFormReferences(Form* form)
+{
+    CString usage;
+    for (MapForm* mapForm : m_mapForms)
+    {
+        if (mapForm->GetBottomMasterForm() == form)
+        {
+            usage += mapForm->GetFormName() + "\n";
+            CurrentUsageSet().AddFormInterface(mapForm);
+        }
+    }
+    CollectPageLinkUsage(form, usage);
+    if (!ReportUsage(form->GetFormName(), usage))
+        TheProjectDiagnostics().RemoveFormReferences(form);
+    CurrentUsageSet().Clear();
+    return true;
+}
+
+bool Module::RemoveMapFormReferences(MapForm* mapForm)
+{
+    return RemovePageLinkReferences(*this, mapForm);
+}
+
+bool Module::RemoveTransactionReferences(Transaction* transaction)
+{
+    return RemovePageLinkReferences(*this, transaction);
+}
+
+bool Module::RemoveRDLCReportReferences(RDLCReport* report)
+{
+    return RemovePageLinkReferences(*this, report);
+}
+
+bool Module::RemoveReportReferences(ApplicationReport* report)
+{
+    CString usage;
+    for (Form* form : m_masterForms)
+        form->CollectReportUsage(report, usage);
+    for (Transaction* transaction : m_transactions)
+        transaction->CollectReportUsage(report, usage);
+    for (MapForm* mapForm : m_mapForms)
+        mapForm->CollectReportUsage(report, usage);
+    CollectPageLinkUsage(report, usage);
+    // Multi-page reports and report collectors show reports as well; the usage set's removal
+    // does not reach them, so they let go of the report here.
+    std::vector<MultiPageReport*> multiPageUsers;
+    for (MultiPageReport* multiPage : m_multiPageReports)
+    {
+        if (multiPage->HasReport(report))
+        {
+            usage += multiPage->GetFormName() + "\n";
+            multiPageUsers.push_back(multiPage);
+        }
+    }
+    std::vector<ReportCollector*> collectorUsers;
+    for (ReportCollector* collector : m_reportCollectors)
+    {
+        if (std::ranges::any_of(collector->GetEntries(), [report](const ReportCollectorEntry& entry)
+                                { return entry.m_report == report; }))
+        {
+            usage += collector->GetFormName() + "\n";
+            collectorUsers.push_back(collector);
+        }
+    }
+    if (!ReportUsage(report->GetFormName(), usage))
+        TheProjectDiagnostics().RemoveReportReferences(report);
+    for (MultiPageReport* multiPage : multiPageUsers)
+        multiPage->DeletePagesOfReport(report);
+    for (ReportCollector* collector : collectorUsers)
+        RemoveCollectorEntries(*collector, report);
+    CurrentUsageSet().Clear();
+    return true;
+}
+
+bool Module::RemoveDashBoardReferences(DashBoard* dashBoard)
+{
+    CString usage;
+    for (DashBoardPage* page : m_dashBoardPages)
+    {
+        if (page->ContainsDashBoard(dashBoard))
+        {
+            usage += page->GetFormName() + "\n";
+            CurrentUsageSet().AddFormInterface(page);
+        }
+    }
+    if (!ReportUsage(dashBoard->GetFormName(), usage))
+        TheProjectDiagnostics().RemoveDashBoardReferences(dashBoard);
+    CurrentUsageSet().Clear();
+    return true;
+}
+
+bool Module::CollectDashBoardPageUsage(DashBoardPage* page)
+{
+    CString usage;
+    CollectPageLinkUsage(page, usage);
+    CollectDesignationsOfDashBoardPage(page, usage);
+    if (!ReportUsage(page->GetFormName(), usage))
+        TheProjectDiagnostics().RemoveDashBoardPageReferences(page);
+    CurrentUsageSet().Clear();
+    return true;
+}
+
+bool Module::RemoveProcedureReferences(Procedure* procedure)
+{
+    UsageSetScope scope;
+    CString usage;
+    const auto askPage = [procedure, &usage](FormInterface* page)
+    { page->CollectProcedureUsage(procedure, usage); };
+    AskEach(askPage, m_masterForms, m_mapForms, m_transactions, m_dashBoards, m_reports);
+    const Procedure* called = procedure;
+    for (MultiPageReport* report : m_multiPageReports)
+        report->CollectProcedureUsage(called, usage);
+    AskEach(askPage, m_dashBoardPages);
+    // The login page calls a procedure too; it is asked last so that its call cannot outlive
+    // the procedure.
+    if (m_loginPage != nullptr)
+        m_loginPage->CollectProcedureUsage(procedure, usage);
+    if (!ReportUsage(procedure->GetName(), usage))
+        TheProjectDiagnostics().RemoveProcedureReferences(procedure);
+    return true;
+}
+
+bool Module::RemoveFunctionReferences(Function* function)
+{
+    CString usage;
+    const auto askPage = [function, &usage](FormInterface* page)
+    { page->CollectFunctionUsage(function, usage); };
+    AskEach(askPage, m_masterForms, m_transactions, m_reports, m_rdlcReports, m_dashBoards);
+    if (!ReportUsage(function->GetFieldName(), usage))
+        TheProjectDiagnostics().RemoveFunctionReferences(function);
+    CurrentUsageSet().Clear();
+    return true;
+}
+
+bool Module::RemoveMenuReferences(Menu* menu, bool top)
+{
+    {
+        UsageSetScope scope;
+        const auto askPage = [menu](FormInterface* page) { page->CollectMenuLinkUsage(menu); };
+        AskEach(askPage, m_masterForms, m_mapForms, m_transactions, m_reports, m_rdlcReports,
+                m_dashBoardPages, m_dashBoards);
+        for (Designation* designation : m_designations)
+        {
+            if (designation->HasMenu(menu))
+                CurrentUsageSet().AddRole(designation);
+        }
+        TheProjectDiagnostics().RemoveMenuReferences(menu);
+    }
+    const std::vector<Menu*> subMenus = menu->GetSubMenus();
+    for (Menu* subMenu : subMenus)
+        RemoveMenuReferences(subMenu, top);
+    return true;
+}
+
+void Module::CollectFunctionFieldUsage(Function* function, Table* table)
+{
+    UsageSetScope scope;
+    const auto askPage = [function, table](FormInterface* page)
+    { page->IsFunctionFieldUsedAsFrontBack(function, table); };
+    AskEach(askPage, m_masterForms, m_transactions, m_reports, m_dashBoards, m_rdlcReports);
+    TheProjectDiagnostics().ClearFunctionFieldFrontBack(function, table);
+}
+
+void Module::CollectPageLinkUsage(FormInterface* page, CString& usage)
+{
+    for (Menu* menu : m_menus)
+        CollectMenuPageUsage(menu, page, usage);
+    std::vector<ReportField*> columns;
+    for (const ApplicationReport* report : m_reports)
+    {
+        report->CollectReportFields(columns);
+        for (ReportField* column : columns)
+            column->CollectPageUsage(page, usage);
+    }
+}
+
+void Module::CollectDesignationsOfDashBoardPage(DashBoardPage* page, CString& usage)
+{
+    for (Designation* designation : m_designations)
+    {
+        if (designation->GetDashBoardPage() == page)
+        {
+            usage += designation->GetName() + "\n";
+            CurrentUsageSet().AddRole(designation);
+        }
+    }
+}
+
+bool Module::CanRemoveFieldRep(FieldRep* fieldRep, FormInterface* page)
+{
+    CString usage;
+    if (!page->IsFieldRepUnused(fieldRep))
+        usage = "Used for mapping or recomputation in:" + page->GetFormName();
+    return ReportUsage(FieldNameOf(fieldRep->GetField()), usage);
+}
+
+bool Module::CheckVariableUsage(FieldVariableMap* map, bool report)
+{
+    CString usage;
+    const auto askPage = [map, &usage](FormInterface* page)
+    { page->CollectVariableUsage(*map, usage); };
+    AskEach(askPage, m_masterForms, m_transactions, m_reports);
+    const CString name = map->variable != nullptr ? map->variable->GetFieldName() : CString();
+    FileRefusal(name, usage);
+    return report ? ReportUsage(name, usage) : usage.IsEmpty();
+}
+
+bool Module::CheckProcedureFieldUsage(Procedure* procedure, Field* field)
+{
+    CString usage;
+    FieldVariableMap parameter;
+    procedure->FindFieldParameterByField(field, parameter);
+    if (parameter.variable != nullptr)
+    {
+        Variable* variable = parameter.variable;
+        const auto askPage = [procedure, variable, &usage](FormInterface* page)
+        { page->CollectProcedureVariableUsage(procedure, variable, usage); };
+        AskEach(askPage, m_transactions, m_dashBoards, m_reports, m_dashBoardPages);
+    }
+    FileRefusal(FieldNameOf(field), usage);
+    return ReportUsage(FieldNameOf(field), usage);
+}
+
+bool Module::DeleteTable(Table* table)
+{
+    RemoveTableUsages(table);
+    ForgetPasted(m_pastedTable, table);
+    return DeleteFromFirst(table, m_masterTables, m_transactionTables, m_mapTables);
+}
+
+bool Module::DeleteMasterForm(Form* form)
+{
+    ForgetPasted(m_pastedForm, form);
+    return DeleteFromFirst(form, m_masterForms);
+}
+
+bool Module::DeleteMapForm(MapForm* mapForm)
+{
+    return DeleteFromFirst(mapForm, m_mapForms);
+}
+
+bool Module::DeleteTransaction(Transaction* transaction)
+{
+    ForgetPasted(m_pastedTransaction, transaction);
+    return DeleteFromFirst(transaction, m_transactions);
+}
+
+bool Module::DeleteDashBoard(DashBoard* dashBoard)
+{
+    return DeleteFromFirst(dashBoard, m_dashBoards);
+}
+
+bool Module::DeleteDashBoardPage(DashBoardPage* page)
+{
+    return DeleteFromFirst(page, m_dashBoardPages);
+}
+
+bool Module::DeleteReport(ApplicationReport* report)
+{
+    ForgetPasted(m_pastedReport, report);
+    return DeleteFromFirst(report, m_reports);
+}
+
+bool Module::DeleteRDLCReport(RDLCReport* report)
+{
+    return DeleteFromFirst(report, m_rdlcReports);
+}
+
+bool Module::DeleteProcedure(Procedure* procedure)
+{
+    return DeleteFromFirst(procedure, m_procedures);
+}
+
+void Module::DeleteDesignation(Designation* designation)
+{
+    if (!ContainsDesignation(designation))
+        return;
+    // The roles reporting to it would otherwise keep a pointer to a deleted role.
+    for (Designation* other : m_designations)
+    {
+        if (other->GetReportsTo() == designation)
+            other->SetReportsTo(nullptr);
+    }
+    DeleteFromFirst(designation, m_designations);
+}
+
+bool Module::DeleteMenu(Menu* menu)
+{
+    Menu* parent = menu->GetParent();
+    const bool subMenu =
+        parent != nullptr && parent != menu &&
+        std::ranges::find(parent->GetSubMenus(), menu) != parent->GetSubMenus().end();
+    if (!subMenu && !RemoveMenu(menu))
+        return false;
+    CleanUpPageFiles();
+    // A sub-menu leaves its parent's list as it is deleted.
+    delete menu;
+    return true;
+}
+
+bool Module::DeleteClassFunction(Function* function)
+{
+    for (Class* dataClass : m_classes)
+    {
+        if (std::ranges::find(dataClass->GetFunctions(), function) !=
+            dataClass->GetFunctions().end())
+        {
+            dataClass->DeleteFunction(function);
+            return true;
+        }
+    }
+    return false;
+}
+
+void Module::UpdateFrontFieldUsers(Table* table, Field* previous)
+{
+    Field* front = table->GetFrontField();
+    if (front == nullptr)
+        front = table->GetDefaultFrontField();
+    const auto update = [this, table, previous, front](Table* user)
+    {
+        if (!user->HasForeignKeyTo(table))
+            return;
+        if (const Class* dataClass = GetClassForTable(user, false))
+        {
+            for (Function* function : dataClass->GetFunctions())
+            {
+                if (function->IsUserFunction())
+                    continue;
+                if (previous != nullptr)
+                    function->RemoveFieldWithReferences(previous);
+                if (front != nullptr && !function->HasOutputField(front))
+                    function->AddOutputField(
+                        new ProcedureFieldInfo(front, ProcedureFieldInfo::noAggregate));
+            }
+        }
+        AddMissingFieldsToTableReport(user);
+    };
+    AskEach(update, m_masterTables, m_transactionTables);
+}

@@ -1,0 +1,161 @@
+#include "model/ForgeonProject.h"
+
+#include "model/Module.h"
+#include "model/ProjectDiagnostics.h"
+#include "platform/core/MessageBox.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace
+{
+// Every module removes its references to the entity; then the modules are asked in order to
+// delete it, up to the first that owns it.
+template <class T, class Remove>
+bool RemoveThenDelete(const std::vector<Module*>& modules, T* entity, Remove remove,
+                      bool (Module::*erase)(T*))
+{
+    for (Module* module : modules)
+        std::invoke(remove, module, entity);
+    return std::ranges::any_of(modules, [entity, erase](Module* module)
+                               { return (module->*erase)(entity); });
+}
+
+// Empties the error and warning lists, lets every module file its findings as errors and
+// answers true when there is none; otherwise the errors are shown when show is set.
+template <class Check>
+bool RunUsageCheck(const std::vector<Module*>& modules, const Check& check, bool show)
+{
+    ProjectDiagnostics& diagnostics = TheProjectDiagnostics();
+    diagnostics.ClearErrorsAndWarnings();
+    for (Module* module : modules)
+        check(*module);
+    if (diagnostics.GetErrors().empty())
+        return true;
+    if (show)
+    {
+        CString text;
+        for (const CString& error : diagnostics.GetErrors())
+            text += error + "\n";
+        AfxMessageBox(text, MB_OK);
+    }
+    return false;
+}
+} // namespace
+
+bool ForgeonProject::DeleteForm(Form* form)
+{
+    return RemoveThenDelete(m_modules, form, &Module::RemoveFormReferences,
+                            &Module::DeleteMasterForm);
+}
+
+bool ForgeonProject::DeleteMapForm(MapForm* mapForm)
+{
+    return RemoveThenDelete(m_modules, mapForm, &Module::RemoveMapFormReferences,
+                            &Module::DeleteMapForm);
+}
+
+bool ForgeonProject::DeleteTransaction(Transaction* transaction)
+{
+    return RemoveThenDelete(m_modules, transaction, &Module::RemoveTransactionReferences,
+                            &Module::DeleteTransaction);
+}
+
+bool ForgeonProject::DeleteTable(Table* table)
+{
+    TheProjectDiagnostics().ClearErrorsAndWarnings();
+    return RemoveThenDelete(m_modules, table, &Module::RemoveTableUsages, &Module::DeleteTable);
+}
+
+bool ForgeonProject::DeleteApplicationReport(ApplicationReport* report)
+{
+    return RemoveThenDelete(m_modules, report, &Module::RemoveReportReferences,
+                            &Module::DeleteReport);
+}
+
+bool ForgeonProject::DeleteRDLCReport(RDLCReport* report)
+{
+    return RemoveThenDelete(m_modules, report, &Module::RemoveRDLCReportReferences,
+                            &Module::DeleteRDLCReport);
+}
+
+bool ForgeonProject::DeleteDashBoard(DashBoard* dashBoard)
+{
+    return RemoveThenDelete(m_modules, dashBoard, &Module::RemoveDashBoardReferences,
+                            &Module::DeleteDashBoard);
+}
+
+bool ForgeonProject::DeleteDashBoardPage(DashBoardPage* page)
+{
+    return RemoveThenDelete(m_modules, page, &Module::CollectDashBoardPageUsage,
+                            &Module::DeleteDashBoardPage);
+}
+
+bool ForgeonProject::DeleteMenu(Menu* menu)
+{
+    const auto remove = [](Module* module, Menu* item)
+    { module->RemoveMenuReferences(item, true); };
+    return RemoveThenDelete(m_modules, menu, remove, &Module::DeleteMenu);
+}
+
+bool ForgeonProject::DeleteProcedure(Procedure* procedure)
+{
+    return RemoveThenDelete(m_modules, procedure, &Module::RemoveProcedureReferences,
+                            &Module::DeleteProcedure);
+}
+
+bool ForgeonProject::DeleteFunction(Function* function)
+{
+    return RemoveThenDelete(m_modules, function, &Module::RemoveFunctionReferences,
+                            &Module::DeleteClassFunction);
+}
+
+void ForgeonProject::RemoveFunctionDependentTableReferences(Function* function, Table* table)
+{
+    for (Module* module : m_modules)
+        module->CollectFunctionFieldUsage(function, table);
+}
+
+void ForgeonProject::UpdateFrontFieldReferences(Table* table, Field* previous)
+{
+    for (Module* module : m_modules)
+        module->UpdateFrontFieldUsers(table, previous);
+}
+
+bool ForgeonProject::RemoveFieldUsages(Field* field)
+{
+    bool anyTrue = false;
+    for (Module* module : m_modules)
+        anyTrue = module->RemoveFieldUsages(field) || anyTrue;
+    return anyTrue;
+}
+
+bool ForgeonProject::CanRemoveFunctionField(Function* function, Field* field, bool show)
+{
+    return RunUsageCheck(
+        m_modules,
+        [function, field](Module& module) { module.CheckFunctionFieldUse(function, field); }, show);
+}
+
+bool ForgeonProject::CanRemoveProcedureField(Procedure* procedure, Field* field)
+{
+    return RunUsageCheck(
+        m_modules,
+        [procedure, field](Module& module) { module.CheckProcedureFieldUsage(procedure, field); },
+        true);
+}
+
+bool ForgeonProject::CollectProcedureFieldUsage(Procedure* procedure, ProcedureFieldInfo* column,
+                                                bool show)
+{
+    return RunUsageCheck(
+        m_modules,
+        [procedure, column](Module& module) { module.CheckProcedureFieldUse(procedure, column); },
+        show);
+}
+
+bool ForgeonProject::CanRemoveVariableMap(FieldVariableMap* map, bool show)
+{
+    return RunUsageCheck(
+        m_modules, [map, show](Module& module) { module.CheckVariableUsage(map, show); }, show);
+}

@@ -1,0 +1,248 @@
+#include "platform/ui/ControlWidgets.h"
+
+#include "platform/ui/Button.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/ListBox.h"
+#include "platform/ui/ListCtrl.h"
+#include "platform/ui/QtText.h"
+#include "platform/ui/Static.h"
+#include "platform/ui/TreeCtrl.h"
+#include "platform/ui/TreeItems.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+
+namespace
+{
+// Tells the owner when the control gains or loses the focus.
+class FocusNotifier : public QObject
+{
+public:
+    FocusNotifier(QWidget* control, int setFocusCode, int killFocusCode)
+        : QObject(control), m_setFocusCode(setFocusCode), m_killFocusCode(killFocusCode)
+    {
+        control->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* control = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::FocusIn && m_setFocusCode != 0)
+        {
+            CWnd::NotifyOwner(control, m_setFocusCode);
+        }
+        else if (event->type() == QEvent::FocusOut)
+        {
+            CWnd::NotifyOwner(control, m_killFocusCode);
+        }
+        return false;
+    }
+
+private:
+    int m_setFocusCode;
+    int m_killFocusCode;
+};
+
+template <typename Button> QWidget* CreateButton(const CString& caption, QWidget* parent)
+{
+    auto* button = new Button(ToQString(caption), parent);
+    QObject::connect(button, &QAbstractButton::clicked, button,
+                     [button] { CWnd::NotifyOwner(button, BN_CLICKED); });
+    return button;
+}
+
+// A one-line (QLineEdit) or multi-line (QPlainTextEdit) edit.
+template <typename Edit> QWidget* CreateEdit(const CString& caption, QWidget* parent)
+{
+    auto* edit = new Edit(ToQString(caption), parent);
+    QObject::connect(edit, &Edit::textChanged, edit,
+                     [edit] { CWnd::NotifyOwner(edit, EN_CHANGE); });
+    new FocusNotifier(edit, EN_SETFOCUS, EN_KILLFOCUS);
+    return edit;
+}
+
+QWidget* CreateCombo(bool editable, QWidget* parent)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(editable);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    QObject::connect(combo, &QComboBox::activated, combo,
+                     [combo] { CWnd::NotifyOwner(combo, CBN_SELCHANGE); });
+    new FocusNotifier(combo, 0, CBN_KILLFOCUS);
+    return combo;
+}
+
+QWidget* CreateListBox(QWidget* parent)
+{
+    auto* list = new QListWidget(parent);
+    QObject::connect(list, &QListWidget::currentRowChanged, list,
+                     [list] { CWnd::NotifyOwner(list, LBN_SELCHANGE); });
+    QObject::connect(list, &QListWidget::itemDoubleClicked, list,
+                     [list] { CWnd::NotifyOwner(list, LBN_DBLCLK); });
+    return list;
+}
+
+// Click notifications of list and tree controls.
+void ConnectClicks(QTreeWidget* tree)
+{
+    QObject::connect(tree, &QTreeWidget::itemClicked, tree,
+                     [tree]
+                     {
+                         NMHDR header{};
+                         CWnd::NotifyOwner(tree, NM_CLICK, &header);
+                     });
+    QObject::connect(tree, &QTreeWidget::itemDoubleClicked, tree,
+                     [tree]
+                     {
+                         NMHDR header{};
+                         CWnd::NotifyOwner(tree, NM_DBLCLK, &header);
+                     });
+    tree->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(tree, &QTreeWidget::customContextMenuRequested, tree,
+                     [tree]
+                     {
+                         NMHDR header{};
+                         CWnd::NotifyOwner(tree, NM_RCLICK, &header);
+                     });
+}
+
+void NotifyListItemChanged(QTreeWidget* list, QTreeWidgetItem* item, UINT oldState, UINT newState)
+{
+    NMLISTVIEW change{};
+    change.iItem = list->indexOfTopLevelItem(item);
+    change.uOldState = oldState;
+    change.uNewState = newState;
+    change.uChanged = LVIF_STATE;
+    change.lParam = static_cast<LPARAM>(item->data(0, Qt::UserRole).toULongLong());
+    CWnd::NotifyOwner(list, LVN_ITEMCHANGED, &change.hdr);
+}
+
+QWidget* CreateListCtrl(QWidget* parent)
+{
+    auto* list = new QTreeWidget(parent);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setColumnCount(0);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    QObject::connect(list, &QTreeWidget::currentItemChanged, list,
+                     [list](QTreeWidgetItem* current, QTreeWidgetItem* previous)
+                     {
+                         if (previous != nullptr)
+                         {
+                             NotifyListItemChanged(list, previous, LVIS_SELECTED | LVIS_FOCUSED, 0);
+                         }
+                         if (current != nullptr)
+                         {
+                             NotifyListItemChanged(list, current, 0, LVIS_SELECTED | LVIS_FOCUSED);
+                         }
+                     });
+    ConnectClicks(list);
+    return list;
+}
+
+TVITEM TreeItemOf(QTreeWidgetItem* item)
+{
+    return {ToTreeItem(item),
+            item != nullptr ? static_cast<LPARAM>(item->data(0, Qt::UserRole).toULongLong()) : 0};
+}
+} // namespace
+
+void NotifyTreeSelection(QTreeWidget* tree, QTreeWidgetItem* previous, QTreeWidgetItem* current)
+{
+    NMTREEVIEW change{};
+    change.itemOld = TreeItemOf(previous);
+    change.itemNew = TreeItemOf(current);
+    CWnd::NotifyOwner(tree, TVN_SELCHANGED, &change.hdr);
+}
+
+QWidget* CreateTreeWidget(QWidget* parent)
+{
+    auto* tree = new QTreeWidget(parent);
+    tree->setHeaderHidden(true);
+    tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    QObject::connect(tree, &QTreeWidget::currentItemChanged, tree,
+                     [tree](QTreeWidgetItem* current, QTreeWidgetItem* previous)
+                     { NotifyTreeSelection(tree, previous, current); });
+    ConnectClicks(tree);
+    return tree;
+}
+
+QWidget* CreateControlWidget(ControlKind kind, const CString& caption, QWidget* parent)
+{
+    switch (kind)
+    {
+    case ControlKind::Static:
+        return new QLabel(ToQString(caption), parent);
+    case ControlKind::Picture:
+        return new QLabel(parent);
+    case ControlKind::GroupBox:
+        return new QGroupBox(ToQString(caption), parent);
+    case ControlKind::Edit:
+        return CreateEdit<QLineEdit>(caption, parent);
+    case ControlKind::MultiLineEdit:
+        return CreateEdit<QPlainTextEdit>(caption, parent);
+    case ControlKind::PushButton:
+        return CreateButton<QPushButton>(caption, parent);
+    case ControlKind::DefPushButton:
+    {
+        QWidget* button = CreateButton<QPushButton>(caption, parent);
+        static_cast<QPushButton*>(button)->setDefault(true);
+        return button;
+    }
+    case ControlKind::CheckBox:
+        return CreateButton<QCheckBox>(caption, parent);
+    case ControlKind::RadioButton:
+        return CreateButton<QRadioButton>(caption, parent);
+    case ControlKind::ComboBox:
+        return CreateCombo(false, parent);
+    case ControlKind::EditComboBox:
+        return CreateCombo(true, parent);
+    case ControlKind::ListBox:
+        return CreateListBox(parent);
+    case ControlKind::ListCtrl:
+        return CreateListCtrl(parent);
+    case ControlKind::TreeCtrl:
+        return CreateTreeWidget(parent);
+    }
+    return nullptr;
+}
+
+std::unique_ptr<CWnd> CreateControlHandle(ControlKind kind)
+{
+    switch (kind)
+    {
+    case ControlKind::Static:
+    case ControlKind::Picture:
+        return std::make_unique<CStatic>();
+    case ControlKind::Edit:
+    case ControlKind::MultiLineEdit:
+        return std::make_unique<CEdit>();
+    case ControlKind::GroupBox:
+    case ControlKind::PushButton:
+    case ControlKind::DefPushButton:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+        return std::make_unique<CButton>();
+    case ControlKind::ComboBox:
+    case ControlKind::EditComboBox:
+        return std::make_unique<CComboBox>();
+    case ControlKind::ListBox:
+        return std::make_unique<CListBox>();
+    case ControlKind::ListCtrl:
+        return std::make_unique<CListCtrl>();
+    case ControlKind::TreeCtrl:
+        return std::make_unique<CTreeCtrl>();
+    }
+    return std::make_unique<CWnd>();
+}

@@ -1,0 +1,159 @@
+#include "platform/ui/Dialog.h"
+
+#include "platform/ui/DialogTemplate.h"
+#include "platform/ui/QtText.h"
+
+#include <QDialog>
+
+#include <utility>
+
+namespace
+{
+ModalHook& InstalledHook()
+{
+    static ModalHook hook;
+    return hook;
+}
+
+// Escape, the close button and Enter without a default button reach the dialog as the
+// commands IDCANCEL and IDOK.
+class DialogWidget : public QDialog
+{
+public:
+    using QDialog::QDialog;
+
+    void accept() override { Route(IDOK); }
+    void reject() override { Route(IDCANCEL); }
+
+private:
+    void Route(int command)
+    {
+        if (CWnd* dialog = CWnd::FromHandle(this))
+        {
+            dialog->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(command), 0));
+        }
+    }
+};
+} // namespace
+
+ModalHook SetModalHook(ModalHook hook)
+{
+    return std::exchange(InstalledHook(), std::move(hook));
+}
+
+IMPLEMENT_DYNAMIC(CDialog, CWnd)
+
+CDialog::CDialog(UINT templateId, CWnd* parentWnd)
+    : m_templateId(templateId), m_parentWnd(parentWnd)
+{
+}
+
+CDialog::~CDialog()
+{
+    DestroyWindow();
+}
+
+BOOL CDialog::CreateDialogWidget()
+{
+    const DialogTemplate* dialogTemplate = FindDialogTemplate(m_templateId);
+    if (dialogTemplate == nullptr || GetSafeHwnd() != nullptr)
+    {
+        return FALSE;
+    }
+    HWND parent = m_parentWnd != nullptr ? m_parentWnd->GetSafeHwnd() : nullptr;
+    auto* widget = new DialogWidget(parent);
+    widget->setWindowTitle(ToQString(dialogTemplate->caption));
+    SetOwnedWidget(widget);
+    CreateControls(*dialogTemplate);
+    m_result = -1;
+    m_ended = false;
+    return TRUE;
+}
+
+INT_PTR CDialog::DoModal()
+{
+    if (!CreateDialogWidget())
+    {
+        return -1;
+    }
+    OnInitDialog();
+    if (const ModalHook& hook = InstalledHook())
+    {
+        hook(*this);
+    }
+    else if (!m_ended)
+    {
+        static_cast<QDialog*>(GetSafeHwnd())->exec();
+    }
+    const INT_PTR result = m_ended ? m_result : -1;
+    DestroyWindow();
+    return result;
+}
+
+BOOL CDialog::Create(UINT templateId, CWnd* parentWnd)
+{
+    m_templateId = templateId;
+    m_parentWnd = parentWnd;
+    if (!CreateDialogWidget())
+    {
+        return FALSE;
+    }
+    OnInitDialog();
+    if (!m_ended)
+    {
+        GetSafeHwnd()->show();
+    }
+    return TRUE;
+}
+
+void CDialog::EndDialog(int result)
+{
+    m_result = result;
+    m_ended = true;
+    if (auto* widget = static_cast<QDialog*>(GetSafeHwnd()))
+    {
+        widget->done(result);
+    }
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+BOOL CDialog::OnCmdMsg(UINT id, int code)
+{
+    if (CWnd::OnCmdMsg(id, code))
+    {
+        return TRUE;
+    }
+    if (code != BN_CLICKED)
+    {
+        return FALSE;
+    }
+    if (id == static_cast<UINT>(IDOK))
+    {
+        OnOK();
+        return TRUE;
+    }
+    if (id == static_cast<UINT>(IDCANCEL))
+    {
+        OnCancel();
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void CDialog::OnOK()
+{
+    if (UpdateData(TRUE))
+    {
+        EndDialog(IDOK);
+    }
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}

@@ -1,0 +1,147 @@
+#include "platform/ui/DialogDriver.h"
+
+#include "platform/ui/QtText.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+#include <utility>
+
+namespace
+{
+// The control's widget when the user could work it.
+QWidget* Usable(const CWnd& window, int id)
+{
+    const CWnd* control = window.GetDlgItem(id);
+    QWidget* widget = control != nullptr ? control->GetSafeHwnd() : nullptr;
+    return widget != nullptr && widget->isEnabled() ? widget : nullptr;
+}
+} // namespace
+
+bool DialogDriver::SetText(int id, const char* text)
+{
+    QWidget* widget = Usable(m_window, id);
+    const QString typed = ToQString(text);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget); edit != nullptr && !edit->isReadOnly())
+    {
+        edit->setText(typed);
+    }
+    else if (auto* multiLine = qobject_cast<QPlainTextEdit*>(widget);
+             multiLine != nullptr && !multiLine->isReadOnly())
+    {
+        multiLine->setPlainText(typed);
+    }
+    else if (auto* combo = qobject_cast<QComboBox*>(widget);
+             combo != nullptr && combo->isEditable())
+    {
+        combo->setEditText(typed);
+    }
+    else
+    {
+        return false;
+    }
+    CWnd::NotifyOwner(widget, EN_KILLFOCUS);
+    return true;
+}
+
+CString DialogDriver::GetText(int id) const
+{
+    CString text;
+    m_window.GetDlgItemText(id, text);
+    return text;
+}
+
+bool DialogDriver::Click(int id)
+{
+    auto* button = qobject_cast<QAbstractButton*>(Usable(m_window, id));
+    if (button == nullptr)
+    {
+        return false;
+    }
+    button->click();
+    return true;
+}
+
+bool DialogDriver::SetCheck(int id, bool checked)
+{
+    auto* button = qobject_cast<QAbstractButton*>(Usable(m_window, id));
+    if (button == nullptr || !button->isCheckable())
+    {
+        return false;
+    }
+    if (button->isChecked() != checked)
+    {
+        button->click();
+    }
+    return button->isChecked() == checked;
+}
+
+bool DialogDriver::Select(int id, int index)
+{
+    QWidget* widget = index >= 0 ? Usable(m_window, id) : nullptr;
+    if (auto* combo = qobject_cast<QComboBox*>(widget); combo != nullptr && index < combo->count())
+    {
+        combo->setCurrentIndex(index);
+        combo->activated(index);
+        return true;
+    }
+    if (auto* list = qobject_cast<QListWidget*>(widget); list != nullptr && index < list->count())
+    {
+        list->setCurrentRow(index);
+        return true;
+    }
+    return false;
+}
+
+bool DialogDriver::PressOk()
+{
+    return Press(IDOK);
+}
+
+bool DialogDriver::PressCancel()
+{
+    return Press(IDCANCEL);
+}
+
+bool DialogDriver::Press(int id)
+{
+    if (m_window.GetDlgItem(id) != nullptr)
+    {
+        return Click(id);
+    }
+    m_window.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED));
+    return true;
+}
+
+ScriptedDialogs::ScriptedDialogs()
+    : m_previous(SetModalHook([this](CDialog& dialog) { Run(dialog); }))
+{
+}
+
+ScriptedDialogs::~ScriptedDialogs()
+{
+    SetModalHook(std::move(m_previous));
+}
+
+void ScriptedDialogs::Answer(Script script)
+{
+    m_scripts.push_back(std::move(script));
+}
+
+void ScriptedDialogs::Run(CDialog& dialog)
+{
+    m_shown.push_back(dialog.GetTemplateId());
+    DialogDriver user(dialog);
+    if (m_scripts.empty())
+    {
+        ++m_unscripted;
+        user.PressCancel();
+        return;
+    }
+    Script script = std::move(m_scripts.front());
+    m_scripts.pop_front();
+    script(dialog, user);
+}

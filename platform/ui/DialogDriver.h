@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/core/CString.h"
+#include "platform/ui/Dialog.h"
+
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <vector>
+
+// Works a window's controls as the user would, without an event loop: the owner hears the same
+// notifications as from the user. Controls that are missing or disabled cannot be worked: those
+// calls return false and change nothing.
+class DialogDriver
+{
+public:
+    explicit DialogDriver(CWnd& window) : m_window(window) {}
+
+    // Puts the text into an edit or editable combo at once, as a paste would but past any length
+    // limit (EN_CHANGE), then leaves the control (EN_KILLFOCUS).
+    bool SetText(int id, const char* text);
+    CString GetText(int id) const;
+    // Clicks a button, check box or radio button (BN_CLICKED).
+    bool Click(int id);
+    // Clicks a check box until it shows the state.
+    bool SetCheck(int id, bool checked);
+    // Picks an item of a combo box (CBN_SELCHANGE) or list box (LBN_SELCHANGE).
+    bool Select(int id, int index);
+    // Clicks IDOK or IDCANCEL, or sends the command when the dialog has no such button.
+    bool PressOk();
+    bool PressCancel();
+
+private:
+    bool Press(int id);
+
+    CWnd& m_window;
+};
+
+// Test double for modal dialogs: installed as the modal hook for its lifetime, it answers each
+// dialog with the next script and records the template ids shown. A dialog shown with no script
+// left is cancelled and counted.
+class ScriptedDialogs
+{
+public:
+    using Script = std::function<void(CDialog& dialog, DialogDriver& user)>;
+
+    ScriptedDialogs();
+    ~ScriptedDialogs();
+    ScriptedDialogs(const ScriptedDialogs&) = delete;
+    ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
+
+    void Answer(Script script);
+    const std::vector<UINT>& Shown() const { return m_shown; }
+    std::size_t UnscriptedCount() const { return m_unscripted; }
+    std::size_t PendingScripts() const { return m_scripts.size(); }
+
+private:
+    void Run(CDialog& dialog);
+
+    std::deque<Script> m_scripts;
+    std::vector<UINT> m_shown;
+    std::size_t m_unscripted = 0;
+    ModalHook m_previous;
+};

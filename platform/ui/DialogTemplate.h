@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/core/CString.h"
+#include "platform/core/Types.h"
+
+#include <initializer_list>
+#include <vector>
+
+// The kinds of control a template declares.
+enum class ControlKind
+{
+    Static,        // a text label
+    Picture,       // an image
+    GroupBox,      // a framed caption
+    Edit,          // one line of text
+    MultiLineEdit, // several lines of text
+    PushButton,    // IDOK and IDCANCEL go to the button row at the bottom
+    DefPushButton, // the button that Enter presses
+    CheckBox,
+    RadioButton,  // radio buttons that follow one another form one group
+    ComboBox,     // a drop-down list
+    EditComboBox, // a drop-down list whose text can be edited
+    ListBox,
+    ListCtrl, // a list in report view
+    TreeCtrl,
+};
+
+struct DialogControl
+{
+    int id;
+    ControlKind kind;
+    CString caption;
+    bool hidden = false;
+    // Starts a new radio group even right after another radio button.
+    bool group = false;
+};
+
+// A dialog as its resource declares it: id, caption and controls. The controls are laid out
+// top to bottom by Qt layouts: a text label followed by an input control shares its row.
+struct DialogTemplate
+{
+    UINT resourceId;
+    CString caption;
+    std::vector<DialogControl> controls;
+};
+
+// Makes the template known under its resource id (a later one of the same id replaces it).
+void RegisterDialogTemplate(const DialogTemplate& dialogTemplate);
+// The template of that resource id, or null when none was registered.
+const DialogTemplate* FindDialogTemplate(UINT resourceId);
+
+// A namespace-scope instance registers templates during static initialisation.
+struct DialogTemplateRegistration
+{
+    DialogTemplateRegistration(std::initializer_list<DialogTemplate> templates)
+    {
+        for (const DialogTemplate& dialogTemplate : templates)
+        {
+            RegisterDialogTemplate(dialogTemplate);
+        }
+    }
+};

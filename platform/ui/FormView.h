@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/ui/View.h"
+
+// A view that shows the controls of a dialog template; the view exchanges data with them
+// through DoDataExchange and UpdateData as a dialog does.
+class CFormView : public CView
+{
+    DECLARE_DYNAMIC(CFormView)
+
+public:
+    explicit CFormView(UINT templateId) : m_templateId(templateId) {}
+
+    UINT GetTemplateId() const { return m_templateId; }
+    // FALSE when no template of the view's id is registered.
+    BOOL Create(HWND parent, UINT id, CCreateContext* context) override;
+    // Fills the controls from the members (UpdateData(FALSE)).
+    void OnInitialUpdate() override;
+
+private:
+    UINT m_templateId;
+};

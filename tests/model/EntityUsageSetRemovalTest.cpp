@@ -1,0 +1,314 @@
+#include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
+#include "entities/DashBoard.h"
+#include "entities/DashBoardPage.h"
+#include "entities/DashBoardPageData.h"
+#include "entities/DateValidation.h"
+#include "entities/Designation.h"
+#include "entities/DetailTableReport.h"
+#include "entities/Form.h"
+#include "entities/Function.h"
+#include "entities/LoginPage.h"
+#include "entities/MapForm.h"
+#include "entities/Menu.h"
+#include "entities/Procedure.h"
+#include "entities/ProcedureInvokation.h"
+#include "entities/RDLCInfo.h"
+#include "entities/RDLCReport.h"
+#include "entities/ReportField.h"
+#include "entities/ReportFieldControlProperty.h"
+#include "entities/ReportGroup.h"
+#include "entities/TableAdapter.h"
+#include "entities/Transaction.h"
+#include "entities/UniquenessProcedureTable.h"
+#include "entities/XSDInfo.h"
+#include "model/EntityUsageSet.h"
+#include "model/ProjectDiagnostics.h"
+#include "model/Table.h"
+#include "model/ValidationData.h"
+#include "tests/entities/PageOperationsSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+namespace
+{
+// A page file of the kind, owned by the page.
+AspFile* AddPageFile(FormInterface& page, int fileKind)
+{
+    page.CreateAspFile(fileKind, 0);
+    return page.GetAspFiles().back();
+}
+
+// A binding of the column that feeds the target.
+void Bind(ReportField& column, Variable* target)
+{
+    auto* binding = new ReportFieldBinding;
+    binding->m_target = target;
+    column.AddBinding(binding);
+}
+
+// A dashboard placement on the page, called by the procedure when one is given.
+DashBoardPageData* Place(DashBoardPage& page, DashBoard* dashBoard, Procedure* procedure)
+{
+    auto* placement = new DashBoardPageData(dashBoard);
+    if (procedure != nullptr)
+        placement->SetProcedureInvokation(CallOfProcedure(procedure));
+    page.AddPlacement(placement);
+    return placement;
+}
+} // namespace
+
+using EntityUsageSetRemovalTest = PageOperationsTest;
+
+TEST_F(EntityUsageSetRemovalTest, PageLinksLeaveOnlyTheMenusOfTheRemovedPageOnBothSides)
+{
+    Form removed;
+    Form kept;
+    AspFile* removedMain = AddPageFile(removed, 1);
+    AspFile* removedList = AddPageFile(removed, 2);
+    AspFile* keptMain = AddPageFile(kept, 1);
+    Variable* removedVariable = NewVariable("removed_var");
+    Variable* keptVariable = NewVariable("kept_var");
+    {
+        Menu opening;
+        Menu other;
+        ReportField column;
+        ReportField otherColumn;
+        opening.SetAspFile(removedMain);
+        opening.AddPageFile(removedList);
+        opening.AddPageFile(keptMain);
+        other.SetAspFile(keptMain);
+        column.SetAspFile(removedList);
+        Bind(column, removedVariable);
+        otherColumn.SetAspFile(keptMain);
+        Bind(otherColumn, keptVariable);
+        for (MenuInterface* item :
+             {static_cast<MenuInterface*>(&opening), static_cast<MenuInterface*>(&other),
+              static_cast<MenuInterface*>(&column), static_cast<MenuInterface*>(&otherColumn)})
+            UsageSet().AddMenuItem(item);
+
+        UsageSet().RemovePageLinks(&removed);
+
+        EXPECT_EQ(nullptr, opening.GetAspFile());
+        EXPECT_EQ(std::vector<AspFile*>{keptMain}, opening.GetPageFiles());
+        EXPECT_FALSE(removedMain->IsLinkedFrom(&opening));
+        EXPECT_FALSE(removedList->IsLinkedFrom(&column));
+        EXPECT_EQ(keptMain, other.GetAspFile());
+        EXPECT_EQ(nullptr, column.GetAspFile());
+        EXPECT_TRUE(column.GetBindings().empty());
+        EXPECT_EQ(keptMain, otherColumn.GetAspFile());
+        EXPECT_EQ(1u, otherColumn.GetBindings().size());
+    }
+    // The menus are gone before the page files: a file still listing one would touch it here.
+    EXPECT_TRUE(keptMain->GetLinkingItems().empty());
+    delete removedVariable;
+    delete keptVariable;
+}
+
+TEST_F(EntityUsageSetRemovalTest, ProcedureReferencesLeaveEveryKindOfRecordedPage)
+{
+    Table table;
+    Procedure procedure;
+    Procedure other;
+    Form form;
+    form.AddUniquenessProcedureTable(
+        new UniquenessProcedureTable(&table, CallOfProcedure(&procedure)));
+    DashBoard dashBoard;
+    DashBoardPage dashBoardPage;
+    DashBoardPageData* calling = Place(dashBoardPage, &dashBoard, &procedure);
+    DashBoardPageData* callingOther = Place(dashBoardPage, &dashBoard, &other);
+    LoginPage loginPage;
+    loginPage.SetLoginCall(CallOfProcedure(&procedure));
+    procedure.AddOutputField(NewField("Price", &table));
+    auto* validation = new ValidationData;
+    auto* dateRule =
+        new DateValidation(nullptr, 0, CallOfProcedure(&procedure), procedure.GetOutputColumnAt(0));
+    validation->AddDateValidation(dateRule);
+    AddControl(form, table.GetFieldAt(0))->SetValidationData(validation);
+    auto* button = new ReportFieldControlProperty;
+    button->SetProcedure(&procedure);
+    auto* fedByProcedure = new ReportFieldBinding;
+    fedByProcedure->m_sourceColumn = procedure.GetOutputColumnAt(0);
+    button->AddBinding(fedByProcedure);
+    button->AddBinding(new ReportFieldBinding);
+    auto* column = new ReportField(nullptr);
+    column->SetControlProperty(button);
+    ApplicationReport report;
+    report.AddReportGroup(new ReportGroup);
+    report.GetReportGroups()[0]->AddReportField(column);
+    UsageSet().AddFormInterface(&report);
+    UsageSet().AddFormInterface(&form);
+    UsageSet().AddFormInterface(&dashBoardPage);
+    UsageSet().SetLoginPage(&loginPage);
+
+    UsageSet().RemoveProcedureReferences(&procedure);
+
+    EXPECT_TRUE(form.GetUniquenessProcedureTables().empty());
+    EXPECT_EQ(nullptr, calling->GetProcedureInvokation());
+    EXPECT_EQ(&other, callingOther->GetProcedure());
+    EXPECT_EQ(nullptr, loginPage.GetLoginCall()->GetProcedure());
+    EXPECT_EQ(nullptr, dateRule->GetProcedureInvokation());
+    EXPECT_EQ(nullptr, dateRule->GetResultField());
+    EXPECT_EQ(nullptr, button->GetProcedure());
+    EXPECT_EQ(1u, button->GetBindings().size());
+}
+
+TEST_F(EntityUsageSetRemovalTest, FormReferencesTakeTheFormFromMapFormsBuiltOverIt)
+{
+    Table table;
+    Form removed;
+    removed.SetTable(&table);
+    Form kept;
+    MapForm overRemoved;
+    MapForm overKept;
+    overRemoved.SetBottomMasterForm(&removed);
+    overKept.SetBottomMasterForm(&kept);
+    UsageSet().AddFormInterface(&overRemoved);
+    UsageSet().AddFormInterface(&overKept);
+
+    UsageSet().RemoveFormReferences(&removed);
+
+    EXPECT_EQ(nullptr, overRemoved.GetBottomMasterForm());
+    EXPECT_EQ(&kept, overKept.GetBottomMasterForm());
+}
+
+TEST_F(EntityUsageSetRemovalTest, DashBoardReferencesRemoveEveryPlacementOfTheDashBoard)
+{
+    DashBoard removed;
+    DashBoard kept;
+    DashBoardPage page;
+    Place(page, &removed, nullptr);
+    Place(page, &kept, nullptr);
+    Place(page, &removed, nullptr);
+    AspFile* file = AddPageFile(removed, 0);
+    Menu menu;
+    menu.SetAspFile(file);
+    UsageSet().AddFormInterface(&page);
+    UsageSet().AddMenuItem(&menu);
+
+    UsageSet().RemoveDashBoardReferences(&removed);
+
+    ASSERT_EQ(1u, page.GetPlacements().size());
+    EXPECT_EQ(&kept, page.GetDashBoardAt(0));
+    EXPECT_EQ(nullptr, menu.GetAspFile());
+}
+
+TEST_F(EntityUsageSetRemovalTest, ReportReferencesUnlinkFormsMapFormsAndDetailTableReports)
+{
+    ApplicationReport removed;
+    ApplicationReport kept;
+    Table detail;
+    Form form;
+    form.SetReport(&removed);
+    Form otherForm;
+    otherForm.SetReport(&kept);
+    MapForm mapForm;
+    mapForm.SetReport(&removed);
+    Transaction transaction;
+    auto* entry = new DetailTableReport;
+    entry->SetTable(&detail);
+    entry->SetReport(&removed);
+    transaction.AddDetailTableReport(entry);
+    for (FormInterface* page :
+         {static_cast<FormInterface*>(&form), static_cast<FormInterface*>(&otherForm),
+          static_cast<FormInterface*>(&mapForm), static_cast<FormInterface*>(&transaction)})
+        UsageSet().AddFormInterface(page);
+
+    UsageSet().RemoveReportReferences(&removed);
+
+    EXPECT_EQ(nullptr, form.GetReport());
+    EXPECT_EQ(&kept, otherForm.GetReport());
+    EXPECT_EQ(nullptr, mapForm.GetReport());
+    EXPECT_TRUE(transaction.GetDetailTableReports().empty());
+}
+
+TEST_F(EntityUsageSetRemovalTest, DescriptionsLeaveTheRecordedRDLCReportsOnly)
+{
+    RDLCInfo info;
+    XSDInfo dataSet;
+    auto* adapter = new TableAdapter;
+    dataSet.AddTableAdapter(adapter);
+    RDLCReport recorded;
+    RDLCReport unrecorded;
+    for (RDLCReport* report : {&recorded, &unrecorded})
+    {
+        report->SetRDLCInfo(&info);
+        report->SetXSDInfo(&dataSet);
+        report->AddTableAdapterMap(TableAdapterMap{adapter, {}});
+    }
+    UsageSet().AddFormInterface(&recorded);
+
+    UsageSet().RemoveRDLCInfoReferences(&info);
+    UsageSet().RemoveXSDInfoReferences(&dataSet);
+
+    EXPECT_EQ(nullptr, recorded.GetRDLCInfo());
+    EXPECT_EQ(nullptr, recorded.GetXSDInfo());
+    EXPECT_TRUE(recorded.GetTableAdapterMaps().empty());
+    EXPECT_EQ(&info, unrecorded.GetRDLCInfo());
+    EXPECT_EQ(&dataSet, unrecorded.GetXSDInfo());
+    EXPECT_EQ(1u, unrecorded.GetTableAdapterMaps().size());
+}
+
+TEST_F(EntityUsageSetRemovalTest, MenuReferencesDropEveryEntryOfTheMenuFromRolesAndPages)
+{
+    Menu removed;
+    Menu kept;
+    Designation role;
+    role.AddMenu(&removed);
+    role.AddMenu(&kept);
+    Form form;
+    AspFile* file = AddPageFile(form, 1);
+    file->SetTopMenu(&removed);
+    UsageSet().AddRole(&role);
+    UsageSet().AddFormInterface(&form);
+
+    UsageSet().RemoveMenuReferences(&removed);
+
+    EXPECT_FALSE(role.HasMenu(&removed));
+    EXPECT_TRUE(role.HasMenu(&kept));
+    EXPECT_EQ(nullptr, file->GetTopMenu());
+}
+
+TEST_F(EntityUsageSetRemovalTest, FunctionReferencesDeleteTheDashBoardsCallOfTheFunction)
+{
+    Class dataClass;
+    Function removed;
+    Function kept;
+    DashBoard callingRemoved;
+    DashBoard callingKept;
+    for (auto [dashBoard, function] :
+         {std::pair{&callingRemoved, &removed}, std::pair{&callingKept, &kept}})
+    {
+        auto* call = new ClassInvokation;
+        call->SetFunction(&dataClass, function);
+        dashBoard->SetClassInvokation(call);
+        UsageSet().AddFormInterface(dashBoard);
+    }
+
+    UsageSet().RemoveFunctionReferences(&removed);
+
+    EXPECT_EQ(nullptr, callingRemoved.GetClassInvokation());
+    ASSERT_NE(nullptr, callingKept.GetClassInvokation());
+    EXPECT_EQ(&kept, callingKept.GetClassInvokation()->GetFunction());
+}
+
+TEST_F(EntityUsageSetRemovalTest, ForwardersRunOnTheCurrentSetOnly)
+{
+    Designation role;
+    Menu menu;
+    role.AddMenu(&menu);
+    UsageSet().AddRole(&role);
+    TheProjectDiagnostics().PushUsageSet();
+    TheProjectDiagnostics().RemoveMenuReferences(&menu);
+    EXPECT_TRUE(role.HasMenu(&menu));
+    TheProjectDiagnostics().PopUsageSet();
+
+    TheProjectDiagnostics().RemoveMenuReferences(&menu);
+
+    EXPECT_FALSE(role.HasMenu(&menu));
+}

@@ -1,0 +1,390 @@
+#include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
+#include "entities/DashBoardPage.h"
+#include "entities/Form.h"
+#include "entities/MapForm.h"
+#include "entities/Menu.h"
+#include "entities/MenuInterface.h"
+#include "entities/Procedure.h"
+#include "entities/ProcedureInvokation.h"
+#include "entities/ProcedureTable.h"
+#include "entities/Transaction.h"
+#include "entities/Variable.h"
+#include "model/Field.h"
+#include "model/FieldFilter.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/Module.h"
+#include "model/Table.h"
+#include "tests/model/ModelBuilders.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace
+{
+// A page variable of the kind mapped to the field on the page, which owns both.
+Variable* MapVariable(FormInterface* page, Field* field, int kind)
+{
+    auto* variable = new Variable;
+    variable->SetName(field->GetFieldName());
+    variable->SetKind(kind);
+    page->AddFieldVariableMap(new FieldVariableMap{field, variable});
+    return variable;
+}
+
+// A control of the field with settings attached as they are.
+FieldRep* AddControl(FormInterface* page, Field* field, bool addedBySync = false)
+{
+    auto* control = new FieldRep(field);
+    auto* data = new FieldRepData;
+    data->SetAddedBySync(addedBySync);
+    control->AttachFieldRepData(data);
+    page->AddFieldRep(control);
+    return control;
+}
+
+AspFile* AddPageFile(FormInterface* page)
+{
+    auto* file = new AspFile;
+    file->SetOwnerPage(page);
+    page->AddAspFile(file);
+    return file;
+}
+
+// The first field name of each control of the page.
+std::vector<CString> ControlFieldNames(const FormInterface& page)
+{
+    std::vector<CString> names;
+    for (const FieldRep* control : page.GetFieldReps())
+        names.push_back(control->GetField() != nullptr ? control->GetField()->GetFieldName()
+                                                       : CString());
+    return names;
+}
+
+Transaction* NewTransaction(const char* name, Table* basic, Table* detail)
+{
+    auto* transaction = NewPage<Transaction>(name);
+    transaction->SetBasicTable(basic);
+    transaction->AddDetailTable(detail);
+    return transaction;
+}
+
+Procedure* NewStandardProcedure(Table* table, const char* suffix)
+{
+    auto* procedure = new Procedure;
+    procedure->SetKind(Procedure::standardKind);
+    procedure->SetMainTable(table);
+    procedure->SetName("PRC_" + table->GetTableName() + suffix);
+    return procedure;
+}
+
+bool IsAddedBySync(const FieldRep* control)
+{
+    return control->GetFieldRepData()->IsAddedBySync();
+}
+
+// A master-detail pair whose detail table refers to the basic table's key by "order_ref".
+class DetailTablePassTest : public ::testing::Test
+{
+protected:
+    DetailTablePassTest()
+    {
+        m_module.AppendTransactionTable(m_basic);
+        m_module.AppendTransactionTable(m_detail);
+        m_module.Append(m_orders);
+    }
+
+    Module m_module{"Sales"};
+    Table* m_basic = NewTable("orders_basic", Table::masterDetailKind, {"customer"});
+    Table* m_detail = NewTable("orders_detail", Table::masterDetailKind, {"item"});
+    Field* m_link = AddVarcharField(m_detail, "order_ref", m_basic->GetPrimaryKeyField());
+    Transaction* m_orders = NewTransaction("Orders", m_basic, m_detail);
+};
+} // namespace
+
+TEST(ModulePassTest, KeyVariablesBecomePageVariablesOnFormsAndOnlyOfTheBasicTableInTransactions)
+{
+    Module module("Sales");
+    Table* customer = NewTable("customer", Table::masterKind, {"name"});
+    Table* basic = NewTable("orders_basic", Table::masterDetailKind);
+    Table* detail = NewTable("orders_detail", Table::masterDetailKind);
+    module.AppendMasterTable(customer);
+    module.AppendTransactionTable(basic);
+    module.AppendTransactionTable(detail);
+    Form* form = NewForm("Customers", customer);
+    Variable* formKey = MapVariable(form, customer->GetPrimaryKeyField(), Variable::parameterKind);
+    Variable* formName =
+        MapVariable(form, customer->FindFieldByName("name"), Variable::parameterKind);
+    Transaction* orders = NewTransaction("Orders", basic, detail);
+    Variable* basicKey = MapVariable(orders, basic->GetPrimaryKeyField(), Variable::parameterKind);
+    Variable* detailKey =
+        MapVariable(orders, detail->GetPrimaryKeyField(), Variable::parameterKind);
+    module.Append(form);
+    module.Append(orders);
+
+    module.MarkKeyFieldVariables();
+    EXPECT_EQ(Variable::pageKind, formKey->GetKind());
+    EXPECT_EQ(Variable::parameterKind, formName->GetKind());
+    EXPECT_EQ(Variable::pageKind, basicKey->GetKind());
+    EXPECT_EQ(Variable::parameterKind, detailKey->GetKind());
+}
+
+TEST(ModulePassTest, ControlsOfKeyAndDeletedFlagColumnsLoseTheirSettings)
+{
+    Module module("Sales");
+    Table* customer = NewTable("customer", Table::masterKind, {"name"});
+    module.AppendMasterTable(customer);
+    Form* form = NewForm("Customers", customer);
+    FieldRep* key = AddControl(form, customer->GetPrimaryKeyField());
+    FieldRep* deleted = AddControl(form, customer->FindFieldByName("Is_Deleted"));
+    FieldRep* name = AddControl(form, customer->FindFieldByName("name"));
+    auto* report = NewPage<ApplicationReport>("Overview");
+    FieldRep* reportKey = AddControl(report, customer->GetPrimaryKeyField());
+    module.Append(form);
+    module.Append(report);
+
+    module.DetachKeyFieldReps();
+    EXPECT_EQ(nullptr, key->GetFieldRepData());
+    EXPECT_EQ(nullptr, deleted->GetFieldRepData());
+    EXPECT_NE(nullptr, name->GetFieldRepData());
+    EXPECT_NE(nullptr, reportKey->GetFieldRepData());
+}
+
+TEST(ModulePassTest, PageFilesLoseStaleMenuMapsDuplicatesAndTransactionNullLinks)
+{
+    Module module("Sales");
+    auto* main = new Menu;
+    main->SetName("Main");
+    auto* customers = new Menu;
+    customers->SetName("Customers");
+    main->AddSubMenu(customers);
+    module.Append(main);
+    const auto showMainWithTwoMaps = [main, customers](AspFile* file)
+    {
+        file->SetTopMenu(main);
+        main->AddPageFile(file);
+        for (int count = 0; count < 2; ++count)
+        {
+            auto* map = new MenuVariableMap;
+            map->m_menu = customers;
+            file->AddTopMenuVariableMap(map);
+        }
+    };
+
+    auto* report = NewPage<ApplicationReport>("Overview");
+    AspFile* reportFile = AddPageFile(report);
+    showMainWithTwoMaps(reportFile);
+    auto* links = NewPage<MapForm>("Links");
+    AspFile* mapFile = AddPageFile(links);
+    showMainWithTwoMaps(mapFile);
+    auto* home = NewPage<DashBoardPage>("Home");
+    AspFile* homeFile = AddPageFile(home);
+    homeFile->AddLeftMenuVariableMap(new MenuVariableMap{customers, {}});
+    auto* orders = NewPage<Transaction>("Orders");
+    AspFile* ordersFile = AddPageFile(orders);
+    ordersFile->AddLinkingItem(nullptr);
+    Form* form = NewForm("Customers", nullptr);
+    AspFile* formFile = AddPageFile(form);
+    formFile->AddLinkingItem(nullptr);
+    module.Append(report);
+    module.Append(links);
+    module.Append(home);
+    module.Append(orders);
+    module.Append(form);
+
+    module.CleanUpPageFiles();
+    EXPECT_EQ(1u, reportFile->GetTopMenuVariableMaps().size());
+    EXPECT_EQ(2u, mapFile->GetTopMenuVariableMaps().size());
+    EXPECT_TRUE(homeFile->GetLeftMenuVariableMaps().empty());
+    EXPECT_TRUE(ordersFile->GetLinkingItems().empty());
+    EXPECT_EQ(1u, formFile->GetLinkingItems().size());
+}
+
+TEST_F(DetailTablePassTest, DetailUpdateLosesTheLinkParameterAndItsCallsThePairOfIt)
+{
+    Procedure* update = NewStandardProcedure(m_detail, "_Update");
+    update->AddFieldParameter(m_link);
+    Field* item = m_detail->FindFieldByName("item");
+    update->AddFieldParameter(item);
+    Variable* itemParameter = update->GetFieldParameterVariableAt(1);
+    m_module.Append(update);
+    auto* call = new ProcedureInvokation;
+    call->SetProcedure(update);
+    Variable* pageLink = MapVariable(m_orders, m_link, Variable::pageKind);
+    Variable* pageItem = MapVariable(m_orders, item, Variable::pageKind);
+    call->AddVariablePair(new VariablePair{update->GetFieldParameterVariableAt(0), pageLink});
+    call->AddVariablePair(new VariablePair{itemParameter, pageItem});
+    m_orders->AddProcedureTable(
+        new ProcedureTable(m_detail, call, ProcedureTable::recordUpdateKind));
+
+    m_module.LinkDetailTableProcedures();
+    ASSERT_EQ(1u, update->GetFieldParameters().size());
+    EXPECT_EQ(item, update->GetFieldParameters().front().field);
+    ASSERT_EQ(1u, call->GetVariablePairs().size());
+    EXPECT_EQ(itemParameter, call->GetVariablePairs().front()->first);
+
+    m_module.LinkDetailTableProcedures();
+    EXPECT_EQ(1u, update->GetFieldParameters().size());
+    EXPECT_EQ(1u, call->GetVariablePairs().size());
+}
+
+TEST_F(DetailTablePassTest, DetailSelectAllGainsOneFilterOnTheLinkField)
+{
+    Procedure* selectAll = NewStandardProcedure(m_detail, "_SelectAll");
+    Procedure* custom = NewStandardProcedure(m_detail, "_SelectAll");
+    custom->SetKind(Procedure::customKind);
+    Procedure* basicSelectAll = NewStandardProcedure(m_basic, "_SelectAll");
+    m_module.Append(selectAll);
+    m_module.Append(custom);
+    m_module.Append(basicSelectAll);
+
+    m_module.LinkDetailTableProcedures();
+    m_module.LinkDetailTableProcedures();
+    ASSERT_EQ(1u, selectAll->GetFilters().size());
+    EXPECT_EQ(m_link, selectAll->GetFilters().front()->GetField());
+    EXPECT_TRUE(custom->GetFilters().empty());
+    EXPECT_TRUE(basicSelectAll->GetFilters().empty());
+}
+
+TEST(ModulePassTest, ControlsOfKeyColumnsAreRemovedFromEveryDataPageKind)
+{
+    Module module("Sales");
+    Table* customer = NewTable("customer", Table::masterKind, {"name"});
+    module.AppendMasterTable(customer);
+    Field* key = customer->GetPrimaryKeyField();
+    Field* name = customer->FindFieldByName("name");
+    std::vector<FormInterface*> pages{
+        NewForm("Customers", customer), NewPage<Transaction>("Orders"),
+        NewPage<ApplicationReport>("Overview"), NewPage<MapForm>("Links")};
+    static_cast<MapForm*>(pages[3])->SetMappingTable(customer);
+    for (FormInterface* page : pages)
+    {
+        AddControl(page, key);
+        AddControl(page, name);
+    }
+    module.Append(static_cast<Form*>(pages[0]));
+    module.Append(static_cast<Transaction*>(pages[1]));
+    module.Append(static_cast<ApplicationReport*>(pages[2]));
+    module.Append(static_cast<MapForm*>(pages[3]));
+
+    module.RemoveInvalidFieldReps();
+    for (const FormInterface* page : pages)
+        EXPECT_EQ(std::vector<CString>{"name"}, ControlFieldNames(*page))
+            << page->GetFormName().str();
+}
+
+TEST(ModulePassTest, MapFormIsNamedAfterItsMappingTable)
+{
+    Module module("Sales");
+    Table* links = NewTable("customer_product", Table::mapKind, {"customer"});
+    module.AppendMapTable(links);
+    auto* mapForm = NewPage<MapForm>("Links");
+    mapForm->SetMappingTable(links);
+    module.Append(mapForm);
+    Form* unrelated = NewForm("Customers", nullptr);
+    module.Append(unrelated);
+
+    module.RenamePageVariablesForAllTables();
+    EXPECT_EQ(CString("customer_product_form"), mapForm->GetFormName());
+    EXPECT_EQ(CString("Customers"), unrelated->GetFormName());
+}
+
+TEST(ModulePassTest, MapFormInputControlsWithoutFieldGetOneNamedAfterTheirCaption)
+{
+    Module module("Sales");
+    Table* links = NewTable("customer_product", Table::mapKind);
+    module.AppendMapTable(links);
+    auto* mapForm = NewPage<MapForm>("Links");
+    mapForm->SetMappingTable(links);
+    module.Append(mapForm);
+    auto* input = new FieldRep;
+    input->AttachFieldRepData(new FieldRepData);
+    input->GetFieldRepData()->SetCaption("Quantity");
+    mapForm->AddTopInputFieldRep(input);
+
+    module.CreateMapFormInputFields();
+    ASSERT_NE(nullptr, input->GetField());
+    EXPECT_EQ(CString("Quantity"), input->GetField()->GetFieldName());
+    EXPECT_EQ(1u, mapForm->GetRefFields().size());
+}
+
+TEST(ModulePassTest, FormsWithALinkedReportGetATableFlagsRecord)
+{
+    Module module("Sales");
+    Table* customer = NewTable("customer");
+    module.AppendMasterTable(customer);
+    auto* report = NewPage<ApplicationReport>("Overview");
+    module.Append(report);
+    Form* linked = NewForm("Customers", customer);
+    linked->SetReport(report);
+    Form* plain = NewForm("Plain", customer);
+    module.Append(linked);
+    module.Append(plain);
+
+    module.SyncPageTableFlags();
+    ASSERT_EQ(1u, linked->GetTableFlagsList().size());
+    EXPECT_EQ(customer, linked->GetTableFlagsList().front().table);
+    EXPECT_TRUE(plain->GetTableFlagsList().empty());
+}
+
+TEST(ModulePassTest, PagesGainControlsWithTheirVariablesForNewFieldsUntilUnconfirmedOnesGo)
+{
+    Module module("Sales");
+    Table* customer = NewTable("customer", Table::masterKind, {"name", "region"});
+    Table* basic = NewTable("orders_basic", Table::masterDetailKind, {"customer"});
+    Table* detail = NewTable("orders_detail", Table::masterDetailKind, {"item"});
+    module.AppendMasterTable(customer);
+    module.AppendTransactionTable(basic);
+    module.AppendTransactionTable(detail);
+    Form* form = NewForm("Customers", customer);
+    AddControl(form, customer->FindFieldByName("name"));
+    Transaction* orders = NewTransaction("Orders", basic, detail);
+    module.Append(form);
+    module.Append(orders);
+
+    module.SyncPageControlsWithTables();
+    EXPECT_EQ((std::vector<CString>{"name", "region"}), ControlFieldNames(*form));
+    const FieldRep* region = form->GetFieldReps().back();
+    EXPECT_TRUE(IsAddedBySync(region));
+    const FieldVariableMap* regionMap =
+        form->FindFieldVariableMapByField(customer->FindFieldByName("region"));
+    ASSERT_NE(nullptr, regionMap);
+    EXPECT_EQ(regionMap->variable, region->GetFieldRepData()->GetVariable());
+    EXPECT_EQ((std::vector<CString>{"customer", "item"}), ControlFieldNames(*orders));
+
+    module.DeleteUnconfirmedFieldReps();
+    EXPECT_EQ(std::vector<CString>{"name"}, ControlFieldNames(*form));
+    EXPECT_TRUE(orders->GetFieldReps().empty());
+}
+
+TEST(ModulePassTest, MapFormsConfirmTheirTopControlsAndOnlyTheFirstBottomOne)
+{
+    Module module("Sales");
+    Table* links = NewTable("customer_product", Table::mapKind, {"customer", "product", "note"});
+    module.AppendMapTable(links);
+    auto* mapForm = NewPage<MapForm>("Links");
+    mapForm->SetMappingTable(links);
+    Field* customer = links->FindFieldByName("customer");
+    Field* product = links->FindFieldByName("product");
+    Field* note = links->FindFieldByName("note");
+    mapForm->AddTopField(customer);
+    mapForm->AddBottomField(product);
+    mapForm->AddBottomField(note);
+    FieldRep* top = AddControl(mapForm, customer, true);
+    FieldRep* firstBottom = AddControl(mapForm, product, true);
+    FieldRep* secondBottom = AddControl(mapForm, note, true);
+    auto* bare = NewPage<MapForm>("Bare");
+    bare->SetMappingTable(links);
+    bare->AddTopField(customer);
+    FieldRep* bareTop = AddControl(bare, customer, true);
+    module.Append(mapForm);
+    module.Append(bare);
+
+    module.ClearMapFormSyncFlags();
+    EXPECT_FALSE(IsAddedBySync(top));
+    EXPECT_FALSE(IsAddedBySync(firstBottom));
+    EXPECT_TRUE(IsAddedBySync(secondBottom));
+    EXPECT_FALSE(IsAddedBySync(bareTop));
+}

@@ -1,0 +1,483 @@
+#include "entities/ApplicationReport.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
+#include "entities/DashBoard.h"
+#include "entities/DashBoardCellInfo.h"
+#include "entities/DashBoardPage.h"
+#include "entities/DashBoardPageData.h"
+#include "entities/Designation.h"
+#include "entities/Form.h"
+#include "entities/Function.h"
+#include "entities/Grid.h"
+#include "entities/GridCell.h"
+#include "entities/LinkControl.h"
+#include "entities/LoginPage.h"
+#include "entities/MapForm.h"
+#include "entities/Menu.h"
+#include "entities/MultiPageData.h"
+#include "entities/MultiPageReport.h"
+#include "entities/Procedure.h"
+#include "entities/ProcedureFieldInfo.h"
+#include "entities/ProcedureInvokation.h"
+#include "entities/ReportCollector.h"
+#include "entities/ReportField.h"
+#include "entities/ReportFieldControlProperty.h"
+#include "entities/ReportGroup.h"
+#include "entities/Transaction.h"
+#include "entities/UniquenessProcedureTable.h"
+#include "entities/Variable.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/RefField.h"
+#include "model/Table.h"
+#include "tests/model/DeletionFixture.h"
+
+#include <algorithm>
+
+namespace
+{
+class ProjectDeletionTest : public DeletionFixture
+{
+protected:
+    ProjectDeletionTest()
+    {
+        m_customer = NewTable("customer", Table::masterKind, {"name"});
+        m_name = m_customer->FindFieldByName("name");
+        m_orders = NewTable("orders");
+        m_module->AppendMasterTable(m_customer);
+        m_module->AppendMasterTable(m_orders);
+    }
+
+    Procedure* AddProcedure(const char* name, Table* mainTable)
+    {
+        auto* procedure = new Procedure;
+        procedure->SetName(name);
+        procedure->SetKind(Procedure::standardKind);
+        procedure->SetMainTable(mainTable);
+        m_module->Append(procedure);
+        return procedure;
+    }
+
+    // A form on the customer table with a control and a variable for the name field.
+    Form* AddCustomerForm()
+    {
+        Form* form = NewForm("CustomerForm", m_customer);
+        auto* variable = new Variable;
+        variable->SetName("name_Var");
+        form->AddFieldVariableMap(new FieldVariableMap{m_name, variable});
+        form->AddFieldRep(new FieldRep(m_name));
+        m_module->Append(form);
+        return form;
+    }
+
+    static ProcedureInvokation* NewCall(Procedure* procedure)
+    {
+        auto* call = new ProcedureInvokation;
+        call->SetProcedure(procedure);
+        return call;
+    }
+
+    // A group with one column, turned into a control, for the report, which joins the module.
+    ReportFieldControlProperty* AddColumnControl(ApplicationReport* report)
+    {
+        auto* group = new ReportGroup(report, nullptr);
+        auto* column = new ReportField;
+        auto* property = new ReportFieldControlProperty;
+        column->SetControlProperty(property);
+        group->AddReportField(column);
+        report->AddReportGroup(group);
+        m_module->Append(report);
+        return property;
+    }
+
+    static Menu* NewMenu(const char* name)
+    {
+        auto* menu = new Menu;
+        menu->SetName(name);
+        return menu;
+    }
+
+    Table* m_customer = nullptr;
+    Field* m_name = nullptr;
+    Table* m_orders = nullptr;
+};
+
+std::string Refusal(const std::string& name)
+{
+    return "Can not delete " + name + ". It is used in following objects!\r\n";
+}
+} // namespace
+
+TEST_F(ProjectDeletionTest, ATableThatNothingUsesIsDeletedWithoutADump)
+{
+    TheProjectDiagnostics().AddError("an earlier finding");
+    EXPECT_TRUE(m_project.DeleteTable(m_orders));
+    EXPECT_EQ(std::vector<Table*>{m_customer}, m_module->GetMasterTables());
+    EXPECT_FALSE(DumpWritten());
+    EXPECT_TRUE(TheProjectDiagnostics().GetErrors().empty());
+}
+
+TEST_F(ProjectDeletionTest, AFieldMappedByAProcedureIsReportedAndLetGoOfBeforeItsTableGoes)
+{
+    Procedure* procedure = AddProcedure("PRC_orders_SelectAll", m_orders);
+    procedure->AddFieldParameter(m_name);
+
+    EXPECT_TRUE(m_project.DeleteTable(m_customer));
+
+    EXPECT_EQ(Refusal("name") + "PRC_orders_SelectAll\r\n\t Field is mapped with variable!\r\n\r\n",
+              DumpText());
+    EXPECT_EQ(std::vector<Table*>{m_orders}, m_module->GetMasterTables());
+    for (const FieldVariableMap& parameter : procedure->GetFieldParameters())
+        EXPECT_NE(m_name, parameter.field);
+    EXPECT_TRUE(TheProjectDiagnostics().GetCurrentUsageSet().GetProcedures().empty());
+}
+
+TEST_F(ProjectDeletionTest, ATableUsedItselfReplacesTheFieldReportAndTakesItsProceduresAlong)
+{
+    Procedure* mapping = AddProcedure("PRC_orders_SelectAll", m_orders);
+    mapping->AddFieldParameter(m_name);
+    AddProcedure("PRC_customer_SelectAll", m_customer);
+    AddCustomerForm();
+
+    EXPECT_TRUE(m_project.DeleteTable(m_customer));
+
+    EXPECT_EQ(0u, DumpText().find(Refusal("customer"))) << DumpText();
+    EXPECT_NE(std::string::npos, DumpText().find("PRC_customer_SelectAll\r\n"));
+    EXPECT_EQ(std::vector<Procedure*>{mapping}, m_module->GetProcedures());
+    EXPECT_TRUE(m_module->GetMasterForms().empty());
+}
+
+TEST_F(ProjectDeletionTest, AFormLeavesTheMenusOpeningItAndTheMapFormsBuiltOnIt)
+{
+    Form* form = AddCustomerForm();
+    AspFile* file = AddPageFile(form);
+    Menu* top = NewMenu("Main");
+    Menu* sub = NewMenu("Customers");
+    top->AddSubMenu(sub);
+    sub->SetAspFile(file);
+    m_module->Append(top);
+    auto* mapForm = NewPage<MapForm>("CustomerOrders");
+    mapForm->SetBottomMasterForm(form);
+    m_module->Append(mapForm);
+
+    EXPECT_TRUE(m_project.DeleteForm(form));
+
+    EXPECT_TRUE(m_module->GetMasterForms().empty());
+    EXPECT_EQ(nullptr, sub->GetAspFile());
+    EXPECT_EQ(nullptr, mapForm->GetBottomMasterForm());
+    EXPECT_EQ(Refusal("CustomerForm") + "CustomerOrders\r\nCustomers\r\n", DumpText());
+}
+
+TEST_F(ProjectDeletionTest, AFormOfNoModuleIsNotDeletedButItsLinksAreRemoved)
+{
+    Form* form = NewForm("Detached", m_customer);
+    AspFile* file = AddPageFile(form);
+    Menu* menu = NewMenu("Detached");
+    menu->SetAspFile(file);
+    m_module->Append(menu);
+
+    EXPECT_FALSE(m_project.DeleteForm(form));
+    EXPECT_EQ(nullptr, menu->GetAspFile());
+    EXPECT_EQ(CString("Detached"), form->GetFormName());
+    delete form;
+}
+
+TEST_F(ProjectDeletionTest, AProcedureLeavesThePagesAndTheLoginPageThatCallIt)
+{
+    Procedure* procedure = AddProcedure("PRC_customer_SelectAll", m_customer);
+    Form* form = AddCustomerForm();
+    form->AddUniquenessProcedureTable(new UniquenessProcedureTable(m_customer, NewCall(procedure)));
+    auto* loginPage = new LoginPage;
+    loginPage->SetLoginCall(NewCall(procedure));
+    m_module->AdoptLoginPage(loginPage);
+    const int depth = TheProjectDiagnostics().GetUsageSetDepth();
+
+    EXPECT_TRUE(m_project.DeleteProcedure(procedure));
+
+    EXPECT_TRUE(m_module->GetProcedures().empty());
+    EXPECT_EQ(Refusal("PRC_customer_SelectAll") + "CustomerForm\r\nLoginPage\r\n", DumpText());
+    EXPECT_EQ(nullptr, form->GetUniquenessProcedure(m_customer));
+    const ProcedureInvokation* loginCall = loginPage->GetLoginCall();
+    EXPECT_TRUE(loginCall == nullptr || loginCall->GetProcedure() == nullptr);
+    EXPECT_EQ(depth, TheProjectDiagnostics().GetUsageSetDepth());
+}
+
+TEST_F(ProjectDeletionTest, AMenuAndItsSubMenusLeaveRolesAndPageLinksWithoutADump)
+{
+    Menu* top = NewMenu("Main");
+    Menu* sub = NewMenu("Customers");
+    top->AddSubMenu(sub);
+    m_module->Append(top);
+    auto* role = new Designation;
+    role->AddMenu(top);
+    role->AddMenu(sub);
+    m_module->Append(role);
+    Form* form = AddCustomerForm();
+    auto* link = new LinkControl(sub, 0, 0, LinkControl::Center);
+    form->AddPreLink(link);
+
+    EXPECT_TRUE(m_project.DeleteMenu(top));
+
+    EXPECT_TRUE(m_module->GetMenus().empty());
+    EXPECT_TRUE(role->GetMenus().empty());
+    EXPECT_EQ(nullptr, link->GetTarget());
+    EXPECT_FALSE(DumpWritten());
+}
+
+TEST_F(ProjectDeletionTest, AFunctionIsDeletedByItsClassAfterTheDashBoardsLetGoOfIt)
+{
+    Class* dataClass = m_module->GetClassForTable(m_customer, true);
+    auto* function = new Function;
+    function->SetName("SelectAllRecords");
+    function->SetClass(dataClass);
+    dataClass->AddFunction(function);
+    auto* dashBoard = NewPage<DashBoard>("Board");
+    auto* call = new ClassInvokation;
+    call->SetFunction(dataClass, function);
+    dashBoard->SetClassInvokation(call);
+    m_module->Append(dashBoard);
+
+    EXPECT_TRUE(m_project.DeleteFunction(function));
+
+    EXPECT_TRUE(dataClass->GetFunctions().empty());
+    EXPECT_EQ(nullptr, dashBoard->GetClassInvokation());
+    EXPECT_EQ(Refusal("SelectAllRecords") + "Board\r\n", DumpText());
+    Function loose;
+    EXPECT_FALSE(m_project.DeleteFunction(&loose));
+}
+
+TEST_F(ProjectDeletionTest, ADashBoardLeavesTheDashBoardPagesThatPlaceIt)
+{
+    auto* dashBoard = NewPage<DashBoard>("Board");
+    m_module->Append(dashBoard);
+    auto* home = NewPage<DashBoardPage>("Home");
+    home->AddPlacement(new DashBoardPageData(dashBoard));
+    m_module->Append(home);
+    m_module->Append(NewPage<DashBoardPage>("Other"));
+
+    EXPECT_TRUE(m_project.DeleteDashBoard(dashBoard));
+
+    EXPECT_TRUE(m_module->GetDashBoards().empty());
+    EXPECT_FALSE(home->ContainsDashBoard(dashBoard));
+    EXPECT_EQ(Refusal("Board") + "Home\r\n", DumpText());
+}
+
+TEST_F(ProjectDeletionTest, ADashBoardPageLeavesItsRolesAndMenus)
+{
+    auto* home = NewPage<DashBoardPage>("Home");
+    AspFile* file = AddPageFile(home);
+    m_module->Append(home);
+    Menu* menu = NewMenu("Start");
+    menu->SetAspFile(file);
+    m_module->Append(menu);
+    auto* role = new Designation;
+    role->SetName("admin");
+    role->SetDashBoardPage(home);
+    m_module->Append(role);
+
+    EXPECT_TRUE(m_project.DeleteDashBoardPage(home));
+
+    EXPECT_TRUE(m_module->GetDashBoardPages().empty());
+    EXPECT_EQ(nullptr, role->GetDashBoardPage());
+    EXPECT_EQ(nullptr, menu->GetAspFile());
+    EXPECT_EQ(Refusal("Home") + "Start\r\nadmin\r\n", DumpText());
+}
+
+TEST_F(ProjectDeletionTest, FieldUsagesAreRemovedInEveryModuleAndAnswerTrue)
+{
+    Module* second = NewModule("Module2", 2);
+    m_project.AddModule(second);
+    Table* invoice = NewTable("invoice");
+    Field* reference = AddVarcharField(invoice, "customer_ref", m_name);
+    second->AppendMasterTable(invoice);
+
+    EXPECT_TRUE(m_project.RemoveFieldUsages(m_name));
+
+    EXPECT_EQ(nullptr, reference->GetForeignField());
+    EXPECT_EQ(Refusal("name") + "invoice\r\n", DumpText());
+    ForgeonProject empty;
+    EXPECT_FALSE(empty.RemoveFieldUsages(m_name));
+}
+
+TEST_F(ProjectDeletionTest, AVariableMappingInUseIsRefusedAndShownOnlyWhenAsked)
+{
+    Form* form = AddCustomerForm();
+    FieldVariableMap* map = form->GetFieldVariableMaps().front();
+    auto* menuMap = new MenuVariableMap;
+    menuMap->m_variablePairs.emplace_back(nullptr, map->variable);
+    AddPageFile(form)->AddTopMenuVariableMap(menuMap);
+    TheProjectDiagnostics().AddError("an earlier finding");
+
+    EXPECT_FALSE(m_project.CanRemoveVariableMap(map, false));
+    EXPECT_TRUE(m_boxes.Shown().empty());
+    EXPECT_FALSE(DumpWritten());
+    ASSERT_EQ(1u, TheProjectDiagnostics().GetErrors().size());
+
+    EXPECT_FALSE(m_project.CanRemoveVariableMap(map, true));
+    ASSERT_EQ(1u, m_boxes.Shown().size());
+    EXPECT_EQ(TheProjectDiagnostics().GetErrors().front().str() + "\n",
+              m_boxes.Shown().front().text);
+    EXPECT_EQ(0u, DumpText().find(Refusal("name_Var")));
+
+    FieldVariableMap unused{m_name, nullptr};
+    EXPECT_TRUE(m_project.CanRemoveVariableMap(&unused, true));
+    EXPECT_TRUE(TheProjectDiagnostics().GetErrors().empty());
+    EXPECT_EQ(1u, m_boxes.Shown().size());
+}
+
+TEST_F(ProjectDeletionTest, AProcedureFieldPassedByATransactionIsAlwaysShown)
+{
+    Procedure* procedure = AddProcedure("PRC_customer_SelectAll", m_customer);
+    procedure->AddFieldParameter(m_name);
+    FieldVariableMap parameter;
+    procedure->FindFieldParameterByField(m_name, parameter);
+    const auto passingCall = [procedure, &parameter]
+    {
+        ProcedureInvokation* call = NewCall(procedure);
+        call->AddVariablePair(new VariablePair{parameter.variable, nullptr});
+        return call;
+    };
+    // Master forms are not asked.
+    AddCustomerForm()->AddUniquenessProcedureTable(
+        new UniquenessProcedureTable(m_customer, passingCall()));
+    auto* transaction = NewPage<Transaction>("Orders");
+    transaction->AddUniquenessProcedureTable(
+        new UniquenessProcedureTable(m_customer, NewCall(procedure)));
+    m_module->Append(transaction);
+
+    EXPECT_TRUE(m_project.CanRemoveProcedureField(procedure, m_name));
+    EXPECT_TRUE(m_boxes.Shown().empty());
+
+    transaction->AddUniquenessProcedureTable(new UniquenessProcedureTable(m_orders, passingCall()));
+    EXPECT_FALSE(m_project.CanRemoveProcedureField(procedure, m_name));
+    ASSERT_EQ(1u, m_boxes.Shown().size());
+    EXPECT_EQ("Can not delete name. It is used in following objects!\nOrders\n\n",
+              m_boxes.Shown().front().text);
+}
+
+TEST_F(ProjectDeletionTest, AReportLeavesTheMultiPageReportsAndCollectorsShowingIt)
+{
+    auto* report = NewPage<ApplicationReport>("Sales");
+    auto* other = NewPage<ApplicationReport>("Stock");
+    m_module->Append(report);
+    m_module->Append(other);
+    auto* multiPage = NewPage<MultiPageReport>("Pages");
+    multiPage->AddPage(new MultiPageData(report));
+    multiPage->AddPage(new MultiPageData(other));
+    m_module->Append(multiPage);
+    auto* collector = NewPage<ReportCollector>("Collector");
+    collector->AddReport({report, 1, 1});
+    collector->AddReport({other, 1, 1});
+    m_module->Append(collector);
+
+    EXPECT_TRUE(m_project.DeleteApplicationReport(report));
+
+    EXPECT_EQ(std::vector<ApplicationReport*>{other}, m_module->GetReports());
+    ASSERT_EQ(1u, multiPage->GetPages().size());
+    EXPECT_EQ(other, multiPage->GetPages().front()->GetReport());
+    ASSERT_EQ(1u, collector->GetEntries().size());
+    EXPECT_EQ(other, collector->GetEntries().front().m_report);
+    EXPECT_EQ(Refusal("Sales") + "Pages\r\nCollector\r\n", DumpText());
+}
+
+TEST_F(ProjectDeletionTest, AProcedureLeavesColumnControlsDashBoardCellsAndMultiPageCalls)
+{
+    Procedure* procedure = AddProcedure("PRC_customer_SelectAll", m_customer);
+    auto* output = new ProcedureFieldInfo(m_name, ProcedureFieldInfo::noAggregate);
+    procedure->AddOutputColumn(output);
+    auto* report = NewPage<ApplicationReport>("Sales");
+    ReportFieldControlProperty* property = AddColumnControl(report);
+    property->SetProcedure(procedure);
+    property->AddBinding(new ReportFieldBinding{nullptr, nullptr, nullptr, output});
+    auto* dashBoard = NewPage<DashBoard>("Board");
+    dashBoard->SetProcedureInvokation(NewCall(procedure));
+    auto* cell = new DashBoardCellInfo(false);
+    cell->AddDisplayField(output, "Name");
+    auto* grid = new Grid(1, 1);
+    grid->GetRows().front().front()->SetCellData(cell, GridCell::kDashBoardCellInfo);
+    dashBoard->SetGrid(grid);
+    m_module->Append(dashBoard);
+    auto* multiPage = NewPage<MultiPageReport>("Pages");
+    auto* page = new MultiPageData(report);
+    page->SetProcedureCall(NewCall(procedure));
+    multiPage->AddPage(page);
+    m_module->Append(multiPage);
+
+    EXPECT_TRUE(m_project.DeleteProcedure(procedure));
+
+    EXPECT_EQ(nullptr, property->GetProcedure());
+    EXPECT_TRUE(property->GetBindings().empty());
+    EXPECT_TRUE(cell->GetDisplayFields().empty());
+    EXPECT_EQ(nullptr, page->GetProcedureCall());
+    EXPECT_EQ(Refusal("PRC_customer_SelectAll") + "Board\r\nSales\r\nPages_multiReport",
+              DumpText());
+}
+
+TEST_F(ProjectDeletionTest, AFunctionFieldShownByAControlIsRefusedAndShownWhenAsked)
+{
+    Form* form = AddCustomerForm();
+    auto* data = new FieldRepData;
+    data->SetFrontField(m_name);
+    form->GetFieldReps().front()->AttachFieldRepData(data);
+    Function function;
+
+    EXPECT_FALSE(m_project.CanRemoveFunctionField(&function, m_name, false));
+    EXPECT_TRUE(m_boxes.Shown().empty());
+    EXPECT_FALSE(m_project.CanRemoveFunctionField(&function, m_name, true));
+    ASSERT_EQ(1u, m_boxes.Shown().size());
+    EXPECT_EQ("Function Field is used in CustomerForm\n", m_boxes.Shown().front().text);
+    EXPECT_TRUE(
+        m_project.CanRemoveFunctionField(&function, m_customer->GetPrimaryKeyField(), true));
+    EXPECT_EQ(1u, m_boxes.Shown().size());
+}
+
+TEST_F(ProjectDeletionTest, TheControlsShowingATableThroughAFunctionLoseTheirFrontField)
+{
+    Form* form = AddCustomerForm();
+    auto* data = new FieldRepData;
+    data->SetFrontField(m_name);
+    form->GetFieldReps().front()->AttachFieldRepData(data);
+    Function function;
+    function.AddOutputField(new ProcedureFieldInfo(m_name, ProcedureFieldInfo::noAggregate));
+    const int depth = TheProjectDiagnostics().GetUsageSetDepth();
+
+    m_project.RemoveFunctionDependentTableReferences(&function, m_orders);
+    EXPECT_EQ(m_name, data->GetFrontField());
+    m_project.RemoveFunctionDependentTableReferences(&function, m_customer);
+    EXPECT_EQ(nullptr, data->GetFrontField());
+    EXPECT_EQ(depth, TheProjectDiagnostics().GetUsageSetDepth());
+}
+
+TEST_F(ProjectDeletionTest, AFieldLeavesTheLoginPageAndTheReportColumnControlsShowingIt)
+{
+    auto* loginPage = new LoginPage;
+    loginPage->SetUserNameField(m_name);
+    loginPage->SetDesignationField(m_customer->GetPrimaryKeyField());
+    m_module->AdoptLoginPage(loginPage);
+    ReportFieldControlProperty* property = AddColumnControl(NewPage<ApplicationReport>("Sales"));
+    property->SetControl(new FieldRep(m_name));
+
+    EXPECT_TRUE(m_project.RemoveFieldUsages(m_name));
+
+    EXPECT_EQ(nullptr, loginPage->GetUserNameField());
+    EXPECT_EQ(m_customer->GetPrimaryKeyField(), loginPage->GetDesignationField());
+    EXPECT_EQ(nullptr, property->GetControl());
+    EXPECT_EQ(Refusal("name") + "LoginPage\r\nSales\r\n", DumpText());
+}
+
+TEST_F(ProjectDeletionTest, ATableLeavesTheReferenceFieldsOfPagesOnOtherTables)
+{
+    Form* form = NewForm("OrderForm", m_orders);
+    auto* region = new Field;
+    region->Set("region", "region", FieldTypeInt, 4, 0, nullptr, "", false, false, true, false,
+                false);
+    form->AddRefField(new RefField(region, m_customer));
+    m_module->Append(form);
+
+    EXPECT_TRUE(m_project.DeleteTable(m_customer));
+
+    EXPECT_EQ(std::vector<Form*>{form}, m_module->GetMasterForms());
+    EXPECT_TRUE(form->GetRefFields().empty());
+    EXPECT_EQ(Refusal("customer") + "OrderForm\r\n", DumpText());
+}

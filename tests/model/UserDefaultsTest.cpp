@@ -1,0 +1,252 @@
+#include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
+#include "entities/Class.h"
+#include "entities/DashBoardPage.h"
+#include "entities/Designation.h"
+#include "entities/Form.h"
+#include "entities/Menu.h"
+#include "entities/Variable.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/FieldVisibility.h"
+#include "model/ForgeonProject.h"
+#include "model/Module.h"
+#include "model/Table.h"
+#include "tests/model/ModelBuilders.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+std::vector<std::string> FieldNames(const Table& table)
+{
+    std::vector<std::string> names;
+    for (const Field* field : table.GetFields())
+        names.push_back(field->GetFieldName().str());
+    return names;
+}
+
+std::vector<std::string> ControlNames(const FormInterface& page)
+{
+    std::vector<std::string> names;
+    for (const FieldRep* control : page.GetFieldReps())
+        names.push_back(control->GetField() == nullptr ? "(none)"
+                                                       : control->GetField()->GetFieldName().str());
+    return names;
+}
+
+// The visibility kind the page file of the kind gives the field, or -1 without an entry.
+int VisibilityOf(const Form& form, int fileKind, const Field* field)
+{
+    const AspFile* file = form.FindAspFileByType(fileKind);
+    const FieldVisibility* visibility =
+        file == nullptr ? nullptr : file->FindFieldVisibility(field);
+    return visibility == nullptr ? -1 : visibility->GetVisibilityKind();
+}
+
+class UserDefaultsTest : public ::testing::Test
+{
+protected:
+    Table* UserAccountTable() { return m_base.FindMasterTableByNameExact("useraccount"); }
+
+    OpenBaseModuleProject m_open;
+    Module& m_base = m_open.Base();
+};
+} // namespace
+
+TEST_F(UserDefaultsTest, LoginTablesHaveTheirColumnsInOrderWithTypesSizesAndLinks)
+{
+    m_base.EnsureSystemTables();
+
+    Table* roles = m_base.FindMasterTableByNameExact("personnel_role");
+    Table* accounts = UserAccountTable();
+    ASSERT_NE(nullptr, roles);
+    ASSERT_NE(nullptr, accounts);
+    EXPECT_EQ((std::vector<std::string>{"personnel_role_id", "Is_Deleted", "role_name", "role_no"}),
+              FieldNames(*roles));
+    EXPECT_EQ((std::vector<std::string>{"useraccount_id", "Is_Deleted", "username", "password",
+                                        "personnel_role_id"}),
+              FieldNames(*accounts));
+
+    struct Expected
+    {
+        const Table* table;
+        const char* name;
+        int type;
+        int size;
+        bool front;
+    };
+    for (const Expected& column : {Expected{roles, "role_name", FieldTypeVarchar, 50, true},
+                                   Expected{roles, "role_no", FieldTypeInt, 4, false},
+                                   Expected{accounts, "username", FieldTypeNVarchar, 50, true},
+                                   Expected{accounts, "password", FieldTypeNVarchar, 50, false},
+                                   Expected{accounts, "personnel_role_id", FieldTypeInt, 4, false}})
+    {
+        SCOPED_TRACE(column.name);
+        const Field* field = column.table->FindFieldByName(column.name);
+        ASSERT_NE(nullptr, field);
+        EXPECT_EQ(column.type, field->GetTypeCode());
+        EXPECT_EQ(column.size, field->GetSize());
+        EXPECT_EQ(column.front, field->IsFrontField());
+        EXPECT_EQ(column.table, field->GetTable());
+        EXPECT_FALSE(field->GetDisplayName().IsEmpty());
+    }
+    const Field* roleLink = accounts->GetFieldAt(4);
+    EXPECT_TRUE(roleLink->IsForeignKey());
+    EXPECT_EQ(roles->GetPrimaryKeyField(), roleLink->GetForeignField());
+
+    for (Table* table : {roles, accounts})
+    {
+        const Class* dataClass = m_base.GetClassForTable(table, false);
+        ASSERT_NE(nullptr, dataClass) << table->GetTableName().str();
+        EXPECT_NE(nullptr, dataClass->FindFunctionByName("SelectAllRecords"));
+    }
+}
+
+TEST_F(UserDefaultsTest, LoginTablesOfAnyLetterCaseAreNotMadeAgain)
+{
+    m_base.AddTable(NewTable("UserAccount", Table::masterKind, {"login"}));
+    m_base.AddTable(NewTable("Personnel_Role", Table::masterKind, {"title"}));
+
+    m_base.EnsureSystemTables();
+    m_base.EnsureSystemTables();
+
+    ASSERT_EQ(2u, m_base.GetMasterTables().size());
+    EXPECT_EQ(nullptr, UserAccountTable());
+    EXPECT_TRUE(m_base.GetClasses().empty());
+    EXPECT_TRUE(Module::IsUserAccountTable(m_base.FindMasterTableByName("useraccount")));
+    EXPECT_FALSE(Module::IsUserAccountTable(m_base.FindMasterTableByName("personnel_role")));
+    EXPECT_FALSE(Module::IsUserAccountTable(nullptr));
+}
+
+TEST_F(UserDefaultsTest, UserAccountFormHasOneColumnPasswordBoxesAndTheRoleBoxLast)
+{
+    m_base.EnsureSystemTables();
+    m_base.CreateUserAccountForm();
+
+    Table* accounts = UserAccountTable();
+    const Form* form = m_base.FindMasterFormForTable(accounts);
+    ASSERT_NE(nullptr, form);
+    EXPECT_TRUE(m_base.HasUserAccountForm());
+    EXPECT_EQ(CString("useraccount_form"), form->GetFormName());
+    EXPECT_EQ(CString("useraccount Form"), form->GetHeader());
+    EXPECT_EQ(1, form->GetColumnCount());
+    EXPECT_EQ((std::vector<std::string>{"username", "password", "new_password", "confirm_password",
+                                        "personnel_role_id"}),
+              ControlNames(*form));
+
+    const FieldRep* roleControl = form->GetFieldReps()[4];
+    EXPECT_EQ(CString("Personnel Role"), roleControl->GetFieldRepData()->GetCaption());
+    EXPECT_EQ(7, form->GetFieldReps()[1]->GetFieldRepData()->GetControlKind());
+    EXPECT_NE(7, form->GetFieldReps()[0]->GetFieldRepData()->GetControlKind());
+
+    Field* newPassword = form->GetFieldReps()[2]->GetField();
+    EXPECT_EQ(nullptr, newPassword->GetTable());
+    EXPECT_EQ(FieldTypeNVarchar, newPassword->GetTypeCode());
+    EXPECT_EQ(CString("New Password"), newPassword->GetDisplayName());
+    EXPECT_FALSE(accounts->ContainsField(newPassword));
+    const FieldVariableMap* map = form->FindFieldVariableMapByField(newPassword);
+    ASSERT_NE(nullptr, map);
+    EXPECT_EQ(CString("new_password_Var"), map->variable->GetFieldName());
+    EXPECT_EQ(map->variable, form->GetFieldReps()[2]->GetFieldRepData()->GetVariable());
+
+    EXPECT_EQ(FieldVisibility::Invisible, VisibilityOf(*form, 5, newPassword));
+    EXPECT_EQ(FieldVisibility::Invisible,
+              VisibilityOf(*form, 7, accounts->FindFieldByName("password")));
+    EXPECT_EQ(-1, VisibilityOf(*form, 7, newPassword));
+
+    const ApplicationReport* report = m_base.FindReportByName("useraccount Report");
+    ASSERT_NE(nullptr, report);
+    EXPECT_EQ(1u, report->GetReportGroups().size());
+}
+
+TEST_F(UserDefaultsTest, ChangePasswordFormIsACopyWithFieldsOfItsOwn)
+{
+    m_base.EnsureSystemTables();
+    m_base.CreateUserAccountForm();
+    m_base.CreateChangePasswordForm();
+
+    const Form* source = m_base.FindMasterFormByName("useraccount_form");
+    const Form* copy = m_base.FindMasterFormByName("ChangePassword_form");
+    ASSERT_NE(nullptr, source);
+    ASSERT_NE(nullptr, copy);
+    EXPECT_EQ(CString("Change Password"), copy->GetHeader());
+    EXPECT_EQ(UserAccountTable(), copy->GetTable());
+    EXPECT_EQ(ControlNames(*source), ControlNames(*copy));
+    for (int i : {2, 3})
+    {
+        Field* own = copy->GetFieldReps()[i]->GetField();
+        ASSERT_NE(nullptr, own);
+        EXPECT_NE(source->GetFieldReps()[i]->GetField(), own);
+        EXPECT_NE(nullptr, copy->FindFieldVariableMapByField(own));
+    }
+    EXPECT_EQ(FieldVisibility::Invisible,
+              VisibilityOf(*copy, 5, copy->GetFieldReps()[2]->GetField()));
+
+    Table* accounts = UserAccountTable();
+    EXPECT_EQ(FieldVisibility::ReadOnly,
+              VisibilityOf(*copy, 7, accounts->FindFieldByName("username")));
+    EXPECT_EQ(FieldVisibility::Invisible,
+              VisibilityOf(*copy, 7, accounts->FindFieldByName("personnel_role_id")));
+    EXPECT_EQ(-1, VisibilityOf(*source, 7, accounts->FindFieldByName("username")));
+}
+
+TEST_F(UserDefaultsTest, DefaultRoleIsAdminWithTheFirstIdAndTheSecondDashboardPage)
+{
+    Designation::SetIdCounter(40);
+    m_base.AddDashBoardPage(NewPage<DashBoardPage>("first"), false);
+    DashBoardPage* second = NewPage<DashBoardPage>("second");
+    m_base.AddDashBoardPage(second, false);
+
+    m_base.EnsureDefaultDesignation();
+    m_base.EnsureDefaultDesignation();
+
+    ASSERT_EQ(1u, m_base.GetDesignations().size());
+    const Designation* admin = m_base.GetDesignations().front();
+    EXPECT_EQ(CString("admin"), admin->GetName());
+    EXPECT_EQ(1, admin->GetId());
+    EXPECT_EQ(second, admin->GetDashBoardPage());
+}
+
+TEST_F(UserDefaultsTest, RoleIdsNeverRepeatForModulesBesideTheOpenProject)
+{
+    Module* other = NewModule("Module2", 2);
+    m_open.Project().AddModule(other);
+    for (int i = 0; i < 3; ++i)
+        other->Append(new Designation(TRUE));
+    const int highest = other->GetDesignations().back()->GetId();
+    Designation::SetIdCounter(1);
+
+    // A module of a project read for a merge, below the open project's ids.
+    Module outside("BaseModule");
+    outside.EnsureDefaultDesignation();
+    EXPECT_EQ(highest + 1, outside.GetDesignations().front()->GetId());
+
+    // The open project's own base module continues after its other roles.
+    m_base.EnsureDefaultDesignation();
+    EXPECT_EQ(highest + 1, m_base.GetDesignations().front()->GetId());
+    EXPECT_EQ(highest + 1, m_open.Project().GetHighestDesignationId());
+}
+
+TEST_F(UserDefaultsTest, MenusAreGrantedToTheFirstRoleOfTheBaseModule)
+{
+    Module* other = NewModule("Module2", 2);
+    m_open.Project().AddModule(other);
+    auto* menu = new Menu;
+    other->Append(menu);
+    other->AddMenuToDefaultDesignation(menu);
+
+    m_base.EnsureDefaultDesignation();
+    m_base.Append(new Designation(TRUE));
+    other->AddMenuToDefaultDesignation(menu);
+    other->AddMenuToDefaultDesignation(menu);
+
+    const Designation* admin = m_base.GetDesignations().front();
+    ASSERT_EQ(1u, admin->GetMenus().size());
+    EXPECT_EQ(menu, admin->GetMenus().front());
+    EXPECT_TRUE(m_base.GetDesignations().back()->GetMenus().empty());
+}
