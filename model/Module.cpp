@@ -198,6 +198,7 @@ Module::~Module()
     FreeAndTrace(m_reportCollectors, "Report collector destructed\n");
     DeleteAll(m_multiPageReports);
     DeleteAll(m_classes);
+    DeleteAll(m_unboundClasses);
     delete m_loginPage;
     m_loginPage = nullptr;
     Trace("Multipage report destructed\n");
@@ -278,6 +279,8 @@ void Module::ReadClasses(CArchive& ar)
         Class* dataClass = ReadRef<Class>(ar);
         if (dataClass != nullptr && dataClass->GetTable() != nullptr)
             m_classes.push_back(dataClass);
+        else if (dataClass != nullptr)
+            m_unboundClasses.push_back(dataClass);
     }
 }
 

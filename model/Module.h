@@ -615,6 +615,9 @@ private:
     std::vector<MultiPageReport*> m_multiPageReports;
     std::vector<ReportCollector*> m_reportCollectors;
     std::vector<Class*> m_classes;
+    // Classes read without a table: dropped from the list, freed with the module, since pages
+    // may still refer to them.
+    std::vector<Class*> m_unboundClasses;
     LoginPage* m_loginPage = nullptr;
     CString m_name;
     int m_number = -1;

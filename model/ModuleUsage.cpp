@@ -252,6 +252,8 @@ bool Module::RemoveTableUsages(Table* table)
     AskEach(askPage, m_dashBoards);
     for (RDLCReport* report : m_rdlcReports)
         report->CollectReportTableUsage(table, usage);
+    // A map form is built on its mapping table; it goes with it.
+    AskEach(askPage, m_mapForms);
     for (const Class* dataClass : m_classes)
     {
         for (Function* function : dataClass->GetFunctions())

@@ -468,8 +468,8 @@ void ReleaseTable(FormInterface& page, Table* table)
         page.RemoveTableFlags(table);
 }
 
-// Step one of the table cascade: each recorded page built on the table is deleted, each other
-// one lets go of the table; every deletion runs in a usage set of its own.
+// Step one of the table cascade: each recorded page built on the table is deleted (map forms
+// included), each other one lets go of the table; every deletion runs in a usage set of its own.
 void DeleteOrReleasePages(ProjectDiagnostics& diagnostics, const EntityUsageSet& set, Table* table)
 {
     ForgeonProject* project = MainFrameAccess::GetProject();
@@ -502,6 +502,12 @@ void DeleteOrReleasePages(ProjectDiagnostics& diagnostics, const EntityUsageSet&
         deleteOrRelease(report, report->GetTable() == table,
                         &ForgeonProject::DeleteApplicationReport,
                         [table](ApplicationReport* page) { ReleaseTable(*page, table); });
+    // A map form cannot stay without its mapping table.
+    const std::vector<MapForm*> mapForms = set.GetMapForms();
+    for (MapForm* mapForm : mapForms)
+        deleteOrRelease(mapForm, mapForm->GetMappingTable() == table,
+                        &ForgeonProject::DeleteMapForm,
+                        [table](MapForm* page) { ReleaseTable(*page, table); });
     for (DashBoard* dashBoard : set.GetDashBoards())
     {
         InNestedUsageSet(diagnostics,

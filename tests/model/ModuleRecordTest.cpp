@@ -126,11 +126,13 @@ TEST(ModuleRecordTest, ClassesFromVersion66KeepOnlyThoseBoundToATable)
         ArchiveBytes record = ModuleRecordUpToCollectors();
         record.Int(2).ClassRef(1).Str("_customer").ObjectRef(6).Int(0).ObjectRef(2);
         RecordReader reader(StoredThenHandBuilt({&unbound}, record));
-        std::unique_ptr<Class> unboundRead(reader.Read<Class>(version));
+        // The module keeps the unbound class out of its list but frees it.
+        const Class* unboundRead = reader.Read<Class>(version);
         std::unique_ptr<Module> module(reader.Read<Module>(version));
         EXPECT_EQ(recordSentinel, reader.ReadInt()) << version;
 
         ASSERT_EQ(1u, module->GetClasses().size()) << version;
+        EXPECT_NE(unboundRead, module->GetClasses().front()) << version;
         const Class* bound = module->GetClasses().front();
         EXPECT_EQ(CString("_customer"), bound->GetFieldName());
         EXPECT_EQ(module->GetMasterTables().front(), bound->GetTable());
