@@ -200,23 +200,3 @@ void Module::RemoveSelectRecordForFunction(Field* field, Table* table)
         dataClass->DeleteFunction(function);
     }
 }
-
-void Table::InsertFieldAt(Field* field, int index)
-{
-    const auto position = IsValidIndex(m_fields, index) ? m_fields.begin() + index : m_fields.end();
-    m_fields.insert(position, field);
-}
-
-TextFile& TextFile::operator=(const TextFile& source)
-{
-    if (this == &source)
-        return *this;
-    m_buffer = source.m_buffer;
-    m_path = source.m_path;
-    m_separatorChar = source.m_separatorChar;
-    m_separatorLength = source.m_separatorLength;
-    m_flush = source.m_flush;
-    m_disabled = source.m_disabled;
-    m_append = source.m_append;
-    return *this;
-}

@@ -333,3 +333,9 @@ Field* Table::NewOwnField()
     field->SetTable(this);
     return field;
 }
+
+void Table::InsertFieldAt(Field* field, int index)
+{
+    const auto position = IsValidIndex(m_fields, index) ? m_fields.begin() + index : m_fields.end();
+    m_fields.insert(position, field);
+}

@@ -190,3 +190,17 @@ void TextFile::Emit(const std::string& text)
     if (m_flush)
         std::fflush(m_file);
 }
+
+TextFile& TextFile::operator=(const TextFile& source)
+{
+    if (this == &source)
+        return *this;
+    m_buffer = source.m_buffer;
+    m_path = source.m_path;
+    m_separatorChar = source.m_separatorChar;
+    m_separatorLength = source.m_separatorLength;
+    m_flush = source.m_flush;
+    m_disabled = source.m_disabled;
+    m_append = source.m_append;
+    return *this;
+}
