@@ -23,37 +23,29 @@ TEST(ChartDataTest, ChartTypesOneToSevenHaveTheirNamesAndOthersNone)
     EXPECT_EQ("Pie3D", PieChartData().GetChartTypeName());
 }
 
-TEST(ChartDataTest, ColumnChartValuesInDialogOrderAreAssignedWithTheChartType)
+TEST(ChartDataTest, ValuesInDialogOrderAreAssignedWithTheChartType)
 {
-    ColumnGraphData chart;
-    chart.SetValues("Sales", "Per month", "Month", "Amount", "MonthNo", "Total", "$");
-    chart.SetChartType(1);
-    ColumnGraphData copy;
-    copy.Assign(chart);
+    ColumnGraphData column;
+    column.SetValues("Sales", "Per month", "Month", "Amount", "MonthNo", "Total", "$");
+    column.SetChartType(1);
+    ColumnGraphData columnCopy;
+    columnCopy.Assign(column);
+    EXPECT_EQ((std::vector<CString>{"Area2D", "Sales", "Per month", "Month", "Amount", "MonthNo",
+                                    "Total", "$"}),
+              (std::vector<CString>{columnCopy.GetChartTypeName(), columnCopy.GetCaption(),
+                                    columnCopy.GetSubcaption(), columnCopy.GetXAxisName(),
+                                    columnCopy.GetYAxisName(), columnCopy.GetXParameter(),
+                                    columnCopy.GetYParameter(), columnCopy.GetNumberPrefix()}));
 
-    EXPECT_EQ("Area2D", copy.GetChartTypeName());
-    EXPECT_EQ("Sales", copy.GetCaption());
-    EXPECT_EQ("Per month", copy.GetSubcaption());
-    EXPECT_EQ("Month", copy.GetXAxisName());
-    EXPECT_EQ("Amount", copy.GetYAxisName());
-    EXPECT_EQ("MonthNo", copy.GetXParameter());
-    EXPECT_EQ("Total", copy.GetYParameter());
-    EXPECT_EQ("$", copy.GetNumberPrefix());
-}
-
-TEST(ChartDataTest, PieChartValuesInDialogOrderAreAssignedWithTheChartType)
-{
-    PieChartData chart;
-    chart.SetValues("Share", "By region", "Region", "%");
-    chart.SetChartType(4);
-    PieChartData copy;
-    copy.Assign(chart);
-
-    EXPECT_EQ("Doughnut2D", copy.GetChartTypeName());
-    EXPECT_EQ("Share", copy.GetCaption());
-    EXPECT_EQ("By region", copy.GetSubcaption());
-    EXPECT_EQ("Region", copy.GetParameter());
-    EXPECT_EQ("%", copy.GetNumberPrefix());
+    PieChartData pie;
+    pie.SetValues("Share", "By region", "Region", "%");
+    pie.SetChartType(4);
+    PieChartData pieCopy;
+    pieCopy.Assign(pie);
+    EXPECT_EQ((std::vector<CString>{"Doughnut2D", "Share", "By region", "Region", "%"}),
+              (std::vector<CString>{pieCopy.GetChartTypeName(), pieCopy.GetCaption(),
+                                    pieCopy.GetSubcaption(), pieCopy.GetParameter(),
+                                    pieCopy.GetNumberPrefix()}));
 }
 
 } // namespace

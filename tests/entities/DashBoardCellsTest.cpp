@@ -31,35 +31,20 @@ TEST(DashBoardCellInfoTest, StaticTextAndMenuExcludeEachOther)
     EXPECT_EQ(nullptr, cell.GetMenu());
 }
 
-TEST(DashBoardCellInfoTest, VariableMapsAreFoundAndRemovedByTarget)
+TEST(DashBoardCellInfoTest, RemovalsByTargetOrIndexIgnoreWhatIsNotThere)
 {
     Variable first;
     Variable second;
     Variable absent;
-    DashBoardCellInfo cell;
-    cell.AddVariableMap(NewMap(&first));
-    DashBoardVariableMap* secondMap = NewMap(&second);
-    cell.AddVariableMap(secondMap);
-
-    EXPECT_EQ(secondMap, cell.FindVariableMap(&second));
-    EXPECT_EQ(1, cell.FindVariableMapIndex(&second));
-    EXPECT_EQ(-1, cell.FindVariableMapIndex(&absent));
-
-    cell.RemoveVariableMap(&absent);
-    cell.RemoveVariableMap(&first);
-    EXPECT_EQ(std::vector<DashBoardVariableMap*>{secondMap}, cell.GetVariableMaps());
-    cell.ClearVariableMaps();
-    EXPECT_TRUE(cell.GetVariableMaps().empty());
-}
-
-TEST(DashBoardCellInfoTest, DisplayFieldIndexOperationsIgnoreIndexesOutOfRange)
-{
     ProcedureFieldInfo total;
     ProcedureFieldInfo count;
     DashBoardCellInfo cell;
+    cell.AddVariableMap(NewMap(&first));
+    cell.AddVariableMap(NewMap(&second));
     cell.AddDisplayField(&total);
     cell.AddDisplayField(&count);
-
+    cell.RemoveVariableMap(&absent);
+    cell.RemoveVariableMap(&first);
     for (const int bad : {-1, 2})
     {
         cell.SetDisplayFieldCaption(bad, "Outside");
@@ -68,49 +53,34 @@ TEST(DashBoardCellInfoTest, DisplayFieldIndexOperationsIgnoreIndexesOutOfRange)
     cell.SetDisplayFieldCaption(1, "Count");
     cell.RemoveDisplayFieldAt(0);
 
+    EXPECT_EQ(-1, cell.FindVariableMapIndex(&first));
+    EXPECT_EQ(0, cell.FindVariableMapIndex(&second));
     ASSERT_EQ(1u, cell.GetDisplayFields().size());
-    EXPECT_FALSE(cell.HasDisplayField(&total));
-    EXPECT_TRUE(cell.HasDisplayField(&count));
+    EXPECT_EQ(&count, cell.GetDisplayFields()[0].fieldInfo);
     EXPECT_EQ("Count", cell.GetDisplayFields()[0].caption);
 }
 
 class DashBoardCellsTest : public DashBoardTest
 {
 protected:
-    DashBoardCellsTest()
-        : m_priceColumn(m_price, ProcedureFieldInfo::noAggregate),
-          m_qtyColumn(m_qty, ProcedureFieldInfo::noAggregate)
-    {
-    }
-
-    ProcedureFieldInfo m_priceColumn;
-    ProcedureFieldInfo m_qtyColumn;
+    ProcedureFieldInfo m_priceColumn{m_price, ProcedureFieldInfo::noAggregate};
+    ProcedureFieldInfo m_qtyColumn{m_qty, ProcedureFieldInfo::noAggregate};
     Variable m_target;
     Variable m_otherTarget;
 };
 
-TEST_F(DashBoardCellsTest, GridsAreCollectedAndFoundThroughNestedCells)
+TEST_F(DashBoardCellsTest, GridsAreCollectedThroughNestedCellsAndWithoutGridNothingHappens)
 {
     Grid* nested = NestGrid(*m_grid, 1, 0, 1, 1);
-    Grid* deeper = NestGrid(*nested, 0, 0, 1, 1);
     std::vector<Grid*> grids{nullptr};
-
     m_board.CollectGrids(grids);
+    EXPECT_EQ((std::vector<Grid*>{m_grid, nested}), grids);
+    EXPECT_EQ(nested, m_board.FindGridById(nested->GetId()));
 
-    EXPECT_EQ((std::vector<Grid*>{m_grid, nested, deeper}), grids);
-    EXPECT_EQ(deeper, m_board.FindGridById(deeper->GetId()));
-    EXPECT_EQ(nullptr, m_board.FindGridById(-5));
-}
-
-TEST_F(DashBoardCellsTest, WithoutGridNothingIsFoundOrChanged)
-{
     DashBoard empty;
-    std::vector<Grid*> grids{m_grid};
     Menu menu;
     CString list;
-
     empty.CollectGrids(grids);
-
     EXPECT_TRUE(grids.empty());
     EXPECT_EQ(nullptr, empty.FindGridById(m_grid->GetId()));
     EXPECT_FALSE(empty.IsFieldUsedInCells(m_price));
@@ -144,7 +114,6 @@ TEST_F(DashBoardCellsTest, DeletingAFieldUsedByTwoCellsOfARowRemovesItFromBoth)
     DashBoardCellInfo* right = PlacePanel(*m_grid, 0, 1);
     for (DashBoardCellInfo* cell : {left, right})
     {
-        // Adjacent maps and display fields of the field.
         cell->AddVariableMap(NewMap(&m_target, m_price));
         cell->AddVariableMap(NewMap(&m_otherTarget, m_price));
         cell->AddDisplayField(&m_priceColumn);
@@ -178,134 +147,84 @@ TEST_F(DashBoardCellsTest, ClearingAFieldKeepsTheMapsWithoutTheirSourceField)
     EXPECT_TRUE(cell->GetDisplayFields().empty());
 }
 
-// A dashboard fed by a function of a class bound to "orders" that outputs Price (and a column
-// slot left empty).
-class DashBoardClassSourceTest : public DashBoardCellsTest
+TEST_F(DashBoardCellsTest, ClassSourceFieldsAreUsedThroughCellsAndClearedWithTheClass)
 {
-protected:
-    DashBoardClassSourceTest() : m_function(new Function), m_call(new ClassInvokation)
-    {
-        m_dataClass.SetTable(&m_table);
-        m_dataClass.AddFunction(m_function);
-        m_function->AddOutputField(nullptr);
-        m_function->AddOutputField(
-            new ProcedureFieldInfo(m_price, ProcedureFieldInfo::noAggregate));
-        m_call->SetFunction(&m_dataClass, m_function);
-        m_board.SetClassInvokation(m_call);
-    }
-
-    Class m_dataClass;
-    Function* m_function;
-    ClassInvokation* m_call;
-};
-
-TEST_F(DashBoardClassSourceTest, ClassFunctionFieldIsUsedOnlyWhenACellShowsAnOutputField)
-{
+    Class dataClass;
+    dataClass.SetTable(&m_table);
+    auto* function = new Function;
+    dataClass.AddFunction(function);
+    function->AddOutputField(nullptr);
+    function->AddOutputField(new ProcedureFieldInfo(m_price, ProcedureFieldInfo::noAggregate));
+    auto* call = new ClassInvokation;
+    call->SetFunction(&dataClass, function);
+    m_board.SetClassInvokation(call);
     DashBoardCellInfo* cell = PlacePanel(*m_grid, 0, 0);
     cell->AddDisplayField(&m_qtyColumn);
     EXPECT_FALSE(m_board.IsClassFunctionFieldUsed());
-
     cell->AddDisplayField(&m_priceColumn);
     EXPECT_TRUE(m_board.IsClassFunctionFieldUsed());
     m_board.SetGrid(nullptr);
     EXPECT_FALSE(m_board.IsClassFunctionFieldUsed());
     m_board.SetGrid(m_grid);
-}
-
-TEST_F(DashBoardClassSourceTest, RemovingTheClassClearsItsFieldsAndDetachesTheCall)
-{
-    DashBoardCellInfo* cell = PlacePanel(*m_grid, 0, 0);
     cell->AddVariableMap(NewMap(&m_target, m_price));
-    cell->AddDisplayField(&m_priceColumn);
-    cell->AddDisplayField(&m_qtyColumn);
-    Class otherClass;
 
+    Class otherClass;
     m_board.RemoveClassInvokation(&otherClass);
-    EXPECT_EQ(m_call, m_board.GetClassInvokation());
-    m_board.RemoveClassInvokation(&m_dataClass);
+    EXPECT_EQ(call, m_board.GetClassInvokation());
+    m_board.RemoveClassInvokation(&dataClass);
 
     EXPECT_EQ(nullptr, m_board.GetClassInvokation());
     EXPECT_EQ(nullptr, cell->GetVariableMaps()[0]->sourceField);
     ASSERT_EQ(1u, cell->GetDisplayFields().size());
     EXPECT_EQ(&m_qtyColumn, cell->GetDisplayFields()[0].fieldInfo);
     // Detached, not deleted: the call is still ours to free.
-    delete m_call;
+    delete call;
 }
 
-// The open project's current module holds the top-level menu "Masters" with the sub-menus
-// "Plain" (no page file) and "Orders" (with one), and the top-level menu "Empty".
-class DashBoardRelinkTest : public DashBoardCellsTest
+TEST_F(DashBoardCellsTest, PanelsOfARemovedMenuLinkTheFirstSubMenuWithAPageFileOrBecomeText)
 {
-protected:
-    DashBoardRelinkTest()
-        : m_module(new Module("Base")),
-          m_previous(MainFrameAccess::SetProjectSource([this] { return &m_project; }))
+    ForgeonProject project;
+    auto* module = new Module("Base");
+    project.AddModule(module);
+    project.SetCurrentModule(module);
+    const auto previous = MainFrameAccess::SetProjectSource([&project] { return &project; });
+    auto* masters = new Menu;
+    auto* ordersItem = new Menu;
+    AspFile file;
+    ordersItem->SetAspFile(&file);
+    for (const auto& [menu, name] : {std::pair{masters, "Masters"}, std::pair{new Menu, "Empty"}})
     {
-        m_project.AddModule(m_module);
-        m_project.SetCurrentModule(m_module);
-        Menu* masters = AddMenu(nullptr, "Masters");
-        AddMenu(masters, "Plain");
-        m_ordersItem = AddMenu(masters, "Orders");
-        m_ordersItem->SetAspFile(&m_file);
-        AddMenu(nullptr, "Empty");
-    }
-
-    ~DashBoardRelinkTest() override { MainFrameAccess::SetProjectSource(m_previous); }
-
-    // A top-level menu of the module, or a sub-menu of the parent.
-    Menu* AddMenu(Menu* parent, const char* name)
-    {
-        auto* menu = new Menu;
         menu->SetName(name);
-        if (parent == nullptr)
-            m_module->Append(menu);
-        else
-            parent->AddSubMenu(menu);
-        return menu;
+        module->Append(menu);
     }
-
-    // A panel of the removed menu captioned with the text.
-    DashBoardCellInfo* RemovedMenuPanel(Grid& grid, int row, int column, const char* caption)
+    for (Menu* item : {new Menu, ordersItem})
+        masters->AddSubMenu(item);
+    Menu removed;
+    Menu other;
+    const auto panel = [&removed](Grid& grid, int row, int column, const char* caption)
     {
-        DashBoardCellInfo* cell = PlacePanel(grid, row, column, &m_removed);
+        DashBoardCellInfo* cell = PlacePanel(grid, row, column, &removed);
         cell->SetCaption(caption);
         return cell;
-    }
-
-    AspFile m_file;
-    ForgeonProject m_project;
-    Module* m_module;
-    Menu* m_ordersItem;
-    Menu m_removed;
-    MainFrameAccess::ProjectSource m_previous;
-};
-
-TEST_F(DashBoardRelinkTest, PanelsOfThePageGridLinkTheFirstSubMenuWithAPageFile)
-{
-    DashBoardCellInfo* cell = RemovedMenuPanel(*m_grid, 0, 0, "Masters");
-    DashBoardCellInfo* deep = RemovedMenuPanel(*NestGrid(*m_grid, 1, 0, 1, 1), 0, 0, "Masters");
-    Menu other;
-    DashBoardCellInfo* otherCell = PlacePanel(*m_grid, 0, 1, &other);
+    };
+    m_grid->AddColumn();
+    DashBoardCellInfo* relinked = panel(*m_grid, 0, 0, "Masters");
+    DashBoardCellInfo* noSubMenu = panel(*m_grid, 0, 1, "Empty");
+    DashBoardCellInfo* unknown = panel(*m_grid, 0, 2, "Nowhere");
+    DashBoardCellInfo* deep = panel(*NestGrid(*m_grid, 1, 0, 1, 1), 0, 0, "Masters");
+    DashBoardCellInfo* otherCell = PlacePanel(*m_grid, 1, 1, &other);
     otherCell->SetCaption("Masters");
 
-    m_board.RelinkCellMenus(&m_removed);
-
-    EXPECT_EQ(m_ordersItem, cell->GetMenu());
-    EXPECT_FALSE(cell->IsStaticText());
-    EXPECT_EQ(&m_removed, deep->GetMenu()) << "nested grids are not visited";
-    EXPECT_EQ(&other, otherCell->GetMenu());
-}
-
-TEST_F(DashBoardRelinkTest, WithoutReplacementOrProjectThePanelBecomesStaticText)
-{
-    DashBoardCellInfo* noSubMenu = RemovedMenuPanel(*m_grid, 0, 0, "Empty");
-    DashBoardCellInfo* unknown = RemovedMenuPanel(*m_grid, 0, 1, "Nowhere");
-    m_board.RelinkCellMenus(&m_removed);
-
+    m_board.RelinkCellMenus(&removed);
     MainFrameAccess::SetProjectSource({});
-    DashBoardCellInfo* noProject = RemovedMenuPanel(*m_grid, 1, 0, "Masters");
-    m_board.RelinkCellMenus(&m_removed);
+    DashBoardCellInfo* noProject = panel(*m_grid, 1, 2, "Masters");
+    m_board.RelinkCellMenus(&removed);
+    MainFrameAccess::SetProjectSource(previous);
 
+    EXPECT_EQ(ordersItem, relinked->GetMenu());
+    EXPECT_FALSE(relinked->IsStaticText());
+    EXPECT_EQ(&removed, deep->GetMenu()) << "nested grids are not visited";
+    EXPECT_EQ(&other, otherCell->GetMenu());
     for (const DashBoardCellInfo* cell : {noSubMenu, unknown, noProject})
     {
         EXPECT_EQ(nullptr, cell->GetMenu());

@@ -48,17 +48,7 @@ protected:
     DashBoardPage m_page;
 };
 
-TEST_F(DashBoardPageTest, DashBoardsAreFoundByIndexAndOutOfRangeGivesNull)
-{
-    EXPECT_EQ(&m_second, m_page.GetDashBoardAt(1));
-    EXPECT_EQ(nullptr, m_page.GetDashBoardAt(-1));
-    EXPECT_EQ(nullptr, m_page.GetDashBoardAt(3));
-    EXPECT_TRUE(m_page.ContainsDashBoard(&m_third));
-    EXPECT_FALSE(m_page.ContainsDashBoard(&m_notPlaced));
-    EXPECT_FALSE(m_page.ContainsDashBoard(nullptr));
-}
-
-TEST_F(DashBoardPageTest, MovingSwapsWithTheNeighbourInsideTheListOnly)
+TEST_F(DashBoardPageTest, MovingSwapsWithTheNeighbourInsideTheListOnlyAndRemovingKeepsTheRest)
 {
     m_page.MoveDashBoardUp(0);
     m_page.MoveDashBoardDown(2);
@@ -69,28 +59,16 @@ TEST_F(DashBoardPageTest, MovingSwapsWithTheNeighbourInsideTheListOnly)
     m_page.MoveDashBoardUp(2);
     m_page.MoveDashBoardDown(0);
     EXPECT_EQ((std::vector<DashBoard*>{&m_third, &m_first, &m_second}), Order());
-}
+    EXPECT_EQ(nullptr, m_page.GetDashBoardAt(-1));
+    EXPECT_FALSE(m_page.ContainsDashBoard(&m_notPlaced));
+    EXPECT_FALSE(m_page.ContainsDashBoard(nullptr));
 
-TEST_F(DashBoardPageTest, RemovingTwoNeighboursKeepsTheRest)
-{
     m_page.RemoveDashBoard(&m_first);
     m_page.RemoveDashBoard(&m_second);
     m_page.RemoveDashBoard(&m_notPlaced);
     EXPECT_EQ(std::vector<DashBoard*>{&m_third}, Order());
-
     m_page.DeleteAllDashBoards();
     EXPECT_TRUE(m_page.GetPlacements().empty());
-}
-
-TEST_F(DashBoardPageTest, ProcedureInvocationOfAPlacement)
-{
-    CallProcedureFrom(&m_second);
-    EXPECT_EQ(&m_procedure, m_page.GetDashBoardProcedure(&m_second));
-    EXPECT_NE(nullptr, m_page.GetDashBoardProcedureInvokation(&m_second));
-    EXPECT_EQ(nullptr, m_page.GetDashBoardProcedure(&m_first));
-
-    m_page.RemoveDashBoardProcedureInvokation(&m_second);
-    EXPECT_EQ(nullptr, m_page.GetDashBoardProcedureInvokation(&m_second));
 }
 
 TEST_F(DashBoardPageTest, OperationsOnADashBoardNotPlacedDoNothing)
@@ -105,81 +83,79 @@ TEST_F(DashBoardPageTest, OperationsOnADashBoardNotPlacedDoNothing)
     m_page.RemoveDashBoardVariablePair(&m_notPlaced, &pair);
     m_page.RemoveDashBoardVariableMapAt(&m_notPlaced, 0);
 
-    EXPECT_EQ(nullptr, m_page.GetDashBoardProcedureInvokation(&m_notPlaced));
-    EXPECT_EQ(nullptr, m_page.GetDashBoardProcedure(&m_notPlaced));
-    EXPECT_EQ(nullptr, m_page.FindDashBoardVariablePair(&m_notPlaced, nullptr));
     EXPECT_EQ(nullptr, m_page.FindDashBoardVariableMap(&m_notPlaced, nullptr));
     for (const DashBoardPageData* placement : m_page.GetPlacements())
     {
         EXPECT_EQ(nullptr, placement->GetProcedureInvokation());
-        EXPECT_TRUE(placement->GetVariablePairs().empty());
-        EXPECT_TRUE(placement->GetVariableMaps().empty());
+        EXPECT_TRUE(placement->GetVariablePairs().empty() && placement->GetVariableMaps().empty());
     }
 }
 
-TEST_F(DashBoardPageTest, VariablePairsAndMapsOfAPlacement)
+TEST_F(DashBoardPageTest, ProcedureInvocationOfAPlacementIsRemovedWithNullOrItsOwnProcedure)
+{
+    CallProcedureFrom(&m_second);
+    EXPECT_EQ(&m_procedure, m_page.GetDashBoardProcedure(&m_second));
+    EXPECT_EQ(nullptr, m_page.GetDashBoardProcedure(&m_first));
+    m_page.RemoveDashBoardProcedureInvokation(&m_second);
+    EXPECT_EQ(nullptr, m_page.GetDashBoardProcedureInvokation(&m_second));
+
+    DashBoardPageData placement;
+    placement.RemoveProcedureInvokation(&m_procedure);
+    placement.SetProcedureInvokation(CallOfProcedure(&m_procedure));
+    placement.RemoveProcedureInvokation(&m_otherProcedure);
+    EXPECT_EQ(&m_procedure, placement.GetProcedure());
+    placement.RemoveProcedureInvokation(&m_procedure);
+    EXPECT_EQ(nullptr, placement.GetProcedureInvokation());
+    placement.SetProcedureInvokation(CallOfProcedure(&m_procedure));
+    placement.RemoveProcedureInvokation(nullptr);
+    EXPECT_EQ(nullptr, placement.GetProcedureInvokation());
+}
+
+TEST_F(DashBoardPageTest, VariablePairsAndMapsOfAPlacementAreRemovedOnlyWhenTheirOwn)
 {
     Variable first;
     Variable target;
-    Variable otherTarget;
     auto* pair = new VariablePair{&first, nullptr};
     m_page.AddDashBoardVariablePair(&m_first, pair);
-    auto* map = new DashBoardVariableMap{&target, nullptr, nullptr};
+    m_page.AddDashBoardVariableMap(&m_first, new DashBoardVariableMap{&target, nullptr, nullptr});
+    auto* map = new DashBoardVariableMap{&first, nullptr, nullptr};
     m_page.AddDashBoardVariableMap(&m_first, map);
-    m_page.AddDashBoardVariableMap(&m_first,
-                                   new DashBoardVariableMap{&otherTarget, nullptr, nullptr});
-
-    EXPECT_EQ(pair, m_page.FindDashBoardVariablePair(&m_first, &first));
     EXPECT_EQ(nullptr, m_page.FindDashBoardVariablePair(&m_second, &first));
-    EXPECT_EQ(map, m_page.FindDashBoardVariableMap(&m_first, &target));
 
     m_page.RemoveDashBoardVariableMapAt(&m_first, 2);
     m_page.RemoveDashBoardVariableMapAt(&m_first, -1);
-    EXPECT_EQ(2u, m_page.GetPlacements()[0]->GetVariableMaps().size());
     m_page.RemoveDashBoardVariableMapAt(&m_first, 0);
-    EXPECT_EQ(nullptr, m_page.FindDashBoardVariableMap(&m_first, &target));
-    EXPECT_NE(nullptr, m_page.FindDashBoardVariableMap(&m_first, &otherTarget));
-
     VariablePair stranger{&first, nullptr};
     m_page.RemoveDashBoardVariablePair(&m_first, &stranger);
+    EXPECT_EQ(std::vector<DashBoardVariableMap*>{map},
+              m_page.GetPlacements()[0]->GetVariableMaps());
+    EXPECT_EQ(map, m_page.FindDashBoardVariableMap(&m_first, &first));
     EXPECT_EQ(pair, m_page.FindDashBoardVariablePair(&m_first, &first));
     m_page.RemoveDashBoardVariablePair(&m_first, pair);
     EXPECT_EQ(nullptr, m_page.FindDashBoardVariablePair(&m_first, &first));
 }
 
-TEST_F(DashBoardPageTest, ProcedureUsageOfThePlacementsGivesThePageNameOnce)
+TEST_F(DashBoardPageTest, PlacementsCallingTheProcedureGiveUsageAndMappingWarnings)
 {
+    Variable unmapped;
     CString list;
     EXPECT_FALSE(m_page.CollectExtraProcedureUsage(&m_procedure, list));
+    m_procedureVariable.SetName("FromDate");
     CallProcedureFrom(&m_first);
     CallProcedureFrom(&m_third);
 
     EXPECT_FALSE(m_page.CollectExtraProcedureUsage(&m_otherProcedure, list));
-    EXPECT_TRUE(m_page.CollectExtraProcedureUsage(&m_procedure, list));
-    EXPECT_EQ("Home\n", list);
-    EXPECT_EQ(std::vector<DashBoardPage*>{&m_page}, UsageSet().GetDashBoardPages());
     EXPECT_FALSE(m_page.CollectExtraProcedureUsage(nullptr, list));
-}
-
-TEST_F(DashBoardPageTest, ProcedureVariableUsageOfAPlacementMappingIt)
-{
-    Variable unmapped;
-    CString list;
-    CallProcedureFrom(&m_second);
-
     EXPECT_FALSE(m_page.CollectExtraProcedureVariableUsage(&m_procedure, &unmapped, list));
     EXPECT_FALSE(
         m_page.CollectExtraProcedureVariableUsage(&m_otherProcedure, &m_procedureVariable, list));
     EXPECT_EQ("", list);
+    EXPECT_TRUE(m_page.CollectExtraProcedureUsage(&m_procedure, list));
+    EXPECT_EQ("Home\n", list);
+    EXPECT_EQ(std::vector<DashBoardPage*>{&m_page}, UsageSet().GetDashBoardPages());
     EXPECT_TRUE(
         m_page.CollectExtraProcedureVariableUsage(&m_procedure, &m_procedureVariable, list));
-    EXPECT_EQ("Home\n", list);
-}
-
-TEST_F(DashBoardPageTest, MappingCheckRunsOnEveryPlacementCallingTheProcedure)
-{
-    m_procedureVariable.SetName("FromDate");
-    CallProcedureFrom(&m_first);
+    EXPECT_EQ("Home\nHome\n", list);
 
     m_page.CheckExtraProcedureMapping(&m_otherProcedure);
     EXPECT_TRUE(Warnings().empty());
@@ -187,33 +163,28 @@ TEST_F(DashBoardPageTest, MappingCheckRunsOnEveryPlacementCallingTheProcedure)
     EXPECT_EQ(std::vector<CString>{UnmappedFromDateWarning("Home")}, Warnings());
 }
 
-TEST_F(DashBoardPageTest, OneClassicOrAspxFileWithOwnerKindFive)
+template <class Page> void ExpectOneFileOfTheFirstAskedClass(int ownerKind)
 {
-    m_page.CreateAspFile(0);
-    m_page.CreateAspFile(1);
-    ASSERT_EQ(1u, m_page.GetAspFiles().size());
-    EXPECT_EQ(nullptr, dynamic_cast<const AspxFile*>(m_page.GetAspFiles().front()));
-    EXPECT_EQ(AspFile::dashBoardPageOwner, m_page.GetAspFiles().front()->GetOwnerKind());
-    EXPECT_EQ(&m_page, m_page.GetAspFiles().front()->GetOwnerPage());
+    for (const int first : {0, 1})
+    {
+        SCOPED_TRACE(first);
+        Page page;
+        page.CreateAspFile(first);
+        page.CreateAspFile(1 - first);
+
+        ASSERT_EQ(1u, page.GetAspFiles().size());
+        const AspFile* file = page.GetAspFiles().front();
+        EXPECT_EQ(first == 1, dynamic_cast<const AspxFile*>(file) != nullptr);
+        EXPECT_EQ(ownerKind, file->GetOwnerKind());
+        EXPECT_EQ(0, file->GetFileKind());
+        EXPECT_EQ(&page, file->GetOwnerPage());
+    }
 }
 
-TEST(DashBoardPageDataTest, RemovingTheInvocationWithNullOrItsOwnProcedure)
+TEST(DashBoardPageFileTest, OneFileOfTheFirstAskedClassWithTheOwnerKindOfThePage)
 {
-    Procedure procedure;
-    Procedure other;
-    DashBoardPageData placement;
-    placement.RemoveProcedureInvokation(&procedure);
-    EXPECT_EQ(nullptr, placement.GetProcedure());
-
-    placement.SetProcedureInvokation(CallOfProcedure(&procedure));
-    placement.RemoveProcedureInvokation(&other);
-    EXPECT_EQ(&procedure, placement.GetProcedure());
-    placement.RemoveProcedureInvokation(&procedure);
-    EXPECT_EQ(nullptr, placement.GetProcedureInvokation());
-
-    placement.SetProcedureInvokation(CallOfProcedure(&procedure));
-    placement.RemoveProcedureInvokation(nullptr);
-    EXPECT_EQ(nullptr, placement.GetProcedureInvokation());
+    ExpectOneFileOfTheFirstAskedClass<DashBoard>(AspFile::dashBoardOwner);
+    ExpectOneFileOfTheFirstAskedClass<DashBoardPage>(AspFile::dashBoardPageOwner);
 }
 
 } // namespace

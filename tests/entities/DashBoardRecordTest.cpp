@@ -61,51 +61,6 @@ std::vector<BYTE> Sentinel()
 
 } // namespace
 
-TEST(DashBoardRecordTest, CellRoundTripKeepsMenuMapsAndSharedDisplayFields)
-{
-    ScopedArchiveVersion version(currentVersion);
-    Menu menu;
-    menu.SetName("Orders");
-    Variable target;
-    Field amount;
-    amount.SetFieldName("amount");
-    ProcedureFieldInfo total(&amount, ProcedureFieldInfo::sumAggregate);
-    DashBoardCellInfo cell;
-    cell.SetCaption("Open orders");
-    cell.SetMenu(&menu);
-    cell.AddVariableMap(new DashBoardVariableMap{&target, nullptr, &amount});
-    cell.AddVariableMap(new DashBoardVariableMap{&target, &target, nullptr});
-    cell.AddDisplayField(&total, "Total");
-    cell.AddDisplayField(&total);
-
-    const auto loaded = LoadParts<DashBoardCellInfo>({SaveObject(&cell), Sentinel()});
-    std::unique_ptr<DashBoardCellInfo> copy(loaded.object);
-    Unowned unowned;
-
-    EXPECT_EQ(recordSentinel, loaded.trailer);
-    EXPECT_FALSE(copy->IsStaticText());
-    EXPECT_EQ("Open orders", copy->GetCaption());
-    ASSERT_NE(nullptr, copy->GetMenu());
-    EXPECT_EQ("Orders", unowned(copy->GetMenu())->GetName());
-    ASSERT_EQ(2u, copy->GetVariableMaps().size());
-    const DashBoardVariableMap& first = *copy->GetVariableMaps()[0];
-    const DashBoardVariableMap& second = *copy->GetVariableMaps()[1];
-    EXPECT_NE(nullptr, unowned(first.target));
-    EXPECT_EQ(nullptr, first.sourceVariable);
-    EXPECT_EQ(first.target, second.target);
-    EXPECT_EQ(first.target, second.sourceVariable);
-    EXPECT_EQ(nullptr, second.sourceField);
-    ASSERT_EQ(2u, copy->GetDisplayFields().size());
-    const FieldCaption& shown = copy->GetDisplayFields()[0];
-    ASSERT_TRUE(shown.fieldInfo != nullptr && shown.fieldInfo->GetField() != nullptr);
-    EXPECT_EQ(shown.fieldInfo, copy->GetDisplayFields()[1].fieldInfo);
-    EXPECT_EQ("Total", shown.caption);
-    EXPECT_EQ("", copy->GetDisplayFields()[1].caption);
-    EXPECT_EQ(ProcedureFieldInfo::sumAggregate, unowned(shown.fieldInfo)->GetAggregate());
-    EXPECT_EQ("amount", unowned(shown.fieldInfo->GetField())->GetFieldName());
-    EXPECT_EQ(shown.fieldInfo->GetField(), first.sourceField);
-}
-
 TEST(DashBoardRecordTest, CellRecordsBefore24MakeAnOutputColumnPerStoredField)
 {
     for (const int fileVersion : {19, 20, 23})
@@ -153,11 +108,15 @@ TEST(DashBoardRecordTest, CellRecordsBefore24MakeAnOutputColumnPerStoredField)
     }
 }
 
-TEST(DashBoardRecordTest, DashBoardRoundTripKeepsDataSourcesHeaderAndSharedCellObjects)
+TEST(DashBoardRecordTest, DashBoardRoundTripKeepsDataSourcesHeaderAndCellsSharingTheirObjects)
 {
     ScopedArchiveVersion version(currentVersion);
     Menu menu;
+    menu.SetName("Orders");
     Variable target;
+    Field amount;
+    amount.SetFieldName("amount");
+    ProcedureFieldInfo total(&amount, ProcedureFieldInfo::sumAggregate);
     DashBoard dashBoard;
     dashBoard.SetName("Sales_Dashboard");
     dashBoard.SetHeader("SALES DASHBOARD");
@@ -165,8 +124,12 @@ TEST(DashBoardRecordTest, DashBoardRoundTripKeepsDataSourcesHeaderAndSharedCellO
     dashBoard.SetClassInvokation(new ClassInvokation);
     dashBoard.SetGrid(new Grid(1, 2));
     auto* linked = new DashBoardCellInfo;
+    linked->SetCaption("Open orders");
     linked->SetMenu(&menu);
-    linked->AddVariableMap(new DashBoardVariableMap{&target, nullptr, nullptr});
+    linked->AddVariableMap(new DashBoardVariableMap{&target, nullptr, &amount});
+    linked->AddVariableMap(new DashBoardVariableMap{&target, &target, nullptr});
+    linked->AddDisplayField(&total, "Total");
+    linked->AddDisplayField(&total);
     auto* note = new DashBoardCellInfo;
     note->AddVariableMap(new DashBoardVariableMap{&target, nullptr, nullptr});
     dashBoard.GetGrid()->GetRows()[0][0]->SetCellData(linked, GridCell::kDashBoardCellInfo);
@@ -179,19 +142,35 @@ TEST(DashBoardRecordTest, DashBoardRoundTripKeepsDataSourcesHeaderAndSharedCellO
     EXPECT_EQ("SALES DASHBOARD", copy->GetHeader());
     EXPECT_NE(nullptr, copy->GetProcedureInvokation());
     EXPECT_NE(nullptr, copy->GetClassInvokation());
-    ASSERT_NE(nullptr, copy->GetGrid());
-    ASSERT_EQ(1u, copy->GetGrid()->GetRows().size());
+    ASSERT_TRUE(copy->GetGrid() != nullptr && copy->GetGrid()->GetRows().size() == 1u);
     const Grid::Row& row = copy->GetGrid()->GetRows()[0];
     ASSERT_EQ(2u, row.size());
-    auto* loadedLinked = dynamic_cast<DashBoardCellInfo*>(row[0]->GetCellData());
+    auto* cell = dynamic_cast<DashBoardCellInfo*>(row[0]->GetCellData());
     auto* loadedNote = dynamic_cast<DashBoardCellInfo*>(row[1]->GetCellData());
-    ASSERT_TRUE(loadedLinked != nullptr && loadedNote != nullptr);
-    EXPECT_NE(nullptr, unowned(loadedLinked->GetMenu()));
+    ASSERT_TRUE(cell != nullptr && loadedNote != nullptr);
+    EXPECT_FALSE(cell->IsStaticText());
     EXPECT_TRUE(loadedNote->IsStaticText());
-    ASSERT_EQ(1u, loadedLinked->GetVariableMaps().size());
-    ASSERT_EQ(1u, loadedNote->GetVariableMaps().size());
-    EXPECT_NE(nullptr, unowned(loadedLinked->GetVariableMaps()[0]->target));
-    EXPECT_EQ(loadedLinked->GetVariableMaps()[0]->target, loadedNote->GetVariableMaps()[0]->target);
+    EXPECT_EQ("Open orders", cell->GetCaption());
+    ASSERT_NE(nullptr, cell->GetMenu());
+    EXPECT_EQ("Orders", unowned(cell->GetMenu())->GetName());
+    ASSERT_TRUE(cell->GetVariableMaps().size() == 2u && loadedNote->GetVariableMaps().size() == 1u);
+    const DashBoardVariableMap& first = *cell->GetVariableMaps()[0];
+    const DashBoardVariableMap& second = *cell->GetVariableMaps()[1];
+    EXPECT_NE(nullptr, unowned(first.target));
+    EXPECT_EQ(nullptr, first.sourceVariable);
+    EXPECT_EQ(first.target, second.target);
+    EXPECT_EQ(first.target, second.sourceVariable);
+    EXPECT_EQ(nullptr, second.sourceField);
+    EXPECT_EQ(first.target, loadedNote->GetVariableMaps()[0]->target);
+    ASSERT_EQ(2u, cell->GetDisplayFields().size());
+    const FieldCaption& shown = cell->GetDisplayFields()[0];
+    ASSERT_TRUE(shown.fieldInfo != nullptr && shown.fieldInfo->GetField() != nullptr);
+    EXPECT_EQ(shown.fieldInfo, cell->GetDisplayFields()[1].fieldInfo);
+    EXPECT_EQ("Total", shown.caption);
+    EXPECT_EQ("", cell->GetDisplayFields()[1].caption);
+    EXPECT_EQ(ProcedureFieldInfo::sumAggregate, unowned(shown.fieldInfo)->GetAggregate());
+    EXPECT_EQ("amount", unowned(shown.fieldInfo->GetField())->GetFieldName());
+    EXPECT_EQ(shown.fieldInfo->GetField(), first.sourceField);
 }
 
 TEST(DashBoardRecordTest, DashBoardRecordReadsClassInvocationAfter77AndHeaderAfter80)
@@ -268,126 +247,91 @@ TEST(DashBoardRecordTest, DashBoardPageRoundTripKeepsPlacementsAndSharedDashBoar
     EXPECT_EQ(pair.first, two.GetVariableMaps()[0]->sourceVariable);
 }
 
-TEST(DashBoardRecordTest, DashBoardPageRecordReadsHeaderAfter79)
+TEST(DashBoardRecordTest, PageReadsPlacementMapsInFileOrderClassInvocationAfter78AndHeaderAfter79)
 {
-    for (const int fileVersion : {79, 80})
-    {
-        SCOPED_TRACE(fileVersion);
-        ScopedArchiveVersion version(fileVersion);
-        ArchiveBytes bytes;
-        EmptyPagePart(bytes.NewClass("DashBoardPage"), "Board").Int(1);
-        bytes.NewClass("DashBoardPageData").Null().Null().Int(0).Int(0).Null();
-        if (fileVersion > 79)
-            bytes.Str("BOARD");
-
-        const auto loaded = LoadParts<DashBoardPage>({bytes.Get(), Sentinel()});
-        std::unique_ptr<DashBoardPage> page(loaded.object);
-
-        EXPECT_EQ(recordSentinel, loaded.trailer);
-        ASSERT_EQ(1u, page->GetPlacements().size());
-        EXPECT_NE(nullptr, page->GetPlacements()[0]);
-        EXPECT_EQ(fileVersion > 79 ? "BOARD" : "", page->GetHeader());
-    }
-}
-
-TEST(DashBoardRecordTest, PlacementRecordReadsMapsInFileOrderAndClassInvocationAfter78)
-{
-    for (const int fileVersion : {78, 79})
+    for (const int fileVersion : {78, 79, 80})
     {
         SCOPED_TRACE(fileVersion);
         ScopedArchiveVersion version(fileVersion);
         ClassInvokation classInvokation;
-        // Classes and objects: placement class 1, placement 2, Variable class 3, "a" 4, "b" 5.
+        // Classes and objects: page class 1, page 2, placement class 3, placement 4, Variable
+        // class 5, "a" 6, "b" 7.
         ArchiveBytes bytes;
+        EmptyPagePart(bytes.NewClass("DashBoardPage"), "Board").Int(1);
         bytes.NewClass("DashBoardPageData").Null().Null();
         bytes.Int(1).NewClass("Variable").Str("a").Int(1).Str("").Null();
-        bytes.Int(1).Null().ObjectRef(4).ClassRef(3).Str("b").Int(1).Str("");
+        bytes.Int(1).Null().ObjectRef(6).ClassRef(5).Str("b").Int(1).Str("");
+        const std::vector<BYTE> absent;
 
-        const auto loaded = LoadParts<DashBoardPageData>(
-            {bytes.Get(), fileVersion > 78 ? SaveObject(&classInvokation) : std::vector<BYTE>(),
-             Sentinel()});
-        std::unique_ptr<DashBoardPageData> placement(loaded.object);
+        const auto loaded = LoadParts<DashBoardPage>(
+            {bytes.Get(), fileVersion > 78 ? SaveObject(&classInvokation) : absent,
+             fileVersion > 79 ? ArchiveBytes().Str("BOARD").Get() : absent, Sentinel()});
+        std::unique_ptr<DashBoardPage> page(loaded.object);
         Unowned unowned;
 
         EXPECT_EQ(recordSentinel, loaded.trailer);
-        ASSERT_EQ(1u, placement->GetVariablePairs().size());
-        const Variable* a = unowned(placement->GetVariablePairs()[0]->first);
+        EXPECT_EQ(fileVersion > 79 ? "BOARD" : "", page->GetHeader());
+        ASSERT_EQ(1u, page->GetPlacements().size());
+        const DashBoardPageData& placement = *page->GetPlacements()[0];
+        EXPECT_EQ(fileVersion > 78, placement.GetClassInvokation() != nullptr);
+        ASSERT_EQ(1u, placement.GetVariablePairs().size());
+        const Variable* a = unowned(placement.GetVariablePairs()[0]->first);
         ASSERT_NE(nullptr, a);
         EXPECT_EQ("a", a->GetFieldName());
-        ASSERT_EQ(1u, placement->GetVariableMaps().size());
-        const DashBoardVariableMap& map = *placement->GetVariableMaps()[0];
+        ASSERT_EQ(1u, placement.GetVariableMaps().size());
+        const DashBoardVariableMap& map = *placement.GetVariableMaps()[0];
         EXPECT_EQ(nullptr, map.sourceField);
         EXPECT_EQ(a, map.target);
         ASSERT_NE(nullptr, map.sourceVariable);
         EXPECT_EQ("b", unowned(map.sourceVariable)->GetFieldName());
-        EXPECT_EQ(fileVersion > 78, placement->GetClassInvokation() != nullptr);
     }
-}
-
-TEST(DashBoardRecordTest, ChartDataRoundTripsAsTheChartOfAReport)
-{
-    ScopedArchiveVersion version(currentVersion);
-    ColumnGraphData column;
-    column.SetCaption("Sales");
-    column.SetChartType(1);
-    column.SetNumberPrefix("$");
-    column.SetSubcaption("per month");
-    column.SetXAxisName("Month");
-    column.SetYAxisName("Amount");
-    column.SetXParameter("month");
-    column.SetYParameter("amount");
-    PieChartData pie;
-    pie.SetParameter("region");
-
-    const std::vector<BYTE> columnBytes = SaveObject(&column);
-    const std::vector<BYTE> pieBytes = SaveObject(&pie);
-    std::unique_ptr<GraphData> loadedColumn(LoadObject<GraphData>(columnBytes));
-    std::unique_ptr<GraphData> loadedPie(LoadObject<GraphData>(pieBytes));
-
-    ASSERT_NE(nullptr, dynamic_cast<ColumnGraphData*>(loadedColumn.get()));
-    ASSERT_NE(nullptr, dynamic_cast<PieChartData*>(loadedPie.get()));
-    EXPECT_EQ(columnBytes, SaveObject(loadedColumn.get()));
-    EXPECT_EQ(pieBytes, SaveObject(loadedPie.get()));
-    EXPECT_EQ("Month", static_cast<ColumnGraphData*>(loadedColumn.get())->GetXAxisName());
-    EXPECT_EQ("region", static_cast<PieChartData*>(loadedPie.get())->GetParameter());
 }
 
 TEST(DashBoardRecordTest, ChartRecordsBefore33KeepTheConstructorValuesOfTheChartPart)
 {
+    struct Chart
+    {
+        const char* className;
+        std::vector<BYTE> ownPart;
+        UINT constructorType;
+    };
+    const Chart charts[] = {
+        {"GraphData", {}, 0},
+        {"ColumnGraphData", ArchiveBytes().Str("x").Str("y").Str("px").Str("py").Get(), 3},
+        {"PieChartData", ArchiveBytes().Str("p").Get(), 6}};
     for (const int fileVersion : {32, 33})
     {
-        SCOPED_TRACE(fileVersion);
-        ScopedArchiveVersion version(fileVersion);
         const bool hasChartPart = fileVersion >= 33;
         const std::vector<BYTE> chartPart =
             hasChartPart ? ArchiveBytes().Str("Caption").Int(5).Str("#").Str("Sub").Get()
                          : std::vector<BYTE>();
-
-        const auto plain = LoadParts<GraphData>(
-            {ArchiveBytes().NewClass("GraphData").Get(), chartPart, Sentinel()});
-        const auto column = LoadParts<ColumnGraphData>(
-            {ArchiveBytes().NewClass("ColumnGraphData").Get(), chartPart,
-             ArchiveBytes().Str("x").Str("y").Str("px").Str("py").Get(), Sentinel()});
-        const auto pie =
-            LoadParts<PieChartData>({ArchiveBytes().NewClass("PieChartData").Get(), chartPart,
-                                     ArchiveBytes().Str("p").Get(), Sentinel()});
-        const std::unique_ptr<GraphData> charts[] = {std::unique_ptr<GraphData>(plain.object),
-                                                     std::unique_ptr<GraphData>(column.object),
-                                                     std::unique_ptr<GraphData>(pie.object)};
-
-        const UINT constructorTypes[] = {0, 3, 6};
-        for (int i = 0; i < 3; ++i)
+        for (const Chart& chart : charts)
         {
-            EXPECT_EQ(hasChartPart ? 5u : constructorTypes[i], charts[i]->GetChartType());
-            EXPECT_EQ(hasChartPart ? "Caption" : "", charts[i]->GetCaption());
-            EXPECT_EQ(hasChartPart ? "#" : "", charts[i]->GetNumberPrefix());
-            EXPECT_EQ(hasChartPart ? "Sub" : "", charts[i]->GetSubcaption());
+            SCOPED_TRACE(testing::Message() << chart.className << " of " << fileVersion);
+            ScopedArchiveVersion version(fileVersion);
+            const std::vector<BYTE> record =
+                Joined({ArchiveBytes().NewClass(chart.className).Get(), chartPart, chart.ownPart});
+            const auto loaded = LoadParts<GraphData>({record, Sentinel()});
+            std::unique_ptr<GraphData> data(loaded.object);
+
+            EXPECT_EQ(recordSentinel, loaded.trailer);
+            EXPECT_EQ(hasChartPart ? 5u : chart.constructorType, data->GetChartType());
+            EXPECT_EQ(hasChartPart ? "Caption" : "", data->GetCaption());
+            EXPECT_EQ(hasChartPart ? "#" : "", data->GetNumberPrefix());
+            EXPECT_EQ(hasChartPart ? "Sub" : "", data->GetSubcaption());
+            if (const auto* column = dynamic_cast<const ColumnGraphData*>(data.get()))
+            {
+                EXPECT_EQ("x", column->GetXAxisName());
+                EXPECT_EQ("py", column->GetYParameter());
+            }
+            if (const auto* pie = dynamic_cast<const PieChartData*>(data.get()))
+            {
+                EXPECT_EQ("p", pie->GetParameter());
+            }
+            if (hasChartPart)
+            {
+                EXPECT_EQ(record, SaveObject(data.get())) << "saving writes what was read";
+            }
         }
-        EXPECT_EQ(recordSentinel, plain.trailer);
-        EXPECT_EQ(recordSentinel, column.trailer);
-        EXPECT_EQ(recordSentinel, pie.trailer);
-        EXPECT_EQ("x", column.object->GetXAxisName());
-        EXPECT_EQ("py", column.object->GetYParameter());
-        EXPECT_EQ("p", pie.object->GetParameter());
     }
 }

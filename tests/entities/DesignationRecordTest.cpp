@@ -3,7 +3,6 @@
 #include "entities/Form.h"
 #include "entities/Menu.h"
 #include "entities/Variable.h"
-#include "model/VersionHistory.h"
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/RecordBytes.h"
 
@@ -13,8 +12,6 @@
 
 namespace
 {
-
-const int currentVersion = TheVersionHistory().GetCurrentVersion();
 
 // A role record of a version with the role counter reset before it is read.
 class DesignationRecordTest : public ::testing::Test
@@ -33,22 +30,10 @@ ArchiveBytes RoleRecordStart(const std::string& name)
 
 } // namespace
 
-TEST_F(DesignationRecordTest, NewRoleIsActiveAndTakesAnIdOnlyWhenAsked)
+TEST_F(DesignationRecordTest, OldRecordsReadOnlyTheFieldsOfTheirVersionAndALargerIdRaisesTheCounter)
 {
-    Designation loadedKind;
-    EXPECT_EQ(-1, loadedKind.GetId());
-    EXPECT_EQ(TRUE, loadedKind.IsActive());
-    EXPECT_EQ(0, Designation::GetIdCounter());
-
-    Designation first(TRUE);
-    Designation second(TRUE);
-    EXPECT_EQ(1, first.GetId());
-    EXPECT_EQ(2, second.GetId());
-    EXPECT_EQ(2, Designation::GetIdCounter());
-}
-
-TEST_F(DesignationRecordTest, OldRecordsReadOnlyTheFieldsOfTheirVersion)
-{
+    for (int i = 0; i < 3; ++i)
+        Designation{TRUE};
     struct Layout
     {
         int version;
@@ -58,71 +43,65 @@ TEST_F(DesignationRecordTest, OldRecordsReadOnlyTheFieldsOfTheirVersion)
     for (const Layout layout : {Layout{16, false, false}, Layout{17, true, false},
                                 Layout{81, true, false}, Layout{82, true, true}})
     {
-        ScopedArchiveVersion version(layout.version);
+        SCOPED_TRACE(layout.version);
         ArchiveBytes bytes = RoleRecordStart("role");
         if (layout.dashBoardPage)
             bytes.Null();
         if (layout.activeAndId)
             bytes.Int(0).Int(7);
 
-        const LoadedRecord<Designation> loaded =
-            LoadWithSentinel<Designation>(bytes.Int(recordSentinel).Get());
-        std::unique_ptr<Designation> role(loaded.object);
+        const auto role = ReadRecordAndSentinel<Designation>(bytes, layout.version);
 
-        EXPECT_EQ(recordSentinel, loaded.trailer) << layout.version;
-        EXPECT_EQ("role", role->GetName()) << layout.version;
-        EXPECT_EQ(layout.activeAndId ? FALSE : TRUE, role->IsActive()) << layout.version;
-        EXPECT_EQ(layout.activeAndId ? 7 : -1, role->GetId()) << layout.version;
+        EXPECT_EQ("role", role->GetName());
+        EXPECT_EQ(layout.activeAndId ? FALSE : TRUE, role->IsActive());
+        EXPECT_EQ(layout.activeAndId ? 7 : -1, role->GetId());
+        EXPECT_EQ(layout.activeAndId ? 7 : 3, Designation::GetIdCounter());
     }
-}
-
-TEST_F(DesignationRecordTest, ReadingALargerIdRaisesTheCounterForNewRoles)
-{
-    for (int i = 0; i < 3; ++i)
-        Designation{TRUE};
-    ScopedArchiveVersion version(82);
-    const auto bytes = RoleRecordStart("new").Null().Int(1).Int(7).Get();
-
-    std::unique_ptr<Designation> role(LoadObject<Designation>(bytes));
-
-    EXPECT_EQ(7, Designation::GetIdCounter());
     EXPECT_EQ(8, Designation(TRUE).GetId());
 }
 
-TEST_F(DesignationRecordTest, LoadingRolesLeavesTheCounterAtTheHighestIdRead)
+TEST_F(DesignationRecordTest, RolesReadFromTheMenuSideKeepLinksAndLeaveTheCounterAtTheHighestId)
 {
-    ScopedArchiveVersion version(currentVersion);
-    Menu menu;
+    ScopedArchiveVersion version(CurrentVersion());
+    Menu top;
+    auto* lines = new Menu;
+    top.AddSubMenu(lines);
     Designation clerk(TRUE);
     Designation manager(TRUE);
-    clerk.AddMenu(&menu);
-    manager.AddMenu(&menu);
+    clerk.AddMenu(lines);
+    manager.AddMenu(lines);
+    manager.AddMenu(&top);
     // The manager is read inside the clerk's record, before the clerk's own id.
     clerk.SetReportsTo(&manager);
-    const std::vector<BYTE> bytes = SaveObject(&menu);
+    const std::vector<BYTE> bytes = SaveObject(&top);
 
     Designation::ResetIdCounter();
     std::unique_ptr<Menu> loaded(LoadObject<Menu>(bytes));
-    ASSERT_EQ(2u, loaded->GetRoles().size());
-    std::unique_ptr<Designation> loadedClerk(loaded->GetRoles()[0]);
-    std::unique_ptr<Designation> loadedManager(loaded->GetRoles()[1]);
+    ASSERT_EQ(1u, loaded->GetRoles().size());
+    std::unique_ptr<Designation> loadedManager(loaded->GetRoles()[0]);
+    const Menu* loadedLines = loaded->GetSubMenus().at(0);
+    ASSERT_EQ(2u, loadedLines->GetRoles().size());
+    std::unique_ptr<Designation> loadedClerk(loadedLines->GetRoles()[0]);
+
     EXPECT_EQ(2, Designation::GetIdCounter());
-    EXPECT_EQ(loadedManager.get(), loadedClerk->GetReportsTo());
     EXPECT_EQ(1, loadedClerk->GetId());
+    EXPECT_EQ(loadedManager.get(), loadedLines->GetRoles()[1]);
+    EXPECT_EQ(loadedManager.get(), loadedClerk->GetReportsTo());
+    EXPECT_EQ((std::vector<Menu*>{const_cast<Menu*>(loadedLines), loaded.get()}),
+              loadedManager->GetMenus());
 
     // A counter already past the ids read stays where it is.
-    Designation::ResetIdCounter();
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < 5; ++i)
         Designation{TRUE};
     std::unique_ptr<Menu> loadedAgain(LoadObject<Menu>(bytes));
-    std::unique_ptr<Designation> clerkAgain(loadedAgain->GetRoles()[0]);
-    std::unique_ptr<Designation> managerAgain(loadedAgain->GetRoles()[1]);
+    std::unique_ptr<Designation> managerAgain(loadedAgain->GetRoles()[0]);
+    std::unique_ptr<Designation> clerkAgain(loadedAgain->GetSubMenus()[0]->GetRoles()[0]);
     EXPECT_EQ(7, Designation::GetIdCounter());
 }
 
 TEST(DetailTableReportRecordTest, PairsSurviveSaveAndLoadWithNullEntriesStayingNull)
 {
-    ScopedArchiveVersion version(currentVersion);
+    ScopedArchiveVersion version(CurrentVersion());
     Variable reportVariable;
     reportVariable.SetName("from");
     Variable pageVariable;
@@ -133,17 +112,15 @@ TEST(DetailTableReportRecordTest, PairsSurviveSaveAndLoadWithNullEntriesStayingN
     report.AddVariablePair(new ReportVariableMap{&pageVariable, &reportVariable});
 
     std::unique_ptr<DetailTableReport> loaded(LoadObject<DetailTableReport>(SaveObject(&report)));
-    ASSERT_EQ(4u, loaded->GetVariablePairs().size());
-    const ReportVariableMap* first = loaded->GetVariablePairs()[0];
-    ASSERT_NE(nullptr, first);
-    std::unique_ptr<Variable> loadedReportVariable(first->reportVariable);
-    std::unique_ptr<Variable> loadedPageVariable(first->pageVariable);
+    const std::vector<ReportVariableMap*>& pairs = loaded->GetVariablePairs();
+    ASSERT_EQ(4u, pairs.size());
+    ASSERT_TRUE(pairs[0] != nullptr && pairs[3] != nullptr);
+    std::unique_ptr<Variable> loadedReportVariable(pairs[0]->reportVariable);
+    std::unique_ptr<Variable> loadedPageVariable(pairs[0]->pageVariable);
 
     EXPECT_EQ("from", loadedReportVariable->GetFieldName());
-    EXPECT_EQ(nullptr, loaded->GetVariablePairs()[1]);
-    EXPECT_EQ(nullptr, loaded->GetVariablePairs()[2]);
-    const ReportVariableMap* last = loaded->GetVariablePairs()[3];
-    ASSERT_NE(nullptr, last);
-    EXPECT_EQ(loadedPageVariable.get(), last->reportVariable);
-    EXPECT_EQ(loadedReportVariable.get(), last->pageVariable);
+    EXPECT_EQ(nullptr, pairs[1]);
+    EXPECT_EQ(nullptr, pairs[2]);
+    EXPECT_EQ(loadedPageVariable.get(), pairs[3]->reportVariable);
+    EXPECT_EQ(loadedReportVariable.get(), pairs[3]->pageVariable);
 }

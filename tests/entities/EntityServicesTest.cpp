@@ -16,55 +16,33 @@
 
 namespace
 {
-Variable* NewVariable(const char* name)
-{
-    auto* variable = new Variable;
-    variable->SetName(name);
-    return variable;
-}
-
-// A call whose pairs pass the named caller variables; the invocation owns the pairs, the
-// test the variables.
-class CallerVariablesTest : public ::testing::Test
-{
-protected:
-    void AddPair(Variable* caller)
-    {
-        auto* pair = new VariablePair;
-        pair->first = m_procedureVariable.get();
-        pair->second = caller;
-        m_call.AddVariablePair(pair);
-    }
-
-    std::unique_ptr<Variable> m_procedureVariable{NewVariable("PRC_id_Var")};
-    std::unique_ptr<Variable> m_customer{NewVariable("Customer_Var")};
-    ProcedureInvokation m_call;
-};
-
 template <class T> std::unique_ptr<T> RoundTrip(T& object)
 {
     return std::unique_ptr<T>(LoadObject<T>(SaveObject(&object)));
 }
 } // namespace
 
-TEST_F(CallerVariablesTest, CallerVariableNamesCompareIgnoringCase)
+// The invocation owns the pairs, the test the variables.
+TEST(CallerVariablesTest, CallerVariableNamesCompareIgnoringCaseSkippingEmptySlots)
 {
-    AddPair(m_customer.get());
+    Variable procedureVariable;
+    procedureVariable.SetName("PRC_id_Var");
+    Variable customer;
+    customer.SetName("Customer_Var");
+    ProcedureInvokation call;
+    const auto addPair = [&](Variable* caller) {
+        call.AddVariablePair(new VariablePair{&procedureVariable, caller});
+    };
 
-    EXPECT_TRUE(m_call.HasCallerVariableNamed("customer_var"));
-    EXPECT_FALSE(m_call.HasCallerVariableNamed("PRC_id_Var"));
-    EXPECT_FALSE(m_call.HasCallerVariableNamed("Customer"));
-}
+    EXPECT_FALSE(call.HasCallerVariableNamed(""));
+    call.AddVariablePair(nullptr);
+    addPair(nullptr);
+    EXPECT_FALSE(call.HasCallerVariableNamed(""));
 
-TEST_F(CallerVariablesTest, EmptySlotsAndPairsWithoutCallerVariableAreSkipped)
-{
-    EXPECT_FALSE(m_call.HasCallerVariableNamed(""));
-    m_call.AddVariablePair(nullptr);
-    AddPair(nullptr);
-    EXPECT_FALSE(m_call.HasCallerVariableNamed(""));
-
-    AddPair(m_customer.get());
-    EXPECT_TRUE(m_call.HasCallerVariableNamed("CUSTOMER_VAR"));
+    addPair(&customer);
+    EXPECT_TRUE(call.HasCallerVariableNamed("customer_var"));
+    EXPECT_FALSE(call.HasCallerVariableNamed("PRC_id_Var"));
+    EXPECT_FALSE(call.HasCallerVariableNamed("Customer"));
 }
 
 TEST(RDLCInfoDataSetTest, AddDataSetAppendsTheThreeTextsInOrder)
@@ -119,21 +97,18 @@ TEST_F(MergeMarkTest, MarksStartClearAndAreNotStored)
     Class dataClass;
     Function function;
     Transaction transaction;
-    EXPECT_EQ(procedure.GetMergeMark(), 0);
-    EXPECT_EQ(dataClass.GetMergeMark(), 0);
-    EXPECT_EQ(function.GetMergeMark(), 0);
-    EXPECT_EQ(transaction.GetMergeMark(), 0);
+    const auto markedRoundTrip = [](auto& object)
+    {
+        EXPECT_EQ(object.GetMergeMark(), 0);
+        object.SetMergeMark(1);
+        EXPECT_EQ(object.GetMergeMark(), 1);
+        return RoundTrip(object)->GetMergeMark();
+    };
 
-    procedure.SetMergeMark(1);
-    dataClass.SetMergeMark(1);
-    function.SetMergeMark(1);
-    transaction.SetMergeMark(1);
-    EXPECT_EQ(transaction.GetMergeMark(), 1);
-
-    EXPECT_EQ(RoundTrip(procedure)->GetMergeMark(), 0);
-    EXPECT_EQ(RoundTrip(dataClass)->GetMergeMark(), 0);
-    EXPECT_EQ(RoundTrip(function)->GetMergeMark(), 0);
-    EXPECT_EQ(RoundTrip(transaction)->GetMergeMark(), 0);
+    EXPECT_EQ(markedRoundTrip(procedure), 0);
+    EXPECT_EQ(markedRoundTrip(dataClass), 0);
+    EXPECT_EQ(markedRoundTrip(function), 0);
+    EXPECT_EQ(markedRoundTrip(transaction), 0);
 }
 
 TEST_F(MergeMarkTest, CopiesOfPagesStartClear)

@@ -100,20 +100,6 @@ TEST(FormulaTreeNodeTest, OperatorTextsAndExpressionNames)
     EXPECT_EQ(CString("price__Discount"), tree->GetExpressionName());
 }
 
-TEST(FormulaTreeNodeTest, ContainsNodeLooksBelowTheNodeOnly)
-{
-    FormulaTreeNode* inner = Join(Leaf(nullptr), 1, Leaf(nullptr));
-    std::unique_ptr<FormulaTreeNode> root(Join(inner, 3, Leaf(nullptr)));
-    FormulaTreeNode elsewhere;
-
-    EXPECT_TRUE(root->ContainsNode(inner->GetRight()));
-    EXPECT_TRUE(root->ContainsNode(root->GetRight()));
-    EXPECT_FALSE(root->ContainsNode(root.get()));
-    EXPECT_FALSE(root->ContainsNode(&elsewhere));
-    EXPECT_FALSE(root->ContainsNode(nullptr));
-    EXPECT_FALSE(inner->ContainsNode(root->GetRight()));
-}
-
 TEST_F(FormulaPageTest, OperandsComeInPreOrderAndFieldsAreFoundInLeaves)
 {
     std::unique_ptr<FormulaTreeNode> tree(
@@ -129,7 +115,7 @@ TEST_F(FormulaPageTest, OperandsComeInPreOrderAndFieldsAreFoundInLeaves)
     EXPECT_FALSE(tree->ContainsField(nullptr));
 }
 
-TEST_F(FormulaPageTest, ExpressionsConvertByFieldTypeWithoutParentheses)
+TEST_F(FormulaPageTest, ExpressionsConvertByFieldTypeWithoutParenthesesAndSkipUnmappedLeaves)
 {
     std::unique_ptr<FormulaTreeNode> priceTimesQty(Join(Leaf(m_price), 3, Leaf(m_qty)));
     EXPECT_EQ(CString("Cfloat(price_Var) * Cint(qty_Var)"), Expression(*priceTimesQty, &m_page));
@@ -137,26 +123,32 @@ TEST_F(FormulaPageTest, ExpressionsConvertByFieldTypeWithoutParentheses)
     std::unique_ptr<FormulaTreeNode> tree(
         Join(Join(Leaf(m_amount), 1, Leaf(m_code)), 4, Leaf(m_qty)));
     EXPECT_EQ(CString("Cfloat(amount_Var) + code_Var / Cint(qty_Var)"), Expression(*tree, &m_page));
+
+    std::unique_ptr<FormulaTreeNode> unmapped(Join(Leaf(m_note), 2, Leaf(m_qty)));
+    EXPECT_EQ(CString(" - Cint(qty_Var)"), Expression(*unmapped, &m_page));
+    EXPECT_EQ(CString(" - "), Expression(*unmapped, nullptr));
 }
 
-TEST_F(FormulaPageTest, LeavesWithoutAVariableOrPageWriteNothing)
-{
-    std::unique_ptr<FormulaTreeNode> tree(Join(Leaf(m_note), 2, Leaf(m_qty)));
-    EXPECT_EQ(CString(" - Cint(qty_Var)"), Expression(*tree, &m_page));
-    EXPECT_EQ(CString(" - "), Expression(*tree, nullptr));
-}
-
-TEST_F(FormulaPageTest, DerivedFieldFormulaContainsItsRootAndEveryNodeBelow)
+TEST_F(FormulaPageTest, FormulaContainsItsRootAndEveryNodeBelowButANodeOnlyThoseBelowIt)
 {
     DerivedField derived(NewTypedField("total", FieldTypeFloat), &m_lines);
     FormulaTreeNode* priceLeaf = Leaf(m_price);
     EXPECT_FALSE(derived.FormulaContains(priceLeaf));
 
-    derived.SetFormula(Join(priceLeaf, 3, Leaf(m_qty)));
+    FormulaTreeNode* inner = Join(priceLeaf, 1, Leaf(m_qty));
+    derived.SetFormula(Join(inner, 3, Leaf(m_amount)));
+    const FormulaTreeNode* root = derived.GetFormula();
+    FormulaTreeNode elsewhere;
 
-    EXPECT_TRUE(derived.FormulaContains(derived.GetFormula()));
+    EXPECT_TRUE(derived.FormulaContains(root));
     EXPECT_TRUE(derived.FormulaContains(priceLeaf));
     EXPECT_FALSE(derived.FormulaContains(nullptr));
+    EXPECT_FALSE(derived.FormulaContains(&elsewhere));
+    EXPECT_TRUE(root->ContainsNode(inner->GetRight()));
+    EXPECT_TRUE(root->ContainsNode(root->GetRight()));
+    EXPECT_FALSE(root->ContainsNode(root));
+    EXPECT_FALSE(root->ContainsNode(nullptr));
+    EXPECT_FALSE(inner->ContainsNode(root->GetRight()));
 }
 
 TEST_F(FormulaPageTest, CopiedPageFormulaNamesTheCopysControlsAndOutlivesTheSource)

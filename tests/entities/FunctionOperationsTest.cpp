@@ -94,11 +94,10 @@ TEST(FunctionOperationsTest, SyncClearsThePageReferencesOfAStaleParameterThrough
     form->AddFieldRep(control);
     module->Append(form);
     const int usageDepth = TheProjectDiagnostics().GetUsageSetDepth();
-    const auto previous = MainFrameAccess::SetProjectSource([&project] { return &project; });
-
-    function->SyncParameters({"FromDate"});
-
-    MainFrameAccess::SetProjectSource(previous);
+    {
+        ScopedOpenProject open(&project);
+        function->SyncParameters({"FromDate"});
+    }
     EXPECT_EQ(std::vector<Parameter*>{kept}, function->GetParameters());
     ASSERT_EQ(1u, call->GetParameterMaps().size());
     EXPECT_EQ(kept, call->GetParameterMaps()[0]->m_parameter);
@@ -132,7 +131,8 @@ TEST(FunctionOperationsTest, OutputFieldLookupsByFieldAggregateIndexAndDisplayNa
     EXPECT_EQ(sum, function.FindProcedureFieldInfoLike(&like));
 }
 
-TEST(FunctionOperationsTest, RemovingAnOutputFieldOfAnAliasFieldDeletesTheAliasToo)
+TEST(FunctionOperationsTest,
+     RemovingAnAliasOutputDeletesTheAliasAndOutputsOfAFieldGoWithTheirNeighbours)
 {
     Field tableField;
     auto* alias = new Field;
@@ -150,20 +150,12 @@ TEST(FunctionOperationsTest, RemovingAnOutputFieldOfAnAliasFieldDeletesTheAliasT
     EXPECT_TRUE(function.GetAliasFields().empty());
     ASSERT_EQ(1u, function.GetOutputFields().size());
     EXPECT_FALSE(function.RemoveAliasField(&tableField));
-}
 
-TEST(FunctionOperationsTest, RemoveOutputFieldsOfRemovesNeighbouringEntriesOfTheField)
-{
-    Field amount;
     Field other;
-    Function function;
-    AddOutput(function, &amount, ProcedureFieldInfo::sumAggregate);
-    AddOutput(function, &amount, ProcedureFieldInfo::maxAggregate);
+    AddOutput(function, &tableField, ProcedureFieldInfo::maxAggregate);
     ProcedureFieldInfo* kept = AddOutput(function, &other);
-    AddOutput(function, &amount);
-
-    function.RemoveOutputFieldsOf(&amount);
-
+    AddOutput(function, &tableField);
+    function.RemoveOutputFieldsOf(&tableField);
     EXPECT_EQ(std::vector<ProcedureFieldInfo*>{kept}, function.GetOutputFields());
 }
 

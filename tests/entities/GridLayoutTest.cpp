@@ -1,14 +1,8 @@
-#include "entities/DashBoardCellInfo.h"
-#include "entities/Grid.h"
-#include "entities/GridCell.h"
-#include "entities/Menu.h"
 #include "model/Field.h"
-#include "model/FieldRep.h"
-#include "model/FieldRepData.h"
-
-#include <gtest/gtest.h>
+#include "tests/entities/DashBoardTestSupport.h"
 
 #include <memory>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -58,14 +52,6 @@ const GridCellData* ContentAt(const Grid& grid, int row, int column)
     return grid.GetCellAt(row, column)->GetCellData();
 }
 
-DashBoardCellInfo* PlacePanel(Grid& grid, int row, int column, Menu* menu)
-{
-    auto* panel = new DashBoardCellInfo(false);
-    panel->SetMenu(menu);
-    grid.GetCellAt(row, column)->SetCellData(panel, GridCell::kDashBoardCellInfo);
-    return panel;
-}
-
 } // namespace
 
 TEST(GridLayoutTest, CellLookupAnswersNullOutsideTheGrid)
@@ -73,10 +59,8 @@ TEST(GridLayoutTest, CellLookupAnswersNullOutsideTheGrid)
     EXPECT_EQ(nullptr, Grid().GetCellAt(0, 0));
     EXPECT_EQ(0, Grid().GetColumnCount());
     Grid grid(2, 3);
-    EXPECT_EQ(nullptr, grid.GetCellAt(0, 3));
-    EXPECT_EQ(nullptr, grid.GetCellAt(2, 0));
-    EXPECT_EQ(nullptr, grid.GetCellAt(-1, 0));
-    EXPECT_EQ(nullptr, grid.GetCellAt(0, -1));
+    for (const auto& [row, column] : CellPositions{{0, 3}, {2, 0}, {-1, 0}, {0, -1}})
+        EXPECT_EQ(nullptr, grid.GetCellAt(row, column)) << row << ", " << column;
     EXPECT_EQ(grid.GetCellNoCheck(1, 2), grid.GetCellAt(1, 2));
     EXPECT_EQ(2, grid.GetCellAt(1, 2)->GetColumn());
 }
@@ -95,7 +79,7 @@ TEST(GridLayoutTest, ControlsGoToColumnOneAloneWhenColumnThreeIsMissing)
     EXPECT_EQ(nullptr, ContentAt(grid, 2, 1));
 }
 
-TEST(GridLayoutTest, ControlsFillColumnsOneAndThreePassingOccupiedCellsAndSkippingIncompleteOnes)
+TEST(GridLayoutTest, ControlsFillColumnsOneAndThreeUpToTheLastRowSkippingTakenAndIncomplete)
 {
     Grid grid(3, 4);
     FieldRep occupant;
@@ -104,44 +88,30 @@ TEST(GridLayoutTest, ControlsFillColumnsOneAndThreePassingOccupiedCellsAndSkippi
     FieldRep* first = controls.Add();
     controls.Add(false, true);
     controls.Add(true, false);
-    FieldRep* second = controls.Add();
-    FieldRep* third = controls.Add();
+    for (int i = 0; i < 5; ++i)
+        controls.Add();
 
     EXPECT_EQ(3, grid.PlaceFieldReps(controls.List()));
 
     EXPECT_EQ(first, ContentAt(grid, 0, 1));
     EXPECT_EQ(&occupant, ContentAt(grid, 0, 3));
-    EXPECT_EQ(second, ContentAt(grid, 1, 1));
-    EXPECT_EQ(third, ContentAt(grid, 1, 3));
-    EXPECT_EQ(nullptr, ContentAt(grid, 2, 1));
-
+    for (const auto& [index, row, column] :
+         {std::tuple{3, 1, 1}, std::tuple{4, 1, 3}, std::tuple{5, 2, 1}, std::tuple{6, 2, 3}})
+        EXPECT_EQ(controls.List()[static_cast<std::size_t>(index)], ContentAt(grid, row, column));
+    EXPECT_EQ(3, grid.GetRowCount());
     EXPECT_EQ(0, grid.PlaceFieldReps({}));
+    EXPECT_EQ(3, Grid().PlaceFieldReps(controls.List()));
     EXPECT_EQ(3, Grid(2, 4).PlaceFieldReps({nullptr, controls.List()[1]})) << "nothing placed";
 }
 
-TEST(GridLayoutTest, PlacingStopsAtTheLastRowLeavingTheOtherControlsUnplaced)
+TEST(GridLayoutTest, InsertionsRenumberEveryCellRemovalsKeepTheFormerNumbersBadIndexesNothing)
 {
-    Grid login(3, 2);
-    Controls controls;
-    for (int i = 0; i < 5; ++i)
-        controls.Add();
-
-    EXPECT_EQ(3, login.PlaceFieldReps(controls.List()));
-
-    for (int row = 0; row < 3; ++row)
-        EXPECT_EQ(controls.List()[static_cast<std::size_t>(row)], ContentAt(login, row, 1));
-    EXPECT_EQ(3, login.GetRowCount());
-    EXPECT_EQ(3, Grid().PlaceFieldReps(controls.List()));
-}
-
-TEST(GridLayoutTest, InsertionsRenumberEveryCellButRemovalsKeepTheFormerNumbers)
-{
+    const CellPositions threeByThree{{0, 0}, {0, 1}, {0, 2}, {1, 0}, {1, 1},
+                                     {1, 2}, {2, 0}, {2, 1}, {2, 2}};
     Grid grid(2, 2);
     grid.InsertRowAt(0);
     grid.InsertColumnAt(1);
-    EXPECT_EQ(
-        (CellPositions{{0, 0}, {0, 1}, {0, 2}, {1, 0}, {1, 1}, {1, 2}, {2, 0}, {2, 1}, {2, 2}}),
-        Positions(grid));
+    EXPECT_EQ(threeByThree, Positions(grid));
 
     grid.RemoveRow(0);
     grid.RemoveColumn(0);
@@ -150,24 +120,18 @@ TEST(GridLayoutTest, InsertionsRenumberEveryCellButRemovalsKeepTheFormerNumbers)
     grid.Renumber();
     grid.AddRow();
     grid.AddColumn();
-    EXPECT_EQ(
-        (CellPositions{{0, 0}, {0, 1}, {0, 2}, {1, 0}, {1, 1}, {1, 2}, {2, 0}, {2, 1}, {2, 2}}),
-        Positions(grid));
-}
+    EXPECT_EQ(threeByThree, Positions(grid));
 
-TEST(GridLayoutTest, IndexesOutsideTheGridChangeNothing)
-{
-    Grid grid(2, 2);
-    for (int index : {-1, 3})
+    for (int index : {-1, 4})
     {
         grid.InsertRowAt(index);
         grid.InsertColumnAt(index);
         grid.RemoveRow(index);
         grid.RemoveColumn(index);
     }
-    grid.RemoveRow(2);
-    grid.RemoveColumn(2);
-    EXPECT_EQ((CellPositions{{0, 0}, {0, 1}, {1, 0}, {1, 1}}), Positions(grid));
+    grid.RemoveRow(3);
+    grid.RemoveColumn(3);
+    EXPECT_EQ(threeByThree, Positions(grid));
 
     Grid empty;
     empty.InsertRowAt(0);
@@ -181,11 +145,10 @@ TEST(GridLayoutTest, EmptyRowsAndColumnsGoWhileCellsWithContentOrNestedGridStay)
     Grid grid(4, 4);
     FieldRep control;
     grid.GetCellAt(1, 2)->SetCellData(&control, GridCell::kFieldRep);
-    grid.GetCellAt(3, 0)->SetSubGrid(new Grid(1, 1));
+    NestGrid(grid, 3, 0, 1, 1);
 
     grid.RemoveEmptyRows();
     grid.RemoveEmptyColumns();
-
     EXPECT_EQ((CellPositions{{1, 0}, {1, 2}, {3, 0}, {3, 2}}), Positions(grid));
     EXPECT_EQ(&control, grid.GetRows()[0][1]->GetCellData());
     grid.DeleteAllCells();
@@ -195,12 +158,9 @@ TEST(GridLayoutTest, EmptyRowsAndColumnsGoWhileCellsWithContentOrNestedGridStay)
 TEST(GridLayoutTest, CellsAndNestedGridsAreFoundByIdAndCollectedInRowOrder)
 {
     Grid outer(2, 2);
-    auto* first = new Grid(1, 1);
-    auto* deep = new Grid(1, 1);
-    auto* second = new Grid(1, 1);
-    outer.GetCellAt(0, 1)->SetSubGrid(first);
-    first->GetCellAt(0, 0)->SetSubGrid(deep);
-    outer.GetCellAt(1, 0)->SetSubGrid(second);
+    Grid* first = NestGrid(outer, 0, 1, 1, 1);
+    Grid* deep = NestGrid(*first, 0, 0, 1, 1);
+    Grid* second = NestGrid(outer, 1, 0, 1, 1);
 
     EXPECT_EQ(outer.GetCellAt(1, 1), outer.FindCellById(outer.GetCellAt(1, 1)->GetId()));
     EXPECT_EQ(nullptr, outer.FindCellById(deep->GetCellAt(0, 0)->GetId()));
@@ -220,8 +180,8 @@ TEST(GridLayoutTest, ClearingACellFreesItsPanelAndNestedGridButNotAPageControl)
 {
     Grid grid(1, 2);
     GridCell* panelCell = grid.GetCellAt(0, 0);
-    DashBoardCellInfo* panel = PlacePanel(grid, 0, 0, nullptr);
-    panelCell->SetSubGrid(new Grid(1, 1));
+    DashBoardCellInfo* panel = PlacePanel(grid, 0, 0);
+    NestGrid(grid, 0, 0, 1, 1);
     EXPECT_EQ(panel, panelCell->GetDashBoardCellInfo());
     panelCell->Clear();
     EXPECT_TRUE(panelCell->IsEmpty());
@@ -243,14 +203,10 @@ TEST(GridLayoutTest, MenuLinksAreFoundRemovedAndRecaptionedThroughNestedGridsOfE
     menu.SetName("Orders");
     Menu other;
     Grid grid(1, 3);
-    auto* nested = new Grid(1, 1);
-    grid.GetCellAt(0, 0)->SetSubGrid(nested);
-    DashBoardCellInfo* deepPanel = PlacePanel(*nested, 0, 0, &menu);
+    DashBoardCellInfo* deepPanel = PlacePanel(*NestGrid(grid, 0, 0, 1, 1), 0, 0, &menu);
     deepPanel->AddVariableMap(new DashBoardVariableMap);
     DashBoardCellInfo* otherPanel = PlacePanel(grid, 0, 1, &other);
-    auto* hidden = new Grid(1, 1);
-    grid.GetCellAt(0, 1)->SetSubGrid(hidden);
-    DashBoardCellInfo* hiddenPanel = PlacePanel(*hidden, 0, 0, &other);
+    DashBoardCellInfo* hiddenPanel = PlacePanel(*NestGrid(grid, 0, 1, 1, 1), 0, 0, &other);
 
     EXPECT_TRUE(grid.IsMenuLinked(&menu));
     EXPECT_FALSE(grid.IsMenuLinked(nullptr));

@@ -2,20 +2,12 @@
 #include "entities/Grid.h"
 #include "entities/GridCell.h"
 #include "model/FieldRep.h"
-#include "model/VersionHistory.h"
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/RecordBytes.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
-
-namespace
-{
-
-const int currentVersion = TheVersionHistory().GetCurrentVersion();
-
-} // namespace
 
 TEST(GridRecordTest, BuiltCellsKnowTheirPlaceAndTheirGrid)
 {
@@ -38,22 +30,9 @@ TEST(GridRecordTest, BuiltCellsKnowTheirPlaceAndTheirGrid)
     EXPECT_EQ(3, grid.GetRows()[3][1]->GetRow());
 }
 
-TEST(GridRecordTest, GridsAndCellsTakeNewIdsAlsoWhenLoaded)
-{
-    ScopedArchiveVersion version(currentVersion);
-    Grid first(1, 1);
-    Grid second;
-    EXPECT_EQ(first.GetId() + 1, second.GetId());
-    const int lastCellId = first.GetRows()[0][0]->GetId();
-
-    std::unique_ptr<Grid> loaded(LoadObject<Grid>(SaveObject(&first)));
-    EXPECT_EQ(second.GetId() + 1, loaded->GetId());
-    EXPECT_EQ(lastCellId + 1, loaded->GetRows()[0][0]->GetId());
-}
-
 TEST(GridRecordTest, GridWithNestedGridAndContentsSurvivesSaveAndLoad)
 {
-    ScopedArchiveVersion version(currentVersion);
+    ScopedArchiveVersion version(CurrentVersion());
     FieldRep control;
     Grid grid(2, 2);
     grid.GetRows()[0][1]->SetCellData(&control, GridCell::kFieldRep);
@@ -61,7 +40,11 @@ TEST(GridRecordTest, GridWithNestedGridAndContentsSurvivesSaveAndLoad)
     auto* nested = new Grid(1, 3);
     grid.GetRows()[1][1]->SetSubGrid(nested);
 
+    const int lastCellId = nested->GetRows()[0][2]->GetId();
+
     std::unique_ptr<Grid> loaded(LoadObject<Grid>(SaveObject(&grid)));
+    EXPECT_GT(loaded->GetId(), nested->GetId());
+    EXPECT_GT(loaded->GetRows()[0][0]->GetId(), lastCellId);
     ASSERT_EQ(2u, loaded->GetRows().size());
     ASSERT_EQ(2u, loaded->GetRows()[1].size());
     const GridCell* controlCell = loaded->GetRows()[0][1];
@@ -87,20 +70,11 @@ TEST(GridRecordTest, GridWithNestedGridAndContentsSurvivesSaveAndLoad)
 
 TEST(GridRecordTest, CellOfAnotherContentKindReadsNoContent)
 {
-    const auto bytes = ArchiveBytes()
-                           .NewClass("GridCell")
-                           .Null() // owner
-                           .Null() // nested grid
-                           .Int(4)
-                           .Int(5)
-                           .Int(2) // content kind
-                           .Int(recordSentinel)
-                           .Get();
+    // Owner, nested grid, row, column, content kind.
+    ArchiveBytes bytes;
+    bytes.NewClass("GridCell").Null().Null().Int(4).Int(5).Int(2);
+    const auto cell = ReadRecordAndSentinel<GridCell>(bytes, CurrentVersion());
 
-    const LoadedRecord<GridCell> loaded = LoadWithSentinel<GridCell>(bytes);
-    std::unique_ptr<GridCell> cell(loaded.object);
-
-    EXPECT_EQ(recordSentinel, loaded.trailer);
     EXPECT_EQ(2, cell->GetContentKind());
     EXPECT_EQ(nullptr, cell->GetCellData());
     EXPECT_EQ(4, cell->GetRow());

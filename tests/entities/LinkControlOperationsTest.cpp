@@ -1,6 +1,10 @@
+#include "entities/AspFile.h"
+#include "entities/AspxFile.h"
+#include "entities/DashBoard.h"
 #include "entities/LinkControl.h"
 #include "entities/Menu.h"
 #include "entities/Variable.h"
+#include "model/Module.h"
 
 #include <gtest/gtest.h>
 
@@ -32,24 +36,17 @@ protected:
 TEST(LinkControlTest, AlignmentTextsAndEmptyForOtherValues)
 {
     LinkControl link;
-    const std::vector<CString> texts = {"left", "center", "Right", ""};
-    for (int alignment = 0; alignment < static_cast<int>(texts.size()); ++alignment)
+    const std::vector<CString> texts = {"", "left", "center", "Right", ""};
+    for (int alignment = -1; alignment < 4; ++alignment)
     {
         link.SetAlignment(alignment);
-        EXPECT_EQ(texts[alignment], link.GetAlignmentText()) << alignment;
+        EXPECT_EQ(texts[alignment + 1], link.GetAlignmentText()) << alignment;
     }
-    link.SetAlignment(-1);
-    EXPECT_EQ(CString(), link.GetAlignmentText());
-}
-
-TEST_F(LinkOperationsTest, MenuNameIsTheTargetsOrEmpty)
-{
-    EXPECT_EQ(CString("Orders"), m_link.GetMenuName());
-    EXPECT_EQ(CString(), LinkControl().GetMenuName());
 }
 
 TEST_F(LinkOperationsTest, UnlinkingClearsTargetAndMapsOnlyForTheTarget)
 {
+    EXPECT_EQ(CString("Orders"), m_link.GetMenuName());
     Menu other;
     m_link.AddVariableMap(nullptr);
     m_link.UnlinkMenu(&other);
@@ -61,6 +58,7 @@ TEST_F(LinkOperationsTest, UnlinkingClearsTargetAndMapsOnlyForTheTarget)
 
     EXPECT_EQ(nullptr, m_link.GetTarget());
     EXPECT_TRUE(m_link.GetVariableMaps().empty());
+    EXPECT_EQ(CString(), m_link.GetMenuName());
 }
 
 TEST_F(LinkOperationsTest, RemovingTwoNeighbouringMapsRemovesBoth)
@@ -84,4 +82,24 @@ TEST(LinkControlTest, CopyOfNoLinkIsADefaultLink)
     EXPECT_EQ(LinkControl::Right, copy.GetAlignment());
     EXPECT_EQ(nullptr, copy.GetTarget());
     EXPECT_EQ(CString(), copy.GetCaption());
+}
+
+TEST(LinkTargetUrlTest, TargetUrlIsThatOfTheTargetsOpenedFileFromASubfolderOrEmpty)
+{
+    EXPECT_EQ("", LinkControl().GetTargetUrl());
+    Menu menu;
+    const LinkControl link(&menu, 0, 0, LinkControl::Center);
+    EXPECT_EQ("", link.GetTargetUrl());
+    // A file without owner page has no name, hence no address.
+    AspxFile orphan;
+    menu.SetAspFile(&orphan);
+    EXPECT_EQ("", link.GetTargetUrl());
+
+    Module module("Sales");
+    DashBoard page;
+    page.SetName("Sales Overview");
+    page.SetModule(&module);
+    page.CreateAspFile(0, AspFile::dashBoardOwner);
+    menu.SetAspFile(page.GetAspFiles()[0]);
+    EXPECT_EQ("../../Sales/UI/Sales_Overview.aspx", link.GetTargetUrl());
 }

@@ -1,8 +1,11 @@
+#include "entities/BooleanTreeNode.h"
 #include "entities/ChangeEventHandle.h"
 #include "entities/Class.h"
 #include "entities/ClassInvokation.h"
 #include "entities/DateValidation.h"
 #include "entities/DependentData.h"
+#include "entities/DerivedField.h"
+#include "entities/FormulaTreeNode.h"
 #include "entities/Function.h"
 #include "entities/Parameter.h"
 #include "entities/Procedure.h"
@@ -79,39 +82,231 @@ protected:
     Field m_end;
     ClassInvokation m_call;
 };
+
+class LogicRecordTest : public ::testing::Test
+{
+protected:
+    ScopedArchiveVersion m_version{CurrentVersion()};
+};
+
+// Loads a record followed by the sentinel and checks the sentinel.
+template <class T> std::unique_ptr<T> LoadRecord(const std::vector<BYTE>& record)
+{
+    const LoadedRecord<T> loaded =
+        LoadWithSentinel<T>(Joined({record, ArchiveBytes().Int(recordSentinel).Get()}));
+    EXPECT_EQ(recordSentinel, loaded.trailer);
+    return std::unique_ptr<T>(loaded.object);
+}
+
+// As LoadRecord, and checks that saving the object gives the record's bytes again.
+template <class T> std::unique_ptr<T> LoadAndResave(const std::vector<BYTE>& record)
+{
+    std::unique_ptr<T> object = LoadRecord<T>(record);
+    EXPECT_EQ(record, SaveObject(object.get()));
+    return object;
+}
 } // namespace
 
-TEST_F(ClassCallTest, FunctionsAreFoundIgnoringCaseAndCounted)
+TEST_F(LogicRecordTest, ClassReadsItsFunctionsInOrder)
+{
+    ArchiveBytes bytes;
+    bytes.NewClass("Class").Str("_orders").Null().Int(2);               // class 1, object 2
+    bytes.NewClass("Function").Str("SelectRecord").ObjectRef(2).Null(); // class 3, object 4
+    bytes.Int(0).Int(0).Int(0).Int(1).Int(0);
+    bytes.ClassRef(3).Str("TopCustomers").ObjectRef(2).Null().Int(0).Int(0).Int(0).Int(0).Int(0);
+    const std::unique_ptr<Class> loaded = LoadAndResave<Class>(bytes.Get());
+
+    EXPECT_EQ(CString("_orders"), loaded->GetFieldName());
+    ASSERT_EQ(2u, loaded->GetFunctions().size());
+    EXPECT_EQ(CString("SelectRecord"), loaded->GetFunctions()[0]->GetFieldName());
+    EXPECT_EQ(1, loaded->GetFunctions()[0]->GetKind());
+    EXPECT_EQ(CString("TopCustomers"), loaded->GetFunctions()[1]->GetFieldName());
+    EXPECT_EQ(loaded.get(), loaded->GetFunctions()[1]->GetClass());
+}
+
+TEST_F(LogicRecordTest, ClassInvokationIsClassFunctionCountAndEachMapsFieldBeforeItsParameter)
+{
+    const auto empty = LoadAndResave<ClassInvokation>(
+        ArchiveBytes().NewClass("ClassInvokation").Null().Null().Int(0).Get());
+    EXPECT_TRUE(empty->GetParameterMaps().empty());
+
+    Field customerId;
+    customerId.SetFieldName("customer_id");
+    Parameter parameter;
+    parameter.SetName("customerId");
+    const auto invokation = LoadRecord<ClassInvokation>(
+        Joined({ArchiveBytes().NewClass("ClassInvokation").Null().Null().Int(1).Get(),
+                SaveObject(&customerId), SaveObject(&parameter)}));
+    ASSERT_EQ(1u, invokation->GetParameterMaps().size());
+    const std::unique_ptr<Field> field(invokation->GetParameterMaps()[0]->m_field);
+    const std::unique_ptr<Parameter> loadedParameter(
+        invokation->GetParameterMaps()[0]->m_parameter);
+    EXPECT_EQ(CString("customer_id"), field->GetFieldName());
+    EXPECT_EQ(CString("customerId"), loadedParameter->GetFieldName());
+}
+
+TEST_F(LogicRecordTest, ClassInvokationRoundTripSharesTheFunctionsParameter)
+{
+    Class ownerClass;
+    auto* function = new Function;
+    ownerClass.AddFunction(function);
+    auto* parameter = new Parameter;
+    function->AddParameter(parameter);
+    Field customerId;
+    ClassInvokation invokation;
+    invokation.SetFunction(&ownerClass, function);
+    invokation.AddParameterMap(parameter, &customerId);
+
+    const std::unique_ptr<ClassInvokation> loaded(
+        LoadObject<ClassInvokation>(SaveObject(&invokation)));
+    const std::unique_ptr<Class> loadedClass(loaded->GetClass());
+    const std::unique_ptr<Field> loadedField(loaded->GetParameterMaps().at(0)->m_field);
+
+    ASSERT_EQ(1u, loadedClass->GetFunctions().size());
+    EXPECT_EQ(loadedClass->GetFunctions()[0], loaded->GetFunction());
+    EXPECT_EQ(loaded->GetFunction()->GetParameters().at(0),
+              loaded->GetParameterMaps()[0]->m_parameter);
+    EXPECT_NE(nullptr, loadedField.get());
+}
+
+TEST_F(ClassCallTest, CopyHasItsOwnMapsOfTheSameParameterAndField)
+{
+    auto source = std::make_unique<ClassInvokation>(&m_call);
+    source->AddParameterMap(m_from, &m_start);
+
+    const ClassInvokation copy(source.get());
+    source.reset();
+
+    EXPECT_EQ(&m_class, copy.GetClass());
+    EXPECT_EQ(m_function, copy.GetFunction());
+    ASSERT_EQ(1u, copy.GetParameterMaps().size());
+    EXPECT_EQ(m_from, copy.GetParameterMaps()[0]->m_parameter);
+    EXPECT_EQ(&m_start, copy.GetParameterMaps()[0]->m_field);
+    EXPECT_EQ(nullptr, ClassInvokation(nullptr).GetFunction());
+}
+
+TEST_F(LogicRecordTest, BooleanTreeNodeReadsChildrenFilterAndOperator)
+{
+    ArchiveBytes bytes;
+    bytes.NewClass("BooleanTreeNode").ClassRef(1).Null().Null().Null().Int(2);
+    bytes.Null().Null().Int(1);
+    const std::unique_ptr<BooleanTreeNode> root = LoadAndResave<BooleanTreeNode>(bytes.Get());
+    const std::unique_ptr<BooleanTreeNode> leaf(root->GetLeft());
+
+    EXPECT_EQ(1, root->GetOperator());
+    ASSERT_NE(nullptr, leaf);
+    EXPECT_EQ(2, leaf->GetOperator());
+    EXPECT_EQ(nullptr, root->GetRight());
+    EXPECT_EQ(root->GetId() + 1, leaf->GetId());
+}
+
+TEST_F(LogicRecordTest, ChangeEventHandleOwnsTheInvocationItReads)
+{
+    EXPECT_EQ(nullptr, ChangeEventHandle().GetProcedure());
+    ProcedureInvokation emptyCall;
+    const auto handle = LoadAndResave<ChangeEventHandle>(
+        Joined({ArchiveBytes().NewClass("ChangeEventHandle").Get(), SaveObject(&emptyCall)}));
+
+    ASSERT_NE(nullptr, handle->GetProcedureInvokation());
+    EXPECT_EQ(nullptr, handle->GetProcedure());
+}
+
+TEST_F(LogicRecordTest, DateValidationReadsVariableKindInvocationAndResultField)
+{
+    Variable dueDate;
+    dueDate.SetName("dueDate");
+    const auto rule = LoadAndResave<DateValidation>(
+        Joined({ArchiveBytes().NewClass("DateValidation").Get(), SaveObject(&dueDate),
+                ArchiveBytes().Int(5).Null().Null().Get()}));
+    const std::unique_ptr<Variable> variable(rule->GetVariable());
+
+    EXPECT_EQ(CString("dueDate"), variable->GetFieldName());
+    EXPECT_EQ(5, rule->GetComparisonKind());
+    EXPECT_EQ(nullptr, rule->GetProcedureInvokation());
+}
+
+TEST_F(LogicRecordTest, DependentDataReadsNameKindAndControls)
+{
+    FieldRep control;
+    const auto group = LoadAndResave<DependentData>(
+        Joined({ArchiveBytes().NewClass("DependentData").Str("shipping").Int(4).Int(2).Get(),
+                SaveObject(&control), // class 3, object 4
+                ArchiveBytes().ObjectRef(4).Get()}));
+    ASSERT_EQ(2u, group->GetControls().size());
+    const std::unique_ptr<FieldRep> loadedControl(group->GetControls()[0]);
+
+    EXPECT_EQ(CString("shipping"), group->GetFieldName());
+    EXPECT_EQ(4, group->GetKind());
+    EXPECT_NE(nullptr, loadedControl);
+    EXPECT_EQ(loadedControl.get(), group->GetControls()[1]);
+    EXPECT_EQ(1, DependentData().GetKind());
+}
+
+TEST_F(LogicRecordTest, DerivedFieldReadsFieldTableAndFormula)
+{
+    ArchiveBytes bytes;
+    bytes.NewClass("DerivedField").Null().Null();
+    bytes.NewClass("FormulaTreeNode").Null().Null().Null().Int(2);
+    const std::unique_ptr<DerivedField> derived = LoadAndResave<DerivedField>(bytes.Get());
+
+    ASSERT_NE(nullptr, derived->GetFormula());
+    EXPECT_EQ(2, derived->GetFormula()->GetOperator());
+}
+
+TEST(DerivedFieldCopyTest, CopyOwnsItsFieldAndFormulaTreeAndBothDestroySafely)
+{
+    Table orders;
+    FieldRep price;
+    FieldRep qty;
+    auto* total = new Field;
+    total->SetFieldName("total");
+    auto source = std::make_unique<DerivedField>(total, &orders);
+    auto* formula = new FormulaTreeNode;
+    formula->SetOperator(3);
+    formula->SetLeft(new FormulaTreeNode);
+    formula->GetLeft()->SetOperand(&price);
+    formula->SetRight(new FormulaTreeNode);
+    formula->GetRight()->SetOperand(&qty);
+    source->SetFormula(formula);
+
+    auto copy = std::make_unique<DerivedField>(*source);
+    EXPECT_NE(total, copy->GetField());
+    EXPECT_NE(formula->GetLeft(), copy->GetFormula()->GetLeft());
+    EXPECT_NE(formula->GetRight(), copy->GetFormula()->GetRight());
+    EXPECT_GT(copy->GetFormula()->GetId(), formula->GetRight()->GetId()) << "copies take new ids";
+    source.reset();
+
+    EXPECT_EQ(CString("total"), copy->GetField()->GetFieldName());
+    EXPECT_EQ(&orders, copy->GetTable());
+    EXPECT_EQ(3, copy->GetFormula()->GetOperator());
+    EXPECT_EQ(&price, copy->GetFormula()->GetLeft()->GetOperand());
+    EXPECT_EQ(&qty, copy->GetFormula()->GetRight()->GetOperand());
+    const DerivedField copyOfCopy(*copy);
+    copy.reset();
+    EXPECT_EQ(&price, copyOfCopy.GetFormula()->GetLeft()->GetOperand());
+
+    const DerivedField empty;
+    const DerivedField emptyCopy(empty);
+    EXPECT_EQ(nullptr, emptyCopy.GetField());
+    EXPECT_EQ(nullptr, emptyCopy.GetFormula());
+}
+
+TEST_F(ClassCallTest, FunctionsAreFoundCountedAndDeletedOnlyFromTheirClass)
 {
     EXPECT_EQ(m_class.GetFunctions()[0], m_class.FindFunctionByName("selectallrecords"));
     EXPECT_EQ(nullptr, m_class.FindFunctionByName("SelectAll"));
     EXPECT_EQ(3, m_class.GetUserDefinedFunctionCount());
-
     std::vector<Function*> userFunctions = {nullptr};
     m_class.GetUserFunctions(userFunctions);
     EXPECT_EQ(std::vector<Function*>{m_function}, userFunctions);
-}
 
-TEST(ClassTest, ClassWithThreeFunctionsHasNoUserFunctions)
-{
-    Class dataClass;
-    for (const char* name : {"SelectAllRecords", "HandleAdd", "HandleUpdate"})
-        AddFunction(dataClass, name);
-    std::vector<Function*> userFunctions = {dataClass.GetFunctions()[0]};
-
-    dataClass.GetUserFunctions(userFunctions);
-
-    EXPECT_TRUE(userFunctions.empty());
-    EXPECT_EQ(0, dataClass.GetUserDefinedFunctionCount());
-}
-
-TEST_F(ClassCallTest, DeleteFunctionTakesOnlyFunctionsOfTheClass)
-{
     Function stranger;
     m_class.DeleteFunction(&stranger);
     EXPECT_EQ(4u, m_class.GetFunctions().size());
     m_class.DeleteFunction(m_function);
     EXPECT_EQ(nullptr, m_class.FindFunctionByName("TopCustomers"));
+    m_class.GetUserFunctions(userFunctions);
+    EXPECT_TRUE(userFunctions.empty()) << "a class of three functions has no user function";
 }
 
 TEST_F(ClassCallTest, TableUsageListsAndRecordsTheBoundClass)
@@ -142,7 +337,6 @@ TEST_F(ClassCallTest, SettingTheSameFunctionKeepsTheMapsAndAnotherDropsThem)
     m_call.SetFunction(&m_class, other);
     EXPECT_TRUE(m_call.GetParameterMaps().empty());
     EXPECT_EQ(other, m_call.GetFunction());
-    EXPECT_EQ(&m_class, m_call.GetClass());
 }
 
 TEST_F(ClassCallTest, MapsAreFoundByParameterNameIgnoringCaseAndByField)
@@ -235,25 +429,11 @@ TEST(DateValidationTest, RemovingTheInvocationClearsItAndTheResultField)
     rule.RemoveProcedureInvokation();
 }
 
-TEST(ChangeEventHandleTest, ProcedureIsNullWithoutInvocationOrWithoutProcedure)
-{
-    ScopedArchiveVersion version(TheVersionHistory().GetCurrentVersion());
-    EXPECT_EQ(nullptr, ChangeEventHandle().GetProcedure());
-
-    ProcedureInvokation emptyCall;
-    const std::vector<BYTE> bytes =
-        Joined({ArchiveBytes().NewClass("ChangeEventHandle").Get(), SaveObject(&emptyCall)});
-    const std::unique_ptr<ChangeEventHandle> handle(LoadObject<ChangeEventHandle>(bytes));
-    ASSERT_NE(nullptr, handle->GetProcedureInvokation());
-    EXPECT_EQ(nullptr, handle->GetProcedure());
-}
-
 TEST(DependentDataTest, RemovingAControlTakesOnlyItsFirstOccurrence)
 {
     FieldRep first;
     FieldRep second;
     DependentData group;
-    EXPECT_EQ(1, group.GetKind());
     group.AddFieldRep(&first);
     group.AddFieldRep(&second);
     group.AddFieldRep(&first);

@@ -117,39 +117,24 @@ TEST_F(LoginPageTest, PageFileFollowsTheOutputKindAndIsMadeOnlyOnce)
     EXPECT_EQ("Login.asp", page.GetAspFiles()[0]->GetDefaultFileName());
 }
 
-TEST_F(LoginPageTest, LayoutGridWithoutControlsIsEmptyAndReplacesTheOldOne)
+TEST_F(LoginPageTest, LayoutGridReplacesTheOldOneWithTheControlsInThreeRowsOfTwoCells)
 {
-    LoginPage page;
-    page.SetGrid(new Grid(2, 2));
-    Grid* grid = page.BuildLayoutGrid();
+    LoginPage empty;
+    empty.SetGrid(new Grid(2, 2));
+    Grid* grid = empty.BuildLayoutGrid();
     ASSERT_NE(nullptr, grid);
-    EXPECT_EQ(grid, page.GetGrid());
+    EXPECT_EQ(grid, empty.GetGrid());
     EXPECT_TRUE(grid->GetRows().empty());
-}
 
-TEST_F(LoginPageTest, LayoutGridHoldsTheControlsInThreeRowsOfTwoCells)
-{
     LoginPage page;
     page.CreateDefaultControls();
-    const Grid* grid = page.BuildLayoutGrid();
-
+    grid = page.BuildLayoutGrid();
     ASSERT_EQ(3u, grid->GetRows().size());
     for (const Grid::Row& row : grid->GetRows())
         EXPECT_EQ(2u, row.size());
     EXPECT_EQ(page.GetFieldReps()[0], grid->GetRows()[0][1]->GetCellData());
     EXPECT_EQ(page.GetFieldReps()[1], grid->GetRows()[1][1]->GetCellData());
     EXPECT_EQ(nullptr, grid->GetRows()[2][1]->GetCellData());
-}
-
-TEST_F(LoginPageTest, LoginProcedureIsThatOfTheLoginCall)
-{
-    LoginPage page;
-    EXPECT_EQ(nullptr, page.GetLoginProcedure());
-    page.SetLoginCall(new ProcedureInvokation);
-    EXPECT_EQ(nullptr, page.GetLoginProcedure());
-    Procedure procedure;
-    page.GetLoginCall()->SetProcedure(&procedure);
-    EXPECT_EQ(&procedure, page.GetLoginProcedure());
 }
 
 TEST_F(LoginPageTest, ProcedureUsageIsListedAndRecordedOnlyForTheLoginCallsProcedure)
@@ -161,9 +146,11 @@ TEST_F(LoginPageTest, ProcedureUsageIsListedAndRecordedOnlyForTheLoginCallsProce
 
     EXPECT_FALSE(page.CollectExtraProcedureUsage(&procedure, list));
     page.SetLoginCall(new ProcedureInvokation);
+    EXPECT_EQ(nullptr, page.GetLoginProcedure());
     // A call without procedure is no use of a missing procedure.
     EXPECT_FALSE(page.CollectExtraProcedureUsage(nullptr, list));
     page.GetLoginCall()->SetProcedure(&procedure);
+    EXPECT_EQ(&procedure, page.GetLoginProcedure());
     EXPECT_FALSE(page.CollectExtraProcedureUsage(&other, list));
     EXPECT_EQ("", list);
     EXPECT_EQ(nullptr, UsageSet().GetLoginPage());
@@ -174,7 +161,7 @@ TEST_F(LoginPageTest, ProcedureUsageIsListedAndRecordedOnlyForTheLoginCallsProce
     EXPECT_EQ(&page, UsageSet().GetLoginPage());
 }
 
-TEST_F(LoginPageTest, MappingOfTheLoginCallIsCheckedOnlyForItsProcedure)
+TEST_F(LoginPageTest, MappingOfTheLoginCallIsCheckedAndRemovedOnlyForItsProcedure)
 {
     Procedure procedure;
     procedure.SetName("CheckLogin");
@@ -183,31 +170,20 @@ TEST_F(LoginPageTest, MappingOfTheLoginCallIsCheckedOnlyForItsProcedure)
     unmapped.SetName("@user");
     LoginPage page;
     page.CheckExtraProcedureMapping(&procedure);
-    page.SetLoginCall(NewLoginCall(&procedure, &unmapped));
+    page.RemoveProcedureReferences(&procedure);
+    ProcedureInvokation* call = NewLoginCall(&procedure, &unmapped);
+    page.SetLoginCall(call);
 
     page.CheckExtraProcedureMapping(&other);
     page.CheckExtraProcedureMapping(nullptr);
-    EXPECT_TRUE(Warnings().empty());
-
-    page.CheckExtraProcedureMapping(&procedure);
-    ASSERT_EQ(1u, Warnings().size());
-    EXPECT_EQ("No field mapped with procedure variable\n\t Login Page - in CheckLogin\n\t\t@user",
-              Warnings()[0]);
-}
-
-TEST_F(LoginPageTest, RemovingTheLoginProcedureEmptiesTheCallButKeepsIt)
-{
-    Procedure procedure;
-    Procedure other;
-    Variable procedureVariable;
-    LoginPage page;
-    page.RemoveProcedureReferences(&procedure);
-    ProcedureInvokation* call = NewLoginCall(&procedure, &procedureVariable);
-    page.SetLoginCall(call);
-
     page.RemoveProcedureReferences(&other);
+    EXPECT_TRUE(Warnings().empty());
     EXPECT_EQ(&procedure, call->GetProcedure());
     EXPECT_EQ(1u, call->GetVariablePairs().size());
+
+    page.CheckExtraProcedureMapping(&procedure);
+    EXPECT_EQ(Warnings(), std::vector<CString>{"No field mapped with procedure variable\n\t "
+                                               "Login Page - in CheckLogin\n\t\t@user"});
 
     page.RemoveProcedureReferences(&procedure);
     EXPECT_EQ(call, page.GetLoginCall());

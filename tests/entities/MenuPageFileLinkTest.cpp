@@ -2,6 +2,7 @@
 #include "entities/AspxFile.h"
 #include "entities/Form.h"
 #include "entities/Menu.h"
+#include "entities/ReportField.h"
 #include "model/EntityUsageSet.h"
 #include "model/ProjectDiagnostics.h"
 #include "tests/model/ModelBuilders.h"
@@ -11,9 +12,9 @@
 #include <memory>
 #include <vector>
 
-// Deleting either side of a link between menus and page files leaves the other side with no
-// pointer to it; the sanitizer run catches any later use of the freed side, here when the
-// surviving side is destroyed at the end of each test.
+// Deleting either side of a link between page files and the items that open or show them
+// leaves the other side with no pointer to it; the sanitizer run catches any later use of the
+// freed side, here when the surviving side is destroyed at the end of each test.
 
 namespace
 {
@@ -71,7 +72,7 @@ TEST(MenuPageFileLinkTest, DeletedMenuOrSubtreeLeavesNoPointerInTheFilesOfItsIte
     ExpectFileForgotTheMenu(shown);
 }
 
-TEST(MenuPageFileLinkTest, DeletedFileLeavesNoPointerInTheMenusThatOpenOrShowIt)
+TEST(MenuPageFileLinkTest, DeletedFileOrPageLeavesNoPointerInTheMenusThatOpenOrShowIt)
 {
     Menu opener;
     Menu shownTop;
@@ -93,23 +94,17 @@ TEST(MenuPageFileLinkTest, DeletedFileLeavesNoPointerInTheMenusThatOpenOrShowIt)
     EXPECT_TRUE(file->GetLinkingItems().empty()) << "the file lists its top menu already";
     delete file;
     ExpectMenuForgotItsFiles(opener);
-}
 
-TEST(MenuPageFileLinkTest, DeletedPageTakesItsFilesOutOfTheMenus)
-{
-    Menu menu;
     auto* page = NewPage<Form>("Customer");
-    auto* file = new AspFile;
+    file = new AspFile;
     page->AddAspFile(file);
-    menu.SetAspFile(file);
-    ShowAsTopAndLeftMenu(*file, menu);
-
+    opener.SetAspFile(file);
+    ShowAsTopAndLeftMenu(*file, opener);
     delete page;
-
-    ExpectMenuForgotItsFiles(menu);
+    ExpectMenuForgotItsFiles(opener);
 }
 
-TEST(MenuPageFileLinkTest, OpeningAFileKeepsOneLinkingEntryAndLeavesThePreviousFile)
+TEST(MenuPageFileLinkTest, ReplacedOpenedTopAndLeftMenusNoLongerReachTheFile)
 {
     Menu menu;
     AspFile first;
@@ -117,14 +112,90 @@ TEST(MenuPageFileLinkTest, OpeningAFileKeepsOneLinkingEntryAndLeavesThePreviousF
     menu.SetAspFile(&first);
     menu.SetAspFile(&first);
     EXPECT_EQ((std::vector<MenuInterface*>{&menu}), first.GetLinkingItems());
-
     menu.SetAspFile(&second);
     EXPECT_TRUE(first.GetLinkingItems().empty());
     EXPECT_EQ(1u, second.GetLinkingItems().size());
-
     menu.SetAspFile(nullptr);
     EXPECT_TRUE(second.GetLinkingItems().empty());
-    EXPECT_EQ(nullptr, menu.GetAspFile());
+
+    auto* oldTop = new Menu;
+    auto* oldLeft = new Menu;
+    Menu newTop;
+    auto* file = new AspxFile;
+    file->SetTopMenu(oldTop);
+    oldTop->AddPageFile(file);
+    file->SetLeftMenu(oldLeft);
+    oldLeft->AddPageFile(file);
+    file->SetTopMenu(&newTop);
+    newTop.AddPageFile(file);
+    file->SetLeftMenu(nullptr);
+    EXPECT_TRUE(oldTop->GetPageFiles().empty());
+    EXPECT_TRUE(oldLeft->GetPageFiles().empty());
+    delete oldTop;
+    delete oldLeft;
+    EXPECT_EQ(&newTop, file->GetTopMenu());
+    delete file;
+    EXPECT_TRUE(newTop.GetPageFiles().empty());
+}
+
+TEST(MenuPageFileLinkTest, ReportFieldAndTheFileItOpensForgetEachOtherWhenEitherGoes)
+{
+    ReportField column;
+    auto* file = new AspxFile;
+    column.SetAspFile(file);
+    ASSERT_TRUE(file->IsLinkedFrom(&column));
+    delete file;
+    EXPECT_EQ(nullptr, column.GetAspFile());
+
+    AspxFile kept;
+    auto* opener = new ReportField;
+    opener->SetAspFile(&kept);
+    delete opener;
+    EXPECT_TRUE(kept.GetLinkingItems().empty());
+}
+
+TEST(MenuPageFileLinkTest, CopiedFileJoinsTheItemsListsAndLeavesThemWhenDeleted)
+{
+    Menu opener;
+    Menu shown;
+    AspxFile source;
+    opener.SetAspFile(&source);
+    ShowAsTopAndLeftMenu(source, shown);
+
+    auto* copy = new AspxFile;
+    copy->CopyFrom(source, nullptr);
+    for (Menu* menu : {&opener, &shown})
+    {
+        EXPECT_TRUE(copy->IsLinkedFrom(menu));
+        EXPECT_TRUE(menu->HasAspFile(copy));
+    }
+    delete copy;
+    EXPECT_FALSE(opener.HasAspFile(copy));
+    EXPECT_FALSE(shown.HasAspFile(copy));
+    EXPECT_EQ(&source, opener.GetAspFile());
+    EXPECT_TRUE(shown.HasAspFile(&source));
+}
+
+TEST(MenuPageFileLinkTest, MenuDeletedBeforeOrAfterACopiedFileLeavesNoPointerBehind)
+{
+    AspxFile source;
+    auto* opener = new Menu;
+    opener->SetAspFile(&source);
+    auto* copy = new AspxFile;
+    copy->CopyFrom(source, nullptr);
+    delete copy;
+    delete opener;
+    EXPECT_TRUE(source.GetLinkingItems().empty());
+
+    auto* top = new Menu;
+    source.SetTopMenu(top);
+    top->AddPageFile(&source);
+    copy = new AspxFile;
+    copy->CopyFrom(source, nullptr);
+    delete top;
+    EXPECT_EQ(nullptr, source.GetTopMenu());
+    EXPECT_EQ(nullptr, copy->GetTopMenu());
+    delete copy;
 }
 
 TEST(MenuPageUsageTest, MenuOpeningOrShownInAFileOfThePageIsListedAndRecorded)

@@ -142,72 +142,16 @@ TEST(MenuRecordTest, RolesAndMenusStayLinkedBothWaysFromTheRoleSide)
     EXPECT_TRUE(top->GetRoles().empty());
 }
 
-TEST(MenuRecordTest, RolesAndMenusStayLinkedBothWaysFromTheMenuSide)
+TEST(MenuRecordTest, DeletingARoleUnlinksItFromItsMenus)
 {
-    ScopedArchiveVersion version(currentVersion);
-    MenuTree tree;
-    Designation clerk(TRUE);
-    Designation manager(TRUE);
-    clerk.SetReportsTo(&manager);
-    clerk.AddMenu(tree.lines);
-    manager.AddMenu(tree.lines);
-    manager.AddMenu(tree.top.get());
-
-    std::unique_ptr<Menu> top(LoadObject<Menu>(SaveObject(tree.top.get())));
-    ASSERT_EQ(1u, top->GetRoles().size());
-    std::unique_ptr<Designation> loadedManager(top->GetRoles()[0]);
-    const Menu* lines = top->GetSubMenus()[0]->GetSubMenus()[0];
-    ASSERT_EQ(2u, lines->GetRoles().size());
-    std::unique_ptr<Designation> loadedClerk(lines->GetRoles()[0]);
-
-    EXPECT_EQ(loadedManager.get(), lines->GetRoles()[1]);
-    EXPECT_EQ(loadedManager.get(), loadedClerk->GetReportsTo());
-    EXPECT_EQ(clerk.GetId(), loadedClerk->GetId());
-    ASSERT_EQ(2u, loadedManager->GetMenus().size());
-    EXPECT_EQ(lines, loadedManager->GetMenus()[0]);
-    EXPECT_EQ(top.get(), loadedManager->GetMenus()[1]);
-}
-
-TEST(MenuRecordTest, DeletingAMenuTreeUnlinksEveryItemFromRolesAndPageFiles)
-{
-    Designation role;
-    AspFile opened;
-    AspFile shown;
-    {
-        MenuTree tree;
-        role.AddMenu(tree.lines);
-        role.AddMenu(tree.customers);
-        role.AddMenu(tree.lines);
-        tree.lines->SetAspFile(&opened);
-        shown.SetTopMenu(tree.top.get());
-        tree.top->AddPageFile(&shown);
-        shown.AddTopMenuVariableMap(new MenuVariableMap{tree.lines, {}});
-
-        EXPECT_EQ(2u, role.GetMenus().size());
-        EXPECT_EQ(1u, tree.lines->GetRoles().size());
-    }
-    EXPECT_TRUE(role.GetMenus().empty());
-    EXPECT_TRUE(opened.GetLinkingItems().empty());
-    EXPECT_EQ(nullptr, shown.GetTopMenu());
-    EXPECT_TRUE(shown.GetTopMenuVariableMaps().empty());
-}
-
-TEST(MenuRecordTest, DeletingARoleOrAPageFileUnlinksItFromItsMenus)
-{
-    Menu menu;
+    Menu first;
+    Menu second;
     auto* role = new Designation;
-    role->AddMenu(&menu);
-    auto* opened = new AspFile;
-    auto* shown = new AspFile;
-    menu.SetAspFile(opened);
-    shown->SetTopMenu(&menu);
-    menu.AddPageFile(shown);
+    role->AddMenu(&first);
+    role->AddMenu(&second);
 
     delete role;
-    delete opened;
-    delete shown;
 
-    EXPECT_TRUE(menu.GetRoles().empty());
-    EXPECT_EQ(nullptr, menu.GetAspFile());
-    EXPECT_TRUE(menu.GetPageFiles().empty());
+    EXPECT_TRUE(first.GetRoles().empty());
+    EXPECT_TRUE(second.GetRoles().empty());
 }

@@ -53,6 +53,24 @@ protected:
     Menu* c = NewMenu("C", &root);
 };
 
+using Menus = std::vector<Menu*>;
+
+// A role allowed to use two menus.
+class RoleMenuLinkTest : public ::testing::Test
+{
+protected:
+    RoleMenuLinkTest()
+    {
+        first.SetName("Orders");
+        role.AddMenu(&first);
+        role.AddMenu(&second);
+    }
+
+    Menu first;
+    Menu second;
+    Designation role;
+};
+
 } // namespace
 
 TEST_F(MenuTreeTest, FullNamesJoinTheAncestorPathAndTheNameWithADoubleUnderscore)
@@ -139,4 +157,62 @@ TEST(MenuGuardTest, NoSubMenuIsAddedForNullOrTheItemItselfAndAnItemLoadedAsItsOw
     std::unique_ptr<Menu> loaded(LoadObject<Menu>(bytes.Get()));
     ASSERT_EQ(loaded.get(), loaded->GetParent());
     EXPECT_EQ("Loop", loaded->GetFullName());
+}
+
+TEST_F(RoleMenuLinkTest, MenusAreAddedOnceAndRemovedByIndexOrAllOnBothSides)
+{
+    role.AddMenu(&first);
+    role.AddMenu(nullptr);
+    EXPECT_EQ((Menus{&first, &second}), role.GetMenus());
+    EXPECT_EQ((std::vector<Designation*>{&role}), first.GetRoles());
+    EXPECT_EQ(nullptr, role.GetMenuAt(2));
+    role.RemoveMenuAt(2);
+    role.RemoveMenu(nullptr);
+    EXPECT_EQ(2u, role.GetMenus().size());
+
+    role.RemoveMenuAt(0);
+    EXPECT_EQ((Menus{&second}), role.GetMenus());
+    EXPECT_FALSE(first.HasRole(&role));
+    role.RemoveMenu(&second);
+    EXPECT_FALSE(second.HasRole(&role));
+
+    role.AddMenu(&first);
+    role.AddMenu(&second);
+    role.RemoveAllMenus();
+    EXPECT_TRUE(role.GetMenus().empty());
+    EXPECT_TRUE(first.GetRoles().empty());
+    EXPECT_TRUE(second.GetRoles().empty());
+}
+
+TEST_F(RoleMenuLinkTest, AnotherRolesMenusAreAddedOnceAndLinkedBothWays)
+{
+    Menu theirs;
+    Designation other;
+    other.AddMenu(&theirs);
+    other.AddMenu(&second);
+
+    role.AddMenusOf(other);
+    role.AddMenusOf(role);
+
+    EXPECT_EQ((Menus{&first, &second, &theirs}), role.GetMenus());
+    EXPECT_TRUE(theirs.HasRole(&role));
+    EXPECT_EQ(2u, second.GetRoles().size());
+}
+
+TEST(RoleMenuTreeTest, DeletingADeepMenuTreeLeavesNoItemInAnyRole)
+{
+    Designation clerk;
+    Designation manager;
+    {
+        Menu top;
+        Menu* middle = NewMenu("", &top);
+        Menu* inner = NewMenu("", middle);
+        clerk.AddMenu(NewMenu("", inner));
+        clerk.AddMenu(middle);
+        manager.AddMenu(inner);
+        manager.AddMenu(NewMenu("", &top));
+        manager.AddMenu(&top);
+    }
+    EXPECT_TRUE(clerk.GetMenus().empty());
+    EXPECT_TRUE(manager.GetMenus().empty());
 }

@@ -84,27 +84,7 @@ protected:
     Form* m_source = nullptr;
 };
 
-TEST_F(PageCopyTest, CopyIsNamedAfterTheFormsOverTheSameTable)
-{
-    auto* second = new Form;
-    second->SetTable(&m_table);
-    m_module.Append(second);
-
-    const Form copy(*m_source);
-
-    EXPECT_EQ(copy.GetFormName(), "Copy_2_of_OrderForm");
-    EXPECT_TRUE(copy.IsCopy());
-    EXPECT_EQ(copy.GetModule(), &m_module);
-    EXPECT_EQ(copy.GetPreLinkColumnCount(), 3);
-    EXPECT_EQ(copy.GetPostLinkColumnCount(), 4);
-    EXPECT_EQ(copy.GetColumnCount(), 1);
-    ASSERT_EQ(copy.GetPreLinkList().size(), 1u);
-    EXPECT_EQ(copy.GetPreLinkList().front()->GetAlignment(), LinkControl::Center);
-    EXPECT_NE(copy.GetPreLinkList().front(), m_source->GetPreLinkList().front());
-    EXPECT_EQ(copy.GetPostLinkList().size(), 1u);
-}
-
-TEST_F(PageCopyTest, OtherPagesKeepTheSourceName)
+TEST_F(PageCopyTest, PagesCopiedAsPlainPagesAreNumberedOnlyForFormSources)
 {
     FormInterface copy;
     copy.CopyFrom(m_source);
@@ -115,6 +95,11 @@ TEST_F(PageCopyTest, OtherPagesKeepTheSourceName)
     FormInterface plainCopy;
     plainCopy.CopyFrom(&plainSource);
     EXPECT_EQ(plainCopy.GetFormName(), "Board");
+
+    FormInterface copyOfNothing;
+    copyOfNothing.CopyFrom(nullptr);
+    EXPECT_TRUE(copyOfNothing.IsCopy());
+    EXPECT_TRUE(copyOfNothing.GetFormName().IsEmpty());
 }
 
 TEST_F(PageCopyTest, PageFilesBecomeFilesOfTheOutputKind)
@@ -135,9 +120,17 @@ TEST_F(PageCopyTest, PageFilesBecomeFilesOfTheOutputKind)
         EXPECT_FALSE(file->IsAspxFile());
 }
 
-TEST_F(PageCopyTest, ControlsAndEventsNameTheCopysFields)
+TEST_F(PageCopyTest, LinksControlsAndEventsAreTheCopysOwn)
 {
     const Form copy(*m_source);
+
+    EXPECT_EQ(copy.GetPreLinkColumnCount(), 3);
+    EXPECT_EQ(copy.GetPostLinkColumnCount(), 4);
+    EXPECT_EQ(copy.GetColumnCount(), 1);
+    ASSERT_EQ(copy.GetPreLinkList().size(), 1u);
+    EXPECT_EQ(copy.GetPreLinkList().front()->GetAlignment(), LinkControl::Center);
+    EXPECT_NE(copy.GetPreLinkList().front(), m_source->GetPreLinkList().front());
+    EXPECT_EQ(copy.GetPostLinkList().size(), 1u);
 
     ASSERT_EQ(copy.GetRefFields().size(), 1u);
     Field* copiedRefField = copy.GetRefFields().front()->GetField();
@@ -160,8 +153,11 @@ TEST_F(PageCopyTest, ControlsAndEventsNameTheCopysFields)
     EXPECT_EQ(root->GetRight()->GetOperand(), refCopy);
 }
 
-TEST_F(PageCopyTest, MapsTakeTheCopysFieldsAndNewVariables)
+TEST_F(PageCopyTest, MapsTakeTheCopysFieldsAndNewVariablesAndAFieldOfNoPageFieldIsNone)
 {
+    Field* stray = NewField("Stray");
+    AddControl(*m_source, stray);
+
     const Form copy(*m_source);
 
     ASSERT_EQ(copy.GetFieldVariableMaps().size(), 2u);
@@ -172,15 +168,6 @@ TEST_F(PageCopyTest, MapsTakeTheCopysFieldsAndNewVariables)
     const FieldVariableMap* refMap = copy.GetFieldVariableMaps()[1];
     EXPECT_EQ(refMap->field, copy.GetRefFields().front()->GetField());
     EXPECT_EQ(refMap->variable->GetFieldName(), "Cust");
-}
-
-TEST_F(PageCopyTest, AFieldOfNoPageFieldTranslatesToNone)
-{
-    Field* stray = NewField("Stray");
-    AddControl(*m_source, stray);
-
-    const Form copy(*m_source);
-
     ASSERT_EQ(copy.GetFieldReps().size(), 3u);
     EXPECT_EQ(copy.GetFieldReps()[2]->GetField(), nullptr);
     delete stray;

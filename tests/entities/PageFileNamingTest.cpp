@@ -23,23 +23,6 @@ namespace
 // A page name with a leading, a trailing and a doubled blank.
 const char* const spacedName = " Order  Entry ";
 
-// One expected name: the file's owner kind and file kind, ASP.NET or classic, the variant.
-struct NameCase
-{
-    int ownerKind;
-    int fileKind;
-    bool aspx;
-    BOOL variant;
-    const char* expected;
-};
-
-std::string Describe(const NameCase& c)
-{
-    return "owner kind " + std::to_string(c.ownerKind) + ", file kind " +
-           std::to_string(c.fileKind) + (c.aspx ? ", aspx" : ", asp") +
-           (c.variant ? ", variant" : "");
-}
-
 // A page file of the class, kinds and owner, appended to the owner's files.
 AspFile* AddFile(FormInterface& page, bool aspx, int ownerKind, int fileKind)
 {
@@ -49,24 +32,6 @@ AspFile* AddFile(FormInterface& page, bool aspx, int ownerKind, int fileKind)
     file->SetOwnerPage(&page);
     page.AddAspFile(file);
     return file;
-}
-
-void ExpectNames(FormInterface& page, std::initializer_list<NameCase> cases)
-{
-    for (const NameCase& c : cases)
-    {
-        SCOPED_TRACE(Describe(c));
-        const AspFile* file = AddFile(page, c.aspx, c.ownerKind, c.fileKind);
-        EXPECT_EQ(c.expected, file->GetFileName(c.variant));
-    }
-}
-
-// Every page class named spacedName, its files named by the owner kind of the case.
-template <class Page> void ExpectPageNames(std::initializer_list<NameCase> cases)
-{
-    Page page;
-    page.SetName(spacedName);
-    ExpectNames(page, cases);
 }
 
 } // namespace
@@ -117,25 +82,139 @@ TEST(PageFileNamingTest, KindNamesCallEveryKindFromSixOnAndUnknownKindsLoginPage
     EXPECT_EQ("LogIn Page", negative.GetKindName());
 }
 
-TEST(PageFileNamingTest, FormFilesUseTheTableNameForAspNetAndTheTrimmedBlankedPageNameForClassic)
+// Every page class but the one-off ones is named spacedName; the form is over order_line.
+TEST(PageFileNamingTest, NameFollowsOwnerPageOwnerKindFileKindFileClassAndVariant)
 {
     Table table;
     table.SetTableName("order_line");
     Form form;
     form.SetTable(&table);
-    form.SetName(spacedName);
-    ExpectNames(form, {
-                          {0, 0, true, FALSE, "order_line.aspx"},
-                          {0, 1, true, FALSE, "order_lineAdd.aspx"},
-                          {0, 3, true, FALSE, "order_lineUpdate.aspx"},
-                          {0, 5, true, FALSE, "order_lineAdd.aspx"},
-                          {0, 7, true, FALSE, "order_lineUpdate.aspx"},
-                          {0, 6, true, FALSE, "order_line.aspx"},
-                          {0, 0, false, FALSE, "Order__Entry.asp"},
-                          {0, 1, false, FALSE, "Order__Entry_add.asp"},
-                          {0, 10, false, FALSE, "Order__Entry.asp"},
-                          {0, 11, false, TRUE, "Order__Entry.asp"},
-                      });
+    Transaction transaction;
+    ApplicationReport report;
+    MapForm mapForm;
+    DashBoard dashBoard;
+    DashBoardPage dashBoardPage;
+    MultiPageReport multiPageReport;
+    LoginPage loginPage;
+    ReportCollector collector;
+    RDLCReport rdlc;
+    for (FormInterface* page : std::initializer_list<FormInterface*>{
+             &form, &transaction, &report, &mapForm, &dashBoard, &dashBoardPage, &multiPageReport,
+             &loginPage, &collector, &rdlc})
+        page->SetName(spacedName);
+    Form formWithoutTable;
+    formWithoutTable.SetName("Orders");
+    ReportCollector summary;
+    summary.SetName("Sales Summary");
+    const int board = AspFile::dashBoardOwner;
+    const int boardPage = AspFile::dashBoardPageOwner;
+    const int multi = AspFile::multiPageReportOwner;
+
+    // The owner page, owner kind, file kind, ASP.NET or classic, variant, expected name.
+    const struct
+    {
+        FormInterface* page;
+        int ownerKind;
+        int fileKind;
+        bool aspx;
+        BOOL variant;
+        const char* expected;
+    } cases[] = {
+        // Forms use the table name for ASP.NET and the trimmed, blanked page name for classic.
+        {&form, 0, 0, true, FALSE, "order_line.aspx"},
+        {&form, 0, 1, true, FALSE, "order_lineAdd.aspx"},
+        {&form, 0, 3, true, FALSE, "order_lineUpdate.aspx"},
+        {&form, 0, 5, true, FALSE, "order_lineAdd.aspx"},
+        {&form, 0, 7, true, FALSE, "order_lineUpdate.aspx"},
+        {&form, 0, 6, true, FALSE, "order_line.aspx"},
+        {&form, 0, 0, false, FALSE, "Order__Entry.asp"},
+        {&form, 0, 1, false, FALSE, "Order__Entry_add.asp"},
+        {&form, 0, 10, false, FALSE, "Order__Entry.asp"},
+        {&form, 0, 11, false, TRUE, "Order__Entry.asp"},
+        // A form without table has no stem for its ASP.NET files.
+        {&formWithoutTable, 0, 1, true, FALSE, ""},
+        {&formWithoutTable, 0, 1, false, FALSE, "Orders_add.asp"},
+        {&transaction, 1, 0, true, FALSE, "Order__Entry.aspx"},
+        {&transaction, 1, 1, true, FALSE, "Order__EntryAdd.aspx"},
+        {&transaction, 1, 3, true, FALSE, "Order__EntryUpdate.aspx"},
+        {&transaction, 1, 5, true, FALSE, "Order__Entry.aspx"},
+        {&transaction, 1, 0, false, FALSE, "Order__Entry.asp"},
+        {&transaction, 1, 2, false, FALSE, "Order__Entry_add_action.asp"},
+        {&transaction, 1, 9, false, FALSE, "Order__Entry_action.asp"},
+        // An owner kind that names a form while the owner is another page.
+        {&transaction, 0, 1, true, FALSE, ""},
+        {&report, 2, 0, true, FALSE, "Order__Entry_report.aspx"},
+        {&report, 2, 3, true, FALSE, "Order__Entry_report.aspx"},
+        {&report, 2, 0, false, FALSE, "Order__Entry_report.asp"},
+        {&report, 2, 10, false, FALSE, "Order__Entry_report.asp"},
+        {&report, 2, 11, false, FALSE, "Order__Entry_action.asp"},
+        {&report, 2, 3, false, FALSE, ""},
+        {&report, 2, 1, false, FALSE, ""},
+        // The collector rule keeps the outer blanks as "_" and collapses double underscores.
+        {&report, 2, 0, true, TRUE, "_Order_Entry__ReportCollector.aspx"},
+        {&report, 2, 1, true, TRUE, "_Order_Entry__ReportCollector_add.aspx"},
+        {&report, 2, 10, false, TRUE, "_Order_Entry__ReportCollector.asp"},
+        {&mapForm, 3, 5, true, FALSE, "Order__Entry_addReport.aspx"},
+        {&mapForm, 3, 6, true, FALSE, "Order__Entry_addReport_action.aspx"},
+        {&mapForm, 3, 5, false, FALSE, "Order__Entry_addReport.asp"},
+        {&mapForm, 3, 0, false, FALSE, "Order__Entry.asp"},
+        {&mapForm, 10, 0, true, FALSE, ""},
+        {&mapForm, -1, 0, false, FALSE, ""},
+        // Dashboards and multi-page reports have only a file of kind 0.
+        {&dashBoard, board, 0, true, FALSE, "Order__Entry.aspx"},
+        {&dashBoard, board, 0, false, FALSE, "Order__Entry.asp"},
+        {&dashBoard, board, 1, true, FALSE, ""},
+        {&dashBoard, board, 9, false, FALSE, ""},
+        {&dashBoardPage, boardPage, 0, true, FALSE, "Order__Entry.aspx"},
+        {&dashBoardPage, boardPage, 0, false, FALSE, "Order__Entry.asp"},
+        {&dashBoardPage, boardPage, 1, true, FALSE, ""},
+        {&dashBoardPage, boardPage, 9, false, FALSE, ""},
+        {&multiPageReport, multi, 0, true, FALSE, "Order__Entry.aspx"},
+        {&multiPageReport, multi, 0, false, FALSE, "Order__Entry.asp"},
+        {&multiPageReport, multi, 1, true, FALSE, ""},
+        {&multiPageReport, multi, 9, false, FALSE, ""},
+        {&loginPage, 6, 0, true, FALSE, "Login.aspx"},
+        {&loginPage, 6, 1, true, FALSE, "Login.aspx"},
+        {&loginPage, 6, 0, false, FALSE, "Login.asp"},
+        {&loginPage, 6, 1, false, FALSE, "Login_action.asp"},
+        {&loginPage, 6, 11, false, FALSE, "Login_action.asp"},
+        // A collector names its main file after the page and the others by the collector rule.
+        {&collector, 8, 0, true, FALSE, "Order__Entry.aspx"},
+        {&collector, 8, 0, false, FALSE, "Order__Entry.asp"},
+        {&collector, 8, 1, true, FALSE, "_Order_Entry__ReportCollector_add.aspx"},
+        {&collector, 8, 10, false, FALSE, "_Order_Entry__ReportCollector.asp"},
+        {&summary, 8, 0, true, FALSE, "Sales_Summary.aspx"},
+        {&summary, 8, 1, true, FALSE, "Sales_Summary_ReportCollector_add.aspx"},
+        {&rdlc, 9, 0, true, FALSE, "Order__Entry_report.aspx"},
+        {&rdlc, 9, 3, true, FALSE, "Order__Entry_report.aspx"},
+        {&rdlc, 9, 0, false, FALSE, "Order__Entry_report.asp"},
+        {&rdlc, 9, 3, false, FALSE, "Order__Entry_report_upd.asp"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(std::string(c.page->GetClassName().GetString()) + ", owner kind " +
+                     std::to_string(c.ownerKind) + ", file kind " + std::to_string(c.fileKind) +
+                     (c.aspx ? ", aspx" : ", asp") + (c.variant ? ", variant" : ""));
+        EXPECT_EQ(c.expected,
+                  AddFile(*c.page, c.aspx, c.ownerKind, c.fileKind)->GetFileName(c.variant));
+    }
+}
+
+TEST(PageFileNamingTest, TransactionUsesItsBaseNameOnlyForClassicFilesAndOrphansHaveNoName)
+{
+    Transaction transaction;
+    transaction.SetName(spacedName);
+    for (const bool aspx : {false, true})
+    {
+        AspFile* file = AddFile(transaction, aspx, 1, 1);
+        file->SetBaseName(" Order  Lines ");
+        EXPECT_EQ(aspx ? "Order__EntryAdd.aspx" : "Order__Lines_add.asp", file->GetFileName(FALSE));
+    }
+
+    AspxFile orphan;
+    orphan.SetOwnerKind(AspFile::loginPageOwner);
+    EXPECT_EQ("", orphan.GetFileName(FALSE));
+    EXPECT_EQ("", orphan.GetRelativeUrl(TRUE, FALSE));
 }
 
 TEST(PageFileNamingTest, CopiedFormIsNamedAfterItsUntrimmedPageNameNotItsTable)
@@ -154,141 +233,6 @@ TEST(PageFileNamingTest, CopiedFormIsNamedAfterItsUntrimmedPageNameNotItsTable)
     EXPECT_EQ("Copy_0_of_ Order  Entry Add.aspx", copy.GetAspFiles()[0]->GetDefaultFileName());
     EXPECT_EQ("Copy_0_of_ Order  Entry Update.aspx", copy.GetAspFiles()[1]->GetDefaultFileName());
     EXPECT_EQ("order_lineUpdate.aspx", source.GetAspFiles()[1]->GetDefaultFileName());
-}
-
-TEST(PageFileNamingTest, TransactionUsesItsBaseNameOnlyForClassicFiles)
-{
-    ExpectPageNames<Transaction>({
-        {1, 0, true, FALSE, "Order__Entry.aspx"},
-        {1, 1, true, FALSE, "Order__EntryAdd.aspx"},
-        {1, 3, true, FALSE, "Order__EntryUpdate.aspx"},
-        {1, 5, true, FALSE, "Order__Entry.aspx"},
-        {1, 0, false, FALSE, "Order__Entry.asp"},
-        {1, 2, false, FALSE, "Order__Entry_add_action.asp"},
-        {1, 9, false, FALSE, "Order__Entry_action.asp"},
-    });
-
-    Transaction transaction;
-    transaction.SetName(spacedName);
-    for (const bool aspx : {false, true})
-    {
-        AspFile* file = AddFile(transaction, aspx, 1, 1);
-        file->SetBaseName(" Order  Lines ");
-        EXPECT_EQ(aspx ? "Order__EntryAdd.aspx" : "Order__Lines_add.asp", file->GetFileName(FALSE));
-    }
-}
-
-TEST(PageFileNamingTest, ReportFilesAndTheirCollectorVariant)
-{
-    ExpectPageNames<ApplicationReport>({
-        {2, 0, true, FALSE, "Order__Entry_report.aspx"},
-        {2, 3, true, FALSE, "Order__Entry_report.aspx"},
-        {2, 0, false, FALSE, "Order__Entry_report.asp"},
-        {2, 10, false, FALSE, "Order__Entry_report.asp"},
-        {2, 11, false, FALSE, "Order__Entry_action.asp"},
-        {2, 3, false, FALSE, ""},
-        {2, 1, false, FALSE, ""},
-        // The collector rule keeps the outer blanks as "_" and collapses double underscores.
-        {2, 0, true, TRUE, "_Order_Entry__ReportCollector.aspx"},
-        {2, 1, true, TRUE, "_Order_Entry__ReportCollector_add.aspx"},
-        {2, 10, false, TRUE, "_Order_Entry__ReportCollector.asp"},
-    });
-}
-
-TEST(PageFileNamingTest, MapFormFilesTakeTheSuffixOfTheirKind)
-{
-    ExpectPageNames<MapForm>({
-        {3, 5, true, FALSE, "Order__Entry_addReport.aspx"},
-        {3, 6, true, FALSE, "Order__Entry_addReport_action.aspx"},
-        {3, 5, false, FALSE, "Order__Entry_addReport.asp"},
-        {3, 0, false, FALSE, "Order__Entry.asp"},
-    });
-}
-
-TEST(PageFileNamingTest, DashboardsAndMultiPageReportsHaveOnlyAFileOfKindZero)
-{
-    const auto cases = {
-        NameCase{0, 0, true, FALSE, "Order__Entry.aspx"},
-        NameCase{0, 0, false, FALSE, "Order__Entry.asp"},
-        NameCase{0, 1, true, FALSE, ""},
-        NameCase{0, 9, false, FALSE, ""},
-    };
-    const auto withOwner = [&cases](int ownerKind, FormInterface& page)
-    {
-        page.SetName(spacedName);
-        for (NameCase c : cases)
-        {
-            c.ownerKind = ownerKind;
-            ExpectNames(page, {c});
-        }
-    };
-    DashBoard dashBoard;
-    withOwner(AspFile::dashBoardOwner, dashBoard);
-    DashBoardPage dashBoardPage;
-    withOwner(AspFile::dashBoardPageOwner, dashBoardPage);
-    MultiPageReport multiPageReport;
-    withOwner(AspFile::multiPageReportOwner, multiPageReport);
-}
-
-TEST(PageFileNamingTest, LoginPageFilesHaveFixedNames)
-{
-    ExpectPageNames<LoginPage>({
-        {6, 0, true, FALSE, "Login.aspx"},
-        {6, 1, true, FALSE, "Login.aspx"},
-        {6, 0, false, FALSE, "Login.asp"},
-        {6, 1, false, FALSE, "Login_action.asp"},
-        {6, 11, false, FALSE, "Login_action.asp"},
-    });
-}
-
-TEST(PageFileNamingTest, ReportCollectorNamesItsMainFileAfterThePageAndOthersByTheCollectorRule)
-{
-    ExpectPageNames<ReportCollector>({
-        {8, 0, true, FALSE, "Order__Entry.aspx"},
-        {8, 0, false, FALSE, "Order__Entry.asp"},
-        {8, 1, true, FALSE, "_Order_Entry__ReportCollector_add.aspx"},
-        {8, 10, false, FALSE, "_Order_Entry__ReportCollector.asp"},
-    });
-
-    ReportCollector collector;
-    collector.SetName("Sales Summary");
-    ExpectNames(collector, {
-                               {8, 0, true, FALSE, "Sales_Summary.aspx"},
-                               {8, 1, true, FALSE, "Sales_Summary_ReportCollector_add.aspx"},
-                           });
-}
-
-TEST(PageFileNamingTest, RdlcReportFilesEndInReport)
-{
-    ExpectPageNames<RDLCReport>({
-        {9, 0, true, FALSE, "Order__Entry_report.aspx"},
-        {9, 3, true, FALSE, "Order__Entry_report.aspx"},
-        {9, 0, false, FALSE, "Order__Entry_report.asp"},
-        {9, 3, false, FALSE, "Order__Entry_report_upd.asp"},
-    });
-}
-
-TEST(PageFileNamingTest, MissingOwnerPageUnknownOwnerKindOrMissingTableGiveNoName)
-{
-    AspxFile orphan;
-    orphan.SetOwnerKind(AspFile::loginPageOwner);
-    EXPECT_EQ("", orphan.GetFileName(FALSE));
-    EXPECT_EQ("", orphan.GetRelativeUrl(TRUE, FALSE));
-
-    ExpectPageNames<MapForm>({
-        {10, 0, true, FALSE, ""},
-        {-1, 0, false, FALSE, ""},
-    });
-
-    // A form without table has no stem for its ASP.NET files.
-    Form form;
-    form.SetName("Orders");
-    ExpectNames(form, {
-                          {0, 1, true, FALSE, ""},
-                          {0, 1, false, FALSE, "Orders_add.asp"},
-                      });
-    // An owner kind that names a form while the owner is another page.
-    ExpectPageNames<Transaction>({{0, 1, true, FALSE, ""}});
 }
 
 TEST(PageFileNamingTest, RelativeUrlPutsTheModuleFirstAndAspNetFilesUnderUi)
@@ -345,19 +289,14 @@ TEST(PageFileNamingTest, PageTitleIsBuiltFromKindAndTableOnceAndKept)
     EXPECT_EQ("UPDATE ORDER LINE", update->GetTitle());
     EXPECT_EQ("ADD ORDER LINE", add->GetPageTitle());
     EXPECT_EQ("ORDER LINE", plain->GetPageTitle());
-
     table.SetTableName("renamed");
     EXPECT_EQ("UPDATE ORDER LINE", update->GetPageTitle());
-}
 
-TEST(PageFileNamingTest, PageTitleOfATransactionShowsItsMasterTable)
-{
     Table basic;
     basic.SetTableName("invoice_basic");
     Transaction transaction;
     transaction.SetBasicTable(&basic);
     EXPECT_EQ("ADD INVOICE BASIC", AddFile(transaction, true, 1, 5)->GetPageTitle());
-
     Transaction withoutTable;
     EXPECT_EQ("UPDATE ", AddFile(withoutTable, true, 1, 7)->GetPageTitle());
 }

@@ -36,25 +36,23 @@ protected:
     }
 };
 
-TEST_F(PageUsageTest, FieldUsageNamesTheVariableOfTheFieldsMap)
+TEST_F(PageUsageTest, FieldUsageNamesTheMapsVariableTheControlOrTheReferenceField)
 {
-    m_page.AddVariableForField(m_price);
-    AddControl(m_page, m_price);
-    CString list = "before\n";
+    CString list;
+    EXPECT_FALSE(m_page.CollectFieldUsage(m_price, list));
+    EXPECT_TRUE(list.IsEmpty());
+    EXPECT_TRUE(UsageSet().GetForms().empty());
 
-    EXPECT_TRUE(m_page.CollectFieldUsage(m_price, list));
-
-    EXPECT_EQ(list, "before\nOrders_Price_Var\n");
-    EXPECT_TRUE(PageRecorded());
-}
-
-TEST_F(PageUsageTest, FieldUsageOfAControlAndOfAReferenceField)
-{
     FieldRep* rep = AddControl(m_page, nullptr);
     rep->GetFieldRepData()->SetBackField(m_price);
-    CString list;
     EXPECT_TRUE(m_page.CollectFieldUsage(m_price, list));
     EXPECT_EQ(list, "Orders_fieldRepresentation\n");
+    EXPECT_TRUE(PageRecorded());
+
+    m_page.AddVariableForField(m_price);
+    list = "before\n";
+    EXPECT_TRUE(m_page.CollectFieldUsage(m_price, list));
+    EXPECT_EQ(list, "before\nOrders_Price_Var\n");
 
     auto* pageField = NewField("Total");
     m_page.AddRefField(new RefField(pageField, &m_table));
@@ -63,31 +61,29 @@ TEST_F(PageUsageTest, FieldUsageOfAControlAndOfAReferenceField)
     EXPECT_EQ(list, "Orders_reference/derived field\n");
 }
 
-TEST_F(PageUsageTest, AnUnusedFieldAddsNothingAndRecordsNothing)
-{
-    CString list;
-    EXPECT_FALSE(m_page.CollectFieldUsage(m_price, list));
-    EXPECT_TRUE(list.IsEmpty());
-    EXPECT_TRUE(UsageSet().GetForms().empty());
-}
-
-TEST_F(PageUsageTest, ProcedureUsageAddsOneEntryPerKindOfCall)
+TEST_F(PageUsageTest, ProcedureUsageAddsOneEntryPerKindOfCallAndNoneForOtherProcedures)
 {
     Procedure procedure;
+    Procedure other;
+    CString list;
     m_page.AddUniquenessProcedureTable(
-        new UniquenessProcedureTable(&m_table, CallOfProcedure(&procedure)));
-    m_page.AddUniquenessProcedureTable(
-        new UniquenessProcedureTable(&m_table, CallOfProcedure(&procedure)));
+        new UniquenessProcedureTable(&m_table, CallOfProcedure(&other)));
+    m_page.AddUniquenessProcedureTable(new UniquenessProcedureTable(&m_table, nullptr));
+    EXPECT_FALSE(m_page.CollectProcedureUsage(&procedure, list));
+    EXPECT_TRUE(list.IsEmpty());
+    EXPECT_TRUE(UsageSet().GetForms().empty());
+
+    for (int i = 0; i < 2; ++i)
+        m_page.AddUniquenessProcedureTable(
+            new UniquenessProcedureTable(&m_table, CallOfProcedure(&procedure)));
     m_page.AddProcedureTable(new ProcedureTable(&m_table, CallOfProcedure(&procedure),
                                                 ProcedureTable::recordUpdateKind));
     for (int i = 0; i < 2; ++i)
         AddControl(m_page, nullptr)
             ->GetFieldRepData()
             ->SetDataProcedure(CallOfProcedure(&procedure));
-    CString list;
 
     EXPECT_TRUE(m_page.CollectProcedureUsage(&procedure, list));
-
     EXPECT_EQ(list, "Orders\nOrders\nOrders\nOrders\n");
     EXPECT_TRUE(PageRecorded());
 }
@@ -95,9 +91,8 @@ TEST_F(PageUsageTest, ProcedureUsageAddsOneEntryPerKindOfCall)
 TEST_F(PageUsageTest, ARecomputeAloneMakesThePageAProcedureUser)
 {
     Procedure procedure;
-    FieldRep* target = AddControl(m_page, m_price);
     auto* list = new EventRecmpFields;
-    list->AddProcedureRecompute(target, CallOfProcedure(&procedure));
+    list->AddProcedureRecompute(AddControl(m_page, m_price), CallOfProcedure(&procedure));
     AddControl(m_page, nullptr)->GetFieldRepData()->AddEventRecmpFields(list);
     CString text;
 
@@ -105,21 +100,6 @@ TEST_F(PageUsageTest, ARecomputeAloneMakesThePageAProcedureUser)
 
     EXPECT_EQ(text, "Orders\n");
     EXPECT_TRUE(PageRecorded());
-}
-
-TEST_F(PageUsageTest, AnUncalledProcedureIsNotRecorded)
-{
-    Procedure procedure;
-    Procedure other;
-    m_page.AddUniquenessProcedureTable(
-        new UniquenessProcedureTable(&m_table, CallOfProcedure(&other)));
-    m_page.AddUniquenessProcedureTable(new UniquenessProcedureTable(&m_table, nullptr));
-    CString list;
-
-    EXPECT_FALSE(m_page.CollectProcedureUsage(&procedure, list));
-
-    EXPECT_TRUE(list.IsEmpty());
-    EXPECT_TRUE(UsageSet().GetForms().empty());
 }
 
 TEST_F(PageUsageTest, ClassUsageListsEachControlAndRecordsTheClass)
@@ -136,32 +116,35 @@ TEST_F(PageUsageTest, ClassUsageListsEachControlAndRecordsTheClass)
     AddControl(m_page, m_price);
     CString list;
 
+    Class unused;
+    EXPECT_FALSE(m_page.CollectClassUsage(&unused, list));
     EXPECT_TRUE(m_page.CollectClassUsage(&dataClass, list));
 
     EXPECT_EQ(list, "Orders\nOrders\n");
-    ASSERT_EQ(UsageSet().GetClasses().size(), 1u);
-    EXPECT_EQ(UsageSet().GetClasses().front(), &dataClass);
+    EXPECT_EQ(UsageSet().GetClasses(), std::vector<Class*>{&dataClass});
     EXPECT_TRUE(UsageSet().GetForms().empty());
-
-    Class unused;
-    list.Empty();
-    EXPECT_FALSE(m_page.CollectClassUsage(&unused, list));
-    EXPECT_TRUE(list.IsEmpty());
 }
 
 TEST_F(PageUsageTest, MenuLinkedFromPreAndPostLinksFilesOneError)
 {
     auto menu = std::make_unique<Menu>();
+    Menu other;
+    m_page.AddPreLink(new LinkControl(&other, 0, 0, LinkControl::Left));
+    EXPECT_FALSE(m_page.CollectMenuLinkUsage(menu.get()));
+    EXPECT_TRUE(Errors().empty());
+    EXPECT_TRUE(UsageSet().GetForms().empty());
+
     m_page.AddPreLink(new LinkControl(menu.get(), 0, 0, LinkControl::Left));
     m_page.AddPreLink(new LinkControl(menu.get(), 0, 0, LinkControl::Right));
     m_page.AddPostLink(new LinkControl(menu.get(), 0, 0, LinkControl::Left));
 
     EXPECT_TRUE(m_page.CollectMenuLinkUsage(menu.get()));
 
-    ASSERT_EQ(Errors().size(), 1u);
-    EXPECT_EQ(Errors().front(), "Orders\n\tPresent as pre Link\tPresent as post Link");
+    EXPECT_EQ(Errors(),
+              std::vector<CString>{"Orders\n\tPresent as pre Link\tPresent as post Link"});
     EXPECT_TRUE(PageRecorded());
     m_page.RemoveMenuReferences(menu.get());
+    m_page.RemoveMenuReferences(&other);
 }
 
 TEST_F(PageUsageTest, MenuLinkedFromControlsAndAPageFile)
@@ -177,9 +160,8 @@ TEST_F(PageUsageTest, MenuLinkedFromControlsAndAPageFile)
 
     EXPECT_TRUE(m_page.CollectMenuLinkUsage(menu.get()));
 
-    ASSERT_EQ(Errors().size(), 1u);
-    EXPECT_EQ(Errors().front(), "Orders\n\tPresent as Link assigned to a field rep\tPresent as "
-                                "Link assigned to a field rep");
+    EXPECT_EQ(Errors(), std::vector<CString>{"Orders\n\tPresent as Link assigned to a field "
+                                             "rep\tPresent as Link assigned to a field rep"});
     m_page.RemoveMenuReferences(menu.get());
     EXPECT_FALSE(file->IsLinkedFrom(menu.get()));
 }
@@ -190,33 +172,16 @@ TEST_F(PageUsageTest, RemovingALeafMenuDropsTheMapsOfFilesThatOnlyShowItInTheirM
     auto leaf = std::make_unique<Menu>();
     auto* file = new AspFile;
     file->SetTopMenu(&top);
-    auto* leafMap = new MenuVariableMap;
-    leafMap->m_menu = leaf.get();
-    file->AddTopMenuVariableMap(leafMap);
-    auto* topMap = new MenuVariableMap;
-    topMap->m_menu = &top;
+    file->AddTopMenuVariableMap(new MenuVariableMap{leaf.get(), {}});
+    auto* topMap = new MenuVariableMap{&top, {}};
     file->AddTopMenuVariableMap(topMap);
     m_page.AddAspFile(file);
     ASSERT_FALSE(file->IsLinkedFrom(leaf.get()));
 
     m_page.RemoveMenuReferences(leaf.get());
 
-    ASSERT_EQ(file->GetTopMenuVariableMaps().size(), 1u);
-    EXPECT_EQ(file->GetTopMenuVariableMaps().front(), topMap);
+    EXPECT_EQ(file->GetTopMenuVariableMaps(), std::vector<MenuVariableMap*>{topMap});
     file->SetTopMenu(nullptr);
-}
-
-TEST_F(PageUsageTest, AnUnlinkedMenuFilesNoError)
-{
-    Menu menu;
-    Menu other;
-    m_page.AddPreLink(new LinkControl(&other, 0, 0, LinkControl::Left));
-
-    EXPECT_FALSE(m_page.CollectMenuLinkUsage(&menu));
-
-    EXPECT_TRUE(Errors().empty());
-    EXPECT_TRUE(UsageSet().GetForms().empty());
-    m_page.RemoveMenuReferences(&other);
 }
 
 TEST_F(PageUsageTest, VariableUsageListsPageFilesWhoseMenuMapsPassTheVariable)
@@ -228,27 +193,22 @@ TEST_F(PageUsageTest, VariableUsageListsPageFilesWhoseMenuMapsPassTheVariable)
     m_page.CreateAspFile(1, AspFile::transactionOwner);
     m_page.CreateAspFile(3, AspFile::transactionOwner);
     AspFile* file = m_page.GetAspFileAt(1);
+    Variable unmapped;
+    CString list;
+    m_page.CollectVariableUsage(FieldVariableMap{m_price, &unmapped}, list);
+    EXPECT_TRUE(list.IsEmpty());
+    EXPECT_TRUE(UsageSet().GetForms().empty());
+
     auto* menuMap = new MenuVariableMap;
     menuMap->m_variablePairs.emplace_back(nullptr, given.variable);
     file->AddLeftMenuVariableMap(menuMap);
     const CString url = file->GetRelativeUrl(FALSE, FALSE);
     ASSERT_FALSE(url.IsEmpty());
-    CString list;
-
     m_page.CollectVariableUsage(given, list);
 
     EXPECT_EQ(list, url + "\n");
     EXPECT_TRUE(PageRecorded());
     m_page.SetModule(nullptr);
-}
-
-TEST_F(PageUsageTest, VariableUsageOfAnUnmappedVariableRecordsNothing)
-{
-    Variable variable;
-    CString list;
-    m_page.CollectVariableUsage(FieldVariableMap{m_price, &variable}, list);
-    EXPECT_TRUE(list.IsEmpty());
-    EXPECT_TRUE(UsageSet().GetForms().empty());
 }
 
 TEST_F(PageUsageTest, ProcedureVariableUsageNamesThePageOnce)
@@ -284,12 +244,17 @@ protected:
         m_function->AddOutputField(new ProcedureFieldInfo(m_price, 0));
     }
 
-    FieldRep* AddCallingControl()
+    ClassInvokation* NewCall()
     {
         auto* call = new ClassInvokation;
         call->SetFunction(&m_dataClass, m_function);
+        return call;
+    }
+
+    FieldRep* AddCallingControl()
+    {
         FieldRep* rep = AddControl(m_page, nullptr);
-        rep->GetFieldRepData()->SetDataCall(call);
+        rep->GetFieldRepData()->SetDataCall(NewCall());
         return rep;
     }
 
@@ -298,23 +263,23 @@ protected:
     Parameter* m_parameter;
 };
 
-TEST_F(PageFunctionUsageTest, FunctionUsageNamesThePage)
+TEST_F(PageFunctionUsageTest, FunctionUsageNamesThePageOnceAndClearingDropsFrontFields)
 {
-    AddCallingControl();
-    AddCallingControl();
+    Function other;
     CString list;
+    EXPECT_FALSE(m_page.CollectFunctionUsage(&other, list));
+    EXPECT_TRUE(UsageSet().GetForms().empty());
+    AddCallingControl();
+    FieldRep* rep = AddCallingControl();
+    rep->GetFieldRepData()->SetFrontField(m_price);
 
     EXPECT_TRUE(m_page.CollectFunctionUsage(m_function, list));
-
     EXPECT_EQ(list, "Orders\n");
     EXPECT_TRUE(PageRecorded());
 
-    Function other;
-    list.Empty();
-    UsageSet().Clear();
-    EXPECT_FALSE(m_page.CollectFunctionUsage(&other, list));
-    EXPECT_TRUE(list.IsEmpty());
-    EXPECT_TRUE(UsageSet().GetForms().empty());
+    m_page.ClearFunctionCalls(m_function);
+    EXPECT_EQ(rep->GetFieldRepData()->GetDataCall(), nullptr);
+    EXPECT_EQ(rep->GetFieldRepData()->GetFrontField(), nullptr);
 }
 
 TEST_F(PageFunctionUsageTest, FunctionFieldShownAsFrontFieldRecordsThePage)
@@ -345,33 +310,21 @@ TEST_F(PageFunctionUsageTest, ParameterUsageRecordsThePageAndRemovalDropsTheMaps
     EXPECT_TRUE(rep->GetFieldRepData()->GetDataCall()->GetParameterMaps().empty());
 }
 
-TEST_F(PageFunctionUsageTest, ClearingTheFunctionsCallsDropsFrontAndBackFields)
-{
-    FieldRep* rep = AddCallingControl();
-    rep->GetFieldRepData()->SetFrontField(m_price);
-
-    m_page.ClearFunctionCalls(m_function);
-
-    EXPECT_EQ(rep->GetFieldRepData()->GetDataCall(), nullptr);
-    EXPECT_EQ(rep->GetFieldRepData()->GetFrontField(), nullptr);
-}
-
 TEST_F(PageFunctionUsageTest, ReportGroupsAndDashBoardsCallingTheFunctionAreUsers)
 {
-    const auto newCall = [this]
+    const auto newMappedCall = [this]
     {
-        auto* call = new ClassInvokation;
-        call->SetFunction(&m_dataClass, m_function);
+        ClassInvokation* call = NewCall();
         call->AddParameterMap(m_parameter, m_price);
         return call;
     };
     ApplicationReport report;
     report.SetName("Sales");
-    report.AddReportGroup(new ReportGroup(&report, newCall()));
-    report.SetClassCall(newCall());
+    report.AddReportGroup(new ReportGroup(&report, newMappedCall()));
+    report.SetClassCall(newMappedCall());
     DashBoard dashBoard;
     dashBoard.SetName("Board");
-    dashBoard.SetClassInvokation(newCall());
+    dashBoard.SetClassInvokation(newMappedCall());
     CString list;
 
     EXPECT_TRUE(report.CollectFunctionUsage(m_function, list));

@@ -10,21 +10,7 @@ namespace
 
 using PageVariableMappingTest = OrdersPageTest<Form>;
 
-TEST_F(PageVariableMappingTest, TableVariablesSkipMappedFields)
-{
-    m_page.AddVariablesForTable(&m_table);
-    NewField("Quantity", &m_table);
-
-    EXPECT_EQ(m_page.AddVariablesForTable(&m_table), 3);
-
-    ASSERT_EQ(m_page.GetFieldVariableMaps().size(), 3u);
-    const Variable* added = m_page.GetFieldVariableMapAt(2)->variable;
-    EXPECT_EQ(added->GetFieldName(), "Quantity");
-    EXPECT_EQ(added->GetKind(), Variable::pageKind);
-    EXPECT_EQ(m_page.AddVariablesForTable(nullptr), 0);
-}
-
-TEST_F(PageVariableMappingTest, FieldVariableLookups)
+TEST_F(PageVariableMappingTest, FieldVariableLookupsAndTableVariablesSkipMappedFields)
 {
     m_page.AddVariableForField(m_price);
     m_page.AddVariablesForTable(&m_table);
@@ -46,41 +32,34 @@ TEST_F(PageVariableMappingTest, FieldVariableLookups)
     EXPECT_EQ(variables.size(), 2u);
     m_page.GetVariables(variables, true);
     EXPECT_EQ(variables.size(), 4u);
+
+    NewField("Quantity", &m_table);
+    EXPECT_EQ(m_page.AddVariablesForTable(&m_table), 3);
+    ASSERT_EQ(m_page.GetFieldVariableMaps().size(), 3u);
+    const Variable* added = m_page.GetFieldVariableMapAt(2)->variable;
+    EXPECT_EQ(added->GetFieldName(), "Quantity");
+    EXPECT_EQ(added->GetKind(), Variable::pageKind);
+    EXPECT_EQ(m_page.AddVariablesForTable(nullptr), 0);
 }
 
-TEST_F(PageVariableMappingTest, RenameVariableReplacesTheRestOfTheName)
-{
-    Field field;
-    m_page.AddFieldVariableMap(new FieldVariableMap{&field, NewVariable("My Old Name")});
-
-    m_page.RenameVariable("Old", "New Part");
-
-    EXPECT_EQ(m_page.GetFieldVariableMapAt(0)->variable->GetFieldName(), "My_New_Part");
-}
-
-TEST_F(PageVariableMappingTest, RenamingAfterFieldsTouchesTableFieldsOnly)
+TEST_F(PageVariableMappingTest, RenamingVariablesByTextAfterFieldsAndOnAFieldRename)
 {
     Field pageField;
-    m_page.AddFieldVariableMap(new FieldVariableMap{&pageField, NewVariable("Sum")});
-    m_page.AddVariableForField(m_price);
+    m_page.AddFieldVariableMap(new FieldVariableMap{&pageField, NewVariable("My Old Name")});
+    m_page.RenameVariable("Old", "New Part");
+    EXPECT_EQ(m_page.GetFieldVariableMapAt(0)->variable->GetFieldName(), "My_New_Part");
 
-    m_page.RenameVariablesAfterFields();
-
-    EXPECT_EQ(m_page.GetFieldVariableMapAt(0)->variable->GetFieldName(), "Sum");
-    EXPECT_EQ(m_page.GetFieldVariableMapAt(1)->variable->GetFieldName(), "Price");
-}
-
-TEST_F(PageVariableMappingTest, FieldRenameRenamesVariableAndCaption)
-{
     m_page.AddVariableForField(m_price);
     FieldRep* rep = AddControl(m_page, m_price);
     m_price->SetFieldName("Cost");
     m_price->SetDisplayName("Unit Cost");
-
     m_page.OnFieldRenamed(m_price, "Price");
-
-    EXPECT_EQ(m_page.GetFieldVariableMapAt(0)->variable->GetFieldName(), "Cost_Var");
+    EXPECT_EQ(m_page.GetFieldVariableMapAt(1)->variable->GetFieldName(), "Cost_Var");
     EXPECT_EQ(rep->GetFieldRepData()->GetCaption(), "Unit Cost");
+
+    m_page.RenameVariablesAfterFields();
+    EXPECT_EQ(m_page.GetFieldVariableMapAt(0)->variable->GetFieldName(), "My_New_Part");
+    EXPECT_EQ(m_page.GetFieldVariableMapAt(1)->variable->GetFieldName(), "Cost");
 }
 
 TEST_F(PageVariableMappingTest, RemovingAMapDropsAdjacentPairsOfTheDataCall)
@@ -90,8 +69,7 @@ TEST_F(PageVariableMappingTest, RemovingAMapDropsAdjacentPairsOfTheDataCall)
     Variable second;
     m_page.AddVariableForField(m_price);
     Variable* variable = m_page.GetFieldVariableMapAt(0)->variable;
-    auto* call = new ProcedureInvokation;
-    call->SetProcedure(&procedure);
+    auto* call = CallOfProcedure(&procedure);
     call->AddVariablePair(new VariablePair{&first, variable});
     call->AddVariablePair(new VariablePair{&second, variable});
     call->AddVariablePair(nullptr);
@@ -125,23 +103,6 @@ TEST_F(PageVariableMappingTest, MatchingMapsAreErasedWithoutDeleting)
     EXPECT_TRUE(m_page.GetFieldVariableMaps().empty());
 }
 
-TEST_F(PageVariableMappingTest, KeyFieldOfAForeignKey)
-{
-    Table customers;
-    Field* customerKey = NewField("customers_id", &customers, true);
-    Field* customerName = NewField("Name", &customers);
-    Field* foreignKey = NewField("customer", &m_table);
-    foreignKey->SetForeignKey(true);
-    foreignKey->SetForeignField(customerKey);
-
-    EXPECT_EQ(FormInterface::GetKeyFieldOf(m_key), m_key);
-    EXPECT_EQ(FormInterface::GetKeyFieldOf(foreignKey), customerKey);
-    foreignKey->SetForeignField(customerName);
-    EXPECT_EQ(FormInterface::GetKeyFieldOf(foreignKey), nullptr);
-    EXPECT_EQ(FormInterface::GetKeyFieldOf(m_price), nullptr);
-    EXPECT_EQ(FormInterface::GetKeyFieldOf(nullptr), nullptr);
-}
-
 class PageMappingCheckTest : public PageVariableMappingTest
 {
 protected:
@@ -168,7 +129,7 @@ protected:
     ProcedureInvokation m_call;
 };
 
-TEST_F(PageMappingCheckTest, WarnsOfAProcedureVariableWithoutField)
+TEST_F(PageMappingCheckTest, WarnsOnceOfAProcedureVariableWithoutFieldUnlessIgnored)
 {
     Variable unmapped;
     unmapped.SetName("p_id");
@@ -179,9 +140,15 @@ TEST_F(PageMappingCheckTest, WarnsOfAProcedureVariableWithoutField)
     m_page.CheckInvocationMapping(&m_call);
 
     ASSERT_EQ(Warnings().size(), 1u);
+    const CString warning = Warnings().front();
     EXPECT_EQ(
-        Warnings().front(),
+        warning,
         "No field mapped with procedure variable\n\t Orders - in PRC_orders_Select\n\t\tp_id");
+
+    TheProjectDiagnostics().ClearErrorsAndWarnings();
+    TheProjectDiagnostics().AddIgnoredWarning(warning);
+    m_page.CheckInvocationMapping(&m_call);
+    EXPECT_TRUE(Warnings().empty());
 }
 
 TEST_F(PageMappingCheckTest, WarnsOfAPageVariableWithoutFieldOnlyForKindZero)
@@ -219,20 +186,7 @@ TEST_F(PageMappingCheckTest, WarnsOfAVariableMappedToANonKeyField)
                              "PRC_orders_Select\n\t\tPrice - ");
 }
 
-TEST_F(PageMappingCheckTest, IgnoredWarningsAreNotFiled)
-{
-    Variable unmapped;
-    unmapped.SetName("p_id");
-    AddPair(&unmapped, nullptr);
-    TheProjectDiagnostics().AddIgnoredWarning(
-        "No field mapped with procedure variable\n\t Orders - in PRC_orders_Select\n\t\tp_id");
-
-    m_page.CheckInvocationMapping(&m_call);
-
-    EXPECT_TRUE(Warnings().empty());
-}
-
-TEST_F(PageMappingCheckTest, AForeignKeyToAKeyColumnIsNotWarnedOf)
+TEST_F(PageMappingCheckTest, AForeignKeyToAKeyColumnHasThatKeyAndIsNotWarnedOf)
 {
     Table customers;
     Field* customerKey = NewField("customers_id", &customers, true);
@@ -247,6 +201,12 @@ TEST_F(PageMappingCheckTest, AForeignKeyToAKeyColumnIsNotWarnedOf)
     m_page.CheckInvocationMapping(nullptr);
 
     EXPECT_TRUE(Warnings().empty());
+    EXPECT_EQ(FormInterface::GetKeyFieldOf(m_key), m_key);
+    EXPECT_EQ(FormInterface::GetKeyFieldOf(foreignKey), customerKey);
+    foreignKey->SetForeignField(NewField("Name", &customers));
+    EXPECT_EQ(FormInterface::GetKeyFieldOf(foreignKey), nullptr);
+    EXPECT_EQ(FormInterface::GetKeyFieldOf(m_price), nullptr);
+    EXPECT_EQ(FormInterface::GetKeyFieldOf(nullptr), nullptr);
 }
 
 TEST_F(PageMappingCheckTest, ProcedureMappingChecksTheFirstUniquenessCallOfTheProcedure)
@@ -255,8 +215,7 @@ TEST_F(PageMappingCheckTest, ProcedureMappingChecksTheFirstUniquenessCallOfThePr
     unmapped.SetName("p_id");
     for (int i = 0; i < 2; ++i)
     {
-        auto* call = new ProcedureInvokation;
-        call->SetProcedure(&m_procedure);
+        auto* call = CallOfProcedure(&m_procedure);
         call->AddVariablePair(new VariablePair{&unmapped, nullptr});
         m_page.AddUniquenessProcedureTable(new UniquenessProcedureTable(&m_table, call));
     }
@@ -270,15 +229,10 @@ TEST_F(PageMappingCheckTest, ValidateFilesEveryTextAsAnError)
 {
     AddParameter(m_key, "orders_id");
     for (int i = 0; i < 2; ++i)
-    {
-        auto* call = new ProcedureInvokation;
-        call->SetProcedure(&m_procedure);
-        m_page.AddUniquenessProcedureTable(new UniquenessProcedureTable(&m_table, call));
-    }
+        m_page.AddUniquenessProcedureTable(
+            new UniquenessProcedureTable(&m_table, CallOfProcedure(&m_procedure)));
     FieldRep* rep = AddControl(m_page, m_price);
-    auto* dataCall = new ProcedureInvokation;
-    dataCall->SetProcedure(&m_procedure);
-    rep->GetFieldRepData()->SetDataProcedure(dataCall);
+    rep->GetFieldRepData()->SetDataProcedure(CallOfProcedure(&m_procedure));
     rep->GetFieldRepData()->SetFrontField(m_price);
     AddControl(m_page, m_key)->GetFieldRepData()->SetFrontField(m_key);
 
@@ -296,8 +250,7 @@ TEST_F(PageMappingCheckTest, ValidateSkipsEntriesWithoutCallAndMappedCalls)
 {
     Variable* parameter = AddParameter(m_key, "orders_id");
     m_page.AddUniquenessProcedureTable(new UniquenessProcedureTable(&m_table, nullptr));
-    auto* call = new ProcedureInvokation;
-    call->SetProcedure(&m_procedure);
+    auto* call = CallOfProcedure(&m_procedure);
     call->AddVariablePair(new VariablePair{parameter, nullptr});
     m_page.AddUniquenessProcedureTable(new UniquenessProcedureTable(&m_table, call));
 

@@ -115,3 +115,118 @@ TEST(ProcedureListGuardsTest, MissingObjectsChangeNothing)
     fieldless.GetDisplayName(name);
     EXPECT_EQ(CString(), name);
 }
+
+namespace
+{
+Variable* Named(Variable& variable, const char* name)
+{
+    variable.SetName(name);
+    return &variable;
+}
+} // namespace
+
+TEST(ProcedureCallTest, PairsAreFoundPastNullEntriesAndClearedInPlace)
+{
+    Variable p0, p1, c0, c1;
+    ProcedureInvokation call;
+    call.AddVariablePair(new VariablePair{&p0, &c0});
+    call.AddVariablePair(nullptr);
+    call.AddVariablePair(new VariablePair{&p1, &c1});
+    EXPECT_EQ(call.GetVariablePairAt(2), call.FindVariablePair(&p1));
+    EXPECT_EQ(nullptr, call.FindVariablePair(&c1));
+    EXPECT_TRUE(call.HasPairWithCallerVariable(&c1));
+    EXPECT_EQ(&p1, call.FindProcedureVariableOf(&c1));
+    EXPECT_EQ(nullptr, call.FindProcedureVariableOf(&p1));
+    call.ClearVariablePairOf(&p1);
+    ASSERT_EQ(3u, call.GetVariablePairs().size());
+    EXPECT_EQ(nullptr, call.GetVariablePairAt(2));
+    EXPECT_EQ(&p0, call.GetVariablePairAt(0)->first);
+}
+
+TEST(ProcedureCallTest, SyncKeepsOnePairEntryPerFieldParameter)
+{
+    Variable p0, p1, p2;
+    ProcedureInvokation call;
+    for (Variable* variable : {&p0, &p1, &p2})
+        call.AddVariablePair(new VariablePair{variable, nullptr});
+    Field field;
+    Procedure procedure;
+    procedure.AddFieldParameter(&field);
+    call.SetProcedure(&procedure);
+    call.SyncWithProcedure();
+    ASSERT_EQ(1u, call.GetVariablePairs().size());
+    EXPECT_EQ(&p0, call.GetVariablePairAt(0)->first);
+    procedure.AddFieldParameter(&field);
+    call.SyncWithProcedure();
+    ASSERT_EQ(2u, call.GetVariablePairs().size());
+    EXPECT_EQ(nullptr, call.GetVariablePairAt(1));
+}
+
+TEST(ProcedureCallTest, FieldMapsByFieldAndByExactVariableName)
+{
+    Field amount;
+    Field status;
+    Variable c0, c1;
+    ProcedureInvokation call;
+    auto* amountMap = new FieldVariableMap{&amount, Named(c0, "c0")};
+    call.AddFieldVariableMap(amountMap);
+    call.AddFieldVariableMap(new FieldVariableMap{&status, nullptr});
+    call.AddFieldVariableMap(new FieldVariableMap{&status, Named(c1, "c1")});
+    EXPECT_EQ(call.GetFieldVariableMaps()[1], call.FindFieldVariableMap(&status));
+    EXPECT_EQ(call.GetFieldVariableMaps()[2], call.FindFieldVariableMapByVariableName("c1"));
+    EXPECT_EQ(nullptr, call.FindFieldVariableByName("C1"));
+    EXPECT_EQ(&c0, call.FindFieldVariableByName("c0"));
+    call.RemoveFieldVariableMapOfField(&status);
+    call.RemoveFieldVariableMapOfField(&status);
+    EXPECT_EQ(std::vector<FieldVariableMap*>{amountMap}, call.GetFieldVariableMaps());
+    call.RemoveFieldVariableMap(amountMap);
+    EXPECT_TRUE(call.GetFieldVariableMaps().empty());
+}
+
+TEST(ProcedureOutputColumnsTest, DisplayNameAndCaptionAddTheAggregateName)
+{
+    Field amount;
+    amount.SetFieldName("Amount");
+    amount.SetDisplayName("Order amount");
+    ProcedureFieldInfo column(&amount, ProcedureFieldInfo::sumAggregate);
+    CString name;
+    CString caption;
+    column.GetDisplayName(name);
+    column.GetCaption(caption);
+    EXPECT_EQ(CString("Amount_Sum"), name);
+    EXPECT_EQ(CString("Order amount Sum"), caption);
+    column.SetAggregate(ProcedureFieldInfo::noAggregate);
+    column.GetDisplayName(name);
+    column.GetCaption(caption);
+    EXPECT_EQ(CString("Amount"), name);
+    EXPECT_EQ(CString("Order amount"), caption);
+    const char* const names[] = {"None",    "Count",      "Sum",  "Min", "Max",
+                                 "Average", "Percentage", "None", "None"};
+    for (int code = -1; code <= 7; ++code)
+    {
+        column.SetAggregate(code);
+        EXPECT_EQ(CString(names[code + 1]), column.GetAggregateName()) << code;
+    }
+}
+
+TEST(ProcedureOutputColumnsTest, RemovingTheColumnOfAnAliasFieldDeletesTheField)
+{
+    Field withTable;
+    Table table;
+    withTable.SetTable(&table);
+    auto* total = new Field;
+    total->SetFieldName("Total");
+    auto* margin = new Field;
+    margin->SetFieldName("Margin");
+    Procedure procedure;
+    procedure.AddAliasField(total, true);
+    procedure.AddAliasField(margin, false);
+    procedure.AddAliasField(&withTable, true);
+    EXPECT_EQ((std::vector<Field*>{total, margin}), procedure.GetAliasFields());
+    EXPECT_EQ(1u, procedure.GetOutputColumns().size());
+    EXPECT_EQ(nullptr, procedure.FindAliasFieldByName("total"));
+    EXPECT_EQ(total, procedure.FindAliasFieldByNameNoCase("total"));
+    procedure.RemoveOutputColumn(procedure.GetOutputColumnAt(0));
+    EXPECT_TRUE(procedure.GetOutputColumns().empty());
+    EXPECT_EQ(std::vector<Field*>{margin}, procedure.GetAliasFields());
+}

@@ -97,23 +97,8 @@ TEST_F(ProcedureNamingTest, StandardProceduresOfATable)
     EXPECT_EQ(Procedure::liveRowsOnly, forMapForm.GetRowStatusFilter());
 }
 
-TEST_F(ProcedureNamingTest, ParameterVariableOfAQualifiedNameTakesThePartAfterTheFirstDot)
-{
-    Field qualified;
-    qualified.SetFieldName("o.Amount.Total");
-    Field leadingDot;
-    leadingDot.SetFieldName(".Amount");
-    Procedure procedure;
-    procedure.AddFieldParameter(status);
-    procedure.AddFieldParameter(&qualified);
-    procedure.AddFieldParameter(&leadingDot);
-    EXPECT_EQ(CString("PRC_Status_Var"), procedure.GetFieldParameterVariableAt(0)->GetFieldName());
-    EXPECT_EQ(CString("PRC_Amount.Total_Var"),
-              procedure.GetFieldParameterVariableAt(1)->GetFieldName());
-    EXPECT_EQ(CString("PRC_.Amount_Var"), procedure.GetFieldParameterVariableAt(2)->GetFieldName());
-}
-
-TEST_F(ProcedureNamingTest, SyncAddsMissingColumnsAndRenamesForTheMainTable)
+TEST_F(ProcedureNamingTest,
+       SyncAddsMissingColumnsAndRenamesAndParameterVariablesTakeThePartAfterTheFirstDot)
 {
     Field foreign;
     Procedure procedure;
@@ -131,6 +116,16 @@ TEST_F(ProcedureNamingTest, SyncAddsMissingColumnsAndRenamesForTheMainTable)
     procedure.SetName("Custom");
     procedure.RenameForMainTable();
     EXPECT_EQ(CString("PRC_OrdersCustom"), procedure.GetName());
+
+    Field qualified;
+    qualified.SetFieldName("o.Amount.Total");
+    Field leadingDot;
+    leadingDot.SetFieldName(".Amount");
+    procedure.AddFieldParameter(&qualified);
+    procedure.AddFieldParameter(&leadingDot);
+    EXPECT_EQ(CString("PRC_Amount.Total_Var"),
+              procedure.GetFieldParameterVariableAt(2)->GetFieldName());
+    EXPECT_EQ(CString("PRC_.Amount_Var"), procedure.GetFieldParameterVariableAt(3)->GetFieldName());
 }
 
 TEST_F(ProcedureNamingTest, MiddlePartAndKindTestsOfCustomNames)

@@ -47,35 +47,30 @@ protected:
 };
 } // namespace
 
-TEST_F(ProcedureUsageTest, FieldUsageListsEachFindingWithItsText)
-{
-    procedure.AddFieldFilter(customerId);
-    AddRelationOnCustomerId();
-    CString list = "before\n";
-    procedure.CollectFieldUsage(customerId, list);
-    EXPECT_EQ(CString("before\n"
-                      "PRC_Orders_SelectAll\n"
-                      "PRC_Orders_SelectAll\n\t Field is mapped with variable!\n\n"
-                      "PRC_Orders_SelectAll\n\t Field is present in Relations!\n"
-                      "PRC_Orders_SelectAll\n\t Field is present in field filter!\n"),
-              list);
-    EXPECT_EQ(std::vector<Procedure*>{&procedure}, Recorded());
-}
-
-TEST_F(ProcedureUsageTest, TableUsageCoversTheMainTableAndTheListedTablesOnly)
+TEST_F(ProcedureUsageTest, FieldAndTableUsageListEachFindingWithItsText)
 {
     Field unused;
     Table other;
-    CString list;
+    CString list = "before\n";
     procedure.CollectFieldUsage(&unused, list);
     procedure.CollectFieldUsage(nullptr, list);
     procedure.CollectTableUsage(&other, list);
     procedure.CollectTableUsage(nullptr, list);
     EXPECT_TRUE(Recorded().empty());
+
+    procedure.AddFieldFilter(customerId);
+    AddRelationOnCustomerId();
+    procedure.CollectFieldUsage(customerId, list);
     procedure.CollectTableUsage(orders.get(), list);
     procedure.AddTable(customers.get());
     procedure.CollectTableUsage(customers.get(), list);
-    EXPECT_EQ(CString("PRC_Orders_SelectAll\nPRC_Orders_SelectAll\n"), list);
+    EXPECT_EQ(CString("before\n"
+                      "PRC_Orders_SelectAll\n"
+                      "PRC_Orders_SelectAll\n\t Field is mapped with variable!\n\n"
+                      "PRC_Orders_SelectAll\n\t Field is present in Relations!\n"
+                      "PRC_Orders_SelectAll\n\t Field is present in field filter!\n"
+                      "PRC_Orders_SelectAll\nPRC_Orders_SelectAll\n"),
+              list);
     EXPECT_EQ(std::vector<Procedure*>{&procedure}, Recorded());
 }
 

@@ -50,8 +50,10 @@ protected:
 
 } // namespace
 
-TEST_F(DatasetQueryTest, WithoutFunctionSelectsEveryColumnOfTheTable)
+TEST_F(DatasetQueryTest, WithoutFunctionOrOpenProjectSelectsEveryColumnOfTheTable)
 {
+    Function* function = AddSelectAllRecordsFunction(m_orders);
+    function->SetName("SelectRecords");
     m_adapter.AddParameterName("@kept");
     m_adapter.AddColumnName("Kept");
     m_adapter.SetStatus(4);
@@ -64,22 +66,13 @@ TEST_F(DatasetQueryTest, WithoutFunctionSelectsEveryColumnOfTheTable)
     EXPECT_EQ(adapter.GetCommandText(), "SELECT  * FROM Orders WHERE Is_Deleted = 'N'");
     EXPECT_EQ(adapter.GetParameterNames(), std::vector<CString>{"@kept"});
     EXPECT_EQ(adapter.GetColumnNames(), std::vector<CString>{"Kept"});
-}
-
-TEST_F(DatasetQueryTest, WithoutFunctionMasterDetailTableHasNoDeletedFilter)
-{
     m_orders.SetKind(Table::masterDetailKind);
-
     EXPECT_EQ(Build().GetCommandText(), "SELECT  * FROM Orders");
-}
 
-TEST_F(DatasetQueryTest, WithoutOpenProjectTheTableHasNoFunction)
-{
-    AddSelectAllRecordsFunction(m_orders);
+    m_orders.SetKind(Table::masterKind);
+    function->SetName("SelectAllRecords");
     const auto previous = MainFrameAccess::SetProjectSource({});
-
     const CString text = Build().GetCommandText();
-
     MainFrameAccess::SetProjectSource(previous);
     EXPECT_EQ(text, "SELECT  * FROM Orders WHERE Is_Deleted = 'N'");
 }
@@ -103,8 +96,6 @@ TEST_F(DatasetQueryTest, FunctionJoinsForeignKeysInFieldOrder)
     EXPECT_EQ(adapter.GetParameterNames(), (std::vector<CString>{"@From", "@To"}));
     EXPECT_EQ(adapter.GetColumnNames(),
               (std::vector<CString>{"Orders_id", "OrderDate", "Customer_id_", "Agent_id_"}));
-    EXPECT_EQ(adapter.GetName(), "OrdersTableAdapter");
-    EXPECT_EQ(adapter.GetCommandType(), "Text");
 }
 
 TEST_F(DatasetQueryTest, FunctionFoundIgnoringCaseOnMasterDetailTableHasNoWherePart)
@@ -158,7 +149,7 @@ TEST_F(DatasetQueryTest, ForeignKeyWithoutDisplayableTableIsAPlainColumn)
     EXPECT_EQ(adapter.GetColumnNames().back(), "Loose_id");
 }
 
-TEST_F(DatasetQueryTest, TableOfOnlyTheDeletedFlagGivesAnEmptySelectList)
+TEST_F(DatasetQueryTest, TableOfOnlyTheDeletedFlagGivesAnEmptySelectListAndNoTableNothing)
 {
     Table flags;
     flags.SetTableName("Flags");
@@ -170,15 +161,11 @@ TEST_F(DatasetQueryTest, TableOfOnlyTheDeletedFlagGivesAnEmptySelectList)
 
     EXPECT_EQ(adapter.GetCommandText(), "SELECT  FROM Flags WHERE Flags.Is_Deleted = 'N'");
     EXPECT_TRUE(adapter.GetColumnNames().empty());
-}
 
-TEST_F(DatasetQueryTest, MissingAdapterOrTableBuildsNothing)
-{
     m_report.BuildSelectAllRecordsQuery(nullptr);
     m_report.SetTable(nullptr);
-
-    Build();
-
-    EXPECT_TRUE(m_adapter.GetName().IsEmpty());
-    EXPECT_TRUE(m_adapter.GetCommandText().IsEmpty());
+    TableAdapter untouched;
+    m_report.BuildSelectAllRecordsQuery(&untouched);
+    EXPECT_TRUE(untouched.GetName().IsEmpty());
+    EXPECT_TRUE(untouched.GetCommandText().IsEmpty());
 }

@@ -54,7 +54,6 @@ protected:
 TEST_F(DerivedNamesTest, DescriptionTakesPathAndEntriesFromModuleAndTable)
 {
     m_report.SetDefaultRDLCInfo();
-
     EXPECT_EQ(m_rdlcInfo.GetName(), "Sales\\RDLCs\\Orders_SelectAllRecords.rdlc");
     EXPECT_EQ(m_rdlcInfo.GetStatus(), 0);
     for (const RDLCDataSetEntry& entry : m_rdlcInfo.GetEntries())
@@ -69,7 +68,6 @@ TEST_F(DerivedNamesTest, DescriptionTakesPathAndEntriesFromModuleAndTable)
 TEST_F(DerivedNamesTest, DatasetTakesPathFirstEntryAndAQueryForEveryAdapter)
 {
     m_report.SetDefaultXSDInfo();
-
     EXPECT_EQ(m_xsdInfo.GetName(), "Sales\\DataSets\\Orders_SelectAllRecords.xsd");
     EXPECT_EQ(m_xsdInfo.GetStatus(), 0);
     EXPECT_EQ(m_rdlcInfo.GetEntries()[0].m_dataSetName, "Orders_SelectAllRecords");
@@ -79,31 +77,22 @@ TEST_F(DerivedNamesTest, DatasetTakesPathFirstEntryAndAQueryForEveryAdapter)
         EXPECT_EQ(adapter->GetName(), "OrdersTableAdapter");
         EXPECT_EQ(adapter->GetCommandText(), "SELECT  * FROM Orders WHERE Is_Deleted = 'N'");
     }
-}
 
-TEST_F(DerivedNamesTest, DatasetWithoutDescriptionEntriesTakesItsPathOnly)
-{
-    RDLCInfo empty;
-    m_report.SetRDLCInfo(&empty);
-
+    RDLCInfo withoutEntries;
+    m_report.SetRDLCInfo(&withoutEntries);
+    m_xsdInfo.SetFilePath("old.xsd");
     m_report.SetDefaultXSDInfo();
-
     EXPECT_EQ(m_xsdInfo.GetName(), "Sales\\DataSets\\Orders_SelectAllRecords.xsd");
-    EXPECT_TRUE(empty.GetEntries().empty());
 }
 
-TEST_F(DerivedNamesTest, ReportBoundToAnExistingFileKeepsItsNames)
+TEST_F(DerivedNamesTest, BoundReportOrMissingModuleTableOrDescriptionsDeriveNothing)
 {
     m_report.SetMode(1);
-
     m_report.SetDefaultRDLCInfo();
     m_report.SetDefaultXSDInfo();
-
     ExpectUnchanged();
-}
 
-TEST_F(DerivedNamesTest, MissingModuleTableOrDescriptionsDeriveNothing)
-{
+    m_report.SetMode(0);
     m_report.SetModule(nullptr);
     m_report.SetDefaultRDLCInfo();
     m_report.SetDefaultXSDInfo();

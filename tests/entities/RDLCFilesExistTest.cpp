@@ -44,26 +44,19 @@ protected:
 
 } // namespace
 
-TEST_F(FilesExistTest, DefinitionAndEveryDatasetFileMustExist)
+TEST_F(FilesExistTest, DefinitionAndTheListedDatasetFileOfEveryEntryMustExist)
 {
     WriteFile("Sales/DataSets", "Orders_SelectAllRecords.xsd");
     EXPECT_FALSE(m_report.FilesExist(&m_project));
-
     WriteFile("Sales/RDLCs", "Orders.rdlc");
     EXPECT_TRUE(m_report.FilesExist(&m_project));
-
     std::filesystem::remove(m_folder.Path() /
                             "Shop/Shop/Sales/DataSets/Orders_SelectAllRecords.xsd");
     EXPECT_FALSE(m_report.FilesExist(&m_project));
-}
 
-TEST_F(FilesExistTest, EntryWithoutListedDatasetFails)
-{
-    WriteFile("Sales/RDLCs", "Orders.rdlc");
     WriteFile("Sales/DataSets", "Orders_SelectAllRecords.xsd");
     m_rdlcInfo.AddEntry({"Customers_SelectAllRecords", "CustomersTableAdapter", "Customers"});
-
-    EXPECT_FALSE(m_report.FilesExist(&m_project));
+    EXPECT_FALSE(m_report.FilesExist(&m_project)) << "an entry without listed dataset";
 }
 
 TEST_F(FilesExistTest, DescriptionWithoutEntriesNeedsOnlyTheDefinitionFile)
@@ -72,28 +65,21 @@ TEST_F(FilesExistTest, DescriptionWithoutEntriesNeedsOnlyTheDefinitionFile)
     bare.SetName("Sales\\RDLCs\\Bare.rdlc");
     m_report.SetRDLCInfo(&bare);
     EXPECT_FALSE(m_report.FilesExist(&m_project));
-
     WriteFile("Sales/RDLCs", "Bare.rdlc");
     EXPECT_TRUE(m_report.FilesExist(&m_project));
 }
 
-TEST_F(FilesExistTest, TableDerivedReportAnswersTrueAtOnce)
-{
-    m_report.SetMode(0);
-    m_report.SetRDLCInfo(nullptr);
-
-    EXPECT_TRUE(m_report.FilesExist(&m_project));
-    EXPECT_TRUE(m_report.FilesExist(nullptr));
-}
-
-TEST_F(FilesExistTest, MissingDescriptionOrProjectAnswersFalse)
+TEST_F(FilesExistTest, TableDerivedReportAnswersTrueAtOnceAndWithoutDescriptionOrProjectFalse)
 {
     WriteFile("Sales/RDLCs", "Orders.rdlc");
     WriteFile("Sales/DataSets", "Orders_SelectAllRecords.xsd");
-
     EXPECT_FALSE(m_report.FilesExist(nullptr));
     ForgeonProject withoutSettings;
     EXPECT_FALSE(m_report.FilesExist(&withoutSettings));
     m_report.SetRDLCInfo(nullptr);
     EXPECT_FALSE(m_report.FilesExist(&m_project));
+
+    m_report.SetMode(0);
+    EXPECT_TRUE(m_report.FilesExist(&m_project));
+    EXPECT_TRUE(m_report.FilesExist(nullptr));
 }

@@ -84,72 +84,51 @@ TEST_F(RDLCReportOperationsTest, ColumnMapKeepsOnePairPerColumn)
     EXPECT_EQ(m_report.GetTableAdapterMapAt(1)->m_tableAdapter, &m_lines);
 }
 
-TEST_F(RDLCReportOperationsTest, MapLookupsByAdapterAndByNameIgnoringCase)
-{
-    m_report.AddTableAdapterMap({&m_orders, {}});
-    m_report.AddTableAdapterColumnMap(&m_lines, {"@Line", nullptr});
-
-    EXPECT_EQ(m_report.FindTableAdapterMapIndex(&m_lines), 1);
-    EXPECT_EQ(m_report.FindTableAdapterMapIndexByName("linestableadapter"), 1);
-    EXPECT_EQ(m_report.FindTableAdapterMapIndexByName("Other"), -1);
-    EXPECT_TRUE(m_report.HasTableAdapterMap(&m_orders));
-    EXPECT_TRUE(m_report.IsTableAdapterMapEmpty(&m_orders));
-    EXPECT_FALSE(m_report.IsTableAdapterMapEmpty(&m_lines));
-
-    TableAdapter unmapped;
-    EXPECT_EQ(m_report.FindTableAdapterMapIndex(&unmapped), -1);
-    EXPECT_FALSE(m_report.HasTableAdapterMap(&unmapped));
-    EXPECT_TRUE(m_report.IsTableAdapterMapEmpty(&unmapped));
-    EXPECT_FALSE(m_report.IsTableAdapterColumnMapped(&unmapped, "@Line"));
-}
-
-TEST_F(RDLCReportOperationsTest, MapsWithoutAdapterOrBadIndexesAreIgnored)
+TEST_F(RDLCReportOperationsTest, MapLookupsByAdapterOrNameIgnoringCaseSkipMapsWithoutAdapter)
 {
     m_report.AddTableAdapterMap({nullptr, {}});
     m_report.AddTableAdapterMap({&m_orders, {}});
+    m_report.AddTableAdapterColumnMap(&m_lines, {"@Line", nullptr});
+    TableAdapter unmapped;
 
+    EXPECT_EQ(m_report.FindTableAdapterMapIndex(&m_lines), 2);
+    EXPECT_EQ(m_report.FindTableAdapterMapIndex(&unmapped), -1);
+    EXPECT_EQ(m_report.FindTableAdapterMapIndexByName("linestableadapter"), 2);
     EXPECT_EQ(m_report.FindTableAdapterMapIndexByName("OrdersTableAdapter"), 1);
+    EXPECT_EQ(m_report.FindTableAdapterMapIndexByName("Other"), -1);
+    EXPECT_FALSE(m_report.IsTableAdapterMapEmpty(&m_lines));
+    EXPECT_FALSE(m_report.HasTableAdapterMap(&unmapped));
+    EXPECT_TRUE(m_report.IsTableAdapterMapEmpty(&unmapped));
+    EXPECT_FALSE(m_report.IsTableAdapterColumnMapped(&unmapped, "@Line"));
     EXPECT_EQ(m_report.GetTableAdapterMapAt(-1), nullptr);
-    EXPECT_EQ(m_report.GetTableAdapterMapAt(2), nullptr);
+    EXPECT_EQ(m_report.GetTableAdapterMapAt(3), nullptr);
+
     m_report.RemoveTableAdapterMapAt(-1);
-    m_report.RemoveTableAdapterMapAt(2);
-    ASSERT_EQ(m_report.GetTableAdapterMaps().size(), 2u);
-
+    m_report.RemoveTableAdapterMapAt(3);
     m_report.RemoveTableAdapterMapAt(0);
-    ASSERT_EQ(m_report.GetTableAdapterMaps().size(), 1u);
+    ASSERT_EQ(m_report.GetTableAdapterMaps().size(), 2u);
     EXPECT_EQ(m_report.GetTableAdapterMapAt(0)->m_tableAdapter, &m_orders);
-    m_report.ClearTableAdapterMaps();
-    EXPECT_TRUE(m_report.GetTableAdapterMaps().empty());
-}
-
-TEST_F(RDLCReportOperationsTest, OwnDescriptionsFoundByExactName)
-{
-    m_rdlcInfo.SetName("Shop\\RDLCs\\Orders.rdlc");
-    EXPECT_EQ(m_report.FindRDLCInfoByName("Shop\\RDLCs\\Orders.rdlc"), nullptr);
-    EXPECT_EQ(m_report.FindXSDInfoByName(m_dataSet.GetName()), nullptr);
-
-    m_report.SetRDLCInfo(&m_rdlcInfo);
-    m_report.SetXSDInfo(&m_dataSet);
-
-    EXPECT_EQ(m_report.FindRDLCInfoByName("Shop\\RDLCs\\Orders.rdlc"), &m_rdlcInfo);
-    EXPECT_EQ(m_report.FindRDLCInfoByName("shop\\rdlcs\\orders.rdlc"), nullptr);
-    EXPECT_EQ(m_report.FindXSDInfoByName("Shop\\DataSets\\Orders_Set.xsd"), &m_dataSet);
-    EXPECT_EQ(m_report.FindXSDInfoByName("Orders_Set.xsd"), nullptr);
 }
 
 TEST_F(RDLCReportOperationsTest, DescriptionLookupsTolerateBadIndexesAndUnnamedAdapters)
 {
-    EXPECT_EQ(m_rdlcInfo.GetEntryAt(1)->m_tableName, "Lines");
+    m_rdlcInfo.SetName("Shop\\RDLCs\\Orders.rdlc");
+    EXPECT_EQ(m_report.FindRDLCInfoByName("Shop\\RDLCs\\Orders.rdlc"), nullptr);
+    EXPECT_EQ(m_report.FindXSDInfoByName(m_dataSet.GetName()), nullptr);
+    m_report.SetRDLCInfo(&m_rdlcInfo);
+    m_report.SetXSDInfo(&m_dataSet);
+    EXPECT_EQ(m_report.FindRDLCInfoByName("Shop\\RDLCs\\Orders.rdlc"), &m_rdlcInfo);
+    EXPECT_EQ(m_report.FindRDLCInfoByName("shop\\rdlcs\\orders.rdlc"), nullptr);
+    EXPECT_EQ(m_report.FindXSDInfoByName("Shop\\DataSets\\Orders_Set.xsd"), &m_dataSet);
+    EXPECT_EQ(m_report.FindXSDInfoByName("Orders_Set.xsd"), nullptr);
+
     EXPECT_EQ(m_rdlcInfo.GetEntryAt(2), nullptr);
     EXPECT_EQ(m_rdlcInfo.GetEntryAt(-1), nullptr);
     EXPECT_EQ(m_rdlcInfo.FindEntryIndexByTableName("Lines"), 1);
     EXPECT_EQ(m_rdlcInfo.FindEntryIndexByTableName("lines"), -1);
-
     m_orders.AddParameterName("@Id");
     m_orders.AddColumnName("Total");
-    EXPECT_EQ(m_orders.GetParameterAt(0), "@Id");
     EXPECT_TRUE(m_orders.GetParameterAt(1).IsEmpty());
-    EXPECT_EQ(m_orders.GetColumnAt(0), "Total");
     EXPECT_TRUE(m_orders.GetColumnAt(-1).IsEmpty());
 
     auto* adapter = new TableAdapter;
@@ -241,32 +220,19 @@ TEST_F(RDLCReportOperationsTest, ClassCallsOfTheTableAreCleared)
     delete onEvent.call;
 }
 
-TEST_F(RDLCReportOperationsTest, DescriptionUsageAndRemoval)
+TEST_F(RDLCReportOperationsTest, DescriptionUsageRemovalAndDatasetUseThroughEntryOrAdapterMap)
 {
     CString list;
     RDLCInfo other;
+    EXPECT_FALSE(m_report.CollectXSDInfoUsage(&m_dataSet, list));
     m_report.SetRDLCInfo(&m_rdlcInfo);
-
     EXPECT_FALSE(m_report.CollectRDLCInfoUsage(&other, list));
     EXPECT_FALSE(m_report.CollectRDLCInfoUsage(nullptr, list));
+    EXPECT_FALSE(m_report.CollectXSDInfoUsage(nullptr, list));
     EXPECT_TRUE(m_report.CollectRDLCInfoUsage(&m_rdlcInfo, list));
     ExpectOneUsageEntry(list);
-
-    m_report.RemoveRDLCInfoReference(&other);
-    EXPECT_EQ(m_report.GetRDLCInfo(), &m_rdlcInfo);
-    m_report.RemoveRDLCInfoReference(&m_rdlcInfo);
-    EXPECT_EQ(m_report.GetRDLCInfo(), nullptr);
-}
-
-TEST_F(RDLCReportOperationsTest, DatasetUsedThroughEntryOrAdapterMap)
-{
-    CString list;
-    EXPECT_FALSE(m_report.CollectXSDInfoUsage(&m_dataSet, list));
-    EXPECT_FALSE(m_report.CollectXSDInfoUsage(nullptr, list));
-
-    m_report.SetRDLCInfo(&m_rdlcInfo);
     EXPECT_TRUE(m_report.CollectXSDInfoUsage(&m_dataSet, list));
-    ExpectOneUsageEntry(list);
+    EXPECT_EQ(list, "Used in RDLCReport : Sales\nUsed in RDLCReport : Sales\n");
 
     XSDInfo unnamed;
     auto* adapter = new TableAdapter;
@@ -276,6 +242,11 @@ TEST_F(RDLCReportOperationsTest, DatasetUsedThroughEntryOrAdapterMap)
     EXPECT_FALSE(m_report.CollectXSDInfoUsage(&unnamed, list));
     m_report.AddTableAdapterColumnMap(adapter, {"@Id", nullptr});
     EXPECT_TRUE(m_report.CollectXSDInfoUsage(&unnamed, list));
+
+    m_report.RemoveRDLCInfoReference(&other);
+    EXPECT_EQ(m_report.GetRDLCInfo(), &m_rdlcInfo);
+    m_report.RemoveRDLCInfoReference(&m_rdlcInfo);
+    EXPECT_EQ(m_report.GetRDLCInfo(), nullptr);
 }
 
 TEST_F(RDLCReportOperationsTest, DatasetRemovalErasesItsMapsAndEntries)

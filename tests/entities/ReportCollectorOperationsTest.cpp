@@ -46,6 +46,9 @@ TEST_F(ReportCollectorTest, CollectedReportGetsOneClassicFileInTheCollectorsList
 {
     EXPECT_EQ(m_collector.GetNumColumns(), 2);
     EXPECT_TRUE(m_collector.GetEntries().empty());
+    m_collector.AddReport({nullptr, 1, 1});
+    EXPECT_TRUE(m_collector.GetEntries().empty());
+    EXPECT_TRUE(m_collector.GetAspFiles().empty());
 
     m_collector.AddReport({&m_sales, 300, 400});
     m_collector.AddReport({&m_sales, 100, 200});
@@ -64,55 +67,33 @@ TEST_F(ReportCollectorTest, CollectedReportGetsOneClassicFileInTheCollectorsList
     EXPECT_TRUE(m_sales.GetAspFiles().empty());
 }
 
-TEST_F(ReportCollectorTest, RemovingAReportDeletesItsFileAndEntry)
+TEST_F(ReportCollectorTest, OwnPageFileIsMadeOnceAndRemovingAReportDeletesItsFileAndEntry)
 {
-    m_collector.CreateDefaultAspFiles(1);
     m_collector.AddReport({&m_sales, 1, 1});
+    AspFile* file = m_collector.CreateDefaultAspFiles(0);
+    EXPECT_FALSE(file->IsAspxFile());
+    EXPECT_EQ(file->GetOwnerKind(), AspFile::reportCollectorOwner);
+    EXPECT_EQ(file->GetFileKind(), 0);
+    EXPECT_EQ(file->GetOwnerPage(), &m_collector);
+    EXPECT_EQ(m_collector.CreateDefaultAspFiles(1), file);
+    EXPECT_TRUE(ReportCollector().CreateDefaultAspFiles(1)->IsAspxFile());
     m_collector.AddReport({&m_stock, 2, 2});
 
     m_collector.RemoveReportAt(2);
     m_collector.RemoveReportAt(-1);
     EXPECT_EQ(m_collector.GetEntries().size(), 2u);
     EXPECT_EQ(m_collector.GetAspFiles().size(), 3u);
-
     m_collector.RemoveReportAt(0);
 
     ASSERT_EQ(m_collector.GetEntries().size(), 1u);
     EXPECT_EQ(m_collector.GetEntries()[0].m_report, &m_stock);
-    ASSERT_EQ(m_collector.GetAspFiles().size(), 2u);
-    EXPECT_EQ(m_collector.FindAspFileForReport(&m_sales), nullptr);
-    EXPECT_EQ(m_collector.GetAspFiles()[0]->GetOwnerPage(), &m_collector);
-}
-
-TEST_F(ReportCollectorTest, EntryWithoutReportIsNotAdded)
-{
-    m_collector.AddReport({nullptr, 1, 1});
-
-    EXPECT_TRUE(m_collector.GetEntries().empty());
-    EXPECT_TRUE(m_collector.GetAspFiles().empty());
-    EXPECT_EQ(m_collector.FindAspFileForReport(nullptr), nullptr);
-}
-
-TEST_F(ReportCollectorTest, DefaultPageFileIsMadeOnceOfTheModesClass)
-{
-    m_collector.AddReport({&m_sales, 1, 1});
-
-    AspFile* file = m_collector.CreateDefaultAspFiles(0);
-
-    EXPECT_FALSE(file->IsAspxFile());
-    EXPECT_EQ(file->GetOwnerKind(), AspFile::reportCollectorOwner);
-    EXPECT_EQ(file->GetFileKind(), 0);
-    EXPECT_EQ(file->GetOwnerPage(), &m_collector);
-    EXPECT_EQ(m_collector.CreateDefaultAspFiles(1), file);
-    EXPECT_EQ(m_collector.GetAspFiles().size(), 2u);
-    ReportCollector aspNet;
-    EXPECT_TRUE(aspNet.CreateDefaultAspFiles(1)->IsAspxFile());
+    EXPECT_EQ((std::vector<AspFile*>{file, m_collector.FindAspFileForReport(&m_stock)}),
+              m_collector.GetAspFiles());
 }
 
 TEST_F(MultiPageReportTest, PageFileIsMadeOnlyWithoutAnyPageFile)
 {
     m_multiReport.CreatePageFile(1);
-
     ASSERT_EQ(m_multiReport.GetAspFiles().size(), 1u);
     const AspFile* file = m_multiReport.GetAspFiles()[0];
     EXPECT_TRUE(file->IsAspxFile());
@@ -127,6 +108,7 @@ TEST_F(MultiPageReportTest, PageFileIsMadeOnlyWithoutAnyPageFile)
     EXPECT_EQ(withOtherFile.GetAspFiles().size(), 1u);
     MultiPageReport classic;
     classic.CreatePageFile(0);
+    ASSERT_EQ(classic.GetAspFiles().size(), 1u);
     EXPECT_FALSE(classic.GetAspFiles()[0]->IsAspxFile());
 }
 
@@ -152,33 +134,13 @@ TEST_F(MultiPageReportTest, ReportsByIndexAndSwappedPages)
     EXPECT_FALSE(m_multiReport.HasReport(&m_absent));
 }
 
-TEST_F(MultiPageReportTest, ProcedureCallOfAPageFoundByItsReport)
-{
-    Procedure procedure;
-    EXPECT_TRUE(m_multiReport.SetProcedureCallForReport(&m_stock, CallOfProcedure(&procedure)));
-
-    EXPECT_EQ(m_multiReport.GetProcedureForReport(&m_stock), &procedure);
-    EXPECT_EQ(m_multiReport.GetProcedureForReport(&m_sales), nullptr);
-    EXPECT_EQ(m_multiReport.GetProcedureForReport(&m_absent), nullptr);
-
-    m_multiReport.DeleteProcedureCallForReport(&m_stock);
-    m_multiReport.DeleteProcedureCallForReport(&m_absent);
-    EXPECT_EQ(m_multiReport.GetPages()[1]->GetProcedureCall(), nullptr);
-
-    ProcedureInvokation* refused = CallOfProcedure(&procedure);
-    EXPECT_FALSE(m_multiReport.SetProcedureCallForReport(&m_absent, refused));
-    delete refused;
-}
-
 TEST_F(MultiPageReportTest, ParameterMappingsFoundByFirstVariable)
 {
     Variable input;
     Variable output;
     auto* pair = new VariablePair{&input, &output};
     EXPECT_EQ(m_multiReport.FindParameterMapping(&m_sales, &input), nullptr);
-
     EXPECT_TRUE(m_multiReport.AddParameterMapping(&m_sales, pair));
-
     EXPECT_EQ(m_multiReport.FindParameterMapping(&m_sales, &input), pair);
     EXPECT_EQ(m_multiReport.FindParameterMapping(&m_sales, &output), nullptr);
     EXPECT_EQ(m_multiReport.FindParameterMapping(&m_stock, &input), nullptr);
@@ -212,19 +174,24 @@ TEST_F(MultiPageReportTest, FilterControlMadeOncePerOutputField)
     EXPECT_EQ(m_multiReport.GetFieldReps().size(), 1u);
 }
 
-TEST_F(MultiPageReportTest, ProcedureUsageOfAPageCallIsRecorded)
+TEST_F(MultiPageReportTest, ProcedureCallOfAPageIsFoundByItsReportAndRecordedAsUsage)
 {
     Procedure used;
     Procedure unused;
     m_multiReport.AddPage(nullptr);
-    m_multiReport.SetProcedureCallForReport(&m_stock, CallOfProcedure(&used));
+    EXPECT_TRUE(m_multiReport.SetProcedureCallForReport(&m_stock, CallOfProcedure(&used)));
+    ProcedureInvokation* refused = CallOfProcedure(&used);
+    EXPECT_FALSE(m_multiReport.SetProcedureCallForReport(&m_absent, refused));
+    delete refused;
+    EXPECT_EQ(m_multiReport.GetProcedureForReport(&m_stock), &used);
+    EXPECT_EQ(m_multiReport.GetProcedureForReport(&m_sales), nullptr);
+    EXPECT_EQ(m_multiReport.GetProcedureForReport(&m_absent), nullptr);
     const Procedure* asked = &unused;
     CString list;
 
     EXPECT_FALSE(m_multiReport.CollectProcedureUsage(asked, list));
     EXPECT_TRUE(list.IsEmpty());
     EXPECT_TRUE(UsageSet().GetMultiPageReports().empty());
-
     asked = &used;
     EXPECT_TRUE(m_multiReport.CollectProcedureUsage(asked, list));
     EXPECT_EQ(list, "Overview_multiReport");
@@ -232,4 +199,8 @@ TEST_F(MultiPageReportTest, ProcedureUsageOfAPageCallIsRecorded)
     EXPECT_FALSE(m_multiReport.CollectProcedureUsage(static_cast<const Procedure*>(nullptr), list));
     // The page question of the base stays apart.
     EXPECT_FALSE(m_multiReport.CollectProcedureUsage(&used, list));
+
+    m_multiReport.DeleteProcedureCallForReport(&m_absent);
+    m_multiReport.DeleteProcedureCallForReport(&m_stock);
+    EXPECT_EQ(m_multiReport.GetPages()[1]->GetProcedureCall(), nullptr);
 }

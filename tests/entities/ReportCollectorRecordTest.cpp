@@ -50,33 +50,27 @@ void ExpectOverview(const ReportCollector& collector)
 
 } // namespace
 
-TEST(ReportCollectorRecordTest, CollectorReadsTheSameRecordInEveryVersion)
+// The layout has no version gate of its own; at the current version the loaded collector is
+// written back to the same bytes.
+TEST(ReportCollectorRecordTest, CollectorReadsTheSameRecordInEveryVersionAndWritesItBack)
 {
     for (int version : {30, currentVersion})
     {
         SCOPED_TRACE(version);
         ScopedArchiveVersion scoped(version);
-        auto loaded = LoadWithSentinel<ReportCollector>(CollectorBytes(version));
+        std::vector<BYTE> bytes = CollectorBytes(version);
+        auto loaded = LoadWithSentinel<ReportCollector>(bytes);
         std::unique_ptr<ReportCollector> collector(loaded.object);
         std::unique_ptr<ApplicationReport> report(collector->GetEntries().at(0).m_report);
 
         EXPECT_EQ(recordSentinel, loaded.trailer);
         ExpectOverview(*collector);
+        if (version == currentVersion)
+        {
+            bytes.resize(bytes.size() - sizeof(recordSentinel));
+            EXPECT_EQ(bytes, SaveObject(collector.get()));
+        }
     }
-}
-
-TEST(ReportCollectorRecordTest, CollectorKeepsSharedReportThroughSaveAndLoad)
-{
-    ScopedArchiveVersion scoped(currentVersion);
-    std::unique_ptr<ReportCollector> old(
-        LoadWithSentinel<ReportCollector>(CollectorBytes(currentVersion)).object);
-    std::unique_ptr<ApplicationReport> oldReport(old->GetEntries().at(0).m_report);
-
-    std::unique_ptr<ReportCollector> collector(LoadObject<ReportCollector>(SaveObject(old.get())));
-    std::unique_ptr<ApplicationReport> report(collector->GetEntries().at(0).m_report);
-
-    ExpectOverview(*collector);
-    EXPECT_NE(old->GetId(), collector->GetId());
 }
 
 TEST(ReportCollectorRecordTest, ClearFiltersEmptiesControlsAndMaps)
@@ -110,26 +104,18 @@ TEST(MultiPageReportRecordTest, PagesKeepCallsMappingsAndSharedReferencesThrough
     multiReport.AddPage(firstPage);
     multiReport.AddPage(new MultiPageData(&report));
 
-    std::unique_ptr<MultiPageReport> loaded(LoadObject<MultiPageReport>(SaveObject(&multiReport)));
+    const std::vector<BYTE> bytes = SaveObject(&multiReport);
+    std::unique_ptr<MultiPageReport> loaded(LoadObject<MultiPageReport>(bytes));
     const MultiPageData* first = loaded->GetPages().at(0);
-    const MultiPageData* second = loaded->GetPages().at(1);
     std::unique_ptr<ApplicationReport> readReport(first->GetReport());
     const VariablePair* pair = first->GetParameterPairs().at(0);
-    const MultiPageFieldMap* map = first->GetFieldMaps().at(0);
     std::unique_ptr<Variable> readInput(pair->first);
     std::unique_ptr<Variable> readOutput(pair->second);
-    std::unique_ptr<Field> readField(map->m_field);
+    std::unique_ptr<Field> readField(first->GetFieldMaps().at(0)->m_field);
 
     EXPECT_LT(multiReport.GetId(), loaded->GetId());
-    EXPECT_EQ("Sales", readReport->GetFormName());
-    EXPECT_EQ(readReport.get(), second->GetReport());
-    EXPECT_NE(nullptr, first->GetProcedureCall());
-    EXPECT_EQ(nullptr, second->GetProcedureCall());
-    EXPECT_EQ("RegionIn", readInput->GetFieldName());
-    EXPECT_NE(readInput.get(), readOutput.get());
-    EXPECT_EQ(readInput.get(), map->m_first);
-    EXPECT_EQ(readOutput.get(), map->m_second);
-    EXPECT_NE(nullptr, readField);
+    EXPECT_EQ(readReport.get(), loaded->GetPages().at(1)->GetReport());
+    EXPECT_EQ(bytes, SaveObject(loaded.get()));
 }
 
 TEST(MultiPageReportRecordTest, PageReadsFieldBeforeTheVariablesOfAFieldMapInEveryVersion)

@@ -50,39 +50,35 @@ TEST_F(ReportColumnSyncTest, AddsColumnsForFunctionFieldsExceptKeysAndForeignKey
     EXPECT_NE(m_function.GetOutputFields()[2], group->GetReportFields()[1]->GetFieldInfo());
 }
 
-TEST_F(ReportColumnSyncTest, RemovesAdjacentColumnsTheFunctionNoLongerOutputs)
+TEST_F(ReportColumnSyncTest, RemovesAdjacentColumnsTheFunctionNoLongerOutputsAndNewForeignKeys)
 {
     ReportGroup* group = AddClassGroup();
     group->SyncColumnsWithFunction();
     ASSERT_EQ(2u, group->GetReportFields().size());
     m_function.RemoveOutputFieldsOf(m_price);
     m_function.RemoveOutputFieldsOf(m_qty);
-    Field* name = NewField("Name", &m_table);
-    name->SetDisplayName("Name");
-    m_function.AddOutputField(new ProcedureFieldInfo(name, ProcedureFieldInfo::noAggregate));
-
+    Field* region = nullptr;
+    for (const char* name : {"Name", "Region"})
+    {
+        region = NewField(name, &m_table);
+        region->SetDisplayName(name);
+        m_function.AddOutputField(new ProcedureFieldInfo(region, ProcedureFieldInfo::noAggregate));
+    }
     group->SyncColumnsWithFunction();
+    ASSERT_EQ((std::vector<CString>{"Name", "Region"}), ColumnNames(group));
 
+    region->SetForeignKey(true);
+    group->SyncColumnsWithFunction();
     EXPECT_EQ(std::vector<CString>{"Name"}, ColumnNames(group));
 }
 
-TEST_F(ReportColumnSyncTest, ColumnOfAFieldThatBecameAForeignKeyIsRemoved)
-{
-    ReportGroup* group = AddClassGroup();
-    group->SyncColumnsWithFunction();
-    m_qty->SetForeignKey(true);
-
-    group->SyncColumnsWithFunction();
-
-    EXPECT_EQ(std::vector<CString>{"Unit price"}, ColumnNames(group));
-}
-
-TEST_F(ReportColumnSyncTest, GroupsWithoutFunctionKeepTheirColumns)
+TEST_F(ReportColumnSyncTest, GroupsWithoutFunctionKeepTheirColumnsAndReadNoFunctionColumn)
 {
     ReportGroup* procedureGroup = AddProcedureGroup(&m_procedure);
     AddColumn(procedureGroup, m_procedure.GetOutputColumnAt(0));
     ReportGroup* emptyCall = AddClassGroup();
     emptyCall->GetClassCall()->SetFunction(nullptr, nullptr);
+    ReportGroup* group = AddClassGroup();
 
     m_report.AddMissingFieldsToGroups();
 
@@ -91,12 +87,6 @@ TEST_F(ReportColumnSyncTest, GroupsWithoutFunctionKeepTheirColumns)
     EXPECT_EQ(0, emptyCall->GetFunctionColumnCount());
     EXPECT_EQ(nullptr, emptyCall->GetFunctionColumnAt(0));
     EXPECT_EQ(0, procedureGroup->GetFunctionColumnCount());
-}
-
-TEST_F(ReportColumnSyncTest, FunctionColumnsAreReadWithoutGoingPastTheEnd)
-{
-    ReportGroup* group = AddClassGroup();
-
     EXPECT_EQ(4, group->GetFunctionColumnCount());
     EXPECT_EQ(m_function.GetOutputFields()[3], group->GetFunctionColumnAt(3));
     EXPECT_EQ(nullptr, group->GetFunctionColumnAt(4));
@@ -121,21 +111,15 @@ protected:
     ReportField m_column;
 };
 
-TEST_F(ReportFieldTest, CaptionComesFromTheOutputColumnOrIsButton)
+TEST_F(ReportFieldTest, CaptionComesFromTheOutputColumnOrIsButtonAndAlignmentHasItsText)
 {
     m_price->SetDisplayName("Unit price");
     ProcedureFieldInfo sum(m_price, ProcedureFieldInfo::sumAggregate);
-
     EXPECT_EQ("Unit price Sum", ReportField(&sum).GetName());
-    EXPECT_EQ(&sum, ReportField(&sum).GetFieldInfo());
     m_column.SetFieldInfo(nullptr);
     EXPECT_EQ("Button", m_column.GetName());
-    EXPECT_EQ(nullptr, m_column.GetFieldInfo());
-}
 
-TEST_F(ReportFieldTest, AlignmentTexts)
-{
-    const std::vector<std::pair<int, CString>> expected = {
+    const std::pair<int, CString> expected[] = {
         {0, "left"}, {1, "center"}, {2, "right"}, {3, ""}, {-1, ""}};
     for (const auto& [alignment, text] : expected)
     {
@@ -146,100 +130,78 @@ TEST_F(ReportFieldTest, AlignmentTexts)
     }
 }
 
-TEST_F(ReportFieldTest, ControlQuestionsAnswerFalseWithoutControl)
+TEST_F(ReportFieldTest, ControlQuestionsAnswerFalseWithoutCompleteControl)
 {
     EXPECT_FALSE(m_column.IsButton());
-    EXPECT_FALSE(m_column.HasControl());
     EXPECT_EQ(nullptr, m_column.GetControlFieldRep());
-
     m_column.SetControlProperty(new ReportFieldControlProperty);
     ReportFieldControlProperty* property = m_column.GetControlProperty();
     CString typeName = "stale";
     property->GetControlTypeName(typeName);
     EXPECT_EQ("", typeName);
-    EXPECT_EQ(-1, property->GetControlKind());
     EXPECT_FALSE(m_column.IsButton());
-
     property->SetControl(new FieldRep);
     EXPECT_FALSE(m_column.HasControl());
     EXPECT_EQ(-1, property->GetControlKind());
+
     property->GetControl()->AttachFieldRepData(new FieldRepData);
     property->GetControl()->GetFieldRepData()->SetControlKind(FieldRepData::Button);
-
-    EXPECT_TRUE(m_column.HasControl());
     EXPECT_TRUE(m_column.IsButton());
     property->GetControlTypeName(typeName);
     EXPECT_EQ(FieldRep::GetControlTypeNameOf(FieldRepData::Button), typeName);
 }
 
-TEST_F(ReportFieldTest, SetBindingReplacesTheBindingOfTheSameTarget)
+TEST_F(ReportFieldTest, SetBindingReplacesTheSameTargetAndRemovalsIgnoreWhatIsNotThere)
 {
     Bind(m_orderId.get());
     ReportFieldBinding* customer = Bind(m_customer.get(), m_source.get());
     ReportFieldBinding* replacement = Bind(m_orderId.get(), m_source.get());
-
     ASSERT_EQ(2u, m_column.GetBindings().size());
     EXPECT_EQ(customer, m_column.GetBindings()[0]);
-    EXPECT_EQ(1, m_column.FindBindingIndex(m_orderId.get()));
     EXPECT_EQ(replacement, m_column.GetBindings()[1]);
     EXPECT_EQ(-1, m_column.FindBindingIndex(m_source.get()));
     EXPECT_EQ(-1, m_column.FindRecordIdBindingIndex());
-}
 
-TEST_F(ReportFieldTest, RemovalsIgnoreBadIndexesAndMissingBindings)
-{
     Bind(m_orderId.get());
-    Bind(m_customer.get(), m_source.get());
-
     m_column.RemoveBindingAt(-1);
     m_column.RemoveBindingAt(2);
     m_column.RemoveBindingForVariable(m_source.get());
     m_column.SetBinding(nullptr);
     EXPECT_EQ(2u, m_column.GetBindings().size());
-
-    EXPECT_EQ(0, m_column.FindRecordIdBindingIndex());
+    EXPECT_EQ(1, m_column.FindRecordIdBindingIndex());
+    m_column.RemoveRecordIdBinding();
     m_column.RemoveRecordIdBinding();
     ASSERT_EQ(1u, m_column.GetBindings().size());
     EXPECT_EQ(m_customer.get(), m_column.GetBindings()[0]->m_target);
-    m_column.RemoveRecordIdBinding();
-    EXPECT_EQ(1u, m_column.GetBindings().size());
-    m_column.ClearBindings();
-    EXPECT_TRUE(m_column.GetBindings().empty());
 }
 
-TEST_F(ReportFieldTest, SourceTextNamesWhatFeedsTheTarget)
+TEST_F(ReportFieldTest, SourceTextNamesWhatFeedsTheTargetAndNamesFindBindingsIgnoringCase)
 {
     FieldRep control(m_qty);
     ProcedureFieldInfo column(m_price, ProcedureFieldInfo::noAggregate);
+    ProcedureFieldInfo sum(m_price, ProcedureFieldInfo::sumAggregate);
     std::unique_ptr<Variable> other{NewVariable("Other")};
     std::unique_ptr<Variable> last{NewVariable("Last")};
-    Bind(m_orderId.get());
+    ReportFieldBinding* orderId = Bind(m_orderId.get());
     Bind(m_customer.get(), m_source.get(), &control);
     Bind(other.get(), nullptr, &control, &column);
     Bind(last.get(), nullptr, nullptr, &column);
-    CString text = "stale";
-
-    m_column.GetBindingSourceText(text, m_orderId.get());
-    EXPECT_EQ("Record Id", text);
-    m_column.GetBindingSourceText(text, m_customer.get());
-    EXPECT_EQ("rep_orders_Qty_var", text);
-    m_column.GetBindingSourceText(text, other.get());
-    EXPECT_EQ("Qty", text);
-    m_column.GetBindingSourceText(text, last.get());
-    EXPECT_EQ("Price", text);
-    m_column.GetBindingSourceText(text, m_source.get());
-    EXPECT_EQ("", text);
-}
-
-TEST_F(ReportFieldTest, BindingsAreFoundByTargetNameOrUntargetedColumnIgnoringCase)
-{
-    ProcedureFieldInfo column(m_price, ProcedureFieldInfo::sumAggregate);
-    ReportFieldBinding* orderId = Bind(m_orderId.get());
-    ReportFieldBinding* untargeted = Bind(nullptr, nullptr, nullptr, &column);
+    ReportFieldBinding* untargeted = Bind(nullptr, nullptr, nullptr, &sum);
+    const std::pair<Variable*, CString> expected[] = {{m_orderId.get(), "Record Id"},
+                                                      {m_customer.get(), "rep_orders_Qty_var"},
+                                                      {other.get(), "Qty"},
+                                                      {last.get(), "Price"},
+                                                      {m_source.get(), ""}};
+    for (const auto& [target, source] : expected)
+    {
+        CString text = "stale";
+        m_column.GetBindingSourceText(text, target);
+        EXPECT_EQ(source, text);
+    }
 
     EXPECT_EQ(orderId, m_column.FindBindingByName("ORDERID"));
     EXPECT_EQ(untargeted, m_column.FindBindingByName("price_sum"));
-    EXPECT_EQ(nullptr, m_column.FindBindingByName("Customer"));
+    EXPECT_EQ(nullptr, m_column.FindBindingByName("Rep_orders_Qty_var"));
 }
 
 TEST(ReportFieldControlPropertyTest, BindingsAreFoundAndRemovedByTarget)

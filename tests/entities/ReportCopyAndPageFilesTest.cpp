@@ -87,7 +87,6 @@ TEST_F(ReportCopyTest, CopyKeepsSettingsAndCallsButNotMappingsChartDataOrGroupCo
 TEST_F(ReportCopyTest, CopyOfReportWithoutCallsHasEmptyCalls)
 {
     ApplicationReport copy(&m_report);
-
     ASSERT_NE(nullptr, copy.GetReportProcedureCall());
     EXPECT_EQ(nullptr, copy.GetReportProcedureCall()->GetProcedure());
     ASSERT_NE(nullptr, copy.GetClassCall());
@@ -97,7 +96,7 @@ TEST_F(ReportCopyTest, CopyOfReportWithoutCallsHasEmptyCalls)
 
 using ReportPageFilesTest = ReportTest;
 
-TEST_F(ReportPageFilesTest, GraphKindOwnsOneClassicExtraFileUntilTheKindChanges)
+TEST_F(ReportPageFilesTest, GraphKindOwnsOneClassicExtraFileUntilTheKindChangesAndChartData)
 {
     m_report.SetReportKind(3);
     m_report.SetReportKind(3);
@@ -108,13 +107,17 @@ TEST_F(ReportPageFilesTest, GraphKindOwnsOneClassicExtraFileUntilTheKindChanges)
     EXPECT_EQ(AspFile::reportOwner, extra->GetOwnerKind());
     EXPECT_EQ(&m_report, extra->GetOwnerPage());
 
+    m_report.SetChartData(4, new PieChartData);
     m_report.SetReportKind(1);
 
     EXPECT_EQ(1, m_report.GetReportKind());
     EXPECT_TRUE(m_report.GetAspFiles().empty());
+    m_report.DeleteGraphData();
+    EXPECT_EQ(nullptr, m_report.GetChartData());
+    EXPECT_EQ(0, m_report.GetChartType());
 }
 
-TEST_F(ReportPageFilesTest, DefaultFilesFollowTheModeAndAddTheExtraFileOnlyForClassicGraphs)
+TEST_F(ReportPageFilesTest, DefaultFilesFollowTheModeAndTheExtraFileComesForClassicGraphsOrButtons)
 {
     m_report.SetReportKind(2);
     m_report.CreateDefaultAspFiles(1);
@@ -132,10 +135,7 @@ TEST_F(ReportPageFilesTest, DefaultFilesFollowTheModeAndAddTheExtraFileOnlyForCl
     graph.CreateDefaultAspFiles(0);
     EXPECT_EQ(1, FilesOfKind(graph, 0));
     EXPECT_EQ(1, FilesOfKind(graph, 11));
-}
 
-TEST_F(ReportPageFilesTest, ButtonColumnsAskForTheExtraFile)
-{
     ReportGroup* group = AddProcedureGroup(&m_procedure);
     AddColumn(group, m_procedure.GetOutputColumnAt(0));
     m_report.CreateButtonAspFileIfNeeded();
@@ -166,12 +166,4 @@ TEST_F(ReportPageFilesTest, GroupDeletionIgnoresBadIndexesAndReleasesFilterVaria
     EXPECT_FALSE(m_report.HasReportVariableForField(m_price));
     m_report.DeleteAllReportGroups();
     EXPECT_TRUE(m_report.GetReportGroups().empty());
-}
-
-TEST_F(ReportPageFilesTest, DeletingGraphDataResetsTheChartType)
-{
-    m_report.SetChartData(4, new PieChartData);
-    m_report.DeleteGraphData();
-    EXPECT_EQ(nullptr, m_report.GetChartData());
-    EXPECT_EQ(0, m_report.GetChartType());
 }

@@ -25,12 +25,15 @@ protected:
     std::unique_ptr<Variable> m_pageVariable{NewVariable("key_var")};
 };
 
-TEST_F(ReportGroupCheckTest, SoundGroupAddsNothing)
+TEST_F(ReportGroupCheckTest, SoundGroupsAndGroupsWithoutProcedureCallAddNothing)
 {
-    AddSoundGroup();
-    AddButton(m_report.GetReportGroups()[0]);
+    AddButton(AddSoundGroup());
+    ReportGroup* classGroup = AddClassGroup();
+    m_report.AddReportGroup(new ReportGroup(*classGroup));
+    AddFilter(classGroup, m_price);
 
     m_report.CheckGroups();
+    ReportGroup().CheckGroup();
 
     EXPECT_TRUE(Errors().empty());
 }
@@ -66,19 +69,6 @@ TEST_F(ReportGroupCheckTest, ReportWithoutGroupsIsInvalidOnce)
 
     ASSERT_EQ(1u, Errors().size());
     EXPECT_EQ("Invalid Form!\n\t - Sales", Errors()[0]);
-}
-
-TEST_F(ReportGroupCheckTest, GroupsWithoutProcedureCallAreNotChecked)
-{
-    AddClassGroup();
-    m_report.AddReportGroup(new ReportGroup(*m_report.GetReportGroups()[0]));
-    AddFilter(m_report.GetReportGroups()[0], m_price);
-
-    m_report.CheckGroups();
-    ReportGroup orphan;
-    orphan.CheckGroup();
-
-    EXPECT_TRUE(Errors().empty());
 }
 
 TEST_F(ReportGroupCheckTest, FunctionParameterCheckNumbersEachGroupAndHeadsTheFirst)

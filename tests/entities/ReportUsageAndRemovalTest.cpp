@@ -28,14 +28,27 @@ protected:
     Procedure m_other;
 };
 
-TEST_F(ReportUsageTest, ProcedureRemovalDeletesAdjacentCallingGroupsAndKeepsGroupsWithoutCall)
+TEST_F(ReportUsageTest, ProcedureRemovalDeletesAdjacentCallingGroupsAndEmptiesOnlyCallingOnes)
 {
     AddProcedureGroup(&m_procedure);
-    AddFilter(AddProcedureGroup(&m_procedure), m_price);
+    ReportGroup* group = AddProcedureGroup(&m_procedure);
+    AddFilter(group, m_price);
+    AddColumn(group, m_procedure.GetOutputColumnAt(0));
     ReportGroup* classGroup = AddClassGroup();
+    AddFilter(classGroup, m_qty);
     m_report.AddReportGroup(new ReportGroup(*classGroup));
     ReportGroup* otherGroup = AddProcedureGroup(&m_other);
 
+    group->RemoveProcedureReferences(&m_other);
+    classGroup->RemoveProcedureReferences(&m_procedure);
+    EXPECT_EQ(1u, group->GetFilters().size());
+    EXPECT_EQ(1u, classGroup->GetFilters().size());
+    group->RemoveProcedureReferences(&m_procedure);
+    EXPECT_EQ(nullptr, group->GetProcedureCall());
+    EXPECT_TRUE(group->GetFilters().empty() && group->GetReportFields().empty());
+
+    group->SetProcedureCall(CallOfProcedure(&m_procedure));
+    AddFilter(group, m_price);
     m_report.RemoveProcedureReferences(&m_procedure);
 
     ASSERT_EQ(3u, m_report.GetReportGroups().size());
@@ -44,51 +57,28 @@ TEST_F(ReportUsageTest, ProcedureRemovalDeletesAdjacentCallingGroupsAndKeepsGrou
     EXPECT_FALSE(m_report.IsProcedureUsed(&m_procedure, TRUE));
 }
 
-TEST_F(ReportUsageTest, GroupRemovalOfProcedureEmptiesOnlyACallingGroup)
-{
-    ReportGroup* group = AddProcedureGroup(&m_procedure);
-    AddFilter(group, m_price);
-    AddColumn(group, m_procedure.GetOutputColumnAt(0));
-    ReportGroup* classGroup = AddClassGroup();
-    AddFilter(classGroup, m_qty);
-
-    group->RemoveProcedureReferences(&m_other);
-    classGroup->RemoveProcedureReferences(&m_procedure);
-    EXPECT_EQ(1u, group->GetFilters().size());
-    EXPECT_EQ(1u, classGroup->GetFilters().size());
-
-    group->RemoveProcedureReferences(&m_procedure);
-    EXPECT_EQ(nullptr, group->GetProcedureCall());
-    EXPECT_TRUE(group->GetFilters().empty() && group->GetReportFields().empty());
-}
-
 TEST_F(ReportUsageTest, ControlNamesAreLookedUpInReportAndGroupCallsPastClassGroups)
 {
-    AddClassGroup();
-    AddGroupMapping(m_callerVariable.get());
     FieldRep price(m_price);
     FieldRep qty(m_qty);
     FieldRep captionOnly;
     captionOnly.AttachFieldRepData(new FieldRepData);
     captionOnly.GetFieldRepData()->SetCaption("orders Price");
     FieldRep bare;
+    ProcedureInvokation* call = CallOfProcedure(&m_procedure);
+    call->AddVariablePair(new VariablePair{nullptr, m_callerVariable.get()});
+    call->AddVariablePair(nullptr);
+    m_report.SetReportProcedureCall(call);
+    EXPECT_TRUE(m_report.IsFieldRepMappedToReportVariable(&price));
+    m_report.SetReportProcedureCall(nullptr);
+    AddClassGroup();
+    AddGroupMapping(m_callerVariable.get());
 
     EXPECT_TRUE(m_report.IsFieldRepMappedToReportVariable(&price));
     EXPECT_TRUE(m_report.IsFieldRepMappedToReportVariable(&captionOnly));
     EXPECT_FALSE(m_report.IsFieldRepMappedToReportVariable(&qty));
     EXPECT_FALSE(m_report.IsFieldRepMappedToReportVariable(&bare));
     EXPECT_FALSE(m_report.IsFieldRepMappedToReportVariable(nullptr));
-}
-
-TEST_F(ReportUsageTest, ReportCallMappingCountsToo)
-{
-    ProcedureInvokation* call = CallOfProcedure(&m_procedure);
-    call->AddVariablePair(new VariablePair{nullptr, m_callerVariable.get()});
-    call->AddVariablePair(nullptr);
-    m_report.SetReportProcedureCall(call);
-    FieldRep price(m_price);
-
-    EXPECT_TRUE(m_report.IsFieldRepMappedToReportVariable(&price));
 }
 
 TEST_F(ReportUsageTest, VariableUsagePassesGroupsWithoutCall)
@@ -208,47 +198,27 @@ TEST_F(ReportUsageTest, DeletingAPageControlClearsItFromTheFirstGroupsFilters)
     EXPECT_EQ(1u, group->GetFilters().size());
 }
 
-TEST_F(ReportUsageTest, FiltersAnswerForTheReportsControls)
-{
-    ReportGroup* first = AddClassGroup();
-    ReportGroup* second = AddProcedureGroup(&m_procedure);
-    FieldRep* qty = AddFilter(second, m_qty);
-    FieldRep* ownControl = AddControl(m_report, m_price);
-
-    EXPECT_EQ(qty, m_report.GetFieldRepForField(m_qty));
-    EXPECT_EQ(nullptr, m_report.GetFieldRepForField(m_price));
-    EXPECT_EQ(ownControl, m_report.GetFieldRep(0));
-    EXPECT_EQ(nullptr, first->GetFilterAt(0));
-}
-
 TEST_F(ReportUsageTest, ProcedureUsageCountsGroupCallsAndWithTheFlagFilterProcedures)
 {
     ReportGroup* group = AddClassGroup();
     FieldRep* filter = AddFilter(group, m_price);
     filter->GetFieldRepData()->SetDataProcedure(CallOfProcedure(&m_other));
     AddProcedureGroup(&m_procedure);
+    AddClassGroup();
+    Procedure unused;
+    Class otherClass;
     CString list;
 
     EXPECT_TRUE(m_report.IsProcedureUsed(&m_procedure, FALSE));
     EXPECT_FALSE(m_report.IsProcedureUsed(&m_other, FALSE));
     EXPECT_TRUE(m_report.IsProcedureUsed(&m_other, TRUE));
     EXPECT_TRUE(m_report.CollectExtraProcedureUsage(&m_other, list));
-    Procedure unused;
     EXPECT_FALSE(m_report.CollectExtraProcedureUsage(&unused, list));
     EXPECT_EQ("Sales\n", list);
-}
-
-TEST_F(ReportUsageTest, ClassUsageListsEveryGroupOfTheClass)
-{
-    AddClassGroup();
-    AddProcedureGroup(&m_procedure);
-    AddClassGroup();
-    Class otherClass;
-    CString list;
 
     EXPECT_TRUE(m_report.CollectClassUsage(&m_class, list));
     EXPECT_FALSE(m_report.CollectClassUsage(&otherClass, list));
-    EXPECT_EQ("Sales\nSales\n", list);
+    EXPECT_EQ("Sales\nSales\nSales\n", list) << "one line per group of the class";
     EXPECT_TRUE(m_report.HasGroupForClass(&m_class));
     EXPECT_FALSE(m_report.HasGroupForClass(&otherClass));
 }
@@ -316,8 +286,9 @@ TEST_F(ReportUsageTest, ReportVariablesAreNamedAfterTableAndFieldOnce)
     EXPECT_EQ("rep_Total_var", m_report.GetFieldVariableMaps()[1]->variable->GetFieldName());
 }
 
-TEST_F(ReportUsageTest, FiltersMoveRemoveAndAreFoundByName)
+TEST_F(ReportUsageTest, FiltersMoveRemoveAndAreFoundByNameOrField)
 {
+    ReportGroup* withoutFilters = AddClassGroup();
     ReportGroup* group = AddClassGroup();
     Parameter parameter;
     group->GetClassCall()->AddParameterMap(&parameter, m_price);
@@ -347,4 +318,9 @@ TEST_F(ReportUsageTest, FiltersMoveRemoveAndAreFoundByName)
     group->RemoveFilterAt(1);
     EXPECT_FALSE(group->HasFilterOnField(m_price));
     EXPECT_TRUE(group->GetClassCall()->GetParameterMaps().empty());
+    FieldRep* ownControl = AddControl(m_report, m_key);
+    EXPECT_EQ(nullptr, withoutFilters->GetFilterAt(0));
+    EXPECT_EQ(qty, m_report.GetFieldRepForField(m_qty));
+    EXPECT_EQ(nullptr, m_report.GetFieldRepForField(m_key)) << "filters only";
+    EXPECT_EQ(ownControl, m_report.GetFieldRep(0));
 }

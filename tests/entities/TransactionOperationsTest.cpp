@@ -10,12 +10,14 @@
 #include "model/FieldRepData.h"
 #include "model/ListAccess.h"
 #include "model/RefField.h"
+#include "model/VersionHistory.h"
 #include "tests/entities/PageFileKinds.h"
 #include "tests/entities/PageOperationsSupport.h"
+#include "tests/support/ArchiveBytes.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace
@@ -73,7 +75,7 @@ protected:
     Transaction m_page;
 };
 
-TEST_F(TransactionOperationsTest, SettersGiveTitlesWithoutBasicSuffixShownUpperCased)
+TEST_F(TransactionOperationsTest, TitlesDropTheBasicSuffixShowUpperCasedAndGoByTableOrIndex)
 {
     ASSERT_EQ(3u, m_page.GetTableTitles().size());
     EXPECT_EQ("Orders", m_page.GetTableTitles()[0].title);
@@ -88,106 +90,54 @@ TEST_F(TransactionOperationsTest, SettersGiveTitlesWithoutBasicSuffixShownUpperC
     EXPECT_EQ("REMARKS OF ORDER", m_page.GetTableTitle(&m_notes));
     EXPECT_EQ(3u, m_page.GetTableTitles().size());
 
-    TableTitleEntry entry{&untitled, "kept"};
-    m_page.GetTableTitleEntry(&untitled, entry);
-    EXPECT_EQ("kept", entry.title);
-    m_page.GetTableTitleEntry(&m_lines, entry);
-    EXPECT_EQ(&m_lines, entry.table);
-    EXPECT_EQ("order_lines", entry.title);
-}
-
-TEST_F(TransactionOperationsTest, TitlesAreRemovedByTableOrIndexAndABadIndexDoesNothing)
-{
     m_page.RemoveTableTitle(&m_lines);
-    m_page.RemoveTableTitleAt(-1);
-    m_page.RemoveTableTitleAt(2);
     EXPECT_EQ("", m_page.GetTableTitle(&m_lines));
-    ASSERT_EQ(2u, m_page.GetTableTitles().size());
-
     m_page.RemoveTableTitleAt(0);
     ASSERT_EQ(1u, m_page.GetTableTitles().size());
     EXPECT_EQ(&m_notes, m_page.GetTableTitles()[0].table);
-}
 
-TEST_F(TransactionOperationsTest, CopyHasNoTitlesUntilEnsured)
-{
     Transaction copy(&m_page);
-    EXPECT_EQ(&m_basic, copy.GetBasicTable());
-    EXPECT_EQ(m_page.GetDetailTables(), copy.GetDetailTables());
-    EXPECT_TRUE(copy.GetTableTitles().empty());
-
     copy.EnsureTableTitles();
     EXPECT_EQ("ORDERS", copy.GetTableTitle(&m_basic));
     EXPECT_EQ("ORDER NOTES", copy.GetTableTitle(&m_notes));
 }
 
-TEST_F(TransactionOperationsTest, DetailTableLookupsAndGuards)
+TEST_F(TransactionOperationsTest, DetailTablesLinkFieldsAndDetailIndexOfPageFields)
 {
-    EXPECT_EQ(&m_notes, m_page.GetDetailTableAt(1));
-    EXPECT_EQ(nullptr, m_page.GetDetailTableAt(-1));
-    EXPECT_EQ(nullptr, m_page.GetDetailTableAt(2));
-    EXPECT_EQ(1, m_page.GetDetailTableIndex(&m_notes));
-    EXPECT_EQ(-1, m_page.GetDetailTableIndex(&m_basic));
-    EXPECT_EQ(&m_lines, m_page.FindDetailTable(&m_lines));
-    EXPECT_EQ(nullptr, m_page.FindDetailTable(&m_basic));
-    EXPECT_EQ(nullptr, m_page.FindDetailTable(nullptr));
     EXPECT_TRUE(m_page.HasDetailTableNamed("order_notes"));
     EXPECT_FALSE(m_page.HasDetailTableNamed("ORDER_NOTES"));
     EXPECT_EQ(&m_basic, m_page.FindTableById(m_basic.GetId()));
     EXPECT_EQ(&m_notes, m_page.FindTableById(m_notes.GetId()));
-    EXPECT_EQ(nullptr, m_page.FindTableById(-5));
-    EXPECT_TRUE(m_page.IsBasicTableField(m_basicKey));
-    EXPECT_FALSE(m_page.IsBasicTableField(m_lineKey));
     EXPECT_TRUE(m_page.IsFieldInDetailTables(m_notesLink));
     EXPECT_FALSE(m_page.IsFieldInDetailTables(m_basicKey));
-    EXPECT_FALSE(m_page.IsFieldInDetailTables(nullptr));
-}
-
-TEST_F(TransactionOperationsTest, LinkFieldsAndMasterLinkFieldsReferToTheBasicTable)
-{
     EXPECT_EQ(m_linesLink, m_page.FindLinkField(&m_lines));
     EXPECT_EQ(nullptr, m_page.FindLinkField(&m_basic));
-    EXPECT_EQ(nullptr, m_page.FindLinkField(nullptr));
     EXPECT_TRUE(m_page.IsMasterLinkField(m_notesLink));
     EXPECT_FALSE(m_page.IsMasterLinkField(m_lineKey));
-    EXPECT_FALSE(m_page.IsMasterLinkField(nullptr));
-
     m_page.CreateFieldRepsForTable(&m_lines);
-    ASSERT_EQ(0u, m_page.GetFieldReps().size());
-}
+    EXPECT_TRUE(m_page.GetFieldReps().empty());
 
-TEST_F(TransactionOperationsTest, DetailIndexOfFieldFollowsPageFieldsToTheirTables)
-{
     auto* refField = new RefField(new Field, &m_notes);
     m_page.AddRefField(refField);
     auto* basicRef = new RefField(new Field, &m_basic);
     m_page.AddRefField(basicRef);
-
+    Field loose;
     EXPECT_EQ(0, m_page.GetDetailIndexOfField(m_linesLink));
     EXPECT_EQ(1, m_page.GetDetailIndexOfField(refField->GetField()));
-    EXPECT_EQ(-1, m_page.GetDetailIndexOfField(basicRef->GetField()));
-    EXPECT_EQ(-1, m_page.GetDetailIndexOfField(m_basicKey));
-    Field loose;
-    EXPECT_EQ(-1, m_page.GetDetailIndexOfField(&loose));
-    EXPECT_EQ(-1, m_page.GetDetailIndexOfField(nullptr));
+    for (Field* outside : {basicRef->GetField(), m_basicKey, &loose, static_cast<Field*>(nullptr)})
+        EXPECT_EQ(-1, m_page.GetDetailIndexOfField(outside));
     EXPECT_TRUE(m_page.IsRefFieldFromDetailTable(refField->GetField()));
     EXPECT_FALSE(m_page.IsRefFieldFromDetailTable(basicRef->GetField()));
 }
 
 TEST_F(TransactionOperationsTest, DetailTablesMoveWithinTheListOnly)
 {
-    Table third;
-    m_page.AddDetailTable(&third);
-
     m_page.MoveDetailTableUp(0);
-    m_page.MoveDetailTableDown(2);
-    m_page.MoveDetailTableUp(3);
-    m_page.MoveDetailTableDown(-1);
-    EXPECT_EQ((std::vector<Table*>{&m_lines, &m_notes, &third}), m_page.GetDetailTables());
-
+    m_page.MoveDetailTableDown(1);
     m_page.MoveDetailTableUp(2);
-    m_page.MoveDetailTableDown(0);
-    EXPECT_EQ((std::vector<Table*>{&third, &m_lines, &m_notes}), m_page.GetDetailTables());
+    EXPECT_EQ((std::vector<Table*>{&m_lines, &m_notes}), m_page.GetDetailTables());
+    m_page.MoveDetailTableUp(1);
+    EXPECT_EQ((std::vector<Table*>{&m_notes, &m_lines}), m_page.GetDetailTables());
     EXPECT_EQ("ORDER LINES", m_page.GetTableTitle(&m_lines));
 }
 
@@ -214,9 +164,6 @@ TEST_F(TransactionOperationsTest, RemovingTheBasicTableFreesItsMapsControlsAndPa
 
 TEST_F(TransactionOperationsTest, RemovingAllDetailTablesLeavesNoneWithTheirReportsAndTitles)
 {
-    Table third;
-    third.SetTableName("third");
-    m_page.AddDetailTable(&third);
     ApplicationReport report;
     AddDetailReport(&m_lines, &report, {});
     m_page.SyncTableFlags();
@@ -232,39 +179,28 @@ TEST_F(TransactionOperationsTest, RemovingAllDetailTablesLeavesNoneWithTheirRepo
     EXPECT_EQ(&m_basic, m_page.GetTableTitles()[0].table);
 }
 
-TEST_F(TransactionOperationsTest, ClassicPageFilesFollowTheDetailTableCount)
+TEST_F(TransactionOperationsTest, PageFilesKeepTheEarliestDetailFilesAndFollowTheOutputKind)
 {
     m_page.CreateAspFile(9, 1);
     m_page.CreateAspFile(2, 1);
     m_page.CreateAspFile(9, 1);
     m_page.CreateAspFile(9, 1);
     AspFile* lastDetailFile = m_page.GetAspFiles().back();
-
     m_page.CreateDefaultAspFiles(0);
-
     EXPECT_EQ((std::vector<int>{2, 9, 9, 1, 3, 4}), FileKindsOf(m_page));
     EXPECT_EQ(lastDetailFile, m_page.GetAspFiles()[2]);
 
-    Table third;
-    m_page.AddDetailTable(&third);
-    m_page.CreateDefaultAspFiles(0);
-    EXPECT_EQ(3, std::ranges::count(FileKindsOf(m_page), 9));
+    Transaction aspNet;
+    aspNet.CreateDefaultAspFiles(1);
+    aspNet.CreateDefaultAspFiles(1);
+    aspNet.CreateDefaultAspFiles(5);
+    EXPECT_EQ((std::vector<int>{1, 3}), FileKindsOf(aspNet));
+    aspNet.DeleteAspFile(nullptr);
+    aspNet.DeleteAspFile(aspNet.GetAspFiles()[0]);
+    EXPECT_EQ((std::vector<int>{3}), FileKindsOf(aspNet));
 }
 
-TEST_F(TransactionOperationsTest, AspNetPagesGetKindsOneAndThreeAndOtherKindsNothing)
-{
-    m_page.CreateDefaultAspFiles(1);
-    m_page.CreateDefaultAspFiles(1);
-    m_page.CreateDefaultAspFiles(5);
-
-    EXPECT_EQ((std::vector<int>{1, 3}), FileKindsOf(m_page));
-
-    m_page.DeleteAspFile(nullptr);
-    m_page.DeleteAspFile(m_page.GetAspFiles()[0]);
-    EXPECT_EQ((std::vector<int>{3}), FileKindsOf(m_page));
-}
-
-TEST_F(TransactionOperationsTest, ValidationReportsOnlyTheFirstDetailTableWithoutLink)
+TEST_F(TransactionOperationsTest, ValidationReportsTheFirstUnlinkedDetailTableAndUnmappedReports)
 {
     Table second;
     second.SetTableName("second");
@@ -272,16 +208,14 @@ TEST_F(TransactionOperationsTest, ValidationReportsOnlyTheFirstDetailTableWithou
     third.SetTableName("third");
     m_page.AddDetailTable(&second);
     m_page.AddDetailTable(&third);
-
     m_page.Validate();
-
     EXPECT_EQ((std::vector<CString>{
                   "Table is not having reference to basic table\n\tOrderEntry\n\tsecond"}),
               Errors());
-}
 
-TEST_F(TransactionOperationsTest, ValidationReportsReportsWithMoreVariablesThanPairs)
-{
+    TheProjectDiagnostics().ClearAll();
+    m_page.RemoveDetailTable(&second);
+    m_page.RemoveDetailTable(&third);
     ApplicationReport report;
     Table reportTable;
     report.AddFieldVariableMap(
@@ -291,11 +225,30 @@ TEST_F(TransactionOperationsTest, ValidationReportsReportsWithMoreVariablesThanP
     AddDetailReport(&m_lines, &report, {nullptr});
     AddDetailReport(&m_notes, &report, {nullptr, nullptr});
     AddDetailReport(&m_notes, nullptr, {});
-
     m_page.Validate();
-
     EXPECT_EQ((std::vector<CString>{"Report variables are not mapped!\n\t - OrderEntry"}),
               Errors());
+}
+
+TEST_F(TransactionOperationsTest, ControlsOfATableIncludeItsDerivedFieldsAndKeyMapsAreFoundPerTable)
+{
+    FieldRep* lineKey = AddControl(m_page, m_lineKey);
+    AddControl(m_page, m_basicKey);
+    auto* derived = new DerivedField(new Field, &m_lines);
+    m_page.AddDerivedField(derived);
+    FieldRep* derivedControl = AddControl(m_page, derived->GetField());
+    AddControl(m_page, nullptr);
+    std::vector<FieldRep*> controls{lineKey};
+    m_page.GetFieldRepsOfTable(&m_lines, controls);
+    EXPECT_EQ((std::vector<FieldRep*>{lineKey, derivedControl}), controls);
+
+    m_page.AddVariableForField(m_basicKey);
+    m_page.AddVariableForField(m_lineKey);
+    ASSERT_NE(nullptr, m_page.FindKeyFieldVariableMap(&m_lines));
+    EXPECT_EQ(m_lineKey, m_page.FindKeyFieldVariableMap(&m_lines)->field);
+
+    FormInterface& base = m_page;
+    EXPECT_EQ("Transaction", base.GetClassName());
 }
 
 class TransactionReportTest : public TransactionOperationsTest
@@ -315,32 +268,19 @@ protected:
     DetailTableReport* m_entry;
 };
 
-TEST_F(TransactionReportTest, DetailReportsAreFoundByTableReportAndReportId)
-{
-    EXPECT_EQ(m_entry, m_page.FindDetailTableReport(&m_lines));
-    EXPECT_EQ(nullptr, m_page.FindDetailTableReport(&m_notes));
-    EXPECT_EQ(&m_report, m_page.FindDetailTableReportByReportId(m_report.GetId()));
-    EXPECT_EQ(nullptr, m_page.FindDetailTableReportByReportId(-1));
-    ASSERT_NE(nullptr, m_page.GetReportVariablePairs(&m_report));
-    EXPECT_EQ(2u, m_page.GetReportVariablePairs(&m_report)->size());
-    EXPECT_EQ(nullptr, m_page.GetReportVariablePairs(nullptr));
-}
-
 TEST_F(TransactionReportTest, ControlIsMappedWhenASecondVariableNameHoldsItsNameAndVar)
 {
     m_pageFrom.SetName("Sum_order_id_Var");
-    FieldRep* link = AddControl(m_page, m_linesLink);
-    FieldRep* key = AddControl(m_page, m_lineKey);
     FieldRep* captioned = AddControl(m_page, nullptr);
     captioned->GetFieldRepData()->SetCaption("order id");
 
-    EXPECT_TRUE(m_page.IsFieldRepMappedToReportVariable(link));
+    EXPECT_TRUE(m_page.IsFieldRepMappedToReportVariable(AddControl(m_page, m_linesLink)));
     EXPECT_TRUE(m_page.IsFieldRepMappedToReportVariable(captioned));
-    EXPECT_FALSE(m_page.IsFieldRepMappedToReportVariable(key));
+    EXPECT_FALSE(m_page.IsFieldRepMappedToReportVariable(AddControl(m_page, m_lineKey)));
     EXPECT_FALSE(m_page.IsFieldRepMappedToReportVariable(nullptr));
 }
 
-TEST_F(TransactionReportTest, UsagesOfReportsVariablesAndTables)
+TEST_F(TransactionReportTest, UsagesOfReportsVariablesAndTablesUntilThePairsAreRemoved)
 {
     CString list;
     m_page.CollectReportUsage(&m_report, list);
@@ -348,18 +288,14 @@ TEST_F(TransactionReportTest, UsagesOfReportsVariablesAndTables)
     m_page.CollectReportVariableUsage(&m_pageFrom, list);
     m_page.CollectReportVariableUsage(nullptr, list);
     m_page.CollectTableUsage(&m_notes, list);
-
     EXPECT_EQ("OrderEntry\nOrderEntry_Report variable Mapped with variableOrderEntry\n", list);
     EXPECT_TRUE(Contains(UsageSet().GetTransactions(), &m_page));
-}
 
-TEST_F(TransactionReportTest, PairsOfAVariableAreRemovedLeavingNullEntries)
-{
+    EXPECT_EQ(&m_report, m_page.FindDetailTableReportByReportId(m_report.GetId()));
     m_page.RemoveReportVariablePairsOf(&m_reportFrom);
     m_page.RemoveReportVariablePairsOf(nullptr);
-
     EXPECT_EQ((std::vector<ReportVariableMap*>{nullptr, nullptr}), m_entry->GetVariablePairs());
-    CString list;
+    list.Empty();
     m_page.CollectReportVariableUsage(&m_pageFrom, list);
     EXPECT_TRUE(list.IsEmpty());
 }
@@ -382,31 +318,30 @@ TEST_F(TransactionReportTest, TableFlagsFollowTheDetailReportsAndGoWithThem)
     EXPECT_TRUE(m_page.GetTableFlagsList().empty());
 }
 
-TEST_F(TransactionOperationsTest, TablesControlsOfTablesKeysAndClassName)
+TEST(DetailTableReportTest, RemovedPairLeavesANullEntryThatSurvivesSaveAndLoad)
 {
-    std::vector<Table*> tables{&m_notes};
-    m_page.GetTables(tables);
-    EXPECT_EQ((std::vector<Table*>{&m_notes, &m_basic, &m_lines, &m_notes}), tables);
+    ScopedArchiveVersion version(TheVersionHistory().GetCurrentVersion());
+    Variable reportVariable;
+    Variable pageVariable;
+    DetailTableReport report;
+    auto* removed = new ReportVariableMap{&reportVariable, &pageVariable};
+    auto* kept = new ReportVariableMap{&reportVariable, &pageVariable};
+    report.AddVariablePair(removed);
+    report.AddVariablePair(kept);
+    ReportVariableMap stranger;
 
-    FieldRep* lineKey = AddControl(m_page, m_lineKey);
-    AddControl(m_page, m_basicKey);
-    auto* derived = new DerivedField(new Field, &m_lines);
-    m_page.AddDerivedField(derived);
-    FieldRep* derivedControl = AddControl(m_page, derived->GetField());
-    AddControl(m_page, nullptr);
-    std::vector<FieldRep*> controls{lineKey};
-    m_page.GetFieldRepsOfTable(&m_lines, controls);
-    EXPECT_EQ((std::vector<FieldRep*>{lineKey, derivedControl}), controls);
+    report.RemoveVariablePair(removed);
+    report.RemoveVariablePair(&stranger);
+    report.RemoveVariablePair(nullptr);
 
-    m_page.AddVariableForField(m_basicKey);
-    m_page.AddVariableForField(m_lineKey);
-    ASSERT_NE(nullptr, m_page.FindKeyFieldVariableMap(&m_lines));
-    EXPECT_EQ(m_lineKey, m_page.FindKeyFieldVariableMap(&m_lines)->field);
-    EXPECT_EQ(nullptr, m_page.FindKeyFieldVariableMap(&m_notes));
-    EXPECT_EQ(nullptr, m_page.FindKeyFieldVariableMap(nullptr));
-
-    FormInterface& base = m_page;
-    EXPECT_EQ("Transaction", base.GetClassName());
+    EXPECT_EQ((std::vector<ReportVariableMap*>{nullptr, kept}), report.GetVariablePairs());
+    std::unique_ptr<DetailTableReport> loaded(LoadObject<DetailTableReport>(SaveObject(&report)));
+    ASSERT_EQ(2u, loaded->GetVariablePairs().size());
+    EXPECT_EQ(nullptr, loaded->GetVariablePairs()[0]);
+    const ReportVariableMap* loadedKept = loaded->GetVariablePairs()[1];
+    ASSERT_NE(nullptr, loadedKept);
+    std::unique_ptr<Variable> loadedReportVariable(loadedKept->reportVariable);
+    std::unique_ptr<Variable> loadedPageVariable(loadedKept->pageVariable);
 }
 
 } // namespace

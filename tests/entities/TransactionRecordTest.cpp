@@ -182,32 +182,6 @@ TEST_F(TransactionRecordTest, LoadInAClassicProjectGivesClassicFilesWithOnePerDe
     delete loaded->GetDetailTables()[0];
 }
 
-TEST_F(TransactionRecordTest, ClassicFilesMatchTheDetailTablesInNumber)
-{
-    Transaction transaction;
-    transaction.AddDetailTable(m_detail.get());
-    transaction.AddDetailTable(m_basic.get());
-    for (int i = 0; i < 3; ++i)
-    {
-        auto* file = new AspFile;
-        file->SetFileKind(9);
-        transaction.AddAspFile(file);
-    }
-
-    transaction.CreateDefaultAspFiles(0);
-
-    EXPECT_EQ(transaction.GetAspFiles().size(), 6u);
-    for (int fileKind : {1, 2, 3, 4})
-        EXPECT_EQ(CountFilesOfKind(transaction, fileKind), 1) << fileKind;
-    EXPECT_EQ(CountFilesOfKind(transaction, 9), 2);
-
-    Transaction fewer;
-    fewer.AddDetailTable(m_detail.get());
-    fewer.AddDetailTable(m_basic.get());
-    fewer.CreateDefaultAspFiles(0);
-    EXPECT_EQ(CountFilesOfKind(fewer, 9), 2);
-}
-
 // A transaction record of the version: the page record, no tables, one old uniqueness entry
 // before version 28, no reports, one title "T" of a null table after 48, the flag after 63.
 std::vector<BYTE> OldTransactionBytes(int version)

@@ -54,7 +54,7 @@ TEST(VariableRecordTest, ValueIsReadAfterVersionNine)
     }
 }
 
-TEST(VariableRecordTest, CopyIsADistinctObjectWithTheSourcesMembers)
+TEST(VariableRecordTest, CopyIsADistinctObjectWithTheSourcesMembersOrAnEmptyPageVariable)
 {
     Variable source;
     source.SetName("Status");
@@ -65,14 +65,11 @@ TEST(VariableRecordTest, CopyIsADistinctObjectWithTheSourcesMembers)
     EXPECT_EQ(CString("Status"), copy.GetFieldName());
     EXPECT_EQ(Variable::sharedKind, copy.GetKind());
     EXPECT_EQ(CString("open"), copy.GetValue());
-}
 
-TEST(VariableRecordTest, CopyOfNoSourceIsAnEmptyPageVariable)
-{
-    const Variable copy(static_cast<const Variable*>(nullptr));
-    EXPECT_EQ(CString(), copy.GetFieldName());
-    EXPECT_EQ(Variable::pageKind, copy.GetKind());
-    EXPECT_EQ(CString(), copy.GetValue());
+    const Variable empty(static_cast<const Variable*>(nullptr));
+    EXPECT_EQ(CString(), empty.GetFieldName());
+    EXPECT_EQ(Variable::pageKind, empty.GetKind());
+    EXPECT_EQ(CString(), empty.GetValue());
 }
 
 TEST(ParameterRecordTest, RecordIsTheNameAloneAtEveryVersionAndRoundTrips)

@@ -13,13 +13,13 @@
 #include "entities/RDLCReport.h"
 #include "entities/Transaction.h"
 #include "model/ForgeonProject.h"
-#include "model/MainFrameAccess.h"
 #include "model/Module.h"
 #include "model/Table.h"
 #include "tests/model/ModelBuilders.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -50,9 +50,7 @@ protected:
         m_project.AddModule(m_sales);
         m_role->SetName("admin");
         m_base->Append(m_role);
-        m_previous = MainFrameAccess::SetProjectSource([this] { return &m_project; });
     }
-    ~DefaultMenusTest() override { MainFrameAccess::SetProjectSource(m_previous); }
 
     Menu* Item(const Module& module, const char* category, const char* name) const
     {
@@ -87,7 +85,7 @@ protected:
     Module* m_base = NewModule("BaseModule", 1);
     Module* m_sales = NewModule("Sales", 2);
     Designation* m_role = new Designation(TRUE);
-    MainFrameAccess::ProjectSource m_previous;
+    ScopedOpenProject m_open{&m_project};
 };
 
 // The same with the default objects of both modules made.
@@ -134,6 +132,15 @@ TEST_F(DefaultEntriesTest, MasterFormsGoUnderMastersAndTheFirstOneTakesTheCell)
     EXPECT_TRUE(itemsItem->HasRole(m_role));
     EXPECT_EQ(PanelAt(*SalesDashboard(), 0)->GetMenu(), ordersItem);
     EXPECT_FALSE(PanelAt(*SalesDashboard(), 0)->IsStaticText());
+
+    // Made twice, the entries add an item but no link.
+    m_sales->AddDefaultMenuEntries(orders);
+    EXPECT_EQ(orders->GetPreLinkList().size(), 1u);
+    EXPECT_EQ(orders->GetPostLinkList().size(), 1u);
+    const std::vector<std::string> names =
+        NamesOf(m_sales->FindMenuByName("Masters")->GetSubMenus());
+    EXPECT_EQ(names.size(), 3u);
+    EXPECT_EQ(std::count(names.begin(), names.end(), "Customer Order"), 2);
 }
 
 TEST_F(DefaultEntriesTest, PageGetsBackLinkFindLinkAndTopMenuOnItsViewFilesOnly)
@@ -187,18 +194,6 @@ TEST_F(DefaultEntriesTest, ChangePasswordFormGetsLinksAndTopMenuButNoItem)
     EXPECT_NE(form->FindPostLinkByCaption("Back to Module Dashboard"), nullptr);
     EXPECT_NE(form->FindPreLinkByCaption("FIND"), nullptr);
     EXPECT_EQ(form->GetAspFileAt(0)->GetTopMenu(), m_sales->FindMenuByName("SalesMenu"));
-}
-
-TEST_F(DefaultEntriesTest, EntriesMadeTwiceAddAnItemButNoLink)
-{
-    Form* form = AddForm("orders_form", SalesTable("customer_order"));
-
-    m_sales->AddDefaultMenuEntries(form);
-
-    EXPECT_EQ(form->GetPreLinkList().size(), 1u);
-    EXPECT_EQ(form->GetPostLinkList().size(), 1u);
-    EXPECT_EQ(NamesOf(m_sales->FindMenuByName("Masters")->GetSubMenus()),
-              (std::vector<std::string>{"Customer Order", "Customer Order"}));
 }
 
 TEST_F(DefaultEntriesTest, SearchReportTakesTheFindLinkAndLinksBackWithAdd)
@@ -289,25 +284,17 @@ TEST_F(DefaultEntriesTest, MissingCategoryPutsTheItemAtTopLevelWithoutCell)
     EXPECT_EQ(PanelAt(*SalesDashboard(), 0)->GetMenu(), nullptr);
 }
 
-TEST_F(DefaultEntriesTest, CellLinkedToAnItemWithoutPageFileIsRelinked)
-{
-    auto* placeholder = new Menu;
-    m_sales->Append(placeholder);
-    PanelAt(*SalesDashboard(), 0)->SetMenu(placeholder);
-
-    AddForm("orders_form", SalesTable("customer_order"));
-
-    EXPECT_EQ(PanelAt(*SalesDashboard(), 0)->GetMenu(),
-              Item(*m_sales, "Masters", "Customer Order"));
-}
-
-TEST_F(DefaultEntriesTest, CellsWithoutPanelArePassedOver)
+// A panel linked to an item without page file is relinked; cells without panel are passed over.
+TEST_F(DefaultEntriesTest, CellOfAnItemWithoutPageFileIsRelinkedPassingOverEmptyCells)
 {
     Grid* grid = SalesDashboard()->GetGrid();
     grid->AddColumn();
     grid->GetCellAt(0, 0)->Clear();
+    auto* placeholder = new Menu;
+    m_sales->Append(placeholder);
     auto* moved = new DashBoardCellInfo;
     moved->SetCaption("Masters");
+    moved->SetMenu(placeholder);
     grid->GetCellAt(0, 1)->SetCellData(moved, GridCell::kDashBoardCellInfo);
 
     AddForm("orders_form", SalesTable("customer_order"));

@@ -101,14 +101,19 @@ protected:
     Module m_module{"Main"};
 };
 
-TEST_F(DefaultProceduresTest, WriteProceduresOfMasterTableLeaveOutDeletedFlagAndInsertTheKey)
+TEST_F(DefaultProceduresTest,
+       WriteProceduresOfMasterTableLeaveOutDeletedFlagAndDeleteHoldsOnlyTheKey)
 {
     Table* item = AddMasterTable("Item", {"Title", "Price"});
     m_module.CreateTableWriteProcedure(item, true);
     m_module.CreateTableWriteProcedure(item, false);
     m_module.CreateTableWriteProcedure(item, false);
+    m_module.CreateDeleteProcedure(item, "");
+    m_module.CreateDeleteProcedure(item, "");
+    m_module.CreateDeleteProcedure(item, "PRC_Stock_Delete");
 
-    EXPECT_EQ(ProcedureNames(m_module), (Names{"PRC_Item_Insert", "PRC_Item_Update"}));
+    EXPECT_EQ(ProcedureNames(m_module),
+              (Names{"PRC_Item_Delete", "PRC_Item_Insert", "PRC_Item_Update", "PRC_Stock_Delete"}));
     Procedure* insert = Find("PRC_Item_Insert");
     EXPECT_EQ(insert->GetMainTable(), item);
     EXPECT_EQ(insert->GetKind(), Procedure::standardKind);
@@ -118,16 +123,6 @@ TEST_F(DefaultProceduresTest, WriteProceduresOfMasterTableLeaveOutDeletedFlagAnd
     EXPECT_EQ(ParameterNames(insert), (Names{"Title", "Price"}));
     EXPECT_EQ(ColumnNames(Find("PRC_Item_Update")), (Names{"Item_id", "Title", "Price"}));
     EXPECT_EQ(ParameterNames(Find("PRC_Item_Update")), (Names{"Item_id", "Title", "Price"}));
-}
-
-TEST_F(DefaultProceduresTest, DeleteProcedureHoldsOnlyTheKeyFieldAndIsCustomWhenNamed)
-{
-    Table* item = AddMasterTable("Item", {"Title"});
-    m_module.CreateDeleteProcedure(item, "");
-    m_module.CreateDeleteProcedure(item, "");
-    m_module.CreateDeleteProcedure(item, "PRC_Stock_Delete");
-
-    EXPECT_EQ(ProcedureNames(m_module), (Names{"PRC_Item_Delete", "PRC_Stock_Delete"}));
     Procedure* remove = Find("PRC_Item_Delete");
     EXPECT_FALSE(remove->GetCustomNameFlag());
     EXPECT_EQ(ColumnNames(remove), (Names{"Item_id"}));
@@ -209,7 +204,7 @@ TEST_F(DefaultProceduresTest, NamedTransactionProceduresFollowThePageName)
     EXPECT_EQ(Find("PRC_Order_basic_Update")->GetMainTable(), orders);
 }
 
-TEST_F(DefaultProceduresTest, TransactionProceduresWithoutNamesFollowTheTables)
+TEST_F(DefaultProceduresTest, TransactionProceduresWithoutNamesFollowTheTablesAndTreatTheLink)
 {
     Table* orders = AddDetailKindTable("Orders", {"Placed"});
     Table* line = AddDetailKindTable("Line", {"Qty"});
@@ -230,23 +225,14 @@ TEST_F(DefaultProceduresTest, TransactionProceduresWithoutNamesFollowTheTables)
     Procedure* all = Find("PRC_Line_SelectAll");
     ASSERT_FALSE(all->GetFilters().empty());
     EXPECT_EQ(ParameterNames(all), (Names{"Order_ref"}));
-}
-
-TEST_F(DefaultProceduresTest, DetailWriteProceduresTreatTheLinkField)
-{
-    Table* orders = AddDetailKindTable("Orders", {"Placed"});
-    Table* line = AddDetailKindTable("Line", {"Qty"});
-    Transaction* order = AddTransaction("Order", orders, {line}, false);
-
-    m_module.CreateTransactionProcedures(order);
-
     EXPECT_EQ(ColumnNames(Find("PRC_Line_Insert")), (Names{"Line_id", "Qty", "Order_ref"}));
     EXPECT_EQ(ColumnNames(Find("PRC_Line_Update")), (Names{"Line_id", "Qty"}));
     EXPECT_EQ(ParameterNames(Find("PRC_Line_Update")), (Names{"Line_id", "Qty"}));
     EXPECT_EQ(ColumnNames(Find("PRC_Orders_Insert")), (Names{"Orders_id", "Placed"}));
 }
 
-TEST_F(DefaultProceduresTest, TransactionWithoutBasicTableMakesOnlyDetailProcedures)
+TEST_F(DefaultProceduresTest,
+       TransactionWithoutBasicTableMakesOnlyDetailProceduresAndMissingTablesNone)
 {
     Table* line = AddDetailKindTable("Line", {"Qty"});
     auto* order = NewPage<Transaction>("Order");
@@ -256,6 +242,12 @@ TEST_F(DefaultProceduresTest, TransactionWithoutBasicTableMakesOnlyDetailProcedu
     m_module.CreateTransactionProcedures(order);
     m_module.CreateTransactionProcedures(nullptr);
     m_module.FillBasicWriteProcedure(order, true);
+    m_module.CreateDeleteProcedure(nullptr, "");
+    m_module.CreateTableWriteProcedure(nullptr, true);
+    m_module.FillDetailWriteProcedure(nullptr, nullptr, true);
+    m_module.RebuildTableProcedures(nullptr);
+    EXPECT_EQ(m_module.GetOrCreateWriteProcedure(nullptr, true, nullptr), nullptr);
+    EXPECT_FALSE(m_module.HasSelectAllProcedure(nullptr));
 
     EXPECT_EQ(ProcedureNames(m_module),
               (Names{"PRC_Line_Delete", "PRC_Line_Insert", "PRC_Line_Update"}));
@@ -310,18 +302,6 @@ TEST_F(DefaultProceduresTest, RebuildKeepsCustomNameOfStandaloneDetailKindTable)
     EXPECT_EQ(ColumnNames(Find("PRC_Stock_Delete")), (Names{"Loose_id"}));
 }
 
-TEST_F(DefaultProceduresTest, WriteOperationsIgnoreMissingTable)
-{
-    m_module.CreateDeleteProcedure(nullptr, "");
-    m_module.CreateTableWriteProcedure(nullptr, true);
-    m_module.FillDetailWriteProcedure(nullptr, nullptr, true);
-    m_module.RebuildTableProcedures(nullptr);
-
-    EXPECT_EQ(m_module.GetOrCreateWriteProcedure(nullptr, true, nullptr), nullptr);
-    EXPECT_FALSE(m_module.HasSelectAllProcedure(nullptr));
-    EXPECT_TRUE(m_module.GetProcedures().empty());
-}
-
 class MapTableProceduresTest : public DefaultProceduresTest
 {
 protected:
@@ -356,7 +336,7 @@ protected:
     MapForm* m_mapForm = nullptr;
 };
 
-TEST_F(MapTableProceduresTest, MapTableGetsSelectAllAndSelectRecordOnce)
+TEST_F(MapTableProceduresTest, MapTableGetsSelectsOnceAndBottomMasterTableSelectLastRecord)
 {
     m_module.CreateMapTableProcedures(m_map);
     m_module.CreateMapTableProcedures(m_map);
@@ -371,10 +351,7 @@ TEST_F(MapTableProceduresTest, MapTableGetsSelectAllAndSelectRecordOnce)
     Procedure* record = Find("PRC_Item_Map_SelectRecord");
     EXPECT_EQ(ColumnNames(record), allFields);
     EXPECT_NE(record->FindFieldFilterByField(m_map->GetPrimaryKeyField()), nullptr);
-}
 
-TEST_F(MapTableProceduresTest, BottomMasterTableGetsSelectLastRecord)
-{
     AddStoreMasterForm();
     m_module.CreateMapTableProcedures(m_map);
     m_module.CreateMapTableProcedures(m_item);
@@ -388,7 +365,13 @@ TEST_F(MapTableProceduresTest, BottomMasterTableGetsSelectLastRecord)
 
 TEST_F(MapTableProceduresTest, WriteProceduresWithoutBottomMasterTakeTheMapFields)
 {
+    auto* other = NewPage<MapForm>("Other");
+    other->SetMappingTable(m_item);
+    m_module.Append(other);
     m_module.CreateTableWriteProcedure(m_map, true);
+    m_module.UpdateMapTableWriteProcedures(other);
+    EXPECT_TRUE(Find("PRC_Item_Map_Insert")->GetOutputColumns().empty());
+
     m_module.CreateTableWriteProcedure(m_map, false);
     m_module.UpdateMapTableWriteProcedures(nullptr);
 
@@ -410,18 +393,6 @@ TEST_F(MapTableProceduresTest, WriteProceduresWithBottomMasterTakeItsFieldsButKe
     EXPECT_EQ(ColumnNames(Find("PRC_Item_Map_Insert")), (Names{"Item_ref", "City"}));
     EXPECT_EQ(ParameterNames(Find("PRC_Item_Map_Insert")), (Names{"Item_ref", "City"}));
     EXPECT_EQ(ColumnNames(Find("PRC_Item_Map_Update")), (Names{"Item_Map_id", "City"}));
-}
-
-TEST_F(MapTableProceduresTest, WriteProceduresOfAnotherMapFormAreLeftAlone)
-{
-    auto* other = NewPage<MapForm>("Other");
-    other->SetMappingTable(m_item);
-    m_module.Append(other);
-    m_module.CreateTableWriteProcedure(m_map, true);
-
-    m_module.UpdateMapTableWriteProcedures(other);
-
-    EXPECT_TRUE(Find("PRC_Item_Map_Insert")->GetOutputColumns().empty());
 }
 
 TEST_F(MapTableProceduresTest, RebuildOfMapTableRefillsFromItsMapForm)
@@ -470,7 +441,7 @@ protected:
     }
 };
 
-TEST_F(ClassFunctionsTest, OneForeignKeyGivesSelectRecordForItWithoutMultiParam)
+TEST_F(ClassFunctionsTest, OneForeignKeyGivesSelectRecordForItAndUserFunctionsShowItsFrontFields)
 {
     Class* customer = ClassWithForeignKeys({"Region"});
     m_module.AddDefaultClassFunctions(customer);
@@ -482,11 +453,17 @@ TEST_F(ClassFunctionsTest, OneForeignKeyGivesSelectRecordForItWithoutMultiParam)
     EXPECT_EQ(ParameterNames(customer->FindFunctionByName("SelectRecord")), (Names{"id"}));
     EXPECT_EQ(ParameterNames(customer->FindFunctionByName("SelectRecordForRegion_id")),
               (Names{"id"}));
-    EXPECT_TRUE(ParameterNames(customer->FindFunctionByName("HandleAdd")).empty());
     const Function* all = customer->FindFunctionByName("SelectAllRecords");
     EXPECT_EQ(all->GetClass(), customer);
     EXPECT_EQ(all->GetTable(), customer->GetTable());
     EXPECT_EQ(all->GetKind(), 0);
+    EXPECT_EQ(OutputNames(all), (Names{"Customer_id", "Name", "Region_id", "Label"}));
+    ASSERT_EQ(all->GetUsedTables().size(), 1u);
+    EXPECT_EQ(all->GetUsedTables().front()->GetTableName(), "Region");
+    const Function* handler = customer->FindFunctionByName("HandleAdd");
+    EXPECT_EQ(OutputNames(handler), (Names{"Customer_id", "Name", "Region_id"}));
+    EXPECT_TRUE(handler->GetUsedTables().empty());
+    EXPECT_TRUE(handler->GetParameters().empty());
 }
 
 TEST_F(ClassFunctionsTest, SeveralForeignKeysAddMultiParamFunction)
@@ -502,36 +479,14 @@ TEST_F(ClassFunctionsTest, SeveralForeignKeysAddMultiParamFunction)
               (Names{"param_Region_id", "param_Agent_id"}));
 }
 
-TEST_F(ClassFunctionsTest, ExistingFunctionKeepsItsParametersAndIsFoundIgnoringCase)
+TEST_F(ClassFunctionsTest, ExistingFunctionIsKeptAndTableFieldsAddedLaterReachEveryKindZeroFunction)
 {
     Class* customer = ClassWithForeignKeys({});
     Function* own = m_module.GetOrAddClassFunction("selectrecord", customer);
     EXPECT_FALSE(m_module.EnsureClassFunction("SELECTRECORD", customer));
     m_module.AddDefaultClassFunctions(customer);
-
     EXPECT_EQ(customer->FindFunctionByName("SelectRecord"), own);
     EXPECT_TRUE(own->GetParameters().empty());
-}
-
-TEST_F(ClassFunctionsTest, UserFunctionShowsReferredFrontFieldsAndUsesTheirTables)
-{
-    Class* customer = ClassWithForeignKeys({"Region"});
-    m_module.AddDefaultClassFunctions(customer);
-
-    const Function* all = customer->FindFunctionByName("SelectAllRecords");
-    EXPECT_EQ(OutputNames(all), (Names{"Customer_id", "Name", "Region_id", "Label"}));
-    ASSERT_EQ(all->GetUsedTables().size(), 1u);
-    EXPECT_EQ(all->GetUsedTables().front()->GetTableName(), "Region");
-
-    const Function* handler = customer->FindFunctionByName("HandleAdd");
-    EXPECT_EQ(OutputNames(handler), (Names{"Customer_id", "Name", "Region_id"}));
-    EXPECT_TRUE(handler->GetUsedTables().empty());
-}
-
-TEST_F(ClassFunctionsTest, TableFieldsAddedLaterReachEveryKindZeroFunction)
-{
-    Class* customer = ClassWithForeignKeys({});
-    m_module.AddDefaultClassFunctions(customer);
     Function* other = m_module.GetOrAddClassFunction("Handwritten", customer);
     other->SetKind(1);
     AddVarcharField(customer->GetTable(), "Phone");
@@ -578,7 +533,7 @@ TEST_F(ClassFunctionsTest, ClassWithoutTableGetsFunctionsWithoutColumns)
     EXPECT_FALSE(m_module.EnsureClassFunction("Any", nullptr));
 }
 
-TEST_F(DefaultProceduresTest, LoadPassGivesMasterFormsTheirKeyVariable)
+TEST_F(DefaultProceduresTest, LoadPassesGiveMasterFormsTheirKeyVariableAndListAliasColumnsOnce)
 {
     Table* item = AddMasterTable("Item");
     auto* form = NewPage<Form>("ItemForm");
@@ -587,8 +542,17 @@ TEST_F(DefaultProceduresTest, LoadPassGivesMasterFormsTheirKeyVariable)
     auto* bare = NewPage<Form>("Bare");
     m_module.Append(bare);
 
-    m_module.AddFormKeyVariables();
-    m_module.AddFormKeyVariables();
+    auto* procedure = new Procedure(item, true);
+    auto* alias = new Field;
+    alias->SetFieldName("Total");
+    procedure->AddOutputField(alias);
+    m_module.AddProcedure(procedure);
+
+    for (int pass = 0; pass < 2; ++pass)
+    {
+        m_module.AddFormKeyVariables();
+        m_module.AddMissingAliasColumns();
+    }
 
     ASSERT_EQ(form->GetFieldVariableMaps().size(), 1u);
     const FieldVariableMap* map = form->GetKeyFieldVariableMap();
@@ -597,22 +561,9 @@ TEST_F(DefaultProceduresTest, LoadPassGivesMasterFormsTheirKeyVariable)
     EXPECT_EQ(map->variable->GetFieldName(), "Item_Item_id_Var");
     EXPECT_EQ(map->variable->GetKind(), Variable::pageKind);
     EXPECT_TRUE(bare->GetFieldVariableMaps().empty());
-}
-
-TEST_F(DefaultProceduresTest, LoadPassListsAliasColumnsOnce)
-{
-    Table* item = AddMasterTable("Item");
-    auto* procedure = new Procedure(item, true);
-    auto* alias = new Field;
-    alias->SetFieldName("Total");
-    procedure->AddOutputField(alias);
-    m_module.AddProcedure(procedure);
-
-    m_module.AddMissingAliasColumns();
-    m_module.AddMissingAliasColumns();
-
     ASSERT_EQ(procedure->GetAliasFields().size(), 1u);
     EXPECT_EQ(procedure->GetAliasFields().front(), alias);
     EXPECT_EQ(procedure->GetOutputColumns().size(), item->GetFields().size() + 1);
 }
+
 } // namespace

@@ -1,33 +1,51 @@
 #include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
 #include "entities/Class.h"
+#include "entities/ClassInvokation.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
+#include "entities/DashBoardPageData.h"
+#include "entities/DateValidation.h"
 #include "entities/Designation.h"
+#include "entities/DetailTableReport.h"
 #include "entities/Form.h"
 #include "entities/Function.h"
 #include "entities/LoginPage.h"
 #include "entities/MapForm.h"
+#include "entities/Menu.h"
 #include "entities/MultiPageReport.h"
 #include "entities/Procedure.h"
+#include "entities/ProcedureInvokation.h"
+#include "entities/RDLCInfo.h"
 #include "entities/RDLCReport.h"
 #include "entities/ReportCollector.h"
+#include "entities/ReportField.h"
+#include "entities/ReportFieldControlProperty.h"
+#include "entities/ReportGroup.h"
+#include "entities/TableAdapter.h"
 #include "entities/Transaction.h"
+#include "entities/UniquenessProcedureTable.h"
+#include "entities/XSDInfo.h"
 #include "model/EntityUsageSet.h"
 #include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
 #include "model/ProjectDiagnostics.h"
 #include "model/ProjectSettings.h"
 #include "model/Table.h"
+#include "model/ValidationData.h"
 #include "platform/core/ScriptedMessageBoxes.h"
+#include "tests/entities/PageOperationsSupport.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstddef>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <typeinfo>
+#include <utility>
 #include <vector>
 
 namespace
@@ -55,7 +73,7 @@ void ExpectRecordedOnceIn(const List& (EntityUsageSet::*list)() const)
 }
 } // namespace
 
-TEST(EntityUsageSetTest, AddingAnEntityTwiceKeepsOneEntry)
+TEST(EntityUsageSetTest, EntitiesAreRecordedOnceFoundByIndexAndClearedWithTheLoginPage)
 {
     EntityUsageSet set;
     Table table;
@@ -63,6 +81,10 @@ TEST(EntityUsageSetTest, AddingAnEntityTwiceKeepsOneEntry)
     Function function;
     Class dataClass;
     Designation role;
+    Form form;
+    Transaction transaction;
+    ApplicationReport report;
+    LoginPage loginPage;
     for (int round = 0; round < 2; ++round)
     {
         set.AddTable(&table);
@@ -70,16 +92,39 @@ TEST(EntityUsageSetTest, AddingAnEntityTwiceKeepsOneEntry)
         set.AddFunction(&function);
         set.AddClass(&dataClass);
         set.AddRole(&role);
+        set.AddFormInterface(&form);
+        set.AddFormInterface(&transaction);
+        set.AddFormInterface(&report);
     }
-    EXPECT_EQ(1u, set.GetTables().size());
-    EXPECT_EQ(1u, set.GetProcedures().size());
     EXPECT_EQ(1u, set.GetFunctions().size());
-    EXPECT_EQ(1u, set.GetClasses().size());
     EXPECT_EQ(1u, set.GetRoles().size());
-
+    EXPECT_EQ(&table, set.GetTableAt(0));
+    EXPECT_EQ(&form, set.GetFormAt(0));
+    EXPECT_EQ(&transaction, set.GetTransactionAt(0));
+    EXPECT_EQ(&procedure, set.GetProcedureAt(0));
+    EXPECT_EQ(&report, set.GetReportAt(0));
+    EXPECT_EQ(&dataClass, set.GetClassAt(0));
+    for (int index : {-1, 1})
+    {
+        EXPECT_EQ(nullptr, set.GetTableAt(index));
+        EXPECT_EQ(nullptr, set.GetFormAt(index));
+        EXPECT_EQ(nullptr, set.GetTransactionAt(index));
+        EXPECT_EQ(nullptr, set.GetProcedureAt(index));
+        EXPECT_EQ(nullptr, set.GetReportAt(index));
+        EXPECT_EQ(nullptr, set.GetClassAt(index));
+    }
     Procedure other;
     set.AddProcedure(&other);
     EXPECT_EQ(&other, set.GetProcedureAt(1));
+
+    set.SetLoginPage(&loginPage);
+    set.Clear();
+    EXPECT_TRUE(set.GetTables().empty());
+    EXPECT_TRUE(set.GetProcedures().empty());
+    EXPECT_TRUE(set.GetFunctions().empty());
+    EXPECT_TRUE(set.GetRoles().empty());
+    EXPECT_EQ(0u, PageCount(set));
+    EXPECT_EQ(nullptr, set.GetLoginPage());
 }
 
 TEST(EntityUsageSetTest, PagesGoIntoTheListOfTheirOwnTypeOnly)
@@ -110,59 +155,7 @@ TEST(EntityUsageSetTest, FormIsFoundAgainThroughItsPagePartAndLoginPageIsNotReco
     EXPECT_EQ(nullptr, set.GetLoginPage());
 }
 
-TEST(EntityUsageSetTest, IndexOutsideAListGivesNull)
-{
-    EntityUsageSet set;
-    Table table;
-    Form form;
-    Transaction transaction;
-    Procedure procedure;
-    ApplicationReport report;
-    Class dataClass;
-    set.AddTable(&table);
-    set.AddFormInterface(&form);
-    set.AddFormInterface(&transaction);
-    set.AddProcedure(&procedure);
-    set.AddFormInterface(&report);
-    set.AddClass(&dataClass);
-
-    EXPECT_EQ(&table, set.GetTableAt(0));
-    EXPECT_EQ(&form, set.GetFormAt(0));
-    EXPECT_EQ(&transaction, set.GetTransactionAt(0));
-    EXPECT_EQ(&procedure, set.GetProcedureAt(0));
-    EXPECT_EQ(&report, set.GetReportAt(0));
-    EXPECT_EQ(&dataClass, set.GetClassAt(0));
-    for (int index : {-1, 1})
-    {
-        EXPECT_EQ(nullptr, set.GetTableAt(index));
-        EXPECT_EQ(nullptr, set.GetFormAt(index));
-        EXPECT_EQ(nullptr, set.GetTransactionAt(index));
-        EXPECT_EQ(nullptr, set.GetProcedureAt(index));
-        EXPECT_EQ(nullptr, set.GetReportAt(index));
-        EXPECT_EQ(nullptr, set.GetClassAt(index));
-    }
-}
-
-TEST(EntityUsageSetTest, ClearEmptiesEveryListAndTheLoginPage)
-{
-    EntityUsageSet set;
-    Table table;
-    DashBoard dashBoard;
-    Function function;
-    LoginPage loginPage;
-    set.AddTable(&table);
-    set.AddFormInterface(&dashBoard);
-    set.AddFunction(&function);
-    set.SetLoginPage(&loginPage);
-
-    set.Clear();
-    EXPECT_TRUE(set.GetTables().empty());
-    EXPECT_TRUE(set.GetDashBoards().empty());
-    EXPECT_TRUE(set.GetFunctions().empty());
-    EXPECT_EQ(nullptr, set.GetLoginPage());
-}
-
-TEST(ProjectDiagnosticsTest, TextsAtBadIndexesAreEmptyAndRemovalsIgnoreThem)
+TEST(ProjectDiagnosticsTest, ListsIgnoreBadIndexesCompareExactlyAndClearInTwoWays)
 {
     ProjectDiagnostics diagnostics;
     diagnostics.AddError("Table has no key");
@@ -182,52 +175,37 @@ TEST(ProjectDiagnosticsTest, TextsAtBadIndexesAreEmptyAndRemovalsIgnoreThem)
     }
     EXPECT_EQ(1u, diagnostics.GetWarnings().size());
     EXPECT_EQ(1u, diagnostics.GetIgnoredWarnings().size());
-
-    diagnostics.RemoveWarningAt(0);
-    diagnostics.RemoveIgnoredWarningAt(0);
-    EXPECT_TRUE(diagnostics.GetWarnings().empty());
-    EXPECT_TRUE(diagnostics.GetIgnoredWarnings().empty());
-    EXPECT_EQ(1u, diagnostics.GetErrors().size());
-}
-
-TEST(ProjectDiagnosticsTest, WarningLookupsCompareExactly)
-{
-    ProjectDiagnostics diagnostics;
-    diagnostics.AddWarning("Form has no caption");
-    diagnostics.AddIgnoredWarning("Menu is empty");
-
     EXPECT_TRUE(diagnostics.IsWarning("Form has no caption"));
     EXPECT_FALSE(diagnostics.IsWarning("form has no caption"));
     EXPECT_FALSE(diagnostics.IsWarning("Menu is empty"));
     EXPECT_TRUE(diagnostics.IsIgnoredWarning("Menu is empty"));
     EXPECT_FALSE(diagnostics.IsIgnoredWarning("Menu is empty "));
     EXPECT_FALSE(diagnostics.IsIgnoredWarning("Form has no caption"));
-}
 
-TEST(ProjectDiagnosticsTest, ClearingEmptiesErrorsAndWarningsOrAllThreeLists)
-{
-    ProjectDiagnostics diagnostics;
-    diagnostics.AddError("e");
-    diagnostics.AddWarning("w");
-    diagnostics.AddIgnoredWarning("i");
     diagnostics.ClearErrorsAndWarnings();
     EXPECT_TRUE(diagnostics.GetErrors().empty());
     EXPECT_TRUE(diagnostics.GetWarnings().empty());
-    EXPECT_EQ(std::vector<CString>{"i"}, diagnostics.GetIgnoredWarnings());
+    EXPECT_EQ(std::vector<CString>{"Menu is empty"}, diagnostics.GetIgnoredWarnings());
+    diagnostics.AddWarning("w");
+    diagnostics.RemoveIgnoredWarningAt(0);
+    diagnostics.RemoveWarningAt(0);
+    EXPECT_TRUE(diagnostics.GetWarnings().empty());
+    EXPECT_TRUE(diagnostics.GetIgnoredWarnings().empty());
 
     diagnostics.AddError("e");
+    diagnostics.AddIgnoredWarning("i");
     diagnostics.ClearAll();
     EXPECT_TRUE(diagnostics.GetErrors().empty());
-    EXPECT_TRUE(diagnostics.GetWarnings().empty());
     EXPECT_TRUE(diagnostics.GetIgnoredWarnings().empty());
 }
 
-TEST(ProjectDiagnosticsTest, PopMakesThePreviousSetCurrentWithItsContents)
+TEST(ProjectDiagnosticsTest, PopMakesThePreviousSetCurrentButNeverPopsTheFirst)
 {
     ProjectDiagnostics diagnostics;
     Table table;
     EntityUsageSet& first = diagnostics.GetCurrentUsageSet();
     first.AddTable(&table);
+    EXPECT_EQ(1, diagnostics.GetUsageSetDepth());
 
     diagnostics.PushUsageSet();
     EntityUsageSet& nested = diagnostics.GetCurrentUsageSet();
@@ -237,33 +215,28 @@ TEST(ProjectDiagnosticsTest, PopMakesThePreviousSetCurrentWithItsContents)
     EXPECT_EQ(2, diagnostics.GetUsageSetDepth());
 
     diagnostics.PopUsageSet();
+    diagnostics.PopUsageSet();
+    EXPECT_EQ(1, diagnostics.GetUsageSetDepth());
     EXPECT_EQ(&first, &diagnostics.GetCurrentUsageSet());
     ASSERT_EQ(1u, first.GetTables().size());
     EXPECT_EQ(&table, first.GetTableAt(0));
 }
 
-TEST(ProjectDiagnosticsTest, TheFirstSetIsNeverPopped)
-{
-    ProjectDiagnostics diagnostics;
-    EXPECT_EQ(1, diagnostics.GetUsageSetDepth());
-    EntityUsageSet& first = diagnostics.GetCurrentUsageSet();
-    diagnostics.PopUsageSet();
-    EXPECT_EQ(1, diagnostics.GetUsageSetDepth());
-    EXPECT_EQ(&first, &diagnostics.GetCurrentUsageSet());
-}
-
 TEST(ProjectDiagnosticsTest, ReportWritesErrorsThenWarningsToTheProjectFolderAndShowsThem)
 {
+    const auto previous = MainFrameAccess::SetProjectSource({});
+    ScriptedMessageBoxes boxes;
+    ProjectDiagnostics diagnostics;
+    diagnostics.ReportErrors(true);
+    EXPECT_TRUE(boxes.Shown().empty());
+
     TempFolder folder;
     ForgeonProject project;
     project.SetProjectSettings(new ProjectSettings);
     project.SetProjectPath(folder.ModelPath());
-    const auto previous = MainFrameAccess::SetProjectSource([&project] { return &project; });
-    ProjectDiagnostics diagnostics;
+    MainFrameAccess::SetProjectSource([&project] { return &project; });
     diagnostics.AddError("Table used in relations");
     diagnostics.AddWarning("a warning");
-    ScriptedMessageBoxes boxes;
-
     diagnostics.ReportErrors(false);
     EXPECT_TRUE(boxes.Shown().empty());
     diagnostics.ReportErrors(true);
@@ -276,12 +249,266 @@ TEST(ProjectDiagnosticsTest, ReportWritesErrorsThenWarningsToTheProjectFolderAnd
     EXPECT_EQ("Table used in relations\na warning\n", boxes.Shown().front().text);
 }
 
-TEST(ProjectDiagnosticsTest, AnEmptyReportShowsNothingAndNeedsNoProjectFolder)
+namespace
 {
-    const auto previous = MainFrameAccess::SetProjectSource({});
-    ProjectDiagnostics diagnostics;
-    ScriptedMessageBoxes boxes;
-    diagnostics.ReportErrors(true);
-    MainFrameAccess::SetProjectSource(previous);
-    EXPECT_TRUE(boxes.Shown().empty());
+// A page file of the kind, owned by the page.
+AspFile* AddPageFile(FormInterface& page, int fileKind)
+{
+    page.CreateAspFile(fileKind, 0);
+    return page.GetAspFiles().back();
+}
+
+// A binding of the column that feeds the target.
+void Bind(ReportField& column, Variable* target)
+{
+    auto* binding = new ReportFieldBinding;
+    binding->m_target = target;
+    column.AddBinding(binding);
+}
+
+// A dashboard placement on the page, called by the procedure when one is given.
+DashBoardPageData* Place(DashBoardPage& page, DashBoard* dashBoard, Procedure* procedure)
+{
+    auto* placement = new DashBoardPageData(dashBoard);
+    if (procedure != nullptr)
+        placement->SetProcedureInvokation(CallOfProcedure(procedure));
+    page.AddPlacement(placement);
+    return placement;
+}
+} // namespace
+
+using EntityUsageSetRemovalTest = PageOperationsTest;
+
+TEST_F(EntityUsageSetRemovalTest, PageLinksLeaveOnlyTheMenusOfTheRemovedPageOnBothSides)
+{
+    Form removed;
+    Form kept;
+    AspFile* removedMain = AddPageFile(removed, 1);
+    AspFile* removedList = AddPageFile(removed, 2);
+    AspFile* keptMain = AddPageFile(kept, 1);
+    Variable* removedVariable = NewVariable("removed_var");
+    Variable* keptVariable = NewVariable("kept_var");
+    {
+        Menu opening;
+        Menu other;
+        ReportField column;
+        ReportField otherColumn;
+        opening.SetAspFile(removedMain);
+        opening.AddPageFile(removedList);
+        opening.AddPageFile(keptMain);
+        other.SetAspFile(keptMain);
+        column.SetAspFile(removedList);
+        Bind(column, removedVariable);
+        otherColumn.SetAspFile(keptMain);
+        Bind(otherColumn, keptVariable);
+        for (MenuInterface* item :
+             std::initializer_list<MenuInterface*>{&opening, &other, &column, &otherColumn})
+            UsageSet().AddMenuItem(item);
+
+        UsageSet().RemovePageLinks(&removed);
+
+        EXPECT_EQ(nullptr, opening.GetAspFile());
+        EXPECT_EQ(std::vector<AspFile*>{keptMain}, opening.GetPageFiles());
+        EXPECT_FALSE(removedMain->IsLinkedFrom(&opening));
+        EXPECT_FALSE(removedList->IsLinkedFrom(&column));
+        EXPECT_EQ(keptMain, other.GetAspFile());
+        EXPECT_EQ(nullptr, column.GetAspFile());
+        EXPECT_TRUE(column.GetBindings().empty());
+        EXPECT_EQ(keptMain, otherColumn.GetAspFile());
+        EXPECT_EQ(1u, otherColumn.GetBindings().size());
+    }
+    // The menus are gone before the page files: a file still listing one would touch it here.
+    EXPECT_TRUE(keptMain->GetLinkingItems().empty());
+    delete removedVariable;
+    delete keptVariable;
+}
+
+TEST_F(EntityUsageSetRemovalTest, ProcedureReferencesLeaveEveryKindOfRecordedPage)
+{
+    Table table;
+    Procedure procedure;
+    Procedure other;
+    Form form;
+    form.AddUniquenessProcedureTable(
+        new UniquenessProcedureTable(&table, CallOfProcedure(&procedure)));
+    DashBoard dashBoard;
+    DashBoardPage dashBoardPage;
+    DashBoardPageData* calling = Place(dashBoardPage, &dashBoard, &procedure);
+    DashBoardPageData* callingOther = Place(dashBoardPage, &dashBoard, &other);
+    LoginPage loginPage;
+    loginPage.SetLoginCall(CallOfProcedure(&procedure));
+    procedure.AddOutputField(NewField("Price", &table));
+    auto* validation = new ValidationData;
+    auto* dateRule =
+        new DateValidation(nullptr, 0, CallOfProcedure(&procedure), procedure.GetOutputColumnAt(0));
+    validation->AddDateValidation(dateRule);
+    AddControl(form, table.GetFieldAt(0))->SetValidationData(validation);
+    auto* button = new ReportFieldControlProperty;
+    button->SetProcedure(&procedure);
+    auto* fedByProcedure = new ReportFieldBinding;
+    fedByProcedure->m_sourceColumn = procedure.GetOutputColumnAt(0);
+    button->AddBinding(fedByProcedure);
+    button->AddBinding(new ReportFieldBinding);
+    auto* column = new ReportField(nullptr);
+    column->SetControlProperty(button);
+    ApplicationReport report;
+    report.AddReportGroup(new ReportGroup);
+    report.GetReportGroups()[0]->AddReportField(column);
+    UsageSet().AddFormInterface(&report);
+    UsageSet().AddFormInterface(&form);
+    UsageSet().AddFormInterface(&dashBoardPage);
+    UsageSet().SetLoginPage(&loginPage);
+
+    UsageSet().RemoveProcedureReferences(&procedure);
+
+    EXPECT_TRUE(form.GetUniquenessProcedureTables().empty());
+    EXPECT_EQ(nullptr, calling->GetProcedureInvokation());
+    EXPECT_EQ(&other, callingOther->GetProcedure());
+    EXPECT_EQ(nullptr, loginPage.GetLoginCall()->GetProcedure());
+    EXPECT_EQ(nullptr, dateRule->GetProcedureInvokation());
+    EXPECT_EQ(nullptr, dateRule->GetResultField());
+    EXPECT_EQ(nullptr, button->GetProcedure());
+    EXPECT_EQ(1u, button->GetBindings().size());
+}
+
+TEST_F(EntityUsageSetRemovalTest, DashBoardReferencesRemoveEveryPlacementOfTheDashBoard)
+{
+    DashBoard removed;
+    DashBoard kept;
+    DashBoardPage page;
+    Place(page, &removed, nullptr);
+    Place(page, &kept, nullptr);
+    Place(page, &removed, nullptr);
+    AspFile* file = AddPageFile(removed, 0);
+    Menu menu;
+    menu.SetAspFile(file);
+    UsageSet().AddFormInterface(&page);
+    UsageSet().AddMenuItem(&menu);
+
+    UsageSet().RemoveDashBoardReferences(&removed);
+
+    ASSERT_EQ(1u, page.GetPlacements().size());
+    EXPECT_EQ(&kept, page.GetDashBoardAt(0));
+    EXPECT_EQ(nullptr, menu.GetAspFile());
+}
+
+TEST_F(EntityUsageSetRemovalTest, FormAndReportReferencesUnlinkOnlyThePagesShowingThem)
+{
+    ApplicationReport removed;
+    ApplicationReport kept;
+    Table table;
+    Form form;
+    form.SetTable(&table);
+    form.SetReport(&removed);
+    Form otherForm;
+    otherForm.SetReport(&kept);
+    MapForm mapForm;
+    mapForm.SetReport(&removed);
+    mapForm.SetBottomMasterForm(&form);
+    MapForm otherMapForm;
+    otherMapForm.SetBottomMasterForm(&otherForm);
+    Transaction transaction;
+    auto* entry = new DetailTableReport;
+    entry->SetTable(&table);
+    entry->SetReport(&removed);
+    transaction.AddDetailTableReport(entry);
+    for (FormInterface* page : std::initializer_list<FormInterface*>{&form, &otherForm, &mapForm,
+                                                                     &otherMapForm, &transaction})
+        UsageSet().AddFormInterface(page);
+
+    UsageSet().RemoveReportReferences(&removed);
+    UsageSet().RemoveFormReferences(&form);
+
+    EXPECT_EQ(nullptr, form.GetReport());
+    EXPECT_EQ(&kept, otherForm.GetReport());
+    EXPECT_EQ(nullptr, mapForm.GetReport());
+    EXPECT_TRUE(transaction.GetDetailTableReports().empty());
+    EXPECT_EQ(nullptr, mapForm.GetBottomMasterForm());
+    EXPECT_EQ(&otherForm, otherMapForm.GetBottomMasterForm());
+}
+
+TEST_F(EntityUsageSetRemovalTest, DescriptionsLeaveTheRecordedRDLCReportsOnly)
+{
+    RDLCInfo info;
+    XSDInfo dataSet;
+    auto* adapter = new TableAdapter;
+    dataSet.AddTableAdapter(adapter);
+    RDLCReport recorded;
+    RDLCReport unrecorded;
+    for (RDLCReport* report : {&recorded, &unrecorded})
+    {
+        report->SetRDLCInfo(&info);
+        report->SetXSDInfo(&dataSet);
+        report->AddTableAdapterMap(TableAdapterMap{adapter, {}});
+    }
+    UsageSet().AddFormInterface(&recorded);
+
+    UsageSet().RemoveRDLCInfoReferences(&info);
+    UsageSet().RemoveXSDInfoReferences(&dataSet);
+
+    EXPECT_EQ(nullptr, recorded.GetRDLCInfo());
+    EXPECT_EQ(nullptr, recorded.GetXSDInfo());
+    EXPECT_TRUE(recorded.GetTableAdapterMaps().empty());
+    EXPECT_EQ(&info, unrecorded.GetRDLCInfo());
+    EXPECT_EQ(&dataSet, unrecorded.GetXSDInfo());
+    EXPECT_EQ(1u, unrecorded.GetTableAdapterMaps().size());
+}
+
+TEST_F(EntityUsageSetRemovalTest, MenuReferencesDropEveryEntryOfTheMenuFromRolesAndPages)
+{
+    Menu removed;
+    Menu kept;
+    Designation role;
+    role.AddMenu(&removed);
+    role.AddMenu(&kept);
+    Form form;
+    AspFile* file = AddPageFile(form, 1);
+    file->SetTopMenu(&removed);
+    UsageSet().AddRole(&role);
+    UsageSet().AddFormInterface(&form);
+
+    UsageSet().RemoveMenuReferences(&removed);
+
+    EXPECT_FALSE(role.HasMenu(&removed));
+    EXPECT_TRUE(role.HasMenu(&kept));
+    EXPECT_EQ(nullptr, file->GetTopMenu());
+}
+
+TEST_F(EntityUsageSetRemovalTest, FunctionReferencesDeleteTheDashBoardsCallOfTheFunction)
+{
+    Class dataClass;
+    Function removed;
+    Function kept;
+    DashBoard callingRemoved;
+    DashBoard callingKept;
+    for (auto [dashBoard, function] :
+         {std::pair{&callingRemoved, &removed}, std::pair{&callingKept, &kept}})
+    {
+        auto* call = new ClassInvokation;
+        call->SetFunction(&dataClass, function);
+        dashBoard->SetClassInvokation(call);
+        UsageSet().AddFormInterface(dashBoard);
+    }
+
+    UsageSet().RemoveFunctionReferences(&removed);
+
+    EXPECT_EQ(nullptr, callingRemoved.GetClassInvokation());
+    ASSERT_NE(nullptr, callingKept.GetClassInvokation());
+    EXPECT_EQ(&kept, callingKept.GetClassInvokation()->GetFunction());
+}
+
+TEST_F(EntityUsageSetRemovalTest, ForwardersRunOnTheCurrentSetOnly)
+{
+    Designation role;
+    Menu menu;
+    role.AddMenu(&menu);
+    UsageSet().AddRole(&role);
+    TheProjectDiagnostics().PushUsageSet();
+    TheProjectDiagnostics().RemoveMenuReferences(&menu);
+    EXPECT_TRUE(role.HasMenu(&menu));
+    TheProjectDiagnostics().PopUsageSet();
+
+    TheProjectDiagnostics().RemoveMenuReferences(&menu);
+
+    EXPECT_FALSE(role.HasMenu(&menu));
 }

@@ -47,36 +47,24 @@ EventRecmpFields* NewEventList(int eventKind)
 }
 } // namespace
 
-TEST(FieldRepControlIdTest, IdIsThePrefixAndTheFieldNameWithBlanksAsUnderscores)
+TEST(FieldRepControlIdTest, IdIsThePrefixAndTheFieldNameOrCaptionWithBlanksAsUnderscores)
 {
     EXPECT_EQ(CString("chk_Is_Active"),
               Control(FieldRepData::CheckBox, "Is Active").rep.GetControlId());
     EXPECT_EQ(CString("Is_Active"), Control(FieldRepData::Hidden, "Is Active").rep.GetControlId());
     EXPECT_EQ(CString("lst_city"), Control(FieldRepData::ComboBox, "city").rep.GetControlId());
-}
-
-TEST(FieldRepControlIdTest, ControlWithoutFieldUsesItsCaption)
-{
     EXPECT_EQ(CString("btn_Save_All"),
               Control(FieldRepData::Button, nullptr, "Save All").rep.GetControlId());
-}
 
-TEST(FieldRepControlIdTest, UnknownKindHasNoPrefixAndNoName)
-{
     Control unknown(16, "city");
     EXPECT_EQ(CString("city"), unknown.rep.GetControlId());
     EXPECT_TRUE(unknown.rep.GetControlTypeName().IsEmpty());
     EXPECT_TRUE(FieldRep::GetControlPrefix(-1).IsEmpty());
-}
 
-TEST(FieldRepControlIdTest, ControlWithoutDataHasNoIdNameOrDefaultEvents)
-{
-    Field field;
-    field.SetFieldName("city");
-    FieldRep rep(&field);
-    EXPECT_TRUE(rep.GetControlId().IsEmpty());
-    EXPECT_TRUE(rep.GetControlTypeName().IsEmpty());
-    EXPECT_EQ(nullptr, rep.GetDefaultEventRecmpFields());
+    FieldRep withoutData(&unknown.field);
+    EXPECT_TRUE(withoutData.GetControlId().IsEmpty());
+    EXPECT_TRUE(withoutData.GetControlTypeName().IsEmpty());
+    EXPECT_EQ(nullptr, withoutData.GetDefaultEventRecmpFields());
 }
 
 TEST(FieldRepControlIdTest, KindsShareNamesPrefixesAndDefaultEventsAsTabled)
@@ -118,7 +106,7 @@ TEST(FieldRepControlIdTest, DefaultEventListIsTheFirstListOfTheKindsDefaultEvent
     EXPECT_EQ(nullptr, radio.rep.GetDefaultEventRecmpFields());
 }
 
-TEST(FieldRepControlIdTest, HardCodedStringsSplitTextsAndValuesAndAppend)
+TEST(FieldRepControlIdTest, HardCodedStringsAppendAndKeepBlanksAfterACommaAndTrimTheEnd)
 {
     FieldRepData data;
     data.SetDisplayTexts("Yes,No");
@@ -128,10 +116,7 @@ TEST(FieldRepControlIdTest, HardCodedStringsSplitTextsAndValuesAndAppend)
     data.GetHardCodedStrings(texts, values);
     EXPECT_EQ((std::vector<CString>{"kept", "Yes", "No"}), texts);
     EXPECT_EQ((std::vector<CString>{"Y", "N"}), values);
-}
 
-TEST(FieldRepControlIdTest, SplittingKeepsBlanksAfterACommaAndTrimsTheEnd)
-{
     EXPECT_EQ((std::vector<CString>{"a", " b", " c"}), Split("a, b, c  "));
     EXPECT_EQ((std::vector<CString>{" a  "}), Split(" a  "));
     EXPECT_EQ((std::vector<CString>{""}), Split(""));

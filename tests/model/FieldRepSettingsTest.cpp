@@ -30,7 +30,7 @@ int KindFor(int typeCode, int size)
     return rep.GetFieldRepData()->GetControlKind();
 }
 
-// A project whose one module holds a lookup table "country" (key, name, code) and a table
+// A project whose one module holds a lookup table "country" and a table
 // "city" with a foreign key to the country's key; the country's data class gets a
 // "SelectAllRecords" function on request. The project is the open one while it lives.
 class FieldRepLookupTest : public ::testing::Test
@@ -112,27 +112,11 @@ TEST(FieldRepSettingsTest, MaxLengthIsTheSizeAndOnlyAnEmptyCaptionTakesTheDispla
     data->SetCaption("Name");
     captioned.SetFieldRepData(data);
     EXPECT_EQ(CString("Name"), data->GetCaption());
+    captioned.SetFieldRepData(nullptr);
+    EXPECT_EQ(nullptr, captioned.GetFieldRepData());
 }
 
-TEST(FieldRepSettingsTest, WithoutFieldOrDataOnlyTheDataIsAttached)
-{
-    FieldRep variableControl;
-    auto* data = new FieldRepData;
-    data->SetControlKind(FieldRepData::CheckBox);
-    variableControl.SetFieldRepData(data);
-    EXPECT_EQ(data, variableControl.GetFieldRepData());
-    EXPECT_EQ(FieldRepData::CheckBox, data->GetControlKind());
-    EXPECT_EQ(0, data->GetMaxLength());
-    EXPECT_TRUE(data->GetCaption().IsEmpty());
-
-    Field field = MakeField(FieldTypeVarchar, 10);
-    FieldRep fieldControl(&field);
-    fieldControl.SetFieldRepData(new FieldRepData);
-    fieldControl.SetFieldRepData(nullptr);
-    EXPECT_EQ(nullptr, fieldControl.GetFieldRepData());
-}
-
-TEST(FieldRepSettingsTest, ReapplyingTheOwnDataKeepsItAndResetsTheKindFromTheType)
+TEST(FieldRepSettingsTest, ReapplyingTheOwnDataResetsTheKindButWithoutFieldOnlyAttaches)
 {
     Field field = MakeField(FieldTypeDateTime, 8);
     FieldRep rep(&field);
@@ -142,6 +126,15 @@ TEST(FieldRepSettingsTest, ReapplyingTheOwnDataKeepsItAndResetsTheKindFromTheTyp
     rep.SetFieldRepData(rep.GetFieldRepData());
     ASSERT_EQ(data, rep.GetFieldRepData());
     EXPECT_EQ(FieldRepData::DateControl, data->GetControlKind());
+
+    FieldRep variableControl;
+    auto* variableData = new FieldRepData;
+    variableData->SetControlKind(FieldRepData::CheckBox);
+    variableControl.SetFieldRepData(variableData);
+    EXPECT_EQ(variableData, variableControl.GetFieldRepData());
+    EXPECT_EQ(FieldRepData::CheckBox, variableData->GetControlKind());
+    EXPECT_EQ(0, variableData->GetMaxLength());
+    EXPECT_TRUE(variableData->GetCaption().IsEmpty());
 }
 
 TEST_F(FieldRepLookupTest, ForeignKeyBecomesAComboBoxFilledBySelectAllRecords)
@@ -180,23 +173,18 @@ TEST_F(FieldRepLookupTest, WithoutFrontFieldTheFirstVarcharResultOtherThanTheKey
     EXPECT_EQ(nullptr, data->GetFrontField());
 }
 
-TEST_F(FieldRepLookupTest, ClassWithoutSelectAllRecordsKeepsTheKindOfTheType)
-{
-    AddCountryFunction("SelectRecord", {m_countryKey});
-
-    FieldRep rep(m_countryRef);
-    FieldRepData* data = AttachToForeignKey(rep);
-
-    EXPECT_EQ(FieldRepData::TextBox, data->GetControlKind());
-    EXPECT_EQ(nullptr, data->GetDataCall());
-    EXPECT_EQ(nullptr, data->GetBackField());
-    EXPECT_TRUE(data->IsAddedBySync());
-}
-
-TEST_F(FieldRepLookupTest, NoLookupWithoutDataClassForeignKeyFlagOrOpenProject)
+TEST_F(FieldRepLookupTest, NoLookupWithoutSelectAllRecordsForeignKeyFlagOrOpenProject)
 {
     FieldRep withoutClass(m_countryRef);
     EXPECT_EQ(nullptr, AttachToForeignKey(withoutClass)->GetDataCall());
+
+    AddCountryFunction("SelectRecord", {m_countryKey});
+    FieldRep withoutSelectAll(m_countryRef);
+    FieldRepData* kept = AttachToForeignKey(withoutSelectAll);
+    EXPECT_EQ(FieldRepData::TextBox, kept->GetControlKind());
+    EXPECT_EQ(nullptr, kept->GetDataCall());
+    EXPECT_EQ(nullptr, kept->GetBackField());
+    EXPECT_TRUE(kept->IsAddedBySync());
 
     AddCountryFunction("SelectAllRecords", {m_countryKey});
     m_countryRef->SetForeignKey(false);

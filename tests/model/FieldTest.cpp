@@ -53,34 +53,34 @@ TEST(FieldTypeTest, TypeNamesOfTheThirteenCodes)
     EXPECT_EQ(CString(), field.GetTypeName());
 }
 
-TEST(FieldTypeTest, SetTypeTakesTheDefaultSizeOfTheNewCode)
+TEST(FieldTypeTest, SetTypeTakesTheDefaultSizeOfANewCodeOrAnEmptySize)
 {
+    struct Step
+    {
+        int typeCode;
+        int sizeBefore;
+        int sizeAfter;
+    };
+    const Step steps[] = {{FieldTypeInt, -1, 8},
+                          {FieldTypeVarchar, -1, 50},
+                          {FieldTypeInt, -1, 8},
+                          {FieldTypeDecimal, -1, 9},
+                          {FieldTypeNText, -1, 16},
+                          {FieldTypeVarchar, -1, 50},
+                          {FieldTypeVarchar, 200, 200},
+                          {99, -1, 200},
+                          {99, 0, 0},
+                          {FieldTypeChar, -1, 10},
+                          {FieldTypeChar, 0, 10}};
     Field field;
-    field.SetType(FieldTypeInt);
-    EXPECT_EQ(8, field.GetSize());
-    field.SetType(FieldTypeVarchar);
-    EXPECT_EQ(50, field.GetSize());
-    field.SetType(FieldTypeInt);
-    EXPECT_EQ(8, field.GetSize());
-    field.SetType(FieldTypeDecimal);
-    EXPECT_EQ(9, field.GetSize());
-    field.SetType(FieldTypeNText);
-    EXPECT_EQ(16, field.GetSize());
-
-    field.SetType(FieldTypeVarchar);
-    field.SetSize(200);
-    field.SetType(FieldTypeVarchar);
-    EXPECT_EQ(200, field.GetSize());
-    field.SetType(99);
-    EXPECT_EQ(200, field.GetSize());
-    EXPECT_EQ(99, field.GetTypeCode());
-    field.SetSize(0);
-    field.SetType(99);
-    EXPECT_EQ(0, field.GetSize());
-    field.SetType(FieldTypeChar);
-    field.SetSize(0);
-    field.SetType(FieldTypeChar);
-    EXPECT_EQ(10, field.GetSize());
+    for (const Step& step : steps)
+    {
+        if (step.sizeBefore >= 0)
+            field.SetSize(step.sizeBefore);
+        field.SetType(step.typeCode);
+        EXPECT_EQ(step.sizeAfter, field.GetSize()) << step.typeCode << " from " << step.sizeBefore;
+        EXPECT_EQ(step.typeCode, field.GetTypeCode());
+    }
 }
 
 TEST(FieldTest, CopyKeepsTheDescriptionAndForeignFieldButNotTableReservedOrMergeMark)
@@ -162,30 +162,7 @@ TEST(FieldRecordTest, TableAndForeignFieldReferencesAreRestored)
     EXPECT_FALSE(foreign->IsFrontField());
 }
 
-TEST(FieldTest, ForeignNamesAreEmptyWithoutAForeignField)
-{
-    Field field;
-    field.SetFieldName("Cust");
-    EXPECT_EQ(CString(), field.GetForeignTableName());
-    EXPECT_EQ(CString(), field.GetForeignFieldName());
-    EXPECT_EQ(CString(), field.GetForeignReference());
-    EXPECT_EQ(CString("cust"), field.GetLowerName());
-}
-
-TEST(FieldTest, SoftDeleteNameTestsAreCaseSensitive)
-{
-    Field field;
-    field.SetFieldName("Is_Deleted");
-    EXPECT_TRUE(field.IsDeletedFlagField());
-    EXPECT_TRUE(field.IsKeyOrDeletedFlag());
-    field.SetFieldName("is_deleted");
-    EXPECT_FALSE(field.IsDeletedFlagField());
-    EXPECT_FALSE(field.IsKeyOrDeletedFlag());
-    field.SetKey(true);
-    EXPECT_TRUE(field.IsKeyOrDeletedFlag());
-}
-
-TEST(FieldTest, RefersToItsOwnOrItsForeignFieldsTable)
+TEST(FieldTest, NameTestsAreCaseSensitiveAndReferencesNeedAForeignField)
 {
     Table own;
     Table other;
@@ -194,6 +171,20 @@ TEST(FieldTest, RefersToItsOwnOrItsForeignFieldsTable)
     key.SetTable(&other);
     Field field;
     field.SetTable(&own);
+    field.SetFieldName("Is_Deleted");
+    EXPECT_TRUE(field.IsDeletedFlagField());
+    EXPECT_TRUE(field.IsKeyOrDeletedFlag());
+    field.SetFieldName("is_deleted");
+    EXPECT_FALSE(field.IsDeletedFlagField());
+    EXPECT_FALSE(field.IsKeyOrDeletedFlag());
+    field.SetKey(true);
+    EXPECT_TRUE(field.IsKeyOrDeletedFlag());
+    field.SetFieldName("Cust");
+    EXPECT_EQ(CString("cust"), field.GetLowerName());
+
+    EXPECT_EQ(CString(), field.GetForeignTableName());
+    EXPECT_EQ(CString(), field.GetForeignFieldName());
+    EXPECT_EQ(CString(), field.GetForeignReference());
     EXPECT_TRUE(field.RefersToTable(&own));
     EXPECT_FALSE(field.RefersToTable(&other));
     field.SetForeignField(&key);
@@ -201,22 +192,7 @@ TEST(FieldTest, RefersToItsOwnOrItsForeignFieldsTable)
     EXPECT_FALSE(field.RefersToTable(&unrelated));
 }
 
-TEST(RefFieldTest, CopyOwnsANewFieldAndSharesTheTable)
-{
-    Table table;
-    auto* field = new Field;
-    field->SetFieldName("discount");
-    RefField original(field, &table);
-    original.SetValidate(false);
-    RefField copy(original);
-    EXPECT_NE(original.GetField(), copy.GetField());
-    EXPECT_EQ(CString("discount"), copy.GetField()->GetFieldName());
-    EXPECT_EQ(&table, copy.GetTable());
-    EXPECT_FALSE(copy.GetValidate());
-    EXPECT_TRUE(RefField().GetValidate());
-}
-
-TEST(RefFieldRecordTest, ValidateFlagIsReadAfterVersion55)
+TEST(RefFieldRecordTest, ValidateFlagIsReadAfterVersion55AndCopiesOwnANewFieldSharingTheTable)
 {
     ArchiveBytes before56;
     before56.NewClass("RefField").NewClass("Field").Str("f").Int(0).Int(8).Int(0).Int(0).Int(0);
@@ -238,5 +214,14 @@ TEST(RefFieldRecordTest, ValidateFlagIsReadAfterVersion55)
         std::unique_ptr<RefField> refField(reader.Read<RefField>());
         EXPECT_EQ(recordSentinel, reader.ReadInt());
         EXPECT_FALSE(refField->GetValidate());
+
+        Table table;
+        refField->SetTable(&table);
+        RefField copy(*refField);
+        EXPECT_NE(refField->GetField(), copy.GetField());
+        EXPECT_EQ(CString("f"), copy.GetField()->GetFieldName());
+        EXPECT_EQ(&table, copy.GetTable());
+        EXPECT_FALSE(copy.GetValidate());
     }
+    EXPECT_TRUE(RefField().GetValidate());
 }

@@ -51,48 +51,32 @@ TEST_F(FileUtilitiesTest, FileExistsOnlyForReadableFiles)
     EXPECT_FALSE(FileExists(""));
 }
 
-TEST_F(FileUtilitiesTest, CreateFolderIfMissingMakesOneLevel)
+TEST_F(FileUtilitiesTest, CreateFolderIfMissingMakesOneLevelOnlyWhereNoFileStands)
 {
     EXPECT_EQ(TRUE, CreateFolderIfMissing(ModelPath("Output")));
     EXPECT_TRUE(fs::is_directory(HostPathOf("Output")));
     EXPECT_EQ(TRUE, CreateFolderIfMissing(ModelPath("Output")));
     EXPECT_EQ(TRUE, CreateFolderIfMissing(ModelPath("Output\\Pages\\")));
     EXPECT_TRUE(fs::is_directory(HostPathOf("Output\\Pages")));
-}
 
-TEST_F(FileUtilitiesTest, CreateFolderIfMissingFailsWithoutParentAndMakesNothing)
-{
     EXPECT_EQ(FALSE, CreateFolderIfMissing(ModelPath("Missing\\Output")));
     EXPECT_FALSE(fs::exists(HostPathOf("Missing")));
+    MakeFile("File");
+    EXPECT_EQ(FALSE, CreateFolderIfMissing(ModelPath("File")));
+    EXPECT_TRUE(fs::is_regular_file(HostPathOf("File")));
 }
 
-TEST_F(FileUtilitiesTest, CreateFolderIfMissingFailsWhereAFileStands)
-{
-    MakeFile("Output");
-    EXPECT_EQ(FALSE, CreateFolderIfMissing(ModelPath("Output")));
-    EXPECT_TRUE(fs::is_regular_file(HostPathOf("Output")));
-}
-
-TEST_F(FileUtilitiesTest, WritableFolderLeavesNoTestFile)
+TEST_F(FileUtilitiesTest, WritableFolderTestLeavesNoFileAndWithoutSeparatorTestsTheParent)
 {
     fs::create_directory(HostPathOf("Project"));
     EXPECT_TRUE(IsFolderWritable(ModelPath("Project\\")));
     EXPECT_TRUE(fs::is_empty(HostPathOf("Project")));
-}
-
-TEST_F(FileUtilitiesTest, FolderNotWritableWhenMissingOrUnderAFile)
-{
     EXPECT_FALSE(IsFolderWritable(ModelPath("Missing\\")));
-    MakeFile("Project");
-    EXPECT_FALSE(IsFolderWritable(ModelPath("Project\\")));
-}
+    MakeFile("Plain");
+    EXPECT_FALSE(IsFolderWritable(ModelPath("Plain\\")));
 
-TEST_F(FileUtilitiesTest, FolderWithoutTrailingSeparatorIsTestedInItsParent)
-{
-    fs::create_directory(HostPathOf("Project"));
     fs::create_directory(HostPathOf("ProjectKestraneWeavoTestFile.txt"));
     EXPECT_FALSE(IsFolderWritable(ModelPath("Project")));
-    EXPECT_TRUE(IsFolderWritable(ModelPath("Project\\")));
     EXPECT_TRUE(IsFolderWritable(ModelPath("Other")));
     EXPECT_FALSE(fs::exists(HostPathOf("OtherKestraneWeavoTestFile.txt")));
 }

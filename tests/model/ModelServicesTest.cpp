@@ -1,12 +1,14 @@
-#include "entities/AspxFile.h"
+#include "entities/ApplicationReport.h"
 #include "entities/Class.h"
 #include "entities/ClassInvokation.h"
 #include "entities/Form.h"
 #include "entities/Function.h"
-#include "entities/MultiPageReport.h"
+#include "entities/MapForm.h"
+#include "entities/Parameter.h"
 #include "entities/Procedure.h"
 #include "entities/RDLCInfo.h"
 #include "entities/RDLCReport.h"
+#include "entities/ReportGroup.h"
 #include "entities/Transaction.h"
 #include "entities/XSDInfo.h"
 #include "model/Field.h"
@@ -26,6 +28,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,19 +51,33 @@ protected:
     Module* m_second = NewModule("Module2", 2);
 };
 
-// A control of the field with its own data, placed on the page.
-FieldRep* AddControl(FormInterface* page, Field* field)
+Procedure* NewProcedure(const char* name)
 {
+    auto* procedure = new Procedure;
+    procedure->SetName(name);
+    return procedure;
+}
+
+// A control of the field with its own data, calling the function when one is given.
+FieldRep* NewControl(Field* field, Class* dataClass = nullptr, Function* function = nullptr)
+{
+    auto* data = new FieldRepData;
+    if (function != nullptr)
+    {
+        auto* call = new ClassInvokation;
+        call->SetFunction(dataClass, function);
+        data->SetDataCall(call);
+    }
     auto* control = new FieldRep(field);
-    control->SetFieldRepData(new FieldRepData);
-    page->AddFieldRep(control);
+    control->SetFieldRepData(data);
     return control;
 }
 
-// A control of the field whose data a user changed afterwards: another kind and no length.
+// A control placed on the page whose data a user changed afterwards: another kind, no length.
 FieldRep* AddChangedControl(FormInterface* page, Field* field)
 {
-    FieldRep* control = AddControl(page, field);
+    FieldRep* control = NewControl(field);
+    page->AddFieldRep(control);
     control->GetFieldRepData()->SetControlKind(FieldRepData::ComboBox);
     control->GetFieldRepData()->SetMaxLength(0);
     return control;
@@ -88,16 +105,6 @@ Class* AddClass(Module* module, Table* table)
     dataClass->SetTable(table);
     module->Append(dataClass);
     return dataClass;
-}
-
-// A control of the field whose data calls the class function.
-FieldRep* AddControlCalling(FormInterface* page, Field* field, Class* dataClass, Function* function)
-{
-    FieldRep* control = AddControl(page, field);
-    auto* call = new ClassInvokation;
-    call->SetFunction(dataClass, function);
-    control->GetFieldRepData()->SetDataCall(call);
-    return control;
 }
 
 bool CallsAFunction(const FieldRep* control)
@@ -142,74 +149,43 @@ std::string FileText(const std::filesystem::path& path)
 }
 } // namespace
 
-TEST_F(ModelServicesTest, FindTableByNameIgnoresCaseAndSearchesEveryModule)
+TEST_F(ModelServicesTest, FindTableByNameIgnoresCaseAndAnswersFromTheFirstModuleWithTheTable)
 {
-    Table* orders = NewTable("Orders");
-    m_second->AddTable(orders);
-
-    EXPECT_EQ(m_project.FindTableByName("ORDERS"), orders);
-    EXPECT_EQ(m_project.FindTableByName("Order"), nullptr);
-}
-
-TEST_F(ModelServicesTest, FindTableByNameAnswersFromTheFirstModuleThatHasTheTable)
-{
-    Table* first = NewTable("customer");
     Table* second = NewTable("Customer");
     m_second->AddTable(second);
-    m_base->AddTable(first);
+    EXPECT_EQ(m_project.FindTableByName("CUSTOMER"), second);
+    EXPECT_EQ(m_project.FindTableByName("Custom"), nullptr);
 
+    Table* first = NewTable("customer");
+    m_base->AddTable(first);
     EXPECT_EQ(m_project.FindTableByName("Customer"), first);
 }
 
-class DuplicateNamesTest : public ModelServicesTest
+TEST_F(ModelServicesTest, DuplicateNamesAcrossKindsAndModulesAreShownAndReplaceTheReport)
 {
-protected:
-    std::string ReportText() const { return FileText(m_folder.Path() / "KestraneWeavoReport.txt"); }
-
-    TempFolder m_folder{"WeavoDuplicates"};
-    TempFolderOverride m_override{m_folder.Path()};
-    ScriptedMessageBoxes m_boxes;
-};
-
-TEST_F(DuplicateNamesTest, DistinctNamesShowNothing)
-{
-    m_base->AddTable(NewTable("Customer"));
-    m_second->Append(NewForm("Customer_form", nullptr));
-    auto* procedure = new Procedure;
-    procedure->SetName("customer");
-    m_second->Append(procedure);
-
-    EXPECT_FALSE(m_project.HasDuplicateNames());
-    EXPECT_TRUE(m_boxes.Shown().empty());
-    EXPECT_FALSE(std::filesystem::exists(m_folder.Path() / "KestraneWeavoReport.txt"));
-}
-
-TEST_F(DuplicateNamesTest, NamesSharedAcrossKindsAndModulesAreShownAndWrittenOnce)
-{
+    const TempFolder folder("WeavoDuplicates");
+    const TempFolderOverride override(folder.Path());
+    const std::filesystem::path report = folder.Path() / "KestraneWeavoReport.txt";
+    ScriptedMessageBoxes boxes;
     m_base->AddTable(NewTable("Customer"));
     m_base->AddTable(NewTable("Orders"));
-    auto* procedure = new Procedure;
-    procedure->SetName("Customer");
-    m_second->Append(procedure);
+    m_second->Append(NewForm("Customer_form", nullptr));
+    m_second->Append(NewProcedure("customer"));
+
+    EXPECT_FALSE(m_project.HasDuplicateNames());
+    EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_FALSE(std::filesystem::exists(report));
+
+    std::ofstream(report) << "old findings\n";
+    m_second->Append(NewProcedure("Customer"));
     m_second->Append(NewForm("Orders", nullptr));
     m_second->Append(NewForm("Customer", nullptr));
 
     EXPECT_TRUE(m_project.HasDuplicateNames());
-
-    ASSERT_EQ(m_boxes.Shown().size(), 1u);
-    EXPECT_EQ(m_boxes.Shown()[0].text,
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].text,
               "Following are the duplicate names found in the project!\nOrders\nCustomer\n");
-    EXPECT_EQ(ReportText(), "Orders\r\nCustomer\r\n");
-}
-
-TEST_F(DuplicateNamesTest, AnEarlierReportIsReplaced)
-{
-    std::ofstream(m_folder.Path() / "KestraneWeavoReport.txt") << "old findings\n";
-    m_base->AddTable(NewTable("Customer"));
-    m_second->AddTable(NewTable("Customer"));
-
-    EXPECT_TRUE(m_project.HasDuplicateNames());
-    EXPECT_EQ(ReportText(), "Customer\r\n");
+    EXPECT_EQ(FileText(report), "Orders\r\nCustomer\r\n");
 }
 
 // A combo box of the window layer's shape that keeps what it is given.
@@ -235,125 +211,69 @@ struct RecordingComboBox
     int selection = 0;
 };
 
-TEST_F(ModelServicesTest, FillModuleComboListsTheModulesAndSelectsTheCurrentOne)
+TEST_F(ModelServicesTest, FillModuleComboListsTheModulesAndSelectsTheCurrentOneIfListed)
 {
     RecordingComboBox combo;
-
     EXPECT_EQ(m_project.FillModuleCombo(combo), m_second);
-
     EXPECT_EQ(combo.items, (std::vector<std::string>{"BaseModule", "Module2"}));
     EXPECT_EQ(combo.selection, 1);
-}
 
-TEST_F(ModelServicesTest, FillModuleComboSelectsNothingForACurrentModuleOutsideTheList)
-{
     Module outside("Outside");
-    m_project.SetCurrentModule(&outside);
-    RecordingComboBox combo;
-
-    EXPECT_EQ(m_project.FillModuleCombo(combo), nullptr);
-    EXPECT_EQ(combo.items.size(), 2u);
-    EXPECT_EQ(combo.selection, -1);
-
-    m_project.SetCurrentModule(nullptr);
-    EXPECT_EQ(m_project.FillModuleCombo(combo), nullptr);
-    EXPECT_EQ(combo.selection, -1);
+    for (Module* current : {&outside, static_cast<Module*>(nullptr)})
+    {
+        m_project.SetCurrentModule(current);
+        RecordingComboBox other;
+        EXPECT_EQ(m_project.FillModuleCombo(other), nullptr);
+        EXPECT_EQ(other.items.size(), 2u);
+        EXPECT_EQ(other.selection, -1);
+    }
 }
 
-TEST_F(ModelServicesTest, EveryPageFileCountsAsLinkedFromAMenu)
-{
-    Form* form = NewForm("Customer_form", nullptr);
-    m_base->Append(form);
-    auto* file = new AspxFile;
-    file->SetOwnerPage(form);
-    form->AddAspFile(file);
-
-    EXPECT_TRUE(file->GetLinkingItems().empty());
-    EXPECT_TRUE(m_project.IsFileLinkedFromMenu(file));
-}
-
-TEST_F(ModelServicesTest, ContainsMultiPageReportTestsTheObjectItself)
-{
-    auto* listed = NewPage<MultiPageReport>("Summary");
-    auto* elsewhere = NewPage<MultiPageReport>("Summary");
-    m_base->Append(listed);
-    m_second->Append(elsewhere);
-
-    EXPECT_TRUE(m_base->ContainsMultiPageReport(listed));
-    EXPECT_FALSE(m_base->ContainsMultiPageReport(elsewhere));
-    EXPECT_FALSE(m_base->ContainsMultiPageReport(nullptr));
-}
-
-TEST_F(ModelServicesTest, RefreshFieldRepOfFieldResetsTheMasterFormControlOnly)
+// Master forms and transactions over the table are reset, map table pages are not.
+TEST_F(ModelServicesTest, RefreshFieldRepOfFieldResetsTheControlsOfThatFieldOnPagesUsingTheTable)
 {
     Table* customer = NewTable("customer", Table::masterKind, {"name", "city"});
-    m_second->AddTable(customer);
-    Form* form = NewForm("customer_form", customer);
-    m_base->Append(form);
-    Field* name = customer->FindFieldByName("name");
-    Field* city = customer->FindFieldByName("city");
-    FieldRep* nameControl = AddChangedControl(form, name);
-    FieldRep* cityControl = AddChangedControl(form, city);
-
-    m_base->RefreshFieldRepOfField(customer, name);
-
-    EXPECT_TRUE(HasDefaultData(nameControl));
-    EXPECT_FALSE(HasDefaultData(cityControl));
-}
-
-TEST_F(ModelServicesTest, RefreshFieldRepOfFieldResetsEveryTransactionUsingADetailTable)
-{
+    Table* map = NewTable("customer_city", Table::mapKind, {"note"});
     Table* basic = NewTable("order_basic", Table::masterDetailKind, {"customer"});
     Table* detail = NewTable("order_detail", Table::masterDetailKind, {"item"});
     Table* other = NewTable("invoice_basic", Table::masterDetailKind);
-    for (Table* table : {basic, detail, other})
-        m_base->AddTable(table);
+    for (Table* table : {customer, map, basic, detail, other})
+        m_second->AddTable(table);
+    Form* form = NewForm("customer_form", customer);
+    Form* mapPage = NewForm("customer_city_form", map);
     auto* orders = NewPage<Transaction>("Orders");
     orders->SetBasicTable(basic);
     orders->AddDetailTable(detail);
     auto* invoices = NewPage<Transaction>("Invoices");
     invoices->SetBasicTable(other);
+    m_base->Append(form);
+    m_base->Append(mapPage);
     m_base->Append(orders);
     m_base->Append(invoices);
+    Field* name = customer->FindFieldByName("name");
+    Field* note = map->FindFieldByName("note");
     Field* item = detail->FindFieldByName("item");
+    FieldRep* nameControl = AddChangedControl(form, name);
+    FieldRep* cityControl = AddChangedControl(form, customer->FindFieldByName("city"));
+    FieldRep* noteControl = AddChangedControl(mapPage, note);
     FieldRep* used = AddChangedControl(orders, item);
     FieldRep* unrelated = AddChangedControl(invoices, item);
 
+    m_base->RefreshFieldRepOfField(customer, name);
+    m_base->RefreshFieldRepOfField(map, note);
     m_base->RefreshFieldRepOfField(detail, item);
 
+    EXPECT_TRUE(HasDefaultData(nameControl));
+    EXPECT_FALSE(HasDefaultData(cityControl));
+    EXPECT_FALSE(HasDefaultData(noteControl));
     EXPECT_TRUE(HasDefaultData(used));
     EXPECT_FALSE(HasDefaultData(unrelated));
 }
 
-TEST_F(ModelServicesTest, RefreshFieldRepOfFieldLeavesMapTablePagesAlone)
+TEST_F(ModelServicesTest, RemoveSelectRecordForFunctionDeletesOnlyThatFunctionOfTheTable)
 {
-    Table* map = NewTable("customer_city", Table::mapKind, {"note"});
-    m_second->AddTable(map);
-    Form* form = NewForm("customer_city_form", map);
-    m_base->Append(form);
-    FieldRep* control = AddChangedControl(form, map->FindFieldByName("note"));
-
-    m_base->RefreshFieldRepOfField(map, map->FindFieldByName("note"));
-
-    EXPECT_FALSE(HasDefaultData(control));
-}
-
-// The module of a project that is open in the main frame.
-class OpenProjectServicesTest : public ModelServicesTest
-{
-protected:
-    OpenProjectServicesTest()
-    {
-        m_previous = MainFrameAccess::SetProjectSource([this] { return &m_project; });
-    }
-    ~OpenProjectServicesTest() override { MainFrameAccess::SetProjectSource(m_previous); }
-
-    ScriptedMessageBoxes m_boxes;
-    MainFrameAccess::ProjectSource m_previous;
-};
-
-TEST_F(OpenProjectServicesTest, RemoveSelectRecordForFunctionDeletesOnlyThatFunctionOfTheTable)
-{
+    const ScopedOpenProject open(&m_project);
+    ScriptedMessageBoxes boxes;
     Table* orders = NewTable("orders", Table::masterKind, {"customer_id"});
     Table* invoices = NewTable("invoices", Table::masterKind, {"customer_id"});
     m_base->AddTable(orders);
@@ -371,39 +291,29 @@ TEST_F(OpenProjectServicesTest, RemoveSelectRecordForFunctionDeletesOnlyThatFunc
     EXPECT_TRUE(ClassHasFunction(invoiceClass, "SelectRecordForcustomer_id"));
 }
 
-TEST_F(OpenProjectServicesTest, RemoveSelectRecordForFunctionClearsCallsFromOtherModules)
+// With the project open, calls from every module are cleared; without it, those of the module.
+TEST_F(ModelServicesTest, RemoveSelectRecordForFunctionClearsTheCallsToIt)
 {
-    Table* orders = NewTable("orders", Table::masterKind, {"customer_id"});
-    m_second->AddTable(orders);
-    Class* orderClass = AddClass(m_second, orders);
-    Function* function = AddFunction(orderClass, "SelectRecordForcustomer_id");
-    Form* form = NewForm("report_form", nullptr);
-    m_base->Append(form);
-    FieldRep* control =
-        AddControlCalling(form, orders->FindFieldByName("customer_id"), orderClass, function);
+    for (const bool open : {true, false})
+    {
+        SCOPED_TRACE(open);
+        const ScopedOpenProject scope(open ? &m_project : nullptr);
+        ScriptedMessageBoxes boxes;
+        Table* orders = NewTable(open ? "orders" : "invoices", Table::masterKind, {"customer_id"});
+        m_second->AddTable(orders);
+        Field* field = orders->FindFieldByName("customer_id");
+        Class* dataClass = AddClass(m_second, orders);
+        Function* function = AddFunction(dataClass, "SelectRecordForcustomer_id");
+        Form* form = NewForm(open ? "report_form" : "orders_form", nullptr);
+        (open ? m_base : m_second)->Append(form);
+        FieldRep* control = NewControl(field, dataClass, function);
+        form->AddFieldRep(control);
 
-    m_second->RemoveSelectRecordForFunction(orders->FindFieldByName("customer_id"), orders);
+        m_second->RemoveSelectRecordForFunction(field, orders);
 
-    EXPECT_FALSE(ClassHasFunction(orderClass, "SelectRecordForcustomer_id"));
-    EXPECT_FALSE(CallsAFunction(control));
-}
-
-TEST_F(ModelServicesTest, RemoveSelectRecordForFunctionOutsideAnOpenProjectClearsTheModulesPages)
-{
-    Table* orders = NewTable("orders", Table::masterKind, {"customer_id"});
-    m_second->AddTable(orders);
-    Class* orderClass = AddClass(m_second, orders);
-    Function* function = AddFunction(orderClass, "SelectRecordForcustomer_id");
-    Form* form = NewForm("orders_form", orders);
-    m_second->Append(form);
-    FieldRep* control =
-        AddControlCalling(form, orders->FindFieldByName("customer_id"), orderClass, function);
-    ASSERT_EQ(MainFrameAccess::GetProject(), nullptr);
-
-    m_second->RemoveSelectRecordForFunction(orders->FindFieldByName("customer_id"), orders);
-
-    EXPECT_FALSE(ClassHasFunction(orderClass, "SelectRecordForcustomer_id"));
-    EXPECT_FALSE(CallsAFunction(control));
+        EXPECT_FALSE(ClassHasFunction(dataClass, "SelectRecordForcustomer_id"));
+        EXPECT_FALSE(CallsAFunction(control));
+    }
 }
 
 TEST_F(ModelServicesTest, DeleteRDLCInfoReleasesTheReportsThenDeletesTheListedInfo)
@@ -425,33 +335,167 @@ TEST_F(ModelServicesTest, DeleteRDLCInfoReleasesTheReportsThenDeletesTheListedIn
     delete kept;
 }
 
-TEST_F(ModelServicesTest, DeleteXSDInfoReleasesReportsThatOnlyPointAtIt)
+TEST_F(ModelServicesTest, DeleteXSDInfoReleasesTheReportsAndDeletesOnlyAListedInfo)
 {
     auto* info = new XSDInfo;
-    info->SetFilePath("Module2\\DataSets\\orders_SelectAllRecords.xsd");
     m_project.AddXSDInfo(info);
-    auto* report = NewPage<RDLCReport>("Orders");
-    report->SetXSDInfo(info);
-    m_second->Append(report);
-
-    EXPECT_TRUE(m_project.DeleteXSDInfo(info));
-
-    EXPECT_EQ(report->GetXSDInfo(), nullptr);
-    EXPECT_TRUE(m_project.GetXSDInfos().empty());
-}
-
-TEST_F(ModelServicesTest, DeleteXSDInfoOfAnotherListReleasesTheReportsButDeletesNothing)
-{
     XSDInfo unlisted;
     unlisted.SetFilePath("Module2\\DataSets\\orders_SelectAllRecords.xsd");
     auto* report = NewPage<RDLCReport>("Orders");
-    report->SetXSDInfo(&unlisted);
-    m_base->Append(report);
+    auto* other = NewPage<RDLCReport>("Invoices");
+    report->SetXSDInfo(info);
+    other->SetXSDInfo(&unlisted);
+    m_second->Append(report);
+    m_base->Append(other);
 
+    EXPECT_TRUE(m_project.DeleteXSDInfo(info));
     EXPECT_FALSE(m_project.DeleteXSDInfo(&unlisted));
 
     EXPECT_EQ(report->GetXSDInfo(), nullptr);
+    EXPECT_EQ(other->GetXSDInfo(), nullptr);
+    EXPECT_TRUE(m_project.GetXSDInfos().empty());
     EXPECT_EQ(unlisted.GetName(), "Module2\\DataSets\\orders_SelectAllRecords.xsd");
+}
+
+TEST_F(ModelServicesTest, DeletingAModuleMovesTheCurrentModuleOnlyWhenItWasDeleted)
+{
+    struct Case
+    {
+        int current;
+        int deleted;
+        int newCurrent; // index among the modules before the deletion
+    };
+    for (const Case& test : {Case{1, 1, 0}, Case{1, 2, 1}, Case{0, 0, 1}})
+    {
+        SCOPED_TRACE(::testing::Message() << test.current << " " << test.deleted);
+        ForgeonProject project;
+        std::vector<Module*> modules;
+        for (int i = 0; i < 3; ++i)
+        {
+            modules.push_back(NewModule(i == 0 ? "BaseModule" : "Module", i + 1));
+            project.AddModule(modules.back());
+        }
+        project.SetCurrentModule(modules[test.current]);
+
+        ASSERT_TRUE(project.DeleteModuleAt(test.deleted));
+
+        EXPECT_EQ(project.GetModuleCount(), 2);
+        EXPECT_EQ(project.GetCurrentModule(), modules[test.newCurrent]);
+        EXPECT_EQ(project.GetBaseModule(), modules[test.deleted == 0 ? 1 : 0]);
+    }
+}
+
+TEST_F(ModelServicesTest, NameLookupsAskTheModulesInOrderWithTheirCaseRules)
+{
+    Procedure* first = NewProcedure("PRC_Customer_SelectAll");
+    m_base->Append(first);
+    m_second->Append(NewProcedure("PRC_Customer_SelectAll"));
+    m_second->Append(NewPage<ApplicationReport>("CustomerReport"));
+    m_second->Append(NewPage<Transaction>("Orders"));
+    auto* basePage = NewPage<Form>("Customers");
+    m_base->Append(basePage);
+    m_second->Append(NewPage<Form>("Customers"));
+
+    EXPECT_EQ(first, m_project.FindProcedureByName("PRC_Customer_SelectAll"));
+    EXPECT_EQ(nullptr, m_project.FindProcedureByName("prc_customer_selectall"));
+    EXPECT_TRUE(m_project.IsProcedureNameUsed("PRC_Customer_SelectAll"));
+    EXPECT_FALSE(m_project.IsProcedureNameUsed("PRC_customer_SelectAll"));
+    EXPECT_TRUE(m_project.IsReportNameUsed("customerreport"));
+    EXPECT_FALSE(m_project.IsReportNameUsed("Customer"));
+    EXPECT_TRUE(m_project.IsTransactionNameUsed("Orders"));
+    EXPECT_FALSE(m_project.IsTransactionNameUsed("orders"));
+    EXPECT_EQ(basePage, m_project.FindPageByName("Customers"));
+    EXPECT_EQ(nullptr, m_project.FindPageByName("customers"));
+}
+
+TEST_F(ModelServicesTest, TableLookupsSearchEveryModuleAndUpdateRenamesTheMapForm)
+{
+    Table* stock = NewTable("Stock", Table::mapKind);
+    Table* order = NewTable("Order", Table::masterDetailKind);
+    m_second->AppendMapTable(stock);
+    m_second->AppendTransactionTable(order);
+    auto* mapForm = NewPage<MapForm>("Inventory");
+    mapForm->SetMappingTable(stock);
+    m_second->Append(mapForm);
+    auto* transaction = NewPage<Transaction>("Orders");
+    transaction->SetBasicTable(order);
+    m_second->Append(transaction);
+
+    EXPECT_EQ(mapForm, m_project.FindMapFormByTable(stock));
+    EXPECT_EQ(nullptr, m_project.FindMapFormByTable(order));
+    EXPECT_EQ(nullptr, m_project.FindMapFormByTable(nullptr));
+    EXPECT_EQ(transaction, m_project.FindTransactionByTableOrName(order, ""));
+    EXPECT_EQ(transaction, m_project.FindTransactionByTableOrName(nullptr, "ORDERS"));
+    EXPECT_EQ(nullptr, m_project.FindTransactionByTableOrName(order, "Invoices"));
+
+    m_project.UpdatePagesForTable(stock);
+    EXPECT_EQ(CString("Stock_form"), mapForm->GetFormName());
+}
+
+TEST_F(ModelServicesTest, RDLCInfoUseLooksAtReportsOfEveryModule)
+{
+    auto info = std::make_unique<RDLCInfo>();
+    auto* own = NewPage<RDLCReport>("own");
+    own->SetRDLCInfo(info.get());
+    m_base->Append(own);
+
+    EXPECT_FALSE(m_project.IsRDLCInfoUsedByOtherReport(info.get(), own));
+    auto* other = NewPage<RDLCReport>("other");
+    other->SetRDLCInfo(info.get());
+    m_second->Append(other);
+    EXPECT_TRUE(m_project.IsRDLCInfoUsedByOtherReport(info.get(), own));
+    // Reports without information are no users of a missing one.
+    EXPECT_FALSE(m_project.IsRDLCInfoUsedByOtherReport(nullptr, own));
+}
+
+TEST_F(ModelServicesTest, QualifyingFieldNamesAddsAndRemovesTheTablePrefix)
+{
+    Table* customer = NewTable("Customer", Table::masterKind, {"City"});
+    m_second->AppendMasterTable(customer);
+    Field* city = customer->GetFields().back();
+    Table* order = NewTable("Order", Table::masterDetailKind, {"Order.Date"});
+    m_base->AppendTransactionTable(order);
+    Field* date = order->GetFields().back();
+
+    m_project.QualifyFieldNames(true);
+    EXPECT_EQ(CString("Customer.City"), city->GetFieldName());
+    EXPECT_EQ(CString("Order.Date"), date->GetFieldName());
+
+    m_project.QualifyFieldNames(false);
+    EXPECT_EQ(CString("City"), city->GetFieldName());
+    EXPECT_EQ(CString("Date"), date->GetFieldName());
+}
+
+TEST_F(ModelServicesTest, UnmappedParametersAreListedUnderOneHeadingPerKindOfPage)
+{
+    Class dataClass;
+    Function function;
+    function.SetName("SelectByCity");
+    function.AddParameter(new Parameter);
+    Table* customer = NewTable("Customer", Table::masterKind, {"City"});
+    m_base->AppendMasterTable(customer);
+    Field* city = customer->GetFields().back();
+    for (Module* module : {m_base, m_second})
+    {
+        auto* form = NewPage<Form>(module == m_base ? "BaseForm" : "SecondForm");
+        form->AddFieldRep(NewControl(city, &dataClass, &function));
+        module->Append(form);
+    }
+    auto* report = NewPage<ApplicationReport>("Search");
+    auto* group = new ReportGroup;
+    group->AddFilter(NewControl(city, &dataClass, &function));
+    report->AddReportGroup(group);
+    m_second->Append(report);
+
+    CString text;
+    m_project.CollectUnmappedParameters(text);
+
+    EXPECT_EQ(CString("Parameter mapping missing on following Master Form/s\n"
+                      "1.BaseForm for function SelectByCity on form control City\n"
+                      "2.SecondForm for function SelectByCity on form control City\n"
+                      "Parameter mapping missing on following Search Report/s\n"
+                      "1.Search for function SelectByCity on form control City\n"),
+              text);
 }
 
 TEST(TableFieldInsertionTest, InsertFieldAtPlacesTheFieldBeforeTheIndexOrAtTheEnd)
@@ -468,46 +512,27 @@ TEST(TableFieldInsertionTest, InsertFieldAtPlacesTheFieldBeforeTheIndexOrAtTheEn
     table.InsertFieldAt(negative, -1);
 
     EXPECT_EQ(table.GetFields(), (std::vector<Field*>{first, middle, last, appended, negative}));
-    EXPECT_EQ(table.IndexOfField(middle), 1);
 }
 
-TEST(TextFileAssignmentTest, AssignmentTakesTheBufferPathAndSettings)
+TEST(TextFileAssignmentTest, TargetTakesTheBufferAndSettingsButKeepsWritingToItsOwnFile)
 {
     TextFile section(false, false, '-', 3);
     section.Write(1, "%s\n", "line");
-    TextFile target(false, true, '=', 60);
-
-    target = section;
-    target.WriteSeparator(0);
-
-    EXPECT_EQ(target.GetBuffer(), "\tline\n---\n");
+    TextFile collecting(false, true, '=', 60);
+    collecting = section;
+    collecting.WriteSeparator(0);
+    EXPECT_EQ(collecting.GetBuffer(), "\tline\n---\n");
     EXPECT_EQ(section.GetBuffer(), "\tline\n");
-}
 
-TEST(TextFileAssignmentTest, AssignmentFromADisabledWriterDisablesTheTarget)
-{
-    TextFile disabled(true, false, '=', 60);
-    TextFile target(false, false, '=', 60);
-    target.Write(0, "kept");
-
-    target = disabled;
-    target.Write(0, "dropped");
-
-    EXPECT_EQ(target.GetBuffer(), "");
-}
-
-TEST(TextFileAssignmentTest, TheTargetKeepsWritingToItsOwnFile)
-{
     TempFolder folder("WeavoAssign");
-    const CString path = folder.ModelPath("target.txt");
-    TextFile target(path, false, '=', 60, false, false);
-    TextFile section(false, false, '=', 60);
-    section.Write(0, "collected\n");
-
+    TextFile target(folder.ModelPath("target.txt"), false, '=', 60, false, false);
     target = section;
     target.Write(0, "written\n");
     target.Close();
-
-    EXPECT_EQ(target.GetBuffer(), "collected\n");
+    EXPECT_EQ(target.GetBuffer(), "\tline\n");
     EXPECT_EQ(FileText(folder.Path() / "target.txt"), "written\r\n");
+
+    collecting = TextFile(true, false, '=', 60);
+    collecting.Write(0, "dropped");
+    EXPECT_EQ(collecting.GetBuffer(), "");
 }

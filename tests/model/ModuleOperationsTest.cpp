@@ -3,13 +3,17 @@
 #include "entities/Class.h"
 #include "entities/ClassInvokation.h"
 #include "entities/DashBoard.h"
+#include "entities/DashBoardPage.h"
 #include "entities/Designation.h"
 #include "entities/Form.h"
 #include "entities/Function.h"
+#include "entities/LoginPage.h"
 #include "entities/MapForm.h"
 #include "entities/Menu.h"
+#include "entities/MultiPageReport.h"
 #include "entities/Procedure.h"
 #include "entities/ProcedureFieldInfo.h"
+#include "entities/RDLCReport.h"
 #include "entities/ReportField.h"
 #include "entities/ReportFieldControlProperty.h"
 #include "entities/ReportGroup.h"
@@ -17,6 +21,7 @@
 #include "entities/Variable.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
+#include "model/MainFrameAccess.h"
 #include "model/NameUtilities.h"
 #include "model/Relation.h"
 #include "tests/model/ModelBuilders.h"
@@ -24,6 +29,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace
 {
@@ -43,6 +49,45 @@ Menu* NewMenu(const char* name)
     return menu;
 }
 
+Designation* NewRole(const char* name)
+{
+    auto* role = new Designation;
+    role->SetName(name);
+    return role;
+}
+
+Transaction* NewTransaction(const char* name, Table* basic, Table* detail = nullptr)
+{
+    auto* transaction = NewPage<Transaction>(name);
+    transaction->SetBasicTable(basic);
+    if (detail != nullptr)
+        transaction->AddDetailTable(detail);
+    return transaction;
+}
+
+MapForm* NewMapForm(const char* name, Table* table)
+{
+    auto* mapForm = NewPage<MapForm>(name);
+    mapForm->SetMappingTable(table);
+    return mapForm;
+}
+
+std::vector<CString> TableNames(const std::vector<Table*>& tables)
+{
+    std::vector<CString> names;
+    for (const Table* table : tables)
+        names.push_back(table->GetTableName());
+    return names;
+}
+
+std::vector<CString> VariableNames(const FormInterface& page)
+{
+    std::vector<CString> names;
+    for (const FieldVariableMap* map : page.GetFieldVariableMaps())
+        names.push_back(map->variable->GetFieldName());
+    return names;
+}
+
 // One table of each kind, added to the module.
 struct TablesOfEachKind
 {
@@ -56,55 +101,60 @@ struct TablesOfEachKind
     Table* detail = NewTable("Order_detail", Table::masterDetailKind);
     Table* map = NewTable("Link", Table::mapKind);
 };
-
-std::vector<CString> TableNames(const std::vector<Table*>& tables)
-{
-    std::vector<CString> names;
-    for (const Table* table : tables)
-        names.push_back(table->GetTableName());
-    return names;
-}
 } // namespace
 
-TEST(ModuleFindTest, TableLookupsIgnoreCaseAndLowerTheCallersString)
+TEST(ModuleFindTest, LookupsFollowTheirCaseRulesAndSearchEveryList)
 {
     Module module("M");
     const TablesOfEachKind tables(module);
-    Table* master = tables.master;
-    Table* map = tables.map;
-    Table* detail = tables.detail;
-
-    CString name = "CUSTOMER";
-    EXPECT_EQ(module.FindTableByName(name), master);
-    EXPECT_EQ(name, "customer");
-    CString mapName = "lInK";
-    EXPECT_EQ(module.FindTableByName(mapName), map);
-    CString detailName = "ORDER_DETAIL";
-    EXPECT_EQ(module.FindTableByName(detailName), detail);
-
-    EXPECT_EQ(module.FindMasterTableByName("cUsToMeR"), master);
-    EXPECT_EQ(module.FindMasterTableByName("Link"), nullptr);
-    EXPECT_EQ(module.FindMasterTableByNameExact("Customer"), master);
-    EXPECT_EQ(module.FindMasterTableByNameExact("customer"), nullptr);
-}
-
-TEST(ModuleFindTest, PageProcedureAndRoleLookupsAreExact)
-{
-    Module module("M");
-    Table* table = NewTable("Customer");
-    module.AddTable(table);
-    Form* form = NewForm("CustomerForm", table);
+    Form* form = NewForm("Orders", tables.master);
     module.AddMasterForm(form, false);
     auto* transaction = NewPage<Transaction>("Orders");
     module.AddTransaction(transaction, false);
+    auto* dashBoardPage = NewPage<DashBoardPage>("Board");
+    auto* login = NewPage<LoginPage>("Login");
+    module.Append(dashBoardPage);
+    module.AdoptLoginPage(login);
+    module.Append(NewPage<DashBoard>("Panel"));
+    auto* report = NewPage<ApplicationReport>("Sales Report");
+    module.AddReport(report);
     Procedure* procedure = NewProcedure("Customer_SelectAll");
     module.AddProcedure(procedure);
-    auto* role = new Designation;
-    role->SetName("Director");
+    Designation* role = NewRole("Director");
     module.Append(role);
+    Menu* top = NewMenu("Admin");
+    Menu* child = NewMenu("Users");
+    top->AddSubMenu(child);
+    module.AddMenu(top);
+    auto* early = new Function;
+    auto* late = new Function;
+    auto* first = new Class;
+    first->SetName("_Customer");
+    first->AddFunction(early);
+    auto* second = new Class;
+    second->SetName("_Order");
+    second->AddFunction(late);
+    module.Append(first);
+    module.Append(second);
 
-    EXPECT_EQ(module.FindMasterFormByName("CustomerForm"), form);
-    EXPECT_EQ(module.FindMasterFormByName("customerform"), nullptr);
+    CString name = "CUSTOMER";
+    EXPECT_EQ(module.FindTableByName(name), tables.master);
+    EXPECT_EQ(name, "customer");
+    CString mapName = "lInK";
+    EXPECT_EQ(module.FindTableByName(mapName), tables.map);
+    CString detailName = "ORDER_DETAIL";
+    EXPECT_EQ(module.FindTableByName(detailName), tables.detail);
+    EXPECT_EQ(module.FindMasterTableByName("cUsToMeR"), tables.master);
+    EXPECT_EQ(module.FindMasterTableByName("Link"), nullptr);
+    EXPECT_EQ(module.FindMasterTableByNameExact("Customer"), tables.master);
+    EXPECT_EQ(module.FindMasterTableByNameExact("customer"), nullptr);
+    for (Table* table : {tables.master, tables.detail, tables.map})
+        EXPECT_EQ(module.FindTableById(table->GetId()), table);
+    EXPECT_EQ(module.FindMasterTableById(tables.map->GetId()), nullptr);
+    EXPECT_EQ(module.FindTableById(-5), nullptr);
+
+    EXPECT_EQ(module.FindMasterFormByName("Orders"), form);
+    EXPECT_EQ(module.FindMasterFormByName("orders"), nullptr);
     EXPECT_EQ(module.FindTransactionByName("Orders"), transaction);
     EXPECT_EQ(module.FindTransactionByName("orders"), nullptr);
     EXPECT_EQ(module.FindProcedureByName("Customer_SelectAll"), procedure);
@@ -112,25 +162,15 @@ TEST(ModuleFindTest, PageProcedureAndRoleLookupsAreExact)
     EXPECT_EQ(module.FindProcedureByNameNoCase("customer_SELECTALL"), procedure);
     EXPECT_EQ(module.FindDesignationByName("Director"), role);
     EXPECT_EQ(module.FindDesignationByName("director"), nullptr);
-}
-
-TEST(ModuleFindTest, ReportLookupIgnoresCase)
-{
-    Module module("M");
-    auto* report = NewPage<ApplicationReport>("Sales Report");
-    module.AddReport(report);
-
     EXPECT_EQ(module.FindReportByName("SALES report"), report);
     EXPECT_EQ(module.FindReportByName("Sales"), nullptr);
-}
 
-TEST(ModuleFindTest, MenusAreFoundInSubTreesByNameIdAndFullName)
-{
-    Module module("M");
-    Menu* top = NewMenu("Admin");
-    Menu* child = NewMenu("Users");
-    top->AddSubMenu(child);
-    module.AddMenu(top);
+    // Forms come before the other kinds; dashboards are not searched.
+    EXPECT_EQ(module.FindPageByName("Orders"), form);
+    EXPECT_EQ(module.FindPageByName("Board"), dashBoardPage);
+    EXPECT_EQ(module.FindPageByName("Login"), login);
+    EXPECT_EQ(module.FindPageByName("orders"), nullptr);
+    EXPECT_EQ(module.FindPageByName("Panel"), nullptr);
 
     EXPECT_EQ(module.FindMenuByName("Users"), child);
     EXPECT_EQ(module.FindMenuByName("users"), nullptr);
@@ -138,31 +178,55 @@ TEST(ModuleFindTest, MenusAreFoundInSubTreesByNameIdAndFullName)
     EXPECT_EQ(module.FindMenuById(top->GetId()), top);
     EXPECT_EQ(module.FindMenuByFullName(child->GetFullName()), child);
     EXPECT_EQ(module.FindMenuByFullName("Users_Admin"), nullptr);
+
+    EXPECT_EQ(module.FindClassByName("_ORDER"), second);
+    EXPECT_EQ(module.FindClassByName("Order"), nullptr);
+    EXPECT_EQ(module.GetClassIndex(second), 1);
+    EXPECT_EQ(module.GetClassIndex(nullptr), -1);
+    EXPECT_EQ(module.FindFunctionById(late->GetId()), late);
+    EXPECT_EQ(module.FindFunctionById(early->GetId()), early);
+    EXPECT_EQ(module.FindFunctionById(late->GetId() + 1000), nullptr);
 }
 
-TEST(ModuleFindTest, TablesAreFoundByIdInEveryList)
+TEST(ModuleAddTest, AddsKeepNamedListsSortedTakeObjectsOnceAndTablesOnlyOfAKnownKind)
 {
     Module module("M");
-    const TablesOfEachKind tables(module);
-
-    for (Table* table : {tables.master, tables.detail, tables.map})
-        EXPECT_EQ(module.FindTableById(table->GetId()), table);
-    EXPECT_EQ(module.FindMasterTableById(tables.map->GetId()), nullptr);
-    EXPECT_EQ(module.FindTableById(-5), nullptr);
-}
-
-TEST(ModuleAddTest, TableIsAddedOnceAndOnlyForAKnownKind)
-{
-    Module module("M");
-    Table* table = NewTable("A");
+    Table* table = NewTable("beta");
     EXPECT_TRUE(module.AddTable(table));
     EXPECT_TRUE(module.AddTable(table));
-    EXPECT_EQ(module.GetMasterTables().size(), 1u);
-
+    for (const char* name : {"Alpha", "alpha"})
+        module.AddTable(NewTable(name));
+    for (const char* name : {"zeta", "eta"})
+        module.AddTable(NewTable(name, Table::mapKind));
+    // The tests run in the "C" locale: upper case before lower case; map tables keep their order.
+    EXPECT_EQ(TableNames(module.GetMasterTables()),
+              (std::vector<CString>{"Alpha", "alpha", "beta"}));
+    EXPECT_EQ(TableNames(module.GetMapTables()), (std::vector<CString>{"zeta", "eta"}));
     std::unique_ptr<Table> strange(NewTable("Strange", 3));
     EXPECT_FALSE(module.AddTable(strange.get()));
     EXPECT_FALSE(module.AddTable(nullptr));
     EXPECT_FALSE(module.ContainsTable(strange.get()));
+
+    auto* dashBoard = NewPage<DashBoard>("Board");
+    EXPECT_TRUE(module.AddDashBoard(dashBoard, false));
+    EXPECT_TRUE(module.AddDashBoard(dashBoard, false));
+    EXPECT_EQ(module.GetDashBoards().size(), 1u);
+    Procedure* procedure = NewProcedure("Second");
+    EXPECT_TRUE(module.AddProcedure(procedure));
+    EXPECT_TRUE(module.AddProcedure(procedure));
+    module.AddProcedure(NewProcedure("First"));
+    EXPECT_EQ(module.GetProcedures().size(), 2u);
+    EXPECT_EQ(module.GetProcedureAt(0)->GetName(), "First");
+    EXPECT_FALSE(module.AddProcedure(nullptr));
+    module.AddMenu(NewMenu("Reports"));
+    module.AddMenu(NewMenu("Admin"));
+    EXPECT_EQ(module.GetMenuAt(0)->GetName(), "Admin");
+    EXPECT_FALSE(module.AddMenu(nullptr));
+
+    EXPECT_EQ(module.GetMasterTableAt(3), nullptr);
+    EXPECT_EQ(module.GetMasterTableAt(-1), nullptr);
+    EXPECT_EQ(module.GetTransactionAt(0), nullptr);
+    EXPECT_EQ(module.GetReportCollectorAt(0), nullptr);
 }
 
 TEST(ModuleAddTest, PageOfAListedIdIsNotAddedAgainButStillGetsItsFiles)
@@ -181,53 +245,24 @@ TEST(ModuleAddTest, PageOfAListedIdIsNotAddedAgainButStillGetsItsFiles)
     EXPECT_FALSE(module.AddMasterForm(nullptr, true));
 }
 
-TEST(ModuleAddTest, DashBoardsAndProceduresAreTestedByPointer)
+TEST(ModuleAddTest, AddingATransactionMakesItsPageFilesAndRefreshesTheTree)
 {
+    int refreshes = 0;
+    const MainFrameAccess::TreeRefresher previous =
+        MainFrameAccess::SetTreeRefresher([&refreshes]() { ++refreshes; });
     Module module("M");
-    auto* dashBoard = NewPage<DashBoard>("Board");
-    EXPECT_TRUE(module.AddDashBoard(dashBoard, false));
-    EXPECT_TRUE(module.AddDashBoard(dashBoard, false));
-    EXPECT_EQ(module.GetDashBoards().size(), 1u);
+    Transaction* second = NewTransaction("Second", nullptr);
+    Transaction* first = NewTransaction("First", nullptr);
 
-    Procedure* procedure = NewProcedure("P");
-    EXPECT_TRUE(module.AddProcedure(procedure));
-    EXPECT_TRUE(module.AddProcedure(procedure));
-    EXPECT_EQ(module.GetProcedures().size(), 1u);
-    EXPECT_FALSE(module.AddProcedure(nullptr));
-    EXPECT_FALSE(module.AddMenu(nullptr));
-}
+    module.AddTransactionAndRefresh(second);
+    module.AddTransactionAndRefresh(first);
+    module.AddTransactionAndRefresh(nullptr);
+    MainFrameAccess::SetTreeRefresher(previous);
 
-TEST(ModuleSortTest, AddsKeepNamedListsInCollationOrderButNotMapTables)
-{
-    Module module("M");
-    for (const char* name : {"beta", "Alpha", "alpha"})
-        module.AddTable(NewTable(name));
-    for (const char* name : {"zeta", "eta"})
-        module.AddTable(NewTable(name, Table::mapKind));
-    module.AddProcedure(NewProcedure("Second"));
-    module.AddProcedure(NewProcedure("First"));
-    module.AddMenu(NewMenu("Reports"));
-    module.AddMenu(NewMenu("Admin"));
-
-    // The tests run in the "C" locale: upper case before lower case.
-    EXPECT_EQ(TableNames(module.GetMasterTables()),
-              (std::vector<CString>{"Alpha", "alpha", "beta"}));
-    EXPECT_EQ(TableNames(module.GetMapTables()), (std::vector<CString>{"zeta", "eta"}));
-    EXPECT_EQ(module.GetProcedureAt(0)->GetName(), "First");
-    EXPECT_EQ(module.GetMenuAt(0)->GetName(), "Admin");
-}
-
-TEST(ModuleIndexTest, BadIndexesGiveNull)
-{
-    Module module("M");
-    module.AddTable(NewTable("A"));
-
-    EXPECT_NE(module.GetMasterTableAt(0), nullptr);
-    EXPECT_EQ(module.GetMasterTableAt(1), nullptr);
-    EXPECT_EQ(module.GetMasterTableAt(-1), nullptr);
-    EXPECT_EQ(module.GetTransactionAt(0), nullptr);
-    EXPECT_EQ(module.GetReportCollectorAt(0), nullptr);
-    EXPECT_EQ(module.GetReportCollectorCount(), 0);
+    EXPECT_EQ(module.GetTransactions(), (std::vector<Transaction*>{first, second}));
+    EXPECT_EQ(first->GetModule(), &module);
+    EXPECT_FALSE(first->GetAspFiles().empty());
+    EXPECT_EQ(refreshes, 2);
 }
 
 TEST(ModuleRemoveTest, RemovingATableTakesItsUserProceduresWithoutFreeing)
@@ -253,14 +288,13 @@ TEST(ModuleRemoveTest, RemovingATableTakesItsUserProceduresWithoutFreeing)
     delete table;
 }
 
-TEST(ModuleRemoveTest, PagesAndMenusAreRemovedWithoutFreeing)
+TEST(ModuleRemoveTest, PagesAndMenusAreRemovedOrDetachedInOrderWithoutFreeing)
 {
     Module module("M");
     auto* report = NewPage<ApplicationReport>("R");
     Menu* menu = NewMenu("Top");
     module.AddReport(report);
     module.AddMenu(menu);
-
     EXPECT_TRUE(module.RemoveReport(report));
     EXPECT_FALSE(module.RemoveReport(report));
     EXPECT_TRUE(module.RemoveMenu(menu));
@@ -268,66 +302,70 @@ TEST(ModuleRemoveTest, PagesAndMenusAreRemovedWithoutFreeing)
     EXPECT_EQ(report->GetFormName(), "R");
     delete report;
     delete menu;
-}
 
-TEST(ModulePasteTest, EmptySlotsGiveNull)
-{
-    Module module("M");
-    EXPECT_EQ(module.TakePastedTable(), nullptr);
-    EXPECT_EQ(module.TakePastedReport(), nullptr);
-    EXPECT_EQ(module.TakePastedTransaction(), nullptr);
-    EXPECT_EQ(module.TakePastedForm(), nullptr);
+    auto* a = NewPage<DashBoard>("a");
+    auto* b = NewPage<DashBoard>("b");
+    auto* c = NewPage<DashBoard>("c");
+    for (DashBoard* dashBoard : {a, b, c})
+        module.Append(dashBoard);
+    const std::unique_ptr<DashBoard> stranger(NewPage<DashBoard>("x"));
+    EXPECT_FALSE(module.DetachDashBoard(stranger.get()));
+    EXPECT_TRUE(module.DetachDashBoard(b));
+    EXPECT_EQ(module.GetDashBoards(), (std::vector<DashBoard*>{a, c}));
+    delete b;
+
+    auto* page = NewPage<DashBoardPage>("p");
+    module.Append(page);
+    EXPECT_TRUE(module.DetachDashBoardPage(page));
+    EXPECT_FALSE(module.DetachDashBoardPage(page));
+    EXPECT_TRUE(module.GetDashBoardPages().empty());
+    delete page;
 }
 
 TEST(ModulePasteTest, TakingACopyNamesItAndEmptiesTheSlot)
 {
     Module module("M");
+    EXPECT_EQ(module.TakePastedTable(), nullptr);
+    EXPECT_EQ(module.TakePastedReport(), nullptr);
+    EXPECT_EQ(module.TakePastedTransaction(), nullptr);
+    EXPECT_EQ(module.TakePastedForm(), nullptr);
     Table* table = NewTable("Customer", Table::masterKind, {"city"});
+    Table* basic = NewTable("Order_basic", Table::masterDetailKind);
     module.AddTable(table);
+    module.AddTable(basic);
     auto* report = NewPage<ApplicationReport>("Sales");
     module.AddReport(report);
+    Form* form = NewForm("CustomerForm", table);
+    module.AddMasterForm(form, false);
+    Transaction* transaction = NewTransaction("Orders", basic);
+    module.AddTransaction(transaction, false);
     module.SetPastedTable(table);
     module.SetPastedReport(report);
+    module.SetPastedForm(form);
+    module.SetPastedTransaction(transaction);
 
     std::unique_ptr<Table> tableCopy(module.TakePastedTable());
     ASSERT_NE(tableCopy, nullptr);
     EXPECT_EQ(tableCopy->GetTableName(), "Copy_of_Customer");
     EXPECT_EQ(tableCopy->GetFields().size(), table->GetFields().size());
-    EXPECT_EQ(module.TakePastedTable(), nullptr);
     EXPECT_FALSE(module.ContainsTable(tableCopy.get()));
-
     std::unique_ptr<ApplicationReport> reportCopy(module.TakePastedReport());
     ASSERT_NE(reportCopy, nullptr);
     EXPECT_EQ(reportCopy->GetFormName(), "Copy_of_Sales");
-    EXPECT_EQ(module.TakePastedReport(), nullptr);
-    EXPECT_EQ(module.GetReports().size(), 1u);
-}
-
-TEST(ModulePasteTest, FormAndTransactionCopiesAreNumberedByTheirTable)
-{
-    Module module("M");
-    Table* table = NewTable("Customer");
-    Table* basic = NewTable("Order_basic", Table::masterDetailKind);
-    module.AddTable(table);
-    module.AddTable(basic);
-    Form* form = NewForm("CustomerForm", table);
-    module.AddMasterForm(form, false);
-    auto* transaction = NewPage<Transaction>("Orders");
-    transaction->SetBasicTable(basic);
-    module.AddTransaction(transaction, false);
-    module.SetPastedForm(form);
-    module.SetPastedTransaction(transaction);
-
+    // Pages are numbered by their table.
     std::unique_ptr<Form> formCopy(module.TakePastedForm());
     ASSERT_NE(formCopy, nullptr);
     EXPECT_EQ(formCopy->GetFormName(), "Copy_1_of_CustomerForm");
     EXPECT_EQ(formCopy->GetTable(), table);
-    EXPECT_EQ(module.TakePastedForm(), nullptr);
-
     std::unique_ptr<Transaction> transactionCopy(module.TakePastedTransaction());
     ASSERT_NE(transactionCopy, nullptr);
     EXPECT_EQ(transactionCopy->GetFormName(), "Copy_1_of_Orders");
+
+    EXPECT_EQ(module.TakePastedTable(), nullptr);
+    EXPECT_EQ(module.TakePastedReport(), nullptr);
+    EXPECT_EQ(module.TakePastedForm(), nullptr);
     EXPECT_EQ(module.TakePastedTransaction(), nullptr);
+    EXPECT_EQ(module.GetReports().size(), 1u);
     EXPECT_EQ(module.GetMasterForms().size(), 1u);
     EXPECT_EQ(module.GetTransactions().size(), 1u);
 }
@@ -368,18 +406,6 @@ std::vector<CString> ColumnNames(const ReportGroup& group)
 }
 } // namespace
 
-TEST(ModuleSearchReportTest, TableWithoutDataClassGetsNoReport)
-{
-    Module module("M");
-    Table* table = NewTable("A");
-    module.AddTable(table);
-
-    EXPECT_EQ(module.CreateSearchReport(table), nullptr);
-    EXPECT_EQ(module.CreateSearchReport(nullptr), nullptr);
-    EXPECT_TRUE(module.GetReports().empty());
-    EXPECT_TRUE(module.GetClasses().empty());
-}
-
 TEST(ModuleSearchReportTest, UserAccountReportLeavesOutKeyForeignKeyAndPassword)
 {
     SearchReportFixture fixture("useraccount");
@@ -415,22 +441,34 @@ TEST(ModuleSearchReportTest, UserAccountReportLeavesOutKeyForeignKeyAndPassword)
     EXPECT_FALSE(report->GetAspFiles().empty());
 }
 
-TEST(ModuleSearchReportTest, OtherTablesKeepTheirPasswordColumn)
+TEST(ModuleSearchReportTest, OtherTablesKeepTheirPasswordAndGetMissingColumnsAdded)
 {
     SearchReportFixture fixture("customer");
     fixture.module.AddMasterForm(NewForm("CustomerForm", fixture.table), true);
-
     ApplicationReport* report = fixture.module.CreateSearchReport(fixture.table);
-
     ASSERT_NE(report, nullptr);
     EXPECT_EQ(ColumnNames(*report->GetReportGroups().front()),
               (std::vector<CString>{"username", "Password"}));
+
+    report->SetTable(fixture.table);
+    Field* added = AddVarcharField(fixture.table, "city");
+    fixture.selectAll->AddOutputField(new ProcedureFieldInfo(added, 0));
+    fixture.module.AddMissingFieldsToTableReport(fixture.table);
+    fixture.module.AddMissingFieldsToTableReport(nullptr);
+
+    EXPECT_EQ(ColumnNames(*report->GetReportGroups().front()),
+              (std::vector<CString>{"username", "Password", "Is_Deleted", "city"}));
 }
 
-TEST(ModuleSearchReportTest, TableWithoutPageGetsAnUnaddedReportWithoutColumns)
+TEST(ModuleSearchReportTest, TableWithoutDataClassGetsNoReportAndWithoutPageAnUnaddedOne)
 {
     SearchReportFixture fixture("customer");
+    Table* plain = NewTable("A");
+    fixture.module.AddTable(plain);
 
+    EXPECT_EQ(fixture.module.CreateSearchReport(plain), nullptr);
+    EXPECT_EQ(fixture.module.CreateSearchReport(nullptr), nullptr);
+    EXPECT_EQ(fixture.module.GetClassForTable(plain, false), nullptr);
     std::unique_ptr<ApplicationReport> report(fixture.module.CreateSearchReport(fixture.table));
 
     ASSERT_NE(report, nullptr);
@@ -454,8 +492,7 @@ struct MapTableFixture
         productRef = AddVarcharField(mapTable, "prod_ref", product->GetPrimaryKeyField());
         for (Table* table : {customer, product, mapTable})
             module.AddTable(table);
-        mapForm = NewPage<MapForm>("CustProd");
-        mapForm->SetMappingTable(mapTable);
+        mapForm = NewMapForm("CustProd", mapTable);
         mapForm->AddBottomField(customerRef);
         if (addMapForm)
             module.AddMapForm(mapForm, false);
@@ -541,51 +578,97 @@ TEST(ModuleMapTableProcedureTest, OtherProceduresAndTablesAreLeftAlone)
     }
 }
 
-TEST(ModuleTableQueryTest, PagesAndReportsAreFoundByTheirTable)
+TEST(ModuleTableQueryTest, PagesOfATableAreFoundAndListsReplaceTheCallersVector)
 {
     MapTableFixture fixture;
+    Module& module = fixture.module;
+    Table* order = NewTable("Order", Table::masterDetailKind);
+    Table* line = NewTable("Line", Table::masterDetailKind);
+    module.AddTable(order);
+    module.AddTable(line);
     Form* form = NewForm("CustomerForm", fixture.customer);
-    fixture.module.AddMasterForm(form, false);
+    module.AddMasterForm(form, false);
+    Form* second = NewForm("second", fixture.customer);
+    module.Append(NewForm("otherForm", line));
+    module.Append(second);
     auto* report = NewPage<ApplicationReport>("R");
     report->SetTable(fixture.customer);
-    fixture.module.AddReport(report);
-    Table* detail = NewTable("o_detail", Table::masterDetailKind);
-    fixture.module.AddTable(detail);
-
-    EXPECT_EQ(fixture.module.FindFormOfTable(fixture.customer), form);
-    EXPECT_EQ(fixture.module.FindFormOfTable(fixture.mapTable), fixture.mapForm);
-    EXPECT_EQ(fixture.module.FindFormOfTable(detail), nullptr);
-    EXPECT_EQ(fixture.module.FindFormOfTable(nullptr), nullptr);
-    EXPECT_EQ(fixture.module.FindReportForTable(fixture.customer), report);
-    EXPECT_EQ(fixture.module.FindReportForTable(fixture.product), nullptr);
-    EXPECT_EQ(fixture.module.FindRDLCReportForTable(fixture.customer), nullptr);
-
-    EXPECT_EQ(fixture.module.GetMasterFormForTable(fixture.customer, true), form);
-    EXPECT_EQ(fixture.module.GetMasterFormForTable(fixture.product, false), nullptr);
-    std::unique_ptr<Form> made(fixture.module.GetMasterFormForTable(fixture.product, true));
-    ASSERT_NE(made, nullptr);
-    EXPECT_EQ(made->GetTable(), fixture.product);
-    EXPECT_FALSE(fixture.module.ContainsMasterForm(made.get()));
-    EXPECT_TRUE(fixture.module.ContainsMasterForm(form));
-}
-
-TEST(ModuleTableQueryTest, WholeListsReplaceTheCallersVector)
-{
-    MapTableFixture fixture;
+    module.AddReport(report);
+    Transaction* transaction = NewTransaction("Orders", order, line);
+    module.Append(transaction);
     Procedure* user = NewProcedure("customer_SelectAll", fixture.customer, 0);
     Procedure* builtIn = NewProcedure("customer_Special", fixture.customer, 2);
-    fixture.module.AddProcedure(user);
-    fixture.module.AddProcedure(builtIn);
+    module.AddProcedure(user);
+    module.AddProcedure(builtIn);
+
+    EXPECT_EQ(module.FindFormOfTable(fixture.customer), form);
+    EXPECT_EQ(module.FindFormOfTable(fixture.mapTable), fixture.mapForm);
+    EXPECT_EQ(module.FindFormOfTable(order), nullptr);
+    EXPECT_EQ(module.FindFormOfTable(nullptr), nullptr);
+    EXPECT_EQ(module.FindReportForTable(fixture.customer), report);
+    EXPECT_EQ(module.FindReportForTable(fixture.product), nullptr);
+    EXPECT_EQ(module.FindRDLCReportForTable(fixture.customer), nullptr);
+    EXPECT_EQ(module.GetMasterFormForTable(fixture.customer, true), form);
+    EXPECT_EQ(module.GetMasterFormForTable(fixture.product, false), nullptr);
+    std::unique_ptr<Form> made(module.GetMasterFormForTable(fixture.product, true));
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->GetTable(), fixture.product);
+    EXPECT_FALSE(module.ContainsMasterForm(made.get()));
+    EXPECT_TRUE(module.ContainsMasterForm(form));
 
     std::vector<Table*> tables{fixture.customer};
-    fixture.module.GetAllTables(tables);
-    EXPECT_EQ(tables, (std::vector<Table*>{fixture.customer, fixture.product, fixture.mapTable}));
-
+    module.GetAllTables(tables);
+    EXPECT_EQ(tables, (std::vector<Table*>{fixture.customer, fixture.product, line, order,
+                                           fixture.mapTable}));
     std::vector<Procedure*> procedures{builtIn};
-    fixture.module.GetProceduresOfTable(fixture.customer, procedures);
+    module.GetProceduresOfTable(fixture.customer, procedures);
     EXPECT_EQ(procedures, std::vector<Procedure*>{user});
-    fixture.module.GetProceduresOfTable(fixture.product, procedures);
+    module.GetProceduresOfTable(fixture.product, procedures);
     EXPECT_TRUE(procedures.empty());
+    module.GetProcedures(procedures);
+    EXPECT_EQ(procedures, (std::vector<Procedure*>{user, builtIn}));
+    std::vector<Form*> forms{second};
+    module.GetFormsForTable(fixture.customer, forms);
+    EXPECT_EQ(forms, (std::vector<Form*>{form, second}));
+    module.GetFormsForTable(order, forms);
+    EXPECT_TRUE(forms.empty());
+    std::vector<Transaction*> found;
+    module.GetTransactionsForTable(order, found);
+    EXPECT_EQ(found, std::vector<Transaction*>{transaction});
+    module.GetTransactionsForTable(line, found);
+    EXPECT_TRUE(found.empty());
+    auto pages = std::vector<DashBoardPage*>{nullptr};
+    module.GetDashBoardPages(pages);
+    EXPECT_TRUE(pages.empty());
+}
+
+TEST(ModuleTableQueryTest, GetAllPagesListsEveryKindButTheLoginPageInItsOrder)
+{
+    Module module("M");
+    auto* rdlc = NewPage<RDLCReport>("rdlc");
+    auto* dashBoardPage = NewPage<DashBoardPage>("dashBoardPage");
+    auto* multiPage = NewPage<MultiPageReport>("multiPage");
+    auto* dashBoard = NewPage<DashBoard>("dashBoard");
+    auto* mapForm = NewPage<MapForm>("mapForm");
+    auto* report = NewPage<ApplicationReport>("report");
+    auto* transaction = NewPage<Transaction>("transaction");
+    auto* form = NewPage<Form>("form");
+    // Appended in the reverse of the expected order.
+    module.Append(rdlc);
+    module.Append(dashBoardPage);
+    module.Append(multiPage);
+    module.Append(dashBoard);
+    module.Append(mapForm);
+    module.Append(report);
+    module.Append(transaction);
+    module.Append(form);
+    module.AdoptLoginPage(new LoginPage);
+
+    std::vector<FormInterface*> pages{form};
+    module.GetAllPages(pages);
+
+    EXPECT_EQ(pages, (std::vector<FormInterface*>{form, transaction, report, mapForm, dashBoard,
+                                                  multiPage, dashBoardPage, rdlc}));
 }
 
 TEST(ModuleTableQueryTest, UserFunctionsAreThoseOfKindOneOfTheTablesClasses)
@@ -609,15 +692,12 @@ TEST(ModuleTableQueryTest, UserFunctionsAreThoseOfKindOneOfTheTablesClasses)
 TEST(ModuleRoleAndMenuTest, DirectorIndexAndMenuMovesStopAtTheEnds)
 {
     Module module("M");
-    auto* admin = new Designation;
-    admin->SetName("admin");
-    auto* director = new Designation;
-    director->SetName("Director");
-    module.Append(admin);
+    module.Append(NewRole("admin"));
+    Designation* director = NewRole("Director");
     module.Append(director);
     EXPECT_EQ(module.GetDirectorDesignation(), director);
     EXPECT_EQ(module.GetDesignationIndex(director), 1);
-    std::unique_ptr<Designation> stranger(new Designation);
+    const std::unique_ptr<Designation> stranger(new Designation);
     EXPECT_EQ(module.GetDesignationIndex(stranger.get()), -1);
     EXPECT_FALSE(module.ContainsDesignation(stranger.get()));
 
@@ -628,7 +708,6 @@ TEST(ModuleRoleAndMenuTest, DirectorIndexAndMenuMovesStopAtTheEnds)
     module.MoveMenuUp(a);
     EXPECT_EQ(module.GetMenus(), (std::vector<Menu*>{a, b}));
     module.MoveMenuDown(a);
-    EXPECT_EQ(module.GetMenus(), (std::vector<Menu*>{b, a}));
     module.MoveMenuDown(a);
     EXPECT_EQ(module.GetMenus(), (std::vector<Menu*>{b, a}));
     module.MoveMenuUp(a);
@@ -652,7 +731,6 @@ TEST(ModuleRoleAndMenuTest, CollectedMenusFollowTheirSubMenusAndSkipTheExcludedT
     std::vector<Menu*> menus;
     module.CollectMenus(menus, nullptr);
     EXPECT_EQ(menus, (std::vector<Menu*>{users, roles, admin, sales, reports}));
-
     menus.clear();
     module.CollectMenus(menus, users);
     EXPECT_EQ(menus, (std::vector<Menu*>{roles, admin, sales, reports}));
@@ -660,17 +738,6 @@ TEST(ModuleRoleAndMenuTest, CollectedMenusFollowTheirSubMenusAndSkipTheExcludedT
     module.CollectMenus(menus, reports);
     EXPECT_EQ(menus, (std::vector<Menu*>{users, roles, admin}));
 }
-
-namespace
-{
-std::vector<int> FileKinds(const MapForm& mapForm)
-{
-    std::vector<int> kinds;
-    for (const AspFile* file : mapForm.GetAspFiles())
-        kinds.push_back(file->GetFileKind());
-    return kinds;
-}
-} // namespace
 
 TEST(ModuleMapFormAddTest, WithFilesGetsItsTwoPageFilesAndTheSelectParameter)
 {
@@ -681,8 +748,10 @@ TEST(ModuleMapFormAddTest, WithFilesGetsItsTwoPageFilesAndTheSelectParameter)
 
     EXPECT_TRUE(fixture.module.AddMapForm(fixture.mapForm, true));
 
-    EXPECT_EQ(FileKinds(*fixture.mapForm), (std::vector<int>{5, 6}));
-    EXPECT_EQ(fixture.mapForm->GetAspFiles().front()->GetOwnerKind(), 3);
+    ASSERT_EQ(fixture.mapForm->GetAspFiles().size(), 2u);
+    EXPECT_EQ(fixture.mapForm->GetAspFileAt(0)->GetFileKind(), 5);
+    EXPECT_EQ(fixture.mapForm->GetAspFileAt(1)->GetFileKind(), 6);
+    EXPECT_EQ(fixture.mapForm->GetAspFileAt(0)->GetOwnerKind(), 3);
     EXPECT_EQ(fixture.module.GetMapForms(), (std::vector<MapForm*>{fixture.mapForm}));
     EXPECT_EQ(fixture.mapForm->GetModule(), &fixture.module);
     ASSERT_EQ(selectAll->GetFieldParameters().size(), 1u);
@@ -704,7 +773,7 @@ TEST(ModuleMapFormAddTest, WithoutFilesOrSelectProcedureTheFormIsStillListed)
     EXPECT_TRUE(fixture.module.GetProcedures().empty());
 }
 
-TEST(ModuleFieldRepDataTest, RefreshReappliesEachControlsOwnDataFromItsField)
+TEST(ModulePageUpkeepTest, RefreshReappliesEachControlsOwnDataFromItsField)
 {
     std::unique_ptr<Table> table(NewTable("customer", Table::masterKind, {"username"}));
     Field* field = table->FindFieldByName("username");
@@ -723,19 +792,50 @@ TEST(ModuleFieldRepDataTest, RefreshReappliesEachControlsOwnDataFromItsField)
     EXPECT_EQ(data->GetCaption(), field->GetDisplayName());
 }
 
-TEST(ModuleSearchReportTest, MissingOutputColumnsAreAddedToTheTablesReport)
+// Variables and controls go to the pages of the table's kind; renaming follows the table.
+TEST(ModulePageUpkeepTest, UpkeepChoosesThePagesByTheTablesKind)
 {
-    SearchReportFixture fixture("customer");
-    fixture.module.AddMasterForm(NewForm("CustomerForm", fixture.table), true);
-    ApplicationReport* report = fixture.module.CreateSearchReport(fixture.table);
-    ASSERT_NE(report, nullptr);
-    report->SetTable(fixture.table);
-    Field* added = AddVarcharField(fixture.table, "city");
-    fixture.selectAll->AddOutputField(new ProcedureFieldInfo(added, 0));
+    Module module("M");
+    Table* master = NewTable("Customer", Table::masterKind, {"City"});
+    module.AppendMasterTable(master);
+    Form* form = NewForm("CustomerForm", master);
+    Form* otherForm = NewForm("Other", nullptr);
+    module.Append(form);
+    module.Append(otherForm);
+    Table* stock = NewTable("Stock", Table::mapKind, {"Qty"});
+    module.AppendMapTable(stock);
+    MapForm* mapForm = NewMapForm("Inventory", stock);
+    MapForm* secondMapForm = NewMapForm("Second", stock);
+    module.Append(mapForm);
+    module.Append(secondMapForm);
+    Table* order = NewTable("Order", Table::masterDetailKind);
+    Table* line = NewTable("Line", Table::masterDetailKind, {"Item"});
+    module.AppendTransactionTable(order);
+    module.AppendTransactionTable(line);
+    Transaction* first = NewTransaction("First", order, line);
+    Transaction* second = NewTransaction("Second", line);
+    module.Append(first);
+    module.Append(second);
 
-    fixture.module.AddMissingFieldsToTableReport(fixture.table);
-    fixture.module.AddMissingFieldsToTableReport(nullptr);
+    for (Table* table : {master, stock, line, static_cast<Table*>(nullptr)})
+        module.AddVariablesForTableToPages(table);
+    EXPECT_EQ(form->GetFieldVariableMaps().size(), master->GetFields().size());
+    EXPECT_TRUE(otherForm->GetFieldVariableMaps().empty());
+    module.CreateFieldRepsForTableInPages(master);
+    EXPECT_FALSE(form->GetFieldReps().empty());
+    EXPECT_TRUE(otherForm->GetFieldReps().empty());
 
-    EXPECT_EQ(ColumnNames(*report->GetReportGroups().front()),
-              (std::vector<CString>{"username", "Password", "Is_Deleted", "city"}));
+    stock->GetFields().back()->SetFieldName("Quantity");
+    line->GetFields().back()->SetFieldName("Article");
+    for (Table* table : {stock, line, static_cast<Table*>(nullptr)})
+        module.RenamePageVariablesForTable(table);
+
+    // Only the first map form over the table is renamed.
+    EXPECT_EQ(mapForm->GetFormName(), "Stock_form");
+    EXPECT_EQ(VariableNames(*mapForm).back(), "Quantity");
+    EXPECT_EQ(secondMapForm->GetFormName(), "Second");
+    EXPECT_EQ(VariableNames(*secondMapForm).back(), "Qty");
+    EXPECT_EQ(VariableNames(*first).back(), "Article");
+    EXPECT_EQ(VariableNames(*second).back(), "Article");
+    EXPECT_EQ(first->GetFormName(), "First");
 }

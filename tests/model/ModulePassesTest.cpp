@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <vector>
 
 namespace
@@ -85,8 +86,20 @@ bool IsAddedBySync(const FieldRep* control)
     return control->GetFieldRepData()->IsAddedBySync();
 }
 
-// A master-detail pair whose detail table refers to the basic table's key by "order_ref".
-class DetailTablePassTest : public ::testing::Test
+// A module "Sales" with a master table "customer" (name, region).
+class ModulePassTest : public ::testing::Test
+{
+protected:
+    ModulePassTest() { m_module.AppendMasterTable(m_customer); }
+
+    Module m_module{"Sales"};
+    Table* m_customer = NewTable("customer", Table::masterKind, {"name", "region"});
+    Field* m_key = m_customer->GetPrimaryKeyField();
+    Field* m_name = m_customer->FindFieldByName("name");
+};
+
+// Also a master-detail pair whose detail table refers to the basic table's key by "order_ref".
+class DetailTablePassTest : public ModulePassTest
 {
 protected:
     DetailTablePassTest()
@@ -96,7 +109,6 @@ protected:
         m_module.Append(m_orders);
     }
 
-    Module m_module{"Sales"};
     Table* m_basic = NewTable("orders_basic", Table::masterDetailKind, {"customer"});
     Table* m_detail = NewTable("orders_detail", Table::masterDetailKind, {"item"});
     Field* m_link = AddVarcharField(m_detail, "order_ref", m_basic->GetPrimaryKeyField());
@@ -104,63 +116,50 @@ protected:
 };
 } // namespace
 
-TEST(ModulePassTest, KeyVariablesBecomePageVariablesOnFormsAndOnlyOfTheBasicTableInTransactions)
+TEST_F(DetailTablePassTest, KeyVariablesBecomePageVariablesOnFormsAndOnlyOfTheBasicTableInOrders)
 {
-    Module module("Sales");
-    Table* customer = NewTable("customer", Table::masterKind, {"name"});
-    Table* basic = NewTable("orders_basic", Table::masterDetailKind);
-    Table* detail = NewTable("orders_detail", Table::masterDetailKind);
-    module.AppendMasterTable(customer);
-    module.AppendTransactionTable(basic);
-    module.AppendTransactionTable(detail);
-    Form* form = NewForm("Customers", customer);
-    Variable* formKey = MapVariable(form, customer->GetPrimaryKeyField(), Variable::parameterKind);
-    Variable* formName =
-        MapVariable(form, customer->FindFieldByName("name"), Variable::parameterKind);
-    Transaction* orders = NewTransaction("Orders", basic, detail);
-    Variable* basicKey = MapVariable(orders, basic->GetPrimaryKeyField(), Variable::parameterKind);
+    Form* form = NewForm("Customers", m_customer);
+    Variable* formKey = MapVariable(form, m_key, Variable::parameterKind);
+    Variable* formName = MapVariable(form, m_name, Variable::parameterKind);
+    Variable* basicKey =
+        MapVariable(m_orders, m_basic->GetPrimaryKeyField(), Variable::parameterKind);
     Variable* detailKey =
-        MapVariable(orders, detail->GetPrimaryKeyField(), Variable::parameterKind);
-    module.Append(form);
-    module.Append(orders);
+        MapVariable(m_orders, m_detail->GetPrimaryKeyField(), Variable::parameterKind);
+    m_module.Append(form);
 
-    module.MarkKeyFieldVariables();
+    m_module.MarkKeyFieldVariables();
     EXPECT_EQ(Variable::pageKind, formKey->GetKind());
     EXPECT_EQ(Variable::parameterKind, formName->GetKind());
     EXPECT_EQ(Variable::pageKind, basicKey->GetKind());
     EXPECT_EQ(Variable::parameterKind, detailKey->GetKind());
 }
 
-TEST(ModulePassTest, ControlsOfKeyAndDeletedFlagColumnsLoseTheirSettings)
+TEST_F(ModulePassTest, ControlsOfKeyAndDeletedFlagColumnsLoseTheirSettings)
 {
-    Module module("Sales");
-    Table* customer = NewTable("customer", Table::masterKind, {"name"});
-    module.AppendMasterTable(customer);
-    Form* form = NewForm("Customers", customer);
-    FieldRep* key = AddControl(form, customer->GetPrimaryKeyField());
-    FieldRep* deleted = AddControl(form, customer->FindFieldByName("Is_Deleted"));
-    FieldRep* name = AddControl(form, customer->FindFieldByName("name"));
+    Form* form = NewForm("Customers", m_customer);
+    FieldRep* key = AddControl(form, m_key);
+    FieldRep* deleted = AddControl(form, m_customer->FindFieldByName("Is_Deleted"));
+    FieldRep* name = AddControl(form, m_name);
     auto* report = NewPage<ApplicationReport>("Overview");
-    FieldRep* reportKey = AddControl(report, customer->GetPrimaryKeyField());
-    module.Append(form);
-    module.Append(report);
+    FieldRep* reportKey = AddControl(report, m_key);
+    m_module.Append(form);
+    m_module.Append(report);
 
-    module.DetachKeyFieldReps();
+    m_module.DetachKeyFieldReps();
     EXPECT_EQ(nullptr, key->GetFieldRepData());
     EXPECT_EQ(nullptr, deleted->GetFieldRepData());
     EXPECT_NE(nullptr, name->GetFieldRepData());
     EXPECT_NE(nullptr, reportKey->GetFieldRepData());
 }
 
-TEST(ModulePassTest, PageFilesLoseStaleMenuMapsDuplicatesAndTransactionNullLinks)
+TEST_F(ModulePassTest, PageFilesLoseStaleMenuMapsDuplicatesAndTransactionNullLinks)
 {
-    Module module("Sales");
     auto* main = new Menu;
     main->SetName("Main");
     auto* customers = new Menu;
     customers->SetName("Customers");
     main->AddSubMenu(customers);
-    module.Append(main);
+    m_module.Append(main);
     const auto showMainWithTwoMaps = [main, customers](AspFile* file)
     {
         file->SetTopMenu(main);
@@ -188,13 +187,13 @@ TEST(ModulePassTest, PageFilesLoseStaleMenuMapsDuplicatesAndTransactionNullLinks
     Form* form = NewForm("Customers", nullptr);
     AspFile* formFile = AddPageFile(form);
     formFile->AddLinkingItem(nullptr);
-    module.Append(report);
-    module.Append(links);
-    module.Append(home);
-    module.Append(orders);
-    module.Append(form);
+    m_module.Append(report);
+    m_module.Append(links);
+    m_module.Append(home);
+    m_module.Append(orders);
+    m_module.Append(form);
 
-    module.CleanUpPageFiles();
+    m_module.CleanUpPageFiles();
     EXPECT_EQ(1u, reportFile->GetTopMenuVariableMaps().size());
     EXPECT_EQ(2u, mapFile->GetTopMenuVariableMaps().size());
     EXPECT_TRUE(homeFile->GetLeftMenuVariableMaps().empty());
@@ -248,122 +247,101 @@ TEST_F(DetailTablePassTest, DetailSelectAllGainsOneFilterOnTheLinkField)
     EXPECT_TRUE(basicSelectAll->GetFilters().empty());
 }
 
-TEST(ModulePassTest, ControlsOfKeyColumnsAreRemovedFromEveryDataPageKind)
+TEST_F(ModulePassTest, ControlsOfKeyColumnsAreRemovedFromEveryDataPageKind)
 {
-    Module module("Sales");
-    Table* customer = NewTable("customer", Table::masterKind, {"name"});
-    module.AppendMasterTable(customer);
-    Field* key = customer->GetPrimaryKeyField();
-    Field* name = customer->FindFieldByName("name");
-    std::vector<FormInterface*> pages{
-        NewForm("Customers", customer), NewPage<Transaction>("Orders"),
-        NewPage<ApplicationReport>("Overview"), NewPage<MapForm>("Links")};
-    static_cast<MapForm*>(pages[3])->SetMappingTable(customer);
-    for (FormInterface* page : pages)
+    Form* form = NewForm("Customers", m_customer);
+    auto* orders = NewPage<Transaction>("Orders");
+    auto* report = NewPage<ApplicationReport>("Overview");
+    auto* mapForm = NewPage<MapForm>("Links");
+    mapForm->SetMappingTable(m_customer);
+    for (FormInterface* page : std::initializer_list<FormInterface*>{form, orders, report, mapForm})
     {
-        AddControl(page, key);
-        AddControl(page, name);
+        AddControl(page, m_key);
+        AddControl(page, m_name);
     }
-    module.Append(static_cast<Form*>(pages[0]));
-    module.Append(static_cast<Transaction*>(pages[1]));
-    module.Append(static_cast<ApplicationReport*>(pages[2]));
-    module.Append(static_cast<MapForm*>(pages[3]));
+    m_module.Append(form);
+    m_module.Append(orders);
+    m_module.Append(report);
+    m_module.Append(mapForm);
 
-    module.RemoveInvalidFieldReps();
-    for (const FormInterface* page : pages)
+    m_module.RemoveInvalidFieldReps();
+    for (const FormInterface* page :
+         std::initializer_list<const FormInterface*>{form, orders, report, mapForm})
         EXPECT_EQ(std::vector<CString>{"name"}, ControlFieldNames(*page))
             << page->GetFormName().str();
 }
 
-TEST(ModulePassTest, MapFormIsNamedAfterItsMappingTable)
+TEST_F(ModulePassTest, MapFormIsNamedAfterItsMappingTableAndItsBareInputControlsGetFields)
 {
-    Module module("Sales");
     Table* links = NewTable("customer_product", Table::mapKind, {"customer"});
-    module.AppendMapTable(links);
+    m_module.AppendMapTable(links);
     auto* mapForm = NewPage<MapForm>("Links");
     mapForm->SetMappingTable(links);
-    module.Append(mapForm);
+    m_module.Append(mapForm);
     Form* unrelated = NewForm("Customers", nullptr);
-    module.Append(unrelated);
-
-    module.RenamePageVariablesForAllTables();
-    EXPECT_EQ(CString("customer_product_form"), mapForm->GetFormName());
-    EXPECT_EQ(CString("Customers"), unrelated->GetFormName());
-}
-
-TEST(ModulePassTest, MapFormInputControlsWithoutFieldGetOneNamedAfterTheirCaption)
-{
-    Module module("Sales");
-    Table* links = NewTable("customer_product", Table::mapKind);
-    module.AppendMapTable(links);
-    auto* mapForm = NewPage<MapForm>("Links");
-    mapForm->SetMappingTable(links);
-    module.Append(mapForm);
+    m_module.Append(unrelated);
     auto* input = new FieldRep;
     input->AttachFieldRepData(new FieldRepData);
     input->GetFieldRepData()->SetCaption("Quantity");
     mapForm->AddTopInputFieldRep(input);
 
-    module.CreateMapFormInputFields();
+    m_module.RenamePageVariablesForAllTables();
+    EXPECT_EQ(CString("customer_product_form"), mapForm->GetFormName());
+    EXPECT_EQ(CString("Customers"), unrelated->GetFormName());
+
+    m_module.CreateMapFormInputFields();
     ASSERT_NE(nullptr, input->GetField());
     EXPECT_EQ(CString("Quantity"), input->GetField()->GetFieldName());
     EXPECT_EQ(1u, mapForm->GetRefFields().size());
 }
 
-TEST(ModulePassTest, FormsWithALinkedReportGetATableFlagsRecord)
+TEST_F(ModulePassTest, FormsWithALinkedReportGetATableFlagsRecord)
 {
-    Module module("Sales");
-    Table* customer = NewTable("customer");
-    module.AppendMasterTable(customer);
     auto* report = NewPage<ApplicationReport>("Overview");
-    module.Append(report);
-    Form* linked = NewForm("Customers", customer);
+    m_module.Append(report);
+    Form* linked = NewForm("Customers", m_customer);
     linked->SetReport(report);
-    Form* plain = NewForm("Plain", customer);
-    module.Append(linked);
-    module.Append(plain);
+    Form* plain = NewForm("Plain", m_customer);
+    m_module.Append(linked);
+    m_module.Append(plain);
 
-    module.SyncPageTableFlags();
+    m_module.SyncPageTableFlags();
     ASSERT_EQ(1u, linked->GetTableFlagsList().size());
-    EXPECT_EQ(customer, linked->GetTableFlagsList().front().table);
+    EXPECT_EQ(m_customer, linked->GetTableFlagsList().front().table);
     EXPECT_TRUE(plain->GetTableFlagsList().empty());
 }
 
-TEST(ModulePassTest, PagesGainControlsWithTheirVariablesForNewFieldsUntilUnconfirmedOnesGo)
+TEST_F(ModulePassTest, PagesGainControlsWithTheirVariablesForNewFieldsUntilUnconfirmedOnesGo)
 {
-    Module module("Sales");
-    Table* customer = NewTable("customer", Table::masterKind, {"name", "region"});
     Table* basic = NewTable("orders_basic", Table::masterDetailKind, {"customer"});
     Table* detail = NewTable("orders_detail", Table::masterDetailKind, {"item"});
-    module.AppendMasterTable(customer);
-    module.AppendTransactionTable(basic);
-    module.AppendTransactionTable(detail);
-    Form* form = NewForm("Customers", customer);
-    AddControl(form, customer->FindFieldByName("name"));
+    m_module.AppendTransactionTable(basic);
+    m_module.AppendTransactionTable(detail);
+    Form* form = NewForm("Customers", m_customer);
+    AddControl(form, m_name);
     Transaction* orders = NewTransaction("Orders", basic, detail);
-    module.Append(form);
-    module.Append(orders);
+    m_module.Append(form);
+    m_module.Append(orders);
 
-    module.SyncPageControlsWithTables();
+    m_module.SyncPageControlsWithTables();
     EXPECT_EQ((std::vector<CString>{"name", "region"}), ControlFieldNames(*form));
     const FieldRep* region = form->GetFieldReps().back();
     EXPECT_TRUE(IsAddedBySync(region));
     const FieldVariableMap* regionMap =
-        form->FindFieldVariableMapByField(customer->FindFieldByName("region"));
+        form->FindFieldVariableMapByField(m_customer->FindFieldByName("region"));
     ASSERT_NE(nullptr, regionMap);
     EXPECT_EQ(regionMap->variable, region->GetFieldRepData()->GetVariable());
     EXPECT_EQ((std::vector<CString>{"customer", "item"}), ControlFieldNames(*orders));
 
-    module.DeleteUnconfirmedFieldReps();
+    m_module.DeleteUnconfirmedFieldReps();
     EXPECT_EQ(std::vector<CString>{"name"}, ControlFieldNames(*form));
     EXPECT_TRUE(orders->GetFieldReps().empty());
 }
 
-TEST(ModulePassTest, MapFormsConfirmTheirTopControlsAndOnlyTheFirstBottomOne)
+TEST_F(ModulePassTest, MapFormsConfirmTheirTopControlsAndOnlyTheFirstBottomOne)
 {
-    Module module("Sales");
     Table* links = NewTable("customer_product", Table::mapKind, {"customer", "product", "note"});
-    module.AppendMapTable(links);
+    m_module.AppendMapTable(links);
     auto* mapForm = NewPage<MapForm>("Links");
     mapForm->SetMappingTable(links);
     Field* customer = links->FindFieldByName("customer");
@@ -379,10 +357,10 @@ TEST(ModulePassTest, MapFormsConfirmTheirTopControlsAndOnlyTheFirstBottomOne)
     bare->SetMappingTable(links);
     bare->AddTopField(customer);
     FieldRep* bareTop = AddControl(bare, customer, true);
-    module.Append(mapForm);
-    module.Append(bare);
+    m_module.Append(mapForm);
+    m_module.Append(bare);
 
-    module.ClearMapFormSyncFlags();
+    m_module.ClearMapFormSyncFlags();
     EXPECT_FALSE(IsAddedBySync(top));
     EXPECT_FALSE(IsAddedBySync(firstBottom));
     EXPECT_TRUE(IsAddedBySync(secondBottom));

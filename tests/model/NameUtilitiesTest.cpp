@@ -2,35 +2,27 @@
 
 #include <gtest/gtest.h>
 
-TEST(MakeCaptionTest, SplitsWordsAtUnderscoresAndCapitals)
-{
-    EXPECT_STREQ("Customer Name", MakeCaption("customer_name"));
-    EXPECT_STREQ("Order Date", MakeCaption("orderDate"));
-    EXPECT_STREQ("X Y", MakeCaption("x_y"));
-    EXPECT_STREQ("Order Line Item", MakeCaption("OrderLine_item"));
-}
+#include <utility>
 
-TEST(MakeCaptionTest, NameWithoutLowerCaseStaysUnchanged)
+TEST(MakeCaptionTest, SplitsWordsAtUnderscoresAndCapitalsUnlessTheNameHasNoLowerCase)
 {
-    EXPECT_STREQ("CUSTOMER_ID", MakeCaption("CUSTOMER_ID"));
-    EXPECT_STREQ("_A1", MakeCaption("_A1"));
-    EXPECT_STREQ("", MakeCaption(""));
-}
-
-TEST(MakeCaptionTest, EachCapitalNotAfterUnderscoreGetsABlank)
-{
-    EXPECT_STREQ("A B Cdef", MakeCaption("ABCdef"));
-    EXPECT_STREQ("Order I D", MakeCaption("orderID"));
-    EXPECT_STREQ("Order Date", MakeCaption("order_Date"));
-    EXPECT_STREQ("Order  Date", MakeCaption("order__date"));
-}
-
-TEST(MakeCaptionTest, DigitsAndOtherCharactersStay)
-{
-    EXPECT_STREQ("Line2 Total", MakeCaption("line2_total"));
-    EXPECT_STREQ("Item 2nd", MakeCaption("item_2nd"));
-    EXPECT_STREQ("_Name", MakeCaption("_name"));
-    EXPECT_STREQ("Price$ Usd", MakeCaption("price$_usd"));
+    const std::pair<const char*, const char*> cases[] = {{"customer_name", "Customer Name"},
+                                                         {"orderDate", "Order Date"},
+                                                         {"OrderLine_item", "Order Line Item"},
+                                                         {"x_y", "X Y"},
+                                                         {"CUSTOMER_ID", "CUSTOMER_ID"},
+                                                         {"_A1", "_A1"},
+                                                         {"", ""},
+                                                         {"ABCdef", "A B Cdef"},
+                                                         {"orderID", "Order I D"},
+                                                         {"order_Date", "Order Date"},
+                                                         {"order__date", "Order  Date"},
+                                                         {"line2_total", "Line2 Total"},
+                                                         {"item_2nd", "Item 2nd"},
+                                                         {"_name", "_Name"},
+                                                         {"price$_usd", "Price$ Usd"}};
+    for (const auto& [name, caption] : cases)
+        EXPECT_STREQ(caption, MakeCaption(name)) << name;
 }
 
 TEST(HasLowerCaseTest, OnlyAsciiLowerCaseLettersCount)
@@ -41,38 +33,18 @@ TEST(HasLowerCaseTest, OnlyAsciiLowerCaseLettersCount)
     EXPECT_FALSE(HasLowerCase("\xE4\xF6"));
 }
 
-TEST(IsSqlKeywordTest, ListedWordsInAnyCase)
+TEST(IsSqlKeywordTest, ListedWordsInAnyCaseButOtherwiseExactIncludingMisspellingsAndBlanks)
 {
-    EXPECT_TRUE(IsSqlKeyword("select"));
-    EXPECT_TRUE(IsSqlKeyword("SELECT"));
-    EXPECT_TRUE(IsSqlKeyword("SeLeCt"));
-    EXPECT_TRUE(IsSqlKeyword("absolute"));
-    EXPECT_TRUE(IsSqlKeyword("zone"));
-    EXPECT_TRUE(IsSqlKeyword("end-exec"));
-    EXPECT_TRUE(IsSqlKeyword("Current_Timestamp"));
-    EXPECT_TRUE(IsSqlKeyword("distinct"));
-    EXPECT_TRUE(IsSqlKeyword("prepare"));
-}
-
-TEST(IsSqlKeywordTest, MisspelledEntriesAreTheOnesListed)
-{
-    EXPECT_TRUE(IsSqlKeyword("alise"));
-    EXPECT_FALSE(IsSqlKeyword("alias"));
-    EXPECT_TRUE(IsSqlKeyword("roleup"));
-    EXPECT_FALSE(IsSqlKeyword("rollup"));
-    EXPECT_TRUE(IsSqlKeyword("traling"));
-    EXPECT_FALSE(IsSqlKeyword("trailing"));
-}
-
-TEST(IsSqlKeywordTest, ComparisonIsExactIncludingBlanks)
-{
-    EXPECT_FALSE(IsSqlKeyword("unnest"));
-    EXPECT_TRUE(IsSqlKeyword("unnest "));
-    EXPECT_FALSE(IsSqlKeyword("select "));
-    EXPECT_FALSE(IsSqlKeyword(" select"));
-    EXPECT_FALSE(IsSqlKeyword("selects"));
-    EXPECT_FALSE(IsSqlKeyword(""));
-    EXPECT_FALSE(IsSqlKeyword("customer"));
+    const std::pair<const char*, bool> cases[] = {
+        {"select", true},   {"SeLeCt", true},   {"absolute", true},
+        {"zone", true},     {"end-exec", true}, {"Current_Timestamp", true},
+        {"alise", true},    {"alias", false},   {"roleup", true},
+        {"rollup", false},  {"traling", true},  {"trailing", false},
+        {"unnest ", true},  {"unnest", false},  {"select ", false},
+        {" select", false}, {"selects", false}, {"", false},
+        {"customer", false}};
+    for (const auto& [word, keyword] : cases)
+        EXPECT_EQ(keyword, IsSqlKeyword(word)) << '"' << word << '"';
 }
 
 TEST(ProjectFileExtensionTest, IsWvt)

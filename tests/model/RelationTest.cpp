@@ -45,16 +45,8 @@ protected:
 };
 } // namespace
 
-TEST_F(RelationTest, DescriptionNamesTheJoinFieldOfEachTable)
-{
-    EXPECT_EQ(CString("orders.customer_id AND customers.customer_id"), m_relation.GetDescription());
-    Relation onlyFirst;
-    onlyFirst.SetFirstTable(&m_orders);
-    EXPECT_EQ(CString("orders."), onlyFirst.GetDescription());
-    EXPECT_EQ(CString(), Relation().GetDescription());
-}
-
-TEST_F(RelationTest, JoinConditionFollowsTheForeignKeyInEitherDirection)
+TEST_F(RelationTest,
+       JoinConditionFollowsTheForeignKeyInEitherDirectionAndDescriptionNamesTheJoinFields)
 {
     EXPECT_EQ(CString("customers.customer_id=orders.customer_id"), m_relation.GetJoinCondition());
     Relation reversed;
@@ -64,9 +56,13 @@ TEST_F(RelationTest, JoinConditionFollowsTheForeignKeyInEitherDirection)
 
     OrderCustomer()->SetForeignKey(false);
     EXPECT_EQ(CString(), m_relation.GetJoinCondition());
-    Relation unrelated;
-    unrelated.SetFirstTable(&m_orders);
-    EXPECT_EQ(CString(), unrelated.GetJoinCondition());
+    Relation onlyFirst;
+    onlyFirst.SetFirstTable(&m_orders);
+    EXPECT_EQ(CString(), onlyFirst.GetJoinCondition());
+
+    EXPECT_EQ(CString("orders.customer_id AND customers.customer_id"), m_relation.GetDescription());
+    EXPECT_EQ(CString("orders."), onlyFirst.GetDescription());
+    EXPECT_EQ(CString(), Relation().GetDescription());
 }
 
 TEST_F(RelationTest, MembershipTestsCompareIdsAndTableOrder)

@@ -36,28 +36,6 @@ TEST(MainFrameAccessTest, GetProjectAsksTheInstalledSourceAndIsNullWithoutOne)
     EXPECT_EQ(nullptr, MainFrameAccess::GetProject());
 }
 
-TEST(MainFrameAccessTest, RefreshTreeRunsTheInstalledRefresherAndNothingWithoutOne)
-{
-    MainFrameAccess::RefreshTree();
-    int refreshes = 0;
-    MainFrameAccess::SetTreeRefresher([&refreshes] { ++refreshes; });
-    MainFrameAccess::RefreshTree();
-    MainFrameAccess::RefreshTree();
-    MainFrameAccess::SetTreeRefresher({});
-    MainFrameAccess::RefreshTree();
-    EXPECT_EQ(2, refreshes);
-}
-
-TEST(DependenciesDlgTest, WithoutHandlerCancelsAndLeavesTheFlags)
-{
-    std::vector<DependencyRecord> records(2);
-    records[1].selected = true;
-    DependenciesDlg dialog(PointersTo(records));
-    EXPECT_EQ(IDCANCEL, dialog.DoModal());
-    EXPECT_FALSE(records[0].selected);
-    EXPECT_TRUE(records[1].selected);
-}
-
 TEST(DependenciesDlgTest, ScriptedDialogRecordsTitlesAndAnswersInOrder)
 {
     std::vector<DependencyRecord> records = {
@@ -93,25 +71,23 @@ TEST(DependenciesDlgTest, ScriptedDialogRecordsTitlesAndAnswersInOrder)
     EXPECT_EQ(1u, scripted.UnscriptedCount());
 }
 
-TEST(DependenciesDlgTest, ScriptedDialogRemovesItsHandlerWhenDone)
+TEST(DependenciesDlgTest, WithoutHandlerCancelsAndLeavesTheFlags)
 {
-    std::vector<DependencyRecord> records(1);
+    std::vector<DependencyRecord> records(2);
+    records[1].selected = true;
     {
         ScriptedDependenciesDlg scripted;
-        scripted.AnswerOk({true});
+        scripted.AnswerOk({true, true});
     }
     DependenciesDlg dialog(PointersTo(records));
     EXPECT_EQ(IDCANCEL, dialog.DoModal());
     EXPECT_FALSE(records[0].selected);
-}
-
-TEST(ProjectMergerTest, NoMergerWithoutFactory)
-{
-    EXPECT_EQ(nullptr, CreateProjectMerger(nullptr, nullptr));
+    EXPECT_TRUE(records[1].selected);
 }
 
 TEST(ProjectMergerTest, ScriptedMergerRecordsBothProjectsAndAnswersItsResult)
 {
+    EXPECT_EQ(nullptr, CreateProjectMerger(nullptr, nullptr));
     int firstStorage = 0;
     int secondStorage = 0;
     ForgeonProject* first = FakeProject(firstStorage);

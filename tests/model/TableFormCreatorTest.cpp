@@ -63,7 +63,7 @@ TEST_F(TableFormCreatorTest, AnExistingFormIsReusedAndKeepsItsName)
     EXPECT_EQ(2u, existing->GetFieldReps().size());
 }
 
-TEST_F(TableFormCreatorTest, PagesGoToTheCurrentModule)
+TEST_F(TableFormCreatorTest, PagesGoToTheCurrentModuleAndNothingIsMadeWithoutOne)
 {
     Module* second = NewModule("Module2", 2);
     m_open.Project().AddModule(second);
@@ -74,15 +74,10 @@ TEST_F(TableFormCreatorTest, PagesGoToTheCurrentModule)
     ApplicationReport* report = creator.CreateReport();
 
     EXPECT_EQ(form, second->FindMasterFormForTable(m_table));
-    EXPECT_TRUE(m_open.Base().GetMasterForms().empty());
     ASSERT_NE(nullptr, report);
     EXPECT_EQ(report, second->FindReportByName("order_line Report"));
-}
 
-TEST_F(TableFormCreatorTest, NothingIsMadeWithoutACurrentModuleOrProject)
-{
     m_open.Project().SetCurrentModule(nullptr);
-
     EXPECT_EQ(nullptr, TableFormCreator(m_table, &m_open.Project()).CreateForm());
     EXPECT_EQ(nullptr, TableFormCreator(m_table, &m_open.Project()).CreateReport());
     EXPECT_EQ(nullptr, TableFormCreator(m_table, nullptr).CreateForm());

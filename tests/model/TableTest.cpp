@@ -113,21 +113,18 @@ TEST(TableDefaultFieldsTest, ColumnNamedLikeTheKeyInAnyCaseBecomesTheKey)
     EXPECT_EQ(table->GetFieldAt(2), table->GetPrimaryKeyField());
 }
 
-TEST(TableDefaultFieldsTest, MasterDetailTableLosesItsSoftDeleteColumnWithoutDeletingIt)
-{
-    auto table = MakeTable("order_basic", Table::masterDetailKind, {"IS_DELETED", "is_deleted"});
-    std::unique_ptr<Field> removed(table->GetFieldAt(0));
-    table->EnsureDefaultFields();
-    EXPECT_EQ((std::vector<CString>{"order_basic_id", "is_deleted"}), FieldNames(*table));
-    EXPECT_EQ(CString("IS_DELETED"), removed->GetFieldName());
-}
-
-TEST(TableDefaultFieldsTest, SoftDeleteColumnInAnyCaseIsNotAddedTwice)
+TEST(TableDefaultFieldsTest, SoftDeleteColumnInAnyCaseIsNotAddedTwiceAndLeavesMasterDetailTables)
 {
     auto table = MakeTable("customer", Table::masterKind, {"customer_id", "name", "is_deleted"});
     table->EnsureDefaultFields();
     EXPECT_EQ(3, table->GetFieldCount());
     EXPECT_FALSE(table->GetFieldAt(2)->IsDeletedFlagField());
+
+    auto detail = MakeTable("order_basic", Table::masterDetailKind, {"IS_DELETED", "is_deleted"});
+    std::unique_ptr<Field> removed(detail->GetFieldAt(0));
+    detail->EnsureDefaultFields();
+    EXPECT_EQ((std::vector<CString>{"order_basic_id", "is_deleted"}), FieldNames(*detail));
+    EXPECT_EQ(CString("IS_DELETED"), removed->GetFieldName());
 }
 
 TEST(TableNameTest, IsDetailTableAppendsBasicOnlyToUnsuffixedMasterDetailNames)
@@ -155,7 +152,7 @@ TEST(TableNameTest, IsDetailTableAppendsBasicOnlyToUnsuffixedMasterDetailNames)
     }
 }
 
-TEST(TableNameTest, FormCaptionDependsOnTheKind)
+TEST(TableNameTest, FormCaptionDependsOnTheKindAndSystemTablesAreTheLoginTablesExactly)
 {
     EXPECT_EQ(CString("customer Form"), MakeTable("customer", Table::masterKind)->GetFormCaption());
     EXPECT_EQ(CString("a_b Form"), MakeTable("a_b", Table::mapKind)->GetFormCaption());
@@ -163,6 +160,10 @@ TEST(TableNameTest, FormCaptionDependsOnTheKind)
               MakeTable("sales_order_basic", Table::masterDetailKind)->GetFormCaption());
     EXPECT_EQ(CString("order"), MakeTable("order", Table::masterDetailKind)->GetFormCaption());
     EXPECT_EQ(CString("order"), MakeTable("order", 7)->GetFormCaption());
+
+    EXPECT_TRUE(MakeTable("useraccount", 0)->IsSystemTable());
+    EXPECT_TRUE(MakeTable("personnel_role", 0)->IsSystemTable());
+    EXPECT_FALSE(MakeTable("UserAccount", 0)->IsSystemTable());
 }
 
 TEST(TableNameTest, RenameKeyFieldFollowsTheTableNameAndKeepsTheDisplayName)
@@ -173,13 +174,6 @@ TEST(TableNameTest, RenameKeyFieldFollowsTheTableNameAndKeepsTheDisplayName)
     table->RenameKeyField();
     EXPECT_EQ(CString("customer_id"), table->GetFieldAt(0)->GetFieldName());
     EXPECT_EQ(CString("client_id"), table->GetFieldAt(0)->GetDisplayName());
-}
-
-TEST(TableNameTest, SystemTablesAreTheTwoLoginTablesExactly)
-{
-    EXPECT_TRUE(MakeTable("useraccount", 0)->IsSystemTable());
-    EXPECT_TRUE(MakeTable("personnel_role", 0)->IsSystemTable());
-    EXPECT_FALSE(MakeTable("UserAccount", 0)->IsSystemTable());
 }
 
 TEST(TableFrontFieldTest, DefaultFrontFieldRules)

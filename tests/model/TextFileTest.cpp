@@ -41,13 +41,20 @@ protected:
 };
 } // namespace
 
-TEST(TextFileTest, WritesIndentTabsBeforeTheConvertedFormat)
+TEST(TextFileTest, WritesIndentTabsBeforeTheConvertedFormatAndSeparatorLines)
 {
     TextFile writer = BufferWriter();
     writer.Write(2, "a%db\n", 5);
     writer.Write(0, "c\n");
     writer.Write(-1, "d");
-    EXPECT_EQ(CString("\t\ta5b\nc\nd"), writer.GetBuffer());
+    const char* missing = nullptr;
+    writer.Write(1, "[%s]\n", missing);
+    writer.WriteSeparator(1);
+    EXPECT_EQ(CString("\t\ta5b\nc\nd\t[]\n\t") + CString('=', 60) + "\n", writer.GetBuffer());
+
+    TextFile dashes(false, false, '-', 3);
+    dashes.WriteSeparator(0);
+    EXPECT_EQ(CString("---\n"), dashes.GetBuffer());
 }
 
 TEST(TextFileTest, PercentBeforeAnUnlistedCharacterWritesThatCharacterAlone)
@@ -74,14 +81,6 @@ TEST(TextFileTest, ConvertsEachKindWithTheSingleCharacterAfterThePercent)
     EXPECT_EQ(0, count);
 }
 
-TEST(TextFileTest, NullStringArgumentWritesNothing)
-{
-    TextFile writer = BufferWriter();
-    const char* missing = nullptr;
-    writer.Write(1, "[%s]\n", missing);
-    EXPECT_EQ(CString("\t[]\n"), writer.GetBuffer());
-}
-
 TEST(TextFileTest, MismatchedArgumentsThrowAndWriteNothing)
 {
     TextFile writer = BufferWriter();
@@ -97,18 +96,8 @@ TEST(TextFileTest, MismatchedArgumentsThrowAndWriteNothing)
     EXPECT_TRUE(writer.GetBuffer().IsEmpty());
 }
 
-TEST(TextFileTest, SeparatorLineIsIndentThenRepeatedCharacterThenLineEnd)
-{
-    TextFile writer = BufferWriter();
-    writer.WriteSeparator(1);
-    EXPECT_EQ(CString("\t") + CString('=', 60) + "\n", writer.GetBuffer());
-
-    TextFile dashes(false, false, '-', 3);
-    dashes.WriteSeparator(0);
-    EXPECT_EQ(CString("---\n"), dashes.GetBuffer());
-}
-
-TEST_F(TextFileOnDiskTest, TextGoesToTheBufferUntilOpenAndAgainAfterClose)
+TEST_F(TextFileOnDiskTest,
+       TextGoesToTheBufferUntilOpenAndAgainAfterCloseOrAFailedOpenWithTheHostReason)
 {
     TextFile writer = BufferWriter();
     writer.Write(0, "before\n");
@@ -122,9 +111,17 @@ TEST_F(TextFileOnDiskTest, TextGoesToTheBufferUntilOpenAndAgainAfterClose)
     EXPECT_EQ(CString("before\nafter\n"), writer.GetBuffer());
     EXPECT_EQ("\tin file\r\n" + std::string(60, '=') + "\r\n", Contents("out.txt"));
     EXPECT_TRUE(writer.GetPath().IsEmpty());
+
+    TextFile failing(ModelPath("missing\\out.txt"), false, '=', 60, false, false);
+    EXPECT_FALSE(failing.IsOpen());
+    EXPECT_EQ(CString(std::strerror(ENOENT)), failing.GetOpenError());
+    failing.Write(0, "kept\n");
+    EXPECT_EQ(CString("kept\n"), failing.GetBuffer());
+    ASSERT_NE(nullptr, failing.Open(ModelPath("other.txt")));
+    EXPECT_TRUE(failing.GetOpenError().IsEmpty());
 }
 
-TEST_F(TextFileOnDiskTest, WriterWithPathTruncatesOrAppends)
+TEST_F(TextFileOnDiskTest, WriterWithPathTruncatesOrAppendsAndFlushesEachWriteWhenAsked)
 {
     {
         TextFile writer(ModelPath("log.txt"), false, '=', 60, false, false);
@@ -142,10 +139,7 @@ TEST_F(TextFileOnDiskTest, WriterWithPathTruncatesOrAppends)
         EXPECT_TRUE(writer.GetBuffer().IsEmpty());
     }
     EXPECT_EQ("third\r\n", Contents("log.txt"));
-}
 
-TEST_F(TextFileOnDiskTest, FlushFlagPutsEachWriteOnDiskAtOnce)
-{
     TextFile flushed(ModelPath("flushed.txt"), true, '=', 60, false, false);
     flushed.Write(0, "line\n");
     EXPECT_EQ("line\r\n", Contents("flushed.txt"));
@@ -181,16 +175,4 @@ TEST_F(TextFileOnDiskTest, DisabledWriterCreatesNoFileAndCollectsNothing)
     EXPECT_TRUE(withPath.GetBuffer().IsEmpty());
     EXPECT_TRUE(withoutPath.GetBuffer().IsEmpty());
     EXPECT_TRUE(fs::is_empty(m_temp.Path()));
-}
-
-TEST_F(TextFileOnDiskTest, FailedOpenIsVisibleWithTheHostReasonAndTextIsBuffered)
-{
-    TextFile writer(ModelPath("missing\\out.txt"), false, '=', 60, false, false);
-    EXPECT_FALSE(writer.IsOpen());
-    EXPECT_EQ(CString(std::strerror(ENOENT)), writer.GetOpenError());
-    writer.Write(0, "kept\n");
-    EXPECT_EQ(CString("kept\n"), writer.GetBuffer());
-
-    ASSERT_NE(nullptr, writer.Open(ModelPath("out.txt")));
-    EXPECT_TRUE(writer.GetOpenError().IsEmpty());
 }

@@ -3,11 +3,16 @@
 #include "entities/Designation.h"
 #include "entities/Form.h"
 #include "entities/LoginPage.h"
+#include "entities/MapForm.h"
 #include "entities/Procedure.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ReportField.h"
 #include "entities/ReportGroup.h"
+#include "entities/Transaction.h"
 #include "model/Field.h"
+#include "model/FieldFilter.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
@@ -26,7 +31,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
 namespace
 {
 constexpr int updatePageFileKind = 7;
@@ -106,6 +110,62 @@ ForgeonProject* NewSavableProject(Module* base)
     return project;
 }
 
+// A project as an older version left it: a map form not named after its mapping table, a
+// detail select procedure without the filter on its link field and a form control that a
+// table sync added and nobody confirmed.
+ForgeonProject* NewOutdatedProject()
+{
+    Module* base = NewModule("BaseModule", 1);
+
+    Table* customer = NewTable("customer", Table::masterKind, {"name", "region"});
+    base->AppendMasterTable(customer);
+    Form* form = NewForm("Customers", customer);
+    for (const char* name : {"name", "region"})
+    {
+        auto* control = new FieldRep(customer->FindFieldByName(name));
+        control->AttachFieldRepData(new FieldRepData);
+        form->AddFieldRep(control);
+    }
+    form->GetFieldReps().back()->GetFieldRepData()->SetAddedBySync(true);
+    base->Append(form);
+
+    Table* links = NewTable("customer_product", Table::mapKind, {"note"});
+    base->AppendMapTable(links);
+    auto* mapForm = NewPage<MapForm>("Links");
+    mapForm->SetMappingTable(links);
+    base->Append(mapForm);
+
+    Table* basic = NewTable("orders_basic", Table::masterDetailKind);
+    Table* detail = NewTable("orders_detail", Table::masterDetailKind);
+    AddVarcharField(detail, "order_ref", basic->GetPrimaryKeyField());
+    base->AppendTransactionTable(basic);
+    base->AppendTransactionTable(detail);
+    auto* orders = NewPage<Transaction>("Orders");
+    orders->SetBasicTable(basic);
+    orders->AddDetailTable(detail);
+    base->Append(orders);
+    auto* selectAll = new Procedure;
+    selectAll->SetKind(Procedure::standardKind);
+    selectAll->SetMainTable(detail);
+    selectAll->SetName("PRC_orders_detail_SelectAll");
+    base->Append(selectAll);
+    return NewSavableProject(base);
+}
+
+// The repairs, which a second read finds done and leaves as they are.
+void ExpectRepaired(const Module& base)
+{
+    ASSERT_EQ(1u, base.GetMapForms().size());
+    EXPECT_EQ(CString("customer_product_form"), base.GetMapForms().front()->GetFormName());
+    const Procedure* selectAll = base.FindProcedureByName("PRC_orders_detail_SelectAll");
+    ASSERT_NE(nullptr, selectAll);
+    ASSERT_EQ(1u, selectAll->GetFilters().size());
+    EXPECT_EQ(CString("order_ref"), selectAll->GetFilters().front()->GetField()->GetFieldName());
+    const Form* form = base.FindMasterFormByName("Customers");
+    ASSERT_NE(nullptr, form);
+    ASSERT_EQ(1u, form->GetFieldReps().size());
+    EXPECT_EQ(CString("name"), form->GetFieldReps().front()->GetField()->GetFieldName());
+}
 class UserDefaultsRepairTest : public ::testing::Test
 {
 protected:
@@ -122,6 +182,8 @@ protected:
     DiagnosticsSnapshot m_diagnostics;
     ScopedArchiveVersion m_version{CurrentVersion()};
 };
+
+using LoadRepairPassTest = UserDefaultsRepairTest;
 } // namespace
 
 TEST_F(UserDefaultsRepairTest, OnlyTheFirstPasswordColumnOfTheFirstUserAccountReportGoes)
@@ -225,4 +287,17 @@ TEST_F(UserDefaultsRepairTest, ProjectsReadBesideTheOpenOneNeverRepeatItsRoleIds
     const Module* merged = importStore.GetFirstMergeProject()->GetBaseModule();
     EXPECT_EQ(highest + 2, merged->GetDesignations().front()->GetId());
     EXPECT_EQ(highest + 3, Designation(TRUE).GetId());
+}
+
+TEST_F(LoadRepairPassTest, ReadingAnOutdatedProjectRepairsItOnceForAll)
+{
+    ProjectStore store;
+    SaveAndLoad(NewOutdatedProject(), store);
+    ExpectRepaired(*store.GetProject()->GetBaseModule());
+
+    ASSERT_TRUE(store.ArchiveProject(store.GetProject(), m_folder.ModelPath("again.wvt"), FALSE));
+    ASSERT_TRUE(store.ArchiveProject(nullptr, m_folder.ModelPath("again.wvt"), TRUE));
+    ExpectRepaired(*store.GetProject()->GetBaseModule());
+    EXPECT_TRUE(m_boxes.Shown().empty());
+    store.DeleteProject();
 }

@@ -4,6 +4,7 @@
 #include "entities/DashBoardPage.h"
 #include "entities/Designation.h"
 #include "entities/Form.h"
+#include "entities/LoginPage.h"
 #include "entities/Menu.h"
 #include "entities/Variable.h"
 #include "model/Field.h"
@@ -11,6 +12,7 @@
 #include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
 #include "model/ForgeonProject.h"
+#include "model/LoginPageCreator.h"
 #include "model/Module.h"
 #include "model/Table.h"
 #include "tests/model/ModelBuilders.h"
@@ -22,14 +24,6 @@
 
 namespace
 {
-std::vector<std::string> FieldNames(const Table& table)
-{
-    std::vector<std::string> names;
-    for (const Field* field : table.GetFields())
-        names.push_back(field->GetFieldName().str());
-    return names;
-}
-
 std::vector<std::string> ControlNames(const FormInterface& page)
 {
     std::vector<std::string> names;
@@ -66,11 +60,6 @@ TEST_F(UserDefaultsTest, LoginTablesHaveTheirColumnsInOrderWithTypesSizesAndLink
     Table* accounts = UserAccountTable();
     ASSERT_NE(nullptr, roles);
     ASSERT_NE(nullptr, accounts);
-    EXPECT_EQ((std::vector<std::string>{"personnel_role_id", "Is_Deleted", "role_name", "role_no"}),
-              FieldNames(*roles));
-    EXPECT_EQ((std::vector<std::string>{"useraccount_id", "Is_Deleted", "username", "password",
-                                        "personnel_role_id"}),
-              FieldNames(*accounts));
 
     struct Expected
     {
@@ -123,7 +112,8 @@ TEST_F(UserDefaultsTest, LoginTablesOfAnyLetterCaseAreNotMadeAgain)
     EXPECT_FALSE(Module::IsUserAccountTable(nullptr));
 }
 
-TEST_F(UserDefaultsTest, UserAccountFormHasOneColumnPasswordBoxesAndTheRoleBoxLast)
+TEST_F(UserDefaultsTest,
+       UserAccountFormHasPasswordBoxesAndTheRoleBoxLastAndIsCopiedForChangePassword)
 {
     m_base.EnsureSystemTables();
     m_base.CreateUserAccountForm();
@@ -162,17 +152,11 @@ TEST_F(UserDefaultsTest, UserAccountFormHasOneColumnPasswordBoxesAndTheRoleBoxLa
     const ApplicationReport* report = m_base.FindReportByName("useraccount Report");
     ASSERT_NE(nullptr, report);
     EXPECT_EQ(1u, report->GetReportGroups().size());
-}
 
-TEST_F(UserDefaultsTest, ChangePasswordFormIsACopyWithFieldsOfItsOwn)
-{
-    m_base.EnsureSystemTables();
-    m_base.CreateUserAccountForm();
+    // The change-password form is a copy with password fields of its own.
     m_base.CreateChangePasswordForm();
-
-    const Form* source = m_base.FindMasterFormByName("useraccount_form");
+    const Form* source = form;
     const Form* copy = m_base.FindMasterFormByName("ChangePassword_form");
-    ASSERT_NE(nullptr, source);
     ASSERT_NE(nullptr, copy);
     EXPECT_EQ(CString("Change Password"), copy->GetHeader());
     EXPECT_EQ(UserAccountTable(), copy->GetTable());
@@ -187,7 +171,6 @@ TEST_F(UserDefaultsTest, ChangePasswordFormIsACopyWithFieldsOfItsOwn)
     EXPECT_EQ(FieldVisibility::Invisible,
               VisibilityOf(*copy, 5, copy->GetFieldReps()[2]->GetField()));
 
-    Table* accounts = UserAccountTable();
     EXPECT_EQ(FieldVisibility::ReadOnly,
               VisibilityOf(*copy, 7, accounts->FindFieldByName("username")));
     EXPECT_EQ(FieldVisibility::Invisible,
@@ -249,4 +232,76 @@ TEST_F(UserDefaultsTest, MenusAreGrantedToTheFirstRoleOfTheBaseModule)
     ASSERT_EQ(1u, admin->GetMenus().size());
     EXPECT_EQ(menu, admin->GetMenus().front());
     EXPECT_TRUE(m_base.GetDesignations().back()->GetMenus().empty());
+}
+
+namespace
+{
+// Names of the module's tables, forms and reports.
+std::vector<std::string> ContentNames(const Module& module)
+{
+    std::vector<std::string> names;
+    for (const Table* table : module.GetMasterTables())
+        names.push_back(table->GetTableName().str());
+    for (const Form* form : module.GetMasterForms())
+        names.push_back(form->GetFormName().str());
+    for (const ApplicationReport* report : module.GetReports())
+        names.push_back(report->GetFormName().str());
+    return names;
+}
+} // namespace
+
+TEST_F(UserDefaultsTest, LoginPageCreatorFillsTheBaseModuleOnceWhateverModuleIsCurrent)
+{
+    Module* second = NewModule("Module2", 2);
+    m_open.Project().AddModule(second);
+    m_open.Project().SetCurrentModule(second);
+
+    LoginPageCreator().Create();
+    const std::vector<std::string> names = ContentNames(m_base);
+    LoginPage* loginPage = m_base.GetLoginPage();
+    LoginPageCreator().Create();
+
+    EXPECT_EQ((std::vector<std::string>{"personnel_role", "useraccount", "ChangePassword_form",
+                                        "useraccount_form", "useraccount Report"}),
+              names);
+    EXPECT_EQ(names, ContentNames(m_base));
+    EXPECT_EQ(2u, m_base.GetClasses().size());
+    ASSERT_NE(nullptr, loginPage);
+    EXPECT_EQ(loginPage, m_base.GetLoginPage());
+    EXPECT_EQ(&m_base, loginPage->GetModule());
+    EXPECT_EQ(2u, loginPage->GetFieldReps().size());
+    EXPECT_EQ(second, m_open.Project().GetCurrentModule());
+    EXPECT_TRUE(second->IsEmpty());
+    EXPECT_EQ(nullptr, second->GetLoginPage());
+}
+
+TEST_F(UserDefaultsTest, LoginPageCreatorKeepsTheFormsOfAModuleWithAUserAccountForm)
+{
+    Table* accounts = NewTable("UserAccount", Table::masterKind, {"login"});
+    m_base.AddTable(accounts);
+    m_base.AddMasterForm(NewForm("accounts", accounts), false);
+
+    LoginPageCreator().Create();
+
+    EXPECT_EQ((std::vector<std::string>{"UserAccount", "personnel_role", "accounts"}),
+              ContentNames(m_base));
+    EXPECT_NE(nullptr, m_base.GetLoginPage());
+}
+
+TEST(LoginPageCreatorTest, NothingHappensWithoutAnOpenProjectOrModule)
+{
+    ForgeonProject empty;
+    {
+        const ScopedOpenProject open(&empty);
+        LoginPageCreator().Create();
+    }
+    EXPECT_EQ(0, empty.GetModuleCount());
+
+    ForgeonProject closed;
+    Module* base = NewModule("BaseModule", 0);
+    closed.AddModule(base);
+    const ScopedOpenProject none(nullptr);
+    LoginPageCreator().Create();
+    EXPECT_TRUE(base->IsEmpty());
+    EXPECT_EQ(nullptr, base->GetLoginPage());
 }

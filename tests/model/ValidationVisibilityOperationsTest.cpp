@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace
 {
 VisibilityValue* NewValue(const char* text, int status, int relation = 0)
@@ -56,7 +58,7 @@ TEST(ValidationOperationsTest, RulesAreFoundByIndexAndByTheirComparison)
     EXPECT_FALSE(validation.HasFieldRule(&limit, 1));
 }
 
-TEST(VisibilityOperationsTest, RemovingTheProcedureClearsItsResultFieldAndValues)
+TEST(VisibilityOperationsTest, RemovingTheProcedureClearsItsResultFieldAndValuesOnlyIfSet)
 {
     ProcedureVisibility visibility;
     visibility.data.RemoveProcedure();
@@ -64,23 +66,17 @@ TEST(VisibilityOperationsTest, RemovingTheProcedureClearsItsResultFieldAndValues
     EXPECT_EQ(nullptr, visibility.data.GetResultField());
     EXPECT_TRUE(visibility.data.GetValues().empty());
     EXPECT_EQ(&visibility.variable, visibility.data.GetVariable());
+
+    visibility.data.AddValue(NewValue("a", 1));
+    visibility.data.RemoveProcedure();
+    EXPECT_EQ(1u, visibility.data.GetValues().size());
+    visibility.data.ClearVariable();
+    EXPECT_EQ(nullptr, visibility.data.GetVariable());
+    EXPECT_TRUE(visibility.data.GetValues().empty());
 }
 
-TEST(VisibilityOperationsTest, WithoutProcedureRemovingItKeepsTheValues)
-{
-    Variable variable;
-    VisibilityData data;
-    data.SetVariable(&variable);
-    data.AddValue(NewValue("a", 1));
-    data.RemoveProcedure();
-    EXPECT_EQ(1u, data.GetValues().size());
-
-    data.ClearVariable();
-    EXPECT_EQ(nullptr, data.GetVariable());
-    EXPECT_TRUE(data.GetValues().empty());
-}
-
-TEST(VisibilityOperationsTest, ValueIsPresentWithTheSameStatusAndTextIgnoringCase)
+TEST(VisibilityOperationsTest,
+     ValueIsPresentWithTheSameStatusAndTextIgnoringCaseAndNeighboursAreBothRemoved)
 {
     ProcedureVisibility visibility;
     VisibilityValue probe{"A", 1, 5};
@@ -88,11 +84,7 @@ TEST(VisibilityOperationsTest, ValueIsPresentWithTheSameStatusAndTextIgnoringCas
     probe.layoutStatus = 2;
     EXPECT_FALSE(visibility.data.ContainsValue(&probe));
     EXPECT_FALSE(visibility.data.ContainsValue(nullptr));
-}
 
-TEST(VisibilityOperationsTest, RemovingNeighbouringValuesRemovesBoth)
-{
-    ProcedureVisibility visibility;
     VisibilityValue* first = visibility.data.GetValues()[0];
     VisibilityValue* second = visibility.data.GetValues()[1];
     visibility.data.AddValue(NewValue("c", 0));
@@ -106,7 +98,7 @@ TEST(VisibilityOperationsTest, RemovingNeighbouringValuesRemovesBoth)
     EXPECT_EQ(CString("c"), visibility.data.GetValues()[0]->value);
 }
 
-TEST(VisibilityOperationsTest, StatusAndOperatorTextsWithUnknownValues)
+TEST(VisibilityOperationsTest, StatusOperatorAndVisibilityTextsWithUnknownValues)
 {
     VisibilityValue value{"", 2, 4};
     EXPECT_EQ(CString("Invisible"), VisibilityData::GetValueStatusName(&value));
@@ -118,29 +110,27 @@ TEST(VisibilityOperationsTest, StatusAndOperatorTextsWithUnknownValues)
     EXPECT_TRUE(VisibilityData::GetOperatorText(&value).IsEmpty());
     EXPECT_TRUE(VisibilityData::GetOperatorText(nullptr).IsEmpty());
     EXPECT_EQ(CString("Editable"), VisibilityData::GetValueStatusName(nullptr));
-}
 
-TEST(VisibilityOperationsTest, VisibilityNamesOfTheKinds)
-{
     FieldVisibility visibility;
-    visibility.SetVisibilityKind(FieldVisibility::DependsOnData);
-    EXPECT_EQ(CString("Visibility depends on Data"), visibility.GetVisibilityName());
-    visibility.SetVisibilityKind(FieldVisibility::ReadOnly);
-    EXPECT_EQ(CString("ReadOnly"), visibility.GetVisibilityName());
-    visibility.SetVisibilityKind(7);
-    EXPECT_EQ(CString("Editable"), visibility.GetVisibilityName());
+    const std::pair<int, const char*> names[] = {
+        {FieldVisibility::DependsOnData, "Visibility depends on Data"},
+        {FieldVisibility::ReadOnly, "ReadOnly"},
+        {7, "Editable"}};
+    for (const auto& [kind, name] : names)
+    {
+        visibility.SetVisibilityKind(kind);
+        EXPECT_EQ(CString(name), visibility.GetVisibilityName()) << kind;
+    }
 }
 
 TEST(FieldFilterOperationsTest, OperatorTextsOfTheComparisonKinds)
 {
     FieldFilter filter;
     EXPECT_EQ(CString("="), filter.GetOperatorText());
-    filter.SetComparisonKind(3);
-    EXPECT_EQ(CString("!="), filter.GetOperatorText());
-    filter.SetComparisonKind(5);
-    EXPECT_EQ(CString(">"), filter.GetOperatorText());
-    filter.SetComparisonKind(6);
-    EXPECT_TRUE(filter.GetOperatorText().IsEmpty());
-    filter.SetComparisonKind(-1);
-    EXPECT_TRUE(filter.GetOperatorText().IsEmpty());
+    const std::pair<int, const char*> texts[] = {{3, "!="}, {5, ">"}, {6, ""}, {-1, ""}};
+    for (const auto& [kind, text] : texts)
+    {
+        filter.SetComparisonKind(kind);
+        EXPECT_EQ(CString(text), filter.GetOperatorText()) << kind;
+    }
 }

@@ -17,15 +17,11 @@ const VersionEntry* FindEntry(const VersionHistory& history, int number)
 }
 } // namespace
 
-TEST(VersionHistoryTest, CurrentVersionIsTheLastEntry)
+TEST(VersionHistoryTest, CurrentVersionIsTheLastEntryOrNoneForAnEmptyTable)
 {
     EXPECT_EQ(87, VersionHistory().GetCurrentVersion());
     EXPECT_EQ(87, TheVersionHistory().GetCurrentVersion());
     EXPECT_EQ(5, VersionHistory({{1, "a"}, {5, "b"}}).GetCurrentVersion());
-}
-
-TEST(VersionHistoryTest, EmptyTableHasNoCurrentVersion)
-{
     EXPECT_EQ(-1, VersionHistory(std::vector<VersionEntry>()).GetCurrentVersion());
 }
 
@@ -37,12 +33,11 @@ TEST(VersionHistoryTest, TableHas84AscendingEntriesWithoutGaps24_37_39)
     EXPECT_EQ(1, entries.front().number);
     for (std::size_t i = 1; i < entries.size(); ++i)
         EXPECT_LT(entries[i - 1].number, entries[i].number) << "at " << i;
-    EXPECT_EQ(nullptr, FindEntry(history, 24));
-    EXPECT_EQ(nullptr, FindEntry(history, 37));
-    EXPECT_EQ(nullptr, FindEntry(history, 39));
+    for (int missing : {24, 37, 39})
+        EXPECT_EQ(nullptr, FindEntry(history, missing)) << missing;
 }
 
-TEST(VersionHistoryTest, NotesAreKeptVerbatim)
+TEST(VersionHistoryTest, NotesAreKeptVerbatimWithSharedNotesAndDistinctEarlyDates)
 {
     const VersionHistory history;
     EXPECT_EQ("22Oct05", FindEntry(history, 1)->note);
@@ -53,14 +48,9 @@ TEST(VersionHistoryTest, NotesAreKeptVerbatim)
     EXPECT_EQ("1December2006", FindEntry(history, 53)->note);
     EXPECT_EQ("RDLC Report added", FindEntry(history, 74)->note);
     EXPECT_EQ("17Oct2008 ProjectSettings modified", FindEntry(history, 87)->note);
-}
 
-TEST(VersionHistoryTest, SharedNotesAndDistinctDates)
-{
-    const VersionHistory history;
-    EXPECT_EQ(FindEntry(history, 13)->note, FindEntry(history, 14)->note);
-    EXPECT_EQ(FindEntry(history, 25)->note, FindEntry(history, 26)->note);
-    EXPECT_EQ(FindEntry(history, 28)->note, FindEntry(history, 29)->note);
+    for (int first : {13, 25, 28})
+        EXPECT_EQ(FindEntry(history, first)->note, FindEntry(history, first + 1)->note) << first;
     std::set<std::string> earlyNotes;
     for (const VersionEntry& entry : history.GetEntries())
     {
@@ -73,17 +63,10 @@ TEST(VersionHistoryTest, SharedNotesAndDistinctDates)
     EXPECT_EQ(26u, earlyNotes.size());
 }
 
-TEST(VersionHistoryTest, ArchiveVersionIsUnsetUntilSetAndKeepsTheLastValue)
+TEST(VersionHistoryTest, ArchiveVersionIsUnsetUntilSet)
 {
     VersionHistory history;
     EXPECT_EQ(-1, history.GetArchiveVersion());
     history.SetArchiveVersion(60);
     EXPECT_EQ(60, history.GetArchiveVersion());
-    history.SetArchiveVersion(history.GetCurrentVersion());
-    EXPECT_EQ(87, history.GetArchiveVersion());
-}
-
-TEST(VersionHistoryTest, GlobalTableIsOneInstance)
-{
-    EXPECT_EQ(&TheVersionHistory(), &TheVersionHistory());
 }
