@@ -173,20 +173,7 @@ void Form::CreateDefaultAspFiles(int mode)
 
 void Form::Validate()
 {
-    ProjectDiagnostics& diagnostics = TheProjectDiagnostics();
-    if (m_table == nullptr)
-    {
-        diagnostics.AddError("Invalid Form!\n\t" + CString(" - ") + m_name);
-        return;
-    }
-    FormInterface::Validate();
-    if (m_report == nullptr)
-        return;
-    std::vector<Variable*> reportVariables;
-    m_report->GetVariables(reportVariables, false);
-    if (reportVariables.size() != m_reportVariableMaps.size())
-        diagnostics.AddError("Report variables are not mapped!\n\t" + CString(" - ") + m_name +
-                             " - ");
+    ValidateTableAndReport(m_table, m_report, m_reportVariableMaps.size());
 }
 
 bool Form::MoveToModule(Module* from, Module* to, bool ask)

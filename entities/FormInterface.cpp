@@ -1899,6 +1899,26 @@ void FormInterface::CheckInvocationMapping(ProcedureInvokation* invocation)
     }
 }
 
+bool FormInterface::ValidateTableAndReport(const Table* table, ApplicationReport* report,
+                                           std::size_t reportVariableMapCount)
+{
+    ProjectDiagnostics& diagnostics = TheProjectDiagnostics();
+    if (table == nullptr)
+    {
+        diagnostics.AddError("Invalid Form!\n\t" + CString(" - ") + m_name);
+        return false;
+    }
+    Validate();
+    if (report == nullptr)
+        return true;
+    std::vector<Variable*> reportVariables;
+    report->GetVariables(reportVariables, false);
+    if (reportVariables.size() != reportVariableMapCount)
+        diagnostics.AddError("Report variables are not mapped!\n\t" + CString(" - ") + m_name +
+                             " - ");
+    return true;
+}
+
 void FormInterface::Validate()
 {
     ProjectDiagnostics& diagnostics = TheProjectDiagnostics();

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+class ApplicationReport;
 class AspFile;
 class Class;
 class DerivedField;
@@ -350,6 +351,12 @@ public:
     static Field* GetKeyFieldOf(Field* field);
 
 protected:
+    // The check of a page built on a table with an optional linked report: "Invalid Form!"
+    // without the table (false, nothing more checked); else the page checks and whether every
+    // report variable of kind 1 is mapped.
+    bool ValidateTableAndReport(const Table* table, ApplicationReport* report,
+                                std::size_t reportVariableMapCount);
+
     // The open project's output kind: 1 ASP.NET page files, 0 classic ones; 1, as in a new
     // project, while no project is open.
     static int ProjectOutputKind();

@@ -12,6 +12,7 @@
 #include "model/FieldRepData.h"
 #include "model/ListAccess.h"
 #include "model/Ownership.h"
+#include "model/ProjectDiagnostics.h"
 #include "model/RefField.h"
 #include "model/Table.h"
 
@@ -337,6 +338,20 @@ FieldRep* MapForm::FindFieldRepForFieldVariableMap(const FieldVariableMap* map)
     }
     return FindFirst(m_topInputFieldReps, [map](const FieldRep* rep)
                      { return VariableNameContains(map, CaptionName(rep)); });
+}
+
+void MapForm::Validate()
+{
+    if (!ValidateTableAndReport(m_mappingTable, m_report, m_reportVariableMaps.size()) ||
+        m_bottomMasterForm == nullptr)
+        return;
+    const Table* bottomTable = m_bottomMasterForm->GetTable();
+    const auto shown = std::ranges::count_if(
+        m_fieldReps, [bottomTable](const FieldRep* rep)
+        { return rep->GetField() != nullptr && rep->GetField()->GetTable() == bottomTable; });
+    if (static_cast<std::size_t>(shown) != m_bottomMasterForm->GetFieldReps().size())
+        TheProjectDiagnostics().AddError(
+            "Bottom Master Form field reps are not reflectiong properly" + m_name);
 }
 
 void MapForm::CreateFieldsForInputControls()

@@ -80,6 +80,9 @@ public:
     // Input controls without a field get one, with a reference field over the mapping table,
     // and the map of their variable takes it.
     void CreateFieldsForInputControls();
+    // As a master form's check, then whether the page shows every control of its bottom master
+    // form.
+    void Validate();
     // Empty out, then the input controls and the controls of the part's fields that have data.
     void GetTopFieldReps(std::vector<FieldRep*>& out);
     void GetBottomFieldReps(std::vector<FieldRep*>& out);

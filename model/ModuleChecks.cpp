@@ -92,34 +92,6 @@ bool IsLookupControl(const CString& kind)
     return kind == "Combo Box" || kind == "Multiple Combo Box";
 }
 
-// The map form counterpart of Form::Validate, with the check of a bottom master form.
-void ValidateMapForm(MapForm& mapForm)
-{
-    const CString& name = mapForm.GetFormName();
-    if (mapForm.GetMappingTable() == nullptr)
-    {
-        AddError("Invalid Form!\n\t" + CString(" - ") + name);
-        return;
-    }
-    mapForm.Validate();
-    if (ApplicationReport* report = mapForm.GetReport())
-    {
-        std::vector<Variable*> reportVariables;
-        report->GetVariables(reportVariables, false);
-        if (reportVariables.size() != mapForm.GetReportVariableMaps().size())
-            AddError("Report variables are not mapped!\n\t" + CString(" - ") + name + " - ");
-    }
-    const Form* bottom = mapForm.GetBottomMasterForm();
-    if (bottom == nullptr)
-        return;
-    const Table* bottomTable = bottom->GetTable();
-    const auto shown = std::ranges::count_if(
-        mapForm.GetFieldReps(), [bottomTable](const FieldRep* rep)
-        { return rep->GetField() != nullptr && rep->GetField()->GetTable() == bottomTable; });
-    if (static_cast<std::size_t>(shown) != bottom->GetFieldReps().size())
-        AddError("Bottom Master Form field reps are not reflectiong properly" + name);
-}
-
 // A control of the page has the column's field as front or back field and calls the procedure.
 bool UsesColumnInControls(FormInterface& page, Procedure* procedure, Field* field)
 {
@@ -310,7 +282,7 @@ void Module::ValidateForms()
 void Module::ValidateMapForms()
 {
     for (MapForm* mapForm : m_mapForms)
-        ValidateMapForm(*mapForm);
+        mapForm->Validate();
 }
 
 void Module::ValidateReports()
