@@ -164,3 +164,13 @@ void ProcedureInvokation::Serialize(CArchive& ar)
         }
     }
 }
+
+bool ProcedureInvokation::HasCallerVariableNamed(const CString& name) const
+{
+    return std::ranges::any_of(m_variablePairs,
+                               [&name](const VariablePair* pair)
+                               {
+                                   return pair != nullptr && pair->second != nullptr &&
+                                          pair->second->GetFieldName().CompareNoCase(name) == 0;
+                               });
+}

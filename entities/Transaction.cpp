@@ -575,3 +575,8 @@ void Transaction::SyncTableFlags()
     for (const DetailTableReport* entry : m_detailTableReports)
         EnsureTableFlagsRecord(*this, entry->GetTable());
 }
+
+TableTitleEntry Transaction::GetTableTitleAt(int index) const
+{
+    return IsValidIndex(m_tableTitles, index) ? m_tableTitles[index] : TableTitleEntry{};
+}

@@ -189,7 +189,7 @@ public:
     void RenameModuleInRDLCInfos(const CString& oldName, const CString& newName);
     void RenameModuleInXSDInfos(const CString& oldName, const CString& newName);
 
-    // Services for the shell, the generators and the merge (model/ModelServices.cpp).
+    // Services for the shell, the generators and the merge.
     // The first table that a module finds by name, case ignored; null when none.
     Table* FindTableByName(CString name) const;
     // True when two of the tables, pages and procedures of all modules share a name; the

@@ -485,7 +485,7 @@ public:
     // "_form".
     void RenamePageVariablesForTable(Table* table);
 
-    // Services for the shell, the generators and the merge (model/ModelServices.cpp).
+    // Services for the shell, the generators and the merge.
     bool ContainsMultiPageReport(const MultiPageReport* report) const;
     // The control of the field re-applies its own data: on the master form of a master table,
     // on every transaction using a master-detail table; nothing for other kinds.

@@ -9,6 +9,8 @@
 #include "entities/MultiPageReport.h"
 #include "entities/RDLCReport.h"
 #include "entities/Transaction.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
 #include "model/ForgeonProject.h"
 #include "model/ListAccess.h"
 #include "model/MainFrameAccess.h"
@@ -75,6 +77,15 @@ std::vector<FormInterface*> PagesBuiltOnTable(const Module& module, const Table*
         break;
     }
     return pages;
+}
+
+// The control of the field on the page takes its own data again.
+void RefreshControlOfField(FormInterface* page, Field* field)
+{
+    if (page == nullptr)
+        return;
+    if (FieldRep* control = page->GetFieldRepForField(field))
+        control->SetFieldRepData(control->GetFieldRepData());
 }
 } // namespace
 
@@ -223,4 +234,53 @@ void Module::RenamePageVariablesForTable(Table* table)
     if (table->GetKind() == Table::mapKind)
         first->SetName(table->GetTableName() + "_form");
     first->RenameVariablesAfterFieldsOfTable(table);
+}
+
+bool Module::ContainsMultiPageReport(const MultiPageReport* report) const
+{
+    return Contains(m_multiPageReports, const_cast<MultiPageReport*>(report));
+}
+
+void Module::RefreshFieldRepOfField(Table* table, Field* field)
+{
+    if (table == nullptr || field == nullptr)
+        return;
+    if (table->GetKind() == Table::masterKind)
+    {
+        RefreshControlOfField(FindMasterFormForTable(table), field);
+        return;
+    }
+    if (table->GetKind() != Table::masterDetailKind)
+        return;
+    for (Transaction* transaction : m_transactions)
+    {
+        if (transaction->UsesTable(table))
+            RefreshControlOfField(transaction, field);
+    }
+}
+
+void Module::RemoveSelectRecordForFunction(Field* field, Table* table)
+{
+    if (field == nullptr || table == nullptr)
+        return;
+    const CString name = "SelectRecordFor" + field->GetFieldName();
+    // The open project takes the function's references out of every module; a module outside
+    // it clears its own pages.
+    ForgeonProject* project = MainFrameAccess::GetProject();
+    const bool inOpenProject = project != nullptr && Contains(project->GetModules(), this);
+    for (Class* dataClass : m_classes)
+    {
+        if (dataClass->GetTable() != table)
+            continue;
+        Function* function = dataClass->FindFunctionByName(name);
+        if (function == nullptr)
+            continue;
+        if (inOpenProject)
+        {
+            project->DeleteFunction(function);
+            continue;
+        }
+        RemoveFunctionReferences(function);
+        dataClass->DeleteFunction(function);
+    }
 }
