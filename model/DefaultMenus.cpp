@@ -14,6 +14,7 @@
 #include "entities/Menu.h"
 #include "entities/RDLCReport.h"
 #include "entities/Transaction.h"
+#include "model/DefaultNames.h"
 #include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
 #include "model/NameUtilities.h"
@@ -40,10 +41,7 @@ constexpr const char* backLinkCaption = "Back to Module Dashboard";
 constexpr const char* findLinkCaption = "FIND";
 constexpr const char* addLinkCaption = "ADD";
 
-constexpr const char* projectDashboardName = "Project_Dashboard";
 constexpr const char* projectDashboardItem = "Project Dashboard";
-constexpr const char* changePasswordFormName = "ChangePassword_form";
-constexpr const char* baseModuleName = "BaseModule";
 
 // The page file kind a transaction's menu item opens: its add page.
 constexpr int transactionAddFileKind = 1;

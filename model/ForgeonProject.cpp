@@ -18,6 +18,7 @@
 #include "entities/Transaction.h"
 #include "entities/XSDInfo.h"
 #include "model/ArchiveIO.h"
+#include "model/DefaultNames.h"
 #include "model/EntityUsageSet.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
@@ -45,9 +46,6 @@ constexpr int firstIgnoredWarningsVersion = 42;
 constexpr int firstOutputKindVersion = 43;
 constexpr int firstRDLCVersion = 74;
 constexpr int firstSettingsVersion = 76;
-
-constexpr const char* baseModuleName = "BaseModule";
-constexpr const char* projectDashboardName = "Project_Dashboard";
 
 // The first element whose name equals the name ignoring case.
 template <class T> T* FindByNameNoCase(const std::vector<T*>& list, const CString& name)

@@ -22,6 +22,7 @@
 #include "entities/Transaction.h"
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
+#include "model/DefaultNames.h"
 #include "model/EntityUsageSet.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
@@ -1141,7 +1142,7 @@ bool IsSearchReportColumn(const Table* table, const ProcedureFieldInfo* column)
         return true;
     if (field->IsKeyOrDeletedFlag() || field->IsForeignKey())
         return false;
-    return !(table->GetTableName() == "useraccount" &&
+    return !(table->GetTableName() == userAccountTableName &&
              field->GetFieldName().CompareNoCase("password") == 0);
 }
 
@@ -1368,6 +1369,6 @@ void Module::SetLoginTableFrontFields(ForgeonProject& project)
 {
     if (project.GetBaseModule() != this)
         return;
-    EnsureFrontField(FindMasterTableNamed(m_masterTables, "personnel_role"), "role_name");
-    EnsureFrontField(FindMasterTableNamed(m_masterTables, "useraccount"), "username");
+    EnsureFrontField(FindMasterTableNamed(m_masterTables, roleTableName), "role_name");
+    EnsureFrontField(FindMasterTableNamed(m_masterTables, userAccountTableName), "username");
 }

@@ -2,6 +2,7 @@
 
 #include "entities/Form.h"
 #include "model/ArchiveIO.h"
+#include "model/DefaultNames.h"
 #include "model/EntityUsageSet.h"
 #include "model/Field.h"
 #include "model/ListAccess.h"
@@ -297,7 +298,7 @@ void Table::DetachCopy()
 
 bool Table::IsSystemTable() const
 {
-    return m_name == "useraccount" || m_name == "personnel_role";
+    return m_name == userAccountTableName || m_name == roleTableName;
 }
 
 bool Table::HasDateTimeField() const

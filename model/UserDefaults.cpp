@@ -7,6 +7,7 @@
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ReportField.h"
 #include "entities/ReportGroup.h"
+#include "model/DefaultNames.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
@@ -23,10 +24,7 @@
 
 namespace
 {
-constexpr const char* roleTableName = "personnel_role";
-constexpr const char* userAccountTableName = "useraccount";
 constexpr const char* userAccountFormName = "useraccount_form";
-constexpr const char* changePasswordFormName = "ChangePassword_form";
 constexpr const char* roleKeyName = "personnel_role_id";
 // Page-file kinds of a master form's add and update pages.
 constexpr int addPageFileKind = 5;
