@@ -27,6 +27,7 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
+#include "model/FieldVisibility.h"
 #include "model/ForgeonProject.h"
 #include "model/ListAccess.h"
 #include "model/MainFrameAccess.h"
@@ -764,6 +765,15 @@ void FormInterface::CopyFrom(const FormInterface* source)
     CopyFieldReps(source);
     for (DerivedField* derivedField : m_derivedFields)
         derivedField->RemapOperands(source->m_fieldReps, m_fieldReps);
+    // The copied files' visibilities name the copy's own page fields.
+    for (const AspFile* file : m_aspFiles)
+    {
+        for (FieldVisibility* visibility : file->GetFieldVisibilities())
+        {
+            if (visibility->GetField() != nullptr && visibility->GetField()->GetTable() == nullptr)
+                visibility->SetField(TranslateCopiedField(visibility->GetField()));
+        }
+    }
 
     for (const LinkControl* link : source->m_preLinks)
         m_preLinks.push_back(new LinkControl(link));
@@ -822,7 +832,7 @@ void FormInterface::CopyFieldReps(const FormInterface* source)
     }
 }
 
-Field* FormInterface::TranslateCopiedField(Field* field) const
+Field* FormInterface::TranslateCopiedField(Field* field)
 {
     if (field == nullptr || field->GetTable() != nullptr)
         return field;
@@ -830,7 +840,12 @@ Field* FormInterface::TranslateCopiedField(Field* field) const
         return refField->GetField();
     if (const DerivedField* derivedField = FindDerivedFieldByName(field->GetFieldName()))
         return derivedField->GetField();
-    return nullptr;
+    if (Field* own = FirstMatch(m_pageFields, [field](const Field* pageField)
+                                { return pageField->GetFieldName() == field->GetFieldName(); }))
+        return own;
+    auto* own = new Field(*field);
+    AdoptPageField(own);
+    return own;
 }
 
 void FormInterface::DeleteGrid()

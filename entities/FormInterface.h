@@ -399,8 +399,9 @@ protected:
     bool m_transient = false;
 
 private:
-    // The field of the copy that stands for a field of the source page.
-    Field* TranslateCopiedField(Field* field) const;
+    // The field of the copy that stands for a field of the source page; a field the source made
+    // for itself gets a copy of the copy's own, taken once by name.
+    Field* TranslateCopiedField(Field* field);
     // Copies the source's controls, their data calls' fields and their event lists.
     void CopyFieldReps(const FormInterface* source);
     ProcedureTable* FindProcedureTable(Table* table, int kind) const;

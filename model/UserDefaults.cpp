@@ -125,44 +125,6 @@ private:
     Module* m_previous;
 };
 
-// A page copy shows none of the fields its source made for itself: each gets a copy of its own,
-// which the copy's controls, variables and page-file visibilities then show.
-void GivePageFieldsToCopy(const Form& source, Form& copy)
-{
-    std::map<Field*, Field*> copies;
-    const std::size_t controls = std::min(source.GetFieldReps().size(), copy.GetFieldReps().size());
-    for (std::size_t i = 0; i < controls; ++i)
-    {
-        Field* field = source.GetFieldReps()[i]->GetField();
-        if (!source.IsPageOwnedField(field))
-            continue;
-        auto [entry, added] = copies.try_emplace(field, nullptr);
-        if (added)
-        {
-            entry->second = new Field(*field);
-            copy.AdoptPageField(entry->second);
-        }
-        copy.GetFieldReps()[i]->SetField(entry->second);
-    }
-    const std::size_t maps =
-        std::min(source.GetFieldVariableMaps().size(), copy.GetFieldVariableMaps().size());
-    for (std::size_t i = 0; i < maps; ++i)
-    {
-        const auto found = copies.find(source.GetFieldVariableMaps()[i]->field);
-        if (found != copies.end())
-            copy.GetFieldVariableMaps()[i]->field = found->second;
-    }
-    for (const AspFile* file : copy.GetAspFiles())
-    {
-        for (FieldVisibility* visibility : file->GetFieldVisibilities())
-        {
-            const auto found = copies.find(visibility->GetField());
-            if (found != copies.end())
-                visibility->SetField(found->second);
-        }
-    }
-}
-
 // The field a report column shows: its output column's; a column of a file older than version
 // 24 has only a field of its own.
 const Field* ShownField(const ReportField& column)
@@ -276,7 +238,6 @@ void Module::CreateChangePasswordForm()
         return;
     SetPastedForm(source);
     Form* copy = TakePastedForm();
-    GivePageFieldsToCopy(*source, *copy);
     copy->SetName(changePasswordFormName);
     copy->SetHeader("Change Password");
     AddMasterForm(copy, true);

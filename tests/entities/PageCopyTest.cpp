@@ -153,7 +153,9 @@ TEST_F(PageCopyTest, LinksControlsAndEventsAreTheCopysOwn)
     EXPECT_EQ(root->GetRight()->GetOperand(), refCopy);
 }
 
-TEST_F(PageCopyTest, MapsTakeTheCopysFieldsAndNewVariablesAndAFieldOfNoPageFieldIsNone)
+// A field the page made for itself is not shared: the copy shows a copy of its own (a shared
+// one dangled once the source page went).
+TEST_F(PageCopyTest, MapsTakeTheCopysFieldsAndNewVariablesAndAPageMadeFieldIsCopied)
 {
     Field* stray = NewField("Stray");
     AddControl(*m_source, stray);
@@ -169,7 +171,11 @@ TEST_F(PageCopyTest, MapsTakeTheCopysFieldsAndNewVariablesAndAFieldOfNoPageField
     EXPECT_EQ(refMap->field, copy.GetRefFields().front()->GetField());
     EXPECT_EQ(refMap->variable->GetFieldName(), "Cust");
     ASSERT_EQ(copy.GetFieldReps().size(), 3u);
-    EXPECT_EQ(copy.GetFieldReps()[2]->GetField(), nullptr);
+    const Field* ownStray = copy.GetFieldReps()[2]->GetField();
+    ASSERT_NE(ownStray, nullptr);
+    EXPECT_NE(ownStray, stray);
+    EXPECT_EQ(ownStray->GetFieldName(), "Stray");
+    EXPECT_EQ(ownStray->GetTable(), nullptr);
     delete stray;
 }
 
