@@ -1,6 +1,8 @@
 #pragma once
 
 #include "entities/Form.h"
+#include "entities/Menu.h"
+#include "entities/Procedure.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
@@ -55,6 +57,22 @@ inline Form* NewForm(const char* name, Table* table)
     Form* form = NewPage<Form>(name);
     form->SetTable(table);
     return form;
+}
+
+inline Procedure* NewProcedure(const char* name, Table* mainTable = nullptr, int kind = 0)
+{
+    auto* procedure = new Procedure;
+    procedure->SetName(name);
+    procedure->SetMainTable(mainTable);
+    procedure->SetKind(kind);
+    return procedure;
+}
+
+inline Menu* NewMenu(const char* name)
+{
+    auto* menu = new Menu;
+    menu->SetName(name);
+    return menu;
 }
 
 // The project is the open one while the object lives; the previous source comes back after.

@@ -51,13 +51,6 @@ protected:
     Module* m_second = NewModule("Module2", 2);
 };
 
-Procedure* NewProcedure(const char* name)
-{
-    auto* procedure = new Procedure;
-    procedure->SetName(name);
-    return procedure;
-}
-
 // A control of the field with its own data, calling the function when one is given.
 FieldRep* NewControl(Field* field, Class* dataClass = nullptr, Function* function = nullptr)
 {

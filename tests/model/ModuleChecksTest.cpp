@@ -65,14 +65,6 @@ protected:
         return control;
     }
 
-    static Procedure* NewProcedure(const char* name, Table* mainTable)
-    {
-        auto* procedure = new Procedure;
-        procedure->SetName(name);
-        procedure->SetMainTable(mainTable);
-        return procedure;
-    }
-
     static std::string Location(const char* pageKind, const char* page, const char* field)
     {
         return std::string("Module Name: Sales\n") + pageKind + " Name: " + page +

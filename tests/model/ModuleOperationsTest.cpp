@@ -33,22 +33,6 @@
 
 namespace
 {
-Procedure* NewProcedure(const char* name, Table* mainTable = nullptr, int kind = 0)
-{
-    auto* procedure = new Procedure;
-    procedure->SetName(name);
-    procedure->SetMainTable(mainTable);
-    procedure->SetKind(kind);
-    return procedure;
-}
-
-Menu* NewMenu(const char* name)
-{
-    auto* menu = new Menu;
-    menu->SetName(name);
-    return menu;
-}
-
 Designation* NewRole(const char* name)
 {
     auto* role = new Designation;
