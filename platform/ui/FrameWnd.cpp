@@ -155,9 +155,7 @@ void CFrameWnd::ActivateFrame(int showCommand)
     HWND window = GetSafeHwnd();
     if (window == nullptr)
         return;
-    if (showCommand == SW_SHOWMAXIMIZED)
-        window->showMaximized();
-    else if (showCommand == -1)
+    if (showCommand == -1)
         window->show();
     else
         ShowWindow(showCommand);

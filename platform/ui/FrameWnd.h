@@ -47,7 +47,7 @@ public:
     // Makes the first view of doc in this frame active, gives every such view OnInitialUpdate
     // and shows the frame when makeVisible.
     void InitialUpdateFrame(CDocument* doc, BOOL makeVisible = TRUE);
-    // Shows the frame: -1 as it is, SW_SHOWMAXIMIZED maximised, else as ShowWindow does.
+    // Shows the frame: -1 as it is, else as ShowWindow does.
     virtual void ActivateFrame(int showCommand = -1);
 
     // The caption: the title alone, or "<document title> - <title>" with an active document.

@@ -33,10 +33,6 @@ constexpr UINT ID_INDICATOR_CAPS = 0xE701;
 constexpr UINT ID_INDICATOR_NUM = 0xE702;
 constexpr UINT ID_INDICATOR_SCRL = 0xE703;
 
-// ShowWindow commands of a frame beyond those of every window.
-constexpr int SW_SHOWMAXIMIZED = 3;
-constexpr int SW_MAXIMIZE = SW_SHOWMAXIMIZED;
-
 // A width and a height.
 struct CSize
 {

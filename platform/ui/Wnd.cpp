@@ -378,7 +378,10 @@ BOOL CWnd::ShowWindow(int command)
         return FALSE;
     }
     const BOOL wasVisible = !widget->isHidden();
-    widget->setVisible(command != SW_HIDE);
+    if (command == SW_SHOWMAXIMIZED)
+        widget->showMaximized();
+    else
+        widget->setVisible(command != SW_HIDE);
     return wasVisible;
 }
 

@@ -63,6 +63,8 @@ constexpr UINT BST_INDETERMINATE = 2;
 // ShowWindow commands.
 constexpr int SW_HIDE = 0;
 constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_SHOWMAXIMIZED = 3;
+constexpr int SW_MAXIMIZE = SW_SHOWMAXIMIZED;
 constexpr int SW_SHOW = 5;
 
 class CWnd;

@@ -258,6 +258,10 @@ TEST(WndTest, EnableAndShowReportThePreviousState)
     EXPECT_FALSE(value->ShowWindow(SW_SHOW));
     panel.ShowWindow(SW_HIDE);
     EXPECT_FALSE(value->IsWindowVisible());
+
+    EXPECT_FALSE(panel.ShowWindow(SW_MAXIMIZE));
+    EXPECT_TRUE(panel.IsWindowVisible());
+    EXPECT_TRUE(panel.GetSafeHwnd()->isMaximized());
 }
 
 TEST(WndTest, FocusMovesToTheControlAndIsReported)
