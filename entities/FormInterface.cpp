@@ -1733,6 +1733,10 @@ int FormInterface::AddVariablesForTable(Table* table)
         variable->SetName(field->GetFieldName());
         variable->SetKind(Variable::pageKind);
         m_fieldVariableMaps.push_back(new FieldVariableMap{field, variable});
+        // The field's control carries the new variable.
+        const FieldRep* rep = GetFieldRepForField(field);
+        if (rep != nullptr && rep->GetFieldRepData() != nullptr)
+            rep->GetFieldRepData()->SetVariable(variable);
     }
     return table->GetFieldCount();
 }

@@ -136,15 +136,12 @@ template <class Page> void SyncTableFlagsOf(const std::vector<Page*>& pages)
         page->SyncTableFlags();
 }
 
-// The second sync hands the variables made after the first one to the controls it added, so
-// that a second load changes nothing more.
 void SyncControlsWithTable(FormInterface& page, Table* table)
 {
     if (table == nullptr)
         return;
     page.SyncFieldRepsWithTable(table);
     page.AddVariablesForTable(table);
-    page.SyncFieldRepsWithTable(table);
 }
 
 void ClearSyncFlag(const FieldRep* rep)
