@@ -3,5 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
-scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+scripts/build.sh build --target kestrane-weavo -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWEAVO_BUILD_TESTS=OFF
 exec build/bin/kestrane-weavo "$@"

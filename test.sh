@@ -6,6 +6,6 @@ scripts/install-deps.sh
 scripts/build.sh build-test -DCMAKE_BUILD_TYPE=Debug
 ctest --test-dir build-test --output-on-failure --parallel "$(nproc)"
 # The core and model suites again, under AddressSanitizer and UndefinedBehaviorSanitizer.
-scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DWEAVO_SANITIZE=ON
+scripts/build.sh build-asan --target sanitize_tests -DCMAKE_BUILD_TYPE=Debug -DWEAVO_SANITIZE=ON
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)" -L sanitize

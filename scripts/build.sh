@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
-# Configures and builds one build folder: build.sh <folder> [extra cmake arguments...]
+# Configures and builds one build folder:
+#   build.sh <folder> [--target <target>]... [extra cmake arguments...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir="$1"
 shift
+targets=()
+while [ $# -gt 0 ] && [ "$1" = "--target" ]; do
+    targets+=(--target "$2")
+    shift 2
+done
 if [ ! -f "$dir/build.ninja" ]; then
     cmake -S . -B "$dir" -G Ninja "$@"
 fi
-cmake --build "$dir" --parallel "$(nproc)"
+cmake --build "$dir" --parallel "$(nproc)" "${targets[@]}"
