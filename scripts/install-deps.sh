@@ -8,6 +8,7 @@ packages=(
     g++
     libgtest-dev
     qt6-base-dev
+    postgresql-15
 )
 
 missing=()

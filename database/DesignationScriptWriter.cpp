@@ -1,0 +1,40 @@
+#include "database/DesignationScriptWriter.h"
+
+#include "entities/Designation.h"
+#include "model/ForgeonProject.h"
+#include "model/Module.h"
+
+DesignationScriptWriter::DesignationScriptWriter(const ForgeonProject& project) : m_project(project)
+{
+}
+
+void DesignationScriptWriter::Write()
+{
+    const CString path = m_project.GetProjectPath() + "_system/scripts/desigInsert.sql";
+    if (m_scriptFile.Open(path) == nullptr)
+    {
+        m_failure = ScriptFileFailure{path, m_scriptFile.GetOpenError()};
+        return;
+    }
+    m_scriptFile.Write(0, "DELETE FROM Designations\n");
+    WriteRows();
+    m_scriptFile.Write(0, "\n");
+    m_scriptFile.Close();
+}
+
+// Each role by its place in its module's list; the role it reports to by its id.
+void DesignationScriptWriter::WriteRows()
+{
+    for (const Module* module : m_project.GetModules())
+    {
+        int position = 0;
+        for (const Designation* role : module->GetDesignations())
+        {
+            const Designation* reportsTo = role->GetReportsTo();
+            m_scriptFile.Write(
+                0, "INSERT INTO Designations(Designations_Id, Designation_Name,Reports_To) VALUES");
+            m_scriptFile.Write(0, "(%d,'%s', %d)\n", ++position, QuotedSqlText(role->GetName()),
+                               reportsTo != nullptr ? reportsTo->GetId() : 0);
+        }
+    }
+}

@@ -1,0 +1,202 @@
+#include "database/PgSqlScriptWriter.h"
+
+#include "model/Field.h"
+#include "model/ForgeonProject.h"
+#include "model/Module.h"
+#include "model/Table.h"
+
+namespace
+{
+// Master tables, then transaction tables, then map tables.
+template <class Visit> void ForEachTable(const Module& module, Visit visit)
+{
+    for (const Table* table : module.GetMasterTables())
+        visit(*table);
+    for (const Table* table : module.GetTransactionTables())
+        visit(*table);
+    for (const Table* table : module.GetMapTables())
+        visit(*table);
+}
+
+bool IsCharacterType(int typeCode)
+{
+    switch (typeCode)
+    {
+    case FieldTypeChar:
+    case FieldTypeVarchar:
+    case FieldTypeText:
+    case FieldTypeDateTime:
+    case FieldTypeNChar:
+    case FieldTypeNVarchar:
+    case FieldTypeNText:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+PgSqlScriptWriter::PgSqlScriptWriter(const ForgeonProject& project) : m_project(project)
+{
+    const CString path =
+        m_project.GetProjectPath() + "_system/scripts/" + "KestraneWeavo_PGSQL_CreateTables.sql";
+    if (m_scriptFile.Open(path) == nullptr)
+        m_failure = ScriptFileFailure{path, m_scriptFile.GetOpenError()};
+}
+
+PgSqlScriptWriter::~PgSqlScriptWriter()
+{
+    m_scriptFile.Close();
+}
+
+void PgSqlScriptWriter::Write()
+{
+    for (const Module* module : m_project.GetModules())
+        WriteModuleTables(*module);
+    m_scriptFile.Write(0, "/****** Foreign keys for all tables ******/\n");
+    for (const Module* module : m_project.GetModules())
+        WriteModuleForeignKeys(*module);
+    m_scriptFile.Close();
+}
+
+void PgSqlScriptWriter::WriteModuleTables(const Module& module)
+{
+    ForEachTable(module, [this](const Table& table) { WriteTableSection(table); });
+}
+
+void PgSqlScriptWriter::WriteTableSection(const Table& table)
+{
+    m_scriptFile.Write(0, "/****** Queries For %s ******/\n", table.GetTableName());
+    WriteCreateTable(table);
+    WritePrimaryKey(table);
+    WriteDefaults(table);
+}
+
+void PgSqlScriptWriter::WriteCreateTable(const Table& table)
+{
+    m_scriptFile.Write(0, "CREATE TABLE %s (\n", table.GetTableName());
+    for (const Field* field : table.GetFields())
+    {
+        if (field != table.GetFields().front())
+            m_scriptFile.Write(0, ",\n");
+        WriteColumn(*field);
+    }
+    m_scriptFile.Write(0, "\n);\n\n");
+}
+
+void PgSqlScriptWriter::WriteColumn(const Field& field)
+{
+    m_scriptFile.Write(1, "%s ", field.GetFieldName());
+    if (field.IsKey())
+        m_scriptFile.Write(0, "SERIAL ");
+    else
+        WriteColumnType(field);
+    m_scriptFile.Write(0, field.IsAllowNull() ? "NULL" : "NOT NULL");
+}
+
+void PgSqlScriptWriter::WriteColumnType(const Field& field)
+{
+    m_scriptFile.Write(0, "%s ", ColumnType(field));
+    switch (field.GetTypeCode())
+    {
+    case FieldTypeChar:
+    case FieldTypeVarchar:
+    case FieldTypeNChar:
+    case FieldTypeNVarchar:
+        m_scriptFile.Write(0, "(%d) ", field.GetSize());
+        break;
+    case FieldTypeDecimal:
+        m_scriptFile.Write(0, "(%d, 0) ", field.GetPrecision());
+        break;
+    default:
+        break;
+    }
+}
+
+// nchar, nvarchar and ntext are PostgreSQL's char, varchar and text, image is bytea.
+CString PgSqlScriptWriter::ColumnType(const Field& field) const
+{
+    const bool postgres = m_project.IsSqlServerDatabase() == 0;
+    switch (field.GetTypeCode())
+    {
+    case FieldTypeDecimal:
+        return postgres ? "numeric" : "Decimal";
+    case FieldTypeDateTime:
+        return postgres ? "date" : "DateTime";
+    case FieldTypeImage:
+        return "bytea";
+    case FieldTypeNChar:
+        return "char";
+    case FieldTypeNVarchar:
+        return "varchar";
+    case FieldTypeNText:
+        return "text";
+    default:
+        return field.GetTypeName();
+    }
+}
+
+// A table without a key field gets no primary-key statement.
+void PgSqlScriptWriter::WritePrimaryKey(const Table& table)
+{
+    const Field* key = table.GetPrimaryKeyField();
+    if (key == nullptr)
+        return;
+    m_scriptFile.Write(0, "ALTER TABLE %s ADD\n\tCONSTRAINT PK_%s PRIMARY KEY\n(\n",
+                       table.GetTableName(), table.GetTableName());
+    m_scriptFile.Write(1, "%s\n", key->GetFieldName());
+    m_scriptFile.Write(0, ");\n\n");
+}
+
+void PgSqlScriptWriter::WriteDefaults(const Table& table)
+{
+    const std::vector<const Field*> fields = FieldsWithDefaults(table);
+    if (fields.empty())
+        return;
+    m_scriptFile.Write(0, "ALTER TABLE %s\n", table.GetTableName());
+    for (const Field* field : fields)
+    {
+        if (field != fields.front())
+            m_scriptFile.Write(0, ",\n");
+        m_scriptFile.Write(1, "ALTER %s SET DEFAULT ", field->GetFieldName());
+        if (IsCharacterType(field->GetTypeCode()))
+            m_scriptFile.Write(0, "'%s'", QuotedSqlText(TrimmedDefault(*field)));
+        else
+            m_scriptFile.Write(0, "%s", TrimmedDefault(*field));
+    }
+    m_scriptFile.Write(0, "\n;\n\n");
+}
+
+void PgSqlScriptWriter::WriteModuleForeignKeys(const Module& module)
+{
+    ForEachTable(module, [this](const Table& table) { WriteForeignKeys(table); });
+}
+
+void PgSqlScriptWriter::WriteForeignKeys(const Table& table)
+{
+    const std::vector<const Field*> keys = ForeignKeysOf(table);
+    if (keys.empty())
+        return;
+    m_scriptFile.Write(0, "ALTER TABLE %s\n", table.GetTableName());
+    for (const Field* field : keys)
+    {
+        if (field != keys.front())
+            m_scriptFile.Write(0, ",\n");
+        WriteForeignKey(table, *field);
+    }
+    m_scriptFile.Write(0, ";\n\n");
+}
+
+void PgSqlScriptWriter::WriteForeignKey(const Table& table, const Field& field)
+{
+    const Field& referenced = *field.GetForeignField();
+    const CString referencedTable = referenced.GetTable()->GetTableName();
+    m_scriptFile.Write(1, "ADD CONSTRAINT FK_%s_%s%s FOREIGN KEY\n", table.GetTableName(),
+                       referencedTable, ForeignKeyNameSuffix(table, field));
+    m_scriptFile.Write(1, "(\n");
+    m_scriptFile.Write(2, "%s\n", field.GetFieldName());
+    m_scriptFile.Write(1, ")");
+    m_scriptFile.Write(0, " REFERENCES %s (\n", referencedTable);
+    m_scriptFile.Write(2, "%s\n", referenced.GetFieldName());
+    m_scriptFile.Write(1, ")");
+}

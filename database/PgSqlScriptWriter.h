@@ -1,0 +1,49 @@
+#pragma once
+
+#include "database/SqlText.h"
+#include "model/TextFile.h"
+
+#include <optional>
+
+class Field;
+class ForgeonProject;
+class Module;
+class Table;
+
+// The PostgreSQL create-tables script "_system/scripts/KestraneWeavo_PGSQL_CreateTables.sql" of
+// the project folder: every module's tables with their keys and default values, then the
+// foreign keys of them all, so that a table may refer to one of a later module.
+class PgSqlScriptWriter
+{
+public:
+    // Opens the script, replacing it; when it cannot be opened the text collects in memory and
+    // GetFailure tells why.
+    explicit PgSqlScriptWriter(const ForgeonProject& project);
+    ~PgSqlScriptWriter();
+    PgSqlScriptWriter(const PgSqlScriptWriter&) = delete;
+    PgSqlScriptWriter& operator=(const PgSqlScriptWriter&) = delete;
+
+    // The whole script, then the file is closed.
+    void Write();
+
+    const std::optional<ScriptFileFailure>& GetFailure() const { return m_failure; }
+
+private:
+    void WriteModuleTables(const Module& module);
+    void WriteTableSection(const Table& table);
+    void WriteCreateTable(const Table& table);
+    void WriteColumn(const Field& field);
+    // Type and size of a field other than the key column.
+    void WriteColumnType(const Field& field);
+    void WritePrimaryKey(const Table& table);
+    void WriteDefaults(const Table& table);
+    void WriteModuleForeignKeys(const Module& module);
+    void WriteForeignKeys(const Table& table);
+    void WriteForeignKey(const Table& table, const Field& field);
+    // The PostgreSQL type name of the field's type.
+    CString ColumnType(const Field& field) const;
+
+    const ForgeonProject& m_project;
+    TextFile m_scriptFile{false, false, '=', 60};
+    std::optional<ScriptFileFailure> m_failure;
+};

@@ -1,0 +1,533 @@
+#include "database/SqlProcedureWriter.h"
+
+#include "entities/Form.h"
+#include "entities/FormInterface.h"
+#include "entities/MapForm.h"
+#include "entities/Procedure.h"
+#include "entities/Transaction.h"
+#include "entities/Variable.h"
+#include "model/Field.h"
+#include "model/FieldFilter.h"
+#include "model/ForgeonProject.h"
+#include "model/Module.h"
+#include "model/Relation.h"
+#include "model/Table.h"
+
+namespace
+{
+CString ProcedureName(const Procedure& procedure)
+{
+    CString name = procedure.GetName();
+    name.Replace(' ', '_');
+    return name;
+}
+
+CString NameOf(const Field* field)
+{
+    return field != nullptr ? field->GetFieldName() : CString();
+}
+
+CString NameOf(const Variable* variable)
+{
+    return variable != nullptr ? variable->GetFieldName() : CString();
+}
+
+CString NameOf(const Table* table)
+{
+    return table != nullptr ? table->GetTableName() : CString();
+}
+
+CString KeyName(const Table& table)
+{
+    return NameOf(table.GetPrimaryKeyField());
+}
+
+// The variable of the field's parameter; null when the procedure has none.
+const Variable* ParameterVariable(const Procedure& procedure, Field* field)
+{
+    FieldVariableMap map;
+    if (field == nullptr || !procedure.FindFieldParameterByField(field, map))
+        return nullptr;
+    return map.variable;
+}
+
+bool HasParameterFor(const Procedure& procedure, Field* field)
+{
+    FieldVariableMap map;
+    return field != nullptr && procedure.FindFieldParameterByField(field, map);
+}
+
+// A master-detail table named with "_basic".
+bool IsBasicTable(const Table& table)
+{
+    return table.GetTableName().Find("_basic") >= 0;
+}
+
+// A master-detail table named with "_detail" after its first character.
+bool IsDetailTable(const Table& table)
+{
+    return table.GetTableName().Find("_detail") > 0;
+}
+
+CString ParameterType(const Field& field)
+{
+    CString type = field.GetTypeName();
+    const int code = field.GetTypeCode();
+    if (code == FieldTypeChar || code == FieldTypeVarchar || code == FieldTypeText)
+    {
+        CString size;
+        size.Format("(%d)", field.GetSize());
+        type += size;
+    }
+    return type;
+}
+} // namespace
+
+SqlProcedureWriter::SqlProcedureWriter(const ForgeonProject& project) : m_project(project) {}
+
+SqlProcedureWriter::~SqlProcedureWriter()
+{
+    m_procedureFile.Close();
+}
+
+CString SqlProcedureWriter::GetProcedureText() const
+{
+    return m_procedureFile.GetBuffer();
+}
+
+bool SqlProcedureWriter::OpenTableProcedureFile(const Table& table)
+{
+    const CString path =
+        m_project.GetProjectPath() + "Scripts\\" + table.GetTableName() + "_procedureCreate.sql";
+    if (m_procedureFile.Open(path) != nullptr)
+        return true;
+    m_failure = ScriptFileFailure{path, m_procedureFile.GetOpenError()};
+    return false;
+}
+
+void SqlProcedureWriter::WriteTableProcedureFile(const Module& module, const Table& table)
+{
+    if (!OpenTableProcedureFile(table))
+        return;
+    for (const Procedure* procedure : module.GetProcedures())
+        if (procedure->GetMainTable() == &table && procedure->GetWriteFlag())
+            WriteProcedure(*procedure);
+    m_procedureFile.Close();
+}
+
+void SqlProcedureWriter::WriteProcedure(const Procedure& procedure)
+{
+    const Table* table = procedure.GetMainTable();
+    if (procedure.IsInsertProcedure())
+    {
+        if (table != nullptr)
+            WriteInsertFamily(procedure, *table);
+    }
+    else if (procedure.IsUpdateProcedure())
+    {
+        if (table != nullptr)
+            WriteUpdateFamily(procedure, *table);
+    }
+    else if (procedure.IsDeleteProcedure())
+    {
+        if (table != nullptr)
+            WriteDeleteFamily(procedure, *table);
+    }
+    else
+    {
+        WriteSelect(procedure);
+    }
+}
+
+void SqlProcedureWriter::WriteInsertFamily(const Procedure& procedure, const Table& table)
+{
+    switch (table.GetKind())
+    {
+    case Table::masterKind:
+        WritePlainInsert(procedure, table);
+        break;
+    case Table::mapKind:
+        if (const Table* master = BottomMasterTable(table))
+            WriteMapInsert(procedure, table, *master);
+        else if (m_project.FindMapFormByTable(&table) != nullptr)
+            WritePlainInsert(procedure, table);
+        break;
+    case Table::masterDetailKind:
+        if (IsBasicTable(table))
+            WriteBasicInsert(procedure, table);
+        else if (IsDetailTable(table))
+            WritePlainInsert(procedure, table);
+        break;
+    default:
+        break;
+    }
+}
+
+void SqlProcedureWriter::WriteUpdateFamily(const Procedure& procedure, const Table& table)
+{
+    switch (table.GetKind())
+    {
+    case Table::masterKind:
+    case Table::masterDetailKind:
+        WritePlainUpdate(procedure, table);
+        break;
+    case Table::mapKind:
+        if (const Table* master = BottomMasterTable(table))
+            WriteMapUpdate(procedure, table, *master);
+        break;
+    default:
+        break;
+    }
+}
+
+void SqlProcedureWriter::WriteDeleteFamily(const Procedure& procedure, const Table& table)
+{
+    switch (table.GetKind())
+    {
+    case Table::masterKind:
+    case Table::mapKind:
+        WritePlainDelete(procedure, table);
+        break;
+    case Table::masterDetailKind:
+        if (IsBasicTable(table))
+            WriteBasicDelete(procedure, table);
+        else if (IsDetailTable(table))
+            WritePlainDelete(procedure, table);
+        break;
+    default:
+        break;
+    }
+}
+
+void SqlProcedureWriter::WritePlainInsert(const Procedure& procedure, const Table& table)
+{
+    WriteHead(procedure);
+    WriteParameterBlocks({ParametersOf(procedure, table, false)});
+    WriteTransactionStart();
+    WriteInsertStatement(procedure, table);
+    m_procedureFile.Write(0, "\n");
+    WriteInfoResult();
+}
+
+// The new key of the master row is returned as text.
+void SqlProcedureWriter::WriteBasicInsert(const Procedure& procedure, const Table& table)
+{
+    const CString key = KeyName(table);
+    WriteHead(procedure);
+    WriteParameterBlocks({ParametersOf(procedure, table, false)});
+    WriteTransactionStart();
+    WriteInsertStatement(procedure, table);
+    m_procedureFile.Write(0, "DECLARE @%s    \tvarchar(100)\r\n", key);
+    m_procedureFile.Write(0, "SET @%s = @@IDENTITY\r\n", key);
+    m_procedureFile.Write(0, "\n");
+    m_procedureFile.Write(0, "SET @sInfo = ''\r\n");
+    m_procedureFile.Write(0, "SELECT @%s AS %s, @sInfo AS sInfo\r\n", key, key);
+    m_procedureFile.Write(0, "\r\ncommit transaction\r\n");
+    m_procedureFile.Write(0, "GO\r\n");
+}
+
+// The master row first; its new key goes into the mapping row.
+void SqlProcedureWriter::WriteMapInsert(const Procedure& procedure, const Table& table,
+                                        const Table& master)
+{
+    const CString masterKey = KeyName(master);
+    WriteHead(procedure);
+    WriteParameterBlocks(
+        {ParametersOf(procedure, table, false), ParametersOf(procedure, master, false)});
+    WriteTransactionStart();
+    WriteInsertStatement(procedure, master);
+    m_procedureFile.Write(0, "DECLARE @%s \tint\r\n", masterKey);
+    m_procedureFile.Write(0, "SET @%s = @@IDENTITY\r\n", masterKey);
+    WriteInsertStatement(procedure, table);
+    m_procedureFile.Write(0, "\n");
+    WriteInfoResult();
+}
+
+void SqlProcedureWriter::WritePlainUpdate(const Procedure& procedure, const Table& table)
+{
+    WriteHead(procedure);
+    WriteParameterBlocks({ParametersOf(procedure, table, true)});
+    WriteTransactionStart();
+    WriteUpdateStatement(procedure, table);
+    m_procedureFile.Write(0, "\n");
+    WriteInfoResult();
+}
+
+// The master row is found through the mapping row's key.
+void SqlProcedureWriter::WriteMapUpdate(const Procedure& procedure, const Table& table,
+                                        const Table& master)
+{
+    const CString main = table.GetTableName();
+    const CString masterName = master.GetTableName();
+    const CString masterKey = KeyName(master);
+    const MapForm* mapForm = m_project.FindMapFormByTable(&table);
+    const CString bottomField = NameOf(mapForm->GetBottomFieldAt(0));
+    const CString keyVariable = NameOf(ParameterVariable(procedure, table.GetPrimaryKeyField()));
+    WriteHead(procedure);
+    WriteParameterBlocks(
+        {ParametersOf(procedure, table, true), ParametersOf(procedure, master, true)});
+    WriteTransactionStart();
+    m_procedureFile.Write(0, "DECLARE @%s\t    int\r\n", masterKey);
+    m_procedureFile.Write(0,
+                          "SET @%s = (SELECT %s.%s FROM %s INNER JOIN %s ON %s.%s = dbo.%s.%s "
+                          "WHERE %s.Is_Deleted = 'N' AND %s.%s = @%s)\r\n",
+                          masterKey, masterName, masterKey, main, masterName, main, masterKey,
+                          masterName, bottomField, main, main, KeyName(table), keyVariable);
+    WriteUpdateStatement(procedure, master);
+    m_procedureFile.Write(0, "\n");
+    m_procedureFile.Write(0, "WHERE %s.%s=@%s \n", masterName, masterKey, masterKey);
+    WriteInfoResult();
+}
+
+void SqlProcedureWriter::WritePlainDelete(const Procedure& procedure, const Table& table)
+{
+    WriteDeleteHead(procedure, table);
+    WriteDeleteEnd();
+}
+
+// The rows of the transaction's detail tables go with the master row; a detail table without
+// a link field to it is left out.
+void SqlProcedureWriter::WriteBasicDelete(const Procedure& procedure, const Table& table)
+{
+    WriteDeleteHead(procedure, table);
+    const CString keyVariable = NameOf(ParameterVariable(procedure, table.GetPrimaryKeyField()));
+    CString middle;
+    procedure.GetNameMiddlePart(middle);
+    if (const Transaction* transaction =
+            m_project.FindTransactionByTableOrName(procedure.GetMainTable(), middle))
+    {
+        for (Table* detail : transaction->GetDetailTables())
+            if (const Field* link = transaction->FindLinkField(detail))
+                WriteSoftDelete(*detail, link->GetFieldName(), keyVariable);
+    }
+    WriteDeleteEnd();
+}
+
+void SqlProcedureWriter::WriteSelect(const Procedure& procedure)
+{
+    const Table* table = procedure.GetMainTable();
+    WriteHead(procedure);
+    WriteParameterBlocks(
+        {table != nullptr ? ParametersOf(procedure, *table, true) : std::vector<Parameter>()});
+    m_procedureFile.Write(0, "AS\r\n");
+    WriteSelectList(procedure, table);
+    if (table != nullptr)
+        m_procedureFile.Write(0, "FROM %s\r\n", table->GetTableName());
+    WriteJoins(procedure);
+    m_procedureFile.Write(0, "WHERE ");
+    if (table != nullptr)
+    {
+        WriteWhereClause(procedure, *table);
+        m_procedureFile.Write(0, "\r\n");
+    }
+    m_procedureFile.Write(0, "GO\r\n\n");
+}
+
+void SqlProcedureWriter::WriteHead(const Procedure& procedure)
+{
+    const CString name = ProcedureName(procedure);
+    m_procedureFile.Write(0, "\n/****** %s ******/\r\n", name);
+    m_procedureFile.Write(0, "CREATE PROCEDURE %s\r\n", name);
+}
+
+// One list over all blocks: every parameter but the procedure's last is followed by a comma.
+void SqlProcedureWriter::WriteParameterBlocks(const std::vector<std::vector<Parameter>>& blocks)
+{
+    std::size_t remaining = 0;
+    for (const std::vector<Parameter>& block : blocks)
+        remaining += block.size();
+    for (const std::vector<Parameter>& block : blocks)
+    {
+        for (const Parameter& parameter : block)
+        {
+            m_procedureFile.Write(1, "@%s %s", NameOf(parameter.variable),
+                                  ParameterType(*parameter.field));
+            if (--remaining > 0)
+                m_procedureFile.Write(0, ",\r\n");
+        }
+        m_procedureFile.Write(0, "\r\n");
+    }
+}
+
+void SqlProcedureWriter::WriteTransactionStart()
+{
+    m_procedureFile.Write(0, "AS\r\nSET NOCOUNT ON\r\nbegin transaction\r\n");
+    m_procedureFile.Write(0, "DECLARE @sInfo\t\tvarchar(100)\r\n");
+}
+
+// A mapping table of a map form with a bottom master form also takes the master's new key,
+// once, after its parameter columns.
+void SqlProcedureWriter::WriteInsertStatement(const Procedure& procedure, const Table& table)
+{
+    const Table* master = BottomMasterTable(table);
+    std::vector<CString> values;
+    m_procedureFile.Write(1, "INSERT INTO %s\r\n", table.GetTableName());
+    m_procedureFile.Write(2, "(\r\n");
+    for (const Parameter& parameter : ParametersOf(procedure, table, false))
+    {
+        if (!values.empty())
+            m_procedureFile.Write(0, ",\r\n");
+        m_procedureFile.Write(2, "%s", parameter.field->GetFieldName());
+        values.push_back(NameOf(parameter.variable));
+    }
+    if (master != nullptr && !values.empty())
+    {
+        m_procedureFile.Write(0, ", \n");
+        m_procedureFile.Write(2, "%s", KeyName(*master));
+        values.push_back(KeyName(*master));
+    }
+    m_procedureFile.Write(0, "\r\n");
+    m_procedureFile.Write(2, ")\r\n");
+    m_procedureFile.Write(1, "VALUES\r\n");
+    m_procedureFile.Write(2, "(\r\n");
+    for (std::size_t i = 0; i < values.size(); ++i)
+    {
+        if (i > 0)
+            m_procedureFile.Write(0, ",\r\n");
+        m_procedureFile.Write(2, "@%s", values[i]);
+    }
+    m_procedureFile.Write(0, "\r\n");
+    m_procedureFile.Write(2, ")\r\n");
+}
+
+void SqlProcedureWriter::WriteUpdateStatement(const Procedure& procedure, const Table& table)
+{
+    m_procedureFile.Write(1, "UPDATE %s SET\r\n", table.GetTableName());
+    bool first = true;
+    for (const Parameter& parameter : ParametersOf(procedure, table, false))
+    {
+        if (!first)
+            m_procedureFile.Write(0, ",\r\n");
+        m_procedureFile.Write(3, "%s = @%s", parameter.field->GetFieldName(),
+                              NameOf(parameter.variable));
+        first = false;
+    }
+    m_procedureFile.Write(0, "\n");
+    Field* key = table.GetPrimaryKeyField();
+    if (HasParameterFor(procedure, key))
+    {
+        m_procedureFile.Write(0, "\r\n");
+        m_procedureFile.Write(2, "WHERE %s = @%s ", key->GetFieldName(),
+                              NameOf(ParameterVariable(procedure, key)));
+    }
+}
+
+void SqlProcedureWriter::WriteInfoResult()
+{
+    m_procedureFile.Write(0, "SET @sInfo = ''\r\n");
+    m_procedureFile.Write(0, "SELECT @sInfo AS sInfo\r\n");
+    m_procedureFile.Write(0, "\r\ncommit transaction\r\n");
+    m_procedureFile.Write(0, "GO\r\n");
+}
+
+void SqlProcedureWriter::WriteDeleteHead(const Procedure& procedure, const Table& table)
+{
+    const CString keyVariable = NameOf(ParameterVariable(procedure, table.GetPrimaryKeyField()));
+    WriteHead(procedure);
+    m_procedureFile.Write(1, "@%s\t\tint\r\n", keyVariable);
+    m_procedureFile.Write(
+        0, "AS\r\nSET NOCOUNT ON\r\nbegin transaction\r\nDECLARE @sInfo\t\tvarchar(100)\r\n");
+    WriteSoftDelete(table, KeyName(table), keyVariable);
+}
+
+void SqlProcedureWriter::WriteSoftDelete(const Table& table, const CString& column,
+                                         const CString& variable)
+{
+    m_procedureFile.Write(1, "UPDATE %s SET Is_Deleted = 'Y' WHERE %s = @%s\r\n",
+                          table.GetTableName(), column, variable);
+}
+
+void SqlProcedureWriter::WriteDeleteEnd()
+{
+    m_procedureFile.Write(0, "\n");
+    m_procedureFile.Write(0, "SET @sInfo = ''\r\n");
+    m_procedureFile.Write(0, "SELECT @sInfo AS sInfo\r\n");
+    m_procedureFile.Write(0, "commit transaction\r\n");
+    m_procedureFile.Write(0, "GO\r\n");
+}
+
+// A mapping table shown under a master form selects both tables' columns.
+void SqlProcedureWriter::WriteSelectList(const Procedure& procedure, const Table* table)
+{
+    const Table* master = table != nullptr ? BottomMasterTable(*table) : nullptr;
+    if (master == nullptr)
+    {
+        m_procedureFile.Write(0, "\r\nSELECT * ");
+        return;
+    }
+    const CString main = table->GetTableName();
+    if (procedure.IsSelectAllProcedure())
+        m_procedureFile.Write(0, " SELECT %s.%s, %s.*, %s.* ", main, KeyName(*table), main,
+                              master->GetTableName());
+    else if (procedure.IsSelectRecordProcedure())
+        m_procedureFile.Write(0, " SELECT %s.*, %s.* ", main, master->GetTableName());
+}
+
+void SqlProcedureWriter::WriteJoins(const Procedure& procedure)
+{
+    for (const Relation* relation : procedure.GetRelations())
+        if (relation->GetFirstTable() != nullptr && relation->GetSecondTable() != nullptr)
+            m_procedureFile.Write(0, "INNER JOIN %s ON %s\r\n",
+                                  relation->GetFirstTable()->GetTableName(),
+                                  relation->GetJoinCondition());
+}
+
+void SqlProcedureWriter::WriteWhereClause(const Procedure& procedure, const Table& table)
+{
+    const CString name = table.GetTableName();
+    switch (procedure.GetRowStatusFilter())
+    {
+    case Procedure::deletedRowsOnly:
+        m_procedureFile.Write(0, "%s.Is_Deleted = 'Y'", name);
+        break;
+    case Procedure::liveRowsOnly:
+        m_procedureFile.Write(0, "%s.Is_Deleted = 'N'", name);
+        break;
+    default:
+        m_procedureFile.Write(0, "(%s.Is_Deleted = 'Y' OR %s.Is_Deleted = 'N')", name, name);
+        break;
+    }
+    const std::vector<FieldVariableMap>& parameters = procedure.GetFieldParameters();
+    if (procedure.GetKind() == Procedure::standardKind &&
+        procedure.GetName().Find("SelectRecord") >= 0 && !parameters.empty())
+    {
+        m_procedureFile.Write(0, " AND ");
+        m_procedureFile.Write(0, "%s.%s=@%s ", name, KeyName(table),
+                              NameOf(parameters.front().variable));
+    }
+    const std::vector<FieldFilter*>& filters = procedure.GetFilters();
+    if (filters.empty())
+        return;
+    m_procedureFile.Write(0, " AND ");
+    for (const FieldFilter* filter : filters)
+    {
+        if (filter != filters.front())
+            m_procedureFile.Write(0, "AND ");
+        const Field* field = filter->GetField();
+        m_procedureFile.Write(0, "%s.%s%s@%s ",
+                              NameOf(field != nullptr ? field->GetTable() : nullptr), NameOf(field),
+                              filter->GetOperatorText(), NameOf(filter->GetVariable()));
+    }
+}
+
+std::vector<SqlProcedureWriter::Parameter>
+SqlProcedureWriter::ParametersOf(const Procedure& procedure, const Table& table, bool withKey)
+{
+    std::vector<Parameter> parameters;
+    for (Field* field : table.GetFields())
+    {
+        if (field->IsDeletedFlagField() || (field->IsKey() && !withKey))
+            continue;
+        if (const Variable* variable = ParameterVariable(procedure, field))
+            parameters.push_back({field, variable});
+    }
+    return parameters;
+}
+
+const Table* SqlProcedureWriter::BottomMasterTable(const Table& table) const
+{
+    const MapForm* mapForm = m_project.FindMapFormByTable(&table);
+    if (mapForm == nullptr || mapForm->GetBottomMasterForm() == nullptr)
+        return nullptr;
+    return mapForm->GetBottomMasterForm()->GetTable();
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "database/SqlText.h"
+#include "model/TextFile.h"
+
+#include <optional>
+#include <vector>
+
+class Field;
+class ForgeonProject;
+class Module;
+class Procedure;
+class Table;
+class Variable;
+
+// The SQL Server text of stored procedures: collected in memory for the procedure editor, or
+// written into the procedure file of one table.
+class SqlProcedureWriter
+{
+public:
+    // No file: the text collects in memory.
+    explicit SqlProcedureWriter(const ForgeonProject& project);
+    ~SqlProcedureWriter();
+    SqlProcedureWriter(const SqlProcedureWriter&) = delete;
+    SqlProcedureWriter& operator=(const SqlProcedureWriter&) = delete;
+
+    // Appends the procedure's text: an insert, update or delete procedure by its main table's
+    // kind, every other procedure as a select.
+    void WriteProcedure(const Procedure& procedure);
+    // The text collected while no file was open.
+    CString GetProcedureText() const;
+    // Opens "<project path>Scripts\<table>_procedureCreate.sql", replacing it; false, with
+    // GetFailure set, when it cannot be opened.
+    bool OpenTableProcedureFile(const Table& table);
+    // The table's procedure file: every procedure of the module on the table whose write flag
+    // is set, in list order.
+    void WriteTableProcedureFile(const Module& module, const Table& table);
+
+    // Set when the procedure file could not be opened.
+    const std::optional<ScriptFileFailure>& GetFailure() const { return m_failure; }
+
+private:
+    struct Parameter
+    {
+        const Field* field;
+        const Variable* variable;
+    };
+
+    void WriteInsertFamily(const Procedure& procedure, const Table& table);
+    void WriteUpdateFamily(const Procedure& procedure, const Table& table);
+    void WriteDeleteFamily(const Procedure& procedure, const Table& table);
+    void WriteSelect(const Procedure& procedure);
+
+    void WritePlainInsert(const Procedure& procedure, const Table& table);
+    void WriteBasicInsert(const Procedure& procedure, const Table& table);
+    void WriteMapInsert(const Procedure& procedure, const Table& table, const Table& master);
+    void WritePlainUpdate(const Procedure& procedure, const Table& table);
+    void WriteMapUpdate(const Procedure& procedure, const Table& table, const Table& master);
+    void WritePlainDelete(const Procedure& procedure, const Table& table);
+    void WriteBasicDelete(const Procedure& procedure, const Table& table);
+
+    void WriteHead(const Procedure& procedure);
+    void WriteParameterBlocks(const std::vector<std::vector<Parameter>>& blocks);
+    void WriteTransactionStart();
+    void WriteInsertStatement(const Procedure& procedure, const Table& table);
+    void WriteUpdateStatement(const Procedure& procedure, const Table& table);
+    void WriteInfoResult();
+    void WriteDeleteHead(const Procedure& procedure, const Table& table);
+    void WriteSoftDelete(const Table& table, const CString& column, const CString& variable);
+    void WriteDeleteEnd();
+    void WriteSelectList(const Procedure& procedure, const Table* table);
+    void WriteJoins(const Procedure& procedure);
+    void WriteWhereClause(const Procedure& procedure, const Table& table);
+
+    // The fields of the table with a parameter variable, the key field only with key,
+    // "Is_Deleted" never.
+    static std::vector<Parameter> ParametersOf(const Procedure& procedure, const Table& table,
+                                               bool withKey);
+    // The table of the bottom master form of the table's map form; null when none.
+    const Table* BottomMasterTable(const Table& table) const;
+
+    const ForgeonProject& m_project;
+    TextFile m_procedureFile{false, false, '=', 60};
+    std::optional<ScriptFileFailure> m_failure;
+};

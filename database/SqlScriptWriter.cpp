@@ -1,0 +1,246 @@
+#include "database/SqlScriptWriter.h"
+
+#include "entities/Designation.h"
+#include "model/Field.h"
+#include "model/FileUtilities.h"
+#include "model/ForgeonProject.h"
+#include "model/Module.h"
+#include "model/Table.h"
+
+namespace
+{
+// The tables of the database script: master tables, then transaction tables.
+template <class Visit> void ForEachScriptTable(const Module& module, Visit visit)
+{
+    for (const Table* table : module.GetMasterTables())
+        visit(*table);
+    for (const Table* table : module.GetTransactionTables())
+        visit(*table);
+}
+
+bool IsQuotedType(int typeCode)
+{
+    return typeCode == FieldTypeChar || typeCode == FieldTypeVarchar || typeCode == FieldTypeText ||
+           typeCode == FieldTypeDateTime;
+}
+
+bool IsUnicodeType(int typeCode)
+{
+    return typeCode == FieldTypeNChar || typeCode == FieldTypeNVarchar ||
+           typeCode == FieldTypeNText;
+}
+} // namespace
+
+SqlScriptWriter::SqlScriptWriter(ForgeonProject& project, const DbSchema* schema)
+    : m_project(project), m_schema(schema)
+{
+    CreateFolderIfMissing(m_project.GetProjectPath() + m_project.GetProjectName() + "\\scripts\\");
+    const CString path =
+        m_schema != nullptr ? m_project.GetAlterScriptFilePath() : m_project.GetScriptFilePath();
+    if (m_scriptFile.Open(path) == nullptr)
+        m_failure = ScriptFileFailure{path, m_scriptFile.GetOpenError()};
+}
+
+SqlScriptWriter::~SqlScriptWriter()
+{
+    m_scriptFile.Close();
+}
+
+void SqlScriptWriter::WriteDatabaseScript()
+{
+    WriteCreateDatabase();
+    WriteAllTables();
+    WriteRoles();
+    WriteDefaultAccount();
+    m_scriptFile.Close();
+}
+
+void SqlScriptWriter::WriteCreateDatabase()
+{
+    CString name = m_project.GetDatabaseName();
+    if (name.IsEmpty())
+    {
+        name = m_project.GetProjectName() + "_db";
+        m_project.SetDatabaseName(name);
+    }
+    m_scriptFile.Write(0, "/****** CREATE DATABASE******/\n");
+    m_scriptFile.Write(0, "CREATE DATABASE [%s]\n", name);
+    m_scriptFile.Write(0, "GO\n\n");
+    WriteUseDatabase();
+}
+
+void SqlScriptWriter::WriteUseDatabase()
+{
+    m_scriptFile.Write(0, "USE [%s]\n", m_project.GetDatabaseName());
+    m_scriptFile.Write(0, "GO\n\n");
+}
+
+void SqlScriptWriter::WriteAllTables()
+{
+    for (const Module* module : m_project.GetModules())
+        WriteModuleTables(*module);
+    for (const Module* module : m_project.GetModules())
+        WriteModuleForeignKeys(*module);
+}
+
+void SqlScriptWriter::WriteModuleTables(const Module& module)
+{
+    m_scriptFile.Write(0, "/****** MODULE NAME = %s ******/\n", module.GetName());
+    ForEachScriptTable(module, [this](const Table& table) { WriteTableScript(table); });
+}
+
+void SqlScriptWriter::WriteTableScript(const Table& table)
+{
+    m_scriptFile.Write(0, "/****** Queries For %s ******/\n", table.GetTableName());
+    WriteCreateTable(table);
+    WritePrimaryKey(table);
+    WriteDefaults(table);
+}
+
+void SqlScriptWriter::WriteCreateTable(const Table& table)
+{
+    m_scriptFile.Write(0, "CREATE TABLE [dbo].[%s] (\n", table.GetTableName());
+    const std::vector<Field*>& fields = table.GetFields();
+    for (const Field* field : fields)
+    {
+        WriteColumn(*field);
+        m_scriptFile.Write(0, field == fields.back() ? "\n" : ",\n");
+    }
+    m_scriptFile.Write(0, "\n) ON [PRIMARY]\nGO\n\n");
+}
+
+void SqlScriptWriter::WriteColumn(const Field& field)
+{
+    m_scriptFile.Write(1, "[%s][%s]", field.GetFieldName(), field.GetTypeName());
+    WriteSizePart(field);
+    if (field.IsKey())
+        m_scriptFile.Write(0, "IDENTITY (1, 1)");
+    else
+        m_scriptFile.Write(0, field.IsAllowNull() ? "NULL" : "NOT NULL");
+}
+
+void SqlScriptWriter::WriteSizePart(const Field& field)
+{
+    switch (field.GetTypeCode())
+    {
+    case FieldTypeChar:
+    case FieldTypeVarchar:
+    case FieldTypeNChar:
+    case FieldTypeNVarchar:
+        m_scriptFile.Write(0, " (%d) ", field.GetSize());
+        break;
+    case FieldTypeDecimal:
+        m_scriptFile.Write(0, " (%d, 0) ", field.GetPrecision());
+        break;
+    default:
+        break;
+    }
+}
+
+// A table without a key field gets no primary-key statement.
+void SqlScriptWriter::WritePrimaryKey(const Table& table)
+{
+    const Field* key = table.GetPrimaryKeyField();
+    if (key == nullptr)
+        return;
+    m_scriptFile.Write(
+        0,
+        "ALTER TABLE [dbo].[%s] WITH NOCHECK ADD\nCONSTRAINT [PK_%s] PRIMARY KEY  CLUSTERED \n(\n",
+        table.GetTableName(), table.GetTableName());
+    m_scriptFile.Write(1, "[%s]", key->GetFieldName());
+    m_scriptFile.Write(0, "\n) ON [PRIMARY]\nGO\n\n");
+}
+
+void SqlScriptWriter::WriteDefaults(const Table& table)
+{
+    const std::vector<const Field*> fields = FieldsWithDefaults(table);
+    if (fields.empty())
+        return;
+    m_scriptFile.Write(0, "ALTER TABLE [dbo].[%s] WITH NOCHECK ADD\n", table.GetTableName());
+    for (const Field* field : fields)
+    {
+        const CString value = TrimmedDefault(*field);
+        m_scriptFile.Write(1, "CONSTRAINT [DF_%s_%s] DEFAULT (", table.GetTableName(),
+                           field->GetFieldName());
+        if (IsQuotedType(field->GetTypeCode()))
+            m_scriptFile.Write(0, "'%s'", QuotedSqlText(value));
+        else if (IsUnicodeType(field->GetTypeCode()))
+            m_scriptFile.Write(0, "N'%s'", QuotedSqlText(value));
+        else
+            m_scriptFile.Write(0, "%s", value);
+        m_scriptFile.Write(0, ") FOR [%s]", field->GetFieldName());
+        if (field != fields.back())
+            m_scriptFile.Write(0, ",\n");
+    }
+    m_scriptFile.Write(0, "\nGO\n\n");
+}
+
+void SqlScriptWriter::WriteModuleForeignKeys(const Module& module)
+{
+    m_scriptFile.Write(0, "/****** Foreign keys for all tables for \"%s\" ******/\n",
+                       module.GetName());
+    ForEachScriptTable(module, [this](const Table& table) { WriteForeignKeys(table); });
+}
+
+void SqlScriptWriter::WriteForeignKeys(const Table& table)
+{
+    const std::vector<const Field*> keys = ForeignKeysOf(table);
+    if (keys.empty())
+        return;
+    m_scriptFile.Write(0, "ALTER TABLE [dbo].[%s] ADD\n", table.GetTableName());
+    for (const Field* field : keys)
+    {
+        WriteForeignKey(table, *field);
+        if (field != keys.back())
+            m_scriptFile.Write(0, ",\n");
+    }
+    m_scriptFile.Write(0, RefersToItself(table) ? "\nON DELETE NO ACTION  ON UPDATE NO ACTION\n"
+                                                : "\nON DELETE CASCADE  ON UPDATE CASCADE\n");
+    m_scriptFile.Write(0, "GO\n\n");
+}
+
+void SqlScriptWriter::WriteForeignKey(const Table& table, const Field& field)
+{
+    const Field& referenced = *field.GetForeignField();
+    const CString referencedTable = referenced.GetTable()->GetTableName();
+    m_scriptFile.Write(0, "\tCONSTRAINT [FK_%s_%s%s] FOREIGN KEY\n\t(\n\t\t[%s]\n\t)",
+                       table.GetTableName(), referencedTable, ForeignKeyNameSuffix(table, field),
+                       field.GetFieldName());
+    m_scriptFile.Write(0, "\n\tREFERENCES [dbo].[%s]\n\t(\n\t\t[%s]\n\t)", referencedTable,
+                       referenced.GetFieldName());
+}
+
+void SqlScriptWriter::WriteRoles()
+{
+    m_scriptFile.Write(0, "/******INSERT/UPDATE PERSONAL ROLES******/\n");
+    const Module* base = m_project.GetBaseModule();
+    if (base == nullptr)
+        return;
+    for (const Designation* role : base->GetDesignations())
+    {
+        const int id = role->GetId();
+        const CString name = QuotedSqlText(role->GetName());
+        const char* deleted = role->IsActive() ? "N" : "Y";
+        m_scriptFile.Write(0, "\n\n");
+        m_scriptFile.Write(0, "IF EXISTS (SELECT role_no FROM personnel_role WHERE role_no = %d)\n",
+                           id);
+        m_scriptFile.Write(1,
+                           "UPDATE personnel_role SET role_no = %d , role_name = '%s', Is_Deleted "
+                           "= '%s' WHERE role_no = %d\n",
+                           id, name, deleted, id);
+        m_scriptFile.Write(0, "ELSE\n");
+        m_scriptFile.Write(
+            1, "INSERT INTO personnel_role(Is_Deleted,role_name,role_no) VALUES('%s','%s',%d)\n",
+            deleted, name, id);
+        m_scriptFile.Write(0, "GO\n");
+    }
+}
+
+void SqlScriptWriter::WriteDefaultAccount()
+{
+    m_scriptFile.Write(0, "\n\n");
+    m_scriptFile.Write(0, "/****** DEFAULT USER ACCOUNT******/\n");
+    m_scriptFile.Write(
+        0, "INSERT INTO useraccount(username,password,personnel_role_id) VALUES('admin','',1)\n");
+    m_scriptFile.Write(0, "GO\n");
+}

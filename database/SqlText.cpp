@@ -1,0 +1,59 @@
+#include "database/SqlText.h"
+
+#include "model/Field.h"
+#include "model/Table.h"
+
+#include <algorithm>
+
+CString QuotedSqlText(const CString& text)
+{
+    CString quoted = text;
+    quoted.Replace("'", "''");
+    return quoted;
+}
+
+CString ForeignKeyNameSuffix(const Table& table, const Field& field)
+{
+    const int earlier =
+        table.CountFieldsReferencing(table.IndexOfField(&field), field.GetForeignField());
+    if (earlier == 0)
+        return CString();
+    CString suffix;
+    suffix.Format("_%d", earlier);
+    return suffix;
+}
+
+std::vector<const Field*> ForeignKeysOf(const Table& table)
+{
+    std::vector<const Field*> keys;
+    for (const Field* field : table.GetFields())
+    {
+        const Field* referenced = field->GetForeignField();
+        if (field->IsForeignKey() && referenced != nullptr && referenced->GetTable() != nullptr)
+            keys.push_back(field);
+    }
+    return keys;
+}
+
+bool RefersToItself(const Table& table)
+{
+    const std::vector<const Field*> keys = ForeignKeysOf(table);
+    return std::ranges::any_of(keys, [&table](const Field* field)
+                               { return field->GetForeignField()->GetTable() == &table; });
+}
+
+std::vector<const Field*> FieldsWithDefaults(const Table& table)
+{
+    std::vector<const Field*> fields;
+    for (const Field* field : table.GetFields())
+        if (!TrimmedDefault(*field).IsEmpty())
+            fields.push_back(field);
+    return fields;
+}
+
+CString TrimmedDefault(const Field& field)
+{
+    CString value = field.GetDefaultValue();
+    value.Trim();
+    return value;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/core/CString.h"
+
+#include <vector>
+
+class Field;
+class Table;
+
+// A script file that could not be opened for writing: its model path and the host's reason.
+struct ScriptFileFailure
+{
+    CString path;
+    CString reason;
+};
+
+// The text with every "'" doubled, for a literal written inside '...'.
+CString QuotedSqlText(const CString& text);
+
+// "" for the first field of the table referring to the field's referenced field, else "_" and
+// the number of earlier fields referring to it, so that constraint names stay unique.
+CString ForeignKeyNameSuffix(const Table& table, const Field& field);
+
+// The fields flagged as foreign key that refer to a field of a table, in field order.
+std::vector<const Field*> ForeignKeysOf(const Table& table);
+
+// One of the foreign keys refers to a field of the table itself.
+bool RefersToItself(const Table& table);
+
+// The fields whose default value, trimmed at both ends, is not empty, in field order.
+std::vector<const Field*> FieldsWithDefaults(const Table& table);
+
+// The default value trimmed at both ends.
+CString TrimmedDefault(const Field& field);
