@@ -136,6 +136,7 @@ FILE* TextFile::Open(const char* path)
     Close();
     m_file = std::fopen(ToHostPath(path).c_str(), m_append ? "a" : "w");
     m_openError = m_file == nullptr ? CString(std::strerror(errno)) : CString();
+    m_writeError.Empty();
     m_fileEndsWithCarriageReturn = false;
     return m_file;
 }
@@ -144,7 +145,8 @@ void TextFile::Close()
 {
     if (m_file == nullptr)
         return;
-    std::fclose(m_file);
+    if (std::fclose(m_file) != 0)
+        RecordWriteError();
     m_file = nullptr;
 }
 
@@ -186,9 +188,16 @@ void TextFile::Emit(const std::string& text)
         bytes += c;
         m_fileEndsWithCarriageReturn = c == '\r';
     }
-    std::fwrite(bytes.data(), 1, bytes.size(), m_file);
-    if (m_flush)
-        std::fflush(m_file);
+    if (std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size())
+        RecordWriteError();
+    if (m_flush && std::fflush(m_file) != 0)
+        RecordWriteError();
+}
+
+void TextFile::RecordWriteError()
+{
+    if (m_writeError.IsEmpty())
+        m_writeError = std::strerror(errno);
 }
 
 TextFile& TextFile::operator=(const TextFile& source)

@@ -36,6 +36,8 @@ public:
     FILE* Open(const char* path);
     // Closes the file; further writes go to the buffer again.
     void Close();
+    // Empties the collected text.
+    void ClearBuffer() { m_buffer.Empty(); }
 
     // A line of indent tabs and separator-length separator characters.
     void WriteSeparator(int indent);
@@ -50,6 +52,9 @@ public:
     bool IsOpen() const { return m_file != nullptr; }
     // The host's reason why the last open failed; empty after a successful open.
     const CString& GetOpenError() const { return m_openError; }
+    // The host's reason why the file opened last did not open, or why a write, flush or close
+    // of it failed; empty while all went well.
+    CString GetFailure() const { return m_openError.IsEmpty() ? m_writeError : m_openError; }
     // The path given to the constructor; empty for a writer constructed without one.
     const CString& GetPath() const { return m_path; }
     // The text written while no file was open, as written.
@@ -58,6 +63,8 @@ public:
 private:
     void WriteFormatted(int indent, const char* format, std::span<const FormatArg> args);
     void Emit(const std::string& text);
+    // Keeps the first failure's reason.
+    void RecordWriteError();
 
     CString m_buffer;
     CString m_path;
@@ -68,6 +75,7 @@ private:
     bool m_disabled;
     bool m_append;
     CString m_openError;
+    CString m_writeError;
     // The last byte that reached the file was "\r", so a leading "\n" completes its line end.
     bool m_fileEndsWithCarriageReturn = false;
 };

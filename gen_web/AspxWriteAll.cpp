@@ -1,0 +1,100 @@
+#include "gen_web/AspxWriteAll.h"
+
+#include "entities/ApplicationReport.h"
+#include "entities/DashBoardPage.h"
+#include "entities/Form.h"
+#include "entities/LoginPage.h"
+#include "entities/RDLCReport.h"
+#include "entities/Transaction.h"
+#include "gen_web/AspxObjectWriter.h"
+#include "gen_web/ProjectWriterSet.h"
+#include "model/FileUtilities.h"
+#include "model/ForgeonProject.h"
+#include "model/Module.h"
+#include "platform/core/HostPath.h"
+#include "platform/core/MessageBox.h"
+
+AspxWriteAll::AspxWriteAll(ForgeonProject* project)
+    : m_project(project), m_ownWriters(std::make_unique<ProjectWriterSet>(*project, m_report)),
+      m_writers(*m_ownWriters)
+{
+}
+
+AspxWriteAll::AspxWriteAll(ForgeonProject* project, WriterSet& writers)
+    : m_project(project), m_writers(writers)
+{
+}
+
+AspxWriteAll::~AspxWriteAll() = default;
+
+bool AspxWriteAll::Run(Module* module)
+{
+    if (!IsOutputFolderWritable())
+    {
+        AfxMessageBox("Could not write output at " + m_project->GetProjectPath());
+        return false;
+    }
+    WriteProjectFiles();
+    WriteConfiguration();
+    WriteUtilClasses();
+    WriteSqlScripts(module);
+    for (int i = 0; i < m_project->GetModuleCount(); ++i)
+    {
+        Module* current = m_project->GetModuleAt(i);
+        if (module != nullptr && module != current)
+            continue;
+        m_project->SetCurrentModule(current);
+        current->RenameAllVariablesAfterFields();
+        WriteModulePages(*current);
+    }
+    if (m_report.IsEmpty())
+        return true;
+    AfxMessageBox(m_report.GetText());
+    return false;
+}
+
+bool AspxWriteAll::IsOutputFolderWritable() const
+{
+    const CString path = m_project->GetProjectPath();
+    return !path.IsEmpty() && EnsureFolderChain(path) && IsFolderWritable(path);
+}
+
+void AspxWriteAll::WriteProjectFiles()
+{
+    m_writers.WriteVSProject();
+}
+
+void AspxWriteAll::WriteConfiguration()
+{
+    m_writers.WriteWebConfig();
+}
+
+void AspxWriteAll::WriteUtilClasses()
+{
+    for (const char* fileName : {"DBHandler.cs", "ControlFieldHandler.cs", "UtilHandler.cs",
+                                 "CSSHandler.cs", "ReportXMLWriter.cs"})
+        m_writers.WriteUtilClass(fileName);
+    m_writers.WriteMenus();
+}
+
+void AspxWriteAll::WriteSqlScripts(Module* module)
+{
+    m_writers.WriteSqlScripts(module);
+}
+
+void AspxWriteAll::WriteModulePages(Module& module)
+{
+    if (LoginPage* loginPage = module.GetLoginPage())
+        m_writers.WriteLoginPage(*loginPage);
+    for (Form* form : module.GetMasterForms())
+        AspxObjectWriter(m_project, form, m_writers, m_report).WriteForm();
+    for (Transaction* transaction : module.GetTransactions())
+        AspxObjectWriter(m_project, transaction, m_writers, m_report).WriteTransaction();
+    for (ApplicationReport* report : module.GetReports())
+        AspxObjectWriter(m_project, report, m_writers, m_report).WriteReport();
+    for (RDLCReport* report : module.GetRDLCReports())
+        AspxObjectWriter(m_project, report, m_writers, m_report).WriteRDLCReport();
+    for (DashBoardPage* page : module.GetDashBoardPages())
+        AspxObjectWriter(m_project, page, m_writers, m_report).WriteDashBoardPage();
+    m_writers.WriteLoginDataClasses();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "model/GenerationReport.h"
+
+#include <memory>
+
+class ForgeonProject;
+class Module;
+class WriterSet;
+
+// Writes the generated web application of the project: the project-wide files, then the pages
+// of each module. Every file not written and every page skipped goes to the one report, shown
+// once at the end of a run.
+class AspxWriteAll
+{
+public:
+    // Runs the generator's writers.
+    explicit AspxWriteAll(ForgeonProject* project);
+    // Runs the given writers; they may add to GetReport().
+    AspxWriteAll(ForgeonProject* project, WriterSet& writers);
+    ~AspxWriteAll();
+    AspxWriteAll(const AspxWriteAll&) = delete;
+    AspxWriteAll& operator=(const AspxWriteAll&) = delete;
+
+    // Null writes every module's pages, a module only its own; the project-wide files are
+    // written in both cases. When the project path cannot be made or written, the message
+    // "Could not write output at " + path and nothing written; otherwise a non-empty report is
+    // shown in one message. True when everything was written.
+    bool Run(Module* module);
+
+    GenerationReport& GetReport() { return m_report; }
+
+private:
+    bool IsOutputFolderWritable() const;
+    void WriteProjectFiles();
+    void WriteConfiguration();
+    void WriteUtilClasses();
+    void WriteSqlScripts(Module* module);
+    void WriteModulePages(Module& module);
+
+    ForgeonProject* m_project;
+    GenerationReport m_report;
+    std::unique_ptr<WriterSet> m_ownWriters;
+    WriterSet& m_writers;
+};

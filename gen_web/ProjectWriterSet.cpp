@@ -1,0 +1,52 @@
+#include "gen_web/ProjectWriterSet.h"
+
+// A kind whose writer class is not part of the generator yet writes nothing here.
+
+ProjectWriterSet::ProjectWriterSet(ForgeonProject& project, GenerationReport& report)
+    : m_project(project), m_report(report)
+{
+}
+
+void ProjectWriterSet::WriteVSProject() {}
+
+void ProjectWriterSet::WriteWebConfig() {}
+
+void ProjectWriterSet::WriteUtilClass(const char*) {}
+
+void ProjectWriterSet::WriteMenus() {}
+
+void ProjectWriterSet::WriteSqlScripts(Module*) {}
+
+void ProjectWriterSet::WriteLoginPage(LoginPage&) {}
+
+void ProjectWriterSet::WriteFormMarkup(Form&) {}
+
+void ProjectWriterSet::WriteFormCodeBehind(Form&) {}
+
+void ProjectWriterSet::WriteDataClass(Table&) {}
+
+void ProjectWriterSet::WriteTransactionMarkup(Transaction&) {}
+
+void ProjectWriterSet::WriteTransactionCodeBehind(Transaction&) {}
+
+void ProjectWriterSet::WriteTransactionDataClasses(Transaction&) {}
+
+void ProjectWriterSet::WriteReportMarkup(ApplicationReport&) {}
+
+void ProjectWriterSet::WriteReportCodeBehind(ApplicationReport&) {}
+
+void ProjectWriterSet::WriteTypedDataSet(RDLCReport&) {}
+
+void ProjectWriterSet::WriteRDLCFile(RDLCReport&) {}
+
+void ProjectWriterSet::WriteRDLCMarkup(RDLCReport&) {}
+
+void ProjectWriterSet::WriteRDLCCodeBehind(RDLCReport&) {}
+
+void ProjectWriterSet::WriteRDLCPrintPage(RDLCReport&) {}
+
+void ProjectWriterSet::WriteDashBoardPageMarkup(DashBoardPage&) {}
+
+void ProjectWriterSet::WriteDashBoardPageCodeBehind(DashBoardPage&) {}
+
+void ProjectWriterSet::WriteLoginDataClasses() {}

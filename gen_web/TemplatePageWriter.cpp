@@ -1,0 +1,101 @@
+#include "gen_web/TemplatePageWriter.h"
+
+#include "model/ForgeonProject.h"
+#include "model/GenerationReport.h"
+#include "platform/core/HostPath.h"
+
+#include <fstream>
+#include <string>
+#include <sys/stat.h>
+
+namespace
+{
+bool IsRegularFile(const std::string& hostPath)
+{
+    struct stat info;
+    return ::stat(hostPath.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+} // namespace
+
+TemplatePageWriter::TemplatePageWriter(ForgeonProject* project, GenerationReport& report)
+    : m_project(project), m_report(report), m_textFile(/*disabled=*/false, /*flush=*/false, '=', 60)
+{
+}
+
+bool TemplatePageWriter::LoadTemplate()
+{
+    return LoadPage(m_project->GetTemplatePath());
+}
+
+bool TemplatePageWriter::LoadFrameTemplate()
+{
+    CString path = m_project->GetTemplatePath();
+    path.Replace("Template.asp", "FrameReportTemplate.asp");
+    return LoadPage(path);
+}
+
+bool TemplatePageWriter::LoadPage(const CString& path)
+{
+    m_pageText.Empty();
+    const std::string hostPath = ToHostPath(path);
+    if (hostPath.empty() || !IsRegularFile(hostPath))
+        return false;
+    std::ifstream in(hostPath, std::ios::binary);
+    if (!in)
+        return false;
+    std::string line;
+    while (std::getline(in, line))
+    {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        m_pageText += CString(line) + "\n";
+    }
+    m_pageText += "\n";
+    return true;
+}
+
+int TemplatePageWriter::FindIncludePosition(int start) const
+{
+    const int marker = m_pageText.Find("**Include", start);
+    if (marker < 0)
+        return start;
+    const int lineEnd = m_pageText.Find('\n', marker);
+    return lineEnd < 0 ? m_pageText.GetLength() : lineEnd + 1;
+}
+
+int TemplatePageWriter::InsertGeneratedText(int position)
+{
+    const CString text = m_textFile.GetBuffer();
+    m_textFile.ClearBuffer();
+    if (position < 0)
+        position = 0;
+    if (position > m_pageText.GetLength())
+        position = m_pageText.GetLength();
+    m_pageText.Insert(position, text);
+    return position + text.GetLength();
+}
+
+void TemplatePageWriter::SavePage(const CString& fileName, const CString& folder)
+{
+    if (folder.IsEmpty())
+        return;
+    CString path = m_project->GetProjectPath();
+    if (path.IsEmpty() || path[path.GetLength() - 1] != '\\')
+        path += "\\";
+    SaveTextFile(path + folder + "\\" + fileName, m_pageText, m_report);
+    m_pageText.Empty();
+    m_textFile.ClearBuffer();
+}
+
+void TemplatePageWriter::WriteCloseConnection(int indent)
+{
+    m_textFile.Write(indent, "<%%\n");
+    m_textFile.Write(indent + 1, "CloseConnection()\n");
+    m_textFile.Write(indent, "%%>\n");
+}
+
+void TemplatePageWriter::WriteErrTrap()
+{
+    m_textFile.Write(0, "Err_Trap()\n");
+    m_textFile.Write(0, "%%>\n");
+}
