@@ -1,25 +1,28 @@
 #include "database/DesignationScriptWriter.h"
 
+#include "database/SqlText.h"
 #include "entities/Designation.h"
 #include "model/ForgeonProject.h"
+#include "model/GenerationReport.h"
 #include "model/Module.h"
 
-DesignationScriptWriter::DesignationScriptWriter(const ForgeonProject& project) : m_project(project)
+DesignationScriptWriter::DesignationScriptWriter(const ForgeonProject& project,
+                                                 GenerationReport& report)
+    : m_project(project), m_report(report)
 {
 }
 
 void DesignationScriptWriter::Write()
 {
     const CString path = m_project.GetProjectPath() + "_system/scripts/desigInsert.sql";
-    if (m_scriptFile.Open(path) == nullptr)
+    if (m_scriptFile.Open(path) != nullptr)
     {
-        m_failure = ScriptFileFailure{path, m_scriptFile.GetOpenError()};
-        return;
+        m_scriptFile.Write(0, "DELETE FROM Designations\n");
+        WriteRows();
+        m_scriptFile.Write(0, "\n");
+        m_scriptFile.Close();
     }
-    m_scriptFile.Write(0, "DELETE FROM Designations\n");
-    WriteRows();
-    m_scriptFile.Write(0, "\n");
-    m_scriptFile.Close();
+    m_report.RecordFile(path, m_scriptFile);
 }
 
 // Each role by its place in its module's list; the role it reports to by its id.

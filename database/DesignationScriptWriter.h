@@ -1,30 +1,26 @@
 #pragma once
 
-#include "database/SqlText.h"
 #include "model/TextFile.h"
 
-#include <optional>
-
 class ForgeonProject;
+class GenerationReport;
 
 // The designation script "_system/scripts/desigInsert.sql" of the project folder: the
 // Designations rows of every module's roles. The database script is not touched.
 class DesignationScriptWriter
 {
 public:
-    explicit DesignationScriptWriter(const ForgeonProject& project);
+    DesignationScriptWriter(const ForgeonProject& project, GenerationReport& report);
     DesignationScriptWriter(const DesignationScriptWriter&) = delete;
     DesignationScriptWriter& operator=(const DesignationScriptWriter&) = delete;
 
-    // Replaces the file; when it cannot be opened nothing is written and GetFailure tells why.
+    // Replaces the file; a file that cannot be opened or written goes to the report.
     void Write();
-
-    const std::optional<ScriptFileFailure>& GetFailure() const { return m_failure; }
 
 private:
     void WriteRows();
 
     const ForgeonProject& m_project;
+    GenerationReport& m_report;
     TextFile m_scriptFile{false, false, '=', 60};
-    std::optional<ScriptFileFailure> m_failure;
 };

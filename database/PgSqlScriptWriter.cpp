@@ -1,7 +1,9 @@
 #include "database/PgSqlScriptWriter.h"
 
+#include "database/SqlText.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
+#include "model/GenerationReport.h"
 #include "model/Module.h"
 #include "model/Table.h"
 
@@ -36,17 +38,25 @@ bool IsCharacterType(int typeCode)
 }
 } // namespace
 
-PgSqlScriptWriter::PgSqlScriptWriter(const ForgeonProject& project) : m_project(project)
+PgSqlScriptWriter::PgSqlScriptWriter(const ForgeonProject& project, GenerationReport& report)
+    : m_project(project), m_report(report),
+      m_path(project.GetProjectPath() + "_system/scripts/" + "KestraneWeavo_PGSQL_CreateTables.sql")
 {
-    const CString path =
-        m_project.GetProjectPath() + "_system/scripts/" + "KestraneWeavo_PGSQL_CreateTables.sql";
-    if (m_scriptFile.Open(path) == nullptr)
-        m_failure = ScriptFileFailure{path, m_scriptFile.GetOpenError()};
+    if (m_scriptFile.Open(m_path) == nullptr)
+        m_report.RecordFile(m_path, m_scriptFile);
 }
 
 PgSqlScriptWriter::~PgSqlScriptWriter()
 {
+    CloseScriptFile();
+}
+
+void PgSqlScriptWriter::CloseScriptFile()
+{
+    if (!m_scriptFile.IsOpen())
+        return;
     m_scriptFile.Close();
+    m_report.RecordFile(m_path, m_scriptFile);
 }
 
 void PgSqlScriptWriter::Write()
@@ -56,7 +66,7 @@ void PgSqlScriptWriter::Write()
     m_scriptFile.Write(0, "/****** Foreign keys for all tables ******/\n");
     for (const Module* module : m_project.GetModules())
         WriteModuleForeignKeys(*module);
-    m_scriptFile.Close();
+    CloseScriptFile();
 }
 
 void PgSqlScriptWriter::WriteModuleTables(const Module& module)

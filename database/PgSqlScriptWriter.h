@@ -1,12 +1,10 @@
 #pragma once
 
-#include "database/SqlText.h"
 #include "model/TextFile.h"
-
-#include <optional>
 
 class Field;
 class ForgeonProject;
+class GenerationReport;
 class Module;
 class Table;
 
@@ -16,9 +14,9 @@ class Table;
 class PgSqlScriptWriter
 {
 public:
-    // Opens the script, replacing it; when it cannot be opened the text collects in memory and
-    // GetFailure tells why.
-    explicit PgSqlScriptWriter(const ForgeonProject& project);
+    // Opens the script, replacing it; a file that cannot be opened or written goes to the
+    // report.
+    PgSqlScriptWriter(const ForgeonProject& project, GenerationReport& report);
     ~PgSqlScriptWriter();
     PgSqlScriptWriter(const PgSqlScriptWriter&) = delete;
     PgSqlScriptWriter& operator=(const PgSqlScriptWriter&) = delete;
@@ -26,9 +24,8 @@ public:
     // The whole script, then the file is closed.
     void Write();
 
-    const std::optional<ScriptFileFailure>& GetFailure() const { return m_failure; }
-
 private:
+    void CloseScriptFile();
     void WriteModuleTables(const Module& module);
     void WriteTableSection(const Table& table);
     void WriteCreateTable(const Table& table);
@@ -44,6 +41,7 @@ private:
     CString ColumnType(const Field& field) const;
 
     const ForgeonProject& m_project;
+    GenerationReport& m_report;
+    CString m_path;
     TextFile m_scriptFile{false, false, '=', 60};
-    std::optional<ScriptFileFailure> m_failure;
 };

@@ -9,6 +9,7 @@
 #include "model/Field.h"
 #include "model/FieldFilter.h"
 #include "model/ForgeonProject.h"
+#include "model/GenerationReport.h"
 #include "model/Module.h"
 #include "model/Relation.h"
 #include "model/Table.h"
@@ -97,22 +98,25 @@ CString SqlProcedureWriter::GetProcedureText() const
 
 bool SqlProcedureWriter::OpenTableProcedureFile(const Table& table)
 {
-    const CString path =
-        m_project.GetProjectPath() + "Scripts\\" + table.GetTableName() + "_procedureCreate.sql";
-    if (m_procedureFile.Open(path) != nullptr)
-        return true;
-    m_failure = ScriptFileFailure{path, m_procedureFile.GetOpenError()};
-    return false;
+    return m_procedureFile.Open(TableProcedureFilePath(table)) != nullptr;
 }
 
-void SqlProcedureWriter::WriteTableProcedureFile(const Module& module, const Table& table)
+void SqlProcedureWriter::WriteTableProcedureFile(const Module& module, const Table& table,
+                                                 GenerationReport& report)
 {
-    if (!OpenTableProcedureFile(table))
-        return;
-    for (const Procedure* procedure : module.GetProcedures())
-        if (procedure->GetMainTable() == &table && procedure->GetWriteFlag())
-            WriteProcedure(*procedure);
-    m_procedureFile.Close();
+    if (OpenTableProcedureFile(table))
+    {
+        for (const Procedure* procedure : module.GetProcedures())
+            if (procedure->GetMainTable() == &table && procedure->GetWriteFlag())
+                WriteProcedure(*procedure);
+        m_procedureFile.Close();
+    }
+    report.RecordFile(TableProcedureFilePath(table), m_procedureFile);
+}
+
+CString SqlProcedureWriter::TableProcedureFilePath(const Table& table) const
+{
+    return m_project.GetProjectPath() + "Scripts\\" + table.GetTableName() + "_procedureCreate.sql";
 }
 
 void SqlProcedureWriter::WriteProcedure(const Procedure& procedure)

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "database/SqlText.h"
 #include "model/TextFile.h"
 
-#include <optional>
 #include <vector>
 
 class Field;
 class ForgeonProject;
+class GenerationReport;
 class Module;
 class Procedure;
 class Table;
@@ -29,15 +28,13 @@ public:
     void WriteProcedure(const Procedure& procedure);
     // The text collected while no file was open.
     CString GetProcedureText() const;
-    // Opens "<project path>Scripts\<table>_procedureCreate.sql", replacing it; false, with
-    // GetFailure set, when it cannot be opened.
+    // Opens "<project path>Scripts\<table>_procedureCreate.sql", replacing it; false when it
+    // cannot be opened.
     bool OpenTableProcedureFile(const Table& table);
     // The table's procedure file: every procedure of the module on the table whose write flag
-    // is set, in list order.
-    void WriteTableProcedureFile(const Module& module, const Table& table);
-
-    // Set when the procedure file could not be opened.
-    const std::optional<ScriptFileFailure>& GetFailure() const { return m_failure; }
+    // is set, in list order. A file that cannot be opened or written goes to the report.
+    void WriteTableProcedureFile(const Module& module, const Table& table,
+                                 GenerationReport& report);
 
 private:
     struct Parameter
@@ -76,10 +73,10 @@ private:
     // "Is_Deleted" never.
     static std::vector<Parameter> ParametersOf(const Procedure& procedure, const Table& table,
                                                bool withKey);
+    CString TableProcedureFilePath(const Table& table) const;
     // The table of the bottom master form of the table's map form; null when none.
     const Table* BottomMasterTable(const Table& table) const;
 
     const ForgeonProject& m_project;
     TextFile m_procedureFile{false, false, '=', 60};
-    std::optional<ScriptFileFailure> m_failure;
 };

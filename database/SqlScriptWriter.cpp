@@ -1,9 +1,11 @@
 #include "database/SqlScriptWriter.h"
 
+#include "database/SqlText.h"
 #include "entities/Designation.h"
 #include "model/Field.h"
 #include "model/FileUtilities.h"
 #include "model/ForgeonProject.h"
+#include "model/GenerationReport.h"
 #include "model/Module.h"
 #include "model/Table.h"
 
@@ -31,19 +33,28 @@ bool IsUnicodeType(int typeCode)
 }
 } // namespace
 
-SqlScriptWriter::SqlScriptWriter(ForgeonProject& project, const DbSchema* schema)
-    : m_project(project), m_schema(schema)
+SqlScriptWriter::SqlScriptWriter(ForgeonProject& project, const DbSchema* schema,
+                                 GenerationReport& report)
+    : m_project(project), m_report(report),
+      m_path(schema != nullptr ? project.GetAlterScriptFilePath() : project.GetScriptFilePath())
 {
     CreateFolderIfMissing(m_project.GetProjectPath() + m_project.GetProjectName() + "\\scripts\\");
-    const CString path =
-        m_schema != nullptr ? m_project.GetAlterScriptFilePath() : m_project.GetScriptFilePath();
-    if (m_scriptFile.Open(path) == nullptr)
-        m_failure = ScriptFileFailure{path, m_scriptFile.GetOpenError()};
+    if (m_scriptFile.Open(m_path) == nullptr)
+        m_report.RecordFile(m_path, m_scriptFile);
 }
 
 SqlScriptWriter::~SqlScriptWriter()
 {
+    CloseScriptFile();
+}
+
+// Text written afterwards collects in memory and is dropped.
+void SqlScriptWriter::CloseScriptFile()
+{
+    if (!m_scriptFile.IsOpen())
+        return;
     m_scriptFile.Close();
+    m_report.RecordFile(m_path, m_scriptFile);
 }
 
 void SqlScriptWriter::WriteDatabaseScript()
@@ -52,7 +63,7 @@ void SqlScriptWriter::WriteDatabaseScript()
     WriteAllTables();
     WriteRoles();
     WriteDefaultAccount();
-    m_scriptFile.Close();
+    CloseScriptFile();
 }
 
 void SqlScriptWriter::WriteCreateDatabase()

@@ -1,13 +1,11 @@
 #pragma once
 
-#include "database/SqlText.h"
 #include "model/TextFile.h"
-
-#include <optional>
 
 class DbSchema;
 class Field;
 class ForgeonProject;
+class GenerationReport;
 class Module;
 class Table;
 
@@ -18,9 +16,9 @@ class SqlScriptWriter
 {
 public:
     // Makes the scripts folder of the project and opens the create script there, or the alter
-    // script when a schema is given; an existing file is replaced. When the file cannot be
-    // opened the text collects in memory and GetFailure tells why.
-    SqlScriptWriter(ForgeonProject& project, const DbSchema* schema);
+    // script when a schema is given; an existing file is replaced. A file that cannot be opened
+    // or written goes to the report.
+    SqlScriptWriter(ForgeonProject& project, const DbSchema* schema, GenerationReport& report);
     ~SqlScriptWriter();
     SqlScriptWriter(const SqlScriptWriter&) = delete;
     SqlScriptWriter& operator=(const SqlScriptWriter&) = delete;
@@ -37,10 +35,8 @@ public:
     void WriteDefaults(const Table& table);
     void WriteUseDatabase();
 
-    // Set when the script file could not be opened.
-    const std::optional<ScriptFileFailure>& GetFailure() const { return m_failure; }
-
 private:
+    void CloseScriptFile();
     void WriteCreateDatabase();
     void WriteCreateTable(const Table& table);
     void WriteColumn(const Field& field);
@@ -51,7 +47,7 @@ private:
     void WriteDefaultAccount();
 
     ForgeonProject& m_project;
-    const DbSchema* m_schema;
+    GenerationReport& m_report;
+    CString m_path;
     TextFile m_scriptFile{false, false, '=', 60};
-    std::optional<ScriptFileFailure> m_failure;
 };

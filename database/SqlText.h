@@ -7,13 +7,6 @@
 class Field;
 class Table;
 
-// A script file that could not be opened for writing: its model path and the host's reason.
-struct ScriptFileFailure
-{
-    CString path;
-    CString reason;
-};
-
 // The text with every "'" doubled, for a literal written inside '...'.
 CString QuotedSqlText(const CString& text);
 

@@ -1,5 +1,7 @@
 #include "gen_web/ProjectWriterSet.h"
 
+#include "database/SqlScriptWriter.h"
+
 // A kind whose writer class is not part of the generator yet writes nothing here.
 
 ProjectWriterSet::ProjectWriterSet(ForgeonProject& project, GenerationReport& report)
@@ -15,7 +17,17 @@ void ProjectWriterSet::WriteUtilClass(const char*) {}
 
 void ProjectWriterSet::WriteMenus() {}
 
-void ProjectWriterSet::WriteSqlScripts(Module*) {}
+void ProjectWriterSet::WriteSqlScripts(Module* module)
+{
+    SqlScriptWriter writer(m_project, nullptr, m_report);
+    if (module == nullptr)
+    {
+        writer.WriteDatabaseScript();
+        return;
+    }
+    writer.WriteModuleTables(*module);
+    writer.WriteModuleForeignKeys(*module);
+}
 
 void ProjectWriterSet::WriteLoginPage(LoginPage&) {}
 

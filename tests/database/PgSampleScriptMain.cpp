@@ -1,6 +1,7 @@
 // Writes the PostgreSQL script of the sample project into the project folder given as the
 // argument (a host path); prints the script's path.
 #include "database/PgSqlScriptWriter.h"
+#include "model/GenerationReport.h"
 #include "tests/database/SampleProject.h"
 
 #include <cstdio>
@@ -16,12 +17,11 @@ int main(int argc, char** argv)
     const std::filesystem::path folder = argv[1];
     std::filesystem::create_directories(folder / "_system" / "scripts");
     SampleProject sample(folder.string().c_str());
-    PgSqlScriptWriter writer(sample.Project());
-    writer.Write();
-    if (writer.GetFailure())
+    GenerationReport report;
+    PgSqlScriptWriter(sample.Project(), report).Write();
+    if (!report.IsEmpty())
     {
-        std::fprintf(stderr, "%s: %s\n", writer.GetFailure()->path.GetString(),
-                     writer.GetFailure()->reason.GetString());
+        std::fprintf(stderr, "%s\n", report.GetText().GetString());
         return 1;
     }
     std::printf("%s\n",

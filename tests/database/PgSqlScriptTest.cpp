@@ -1,4 +1,5 @@
 #include "database/PgSqlScriptWriter.h"
+#include "model/GenerationReport.h"
 #include "tests/database/SampleProject.h"
 #include "tests/database/ScriptFiles.h"
 #include "tests/support/TempFolder.h"
@@ -14,10 +15,10 @@ TEST(PgSqlScriptTest, ScriptOfTheSampleProject)
     std::filesystem::create_directories(folder.Path() / "_system" / "scripts");
     SampleProject sample(folder.ModelPath());
 
-    PgSqlScriptWriter writer(sample.Project());
-    writer.Write();
+    GenerationReport report;
+    PgSqlScriptWriter(sample.Project(), report).Write();
 
-    EXPECT_FALSE(writer.GetFailure());
+    EXPECT_TRUE(report.IsEmpty());
     EXPECT_EQ(
         ReadBytes(folder.Path() / "_system" / "scripts" / "KestraneWeavo_PGSQL_CreateTables.sql"),
         Expected("KestraneWeavo_PGSQL_CreateTables.sql"));

@@ -2,6 +2,7 @@
 #include "database/PgSqlScriptWriter.h"
 #include "database/SqlProcedureWriter.h"
 #include "database/SqlScriptWriter.h"
+#include "model/GenerationReport.h"
 #include "tests/database/SampleProject.h"
 #include "tests/support/TempFolder.h"
 
@@ -9,54 +10,46 @@
 
 #include <fstream>
 #include <functional>
-#include <optional>
 
 namespace
 {
-using Failure = std::optional<ScriptFileFailure>;
-
 struct FailureCase
 {
     // The test name's suffix.
     const char* writer;
     // A plain file stands where the script's folder should be.
     const char* blocker;
-    std::function<Failure(SampleProject&)> write;
+    std::function<void(SampleProject&, GenerationReport&)> write;
     const char* pathEnd;
 };
 
 const FailureCase failureCases[] = {
     {"DatabaseScript", "Sample/scripts",
-     [](SampleProject& sample)
+     [](SampleProject& sample, GenerationReport& report)
+     { SqlScriptWriter(sample.Project(), nullptr, report).WriteDatabaseScript(); },
+     "Sample\\scripts\\KestraneWeavo_Sample_Script.sql"},
+    {"ModuleScript", "Sample/scripts",
+     [](SampleProject& sample, GenerationReport& report)
      {
-         SqlScriptWriter writer(sample.Project(), nullptr);
-         writer.WriteDatabaseScript();
-         return writer.GetFailure();
+         SqlScriptWriter writer(sample.Project(), nullptr, report);
+         writer.WriteModuleTables(sample.Stock());
+         writer.WriteModuleForeignKeys(sample.Stock());
      },
      "Sample\\scripts\\KestraneWeavo_Sample_Script.sql"},
     {"ProcedureFile", "Scripts",
-     [](SampleProject& sample)
+     [](SampleProject& sample, GenerationReport& report)
      {
-         SqlProcedureWriter writer(sample.Project());
-         writer.WriteTableProcedureFile(sample.Base(), sample.Customer());
-         return writer.GetFailure();
+         SqlProcedureWriter(sample.Project())
+             .WriteTableProcedureFile(sample.Base(), sample.Customer(), report);
      },
      "\\Scripts\\customer_procedureCreate.sql"},
     {"DesignationScript", "_system",
-     [](SampleProject& sample)
-     {
-         DesignationScriptWriter writer(sample.Project());
-         writer.Write();
-         return writer.GetFailure();
-     },
+     [](SampleProject& sample, GenerationReport& report)
+     { DesignationScriptWriter(sample.Project(), report).Write(); },
      "\\_system/scripts/desigInsert.sql"},
     {"PostgreSqlScript", "_system",
-     [](SampleProject& sample)
-     {
-         PgSqlScriptWriter writer(sample.Project());
-         writer.Write();
-         return writer.GetFailure();
-     },
+     [](SampleProject& sample, GenerationReport& report)
+     { PgSqlScriptWriter(sample.Project(), report).Write(); },
      "\\_system/scripts/KestraneWeavo_PGSQL_CreateTables.sql"},
 };
 
@@ -64,18 +57,20 @@ class ScriptFailureTest : public ::testing::TestWithParam<FailureCase>
 {
 };
 
-TEST_P(ScriptFailureTest, FileThatCannotBeOpenedIsReportedWithItsPathAndReason)
+TEST_P(ScriptFailureTest, FileThatCannotBeOpenedGoesToTheReportOnce)
 {
     const FailureCase& test = GetParam();
     TempFolder folder;
     SampleProject sample(folder.ModelPath());
     std::ofstream(folder.Path() / test.blocker) << "not a folder";
+    GenerationReport report;
 
-    const Failure failure = test.write(sample);
+    test.write(sample, report);
 
-    ASSERT_TRUE(failure);
-    EXPECT_TRUE(std::string(failure->path).ends_with(test.pathEnd)) << failure->path.GetString();
-    EXPECT_FALSE(failure->reason.IsEmpty());
+    ASSERT_EQ(report.GetUnwrittenFiles().size(), 1u);
+    const GenerationReport::Entry& entry = report.GetUnwrittenFiles().front();
+    EXPECT_TRUE(std::string(entry.name).ends_with(test.pathEnd)) << entry.name.GetString();
+    EXPECT_FALSE(entry.reason.IsEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryScript, ScriptFailureTest, ::testing::ValuesIn(failureCases),

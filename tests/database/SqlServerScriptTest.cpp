@@ -1,6 +1,7 @@
 #include "database/DesignationScriptWriter.h"
 #include "database/SqlProcedureWriter.h"
 #include "database/SqlScriptWriter.h"
+#include "model/GenerationReport.h"
 #include "tests/database/SampleProject.h"
 #include "tests/database/ScriptFiles.h"
 #include "tests/support/TempFolder.h"
@@ -19,14 +20,14 @@ protected:
 
     TempFolder m_folder;
     SampleProject m_sample{m_folder.ModelPath()};
+    GenerationReport m_report;
 };
 
 TEST_F(SqlServerScriptTest, DatabaseScriptOfTheSampleProject)
 {
-    SqlScriptWriter writer(m_sample.Project(), nullptr);
-    writer.WriteDatabaseScript();
+    SqlScriptWriter(m_sample.Project(), nullptr, m_report).WriteDatabaseScript();
 
-    EXPECT_FALSE(writer.GetFailure());
+    EXPECT_TRUE(m_report.IsEmpty());
     EXPECT_EQ(ReadBytes(ScriptPath()), Expected("KestraneWeavo_Sample_Script.sql"));
     EXPECT_EQ(m_sample.Project().GetDatabaseName(), "Sample_db");
 }
@@ -35,7 +36,7 @@ TEST_F(SqlServerScriptTest, DatabaseScriptOfTheSampleProject)
 TEST_F(SqlServerScriptTest, ModuleScriptHasItsTablesAndForeignKeysOnly)
 {
     {
-        SqlScriptWriter writer(m_sample.Project(), nullptr);
+        SqlScriptWriter writer(m_sample.Project(), nullptr, m_report);
         writer.WriteModuleTables(m_sample.Stock());
         writer.WriteModuleForeignKeys(m_sample.Stock());
     }
@@ -55,10 +56,10 @@ TEST_F(SqlServerScriptTest, ProcedureTextOfEveryFamily)
 TEST_F(SqlServerScriptTest, TableProcedureFileHoldsTheWrittenProceduresOfTheTable)
 {
     std::filesystem::create_directory(m_folder.Path() / "Scripts");
-    SqlProcedureWriter writer(m_sample.Project());
-    writer.WriteTableProcedureFile(m_sample.Base(), m_sample.Customer());
+    SqlProcedureWriter(m_sample.Project())
+        .WriteTableProcedureFile(m_sample.Base(), m_sample.Customer(), m_report);
 
-    EXPECT_FALSE(writer.GetFailure());
+    EXPECT_TRUE(m_report.IsEmpty());
     EXPECT_EQ(ReadBytes(m_folder.Path() / "Scripts" / "customer_procedureCreate.sql"),
               Expected("customer_procedureCreate.sql"));
 }
@@ -66,13 +67,12 @@ TEST_F(SqlServerScriptTest, TableProcedureFileHoldsTheWrittenProceduresOfTheTabl
 TEST_F(SqlServerScriptTest, DesignationScriptLeavesTheDatabaseScriptAlone)
 {
     std::filesystem::create_directories(m_folder.Path() / "_system" / "scripts");
-    SqlScriptWriter(m_sample.Project(), nullptr).WriteDatabaseScript();
+    SqlScriptWriter(m_sample.Project(), nullptr, m_report).WriteDatabaseScript();
     const std::string databaseScript = ReadBytes(ScriptPath());
 
-    DesignationScriptWriter writer(m_sample.Project());
-    writer.Write();
+    DesignationScriptWriter(m_sample.Project(), m_report).Write();
 
-    EXPECT_FALSE(writer.GetFailure());
+    EXPECT_TRUE(m_report.IsEmpty());
     EXPECT_EQ(ReadBytes(m_folder.Path() / "_system" / "scripts" / "desigInsert.sql"),
               Expected("desigInsert.sql"));
     EXPECT_EQ(ReadBytes(ScriptPath()), databaseScript);
