@@ -28,9 +28,6 @@ public:
     void WriteProcedure(const Procedure& procedure);
     // The text collected while no file was open.
     CString GetProcedureText() const;
-    // Opens "<project path>Scripts\<table>_procedureCreate.sql", replacing it; false when it
-    // cannot be opened.
-    bool OpenTableProcedureFile(const Table& table);
     // The table's procedure file: every procedure of the module on the table whose write flag
     // is set, in list order. A file that cannot be opened or written goes to the report.
     void WriteTableProcedureFile(const Module& module, const Table& table,
@@ -43,6 +40,9 @@ private:
         const Variable* variable;
     };
 
+    // Opens "<project path>Scripts\<table>_procedureCreate.sql", replacing it; false when it
+    // cannot be opened.
+    bool OpenTableProcedureFile(const Table& table);
     void WriteInsertFamily(const Procedure& procedure, const Table& table);
     void WriteUpdateFamily(const Procedure& procedure, const Table& table);
     void WriteDeleteFamily(const Procedure& procedure, const Table& table);

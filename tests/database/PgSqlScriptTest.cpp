@@ -1,8 +1,6 @@
 #include "database/PgSqlScriptWriter.h"
-#include "model/GenerationReport.h"
 #include "tests/database/SampleProject.h"
 #include "tests/database/ScriptFiles.h"
-#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,16 +9,14 @@ namespace
 // The text of the script that pg_script_test runs on a PostgreSQL server.
 TEST(PgSqlScriptTest, ScriptOfTheSampleProject)
 {
-    TempFolder folder;
-    std::filesystem::create_directories(folder.Path() / "_system" / "scripts");
-    SampleProject sample(folder.ModelPath());
+    SampleProjectFolder project;
+    const std::filesystem::path scripts = project.folder.Path() / "_system" / "scripts";
+    std::filesystem::create_directories(scripts);
 
-    GenerationReport report;
-    PgSqlScriptWriter(sample.Project(), report).Write();
+    PgSqlScriptWriter(project.sample.Project(), project.report).Write();
 
-    EXPECT_TRUE(report.IsEmpty());
-    EXPECT_EQ(
-        ReadBytes(folder.Path() / "_system" / "scripts" / "KestraneWeavo_PGSQL_CreateTables.sql"),
-        Expected("KestraneWeavo_PGSQL_CreateTables.sql"));
+    EXPECT_TRUE(project.report.IsEmpty());
+    EXPECT_EQ(ReadBytes(scripts / "KestraneWeavo_PGSQL_CreateTables.sql"),
+              Expected("KestraneWeavo_PGSQL_CreateTables.sql"));
 }
 } // namespace

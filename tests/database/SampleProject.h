@@ -8,10 +8,12 @@
 #include "model/Field.h"
 #include "model/FieldFilter.h"
 #include "model/ForgeonProject.h"
+#include "model/GenerationReport.h"
 #include "model/Module.h"
 #include "model/ProjectSettings.h"
 #include "model/Relation.h"
 #include "model/Table.h"
+#include "tests/support/TempFolder.h"
 
 #include <initializer_list>
 
@@ -233,4 +235,18 @@ private:
     Field* m_mapCustomer = nullptr;
     Form* m_customerForm = nullptr;
     Designation* m_sales = nullptr;
+};
+
+// The sample project in a fresh temp folder, and the report its writers fill.
+struct SampleProjectFolder
+{
+    // The SQL Server database script.
+    std::filesystem::path ScriptPath() const
+    {
+        return folder.Path() / "Sample" / "scripts" / "KestraneWeavo_Sample_Script.sql";
+    }
+
+    TempFolder folder;
+    SampleProject sample{folder.ModelPath()};
+    GenerationReport report;
 };

@@ -2,9 +2,7 @@
 #include "database/PgSqlScriptWriter.h"
 #include "database/SqlProcedureWriter.h"
 #include "database/SqlScriptWriter.h"
-#include "model/GenerationReport.h"
 #include "tests/database/SampleProject.h"
-#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -60,12 +58,11 @@ class ScriptFailureTest : public ::testing::TestWithParam<FailureCase>
 TEST_P(ScriptFailureTest, FileThatCannotBeOpenedGoesToTheReportOnce)
 {
     const FailureCase& test = GetParam();
-    TempFolder folder;
-    SampleProject sample(folder.ModelPath());
-    std::ofstream(folder.Path() / test.blocker) << "not a folder";
-    GenerationReport report;
+    SampleProjectFolder project;
+    std::ofstream(project.folder.Path() / test.blocker) << "not a folder";
+    GenerationReport& report = project.report;
 
-    test.write(sample, report);
+    test.write(project.sample, report);
 
     ASSERT_EQ(report.GetUnwrittenFiles().size(), 1u);
     const GenerationReport::Entry& entry = report.GetUnwrittenFiles().front();

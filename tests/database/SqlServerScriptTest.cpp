@@ -1,52 +1,41 @@
 #include "database/DesignationScriptWriter.h"
 #include "database/SqlProcedureWriter.h"
 #include "database/SqlScriptWriter.h"
-#include "model/GenerationReport.h"
 #include "tests/database/SampleProject.h"
 #include "tests/database/ScriptFiles.h"
-#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
-class SqlServerScriptTest : public ::testing::Test
+class SqlServerScriptTest : public ::testing::Test, protected SampleProjectFolder
 {
-protected:
-    std::filesystem::path ScriptPath() const
-    {
-        return m_folder.Path() / "Sample" / "scripts" / "KestraneWeavo_Sample_Script.sql";
-    }
-
-    TempFolder m_folder;
-    SampleProject m_sample{m_folder.ModelPath()};
-    GenerationReport m_report;
 };
 
 TEST_F(SqlServerScriptTest, DatabaseScriptOfTheSampleProject)
 {
-    SqlScriptWriter(m_sample.Project(), nullptr, m_report).WriteDatabaseScript();
+    SqlScriptWriter(sample.Project(), nullptr, report).WriteDatabaseScript();
 
-    EXPECT_TRUE(m_report.IsEmpty());
+    EXPECT_TRUE(report.IsEmpty());
     EXPECT_EQ(ReadBytes(ScriptPath()), Expected("KestraneWeavo_Sample_Script.sql"));
-    EXPECT_EQ(m_sample.Project().GetDatabaseName(), "Sample_db");
+    EXPECT_EQ(sample.Project().GetDatabaseName(), "Sample_db");
 }
 
 // What Write All writes for one module.
 TEST_F(SqlServerScriptTest, ModuleScriptHasItsTablesAndForeignKeysOnly)
 {
     {
-        SqlScriptWriter writer(m_sample.Project(), nullptr, m_report);
-        writer.WriteModuleTables(m_sample.Stock());
-        writer.WriteModuleForeignKeys(m_sample.Stock());
+        SqlScriptWriter writer(sample.Project(), nullptr, report);
+        writer.WriteModuleTables(sample.Stock());
+        writer.WriteModuleForeignKeys(sample.Stock());
     }
     EXPECT_EQ(ReadBytes(ScriptPath()), Expected("Stock_Script.sql"));
 }
 
 TEST_F(SqlServerScriptTest, ProcedureTextOfEveryFamily)
 {
-    SqlProcedureWriter writer(m_sample.Project());
-    for (const Module* module : m_sample.Project().GetModules())
+    SqlProcedureWriter writer(sample.Project());
+    for (const Module* module : sample.Project().GetModules())
         for (const Procedure* procedure : module->GetProcedures())
             writer.WriteProcedure(*procedure);
 
@@ -55,25 +44,25 @@ TEST_F(SqlServerScriptTest, ProcedureTextOfEveryFamily)
 
 TEST_F(SqlServerScriptTest, TableProcedureFileHoldsTheWrittenProceduresOfTheTable)
 {
-    std::filesystem::create_directory(m_folder.Path() / "Scripts");
-    SqlProcedureWriter(m_sample.Project())
-        .WriteTableProcedureFile(m_sample.Base(), m_sample.Customer(), m_report);
+    std::filesystem::create_directory(folder.Path() / "Scripts");
+    SqlProcedureWriter(sample.Project())
+        .WriteTableProcedureFile(sample.Base(), sample.Customer(), report);
 
-    EXPECT_TRUE(m_report.IsEmpty());
-    EXPECT_EQ(ReadBytes(m_folder.Path() / "Scripts" / "customer_procedureCreate.sql"),
+    EXPECT_TRUE(report.IsEmpty());
+    EXPECT_EQ(ReadBytes(folder.Path() / "Scripts" / "customer_procedureCreate.sql"),
               Expected("customer_procedureCreate.sql"));
 }
 
 TEST_F(SqlServerScriptTest, DesignationScriptLeavesTheDatabaseScriptAlone)
 {
-    std::filesystem::create_directories(m_folder.Path() / "_system" / "scripts");
-    SqlScriptWriter(m_sample.Project(), nullptr, m_report).WriteDatabaseScript();
+    std::filesystem::create_directories(folder.Path() / "_system" / "scripts");
+    SqlScriptWriter(sample.Project(), nullptr, report).WriteDatabaseScript();
     const std::string databaseScript = ReadBytes(ScriptPath());
 
-    DesignationScriptWriter(m_sample.Project(), m_report).Write();
+    DesignationScriptWriter(sample.Project(), report).Write();
 
-    EXPECT_TRUE(m_report.IsEmpty());
-    EXPECT_EQ(ReadBytes(m_folder.Path() / "_system" / "scripts" / "desigInsert.sql"),
+    EXPECT_TRUE(report.IsEmpty());
+    EXPECT_EQ(ReadBytes(folder.Path() / "_system" / "scripts" / "desigInsert.sql"),
               Expected("desigInsert.sql"));
     EXPECT_EQ(ReadBytes(ScriptPath()), databaseScript);
 }
