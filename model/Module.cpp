@@ -71,12 +71,16 @@ CString NameOf(const Designation* designation)
     return designation->GetName();
 }
 
-// Ascending by name in the collation of the current locale.
+// The order of the sorted lists: the byte order of the names, as the "C" locale collates them,
+// whatever locale the process runs in, so that a saved project is the same on every machine.
+template <class T> bool NameBefore(const T* a, const T* b)
+{
+    return NameOf(a).Compare(NameOf(b)) < 0;
+}
+
 template <class T> void SortByName(std::vector<T*>& list)
 {
-    std::stable_sort(list.begin(), list.end(),
-                     [](const T* a, const T* b)
-                     { return std::strcoll(NameOf(a).GetString(), NameOf(b).GetString()) < 0; });
+    std::stable_sort(list.begin(), list.end(), NameBefore<T>);
 }
 
 template <class T> bool Holds(const std::vector<T*>& list, const T* item)

@@ -78,7 +78,8 @@ std::string Convert(char conversion, const FormatArg& arg)
     }
 }
 
-// The format with its conversions applied, appended to text.
+// The format with its conversions applied, appended to text; arguments the format does not use
+// are ignored.
 void AppendExpanded(std::string& text, const char* format, std::span<const FormatArg> args)
 {
     std::size_t next = 0;
@@ -104,9 +105,6 @@ void AppendExpanded(std::string& text, const char* format, std::span<const Forma
         }
         p = conversion != '\0' ? percent + 2 : percent + 1;
     }
-    if (next != args.size())
-        throw FormatError(std::to_string(args.size()) + " arguments given, the format uses " +
-                          std::to_string(next));
 }
 } // namespace
 

@@ -14,8 +14,9 @@
 // flags, width or precision. e E f g G take a double; c C d i o u x X a 32-bit integer; n P a
 // pointer (n writes nothing, P the address in upper-case hex); s S a string, written unchanged
 // (a null string writes nothing). Any other character takes no argument and is written without
-// the percent sign, so "%%" writes "%" and "<%=" writes "<=". A conversion without its argument,
-// an argument of the wrong kind and a surplus argument throw FormatError; nothing is written.
+// the percent sign, so "%%" writes "%" and "<%=" writes "<=". Arguments the format does not use
+// are ignored. A conversion without its argument and an argument of the wrong kind throw
+// FormatError; nothing is written.
 class TextFile
 {
 public:

@@ -7,6 +7,7 @@ packages=(
     ninja-build
     g++
     libgtest-dev
+    locales
     qt6-base-dev
     postgresql-15
 )

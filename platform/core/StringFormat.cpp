@@ -114,11 +114,6 @@ public:
             m_out.append(p, percent);
             p = conversion(percent);
         }
-        if (m_next < m_args.size())
-        {
-            fail(std::to_string(m_args.size()) + " arguments given but the format uses " +
-                 std::to_string(m_next));
-        }
         return std::move(m_out);
     }
 

@@ -96,7 +96,8 @@ private:
 // printf formatting with type checking: conversions d i u o x X c e E f g G s p and %%, flags
 // "-+ #0", width and precision (either may be *), length modifiers h hh l ll I64. Without a
 // modifier, or with l, an integer prints at its own width (at least int's).
-// Throws FormatError on a missing, surplus or mismatched argument or an unknown conversion.
+// Arguments the format does not use are ignored, as printf ignores them. Throws FormatError on a
+// missing or mismatched argument or an unknown conversion.
 std::string FormatPrintf(const char* format, std::span<const FormatArg> args);
 
 template <typename... Args> std::string FormatString(const char* format, const Args&... args)

@@ -25,10 +25,15 @@
 #include "model/NameUtilities.h"
 #include "model/Relation.h"
 #include "tests/model/ModelBuilders.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace
@@ -172,6 +177,51 @@ TEST(ModuleFindTest, LookupsFollowTheirCaseRulesAndSearchEveryList)
     EXPECT_EQ(module.FindFunctionById(late->GetId() + 1000), nullptr);
 }
 
+// The process runs in en_US.UTF-8, a user's locale whose collation ignores case at first, for
+// the life of the object; the locale is built into a temp folder when the host has none.
+class UserLocale
+{
+public:
+    UserLocale()
+    {
+        if (std::setlocale(LC_ALL, "en_US.UTF-8") != nullptr)
+            return;
+        const std::string made = m_folder.Path().string() + "/en_US.UTF-8";
+        if (std::system(("localedef -i en_US -f UTF-8 '" + made + "' >/dev/null 2>&1").c_str()) < 0)
+            return;
+        ::setenv("LOCPATH", m_folder.Path().c_str(), 1);
+        std::setlocale(LC_ALL, "en_US.UTF-8");
+    }
+    ~UserLocale()
+    {
+        std::setlocale(LC_ALL, "C");
+        ::unsetenv("LOCPATH");
+    }
+    UserLocale(const UserLocale&) = delete;
+    UserLocale& operator=(const UserLocale&) = delete;
+
+private:
+    TempFolder m_folder{"Locale"};
+};
+
+TEST(ModuleAddTest, NamedListsTakeTheByteOrderWhateverTheProcessLocale)
+{
+    UserLocale locale;
+    ASSERT_LT(std::strcoll("alpha", "Beta"), 0) << "the process runs in no user's locale";
+    Module module("M");
+    for (const char* name : {"beta", "Alpha", "alpha", "Beta"})
+    {
+        module.AddTable(NewTable(name));
+        module.AddProcedure(NewProcedure(name));
+    }
+    const std::vector<CString> byteOrder{"Alpha", "Beta", "alpha", "beta"};
+    EXPECT_EQ(TableNames(module.GetMasterTables()), byteOrder);
+    std::vector<CString> procedures;
+    for (const Procedure* procedure : module.GetProcedures())
+        procedures.push_back(procedure->GetName());
+    EXPECT_EQ(procedures, byteOrder);
+}
+
 TEST(ModuleAddTest, AddsKeepNamedListsSortedTakeObjectsOnceAndTablesOnlyOfAKnownKind)
 {
     Module module("M");
@@ -182,7 +232,7 @@ TEST(ModuleAddTest, AddsKeepNamedListsSortedTakeObjectsOnceAndTablesOnlyOfAKnown
         module.AddTable(NewTable(name));
     for (const char* name : {"zeta", "eta"})
         module.AddTable(NewTable(name, Table::mapKind));
-    // The tests run in the "C" locale: upper case before lower case; map tables keep their order.
+    // Byte order: upper case before lower case; map tables keep their order.
     EXPECT_EQ(TableNames(module.GetMasterTables()),
               (std::vector<CString>{"Alpha", "alpha", "beta"}));
     EXPECT_EQ(TableNames(module.GetMapTables()), (std::vector<CString>{"zeta", "eta"}));
