@@ -1,6 +1,10 @@
 #include "gen_web/ProjectWriterSet.h"
 
 #include "database/SqlScriptWriter.h"
+#include "gen_web/ASPXMenuWriter.h"
+#include "gen_web/SupportFileWriter.h"
+#include "gen_web/VSProjectWriter.h"
+#include "model/GenerationReport.h"
 
 // A kind whose writer class is not part of the generator yet writes nothing here.
 
@@ -9,13 +13,26 @@ ProjectWriterSet::ProjectWriterSet(ForgeonProject& project, GenerationReport& re
 {
 }
 
-void ProjectWriterSet::WriteVSProject() {}
+void ProjectWriterSet::WriteVSProject()
+{
+    VSProjectWriter(&m_project, m_report).Write();
+}
 
-void ProjectWriterSet::WriteWebConfig() {}
+void ProjectWriterSet::WriteWebConfig()
+{
+    SupportFileWriter(&m_project, m_report).WriteWebConfig();
+}
 
-void ProjectWriterSet::WriteUtilClass(const char*) {}
+void ProjectWriterSet::WriteUtilClass(const char* fileName)
+{
+    if (!SupportFileWriter(&m_project, m_report).WriteUtilClass(fileName))
+        m_report.AddUnwrittenFile(fileName, "no writer for this Util class");
+}
 
-void ProjectWriterSet::WriteMenus() {}
+void ProjectWriterSet::WriteMenus()
+{
+    ASPXMenuWriter(&m_project, m_report).Write();
+}
 
 void ProjectWriterSet::WriteSqlScripts(Module* module)
 {

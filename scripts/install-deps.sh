@@ -10,6 +10,8 @@ packages=(
     locales
     qt6-base-dev
     postgresql-15
+    mono-devel
+    libxml2-utils
 )
 
 missing=()

@@ -1,0 +1,299 @@
+#include "gen_web/ASPXMenuWriter.h"
+
+#include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
+#include "entities/DashBoardPage.h"
+#include "entities/Designation.h"
+#include "entities/Form.h"
+#include "entities/Menu.h"
+#include "entities/RDLCReport.h"
+#include "entities/Transaction.h"
+#include "gen_web/CodeLines.h"
+#include "gen_web/LiteralEscaping.h"
+#include "model/ForgeonProject.h"
+#include "model/Module.h"
+
+#include <algorithm>
+
+namespace
+{
+// The C# variable of a menu's item.
+CString ItemId(const Menu& menu)
+{
+    CString id;
+    id.Format("Menu1n%d", menu.GetId());
+    return id;
+}
+
+// The roles' ids as the generated tables hold them.
+CString RoleId(const Designation& role)
+{
+    CString id;
+    id.Format("%d", role.GetId());
+    return id;
+}
+} // namespace
+
+ASPXMenuWriter::ASPXMenuWriter(ForgeonProject* project, GenerationReport& report)
+    : AspxWriter(project, nullptr, report)
+{
+}
+
+void ASPXMenuWriter::Write()
+{
+    WriteHead();
+    WriteRoleFileLookup();
+    WriteTopMenuStructure();
+    WriteWriteTopMenus();
+    WriteResolveTable();
+    WriteResolveTopMenus();
+    WriteIsFileAssigned();
+    m_textFile.Write(1, "}\n");
+    m_textFile.Write(0, "}\n");
+    SaveFile("Menus.cs", GetRelativeFolder(false) + "\\Util");
+}
+
+void ASPXMenuWriter::WriteHead()
+{
+    WriteCodeLines(m_textFile, {
+                                   {0, "using System;"},
+                                   {0, "using System.Web.UI.WebControls;"},
+                                   {0, ""},
+                                   {0, ""},
+                               });
+    m_textFile.Write(0, "namespace %s\n", m_project->GetProjectName());
+    m_textFile.Write(0, "{\n");
+    m_textFile.Write(1, "public partial class ASPXMenuWriter\n");
+    m_textFile.Write(1, "{\n");
+}
+
+void ASPXMenuWriter::WriteRoleFileLookup()
+{
+    m_textFile.Write(2, "string [,] ROLE_FILE_LOOKUP = new string[,] {\n");
+    const char* separator = "";
+    if (const Module* base = m_project->GetBaseModule())
+    {
+        for (const Designation* role : base->GetDesignations())
+        {
+            for (const Menu* menu : role->GetMenus())
+            {
+                if (menu->GetAspFile() == nullptr)
+                    continue;
+                m_textFile.Write(0, "%s", separator);
+                m_textFile.Write(3, "{\"%s\", \"%s\"}", RoleId(*role),
+                                 EscapeCSharpString(menu->GetAspFile()->GetDefaultFileName()));
+                separator = ",\n";
+            }
+        }
+    }
+    if (*separator != '\0')
+        m_textFile.Write(0, "\n");
+    m_textFile.Write(2, "};\n");
+}
+
+void ASPXMenuWriter::WriteTopMenuStructure()
+{
+    m_textFile.Write(2, "void writeTopMenuStructure(String menuStructureName, ref Menu menu)\n");
+    m_textFile.Write(2, "{\n");
+    m_textFile.Write(3, "menu.Items.Clear();\n");
+    for (const Module* module : m_project->GetModules())
+    {
+        for (const Form* form : module->GetMasterForms())
+            WritePageBranches(*form);
+    }
+    for (const Module* module : m_project->GetModules())
+    {
+        for (const Transaction* transaction : module->GetTransactions())
+            WritePageBranches(*transaction);
+    }
+    for (const Module* module : m_project->GetModules())
+    {
+        for (const ApplicationReport* report : module->GetReports())
+            WritePageBranches(*report);
+    }
+    for (const Module* module : m_project->GetModules())
+    {
+        for (const RDLCReport* report : module->GetRDLCReports())
+        {
+            if (report->FilesExist(m_project))
+                WritePageBranches(*report);
+        }
+    }
+    for (const Module* module : m_project->GetModules())
+    {
+        for (const DashBoardPage* page : module->GetDashBoardPages())
+            WritePageBranches(*page);
+    }
+    m_textFile.Write(2, "}\n");
+}
+
+void ASPXMenuWriter::WritePageBranches(const FormInterface& page)
+{
+    for (const AspFile* file : page.GetAspFiles())
+    {
+        const Menu* topMenu = file->GetTopMenu();
+        if (!file->IsAspxFile() || topMenu == nullptr)
+            continue;
+        for (const Designation* role : topMenu->GetRoles())
+        {
+            const CString structureName = StructureName(*topMenu, *role);
+            if (!HasStructure(structureName))
+                WriteBranch(*topMenu, *role, structureName);
+            const Entry entry{role, file->GetDefaultFileName(), structureName};
+            if (std::ranges::find(m_entries, entry) == m_entries.end())
+                m_entries.push_back(entry);
+        }
+    }
+}
+
+void ASPXMenuWriter::WriteBranch(const Menu& topMenu, const Designation& role,
+                                 const CString& structureName)
+{
+    const char* format = m_entries.empty() ? "if(menuStructureName == \"%s\")\n"
+                                           : "else if(menuStructureName == \"%s\")\n";
+    m_textFile.Write(3, format, EscapeCSharpString(structureName));
+    m_textFile.Write(3, "{\n");
+    WriteItems(topMenu, role);
+    m_textFile.Write(3, "}\n");
+}
+
+void ASPXMenuWriter::WriteItems(const Menu& menu, const Designation& role)
+{
+    // The top menu of a structure has no item of its own: its leaves go onto the menu bar.
+    const bool hasItem = menu.GetParent() != nullptr;
+    const CString id = ItemId(menu);
+    if (hasItem)
+    {
+        m_textFile.Write(4, "MenuItem %s = new MenuItem(\"%s\", null, null, null);\n", id,
+                         EscapeCSharpString(menu.GetName()));
+        if (menu.GetAspFile() == nullptr)
+            m_textFile.Write(4, "%s.Selectable = false;\n", id);
+        m_textFile.Write(4, "menu.Items.Add(%s);\n", id);
+    }
+    for (const Menu* subMenu : menu.GetSubMenus())
+    {
+        if (!role.HasMenu(subMenu) || !subMenu->GetSubMenus().empty() ||
+            OpensMissingReport(*subMenu))
+            continue;
+        const AspFile* page = subMenu->GetAspFile();
+        const CString url = page != nullptr ? page->GetRelativeUrl(TRUE, FALSE) : CString();
+        m_textFile.Write(4, "MenuItem %s = new MenuItem(\"%s\", null, null, \"%s\");\n",
+                         ItemId(*subMenu), EscapeCSharpString(subMenu->GetName()),
+                         EscapeCSharpString(url));
+        if (hasItem)
+            m_textFile.Write(4, " %s.ChildItems.Add(%s);\n", id, ItemId(*subMenu));
+        else
+            m_textFile.Write(4, " menu.Items.Add(%s);\n", ItemId(*subMenu));
+    }
+    for (const Menu* subMenu : menu.GetSubMenus())
+    {
+        if (role.HasMenu(subMenu) && !subMenu->GetSubMenus().empty())
+            WriteItems(*subMenu, role);
+    }
+}
+
+void ASPXMenuWriter::WriteWriteTopMenus()
+{
+    WriteCodeLines(
+        m_textFile,
+        {
+            {2, "public void WriteTopMenus(String role, String fileName, ref Menu menu)"},
+            {2, "{"},
+            {3, "String combiNation = resolveTopMenus(role, fileName);"},
+            {3, "writeTopMenuStructure(combiNation, ref menu);"},
+            {2, "}"},
+        });
+}
+
+// Always written, with the "Menus Not Required" row last, so that resolveTopMenus compiles
+// when no page has a top menu.
+void ASPXMenuWriter::WriteResolveTable()
+{
+    m_textFile.Write(2, "string [,] RESOLVE_TOP_MENU_ITEMS = new string[,] {\n");
+    for (const Entry& entry : m_entries)
+        m_textFile.Write(3, "{\"%s\", \"%s\", \"%s\"},\n", RoleId(*entry.role),
+                         EscapeCSharpString(entry.fileName),
+                         EscapeCSharpString(entry.structureName));
+    m_textFile.Write(3, "{\"0\" , \"Menus Not Required\", null }\n");
+    m_textFile.Write(2, "};\n");
+}
+
+void ASPXMenuWriter::WriteResolveTopMenus()
+{
+    WriteCodeLines(m_textFile,
+                   {
+                       {2, "public String resolveTopMenus(String role, String fileName)"},
+                       {2, "{"},
+                       {3, "String menu = \"\";"},
+                       {3, "int combiNation = -1;"},
+                       {3, "for (int i = 0; i < RESOLVE_TOP_MENU_ITEMS.GetLength(0); i++)"},
+                       {3, "{"},
+                       {4, "if (RESOLVE_TOP_MENU_ITEMS[i, 0] == role && "
+                           "RESOLVE_TOP_MENU_ITEMS[i, 1] == fileName)"},
+                       {4, "{"},
+                       {5, "combiNation = i;"},
+                       {5, "break;"},
+                       {4, "}"},
+                       {3, "}"},
+                       {3, "if (combiNation == -1)"},
+                       {4, "combiNation = RESOLVE_TOP_MENU_ITEMS.GetLength(0) - 1;"},
+                       {3, "menu = RESOLVE_TOP_MENU_ITEMS[combiNation, 2];"},
+                       {3, "return menu;"},
+                       {2, "}"},
+                   });
+}
+
+void ASPXMenuWriter::WriteIsFileAssigned()
+{
+    WriteCodeLines(
+        m_textFile,
+        {
+            {2, "public bool IsFileAssigned(String role, String fileName)"},
+            {2, "{"},
+            {3, "for (int i = 0; i < ROLE_FILE_LOOKUP.GetLength(0); i++)"},
+            {3, "{"},
+            {4, "if (ROLE_FILE_LOOKUP[i, 0] == role && ROLE_FILE_LOOKUP[i, 1] == fileName)"},
+            {5, "return true;"},
+            {3, "}"},
+            {3, "return false;"},
+            {2, "}"},
+        });
+}
+
+CString ASPXMenuWriter::StructureName(const Menu& menu, const Designation& role)
+{
+    CString name = menu.GetName() + "_" + role.GetName();
+    name.MakeUpper();
+    name.Replace(' ', '_');
+    return name;
+}
+
+bool ASPXMenuWriter::OpensMissingReport(const Menu& menu) const
+{
+    const AspFile* page = menu.GetAspFile();
+    const auto* report =
+        page != nullptr ? dynamic_cast<const RDLCReport*>(page->GetOwnerPage()) : nullptr;
+    return report != nullptr && !report->FilesExist(m_project);
+}
+
+bool ASPXMenuWriter::HasStructure(const CString& structureName) const
+{
+    return std::ranges::any_of(m_entries, [&structureName](const Entry& entry)
+                               { return entry.structureName == structureName; });
+}
+
+void WriteMenuBarMarkup(TextFile& file, int indent)
+{
+    file.Write(indent, "\n");
+    file.Write(indent, "<br/><table cellspacing=\"0\" class=\"MenuTable\">\n");
+    file.Write(indent + 1, "<tr>\n");
+    file.Write(indent + 2, "<td class=\"MenuPadding\">\n");
+    file.Write(
+        indent + 2,
+        "<asp:Menu ID=\"Menu1\" runat=\"server\" StaticMenuItemStyle-CssClass=\"menuFirstLevel\" "
+        "Orientation=\"Horizontal\" DynamicMenuItemStyle-CssClass=\"menuSecondLevel\">\n");
+    file.Write(indent + 1, "</asp:Menu>\n");
+    file.Write(indent, "</td>\n");
+    file.Write(indent, "</tr>\n");
+    file.Write(indent - 1, "</table>\n");
+}

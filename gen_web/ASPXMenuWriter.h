@@ -1,0 +1,59 @@
+#pragma once
+
+#include "gen_web/AspxWriter.h"
+#include "platform/core/CString.h"
+
+#include <vector>
+
+class AspFile;
+class Designation;
+class ForgeonProject;
+class GenerationReport;
+class FormInterface;
+class Menu;
+class TextFile;
+
+// Util\Menus.cs: the generated class ASPXMenuWriter that builds a page's top menu bar for the
+// logged-in role and tells whether a role may open a page, from constant lookup tables.
+class ASPXMenuWriter : public AspxWriter
+{
+public:
+    ASPXMenuWriter(ForgeonProject* project, GenerationReport& report);
+
+    // Writes the class and saves it as "Menus.cs" in the Util folder.
+    void Write();
+
+private:
+    // A top menu as one role sees it on one page file.
+    struct Entry
+    {
+        const Designation* role;
+        CString fileName;
+        CString structureName;
+        bool operator==(const Entry&) const = default;
+    };
+
+    void WriteHead();
+    void WriteRoleFileLookup();
+    void WriteTopMenuStructure();
+    void WritePageBranches(const FormInterface& page);
+    void WriteBranch(const Menu& topMenu, const Designation& role, const CString& structureName);
+    // The menu's own item (when it has a parent), its leaf items, then depth first its
+    // sub-menus that have sub-menus, each as far as the role has it.
+    void WriteItems(const Menu& menu, const Designation& role);
+    void WriteWriteTopMenus();
+    void WriteResolveTable();
+    void WriteResolveTopMenus();
+    void WriteIsFileAssigned();
+
+    // The structure name of the menu for the role: "<menu>_<role>" upper-cased, blanks as "_".
+    static CString StructureName(const Menu& menu, const Designation& role);
+    // Whether the menu's page is an RDLC report whose files are missing.
+    bool OpensMissingReport(const Menu& menu) const;
+    bool HasStructure(const CString& structureName) const;
+
+    std::vector<Entry> m_entries;
+};
+
+// The menu bar that generated pages place their top menu in ("Menu1"), at indent n.
+void WriteMenuBarMarkup(TextFile& file, int indent);

@@ -1,0 +1,203 @@
+#include "gen_web/DBHandlerWriter.h"
+
+#include "gen_web/CodeLines.h"
+#include "model/ForgeonProject.h"
+
+DBHandlerWriter::DBHandlerWriter(const ForgeonProject& project, TextFile& file)
+    : m_file(file), m_namespace(project.GetProjectName())
+{
+}
+
+void DBHandlerWriter::Write()
+{
+    WriteHead();
+    WriteConstructor();
+    WriteExecuteNonQueryOnMaster();
+    WriteExecuteQuery();
+    WriteScaler();
+    WriteInsertSelect();
+    WriteExecuteNonQueryOnTransaction();
+    WriteGetSQLDataReader();
+    WriteExecuteRDLCQuery();
+    m_file.Write(1, "}\n");
+    m_file.Write(0, "}\n");
+}
+
+void DBHandlerWriter::WriteHead()
+{
+    WriteCodeLines(m_file, {
+                               {0, "using System;"},
+                               {0, "using System.Data;"},
+                               {0, "using System.Data.SqlClient;"},
+                               {0, "using System.Configuration;"},
+                               {0, ""},
+                               {0, ""},
+                           });
+    m_file.Write(0, "namespace %s\n", m_namespace);
+    m_file.Write(0, "{\n");
+    m_file.Write(1, "public partial class DBHandler\n");
+    m_file.Write(1, "{\n");
+}
+
+void DBHandlerWriter::WriteConstructor()
+{
+    WriteCodeLines(m_file, {
+                               {2, "String m_connectionString;"},
+                               {0, ""},
+                               {2, "public DBHandler()"},
+                               {2, "{"},
+                               {3, "m_connectionString = ConfigurationManager.ConnectionStrings["
+                                   "\"m_connectionString\"].ConnectionString;"},
+                               {2, "}"},
+                           });
+}
+
+void DBHandlerWriter::WriteOpenConnection(const char* name)
+{
+    m_file.Write(3, "SqlConnection %s = new SqlConnection(m_connectionString);\n", name);
+    m_file.Write(3, "try\n");
+    m_file.Write(3, "{\n");
+    m_file.Write(4, "%s.Open();\n", name);
+}
+
+void DBHandlerWriter::WriteCommandInTransaction()
+{
+    WriteCodeLines(m_file, {
+                               {4, "SqlTransaction transaction = connection.BeginTransaction();"},
+                               {4, "SqlCommand command = new SqlCommand();"},
+                               {4, "command.Connection = connection;"},
+                               {4, "command.Transaction = transaction;"},
+                           });
+}
+
+void DBHandlerWriter::WriteNonQueryInTransaction()
+{
+    WriteCommandInTransaction();
+    WriteCodeLines(m_file, {
+                               {4, "command.CommandText = queryString;"},
+                               {4, "command.ExecuteNonQuery();"},
+                               {4, "transaction.Commit();"},
+                           });
+}
+
+void DBHandlerWriter::WriteCloseConnection(const char* name)
+{
+    m_file.Write(3, "}\n");
+    m_file.Write(3, "finally\n");
+    m_file.Write(3, "{\n");
+    m_file.Write(4, "%s.Close();\n", name);
+    m_file.Write(3, "}\n");
+}
+
+void DBHandlerWriter::WriteExecuteNonQueryOnMaster()
+{
+    m_file.Write(2, "public void ExecuteNonQueryOnMaster(String queryString)\n");
+    m_file.Write(2, "{\n");
+    WriteOpenConnection("connection");
+    WriteNonQueryInTransaction();
+    WriteCloseConnection("connection");
+    m_file.Write(2, "}\n");
+}
+
+void DBHandlerWriter::WriteExecuteQuery()
+{
+    WriteNonQueryThenFill("public DataTable ExecuteQuery(String queryString)", "queryString");
+}
+
+void DBHandlerWriter::WriteScaler()
+{
+    m_file.Write(2, "public int Scaler(String sSQLCommand)\n");
+    m_file.Write(2, "{\n");
+    WriteOpenConnection("myConnection");
+    m_file.Write(4, "SqlCommand myCommand = new SqlCommand(sSQLCommand, myConnection);\n");
+    m_file.Write(4, "int count = Convert.ToInt32(myCommand.ExecuteScalar());\n");
+    m_file.Write(4, "return count;\n");
+    WriteCloseConnection("myConnection");
+    m_file.Write(2, "}\n");
+}
+
+void DBHandlerWriter::WriteInsertSelect()
+{
+    WriteNonQueryThenFill("public DataTable InsertSelect(String queryString, String selectString)",
+                          "selectString");
+}
+
+void DBHandlerWriter::WriteNonQueryThenFill(const char* signature, const char* fillQuery)
+{
+    m_file.Write(2, "%s\n", signature);
+    m_file.Write(2, "{\n");
+    WriteOpenConnection("connection");
+    WriteNonQueryInTransaction();
+    m_file.Write(4, "DataTable dataTable = new DataTable();\n");
+    m_file.Write(4, "new SqlDataAdapter(%s, connection).Fill(dataTable);\n", fillQuery);
+    m_file.Write(4, "return dataTable;\n");
+    WriteCloseConnection("connection");
+    m_file.Write(2, "}\n");
+}
+
+void DBHandlerWriter::WriteExecuteNonQueryOnTransaction()
+{
+    m_file.Write(2, "public void ExecuteNonQueryOnTransaction(String queryString)\n");
+    m_file.Write(2, "{\n");
+    m_file.Write(2, "}\n");
+}
+
+// The reader closes the connection when it is closed; the connection is closed here only when
+// no reader was made.
+void DBHandlerWriter::WriteGetSQLDataReader()
+{
+    WriteCodeLines(m_file,
+                   {
+                       {2, "public SqlDataReader GetSQLDataReader(String sSQLCommand)"},
+                       {2, "{"},
+                       {3, "SqlConnection myConnection = new SqlConnection(m_connectionString);"},
+                       {3, "SqlDataReader myReader = null;"},
+                       {3, "try"},
+                       {3, "{"},
+                       {4, "myConnection.Open();"},
+                       {4, "SqlCommand myCommand = new SqlCommand(sSQLCommand, myConnection);"},
+                       {4, "myReader = myCommand.ExecuteReader(CommandBehavior.CloseConnection);"},
+                       {3, "}"},
+                       {3, "finally"},
+                       {3, "{"},
+                       {4, "if (myReader == null)"},
+                       {5, "myConnection.Close();"},
+                       {3, "}"},
+                       {3, "return myReader;"},
+                       {2, "}"},
+                   });
+}
+
+void DBHandlerWriter::WriteExecuteRDLCQuery()
+{
+    m_file.Write(2, "public DataSet ExecuteRDLCQuery(String commandText, String commandType, "
+                    "String ds, String tbl, String[] sqlParams, String[] sqlParamVals)\n");
+    m_file.Write(2, "{\n");
+    WriteOpenConnection("connection");
+    WriteCommandInTransaction();
+    WriteCodeLines(m_file,
+                   {
+                       {4, "if(commandType == \"Text\")"},
+                       {5, "command.CommandType = CommandType.Text;"},
+                       {4, "else"},
+                       {5, "command.CommandType = CommandType.StoredProcedure;"},
+                       {4, "for (int i = 0; i < sqlParams.Length; i++)"},
+                       {4, "{"},
+                       {5, "String param = sqlParams[i];"},
+                       {5, "param = \"= \" + param;"},
+                       {5, "if (sqlParamVals[i] == \"0\")"},
+                       {6, "commandText = commandText.Replace(param, \"!= 0\");"},
+                       {5, "else"},
+                       {6, "command.Parameters.AddWithValue(sqlParams[i], sqlParamVals[i]);"},
+                       {4, "}"},
+                       {4, "command.CommandText = commandText;"},
+                       {4, "DataSet dataSet = new DataSet(ds);"},
+                       {4, "SqlDataAdapter adptr = new SqlDataAdapter(command);"},
+                       {4, "adptr.Fill(dataSet, tbl);"},
+                       {4, "transaction.Commit();"},
+                       {4, "return dataSet;"},
+                   });
+    WriteCloseConnection("connection");
+    m_file.Write(2, "}\n");
+    m_file.Write(0, "\n");
+}

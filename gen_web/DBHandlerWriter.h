@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/core/CString.h"
+
+class ForgeonProject;
+class TextFile;
+
+// Util\DBHandler.cs: the generated application's only database access class. Every method
+// closes its connection on every path: in a finally block, or, for the data reader, when the
+// reader is closed.
+class DBHandlerWriter
+{
+public:
+    DBHandlerWriter(const ForgeonProject& project, TextFile& file);
+
+    void Write();
+
+private:
+    void WriteHead();
+    void WriteConstructor();
+    // "SqlConnection <name>", "try", "{" and its Open.
+    void WriteOpenConnection(const char* name);
+    // A command bound to the connection and a new transaction.
+    void WriteCommandInTransaction();
+    // The query run as a non-query in the transaction, then committed.
+    void WriteNonQueryInTransaction();
+    // The end of the try block and a finally block that closes the connection.
+    void WriteCloseConnection(const char* name);
+    void WriteExecuteNonQueryOnMaster();
+    void WriteExecuteQuery();
+    void WriteScaler();
+    void WriteInsertSelect();
+    // The query run in a transaction, then the table that fillQuery selects returned.
+    void WriteNonQueryThenFill(const char* signature, const char* fillQuery);
+    void WriteExecuteNonQueryOnTransaction();
+    void WriteGetSQLDataReader();
+    void WriteExecuteRDLCQuery();
+
+    TextFile& m_file;
+    CString m_namespace;
+};

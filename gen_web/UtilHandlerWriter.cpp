@@ -1,0 +1,223 @@
+#include "gen_web/UtilHandlerWriter.h"
+
+#include "gen_web/CodeLines.h"
+#include "model/ForgeonProject.h"
+
+UtilHandlerWriter::UtilHandlerWriter(const ForgeonProject& project, TextFile& file)
+    : m_file(file), m_namespace(project.GetProjectName())
+{
+}
+
+void UtilHandlerWriter::Write()
+{
+    WriteUsings();
+    m_file.Write(1, "public partial class UtilHandler\n");
+    m_file.Write(1, "{\n");
+    WriteConvertToXML();
+    WriteConvertDate();
+    WriteGetDateAsMMDDYYYY();
+    WriteSqlHelpers();
+    WriteGetValueOfField();
+    WriteGetValueOfVariable();
+    WriteGetFileName();
+    WriteHashPassword();
+    m_file.Write(1, "}\n");
+    WriteFieldValues();
+    m_file.Write(0, "}\n");
+}
+
+void UtilHandlerWriter::WriteUsings()
+{
+    WriteCodeLines(m_file, {
+                               {0, "using System;"},
+                               {0, "using System.Data;"},
+                               {0, "using System.Text;"},
+                               {0, "using System.Data.SqlClient;"},
+                               {0, "using System.Collections;"},
+                               {0, "using System.Security.Cryptography;"},
+                               {0, ""},
+                               {0, ""},
+                           });
+    m_file.Write(0, "namespace %s\n", m_namespace);
+    m_file.Write(0, "{\n");
+}
+
+void UtilHandlerWriter::WriteConvertToXML()
+{
+    WriteCodeLines(m_file, {
+                               {2, "public string ConvertToXML(string value)"},
+                               {2, "{"},
+                               {3, "if (value == null)"},
+                               {4, "return value;"},
+                               {3, "value = value.Replace(\"&\", \"&amp;\");"},
+                               {3, "value = value.Replace(\"<\", \"&lt;\");"},
+                               {3, "value = value.Replace(\">\", \"&gt;\");"},
+                               {3, "value = value.Replace(\"'\", \"&apos;\");"},
+                               {3, "value = value.Replace(\"\\\"\", \"&quot;\");"},
+                               {3, "return value;"},
+                               {2, "}"},
+                           });
+}
+
+void UtilHandlerWriter::WriteConvertDate()
+{
+    WriteCodeLines(
+        m_file, {
+                    {2, "public string ConvertDate(string orgDate)"},
+                    {2, "{"},
+                    {3, "string result = \"\";"},
+                    {3, "if (!String.IsNullOrEmpty(orgDate))"},
+                    {3, "{"},
+                    {4, "string[] dateString = orgDate.Split('/');"},
+                    {4, "if (dateString.Length != 3)"},
+                    {5, "dateString = orgDate.Split('-');"},
+                    {4, "if (dateString.Length == 3)"},
+                    {4, "{"},
+                    {5, "if (dateString[2].Length > 4)"},
+                    {6, "dateString[2] = dateString[2].Remove(4, dateString[2].Length -4);"},
+                    {5, "result = dateString[1] + \"/\" + dateString[0] + \"/\" + dateString[2];"},
+                    {4, "}"},
+                    {3, "}"},
+                    {3, "if (result.Length == 0)"},
+                    {4, "return orgDate;"},
+                    {3, "return result;"},
+                    {2, "}"},
+                });
+}
+
+void UtilHandlerWriter::WriteGetDateAsMMDDYYYY()
+{
+    WriteCodeLines(m_file,
+                   {
+                       {2, "public string getDateAsMMDDYYYY()"},
+                       {2, "{"},
+                       {3, "DateTime today = DateTime.Now;"},
+                       {3, "return today.Month.ToString() + \"/\" + today.Day.ToString() + \"/\" + "
+                           "today.Year.ToString();"},
+                       {2, "}"},
+                   });
+}
+
+void UtilHandlerWriter::WriteSqlHelpers()
+{
+    WriteCodeLines(m_file,
+                   {
+                       {2, "public String ReplaceSingleQuoteInString(String convertString)"},
+                       {2, "{"},
+                       {3, "if (convertString == null)"},
+                       {4, "return convertString;"},
+                       {3, "return convertString.Replace(\"'\", \"''\");"},
+                       {2, "}"},
+                       {2, "//Returns the trimmed value when it is a decimal number, else refused"},
+                       {2, "public String ToSqlNumber(String value, String refused)"},
+                       {2, "{"},
+                       {3, "if (value == null)"},
+                       {4, "return refused;"},
+                       {3, "String number = value.Trim();"},
+                       {3, "int digits = 0;"},
+                       {3, "int points = 0;"},
+                       {3, "for (int i = 0; i < number.Length; i++)"},
+                       {3, "{"},
+                       {4, "char c = number[i];"},
+                       {4, "if (c >= '0' && c <= '9')"},
+                       {5, "digits++;"},
+                       {4, "else if (c == '.')"},
+                       {5, "points++;"},
+                       {4, "else if (i != 0 || (c != '-' && c != '+'))"},
+                       {5, "return refused;"},
+                       {3, "}"},
+                       {3, "if (digits == 0 || points > 1)"},
+                       {4, "return refused;"},
+                       {3, "return number;"},
+                       {2, "}"},
+                   });
+}
+
+void UtilHandlerWriter::WriteGetValueOfField()
+{
+    WriteCodeLines(m_file, {
+                               {2, "public String GetValueOfField(ArrayList strA, String field)"},
+                               {2, "{"},
+                               {3, "foreach (FieldValues fieldValue in strA)"},
+                               {3, "{"},
+                               {4, "if (fieldValue.m_fieldName == field)"},
+                               {5, "return ConvertToXML(fieldValue.m_value);"},
+                               {3, "}"},
+                               {3, "return \"\";"},
+                               {2, "}"},
+                           });
+}
+
+void UtilHandlerWriter::WriteGetValueOfVariable()
+{
+    WriteCodeLines(m_file,
+                   {
+                       {2, "public string GetValueOfVariable(string varName, string[,] values)"},
+                       {2, "{"},
+                       {3, "string value = \"null\";"},
+                       {3, "for (int i = 0; i < values.GetLength(0); i++)"},
+                       {3, "{"},
+                       {4, "if (values[i, 0] == varName)"},
+                       {4, "{"},
+                       {5, "value = values[i, 1];"},
+                       {5, "if (value == \"\")"},
+                       {6, "value = \"null\";"},
+                       {5, "break;"},
+                       {4, "}"},
+                       {3, "}"},
+                       {3, "return value;"},
+                       {2, "}"},
+                   });
+}
+
+void UtilHandlerWriter::WriteGetFileName()
+{
+    WriteCodeLines(m_file, {
+                               {2, "public string GetFileName(String path)"},
+                               {2, "{"},
+                               {3, "String name = path.Substring(path.LastIndexOf('\\\\') + 1);"},
+                               {3, "return name.Substring(name.LastIndexOf('/') + 1);"},
+                               {2, "}"},
+                           });
+}
+
+void UtilHandlerWriter::WriteHashPassword()
+{
+    WriteCodeLines(
+        m_file, {
+                    {2, "public string HashPassword(string password, int id)"},
+                    {2, "{"},
+                    {3, "if (String.IsNullOrEmpty(password) || password == \"null\")"},
+                    {4, "return password; //no hashing if the password is empty"},
+                    {3, "ASCIIEncoding encoder = new ASCIIEncoding();"},
+                    {3, "Byte[] passwordBytes = encoder.GetBytes(password);"},
+                    {3, "//create an arbitrary salt using id"},
+                    {3, "int salt = unchecked(id + (4729133 << 16));"},
+                    {3, "salt = unchecked(salt + 861257);"},
+                    {3, "Byte[] idBytes = new Byte[4];"},
+                    {3, "idBytes[0] = (Byte)(salt >> 24);"},
+                    {3, "idBytes[1] = (Byte)(salt >> 16);"},
+                    {3, "idBytes[2] = (Byte)(salt >> 8);"},
+                    {3, "idBytes[3] = (Byte)(salt >> 0);"},
+                    {3, "//creating he hashing bytes using passward and salt"},
+                    {3, "Byte[] hashInput = new Byte[passwordBytes.Length + idBytes.Length];"},
+                    {3, "Array.Copy(passwordBytes, 0, hashInput, 0, passwordBytes.Length);"},
+                    {3, "Array.Copy(idBytes, 0, hashInput, passwordBytes.Length, idBytes.Length);"},
+                    {3, "SHA1 sha1 = SHA1.Create();"},
+                    {3, "Byte[] computedHash = sha1.ComputeHash(hashInput);"},
+                    {3, "string hashString = encoder.GetString(computedHash);"},
+                    {3, "return hashString;"},
+                    {2, "}"},
+                });
+}
+
+void UtilHandlerWriter::WriteFieldValues()
+{
+    WriteCodeLines(m_file, {
+                               {1, "public struct FieldValues"},
+                               {1, "{"},
+                               {2, "public String m_fieldName;"},
+                               {2, "public String m_value;"},
+                               {1, "}"},
+                           });
+}

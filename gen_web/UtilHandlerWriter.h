@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/core/CString.h"
+
+class ForgeonProject;
+class TextFile;
+
+// Util\UtilHandler.cs: XML escaping, date conversion, the one helper through which request
+// values reach SQL (quote doubling and the number check), value-list lookups, file-name
+// extraction and password hashing.
+class UtilHandlerWriter
+{
+public:
+    UtilHandlerWriter(const ForgeonProject& project, TextFile& file);
+
+    void Write();
+
+private:
+    void WriteUsings();
+    void WriteConvertToXML();
+    void WriteConvertDate();
+    void WriteGetDateAsMMDDYYYY();
+    void WriteSqlHelpers();
+    void WriteGetValueOfField();
+    void WriteGetValueOfVariable();
+    void WriteGetFileName();
+    void WriteHashPassword();
+    void WriteFieldValues();
+
+    TextFile& m_file;
+    CString m_namespace;
+};

@@ -1,0 +1,79 @@
+#include "gen_web/WebConfigWriter.h"
+
+#include "gen_web/LiteralEscaping.h"
+#include "model/ForgeonProject.h"
+#include "model/ProjectSettings.h"
+#include "model/TextFile.h"
+
+WebConfigWriter::WebConfigWriter(const ForgeonProject& project, TextFile& file)
+    : m_file(file),
+      m_connectionString(EscapeXml(project.GetProjectSettings()->GetConnectionString())),
+      m_projectName(EscapeXml(project.GetProjectSettings()->GetProjectName()))
+{
+    CString version;
+    project.GetProjectSettings()->GetReportViewerVersion(version);
+    m_reportViewerVersion = EscapeXml(version);
+}
+
+void WebConfigWriter::Write()
+{
+    m_file.Write(0, "<?xml version=\"1.0\"?>\n");
+    m_file.Write(0, "<configuration>\n");
+    m_file.Write(1, "<appSettings/>\n");
+    WriteConnectionStrings();
+    m_file.Write(1, "<system.web>\n");
+    WriteHttpHandlers();
+    WriteCompilation();
+    m_file.Write(2, "<authentication mode=\"Windows\"/>\n");
+    m_file.Write(1, "</system.web>\n");
+    m_file.Write(0, "</configuration>\n");
+}
+
+void WebConfigWriter::WriteConnectionStrings()
+{
+    m_file.Write(1, "<connectionStrings>\n");
+    m_file.Write(2,
+                 "<add name=\"m_connectionString\" connectionString=\"%s\" "
+                 "providerName=\"System.Data.SqlClient\"/>\n",
+                 m_connectionString);
+    m_file.Write(1, "</connectionStrings>\n");
+}
+
+void WebConfigWriter::WriteHttpHandlers()
+{
+    m_file.Write(2, "<httpHandlers>\n");
+    m_file.Write(
+        3,
+        "<add path=\"Reserved.ReportViewerWebControl.axd\" verb=\"*\" "
+        "type=\"Microsoft.Reporting.WebForms.HttpHandler, Microsoft.ReportViewer.WebForms, "
+        "Version=%s, Culture=neutral, PublicKeyToken=b03f5f7f11d50a3a\" validate=\"false\" />\n",
+        m_reportViewerVersion);
+    m_file.Write(3, "<add verb=\"GET\" path=\"style.css\" type=\"%s.CSSHandler\"/>\n",
+                 m_projectName);
+    m_file.Write(3, "<add verb=\"GET\" path=\"ajaxstyle.css\" type=\"%s.CSSHandler\"/>\n",
+                 m_projectName);
+    m_file.Write(2, "</httpHandlers>\n");
+}
+
+void WebConfigWriter::WriteCompilation()
+{
+    m_file.Write(2, "<compilation debug=\"true\">\n");
+    m_file.Write(3, "<assemblies>\n");
+    m_file.Write(4,
+                 "<add assembly=\"Microsoft.ReportViewer.WebForms, Version=%s, Culture=neutral, "
+                 "PublicKeyToken=B03F5F7F11D50A3A\" />\n",
+                 m_reportViewerVersion);
+    m_file.Write(4,
+                 "<add assembly=\"Microsoft.ReportViewer.Common, Version=%s, Culture=neutral, "
+                 "PublicKeyToken=B03F5F7F11D50A3A\" />\n",
+                 m_reportViewerVersion);
+    m_file.Write(3, "</assemblies>\n");
+    m_file.Write(3, "<buildProviders>\n");
+    m_file.Write(4,
+                 "<add extension=\".rdlc\" type=\"Microsoft.Reporting.RdlBuildProvider, "
+                 "Microsoft.ReportViewer.Common, Version=%s, Culture=neutral, "
+                 "PublicKeyToken=b03f5f7f11d50a3a\" />\n",
+                 m_reportViewerVersion);
+    m_file.Write(3, "</buildProviders>\n");
+    m_file.Write(2, "</compilation>\n");
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/core/CString.h"
+
+class ForgeonProject;
+class TextFile;
+
+// web.config of the generated application: the connection string "m_connectionString", the
+// report viewer's handler, assemblies and build provider, the style-sheet handler and Windows
+// authentication. Every value from the project is XML-escaped.
+class WebConfigWriter
+{
+public:
+    WebConfigWriter(const ForgeonProject& project, TextFile& file);
+
+    void Write();
+
+private:
+    void WriteConnectionStrings();
+    void WriteHttpHandlers();
+    void WriteCompilation();
+
+    TextFile& m_file;
+    CString m_connectionString;
+    CString m_projectName;
+    CString m_reportViewerVersion;
+};

@@ -1,0 +1,138 @@
+// Runs the generated Util classes of the project "Shop" and checks what they return; exits
+// with 1 and names every failed check.
+using System;
+using System.Data;
+using System.Web.UI.WebControls;
+using System.Xml;
+using Shop;
+
+public class UtilClassesCheck
+{
+    static int failures = 0;
+
+    static void Check(string what, object expected, object actual)
+    {
+        if (Object.Equals(expected, actual))
+            return;
+        Console.WriteLine("FAILED " + what + ": expected [" + expected + "], got [" + actual + "]");
+        failures++;
+    }
+
+    static void CheckUtilHandler()
+    {
+        UtilHandler util = new UtilHandler();
+        Check("long year", "12/25/2008", util.ConvertDate("25/12/2008 10:00"));
+        Check("short year", "12/25/08", util.ConvertDate("25/12/08"));
+        Check("dashes", "12/25/2008", util.ConvertDate("25-12-2008"));
+        Check("no separator", "2008", util.ConvertDate("2008"));
+        Check("empty date", "", util.ConvertDate(""));
+        Check("quotes doubled", "O''Brien''s", util.ReplaceSingleQuoteInString("O'Brien's"));
+        Check("xml", "&lt;a &amp; &apos;b&apos;&gt;&quot;", util.ConvertToXML("<a & 'b'>\""));
+        Check("number", "12", util.ToSqlNumber("12", null));
+        Check("signed decimal", "-3.5", util.ToSqlNumber(" -3.5 ", null));
+        Check("injection refused", null, util.ToSqlNumber("1; DROP TABLE x", null));
+        Check("empty refused", "0", util.ToSqlNumber("", "0"));
+        Check("null refused", "0", util.ToSqlNumber(null, "0"));
+        Check("two points refused", null, util.ToSqlNumber("1.2.3", null));
+        Check("sign alone refused", null, util.ToSqlNumber("+", null));
+        string[,] values = new string[,] { { "a", "1" }, { "b", "" } };
+        Check("variable", "1", util.GetValueOfVariable("a", values));
+        Check("empty variable", "null", util.GetValueOfVariable("b", values));
+        Check("missing variable", "null", util.GetValueOfVariable("c", values));
+        Check("file name", "c.txt", util.GetFileName("C:\\a\\b/c.txt"));
+        Check("empty password", "", util.HashPassword("", 7));
+        Check("null password", "null", util.HashPassword("null", 7));
+        Check("hash", "\u003f\u003fu\u003f\u003ac\u003flF\u003f\u007f\u003fmpa\u003f\u003f\u003f\u003f\u003f",
+              util.HashPassword("secret", 7));
+        Check("salted by id", "MQ\u003f\u003f\u0002\u003f\u003f\u003f\u003f\u003f\u000dU\u003f0\u003fw\u003f\u003fl\u003f",
+              util.HashPassword("secret", 8));
+    }
+
+    static void CheckControlFieldHandler()
+    {
+        DataTable table = new DataTable();
+        table.Columns.Add("name");
+        table.Columns.Add("id");
+        table.Rows.Add(new object[] { "Ann", "1" });
+        table.Rows.Add(new object[] { "Bob", "2" });
+        ControlFieldHandler handler = new ControlFieldHandler();
+        DropDownList combo = new DropDownList();
+        handler.AddItemsToDropDownListFromDataTable(table, combo, "name", "id");
+        Check("combo items", 2, combo.Items.Count);
+        Check("combo text", "Bob", combo.Items[1].Text);
+        Check("combo value", "2", combo.Items[1].Value);
+        ListBox list = new ListBox();
+        handler.AddItemsToEditableDropDownListFromDataTable(table, list, "name", "id");
+        Check("list items", 2, list.Items.Count);
+        Check("field value", "Ann", handler.GetValueFromDataTable(table, "name"));
+        Check("missing field", "", handler.GetValueFromDataTable(table, "city"));
+        Check("no matching row", "",
+              handler.SetSelectedItemForEditableDropDownList(table, new ListBox(), "name", "id", "9"));
+    }
+
+    static XmlElement Element(XmlDocument document, string name)
+    {
+        XmlNodeList nodes = document.GetElementsByTagName(name);
+        if (nodes.Count == 0)
+        {
+            Check("element " + name, "present", "missing");
+            return document.CreateElement(name);
+        }
+        return (XmlElement)nodes[0];
+    }
+
+    static void CheckReportXMLWriter()
+    {
+        Check("empty document", "<?xml version='1.0' encoding='UTF-8' ?><root></root>",
+              new ReportXMLWriter().Close());
+        ReportXMLWriter writer = new ReportXMLWriter();
+        writer.BeginReportGroup("g1", "left", 50, 0, 2);
+        writer.WriteReportGroupHeader("Orders", null, 0);
+        writer.BeginReportGroupRow("r1");
+        writer.BeginReport("rep", 0, 0, 0);
+        writer.WriteReportHeader("Head", "cls", "h1", 3);
+        writer.BeginReportDataRow(null);
+        writer.BeginReportData("d1", null, 50, 0, 0);
+        writer.WriteTextField("NULL", null);
+        writer.EndReportData();
+        writer.WriteImageReportData("a.gif", "A", "d2", "center", 50, 0, 0, 1, 16, 0, 0);
+        writer.WriteLinkImageField("x.aspx", "NULL", "l1", "_blank", "b.gif", "B", "i1", null, 0, 0, 0, 0, 0);
+        writer.EndReportDataRow();
+        writer.EndReport();
+        writer.EndReportGroupRow();
+        writer.EndReportGroup();
+        writer.BeginGrid("grid1");
+        writer.WriteInputFieldGrid("text", "5", "q", "onchange='f()'", null, false, true, false);
+        writer.EndGrid();
+        writer.BeginMenus();
+        writer.WriteSubMenu("Orders", "m1", "../../Main/UI/OrdersAdd.aspx");
+        writer.EndMenus();
+        writer.AddXMLTag("messageDiv", "Saved");
+        XmlDocument document = new XmlDocument();
+        document.LoadXml(writer.Close());
+        Check("root", "root", document.DocumentElement.Name);
+        Check("group width", "50%", Element(document, "reportgroup").GetAttribute("width"));
+        Check("group colspan", "2", Element(document, "reportgroup").GetAttribute("colspan"));
+        Check("group row", "r1", Element(document, "reportgrouprow").GetAttribute("id"));
+        Check("header class", "cls", Element(document, "reportheader").GetAttribute("class"));
+        Check("data width", "50%", Element(document, "reportdata").GetAttribute("width"));
+        Check("NULL text", "", Element(document, "textfield").InnerText);
+        Check("image width", "50", Element(document, "imagefield").GetAttribute("width"));
+        Check("image", "a.gif", Element(document, "image").InnerText);
+        Check("link target", "_blank", Element(document, "linkfield").GetAttribute("target"));
+        Check("grid", "grid1", Element(document, "grid").GetAttribute("id"));
+        Check("grid input readonly", "", Element(document, "gridinputfield").GetAttribute("readonly"));
+        Check("grid input action", "f()", Element(document, "gridinputfield").GetAttribute("onchange"));
+        Check("sub-menu url", "../../Main/UI/OrdersAdd.aspx", Element(document, "submenu").GetAttribute("url"));
+        Check("message", "Saved", Element(document, "messageDiv").InnerText);
+    }
+
+    public static int Main()
+    {
+        CheckUtilHandler();
+        CheckControlFieldHandler();
+        CheckReportXMLWriter();
+        Console.WriteLine(failures == 0 ? "all checks passed" : failures + " checks failed");
+        return failures == 0 ? 0 : 1;
+    }
+}

@@ -1,0 +1,71 @@
+#include "gen_web/AspxWriteAll.h"
+
+#include "tests/gen_web/ShopProject.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <regex>
+#include <set>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+// Includes of the files that writers still to come make (page, data-class, data-set and
+// report-definition writers) or that the project folder set-up copies from the support tree
+// and the theme library; every other Include is checked.
+const std::regex notWrittenYet(R"(^(?!themes/)[^/]+/(ui|cs|datasets|rdlcs)/.*|^includes/.*|)"
+                               R"(^themes/ui/.*\.master\.(designer\.)?cs$)");
+
+std::string Lowered(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// The Include values of the project's items, XML entities resolved, "\" as "/", lower case.
+std::vector<std::string> ItemIncludes(const std::string& projectFile)
+{
+    const std::regex item(R"re(<(Content|Compile|None|EmbeddedResource) Include="([^"]*)")re");
+    std::vector<std::string> includes;
+    for (auto it = std::sregex_iterator(projectFile.begin(), projectFile.end(), item);
+         it != std::sregex_iterator(); ++it)
+    {
+        std::string include = (*it)[2];
+        include = std::regex_replace(include, std::regex("&amp;"), "&");
+        std::ranges::replace(include, '\\', '/');
+        includes.push_back(Lowered(include));
+    }
+    return includes;
+}
+
+// Every file and folder below the folder, relative, lower case.
+std::set<std::string> WrittenPaths(const fs::path& folder)
+{
+    std::set<std::string> paths;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        paths.insert(Lowered(entry.path().lexically_relative(folder).generic_string()));
+    return paths;
+}
+
+TEST(ProjectIncludes, EveryCheckedIncludeNamesAFileThatWriteAllMade)
+{
+    ShopProject shop;
+    ASSERT_TRUE(AspxWriteAll(&shop.Project()).Run(nullptr));
+    const fs::path application = shop.ApplicationFolder();
+    const std::set<std::string> written = WrittenPaths(application);
+    int checked = 0;
+    for (const std::string& include : ItemIncludes(ReadHostFile(application / "Shop.csproj")))
+    {
+        if (std::regex_match(include, notWrittenYet))
+            continue;
+        ++checked;
+        EXPECT_TRUE(written.contains(include)) << include;
+    }
+    // web.config, the master page, the six Util classes and AssemblyInfo.cs at least.
+    EXPECT_LE(9, checked);
+}
+} // namespace
