@@ -1,10 +1,16 @@
 #include "gen_web/TemplatePageWriter.h"
 
+#include "entities/DerivedField.h"
+#include "entities/FormInterface.h"
+#include "entities/FormulaTreeNode.h"
+#include "entities/Variable.h"
+#include "model/FieldRep.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
 #include "platform/core/HostPath.h"
 
 #include <fstream>
+#include <vector>
 #include <string>
 #include <sys/stat.h>
 
@@ -98,4 +104,38 @@ void TemplatePageWriter::WriteErrTrap()
 {
     m_textFile.Write(0, "Err_Trap()\n");
     m_textFile.Write(0, "%%>\n");
+}
+
+void TemplatePageWriter::WriteDerivedFieldAssignments(FormInterface* page)
+{
+    for (const DerivedField* derived : page->GetDerivedFields())
+    {
+        const FormulaTreeNode* formula = derived->GetFormula();
+        const FieldVariableMap* target = page->FindFieldVariableMapByField(derived->GetField());
+        if (formula == nullptr || target == nullptr || target->variable == nullptr)
+            continue;
+        std::vector<FieldRep*> operands;
+        formula->CollectOperands(operands);
+        CString condition;
+        for (const FieldRep* operand : operands)
+        {
+            const FieldVariableMap* map =
+                operand != nullptr ? page->FindFieldVariableMapByField(operand->GetField())
+                                   : nullptr;
+            if (map != nullptr && map->variable != nullptr)
+                condition += CString(condition.IsEmpty() ? "" : " and") + " " +
+                             map->variable->GetFieldName() + " <> \"\"";
+        }
+        CString expression;
+        formula->WriteExpression(expression, page);
+        if (condition.IsEmpty())
+        {
+            m_textFile.Write(1, "%s = %s\n", target->variable->GetFieldName(), expression);
+            continue;
+        }
+        m_textFile.Write(1, "if%s then\n", condition);
+        m_textFile.Write(2, "%s = %s\n", target->variable->GetFieldName(), expression);
+        m_textFile.Write(1, "end if\n");
+        m_textFile.Write(0, "\n");
+    }
 }

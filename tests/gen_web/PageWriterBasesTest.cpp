@@ -1,7 +1,13 @@
 #include "gen_web/AspxWriter.h"
 #include "gen_web/TemplatePageWriter.h"
 
+#include "entities/DerivedField.h"
+#include "entities/FormulaTreeNode.h"
+#include "entities/Variable.h"
+#include "model/FieldRep.h"
+
 #include "tests/gen_web/GenWebProject.h"
+#include "tests/model/ModelBuilders.h"
 
 #include <gtest/gtest.h>
 
@@ -118,6 +124,72 @@ TEST_F(PageWriterBasesTest, SavePageWritesUnderTheProjectPathAndEmptiesThePage)
     m_page.WriteErrTrap();
     m_page.InsertGeneratedText(0);
     EXPECT_EQ(CString("\t<%\n\t\tCloseConnection()\n\t%>\nErr_Trap()\n%>\n"), m_page.GetPageText());
+}
+
+// A field of the type, mapped to a variable of the name, with its control on the page; the table
+// takes the field when one is given.
+FieldRep* AddMappedField(Form& page, Table* table, const char* variable, int type)
+{
+    auto* field = new Field;
+    field->Set(variable, variable, type, 4, 0, nullptr, "", false, false, true, false, false);
+    if (table != nullptr)
+        table->AddField(field);
+    auto* variableObject = new Variable;
+    variableObject->SetName(CString("v") + variable);
+    page.AddFieldVariableMap(new FieldVariableMap{field, variableObject});
+    auto* control = new FieldRep(field);
+    page.AddFieldRep(control);
+    return control;
+}
+
+FormulaTreeNode* Leaf(FieldRep* operand)
+{
+    auto* node = new FormulaTreeNode;
+    node->SetOperand(operand);
+    return node;
+}
+
+FormulaTreeNode* Sum(FormulaTreeNode* left, FormulaTreeNode* right)
+{
+    auto* node = new FormulaTreeNode;
+    node->SetOperator(1);
+    node->SetLeft(left);
+    node->SetRight(right);
+    return node;
+}
+
+TEST_F(PageWriterBasesTest, DerivedFieldsAreAssignedWhenTheirOperandsHaveValues)
+{
+    Table table;
+    Form page;
+    FieldRep* a = AddMappedField(page, &table, "a", FieldTypeInt);
+    FieldRep* b = AddMappedField(page, &table, "b", FieldTypeFloat);
+    FieldRep* name = AddMappedField(page, &table, "name", FieldTypeVarchar);
+    FieldRep* unmapped = new FieldRep(new Field);
+    page.AddFieldRep(unmapped);
+    const auto addDerived = [&](const char* target, FormulaTreeNode* formula)
+    {
+        auto* derived = new DerivedField(AddMappedField(page, nullptr, target, FieldTypeInt)
+                                             ->GetField(),
+                                         &table);
+        derived->SetFormula(formula);
+        page.AddDerivedField(derived);
+    };
+    addDerived("total", Sum(Leaf(a), Sum(Leaf(b), Leaf(unmapped))));
+    addDerived("label", Leaf(name));
+    addDerived("constant", Leaf(unmapped));
+    page.AddDerivedField(new DerivedField(new Field, &table));
+
+    m_page.WriteDerivedFieldAssignments(&page);
+    EXPECT_EQ(CString("\tif va <> \"\" and vb <> \"\" then\n"
+                      "\t\tvtotal = Cint(va) + Cfloat(vb) + \n"
+                      "\tend if\n\n"
+                      "\tif vname <> \"\" then\n"
+                      "\t\tvlabel = vname\n"
+                      "\tend if\n\n"
+                      "\tvconstant = \n"),
+              m_page.Text().GetBuffer());
+    delete unmapped->GetField();
 }
 
 TEST_F(PageWriterBasesTest, SaveFileWritesEachSaveOnlyTheTextCollectedSinceTheLast)

@@ -1,0 +1,137 @@
+#include "gen_web/EnumerateFolders.h"
+
+#include "platform/core/FileCopy.h"
+#include "platform/core/HostPath.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+namespace
+{
+bool EndsWithSeparator(const CString& path)
+{
+    return !path.IsEmpty() && (path.Right(1) == "\\" || path.Right(1) == "/");
+}
+
+CString WithSeparator(const CString& path)
+{
+    return EndsWithSeparator(path) ? path : path + "\\";
+}
+
+// The path up to and with its last separator.
+CString FolderOf(const CString& path)
+{
+    const int last = std::max(path.ReverseFind('\\'), path.ReverseFind('/'));
+    return path.Left(last + 1);
+}
+
+struct Entry
+{
+    std::string name;
+    bool isFolder;
+};
+
+// The folders and regular files of the folder, sorted by name.
+std::vector<Entry> ListEntries(const CString& folder)
+{
+    namespace fs = std::filesystem;
+    std::vector<Entry> entries;
+    std::error_code error;
+    for (fs::directory_iterator it(ToHostPath(folder), error), end; !error && it != end;
+         it.increment(error))
+    {
+        std::error_code statusError;
+        const fs::file_status status = it->status(statusError);
+        if (fs::is_directory(status) || fs::is_regular_file(status))
+            entries.push_back({it->path().filename().string(), fs::is_directory(status)});
+    }
+    std::ranges::sort(entries, {}, &Entry::name);
+    return entries;
+}
+} // namespace
+
+int EnumerateFolders::Walk(const CString& folder)
+{
+    m_root = WithSeparator(folder);
+    return WalkFolder(m_root);
+}
+
+int EnumerateFolders::WalkFolder(const CString& folder)
+{
+    for (const Entry& entry : ListEntries(folder))
+    {
+        if (entry.isFolder)
+        {
+            const CString subFolder = folder + entry.name + "\\";
+            if (OnFolder(subFolder) == 0 || WalkFolder(subFolder) == 0)
+                return 0;
+        }
+        else if (OnFile(folder + entry.name) == 0)
+        {
+            return 0;
+        }
+    }
+    return 1;
+}
+
+int EnumerateFolders::OnFolder(const CString&)
+{
+    return 1;
+}
+
+int EnumerateFolders::OnFile(const CString&)
+{
+    return 1;
+}
+
+CString EnumerateFolders::RelativePath(const CString& path) const
+{
+    return path.Left(m_root.GetLength()) == m_root ? path.Mid(m_root.GetLength()) : path;
+}
+
+MirroringEnumerateFolders::MirroringEnumerateFolders(ForgeonProject* project, CString sourceRoot,
+                                                     CString destinationRoot, bool overwrite)
+    : m_project(project), m_sourceRoot(WithSeparator(sourceRoot)),
+      m_destinationRoot(WithSeparator(destinationRoot)), m_overwrite(overwrite)
+{
+}
+
+int MirroringEnumerateFolders::Run()
+{
+    m_destination = m_destinationRoot;
+    MakeDestinationFolder();
+    return Walk(m_sourceRoot);
+}
+
+int MirroringEnumerateFolders::OnFolder(const CString& folderPath)
+{
+    SetDestinationFor(folderPath);
+    return 1;
+}
+
+int MirroringEnumerateFolders::OnFile(const CString& filePath)
+{
+    SetDestinationFor(FolderOf(filePath));
+    const int last = std::max(filePath.ReverseFind('\\'), filePath.ReverseFind('/'));
+    CopyFile(filePath, m_destination + filePath.Mid(last + 1), m_overwrite ? FALSE : TRUE);
+    return 1;
+}
+
+void MirroringEnumerateFolders::SetDestinationFor(const CString& sourceFolder)
+{
+    const CString destination = m_destinationRoot + MapRelativeFolder(RelativePath(sourceFolder));
+    if (destination == m_destination)
+        return;
+    m_destination = destination;
+    MakeDestinationFolder();
+}
+
+int MirroringEnumerateFolders::MakeDestinationFolder()
+{
+    EnsureFolderChain(m_destination);
+    return 1;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/core/CString.h"
+
+class ForgeonProject;
+
+// Walks a folder tree: every sub-folder (before its own entries) and every file, in name order.
+// Folder paths end with "\".
+class EnumerateFolders
+{
+public:
+    virtual ~EnumerateFolders() = default;
+
+    // Walks the folder recursively; 1 when the walk finished, 0 when a callback stopped it.
+    int Walk(const CString& folder);
+
+    // Each returns 0 to stop the walk.
+    virtual int OnFolder(const CString& folderPath);
+    virtual int OnFile(const CString& filePath);
+
+protected:
+    // The part of a path below the walked folder.
+    CString RelativePath(const CString& path) const;
+
+private:
+    int WalkFolder(const CString& folder);
+
+    CString m_root;
+};
+
+// A walker that copies every file of the walked folder into the mirror of its own folder below
+// a destination root, making the folders as whole chains.
+class MirroringEnumerateFolders : public EnumerateFolders
+{
+public:
+    // Makes the destination root and walks the source root; 1 when the walk finished.
+    int Run();
+
+    int OnFolder(const CString& folderPath) override;
+    int OnFile(const CString& filePath) override;
+
+protected:
+    MirroringEnumerateFolders(ForgeonProject* project, CString sourceRoot, CString destinationRoot,
+                              bool overwrite);
+
+    // The destination folder of a folder path below the source root, below the destination
+    // root; the path as it is by default.
+    virtual CString MapRelativeFolder(const CString& relative) const { return relative; }
+    // Makes the current destination folder; a file in its place leaves it unmade.
+    int MakeDestinationFolder();
+
+    ForgeonProject* m_project;
+    CString m_destination;
+
+private:
+    // The destination becomes the mirror of the source folder, made when it changed.
+    void SetDestinationFor(const CString& sourceFolder);
+
+    CString m_sourceRoot;
+    CString m_destinationRoot;
+    bool m_overwrite;
+};

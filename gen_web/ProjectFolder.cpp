@@ -1,0 +1,129 @@
+#include "gen_web/ProjectFolder.h"
+
+#include "model/ForgeonProject.h"
+#include "platform/core/FileCopy.h"
+#include "platform/core/HostPath.h"
+
+#include <algorithm>
+#include <sys/stat.h>
+
+namespace
+{
+CString FileNameOf(const CString& path)
+{
+    return path.Mid(std::max(path.ReverseFind('\\'), path.ReverseFind('/')) + 1);
+}
+
+bool IsFolder(const CString& path)
+{
+    struct stat info;
+    return ::stat(ToHostPath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+} // namespace
+
+CString GetProjectFolder(const ForgeonProject& project)
+{
+    CString path = project.GetProjectPath();
+    if (!path.IsEmpty() && path.Right(1) != "\\")
+        path += "\\";
+    return path + project.GetProjectName() + "\\";
+}
+
+CString GetOutputRoot(const ForgeonProject& project)
+{
+    return GetProjectFolder(project) + project.GetProjectName() + "\\";
+}
+
+void SetUpProjectFolder(ForgeonProject& project, const CString& programFolder)
+{
+    WeavoEnumerateFolders(&project, programFolder).Run();
+    EnsureFolderExists(GetProjectFolder(project) + "_modifiedCode");
+    EnsureFolderExists(GetOutputRoot(project) + "uploadedData");
+    EnsureFolderExists(GetOutputRoot(project) + "Themes");
+    EnsureFolderExists(GetOutputRoot(project) + "Themes\\UI");
+}
+
+bool EnsureFolderExists(const CString& path)
+{
+    return EnsureFolderChain(path);
+}
+
+CString NextFreeProjectName(const CString& programFolder)
+{
+    CString name;
+    for (int number = 1;; ++number)
+    {
+        name.Format("Project%d", number);
+        if (!IsFolder(programFolder + "\\" + name))
+            return name;
+    }
+}
+
+WeavoEnumerateFolders::WeavoEnumerateFolders(ForgeonProject* project, const CString& programFolder)
+    : MirroringEnumerateFolders(project, programFolder + "\\KestraneWeavoFiles\\",
+                                GetOutputRoot(*project), /*overwrite=*/false)
+{
+}
+
+ModuleEnumerateFolders::ModuleEnumerateFolders(ForgeonProject* project, const CString& newName,
+                                               const CString& oldName)
+    : MirroringEnumerateFolders(project, GetOutputRoot(*project) + oldName + "\\",
+                                GetOutputRoot(*project) + newName + "\\", /*overwrite=*/true),
+      m_newName(newName), m_oldName(oldName)
+{
+}
+
+CString ModuleEnumerateFolders::MapRelativeFolder(const CString& relative) const
+{
+    CString mapped = relative;
+    if (!m_oldName.IsEmpty())
+        mapped.Replace(m_oldName, m_newName);
+    return mapped;
+}
+
+ReplaceModifiedFiles::ReplaceModifiedFiles(ForgeonProject* project)
+    : MirroringEnumerateFolders(project, GetProjectFolder(*project) + "_modifiedCode\\",
+                                GetOutputRoot(*project), /*overwrite=*/true)
+{
+}
+
+ThemesEnumerateFolders::ThemesEnumerateFolders(ForgeonProject* project, const CString& extension,
+                                               bool copy, bool overwrite)
+    : m_project(project), m_copy(copy), m_overwrite(overwrite)
+{
+    if (extension.IsEmpty())
+        return;
+    m_extensions.push_back(extension);
+    if (extension.CompareNoCase(".jpg") == 0)
+        m_extensions.push_back(".jpeg");
+}
+
+int ThemesEnumerateFolders::OnFile(const CString& filePath)
+{
+    if (IsWanted(filePath))
+        m_collectedFiles.push_back(filePath);
+    if (!m_copy)
+        return 1;
+    const CString relative = RelativePath(filePath);
+    CString folder;
+    if (relative.Find("UI") >= 0)
+        folder = GetOutputRoot(*m_project) + "Themes\\UI\\";
+    else if (relative.Find("CSS") >= 0)
+        folder = GetOutputRoot(*m_project) + "includes\\CSS\\";
+    else
+        return 1;
+    EnsureFolderChain(folder);
+    CopyFile(filePath, folder + FileNameOf(filePath), m_overwrite ? FALSE : TRUE);
+    return 1;
+}
+
+bool ThemesEnumerateFolders::IsWanted(const CString& filePath) const
+{
+    const CString name = FileNameOf(filePath);
+    const int dot = name.ReverseFind('.');
+    if (dot < 0)
+        return false;
+    const CString extension = name.Mid(dot);
+    return std::ranges::any_of(m_extensions, [&extension](const CString& wanted)
+                               { return extension.CompareNoCase(wanted) == 0; });
+}

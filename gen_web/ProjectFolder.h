@@ -1,0 +1,77 @@
+#pragma once
+
+#include "gen_web/EnumerateFolders.h"
+#include "platform/core/CString.h"
+
+#include <vector>
+
+class ForgeonProject;
+
+// The folder named after the project inside the project path, ending with "\".
+CString GetProjectFolder(const ForgeonProject& project);
+// The output root of the generated application: the project folder + project name + "\".
+CString GetOutputRoot(const ForgeonProject& project);
+
+// Copies the support files of the program folder into the output root, keeping files that
+// exist there, and makes the fixed folders "_modifiedCode", "uploadedData", "Themes" and
+// "Themes\UI". The shell passes the program's own folder.
+void SetUpProjectFolder(ForgeonProject& project, const CString& programFolder);
+// Makes the folder with every missing parent; false when it cannot be made or a file stands in
+// its place.
+bool EnsureFolderExists(const CString& path);
+// "Project%d" with the smallest number from 1 whose folder is not in the program folder.
+CString NextFreeProjectName(const CString& programFolder);
+
+// The support files of "KestraneWeavoFiles" into the output root; existing files stay.
+class WeavoEnumerateFolders : public MirroringEnumerateFolders
+{
+public:
+    WeavoEnumerateFolders(ForgeonProject* project, const CString& programFolder);
+};
+
+// A module's output folder copied under the module's new name; every occurrence of the old
+// name below the output root is replaced, existing files are replaced.
+class ModuleEnumerateFolders : public MirroringEnumerateFolders
+{
+public:
+    ModuleEnumerateFolders(ForgeonProject* project, const CString& newName,
+                           const CString& oldName);
+
+protected:
+    CString MapRelativeFolder(const CString& relative) const override;
+
+private:
+    CString m_newName;
+    CString m_oldName;
+};
+
+// The user's files of "_modifiedCode" over the generated output, replacing it.
+class ReplaceModifiedFiles : public MirroringEnumerateFolders
+{
+public:
+    explicit ReplaceModifiedFiles(ForgeonProject* project);
+};
+
+// Collects the paths of files of one extension and, with copy set, copies theme files into the
+// project: those whose path below the walked folder holds "UI" to "Themes\UI", those with
+// "CSS" to "includes\CSS".
+class ThemesEnumerateFolders : public EnumerateFolders
+{
+public:
+    // ".jpg" also wants ".jpeg"; an empty extension wants nothing.
+    ThemesEnumerateFolders(ForgeonProject* project, const CString& extension, bool copy,
+                           bool overwrite);
+
+    int OnFile(const CString& filePath) override;
+
+    std::vector<CString> GetCollectedFiles() const { return m_collectedFiles; }
+
+private:
+    bool IsWanted(const CString& filePath) const;
+
+    ForgeonProject* m_project;
+    std::vector<CString> m_extensions;
+    std::vector<CString> m_collectedFiles;
+    bool m_copy;
+    bool m_overwrite;
+};

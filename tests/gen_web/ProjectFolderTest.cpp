@@ -1,0 +1,179 @@
+#include "gen_web/ProjectFolder.h"
+
+#include "tests/gen_web/GenWebProject.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+// A project "Shop" in a temp folder beside a program folder "bin" of its own.
+class ProjectFolderTest : public ::testing::Test
+{
+protected:
+    fs::path Out(const char* relative) const { return m_fixture.Root() / "Shop/Shop" / relative; }
+    fs::path Bin(const char* relative) const { return m_fixture.Root() / "bin" / relative; }
+    CString BinFolder() const { return m_fixture.Temp().ModelPath("bin"); }
+
+    // The files below the folder, as relative paths in name order.
+    static std::vector<std::string> FilesBelow(const fs::path& folder)
+    {
+        std::vector<std::string> files;
+        for (const auto& entry : fs::recursive_directory_iterator(folder))
+        {
+            if (entry.is_regular_file())
+                files.push_back(fs::relative(entry.path(), folder).string());
+        }
+        std::ranges::sort(files);
+        return files;
+    }
+
+    GenWebProject m_fixture;
+};
+
+TEST_F(ProjectFolderTest, SetUpCopiesEachSupportFileIntoItsOwnMirrorAndKeepsProjectFiles)
+{
+    for (const char* file : {"KestraneWeavoFiles/root.txt", "KestraneWeavoFiles/a/inner.txt",
+                             "KestraneWeavoFiles/a/b/deep.txt", "KestraneWeavoFiles/a/z.txt",
+                             "KestraneWeavoFiles/includes/JS/Ajax.js"})
+        WriteHostFile(Bin(file), "support");
+    WriteHostFile(Out("a/z.txt"), "the project's own");
+    const CString path = m_fixture.Temp().ModelPath("new\\deep\\");
+    m_fixture.Project().GetProjectSettings()->SetProjectPath(path);
+    fs::remove_all(m_fixture.Root() / "new");
+
+    SetUpProjectFolder(m_fixture.Project(), BinFolder());
+
+    const fs::path output = m_fixture.Root() / "new/deep/Shop/Shop";
+    EXPECT_EQ((std::vector<std::string>{"a/b/deep.txt", "a/inner.txt", "a/z.txt",
+                                        "includes/JS/Ajax.js", "root.txt"}),
+              FilesBelow(output));
+    for (const char* folder : {"uploadedData", "Themes/UI", "../_modifiedCode"})
+        EXPECT_TRUE(fs::is_directory(output / folder)) << folder;
+
+    SetUpProjectFolder(m_fixture.Project(), BinFolder());
+    WriteHostFile(output / "a/z.txt", "changed in the project");
+    SetUpProjectFolder(m_fixture.Project(), BinFolder());
+    EXPECT_EQ("changed in the project", ReadHostFile(output / "a/z.txt"));
+}
+
+TEST_F(ProjectFolderTest, ModifiedFilesReplaceGeneratedOnesInTheirOwnFolders)
+{
+    WriteHostFile(m_fixture.Root() / "Shop/_modifiedCode/Web.config", "mine");
+    WriteHostFile(m_fixture.Root() / "Shop/_modifiedCode/M/UI/Page.aspx", "my page");
+    WriteHostFile(m_fixture.Root() / "Shop/_modifiedCode/M/z.txt", "after the folder");
+    WriteHostFile(Out("Web.config"), "generated");
+    WriteHostFile(Out("M/UI/Page.aspx"), "generated");
+
+    EXPECT_EQ(1, ReplaceModifiedFiles(&m_fixture.Project()).Run());
+
+    EXPECT_EQ("mine", ReadHostFile(Out("Web.config")));
+    EXPECT_EQ("my page", ReadHostFile(Out("M/UI/Page.aspx")));
+    EXPECT_EQ("after the folder", ReadHostFile(Out("M/z.txt")));
+    EXPECT_FALSE(fs::exists(Out("M/UI/z.txt")));
+}
+
+TEST_F(ProjectFolderTest, ModuleCopyReplacesTheOldNameOnlyBelowTheOutputRoot)
+{
+    GenWebProject sales;
+    sales.Project().SetProjectName("Sales");
+    sales.Project().GetProjectSettings()->SetProjectPath(sales.Temp().ModelPath("Sales\\"));
+    const fs::path output = sales.Root() / "Sales/Sales/Sales";
+    WriteHostFile(output / "Sales/root.cs", "root");
+    WriteHostFile(output / "Sales/Sales/nested.cs", "nested");
+    WriteHostFile(output / "Sales/UI/Sales.aspx", "page");
+    WriteHostFile(output / "Orders/UI/Sales.aspx", "old copy");
+
+    EXPECT_EQ(1, ModuleEnumerateFolders(&sales.Project(), "Orders", "Sales").Run());
+
+    EXPECT_EQ((std::vector<std::string>{"Orders/nested.cs", "UI/Sales.aspx", "root.cs"}),
+              FilesBelow(output / "Orders"));
+    EXPECT_EQ("page", ReadHostFile(output / "Orders/UI/Sales.aspx"));
+    EXPECT_EQ("nested", ReadHostFile(output / "Orders/Orders/nested.cs"));
+    EXPECT_EQ("root", ReadHostFile(output / "Orders/root.cs"));
+    EXPECT_EQ(3u, FilesBelow(output / "Sales").size());
+    EXPECT_FALSE(fs::exists(sales.Root() / "Orders"));
+}
+
+TEST_F(ProjectFolderTest, ThemesCollectPicturesAndCopyUiAndCssFiles)
+{
+    const fs::path scheme = Bin("themes/theme1/GUIscheme");
+    for (const char* file : {"a.JPG", "b.jpeg", "c.png", "UI/Site.master", "CSS/Style.css"})
+        WriteHostFile(scheme / file, "theme");
+    const CString schemeFolder = m_fixture.Temp().ModelPath("bin\\themes\\theme1\\GUIscheme\\");
+
+    ThemesEnumerateFolders pictures(&m_fixture.Project(), ".jpg", /*copy=*/false,
+                                    /*overwrite=*/false);
+    pictures.Walk(schemeFolder);
+    EXPECT_EQ((std::vector<CString>{schemeFolder + "a.JPG", schemeFolder + "b.jpeg"}),
+              pictures.GetCollectedFiles());
+    EXPECT_FALSE(fs::exists(Out("Themes/UI/Site.master")));
+
+    WriteHostFile(Out("includes/CSS/Style.css"), "the project's own");
+    ThemesEnumerateFolders keep(&m_fixture.Project(), "", /*copy=*/true, /*overwrite=*/false);
+    keep.Walk(schemeFolder);
+    EXPECT_TRUE(keep.GetCollectedFiles().empty());
+    EXPECT_EQ((std::vector<std::string>{"Themes/UI/Site.master", "includes/CSS/Style.css"}),
+              FilesBelow(Out("")));
+    EXPECT_EQ("the project's own", ReadHostFile(Out("includes/CSS/Style.css")));
+
+    ThemesEnumerateFolders replace(&m_fixture.Project(), "", /*copy=*/true, /*overwrite=*/true);
+    replace.Walk(schemeFolder);
+    EXPECT_EQ("theme", ReadHostFile(Out("includes/CSS/Style.css")));
+}
+
+TEST_F(ProjectFolderTest, EnsureFolderExistsMakesWholeChainsAndRefusesFiles)
+{
+    EXPECT_TRUE(EnsureFolderExists(m_fixture.Temp().ModelPath("x\\y\\z")));
+    EXPECT_TRUE(fs::is_directory(m_fixture.Root() / "x/y/z"));
+    EXPECT_TRUE(EnsureFolderExists(m_fixture.Temp().ModelPath("x\\y")));
+    WriteHostFile(m_fixture.Root() / "file", "");
+    EXPECT_FALSE(EnsureFolderExists(m_fixture.Temp().ModelPath("file")));
+    EXPECT_FALSE(EnsureFolderExists(m_fixture.Temp().ModelPath("file\\below")));
+}
+
+TEST_F(ProjectFolderTest, NextFreeProjectNameSkipsExistingFoldersOnly)
+{
+    EXPECT_EQ(CString("Project1"), NextFreeProjectName(BinFolder()));
+    fs::create_directories(Bin("Project1"));
+    fs::create_directories(Bin("Project2"));
+    WriteHostFile(Bin("Project3"), "a file, not a folder");
+    EXPECT_EQ(CString("Project3"), NextFreeProjectName(BinFolder()));
+}
+
+// A walker that stops at the named file.
+class StoppingWalker : public EnumerateFolders
+{
+public:
+    std::vector<CString> seen;
+    int OnFolder(const CString& path) override
+    {
+        seen.push_back(path);
+        return 1;
+    }
+    int OnFile(const CString& path) override
+    {
+        seen.push_back(path);
+        return path.Find("stop") < 0 ? 1 : 0;
+    }
+};
+
+TEST_F(ProjectFolderTest, WalkVisitsFoldersBeforeTheirEntriesAndStopsWhenAsked)
+{
+    for (const char* file : {"w/a/one", "w/b/stop", "w/c/never"})
+        WriteHostFile(m_fixture.Root() / file, "");
+    const CString root = m_fixture.Temp().ModelPath("w\\");
+    StoppingWalker walker;
+    EXPECT_EQ(0, walker.Walk(root));
+    EXPECT_EQ((std::vector<CString>{root + "a\\", root + "a\\one", root + "b\\", root + "b\\stop"}),
+              walker.seen);
+    EXPECT_EQ(1, StoppingWalker().Walk(m_fixture.Temp().ModelPath("missing")));
+}
+} // namespace
