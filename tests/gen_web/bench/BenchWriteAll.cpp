@@ -1,0 +1,81 @@
+// Builds a project of 500 master tables with 10 fields each and their default forms over 10
+// modules, runs Write All into the folder given and prints the time it took and the files it
+// wrote.
+#include "gen_web/AspxWriteAll.h"
+#include "model/Field.h"
+#include "model/ForgeonProject.h"
+#include "model/MainFrameAccess.h"
+#include "model/Module.h"
+#include "model/Table.h"
+#include "model/TableFormCreator.h"
+#include "platform/core/HostPath.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+
+namespace
+{
+constexpr int moduleCount = 10;
+constexpr int tablesPerModule = 50;
+constexpr int fieldsPerTable = 10;
+
+void AddTables(ForgeonProject& project, Module& module)
+{
+    project.SetCurrentModule(&module);
+    for (int t = 0; t < tablesPerModule; ++t)
+    {
+        CString name;
+        name.Format("%s_t%d", module.GetName().GetString(), t);
+        auto* table = new Table;
+        table->SetTableName(name);
+        table->EnsureDefaultFields();
+        for (int f = 0; f < fieldsPerTable; ++f)
+        {
+            CString fieldName;
+            fieldName.Format("f%d", f);
+            auto* field = new Field;
+            field->Set(fieldName, fieldName, f % 2 == 0 ? FieldTypeVarchar : FieldTypeInt, 50, 0,
+                       nullptr, "", false, false, true, false, false);
+            table->AddField(field);
+        }
+        table->EnsureDefaultFields();
+        module.AddTable(table);
+        TableFormCreator(table, &project).CreateForm();
+    }
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2)
+    {
+        std::fprintf(stderr, "usage: bench_write_all <output folder>\n");
+        return 2;
+    }
+    ForgeonProject project;
+    MainFrameAccess::SetProjectSource([&project] { return &project; });
+    project.InitNewProject();
+    project.SetProjectName("Bench");
+    project.SetProjectPath(argv[1]);
+    for (int m = 1; m < moduleCount; ++m)
+        project.AddNewModule();
+    for (Module* module : project.GetModules())
+        AddTables(project, *module);
+
+    const auto start = std::chrono::steady_clock::now();
+    const bool written = AspxWriteAll(&project).Run(nullptr);
+    const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+
+    std::size_t forms = 0;
+    for (const Module* module : project.GetModules())
+        forms += module->GetMasterForms().size();
+    int files = 0;
+    for (const auto& entry :
+         std::filesystem::recursive_directory_iterator(ToHostPath(project.GetProjectPath())))
+        files += entry.is_regular_file() ? 1 : 0;
+    std::printf("Write All of %zu master forms: %.3f s, %d files%s\n", forms, seconds.count(), files,
+                written ? "" : " (not everything was written)");
+    MainFrameAccess::SetProjectSource({});
+    return written ? 0 : 1;
+}
