@@ -34,8 +34,7 @@ public:
 class ModuleEnumerateFolders : public MirroringEnumerateFolders
 {
 public:
-    ModuleEnumerateFolders(ForgeonProject* project, const CString& newName,
-                           const CString& oldName);
+    ModuleEnumerateFolders(ForgeonProject* project, const CString& newName, const CString& oldName);
 
 protected:
     CString MapRelativeFolder(const CString& relative) const override;

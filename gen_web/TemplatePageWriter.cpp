@@ -10,9 +10,9 @@
 #include "platform/core/HostPath.h"
 
 #include <fstream>
-#include <vector>
 #include <string>
 #include <sys/stat.h>
+#include <vector>
 
 namespace
 {

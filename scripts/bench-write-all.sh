@@ -9,9 +9,13 @@ launcher=()
 if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
-scripts/build.sh "$build" --target bench_write_all -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
+if ! scripts/build.sh "$build" --target bench_write_all -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" \
+    >"$work/build.log" 2>&1; then
+    cat "$work/build.log"
+    exit 1
+fi
 "$build/bin/bench_write_all" "$work/output/"
 start=$(date +%s%N)
 cp -r "$work/output" "$work/copy"

@@ -10,10 +10,9 @@ BOOL CopyFile(const char* existingPath, const char* newPath, BOOL failIfExists)
 {
     namespace fs = std::filesystem;
     std::error_code error;
-    const bool copied =
-        fs::copy_file(ToHostPath(existingPath), ToHostPath(newPath),
-                      failIfExists ? fs::copy_options::none : fs::copy_options::overwrite_existing,
-                      error);
+    const bool copied = fs::copy_file(
+        ToHostPath(existingPath), ToHostPath(newPath),
+        failIfExists ? fs::copy_options::none : fs::copy_options::overwrite_existing, error);
     if (error)
         errno = error.value();
     return copied ? TRUE : FALSE;

@@ -169,9 +169,8 @@ TEST_F(PageWriterBasesTest, DerivedFieldsAreAssignedWhenTheirOperandsHaveValues)
     page.AddFieldRep(unmapped);
     const auto addDerived = [&](const char* target, FormulaTreeNode* formula)
     {
-        auto* derived = new DerivedField(AddMappedField(page, nullptr, target, FieldTypeInt)
-                                             ->GetField(),
-                                         &table);
+        auto* derived = new DerivedField(
+            AddMappedField(page, nullptr, target, FieldTypeInt)->GetField(), &table);
         derived->SetFormula(formula);
         page.AddDerivedField(derived);
     };

@@ -61,10 +61,7 @@ public:
         Page("TransactionDataClassWriter", t);
     }
     void WriteReportMarkup(ApplicationReport& r) override { Page("ReportMarkupWriter", r); }
-    void WriteReportCodeBehind(ApplicationReport& r) override
-    {
-        Page("ReportCodeBehindWriter", r);
-    }
+    void WriteReportCodeBehind(ApplicationReport& r) override { Page("ReportCodeBehindWriter", r); }
     void WriteTypedDataSet(RDLCReport& r) override { Page("TypedDataSetWriter", r); }
     void WriteRDLCFile(RDLCReport& r) override { Page("RDLCFileWriter", r); }
     void WriteRDLCMarkup(RDLCReport& r) override { Page("RDLCMarkupWriter", r); }
@@ -155,34 +152,32 @@ protected:
 };
 
 const std::vector<std::string> projectFiles = {
-    "VSProjectWriter", "web.config",         "DBHandler.cs", "ControlFieldHandler.cs",
-    "UtilHandler.cs",  "CSSHandler.cs",      "ReportXMLWriter.cs", "Menus.cs"};
+    "VSProjectWriter", "web.config",    "DBHandler.cs",       "ControlFieldHandler.cs",
+    "UtilHandler.cs",  "CSSHandler.cs", "ReportXMLWriter.cs", "Menus.cs"};
 
-const std::vector<std::string> basePages = {
-    "BaseModule: LoginPageWriter Login",
-    "BaseModule: FormMarkupWriter Customer",
-    "BaseModule: FormCodeBehindWriter Customer",
-    "BaseModule: DataClassWriter customer",
-    "BaseModule: FormMarkupWriter UserAccount",
-    "BaseModule: FormCodeBehindWriter UserAccount",
-    "BaseModule: TransactionMarkupWriter Order",
-    "BaseModule: TransactionCodeBehindWriter Order",
-    "BaseModule: TransactionDataClassWriter Order",
-    "BaseModule: ReportMarkupWriter CustomerReport",
-    "BaseModule: ReportCodeBehindWriter CustomerReport",
-    "BaseModule: TypedDataSetWriter CustomerRDLC",
-    "BaseModule: RDLCFileWriter CustomerRDLC",
-    "BaseModule: RDLCMarkupWriter CustomerRDLC",
-    "BaseModule: RDLCCodeBehindWriter CustomerRDLC",
-    "BaseModule: RDLCPrintPageWriter CustomerRDLC",
-    "BaseModule: DashBoardPageMarkupWriter Home",
-    "BaseModule: DashBoardPageCodeBehindWriter Home",
-    "BaseModule: LoginDataClassWriter"};
+const std::vector<std::string> basePages = {"BaseModule: LoginPageWriter Login",
+                                            "BaseModule: FormMarkupWriter Customer",
+                                            "BaseModule: FormCodeBehindWriter Customer",
+                                            "BaseModule: DataClassWriter customer",
+                                            "BaseModule: FormMarkupWriter UserAccount",
+                                            "BaseModule: FormCodeBehindWriter UserAccount",
+                                            "BaseModule: TransactionMarkupWriter Order",
+                                            "BaseModule: TransactionCodeBehindWriter Order",
+                                            "BaseModule: TransactionDataClassWriter Order",
+                                            "BaseModule: ReportMarkupWriter CustomerReport",
+                                            "BaseModule: ReportCodeBehindWriter CustomerReport",
+                                            "BaseModule: TypedDataSetWriter CustomerRDLC",
+                                            "BaseModule: RDLCFileWriter CustomerRDLC",
+                                            "BaseModule: RDLCMarkupWriter CustomerRDLC",
+                                            "BaseModule: RDLCCodeBehindWriter CustomerRDLC",
+                                            "BaseModule: RDLCPrintPageWriter CustomerRDLC",
+                                            "BaseModule: DashBoardPageMarkupWriter Home",
+                                            "BaseModule: DashBoardPageCodeBehindWriter Home",
+                                            "BaseModule: LoginDataClassWriter"};
 
-const std::vector<std::string> secondPages = {"Second: FormMarkupWriter Supplier",
-                                              "Second: FormCodeBehindWriter Supplier",
-                                              "Second: DataClassWriter supplier",
-                                              "Second: LoginDataClassWriter"};
+const std::vector<std::string> secondPages = {
+    "Second: FormMarkupWriter Supplier", "Second: FormCodeBehindWriter Supplier",
+    "Second: DataClassWriter supplier", "Second: LoginDataClassWriter"};
 
 std::vector<std::string> Joined(std::initializer_list<std::vector<std::string>> parts)
 {
@@ -200,8 +195,7 @@ TEST_F(WriteAllOrderTest, WholeProjectWritesProjectFilesOnceThenEachModuleInOrde
               m_writers.calls);
     EXPECT_TRUE(m_boxes.Shown().empty());
     EXPECT_EQ(m_second, m_fixture.Project().GetCurrentModule());
-    EXPECT_EQ(CString("BaseModule\\DataSets\\customer_SelectAllRecords.xsd"),
-              m_xsdInfo.GetName());
+    EXPECT_EQ(CString("BaseModule\\DataSets\\customer_SelectAllRecords.xsd"), m_xsdInfo.GetName());
     EXPECT_EQ(CString("BaseModule\\RDLCs\\customer_SelectAllRecords.rdlc"), m_rdlcInfo.GetName());
 }
 

@@ -74,8 +74,8 @@ int main(int argc, char** argv)
     for (const auto& entry :
          std::filesystem::recursive_directory_iterator(ToHostPath(project.GetProjectPath())))
         files += entry.is_regular_file() ? 1 : 0;
-    std::printf("Write All of %zu master forms: %.3f s, %d files%s\n", forms, seconds.count(), files,
-                written ? "" : " (not everything was written)");
+    std::printf("Write All of %zu master forms: %.3f s, %d files%s\n", forms, seconds.count(),
+                files, written ? "" : " (not everything was written)");
     MainFrameAccess::SetProjectSource({});
     return written ? 0 : 1;
 }
