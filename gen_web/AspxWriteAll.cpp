@@ -31,7 +31,7 @@ bool AspxWriteAll::Run(Module* module)
 {
     if (!IsOutputFolderWritable())
     {
-        AfxMessageBox("Could not write output at " + m_project->GetProjectPath());
+        AfxMessageBox("Could not write output at " + OutputPath());
         return false;
     }
     WriteProjectFiles();
@@ -53,9 +53,14 @@ bool AspxWriteAll::Run(Module* module)
     return false;
 }
 
+CString AspxWriteAll::OutputPath() const
+{
+    return m_project->GetProjectSettings() != nullptr ? m_project->GetProjectPath() : CString();
+}
+
 bool AspxWriteAll::IsOutputFolderWritable() const
 {
-    const CString path = m_project->GetProjectPath();
+    const CString path = OutputPath();
     return !path.IsEmpty() && EnsureFolderChain(path) && IsFolderWritable(path);
 }
 

@@ -31,6 +31,8 @@ public:
     GenerationReport& GetReport() { return m_report; }
 
 private:
+    // The project path; empty for a project without settings.
+    CString OutputPath() const;
     bool IsOutputFolderWritable() const;
     void WriteProjectFiles();
     void WriteConfiguration();

@@ -220,18 +220,4 @@ TEST_F(PageWriterBasesTest, UnwritableTargetsGoToTheReport)
     EXPECT_EQ(m_fixture.Temp().ModelPath("Shop\\Shop\\Blocked\\P.aspx"), unwritten[1].name);
     EXPECT_EQ(CString("Not a directory"), unwritten[0].reason);
 }
-
-TEST_F(PageWriterBasesTest, WritesTheUsingsAndScriptIncludes)
-{
-    TestAspxWriter writer(&m_fixture.Project(), nullptr, m_fixture.Report());
-    writer.WriteUsings();
-    writer.WriteScriptIncludes(2);
-    const CString text = writer.Text().GetBuffer();
-    EXPECT_EQ(0, text.Find("using System;\nusing System.Data;\nusing System.Data.SqlClient;\n"));
-    EXPECT_GT(text.Find("using System.Xml.Xsl;\nusing System.IO;\n\t\t<script language="
-                        "\"JavaScript\" src=\"../../includes/JS/simplecalendar.js\" "
-                        "type=\"text/javascript\"></script>\n"),
-              0);
-    EXPECT_GT(text.Find("/Report.js\" type=\"text/javascript\"></script>\n"), 0);
-}
 } // namespace

@@ -258,5 +258,9 @@ TEST_F(WriteAllOrderTest, UnwritableOutputFolderGivesOneMessageAndWritesNothing)
     std::filesystem::remove_all(m_fixture.Root() / "new");
     EXPECT_TRUE(AspxWriteAll(&m_fixture.Project(), m_writers).Run(nullptr));
     EXPECT_TRUE(std::filesystem::is_directory(m_fixture.Root() / "new/path"));
+
+    ForgeonProject withoutSettings;
+    EXPECT_FALSE(AspxWriteAll(&withoutSettings, m_writers).Run(nullptr));
+    EXPECT_EQ("Could not write output at ", m_boxes.Shown().back().text);
 }
 } // namespace
