@@ -231,7 +231,7 @@ void DDX_Control(CDataExchange* pDX, int id, CWnd& control)
     CWnd* item = pDX->PrepareCtrl(id);
     if (item != nullptr && control.GetSafeHwnd() == nullptr)
     {
-        control.Attach(item->GetSafeHwnd());
+        control.SubclassWindow(item->GetSafeHwnd());
     }
 }
 

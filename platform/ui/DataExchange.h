@@ -41,7 +41,8 @@ void DDX_Text(CDataExchange* pDX, int id, double& value);
 void DDX_Check(CDataExchange* pDX, int id, int& value);
 // The index of the checked radio button of the group that starts at id; -1 when none is.
 void DDX_Radio(CDataExchange* pDX, int id, int& value);
-// Binds a member handle to the control (once; later exchanges leave it).
+// Binds a member handle to the control (once; later exchanges leave it): the member subclasses
+// it, so it receives the control's messages and reflected notifications.
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
 // A combo box's selected index, and its text: loading selects the first item that begins with
 // the text (the exact item for DDX_CBStringExact), or for an editable combo sets the text.

@@ -50,6 +50,7 @@ CDialog::CDialog(UINT templateId, CWnd* parentWnd)
 
 CDialog::~CDialog()
 {
+    ClearMessageMap();
     DestroyWindow();
 }
 

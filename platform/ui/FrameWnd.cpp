@@ -6,33 +6,12 @@
 #include "platform/ui/View.h"
 #include "platform/ui/WinApp.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMainWindow>
 #include <QPointer>
 #include <QStatusBar>
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
-
-namespace
-{
-// The frame's window: closing it asks the frame (WM_CLOSE), which decides.
-class FrameWidget : public QMainWindow
-{
-public:
-    using QMainWindow::QMainWindow;
-
-protected:
-    void closeEvent(QCloseEvent* event) override
-    {
-        CWnd* frame = CWnd::FromHandle(this);
-        if (frame == nullptr)
-            return;
-        event->ignore();
-        frame->SendMessage(WM_CLOSE);
-    }
-};
-} // namespace
 
 struct CFrameWnd::FrameState
 {
@@ -54,8 +33,9 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, CWnd* parent, CCreateContext* context
     m_resourceId = resourceId;
     if (m_title.IsEmpty() && AfxGetApp() != nullptr)
         m_title = AfxGetApp()->GetAppName();
+    // Closing the window asks the frame (WM_CLOSE, OnClose), which decides.
     SetOwnedWidget(
-        new FrameWidget(parent != nullptr ? parent->GetSafeHwnd() : nullptr, Qt::Window));
+        new QMainWindow(parent != nullptr ? parent->GetSafeHwnd() : nullptr, Qt::Window));
     CREATESTRUCT createStruct{context};
     if (OnCreate(&createStruct) == -1)
     {
@@ -220,14 +200,4 @@ void CFrameWnd::OnClose()
         window->hide();
     if (AfxGetMainWnd() == this)
         QCoreApplication::quit();
-}
-
-LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_CLOSE)
-    {
-        OnClose();
-        return 0;
-    }
-    return CWnd::WindowProc(message, wParam, lParam);
 }

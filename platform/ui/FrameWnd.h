@@ -12,15 +12,6 @@ class CStatusBar;
 class CView;
 struct CCreateContext;
 
-constexpr UINT WM_CLOSE = 0x0010;
-
-// What OnCreate receives: the create context of the frame's views.
-struct CREATESTRUCT
-{
-    CCreateContext* lpCreateParams = nullptr;
-};
-using LPCREATESTRUCT = CREATESTRUCT*;
-
 // A top-level window with a menu, bars along its edges and a client pane in the middle: the
 // child window of id AFX_IDW_PANE_FIRST (a view or a splitter).
 class CFrameWnd : public CWnd
@@ -68,13 +59,12 @@ public:
 
 protected:
     // Framework creation: makes the client pane through OnCreateClient; -1 fails.
-    virtual int OnCreate(LPCREATESTRUCT createStruct);
+    int OnCreate(LPCREATESTRUCT createStruct) override;
     // Makes one view of the context's class; FALSE when there is a view class and it fails.
     virtual BOOL OnCreateClient(LPCREATESTRUCT createStruct, CCreateContext* context);
     // Asks the active document to save its changes, then closes; the main window ends the
     // event loop.
-    virtual void OnClose();
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnClose() override;
 
 private:
     struct FrameState;

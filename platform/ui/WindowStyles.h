@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/Types.h"
+#include "platform/ui/Geometry.h"
 
 // Window styles that the frame, its bars and splitters take.
 constexpr DWORD WS_CHILD = 0x40000000;
@@ -33,9 +34,26 @@ constexpr UINT ID_INDICATOR_CAPS = 0xE701;
 constexpr UINT ID_INDICATOR_NUM = 0xE702;
 constexpr UINT ID_INDICATOR_SCRL = 0xE703;
 
-// A width and a height.
-struct CSize
-{
-    int cx = 0;
-    int cy = 0;
-};
+// Window styles of windows made by CWnd::Create.
+constexpr DWORD WS_POPUP = 0x80000000;
+constexpr DWORD WS_CAPTION = 0x00C00000;
+constexpr DWORD WS_DISABLED = 0x08000000;
+constexpr DWORD WS_VSCROLL = 0x00200000;
+constexpr DWORD WS_HSCROLL = 0x00100000;
+constexpr DWORD WS_TABSTOP = 0x00010000;
+constexpr DWORD WS_EX_TOPMOST = 0x00000008;
+constexpr DWORD WS_EX_TOOLWINDOW = 0x00000080;
+constexpr DWORD WS_EX_NOACTIVATE = 0x08000000;
+
+// Window class styles (kept; Qt draws every window the same way).
+constexpr UINT CS_DBLCLKS = 0x0008;
+constexpr UINT CS_CLASSDC = 0x0040;
+constexpr UINT CS_SAVEBITS = 0x0800;
+
+// SetWindowPos flags.
+constexpr UINT SWP_NOSIZE = 0x0001;
+constexpr UINT SWP_NOMOVE = 0x0002;
+constexpr UINT SWP_NOZORDER = 0x0004;
+constexpr UINT SWP_NOACTIVATE = 0x0010;
+constexpr UINT SWP_SHOWWINDOW = 0x0040;
+constexpr UINT SWP_HIDEWINDOW = 0x0080;

@@ -1,7 +1,9 @@
 #include "platform/ui/Wnd.h"
 
 #include "platform/ui/Button.h"
+#include "platform/ui/MessageBridge.h"
 #include "platform/ui/QtText.h"
+#include "platform/ui/WndState.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -10,19 +12,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QTimer>
 #include <QVariant>
 
 #include <map>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace
 {
-constexpr const char* kHandleProperty = "weavoWnd";
-constexpr const char* kIdProperty = "weavoId";
 
 QString TimerName(UINT_PTR id)
 {
@@ -58,31 +56,6 @@ CWnd* EnclosingHandle(QWidget* widget)
 }
 } // namespace
 
-struct WndState
-{
-    struct CommandEntry
-    {
-        int code;
-        UINT firstId;
-        UINT lastId;
-        std::function<void()> handler;
-    };
-    struct NotifyEntry
-    {
-        int code;
-        UINT firstId;
-        UINT lastId;
-        std::function<void(NMHDR*, LRESULT*)> handler;
-    };
-
-    QPointer<QWidget> widget;
-    bool owned = false;
-    std::map<int, std::unique_ptr<CWnd>> items;
-    std::vector<CommandEntry> commands;
-    std::vector<NotifyEntry> notifies;
-    std::map<UINT, std::function<LRESULT(WPARAM, LPARAM)>> messages;
-};
-
 UINT RegisterWindowMessage(const char* name)
 {
     static std::map<std::string, UINT> registered;
@@ -97,7 +70,15 @@ CWnd::CWnd() : m_state(std::make_unique<WndState>()) {}
 
 CWnd::~CWnd()
 {
+    ClearMessageMap();
     DestroyWindow();
+}
+
+void CWnd::ClearMessageMap()
+{
+    m_state->commands.clear();
+    m_state->notifies.clear();
+    m_state->messages.clear();
 }
 
 HWND CWnd::GetSafeHwnd() const
@@ -116,6 +97,7 @@ BOOL CWnd::Attach(HWND widget)
     {
         widget->setProperty(kHandleProperty, QVariant::fromValue(reinterpret_cast<quintptr>(this)));
     }
+    MessageBridge::Install(widget);
     return TRUE;
 }
 
@@ -149,6 +131,10 @@ BOOL CWnd::DestroyWindow()
     m_state->items.clear();
     if (m_state->owned)
     {
+        if (FromHandle(m_state->widget) == this)
+        {
+            SendMessage(WM_DESTROY);
+        }
         QWidget* widget = Detach();
         delete widget;
     }
@@ -202,11 +188,29 @@ int CWnd::SetDlgCtrlID(int id)
     return previous;
 }
 
+// The handle that receives the control's messages: the member that subclassed it, else the
+// handle the template made; for a child made by Create, its handle.
 CWnd* CWnd::GetDlgItem(int id) const
 {
     const auto it = m_state->items.find(id);
-    return it != m_state->items.end() && it->second->GetSafeHwnd() != nullptr ? it->second.get()
-                                                                              : nullptr;
+    if (it != m_state->items.end() && it->second->GetSafeHwnd() != nullptr)
+    {
+        return FromHandle(it->second->GetSafeHwnd());
+    }
+    QWidget* widget = m_state->widget;
+    if (widget == nullptr)
+    {
+        return nullptr;
+    }
+    for (QWidget* child : widget->findChildren<QWidget*>())
+    {
+        CWnd* handle = FromHandle(child);
+        if (handle != nullptr && child->property(kIdProperty).toInt() == id && id != 0)
+        {
+            return handle;
+        }
+    }
+    return nullptr;
 }
 
 void CWnd::SetWindowText(LPCTSTR text)
@@ -476,7 +480,7 @@ void CWnd::OnTimer(UINT_PTR) {}
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return WindowProc(message, wParam, lParam);
+    return MessageBridge::Send(*this, message, wParam, lParam);
 }
 
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -515,11 +519,18 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnTimer(wParam);
         return 0;
     default:
+        break;
+    }
+    if (const auto it = m_state->messages.find(message); it != m_state->messages.end())
     {
-        const auto it = m_state->messages.find(message);
-        return it != m_state->messages.end() ? it->second(wParam, lParam) : 0;
+        return it->second(wParam, lParam);
     }
+    LRESULT result = 0;
+    if (DispatchStandardMessage(message, wParam, lParam, result))
+    {
+        return result;
     }
+    return DefWindowProc(message, wParam, lParam);
 }
 
 namespace

@@ -3,44 +3,22 @@
 #include "platform/core/CString.h"
 #include "platform/core/Types.h"
 #include "platform/ui/CmdTarget.h"
+#include "platform/ui/Cursor.h"
+#include "platform/ui/Geometry.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/WindowStyles.h"
 
-#include <cstdint>
 #include <functional>
 #include <memory>
-
-class QWidget;
 
 // A window is a Qt widget; a CWnd is a handle on one. Several handles may share a widget (a
 // control built by a dialog template and the member bound to it by DDX_Control); the widget's
 // state lives in the widget, so every handle sees the same. A handle outlives its widget safely:
 // once the widget is gone, GetSafeHwnd is null and the operations do nothing.
-using HWND = QWidget*;
-using WPARAM = std::uintptr_t;
-using LPARAM = std::intptr_t;
-using LRESULT = std::intptr_t;
-using UINT_PTR = std::uintptr_t;
-using DWORD_PTR = std::uintptr_t;
-
-constexpr WORD LOWORD(DWORD_PTR value)
-{
-    return static_cast<WORD>(value & 0xFFFF);
-}
-constexpr WORD HIWORD(DWORD_PTR value)
-{
-    return static_cast<WORD>((value >> 16) & 0xFFFF);
-}
-constexpr WPARAM MAKEWPARAM(WORD low, WORD high)
-{
-    return static_cast<WPARAM>(low) | (static_cast<WPARAM>(high) << 16);
-}
-
-// Messages that SendMessage/PostMessage dispatch themselves. WM_COMMAND carries
-// MAKEWPARAM(id, code); WM_NOTIFY carries the id and an NMHDR*; WM_TIMER the timer id.
-constexpr UINT WM_NOTIFY = 0x004E;
-constexpr UINT WM_COMMAND = 0x0111;
-constexpr UINT WM_TIMER = 0x0113;
-constexpr UINT WM_USER = 0x0400;
-
+//
+// Qt's events reach the widget's first handle as messages (see Messages.h): WindowProc runs the
+// mapped handler or the On... handler of the message, and Default() lets Qt do its own handling
+// of the event at that point. A handler that does not call Default() consumes the event.
 // Notification codes of the controls.
 constexpr int BN_CLICKED = 0;
 constexpr int EN_SETFOCUS = 0x0100;
@@ -77,10 +55,36 @@ struct NMHDR
     int code;
 };
 
+// What OnCreate receives: the create context of a frame's views, and the window's placement.
+struct CCreateContext;
+struct CREATESTRUCT
+{
+    CCreateContext* lpCreateParams = nullptr;
+    DWORD style = 0;
+    DWORD dwExStyle = 0;
+    int x = 0;
+    int y = 0;
+    int cx = 0;
+    int cy = 0;
+};
+using LPCREATESTRUCT = CREATESTRUCT*;
+
+// Places for SetWindowPos.
+extern const CWnd wndTop;
+extern const CWnd wndTopMost;
+
+// Ends the capture of SetCapture.
+BOOL ReleaseCapture();
+
+// A class name for Create; the styles and the cursor are kept for windows of the class.
+CString AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, void* background = nullptr,
+                            void* icon = nullptr);
+
 // A message number unique in the process, the same for the same name; numbers start at 0xC000.
 UINT RegisterWindowMessage(const char* name);
 
 class CDataExchange;
+class CFont;
 struct DialogTemplate;
 struct WndState;
 
@@ -106,8 +110,32 @@ public:
     // made by Create); otherwise only detaches. The child handles of GetDlgItem go with it.
     virtual BOOL DestroyWindow();
 
+    // Makes the window: WS_CHILD in the parent's widget; WS_POPUP (or no parent) a window of its
+    // own, owned by the parent, without caption unless WS_CAPTION, on top of the others with
+    // WS_EX_TOPMOST, never taking the activation with WS_EX_NOACTIVATE. The class name is kept
+    // (AfxRegisterWndClass). Runs OnCreate; FALSE, with no window left, when that answers -1.
+    virtual BOOL Create(LPCTSTR className, LPCTSTR windowName, DWORD style, const RECT& rect,
+                        CWnd* parent, UINT id, CCreateContext* context = nullptr);
+    BOOL CreateEx(DWORD exStyle, LPCTSTR className, LPCTSTR windowName, DWORD style,
+                  const RECT& rect, CWnd* parent, UINT id, void* param = nullptr);
+    DWORD GetStyle() const;
+    DWORD GetExStyle() const;
+    BOOL ModifyStyle(DWORD remove, DWORD add, UINT flags = 0);
+
+    // Makes this handle the one that receives the widget's messages and its controls'
+    // reflected notifications (the handle it replaces keeps its widget); runs
+    // PreSubclassWindow. FALSE when this handle already has a widget.
+    BOOL SubclassWindow(HWND widget);
+    BOOL SubclassDlgItem(UINT id, CWnd* parent);
+    HWND UnsubclassWindow();
+
     // The nearest enclosing widget that has a handle (for a dialog, the window it belongs to).
     CWnd* GetParent() const;
+    // The window set by SetOwner, else the parent.
+    CWnd* GetOwner() const;
+    void SetOwner(CWnd* owner);
+    // The nearest top-level window that has a handle (this one when it is one).
+    CWnd* GetTopLevelParent() const;
     int GetDlgCtrlID() const;
     int SetDlgCtrlID(int id);
     // The child control of that id built for this window (by its template, or registered);
@@ -142,7 +170,42 @@ public:
     CWnd* SetFocus();
     static CWnd* GetFocus();
     void Invalidate(BOOL erase = TRUE);
+    void InvalidateRect(LPCRECT rect, BOOL erase = TRUE);
     void UpdateWindow();
+    BOOL RedrawWindow(LPCRECT rect = nullptr);
+
+    // Geometry. The client area starts at (0, 0); for a control that scrolls, it is the whole
+    // control, the header included. The window rectangle is in screen coordinates.
+    void GetClientRect(LPRECT rect) const;
+    void GetWindowRect(LPRECT rect) const;
+    void ClientToScreen(LPPOINT point) const;
+    void ClientToScreen(LPRECT rect) const;
+    void ScreenToClient(LPPOINT point) const;
+    void ScreenToClient(LPRECT rect) const;
+    // Places the window, in its parent's client coordinates (screen ones for a window of its own).
+    void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
+    void MoveWindow(LPCRECT rect, BOOL repaint = TRUE);
+    // insertAfter: &wndTop or &wndTopMost raise the window, null leaves the order.
+    BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int width, int height, UINT flags);
+    // The window with a handle under the screen point (the innermost one); null when none.
+    static CWnd* WindowFromPoint(POINT point);
+    // The child window with a handle at the client point, this window when no child is there,
+    // null when the point is outside.
+    CWnd* ChildWindowFromPoint(POINT point) const;
+
+    // Every mouse message goes to this window until ReleaseCapture.
+    CWnd* SetCapture();
+    static CWnd* GetCapture();
+
+    // The font the window shows its text in. GetFont's object lives until the next call.
+    void SetFont(CFont* font, BOOL redraw = TRUE);
+    CFont* GetFont() const;
+
+    // Offered every mouse and key message of this window and its children, innermost window
+    // first, before it is dispatched; TRUE when it was handled here (it is then not dispatched).
+    virtual BOOL PreTranslateMessage(MSG* msg);
+    // The message being dispatched (null outside of one).
+    static const MSG* GetCurrentMessage();
 
     // Starts (or restarts) timer id; OnTimer(id) runs every elapse milliseconds while the event
     // loop runs. Returns id, or 0 without a widget.
@@ -168,9 +231,40 @@ public:
     static LRESULT NotifyOwner(HWND control, int code, NMHDR* notify = nullptr);
 
 protected:
-    // Dispatches WM_COMMAND to OnCmdMsg, WM_NOTIFY to OnNotify, WM_TIMER to OnTimer, others to
-    // the mapped message handlers; 0 when nothing handles the message.
+    // Dispatches WM_COMMAND to OnCmdMsg, WM_NOTIFY to OnNotify, a message mapped by MapMessage to
+    // its handler, the others to the On... handlers below; DefWindowProc when none takes it.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Qt's own handling of the message being dispatched, at once and at most once; 0 for
+    // messages that did not come from Qt.
+    LRESULT Default();
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // Runs when a handle subclasses a widget, before it receives messages.
+    virtual void PreSubclassWindow();
+
+    // Message handlers. Each runs Default() unless a class overrides it.
+    virtual int OnCreate(LPCREATESTRUCT createStruct);
+    virtual void OnDestroy();
+    virtual void OnClose();
+    virtual void OnPaint();
+    virtual void OnSize(UINT type, int cx, int cy);
+    virtual void OnSetFocus(CWnd* oldWnd);
+    virtual void OnKillFocus(CWnd* newWnd);
+    virtual void OnEnable(BOOL enable);
+    virtual void OnSysColorChange();
+    virtual BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
+    virtual int OnMouseActivate(CWnd* topParent, UINT hitTest, UINT message);
+    virtual void OnMouseMove(UINT flags, CPoint point);
+    virtual void OnMouseLeave();
+    virtual BOOL OnMouseWheel(UINT flags, short delta, CPoint point);
+    virtual void OnLButtonDown(UINT flags, CPoint point);
+    virtual void OnLButtonUp(UINT flags, CPoint point);
+    virtual void OnLButtonDblClk(UINT flags, CPoint point);
+    virtual void OnRButtonDown(UINT flags, CPoint point);
+    virtual void OnRButtonUp(UINT flags, CPoint point);
+    virtual void OnRButtonDblClk(UINT flags, CPoint point);
+    virtual void OnKeyDown(UINT key, UINT repeatCount, UINT flags);
+    virtual void OnKeyUp(UINT key, UINT repeatCount, UINT flags);
+    virtual void OnContextMenu(CWnd* wnd, CPoint point);
     // Runs the MapNotify entry for the header's code and id; TRUE when one ran.
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
     // A notification of this window's own control, offered to it before its owner sees it
@@ -206,6 +300,10 @@ protected:
                           { return (self->*handler)(wParam, lParam); });
     }
 
+    // Drops the mapped handlers: a destructor that destroys the window calls it first, as the
+    // handlers belong to the part of the object that is already gone.
+    void ClearMessageMap();
+
     // For windows that build their own widget (dialogs, views, frames): the handle owns it and
     // deletes it on DestroyWindow or destruction unless it has a parent that deleted it first.
     void SetOwnedWidget(HWND widget);
@@ -216,5 +314,9 @@ protected:
     void CreateControls(const DialogTemplate& dialogTemplate);
 
 private:
+    friend class MessageBridge;
+    // Runs the On... handler of a standard message; false when the message has none.
+    bool DispatchStandardMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
     std::unique_ptr<WndState> m_state;
 };

@@ -22,7 +22,7 @@ enum : int
     IDC_LIST,
     IDC_STATE,
     IDC_YES,
-    IDC_NO,
+    IDC_ANSWER_NO,
 };
 
 const DialogTemplate exchangeTemplate{9307,
@@ -34,7 +34,7 @@ const DialogTemplate exchangeTemplate{9307,
                                           {IDC_LIST, ControlKind::ListBox, ""},
                                           {IDC_STATE, ControlKind::CheckBox, "State"},
                                           {IDC_YES, ControlKind::RadioButton, "Yes"},
-                                          {IDC_NO, ControlKind::RadioButton, "No"},
+                                          {IDC_ANSWER_NO, ControlKind::RadioButton, "No"},
                                       }};
 
 // A window whose exchange is given by the test.
@@ -193,16 +193,16 @@ TEST(DataExchangeTest, CheckBoxThirdStateAndRadioGroupWithNothingChecked)
 
     ASSERT_TRUE(wnd.UpdateData(FALSE));
     EXPECT_EQ(wnd.IsDlgButtonChecked(IDC_STATE), BST_INDETERMINATE);
-    EXPECT_EQ(wnd.GetCheckedRadioButton(IDC_YES, IDC_NO), 0);
+    EXPECT_EQ(wnd.GetCheckedRadioButton(IDC_YES, IDC_ANSWER_NO), 0);
 
-    wnd.CheckRadioButton(IDC_YES, IDC_NO, IDC_NO);
+    wnd.CheckRadioButton(IDC_YES, IDC_ANSWER_NO, IDC_ANSWER_NO);
     ASSERT_TRUE(wnd.UpdateData(TRUE));
     EXPECT_EQ(answer, 1);
     EXPECT_EQ(state, static_cast<int>(BST_INDETERMINATE));
 
     answer = -1;
     ASSERT_TRUE(wnd.UpdateData(FALSE));
-    EXPECT_EQ(wnd.GetCheckedRadioButton(IDC_YES, IDC_NO), 0);
+    EXPECT_EQ(wnd.GetCheckedRadioButton(IDC_YES, IDC_ANSWER_NO), 0);
 }
 
 TEST(DataExchangeTest, ControlIsBoundOnceAndFollowsTheWidget)

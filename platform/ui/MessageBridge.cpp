@@ -1,0 +1,446 @@
+#include "platform/ui/MessageBridge.h"
+
+#include "platform/ui/QtGeometry.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDateTime>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QWheelEvent>
+#include <QWidget>
+
+#include <algorithm>
+#include <vector>
+
+namespace
+{
+constexpr const char* kBridgedProperty = "weavoBridged";
+constexpr const char* kTrackLeaveProperty = "weavoTrackLeave";
+
+// One message being dispatched; event is the Qt event it came from (null for SendMessage).
+struct Dispatch
+{
+    MSG msg;
+    const CWnd* wnd;
+    QPointer<QObject> target;
+    QEvent* event;
+    bool defaultDone;
+};
+
+std::vector<Dispatch*>& Dispatches()
+{
+    static std::vector<Dispatch*> dispatches;
+    return dispatches;
+}
+
+// Events handed back to Qt by Default(): the bridge lets them pass.
+std::vector<QEvent*>& PassingEvents()
+{
+    static std::vector<QEvent*> passing;
+    return passing;
+}
+
+class DispatchScope
+{
+public:
+    explicit DispatchScope(Dispatch& dispatch) { Dispatches().push_back(&dispatch); }
+    ~DispatchScope() { Dispatches().pop_back(); }
+    DispatchScope(const DispatchScope&) = delete;
+    DispatchScope& operator=(const DispatchScope&) = delete;
+};
+
+UINT VirtualKey(int key)
+{
+    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
+        return static_cast<UINT>(key);
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
+        return VK_F1 + static_cast<UINT>(key - Qt::Key_F1);
+    switch (key)
+    {
+    case Qt::Key_Backspace:
+        return VK_BACK;
+    case Qt::Key_Tab:
+        return VK_TAB;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return VK_RETURN;
+    case Qt::Key_Shift:
+        return VK_SHIFT;
+    case Qt::Key_Control:
+        return VK_CONTROL;
+    case Qt::Key_Alt:
+        return VK_MENU;
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
+    case Qt::Key_Space:
+        return VK_SPACE;
+    case Qt::Key_PageUp:
+        return VK_PRIOR;
+    case Qt::Key_PageDown:
+        return VK_NEXT;
+    case Qt::Key_End:
+        return VK_END;
+    case Qt::Key_Home:
+        return VK_HOME;
+    case Qt::Key_Left:
+        return VK_LEFT;
+    case Qt::Key_Up:
+        return VK_UP;
+    case Qt::Key_Right:
+        return VK_RIGHT;
+    case Qt::Key_Down:
+        return VK_DOWN;
+    case Qt::Key_Insert:
+        return VK_INSERT;
+    case Qt::Key_Delete:
+        return VK_DELETE;
+    default:
+        return 0;
+    }
+}
+
+UINT MouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
+    UINT keys = 0;
+    if (buttons & Qt::LeftButton)
+        keys |= MK_LBUTTON;
+    if (buttons & Qt::RightButton)
+        keys |= MK_RBUTTON;
+    if (buttons & Qt::MiddleButton)
+        keys |= MK_MBUTTON;
+    if (modifiers & Qt::ShiftModifier)
+        keys |= MK_SHIFT;
+    if (modifiers & Qt::ControlModifier)
+        keys |= MK_CONTROL;
+    return keys;
+}
+
+UINT ButtonMessage(QEvent::Type type, Qt::MouseButton button)
+{
+    const int offset = type == QEvent::MouseButtonPress     ? 0
+                       : type == QEvent::MouseButtonRelease ? 1
+                                                            : 2;
+    switch (button)
+    {
+    case Qt::LeftButton:
+        return WM_LBUTTONDOWN + static_cast<UINT>(offset);
+    case Qt::RightButton:
+        return WM_RBUTTONDOWN + static_cast<UINT>(offset);
+    case Qt::MiddleButton:
+        return WM_MBUTTONDOWN + static_cast<UINT>(offset);
+    default:
+        return 0;
+    }
+}
+
+// The messages of one event, the last of them the one that carries the event (the others are
+// WM_SETCURSOR and WM_MOUSEACTIVATE, which Qt has no event of its own for).
+struct Translation
+{
+    std::vector<MSG> before;
+    MSG main{};
+    bool input = false;
+};
+
+MSG MakeMsg(QWidget* window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const QPoint cursor = QCursor::pos();
+    return {window,
+            message,
+            wParam,
+            lParam,
+            static_cast<DWORD>(QDateTime::currentMSecsSinceEpoch()),
+            FromQPoint(cursor)};
+}
+
+// False when the event is none the window hears of from that widget.
+bool Translate(QWidget* window, QWidget* source, bool fromViewport, QEvent* event, Translation& out)
+{
+    const bool pointerSource =
+        fromViewport || qobject_cast<QAbstractScrollArea*>(window) == nullptr;
+    switch (event->type())
+    {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    {
+        if (!pointerSource)
+            return false;
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint point = source->mapTo(window, mouse->position().toPoint());
+        const UINT message = event->type() == QEvent::MouseMove
+                                 ? WM_MOUSEMOVE
+                                 : ButtonMessage(event->type(), mouse->button());
+        if (message == 0)
+            return false;
+        const LPARAM where = PointToLParam(FromQPoint(point));
+        out.main = MakeMsg(window, message, MouseKeys(mouse->buttons(), mouse->modifiers()), where);
+        out.main.pt = FromQPoint(mouse->globalPosition().toPoint());
+        const auto hit = static_cast<WORD>(HTCLIENT);
+        const auto handle = reinterpret_cast<WPARAM>(window);
+        if (message == WM_MOUSEMOVE)
+            out.before.push_back(
+                MakeMsg(window, WM_SETCURSOR, handle, MAKELPARAM(hit, static_cast<WORD>(message))));
+        else if (event->type() == QEvent::MouseButtonPress)
+            out.before.push_back(MakeMsg(window, WM_MOUSEACTIVATE,
+                                         reinterpret_cast<WPARAM>(window->window()),
+                                         MAKELPARAM(hit, static_cast<WORD>(message))));
+        out.input = true;
+        return true;
+    }
+    case QEvent::Wheel:
+    {
+        if (!pointerSource)
+            return false;
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        const auto delta = static_cast<WORD>(static_cast<short>(wheel->angleDelta().y()));
+        const auto keys = static_cast<WORD>(MouseKeys(wheel->buttons(), wheel->modifiers()));
+        out.main = MakeMsg(window, WM_MOUSEWHEEL, MAKEWPARAM(keys, delta),
+                           PointToLParam(FromQPoint(wheel->globalPosition().toPoint())));
+        out.input = true;
+        return true;
+    }
+    case QEvent::ContextMenu:
+    {
+        if (!pointerSource)
+            return false;
+        auto* menu = static_cast<QContextMenuEvent*>(event);
+        const LPARAM where = menu->reason() == QContextMenuEvent::Keyboard
+                                 ? -1
+                                 : PointToLParam(FromQPoint(menu->globalPos()));
+        out.main = MakeMsg(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), where);
+        return true;
+    }
+    case QEvent::Paint:
+        if (!pointerSource)
+            return false;
+        out.main = MakeMsg(window, WM_PAINT, 0, 0);
+        return true;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    {
+        if (fromViewport)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        const UINT code = VirtualKey(key->key());
+        if (code == 0)
+            return false;
+        const LPARAM flags = 1 | (key->isAutoRepeat() ? (1 << 30) : 0);
+        out.main =
+            MakeMsg(window, event->type() == QEvent::KeyPress ? WM_KEYDOWN : WM_KEYUP, code, flags);
+        out.input = true;
+        return true;
+    }
+    case QEvent::Leave:
+        if (fromViewport || !window->property(kTrackLeaveProperty).toBool())
+            return false;
+        window->setProperty(kTrackLeaveProperty, false);
+        out.main = MakeMsg(window, WM_MOUSELEAVE, 0, 0);
+        return true;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        if (fromViewport)
+            return false;
+        out.main = MakeMsg(window, event->type() == QEvent::FocusIn ? WM_SETFOCUS : WM_KILLFOCUS,
+                           event->type() == QEvent::FocusOut
+                               ? reinterpret_cast<WPARAM>(QApplication::focusWidget())
+                               : 0,
+                           0);
+        return true;
+    case QEvent::Resize:
+    {
+        if (fromViewport)
+            return false;
+        const QSize size = window->size();
+        out.main =
+            MakeMsg(window, WM_SIZE, window->isMaximized() ? SIZE_MAXIMIZED : SIZE_RESTORED,
+                    MAKELPARAM(static_cast<WORD>(size.width()), static_cast<WORD>(size.height())));
+        return true;
+    }
+    case QEvent::EnabledChange:
+        if (fromViewport)
+            return false;
+        out.main = MakeMsg(window, WM_ENABLE, window->isEnabled() ? 1 : 0, 0);
+        return true;
+    case QEvent::Close:
+        if (fromViewport)
+            return false;
+        out.main = MakeMsg(window, WM_CLOSE, 0, 0);
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Offers the message to the window and its parents, innermost first.
+bool PreTranslate(CWnd* wnd, MSG& msg)
+{
+    for (CWnd* handle = wnd; handle != nullptr; handle = handle->GetParent())
+    {
+        if (handle->PreTranslateMessage(&msg))
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+void MessageBridge::Install(QWidget* widget)
+{
+    if (widget->property(kBridgedProperty).toBool())
+        return;
+    widget->setProperty(kBridgedProperty, true);
+    auto* bridge = new MessageBridge(widget);
+    widget->installEventFilter(bridge);
+    widget->setMouseTracking(true);
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(widget))
+    {
+        area->viewport()->installEventFilter(bridge);
+        area->viewport()->setMouseTracking(true);
+    }
+}
+
+LRESULT MessageBridge::Send(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Dispatch dispatch{MakeMsg(wnd.GetSafeHwnd(), message, wParam, lParam), &wnd, nullptr, nullptr,
+                      false};
+    const DispatchScope scope(dispatch);
+    return wnd.WindowProc(message, wParam, lParam);
+}
+
+LRESULT MessageBridge::RunDefault(const CWnd& wnd, UINT message)
+{
+    if (Dispatches().empty())
+        return 0;
+    Dispatch& current = *Dispatches().back();
+    if (current.wnd != &wnd || current.msg.message != message || current.event == nullptr ||
+        current.defaultDone || current.target.isNull())
+        return 0;
+    current.defaultDone = true;
+    PassingEvents().push_back(current.event);
+    const bool handled = QCoreApplication::sendEvent(current.target, current.event);
+    PassingEvents().pop_back();
+    return handled ? 1 : 0;
+}
+
+const MSG* MessageBridge::CurrentMessage()
+{
+    return Dispatches().empty() ? nullptr : &Dispatches().back()->msg;
+}
+
+QWidget* MessageBridge::CurrentWidget()
+{
+    return Dispatches().empty() ? nullptr : Dispatches().back()->msg.hwnd;
+}
+
+bool MessageBridge::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto& passing = PassingEvents();
+    if (std::find(passing.begin(), passing.end(), event) != passing.end() ||
+        !watched->isWidgetType())
+        return false;
+    auto* source = static_cast<QWidget*>(watched);
+    QWidget* window = source;
+    bool fromViewport = false;
+    if (CWnd::FromHandle(source) == nullptr)
+    {
+        auto* area = qobject_cast<QAbstractScrollArea*>(source->parentWidget());
+        if (area == nullptr || area->viewport() != source || CWnd::FromHandle(area) == nullptr)
+            return false;
+        window = area;
+        fromViewport = true;
+    }
+    Translation translation;
+    if (!Translate(window, source, fromViewport, event, translation))
+        return false;
+
+    const QPointer<QWidget> alive(window);
+    for (MSG& msg : translation.before)
+    {
+        CWnd* wnd = CWnd::FromHandle(window);
+        Dispatch dispatch{msg, wnd, nullptr, nullptr, false};
+        const DispatchScope scope(dispatch);
+        wnd->WindowProc(msg.message, msg.wParam, msg.lParam);
+        if (alive.isNull())
+            return true;
+    }
+    CWnd* wnd = CWnd::FromHandle(window);
+    if (wnd == nullptr)
+        return false;
+    if (translation.input && PreTranslate(wnd, translation.main))
+    {
+        event->accept();
+        return true;
+    }
+    if (alive.isNull() || (wnd = CWnd::FromHandle(window)) == nullptr)
+        return true;
+    Dispatch dispatch{translation.main, wnd, source, event, false};
+    {
+        const DispatchScope scope(dispatch);
+        wnd->WindowProc(translation.main.message, translation.main.wParam, translation.main.lParam);
+    }
+    // Consumed: a close the handler did not pass on leaves the window open.
+    if (event->type() == QEvent::Close)
+        event->setAccepted(dispatch.defaultDone && event->isAccepted());
+    else
+        event->accept();
+    return true;
+}
+
+BOOL TrackMouseEvent(TRACKMOUSEEVENT* track)
+{
+    if (track == nullptr || track->hwndTrack == nullptr)
+        return FALSE;
+    if ((track->dwFlags & TME_LEAVE) != 0)
+        track->hwndTrack->setProperty(kTrackLeaveProperty, (track->dwFlags & TME_CANCEL) == 0);
+    return TRUE;
+}
+
+BOOL _TrackMouseEvent(TRACKMOUSEEVENT* track)
+{
+    return TrackMouseEvent(track);
+}
+
+short GetKeyState(int virtualKey)
+{
+    const Qt::KeyboardModifiers modifiers = QGuiApplication::queryKeyboardModifiers();
+    const Qt::MouseButtons buttons = QGuiApplication::mouseButtons();
+    bool down = false;
+    switch (static_cast<UINT>(virtualKey))
+    {
+    case VK_SHIFT:
+        down = modifiers & Qt::ShiftModifier;
+        break;
+    case VK_CONTROL:
+        down = modifiers & Qt::ControlModifier;
+        break;
+    case VK_MENU:
+        down = modifiers & Qt::AltModifier;
+        break;
+    case VK_LBUTTON:
+        down = buttons & Qt::LeftButton;
+        break;
+    case VK_RBUTTON:
+        down = buttons & Qt::RightButton;
+        break;
+    default:
+        break;
+    }
+    return down ? static_cast<short>(0x8000) : 0;
+}
+
+short GetAsyncKeyState(int virtualKey)
+{
+    return GetKeyState(virtualKey);
+}
+
+BOOL GetCursorPos(LPPOINT point)
+{
+    *point = FromQPoint(QCursor::pos());
+    return TRUE;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/ui/Geometry.h"
+
+#include <QPoint>
+#include <QRect>
+
+// Rectangles cross into Qt with their exclusive right and bottom edges kept.
+inline QRect ToQRect(const RECT& rect)
+{
+    return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+}
+inline CRect FromQRect(const QRect& rect)
+{
+    return CRect(rect.x(), rect.y(), rect.x() + rect.width(), rect.y() + rect.height());
+}
+inline QPoint ToQPoint(POINT point)
+{
+    return QPoint(point.x, point.y);
+}
+inline CPoint FromQPoint(const QPoint& point)
+{
+    return CPoint(point.x(), point.y());
+}

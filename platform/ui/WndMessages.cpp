@@ -1,0 +1,275 @@
+#include "platform/ui/MessageBridge.h"
+#include "platform/ui/WndState.h"
+
+#include <QCursor>
+#include <QVariant>
+
+namespace
+{
+CPoint PointOf(LPARAM lParam)
+{
+    return CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+}
+
+CWnd* WndOf(WPARAM wParam)
+{
+    return CWnd::FromHandle(reinterpret_cast<HWND>(wParam));
+}
+} // namespace
+
+bool CWnd::DispatchStandardMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    const auto flags = static_cast<UINT>(wParam);
+    switch (message)
+    {
+    case WM_CREATE:
+        result = OnCreate(reinterpret_cast<LPCREATESTRUCT>(lParam));
+        return true;
+    case WM_DESTROY:
+        OnDestroy();
+        return true;
+    case WM_CLOSE:
+        OnClose();
+        return true;
+    case WM_PAINT:
+        OnPaint();
+        return true;
+    case WM_SIZE:
+        OnSize(flags, LOWORD(static_cast<DWORD_PTR>(lParam)),
+               HIWORD(static_cast<DWORD_PTR>(lParam)));
+        return true;
+    case WM_SETFOCUS:
+        OnSetFocus(WndOf(wParam));
+        return true;
+    case WM_KILLFOCUS:
+        OnKillFocus(WndOf(wParam));
+        return true;
+    case WM_ENABLE:
+        OnEnable(static_cast<BOOL>(wParam));
+        return true;
+    case WM_SYSCOLORCHANGE:
+        OnSysColorChange();
+        return true;
+    case WM_SETCURSOR:
+        result = OnSetCursor(WndOf(wParam), LOWORD(static_cast<DWORD_PTR>(lParam)),
+                             HIWORD(static_cast<DWORD_PTR>(lParam)));
+        return true;
+    case WM_MOUSEACTIVATE:
+        result = OnMouseActivate(WndOf(wParam), LOWORD(static_cast<DWORD_PTR>(lParam)),
+                                 HIWORD(static_cast<DWORD_PTR>(lParam)));
+        return true;
+    case WM_MOUSEMOVE:
+        OnMouseMove(flags, PointOf(lParam));
+        return true;
+    case WM_MOUSELEAVE:
+        OnMouseLeave();
+        return true;
+    case WM_MOUSEWHEEL:
+        result = OnMouseWheel(LOWORD(wParam), static_cast<short>(HIWORD(wParam)), PointOf(lParam));
+        return true;
+    case WM_LBUTTONDOWN:
+        OnLButtonDown(flags, PointOf(lParam));
+        return true;
+    case WM_LBUTTONUP:
+        OnLButtonUp(flags, PointOf(lParam));
+        return true;
+    case WM_LBUTTONDBLCLK:
+        OnLButtonDblClk(flags, PointOf(lParam));
+        return true;
+    case WM_RBUTTONDOWN:
+        OnRButtonDown(flags, PointOf(lParam));
+        return true;
+    case WM_RBUTTONUP:
+        OnRButtonUp(flags, PointOf(lParam));
+        return true;
+    case WM_RBUTTONDBLCLK:
+        OnRButtonDblClk(flags, PointOf(lParam));
+        return true;
+    case WM_KEYDOWN:
+        OnKeyDown(flags, LOWORD(static_cast<DWORD_PTR>(lParam)),
+                  HIWORD(static_cast<DWORD_PTR>(lParam)));
+        return true;
+    case WM_KEYUP:
+        OnKeyUp(flags, LOWORD(static_cast<DWORD_PTR>(lParam)),
+                HIWORD(static_cast<DWORD_PTR>(lParam)));
+        return true;
+    case WM_CONTEXTMENU:
+        OnContextMenu(WndOf(wParam), PointOf(lParam));
+        return true;
+    default:
+        return false;
+    }
+}
+
+LRESULT CWnd::Default()
+{
+    const MSG* current = MessageBridge::CurrentMessage();
+    return current != nullptr ? DefWindowProc(current->message, current->wParam, current->lParam)
+                              : 0;
+}
+
+// The class cursor comes back with every WM_SETCURSOR that no handler answers.
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM, LPARAM)
+{
+    if (message == WM_SETCURSOR && m_state->widget)
+    {
+        const auto cursor = reinterpret_cast<HCURSOR>(
+            m_state->widget->property(kClassCursorProperty).value<quintptr>());
+        if (cursor != nullptr)
+            m_state->widget->setCursor(*cursor);
+        else
+            m_state->widget->unsetCursor();
+        return FALSE;
+    }
+    return MessageBridge::RunDefault(*this, message);
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*)
+{
+    return FALSE;
+}
+
+const MSG* CWnd::GetCurrentMessage()
+{
+    return MessageBridge::CurrentMessage();
+}
+
+void CWnd::PreSubclassWindow() {}
+
+BOOL CWnd::SubclassWindow(HWND widget)
+{
+    if (widget == nullptr || m_state->widget)
+        return FALSE;
+    m_state->widget = widget;
+    widget->setProperty(kHandleProperty, QVariant::fromValue(reinterpret_cast<quintptr>(this)));
+    MessageBridge::Install(widget);
+    PreSubclassWindow();
+    return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
+{
+    CWnd* item = parent != nullptr ? parent->GetDlgItem(static_cast<int>(id)) : nullptr;
+    return item != nullptr && SubclassWindow(item->GetSafeHwnd());
+}
+
+HWND CWnd::UnsubclassWindow()
+{
+    return Detach();
+}
+
+int CWnd::OnCreate(LPCREATESTRUCT)
+{
+    return static_cast<int>(Default());
+}
+
+void CWnd::OnDestroy()
+{
+    Default();
+}
+
+void CWnd::OnClose()
+{
+    Default();
+}
+
+void CWnd::OnPaint()
+{
+    Default();
+}
+
+void CWnd::OnSize(UINT, int, int)
+{
+    Default();
+}
+
+void CWnd::OnSetFocus(CWnd*)
+{
+    Default();
+}
+
+void CWnd::OnKillFocus(CWnd*)
+{
+    Default();
+}
+
+void CWnd::OnEnable(BOOL)
+{
+    Default();
+}
+
+void CWnd::OnSysColorChange()
+{
+    Default();
+}
+
+BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT)
+{
+    return static_cast<BOOL>(Default());
+}
+
+int CWnd::OnMouseActivate(CWnd*, UINT, UINT)
+{
+    Default();
+    return MA_ACTIVATE;
+}
+
+void CWnd::OnMouseMove(UINT, CPoint)
+{
+    Default();
+}
+
+void CWnd::OnMouseLeave()
+{
+    Default();
+}
+
+BOOL CWnd::OnMouseWheel(UINT, short, CPoint)
+{
+    return static_cast<BOOL>(Default());
+}
+
+void CWnd::OnLButtonDown(UINT, CPoint)
+{
+    Default();
+}
+
+void CWnd::OnLButtonUp(UINT, CPoint)
+{
+    Default();
+}
+
+void CWnd::OnLButtonDblClk(UINT, CPoint)
+{
+    Default();
+}
+
+void CWnd::OnRButtonDown(UINT, CPoint)
+{
+    Default();
+}
+
+void CWnd::OnRButtonUp(UINT, CPoint)
+{
+    Default();
+}
+
+void CWnd::OnRButtonDblClk(UINT, CPoint)
+{
+    Default();
+}
+
+void CWnd::OnKeyDown(UINT, UINT, UINT)
+{
+    Default();
+}
+
+void CWnd::OnKeyUp(UINT, UINT, UINT)
+{
+    Default();
+}
+
+void CWnd::OnContextMenu(CWnd*, CPoint)
+{
+    Default();
+}
