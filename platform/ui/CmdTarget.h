@@ -16,6 +16,9 @@ constexpr UINT ID_FILE_MRU_FILE1 = 0xE110;
 constexpr UINT ID_FILE_MRU_LAST = 0xE11F;
 constexpr UINT ID_APP_ABOUT = 0xE140;
 constexpr UINT ID_APP_EXIT = 0xE141;
+constexpr UINT ID_EDIT_COPY = 0xE122;
+constexpr UINT ID_EDIT_CUT = 0xE123;
+constexpr UINT ID_EDIT_PASTE = 0xE125;
 
 // A receiver of commands (the application, documents, windows): handlers are mapped to command
 // ids and run by OnCmdMsg.

@@ -3,12 +3,17 @@
 #include "platform/ui/ControlBars.h"
 #include "platform/ui/DocTemplate.h"
 #include "platform/ui/Document.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/MenuResource.h"
 #include "platform/ui/View.h"
+#include "platform/ui/VirtualKeys.h"
 #include "platform/ui/WinApp.h"
 
 #include <QCoreApplication>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QPointer>
+#include <QShortcut>
 #include <QStatusBar>
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
@@ -36,6 +41,13 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, CWnd* parent, CCreateContext* context
     // Closing the window asks the frame (WM_CLOSE, OnClose), which decides.
     SetOwnedWidget(
         new QMainWindow(parent != nullptr ? parent->GetSafeHwnd() : nullptr, Qt::Window));
+    CMenu menu;
+    if (menu.LoadMenu(resourceId))
+    {
+        SetMenu(&menu);
+        menu.Detach();
+    }
+    LoadAccelTable(resourceId);
     CREATESTRUCT createStruct{context};
     if (OnCreate(&createStruct) == -1)
     {
@@ -45,6 +57,36 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, CWnd* parent, CCreateContext* context
     }
     RecalcLayout();
     OnUpdateFrameTitle();
+    return TRUE;
+}
+
+BOOL CFrameWnd::LoadAccelTable(UINT resourceId)
+{
+    const std::vector<ACCEL>* keys = FindAcceleratorResource(resourceId);
+    QWidget* window = GetSafeHwnd();
+    if (keys == nullptr || window == nullptr)
+        return FALSE;
+    const QString name = QStringLiteral("weavoAccelerator");
+    qDeleteAll(window->findChildren<QShortcut*>(name, Qt::FindDirectChildrenOnly));
+    for (const ACCEL& key : *keys)
+    {
+        int combination = QtKeyOf(key.key);
+        if ((key.fVirt & FSHIFT) != 0)
+            combination |= Qt::SHIFT;
+        if ((key.fVirt & FCONTROL) != 0)
+            combination |= Qt::CTRL;
+        if ((key.fVirt & FALT) != 0)
+            combination |= Qt::ALT;
+        auto* shortcut = new QShortcut(QKeySequence(combination), window);
+        shortcut->setObjectName(name);
+        const WORD command = key.cmd;
+        QObject::connect(shortcut, &QShortcut::activated, window,
+                         [window, command]
+                         {
+                             if (CWnd* frame = CWnd::FromHandle(window))
+                                 frame->SendMessage(WM_COMMAND, MAKEWPARAM(command, 0));
+                         });
+    }
     return TRUE;
 }
 

@@ -22,10 +22,14 @@ public:
     CFrameWnd();
     ~CFrameWnd() override;
 
-    // Makes the window and runs OnCreate; FALSE, with no window left, when OnCreate fails.
+    // Makes the window with the menu and accelerators of the resource id (when registered) and
+    // runs OnCreate; FALSE, with no window left, when OnCreate fails.
     virtual BOOL LoadFrame(UINT resourceId, CWnd* parent = nullptr,
                            CCreateContext* context = nullptr);
     UINT GetResourceId() const { return m_resourceId; }
+    // The keys of the accelerator resource send their commands to the frame while it is active
+    // (replacing the keys loaded before); FALSE when none is registered.
+    BOOL LoadAccelTable(UINT resourceId);
 
     // A view of the context's class as a child of the frame with the id; the frame owns it.
     CWnd* CreateView(CCreateContext* context, UINT id = AFX_IDW_PANE_FIRST);

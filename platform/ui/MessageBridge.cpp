@@ -1,6 +1,7 @@
 #include "platform/ui/MessageBridge.h"
 
 #include "platform/ui/QtGeometry.h"
+#include "platform/ui/VirtualKeys.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -53,56 +54,6 @@ public:
     DispatchScope(const DispatchScope&) = delete;
     DispatchScope& operator=(const DispatchScope&) = delete;
 };
-
-UINT VirtualKey(int key)
-{
-    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
-        return static_cast<UINT>(key);
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
-        return VK_F1 + static_cast<UINT>(key - Qt::Key_F1);
-    switch (key)
-    {
-    case Qt::Key_Backspace:
-        return VK_BACK;
-    case Qt::Key_Tab:
-        return VK_TAB;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return VK_RETURN;
-    case Qt::Key_Shift:
-        return VK_SHIFT;
-    case Qt::Key_Control:
-        return VK_CONTROL;
-    case Qt::Key_Alt:
-        return VK_MENU;
-    case Qt::Key_Escape:
-        return VK_ESCAPE;
-    case Qt::Key_Space:
-        return VK_SPACE;
-    case Qt::Key_PageUp:
-        return VK_PRIOR;
-    case Qt::Key_PageDown:
-        return VK_NEXT;
-    case Qt::Key_End:
-        return VK_END;
-    case Qt::Key_Home:
-        return VK_HOME;
-    case Qt::Key_Left:
-        return VK_LEFT;
-    case Qt::Key_Up:
-        return VK_UP;
-    case Qt::Key_Right:
-        return VK_RIGHT;
-    case Qt::Key_Down:
-        return VK_DOWN;
-    case Qt::Key_Insert:
-        return VK_INSERT;
-    case Qt::Key_Delete:
-        return VK_DELETE;
-    default:
-        return 0;
-    }
-}
 
 UINT MouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
@@ -228,7 +179,7 @@ bool Translate(QWidget* window, QWidget* source, bool fromViewport, QEvent* even
         if (fromViewport)
             return false;
         auto* key = static_cast<QKeyEvent*>(event);
-        const UINT code = VirtualKey(key->key());
+        const UINT code = VirtualKeyOf(key->key());
         if (code == 0)
             return false;
         const LPARAM flags = 1 | (key->isAutoRepeat() ? (1 << 30) : 0);

@@ -135,6 +135,7 @@ BOOL CWnd::DestroyWindow()
         {
             SendMessage(WM_DESTROY);
         }
+        ::DestroyMenu(std::exchange(m_state->menu, nullptr));
         QWidget* widget = Detach();
         delete widget;
     }

@@ -85,6 +85,9 @@ UINT RegisterWindowMessage(const char* name);
 
 class CDataExchange;
 class CFont;
+class CMenu;
+struct DRAWITEMSTRUCT;
+struct MEASUREITEMSTRUCT;
 struct DialogTemplate;
 struct WndState;
 
@@ -201,6 +204,13 @@ public:
     void SetFont(CFont* font, BOOL redraw = TRUE);
     CFont* GetFont() const;
 
+    // The window's menu: a frame shows it as its menu bar, whose commands reach the window as
+    // WM_COMMAND. The window destroys the menu it shows when it is destroyed.
+    BOOL SetMenu(CMenu* menu);
+    CMenu* GetMenu() const;
+    // Shows the menu again after its items changed.
+    void DrawMenuBar();
+
     // Offered every mouse and key message of this window and its children, innermost window
     // first, before it is dispatched; TRUE when it was handled here (it is then not dispatched).
     virtual BOOL PreTranslateMessage(MSG* msg);
@@ -265,6 +275,10 @@ protected:
     virtual void OnKeyDown(UINT key, UINT repeatCount, UINT flags);
     virtual void OnKeyUp(UINT key, UINT repeatCount, UINT flags);
     virtual void OnContextMenu(CWnd* wnd, CPoint point);
+    // Owner drawing: a menu item goes to the object of the menu that holds it, a control's item
+    // to the control (reflected, OnChildNotify).
+    virtual void OnMeasureItem(int idCtl, MEASUREITEMSTRUCT* measureItem);
+    virtual void OnDrawItem(int idCtl, DRAWITEMSTRUCT* drawItem);
     // Runs the MapNotify entry for the header's code and id; TRUE when one ran.
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
     // A notification of this window's own control, offered to it before its owner sees it

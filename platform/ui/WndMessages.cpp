@@ -1,4 +1,6 @@
+#include "platform/ui/MenuData.h"
 #include "platform/ui/MessageBridge.h"
+#include "platform/ui/QtMenus.h"
 #include "platform/ui/WndState.h"
 
 #include <QCursor>
@@ -14,6 +16,21 @@ CPoint PointOf(LPARAM lParam)
 CWnd* WndOf(WPARAM wParam)
 {
     return CWnd::FromHandle(reinterpret_cast<HWND>(wParam));
+}
+
+// The menu (menu itself or one of its popups) that holds the owner-drawn item.
+HMENU HolderOf(HMENU menu, UINT id, DWORD_PTR itemData)
+{
+    if (!IsMenu(menu))
+        return nullptr;
+    for (const MenuItem& item : menu->items)
+    {
+        if (item.popup == nullptr && item.id == id && item.itemData == itemData)
+            return menu;
+        if (HMENU holder = HolderOf(item.popup, id, itemData))
+            return holder;
+    }
+    return nullptr;
 }
 } // namespace
 
@@ -95,6 +112,12 @@ bool CWnd::DispatchStandardMessage(UINT message, WPARAM wParam, LPARAM lParam, L
         return true;
     case WM_CONTEXTMENU:
         OnContextMenu(WndOf(wParam), PointOf(lParam));
+        return true;
+    case WM_MEASUREITEM:
+        OnMeasureItem(static_cast<int>(wParam), reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
+        return true;
+    case WM_DRAWITEM:
+        OnDrawItem(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
         return true;
     default:
         return false;
@@ -272,4 +295,58 @@ void CWnd::OnKeyUp(UINT, UINT, UINT)
 void CWnd::OnContextMenu(CWnd*, CPoint)
 {
     Default();
+}
+
+void CWnd::OnMeasureItem(int idCtl, MEASUREITEMSTRUCT* measureItem)
+{
+    if (measureItem->CtlType == ODT_MENU)
+    {
+        HMENU holder = HolderOf(TrackedPopupMenu(), measureItem->itemID, measureItem->itemData);
+        if (holder == nullptr)
+            holder = HolderOf(m_state->menu, measureItem->itemID, measureItem->itemData);
+        if (CMenu* menu = CMenu::FromHandlePermanent(holder))
+            menu->MeasureItem(measureItem);
+        return;
+    }
+    LRESULT result = 0;
+    CWnd* control = GetDlgItem(idCtl);
+    if (control == nullptr ||
+        !control->OnChildNotify(WM_MEASUREITEM, static_cast<WPARAM>(idCtl),
+                                reinterpret_cast<LPARAM>(measureItem), &result))
+        Default();
+}
+
+void CWnd::OnDrawItem(int idCtl, DRAWITEMSTRUCT* drawItem)
+{
+    if (drawItem->CtlType == ODT_MENU)
+    {
+        if (CMenu* menu = CMenu::FromHandlePermanent(reinterpret_cast<HMENU>(drawItem->hwndItem)))
+            menu->DrawItem(drawItem);
+        return;
+    }
+    LRESULT result = 0;
+    CWnd* control = FromHandle(drawItem->hwndItem);
+    if (control == nullptr || !control->OnChildNotify(WM_DRAWITEM, static_cast<WPARAM>(idCtl),
+                                                      reinterpret_cast<LPARAM>(drawItem), &result))
+        Default();
+}
+
+BOOL CWnd::SetMenu(CMenu* menu)
+{
+    if (!m_state->widget)
+        return FALSE;
+    m_state->menu = menu != nullptr ? menu->GetSafeHmenu() : nullptr;
+    ShowMenuBar(m_state->widget, m_state->menu);
+    return TRUE;
+}
+
+CMenu* CWnd::GetMenu() const
+{
+    return CMenu::FromHandle(m_state->menu);
+}
+
+void CWnd::DrawMenuBar()
+{
+    if (m_state->widget)
+        ShowMenuBar(m_state->widget, m_state->menu);
 }

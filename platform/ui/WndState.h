@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ui/GdiObjects.h"
+#include "platform/ui/Menu.h"
 #include "platform/ui/Wnd.h"
 
 #include <QPointer>
@@ -42,6 +43,8 @@ struct WndState
     QPointer<QWidget> owner;
     // The extended style CreateEx hands to Create.
     DWORD createExStyle = 0;
+    // The menu the window shows.
+    HMENU menu = nullptr;
     // What GetFont hands out.
     std::unique_ptr<CFont> font;
     std::map<int, std::unique_ptr<CWnd>> items;
