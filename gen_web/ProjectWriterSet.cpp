@@ -2,7 +2,10 @@
 
 #include "database/SqlScriptWriter.h"
 #include "gen_web/ASPXMenuWriter.h"
+#include "gen_web/DataClassWriter.h"
+#include "gen_web/LoginDataClassWriter.h"
 #include "gen_web/SupportFileWriter.h"
+#include "gen_web/TransactionDataClassWriter.h"
 #include "gen_web/VSProjectWriter.h"
 #include "model/GenerationReport.h"
 
@@ -52,13 +55,19 @@ void ProjectWriterSet::WriteFormMarkup(Form&) {}
 
 void ProjectWriterSet::WriteFormCodeBehind(Form&) {}
 
-void ProjectWriterSet::WriteDataClass(Table&) {}
+void ProjectWriterSet::WriteDataClass(Table& table)
+{
+    DataClassWriter(&m_project, table, m_report).Write();
+}
 
 void ProjectWriterSet::WriteTransactionMarkup(Transaction&) {}
 
 void ProjectWriterSet::WriteTransactionCodeBehind(Transaction&) {}
 
-void ProjectWriterSet::WriteTransactionDataClasses(Transaction&) {}
+void ProjectWriterSet::WriteTransactionDataClasses(Transaction& transaction)
+{
+    TransactionDataClassWriter(&m_project, transaction, m_report).Write();
+}
 
 void ProjectWriterSet::WriteReportMarkup(ApplicationReport&) {}
 
@@ -78,4 +87,7 @@ void ProjectWriterSet::WriteDashBoardPageMarkup(DashBoardPage&) {}
 
 void ProjectWriterSet::WriteDashBoardPageCodeBehind(DashBoardPage&) {}
 
-void ProjectWriterSet::WriteLoginDataClasses() {}
+void ProjectWriterSet::WriteLoginDataClasses()
+{
+    LoginDataClassWriter(&m_project, m_report).Write();
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/core/CString.h"
+
+class ForgeonProject;
+class Table;
+
+// SQL texts of the generated data classes, which build their statements by concatenating their
+// members ("m_" + column name) into these texts.
+
+// Char, varchar, DateTime, text and the unicode character types: their values go into SQL as
+// N'...' literals; the other types are written bare.
+bool IsQuotedSqlType(int typeCode);
+
+// The INSERT column list: every column but the key columns, joined by ",".
+CString InsertColumnList(const Table& table);
+// The INSERT value list: the member of every column but the primary key, joined by ",".
+CString InsertValueList(const Table& table);
+// The UPDATE set list over the columns but key and Is_Deleted. The column named
+// newPasswordColumn (none when empty) takes its value from m_newPassword.
+CString UpdateSetList(const Table& table, const CString& newPasswordColumn = CString());
+
+// The select of SelectAllRecords: every column (dates as mm/dd/yyyy), the display column of
+// each referenced table under an alias tbl0, tbl1 ... and its join; no where part. Empty when
+// the table's class has no "SelectAllRecords" function.
+CString JoinedSelect(const ForgeonProject& project, Table& table);
+// "SELECT" and every column, dates as mm/dd/yyyy; "SELECT *" when the table has no DateTime
+// column.
+CString SingleTableSelectList(const Table& table);

@@ -1,0 +1,93 @@
+#include "gen_web/AspxWriteAll.h"
+#include "gen_web/ProjectWriterSet.h"
+#include "platform/core/MessageBox.h"
+
+#include "tests/gen_web/DataClassProject.h"
+#include "tests/gen_web/GoldenFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+// Each written file of the class folder equals its expected file under
+// tests/data/gen_web/DataClasses.
+void ExpectClassFiles(const DataClassProject& fixture, const std::vector<std::string>& names)
+{
+    for (const std::string& name : names)
+        EXPECT_EQ(GoldenBytes("DataClasses/" + name), ReadHostFile(fixture.ClassFolder() / name))
+            << name;
+}
+
+// The per-table classes of a master table with two foreign keys (a required one joined with
+// INNER JOIN as tbl0, a nullable one with LEFT OUTER JOIN as tbl1, SelectRecordFor each and
+// SelectRecordForMultiParam) and of a table whose class has no functions yet (SELECT *).
+TEST(DataClasses, MasterTableClassesAreWrittenAsExpected)
+{
+    DataClassProject fixture;
+    ProjectWriterSet writers(fixture.Project(), fixture.Report());
+    writers.WriteDataClass(fixture.Orders());
+    writers.WriteDataClass(fixture.Customer());
+    EXPECT_TRUE(fixture.Report().IsEmpty()) << fixture.Report().GetText();
+    ExpectClassFiles(fixture, {"orders.cs", "orders_partial.cs", "customer.cs"});
+}
+
+// A master-detail page writes the basic table's class and partial file, then the detail
+// classes, then their partial files; a path it cannot write is reported, in that order.
+TEST(DataClasses, TransactionClassesAreWrittenAsExpectedInOrder)
+{
+    DataClassProject fixture;
+    ProjectWriterSet writers(fixture.Project(), fixture.Report());
+    writers.WriteTransactionDataClasses(fixture.Sale());
+    EXPECT_TRUE(fixture.Report().IsEmpty()) << fixture.Report().GetText();
+    ExpectClassFiles(fixture, {"sale_basic.cs", "sale_detail.cs", "sale_payment_detail.cs"});
+
+    DataClassProject blocked;
+    WriteHostFile(blocked.ClassFolder(), "not a folder");
+    ProjectWriterSet(blocked.Project(), blocked.Report())
+        .WriteTransactionDataClasses(blocked.Sale());
+    std::vector<std::string> unwritten;
+    for (const GenerationReport::Entry& entry : blocked.Report().GetUnwrittenFiles())
+        unwritten.push_back(fs::path(ToHostPath(entry.name)).filename().string());
+    EXPECT_EQ((std::vector<std::string>{"sale_basic.cs", "sale_basic_partial.cs", "sale_detail.cs",
+                                        "sale_payment_detail.cs", "sale_detail_partial.cs",
+                                        "sale_payment_detail_partial.cs"}),
+              unwritten);
+}
+
+// The account class hashes the password with the account's id after the insert and keeps the
+// stored one when no new password is posted; its partial file checks the user name and the
+// current password; the role class only lists its rows.
+TEST(DataClasses, LoginTableClassesAreWrittenAsExpected)
+{
+    DataClassProject fixture;
+    ProjectWriterSet(fixture.Project(), fixture.Report()).WriteLoginDataClasses();
+    EXPECT_TRUE(fixture.Report().IsEmpty()) << fixture.Report().GetText();
+    ExpectClassFiles(fixture, {"useraccount.cs", "useraccount_partial.cs", "personnel_role.cs",
+                               "personnel_role_partial.cs"});
+}
+
+// A second Write All rewrites the class file and leaves a partial file, edited by the
+// developer, as it is, byte for byte.
+TEST(DataClasses, SecondWriteAllKeepsThePartialFile)
+{
+    DataClassProject fixture;
+    fixture.Base().AddMasterForm(NewForm("orders_form", &fixture.Orders()), false);
+    const MessageBoxHandler previous =
+        SetMessageBoxHandler([](const std::string&, UINT, UINT) { return IDOK; });
+    AspxWriteAll(&fixture.Project()).Run(nullptr);
+    const fs::path partial = fixture.ClassFolder() / "orders_partial.cs";
+    const fs::path classFile = fixture.ClassFolder() / "orders.cs";
+    const std::string edited = ReadHostFile(partial) + "// mine\r\n\xff";
+    WriteHostFile(partial, edited);
+    WriteHostFile(classFile, "stale");
+    AspxWriteAll(&fixture.Project()).Run(nullptr);
+    SetMessageBoxHandler(previous);
+    EXPECT_EQ(edited, ReadHostFile(partial));
+    EXPECT_EQ(GoldenBytes("DataClasses/orders.cs"), ReadHostFile(classFile));
+}
+} // namespace
