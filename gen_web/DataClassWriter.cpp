@@ -1,6 +1,7 @@
 #include "gen_web/DataClassWriter.h"
 
 #include "gen_web/DataClassText.h"
+#include "gen_web/LiteralEscaping.h"
 #include "gen_web/PartialClassWriter.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
@@ -18,7 +19,7 @@ void DataClassWriter::Write()
     if (!SetTable(m_writtenTable))
         return;
     WriteUsings();
-    WriteClassHead();
+    WriteNamespaceAndClassHead();
     WriteMembers();
     WriteHandleAdd();
     WriteHandleUpdate();
@@ -38,7 +39,7 @@ void DataClassWriter::Write()
     PartialClassWriter(m_project, m_tableName, m_className, m_report).Write();
 }
 
-void DataClassWriter::WriteClassHead()
+void DataClassWriter::WriteNamespaceAndClassHead()
 {
     m_textFile.Write(0, "\n");
     m_textFile.Write(0, "namespace %s\n", m_project->GetProjectName());
@@ -60,7 +61,7 @@ void DataClassWriter::WriteMembers()
             m_textFile.Write(2, "String m_%s;%s\n", field->GetFieldName(), comment);
         else
             m_textFile.Write(2, "String m_%s = \"%s\";%s\n", field->GetFieldName(),
-                             field->GetDefaultValue(), comment);
+                             EscapeCSharpString(field->GetDefaultValue()), comment);
     }
     m_textFile.Write(2, "String m_%s; //Represents primary key\n", m_key);
     m_textFile.Write(2, "String m_Is_Deleted; //Represents field for soft delete\n");
@@ -72,11 +73,7 @@ void DataClassWriter::WriteHandleAdd()
     m_textFile.Write(2, "//Handles the row insertion in table %s\n", m_tableName);
     m_textFile.Write(2, "public void HandleAdd()\n");
     m_textFile.Write(2, "{\n");
-    WriteInsertStatement(");\";");
-    m_textFile.Write(3, "String selectString = \"SELECT @@IDENTITY AS primaryKey\";\n");
-    m_textFile.Write(3, "DBHandler dbHandler = new DBHandler();\n");
-    m_textFile.Write(3, "DataTable dbTable = dbHandler.InsertSelect(sSQLCommand, selectString);\n");
-    m_textFile.Write(3, "m_%s = dbTable.Rows[0][\"primaryKey\"].ToString();\n", m_key);
+    WriteInsertReadingKey(");\";", "primaryKey", "m_" + m_key);
     m_textFile.Write(2, "}\n");
     m_textFile.Write(0, "\n");
 }
@@ -158,10 +155,4 @@ void DataClassWriter::WriteSelectRecord()
 {
     m_textFile.Write(2, "//Returns a record based on primary key\n");
     TableClassWriter::WriteSelectRecord(" AND " + m_tableName + ".Is_Deleted = 'N'");
-}
-
-void DataClassWriter::WriteClassFoot()
-{
-    m_textFile.Write(1, "}\n");
-    m_textFile.Write(0, "}\n");
 }

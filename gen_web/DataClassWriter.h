@@ -13,7 +13,8 @@ public:
     void Write();
 
 private:
-    void WriteClassHead();
+    // With an empty line before "namespace" and the table's comment before the class line.
+    void WriteNamespaceAndClassHead();
     void WriteMembers();
     void WriteHandleAdd();
     void WriteHandleUpdate();
@@ -24,7 +25,6 @@ private:
     // One SelectRecordFor<column> per foreign key.
     void WriteSelectRecordFor();
     void WriteSelectRecord();
-    void WriteClassFoot();
 
     Table& m_writtenTable;
 };

@@ -56,14 +56,6 @@ void LoginDataClassWriter::WriteClassFile()
     SaveClassFile();
 }
 
-void LoginDataClassWriter::WriteClassHead()
-{
-    m_textFile.Write(0, "namespace %s\n", m_project->GetProjectName());
-    m_textFile.Write(0, "{\n");
-    m_textFile.Write(1, "public partial class %s\n", m_className);
-    m_textFile.Write(1, "{\n");
-}
-
 void LoginDataClassWriter::WriteMembers()
 {
     for (const Field* field : m_table->GetFields())
@@ -87,11 +79,7 @@ void LoginDataClassWriter::WriteHandleAdd()
     m_textFile.Write(3, "UtilHandler util = new UtilHandler();\n");
     m_textFile.Write(3, "String password = m_password;\n");
     m_textFile.Write(3, "m_password = \"N''\";\n");
-    WriteInsertStatement(");\";");
-    m_textFile.Write(3, "String selectString = \"SELECT @@IDENTITY AS primaryKey\";\n");
-    m_textFile.Write(3, "DBHandler dbHandler = new DBHandler();\n");
-    m_textFile.Write(3, "DataTable dbTable = dbHandler.InsertSelect(sSQLCommand, selectString);\n");
-    m_textFile.Write(3, "m_primaryKey = dbTable.Rows[0][\"primaryKey\"].ToString();\n");
+    WriteInsertReadingKey(");\";", "primaryKey", "m_primaryKey");
     m_textFile.Write(3,
                      "m_password = util.HashPassword(password, Convert.ToInt32(m_primaryKey));\n");
     m_textFile.Write(3, "m_password = util.ReplaceSingleQuoteInString(m_password);\n");
@@ -196,12 +184,6 @@ void LoginDataClassWriter::WriteSelectRecord()
     m_textFile.Write(2, "}\n");
 }
 
-void LoginDataClassWriter::WriteClassFoot()
-{
-    m_textFile.Write(1, "}\n");
-    m_textFile.Write(0, "}\n");
-}
-
 bool LoginDataClassWriter::IsAccountTable() const
 {
     return m_tableName == userAccountTableName;
@@ -233,10 +215,7 @@ void LoginPartialClassWriter::WritePreAddCheck()
                      "String sqlString = \"SELECT %s FROM %s WHERE %s= \"+m_username+\" and "
                      "is_deleted = 'N'\";\n",
                      KeyName(), m_tableName, UserNameColumn());
-    m_textFile.Write(3, "DBHandler handler = new DBHandler();\n");
-    m_textFile.Write(3, "DataTable dtable = handler.ExecuteQuery(sqlString);\n");
-    m_textFile.Write(3, "if (dtable.Rows.Count > 0)\n");
-    m_textFile.Write(4, "stat = false;\n");
+    WriteUserNameTakenCheck();
     m_textFile.Write(3, "else\n");
     m_textFile.Write(4, "stat = true;\n");
 }
@@ -247,10 +226,7 @@ void LoginPartialClassWriter::WritePreUpdateCheck()
                      "String sqlString = \"SELECT %s FROM %s WHERE %s= \"+ m_username + \" and "
                      "useraccount_id != \"+ m_primaryKey + \" and is_deleted = 'N'\";\n",
                      KeyName(), m_tableName, UserNameColumn());
-    m_textFile.Write(3, "DBHandler handler = new DBHandler();\n");
-    m_textFile.Write(3, "DataTable dtable = handler.ExecuteQuery(sqlString);\n");
-    m_textFile.Write(3, "if (dtable.Rows.Count > 0)\n");
-    m_textFile.Write(4, "stat = false;\n");
+    WriteUserNameTakenCheck();
     m_textFile.Write(3, "else if(m_password != \"null\")\n");
     m_textFile.Write(3, "{\n");
     m_textFile.Write(4, "DataTable dataTable = SelectRecord(m_primaryKey);\n");
@@ -267,6 +243,14 @@ void LoginPartialClassWriter::WritePreUpdateCheck()
     m_textFile.Write(5, "}\n");
     m_textFile.Write(4, "}\n");
     m_textFile.Write(3, "}\n");
+}
+
+void LoginPartialClassWriter::WriteUserNameTakenCheck()
+{
+    m_textFile.Write(3, "DBHandler handler = new DBHandler();\n");
+    m_textFile.Write(3, "DataTable dtable = handler.ExecuteQuery(sqlString);\n");
+    m_textFile.Write(3, "if (dtable.Rows.Count > 0)\n");
+    m_textFile.Write(4, "stat = false;\n");
 }
 
 CString LoginPartialClassWriter::KeyName() const

@@ -15,7 +15,6 @@ public:
 
 private:
     void WriteClassFile();
-    void WriteClassHead();
     void WriteMembers();
     void WriteHandleAdd();
     void WriteHandleUpdate();
@@ -24,7 +23,6 @@ private:
     void WriteSetValues();
     void WriteSelectRecordFor();
     void WriteSelectRecord();
-    void WriteClassFoot();
 
     bool IsAccountTable() const;
 };
@@ -44,6 +42,8 @@ protected:
 private:
     void WritePreAddCheck();
     void WritePreUpdateCheck();
+    // Runs the query sqlString; a row found makes the hook refuse.
+    void WriteUserNameTakenCheck();
     CString KeyName() const;
     // The account's user-name column as the table spells it.
     CString UserNameColumn() const;

@@ -33,11 +33,30 @@ bool TableClassWriter::SetTable(Table& table)
     return key != nullptr && dataClass != nullptr;
 }
 
-void TableClassWriter::WriteInsertStatement(const char* valuesTail)
+void TableClassWriter::WriteClassHead()
+{
+    m_textFile.Write(0, "namespace %s\n", m_project->GetProjectName());
+    m_textFile.Write(0, "{\n");
+    m_textFile.Write(1, "public partial class %s\n", m_className);
+    m_textFile.Write(1, "{\n");
+}
+
+void TableClassWriter::WriteClassFoot()
+{
+    m_textFile.Write(1, "}\n");
+    m_textFile.Write(0, "}\n");
+}
+
+void TableClassWriter::WriteInsertReadingKey(const char* valuesTail, const char* identityName,
+                                             const CString& keyMember)
 {
     m_textFile.Write(3, "String sSQLCommand = \"INSERT INTO %s(%s) \" +\n", m_tableName,
                      InsertColumnList(*m_table));
     m_textFile.Write(3, "\"VALUES(%s%s\n", InsertValueList(*m_table), valuesTail);
+    m_textFile.Write(3, "String selectString = \"SELECT @@IDENTITY AS %s\";\n", identityName);
+    m_textFile.Write(3, "DBHandler dbHandler = new DBHandler();\n");
+    m_textFile.Write(3, "DataTable dbTable = dbHandler.InsertSelect(sSQLCommand, selectString);\n");
+    m_textFile.Write(3, "%s = dbTable.Rows[0][\"%s\"].ToString();\n", keyMember, identityName);
 }
 
 void TableClassWriter::WriteSetValueLines(const Field& field, bool useDefault)

@@ -19,8 +19,14 @@ protected:
     // none. False, with the class file listed in the report, when the table has no key field.
     bool SetTable(Table& table);
 
-    // The INSERT statement over two lines at level 3; the second ends with valuesTail.
-    void WriteInsertStatement(const char* valuesTail);
+    // "namespace", the class line and the braces.
+    void WriteClassHead();
+    void WriteClassFoot();
+    // The INSERT statement over two lines at level 3, the second ending with valuesTail, run
+    // with the select of the new row's identity under the column name; the identity goes to
+    // the key member.
+    void WriteInsertReadingKey(const char* valuesTail, const char* identityName,
+                               const CString& keyMember);
     // SetValues' lines for one column: the posted value, quoted and its quotes doubled for a
     // quoted type, checked as a number otherwise; with useDefault the member keeps its
     // default when nothing is posted.

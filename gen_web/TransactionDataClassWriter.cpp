@@ -3,6 +3,7 @@
 #include "entities/Class.h"
 #include "entities/Transaction.h"
 #include "gen_web/DataClassText.h"
+#include "gen_web/LiteralEscaping.h"
 #include "gen_web/PartialClassWriter.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
@@ -76,14 +77,6 @@ void TransactionDataClassWriter::WritePartialFile(Table& table)
         .Write();
 }
 
-void TransactionDataClassWriter::WriteClassHead()
-{
-    m_textFile.Write(0, "namespace %s\n", m_project->GetProjectName());
-    m_textFile.Write(0, "{\n");
-    m_textFile.Write(1, "public partial class %s\n", m_className);
-    m_textFile.Write(1, "{\n");
-}
-
 void TransactionDataClassWriter::WriteMembers()
 {
     for (const Field* field : m_table->GetFields())
@@ -94,7 +87,7 @@ void TransactionDataClassWriter::WriteMembers()
             m_textFile.Write(2, "String m_%s;\n", field->GetFieldName());
         else
             m_textFile.Write(2, "String m_%s = \"%s\";\n", field->GetFieldName(),
-                             field->GetDefaultValue());
+                             EscapeCSharpString(field->GetDefaultValue()));
     }
     m_textFile.Write(2, "String m_%s;\n", m_key);
 }
@@ -103,11 +96,7 @@ void TransactionDataClassWriter::WriteBasicHandleAdd()
 {
     m_textFile.Write(2, "public DataTable HandleAdd()\n");
     m_textFile.Write(2, "{\n");
-    WriteInsertStatement(")\";");
-    m_textFile.Write(3, "String selectString = \"SELECT @@IDENTITY AS basicId\";\n");
-    m_textFile.Write(3, "DBHandler dbHandler = new DBHandler();\n");
-    m_textFile.Write(3, "DataTable dbTable = dbHandler.InsertSelect(sSQLCommand, selectString);\n");
-    m_textFile.Write(3, "m_%s = dbTable.Rows[0][\"basicId\"].ToString();\n", m_key);
+    WriteInsertReadingKey(")\";", "basicId", "m_" + m_key);
     m_textFile.Write(3, "return dbTable;\n");
     m_textFile.Write(2, "}\n");
     m_textFile.Write(0, "\n");
@@ -117,11 +106,7 @@ void TransactionDataClassWriter::WriteDetailHandleAdd()
 {
     m_textFile.Write(2, "public void HandleAdd()\n");
     m_textFile.Write(2, "{\n");
-    WriteInsertStatement(");\";");
-    m_textFile.Write(3, "String selectString = \"SELECT @@IDENTITY AS detailId\";\n");
-    m_textFile.Write(3, "DBHandler dbHandler = new DBHandler();\n");
-    m_textFile.Write(3, "DataTable dbTable = dbHandler.InsertSelect(sSQLCommand, selectString);\n");
-    m_textFile.Write(3, "m_%s = dbTable.Rows[0][\"detailId\"].ToString();\n", m_key);
+    WriteInsertReadingKey(");\";", "detailId", "m_" + m_key);
     m_textFile.Write(2, "}\n");
     m_textFile.Write(0, "\n");
 }
@@ -195,10 +180,4 @@ void TransactionDataClassWriter::WriteSetValues()
     }
     m_textFile.Write(2, "}\n");
     m_textFile.Write(0, "\n");
-}
-
-void TransactionDataClassWriter::WriteClassFoot()
-{
-    m_textFile.Write(1, "}\n");
-    m_textFile.Write(0, "}\n");
 }

@@ -22,7 +22,6 @@ private:
     bool WriteClassFile(Table& table);
     void WritePartialFile(Table& table);
 
-    void WriteClassHead();
     void WriteMembers();
     void WriteBasicHandleAdd();
     void WriteDetailHandleAdd();
@@ -31,7 +30,6 @@ private:
     void WriteDetailHandleDelete();
     void WriteSelectAllRecords();
     void WriteSetValues();
-    void WriteClassFoot();
 
     Transaction& m_transaction;
 };

@@ -4,6 +4,7 @@
 
 #include "tests/gen_web/DataClassProject.h"
 #include "tests/gen_web/GoldenFiles.h"
+#include "tests/gen_web/UtilLibrary.h"
 
 #include <gtest/gtest.h>
 
@@ -89,5 +90,46 @@ TEST(DataClasses, SecondWriteAllKeepsThePartialFile)
     SetMessageBoxHandler(previous);
     EXPECT_EQ(edited, ReadHostFile(partial));
     EXPECT_EQ(GoldenBytes("DataClasses/orders.cs"), ReadHostFile(classFile));
+}
+
+// The data classes of every fixture table compile with the Util classes without a warning.
+// Run under mono against a DBHandler that records the statements, they put a value holding
+// "'; DROP TABLE x; --" inside its literal, refuse keys and numbers that are not numbers, and
+// hash an account's password with its id.
+TEST(DataClasses, CompileAndBuildSafeSqlUnderMono)
+{
+    DataClassProject fixture;
+    ProjectWriterSet writers(fixture.Project(), fixture.Report());
+    writers.WriteVSProject();
+    for (const char* name : {"DBHandler.cs", "ControlFieldHandler.cs", "UtilHandler.cs",
+                             "CSSHandler.cs", "ReportXMLWriter.cs"})
+        writers.WriteUtilClass(name);
+    writers.WriteMenus();
+    writers.WriteDataClass(fixture.Customer());
+    writers.WriteDataClass(fixture.Orders());
+    writers.WriteTransactionDataClasses(fixture.Sale());
+    writers.WriteTransactionDataClasses(fixture.Note());
+    writers.WriteLoginDataClasses();
+    ASSERT_TRUE(fixture.Report().IsEmpty()) << fixture.Report().GetText();
+    const fs::path application = fixture.Root() / "Shop" / "Shop";
+    const ToolResult library = CompileUtilLibrary(application);
+    ASSERT_EQ(0, library.exitCode) << library.output;
+
+    std::string classes;
+    for (const fs::directory_entry& entry : fs::directory_iterator(fixture.ClassFolder()))
+        classes += " " + ShellQuoted(entry.path());
+    const ToolResult compile = RunTool(
+        "mcs -warnaserror -target:library -out:" + ShellQuoted(application / "DataClasses.dll") +
+        references + " -r:" + ShellQuoted(application / "Util" / "Util.dll") + classes);
+    ASSERT_EQ(0, compile.exitCode) << compile.output;
+
+    const fs::path program = application / "DataClassesCheck.exe";
+    const ToolResult check = RunTool("mcs -out:" + ShellQuoted(program) + references + classes +
+                                     " " + ShellQuoted(application / "Util" / "UtilHandler.cs") +
+                                     " " + ShellQuoted(GoldenPath("DataClassesCheck.cs")));
+    ASSERT_EQ(0, check.exitCode) << check.output;
+    const ToolResult run = RunTool("mono " + ShellQuoted(program));
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    EXPECT_EQ("all checks passed\n", run.output);
 }
 } // namespace

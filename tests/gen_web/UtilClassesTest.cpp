@@ -5,31 +5,13 @@
 #include "tests/gen_web/GenWebProject.h"
 #include "tests/gen_web/GoldenFiles.h"
 #include "tests/gen_web/ShopProject.h"
-#include "tests/gen_web/ToolRun.h"
+#include "tests/gen_web/UtilLibrary.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
 namespace fs = std::filesystem;
-
-// The references of an ASP.NET 2.0 web application project.
-const char* const references =
-    " -r:System -r:System.Data -r:System.Xml -r:System.Web -r:System.Configuration"
-    " -r:System.Drawing";
-
-// The project's Util classes with its AssemblyInfo.cs, compiled into Util.dll beside them.
-ToolResult CompileUtilLibrary(const fs::path& application)
-{
-    const fs::path util = application / "Util";
-    std::string sources;
-    for (const char* name : {"DBHandler.cs", "ControlFieldHandler.cs", "UtilHandler.cs",
-                             "CSSHandler.cs", "ReportXMLWriter.cs", "Menus.cs"})
-        sources += " " + ShellQuoted(util / name);
-    sources += " " + ShellQuoted(application / "Properties" / "AssemblyInfo.cs");
-    return RunTool("mcs -warnaserror -target:library -out:" + ShellQuoted(util / "Util.dll") +
-                   references + sources);
-}
 
 // Written through the driver's writer set, the Util classes compile without a warning, and a
 // C# program that runs them under mono finds every answer it expects: dates with short and

@@ -21,7 +21,7 @@ namespace Shop
 	{
 		String m_cname; //Represents database field cname(varchar)
 		String m_credit_limit = "100"; //Represents database field credit_limit(money)
-		String m_remark = "Owner's "best""; //Represents database field remark(nvarchar)
+		String m_remark = "Owner's \"best\""; //Represents database field remark(nvarchar)
 		String m_customer_id; //Represents primary key
 		String m_Is_Deleted; //Represents field for soft delete
 
