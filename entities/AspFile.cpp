@@ -345,7 +345,7 @@ void AspFile::CopyFrom(const AspFile& source, FormInterface* owner)
     m_fieldEntries = source.m_fieldEntries;
     for (const FieldVisibility* visibility : source.m_fieldVisibilities)
     {
-        auto* copy = new FieldVisibility(visibility->GetField());
+        auto* copy = new FieldVisibility;
         copy->SetVisibilityKind(visibility->GetVisibilityKind());
         m_fieldVisibilities.push_back(copy);
     }

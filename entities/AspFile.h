@@ -55,9 +55,9 @@ public:
     void Serialize(CArchive& ar) override;
 
     // Takes over the source's kinds, base name, flag, title, field entries, linking items and
-    // menus for the new owner page, and one new visibility per source visibility with its field
-    // and kind. The copy joins the page-file list of every linking item and of each menu set;
-    // the menu variable maps are not copied.
+    // menus for the new owner page, and one new visibility per source visibility with its kind
+    // alone (no field, no data). The copy joins the page-file list of every linking item and of
+    // each menu set; the menu variable maps are not copied.
     void CopyFrom(const AspFile& source, FormInterface* owner);
 
     int GetOwnerKind() const { return m_ownerKind; }

@@ -204,7 +204,7 @@ bool Form::MoveToModule(Module* from, Module* to, bool ask)
             MoveTableBetweenModules(m_table, from, to);
         else if (record.kind == DependencyRecord::kReport && m_report != nullptr)
         {
-            to->AddReport(m_report);
+            to->AddReport(m_report, /*withFiles=*/true);
             from->RemoveReport(m_report);
         }
     }

@@ -27,7 +27,6 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
-#include "model/FieldVisibility.h"
 #include "model/ForgeonProject.h"
 #include "model/ListAccess.h"
 #include "model/MainFrameAccess.h"
@@ -765,16 +764,6 @@ void FormInterface::CopyFrom(const FormInterface* source)
     CopyFieldReps(source);
     for (DerivedField* derivedField : m_derivedFields)
         derivedField->RemapOperands(source->m_fieldReps, m_fieldReps);
-    // The copied files' visibilities name the copy's own page fields.
-    for (const AspFile* file : m_aspFiles)
-    {
-        for (FieldVisibility* visibility : file->GetFieldVisibilities())
-        {
-            if (visibility->GetField() != nullptr && visibility->GetField()->GetTable() == nullptr)
-                visibility->SetField(TranslateCopiedField(visibility->GetField()));
-        }
-    }
-
     for (const LinkControl* link : source->m_preLinks)
         m_preLinks.push_back(new LinkControl(link));
     for (const LinkControl* link : source->m_postLinks)

@@ -300,6 +300,8 @@ void ReportGroup::SyncColumnsWithFunction()
         Field* field = output->GetField();
         if (field == nullptr || field->IsKey() || field->IsForeignKey() || HasColumnForField(field))
             continue;
+        // The column takes the output's aggregate too: without it the column's display name
+        // would not be one the function outputs, and the removal below would drop it at once.
         auto* column = new ReportField;
         column->AdoptFieldInfo(new ProcedureFieldInfo(field, output->GetAggregate()));
         m_reportFields.push_back(column);

@@ -122,16 +122,22 @@ void CreateProceduresOfTransaction(Module& module, Transaction* transaction, boo
             add(last, lastName);
         }
     }
+    // Without a link field a detail table gets no select-all procedure, so the select-record
+    // procedure is made only when it is missing itself.
     for (Table* detail : transaction->GetDetailTables())
     {
         const CString allName = nameOf(detail, "_SelectAll");
-        Field* link = transaction->FindLinkField(detail);
-        if (link == nullptr || module.HasTableProcedure(detail, allName))
+        if (module.HasTableProcedure(detail, allName))
             continue;
-        auto* all = new Procedure;
-        all->InitSelectAllByField(detail, link);
-        add(all, allName);
-        add(new Procedure(detail, false), nameOf(detail, "_SelectRecord"));
+        if (Field* link = transaction->FindLinkField(detail))
+        {
+            auto* all = new Procedure;
+            all->InitSelectAllByField(detail, link);
+            add(all, allName);
+        }
+        const CString recordName = nameOf(detail, "_SelectRecord");
+        if (!module.HasTableProcedure(detail, recordName))
+            add(new Procedure(detail, false), recordName);
     }
     if (basic != nullptr)
     {

@@ -264,10 +264,15 @@ Module* ForgeonProject::GetBaseModule() const
     return m_modules.empty() ? nullptr : m_modules.front();
 }
 
+Module* ForgeonProject::GetModuleAt(int index) const
+{
+    return ItemAt(m_modules, index);
+}
+
 void ForgeonProject::SelectModuleAt(int index)
 {
-    if (index >= 0 && index < GetModuleCount())
-        m_currentModule = GetModuleAt(index);
+    if (Module* module = GetModuleAt(index))
+        m_currentModule = module;
 }
 
 int ForgeonProject::GetModuleIndex(const Module* module) const
@@ -282,6 +287,19 @@ Module* ForgeonProject::FindModuleById(int number) const
         std::find_if(m_modules.begin(), m_modules.end(),
                      [number](const Module* module) { return module->GetNumber() == number; });
     return found == m_modules.end() ? nullptr : *found;
+}
+
+void ForgeonProject::NumberModulesSharingOneNumber()
+{
+    if (m_modules.size() < 2)
+        return;
+    const int shared = m_modules.front()->GetNumber();
+    if (std::any_of(m_modules.begin(), m_modules.end(),
+                    [shared](const Module* module) { return module->GetNumber() != shared; }))
+        return;
+    int number = 0;
+    for (Module* module : m_modules)
+        module->SetNumber(++number);
 }
 
 Module* ForgeonProject::FindModuleByName(const CString& name) const

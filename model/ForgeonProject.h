@@ -62,8 +62,8 @@ public:
 
     // Modules.
     int GetModuleCount() const { return static_cast<int>(m_modules.size()); }
-    // No range check: callers keep to 0 .. count-1.
-    Module* GetModuleAt(int index) const { return m_modules[static_cast<std::size_t>(index)]; }
+    // Null for an index out of range.
+    Module* GetModuleAt(int index) const;
     const std::vector<Module*>& GetModules() const { return m_modules; }
     // The first module, or null.
     Module* GetBaseModule() const;
@@ -74,6 +74,9 @@ public:
     // 0 also for a module that is not in the project.
     int GetModuleIndex(const Module* module) const;
     Module* FindModuleById(int number) const;
+    // When every one of two or more modules carries the same number (files of older versions
+    // may), numbers them 1, 2, ... in list order, so that each can be found by its number.
+    void NumberModulesSharingOneNumber();
     // Exact, case-sensitive.
     Module* FindModuleByName(const CString& name) const;
     bool HasModuleNamed(const CString& name) const;

@@ -267,6 +267,7 @@ void ProjectStore::PlaceMergeInput(std::unique_ptr<ForgeonProject> read)
 
 void ProjectStore::FixUpLoadedProject(ForgeonProject* project)
 {
+    project->NumberModulesSharingOneNumber();
     for (Module* module : project->GetModules())
     {
         for (const ModuleStep& pass : PostLoadPasses())

@@ -46,7 +46,8 @@ public:
     // Storing writes the project; loading reads a project into the place the flags select,
     // replacing what stood there, and repairs it.
     void SerializeProject(ForgeonProject* project, CArchive& ar);
-    // The passes on every module in list order, then the steps on the base module.
+    // Numbers the modules when they all share one number, then runs the passes on every module
+    // in list order, then the steps on the base module.
     static void FixUpLoadedProject(ForgeonProject* project);
 
     // Read a merge input; an empty path reads nothing. Reading the first input deletes both

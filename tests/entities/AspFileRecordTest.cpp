@@ -142,7 +142,7 @@ TEST(AspFileRecordTest, OldLayoutReadsExactlyTheFieldsOfItsVersion)
     }
 }
 
-TEST(AspFileCopyTest, CopyTakesTheSourceSettingsAndVisibilityKindsButNotItsMaps)
+TEST(AspFileCopyTest, CopyTakesTheSourceSettingsAndVisibilityKindsWithoutFieldsButNotItsMaps)
 {
     Field field;
     Menu top;
@@ -176,7 +176,7 @@ TEST(AspFileCopyTest, CopyTakesTheSourceSettingsAndVisibilityKindsButNotItsMaps)
     ASSERT_EQ(1u, copy.GetFieldVisibilities().size());
     const FieldVisibility* copied = copy.GetFieldVisibilities()[0];
     EXPECT_NE(visibility, copied);
-    EXPECT_EQ(&field, copied->GetField());
+    EXPECT_EQ(nullptr, copied->GetField());
     EXPECT_EQ(FieldVisibility::Invisible, copied->GetVisibilityKind());
     EXPECT_EQ(nullptr, copied->GetVisibilityData());
     EXPECT_EQ(&top, copy.GetTopMenu());

@@ -121,6 +121,13 @@ TEST_F(FormModuleMoveTest, OkMovesOnlyTheTickedRecords)
         EXPECT_EQ(reportTicked ? Reports{} : Reports{ownReport}, source->GetReports());
         EXPECT_EQ(reportTicked ? Reports{ownReport} : Reports{}, target->GetReports());
         EXPECT_EQ(reportTicked ? target.get() : source.get(), ownReport->GetModule());
+        // A moved report gets its page file and its menu entry in the target module.
+        ASSERT_EQ(reportTicked ? 1u : 0u, ownReport->GetAspFiles().size());
+        if (reportTicked)
+        {
+            ASSERT_EQ(1u, target->GetMenus().size());
+            EXPECT_EQ(ownReport->GetAspFileAt(0), target->GetMenus()[0]->GetAspFile());
+        }
     }
 }
 

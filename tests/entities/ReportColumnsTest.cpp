@@ -72,6 +72,21 @@ TEST_F(ReportColumnSyncTest, RemovesAdjacentColumnsTheFunctionNoLongerOutputsAnd
     EXPECT_EQ(std::vector<CString>{"Name"}, ColumnNames(group));
 }
 
+TEST_F(ReportColumnSyncTest, AColumnTakesTheAggregateOfItsOutputAndStays)
+{
+    m_function.GetOutputFields()[2]->SetAggregate(ProcedureFieldInfo::sumAggregate);
+    ReportGroup* group = AddClassGroup();
+
+    group->SyncColumnsWithFunction();
+    group->SyncColumnsWithFunction();
+
+    ASSERT_EQ(2u, group->GetReportFields().size());
+    EXPECT_EQ(ProcedureFieldInfo::sumAggregate,
+              group->GetReportFields()[0]->GetFieldInfo()->GetAggregate());
+    EXPECT_EQ(ProcedureFieldInfo::noAggregate,
+              group->GetReportFields()[1]->GetFieldInfo()->GetAggregate());
+}
+
 TEST_F(ReportColumnSyncTest, GroupsWithoutFunctionKeepTheirColumnsAndReadNoFunctionColumn)
 {
     ReportGroup* procedureGroup = AddProcedureGroup(&m_procedure);

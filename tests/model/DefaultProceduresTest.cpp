@@ -240,6 +240,7 @@ TEST_F(DefaultProceduresTest,
     m_module.Append(order);
 
     m_module.CreateTransactionProcedures(order);
+    m_module.CreateTransactionProcedures(order);
     m_module.CreateTransactionProcedures(nullptr);
     m_module.FillBasicWriteProcedure(order, true);
     m_module.CreateDeleteProcedure(nullptr, "");
@@ -249,8 +250,9 @@ TEST_F(DefaultProceduresTest,
     EXPECT_EQ(m_module.GetOrCreateWriteProcedure(nullptr, true, nullptr), nullptr);
     EXPECT_FALSE(m_module.HasSelectAllProcedure(nullptr));
 
-    EXPECT_EQ(ProcedureNames(m_module),
-              (Names{"PRC_Line_Delete", "PRC_Line_Insert", "PRC_Line_Update"}));
+    // No link field, so no select-all; the select-record procedure is made once.
+    EXPECT_EQ(ProcedureNames(m_module), (Names{"PRC_Line_Delete", "PRC_Line_Insert",
+                                               "PRC_Line_SelectRecord", "PRC_Line_Update"}));
 }
 
 TEST_F(DefaultProceduresTest, TransactionLookupByPageNameIgnoresCaseElseByTable)

@@ -225,6 +225,9 @@ TEST_F(ProjectRootTest, ModulesAreFoundByIndexNumberAndExactName)
     EXPECT_EQ(1, m_project.GetModuleIndex(m_second));
     EXPECT_EQ(0, m_project.GetModuleIndex(&stray));
 
+    EXPECT_EQ(m_second, m_project.GetModuleAt(1));
+    EXPECT_EQ(nullptr, m_project.GetModuleAt(2));
+    EXPECT_EQ(nullptr, m_project.GetModuleAt(-1));
     m_project.SelectModuleAt(1);
     EXPECT_EQ(m_second, m_project.GetCurrentModule());
     m_project.SelectModuleAt(2);

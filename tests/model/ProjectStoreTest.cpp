@@ -206,6 +206,28 @@ TEST(ProjectFixUpTest, PassesAreRegisteredInTheirFixedOrder)
     EXPECT_EQ(Words("CreateLoginPage AttachLoginPage EnsureDefaultDesignation"), steps);
 }
 
+TEST(ProjectFixUpTest, ModulesThatAllShareOneNumberAreNumberedInListOrder)
+{
+    const struct
+    {
+        std::vector<int> read;
+        std::vector<int> fixed;
+    } cases[] = {{{0, 0, 0}, {1, 2, 3}}, {{-1, -1}, {1, 2}}, {{5, 9}, {5, 9}}, {{4}, {4}}};
+    for (const auto& [read, fixed] : cases)
+    {
+        ForgeonProject project;
+        for (const int number : read)
+            project.AddModule(NewModule("Module", number));
+
+        ProjectStore::FixUpLoadedProject(&project);
+        std::vector<int> numbers;
+        for (const Module* module : project.GetModules())
+            numbers.push_back(module->GetNumber());
+        EXPECT_EQ(fixed, numbers);
+        EXPECT_EQ(project.GetModules().back(), project.FindModuleById(fixed.back()));
+    }
+}
+
 TEST(ProjectFixUpTest, LoginTablesOfTheBaseModuleGetTheirFrontFields)
 {
     ForgeonProject project;

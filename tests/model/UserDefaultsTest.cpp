@@ -24,22 +24,30 @@
 
 namespace
 {
+std::string NameOf(const Field* field)
+{
+    return field == nullptr ? "(none)" : field->GetFieldName().str();
+}
+
 std::vector<std::string> ControlNames(const FormInterface& page)
 {
     std::vector<std::string> names;
     for (const FieldRep* control : page.GetFieldReps())
-        names.push_back(control->GetField() == nullptr ? "(none)"
-                                                       : control->GetField()->GetFieldName().str());
+        names.push_back(NameOf(control->GetField()));
     return names;
 }
 
-// The visibility kind the page file of the kind gives the field, or -1 without an entry.
-int VisibilityOf(const Form& form, int fileKind, const Field* field)
+// Each visibility of the page file of the kind: its field's name (or "(none)") and its kind.
+std::vector<std::string> Visibilities(const Form& form, int fileKind)
 {
-    const AspFile* file = form.FindAspFileByType(fileKind);
-    const FieldVisibility* visibility =
-        file == nullptr ? nullptr : file->FindFieldVisibility(field);
-    return visibility == nullptr ? -1 : visibility->GetVisibilityKind();
+    std::vector<std::string> entries;
+    for (const FieldVisibility* visibility :
+         form.FindAspFileByType(fileKind)->GetFieldVisibilities())
+    {
+        entries.push_back(NameOf(visibility->GetField()) + " " +
+                          visibility->GetVisibilityName().str());
+    }
+    return entries;
 }
 
 class UserDefaultsTest : public ::testing::Test
@@ -144,10 +152,8 @@ TEST_F(UserDefaultsTest,
     EXPECT_EQ(CString("new_password_Var"), map->variable->GetFieldName());
     EXPECT_EQ(map->variable, form->GetFieldReps()[2]->GetFieldRepData()->GetVariable());
 
-    EXPECT_EQ(FieldVisibility::Invisible, VisibilityOf(*form, 5, newPassword));
-    EXPECT_EQ(FieldVisibility::Invisible,
-              VisibilityOf(*form, 7, accounts->FindFieldByName("password")));
-    EXPECT_EQ(-1, VisibilityOf(*form, 7, newPassword));
+    EXPECT_EQ((std::vector<std::string>{"new_password Invisible"}), Visibilities(*form, 5));
+    EXPECT_EQ((std::vector<std::string>{"password Invisible"}), Visibilities(*form, 7));
 
     const ApplicationReport* report = m_base.FindReportByName("useraccount Report");
     ASSERT_NE(nullptr, report);
@@ -168,14 +174,13 @@ TEST_F(UserDefaultsTest,
         EXPECT_NE(source->GetFieldReps()[i]->GetField(), own);
         EXPECT_NE(nullptr, copy->FindFieldVariableMapByField(own));
     }
-    EXPECT_EQ(FieldVisibility::Invisible,
-              VisibilityOf(*copy, 5, copy->GetFieldReps()[2]->GetField()));
-
-    EXPECT_EQ(FieldVisibility::ReadOnly,
-              VisibilityOf(*copy, 7, accounts->FindFieldByName("username")));
-    EXPECT_EQ(FieldVisibility::Invisible,
-              VisibilityOf(*copy, 7, accounts->FindFieldByName("personnel_role_id")));
-    EXPECT_EQ(-1, VisibilityOf(*source, 7, accounts->FindFieldByName("username")));
+    // The copied visibilities keep their kind but no field: the add page shows new_password and
+    // the update page the password box.
+    EXPECT_EQ((std::vector<std::string>{"(none) Invisible"}), Visibilities(*copy, 5));
+    EXPECT_EQ((std::vector<std::string>{"(none) Invisible", "username ReadOnly",
+                                        "personnel_role_id Invisible"}),
+              Visibilities(*copy, 7));
+    EXPECT_EQ((std::vector<std::string>{"password Invisible"}), Visibilities(*source, 7));
 }
 
 TEST_F(UserDefaultsTest, DefaultRoleIsAdminWithTheFirstIdAndTheSecondDashboardPage)
