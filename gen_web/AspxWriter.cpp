@@ -3,6 +3,7 @@
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
 #include "model/Module.h"
+#include "model/ProjectSettings.h"
 
 AspxWriter::AspxWriter(ForgeonProject* project, FormInterface* page, GenerationReport& report)
     : m_project(project), m_page(page), m_report(report),
@@ -47,6 +48,11 @@ CString AspxWriter::GetRelativeFolder(bool withModule) const
     if (withModule && module != nullptr)
         folder += "\\" + module->GetName();
     return folder;
+}
+
+CString AspxWriter::GetMasterPageFile() const
+{
+    return m_project->GetProjectSettings()->GetMasterPageFile();
 }
 
 void AspxWriter::SaveFile(const CString& fileName, const CString& folder)

@@ -24,6 +24,8 @@ public:
     void WriteScriptIncludes(int indent);
     // Project name, "\", project name and, with withModule, "\" and the current module's name.
     CString GetRelativeFolder(bool withModule) const;
+    // The master-page file of the project settings, for "~/Themes/UI/" + the file.
+    CString GetMasterPageFile() const;
     // Writes the collected text to project path + folder + "\" + file name (the project path
     // ends with "\") and empties it. Nothing when the folder is empty: the text stays.
     void SaveFile(const CString& fileName, const CString& folder);

@@ -11,3 +11,11 @@ CString EscapeXml(CString text);
 // The inside of a C# regular string literal: \ and " get a backslash, line breaks and tabs
 // become \r \n \t, other control characters \u escapes.
 CString EscapeCSharpString(const CString& text);
+
+// The inside of a JavaScript string literal in either quotes, also inside a page's script block
+// or an event attribute: \ " ' get a backslash, line breaks and tabs become \r \n \t, other
+// control characters and "<" (which would open a server block or end the script) \x escapes.
+CString EscapeJavaScriptString(const CString& text);
+
+// HTML element text: & < > become entity references.
+CString EscapeHtmlText(CString text);

@@ -3,6 +3,7 @@
 #include "database/SqlScriptWriter.h"
 #include "gen_web/ASPXMenuWriter.h"
 #include "gen_web/DataClassWriter.h"
+#include "gen_web/FormMarkupWriter.h"
 #include "gen_web/LoginDataClassWriter.h"
 #include "gen_web/SupportFileWriter.h"
 #include "gen_web/TransactionDataClassWriter.h"
@@ -51,7 +52,10 @@ void ProjectWriterSet::WriteSqlScripts(Module* module)
 
 void ProjectWriterSet::WriteLoginPage(LoginPage&) {}
 
-void ProjectWriterSet::WriteFormMarkup(Form&) {}
+void ProjectWriterSet::WriteFormMarkup(Form& form)
+{
+    FormMarkupWriter(&m_project, form, m_report).Write();
+}
 
 void ProjectWriterSet::WriteFormCodeBehind(Form&) {}
 

@@ -12,6 +12,7 @@ packages=(
     postgresql-15
     mono-devel
     libxml2-utils
+    nodejs
 )
 
 missing=()

@@ -15,9 +15,10 @@ namespace fs = std::filesystem;
 
 // Includes of the files that writers still to come make (page, data-class, data-set and
 // report-definition writers) or that the project folder set-up copies from the support tree
-// and the theme library; every other Include is checked.
-const std::regex notWrittenYet(R"(^(?!themes/)[^/]+/(ui|cs|datasets|rdlcs)/.*|^includes/.*|)"
-                               R"(^themes/ui/.*\.master\.(designer\.)?cs$)");
+// and the theme library; every other Include, the form pages' markup among them, is checked.
+const std::regex notWrittenYet(
+    R"(^(?!themes/)[^/]+/(ui|cs|datasets|rdlcs)/(?!.*(add|update)\.aspx$).*|^includes/.*|)"
+    R"(^themes/ui/.*\.master\.(designer\.)?cs$)");
 
 std::string Lowered(std::string text)
 {

@@ -1,0 +1,51 @@
+#include "gen_web/PageControls.h"
+
+#include "entities/AspFile.h"
+#include "entities/Form.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/FieldVisibility.h"
+#include "model/Table.h"
+
+std::vector<FieldRep*> GetPlacedControls(FormInterface& page)
+{
+    std::vector<FieldRep*> controls;
+    for (FieldRep* control : page.GetFieldReps())
+    {
+        if (control != nullptr && control->GetField() != nullptr &&
+            control->GetFieldRepData() != nullptr && !control->GetFieldRepData()->IsAddedBySync())
+            controls.push_back(control);
+    }
+    return controls;
+}
+
+CString GetPageBaseName(const Form& form)
+{
+    if (form.IsCopy() || form.GetTable() == nullptr)
+        return form.GetFormName();
+    return form.GetTable()->GetTableName();
+}
+
+CString GetVisibilityText(const AspFile& pageFile, const FieldRep& control)
+{
+    const FieldVisibility* visibility = pageFile.FindFieldVisibility(control.GetField());
+    return visibility != nullptr ? visibility->GetVisibilityName() : CString();
+}
+
+std::vector<RadioItem> GetRadioItems(const FieldRepData& data)
+{
+    std::vector<CString> texts;
+    std::vector<CString> values;
+    data.GetHardCodedStrings(texts, values);
+    std::vector<RadioItem> items;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+    {
+        RadioItem item{texts[i], i < values.size() ? values[i] : CString()};
+        item.text.Trim();
+        item.value.Trim();
+        if (item.value.IsEmpty())
+            item.value = item.text;
+        items.push_back(item);
+    }
+    return items;
+}

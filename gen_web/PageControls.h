@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/core/CString.h"
+
+#include <vector>
+
+class AspFile;
+class FieldRep;
+class FieldRepData;
+class Form;
+class FormInterface;
+
+// What the page writers read alike of a page's controls.
+
+// The page's controls in order that its pages show: bound to a field, with data, without the
+// skip flag that marks the controls the model made by itself.
+std::vector<FieldRep*> GetPlacedControls(FormInterface& page);
+
+// The name of a form's page files and page classes before "Add" or "Update": the form's name
+// when it names its pages itself, else its table's name.
+CString GetPageBaseName(const Form& form);
+
+// The visibility name of the control's field on the page file; empty when it has none.
+CString GetVisibilityText(const AspFile& pageFile, const FieldRep& control);
+
+// One item of a radio button: its display text and the value it stores.
+struct RadioItem
+{
+    CString text;
+    CString value;
+};
+
+// One item per display text, with the stored value of the same place, both trimmed; a text
+// without a stored value, or with an empty one, stores the text itself.
+std::vector<RadioItem> GetRadioItems(const FieldRepData& data);

@@ -1,0 +1,232 @@
+#include "gen_web/AspxWriteAll.h"
+#include "gen_web/FieldRowLayout.h"
+#include "gen_web/FormMarkupWriter.h"
+#include "gen_web/LiteralEscaping.h"
+#include "gen_web/ProjectWriterSet.h"
+#include "model/TextFile.h"
+
+#include "tests/gen_web/FormPagesProject.h"
+#include "tests/gen_web/GoldenFiles.h"
+#include "tests/gen_web/ToolRun.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <regex>
+#include <set>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+// The client functions of the support scripts that generated form pages may call.
+const std::set<std::string> supportFunctions = {"getRequestBody",
+                                                "getXMLHTTPRequest",
+                                                "getMessageString",
+                                                "updateReport",
+                                                "validateString",
+                                                "isNumber1",
+                                                "isDate",
+                                                "FillCombo",
+                                                "FillControlFromFunction",
+                                                "FillCheckBoxFromFunction",
+                                                "FillRadioButtonFromFunction",
+                                                "getSelctedTextFromEditableCombo",
+                                                "date_dash",
+                                                "calendarTimeout",
+                                                "fn_SearchCombo",
+                                                "fn_NevigateSearchCombo",
+                                                "showHideList",
+                                                "hideList",
+                                                "handleClickOnList"};
+// Keywords and the browser's own functions.
+const std::set<std::string> builtIns = {"if",    "function", "return",      "confirm",
+                                        "alert", "Date",     "clearTimeout"};
+
+std::string Decoded(std::string text)
+{
+    for (const auto& [entity, character] :
+         {std::pair{"&quot;", "\""}, std::pair{"&apos;", "'"}, std::pair{"&lt;", "<"},
+          std::pair{"&gt;", ">"}, std::pair{"&amp;", "&"}})
+        text = std::regex_replace(text, std::regex(entity), character);
+    return text;
+}
+
+// The inline script blocks of a page and its event attributes, each attribute as a function.
+std::string PageScript(const std::string& page)
+{
+    std::string script;
+    const std::regex block(R"(<script([^>]*)>([\s\S]*?)</script>)");
+    for (auto it = std::sregex_iterator(page.begin(), page.end(), block);
+         it != std::sregex_iterator(); ++it)
+    {
+        if ((*it)[1].str().find("src=") == std::string::npos)
+            script += (*it)[2].str() + "\n";
+    }
+    const std::regex handler(R"re(\s(on\w+)\s*=\s*("([^"]*)"|'([^']*)'))re", std::regex::icase);
+    int count = 0;
+    for (auto it = std::sregex_iterator(page.begin(), page.end(), handler);
+         it != std::sregex_iterator(); ++it)
+        script += "function handler" + std::to_string(count++) + "(event)\n{\n" +
+                  Decoded((*it)[3].matched ? (*it)[3].str() : (*it)[4].str()) + "\n}\n";
+    return script;
+}
+
+// Functions the script calls that it neither defines nor finds in the browser or the support
+// scripts.
+std::set<std::string> UnknownCalls(const std::string& script)
+{
+    std::set<std::string> defined;
+    const std::regex definition(R"(function\s+(\w+))");
+    for (auto it = std::sregex_iterator(script.begin(), script.end(), definition);
+         it != std::sregex_iterator(); ++it)
+        defined.insert((*it)[1]);
+    std::set<std::string> unknown;
+    const std::regex call(R"((^|[^.\w])(\w+)\s*\()");
+    for (auto it = std::sregex_iterator(script.begin(), script.end(), call);
+         it != std::sregex_iterator(); ++it)
+    {
+        const std::string name = (*it)[2];
+        if (!defined.contains(name) && !builtIns.contains(name) && !supportFunctions.contains(name))
+            unknown.insert(name);
+    }
+    return unknown;
+}
+
+// Writes the controls in rows and tells the layout: "[" and "]" around a row, a control's name
+// for its cells, "_" for an empty pair.
+std::string RowPattern(int columns, const std::vector<std::pair<int, bool>>& controls)
+{
+    GenWebProject fixture;
+    Table* table = NewTable("t");
+    fixture.Base().AddTable(table);
+    Form* form = NewForm("t_form", table);
+    fixture.Base().AddMasterForm(form, true);
+    std::vector<FieldRep*> reps;
+    for (const auto& [kind, separate] : controls)
+    {
+        const std::string name(1, static_cast<char>('a' + reps.size()));
+        FieldRep* rep =
+            FormPagesProject::NewControl(AddVarcharField(table, name.c_str()), kind, "c", false);
+        rep->GetFieldRepData()->SetSeparateRow(separate);
+        form->AddFieldRep(rep);
+        reps.push_back(rep);
+    }
+    TextFile out(false, false, '=', 60);
+    FieldRowLayout layout(*form->FindAspFileByType(5), fixture.Project(), out);
+    layout.SetColumnCount(columns);
+    layout.WriteRows(reps, 0);
+    std::string pattern;
+    const std::regex piece(R"re(<tr>|</tr>|TDClassEmptyLabel|(id|ID)= ?"(\w)")re");
+    const std::string text = out.GetBuffer().str();
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), piece);
+         it != std::sregex_iterator(); ++it)
+    {
+        const std::string match = (*it)[0];
+        pattern += match == "<tr>"    ? "["
+                   : match == "</tr>" ? "]"
+                   : (*it)[2].matched ? (*it)[2].str()
+                                      : "_";
+    }
+    return pattern;
+}
+
+TEST(FormPages, RowsFollowTheColumnCountAndTheSeparateRowFlag)
+{
+    constexpr int box = FieldRepData::TextBox;
+    constexpr int hidden = FieldRepData::Hidden;
+    struct Case
+    {
+        int columns;
+        std::vector<std::pair<int, bool>> controls;
+        const char* rows;
+    };
+    const Case cases[] = {
+        {2, {{box, false}, {box, false}, {box, false}}, "[ab][c_]"},
+        {2, {{box, false}, {box, true}, {box, false}}, "[a_][b_][c_]"},
+        {2, {{box, true}, {box, false}, {box, false}}, "[a_][bc]"},
+        {1, {{box, false}, {box, true}, {box, false}}, "[a][b][c]"},
+        {2, {{box, false}, {hidden, false}, {box, false}}, "[a][c_]"},
+        {0, {{box, false}, {box, false}}, "[a][b]"},
+        {2, {}, ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.rows, RowPattern(c.columns, c.controls)) << c.rows;
+}
+
+// The Add and Update pages of the fixture forms, whole: rows of every control kind in one and
+// two columns, links, the header and link bars, ValidateData, HandleAction and resetAllControls.
+TEST(FormPages, AddAndUpdatePagesAreWrittenAsExpected)
+{
+    FormPagesProject shop;
+    ProjectWriterSet writers(shop.Project(), shop.Report());
+    writers.WriteFormMarkup(shop.Product());
+    writers.WriteFormMarkup(shop.Stock());
+    ASSERT_TRUE(shop.Report().IsEmpty()) << shop.Report().GetText();
+    for (const char* page : {"productAdd.aspx", "productUpdate.aspx", "stock_formUpdate.aspx"})
+        EXPECT_EQ(GoldenBytes(std::string("FormPages/") + page),
+                  ReadHostFile(shop.PageFolder() / page))
+            << page;
+}
+
+// Write All writes the pages of every form; node accepts every inline script and event
+// attribute, with confirmations on and off, and they call no client function beyond those of
+// the support scripts.
+TEST(FormPages, EveryScriptPassesNodeAndCallsOnlySupportFunctions)
+{
+    FormPagesProject shop;
+    const fs::path scripts = shop.Root() / "scripts";
+    fs::create_directories(scripts);
+    int count = 0;
+    for (const bool confirmations : {true, false})
+    {
+        shop.Project().SetShowConfirmations(confirmations);
+        ASSERT_TRUE(AspxWriteAll(&shop.Project()).Run(nullptr));
+        for (const auto& entry : fs::recursive_directory_iterator(shop.ApplicationFolder()))
+        {
+            if (entry.path().extension() != ".aspx")
+                continue;
+            const std::string script = PageScript(ReadHostFile(entry.path()));
+            EXPECT_EQ(std::set<std::string>(), UnknownCalls(script)) << entry.path();
+            WriteHostFile(scripts / (std::to_string(count++) + ".js"), script);
+        }
+    }
+    // Add and Update pages of seven forms, one of them in the second module, twice.
+    EXPECT_EQ(2 * 7 * 2, count);
+    const ToolResult check = RunTool("cd " + ShellQuoted(scripts.string()) +
+                                     " && for f in *.js; do node --check \"$f\" || exit 1; done");
+    EXPECT_EQ(0, check.exitCode) << check.output;
+}
+
+// Names and captions are escaped for the strings they stand in.
+TEST(FormPages, LiteralsEscapeForJavaScriptAndHtml)
+{
+    EXPECT_EQ(CString("Owner\\'s \\\"x\\\" \\\\ \\x3c%= \\n"),
+              EscapeJavaScriptString("Owner's \"x\" \\ <%= \n"));
+    EXPECT_EQ(CString("plain text"), EscapeJavaScriptString("plain text"));
+    EXPECT_EQ(CString("R&amp;D &lt;b&gt; 'q' \"q\""), EscapeHtmlText("R&D <b> 'q' \"q\""));
+}
+
+// Without modules the pages are still written, the account links pointing to no module, and a
+// radio button without stored values stores its texts.
+TEST(FormPages, AProjectWithoutModulesAndARadioWithoutValues)
+{
+    GenWebProject fixture;
+    ForgeonProject& project = fixture.Project();
+    ASSERT_TRUE(project.DeleteModuleAt(0));
+    auto table = std::unique_ptr<Table>(NewTable("item", Table::masterKind, {"answer"}));
+    Form form;
+    form.SetName("item_form");
+    form.SetTable(table.get());
+    form.CreateDefaultAspFiles(1);
+    FieldRep* radio = FormPagesProject::NewControl(table->FindFieldByName("answer"),
+                                                   FieldRepData::RadioButton, "Answer", true);
+    radio->GetFieldRepData()->SetDisplayTexts("Yes, No");
+    form.AddFieldRep(radio);
+    FormMarkupWriter(&project, form, fixture.Report()).Write();
+    ASSERT_TRUE(fixture.Report().IsEmpty()) << fixture.Report().GetText();
+    const std::string page = ReadHostFile(fixture.Root() / "Shop" / "Shop" / "UI" / "itemAdd.aspx");
+    EXPECT_NE(std::string::npos, page.find("NavigateUrl=\"../..//UI/Login.aspx\">Logout"));
+    EXPECT_NE(std::string::npos, page.find("<asp:ListItem Value=\"No\">No</asp:ListItem>"));
+}
+} // namespace
