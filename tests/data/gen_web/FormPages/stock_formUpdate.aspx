@@ -137,6 +137,20 @@
 				formName.ctl00_KestraneWeavoContent_supplier_id_editable.focus();
 				return false;
 			}
+			if(!(validateString(formName.ctl00_KestraneWeavoContent_price, "Please enter Price")))
+			{
+				return false
+			}
+			if(!(isNumber1(formName.ctl00_KestraneWeavoContent_price.value)))
+			{
+				alert("Please enter valid numeric value for price");
+				formName.ctl00_KestraneWeavoContent_price.focus();
+				return false
+			}
+			if(!(validateString(formName.ctl00_KestraneWeavoContent_remark, "Please enter Remark")))
+			{
+				return false
+			}
 			return true;
 		}
 	</script>
@@ -246,13 +260,13 @@
 	<tr>
 		<td class = "TDClassLabel"> Price<label class="CompulsaryLabel">*</label> </td>
 		<td class = "TDClassControl">
-			<asp:TextBox CssClass ="TextControl" id="price" maxlength = "0" ReadOnly = "true"  runat="server"></asp:TextBox>
+			<asp:TextBox CssClass ="TextControl" id="price" maxlength = "0" runat="server"></asp:TextBox>
 		</td>
 	</tr>
 	<tr>
-		<td class = "TDClassLabel">  </td>
+		<td class = "TDClassLabel"> Remark<label class="CompulsaryLabel">*</label> </td>
 		<td class = "TDClassControl">
-			<asp:TextBox CssClass ="TextControl" id="remark" Visible = "false" maxlength = "50" runat="server"></asp:TextBox>
+			<asp:TextBox CssClass ="TextControl" id="remark" maxlength = "50" runat="server"></asp:TextBox>
 		</td>
 	</tr>
 	<tr>
