@@ -26,6 +26,17 @@ CString GetPageBaseName(const Form& form)
     return form.GetTable()->GetTableName();
 }
 
+bool IsRecomputeTarget(FormInterface& page, const FieldRep* control)
+{
+    for (const FieldRep* other : page.GetFieldReps())
+    {
+        if (other != nullptr && other->GetFieldRepData() != nullptr &&
+            other->GetFieldRepData()->HasClassRecomputeFor(control))
+            return true;
+    }
+    return false;
+}
+
 CString GetVisibilityText(const AspFile& pageFile, const FieldRep& control)
 {
     const FieldVisibility* visibility = pageFile.FindFieldVisibility(control.GetField());

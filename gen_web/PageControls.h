@@ -20,6 +20,10 @@ std::vector<FieldRep*> GetPlacedControls(FormInterface& page);
 // when it names its pages itself, else its table's name.
 CString GetPageBaseName(const Form& form);
 
+// Some control of the page refills the control through a class recompute of one of its event
+// lists.
+bool IsRecomputeTarget(FormInterface& page, const FieldRep* control);
+
 // The visibility name of the control's field on the page file; empty when it has none.
 CString GetVisibilityText(const AspFile& pageFile, const FieldRep& control);
 

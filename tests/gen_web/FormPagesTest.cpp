@@ -1,7 +1,10 @@
+#include "gen_web/AspxScriptWriter.h"
 #include "gen_web/AspxWriteAll.h"
 #include "gen_web/FieldRowLayout.h"
 #include "gen_web/FormMarkupWriter.h"
 #include "gen_web/LiteralEscaping.h"
+#include "gen_web/PageControls.h"
+#include "gen_web/PageHeaderWriter.h"
 #include "gen_web/ProjectWriterSet.h"
 #include "model/TextFile.h"
 
@@ -193,9 +196,58 @@ TEST(FormPages, EveryScriptPassesNodeAndCallsOnlySupportFunctions)
     }
     // Add and Update pages of seven forms, one of them in the second module, twice.
     EXPECT_EQ(2 * 7 * 2, count);
+    TextFile report(false, false, '=', 60);
+    AspxScriptWriter(*shop.Product().FindAspFileByType(5), shop.Project(), report)
+        .WriteHandleAction(GetPlacedControls(shop.Product()), 0);
+    WriteHostFile(scripts / "report.js", report.GetBuffer().str());
     const ToolResult check = RunTool("cd " + ShellQuoted(scripts.string()) +
                                      " && for f in *.js; do node --check \"$f\" || exit 1; done");
     EXPECT_EQ(0, check.exitCode) << check.output;
+}
+
+// The code-behind and designer lines of a page's links: a link without a page is declared but
+// gets no visibility line; ids lose the outer blanks and have "_" for inner blanks and hyphens.
+// A control is a recompute target when another control's class recompute names it.
+TEST(FormPages, LinkLinesOfTheCodeBehindAndRecomputeTargets)
+{
+    FormPagesProject shop;
+    Form& form = shop.Product();
+    std::vector<LinkControl*> links = form.GetPreLinkList();
+    const std::unique_ptr<LinkControl> noPage(
+        FormPagesProject::NewLink(" Go to-list ", nullptr, LinkControl::Left));
+    links.push_back(noPage.get());
+    TextFile out(false, false, '=', 60);
+    PageHeaderWriter header(shop.Project(), form, out);
+    header.WriteManageLinkVisibility(links, 2);
+    header.WriteLinkDeclarations(links, 2);
+    EXPECT_EQ(
+        CString("\t\tvoid ManageLinkVisibility()\n"
+                "\t\t{\n"
+                "\t\t\tASPXMenuWriter writer = new ASPXMenuWriter();\n"
+                "\t\t\tthis.Back___to_list.Visible = writer.IsFileAssigned(m_role, "
+                "\"customerAdd.aspx\");\n"
+                "\n"
+                "\t\t\tthis.Owners.Visible = writer.IsFileAssigned(m_role, \"customerAdd.aspx\");\n"
+                "\n"
+                "\t\t}\n"
+                "\t\tprotected global::System.Web.UI.WebControls.HyperLink Back___to_list;\n"
+                "\n"
+                "\t\tprotected global::System.Web.UI.WebControls.HyperLink Owners;\n"
+                "\n"
+                "\t\tprotected global::System.Web.UI.WebControls.HyperLink FIND;\n"
+                "\n"
+                "\t\tprotected global::System.Web.UI.WebControls.HyperLink Go_to_list;\n"
+                "\n"),
+        out.GetBuffer());
+
+    FieldRep* name = form.GetFieldReps()[0];
+    FieldRep* quantity = form.GetFieldReps()[1];
+    auto* onBlur = new EventRecmpFields;
+    onBlur->SetEventKind(EventRecmpFields::OnBlur);
+    onBlur->AddClassRecompute(quantity);
+    name->GetFieldRepData()->AddEventRecmpFields(onBlur);
+    EXPECT_TRUE(IsRecomputeTarget(form, quantity));
+    EXPECT_FALSE(IsRecomputeTarget(form, name));
 }
 
 // Names and captions are escaped for the strings they stand in.
