@@ -281,4 +281,34 @@ TEST(FormPages, AProjectWithoutModulesAndARadioWithoutValues)
     EXPECT_NE(std::string::npos, page.find("NavigateUrl=\"../..//UI/Login.aspx\">Logout"));
     EXPECT_NE(std::string::npos, page.find("<asp:ListItem Value=\"No\">No</asp:ListItem>"));
 }
+
+// The user-account form checks that the two passwords match only when it has both fields.
+TEST(FormPages, AccountFormsCompareThePasswordsOnlyWhenBothAreThere)
+{
+    for (const bool withConfirmation : {true, false})
+    {
+        GenWebProject fixture;
+        Table* table = NewTable("useraccount", Table::masterKind, {"username", "password"});
+        if (withConfirmation)
+            AddVarcharField(table, "confirm_password");
+        fixture.Base().AddTable(table);
+        Form* form = NewForm("useraccount_form", table);
+        for (Field* field : table->GetFields())
+        {
+            if (!field->IsKeyOrDeletedFlag())
+                form->AddFieldRep(
+                    FormPagesProject::NewControl(field, FieldRepData::TextBox, "x", true));
+        }
+        fixture.Base().AddMasterForm(form, true);
+        FormMarkupWriter(&fixture.Project(), *form, fixture.Report()).Write();
+        const std::string page = ReadHostFile(fixture.Root() / "Shop" / "Shop" / "BaseModule" /
+                                              "UI" / "useraccountAdd.aspx");
+        EXPECT_NE(std::string::npos, page.find("validateString(formName."
+                                               "ctl00_KestraneWeavoContent_password,"));
+        EXPECT_EQ(withConfirmation,
+                  page.find("ctl00_KestraneWeavoContent_password.value != "
+                            "formName.ctl00_KestraneWeavoContent_confirm_password.value") !=
+                      std::string::npos);
+    }
+}
 } // namespace
