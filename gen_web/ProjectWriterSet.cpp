@@ -5,6 +5,7 @@
 #include "gen_web/DataClassWriter.h"
 #include "gen_web/FormMarkupWriter.h"
 #include "gen_web/LoginDataClassWriter.h"
+#include "gen_web/LoginPageWriter.h"
 #include "gen_web/SupportFileWriter.h"
 #include "gen_web/TransactionDataClassWriter.h"
 #include "gen_web/VSProjectWriter.h"
@@ -50,7 +51,10 @@ void ProjectWriterSet::WriteSqlScripts(Module* module)
     writer.WriteModuleForeignKeys(*module);
 }
 
-void ProjectWriterSet::WriteLoginPage(LoginPage&) {}
+void ProjectWriterSet::WriteLoginPage(LoginPage&)
+{
+    LoginPageWriter(&m_project, m_report).Write();
+}
 
 void ProjectWriterSet::WriteFormMarkup(Form& form)
 {

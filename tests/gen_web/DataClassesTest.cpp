@@ -100,11 +100,7 @@ TEST(DataClasses, CompileAndBuildSafeSqlUnderMono)
 {
     DataClassProject fixture;
     ProjectWriterSet writers(fixture.Project(), fixture.Report());
-    writers.WriteVSProject();
-    for (const char* name : {"DBHandler.cs", "ControlFieldHandler.cs", "UtilHandler.cs",
-                             "CSSHandler.cs", "ReportXMLWriter.cs"})
-        writers.WriteUtilClass(name);
-    writers.WriteMenus();
+    WriteUtilClasses(writers);
     writers.WriteDataClass(fixture.Customer());
     writers.WriteDataClass(fixture.Orders());
     writers.WriteTransactionDataClasses(fixture.Sale());

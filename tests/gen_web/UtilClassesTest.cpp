@@ -21,11 +21,7 @@ TEST(UtilClasses, CompileAndAnswerAsExpectedUnderMono)
 {
     ShopProject shop;
     ProjectWriterSet writers(shop.Project(), shop.Report());
-    writers.WriteVSProject();
-    for (const char* name : {"DBHandler.cs", "ControlFieldHandler.cs", "UtilHandler.cs",
-                             "CSSHandler.cs", "ReportXMLWriter.cs"})
-        writers.WriteUtilClass(name);
-    writers.WriteMenus();
+    WriteUtilClasses(writers);
     ASSERT_TRUE(shop.Report().IsEmpty()) << shop.Report().GetText();
     const fs::path util = shop.ApplicationFolder() / "Util";
     EXPECT_EQ(GoldenBytes("DBHandler.cs"), ReadHostFile(util / "DBHandler.cs"));

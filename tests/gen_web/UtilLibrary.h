@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gen_web/ProjectWriterSet.h"
+
 #include "tests/gen_web/ToolRun.h"
 
 #include <filesystem>
@@ -9,6 +11,16 @@
 inline const char* const references =
     " -r:System -r:System.Data -r:System.Xml -r:System.Web -r:System.Configuration"
     " -r:System.Drawing";
+
+// The Visual Studio files and the six Util classes, through the driver's writer set.
+inline void WriteUtilClasses(ProjectWriterSet& writers)
+{
+    writers.WriteVSProject();
+    for (const char* name : {"DBHandler.cs", "ControlFieldHandler.cs", "UtilHandler.cs",
+                             "CSSHandler.cs", "ReportXMLWriter.cs"})
+        writers.WriteUtilClass(name);
+    writers.WriteMenus();
+}
 
 // The project's Util classes with its AssemblyInfo.cs, compiled into Util.dll beside them.
 inline ToolResult CompileUtilLibrary(const std::filesystem::path& application)

@@ -1,0 +1,65 @@
+#include "gen_web/ProjectWriterSet.h"
+
+#include "tests/gen_web/DashBoardProject.h"
+#include "tests/gen_web/GoldenFiles.h"
+#include "tests/gen_web/UtilLibrary.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+// Each written file of the module's page folder equals its expected file under
+// tests/data/gen_web/<folder>.
+void ExpectPageFiles(const DashBoardProject& fixture, const std::string& folder,
+                     const std::vector<std::string>& names)
+{
+    for (const std::string& name : names)
+        EXPECT_EQ(GoldenBytes(folder + "/" + name), ReadHostFile(fixture.PageFolder() / name))
+            << name;
+}
+
+// The login page: the typed user name reaches SQL only through the quote-doubling helper, the
+// account's id and role go into the session, Admin and Stock keeper are sent to their dashboard
+// pages, Clerk gets no redirect; the designer declares the page's five controls.
+TEST(LoginAndDashBoardPages, LoginPageIsWrittenAsExpected)
+{
+    DashBoardProject fixture;
+    ProjectWriterSet(fixture.Project(), fixture.Report()).WriteLoginPage(fixture.Login());
+    EXPECT_TRUE(fixture.Report().IsEmpty()) << fixture.Report().GetText();
+    ExpectPageFiles(fixture, "LoginPage",
+                    {"Login.aspx", "Login.aspx.cs", "Login.aspx.designer.cs"});
+}
+
+// The pages' code compiles with the Util classes and the login tables' data classes.
+TEST(LoginAndDashBoardPages, PagesCompileWithTheUtilAndDataClasses)
+{
+    DashBoardProject fixture;
+    ProjectWriterSet writers(fixture.Project(), fixture.Report());
+    WriteUtilClasses(writers);
+    writers.WriteLoginDataClasses();
+    writers.WriteLoginPage(fixture.Login());
+    ASSERT_TRUE(fixture.Report().IsEmpty()) << fixture.Report().GetText();
+    const fs::path application = fixture.Root() / "Shop" / "Shop";
+    const ToolResult library = CompileUtilLibrary(application);
+    ASSERT_EQ(0, library.exitCode) << library.output;
+
+    std::string sources;
+    for (const fs::path& folder : {application / "BaseModule" / "CS", fixture.PageFolder()})
+    {
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+        {
+            if (entry.path().extension() == ".cs")
+                sources += " " + ShellQuoted(entry.path());
+        }
+    }
+    const ToolResult compile =
+        RunTool("mcs -warnaserror -target:library -out:" + ShellQuoted(application / "Pages.dll") +
+                references + " -r:" + ShellQuoted(application / "Util" / "Util.dll") + sources);
+    EXPECT_EQ(0, compile.exitCode) << compile.output;
+}
+} // namespace
