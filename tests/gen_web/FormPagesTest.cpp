@@ -194,8 +194,9 @@ TEST(FormPages, EveryScriptPassesNodeAndCallsOnlySupportFunctions)
             WriteHostFile(scripts / (std::to_string(count++) + ".js"), script);
         }
     }
-    // Add and Update pages of seven forms, one of them in the second module, twice.
-    EXPECT_EQ(2 * 7 * 2, count);
+    // Add and Update pages of seven forms, one of them in the second module, and the login
+    // pages of both modules, twice.
+    EXPECT_EQ((2 * 7 + 2) * 2, count);
     TextFile report(false, false, '=', 60);
     AspxScriptWriter(*shop.Product().FindAspFileByType(5), shop.Project(), report)
         .WriteHandleAction(GetPlacedControls(shop.Product()), 0);
