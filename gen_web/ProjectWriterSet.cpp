@@ -3,6 +3,7 @@
 #include "database/SqlScriptWriter.h"
 #include "gen_web/ASPXMenuWriter.h"
 #include "gen_web/DataClassWriter.h"
+#include "gen_web/FormCodeBehindWriter.h"
 #include "gen_web/FormMarkupWriter.h"
 #include "gen_web/LoginDataClassWriter.h"
 #include "gen_web/LoginPageWriter.h"
@@ -61,7 +62,10 @@ void ProjectWriterSet::WriteFormMarkup(Form& form)
     FormMarkupWriter(&m_project, form, m_report).Write();
 }
 
-void ProjectWriterSet::WriteFormCodeBehind(Form&) {}
+void ProjectWriterSet::WriteFormCodeBehind(Form& form)
+{
+    FormCodeBehindWriter(&m_project, form, m_report).Write();
+}
 
 void ProjectWriterSet::WriteDataClass(Table& table)
 {

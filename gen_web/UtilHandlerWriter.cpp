@@ -20,6 +20,7 @@ void UtilHandlerWriter::Write()
     WriteGetValueOfField();
     WriteGetValueOfVariable();
     WriteGetFileName();
+    WriteIsExecutableFile();
     WriteHashPassword();
     m_file.Write(1, "}\n");
     WriteFieldValues();
@@ -177,6 +178,31 @@ void UtilHandlerWriter::WriteGetFileName()
                                {2, "{"},
                                {3, "String name = path.Substring(path.LastIndexOf('\\\\') + 1);"},
                                {3, "return name.Substring(name.LastIndexOf('/') + 1);"},
+                               {2, "}"},
+                           });
+}
+
+void UtilHandlerWriter::WriteIsExecutableFile()
+{
+    WriteCodeLines(m_file, {
+                               {2, "//True for a file name that the web server could run or "
+                                   "serve as code"},
+                               {2, "public bool IsExecutableFile(String fileName)"},
+                               {2, "{"},
+                               {3, "String[] refused = { \".aspx\", \".asmx\", \".ashx\", "
+                                   "\".asax\", \".ascx\", \".asp\", \".axd\", \".cer\", "
+                                   "\".config\", \".cs\", \".vb\", \".dll\", \".exe\", "
+                                   "\".bat\", \".cmd\", \".com\", \".master\", \".php\", "
+                                   "\".pl\", \".rem\", \".shtml\", \".soap\", \".svc\" };"},
+                               {3, "String name = fileName.Trim().TrimEnd('.', ' ').ToLower();"},
+                               {3, "if (name.IndexOf(':') >= 0 || name.IndexOf(';') >= 0)"},
+                               {4, "return true;"},
+                               {3, "foreach (String extension in refused)"},
+                               {3, "{"},
+                               {4, "if (name.EndsWith(extension))"},
+                               {5, "return true;"},
+                               {3, "}"},
+                               {3, "return false;"},
                                {2, "}"},
                            });
 }

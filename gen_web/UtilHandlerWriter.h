@@ -7,7 +7,7 @@ class TextFile;
 
 // Util\UtilHandler.cs: XML escaping, date conversion, the one helper through which request
 // values reach SQL (quote doubling and the number check), value-list lookups, file-name
-// extraction and password hashing.
+// extraction, the upload check and password hashing.
 class UtilHandlerWriter
 {
 public:
@@ -24,6 +24,8 @@ private:
     void WriteGetValueOfField();
     void WriteGetValueOfVariable();
     void WriteGetFileName();
+    // Uploads the server could run are refused.
+    void WriteIsExecutableFile();
     void WriteHashPassword();
     void WriteFieldValues();
 

@@ -1,0 +1,654 @@
+#include "gen_web/CodeBehindFragments.h"
+
+#include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
+#include "entities/FormInterface.h"
+#include "entities/Function.h"
+#include "entities/LinkControl.h"
+#include "entities/Menu.h"
+#include "entities/Parameter.h"
+#include "entities/ReportGroup.h"
+#include "entities/Transaction.h"
+#include "entities/Variable.h"
+#include "gen_web/CodeLines.h"
+#include "gen_web/LiteralEscaping.h"
+#include "model/EventRecmpFields.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/ForgeonProject.h"
+#include "model/Module.h"
+#include "model/TextFile.h"
+
+#include <algorithm>
+
+namespace
+{
+CString FieldNameOf(const Field* field)
+{
+    return field != nullptr ? field->GetFieldName() : CString();
+}
+
+CString UpperCased(CString text)
+{
+    text.MakeUpper();
+    return text;
+}
+} // namespace
+
+CString ControlName(const FieldRep& control)
+{
+    return FieldNameOf(control.GetField());
+}
+
+int ControlKind(const FieldRep& control)
+{
+    return control.GetFieldRepData() != nullptr ? control.GetFieldRepData()->GetControlKind() : -1;
+}
+
+bool IsPlacedControl(const FieldRep& control)
+{
+    return control.GetField() != nullptr && control.GetFieldRepData() != nullptr &&
+           !control.GetFieldRepData()->IsAddedBySync();
+}
+
+std::vector<FieldRep*> PlacedControls(const FormInterface& page)
+{
+    std::vector<FieldRep*> controls;
+    for (FieldRep* control : page.GetFieldReps())
+    {
+        if (control != nullptr && IsPlacedControl(*control))
+            controls.push_back(control);
+    }
+    return controls;
+}
+
+CodeBehindFragments::CodeBehindFragments(ForgeonProject& project, FormInterface& page,
+                                         TextFile& out, const CString& dataObject)
+    : m_project(project), m_page(page), m_out(out), m_dataObject(dataObject)
+{
+}
+
+bool CodeBehindFragments::AddUnique(const void* object)
+{
+    if (std::find(m_objects.begin(), m_objects.end(), object) != m_objects.end())
+        return true;
+    m_objects.push_back(object);
+    return false;
+}
+
+bool CodeBehindFragments::IsNameDeclared(const CString& name) const
+{
+    return std::any_of(m_declaredNames.begin(), m_declaredNames.end(),
+                       [&](const CString& declared) { return declared.CompareNoCase(name) == 0; });
+}
+
+bool CodeBehindFragments::HaveSameBackField(const FieldRep& a, const FieldRep& b)
+{
+    const FieldRepData* first = a.GetFieldRepData();
+    const FieldRepData* second = b.GetFieldRepData();
+    return first != nullptr && second != nullptr && first->GetBackField() != nullptr &&
+           first->GetBackField() == second->GetBackField();
+}
+
+bool CodeBehindFragments::IsRecomputeTarget(const FieldRep& control) const
+{
+    for (const FieldRep* other : m_page.GetFieldReps())
+    {
+        if (other != nullptr && other->GetFieldRepData() != nullptr &&
+            other->GetFieldRepData()->HasClassRecomputeFor(&control))
+            return true;
+    }
+    return false;
+}
+
+void CodeBehindFragments::WriteCallParameterValues(const ClassInvokation& call, int indent,
+                                                   bool detailRow)
+{
+    for (const ClassParameterMap* map : call.GetParameterMaps())
+    {
+        if (map == nullptr || map->m_parameter == nullptr || map->m_field == nullptr)
+            continue;
+        const CString parameter = map->m_parameter->GetFieldName();
+        const CString field = map->m_field->GetFieldName();
+        const char* declaration = IsNameDeclared(parameter) ? "" : "String ";
+        if (detailRow)
+        {
+            m_out.Write(indent, "controlParam = \"%s\";\n", EscapeCSharpString(field));
+            m_out.Write(indent, "controlParam += rowNo;\n");
+            m_out.Write(indent, "%s%s = this.Request.Params[controlParam];\n", declaration,
+                        parameter);
+        }
+        else
+            m_out.Write(indent, "%s%s = this.Request.Params[\"%s\"];\n", declaration, parameter,
+                        EscapeCSharpString(field));
+        if (!IsNameDeclared(parameter))
+            m_declaredNames.push_back(parameter);
+    }
+}
+
+void CodeBehindFragments::WriteCallArguments(const Function& function, bool zeros)
+{
+    const char* separator = "";
+    for (const Parameter* parameter : function.GetParameters())
+    {
+        m_out.Write(0, "%s%s", separator, zeros ? CString("\"0\"") : parameter->GetFieldName());
+        separator = ",";
+    }
+}
+
+void CodeBehindFragments::WriteRecomputeMethod(FieldRep& control, int indent, bool detailRow)
+{
+    m_out.Write(indent, "void recomputeOn%s()\n", UpperCased(ControlName(control)));
+    m_out.Write(indent, "{\n");
+    if (detailRow)
+        WriteCodeLines(m_out, {
+                                  {indent + 1, "String rowNo = this.Request.Params[\"ROWNO\"];"},
+                                  {indent + 1, "String controlParam = \"\";"},
+                              });
+    WriteCodeLines(m_out, {
+                              {indent + 1, "Response.CacheControl = \"no-cache\";"},
+                              {indent + 1, "Response.ContentType = \"text/xml\";"},
+                              {indent + 1, "DataTable dataTable = new DataTable();"},
+                              {indent + 1, "Response.Write(\"<root>\");"},
+                              {0, ""},
+                          });
+    ClearDeclaredNames();
+    ClearObjects();
+    const FieldRepData* data = control.GetFieldRepData();
+    for (const EventRecmpFields* list :
+         data != nullptr ? data->GetEventRecmpFieldsList() : std::vector<EventRecmpFields*>())
+    {
+        for (const EventClassRecompute* entry : list->GetClassRecomputes())
+        {
+            const FieldRep* target = entry->fieldRep;
+            if (target == nullptr || target->GetField() == nullptr ||
+                target->GetFieldRepData() == nullptr)
+                continue;
+            const CString front = FieldNameOf(target->GetFieldRepData()->GetFrontField());
+            switch (ControlKind(*target))
+            {
+            case FieldRepData::ComboBox:
+            case FieldRepData::EditableComboBox:
+                m_out.Write(0, "\n");
+                if (!HaveSameBackField(control, *target))
+                    WriteComboRecompute(*target, indent + 1, detailRow);
+                break;
+            case FieldRepData::TextBox:
+            case FieldRepData::RadioButton:
+            case FieldRepData::CheckBox:
+            case FieldRepData::TextArea:
+                m_out.Write(0, "\n");
+                WriteTextRecompute(*target, indent + 1, detailRow);
+                m_out.Write(indent + 1, "fillRecomputeTextControls(dataTable, \"%s\", \"%s\");\n",
+                            ControlName(*target), EscapeCSharpString(front));
+                break;
+            case FieldRepData::DateControl:
+                m_out.Write(0, "\n");
+                WriteTextRecompute(*target, indent + 1, detailRow);
+                m_out.Write(indent + 1, "fillRecomputeDateControl(dataTable, \"%s\", \"%s\");\n",
+                            ControlName(*target), EscapeCSharpString(front));
+                break;
+            default:
+                break;
+            }
+        }
+    }
+    WriteCodeLines(m_out, {
+                              {0, ""},
+                              {indent + 1, "Response.Write(\"</root>\");"},
+                              {indent + 1, "Response.End();"},
+                              {indent, "}"},
+                          });
+}
+
+void CodeBehindFragments::WriteComboRecompute(const FieldRep& target, int indent, bool detailRow)
+{
+    const FieldRepData& data = *target.GetFieldRepData();
+    const CString name = ControlName(target);
+    m_out.Write(indent, "Response.Write(\"<%s>\");\n", name);
+    const ClassInvokation* call = data.GetDataCall();
+    if (call != nullptr && call->GetClass() != nullptr && call->GetFunction() != nullptr)
+    {
+        WriteCallParameterValues(*call, indent, detailRow);
+        const CString className = call->GetClass()->GetFieldName();
+        m_out.Write(indent, "%s %s = new %s();\n", className, name, className);
+        m_out.Write(indent, "dataTable = %s.%s(", name, call->GetFunction()->GetFieldName());
+        WriteCallArguments(*call->GetFunction(), false);
+        m_out.Write(0, ");\n");
+        m_out.Write(indent, "writeDataToFillCombo(dataTable,\"%s\", \"%s\");\n",
+                    EscapeCSharpString(FieldNameOf(data.GetFrontField())),
+                    EscapeCSharpString(FieldNameOf(data.GetBackField())));
+    }
+    m_out.Write(indent, "Response.Write(\"</%s>\");\n", name);
+}
+
+void CodeBehindFragments::WriteTextRecompute(const FieldRep& target, int indent, bool detailRow)
+{
+    const ClassInvokation* call = target.GetFieldRepData()->GetDataCall();
+    if (call == nullptr || call->GetClass() == nullptr || call->GetFunction() == nullptr)
+        return;
+    WriteCallParameterValues(*call, indent, detailRow);
+    const CString className = call->GetClass()->GetFieldName();
+    const CString name = ControlName(target);
+    m_out.Write(indent, "%s m_%s = new %s();\n", className, name, className);
+    m_out.Write(indent, "dataTable = m_%s.%s(", name, call->GetFunction()->GetFieldName());
+    WriteCallArguments(*call->GetFunction(), false);
+    m_out.Write(0, ");\n");
+}
+
+void CodeBehindFragments::WriteFillComboMethod(int indent)
+{
+    const int i = indent;
+    WriteCodeLines(
+        m_out, {
+                   {i, "public void writeDataToFillCombo(DataTable dataTable, String frontField, "
+                       "String backField)"},
+                   {i, "{"},
+                   {i + 1, "int numColumns = dataTable.Columns.Count;"},
+                   {i + 1, "int numRows = dataTable.Rows.Count;"},
+                   {i + 1, "for (int i = 0; i < numRows; i++)"},
+                   {i + 1, "{"},
+                   {i + 2, "DataRow r = dataTable.Rows[i];"},
+                   {i + 2, "string backId = \"\";"},
+                   {i + 2, "string frontId = \"\";"},
+                   {i + 2, "for (int j = 0; j < numColumns; j++)"},
+                   {i + 2, "{"},
+                   {i + 3, "String columnName = dataTable.Columns[j].ColumnName.ToString();"},
+                   {i + 3, "if (columnName.Equals(backField))"},
+                   {i + 3, "{"},
+                   {i + 4, "backId = r[j].ToString();"},
+                   {i + 3, "}"},
+                   {i + 3, "if (columnName.Equals(frontField))"},
+                   {i + 3, "{"},
+                   {i + 4, "frontId = r[j].ToString();"},
+                   {i + 3, "}"},
+                   {i + 2, "}"},
+                   {i + 2, "Response.Write(\"<Front>\");"},
+                   {i + 2, "Response.Write(frontId);"},
+                   {i + 2, "Response.Write(\"</Front>\");"},
+                   {i + 2, "Response.Write(\"<Back>\");"},
+                   {i + 2, "Response.Write(backId);"},
+                   {i + 2, "Response.Write(\"</Back>\");"},
+                   {i + 1, "}"},
+                   {i + 1, "if(numRows == 0)"},
+                   {i + 1, "{"},
+                   {i + 2, "Response.Write(\"<Front>\");"},
+                   {i + 2, "Response.Write(\"\");"},
+                   {i + 2, "Response.Write(\"</Front>\");"},
+                   {i + 2, "Response.Write(\"<Back>\");"},
+                   {i + 2, "Response.Write(0);"},
+                   {i + 2, "Response.Write(\"</Back>\");"},
+                   {i + 1, "}"},
+                   {i, "}"},
+               });
+}
+
+namespace
+{
+// The element named after the control holding val, closing the method.
+void WriteValueElement(TextFile& out, int indent)
+{
+    WriteCodeLines(out, {
+                            {indent + 1, "String s1 = \"<\";"},
+                            {indent + 1, "s1 += fieldName;"},
+                            {indent + 1, "s1 += \">\";"},
+                            {indent + 1, "Response.Write(s1);"},
+                            {indent + 1, "Response.Write(val);"},
+                            {indent + 1, "s1 = \"</\";"},
+                            {indent + 1, "s1 += fieldName;"},
+                            {indent + 1, "s1 += \">\";"},
+                            {indent + 1, "Response.Write(s1);"},
+                            {indent, "}"},
+                        });
+}
+} // namespace
+
+void CodeBehindFragments::WriteFillRecomputeTextMethod(int indent)
+{
+    const int i = indent;
+    WriteCodeLines(m_out, {
+                              {i, "public void fillRecomputeTextControls(DataTable dataTable, "
+                                  "String fieldName, String frontField)"},
+                              {i, "{"},
+                              {i + 1, "DataRow r = dataTable.Rows[0];"},
+                              {i + 1, "String val = r[frontField].ToString();"},
+                              {i + 2, "val = val.Trim();"},
+                              {i + 1, "if(val == \"\" || val == null)"},
+                              {i + 2, "val = \"-\";"},
+                          });
+    WriteValueElement(m_out, indent);
+}
+
+void CodeBehindFragments::WriteFillRecomputeDateMethod(int indent)
+{
+    const int i = indent;
+    WriteCodeLines(m_out, {
+                              {i, "public void fillRecomputeDateControl(DataTable dataTable, "
+                                  "String fieldName, String frontField)"},
+                              {i, "{"},
+                              {i + 1, "UtilHandler util = new UtilHandler();"},
+                              {i + 1, "DataRow r = dataTable.Rows[0];"},
+                              {i + 1, "String val = r[frontField].ToString();"},
+                          });
+    if (IsDayFirst())
+        m_out.Write(i + 1, "val = util.ConvertDate(val);\n");
+    WriteValueElement(m_out, indent);
+}
+
+void CodeBehindFragments::WriteReadFieldValue(const FieldRep& control, int indent, int source)
+{
+    const CString name = ControlName(control);
+    if (source == 2)
+        m_out.Write(indent, "String %s = dtRecord.Rows[0][\"%s\"].ToString();\n", name, name);
+    else
+        m_out.Write(indent, "String %s = this.Request.Params[\"%s\"];\n", name, name);
+    if (IsDayFirst())
+    {
+        m_out.Write(indent, "%s = util.ConvertDate(%s);\n", name, name);
+        m_out.Write(0, "\n");
+    }
+}
+
+void CodeBehindFragments::WriteFileUploadValue(const FieldRep& control, int indent,
+                                               const AspFile* pageFile, const CString& replyPage)
+{
+    const CString name = ControlName(control);
+    m_out.Write(indent, "String %s = \"\";\n", name);
+    WriteFileSave(control, indent, replyPage);
+    const int updateKind = m_page.GetClassName() == "Transaction" ? 3 : 7;
+    const AspFile* updateFile = m_page.FindAspFileByType(updateKind);
+    if (pageFile == nullptr || pageFile != updateFile)
+        return;
+    m_out.Write(indent, "else\n");
+    m_out.Write(indent, "{\n");
+    if (!updateFile->HasInvisibleField())
+        m_out.Write(indent + 1, "DataTable dtRecord = new DataTable();\n");
+    m_out.Write(indent + 1, "dtRecord = %s.SelectRecord(id);\n", m_dataObject);
+    m_out.Write(indent + 1, "%s = dtRecord.Rows[0][\"%s\"].ToString();\n", name, name);
+    m_out.Write(indent, "}\n");
+}
+
+void CodeBehindFragments::WriteFileUploadUpdateValue(const FieldRep& control, int indent,
+                                                     const CString& replyPage)
+{
+    const CString name = ControlName(control);
+    m_out.Write(indent, "String %s = this.%sLabel.Text;\n", name, name);
+    WriteFileSave(control, indent, replyPage);
+}
+
+void CodeBehindFragments::WriteFileSave(const FieldRep& control, int indent,
+                                        const CString& replyPage)
+{
+    const CString name = ControlName(control);
+    m_out.Write(indent, "if(this.%s.PostedFile.ContentLength != 0)\n", name);
+    m_out.Write(indent, "{\n");
+    m_out.Write(indent + 1, "%s = this.%s.PostedFile.FileName;\n", name, name);
+    m_out.Write(indent + 1, "%s = util.GetFileName(%s);\n", name, name);
+    m_out.Write(indent + 1, "if(util.IsExecutableFile(%s))\n", name);
+    m_out.Write(indent + 2,
+                "Response.Redirect(\"%s?MessageLabel=\" + Server.UrlEncode(\"The file \" + %s + "
+                "\" was not uploaded: files of this type are not accepted.\"));\n",
+                EscapeCSharpString(replyPage), name);
+    m_out.Write(indent + 1, "this.%s.PostedFile.SaveAs(location + %s);\n", name, name);
+    m_out.Write(indent, "}\n");
+}
+
+void CodeBehindFragments::WriteColumnCondition(const FieldRep& control, int indent)
+{
+    m_out.Write(indent, "if (columnName.Equals(\"%s\"))\n", ControlName(control));
+    m_out.Write(indent, "{\n");
+}
+
+void CodeBehindFragments::WriteTextColumnFill(const FieldRep& control, int indent)
+{
+    WriteColumnCondition(control, indent);
+    m_out.Write(indent + 1, "this.%s.Text = r[j].ToString();\n", ControlName(control));
+    m_out.Write(indent, "}\n");
+}
+
+void CodeBehindFragments::WriteValueColumnFill(const FieldRep& control, int indent)
+{
+    WriteColumnCondition(control, indent);
+    m_out.Write(indent + 1, "this.%s.Value = r[j].ToString();\n", ControlName(control));
+    m_out.Write(indent, "}\n");
+}
+
+void CodeBehindFragments::WriteDateColumnFill(const FieldRep& control, int indent)
+{
+    WriteColumnCondition(control, indent);
+    m_out.Write(indent + 1, "UtilHandler util = new UtilHandler();\n");
+    m_out.Write(indent + 1, "String val = r[j].ToString();\n");
+    if (IsDayFirst())
+        m_out.Write(indent + 1, "val = util.ConvertDate(val);\n");
+    m_out.Write(indent + 1, "this.%s.Value = val;\n", ControlName(control));
+    m_out.Write(indent, "}\n");
+}
+
+void CodeBehindFragments::WriteComboColumnFill(const FieldRep& control, int indent)
+{
+    const CString name = ControlName(control);
+    WriteColumnCondition(control, indent);
+    m_out.Write(indent + 1, "string index = r[j].ToString();\n");
+    m_out.Write(indent + 1, "m_%s = index;\n", name);
+    m_out.Write(indent + 1, "this.%s.SelectedValue = index;\n", name);
+    if (ControlKind(control) == FieldRepData::EditableComboBox)
+        m_out.Write(indent + 1, "this.%s_editable.Text = %s.SelectedItem.Text;\n", name, name);
+    m_out.Write(indent, "}\n");
+}
+
+void CodeBehindFragments::WriteEditableComboColumnFill(const FieldRep& control, int indent)
+{
+    WriteColumnCondition(control, indent);
+    m_out.Write(indent + 1, "string index = r[j].ToString();\n");
+    m_out.Write(indent + 1, "m_%s = index;\n", ControlName(control));
+    m_out.Write(indent, "}\n");
+}
+
+void CodeBehindFragments::WriteFileColumnFill(const FieldRep& control, int indent)
+{
+    WriteColumnCondition(control, indent);
+    m_out.Write(indent + 1, "this.%sLabel.Text = r[j].ToString();\n", ControlName(control));
+    m_out.Write(indent, "}\n");
+}
+
+void CodeBehindFragments::WriteCheckBoxColumnFill(const FieldRep& control, int indent)
+{
+    const CString name = ControlName(control);
+    WriteColumnCondition(control, indent);
+    m_out.Write(indent + 1, "string check_%s = r[j].ToString();\n", name);
+    m_out.Write(indent + 1, "check_%s = check_%s.Trim();\n", name, name);
+    m_out.Write(indent + 1, "if (check_%s == \"on\")\n", name);
+    m_out.Write(indent + 2, "this.%s.Checked = true;\n", name);
+    m_out.Write(indent, "}\n");
+}
+
+void CodeBehindFragments::WriteRadioColumnFill(const FieldRep& control, int indent)
+{
+    const CString name = ControlName(control);
+    std::vector<CString> texts;
+    std::vector<CString> values;
+    control.GetFieldRepData()->GetHardCodedStrings(texts, values);
+    // A value missing for a display text stores the text itself.
+    const auto value = [&](std::size_t k)
+    { return EscapeCSharpString(k < values.size() ? values[k] : texts[k]); };
+    WriteColumnCondition(control, indent);
+    m_out.Write(indent + 1, "string rad_%s = r[j].ToString();\n", name);
+    m_out.Write(indent + 1, "rad_%s = rad_%s.Trim();\n", name, name);
+    if (!texts.empty())
+    {
+        const int last = static_cast<int>(texts.size()) - 1;
+        m_out.Write(indent + 1, "if(rad_%s.Length > 0 && rad_%s == \"%s\")\n", name, name,
+                    value(0));
+        m_out.Write(indent + 2, "this.%s.Items[0].Selected = true;\n", name);
+        for (int k = 1; k < last; ++k)
+        {
+            m_out.Write(indent + 1, "else if (rad_%s.Length > 0 && rad_%s == \"%s\")\n", name, name,
+                        value(k));
+            m_out.Write(indent + 2, "this.%s.Items[%d].Selected = true;\n", name, k);
+        }
+        m_out.Write(indent + 1, "else\n");
+        m_out.Write(indent + 2, "this.%s.Items[%d].Selected = true;\n", name, last);
+    }
+    m_out.Write(indent + 1, "m_%s = rad_%s;\n", name, name);
+    m_out.Write(indent, "}\n");
+}
+
+void CodeBehindFragments::WriteExtractAndAssignValues(int indent)
+{
+    std::vector<FieldRep*> inputs;
+    if (const auto* report = dynamic_cast<const ApplicationReport*>(&m_page))
+    {
+        if (!report->GetReportGroups().empty() && report->GetReportGroups()[0] != nullptr)
+            inputs = report->GetReportGroups()[0]->GetFilters();
+    }
+    else
+        inputs = m_page.GetFieldReps();
+    std::erase_if(inputs, [](const FieldRep* input)
+                  { return input == nullptr || input->GetField() == nullptr; });
+    m_out.Write(indent, "void extractAndAssignValuesToControls()\n");
+    m_out.Write(indent, "{\n");
+    if (!inputs.empty())
+        m_out.Write(indent + 1, "String reqParam;\n");
+    for (const FieldRep* input : inputs)
+        WriteRequestParamAssignment(*input, indent + 1);
+    m_out.Write(indent, "}\n");
+}
+
+void CodeBehindFragments::WriteRequestParamAssignment(const FieldRep& control, int indent)
+{
+    if (const auto* transaction = dynamic_cast<const Transaction*>(&m_page))
+    {
+        if (transaction->IsFieldInDetailTables(control.GetField()))
+            return;
+    }
+    CString key = ControlName(control);
+    CString id = key;
+    if (const FieldVariableMap* map = m_page.FindFieldVariableMapByField(control.GetField()))
+    {
+        if (map->variable != nullptr)
+            key = map->variable->GetFieldName();
+        id = FieldNameOf(map->field);
+    }
+    m_out.Write(indent, "reqParam = Request.Params[\"%s\"];\n", EscapeCSharpString(key));
+    if (!IsPlacedControl(control))
+        return;
+    switch (ControlKind(control))
+    {
+    case FieldRepData::FileUpload:
+    case FieldRepData::Password:
+    case FieldRepData::Hidden:
+        return;
+    case FieldRepData::ComboBox:
+        m_out.Write(indent, "%s.SelectedValue = reqParam;\n", id);
+        return;
+    case FieldRepData::EditableComboBox:
+        m_out.Write(indent, "if(reqParam != null)\n");
+        m_out.Write(indent, "{\n");
+        m_out.Write(indent + 1, "%s.SelectedValue = reqParam;\n", id);
+        m_out.Write(indent + 1, "%s_editable.Text = %s.SelectedItem.Text;\n", id, id);
+        m_out.Write(indent, "}\n");
+        return;
+    case FieldRepData::TextArea:
+        m_out.Write(indent, "%s.Value = reqParam;\n", id);
+        return;
+    case FieldRepData::DateControl:
+        m_out.Write(indent, "if(reqParam == null)\n");
+        m_out.Write(indent, "{\n");
+        m_out.Write(indent + 1, "UtilHandler util = new UtilHandler();\n");
+        m_out.Write(indent + 1, "reqParam = util.getDateAsMMDDYYYY();\n");
+        if (IsDayFirst())
+            m_out.Write(indent + 1, "reqParam = util.ConvertDate(reqParam);\n");
+        m_out.Write(indent, "}\n");
+        m_out.Write(indent, "%s.Value = reqParam;\n", id);
+        return;
+    case FieldRepData::CheckBox:
+        m_out.Write(indent, "if(reqParam == \"on\")\n");
+        m_out.Write(indent + 1, "%s.Checked = true;\n", id);
+        return;
+    case FieldRepData::RadioButton:
+        m_out.Write(indent, "if(reqParam != null)\n");
+        m_out.Write(indent + 1, "%s.Text = reqParam;\n", id);
+        return;
+    default:
+        m_out.Write(indent, "if(%s.Text == null)\n", id);
+        m_out.Write(indent + 1, "%s.Text = reqParam;\n", id);
+        return;
+    }
+}
+
+void CodeBehindFragments::WriteRoleCheck(int indent)
+{
+    const Module* base = m_project.GetBaseModule();
+    const CString login =
+        "../../" + (base != nullptr ? base->GetName() : CString()) + "/UI/Login.aspx";
+    m_out.Write(indent, "Object loginRole = Session[\"login_role\"];\n");
+    m_out.Write(indent, "if(loginRole != null)\n");
+    m_out.Write(indent, "{\n");
+    m_out.Write(indent + 1, "m_role = loginRole.ToString();\n");
+    m_out.Write(indent, "}\n");
+    m_out.Write(indent, "else\n");
+    m_out.Write(indent, "{\n");
+    m_out.Write(indent + 1, "Response.Redirect(\"%s\");\n", EscapeCSharpString(login));
+    m_out.Write(indent, "}\n");
+    m_out.Write(0, "\n");
+}
+
+void CodeBehindFragments::WriteMenusMethod(int indent, const CString& pageFileName)
+{
+    m_out.Write(indent, "void WriteMenus()\n");
+    m_out.Write(indent, "{\n");
+    m_out.Write(indent + 1, "ASPXMenuWriter writer = new ASPXMenuWriter();\n");
+    m_out.Write(indent + 1, "writer.WriteTopMenus(m_role, \"%s\", ref this.Menu1);\n",
+                EscapeCSharpString(pageFileName));
+    m_out.Write(indent, "}\n");
+}
+
+void CodeBehindFragments::WriteManageLinkVisibility(const std::vector<LinkControl*>& links,
+                                                    int indent)
+{
+    m_out.Write(indent, "void ManageLinkVisibility()\n");
+    m_out.Write(indent, "{\n");
+    m_out.Write(indent + 1, "ASPXMenuWriter writer = new ASPXMenuWriter();\n");
+    for (const LinkControl* link : links)
+    {
+        const Menu* target = link != nullptr ? link->GetTarget() : nullptr;
+        const AspFile* pageFile = target != nullptr ? target->GetAspFile() : nullptr;
+        if (pageFile == nullptr)
+            continue;
+        m_out.Write(indent + 1, "this.%s.Visible = writer.IsFileAssigned(m_role, \"%s\");\n",
+                    MakeLinkControlId(link->GetCaption()),
+                    EscapeCSharpString(pageFile->GetFileName(FALSE)));
+        m_out.Write(0, "\n");
+    }
+    m_out.Write(indent, "}\n");
+}
+
+void CodeBehindFragments::WriteLinkDeclarations(const std::vector<LinkControl*>& links, int indent)
+{
+    for (const LinkControl* link : links)
+    {
+        if (link == nullptr)
+            continue;
+        m_out.Write(indent, "protected global::System.Web.UI.WebControls.HyperLink %s;\n",
+                    MakeLinkControlId(link->GetCaption()));
+        m_out.Write(0, "\n");
+    }
+}
+
+CString CodeBehindFragments::MakeLinkControlId(CString caption)
+{
+    caption.Trim();
+    caption.Replace(" ", "_");
+    caption.Replace("-", "_");
+    return caption;
+}
+
+bool CodeBehindFragments::IsDayFirst() const
+{
+    CString format = m_project.GetDateFormat();
+    format.MakeLower();
+    return format == "dd/mm/yyyy";
+}

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "platform/core/CString.h"
+
+#include <vector>
+
+class AspFile;
+class ClassInvokation;
+class FieldRep;
+class ForgeonProject;
+class FormInterface;
+class Function;
+class LinkControl;
+class TextFile;
+
+// The pieces of generated code-behind that the page writers share: the recompute answers, the
+// reading of posted and stored values, uploads, the record-fill blocks, the pre-filling from the
+// query string, the role check, the menu and link methods and their designer fields. The role
+// and the logged-in user come from the server-side session ("login_role", "login_id"), never
+// from a cookie.
+class CodeBehindFragments
+{
+public:
+    // dataObject is the page's data object ("m_" and the table name).
+    CodeBehindFragments(ForgeonProject& project, FormInterface& page, TextFile& out,
+                        const CString& dataObject);
+
+    // True when the object is already listed; otherwise lists it.
+    bool AddUnique(const void* object);
+    // The name is listed, case ignored.
+    bool IsNameDeclared(const CString& name) const;
+    void ClearObjects() { m_objects.clear(); }
+    void ClearDeclaredNames() { m_declaredNames.clear(); }
+    // Both controls' data have the same back field.
+    static bool HaveSameBackField(const FieldRep& a, const FieldRep& b);
+    // Some class recompute of some control of the page names the control.
+    bool IsRecomputeTarget(const FieldRep& control) const;
+
+    // The request values of the call's mapped parameters, each declared once per method.
+    void WriteCallParameterValues(const ClassInvokation& call, int indent, bool detailRow);
+    // The arguments of the function on the current line: parameter names, or "0" each.
+    void WriteCallArguments(const Function& function, bool zeros);
+
+    // recomputeOn<NAME>(): the XML answer with one element per control the event recomputes.
+    void WriteRecomputeMethod(FieldRep& control, int indent, bool detailRow);
+    void WriteFillComboMethod(int indent);
+    void WriteFillRecomputeTextMethod(int indent);
+    void WriteFillRecomputeDateMethod(int indent);
+
+    // The value of a control from the stored record (source 2) or from the request.
+    void WriteReadFieldValue(const FieldRep& control, int indent, int source);
+    // Saves a posted file into "location"; a file the server could run is refused with a
+    // redirect to replyPage carrying the message. pageFile is the page file being written, or
+    // null; on the page's update file an empty upload keeps the stored name.
+    void WriteFileUploadValue(const FieldRep& control, int indent, const AspFile* pageFile,
+                              const CString& replyPage);
+    // The same on an update page, starting from the stored name its label shows.
+    void WriteFileUploadUpdateValue(const FieldRep& control, int indent, const CString& replyPage);
+
+    // The blocks of fillControls, one per control kind.
+    void WriteTextColumnFill(const FieldRep& control, int indent);
+    void WriteValueColumnFill(const FieldRep& control, int indent);
+    void WriteDateColumnFill(const FieldRep& control, int indent);
+    void WriteComboColumnFill(const FieldRep& control, int indent);
+    void WriteEditableComboColumnFill(const FieldRep& control, int indent);
+    void WriteFileColumnFill(const FieldRep& control, int indent);
+    void WriteCheckBoxColumnFill(const FieldRep& control, int indent);
+    void WriteRadioColumnFill(const FieldRep& control, int indent);
+
+    // extractAndAssignValuesToControls(): controls pre-filled from the query string.
+    void WriteExtractAndAssignValues(int indent);
+    // m_role from the session; without it, off to the login page.
+    void WriteRoleCheck(int indent);
+    void WriteMenusMethod(int indent, const CString& pageFileName);
+    // ManageLinkVisibility(): hides the links the role may not open.
+    void WriteManageLinkVisibility(const std::vector<LinkControl*>& links, int indent);
+    // The designer fields of the links.
+    void WriteLinkDeclarations(const std::vector<LinkControl*>& links, int indent);
+
+    // The caption trimmed, blanks and "-" made "_": the server id of a link.
+    static CString MakeLinkControlId(CString caption);
+
+private:
+    void WriteComboRecompute(const FieldRep& target, int indent, bool detailRow);
+    void WriteTextRecompute(const FieldRep& target, int indent, bool detailRow);
+    void WriteRequestParamAssignment(const FieldRep& control, int indent);
+    void WriteColumnCondition(const FieldRep& control, int indent);
+    // The lines that save the posted file, after its name is taken.
+    void WriteFileSave(const FieldRep& control, int indent, const CString& replyPage);
+    // The date format asks for day first.
+    bool IsDayFirst() const;
+
+    ForgeonProject& m_project;
+    FormInterface& m_page;
+    TextFile& m_out;
+    CString m_dataObject;
+    std::vector<const void*> m_objects;
+    std::vector<CString> m_declaredNames;
+};
+
+// The control's field name (its id in the page); empty without field.
+CString ControlName(const FieldRep& control);
+// The control kind of the control's data; -1 without data.
+int ControlKind(const FieldRep& control);
+// The control has a field and data and is not one the model made by itself.
+bool IsPlacedControl(const FieldRep& control);
+// The page's placed controls in order.
+std::vector<FieldRep*> PlacedControls(const FormInterface& page);

@@ -1,0 +1,549 @@
+#include "gen_web/FormCodeBehindWriter.h"
+
+#include "entities/AspxFile.h"
+#include "entities/Class.h"
+#include "entities/Form.h"
+#include "gen_web/CodeLines.h"
+#include "gen_web/FormControlFill.h"
+#include "gen_web/FormDesignerWriter.h"
+#include "gen_web/LiteralEscaping.h"
+#include "model/EventRecmpFields.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/FieldVisibility.h"
+#include "model/ForgeonProject.h"
+#include "model/GenerationReport.h"
+#include "model/ProjectSettings.h"
+#include "model/Table.h"
+
+namespace
+{
+constexpr int addFileKind = 5;
+constexpr int updateFileKind = 7;
+
+CString DataClassName(ForgeonProject& project, Table* table)
+{
+    const Class* dataClass = project.GetClassForTable(table, true);
+    return dataClass != nullptr ? dataClass->GetFieldName() : CString();
+}
+} // namespace
+
+FormCodeBehindWriter::FormCodeBehindWriter(ForgeonProject* project, Form& form,
+                                           GenerationReport& report)
+    : AspxWriter(project, &form, report), m_form(form),
+      m_pageTemplate(project->GetProjectSettings() != nullptr
+                         ? project->GetProjectSettings()->GetPageTemplate()
+                         : 0),
+      m_dataObject("m_" + form.GetTable()->GetTableName()),
+      m_dataClass(DataClassName(*project, form.GetTable())),
+      m_key(form.GetTable()->GetPrimaryKeyField()->GetFieldName()),
+      m_pageBaseName(form.IsCopy() ? form.GetFormName() : form.GetTable()->GetTableName()),
+      m_fragments(*project, form, m_textFile, m_dataObject)
+{
+}
+
+void FormCodeBehindWriter::Write()
+{
+    for (AspFile* file : m_form.GetAspFiles())
+    {
+        m_pageFile = dynamic_cast<AspxFile*>(file);
+        if (m_pageFile == nullptr)
+            continue;
+        if (m_pageFile->GetFileKind() == addFileKind)
+            WriteAddPage();
+        else if (m_pageFile->GetFileKind() == updateFileKind)
+            WriteUpdatePage();
+    }
+}
+
+void FormCodeBehindWriter::WriteAddPage()
+{
+    WriteUsings();
+    WriteClassHead();
+    WritePreInit(2);
+    WriteMembers();
+    WriteAddPageLoad(2);
+    WriteHandleAdd(2);
+    m_fragments.ClearObjects();
+    m_fragments.AddUnique(m_form.GetTable());
+    FormControlFill fill(m_form, m_textFile, m_fragments, m_dataObject);
+    fill.WriteAddInitializeControls(2);
+    m_fragments.WriteExtractAndAssignValues(2);
+    WriteHandleRecompute(2);
+    WriteRecomputeMethods(2);
+    WriteClassTail();
+    Save("Add");
+}
+
+void FormCodeBehindWriter::WriteUpdatePage()
+{
+    WriteUsings();
+    WriteClassHead();
+    WriteMembers();
+    WritePreInit(2);
+    WriteValueMembers(2);
+    WriteUpdatePageLoad(2);
+    m_fragments.ClearObjects();
+    m_fragments.AddUnique(m_form.GetTable());
+    FormControlFill fill(m_form, m_textFile, m_fragments, m_dataObject);
+    fill.WriteFillControls(2);
+    fill.WriteUpdateInitializeControls(2);
+    fill.WriteInitAndSetRecomputingCombo(2);
+    m_fragments.WriteExtractAndAssignValues(2);
+    WriteHandleUpdate(2);
+    WriteHandleDelete(2);
+    WriteHandleRecompute(2);
+    WriteRecomputeMethods(2);
+    WriteClassTail();
+    Save("Update");
+}
+
+void FormCodeBehindWriter::WriteClassHead()
+{
+    m_textFile.Write(0, "namespace %s\n{\n", m_project->GetProjectName());
+    m_textFile.Write(1, "public partial class %s : System.Web.UI.Page\n",
+                     PageClass(m_pageFile->GetFileKind() == addFileKind ? "Add" : "Update"));
+    m_textFile.Write(1, "{\n");
+}
+
+void FormCodeBehindWriter::WriteMembers()
+{
+    m_textFile.Write(2, "%s %s = new %s();\n", m_dataClass, m_dataObject, m_dataClass);
+    WriteCodeLines(m_textFile, {
+                                   {0, ""},
+                                   {2, "String m_messageString = \"\";"},
+                                   {2, "String m_role = \"\";"},
+                                   {0, ""},
+                               });
+}
+
+void FormCodeBehindWriter::WritePreInit(int indent)
+{
+    m_textFile.Write(indent, "void Page_PreInit(Object sender, EventArgs e)\n");
+    m_textFile.Write(indent, "{\n");
+    m_textFile.Write(indent + 1, "this.Title = \"%s\";\n",
+                     EscapeCSharpString(m_pageFile->GetPageTitle()));
+    m_textFile.Write(indent, "}\n");
+}
+
+void FormCodeBehindWriter::WriteAddPageLoad(int indent)
+{
+    const int i = indent;
+    m_textFile.Write(i, "protected void Page_Load(object sender, EventArgs e)\n");
+    m_textFile.Write(i, "{\n");
+    m_fragments.WriteRoleCheck(i + 1);
+    WriteCodeLines(m_textFile,
+                   {
+                       {i + 1, "String action = this.Request.Params[\"ACTION\"];"},
+                       {i + 1, "if (action != null && action.Equals(\"ADD\"))"},
+                       {i + 2, "handleAdd();"},
+                       {i + 1, "else if (action != null && action.Equals(\"LOAD\"))"},
+                       {i + 2, "handleRecompute();"},
+                       {i + 1, "else if (action != null && action.Contains(\"RECOMPUTE\"))"},
+                       {i + 2, "handleRecompute();"},
+                       {i + 1, "else "},
+                       {i + 1, "{"},
+                   });
+    WriteDefaultComboItems(i + 2);
+    WriteDefaultDates(i + 2);
+    m_textFile.Write(i + 2, "initializeControls();\n");
+    m_textFile.Write(i + 2, "extractAndAssignValuesToControls();\n");
+    if (IsUploadPage())
+    {
+        m_textFile.Write(i + 2, "m_messageString = this.Request.Params[\"MessageLabel\"];\n");
+        m_textFile.Write(i + 2, "this.MessageLabel.Text = Server.HtmlEncode(m_messageString);\n");
+    }
+    if (m_form.GetReport() != nullptr)
+        m_textFile.Write(i + 2, "WriteReportServer();\n");
+    WriteCodeLines(m_textFile, {
+                                   {i + 2, "WriteMenus();"},
+                                   {i + 2, "ManageLinkVisibility();"},
+                                   {i + 1, "}"},
+                                   {i, "}"},
+                               });
+}
+
+void FormCodeBehindWriter::WriteUpdatePageLoad(int indent)
+{
+    const int i = indent;
+    m_textFile.Write(i, "protected void Page_Load(object sender, EventArgs e)\n");
+    m_textFile.Write(i, "{\n");
+    m_fragments.WriteRoleCheck(i + 1);
+    WriteKeyParameter(i + 1);
+    WriteCodeLines(m_textFile,
+                   {
+                       {i + 1, "String action = this.Request.Params[\"ACTION\"];"},
+                       {i + 1, "if (action != null && action.Equals(\"UPDATE\"))"},
+                       {i + 2, "handleUpdate();"},
+                       {i + 1, "else if (action != null && action.Equals(\"LOAD\"))"},
+                       {i + 2, "handleRecompute();"},
+                       {i + 1, "else if (action != null && action.Contains(\"RECOMPUTE\"))"},
+                       {i + 2, "handleRecompute();"},
+                       {i + 1, "else if (action != null && action.Equals(\"UPDATECONTROLS\"))"},
+                       {i + 2, "handleRecompute();"},
+                       {i + 1, "else if (action != null && action.Equals(\"DELETE\"))"},
+                       {i + 2, "handleDelete();"},
+                       {i + 1, "else "},
+                       {i + 1, "{"},
+                   });
+    WriteDefaultComboItems(i + 2);
+    if (m_form.GetReport() != nullptr)
+        m_textFile.Write(i + 2, "WriteReportServer();\n");
+    m_textFile.Write(i + 2, "WriteMenus();\n");
+    m_textFile.Write(i + 2, "ManageLinkVisibility();\n");
+    m_textFile.Write(i + 2, "if (m_%s != null && m_%s.Length > 0)\n", m_key, m_key);
+    m_textFile.Write(i + 2, "{\n");
+    m_textFile.Write(i + 3, "%s.Value = m_%s;\n", m_key, m_key);
+    m_textFile.Write(i + 3, "initializeControls();\n");
+    m_textFile.Write(i + 3, "fillControls(m_%s);\n", m_key);
+    m_textFile.Write(i + 3, "initAndSetRecomputingCombo();;\n");
+    WriteCodeLines(m_textFile, {
+                                   {i + 2, "}"},
+                                   {i + 1, "}"},
+                                   {i, "}"},
+                               });
+}
+
+void FormCodeBehindWriter::WriteKeyParameter(int indent)
+{
+    if (!IsAccountPage())
+    {
+        m_textFile.Write(
+            indent,
+            "String m_%s = new UtilHandler().ToSqlNumber(this.Request.Params[\"%s\"], null);\n",
+            m_key, m_key);
+        return;
+    }
+    m_textFile.Write(indent, "Object loginId = Session[\"login_id\"];\n");
+    m_textFile.Write(indent, "String m_%s = \"0\";\n", m_key);
+    m_textFile.Write(indent, "if(loginId != null)\n");
+    m_textFile.Write(indent + 1, "m_%s = loginId.ToString();\n", m_key);
+}
+
+void FormCodeBehindWriter::WriteDefaultComboItems(int indent)
+{
+    bool first = true;
+    for (const FieldRep* control : PlacedControls(m_form))
+    {
+        const int kind = ControlKind(*control);
+        if (kind != FieldRepData::ComboBox && kind != FieldRepData::EditableComboBox)
+            continue;
+        const CString name = ControlName(*control);
+        m_textFile.Write(indent,
+                         first ? "ListItem item = new ListItem();\n" : "item = new ListItem();\n");
+        first = false;
+        m_textFile.Write(indent, "this.%s.Items.Clear();\n", name);
+        m_textFile.Write(indent, "item.Text = \"None\";\n");
+        m_textFile.Write(indent, "item.Value = \"null\";\n");
+        m_textFile.Write(indent, "this.%s.Items.Add(item);\n", name);
+        m_textFile.Write(0, "\n");
+        if (kind == FieldRepData::EditableComboBox)
+        {
+            m_textFile.Write(indent, "this.%s_editable.Text = \"None\";\n", name);
+            m_textFile.Write(indent, "this.%s.Text = \"null\";\n", name);
+        }
+    }
+}
+
+void FormCodeBehindWriter::WriteDefaultDates(int indent)
+{
+    bool first = true;
+    CString format = m_project->GetDateFormat();
+    format.MakeLower();
+    for (const FieldRep* control : PlacedControls(m_form))
+    {
+        if (ControlKind(*control) != FieldRepData::DateControl)
+            continue;
+        if (first)
+        {
+            m_textFile.Write(indent, "UtilHandler util = new UtilHandler();\n");
+            m_textFile.Write(indent, "String str = \"\";\n");
+            first = false;
+        }
+        m_textFile.Write(indent, "str = util.getDateAsMMDDYYYY();\n");
+        if (format == "dd/mm/yyyy")
+            m_textFile.Write(indent, "str = util.ConvertDate(str);\n");
+        m_textFile.Write(indent, "this.%s.Value = str;\n", ControlName(*control));
+    }
+}
+
+void FormCodeBehindWriter::WriteValueMembers(int indent)
+{
+    for (const FieldRep* control : PlacedControls(m_form))
+    {
+        const int kind = ControlKind(*control);
+        if (kind == FieldRepData::EditableComboBox || kind == FieldRepData::RadioButton ||
+            kind == FieldRepData::ComboBox)
+            m_textFile.Write(indent, "String m_%s;\n", ControlName(*control));
+    }
+}
+
+void FormCodeBehindWriter::WriteHandleAdd(int indent)
+{
+    const int i = indent;
+    WriteHandlerHead(i, "handleAdd");
+    WriteValues(i + 2, /*update=*/false);
+    m_textFile.Write(i + 2, "%s.SetValues(values);\n", m_dataObject);
+    WriteDataObjectCall(i + 2, "Add", "Added");
+    WriteActionReply(i + 2, IsUploadPage());
+    WriteCatch(i, IsUploadPage());
+}
+
+void FormCodeBehindWriter::WriteHandleUpdate(int indent)
+{
+    const int i = indent;
+    WriteHandlerHead(i, "handleUpdate");
+    WriteRequestKey(i + 2, m_form.HasFileUploadControl());
+    if (m_pageFile->HasInvisibleField())
+    {
+        m_textFile.Write(i + 2, "// extracting record from database for invisible controls\n");
+        m_textFile.Write(i + 2, "DataTable dtRecord = %s.SelectRecord(id);\n", m_dataObject);
+    }
+    WriteValues(i + 2, /*update=*/true);
+    m_textFile.Write(i + 2, "%s.SetValues(values);\n", m_dataObject);
+    m_textFile.Write(i + 2, "%s.SetPrimaryKey(id);\n", m_dataObject);
+    WriteDataObjectCall(i + 2, "Update", "Updated");
+    WriteActionReply(i + 2, IsUploadPage());
+    WriteCatch(i, IsUploadPage());
+}
+
+void FormCodeBehindWriter::WriteHandleDelete(int indent)
+{
+    const int i = indent;
+    WriteHandlerHead(i, "handleDelete");
+    WriteRequestKey(i + 2, /*fromHiddenField=*/false);
+    m_textFile.Write(i + 2, "%s.SetPrimaryKey(id);\n", m_dataObject);
+    WriteDataObjectCall(i + 2, "Delete", "Deleted");
+    WriteActionReply(i + 2, m_form.HasFileUploadControl());
+    WriteCatch(i, m_form.HasFileUploadControl());
+}
+
+void FormCodeBehindWriter::WriteHandlerHead(int indent, const char* name)
+{
+    m_textFile.Write(indent, "void %s()\n", name);
+    m_textFile.Write(indent, "{\n");
+    m_textFile.Write(indent + 1, "try\n");
+    m_textFile.Write(indent + 1, "{\n");
+}
+
+void FormCodeBehindWriter::WriteDataObjectCall(int indent, const char* action, const char* done)
+{
+    m_textFile.Write(indent, "if(%s.HandlePre%s())\n", m_dataObject, action);
+    m_textFile.Write(indent, "{\n");
+    m_textFile.Write(indent + 1, "%s.Handle%s();\n", m_dataObject, action);
+    m_textFile.Write(indent + 1, "%s.HandlePost%s();\n", m_dataObject, action);
+    m_textFile.Write(indent + 1, "m_messageString = \"Record %s Successfully!\";\n", done);
+    m_textFile.Write(indent, "}\n");
+    m_textFile.Write(indent, "else\n");
+    m_textFile.Write(indent + 1, "m_messageString = \"Can not %s Record!\";\n", action);
+}
+
+void FormCodeBehindWriter::WriteRequestKey(int indent, bool fromHiddenField)
+{
+    if (IsAccountPage())
+    {
+        m_textFile.Write(indent, "Object loginId = Session[\"login_id\"];\n");
+        m_textFile.Write(indent, "String id = loginId != null ? loginId.ToString() : \"0\";\n");
+    }
+    else if (fromHiddenField)
+        m_textFile.Write(indent, "String id = this.%s.Value;\n", m_key);
+    else
+        m_textFile.Write(indent, "String id = this.Request.Params[\"%s\"];\n", m_key);
+}
+
+void FormCodeBehindWriter::WriteValues(int indent, bool update)
+{
+    std::vector<CString> names;
+    bool locationWritten = false;
+    bool utilWritten = false;
+    for (const FieldRep* control : PlacedControls(m_form))
+    {
+        const int kind = ControlKind(*control);
+        if (kind == FieldRepData::FileUpload && !locationWritten)
+        {
+            m_textFile.Write(indent, "String location = Server.MapPath(\"~/uploadedData/\");\n");
+            locationWritten = true;
+        }
+        const FieldVisibility* visibility = m_pageFile->FindFieldVisibility(control->GetField());
+        if (!update && visibility != nullptr && visibility->GetVisibilityName() == "Invisible")
+            continue;
+        if ((kind == FieldRepData::DateControl || kind == FieldRepData::TextArea ||
+             kind == FieldRepData::TextBox || kind == FieldRepData::FileUpload) &&
+            !utilWritten)
+        {
+            m_textFile.Write(indent, "UtilHandler util = new UtilHandler();\n");
+            utilWritten = true;
+        }
+        WriteValueLine(*control, indent, update);
+        names.push_back(ControlName(*control));
+    }
+    if (update && m_form.GetFormName() == "useraccount_form")
+        std::erase(names, CString("password"));
+    m_textFile.Write(indent, "String[,] values = ");
+    m_textFile.Write(0, "{ \n");
+    const char* separator = "";
+    for (const CString& name : names)
+    {
+        m_textFile.Write(0, "%s", separator);
+        m_textFile.Write(indent, "{\"%s\", %s }", name, name);
+        separator = ",\n";
+    }
+    m_textFile.Write(indent, "\n");
+    m_textFile.Write(indent, " };\n");
+}
+
+void FormCodeBehindWriter::WriteValueLine(const FieldRep& control, int indent, bool update)
+{
+    const CString name = ControlName(control);
+    const AspFile* updateFile = m_form.FindAspFileByType(updateFileKind);
+    const FieldVisibility* visibility = update && updateFile != nullptr
+                                            ? updateFile->FindFieldVisibility(control.GetField())
+                                            : nullptr;
+    const int source = visibility != nullptr ? visibility->GetVisibilityKind() : 0;
+    switch (ControlKind(control))
+    {
+    case FieldRepData::DateControl:
+        m_fragments.WriteReadFieldValue(control, indent, source);
+        return;
+    case FieldRepData::FileUpload:
+        if (update)
+            m_fragments.WriteFileUploadUpdateValue(control, indent, m_pageBaseName + "Add.aspx");
+        else
+            m_fragments.WriteFileUploadValue(control, indent, nullptr, m_pageBaseName + "Add.aspx");
+        return;
+    default:
+        if (source == FieldVisibility::Invisible)
+            m_textFile.Write(indent, "String %s = dtRecord.Rows[0][\"%s\"].ToString();\n", name,
+                             name);
+        else
+            m_textFile.Write(indent, "String %s = this.Request.Params[\"%s\"];\n", name, name);
+        return;
+    }
+}
+
+void FormCodeBehindWriter::WriteActionReply(int indent, bool upload)
+{
+    if (upload)
+    {
+        m_textFile.Write(indent, "String url = \"%s?MessageLabel=\" + m_messageString;\n",
+                         EscapeCSharpString(m_pageBaseName + "Add.aspx"));
+        m_textFile.Write(indent, "Response.Redirect(url);\n");
+        return;
+    }
+    WriteCodeLines(m_textFile, {
+                                   {indent, "Response.CacheControl = \"no-cache\";"},
+                                   {indent, "Response.ContentType = \"text/xml\";"},
+                                   {indent, "ReportXMLWriter w = new ReportXMLWriter();"},
+                               });
+    if (m_form.GetReport() != nullptr)
+        m_textFile.Write(indent, "GetXMLDataForReport(w);\n");
+    WriteCodeLines(m_textFile, {
+                                   {indent, "w.AddXMLTag(\"messageDiv\", m_messageString);"},
+                                   {indent, "string strReport = w.Close();"},
+                                   {indent, "Response.Write(strReport);"},
+                                   {indent, "Response.End();"},
+                               });
+}
+
+void FormCodeBehindWriter::WriteCatch(int indent, bool upload)
+{
+    WriteCodeLines(m_textFile, {
+                                   {indent + 1, "}"},
+                                   {indent + 1, "catch (SqlException e)"},
+                                   {indent + 1, "{"},
+                               });
+    // The XML answer carries the server's text as element content.
+    m_textFile.Write(indent + 2, upload ? "m_messageString = e.Errors[0].Message;\n"
+                                        : "m_messageString = new "
+                                          "UtilHandler().ConvertToXML(e.Errors[0].Message);\n");
+    WriteActionReply(indent + 2, upload);
+    m_textFile.Write(indent + 1, "}\n");
+    m_textFile.Write(indent, "}\n");
+}
+
+void FormCodeBehindWriter::WriteHandleRecompute(int indent)
+{
+    m_textFile.Write(indent, "void handleRecompute()\n");
+    m_textFile.Write(indent, "{\n");
+    m_textFile.Write(indent + 1, "String action = this.Request.Params[\"ACTION\"];\n");
+    for (const FieldRep* control : RecomputingControls())
+    {
+        CString name = ControlName(*control);
+        name.MakeUpper();
+        m_textFile.Write(indent + 1, "if (action != null && action.Equals(\"RECOMPUTEON%s\"))\n",
+                         name);
+        m_textFile.Write(indent + 1, "{\n");
+        m_textFile.Write(indent + 2, "recomputeOn%s();\n", name);
+        m_textFile.Write(indent + 1, "}\n");
+    }
+    m_textFile.Write(indent, "}\n");
+}
+
+void FormCodeBehindWriter::WriteRecomputeMethods(int indent)
+{
+    for (FieldRep* control : RecomputingControls())
+        m_fragments.WriteRecomputeMethod(*control, indent, /*detailRow=*/false);
+}
+
+void FormCodeBehindWriter::WriteClassTail()
+{
+    m_fragments.WriteFillRecomputeTextMethod(2);
+    m_fragments.WriteFillRecomputeDateMethod(2);
+    m_fragments.WriteFillComboMethod(2);
+    WriteReportMethods();
+    m_fragments.WriteMenusMethod(2, m_pageFile->GetFileName(FALSE));
+    std::vector<LinkControl*> links = m_form.GetPreLinkList();
+    links.insert(links.end(), m_form.GetPostLinkList().begin(), m_form.GetPostLinkList().end());
+    m_fragments.WriteManageLinkVisibility(links, 2);
+    m_textFile.Write(1, "}\n");
+    m_textFile.Write(0, "}\n");
+}
+
+void FormCodeBehindWriter::WriteReportMethods()
+{
+    if (m_form.GetReport() != nullptr)
+        m_report.AddSkippedPage(m_form.GetFormName(),
+                                "the report methods of the linked report are not written");
+}
+
+void FormCodeBehindWriter::Save(const char* suffix)
+{
+    const CString folder = GetRelativeFolder(true) + "\\UI";
+    const CString pageClass = PageClass(suffix);
+    SaveFile(pageClass + ".aspx.cs", folder);
+    FormDesignerWriter(m_project, m_form, *m_pageFile, m_report).Write(pageClass, folder);
+}
+
+std::vector<FieldRep*> FormCodeBehindWriter::RecomputingControls() const
+{
+    std::vector<FieldRep*> controls;
+    for (FieldRep* control : m_form.GetFieldReps())
+    {
+        if (control != nullptr && control->GetField() != nullptr &&
+            control->GetFieldRepData() != nullptr &&
+            !control->GetFieldRepData()->GetEventRecmpFieldsList().empty())
+            controls.push_back(control);
+    }
+    return controls;
+}
+
+bool FormCodeBehindWriter::IsUploadPage() const
+{
+    for (const FieldRep* control : PlacedControls(m_form))
+    {
+        if (ControlKind(*control) == FieldRepData::FileUpload)
+            return true;
+    }
+    return false;
+}
+
+bool FormCodeBehindWriter::IsAccountPage() const
+{
+    return m_form.GetFormName() == "ChangePassword_form";
+}
+
+CString FormCodeBehindWriter::PageClass(const char* suffix) const
+{
+    return m_pageBaseName + suffix;
+}

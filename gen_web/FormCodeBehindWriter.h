@@ -1,0 +1,76 @@
+#pragma once
+
+#include "gen_web/AspxWriter.h"
+#include "gen_web/CodeBehindFragments.h"
+
+#include <vector>
+
+class AspxFile;
+class FieldRep;
+class Form;
+
+// "<page>Add.aspx.cs" and "<page>Update.aspx.cs" of a data-entry form, each followed by its
+// designer file: the page class that fills the controls on a first request and answers the
+// page's ADD, UPDATE, DELETE and RECOMPUTE requests.
+class FormCodeBehindWriter : public AspxWriter
+{
+public:
+    FormCodeBehindWriter(ForgeonProject* project, Form& form, GenerationReport& report);
+
+    void Write();
+
+private:
+    void WriteAddPage();
+    void WriteUpdatePage();
+
+    void WriteClassHead();
+    void WriteMembers();
+    void WritePreInit(int indent);
+    void WriteAddPageLoad(int indent);
+    void WriteUpdatePageLoad(int indent);
+    // The record key from the query string, checked as a number; the account page's own from
+    // the session.
+    void WriteKeyParameter(int indent);
+    void WriteDefaultComboItems(int indent);
+    void WriteDefaultDates(int indent);
+    void WriteValueMembers(int indent);
+
+    void WriteHandleAdd(int indent);
+    void WriteHandleUpdate(int indent);
+    void WriteHandleDelete(int indent);
+    // "void name()" with the opening of its try block.
+    void WriteHandlerHead(int indent, const char* name);
+    // The Pre hook, the action and the Post hook of the data object, with the message of each
+    // outcome.
+    void WriteDataObjectCall(int indent, const char* action, const char* done);
+    // The posted values and the "values" array handed to the data object.
+    void WriteValues(int indent, bool update);
+    void WriteValueLine(const FieldRep& control, int indent, bool update);
+    // The record key of a save or delete request.
+    void WriteRequestKey(int indent, bool fromHiddenField);
+    // The handler's result: a redirect on an upload page, else the XML answer.
+    void WriteActionReply(int indent, bool upload);
+    void WriteCatch(int indent, bool upload);
+    void WriteHandleRecompute(int indent);
+    void WriteRecomputeMethods(int indent);
+    // The shared fill methods, the report methods, WriteMenus, ManageLinkVisibility and the
+    // closing braces.
+    void WriteClassTail();
+    void WriteReportMethods();
+    void Save(const char* suffix);
+
+    // Controls with event lists, the skip flag not looked at.
+    std::vector<FieldRep*> RecomputingControls() const;
+    bool IsUploadPage() const;
+    bool IsAccountPage() const;
+    CString PageClass(const char* suffix) const;
+
+    Form& m_form;
+    AspxFile* m_pageFile = nullptr;
+    int m_pageTemplate;
+    CString m_dataObject;
+    CString m_dataClass;
+    CString m_key;
+    CString m_pageBaseName;
+    CodeBehindFragments m_fragments;
+};

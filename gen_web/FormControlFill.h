@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/core/CString.h"
+
+#include <vector>
+
+class CodeBehindFragments;
+class Field;
+class FieldRep;
+class Form;
+class TextFile;
+
+// The methods of a form page that give its controls their content on a first request:
+// initializeControls fills combos (and on the Add page text controls) from their data calls;
+// on the Update page fillControls copies the stored record into the controls and
+// initAndSetRecomputingCombo fills the combos that other controls recompute.
+class FormControlFill
+{
+public:
+    FormControlFill(Form& form, TextFile& out, CodeBehindFragments& fragments,
+                    const CString& dataObject);
+
+    void WriteAddInitializeControls(int indent);
+    void WriteUpdateInitializeControls(int indent);
+    // After WriteUpdateInitializeControls, which defers the recomputed combos to it.
+    void WriteInitAndSetRecomputingCombo(int indent);
+    void WriteFillControls(int indent);
+
+private:
+    void WriteInitializeHead(int indent);
+    // "C m_T = new C(); " unless the call's table already has its object in this method.
+    void WriteDataObjectDeclaration(const FieldRep& control, int indent);
+    // "dataTable = m_T.Fn(" with the mapped controls' members as arguments.
+    void WriteMemberCall(const FieldRep& control, int indent);
+    void WriteTextFromDataCall(const FieldRep& control, int indent);
+    // The data call's rows into a combo with its stored value selected; value names the
+    // member holding the stored value of an editable combo.
+    void WriteSelectedComboFill(const FieldRep& control, int indent, const CString& value);
+    void WriteColumnFills(int indent);
+    // The back field, when another control with the same back field was met before.
+    const Field* FindSharedBackField(const FieldRep& control, std::vector<const Field*>& met) const;
+
+    Form& m_form;
+    TextFile& m_out;
+    CodeBehindFragments& m_fragments;
+    CString m_dataObject;
+    std::vector<FieldRep*> m_deferredCombos;
+};

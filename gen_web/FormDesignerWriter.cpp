@@ -1,0 +1,115 @@
+#include "gen_web/FormDesignerWriter.h"
+
+#include "entities/AspxFile.h"
+#include "entities/Form.h"
+#include "gen_web/CodeBehindFragments.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/ForgeonProject.h"
+#include "model/ProjectSettings.h"
+#include "model/Table.h"
+
+namespace
+{
+constexpr int updateFileKind = 7;
+} // namespace
+
+FormDesignerWriter::FormDesignerWriter(ForgeonProject* project, Form& form, AspxFile& pageFile,
+                                       GenerationReport& report)
+    : AspxWriter(project, &form, report), m_form(form), m_pageFile(pageFile),
+      m_pageTemplate(project->GetProjectSettings() != nullptr
+                         ? project->GetProjectSettings()->GetPageTemplate()
+                         : 0)
+{
+}
+
+void FormDesignerWriter::Write(const CString& pageClass, const CString& folder)
+{
+    m_textFile.Write(0, "namespace %s\n", m_project->GetProjectName());
+    m_textFile.Write(0, "{\n");
+    m_textFile.Write(1, "public partial class %s\n", pageClass);
+    m_textFile.Write(1, "{\n");
+    WriteDeclarations();
+    m_textFile.Write(1, "}\n");
+    m_textFile.Write(0, "}\n");
+    SaveFile(pageClass + ".aspx.designer.cs", folder);
+}
+
+void FormDesignerWriter::WriteDeclarations()
+{
+    const bool update = m_pageFile.GetFileKind() == updateFileKind;
+    WriteDeclaration("HtmlControls.HtmlForm %s;\n", m_form.GetFormName());
+    m_textFile.Write(0, "\n");
+    if (update)
+        WriteDeclaration("WebControls.HiddenField %s;\n",
+                         m_form.GetTable()->GetPrimaryKeyField()->GetFieldName());
+    WriteControlDeclarations(update);
+    if (m_form.GetReport() != nullptr)
+        WriteDeclaration("HtmlControls.HtmlGenericControl reportDiv;\n", "");
+    WriteDeclaration("WebControls.Menu Menu1;\n", "");
+    std::vector<LinkControl*> links = m_form.GetPreLinkList();
+    links.insert(links.end(), m_form.GetPostLinkList().begin(), m_form.GetPostLinkList().end());
+    CodeBehindFragments(*m_project, m_form, m_textFile, "").WriteLinkDeclarations(links, 2);
+    if (m_form.HasFileUploadControl())
+        WriteDeclaration("WebControls.Label MessageLabel;\n", "");
+    WriteDeclaration("HtmlControls.HtmlGenericControl messageDiv;\n", "");
+    if (m_pageTemplate >= 3 && m_pageTemplate <= 5)
+        WriteDeclaration("WebControls.Label LabelUsername;\n", "");
+}
+
+void FormDesignerWriter::WriteControlDeclarations(bool update)
+{
+    for (const FieldRep* control : m_form.GetFieldReps())
+    {
+        if (control == nullptr || control->GetField() == nullptr ||
+            control->GetFieldRepData() == nullptr)
+            continue;
+        const CString name = ControlName(*control);
+        switch (ControlKind(*control))
+        {
+        case FieldRepData::TextBox:
+            WriteDeclaration("WebControls.TextBox %s;\n", name);
+            break;
+        case FieldRepData::ComboBox:
+            WriteDeclaration("WebControls.DropDownList %s;\n", name);
+            break;
+        case FieldRepData::DateControl:
+            WriteDeclaration("HtmlControls.HtmlInputText %s;\n", name);
+            break;
+        case FieldRepData::RadioButton:
+            WriteDeclaration("WebControls.RadioButtonList %s;\n", name);
+            break;
+        case FieldRepData::CheckBox:
+            WriteDeclaration("WebControls.CheckBox %s;\n", name);
+            break;
+        case FieldRepData::TextArea:
+            WriteDeclaration("HtmlControls.HtmlTextArea %s;\n", name);
+            break;
+        case FieldRepData::FileUpload:
+            WriteDeclaration("HtmlControls.HtmlInputFile  %s;\n", name);
+            if (update)
+                WriteDeclaration("WebControls.Label  %sLabel;\n", name);
+            break;
+        case FieldRepData::Password:
+            WriteDeclaration("HtmlControls.HtmlInputPassword %s;\n", name);
+            break;
+        case FieldRepData::Hidden:
+            WriteDeclaration("WebControls.HiddenField %s;\n", name);
+            break;
+        case FieldRepData::EditableComboBox:
+            WriteDeclaration("WebControls.TextBox %s_editable;\n", name);
+            WriteDeclaration("WebControls.ListBox %s;\n", name);
+            break;
+        default:
+            continue;
+        }
+        m_textFile.Write(0, "\n");
+    }
+}
+
+void FormDesignerWriter::WriteDeclaration(const char* type, const CString& name)
+{
+    m_textFile.Write(2, "protected global::System.Web.UI.");
+    m_textFile.Write(0, type, name);
+}

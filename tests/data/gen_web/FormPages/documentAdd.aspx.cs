@@ -1,0 +1,196 @@
+using System;
+using System.Data;
+using System.Data.SqlClient;
+using System.Configuration;
+using System.Collections;
+using System.Web;
+using System.Web.Security;
+using System.Web.UI;
+using System.Web.UI.WebControls;
+using System.Web.UI.WebControls.WebParts;
+using System.Web.UI.HtmlControls;
+using System.Drawing;
+using System.Xml;
+using System.Xml.Xsl;
+using System.IO;
+namespace Shop
+{
+	public partial class documentAdd : System.Web.UI.Page
+	{
+		void Page_PreInit(Object sender, EventArgs e)
+		{
+			this.Title = "ADD DOCUMENT";
+		}
+		_document m_document = new _document();
+
+		String m_messageString = "";
+		String m_role = "";
+
+		protected void Page_Load(object sender, EventArgs e)
+		{
+			Object loginRole = Session["login_role"];
+			if(loginRole != null)
+			{
+				m_role = loginRole.ToString();
+			}
+			else
+			{
+				Response.Redirect("../../BaseModule/UI/Login.aspx");
+			}
+
+			String action = this.Request.Params["ACTION"];
+			if (action != null && action.Equals("ADD"))
+				handleAdd();
+			else if (action != null && action.Equals("LOAD"))
+				handleRecompute();
+			else if (action != null && action.Contains("RECOMPUTE"))
+				handleRecompute();
+			else 
+			{
+				initializeControls();
+				extractAndAssignValuesToControls();
+				m_messageString = this.Request.Params["MessageLabel"];
+				this.MessageLabel.Text = Server.HtmlEncode(m_messageString);
+				WriteMenus();
+				ManageLinkVisibility();
+			}
+		}
+		void handleAdd()
+		{
+			try
+			{
+				UtilHandler util = new UtilHandler();
+				String title = this.Request.Params["title"];
+				String location = Server.MapPath("~/uploadedData/");
+				String scan = "";
+				if(this.scan.PostedFile.ContentLength != 0)
+				{
+					scan = this.scan.PostedFile.FileName;
+					scan = util.GetFileName(scan);
+					if(util.IsExecutableFile(scan))
+						Response.Redirect("documentAdd.aspx?MessageLabel=" + Server.UrlEncode("The file " + scan + " was not uploaded: files of this type are not accepted."));
+					this.scan.PostedFile.SaveAs(location + scan);
+				}
+				String[,] values = { 
+				{"title", title },
+				{"scan", scan }				
+				 };
+				m_document.SetValues(values);
+				if(m_document.HandlePreAdd())
+				{
+					m_document.HandleAdd();
+					m_document.HandlePostAdd();
+					m_messageString = "Record Added Successfully!";
+				}
+				else
+					m_messageString = "Can not Add Record!";
+				String url = "documentAdd.aspx?MessageLabel=" + m_messageString;
+				Response.Redirect(url);
+			}
+			catch (SqlException e)
+			{
+				m_messageString = e.Errors[0].Message;
+				String url = "documentAdd.aspx?MessageLabel=" + m_messageString;
+				Response.Redirect(url);
+			}
+		}
+		void initializeControls()
+		{
+			//Controls which have defined population method are initialized here
+			DataTable dataTable = new DataTable();
+			ControlFieldHandler cntrl = new ControlFieldHandler();
+
+		}
+		void extractAndAssignValuesToControls()
+		{
+			String reqParam;
+			reqParam = Request.Params["title"];
+			title.Value = reqParam;
+			reqParam = Request.Params["scan"];
+		}
+		void handleRecompute()
+		{
+			String action = this.Request.Params["ACTION"];
+		}
+		public void fillRecomputeTextControls(DataTable dataTable, String fieldName, String frontField)
+		{
+			DataRow r = dataTable.Rows[0];
+			String val = r[frontField].ToString();
+				val = val.Trim();
+			if(val == "" || val == null)
+				val = "-";
+			String s1 = "<";
+			s1 += fieldName;
+			s1 += ">";
+			Response.Write(s1);
+			Response.Write(val);
+			s1 = "</";
+			s1 += fieldName;
+			s1 += ">";
+			Response.Write(s1);
+		}
+		public void fillRecomputeDateControl(DataTable dataTable, String fieldName, String frontField)
+		{
+			UtilHandler util = new UtilHandler();
+			DataRow r = dataTable.Rows[0];
+			String val = r[frontField].ToString();
+			val = util.ConvertDate(val);
+			String s1 = "<";
+			s1 += fieldName;
+			s1 += ">";
+			Response.Write(s1);
+			Response.Write(val);
+			s1 = "</";
+			s1 += fieldName;
+			s1 += ">";
+			Response.Write(s1);
+		}
+		public void writeDataToFillCombo(DataTable dataTable, String frontField, String backField)
+		{
+			int numColumns = dataTable.Columns.Count;
+			int numRows = dataTable.Rows.Count;
+			for (int i = 0; i < numRows; i++)
+			{
+				DataRow r = dataTable.Rows[i];
+				string backId = "";
+				string frontId = "";
+				for (int j = 0; j < numColumns; j++)
+				{
+					String columnName = dataTable.Columns[j].ColumnName.ToString();
+					if (columnName.Equals(backField))
+					{
+						backId = r[j].ToString();
+					}
+					if (columnName.Equals(frontField))
+					{
+						frontId = r[j].ToString();
+					}
+				}
+				Response.Write("<Front>");
+				Response.Write(frontId);
+				Response.Write("</Front>");
+				Response.Write("<Back>");
+				Response.Write(backId);
+				Response.Write("</Back>");
+			}
+			if(numRows == 0)
+			{
+				Response.Write("<Front>");
+				Response.Write("");
+				Response.Write("</Front>");
+				Response.Write("<Back>");
+				Response.Write(0);
+				Response.Write("</Back>");
+			}
+		}
+		void WriteMenus()
+		{
+			ASPXMenuWriter writer = new ASPXMenuWriter();
+			writer.WriteTopMenus(m_role, "documentAdd.aspx", ref this.Menu1);
+		}
+		void ManageLinkVisibility()
+		{
+			ASPXMenuWriter writer = new ASPXMenuWriter();
+		}
+	}
+}

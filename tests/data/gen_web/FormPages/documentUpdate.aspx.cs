@@ -1,0 +1,255 @@
+using System;
+using System.Data;
+using System.Data.SqlClient;
+using System.Configuration;
+using System.Collections;
+using System.Web;
+using System.Web.Security;
+using System.Web.UI;
+using System.Web.UI.WebControls;
+using System.Web.UI.WebControls.WebParts;
+using System.Web.UI.HtmlControls;
+using System.Drawing;
+using System.Xml;
+using System.Xml.Xsl;
+using System.IO;
+namespace Shop
+{
+	public partial class documentUpdate : System.Web.UI.Page
+	{
+		_document m_document = new _document();
+
+		String m_messageString = "";
+		String m_role = "";
+
+		void Page_PreInit(Object sender, EventArgs e)
+		{
+			this.Title = "UPDATE DOCUMENT";
+		}
+		protected void Page_Load(object sender, EventArgs e)
+		{
+			Object loginRole = Session["login_role"];
+			if(loginRole != null)
+			{
+				m_role = loginRole.ToString();
+			}
+			else
+			{
+				Response.Redirect("../../BaseModule/UI/Login.aspx");
+			}
+
+			String m_document_id = new UtilHandler().ToSqlNumber(this.Request.Params["document_id"], null);
+			String action = this.Request.Params["ACTION"];
+			if (action != null && action.Equals("UPDATE"))
+				handleUpdate();
+			else if (action != null && action.Equals("LOAD"))
+				handleRecompute();
+			else if (action != null && action.Contains("RECOMPUTE"))
+				handleRecompute();
+			else if (action != null && action.Equals("UPDATECONTROLS"))
+				handleRecompute();
+			else if (action != null && action.Equals("DELETE"))
+				handleDelete();
+			else 
+			{
+				WriteMenus();
+				ManageLinkVisibility();
+				if (m_document_id != null && m_document_id.Length > 0)
+				{
+					document_id.Value = m_document_id;
+					initializeControls();
+					fillControls(m_document_id);
+					initAndSetRecomputingCombo();;
+				}
+			}
+		}
+		void fillControls(string id)
+		{
+			DataTable dataTable = m_document.SelectRecord(id);
+			int numColumns = dataTable.Columns.Count;
+			int numRows = dataTable.Rows.Count;
+			for (int i = 0; i < numRows; i++)
+			{
+				DataRow r = dataTable.Rows[i];
+				for (int j = 0; j < numColumns; j++)
+				{
+					String columnName = dataTable.Columns[j].ColumnName.ToString();
+					if (columnName.Equals("title"))
+					{
+						this.title.Value = r[j].ToString();
+					}
+					if (columnName.Equals("scan"))
+					{
+						this.scanLabel.Text = r[j].ToString();
+					}
+				}
+			}
+		}
+		void initializeControls()
+		{
+			//Controls which have defined population method are initialized here
+			DataTable dataTable = new DataTable();
+			ControlFieldHandler cntrl = new ControlFieldHandler();
+
+		}
+		void initAndSetRecomputingCombo()
+		{
+		}
+		void extractAndAssignValuesToControls()
+		{
+			String reqParam;
+			reqParam = Request.Params["title"];
+			title.Value = reqParam;
+			reqParam = Request.Params["scan"];
+		}
+		void handleUpdate()
+		{
+			try
+			{
+				String id = this.document_id.Value;
+				UtilHandler util = new UtilHandler();
+				String title = this.Request.Params["title"];
+				String location = Server.MapPath("~/uploadedData/");
+				String scan = this.scanLabel.Text;
+				if(this.scan.PostedFile.ContentLength != 0)
+				{
+					scan = this.scan.PostedFile.FileName;
+					scan = util.GetFileName(scan);
+					if(util.IsExecutableFile(scan))
+						Response.Redirect("documentAdd.aspx?MessageLabel=" + Server.UrlEncode("The file " + scan + " was not uploaded: files of this type are not accepted."));
+					this.scan.PostedFile.SaveAs(location + scan);
+				}
+				String[,] values = { 
+				{"title", title },
+				{"scan", scan }				
+				 };
+				m_document.SetValues(values);
+				m_document.SetPrimaryKey(id);
+				if(m_document.HandlePreUpdate())
+				{
+					m_document.HandleUpdate();
+					m_document.HandlePostUpdate();
+					m_messageString = "Record Updated Successfully!";
+				}
+				else
+					m_messageString = "Can not Update Record!";
+				String url = "documentAdd.aspx?MessageLabel=" + m_messageString;
+				Response.Redirect(url);
+			}
+			catch (SqlException e)
+			{
+				m_messageString = e.Errors[0].Message;
+				String url = "documentAdd.aspx?MessageLabel=" + m_messageString;
+				Response.Redirect(url);
+			}
+		}
+		void handleDelete()
+		{
+			try
+			{
+				String id = this.Request.Params["document_id"];
+				m_document.SetPrimaryKey(id);
+				if(m_document.HandlePreDelete())
+				{
+					m_document.HandleDelete();
+					m_document.HandlePostDelete();
+					m_messageString = "Record Deleted Successfully!";
+				}
+				else
+					m_messageString = "Can not Delete Record!";
+				String url = "documentAdd.aspx?MessageLabel=" + m_messageString;
+				Response.Redirect(url);
+			}
+			catch (SqlException e)
+			{
+				m_messageString = e.Errors[0].Message;
+				String url = "documentAdd.aspx?MessageLabel=" + m_messageString;
+				Response.Redirect(url);
+			}
+		}
+		void handleRecompute()
+		{
+			String action = this.Request.Params["ACTION"];
+		}
+		public void fillRecomputeTextControls(DataTable dataTable, String fieldName, String frontField)
+		{
+			DataRow r = dataTable.Rows[0];
+			String val = r[frontField].ToString();
+				val = val.Trim();
+			if(val == "" || val == null)
+				val = "-";
+			String s1 = "<";
+			s1 += fieldName;
+			s1 += ">";
+			Response.Write(s1);
+			Response.Write(val);
+			s1 = "</";
+			s1 += fieldName;
+			s1 += ">";
+			Response.Write(s1);
+		}
+		public void fillRecomputeDateControl(DataTable dataTable, String fieldName, String frontField)
+		{
+			UtilHandler util = new UtilHandler();
+			DataRow r = dataTable.Rows[0];
+			String val = r[frontField].ToString();
+			val = util.ConvertDate(val);
+			String s1 = "<";
+			s1 += fieldName;
+			s1 += ">";
+			Response.Write(s1);
+			Response.Write(val);
+			s1 = "</";
+			s1 += fieldName;
+			s1 += ">";
+			Response.Write(s1);
+		}
+		public void writeDataToFillCombo(DataTable dataTable, String frontField, String backField)
+		{
+			int numColumns = dataTable.Columns.Count;
+			int numRows = dataTable.Rows.Count;
+			for (int i = 0; i < numRows; i++)
+			{
+				DataRow r = dataTable.Rows[i];
+				string backId = "";
+				string frontId = "";
+				for (int j = 0; j < numColumns; j++)
+				{
+					String columnName = dataTable.Columns[j].ColumnName.ToString();
+					if (columnName.Equals(backField))
+					{
+						backId = r[j].ToString();
+					}
+					if (columnName.Equals(frontField))
+					{
+						frontId = r[j].ToString();
+					}
+				}
+				Response.Write("<Front>");
+				Response.Write(frontId);
+				Response.Write("</Front>");
+				Response.Write("<Back>");
+				Response.Write(backId);
+				Response.Write("</Back>");
+			}
+			if(numRows == 0)
+			{
+				Response.Write("<Front>");
+				Response.Write("");
+				Response.Write("</Front>");
+				Response.Write("<Back>");
+				Response.Write(0);
+				Response.Write("</Back>");
+			}
+		}
+		void WriteMenus()
+		{
+			ASPXMenuWriter writer = new ASPXMenuWriter();
+			writer.WriteTopMenus(m_role, "documentUpdate.aspx", ref this.Menu1);
+		}
+		void ManageLinkVisibility()
+		{
+			ASPXMenuWriter writer = new ASPXMenuWriter();
+		}
+	}
+}

@@ -1,0 +1,97 @@
+// Runs handlers of the generated form pages of the project "Shop" on posted values under mono,
+// against the recording DBHandler, and checks the SQL they reach; exits with 1 and names every
+// failed check.
+using System;
+using System.Collections.Generic;
+using System.IO;
+using System.Reflection;
+using System.Runtime.Serialization;
+using System.Web;
+using Shop;
+
+public class FormPagesCheck
+{
+    static int failures = 0;
+
+    static void Check(string what, string expected, string actual)
+    {
+        if (expected != actual)
+        {
+            Console.WriteLine("FAILED " + what + ": expected [" + expected + "], got [" + actual + "]");
+            failures++;
+        }
+    }
+
+    static string LastStatement()
+    {
+        List<string> statements = DBHandler.Statements;
+        string last = statements.Count > 0 ? statements[statements.Count - 1] : "(none)";
+        statements.Clear();
+        return last;
+    }
+
+    // The page as a request with the query string finds it; the page's constructor needs a web
+    // host, so its members are set here.
+    static object NewPage(Type pageType, object dataObject, string query)
+    {
+        HttpContext context = new HttpContext(new HttpRequest("page.aspx", "http://localhost/page.aspx", query),
+                                              new HttpResponse(new StringWriter()));
+        object page = FormatterServices.GetUninitializedObject(pageType);
+        BindingFlags members = BindingFlags.NonPublic | BindingFlags.Instance;
+        Type basePage = typeof(System.Web.UI.Page);
+        basePage.GetField("_context", members).SetValue(page, context);
+        basePage.GetField("_request", members).SetValue(page, context.Request);
+        basePage.GetField("_response", members).SetValue(page, context.Response);
+        pageType.GetField("m_" + dataObject.GetType().Name.TrimStart('_'), members).SetValue(page, dataObject);
+        pageType.GetField("m_messageString", members).SetValue(page, "");
+        return page;
+    }
+
+    static void Call(object page, string method, params object[] arguments)
+    {
+        MethodInfo found = page.GetType().GetMethod(method, BindingFlags.NonPublic | BindingFlags.Instance);
+        try
+        {
+            found.Invoke(page, arguments);
+        }
+        catch (TargetInvocationException e)
+        {
+            Console.WriteLine("FAILED " + method + ": " + e.InnerException);
+            failures++;
+        }
+    }
+
+    public static int Main()
+    {
+        string quoted = HttpUtility.UrlEncode("O'Brien's'); DROP TABLE x; --");
+        Call(NewPage(typeof(ordersAdd), new _orders(),
+                     "ACTION=ADD&customer_id=3%20OR%201%3D1&odate=25/12/2024&status=C%22&urgent=on&notes=" +
+                     quoted + "&credit=5;%20DROP%20TABLE%20x"),
+             "handleAdd");
+        Check("handleAdd",
+              "INSERT INTO orders(Is_Deleted,customer_id,odate,status,urgent,notes,credit) VALUES(N'N',null," +
+              "N'12/25/2024',N'C\"',N'on',N'O''Brien''s''); DROP TABLE x; --',null);",
+              LastStatement());
+
+        Call(NewPage(typeof(ordersUpdate), new _orders(), "ACTION=DELETE&orders_id=5%20OR%201%3D1"), "handleDelete");
+        Check("handleDelete", "update orders set Is_Deleted = 'Y' where orders_id = 0", LastStatement());
+
+        Call(NewPage(typeof(ordersUpdate), new _orders(), ""), "fillControls", "2; DROP TABLE x");
+        Check("fillControls",
+              "SELECT orders.orders_id, orders.Is_Deleted, orders.customer_id, CONVERT(varchar(10), orders.odate, 101) " +
+              "AS odate, orders.status, orders.urgent, orders.notes, orders.credit FROM orders WHERE orders_id = 0 " +
+              "AND orders.Is_Deleted = 'N'",
+              LastStatement());
+
+        UtilHandler util = new UtilHandler();
+        foreach (string name in new string[] { "shell.aspx", "Shell.ASHX ", "web.config.", "run.exe", "x.asp;.jpg", "a.cs::$DATA" })
+            Check("refused " + name, "True", util.IsExecutableFile(name).ToString());
+        foreach (string name in new string[] { "scan.pdf", "photo.jpg", "aspx.txt" })
+            Check("accepted " + name, "False", util.IsExecutableFile(name).ToString());
+
+        if (failures > 0)
+            return 1;
+        Console.WriteLine("all checks passed");
+        return 0;
+    }
+}

@@ -1,0 +1,35 @@
+// Stands in for the generated DBHandler when generated classes run under mono.
+using System;
+using System.Collections.Generic;
+using System.Data;
+
+namespace Shop
+{
+    // Stands in for the generated DBHandler: records the statements; an insert's identity is 7,
+    // a query finds no row.
+    public partial class DBHandler
+    {
+        public static List<string> Statements = new List<string>();
+
+        public void ExecuteNonQueryOnMaster(String queryString)
+        {
+            Statements.Add(queryString);
+        }
+
+        public DataTable ExecuteQuery(String queryString)
+        {
+            Statements.Add(queryString);
+            return new DataTable();
+        }
+
+        public DataTable InsertSelect(String queryString, String selectString)
+        {
+            Statements.Add(queryString);
+            DataTable identity = new DataTable();
+            foreach (string column in new string[] { "primaryKey", "basicId", "detailId" })
+                identity.Columns.Add(column);
+            identity.Rows.Add(new object[] { "7", "7", "7" });
+            return identity;
+        }
+    }
+}

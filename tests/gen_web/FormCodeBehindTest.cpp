@@ -1,0 +1,99 @@
+#include "gen_web/ProjectWriterSet.h"
+
+#include "tests/gen_web/FormProject.h"
+#include "tests/gen_web/GoldenFiles.h"
+#include "tests/gen_web/UtilLibrary.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+// The code-behind and designer files of both fixture forms equal their expected files under
+// tests/data/gen_web/FormPages: the handlers with their values arrays, initializeControls,
+// fillControls, the recompute answer, the role check from the session and the upload lines.
+TEST(FormCodeBehind, PagesAreWrittenAsExpected)
+{
+    FormProject fixture;
+    ProjectWriterSet writers(fixture.Project(), fixture.Report());
+    writers.WriteFormCodeBehind(fixture.OrdersForm());
+    writers.WriteFormCodeBehind(fixture.DocumentForm());
+    EXPECT_TRUE(fixture.Report().IsEmpty()) << fixture.Report().GetText();
+    for (const char* name :
+         {"ordersAdd.aspx.cs", "ordersUpdate.aspx.cs", "ordersUpdate.aspx.designer.cs",
+          "documentAdd.aspx.cs", "documentUpdate.aspx.cs", "documentUpdate.aspx.designer.cs"})
+        EXPECT_EQ(GoldenBytes(std::string("FormPages/") + name),
+                  ReadHostFile(fixture.PageFolder() / name))
+            << name;
+}
+
+// The password page acts on the user that the session names; no page reads a cookie.
+TEST(FormCodeBehind, AccountPageTakesTheUserFromTheSession)
+{
+    FormProject fixture;
+    fixture.OrdersForm().SetName("ChangePassword_form");
+    ProjectWriterSet(fixture.Project(), fixture.Report()).WriteFormCodeBehind(fixture.OrdersForm());
+    const std::string page = ReadHostFile(fixture.PageFolder() / "ordersUpdate.aspx.cs");
+    EXPECT_EQ(std::string::npos, page.find("Cookies"));
+    std::size_t readings = 0;
+    for (std::size_t at = 0; (at = page.find("Session[\"login_id\"]", at)) != std::string::npos;
+         ++at)
+        ++readings;
+    EXPECT_EQ(3u, readings) << "the record to show, update and delete";
+}
+
+// The pages compile with their designer files, the data classes and the Util classes. Run under
+// mono against the recording DBHandler, the handlers put a posted value with quotes inside its
+// literal once, refuse keys that are not numbers, and the Util class refuses uploads the server
+// could run. The upload folder of the support tree runs nothing.
+TEST(FormCodeBehind, PagesCompileAndBuildSafeSqlUnderMono)
+{
+    FormProject fixture;
+    ProjectWriterSet writers(fixture.Project(), fixture.Report());
+    WriteUtilClasses(writers);
+    for (Form* form : {&fixture.OrdersForm(), &fixture.DocumentForm()})
+    {
+        writers.WriteFormCodeBehind(*form);
+        writers.WriteDataClass(*form->GetTable());
+    }
+    writers.WriteDataClass(fixture.Customer());
+    ASSERT_TRUE(fixture.Report().IsEmpty()) << fixture.Report().GetText();
+    const fs::path application = fixture.Root() / "Shop" / "Shop";
+    const ToolResult library = CompileUtilLibrary(application);
+    ASSERT_EQ(0, library.exitCode) << library.output;
+
+    std::string sources;
+    for (const fs::path& folder : {fixture.PageFolder(), application / "BaseModule" / "CS"})
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+            sources += " " + ShellQuoted(entry.path());
+    // initializeControls declares its table and handler, and the Update page its value members,
+    // also when nothing reads them.
+    const ToolResult compile =
+        RunTool("mcs -warnaserror -nowarn:219,414 -target:library -out:" +
+                ShellQuoted(application / "Pages.dll") + references +
+                " -r:" + ShellQuoted(application / "Util" / "Util.dll") + sources);
+    ASSERT_EQ(0, compile.exitCode) << compile.output;
+
+    std::string util;
+    for (const char* name :
+         {"ControlFieldHandler.cs", "UtilHandler.cs", "ReportXMLWriter.cs", "Menus.cs"})
+        util += " " + ShellQuoted(application / "Util" / name);
+    const fs::path program = application / "FormPagesCheck.exe";
+    const ToolResult check = RunTool("mcs -out:" + ShellQuoted(program) + references + sources +
+                                     util + " " + ShellQuoted(GoldenPath("RecordingDBHandler.cs")) +
+                                     " " + ShellQuoted(GoldenPath("FormPagesCheck.cs")));
+    ASSERT_EQ(0, check.exitCode) << check.output;
+    const ToolResult run = RunTool("mono " + ShellQuoted(program));
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    EXPECT_EQ("all checks passed\n", run.output);
+
+    const fs::path uploadConfig = fs::path(WEAVO_TEST_DATA).parent_path().parent_path() /
+                                  "support" / "KestraneWeavoFiles" / "uploadedData" / "web.config";
+    const ToolResult parse = RunTool("xmllint --xpath 'count(//httpHandlers/clear)' " +
+                                     ShellQuoted(uploadConfig.string()));
+    EXPECT_EQ("1", parse.output.substr(0, parse.output.find('\n')));
+}
+} // namespace
