@@ -6,20 +6,19 @@
 #include "entities/ClassInvokation.h"
 #include "entities/FormInterface.h"
 #include "entities/Function.h"
-#include "entities/LinkControl.h"
-#include "entities/Menu.h"
 #include "entities/Parameter.h"
 #include "entities/ReportGroup.h"
 #include "entities/Transaction.h"
 #include "entities/Variable.h"
 #include "gen_web/CodeLines.h"
 #include "gen_web/LiteralEscaping.h"
+#include "gen_web/PageControls.h"
+#include "gen_web/PageHeaderWriter.h"
 #include "model/EventRecmpFields.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
-#include "model/Module.h"
 #include "model/TextFile.h"
 
 #include <algorithm>
@@ -46,23 +45,6 @@ CString ControlName(const FieldRep& control)
 int ControlKind(const FieldRep& control)
 {
     return control.GetFieldRepData() != nullptr ? control.GetFieldRepData()->GetControlKind() : -1;
-}
-
-bool IsPlacedControl(const FieldRep& control)
-{
-    return control.GetField() != nullptr && control.GetFieldRepData() != nullptr &&
-           !control.GetFieldRepData()->IsAddedBySync();
-}
-
-std::vector<FieldRep*> PlacedControls(const FormInterface& page)
-{
-    std::vector<FieldRep*> controls;
-    for (FieldRep* control : page.GetFieldReps())
-    {
-        if (control != nullptr && IsPlacedControl(*control))
-            controls.push_back(control);
-    }
-    return controls;
 }
 
 CodeBehindFragments::CodeBehindFragments(ForgeonProject& project, FormInterface& page,
@@ -468,25 +450,20 @@ void CodeBehindFragments::WriteCheckBoxColumnFill(const FieldRep& control, int i
 void CodeBehindFragments::WriteRadioColumnFill(const FieldRep& control, int indent)
 {
     const CString name = ControlName(control);
-    std::vector<CString> texts;
-    std::vector<CString> values;
-    control.GetFieldRepData()->GetHardCodedStrings(texts, values);
-    // A value missing for a display text stores the text itself.
-    const auto value = [&](std::size_t k)
-    { return EscapeCSharpString(k < values.size() ? values[k] : texts[k]); };
+    const std::vector<RadioItem> items = GetRadioItems(*control.GetFieldRepData());
     WriteColumnCondition(control, indent);
     m_out.Write(indent + 1, "string rad_%s = r[j].ToString();\n", name);
     m_out.Write(indent + 1, "rad_%s = rad_%s.Trim();\n", name, name);
-    if (!texts.empty())
+    if (!items.empty())
     {
-        const int last = static_cast<int>(texts.size()) - 1;
+        const int last = static_cast<int>(items.size()) - 1;
         m_out.Write(indent + 1, "if(rad_%s.Length > 0 && rad_%s == \"%s\")\n", name, name,
-                    value(0));
+                    EscapeCSharpString(items[0].value));
         m_out.Write(indent + 2, "this.%s.Items[0].Selected = true;\n", name);
         for (int k = 1; k < last; ++k)
         {
             m_out.Write(indent + 1, "else if (rad_%s.Length > 0 && rad_%s == \"%s\")\n", name, name,
-                        value(k));
+                        EscapeCSharpString(items[k].value));
             m_out.Write(indent + 2, "this.%s.Items[%d].Selected = true;\n", name, k);
         }
         m_out.Write(indent + 1, "else\n");
@@ -533,7 +510,7 @@ void CodeBehindFragments::WriteRequestParamAssignment(const FieldRep& control, i
         id = FieldNameOf(map->field);
     }
     m_out.Write(indent, "reqParam = Request.Params[\"%s\"];\n", EscapeCSharpString(key));
-    if (!IsPlacedControl(control))
+    if (control.GetFieldRepData() == nullptr || control.GetFieldRepData()->IsAddedBySync())
         return;
     switch (ControlKind(control))
     {
@@ -581,9 +558,7 @@ void CodeBehindFragments::WriteRequestParamAssignment(const FieldRep& control, i
 
 void CodeBehindFragments::WriteRoleCheck(int indent)
 {
-    const Module* base = m_project.GetBaseModule();
-    const CString login =
-        "../../" + (base != nullptr ? base->GetName() : CString()) + "/UI/Login.aspx";
+    const CString login = "../../" + GetLoginModuleName(m_project, m_page) + "/UI/Login.aspx";
     m_out.Write(indent, "Object loginRole = Session[\"login_role\"];\n");
     m_out.Write(indent, "if(loginRole != null)\n");
     m_out.Write(indent, "{\n");
@@ -604,46 +579,6 @@ void CodeBehindFragments::WriteMenusMethod(int indent, const CString& pageFileNa
     m_out.Write(indent + 1, "writer.WriteTopMenus(m_role, \"%s\", ref this.Menu1);\n",
                 EscapeCSharpString(pageFileName));
     m_out.Write(indent, "}\n");
-}
-
-void CodeBehindFragments::WriteManageLinkVisibility(const std::vector<LinkControl*>& links,
-                                                    int indent)
-{
-    m_out.Write(indent, "void ManageLinkVisibility()\n");
-    m_out.Write(indent, "{\n");
-    m_out.Write(indent + 1, "ASPXMenuWriter writer = new ASPXMenuWriter();\n");
-    for (const LinkControl* link : links)
-    {
-        const Menu* target = link != nullptr ? link->GetTarget() : nullptr;
-        const AspFile* pageFile = target != nullptr ? target->GetAspFile() : nullptr;
-        if (pageFile == nullptr)
-            continue;
-        m_out.Write(indent + 1, "this.%s.Visible = writer.IsFileAssigned(m_role, \"%s\");\n",
-                    MakeLinkControlId(link->GetCaption()),
-                    EscapeCSharpString(pageFile->GetFileName(FALSE)));
-        m_out.Write(0, "\n");
-    }
-    m_out.Write(indent, "}\n");
-}
-
-void CodeBehindFragments::WriteLinkDeclarations(const std::vector<LinkControl*>& links, int indent)
-{
-    for (const LinkControl* link : links)
-    {
-        if (link == nullptr)
-            continue;
-        m_out.Write(indent, "protected global::System.Web.UI.WebControls.HyperLink %s;\n",
-                    MakeLinkControlId(link->GetCaption()));
-        m_out.Write(0, "\n");
-    }
-}
-
-CString CodeBehindFragments::MakeLinkControlId(CString caption)
-{
-    caption.Trim();
-    caption.Replace(" ", "_");
-    caption.Replace("-", "_");
-    return caption;
 }
 
 bool CodeBehindFragments::IsDayFirst() const

@@ -10,14 +10,12 @@ class FieldRep;
 class ForgeonProject;
 class FormInterface;
 class Function;
-class LinkControl;
 class TextFile;
 
 // The pieces of generated code-behind that the page writers share: the recompute answers, the
 // reading of posted and stored values, uploads, the record-fill blocks, the pre-filling from the
-// query string, the role check, the menu and link methods and their designer fields. The role
-// and the logged-in user come from the server-side session ("login_role", "login_id"), never
-// from a cookie.
+// query string, the role check and the menu method. The role and the logged-in user come from
+// the server-side session ("login_role", "login_id"), never from a cookie.
 class CodeBehindFragments
 {
 public:
@@ -72,13 +70,6 @@ public:
     // m_role from the session; without it, off to the login page.
     void WriteRoleCheck(int indent);
     void WriteMenusMethod(int indent, const CString& pageFileName);
-    // ManageLinkVisibility(): hides the links the role may not open.
-    void WriteManageLinkVisibility(const std::vector<LinkControl*>& links, int indent);
-    // The designer fields of the links.
-    void WriteLinkDeclarations(const std::vector<LinkControl*>& links, int indent);
-
-    // The caption trimmed, blanks and "-" made "_": the server id of a link.
-    static CString MakeLinkControlId(CString caption);
 
 private:
     void WriteComboRecompute(const FieldRep& target, int indent, bool detailRow);
@@ -102,7 +93,3 @@ private:
 CString ControlName(const FieldRep& control);
 // The control kind of the control's data; -1 without data.
 int ControlKind(const FieldRep& control);
-// The control has a field and data and is not one the model made by itself.
-bool IsPlacedControl(const FieldRep& control);
-// The page's placed controls in order.
-std::vector<FieldRep*> PlacedControls(const FormInterface& page);

@@ -7,6 +7,8 @@
 #include "gen_web/FormControlFill.h"
 #include "gen_web/FormDesignerWriter.h"
 #include "gen_web/LiteralEscaping.h"
+#include "gen_web/PageControls.h"
+#include "gen_web/PageHeaderWriter.h"
 #include "model/EventRecmpFields.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
@@ -38,8 +40,7 @@ FormCodeBehindWriter::FormCodeBehindWriter(ForgeonProject* project, Form& form,
       m_dataObject("m_" + form.GetTable()->GetTableName()),
       m_dataClass(DataClassName(*project, form.GetTable())),
       m_key(form.GetTable()->GetPrimaryKeyField()->GetFieldName()),
-      m_pageBaseName(form.IsCopy() ? form.GetFormName() : form.GetTable()->GetTableName()),
-      m_fragments(*project, form, m_textFile, m_dataObject)
+      m_pageBaseName(GetPageBaseName(form)), m_fragments(*project, form, m_textFile, m_dataObject)
 {
 }
 
@@ -224,7 +225,7 @@ void FormCodeBehindWriter::WriteKeyParameter(int indent)
 void FormCodeBehindWriter::WriteDefaultComboItems(int indent)
 {
     bool first = true;
-    for (const FieldRep* control : PlacedControls(m_form))
+    for (const FieldRep* control : GetPlacedControls(m_form))
     {
         const int kind = ControlKind(*control);
         if (kind != FieldRepData::ComboBox && kind != FieldRepData::EditableComboBox)
@@ -251,7 +252,7 @@ void FormCodeBehindWriter::WriteDefaultDates(int indent)
     bool first = true;
     CString format = m_project->GetDateFormat();
     format.MakeLower();
-    for (const FieldRep* control : PlacedControls(m_form))
+    for (const FieldRep* control : GetPlacedControls(m_form))
     {
         if (ControlKind(*control) != FieldRepData::DateControl)
             continue;
@@ -270,7 +271,7 @@ void FormCodeBehindWriter::WriteDefaultDates(int indent)
 
 void FormCodeBehindWriter::WriteValueMembers(int indent)
 {
-    for (const FieldRep* control : PlacedControls(m_form))
+    for (const FieldRep* control : GetPlacedControls(m_form))
     {
         const int kind = ControlKind(*control);
         if (kind == FieldRepData::EditableComboBox || kind == FieldRepData::RadioButton ||
@@ -357,7 +358,7 @@ void FormCodeBehindWriter::WriteValues(int indent, bool update)
     std::vector<CString> names;
     bool locationWritten = false;
     bool utilWritten = false;
-    for (const FieldRep* control : PlacedControls(m_form))
+    for (const FieldRep* control : GetPlacedControls(m_form))
     {
         const int kind = ControlKind(*control);
         if (kind == FieldRepData::FileUpload && !locationWritten)
@@ -365,8 +366,7 @@ void FormCodeBehindWriter::WriteValues(int indent, bool update)
             m_textFile.Write(indent, "String location = Server.MapPath(\"~/uploadedData/\");\n");
             locationWritten = true;
         }
-        const FieldVisibility* visibility = m_pageFile->FindFieldVisibility(control->GetField());
-        if (!update && visibility != nullptr && visibility->GetVisibilityName() == "Invisible")
+        if (!update && GetVisibilityText(*m_pageFile, *control) == "Invisible")
             continue;
         if ((kind == FieldRepData::DateControl || kind == FieldRepData::TextArea ||
              kind == FieldRepData::TextBox || kind == FieldRepData::FileUpload) &&
@@ -495,7 +495,7 @@ void FormCodeBehindWriter::WriteClassTail()
     m_fragments.WriteMenusMethod(2, m_pageFile->GetFileName(FALSE));
     std::vector<LinkControl*> links = m_form.GetPreLinkList();
     links.insert(links.end(), m_form.GetPostLinkList().begin(), m_form.GetPostLinkList().end());
-    m_fragments.WriteManageLinkVisibility(links, 2);
+    PageHeaderWriter(*m_project, m_form, m_textFile).WriteManageLinkVisibility(links, 2);
     m_textFile.Write(1, "}\n");
     m_textFile.Write(0, "}\n");
 }
@@ -530,7 +530,7 @@ std::vector<FieldRep*> FormCodeBehindWriter::RecomputingControls() const
 
 bool FormCodeBehindWriter::IsUploadPage() const
 {
-    for (const FieldRep* control : PlacedControls(m_form))
+    for (const FieldRep* control : GetPlacedControls(m_form))
     {
         if (ControlKind(*control) == FieldRepData::FileUpload)
             return true;

@@ -6,6 +6,7 @@
 #include "entities/Function.h"
 #include "gen_web/CodeBehindFragments.h"
 #include "gen_web/LiteralEscaping.h"
+#include "gen_web/PageControls.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
@@ -69,7 +70,7 @@ void FormControlFill::WriteInitializeHead(int indent)
 void FormControlFill::WriteAddInitializeControls(int indent)
 {
     WriteInitializeHead(indent);
-    for (FieldRep* control : PlacedControls(m_form))
+    for (FieldRep* control : GetPlacedControls(m_form))
     {
         if (m_form.IsFieldRecomputedOnEvent(control->GetField(), false) &&
             !FormInterface::RecomputesSameBackField(control))
@@ -121,7 +122,7 @@ void FormControlFill::WriteUpdateInitializeControls(int indent)
 {
     WriteInitializeHead(indent);
     std::vector<const Field*> backFieldsMet;
-    for (FieldRep* control : PlacedControls(m_form))
+    for (FieldRep* control : GetPlacedControls(m_form))
     {
         const int kind = ControlKind(*control);
         if ((kind != FieldRepData::ComboBox && kind != FieldRepData::EditableComboBox) ||
@@ -173,7 +174,7 @@ const Field* FormControlFill::FindSharedBackField(const FieldRep& control,
                                                   std::vector<const Field*>& met) const
 {
     const Field* back = control.GetFieldRepData()->GetBackField();
-    for (const FieldRep* other : PlacedControls(m_form))
+    for (const FieldRep* other : GetPlacedControls(m_form))
     {
         if (other == &control || other->GetFieldRepData()->GetBackField() != back ||
             back == nullptr)

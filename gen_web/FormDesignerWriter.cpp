@@ -3,6 +3,7 @@
 #include "entities/AspxFile.h"
 #include "entities/Form.h"
 #include "gen_web/CodeBehindFragments.h"
+#include "gen_web/PageHeaderWriter.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
@@ -50,7 +51,7 @@ void FormDesignerWriter::WriteDeclarations()
     WriteDeclaration("WebControls.Menu Menu1;\n", "");
     std::vector<LinkControl*> links = m_form.GetPreLinkList();
     links.insert(links.end(), m_form.GetPostLinkList().begin(), m_form.GetPostLinkList().end());
-    CodeBehindFragments(*m_project, m_form, m_textFile, "").WriteLinkDeclarations(links, 2);
+    PageHeaderWriter(*m_project, m_form, m_textFile).WriteLinkDeclarations(links, 2);
     if (m_form.HasFileUploadControl())
         WriteDeclaration("WebControls.Label MessageLabel;\n", "");
     WriteDeclaration("HtmlControls.HtmlGenericControl messageDiv;\n", "");
