@@ -75,17 +75,6 @@ bool CodeBehindFragments::HaveSameBackField(const FieldRep& a, const FieldRep& b
            first->GetBackField() == second->GetBackField();
 }
 
-bool CodeBehindFragments::IsRecomputeTarget(const FieldRep& control) const
-{
-    for (const FieldRep* other : m_page.GetFieldReps())
-    {
-        if (other != nullptr && other->GetFieldRepData() != nullptr &&
-            other->GetFieldRepData()->HasClassRecomputeFor(&control))
-            return true;
-    }
-    return false;
-}
-
 void CodeBehindFragments::WriteCallParameterValues(const ClassInvokation& call, int indent,
                                                    bool detailRow)
 {

@@ -31,8 +31,6 @@ public:
     void ClearDeclaredNames() { m_declaredNames.clear(); }
     // Both controls' data have the same back field.
     static bool HaveSameBackField(const FieldRep& a, const FieldRep& b);
-    // Some class recompute of some control of the page names the control.
-    bool IsRecomputeTarget(const FieldRep& control) const;
 
     // The request values of the call's mapped parameters, each declared once per method.
     void WriteCallParameterValues(const ClassInvokation& call, int indent, bool detailRow);

@@ -128,7 +128,7 @@ void FormControlFill::WriteUpdateInitializeControls(int indent)
         if ((kind != FieldRepData::ComboBox && kind != FieldRepData::EditableComboBox) ||
             DataCallOf(*control) == nullptr)
             continue;
-        if (m_fragments.IsRecomputeTarget(*control))
+        if (IsRecomputeTarget(m_form, control))
         {
             m_deferredCombos.push_back(control);
             continue;
