@@ -5,7 +5,6 @@
 
 #include <vector>
 
-class AspFile;
 class Designation;
 class ForgeonProject;
 class GenerationReport;

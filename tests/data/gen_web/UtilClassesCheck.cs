@@ -127,11 +127,23 @@ public class UtilClassesCheck
         Check("message", "Saved", Element(document, "messageDiv").InnerText);
     }
 
+    static void CheckMenus()
+    {
+        ASPXMenuWriter writer = new ASPXMenuWriter();
+        Check("no structure", null, writer.resolveTopMenus("0", "none.aspx"));
+        Menu menu = new Menu();
+        menu.Items.Add(new MenuItem("old"));
+        writer.WriteTopMenus("0", "none.aspx", ref menu);
+        Check("menu cleared", 0, menu.Items.Count);
+        Check("file not assigned", false, writer.IsFileAssigned("0", "none.aspx"));
+    }
+
     public static int Main()
     {
         CheckUtilHandler();
         CheckControlFieldHandler();
         CheckReportXMLWriter();
+        CheckMenus();
         Console.WriteLine(failures == 0 ? "all checks passed" : failures + " checks failed");
         return failures == 0 ? 0 : 1;
     }
