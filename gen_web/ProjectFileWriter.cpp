@@ -8,6 +8,7 @@
 #include "entities/XSDInfo.h"
 #include "gen_web/CodeLines.h"
 #include "gen_web/LiteralEscaping.h"
+#include "gen_web/ProjectFolder.h"
 #include "model/FileUtilities.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
@@ -57,10 +58,9 @@ ProjectFileWriter::ProjectFileWriter(ForgeonProject& project,
     : m_project(project), m_file(file),
       m_target(VisualStudioTarget::ForVersionCode(
           project.GetProjectSettings()->GetVisualStudioVersion())),
-      m_projectName(EscapeXml(project.GetProjectName()))
+      m_projectName(EscapeXml(project.GetProjectName())),
+      m_applicationFolder(GetOutputRoot(project))
 {
-    const CString name = project.GetProjectName();
-    m_applicationFolder = project.GetProjectPath() + name + "\\" + name + "\\";
     for (const CString& masterPage : masterPages)
         m_masterPages.push_back(EscapeXml(masterPage));
     CollectModulePages();

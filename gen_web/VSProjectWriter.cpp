@@ -2,18 +2,16 @@
 
 #include "gen_web/AssemblyInfoWriter.h"
 #include "gen_web/ProjectFileWriter.h"
+#include "gen_web/ProjectFolder.h"
 #include "gen_web/ProjectUserFileWriter.h"
 #include "gen_web/SolutionFileWriter.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
 #include "model/Module.h"
 #include "model/ProjectSettings.h"
-#include "platform/core/HostPath.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 
 VSProjectWriter::VSProjectWriter(ForgeonProject* project, GenerationReport& report)
     : TemplatePageWriter(project, report), m_projectName(project->GetProjectName())
@@ -35,13 +33,13 @@ void VSProjectWriter::Write()
 
 void VSProjectWriter::MakeFolders()
 {
-    const CString projectFolder = m_project->GetProjectPath() + m_projectName;
-    const CString output = projectFolder + "\\" + m_projectName;
-    MakeFolder(output + "\\Properties");
+    const CString projectFolder = GetProjectFolder(*m_project);
+    const CString output = GetOutputRoot(*m_project);
+    MakeFolder(output + "Properties");
     for (const Module* module : m_project->GetModules())
     {
-        const CString moduleFolder = output + "\\" + module->GetName();
-        const CString modifiedFolder = projectFolder + "\\_modifiedCode/" + module->GetName();
+        const CString moduleFolder = output + module->GetName();
+        const CString modifiedFolder = projectFolder + "_modifiedCode/" + module->GetName();
         for (const CString& folder : {moduleFolder, modifiedFolder})
         {
             MakeFolder(folder);
@@ -49,13 +47,13 @@ void VSProjectWriter::MakeFolders()
                 MakeFolder(folder + "\\" + subFolder);
         }
     }
-    MakeFolder(output + "\\PDFReports");
-    MakeFolder(output + "\\Util");
+    MakeFolder(output + "PDFReports");
+    MakeFolder(output + "Util");
 }
 
 void VSProjectWriter::MakeFolder(const CString& path)
 {
-    if (!EnsureFolderChain(path))
+    if (!EnsureFolderExists(path))
         m_report.AddUnwrittenFile(path, std::strerror(errno));
 }
 
@@ -64,21 +62,13 @@ void VSProjectWriter::CollectMasterPages()
     const ProjectSettings& settings = *m_project->GetProjectSettings();
     if (settings.GetThemeName().IsEmpty() || settings.GetColorSchemeName().IsEmpty())
         return;
-    namespace fs = std::filesystem;
-    const fs::path themes = ToHostPath(m_project->GetProjectPath() + m_projectName + "\\" +
-                                       m_projectName + "\\Themes\\UI\\");
-    std::vector<fs::path> found;
-    std::error_code error;
-    for (auto it = fs::recursive_directory_iterator(themes, error);
-         it != fs::recursive_directory_iterator(); it.increment(error))
+    ThemesEnumerateFolders masterPages(m_project, ".master", /*copy=*/false, /*overwrite=*/false);
+    masterPages.Walk(GetOutputRoot(*m_project) + "Themes\\UI\\");
+    for (const CString& path : masterPages.GetCollectedFiles())
     {
-        if (it->is_regular_file(error) &&
-            CString(it->path().extension().string()).CompareNoCase(".master") == 0)
-            found.push_back(it->path());
+        const CString fileName = path.Mid(path.ReverseFind('\\') + 1);
+        m_masterPages.push_back(fileName.Left(fileName.ReverseFind('.')));
     }
-    std::ranges::sort(found);
-    for (const fs::path& path : found)
-        m_masterPages.push_back(CString(path.stem().string()));
 }
 
 template <class Writer, class... Inputs>
