@@ -15,11 +15,11 @@ namespace
 {
 namespace fs = std::filesystem;
 
-// Includes of the files that writers still to come make (page, data-class, data-set and
-// report-definition writers) or that are not in the support tree and the theme library yet;
-// every other Include, the form pages' markup among them, is checked.
+// Includes of the files that writers still to come make (page, data-set and report-definition
+// writers) or that are not in the support tree and the theme library yet; every other Include,
+// the data classes and the form pages' markup among them, is checked.
 const std::regex notWrittenYet(
-    R"(^(?!themes/)[^/]+/(ui|cs|datasets|rdlcs)/(?!.*(add|update)\.aspx$).*|^includes/.*|)"
+    R"(^(?!themes/)[^/]+/(ui|datasets|rdlcs)/(?!.*(add|update)\.aspx$).*|^includes/.*|)"
     R"(^themes/ui/.*\.master\.(designer\.)?cs$)");
 
 std::string Lowered(std::string text)
