@@ -1,10 +1,9 @@
 #include "gen_web/AspxObjectWriter.h"
 
 #include "entities/ApplicationReport.h"
-#include "entities/DashBoard.h"
+#include "entities/AspFile.h"
 #include "entities/DashBoardPage.h"
 #include "entities/Form.h"
-#include "entities/Grid.h"
 #include "entities/RDLCInfo.h"
 #include "entities/RDLCReport.h"
 #include "entities/Transaction.h"
@@ -84,13 +83,9 @@ void AspxObjectWriter::WriteDashBoardPage()
     auto* page = dynamic_cast<DashBoardPage*>(m_page);
     if (page == nullptr)
         return;
-    for (int i = 0; i < static_cast<int>(page->GetPlacements().size()); ++i)
-    {
-        const DashBoard* dashBoard = page->GetDashBoardAt(i);
-        const Grid* grid = dashBoard != nullptr ? dashBoard->GetGrid() : nullptr;
-        if (grid == nullptr || grid->GetRowCount() == 0 || grid->GetColumnCount() == 0)
-            return Skip("a dashboard of the page has an empty grid");
-    }
+    const AspFile* file = page->GetAspFileAt(0);
+    if (file == nullptr || file->GetFileName(FALSE).IsEmpty())
+        return Skip("the page has no page file");
     m_writers.WriteDashBoardPageMarkup(*page);
     m_writers.WriteDashBoardPageCodeBehind(*page);
 }

@@ -1,5 +1,6 @@
 #include "gen_web/AspxWriter.h"
 
+#include "gen_web/LiteralEscaping.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
 #include "model/Module.h"
@@ -28,6 +29,20 @@ void AspxWriter::WriteUsings()
     m_textFile.Write(0, "using System.Xml;\n");
     m_textFile.Write(0, "using System.Xml.Xsl;\n");
     m_textFile.Write(0, "using System.IO;\n");
+}
+
+void AspxWriter::WriteContentPageOpening(const CString& pageName, const CString& className)
+{
+    m_textFile.Write(0,
+                     "<%%@ Page Language=\"C#\" MasterPageFile=\"~/Themes/UI/%s\" "
+                     "EnableEventValidation=\"false\" AutoEventWireup=\"true\" CodeBehind=\"",
+                     EscapeXml(GetMasterPageFile()));
+    m_textFile.Write(0, "%s.cs\" Inherits=\"%s.%s\"%%>\n", EscapeXml(pageName),
+                     m_project->GetProjectName(), className);
+    m_textFile.Write(0, "\n");
+    m_textFile.Write(0,
+                     "<asp:Content ID=\"Content1\" ContentPlaceHolderID=\"KestraneWeavoContent\" "
+                     "runat=\"server\">\n");
 }
 
 void AspxWriter::WriteScriptIncludes(int indent)

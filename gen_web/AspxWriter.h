@@ -20,6 +20,10 @@ public:
 
     // The fixed using lines of generated C# files.
     void WriteUsings();
+    // The page directive of a content page of the theme's master page, whose code-behind is the
+    // page name + ".cs" and whose class is className in the project's namespace; an empty line
+    // and the opening of the content.
+    void WriteContentPageOpening(const CString& pageName, const CString& className);
     // The script elements of the support scripts, for a page in a module's "UI" folder.
     void WriteScriptIncludes(int indent);
     // Project name, "\", project name and, with withModule, "\" and the current module's name.

@@ -69,16 +69,7 @@ void FormMarkupWriter::WriteUpdatePage()
 
 void FormMarkupWriter::WritePageDirective(const char* suffix)
 {
-    m_textFile.Write(0,
-                     "<%%@ Page Language=\"C#\" MasterPageFile=\"~/Themes/UI/%s\" "
-                     "EnableEventValidation=\"false\" AutoEventWireup=\"true\" CodeBehind=\"",
-                     GetMasterPageFile());
-    m_textFile.Write(0, "%s.cs\" Inherits=\"%s.%s\"%%>\n", m_pageFile->GetFileName(FALSE),
-                     m_project->GetProjectName(), m_baseName + suffix);
-    m_textFile.Write(0, "\n");
-    m_textFile.Write(0,
-                     "<asp:Content ID=\"Content1\" ContentPlaceHolderID=\"KestraneWeavoContent\" "
-                     "runat=\"server\">\n");
+    WriteContentPageOpening(m_pageFile->GetFileName(FALSE), m_baseName + suffix);
 }
 
 void FormMarkupWriter::WriteScriptOpening()

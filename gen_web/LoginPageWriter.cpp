@@ -1,7 +1,6 @@
 #include "gen_web/LoginPageWriter.h"
 
 #include "gen_web/CodeLines.h"
-#include "gen_web/LiteralEscaping.h"
 #include "gen_web/LoginCodeBehindWriter.h"
 #include "model/ForgeonProject.h"
 
@@ -24,25 +23,12 @@ LoginMarkupWriter::LoginMarkupWriter(ForgeonProject* project, GenerationReport& 
 
 void LoginMarkupWriter::Write()
 {
-    WritePageDirective();
-    m_textFile.Write(0, "\n");
-    m_textFile.Write(0,
-                     "<asp:Content ID=\"Content1\" ContentPlaceHolderID=\"KestraneWeavoContent\" "
-                     "runat=\"server\">\n");
+    WriteContentPageOpening("Login.aspx", "Login");
     WriteScriptIncludes(1);
     WriteHeading();
     WriteLoginTable();
     m_textFile.Write(0, "</asp:Content>\n");
     SaveFile("Login.aspx", GetRelativeFolder(true) + "\\UI");
-}
-
-void LoginMarkupWriter::WritePageDirective()
-{
-    m_textFile.Write(0,
-                     "<%%@ Page Language=\"C#\" MasterPageFile=\"~/Themes/UI/%s\" "
-                     "EnableEventValidation=\"false\" AutoEventWireup=\"true\" CodeBehind=\"",
-                     EscapeXml(GetMasterPageFile()));
-    m_textFile.Write(0, "Login.aspx.cs\" Inherits=\"%s.Login\"%%>\n", m_project->GetProjectName());
 }
 
 void LoginMarkupWriter::WriteHeading()

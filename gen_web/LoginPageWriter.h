@@ -26,7 +26,6 @@ public:
     void Write();
 
 private:
-    void WritePageDirective();
     void WriteHeading();
     void WriteLoginTable();
     // A row of an empty cell, the label cell with the compulsory mark, the control cell and an

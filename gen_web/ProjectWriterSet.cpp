@@ -2,6 +2,8 @@
 
 #include "database/SqlScriptWriter.h"
 #include "gen_web/ASPXMenuWriter.h"
+#include "gen_web/DashBoardPageCodeBehindWriter.h"
+#include "gen_web/DashBoardPageMarkupWriter.h"
 #include "gen_web/DataClassWriter.h"
 #include "gen_web/FormCodeBehindWriter.h"
 #include "gen_web/FormMarkupWriter.h"
@@ -95,9 +97,16 @@ void ProjectWriterSet::WriteRDLCCodeBehind(RDLCReport&) {}
 
 void ProjectWriterSet::WriteRDLCPrintPage(RDLCReport&) {}
 
-void ProjectWriterSet::WriteDashBoardPageMarkup(DashBoardPage&) {}
+void ProjectWriterSet::WriteDashBoardPageMarkup(DashBoardPage& page)
+{
+    DashBoardPageMarkupWriter(&m_project, page, m_report).Write();
+}
 
-void ProjectWriterSet::WriteDashBoardPageCodeBehind(DashBoardPage&) {}
+void ProjectWriterSet::WriteDashBoardPageCodeBehind(DashBoardPage& page)
+{
+    DashBoardPageCodeBehindWriter(&m_project, page, m_report).Write();
+    DashBoardPageDesignerWriter(&m_project, page, m_report).Write();
+}
 
 void ProjectWriterSet::WriteLoginDataClasses()
 {

@@ -18,9 +18,9 @@
 #include <memory>
 
 // The project "Shop" (page template 3, master page "Main.master") with the login tables and a
-// login page in "BaseModule", and the roles: "Admin" (1) opens the dashboard page "Sales Board"
+// login page in "BaseModule", and the roles: "Admin" (1) opens the dashboard page " Sales Board"
 // of BaseModule, "Clerk" (2) has no dashboard page, "Stock keeper" (3) of the module "Stock"
-// opens "Stock Board" there. "Sales Board" (header "Sales_Overview") shows:
+// opens "Stock Board" there. " Sales Board" (header "Sales_Overview") shows:
 // - "Today's Summary", a 2 x 3 grid: static text, a link with no caption to the menu
 //   " Stock-Board view" that opens Stock Board, a link to a menu without page; a cell with a
 //   display field, an empty panel, and a nested 1 x 2 grid with a link and a static text;
@@ -38,7 +38,7 @@ public:
         m_stock = new Module("Stock");
         Project().AddModule(m_stock);
 
-        m_salesBoard = AddPage(Base(), "Sales Board");
+        m_salesBoard = AddPage(Base(), " Sales Board");
         m_salesBoard->SetHeader("Sales_Overview");
         m_stockBoard = AddPage(*m_stock, "Stock Board");
         Designation::SetIdCounter(0);

@@ -1,3 +1,4 @@
+#include "gen_web/AspxObjectWriter.h"
 #include "gen_web/ProjectWriterSet.h"
 
 #include "tests/gen_web/DashBoardProject.h"
@@ -35,6 +36,21 @@ TEST(LoginAndDashBoardPages, LoginPageIsWrittenAsExpected)
                     {"Login.aspx", "Login.aspx.cs", "Login.aspx.designer.cs"});
 }
 
+// The page " Sales Board" is written as Sales_Board.aspx with the code-behind class, file and
+// CodeBehind attribute Sales_Board; its dashboards are a table each, its link cells have their
+// visibility lines and declarations; the grid without cells gets a title row and no cell, the
+// dashboard without header no title row; the nested grid is a table inside its cell.
+TEST(LoginAndDashBoardPages, DashBoardPageIsWrittenAsExpected)
+{
+    DashBoardProject fixture;
+    ProjectWriterSet writers(fixture.Project(), fixture.Report());
+    AspxObjectWriter(&fixture.Project(), &fixture.SalesBoard(), writers, fixture.Report())
+        .WriteDashBoardPage();
+    EXPECT_TRUE(fixture.Report().IsEmpty()) << fixture.Report().GetText();
+    ExpectPageFiles(fixture, "DashBoardPage",
+                    {"Sales_Board.aspx", "Sales_Board.aspx.cs", "Sales_Board.aspx.designer.cs"});
+}
+
 // The pages' code compiles with the Util classes and the login tables' data classes.
 TEST(LoginAndDashBoardPages, PagesCompileWithTheUtilAndDataClasses)
 {
@@ -43,6 +59,8 @@ TEST(LoginAndDashBoardPages, PagesCompileWithTheUtilAndDataClasses)
     WriteUtilClasses(writers);
     writers.WriteLoginDataClasses();
     writers.WriteLoginPage(fixture.Login());
+    AspxObjectWriter(&fixture.Project(), &fixture.SalesBoard(), writers, fixture.Report())
+        .WriteDashBoardPage();
     ASSERT_TRUE(fixture.Report().IsEmpty()) << fixture.Report().GetText();
     const fs::path application = fixture.Root() / "Shop" / "Shop";
     const ToolResult library = CompileUtilLibrary(application);

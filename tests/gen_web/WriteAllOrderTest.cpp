@@ -133,13 +133,15 @@ protected:
         return report;
     }
 
-    DashBoardPage* NewDashBoardPage(const char* name, Grid* grid)
+    DashBoardPage* NewDashBoardPage(const char* name, Grid* grid, bool withPageFile = true)
     {
         auto* dashBoard = NewPage<DashBoard>(name);
         dashBoard->SetGrid(grid);
         m_fixture.Base().Append(dashBoard);
         auto* page = NewPage<DashBoardPage>(name);
         page->AddPlacement(new DashBoardPageData(dashBoard));
+        if (withPageFile)
+            page->CreateAspFile(1);
         return page;
     }
 
@@ -216,7 +218,7 @@ TEST_F(WriteAllOrderTest, OddPagesAreSkippedAndListedWithTheUnwrittenFilesInOneM
     base.Append(NewForm("NoKey", keyless));
     base.Append(NewPage<Transaction>("NoBasic"));
     base.Append(NewRDLCReport("NoTableRDLC", nullptr, 0));
-    base.Append(NewDashBoardPage("Empty", new Grid));
+    base.Append(NewDashBoardPage("NoFile", new Grid(1, 1), /*withPageFile=*/false));
     m_writers.failingPage = "Supplier";
 
     AspxWriteAll writeAll(&m_fixture.Project(), m_writers);
@@ -233,7 +235,7 @@ TEST_F(WriteAllOrderTest, OddPagesAreSkippedAndListedWithTheUnwrittenFilesInOneM
               "NoKey (the table keyless has no key field)\n"
               "NoBasic (the page has no table)\n"
               "NoTableRDLC (the report has no table)\n"
-              "Empty (a dashboard of the page has an empty grid)",
+              "NoFile (the page has no page file)",
               m_boxes.Shown()[0].text);
 }
 

@@ -1,0 +1,47 @@
+using System;
+using System.Data;
+using System.Data.SqlClient;
+using System.Configuration;
+using System.Collections;
+using System.Web;
+using System.Web.Security;
+using System.Web.UI;
+using System.Web.UI.WebControls;
+using System.Web.UI.WebControls.WebParts;
+using System.Web.UI.HtmlControls;
+using System.Drawing;
+using System.Xml;
+using System.Xml.Xsl;
+using System.IO;
+namespace Shop
+{
+	public partial class Sales_Board : System.Web.UI.Page
+	{
+		void Page_PreInit(Object sender, EventArgs e)
+		{
+			this.Title = "Sales_Overview";
+		}
+		String m_role = "";
+
+		protected void Page_Load(object sender, EventArgs e)
+		{
+			Object loginRole = Session["login_role"];
+			if(loginRole != null)
+			{
+				m_role = loginRole.ToString();
+			}
+			else
+			{
+				Response.Redirect("../../BaseModule/UI/Login.aspx");
+			}
+
+			ManageLinkVisibility();
+		}
+		void ManageLinkVisibility()
+		{
+			ASPXMenuWriter writer = new ASPXMenuWriter();
+			this.Stock_Board_view.Visible = writer.IsFileAssigned(m_role, "Stock_Board.aspx");
+
+		}
+	}
+}
