@@ -16,7 +16,6 @@
 #include "model/FieldVisibility.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
-#include "model/ProjectSettings.h"
 #include "model/Table.h"
 
 namespace
@@ -26,26 +25,33 @@ constexpr int updateFileKind = 7;
 
 CString DataClassName(ForgeonProject& project, Table* table)
 {
-    const Class* dataClass = project.GetClassForTable(table, true);
+    const Class* dataClass = table != nullptr ? project.GetClassForTable(table, true) : nullptr;
     return dataClass != nullptr ? dataClass->GetFieldName() : CString();
+}
+
+CString KeyName(const Table* table)
+{
+    const Field* key = table != nullptr ? table->GetPrimaryKeyField() : nullptr;
+    return key != nullptr ? key->GetFieldName() : CString();
 }
 } // namespace
 
 FormCodeBehindWriter::FormCodeBehindWriter(ForgeonProject* project, Form& form,
                                            GenerationReport& report)
     : AspxWriter(project, &form, report), m_form(form),
-      m_pageTemplate(project->GetProjectSettings() != nullptr
-                         ? project->GetProjectSettings()->GetPageTemplate()
-                         : 0),
-      m_dataObject("m_" + form.GetTable()->GetTableName()),
-      m_dataClass(DataClassName(*project, form.GetTable())),
-      m_key(form.GetTable()->GetPrimaryKeyField()->GetFieldName()),
+      m_dataObject(form.GetTable() != nullptr ? "m_" + form.GetTable()->GetTableName() : CString()),
+      m_dataClass(DataClassName(*project, form.GetTable())), m_key(KeyName(form.GetTable())),
       m_pageBaseName(GetPageBaseName(form)), m_fragments(*project, form, m_textFile, m_dataObject)
 {
 }
 
 void FormCodeBehindWriter::Write()
 {
+    if (m_key.IsEmpty())
+    {
+        m_report.AddSkippedPage(m_form.GetFormName(), "the page has no table with a key field");
+        return;
+    }
     for (AspFile* file : m_form.GetAspFiles())
     {
         m_pageFile = dynamic_cast<AspxFile*>(file);

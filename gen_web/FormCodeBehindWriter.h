@@ -11,7 +11,8 @@ class Form;
 
 // "<page>Add.aspx.cs" and "<page>Update.aspx.cs" of a data-entry form, each followed by its
 // designer file: the page class that fills the controls on a first request and answers the
-// page's ADD, UPDATE, DELETE and RECOMPUTE requests.
+// page's ADD, UPDATE, DELETE and RECOMPUTE requests. A form without a keyed table is listed as
+// skipped.
 class FormCodeBehindWriter : public AspxWriter
 {
 public:
@@ -67,7 +68,6 @@ private:
 
     Form& m_form;
     AspxFile* m_pageFile = nullptr;
-    int m_pageTemplate;
     CString m_dataObject;
     CString m_dataClass;
     CString m_key;

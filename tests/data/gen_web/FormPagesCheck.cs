@@ -65,12 +65,12 @@ public class FormPagesCheck
     {
         string quoted = HttpUtility.UrlEncode("O'Brien's'); DROP TABLE x; --");
         Call(NewPage(typeof(ordersAdd), new _orders(),
-                     "ACTION=ADD&customer_id=3%20OR%201%3D1&odate=25/12/2024&status=C%22&urgent=on&notes=" +
+                     "ACTION=ADD&customer_id=3%20OR%201%3D1&odate=25/12/2024&status=O%27C&urgent=on&notes=" +
                      quoted + "&credit=5;%20DROP%20TABLE%20x"),
              "handleAdd");
         Check("handleAdd",
               "INSERT INTO orders(Is_Deleted,customer_id,odate,status,urgent,notes,credit) VALUES(N'N',null," +
-              "N'12/25/2024',N'C\"',N'on',N'O''Brien''s''); DROP TABLE x; --',null);",
+              "N'12/25/2024',N'O''C',N'on',N'O''Brien''s''); DROP TABLE x; --',null);",
               LastStatement());
 
         Call(NewPage(typeof(ordersUpdate), new _orders(), "ACTION=DELETE&orders_id=5%20OR%201%3D1"), "handleDelete");
