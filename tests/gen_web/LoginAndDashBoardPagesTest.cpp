@@ -51,7 +51,9 @@ TEST(LoginAndDashBoardPages, DashBoardPageIsWrittenAsExpected)
                     {"Sales_Board.aspx", "Sales_Board.aspx.cs", "Sales_Board.aspx.designer.cs"});
 }
 
-// The pages' code compiles with the Util classes and the login tables' data classes.
+// The pages' code compiles with the Util classes and the login tables' data classes. Run under
+// mono against a DBHandler that records the statements, the login keeps a typed user name that
+// holds quotes inside the literal of its query.
 TEST(LoginAndDashBoardPages, PagesCompileWithTheUtilAndDataClasses)
 {
     DashBoardProject fixture;
@@ -78,6 +80,18 @@ TEST(LoginAndDashBoardPages, PagesCompileWithTheUtilAndDataClasses)
     const ToolResult compile =
         RunTool("mcs -warnaserror -target:library -out:" + ShellQuoted(application / "Pages.dll") +
                 references + " -r:" + ShellQuoted(application / "Util" / "Util.dll") + sources);
-    EXPECT_EQ(0, compile.exitCode) << compile.output;
+    ASSERT_EQ(0, compile.exitCode) << compile.output;
+
+    const fs::path program = application / "LoginPageCheck.exe";
+    const ToolResult check = RunTool("mcs -out:" + ShellQuoted(program) + references + " " +
+                                     ShellQuoted(fixture.PageFolder() / "Login.aspx.cs") + " " +
+                                     ShellQuoted(fixture.PageFolder() / "Login.aspx.designer.cs") +
+                                     " " + ShellQuoted(application / "Util" / "UtilHandler.cs") +
+                                     " " + ShellQuoted(GoldenPath("RecordingDBHandler.cs")) + " " +
+                                     ShellQuoted(GoldenPath("LoginPageCheck.cs")));
+    ASSERT_EQ(0, check.exitCode) << check.output;
+    const ToolResult run = RunTool("mono " + ShellQuoted(program));
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    EXPECT_EQ("all checks passed\n", run.output);
 }
 } // namespace
