@@ -1,13 +1,13 @@
 #include "gen_web/AspxObjectWriter.h"
 
 #include "entities/ApplicationReport.h"
-#include "entities/AspFile.h"
 #include "entities/DashBoardPage.h"
 #include "entities/Form.h"
 #include "entities/RDLCInfo.h"
 #include "entities/RDLCReport.h"
 #include "entities/Transaction.h"
 #include "entities/XSDInfo.h"
+#include "gen_web/DashBoardPageNames.h"
 #include "gen_web/WriterSet.h"
 #include "model/GenerationReport.h"
 #include "model/Table.h"
@@ -83,8 +83,7 @@ void AspxObjectWriter::WriteDashBoardPage()
     auto* page = dynamic_cast<DashBoardPage*>(m_page);
     if (page == nullptr)
         return;
-    const AspFile* file = page->GetAspFileAt(0);
-    if (file == nullptr || file->GetFileName(FALSE).IsEmpty())
+    if (DashBoardPageFileName(*page).IsEmpty())
         return Skip("the page has no page file");
     m_writers.WriteDashBoardPageMarkup(*page);
     m_writers.WriteDashBoardPageCodeBehind(*page);

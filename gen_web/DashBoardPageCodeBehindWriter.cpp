@@ -14,19 +14,21 @@ DashBoardPageCodeBehindWriter::DashBoardPageCodeBehindWriter(ForgeonProject* pro
                                                              DashBoardPage& page,
                                                              GenerationReport& report)
     : AspxWriter(project, &page, report), m_dashBoardPage(page),
-      m_className(DashBoardPageClassName(page))
+      m_fileName(DashBoardPageFileName(page)), m_className(DashBoardPageClassName(page))
 {
 }
 
 void DashBoardPageCodeBehindWriter::Write()
 {
+    if (m_fileName.IsEmpty())
+        return;
     WriteUsings();
     WriteClassHead();
     WritePreInit();
     WritePageLoad();
     WriteManageLinkVisibility();
     WriteClassFoot();
-    SaveFile(m_className + ".aspx.cs", GetRelativeFolder(true) + "\\UI");
+    SaveFile(m_fileName + ".cs", GetRelativeFolder(true) + "\\UI");
 }
 
 void DashBoardPageCodeBehindWriter::WriteClassHead()
@@ -83,12 +85,14 @@ DashBoardPageDesignerWriter::DashBoardPageDesignerWriter(ForgeonProject* project
                                                          GenerationReport& report)
     : AspxWriter(project, &page, report), m_dashBoardPage(page),
       m_pageTemplate(project->GetProjectSettings()->GetPageTemplate()),
-      m_className(DashBoardPageClassName(page))
+      m_fileName(DashBoardPageFileName(page)), m_className(DashBoardPageClassName(page))
 {
 }
 
 void DashBoardPageDesignerWriter::Write()
 {
+    if (m_fileName.IsEmpty())
+        return;
     m_textFile.Write(0, "namespace %s\n", m_project->GetProjectName());
     m_textFile.Write(0, "{\n");
     m_textFile.Write(1, "public partial class %s\n", m_className);
@@ -103,5 +107,5 @@ void DashBoardPageDesignerWriter::Write()
     }
     m_textFile.Write(1, "}\n");
     m_textFile.Write(0, "}\n");
-    SaveFile(m_className + ".aspx.designer.cs", GetRelativeFolder(true) + "\\UI");
+    SaveFile(m_fileName + ".designer.cs", GetRelativeFolder(true) + "\\UI");
 }

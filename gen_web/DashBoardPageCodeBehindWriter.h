@@ -12,6 +12,7 @@ public:
     DashBoardPageCodeBehindWriter(ForgeonProject* project, DashBoardPage& page,
                                   GenerationReport& report);
 
+    // Nothing for a page without page file.
     void Write();
 
 private:
@@ -22,6 +23,7 @@ private:
     void WriteClassFoot();
 
     DashBoardPage& m_dashBoardPage;
+    CString m_fileName;
     CString m_className;
 };
 
@@ -33,10 +35,12 @@ public:
     DashBoardPageDesignerWriter(ForgeonProject* project, DashBoardPage& page,
                                 GenerationReport& report);
 
+    // Nothing for a page without page file.
     void Write();
 
 private:
     DashBoardPage& m_dashBoardPage;
     int m_pageTemplate;
+    CString m_fileName;
     CString m_className;
 };

@@ -17,17 +17,15 @@
 DashBoardPageMarkupWriter::DashBoardPageMarkupWriter(ForgeonProject* project, DashBoardPage& page,
                                                      GenerationReport& report)
     : AspxWriter(project, &page, report), m_dashBoardPage(page),
-      m_className(DashBoardPageClassName(page))
+      m_fileName(DashBoardPageFileName(page)), m_className(DashBoardPageClassName(page))
 {
-    if (const AspFile* file = page.GetAspFileAt(0))
-        m_fileName = file->GetFileName(FALSE);
 }
 
 void DashBoardPageMarkupWriter::Write()
 {
     if (m_fileName.IsEmpty())
         return;
-    WriteContentPageOpening(m_className + ".aspx", m_className);
+    WriteContentPageOpening(m_fileName, m_className);
     WriteScriptIncludes(1);
     WriteScriptBlock();
     PageHeaderWriter(*m_project, m_dashBoardPage, m_textFile).WriteAccountLinks(1);

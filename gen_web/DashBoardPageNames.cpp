@@ -1,5 +1,6 @@
 #include "gen_web/DashBoardPageNames.h"
 
+#include "entities/AspFile.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardCellInfo.h"
 #include "entities/DashBoardPage.h"
@@ -8,12 +9,29 @@
 #include "entities/Menu.h"
 #include "gen_web/PageHeaderWriter.h"
 
+#include <string>
+
 CString DashBoardPageClassName(const DashBoardPage& page)
 {
-    CString name = page.GetFormName();
-    name.Trim();
-    name.Replace(' ', '_');
-    return name;
+    CString trimmed = page.GetFormName();
+    trimmed.Trim();
+    std::string name;
+    for (const char c : trimmed.str())
+    {
+        const bool kept = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                          (c >= '0' && c <= '9') || c == '_' ||
+                          static_cast<unsigned char>(c) >= 0x80;
+        name += kept ? c : '_';
+    }
+    if (name.empty() || (name[0] >= '0' && name[0] <= '9'))
+        name.insert(0, "_");
+    return CString(name);
+}
+
+CString DashBoardPageFileName(const DashBoardPage& page)
+{
+    const AspFile* file = page.GetAspFileAt(0);
+    return file != nullptr ? file->GetFileName(FALSE) : CString();
 }
 
 CString DashBoardLinkText(const DashBoardCellInfo& panel)

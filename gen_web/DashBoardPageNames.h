@@ -7,9 +7,13 @@
 class DashBoardCellInfo;
 class DashBoardPage;
 
-// The name of a dashboard page's class, of its code-behind file (+ ".aspx.cs") and of its page
-// (+ ".aspx"): the page name trimmed, every blank made "_".
+// The name of a dashboard page's class: the page name trimmed, every blank and every other
+// character that cannot stand in a C# name made "_", and "_" before a leading digit. For a name
+// of letters, digits and blanks it is the stem of the page's file name.
 CString DashBoardPageClassName(const DashBoardPage& page);
+// The name of the page's .aspx file, its first page file's; empty without one. The code-behind
+// and designer files add ".cs" and ".designer.cs".
+CString DashBoardPageFileName(const DashBoardPage& page);
 
 // The panel's text: its caption, else its menu's name.
 CString DashBoardLinkText(const DashBoardCellInfo& panel);

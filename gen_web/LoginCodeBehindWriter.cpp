@@ -175,13 +175,14 @@ void LoginCodeBehindWriter::WriteRoleRedirects()
         for (const Designation* role : module->GetDesignations())
         {
             const DashBoardPage* page = role->GetDashBoardPage();
-            if (page == nullptr)
+            const CString fileName = page != nullptr ? DashBoardPageFileName(*page) : CString();
+            if (fileName.IsEmpty())
                 continue;
             const Module* pageModule = page->GetModule() != nullptr ? page->GetModule() : module;
             m_textFile.Write(6, "if(role == \"%d\")\n", role->GetId());
-            m_textFile.Write(7, "url = \"~\\\\%s\\\\UI\\\\%s.aspx\";\n",
+            m_textFile.Write(7, "url = \"~\\\\%s\\\\UI\\\\%s\";\n",
                              EscapeCSharpString(pageModule->GetName()),
-                             EscapeCSharpString(DashBoardPageClassName(*page)));
+                             EscapeCSharpString(fileName));
         }
     }
 }

@@ -22,8 +22,8 @@ private:
     void WriteAccountQuery();
     void WritePasswordCheck();
     void WriteLoggedIn();
-    // One redirect per role, of every module, that has a dashboard page: to the page in its
-    // module's folder.
+    // One redirect per role, of every module, that has a dashboard page with a page file: to that
+    // file in the page's module folder.
     void WriteRoleRedirects();
     void WriteClassFoot();
 };

@@ -20,9 +20,9 @@
 // The project "Shop" (page template 3, master page "Main.master") with the login tables and a
 // login page in "BaseModule", and the roles: "Admin" (1) opens the dashboard page " Sales Board"
 // of BaseModule, "Clerk" (2) has no dashboard page, "Stock keeper" (3) of the module "Stock"
-// opens "Stock Board" there. " Sales Board" (header "Sales_Overview") shows:
+// opens "Stock & Reorders" there. " Sales Board" (header "Sales_Overview") shows:
 // - "Today's Summary", a 2 x 3 grid: static text, a link with no caption to the menu
-//   " Stock-Board view" that opens Stock Board, a link to a menu without page; a cell with a
+//   " Stock-Board view" that opens Stock & Reorders, a link to a menu without page; a cell with a
 //   display field, an empty panel, and a nested 1 x 2 grid with a link and a static text;
 // - a dashboard without header whose grid has one empty cell;
 // - "Nothing yet", whose grid has no cells.
@@ -40,7 +40,7 @@ public:
 
         m_salesBoard = AddPage(Base(), " Sales Board");
         m_salesBoard->SetHeader("Sales_Overview");
-        m_stockBoard = AddPage(*m_stock, "Stock Board");
+        m_stockBoard = AddPage(*m_stock, "Stock & Reorders");
         Designation::SetIdCounter(0);
         AddRole(Base(), "Admin", m_salesBoard);
         AddRole(Base(), "Clerk", nullptr);
@@ -64,6 +64,8 @@ public:
     }
 
     DashBoardPage& SalesBoard() { return *m_salesBoard; }
+    DashBoardPage& StockBoard() { return *m_stockBoard; }
+    Module& Stock() { return *m_stock; }
     LoginPage& Login() { return *Base().GetLoginPage(); }
     // Shop\Shop\BaseModule\UI on the host.
     std::filesystem::path PageFolder() const

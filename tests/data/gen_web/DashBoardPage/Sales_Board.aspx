@@ -26,7 +26,7 @@
 			<tr><td class="DashBoardNameTD" colspan="3">Today's Summary</td></tr>
 			<tr>
 				<td class = "DashBoardCell" width="33%"> Welcome </td>
-				<td class = "DashBoardCell" width="33%"><asp:HyperLink ID="Stock_Board_view" CssClass= "LinkControl" runat="server" NavigateUrl="../../Stock/UI/Stock_Board.aspx"> Stock-Board view</asp:HyperLink></td>
+				<td class = "DashBoardCell" width="33%"><asp:HyperLink ID="Stock_Board_view" CssClass= "LinkControl" runat="server" NavigateUrl="../../Stock/UI/Stock_&amp;_Reorders.aspx"> Stock-Board view</asp:HyperLink></td>
 			</tr>
 			<tr>
 				<td class = "DashBoardCell" width="33%">  </td>
@@ -34,7 +34,7 @@
 				<td class = "DashBoardCell" width="33%">
 					<table class="DashBoardTable" cellspacing="1">
 						<tr>
-							<td class = "DashBoardCell" width="50%"><asp:HyperLink ID="Nested_link" CssClass= "LinkControl" runat="server" NavigateUrl="../../Stock/UI/Stock_Board.aspx">Nested link</asp:HyperLink></td>
+							<td class = "DashBoardCell" width="50%"><asp:HyperLink ID="Nested_link" CssClass= "LinkControl" runat="server" NavigateUrl="../../Stock/UI/Stock_&amp;_Reorders.aspx">Nested link</asp:HyperLink></td>
 							<td class = "DashBoardCell" width="50%"> Inner </td>
 						</tr>
 					</table>

@@ -40,7 +40,7 @@ namespace Shop
 		void ManageLinkVisibility()
 		{
 			ASPXMenuWriter writer = new ASPXMenuWriter();
-			this.Stock_Board_view.Visible = writer.IsFileAssigned(m_role, "Stock_Board.aspx");
+			this.Stock_Board_view.Visible = writer.IsFileAssigned(m_role, "Stock_&_Reorders.aspx");
 
 		}
 	}

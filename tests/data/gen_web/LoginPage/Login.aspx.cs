@@ -77,7 +77,7 @@ namespace Shop
 						if(role == "1")
 							url = "~\\BaseModule\\UI\\Sales_Board.aspx";
 						if(role == "3")
-							url = "~\\Stock\\UI\\Stock_Board.aspx";
+							url = "~\\Stock\\UI\\Stock_&_Reorders.aspx";
 						if (url.Length != 0)
 							Response.Redirect(url);
 						else
