@@ -284,6 +284,11 @@ const MSG* MessageBridge::CurrentMessage()
     return Dispatches().empty() ? nullptr : &Dispatches().back()->msg;
 }
 
+const QEvent* MessageBridge::CurrentEvent()
+{
+    return Dispatches().empty() ? nullptr : Dispatches().back()->event;
+}
+
 QWidget* MessageBridge::CurrentWidget()
 {
     return Dispatches().empty() ? nullptr : Dispatches().back()->msg.hwnd;

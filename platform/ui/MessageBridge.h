@@ -21,6 +21,8 @@ public:
     // not had it yet; 0 otherwise.
     static LRESULT RunDefault(const CWnd& wnd, UINT message);
     static const MSG* CurrentMessage();
+    // The Qt event of the message being dispatched; null when it came from no event.
+    static const QEvent* CurrentEvent();
     // The widget of the message being dispatched; null outside of one.
     static QWidget* CurrentWidget();
 

@@ -3,10 +3,10 @@
 #include "platform/ui/Geometry.h"
 #include "platform/ui/Messages.h"
 
-class QPainter;
+class CDC;
 
-// A device context handle: the painter the drawing goes to (CDC::FromHandle wraps it).
-using HDC = QPainter*;
+// A device context handle is its CDC.
+using HDC = CDC*;
 
 // What is owner-drawn.
 constexpr UINT ODT_MENU = 1;

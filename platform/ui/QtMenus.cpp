@@ -1,5 +1,6 @@
 #include "platform/ui/QtMenus.h"
 
+#include "platform/ui/DC.h"
 #include "platform/ui/MenuData.h"
 #include "platform/ui/QtGeometry.h"
 #include "platform/ui/QtText.h"
@@ -77,12 +78,17 @@ public:
             state |= ODS_DISABLED;
         if ((item->flags & MF_CHECKED) != 0)
             state |= ODS_CHECKED;
+        painter->save();
+        CDC dc;
+        dc.Attach(painter);
         DRAWITEMSTRUCT draw{ODT_MENU,      0,
                             item->id,      ODA_DRAWENTIRE,
                             state,         reinterpret_cast<HWND>(menu),
-                            painter,       FromQRect(option->rect),
+                            &dc,           FromQRect(option->rect),
                             item->itemData};
         owner->SendMessage(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+        dc.Detach();
+        painter->restore();
     }
 
 private:
