@@ -1,8 +1,11 @@
 #include "platform/ui/Button.h"
 
+#include "platform/ui/DC.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QPushButton>
 
 IMPLEMENT_DYNAMIC(CButton, CWnd)
 
@@ -63,4 +66,54 @@ void CButton::SetCheck(int state)
     {
         group->setExclusive(true);
     }
+}
+
+UINT CButton::GetButtonStyle() const
+{
+    return GetStyle() & BS_TYPEMASK;
+}
+
+void CButton::SetButtonStyle(UINT style, BOOL redraw)
+{
+    ModifyStyle(BS_TYPEMASK, style & BS_TYPEMASK);
+    if (redraw)
+        Invalidate();
+}
+
+void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
+
+void CButton::OnPaint()
+{
+    auto* button = qobject_cast<QAbstractButton*>(GetSafeHwnd());
+    if (button == nullptr || GetButtonStyle() != BS_OWNERDRAW)
+    {
+        Default();
+        return;
+    }
+    CPaintDC dc(this);
+    UINT state = 0;
+    if (button->isDown() || button->isChecked())
+        state |= ODS_SELECTED;
+    if (button->hasFocus())
+        state |= ODS_FOCUS;
+    if (!button->isEnabled())
+        state |= ODS_DISABLED;
+    if (auto* push = qobject_cast<QPushButton*>(button); push != nullptr && push->isDefault())
+        state |= ODS_DEFAULT;
+    DRAWITEMSTRUCT draw{
+        ODT_BUTTON, static_cast<UINT>(GetDlgCtrlID()), 0, ODA_DRAWENTIRE, state, button, &dc, {},
+        0};
+    GetClientRect(&draw.rcItem);
+    if (CWnd* parent = GetParent())
+        parent->SendMessage(WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw));
+    else
+        DrawItem(&draw);
+}
+
+BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    if (message != WM_DRAWITEM)
+        return CWnd::OnChildNotify(message, wParam, lParam, result);
+    DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+    return TRUE;
 }

@@ -5,8 +5,10 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/ListBox.h"
 #include "platform/ui/ListCtrl.h"
+#include "platform/ui/ListCtrlWidgets.h"
 #include "platform/ui/QtText.h"
 #include "platform/ui/Static.h"
+#include "platform/ui/TabCtrl.h"
 #include "platform/ui/TreeCtrl.h"
 #include "platform/ui/TreeItems.h"
 
@@ -14,7 +16,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -93,90 +94,7 @@ QWidget* CreateListBox(QWidget* parent)
     return list;
 }
 
-// Click notifications of list and tree controls.
-void ConnectClicks(QTreeWidget* tree)
-{
-    QObject::connect(tree, &QTreeWidget::itemClicked, tree,
-                     [tree]
-                     {
-                         NMHDR header{};
-                         CWnd::NotifyOwner(tree, NM_CLICK, &header);
-                     });
-    QObject::connect(tree, &QTreeWidget::itemDoubleClicked, tree,
-                     [tree]
-                     {
-                         NMHDR header{};
-                         CWnd::NotifyOwner(tree, NM_DBLCLK, &header);
-                     });
-    tree->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(tree, &QTreeWidget::customContextMenuRequested, tree,
-                     [tree]
-                     {
-                         NMHDR header{};
-                         CWnd::NotifyOwner(tree, NM_RCLICK, &header);
-                     });
-}
-
-void NotifyListItemChanged(QTreeWidget* list, QTreeWidgetItem* item, UINT oldState, UINT newState)
-{
-    NMLISTVIEW change{};
-    change.iItem = list->indexOfTopLevelItem(item);
-    change.uOldState = oldState;
-    change.uNewState = newState;
-    change.uChanged = LVIF_STATE;
-    change.lParam = static_cast<LPARAM>(item->data(0, Qt::UserRole).toULongLong());
-    CWnd::NotifyOwner(list, LVN_ITEMCHANGED, &change.hdr);
-}
-
-QWidget* CreateListCtrl(QWidget* parent)
-{
-    auto* list = new QTreeWidget(parent);
-    list->setRootIsDecorated(false);
-    list->setUniformRowHeights(true);
-    list->setColumnCount(0);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    QObject::connect(list, &QTreeWidget::currentItemChanged, list,
-                     [list](QTreeWidgetItem* current, QTreeWidgetItem* previous)
-                     {
-                         if (previous != nullptr)
-                         {
-                             NotifyListItemChanged(list, previous, LVIS_SELECTED | LVIS_FOCUSED, 0);
-                         }
-                         if (current != nullptr)
-                         {
-                             NotifyListItemChanged(list, current, 0, LVIS_SELECTED | LVIS_FOCUSED);
-                         }
-                     });
-    ConnectClicks(list);
-    return list;
-}
-
-TVITEM TreeItemOf(QTreeWidgetItem* item)
-{
-    return {ToTreeItem(item),
-            item != nullptr ? static_cast<LPARAM>(item->data(0, Qt::UserRole).toULongLong()) : 0};
-}
 } // namespace
-
-void NotifyTreeSelection(QTreeWidget* tree, QTreeWidgetItem* previous, QTreeWidgetItem* current)
-{
-    NMTREEVIEW change{};
-    change.itemOld = TreeItemOf(previous);
-    change.itemNew = TreeItemOf(current);
-    CWnd::NotifyOwner(tree, TVN_SELCHANGED, &change.hdr);
-}
-
-QWidget* CreateTreeWidget(QWidget* parent)
-{
-    auto* tree = new QTreeWidget(parent);
-    tree->setHeaderHidden(true);
-    tree->setSelectionMode(QAbstractItemView::SingleSelection);
-    QObject::connect(tree, &QTreeWidget::currentItemChanged, tree,
-                     [tree](QTreeWidgetItem* current, QTreeWidgetItem* previous)
-                     { NotifyTreeSelection(tree, previous, current); });
-    ConnectClicks(tree);
-    return tree;
-}
 
 QWidget* CreateControlWidget(ControlKind kind, const CString& caption, QWidget* parent)
 {
@@ -211,9 +129,15 @@ QWidget* CreateControlWidget(ControlKind kind, const CString& caption, QWidget* 
     case ControlKind::ListBox:
         return CreateListBox(parent);
     case ControlKind::ListCtrl:
-        return CreateListCtrl(parent);
+        return CreateListWidget(parent);
     case ControlKind::TreeCtrl:
         return CreateTreeWidget(parent);
+    case ControlKind::TabCtrl:
+        return CreateTabWidget(parent);
+    case ControlKind::OwnerDrawButton:
+        return CreateButton<QPushButton>(caption, parent);
+    case ControlKind::Custom:
+        return new QWidget(parent);
     }
     return nullptr;
 }
@@ -243,6 +167,31 @@ std::unique_ptr<CWnd> CreateControlHandle(ControlKind kind)
         return std::make_unique<CListCtrl>();
     case ControlKind::TreeCtrl:
         return std::make_unique<CTreeCtrl>();
+    case ControlKind::TabCtrl:
+        return std::make_unique<CTabCtrl>();
+    case ControlKind::OwnerDrawButton:
+        return std::make_unique<CButton>();
+    case ControlKind::Custom:
+        return std::make_unique<CWnd>();
     }
     return std::make_unique<CWnd>();
+}
+
+DWORD ControlStyle(ControlKind kind)
+{
+    switch (kind)
+    {
+    case ControlKind::DefPushButton:
+        return BS_DEFPUSHBUTTON;
+    case ControlKind::CheckBox:
+        return BS_AUTOCHECKBOX;
+    case ControlKind::RadioButton:
+        return BS_AUTORADIOBUTTON;
+    case ControlKind::GroupBox:
+        return BS_GROUPBOX;
+    case ControlKind::OwnerDrawButton:
+        return BS_OWNERDRAW;
+    default:
+        return 0;
+    }
 }

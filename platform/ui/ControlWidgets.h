@@ -14,8 +14,11 @@ class QWidget;
 // notifications of list and tree controls.
 QWidget* CreateControlWidget(ControlKind kind, const CString& caption, QWidget* parent);
 
-// A tree control's widget, wired as CreateControlWidget wires it.
-QWidget* CreateTreeWidget(QWidget* parent);
+// A tab control's widget (CTabCtrl).
+QWidget* CreateTabWidget(QWidget* parent);
+
+// The window style a control of the kind starts with (its button type).
+DWORD ControlStyle(ControlKind kind);
 
 // A new handle of the control class for the kind (CEdit, CButton, CComboBox, ...).
 std::unique_ptr<CWnd> CreateControlHandle(ControlKind kind);

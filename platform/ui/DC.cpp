@@ -120,6 +120,7 @@ void CDC::ReleaseBitmap(CBitmap* bitmap)
 BOOL CDC::DeleteDC()
 {
     const BOOL had = m_state->painter != nullptr ? TRUE : FALSE;
+    Detach();
     m_state->ownPainter.reset();
     m_state->painter = nullptr;
     m_state->ownImage.reset();

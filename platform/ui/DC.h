@@ -175,11 +175,13 @@ public:
     BOOL DrawState(CPoint point, CSize size, HICON icon, UINT flags);
     BOOL DrawState(CPoint point, CSize size, CBitmap* bitmap, UINT flags);
 
+    // Client coordinates are offset by this from the painter's (a viewport's place in its
+    // control).
+    void SetDeviceOffset(CPoint offset);
+
 protected:
     // Draws on the image, which this DC owns, with a painter of its own.
     void BeginOnImage(std::unique_ptr<QImage> image);
-    // The painter maps client coordinates offset by origin (a viewport's place in its control).
-    void SetDeviceOffset(CPoint offset);
 
 private:
     friend class CBitmap;

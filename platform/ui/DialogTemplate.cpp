@@ -34,6 +34,7 @@ bool TakesLabel(ControlKind kind)
     case ControlKind::ListBox:
     case ControlKind::ListCtrl:
     case ControlKind::TreeCtrl:
+    case ControlKind::Custom:
         return true;
     default:
         return false;
@@ -110,6 +111,11 @@ void CWnd::CreateControls(const DialogTemplate& dialogTemplate)
         QWidget* widget = CreateControlWidget(control.kind, control.caption, container);
         std::unique_ptr<CWnd> handle = CreateControlHandle(control.kind);
         handle->Attach(widget);
+        handle->ModifyStyle(0, ControlStyle(control.kind) | WS_CHILD | WS_VISIBLE);
+        if (control.width > 0 || control.height > 0)
+        {
+            widget->setMinimumSize(control.width, control.height);
+        }
         AddDlgItem(control.id, std::move(handle));
         if (control.kind == ControlKind::RadioButton)
         {

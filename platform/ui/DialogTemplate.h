@@ -23,6 +23,9 @@ enum class ControlKind
     ListBox,
     ListCtrl, // a list in report view
     TreeCtrl,
+    TabCtrl,         // tabs along the top; the dialog puts the pages below them
+    OwnerDrawButton, // a push button that its dialog draws (BS_OWNERDRAW)
+    Custom,          // a window that the dialog subclasses and paints itself
 };
 
 struct DialogControl
@@ -33,6 +36,9 @@ struct DialogControl
     bool hidden = false;
     // Starts a new radio group even right after another radio button.
     bool group = false;
+    // The size the control asks for (0: its natural size).
+    int width = 0;
+    int height = 0;
 };
 
 // A dialog as its resource declares it: id, caption and controls. The controls are laid out

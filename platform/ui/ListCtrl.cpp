@@ -1,12 +1,25 @@
 #include "platform/ui/ListCtrl.h"
 
+#include "platform/ui/HeaderCtrl.h"
+#include "platform/ui/ImageList.h"
+#include "platform/ui/ListCtrlWidgets.h"
+#include "platform/ui/QtGeometry.h"
 #include "platform/ui/QtText.h"
+
+#include <QIcon>
+#include <QVariant>
+
+#include <string>
 
 #include <QHeaderView>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
+
+CListCtrl::CListCtrl() = default;
+
+CListCtrl::~CListCtrl() = default;
 
 namespace
 {
@@ -121,6 +134,44 @@ int CListCtrl::GetItemCount() const
     return list != nullptr ? list->topLevelItemCount() : 0;
 }
 
+BOOL CListCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
+{
+    if (parent == nullptr || parent->GetSafeHwnd() == nullptr || GetSafeHwnd() != nullptr)
+        return FALSE;
+    QTreeWidget* list = CreateListWidget(parent->GetSafeHwnd());
+    list->setGeometry(ToQRect(rect));
+    if ((style & LVS_SINGLESEL) == 0)
+        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    SetOwnedWidget(list);
+    SetDlgCtrlID(static_cast<int>(id));
+    ModifyStyle(0, style);
+    list->setVisible((style & WS_VISIBLE) != 0);
+    return TRUE;
+}
+
+CHeaderCtrl* CListCtrl::GetHeaderCtrl()
+{
+    QTreeWidget* list = ListOf(*this);
+    if (list == nullptr)
+        return nullptr;
+    if (auto* header = dynamic_cast<CHeaderCtrl*>(FromHandle(list->header())))
+        return header;
+    if (!m_header)
+        m_header = std::make_unique<CHeaderCtrl>();
+    m_header->Detach();
+    m_header->Attach(list->header());
+    return m_header.get();
+}
+
+int CListCtrl::InsertItem(int item, LPCTSTR text, int image)
+{
+    const int at = InsertItem(item, text);
+    CImageList* images = GetImageList(LVSIL_SMALL);
+    if (at >= 0 && images != nullptr)
+        RowAt(*this, at)->setIcon(0, images->GetIcon(image));
+    return at;
+}
+
 int CListCtrl::InsertItem(int item, LPCTSTR text)
 {
     QTreeWidget* list = ListOf(*this);
@@ -220,6 +271,11 @@ BOOL CListCtrl::SetItemState(int item, UINT state, UINT mask)
     {
         list->setCurrentItem(row, 0, QItemSelectionModel::NoUpdate);
     }
+    if ((mask & LVIS_SELECTED) != 0 && (state & LVIS_SELECTED) != 0 && !row->isSelected() &&
+        NotifyListItemChanging(list, item) != 0)
+    {
+        return FALSE;
+    }
     if ((mask & LVIS_SELECTED) != 0)
     {
         if ((state & LVIS_SELECTED) != 0)
@@ -313,4 +369,112 @@ BOOL CListCtrl::SetCheck(int item, BOOL check)
     }
     row->setCheckState(0, check != FALSE ? Qt::Checked : Qt::Unchecked);
     return TRUE;
+}
+
+namespace
+{
+QPoint ViewportOffset(const QTreeWidget* list)
+{
+    return list->viewport()->mapTo(list, QPoint(0, 0));
+}
+} // namespace
+
+BOOL CListCtrl::GetItemRect(int item, LPRECT rect, UINT code) const
+{
+    QTreeWidget* list = ListOf(*this);
+    QTreeWidgetItem* row = RowAt(*this, item);
+    if (row == nullptr)
+        return FALSE;
+    QRect bounds = list->visualItemRect(row);
+    if (code == LVIR_BOUNDS)
+    {
+        bounds.setLeft(-list->header()->offset());
+        bounds.setWidth(list->header()->length());
+    }
+    else
+    {
+        bounds.setLeft(list->header()->sectionViewportPosition(0));
+        bounds.setWidth(list->columnWidth(0));
+    }
+    *rect = FromQRect(bounds.translated(ViewportOffset(list)));
+    return TRUE;
+}
+
+BOOL CListCtrl::GetSubItemRect(int item, int subItem, int code, CRect& rect) const
+{
+    QTreeWidget* list = ListOf(*this);
+    if (subItem == 0)
+        return GetItemRect(item, &rect, static_cast<UINT>(code));
+    if (list == nullptr || subItem < 0 || subItem >= list->columnCount() ||
+        !GetItemRect(item, &rect, LVIR_BOUNDS))
+        return FALSE;
+    rect.left = list->header()->sectionViewportPosition(subItem) + ViewportOffset(list).x();
+    rect.right = rect.left + list->columnWidth(subItem);
+    return TRUE;
+}
+
+int CListCtrl::SubItemHitTest(LVHITTESTINFO* info) const
+{
+    QTreeWidget* list = ListOf(*this);
+    info->iItem = -1;
+    info->iSubItem = -1;
+    info->flags = LVHT_NOWHERE;
+    if (list == nullptr)
+        return -1;
+    const QPoint point = ToQPoint(info->pt) - ViewportOffset(list);
+    const QModelIndex index =
+        list->viewport()->rect().contains(point) ? list->indexAt(point) : QModelIndex();
+    if (index.isValid())
+    {
+        info->iItem = index.row();
+        info->iSubItem = index.column();
+        info->flags = LVHT_ONITEMLABEL;
+    }
+    return info->iItem;
+}
+
+int CListCtrl::HitTest(CPoint point, UINT* flags) const
+{
+    LVHITTESTINFO info{point, 0, -1, -1};
+    const int item = SubItemHitTest(&info);
+    if (flags != nullptr)
+        *flags = info.flags;
+    return item;
+}
+
+int CListCtrl::GetTopIndex() const
+{
+    QTreeWidget* list = ListOf(*this);
+    QTreeWidgetItem* top = list != nullptr ? list->itemAt(0, 0) : nullptr;
+    return top != nullptr ? list->indexOfTopLevelItem(top) : 0;
+}
+
+BOOL CListCtrl::RedrawItems(int, int)
+{
+    QTreeWidget* list = ListOf(*this);
+    if (list == nullptr)
+        return FALSE;
+    list->viewport()->update();
+    return TRUE;
+}
+
+CImageList* CListCtrl::SetImageList(CImageList* images, int kind)
+{
+    QTreeWidget* list = ListOf(*this);
+    if (list == nullptr)
+        return nullptr;
+    CImageList* previous = GetImageList(kind);
+    list->setProperty((std::string(kListImagesProperty) + std::to_string(kind)).c_str(),
+                      QVariant::fromValue(reinterpret_cast<quintptr>(images)));
+    return previous;
+}
+
+CImageList* CListCtrl::GetImageList(int kind) const
+{
+    QTreeWidget* list = ListOf(*this);
+    if (list == nullptr)
+        return nullptr;
+    return reinterpret_cast<CImageList*>(
+        list->property((std::string(kListImagesProperty) + std::to_string(kind)).c_str())
+            .value<quintptr>());
 }

@@ -1,11 +1,16 @@
 #include "platform/ui/TreeCtrl.h"
 
-#include "platform/ui/ControlWidgets.h"
+#include "platform/ui/Edit.h"
 #include "platform/ui/ImageList.h"
+#include "platform/ui/QtGeometry.h"
 #include "platform/ui/QtText.h"
 #include "platform/ui/TreeItems.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QIcon>
+#include <QLineEdit>
+#include <QPixmap>
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
@@ -15,6 +20,7 @@ namespace
 {
 constexpr int kImageRole = Qt::UserRole + 1;
 constexpr int kSelectedImageRole = Qt::UserRole + 2;
+constexpr int kDropTargetRole = Qt::UserRole + 3;
 constexpr const char* kImageListProperty = "weavoImageList";
 
 QTreeWidget* TreeOf(const CWnd& wnd)
@@ -46,6 +52,20 @@ void ShowImage(QTreeWidgetItem* item, CImageList* images)
     item->setIcon(0, images != nullptr && image >= 0 ? images->GetIcon(image) : QIcon());
 }
 } // namespace
+
+CTreeCtrl::CTreeCtrl() = default;
+
+CTreeCtrl::~CTreeCtrl() = default;
+
+BOOL CTreeCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
+{
+    if (!Create(parent, static_cast<int>(id)))
+        return FALSE;
+    GetSafeHwnd()->setGeometry(ToQRect(rect));
+    ModifyStyle(0, style);
+    GetSafeHwnd()->setVisible((style & WS_VISIBLE) != 0);
+    return TRUE;
+}
 
 BOOL CTreeCtrl::Create(CWnd* parent, int id)
 {
@@ -93,6 +113,7 @@ HTREEITEM CTreeCtrl::InsertItem(LPCTSTR text, int image, int selectedImage, HTRE
         index = afterIndex + 1;
     }
     auto* item = new QTreeWidgetItem;
+    item->setFlags(item->flags() | Qt::ItemIsEditable);
     item->setText(0, ToQString(text));
     item->setData(0, kImageRole, image);
     item->setData(0, kSelectedImageRole, selectedImage);
@@ -320,6 +341,7 @@ BOOL CTreeCtrl::Expand(HTREEITEM item, UINT action)
     {
         return FALSE;
     }
+    const QSignalBlocker silent(TreeOf(*this));
     switch (action)
     {
     case TVE_EXPAND:
@@ -349,6 +371,7 @@ BOOL CTreeCtrl::EnsureVisible(HTREEITEM item)
     {
         return FALSE;
     }
+    const QSignalBlocker silent(TreeOf(*this));
     for (QTreeWidgetItem* parent = qtItem->parent(); parent != nullptr; parent = parent->parent())
     {
         parent->setExpanded(true);
@@ -369,4 +392,245 @@ BOOL CTreeCtrl::SortChildren(HTREEITEM item)
     }
     parent->sortChildren(0, Qt::AscendingOrder);
     return TRUE;
+}
+
+namespace
+{
+QPoint ViewportOffset(const QTreeWidget* tree)
+{
+    return tree->viewport()->mapTo(tree, QPoint(0, 0));
+}
+
+QTreeWidgetItem* LastVisible(QTreeWidget* tree)
+{
+    QTreeWidgetItem* last = tree->topLevelItem(tree->topLevelItemCount() - 1);
+    while (last != nullptr && last->isExpanded() && last->childCount() > 0)
+        last = last->child(last->childCount() - 1);
+    return last;
+}
+} // namespace
+
+HTREEITEM CTreeCtrl::GetNextItem(HTREEITEM item, UINT code) const
+{
+    QTreeWidget* tree = TreeOf(*this);
+    QTreeWidgetItem* qtItem = ItemOf(*this, item);
+    if (tree == nullptr)
+        return nullptr;
+    switch (code)
+    {
+    case TVGN_ROOT:
+        return GetRootItem();
+    case TVGN_NEXT:
+        return GetNextSiblingItem(item);
+    case TVGN_PREVIOUS:
+        return GetPrevSiblingItem(item);
+    case TVGN_PARENT:
+        return GetParentItem(item);
+    case TVGN_CHILD:
+        return item == nullptr || item == TVI_ROOT ? GetRootItem() : GetChildItem(item);
+    case TVGN_FIRSTVISIBLE:
+    {
+        QTreeWidgetItem* top = tree->itemAt(0, 0);
+        return ToTreeItem(top != nullptr ? top : tree->topLevelItem(0));
+    }
+    case TVGN_NEXTVISIBLE:
+        return qtItem != nullptr ? ToTreeItem(tree->itemBelow(qtItem)) : nullptr;
+    case TVGN_PREVIOUSVISIBLE:
+        return qtItem != nullptr ? ToTreeItem(tree->itemAbove(qtItem)) : nullptr;
+    case TVGN_DROPHILITE:
+        for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it)
+        {
+            if ((*it)->data(0, kDropTargetRole).toBool())
+                return ToTreeItem(*it);
+        }
+        return nullptr;
+    case TVGN_CARET:
+        return GetSelectedItem();
+    case TVGN_LASTVISIBLE:
+        return ToTreeItem(LastVisible(tree));
+    default:
+        return nullptr;
+    }
+}
+
+HTREEITEM CTreeCtrl::GetFirstVisibleItem() const
+{
+    return GetNextItem(nullptr, TVGN_FIRSTVISIBLE);
+}
+
+HTREEITEM CTreeCtrl::GetNextVisibleItem(HTREEITEM item) const
+{
+    return GetNextItem(item, TVGN_NEXTVISIBLE);
+}
+
+HTREEITEM CTreeCtrl::GetPrevVisibleItem(HTREEITEM item) const
+{
+    return GetNextItem(item, TVGN_PREVIOUSVISIBLE);
+}
+
+HTREEITEM CTreeCtrl::GetDropHilightItem() const
+{
+    return GetNextItem(nullptr, TVGN_DROPHILITE);
+}
+
+UINT CTreeCtrl::GetItemState(HTREEITEM item, UINT mask) const
+{
+    QTreeWidgetItem* qtItem = ItemOf(*this, item);
+    if (qtItem == nullptr)
+        return 0;
+    UINT state = 0;
+    if (TreeOf(*this)->currentItem() == qtItem)
+        state |= TVIS_SELECTED;
+    if (qtItem->isExpanded())
+        state |= TVIS_EXPANDED;
+    if (qtItem->font(0).bold())
+        state |= TVIS_BOLD;
+    if (qtItem->data(0, kDropTargetRole).toBool())
+        state |= TVIS_DROPHILITED;
+    return state & mask;
+}
+
+BOOL CTreeCtrl::SetItemState(HTREEITEM item, UINT state, UINT mask)
+{
+    QTreeWidgetItem* qtItem = ItemOf(*this, item);
+    if (qtItem == nullptr)
+        return FALSE;
+    if ((mask & TVIS_BOLD) != 0)
+    {
+        QFont font = qtItem->font(0);
+        font.setBold((state & TVIS_BOLD) != 0);
+        qtItem->setFont(0, font);
+    }
+    if ((mask & TVIS_DROPHILITED) != 0)
+    {
+        const bool marked = (state & TVIS_DROPHILITED) != 0;
+        qtItem->setData(0, kDropTargetRole, marked);
+        const QPalette palette = TreeOf(*this)->palette();
+        qtItem->setBackground(0, marked ? palette.highlight() : QBrush());
+        qtItem->setForeground(0, marked ? palette.highlightedText() : QBrush());
+    }
+    if ((mask & TVIS_EXPANDED) != 0)
+        Expand(item, (state & TVIS_EXPANDED) != 0 ? TVE_EXPAND : TVE_COLLAPSE);
+    if ((mask & TVIS_SELECTED) != 0 && (state & TVIS_SELECTED) != 0)
+        SelectItem(item);
+    return TRUE;
+}
+
+BOOL CTreeCtrl::SelectDropTarget(HTREEITEM item)
+{
+    if (item != nullptr && ItemOf(*this, item) == nullptr)
+        return FALSE;
+    if (HTREEITEM previous = GetDropHilightItem())
+        SetItemState(previous, 0, TVIS_DROPHILITED);
+    if (item != nullptr)
+        SetItemState(item, TVIS_DROPHILITED, TVIS_DROPHILITED);
+    return TRUE;
+}
+
+BOOL CTreeCtrl::GetCheck(HTREEITEM item) const
+{
+    QTreeWidgetItem* qtItem = ItemOf(*this, item);
+    return qtItem != nullptr && qtItem->checkState(0) == Qt::Checked;
+}
+
+BOOL CTreeCtrl::SetCheck(HTREEITEM item, BOOL check)
+{
+    QTreeWidgetItem* qtItem = ItemOf(*this, item);
+    if (qtItem == nullptr)
+        return FALSE;
+    qtItem->setCheckState(0, check != FALSE ? Qt::Checked : Qt::Unchecked);
+    return TRUE;
+}
+
+BOOL CTreeCtrl::GetItemRect(HTREEITEM item, LPRECT rect, BOOL textOnly) const
+{
+    QTreeWidget* tree = TreeOf(*this);
+    QTreeWidgetItem* qtItem = ItemOf(*this, item);
+    if (qtItem == nullptr)
+        return FALSE;
+    QRect bounds = tree->visualItemRect(qtItem);
+    if (bounds.isEmpty())
+        return FALSE;
+    if (textOnly)
+    {
+        const int icon = qtItem->icon(0).isNull() ? 0 : tree->iconSize().width() + 4;
+        bounds.setLeft(bounds.left() + icon);
+        bounds.setWidth(QFontMetrics(qtItem->font(0)).horizontalAdvance(qtItem->text(0)) + 6);
+    }
+    else
+    {
+        bounds.setLeft(0);
+        bounds.setRight(tree->viewport()->width() - 1);
+    }
+    *rect = FromQRect(bounds.translated(ViewportOffset(tree)));
+    return TRUE;
+}
+
+HTREEITEM CTreeCtrl::HitTest(CPoint point, UINT* flags) const
+{
+    QTreeWidget* tree = TreeOf(*this);
+    UINT hit = TVHT_NOWHERE;
+    QTreeWidgetItem* qtItem = nullptr;
+    if (tree != nullptr)
+    {
+        const QPoint inViewport = ToQPoint(point) - ViewportOffset(tree);
+        qtItem = tree->viewport()->rect().contains(inViewport) ? tree->itemAt(inViewport) : nullptr;
+        CRect label;
+        if (qtItem != nullptr && GetItemRect(ToTreeItem(qtItem), &label, TRUE))
+        {
+            hit = point.x < label.left     ? TVHT_ONITEMINDENT
+                  : point.x >= label.right ? TVHT_ONITEMRIGHT
+                                           : TVHT_ONITEMLABEL;
+        }
+    }
+    if (flags != nullptr)
+        *flags = hit;
+    return ToTreeItem(qtItem);
+}
+
+CEdit* CTreeCtrl::EditLabel(HTREEITEM item)
+{
+    QTreeWidget* tree = TreeOf(*this);
+    QTreeWidgetItem* qtItem = ItemOf(*this, item);
+    if (qtItem == nullptr)
+        return nullptr;
+    tree->setCurrentItem(qtItem);
+    tree->editItem(qtItem, 0);
+    return GetEditControl();
+}
+
+CEdit* CTreeCtrl::GetEditControl()
+{
+    QTreeWidget* tree = TreeOf(*this);
+    auto* editor =
+        tree != nullptr
+            ? qobject_cast<QLineEdit*>(tree->property(kLabelEditorProperty).value<QObject*>())
+            : nullptr;
+    if (editor == nullptr || !editor->isVisible())
+        return nullptr;
+    if (!m_edit)
+        m_edit = std::make_unique<CEdit>();
+    if (m_edit->GetSafeHwnd() != editor)
+    {
+        m_edit->Detach();
+        m_edit->Attach(editor);
+    }
+    return m_edit.get();
+}
+
+CImageList* CTreeCtrl::CreateDragImage(HTREEITEM item)
+{
+    QTreeWidget* tree = TreeOf(*this);
+    QTreeWidgetItem* qtItem = ItemOf(*this, item);
+    if (qtItem == nullptr)
+        return nullptr;
+    const QRect bounds = tree->visualItemRect(qtItem);
+    if (bounds.isEmpty())
+        return nullptr;
+    auto* images = new CImageList;
+    images->Create(bounds.width(), bounds.height(), ILC_COLOR32 | ILC_MASK, 1, 0);
+    auto* picture = new QPixmap(tree->viewport()->grab(bounds));
+    images->Add(picture);
+    DestroyIcon(picture);
+    return images;
 }

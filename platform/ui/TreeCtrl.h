@@ -2,6 +2,9 @@
 
 #include "platform/ui/Wnd.h"
 
+#include <memory>
+
+class CEdit;
 class CImageList;
 struct TreeItem;
 
@@ -20,13 +23,24 @@ constexpr UINT TVE_TOGGLE = 0x3;
 
 constexpr int TVSIL_NORMAL = 0;
 
-// Notifications (WM_NOTIFY, with an NMTREEVIEW).
+// Notifications (WM_NOTIFY): TVN_SELCHANGED, TVN_ITEMEXPANDING (answer TRUE undoes the
+// expansion), TVN_ITEMEXPANDED and TVN_BEGINDRAG (ptDrag) with an NMTREEVIEW; the label edit's
+// TVN_BEGINLABELEDIT (answer TRUE: no edit) and TVN_ENDLABELEDIT (pszText null when cancelled;
+// answer TRUE takes the text) with an NMTVDISPINFO; TVN_KEYDOWN with an NMTVKEYDOWN. Expand and
+// SelectItem called by the program tell nothing of expansion.
 constexpr int TVN_SELCHANGED = -402;
+constexpr int TVN_ITEMEXPANDING = -405;
+constexpr int TVN_ITEMEXPANDED = -406;
+constexpr int TVN_BEGINDRAG = -407;
+constexpr int TVN_BEGINLABELEDIT = -410;
+constexpr int TVN_ENDLABELEDIT = -411;
+constexpr int TVN_KEYDOWN = -412;
 
 struct TVITEM
 {
     HTREEITEM hItem;
     LPARAM lParam;
+    LPTSTR pszText;
 };
 
 struct NMTREEVIEW
@@ -35,7 +49,49 @@ struct NMTREEVIEW
     UINT action;
     TVITEM itemOld;
     TVITEM itemNew;
+    POINT ptDrag;
 };
+
+struct NMTVDISPINFO
+{
+    NMHDR hdr;
+    TVITEM item;
+};
+
+struct NMTVKEYDOWN
+{
+    NMHDR hdr;
+    WORD wVKey;
+    UINT flags;
+};
+
+// Item states.
+constexpr UINT TVIS_SELECTED = 0x0002;
+constexpr UINT TVIS_DROPHILITED = 0x0008;
+constexpr UINT TVIS_BOLD = 0x0010;
+constexpr UINT TVIS_EXPANDED = 0x0020;
+
+// GetNextItem: the relation followed. The visible items are those whose parents are all
+// expanded, in the order shown; the first visible one is the one at the top of the window.
+constexpr UINT TVGN_ROOT = 0x0000;
+constexpr UINT TVGN_NEXT = 0x0001;
+constexpr UINT TVGN_PREVIOUS = 0x0002;
+constexpr UINT TVGN_PARENT = 0x0003;
+constexpr UINT TVGN_CHILD = 0x0004;
+constexpr UINT TVGN_FIRSTVISIBLE = 0x0005;
+constexpr UINT TVGN_NEXTVISIBLE = 0x0006;
+constexpr UINT TVGN_PREVIOUSVISIBLE = 0x0007;
+constexpr UINT TVGN_DROPHILITE = 0x0008;
+constexpr UINT TVGN_CARET = 0x0009;
+constexpr UINT TVGN_LASTVISIBLE = 0x000A;
+
+// Hit tests.
+constexpr UINT TVHT_NOWHERE = 0x0001;
+constexpr UINT TVHT_ONITEMICON = 0x0002;
+constexpr UINT TVHT_ONITEMLABEL = 0x0004;
+constexpr UINT TVHT_ONITEMINDENT = 0x0008;
+constexpr UINT TVHT_ONITEMRIGHT = 0x0020;
+constexpr UINT TVHT_ONITEM = 0x0046;
 
 // A tree of texts with images; every item may carry a number. Selecting an item tells the owner
 // TVN_SELCHANGED; clicks tell NM_CLICK, NM_DBLCLK and NM_RCLICK.
@@ -44,8 +100,12 @@ class CTreeCtrl : public CWnd
     DECLARE_DYNAMIC(CTreeCtrl)
 
 public:
+    CTreeCtrl();
+    ~CTreeCtrl() override;
+
     // Makes a tree control as a child of parent's widget with that id.
     BOOL Create(CWnd* parent, int id);
+    BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
     // Inserts under parent (TVI_ROOT: at the top level) after the item given (TVI_FIRST,
     // TVI_LAST). Null when parent or after is not an item of this tree.
@@ -66,6 +126,11 @@ public:
     // The list stays the caller's and must outlive the tree; items show its images from now on.
     CImageList* SetImageList(CImageList* images, int kind = TVSIL_NORMAL);
 
+    HTREEITEM GetNextItem(HTREEITEM item, UINT code) const;
+    HTREEITEM GetFirstVisibleItem() const;
+    HTREEITEM GetNextVisibleItem(HTREEITEM item) const;
+    HTREEITEM GetPrevVisibleItem(HTREEITEM item) const;
+    HTREEITEM GetDropHilightItem() const;
     HTREEITEM GetRootItem() const;
     HTREEITEM GetChildItem(HTREEITEM item) const;
     HTREEITEM GetNextSiblingItem(HTREEITEM item) const;
@@ -78,6 +143,29 @@ public:
     BOOL Expand(HTREEITEM item, UINT action);
     BOOL IsExpanded(HTREEITEM item) const;
     BOOL EnsureVisible(HTREEITEM item);
+
+    // TVIS_SELECTED, TVIS_EXPANDED, TVIS_BOLD and TVIS_DROPHILITED of the states in mask.
+    UINT GetItemState(HTREEITEM item, UINT mask) const;
+    BOOL SetItemState(HTREEITEM item, UINT state, UINT mask);
+    // Marks the item as the drop target (null clears the mark).
+    BOOL SelectDropTarget(HTREEITEM item);
+    // The item's check box.
+    BOOL GetCheck(HTREEITEM item) const;
+    BOOL SetCheck(HTREEITEM item, BOOL check = TRUE);
+    // In client coordinates: the whole row, or with textOnly the label.
+    BOOL GetItemRect(HTREEITEM item, LPRECT rect, BOOL textOnly) const;
+    // The item at the client point (flags: TVHT_...); null when there is none.
+    HTREEITEM HitTest(CPoint point, UINT* flags = nullptr) const;
+
+    // Opens the label edit of the item (after TVN_BEGINLABELEDIT); the edit control, or null.
+    CEdit* EditLabel(HTREEITEM item);
+    // The open label edit, null when none is open.
+    CEdit* GetEditControl();
+    // A new list holding a picture of the item, which the caller deletes.
+    CImageList* CreateDragImage(HTREEITEM item);
     // Sorts the children of item (TVI_ROOT: the top level) by text.
     BOOL SortChildren(HTREEITEM item);
+
+private:
+    std::unique_ptr<CEdit> m_edit;
 };

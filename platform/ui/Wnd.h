@@ -275,6 +275,9 @@ protected:
     virtual void OnKeyDown(UINT key, UINT repeatCount, UINT flags);
     virtual void OnKeyUp(UINT key, UINT repeatCount, UINT flags);
     virtual void OnContextMenu(CWnd* wnd, CPoint point);
+    // A scroll bar control's action (SB_...); pos is the position of SB_THUMBTRACK.
+    virtual void OnVScroll(UINT code, UINT pos, class CScrollBar* bar);
+    virtual void OnHScroll(UINT code, UINT pos, class CScrollBar* bar);
     // Owner drawing: a menu item goes to the object of the menu that holds it, a control's item
     // to the control (reflected, OnChildNotify).
     virtual void OnMeasureItem(int idCtl, MEASUREITEMSTRUCT* measureItem);

@@ -1,6 +1,7 @@
 #include "platform/ui/MenuData.h"
 #include "platform/ui/MessageBridge.h"
 #include "platform/ui/QtMenus.h"
+#include "platform/ui/ScrollBar.h"
 #include "platform/ui/WndState.h"
 
 #include <QCursor>
@@ -113,6 +114,16 @@ bool CWnd::DispatchStandardMessage(UINT message, WPARAM wParam, LPARAM lParam, L
     case WM_CONTEXTMENU:
         OnContextMenu(WndOf(wParam), PointOf(lParam));
         return true;
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+    {
+        auto* bar = dynamic_cast<CScrollBar*>(FromHandle(reinterpret_cast<HWND>(lParam)));
+        if (message == WM_VSCROLL)
+            OnVScroll(LOWORD(wParam), HIWORD(wParam), bar);
+        else
+            OnHScroll(LOWORD(wParam), HIWORD(wParam), bar);
+        return true;
+    }
     case WM_MEASUREITEM:
         OnMeasureItem(static_cast<int>(wParam), reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
         return true;
@@ -293,6 +304,16 @@ void CWnd::OnKeyUp(UINT, UINT, UINT)
 }
 
 void CWnd::OnContextMenu(CWnd*, CPoint)
+{
+    Default();
+}
+
+void CWnd::OnVScroll(UINT, UINT, CScrollBar*)
+{
+    Default();
+}
+
+void CWnd::OnHScroll(UINT, UINT, CScrollBar*)
 {
     Default();
 }

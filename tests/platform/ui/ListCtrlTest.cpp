@@ -1,9 +1,12 @@
 #include "platform/ui/ListCtrl.h"
 #include "ControlHost.h"
 
+#include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace
 {
@@ -129,11 +132,14 @@ TEST_F(ListCtrlTest, CheckBoxesFollowTheExtendedStyle)
 
 TEST_F(ListCtrlTest, ClicksAreReportedToTheOwner)
 {
+    host.GetSafeHwnd()->show();
     auto* widget = static_cast<QTreeWidget*>(grid.GetSafeHwnd());
+    const QRect row = widget->visualItemRect(widget->topLevelItem(0));
 
-    widget->itemDoubleClicked(widget->topLevelItem(0), 0);
+    QTest::mouseDClick(widget->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
 
-    ASSERT_EQ(host.m_clicks.size(), 1u);
-    EXPECT_EQ(host.m_clicks[0].code, NM_DBLCLK);
-    EXPECT_EQ(host.m_clicks[0].idFrom, static_cast<UINT_PTR>(IDC_GRID));
+    const auto click = std::find_if(host.m_clicks.begin(), host.m_clicks.end(),
+                                    [](const NMHDR& header) { return header.code == NM_DBLCLK; });
+    ASSERT_NE(click, host.m_clicks.end());
+    EXPECT_EQ(click->idFrom, static_cast<UINT_PTR>(IDC_GRID));
 }
