@@ -594,6 +594,7 @@ CEdit* CTreeCtrl::EditLabel(HTREEITEM item)
     QTreeWidgetItem* qtItem = ItemOf(*this, item);
     if (qtItem == nullptr)
         return nullptr;
+    EnsureVisible(item);
     tree->setCurrentItem(qtItem);
     tree->editItem(qtItem, 0);
     return GetEditControl();
@@ -602,10 +603,7 @@ CEdit* CTreeCtrl::EditLabel(HTREEITEM item)
 CEdit* CTreeCtrl::GetEditControl()
 {
     QTreeWidget* tree = TreeOf(*this);
-    auto* editor =
-        tree != nullptr
-            ? qobject_cast<QLineEdit*>(tree->property(kLabelEditorProperty).value<QObject*>())
-            : nullptr;
+    QLineEdit* editor = tree != nullptr ? LabelEditor(tree) : nullptr;
     if (editor == nullptr || !editor->isVisible())
         return nullptr;
     if (!m_edit)

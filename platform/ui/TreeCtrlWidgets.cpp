@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
@@ -80,8 +81,7 @@ public:
         if (CWnd::NotifyOwner(m_tree, TVN_BEGINLABELEDIT, &begin.hdr) != 0)
             return nullptr;
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        m_tree->setProperty(kLabelEditorProperty,
-                            QVariant::fromValue(static_cast<QObject*>(editor)));
+        m_editor = qobject_cast<QLineEdit*>(editor);
         return editor;
     }
 
@@ -92,6 +92,8 @@ public:
         if (EndEdit(&text) != 0)
             QStyledItemDelegate::setModelData(editor, model, index);
     }
+
+    QLineEdit* Editor() const { return m_editor.data(); }
 
 private:
     LRESULT EndEdit(const CString* text) const
@@ -105,6 +107,7 @@ private:
 
     QTreeWidget* m_tree;
     mutable QTreeWidgetItem* m_item = nullptr;
+    mutable QPointer<QLineEdit> m_editor;
 };
 
 // Key presses (TVN_KEYDOWN) and the start of a drag with the left button (TVN_BEGINDRAG; the
@@ -120,7 +123,8 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == m_tree && event->type() == QEvent::KeyPress)
+        if (watched == m_tree && event->type() == QEvent::KeyPress &&
+            LabelEditor(m_tree) == nullptr)
         {
             NMTVKEYDOWN key{};
             key.wVKey = static_cast<WORD>(VirtualKeyOf(static_cast<QKeyEvent*>(event)->key()));
@@ -171,6 +175,12 @@ private:
     bool m_dragging = false;
 };
 } // namespace
+
+QLineEdit* LabelEditor(QTreeWidget* tree)
+{
+    const auto* delegate = dynamic_cast<const LabelDelegate*>(tree->itemDelegate());
+    return delegate != nullptr ? delegate->Editor() : nullptr;
+}
 
 TVITEM TreeItemOf(QTreeWidgetItem* item)
 {

@@ -2,6 +2,7 @@
 
 #include "platform/ui/TreeCtrl.h"
 
+#include <QLineEdit>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
 
@@ -15,12 +16,12 @@ inline QTreeWidgetItem* FromTreeItem(HTREEITEM item)
     return reinterpret_cast<QTreeWidgetItem*>(item);
 }
 
-// The tree's property that holds its open label editor.
-constexpr const char* kLabelEditorProperty = "weavoLabelEditor";
-
 // A tree control's widget: its selection, clicks, expansion, key presses, drags and label edits
 // are told to its owner (see CTreeCtrl).
 QTreeWidget* CreateTreeWidget(QWidget* parent);
+
+// The tree's open label editor; null when none is open.
+QLineEdit* LabelEditor(QTreeWidget* tree);
 
 // Tells the tree's owner that the selection moved (TVN_SELCHANGED).
 void NotifyTreeSelection(QTreeWidget* tree, QTreeWidgetItem* previous, QTreeWidgetItem* current);
