@@ -46,9 +46,11 @@ TEST(FormCodeBehind, AccountPageTakesTheUserFromTheSession)
 }
 
 // The pages compile with their designer files, the data classes and the Util classes. Run under
-// mono against the recording DBHandler, the handlers put a posted value with quotes inside its
-// literal once, refuse keys that are not numbers, and the Util class refuses uploads the server
-// could run. The upload folder of the support tree runs nothing.
+// mono against the recording DBHandler, the handlers put posted values with quotes inside their
+// literals once and refuse keys that are not numbers; a first request fills the record of a
+// numeric key only, and a role cookie without the role in the session leads to the login page.
+// The Util class refuses uploads the server could run; the upload folder of the support tree
+// runs nothing.
 TEST(FormCodeBehind, PagesCompileAndBuildSafeSqlUnderMono)
 {
     FormProject fixture;

@@ -7,6 +7,7 @@ using System.IO;
 using System.Reflection;
 using System.Runtime.Serialization;
 using System.Web;
+using System.Web.SessionState;
 using Shop;
 
 public class FormPagesCheck
@@ -47,6 +48,51 @@ public class FormPagesCheck
         return page;
     }
 
+    static HttpContext ContextOf(object page)
+    {
+        FieldInfo context = typeof(System.Web.UI.Page).GetField("_context", BindingFlags.NonPublic | BindingFlags.Instance);
+        return (HttpContext)context.GetValue(page);
+    }
+
+    // The session of the page's request, holding the role when one is given.
+    static void AddSession(object page, string role)
+    {
+        SessionStateItemCollection items = new SessionStateItemCollection();
+        if (role != null)
+            items["login_role"] = role;
+        HttpSessionStateContainer session = new HttpSessionStateContainer(
+            "check", items, new HttpStaticObjectsCollection(), 20, true, HttpCookieMode.UseCookies,
+            SessionStateMode.InProc, false);
+        SessionStateUtility.AddHttpSessionStateToContext(ContextOf(page), session);
+    }
+
+    // The server controls that the designer file declares, as the page's parser would make them.
+    static void CreateControls(object page)
+    {
+        foreach (FieldInfo field in page.GetType().GetFields(BindingFlags.NonPublic | BindingFlags.Instance | BindingFlags.DeclaredOnly))
+        {
+            if (typeof(System.Web.UI.Control).IsAssignableFrom(field.FieldType))
+                field.SetValue(page, Activator.CreateInstance(field.FieldType));
+        }
+    }
+
+    // Page_Load of the orders' Update page: the answer's status, then the redirect target or the
+    // last statement. The host here does not end the response at a redirect.
+    static string LoadUpdatePage(string query, string sessionRole, string cookieRole)
+    {
+        object page = NewPage(typeof(ordersUpdate), new _orders(), query);
+        AddSession(page, sessionRole);
+        CreateControls(page);
+        HttpContext context = ContextOf(page);
+        if (cookieRole != null)
+            context.Request.Cookies.Add(new HttpCookie("login_role", cookieRole));
+        Call(page, "Page_Load", null, EventArgs.Empty);
+        string statement = LastStatement();
+        if (context.Response.StatusCode == 302)
+            return "302 " + context.Response.RedirectLocation;
+        return context.Response.StatusCode + " " + statement;
+    }
+
     static void Call(object page, string method, params object[] arguments)
     {
         MethodInfo found = page.GetType().GetMethod(method, BindingFlags.NonPublic | BindingFlags.Instance);
@@ -82,6 +128,16 @@ public class FormPagesCheck
               "AS odate, orders.status, orders.urgent, orders.notes, orders.credit FROM orders WHERE orders_id = 0 " +
               "AND orders.Is_Deleted = 'N'",
               LastStatement());
+
+        string select =
+            "SELECT orders.orders_id, orders.Is_Deleted, orders.customer_id, CONVERT(varchar(10), orders.odate, 101) " +
+            "AS odate, orders.status, orders.urgent, orders.notes, orders.credit FROM orders WHERE orders_id = 2 " +
+            "AND orders.Is_Deleted = 'N'";
+        Check("first request for a record", "200 " + select, LoadUpdatePage("orders_id=2", "admin", null));
+        Check("first request with a key that is not a number", "200 (none)",
+              LoadUpdatePage("orders_id=2%3B%20DROP%20TABLE%20x", "admin", null));
+        Check("first request with a role cookie and no role in the session", "302 /BaseModule/UI/Login.aspx",
+              LoadUpdatePage("orders_id=2", null, "admin"));
 
         UtilHandler util = new UtilHandler();
         foreach (string name in new string[] { "shell.aspx", "Shell.ASHX ", "web.config.", "run.exe", "x.asp;.jpg", "a.cs::$DATA" })
