@@ -25,7 +25,7 @@
 //   " Stock-Board view" that opens Stock & Reorders, a link to a menu without page; a cell with a
 //   display field, an empty panel, and a nested 1 x 2 grid with a link and a static text;
 // - a dashboard without header whose grid has one empty cell;
-// - "Nothing yet", whose grid has no cells.
+// - "Nothing yet", whose grid has no cells, and "No grid" without grid.
 class DashBoardProject : public GenWebProject
 {
 public:
@@ -61,6 +61,7 @@ public:
         SetPanel(*nested, 0, 1, "Inner", nullptr)->SetStaticText(TRUE);
         AddDashBoard("", new Grid(1, 1));
         AddDashBoard("Nothing yet", new Grid);
+        AddDashBoard("No grid", nullptr);
     }
 
     DashBoardPage& SalesBoard() { return *m_salesBoard; }

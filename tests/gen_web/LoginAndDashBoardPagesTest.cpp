@@ -39,7 +39,8 @@ TEST(LoginAndDashBoardPages, LoginPageIsWrittenAsExpected)
 // The page " Sales Board" is written as Sales_Board.aspx with the code-behind class, file and
 // CodeBehind attribute Sales_Board; its dashboards are a table each, its link cells have their
 // visibility lines and declarations; the grid without cells gets a title row and no cell, the
-// dashboard without header no title row; the nested grid is a table inside its cell.
+// dashboard without header no title row, the one without grid an empty row; the nested grid is a
+// table inside its cell.
 TEST(LoginAndDashBoardPages, DashBoardPageIsWrittenAsExpected)
 {
     DashBoardProject fixture;

@@ -57,5 +57,8 @@
 		</table>
 		</td></tr>
 		<tr><td>&nbsp;</td></tr>
+		<tr><td>
+		</td></tr>
+		<tr><td>&nbsp;</td></tr>
 	</table>
 	</asp:Content>
