@@ -7,8 +7,10 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <algorithm>
 #include <map>
@@ -178,6 +180,44 @@ void CToolBar::ShowImages()
         action->setIcon(icon);
         ++image;
     }
+}
+
+void CToolBar::SetButtonStyle(int index, UINT style)
+{
+    auto* bar = qobject_cast<QToolBar*>(GetSafeHwnd());
+    if (bar == nullptr || index < 0 || index >= GetCount())
+        return;
+    m_buttons[static_cast<std::size_t>(index)].style = style;
+    auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(bar->actions().value(index)));
+    if (button == nullptr)
+        return;
+    if ((style & TBSTYLE_DROPDOWN) == 0)
+    {
+        delete button->menu();
+        button->setPopupMode(QToolButton::DelayedPopup);
+        return;
+    }
+    if (button->menu() == nullptr)
+    {
+        auto* arrow = new QMenu(button);
+        const UINT id = GetItemID(index);
+        QObject::connect(arrow, &QMenu::aboutToShow, bar,
+                         [bar, arrow, id]
+                         {
+                             NMTOOLBAR drop{};
+                             drop.iItem = static_cast<int>(id);
+                             CWnd::NotifyOwner(bar, TBN_DROPDOWN, &drop.hdr);
+                             QMetaObject::invokeMethod(arrow, &QMenu::close, Qt::QueuedConnection);
+                         });
+        button->setMenu(arrow);
+    }
+    button->setPopupMode(QToolButton::MenuButtonPopup);
+}
+
+UINT CToolBar::GetButtonStyle(int index) const
+{
+    return index >= 0 && index < GetCount() ? m_buttons[static_cast<std::size_t>(index)].style
+                                            : TBSTYLE_BUTTON;
 }
 
 UINT CToolBar::GetItemID(int index) const

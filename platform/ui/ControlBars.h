@@ -33,12 +33,25 @@ private:
     DWORD m_dockStyle = 0;
 };
 
+// Button styles: TBSTYLE_DROPDOWN gives the button an arrow whose press tells the frame
+// TBN_DROPDOWN (with an NMTOOLBAR naming the command), for the frame to drop down its menu.
+constexpr UINT TBSTYLE_BUTTON = 0x0000;
+constexpr UINT TBSTYLE_DROPDOWN = 0x0008;
+constexpr int TBN_DROPDOWN = -710;
+
+struct NMTOOLBAR
+{
+    NMHDR hdr;
+    int iItem;
+};
+
 // A button of a tool-bar resource; ID_SEPARATOR makes a separator. The text labels the button
 // and is its tool tip.
 struct ToolBarButton
 {
     UINT id;
     const char* text;
+    UINT style = TBSTYLE_BUTTON;
 };
 
 // Makes the buttons known as the tool-bar resource of that id (a later one replaces it).
@@ -64,6 +77,8 @@ public:
 
     int GetCount() const { return static_cast<int>(m_buttons.size()); }
     UINT GetItemID(int index) const;
+    void SetButtonStyle(int index, UINT style);
+    UINT GetButtonStyle(int index) const;
     // The index of the button of that command, or -1.
     int CommandToIndex(UINT id) const;
 

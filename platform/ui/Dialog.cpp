@@ -3,6 +3,7 @@
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/QtText.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <utility>
@@ -16,7 +17,7 @@ ModalHook& InstalledHook()
 }
 
 // Escape, the close button and Enter without a default button reach the dialog as the
-// commands IDCANCEL and IDOK.
+// commands IDCANCEL and IDOK; a page inside another window leaves them to that window.
 class DialogWidget : public QDialog
 {
 public:
@@ -28,6 +29,10 @@ public:
 private:
     void Route(int command)
     {
+        if (!isWindow())
+        {
+            return;
+        }
         if (CWnd* dialog = CWnd::FromHandle(this))
         {
             dialog->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(command), 0));
@@ -63,8 +68,13 @@ BOOL CDialog::CreateDialogWidget()
     }
     HWND parent = m_parentWnd != nullptr ? m_parentWnd->GetSafeHwnd() : nullptr;
     auto* widget = new DialogWidget(parent);
+    if (parent != nullptr && (dialogTemplate->style & WS_CHILD) != 0)
+    {
+        widget->setWindowFlags(Qt::Widget);
+    }
     widget->setWindowTitle(ToQString(dialogTemplate->caption));
     SetOwnedWidget(widget);
+    ModifyStyle(0, dialogTemplate->style);
     CreateControls(*dialogTemplate);
     m_result = -1;
     m_ended = false;
@@ -80,7 +90,16 @@ INT_PTR CDialog::DoModal()
     OnInitDialog();
     if (const ModalHook& hook = InstalledHook())
     {
-        hook(*this);
+        // The script sees the dialog as the user would: laid out at its size, shown, with what
+        // its set-up posted already run.
+        QWidget* widget = GetSafeHwnd();
+        widget->adjustSize();
+        widget->show();
+        QCoreApplication::sendPostedEvents();
+        if (GetSafeHwnd() != nullptr)
+        {
+            hook(*this);
+        }
     }
     else if (!m_ended)
     {

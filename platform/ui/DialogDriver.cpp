@@ -3,10 +3,13 @@
 #include "platform/ui/QtText.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTreeWidget>
 
 #include <utility>
 
@@ -94,6 +97,81 @@ bool DialogDriver::Select(int id, int index)
         return true;
     }
     return false;
+}
+
+namespace
+{
+// A user's click (or double click) with the left button at the point of the widget.
+void ClickAt(QWidget* widget, QPoint point, bool twice)
+{
+    const QPoint global = widget->mapToGlobal(point);
+    const auto send = [widget, point, global](QEvent::Type type, Qt::MouseButtons buttons)
+    {
+        QMouseEvent event(type, point, global, Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    };
+    send(QEvent::MouseButtonPress, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, Qt::NoButton);
+    if (twice)
+    {
+        send(QEvent::MouseButtonDblClick, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, Qt::NoButton);
+    }
+}
+} // namespace
+
+bool DialogDriver::ClickListRow(int id, int row, int column)
+{
+    return ClickListCell(id, row, column, false);
+}
+
+bool DialogDriver::DoubleClickListRow(int id, int row, int column)
+{
+    return ClickListCell(id, row, column, true);
+}
+
+bool DialogDriver::ClickTreeItem(int id, HTREEITEM item)
+{
+    return ClickTree(id, item, false);
+}
+
+bool DialogDriver::DoubleClickTreeItem(int id, HTREEITEM item)
+{
+    return ClickTree(id, item, true);
+}
+
+bool DialogDriver::ClickListCell(int id, int row, int column, bool twice)
+{
+    auto* list = qobject_cast<QTreeWidget*>(Usable(m_window, id));
+    QTreeWidgetItem* item = list != nullptr && row >= 0 ? list->topLevelItem(row) : nullptr;
+    if (item == nullptr || column < 0 || column >= list->columnCount())
+    {
+        return false;
+    }
+    const QRect cell = list->visualRect(list->indexFromItem(item, column));
+    if (cell.isEmpty())
+    {
+        return false;
+    }
+    ClickAt(list->viewport(), cell.center(), twice);
+    return true;
+}
+
+bool DialogDriver::ClickTree(int id, HTREEITEM item, bool twice)
+{
+    auto* tree = qobject_cast<QTreeWidget*>(Usable(m_window, id));
+    auto* qtItem = reinterpret_cast<QTreeWidgetItem*>(item);
+    if (tree == nullptr || qtItem == nullptr || qtItem->treeWidget() != tree)
+    {
+        return false;
+    }
+    const QRect bounds = tree->visualItemRect(qtItem);
+    if (bounds.isEmpty())
+    {
+        return false;
+    }
+    ClickAt(tree->viewport(), QPoint(bounds.left() + 4, bounds.center().y()), twice);
+    return true;
 }
 
 bool DialogDriver::PressOk()

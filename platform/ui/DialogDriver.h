@@ -2,6 +2,7 @@
 
 #include "platform/core/CString.h"
 #include "platform/ui/Dialog.h"
+#include "platform/ui/TreeCtrl.h"
 
 #include <cstddef>
 #include <deque>
@@ -26,12 +27,21 @@ public:
     bool SetCheck(int id, bool checked);
     // Picks an item of a combo box (CBN_SELCHANGE) or list box (LBN_SELCHANGE).
     bool Select(int id, int index);
+    // Clicks (or double-clicks) the cell of a list control's row in the given column, or a tree
+    // control's item, with the mouse where the control shows it now: the control does what a
+    // user's click does. False when the row or item is not shown.
+    bool ClickListRow(int id, int row, int column = 0);
+    bool DoubleClickListRow(int id, int row, int column = 0);
+    bool ClickTreeItem(int id, HTREEITEM item);
+    bool DoubleClickTreeItem(int id, HTREEITEM item);
     // Clicks IDOK or IDCANCEL, or sends the command when the dialog has no such button.
     bool PressOk();
     bool PressCancel();
 
 private:
     bool Press(int id);
+    bool ClickListCell(int id, int row, int column, bool twice);
+    bool ClickTree(int id, HTREEITEM item, bool twice);
 
     CWnd& m_window;
 };

@@ -41,13 +41,15 @@ struct DialogControl
     int height = 0;
 };
 
-// A dialog as its resource declares it: id, caption and controls. The controls are laid out
-// top to bottom by Qt layouts: a text label followed by an input control shares its row.
+// A dialog as its resource declares it: id, caption, controls and style. The controls are laid
+// out top to bottom by Qt layouts: a text label followed by an input control shares its row. A
+// dialog of style WS_CHILD made with a parent is a page inside the parent (a tab page, a form).
 struct DialogTemplate
 {
     UINT resourceId;
     CString caption;
     std::vector<DialogControl> controls;
+    DWORD style = 0;
 };
 
 // Makes the template known under its resource id (a later one of the same id replaces it).

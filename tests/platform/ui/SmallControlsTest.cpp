@@ -1,9 +1,14 @@
 #include "platform/ui/Button.h"
+#include "platform/ui/ControlBars.h"
 #include "platform/ui/DialogTemplate.h"
+#include "platform/ui/FrameWnd.h"
 #include "platform/ui/ScrollBar.h"
 #include "platform/ui/ToolTipCtrl.h"
 
+#include <QMenu>
 #include <QScrollBar>
+#include <QToolBar>
+#include <QToolButton>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -101,4 +106,48 @@ TEST(SmallControlsTest, ToolTipsFollowTheirToolsAndActivation)
     EXPECT_TRUE(plain->GetSafeHwnd()->toolTip().isEmpty());
     tips.Activate(TRUE);
     EXPECT_EQ(plain->GetSafeHwnd()->toolTip(), "Applies");
+}
+
+namespace
+{
+// A frame whose tool bar has a drop-down button; it records the drop-downs asked for.
+class DropFrame : public CFrameWnd
+{
+public:
+    DropFrame()
+    {
+        MapNotifyRange(TBN_DROPDOWN, AFX_IDW_TOOLBAR, AFX_IDW_TOOLBAR,
+                       [this](NMHDR* header, LRESULT*)
+                       { m_dropped.push_back(reinterpret_cast<NMTOOLBAR*>(header)->iItem); });
+    }
+    CToolBar m_bar;
+    std::vector<int> m_dropped;
+
+protected:
+    int OnCreate(LPCREATESTRUCT createStruct) override
+    {
+        const UINT ids[] = {ID_FILE_NEW, ID_FILE_OPEN};
+        if (CFrameWnd::OnCreate(createStruct) == -1 || !m_bar.CreateEx(this) ||
+            !m_bar.SetButtons(ids, 2))
+            return -1;
+        return 0;
+    }
+};
+} // namespace
+
+TEST(SmallControlsTest, DropDownButtonAsksTheFrameForItsMenu)
+{
+    DropFrame frame;
+    ASSERT_TRUE(frame.LoadFrame(9802));
+    frame.m_bar.SetButtonStyle(1, TBSTYLE_DROPDOWN);
+    auto* bar = static_cast<QToolBar*>(frame.m_bar.GetSafeHwnd());
+    auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(bar->actions()[1]));
+    ASSERT_NE(button, nullptr);
+    ASSERT_NE(button->menu(), nullptr);
+
+    emit button->menu()->aboutToShow();
+
+    EXPECT_EQ(frame.m_bar.GetButtonStyle(1), TBSTYLE_DROPDOWN);
+    EXPECT_EQ(button->popupMode(), QToolButton::MenuButtonPopup);
+    EXPECT_EQ(frame.m_dropped, std::vector<int>{static_cast<int>(ID_FILE_OPEN)});
 }
