@@ -9,9 +9,9 @@
 #include "entities/RDLCReport.h"
 #include "entities/Transaction.h"
 #include "gen_web/CodeLines.h"
-#include "gen_web/LiteralEscaping.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "platform/core/LiteralEscaping.h"
 
 #include <algorithm>
 

@@ -5,7 +5,6 @@
 #include "entities/Form.h"
 #include "entities/RDLCReport.h"
 #include "gen_web/FieldRowLayout.h"
-#include "gen_web/LiteralEscaping.h"
 #include "gen_web/PageControls.h"
 #include "model/EventRecmpFields.h"
 #include "model/Field.h"
@@ -13,6 +12,7 @@
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
 #include "model/TextFile.h"
+#include "platform/core/LiteralEscaping.h"
 
 namespace
 {

@@ -1,10 +1,10 @@
 #include "gen_web/AspxWriter.h"
 
-#include "gen_web/LiteralEscaping.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
 #include "model/Module.h"
 #include "model/ProjectSettings.h"
+#include "platform/core/LiteralEscaping.h"
 
 AspxWriter::AspxWriter(ForgeonProject* project, FormInterface* page, GenerationReport& report)
     : m_project(project), m_page(page), m_report(report),

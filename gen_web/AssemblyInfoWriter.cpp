@@ -1,8 +1,8 @@
 #include "gen_web/AssemblyInfoWriter.h"
 
 #include "gen_web/CodeLines.h"
-#include "gen_web/LiteralEscaping.h"
 #include "model/ForgeonProject.h"
+#include "platform/core/LiteralEscaping.h"
 
 AssemblyInfoWriter::AssemblyInfoWriter(const ForgeonProject& project, TextFile& file)
     : m_file(file), m_projectName(EscapeCSharpString(project.GetProjectName()))

@@ -11,7 +11,6 @@
 #include "entities/Transaction.h"
 #include "entities/Variable.h"
 #include "gen_web/CodeLines.h"
-#include "gen_web/LiteralEscaping.h"
 #include "gen_web/PageControls.h"
 #include "gen_web/PageHeaderWriter.h"
 #include "model/EventRecmpFields.h"
@@ -20,6 +19,7 @@
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
 #include "model/TextFile.h"
+#include "platform/core/LiteralEscaping.h"
 
 #include <algorithm>
 

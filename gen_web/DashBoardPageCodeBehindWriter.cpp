@@ -6,9 +6,9 @@
 #include "entities/Menu.h"
 #include "gen_web/CodeBehindFragments.h"
 #include "gen_web/DashBoardPageNames.h"
-#include "gen_web/LiteralEscaping.h"
 #include "model/ForgeonProject.h"
 #include "model/ProjectSettings.h"
+#include "platform/core/LiteralEscaping.h"
 
 DashBoardPageCodeBehindWriter::DashBoardPageCodeBehindWriter(ForgeonProject* project,
                                                              DashBoardPage& page,

@@ -8,9 +8,9 @@
 #include "entities/GridCell.h"
 #include "entities/Menu.h"
 #include "gen_web/DashBoardPageNames.h"
-#include "gen_web/LiteralEscaping.h"
 #include "gen_web/PageHeaderWriter.h"
 #include "model/ForgeonProject.h"
+#include "platform/core/LiteralEscaping.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
 #include "gen_web/DataClassWriter.h"
 
 #include "gen_web/DataClassText.h"
-#include "gen_web/LiteralEscaping.h"
 #include "gen_web/PartialClassWriter.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/Table.h"
+#include "platform/core/LiteralEscaping.h"
 
 #include <vector>
 

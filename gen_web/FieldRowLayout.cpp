@@ -3,7 +3,6 @@
 #include "entities/AspFile.h"
 #include "entities/LinkControl.h"
 #include "entities/Menu.h"
-#include "gen_web/LiteralEscaping.h"
 #include "gen_web/PageControls.h"
 #include "model/EventRecmpFields.h"
 #include "model/Field.h"
@@ -11,6 +10,7 @@
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
 #include "model/TextFile.h"
+#include "platform/core/LiteralEscaping.h"
 
 #include <algorithm>
 

@@ -6,7 +6,6 @@
 #include "gen_web/CodeLines.h"
 #include "gen_web/FormControlFill.h"
 #include "gen_web/FormDesignerWriter.h"
-#include "gen_web/LiteralEscaping.h"
 #include "gen_web/PageControls.h"
 #include "gen_web/PageHeaderWriter.h"
 #include "model/EventRecmpFields.h"
@@ -17,6 +16,7 @@
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
 #include "model/Table.h"
+#include "platform/core/LiteralEscaping.h"
 
 namespace
 {

@@ -5,13 +5,13 @@
 #include "entities/Form.h"
 #include "entities/Function.h"
 #include "gen_web/CodeBehindFragments.h"
-#include "gen_web/LiteralEscaping.h"
 #include "gen_web/PageControls.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/Table.h"
 #include "model/TextFile.h"
+#include "platform/core/LiteralEscaping.h"
 
 #include <algorithm>
 

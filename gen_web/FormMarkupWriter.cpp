@@ -5,12 +5,12 @@
 #include "gen_web/ASPXMenuWriter.h"
 #include "gen_web/AspxScriptWriter.h"
 #include "gen_web/FieldRowLayout.h"
-#include "gen_web/LiteralEscaping.h"
 #include "gen_web/PageControls.h"
 #include "gen_web/PageHeaderWriter.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/Table.h"
+#include "platform/core/LiteralEscaping.h"
 
 FormMarkupWriter::FormMarkupWriter(ForgeonProject* project, Form& form, GenerationReport& report)
     : AspxWriter(project, &form, report), m_form(form), m_baseName(GetPageBaseName(form)),

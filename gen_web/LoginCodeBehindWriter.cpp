@@ -4,9 +4,9 @@
 #include "entities/Designation.h"
 #include "gen_web/CodeLines.h"
 #include "gen_web/DashBoardPageNames.h"
-#include "gen_web/LiteralEscaping.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "platform/core/LiteralEscaping.h"
 
 LoginCodeBehindWriter::LoginCodeBehindWriter(ForgeonProject* project, GenerationReport& report)
     : AspxWriter(project, nullptr, report)

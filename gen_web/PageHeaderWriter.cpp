@@ -5,10 +5,10 @@
 #include "entities/LinkControl.h"
 #include "entities/Menu.h"
 #include "entities/RDLCReport.h"
-#include "gen_web/LiteralEscaping.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/TextFile.h"
+#include "platform/core/LiteralEscaping.h"
 
 namespace
 {

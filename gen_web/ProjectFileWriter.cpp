@@ -7,13 +7,13 @@
 #include "entities/RDLCReport.h"
 #include "entities/XSDInfo.h"
 #include "gen_web/CodeLines.h"
-#include "gen_web/LiteralEscaping.h"
 #include "gen_web/ProjectFolder.h"
 #include "model/FileUtilities.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/ProjectSettings.h"
 #include "model/Table.h"
+#include "platform/core/LiteralEscaping.h"
 
 #include <algorithm>
 

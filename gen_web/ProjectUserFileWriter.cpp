@@ -1,10 +1,10 @@
 #include "gen_web/ProjectUserFileWriter.h"
 
 #include "gen_web/CodeLines.h"
-#include "gen_web/LiteralEscaping.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/ProjectSettings.h"
+#include "platform/core/LiteralEscaping.h"
 
 ProjectUserFileWriter::ProjectUserFileWriter(const ForgeonProject& project, TextFile& file)
     : m_file(file), m_pageTemplate(project.GetProjectSettings()->GetPageTemplate())

@@ -3,11 +3,11 @@
 #include "entities/Class.h"
 #include "entities/Transaction.h"
 #include "gen_web/DataClassText.h"
-#include "gen_web/LiteralEscaping.h"
 #include "gen_web/PartialClassWriter.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/Table.h"
+#include "platform/core/LiteralEscaping.h"
 
 #include <vector>
 

@@ -1,9 +1,9 @@
 #include "gen_web/WebConfigWriter.h"
 
-#include "gen_web/LiteralEscaping.h"
 #include "model/ForgeonProject.h"
 #include "model/ProjectSettings.h"
 #include "model/TextFile.h"
+#include "platform/core/LiteralEscaping.h"
 
 WebConfigWriter::WebConfigWriter(const ForgeonProject& project, TextFile& file)
     : m_file(file),

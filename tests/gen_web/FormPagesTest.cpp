@@ -2,11 +2,11 @@
 #include "gen_web/AspxWriteAll.h"
 #include "gen_web/FieldRowLayout.h"
 #include "gen_web/FormMarkupWriter.h"
-#include "gen_web/LiteralEscaping.h"
 #include "gen_web/PageControls.h"
 #include "gen_web/PageHeaderWriter.h"
 #include "gen_web/ProjectWriterSet.h"
 #include "model/TextFile.h"
+#include "platform/core/LiteralEscaping.h"
 
 #include "tests/gen_web/FormPagesProject.h"
 #include "tests/gen_web/GoldenFiles.h"

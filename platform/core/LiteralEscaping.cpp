@@ -1,4 +1,4 @@
-#include "gen_web/LiteralEscaping.h"
+#include "platform/core/LiteralEscaping.h"
 
 #include "platform/core/StringFormat.h"
 
