@@ -340,29 +340,34 @@ void RDLCReport::BuildDefaultQueries()
 
 void RDLCReport::BuildSelectAllRecordsQuery(TableAdapter* adapter)
 {
-    if (adapter == nullptr || m_table == nullptr)
-        return;
-    const CString tableName = m_table->GetTableName();
-    adapter->SetName(tableName + "TableAdapter");
-    adapter->SetCommandType("Text");
-    adapter->SetStatus(0);
-    const Function* function = SelectAllRecordsFunction(m_table);
+    if (adapter != nullptr && m_table != nullptr)
+        BuildSelectAllRecordsQuery(*m_table, SelectAllRecordsFunction(m_table), ProjectDateFormat(),
+                                   *adapter);
+}
+
+void RDLCReport::BuildSelectAllRecordsQuery(const Table& table, const Function* function,
+                                            const CString& dateFormat, TableAdapter& adapter)
+{
+    const CString tableName = table.GetTableName();
+    adapter.SetName(tableName + "TableAdapter");
+    adapter.SetCommandType("Text");
+    adapter.SetStatus(0);
     if (function == nullptr)
     {
         CString query = CString("SELECT ") + " * FROM " + tableName;
-        if (m_table->GetKind() == Table::masterKind)
+        if (table.GetKind() == Table::masterKind)
             query += " WHERE Is_Deleted = 'N'";
-        adapter->SetCommandText(query);
+        adapter.SetCommandText(query);
         return;
     }
-    adapter->ClearParameterNames();
+    adapter.ClearParameterNames();
     for (const Parameter* parameter : function->GetParameters())
     {
         if (parameter != nullptr)
-            adapter->AddParameterName(parameter->GetFieldName());
+            adapter.AddParameterName(parameter->GetFieldName());
     }
-    adapter->ClearColumnNames();
-    adapter->SetCommandText(SelectAllRecordsStatement(*m_table, *adapter, ProjectDateFormat()));
+    adapter.ClearColumnNames();
+    adapter.SetCommandText(SelectAllRecordsStatement(table, adapter, dateFormat));
 }
 
 bool RDLCReport::FilesExist(const ForgeonProject* project) const

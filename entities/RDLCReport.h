@@ -8,6 +8,7 @@
 class AspFile;
 class Field;
 class ForgeonProject;
+class Function;
 class RDLCInfo;
 class Table;
 class TableAdapter;
@@ -90,6 +91,10 @@ public:
     // The adapter's name, command and lists for the report's table, from the table's
     // "SelectAllRecords" function when its class has one; nothing without adapter or table.
     void BuildSelectAllRecordsQuery(TableAdapter* adapter);
+    // The same for any table, from its class's "SelectAllRecords" function (null: "SELECT *"
+    // without lists); dates are converted with style 103 when dateFormat is "dd/mm/yyyy".
+    static void BuildSelectAllRecordsQuery(const Table& table, const Function* function,
+                                           const CString& dateFormat, TableAdapter& adapter);
 
     // True at once for mode 0; otherwise whether the definition file and the file of every
     // entry's dataset exist in the project's generated folder.

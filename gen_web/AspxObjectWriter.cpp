@@ -3,10 +3,8 @@
 #include "entities/ApplicationReport.h"
 #include "entities/DashBoardPage.h"
 #include "entities/Form.h"
-#include "entities/RDLCInfo.h"
 #include "entities/RDLCReport.h"
 #include "entities/Transaction.h"
-#include "entities/XSDInfo.h"
 #include "gen_web/DashBoardPageNames.h"
 #include "gen_web/WriterSet.h"
 #include "model/GenerationReport.h"
@@ -64,11 +62,9 @@ void AspxObjectWriter::WriteRDLCReport()
             return Skip("the report has no table");
         if (report->GetXSDInfo() == nullptr || report->GetRDLCInfo() == nullptr)
             return Skip("the report has no report definition or data set");
-        report->SetDefaultDataSet();
-        report->GetXSDInfo()->SetStatus(0);
+        report->SetDefaultXSDInfo();
         m_writers.WriteTypedDataSet(*report);
-        report->SetDefaultRDLCName();
-        report->GetRDLCInfo()->SetStatus(0);
+        report->SetDefaultRDLCInfo();
         m_writers.WriteRDLCFile(*report);
     }
     if (!report->FilesExist(m_project))

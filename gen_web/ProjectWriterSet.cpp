@@ -1,6 +1,7 @@
 #include "gen_web/ProjectWriterSet.h"
 
 #include "database/SqlScriptWriter.h"
+#include "gen_reports/RDLCFilesWriter.h"
 #include "gen_web/ASPXMenuWriter.h"
 #include "gen_web/DashBoardPageCodeBehindWriter.h"
 #include "gen_web/DashBoardPageMarkupWriter.h"
@@ -87,9 +88,15 @@ void ProjectWriterSet::WriteReportMarkup(ApplicationReport&) {}
 
 void ProjectWriterSet::WriteReportCodeBehind(ApplicationReport&) {}
 
-void ProjectWriterSet::WriteTypedDataSet(RDLCReport&) {}
+void ProjectWriterSet::WriteTypedDataSet(RDLCReport& report)
+{
+    RDLCFilesWriter(&m_project, &report, m_report).WriteDataSetFiles();
+}
 
-void ProjectWriterSet::WriteRDLCFile(RDLCReport&) {}
+void ProjectWriterSet::WriteRDLCFile(RDLCReport& report)
+{
+    RDLCFilesWriter(&m_project, &report, m_report).WriteReportDefinition();
+}
 
 void ProjectWriterSet::WriteRDLCMarkup(RDLCReport&) {}
 

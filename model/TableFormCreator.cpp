@@ -1,8 +1,11 @@
 #include "model/TableFormCreator.h"
 
 #include "entities/Form.h"
+#include "entities/MapForm.h"
+#include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/RDLCCreator.h"
 #include "model/Table.h"
 
 TableFormCreator::TableFormCreator(Table* table, ForgeonProject* project)
@@ -49,4 +52,61 @@ ApplicationReport* TableFormCreator::CreateReport()
 {
     Module* module = CurrentModuleOf(m_project);
     return module == nullptr ? nullptr : module->CreateSearchReport(m_table);
+}
+
+void TableFormCreator::CreateRDLCReport()
+{
+    RDLCCreator(m_table, m_project).CreateReport();
+}
+
+void TableFormCreator::CreateAll()
+{
+    CreateForm();
+    CreateReport();
+    CreateRDLCReport();
+}
+
+MapForm* TableFormCreator::CreateMapForm()
+{
+    Module* module = CurrentModuleOf(m_project);
+    if (module == nullptr || m_table == nullptr)
+        return nullptr;
+    const CString tableName = m_table->GetTableName();
+    auto* mapForm = new MapForm;
+    mapForm->SetMappingTable(m_table);
+    mapForm->SetName(tableName + "_form");
+    mapForm->SetHeader(tableName + " Form");
+    mapForm->AddVariablesForTable(m_table);
+    mapForm->CreateFieldRepsForTable(m_table);
+    const std::vector<Field*>& fields = m_table->GetFields();
+    for (Field* field : fields)
+    {
+        if (field->IsKeyOrDeletedFlag())
+            continue;
+        if (field == fields.back())
+            mapForm->AddBottomField(field);
+        else
+            mapForm->AddTopField(field);
+    }
+    Module::RefreshFieldRepData(mapForm);
+    module->AddMapForm(mapForm, true);
+    return mapForm;
+}
+
+ApplicationReport* TableFormCreator::CreateMapReport()
+{
+    Module* module = CurrentModuleOf(m_project);
+    if (module == nullptr)
+        return nullptr;
+    ApplicationReport* report = module->CreateSearchReport(m_table);
+    MapForm* mapForm = report != nullptr ? module->FindMapFormByTable(m_table) : nullptr;
+    if (mapForm != nullptr)
+        mapForm->SetReport(report);
+    return report;
+}
+
+void TableFormCreator::CreateMapPages()
+{
+    CreateMapForm();
+    CreateMapReport();
 }

@@ -1,0 +1,74 @@
+#include "model/RDLCCreator.h"
+
+#include "entities/Class.h"
+#include "entities/RDLCInfo.h"
+#include "entities/RDLCReport.h"
+#include "entities/TableAdapter.h"
+#include "entities/XSDInfo.h"
+#include "model/ForgeonProject.h"
+#include "model/Module.h"
+#include "model/NameUtilities.h"
+#include "model/ProjectSettings.h"
+#include "model/Table.h"
+
+RDLCCreator::RDLCCreator(Table* table, ForgeonProject* project) : m_project(project), m_table(table)
+{
+}
+
+void RDLCCreator::CreateReport()
+{
+    Module* module = m_project != nullptr ? m_project->GetCurrentModule() : nullptr;
+    if (module == nullptr || m_table == nullptr)
+        return;
+    const CString tableName = m_table->GetTableName();
+    auto* report = new RDLCReport;
+    report->SetName(tableName + "_rdlc");
+    CString header = MakeCaption(tableName) + " Report";
+    header.MakeUpper();
+    report->SetHeader(header);
+    report->SetRDLCInfo(CreateReportInfo());
+    report->SetXSDInfo(CreateDataSet());
+    report->SetMode(0);
+    report->SetTable(m_table);
+    module->AddRDLCReport(report, true);
+}
+
+RDLCInfo* RDLCCreator::CreateReportInfo() const
+{
+    const CString tableName = m_table->GetTableName();
+    auto* info = new RDLCInfo;
+    info->SetName(m_project->GetCurrentModule()->GetName() + "\\RDLCs\\" + FileStem() +
+                  "_SelectAllRecords.rdlc");
+    info->AddDataSet(tableName + "_SelectAllRecords", tableName + "TableAdapter", tableName);
+    return info;
+}
+
+XSDInfo* RDLCCreator::CreateDataSet() const
+{
+    auto* dataSet = new XSDInfo;
+    dataSet->SetFilePath(m_project->GetCurrentModule()->GetName() + "\\DataSets\\" + FileStem() +
+                         "_SelectAllRecords.xsd");
+    dataSet->AddTableAdapter(CreateTableAdapter());
+    return dataSet;
+}
+
+TableAdapter* RDLCCreator::CreateTableAdapter() const
+{
+    CString dateFormat;
+    if (m_project->GetProjectSettings() != nullptr)
+        dateFormat = m_project->GetDateFormat();
+    dateFormat.MakeLower();
+    const Class* dataClass = m_project->GetClassForTable(m_table, false);
+    auto* adapter = new TableAdapter;
+    RDLCReport::BuildSelectAllRecordsQuery(
+        *m_table,
+        dataClass != nullptr ? dataClass->FindFunctionByName("SelectAllRecords") : nullptr,
+        dateFormat, *adapter);
+    return adapter;
+}
+
+CString RDLCCreator::FileStem() const
+{
+    const Class* dataClass = m_project->GetClassForTable(m_table, false);
+    return dataClass != nullptr ? dataClass->GetFieldName() : m_table->GetTableName();
+}
