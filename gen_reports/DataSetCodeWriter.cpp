@@ -2,6 +2,7 @@
 
 #include "model/TextFile.h"
 #include "platform/core/LiteralEscaping.h"
+#include "platform/core/StringFormat.h"
 
 namespace
 {
@@ -135,11 +136,8 @@ void DataSetCodeWriter::WriteDataSetProperties()
     m_file.Write(2, "[System.ComponentModel.Browsable(false)]\n");
     m_file.Write(2, "[System.ComponentModel.DesignerSerializationVisibility("
                     "System.ComponentModel.DesignerSerializationVisibility.Content)]\n");
-    m_file.Write(2, "public %sDataTable %s {\n", m_table, m_table);
-    m_file.Write(3, "get {\n");
-    m_file.Write(4, "return this.table%s;\n", m_table);
-    m_file.Write(3, "}\n");
-    m_file.Write(2, "}\n");
+    WriteReadOnlyProperty(2, FormatString("public %sDataTable %s", m_table, m_table),
+                          FormatString("this.table%s", m_table));
     m_file.Write(0, "\n");
     m_file.Write(2, nonUserCode);
     m_file.Write(2, "[System.ComponentModel.BrowsableAttribute(true)]\n");
@@ -158,20 +156,13 @@ void DataSetCodeWriter::WriteDataSetProperties()
     m_file.Write(2, nonUserCode);
     m_file.Write(2, "[System.ComponentModel.DesignerSerializationVisibilityAttribute("
                     "System.ComponentModel.DesignerSerializationVisibility.Hidden)]\n");
-    m_file.Write(2, "public new System.Data.DataTableCollection Tables {\n");
-    m_file.Write(3, "get {\n");
-    m_file.Write(4, "return base.Tables;\n");
-    m_file.Write(3, "}\n");
-    m_file.Write(2, "}\n");
+    WriteReadOnlyProperty(2, "public new System.Data.DataTableCollection Tables", "base.Tables");
     m_file.Write(0, "\n");
     m_file.Write(2, nonUserCode);
     m_file.Write(2, "[System.ComponentModel.DesignerSerializationVisibilityAttribute("
                     "System.ComponentModel.DesignerSerializationVisibility.Hidden)]\n");
-    m_file.Write(2, "public new System.Data.DataRelationCollection Relations {\n");
-    m_file.Write(3, "get {\n");
-    m_file.Write(4, "return base.Relations;\n");
-    m_file.Write(3, "}\n");
-    m_file.Write(2, "}\n");
+    WriteReadOnlyProperty(2, "public new System.Data.DataRelationCollection Relations",
+                          "base.Relations");
     m_file.Write(0, "\n");
     m_file.Write(2, nonUserCode);
     m_file.Write(2, "protected override void InitializeDerivedDataSet() {\n");
@@ -357,27 +348,17 @@ void DataSetCodeWriter::WriteTableAccessors()
     for (const CString& column : m_names.columns)
     {
         m_file.Write(3, nonUserCode);
-        m_file.Write(3, "public System.Data.DataColumn %sColumn {\n", column);
-        m_file.Write(4, "get {\n");
-        m_file.Write(5, "return this.column%s;\n", column);
-        m_file.Write(4, "}\n");
-        m_file.Write(3, "}\n");
+        WriteReadOnlyProperty(3, "public System.Data.DataColumn " + column + "Column",
+                              "this.column" + column);
         m_file.Write(0, "\n");
     }
     m_file.Write(3, nonUserCode);
     m_file.Write(3, "[System.ComponentModel.Browsable(false)]\n");
-    m_file.Write(3, "public int Count {\n");
-    m_file.Write(4, "get {\n");
-    m_file.Write(5, "return this.Rows.Count;\n");
-    m_file.Write(4, "}\n");
-    m_file.Write(3, "}\n");
+    WriteReadOnlyProperty(3, "public int Count", "this.Rows.Count");
     m_file.Write(0, "\n");
     m_file.Write(3, nonUserCode);
-    m_file.Write(3, "public %sRow this[int index] {\n", m_table);
-    m_file.Write(4, "get {\n");
-    m_file.Write(5, "return ((%sRow)(this.Rows[index]));\n", m_table);
-    m_file.Write(4, "}\n");
-    m_file.Write(3, "}\n");
+    WriteReadOnlyProperty(3, FormatString("public %sRow this[int index]", m_table),
+                          FormatString("((%sRow)(this.Rows[index]))", m_table));
     m_file.Write(0, "\n");
     for (const char* event : {"RowChanging", "RowChanged", "RowDeleting", "RowDeleted"})
     {
@@ -592,18 +573,10 @@ void DataSetCodeWriter::WriteRowChangeEventClass()
     m_file.Write(3, "}\n");
     m_file.Write(0, "\n");
     m_file.Write(3, nonUserCode);
-    m_file.Write(3, "public %sRow Row {\n", m_table);
-    m_file.Write(4, "get {\n");
-    m_file.Write(5, "return this.eventRow;\n");
-    m_file.Write(4, "}\n");
-    m_file.Write(3, "}\n");
+    WriteReadOnlyProperty(3, FormatString("public %sRow Row", m_table), "this.eventRow");
     m_file.Write(0, "\n");
     m_file.Write(3, nonUserCode);
-    m_file.Write(3, "public System.Data.DataRowAction Action {\n");
-    m_file.Write(4, "get {\n");
-    m_file.Write(5, "return this.eventAction;\n");
-    m_file.Write(4, "}\n");
-    m_file.Write(3, "}\n");
+    WriteReadOnlyProperty(3, "public System.Data.DataRowAction Action", "this.eventAction");
     m_file.Write(2, "}\n");
 }
 
@@ -766,4 +739,14 @@ void DataSetCodeWriter::WriteTableAdapterMethods()
     m_file.Write(3, "this.Adapter.Fill(dataTable);\n");
     m_file.Write(3, "return dataTable;\n");
     m_file.Write(2, "}\n");
+}
+
+void DataSetCodeWriter::WriteReadOnlyProperty(int indent, const CString& declaration,
+                                              const CString& value)
+{
+    m_file.Write(indent, "%s {\n", declaration);
+    m_file.Write(indent + 1, "get {\n");
+    m_file.Write(indent + 2, "return %s;\n", value);
+    m_file.Write(indent + 1, "}\n");
+    m_file.Write(indent, "}\n");
 }

@@ -36,6 +36,8 @@ private:
     void WriteTableAdapterProperties();
     void WriteTableAdapterInitialization();
     void WriteTableAdapterMethods();
+    // "<declaration> {", a getter returning the value, "}".
+    void WriteReadOnlyProperty(int indent, const CString& declaration, const CString& value);
 
     const DataSetNames& m_names;
     TextFile& m_file;

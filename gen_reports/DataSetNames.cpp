@@ -4,9 +4,9 @@
 
 DataSetNames EscapedForXml(DataSetNames names)
 {
-    for (CString* text : {&names.projectName, &names.databaseName, &names.viewerVersion,
-                          &names.dataSetName, &names.tableAdapterName, &names.tableName,
-                          &names.commandType})
+    for (CString* text :
+         {&names.projectName, &names.databaseName, &names.viewerVersion, &names.dataSetName,
+          &names.tableAdapterName, &names.tableName, &names.commandType})
         *text = EscapeXml(*text);
     for (CString& column : names.columns)
         column = EscapeXml(column);
