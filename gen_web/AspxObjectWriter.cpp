@@ -62,9 +62,10 @@ void AspxObjectWriter::WriteRDLCReport()
             return Skip("the report has no table");
         if (report->GetXSDInfo() == nullptr || report->GetRDLCInfo() == nullptr)
             return Skip("the report has no report definition or data set");
+        // Both first: the data set's files take their names from the description's record.
         report->SetDefaultXSDInfo();
-        m_writers.WriteTypedDataSet(*report);
         report->SetDefaultRDLCInfo();
+        m_writers.WriteTypedDataSet(*report);
         m_writers.WriteRDLCFile(*report);
     }
     if (!report->FilesExist(m_project))

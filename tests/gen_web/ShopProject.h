@@ -3,6 +3,7 @@
 #include "entities/Menu.h"
 #include "entities/RDLCInfo.h"
 #include "entities/RDLCReport.h"
+#include "entities/TableAdapter.h"
 #include "entities/XSDInfo.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
@@ -79,6 +80,7 @@ private:
         report->SetMode(0);
         m_reportFile->AddDataSet("", "", table->GetTableName());
         report->SetRDLCInfo(m_reportFile.get());
+        m_reportDataSet->AddTableAdapter(new TableAdapter);
         report->SetXSDInfo(m_reportDataSet.get());
         m_project.AddRDLCInfo(m_reportFile.get());
         m_project.AddXSDInfo(m_reportDataSet.get());
