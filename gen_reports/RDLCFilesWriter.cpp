@@ -87,6 +87,11 @@ void RDLCFilesWriter::WriteReportDefinition()
 
 std::optional<DataSetNames> RDLCFilesWriter::GatherNames(const TableAdapter* adapter)
 {
+    if (m_project->GetProjectSettings() == nullptr)
+    {
+        Skip("the project has no settings");
+        return std::nullopt;
+    }
     const RDLCInfo* info = m_report->GetRDLCInfo();
     if (info == nullptr || info->GetEntries().empty())
     {

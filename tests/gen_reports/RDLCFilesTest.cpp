@@ -201,30 +201,34 @@ TEST(RDLCFiles, IncompleteReportsAreSkippedWithTheirReason)
     const struct
     {
         const char* what;
-        void (*spoil)(HandBuiltReport&);
+        void (*spoil)(HandBuiltReport&, ForgeonProject&);
         std::vector<std::string> reasons;
     } cases[] = {
         {"no description",
-         [](HandBuiltReport& r) { r.report->SetRDLCInfo(nullptr); },
+         [](HandBuiltReport& r, ForgeonProject&) { r.report->SetRDLCInfo(nullptr); },
          {"the report description has no data set",
           "the report has no report description or data set"}},
         {"no record",
-         [](HandBuiltReport& r)
+         [](HandBuiltReport& r, ForgeonProject&)
          {
              r.info = std::make_unique<RDLCInfo>();
              r.report->SetRDLCInfo(r.info.get());
          },
          {"the report description has no data set", "the report description has no data set"}},
         {"no adapter",
-         [](HandBuiltReport& r)
+         [](HandBuiltReport& r, ForgeonProject&)
          {
              r.dataSet = std::make_unique<XSDInfo>();
              r.report->SetXSDInfo(r.dataSet.get());
          },
          {"the data set has no table adapter",
           "the data set has no table adapter itemsTableAdapter"}},
+        {"no settings",
+         [](HandBuiltReport&, ForgeonProject& project) { project.SetProjectSettings(nullptr); },
+         {"the project has no settings", "the project has no settings"}},
         {"no columns",
-         [](HandBuiltReport& r) { r.dataSet->GetTableAdapters().front()->ClearColumnNames(); },
+         [](HandBuiltReport& r, ForgeonProject&)
+         { r.dataSet->GetTableAdapters().front()->ClearColumnNames(); },
          {"the table adapter itemsTableAdapter has no columns",
           "the table adapter itemsTableAdapter has no columns"}},
     };
@@ -232,7 +236,8 @@ TEST(RDLCFiles, IncompleteReportsAreSkippedWithTheirReason)
     {
         GenWebProject fixture;
         HandBuiltReport hand({"items_id", "title"}, "SELECT * FROM items");
-        c.spoil(hand);
+        c.spoil(hand, fixture.Project());
+
         hand.WriteAll(fixture.Project(), fixture.Report());
         std::vector<std::string> reasons;
         for (const GenerationReport::Entry& entry : fixture.Report().GetSkippedPages())
