@@ -6,6 +6,7 @@
 #include "entities/RDLCReport.h"
 #include "entities/Transaction.h"
 #include "gen_web/DashBoardPageNames.h"
+#include "gen_web/TransactionCodeBehindWriter.h"
 #include "gen_web/WriterSet.h"
 #include "model/GenerationReport.h"
 #include "model/Table.h"
@@ -30,12 +31,13 @@ void AspxObjectWriter::WriteForm()
 void AspxObjectWriter::WriteTransaction()
 {
     auto* transaction = dynamic_cast<Transaction*>(m_page);
-    if (transaction == nullptr || !HasKeyedTable(transaction->GetBasicTable()))
+    if (transaction == nullptr)
         return;
-    for (const Table* detail : transaction->GetDetailTables())
+    const CString reason = TransactionCodeBehindWriter::FindSkipReason(*transaction);
+    if (!reason.IsEmpty())
     {
-        if (!HasKeyedTable(detail))
-            return;
+        Skip(reason);
+        return;
     }
     m_writers.WriteTransactionMarkup(*transaction);
     m_writers.WriteTransactionCodeBehind(*transaction);

@@ -110,9 +110,11 @@ void CodeBehindFragments::WriteCallArguments(const Function& function, bool zero
     }
 }
 
-void CodeBehindFragments::WriteRecomputeMethod(FieldRep& control, int indent, bool detailRow)
+void CodeBehindFragments::WriteRecomputeMethod(FieldRep& control, int indent, bool detailRow,
+                                               const CString& event)
 {
-    m_out.Write(indent, "void recomputeOn%s()\n", UpperCased(ControlName(control)));
+    m_out.Write(indent, "void recomputeOn%s()\n",
+                event.IsEmpty() ? UpperCased(ControlName(control)) : event);
     m_out.Write(indent, "{\n");
     if (detailRow)
         WriteCodeLines(m_out, {
@@ -575,4 +577,51 @@ bool CodeBehindFragments::IsDayFirst() const
     CString format = m_project.GetDateFormat();
     format.MakeLower();
     return format == "dd/mm/yyyy";
+}
+
+void CodeBehindFragments::WriteComboResets(const std::vector<FieldRep*>& controls, int indent)
+{
+    bool first = true;
+    for (const FieldRep* control : controls)
+    {
+        const int kind = ControlKind(*control);
+        if (kind != FieldRepData::ComboBox && kind != FieldRepData::EditableComboBox)
+            continue;
+        const CString name = ControlName(*control);
+        m_out.Write(indent,
+                    first ? "ListItem item = new ListItem();\n" : "item = new ListItem();\n");
+        first = false;
+        m_out.Write(indent, "this.%s.Items.Clear();\n", name);
+        m_out.Write(indent, "item.Text = \"None\";\n");
+        m_out.Write(indent, "item.Value = \"null\";\n");
+        m_out.Write(indent, "this.%s.Items.Add(item);\n", name);
+        m_out.Write(0, "\n");
+        if (kind == FieldRepData::EditableComboBox)
+        {
+            m_out.Write(indent, "this.%s_editable.Text = \"None\";\n", name);
+            m_out.Write(indent, "this.%s.Text = \"null\";\n", name);
+        }
+    }
+}
+
+void CodeBehindFragments::WriteDateDefaults(const std::vector<FieldRep*>& controls, int indent)
+{
+    bool first = true;
+    CString format = m_project.GetDateFormat();
+    format.MakeLower();
+    for (const FieldRep* control : controls)
+    {
+        if (ControlKind(*control) != FieldRepData::DateControl)
+            continue;
+        if (first)
+        {
+            m_out.Write(indent, "UtilHandler util = new UtilHandler();\n");
+            m_out.Write(indent, "String str = \"\";\n");
+            first = false;
+        }
+        m_out.Write(indent, "str = util.getDateAsMMDDYYYY();\n");
+        if (format == "dd/mm/yyyy")
+            m_out.Write(indent, "str = util.ConvertDate(str);\n");
+        m_out.Write(indent, "this.%s.Value = str;\n", ControlName(*control));
+    }
 }

@@ -38,7 +38,9 @@ public:
     void WriteCallArguments(const Function& function, bool zeros);
 
     // recomputeOn<NAME>(): the XML answer with one element per control the event recomputes.
-    void WriteRecomputeMethod(FieldRep& control, int indent, bool detailRow);
+    // NAME is the event name, by default the control's name upper-cased.
+    void WriteRecomputeMethod(FieldRep& control, int indent, bool detailRow,
+                              const CString& event = CString());
     void WriteFillComboMethod(int indent);
     void WriteFillRecomputeTextMethod(int indent);
     void WriteFillRecomputeDateMethod(int indent);
@@ -65,6 +67,10 @@ public:
 
     // extractAndAssignValuesToControls(): controls pre-filled from the query string.
     void WriteExtractAndAssignValues(int indent);
+    // In Page_Load: every combo of the controls reset to the "None" item.
+    void WriteComboResets(const std::vector<FieldRep*>& controls, int indent);
+    // In the Add page's Page_Load: every date control set to today.
+    void WriteDateDefaults(const std::vector<FieldRep*>& controls, int indent);
     // m_role from the session; without it, off to the login page.
     void WriteRoleCheck(int indent);
     void WriteMenusMethod(int indent, const CString& pageFileName);

@@ -74,7 +74,8 @@ void FormCodeBehindWriter::WriteAddPage()
     WriteHandleAdd(2);
     m_fragments.ClearObjects();
     m_fragments.AddUnique(m_form.GetTable());
-    FormControlFill fill(m_form, m_textFile, m_fragments, m_dataObject);
+    FormControlFill fill(m_form, m_form.GetTable(), m_form.GetFieldReps(), m_textFile, m_fragments,
+                         m_dataObject);
     fill.WriteAddInitializeControls(2);
     m_fragments.WriteExtractAndAssignValues(2);
     WriteHandleRecompute(2);
@@ -93,7 +94,8 @@ void FormCodeBehindWriter::WriteUpdatePage()
     WriteUpdatePageLoad(2);
     m_fragments.ClearObjects();
     m_fragments.AddUnique(m_form.GetTable());
-    FormControlFill fill(m_form, m_textFile, m_fragments, m_dataObject);
+    FormControlFill fill(m_form, m_form.GetTable(), m_form.GetFieldReps(), m_textFile, m_fragments,
+                         m_dataObject);
     fill.WriteFillControls(2);
     fill.WriteUpdateInitializeControls(2);
     fill.WriteInitAndSetRecomputingCombo(2);
@@ -152,8 +154,8 @@ void FormCodeBehindWriter::WriteAddPageLoad(int indent)
                        {i + 1, "else "},
                        {i + 1, "{"},
                    });
-    WriteDefaultComboItems(i + 2);
-    WriteDefaultDates(i + 2);
+    m_fragments.WriteComboResets(GetPlacedControls(m_form), i + 2);
+    m_fragments.WriteDateDefaults(GetPlacedControls(m_form), i + 2);
     m_textFile.Write(i + 2, "initializeControls();\n");
     m_textFile.Write(i + 2, "extractAndAssignValuesToControls();\n");
     if (IsUploadPage())
@@ -194,7 +196,7 @@ void FormCodeBehindWriter::WriteUpdatePageLoad(int indent)
                        {i + 1, "else "},
                        {i + 1, "{"},
                    });
-    WriteDefaultComboItems(i + 2);
+    m_fragments.WriteComboResets(GetPlacedControls(m_form), i + 2);
     if (m_form.GetReport() != nullptr)
         m_textFile.Write(i + 2, "WriteReportServer();\n");
     m_textFile.Write(i + 2, "WriteMenus();\n");
@@ -226,53 +228,6 @@ void FormCodeBehindWriter::WriteKeyParameter(int indent)
     m_textFile.Write(indent, "String m_%s = \"0\";\n", m_key);
     m_textFile.Write(indent, "if(loginId != null)\n");
     m_textFile.Write(indent + 1, "m_%s = loginId.ToString();\n", m_key);
-}
-
-void FormCodeBehindWriter::WriteDefaultComboItems(int indent)
-{
-    bool first = true;
-    for (const FieldRep* control : GetPlacedControls(m_form))
-    {
-        const int kind = ControlKind(*control);
-        if (kind != FieldRepData::ComboBox && kind != FieldRepData::EditableComboBox)
-            continue;
-        const CString name = ControlName(*control);
-        m_textFile.Write(indent,
-                         first ? "ListItem item = new ListItem();\n" : "item = new ListItem();\n");
-        first = false;
-        m_textFile.Write(indent, "this.%s.Items.Clear();\n", name);
-        m_textFile.Write(indent, "item.Text = \"None\";\n");
-        m_textFile.Write(indent, "item.Value = \"null\";\n");
-        m_textFile.Write(indent, "this.%s.Items.Add(item);\n", name);
-        m_textFile.Write(0, "\n");
-        if (kind == FieldRepData::EditableComboBox)
-        {
-            m_textFile.Write(indent, "this.%s_editable.Text = \"None\";\n", name);
-            m_textFile.Write(indent, "this.%s.Text = \"null\";\n", name);
-        }
-    }
-}
-
-void FormCodeBehindWriter::WriteDefaultDates(int indent)
-{
-    bool first = true;
-    CString format = m_project->GetDateFormat();
-    format.MakeLower();
-    for (const FieldRep* control : GetPlacedControls(m_form))
-    {
-        if (ControlKind(*control) != FieldRepData::DateControl)
-            continue;
-        if (first)
-        {
-            m_textFile.Write(indent, "UtilHandler util = new UtilHandler();\n");
-            m_textFile.Write(indent, "String str = \"\";\n");
-            first = false;
-        }
-        m_textFile.Write(indent, "str = util.getDateAsMMDDYYYY();\n");
-        if (format == "dd/mm/yyyy")
-            m_textFile.Write(indent, "str = util.ConvertDate(str);\n");
-        m_textFile.Write(indent, "this.%s.Value = str;\n", ControlName(*control));
-    }
 }
 
 void FormCodeBehindWriter::WriteValueMembers(int indent)

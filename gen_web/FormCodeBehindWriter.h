@@ -32,8 +32,6 @@ private:
     // The record key from the query string, checked as a number; the account page's own from
     // the session.
     void WriteKeyParameter(int indent);
-    void WriteDefaultComboItems(int indent);
-    void WriteDefaultDates(int indent);
     void WriteValueMembers(int indent);
 
     void WriteHandleAdd(int indent);

@@ -50,10 +50,24 @@ CString CallTableName(const ClassInvokation& call)
 }
 } // namespace
 
-FormControlFill::FormControlFill(Form& form, TextFile& out, CodeBehindFragments& fragments,
+FormControlFill::FormControlFill(FormInterface& page, Table* table, std::vector<FieldRep*> controls,
+                                 TextFile& out, CodeBehindFragments& fragments,
                                  const CString& dataObject)
-    : m_form(form), m_out(out), m_fragments(fragments), m_dataObject(dataObject)
+    : m_page(page), m_table(table), m_controls(std::move(controls)), m_out(out),
+      m_fragments(fragments), m_dataObject(dataObject)
 {
+}
+
+std::vector<FieldRep*> FormControlFill::PlacedControls() const
+{
+    std::vector<FieldRep*> placed;
+    for (FieldRep* control : m_controls)
+    {
+        if (control != nullptr && control->GetField() != nullptr &&
+            control->GetFieldRepData() != nullptr && !control->GetFieldRepData()->IsAddedBySync())
+            placed.push_back(control);
+    }
+    return placed;
 }
 
 void FormControlFill::WriteInitializeHead(int indent)
@@ -70,9 +84,9 @@ void FormControlFill::WriteInitializeHead(int indent)
 void FormControlFill::WriteAddInitializeControls(int indent)
 {
     WriteInitializeHead(indent);
-    for (FieldRep* control : GetPlacedControls(m_form))
+    for (FieldRep* control : PlacedControls())
     {
-        if (m_form.IsFieldRecomputedOnEvent(control->GetField(), false) &&
+        if (m_page.IsFieldRecomputedOnEvent(control->GetField(), false) &&
             !FormInterface::RecomputesSameBackField(control))
             continue;
         const int kind = ControlKind(*control);
@@ -122,13 +136,13 @@ void FormControlFill::WriteUpdateInitializeControls(int indent)
 {
     WriteInitializeHead(indent);
     std::vector<const Field*> backFieldsMet;
-    for (FieldRep* control : GetPlacedControls(m_form))
+    for (FieldRep* control : PlacedControls())
     {
         const int kind = ControlKind(*control);
         if ((kind != FieldRepData::ComboBox && kind != FieldRepData::EditableComboBox) ||
             DataCallOf(*control) == nullptr)
             continue;
-        if (IsRecomputeTarget(m_form, control))
+        if (IsRecomputeTarget(m_page, control))
         {
             m_deferredCombos.push_back(control);
             continue;
@@ -174,7 +188,7 @@ const Field* FormControlFill::FindSharedBackField(const FieldRep& control,
                                                   std::vector<const Field*>& met) const
 {
     const Field* back = control.GetFieldRepData()->GetBackField();
-    for (const FieldRep* other : GetPlacedControls(m_form))
+    for (const FieldRep* other : PlacedControls())
     {
         if (other == &control || other->GetFieldRepData()->GetBackField() != back ||
             back == nullptr)
@@ -190,7 +204,7 @@ void FormControlFill::WriteInitAndSetRecomputingCombo(int indent)
 {
     // A method of its own: the data objects of initializeControls are not in scope here.
     m_fragments.ClearObjects();
-    m_fragments.AddUnique(m_form.GetTable());
+    m_fragments.AddUnique(m_table);
     m_out.Write(indent, "void initAndSetRecomputingCombo()\n");
     m_out.Write(indent, "{\n");
     if (!m_deferredCombos.empty())
@@ -228,7 +242,7 @@ void FormControlFill::WriteFillControls(int indent)
 
 void FormControlFill::WriteColumnFills(int indent)
 {
-    for (const FieldRep* control : m_form.GetFieldReps())
+    for (const FieldRep* control : m_controls)
     {
         if (control == nullptr || control->GetField() == nullptr ||
             control->GetFieldRepData() == nullptr)

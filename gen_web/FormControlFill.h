@@ -7,18 +7,20 @@
 class CodeBehindFragments;
 class Field;
 class FieldRep;
-class Form;
+class FormInterface;
+class Table;
 class TextFile;
 
-// The methods of a form page that give its controls their content on a first request:
-// initializeControls fills combos (and on the Add page text controls) from their data calls;
-// on the Update page fillControls copies the stored record into the controls and
-// initAndSetRecomputingCombo fills the combos that other controls recompute.
+// The methods of a form page (or a master-detail page's master part) that give its controls their
+// content on a first request: initializeControls fills combos (and on the Add page text controls)
+// from their data calls; on the Update page fillControls copies the stored record into the controls
+// and initAndSetRecomputingCombo fills the combos that other controls recompute.
 class FormControlFill
 {
 public:
-    FormControlFill(Form& form, TextFile& out, CodeBehindFragments& fragments,
-                    const CString& dataObject);
+    // controls are the page's controls of the table in control order, skip flag included.
+    FormControlFill(FormInterface& page, Table* table, std::vector<FieldRep*> controls,
+                    TextFile& out, CodeBehindFragments& fragments, const CString& dataObject);
 
     void WriteAddInitializeControls(int indent);
     void WriteUpdateInitializeControls(int indent);
@@ -40,7 +42,12 @@ private:
     // The back field, when another control with the same back field was met before.
     const Field* FindSharedBackField(const FieldRep& control, std::vector<const Field*>& met) const;
 
-    Form& m_form;
+    // The controls without the skip flag.
+    std::vector<FieldRep*> PlacedControls() const;
+
+    FormInterface& m_page;
+    Table* m_table;
+    std::vector<FieldRep*> m_controls;
     TextFile& m_out;
     CodeBehindFragments& m_fragments;
     CString m_dataObject;

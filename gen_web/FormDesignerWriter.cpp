@@ -45,7 +45,7 @@ void FormDesignerWriter::WriteDeclarations()
     if (update)
         WriteDeclaration("WebControls.HiddenField %s;\n",
                          m_form.GetTable()->GetPrimaryKeyField()->GetFieldName());
-    WriteControlDeclarations(update);
+    WriteDesignerControlDeclarations(m_textFile, m_form.GetFieldReps(), update);
     if (m_form.GetReport() != nullptr)
         WriteDeclaration("HtmlControls.HtmlGenericControl reportDiv;\n", "");
     WriteDeclaration("WebControls.Menu Menu1;\n", "");
@@ -59,9 +59,10 @@ void FormDesignerWriter::WriteDeclarations()
         WriteDeclaration("WebControls.Label LabelUsername;\n", "");
 }
 
-void FormDesignerWriter::WriteControlDeclarations(bool update)
+void WriteDesignerControlDeclarations(TextFile& out, const std::vector<FieldRep*>& controls,
+                                      bool update)
 {
-    for (const FieldRep* control : m_form.GetFieldReps())
+    for (const FieldRep* control : controls)
     {
         if (control == nullptr || control->GetField() == nullptr ||
             control->GetFieldRepData() == nullptr)
@@ -70,47 +71,52 @@ void FormDesignerWriter::WriteControlDeclarations(bool update)
         switch (ControlKind(*control))
         {
         case FieldRepData::TextBox:
-            WriteDeclaration("WebControls.TextBox %s;\n", name);
+            WriteDesignerDeclaration(out, "WebControls.TextBox %s;\n", name);
             break;
         case FieldRepData::ComboBox:
-            WriteDeclaration("WebControls.DropDownList %s;\n", name);
+            WriteDesignerDeclaration(out, "WebControls.DropDownList %s;\n", name);
             break;
         case FieldRepData::DateControl:
-            WriteDeclaration("HtmlControls.HtmlInputText %s;\n", name);
+            WriteDesignerDeclaration(out, "HtmlControls.HtmlInputText %s;\n", name);
             break;
         case FieldRepData::RadioButton:
-            WriteDeclaration("WebControls.RadioButtonList %s;\n", name);
+            WriteDesignerDeclaration(out, "WebControls.RadioButtonList %s;\n", name);
             break;
         case FieldRepData::CheckBox:
-            WriteDeclaration("WebControls.CheckBox %s;\n", name);
+            WriteDesignerDeclaration(out, "WebControls.CheckBox %s;\n", name);
             break;
         case FieldRepData::TextArea:
-            WriteDeclaration("HtmlControls.HtmlTextArea %s;\n", name);
+            WriteDesignerDeclaration(out, "HtmlControls.HtmlTextArea %s;\n", name);
             break;
         case FieldRepData::FileUpload:
-            WriteDeclaration("HtmlControls.HtmlInputFile  %s;\n", name);
+            WriteDesignerDeclaration(out, "HtmlControls.HtmlInputFile  %s;\n", name);
             if (update)
-                WriteDeclaration("WebControls.Label  %sLabel;\n", name);
+                WriteDesignerDeclaration(out, "WebControls.Label  %sLabel;\n", name);
             break;
         case FieldRepData::Password:
-            WriteDeclaration("HtmlControls.HtmlInputPassword %s;\n", name);
+            WriteDesignerDeclaration(out, "HtmlControls.HtmlInputPassword %s;\n", name);
             break;
         case FieldRepData::Hidden:
-            WriteDeclaration("WebControls.HiddenField %s;\n", name);
+            WriteDesignerDeclaration(out, "WebControls.HiddenField %s;\n", name);
             break;
         case FieldRepData::EditableComboBox:
-            WriteDeclaration("WebControls.TextBox %s_editable;\n", name);
-            WriteDeclaration("WebControls.ListBox %s;\n", name);
+            WriteDesignerDeclaration(out, "WebControls.TextBox %s_editable;\n", name);
+            WriteDesignerDeclaration(out, "WebControls.ListBox %s;\n", name);
             break;
         default:
             continue;
         }
-        m_textFile.Write(0, "\n");
+        out.Write(0, "\n");
     }
 }
 
 void FormDesignerWriter::WriteDeclaration(const char* type, const CString& name)
 {
-    m_textFile.Write(2, "protected global::System.Web.UI.");
-    m_textFile.Write(0, type, name);
+    WriteDesignerDeclaration(m_textFile, type, name);
+}
+
+void WriteDesignerDeclaration(TextFile& out, const char* type, const CString& name)
+{
+    out.Write(2, "protected global::System.Web.UI.");
+    out.Write(0, type, name);
 }

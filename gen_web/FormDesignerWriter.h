@@ -2,7 +2,10 @@
 
 #include "gen_web/AspxWriter.h"
 
+#include <vector>
+
 class AspxFile;
+class FieldRep;
 class Form;
 
 // "<page>Add.aspx.designer.cs" and "<page>Update.aspx.designer.cs": the fields of the server
@@ -18,11 +21,15 @@ public:
 
 private:
     void WriteDeclarations();
-    // One field per control, by kind, whatever its skip flag.
-    void WriteControlDeclarations(bool update);
     void WriteDeclaration(const char* type, const CString& name);
 
     Form& m_form;
     AspxFile& m_pageFile;
     int m_pageTemplate;
 };
+
+// "protected global::System.Web.UI." followed by the type with the name in its "%s".
+void WriteDesignerDeclaration(TextFile& out, const char* type, const CString& name);
+// One field per control, by kind, whatever its skip flag, each with an empty line.
+void WriteDesignerControlDeclarations(TextFile& out, const std::vector<FieldRep*>& controls,
+                                      bool update);

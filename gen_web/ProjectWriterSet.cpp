@@ -11,6 +11,7 @@
 #include "gen_web/LoginDataClassWriter.h"
 #include "gen_web/LoginPageWriter.h"
 #include "gen_web/SupportFileWriter.h"
+#include "gen_web/TransactionCodeBehindWriter.h"
 #include "gen_web/TransactionDataClassWriter.h"
 #include "gen_web/VSProjectWriter.h"
 #include "model/GenerationReport.h"
@@ -77,7 +78,10 @@ void ProjectWriterSet::WriteDataClass(Table& table)
 
 void ProjectWriterSet::WriteTransactionMarkup(Transaction&) {}
 
-void ProjectWriterSet::WriteTransactionCodeBehind(Transaction&) {}
+void ProjectWriterSet::WriteTransactionCodeBehind(Transaction& transaction)
+{
+    TransactionCodeBehindWriter(&m_project, transaction, m_report).Write();
+}
 
 void ProjectWriterSet::WriteTransactionDataClasses(Transaction& transaction)
 {

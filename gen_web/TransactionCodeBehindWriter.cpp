@@ -1,0 +1,756 @@
+#include "gen_web/TransactionCodeBehindWriter.h"
+
+#include "entities/AspxFile.h"
+#include "entities/Class.h"
+#include "entities/Transaction.h"
+#include "gen_web/CodeLines.h"
+#include "gen_web/FormControlFill.h"
+#include "gen_web/FormDesignerWriter.h"
+#include "gen_web/PageControls.h"
+#include "gen_web/PageHeaderWriter.h"
+#include "gen_web/TransactionGridWriter.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/FieldVisibility.h"
+#include "model/ForgeonProject.h"
+#include "model/GenerationReport.h"
+#include "model/ProjectSettings.h"
+#include "model/Table.h"
+#include "platform/core/LiteralEscaping.h"
+
+#include <algorithm>
+
+namespace
+{
+constexpr int addFileKind = 1;
+constexpr int updateFileKind = 3;
+
+// The page name as the page files have it: trimmed, blanks made "_".
+CString PageBaseName(const Transaction& transaction)
+{
+    CString name = transaction.GetFormName();
+    name.Trim();
+    name.Replace(" ", "_");
+    return name;
+}
+
+CString DataClassName(ForgeonProject& project, const Table* table)
+{
+    const Class* dataClass = project.GetClassForTable(const_cast<Table*>(table), true);
+    return dataClass != nullptr ? dataClass->GetFieldName() : table->GetTableName();
+}
+
+bool IsPlaced(const FieldRep* control)
+{
+    return control != nullptr && control->GetField() != nullptr &&
+           control->GetFieldRepData() != nullptr && !control->GetFieldRepData()->IsAddedBySync();
+}
+} // namespace
+
+TransactionCodeBehindWriter::TransactionCodeBehindWriter(ForgeonProject* project,
+                                                         Transaction& transaction,
+                                                         GenerationReport& report)
+    : AspxWriter(project, &transaction, report), m_transaction(transaction),
+      m_pageTemplate(project->GetProjectSettings() != nullptr
+                         ? project->GetProjectSettings()->GetPageTemplate()
+                         : 0),
+      m_baseName(PageBaseName(transaction)), m_dataObject("m_" + m_baseName),
+      m_key(FindSkipReason(transaction).IsEmpty()
+                ? transaction.GetBasicTable()->GetPrimaryKeyField()->GetFieldName()
+                : CString()),
+      m_fragments(*project, transaction, m_textFile, m_dataObject)
+{
+}
+
+CString TransactionCodeBehindWriter::FindSkipReason(const Transaction& transaction)
+{
+    const Table* master = transaction.GetBasicTable();
+    if (master == nullptr)
+        return "the page has no table";
+    if (master->GetPrimaryKeyField() == nullptr)
+        return "the table " + master->GetTableName() + " has no key field";
+    for (const Table* detail : transaction.GetDetailTables())
+    {
+        if (detail == nullptr)
+            return "the page has no table";
+        if (detail->GetPrimaryKeyField() == nullptr)
+            return "the table " + detail->GetTableName() + " has no key field";
+        if (detail->FindForeignKeyFieldTo(master) == nullptr)
+            return "the detail table " + detail->GetTableName() +
+                   " has no foreign key to the master table";
+    }
+    return {};
+}
+
+void TransactionCodeBehindWriter::Write()
+{
+    const CString reason = FindSkipReason(m_transaction);
+    if (!reason.IsEmpty())
+    {
+        m_report.AddSkippedPage(m_transaction.GetFormName(), reason);
+        return;
+    }
+    for (AspFile* file : m_transaction.GetAspFiles())
+    {
+        m_pageFile = dynamic_cast<AspxFile*>(file);
+        if (m_pageFile == nullptr)
+            continue;
+        if (m_pageFile->GetFileKind() == addFileKind)
+            WriteAddPage();
+        else if (m_pageFile->GetFileKind() == updateFileKind)
+            WriteUpdatePage();
+    }
+}
+
+void TransactionCodeBehindWriter::WriteAddPage()
+{
+    WriteUsings();
+    WriteClassHead();
+    WritePreInit(2);
+    WriteDataObjects(2);
+    WriteAddPageLoad(2);
+    WriteHandleAdd(2);
+    for (const Table* table : m_transaction.GetDetailTables())
+        WriteAddDetails(*table, 2);
+    m_fragments.AddUnique(m_transaction.GetBasicTable());
+    FormControlFill fill(m_transaction, m_transaction.GetBasicTable(),
+                         ControlsOf(*m_transaction.GetBasicTable()), m_textFile, m_fragments,
+                         m_dataObject);
+    fill.WriteAddInitializeControls(2);
+    m_fragments.WriteExtractAndAssignValues(2);
+    WriteHandleRecompute(2);
+    WriteRecomputeMethods(2);
+    m_fragments.WriteFillRecomputeTextMethod(2);
+    m_fragments.WriteFillComboMethod(2);
+    WriteGridServer(2);
+    TransactionGridWriter(m_transaction, *m_pageFile, *m_project, m_textFile, m_fragments)
+        .WriteAddGridData(2);
+    WriteClassTail();
+    Save("Add");
+}
+
+void TransactionCodeBehindWriter::WriteUpdatePage()
+{
+    WriteUsings();
+    WriteClassHead();
+    WritePreInit(2);
+    WriteDataObjects(2);
+    WriteValueMembers(2);
+    WriteUpdatePageLoad(2);
+    WriteHandleUpdate(2);
+    for (const Table* table : m_transaction.GetDetailTables())
+        WriteUpdateDetails(*table, 2);
+    WriteHandleDelete(2);
+    for (const Table* table : m_transaction.GetDetailTables())
+        WriteDeleteDetails(*table, 2);
+    m_fragments.ClearObjects();
+    FormControlFill fill(m_transaction, m_transaction.GetBasicTable(),
+                         ControlsOf(*m_transaction.GetBasicTable()), m_textFile, m_fragments,
+                         m_dataObject);
+    fill.WriteFillControls(2);
+    fill.WriteUpdateInitializeControls(2);
+    fill.WriteInitAndSetRecomputingCombo(2);
+    m_fragments.WriteExtractAndAssignValues(2);
+    WriteHandleRecompute(2);
+    WriteRecomputeMethods(2);
+    m_fragments.WriteFillRecomputeTextMethod(2);
+    m_fragments.WriteFillComboMethod(2);
+    WriteGridServer(2);
+    TransactionGridWriter(m_transaction, *m_pageFile, *m_project, m_textFile, m_fragments)
+        .WriteUpdateGridData(2);
+    WriteClassTail();
+    Save("Update");
+}
+
+void TransactionCodeBehindWriter::WriteClassHead()
+{
+    m_textFile.Write(0, "namespace %s\n{\n", m_project->GetProjectName());
+    m_textFile.Write(1, "public partial class %s%s : System.Web.UI.Page\n", m_baseName,
+                     IsUpdatePage() ? "Update" : "Add");
+    m_textFile.Write(1, "{\n");
+}
+
+void TransactionCodeBehindWriter::WritePreInit(int indent)
+{
+    m_textFile.Write(indent, "void Page_PreInit(Object sender, EventArgs e)\n");
+    m_textFile.Write(indent, "{\n");
+    m_textFile.Write(indent + 1, "this.Title = \"%s\";\n",
+                     EscapeCSharpString(m_pageFile->GetPageTitle()));
+    m_textFile.Write(indent, "}\n");
+}
+
+void TransactionCodeBehindWriter::WriteDataObjects(int indent)
+{
+    const CString master = DataClassName(*m_project, m_transaction.GetBasicTable());
+    m_textFile.Write(indent, "%s %s = new %s();\n", master, m_dataObject, master);
+    m_textFile.Write(0, "\n");
+    for (const Table* table : m_transaction.GetDetailTables())
+    {
+        const CString detail = DataClassName(*m_project, table);
+        m_textFile.Write(indent, "%s m_%s = new %s();\n", detail, table->GetTableName(), detail);
+    }
+    WriteCodeLines(m_textFile, {
+                                   {0, ""},
+                                   {indent, "String m_messageString = \"\";"},
+                                   {indent, "String m_role = \"\";"},
+                                   {0, ""},
+                               });
+}
+
+void TransactionCodeBehindWriter::WriteValueMembers(int indent)
+{
+    for (const FieldRep* control : ControlsOf(*m_transaction.GetBasicTable()))
+    {
+        const int kind = ControlKind(*control);
+        if (IsPlaced(control) &&
+            (kind == FieldRepData::EditableComboBox || kind == FieldRepData::RadioButton ||
+             kind == FieldRepData::ComboBox))
+            m_textFile.Write(indent, "String m_%s;\n", ControlName(*control));
+    }
+}
+
+void TransactionCodeBehindWriter::WriteAddPageLoad(int indent)
+{
+    const int i = indent;
+    std::vector<FieldRep*> master = ControlsOf(*m_transaction.GetBasicTable());
+    std::erase_if(master, [](const FieldRep* control) { return !IsPlaced(control); });
+    m_textFile.Write(i, "protected void Page_Load(object sender, EventArgs e)\n");
+    m_textFile.Write(i, "{\n");
+    m_fragments.WriteRoleCheck(i + 1);
+    WriteCodeLines(m_textFile,
+                   {
+                       {i + 1, "String action = this.Request.Params[\"ACTION\"];"},
+                       {i + 1, "if (action != null && action.Equals(\"ADD\"))"},
+                       {i + 2, "handleAdd();"},
+                       {i + 1, "else if (action != null && action.Equals(\"LOAD\"))"},
+                       {i + 2, "handleRecompute();"},
+                       {i + 1, "else if (action != null && action.Contains(\"RECOMPUTE\"))"},
+                       {i + 2, "handleRecompute();"},
+                       {i + 1, "else if (action != null && action.Equals(\"REFRESHGRID\"))"},
+                       {i + 1, "{"},
+                   });
+    m_fragments.WriteComboResets(master, i + 2);
+    m_fragments.WriteDateDefaults(master, i + 2);
+    WriteCodeLines(m_textFile, {
+                                   {i + 2, "initializeControls();"},
+                                   {i + 2, "extractAndAssignValuesToControls();"},
+                                   {i + 2, "WriteGridServer();"},
+                                   {i + 2, "WriteMenus();"},
+                                   {i + 2, "ManageLinkVisibility();"},
+                                   {i + 2, "handleRecompute();"},
+                                   {i + 1, "}"},
+                                   {i + 1, "else "},
+                                   {i + 1, "{"},
+                               });
+    m_fragments.WriteComboResets(master, i + 2);
+    m_fragments.WriteDateDefaults(master, i + 2);
+    WriteCodeLines(m_textFile, {
+                                   {i + 2, "initializeControls();"},
+                                   {i + 2, "extractAndAssignValuesToControls();"},
+                                   {i + 2, "WriteGridServer();"},
+                                   {i + 2, "WriteMenus();"},
+                                   {i + 2, "ManageLinkVisibility();"},
+                                   {i + 1, "}"},
+                                   {i, "}"},
+                               });
+}
+
+void TransactionCodeBehindWriter::WriteUpdatePageLoad(int indent)
+{
+    const int i = indent;
+    std::vector<FieldRep*> master = ControlsOf(*m_transaction.GetBasicTable());
+    std::erase_if(master, [](const FieldRep* control) { return !IsPlaced(control); });
+    m_textFile.Write(i, "protected void Page_Load(object sender, EventArgs e)\n");
+    m_textFile.Write(i, "{\n");
+    m_fragments.WriteRoleCheck(i + 1);
+    m_textFile.Write(
+        i + 1, "String m_%s = new UtilHandler().ToSqlNumber(this.Request.Params[\"%s\"], null);\n",
+        m_key, m_key);
+    WriteCodeLines(m_textFile,
+                   {
+                       {i + 1, "String action = this.Request.Params[\"ACTION\"];"},
+                       {i + 1, "if (action != null && action.Equals(\"UPDATE\"))"},
+                       {i + 2, "handleUpdate();"},
+                       {i + 1, "if (action != null && action.Equals(\"DELETE\"))"},
+                       {i + 2, "handleDelete();"},
+                       {i + 1, "else if (action != null && action.Equals(\"LOAD\"))"},
+                       {i + 2, "handleRecompute();"},
+                       {i + 1, "else if (action != null && action.Contains(\"RECOMPUTE\"))"},
+                       {i + 2, "handleRecompute();"},
+                       {i + 1, "else if (action != null && action.Equals(\"UPDATECONTROLS\"))"},
+                       {i + 2, "handleRecompute();"},
+                       {i + 1, "else "},
+                       {i + 1, "{"},
+                   });
+    m_fragments.WriteComboResets(master, i + 2);
+    m_textFile.Write(i + 2, "WriteMenus();\n");
+    m_textFile.Write(i + 2, "ManageLinkVisibility();\n");
+    m_textFile.Write(i + 2, "if (m_%s != null && m_%s.Length > 0)\n", m_key, m_key);
+    m_textFile.Write(i + 2, "{\n");
+    m_textFile.Write(i + 3, "%s.Value = m_%s;\n", m_key, m_key);
+    m_textFile.Write(i + 3, "initializeControls();\n");
+    m_textFile.Write(i + 3, "fillControls(m_%s);\n", m_key);
+    m_textFile.Write(i + 3, "initAndSetRecomputingCombo();;\n");
+    WriteCodeLines(m_textFile, {
+                                   {i + 2, "}"},
+                                   {i + 2, "WriteGridServer();"},
+                                   {i + 1, "}"},
+                                   {i, "}"},
+                               });
+}
+
+void TransactionCodeBehindWriter::WriteHandlerHead(int indent, const char* name)
+{
+    m_textFile.Write(indent, "void %s()\n", name);
+    m_textFile.Write(indent, "{\n");
+    m_textFile.Write(indent + 1, "try\n");
+    m_textFile.Write(indent + 1, "{\n");
+}
+
+void TransactionCodeBehindWriter::WriteHandleAdd(int indent)
+{
+    const int i = indent + 2;
+    WriteHandlerHead(indent, "handleAdd");
+    WriteValuesArray(*m_transaction.GetBasicTable(), i, /*update=*/false);
+    m_textFile.Write(i, "%s.SetValues(values);\n", m_dataObject);
+    m_textFile.Write(i, "if(%s.HandlePreAdd())\n", m_dataObject);
+    m_textFile.Write(i, "{\n");
+    m_textFile.Write(i + 1, "DataTable dbTable = %s.HandleAdd();\n", m_dataObject);
+    m_textFile.Write(i + 1, "String basicId = dbTable.Rows[0][\"basicId\"].ToString();\n");
+    m_textFile.Write(i + 1, "%s.HandlePostAdd();\n", m_dataObject);
+    for (const Table* table : m_transaction.GetDetailTables())
+        m_textFile.Write(i + 1, "addDetailsFor%s(basicId);\n", table->GetTableName());
+    m_textFile.Write(i, "}\n");
+    m_textFile.Write(i, "else\n");
+    m_textFile.Write(i + 1, "m_messageString = \"Can not Add Basic Record!\";\n");
+    WriteReply(i);
+    WriteCatch(indent);
+}
+
+void TransactionCodeBehindWriter::WriteRowWalkHead(int indent)
+{
+    WriteCodeLines(m_textFile, {
+                                   {indent, "int rowCount = 1;"},
+                                   {indent, "bool stat = true;"},
+                                   {indent, "while (stat)"},
+                                   {indent, "{"},
+                               });
+}
+
+void TransactionCodeBehindWriter::WriteRowWalkTail(int indent, const char* endTest)
+{
+    m_textFile.Write(indent + 1, "%s\n", endTest);
+    m_textFile.Write(indent + 2, "stat = false;\n");
+    m_textFile.Write(indent + 1, "rowCount++;\n");
+    m_textFile.Write(indent, "}\n");
+}
+
+void TransactionCodeBehindWriter::WriteRowParams(int indent, bool withId, bool withDelete)
+{
+    WriteCodeLines(m_textFile, {
+                                   {indent, "String searchString = \"inp\";"},
+                                   {indent, "searchString += rowCount;"},
+                                   {indent, "String rowNo = this.Request.Params[searchString];"},
+                               });
+    if (withId)
+        WriteCodeLines(m_textFile,
+                       {
+                           {indent, "searchString = \"id\";"},
+                           {indent, "searchString += rowCount;"},
+                           {indent, "String detailId = this.Request.Params[searchString];"},
+                       });
+    if (withDelete)
+        WriteCodeLines(m_textFile,
+                       {
+                           {indent, "searchString = \"delete\";"},
+                           {indent, "searchString += rowCount;"},
+                           {indent, "String isDelete = this.Request.Params[searchString];"},
+                       });
+}
+
+void TransactionCodeBehindWriter::WriteDetailCall(const CString& dataObject, const char* action,
+                                                  const char* message, int indent)
+{
+    m_textFile.Write(indent, "if(%s.HandlePre%s())\n", dataObject, action);
+    m_textFile.Write(indent, "{\n");
+    m_textFile.Write(indent + 1, "%s.Handle%s();\n", dataObject, action);
+    m_textFile.Write(indent + 1, "%s.HandlePost%s();\n", dataObject, action);
+    m_textFile.Write(indent, "}\n");
+    m_textFile.Write(indent, "else\n");
+    m_textFile.Write(indent + 1, "m_messageString = \"%s\";\n", message);
+}
+
+void TransactionCodeBehindWriter::WriteAddDetails(const Table& table, int indent)
+{
+    const int i = indent;
+    const CString object = "m_" + table.GetTableName();
+    m_textFile.Write(i, "void addDetailsFor%s(String basicId)\n", table.GetTableName());
+    m_textFile.Write(i, "{\n");
+    WriteRowWalkHead(i + 1);
+    WriteRowParams(i + 2, /*withId=*/false, /*withDelete=*/true);
+    m_textFile.Write(i + 2, "if (rowNo != null && isDelete == null)\n");
+    m_textFile.Write(i + 2, "{\n");
+    WriteValuesArray(table, i + 3, /*update=*/false);
+    m_textFile.Write(i + 3, "%s.SetValues(values);\n", object);
+    WriteDetailCall(object, "Add", "Can not Add Detail Record!", i + 3);
+    m_textFile.Write(i + 2, "}\n");
+    WriteRowWalkTail(i + 1, "else if(rowNo == null)");
+    m_textFile.Write(i, "}\n");
+}
+
+void TransactionCodeBehindWriter::WriteHandleUpdate(int indent)
+{
+    const int i = indent + 2;
+    WriteHandlerHead(indent, "handleUpdate");
+    WriteRequestKey("id", i);
+    WriteValuesArray(*m_transaction.GetBasicTable(), i, /*update=*/true);
+    m_textFile.Write(i, "%s.SetValues(values);\n", m_dataObject);
+    m_textFile.Write(i, "%s.SetPrimaryKey(id);\n", m_dataObject);
+    m_textFile.Write(i, "if(%s.HandlePreUpdate())\n", m_dataObject);
+    m_textFile.Write(i, "{\n");
+    m_textFile.Write(i + 1, "%s.HandleUpdate();\n", m_dataObject);
+    m_textFile.Write(i + 1, "%s.HandlePostUpdate();\n", m_dataObject);
+    for (const Table* table : m_transaction.GetDetailTables())
+        m_textFile.Write(i + 1, "update%s();\n", table->GetTableName());
+    m_textFile.Write(i, "}\n");
+    m_textFile.Write(i, "else\n");
+    m_textFile.Write(i + 1, "m_messageString = \"Can not Update Basic Record\";\n");
+    WriteReply(i);
+    WriteCatch(indent);
+}
+
+void TransactionCodeBehindWriter::WriteUpdateDetails(const Table& table, int indent)
+{
+    const int i = indent;
+    const CString object = "m_" + table.GetTableName();
+    m_textFile.Write(i, "void update%s()\n", table.GetTableName());
+    m_textFile.Write(i, "{\n");
+    WriteRequestKey("basicId", i + 1);
+    WriteRowWalkHead(i + 1);
+    WriteRowParams(i + 2, /*withId=*/true, /*withDelete=*/true);
+    m_textFile.Write(i + 2, "if (rowNo != null && isDelete == null)\n");
+    m_textFile.Write(i + 2, "{\n");
+    WriteValuesArray(table, i + 3, /*update=*/true);
+    m_textFile.Write(i + 3, "%s.SetValues(values);\n", object);
+    m_textFile.Write(i + 2, "}\n");
+    m_textFile.Write(i + 2, "if (detailId != null && detailId == \"0\" && isDelete == null)\n");
+    m_textFile.Write(i + 2, "{\n");
+    WriteDetailCall(object, "Add", "Can not Add Record!", i + 3);
+    m_textFile.Write(i + 2, "}\n");
+    m_textFile.Write(i + 2,
+                     "else if (detailId != null && detailId != \"0\" && isDelete == null)\n");
+    m_textFile.Write(i + 2, "{\n");
+    m_textFile.Write(i + 3, "%s.SetPrimaryKey(detailId);\n", object);
+    WriteDetailCall(object, "Update", "Can not Update Detail Record!", i + 3);
+    m_textFile.Write(i + 2, "}\n");
+    m_textFile.Write(i + 2,
+                     "else if (detailId != null && detailId != \"0\" && isDelete != null)\n");
+    m_textFile.Write(i + 2, "{\n");
+    m_textFile.Write(i + 3, "%s.SetPrimaryKey(detailId);\n", object);
+    WriteDetailCall(object, "Delete", "Can not Delete Detail Record!", i + 3);
+    m_textFile.Write(i + 2, "}\n");
+    WriteRowWalkTail(i + 1, "else if( rowNo == null)");
+    m_textFile.Write(i, "}\n");
+}
+
+void TransactionCodeBehindWriter::WriteHandleDelete(int indent)
+{
+    const int i = indent + 2;
+    WriteHandlerHead(indent, "handleDelete");
+    for (const Table* table : m_transaction.GetDetailTables())
+        m_textFile.Write(i, "delete_%s();\n", table->GetTableName());
+    WriteRequestKey("id", i);
+    m_textFile.Write(i, "%s.SetPrimaryKey(id);\n", m_dataObject);
+    m_textFile.Write(i, "%s.HandleDelete();\n", m_dataObject);
+    WriteReply(i);
+    WriteCatch(indent);
+}
+
+void TransactionCodeBehindWriter::WriteDeleteDetails(const Table& table, int indent)
+{
+    const int i = indent;
+    const CString object = "m_" + table.GetTableName();
+    m_textFile.Write(i, "void delete_%s()\n", table.GetTableName());
+    m_textFile.Write(i, "{\n");
+    WriteRowWalkHead(i + 1);
+    WriteRowParams(i + 2, /*withId=*/true, /*withDelete=*/false);
+    m_textFile.Write(i + 2, "if (detailId != null && detailId != \"0\")\n");
+    m_textFile.Write(i + 2, "{\n");
+    m_textFile.Write(i + 3, "%s.SetPrimaryKey(detailId);\n", object);
+    m_textFile.Write(i + 3, "%s.HandleDelete();\n", object);
+    m_textFile.Write(i + 2, "}\n");
+    WriteRowWalkTail(i + 1, "else if (rowNo == null)");
+    m_textFile.Write(i, "}\n");
+}
+
+void TransactionCodeBehindWriter::WriteRequestKey(const char* local, int indent)
+{
+    if (IsUploadPage())
+        m_textFile.Write(indent, "String %s = this.%s.Value;\n", local, m_key);
+    else
+        m_textFile.Write(indent, "String %s = this.Request.Params[\"%s\"];\n", local, m_key);
+}
+
+void TransactionCodeBehindWriter::WriteValuesArray(const Table& table, int indent, bool update)
+{
+    const bool master = &table == m_transaction.GetBasicTable();
+    const AspFile* updateFile = m_transaction.FindAspFileByType(updateFileKind);
+    if (update && updateFile != nullptr && updateFile->HasInvisibleField())
+    {
+        // A detail row's hidden values come from its own stored record.
+        m_textFile.Write(indent, "// extracting record from database for invisible controls\n");
+        if (master)
+            m_textFile.Write(indent, "DataTable dtRecord = %s.SelectRecord(id);\n", m_dataObject);
+        else
+            m_textFile.Write(indent, "DataTable dtRecord = m_%s.SelectRecord(detailId);\n",
+                             table.GetTableName());
+    }
+    std::vector<CString> names;
+    bool locationWritten = false;
+    bool utilWritten = false;
+    for (const FieldRep* control : ControlsOf(table))
+    {
+        if (!IsPlaced(control))
+            continue;
+        const int kind = ControlKind(*control);
+        const CString name = ControlName(*control);
+        if (kind == FieldRepData::FileUpload && !locationWritten)
+        {
+            m_textFile.Write(indent, "String location = Server.MapPath(\"~/uploadedData/\");\n");
+            locationWritten = true;
+        }
+        // Hidden on the Add page: no value; on the Update page: the stored one.
+        if (!update && GetVisibilityText(*m_pageFile, *control) == "Invisible")
+            continue;
+        const FieldVisibility* visibility =
+            updateFile != nullptr ? updateFile->FindFieldVisibility(control->GetField()) : nullptr;
+        const bool stored = update && visibility != nullptr &&
+                            visibility->GetVisibilityKind() == FieldVisibility::Invisible;
+        if ((kind == FieldRepData::DateControl || kind == FieldRepData::TextArea ||
+             kind == FieldRepData::TextBox || kind == FieldRepData::FileUpload) &&
+            !utilWritten)
+        {
+            m_textFile.Write(indent, "UtilHandler util = new UtilHandler();\n");
+            utilWritten = true;
+        }
+        if (master && kind == FieldRepData::FileUpload)
+        {
+            if (update)
+                m_fragments.WriteFileUploadUpdateValue(*control, indent, m_baseName + "Add.aspx");
+            else
+                m_fragments.WriteFileUploadValue(*control, indent, nullptr,
+                                                 m_baseName + "Add.aspx");
+        }
+        else if (master)
+        {
+            if (stored)
+                m_textFile.Write(indent, "String %s = dtRecord.Rows[0][\"%s\"].ToString();\n", name,
+                                 name);
+            else
+                m_textFile.Write(indent, "String %s = this.Request.Params[\"%s\"];\n", name, name);
+            CString format = m_project->GetDateFormat();
+            format.MakeLower();
+            if (kind == FieldRepData::DateControl && format == "dd/mm/yyyy")
+                m_textFile.Write(indent, "%s = util.ConvertDate(%s);\n", name, name);
+        }
+        else
+        {
+            m_textFile.Write(indent, "searchString = \"%s\";\n", name);
+            m_textFile.Write(indent, "searchString += rowNo;\n");
+            if (stored)
+                m_textFile.Write(indent,
+                                 "String %s = dtRecord.Rows.Count > 0 ? "
+                                 "dtRecord.Rows[0][\"%s\"].ToString() : null;\n",
+                                 name, name);
+            else
+                m_textFile.Write(indent, "String %s = this.Request.Params[searchString];\n", name);
+        }
+        names.push_back(name);
+    }
+    if (!master)
+        names.push_back(table.FindForeignKeyFieldTo(m_transaction.GetBasicTable())->GetFieldName());
+    m_textFile.Write(0, " \n");
+    m_textFile.Write(indent, "String[,] values = ");
+    m_textFile.Write(0, "{ \n");
+    for (std::size_t n = 0; n < names.size(); ++n)
+    {
+        const bool foreignKey = !master && n + 1 == names.size();
+        m_textFile.Write(indent, "{\"%s\", %s }", names[n],
+                         foreignKey ? CString("basicId") : names[n]);
+        m_textFile.Write(0, n + 1 < names.size() ? ",\n" : "\n");
+    }
+    m_textFile.Write(0, "\n");
+    m_textFile.Write(indent, " };\n");
+    m_textFile.Write(0, " \n");
+}
+
+void TransactionCodeBehindWriter::WriteReply(int indent)
+{
+    if (IsUploadPage())
+    {
+        m_textFile.Write(indent, "String url = \"%s?MessageLabel=\" + m_messageString;\n",
+                         EscapeCSharpString(m_baseName + "Add.aspx"));
+        m_textFile.Write(indent, "Response.Redirect(url);\n");
+        return;
+    }
+    WriteCodeLines(m_textFile, {
+                                   {indent, "Response.CacheControl = \"no-cache\";"},
+                                   {indent, "Response.ContentType = \"text/xml\";"},
+                                   {indent, "ReportXMLWriter w = new ReportXMLWriter();"},
+                                   {indent, "GetXMLDataForGrid(w);"},
+                                   {indent, "w.WriteMessageString(m_messageString);"},
+                                   {indent, "string strReport = w.Close();"},
+                                   {indent, "Response.Write(strReport);"},
+                                   {indent, "Response.End();"},
+                               });
+}
+
+void TransactionCodeBehindWriter::WriteCatch(int indent)
+{
+    WriteCodeLines(m_textFile, {
+                                   {indent + 1, "}"},
+                                   {indent + 1, "catch (SqlException e)"},
+                                   {indent + 1, "{"},
+                               });
+    // The XML answer carries the server's text as element content.
+    m_textFile.Write(indent + 2, IsUploadPage()
+                                     ? "m_messageString = e.Errors[0].Message;\n"
+                                     : "m_messageString = new "
+                                       "UtilHandler().ConvertToXML(e.Errors[0].Message);\n");
+    WriteReply(indent + 2);
+    m_textFile.Write(indent + 1, "}\n");
+    m_textFile.Write(indent, "}\n");
+}
+
+void TransactionCodeBehindWriter::WriteHandleRecompute(int indent)
+{
+    m_textFile.Write(indent, "void handleRecompute()\n");
+    m_textFile.Write(indent, "{\n");
+    m_textFile.Write(indent + 1, "String action = this.Request.Params[\"ACTION\"];\n");
+    for (const FieldRep* control : TransactionGridWriter::RecomputingControls(m_transaction))
+    {
+        const CString name = TransactionGridWriter::RecomputeEvent(m_transaction, *control);
+        m_textFile.Write(indent + 1, "if (action != null && action.Equals(\"RECOMPUTEON%s\"))\n",
+                         name);
+        m_textFile.Write(indent + 1, "{\n");
+        m_textFile.Write(indent + 2, "recomputeOn%s();\n", name);
+        m_textFile.Write(indent + 1, "}\n");
+    }
+    m_textFile.Write(indent + 1, "if (action != null && action.Equals(\"REFRESHGRID\"))\n");
+    m_textFile.Write(indent + 1, "{\n");
+    m_textFile.Write(indent + 1, "}\n");
+    m_textFile.Write(indent, "}\n");
+}
+
+void TransactionCodeBehindWriter::WriteRecomputeMethods(int indent)
+{
+    for (FieldRep* control : TransactionGridWriter::RecomputingControls(m_transaction))
+        m_fragments.WriteRecomputeMethod(
+            *control, indent, m_transaction.IsFieldInDetailTables(control->GetField()),
+            TransactionGridWriter::RecomputeEvent(m_transaction, *control));
+}
+
+void TransactionCodeBehindWriter::WriteGridServer(int indent)
+{
+    const std::vector<Table*>& details = m_transaction.GetDetailTables();
+    m_textFile.Write(indent, "void WriteGridServer()\n");
+    m_textFile.Write(indent, "{\n");
+    // With two or more grids each block stands in braces of its own and renders its own grid.
+    const int i = details.size() < 2 ? indent + 1 : indent + 2;
+    for (const Table* table : details)
+    {
+        if (details.size() >= 2)
+            m_textFile.Write(indent + 1, "{\n");
+        m_textFile.Write(i, "ReportXMLWriter w = new ReportXMLWriter();\n");
+        m_textFile.Write(i, "%s(w);\n",
+                         TransactionGridWriter::GridMethodName(m_transaction, *table));
+        WriteCodeLines(m_textFile,
+                       {
+                           {i, "string xmlReport = w.Close();"},
+                           {i, "XmlDocument docXml = new XmlDocument();"},
+                           {i, "XslCompiledTransform docXsl = new XslCompiledTransform();"},
+                           {i, "docXsl.Load(Server.MapPath(\"../../includes/css/report.xsl\"));"},
+                           {i, "StringWriter s = new StringWriter();"},
+                           {i, "docXml.LoadXml(xmlReport);"},
+                           {i, "docXsl.Transform(docXml, null, s);"},
+                       });
+        m_textFile.Write(i, "this.%sDiv.InnerHtml = s.ToString();\n", table->GetTableName());
+        m_textFile.Write(0, "\n");
+        if (details.size() >= 2)
+            m_textFile.Write(indent + 1, "}\n");
+    }
+    m_textFile.Write(indent, "}\n");
+}
+
+void TransactionCodeBehindWriter::WriteClassTail()
+{
+    m_fragments.WriteMenusMethod(2, m_pageFile->GetFileName(FALSE));
+    std::vector<LinkControl*> links = m_transaction.GetPreLinkList();
+    links.insert(links.end(), m_transaction.GetPostLinkList().begin(),
+                 m_transaction.GetPostLinkList().end());
+    PageHeaderWriter(*m_project, m_transaction, m_textFile).WriteManageLinkVisibility(links, 2);
+    m_textFile.Write(1, "}\n");
+    m_textFile.Write(0, "}\n");
+}
+
+void TransactionCodeBehindWriter::Save(const char* mode)
+{
+    SaveFile(m_baseName + mode + ".aspx.cs", GetRelativeFolder(true) + "\\UI");
+    WriteDesignerFile(mode);
+}
+
+void TransactionCodeBehindWriter::WriteDesignerFile(const char* mode)
+{
+    const bool update = IsUpdatePage();
+    m_textFile.Write(0, "namespace %s\n", m_project->GetProjectName());
+    m_textFile.Write(0, "{\n");
+    m_textFile.Write(1, "public partial class %s%s\n", m_baseName, mode);
+    m_textFile.Write(1, "{\n");
+    WriteDesignerDeclaration(m_textFile, "HtmlControls.HtmlForm %s;\n", m_baseName);
+    m_textFile.Write(0, "\n");
+    if (update)
+    {
+        WriteDesignerDeclaration(m_textFile, "HtmlControls.HtmlForm Form2;\n", "");
+        m_textFile.Write(0, "\n");
+        WriteDesignerDeclaration(m_textFile, "WebControls.HiddenField %s;\n", m_key);
+    }
+    const std::vector<FieldRep*> master = ControlsOf(*m_transaction.GetBasicTable());
+    WriteDesignerControlDeclarations(m_textFile, master, update);
+    if (std::any_of(master.begin(), master.end(),
+                    [](const FieldRep* control) {
+                        return control != nullptr &&
+                               ControlKind(*control) == FieldRepData::FileUpload;
+                    }))
+        WriteDesignerDeclaration(m_textFile, "WebControls.Label MessageLabel;\n", "");
+    WriteDesignerDeclaration(m_textFile, "WebControls.Menu Menu1;\n", "");
+    std::vector<LinkControl*> links = m_transaction.GetPreLinkList();
+    links.insert(links.end(), m_transaction.GetPostLinkList().begin(),
+                 m_transaction.GetPostLinkList().end());
+    PageHeaderWriter(*m_project, m_transaction, m_textFile).WriteLinkDeclarations(links, 2);
+    for (const Table* table : m_transaction.GetDetailTables())
+        WriteDesignerDeclaration(m_textFile, "HtmlControls.HtmlGenericControl %sDiv;\n",
+                                 table->GetTableName());
+    if (m_pageTemplate > 2 && m_pageTemplate < 6)
+        WriteDesignerDeclaration(m_textFile, "WebControls.Label LabelUsername;\n", "");
+    m_textFile.Write(1, "}\n");
+    m_textFile.Write(0, "}\n");
+    SaveFile(m_baseName + mode + ".aspx.designer.cs", GetRelativeFolder(true) + "\\UI");
+}
+
+std::vector<FieldRep*> TransactionCodeBehindWriter::ControlsOf(const Table& table) const
+{
+    std::vector<FieldRep*> controls;
+    m_transaction.GetFieldRepsOfTable(const_cast<Table*>(&table), controls);
+    return controls;
+}
+
+bool TransactionCodeBehindWriter::IsUploadPage() const
+{
+    return m_transaction.HasFileUploadControl();
+}
+
+bool TransactionCodeBehindWriter::IsUpdatePage() const
+{
+    return m_pageFile != nullptr && m_pageFile->GetFileKind() == updateFileKind;
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "gen_web/AspxWriter.h"
+#include "gen_web/CodeBehindFragments.h"
+
+#include <vector>
+
+class AspxFile;
+class FieldRep;
+class Table;
+class Transaction;
+
+// "<page>Add.aspx.cs" and "<page>Update.aspx.cs" of a master-detail page, each followed by its
+// designer file: the page class that saves the master record with the rows of its detail grids
+// and describes the grids as XML. <page> is the page name as its page files are named (trimmed,
+// blanks made "_"). A page without a keyed master table, or with a detail table without key or
+// foreign key to the master table, is listed as skipped.
+class TransactionCodeBehindWriter : public AspxWriter
+{
+public:
+    TransactionCodeBehindWriter(ForgeonProject* project, Transaction& transaction,
+                                GenerationReport& report);
+
+    void Write();
+
+    // The reason the page cannot be written; empty when it can.
+    static CString FindSkipReason(const Transaction& transaction);
+
+private:
+    void WriteAddPage();
+    void WriteUpdatePage();
+
+    void WriteClassHead();
+    void WritePreInit(int indent);
+    void WriteDataObjects(int indent);
+    void WriteValueMembers(int indent);
+    void WriteAddPageLoad(int indent);
+    void WriteUpdatePageLoad(int indent);
+
+    void WriteHandleAdd(int indent);
+    void WriteAddDetails(const Table& table, int indent);
+    void WriteHandleUpdate(int indent);
+    void WriteUpdateDetails(const Table& table, int indent);
+    void WriteHandleDelete(int indent);
+    void WriteDeleteDetails(const Table& table, int indent);
+    // "void name()" with the opening of its try block.
+    void WriteHandlerHead(int indent, const char* name);
+    // The walk over the posted rows "inp" + n until the first absent one: the loop's opening,
+    // and its end with the test that stops it.
+    void WriteRowWalkHead(int indent);
+    void WriteRowWalkTail(int indent, const char* endTest);
+    // The row's request values: rowNo, with withId detailId, and isDelete.
+    void WriteRowParams(int indent, bool withId, bool withDelete);
+    // The Pre hook, the action and the Post hook of a detail row, or the message.
+    void WriteDetailCall(const CString& dataObject, const char* action, const char* message,
+                         int indent);
+    // The posted values of the table's controls and the "values" array handed to SetValues.
+    void WriteValuesArray(const Table& table, int indent, bool update);
+    // The master key from the request, or from its hidden control on an upload page.
+    void WriteRequestKey(const char* local, int indent);
+    // The handler's answer: a redirect on an upload page, else the grids and the message as XML.
+    void WriteReply(int indent);
+    // The catch block with the server's message, answered like the try block.
+    void WriteCatch(int indent);
+
+    void WriteHandleRecompute(int indent);
+    void WriteRecomputeMethods(int indent);
+    void WriteGridServer(int indent);
+    void WriteClassTail();
+    void WriteDesignerFile(const char* mode);
+    void Save(const char* mode);
+
+    std::vector<FieldRep*> ControlsOf(const Table& table) const;
+    bool IsUploadPage() const;
+    bool IsUpdatePage() const;
+
+    Transaction& m_transaction;
+    AspxFile* m_pageFile = nullptr;
+    int m_pageTemplate;
+    CString m_baseName;
+    CString m_dataObject;
+    CString m_key;
+    CodeBehindFragments m_fragments;
+};

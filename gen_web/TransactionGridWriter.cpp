@@ -1,0 +1,790 @@
+#include "gen_web/TransactionGridWriter.h"
+
+#include "entities/AspxFile.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
+#include "entities/Function.h"
+#include "entities/Transaction.h"
+#include "gen_web/CodeBehindFragments.h"
+#include "gen_web/CodeLines.h"
+#include "gen_web/PageControls.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/FieldVisibility.h"
+#include "model/ForgeonProject.h"
+#include "model/Table.h"
+#include "model/TextFile.h"
+#include "platform/core/LiteralEscaping.h"
+
+#include <algorithm>
+
+namespace
+{
+const ClassInvokation* DataCallOf(const FieldRep& control)
+{
+    const ClassInvokation* call = control.GetFieldRepData()->GetDataCall();
+    return call != nullptr && call->GetClass() != nullptr && call->GetFunction() != nullptr
+               ? call
+               : nullptr;
+}
+
+bool HasFrontAndBack(const FieldRep& control)
+{
+    return control.GetFieldRepData()->GetFrontField() != nullptr &&
+           control.GetFieldRepData()->GetBackField() != nullptr;
+}
+
+bool HasRecomputeLists(const FieldRep& control)
+{
+    return !control.GetFieldRepData()->GetEventRecmpFieldsList().empty();
+}
+
+CString KeyName(const Table& table)
+{
+    const Field* key = table.GetPrimaryKeyField();
+    return key != nullptr ? key->GetFieldName() : CString();
+}
+} // namespace
+
+TransactionGridWriter::TransactionGridWriter(Transaction& transaction, AspxFile& pageFile,
+                                             ForgeonProject& project, TextFile& out,
+                                             CodeBehindFragments& fragments)
+    : m_transaction(transaction), m_pageFile(pageFile), m_project(project), m_out(out),
+      m_fragments(fragments)
+{
+}
+
+std::vector<FieldRep*> TransactionGridWriter::RecomputingControls(Transaction& transaction)
+{
+    std::vector<Table*> tables{transaction.GetBasicTable()};
+    tables.insert(tables.end(), transaction.GetDetailTables().begin(),
+                  transaction.GetDetailTables().end());
+    std::vector<FieldRep*> recomputing;
+    for (Table* table : tables)
+    {
+        std::vector<FieldRep*> controls;
+        transaction.GetFieldRepsOfTable(table, controls);
+        for (FieldRep* control : controls)
+        {
+            if (control->GetFieldRepData() != nullptr && HasRecomputeLists(*control))
+                recomputing.push_back(control);
+        }
+    }
+    return recomputing;
+}
+
+CString TransactionGridWriter::RecomputeEvent(Transaction& transaction, const FieldRep& control)
+{
+    CString name = ControlName(control);
+    name.MakeUpper();
+    for (const FieldRep* other : RecomputingControls(transaction))
+    {
+        if (other == &control)
+            break;
+        CString otherName = ControlName(*other);
+        otherName.MakeUpper();
+        if (otherName == name && control.GetField()->GetTable() != nullptr)
+        {
+            CString qualified =
+                control.GetField()->GetTable()->GetTableName() + "_" + ControlName(control);
+            qualified.MakeUpper();
+            return qualified;
+        }
+    }
+    return name;
+}
+
+CString TransactionGridWriter::RecomputeCall(const FieldRep& control) const
+{
+    return "HandleGridRecompute(\\\"RECOMPUTEON" + RecomputeEvent(m_transaction, control) +
+           "\\\", " + ControlName(control) + "__ROW__, inp__ROW__);";
+}
+
+CString TransactionGridWriter::RecomputeArgument(const FieldRep& control) const
+{
+    return HasRecomputeLists(control) ? "\"" + RecomputeCall(control) + "\"" : CString("null");
+}
+
+CString TransactionGridWriter::GridMethodName(const Transaction& transaction, const Table& table)
+{
+    if (transaction.GetDetailTables().size() < 2)
+        return "GetXMLDataForGrid";
+    return "GetXMLDataForGridOf" + table.GetTableName();
+}
+
+void TransactionGridWriter::WriteAddGridData(int indent)
+{
+    WriteGridData(indent, /*update=*/false);
+}
+
+void TransactionGridWriter::WriteUpdateGridData(int indent)
+{
+    WriteGridData(indent, /*update=*/true);
+}
+
+void TransactionGridWriter::WriteGridData(int indent, bool update)
+{
+    const std::vector<Table*>& details = m_transaction.GetDetailTables();
+    m_out.Write(indent, "void GetXMLDataForGrid(ReportXMLWriter w)\n");
+    m_out.Write(indent, "{\n");
+    m_out.Write(indent + 1, "UtilHandler utilHandler = new UtilHandler();\n");
+    if (details.size() < 2)
+    {
+        for (Table* table : details)
+            WriteGridBlock(*table, indent + 1, update);
+        m_out.Write(indent, "}\n");
+    }
+    else
+    {
+        for (const Table* table : details)
+            m_out.Write(indent + 1, "%s(w);\n", GridMethodName(m_transaction, *table));
+        m_out.Write(indent, "}\n");
+        for (Table* table : details)
+        {
+            m_out.Write(indent, "void %s(ReportXMLWriter w)\n",
+                        GridMethodName(m_transaction, *table));
+            m_out.Write(indent, "{\n");
+            m_out.Write(indent + 1, "UtilHandler utilHandler = new UtilHandler();\n");
+            WriteGridBlock(*table, indent + 1, update);
+            m_out.Write(indent, "}\n");
+        }
+    }
+    if (update)
+    {
+        for (Table* table : details)
+        {
+            WriteGridRowMethod(*table, indent);
+            WriteFillGridMethod(*table, indent);
+        }
+    }
+    WriteFillOptionsMethod(indent);
+}
+
+void TransactionGridWriter::WriteGridBlock(Table& table, int indent, bool update)
+{
+    m_table = &table;
+    m_transaction.GetFieldRepsOfTable(&table, m_controls);
+    std::erase_if(m_controls,
+                  [](const FieldRep* control)
+                  {
+                      return control == nullptr || control->GetField() == nullptr ||
+                             control->GetFieldRepData() == nullptr;
+                  });
+    m_declaredObjects.clear();
+    m_dataTableDeclared = false;
+    m_dateLocalsDeclared = false;
+    m_fragments.ClearDeclaredNames();
+    const CString name = table.GetTableName();
+    m_out.Write(indent, "w.BeginGrid(\"%sDiv\");\n", name);
+    m_out.Write(indent, "int colSpan = %d;\n", static_cast<int>(m_controls.size()) + 1);
+    WriteHeaderRow(indent);
+    WriteDefaultRow(indent);
+    m_out.Write(0, "\n");
+    if (update)
+        m_out.Write(indent, "fillGridFor%s(w);\n", name);
+    WriteFooters(table, indent, update);
+    m_out.Write(0, "\n");
+    m_out.Write(indent, "w.EndGrid();\n");
+}
+
+void TransactionGridWriter::WriteHeaderRow(int indent)
+{
+    m_out.Write(indent, "w.BeginGridDataHeaderRow(null);\n");
+    for (const FieldRep* control : m_controls)
+        m_out.Write(indent, "w.WriteGridDataHeader(\"%s\", 0, 0);\n",
+                    EscapeCSharpString(control->GetFieldRepData()->GetCaption()));
+    m_out.Write(indent, "w.WriteGridDataHeader(\"Delete Row\", 0, 5);\n");
+    m_out.Write(indent, "w.EndGridDataHeaderRow();\n");
+    m_out.Write(0, "\n");
+}
+
+void TransactionGridWriter::WriteDefaultRow(int indent)
+{
+    m_out.Write(indent, "w.BeginGridDefaultRow(null);\n");
+    for (const FieldRep* control : m_controls)
+        WriteDefaultCell(*control, indent);
+    m_out.Write(0, "\n");
+    WriteFixedDefaultCell("checkbox", "__ROW__", "delete__ROW__", indent);
+    WriteFixedDefaultCell("hidden", "__ROW__", "inp__ROW__", indent);
+    WriteFixedDefaultCell("hidden", "0", "id__ROW__", indent);
+    m_out.Write(indent, "w.EndGridDefaultRow();\n");
+}
+
+void TransactionGridWriter::WriteFixedDefaultCell(const char* type, const char* value,
+                                                  const char* id, int indent)
+{
+    m_out.Write(indent, "w.BeginGridData(null, null, 0, 0 ,0);\n");
+    m_out.Write(indent,
+                "w.WriteInputField(\"%s\", \"%s\", \"%s\", null, null, false, false, false, false, "
+                "null, null);\n",
+                type, value, id);
+    m_out.Write(indent, "w.EndGridData();\n");
+    m_out.Write(0, "\n");
+}
+
+void TransactionGridWriter::WriteFooters(const Table& table, int indent, bool update)
+{
+    const CString name = table.GetTableName();
+    m_out.Write(indent, "w.BeginGridFooter(null, \"right\", colSpan);\n");
+    m_out.Write(indent,
+                "w.WriteInputFieldGrid(\"button\", \"Add New Row\", null, "
+                "\"onclick='addGridRow(%sDiv_body, %sDiv_defaultRow);'\", \"AddRowButton\", false, "
+                "false, false);\n",
+                name, name);
+    m_out.Write(indent, "w.EndGridFooter();\n");
+    m_out.Write(0, "\n");
+    m_out.Write(indent, "w.BeginGridFooter(null, \"right\", colSpan);\n");
+    if (update)
+        WriteCodeLines(m_out, {
+                                  {indent, "w.WriteInputFieldGrid(\"button\", \"Commit\", null, "
+                                           "\"onclick='HandleAction(\\\"UPDATE\\\");'\", "
+                                           "\"ButtonControl\", false, false, false);"},
+                                  {indent, "w.WriteInputFieldGrid(\"button\", \"Delete\", null, "
+                                           "\"onclick='HandleAction(\\\"DELETE\\\");'\", "
+                                           "\"ButtonControl\", false, false, false);"},
+                              });
+    else
+        WriteCodeLines(m_out, {
+                                  {indent, "w.WriteInputFieldGrid(\"button\", \"Commit\", null, "
+                                           "\"onclick='HandleAction(\\\"ADD\\\");'\", "
+                                           "\"ButtonControl\", false, false, false);"},
+                                  {indent, "w.WriteInputFieldGrid(\"button\", \"Clear\", null, "
+                                           "\"onclick='reloadForm();'\", \"ButtonControl\", false, "
+                                           "false, false);"},
+                              });
+    m_out.Write(indent, "w.EndGridFooter();\n");
+}
+
+void TransactionGridWriter::WriteRowDeclarations(const FieldRep& control, int indent)
+{
+    const int kind = ControlKind(control);
+    if ((kind == FieldRepData::ComboBox || kind == FieldRepData::EditableTextBox) &&
+        !m_dataTableDeclared)
+    {
+        m_out.Write(indent, "DataTable dataTable = new DataTable();\n");
+        m_dataTableDeclared = true;
+    }
+    if (kind == FieldRepData::DateControl && !m_dateLocalsDeclared)
+    {
+        m_out.Write(indent, "String actionString = \"\";\n");
+        m_out.Write(indent, "String imagePath = \"\";\n");
+        m_dateLocalsDeclared = true;
+    }
+}
+
+void TransactionGridWriter::WriteDefaultCell(const FieldRep& control, int indent)
+{
+    const CString name = ControlName(control);
+    const FieldRepData& data = *control.GetFieldRepData();
+    WriteRowDeclarations(control, indent);
+    switch (ControlKind(control))
+    {
+    case FieldRepData::TextBox:
+        WriteDefaultValue(control, indent);
+        m_out.Write(indent, "w.BeginGridData(null, null, 0, 0 ,0);\n");
+        m_out.Write(
+            indent,
+            "w.WriteInputField(\"input\", val_%s, \"%s__ROW__\", null, \"TextControl\", %s, "
+            "false, %s, false, null, %s);\n",
+            name, name, HiddenFlag(control), ReadOnlyFlag(control), RecomputeArgument(control));
+        break;
+    case FieldRepData::TextArea:
+        WriteDefaultValue(control, indent);
+        m_out.Write(indent, "w.BeginGridData(null, null, 0, 0 ,0);\n");
+        m_out.Write(indent,
+                    "w.WriteTextAreaField(%d, %d, val_%s, \"%s__ROW__\", %s, %s, false, "
+                    "\"TextAreaControl\", %s);\n",
+                    data.GetWidth(), data.GetRows(), name, name, HiddenFlag(control),
+                    ReadOnlyFlag(control), RecomputeArgument(control));
+        break;
+    case FieldRepData::CheckBox:
+        WriteDefaultValue(control, indent);
+        m_out.Write(indent, "w.BeginGridData(null, null, 0, 0 ,0);\n");
+        m_out.Write(indent,
+                    "w.WriteInputField(\"checkbox\", null, \"%s__ROW__\", null, null, %s, %s, "
+                    "false, bChecked_%s, %s, null);\n",
+                    name, HiddenFlag(control), ReadOnlyFlag(control), name,
+                    RecomputeArgument(control));
+        break;
+    case FieldRepData::ComboBox:
+    case FieldRepData::EditableTextBox:
+        m_out.Write(indent, "w.BeginGridData(null, null, 0, 0 ,0);\n");
+        WriteComboCell(control, indent, /*dataRow=*/false);
+        break;
+    case FieldRepData::DateControl:
+        WriteDefaultValue(control, indent);
+        m_out.Write(indent, "w.BeginGridData(null, null, 0, 0, 0);\n");
+        WriteDateCell(control, indent, /*dataRow=*/false);
+        break;
+    case FieldRepData::RadioButton:
+        WriteDefaultValue(control, indent);
+        WriteRadioDefaultCell(control, indent);
+        return;
+    default:
+        return;
+    }
+    m_out.Write(indent, "w.EndGridData();\n");
+    m_out.Write(0, "\n");
+}
+
+void TransactionGridWriter::WriteDataCell(const FieldRep& control, int indent)
+{
+    const CString name = ControlName(control);
+    const FieldRepData& data = *control.GetFieldRepData();
+    const int kind = ControlKind(control);
+    WriteRowDeclarations(control, indent);
+    if (kind != FieldRepData::TextBox && kind != FieldRepData::TextArea &&
+        kind != FieldRepData::CheckBox && kind != FieldRepData::ComboBox &&
+        kind != FieldRepData::EditableTextBox && kind != FieldRepData::DateControl &&
+        kind != FieldRepData::RadioButton)
+        return;
+    if (kind == FieldRepData::RadioButton || kind == FieldRepData::DateControl)
+    {
+        m_out.Write(indent, "idString = \"%s\" + count;\n", name);
+        m_out.Write(indent, "valueString = utilHandler.GetValueOfField(strA, \"%s\");\n", name);
+        if (kind == FieldRepData::RadioButton)
+        {
+            WriteRadioDataCell(control, indent);
+            return;
+        }
+        m_out.Write(indent, "w.BeginGridData(null, null, 0, 0, 0);\n");
+        WriteDateCell(control, indent, /*dataRow=*/true);
+        m_out.Write(indent, "w.EndGridData();\n");
+        m_out.Write(0, "\n");
+        return;
+    }
+    m_out.Write(indent, "w.BeginGridData(null, null, 0, 0 ,0);\n");
+    m_out.Write(indent, "idString = \"%s\" + count;\n", name);
+    m_out.Write(indent, "valueString = utilHandler.GetValueOfField(strA, \"%s\");\n", name);
+    switch (kind)
+    {
+    case FieldRepData::TextBox:
+        m_out.Write(
+            indent,
+            "w.WriteInputField(\"input\", valueString, idString, null, \"TextControl\", %s, "
+            "false, false, false, null, %s);\n",
+            HiddenFlag(control), RecomputeArgument(control));
+        break;
+    case FieldRepData::TextArea:
+        m_out.Write(indent,
+                    "w.WriteTextAreaField(%d, %d, valueString, idString, %s, %s, false, "
+                    "\"TextAreaControl\", %s);\n",
+                    data.GetWidth(), data.GetRows(), HiddenFlag(control), ReadOnlyFlag(control),
+                    RecomputeArgument(control));
+        break;
+    case FieldRepData::CheckBox:
+        m_out.Write(indent, "valueString = valueString.Trim();\n");
+        // One flag per row method, declared by its first check box.
+        m_out.Write(indent,
+                    m_isCheckedDeclared ? "is_checked = false;\n" : "bool is_checked = false;\n");
+        m_isCheckedDeclared = true;
+        m_out.Write(indent, "if(valueString == \"on\")\n");
+        m_out.Write(indent + 1, "is_checked = true;\n");
+        m_out.Write(indent,
+                    "w.WriteInputField(\"checkbox\", valueString, idString, null, null, %s, %s, "
+                    "false, is_checked, %s, null);\n",
+                    HiddenFlag(control), ReadOnlyFlag(control), RecomputeArgument(control));
+        break;
+    default:
+        WriteComboCell(control, indent, /*dataRow=*/true);
+        break;
+    }
+    m_out.Write(indent, "w.EndGridData();\n");
+    m_out.Write(0, "\n");
+}
+
+void TransactionGridWriter::WriteDefaultValue(const FieldRep& control, int indent)
+{
+    const CString name = ControlName(control);
+    const int kind = ControlKind(control);
+    switch (kind)
+    {
+    case FieldRepData::TextBox:
+    case FieldRepData::DateControl:
+        m_out.Write(indent, "String val_%s = null;\n", name);
+        break;
+    case FieldRepData::TextArea:
+        m_out.Write(indent, "String val_%s = \"\";\n", name);
+        break;
+    case FieldRepData::RadioButton:
+    {
+        const std::size_t count = GetRadioItems(*control.GetFieldRepData()).size();
+        for (std::size_t i = 0; i < count; ++i)
+            m_out.Write(indent, "bool bChecked_%s%d = %s;\n", name, static_cast<int>(i),
+                        i == 0 ? "true" : "false");
+        break;
+    }
+    case FieldRepData::CheckBox:
+        m_out.Write(indent, "bool bChecked_%s = false;\n", name);
+        break;
+    default:
+        return;
+    }
+    if (DataCallOf(control) == nullptr || !HasFrontAndBack(control) || IsRecomputedInRow(control))
+        return;
+    if (!m_dataTableDeclared)
+    {
+        m_out.Write(indent, "DataTable dataTable = new DataTable();\n");
+        m_dataTableDeclared = true;
+    }
+    WriteDataCall(control, indent);
+    const CString front =
+        EscapeCSharpString(control.GetFieldRepData()->GetFrontField()->GetFieldName());
+    m_out.Write(indent, "if (dataTable.Rows.Count > 0)\n");
+    m_out.Write(indent, "{\n");
+    if (kind == FieldRepData::CheckBox)
+    {
+        m_out.Write(indent + 1, "if (dataTable.Rows[0][\"%s\"].ToString().Trim() == \"on\")\n",
+                    front);
+        m_out.Write(indent + 2, "bChecked_%s = true;\n", name);
+    }
+    else if (kind == FieldRepData::RadioButton)
+    {
+        const std::vector<RadioItem> items = GetRadioItems(*control.GetFieldRepData());
+        for (std::size_t i = 0; i < items.size(); ++i)
+        {
+            m_out.Write(indent + 1,
+                        i == 0
+                            ? "if (dataTable.Rows[0][\"%s\"].ToString().Trim() == \"%s\")\n"
+                            : "else if (dataTable.Rows[0][\"%s\"].ToString().Trim() == \"%s\")\n",
+                        front, EscapeCSharpString(items[i].value));
+            m_out.Write(indent + 1, "{\n");
+            for (std::size_t j = 0; j < items.size(); ++j)
+                m_out.Write(indent + 1, " bChecked_%s%d = %s;\n", name, static_cast<int>(j),
+                            i == j ? "true" : "false");
+            m_out.Write(indent + 1, "}\n");
+        }
+    }
+    else
+        m_out.Write(indent + 1, "val_%s = dataTable.Rows[0][\"%s\"].ToString();\n", name, front);
+    m_out.Write(indent, "}\n");
+}
+
+void TransactionGridWriter::WriteDataCall(const FieldRep& control, int indent)
+{
+    const ClassInvokation& call = *DataCallOf(control);
+    const Table* table = call.GetClass()->GetTable();
+    const CString tableName =
+        table != nullptr ? table->GetTableName() : call.GetClass()->GetFieldName();
+    if (std::find(m_declaredObjects.begin(), m_declaredObjects.end(), table) ==
+        m_declaredObjects.end())
+    {
+        const CString className = call.GetClass()->GetFieldName();
+        m_out.Write(indent, "%s m_%s = new %s(); \n", className, tableName, className);
+        m_declaredObjects.push_back(table);
+    }
+    m_fragments.WriteCallParameterValues(call, indent, /*detailRow=*/false);
+    m_out.Write(indent, "dataTable = m_%s.%s(", tableName, call.GetFunction()->GetFieldName());
+    m_fragments.WriteCallArguments(*call.GetFunction(), false);
+    m_out.Write(0, ");\n");
+}
+
+void TransactionGridWriter::WriteComboCell(const FieldRep& control, int indent, bool dataRow)
+{
+    const CString name = ControlName(control);
+    if (dataRow)
+    {
+        m_out.Write(indent, "String %s = valueString;\n", name);
+        m_out.Write(indent,
+                    "w.BeginComboField(idString, \"GridComboControl\", %s, false, %s, null, null, ",
+                    HiddenFlag(control), ReadOnlyFlag(control));
+        if (HasRecomputeLists(control))
+        {
+            m_out.Write(0, "\"HandleGridRecompute(\\\"RECOMPUTEON%s\\\",\"",
+                        RecomputeEvent(m_transaction, control));
+            m_out.Write(0, " + idString + \",\" + inpString + \");\");\n");
+        }
+        else
+            m_out.Write(0, "null);\n");
+    }
+    else
+        m_out.Write(indent,
+                    "w.BeginComboField(\"%s__ROW__\", \"GridComboControl\", %s, false, %s, null, "
+                    "null, %s);\n",
+                    name, HiddenFlag(control), ReadOnlyFlag(control), RecomputeArgument(control));
+    if (!dataRow && IsRecomputedInRow(control))
+        m_out.Write(indent, "w.WriteComboOption(\"null\", \"None\", true);\n");
+    else if (DataCallOf(control) != nullptr && HasFrontAndBack(control))
+    {
+        WriteDataCall(control, indent);
+        m_out.Write(indent, "fillOptionsForGridCombo(w, dataTable, \"%s\", \"%s\", %s);\n",
+                    EscapeCSharpString(control.GetFieldRepData()->GetFrontField()->GetFieldName()),
+                    EscapeCSharpString(control.GetFieldRepData()->GetBackField()->GetFieldName()),
+                    dataRow ? "valueString" : "null");
+    }
+    m_out.Write(indent, "w.EndComboField();\n");
+}
+
+void TransactionGridWriter::WriteDateCell(const FieldRep& control, int indent, bool dataRow)
+{
+    const CString name = ControlName(control);
+    CString format = m_project.GetDateFormat();
+    format.MakeLower();
+    const bool dayFirst = format == "dd/mm/yyyy";
+    const bool readOnly = ReadOnlyFlag(control) == "true";
+    if (dataRow)
+    {
+        if (dayFirst)
+            m_out.Write(indent, "valueString = utilHandler.ConvertDate(valueString);\n");
+    }
+    else
+    {
+        m_out.Write(indent, "val_%s = (DateTime.Today).ToString();\n", name);
+        if (dayFirst)
+            m_out.Write(indent, "val_%s = utilHandler.ConvertDate(val_%s);\n", name, name);
+    }
+    m_out.Write(indent, readOnly ? "actionString = null;\n"
+                                 : "actionString = \"onKeyUp=\\\"date_dash(this,event)\\\" "
+                                   "onKeyDown=\\\"date_dash(this,event)\\\"\";\n");
+    // A stored row's date posts under its own row's name.
+    if (dataRow)
+        m_out.Write(indent,
+                    "w.WriteInputField(\"text\", valueString, idString, actionString, "
+                    "\"CalenderBoxControl\", %s, false, false, false, null, null);\n",
+                    HiddenFlag(control));
+    else
+        m_out.Write(indent,
+                    "w.WriteInputField(\"text\", val_%s, \"%s__ROW__\", actionString, "
+                    "\"CalenderBoxControl\", %s, false, %s, false, null, null);\n",
+                    name, name, HiddenFlag(control), ReadOnlyFlag(control));
+    m_out.Write(indent, "imagePath = \"../../includes/images/calendar.gif\";\n");
+    if (readOnly)
+        m_out.Write(indent, "actionString = null;\n");
+    else
+    {
+        m_out.Write(indent,
+                    "actionString = \" onmouseover=\\\"if (timeoutId) clearTimeout(timeoutId); "
+                    "window.status= 'Show Calendar'; return true;\\\" onmouseout=\\\"if "
+                    "(timeoutDelay) calendarTimeout();window.status='';\\\"\" +\n");
+        const char* format = dayFirst ? "dd/mm/yyyy" : "mm/dd/yyyy";
+        if (dataRow)
+            m_out.Write(
+                indent,
+                "\" onclick = 'g_Calendar.show(event,\" + idString + \",false,\\\"%s\\\");'\";\n",
+                format);
+        else
+            m_out.Write(indent,
+                        "\" onclick = 'g_Calendar.show(event,%s__ROW__,false,\\\"%s\\\");'\";\n",
+                        name, format);
+    }
+    m_out.Write(indent, "w.WriteImageField(imagePath, null, null, null, actionString, "
+                        "\"CalenderButtonImage_In\", 0, 0, 0, 0, 0);\n");
+}
+
+void TransactionGridWriter::WriteRadioDefaultCell(const FieldRep& control, int indent)
+{
+    const CString name = ControlName(control);
+    const std::vector<RadioItem> items = GetRadioItems(*control.GetFieldRepData());
+    for (std::size_t i = 0; i < items.size(); ++i)
+    {
+        m_out.Write(indent, "w.BeginGridData(null, null, 0, 0, 0);\n");
+        m_out.Write(
+            indent,
+            "w.WriteInputField(\"radio\", \"%s\", \"%s__ROW__\", null, null, %s, %s, false, "
+            "bChecked_%s%d, %s, null);\n",
+            EscapeCSharpString(items[i].value), name, HiddenFlag(control), ReadOnlyFlag(control),
+            name, static_cast<int>(i), RecomputeArgument(control));
+        m_out.Write(indent, "w.WriteTextField(\"%s\", \"RadioTextControl\");\n",
+                    EscapeCSharpString(items[i].text));
+        m_out.Write(indent, "w.EndGridData();\n");
+        m_out.Write(0, "\n");
+    }
+}
+
+void TransactionGridWriter::WriteRadioDataCell(const FieldRep& control, int indent)
+{
+    m_out.Write(indent, "valueString = valueString.Trim();\n");
+    for (const RadioItem& item : GetRadioItems(*control.GetFieldRepData()))
+    {
+        const CString value = EscapeCSharpString(item.value);
+        m_out.Write(indent, "w.BeginGridData(null, null, 0, 0, 0);\n");
+        m_out.Write(indent, "if(valueString == \"%s\")\n", value);
+        for (const char* checked : {"true", "false"})
+        {
+            if (checked[0] == 'f')
+                m_out.Write(indent, "else\n");
+            m_out.Write(indent + 1,
+                        "w.WriteInputField(\"radio\", \"%s\", idString, null, null, %s, %s, false, "
+                        "%s, %s, null);\n",
+                        value, HiddenFlag(control), ReadOnlyFlag(control), checked,
+                        RecomputeArgument(control));
+        }
+        m_out.Write(indent, "w.WriteTextField(\"%s\", \"RadioTextControl\");\n",
+                    EscapeCSharpString(item.text));
+        m_out.Write(indent, "w.EndGridData();\n");
+    }
+    m_out.Write(0, "\n");
+}
+
+void TransactionGridWriter::WriteGridRowMethod(Table& table, int indent)
+{
+    m_table = &table;
+    m_transaction.GetFieldRepsOfTable(&table, m_controls);
+    std::erase_if(m_controls,
+                  [](const FieldRep* control)
+                  {
+                      return control == nullptr || control->GetField() == nullptr ||
+                             control->GetFieldRepData() == nullptr;
+                  });
+    m_declaredObjects.clear();
+    m_dataTableDeclared = false;
+    m_dateLocalsDeclared = false;
+    m_isCheckedDeclared = false;
+    m_fragments.ClearDeclaredNames();
+    const int i = indent;
+    m_out.Write(i, "public void writeGridRowFor%s(ReportXMLWriter w, ArrayList strA, int count)\n",
+                table.GetTableName());
+    WriteCodeLines(m_out, {
+                              {i, "{"},
+                              {i + 1, "UtilHandler utilHandler = new UtilHandler();"},
+                              {i + 1, "String idString = \"\";"},
+                              {i + 1, "String valueString = \"\";"},
+                              {i + 1, "String inpString = \"inp\";"},
+                              {i + 1, "inpString += count;"},
+                          });
+    for (const FieldRep* control : m_controls)
+        WriteDataCell(*control, i + 1);
+    WriteCodeLines(
+        m_out,
+        {
+            {i + 1, "w.BeginGridData(null, null, 0, 0, 0);"},
+            {i + 1, "valueString = null;"},
+            {i + 1, "idString = \"delete\" + count;"},
+            {i + 1, "w.WriteInputField(\"checkbox\", valueString, idString, null, null, false, "
+                    "false, false, false, null, null);"},
+            {i + 1, "w.EndGridData();"},
+            {i + 1, "w.BeginGridData(null, null, 0, 0, 0);"},
+            {i + 1, "valueString = \"\" + count;"},
+            {i + 1, "idString = inpString;"},
+            {i + 1, "w.WriteInputField(\"hidden\", valueString, idString, null, null, false, "
+                    "false, false, false, null, null);"},
+            {i + 1, "w.EndGridData();"},
+            {i + 1, "w.BeginGridData(null, null, 0, 0, 0);"},
+        });
+    m_out.Write(i + 1, "valueString = utilHandler.GetValueOfField(strA, \"%s\");\n",
+                KeyName(table));
+    WriteCodeLines(m_out, {
+                              {i + 1, "idString = \"id\" + count;"},
+                              {i + 1, "w.WriteInputField(\"hidden\", valueString, idString, null, "
+                                      "null, false, false, false, false, null, null);"},
+                              {i + 1, "w.EndGridData();"},
+                              {i, "}"},
+                          });
+}
+
+void TransactionGridWriter::WriteFillGridMethod(Table& table, int indent)
+{
+    const int i = indent;
+    const CString name = table.GetTableName();
+    const Field* foreignKey = table.FindForeignKeyFieldTo(m_transaction.GetBasicTable());
+    m_out.Write(i, "public void fillGridFor%s(ReportXMLWriter w)\n", name);
+    m_out.Write(i, "{\n");
+    m_out.Write(i + 1, "String primaryKey = this.Request.Params[\"%s\"];\n",
+                KeyName(*m_transaction.GetBasicTable()));
+    m_out.Write(i + 1, "DataTable dataTable = m_%s.SelectRecordFor%s(primaryKey);\n", name,
+                foreignKey->GetFieldName());
+    WriteCodeLines(m_out,
+                   {
+                       {i + 1, "int numColumns = dataTable.Columns.Count;"},
+                       {i + 1, "int numRows = dataTable.Rows.Count;"},
+                       {i + 1, "int count = 1;"},
+                       {i + 1, "for(int i = 0; i < numRows; i++)"},
+                       {i + 1, "{"},
+                       {i + 2, "DataRow r = dataTable.Rows[i];"},
+                       {i + 2, "w.BeginGridDataRow(null);"},
+                       {i + 2, "String valueString = \"\";"},
+                       {i + 2, "ArrayList strA = new ArrayList(); "},
+                       {0, ""},
+                       {i + 2, "for (int j = 0; j < numColumns; j++)"},
+                       {i + 2, "{"},
+                       {i + 3, "String columnName = dataTable.Columns[j].ColumnName.ToString();"},
+                   });
+    std::vector<CString> columns{KeyName(table)};
+    for (const FieldRep* control : m_controls)
+        columns.push_back(ControlName(*control));
+    for (const CString& column : columns)
+    {
+        m_out.Write(i + 3, "if (columnName.Equals(\"%s\"))\n", column);
+        m_out.Write(i + 3, "{\n");
+        m_out.Write(i + 4, "valueString = r[j].ToString();\n");
+        m_out.Write(i + 4, "FieldValues s = new FieldValues();\n");
+        m_out.Write(i + 4, "s.m_fieldName = \"%s\";\n", column);
+        m_out.Write(i + 4, "s.m_value = valueString;\n");
+        m_out.Write(i + 4, "strA.Add(s);\n");
+        m_out.Write(i + 3, "}\n");
+    }
+    m_out.Write(i + 2, "}\n");
+    m_out.Write(i + 2, "writeGridRowFor%s(w, strA, count);\n", name);
+    WriteCodeLines(m_out, {
+                              {i + 2, "w.EndGridDataRow();"},
+                              {i + 2, "count++;"},
+                              {i + 1, "}"},
+                              {i, "}"},
+                          });
+}
+
+void TransactionGridWriter::WriteFillOptionsMethod(int indent)
+{
+    const int i = indent;
+    WriteCodeLines(
+        m_out,
+        {
+            {i, "public void fillOptionsForGridCombo(ReportXMLWriter w, DataTable dataTable, "
+                "String frontField, String backField, String selectString)"},
+            {i, "{"},
+            {i + 1, "int numColumns = dataTable.Columns.Count;"},
+            {i + 1, "int numRows = dataTable.Rows.Count;"},
+            {0, ""},
+            {i + 1, "w.WriteComboOption(\"null\", \"None\", true);"},
+            {0, ""},
+            {i + 1, "for (int i = 0; i < numRows; i++)"},
+            {i + 1, "{"},
+            {i + 2, "DataRow r = dataTable.Rows[i];"},
+            {i + 2, "string backId = \"\";"},
+            {i + 2, "string frontId = \"\";"},
+            {i + 2, "bool selected = false;"},
+            {i + 2, "for (int j = 0; j < numColumns; j++)"},
+            {i + 2, "{"},
+            {i + 3, "String columnName = dataTable.Columns[j].ColumnName.ToString();"},
+            {i + 3, "if (columnName.Equals(backField))"},
+            {i + 3, "{"},
+            {i + 4, "backId = r[j].ToString();"},
+            {i + 4, "if (backId == selectString)"},
+            {i + 5, "selected = true;"},
+            {i + 3, "}"},
+            {i + 3, "if (columnName.Equals(frontField))"},
+            {i + 3, "{"},
+            {i + 4, "frontId = r[j].ToString();"},
+            {i + 3, "}"},
+            {i + 2, "}"},
+            {i + 2, "w.WriteComboOption(backId, frontId, selected);"},
+            {i + 1, "}"},
+            {i, "}"},
+        });
+}
+
+CString TransactionGridWriter::HiddenFlag(const FieldRep& control) const
+{
+    const FieldVisibility* visibility = m_pageFile.FindFieldVisibility(control.GetField());
+    return visibility != nullptr && visibility->GetVisibilityKind() == FieldVisibility::Invisible
+               ? "true"
+               : "false";
+}
+
+CString TransactionGridWriter::ReadOnlyFlag(const FieldRep& control) const
+{
+    const FieldVisibility* visibility = m_pageFile.FindFieldVisibility(control.GetField());
+    return visibility != nullptr && visibility->GetVisibilityKind() == FieldVisibility::ReadOnly
+               ? "true"
+               : "false";
+}
+
+bool TransactionGridWriter::IsRecomputedInRow(const FieldRep& control) const
+{
+    return std::any_of(m_controls.begin(), m_controls.end(),
+                       [&control](const FieldRep* other) {
+                           return other != &control &&
+                                  other->GetFieldRepData()->HasClassRecomputeFor(&control);
+                       });
+}

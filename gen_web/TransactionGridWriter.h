@@ -1,0 +1,84 @@
+#pragma once
+
+#include "platform/core/CString.h"
+
+#include <vector>
+
+class AspxFile;
+class CodeBehindFragments;
+class FieldRep;
+class ForgeonProject;
+class Table;
+class TextFile;
+class Transaction;
+
+// The grid code of a master-detail page's code-behind: GetXMLDataForGrid with one grid per
+// detail table, on the Update page the stored rows of each grid (writeGridRowFor<T>,
+// fillGridFor<T>), and fillOptionsForGridCombo. With two or more detail tables each grid is a
+// method of its own (GetXMLDataForGridOf<T>), so that its locals stand apart and each grid's
+// container can be given its own grid.
+class TransactionGridWriter
+{
+public:
+    TransactionGridWriter(Transaction& transaction, AspxFile& pageFile, ForgeonProject& project,
+                          TextFile& out, CodeBehindFragments& fragments);
+
+    void WriteAddGridData(int indent);
+    void WriteUpdateGridData(int indent);
+
+    // The name of the method that writes the table's grid alone: GetXMLDataForGrid with one
+    // detail table, else GetXMLDataForGridOf<T>.
+    static CString GridMethodName(const Transaction& transaction, const Table& table);
+    // The page's controls with event lists, the master table's first, then each detail
+    // table's; the skip flag is not looked at.
+    static std::vector<FieldRep*> RecomputingControls(Transaction& transaction);
+    // The name after "RECOMPUTEON" and "recomputeOn" for the control: its name upper-cased, or,
+    // when a control before it in that order has that name, its table's name, "_" and its name,
+    // upper-cased, so that every control has a method of its own.
+    static CString RecomputeEvent(Transaction& transaction, const FieldRep& control);
+
+private:
+    void WriteGridData(int indent, bool update);
+    void WriteGridBlock(Table& table, int indent, bool update);
+    void WriteHeaderRow(int indent);
+    void WriteDefaultRow(int indent);
+    void WriteFooters(const Table& table, int indent, bool update);
+    void WriteGridRowMethod(Table& table, int indent);
+    void WriteFillGridMethod(Table& table, int indent);
+    void WriteFillOptionsMethod(int indent);
+
+    void WriteDefaultCell(const FieldRep& control, int indent);
+    void WriteDataCell(const FieldRep& control, int indent);
+    void WriteDefaultValue(const FieldRep& control, int indent);
+    void WriteComboCell(const FieldRep& control, int indent, bool dataRow);
+    void WriteDateCell(const FieldRep& control, int indent, bool dataRow);
+    void WriteRadioDefaultCell(const FieldRep& control, int indent);
+    void WriteRadioDataCell(const FieldRep& control, int indent);
+    // The row's one-time declarations before a combo or date cell.
+    void WriteRowDeclarations(const FieldRep& control, int indent);
+    // "C m_T = new C(); " once per method, the call's parameter values and
+    // "dataTable = m_T.Fn(args);".
+    void WriteDataCall(const FieldRep& control, int indent);
+    void WriteFixedDefaultCell(const char* type, const char* value, const char* id, int indent);
+
+    // HandleGridRecompute(\"RECOMPUTEON<EVENT>\", <name>__ROW__, inp__ROW__);
+    CString RecomputeCall(const FieldRep& control) const;
+    // The onblur or onclick argument: the recompute call as a string, else null.
+    CString RecomputeArgument(const FieldRep& control) const;
+    CString HiddenFlag(const FieldRep& control) const;
+    CString ReadOnlyFlag(const FieldRep& control) const;
+    // Another control of the detail table refills the control.
+    bool IsRecomputedInRow(const FieldRep& control) const;
+
+    Transaction& m_transaction;
+    AspxFile& m_pageFile;
+    ForgeonProject& m_project;
+    TextFile& m_out;
+    CodeBehindFragments& m_fragments;
+    Table* m_table = nullptr;
+    std::vector<FieldRep*> m_controls;
+    std::vector<const Table*> m_declaredObjects;
+    bool m_dataTableDeclared = false;
+    bool m_dateLocalsDeclared = false;
+    bool m_isCheckedDeclared = false;
+};

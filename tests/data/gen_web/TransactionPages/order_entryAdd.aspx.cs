@@ -1,0 +1,456 @@
+using System;
+using System.Data;
+using System.Data.SqlClient;
+using System.Configuration;
+using System.Collections;
+using System.Web;
+using System.Web.Security;
+using System.Web.UI;
+using System.Web.UI.WebControls;
+using System.Web.UI.WebControls.WebParts;
+using System.Web.UI.HtmlControls;
+using System.Drawing;
+using System.Xml;
+using System.Xml.Xsl;
+using System.IO;
+namespace Shop
+{
+	public partial class order_entryAdd : System.Web.UI.Page
+	{
+		void Page_PreInit(Object sender, EventArgs e)
+		{
+			this.Title = "ORDER BASIC";
+		}
+		_order_basic m_order_entry = new _order_basic();
+
+		_order_line m_order_line = new _order_line();
+		_order_payment m_order_payment = new _order_payment();
+
+		String m_messageString = "";
+		String m_role = "";
+
+		protected void Page_Load(object sender, EventArgs e)
+		{
+			Object loginRole = Session["login_role"];
+			if(loginRole != null)
+			{
+				m_role = loginRole.ToString();
+			}
+			else
+			{
+				Response.Redirect("../../BaseModule/UI/Login.aspx");
+			}
+
+			String action = this.Request.Params["ACTION"];
+			if (action != null && action.Equals("ADD"))
+				handleAdd();
+			else if (action != null && action.Equals("LOAD"))
+				handleRecompute();
+			else if (action != null && action.Contains("RECOMPUTE"))
+				handleRecompute();
+			else if (action != null && action.Equals("REFRESHGRID"))
+			{
+				initializeControls();
+				extractAndAssignValuesToControls();
+				WriteGridServer();
+				WriteMenus();
+				ManageLinkVisibility();
+				handleRecompute();
+			}
+			else 
+			{
+				initializeControls();
+				extractAndAssignValuesToControls();
+				WriteGridServer();
+				WriteMenus();
+				ManageLinkVisibility();
+			}
+		}
+		void handleAdd()
+		{
+			try
+			{
+				UtilHandler util = new UtilHandler();
+				String note = this.Request.Params["note"];
+ 
+				String[,] values = { 
+				{"note", note }
+
+				 };
+ 
+				m_order_entry.SetValues(values);
+				if(m_order_entry.HandlePreAdd())
+				{
+					DataTable dbTable = m_order_entry.HandleAdd();
+					String basicId = dbTable.Rows[0]["basicId"].ToString();
+					m_order_entry.HandlePostAdd();
+					addDetailsFororder_line(basicId);
+					addDetailsFororder_payment(basicId);
+				}
+				else
+					m_messageString = "Can not Add Basic Record!";
+				Response.CacheControl = "no-cache";
+				Response.ContentType = "text/xml";
+				ReportXMLWriter w = new ReportXMLWriter();
+				GetXMLDataForGrid(w);
+				w.WriteMessageString(m_messageString);
+				string strReport = w.Close();
+				Response.Write(strReport);
+				Response.End();
+			}
+			catch (SqlException e)
+			{
+				m_messageString = new UtilHandler().ConvertToXML(e.Errors[0].Message);
+				Response.CacheControl = "no-cache";
+				Response.ContentType = "text/xml";
+				ReportXMLWriter w = new ReportXMLWriter();
+				GetXMLDataForGrid(w);
+				w.WriteMessageString(m_messageString);
+				string strReport = w.Close();
+				Response.Write(strReport);
+				Response.End();
+			}
+		}
+		void addDetailsFororder_line(String basicId)
+		{
+			int rowCount = 1;
+			bool stat = true;
+			while (stat)
+			{
+				String searchString = "inp";
+				searchString += rowCount;
+				String rowNo = this.Request.Params[searchString];
+				searchString = "delete";
+				searchString += rowCount;
+				String isDelete = this.Request.Params[searchString];
+				if (rowNo != null && isDelete == null)
+				{
+					searchString = "packed";
+					searchString += rowNo;
+					String packed = this.Request.Params[searchString];
+					UtilHandler util = new UtilHandler();
+					searchString = "item";
+					searchString += rowNo;
+					String item = this.Request.Params[searchString];
+ 
+					String[,] values = { 
+					{"packed", packed },
+					{"item", item },
+					{"order_id", basicId }
+
+					 };
+ 
+					m_order_line.SetValues(values);
+					if(m_order_line.HandlePreAdd())
+					{
+						m_order_line.HandleAdd();
+						m_order_line.HandlePostAdd();
+					}
+					else
+						m_messageString = "Can not Add Detail Record!";
+				}
+				else if(rowNo == null)
+					stat = false;
+				rowCount++;
+			}
+		}
+		void addDetailsFororder_payment(String basicId)
+		{
+			int rowCount = 1;
+			bool stat = true;
+			while (stat)
+			{
+				String searchString = "inp";
+				searchString += rowCount;
+				String rowNo = this.Request.Params[searchString];
+				searchString = "delete";
+				searchString += rowCount;
+				String isDelete = this.Request.Params[searchString];
+				if (rowNo != null && isDelete == null)
+				{
+					searchString = "paid";
+					searchString += rowNo;
+					String paid = this.Request.Params[searchString];
+					UtilHandler util = new UtilHandler();
+					searchString = "pdate";
+					searchString += rowNo;
+					String pdate = this.Request.Params[searchString];
+ 
+					String[,] values = { 
+					{"paid", paid },
+					{"pdate", pdate },
+					{"order_id", basicId }
+
+					 };
+ 
+					m_order_payment.SetValues(values);
+					if(m_order_payment.HandlePreAdd())
+					{
+						m_order_payment.HandleAdd();
+						m_order_payment.HandlePostAdd();
+					}
+					else
+						m_messageString = "Can not Add Detail Record!";
+				}
+				else if(rowNo == null)
+					stat = false;
+				rowCount++;
+			}
+		}
+		void initializeControls()
+		{
+			//Controls which have defined population method are initialized here
+			DataTable dataTable = new DataTable();
+			ControlFieldHandler cntrl = new ControlFieldHandler();
+
+		}
+		void extractAndAssignValuesToControls()
+		{
+			String reqParam;
+			reqParam = Request.Params["note"];
+			if(note.Text == null)
+				note.Text = reqParam;
+		}
+		void handleRecompute()
+		{
+			String action = this.Request.Params["ACTION"];
+			if (action != null && action.Equals("REFRESHGRID"))
+			{
+			}
+		}
+		public void fillRecomputeTextControls(DataTable dataTable, String fieldName, String frontField)
+		{
+			DataRow r = dataTable.Rows[0];
+			String val = r[frontField].ToString();
+				val = val.Trim();
+			if(val == "" || val == null)
+				val = "-";
+			String s1 = "<";
+			s1 += fieldName;
+			s1 += ">";
+			Response.Write(s1);
+			Response.Write(val);
+			s1 = "</";
+			s1 += fieldName;
+			s1 += ">";
+			Response.Write(s1);
+		}
+		public void writeDataToFillCombo(DataTable dataTable, String frontField, String backField)
+		{
+			int numColumns = dataTable.Columns.Count;
+			int numRows = dataTable.Rows.Count;
+			for (int i = 0; i < numRows; i++)
+			{
+				DataRow r = dataTable.Rows[i];
+				string backId = "";
+				string frontId = "";
+				for (int j = 0; j < numColumns; j++)
+				{
+					String columnName = dataTable.Columns[j].ColumnName.ToString();
+					if (columnName.Equals(backField))
+					{
+						backId = r[j].ToString();
+					}
+					if (columnName.Equals(frontField))
+					{
+						frontId = r[j].ToString();
+					}
+				}
+				Response.Write("<Front>");
+				Response.Write(frontId);
+				Response.Write("</Front>");
+				Response.Write("<Back>");
+				Response.Write(backId);
+				Response.Write("</Back>");
+			}
+			if(numRows == 0)
+			{
+				Response.Write("<Front>");
+				Response.Write("");
+				Response.Write("</Front>");
+				Response.Write("<Back>");
+				Response.Write(0);
+				Response.Write("</Back>");
+			}
+		}
+		void WriteGridServer()
+		{
+			{
+				ReportXMLWriter w = new ReportXMLWriter();
+				GetXMLDataForGridOforder_line(w);
+				string xmlReport = w.Close();
+				XmlDocument docXml = new XmlDocument();
+				XslCompiledTransform docXsl = new XslCompiledTransform();
+				docXsl.Load(Server.MapPath("../../includes/css/report.xsl"));
+				StringWriter s = new StringWriter();
+				docXml.LoadXml(xmlReport);
+				docXsl.Transform(docXml, null, s);
+				this.order_lineDiv.InnerHtml = s.ToString();
+
+			}
+			{
+				ReportXMLWriter w = new ReportXMLWriter();
+				GetXMLDataForGridOforder_payment(w);
+				string xmlReport = w.Close();
+				XmlDocument docXml = new XmlDocument();
+				XslCompiledTransform docXsl = new XslCompiledTransform();
+				docXsl.Load(Server.MapPath("../../includes/css/report.xsl"));
+				StringWriter s = new StringWriter();
+				docXml.LoadXml(xmlReport);
+				docXsl.Transform(docXml, null, s);
+				this.order_paymentDiv.InnerHtml = s.ToString();
+
+			}
+		}
+		void GetXMLDataForGrid(ReportXMLWriter w)
+		{
+			UtilHandler utilHandler = new UtilHandler();
+			GetXMLDataForGridOforder_line(w);
+			GetXMLDataForGridOforder_payment(w);
+		}
+		void GetXMLDataForGridOforder_line(ReportXMLWriter w)
+		{
+			UtilHandler utilHandler = new UtilHandler();
+			w.BeginGrid("order_lineDiv");
+			int colSpan = 3;
+			w.BeginGridDataHeaderRow(null);
+			w.WriteGridDataHeader("packed", 0, 0);
+			w.WriteGridDataHeader("item", 0, 0);
+			w.WriteGridDataHeader("Delete Row", 0, 5);
+			w.EndGridDataHeaderRow();
+
+			w.BeginGridDefaultRow(null);
+			bool bChecked_packed = false;
+			w.BeginGridData(null, null, 0, 0 ,0);
+			w.WriteInputField("checkbox", null, "packed__ROW__", null, null, false, false, false, bChecked_packed, null, null);
+			w.EndGridData();
+
+			String val_item = null;
+			w.BeginGridData(null, null, 0, 0 ,0);
+			w.WriteInputField("input", val_item, "item__ROW__", null, "TextControl", false, false, false, false, null, null);
+			w.EndGridData();
+
+
+			w.BeginGridData(null, null, 0, 0 ,0);
+			w.WriteInputField("checkbox", "__ROW__", "delete__ROW__", null, null, false, false, false, false, null, null);
+			w.EndGridData();
+
+			w.BeginGridData(null, null, 0, 0 ,0);
+			w.WriteInputField("hidden", "__ROW__", "inp__ROW__", null, null, false, false, false, false, null, null);
+			w.EndGridData();
+
+			w.BeginGridData(null, null, 0, 0 ,0);
+			w.WriteInputField("hidden", "0", "id__ROW__", null, null, false, false, false, false, null, null);
+			w.EndGridData();
+
+			w.EndGridDefaultRow();
+
+			w.BeginGridFooter(null, "right", colSpan);
+			w.WriteInputFieldGrid("button", "Add New Row", null, "onclick='addGridRow(order_lineDiv_body, order_lineDiv_defaultRow);'", "AddRowButton", false, false, false);
+			w.EndGridFooter();
+
+			w.BeginGridFooter(null, "right", colSpan);
+			w.WriteInputFieldGrid("button", "Commit", null, "onclick='HandleAction(\"ADD\");'", "ButtonControl", false, false, false);
+			w.WriteInputFieldGrid("button", "Clear", null, "onclick='reloadForm();'", "ButtonControl", false, false, false);
+			w.EndGridFooter();
+
+			w.EndGrid();
+		}
+		void GetXMLDataForGridOforder_payment(ReportXMLWriter w)
+		{
+			UtilHandler utilHandler = new UtilHandler();
+			w.BeginGrid("order_paymentDiv");
+			int colSpan = 3;
+			w.BeginGridDataHeaderRow(null);
+			w.WriteGridDataHeader("paid", 0, 0);
+			w.WriteGridDataHeader("pdate", 0, 0);
+			w.WriteGridDataHeader("Delete Row", 0, 5);
+			w.EndGridDataHeaderRow();
+
+			w.BeginGridDefaultRow(null);
+			bool bChecked_paid = false;
+			w.BeginGridData(null, null, 0, 0 ,0);
+			w.WriteInputField("checkbox", null, "paid__ROW__", null, null, false, false, false, bChecked_paid, null, null);
+			w.EndGridData();
+
+			String actionString = "";
+			String imagePath = "";
+			String val_pdate = null;
+			w.BeginGridData(null, null, 0, 0, 0);
+			val_pdate = (DateTime.Today).ToString();
+			val_pdate = utilHandler.ConvertDate(val_pdate);
+			actionString = "onKeyUp=\"date_dash(this,event)\" onKeyDown=\"date_dash(this,event)\"";
+			w.WriteInputField("text", val_pdate, "pdate__ROW__", actionString, "CalenderBoxControl", false, false, false, false, null, null);
+			imagePath = "../../includes/images/calendar.gif";
+			actionString = " onmouseover=\"if (timeoutId) clearTimeout(timeoutId); window.status= 'Show Calendar'; return true;\" onmouseout=\"if (timeoutDelay) calendarTimeout();window.status='';\"" +
+			" onclick = 'g_Calendar.show(event,pdate__ROW__,false,\"dd/mm/yyyy\");'";
+			w.WriteImageField(imagePath, null, null, null, actionString, "CalenderButtonImage_In", 0, 0, 0, 0, 0);
+			w.EndGridData();
+
+
+			w.BeginGridData(null, null, 0, 0 ,0);
+			w.WriteInputField("checkbox", "__ROW__", "delete__ROW__", null, null, false, false, false, false, null, null);
+			w.EndGridData();
+
+			w.BeginGridData(null, null, 0, 0 ,0);
+			w.WriteInputField("hidden", "__ROW__", "inp__ROW__", null, null, false, false, false, false, null, null);
+			w.EndGridData();
+
+			w.BeginGridData(null, null, 0, 0 ,0);
+			w.WriteInputField("hidden", "0", "id__ROW__", null, null, false, false, false, false, null, null);
+			w.EndGridData();
+
+			w.EndGridDefaultRow();
+
+			w.BeginGridFooter(null, "right", colSpan);
+			w.WriteInputFieldGrid("button", "Add New Row", null, "onclick='addGridRow(order_paymentDiv_body, order_paymentDiv_defaultRow);'", "AddRowButton", false, false, false);
+			w.EndGridFooter();
+
+			w.BeginGridFooter(null, "right", colSpan);
+			w.WriteInputFieldGrid("button", "Commit", null, "onclick='HandleAction(\"ADD\");'", "ButtonControl", false, false, false);
+			w.WriteInputFieldGrid("button", "Clear", null, "onclick='reloadForm();'", "ButtonControl", false, false, false);
+			w.EndGridFooter();
+
+			w.EndGrid();
+		}
+		public void fillOptionsForGridCombo(ReportXMLWriter w, DataTable dataTable, String frontField, String backField, String selectString)
+		{
+			int numColumns = dataTable.Columns.Count;
+			int numRows = dataTable.Rows.Count;
+
+			w.WriteComboOption("null", "None", true);
+
+			for (int i = 0; i < numRows; i++)
+			{
+				DataRow r = dataTable.Rows[i];
+				string backId = "";
+				string frontId = "";
+				bool selected = false;
+				for (int j = 0; j < numColumns; j++)
+				{
+					String columnName = dataTable.Columns[j].ColumnName.ToString();
+					if (columnName.Equals(backField))
+					{
+						backId = r[j].ToString();
+						if (backId == selectString)
+							selected = true;
+					}
+					if (columnName.Equals(frontField))
+					{
+						frontId = r[j].ToString();
+					}
+				}
+				w.WriteComboOption(backId, frontId, selected);
+			}
+		}
+		void WriteMenus()
+		{
+			ASPXMenuWriter writer = new ASPXMenuWriter();
+			writer.WriteTopMenus(m_role, "order_entryAdd.aspx", ref this.Menu1);
+		}
+		void ManageLinkVisibility()
+		{
+			ASPXMenuWriter writer = new ASPXMenuWriter();
+		}
+	}
+}

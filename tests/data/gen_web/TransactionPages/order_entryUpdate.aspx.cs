@@ -1,0 +1,794 @@
+using System;
+using System.Data;
+using System.Data.SqlClient;
+using System.Configuration;
+using System.Collections;
+using System.Web;
+using System.Web.Security;
+using System.Web.UI;
+using System.Web.UI.WebControls;
+using System.Web.UI.WebControls.WebParts;
+using System.Web.UI.HtmlControls;
+using System.Drawing;
+using System.Xml;
+using System.Xml.Xsl;
+using System.IO;
+namespace Shop
+{
+	public partial class order_entryUpdate : System.Web.UI.Page
+	{
+		void Page_PreInit(Object sender, EventArgs e)
+		{
+			this.Title = "ORDER BASIC";
+		}
+		_order_basic m_order_entry = new _order_basic();
+
+		_order_line m_order_line = new _order_line();
+		_order_payment m_order_payment = new _order_payment();
+
+		String m_messageString = "";
+		String m_role = "";
+
+		protected void Page_Load(object sender, EventArgs e)
+		{
+			Object loginRole = Session["login_role"];
+			if(loginRole != null)
+			{
+				m_role = loginRole.ToString();
+			}
+			else
+			{
+				Response.Redirect("../../BaseModule/UI/Login.aspx");
+			}
+
+			String m_order_basic_id = new UtilHandler().ToSqlNumber(this.Request.Params["order_basic_id"], null);
+			String action = this.Request.Params["ACTION"];
+			if (action != null && action.Equals("UPDATE"))
+				handleUpdate();
+			if (action != null && action.Equals("DELETE"))
+				handleDelete();
+			else if (action != null && action.Equals("LOAD"))
+				handleRecompute();
+			else if (action != null && action.Contains("RECOMPUTE"))
+				handleRecompute();
+			else if (action != null && action.Equals("UPDATECONTROLS"))
+				handleRecompute();
+			else 
+			{
+				WriteMenus();
+				ManageLinkVisibility();
+				if (m_order_basic_id != null && m_order_basic_id.Length > 0)
+				{
+					order_basic_id.Value = m_order_basic_id;
+					initializeControls();
+					fillControls(m_order_basic_id);
+					initAndSetRecomputingCombo();;
+				}
+				WriteGridServer();
+			}
+		}
+		void handleUpdate()
+		{
+			try
+			{
+				String id = this.Request.Params["order_basic_id"];
+				UtilHandler util = new UtilHandler();
+				String note = this.Request.Params["note"];
+ 
+				String[,] values = { 
+				{"note", note }
+
+				 };
+ 
+				m_order_entry.SetValues(values);
+				m_order_entry.SetPrimaryKey(id);
+				if(m_order_entry.HandlePreUpdate())
+				{
+					m_order_entry.HandleUpdate();
+					m_order_entry.HandlePostUpdate();
+					updateorder_line();
+					updateorder_payment();
+				}
+				else
+					m_messageString = "Can not Update Basic Record";
+				Response.CacheControl = "no-cache";
+				Response.ContentType = "text/xml";
+				ReportXMLWriter w = new ReportXMLWriter();
+				GetXMLDataForGrid(w);
+				w.WriteMessageString(m_messageString);
+				string strReport = w.Close();
+				Response.Write(strReport);
+				Response.End();
+			}
+			catch (SqlException e)
+			{
+				m_messageString = new UtilHandler().ConvertToXML(e.Errors[0].Message);
+				Response.CacheControl = "no-cache";
+				Response.ContentType = "text/xml";
+				ReportXMLWriter w = new ReportXMLWriter();
+				GetXMLDataForGrid(w);
+				w.WriteMessageString(m_messageString);
+				string strReport = w.Close();
+				Response.Write(strReport);
+				Response.End();
+			}
+		}
+		void updateorder_line()
+		{
+			String basicId = this.Request.Params["order_basic_id"];
+			int rowCount = 1;
+			bool stat = true;
+			while (stat)
+			{
+				String searchString = "inp";
+				searchString += rowCount;
+				String rowNo = this.Request.Params[searchString];
+				searchString = "id";
+				searchString += rowCount;
+				String detailId = this.Request.Params[searchString];
+				searchString = "delete";
+				searchString += rowCount;
+				String isDelete = this.Request.Params[searchString];
+				if (rowNo != null && isDelete == null)
+				{
+					searchString = "packed";
+					searchString += rowNo;
+					String packed = this.Request.Params[searchString];
+					UtilHandler util = new UtilHandler();
+					searchString = "item";
+					searchString += rowNo;
+					String item = this.Request.Params[searchString];
+ 
+					String[,] values = { 
+					{"packed", packed },
+					{"item", item },
+					{"order_id", basicId }
+
+					 };
+ 
+					m_order_line.SetValues(values);
+				}
+				if (detailId != null && detailId == "0" && isDelete == null)
+				{
+					if(m_order_line.HandlePreAdd())
+					{
+						m_order_line.HandleAdd();
+						m_order_line.HandlePostAdd();
+					}
+					else
+						m_messageString = "Can not Add Record!";
+				}
+				else if (detailId != null && detailId != "0" && isDelete == null)
+				{
+					m_order_line.SetPrimaryKey(detailId);
+					if(m_order_line.HandlePreUpdate())
+					{
+						m_order_line.HandleUpdate();
+						m_order_line.HandlePostUpdate();
+					}
+					else
+						m_messageString = "Can not Update Detail Record!";
+				}
+				else if (detailId != null && detailId != "0" && isDelete != null)
+				{
+					m_order_line.SetPrimaryKey(detailId);
+					if(m_order_line.HandlePreDelete())
+					{
+						m_order_line.HandleDelete();
+						m_order_line.HandlePostDelete();
+					}
+					else
+						m_messageString = "Can not Delete Detail Record!";
+				}
+				else if( rowNo == null)
+					stat = false;
+				rowCount++;
+			}
+		}
+		void updateorder_payment()
+		{
+			String basicId = this.Request.Params["order_basic_id"];
+			int rowCount = 1;
+			bool stat = true;
+			while (stat)
+			{
+				String searchString = "inp";
+				searchString += rowCount;
+				String rowNo = this.Request.Params[searchString];
+				searchString = "id";
+				searchString += rowCount;
+				String detailId = this.Request.Params[searchString];
+				searchString = "delete";
+				searchString += rowCount;
+				String isDelete = this.Request.Params[searchString];
+				if (rowNo != null && isDelete == null)
+				{
+					searchString = "paid";
+					searchString += rowNo;
+					String paid = this.Request.Params[searchString];
+					UtilHandler util = new UtilHandler();
+					searchString = "pdate";
+					searchString += rowNo;
+					String pdate = this.Request.Params[searchString];
+ 
+					String[,] values = { 
+					{"paid", paid },
+					{"pdate", pdate },
+					{"order_id", basicId }
+
+					 };
+ 
+					m_order_payment.SetValues(values);
+				}
+				if (detailId != null && detailId == "0" && isDelete == null)
+				{
+					if(m_order_payment.HandlePreAdd())
+					{
+						m_order_payment.HandleAdd();
+						m_order_payment.HandlePostAdd();
+					}
+					else
+						m_messageString = "Can not Add Record!";
+				}
+				else if (detailId != null && detailId != "0" && isDelete == null)
+				{
+					m_order_payment.SetPrimaryKey(detailId);
+					if(m_order_payment.HandlePreUpdate())
+					{
+						m_order_payment.HandleUpdate();
+						m_order_payment.HandlePostUpdate();
+					}
+					else
+						m_messageString = "Can not Update Detail Record!";
+				}
+				else if (detailId != null && detailId != "0" && isDelete != null)
+				{
+					m_order_payment.SetPrimaryKey(detailId);
+					if(m_order_payment.HandlePreDelete())
+					{
+						m_order_payment.HandleDelete();
+						m_order_payment.HandlePostDelete();
+					}
+					else
+						m_messageString = "Can not Delete Detail Record!";
+				}
+				else if( rowNo == null)
+					stat = false;
+				rowCount++;
+			}
+		}
+		void handleDelete()
+		{
+			try
+			{
+				delete_order_line();
+				delete_order_payment();
+				String id = this.Request.Params["order_basic_id"];
+				m_order_entry.SetPrimaryKey(id);
+				m_order_entry.HandleDelete();
+				Response.CacheControl = "no-cache";
+				Response.ContentType = "text/xml";
+				ReportXMLWriter w = new ReportXMLWriter();
+				GetXMLDataForGrid(w);
+				w.WriteMessageString(m_messageString);
+				string strReport = w.Close();
+				Response.Write(strReport);
+				Response.End();
+			}
+			catch (SqlException e)
+			{
+				m_messageString = new UtilHandler().ConvertToXML(e.Errors[0].Message);
+				Response.CacheControl = "no-cache";
+				Response.ContentType = "text/xml";
+				ReportXMLWriter w = new ReportXMLWriter();
+				GetXMLDataForGrid(w);
+				w.WriteMessageString(m_messageString);
+				string strReport = w.Close();
+				Response.Write(strReport);
+				Response.End();
+			}
+		}
+		void delete_order_line()
+		{
+			int rowCount = 1;
+			bool stat = true;
+			while (stat)
+			{
+				String searchString = "inp";
+				searchString += rowCount;
+				String rowNo = this.Request.Params[searchString];
+				searchString = "id";
+				searchString += rowCount;
+				String detailId = this.Request.Params[searchString];
+				if (detailId != null && detailId != "0")
+				{
+					m_order_line.SetPrimaryKey(detailId);
+					m_order_line.HandleDelete();
+				}
+				else if (rowNo == null)
+					stat = false;
+				rowCount++;
+			}
+		}
+		void delete_order_payment()
+		{
+			int rowCount = 1;
+			bool stat = true;
+			while (stat)
+			{
+				String searchString = "inp";
+				searchString += rowCount;
+				String rowNo = this.Request.Params[searchString];
+				searchString = "id";
+				searchString += rowCount;
+				String detailId = this.Request.Params[searchString];
+				if (detailId != null && detailId != "0")
+				{
+					m_order_payment.SetPrimaryKey(detailId);
+					m_order_payment.HandleDelete();
+				}
+				else if (rowNo == null)
+					stat = false;
+				rowCount++;
+			}
+		}
+		void fillControls(string id)
+		{
+			DataTable dataTable = m_order_entry.SelectRecord(id);
+			int numColumns = dataTable.Columns.Count;
+			int numRows = dataTable.Rows.Count;
+			for (int i = 0; i < numRows; i++)
+			{
+				DataRow r = dataTable.Rows[i];
+				for (int j = 0; j < numColumns; j++)
+				{
+					String columnName = dataTable.Columns[j].ColumnName.ToString();
+					if (columnName.Equals("note"))
+					{
+						this.note.Text = r[j].ToString();
+					}
+				}
+			}
+		}
+		void initializeControls()
+		{
+			//Controls which have defined population method are initialized here
+			DataTable dataTable = new DataTable();
+			ControlFieldHandler cntrl = new ControlFieldHandler();
+
+		}
+		void initAndSetRecomputingCombo()
+		{
+		}
+		void extractAndAssignValuesToControls()
+		{
+			String reqParam;
+			reqParam = Request.Params["note"];
+			if(note.Text == null)
+				note.Text = reqParam;
+		}
+		void handleRecompute()
+		{
+			String action = this.Request.Params["ACTION"];
+			if (action != null && action.Equals("REFRESHGRID"))
+			{
+			}
+		}
+		public void fillRecomputeTextControls(DataTable dataTable, String fieldName, String frontField)
+		{
+			DataRow r = dataTable.Rows[0];
+			String val = r[frontField].ToString();
+				val = val.Trim();
+			if(val == "" || val == null)
+				val = "-";
+			String s1 = "<";
+			s1 += fieldName;
+			s1 += ">";
+			Response.Write(s1);
+			Response.Write(val);
+			s1 = "</";
+			s1 += fieldName;
+			s1 += ">";
+			Response.Write(s1);
+		}
+		public void writeDataToFillCombo(DataTable dataTable, String frontField, String backField)
+		{
+			int numColumns = dataTable.Columns.Count;
+			int numRows = dataTable.Rows.Count;
+			for (int i = 0; i < numRows; i++)
+			{
+				DataRow r = dataTable.Rows[i];
+				string backId = "";
+				string frontId = "";
+				for (int j = 0; j < numColumns; j++)
+				{
+					String columnName = dataTable.Columns[j].ColumnName.ToString();
+					if (columnName.Equals(backField))
+					{
+						backId = r[j].ToString();
+					}
+					if (columnName.Equals(frontField))
+					{
+						frontId = r[j].ToString();
+					}
+				}
+				Response.Write("<Front>");
+				Response.Write(frontId);
+				Response.Write("</Front>");
+				Response.Write("<Back>");
+				Response.Write(backId);
+				Response.Write("</Back>");
+			}
+			if(numRows == 0)
+			{
+				Response.Write("<Front>");
+				Response.Write("");
+				Response.Write("</Front>");
+				Response.Write("<Back>");
+				Response.Write(0);
+				Response.Write("</Back>");
+			}
+		}
+		void WriteGridServer()
+		{
+			{
+				ReportXMLWriter w = new ReportXMLWriter();
+				GetXMLDataForGridOforder_line(w);
+				string xmlReport = w.Close();
+				XmlDocument docXml = new XmlDocument();
+				XslCompiledTransform docXsl = new XslCompiledTransform();
+				docXsl.Load(Server.MapPath("../../includes/css/report.xsl"));
+				StringWriter s = new StringWriter();
+				docXml.LoadXml(xmlReport);
+				docXsl.Transform(docXml, null, s);
+				this.order_lineDiv.InnerHtml = s.ToString();
+
+			}
+			{
+				ReportXMLWriter w = new ReportXMLWriter();
+				GetXMLDataForGridOforder_payment(w);
+				string xmlReport = w.Close();
+				XmlDocument docXml = new XmlDocument();
+				XslCompiledTransform docXsl = new XslCompiledTransform();
+				docXsl.Load(Server.MapPath("../../includes/css/report.xsl"));
+				StringWriter s = new StringWriter();
+				docXml.LoadXml(xmlReport);
+				docXsl.Transform(docXml, null, s);
+				this.order_paymentDiv.InnerHtml = s.ToString();
+
+			}
+		}
+		void GetXMLDataForGrid(ReportXMLWriter w)
+		{
+			UtilHandler utilHandler = new UtilHandler();
+			GetXMLDataForGridOforder_line(w);
+			GetXMLDataForGridOforder_payment(w);
+		}
+		void GetXMLDataForGridOforder_line(ReportXMLWriter w)
+		{
+			UtilHandler utilHandler = new UtilHandler();
+			w.BeginGrid("order_lineDiv");
+			int colSpan = 3;
+			w.BeginGridDataHeaderRow(null);
+			w.WriteGridDataHeader("packed", 0, 0);
+			w.WriteGridDataHeader("item", 0, 0);
+			w.WriteGridDataHeader("Delete Row", 0, 5);
+			w.EndGridDataHeaderRow();
+
+			w.BeginGridDefaultRow(null);
+			bool bChecked_packed = false;
+			w.BeginGridData(null, null, 0, 0 ,0);
+			w.WriteInputField("checkbox", null, "packed__ROW__", null, null, false, false, false, bChecked_packed, null, null);
+			w.EndGridData();
+
+			String val_item = null;
+			w.BeginGridData(null, null, 0, 0 ,0);
+			w.WriteInputField("input", val_item, "item__ROW__", null, "TextControl", false, false, false, false, null, null);
+			w.EndGridData();
+
+
+			w.BeginGridData(null, null, 0, 0 ,0);
+			w.WriteInputField("checkbox", "__ROW__", "delete__ROW__", null, null, false, false, false, false, null, null);
+			w.EndGridData();
+
+			w.BeginGridData(null, null, 0, 0 ,0);
+			w.WriteInputField("hidden", "__ROW__", "inp__ROW__", null, null, false, false, false, false, null, null);
+			w.EndGridData();
+
+			w.BeginGridData(null, null, 0, 0 ,0);
+			w.WriteInputField("hidden", "0", "id__ROW__", null, null, false, false, false, false, null, null);
+			w.EndGridData();
+
+			w.EndGridDefaultRow();
+
+			fillGridFororder_line(w);
+			w.BeginGridFooter(null, "right", colSpan);
+			w.WriteInputFieldGrid("button", "Add New Row", null, "onclick='addGridRow(order_lineDiv_body, order_lineDiv_defaultRow);'", "AddRowButton", false, false, false);
+			w.EndGridFooter();
+
+			w.BeginGridFooter(null, "right", colSpan);
+			w.WriteInputFieldGrid("button", "Commit", null, "onclick='HandleAction(\"UPDATE\");'", "ButtonControl", false, false, false);
+			w.WriteInputFieldGrid("button", "Delete", null, "onclick='HandleAction(\"DELETE\");'", "ButtonControl", false, false, false);
+			w.EndGridFooter();
+
+			w.EndGrid();
+		}
+		void GetXMLDataForGridOforder_payment(ReportXMLWriter w)
+		{
+			UtilHandler utilHandler = new UtilHandler();
+			w.BeginGrid("order_paymentDiv");
+			int colSpan = 3;
+			w.BeginGridDataHeaderRow(null);
+			w.WriteGridDataHeader("paid", 0, 0);
+			w.WriteGridDataHeader("pdate", 0, 0);
+			w.WriteGridDataHeader("Delete Row", 0, 5);
+			w.EndGridDataHeaderRow();
+
+			w.BeginGridDefaultRow(null);
+			bool bChecked_paid = false;
+			w.BeginGridData(null, null, 0, 0 ,0);
+			w.WriteInputField("checkbox", null, "paid__ROW__", null, null, false, false, false, bChecked_paid, null, null);
+			w.EndGridData();
+
+			String actionString = "";
+			String imagePath = "";
+			String val_pdate = null;
+			w.BeginGridData(null, null, 0, 0, 0);
+			val_pdate = (DateTime.Today).ToString();
+			val_pdate = utilHandler.ConvertDate(val_pdate);
+			actionString = "onKeyUp=\"date_dash(this,event)\" onKeyDown=\"date_dash(this,event)\"";
+			w.WriteInputField("text", val_pdate, "pdate__ROW__", actionString, "CalenderBoxControl", false, false, false, false, null, null);
+			imagePath = "../../includes/images/calendar.gif";
+			actionString = " onmouseover=\"if (timeoutId) clearTimeout(timeoutId); window.status= 'Show Calendar'; return true;\" onmouseout=\"if (timeoutDelay) calendarTimeout();window.status='';\"" +
+			" onclick = 'g_Calendar.show(event,pdate__ROW__,false,\"dd/mm/yyyy\");'";
+			w.WriteImageField(imagePath, null, null, null, actionString, "CalenderButtonImage_In", 0, 0, 0, 0, 0);
+			w.EndGridData();
+
+
+			w.BeginGridData(null, null, 0, 0 ,0);
+			w.WriteInputField("checkbox", "__ROW__", "delete__ROW__", null, null, false, false, false, false, null, null);
+			w.EndGridData();
+
+			w.BeginGridData(null, null, 0, 0 ,0);
+			w.WriteInputField("hidden", "__ROW__", "inp__ROW__", null, null, false, false, false, false, null, null);
+			w.EndGridData();
+
+			w.BeginGridData(null, null, 0, 0 ,0);
+			w.WriteInputField("hidden", "0", "id__ROW__", null, null, false, false, false, false, null, null);
+			w.EndGridData();
+
+			w.EndGridDefaultRow();
+
+			fillGridFororder_payment(w);
+			w.BeginGridFooter(null, "right", colSpan);
+			w.WriteInputFieldGrid("button", "Add New Row", null, "onclick='addGridRow(order_paymentDiv_body, order_paymentDiv_defaultRow);'", "AddRowButton", false, false, false);
+			w.EndGridFooter();
+
+			w.BeginGridFooter(null, "right", colSpan);
+			w.WriteInputFieldGrid("button", "Commit", null, "onclick='HandleAction(\"UPDATE\");'", "ButtonControl", false, false, false);
+			w.WriteInputFieldGrid("button", "Delete", null, "onclick='HandleAction(\"DELETE\");'", "ButtonControl", false, false, false);
+			w.EndGridFooter();
+
+			w.EndGrid();
+		}
+		public void writeGridRowFororder_line(ReportXMLWriter w, ArrayList strA, int count)
+		{
+			UtilHandler utilHandler = new UtilHandler();
+			String idString = "";
+			String valueString = "";
+			String inpString = "inp";
+			inpString += count;
+			w.BeginGridData(null, null, 0, 0 ,0);
+			idString = "packed" + count;
+			valueString = utilHandler.GetValueOfField(strA, "packed");
+			valueString = valueString.Trim();
+			bool is_checked = false;
+			if(valueString == "on")
+				is_checked = true;
+			w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, is_checked, null, null);
+			w.EndGridData();
+
+			w.BeginGridData(null, null, 0, 0 ,0);
+			idString = "item" + count;
+			valueString = utilHandler.GetValueOfField(strA, "item");
+			w.WriteInputField("input", valueString, idString, null, "TextControl", false, false, false, false, null, null);
+			w.EndGridData();
+
+			w.BeginGridData(null, null, 0, 0, 0);
+			valueString = null;
+			idString = "delete" + count;
+			w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, false, null, null);
+			w.EndGridData();
+			w.BeginGridData(null, null, 0, 0, 0);
+			valueString = "" + count;
+			idString = inpString;
+			w.WriteInputField("hidden", valueString, idString, null, null, false, false, false, false, null, null);
+			w.EndGridData();
+			w.BeginGridData(null, null, 0, 0, 0);
+			valueString = utilHandler.GetValueOfField(strA, "order_line_id");
+			idString = "id" + count;
+			w.WriteInputField("hidden", valueString, idString, null, null, false, false, false, false, null, null);
+			w.EndGridData();
+		}
+		public void fillGridFororder_line(ReportXMLWriter w)
+		{
+			String primaryKey = this.Request.Params["order_basic_id"];
+			DataTable dataTable = m_order_line.SelectRecordFororder_id(primaryKey);
+			int numColumns = dataTable.Columns.Count;
+			int numRows = dataTable.Rows.Count;
+			int count = 1;
+			for(int i = 0; i < numRows; i++)
+			{
+				DataRow r = dataTable.Rows[i];
+				w.BeginGridDataRow(null);
+				String valueString = "";
+				ArrayList strA = new ArrayList(); 
+
+				for (int j = 0; j < numColumns; j++)
+				{
+					String columnName = dataTable.Columns[j].ColumnName.ToString();
+					if (columnName.Equals("order_line_id"))
+					{
+						valueString = r[j].ToString();
+						FieldValues s = new FieldValues();
+						s.m_fieldName = "order_line_id";
+						s.m_value = valueString;
+						strA.Add(s);
+					}
+					if (columnName.Equals("packed"))
+					{
+						valueString = r[j].ToString();
+						FieldValues s = new FieldValues();
+						s.m_fieldName = "packed";
+						s.m_value = valueString;
+						strA.Add(s);
+					}
+					if (columnName.Equals("item"))
+					{
+						valueString = r[j].ToString();
+						FieldValues s = new FieldValues();
+						s.m_fieldName = "item";
+						s.m_value = valueString;
+						strA.Add(s);
+					}
+				}
+				writeGridRowFororder_line(w, strA, count);
+				w.EndGridDataRow();
+				count++;
+			}
+		}
+		public void writeGridRowFororder_payment(ReportXMLWriter w, ArrayList strA, int count)
+		{
+			UtilHandler utilHandler = new UtilHandler();
+			String idString = "";
+			String valueString = "";
+			String inpString = "inp";
+			inpString += count;
+			w.BeginGridData(null, null, 0, 0 ,0);
+			idString = "paid" + count;
+			valueString = utilHandler.GetValueOfField(strA, "paid");
+			valueString = valueString.Trim();
+			bool is_checked = false;
+			if(valueString == "on")
+				is_checked = true;
+			w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, is_checked, null, null);
+			w.EndGridData();
+
+			String actionString = "";
+			String imagePath = "";
+			idString = "pdate" + count;
+			valueString = utilHandler.GetValueOfField(strA, "pdate");
+			w.BeginGridData(null, null, 0, 0, 0);
+			valueString = utilHandler.ConvertDate(valueString);
+			actionString = "onKeyUp=\"date_dash(this,event)\" onKeyDown=\"date_dash(this,event)\"";
+			w.WriteInputField("text", valueString, idString, actionString, "CalenderBoxControl", false, false, false, false, null, null);
+			imagePath = "../../includes/images/calendar.gif";
+			actionString = " onmouseover=\"if (timeoutId) clearTimeout(timeoutId); window.status= 'Show Calendar'; return true;\" onmouseout=\"if (timeoutDelay) calendarTimeout();window.status='';\"" +
+			" onclick = 'g_Calendar.show(event," + idString + ",false,\"dd/mm/yyyy\");'";
+			w.WriteImageField(imagePath, null, null, null, actionString, "CalenderButtonImage_In", 0, 0, 0, 0, 0);
+			w.EndGridData();
+
+			w.BeginGridData(null, null, 0, 0, 0);
+			valueString = null;
+			idString = "delete" + count;
+			w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, false, null, null);
+			w.EndGridData();
+			w.BeginGridData(null, null, 0, 0, 0);
+			valueString = "" + count;
+			idString = inpString;
+			w.WriteInputField("hidden", valueString, idString, null, null, false, false, false, false, null, null);
+			w.EndGridData();
+			w.BeginGridData(null, null, 0, 0, 0);
+			valueString = utilHandler.GetValueOfField(strA, "order_payment_id");
+			idString = "id" + count;
+			w.WriteInputField("hidden", valueString, idString, null, null, false, false, false, false, null, null);
+			w.EndGridData();
+		}
+		public void fillGridFororder_payment(ReportXMLWriter w)
+		{
+			String primaryKey = this.Request.Params["order_basic_id"];
+			DataTable dataTable = m_order_payment.SelectRecordFororder_id(primaryKey);
+			int numColumns = dataTable.Columns.Count;
+			int numRows = dataTable.Rows.Count;
+			int count = 1;
+			for(int i = 0; i < numRows; i++)
+			{
+				DataRow r = dataTable.Rows[i];
+				w.BeginGridDataRow(null);
+				String valueString = "";
+				ArrayList strA = new ArrayList(); 
+
+				for (int j = 0; j < numColumns; j++)
+				{
+					String columnName = dataTable.Columns[j].ColumnName.ToString();
+					if (columnName.Equals("order_payment_id"))
+					{
+						valueString = r[j].ToString();
+						FieldValues s = new FieldValues();
+						s.m_fieldName = "order_payment_id";
+						s.m_value = valueString;
+						strA.Add(s);
+					}
+					if (columnName.Equals("paid"))
+					{
+						valueString = r[j].ToString();
+						FieldValues s = new FieldValues();
+						s.m_fieldName = "paid";
+						s.m_value = valueString;
+						strA.Add(s);
+					}
+					if (columnName.Equals("pdate"))
+					{
+						valueString = r[j].ToString();
+						FieldValues s = new FieldValues();
+						s.m_fieldName = "pdate";
+						s.m_value = valueString;
+						strA.Add(s);
+					}
+				}
+				writeGridRowFororder_payment(w, strA, count);
+				w.EndGridDataRow();
+				count++;
+			}
+		}
+		public void fillOptionsForGridCombo(ReportXMLWriter w, DataTable dataTable, String frontField, String backField, String selectString)
+		{
+			int numColumns = dataTable.Columns.Count;
+			int numRows = dataTable.Rows.Count;
+
+			w.WriteComboOption("null", "None", true);
+
+			for (int i = 0; i < numRows; i++)
+			{
+				DataRow r = dataTable.Rows[i];
+				string backId = "";
+				string frontId = "";
+				bool selected = false;
+				for (int j = 0; j < numColumns; j++)
+				{
+					String columnName = dataTable.Columns[j].ColumnName.ToString();
+					if (columnName.Equals(backField))
+					{
+						backId = r[j].ToString();
+						if (backId == selectString)
+							selected = true;
+					}
+					if (columnName.Equals(frontField))
+					{
+						frontId = r[j].ToString();
+					}
+				}
+				w.WriteComboOption(backId, frontId, selected);
+			}
+		}
+		void WriteMenus()
+		{
+			ASPXMenuWriter writer = new ASPXMenuWriter();
+			writer.WriteTopMenus(m_role, "order_entryUpdate.aspx", ref this.Menu1);
+		}
+		void ManageLinkVisibility()
+		{
+			ASPXMenuWriter writer = new ASPXMenuWriter();
+		}
+	}
+}

@@ -1,0 +1,97 @@
+#include "gen_web/AspxObjectWriter.h"
+#include "gen_web/ProjectWriterSet.h"
+
+#include "tests/gen_web/GoldenFiles.h"
+#include "tests/gen_web/TransactionProject.h"
+#include "tests/gen_web/UtilLibrary.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+// The code-behind and designer files of both fixture pages equal their expected files under
+// tests/data/gen_web/TransactionPages: the handlers with their row walks over inp, id and
+// delete + n and their values arrays, the grid blocks (one method per grid with two detail
+// tables), one recompute method for the master and detail combo of one name, the answer of
+// handleDelete, and the file and class names of a page name with a blank.
+TEST(TransactionCodeBehind, PagesAreWrittenAsExpected)
+{
+    TransactionProject fixture;
+    ProjectWriterSet writers(fixture.Project(), fixture.Report());
+    writers.WriteTransactionCodeBehind(fixture.Sale());
+    writers.WriteTransactionCodeBehind(fixture.Order());
+    EXPECT_TRUE(fixture.Report().IsEmpty()) << fixture.Report().GetText();
+    for (const char* name :
+         {"saleAdd.aspx.cs", "saleUpdate.aspx.cs", "saleUpdate.aspx.designer.cs",
+          "order_entryAdd.aspx.cs", "order_entryUpdate.aspx.cs", "order_entryAdd.aspx.designer.cs"})
+        EXPECT_EQ(GoldenBytes(std::string("TransactionPages/") + name),
+                  ReadHostFile(fixture.PageFolder() / name))
+            << name;
+}
+
+// Both pages compile with their designer files, the data classes and the Util classes.
+TEST(TransactionCodeBehind, PagesCompileWithDataAndUtilClasses)
+{
+    TransactionProject fixture;
+    ProjectWriterSet writers(fixture.Project(), fixture.Report());
+    WriteUtilClasses(writers);
+    for (Transaction* page : {&fixture.Sale(), &fixture.Order()})
+    {
+        writers.WriteTransactionCodeBehind(*page);
+        writers.WriteTransactionDataClasses(*page);
+    }
+    writers.WriteDataClass(fixture.Customer());
+    ASSERT_TRUE(fixture.Report().IsEmpty()) << fixture.Report().GetText();
+    const fs::path application = fixture.Root() / "Shop" / "Shop";
+    const ToolResult library = CompileUtilLibrary(application);
+    ASSERT_EQ(0, library.exitCode) << library.output;
+    std::string sources;
+    for (const fs::path& folder : {fixture.PageFolder(), application / "BaseModule" / "CS"})
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+            sources += " " + ShellQuoted(entry.path());
+    // initializeControls declares its table and handler, and the Update page its value members,
+    // also when nothing reads them.
+    const ToolResult compile =
+        RunTool("mcs -warnaserror -nowarn:219,414 -target:library -out:" +
+                ShellQuoted(application / "Pages.dll") + references +
+                " -r:" + ShellQuoted(application / "Util" / "Util.dll") + sources);
+    EXPECT_EQ(0, compile.exitCode) << compile.output;
+}
+
+// A page without master table, with a master table without key or with a detail table without
+// foreign key to the master table is skipped and listed, and nothing of it is written.
+TEST(TransactionCodeBehind, PageWithoutKeysIsSkippedAndListed)
+{
+    const struct
+    {
+        const char* name;
+        void (*spoil)(Transaction&);
+        const char* reason;
+    } cases[] = {
+        {"no master", [](Transaction& page) { page.RemoveBasicTable(); },
+         "the page has no table"},
+        {"no key",
+         [](Transaction& page) { page.GetBasicTable()->GetPrimaryKeyField()->SetKey(false); },
+         "the table sale_basic has no key field"},
+        {"no link",
+         [](Transaction& page)
+         { page.GetDetailTableAt(0)->FindFieldByName("sale_id")->SetForeignField(nullptr); },
+         "the detail table sale_line has no foreign key to the master table"},
+    };
+    for (const auto& spoiled : cases)
+    {
+        TransactionProject fixture;
+        spoiled.spoil(fixture.Sale());
+        ProjectWriterSet writers(fixture.Project(), fixture.Report());
+        AspxObjectWriter(&fixture.Project(), &fixture.Sale(), writers, fixture.Report())
+            .WriteTransaction();
+        EXPECT_GE(fixture.Report().GetText().Find(spoiled.reason), 0)
+            << spoiled.name << ": " << fixture.Report().GetText();
+        EXPECT_FALSE(fs::exists(fixture.PageFolder())) << spoiled.name;
+    }
+}
+} // namespace
