@@ -32,57 +32,6 @@ Table* NewTable(const char* name, const char* extraField)
     return table;
 }
 
-std::vector<BYTE> WithoutSentinel(std::vector<BYTE> bytes)
-{
-    bytes.resize(bytes.size() - sizeof(int));
-    return bytes;
-}
-
-// The record of a procedure at the current version: object 2 is the procedure, 4 its output
-// column, 6 the variable of its field parameter and variation, 7 a derived procedure sharing
-// both; an alias field and a relation are spliced in as saved on their own.
-std::vector<BYTE> CurrentRecord(const Field& aliasField, const Relation& relation)
-{
-    ArchiveBytes head;
-    head.NewClass("Procedure").Str("PRC_Orders_SelectAll").Null().Int(2).Int(0).Int(0);
-    head.Int(Procedure::standardKind);
-    head.Int(1).NewClass("ProcedureFieldInfo").Null().Int(1).Str("note");
-    head.Int(1).NewClass("Variable").Str("PRC_Id_Var").Int(Variable::pageKind).Str("");
-    head.Str("SELECT Id FROM Orders").Int(1);
-    head.Int(1).Null().ObjectRef(6);
-    head.Int(1).ClassRef(1).Str("PRC_Orders_SelectAll_Id").Null().Int(1).Int(1).Int(0);
-    head.Int(Procedure::derivedKind).Int(1).ObjectRef(4).Int(0).Str("").Int(0);
-    head.Int(1).Null().ObjectRef(6).Int(0).Int(0).Int(0).Int(0);
-    head.Int(1);
-    ArchiveBytes middle;
-    middle.Int(1);
-    ArchiveBytes tail;
-    tail.Int(1).Int(recordSentinel);
-    return Joined(
-        {head.Get(), SaveObject(&aliasField), middle.Get(), SaveObject(&relation), tail.Get()});
-}
-
-// The record of files of versions 44 to 64: the output column is object 4; relations are read
-// after version 46 and the custom-name flag after version 63.
-std::vector<BYTE> LaterRecord(bool withRelations, bool withCustomNameFlag)
-{
-    ArchiveBytes head;
-    head.NewClass("Procedure").Str("PRC_Orders_SelectAll").Null().Int(0).Int(0).Int(0);
-    head.Int(Procedure::standardKind);
-    head.Int(1).NewClass("ProcedureFieldInfo").Null().Int(3).Str("");
-    head.Int(0).Str("").Int(0).Int(0).Int(0).Int(0);
-    std::vector<BYTE> relations;
-    if (withRelations)
-    {
-        const Relation relation;
-        relations = Joined({ArchiveBytes().Int(1).Get(), SaveObject(&relation)});
-    }
-    ArchiveBytes tail;
-    if (withCustomNameFlag)
-        tail.Int(1);
-    tail.Int(recordSentinel);
-    return Joined({head.Get(), relations, tail.Get()});
-}
 } // namespace
 
 TEST(ProcedureRecordTest, RoundTripKeepsSharedReferences)
@@ -133,122 +82,40 @@ TEST(ProcedureRecordTest, RoundTripKeepsSharedReferences)
     EXPECT_EQ(bytes, SaveObject(loaded.get()));
 }
 
-TEST(ProcedureRecordTest, CurrentLayoutIsReadInWriteOrderAndWrittenBackUnchanged)
+TEST(ProcedureRecordTest, VersionGates)
 {
-    ScopedArchiveVersion version(CurrentVersion());
-    Field aliasField;
-    aliasField.SetFieldName("Total");
-    aliasField.SetDisplayName("Total");
-    const Relation relation;
-    const std::vector<BYTE> bytes = CurrentRecord(aliasField, relation);
-
-    LoadedRecord<Procedure> loaded = LoadWithSentinel<Procedure>(bytes);
-    std::unique_ptr<Procedure> procedure(loaded.object);
-    ASSERT_NE(nullptr, procedure);
-    EXPECT_EQ(recordSentinel, loaded.trailer);
-    EXPECT_EQ(nullptr, procedure->GetMainTable());
-    EXPECT_EQ(Procedure::allRows, procedure->GetRowStatusFilter());
-    EXPECT_FALSE(procedure->GetWriteFlag());
-    EXPECT_TRUE(procedure->GetTables().empty());
-    EXPECT_EQ(Procedure::standardKind, procedure->GetKind());
-    ASSERT_EQ(1u, procedure->GetOutputColumns().size());
-    EXPECT_EQ(CString("note"), procedure->GetOutputColumns()[0]->GetText());
-    ASSERT_EQ(1u, procedure->GetVariationVariables().size());
-    EXPECT_EQ(CString("SELECT Id FROM Orders"), procedure->GetProcedureText());
-    EXPECT_TRUE(procedure->GetTextFlag());
-    ASSERT_EQ(1u, procedure->GetFieldParameters().size());
-    EXPECT_EQ(procedure->GetVariationVariables()[0], procedure->GetFieldParameters()[0].variable);
-    ASSERT_EQ(1u, procedure->GetDerivedProcedures().size());
-    const Procedure* derived = procedure->GetDerivedProcedures()[0];
-    EXPECT_EQ(CString("PRC_Orders_SelectAll_Id"), derived->GetName());
-    EXPECT_EQ(procedure->GetOutputColumns(), derived->GetOutputColumns());
-    EXPECT_EQ(procedure->GetVariationVariables()[0], derived->GetFieldParameters()[0].variable);
-    ASSERT_EQ(1u, procedure->GetAliasFields().size());
-    EXPECT_EQ(CString("Total"), procedure->GetAliasFields()[0]->GetFieldName());
-    EXPECT_EQ(1u, procedure->GetRelations().size());
-    EXPECT_TRUE(procedure->GetCustomNameFlag());
-
-    EXPECT_EQ(WithoutSentinel(bytes), SaveObject(procedure.get()));
+    using B = ArchiveBytes;
+    const int count = ProcedureFieldInfo::countAggregate;
+    const int average = ProcedureFieldInfo::averageAggregate;
+    const B columns = B().Int(2).NewClass("ProcedureFieldInfo").Null().Int(count).Str("");
+    ExpectRecordVersions<Procedure>(
+        "Procedure",
+        {Always(B().Str("PRC_Orders").Null()),
+         After(21, B().Int(Procedure::allRows), B().Int(Procedure::liveRowsOnly)),
+         After(22, B().Int(0), B().Int(1)), Always(B().Int(1).Null()), Until(43, B().Int(1).Null()),
+         Until(17, B().Int(1).Null()), Until(43, B().Int(1).Null().Int(1).Null()),
+         Until(9, B().Int(0)),
+         Between(9, 28, B().Int(1).NewClass("Variable").Str("Old").Int(0).Str("5")),
+         After(14, B().Int(Procedure::standardKind), B().Int(Procedure::customKind)),
+         // Files before 24 hold each column inline as a field and an aggregate.
+         Until(17, {}, B().Int(0)),
+         Between(17, 23, B().Int(2).Null().Int(count).Null().Int(average),
+                 B(columns).ClassRef(3).Null().Int(average).Str("")),
+         After(23, B().Int(1).NewClass("ProcedureFieldInfo").Null().Int(count).Str("note")),
+         After(26, B().Int(1).Null().Str("SELECT 1").Int(1), B().Int(0).Str("").Int(0)),
+         After(28, B().Int(1).Null().Null(), B().Int(0)), After(35, B().Int(1).Null(), B().Int(0)),
+         After(40, B().Int(1).Null(), B().Int(0)), After(46, B().Int(1).Null(), B().Int(0)),
+         After(63, B().Int(1), B().Int(0))},
+        // The procedure does not own the variables of old files, which all become page variables.
+        [](Procedure& procedure)
+        {
+            for (Variable* legacy : procedure.GetLegacyVariables())
+            {
+                EXPECT_EQ(Variable::pageKind, legacy->GetKind());
+                delete legacy;
+            }
+        });
 }
-
-TEST(ProcedureRecordTest, VersionTwentyReadsInlineColumnsAndDropsOldBlocks)
-{
-    ScopedArchiveVersion version(20);
-    ArchiveBytes bytes;
-    bytes.NewClass("Procedure").Str("PRC_Orders_SelectAll").Null().Int(1).Null();
-    bytes.Int(1).Null().Int(1).Null().Int(1).Null();
-    bytes.Int(1).NewClass("Variable").Str("PRC_Old_Var").Int(Variable::parameterKind).Str("5");
-    bytes.Int(Procedure::standardKind);
-    bytes.Int(2).Null().Int(ProcedureFieldInfo::countAggregate).Null().Int(4);
-    bytes.Int(recordSentinel);
-
-    LoadedRecord<Procedure> loaded = LoadWithSentinel<Procedure>(bytes.Get());
-    std::unique_ptr<Procedure> procedure(loaded.object);
-    ASSERT_NE(nullptr, procedure);
-    EXPECT_EQ(recordSentinel, loaded.trailer);
-    EXPECT_EQ(CString("PRC_Orders_SelectAll"), procedure->GetName());
-    EXPECT_EQ(1u, procedure->GetTables().size());
-    EXPECT_EQ(Procedure::standardKind, procedure->GetKind());
-    ASSERT_EQ(2u, procedure->GetOutputColumns().size());
-    EXPECT_EQ(ProcedureFieldInfo::countAggregate, procedure->GetOutputColumns()[0]->GetAggregate());
-    EXPECT_EQ(ProcedureFieldInfo::averageAggregate,
-              procedure->GetOutputColumns()[1]->GetAggregate());
-    EXPECT_TRUE(procedure->GetWriteFlag());
-    EXPECT_EQ(Procedure::liveRowsOnly, procedure->GetRowStatusFilter());
-
-    // The procedure does not own the variables of old files.
-    ASSERT_EQ(1u, procedure->GetLegacyVariables().size());
-    std::unique_ptr<Variable> legacy(procedure->GetLegacyVariables()[0]);
-    EXPECT_EQ(CString("PRC_Old_Var"), legacy->GetFieldName());
-    EXPECT_EQ(CString("5"), legacy->GetValue());
-    EXPECT_EQ(Variable::pageKind, legacy->GetKind());
-}
-
-TEST(ProcedureRecordTest, VersionFourteenReadsDroppedFieldsAndNoKindOrColumns)
-{
-    ScopedArchiveVersion version(14);
-    ArchiveBytes bytes;
-    bytes.NewClass("Procedure").Str("PRC_Orders_SelectRecord").Null().Int(0);
-    bytes.Int(0).Int(1).Null().Int(0).Int(0).Int(0);
-    bytes.Int(recordSentinel);
-
-    LoadedRecord<Procedure> loaded = LoadWithSentinel<Procedure>(bytes.Get());
-    std::unique_ptr<Procedure> procedure(loaded.object);
-    ASSERT_NE(nullptr, procedure);
-    EXPECT_EQ(recordSentinel, loaded.trailer);
-    EXPECT_EQ(Procedure::customKind, procedure->GetKind());
-    EXPECT_TRUE(procedure->GetOutputColumns().empty());
-    EXPECT_TRUE(procedure->GetLegacyVariables().empty());
-}
-
-class ProcedureLaterVersionTest : public ::testing::TestWithParam<int>
-{
-};
-
-TEST_P(ProcedureLaterVersionTest, ReadsRelationsAfterFortySixAndTheNameFlagAfterSixtyThree)
-{
-    const int fileVersion = GetParam();
-    ScopedArchiveVersion version(fileVersion);
-    const bool withRelations = fileVersion > 46;
-    const bool withCustomNameFlag = fileVersion > 63;
-
-    LoadedRecord<Procedure> loaded =
-        LoadWithSentinel<Procedure>(LaterRecord(withRelations, withCustomNameFlag));
-    std::unique_ptr<Procedure> procedure(loaded.object);
-    ASSERT_NE(nullptr, procedure);
-    EXPECT_EQ(recordSentinel, loaded.trailer);
-    EXPECT_EQ(Procedure::deletedRowsOnly, procedure->GetRowStatusFilter());
-    EXPECT_FALSE(procedure->GetWriteFlag());
-    EXPECT_EQ(Procedure::standardKind, procedure->GetKind());
-    ASSERT_EQ(1u, procedure->GetOutputColumns().size());
-    EXPECT_EQ(ProcedureFieldInfo::maxAggregate, procedure->GetOutputColumns()[0]->GetAggregate());
-    EXPECT_EQ(withRelations ? 1u : 0u, procedure->GetRelations().size());
-    EXPECT_EQ(withCustomNameFlag, procedure->GetCustomNameFlag());
-    EXPECT_TRUE(procedure->GetLegacyVariables().empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(ProcedureVersions, ProcedureLaterVersionTest,
-                         ::testing::Values(44, 45, 46, 47, 63, 64));
 
 TEST(ProcedureRecordTest, EveryConstructionTakesTheNextId)
 {
@@ -318,32 +185,12 @@ TEST(ProcedureInvokationRecordTest, RoundTripKeepsPairsMapsAndSharing)
     EXPECT_EQ(bytes, SaveObject(loaded.get()));
 }
 
-TEST(ProcedureInvokationRecordTest, VersionFortyNineHoldsNoFieldMaps)
+TEST(ProcedureInvokationRecordTest, VersionGates)
 {
-    ArchiveBytes pairs;
-    pairs.NewClass("ProcedureInvokation").Null();
-    pairs.Int(1).NewClass("Variable").Str("PRC_Id_Var").Int(0).Str("").Null();
-    for (int fileVersion : {49, 50})
-    {
-        ScopedArchiveVersion version(fileVersion);
-        ArchiveBytes bytes = pairs;
-        if (fileVersion > 49)
-            bytes.Int(0);
-        bytes.Int(recordSentinel);
-        LoadedRecord<ProcedureInvokation> loaded =
-            LoadWithSentinel<ProcedureInvokation>(bytes.Get());
-        std::unique_ptr<ProcedureInvokation> invocation(loaded.object);
-        ASSERT_NE(nullptr, invocation);
-        EXPECT_EQ(recordSentinel, loaded.trailer) << "version " << fileVersion;
-        ASSERT_EQ(1u, invocation->GetVariablePairs().size());
-        const VariablePair* pair = invocation->GetVariablePairs()[0];
-        ASSERT_NE(nullptr, pair);
-        std::unique_ptr<Variable> first(pair->first);
-        ASSERT_NE(nullptr, first);
-        EXPECT_EQ(CString("PRC_Id_Var"), first->GetFieldName());
-        EXPECT_EQ(nullptr, pair->second);
-        EXPECT_TRUE(invocation->GetFieldVariableMaps().empty());
-    }
+    using B = ArchiveBytes;
+    ExpectRecordVersions<ProcedureInvokation>(
+        "ProcedureInvokation",
+        {Always(B().Null().Int(1).Null().Null()), After(49, B().Int(1).Null().Null(), B().Int(0))});
 }
 
 TEST(ProcedureInvokationRecordTest, CopyTakesTheProcedureOnly)

@@ -7,6 +7,7 @@
 #include "platform/core/Types.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // Sets the archive version for one test and restores the previous one afterwards.
@@ -30,6 +31,17 @@ private:
 class ArchiveBytes
 {
 public:
+    ArchiveBytes() = default;
+    explicit ArchiveBytes(std::vector<BYTE> bytes) : m_bytes(std::move(bytes)) {}
+    // The bytes so far, so that a chain stands where bytes are expected.
+    operator std::vector<BYTE>() const { return m_bytes; }
+
+    // Bytes spelt out elsewhere, such as an object saved on its own.
+    ArchiveBytes& Append(const std::vector<BYTE>& bytes)
+    {
+        m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
+        return *this;
+    }
     ArchiveBytes& Byte(BYTE value)
     {
         m_bytes.push_back(value);

@@ -9,8 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <initializer_list>
+#include <limits>
 #include <memory>
+#include <set>
 #include <vector>
 
 // The int a test appends after a hand-built record: reading it back proves that the record
@@ -107,4 +111,99 @@ template <class T> std::unique_ptr<T> ReadRecordAndSentinel(ArchiveBytes bytes, 
     const LoadedRecord<T> loaded = LoadWithSentinel<T>(bytes.Int(recordSentinel).Get());
     EXPECT_EQ(recordSentinel, loaded.trailer) << "version " << version;
     return std::unique_ptr<T>(loaded.object);
+}
+
+// One run of a record's bytes and the versions of the files that hold it.
+struct RecordPart
+{
+    // Files newer than this version hold the run ...
+    int after = 0;
+    // ... up to this version.
+    int until = std::numeric_limits<int>::max();
+    // The run as those files hold it.
+    std::vector<BYTE> bytes;
+    // What a save writes in the run's place after reading a file without it.
+    std::vector<BYTE> absent;
+    // What a save writes for the run after reading it: for a run current files hold, its bytes
+    // when empty; for one they no longer hold, nothing when empty.
+    std::vector<BYTE> saved;
+
+    bool HeldAt(int version) const { return version > after && version <= until; }
+    bool Current() const { return HeldAt(CurrentVersion()); }
+};
+
+// A run every file holds; saved, when given, is what a save writes for it.
+inline RecordPart Always(std::vector<BYTE> bytes, std::vector<BYTE> saved = {})
+{
+    return RecordPart{0, std::numeric_limits<int>::max(), std::move(bytes), {}, std::move(saved)};
+}
+
+// A run files newer than the version hold; absent is what a save writes in its place after
+// reading an older file.
+inline RecordPart After(int version, std::vector<BYTE> bytes, std::vector<BYTE> absent = {})
+{
+    return RecordPart{
+        version, std::numeric_limits<int>::max(), std::move(bytes), std::move(absent), {}};
+}
+
+// A run that only files newer than after and up to until hold; saved is what a save writes for
+// it after reading it.
+inline RecordPart Between(int after, int until, std::vector<BYTE> bytes,
+                          std::vector<BYTE> saved = {})
+{
+    return RecordPart{after, until, std::move(bytes), {}, std::move(saved)};
+}
+
+inline RecordPart Until(int version, std::vector<BYTE> bytes, std::vector<BYTE> saved = {})
+{
+    return Between(0, version, std::move(bytes), std::move(saved));
+}
+
+// The record of class className as a file of the version holds it, when saved is false; as a
+// save writes it after reading that file, when saved is true.
+inline std::vector<BYTE> RecordAt(const char* className, const std::vector<RecordPart>& parts,
+                                  int version, bool saved)
+{
+    std::vector<BYTE> bytes = ArchiveBytes().NewClass(className).Get();
+    for (const RecordPart& part : parts)
+    {
+        const std::vector<BYTE>* run = &part.bytes;
+        if (!part.HeldAt(version))
+            run = saved && part.Current() ? &part.absent : nullptr;
+        else if (saved && (!part.Current() || !part.saved.empty()))
+            run = &part.saved;
+        if (run != nullptr)
+            bytes.insert(bytes.end(), run->begin(), run->end());
+    }
+    return bytes;
+}
+
+// Reads the record of class T as files of every version where a run starts or stops hold it:
+// each reads exactly its runs and saves as the current layout with what it read. The current
+// version reads and saves the same bytes. release frees what the read object does not own.
+template <class T>
+void ExpectRecordVersions(const char* className, const std::vector<RecordPart>& parts,
+                          const std::function<void(T&)>& release = {})
+{
+    std::set<int> versions = {CurrentVersion()};
+    for (const RecordPart& part : parts)
+    {
+        const int until = std::min(part.until, CurrentVersion());
+        for (int version : {part.after, part.after + 1, until, until + 1})
+        {
+            if (version >= 1 && version <= CurrentVersion())
+                versions.insert(version);
+        }
+    }
+    for (int version : versions)
+    {
+        std::vector<BYTE> file = RecordAt(className, parts, version, false);
+        std::unique_ptr<T> object = ReadRecordAndSentinel<T>(ArchiveBytes(file), version);
+        ASSERT_NE(nullptr, object) << "version " << version;
+        ScopedArchiveVersion current(CurrentVersion());
+        EXPECT_EQ(RecordAt(className, parts, version, true), SaveObject(object.get()))
+            << "version " << version;
+        if (release)
+            release(*object);
+    }
 }
