@@ -126,35 +126,10 @@ TEST_F(PageRecordTest, MapOfKindTwoVariableIsNeitherStoredNorDeleted)
     EXPECT_EQ(sharedMap->variable->GetKind(), Variable::sharedKind);
 }
 
-class PageRecordGateTest : public ::testing::TestWithParam<int>
+TEST(PageRecordGateTest, VersionGates)
 {
-};
-
-TEST_P(PageRecordGateTest, LayoutReadsOnlyTheFieldsOfItsVersionAndTheCurrentOneIsWrittenBack)
-{
-    const int version = GetParam();
-    ScopedArchiveVersion scoped(version);
-    ArchiveBytes bytes;
-    bytes.NewClass("FormInterface");
-    AppendPageRecord(bytes, version, "Old");
-    const std::vector<BYTE> record = bytes.Get();
-
-    const LoadedRecord<FormInterface> loaded =
-        LoadWithSentinel<FormInterface>(bytes.Int(recordSentinel).Get());
-    std::unique_ptr<FormInterface> page(loaded.object);
-
-    EXPECT_EQ(loaded.trailer, recordSentinel);
-    EXPECT_EQ(page->GetFormName(), "Old");
-    ExpectPageRecordRead(*page, version);
-    if (version == CurrentVersion())
-    {
-        EXPECT_EQ(SaveObject(page.get()), record);
-    }
+    ExpectRecordVersions<FormInterface>("FormInterface", PageParts("Old"));
 }
-
-INSTANTIATE_TEST_SUITE_P(EveryGateBoundary, PageRecordGateTest,
-                         ::testing::Values(18, 19, 25, 26, 27, 28, 37, 38, 44, 45, 51, 52, 61, 62,
-                                           70, 71, 73, 74, 82, 83, 87));
 
 TEST_F(PageRecordTest, CopyKeepsFileKindsButLeavesTableListsCallAndGridBehind)
 {

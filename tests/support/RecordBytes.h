@@ -159,6 +159,14 @@ inline RecordPart Until(int version, std::vector<BYTE> bytes, std::vector<BYTE> 
     return Between(0, version, std::move(bytes), std::move(saved));
 }
 
+// The runs of a base class's part followed by those of the class's own part.
+inline std::vector<RecordPart> PartsOf(std::vector<RecordPart> base,
+                                       std::initializer_list<RecordPart> own)
+{
+    base.insert(base.end(), own.begin(), own.end());
+    return base;
+}
+
 // The record of class className as a file of the version holds it, when saved is false; as a
 // save writes it after reading that file, when saved is true.
 inline std::vector<BYTE> RecordAt(const char* className, const std::vector<RecordPart>& parts,
