@@ -99,7 +99,7 @@ TEST_F(FormRecordTest, CopyTakesFormMembersAndPagePartButNotReportVariableMaps)
 
 using LoginPageRecordTest = FormRecordTest;
 
-TEST(LoginPageRecordTest, VersionGates)
+TEST(LoginPageRecordGateTest, VersionGates)
 {
     ExpectRecordVersions<LoginPage>(
         "LoginPage",

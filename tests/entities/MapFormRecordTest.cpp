@@ -88,19 +88,15 @@ TEST_F(MapFormRecordTest, RoundTripKeepsPartsAndSharesMappingTableFields)
 // bottom fields, top and bottom input controls, header, report, report-variable maps.
 TEST_F(MapFormRecordTest, RecordReadsInputControlsAndDropsNullReportPairs)
 {
-    ArchiveBytes bytes;
-    bytes.NewClass("MapForm");
-    AppendPageRecord(bytes, CurrentVersion(), "M");
-    bytes.Null().Null().Int(0).Int(0);
-    bytes.Int(1).NewClass("FieldRep").Null().Null().Null().Null().Int(1);
-    bytes.Int(2).ClassRef(5).Null().Null().Null().Null().Int(0).Null();
-    bytes.Str("Head").Null().Int(2).Null().Null().Null().Null();
-    bytes.Int(recordSentinel);
+    using B = ArchiveBytes;
+    const B controls = B().Int(1).NewClass("FieldRep").Null().Null().Null().Null().Int(1);
+    const std::vector<RecordPart> parts = PartsOf(
+        PageParts("M"), {Always(B().Null().Null().Int(0).Int(0)), Always(controls),
+                         Always(B().Int(2).ClassRef(3).Null().Null().Null().Null().Int(0).Null()),
+                         Always(B().Str("Head").Null().Int(2).Null().Null().Null().Null())});
+    const std::unique_ptr<MapForm> loaded = ReadRecordAndSentinel<MapForm>(
+        B(RecordAt("MapForm", parts, CurrentVersion(), false)), CurrentVersion());
 
-    const LoadedRecord<MapForm> record = LoadWithSentinel<MapForm>(bytes.Get());
-    std::unique_ptr<MapForm> loaded(record.object);
-
-    EXPECT_EQ(record.trailer, recordSentinel);
     ASSERT_EQ(loaded->GetTopInputFieldReps().size(), 1u);
     EXPECT_TRUE(loaded->GetTopInputFieldReps()[0]->IsMandatory());
     ASSERT_EQ(loaded->GetBottomInputFieldReps().size(), 2u);

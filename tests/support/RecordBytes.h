@@ -186,12 +186,11 @@ inline std::vector<BYTE> RecordAt(const char* className, const std::vector<Recor
     return bytes;
 }
 
-// Reads the record of class T as files of every version where a run starts or stops hold it:
-// each reads exactly its runs and saves as the current layout with what it read. The current
-// version reads and saves the same bytes. release frees what the read object does not own.
+// Reads the record of class T as files of every version where a run starts or stops hold it,
+// expects each to read exactly its runs and hands it to check with its version.
 template <class T>
-void ExpectRecordVersions(const char* className, const std::vector<RecordPart>& parts,
-                          const std::function<void(T&)>& release = {})
+void ReadAtEveryGate(const char* className, const std::vector<RecordPart>& parts,
+                     const std::function<void(T&, int)>& check)
 {
     std::set<int> versions = {CurrentVersion()};
     for (const RecordPart& part : parts)
@@ -208,10 +207,24 @@ void ExpectRecordVersions(const char* className, const std::vector<RecordPart>& 
         std::vector<BYTE> file = RecordAt(className, parts, version, false);
         std::unique_ptr<T> object = ReadRecordAndSentinel<T>(ArchiveBytes(file), version);
         ASSERT_NE(nullptr, object) << "version " << version;
-        ScopedArchiveVersion current(CurrentVersion());
-        EXPECT_EQ(RecordAt(className, parts, version, true), SaveObject(object.get()))
-            << "version " << version;
-        if (release)
-            release(*object);
+        check(*object, version);
     }
+}
+
+// Reads the record at every gate (ReadAtEveryGate); each saves as the current layout with what
+// it read, so the current version reads and saves the same bytes. release frees what the read
+// object does not own.
+template <class T>
+void ExpectRecordVersions(const char* className, const std::vector<RecordPart>& parts,
+                          const std::function<void(T&)>& release = {})
+{
+    ReadAtEveryGate<T>(className, parts,
+                       [&](T& object, int version)
+                       {
+                           ScopedArchiveVersion current(CurrentVersion());
+                           EXPECT_EQ(RecordAt(className, parts, version, true), SaveObject(&object))
+                               << "version " << version;
+                           if (release)
+                               release(object);
+                       });
 }
