@@ -18,21 +18,21 @@ namespace
 
 const int currentVersion = TheVersionHistory().GetCurrentVersion();
 
-// An adapter with status word 7 after version 81.
-ArchiveBytes& AppendAdapterRecord(ArchiveBytes& bytes, int version)
-{
-    bytes.Str("OrdersTableAdapter").Str("Text").Str("SELECT * FROM Orders");
-    bytes.Int(1).Str("@Id").Int(2).Str("Id").Str("Total");
-    return version > 81 ? bytes.Int(7) : bytes;
-}
+using B = ArchiveBytes;
 
-// A description with one entry and status word 5 after version 81.
-ArchiveBytes& AppendRDLCInfoRecord(ArchiveBytes& bytes, int version)
-{
-    bytes.Str("Sales\\RDLCs\\Orders_SelectAllRecords.rdlc").Int(1);
-    bytes.Str("Orders_SelectAllRecords").Str("OrdersTableAdapter").Str("Orders");
-    return version > 81 ? bytes.Int(5) : bytes;
-}
+const B adapter = B().Str("OrdersTableAdapter")
+                      .Str("Text")
+                      .Str("SELECT * FROM Orders")
+                      .Int(1)
+                      .Str("@Id")
+                      .Int(2)
+                      .Str("Id")
+                      .Str("Total");
+const B info = B().Str("Sales\\RDLCs\\Orders_SelectAllRecords.rdlc")
+                   .Int(1)
+                   .Str("Orders_SelectAllRecords")
+                   .Str("OrdersTableAdapter")
+                   .Str("Orders");
 
 // Deletes the description objects that the project, not the report, owns.
 struct ProjectLists
@@ -48,68 +48,37 @@ struct ProjectLists
 
 } // namespace
 
-TEST(RDLCRecordTest, DescriptionsReadTheirStatusWordsAfterVersion81)
+// Descriptions and adapters hold status words from 82.
+TEST(RDLCRecordTest, DescriptionVersionGates)
 {
-    for (int version : {81, 82})
-    {
-        SCOPED_TRACE(version);
-        ScopedArchiveVersion scoped(version);
-        ArchiveBytes infoBytes;
-        AppendRDLCInfoRecord(infoBytes.NewClass("RDLCInfo"), version).Int(recordSentinel);
-        auto info = LoadWithSentinel<RDLCInfo>(infoBytes.Get());
-        std::unique_ptr<RDLCInfo> ownedInfo(info.object);
-        ArchiveBytes dataSetBytes;
-        dataSetBytes.NewClass("XSDInfo").Str("Sales\\DataSets\\Orders.xsd").Int(1);
-        AppendAdapterRecord(dataSetBytes.NewClass("TableAdapter"), version);
-        if (version > 81)
-            dataSetBytes.Int(9);
-        auto dataSet = LoadWithSentinel<XSDInfo>(dataSetBytes.Int(recordSentinel).Get());
-        std::unique_ptr<XSDInfo> ownedDataSet(dataSet.object);
-        const TableAdapter* adapter = dataSet.object->GetTableAdapters().at(0);
-
-        EXPECT_EQ(recordSentinel, info.trailer);
-        EXPECT_EQ("OrdersTableAdapter", info.object->GetEntries().at(0).m_tableAdapterName);
-        EXPECT_EQ("Orders", info.object->GetEntries()[0].m_tableName);
-        EXPECT_EQ(version > 81 ? 5 : 0, info.object->GetStatus());
-        EXPECT_EQ(recordSentinel, dataSet.trailer);
-        EXPECT_EQ(version > 81 ? 9 : 0, dataSet.object->GetStatus());
-        EXPECT_EQ("SELECT * FROM Orders", adapter->GetCommandText());
-        EXPECT_EQ(std::vector<CString>{"@Id"}, adapter->GetParameterNames());
-        EXPECT_EQ((std::vector<CString>{"Id", "Total"}), adapter->GetColumnNames());
-        EXPECT_EQ(version > 81 ? 7 : 0, adapter->GetStatus());
-    }
+    ExpectRecordVersions<RDLCInfo>("RDLCInfo", {Always(info), After(81, B().Int(5), B().Int(0))});
+    ExpectRecordVersions<XSDInfo>(
+        "XSDInfo", {Always(B().Str("Orders.xsd").Int(1).NewClass("TableAdapter").Append(adapter)),
+                    After(81, B().Int(7), B().Int(0)), After(81, B().Int(9), B().Int(0))});
 }
 
-TEST(RDLCRecordTest, ReportReadsModeDataSetAndTableAfterVersion81)
+// From 82 a report holds its mode, data set and table; the adapters of older files belong to no
+// data set.
+TEST(RDLCRecordTest, ReportVersionGates)
 {
-    for (int version : {81, 82, currentVersion})
-    {
-        SCOPED_TRACE(version);
-        ScopedArchiveVersion scoped(version);
-        ArchiveBytes bytes;
-        AppendPageRecord(bytes.NewClass("RDLCReport"), version, "OrderList", false).Str("Orders");
-        AppendRDLCInfoRecord(bytes.NewClass("RDLCInfo"), version).Int(1); // object 4, one map
-        AppendAdapterRecord(bytes.NewClass("TableAdapter"), version);     // object 6
-        bytes.Int(1).Str("@Id").Null();
-        if (version > 81)
-            bytes.Int(0).NewClass("XSDInfo").Str("Orders.xsd").Int(1).ObjectRef(6).Int(0).Null();
-        auto loaded = LoadWithSentinel<RDLCReport>(bytes.Int(recordSentinel).Get());
-        std::unique_ptr<RDLCReport> report(loaded.object);
-        ProjectLists lists{report->GetRDLCInfo(), report->GetXSDInfo()};
-        const TableAdapterMap& map = report->GetTableAdapterMaps().at(0);
-        std::unique_ptr<TableAdapter> unlisted(version > 81 ? nullptr : map.m_tableAdapter);
-
-        EXPECT_EQ(recordSentinel, loaded.trailer);
-        EXPECT_EQ("Orders", report->GetHeader());
-        EXPECT_NE(nullptr, lists.rdlcInfo);
-        EXPECT_EQ("@Id", map.m_pairs.at(0).m_column);
-        EXPECT_EQ(version > 81 ? 0 : 1, report->GetMode());
-        EXPECT_EQ(version > 81, lists.xsdInfo != nullptr);
-        if (lists.xsdInfo != nullptr)
+    ExpectRecordVersions<RDLCReport>(
+        "RDLCReport",
+        PartsOf(
+            PageParts("OrderList"),
+            {Always(B().Str("Orders").NewClass("RDLCInfo").Append(info)),
+             After(81, B().Int(5), B().Int(0)),
+             Always(B().Int(1).NewClass("TableAdapter").Append(adapter)),
+             After(81, B().Int(7), B().Int(0)), Always(B().Int(1).Str("@Id").Null()),
+             After(
+                 81,
+                 B().Int(0).NewClass("XSDInfo").Str("Orders.xsd").Int(1).ObjectRef(6).Int(0).Null(),
+                 B().Int(1).Null().Null())}),
+        [](RDLCReport& report)
         {
-            EXPECT_EQ(map.m_tableAdapter, lists.xsdInfo->GetTableAdapters()[0]);
-        }
-    }
+            ProjectLists lists{report.GetRDLCInfo(), report.GetXSDInfo()};
+            if (lists.xsdInfo == nullptr)
+                delete report.GetTableAdapterMaps().at(0).m_tableAdapter;
+        });
 }
 
 TEST(RDLCRecordTest, ReportKeepsMapsAndSharedDescriptionsThroughSaveAndLoad)

@@ -5,46 +5,26 @@
 
 #include <string>
 
-// Pieces of hand-spelled project-file records shared by the report record tests.
+// Runs of project-file records shared by the report record tests.
 
-// A report record of the version. A filled report has one group (class 3, object 4, owned by
-// object 2) and every field its gates allow set to a value other than the default (the kind
-// word is the grid flag given before version 28); a plain one has the defaults and creates no
-// object of its own.
-inline ArchiveBytes& AppendReportRecord(ArchiveBytes& bytes, int version, const std::string& name,
-                                        bool filled, int gridFlag = 5)
+// The runs of a report record: the page part (PageParts), then every field set to a value other
+// than the default, with one group owned by the report, which is the object of the given index.
+// Files before 28 hold a grid flag instead of the report kind, which a load turns into
+// gridKind.
+inline std::vector<RecordPart> ReportParts(const char* name, WORD reportIndex = 2, int gridFlag = 5,
+                                           int gridKind = 2)
 {
-    AppendPageRecord(bytes, version, name, false);
-    bytes.Int(filled ? 1 : 0);                            // flag
-    bytes.Int(!filled ? 1 : version > 27 ? 3 : gridFlag); // report kind, or the grid flag
-    bytes.Int(filled ? 1 : 4).Null();                     // column layout, procedure call
-    if (filled)
-    {
-        bytes.Int(1).NewClass("ReportGroup");
-        bytes.Null().Int(0).Int(0).ObjectRef(2); // call, filters, columns, owner
-        if (version > 29)
-            bytes.Null().Str("Totals");
-        if (version > 31)
-            bytes.Null();
-        bytes.Null(); // the group's class call
-    }
-    else
-        bytes.Int(0);
-    if (version > 27)
-        bytes.Int(0).Null().Int(filled ? 1 : 0); // chart type, chart data, paging
-    if (version > 58)
-        bytes.Str(filled ? "Sub" : "");
-    if (version > 62)
-        bytes.Int(filled ? 1 : 0);
-    if (version > 68)
-        bytes.Null();
-    if (version > 74)
-        bytes.Str(filled ? "Head" : "");
-    if (version > 78 && filled)
-        bytes.NewClass("ClassInvokation").Null().Null().Int(0);
-    else if (version > 78)
-        bytes.Null();
-    return bytes;
+    using B = ArchiveBytes;
+    const B group = B().Int(1).NewClass("ReportGroup").Null().Int(0).Int(0).ObjectRef(reportIndex);
+    return PartsOf(PageParts(name),
+                   {Always(B().Int(1)), Until(27, B().Int(gridFlag), B().Int(gridKind)),
+                    After(27, B().Int(3)), Always(B().Int(1).Null().Append(group)),
+                    After(29, B().Null().Str("Totals"), B().Null().Str("")),
+                    After(31, B().Null(), B().Null()), Always(B().Null()),
+                    After(27, B().Int(0).Null().Int(1), B().Int(0).Null().Int(0)),
+                    After(58, B().Str("Sub"), B().Str("")), After(62, B().Int(1), B().Int(0)),
+                    After(68, B().Null(), B().Null()), After(74, B().Str("Head"), B().Str("")),
+                    After(78, B().NewClass("ClassInvokation").Null().Null().Int(0), B().Null())});
 }
 
 // A ProcedureFieldInfo record: no field, an aggregate and a text.

@@ -161,7 +161,7 @@ inline RecordPart Until(int version, std::vector<BYTE> bytes, std::vector<BYTE> 
 
 // The runs of a base class's part followed by those of the class's own part.
 inline std::vector<RecordPart> PartsOf(std::vector<RecordPart> base,
-                                       std::initializer_list<RecordPart> own)
+                                       const std::vector<RecordPart>& own)
 {
     base.insert(base.end(), own.begin(), own.end());
     return base;
