@@ -16,42 +16,43 @@
 
 namespace
 {
-// Items 1 to 11 of a FieldRepData record with null references, after its new-class tag.
-ArchiveBytes& AppendDataHead(ArchiveBytes& bytes, int kind, bool selectAll)
-{
-    bytes.NewClass("FieldRepData").Null().Null().Null().Null().Str("Yes,No").Str("Pick");
-    return bytes.Int(kind).Int(20).Str("Y,N").Int(3).Int(selectAll ? 1 : 0);
-}
+using B = ArchiveBytes;
 
-struct GatedItems
+// A FieldRepData record of the control kind with every item its gates allow set: files before
+// 50 hold a single link (null when asked) and files before 51 old recompute lists; columns below
+// 40 become 35.
+std::vector<RecordPart> DataParts(int kind, bool nullLink = false)
 {
-    bool addedBySync;
-    bool noneCaption;
-    bool internalSearch;
-    bool separateRow;
-};
-
-// A whole FieldRepData record of a file of version 51 or later: no change handlers, no links,
-// one event list of kind 2 and a null data call; the flags from the given items, each written
-// only when the version holds it.
-ArchiveBytes DataRecord(int version, int kind, bool selectAll, GatedItems items)
-{
-    ArchiveBytes bytes;
-    AppendDataHead(bytes, kind, selectAll).Int(0).Int(6).Int(50).Int(60).Int(0);
-    bytes.Int(1).NewClass("EventRecmpFields").Int(EventRecmpFields::OnBlur).Int(0);
-    if (version > 66)
-        bytes.Int(0);
-    if (version > 57)
-        bytes.Int(items.addedBySync ? 1 : 0);
-    if (version > 59)
-        bytes.Int(items.noneCaption ? 1 : 0);
-    if (version > 61)
-        bytes.Int(items.internalSearch ? 1 : 0);
-    if (version > 65)
-        bytes.Null();
-    if (version > 82)
-        bytes.Int(items.separateRow ? 1 : 0);
-    return bytes;
+    const B link = B().NewClass("LinkControl").Int(LinkControl::Center).Null().Str("Back");
+    const B events = B().Int(1).NewClass("EventRecmpFields").Int(EventRecmpFields::OnBlur).Int(0);
+    const B head = B().Null().Null().Null().Null().Str("Yes,No").Str("Pick").Int(kind).Int(20);
+    return {
+        Always(B(head).Str("Y,N").Int(3).Int(1)),
+        Until(50, B().Int(1).Null()),
+        Always(B().Int(0)),
+        After(24, B().Int(6).Int(20).Int(60), B().Int(4).Int(35).Int(40),
+              B().Int(6).Int(35).Int(60)),
+        Until(49, nullLink ? B().Null() : link,
+              nullLink ? B().Int(0) : B().Int(1).Append(link).Int(0)),
+        After(49, B().Int(1)
+                      .NewClass("LinkControl")
+                      .Int(LinkControl::Left)
+                      .Null()
+                      .Str("Next")
+                      .Int(1)
+                      .Null()
+                      .Null()),
+        Between(
+            49, 50,
+            B().Int(2).Null().NewClass("ProcedureInvokation").Null().Int(0).Int(0).Null().Null()),
+        Until(50, {}, B().Int(0)),
+        Between(50, 66, events, B(events).Int(0)),
+        After(66, B(events).Int(0)),
+        After(57, B().Int(1), B().Int(0)),
+        After(59, B().Int(1), B().Int(0)),
+        After(61, B().Int(1), B().Int(0)),
+        After(65, B().Null(), B().Null()),
+        After(82, B().Int(1), B().Int(0))};
 }
 
 LinkControl* NewLink(const char* caption)
@@ -136,110 +137,27 @@ TEST(FieldRepDataRecordTest, CopyKeepsSettingsAndCallButNotVariableProcedureOrLi
     EXPECT_TRUE(copy.GetChangeEventHandles().empty());
 }
 
-TEST(FieldRepDataRecordTest, Version24KeepsTheDefaultAreaSizesAndANullSingleLinkGivesNoLinks)
+TEST(FieldRepDataRecordTest, VersionGates)
 {
-    ArchiveBytes bytes;
-    AppendDataHead(bytes, 0, false).Int(0).Int(0).Null();
-    const auto data = ReadRecordAndSentinel<FieldRepData>(bytes, 24);
-    EXPECT_EQ(4, data->GetRows());
-    EXPECT_EQ(35, data->GetColumns());
-    EXPECT_EQ(40, data->GetWidth());
-    EXPECT_TRUE(data->GetLinkControls().empty());
+    ExpectRecordVersions<FieldRepData>("FieldRepData", DataParts(0));
 }
 
-TEST(FieldRepDataRecordTest, Version49ReadsLegacyRecomputesAndTheSingleLinkAsOnlyLink)
-{
-    const FieldRep rep;
-    ArchiveBytes bytes;
-    AppendDataHead(bytes, 0, true).Int(1).ObjectRef(2).Int(0).Int(5).Int(20).Int(30);
-    bytes.NewClass("LinkControl").Int(LinkControl::Center).Null().Str("Back");
-    // The control is class 1, object 2 of the archive.
-    RecordReader reader(StoredThenHandBuilt({&rep}, bytes));
-    std::unique_ptr<FieldRep> loadedRep(reader.Read<FieldRep>(CurrentVersion()));
-    std::unique_ptr<FieldRepData> data(reader.Read<FieldRepData>(49));
-    EXPECT_EQ(recordSentinel, reader.ReadInt());
-
-    ASSERT_EQ(1u, data->GetLegacyRecomputes().size());
-    EXPECT_EQ(loadedRep.get(), data->GetLegacyRecomputes()[0]);
-    ASSERT_EQ(1u, data->GetLinkControls().size());
-    EXPECT_EQ(CString("Back"), data->GetLinkControls()[0]->GetCaption());
-    EXPECT_EQ(LinkControl::Center, data->GetLinkControls()[0]->GetAlignment());
-    EXPECT_EQ(5, data->GetRows());
-    EXPECT_EQ(35, data->GetColumns()) << "a columns value below 40 becomes 35";
-    EXPECT_EQ(30, data->GetWidth());
-    EXPECT_TRUE(data->GetSelectAllCaption()) << "only combo boxes are converted";
-    EXPECT_FALSE(data->GetNoneCaption());
-    EXPECT_TRUE(data->GetEventRecmpFieldsList().empty());
-}
-
-TEST(FieldRepDataRecordTest, Version50ReadsLinkListAndConsumesTheRecomputePairs)
-{
-    ArchiveBytes bytes;
-    AppendDataHead(bytes, FieldRepData::MultipleComboBox, true).Int(0).Int(0).Int(4).Int(40);
-    // One link with one null map, then two pairs: one with an invocation, one all null.
-    bytes.Int(40).Int(1).NewClass("LinkControl").Int(LinkControl::Left).Null().Str("Next");
-    bytes.Int(1).Null().Null();
-    bytes.Int(2).Null().NewClass("ProcedureInvokation").Null().Int(0).Int(0).Null().Null();
-    const auto data = ReadRecordAndSentinel<FieldRepData>(bytes, 50);
-    ASSERT_EQ(1u, data->GetLinkControls().size());
-    const LinkControl* link = data->GetLinkControls()[0];
-    EXPECT_EQ(CString("Next"), link->GetCaption());
-    ASSERT_EQ(1u, link->GetVariableMaps().size());
-    EXPECT_EQ(nullptr, link->GetVariableMaps()[0]);
-    EXPECT_EQ(40, data->GetColumns());
-    EXPECT_FALSE(data->GetSelectAllCaption());
-    EXPECT_FALSE(data->GetNoneCaption());
-    EXPECT_TRUE(data->GetEventRecmpFieldsList().empty());
-}
-
-TEST(FieldRepDataRecordTest,
-     EveryItemIsReadInPlaceTrailingOnesFromTheirFirstVersionOnAndWrittenBack)
-{
-    const GatedItems stored{true, true, true, true};
-    for (int version : {51, 57, 58, 59, 60, 61, 62, 65, 66, 67, 82, 83, CurrentVersion()})
-    {
-        const auto data =
-            ReadRecordAndSentinel<FieldRepData>(DataRecord(version, 0, true, stored), version);
-        ASSERT_NE(nullptr, data);
-        EXPECT_EQ(version > 57, data->IsAddedBySync()) << "version " << version;
-        EXPECT_EQ(version > 59, data->GetNoneCaption()) << "version " << version;
-        EXPECT_EQ(version > 61, data->GetInternalSearch()) << "version " << version;
-        EXPECT_EQ(version > 82, data->GetSeparateRow()) << "version " << version;
-        EXPECT_TRUE(data->GetSelectAllCaption());
-        EXPECT_EQ(CString("Yes,No"), data->GetDisplayTexts());
-        EXPECT_EQ(CString("Pick"), data->GetCaption());
-        EXPECT_EQ(20, data->GetMaxLength());
-        EXPECT_EQ(CString("Y,N"), data->GetStoredValues());
-        EXPECT_EQ(3, data->GetRange());
-        EXPECT_EQ(6, data->GetRows());
-        EXPECT_EQ(50, data->GetColumns());
-        EXPECT_EQ(60, data->GetWidth());
-        ASSERT_EQ(1u, data->GetEventRecmpFieldsList().size());
-        EXPECT_EQ(EventRecmpFields::OnBlur, data->GetEventRecmpFieldsList()[0]->GetEventKind());
-        if (version == CurrentVersion())
-        {
-            const ScopedArchiveVersion current(version);
-            EXPECT_EQ(DataRecord(version, 0, true, stored).Get(), SaveObject(data.get()));
-        }
-    }
-}
-
+// Files before 61 have the captions of combo boxes converted; a null single link gives no link.
 TEST(FieldRepDataRecordTest, ComboCaptionsAreConvertedBeforeVersion61Only)
 {
-    const GatedItems stored{false, false, false, false};
-    const auto combo60 = ReadRecordAndSentinel<FieldRepData>(
-        DataRecord(60, FieldRepData::ComboBox, true, stored), 60);
-    EXPECT_FALSE(combo60->GetSelectAllCaption());
-    EXPECT_TRUE(combo60->GetNoneCaption());
-    const auto multiple60 = ReadRecordAndSentinel<FieldRepData>(
-        DataRecord(60, FieldRepData::MultipleComboBox, true, {false, true, false, false}), 60);
-    EXPECT_FALSE(multiple60->GetSelectAllCaption());
-    EXPECT_FALSE(multiple60->GetNoneCaption());
-
-    const auto combo61 = ReadRecordAndSentinel<FieldRepData>(
-        DataRecord(61, FieldRepData::ComboBox, true, stored), 61);
-    EXPECT_TRUE(combo61->GetSelectAllCaption());
-    EXPECT_FALSE(combo61->GetNoneCaption());
+    for (int kind : {FieldRepData::ComboBox, FieldRepData::MultipleComboBox})
+    {
+        SCOPED_TRACE(kind);
+        ReadAtEveryGate<FieldRepData>(
+            "FieldRepData", DataParts(kind, true),
+            [kind](FieldRepData& data, int version)
+            {
+                EXPECT_EQ(version > 60, data.GetSelectAllCaption()) << version;
+                EXPECT_EQ(version > 60 || kind == FieldRepData::ComboBox, data.GetNoneCaption())
+                    << version;
+                EXPECT_EQ(version > 49 ? 1u : 0u, data.GetLinkControls().size()) << version;
+            });
+    }
 }
 
 TEST(EventRecmpFieldsRecordTest, RoundTripKeepsBothRecomputeListsInOrderAndTheirSharing)
@@ -269,14 +187,11 @@ TEST(EventRecmpFieldsRecordTest, RoundTripKeepsBothRecomputeListsInOrderAndTheir
     EXPECT_EQ(bytes, SaveObject(loaded.get()));
 }
 
-TEST(EventRecmpFieldsRecordTest, Version66HasNoClassRecomputes)
+TEST(EventRecmpFieldsRecordTest, VersionGates)
 {
-    ArchiveBytes bytes;
-    bytes.NewClass("EventRecmpFields").Int(EventRecmpFields::OnClick).Int(1).Null().Null();
-    const auto events = ReadRecordAndSentinel<EventRecmpFields>(bytes, 66);
-    EXPECT_EQ(EventRecmpFields::OnClick, events->GetEventKind());
-    EXPECT_EQ(1u, events->GetProcedureRecomputes().size());
-    EXPECT_TRUE(events->GetClassRecomputes().empty());
+    ExpectRecordVersions<EventRecmpFields>(
+        "EventRecmpFields", {Always(B().Int(EventRecmpFields::OnClick).Int(1).Null().Null()),
+                             After(66, B().Int(1).Null().Null(), B().Int(0))});
 }
 
 TEST(EventRecmpFieldsRecordTest, CopyTakesTheEventKindOnly)

@@ -89,42 +89,15 @@ TEST(FieldRepRecordTest, CopyDeepCopiesTheDataAndKeepsOnlyTheMandatoryFlag)
     EXPECT_EQ(nullptr, FieldRep(withoutData).GetFieldRepData());
 }
 
-TEST(FieldRepRecordTest, ValidationsAreReadFromVersion48AsAListAndFromVersion54AsOneObject)
+// Files of 48 to 53 hold a list of validations, later ones a single object; a control without a
+// field is mandatory in files before 64.
+TEST(FieldRepRecordTest, VersionGates)
 {
-    for (int version : {47, 48, 53, 54})
-    {
-        SCOPED_TRACE(version);
-        const bool legacyList = version > 47 && version < 54;
-        ArchiveBytes bytes;
-        bytes.NewClass("FieldRep").Null().Null().Null();
-        // Two validations in the layout of the version: a single rule without variable before
-        // 53, two empty lists from 53 on.
-        if (version == 48)
-            bytes.Int(2)
-                .NewClass("ValidationData")
-                .Null()
-                .Int(1)
-                .Null()
-                .Null()
-                .ClassRef(3)
-                .Null()
-                .Int(2)
-                .Null()
-                .Null();
-        if (version == 53)
-            bytes.Int(2).NewClass("ValidationData").Int(0).Int(0).ClassRef(3).Int(0).Int(0);
-        if (version == 54)
-            bytes.NewClass("ValidationData").Int(0).Int(0);
-        const auto rep = ReadRecordAndSentinel<FieldRep>(bytes, version);
-        ASSERT_EQ(legacyList ? 2u : 0u, rep->GetLegacyValidations().size());
-        if (legacyList)
-        {
-            EXPECT_NE(nullptr, rep->GetLegacyValidations()[0]);
-            EXPECT_NE(nullptr, rep->GetLegacyValidations()[1]);
-        }
-        EXPECT_EQ(version == 54, rep->GetValidationData() != nullptr);
-        EXPECT_TRUE(rep->IsMandatory());
-    }
+    using B = ArchiveBytes;
+    ExpectRecordVersions<FieldRep>(
+        "FieldRep", {Always(B().Null().Null().Null()), Between(47, 53, B().Int(2).Null().Null()),
+                     After(53, B().NewClass("ValidationData").Int(0).Int(0), B().Null()),
+                     After(63, B().Int(0), B().Int(1))});
 }
 
 TEST(FieldRepRecordTest, BeforeVersion64MandatoryFollowsTheFieldAndFrom64TheStoredFlag)

@@ -139,11 +139,12 @@ inline RecordPart Always(std::vector<BYTE> bytes, std::vector<BYTE> saved = {})
 }
 
 // A run files newer than the version hold; absent is what a save writes in its place after
-// reading an older file.
-inline RecordPart After(int version, std::vector<BYTE> bytes, std::vector<BYTE> absent = {})
+// reading an older file, saved, when given, what it writes for the run after reading it.
+inline RecordPart After(int version, std::vector<BYTE> bytes, std::vector<BYTE> absent = {},
+                        std::vector<BYTE> saved = {})
 {
-    return RecordPart{
-        version, std::numeric_limits<int>::max(), std::move(bytes), std::move(absent), {}};
+    return RecordPart{version, std::numeric_limits<int>::max(), std::move(bytes), std::move(absent),
+                      std::move(saved)};
 }
 
 // A run that only files newer than after and up to until hold; saved is what a save writes for
