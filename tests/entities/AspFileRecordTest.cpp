@@ -92,53 +92,23 @@ TEST(AspFileRecordTest, OwnerPageIsReadAsTheClassItsOwnerKindNames)
     EXPECT_THROW(LoadObject<AspFile>(SaveObject(file)), CArchiveException);
 }
 
-TEST(AspFileRecordTest, OldLayoutReadsExactlyTheFieldsOfItsVersion)
+// An owner page is read for owner kinds 0 to 9 only; a dropped string follows the file kind
+// before 34; base name, flag and visibilities come after 54, the title after 71. The flag is not
+// kept.
+TEST(AspFileRecordTest, VersionGates)
 {
-    // An owner page is read for owner kinds 0 to 9 only; a dropped string follows the file
-    // kind before 34; base name, flag and visibilities come after 54; the title after 71.
-    struct Layout
+    using B = ArchiveBytes;
+    const B visibility = B().Int(1).NewClass("FieldVisibility").Null().Null().Int(2);
+    for (int ownerKind : {3, 9, 10, -1})
     {
-        int version;
-        int ownerKind;
-        bool droppedString;
-        bool laterFields;
-        bool title;
-    };
-    for (const Layout layout :
-         {Layout{33, 3, true, false, false}, Layout{34, 9, false, false, false},
-          Layout{54, 3, false, false, false}, Layout{55, 3, false, true, false},
-          Layout{71, 3, false, true, false}, Layout{72, 3, false, true, true},
-          Layout{87, 10, false, true, true}, Layout{87, -1, false, true, true}})
-    {
-        SCOPED_TRACE(testing::Message() << layout.version << " owner kind " << layout.ownerKind);
-        ArchiveBytes bytes;
-        bytes.NewClass("AspFile").Int(layout.ownerKind).Int(4);
-        if (layout.droppedString)
-            bytes.Str("gone");
-        if (layout.ownerKind >= 0 && layout.ownerKind <= 9)
-            bytes.Null();
-        bytes.Int(0).Int(0).Null().Null().Int(0).Int(0);
-        if (layout.laterFields)
-        {
-            bytes.Str("base").Int(7);
-            bytes.Int(1).NewClass("FieldVisibility").Null().Null().Int(2);
-        }
-        if (layout.title)
-            bytes.Str("TITLE");
-
-        const auto file = ReadRecordAndSentinel<AspFile>(bytes, layout.version);
-
-        EXPECT_EQ(layout.ownerKind, file->GetOwnerKind());
-        EXPECT_EQ(nullptr, file->GetOwnerPage());
-        EXPECT_EQ(4, file->GetFileKind());
-        EXPECT_EQ(layout.laterFields ? "base" : "", file->GetBaseName());
-        EXPECT_EQ(0, file->GetFlag());
-        ASSERT_EQ(layout.laterFields ? 1u : 0u, file->GetFieldVisibilities().size());
-        if (layout.laterFields)
-        {
-            EXPECT_EQ(2, file->GetFieldVisibilities()[0]->GetVisibilityKind());
-        }
-        EXPECT_EQ(layout.title ? "TITLE" : "", file->GetTitle());
+        SCOPED_TRACE(ownerKind);
+        ExpectRecordVersions<AspFile>(
+            "AspFile", {Always(B().Int(ownerKind).Int(4)), Until(33, B().Str("gone")),
+                        Always(ownerKind >= 0 && ownerKind <= 9 ? B().Null() : B(), B().Null()),
+                        Always(B().Int(0).Int(0).Null().Null().Int(0).Int(0)),
+                        After(54, B().Str("base").Int(7).Append(visibility),
+                              B().Str("").Int(0).Int(0), B().Str("base").Int(0).Append(visibility)),
+                        After(71, B().Str("TITLE"), B().Str(""))});
     }
 }
 
