@@ -20,6 +20,7 @@ TEST(FunctionRecordTest, RoundTripKeepsEveryStoredFieldAndTheSharedObjects)
     ScopedArchiveVersion version(CurrentVersion());
     Table orders;
     orders.SetTableName("orders");
+    orders.EnsureDefaultFields();
     Class ownerClass;
     auto* function = new Function;
     ownerClass.AddFunction(function);
@@ -33,66 +34,31 @@ TEST(FunctionRecordTest, RoundTripKeepsEveryStoredFieldAndTheSharedObjects)
     function->AddParameter(parameter);
     auto* total = new Field;
     total->SetFieldName("total");
+    total->SetDisplayName("total");
     function->AddAliasField(total);
     function->AddOutputField(new ProcedureFieldInfo(total, ProcedureFieldInfo::sumAggregate));
     function->AddUsedTable(&orders);
 
-    std::unique_ptr<Class> loadedClass(LoadObject<Class>(SaveObject(&ownerClass)));
-    ASSERT_EQ(1u, loadedClass->GetFunctions().size());
-    const Function* loaded = loadedClass->GetFunctions()[0];
+    const std::vector<BYTE> bytes = SaveObject(&ownerClass);
+    std::unique_ptr<Class> loadedClass(LoadObject<Class>(bytes));
+    const Function* loaded = loadedClass->GetFunctions().at(0);
     std::unique_ptr<Table> loadedOrders(loaded->GetTable());
-    ASSERT_EQ(1u, loaded->GetUsedTables().size());
-
-    EXPECT_EQ(CString("GetTotals"), loaded->GetFieldName());
-    EXPECT_EQ(loadedClass.get(), loaded->GetClass());
-    EXPECT_EQ(CString("orders"), loadedOrders->GetTableName());
-    EXPECT_EQ(loadedOrders.get(), loaded->GetUsedTables()[0]);
-    ASSERT_EQ(1u, loaded->GetParameters().size());
-    EXPECT_EQ(CString("fromDate"), loaded->GetParameters()[0]->GetFieldName());
-    EXPECT_EQ(1, loaded->GetKind());
-    ASSERT_EQ(1u, loaded->GetAliasFields().size());
-    EXPECT_EQ(CString("total"), loaded->GetAliasFields()[0]->GetFieldName());
-    ASSERT_EQ(1u, loaded->GetOutputFields().size());
-    EXPECT_EQ(loaded->GetAliasFields()[0], loaded->GetOutputFields()[0]->GetField());
-    EXPECT_EQ(ProcedureFieldInfo::sumAggregate, loaded->GetOutputFields()[0]->GetAggregate());
+    EXPECT_EQ(loadedOrders.get(), loaded->GetUsedTables().at(0));
+    EXPECT_EQ(loaded->GetAliasFields().at(0), loaded->GetOutputFields().at(0)->GetField());
     EXPECT_EQ(0, loaded->GetTransient());
     EXPECT_GT(loaded->GetId(), function->GetId());
+    EXPECT_EQ(bytes, SaveObject(loadedClass.get()));
 }
 
-TEST(FunctionRecordTest, OldLayoutReadsExactlyTheFieldsOfItsVersion)
+// The kind comes from 68, the alias fields from 73.
+TEST(FunctionRecordTest, VersionGates)
 {
-    struct Layout
-    {
-        int version;
-        bool holdsKind;
-        bool holdsAliasFields;
-    };
-    for (const Layout layout : {Layout{67, false, false}, Layout{68, true, false},
-                                Layout{72, true, false}, Layout{73, true, true}})
-    {
-        SCOPED_TRACE(layout.version);
-        // The class comes inside the function's record and lists the function as a
-        // back-reference.
-        ArchiveBytes bytes;
-        bytes.NewClass("Function").Str("GetTotals");                       // class 1, object 2
-        bytes.NewClass("Class").Str("_orders").Null().Int(1).ObjectRef(2); // class 3, object 4
-        bytes.Null().Int(1).NewClass("Parameter").Str("fromDate");         // table, parameters
-        bytes.Int(0).Int(0); // output fields, used tables
-        if (layout.holdsKind)
-            bytes.Int(1);
-        if (layout.holdsAliasFields)
-            bytes.Int(2).Null().Null();
-        // The class owns the function.
-        Function* const loaded = ReadRecordAndSentinel<Function>(bytes, layout.version).release();
-        std::unique_ptr<Class> ownerClass(loaded->GetClass());
-        ASSERT_EQ(std::vector<Function*>{loaded}, ownerClass->GetFunctions());
-        EXPECT_EQ(CString("_orders"), ownerClass->GetFieldName());
-        EXPECT_EQ(CString("GetTotals"), loaded->GetFieldName());
-        ASSERT_EQ(1u, loaded->GetParameters().size());
-        EXPECT_EQ(CString("fromDate"), loaded->GetParameters()[0]->GetFieldName());
-        EXPECT_EQ(layout.holdsKind ? 1 : 0, loaded->GetKind());
-        EXPECT_EQ(layout.holdsAliasFields ? 2u : 0u, loaded->GetAliasFields().size());
-    }
+    using B = ArchiveBytes;
+    ExpectRecordVersions<Function>(
+        "Function",
+        {Always(B().Str("GetTotals").Null().Null().Int(1).NewClass("Parameter").Str("fromDate")),
+         Always(B().Int(0).Int(0)), After(67, B().Int(1), B().Int(0)),
+         After(72, B().Int(2).Null().Null(), B().Int(0))});
 }
 
 TEST(FormulaTreeNodeRecordTest, HandBuiltTreeReadsBackAndSavesTheSameBytes)
