@@ -40,47 +40,23 @@ TEST(ValidationDataRecordTest, RoundTripKeepsRulesAndGroupsInOrder)
     EXPECT_EQ(bytes, SaveObject(loaded.get()));
 }
 
-TEST(ValidationDataRecordTest, Version52WithoutVariableDropsTheSingleRule)
+// Files before 53 hold a single rule, kept only with a variable, which then belongs to the page.
+TEST(ValidationDataRecordTest, VersionGates)
 {
-    ArchiveBytes bytes;
-    bytes.NewClass("ValidationData").Null().Int(3);
-    bytes.NewClass("ProcedureInvokation").Null().Int(0).Int(0).Null();
-    const auto validation = ReadRecordAndSentinel<ValidationData>(bytes, 52);
-    EXPECT_TRUE(validation->GetDateValidations().empty());
-    EXPECT_TRUE(validation->GetDependentData().empty());
-}
-
-TEST(ValidationDataRecordTest, Version52WithVariableMakesExactlyOneRuleOfTheFourItems)
-{
-    Variable variable;
-    ProcedureFieldInfo resultField;
-    ArchiveBytes bytes;
-    bytes.NewClass("ValidationData").ObjectRef(2).Int(5).Null().ObjectRef(4);
-    // Variable is class 1 and object 2, ProcedureFieldInfo class 3 and object 4.
-    RecordReader reader(StoredThenHandBuilt({&variable, &resultField}, bytes));
-    std::unique_ptr<Variable> loadedVariable(reader.Read<Variable>(CurrentVersion()));
-    std::unique_ptr<ProcedureFieldInfo> loadedResult(
-        reader.Read<ProcedureFieldInfo>(CurrentVersion()));
-    std::unique_ptr<ValidationData> validation(reader.Read<ValidationData>(52));
-    EXPECT_EQ(recordSentinel, reader.ReadInt());
-
-    ASSERT_EQ(1u, validation->GetDateValidations().size());
-    const DateValidation* rule = validation->GetDateValidations()[0];
-    EXPECT_EQ(loadedVariable.get(), rule->GetVariable());
-    EXPECT_EQ(5, rule->GetComparisonKind());
-    EXPECT_EQ(nullptr, rule->GetProcedureInvokation());
-    EXPECT_EQ(loadedResult.get(), rule->GetResultField());
-    EXPECT_TRUE(validation->GetDependentData().empty());
-}
-
-TEST(ValidationDataRecordTest, Version53ReadsTheTwoLists)
-{
-    ArchiveBytes bytes;
-    bytes.NewClass("ValidationData").Int(1).NewClass("DateValidation").Null().Int(2).Null().Null();
-    bytes.Int(0);
-    const auto validation = ReadRecordAndSentinel<ValidationData>(bytes, 53);
-    ASSERT_EQ(1u, validation->GetDateValidations().size());
-    EXPECT_EQ(2, validation->GetDateValidations()[0]->GetComparisonKind());
+    using B = ArchiveBytes;
+    const B variable = B().NewClass("Variable").Str("v").Int(1).Str("");
+    ExpectRecordVersions<ValidationData>(
+        "ValidationData",
+        {Until(9, B().Null().Int(3).Null().Null(), B().Int(0).Int(0)),
+         Between(
+             9, 52, B(variable).Int(5).Null().Null(),
+             B().Int(1).NewClass("DateValidation").Append(variable).Int(5).Null().Null().Int(0)),
+         After(52, B().Int(1).NewClass("DateValidation").Null().Int(2).Null().Null().Int(0))},
+        [](ValidationData& validation)
+        {
+            for (const DateValidation* rule : validation.GetDateValidations())
+                delete rule->GetVariable();
+        });
 }
 
 TEST(VisibilityDataRecordTest, RoundTripKeepsSourcesAndValuesWithTheirRelations)
@@ -108,34 +84,14 @@ TEST(VisibilityDataRecordTest, RoundTripKeepsSourcesAndValuesWithTheirRelations)
     EXPECT_EQ(bytes, SaveObject(loaded.get()));
 }
 
-TEST(VisibilityDataRecordTest, RelationIsReadFromVersion57AndTheReservedIntFrom55)
+// Each value's relation comes from 57, a reserved int from 55.
+TEST(VisibilityDataRecordTest, VersionGates)
 {
-    struct Case
-    {
-        int version;
-        int expectedRelation;
-    };
-    for (const Case& c : {Case{54, 0}, Case{55, 0}, Case{56, 0}, Case{57, 4}})
-    {
-        ArchiveBytes bytes;
-        bytes.NewClass("VisibilityData").Null().Null().Null().Int(2);
-        for (const char* text : {"5", "9"})
-        {
-            bytes.Int(2).Str(text);
-            if (c.version > 56)
-                bytes.Int(4);
-        }
-        if (c.version > 54)
-            bytes.Int(0);
-        const auto data = ReadRecordAndSentinel<VisibilityData>(bytes, c.version);
-        ASSERT_EQ(2u, data->GetValues().size()) << "version " << c.version;
-        for (const VisibilityValue* value : data->GetValues())
-        {
-            EXPECT_EQ(2, value->layoutStatus);
-            EXPECT_EQ(c.expectedRelation, value->relation) << "version " << c.version;
-        }
-        EXPECT_EQ(CString("9"), data->GetValues()[1]->value);
-    }
+    using B = ArchiveBytes;
+    ExpectRecordVersions<VisibilityData>(
+        "VisibilityData", {Always(B().Null().Null().Null().Int(2).Int(2).Str("5")),
+                           After(56, B().Int(4), B().Int(0)), Always(B().Int(2).Str("9")),
+                           After(56, B().Int(3), B().Int(0)), After(54, B().Int(0), B().Int(0))});
 }
 
 TEST(FieldVisibilityRecordTest, RoundTripKeepsFieldDataAndKind)
@@ -143,19 +99,17 @@ TEST(FieldVisibilityRecordTest, RoundTripKeepsFieldDataAndKind)
     ScopedArchiveVersion version(CurrentVersion());
     Field field;
     field.SetFieldName("salary");
+    field.SetDisplayName("salary");
     FieldVisibility visibility(&field);
     auto* data = new VisibilityData;
     data->AddValue(NewValue("0", 2, 0));
     visibility.SetVisibilityData(data);
     visibility.SetVisibilityKind(FieldVisibility::DependsOnData);
 
-    std::unique_ptr<FieldVisibility> loaded(LoadObject<FieldVisibility>(SaveObject(&visibility)));
+    const std::vector<BYTE> bytes = SaveObject(&visibility);
+    std::unique_ptr<FieldVisibility> loaded(LoadObject<FieldVisibility>(bytes));
     std::unique_ptr<Field> loadedField(loaded->GetField());
-    ASSERT_NE(nullptr, loadedField);
-    EXPECT_EQ(CString("salary"), loadedField->GetFieldName());
-    ASSERT_NE(nullptr, loaded->GetVisibilityData());
-    EXPECT_EQ(1u, loaded->GetVisibilityData()->GetValues().size());
-    EXPECT_EQ(FieldVisibility::DependsOnData, loaded->GetVisibilityKind());
+    EXPECT_EQ(bytes, SaveObject(loaded.get()));
 }
 
 TEST(FieldFilterRecordTest, RoundTripKeepsFieldKindAndVariableAndTakesANewId)
@@ -163,6 +117,7 @@ TEST(FieldFilterRecordTest, RoundTripKeepsFieldKindAndVariableAndTakesANewId)
     ScopedArchiveVersion version(CurrentVersion());
     Field field;
     field.SetFieldName("age");
+    field.SetDisplayName("age");
     Variable variable;
     variable.SetName("minimum");
     FieldFilter filter;
@@ -170,13 +125,10 @@ TEST(FieldFilterRecordTest, RoundTripKeepsFieldKindAndVariableAndTakesANewId)
     filter.SetComparisonKind(5);
     filter.SetVariable(&variable);
 
-    std::unique_ptr<FieldFilter> loaded(LoadObject<FieldFilter>(SaveObject(&filter)));
+    const std::vector<BYTE> bytes = SaveObject(&filter);
+    std::unique_ptr<FieldFilter> loaded(LoadObject<FieldFilter>(bytes));
     std::unique_ptr<Field> loadedField(loaded->GetField());
     std::unique_ptr<Variable> loadedVariable(loaded->GetVariable());
-    ASSERT_NE(nullptr, loadedField);
-    EXPECT_EQ(CString("age"), loadedField->GetFieldName());
-    EXPECT_EQ(5, loaded->GetComparisonKind());
-    ASSERT_NE(nullptr, loadedVariable);
-    EXPECT_EQ(CString("minimum"), loadedVariable->GetFieldName());
+    EXPECT_EQ(bytes, SaveObject(loaded.get()));
     EXPECT_EQ(filter.GetId() + 1, loaded->GetId());
 }
