@@ -18,110 +18,43 @@
 
 #include <memory>
 
-namespace
-{
+using B = ArchiveBytes;
 
-const int currentVersion = TheVersionHistory().GetCurrentVersion();
-
-// A column record of the version with one binding and every field its gates allow set to a
-// value other than the default; object 4 is the field (before version 24) or the output column,
-// object 6 the variable.
-std::vector<BYTE> ColumnBytes(int version)
+// Files before 24 name a field instead of an output column; a binding's source column comes
+// from 35, the control property from 46, the image settings from 60, the money flag from 65.
+TEST(ReportFieldRecordTest, VersionGates)
 {
-    ArchiveBytes bytes;
-    bytes.NewClass("ReportField").Str("Amount").Int(0).Null(); // menu base: name, files, opened
-    if (version < 24)
-    {
-        bytes.NewClass("Field").Str("Amount").Int(0).Int(4).Int(0).Int(0);
-        bytes.Int(0).Int(0).Str("").Int(1).Int(0).Null().Str("Amount").Null();
-    }
-    else
-        AppendFieldInfoRecord(bytes.NewClass("ProcedureFieldInfo"), "Amount");
-    bytes.Int(3).Int(20).Int(2).Str("Amount col").Int(1);
-    AppendVariableRecord(bytes.NewClass("Variable"), version, "OrderId");
-    bytes.ObjectRef(6).Null(); // source variable, source control
-    if (version > 34)
-        bytes.ObjectRef(4);
-    if (version > 45)
-        bytes.NewClass("ReportFieldControlProperty").Null().Null().Int(0);
-    if (version > 59)
-        bytes.Int(1).Int(30).Int(40);
-    if (version > 64)
-        bytes.Int(1);
-    return bytes.Int(recordSentinel).Get();
+    ExpectRecordVersions<ReportField>(
+        "ReportField",
+        {Always(B().Str("Amount").Int(0).Null().Null()),
+         Always(B().Int(3).Int(20).Int(2).Str("Amount").Int(1).Null().Null().Null()),
+         After(34, B().Null(), B().Null()),
+         After(45, B().NewClass("ReportFieldControlProperty").Null().Null().Int(0), B().Null()),
+         After(59, B().Int(1).Int(30).Int(40), B().Int(0).Int(10).Int(10)),
+         After(64, B().Int(1), B().Int(0))});
 }
 
-} // namespace
-
-TEST(ReportFieldRecordTest, EveryGateReadsExactlyTheFieldsOfItsVersion)
+TEST(ReportFieldRecordTest, ControlPropertyVersionGates)
 {
-    for (int version : {23, 24, 34, 35, 45, 46, 59, 60, 64, 65, currentVersion})
-    {
-        SCOPED_TRACE(version);
-        ScopedArchiveVersion scoped(version);
-        auto loaded = LoadWithSentinel<ReportField>(ColumnBytes(version));
-        std::unique_ptr<ReportField> column(loaded.object);
-        std::unique_ptr<Field> field(column->GetField());
-        std::unique_ptr<ProcedureFieldInfo> fieldInfo(column->GetFieldInfo());
-        const ReportFieldBinding* binding = column->GetBindings().at(0);
-        std::unique_ptr<Variable> variable(binding->m_target);
-
-        EXPECT_EQ(recordSentinel, loaded.trailer);
-        EXPECT_EQ(version < 24, field != nullptr);
-        EXPECT_EQ(version >= 24, fieldInfo != nullptr);
-        EXPECT_EQ(3, column->GetColNo());
-        EXPECT_EQ(20, column->GetWidth());
-        EXPECT_EQ(2, column->GetAlignment());
-        EXPECT_EQ("Amount col", column->GetName());
-        EXPECT_EQ("OrderId", variable->GetFieldName());
-        EXPECT_EQ(variable.get(), binding->m_sourceVariable);
-        EXPECT_EQ(version > 34 ? fieldInfo.get() : nullptr, binding->m_sourceColumn);
-        EXPECT_EQ(version > 45, column->GetControlProperty() != nullptr);
-        EXPECT_EQ(version > 59, column->IsImageFromFileContent());
-        EXPECT_EQ(version > 59 ? 30 : 10, column->GetImageHeight());
-        EXPECT_EQ(version > 59 ? 40 : 10, column->GetImageWidth());
-        EXPECT_EQ(version > 64, column->IsMoney());
-    }
-}
-
-TEST(ReportFieldRecordTest, ColumnKeepsOutputColumnAndLayoutThroughSaveAndLoad)
-{
-    ScopedArchiveVersion scoped(currentVersion);
-    std::unique_ptr<ReportField> old(
-        LoadWithSentinel<ReportField>(ColumnBytes(currentVersion)).object);
-    std::unique_ptr<ProcedureFieldInfo> oldInfo(old->GetFieldInfo());
-    std::unique_ptr<Variable> oldVariable(old->GetBindings()[0]->m_target);
-
-    const std::vector<BYTE> bytes = SaveObject(old.get());
-    std::unique_ptr<ReportField> column(LoadObject<ReportField>(bytes));
-    std::unique_ptr<ProcedureFieldInfo> fieldInfo(column->GetFieldInfo());
-    std::unique_ptr<Variable> variable(column->GetBindings()[0]->m_target);
-
-    EXPECT_EQ(fieldInfo.get(), column->GetBindings()[0]->m_sourceColumn);
-    EXPECT_EQ(bytes, SaveObject(column.get()));
-}
-
-TEST(ReportFieldRecordTest, ControlPropertyReadsSourceColumnsInEveryVersion)
-{
-    for (int version : {30, currentVersion})
-    {
-        SCOPED_TRACE(version);
-        ScopedArchiveVersion scoped(version);
-        ArchiveBytes bytes;
-        bytes.NewClass("ReportFieldControlProperty").Null().Null().Int(1).Null().Null().Null();
-        AppendFieldInfoRecord(bytes.NewClass("ProcedureFieldInfo"), "Key");
-        auto loaded = LoadWithSentinel<ReportFieldControlProperty>(bytes.Int(recordSentinel).Get());
-        std::unique_ptr<ReportFieldControlProperty> property(loaded.object);
-        std::unique_ptr<ProcedureFieldInfo> key(property->GetBindings().at(0)->m_sourceColumn);
-
-        EXPECT_EQ(recordSentinel, loaded.trailer);
-        EXPECT_EQ("Key", key->GetText());
-    }
+    ExpectRecordVersions<ReportFieldControlProperty>(
+        "ReportFieldControlProperty",
+        {Always(B().Null()
+                    .Null()
+                    .Int(1)
+                    .Null()
+                    .Null()
+                    .Null()
+                    .NewClass("ProcedureFieldInfo")
+                    .Null()
+                    .Int(1)
+                    .Str("Key"))},
+        [](ReportFieldControlProperty& property)
+        { delete property.GetBindings().at(0)->m_sourceColumn; });
 }
 
 TEST(ReportFieldRecordTest, ControlPropertyKeepsControlProcedureAndSharedBindingsThroughSaveAndLoad)
 {
-    ScopedArchiveVersion scoped(currentVersion);
+    ScopedArchiveVersion scoped(CurrentVersion());
     Field field;
     field.SetFieldName("Status");
     field.SetDisplayName("Status");
@@ -148,29 +81,17 @@ TEST(ReportFieldRecordTest, ControlPropertyKeepsControlProcedureAndSharedBinding
     EXPECT_EQ(bytes, SaveObject(loaded.get()));
 }
 
-TEST(ReportGroupRecordTest, EveryGateReadsExactlyTheFieldsOfItsVersion)
+// The header value and header come from 30, the next key from 32.
+TEST(ReportGroupRecordTest, VersionGates)
 {
-    for (int version : {29, 30, 31, 32, currentVersion})
-    {
-        SCOPED_TRACE(version);
-        ScopedArchiveVersion scoped(version);
-        ArchiveBytes bytes;
-        bytes.NewClass("ReportGroup").Null().Int(0).Int(0).Null(); // call, filters, columns, owner
-        if (version > 29)
-            AppendFieldInfoRecord(bytes.NewClass("ProcedureFieldInfo"), "Customer").Str("Header");
-        if (version > 31)
-            bytes.ObjectRef(4);
-        bytes.NewClass("ClassInvokation").Null().Null().Int(0);
-        auto loaded = LoadWithSentinel<ReportGroup>(bytes.Int(recordSentinel).Get());
-        std::unique_ptr<ReportGroup> group(loaded.object);
-        std::unique_ptr<ProcedureFieldInfo> headerValue(group->GetHeaderValue());
-
-        EXPECT_EQ(recordSentinel, loaded.trailer);
-        EXPECT_EQ(version > 29, headerValue != nullptr);
-        EXPECT_EQ(version > 29 ? "Header" : "", group->GetHeader());
-        EXPECT_EQ(version > 31 ? headerValue.get() : nullptr, group->GetNextProcKey());
-        EXPECT_NE(nullptr, group->GetClassCall());
-    }
+    ExpectRecordVersions<ReportGroup>(
+        "ReportGroup",
+        {Always(B().Null().Int(0).Int(0).Null()),
+         After(29, B().NewClass("ProcedureFieldInfo").Null().Int(1).Str("Customer").Str("Header"),
+               B().Null().Str("")),
+         After(31, B().ObjectRef(4), B().Null()),
+         Always(B().NewClass("ClassInvokation").Null().Null().Int(0))},
+        [](ReportGroup& group) { delete group.GetHeaderValue(); });
 }
 
 TEST(ReportGroupRecordTest, CopyKeepsOnlyACopyOfTheClassCall)

@@ -3,8 +3,6 @@
 #include "tests/entities/PageTestSupport.h"
 #include "tests/support/ArchiveBytes.h"
 
-#include <string>
-
 // Runs of project-file records shared by the report record tests.
 
 // The runs of a report record: the page part (PageParts), then every field set to a value other
@@ -25,19 +23,4 @@ inline std::vector<RecordPart> ReportParts(const char* name, WORD reportIndex = 
                     After(58, B().Str("Sub"), B().Str("")), After(62, B().Int(1), B().Int(0)),
                     After(68, B().Null(), B().Null()), After(74, B().Str("Head"), B().Str("")),
                     After(78, B().NewClass("ClassInvokation").Null().Null().Int(0), B().Null())});
-}
-
-// A ProcedureFieldInfo record: no field, an aggregate and a text.
-inline ArchiveBytes& AppendFieldInfoRecord(ArchiveBytes& bytes, const std::string& text)
-{
-    return bytes.Null().Int(1).Str(text);
-}
-
-// A Variable record of the version: name, kind and, after version 9, value.
-inline ArchiveBytes& AppendVariableRecord(ArchiveBytes& bytes, int version, const std::string& name)
-{
-    bytes.Str(name).Int(1);
-    if (version > 9)
-        bytes.Str("");
-    return bytes;
 }
