@@ -45,19 +45,16 @@ TEST(MenuRecordTest, MenuTreeSurvivesSaveAndLoadWithNewIdsAndNoMergeMark)
     tree.top->SetMergeMark(1);
     EXPECT_EQ(tree.top->GetId() + 3, tree.customers->GetId());
 
-    std::unique_ptr<Menu> loaded(LoadObject<Menu>(SaveObject(tree.top.get())));
+    const std::vector<BYTE> bytes = SaveObject(tree.top.get());
+    std::unique_ptr<Menu> loaded(LoadObject<Menu>(bytes));
 
     EXPECT_EQ(tree.customers->GetId() + 1, loaded->GetId());
     EXPECT_EQ(0, loaded->GetMergeMark());
     EXPECT_EQ(nullptr, loaded->GetParent());
-    ASSERT_EQ(2u, loaded->GetSubMenus().size());
-    const Menu* orders = loaded->GetSubMenus()[0];
-    EXPECT_EQ("Orders", orders->GetName());
-    EXPECT_EQ("Customers", loaded->GetSubMenus()[1]->GetName());
+    const Menu* orders = loaded->GetSubMenus().at(0);
     EXPECT_EQ(loaded.get(), orders->GetParent());
-    EXPECT_EQ(42, orders->GetValue());
-    ASSERT_EQ(1u, orders->GetSubMenus().size());
-    EXPECT_EQ(orders, orders->GetSubMenus()[0]->GetParent());
+    EXPECT_EQ(orders, orders->GetSubMenus().at(0)->GetParent());
+    EXPECT_EQ(bytes, SaveObject(loaded.get()));
 }
 
 TEST(MenuRecordTest, MenuAndItsPageFilesStayLinkedBothWaysFromTheMenuSide)
