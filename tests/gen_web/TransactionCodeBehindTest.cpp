@@ -16,8 +16,9 @@ namespace fs = std::filesystem;
 // The code-behind and designer files of both fixture pages equal their expected files under
 // tests/data/gen_web/TransactionPages: the handlers with their row walks over inp, id and
 // delete + n and their values arrays, the grid blocks (one method per grid with two detail
-// tables), one recompute method for the master and detail combo of one name, the answer of
-// handleDelete, and the file and class names of a page name with a blank.
+// tables), a recompute method each for the master and the detail combo of one name, the answer of
+// handleDelete, the redirect and upload lines of a page with an upload, and the file and class
+// names of a page name with a blank.
 TEST(TransactionCodeBehind, PagesAreWrittenAsExpected)
 {
     TransactionProject fixture;

@@ -24,7 +24,8 @@
 //   "remark", a date, the text box), one detail table "sale_line" (a combo of customers whose
 //   change recomputes the row's text box "remark", a check box, a date, a text box "qty" that
 //   is invisible on the Update page, and the text box);
-// - "order entry" (a name with a blank): master "order_basic" (a text box), detail tables
+// - "order entry" (a name with a blank): master "order_basic" (a text box and an upload), detail
+// tables
 //   "order_line" (a check box and a text box) and "order_payment" (a check box and a date).
 // Every detail table has the link column to its master table.
 class TransactionProject : public GenWebProject
@@ -63,7 +64,8 @@ public:
         hidden->SetVisibilityKind(FieldVisibility::Invisible);
         m_sale->FindAspFileByType(3)->AddFieldVisibility(hidden);
 
-        Table* orderBasic = AddTable("order_basic", {{"note", FieldTypeVarchar}});
+        Table* orderBasic =
+            AddTable("order_basic", {{"note", FieldTypeVarchar}, {"scan", FieldTypeVarchar}});
         Table* orderLine =
             AddTable("order_line", {{"order_id", FieldTypeInt, orderBasic->GetPrimaryKeyField()},
                                     {"packed", FieldTypeVarchar},
@@ -74,6 +76,7 @@ public:
                                        {"pdate", FieldTypeDateTime}});
         m_order = AddTransaction("order entry", orderBasic, {orderLine, orderPayment});
         AddControl(*m_order, orderBasic, "note", FieldRepData::TextBox);
+        AddControl(*m_order, orderBasic, "scan", FieldRepData::FileUpload);
         AddControl(*m_order, orderLine, "packed", FieldRepData::CheckBox);
         AddControl(*m_order, orderLine, "item", FieldRepData::TextBox);
         AddControl(*m_order, orderPayment, "paid", FieldRepData::CheckBox);

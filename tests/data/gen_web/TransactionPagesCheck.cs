@@ -34,7 +34,8 @@ public class TransactionPagesCheck
     }
 
     // The page as a request with the posted values finds it; the page's constructor needs a web
-    // host, so its members are set here, each data object new.
+    // host, so its members are set here: each data object new, each hidden field holding the
+    // posted value of its name.
     static object NewPage(Type pageType, string query)
     {
         HttpContext context = new HttpContext(new HttpRequest("page.aspx", "http://localhost/page.aspx", query),
@@ -48,6 +49,12 @@ public class TransactionPagesCheck
         foreach (FieldInfo field in pageType.GetFields(members))
             if (field.FieldType.Name.StartsWith("_"))
                 field.SetValue(page, Activator.CreateInstance(field.FieldType));
+            else if (field.FieldType == typeof(System.Web.UI.WebControls.HiddenField))
+            {
+                System.Web.UI.WebControls.HiddenField hidden = new System.Web.UI.WebControls.HiddenField();
+                hidden.Value = context.Request.Params[field.Name];
+                field.SetValue(page, hidden);
+            }
         pageType.GetField("m_messageString", members).SetValue(page, "");
         return page;
     }

@@ -72,9 +72,20 @@ namespace Shop
 			{
 				UtilHandler util = new UtilHandler();
 				String note = this.Request.Params["note"];
+				String location = Server.MapPath("~/uploadedData/");
+				String scan = "";
+				if(this.scan.PostedFile.ContentLength != 0)
+				{
+					scan = this.scan.PostedFile.FileName;
+					scan = util.GetFileName(scan);
+					if(util.IsExecutableFile(scan))
+						Response.Redirect("order_entryAdd.aspx?MessageLabel=" + Server.UrlEncode("The file " + scan + " was not uploaded: files of this type are not accepted."));
+					this.scan.PostedFile.SaveAs(location + scan);
+				}
  
 				String[,] values = { 
-				{"note", note }
+				{"note", note },
+				{"scan", scan }
 
 				 };
  
@@ -89,26 +100,14 @@ namespace Shop
 				}
 				else
 					m_messageString = "Can not Add Basic Record!";
-				Response.CacheControl = "no-cache";
-				Response.ContentType = "text/xml";
-				ReportXMLWriter w = new ReportXMLWriter();
-				GetXMLDataForGrid(w);
-				w.WriteMessageString(m_messageString);
-				string strReport = w.Close();
-				Response.Write(strReport);
-				Response.End();
+				String url = "order_entryAdd.aspx?MessageLabel=" + m_messageString;
+				Response.Redirect(url);
 			}
 			catch (SqlException e)
 			{
-				m_messageString = new UtilHandler().ConvertToXML(e.Errors[0].Message);
-				Response.CacheControl = "no-cache";
-				Response.ContentType = "text/xml";
-				ReportXMLWriter w = new ReportXMLWriter();
-				GetXMLDataForGrid(w);
-				w.WriteMessageString(m_messageString);
-				string strReport = w.Close();
-				Response.Write(strReport);
-				Response.End();
+				m_messageString = e.Errors[0].Message;
+				String url = "order_entryAdd.aspx?MessageLabel=" + m_messageString;
+				Response.Redirect(url);
 			}
 		}
 		void addDetailsFororder_line(String basicId)
@@ -210,6 +209,7 @@ namespace Shop
 			reqParam = Request.Params["note"];
 			if(note.Text == null)
 				note.Text = reqParam;
+			reqParam = Request.Params["scan"];
 		}
 		void handleRecompute()
 		{

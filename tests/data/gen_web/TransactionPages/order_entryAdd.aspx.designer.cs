@@ -6,6 +6,9 @@ namespace Shop
 
 		protected global::System.Web.UI.WebControls.TextBox note;
 
+		protected global::System.Web.UI.HtmlControls.HtmlInputFile  scan;
+
+		protected global::System.Web.UI.WebControls.Label MessageLabel;
 		protected global::System.Web.UI.WebControls.Menu Menu1;
 		protected global::System.Web.UI.HtmlControls.HtmlGenericControl order_lineDiv;
 		protected global::System.Web.UI.HtmlControls.HtmlGenericControl order_paymentDiv;

@@ -71,12 +71,23 @@ namespace Shop
 		{
 			try
 			{
-				String id = this.Request.Params["order_basic_id"];
+				String id = this.order_basic_id.Value;
 				UtilHandler util = new UtilHandler();
 				String note = this.Request.Params["note"];
+				String location = Server.MapPath("~/uploadedData/");
+				String scan = this.scanLabel.Text;
+				if(this.scan.PostedFile.ContentLength != 0)
+				{
+					scan = this.scan.PostedFile.FileName;
+					scan = util.GetFileName(scan);
+					if(util.IsExecutableFile(scan))
+						Response.Redirect("order_entryAdd.aspx?MessageLabel=" + Server.UrlEncode("The file " + scan + " was not uploaded: files of this type are not accepted."));
+					this.scan.PostedFile.SaveAs(location + scan);
+				}
  
 				String[,] values = { 
-				{"note", note }
+				{"note", note },
+				{"scan", scan }
 
 				 };
  
@@ -91,31 +102,19 @@ namespace Shop
 				}
 				else
 					m_messageString = "Can not Update Basic Record";
-				Response.CacheControl = "no-cache";
-				Response.ContentType = "text/xml";
-				ReportXMLWriter w = new ReportXMLWriter();
-				GetXMLDataForGrid(w);
-				w.WriteMessageString(m_messageString);
-				string strReport = w.Close();
-				Response.Write(strReport);
-				Response.End();
+				String url = "order_entryAdd.aspx?MessageLabel=" + m_messageString;
+				Response.Redirect(url);
 			}
 			catch (SqlException e)
 			{
-				m_messageString = new UtilHandler().ConvertToXML(e.Errors[0].Message);
-				Response.CacheControl = "no-cache";
-				Response.ContentType = "text/xml";
-				ReportXMLWriter w = new ReportXMLWriter();
-				GetXMLDataForGrid(w);
-				w.WriteMessageString(m_messageString);
-				string strReport = w.Close();
-				Response.Write(strReport);
-				Response.End();
+				m_messageString = e.Errors[0].Message;
+				String url = "order_entryAdd.aspx?MessageLabel=" + m_messageString;
+				Response.Redirect(url);
 			}
 		}
 		void updateorder_line()
 		{
-			String basicId = this.Request.Params["order_basic_id"];
+			String basicId = this.order_basic_id.Value;
 			int rowCount = 1;
 			bool stat = true;
 			while (stat)
@@ -187,7 +186,7 @@ namespace Shop
 		}
 		void updateorder_payment()
 		{
-			String basicId = this.Request.Params["order_basic_id"];
+			String basicId = this.order_basic_id.Value;
 			int rowCount = 1;
 			bool stat = true;
 			while (stat)
@@ -263,29 +262,17 @@ namespace Shop
 			{
 				delete_order_line();
 				delete_order_payment();
-				String id = this.Request.Params["order_basic_id"];
+				String id = this.order_basic_id.Value;
 				m_order_entry.SetPrimaryKey(id);
 				m_order_entry.HandleDelete();
-				Response.CacheControl = "no-cache";
-				Response.ContentType = "text/xml";
-				ReportXMLWriter w = new ReportXMLWriter();
-				GetXMLDataForGrid(w);
-				w.WriteMessageString(m_messageString);
-				string strReport = w.Close();
-				Response.Write(strReport);
-				Response.End();
+				String url = "order_entryAdd.aspx?MessageLabel=" + m_messageString;
+				Response.Redirect(url);
 			}
 			catch (SqlException e)
 			{
-				m_messageString = new UtilHandler().ConvertToXML(e.Errors[0].Message);
-				Response.CacheControl = "no-cache";
-				Response.ContentType = "text/xml";
-				ReportXMLWriter w = new ReportXMLWriter();
-				GetXMLDataForGrid(w);
-				w.WriteMessageString(m_messageString);
-				string strReport = w.Close();
-				Response.Write(strReport);
-				Response.End();
+				m_messageString = e.Errors[0].Message;
+				String url = "order_entryAdd.aspx?MessageLabel=" + m_messageString;
+				Response.Redirect(url);
 			}
 		}
 		void delete_order_line()
@@ -347,6 +334,10 @@ namespace Shop
 					{
 						this.note.Text = r[j].ToString();
 					}
+					if (columnName.Equals("scan"))
+					{
+						this.scanLabel.Text = r[j].ToString();
+					}
 				}
 			}
 		}
@@ -366,6 +357,7 @@ namespace Shop
 			reqParam = Request.Params["note"];
 			if(note.Text == null)
 				note.Text = reqParam;
+			reqParam = Request.Params["scan"];
 		}
 		void handleRecompute()
 		{
