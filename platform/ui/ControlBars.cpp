@@ -220,6 +220,18 @@ UINT CToolBar::GetButtonStyle(int index) const
                                             : TBSTYLE_BUTTON;
 }
 
+void CToolBar::GetButtonInfo(int index, UINT& id, UINT& style, int& image) const
+{
+    id = GetItemID(index);
+    style = id == ID_SEPARATOR ? TBSTYLE_SEP : GetButtonStyle(index);
+    image = 0;
+    for (int before = 0; before < index && before < GetCount(); ++before)
+    {
+        if (GetItemID(before) != ID_SEPARATOR)
+            ++image;
+    }
+}
+
 UINT CToolBar::GetItemID(int index) const
 {
     return index >= 0 && index < GetCount() ? m_buttons[static_cast<std::size_t>(index)].id

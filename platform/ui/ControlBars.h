@@ -36,6 +36,7 @@ private:
 // Button styles: TBSTYLE_DROPDOWN gives the button an arrow whose press tells the frame
 // TBN_DROPDOWN (with an NMTOOLBAR naming the command), for the frame to drop down its menu.
 constexpr UINT TBSTYLE_BUTTON = 0x0000;
+constexpr UINT TBSTYLE_SEP = 0x0001;
 constexpr UINT TBSTYLE_DROPDOWN = 0x0008;
 constexpr int TBN_DROPDOWN = -710;
 
@@ -79,6 +80,9 @@ public:
     UINT GetItemID(int index) const;
     void SetButtonStyle(int index, UINT style);
     UINT GetButtonStyle(int index) const;
+    // The button's command, style and image: the images go to the buttons in order, separators
+    // (TBSTYLE_SEP) skipped.
+    void GetButtonInfo(int index, UINT& id, UINT& style, int& image) const;
     // The index of the button of that command, or -1.
     int CommandToIndex(UINT id) const;
 

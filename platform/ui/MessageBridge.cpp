@@ -296,6 +296,27 @@ QWidget* MessageBridge::CurrentWidget()
 
 bool MessageBridge::eventFilter(QObject* watched, QEvent* event)
 {
+    switch (event->type())
+    {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::Paint:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Leave:
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+    case QEvent::Resize:
+    case QEvent::EnabledChange:
+    case QEvent::Close:
+        break;
+    default:
+        return false;
+    }
     const auto& passing = PassingEvents();
     if (std::find(passing.begin(), passing.end(), event) != passing.end() ||
         !watched->isWidgetType())

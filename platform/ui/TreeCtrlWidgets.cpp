@@ -119,11 +119,12 @@ public:
     {
         tree->installEventFilter(this);
         tree->viewport()->installEventFilter(this);
+        m_viewport = tree->viewport();
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == m_tree && event->type() == QEvent::KeyPress &&
+        if (event->type() == QEvent::KeyPress && watched == m_tree &&
             LabelEditor(m_tree) == nullptr)
         {
             NMTVKEYDOWN key{};
@@ -131,7 +132,10 @@ public:
             CWnd::NotifyOwner(m_tree, TVN_KEYDOWN, &key.hdr);
             return false;
         }
-        if (watched != m_tree->viewport())
+        const bool mouseEvent = event->type() == QEvent::MouseButtonPress ||
+                                event->type() == QEvent::MouseMove ||
+                                event->type() == QEvent::MouseButtonRelease;
+        if (!mouseEvent || watched != m_viewport)
             return false;
         auto* mouse = static_cast<QMouseEvent*>(event);
         switch (event->type())
@@ -170,6 +174,7 @@ public:
 
 private:
     QTreeWidget* m_tree;
+    QObject* m_viewport = nullptr;
     QTreeWidgetItem* m_pressed = nullptr;
     QPoint m_pressPoint;
     bool m_dragging = false;

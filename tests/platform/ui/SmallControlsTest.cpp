@@ -150,4 +150,10 @@ TEST(SmallControlsTest, DropDownButtonAsksTheFrameForItsMenu)
     EXPECT_EQ(frame.m_bar.GetButtonStyle(1), TBSTYLE_DROPDOWN);
     EXPECT_EQ(button->popupMode(), QToolButton::MenuButtonPopup);
     EXPECT_EQ(frame.m_dropped, std::vector<int>{static_cast<int>(ID_FILE_OPEN)});
+    UINT id = 0;
+    UINT style = 0;
+    int image = -1;
+    frame.m_bar.GetButtonInfo(1, id, style, image);
+    EXPECT_EQ(id, ID_FILE_OPEN);
+    EXPECT_EQ(image, 1);
 }
