@@ -8,6 +8,7 @@
 #include "gen_web/FormDesignerWriter.h"
 #include "gen_web/PageControls.h"
 #include "gen_web/PageHeaderWriter.h"
+#include "gen_web/ReportXmlCodeWriter.h"
 #include "model/EventRecmpFields.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
@@ -463,9 +464,11 @@ void FormCodeBehindWriter::WriteClassTail()
 
 void FormCodeBehindWriter::WriteReportMethods()
 {
-    if (m_form.GetReport() != nullptr)
-        m_report.AddSkippedPage(m_form.GetFormName(),
-                                "the report methods of the linked report are not written");
+    if (m_form.GetReport() == nullptr)
+        return;
+    ReportXmlCodeWriter writer(m_form.GetReport(), m_project);
+    writer.WriteDataMethod(&m_textFile, 2, "GetXMLDataForReport");
+    writer.WriteServerMethod(&m_textFile, 2, "WriteReportServer");
 }
 
 void FormCodeBehindWriter::Save(const char* suffix)

@@ -1,0 +1,45 @@
+using System;
+using System.Data;
+using System.IO;
+using System.Xml;
+using System.Xml.Xsl;
+namespace Shop
+{
+	public partial class orders_paged : System.Web.UI.Page
+	{
+		String m_recordId = "";
+		String m_messageString = "";
+		protected System.Web.UI.HtmlControls.HtmlGenericControl reportDiv;
+		void GetXMLDataForReport(ReportXMLWriter w)
+		{
+			w.BeginReport(null, 0, 0, 0);
+			UtilHandler util = new UtilHandler();
+			w.BeginDataHeaderRow(null);
+			w.WriteReportDataHeader("Status", null, 10, 0, 0);
+			w.EndDataHeaderRow();
+			String val="";
+			String customer_id = util.ToSqlNumber(this.Request.Params["customer_id"], "0");
+			_orders orders = new _orders();
+			DataTable dt_list = orders.SelectRecordForcustomer_id(customer_id);
+			for(int ir_list=0; ir_list < dt_list.Rows.Count; ir_list++)
+			{
+				w.BeginReportDataRow(null);
+				w.EndReportDataRow();
+			}
+			w.EndReport();
+		}
+		void WriteReportServer()
+		{
+			ReportXMLWriter w = new ReportXMLWriter();
+			GetXMLDataForReport(w);
+			string xmlReport = w.Close();
+			XmlDocument docXml = new XmlDocument();
+			XslCompiledTransform docXsl = new XslCompiledTransform();
+			docXsl.Load(Server.MapPath("../../includes/css/report.xsl"));
+			StringWriter s = new StringWriter();
+			docXml.LoadXml(xmlReport);
+			docXsl.Transform(docXml, null, s);
+			this.reportDiv.InnerHtml = s.ToString();
+		}
+	}
+}
