@@ -83,6 +83,17 @@ void FormControlFill::WriteInitializeHead(int indent)
 
 void FormControlFill::WriteAddInitializeControls(int indent)
 {
+    WriteInitializeControls(indent, false);
+}
+
+void FormControlFill::WriteFilterInitializeControls(int indent)
+{
+    m_fragments.ClearObjects();
+    WriteInitializeControls(indent, true);
+}
+
+void FormControlFill::WriteInitializeControls(int indent, bool filters)
+{
     WriteInitializeHead(indent);
     for (FieldRep* control : PlacedControls())
     {
@@ -100,7 +111,7 @@ void FormControlFill::WriteAddInitializeControls(int indent)
             WriteDataObjectDeclaration(*control, indent + 1);
             m_out.Write(indent + 1, "dataTable = m_%s.%s(", CallTableName(*call),
                         call->GetFunction()->GetFieldName());
-            m_fragments.WriteCallArguments(*call->GetFunction(), false);
+            m_fragments.WriteCallArguments(*call->GetFunction(), filters);
             m_out.Write(0, ");\n");
             m_out.Write(indent + 1,
                         kind == FieldRepData::ComboBox
@@ -110,7 +121,7 @@ void FormControlFill::WriteAddInitializeControls(int indent)
                               "\"%s\", \"%s\");\n",
                         ControlName(*control), FrontName(*control), BackName(*control));
         }
-        else if (kind == FieldRepData::TextBox || kind == FieldRepData::TextArea)
+        else if (!filters && (kind == FieldRepData::TextBox || kind == FieldRepData::TextArea))
             WriteTextFromDataCall(*control, indent + 1);
     }
     m_out.Write(0, "\n");

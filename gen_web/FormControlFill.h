@@ -23,6 +23,8 @@ public:
                     TextFile& out, CodeBehindFragments& fragments, const CString& dataObject);
 
     void WriteAddInitializeControls(int indent);
+    // A search report's filters: combos filled by their data call with "0" for every parameter.
+    void WriteFilterInitializeControls(int indent);
     void WriteUpdateInitializeControls(int indent);
     // After WriteUpdateInitializeControls, which defers the recomputed combos to it.
     void WriteInitAndSetRecomputingCombo(int indent);
@@ -30,6 +32,7 @@ public:
 
 private:
     void WriteInitializeHead(int indent);
+    void WriteInitializeControls(int indent, bool filters);
     // "C m_T = new C(); " unless the call's table already has its object in this method.
     void WriteDataObjectDeclaration(const FieldRep& control, int indent);
     // "dataTable = m_T.Fn(" with the mapped controls' members as arguments.

@@ -10,6 +10,7 @@
 #include "gen_web/FormMarkupWriter.h"
 #include "gen_web/LoginDataClassWriter.h"
 #include "gen_web/LoginPageWriter.h"
+#include "gen_web/ReportCodeBehindWriter.h"
 #include "gen_web/SupportFileWriter.h"
 #include "gen_web/TransactionCodeBehindWriter.h"
 #include "gen_web/TransactionDataClassWriter.h"
@@ -90,7 +91,10 @@ void ProjectWriterSet::WriteTransactionDataClasses(Transaction& transaction)
 
 void ProjectWriterSet::WriteReportMarkup(ApplicationReport&) {}
 
-void ProjectWriterSet::WriteReportCodeBehind(ApplicationReport&) {}
+void ProjectWriterSet::WriteReportCodeBehind(ApplicationReport& report)
+{
+    ReportCodeBehindWriter(&m_project, &report, m_report).Write();
+}
 
 void ProjectWriterSet::WriteTypedDataSet(RDLCReport& report)
 {

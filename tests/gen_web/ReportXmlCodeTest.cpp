@@ -30,14 +30,32 @@ struct ColumnSpec
 class ReportProject : public FormProject
 {
 public:
-    ApplicationReport& AddReport(const char* name, int kind)
+    ApplicationReport& AddReport(const char* name, int kind, bool withFiles = false)
     {
         auto* report = new ApplicationReport;
         report->SetName(name);
         report->SetReportKind(kind);
         report->SetModule(&Base());
         Base().AddReport(report);
+        if (withFiles)
+        {
+            auto* file = new AspxFile;
+            file->SetOwnerKind(AspFile::reportOwner);
+            file->SetOwnerPage(report);
+            report->AddAspFile(file);
+        }
         return *report;
+    }
+
+    // A filter of the group on the orders field.
+    FieldRep& AddFilter(ReportGroup& group, const char* field, int kind)
+    {
+        auto* control = new FieldRep(OrdersField(field));
+        auto* data = new FieldRepData;
+        data->SetControlKind(kind);
+        control->AttachFieldRepData(data);
+        group.AddFilter(control);
+        return *control;
     }
 
     // A group calling the table's class function, its parameters fed by the named fields.
@@ -117,6 +135,22 @@ std::string ReportClass(ReportProject& fixture, ApplicationReport& report)
     return std::string(out.GetBuffer().GetString());
 }
 
+// The sources compile with the Util library and the data classes of the base module; the
+// filter members m_<id> of report pages are declared also when nothing reads them.
+void ExpectCompiles(const fs::path& application, std::string sources)
+{
+    for (const fs::directory_entry& entry :
+         fs::directory_iterator(application / "BaseModule" / "CS"))
+        sources += " " + ShellQuoted(entry.path());
+    const ToolResult library = CompileUtilLibrary(application);
+    ASSERT_EQ(0, library.exitCode) << library.output;
+    const ToolResult compile =
+        RunTool("mcs -warnaserror -nowarn:169,219,414 -target:library -out:" +
+                ShellQuoted(application / "Reports.dll") + references +
+                " -r:" + ShellQuoted(application / "Util" / "Util.dll") + sources);
+    EXPECT_EQ(0, compile.exitCode) << compile.output;
+}
+
 // One report of each kind: a list with link, date, money and image cells and captions needing
 // escapes; a paged list; two master-detail levels reusing a request variable; a grid with links;
 // a single record; a group report with only the opening lines. Each data method equals its
@@ -172,15 +206,59 @@ TEST(ReportXmlCode, MethodsAreWrittenAsExpectedAndCompile)
         WriteHostFile(application / name, text);
         sources += " " + ShellQuoted(application / name);
     }
-    for (const fs::directory_entry& entry :
-         fs::directory_iterator(application / "BaseModule" / "CS"))
-        sources += " " + ShellQuoted(entry.path());
-    const ToolResult library = CompileUtilLibrary(application);
-    ASSERT_EQ(0, library.exitCode) << library.output;
-    const ToolResult compile =
-        RunTool("mcs -warnaserror -nowarn:219,414 -target:library -out:" +
-                ShellQuoted(application / "Reports.dll") + references +
-                " -r:" + ShellQuoted(application / "Util" / "Util.dll") + sources);
-    EXPECT_EQ(0, compile.exitCode) << compile.output;
+    ExpectCompiles(application, sources);
+}
+
+// The code-behind and designer files of a list report with a filter of every kind and of a
+// single-record report equal their expected files and compile with the Util and data classes.
+TEST(ReportCodeBehind, PagesAreWrittenAsExpectedAndCompile)
+{
+    ReportProject fixture;
+    Field* customerId = fixture.OrdersField("customer_id");
+    ApplicationReport& list = fixture.AddReport("Orders report", 1, true);
+    list.SetTitle("Open \"orders\"");
+    ReportGroup& listGroup =
+        fixture.AddGroup(list, *fixture.OrdersForm().GetTable(), "SelectRecordForcustomer_id",
+                         {customerId}, {{"status", "Status"}});
+    FieldRep& combo = fixture.AddFilter(listGroup, "customer_id", FieldRepData::ComboBox);
+    Class* customerClass = fixture.Project().GetClassForTable(&fixture.Customer(), false);
+    auto* comboCall = new ClassInvokation;
+    comboCall->SetFunction(customerClass, customerClass->FindFunctionByName("SelectAllRecords"));
+    combo.GetFieldRepData()->SetDataCall(comboCall);
+    combo.GetFieldRepData()->SetFrontField(fixture.Customer().FindFieldByName("cname"));
+    combo.GetFieldRepData()->SetBackField(fixture.Customer().GetPrimaryKeyField());
+    auto* onChange = new EventRecmpFields;
+    combo.GetFieldRepData()->AddEventRecmpFields(onChange);
+    fixture.AddFilter(listGroup, "status", FieldRepData::RadioButton);
+    fixture.AddFilter(listGroup, "odate", FieldRepData::DateControl);
+    fixture.AddFilter(listGroup, "notes", FieldRepData::TextBox);
+    fixture.AddFilter(listGroup, "urgent", FieldRepData::CheckBox);
+    fixture.AddFilter(listGroup, "credit", FieldRepData::Hidden);
+    ApplicationReport& single = fixture.AddReport("orders_single", 5, true);
+    single.SetTable(fixture.OrdersForm().GetTable());
+    ReportGroup& singleGroup =
+        fixture.AddGroup(single, *fixture.OrdersForm().GetTable(), "SelectRecordForcustomer_id",
+                         {customerId}, {{"odate", "Date"}, {"status", "Status"}});
+    fixture.AddFilter(singleGroup, "customer_id", FieldRepData::EditableComboBox);
+
+    ProjectWriterSet writers(fixture.Project(), fixture.Report());
+    WriteUtilClasses(writers);
+    writers.WriteDataClass(*fixture.OrdersForm().GetTable());
+    writers.WriteDataClass(fixture.Customer());
+    writers.WriteReportCodeBehind(list);
+    writers.WriteReportCodeBehind(single);
+    EXPECT_TRUE(fixture.Report().IsEmpty()) << fixture.Report().GetText();
+    std::string sources;
+    for (const char* name :
+         {"Orders_report_report.aspx.cs", "Orders_report_report.aspx.designer.cs",
+          "orders_single_report.aspx.cs", "orders_single_report.aspx.designer.cs"})
+    {
+        EXPECT_EQ(GoldenBytes(std::string("ReportPages/") + name),
+                  ReadHostFile(fixture.PageFolder() / name))
+            << name;
+        sources += " " + ShellQuoted(fixture.PageFolder() / name);
+    }
+    const fs::path application = fixture.Root() / "Shop" / "Shop";
+    ExpectCompiles(application, sources);
 }
 } // namespace
