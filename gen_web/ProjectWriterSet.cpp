@@ -10,6 +10,7 @@
 #include "gen_web/FormMarkupWriter.h"
 #include "gen_web/LoginDataClassWriter.h"
 #include "gen_web/LoginPageWriter.h"
+#include "gen_web/ReportAspxWriter.h"
 #include "gen_web/ReportCodeBehindWriter.h"
 #include "gen_web/SupportFileWriter.h"
 #include "gen_web/TransactionCodeBehindWriter.h"
@@ -89,7 +90,10 @@ void ProjectWriterSet::WriteTransactionDataClasses(Transaction& transaction)
     TransactionDataClassWriter(&m_project, transaction, m_report).Write();
 }
 
-void ProjectWriterSet::WriteReportMarkup(ApplicationReport&) {}
+void ProjectWriterSet::WriteReportMarkup(ApplicationReport& report)
+{
+    ReportAspxWriter(&m_project, &report, m_report).Write();
+}
 
 void ProjectWriterSet::WriteReportCodeBehind(ApplicationReport& report)
 {

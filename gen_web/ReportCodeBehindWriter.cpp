@@ -66,10 +66,10 @@ CString ReportCodeBehindWriter::ClassName() const
     return name;
 }
 
-std::vector<FieldRep*> ReportCodeBehindWriter::FilterControls() const
+std::vector<FieldRep*> ReportFilterControls(const ApplicationReport& report)
 {
     std::vector<FieldRep*> controls;
-    const std::vector<ReportGroup*>& groups = m_applicationReport->GetReportGroups();
+    const std::vector<ReportGroup*>& groups = report.GetReportGroups();
     if (groups.empty() || groups.front() == nullptr)
         return controls;
     for (FieldRep* control : groups.front()->GetFilters())
@@ -81,7 +81,7 @@ std::vector<FieldRep*> ReportCodeBehindWriter::FilterControls() const
 
 std::vector<FieldRep*> ReportCodeBehindWriter::RecomputingControls() const
 {
-    std::vector<FieldRep*> controls = FilterControls();
+    std::vector<FieldRep*> controls = ReportFilterControls(*m_applicationReport);
     std::erase_if(controls, [](const FieldRep* control)
                   { return control->GetFieldRepData()->GetEventRecmpFieldsList().empty(); });
     return controls;
@@ -96,8 +96,8 @@ void ReportCodeBehindWriter::WriteCodeBehind()
     WriteMembers();
     WritePageLoad();
     CodeBehindFragments fragments(*m_project, *m_applicationReport, m_textFile, "");
-    FormControlFill(*m_applicationReport, m_applicationReport->GetTable(), FilterControls(),
-                    m_textFile, fragments, "")
+    FormControlFill(*m_applicationReport, m_applicationReport->GetTable(),
+                    ReportFilterControls(*m_applicationReport), m_textFile, fragments, "")
         .WriteFilterInitializeControls(2);
     fragments.WriteExtractAndAssignValues(2);
     WriteHandleRecompute();
@@ -134,7 +134,7 @@ void ReportCodeBehindWriter::WriteMembers()
     m_textFile.Write(2, "String m_messageString = \"\";\n");
     m_textFile.Write(2, "String m_role = \"\";\n");
     m_textFile.Write(0, "\n");
-    for (const FieldRep* control : FilterControls())
+    for (const FieldRep* control : ReportFilterControls(*m_applicationReport))
     {
         const int kind = ControlKind(*control);
         if (IsComboKind(kind) || kind == FieldRepData::RadioButton)
@@ -165,7 +165,7 @@ void ReportCodeBehindWriter::WritePageLoad()
     m_textFile.Write(3, "else \n");
     m_textFile.Write(3, "{\n");
     bool combos = false;
-    for (const FieldRep* control : FilterControls())
+    for (const FieldRep* control : ReportFilterControls(*m_applicationReport))
     {
         const int kind = ControlKind(*control);
         if (!IsComboKind(kind))
@@ -275,7 +275,7 @@ void ReportCodeBehindWriter::WriteDesigner()
         m_textFile.Write(2, "%sHiddenField record_id;\n", web);
         m_textFile.Write(2, "%sHiddenField page_no;\n", web);
     }
-    for (const FieldRep* control : FilterControls())
+    for (const FieldRep* control : ReportFilterControls(*m_applicationReport))
     {
         const CString id = ControlName(*control);
         switch (ControlKind(*control))

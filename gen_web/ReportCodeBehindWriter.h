@@ -28,8 +28,6 @@ private:
     void WriteAnswerLines(int indent);
     void WriteDesigner();
 
-    // The filter controls of the first group without the ones added by the project store.
-    std::vector<FieldRep*> FilterControls() const;
     std::vector<FieldRep*> RecomputingControls() const;
     bool IsSingleRecord() const;
     // The page file name without ".aspx".
@@ -40,5 +38,7 @@ private:
     int m_pageTemplate;
 };
 
+// The filter controls of the report's first group without the ones the project store added.
+std::vector<FieldRep*> ReportFilterControls(const ApplicationReport& report);
 // The report's page name, trimmed, every blank replaced by "_".
 CString ReportFormName(const ApplicationReport& report);

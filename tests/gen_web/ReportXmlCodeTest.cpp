@@ -8,6 +8,7 @@
 
 #include "tests/gen_web/FormProject.h"
 #include "tests/gen_web/GoldenFiles.h"
+#include "tests/gen_web/PageScript.h"
 #include "tests/gen_web/UtilLibrary.h"
 
 #include <gtest/gtest.h>
@@ -209,8 +210,9 @@ TEST(ReportXmlCode, MethodsAreWrittenAsExpectedAndCompile)
     ExpectCompiles(application, sources);
 }
 
-// The code-behind and designer files of a list report with a filter of every kind and of a
-// single-record report equal their expected files and compile with the Util and data classes.
+// The markup, code-behind and designer files of a list report with a filter of every kind and
+// of a single-record report equal their expected files; the code compiles with the Util and data
+// classes and node accepts the inline scripts and event attributes of both pages.
 TEST(ReportCodeBehind, PagesAreWrittenAsExpectedAndCompile)
 {
     ReportProject fixture;
@@ -247,8 +249,20 @@ TEST(ReportCodeBehind, PagesAreWrittenAsExpectedAndCompile)
     writers.WriteDataClass(fixture.Customer());
     writers.WriteReportCodeBehind(list);
     writers.WriteReportCodeBehind(single);
+    writers.WriteReportMarkup(list);
+    writers.WriteReportMarkup(single);
     EXPECT_TRUE(fixture.Report().IsEmpty()) << fixture.Report().GetText();
     std::string sources;
+    for (const char* name : {"Orders_report_report.aspx", "orders_single_report.aspx"})
+    {
+        const fs::path script = fixture.Root() / (std::string(name) + ".js");
+        WriteHostFile(script, PageScript(ReadHostFile(fixture.PageFolder() / name)));
+        const ToolResult check = RunTool("node --check " + ShellQuoted(script));
+        EXPECT_EQ(0, check.exitCode) << name << check.output;
+        EXPECT_EQ(GoldenBytes(std::string("ReportPages/") + name),
+                  ReadHostFile(fixture.PageFolder() / name))
+            << name;
+    }
     for (const char* name :
          {"Orders_report_report.aspx.cs", "Orders_report_report.aspx.designer.cs",
           "orders_single_report.aspx.cs", "orders_single_report.aspx.designer.cs"})
