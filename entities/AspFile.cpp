@@ -25,6 +25,7 @@
 #include "model/VisibilityData.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <utility>
 
 IMPLEMENT_SERIAL(AspFile, CObject, 0)
@@ -86,6 +87,8 @@ void ReadMenuVariableMaps(CArchive& ar, std::vector<MenuVariableMap*>& maps)
         maps.push_back(new MenuVariableMap);
         MenuVariableMap& map = *maps.back();
         map.m_menu = ReadRef<Menu>(ar);
+        if (map.m_menu != nullptr)
+            map.m_menu->MarkMapped();
         const int pairCount = ReadCount(ar);
         for (int j = 0; j < pairCount; ++j)
         {
@@ -176,48 +179,87 @@ bool CopyFirstPair(const std::vector<MenuVariableMap::VariablePair>& pairs, Pred
 
 // A map for every leaf of the menu's tree (pairs emptied below version 41); the maps of other
 // menus are deleted.
-void SyncMenuSide(const Menu& menu, std::vector<MenuVariableMap*>& maps)
+void SyncMenuSide(const MenuLeafIndex::Leaves& leaves, std::vector<MenuVariableMap*>& maps)
 {
-    std::vector<Menu*> leaves;
-    menu.CollectLeafSubMenus(leaves);
-    for (Menu* leaf : leaves)
+    // The first map of each leaf, by the leaf's position.
+    std::vector<MenuVariableMap*> firstMaps(leaves.items.size(), nullptr);
+    bool foreign = false;
+    for (MenuVariableMap* map : maps)
     {
-        MenuVariableMap* map = FindMapOfMenu(maps, leaf);
+        const auto found = leaves.positions.find(map->m_menu);
+        if (found == leaves.positions.end())
+            foreign = true;
+        else if (firstMaps[found->second] == nullptr)
+            firstMaps[found->second] = map;
+    }
+    const bool clearPairs = ArchiveVersion() < 41;
+    for (std::size_t i = 0; i < leaves.items.size(); ++i)
+    {
+        MenuVariableMap* map = firstMaps[i];
         if (map == nullptr)
-        {
-            map = new MenuVariableMap;
-            map->m_menu = leaf;
-            maps.push_back(map);
-        }
-        if (ArchiveVersion() < 41)
+            maps.push_back(map = new MenuVariableMap(leaves.items[i]));
+        if (clearPairs)
             map->m_variablePairs.clear();
     }
-    DeleteMatching(maps, [&leaves](const MenuVariableMap* map)
-                   { return std::ranges::find(leaves, map->m_menu) == leaves.end(); });
+    if (foreign)
+        DeleteMatching(maps, [&leaves](const MenuVariableMap* map)
+                       { return !leaves.positions.contains(map->m_menu); });
 }
 
 // Erases every later map of a menu an earlier map has. The erased maps belong to nobody else
 // and are deleted, unless the same map is still listed.
 void RemoveDuplicateMaps(std::vector<MenuVariableMap*>& maps)
 {
+    std::unordered_set<const Menu*> keptMenus(maps.size());
+    std::unordered_set<const MenuVariableMap*> keptMaps;
+    std::unordered_set<const MenuVariableMap*> erasedMaps;
     std::vector<MenuVariableMap*> kept;
     std::vector<MenuVariableMap*> erased;
+    kept.reserve(maps.size());
     for (MenuVariableMap* map : maps)
     {
-        if (FindMapOfMenu(kept, map->m_menu) == nullptr)
+        if (keptMenus.insert(map->m_menu).second)
+        {
             kept.push_back(map);
-        else if (std::ranges::find(erased, map) == erased.end())
+            keptMaps.insert(map);
+        }
+        else if (erasedMaps.insert(map).second)
             erased.push_back(map);
     }
+    if (erased.empty())
+        return;
     for (MenuVariableMap* map : erased)
     {
-        if (std::ranges::find(kept, map) == kept.end())
+        if (!keptMaps.contains(map))
             delete map;
     }
     maps = std::move(kept);
 }
 
+// The side's maps for the new leaves, each unless a map of it is there already; the former
+// leaf's maps go.
+void AddLeafMapsToSide(std::vector<MenuVariableMap*>& maps, const MenuLeafAddition& addition)
+{
+    const Menu* formerLeaf = addition.GetFormerLeaf();
+    if (formerLeaf != nullptr && addition.FormerLeafMayBeMapped())
+        DeleteMatching(maps, [formerLeaf](const MenuVariableMap* map)
+                       { return map->m_menu == formerLeaf; });
+    const std::vector<Menu*>& leaves = addition.GetLeaves();
+    for (std::size_t i = 0; i < leaves.size(); ++i)
+    {
+        if (!addition.MayBeMapped(i) || FindMapOfMenu(maps, leaves[i]) == nullptr)
+            maps.push_back(new MenuVariableMap(leaves[i]));
+    }
+}
+
 } // namespace
+
+MenuVariableMap::MenuVariableMap(Menu* menu, std::vector<VariablePair> pairs)
+    : m_menu(menu), m_variablePairs(std::move(pairs))
+{
+    if (menu != nullptr)
+        menu->MarkMapped();
+}
 
 bool MenuVariableMap::FindByMenuFileVariable(const Variable* menuFileVariable,
                                              VariablePair& out) const
@@ -641,12 +683,36 @@ MenuVariableMap* AspFile::FindMenuVariableMapByName(const MenuVariableMap* map) 
     return found != nullptr ? found : FirstMatch(m_leftMenuMaps, sameName);
 }
 
+const MenuLeafIndex::Leaves& MenuLeafIndex::Of(const Menu& menu)
+{
+    const auto [entry, added] = m_trees.try_emplace(&menu);
+    Leaves& leaves = entry->second;
+    if (added)
+    {
+        std::vector<Menu*> collected;
+        menu.CollectLeafSubMenus(collected);
+        leaves.positions.reserve(collected.size());
+        for (Menu* leaf : collected)
+        {
+            if (leaves.positions.try_emplace(leaf, leaves.items.size()).second)
+                leaves.items.push_back(leaf);
+        }
+    }
+    return leaves;
+}
+
 void AspFile::SyncMenuVariableMaps(BOOL top)
 {
+    MenuLeafIndex leafIndex;
+    SyncMenuVariableMaps(top, leafIndex);
+}
+
+void AspFile::SyncMenuVariableMaps(BOOL top, MenuLeafIndex& leafIndex)
+{
     if (top && m_topMenu != nullptr)
-        SyncMenuSide(*m_topMenu, m_topMenuMaps);
+        SyncMenuSide(leafIndex.Of(*m_topMenu), m_topMenuMaps);
     else if (m_leftMenu != nullptr)
-        SyncMenuSide(*m_leftMenu, m_leftMenuMaps);
+        SyncMenuSide(leafIndex.Of(*m_leftMenu), m_leftMenuMaps);
     // The maps of a side without menu belong to nothing any more.
     if (m_topMenu == nullptr)
         DeleteTopMenuVariableMaps();
@@ -658,4 +724,25 @@ void AspFile::RemoveDuplicateMenuVariableMaps()
 {
     RemoveDuplicateMaps(m_topMenuMaps);
     RemoveDuplicateMaps(m_leftMenuMaps);
+}
+
+MenuLeafAddition::MenuLeafAddition(const Menu* formerLeaf, Menu& child)
+    : m_formerLeaf(formerLeaf),
+      m_formerLeafMapped(formerLeaf != nullptr && formerLeaf->HasBeenMapped())
+{
+    if (child.GetSubMenus().empty())
+        m_leaves.push_back(&child);
+    else
+        child.CollectLeafSubMenus(m_leaves);
+    m_mapped.reserve(m_leaves.size());
+    for (const Menu* leaf : m_leaves)
+        m_mapped.push_back(leaf->HasBeenMapped());
+}
+
+void AspFile::AddMenuLeafMaps(const Menu& topLevel, const MenuLeafAddition& addition)
+{
+    if (m_topMenu == &topLevel)
+        AddLeafMapsToSide(m_topMenuMaps, addition);
+    if (m_leftMenu == &topLevel)
+        AddLeafMapsToSide(m_leftMenuMaps, addition);
 }

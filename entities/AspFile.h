@@ -5,6 +5,8 @@
 #include "platform/core/CString.h"
 #include "platform/core/Types.h"
 
+#include <cstddef>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -16,7 +18,47 @@ class MenuInterface;
 class Procedure;
 class ProcedureFieldInfo;
 class Variable;
+class MenuLeafAddition;
 struct MenuVariableMap;
+
+// The leaf items of menu trees, each collected once and shared by the page files that one
+// clean-up brings in line; valid while the trees do not change.
+// What a menu tree gains when a sub-tree is hung below an item: the leaves of the sub-tree, and
+// the item itself stops being a leaf when it had no sub-menus (formerLeaf, null when it is the
+// top-level item). Taken before any page file gets maps of the new leaves.
+class MenuLeafAddition
+{
+public:
+    MenuLeafAddition(const Menu* formerLeaf, Menu& child);
+
+    const Menu* GetFormerLeaf() const { return m_formerLeaf; }
+    const std::vector<Menu*>& GetLeaves() const { return m_leaves; }
+    // A page file may hold a map of the leaf already.
+    bool MayBeMapped(std::size_t leaf) const { return m_mapped[leaf]; }
+    bool FormerLeafMayBeMapped() const { return m_formerLeafMapped; }
+
+private:
+    const Menu* m_formerLeaf;
+    bool m_formerLeafMapped;
+    std::vector<Menu*> m_leaves;
+    std::vector<bool> m_mapped;
+};
+
+class MenuLeafIndex
+{
+public:
+    struct Leaves
+    {
+        // Every leaf once, in the order of Menu::CollectLeafSubMenus.
+        std::vector<Menu*> items;
+        std::unordered_map<const Menu*, std::size_t> positions;
+    };
+
+    const Leaves& Of(const Menu& menu);
+
+private:
+    std::unordered_map<const Menu*, Leaves> m_trees;
+};
 
 // One generated file of a page: the page that owns it and which of its files it is, the menu
 // items that open it, its top and left menus with the values their leaf items pass, and the
@@ -159,6 +201,10 @@ public:
     // Below version 41 the leaves' maps lose their pairs. A side without menu loses its maps.
     // Every map taken out is deleted: the file is its only holder.
     void SyncMenuVariableMaps(BOOL top);
+    void SyncMenuVariableMaps(BOOL top, MenuLeafIndex& leafIndex);
+    // The side of the file that shows the top-level menu of the grown tree gets the maps of
+    // the new leaves and loses those of the former leaf, as SyncMenuVariableMaps would.
+    void AddMenuLeafMaps(const Menu& topLevel, const MenuLeafAddition& addition);
     // Erases from each side every later map of a menu an earlier map has, and deletes it.
     void RemoveDuplicateMenuVariableMaps();
 

@@ -1,5 +1,6 @@
 #include "entities/Menu.h"
 
+#include "entities/AspFile.h"
 #include "entities/Designation.h"
 #include "model/ArchiveIO.h"
 #include "model/DependenciesDlg.h"
@@ -54,8 +55,28 @@ void Menu::AddSubMenu(Menu* child)
 {
     if (child == nullptr || child == this)
         return;
+    const bool wasLeaf = m_subMenus.empty();
     child->m_parent = this;
     m_subMenus.push_back(child);
+    const Menu& topLevel = GetTopLevelMenu();
+    if (topLevel.GetPageFiles().empty())
+        return;
+    const MenuLeafAddition addition(wasLeaf && &topLevel != this ? this : nullptr, *child);
+    for (AspFile* file : topLevel.GetPageFiles())
+        file->AddMenuLeafMaps(topLevel, addition);
+}
+
+const Menu& Menu::GetTopLevelMenu() const
+{
+    // A damaged file may hold a cycle of parents: the walk ends where it meets an item again.
+    std::vector<const Menu*> path{this};
+    for (const Menu* parent = GetRealParent(); parent != nullptr; parent = parent->GetRealParent())
+    {
+        if (std::find(path.begin(), path.end(), parent) != path.end())
+            break;
+        path.push_back(parent);
+    }
+    return *path.back();
 }
 
 void Menu::MoveSubMenuUp(const Menu* child)

@@ -29,8 +29,11 @@ public:
     Menu* GetParent() const { return m_parent; }
     const std::vector<Menu*>& GetSubMenus() const { return m_subMenus; }
     // Sets the child's parent to this item and appends it to the sub-menus; nothing for null
-    // or for the item itself.
+    // or for the item itself. The page files that show the top-level item of the tree get the
+    // menu variable maps of the new leaves (AspFile::AddMenuLeafMaps).
     void AddSubMenu(Menu* child);
+    // The item at the top of the tree, this item when it has no parent.
+    const Menu& GetTopLevelMenu() const;
     // Swaps a sub-menu with the one before (after) it; nothing for the first (last) sub-menu or
     // for a menu that is not a sub-menu.
     void MoveSubMenuUp(const Menu* child);
@@ -66,6 +69,11 @@ public:
     // caller.
     bool MoveToModule(Module* from, Module* to);
 
+    // Set once a menu variable map of a page file has referred to the item; until then no file
+    // holds a map of it.
+    bool HasBeenMapped() const { return m_mapped; }
+    void MarkMapped() { m_mapped = true; }
+
     int GetValue() const { return m_value; }
     void SetValue(int value) { m_value = value; }
     BYTE GetMergeMark() const { return m_mergeMark; }
@@ -86,5 +94,6 @@ private:
     std::vector<Designation*> m_roles;
     int m_value = 0;
     BYTE m_mergeMark = 0;
+    bool m_mapped = false;
     int m_id;
 };

@@ -19,6 +19,10 @@ struct MenuVariableMap
 {
     using VariablePair = std::pair<Variable*, Variable*>;
 
+    MenuVariableMap() = default;
+    // The map of the leaf item, which is marked as mapped (Menu::MarkMapped).
+    explicit MenuVariableMap(Menu* menu, std::vector<VariablePair> pairs = {});
+
     // Lookups of the page-file operations (defined with AspFile). Each copies the first pair
     // whose first variable is the argument / whose second variable has the argument's name
     // (case ignored) into out; false when there is none.

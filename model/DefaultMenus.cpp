@@ -344,6 +344,7 @@ void Module::LinkDashboardCellToMenu(FormInterface* page, Menu* item)
 void Module::SetPageTopMenu(FormInterface* page)
 {
     Menu* top = FindMenuByName(MenuNameOf(m_name));
+    MenuLeafIndex leafIndex;
     for (AspFile* file : page->GetAspFiles())
     {
         if (IsActionFile(file))
@@ -352,6 +353,9 @@ void Module::SetPageTopMenu(FormInterface* page)
         if (top != nullptr && !top->HasAspFile(file))
             top->AddPageFile(file);
         file->DeleteTopMenuVariableMaps();
+        // The maps of the menu's leaves, as the load-time clean-up makes them.
+        if (top != nullptr)
+            file->SyncMenuVariableMaps(TRUE, leafIndex);
     }
 }
 

@@ -42,14 +42,15 @@ void DetachKeyFieldData(const FormInterface& page)
 }
 
 template <class Page>
-void CleanUpFilesOf(const std::vector<Page*>& pages, bool dropDuplicates, bool dropNullLinks)
+void CleanUpFilesOf(const std::vector<Page*>& pages, MenuLeafIndex& leafIndex, bool dropDuplicates,
+                    bool dropNullLinks)
 {
     for (const Page* page : pages)
     {
         for (AspFile* file : page->GetAspFiles())
         {
-            file->SyncMenuVariableMaps(TRUE);
-            file->SyncMenuVariableMaps(FALSE);
+            file->SyncMenuVariableMaps(TRUE, leafIndex);
+            file->SyncMenuVariableMaps(FALSE, leafIndex);
             if (dropDuplicates)
                 file->RemoveDuplicateMenuVariableMaps();
             if (dropNullLinks)
@@ -185,11 +186,12 @@ void Module::DetachKeyFieldReps()
 
 void Module::CleanUpPageFiles()
 {
-    CleanUpFilesOf(m_masterForms, true, false);
-    CleanUpFilesOf(m_transactions, true, true);
-    CleanUpFilesOf(m_reports, true, false);
-    CleanUpFilesOf(m_mapForms, false, false);
-    CleanUpFilesOf(m_dashBoardPages, true, false);
+    MenuLeafIndex leafIndex;
+    CleanUpFilesOf(m_masterForms, leafIndex, true, false);
+    CleanUpFilesOf(m_transactions, leafIndex, true, true);
+    CleanUpFilesOf(m_reports, leafIndex, true, false);
+    CleanUpFilesOf(m_mapForms, leafIndex, false, false);
+    CleanUpFilesOf(m_dashBoardPages, leafIndex, true, false);
 }
 
 void Module::LinkDetailTableProcedures()

@@ -211,6 +211,40 @@ TEST_F(PageFileMenuTest, SyncTakesTheLeftSideWhenTheTopIsNotAskedOrNotSetAndEmpt
     EXPECT_TRUE(leafMenu.GetTopMenuVariableMaps().empty());
 }
 
+TEST_F(PageFileMenuTest, GrowingTheShownTreeGivesTheFilesTheMapsASyncWouldMake)
+{
+    ScopedArchiveVersion version(TheVersionHistory().GetCurrentVersion());
+    AspxFile topFile;
+    topFile.SetTopMenu(&root);
+    root.AddPageFile(&topFile);
+    AspxFile leftFile;
+    leftFile.SetLeftMenu(&root);
+    root.AddPageFile(&leftFile);
+    AspxFile otherTree;
+    otherTree.SetTopMenu(b);
+    b->AddPageFile(&otherTree);
+    topFile.SyncMenuVariableMaps(TRUE);
+    leftFile.SyncMenuVariableMaps(FALSE);
+    topFile.FindTopMenuVariableMap(b1)->m_variablePairs.push_back({&opened, &supplying});
+
+    Menu* c = AddSubMenu(root, "C");
+    // A leaf becomes a branch: its map goes.
+    Menu* a1 = AddSubMenu(*a, "A1");
+    // A sub-tree built apart brings its leaves; a leaf mapped before keeps its one map.
+    auto* d = new Menu;
+    Menu* d1 = AddSubMenu(*d, "D1");
+    topFile.AddTopMenuVariableMap(NewMap(d1));
+    b2->AddSubMenu(d);
+
+    EXPECT_EQ((std::vector<Menu*>{b1, c, a1, d1}), MenusOf(topFile.GetTopMenuVariableMaps()));
+    EXPECT_EQ((std::vector<Menu*>{b1, c, a1, d1}), MenusOf(leftFile.GetLeftMenuVariableMaps()));
+    EXPECT_EQ(1u, topFile.FindTopMenuVariableMap(b1)->m_variablePairs.size());
+    EXPECT_TRUE(otherTree.GetTopMenuVariableMaps().empty());
+    // Already in line: a sync changes nothing.
+    topFile.SyncMenuVariableMaps(TRUE);
+    EXPECT_EQ((std::vector<Menu*>{b1, c, a1, d1}), MenusOf(topFile.GetTopMenuVariableMaps()));
+}
+
 TEST_F(PageFileMenuTest, DuplicateMapsOfOneMenuAreErasedAfterTheFirst)
 {
     AspxFile file;

@@ -12,6 +12,7 @@
 #include "model/ProjectMerger.h"
 #include "model/ProjectSettings.h"
 #include "model/Table.h"
+#include "model/TableFormCreator.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/model/EveryClassProject.h"
 #include "tests/model/ModelBuilders.h"
@@ -167,6 +168,70 @@ TEST_F(ProjectStoreTest, ProjectOfEveryStoredClassSavesLoadsAndSavesToTheSameByt
     EXPECT_EQ(customer, base->GetClasses().front()->GetTable());
     EXPECT_EQ(loaded->GetRDLCInfos().front(), base->GetRDLCReports().front()->GetRDLCInfo());
     EXPECT_EQ(base, base->GetLoginPage()->GetModule());
+}
+
+namespace
+{
+// Three modules of three tables each, every table with its default form, search report and
+// menu entries, the later tables of a module referring to the one before.
+void BuildProjectOfModules(ForgeonProject& project)
+{
+    project.InitNewProject();
+    for (int number = 0; number < 9; ++number)
+    {
+        if (number > 0 && number % 3 == 0)
+            project.SetCurrentModule(project.AddNewModule());
+        const std::string name = "table_" + std::to_string(number);
+        Table* table = NewTable(name.c_str(), Table::masterKind, {"title", "note"});
+        if (number % 3 != 0)
+        {
+            const Table* previous = project.GetCurrentModule()->GetMasterTables().back();
+            AddVarcharField(table, "parent", previous->GetFields().front());
+        }
+        project.GetCurrentModule()->AddTable(table);
+        TableFormCreator creator(table, &project);
+        creator.CreateForm();
+        creator.CreateReport();
+    }
+}
+
+// The record of a variable: name, kind, empty value.
+std::vector<BYTE> VariableRecord(const std::string& name, int kind)
+{
+    return ArchiveBytes().Str(name).Int(kind).Str("").Get();
+}
+
+void ReplaceOnce(std::vector<BYTE>& bytes, const std::vector<BYTE>& from,
+                 const std::vector<BYTE>& to)
+{
+    const auto found = std::search(bytes.begin(), bytes.end(), from.begin(), from.end());
+    ASSERT_NE(bytes.end(), found);
+    bytes.insert(bytes.erase(found, found + static_cast<std::ptrdiff_t>(from.size())), to.begin(),
+                 to.end());
+}
+} // namespace
+
+TEST_F(ProjectStoreTest, ProjectSavedRightAfterItWasBuiltSavesToTheSameBytesOnceLoaded)
+{
+    {
+        ForgeonProject built;
+        ScopedOpenProject open(&built);
+        BuildProjectOfModules(built);
+        ASSERT_EQ(3, built.GetModuleCount());
+        ASSERT_TRUE(m_store.ArchiveProject(&built, PathOf("built.wvt"), FALSE));
+    }
+    ScopedOpenProject open(m_store.GetProject());
+    ASSERT_TRUE(m_store.ArchiveProject(nullptr, PathOf("built.wvt"), TRUE)) << LastBox();
+    ScopedOpenProject openLoaded(m_store.GetProject());
+    ASSERT_TRUE(m_store.ArchiveProject(m_store.GetProject(), PathOf("saved.wvt"), FALSE));
+
+    std::vector<BYTE> built = ReadFileBytes(HostPathOf("built.wvt"));
+    const std::vector<BYTE> saved = ReadFileBytes(HostPathOf("saved.wvt"));
+    // A load names mapped variables after their fields and gives every variable kind 1: the
+    // login page's two variables are the only records that change.
+    ReplaceOnce(built, VariableRecord("UserName_Var", 0), VariableRecord("user_name", 1));
+    ReplaceOnce(built, VariableRecord("Password_Var", 0), VariableRecord("password", 1));
+    EXPECT_TRUE(built == saved) << FirstDifference(built, saved);
 }
 
 TEST(ProjectClassRegistryTest, EveryFileClassIsRegisteredUnderItsNameWithSchemaZero)
