@@ -1,0 +1,233 @@
+// Builds projects of growing size through the model and measures how the project store loads
+// and saves them, beside cat and cp of the same file. Not a test: run scripts/bench-store.sh.
+//
+//   bench_store                       every scenario, one line each
+//   bench_store build T M FILE        builds T tables, M to a module, saves FILE
+//   bench_store load FILE [OUT]       loads FILE (and saves OUT)
+
+#include "model/Field.h"
+#include "model/ForgeonProject.h"
+#include "model/MainFrameAccess.h"
+#include "model/Module.h"
+#include "model/ProjectStore.h"
+#include "model/Table.h"
+#include "model/TableFormCreator.h"
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace
+{
+using Clock = std::chrono::steady_clock;
+
+constexpr int columnsPerTable = 12;
+constexpr int repeats = 3;
+
+double MillisecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// A table of 12 columns: key, soft-delete flag, nine text columns and a foreign key to the
+// table made before it.
+Table* NewTable(int number, Table* previous)
+{
+    auto* table = new Table;
+    table->SetTableName(CString("table_") + std::to_string(number).c_str());
+    table->SetKind(Table::masterKind);
+    table->EnsureDefaultFields();
+    for (int column = 1; table->GetFields().size() < columnsPerTable - 1; ++column)
+    {
+        auto* field = new Field;
+        const CString name = CString("column_") + std::to_string(column).c_str();
+        field->Set(name, name, FieldTypeVarchar, 50, 0, nullptr, "", false, false, true, false,
+                   column == 1);
+        field->SetTable(table);
+        table->AddField(field);
+    }
+    Field* foreign = previous != nullptr ? previous->GetFields().front() : nullptr;
+    auto* field = new Field;
+    field->Set("parent_id", "parent_id", FieldTypeInt, 4, 0, foreign, "", false, foreign != nullptr,
+               true, false, false);
+    field->SetTable(table);
+    table->AddField(field);
+    return table;
+}
+
+// Builds the project and saves it; prints the build time per table of each quarter.
+int Build(int tables, int perModule, const char* path)
+{
+    ForgeonProject project;
+    MainFrameAccess::SetProjectSource([&project] { return &project; });
+    project.InitNewProject();
+    double quarters[4] = {};
+    Table* previous = nullptr;
+    for (int number = 0; number < tables; ++number)
+    {
+        const Clock::time_point start = Clock::now();
+        if (number > 0 && number % perModule == 0)
+        {
+            project.SetCurrentModule(project.AddNewModule());
+            previous = nullptr;
+        }
+        Table* table = NewTable(number, previous);
+        project.GetCurrentModule()->AddTable(table);
+        TableFormCreator creator(table, &project);
+        creator.CreateForm();
+        creator.CreateReport();
+        previous = table;
+        quarters[std::min(3, number * 4 / tables)] += MillisecondsSince(start);
+    }
+    ProjectStore store;
+    if (!store.ArchiveProject(&project, path, FALSE))
+        return 1;
+    const double perQuarter = tables / 4.0;
+    std::printf("%d %.1f %.1f %.1f %.1f\n", project.GetModuleCount(),
+                quarters[0] * 1000 / perQuarter, quarters[1] * 1000 / perQuarter,
+                quarters[2] * 1000 / perQuarter, quarters[3] * 1000 / perQuarter);
+    MainFrameAccess::SetProjectSource({});
+    return 0;
+}
+
+// Loads the file (and saves it again); prints the time taken, without start and end of the
+// process.
+int Load(const char* path, const char* out)
+{
+    ProjectStore store;
+    MainFrameAccess::SetProjectSource([&store] { return store.GetProject(); });
+    const Clock::time_point start = Clock::now();
+    if (!store.ArchiveProject(nullptr, path, TRUE))
+        return 1;
+    if (out != nullptr && !store.ArchiveProject(store.GetProject(), out, FALSE))
+        return 1;
+    std::printf("%.2f\n", MillisecondsSince(start));
+    MainFrameAccess::SetProjectSource({});
+    return 0;
+}
+
+struct Run
+{
+    double milliseconds = 0;
+    double peakMegabytes = 0;
+    std::string output;
+};
+
+// Runs the command as a child, its output captured; exits on failure.
+Run Spawn(const std::vector<std::string>& arguments, bool quiet = false)
+{
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        std::exit(2);
+    const Clock::time_point start = Clock::now();
+    const pid_t child = fork();
+    if (child == 0)
+    {
+        dup2(pipeEnds[1], STDOUT_FILENO);
+        close(pipeEnds[0]);
+        close(pipeEnds[1]);
+        std::vector<char*> argv;
+        for (const std::string& argument : arguments)
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        argv.push_back(nullptr);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    close(pipeEnds[1]);
+    Run run;
+    char buffer[4096];
+    for (ssize_t count; (count = read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+    {
+        if (!quiet)
+            run.output.append(buffer, static_cast<std::size_t>(count));
+    }
+    close(pipeEnds[0]);
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    run.milliseconds = MillisecondsSince(start);
+    run.peakMegabytes = usage.ru_maxrss / 1024.0;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    {
+        std::fprintf(stderr, "failed: %s\n", arguments.front().c_str());
+        std::exit(1);
+    }
+    return run;
+}
+
+// The fastest of a few runs; with measured set, by the time the command prints.
+Run Fastest(const std::vector<std::string>& arguments, bool measured = false)
+{
+    Run best;
+    for (int i = 0; i < repeats; ++i)
+    {
+        Run run = Spawn(arguments, !measured);
+        if (measured)
+            run.milliseconds = std::atof(run.output.c_str());
+        if (i == 0 || run.milliseconds < best.milliseconds)
+            best = run;
+    }
+    return best;
+}
+
+void Scenario(const std::string& self, const std::filesystem::path& folder, int tables,
+              int perModule)
+{
+    const std::string file = (folder / "project.wvt").string();
+    const std::string copy = (folder / "copy.wvt").string();
+    const Run build =
+        Spawn({self, "build", std::to_string(tables), std::to_string(perModule), file});
+    int modules = 0;
+    double quarters[4] = {};
+    std::sscanf(build.output.c_str(), "%d %lf %lf %lf %lf", &modules, &quarters[0], &quarters[1],
+                &quarters[2], &quarters[3]);
+    const Run cat = Fastest({"cat", file});
+    const Run load = Fastest({self, "load", file}, true);
+    const Run cp = Fastest({"cp", file, copy});
+    const Run loadSave = Fastest({self, "load", file, copy}, true);
+    const double megabytes = std::filesystem::file_size(file) / 1e6;
+    std::printf("%6d %4d %7.1f | %7.1f %6.1f %6.1fx | %7.1f %6.1f %6.1fx | %6.0f | %5.0f %5.0f "
+                "%5.0f %5.0f\n",
+                tables, modules, megabytes, load.milliseconds, cat.milliseconds,
+                load.milliseconds / cat.milliseconds, loadSave.milliseconds, cp.milliseconds,
+                loadSave.milliseconds / cp.milliseconds, loadSave.peakMegabytes, quarters[0],
+                quarters[1], quarters[2], quarters[3]);
+    std::fflush(stdout);
+}
+
+int RunAll(const std::string& self)
+{
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("weavo-bench-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    std::printf("tables mods    MB   |  load ms  cat ms  ratio | l+s ms   cp ms  ratio | peak MB "
+                "| build us/table by quarter\n");
+    for (const int tables : {50, 500, 2000, 5000})
+        Scenario(self, folder, tables, 50);
+    for (const int tables : {100, 200, 400, 800})
+        Scenario(self, folder, tables, tables);
+    std::filesystem::remove_all(folder);
+    return 0;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "build" && argc == 5)
+        return Build(std::atoi(argv[2]), std::atoi(argv[3]), argv[4]);
+    if (mode == "load" && (argc == 3 || argc == 4))
+        return Load(argv[2], argc == 4 ? argv[3] : nullptr);
+    if (argc == 1)
+        return RunAll(std::filesystem::canonical("/proc/self/exe").string());
+    std::fprintf(stderr, "usage: bench_store [build TABLES PER_MODULE FILE | load FILE [OUT]]\n");
+    return 2;
+}
