@@ -11,9 +11,18 @@
 
 IMPLEMENT_SERIAL(Class, CObject, 0)
 
+unsigned Class::s_rebindCount = 0;
+
 Class::~Class()
 {
     DeleteAll(m_functions);
+}
+
+void Class::SetTable(Table* table)
+{
+    if (m_table != nullptr && table != m_table)
+        ++s_rebindCount;
+    m_table = table;
 }
 
 void Class::Serialize(CArchive& ar)

@@ -30,7 +30,10 @@ public:
     CString GetFieldName() const { return m_name; }
     void SetName(CString name) { m_name = name; }
     Table* GetTable() const { return m_table; }
-    void SetTable(Table* table) { m_table = table; }
+    void SetTable(Table* table);
+    // Counts, process-wide, the classes that left a table for another one or for none: the
+    // lookups of a class by its table start again when it changes.
+    static unsigned GetRebindCount() { return s_rebindCount; }
     // Set by the project merge on both sides of a merged pair; 0 on creation and after a load
     // (not stored).
     BYTE GetMergeMark() const { return m_mergeMark; }
@@ -52,6 +55,8 @@ public:
     void CollectTableUsage(const Table* table, CString& list);
 
 private:
+    static unsigned s_rebindCount;
+
     CString m_name;
     Table* m_table = nullptr;
     std::vector<Function*> m_functions;

@@ -33,6 +33,7 @@ void Designation::Serialize(CArchive& ar)
     const int version = ArchiveVersion();
     ar >> m_name;
     ReadObjectList(ar, m_menus);
+    CountMenus();
     m_reportsTo = ReadRef<Designation>(ar);
     if (version > 16)
         m_dashBoardPage = ReadRef<DashBoardPage>(ar);
@@ -46,7 +47,21 @@ void Designation::Serialize(CArchive& ar)
 
 bool Designation::HasMenu(const Menu* menu) const
 {
-    return std::find(m_menus.begin(), m_menus.end(), menu) != m_menus.end();
+    return m_menuCounts.contains(menu);
+}
+
+void Designation::CountMenus()
+{
+    m_menuCounts.clear();
+    for (const Menu* menu : m_menus)
+        ++m_menuCounts[menu];
+}
+
+void Designation::UncountMenu(const Menu* menu)
+{
+    const auto counted = m_menuCounts.find(menu);
+    if (counted != m_menuCounts.end() && --counted->second == 0)
+        m_menuCounts.erase(counted);
 }
 
 void Designation::AddMenu(Menu* menu)
@@ -54,7 +69,10 @@ void Designation::AddMenu(Menu* menu)
     if (menu == nullptr)
         return;
     if (!HasMenu(menu))
+    {
         m_menus.push_back(menu);
+        ++m_menuCounts[menu];
+    }
     if (!menu->HasRole(this))
         menu->AddRole(this);
 }
@@ -69,9 +87,11 @@ void Designation::RemoveMenuAt(int index)
     if (!IsMenuIndex(index))
         return;
     const auto entry = m_menus.begin() + index;
-    if (*entry != nullptr)
-        (*entry)->RemoveRole(this);
+    Menu* menu = *entry;
     m_menus.erase(entry);
+    UncountMenu(menu);
+    if (menu != nullptr)
+        menu->RemoveRole(this);
 }
 
 void Designation::RemoveMenu(Menu* menu)
@@ -83,6 +103,7 @@ void Designation::RemoveMenu(Menu* menu)
 
 void Designation::RemoveAllMenus()
 {
+    m_menuCounts.clear();
     for (Menu* menu : std::exchange(m_menus, {}))
     {
         if (menu != nullptr)

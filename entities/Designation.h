@@ -6,6 +6,7 @@
 #include "platform/core/Types.h"
 
 #include <cstddef>
+#include <unordered_map>
 #include <vector>
 
 class DashBoardPage;
@@ -72,7 +73,13 @@ private:
         return index >= 0 && static_cast<std::size_t>(index) < m_menus.size();
     }
 
+    // Keeps the menu counts of the list.
+    void CountMenus();
+    void UncountMenu(const Menu* menu);
+
     std::vector<Menu*> m_menus;
+    // How often each menu stands in the list, for HasMenu.
+    std::unordered_map<const Menu*, int> m_menuCounts;
     Designation* m_reportsTo = nullptr;
     CString m_name;
     DashBoardPage* m_dashBoardPage = nullptr;

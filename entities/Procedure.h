@@ -66,7 +66,7 @@ public:
     bool IsSelectRecordProcedure() const;
 
     int GetId() const { return m_id; }
-    CString GetName() const { return m_name; }
+    const CString& GetName() const { return m_name; }
     void SetName(CString name) { m_name = name; }
     Table* GetMainTable() const { return m_mainTable; }
     void SetMainTable(Table* table) { m_mainTable = table; }

@@ -50,23 +50,23 @@ constexpr int transactionFileOutputKind = 1;
 constexpr int lastVersionWithoutClasses = 65;
 constexpr int lastVersionWithoutRDLCReports = 73;
 
-CString NameOf(const Table* table)
+decltype(auto) NameOf(const Table* table)
 {
     return table->GetTableName();
 }
-CString NameOf(const FormInterface* page)
+decltype(auto) NameOf(const FormInterface* page)
 {
     return page->GetFormName();
 }
-CString NameOf(const Menu* menu)
+decltype(auto) NameOf(const Menu* menu)
 {
     return menu->GetName();
 }
-CString NameOf(const Procedure* procedure)
+decltype(auto) NameOf(const Procedure* procedure)
 {
     return procedure->GetName();
 }
-CString NameOf(const Designation* designation)
+decltype(auto) NameOf(const Designation* designation)
 {
     return designation->GetName();
 }
@@ -78,9 +78,18 @@ template <class T> bool NameBefore(const T* a, const T* b)
     return NameOf(a).Compare(NameOf(b)) < 0;
 }
 
+// Stable: equal names keep their order. A list that is in order but for its last entry, as an
+// add leaves it, only moves that entry to its place.
 template <class T> void SortByName(std::vector<T*>& list)
 {
-    std::stable_sort(list.begin(), list.end(), NameBefore<T>);
+    const auto unsorted = std::is_sorted_until(list.begin(), list.end(), NameBefore<T>);
+    if (unsorted == list.end())
+        return;
+    if (unsorted + 1 == list.end())
+        std::rotate(std::upper_bound(list.begin(), unsorted, *unsorted, NameBefore<T>), unsorted,
+                    list.end());
+    else
+        std::stable_sort(list.begin(), list.end(), NameBefore<T>);
 }
 
 template <class T> bool Holds(const std::vector<T*>& list, const T* item)
@@ -278,6 +287,7 @@ void Module::ReadTransactions(CArchive& ar)
 void Module::ReadClasses(CArchive& ar)
 {
     m_classes.clear();
+    m_classIndex.Reset();
     const int count = ReadCount(ar);
     for (int i = 0; i < count; ++i)
     {
@@ -1208,11 +1218,8 @@ Class* Module::GetClassForTable(Table* table, bool create)
 {
     if (table == nullptr)
         return nullptr;
-    const auto found =
-        std::find_if(m_classes.begin(), m_classes.end(),
-                     [table](const Class* dataClass) { return dataClass->GetTable() == table; });
-    if (found != m_classes.end())
-        return *found;
+    if (Class* found = m_classIndex.Find(m_classes, table))
+        return found;
     if (!create)
         return nullptr;
     auto* dataClass = new Class;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ClassTableIndex.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
 
@@ -615,6 +616,7 @@ private:
     std::vector<MultiPageReport*> m_multiPageReports;
     std::vector<ReportCollector*> m_reportCollectors;
     std::vector<Class*> m_classes;
+    ClassTableIndex m_classIndex;
     // Classes read without a table: dropped from the list, freed with the module, since pages
     // may still refer to them.
     std::vector<Class*> m_unboundClasses;

@@ -180,7 +180,9 @@ BOOL ProjectStore::Save(ForgeonProject* project, const char* path)
             CFile file(temporary.c_str(),
                        CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive);
             CArchive ar(&file, CArchive::store | CArchive::bNoFlushOnDelete, archiveBufferSize);
+            ar.ReserveObjects(m_objectCount);
             SerializeProject(project, ar);
+            m_objectCount = ar.GetObjectCount();
             ar.Close();
             file.Flush();
             file.Close();
@@ -200,6 +202,7 @@ BOOL ProjectStore::LoadInto(const char* path)
             CFile file(path, CFile::modeRead | CFile::shareDenyWrite);
             CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete, archiveBufferSize);
             SerializeProject(nullptr, ar);
+            m_objectCount = ar.GetObjectCount();
             ar.Close();
             file.Close();
         });

@@ -2,6 +2,7 @@
 
 #include "platform/core/Types.h"
 
+#include <cstddef>
 #include <memory>
 #include <span>
 
@@ -72,6 +73,8 @@ private:
     void PlaceMergeInput(std::unique_ptr<ForgeonProject> read);
 
     ForgeonProject* m_project = nullptr;
+    // The classes and objects of the last file read or written: a save makes room for as many.
+    std::size_t m_objectCount = 0;
     ForgeonProject* m_firstMergeProject = nullptr;
     ForgeonProject* m_secondMergeProject = nullptr;
     bool m_mergeRead = false;

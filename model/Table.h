@@ -30,7 +30,7 @@ public:
     Table& operator=(const Table&) = delete;
     ~Table() override;
 
-    CString GetTableName() const { return m_name; }
+    const CString& GetTableName() const { return m_name; }
     void SetTableName(CString name) { m_name = name; }
     // The name in lower case.
     CString GetLowerName() const;

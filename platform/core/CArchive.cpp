@@ -263,31 +263,49 @@ void CArchive::WriteReference(DWORD index, WORD smallFlag, DWORD largeFlag)
     WriteLittleEndian(largeFlag | index);
 }
 
+void CArchive::ReserveObjects(std::size_t count)
+{
+    if (IsStoring())
+        m_storedIndexes.reserve(count);
+    else
+        m_loaded.reserve(count + 1);
+}
+
+std::size_t CArchive::GetObjectCount() const
+{
+    return IsStoring() ? m_storedCount : m_loaded.size() - 1;
+}
+
 void CArchive::WriteClass(const CRuntimeClass* runtimeClass)
 {
-    const auto known = m_storedIndexes.find(runtimeClass);
-    if (known != m_storedIndexes.end())
-        return WriteReference(known->second, classTag, largeClassTag);
+    const auto [entry, added] = m_storedIndexes.try_emplace(runtimeClass, 0);
+    if (!added)
+        return WriteReference(entry->second, classTag, largeClassTag);
+    entry->second = ++m_storedCount;
     const auto nameLength = static_cast<WORD>(std::strlen(runtimeClass->m_lpszClassName));
     WriteLittleEndian(newClassTag);
     WriteLittleEndian(static_cast<WORD>(runtimeClass->m_wSchema));
     WriteLittleEndian(nameLength);
     Write(runtimeClass->m_lpszClassName, nameLength);
-    m_storedIndexes.emplace(runtimeClass, static_cast<DWORD>(m_storedIndexes.size() + 1));
 }
 
 void CArchive::WriteObject(const CObject* object)
 {
     if (object == nullptr)
         return WriteLittleEndian(nullTag);
-    const auto known = m_storedIndexes.find(object);
-    if (known != m_storedIndexes.end())
-        return WriteReference(known->second, 0, 0);
+    // One look-up: a new object's entry is made at once and numbered after its class.
+    const auto [entry, added] = m_storedIndexes.try_emplace(object, 0);
+    if (!added)
+        return WriteReference(entry->second, 0, 0);
+    DWORD& index = entry->second;
     const CRuntimeClass* runtimeClass = object->GetRuntimeClass();
     if (runtimeClass->m_wSchema == 0xFFFF)
+    {
+        m_storedIndexes.erase(object);
         Fail(CArchiveException::badClass);
+    }
     WriteClass(runtimeClass);
-    m_storedIndexes.emplace(object, static_cast<DWORD>(m_storedIndexes.size() + 1));
+    index = ++m_storedCount;
     // Serialize takes a non-const archive and object; storing does not change the object.
     const_cast<CObject*>(object)->Serialize(*this);
 }

@@ -45,6 +45,12 @@ public:
     // Returns the number of bytes read, fewer than count only at the end of the file.
     UINT Read(void* buffer, UINT count);
 
+    // The number of classes and objects the archive is expected to write or read, so that it
+    // makes room for them once.
+    void ReserveObjects(std::size_t count);
+    // The classes and objects written or read so far.
+    std::size_t GetObjectCount() const;
+
     void WriteObject(const CObject* object);
     // The next object, null for a null tag. A non-null requested class must be the object's
     // class or a base of it. The archive keeps the objects it returned for back-references, so
@@ -108,6 +114,7 @@ private:
 
     // Storing: the index of every class and object written, keyed by its address.
     std::unordered_map<const void*, DWORD> m_storedIndexes;
+    DWORD m_storedCount = 0;
     // Loading: the class or object of every index read; slot 0 stands for null.
     std::vector<LoadedEntry> m_loaded{LoadedEntry{}};
 };

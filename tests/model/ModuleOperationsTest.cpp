@@ -263,6 +263,48 @@ TEST(ModuleAddTest, AddsKeepNamedListsSortedTakeObjectsOnceAndTablesOnlyOfAKnown
     EXPECT_EQ(module.GetReportCollectorAt(0), nullptr);
 }
 
+TEST(ModuleAddTest, TheNextAddSortsEveryListAgainAndEqualNamesKeepTheirAddOrder)
+{
+    Module module("M");
+    Table* first = NewTable("same");
+    Table* second = NewTable("same");
+    for (Table* table : {NewTable("b"), first, NewTable("a"), second})
+        module.AddTable(table);
+    EXPECT_EQ(TableNames(module.GetMasterTables()),
+              (std::vector<CString>{"a", "b", "same", "same"}));
+    EXPECT_EQ(module.GetMasterTableAt(2), first);
+
+    module.GetMasterTableAt(0)->SetTableName("z");
+    module.AddProcedure(NewProcedure("p"));
+    EXPECT_EQ(TableNames(module.GetMasterTables()),
+              (std::vector<CString>{"b", "same", "same", "z"}));
+    EXPECT_EQ(module.GetMasterTableAt(1), first);
+    EXPECT_EQ(module.GetMasterTableAt(2), second);
+}
+
+TEST(ModuleAddTest, ClassOfATableFollowsNewClassesAndChangedBindings)
+{
+    Module module("M");
+    Table* orders = NewTable("orders");
+    Table* items = NewTable("items");
+    module.AddTable(orders);
+    module.AddTable(items);
+    Class* ofOrders = module.GetClassForTable(orders, true);
+    EXPECT_EQ(module.GetClassForTable(orders, false), ofOrders);
+    EXPECT_EQ(module.GetClassForTable(items, false), nullptr);
+
+    auto* appended = new Class;
+    module.Append(appended);
+    EXPECT_EQ(module.GetClassForTable(items, false), nullptr);
+    appended->SetTable(items);
+    EXPECT_EQ(module.GetClassForTable(items, false), appended);
+    ofOrders->SetTable(nullptr);
+    EXPECT_EQ(module.GetClassForTable(orders, false), nullptr);
+    // The first class of the list bound to the table answers.
+    ofOrders->SetTable(items);
+    EXPECT_EQ(module.GetClassForTable(items, false), ofOrders);
+}
+
 TEST(ModuleAddTest, PageOfAListedIdIsNotAddedAgainButStillGetsItsFiles)
 {
     Module module("M");
