@@ -178,12 +178,13 @@ bool CopyFirstPair(const std::vector<MenuVariableMap::VariablePair>& pairs, Pred
 }
 
 // A map for every leaf of the menu's tree (pairs emptied below version 41); the maps of other
-// menus are deleted.
-void SyncMenuSide(const MenuLeafIndex::Leaves& leaves, std::vector<MenuVariableMap*>& maps)
+// menus are deleted. True when a leaf had more than one map.
+bool SyncMenuSide(const MenuLeafIndex::Leaves& leaves, std::vector<MenuVariableMap*>& maps)
 {
     // The first map of each leaf, by the leaf's position.
     std::vector<MenuVariableMap*> firstMaps(leaves.items.size(), nullptr);
     bool foreign = false;
+    bool repeated = false;
     for (MenuVariableMap* map : maps)
     {
         const auto found = leaves.positions.find(map->m_menu);
@@ -191,6 +192,8 @@ void SyncMenuSide(const MenuLeafIndex::Leaves& leaves, std::vector<MenuVariableM
             foreign = true;
         else if (firstMaps[found->second] == nullptr)
             firstMaps[found->second] = map;
+        else
+            repeated = true;
     }
     const bool clearPairs = ArchiveVersion() < 41;
     for (std::size_t i = 0; i < leaves.items.size(); ++i)
@@ -204,6 +207,7 @@ void SyncMenuSide(const MenuLeafIndex::Leaves& leaves, std::vector<MenuVariableM
     if (foreign)
         DeleteMatching(maps, [&leaves](const MenuVariableMap* map)
                        { return !leaves.positions.contains(map->m_menu); });
+    return repeated;
 }
 
 // Erases every later map of a menu an earlier map has. The erased maps belong to nobody else
@@ -709,15 +713,31 @@ void AspFile::SyncMenuVariableMaps(BOOL top)
 
 void AspFile::SyncMenuVariableMaps(BOOL top, MenuLeafIndex& leafIndex)
 {
+    SyncSide(top, leafIndex);
+}
+
+bool AspFile::SyncSide(BOOL top, MenuLeafIndex& leafIndex)
+{
+    bool repeated = false;
     if (top && m_topMenu != nullptr)
-        SyncMenuSide(leafIndex.Of(*m_topMenu), m_topMenuMaps);
+        repeated = SyncMenuSide(leafIndex.Of(*m_topMenu), m_topMenuMaps);
     else if (m_leftMenu != nullptr)
-        SyncMenuSide(leafIndex.Of(*m_leftMenu), m_leftMenuMaps);
+        repeated = SyncMenuSide(leafIndex.Of(*m_leftMenu), m_leftMenuMaps);
     // The maps of a side without menu belong to nothing any more.
     if (m_topMenu == nullptr)
         DeleteTopMenuVariableMaps();
     if (m_leftMenu == nullptr)
         DeleteLeftMenuVariableMaps();
+    return repeated;
+}
+
+void AspFile::CleanUpMenuVariableMaps(MenuLeafIndex& leafIndex, bool dropDuplicates)
+{
+    const bool topRepeated = SyncSide(TRUE, leafIndex);
+    const bool leftRepeated = SyncSide(FALSE, leafIndex);
+    // Once both sides are in line, only a menu that a sync met twice can be repeated.
+    if (dropDuplicates && (topRepeated || leftRepeated))
+        RemoveDuplicateMenuVariableMaps();
 }
 
 void AspFile::RemoveDuplicateMenuVariableMaps()

@@ -207,8 +207,13 @@ public:
     void AddMenuLeafMaps(const Menu& topLevel, const MenuLeafAddition& addition);
     // Erases from each side every later map of a menu an earlier map has, and deletes it.
     void RemoveDuplicateMenuVariableMaps();
+    // The load-time clean-up: SyncMenuVariableMaps for the top, then for the left side, then,
+    // when asked, RemoveDuplicateMenuVariableMaps.
+    void CleanUpMenuVariableMaps(MenuLeafIndex& leafIndex, bool dropDuplicates);
 
 private:
+    // SyncMenuVariableMaps; true when a leaf of the side brought in line had more than one map.
+    bool SyncSide(BOOL top, MenuLeafIndex& leafIndex);
     // The stem (the copy's page name, else the form's table name) with "Add" or "Update" and
     // ".aspx"; empty without table.
     CString FormAspxFileName() const;

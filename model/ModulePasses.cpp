@@ -49,10 +49,7 @@ void CleanUpFilesOf(const std::vector<Page*>& pages, MenuLeafIndex& leafIndex, b
     {
         for (AspFile* file : page->GetAspFiles())
         {
-            file->SyncMenuVariableMaps(TRUE, leafIndex);
-            file->SyncMenuVariableMaps(FALSE, leafIndex);
-            if (dropDuplicates)
-                file->RemoveDuplicateMenuVariableMaps();
+            file->CleanUpMenuVariableMaps(leafIndex, dropDuplicates);
             if (dropNullLinks)
                 file->RemoveNullLinks();
         }
