@@ -166,7 +166,11 @@ void ReportXmlCodeWriter::WriteDataCall(const ClassInvokation& call, int indent,
 {
     const CString className = call.GetClass()->GetFieldName();
     const CString instance = call.GetClass()->GetTable()->GetTableName();
-    m_out->Write(indent, "%s %s = new %s();\n", className, instance, className);
+    if (!IsDeclared(instance))
+    {
+        m_out->Write(indent, "%s %s = new %s();\n", className, instance, className);
+        m_declaredNames.push_back(instance);
+    }
     m_out->Write(indent, "DataTable %s = %s.%s(", table, instance,
                  call.GetFunction()->GetFieldName());
     const char* separator = "";

@@ -46,6 +46,7 @@ private:
     bool IsDeclared(const CString& name) const;
     ApplicationReport* m_report;
     ForgeonProject* m_project;
+    // Locals and data objects declared so far in the data method.
     std::vector<CString> m_declaredNames;
     TextFile* m_out = nullptr;
 };

@@ -153,8 +153,9 @@ void ExpectCompiles(const fs::path& application, std::string sources)
 }
 
 // One report of each kind: a list with link, date, money and image cells and captions needing
-// escapes; a paged list; two master-detail levels reusing a request variable; a grid with links;
-// a single record; a group report with only the opening lines. Each data method equals its
+// escapes; a paged list; three master-detail levels reusing a request variable; a grid with links;
+// a single record; a group report with only the opening lines. A data object and a variable
+// that feeds several calls are declared once. Each data method equals its
 // expected file, and together they compile with the Util classes and the data classes.
 TEST(ReportXmlCode, MethodsAreWrittenAsExpectedAndCompile)
 {
@@ -179,6 +180,8 @@ TEST(ReportXmlCode, MethodsAreWrittenAsExpectedAndCompile)
         .SetHeader("Order");
     fixture.AddGroup(detail, fixture.Customer(), "SelectRecord", {customerId},
                      {{"cname", "Name"}, {"credit_limit", "Limit"}});
+    fixture.AddGroup(detail, *fixture.OrdersForm().GetTable(), "SelectRecord", {customerId},
+                     {{"status", "Status"}});
     ApplicationReport& grid = fixture.AddReport("orders_grid", 2);
     grid.SetColumnLayout(3);
     ReportGroup& gridGroup =

@@ -14,10 +14,9 @@ namespace Shop
 		{
 			w.BeginReport(null, 0, 0, 0);
 			UtilHandler util = new UtilHandler();
-			w.WriteReportHeader("orders_detail", "mainHeader", null, 2);
+			w.WriteReportHeader("orders_detail", "mainHeader", null, 1);
 			w.BeginDataHeaderRow(null);
-			w.WriteReportDataHeader("Name", null, 10, 0, 0);
-			w.WriteReportDataHeader("Limit", null, 10, 0, 0);
+			w.WriteReportDataHeader("Status", null, 10, 0, 0);
 			w.EndDataHeaderRow();
 			String val="";
 			String customer_id = util.ToSqlNumber(this.Request.Params["customer_id"], "0");
@@ -28,21 +27,29 @@ namespace Shop
 				w.BeginReportDataRow(null);
 				val = "Order :- ";
 				val = val + " " + util.ConvertToXML(dt_0.Rows[ir_0]["odate"].ToString());
-				w.WriteTextReportData(val, null, "left", 0, 0, 2);
+				w.WriteTextReportData(val, null, "left", 0, 0, 1);
 				w.EndReportDataRow();
 				customer_id = util.ToSqlNumber(dt_0.Rows[ir_0]["customer_id"].ToString(), "0");
 				_customer customer = new _customer();
-				DataTable dt_list = customer.SelectRecord(customer_id);
-				for(int ir_list=0; ir_list < dt_list.Rows.Count; ir_list++)
+				DataTable dt_1 = customer.SelectRecord(customer_id);
+				for(int ir_1=0; ir_1 < dt_1.Rows.Count; ir_1++)
 				{
 					w.BeginReportDataRow(null);
-					val = dt_list.Rows[ir_list]["cname"].ToString();
-					val = util.ConvertToXML(val);
-					w.WriteTextReportData(val, null, "left", 0, 0, 0);
-					val = dt_list.Rows[ir_list]["credit_limit"].ToString();
-					val = util.ConvertToXML(val);
-					w.WriteTextReportData(val, null, "right", 0, 0, 0);
+					val = "";
+					val = val + " " + util.ConvertToXML(dt_1.Rows[ir_1]["cname"].ToString());
+					val = val + " " + util.ConvertToXML(dt_1.Rows[ir_1]["credit_limit"].ToString());
+					w.WriteTextReportData(val, null, "left", 0, 0, 1);
 					w.EndReportDataRow();
+					customer_id = util.ToSqlNumber(dt_1.Rows[ir_1]["customer_id"].ToString(), "0");
+					DataTable dt_list = orders.SelectRecord(customer_id);
+					for(int ir_list=0; ir_list < dt_list.Rows.Count; ir_list++)
+					{
+						w.BeginReportDataRow(null);
+						val = dt_list.Rows[ir_list]["status"].ToString();
+						val = util.ConvertToXML(val);
+						w.WriteTextReportData(val, null, "left", 0, 0, 0);
+						w.EndReportDataRow();
+					}
 				}
 			}
 			w.EndReport();
