@@ -57,13 +57,12 @@ void LoginPage::Serialize(CArchive& ar)
 
 void LoginPage::CreateDefaultControls()
 {
-    AddDefaultControl("user_name", "User Name", "UserName_Var");
-    AddDefaultControl("password", "Password", "Password_Var");
+    AddDefaultControl("user_name", "User Name");
+    AddDefaultControl("password", "Password");
     CreateLoginAspFile(ProjectOutputKind());
 }
 
-void LoginPage::AddDefaultControl(const char* fieldName, const char* displayName,
-                                  const char* variableName)
+void LoginPage::AddDefaultControl(const char* fieldName, const char* displayName)
 {
     auto* field = new Field;
     field->Set(fieldName, displayName, FieldTypeChar, 10, 0, nullptr, "", false, false, false,
@@ -76,9 +75,11 @@ void LoginPage::AddDefaultControl(const char* fieldName, const char* displayName
     data->SetCaption(field->GetDisplayName());
     m_fieldReps.push_back(fieldRep);
 
+    // Named and kinded as a load names every mapped page variable, so a save right after building
+    // reads back unchanged.
     auto* variable = new Variable;
-    variable->SetName(variableName);
-    variable->SetKind(Variable::parameterKind);
+    variable->SetName(fieldName);
+    variable->SetKind(Variable::pageKind);
     m_fieldVariableMaps.push_back(new FieldVariableMap{field, variable});
 }
 

@@ -53,9 +53,8 @@ public:
 private:
     // The login call exists and calls the procedure (never true for null).
     bool LoginCallCalls(const Procedure* procedure) const;
-    // A char(10) field of no table, its text box and a kind-0 variable named variableName.
-    void AddDefaultControl(const char* fieldName, const char* displayName,
-                           const char* variableName);
+    // A char(10) field of no table, its text box and a page variable named after the field.
+    void AddDefaultControl(const char* fieldName, const char* displayName);
 
     ProcedureInvokation* m_loginCall = nullptr;
     Field* m_userNameField = nullptr;

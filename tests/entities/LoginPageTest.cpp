@@ -66,7 +66,6 @@ TEST_F(LoginPageTest, DefaultControlsAreTwoTextBoxesOnFieldsOfNoTableWithTheirVa
     ASSERT_EQ(2u, page.GetFieldVariableMaps().size());
     const char* const names[] = {"user_name", "password"};
     const char* const captions[] = {"User Name", "Password"};
-    const char* const variables[] = {"UserName_Var", "Password_Var"};
     for (int i = 0; i < 2; ++i)
     {
         SCOPED_TRACE(names[i]);
@@ -85,8 +84,8 @@ TEST_F(LoginPageTest, DefaultControlsAreTwoTextBoxesOnFieldsOfNoTableWithTheirVa
 
         const FieldVariableMap* map = page.GetFieldVariableMaps()[i];
         EXPECT_EQ(field, map->field);
-        EXPECT_EQ(variables[i], map->variable->GetFieldName());
-        EXPECT_EQ(Variable::parameterKind, map->variable->GetKind());
+        EXPECT_EQ(names[i], map->variable->GetFieldName());
+        EXPECT_EQ(Variable::pageKind, map->variable->GetKind());
     }
     ASSERT_EQ(1u, page.GetAspFiles().size());
     EXPECT_EQ("Login.aspx", page.GetAspFiles()[0]->GetDefaultFileName());
