@@ -36,10 +36,10 @@ namespace
 GraphData* ReadChartData(CArchive& ar, int chartType)
 {
     if (chartType >= 1 && chartType <= 3)
-        return ReadRef<ColumnGraphData>(ar);
+        return ReadOwned<ColumnGraphData>(ar);
     if (chartType >= 4 && chartType <= 6)
-        return ReadRef<PieChartData>(ar);
-    return ReadRef<GraphData>(ar);
+        return ReadOwned<PieChartData>(ar);
+    return ReadOwned<GraphData>(ar);
 }
 
 // The page file kind of a graph report's extra classic file.
@@ -165,8 +165,10 @@ void ApplicationReport::Serialize(CArchive& ar)
     else
         m_reportKind = ReadBoolInt(ar) ? 2 : 1;
     ar >> m_columnLayout;
-    m_reportProcedureCall = ReadRef<ProcedureInvokation>(ar);
-    ReadObjectList(ar, m_groups);
+    m_reportProcedureCall = ReadOwned<ProcedureInvokation>(ar);
+    ReadOwnedList(ar, m_groups);
+    for (ReportGroup* group : m_groups)
+        group->SetReport(this);
     if (version > 27)
     {
         ar >> m_chartType;
@@ -182,7 +184,7 @@ void ApplicationReport::Serialize(CArchive& ar)
     if (version > 74)
         ar >> m_header;
     if (version > 78)
-        m_classCall = ReadRef<ClassInvokation>(ar);
+        m_classCall = ReadOwned<ClassInvokation>(ar);
 }
 
 void ApplicationReport::SetChartData(int chartType, GraphData* chartData)

@@ -368,7 +368,7 @@ void AspFile::Serialize(CArchive& ar)
     {
         int droppedFlag = 0;
         ar >> m_baseName >> droppedFlag;
-        ReadObjectList(ar, m_fieldVisibilities);
+        ReadOwnedList(ar, m_fieldVisibilities);
     }
     if (version > 71)
         ar >> m_title;
@@ -408,6 +408,18 @@ bool AspFile::IsLinkedFrom(const MenuInterface* item) const
 {
     return std::find(m_linkingItems.begin(), m_linkingItems.end(), item) != m_linkingItems.end() ||
            item == m_topMenu || item == m_leftMenu;
+}
+
+void AspFile::KeepLinksTwoSided()
+{
+    std::erase_if(
+        m_linkingItems, [this](const MenuInterface* item)
+        { return item == nullptr || (item->GetAspFile() != this && !item->HasAspFile(this)); });
+    for (Menu* menu : {m_topMenu, m_leftMenu})
+    {
+        if (menu != nullptr && menu->GetAspFile() != this && !menu->HasAspFile(this))
+            menu->AddPageFile(this);
+    }
 }
 
 void AspFile::RemoveMenu(const MenuInterface* item)

@@ -139,6 +139,10 @@ public:
     MenuInterface* GetLinkingItemAt(int index) const;
     // True when the item is a linking item or the top or the left menu.
     bool IsLinkedFrom(const MenuInterface* item) const;
+    // After a load: a linking item that does not refer back to the file is dropped, and the top
+    // and left menus list the file among their page files, so that whichever goes first
+    // detaches itself from the other.
+    void KeepLinksTwoSided();
     // Erases every occurrence of the item from the linking items; when it is the top or the
     // left menu, clears that menu and deletes that side's maps. The maps of the item as a leaf
     // are deleted too, so that none outlives a deleted sub-menu.

@@ -15,7 +15,7 @@ void ChangeEventHandle::Serialize(CArchive& ar)
     if (ar.IsStoring())
         ar.WriteObject(m_procedureInvokation);
     else
-        m_procedureInvokation = ReadRef<ProcedureInvokation>(ar);
+        m_procedureInvokation = ReadOwned<ProcedureInvokation>(ar);
 }
 
 Procedure* ChangeEventHandle::GetProcedure() const

@@ -37,7 +37,7 @@ void Class::Serialize(CArchive& ar)
     ar >> m_name;
     m_table = ReadRef<Table>(ar);
     m_functions.clear();
-    ReadObjectList(ar, m_functions);
+    ReadOwnedList(ar, m_functions);
 }
 
 Function* Class::FindFunctionByName(const CString& name) const

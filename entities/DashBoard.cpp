@@ -72,10 +72,10 @@ void DashBoard::Serialize(CArchive& ar)
         ar << m_header;
         return;
     }
-    m_procedureInvokation = ReadRef<ProcedureInvokation>(ar);
-    SetGrid(ReadRef<Grid>(ar));
+    m_procedureInvokation = ReadOwned<ProcedureInvokation>(ar);
+    SetGrid(ReadOwned<Grid>(ar));
     if (ArchiveVersion() > 77)
-        m_classInvokation = ReadRef<ClassInvokation>(ar);
+        m_classInvokation = ReadOwned<ClassInvokation>(ar);
     if (ArchiveVersion() > 80)
         ar >> m_header;
 }

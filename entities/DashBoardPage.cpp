@@ -43,7 +43,7 @@ void DashBoardPage::Serialize(CArchive& ar)
         ar << m_header;
         return;
     }
-    ReadObjectList(ar, m_placements);
+    ReadOwnedList(ar, m_placements);
     if (ArchiveVersion() > 79)
         ar >> m_header;
 }

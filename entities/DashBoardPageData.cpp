@@ -78,7 +78,7 @@ void DashBoardPageData::Serialize(CArchive& ar)
         return;
     }
     m_dashBoard = ReadRef<DashBoard>(ar);
-    m_procedureInvokation = ReadRef<ProcedureInvokation>(ar);
+    m_procedureInvokation = ReadOwned<ProcedureInvokation>(ar);
     const int pairCount = ReadCount(ar);
     for (int i = 0; i < pairCount; ++i)
     {
@@ -97,5 +97,5 @@ void DashBoardPageData::Serialize(CArchive& ar)
         map->sourceVariable = ReadRef<Variable>(ar);
     }
     if (ArchiveVersion() > 78)
-        m_classInvokation = ReadRef<ClassInvokation>(ar);
+        m_classInvokation = ReadOwned<ClassInvokation>(ar);
 }

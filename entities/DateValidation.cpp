@@ -38,7 +38,7 @@ void DateValidation::Serialize(CArchive& ar)
     }
     m_variable = ReadRef<Variable>(ar);
     ar >> m_comparisonKind;
-    m_procedureInvokation = ReadRef<ProcedureInvokation>(ar);
+    m_procedureInvokation = ReadOwned<ProcedureInvokation>(ar);
     m_resultField = ReadRef<ProcedureFieldInfo>(ar);
 }
 

@@ -31,9 +31,9 @@ void DerivedField::Serialize(CArchive& ar)
         ar.WriteObject(m_formula);
         return;
     }
-    m_field = ReadRef<Field>(ar);
+    m_field = ReadOwned<Field>(ar);
     m_table = ReadRef<Table>(ar);
-    m_formula = ReadRef<FormulaTreeNode>(ar);
+    m_formula = ReadOwned<FormulaTreeNode>(ar);
 }
 
 bool DerivedField::FormulaContains(const FormulaTreeNode* node) const

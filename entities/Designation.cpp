@@ -3,6 +3,7 @@
 #include "entities/DashBoardPage.h"
 #include "entities/Menu.h"
 #include "model/ArchiveIO.h"
+#include "model/ListAccess.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -99,6 +100,16 @@ void Designation::RemoveMenu(Menu* menu)
     const auto found = std::find(m_menus.begin(), m_menus.end(), menu);
     if (found != m_menus.end())
         RemoveMenuAt(static_cast<int>(found - m_menus.begin()));
+}
+
+void Designation::KeepLinksTwoSided()
+{
+    EraseNullsAndRepeats(m_menus);
+    for (Menu* menu : m_menus)
+    {
+        if (!menu->HasRole(this))
+            menu->AddRole(this);
+    }
 }
 
 void Designation::RemoveAllMenus()

@@ -60,6 +60,8 @@ public:
     void RemoveMenu(Menu* menu);
     // Every menu forgets the role; the list is emptied.
     void RemoveAllMenus();
+    // After a load: each menu is listed once and lists the role.
+    void KeepLinksTwoSided();
     // AddMenu for every menu of the other role that this role does not have.
     void AddMenusOf(const Designation& other);
     // One of the role's menus has exactly the menu's name.

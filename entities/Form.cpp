@@ -59,14 +59,9 @@ void Form::Serialize(CArchive& ar)
     if (version < 26)
     {
         for (int list = 0; list < 2; ++list)
-        {
-            std::vector<LinkControl*> oldLinks;
-            ReadObjectList(ar, oldLinks);
-            for (LinkControl* link : oldLinks)
-                delete link;
-        }
+            DropOwnedList<LinkControl>(ar);
     }
-    AdoptPageOwnedFields();
+    AdoptLoadedPageFields(ar);
     m_table = ReadRef<Table>(ar);
     m_report = ReadRef<ApplicationReport>(ar);
     m_optionFlag = ReadBoolInt(ar);

@@ -322,15 +322,22 @@ void FormInterface::Serialize(CArchive& ar)
 
     const int version = ArchiveVersion();
     ar >> m_name;
-    ReadObjectList(ar, m_aspFiles);
-    ReadObjectList(ar, m_fieldReps);
+    ReadOwnedList(ar, m_aspFiles);
+    if (TakesEntriesOfOtherPages())
+        ReadObjectList(ar, m_fieldReps, true);
+    else
+        ReadOwnedList(ar, m_fieldReps);
     const int mapCount = ReadCount(ar);
     for (int i = 0; i < mapCount; ++i)
     {
         auto* map = new FieldVariableMap;
-        map->field = ReadRef<Field>(ar);
-        map->variable = ReadRef<Variable>(ar);
         m_fieldVariableMaps.push_back(map);
+        map->field = ReadRef<Field>(ar);
+        Variable* variable = ReadRef<Variable>(ar);
+        if (!TakesEntriesOfOtherPages() && variable != nullptr &&
+            variable->GetKind() != Variable::sharedKind)
+            ar.ClaimObject(variable);
+        map->variable = variable;
         if (map->field != nullptr && map->variable != nullptr)
             map->variable->SetName(map->field->GetFieldName());
     }
@@ -345,19 +352,19 @@ void FormInterface::Serialize(CArchive& ar)
     }
     if (version > 25)
     {
-        ReadObjectList(ar, m_preLinks);
-        ReadObjectList(ar, m_postLinks);
+        ReadOwnedList(ar, m_preLinks);
+        ReadOwnedList(ar, m_postLinks);
         ar >> m_preLinkColumnCount >> m_postLinkColumnCount;
     }
     if (version > 27)
-        ReadObjectList(ar, m_uniquenessProcedureTables);
+        ReadOwnedList(ar, m_uniquenessProcedureTables);
     if (version > 37)
     {
-        ReadObjectList(ar, m_refFields);
-        ReadObjectList(ar, m_derivedFields);
+        ReadOwnedList(ar, m_refFields);
+        ReadOwnedList(ar, m_derivedFields);
     }
     if (version > 44)
-        ReadObjectList(ar, m_procedureTables);
+        ReadOwnedList(ar, m_procedureTables);
     if (version > 51)
     {
         const int flagCount = ReadCount(ar);
@@ -371,11 +378,51 @@ void FormInterface::Serialize(CArchive& ar)
         }
     }
     if (version > 61)
-        m_procedureCall = ReadRef<ProcedureInvokation>(ar);
+        m_procedureCall = ReadOwned<ProcedureInvokation>(ar);
     if (version > 70)
         m_isCopy = ReadBoolInt(ar);
     if (version > 82)
         ar >> m_columnCount;
+}
+
+void FormInterface::LetGoOfUnownedObjects(const CArchive& ar)
+{
+    for (FieldVariableMap* map : m_fieldVariableMaps)
+    {
+        if (ar.IsUnclaimed(map->variable))
+            map->variable = nullptr;
+    }
+}
+
+void FormInterface::ClaimControlsAndVariables(CArchive& ar,
+                                              const std::function<bool(const Field*)>& isOwn)
+{
+    std::vector<const CObject*> claimed;
+    const auto claim = [&ar, &claimed](const CObject* object)
+    {
+        ar.ClaimObject(object);
+        claimed.push_back(object);
+    };
+    try
+    {
+        for (const FieldRep* fieldRep : m_fieldReps)
+        {
+            if (isOwn(fieldRep->GetField()))
+                claim(fieldRep);
+        }
+        for (const FieldVariableMap* map : m_fieldVariableMaps)
+        {
+            if (!IsSharedVariableMap(map) && isOwn(map->field))
+                claim(map->variable);
+        }
+    }
+    catch (...)
+    {
+        // All or none: the page still lets go of every entry when it is freed.
+        for (const CObject* object : claimed)
+            ar.ReleaseClaim(object);
+        throw;
+    }
 }
 
 FieldRep* FormInterface::GetFieldRepForField(Field* field)
@@ -709,12 +756,16 @@ void FormInterface::AdoptPageField(Field* field)
 }
 
 // Two controls may show one field, which is taken once.
-void FormInterface::AdoptPageOwnedFields()
+void FormInterface::AdoptLoadedPageFields(CArchive& ar)
 {
     for (const FieldRep* fieldRep : m_fieldReps)
     {
-        if (IsPageOwnedField(fieldRep->GetField()))
-            AdoptPageField(fieldRep->GetField());
+        Field* field = fieldRep->GetField();
+        if (IsPageOwnedField(field) && std::ranges::find(m_pageFields, field) == m_pageFields.end())
+        {
+            ar.ClaimObject(field);
+            m_pageFields.push_back(field);
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 #include "platform/core/CString.h"
 #include "platform/core/Types.h"
 
+#include <functional>
 #include <vector>
 
 class ApplicationReport;
@@ -61,6 +62,9 @@ public:
     ~FormInterface() override;
 
     void Serialize(CArchive& ar) override;
+    // Before the objects of a load are freed in any order: the maps let go of the variables
+    // the page does not own, so that freeing the page does not look at them.
+    virtual void LetGoOfUnownedObjects(const CArchive& ar);
 
     // The virtual operations of every page, in their fixed order. To record the page means
     // adding it to the current usage set; a list entry ends with "\n".
@@ -366,9 +370,16 @@ protected:
     static void DeleteFieldVariableMap(FieldVariableMap* map);
     // Records the page in the current usage set.
     void RecordUsage();
-    // The page takes the page-owned fields of its controls, each once; run after a load, or
-    // before the controls go, by the pages that make such fields.
-    void AdoptPageOwnedFields();
+    // After a load, by the pages that make fields for their controls: the page takes the
+    // page-owned fields of its controls, each once; the archive refuses a field another owner
+    // holds.
+    void AdoptLoadedPageFields(CArchive& ar);
+    // A page whose lists hold controls and field-variable maps that other pages own; it
+    // claims its own entries after reading.
+    virtual bool TakesEntriesOfOtherPages() const { return false; }
+    // After a load: claims the controls and the variables of the maps whose field is the
+    // page's own, all or none.
+    void ClaimControlsAndVariables(CArchive& ar, const std::function<bool(const Field*)>& isOwn);
     // The control's field name, or its data's caption without a field, blanks made "_".
     static CString ControlName(const FieldRep* fieldRep);
     // Clears the field from the front and back field of the controls' data.

@@ -46,8 +46,8 @@ void FormulaTreeNode::Serialize(CArchive& ar)
         ar << m_operator;
         return;
     }
-    m_left = ReadRef<FormulaTreeNode>(ar);
-    m_right = ReadRef<FormulaTreeNode>(ar);
+    m_left = ReadOwned<FormulaTreeNode>(ar);
+    m_right = ReadOwned<FormulaTreeNode>(ar);
     m_operand = ReadRef<FieldRep>(ar);
     ar >> m_operator;
 }

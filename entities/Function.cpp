@@ -81,15 +81,15 @@ void Function::Serialize(CArchive& ar)
     m_class = ReadRef<Class>(ar);
     m_table = ReadRef<Table>(ar);
     m_parameters.clear();
-    ReadObjectList(ar, m_parameters);
+    ReadOwnedList(ar, m_parameters);
     m_outputFields.clear();
-    ReadObjectList(ar, m_outputFields);
+    ReadOwnedList(ar, m_outputFields);
     m_usedTables.clear();
     ReadObjectList(ar, m_usedTables);
     if (version > 67)
         ar >> m_kind;
     if (version > 72)
-        ReadObjectList(ar, m_aliasFields);
+        ReadOwnedList(ar, m_aliasFields);
 }
 
 bool Function::IsUserFunction() const

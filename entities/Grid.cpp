@@ -53,7 +53,7 @@ void Grid::Serialize(CArchive& ar)
     for (int i = 0; i < rowCount; ++i)
     {
         m_rows.emplace_back();
-        ReadObjectList(ar, m_rows.back());
+        ReadOwnedList(ar, m_rows.back());
     }
 }
 

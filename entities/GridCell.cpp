@@ -30,12 +30,12 @@ void GridCell::Serialize(CArchive& ar)
         return;
     }
     m_owner = ReadRef<Grid>(ar);
-    m_subGrid = ReadRef<Grid>(ar);
+    m_subGrid = ReadOwned<Grid>(ar);
     ar >> m_row >> m_column >> m_contentKind;
     if (m_contentKind == kFieldRep)
         m_content = ReadRef<FieldRep>(ar);
     else if (m_contentKind == kDashBoardCellInfo)
-        m_content = ReadRef<DashBoardCellInfo>(ar);
+        m_content = ReadOwned<DashBoardCellInfo>(ar);
 }
 
 void GridCell::DeleteSubGrid()

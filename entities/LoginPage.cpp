@@ -33,8 +33,6 @@ LoginPage::~LoginPage()
     m_loginCall = nullptr;
     m_userNameField = nullptr;
     m_designationField = nullptr;
-    // The page base deletes the fields the page made for its controls.
-    AdoptPageOwnedFields();
     for (FieldRep* fieldRep : m_fieldReps)
         fieldRep->SetField(nullptr);
 }
@@ -49,9 +47,10 @@ void LoginPage::Serialize(CArchive& ar)
         ar.WriteObject(m_designationField);
         return;
     }
-    m_loginCall = ReadRef<ProcedureInvokation>(ar);
+    m_loginCall = ReadOwned<ProcedureInvokation>(ar);
     m_userNameField = ReadRef<Field>(ar);
     m_designationField = ReadRef<Field>(ar);
+    AdoptLoadedPageFields(ar);
     SetName(loginPageName);
 }
 
@@ -68,6 +67,7 @@ void LoginPage::AddDefaultControl(const char* fieldName, const char* displayName
     field->Set(fieldName, displayName, FieldTypeChar, 10, 0, nullptr, "", false, false, false,
                false, false);
     field->EnsureDisplayName();
+    AdoptPageField(field);
     auto* fieldRep = new FieldRep(field);
     auto* data = new FieldRepData;
     data->SetControlKind(0);

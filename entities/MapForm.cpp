@@ -67,11 +67,29 @@ MapForm::~MapForm()
     m_bottomInputFieldReps.clear();
     DeleteAll(m_reportVariableMaps);
     m_reportVariableMaps.clear();
-    RemoveForeignEntries();
+    if (!m_onlyOwnEntries)
+        RemoveForeignEntries();
+}
+
+// A page still being read has claimed none of its controls and variables: the load frees them.
+void MapForm::LetGoOfUnownedObjects(const CArchive& ar)
+{
+    if (m_readingEntries)
+    {
+        for (FieldVariableMap* map : m_fieldVariableMaps)
+            delete map;
+        m_fieldVariableMaps.clear();
+        m_fieldReps.clear();
+    }
+    else
+        RemoveForeignEntries();
+    m_onlyOwnEntries = true;
+    FormInterface::LetGoOfUnownedObjects(ar);
 }
 
 void MapForm::Serialize(CArchive& ar)
 {
+    m_readingEntries = ar.IsLoading();
     FormInterface::Serialize(ar);
     if (ar.IsStoring())
     {
@@ -91,12 +109,14 @@ void MapForm::Serialize(CArchive& ar)
     m_bottomMasterForm = ReadRef<Form>(ar);
     ReadObjectList(ar, m_topFields);
     ReadObjectList(ar, m_bottomFields);
-    ReadObjectList(ar, m_topInputFieldReps);
-    ReadObjectList(ar, m_bottomInputFieldReps);
+    ReadOwnedList(ar, m_topInputFieldReps);
+    ReadOwnedList(ar, m_bottomInputFieldReps);
     ar >> m_header;
     m_report = ReadRef<ApplicationReport>(ar);
     ReadReportVariableMaps(ar, m_reportVariableMaps, true);
     ShareMasterFormMaps();
+    ClaimControlsAndVariables(ar, [this](const Field* field) { return !IsForeignField(field); });
+    m_readingEntries = false;
     EnsureReportFiles();
 }
 

@@ -20,6 +20,9 @@ public:
     MapForm& operator=(const MapForm&) = delete;
     ~MapForm() override;
 
+    bool TakesEntriesOfOtherPages() const override { return true; }
+    // Also lets go of the entries of other pages, or of every entry while it is read.
+    void LetGoOfUnownedObjects(const CArchive& ar) override;
     void Serialize(CArchive& ar) override;
 
     int GetId() const { return m_id; }
@@ -146,6 +149,10 @@ private:
     Table* m_mappingTable = nullptr;
     Form* m_bottomMasterForm = nullptr;
     CString m_header;
+    // While the page is read: its controls and variables are not claimed yet.
+    bool m_readingEntries = false;
+    // The lists hold only entries of the page's own.
+    bool m_onlyOwnEntries = false;
     ApplicationReport* m_report = nullptr;
     std::vector<ReportVariableMap*> m_reportVariableMaps;
     std::vector<Field*> m_topFields;

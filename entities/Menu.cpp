@@ -4,6 +4,7 @@
 #include "entities/Designation.h"
 #include "model/ArchiveIO.h"
 #include "model/DependenciesDlg.h"
+#include "model/ListAccess.h"
 #include "model/Module.h"
 #include "platform/core/MessageBox.h"
 
@@ -46,7 +47,7 @@ void Menu::Serialize(CArchive& ar)
         return;
     }
     m_parent = ReadRef<Menu>(ar);
-    ReadObjectList(ar, m_subMenus);
+    ReadOwnedList(ar, m_subMenus);
     ar >> m_value;
     ReadObjectList(ar, m_roles);
 }
@@ -161,6 +162,20 @@ void Menu::RemoveRole(const Designation* role)
     const auto found = std::find(m_roles.begin(), m_roles.end(), role);
     if (found != m_roles.end())
         m_roles.erase(found);
+}
+
+void Menu::KeepMenuLinksTwoSided()
+{
+    for (Menu* child : m_subMenus)
+        child->m_parent = this;
+    if (m_parent != nullptr && m_parent != this && !Contains(m_parent->m_subMenus, this))
+        m_parent = nullptr;
+    EraseNullsAndRepeats(m_roles);
+    for (Designation* role : m_roles)
+    {
+        if (!role->HasMenu(this))
+            role->AddMenu(this);
+    }
 }
 
 Designation* Menu::FindRoleById(int id) const

@@ -61,6 +61,9 @@ public:
     void AddRole(Designation* role) { m_roles.push_back(role); }
     // Erases the first occurrence of the role from this side of the link.
     void RemoveRole(const Designation* role);
+    // After a load: the sub-menus have this menu as their parent, a parent that does not list
+    // the menu is cleared, and each role is listed once and lists the menu.
+    void KeepMenuLinksTwoSided();
     Designation* FindRoleById(int id) const;
 
     // Offers the item's roles to go along to the other module in the "Dependencies..." dialog;

@@ -53,6 +53,14 @@ void MenuInterface::RemoveAspFile(const AspFile* file)
     std::erase(m_pageFiles, file);
 }
 
+void MenuInterface::KeepLinksTwoSided()
+{
+    std::erase_if(m_pageFiles, [this](const AspFile* file)
+                  { return file == nullptr || !file->IsLinkedFrom(this); });
+    if (m_openedFile != nullptr && !m_openedFile->IsLinkedFrom(this))
+        m_openedFile->AddLinkingItem(this);
+}
+
 void MenuInterface::CollectPageUsage(FormInterface* page, CString& list)
 {
     if (page == nullptr)

@@ -70,6 +70,9 @@ public:
     // Clears the opened file when it is that file and erases the file from the page-file
     // list; nothing is freed.
     void RemoveAspFile(const AspFile* file);
+    // After a load: page files that do not show the item are dropped from its list, and the
+    // opened file lists the item among its linking items.
+    void KeepLinksTwoSided();
 
     // When the page owns the opened file or a file of the page-file list: appends the name and
     // "\n" to the list and records the item in the current usage set.

@@ -41,7 +41,7 @@ void MultiPageData::Serialize(CArchive& ar)
         return;
     }
     m_report = ReadRef<ApplicationReport>(ar);
-    m_procedureCall = ReadRef<ProcedureInvokation>(ar);
+    m_procedureCall = ReadOwned<ProcedureInvokation>(ar);
     const int pairCount = ReadCount(ar);
     for (int i = 0; i < pairCount; ++i)
     {

@@ -33,7 +33,7 @@ void MultiPageReport::Serialize(CArchive& ar)
         WriteObjectList(ar, m_pages);
         return;
     }
-    ReadObjectList(ar, m_pages);
+    ReadOwnedList(ar, m_pages);
 }
 
 bool MultiPageReport::CollectProcedureUsage(const Procedure* procedure, CString& list)

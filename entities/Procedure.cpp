@@ -94,14 +94,6 @@ std::set<BooleanTreeNode*> CollectTreeNodes(const std::vector<BooleanTreeNode*>&
     return nodes;
 }
 
-// Reads a list of objects that the procedure no longer keeps.
-template <class T> void DropObjectList(CArchive& ar)
-{
-    const int count = ReadCount(ar);
-    for (int i = 0; i < count; ++i)
-        ReadRef<T>(ar);
-}
-
 } // namespace
 
 Procedure::Procedure() : m_id(++procedureCounter) {}
@@ -863,21 +855,26 @@ void Procedure::Load(CArchive& ar)
         ar >> m_procedureText;
         m_textFlag = ReadBoolInt(ar);
     }
+    // A derived procedure shares the objects of its base, which owns them.
+    const bool owns = m_kind != derivedKind;
     if (version > 28)
     {
         const int count = ReadCount(ar);
         for (int i = 0; i < count; ++i)
         {
             Field* field = ReadRef<Field>(ar);
-            m_fieldParameters.push_back(FieldVariableMap{field, ReadRef<Variable>(ar)});
+            Variable* variable = ReadRef<Variable>(ar);
+            m_fieldParameters.push_back(FieldVariableMap{field, variable});
+            if (owns && variable != nullptr && variable->GetKind() != Variable::sharedKind)
+                ar.ClaimObject(variable);
         }
     }
     if (version > 35)
-        ReadObjectList(ar, m_derivedProcedures);
+        ReadListOwnedUnlessDerived(ar, m_derivedProcedures);
     if (version > 40)
-        ReadObjectList(ar, m_aliasFields);
+        ReadListOwnedUnlessDerived(ar, m_aliasFields);
     if (version > 46)
-        ReadObjectList(ar, m_relations);
+        ReadListOwnedUnlessDerived(ar, m_relations);
     if (version > 63)
         m_customNameFlag = ReadBoolInt(ar);
 }
@@ -887,13 +884,13 @@ void Procedure::Load(CArchive& ar)
 void Procedure::LoadLegacyBlocks(CArchive& ar, int version)
 {
     if (version < 44)
-        DropObjectList<Relation>(ar);
+        SkipObjectList<Relation>(ar);
     if (version < 18)
-        DropObjectList<Field>(ar);
+        SkipObjectList<Field>(ar);
     if (version < 44)
     {
-        DropObjectList<FieldFilter>(ar);
-        DropObjectList<BooleanTreeNode>(ar);
+        SkipObjectList<FieldFilter>(ar);
+        SkipObjectList<BooleanTreeNode>(ar);
     }
     if (version < 29)
         ReadObjectList(ar, m_legacyVariables);
@@ -904,7 +901,7 @@ void Procedure::LoadOutputColumns(CArchive& ar, int version)
 {
     if (version > 23)
     {
-        ReadObjectList(ar, m_outputColumns);
+        ReadListOwnedUnlessDerived(ar, m_outputColumns);
         return;
     }
     const int count = ReadCount(ar);
@@ -913,6 +910,25 @@ void Procedure::LoadOutputColumns(CArchive& ar, int version)
         Field* field = ReadRef<Field>(ar);
         int aggregate = ProcedureFieldInfo::noAggregate;
         ar >> aggregate;
-        m_outputColumns.push_back(new ProcedureFieldInfo(field, aggregate));
+        // A derived procedure frees nothing, so it keeps no column of its own.
+        if (m_kind != derivedKind)
+            m_outputColumns.push_back(new ProcedureFieldInfo(field, aggregate));
     }
+}
+
+void Procedure::LetGoOfUnownedObjects(const CArchive& ar)
+{
+    for (FieldVariableMap& parameter : m_fieldParameters)
+    {
+        if (ar.IsUnclaimed(parameter.variable))
+            parameter.variable = nullptr;
+    }
+}
+
+template <class T> void Procedure::ReadListOwnedUnlessDerived(CArchive& ar, std::vector<T*>& list)
+{
+    if (m_kind == derivedKind)
+        ReadObjectList(ar, list);
+    else
+        ReadOwnedList(ar, list);
 }

@@ -237,12 +237,18 @@ public:
     // are not stored.
     void Serialize(CArchive& ar) override;
 
+    // Before the objects of a load are freed in any order: the field parameters let go of the
+    // variables the procedure does not own.
+    void LetGoOfUnownedObjects(const CArchive& ar);
+
 private:
     void Store(CArchive& ar) const;
     void Load(CArchive& ar);
     // The blocks of files older than version 44 that the procedure no longer keeps.
     void LoadLegacyBlocks(CArchive& ar, int version);
     void LoadOutputColumns(CArchive& ar, int version);
+    // A derived procedure reads the list as references to its base's objects.
+    template <class T> void ReadListOwnedUnlessDerived(CArchive& ar, std::vector<T*>& list);
     // "PRC_" + main table name + suffix.
     CString StandardName(const char* suffix) const;
     // A column for every field of the main table, in table order.

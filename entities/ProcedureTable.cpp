@@ -26,6 +26,6 @@ void ProcedureTable::Serialize(CArchive& ar)
         return;
     }
     m_table = ReadRef<Table>(ar);
-    m_invocation = ReadRef<ProcedureInvokation>(ar);
+    m_invocation = ReadOwned<ProcedureInvokation>(ar);
     ar >> m_kind;
 }

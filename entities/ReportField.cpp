@@ -52,7 +52,7 @@ void ReportField::Serialize(CArchive& ar)
     SetName(caption);
     ReadReportFieldBindings(ar, m_bindings, version > 34);
     if (version > 45)
-        m_controlProperty = ReadRef<ReportFieldControlProperty>(ar);
+        m_controlProperty = ReadOwned<ReportFieldControlProperty>(ar);
     if (version > 59)
     {
         m_imageFromFileContent = ReadBoolInt(ar);

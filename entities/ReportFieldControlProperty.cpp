@@ -70,7 +70,7 @@ void ReportFieldControlProperty::Serialize(CArchive& ar)
         WriteReportFieldBindings(ar, m_bindings);
         return;
     }
-    m_control = ReadRef<FieldRep>(ar);
+    m_control = ReadOwned<FieldRep>(ar);
     m_procedure = ReadRef<Procedure>(ar);
     ReadReportFieldBindings(ar, m_bindings, true);
 }

@@ -115,9 +115,9 @@ void ReportGroup::Serialize(CArchive& ar)
         return;
     }
     const int version = ArchiveVersion();
-    m_procedureCall = ReadRef<ProcedureInvokation>(ar);
-    ReadObjectList(ar, m_filters);
-    ReadObjectList(ar, m_reportFields);
+    m_procedureCall = ReadOwned<ProcedureInvokation>(ar);
+    ReadOwnedList(ar, m_filters);
+    ReadOwnedList(ar, m_reportFields);
     m_report = ReadRef<ApplicationReport>(ar);
     if (version > 29)
     {
@@ -126,7 +126,7 @@ void ReportGroup::Serialize(CArchive& ar)
     }
     if (version > 31)
         m_nextProcKey = ReadRef<ProcedureFieldInfo>(ar);
-    m_classCall = ReadRef<ClassInvokation>(ar);
+    m_classCall = ReadOwned<ClassInvokation>(ar);
 }
 
 void ReportGroup::SetProcedureCall(ProcedureInvokation* call)

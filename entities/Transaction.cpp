@@ -76,13 +76,8 @@ void Transaction::Serialize(CArchive& ar)
     ReadObjectList(ar, m_detailTables);
     // Uniqueness entries of old files; the page's own list replaced them.
     if (version < 28)
-    {
-        std::vector<UniquenessProcedureTable*> oldEntries;
-        ReadObjectList(ar, oldEntries);
-        for (UniquenessProcedureTable* entry : oldEntries)
-            delete entry;
-    }
-    ReadObjectList(ar, m_detailTableReports);
+        DropOwnedList<UniquenessProcedureTable>(ar);
+    ReadOwnedList(ar, m_detailTableReports);
     EnsureDefaultVariables();
     CreateDefaultAspFiles(ProjectOutputKind());
     if (version > 48)

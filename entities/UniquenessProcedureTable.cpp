@@ -33,6 +33,6 @@ void UniquenessProcedureTable::Serialize(CArchive& ar)
         return;
     }
     m_table = ReadRef<Table>(ar);
-    m_invocation = ReadRef<ProcedureInvokation>(ar);
+    m_invocation = ReadOwned<ProcedureInvokation>(ar);
     ReadObjectList(ar, m_fields);
 }

@@ -22,7 +22,7 @@ void XSDInfo::Serialize(CArchive& ar)
         return;
     }
     ar >> m_name;
-    ReadObjectList(ar, m_tableAdapters);
+    ReadOwnedList(ar, m_tableAdapters);
     if (ArchiveVersion() > 81)
         ar >> m_status;
 }

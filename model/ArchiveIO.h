@@ -31,6 +31,50 @@ template <class T> T* ReadRef(CArchive& ar)
     return object;
 }
 
+// An object the reader keeps as its own: the archive refuses a second owner of it.
+template <class T> T* ReadOwned(CArchive& ar)
+{
+    T* object = ReadRef<T>(ar);
+    ar.ClaimObject(object);
+    return object;
+}
+
+// Appends the objects of a list the reader owns, in file order; null entries are skipped.
+template <class T> void ReadOwnedList(CArchive& ar, std::vector<T*>& list)
+{
+    const int count = ReadCount(ar);
+    for (int i = 0; i < count; ++i)
+    {
+        if (T* item = ReadOwned<T>(ar))
+            list.push_back(item);
+    }
+}
+
+// Reads a list of objects that the reader no longer keeps. They stay with the load, which
+// hands out back-references to them, and the project read frees them.
+template <class T> void SkipObjectList(CArchive& ar)
+{
+    const int count = ReadCount(ar);
+    for (int i = 0; i < count; ++i)
+        ReadRef<T>(ar);
+}
+
+// Frees an object of an old layout that its reader owned and no longer keeps; the archive
+// refuses an object that another owner holds and any later reference to it.
+inline void DropOwned(CArchive& ar, CObject* object)
+{
+    ar.ClaimObject(object);
+    delete object;
+}
+
+// A list of such objects.
+template <class T> void DropOwnedList(CArchive& ar)
+{
+    const int count = ReadCount(ar);
+    for (int i = 0; i < count; ++i)
+        DropOwned(ar, ReadRef<T>(ar));
+}
+
 // A list of N objects: the int N, then each object in list order.
 template <class T> void WriteObjectList(CArchive& ar, const std::vector<T*>& list)
 {

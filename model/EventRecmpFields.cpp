@@ -156,7 +156,7 @@ void EventRecmpFields::Serialize(CArchive& ar)
     for (int i = 0; i < procedureCount; ++i)
     {
         FieldRep* rep = ReadRef<FieldRep>(ar);
-        AddProcedureRecompute(rep, ReadRef<ProcedureInvokation>(ar));
+        AddProcedureRecompute(rep, ReadOwned<ProcedureInvokation>(ar));
     }
     if (ArchiveVersion() > 66)
     {

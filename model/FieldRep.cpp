@@ -267,11 +267,11 @@ void FieldRep::Serialize(CArchive& ar)
 
     const int version = ArchiveVersion();
     m_field = ReadRef<Field>(ar);
-    m_data = ReadRef<FieldRepData>(ar);
+    m_data = ReadOwned<FieldRepData>(ar);
     m_variable = ReadRef<Variable>(ar);
     if (version > 47 && version < 54)
-        ReadObjectList(ar, m_legacyValidations);
+        ReadOwnedList(ar, m_legacyValidations);
     if (version > 53)
-        m_validation = ReadRef<ValidationData>(ar);
+        m_validation = ReadOwned<ValidationData>(ar);
     m_mandatory = version > 63 ? ReadBoolInt(ar) : MandatoryFor(m_field);
 }

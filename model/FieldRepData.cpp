@@ -356,12 +356,12 @@ void FieldRepData::Serialize(CArchive& ar)
     m_frontField = ReadRef<Field>(ar);
     m_backField = ReadRef<Field>(ar);
     m_variable = ReadRef<Variable>(ar);
-    m_dataProcedure = ReadRef<ProcedureInvokation>(ar);
+    m_dataProcedure = ReadOwned<ProcedureInvokation>(ar);
     ar >> m_displayTexts >> m_caption >> m_controlKind >> m_maxLength >> m_storedValues >> m_range;
     m_selectAllCaption = ReadBoolInt(ar);
     if (version < 51)
         ReadObjectList(ar, m_legacyRecomputes);
-    ReadObjectList(ar, m_changeHandlers);
+    ReadOwnedList(ar, m_changeHandlers);
     if (version > 24)
     {
         ar >> m_rows >> m_columns >> m_width;
@@ -370,18 +370,18 @@ void FieldRepData::Serialize(CArchive& ar)
     }
     if (version >= 50)
     {
-        ReadObjectList(ar, m_links);
+        ReadOwnedList(ar, m_links);
         if (version < 51)
             SkipRecomputePairs(ar);
     }
     else
     {
-        LinkControl* link = ReadRef<LinkControl>(ar);
+        LinkControl* link = ReadOwned<LinkControl>(ar);
         if (link != nullptr)
             m_links.push_back(link);
     }
     if (version > 50)
-        ReadObjectList(ar, m_eventLists);
+        ReadOwnedList(ar, m_eventLists);
     if (version > 57)
         m_addedBySync = ReadBoolInt(ar);
     if (version > 59)
@@ -391,7 +391,7 @@ void FieldRepData::Serialize(CArchive& ar)
     if (version > 61)
         m_internalSearch = ReadBoolInt(ar);
     if (version > 65)
-        m_dataCall = ReadRef<ClassInvokation>(ar);
+        m_dataCall = ReadOwned<ClassInvokation>(ar);
     if (version > 82)
         m_separateRow = ReadBoolInt(ar);
 }
@@ -402,7 +402,7 @@ void FieldRepData::SkipRecomputePairs(CArchive& ar)
     for (int i = 0; i < pairCount; ++i)
     {
         ReadRef<FieldRep>(ar);
-        delete ReadRef<ProcedureInvokation>(ar);
+        DropOwned(ar, ReadRef<ProcedureInvokation>(ar));
     }
 }
 

@@ -43,6 +43,6 @@ void FieldVisibility::Serialize(CArchive& ar)
     }
 
     m_field = ReadRef<Field>(ar);
-    m_visibilityData = ReadRef<VisibilityData>(ar);
+    m_visibilityData = ReadOwned<VisibilityData>(ar);
     ar >> m_visibilityKind;
 }

@@ -172,6 +172,9 @@ ForgeonProject::~ForgeonProject()
 {
     DeleteAll(m_modules);
     delete m_settings;
+    DeleteAll(m_rdlcInfos);
+    DeleteAll(m_xsdInfos);
+    DeleteAll(m_unownedObjects);
 }
 
 void ForgeonProject::Serialize(CArchive& ar)
@@ -205,18 +208,7 @@ void ForgeonProject::Load(CArchive& ar)
     TheVersionHistory().SetArchiveVersion(version);
     if (version < firstModuleVersion)
         throw CArchiveException(CArchiveException::generic);
-    try
-    {
-        LoadModulesAndLists(ar, version);
-    }
-    catch (...)
-    {
-        // The current module is owned only once the module list holds it.
-        if (!HoldsModule(m_currentModule))
-            delete m_currentModule;
-        m_currentModule = nullptr;
-        throw;
-    }
+    LoadModulesAndLists(ar, version);
     if (m_settings == nullptr)
         m_settings = new ProjectSettings;
     RepairBaseModuleUserAccountPages();
@@ -228,7 +220,7 @@ void ForgeonProject::LoadModulesAndLists(CArchive& ar, int version)
         ar >> m_firstLegacyString >> m_secondLegacyString;
     m_currentModule = ReadRef<Module>(ar);
     m_modules.clear();
-    ReadObjectList(ar, m_modules, true);
+    ReadOwnedList(ar, m_modules);
     if (m_currentModule != nullptr && !HoldsModule(m_currentModule))
         throw CArchiveException(CArchiveException::badIndex);
     if (version >= firstIgnoredWarningsVersion)
@@ -247,11 +239,11 @@ void ForgeonProject::LoadModulesAndLists(CArchive& ar, int version)
         ar >> m_outputKind;
     if (version >= firstRDLCVersion)
     {
-        ReadObjectList(ar, m_rdlcInfos, true);
-        ReadObjectList(ar, m_xsdInfos, true);
+        ReadOwnedList(ar, m_rdlcInfos);
+        ReadOwnedList(ar, m_xsdInfos);
     }
     if (version >= firstSettingsVersion)
-        ReplaceOwned(m_settings, ReadRef<ProjectSettings>(ar));
+        ReplaceOwned(m_settings, ReadOwned<ProjectSettings>(ar));
 }
 
 bool ForgeonProject::HoldsModule(const Module* module) const
@@ -723,6 +715,11 @@ bool ForgeonProject::IsXSDInfoNameUsed(const XSDInfo* info) const
         }
     }
     return false;
+}
+
+void ForgeonProject::AdoptUnownedObjects(const std::vector<CObject*>& objects)
+{
+    m_unownedObjects.insert(m_unownedObjects.end(), objects.begin(), objects.end());
 }
 
 void ForgeonProject::RemoveRDLCInfo(RDLCInfo* info)

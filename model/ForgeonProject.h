@@ -43,8 +43,7 @@ public:
 
     // No modules, no current module, no settings, ASP.NET output.
     ForgeonProject();
-    // Deletes the modules and the settings; the RDLC and XSD descriptions are shared with other
-    // projects by the merge and stay.
+    // Deletes the modules, the settings, the RDLC and XSD descriptions and the unowned objects.
     ~ForgeonProject() override;
     ForgeonProject(const ForgeonProject&) = delete;
     ForgeonProject& operator=(const ForgeonProject&) = delete;
@@ -171,8 +170,12 @@ public:
     // Report definition and dataset descriptions; the lists never delete what they hold.
     const std::vector<RDLCInfo*>& GetRDLCInfos() const { return m_rdlcInfos; }
     const std::vector<XSDInfo*>& GetXSDInfos() const { return m_xsdInfos; }
+    // The project owns the descriptions of its lists.
     void AddRDLCInfo(RDLCInfo* info) { m_rdlcInfos.push_back(info); }
     void AddXSDInfo(XSDInfo* info) { m_xsdInfos.push_back(info); }
+    // Takes objects of a loaded file that no entity owns (shared variables, objects that are
+    // only referred to); they are freed after the modules.
+    void AdoptUnownedObjects(const std::vector<CObject*>& objects);
     // The first element whose name equals the argument ignoring case, or null.
     RDLCInfo* FindRDLCInfoByName(const CString& name) const;
     XSDInfo* FindXSDInfoByName(const CString& name) const;
@@ -291,4 +294,5 @@ private:
     std::vector<Module*> m_modules;
     std::vector<RDLCInfo*> m_rdlcInfos;
     std::vector<XSDInfo*> m_xsdInfos;
+    std::vector<CObject*> m_unownedObjects;
 };

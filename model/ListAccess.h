@@ -37,6 +37,18 @@ template <class T> void EraseFirst(std::vector<T>& list, const T& item)
         list.erase(found);
 }
 
+// Erases the null entries and every later repeat of an entry; the rest keep their order.
+template <class T> void EraseNullsAndRepeats(std::vector<T*>& list)
+{
+    std::vector<T*> kept;
+    for (T* item : list)
+    {
+        if (item != nullptr && !Contains(kept, item))
+            kept.push_back(item);
+    }
+    list.swap(kept);
+}
+
 // The first pointer of the list that matches; null when none.
 template <class T, class Predicate> T* FindFirst(const std::vector<T*>& list, Predicate matches)
 {

@@ -257,7 +257,7 @@ void Module::Store(CArchive& ar) const
 
 template <class T> void Module::ReadInto(CArchive& ar, std::vector<T*>& list)
 {
-    ReadObjectList(ar, list, true);
+    ReadOwnedList(ar, list);
 }
 
 template <class T> void Module::ReadPagesInto(CArchive& ar, std::vector<T*>& list)
@@ -273,7 +273,7 @@ void Module::ReadTransactions(CArchive& ar)
     const int count = ReadCount(ar);
     for (int i = 0; i < count; ++i)
     {
-        Transaction* transaction = ReadRef<Transaction>(ar);
+        Transaction* transaction = ReadOwned<Transaction>(ar);
         if (transaction == nullptr)
             continue;
         m_transactions.push_back(transaction);
@@ -291,7 +291,7 @@ void Module::ReadClasses(CArchive& ar)
     const int count = ReadCount(ar);
     for (int i = 0; i < count; ++i)
     {
-        Class* dataClass = ReadRef<Class>(ar);
+        Class* dataClass = ReadOwned<Class>(ar);
         if (dataClass != nullptr && dataClass->GetTable() != nullptr)
             m_classes.push_back(dataClass);
         else if (dataClass != nullptr)
@@ -315,7 +315,7 @@ void Module::Load(CArchive& ar)
     ReadPagesInto(ar, m_mapForms);
     ReadPagesInto(ar, m_dashBoardPages);
     SortLists();
-    ReplaceOwned(m_loginPage, ReadRef<LoginPage>(ar));
+    ReplaceOwned(m_loginPage, ReadOwned<LoginPage>(ar));
     ReadPagesInto(ar, m_multiPageReports);
     ReadPagesInto(ar, m_reportCollectors);
     const int version = ArchiveVersion();

@@ -1,7 +1,11 @@
 #include "model/ProjectStore.h"
 
+#include "entities/AspFile.h"
 #include "entities/Designation.h"
 #include "entities/LoginPage.h"
+#include "entities/Menu.h"
+#include "entities/Procedure.h"
+#include "entities/ReportGroup.h"
 #include "model/ArchiveIO.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
@@ -129,6 +133,59 @@ template <class Work> BOOL Guarded(Work work)
     return FALSE;
 }
 
+// Makes the objects of a load safe to free in any order: links between menus, page files and
+// roles that the file holds on one side only become two-sided, so that each object detaches
+// itself from the others when it goes; report groups refer to the report that holds them.
+// The objects given let go of the variables and entries they do not own.
+void SettleLoadedObjects(const CArchive& ar, const std::vector<CObject*>& lettingGo)
+{
+    for (CObject* object : ar.GetLoadedObjects())
+    {
+        if (auto* file = dynamic_cast<AspFile*>(object))
+            file->KeepLinksTwoSided();
+        else if (auto* item = dynamic_cast<MenuInterface*>(object))
+        {
+            item->KeepLinksTwoSided();
+            if (auto* menu = dynamic_cast<Menu*>(item))
+                menu->KeepMenuLinksTwoSided();
+        }
+        else if (auto* role = dynamic_cast<Designation*>(object))
+            role->KeepLinksTwoSided();
+        else if (auto* group = dynamic_cast<ReportGroup*>(object); group && ar.IsUnclaimed(group))
+            group->SetReport(nullptr);
+    }
+    for (CObject* object : lettingGo)
+    {
+        if (auto* page = dynamic_cast<FormInterface*>(object))
+            page->LetGoOfUnownedObjects(ar);
+        else if (auto* procedure = dynamic_cast<Procedure*>(object))
+            procedure->LetGoOfUnownedObjects(ar);
+    }
+}
+
+// Reads one project. It takes the objects of the file that no entity owns; after a failure
+// every object the load created is freed once.
+std::unique_ptr<ForgeonProject> ReadProject(CArchive& ar)
+{
+    try
+    {
+        auto* project = ReadRef<ForgeonProject>(ar);
+        if (project == nullptr)
+            throw CArchiveException(CArchiveException::badClass);
+        ar.ClaimObject(project);
+        const std::vector<CObject*> unowned = ar.GetUnclaimedObjects();
+        SettleLoadedObjects(ar, unowned);
+        project->AdoptUnownedObjects(unowned);
+        return std::unique_ptr<ForgeonProject>(project);
+    }
+    catch (...)
+    {
+        SettleLoadedObjects(ar, ar.GetLoadedObjects());
+        ar.DeleteLoadedObjects();
+        throw;
+    }
+}
+
 bool IsEmptyPath(const char* path)
 {
     return path == nullptr || *path == '\0';
@@ -220,9 +277,7 @@ void ProjectStore::SerializeProject(ForgeonProject* project, CArchive& ar)
     {
         if (!m_mergeRead)
             Designation::SetIdCounter(ForgeonProject::GetDesignationIdFloor(m_project));
-        std::unique_ptr<ForgeonProject> read(ReadRef<ForgeonProject>(ar));
-        if (read == nullptr)
-            throw CArchiveException(CArchiveException::badClass);
+        std::unique_ptr<ForgeonProject> read = ReadProject(ar);
         if (m_mergeRead)
             PlaceMergeInput(std::move(read));
         else

@@ -28,7 +28,7 @@ void RefField::Serialize(CArchive& ar)
         WriteBoolInt(ar, m_validateFlag);
         return;
     }
-    m_field = ReadRef<Field>(ar);
+    m_field = ReadOwned<Field>(ar);
     m_table = ReadRef<Table>(ar);
     if (ArchiveVersion() > 55)
         m_validateFlag = ReadBoolInt(ar);

@@ -198,21 +198,22 @@ void Table::CollectForeignKeyUsage(const Field* target, CString& text)
     TheProjectDiagnostics().GetCurrentUsageSet().AddTable(this);
 }
 
-void Table::EnsureDefaultFields()
+Field* Table::EnsureDefaultFields()
 {
     EnsureKeyField();
     if (m_kind != masterDetailKind)
     {
         EnsureSoftDeleteField();
-        return;
+        return nullptr;
     }
-    // The soft-delete column leaves the list but is not deleted: other objects read from the
-    // same file may still refer to it.
     const auto deletedFlag =
         std::find_if(m_fields.begin(), m_fields.end(),
                      [](const Field* field) { return field->GetLowerName() == "is_deleted"; });
-    if (deletedFlag != m_fields.end())
-        m_fields.erase(deletedFlag);
+    if (deletedFlag == m_fields.end())
+        return nullptr;
+    Field* dropped = *deletedFlag;
+    m_fields.erase(deletedFlag);
+    return dropped;
 }
 
 void Table::EnsureKeyField()
@@ -318,14 +319,16 @@ void Table::Serialize(CArchive& ar)
         ar << m_kind;
         return;
     }
-    ReadObjectList(ar, m_fields, true);
+    ReadOwnedList(ar, m_fields);
     ar >> m_name;
     // A page reference of old files; the page belongs to its module and may be shared, so it
     // is dropped without deleting it.
     ReadRef<Form>(ar);
     if (ArchiveVersion() > 3)
         ar >> m_kind;
-    EnsureDefaultFields();
+    // A soft-delete column dropped here may be referred to by other objects of the file; the
+    // load keeps it.
+    ar.ReleaseClaim(EnsureDefaultFields());
 }
 
 Field* Table::NewOwnField()

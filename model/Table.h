@@ -87,8 +87,8 @@ public:
     void CollectForeignKeyUsage(const Field* target, CString& text);
 
     // The key column, then the soft-delete column except in master-detail tables, which lose
-    // theirs.
-    void EnsureDefaultFields();
+    // theirs; the column a master-detail table lost, or null.
+    Field* EnsureDefaultFields();
     // Gives every field this table; marks every field named <table>_id (ignoring case) as key,
     // or adds that key column at the front when none is.
     void EnsureKeyField();

@@ -56,8 +56,8 @@ void ValidationData::Serialize(CArchive& ar)
 
     if (ArchiveVersion() > 52)
     {
-        ReadObjectList(ar, m_comparisonRules);
-        ReadObjectList(ar, m_dependentGroups);
+        ReadOwnedList(ar, m_comparisonRules);
+        ReadOwnedList(ar, m_dependentGroups);
     }
     else
     {
@@ -72,9 +72,9 @@ void ValidationData::ReadSingleRule(CArchive& ar)
     ar >> comparisonKind;
     auto* invokation = ReadRef<ProcedureInvokation>(ar);
     auto* resultField = ReadRef<ProcedureFieldInfo>(ar);
-    if (variable != nullptr)
-        m_comparisonRules.push_back(
-            new DateValidation(variable, comparisonKind, invokation, resultField));
-    else
-        delete invokation;
+    if (variable == nullptr)
+        return DropOwned(ar, invokation);
+    ar.ClaimObject(invokation);
+    m_comparisonRules.push_back(
+        new DateValidation(variable, comparisonKind, invokation, resultField));
 }

@@ -93,7 +93,7 @@ void VisibilityData::Serialize(CArchive& ar)
     }
 
     const int version = ArchiveVersion();
-    m_dataProcedure = ReadRef<ProcedureInvokation>(ar);
+    m_dataProcedure = ReadOwned<ProcedureInvokation>(ar);
     m_resultField = ReadRef<ProcedureFieldInfo>(ar);
     m_variable = ReadRef<Variable>(ar);
     const int count = ReadCount(ar);

@@ -13,6 +13,8 @@ packages=(
     mono-devel
     libxml2-utils
     nodejs
+    clang
+    libclang-rt-14-dev
 )
 
 missing=()

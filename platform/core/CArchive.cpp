@@ -10,6 +10,9 @@
 #include <stdexcept>
 #include <string>
 #include <type_traits>
+#include <utility>
+
+CArchive* CArchive::s_latestLoading = nullptr;
 
 namespace
 {
@@ -44,6 +47,8 @@ CArchive::CArchive(CFile* file, UINT mode, int bufferSize, void* buffer)
         m_ownedBuffer = std::make_unique<BYTE[]>(m_bufferSize);
         m_buffer = m_ownedBuffer.get();
     }
+    if (IsLoading())
+        m_previousLoading = std::exchange(s_latestLoading, this);
 }
 
 CArchive::~CArchive()
@@ -60,6 +65,14 @@ CArchive::~CArchive()
         }
     }
     Abort();
+    for (CArchive** link = &s_latestLoading; *link != nullptr; link = &(*link)->m_previousLoading)
+    {
+        if (*link == this)
+        {
+            *link = m_previousLoading;
+            break;
+        }
+    }
 }
 
 void CArchive::Flush()
@@ -360,11 +373,91 @@ CObject* CArchive::ReadObject(const CRuntimeClass* requested)
     }
     if (requested != nullptr && !runtimeClass->IsDerivedFrom(requested))
         Fail(CArchiveException::badClass);
-    // Owned here until its fields are read, so that an object that fails is deleted.
-    std::unique_ptr<CObject> object(runtimeClass->CreateObject());
-    m_loaded.push_back({nullptr, object.get()});
+    // The registry owns the object until an owner claims it or the load fails.
+    CObject* object = runtimeClass->CreateObject();
+    const auto index = static_cast<DWORD>(m_loaded.size());
+    m_loaded.push_back({nullptr, object});
+    m_loadedIndexes.emplace(object, index);
+    m_reading.push_back(index);
     object->Serialize(*this);
-    return object.release();
+    m_reading.pop_back();
+    return object;
+}
+
+void CArchive::ClaimObject(const CObject* object)
+{
+    const auto found = m_loadedIndexes.find(object);
+    if (found == m_loadedIndexes.end())
+        return;
+    const DWORD index = found->second;
+    const DWORD owner = m_reading.empty() ? 0 : m_reading.back();
+    if (m_loaded[index].claimed)
+        Fail(CArchiveException::badIndex);
+    for (DWORD above = owner; above != 0; above = m_loaded[above].owner)
+    {
+        if (above == index)
+            Fail(CArchiveException::badIndex);
+    }
+    m_loaded[index].claimed = true;
+    m_loaded[index].owner = owner;
+}
+
+void CArchive::ReleaseClaim(const CObject* object)
+{
+    const auto found = m_loadedIndexes.find(object);
+    if (found != m_loadedIndexes.end())
+        m_loaded[found->second] = {nullptr, m_loaded[found->second].object};
+}
+
+void CArchive::ForgetDestroyedObject(const CObject* object)
+{
+    for (CArchive* archive = s_latestLoading; archive != nullptr;
+         archive = archive->m_previousLoading)
+    {
+        const auto found = archive->m_loadedIndexes.find(object);
+        if (found == archive->m_loadedIndexes.end())
+            continue;
+        archive->m_loaded[found->second] = LoadedEntry{};
+        archive->m_loadedIndexes.erase(found);
+    }
+}
+
+bool CArchive::IsUnclaimed(const CObject* object) const
+{
+    const auto found = m_loadedIndexes.find(object);
+    return found != m_loadedIndexes.end() && !m_loaded[found->second].claimed;
+}
+
+std::vector<CObject*> CArchive::GetLoadedObjects() const
+{
+    std::vector<CObject*> objects;
+    for (const LoadedEntry& entry : m_loaded)
+    {
+        if (entry.object != nullptr)
+            objects.push_back(entry.object);
+    }
+    return objects;
+}
+
+std::vector<CObject*> CArchive::GetUnclaimedObjects() const
+{
+    std::vector<CObject*> objects;
+    for (const LoadedEntry& entry : m_loaded)
+    {
+        if (entry.object != nullptr && !entry.claimed)
+            objects.push_back(entry.object);
+    }
+    return objects;
+}
+
+void CArchive::DeleteLoadedObjects()
+{
+    const std::vector<CObject*> unclaimed = GetUnclaimedObjects();
+    m_loaded.assign(1, LoadedEntry{});
+    m_loadedIndexes.clear();
+    m_reading.clear();
+    for (auto object = unclaimed.rbegin(); object != unclaimed.rend(); ++object)
+        delete *object;
 }
 
 void CArchive::RequireMode(bool storing) const

@@ -54,8 +54,30 @@ public:
     void WriteObject(const CObject* object);
     // The next object, null for a null tag. A non-null requested class must be the object's
     // class or a base of it. The archive keeps the objects it returned for back-references, so
-    // they must live until reading ends; an object whose own record fails is deleted.
+    // they must live until reading ends.
     CObject* ReadObject(const CRuntimeClass* requested);
+
+    // The load registry: every object the archive created while loading, in creation order.
+    // The object whose record is being read claims each object it keeps. An object can be
+    // claimed once and never by itself or an object it owns, directly or not, so that
+    // ownership forms a tree; a claim that breaks this raises. Objects the archive did not
+    // create are let be.
+    void ClaimObject(const CObject* object);
+    // The owner lets the object go again; it is then treated as if never claimed.
+    void ReleaseClaim(const CObject* object);
+    // The archive created the object during this load and nobody claimed it.
+    bool IsUnclaimed(const CObject* object) const;
+    // An object destroyed during a load (a repair while reading replaced it) leaves the
+    // registry of every archive that is loading; a later reference to it is refused.
+    static void ForgetDestroyedObject(const CObject* object);
+    // Every object created so far, in creation order.
+    std::vector<CObject*> GetLoadedObjects() const;
+    // The objects created that nobody claimed, in creation order.
+    std::vector<CObject*> GetUnclaimedObjects() const;
+    // After a failed load: deletes every created object that nobody claimed, the later ones
+    // first; their owners' destructors free the claimed ones, so each goes exactly once. The
+    // archive then holds no loaded object.
+    void DeleteLoadedObjects();
 
     CArchive& operator<<(BYTE value);
     CArchive& operator<<(char value);
@@ -85,6 +107,9 @@ private:
     {
         CRuntimeClass* runtimeClass = nullptr;
         CObject* object = nullptr;
+        // Objects: an owner claimed it; the slot of its owner, 0 for none or the caller.
+        bool claimed = false;
+        DWORD owner = 0;
     };
 
     template <typename T> void WriteLittleEndian(T value);
@@ -117,4 +142,11 @@ private:
     DWORD m_storedCount = 0;
     // Loading: the class or object of every index read; slot 0 stands for null.
     std::vector<LoadedEntry> m_loaded{LoadedEntry{}};
+    // Loading: the slot of every object created.
+    std::unordered_map<const CObject*, DWORD> m_loadedIndexes;
+    // Loading: the slots of the objects whose records are being read, innermost last.
+    std::vector<DWORD> m_reading;
+    // The archives open for loading, the latest first, chained through m_previousLoading.
+    static CArchive* s_latestLoading;
+    CArchive* m_previousLoading = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "platform/core/CObject.h"
 
+#include "platform/core/CArchive.h"
+
 #include <string_view>
 #include <unordered_map>
 
@@ -46,6 +48,11 @@ void CRuntimeClass::Register(CRuntimeClass* runtimeClass)
 CRuntimeClass* CObject::GetRuntimeClass() const
 {
     return RUNTIME_CLASS(CObject);
+}
+
+CObject::~CObject()
+{
+    CArchive::ForgetDestroyedObject(this);
 }
 
 void CObject::Serialize(CArchive&) {}

@@ -40,7 +40,8 @@ class CObject
 public:
     static CRuntimeClass classCObject;
 
-    virtual ~CObject() = default;
+    // An object destroyed while an archive loads leaves the archive's registry.
+    virtual ~CObject();
     virtual CRuntimeClass* GetRuntimeClass() const;
     // Writes or reads the object's fields; CObject has none.
     virtual void Serialize(CArchive& ar);

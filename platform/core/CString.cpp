@@ -298,7 +298,12 @@ int CString::Compare(const char* text) const
 
 int CString::CompareNoCase(const char* text) const
 {
-    const std::string_view other = viewOf(text);
+    return CompareNoCase(CString(text));
+}
+
+int CString::CompareNoCase(const CString& text) const
+{
+    const std::string_view other = text.m_str;
     const auto folded = [](char ch) { return static_cast<unsigned char>(foldLower(ch)); };
     const auto order = std::lexicographical_compare_three_way(
         m_str.begin(), m_str.end(), other.begin(), other.end(),

@@ -83,6 +83,8 @@ public:
     // Byte order; return -1, 0 or 1.
     int Compare(const char* text) const;
     int CompareNoCase(const char* text) const;
+    // The whole of both strings, also past a NUL byte that one of them holds.
+    int CompareNoCase(const CString& text) const;
     int Collate(const char* text) const { return Compare(text); }
 
     template <typename... Args> void Format(const char* format, const Args&... args)

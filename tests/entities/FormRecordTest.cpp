@@ -113,7 +113,9 @@ TEST_F(LoginPageRecordTest, LoadingRestoresTheNameAndKeepsTheThreeReferences)
     page.SetLoginCall(new ProcedureInvokation);
     page.SetUserNameField(NewField("user_name", m_table.get()));
     page.SetDesignationField(NewField("role", m_table.get()));
-    page.AddFieldRep(new FieldRep(NewField("password")));
+    Field* password = NewField("password");
+    page.AdoptPageField(password);
+    page.AddFieldRep(new FieldRep(password));
 
     std::unique_ptr<LoginPage> loaded(LoadObject<LoginPage>(SaveObject(&page)));
 

@@ -13,8 +13,7 @@ namespace
 {
 
 // The project "Shop" generated into a temporary folder; a report bound to a definition file
-// that uses the dataset "Orders_SelectAllRecords", which the project lists (a project never
-// deletes its descriptions).
+// that uses the dataset "Orders_SelectAllRecords", which the project lists.
 class FilesExistTest : public RDLCProjectTest
 {
 protected:
@@ -23,8 +22,8 @@ protected:
         m_project.SetProjectPath(m_folder.ModelPath());
         m_rdlcInfo.SetName("Sales\\RDLCs\\Orders.rdlc");
         m_rdlcInfo.AddEntry({"Orders_SelectAllRecords", "OrdersTableAdapter", "Orders"});
-        m_xsdInfo.SetFilePath("Sales\\DataSets\\Orders_SelectAllRecords.xsd");
-        m_project.AddXSDInfo(&m_xsdInfo);
+        m_xsdInfo->SetFilePath("Sales\\DataSets\\Orders_SelectAllRecords.xsd");
+        m_project.AddXSDInfo(m_xsdInfo);
         m_report.SetRDLCInfo(&m_rdlcInfo);
     }
 
@@ -38,7 +37,8 @@ protected:
 
     TempFolder m_folder;
     RDLCInfo m_rdlcInfo;
-    XSDInfo m_xsdInfo;
+    // Owned by the project.
+    XSDInfo* m_xsdInfo = new XSDInfo;
     RDLCReport m_report;
 };
 

@@ -82,27 +82,12 @@ public:
         m_project->SetCurrentModule(second);
         FillBaseModule(*base);
     }
-    ~EveryClassProject() { DeleteProjectAndDescriptions(m_project); }
+    ~EveryClassProject() { delete m_project; }
     EveryClassProject(const EveryClassProject&) = delete;
     EveryClassProject& operator=(const EveryClassProject&) = delete;
 
     ForgeonProject* GetProject() const { return m_project; }
-    // Hands the project over; its report descriptions stay with this object.
     ForgeonProject* ReleaseProject() { return std::exchange(m_project, nullptr); }
-
-    // A project and the report descriptions its lists hold, which the project does not own.
-    static void DeleteProjectAndDescriptions(ForgeonProject* project)
-    {
-        if (project == nullptr)
-            return;
-        const std::vector<RDLCInfo*> rdlcInfos = project->GetRDLCInfos();
-        const std::vector<XSDInfo*> xsdInfos = project->GetXSDInfos();
-        delete project;
-        for (RDLCInfo* info : rdlcInfos)
-            delete info;
-        for (XSDInfo* info : xsdInfos)
-            delete info;
-    }
 
 private:
     static Variable* NewVariable(const char* name)

@@ -209,8 +209,7 @@ protected:
     }
     ~EveryKindDeletionTest() override
     {
-        EveryClassProject::DeleteProjectAndDescriptions(m_store.GetProject());
-        m_store.SetProject(nullptr);
+        m_store.DeleteProject();
         TheProjectDiagnostics().GetCurrentUsageSet().Clear();
         MainFrameAccess::SetProjectSource(m_previousSource);
     }

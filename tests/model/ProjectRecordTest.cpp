@@ -138,10 +138,13 @@ TEST_F(ProjectRecordTest, LoadReadsEachFieldOnlyFromItsVersion)
         RecordReader reader(StoredThenHandBuilt({&prefixSettings, &prefixRDLCInfo, &prefixXSDInfo},
                                                 ProjectRecordAfterPrefix(gates)));
         ProjectSettings* settings = reader.Read<ProjectSettings>(CurrentVersion());
-        const std::unique_ptr<RDLCInfo> rdlcInfo(reader.Read<RDLCInfo>(CurrentVersion()));
-        const std::unique_ptr<XSDInfo> xsdInfo(reader.Read<XSDInfo>(CurrentVersion()));
+        RDLCInfo* rdlcInfo = reader.Read<RDLCInfo>(CurrentVersion());
+        XSDInfo* xsdInfo = reader.Read<XSDInfo>(CurrentVersion());
         const std::unique_ptr<ForgeonProject> project(reader.Read<ForgeonProject>());
         const std::unique_ptr<ProjectSettings> unusedSettings(gates.settings ? nullptr : settings);
+        // The project owns the descriptions its lists hold.
+        const std::unique_ptr<RDLCInfo> unusedRDLCInfo(gates.infoLists ? nullptr : rdlcInfo);
+        const std::unique_ptr<XSDInfo> unusedXSDInfo(gates.infoLists ? nullptr : xsdInfo);
         EXPECT_EQ(recordSentinel, reader.ReadInt());
         EXPECT_EQ(gates.version, TheVersionHistory().GetArchiveVersion());
 
@@ -170,8 +173,8 @@ TEST_F(ProjectRecordTest, LoadReadsEachFieldOnlyFromItsVersion)
         EXPECT_EQ(gates.infoLists ? 1u : 0u, project->GetXSDInfos().size());
         if (gates.infoLists)
         {
-            EXPECT_EQ(rdlcInfo.get(), project->GetRDLCInfos().front());
-            EXPECT_EQ(xsdInfo.get(), project->GetXSDInfos().front());
+            EXPECT_EQ(rdlcInfo, project->GetRDLCInfos().front());
+            EXPECT_EQ(xsdInfo, project->GetXSDInfos().front());
         }
 
         ASSERT_NE(nullptr, project->GetProjectSettings());
@@ -290,37 +293,37 @@ TEST_F(ProjectRootTest, ScriptPathsJoinFolderNameAndBlanklessName)
 
 TEST_F(ProjectRootTest, DescriptionsAreFoundByNameIgnoringCase)
 {
-    RDLCInfo rdlc;
-    rdlc.SetName("Sales\\Orders.rdlc");
-    XSDInfo orders;
-    orders.SetFilePath("Sales\\OrdersDataSet.xsd");
-    XSDInfo invoice;
-    invoice.SetFilePath("invoice");
+    auto* rdlc = new RDLCInfo;
+    rdlc->SetName("Sales\\Orders.rdlc");
+    auto* orders = new XSDInfo;
+    orders->SetFilePath("Sales\\OrdersDataSet.xsd");
+    auto* invoice = new XSDInfo;
+    invoice->SetFilePath("invoice");
     ForgeonProject project;
-    project.AddRDLCInfo(&rdlc);
-    project.AddXSDInfo(&orders);
-    project.AddXSDInfo(&invoice);
+    project.AddRDLCInfo(rdlc);
+    project.AddXSDInfo(orders);
+    project.AddXSDInfo(invoice);
 
-    EXPECT_EQ(&rdlc, project.FindRDLCInfoByName("sales\\orders.RDLC"));
+    EXPECT_EQ(rdlc, project.FindRDLCInfoByName("sales\\orders.RDLC"));
     EXPECT_EQ(nullptr, project.FindRDLCInfoByName("Orders.rdlc"));
-    EXPECT_EQ(&orders, project.FindXSDInfoByName("SALES\\ORDERSDATASET.XSD"));
+    EXPECT_EQ(orders, project.FindXSDInfoByName("SALES\\ORDERSDATASET.XSD"));
 
-    EXPECT_EQ(&orders, project.FindXSDInfoMatchingName("OrdersDataSet"));
-    EXPECT_EQ(&orders, project.FindXSDInfoMatchingName("ORDER"));
-    EXPECT_EQ(&invoice, project.FindXSDInfoMatchingName("INVOICE"));
+    EXPECT_EQ(orders, project.FindXSDInfoMatchingName("OrdersDataSet"));
+    EXPECT_EQ(orders, project.FindXSDInfoMatchingName("ORDER"));
+    EXPECT_EQ(invoice, project.FindXSDInfoMatchingName("INVOICE"));
     EXPECT_EQ(nullptr, project.FindXSDInfoMatchingName("Sales"));
     EXPECT_EQ(nullptr, project.FindXSDInfoMatchingName("Invoices"));
 }
 
 TEST_F(ProjectRootTest, DescriptionNamesCountAsUsedInTheListOrInAnyRDLCReport)
 {
-    RDLCInfo listed;
-    listed.SetName("Orders.rdlc");
+    auto* listed = new RDLCInfo;
+    listed->SetName("Orders.rdlc");
     RDLCInfo inReport;
     inReport.SetName("Stock.rdlc");
     XSDInfo dataSet;
     dataSet.SetFilePath("Stock.xsd");
-    m_project.AddRDLCInfo(&listed);
+    m_project.AddRDLCInfo(listed);
     auto* report = new RDLCReport;
     report->SetRDLCInfo(&inReport);
     report->SetXSDInfo(&dataSet);
@@ -342,25 +345,23 @@ TEST_F(ProjectRootTest, DescriptionNamesCountAsUsedInTheListOrInAnyRDLCReport)
     EXPECT_FALSE(m_project.IsXSDInfoNameUsed(&xsdCandidate));
 }
 
-TEST_F(ProjectRootTest, DescriptionsOutliveTheProjectAndRenamesFollowTheModule)
+TEST_F(ProjectRootTest, RenamesFollowTheModuleAndARemovedDescriptionIsTheCallers)
 {
-    RDLCInfo rdlc;
-    rdlc.SetName("Sales\\Orders.rdlc");
+    auto* rdlc = new RDLCInfo;
+    rdlc->SetName("Sales\\Orders.rdlc");
     RDLCInfo other;
     other.SetName("SalesReports\\Orders.rdlc");
-    XSDInfo xsd;
-    xsd.SetFilePath("Sales\\Orders.xsd");
-    {
-        ForgeonProject project;
-        project.AddRDLCInfo(&rdlc);
-        project.AddRDLCInfo(&other);
-        project.AddXSDInfo(&xsd);
-        project.RenameModuleInRDLCInfos("Sales", "Shop");
-        project.RenameModuleInXSDInfos("Sales", "Shop");
-        project.RemoveRDLCInfo(&other);
-        EXPECT_EQ(1u, project.GetRDLCInfos().size());
-    }
-    EXPECT_EQ(CString("Shop\\Orders.rdlc"), rdlc.GetName());
+    auto* xsd = new XSDInfo;
+    xsd->SetFilePath("Sales\\Orders.xsd");
+    ForgeonProject project;
+    project.AddRDLCInfo(rdlc);
+    project.AddRDLCInfo(&other);
+    project.AddXSDInfo(xsd);
+    project.RenameModuleInRDLCInfos("Sales", "Shop");
+    project.RenameModuleInXSDInfos("Sales", "Shop");
+    project.RemoveRDLCInfo(&other);
+    EXPECT_EQ(std::vector<RDLCInfo*>{rdlc}, project.GetRDLCInfos());
+    EXPECT_EQ(CString("Shop\\Orders.rdlc"), rdlc->GetName());
     EXPECT_EQ(CString("SalesReports\\Orders.rdlc"), other.GetName());
-    EXPECT_EQ(CString("Shop\\Orders.xsd"), xsd.GetName());
+    EXPECT_EQ(CString("Shop\\Orders.xsd"), xsd->GetName());
 }

@@ -102,15 +102,6 @@ bool HoldsClassRecord(const std::vector<BYTE>& bytes, const std::string& name)
 class ProjectStoreTest : public ::testing::Test
 {
 protected:
-    ~ProjectStoreTest() override { DiscardProject(m_store); }
-
-    // Deletes the store's open project with the report descriptions of its lists.
-    static void DiscardProject(ProjectStore& store)
-    {
-        EveryClassProject::DeleteProjectAndDescriptions(store.GetProject());
-        store.SetProject(nullptr);
-    }
-
     // The text of the last message box, for failure messages.
     std::string LastBox() const
     {

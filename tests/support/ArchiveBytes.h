@@ -102,13 +102,22 @@ inline std::vector<BYTE> SaveObject(const CObject* object)
     return file.GetBytes();
 }
 
-// Reads one object of class T from the bytes; the archive version is whatever is set.
+// Reads one object of class T from the bytes; the archive version is whatever is set. A failed
+// read frees what it created.
 template <class T> T* LoadObject(const std::vector<BYTE>& bytes)
 {
     CMemFile file(bytes);
     CArchive ar(&file, CArchive::load);
     T* object = nullptr;
-    ar >> object;
+    try
+    {
+        ar >> object;
+    }
+    catch (...)
+    {
+        ar.DeleteLoadedObjects();
+        throw;
+    }
     ar.Close();
     return object;
 }

@@ -61,11 +61,19 @@ public:
     {
     }
 
-    // Reads at the archive version set now.
+    // Reads at the archive version set now. A failed read frees what the reader created.
     template <class T> T* Read()
     {
         T* object = nullptr;
-        m_archive >> object;
+        try
+        {
+            m_archive >> object;
+        }
+        catch (...)
+        {
+            m_archive.DeleteLoadedObjects();
+            throw;
+        }
         return object;
     }
     // Reads at that archive version.

@@ -81,6 +81,7 @@ public:
         {
             ArchiveNode* child = nullptr;
             ar >> child;
+            ar.ClaimObject(child);
             m_children.push_back(child);
         }
         ar >> m_ref;
@@ -149,11 +150,20 @@ template <typename Write> std::vector<BYTE> Stored(Write write, int bufferSize =
     return file.GetBytes();
 }
 
+// A failed read frees what the archive created.
 template <typename Read> void Load(const std::vector<BYTE>& bytes, Read read)
 {
     CMemFile file(bytes);
     CArchive ar(&file, CArchive::load);
-    read(ar);
+    try
+    {
+        read(ar);
+    }
+    catch (...)
+    {
+        ar.DeleteLoadedObjects();
+        throw;
+    }
 }
 
 // The cause of the archive exception that reading raises, or none.

@@ -1,0 +1,80 @@
+#include "model/ForgeonProject.h"
+#include "model/ProjectStore.h"
+#include "platform/core/ScriptedMessageBoxes.h"
+#include "tests/support/ArchiveBytes.h"
+#include "tests/support/RecordBytes.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+std::vector<char> ReadFileBytes(const fs::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// The damaged files and the seed projects of the fuzz target, by path.
+std::vector<fs::path> FuzzFiles()
+{
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::recursive_directory_iterator(WEAVO_TEST_DATA "/fuzz"))
+    {
+        if (entry.path().extension() == ".wvt")
+            files.push_back(entry.path());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+// Saved projects and files whose repairs the load keeps must load; damaged ones may be refused.
+bool MustLoad(const fs::path& path)
+{
+    const std::string folder = path.parent_path().filename().string();
+    return folder == "seeds" || folder == "reload-changes";
+}
+} // namespace
+
+// Each file loads into a project that saves and loads again to the same bytes, or is refused
+// with "Error in archiving" and leaves the open project in place. The sanitizer build checks
+// that nothing is freed twice and nothing leaks.
+TEST(DamagedFileTest, EveryFuzzFileLoadsIntoAUsableProjectOrIsRefusedCleanly)
+{
+    const std::vector<fs::path> files = FuzzFiles();
+    ASSERT_GE(files.size(), 28u);
+    TempFolder folder;
+    ScopedArchiveVersion version{CurrentVersion()};
+    for (const fs::path& path : files)
+    {
+        SCOPED_TRACE(path.string());
+        ScriptedMessageBoxes boxes;
+        ProjectStore store;
+        ForgeonProject* open = store.GetProject();
+        const BOOL loaded = store.ArchiveProject(nullptr, path.c_str(), TRUE);
+        EXPECT_TRUE(loaded || !MustLoad(path));
+        if (!loaded)
+        {
+            ASSERT_EQ(1u, boxes.Shown().size());
+            EXPECT_EQ(0u, boxes.Shown().front().text.rfind("Error in archiving", 0));
+            EXPECT_EQ(open, store.GetProject());
+            continue;
+        }
+        EXPECT_TRUE(boxes.Shown().empty());
+        const fs::path first = folder.Path() / "first.wvt";
+        const fs::path second = folder.Path() / "second.wvt";
+        ASSERT_TRUE(store.ArchiveProject(store.GetProject(), first.c_str(), FALSE));
+        ASSERT_TRUE(store.ArchiveProject(nullptr, first.c_str(), TRUE));
+        ASSERT_TRUE(store.ArchiveProject(store.GetProject(), second.c_str(), FALSE));
+        EXPECT_TRUE(ReadFileBytes(first) == ReadFileBytes(second));
+    }
+}
