@@ -394,37 +394,6 @@ void FormInterface::LetGoOfUnownedObjects(const CArchive& ar)
     }
 }
 
-void FormInterface::ClaimControlsAndVariables(CArchive& ar,
-                                              const std::function<bool(const Field*)>& isOwn)
-{
-    std::vector<const CObject*> claimed;
-    const auto claim = [&ar, &claimed](const CObject* object)
-    {
-        ar.ClaimObject(object);
-        claimed.push_back(object);
-    };
-    try
-    {
-        for (const FieldRep* fieldRep : m_fieldReps)
-        {
-            if (isOwn(fieldRep->GetField()))
-                claim(fieldRep);
-        }
-        for (const FieldVariableMap* map : m_fieldVariableMaps)
-        {
-            if (!IsSharedVariableMap(map) && isOwn(map->field))
-                claim(map->variable);
-        }
-    }
-    catch (...)
-    {
-        // All or none: the page still lets go of every entry when it is freed.
-        for (const CObject* object : claimed)
-            ar.ReleaseClaim(object);
-        throw;
-    }
-}
-
 FieldRep* FormInterface::GetFieldRepForField(Field* field)
 {
     return FirstMatch(m_fieldReps,

@@ -4,7 +4,6 @@
 #include "platform/core/CString.h"
 #include "platform/core/Types.h"
 
-#include <functional>
 #include <vector>
 
 class ApplicationReport;
@@ -377,9 +376,6 @@ protected:
     // A page whose lists hold controls and field-variable maps that other pages own; it
     // claims its own entries after reading.
     virtual bool TakesEntriesOfOtherPages() const { return false; }
-    // After a load: claims the controls and the variables of the maps whose field is the
-    // page's own, all or none.
-    void ClaimControlsAndVariables(CArchive& ar, const std::function<bool(const Field*)>& isOwn);
     // The control's field name, or its data's caption without a field, blanks made "_".
     static CString ControlName(const FieldRep* fieldRep);
     // Clears the field from the front and back field of the controls' data.

@@ -115,18 +115,18 @@ void MapForm::Serialize(CArchive& ar)
     m_report = ReadRef<ApplicationReport>(ar);
     ReadReportVariableMaps(ar, m_reportVariableMaps, true);
     ShareMasterFormMaps();
-    ClaimControlsAndVariables(ar, [this](const Field* field) { return !IsForeignField(field); });
+    ClaimOwnEntries(ar);
     m_readingEntries = false;
     EnsureReportFiles();
 }
 
 void MapForm::ShareMasterFormMaps()
 {
-    if (m_bottomMasterForm == nullptr)
-        return;
+    const std::vector<FieldVariableMap*> noMaps;
+    const auto& formMaps =
+        m_bottomMasterForm != nullptr ? m_bottomMasterForm->GetFieldVariableMaps() : noMaps;
     for (FieldVariableMap*& map : m_fieldVariableMaps)
     {
-        const auto& formMaps = m_bottomMasterForm->GetFieldVariableMaps();
         const auto formMap = std::ranges::find_if(
             formMaps, [map](const FieldVariableMap* own)
             { return own->field == map->field && own->variable == map->variable; });
@@ -135,6 +135,52 @@ void MapForm::ShareMasterFormMaps()
         delete map;
         map = *formMap;
     }
+    // The page keeps the maps of other tables only as the master form's own, and only those.
+    std::erase_if(m_fieldVariableMaps,
+                  [this, &formMaps](FieldVariableMap* map)
+                  {
+                      const bool formsOwn = Contains(formMaps, map);
+                      if (formsOwn == IsForeignMap(map))
+                          return false;
+                      if (!formsOwn)
+                          delete map;
+                      return true;
+                  });
+}
+
+// All or none: a page that fails here still lets go of every entry when it is freed.
+void MapForm::ClaimOwnEntries(CArchive& ar)
+{
+    std::vector<const CObject*> claimed;
+    const auto claim = [&ar, &claimed](const CObject* object)
+    {
+        ar.ClaimObject(object);
+        claimed.push_back(object);
+    };
+    try
+    {
+        for (const FieldRep* fieldRep : m_fieldReps)
+        {
+            if (!IsForeignField(fieldRep->GetField()))
+                claim(fieldRep);
+        }
+        for (const FieldVariableMap* map : m_fieldVariableMaps)
+        {
+            if (!IsForeignMap(map) && !IsSharedVariableMap(map))
+                claim(map->variable);
+        }
+    }
+    catch (...)
+    {
+        for (const CObject* object : claimed)
+            ar.ReleaseClaim(object);
+        throw;
+    }
+}
+
+bool MapForm::IsForeignMap(const FieldVariableMap* map) const
+{
+    return map->field != nullptr && map->field->GetTable() != nullptr && IsForeignField(map->field);
 }
 
 void MapForm::SetBottomMasterForm(Form* form)
@@ -207,11 +253,7 @@ bool MapForm::IsForeignField(const Field* field) const
 void MapForm::RemoveForeignEntries()
 {
     std::erase_if(m_fieldVariableMaps,
-                  [this](const FieldVariableMap* map)
-                  {
-                      return map->field != nullptr && map->field->GetTable() != nullptr &&
-                             IsForeignField(map->field);
-                  });
+                  [this](const FieldVariableMap* map) { return IsForeignMap(map); });
     std::erase_if(m_fieldReps, [this](const FieldRep* fieldRep)
                   { return IsForeignField(fieldRep->GetField()); });
 }

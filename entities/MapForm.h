@@ -132,7 +132,8 @@ private:
     static int ms_lastId;
 
     // A load gives the page records of its own for the master form's maps; the form's records
-    // take their places, as SetBottomMasterForm shared them.
+    // take their places, as SetBottomMasterForm shared them. Maps of other tables that are not
+    // the form's, and maps of the form that are not of another table, are dropped.
     void ShareMasterFormMaps();
     // The top input controls, then the bottom ones.
     std::vector<FieldRep*> InputFieldReps() const;
@@ -144,6 +145,10 @@ private:
     bool IsPageField(const Field* field) const;
     // A field set on a table other than the mapping table that is no page field.
     bool IsForeignField(const Field* field) const;
+    // A map of a field of another table, which the master form owns.
+    bool IsForeignMap(const FieldVariableMap* map) const;
+    // After a load: claims the controls and the variables of the page's own entries.
+    void ClaimOwnEntries(CArchive& ar);
 
     int m_id;
     Table* m_mappingTable = nullptr;

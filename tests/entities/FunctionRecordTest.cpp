@@ -58,7 +58,7 @@ TEST(FunctionRecordTest, VersionGates)
         "Function",
         {Always(B().Str("GetTotals").Null().Null().Int(1).NewClass("Parameter").Str("fromDate")),
          Always(B().Int(0).Int(0)), After(67, B().Int(1), B().Int(0)),
-         After(72, B().Int(2).Null().Null(), B().Int(0))});
+         After(72, B().Int(2).Null().Null(), B().Int(0), B().Int(0))});
 }
 
 TEST(FormulaTreeNodeRecordTest, HandBuiltTreeReadsBackAndSavesTheSameBytes)

@@ -35,7 +35,8 @@ inline Variable* NewVariable(const char* name, int kind = Variable::pageKind)
 
 // The runs of the page part of a record: the page name, no page files, controls or maps, the two
 // legacy pairs as nulls, link column counts 3 and 4, one null entry in each of the uniqueness,
-// reference-field, derived-field and record-procedure lists, one table-flags record (null table,
+// reference-field, derived-field and record-procedure lists (dropped on reading), one
+// table-flags record (null table,
 // false, true), no procedure call, the copy flag set and column count 1; a save after reading a
 // file without a run writes the creation values.
 inline std::vector<RecordPart> PageParts(const char* name)
@@ -44,9 +45,9 @@ inline std::vector<RecordPart> PageParts(const char* name)
     return {Always(B().Str(name).Int(0).Int(0).Int(0)),
             Between(18, 73, B().Null().Null().Null().Null()),
             After(25, B().Int(0).Int(0).Int(3).Int(4), B().Int(0).Int(0).Int(2).Int(2)),
-            After(27, B().Int(1).Null(), B().Int(0)),
-            After(37, B().Int(1).Null().Int(1).Null(), B().Int(0).Int(0)),
-            After(44, B().Int(1).Null(), B().Int(0)),
+            After(27, B().Int(1).Null(), B().Int(0), B().Int(0)),
+            After(37, B().Int(1).Null().Int(1).Null(), B().Int(0).Int(0), B().Int(0).Int(0)),
+            After(44, B().Int(1).Null(), B().Int(0), B().Int(0)),
             After(51, B().Int(1).Null().Int(0).Int(1), B().Int(0)),
             After(61, B().Null(), B().Null()),
             After(70, B().Int(1), B().Int(0)),

@@ -103,9 +103,11 @@ TEST(ProcedureRecordTest, VersionGates)
                  B(columns).ClassRef(3).Null().Int(average).Str("")),
          After(23, B().Int(1).NewClass("ProcedureFieldInfo").Null().Int(count).Str("note")),
          After(26, B().Int(1).Null().Str("SELECT 1").Int(1), B().Int(0).Str("").Int(0)),
-         After(28, B().Int(1).Null().Null(), B().Int(0)), After(35, B().Int(1).Null(), B().Int(0)),
-         After(40, B().Int(1).Null(), B().Int(0)), After(46, B().Int(1).Null(), B().Int(0)),
-         After(63, B().Int(1), B().Int(0))},
+         After(28, B().Int(1).Null().Null(), B().Int(0)),
+         // The null entries of the owned lists are dropped.
+         After(35, B().Int(1).Null(), B().Int(0), B().Int(0)),
+         After(40, B().Int(1).Null(), B().Int(0), B().Int(0)),
+         After(46, B().Int(1).Null(), B().Int(0), B().Int(0)), After(63, B().Int(1), B().Int(0))},
         // The procedure does not own the variables of old files, which all become page variables.
         [](Procedure& procedure)
         {

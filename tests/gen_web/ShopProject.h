@@ -38,10 +38,10 @@ public:
         Table* customer = AddTableWithPages("customer", {"name", "city"});
         AddRDLCReport(*base, customer);
         m_ownDataSet->SetFilePath("BaseModule\\DataSets\\sales.xsd");
-        m_project.AddXSDInfo(m_ownDataSet.get());
+        m_project.AddXSDInfo(m_ownDataSet);
         m_missingDataSet->SetFilePath("BaseModule\\DataSets\\missing.xsd");
         m_missingDataSet->SetStatus(1);
-        m_project.AddXSDInfo(m_missingDataSet.get());
+        m_project.AddXSDInfo(m_missingDataSet);
         base->FindMenuByName("Masters")->SetName("Owner's \"Masters\" \\ list");
 
         Module* sales = m_project.AddNewModule();
@@ -79,20 +79,20 @@ private:
         report->SetTable(table);
         report->SetMode(0);
         m_reportFile->AddDataSet("", "", table->GetTableName());
-        report->SetRDLCInfo(m_reportFile.get());
+        report->SetRDLCInfo(m_reportFile);
         m_reportDataSet->AddTableAdapter(new TableAdapter);
-        report->SetXSDInfo(m_reportDataSet.get());
-        m_project.AddRDLCInfo(m_reportFile.get());
-        m_project.AddXSDInfo(m_reportDataSet.get());
+        report->SetXSDInfo(m_reportDataSet);
+        m_project.AddRDLCInfo(m_reportFile);
+        m_project.AddXSDInfo(m_reportDataSet);
         module.AddRDLCReport(report, true);
     }
 
     TempFolder m_temp{"WeavoShop"};
-    // The project's lists do not own these.
-    std::unique_ptr<RDLCInfo> m_reportFile = std::make_unique<RDLCInfo>();
-    std::unique_ptr<XSDInfo> m_reportDataSet = std::make_unique<XSDInfo>();
-    std::unique_ptr<XSDInfo> m_ownDataSet = std::make_unique<XSDInfo>();
-    std::unique_ptr<XSDInfo> m_missingDataSet = std::make_unique<XSDInfo>();
+    // The project owns these.
+    RDLCInfo* m_reportFile = new RDLCInfo;
+    XSDInfo* m_reportDataSet = new XSDInfo;
+    XSDInfo* m_ownDataSet = new XSDInfo;
+    XSDInfo* m_missingDataSet = new XSDInfo;
     ForgeonProject m_project;
     ScopedOpenProject m_open{&m_project};
     GenerationReport m_report;
