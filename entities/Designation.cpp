@@ -105,6 +105,7 @@ void Designation::RemoveMenu(Menu* menu)
 void Designation::KeepLinksTwoSided()
 {
     EraseNullsAndRepeats(m_menus);
+    CountMenus();
     for (Menu* menu : m_menus)
     {
         if (!menu->HasRole(this))
