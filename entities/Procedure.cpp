@@ -864,9 +864,9 @@ void Procedure::Load(CArchive& ar)
         {
             Field* field = ReadRef<Field>(ar);
             Variable* variable = ReadRef<Variable>(ar);
-            m_fieldParameters.push_back(FieldVariableMap{field, variable});
             if (owns && variable != nullptr && variable->GetKind() != Variable::sharedKind)
                 ar.ClaimObject(variable);
+            m_fieldParameters.push_back(FieldVariableMap{field, variable});
         }
     }
     if (version > 35)

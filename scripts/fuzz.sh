@@ -2,9 +2,9 @@
 # Builds the project-file fuzz target (clang, libFuzzer) and fuzzes the loader from the saved
 # projects of tests/data/fuzz/seeds and the damaged files beside them.
 #   fuzz.sh [-t seconds] [-r runs per process] [-j processes] [-c corpus folder]
-# Defaults: 60 seconds, one process, a corpus in a temporary folder. Crashes and leaks are
-# written beside the corpus folder as crash-* and leak-* files; the exit status is non-zero
-# when one was found.
+# Defaults: 60 seconds, one process, a corpus in a temporary folder (removed afterwards).
+# Crashes and leaks are written beside the corpus folder as crash-* and leak-* files; the exit
+# status is non-zero when one was found.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=60
@@ -23,7 +23,9 @@ done
 CC=clang CXX=clang++ scripts/build.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWEAVO_FUZZ=ON
 fuzzer="$PWD/build-fuzz/bin/project_file_fuzzer"
 if [ -z "$corpus" ]; then
-    corpus="$(mktemp -d)/corpus"
+    scratch="$(mktemp -d)"
+    trap 'rm -rf "$scratch"' EXIT
+    corpus="$scratch/corpus"
 fi
 mkdir -p "$corpus"
 find tests/data/fuzz -name '*.wvt' -exec cp {} "$corpus" \;
