@@ -3,8 +3,8 @@
 # projects of tests/data/fuzz/seeds and the damaged files beside them.
 #   fuzz.sh [-t seconds] [-r runs per process] [-j processes] [-c corpus folder]
 # Defaults: 60 seconds, one process, a corpus in a temporary folder (removed afterwards).
-# Crashes and leaks are written beside the corpus folder as crash-* and leak-* files; the exit
-# status is non-zero when one was found.
+# Crashes and leaks are written to build-fuzz as crash-* and leak-* files; the exit status is
+# non-zero when one was found.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=60
@@ -22,6 +22,7 @@ while getopts "t:r:j:c:" option; do
 done
 CC=clang CXX=clang++ scripts/build.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWEAVO_FUZZ=ON
 fuzzer="$PWD/build-fuzz/bin/project_file_fuzzer"
+artifacts="$PWD/build-fuzz/"
 if [ -z "$corpus" ]; then
     scratch="$(mktemp -d)"
     trap 'rm -rf "$scratch"' EXIT
@@ -35,4 +36,4 @@ if [ -d /dev/shm ]; then
 fi
 cd "$(dirname "$corpus")"
 "$fuzzer" -jobs="$jobs" -workers="$jobs" -runs="$runs" -max_total_time="$seconds" \
-    -print_final_stats=1 -artifact_prefix="$PWD/" "$corpus"
+    -print_final_stats=1 -artifact_prefix="$artifacts" "$corpus"
