@@ -586,7 +586,11 @@ void MapForm::DeleteFieldRep(FieldRep* fieldRep)
     if (fieldRep == nullptr)
         return;
     const bool onPage = Contains(m_fieldReps, fieldRep);
-    FormInterface::DeleteFieldRep(fieldRep);
+    // A control of another table's field is the master form's: the page only lets go of it.
+    if (onPage && IsForeignField(fieldRep->GetField()))
+        DetachFieldRep(fieldRep);
+    else
+        FormInterface::DeleteFieldRep(fieldRep);
     for (std::vector<FieldRep*>* controls : {&m_topInputFieldReps, &m_bottomInputFieldReps})
     {
         // A control of the page's list is freed already; its pointer only leaves the list.

@@ -283,7 +283,8 @@ TEST_F(MapFormOperationsTest, ReportLinkGivesFilesFlagsUsagesAndMappedControls)
 }
 
 // The map form takes over only the key map of a master form, and never its Is_Deleted map,
-// even when that field is flagged as key; the form alone frees what is shared.
+// even when that field is flagged as key; the form alone frees what is shared, also a control
+// the page deletes.
 TEST_F(MapFormOperationsTest, MasterFormSharesNeitherIsDeletedNorMapsOfFieldsWithoutControl)
 {
     Table products;
@@ -309,7 +310,11 @@ TEST_F(MapFormOperationsTest, MasterFormSharesNeitherIsDeletedNorMapsOfFieldsWit
         Reps bottom{form.GetFieldReps()[0]};
         page.GetBottomFieldReps(bottom);
         EXPECT_EQ(form.GetFieldReps(), bottom);
+        page.DeleteFieldRep(form.GetFieldReps()[1]);
+        EXPECT_EQ(Reps{form.GetFieldReps()[0]}, page.GetFieldReps());
     }
+    ASSERT_EQ(2u, form.GetFieldReps().size());
+    EXPECT_EQ("Deleted", form.GetFieldReps()[1]->GetFieldRepData()->GetCaption());
     ASSERT_EQ(3u, form.GetFieldVariableMaps().size());
     EXPECT_EQ("Name", form.GetFieldVariableMaps()[2]->variable->GetFieldName());
     EXPECT_EQ(name, form.GetFieldRepForField(name)->GetField());

@@ -1,6 +1,6 @@
 // Loads arbitrary bytes as a project file, as File > Open does. A file that loads must save,
-// load again and save again; one that does not must be refused with "Error in archiving" and
-// leave the open project in place.
+// load again and save again to the same bytes; one that does not must be refused with
+// "Error in archiving" and leave the open project in place.
 #include "model/ForgeonProject.h"
 #include "model/ProjectStore.h"
 #include "platform/core/HostPath.h"
@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <unistd.h>
 
@@ -48,6 +49,12 @@ const std::string& Folder()
     return workspace.folder;
 }
 
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
 void Check(bool condition, const char* what)
 {
     if (!condition)
@@ -80,5 +87,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(store.ArchiveProject(store.GetProject(), first.c_str(), FALSE), "save failed");
     Check(store.ArchiveProject(nullptr, first.c_str(), TRUE), "a saved project does not load");
     Check(store.ArchiveProject(store.GetProject(), second.c_str(), FALSE), "second save failed");
+    Check(ReadBytes(first) == ReadBytes(second), "the second save differs from the first");
     return 0;
 }
