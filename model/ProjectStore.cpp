@@ -79,6 +79,8 @@ constexpr ProjectStore::ModuleStep baseModuleSteps[] = {
     {"CreateLoginPage", &RunPass<&Module::CreateLoginPage>},
     {"AttachLoginPage", &AttachLoginPage},
     {"EnsureDefaultDesignation", &RunPass<&Module::EnsureDefaultDesignation>},
+    // Again after the passes, which can drop the visibility the load gave the update page.
+    {"RepairUserAccountPages", &RunPass<&Module::RepairUserAccountPages>},
 };
 
 // What a load changes outside the project it reads: the archive version, the role counter and

@@ -241,7 +241,9 @@ TEST(ProjectFixUpTest, PassesAreRegisteredInTheirFixedOrder)
     std::vector<std::string> steps;
     for (const ProjectStore::ModuleStep& step : ProjectStore::BaseModuleSteps())
         steps.push_back(step.name);
-    EXPECT_EQ(Words("CreateLoginPage AttachLoginPage EnsureDefaultDesignation"), steps);
+    EXPECT_EQ(Words("CreateLoginPage AttachLoginPage EnsureDefaultDesignation "
+                    "RepairUserAccountPages"),
+              steps);
 }
 
 TEST(ProjectFixUpTest, ModulesThatAllShareOneNumberAreNumberedInListOrder)
