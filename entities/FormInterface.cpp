@@ -246,6 +246,11 @@ int CountPagesOverSameTable(const FormInterface* source)
                               { return other->GetBasicTable() == transaction->GetBasicTable(); }));
 }
 
+void SetControlVariable(const FieldRep& control, Variable* variable)
+{
+    if (control.GetFieldRepData() != nullptr)
+        control.GetFieldRepData()->SetVariable(variable);
+}
 } // namespace
 
 FormInterface::FormInterface() = default;
@@ -1631,9 +1636,17 @@ void FormInterface::SyncFieldRepsWithTable(Table* table)
     {
         if (FieldRep* rep = GetFieldRepForField(field))
         {
-            const FieldVariableMap* map = FindFieldVariableMapByField(field);
-            if (map != nullptr && rep->GetFieldRepData() != nullptr)
-                rep->GetFieldRepData()->SetVariable(map->variable);
+            // Every control of the field carries its variable, a repeated one too, so that
+            // whichever the later passes keep has it.
+            if (const FieldVariableMap* map = FindFieldVariableMapByField(field))
+            {
+                SetControlVariable(*rep, map->variable);
+                for (FieldRep* control : m_fieldReps)
+                {
+                    if (control->GetField() == field)
+                        SetControlVariable(*control, map->variable);
+                }
+            }
             continue;
         }
         if (!TakesControl(field))

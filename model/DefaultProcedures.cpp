@@ -604,8 +604,9 @@ void Module::AddFormKeyVariables()
         Field* key = table != nullptr ? table->GetPrimaryKeyField() : nullptr;
         if (key == nullptr || form->GetKeyFieldVariableMap() != nullptr)
             continue;
+        // Named after the key, as every load names the variable of a field's map.
         auto* variable = new Variable;
-        variable->SetName(table->GetTableName() + "_" + key->GetFieldName() + "_Var");
+        variable->SetName(key->GetFieldName());
         variable->SetKind(Variable::pageKind);
         form->AddFieldVariableMap(new FieldVariableMap{key, variable});
     }

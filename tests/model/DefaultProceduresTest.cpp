@@ -560,7 +560,7 @@ TEST_F(DefaultProceduresTest, LoadPassesGiveMasterFormsTheirKeyVariableAndListAl
     const FieldVariableMap* map = form->GetKeyFieldVariableMap();
     ASSERT_NE(map, nullptr);
     EXPECT_EQ(map->field, item->GetPrimaryKeyField());
-    EXPECT_EQ(map->variable->GetFieldName(), "Item_Item_id_Var");
+    EXPECT_EQ(map->variable->GetFieldName(), "Item_id");
     EXPECT_EQ(map->variable->GetKind(), Variable::pageKind);
     EXPECT_TRUE(bare->GetFieldVariableMaps().empty());
     ASSERT_EQ(procedure->GetAliasFields().size(), 1u);
