@@ -83,4 +83,63 @@ TEST(TransactionPages, APageThatCannotBeWrittenHasNoMarkup)
     EXPECT_FALSE(fs::exists(fixture.PageFolder() / "saleAdd.aspx"));
     EXPECT_FALSE(fs::exists(fixture.PageFolder() / "saleUpdate.aspx"));
 }
+// With two detail tables a grid's recompute passes its row's own inputs, the page answers it
+// under the grid's names, and the checks read the row under them; a grid without recompute in
+// the other table is not touched.
+TEST(TransactionPages, GridRecomputesOfTwoGridsUseTheGridsNames)
+{
+    TransactionProject fixture;
+    std::vector<FieldRep*> lines;
+    fixture.Order().GetFieldRepsOfTable(fixture.Order().GetDetailTableAt(0), lines);
+    auto* onClick = new EventRecmpFields;
+    onClick->SetEventKind(EventRecmpFields::OnClick);
+    onClick->AddClassRecompute(lines[1]);
+    lines[0]->GetFieldRepData()->AddEventRecmpFields(onClick);
+    ProjectWriterSet writers(fixture.Project(), fixture.Report());
+    writers.WriteTransactionMarkup(fixture.Order());
+    writers.WriteTransactionCodeBehind(fixture.Order());
+    const std::string page = ReadHostFile(fixture.PageFolder() / "order_entryAdd.aspx");
+    EXPECT_NE(std::string::npos, page.find("if(formAction == 'RECOMPUTEONPACKED')\r\n"));
+    EXPECT_NE(std::string::npos,
+              page.find("var control = document.getElementById('order_line_item' + row);\r\n"
+                        "\t\t\t\t\t\t\t\tFillControlFromFunction(doc,'item', control);"));
+    const std::string code = ReadHostFile(fixture.PageFolder() / "order_entryUpdate.aspx.cs");
+    EXPECT_NE(std::string::npos, code.find("\"HandleGridRecompute(\\\"RECOMPUTEONPACKED\\\", "
+                                           "order_line_packed__ROW__, order_line_inp__ROW__);\""));
+    EXPECT_NE(std::string::npos,
+              code.find("\"HandleGridRecompute(\\\"RECOMPUTEONPACKED\\\",\" + idString + \",\" + "
+                        "inpString + \");\""));
+    EXPECT_EQ(std::string::npos, code.find("order_payment_paid__ROW__, "));
+}
+
+// A master-detail page without detail tables has no grid container and checks no rows; a page
+// file of another kind than Add or Update gets no markup.
+TEST(TransactionPages, APageWithoutDetailTablesAndAPageFileOfAnotherKind)
+{
+    TransactionProject fixture;
+    auto* page = new Transaction;
+    page->SetName("customers");
+    page->SetBasicTable(&fixture.Customer());
+    for (int kind : {1, 2, 3})
+    {
+        auto* file = new AspxFile;
+        file->SetOwnerKind(AspFile::transactionOwner);
+        file->SetFileKind(kind);
+        file->SetOwnerPage(page);
+        page->AddAspFile(file);
+    }
+    fixture.Base().AddTransaction(page, false);
+    ProjectWriterSet(fixture.Project(), fixture.Report()).WriteTransactionMarkup(*page);
+    int pages = 0;
+    for (const auto& entry : fs::directory_iterator(fixture.PageFolder()))
+    {
+        ++pages;
+        const std::string markup = ReadHostFile(entry.path());
+        EXPECT_EQ(std::string::npos, markup.find("Div\" runat=\"server\">")) << entry.path();
+        EXPECT_NE(std::string::npos, markup.find("function ValidateDetailData()\r\n\t\t{\r\n"
+                                                 "\t\t\treturn true;\r\n\t\t}"))
+            << entry.path();
+    }
+    EXPECT_EQ(2, pages);
+}
 } // namespace
