@@ -16,7 +16,8 @@ class Transaction;
 // detail table, on the Update page the stored rows of each grid (writeGridRowFor<T>,
 // fillGridFor<T>), and fillOptionsForGridCombo. With two or more detail tables each grid is a
 // method of its own (GetXMLDataForGridOf<T>), so that its locals stand apart and each grid's
-// container can be given its own grid.
+// container can be given its own grid, and its row inputs are named with its table's prefix
+// (GetGridRowPrefix), so that the rows of two grids post apart.
 class TransactionGridWriter
 {
 public:
