@@ -4,6 +4,7 @@
 #include "entities/AspFile.h"
 #include "entities/Form.h"
 #include "entities/RDLCReport.h"
+#include "entities/Transaction.h"
 #include "gen_web/FieldRowLayout.h"
 #include "gen_web/PageControls.h"
 #include "model/EventRecmpFields.h"
@@ -57,6 +58,13 @@ AspxScriptWriter::AspxScriptWriter(AspFile& pageFile, ForgeonProject& project, T
 
 void AspxScriptWriter::WriteValidateData(const std::vector<FieldRep*>& controls, int indent)
 {
+    WriteValidateDataChecks(controls, indent);
+    m_out.Write(indent + 1, "return true;\n");
+    m_out.Write(indent, "}\n");
+}
+
+void AspxScriptWriter::WriteValidateDataChecks(const std::vector<FieldRep*>& controls, int indent)
+{
     m_out.Write(indent, "function ValidateData()\n");
     m_out.Write(indent, "{\n");
     m_out.Write(indent + 1, "var formName = document.aspnetForm;\n");
@@ -93,8 +101,6 @@ void AspxScriptWriter::WriteValidateData(const std::vector<FieldRep*>& controls,
             break;
         }
     }
-    m_out.Write(indent + 1, "return true;\n");
-    m_out.Write(indent, "}\n");
 }
 
 void AspxScriptWriter::WriteAccountValidateDataAdd(const std::vector<FieldRep*>& controls,
@@ -149,10 +155,15 @@ void AspxScriptWriter::WriteAccountValidateData(const std::vector<FieldRep*>& co
 
 void AspxScriptWriter::WriteStringCheck(const FieldRep& control, int indent)
 {
-    m_out.Write(indent,
-                "if(!(validateString(formName.ctl00_KestraneWeavoContent_%s, \"Please enter "
-                "%s\")))\n",
-                NameOf(control), ScriptText(control.GetFieldRepData()->GetCaption()));
+    WriteInputStringCheck("formName.ctl00_KestraneWeavoContent_" + NameOf(control),
+                          control.GetFieldRepData()->GetCaption(), "", indent);
+}
+
+void AspxScriptWriter::WriteInputStringCheck(const CString& element, const CString& caption,
+                                             const CString& rowText, int indent)
+{
+    m_out.Write(indent, "if(!(validateString(%s, \"Please enter %s\"%s)))\n", element,
+                ScriptText(caption), rowText);
     m_out.Write(indent, "{\n");
     m_out.Write(indent + 1, "return false\n");
     m_out.Write(indent, "}\n");
@@ -160,12 +171,18 @@ void AspxScriptWriter::WriteStringCheck(const FieldRep& control, int indent)
 
 void AspxScriptWriter::WriteNumericCheck(const FieldRep& control, int indent)
 {
-    m_out.Write(indent, "if(!(isNumber1(formName.ctl00_KestraneWeavoContent_%s.value)))\n",
-                NameOf(control));
+    WriteInputNumericCheck("formName.ctl00_KestraneWeavoContent_" + NameOf(control),
+                           NameOf(control), "", indent);
+}
+
+void AspxScriptWriter::WriteInputNumericCheck(const CString& element, const CString& name,
+                                              const CString& rowText, int indent)
+{
+    m_out.Write(indent, "if(!(isNumber1(%s.value)))\n", element);
     m_out.Write(indent, "{\n");
-    m_out.Write(indent + 1, "alert(\"Please enter valid numeric value for %s\");\n",
-                ScriptText(NameOf(control)));
-    m_out.Write(indent + 1, "formName.ctl00_KestraneWeavoContent_%s.focus();\n", NameOf(control));
+    m_out.Write(indent + 1, "alert(\"Please enter valid numeric value for %s\"%s);\n",
+                ScriptText(name), rowText);
+    m_out.Write(indent + 1, "%s.focus();\n", element);
     m_out.Write(indent + 1, "return false\n");
     m_out.Write(indent, "}\n");
 }
@@ -280,8 +297,7 @@ void AspxScriptWriter::WriteHandleAction(const std::vector<FieldRep*>& controls,
 
 void AspxScriptWriter::WriteFileUploadSubmit(int indent)
 {
-    m_out.Write(indent, "if(formAction == '%s')\n",
-                m_pageFile.GetFileKind() == 7 ? "UPDATE" : "ADD");
+    m_out.Write(indent, "if(formAction == '%s')\n", IsUpdatePage() ? "UPDATE" : "ADD");
     m_out.Write(indent, "{\n");
     m_out.Write(indent + 1, "var submitString = \"%s?\" + sBody;\n", PageFileName());
     m_out.Write(indent + 1, "document.aspnetForm.action=submitString;\n");
@@ -329,7 +345,7 @@ void AspxScriptWriter::WriteSaveAnswer(int indent)
     }
     m_out.Write(indent, "updateReport(httpRequest, 'ctl00_KestraneWeavoContent_reportDiv');\n");
     m_out.Write(indent, "if(!getMessageString(doc, 'messageDiv', 'messageDiv'))\n");
-    if (m_pageFile.GetFileKind() != 7)
+    if (!IsUpdatePage())
         m_out.Write(indent + 1, "resetAllControls();\n");
     else if (IsChangePasswordForm())
         m_out.Write(indent + 1, "window.location = \"login.aspx\";\n");
@@ -348,19 +364,23 @@ void AspxScriptWriter::WriteRecomputeReplies(const std::vector<FieldRep*>& contr
                     ScriptText(NameOf(*parent)));
         m_out.Write(indent, "{\n");
         std::vector<const FieldRep*> kept;
+        bool gridReset = false;
         for (const EventRecmpFields* list : data.GetEventRecmpFieldsList())
         {
-            for (const EventProcedureRecompute* entry : list->GetProcedureRecomputes())
+            for (FieldRep* target : RecomputeTargets(*list))
             {
-                FieldRep* target = entry->fieldRep;
                 if (!IsUsable(target))
                     continue;
-                if (IsComboKind(KindOf(*target)) && HaveSameBackField(*target, *parent))
+                if (IsGridTarget(*target))
+                    gridReset = true;
+                else if (IsComboKind(KindOf(*target)) && HaveSameBackField(*target, *parent))
                     kept.push_back(target);
                 else
                     WriteRecomputeReply(*parent, *target, indent + 1);
             }
         }
+        if (gridReset)
+            WriteGridReset(indent + 1);
         bool first = true;
         for (const FieldRep* target : kept)
         {
@@ -392,7 +412,7 @@ void AspxScriptWriter::WriteRecomputeReply(FieldRep& parent, FieldRep& target, i
     const int kind = KindOf(target);
     if (&target == &parent)
     {
-        m_out.Write(indent, "updateReport(httpRequest, 'ctl00_KestraneWeavoContent_reportDiv');\n");
+        m_out.Write(indent, "updateReport(httpRequest, '%s');\n", ReportDivName());
         return;
     }
     if (IsComboKind(kind))
@@ -504,6 +524,24 @@ void AspxScriptWriter::WriteResetLine(FieldRep& control, int indent)
     m_out.Write(indent, "formName.ctl00_KestraneWeavoContent_%s.value = currentDate;\n", name);
 }
 
+bool AspxScriptWriter::IsUpdatePage() const
+{
+    return m_pageFile.GetFileKind() == 7;
+}
+
+std::vector<FieldRep*> AspxScriptWriter::RecomputeTargets(const EventRecmpFields& list) const
+{
+    std::vector<FieldRep*> targets;
+    for (const EventProcedureRecompute* entry : list.GetProcedureRecomputes())
+        targets.push_back(entry->fieldRep);
+    return targets;
+}
+
+CString AspxScriptWriter::ReportDivName() const
+{
+    return "ctl00_KestraneWeavoContent_reportDiv";
+}
+
 bool AspxScriptWriter::HasFileUploadControl(const std::vector<FieldRep*>& controls)
 {
     for (const FieldRep* control : controls)
@@ -531,8 +569,13 @@ CString AspxScriptWriter::PageFileName() const
 
 CString AspxScriptWriter::AddPageName() const
 {
-    const auto* form = dynamic_cast<const Form*>(m_pageFile.GetOwnerPage());
-    return ScriptText((form != nullptr ? GetPageBaseName(*form) : CString()) + "Add.aspx");
+    const FormInterface* owner = m_pageFile.GetOwnerPage();
+    CString baseName;
+    if (const auto* form = dynamic_cast<const Form*>(owner))
+        baseName = GetPageBaseName(*form);
+    else if (const auto* transaction = dynamic_cast<const Transaction*>(owner))
+        baseName = GetPageBaseName(*transaction);
+    return ScriptText(baseName + "Add.aspx");
 }
 
 CString AspxScriptWriter::DateFormat() const

@@ -5,6 +5,7 @@
 #include <vector>
 
 class AspFile;
+class EventRecmpFields;
 class FieldRep;
 class ForgeonProject;
 class TextFile;
@@ -17,9 +18,12 @@ class AspxScriptWriter
 {
 public:
     AspxScriptWriter(AspFile& pageFile, ForgeonProject& project, TextFile& out);
+    virtual ~AspxScriptWriter() = default;
 
     // The checks of the mandatory editable controls before a save.
     void WriteValidateData(const std::vector<FieldRep*>& controls, int indent);
+    // The head of ValidateData() and its checks, without its end.
+    void WriteValidateDataChecks(const std::vector<FieldRep*>& controls, int indent);
     // ValidateData() of the user-account forms; changePassword for "ChangePassword_form".
     void WriteAccountValidateDataAdd(const std::vector<FieldRep*>& controls, int indent,
                                      bool changePassword);
@@ -34,16 +38,52 @@ public:
     // Returns from the calling function unless the user confirms the message.
     void WriteConfirm(int indent, const char* message);
 
-private:
+protected:
     void WriteHandleActionHead(int indent);
     // The validation of a save action and, when asked, its confirmation.
     void WriteSaveBlock(const char* action, const char* message, bool confirm, int indent);
-    void WriteCancelBlock(int indent);
+    // The post of the action to the page and the handling of the XML answer.
     void WriteRequest(const std::vector<FieldRep*>& controls, int indent);
-    void WriteSaveAnswer(int indent);
-    void WriteRecomputeReplies(const std::vector<FieldRep*>& controls, int indent);
-    void WriteRecomputeReply(FieldRep& parent, FieldRep& target, int indent);
+    // A save of a page with an upload posts the whole form.
     void WriteFileUploadSubmit(int indent);
+    // One block per control with event lists, run when the answer to its recompute comes.
+    virtual void WriteRecomputeReplies(const std::vector<FieldRep*>& controls, int indent);
+
+    // What a page does with the answer to a save.
+    virtual void WriteSaveAnswer(int indent);
+    // The page file is the Update page.
+    virtual bool IsUpdatePage() const;
+    // The controls an event list recomputes, whose answers the page shows.
+    virtual std::vector<FieldRep*> RecomputeTargets(const EventRecmpFields& list) const;
+    // A recompute target the page cannot fill itself; the block of its event then lets the
+    // server draw the page again (WriteGridReset).
+    virtual bool IsGridTarget(const FieldRep& /*target*/) const { return false; }
+    virtual void WriteGridReset(int /*indent*/) {}
+    // The element that shows a report answer.
+    virtual CString ReportDivName() const;
+
+    // The page's own file name, the Add page of its form or master-detail page, the date
+    // format in lower case, each escaped for a JavaScript string.
+    CString PageFileName() const;
+    CString AddPageName() const;
+    CString DateFormat() const;
+    // The checks that an input has text and that it holds a number: element is the input's
+    // script expression, rowText an expression added to the message (empty, or the grid row).
+    void WriteInputStringCheck(const CString& element, const CString& caption,
+                               const CString& rowText, int indent);
+    void WriteInputNumericCheck(const CString& element, const CString& name, const CString& rowText,
+                                int indent);
+    // False only when the page file makes the control's field invisible.
+    bool IsControlVisible(const FieldRep& control) const;
+    CString VisibilityOf(const FieldRep& control) const;
+
+    AspFile& m_pageFile;
+    ForgeonProject& m_project;
+    TextFile& m_out;
+
+private:
+    void WriteCancelBlock(int indent);
+    void WriteRecomputeReply(FieldRep& parent, FieldRep& target, int indent);
     void WriteResetLine(FieldRep& control, int indent);
     void WriteAccountValidateData(const std::vector<FieldRep*>& controls, int indent,
                                   bool changePassword, bool update);
@@ -57,18 +97,6 @@ private:
                           const char* noChoice);
 
     static bool HasFileUploadControl(const std::vector<FieldRep*>& controls);
-    // False only when the page file makes the control's field invisible.
-    bool IsControlVisible(const FieldRep& control) const;
-    CString VisibilityOf(const FieldRep& control) const;
-    // The page's own file name, its form's Add page, the date format in lower case, each
-    // escaped for a JavaScript string.
-    CString PageFileName() const;
-    CString AddPageName() const;
-    CString DateFormat() const;
     bool IsPopUpForm() const;
     bool IsChangePasswordForm() const;
-
-    AspFile& m_pageFile;
-    ForgeonProject& m_project;
-    TextFile& m_out;
 };

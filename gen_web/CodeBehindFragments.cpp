@@ -87,7 +87,8 @@ void CodeBehindFragments::WriteCallParameterValues(const ClassInvokation& call, 
         const char* declaration = IsNameDeclared(parameter) ? "" : "String ";
         if (detailRow)
         {
-            m_out.Write(indent, "controlParam = \"%s\";\n", EscapeCSharpString(field));
+            m_out.Write(indent, "controlParam = \"%s\";\n",
+                        EscapeCSharpString(GridRowName(*map->m_field)));
             m_out.Write(indent, "controlParam += rowNo;\n");
             m_out.Write(indent, "%s%s = this.Request.Params[controlParam];\n", declaration,
                         parameter);
@@ -98,6 +99,15 @@ void CodeBehindFragments::WriteCallParameterValues(const ClassInvokation& call, 
         if (!IsNameDeclared(parameter))
             m_declaredNames.push_back(parameter);
     }
+}
+
+CString CodeBehindFragments::GridRowName(const Field& field) const
+{
+    const auto* transaction = dynamic_cast<const Transaction*>(&m_page);
+    if (transaction == nullptr || field.GetTable() == nullptr ||
+        !transaction->IsFieldInDetailTables(&field))
+        return field.GetFieldName();
+    return GetGridRowPrefix(*transaction, *field.GetTable()) + field.GetFieldName();
 }
 
 void CodeBehindFragments::WriteCallArguments(const Function& function, bool zeros)

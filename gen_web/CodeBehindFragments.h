@@ -6,6 +6,7 @@
 
 class AspFile;
 class ClassInvokation;
+class Field;
 class FieldRep;
 class ForgeonProject;
 class FormInterface;
@@ -82,6 +83,8 @@ private:
     void WriteColumnCondition(const FieldRep& control, int indent);
     // The lines that save the posted file, after its name is taken.
     void WriteFileSave(const FieldRep& control, int indent, const CString& replyPage);
+    // The name a grid row posts the field's input under, before the row number.
+    CString GridRowName(const Field& field) const;
     // The date format asks for day first.
     bool IsDayFirst() const;
 

@@ -2,18 +2,13 @@
 
 #include "entities/AspFile.h"
 #include "entities/Form.h"
-#include "gen_web/ASPXMenuWriter.h"
 #include "gen_web/AspxScriptWriter.h"
-#include "gen_web/FieldRowLayout.h"
 #include "gen_web/PageControls.h"
-#include "gen_web/PageHeaderWriter.h"
-#include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/Table.h"
-#include "platform/core/LiteralEscaping.h"
 
 FormMarkupWriter::FormMarkupWriter(ForgeonProject* project, Form& form, GenerationReport& report)
-    : AspxWriter(project, &form, report), m_form(form), m_baseName(GetPageBaseName(form)),
+    : PageMarkupWriter(project, form, report), m_form(form), m_baseName(GetPageBaseName(form)),
       m_controls(GetPlacedControls(form))
 {
 }
@@ -47,7 +42,7 @@ void FormMarkupWriter::WriteAddPage()
     WriteValidation(script, /*update=*/false);
     WriteScriptClosing();
     WritePageTop();
-    WriteFieldTable();
+    WriteFieldTable(m_controls);
     WritePageBottom();
 }
 
@@ -62,20 +57,14 @@ void FormMarkupWriter::WriteUpdatePage()
     WriteValidation(script, /*update=*/true);
     WriteScriptClosing();
     WritePageTop();
-    WriteKeyField();
-    WriteFieldTable();
+    WriteKeyField(*m_form.GetTable()->GetPrimaryKeyField());
+    WriteFieldTable(m_controls);
     WritePageBottom();
 }
 
 void FormMarkupWriter::WritePageDirective(const char* suffix)
 {
     WriteContentPageOpening(m_pageFile->GetFileName(FALSE), m_baseName + suffix);
-}
-
-void FormMarkupWriter::WriteScriptOpening()
-{
-    m_textFile.Write(1, "<script type=\"text/javascript\" language=\"javascript\">\n");
-    m_textFile.Write(0, "\n");
 }
 
 void FormMarkupWriter::WriteValidation(AspxScriptWriter& script, bool update)
@@ -90,46 +79,7 @@ void FormMarkupWriter::WriteValidation(AspxScriptWriter& script, bool update)
         script.WriteAccountValidateDataAdd(m_controls, 2, changePassword);
 }
 
-void FormMarkupWriter::WriteScriptClosing()
-{
-    m_textFile.Write(1, "</script>\n");
-}
-
-void FormMarkupWriter::WritePageTop()
-{
-    PageHeaderWriter header(*m_project, m_form, m_textFile);
-    header.WriteAccountLinks(0);
-    WriteMenuBarMarkup(m_textFile, 0);
-    WriteHeading();
-    header.WriteThreeColumnTable(m_form.GetPreLinkList(), 0);
-}
-
-void FormMarkupWriter::WriteHeading()
-{
-    m_textFile.Write(0, "\n");
-    m_textFile.Write(0, "<br/>\n");
-    m_textFile.Write(0, "<h3 class=\"heading\">");
-    m_textFile.Write(0, "%s</h3>\n", EscapeHtmlText(m_pageFile->GetPageTitle()));
-}
-
-void FormMarkupWriter::WriteKeyField()
-{
-    const Field* key = m_form.GetTable()->GetPrimaryKeyField();
-    m_textFile.Write(0, "<asp:HiddenField id=\"%s\" runat=\"server\" />\n",
-                     EscapeXml(key->GetFieldName()));
-}
-
-void FormMarkupWriter::WriteFieldTable()
-{
-    m_textFile.Write(0, "<table class=\"TableClass\" cellspacing=\"1\" >\n");
-    FieldRowLayout rows(*m_pageFile, *m_project, m_textFile);
-    rows.SetColumnCount(m_form.GetColumnCount());
-    rows.WriteRows(m_controls, 0);
-    WriteButtonRow(0);
-    m_textFile.Write(0, "</table>\n");
-}
-
-void FormMarkupWriter::WriteButtonRow(int indent)
+void FormMarkupWriter::WriteFieldTableEnd(int indent)
 {
     m_textFile.Write(indent, "<tr>\n");
     m_textFile.Write(indent + 1, "<td colspan = \"4\" class =\"TDClassForButton\" >\n");
@@ -167,9 +117,7 @@ void FormMarkupWriter::WriteButtonRow(int indent)
 
 void FormMarkupWriter::WritePageBottom()
 {
-    PageHeaderWriter footer(*m_project, m_form, m_textFile);
-    footer.WriteThreeColumnTable(m_form.GetPostLinkList(), 0);
-    footer.WriteMessageContainer(0);
+    WriteLinksAndMessage();
     m_textFile.Write(0, "<br/>\n");
     m_textFile.Write(0, "<div id=\"reportDiv\" runat=\"server\"></div>\n");
     m_textFile.Write(0, "<br/>\n");

@@ -2,15 +2,18 @@
 
 #include "entities/AspFile.h"
 #include "entities/Form.h"
+#include "entities/Transaction.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
 #include "model/Table.h"
 
-std::vector<FieldRep*> GetPlacedControls(FormInterface& page)
+namespace
+{
+std::vector<FieldRep*> PlacedOf(const std::vector<FieldRep*>& all)
 {
     std::vector<FieldRep*> controls;
-    for (FieldRep* control : page.GetFieldReps())
+    for (FieldRep* control : all)
     {
         if (control != nullptr && control->GetField() != nullptr &&
             control->GetFieldRepData() != nullptr && !control->GetFieldRepData()->IsAddedBySync())
@@ -18,12 +21,39 @@ std::vector<FieldRep*> GetPlacedControls(FormInterface& page)
     }
     return controls;
 }
+} // namespace
+
+std::vector<FieldRep*> GetPlacedControls(FormInterface& page)
+{
+    return PlacedOf(page.GetFieldReps());
+}
+
+std::vector<FieldRep*> GetPlacedControls(Transaction& transaction, Table* table)
+{
+    std::vector<FieldRep*> controls;
+    if (table != nullptr)
+        transaction.GetFieldRepsOfTable(table, controls);
+    return PlacedOf(controls);
+}
 
 CString GetPageBaseName(const Form& form)
 {
     if (form.IsCopy() || form.GetTable() == nullptr)
         return form.GetFormName();
     return form.GetTable()->GetTableName();
+}
+
+CString GetPageBaseName(const Transaction& transaction)
+{
+    CString name = transaction.GetFormName();
+    name.Trim();
+    name.Replace(" ", "_");
+    return name;
+}
+
+CString GetGridRowPrefix(const Transaction& transaction, const Table& table)
+{
+    return transaction.GetDetailTables().size() < 2 ? CString() : table.GetTableName() + "_";
 }
 
 bool IsRecomputeTarget(FormInterface& page, const FieldRep* control)

@@ -9,16 +9,28 @@ class FieldRep;
 class FieldRepData;
 class Form;
 class FormInterface;
+class Table;
+class Transaction;
 
 // What the page writers read alike of a page's controls.
 
 // The page's controls in order that its pages show: bound to a field, with data, without the
 // skip flag that marks the controls the model made by itself.
 std::vector<FieldRep*> GetPlacedControls(FormInterface& page);
+// The same of the master-detail page's controls of one of its tables.
+std::vector<FieldRep*> GetPlacedControls(Transaction& transaction, Table* table);
 
 // The name of a form's page files and page classes before "Add" or "Update": the form's name
 // when it names its pages itself, else its table's name.
 CString GetPageBaseName(const Form& form);
+
+// The name of a master-detail page's files and classes before "Add" or "Update": the page's name
+// trimmed, inner blanks made "_", as its page files are named.
+CString GetPageBaseName(const Transaction& transaction);
+
+// What the names of a detail grid's row inputs start with: with two or more detail tables the
+// table's name and "_", so that the rows of two grids post apart; else nothing.
+CString GetGridRowPrefix(const Transaction& transaction, const Table& table);
 
 // Some control of the page refills the control through a class recompute of one of its event
 // lists.

@@ -15,6 +15,7 @@
 #include "gen_web/SupportFileWriter.h"
 #include "gen_web/TransactionCodeBehindWriter.h"
 #include "gen_web/TransactionDataClassWriter.h"
+#include "gen_web/TransactionMarkupWriter.h"
 #include "gen_web/VSProjectWriter.h"
 #include "model/GenerationReport.h"
 
@@ -78,7 +79,10 @@ void ProjectWriterSet::WriteDataClass(Table& table)
     DataClassWriter(&m_project, table, m_report).Write();
 }
 
-void ProjectWriterSet::WriteTransactionMarkup(Transaction&) {}
+void ProjectWriterSet::WriteTransactionMarkup(Transaction& transaction)
+{
+    TransactionMarkupWriter(&m_project, transaction, m_report).Write();
+}
 
 void ProjectWriterSet::WriteTransactionCodeBehind(Transaction& transaction)
 {

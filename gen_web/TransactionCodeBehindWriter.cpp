@@ -9,6 +9,7 @@
 #include "gen_web/PageControls.h"
 #include "gen_web/PageHeaderWriter.h"
 #include "gen_web/TransactionGridWriter.h"
+#include "model/EventRecmpFields.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
@@ -25,15 +26,6 @@ namespace
 {
 constexpr int addFileKind = 1;
 constexpr int updateFileKind = 3;
-
-// The page name as the page files have it: trimmed, blanks made "_".
-CString PageBaseName(const Transaction& transaction)
-{
-    CString name = transaction.GetFormName();
-    name.Trim();
-    name.Replace(" ", "_");
-    return name;
-}
 
 CString DataClassName(ForgeonProject& project, const Table* table)
 {
@@ -55,7 +47,7 @@ TransactionCodeBehindWriter::TransactionCodeBehindWriter(ForgeonProject* project
       m_pageTemplate(project->GetProjectSettings() != nullptr
                          ? project->GetProjectSettings()->GetPageTemplate()
                          : 0),
-      m_baseName(PageBaseName(transaction)), m_dataObject("m_" + m_baseName),
+      m_baseName(GetPageBaseName(transaction)), m_dataObject("m_" + m_baseName),
       m_key(FindSkipReason(transaction).IsEmpty()
                 ? transaction.GetBasicTable()->GetPrimaryKeyField()->GetFieldName()
                 : CString()),
@@ -346,27 +338,25 @@ void TransactionCodeBehindWriter::WriteRowWalkTail(int indent, const char* endTe
     m_textFile.Write(indent, "}\n");
 }
 
-void TransactionCodeBehindWriter::WriteRowParams(int indent, bool withId, bool withDelete)
+void TransactionCodeBehindWriter::WriteRowParams(const Table& table, int indent, bool withId,
+                                                 bool withDelete)
 {
-    WriteCodeLines(m_textFile, {
-                                   {indent, "String searchString = \"inp\";"},
-                                   {indent, "searchString += rowCount;"},
-                                   {indent, "String rowNo = this.Request.Params[searchString];"},
-                               });
+    const CString prefix = GetGridRowPrefix(m_transaction, table);
+    m_textFile.Write(indent, "String searchString = \"%sinp\";\n", prefix);
+    m_textFile.Write(indent, "searchString += rowCount;\n");
+    m_textFile.Write(indent, "String rowNo = this.Request.Params[searchString];\n");
     if (withId)
-        WriteCodeLines(m_textFile,
-                       {
-                           {indent, "searchString = \"id\";"},
-                           {indent, "searchString += rowCount;"},
-                           {indent, "String detailId = this.Request.Params[searchString];"},
-                       });
+    {
+        m_textFile.Write(indent, "searchString = \"%sid\";\n", prefix);
+        m_textFile.Write(indent, "searchString += rowCount;\n");
+        m_textFile.Write(indent, "String detailId = this.Request.Params[searchString];\n");
+    }
     if (withDelete)
-        WriteCodeLines(m_textFile,
-                       {
-                           {indent, "searchString = \"delete\";"},
-                           {indent, "searchString += rowCount;"},
-                           {indent, "String isDelete = this.Request.Params[searchString];"},
-                       });
+    {
+        m_textFile.Write(indent, "searchString = \"%sdelete\";\n", prefix);
+        m_textFile.Write(indent, "searchString += rowCount;\n");
+        m_textFile.Write(indent, "String isDelete = this.Request.Params[searchString];\n");
+    }
 }
 
 void TransactionCodeBehindWriter::WriteDetailCall(const CString& dataObject, const char* action,
@@ -388,7 +378,7 @@ void TransactionCodeBehindWriter::WriteAddDetails(const Table& table, int indent
     m_textFile.Write(i, "void addDetailsFor%s(String basicId)\n", table.GetTableName());
     m_textFile.Write(i, "{\n");
     WriteRowWalkHead(i + 1);
-    WriteRowParams(i + 2, /*withId=*/false, /*withDelete=*/true);
+    WriteRowParams(table, i + 2, /*withId=*/false, /*withDelete=*/true);
     m_textFile.Write(i + 2, "if (rowNo != null && isDelete == null)\n");
     m_textFile.Write(i + 2, "{\n");
     WriteValuesArray(table, i + 3, /*update=*/false);
@@ -428,7 +418,7 @@ void TransactionCodeBehindWriter::WriteUpdateDetails(const Table& table, int ind
     m_textFile.Write(i, "{\n");
     WriteRequestKey("basicId", i + 1);
     WriteRowWalkHead(i + 1);
-    WriteRowParams(i + 2, /*withId=*/true, /*withDelete=*/true);
+    WriteRowParams(table, i + 2, /*withId=*/true, /*withDelete=*/true);
     m_textFile.Write(i + 2, "if (rowNo != null && isDelete == null)\n");
     m_textFile.Write(i + 2, "{\n");
     WriteValuesArray(table, i + 3, /*update=*/true);
@@ -474,7 +464,7 @@ void TransactionCodeBehindWriter::WriteDeleteDetails(const Table& table, int ind
     m_textFile.Write(i, "void delete_%s()\n", table.GetTableName());
     m_textFile.Write(i, "{\n");
     WriteRowWalkHead(i + 1);
-    WriteRowParams(i + 2, /*withId=*/true, /*withDelete=*/false);
+    WriteRowParams(table, i + 2, /*withId=*/true, /*withDelete=*/false);
     m_textFile.Write(i + 2, "if (detailId != null && detailId != \"0\")\n");
     m_textFile.Write(i + 2, "{\n");
     m_textFile.Write(i + 3, "%s.SetPrimaryKey(detailId);\n", object);
@@ -556,7 +546,8 @@ void TransactionCodeBehindWriter::WriteValuesArray(const Table& table, int inden
         }
         else
         {
-            m_textFile.Write(indent, "searchString = \"%s\";\n", name);
+            m_textFile.Write(indent, "searchString = \"%s%s\";\n",
+                             GetGridRowPrefix(m_transaction, table), name);
             m_textFile.Write(indent, "searchString += rowNo;\n");
             if (stored)
                 m_textFile.Write(indent,
@@ -639,8 +630,39 @@ void TransactionCodeBehindWriter::WriteHandleRecompute(int indent)
     }
     m_textFile.Write(indent + 1, "if (action != null && action.Equals(\"REFRESHGRID\"))\n");
     m_textFile.Write(indent + 1, "{\n");
+    // A grid whose combos a master combo fills is drawn again into its container: its rows take
+    // their options from data calls with the posted master values.
+    for (const Table* table : m_transaction.GetDetailTables())
+    {
+        if (IsRefilledByMasterCombo(*table))
+            WriteGridRendering(*table, indent + 2);
+    }
     m_textFile.Write(indent + 1, "}\n");
     m_textFile.Write(indent, "}\n");
+}
+
+bool TransactionCodeBehindWriter::IsRefilledByMasterCombo(const Table& table) const
+{
+    for (const FieldRep* control : ControlsOf(*m_transaction.GetBasicTable()))
+    {
+        const int kind = ControlKind(*control);
+        if ((kind != FieldRepData::ComboBox && kind != FieldRepData::EditableComboBox) ||
+            !control->GetFieldRepData()->RecomputesTransactionField(&m_transaction))
+            continue;
+        for (const EventRecmpFields* list : control->GetFieldRepData()->GetEventRecmpFieldsList())
+        {
+            for (const EventClassRecompute* entry : list->GetClassRecomputes())
+            {
+                const FieldRep* target = entry->fieldRep;
+                if (target != nullptr && target->GetField() != nullptr &&
+                    target->GetField()->GetTable() == &table &&
+                    target->GetFieldRepData() != nullptr &&
+                    target->GetFieldRepData()->GetDataCall() != nullptr)
+                    return true;
+            }
+        }
+    }
+    return false;
 }
 
 void TransactionCodeBehindWriter::WriteRecomputeMethods(int indent)
@@ -656,31 +678,34 @@ void TransactionCodeBehindWriter::WriteGridServer(int indent)
     const std::vector<Table*>& details = m_transaction.GetDetailTables();
     m_textFile.Write(indent, "void WriteGridServer()\n");
     m_textFile.Write(indent, "{\n");
-    // With two or more grids each block stands in braces of its own and renders its own grid.
-    const int i = details.size() < 2 ? indent + 1 : indent + 2;
     for (const Table* table : details)
-    {
-        if (details.size() >= 2)
-            m_textFile.Write(indent + 1, "{\n");
-        m_textFile.Write(i, "ReportXMLWriter w = new ReportXMLWriter();\n");
-        m_textFile.Write(i, "%s(w);\n",
-                         TransactionGridWriter::GridMethodName(m_transaction, *table));
-        WriteCodeLines(m_textFile,
-                       {
-                           {i, "string xmlReport = w.Close();"},
-                           {i, "XmlDocument docXml = new XmlDocument();"},
-                           {i, "XslCompiledTransform docXsl = new XslCompiledTransform();"},
-                           {i, "docXsl.Load(Server.MapPath(\"../../includes/css/report.xsl\"));"},
-                           {i, "StringWriter s = new StringWriter();"},
-                           {i, "docXml.LoadXml(xmlReport);"},
-                           {i, "docXsl.Transform(docXml, null, s);"},
-                       });
-        m_textFile.Write(i, "this.%sDiv.InnerHtml = s.ToString();\n", table->GetTableName());
-        m_textFile.Write(0, "\n");
-        if (details.size() >= 2)
-            m_textFile.Write(indent + 1, "}\n");
-    }
+        WriteGridRendering(*table, indent + 1);
     m_textFile.Write(indent, "}\n");
+}
+
+void TransactionCodeBehindWriter::WriteGridRendering(const Table& table, int indent)
+{
+    // With two or more grids each block stands in braces of its own and renders its own grid.
+    const bool braced = m_transaction.GetDetailTables().size() >= 2;
+    const int i = braced ? indent + 1 : indent;
+    if (braced)
+        m_textFile.Write(indent, "{\n");
+    m_textFile.Write(i, "ReportXMLWriter w = new ReportXMLWriter();\n");
+    m_textFile.Write(i, "%s(w);\n", TransactionGridWriter::GridMethodName(m_transaction, table));
+    WriteCodeLines(m_textFile,
+                   {
+                       {i, "string xmlReport = w.Close();"},
+                       {i, "XmlDocument docXml = new XmlDocument();"},
+                       {i, "XslCompiledTransform docXsl = new XslCompiledTransform();"},
+                       {i, "docXsl.Load(Server.MapPath(\"../../includes/css/report.xsl\"));"},
+                       {i, "StringWriter s = new StringWriter();"},
+                       {i, "docXml.LoadXml(xmlReport);"},
+                       {i, "docXsl.Transform(docXml, null, s);"},
+                   });
+    m_textFile.Write(i, "this.%sDiv.InnerHtml = s.ToString();\n", table.GetTableName());
+    m_textFile.Write(0, "\n");
+    if (braced)
+        m_textFile.Write(indent, "}\n");
 }
 
 void TransactionCodeBehindWriter::WriteClassTail()

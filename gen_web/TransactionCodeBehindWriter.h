@@ -49,8 +49,9 @@ private:
     // and its end with the test that stops it.
     void WriteRowWalkHead(int indent);
     void WriteRowWalkTail(int indent, const char* endTest);
-    // The row's request values: rowNo, with withId detailId, and isDelete.
-    void WriteRowParams(int indent, bool withId, bool withDelete);
+    // The row's request values under the table's grid row names: rowNo, with withId detailId,
+    // and with withDelete isDelete.
+    void WriteRowParams(const Table& table, int indent, bool withId, bool withDelete);
     // The Pre hook, the action and the Post hook of a detail row, or the message.
     void WriteDetailCall(const CString& dataObject, const char* action, const char* message,
                          int indent);
@@ -66,6 +67,10 @@ private:
     void WriteHandleRecompute(int indent);
     void WriteRecomputeMethods(int indent);
     void WriteGridServer(int indent);
+    // The table's grid written into its container, the member <T>Div.
+    void WriteGridRendering(const Table& table, int indent);
+    // A master combo's recompute fills a control of the table from a data call.
+    bool IsRefilledByMasterCombo(const Table& table) const;
     void WriteClassTail();
     void WriteDesignerFile(const char* mode);
     void Save(const char* mode);

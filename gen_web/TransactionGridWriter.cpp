@@ -98,12 +98,23 @@ CString TransactionGridWriter::RecomputeEvent(Transaction& transaction, const Fi
 CString TransactionGridWriter::RecomputeCall(const FieldRep& control) const
 {
     return "HandleGridRecompute(\\\"RECOMPUTEON" + RecomputeEvent(m_transaction, control) +
-           "\\\", " + ControlName(control) + "__ROW__, inp__ROW__);";
+           "\\\", " + RowId(ControlName(control)) + "__ROW__, " + RowId("inp") + "__ROW__);";
 }
 
-CString TransactionGridWriter::RecomputeArgument(const FieldRep& control) const
+CString TransactionGridWriter::RecomputeArgument(const FieldRep& control, bool dataRow) const
 {
-    return HasRecomputeLists(control) ? "\"" + RecomputeCall(control) + "\"" : CString("null");
+    if (!HasRecomputeLists(control))
+        return "null";
+    if (!dataRow)
+        return "\"" + RecomputeCall(control) + "\"";
+    // A stored row passes its own ids, known when the row is written.
+    return "\"HandleGridRecompute(\\\"RECOMPUTEON" + RecomputeEvent(m_transaction, control) +
+           "\\\",\" + idString + \",\" + inpString + \");\"";
+}
+
+CString TransactionGridWriter::RowId(const CString& name) const
+{
+    return m_prefix + name;
 }
 
 CString TransactionGridWriter::GridMethodName(const Transaction& transaction, const Table& table)
@@ -171,6 +182,7 @@ void TransactionGridWriter::WriteGridBlock(Table& table, int indent, bool update
                       return control == nullptr || control->GetField() == nullptr ||
                              control->GetFieldRepData() == nullptr;
                   });
+    m_prefix = GetGridRowPrefix(m_transaction, table);
     m_declaredObjects.clear();
     m_dataTableDeclared = false;
     m_dateLocalsDeclared = false;
@@ -205,14 +217,14 @@ void TransactionGridWriter::WriteDefaultRow(int indent)
     for (const FieldRep* control : m_controls)
         WriteDefaultCell(*control, indent);
     m_out.Write(0, "\n");
-    WriteFixedDefaultCell("checkbox", "__ROW__", "delete__ROW__", indent);
-    WriteFixedDefaultCell("hidden", "__ROW__", "inp__ROW__", indent);
-    WriteFixedDefaultCell("hidden", "0", "id__ROW__", indent);
+    WriteFixedDefaultCell("checkbox", "__ROW__", RowId("delete__ROW__"), indent);
+    WriteFixedDefaultCell("hidden", "__ROW__", RowId("inp__ROW__"), indent);
+    WriteFixedDefaultCell("hidden", "0", RowId("id__ROW__"), indent);
     m_out.Write(indent, "w.EndGridDefaultRow();\n");
 }
 
 void TransactionGridWriter::WriteFixedDefaultCell(const char* type, const char* value,
-                                                  const char* id, int indent)
+                                                  const CString& id, int indent)
 {
     m_out.Write(indent, "w.BeginGridData(null, null, 0, 0 ,0);\n");
     m_out.Write(indent,
@@ -287,7 +299,8 @@ void TransactionGridWriter::WriteDefaultCell(const FieldRep& control, int indent
             indent,
             "w.WriteInputField(\"input\", val_%s, \"%s__ROW__\", null, \"TextControl\", %s, "
             "false, %s, false, null, %s);\n",
-            name, name, HiddenFlag(control), ReadOnlyFlag(control), RecomputeArgument(control));
+            name, RowId(name), HiddenFlag(control), ReadOnlyFlag(control),
+            RecomputeArgument(control));
         break;
     case FieldRepData::TextArea:
         WriteDefaultValue(control, indent);
@@ -295,7 +308,7 @@ void TransactionGridWriter::WriteDefaultCell(const FieldRep& control, int indent
         m_out.Write(indent,
                     "w.WriteTextAreaField(%d, %d, val_%s, \"%s__ROW__\", %s, %s, false, "
                     "\"TextAreaControl\", %s);\n",
-                    data.GetWidth(), data.GetRows(), name, name, HiddenFlag(control),
+                    data.GetWidth(), data.GetRows(), name, RowId(name), HiddenFlag(control),
                     ReadOnlyFlag(control), RecomputeArgument(control));
         break;
     case FieldRepData::CheckBox:
@@ -304,7 +317,7 @@ void TransactionGridWriter::WriteDefaultCell(const FieldRep& control, int indent
         m_out.Write(indent,
                     "w.WriteInputField(\"checkbox\", null, \"%s__ROW__\", null, null, %s, %s, "
                     "false, bChecked_%s, %s, null);\n",
-                    name, HiddenFlag(control), ReadOnlyFlag(control), name,
+                    RowId(name), HiddenFlag(control), ReadOnlyFlag(control), name,
                     RecomputeArgument(control));
         break;
     case FieldRepData::ComboBox:
@@ -341,7 +354,7 @@ void TransactionGridWriter::WriteDataCell(const FieldRep& control, int indent)
         return;
     if (kind == FieldRepData::RadioButton || kind == FieldRepData::DateControl)
     {
-        m_out.Write(indent, "idString = \"%s\" + count;\n", name);
+        m_out.Write(indent, "idString = \"%s\" + count;\n", RowId(name));
         m_out.Write(indent, "valueString = utilHandler.GetValueOfField(strA, \"%s\");\n", name);
         if (kind == FieldRepData::RadioButton)
         {
@@ -355,7 +368,7 @@ void TransactionGridWriter::WriteDataCell(const FieldRep& control, int indent)
         return;
     }
     m_out.Write(indent, "w.BeginGridData(null, null, 0, 0 ,0);\n");
-    m_out.Write(indent, "idString = \"%s\" + count;\n", name);
+    m_out.Write(indent, "idString = \"%s\" + count;\n", RowId(name));
     m_out.Write(indent, "valueString = utilHandler.GetValueOfField(strA, \"%s\");\n", name);
     switch (kind)
     {
@@ -364,14 +377,14 @@ void TransactionGridWriter::WriteDataCell(const FieldRep& control, int indent)
             indent,
             "w.WriteInputField(\"input\", valueString, idString, null, \"TextControl\", %s, "
             "false, false, false, null, %s);\n",
-            HiddenFlag(control), RecomputeArgument(control));
+            HiddenFlag(control), RecomputeArgument(control, /*dataRow=*/true));
         break;
     case FieldRepData::TextArea:
         m_out.Write(indent,
                     "w.WriteTextAreaField(%d, %d, valueString, idString, %s, %s, false, "
                     "\"TextAreaControl\", %s);\n",
                     data.GetWidth(), data.GetRows(), HiddenFlag(control), ReadOnlyFlag(control),
-                    RecomputeArgument(control));
+                    RecomputeArgument(control, /*dataRow=*/true));
         break;
     case FieldRepData::CheckBox:
         m_out.Write(indent, "valueString = valueString.Trim();\n");
@@ -384,7 +397,8 @@ void TransactionGridWriter::WriteDataCell(const FieldRep& control, int indent)
         m_out.Write(indent,
                     "w.WriteInputField(\"checkbox\", valueString, idString, null, null, %s, %s, "
                     "false, is_checked, %s, null);\n",
-                    HiddenFlag(control), ReadOnlyFlag(control), RecomputeArgument(control));
+                    HiddenFlag(control), ReadOnlyFlag(control),
+                    RecomputeArgument(control, /*dataRow=*/true));
         break;
     default:
         WriteComboCell(control, indent, /*dataRow=*/true);
@@ -487,22 +501,17 @@ void TransactionGridWriter::WriteComboCell(const FieldRep& control, int indent, 
     {
         m_out.Write(indent, "String %s = valueString;\n", name);
         m_out.Write(indent,
-                    "w.BeginComboField(idString, \"GridComboControl\", %s, false, %s, null, null, ",
-                    HiddenFlag(control), ReadOnlyFlag(control));
-        if (HasRecomputeLists(control))
-        {
-            m_out.Write(0, "\"HandleGridRecompute(\\\"RECOMPUTEON%s\\\",\"",
-                        RecomputeEvent(m_transaction, control));
-            m_out.Write(0, " + idString + \",\" + inpString + \");\");\n");
-        }
-        else
-            m_out.Write(0, "null);\n");
+                    "w.BeginComboField(idString, \"GridComboControl\", %s, false, %s, null, null, "
+                    "%s);\n",
+                    HiddenFlag(control), ReadOnlyFlag(control),
+                    RecomputeArgument(control, /*dataRow=*/true));
     }
     else
         m_out.Write(indent,
                     "w.BeginComboField(\"%s__ROW__\", \"GridComboControl\", %s, false, %s, null, "
                     "null, %s);\n",
-                    name, HiddenFlag(control), ReadOnlyFlag(control), RecomputeArgument(control));
+                    RowId(name), HiddenFlag(control), ReadOnlyFlag(control),
+                    RecomputeArgument(control));
     if (!dataRow && IsRecomputedInRow(control))
         m_out.Write(indent, "w.WriteComboOption(\"null\", \"None\", true);\n");
     else if (DataCallOf(control) != nullptr && HasFrontAndBack(control))
@@ -547,7 +556,7 @@ void TransactionGridWriter::WriteDateCell(const FieldRep& control, int indent, b
         m_out.Write(indent,
                     "w.WriteInputField(\"text\", val_%s, \"%s__ROW__\", actionString, "
                     "\"CalenderBoxControl\", %s, false, %s, false, null, null);\n",
-                    name, name, HiddenFlag(control), ReadOnlyFlag(control));
+                    name, RowId(name), HiddenFlag(control), ReadOnlyFlag(control));
     m_out.Write(indent, "imagePath = \"../../includes/images/calendar.gif\";\n");
     if (readOnly)
         m_out.Write(indent, "actionString = null;\n");
@@ -566,7 +575,7 @@ void TransactionGridWriter::WriteDateCell(const FieldRep& control, int indent, b
         else
             m_out.Write(indent,
                         "\" onclick = 'g_Calendar.show(event,%s__ROW__,false,\\\"%s\\\");'\";\n",
-                        name, format);
+                        RowId(name), format);
     }
     m_out.Write(indent, "w.WriteImageField(imagePath, null, null, null, actionString, "
                         "\"CalenderButtonImage_In\", 0, 0, 0, 0, 0);\n");
@@ -583,8 +592,8 @@ void TransactionGridWriter::WriteRadioDefaultCell(const FieldRep& control, int i
             indent,
             "w.WriteInputField(\"radio\", \"%s\", \"%s__ROW__\", null, null, %s, %s, false, "
             "bChecked_%s%d, %s, null);\n",
-            EscapeCSharpString(items[i].value), name, HiddenFlag(control), ReadOnlyFlag(control),
-            name, static_cast<int>(i), RecomputeArgument(control));
+            EscapeCSharpString(items[i].value), RowId(name), HiddenFlag(control),
+            ReadOnlyFlag(control), name, static_cast<int>(i), RecomputeArgument(control));
         m_out.Write(indent, "w.WriteTextField(\"%s\", \"RadioTextControl\");\n",
                     EscapeCSharpString(items[i].text));
         m_out.Write(indent, "w.EndGridData();\n");
@@ -608,7 +617,7 @@ void TransactionGridWriter::WriteRadioDataCell(const FieldRep& control, int inde
                         "w.WriteInputField(\"radio\", \"%s\", idString, null, null, %s, %s, false, "
                         "%s, %s, null);\n",
                         value, HiddenFlag(control), ReadOnlyFlag(control), checked,
-                        RecomputeArgument(control));
+                        RecomputeArgument(control, /*dataRow=*/true));
         }
         m_out.Write(indent, "w.WriteTextField(\"%s\", \"RadioTextControl\");\n",
                     EscapeCSharpString(item.text));
@@ -631,6 +640,7 @@ void TransactionGridWriter::WriteGridRowMethod(Table& table, int indent)
     m_dataTableDeclared = false;
     m_dateLocalsDeclared = false;
     m_isCheckedDeclared = false;
+    m_prefix = GetGridRowPrefix(m_transaction, table);
     m_fragments.ClearDeclaredNames();
     const int i = indent;
     m_out.Write(i, "public void writeGridRowFor%s(ReportXMLWriter w, ArrayList strA, int count)\n",
@@ -640,17 +650,19 @@ void TransactionGridWriter::WriteGridRowMethod(Table& table, int indent)
                               {i + 1, "UtilHandler utilHandler = new UtilHandler();"},
                               {i + 1, "String idString = \"\";"},
                               {i + 1, "String valueString = \"\";"},
-                              {i + 1, "String inpString = \"inp\";"},
-                              {i + 1, "inpString += count;"},
                           });
+    m_out.Write(i + 1, "String inpString = \"%s\";\n", RowId("inp"));
+    m_out.Write(i + 1, "inpString += count;\n");
     for (const FieldRep* control : m_controls)
         WriteDataCell(*control, i + 1);
+    WriteCodeLines(m_out, {
+                              {i + 1, "w.BeginGridData(null, null, 0, 0, 0);"},
+                              {i + 1, "valueString = null;"},
+                          });
+    m_out.Write(i + 1, "idString = \"%s\" + count;\n", RowId("delete"));
     WriteCodeLines(
         m_out,
         {
-            {i + 1, "w.BeginGridData(null, null, 0, 0, 0);"},
-            {i + 1, "valueString = null;"},
-            {i + 1, "idString = \"delete\" + count;"},
             {i + 1, "w.WriteInputField(\"checkbox\", valueString, idString, null, null, false, "
                     "false, false, false, null, null);"},
             {i + 1, "w.EndGridData();"},
@@ -664,8 +676,8 @@ void TransactionGridWriter::WriteGridRowMethod(Table& table, int indent)
         });
     m_out.Write(i + 1, "valueString = utilHandler.GetValueOfField(strA, \"%s\");\n",
                 KeyName(table));
+    m_out.Write(i + 1, "idString = \"%s\" + count;\n", RowId("id"));
     WriteCodeLines(m_out, {
-                              {i + 1, "idString = \"id\" + count;"},
                               {i + 1, "w.WriteInputField(\"hidden\", valueString, idString, null, "
                                       "null, false, false, false, false, null, null);"},
                               {i + 1, "w.EndGridData();"},

@@ -16,7 +16,8 @@ class Transaction;
 // detail table, on the Update page the stored rows of each grid (writeGridRowFor<T>,
 // fillGridFor<T>), and fillOptionsForGridCombo. With two or more detail tables each grid is a
 // method of its own (GetXMLDataForGridOf<T>), so that its locals stand apart and each grid's
-// container can be given its own grid.
+// container can be given its own grid, and its row inputs are named with its table's prefix
+// (GetGridRowPrefix), so that the rows of two grids post apart.
 class TransactionGridWriter
 {
 public:
@@ -59,12 +60,16 @@ private:
     // "C m_T = new C(); " once per method, the call's parameter values and
     // "dataTable = m_T.Fn(args);".
     void WriteDataCall(const FieldRep& control, int indent);
-    void WriteFixedDefaultCell(const char* type, const char* value, const char* id, int indent);
+    void WriteFixedDefaultCell(const char* type, const char* value, const CString& id, int indent);
 
-    // HandleGridRecompute(\"RECOMPUTEON<EVENT>\", <name>__ROW__, inp__ROW__);
+    // HandleGridRecompute(\"RECOMPUTEON<EVENT>\", <name>__ROW__, inp__ROW__); names with the
+    // row prefix.
     CString RecomputeCall(const FieldRep& control) const;
-    // The onblur or onclick argument: the recompute call as a string, else null.
-    CString RecomputeArgument(const FieldRep& control) const;
+    // The onblur, onclick or onchange argument: the recompute call as a string, else null. A
+    // stored row's call takes the row's ids from idString and inpString.
+    CString RecomputeArgument(const FieldRep& control, bool dataRow = false) const;
+    // The name of a row input: the grid's row prefix and the name.
+    CString RowId(const CString& name) const;
     CString HiddenFlag(const FieldRep& control) const;
     CString ReadOnlyFlag(const FieldRep& control) const;
     // Another control of the detail table refills the control.
@@ -76,6 +81,7 @@ private:
     TextFile& m_out;
     CodeBehindFragments& m_fragments;
     Table* m_table = nullptr;
+    CString m_prefix;
     std::vector<FieldRep*> m_controls;
     std::vector<const Table*> m_declaredObjects;
     bool m_dataTableDeclared = false;

@@ -23,51 +23,6 @@ namespace
 {
 namespace fs = std::filesystem;
 
-// The client functions of the support scripts that generated form pages may call.
-const std::set<std::string> supportFunctions = {"getRequestBody",
-                                                "getXMLHTTPRequest",
-                                                "getMessageString",
-                                                "updateReport",
-                                                "validateString",
-                                                "isNumber1",
-                                                "isDate",
-                                                "FillCombo",
-                                                "FillControlFromFunction",
-                                                "FillCheckBoxFromFunction",
-                                                "FillRadioButtonFromFunction",
-                                                "getSelctedTextFromEditableCombo",
-                                                "date_dash",
-                                                "calendarTimeout",
-                                                "fn_SearchCombo",
-                                                "fn_NevigateSearchCombo",
-                                                "showHideList",
-                                                "hideList",
-                                                "handleClickOnList"};
-// Keywords and the browser's own functions.
-const std::set<std::string> builtIns = {"if",    "function", "return",      "confirm",
-                                        "alert", "Date",     "clearTimeout"};
-
-// Functions the script calls that it neither defines nor finds in the browser or the support
-// scripts.
-std::set<std::string> UnknownCalls(const std::string& script)
-{
-    std::set<std::string> defined;
-    const std::regex definition(R"(function\s+(\w+))");
-    for (auto it = std::sregex_iterator(script.begin(), script.end(), definition);
-         it != std::sregex_iterator(); ++it)
-        defined.insert((*it)[1]);
-    std::set<std::string> unknown;
-    const std::regex call(R"((^|[^.\w])(\w+)\s*\()");
-    for (auto it = std::sregex_iterator(script.begin(), script.end(), call);
-         it != std::sregex_iterator(); ++it)
-    {
-        const std::string name = (*it)[2];
-        if (!defined.contains(name) && !builtIns.contains(name) && !supportFunctions.contains(name))
-            unknown.insert(name);
-    }
-    return unknown;
-}
-
 // Writes the controls in rows and tells the layout: "[" and "]" around a row, a control's name
 // for its cells, "_" for an empty pair.
 std::string RowPattern(int columns, const std::vector<std::pair<int, bool>>& controls)

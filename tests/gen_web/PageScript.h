@@ -1,6 +1,7 @@
 #pragma once
 
 #include <regex>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -32,4 +33,49 @@ inline std::string PageScript(const std::string& page)
         script += "function handler" + std::to_string(count++) + "(event)\n{\n" +
                   Decoded((*it)[3].matched ? (*it)[3].str() : (*it)[4].str()) + "\n}\n";
     return script;
+}
+
+// The client functions of the support scripts that generated pages may call.
+inline const std::set<std::string> supportFunctions = {"getRequestBody",
+                                                       "getXMLHTTPRequest",
+                                                       "getMessageString",
+                                                       "updateReport",
+                                                       "validateString",
+                                                       "isNumber1",
+                                                       "isDate",
+                                                       "FillCombo",
+                                                       "FillControlFromFunction",
+                                                       "FillCheckBoxFromFunction",
+                                                       "FillRadioButtonFromFunction",
+                                                       "getSelctedTextFromEditableCombo",
+                                                       "date_dash",
+                                                       "calendarTimeout",
+                                                       "fn_SearchCombo",
+                                                       "fn_NevigateSearchCombo",
+                                                       "showHideList",
+                                                       "hideList",
+                                                       "handleClickOnList"};
+// Keywords and the browser's own functions.
+inline const std::set<std::string> builtIns = {"if",      "for",   "function", "return",
+                                               "confirm", "alert", "Date",     "clearTimeout"};
+
+// Functions the script calls that it neither defines nor finds in the browser or the support
+// scripts.
+inline std::set<std::string> UnknownCalls(const std::string& script)
+{
+    std::set<std::string> defined;
+    const std::regex definition(R"(function\s+(\w+))");
+    for (auto it = std::sregex_iterator(script.begin(), script.end(), definition);
+         it != std::sregex_iterator(); ++it)
+        defined.insert((*it)[1]);
+    std::set<std::string> unknown;
+    const std::regex call(R"((^|[^.\w])(\w+)\s*\()");
+    for (auto it = std::sregex_iterator(script.begin(), script.end(), call);
+         it != std::sregex_iterator(); ++it)
+    {
+        const std::string name = (*it)[2];
+        if (!defined.contains(name) && !builtIns.contains(name) && !supportFunctions.contains(name))
+            unknown.insert(name);
+    }
+    return unknown;
 }

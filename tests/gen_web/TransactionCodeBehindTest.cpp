@@ -13,22 +13,32 @@ namespace
 {
 namespace fs = std::filesystem;
 
-// The code-behind and designer files of both fixture pages equal their expected files under
-// tests/data/gen_web/TransactionPages: the handlers with their row walks over inp, id and
-// delete + n and their values arrays, the grid blocks (one method per grid with two detail
-// tables), a recompute method each for the master and the detail combo of one name, the answer of
-// handleDelete, the redirect and upload lines of a page with an upload, and the file and class
-// names of a page name with a blank.
+// The markup, code-behind and designer files of both fixture pages equal their expected files
+// under tests/data/gen_web/TransactionPages: the handlers with their row walks over inp, id and
+// delete + n (with two detail tables each grid's names start with its table's), their values
+// arrays, the combo resets and date defaults of Page_Load, the grid blocks (one method per grid
+// with two detail tables), handleRecompute whose REFRESHGRID branch draws the grid that the master
+// combo refills into its container, a recompute method each for the master and the detail combo
+// of one name, the answer of handleDelete, the redirect and upload lines of a page with an upload,
+// and the file and class names of a page name with a blank. In the markup: the script with
+// HandleAction (the grid reset of a master combo that refills a detail combo, the editable combo
+// addressed by its client id, the empty blocks of the Update page), HandleGridRecompute,
+// ValidateDetailData with the row names and an escaped caption, the field table and one
+// container per detail table.
 TEST(TransactionCodeBehind, PagesAreWrittenAsExpected)
 {
     TransactionProject fixture;
     ProjectWriterSet writers(fixture.Project(), fixture.Report());
-    writers.WriteTransactionCodeBehind(fixture.Sale());
-    writers.WriteTransactionCodeBehind(fixture.Order());
+    for (Transaction* page : {&fixture.Sale(), &fixture.Order()})
+    {
+        writers.WriteTransactionMarkup(*page);
+        writers.WriteTransactionCodeBehind(*page);
+    }
     EXPECT_TRUE(fixture.Report().IsEmpty()) << fixture.Report().GetText();
     for (const char* name :
-         {"saleAdd.aspx.cs", "saleUpdate.aspx.cs", "saleUpdate.aspx.designer.cs",
-          "order_entryAdd.aspx.cs", "order_entryUpdate.aspx.cs", "order_entryAdd.aspx.designer.cs"})
+         {"saleAdd.aspx", "saleUpdate.aspx", "order_entryAdd.aspx", "saleAdd.aspx.cs",
+          "saleUpdate.aspx.cs", "saleUpdate.aspx.designer.cs", "order_entryAdd.aspx.cs",
+          "order_entryUpdate.aspx.cs", "order_entryAdd.aspx.designer.cs"})
         EXPECT_EQ(GoldenBytes(std::string("TransactionPages/") + name),
                   ReadHostFile(fixture.PageFolder() / name))
             << name;

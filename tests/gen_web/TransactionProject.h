@@ -23,10 +23,12 @@
 // - "sale": master "sale_basic" (a combo of customers whose change recomputes the text box
 //   "remark", a date, the text box), one detail table "sale_line" (a combo of customers whose
 //   change recomputes the row's text box "remark", a check box, a date, a text box "qty" that
-//   is invisible on the Update page, and the text box);
-// - "order entry" (a name with a blank): master "order_basic" (a text box and an upload), detail
-// tables
-//   "order_line" (a check box and a text box) and "order_payment" (a check box and a date).
+//   is invisible on the Update page, and the text box); the master combo also refills the
+//   detail combo;
+// - "order entry" (a name with a blank): master "order_basic" (a text box, an upload, and a
+//   combo of customers whose change refills an editable combo of customer names), detail tables
+//   "order_line" (a check box and a mandatory text box whose caption has quotes) and
+//   "order_payment" (a check box and a date).
 // Every detail table has the link column to its master table.
 class TransactionProject : public GenWebProject
 {
@@ -60,12 +62,15 @@ public:
         FieldRep* qty = AddControl(*m_sale, saleLine, "qty", FieldRepData::TextBox);
         FieldRep* lineRemark = AddControl(*m_sale, saleLine, "remark", FieldRepData::TextBox);
         Recompute(*lineCombo, *lineRemark);
+        masterCombo->GetFieldRepData()->GetEventRecmpFieldsList()[0]->AddClassRecompute(lineCombo);
         auto* hidden = new FieldVisibility(qty->GetField());
         hidden->SetVisibilityKind(FieldVisibility::Invisible);
         m_sale->FindAspFileByType(3)->AddFieldVisibility(hidden);
 
-        Table* orderBasic =
-            AddTable("order_basic", {{"note", FieldTypeVarchar}, {"scan", FieldTypeVarchar}});
+        Table* orderBasic = AddTable("order_basic", {{"note", FieldTypeVarchar},
+                                                     {"scan", FieldTypeVarchar},
+                                                     {"customer_id", FieldTypeInt, customerKey},
+                                                     {"agent", FieldTypeVarchar}});
         Table* orderLine =
             AddTable("order_line", {{"order_id", FieldTypeInt, orderBasic->GetPrimaryKeyField()},
                                     {"packed", FieldTypeVarchar},
@@ -77,8 +82,17 @@ public:
         m_order = AddTransaction("order entry", orderBasic, {orderLine, orderPayment});
         AddControl(*m_order, orderBasic, "note", FieldRepData::TextBox);
         AddControl(*m_order, orderBasic, "scan", FieldRepData::FileUpload);
+        FieldRep* buyer = AddCustomerCombo(*m_order, orderBasic);
+        FieldRep* agent = AddCustomerCombo(*m_order, orderBasic, "agent");
+        agent->GetFieldRepData()->SetControlKind(FieldRepData::EditableComboBox);
+        agent->GetFieldRepData()->SetBackField(m_customer->FindFieldByName("cname"));
+        auto* onChange = new EventRecmpFields;
+        onChange->AddClassRecompute(agent);
+        buyer->GetFieldRepData()->AddEventRecmpFields(onChange);
         AddControl(*m_order, orderLine, "packed", FieldRepData::CheckBox);
-        AddControl(*m_order, orderLine, "item", FieldRepData::TextBox);
+        FieldRep* item = AddControl(*m_order, orderLine, "item", FieldRepData::TextBox);
+        item->SetMandatory(true);
+        item->GetFieldRepData()->SetCaption("Item \"name\"");
         AddControl(*m_order, orderPayment, "paid", FieldRepData::CheckBox);
         AddControl(*m_order, orderPayment, "pdate", FieldRepData::DateControl);
     }
@@ -149,10 +163,11 @@ private:
         return control;
     }
 
-    // A combo of the table's customer_id filled by customer.SelectAllRecords.
-    FieldRep* AddCustomerCombo(Transaction& page, Table* table)
+    // A combo of the table's field filled by customer.SelectAllRecords.
+    FieldRep* AddCustomerCombo(Transaction& page, Table* table,
+                               const char* fieldName = "customer_id")
     {
-        FieldRep* combo = AddControl(page, table, "customer_id", FieldRepData::ComboBox);
+        FieldRep* combo = AddControl(page, table, fieldName, FieldRepData::ComboBox);
         Class* customerClass = Project().GetClassForTable(m_customer, false);
         auto* call = new ClassInvokation;
         call->SetFunction(customerClass, customerClass->FindFunctionByName("SelectAllRecords"));

@@ -105,11 +105,14 @@ public class TransactionPagesCheck
               "DELETE FROM  sale_line WHERE sale_line_id = 0",
               Changes());
 
-        Call(NewPage(typeof(order_entryUpdate), "ACTION=DELETE&order_basic_id=9&inp1=1&id1=4&inp2=2&id2=0"),
+        // Each grid posts its rows under its own names: a row of one grid touches only its table.
+        Call(NewPage(typeof(order_entryUpdate), "ACTION=DELETE&order_basic_id=9" +
+                     "&order_line_inp1=1&order_line_id1=4&order_line_inp2=2&order_line_id2=0" +
+                     "&order_payment_inp1=1&order_payment_id1=7&inp1=1&id1=5"),
              "handleDelete");
         Check("handleDelete",
               "DELETE FROM  order_line WHERE order_line_id = 4\n" +
-              "DELETE FROM  order_payment WHERE order_payment_id = 4\n" +
+              "DELETE FROM  order_payment WHERE order_payment_id = 7\n" +
               "DELETE FROM order_line WHERE order_id = 9\n" +
               "DELETE FROM order_payment WHERE order_id = 9\n" +
               "DELETE FROM order_basic WHERE order_basic_id = 9",

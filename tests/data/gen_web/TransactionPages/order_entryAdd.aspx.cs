@@ -50,6 +50,20 @@ namespace Shop
 				handleRecompute();
 			else if (action != null && action.Equals("REFRESHGRID"))
 			{
+				ListItem item = new ListItem();
+				this.customer_id.Items.Clear();
+				item.Text = "None";
+				item.Value = "null";
+				this.customer_id.Items.Add(item);
+
+				item = new ListItem();
+				this.agent.Items.Clear();
+				item.Text = "None";
+				item.Value = "null";
+				this.agent.Items.Add(item);
+
+				this.agent_editable.Text = "None";
+				this.agent.Text = "null";
 				initializeControls();
 				extractAndAssignValuesToControls();
 				WriteGridServer();
@@ -59,6 +73,20 @@ namespace Shop
 			}
 			else 
 			{
+				ListItem item = new ListItem();
+				this.customer_id.Items.Clear();
+				item.Text = "None";
+				item.Value = "null";
+				this.customer_id.Items.Add(item);
+
+				item = new ListItem();
+				this.agent.Items.Clear();
+				item.Text = "None";
+				item.Value = "null";
+				this.agent.Items.Add(item);
+
+				this.agent_editable.Text = "None";
+				this.agent.Text = "null";
 				initializeControls();
 				extractAndAssignValuesToControls();
 				WriteGridServer();
@@ -82,10 +110,14 @@ namespace Shop
 						Response.Redirect("order_entryAdd.aspx?MessageLabel=" + Server.UrlEncode("The file " + scan + " was not uploaded: files of this type are not accepted."));
 					this.scan.PostedFile.SaveAs(location + scan);
 				}
+				String customer_id = this.Request.Params["customer_id"];
+				String agent = this.Request.Params["agent"];
  
 				String[,] values = { 
 				{"note", note },
-				{"scan", scan }
+				{"scan", scan },
+				{"customer_id", customer_id },
+				{"agent", agent }
 
 				 };
  
@@ -116,19 +148,19 @@ namespace Shop
 			bool stat = true;
 			while (stat)
 			{
-				String searchString = "inp";
+				String searchString = "order_line_inp";
 				searchString += rowCount;
 				String rowNo = this.Request.Params[searchString];
-				searchString = "delete";
+				searchString = "order_line_delete";
 				searchString += rowCount;
 				String isDelete = this.Request.Params[searchString];
 				if (rowNo != null && isDelete == null)
 				{
-					searchString = "packed";
+					searchString = "order_line_packed";
 					searchString += rowNo;
 					String packed = this.Request.Params[searchString];
 					UtilHandler util = new UtilHandler();
-					searchString = "item";
+					searchString = "order_line_item";
 					searchString += rowNo;
 					String item = this.Request.Params[searchString];
  
@@ -159,19 +191,19 @@ namespace Shop
 			bool stat = true;
 			while (stat)
 			{
-				String searchString = "inp";
+				String searchString = "order_payment_inp";
 				searchString += rowCount;
 				String rowNo = this.Request.Params[searchString];
-				searchString = "delete";
+				searchString = "order_payment_delete";
 				searchString += rowCount;
 				String isDelete = this.Request.Params[searchString];
 				if (rowNo != null && isDelete == null)
 				{
-					searchString = "paid";
+					searchString = "order_payment_paid";
 					searchString += rowNo;
 					String paid = this.Request.Params[searchString];
 					UtilHandler util = new UtilHandler();
-					searchString = "pdate";
+					searchString = "order_payment_pdate";
 					searchString += rowNo;
 					String pdate = this.Request.Params[searchString];
  
@@ -201,6 +233,9 @@ namespace Shop
 			//Controls which have defined population method are initialized here
 			DataTable dataTable = new DataTable();
 			ControlFieldHandler cntrl = new ControlFieldHandler();
+			_customer m_customer = new _customer(); 
+			dataTable = m_customer.SelectAllRecords();
+			cntrl.AddItemsToDropDownListFromDataTable(dataTable, customer_id , "cname", "customer_id");
 
 		}
 		void extractAndAssignValuesToControls()
@@ -210,13 +245,42 @@ namespace Shop
 			if(note.Text == null)
 				note.Text = reqParam;
 			reqParam = Request.Params["scan"];
+			reqParam = Request.Params["customer_id"];
+			customer_id.SelectedValue = reqParam;
+			reqParam = Request.Params["agent"];
+			if(reqParam != null)
+			{
+				agent.SelectedValue = reqParam;
+				agent_editable.Text = agent.SelectedItem.Text;
+			}
 		}
 		void handleRecompute()
 		{
 			String action = this.Request.Params["ACTION"];
+			if (action != null && action.Equals("RECOMPUTEONCUSTOMER_ID"))
+			{
+				recomputeOnCUSTOMER_ID();
+			}
 			if (action != null && action.Equals("REFRESHGRID"))
 			{
 			}
+		}
+		void recomputeOnCUSTOMER_ID()
+		{
+			Response.CacheControl = "no-cache";
+			Response.ContentType = "text/xml";
+			DataTable dataTable = new DataTable();
+			Response.Write("<root>");
+
+
+			Response.Write("<agent>");
+			_customer agent = new _customer();
+			dataTable = agent.SelectAllRecords();
+			writeDataToFillCombo(dataTable,"cname", "cname");
+			Response.Write("</agent>");
+
+			Response.Write("</root>");
+			Response.End();
 		}
 		public void fillRecomputeTextControls(DataTable dataTable, String fieldName, String frontField)
 		{
@@ -315,32 +379,32 @@ namespace Shop
 			int colSpan = 3;
 			w.BeginGridDataHeaderRow(null);
 			w.WriteGridDataHeader("packed", 0, 0);
-			w.WriteGridDataHeader("item", 0, 0);
+			w.WriteGridDataHeader("Item \"name\"", 0, 0);
 			w.WriteGridDataHeader("Delete Row", 0, 5);
 			w.EndGridDataHeaderRow();
 
 			w.BeginGridDefaultRow(null);
 			bool bChecked_packed = false;
 			w.BeginGridData(null, null, 0, 0 ,0);
-			w.WriteInputField("checkbox", null, "packed__ROW__", null, null, false, false, false, bChecked_packed, null, null);
+			w.WriteInputField("checkbox", null, "order_line_packed__ROW__", null, null, false, false, false, bChecked_packed, null, null);
 			w.EndGridData();
 
 			String val_item = null;
 			w.BeginGridData(null, null, 0, 0 ,0);
-			w.WriteInputField("input", val_item, "item__ROW__", null, "TextControl", false, false, false, false, null, null);
+			w.WriteInputField("input", val_item, "order_line_item__ROW__", null, "TextControl", false, false, false, false, null, null);
 			w.EndGridData();
 
 
 			w.BeginGridData(null, null, 0, 0 ,0);
-			w.WriteInputField("checkbox", "__ROW__", "delete__ROW__", null, null, false, false, false, false, null, null);
+			w.WriteInputField("checkbox", "__ROW__", "order_line_delete__ROW__", null, null, false, false, false, false, null, null);
 			w.EndGridData();
 
 			w.BeginGridData(null, null, 0, 0 ,0);
-			w.WriteInputField("hidden", "__ROW__", "inp__ROW__", null, null, false, false, false, false, null, null);
+			w.WriteInputField("hidden", "__ROW__", "order_line_inp__ROW__", null, null, false, false, false, false, null, null);
 			w.EndGridData();
 
 			w.BeginGridData(null, null, 0, 0 ,0);
-			w.WriteInputField("hidden", "0", "id__ROW__", null, null, false, false, false, false, null, null);
+			w.WriteInputField("hidden", "0", "order_line_id__ROW__", null, null, false, false, false, false, null, null);
 			w.EndGridData();
 
 			w.EndGridDefaultRow();
@@ -370,7 +434,7 @@ namespace Shop
 			w.BeginGridDefaultRow(null);
 			bool bChecked_paid = false;
 			w.BeginGridData(null, null, 0, 0 ,0);
-			w.WriteInputField("checkbox", null, "paid__ROW__", null, null, false, false, false, bChecked_paid, null, null);
+			w.WriteInputField("checkbox", null, "order_payment_paid__ROW__", null, null, false, false, false, bChecked_paid, null, null);
 			w.EndGridData();
 
 			String actionString = "";
@@ -380,24 +444,24 @@ namespace Shop
 			val_pdate = (DateTime.Today).ToString();
 			val_pdate = utilHandler.ConvertDate(val_pdate);
 			actionString = "onKeyUp=\"date_dash(this,event)\" onKeyDown=\"date_dash(this,event)\"";
-			w.WriteInputField("text", val_pdate, "pdate__ROW__", actionString, "CalenderBoxControl", false, false, false, false, null, null);
+			w.WriteInputField("text", val_pdate, "order_payment_pdate__ROW__", actionString, "CalenderBoxControl", false, false, false, false, null, null);
 			imagePath = "../../includes/images/calendar.gif";
 			actionString = " onmouseover=\"if (timeoutId) clearTimeout(timeoutId); window.status= 'Show Calendar'; return true;\" onmouseout=\"if (timeoutDelay) calendarTimeout();window.status='';\"" +
-			" onclick = 'g_Calendar.show(event,pdate__ROW__,false,\"dd/mm/yyyy\");'";
+			" onclick = 'g_Calendar.show(event,order_payment_pdate__ROW__,false,\"dd/mm/yyyy\");'";
 			w.WriteImageField(imagePath, null, null, null, actionString, "CalenderButtonImage_In", 0, 0, 0, 0, 0);
 			w.EndGridData();
 
 
 			w.BeginGridData(null, null, 0, 0 ,0);
-			w.WriteInputField("checkbox", "__ROW__", "delete__ROW__", null, null, false, false, false, false, null, null);
+			w.WriteInputField("checkbox", "__ROW__", "order_payment_delete__ROW__", null, null, false, false, false, false, null, null);
 			w.EndGridData();
 
 			w.BeginGridData(null, null, 0, 0 ,0);
-			w.WriteInputField("hidden", "__ROW__", "inp__ROW__", null, null, false, false, false, false, null, null);
+			w.WriteInputField("hidden", "__ROW__", "order_payment_inp__ROW__", null, null, false, false, false, false, null, null);
 			w.EndGridData();
 
 			w.BeginGridData(null, null, 0, 0 ,0);
-			w.WriteInputField("hidden", "0", "id__ROW__", null, null, false, false, false, false, null, null);
+			w.WriteInputField("hidden", "0", "order_payment_id__ROW__", null, null, false, false, false, false, null, null);
 			w.EndGridData();
 
 			w.EndGridDefaultRow();

@@ -8,6 +8,11 @@ namespace Shop
 
 		protected global::System.Web.UI.HtmlControls.HtmlInputFile  scan;
 
+		protected global::System.Web.UI.WebControls.DropDownList customer_id;
+
+		protected global::System.Web.UI.WebControls.TextBox agent_editable;
+		protected global::System.Web.UI.WebControls.ListBox agent;
+
 		protected global::System.Web.UI.WebControls.Label MessageLabel;
 		protected global::System.Web.UI.WebControls.Menu Menu1;
 		protected global::System.Web.UI.HtmlControls.HtmlGenericControl order_lineDiv;

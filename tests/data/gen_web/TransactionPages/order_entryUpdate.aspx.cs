@@ -29,6 +29,8 @@ namespace Shop
 		String m_messageString = "";
 		String m_role = "";
 
+		String m_customer_id;
+		String m_agent;
 		protected void Page_Load(object sender, EventArgs e)
 		{
 			Object loginRole = Session["login_role"];
@@ -55,6 +57,20 @@ namespace Shop
 				handleRecompute();
 			else 
 			{
+				ListItem item = new ListItem();
+				this.customer_id.Items.Clear();
+				item.Text = "None";
+				item.Value = "null";
+				this.customer_id.Items.Add(item);
+
+				item = new ListItem();
+				this.agent.Items.Clear();
+				item.Text = "None";
+				item.Value = "null";
+				this.agent.Items.Add(item);
+
+				this.agent_editable.Text = "None";
+				this.agent.Text = "null";
 				WriteMenus();
 				ManageLinkVisibility();
 				if (m_order_basic_id != null && m_order_basic_id.Length > 0)
@@ -84,10 +100,14 @@ namespace Shop
 						Response.Redirect("order_entryAdd.aspx?MessageLabel=" + Server.UrlEncode("The file " + scan + " was not uploaded: files of this type are not accepted."));
 					this.scan.PostedFile.SaveAs(location + scan);
 				}
+				String customer_id = this.Request.Params["customer_id"];
+				String agent = this.Request.Params["agent"];
  
 				String[,] values = { 
 				{"note", note },
-				{"scan", scan }
+				{"scan", scan },
+				{"customer_id", customer_id },
+				{"agent", agent }
 
 				 };
  
@@ -119,22 +139,22 @@ namespace Shop
 			bool stat = true;
 			while (stat)
 			{
-				String searchString = "inp";
+				String searchString = "order_line_inp";
 				searchString += rowCount;
 				String rowNo = this.Request.Params[searchString];
-				searchString = "id";
+				searchString = "order_line_id";
 				searchString += rowCount;
 				String detailId = this.Request.Params[searchString];
-				searchString = "delete";
+				searchString = "order_line_delete";
 				searchString += rowCount;
 				String isDelete = this.Request.Params[searchString];
 				if (rowNo != null && isDelete == null)
 				{
-					searchString = "packed";
+					searchString = "order_line_packed";
 					searchString += rowNo;
 					String packed = this.Request.Params[searchString];
 					UtilHandler util = new UtilHandler();
-					searchString = "item";
+					searchString = "order_line_item";
 					searchString += rowNo;
 					String item = this.Request.Params[searchString];
  
@@ -191,22 +211,22 @@ namespace Shop
 			bool stat = true;
 			while (stat)
 			{
-				String searchString = "inp";
+				String searchString = "order_payment_inp";
 				searchString += rowCount;
 				String rowNo = this.Request.Params[searchString];
-				searchString = "id";
+				searchString = "order_payment_id";
 				searchString += rowCount;
 				String detailId = this.Request.Params[searchString];
-				searchString = "delete";
+				searchString = "order_payment_delete";
 				searchString += rowCount;
 				String isDelete = this.Request.Params[searchString];
 				if (rowNo != null && isDelete == null)
 				{
-					searchString = "paid";
+					searchString = "order_payment_paid";
 					searchString += rowNo;
 					String paid = this.Request.Params[searchString];
 					UtilHandler util = new UtilHandler();
-					searchString = "pdate";
+					searchString = "order_payment_pdate";
 					searchString += rowNo;
 					String pdate = this.Request.Params[searchString];
  
@@ -281,10 +301,10 @@ namespace Shop
 			bool stat = true;
 			while (stat)
 			{
-				String searchString = "inp";
+				String searchString = "order_line_inp";
 				searchString += rowCount;
 				String rowNo = this.Request.Params[searchString];
-				searchString = "id";
+				searchString = "order_line_id";
 				searchString += rowCount;
 				String detailId = this.Request.Params[searchString];
 				if (detailId != null && detailId != "0")
@@ -303,10 +323,10 @@ namespace Shop
 			bool stat = true;
 			while (stat)
 			{
-				String searchString = "inp";
+				String searchString = "order_payment_inp";
 				searchString += rowCount;
 				String rowNo = this.Request.Params[searchString];
-				searchString = "id";
+				searchString = "order_payment_id";
 				searchString += rowCount;
 				String detailId = this.Request.Params[searchString];
 				if (detailId != null && detailId != "0")
@@ -338,6 +358,17 @@ namespace Shop
 					{
 						this.scanLabel.Text = r[j].ToString();
 					}
+					if (columnName.Equals("customer_id"))
+					{
+						string index = r[j].ToString();
+						m_customer_id = index;
+						this.customer_id.SelectedValue = index;
+					}
+					if (columnName.Equals("agent"))
+					{
+						string index = r[j].ToString();
+						m_agent = index;
+					}
 				}
 			}
 		}
@@ -346,10 +377,23 @@ namespace Shop
 			//Controls which have defined population method are initialized here
 			DataTable dataTable = new DataTable();
 			ControlFieldHandler cntrl = new ControlFieldHandler();
+			_customer m_customer = new _customer(); 
+			dataTable = m_customer.SelectAllRecords();
+			cntrl.AddItemsToDropDownListFromDataTable(dataTable, customer_id , "cname", "customer_id");
+			cntrl.SetSelectedItemForDropDownList(dataTable, customer_id, "customer_id");
 
 		}
 		void initAndSetRecomputingCombo()
 		{
+			DataTable dataTable = new DataTable();
+			ControlFieldHandler cntrl = new ControlFieldHandler();
+			_customer m_customer = new _customer(); 
+			dataTable = m_customer.SelectAllRecords();
+			cntrl.AddItemsToEditableDropDownListFromDataTable(dataTable, agent,"cname", "cname");
+			this.agent_editable.Text= cntrl.SetSelectedItemForEditableDropDownList(dataTable, agent , "cname", "cname",m_agent);
+			this.agent.Text= m_agent;
+
+			this.agent.SelectedValue = this.m_agent;
 		}
 		void extractAndAssignValuesToControls()
 		{
@@ -358,13 +402,42 @@ namespace Shop
 			if(note.Text == null)
 				note.Text = reqParam;
 			reqParam = Request.Params["scan"];
+			reqParam = Request.Params["customer_id"];
+			customer_id.SelectedValue = reqParam;
+			reqParam = Request.Params["agent"];
+			if(reqParam != null)
+			{
+				agent.SelectedValue = reqParam;
+				agent_editable.Text = agent.SelectedItem.Text;
+			}
 		}
 		void handleRecompute()
 		{
 			String action = this.Request.Params["ACTION"];
+			if (action != null && action.Equals("RECOMPUTEONCUSTOMER_ID"))
+			{
+				recomputeOnCUSTOMER_ID();
+			}
 			if (action != null && action.Equals("REFRESHGRID"))
 			{
 			}
+		}
+		void recomputeOnCUSTOMER_ID()
+		{
+			Response.CacheControl = "no-cache";
+			Response.ContentType = "text/xml";
+			DataTable dataTable = new DataTable();
+			Response.Write("<root>");
+
+
+			Response.Write("<agent>");
+			_customer agent = new _customer();
+			dataTable = agent.SelectAllRecords();
+			writeDataToFillCombo(dataTable,"cname", "cname");
+			Response.Write("</agent>");
+
+			Response.Write("</root>");
+			Response.End();
 		}
 		public void fillRecomputeTextControls(DataTable dataTable, String fieldName, String frontField)
 		{
@@ -463,32 +536,32 @@ namespace Shop
 			int colSpan = 3;
 			w.BeginGridDataHeaderRow(null);
 			w.WriteGridDataHeader("packed", 0, 0);
-			w.WriteGridDataHeader("item", 0, 0);
+			w.WriteGridDataHeader("Item \"name\"", 0, 0);
 			w.WriteGridDataHeader("Delete Row", 0, 5);
 			w.EndGridDataHeaderRow();
 
 			w.BeginGridDefaultRow(null);
 			bool bChecked_packed = false;
 			w.BeginGridData(null, null, 0, 0 ,0);
-			w.WriteInputField("checkbox", null, "packed__ROW__", null, null, false, false, false, bChecked_packed, null, null);
+			w.WriteInputField("checkbox", null, "order_line_packed__ROW__", null, null, false, false, false, bChecked_packed, null, null);
 			w.EndGridData();
 
 			String val_item = null;
 			w.BeginGridData(null, null, 0, 0 ,0);
-			w.WriteInputField("input", val_item, "item__ROW__", null, "TextControl", false, false, false, false, null, null);
+			w.WriteInputField("input", val_item, "order_line_item__ROW__", null, "TextControl", false, false, false, false, null, null);
 			w.EndGridData();
 
 
 			w.BeginGridData(null, null, 0, 0 ,0);
-			w.WriteInputField("checkbox", "__ROW__", "delete__ROW__", null, null, false, false, false, false, null, null);
+			w.WriteInputField("checkbox", "__ROW__", "order_line_delete__ROW__", null, null, false, false, false, false, null, null);
 			w.EndGridData();
 
 			w.BeginGridData(null, null, 0, 0 ,0);
-			w.WriteInputField("hidden", "__ROW__", "inp__ROW__", null, null, false, false, false, false, null, null);
+			w.WriteInputField("hidden", "__ROW__", "order_line_inp__ROW__", null, null, false, false, false, false, null, null);
 			w.EndGridData();
 
 			w.BeginGridData(null, null, 0, 0 ,0);
-			w.WriteInputField("hidden", "0", "id__ROW__", null, null, false, false, false, false, null, null);
+			w.WriteInputField("hidden", "0", "order_line_id__ROW__", null, null, false, false, false, false, null, null);
 			w.EndGridData();
 
 			w.EndGridDefaultRow();
@@ -519,7 +592,7 @@ namespace Shop
 			w.BeginGridDefaultRow(null);
 			bool bChecked_paid = false;
 			w.BeginGridData(null, null, 0, 0 ,0);
-			w.WriteInputField("checkbox", null, "paid__ROW__", null, null, false, false, false, bChecked_paid, null, null);
+			w.WriteInputField("checkbox", null, "order_payment_paid__ROW__", null, null, false, false, false, bChecked_paid, null, null);
 			w.EndGridData();
 
 			String actionString = "";
@@ -529,24 +602,24 @@ namespace Shop
 			val_pdate = (DateTime.Today).ToString();
 			val_pdate = utilHandler.ConvertDate(val_pdate);
 			actionString = "onKeyUp=\"date_dash(this,event)\" onKeyDown=\"date_dash(this,event)\"";
-			w.WriteInputField("text", val_pdate, "pdate__ROW__", actionString, "CalenderBoxControl", false, false, false, false, null, null);
+			w.WriteInputField("text", val_pdate, "order_payment_pdate__ROW__", actionString, "CalenderBoxControl", false, false, false, false, null, null);
 			imagePath = "../../includes/images/calendar.gif";
 			actionString = " onmouseover=\"if (timeoutId) clearTimeout(timeoutId); window.status= 'Show Calendar'; return true;\" onmouseout=\"if (timeoutDelay) calendarTimeout();window.status='';\"" +
-			" onclick = 'g_Calendar.show(event,pdate__ROW__,false,\"dd/mm/yyyy\");'";
+			" onclick = 'g_Calendar.show(event,order_payment_pdate__ROW__,false,\"dd/mm/yyyy\");'";
 			w.WriteImageField(imagePath, null, null, null, actionString, "CalenderButtonImage_In", 0, 0, 0, 0, 0);
 			w.EndGridData();
 
 
 			w.BeginGridData(null, null, 0, 0 ,0);
-			w.WriteInputField("checkbox", "__ROW__", "delete__ROW__", null, null, false, false, false, false, null, null);
+			w.WriteInputField("checkbox", "__ROW__", "order_payment_delete__ROW__", null, null, false, false, false, false, null, null);
 			w.EndGridData();
 
 			w.BeginGridData(null, null, 0, 0 ,0);
-			w.WriteInputField("hidden", "__ROW__", "inp__ROW__", null, null, false, false, false, false, null, null);
+			w.WriteInputField("hidden", "__ROW__", "order_payment_inp__ROW__", null, null, false, false, false, false, null, null);
 			w.EndGridData();
 
 			w.BeginGridData(null, null, 0, 0 ,0);
-			w.WriteInputField("hidden", "0", "id__ROW__", null, null, false, false, false, false, null, null);
+			w.WriteInputField("hidden", "0", "order_payment_id__ROW__", null, null, false, false, false, false, null, null);
 			w.EndGridData();
 
 			w.EndGridDefaultRow();
@@ -568,10 +641,10 @@ namespace Shop
 			UtilHandler utilHandler = new UtilHandler();
 			String idString = "";
 			String valueString = "";
-			String inpString = "inp";
+			String inpString = "order_line_inp";
 			inpString += count;
 			w.BeginGridData(null, null, 0, 0 ,0);
-			idString = "packed" + count;
+			idString = "order_line_packed" + count;
 			valueString = utilHandler.GetValueOfField(strA, "packed");
 			valueString = valueString.Trim();
 			bool is_checked = false;
@@ -581,14 +654,14 @@ namespace Shop
 			w.EndGridData();
 
 			w.BeginGridData(null, null, 0, 0 ,0);
-			idString = "item" + count;
+			idString = "order_line_item" + count;
 			valueString = utilHandler.GetValueOfField(strA, "item");
 			w.WriteInputField("input", valueString, idString, null, "TextControl", false, false, false, false, null, null);
 			w.EndGridData();
 
 			w.BeginGridData(null, null, 0, 0, 0);
 			valueString = null;
-			idString = "delete" + count;
+			idString = "order_line_delete" + count;
 			w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, false, null, null);
 			w.EndGridData();
 			w.BeginGridData(null, null, 0, 0, 0);
@@ -598,7 +671,7 @@ namespace Shop
 			w.EndGridData();
 			w.BeginGridData(null, null, 0, 0, 0);
 			valueString = utilHandler.GetValueOfField(strA, "order_line_id");
-			idString = "id" + count;
+			idString = "order_line_id" + count;
 			w.WriteInputField("hidden", valueString, idString, null, null, false, false, false, false, null, null);
 			w.EndGridData();
 		}
@@ -654,10 +727,10 @@ namespace Shop
 			UtilHandler utilHandler = new UtilHandler();
 			String idString = "";
 			String valueString = "";
-			String inpString = "inp";
+			String inpString = "order_payment_inp";
 			inpString += count;
 			w.BeginGridData(null, null, 0, 0 ,0);
-			idString = "paid" + count;
+			idString = "order_payment_paid" + count;
 			valueString = utilHandler.GetValueOfField(strA, "paid");
 			valueString = valueString.Trim();
 			bool is_checked = false;
@@ -668,7 +741,7 @@ namespace Shop
 
 			String actionString = "";
 			String imagePath = "";
-			idString = "pdate" + count;
+			idString = "order_payment_pdate" + count;
 			valueString = utilHandler.GetValueOfField(strA, "pdate");
 			w.BeginGridData(null, null, 0, 0, 0);
 			valueString = utilHandler.ConvertDate(valueString);
@@ -682,7 +755,7 @@ namespace Shop
 
 			w.BeginGridData(null, null, 0, 0, 0);
 			valueString = null;
-			idString = "delete" + count;
+			idString = "order_payment_delete" + count;
 			w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, false, null, null);
 			w.EndGridData();
 			w.BeginGridData(null, null, 0, 0, 0);
@@ -692,7 +765,7 @@ namespace Shop
 			w.EndGridData();
 			w.BeginGridData(null, null, 0, 0, 0);
 			valueString = utilHandler.GetValueOfField(strA, "order_payment_id");
-			idString = "id" + count;
+			idString = "order_payment_id" + count;
 			w.WriteInputField("hidden", valueString, idString, null, null, false, false, false, false, null, null);
 			w.EndGridData();
 		}

@@ -338,6 +338,17 @@ namespace Shop
 			}
 			if (action != null && action.Equals("REFRESHGRID"))
 			{
+				ReportXMLWriter w = new ReportXMLWriter();
+				GetXMLDataForGrid(w);
+				string xmlReport = w.Close();
+				XmlDocument docXml = new XmlDocument();
+				XslCompiledTransform docXsl = new XslCompiledTransform();
+				docXsl.Load(Server.MapPath("../../includes/css/report.xsl"));
+				StringWriter s = new StringWriter();
+				docXml.LoadXml(xmlReport);
+				docXsl.Transform(docXml, null, s);
+				this.sale_lineDiv.InnerHtml = s.ToString();
+
 			}
 		}
 		void recomputeOnCUSTOMER_ID()
@@ -352,6 +363,7 @@ namespace Shop
 			_customer m_remark = new _customer();
 			dataTable = m_remark.SelectRecord(id);
 			fillRecomputeTextControls(dataTable, "remark", "cname");
+
 
 			Response.Write("</root>");
 			Response.End();
