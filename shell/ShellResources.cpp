@@ -1,0 +1,104 @@
+#include "shell/ShellResources.h"
+
+#include "platform/ui/ControlBars.h"
+#include "platform/ui/GdiObjects.h"
+#include "platform/ui/MenuResource.h"
+#include "platform/ui/Messages.h"
+#include "shell/ForgeonDoc.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+
+namespace
+{
+void RegisterMainMenu()
+{
+    RegisterMenuResource(
+        IDR_MAINFRAME,
+        {
+            MenuPopup("&File", {MenuCommand("&New\tCtrl+N", ID_FILE_NEW),
+                                MenuCommand("&Open...\tCtrl+O", ID_FILE_OPEN),
+                                MenuCommand("&Save\tCtrl+S", ID_FILE_SAVE),
+                                MenuCommand("Save &As...", ID_FILE_SAVE_AS), MenuSeparator(),
+                                MenuCommand("Recent File", ID_FILE_MRU_FILE1), MenuSeparator(),
+                                MenuCommand("E&xit", ID_APP_EXIT)}),
+            MenuPopup("&Project", {MenuCommand("&Project Properties", ID_PROJECT_PROPERTIES)}),
+            MenuPopup("&Modules",
+                      {MenuCommand("&Add", ID_MODULE_ADD), MenuCommand("&Delete", ID_MODULE_DELETE),
+                       MenuCommand("&Rename", ID_MODULE_RENAME)}),
+            MenuPopup("&Output", {MenuCommand("Write&All", ID_WRITE_ALL),
+                                  MenuCommand("&Sql Query", ID_SQL_QUERY)}),
+            MenuPopup("&Tools", {MenuCommand("&Merge Project", ID_MERGE_PROJECT),
+                                 MenuCommand("&Sync DB", ID_SYNC_DB)}),
+            MenuPopup("&Roles", {MenuCommand("Manage &Roles", ID_MANAGE_ROLES)}),
+            MenuPopup("&Help", {MenuCommand("Help", ID_HELP_FILE),
+                                MenuCommand("&About KestraneWeavo...", ID_APP_ABOUT)}),
+        });
+}
+
+void RegisterMainToolBar()
+{
+    RegisterToolBarResource(IDR_MAINFRAME, {
+                                               {ID_FILE_NEW, "New"},
+                                               {ID_FILE_OPEN, "Open"},
+                                               {ID_FILE_SAVE, "Save"},
+                                               {ID_FILE_SAVE_AS, "Save As"},
+                                               {ID_PROJECT_PROPERTIES, "Project Properties"},
+                                               {ID_SEPARATOR, ""},
+                                               {ID_MODULE_ADD, "Add Module"},
+                                               {ID_MODULE_DELETE, "Delete Module"},
+                                               {ID_MODULE_RENAME, "Rename Module"},
+                                               {ID_SEPARATOR, ""},
+                                               {ID_WRITE_ALL, "Write All"},
+                                               {ID_SQL_QUERY, "Sql Query"},
+                                               {ID_SEPARATOR, ""},
+                                               {ID_MERGE_PROJECT, "Merge Project"},
+                                               {ID_SYNC_DB, "Sync DB"},
+                                               {ID_SEPARATOR, ""},
+                                               {ID_MANAGE_ROLES, "Manage Roles"},
+                                               {ID_SEPARATOR, ""},
+                                               {ID_APP_ABOUT, "About"},
+                                           });
+}
+
+void RegisterAccelerators()
+{
+    RegisterAcceleratorResource(IDR_MAINFRAME, {
+                                                   {FVIRTKEY | FCONTROL, 'N', ID_FILE_NEW},
+                                                   {FVIRTKEY | FCONTROL, 'O', ID_FILE_OPEN},
+                                                   {FVIRTKEY | FCONTROL, 'S', ID_FILE_SAVE},
+                                                   {FVIRTKEY | FCONTROL, 'C', ID_EDIT_COPY},
+                                                   {FVIRTKEY | FCONTROL, VK_INSERT, ID_EDIT_COPY},
+                                                   {FVIRTKEY | FCONTROL, 'X', ID_EDIT_CUT},
+                                                   {FVIRTKEY | FSHIFT, VK_DELETE, ID_EDIT_CUT},
+                                                   {FVIRTKEY | FCONTROL, 'V', ID_EDIT_PASTE},
+                                                   {FVIRTKEY | FSHIFT, VK_INSERT, ID_EDIT_PASTE},
+                                               });
+}
+
+// The splash picture: the product name on the program's colour.
+void RegisterSplashPicture()
+{
+    QImage picture(420, 240, QImage::Format_RGB32);
+    picture.fill(QColor(32, 72, 112));
+    QPainter painter(&picture);
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setPointSize(22);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(picture.rect(), Qt::AlignCenter, "Kestrane Weavo");
+    painter.end();
+    RegisterBitmapResource(IDB_SPLASH, picture);
+}
+} // namespace
+
+void RegisterShellResources()
+{
+    RegisterMainMenu();
+    RegisterMainToolBar();
+    RegisterAccelerators();
+    RegisterSplashPicture();
+}
