@@ -299,7 +299,7 @@ void ForgeonDoc::OnWriteAll()
         return;
     if (dialog.m_useModifiedFiles)
         ReplaceModifiedFiles(project).Run();
-    const CString solution = projectPath + projectName + "\\" + projectName + ".sln";
+    const CString solution = GetProjectFolder(*project) + projectName + ".sln";
     const bool visualStudio2005 = project->GetProjectSettings()->GetVisualStudioVersion() == 0;
     CString message;
     message.Format("Your Code has been generated successfully. \nYou may load %s in your "

@@ -1,0 +1,122 @@
+#include "editors/WriteAllDlg.h"
+#include "model/ProjectSettings.h"
+#include "tests/shell/ShellTestSupport.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace
+{
+std::string ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// A new project "Shop" saved as Shop.wvt, writing into the temp folder, with a file of the user's
+// in its _modifiedCode folder.
+class WriteAllCommandTest : public ::testing::Test
+{
+protected:
+    WriteAllCommandTest()
+    {
+        program.Project().SetProjectName("Shop");
+        program.Project().SetProjectPath(program.folder.Path().c_str());
+        std::filesystem::create_directories(modified);
+        std::ofstream(modified / "web.config") << "mine";
+    }
+
+    // The save that Write All starts asks for Shop.wvt.
+    void AnswerSave() { program.files.Answer(program.PathOf("Shop.wvt").c_str()); }
+
+    std::vector<std::string> Texts() const
+    {
+        std::vector<std::string> texts;
+        for (const ScriptedMessageBoxes::ShownBox& box : program.boxes.Shown())
+            texts.push_back(box.text);
+        return texts;
+    }
+
+    RunningProgram program;
+    const std::filesystem::path projectFolder = program.folder.Path() / "Shop";
+    const std::filesystem::path output = projectFolder / "Shop";
+    const std::filesystem::path modified = projectFolder / "_modifiedCode";
+    const std::string success =
+        "Your Code has been generated successfully. \nYou may load " +
+        program.folder.Path().string() +
+        "\\Shop\\Shop.sln in your Microsoft Visual Studio. \nPlease ensure that you have SP1 "
+        "installed if you are using Visual Studio 2005";
+};
+} // namespace
+
+TEST_F(WriteAllCommandTest, ACompleteRunSavesWritesTheTreeCopiesTheUsersFilesAndSaysSo)
+{
+    program.dialogs.Answer(
+        [this](CDialog& dialog, DialogDriver& user)
+        {
+            EXPECT_EQ(dialog.GetTemplateId(), WriteAllDlg::IDD);
+            EXPECT_EQ(user.GetText(WriteAllDlg::IDC_DESTINATION),
+                      program.Project().GetProjectPath() + "Shop");
+            user.PressOk();
+        });
+    AnswerSave();
+    program.Command(ID_WRITE_ALL);
+    EXPECT_TRUE(std::filesystem::exists(program.PathOf("Shop.wvt")));
+    EXPECT_EQ(Texts(), std::vector<std::string>{success});
+    for (const std::filesystem::path& written :
+         {projectFolder / "Shop.sln", output / "Shop.csproj",
+          output / "BaseModule" / "UI" / "Login.aspx", output / "Util" / "DBHandler.cs"})
+        EXPECT_TRUE(std::filesystem::exists(written)) << written;
+    EXPECT_EQ(ReadFile(output / "web.config"), "mine");
+    EXPECT_EQ(program.dialogs.UnscriptedCount(), 0u);
+}
+
+TEST_F(WriteAllCommandTest, WithoutTheOptionTheGeneratedFilesStay)
+{
+    program.dialogs.Answer(
+        [](CDialog&, DialogDriver& user)
+        {
+            user.SetCheck(WriteAllDlg::IDC_MODIFIED_FILES, false);
+            user.PressOk();
+        });
+    AnswerSave();
+    program.Command(ID_WRITE_ALL);
+    EXPECT_EQ(Texts(), std::vector<std::string>{success});
+    EXPECT_NE(ReadFile(output / "web.config"), "mine");
+    EXPECT_NE(ReadFile(output / "web.config").find("<configuration"), std::string::npos);
+}
+
+TEST_F(WriteAllCommandTest, AnIncompleteRunNamesWhatWasNotWrittenAndNeitherCopiesNorSucceeds)
+{
+    std::filesystem::create_directories(projectFolder / "Shop.sln");
+    program.dialogs.Answer([](CDialog&, DialogDriver& user) { user.PressOk(); });
+    AnswerSave();
+    program.Command(ID_WRITE_ALL);
+    ASSERT_EQ(program.boxes.Shown().size(), 1u);
+    EXPECT_NE(Texts()[0].find("Shop.sln"), std::string::npos);
+    EXPECT_EQ(Texts()[0].find("successfully"), std::string::npos);
+    EXPECT_NE(ReadFile(output / "web.config"), "mine");
+}
+
+TEST_F(WriteAllCommandTest, StopsBeforeAnythingWhenTheSaveIsCancelledOrTheProjectHasNoName)
+{
+    program.files.Cancel();
+    program.Command(ID_WRITE_ALL);
+    EXPECT_TRUE(program.dialogs.Shown().empty()) << "the cancelled save ends Write All";
+    EXPECT_TRUE(program.boxes.Shown().empty());
+
+    program.Project().SetProjectName("");
+    AnswerSave();
+    program.Command(ID_WRITE_ALL);
+    EXPECT_TRUE(program.dialogs.Shown().empty());
+    EXPECT_EQ(Texts(), std::vector<std::string>{
+                           "Please set the project path and project name in Project settings"});
+
+    program.Project().SetProjectName("Shop");
+    program.Command(ID_WRITE_ALL);
+    EXPECT_EQ(program.dialogs.Shown(), std::vector<UINT>{WriteAllDlg::IDD});
+    EXPECT_EQ(program.dialogs.UnscriptedCount(), 1u) << "the unanswered dialog is cancelled";
+    EXPECT_FALSE(std::filesystem::exists(output / "Util"));
+}
