@@ -16,6 +16,8 @@
 #include <QApplication>
 
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -67,4 +69,12 @@ inline void WriteTwoModuleProject(const std::string& path)
     project->InitNewProject();
     project->AddNewModule();
     ASSERT_TRUE(store.ArchiveProject(project, path.c_str(), FALSE));
+}
+
+inline std::string ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
 }

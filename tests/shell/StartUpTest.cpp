@@ -13,18 +13,9 @@
 #include <QWidget>
 
 #include <fstream>
-#include <sstream>
 
 namespace
 {
-std::string ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 std::vector<CString> TreeItems(ForgeonView& tree)
 {
     std::vector<CString> items;

@@ -3,18 +3,9 @@
 #include "tests/shell/ShellTestSupport.h"
 
 #include <fstream>
-#include <sstream>
 
 namespace
 {
-std::string ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 // A new project "Shop" saved as Shop.wvt, writing into the temp folder, with a file of the user's
 // in its _modifiedCode folder.
 class WriteAllCommandTest : public ::testing::Test
