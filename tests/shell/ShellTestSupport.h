@@ -16,9 +16,9 @@
 #include <QApplication>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <filesystem>
 #include <string>
 #include <vector>
 

@@ -6,6 +6,7 @@
 #include "platform/ui/TreeView.h"
 #include "shell/EmptyEditorView.h"
 #include "shell/ForgeonView.h"
+#include "shell/ShellResources.h"
 #include "shell/SplashWnd.h"
 #include "shell/SplitterWnd.h"
 #include "tests/shell/ShellTestSupport.h"
@@ -88,10 +89,15 @@ TEST(StartUpTest, AMissingFileOnTheCommandLineIsReportedOnceAndANewProjectStarts
 
 TEST(StartUpTest, TheSplashShowsAtMostOncePerProcess)
 {
+    RegisterShellResources();
+    const bool enabled = CSplashWnd::IsEnabled();
     CSplashWnd::ShowSplashScreen();
     CSplashWnd* shown = CSplashWnd::GetShown();
+    // Another test of this process may have shown and closed it already.
+    EXPECT_EQ(shown != nullptr, enabled);
     if (shown != nullptr)
     {
+        EXPECT_TRUE(shown->IsWindowVisible());
         CSplashWnd::ShowSplashScreen();
         EXPECT_EQ(CSplashWnd::GetShown(), shown) << "a second call makes no second splash";
         CSplashWnd::HideSplashScreen();
