@@ -3,7 +3,7 @@
 #include "platform/ui/DC.h"
 #include "shell/ShellResources.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
 
 namespace
@@ -48,14 +48,15 @@ BOOL CSplashWnd::Create(CWnd* parent)
         return FALSE;
     const CSize size = m_bitmap.GetBitmapDimension();
     const RECT rect{0, 0, size.cx, size.cy};
-    return CreateEx(0, "KestraneWeavoSplash", nullptr, WS_POPUP | WS_VISIBLE, rect, parent, 0);
+    return CreateEx(WS_EX_NOACTIVATE | WS_EX_TOPMOST, "KestraneWeavoSplash", nullptr,
+                    WS_POPUP | WS_VISIBLE, rect, parent, 0);
 }
 
 int CSplashWnd::OnCreate(LPCREATESTRUCT createStruct)
 {
     if (CWnd::OnCreate(createStruct) == -1)
         return -1;
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
+    if (const QScreen* screen = QApplication::primaryScreen())
     {
         const QPoint centre = screen->availableGeometry().center();
         const CSize size = m_bitmap.GetBitmapDimension();
@@ -79,6 +80,9 @@ void CSplashWnd::OnPaint()
 
 void CSplashWnd::OnTimer(UINT_PTR)
 {
+    // A message box or dialog running over the splash would go with it: wait for it to end.
+    if (QApplication::activeModalWidget() != nullptr)
+        return;
     KillTimer(kSplashTimer);
     s_enabled = false;
     DestroyWindow();

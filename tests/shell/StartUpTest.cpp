@@ -100,6 +100,14 @@ TEST(StartUpTest, TheSplashShowsAtMostOncePerProcess)
         EXPECT_TRUE(shown->IsWindowVisible());
         CSplashWnd::ShowSplashScreen();
         EXPECT_EQ(CSplashWnd::GetShown(), shown) << "a second call makes no second splash";
+        // A modal window keeps it until that window is gone.
+        {
+            QWidget modal;
+            modal.setWindowModality(Qt::ApplicationModal);
+            modal.show();
+            CSplashWnd::HideSplashScreen();
+            EXPECT_EQ(CSplashWnd::GetShown(), shown);
+        }
         CSplashWnd::HideSplashScreen();
     }
     EXPECT_FALSE(CSplashWnd::IsEnabled());
