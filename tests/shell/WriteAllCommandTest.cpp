@@ -1,5 +1,13 @@
 #include "editors/WriteAllDlg.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
+#include "entities/Form.h"
+#include "entities/Function.h"
+#include "entities/Parameter.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
 #include "model/ProjectSettings.h"
+#include "tests/model/ModelBuilders.h"
 #include "tests/shell/ShellTestSupport.h"
 
 #include <fstream>
@@ -110,4 +118,46 @@ TEST_F(WriteAllCommandTest, StopsBeforeAnythingWhenTheSaveIsCancelledOrTheProjec
     EXPECT_EQ(program.dialogs.Shown(), std::vector<UINT>{WriteAllDlg::IDD});
     EXPECT_EQ(program.dialogs.UnscriptedCount(), 1u) << "the unanswered dialog is cancelled";
     EXPECT_FALSE(std::filesystem::exists(output / "Util"));
+}
+
+TEST(WriteAllUnmappedTest, ListsTheUnmappedParametersAndCancelWritesNothing)
+{
+    Class dataClass;
+    Function function;
+    function.SetName("SelectByCity");
+    function.AddParameter(new Parameter);
+    RunningProgram program;
+    program.Project().SetProjectName("Shop");
+    program.Project().SetProjectPath(program.folder.Path().c_str());
+    Module* base = program.Project().GetBaseModule();
+    Table* customer = NewTable("Customer", Table::masterKind, {"City"});
+    base->AppendMasterTable(customer);
+    Form* form = NewForm("CustomerForm", customer);
+    auto* data = new FieldRepData;
+    auto* call = new ClassInvokation;
+    call->SetFunction(&dataClass, &function);
+    data->SetDataCall(call);
+    auto* control = new FieldRep(customer->GetFields().back());
+    control->SetFieldRepData(data);
+    form->AddFieldRep(control);
+    base->Append(form);
+
+    program.files.Answer(program.PathOf("Shop.wvt").c_str());
+    program.boxes.Answer(IDCANCEL);
+    program.Command(ID_WRITE_ALL);
+    ASSERT_EQ(program.boxes.Shown().size(), 1u);
+    const ScriptedMessageBoxes::ShownBox& box = program.boxes.Shown()[0];
+    EXPECT_EQ(box.type, MB_OKCANCEL);
+    EXPECT_EQ(box.text, "Parameter mapping missing on following Master Form/s\n"
+                        "1.CustomerForm for function SelectByCity on form control City\n"
+                        "\nThe generated output will have compilation errors due to above "
+                        "un-mapped parameters.\nTo stop writing click \"Cancel\"");
+    EXPECT_TRUE(program.dialogs.Shown().empty());
+    EXPECT_FALSE(std::filesystem::exists(program.folder.Path() / "Shop" / "Shop.sln"));
+
+    program.files.Answer(program.PathOf("Shop.wvt").c_str());
+    program.boxes.Answer(IDOK);
+    program.Command(ID_WRITE_ALL);
+    EXPECT_EQ(program.dialogs.Shown(), std::vector<UINT>{WriteAllDlg::IDD})
+        << "OK goes on to the Write All dialog";
 }
