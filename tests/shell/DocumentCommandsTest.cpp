@@ -1,7 +1,11 @@
 #include "entities/Designation.h"
+#include "model/Field.h"
+#include "model/ProgramFiles.h"
+#include "model/ProjectSettings.h"
 #include "model/Table.h"
 #include "platform/ui/RecentFileList.h"
 #include "shell/ForgeonView.h"
+#include "tests/model/ModelBuilders.h"
 #include "tests/shell/ShellTestSupport.h"
 
 #include <QWidget>
@@ -225,4 +229,49 @@ TEST_F(DocumentCommandsTest, ExportedTablesImportOnceWithTheirPagesAndGiveNoRole
     EXPECT_EQ(program.boxes.Shown()[1].text,
               "Following tables are already present in wvp\nCustomer\n");
     EXPECT_EQ(Designation::GetIdCounter(), roleCounter);
+}
+
+TEST_F(DocumentCommandsTest, TheDefaultThemeIsTheFirstSchemeAndMasterPageOfTheLibrary)
+{
+    // A theme library beside the program whose names sort before any other.
+    const std::filesystem::path themes =
+        std::filesystem::path(GetProgramFolder().GetString()) / "themes";
+    const std::filesystem::path theme = themes / "0000TestTheme";
+    std::filesystem::create_directories(theme / "0Blue" / "UI");
+    std::filesystem::create_directories(theme / "1Green");
+    std::ofstream(theme / "0Blue" / "preview.jpeg") << "picture";
+    std::ofstream(theme / "1Green" / "preview.jpg") << "picture";
+    std::ofstream(theme / "0Blue" / "UI" / "Main.master") << "master";
+    program.Doc().ApplyDefaultTheme();
+    std::filesystem::remove_all(theme);
+    const ProjectSettings& settings = *program.Project().GetProjectSettings();
+    EXPECT_EQ(settings.GetThemeName(), "0000TestTheme");
+    EXPECT_EQ(settings.GetColorSchemeName(), "0Blue");
+    EXPECT_EQ(settings.GetMasterPageFile(), "Main.master");
+}
+
+TEST_F(DocumentCommandsTest, ImportedForeignKeysPointAtTheOpenProjectsTablesOfTheSameName)
+{
+    Module* base = program.Project().GetBaseModule();
+    Table* country = NewTable("Country", Table::masterKind, {"Name"});
+    Table* city = NewTable("City", Table::masterKind, {});
+    AddVarcharField(city, "Country_id", country->GetFields().front());
+    base->AppendMasterTable(country);
+    base->AppendMasterTable(city);
+    const std::string path = program.PathOf("City.wvp");
+    program.files.Answer(path.c_str());
+    ASSERT_TRUE(program.Doc().ExportTable(city));
+
+    program.boxes.Answer(IDNO);
+    program.Command(ID_FILE_NEW);
+    Table* newCountry = NewTable("Country", Table::masterKind, {"Name"});
+    program.Project().GetBaseModule()->AppendMasterTable(newCountry);
+    program.files.Answer(path.c_str());
+    program.Command(ID_IMPORT_TABLES);
+    CString name = "City";
+    Table* imported = program.Project().GetBaseModule()->FindTableByName(name);
+    ASSERT_NE(imported, nullptr);
+    const Field* key = imported->FindFieldByName("Country_id");
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->GetForeignField(), newCountry->GetFields().front());
 }

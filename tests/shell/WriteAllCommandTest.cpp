@@ -161,3 +161,14 @@ TEST(WriteAllUnmappedTest, ListsTheUnmappedParametersAndCancelWritesNothing)
     EXPECT_EQ(program.dialogs.Shown(), std::vector<UINT>{WriteAllDlg::IDD})
         << "OK goes on to the Write All dialog";
 }
+
+TEST_F(WriteAllCommandTest, AProjectFolderThatCannotBeWrittenGetsOneMessage)
+{
+    std::ofstream(program.folder.Path() / "blocked") << "a file";
+    program.Project().SetProjectPath((program.folder.Path() / "blocked").c_str());
+    program.dialogs.Answer([](CDialog&, DialogDriver& user) { user.PressOk(); });
+    AnswerSave();
+    program.Command(ID_WRITE_ALL);
+    ASSERT_EQ(Texts().size(), 1u);
+    EXPECT_EQ(Texts()[0].rfind("Could not write output at ", 0), 0u);
+}
