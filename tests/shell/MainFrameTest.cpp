@@ -7,6 +7,7 @@
 #include "shell/SplitterWnd.h"
 #include "tests/shell/ShellTestSupport.h"
 
+#include <cstdio>
 #include <ctime>
 
 namespace
@@ -190,17 +191,25 @@ TEST(MainFrameTest, ThePaneSizesAreWrittenToTheProfileWhenTheFrameGoes)
     TempFolder profile;
     std::string file;
     {
-        RunningProgram program;
+        RunningProgram program({}, profile.Path());
         file = program.app.GetProfile().FilePath();
         SplitterWnd& splitter = *program.Frame().GetSplitter();
         splitter.ShowView(1, -1);
         EXPECT_EQ(splitter.GetCurrentIndex(1), 0) << "past the last view comes the first";
         splitter.ShowView(1, -1);
         EXPECT_EQ(splitter.GetCurrentIndex(1), 1);
-        splitter.SavePaneSizes();
-        const Profile written(file);
-        const CString value = written.GetString("SplitterWnd", "Panes_0", "");
-        EXPECT_EQ(value.Left(3), "-1 ");
-        EXPECT_NE(value.Find(" -1 "), -1);
+        EXPECT_EQ(Profile(file).GetString("SplitterWnd", "Panes_0", "none"), "none");
     }
+    // Hidden column, width of the tree, hidden row, width of the right pane.
+    const CString value = Profile(file).GetString("SplitterWnd", "Panes_0", "none");
+    int hiddenColumn = 0;
+    int tree = 0;
+    int hiddenRow = 0;
+    int right = 0;
+    ASSERT_EQ(std::sscanf(value, "%d %d %d %d", &hiddenColumn, &tree, &hiddenRow, &right), 4)
+        << value;
+    EXPECT_EQ(hiddenColumn, -1);
+    EXPECT_EQ(hiddenRow, -1);
+    EXPECT_EQ(tree, 225);
+    EXPECT_GT(right, tree);
 }

@@ -28,11 +28,14 @@
 class RunningProgram
 {
 public:
-    explicit RunningProgram(std::vector<const char*> arguments = {})
+    // The profile goes into profileFolder when one is given, so that it outlives the program.
+    explicit RunningProgram(std::vector<const char*> arguments = {},
+                            const std::filesystem::path& profileFolder = {})
     {
         ::setenv("XDG_DATA_HOME", (folder.Path() / "data").c_str(), 1);
         ForgeonApp::SetStartupPause(0);
-        app.SetProfileFolder((folder.Path() / "profile").c_str());
+        app.SetProfileFolder(
+            (profileFolder.empty() ? folder.Path() / "profile" : profileFolder).c_str());
         arguments.insert(arguments.begin(), "kestrane-weavo");
         app.SetCommandLine(static_cast<int>(arguments.size()), arguments.data());
         started = app.InitInstance() != FALSE;
