@@ -180,3 +180,18 @@ TEST(StartUpTest, HelpOpensTheHelpFileAtItsContextOrSaysNoneIsInstalled)
     EXPECT_EQ(desktop.HelpCalls()[0].command, HH_HELP_CONTEXT);
     EXPECT_EQ(desktop.HelpCalls()[0].data, 100u);
 }
+
+TEST(StartUpTest, TheAboutBoxShowsTheProductAndItsBuild)
+{
+    RunningProgram program;
+    CString caption;
+    program.dialogs.Answer(
+        [&caption](CDialog& dialog, DialogDriver& user)
+        {
+            dialog.GetWindowText(caption);
+            user.PressOk();
+        });
+    program.Command(ID_APP_ABOUT);
+    EXPECT_EQ(program.dialogs.Shown(), std::vector<UINT>{100});
+    EXPECT_EQ(caption, "About Kestrane Weavo");
+}
