@@ -1,7 +1,7 @@
 #include "editors/ContextHelp.h"
 
+#include "editors/ProgramFiles.h"
 #include "model/FileUtilities.h"
-#include "model/ProgramFiles.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/DesktopServices.h"
 #include "platform/ui/Wnd.h"

@@ -1,12 +1,12 @@
 #include "shell/ForgeonDoc.h"
 
 #include "editors/ContextHelp.h"
+#include "editors/ProgramFiles.h"
 #include "editors/WriteAllDlg.h"
 #include "gen_web/AspxWriteAll.h"
 #include "gen_web/ProjectFolder.h"
 #include "model/ForgeonProject.h"
 #include "model/LoginPageCreator.h"
-#include "model/ProgramFiles.h"
 #include "model/ProjectSettings.h"
 #include "model/ProjectStore.h"
 #include "platform/core/MessageBox.h"

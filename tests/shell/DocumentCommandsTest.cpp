@@ -1,6 +1,6 @@
+#include "editors/ProgramFiles.h"
 #include "entities/Designation.h"
 #include "model/Field.h"
-#include "model/ProgramFiles.h"
 #include "model/ProjectSettings.h"
 #include "model/Table.h"
 #include "platform/ui/RecentFileList.h"

@@ -1,5 +1,5 @@
 #include "editors/ContextHelp.h"
-#include "model/ProgramFiles.h"
+#include "editors/ProgramFiles.h"
 #include "platform/ui/DesktopServices.h"
 #include "platform/ui/RecentFileList.h"
 #include "platform/ui/ScriptedDesktop.h"

@@ -1,4 +1,4 @@
-#include "model/ProgramFiles.h"
+#include "editors/ProgramFiles.h"
 
 #include "model/FileUtilities.h"
 #include "platform/core/HostPath.h"
