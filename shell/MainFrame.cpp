@@ -5,6 +5,7 @@
 #include "platform/core/MessageBox.h"
 #include "platform/ui/DesktopServices.h"
 #include "platform/ui/DocTemplate.h"
+#include "platform/ui/SystemSettings.h"
 #include "platform/ui/WinApp.h"
 #include "shell/BackupCopy.h"
 #include "shell/EmptyEditorView.h"
@@ -12,6 +13,8 @@
 #include "shell/ForgeonView.h"
 #include "shell/ShellResources.h"
 #include "shell/SplitterWnd.h"
+
+#include <QImage>
 
 #include <utility>
 
@@ -74,6 +77,12 @@ int MainFrame::OnCreate(LPCREATESTRUCT createStruct)
                             AFX_IDW_TOOLBAR) ||
         !m_toolBar.LoadToolBar(IDR_MAINFRAME))
         return -1;
+    if (LoadToolBarImages(IDB_TOOLBAR, m_toolBarImages) &&
+        LoadToolBarImages(IDB_TOOLBAR_HOT, m_toolBarHotImages))
+    {
+        m_toolBar.SetImageList(&m_toolBarImages);
+        m_toolBar.SetHotImageList(&m_toolBarHotImages);
+    }
     if (!m_statusBar.Create(this) || !m_statusBar.SetIndicators(indicators, 4))
         return -1;
     m_toolBar.EnableDocking(CBRS_ALIGN_ANY);
@@ -94,6 +103,31 @@ BOOL MainFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* context)
             kEditorPane, GetRightPaneClass(static_cast<RightPane>(index)), &viewContext);
     m_pSplitter->ShowView(kEditorPane, static_cast<int>(RightPane::StartPage));
     return m_paneViewIndex[0] != -1;
+}
+
+bool MainFrame::LoadToolBarImages(UINT bitmapId, CImageList& images)
+{
+    const std::unique_ptr<CBitmap> bitmap(
+        LoadImage(bitmapId, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!bitmap || bitmap->GetImage() == nullptr)
+        return false;
+    QImage picture = bitmap->GetImage()->convertToFormat(QImage::Format_RGB32);
+    const COLORREF face = GetSysColor(COLOR_3DFACE);
+    const QRgb lightGrey = qRgb(192, 192, 192);
+    const QRgb faceColour = qRgb(GetRValue(face), GetGValue(face), GetBValue(face));
+    for (int y = 0; y < picture.height(); ++y)
+    {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+        {
+            if (line[x] == lightGrey)
+                line[x] = faceColour;
+        }
+    }
+    bitmap->SetImage(picture);
+    return images.Create(kToolBarImageSize, kToolBarImageSize, ILC_COLOR32 | ILC_MASK,
+                         kToolBarImageCount, 0) &&
+           images.Add(bitmap.get(), RGB(0, 0, 0)) >= 0;
 }
 
 ForgeonView* MainFrame::GetTreeView() const

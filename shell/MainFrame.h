@@ -3,6 +3,7 @@
 #include "model/MainFrameAccess.h"
 #include "platform/ui/ControlBars.h"
 #include "platform/ui/FrameWnd.h"
+#include "platform/ui/ImageList.h"
 
 #include <array>
 #include <memory>
@@ -86,10 +87,14 @@ protected:
     void OnClose() override;
 
 private:
+    // The tool-bar pictures of the bitmap resource, light grey turned into the face colour.
+    static bool LoadToolBarImages(UINT bitmapId, CImageList& images);
     void AutomaticBackupStep();
     void WriteAutomaticBackup();
 
     std::unique_ptr<SplitterWnd> m_pSplitter;
+    CImageList m_toolBarImages;
+    CImageList m_toolBarHotImages;
     std::unique_ptr<BackupStopwatch> m_pBackupWatch;
     std::array<int, kRightPaneCount + 1> m_paneViewIndex{};
     CStatusBar m_statusBar;

@@ -6,10 +6,13 @@
 #include "platform/ui/Messages.h"
 #include "shell/ForgeonDoc.h"
 
+#include <QApplication>
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QImage>
 #include <QPainter>
+#include <QStyle>
 
 namespace
 {
@@ -93,6 +96,44 @@ void RegisterSplashPicture()
     painter.end();
     RegisterBitmapResource(IDB_SPLASH, picture);
 }
+// The pictures of the tool-bar buttons in their order, from the desktop style's standard icons,
+// on light grey; hot pictures have a frame. Black is the mask colour, so none is drawn.
+QImage ToolBarPicture(bool hot)
+{
+    const QStyle::StandardPixmap icons[kToolBarImageCount] = {
+        QStyle::SP_FileIcon,    QStyle::SP_DialogOpenButton,      QStyle::SP_DialogSaveButton,
+        QStyle::SP_DriveFDIcon, QStyle::SP_FileDialogInfoView,    QStyle::SP_FileDialogNewFolder,
+        QStyle::SP_TrashIcon,   QStyle::SP_FileLinkIcon,          QStyle::SP_MediaPlay,
+        QStyle::SP_DriveHDIcon, QStyle::SP_FileDialogToParent,    QStyle::SP_BrowserReload,
+        QStyle::SP_DirHomeIcon, QStyle::SP_MessageBoxInformation,
+    };
+    constexpr int size = kToolBarImageSize;
+    QImage picture(size * kToolBarImageCount, size, QImage::Format_RGB32);
+    picture.fill(QColor(192, 192, 192));
+    QPainter painter(&picture);
+    for (int index = 0; index < kToolBarImageCount; ++index)
+    {
+        const QRect cell(index * size, 0, size, size);
+        if (hot)
+        {
+            painter.setPen(QColor(51, 102, 153));
+            painter.drawRect(cell.adjusted(0, 0, -1, -1));
+        }
+        const QIcon icon = QApplication::style()->standardIcon(icons[index]);
+        painter.drawPixmap(cell.adjusted(4, 4, -4, -4), icon.pixmap(size - 8, size - 8));
+    }
+    painter.end();
+    for (int y = 0; y < picture.height(); ++y)
+    {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+        {
+            if ((line[x] & 0xFFFFFF) == 0)
+                line[x] = qRgb(1, 1, 1);
+        }
+    }
+    return picture;
+}
 } // namespace
 
 void RegisterShellResources()
@@ -101,4 +142,6 @@ void RegisterShellResources()
     RegisterMainToolBar();
     RegisterAccelerators();
     RegisterSplashPicture();
+    RegisterBitmapResource(IDB_TOOLBAR, ToolBarPicture(/*hot=*/false));
+    RegisterBitmapResource(IDB_TOOLBAR_HOT, ToolBarPicture(/*hot=*/true));
 }

@@ -6,7 +6,13 @@
 constexpr UINT IDR_MAINFRAME = 128;
 // The splash picture.
 constexpr UINT IDB_SPLASH = 271;
+// The tool-bar pictures, normal and under the mouse: one 32 by 32 picture a button, on light
+// grey.
+constexpr UINT IDB_TOOLBAR = 311;
+constexpr UINT IDB_TOOLBAR_HOT = 314;
+constexpr int kToolBarImageSize = 32;
+constexpr int kToolBarImageCount = 14;
 
-// Makes the menu, tool bar, accelerators and splash picture of the program known; repeated
-// calls change nothing.
+// Makes the menu, tool bar, accelerators, tool-bar pictures and splash picture of the program
+// known; repeated calls change nothing.
 void RegisterShellResources();

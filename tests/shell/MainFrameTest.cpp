@@ -2,10 +2,16 @@
 #include "platform/ui/DesktopServices.h"
 #include "platform/ui/Profile.h"
 #include "platform/ui/ScriptedDesktop.h"
+#include "platform/ui/SystemSettings.h"
 #include "platform/ui/View.h"
 #include "shell/BackupCopy.h"
 #include "shell/SplitterWnd.h"
 #include "tests/shell/ShellTestSupport.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QImage>
+#include <QToolBar>
 
 #include <cstdio>
 #include <ctime>
@@ -212,4 +218,26 @@ TEST(MainFrameTest, ThePaneSizesAreWrittenToTheProfileWhenTheFrameGoes)
     EXPECT_EQ(hiddenRow, -1);
     EXPECT_EQ(tree, 225);
     EXPECT_GT(right, tree);
+}
+
+TEST(MainFrameTest, EveryToolBarButtonHasItsPictureOnTheFaceColour)
+{
+    RunningProgram program;
+    const auto* bar = program.Frame().GetSafeHwnd()->findChild<QToolBar*>();
+    ASSERT_NE(bar, nullptr);
+    const COLORREF face = GetSysColor(COLOR_3DFACE);
+    std::vector<QString> tips;
+    for (QAction* action : bar->actions())
+    {
+        if (action->isSeparator())
+            continue;
+        tips.push_back(action->toolTip());
+        ASSERT_FALSE(action->icon().isNull()) << action->toolTip().toStdString();
+        const QImage picture = action->icon().pixmap(32, 32).toImage();
+        EXPECT_EQ(picture.pixel(1, 1), qRgb(GetRValue(face), GetGValue(face), GetBValue(face)))
+            << "the light grey corner became the face colour";
+    }
+    EXPECT_EQ(tips.size(), 14u);
+    EXPECT_EQ(tips.front(), "New");
+    EXPECT_EQ(tips.back(), "About");
 }
