@@ -69,6 +69,31 @@ TEST_F(DocumentCommandsTest, ASaveCancelledOrFailedReportsFalseAndKeepsNoPath)
     EXPECT_EQ(program.Caption(), "Untitled - KestraneWeavo");
 }
 
+TEST_F(DocumentCommandsTest, SaveAsMovesTheProjectToTheNewFileOnlyWhenItWasWritten)
+{
+    const std::string first = program.PathOf("First.wvt");
+    const std::string second = program.PathOf("Second.wvt");
+    program.files.Answer(first.c_str());
+    program.Command(ID_FILE_SAVE_AS);
+    EXPECT_EQ(program.Doc().GetPath(), first.c_str());
+    EXPECT_EQ(program.files.Requests().at(0).title, "KestraneWeavo File Save As");
+
+    program.files.Cancel();
+    EXPECT_FALSE(program.Doc().SaveAs(&program.Project(), false));
+    std::ofstream(program.folder.Path() / "blocked") << "a file";
+    program.files.Answer(program.PathOf("blocked/Third.wvt").c_str());
+    EXPECT_FALSE(program.Doc().SaveAs(&program.Project(), false));
+    EXPECT_EQ(program.Doc().GetPath(), first.c_str());
+
+    // A merged project is written elsewhere and leaves the path alone.
+    program.files.Answer(second.c_str());
+    EXPECT_TRUE(program.Doc().SaveAs(&program.Project(), true));
+    EXPECT_EQ(program.files.Requests().back().title, "Save merged file As");
+    EXPECT_TRUE(std::filesystem::exists(second));
+    EXPECT_EQ(program.Doc().GetPath(), first.c_str());
+    EXPECT_EQ(program.Doc().GetTitle(), first.c_str());
+}
+
 TEST_F(DocumentCommandsTest, NewOnANeverSavedProjectOffersSaveAsAndStaysWhenItIsCancelled)
 {
     ForgeonProject* before = &program.Project();
