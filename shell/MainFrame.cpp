@@ -101,7 +101,7 @@ BOOL MainFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* context)
     for (int index = 0; index < kRightPaneCount; ++index)
         m_paneViewIndex[static_cast<std::size_t>(index) + 1] = m_pSplitter->AddView(
             kEditorPane, GetRightPaneClass(static_cast<RightPane>(index)), &viewContext);
-    m_pSplitter->ShowView(kEditorPane, static_cast<int>(RightPane::StartPage));
+    m_pSplitter->ShowView(kEditorPane, ViewIndexOf(RightPane::StartPage));
     return m_paneViewIndex[0] != -1;
 }
 
@@ -132,7 +132,9 @@ bool MainFrame::LoadToolBarImages(UINT bitmapId, CImageList& images)
 
 ForgeonView* MainFrame::GetTreeView() const
 {
-    return m_pSplitter ? dynamic_cast<ForgeonView*>(m_pSplitter->GetView(kTreePane, 0)) : nullptr;
+    return m_pSplitter
+               ? dynamic_cast<ForgeonView*>(m_pSplitter->GetView(kTreePane, m_paneViewIndex[0]))
+               : nullptr;
 }
 
 ForgeonDoc* MainFrame::GetDoc() const
@@ -147,25 +149,42 @@ ForgeonProject* MainFrame::GetProject() const
     return doc != nullptr ? doc->GetProject() : nullptr;
 }
 
+int MainFrame::ViewIndexOf(RightPane pane) const
+{
+    return m_paneViewIndex[static_cast<std::size_t>(pane) + 1];
+}
+
 CWnd* MainFrame::GetRightPaneView(RightPane pane) const
 {
-    return m_pSplitter ? m_pSplitter->GetView(kEditorPane, static_cast<int>(pane)) : nullptr;
+    return m_pSplitter ? m_pSplitter->GetView(kEditorPane, ViewIndexOf(pane)) : nullptr;
 }
 
 WvpDialog* MainFrame::GetCurrentWvpDialog() const
 {
-    return dynamic_cast<WvpDialog*>(GetRightPaneView(GetCurrentRightPane()));
+    if (!m_pSplitter)
+        return nullptr;
+    return dynamic_cast<WvpDialog*>(
+        m_pSplitter->GetView(kEditorPane, m_pSplitter->GetCurrentIndex(kEditorPane)));
 }
 
 RightPane MainFrame::GetCurrentRightPane() const
 {
-    return static_cast<RightPane>(m_pSplitter ? m_pSplitter->GetCurrentIndex(kEditorPane) : 0);
+    const int current = m_pSplitter ? m_pSplitter->GetCurrentIndex(kEditorPane) : -1;
+    for (int index = 0; index < kRightPaneCount; ++index)
+    {
+        if (ViewIndexOf(static_cast<RightPane>(index)) == current)
+            return static_cast<RightPane>(index);
+    }
+    return RightPane::StartPage;
 }
 
 void MainFrame::ShowRightPane(RightPane pane)
 {
+    const int index = ViewIndexOf(pane);
+    if (index < 0)
+        return;
     ClearCurrentPage();
-    m_pSplitter->ShowView(kEditorPane, static_cast<int>(pane));
+    m_pSplitter->ShowView(kEditorPane, index);
     AutomaticBackupStep();
 }
 

@@ -87,6 +87,8 @@ protected:
     void OnClose() override;
 
 private:
+    // The index of the pane's view in the splitter's list; -1 when it could not be made.
+    int ViewIndexOf(RightPane pane) const;
     // The tool-bar pictures of the bitmap resource, light grey turned into the face colour.
     static bool LoadToolBarImages(UINT bitmapId, CImageList& images);
     void AutomaticBackupStep();

@@ -69,6 +69,8 @@ void SplitterWnd::ShowView(int pane, int index)
         return;
     if (index == -1)
         index = m_current[pane] + 1 < static_cast<int>(views.size()) ? m_current[pane] + 1 : 0;
+    if (index < 0 || index >= static_cast<int>(views.size()))
+        return;
     const int row = IsPaneHidden(0) ? 0 : CellRow(pane);
     const int column = IsPaneHidden(0) ? 0 : CellColumn(pane);
     CWnd* chosen = views[static_cast<std::size_t>(index)];
