@@ -106,12 +106,19 @@ TEST_F(WriteAllCommandTest, StopsBeforeAnythingWhenTheSaveIsCancelledOrTheProjec
     EXPECT_TRUE(program.dialogs.Shown().empty()) << "the cancelled save ends Write All";
     EXPECT_TRUE(program.boxes.Shown().empty());
 
+    std::ofstream(program.folder.Path() / "blocked") << "a file";
+    program.files.Answer(program.PathOf("blocked/Shop.wvt").c_str());
+    program.Command(ID_WRITE_ALL);
+    EXPECT_TRUE(program.dialogs.Shown().empty()) << "the failed save ends Write All";
+    ASSERT_EQ(Texts().size(), 1u);
+    EXPECT_EQ(Texts()[0].rfind("Error in archiving", 0), 0u);
+
     program.Project().SetProjectName("");
     AnswerSave();
     program.Command(ID_WRITE_ALL);
     EXPECT_TRUE(program.dialogs.Shown().empty());
-    EXPECT_EQ(Texts(), std::vector<std::string>{
-                           "Please set the project path and project name in Project settings"});
+    EXPECT_EQ(Texts().size(), 2u);
+    EXPECT_EQ(Texts().back(), "Please set the project path and project name in Project settings");
 
     program.Project().SetProjectName("Shop");
     program.Command(ID_WRITE_ALL);
