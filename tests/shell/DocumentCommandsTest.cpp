@@ -104,13 +104,23 @@ TEST_F(DocumentCommandsTest, NewOnANeverSavedProjectOffersSaveAsAndStaysWhenItIs
     ASSERT_EQ(program.boxes.Shown().size(), 1u);
     EXPECT_EQ(program.boxes.Shown()[0].text, kSaveQuestion);
     EXPECT_EQ(program.boxes.Shown()[0].type, MB_YESNOCANCEL | MB_ICONINFORMATION);
-    EXPECT_EQ(RequestTitles(), std::vector<CString>{"KestraneWeavo File Save As"});
+    EXPECT_EQ(RequestTitles().at(0), "KestraneWeavo File Save As");
     EXPECT_EQ(&program.Project(), before);
     EXPECT_EQ(program.Project().GetModuleCount(), 2);
 
     program.boxes.Answer(IDCANCEL);
     program.Command(ID_FILE_NEW);
     EXPECT_EQ(program.Project().GetModuleCount(), 2);
+
+    // A save that fails keeps the project as well.
+    std::ofstream(program.folder.Path() / "blocked") << "a file";
+    program.boxes.Answer(IDYES);
+    program.boxes.Answer(IDOK);
+    program.files.Answer(program.PathOf("blocked/Shop.wvt").c_str());
+    program.Command(ID_FILE_NEW);
+    EXPECT_EQ(&program.Project(), before);
+    EXPECT_EQ(program.Project().GetModuleCount(), 2);
+    EXPECT_EQ(program.boxes.Shown().back().text.rfind("Error in archiving", 0), 0u);
 
     program.boxes.Answer(IDNO);
     program.Command(ID_FILE_NEW);
@@ -198,6 +208,12 @@ TEST_F(DocumentCommandsTest, ClosingAsksAndCancelOrAFailedSaveKeepsTheWindow)
     program.files.Cancel();
     program.Frame().SendMessage(WM_CLOSE);
     EXPECT_TRUE(window->isVisible()) << "the save did not happen";
+
+    std::ofstream(program.folder.Path() / "blocked") << "a file";
+    program.boxes.Answer(IDYES);
+    program.files.Answer(program.PathOf("blocked/Shop.wvt").c_str());
+    program.Frame().SendMessage(WM_CLOSE);
+    EXPECT_TRUE(window->isVisible()) << "the save failed";
 
     program.boxes.Answer(IDNO);
     program.Frame().SendMessage(WM_CLOSE);
