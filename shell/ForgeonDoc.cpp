@@ -32,7 +32,7 @@ CString FileNamePattern(const char* extension)
     return pattern;
 }
 
-// "<name>\<last component>" of a path: the part after its last backslash.
+// The part of a path after its last backslash, and the part before it.
 CString LastComponent(const CString& path)
 {
     return path.Mid(path.ReverseFind('\\') + 1);
@@ -175,10 +175,12 @@ bool ForgeonDoc::OpenProjectFile(const CString& path)
     loading.reset();
     AdoptPath(path);
     ForgeonProject* project = GetProject();
-    project->SetProjectFilePath(path);
-    ProjectSettings* settings = project->GetProjectSettings();
-    if (settings->GetThemeName().IsEmpty() || settings->GetColorSchemeName().IsEmpty())
-        ApplyDefaultTheme();
+    if (const ProjectSettings* settings = project->GetProjectSettings())
+    {
+        project->SetProjectFilePath(path);
+        if (settings->GetThemeName().IsEmpty() || settings->GetColorSchemeName().IsEmpty())
+            ApplyDefaultTheme();
+    }
     if (frame != nullptr)
     {
         frame->RefreshTree();
