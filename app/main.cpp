@@ -1,4 +1,4 @@
-#include "app/StarterApp.h"
+#include "shell/ForgeonApp.h"
 
 #include <cstdio>
 #include <cstring>
@@ -14,5 +14,5 @@ int main(int argc, char** argv)
             return 0;
         }
     }
-    return AfxWinMain(argc, argv, [] { return std::make_unique<StarterApp>(); });
+    return AfxWinMain(argc, argv, [] { return std::make_unique<ForgeonApp>(); });
 }

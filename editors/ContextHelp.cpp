@@ -1,0 +1,20 @@
+#include "editors/ContextHelp.h"
+
+#include "editors/ProgramFiles.h"
+#include "model/FileUtilities.h"
+#include "platform/core/MessageBox.h"
+#include "platform/ui/DesktopServices.h"
+#include "platform/ui/Wnd.h"
+
+void ShowContextHelp(CWnd* caller, UINT contextId)
+{
+    const CString helpFile = GetHelpFilePath();
+    if (!FileExists(helpFile))
+    {
+        AfxMessageBox("No help is installed: the help file " + helpFile + " does not exist.",
+                      MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    HtmlHelp(caller != nullptr ? caller->GetSafeHwnd() : nullptr, helpFile, HH_HELP_CONTEXT,
+             contextId);
+}

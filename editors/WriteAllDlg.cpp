@@ -1,0 +1,74 @@
+#include "editors/WriteAllDlg.h"
+
+#include "editors/ContextHelp.h"
+#include "model/ForgeonProject.h"
+#include "platform/ui/DataExchange.h"
+#include "platform/ui/DialogTemplate.h"
+
+namespace
+{
+const DialogTemplateRegistration writeAllTemplate{{
+    WriteAllDlg::IDD,
+    "Write All",
+    {
+        {0, ControlKind::Static, "Code destination folder"},
+        {WriteAllDlg::IDC_DESTINATION, ControlKind::MultiLineEdit, ""},
+        {WriteAllDlg::IDC_MODIFIED_FILES, ControlKind::CheckBox,
+         "Continue using my modified files"},
+        {IDOK, ControlKind::DefPushButton, "OK"},
+        {IDCANCEL, ControlKind::PushButton, "Cancel"},
+        {WriteAllDlg::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+    },
+}};
+} // namespace
+
+WriteAllDlg::WriteAllDlg(ForgeonProject* project, CWnd* parent) : CDialog(IDD, parent)
+{
+    if (project != nullptr)
+        m_destination = project->GetProjectPath() + project->GetProjectName();
+    MapControl(BN_CLICKED, IDC_MODIFIED_FILES, &WriteAllDlg::OnModifiedFilesClicked);
+    MapControl(BN_CLICKED, IDC_HELP_BUTTON, &WriteAllDlg::OnHelp);
+}
+
+BOOL WriteAllDlg::OnInitDialog()
+{
+    m_useModifiedFiles = TRUE;
+    CDialog::OnInitDialog();
+    m_destinationEdit.SetReadOnly();
+    m_toolTips.Create(this);
+    const struct
+    {
+        int id;
+        const char* text;
+    } tips[] = {
+        {IDC_MODIFIED_FILES,
+         "Override Kestrane Weavo output with my files from \"_modified\" folder."},
+        {IDOK, "Geneare the Dot net code"},
+        {IDCANCEL, "Cancel"},
+        {IDC_HELP_BUTTON, "Help"},
+    };
+    for (const auto& tip : tips)
+    {
+        if (CWnd* control = GetDlgItem(tip.id))
+            m_toolTips.AddTool(control, tip.text);
+    }
+    return TRUE;
+}
+
+void WriteAllDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_DESTINATION, m_destinationEdit);
+    DDX_Text(pDX, IDC_DESTINATION, m_destination);
+    DDX_Check(pDX, IDC_MODIFIED_FILES, m_useModifiedFiles);
+}
+
+void WriteAllDlg::OnModifiedFilesClicked()
+{
+    m_useModifiedFiles = IsDlgButtonChecked(IDC_MODIFIED_FILES) != 0;
+}
+
+void WriteAllDlg::OnHelp()
+{
+    ShowContextHelp(this, IDD);
+}

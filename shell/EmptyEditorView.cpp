@@ -1,0 +1,3 @@
+#include "shell/EmptyEditorView.h"
+
+IMPLEMENT_DYNCREATE(EmptyEditorView, CView)

@@ -1,0 +1,147 @@
+#include "shell/ForgeonApp.h"
+
+#include "platform/ui/Dialog.h"
+#include "platform/ui/DialogTemplate.h"
+#include "platform/ui/DocTemplate.h"
+#include "shell/ForgeonDoc.h"
+#include "shell/ForgeonView.h"
+#include "shell/MainFrame.h"
+#include "shell/ShellResources.h"
+#include "shell/SplashWnd.h"
+
+#include <QApplication>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+namespace
+{
+constexpr UINT IDD_ABOUTBOX = 100;
+int startupPauseMs = 2500;
+
+const DialogTemplateRegistration aboutTemplate{{
+    IDD_ABOUTBOX,
+    "About Kestrane Weavo",
+    {
+        {0, ControlKind::Static, "Kestrane Weavo"},
+        {0, ControlKind::Static, "Version"},
+        {0, ControlKind::Static, "Build- 2008.12.12"},
+        {IDOK, ControlKind::DefPushButton, "OK"},
+    },
+}};
+
+// Writes the text as the whole file, making its folder; false when it cannot.
+bool WriteDesktopFile(const std::filesystem::path& path, const std::string& text)
+{
+    std::error_code error;
+    std::filesystem::create_directories(path.parent_path(), error);
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << text;
+    file.close();
+    return !error && file.good();
+}
+
+std::string RunningProgramPath()
+{
+    std::error_code error;
+    return std::filesystem::read_symlink("/proc/self/exe", error).string();
+}
+} // namespace
+
+ForgeonApp::ForgeonApp() : CWinApp("KestraneWeavo")
+{
+    RegisterShellResources();
+    MapCommand(ID_APP_ABOUT, &ForgeonApp::OnAppAbout);
+}
+
+void ForgeonApp::SetStartupPause(int milliseconds)
+{
+    startupPauseMs = milliseconds;
+}
+
+BOOL ForgeonApp::InitInstance()
+{
+    CSplashWnd::ShowSplashScreen();
+    QApplication::processEvents();
+    std::this_thread::sleep_for(std::chrono::milliseconds(startupPauseMs));
+    SetRegistryKey("Local AppWizard-Generated Applications");
+    LoadStdProfileSettings(4);
+    RegisterFileAssociation();
+    AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(ForgeonDoc),
+                                          RUNTIME_CLASS(MainFrame), RUNTIME_CLASS(ForgeonView)));
+    CCommandLineInfo info;
+    ParseCommandLine(info);
+    // A file that does not open has been reported; the program goes on with a new project.
+    const bool opened = ProcessShellCommand(info) != FALSE;
+    auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd);
+    if (frame == nullptr)
+        return FALSE;
+    frame->ActivateFrame(SW_SHOWMAXIMIZED);
+    frame->UpdateWindow();
+    if (info.m_strFileName.IsEmpty() || !opened)
+    {
+        if (ForgeonDoc* doc = GetForgeonDoc())
+            doc->NewProject();
+    }
+    return TRUE;
+}
+
+CDocument* ForgeonApp::OpenDocumentFile(const char* path)
+{
+    auto* docTemplate = dynamic_cast<CSingleDocTemplate*>(GetFirstDocTemplate());
+    if (docTemplate == nullptr)
+        return nullptr;
+    if (docTemplate->GetDocument() == nullptr && docTemplate->OpenDocumentFile(nullptr) == nullptr)
+        return nullptr;
+    auto* doc = dynamic_cast<ForgeonDoc*>(docTemplate->GetDocument());
+    if (doc == nullptr || path == nullptr)
+        return doc;
+    return doc->OpenProjectFile(path) ? doc : nullptr;
+}
+
+ForgeonDoc* ForgeonApp::GetForgeonDoc() const
+{
+    auto* frame = dynamic_cast<MainFrame*>(m_pMainWnd);
+    return frame != nullptr ? frame->GetDoc() : nullptr;
+}
+
+void ForgeonApp::RegisterFileAssociation()
+{
+    const std::filesystem::path data = UserDataFolder().GetString();
+    const std::string desktopEntry = "[Desktop Entry]\n"
+                                     "Type=Application\n"
+                                     "Name=KestraneWeavo\n"
+                                     "Exec=\"" +
+                                     RunningProgramPath() +
+                                     "\" %f\n"
+                                     "MimeType=application/x-kestraneweavo;\n"
+                                     "Terminal=false\n";
+    const std::string mimeType =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+        "  <mime-type type=\"application/x-kestraneweavo\">\n"
+        "    <comment>KestraneWeavo project</comment>\n"
+        "    <glob pattern=\"*.wvt\"/>\n"
+        "  </mime-type>\n"
+        "</mime-info>\n";
+    WriteDesktopFile(data / "applications" / "kestraneweavo.desktop", desktopEntry);
+    WriteDesktopFile(data / "mime" / "packages" / "kestraneweavo.xml", mimeType);
+}
+
+void ForgeonApp::OnAppAbout()
+{
+    CDialog about(IDD_ABOUTBOX, m_pMainWnd);
+    about.DoModal();
+}
+
+CString UserDataFolder()
+{
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data != nullptr && *data != '\0')
+        return data;
+    const char* home = std::getenv("HOME");
+    return CString(home != nullptr ? home : "") + "/.local/share";
+}

@@ -1,0 +1,332 @@
+#include "shell/ForgeonDoc.h"
+
+#include "editors/ContextHelp.h"
+#include "editors/ProgramFiles.h"
+#include "editors/WriteAllDlg.h"
+#include "gen_web/AspxWriteAll.h"
+#include "gen_web/ProjectFolder.h"
+#include "model/ForgeonProject.h"
+#include "model/LoginPageCreator.h"
+#include "model/ProjectSettings.h"
+#include "model/ProjectStore.h"
+#include "platform/core/MessageBox.h"
+#include "platform/ui/FileDialog.h"
+#include "platform/ui/View.h"
+#include "platform/ui/WinApp.h"
+#include "shell/BackupCopy.h"
+#include "shell/MainFrame.h"
+
+#include <utility>
+
+IMPLEMENT_DYNCREATE(ForgeonDoc, CDocument)
+
+namespace
+{
+constexpr const char* kExtension = "wvt";
+constexpr const char* kSaveQuestion = "Do you want to save changes in current project?";
+
+CString FileNamePattern(const char* extension)
+{
+    CString pattern;
+    pattern.Format("*.%s", extension);
+    return pattern;
+}
+
+// The part of a path after its last backslash, and the part before it.
+CString LastComponent(const CString& path)
+{
+    return path.Mid(path.ReverseFind('\\') + 1);
+}
+
+CString WithoutLastComponent(const CString& path)
+{
+    const int separator = path.ReverseFind('\\');
+    return separator < 0 ? CString() : path.Left(separator);
+}
+} // namespace
+
+ForgeonDoc::ForgeonDoc() : m_pStore(std::make_unique<ProjectStore>())
+{
+    MapCommand(ID_FILE_NEW, &ForgeonDoc::OnFileNew);
+    MapCommand(ID_FILE_OPEN, &ForgeonDoc::OnFileOpen);
+    MapCommand(ID_FILE_SAVE, &ForgeonDoc::OnFileSave);
+    MapCommand(ID_FILE_SAVE_AS, &ForgeonDoc::OnFileSaveAs);
+    MapCommand(ID_WRITE_ALL, &ForgeonDoc::OnWriteAll);
+    MapCommand(ID_IMPORT_TABLES, &ForgeonDoc::OnImportTables);
+    MapCommand(ID_SWITCH_DATABASE, &ForgeonDoc::OnSwitchDatabase);
+    MapCommand(ID_HELP_FILE, &ForgeonDoc::OnHelp);
+    // Copy, cut and paste are taken and do nothing.
+    MapCommandRange(ID_EDIT_COPY, ID_EDIT_COPY, [](UINT) {});
+    MapCommandRange(ID_EDIT_CUT, ID_EDIT_CUT, [](UINT) {});
+    MapCommandRange(ID_EDIT_PASTE, ID_EDIT_PASTE, [](UINT) {});
+}
+
+ForgeonDoc::~ForgeonDoc() = default;
+
+ForgeonProject* ForgeonDoc::GetProject()
+{
+    return m_pLoadingStore != nullptr ? m_pLoadingStore->GetProject() : m_pStore->GetProject();
+}
+
+MainFrame* ForgeonDoc::Frame() const
+{
+    for (CView* view : GetViews())
+    {
+        if (auto* frame = dynamic_cast<MainFrame*>(view->GetParentFrame()))
+            return frame;
+    }
+    return nullptr;
+}
+
+std::optional<CString> ForgeonDoc::AskOpenFileName(const char* title) const
+{
+    CString filter;
+    filter.Format("%s File (*.%s)|*.%s| WVP File (*.wvp)|*.wvp||", kExtension, kExtension,
+                  kExtension);
+    const CString pattern = FileNamePattern(kExtension);
+    CFileDialog dialog(TRUE, pattern, pattern, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, filter,
+                       Frame());
+    dialog.m_ofn.lpstrTitle = title;
+    if (dialog.DoModal() != IDOK)
+        return std::nullopt;
+    return dialog.GetPathName();
+}
+
+std::optional<CString> ForgeonDoc::AskSaveFileName(const char* title, const char* extension) const
+{
+    CString filter;
+    filter.Format("%s File (*.%s)|*.%s||", extension, extension, extension);
+    CFileDialog dialog(FALSE, extension, FileNamePattern(extension),
+                       OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter, Frame());
+    dialog.m_ofn.lpstrTitle = title;
+    if (dialog.DoModal() != IDOK)
+        return std::nullopt;
+    return dialog.GetPathName();
+}
+
+void ForgeonDoc::AdoptPath(const CString& path)
+{
+    m_strPath = path;
+    SetTitle(path);
+}
+
+void ForgeonDoc::NewProject()
+{
+    ForgeonProject* project = m_pStore->GetProject();
+    project->InitNewProject();
+    ApplyDefaultTheme();
+    m_strPath.Empty();
+    SetTitle("Untitled");
+    LoginPageCreator().Create();
+    m_pStore->SetProject(project);
+    if (MainFrame* frame = Frame())
+    {
+        frame->RefreshTree();
+        frame->ShowStartPage();
+    }
+}
+
+void ForgeonDoc::OnFileNew()
+{
+    const int answer = AfxMessageBox(kSaveQuestion, MB_YESNOCANCEL | MB_ICONINFORMATION);
+    if (answer == IDCANCEL)
+        return;
+    if (answer == IDYES && !(m_strPath.IsEmpty() ? SaveAs(GetProject(), false) : Save()))
+        return;
+    MainFrame* frame = Frame();
+    if (frame != nullptr)
+    {
+        frame->ClearCurrentPage();
+        frame->ClearTree();
+    }
+    m_pStore->DeleteProject();
+    m_pStore->DeleteMergeProjects();
+    NewProject();
+}
+
+void ForgeonDoc::OnFileOpen()
+{
+    if (const std::optional<CString> path = AskOpenFileName("KestraneWeavo File Open"))
+        OpenProjectFile(*path);
+}
+
+BOOL ForgeonDoc::OnOpenDocument(const char* path)
+{
+    return OpenProjectFile(path) ? TRUE : FALSE;
+}
+
+bool ForgeonDoc::OpenProjectFile(const CString& path)
+{
+    if (path.IsEmpty())
+        return false;
+    auto loading = std::make_unique<ProjectStore>();
+    m_pLoadingStore = loading.get();
+    const bool loaded = loading->ArchiveProject(nullptr, path, TRUE) != FALSE;
+    m_pLoadingStore = nullptr;
+    if (!loaded)
+        return false;
+    MainFrame* frame = Frame();
+    if (frame != nullptr)
+    {
+        frame->ClearCurrentPage();
+        frame->ClearTree();
+    }
+    std::swap(m_pStore, loading);
+    loading.reset();
+    AdoptPath(path);
+    ForgeonProject* project = GetProject();
+    if (const ProjectSettings* settings = project->GetProjectSettings())
+    {
+        project->SetProjectFilePath(path);
+        if (settings->GetThemeName().IsEmpty() || settings->GetColorSchemeName().IsEmpty())
+            ApplyDefaultTheme();
+    }
+    if (frame != nullptr)
+    {
+        frame->RefreshTree();
+        frame->ShowStartPage();
+    }
+    if (CWinApp* app = AfxGetApp())
+        app->AddToRecentFileList(path);
+    return true;
+}
+
+bool ForgeonDoc::Save()
+{
+    CWaitCursor wait;
+    if (m_strPath.IsEmpty())
+    {
+        const std::optional<CString> path = AskSaveFileName("KestraneWeavo File Save", kExtension);
+        if (!path || !SaveProjectTo(*path))
+            return false;
+        AdoptPath(*path);
+        return true;
+    }
+    return SaveProjectTo(m_strPath);
+}
+
+bool ForgeonDoc::SaveAs(ForgeonProject* project, bool merged)
+{
+    const std::optional<CString> path =
+        AskSaveFileName(merged ? "Save merged file As" : "KestraneWeavo File Save As", kExtension);
+    if (!path || !m_pStore->ArchiveProject(project, *path, FALSE))
+        return false;
+    if (!merged)
+        AdoptPath(*path);
+    return true;
+}
+
+bool ForgeonDoc::SaveProjectTo(const CString& path)
+{
+    return m_pStore->ArchiveProject(GetProject(), path, FALSE) != FALSE;
+}
+
+void ForgeonDoc::OnFileSave()
+{
+    Save();
+}
+
+void ForgeonDoc::OnFileSaveAs()
+{
+    SaveAs(GetProject(), false);
+}
+
+bool ForgeonDoc::HasPathOrAskToSave()
+{
+    if (!m_strPath.IsEmpty())
+        return true;
+    if (AfxMessageBox("Your application is not saved! Do you want to save it?",
+                      MB_YESNO | MB_ICONINFORMATION) == IDYES)
+        Save();
+    return false;
+}
+
+void ForgeonDoc::SaveBackupCopy(const CString& stamp)
+{
+    if (!HasPathOrAskToSave())
+        return;
+    const BackupPlace place(m_strPath);
+    if (EnsureFolderExists(place.BackupFolder()))
+        SaveProjectTo(place.CopyPath(stamp.IsEmpty() ? BackupStampNow() : stamp));
+}
+
+void ForgeonDoc::ApplyDefaultTheme()
+{
+    ForgeonProject* project = GetProject();
+    ProjectSettings* settings = project->GetProjectSettings();
+    if (settings == nullptr)
+        return;
+    const CString themes = GetProgramFolder() + "\\themes\\";
+    ThemesEnumerateFolders pictures(project, ".jpg", /*copy=*/false, /*overwrite=*/false);
+    pictures.Walk(themes);
+    if (!pictures.GetCollectedFiles().empty())
+    {
+        const CString schemeFolder = WithoutLastComponent(pictures.GetCollectedFiles().front());
+        settings->SetColorSchemeName(LastComponent(schemeFolder));
+        settings->SetThemeName(LastComponent(WithoutLastComponent(schemeFolder)));
+    }
+    ThemesEnumerateFolders masterPages(project, ".master", /*copy=*/false, /*overwrite=*/false);
+    masterPages.Walk(themes);
+    if (!masterPages.GetCollectedFiles().empty())
+        settings->SetMasterPageFile(LastComponent(masterPages.GetCollectedFiles().front()));
+}
+
+void ForgeonDoc::OnWriteAll()
+{
+    if (!Save())
+        return;
+    ForgeonProject* project = GetProject();
+    CString unmapped;
+    project->CollectUnmappedParameters(unmapped);
+    if (!unmapped.IsEmpty())
+    {
+        unmapped += "\nThe generated output will have compilation errors due to above un-mapped "
+                    "parameters.\nTo stop writing click \"Cancel\"";
+        if (AfxMessageBox(unmapped, MB_OKCANCEL) != IDOK)
+            return;
+    }
+    const CString projectPath = project->GetProjectPath();
+    const CString projectName = project->GetProjectName();
+    if (projectPath.IsEmpty() || projectName.IsEmpty())
+    {
+        AfxMessageBox("Please set the project path and project name in Project settings");
+        return;
+    }
+    WriteAllDlg dialog(project, Frame());
+    if (dialog.DoModal() != IDOK)
+        return;
+    CWaitCursor wait;
+    // The driver has named what it could not write.
+    if (!AspxWriteAll(project).Run(nullptr))
+        return;
+    if (dialog.m_useModifiedFiles)
+        ReplaceModifiedFiles(project).Run();
+    const CString solution = GetProjectFolder(*project) + projectName + ".sln";
+    const bool visualStudio2005 = project->GetProjectSettings()->GetVisualStudioVersion() == 0;
+    CString message;
+    message.Format("Your Code has been generated successfully. \nYou may load %s in your "
+                   "Microsoft Visual Studio. %s",
+                   solution.GetString(),
+                   visualStudio2005 ? "\nPlease ensure that you have SP1 installed if you are "
+                                      "using Visual Studio 2005"
+                                    : "");
+    AfxMessageBox(message);
+}
+
+void ForgeonDoc::OnSwitchDatabase()
+{
+    ForgeonProject* project = GetProject();
+    if (project->GetProjectSettings() == nullptr)
+        return;
+    const bool sqlServer = project->IsSqlServerDatabase() != 0;
+    const CString question = CString("Do you want to change the database from ") +
+                             (sqlServer ? "SQL" : "PGSQL") + " to " +
+                             (sqlServer ? "PGSQL" : "SQL") + "?";
+    if (AfxMessageBox(question, MB_YESNO) == IDYES)
+        project->SetSqlServerDatabase(sqlServer ? 0 : 1);
+}
+
+void ForgeonDoc::OnHelp()
+{
+    ShowContextHelp(Frame(), 100);
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "platform/core/CString.h"
+#include "platform/ui/Document.h"
+
+#include <memory>
+#include <optional>
+
+class ForgeonProject;
+class MainFrame;
+class ProjectStore;
+class Table;
+
+// Command ids of the document's commands beyond the framework's.
+constexpr UINT ID_PROJECT_PROPERTIES = 32775;
+constexpr UINT ID_MODULE_ADD = 32797;
+constexpr UINT ID_MODULE_DELETE = 32798;
+constexpr UINT ID_MODULE_RENAME = 32802;
+constexpr UINT ID_WRITE_ALL = 32783;
+constexpr UINT ID_SQL_QUERY = 32773;
+constexpr UINT ID_MERGE_PROJECT = 32788;
+constexpr UINT ID_SYNC_DB = 32781;
+constexpr UINT ID_MANAGE_ROLES = 32803;
+constexpr UINT ID_HELP_FILE = 32804;
+constexpr UINT ID_IMPORT_TABLES = 32784;
+constexpr UINT ID_SWITCH_DATABASE = 32793;
+
+// The one document: it owns the project store with the open project and the path of its file,
+// and handles the project commands of the menu and tool bar.
+class ForgeonDoc : public CDocument
+{
+    DECLARE_DYNCREATE(ForgeonDoc)
+
+public:
+    ForgeonDoc();
+    ~ForgeonDoc() override;
+
+    // The open project (an empty one before any is made or read).
+    ForgeonProject* GetProject();
+    ProjectStore& GetStore() { return *m_pStore; }
+    const CString& GetPath() const { return m_strPath; }
+
+    // A new project: "BaseModule" with its defaults, the default theme and the login page; the
+    // tree refreshed and the start page shown.
+    void NewProject();
+    // Reads the project file into a store of its own and, only when that succeeded, makes it the
+    // open project: the path, the title and the recent-file list follow. A failure leaves the open
+    // project, its path and its title as they were.
+    bool OpenProjectFile(const CString& path);
+    // Writes the project to its file, asking for one when it has none; false when the user
+    // cancelled or the store could not write it.
+    bool Save();
+    // Asks for a file and writes the project there; unless merged, the file becomes the
+    // project's. False when cancelled or not written.
+    bool SaveAs(ForgeonProject* project, bool merged);
+    // Writes the open project to the path through the store.
+    bool SaveProjectTo(const CString& path);
+    // True with a path; without one asks whether to save and saves on Yes, giving false.
+    bool HasPathOrAskToSave();
+    // A copy of the project file into "<name>_backup" beside it, named with the stamp (the
+    // date and time now when empty).
+    void SaveBackupCopy(const CString& stamp);
+    // The first theme, colour scheme and master page of the theme library beside the program.
+    void ApplyDefaultTheme();
+    // Writes the table into a project file that the import command reads.
+    bool ExportTable(Table* table);
+
+    // The framework's open (recent files, the command line).
+    BOOL OnOpenDocument(const char* path) override;
+    // The document keeps no modified flag of its own: the frame asks on closing.
+    BOOL SaveModified() override { return TRUE; }
+
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnWriteAll();
+    void OnImportTables();
+    void OnSwitchDatabase();
+    void OnHelp();
+
+private:
+    MainFrame* Frame() const;
+    std::optional<CString> AskOpenFileName(const char* title) const;
+    std::optional<CString> AskSaveFileName(const char* title, const char* extension) const;
+    // The path becomes the project's file and the title.
+    void AdoptPath(const CString& path);
+    // Copies the tables of the current module of the loaded project that the open module does
+    // not have, with their default pages; the names of those it has are appended to message.
+    void ImportTables(ForgeonProject& loaded, CString& message);
+
+    std::unique_ptr<ProjectStore> m_pStore;
+    // The store a project file is read into; the open project while it is repaired.
+    ProjectStore* m_pLoadingStore = nullptr;
+    CString m_strPath;
+};

@@ -1,0 +1,248 @@
+#include "shell/MainFrame.h"
+
+#include "editors/WvpDialog.h"
+#include "gen_web/ProjectFolder.h"
+#include "platform/core/MessageBox.h"
+#include "platform/ui/DesktopServices.h"
+#include "platform/ui/DocTemplate.h"
+#include "platform/ui/SystemSettings.h"
+#include "platform/ui/WinApp.h"
+#include "shell/BackupCopy.h"
+#include "shell/EmptyEditorView.h"
+#include "shell/ForgeonDoc.h"
+#include "shell/ForgeonView.h"
+#include "shell/ShellResources.h"
+#include "shell/SplitterWnd.h"
+
+#include <QImage>
+
+#include <utility>
+
+IMPLEMENT_DYNCREATE(MainFrame, CFrameWnd)
+
+namespace
+{
+constexpr int kTreePane = 0;
+constexpr int kEditorPane = 1;
+
+const UINT indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+
+std::array<CRuntimeClass*, kRightPaneCount>& RightPaneClasses()
+{
+    static std::array<CRuntimeClass*, kRightPaneCount> classes = []
+    {
+        std::array<CRuntimeClass*, kRightPaneCount> empty{};
+        empty.fill(RUNTIME_CLASS(EmptyEditorView));
+        return empty;
+    }();
+    return classes;
+}
+} // namespace
+
+MainFrame::MainFrame()
+{
+    m_paneViewIndex.fill(-1);
+    m_previousProjectSource = MainFrameAccess::SetProjectSource([this] { return GetProject(); });
+    m_previousTreeRefresher = MainFrameAccess::SetTreeRefresher([this] { RefreshTree(); });
+}
+
+MainFrame::~MainFrame()
+{
+    MainFrameAccess::SetProjectSource(std::move(m_previousProjectSource));
+    MainFrameAccess::SetTreeRefresher(std::move(m_previousTreeRefresher));
+}
+
+CRuntimeClass* MainFrame::SetRightPaneClass(RightPane pane, CRuntimeClass* viewClass)
+{
+    return std::exchange(RightPaneClasses()[static_cast<std::size_t>(pane)], viewClass);
+}
+
+CRuntimeClass* MainFrame::GetRightPaneClass(RightPane pane)
+{
+    return RightPaneClasses()[static_cast<std::size_t>(pane)];
+}
+
+MainFrame* MainFrame::Get()
+{
+    return dynamic_cast<MainFrame*>(AfxGetMainWnd());
+}
+
+int MainFrame::OnCreate(LPCREATESTRUCT createStruct)
+{
+    if (CFrameWnd::OnCreate(createStruct) == -1)
+        return -1;
+    if (!m_toolBar.CreateEx(this, TBSTYLE_FLAT,
+                            WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS |
+                                CBRS_FLYBY | CBRS_SIZE_DYNAMIC,
+                            AFX_IDW_TOOLBAR) ||
+        !m_toolBar.LoadToolBar(IDR_MAINFRAME))
+        return -1;
+    if (LoadToolBarImages(IDB_TOOLBAR, m_toolBarImages) &&
+        LoadToolBarImages(IDB_TOOLBAR_HOT, m_toolBarHotImages))
+    {
+        m_toolBar.SetImageList(&m_toolBarImages);
+        m_toolBar.SetHotImageList(&m_toolBarHotImages);
+    }
+    if (!m_statusBar.Create(this) || !m_statusBar.SetIndicators(indicators, 4))
+        return -1;
+    m_toolBar.EnableDocking(CBRS_ALIGN_ANY);
+    EnableDocking(CBRS_ALIGN_ANY);
+    DockControlBar(&m_toolBar);
+    return 0;
+}
+
+BOOL MainFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* context)
+{
+    m_pSplitter = std::make_unique<SplitterWnd>(0, /*sideBySide=*/true);
+    if (!m_pSplitter->CreateStaticPanes(this))
+        return FALSE;
+    CCreateContext viewContext = context != nullptr ? *context : CCreateContext{};
+    m_paneViewIndex[0] = m_pSplitter->AddView(kTreePane, RUNTIME_CLASS(ForgeonView), &viewContext);
+    for (int index = 0; index < kRightPaneCount; ++index)
+        m_paneViewIndex[static_cast<std::size_t>(index) + 1] = m_pSplitter->AddView(
+            kEditorPane, GetRightPaneClass(static_cast<RightPane>(index)), &viewContext);
+    m_pSplitter->ShowView(kEditorPane, ViewIndexOf(RightPane::StartPage));
+    return m_paneViewIndex[0] != -1;
+}
+
+bool MainFrame::LoadToolBarImages(UINT bitmapId, CImageList& images)
+{
+    const std::unique_ptr<CBitmap> bitmap(
+        LoadImage(bitmapId, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!bitmap || bitmap->GetImage() == nullptr)
+        return false;
+    QImage picture = bitmap->GetImage()->convertToFormat(QImage::Format_RGB32);
+    const COLORREF face = GetSysColor(COLOR_3DFACE);
+    const QRgb lightGrey = qRgb(192, 192, 192);
+    const QRgb faceColour = qRgb(GetRValue(face), GetGValue(face), GetBValue(face));
+    for (int y = 0; y < picture.height(); ++y)
+    {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+        {
+            if (line[x] == lightGrey)
+                line[x] = faceColour;
+        }
+    }
+    bitmap->SetImage(picture);
+    return images.Create(kToolBarImageSize, kToolBarImageSize, ILC_COLOR32 | ILC_MASK,
+                         kToolBarImageCount, 0) &&
+           images.Add(bitmap.get(), RGB(0, 0, 0)) >= 0;
+}
+
+ForgeonView* MainFrame::GetTreeView() const
+{
+    return m_pSplitter
+               ? dynamic_cast<ForgeonView*>(m_pSplitter->GetView(kTreePane, m_paneViewIndex[0]))
+               : nullptr;
+}
+
+ForgeonDoc* MainFrame::GetDoc() const
+{
+    ForgeonView* tree = GetTreeView();
+    return tree != nullptr ? tree->GetForgeonDoc() : nullptr;
+}
+
+ForgeonProject* MainFrame::GetProject() const
+{
+    ForgeonDoc* doc = GetDoc();
+    return doc != nullptr ? doc->GetProject() : nullptr;
+}
+
+int MainFrame::ViewIndexOf(RightPane pane) const
+{
+    return m_paneViewIndex[static_cast<std::size_t>(pane) + 1];
+}
+
+CWnd* MainFrame::GetRightPaneView(RightPane pane) const
+{
+    return m_pSplitter ? m_pSplitter->GetView(kEditorPane, ViewIndexOf(pane)) : nullptr;
+}
+
+WvpDialog* MainFrame::GetCurrentWvpDialog() const
+{
+    if (!m_pSplitter)
+        return nullptr;
+    return dynamic_cast<WvpDialog*>(
+        m_pSplitter->GetView(kEditorPane, m_pSplitter->GetCurrentIndex(kEditorPane)));
+}
+
+RightPane MainFrame::GetCurrentRightPane() const
+{
+    const int current = m_pSplitter ? m_pSplitter->GetCurrentIndex(kEditorPane) : -1;
+    for (int index = 0; index < kRightPaneCount; ++index)
+    {
+        if (ViewIndexOf(static_cast<RightPane>(index)) == current)
+            return static_cast<RightPane>(index);
+    }
+    return RightPane::StartPage;
+}
+
+void MainFrame::ShowRightPane(RightPane pane)
+{
+    const int index = ViewIndexOf(pane);
+    if (index < 0)
+        return;
+    ClearCurrentPage();
+    m_pSplitter->ShowView(kEditorPane, index);
+    AutomaticBackupStep();
+}
+
+void MainFrame::ClearCurrentPage()
+{
+    if (WvpDialog* editor = GetCurrentWvpDialog())
+        editor->ClearPage();
+}
+
+void MainFrame::ClearTree()
+{
+    if (ForgeonView* tree = GetTreeView())
+        tree->ClearTree();
+}
+
+void MainFrame::RefreshTree()
+{
+    if (ForgeonView* tree = GetTreeView())
+        tree->RefreshTree();
+}
+
+void MainFrame::SetStatusText(const char* text)
+{
+    SetMessageText(text);
+}
+
+void MainFrame::AutomaticBackupStep()
+{
+    if (!m_pBackupWatch)
+        m_pBackupWatch = std::make_unique<BackupStopwatch>();
+    if (m_pBackupWatch->Lap(GetTickCount()))
+        WriteAutomaticBackup();
+}
+
+void MainFrame::WriteAutomaticBackup()
+{
+    ForgeonDoc* doc = GetDoc();
+    if (doc == nullptr || !doc->HasPathOrAskToSave())
+        return;
+    const BackupPlace place(doc->GetPath());
+    const CString target = place.CopyPath(BackupStampNow());
+    EnsureFolderExists(place.BackupFolder());
+    CString status;
+    status.Format("Back up file %s is getting generated. Please wait", target.GetString());
+    SetStatusText(status);
+    CWaitCursor wait;
+    doc->SaveProjectTo(target);
+    SetStatusText("");
+}
+
+void MainFrame::OnClose()
+{
+    const int answer = AfxMessageBox("Do you want to save changes in current project?",
+                                     MB_YESNOCANCEL | MB_ICONINFORMATION);
+    if (answer == IDCANCEL)
+        return;
+    ForgeonDoc* doc = GetDoc();
+    if (answer == IDYES && doc != nullptr && !doc->Save())
+        return;
+    CFrameWnd::OnClose();
+}

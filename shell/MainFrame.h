@@ -1,0 +1,106 @@
+#pragma once
+
+#include "model/MainFrameAccess.h"
+#include "platform/ui/ControlBars.h"
+#include "platform/ui/FrameWnd.h"
+#include "platform/ui/ImageList.h"
+
+#include <array>
+#include <memory>
+
+class BackupStopwatch;
+class ForgeonDoc;
+class ForgeonProject;
+class ForgeonView;
+class SplitterWnd;
+class WvpDialog;
+
+// The views of the right pane, by their fixed index.
+enum class RightPane
+{
+    FormEditor,
+    TransactionView,
+    DashBoardView,
+    ProcedureView,
+    ReportView,
+    MenuView,
+    SQLView,
+    MapFormView,
+    DashBoardPageView,
+    LoginPageView,
+    MultiPageReportView,
+    ReportCollectorView,
+    UserFunctionView,
+    RDLCReportView,
+    TableView,
+    StartPage,
+};
+constexpr int kRightPaneCount = 16;
+
+// The main window: tool bar, status bar, menu and a splitter with the project tree on the left
+// and one of sixteen views on the right. Every subsystem reaches the open project through it.
+class MainFrame : public CFrameWnd, public MainFrameAccess
+{
+    DECLARE_DYNCREATE(MainFrame)
+
+public:
+    MainFrame();
+    ~MainFrame() override;
+
+    // The main frame of the application, or null.
+    static MainFrame* Get();
+
+    ForgeonProject* GetProject() const;
+    ForgeonView* GetTreeView() const;
+    ForgeonDoc* GetDoc() const;
+    SplitterWnd* GetSplitter() const { return m_pSplitter.get(); }
+
+    // The right-pane view at the pane's index; null when it could not be made.
+    CWnd* GetRightPaneView(RightPane pane) const;
+    // The right-pane view now shown, when it is an editor view.
+    WvpDialog* GetCurrentWvpDialog() const;
+    RightPane GetCurrentRightPane() const;
+
+    // Switches the right pane: the view left lets go of its entity, the chosen one shows, and the
+    // automatic backup step runs.
+    void ShowRightPane(RightPane pane);
+    void ShowStartPage() { ShowRightPane(RightPane::StartPage); }
+    // The view shown lets go of its entity without a switch.
+    void ClearCurrentPage();
+
+    void ClearTree();
+    void RefreshTree();
+    void SetStatusText(const char* text);
+
+    // The view class made for the right-pane index when a frame is created; the editors not
+    // built yet have EmptyEditorView. Returns the class set before.
+    static CRuntimeClass* SetRightPaneClass(RightPane pane, CRuntimeClass* viewClass);
+    static CRuntimeClass* GetRightPaneClass(RightPane pane);
+
+    // The pane-switch count of the automatic backup; null before the first switch.
+    const BackupStopwatch* GetBackupStopwatch() const { return m_pBackupWatch.get(); }
+
+protected:
+    int OnCreate(LPCREATESTRUCT createStruct) override;
+    BOOL OnCreateClient(LPCREATESTRUCT createStruct, CCreateContext* context) override;
+    // Asks whether to save; Cancel, or a save that does not happen, keeps the window open.
+    void OnClose() override;
+
+private:
+    // The index of the pane's view in the splitter's list; -1 when it could not be made.
+    int ViewIndexOf(RightPane pane) const;
+    // The tool-bar pictures of the bitmap resource, light grey turned into the face colour.
+    static bool LoadToolBarImages(UINT bitmapId, CImageList& images);
+    void AutomaticBackupStep();
+    void WriteAutomaticBackup();
+
+    std::unique_ptr<SplitterWnd> m_pSplitter;
+    CImageList m_toolBarImages;
+    CImageList m_toolBarHotImages;
+    std::unique_ptr<BackupStopwatch> m_pBackupWatch;
+    std::array<int, kRightPaneCount + 1> m_paneViewIndex{};
+    CStatusBar m_statusBar;
+    CToolBar m_toolBar;
+    MainFrameAccess::ProjectSource m_previousProjectSource;
+    MainFrameAccess::TreeRefresher m_previousTreeRefresher;
+};

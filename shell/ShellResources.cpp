@@ -1,0 +1,147 @@
+#include "shell/ShellResources.h"
+
+#include "platform/ui/ControlBars.h"
+#include "platform/ui/GdiObjects.h"
+#include "platform/ui/MenuResource.h"
+#include "platform/ui/Messages.h"
+#include "shell/ForgeonDoc.h"
+
+#include <QApplication>
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QImage>
+#include <QPainter>
+#include <QStyle>
+
+namespace
+{
+void RegisterMainMenu()
+{
+    RegisterMenuResource(
+        IDR_MAINFRAME,
+        {
+            MenuPopup("&File", {MenuCommand("&New\tCtrl+N", ID_FILE_NEW),
+                                MenuCommand("&Open...\tCtrl+O", ID_FILE_OPEN),
+                                MenuCommand("&Save\tCtrl+S", ID_FILE_SAVE),
+                                MenuCommand("Save &As...", ID_FILE_SAVE_AS), MenuSeparator(),
+                                MenuCommand("Recent File", ID_FILE_MRU_FILE1), MenuSeparator(),
+                                MenuCommand("E&xit", ID_APP_EXIT)}),
+            MenuPopup("&Project", {MenuCommand("&Project Properties", ID_PROJECT_PROPERTIES)}),
+            MenuPopup("&Modules",
+                      {MenuCommand("&Add", ID_MODULE_ADD), MenuCommand("&Delete", ID_MODULE_DELETE),
+                       MenuCommand("&Rename", ID_MODULE_RENAME)}),
+            MenuPopup("&Output", {MenuCommand("Write&All", ID_WRITE_ALL),
+                                  MenuCommand("&Sql Query", ID_SQL_QUERY)}),
+            MenuPopup("&Tools", {MenuCommand("&Merge Project", ID_MERGE_PROJECT),
+                                 MenuCommand("&Sync DB", ID_SYNC_DB)}),
+            MenuPopup("&Roles", {MenuCommand("Manage &Roles", ID_MANAGE_ROLES)}),
+            MenuPopup("&Help", {MenuCommand("Help", ID_HELP_FILE),
+                                MenuCommand("&About KestraneWeavo...", ID_APP_ABOUT)}),
+        });
+}
+
+void RegisterMainToolBar()
+{
+    RegisterToolBarResource(IDR_MAINFRAME, {
+                                               {ID_FILE_NEW, "New"},
+                                               {ID_FILE_OPEN, "Open"},
+                                               {ID_FILE_SAVE, "Save"},
+                                               {ID_FILE_SAVE_AS, "Save As"},
+                                               {ID_PROJECT_PROPERTIES, "Project Properties"},
+                                               {ID_SEPARATOR, ""},
+                                               {ID_MODULE_ADD, "Add Module"},
+                                               {ID_MODULE_DELETE, "Delete Module"},
+                                               {ID_MODULE_RENAME, "Rename Module"},
+                                               {ID_SEPARATOR, ""},
+                                               {ID_WRITE_ALL, "Write All"},
+                                               {ID_SQL_QUERY, "Sql Query"},
+                                               {ID_SEPARATOR, ""},
+                                               {ID_MERGE_PROJECT, "Merge Project"},
+                                               {ID_SYNC_DB, "Sync DB"},
+                                               {ID_SEPARATOR, ""},
+                                               {ID_MANAGE_ROLES, "Manage Roles"},
+                                               {ID_SEPARATOR, ""},
+                                               {ID_APP_ABOUT, "About"},
+                                           });
+}
+
+void RegisterAccelerators()
+{
+    RegisterAcceleratorResource(IDR_MAINFRAME, {
+                                                   {FVIRTKEY | FCONTROL, 'N', ID_FILE_NEW},
+                                                   {FVIRTKEY | FCONTROL, 'O', ID_FILE_OPEN},
+                                                   {FVIRTKEY | FCONTROL, 'S', ID_FILE_SAVE},
+                                                   {FVIRTKEY | FCONTROL, 'C', ID_EDIT_COPY},
+                                                   {FVIRTKEY | FCONTROL, VK_INSERT, ID_EDIT_COPY},
+                                                   {FVIRTKEY | FCONTROL, 'X', ID_EDIT_CUT},
+                                                   {FVIRTKEY | FSHIFT, VK_DELETE, ID_EDIT_CUT},
+                                                   {FVIRTKEY | FCONTROL, 'V', ID_EDIT_PASTE},
+                                                   {FVIRTKEY | FSHIFT, VK_INSERT, ID_EDIT_PASTE},
+                                               });
+}
+
+// The splash picture: the product name on the program's colour.
+void RegisterSplashPicture()
+{
+    QImage picture(420, 240, QImage::Format_RGB32);
+    picture.fill(QColor(32, 72, 112));
+    QPainter painter(&picture);
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setPointSize(22);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(picture.rect(), Qt::AlignCenter, "Kestrane Weavo");
+    painter.end();
+    RegisterBitmapResource(IDB_SPLASH, picture);
+}
+// The pictures of the tool-bar buttons in their order, from the desktop style's standard icons,
+// on light grey; hot pictures have a frame. Black is the mask colour, so none is drawn.
+QImage ToolBarPicture(bool hot)
+{
+    const QStyle::StandardPixmap icons[kToolBarImageCount] = {
+        QStyle::SP_FileIcon,    QStyle::SP_DialogOpenButton,      QStyle::SP_DialogSaveButton,
+        QStyle::SP_DriveFDIcon, QStyle::SP_FileDialogInfoView,    QStyle::SP_FileDialogNewFolder,
+        QStyle::SP_TrashIcon,   QStyle::SP_FileLinkIcon,          QStyle::SP_MediaPlay,
+        QStyle::SP_DriveHDIcon, QStyle::SP_FileDialogToParent,    QStyle::SP_BrowserReload,
+        QStyle::SP_DirHomeIcon, QStyle::SP_MessageBoxInformation,
+    };
+    constexpr int size = kToolBarImageSize;
+    QImage picture(size * kToolBarImageCount, size, QImage::Format_RGB32);
+    picture.fill(QColor(192, 192, 192));
+    QPainter painter(&picture);
+    for (int index = 0; index < kToolBarImageCount; ++index)
+    {
+        const QRect cell(index * size, 0, size, size);
+        if (hot)
+        {
+            painter.setPen(QColor(51, 102, 153));
+            painter.drawRect(cell.adjusted(0, 0, -1, -1));
+        }
+        const QIcon icon = QApplication::style()->standardIcon(icons[index]);
+        painter.drawPixmap(cell.adjusted(4, 4, -4, -4), icon.pixmap(size - 8, size - 8));
+    }
+    painter.end();
+    for (int y = 0; y < picture.height(); ++y)
+    {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+        {
+            if ((line[x] & 0xFFFFFF) == 0)
+                line[x] = qRgb(1, 1, 1);
+        }
+    }
+    return picture;
+}
+} // namespace
+
+void RegisterShellResources()
+{
+    RegisterMainMenu();
+    RegisterMainToolBar();
+    RegisterAccelerators();
+    RegisterSplashPicture();
+    RegisterBitmapResource(IDB_TOOLBAR, ToolBarPicture(/*hot=*/false));
+    RegisterBitmapResource(IDB_TOOLBAR_HOT, ToolBarPicture(/*hot=*/true));
+}

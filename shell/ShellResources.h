@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/core/Types.h"
+
+// The resource of the main frame: its menu, tool bar and accelerator keys.
+constexpr UINT IDR_MAINFRAME = 128;
+// The splash picture.
+constexpr UINT IDB_SPLASH = 271;
+// The tool-bar pictures, normal and under the mouse: one 32 by 32 picture a button, on light
+// grey.
+constexpr UINT IDB_TOOLBAR = 311;
+constexpr UINT IDB_TOOLBAR_HOT = 314;
+constexpr int kToolBarImageSize = 32;
+constexpr int kToolBarImageCount = 14;
+
+// Makes the menu, tool bar, accelerators, tool-bar pictures and splash picture of the program
+// known; repeated calls change nothing.
+void RegisterShellResources();

@@ -1,0 +1,318 @@
+#include "editors/ProgramFiles.h"
+#include "entities/Designation.h"
+#include "model/Field.h"
+#include "model/ProjectSettings.h"
+#include "model/Table.h"
+#include "platform/ui/RecentFileList.h"
+#include "shell/ForgeonView.h"
+#include "tests/model/ModelBuilders.h"
+#include "tests/shell/ShellTestSupport.h"
+
+#include <QWidget>
+
+#include <fstream>
+
+namespace
+{
+constexpr const char* kSaveQuestion = "Do you want to save changes in current project?";
+
+class DocumentCommandsTest : public ::testing::Test
+{
+protected:
+    std::vector<CString> RequestTitles() const
+    {
+        std::vector<CString> titles;
+        for (const FileChoice& choice : program.files.Requests())
+            titles.push_back(choice.title);
+        return titles;
+    }
+
+    RunningProgram program;
+};
+} // namespace
+
+TEST_F(DocumentCommandsTest, SaveAsksOnceForAFileAndThenWritesToIt)
+{
+    const std::string path = program.PathOf("Shop.wvt");
+    program.files.Answer(path.c_str());
+    program.Command(ID_FILE_SAVE);
+    EXPECT_EQ(program.Doc().GetPath(), path.c_str());
+    EXPECT_EQ(program.Caption(), CString(path.c_str()) + " - KestraneWeavo");
+    ASSERT_TRUE(std::filesystem::exists(path));
+    const FileChoice& choice = program.files.Requests().at(0);
+    EXPECT_EQ(choice.kind, FileChoice::Kind::SaveFile);
+    EXPECT_EQ(choice.title, "KestraneWeavo File Save");
+    EXPECT_EQ(choice.fileName, "*.wvt");
+    EXPECT_EQ(choice.filter, "wvt File (*.wvt)");
+
+    std::filesystem::remove(path);
+    EXPECT_TRUE(program.Doc().Save());
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(program.files.Requests().size(), 1u) << "a project with a file is not asked again";
+    EXPECT_EQ(program.boxes.Shown().size(), 0u);
+}
+
+TEST_F(DocumentCommandsTest, ASaveCancelledOrFailedReportsFalseAndKeepsNoPath)
+{
+    program.files.Cancel();
+    EXPECT_FALSE(program.Doc().Save());
+    EXPECT_EQ(program.boxes.Shown().size(), 0u);
+
+    // A file stands where the folder should be.
+    std::ofstream(program.folder.Path() / "blocked") << "a file";
+    const std::string path = program.PathOf("blocked/Shop.wvt");
+    program.files.Answer(path.c_str());
+    EXPECT_FALSE(program.Doc().Save());
+    ASSERT_EQ(program.boxes.Shown().size(), 1u);
+    EXPECT_EQ(program.boxes.Shown()[0].text.rfind("Error in archiving", 0), 0u);
+    EXPECT_EQ(program.Doc().GetPath(), "");
+    EXPECT_EQ(program.Caption(), "Untitled - KestraneWeavo");
+}
+
+TEST_F(DocumentCommandsTest, SaveAsMovesTheProjectToTheNewFileOnlyWhenItWasWritten)
+{
+    const std::string first = program.PathOf("First.wvt");
+    const std::string second = program.PathOf("Second.wvt");
+    program.files.Answer(first.c_str());
+    program.Command(ID_FILE_SAVE_AS);
+    EXPECT_EQ(program.Doc().GetPath(), first.c_str());
+    EXPECT_EQ(program.files.Requests().at(0).title, "KestraneWeavo File Save As");
+
+    program.files.Cancel();
+    EXPECT_FALSE(program.Doc().SaveAs(&program.Project(), false));
+    std::ofstream(program.folder.Path() / "blocked") << "a file";
+    program.files.Answer(program.PathOf("blocked/Third.wvt").c_str());
+    EXPECT_FALSE(program.Doc().SaveAs(&program.Project(), false));
+    EXPECT_EQ(program.Doc().GetPath(), first.c_str());
+
+    // A merged project is written elsewhere and leaves the path alone.
+    program.files.Answer(second.c_str());
+    EXPECT_TRUE(program.Doc().SaveAs(&program.Project(), true));
+    EXPECT_EQ(program.files.Requests().back().title, "Save merged file As");
+    EXPECT_TRUE(std::filesystem::exists(second));
+    EXPECT_EQ(program.Doc().GetPath(), first.c_str());
+    EXPECT_EQ(program.Doc().GetTitle(), first.c_str());
+}
+
+TEST_F(DocumentCommandsTest, NewOnANeverSavedProjectOffersSaveAsAndStaysWhenItIsCancelled)
+{
+    ForgeonProject* before = &program.Project();
+    before->AddNewModule();
+    program.boxes.Answer(IDYES);
+    program.files.Cancel();
+    program.Command(ID_FILE_NEW);
+    ASSERT_EQ(program.boxes.Shown().size(), 1u);
+    EXPECT_EQ(program.boxes.Shown()[0].text, kSaveQuestion);
+    EXPECT_EQ(program.boxes.Shown()[0].type, MB_YESNOCANCEL | MB_ICONINFORMATION);
+    EXPECT_EQ(RequestTitles().at(0), "KestraneWeavo File Save As");
+    EXPECT_EQ(&program.Project(), before);
+    EXPECT_EQ(program.Project().GetModuleCount(), 2);
+
+    program.boxes.Answer(IDCANCEL);
+    program.Command(ID_FILE_NEW);
+    EXPECT_EQ(program.Project().GetModuleCount(), 2);
+
+    // A save that fails keeps the project as well.
+    std::ofstream(program.folder.Path() / "blocked") << "a file";
+    program.boxes.Answer(IDYES);
+    program.boxes.Answer(IDOK);
+    program.files.Answer(program.PathOf("blocked/Shop.wvt").c_str());
+    program.Command(ID_FILE_NEW);
+    EXPECT_EQ(&program.Project(), before);
+    EXPECT_EQ(program.Project().GetModuleCount(), 2);
+    EXPECT_EQ(program.boxes.Shown().back().text.rfind("Error in archiving", 0), 0u);
+
+    program.boxes.Answer(IDNO);
+    program.Command(ID_FILE_NEW);
+    EXPECT_EQ(program.Project().GetModuleNames(), std::vector<CString>{"BaseModule"});
+    EXPECT_EQ(program.Frame().GetCurrentRightPane(), RightPane::StartPage);
+    EXPECT_EQ(program.boxes.UnscriptedCount(), 0u);
+}
+
+TEST_F(DocumentCommandsTest, NewOnASavedProjectSavesItFirstOnYes)
+{
+    const std::string path = program.PathOf("Shop.wvt");
+    program.files.Answer(path.c_str());
+    ASSERT_TRUE(program.Doc().Save());
+    program.Project().AddNewModule();
+    program.boxes.Answer(IDYES);
+    program.Command(ID_FILE_NEW);
+    EXPECT_EQ(program.files.Requests().size(), 1u) << "Save, not Save As";
+    EXPECT_EQ(program.Project().GetModuleCount(), 1);
+    EXPECT_EQ(program.Doc().GetPath(), "");
+    EXPECT_EQ(program.Caption(), "Untitled - KestraneWeavo");
+
+    ProjectStore store;
+    ASSERT_TRUE(store.ArchiveProject(nullptr, path.c_str(), TRUE));
+    EXPECT_EQ(store.GetProject()->GetModuleCount(), 2) << "the project was saved before New";
+}
+
+TEST_F(DocumentCommandsTest, OpenReadsTheFileAndListsItAsRecent)
+{
+    const std::string path = program.PathOf("Shop.wvt");
+    WriteTwoModuleProject(path);
+    program.files.Answer(path.c_str());
+    program.Command(ID_FILE_OPEN);
+    const FileChoice& choice = program.files.Requests().at(0);
+    EXPECT_EQ(choice.kind, FileChoice::Kind::OpenFile);
+    EXPECT_EQ(choice.title, "KestraneWeavo File Open");
+    EXPECT_EQ(choice.filter, "wvt File (*.wvt);;WVP File (*.wvp)");
+    EXPECT_EQ(program.Project().GetModuleCount(), 2);
+    EXPECT_EQ(program.Doc().GetPath(), path.c_str());
+    EXPECT_EQ(program.Doc().GetTitle(), path.c_str());
+    EXPECT_EQ((*program.app.GetRecentFileList())[0], path.c_str());
+
+    // The recent-file command opens it again after New.
+    program.boxes.Answer(IDNO);
+    program.Command(ID_FILE_NEW);
+    EXPECT_EQ(program.Project().GetModuleCount(), 1);
+    program.app.OnCmdMsg(ID_FILE_MRU_FILE1, 0);
+    EXPECT_EQ(program.Project().GetModuleCount(), 2);
+    EXPECT_EQ(program.Doc().GetPath(), path.c_str());
+}
+
+TEST_F(DocumentCommandsTest, AFileThatDoesNotLoadKeepsTheOpenProjectItsPathAndTitle)
+{
+    const std::string good = program.PathOf("Good.wvt");
+    const std::string bad = program.PathOf("Bad.wvt");
+    WriteTwoModuleProject(good);
+    std::ofstream(bad) << "not a project";
+    ASSERT_TRUE(program.Doc().OpenProjectFile(good.c_str()));
+    ForgeonProject* open = &program.Project();
+
+    program.files.Answer(bad.c_str());
+    program.Command(ID_FILE_OPEN);
+    ASSERT_EQ(program.boxes.Shown().size(), 1u);
+    EXPECT_EQ(program.boxes.Shown()[0].text.rfind("Error in archiving", 0), 0u);
+    EXPECT_EQ(&program.Project(), open);
+    EXPECT_EQ(program.Doc().GetPath(), good.c_str());
+    EXPECT_EQ(program.Doc().GetTitle(), good.c_str());
+    EXPECT_EQ(program.app.GetRecentFileList()->GetCount(), 1);
+    EXPECT_EQ(program.Frame().GetTreeView()->GetTreeCtrl().GetCount(), 2u);
+
+    // Saving now writes the open project to its own file; the bad file is left as it was.
+    EXPECT_TRUE(program.Doc().Save());
+    std::ifstream read(bad);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(read), {}), "not a project");
+}
+
+TEST_F(DocumentCommandsTest, ClosingAsksAndCancelOrAFailedSaveKeepsTheWindow)
+{
+    HWND window = program.Frame().GetSafeHwnd();
+    program.boxes.Answer(IDCANCEL);
+    program.Frame().SendMessage(WM_CLOSE);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(program.boxes.Shown().at(0).text, kSaveQuestion);
+
+    program.boxes.Answer(IDYES);
+    program.files.Cancel();
+    program.Frame().SendMessage(WM_CLOSE);
+    EXPECT_TRUE(window->isVisible()) << "the save did not happen";
+
+    std::ofstream(program.folder.Path() / "blocked") << "a file";
+    program.boxes.Answer(IDYES);
+    program.files.Answer(program.PathOf("blocked/Shop.wvt").c_str());
+    program.Frame().SendMessage(WM_CLOSE);
+    EXPECT_TRUE(window->isVisible()) << "the save failed";
+
+    program.boxes.Answer(IDNO);
+    program.Frame().SendMessage(WM_CLOSE);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(DocumentCommandsTest, SwitchingTheDatabaseKindAsksFirst)
+{
+    ASSERT_EQ(program.Project().IsSqlServerDatabase(), 1);
+    program.boxes.Answer(IDNO);
+    program.Command(ID_SWITCH_DATABASE);
+    EXPECT_EQ(program.Project().IsSqlServerDatabase(), 1);
+    program.boxes.Answer(IDYES);
+    program.Command(ID_SWITCH_DATABASE);
+    EXPECT_EQ(program.Project().IsSqlServerDatabase(), 0);
+    program.boxes.Answer(IDYES);
+    program.Command(ID_SWITCH_DATABASE);
+    EXPECT_EQ(program.Project().IsSqlServerDatabase(), 1);
+    ASSERT_EQ(program.boxes.Shown().size(), 3u);
+    EXPECT_EQ(program.boxes.Shown()[0].text,
+              "Do you want to change the database from SQL to PGSQL?");
+    EXPECT_EQ(program.boxes.Shown()[2].text,
+              "Do you want to change the database from PGSQL to SQL?");
+}
+
+TEST_F(DocumentCommandsTest, ExportedTablesImportOnceWithTheirPagesAndGiveNoRoleIdAway)
+{
+    Module* base = program.Project().GetBaseModule();
+    auto* table = new Table;
+    table->SetTableName("Customer");
+    ASSERT_TRUE(base->AddTable(table));
+    const std::string path = program.PathOf("Customer.wvp");
+    program.files.Answer(path.c_str());
+    ASSERT_TRUE(program.Doc().ExportTable(table));
+    EXPECT_EQ(program.files.Requests().at(0).title, "KestraneWeavo File Export");
+
+    program.boxes.Answer(IDNO);
+    program.Command(ID_FILE_NEW);
+    const int roleCounter = Designation::GetIdCounter();
+    program.files.Answer(path.c_str());
+    program.Command(ID_IMPORT_TABLES);
+    EXPECT_EQ(program.files.Requests().at(1).title, "KestraneWeavo File Import");
+    Module* into = program.Project().GetCurrentModule();
+    CString name = "Customer";
+    Table* imported = into->FindTableByName(name);
+    ASSERT_NE(imported, nullptr);
+    EXPECT_NE(into->FindMasterFormForTable(imported), nullptr);
+    EXPECT_EQ(Designation::GetIdCounter(), roleCounter);
+    EXPECT_EQ(program.boxes.Shown().size(), 1u) << "only the New question";
+
+    program.files.Answer(path.c_str());
+    program.Command(ID_IMPORT_TABLES);
+    ASSERT_EQ(program.boxes.Shown().size(), 2u);
+    EXPECT_EQ(program.boxes.Shown()[1].text,
+              "Following tables are already present in wvp\nCustomer\n");
+    EXPECT_EQ(Designation::GetIdCounter(), roleCounter);
+}
+
+TEST_F(DocumentCommandsTest, TheDefaultThemeIsTheFirstSchemeAndMasterPageOfTheLibrary)
+{
+    // A theme library beside the program whose names sort before any other.
+    const std::filesystem::path themes =
+        std::filesystem::path(GetProgramFolder().GetString()) / "themes";
+    const std::filesystem::path theme = themes / "0000TestTheme";
+    std::filesystem::create_directories(theme / "0Blue" / "UI");
+    std::filesystem::create_directories(theme / "1Green");
+    std::ofstream(theme / "0Blue" / "preview.jpeg") << "picture";
+    std::ofstream(theme / "1Green" / "preview.jpg") << "picture";
+    std::ofstream(theme / "0Blue" / "UI" / "Main.master") << "master";
+    program.Doc().ApplyDefaultTheme();
+    std::filesystem::remove_all(theme);
+    const ProjectSettings& settings = *program.Project().GetProjectSettings();
+    EXPECT_EQ(settings.GetThemeName(), "0000TestTheme");
+    EXPECT_EQ(settings.GetColorSchemeName(), "0Blue");
+    EXPECT_EQ(settings.GetMasterPageFile(), "Main.master");
+}
+
+TEST_F(DocumentCommandsTest, ImportedForeignKeysPointAtTheOpenProjectsTablesOfTheSameName)
+{
+    Module* base = program.Project().GetBaseModule();
+    Table* country = NewTable("Country", Table::masterKind, {"Name"});
+    Table* city = NewTable("City", Table::masterKind, {});
+    AddVarcharField(city, "Country_id", country->GetFields().front());
+    base->AppendMasterTable(country);
+    base->AppendMasterTable(city);
+    const std::string path = program.PathOf("City.wvp");
+    program.files.Answer(path.c_str());
+    ASSERT_TRUE(program.Doc().ExportTable(city));
+
+    program.boxes.Answer(IDNO);
+    program.Command(ID_FILE_NEW);
+    Table* newCountry = NewTable("Country", Table::masterKind, {"Name"});
+    program.Project().GetBaseModule()->AppendMasterTable(newCountry);
+    program.files.Answer(path.c_str());
+    program.Command(ID_IMPORT_TABLES);
+    CString name = "City";
+    Table* imported = program.Project().GetBaseModule()->FindTableByName(name);
+    ASSERT_NE(imported, nullptr);
+    const Field* key = imported->FindFieldByName("Country_id");
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->GetForeignField(), newCountry->GetFields().front());
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "model/ForgeonProject.h"
+#include "model/Module.h"
+#include "model/ProjectStore.h"
+#include "platform/core/ScriptedMessageBoxes.h"
+#include "platform/ui/DialogDriver.h"
+#include "platform/ui/FileDialog.h"
+#include "shell/ForgeonApp.h"
+#include "shell/ForgeonDoc.h"
+#include "shell/MainFrame.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+// The program as main() starts it, on the offscreen platform: its profile and the user's data
+// folder in a temp folder, no pause at start-up, message boxes and file choosers answered by
+// scripts.
+class RunningProgram
+{
+public:
+    // The profile goes into profileFolder when one is given, so that it outlives the program.
+    explicit RunningProgram(std::vector<const char*> arguments = {},
+                            const std::filesystem::path& profileFolder = {})
+    {
+        ::setenv("XDG_DATA_HOME", (folder.Path() / "data").c_str(), 1);
+        ForgeonApp::SetStartupPause(0);
+        app.SetProfileFolder(
+            (profileFolder.empty() ? folder.Path() / "profile" : profileFolder).c_str());
+        arguments.insert(arguments.begin(), "kestrane-weavo");
+        app.SetCommandLine(static_cast<int>(arguments.size()), arguments.data());
+        started = app.InitInstance() != FALSE;
+        QApplication::processEvents();
+    }
+
+    MainFrame& Frame() const { return *MainFrame::Get(); }
+    ForgeonDoc& Doc() const { return *Frame().GetDoc(); }
+    ForgeonProject& Project() const { return *Doc().GetProject(); }
+    // Runs a menu or tool-bar command as the frame receives it.
+    void Command(UINT id) const { Frame().OnCmdMsg(id, 0); }
+    std::string PathOf(const char* name) const { return (folder.Path() / name).string(); }
+    CString Caption() const
+    {
+        CString caption;
+        Frame().GetWindowText(caption);
+        return caption;
+    }
+
+    TempFolder folder;
+    ScriptedMessageBoxes boxes;
+    ScriptedFileChooser files;
+    ScriptedDialogs dialogs;
+    ForgeonApp app;
+    bool started = false;
+};
+
+// A project file written beside the program: a new project whose base module is followed by
+// one more module.
+inline void WriteTwoModuleProject(const std::string& path)
+{
+    ProjectStore store;
+    ForgeonProject* project = store.GetProject();
+    project->InitNewProject();
+    project->AddNewModule();
+    ASSERT_TRUE(store.ArchiveProject(project, path.c_str(), FALSE));
+}
+
+inline std::string ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}

@@ -1,0 +1,181 @@
+#include "editors/WriteAllDlg.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
+#include "entities/Form.h"
+#include "entities/Function.h"
+#include "entities/Parameter.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/ProjectSettings.h"
+#include "tests/model/ModelBuilders.h"
+#include "tests/shell/ShellTestSupport.h"
+
+#include <fstream>
+
+namespace
+{
+// A new project "Shop" saved as Shop.wvt, writing into the temp folder, with a file of the user's
+// in its _modifiedCode folder.
+class WriteAllCommandTest : public ::testing::Test
+{
+protected:
+    WriteAllCommandTest()
+    {
+        program.Project().SetProjectName("Shop");
+        program.Project().SetProjectPath(program.folder.Path().c_str());
+        std::filesystem::create_directories(modified);
+        std::ofstream(modified / "web.config") << "mine";
+    }
+
+    // The save that Write All starts asks for Shop.wvt.
+    void AnswerSave() { program.files.Answer(program.PathOf("Shop.wvt").c_str()); }
+
+    std::vector<std::string> Texts() const
+    {
+        std::vector<std::string> texts;
+        for (const ScriptedMessageBoxes::ShownBox& box : program.boxes.Shown())
+            texts.push_back(box.text);
+        return texts;
+    }
+
+    RunningProgram program;
+    const std::filesystem::path projectFolder = program.folder.Path() / "Shop";
+    const std::filesystem::path output = projectFolder / "Shop";
+    const std::filesystem::path modified = projectFolder / "_modifiedCode";
+    const std::string success =
+        "Your Code has been generated successfully. \nYou may load " +
+        program.folder.Path().string() +
+        "\\Shop\\Shop.sln in your Microsoft Visual Studio. \nPlease ensure that you have SP1 "
+        "installed if you are using Visual Studio 2005";
+};
+} // namespace
+
+TEST_F(WriteAllCommandTest, ACompleteRunSavesWritesTheTreeCopiesTheUsersFilesAndSaysSo)
+{
+    program.dialogs.Answer(
+        [this](CDialog& dialog, DialogDriver& user)
+        {
+            EXPECT_EQ(dialog.GetTemplateId(), WriteAllDlg::IDD);
+            EXPECT_EQ(user.GetText(WriteAllDlg::IDC_DESTINATION),
+                      program.Project().GetProjectPath() + "Shop");
+            user.PressOk();
+        });
+    AnswerSave();
+    program.Command(ID_WRITE_ALL);
+    EXPECT_TRUE(std::filesystem::exists(program.PathOf("Shop.wvt")));
+    EXPECT_EQ(Texts(), std::vector<std::string>{success});
+    for (const std::filesystem::path& written :
+         {projectFolder / "Shop.sln", output / "Shop.csproj",
+          output / "BaseModule" / "UI" / "Login.aspx", output / "Util" / "DBHandler.cs"})
+        EXPECT_TRUE(std::filesystem::exists(written)) << written;
+    EXPECT_EQ(ReadFile(output / "web.config"), "mine");
+    EXPECT_EQ(program.dialogs.UnscriptedCount(), 0u);
+}
+
+TEST_F(WriteAllCommandTest, WithoutTheOptionTheGeneratedFilesStay)
+{
+    program.dialogs.Answer(
+        [](CDialog&, DialogDriver& user)
+        {
+            user.SetCheck(WriteAllDlg::IDC_MODIFIED_FILES, false);
+            user.PressOk();
+        });
+    AnswerSave();
+    program.Command(ID_WRITE_ALL);
+    EXPECT_EQ(Texts(), std::vector<std::string>{success});
+    EXPECT_NE(ReadFile(output / "web.config"), "mine");
+    EXPECT_NE(ReadFile(output / "web.config").find("<configuration"), std::string::npos);
+}
+
+TEST_F(WriteAllCommandTest, AnIncompleteRunNamesWhatWasNotWrittenAndNeitherCopiesNorSucceeds)
+{
+    std::filesystem::create_directories(projectFolder / "Shop.sln");
+    program.dialogs.Answer([](CDialog&, DialogDriver& user) { user.PressOk(); });
+    AnswerSave();
+    program.Command(ID_WRITE_ALL);
+    ASSERT_EQ(program.boxes.Shown().size(), 1u);
+    EXPECT_NE(Texts()[0].find("Shop.sln"), std::string::npos);
+    EXPECT_EQ(Texts()[0].find("successfully"), std::string::npos);
+    EXPECT_NE(ReadFile(output / "web.config"), "mine");
+}
+
+TEST_F(WriteAllCommandTest, StopsBeforeAnythingWhenTheSaveIsCancelledOrTheProjectHasNoName)
+{
+    program.files.Cancel();
+    program.Command(ID_WRITE_ALL);
+    EXPECT_TRUE(program.dialogs.Shown().empty()) << "the cancelled save ends Write All";
+    EXPECT_TRUE(program.boxes.Shown().empty());
+
+    std::ofstream(program.folder.Path() / "blocked") << "a file";
+    program.files.Answer(program.PathOf("blocked/Shop.wvt").c_str());
+    program.Command(ID_WRITE_ALL);
+    EXPECT_TRUE(program.dialogs.Shown().empty()) << "the failed save ends Write All";
+    ASSERT_EQ(Texts().size(), 1u);
+    EXPECT_EQ(Texts()[0].rfind("Error in archiving", 0), 0u);
+
+    program.Project().SetProjectName("");
+    AnswerSave();
+    program.Command(ID_WRITE_ALL);
+    EXPECT_TRUE(program.dialogs.Shown().empty());
+    EXPECT_EQ(Texts().size(), 2u);
+    EXPECT_EQ(Texts().back(), "Please set the project path and project name in Project settings");
+
+    program.Project().SetProjectName("Shop");
+    program.Command(ID_WRITE_ALL);
+    EXPECT_EQ(program.dialogs.Shown(), std::vector<UINT>{WriteAllDlg::IDD});
+    EXPECT_EQ(program.dialogs.UnscriptedCount(), 1u) << "the unanswered dialog is cancelled";
+    EXPECT_FALSE(std::filesystem::exists(output / "Util"));
+}
+
+TEST(WriteAllUnmappedTest, ListsTheUnmappedParametersAndCancelWritesNothing)
+{
+    Class dataClass;
+    Function function;
+    function.SetName("SelectByCity");
+    function.AddParameter(new Parameter);
+    RunningProgram program;
+    program.Project().SetProjectName("Shop");
+    program.Project().SetProjectPath(program.folder.Path().c_str());
+    Module* base = program.Project().GetBaseModule();
+    Table* customer = NewTable("Customer", Table::masterKind, {"City"});
+    base->AppendMasterTable(customer);
+    Form* form = NewForm("CustomerForm", customer);
+    auto* data = new FieldRepData;
+    auto* call = new ClassInvokation;
+    call->SetFunction(&dataClass, &function);
+    data->SetDataCall(call);
+    auto* control = new FieldRep(customer->GetFields().back());
+    control->SetFieldRepData(data);
+    form->AddFieldRep(control);
+    base->Append(form);
+
+    program.files.Answer(program.PathOf("Shop.wvt").c_str());
+    program.boxes.Answer(IDCANCEL);
+    program.Command(ID_WRITE_ALL);
+    ASSERT_EQ(program.boxes.Shown().size(), 1u);
+    const ScriptedMessageBoxes::ShownBox& box = program.boxes.Shown()[0];
+    EXPECT_EQ(box.type, MB_OKCANCEL);
+    EXPECT_EQ(box.text, "Parameter mapping missing on following Master Form/s\n"
+                        "1.CustomerForm for function SelectByCity on form control City\n"
+                        "\nThe generated output will have compilation errors due to above "
+                        "un-mapped parameters.\nTo stop writing click \"Cancel\"");
+    EXPECT_TRUE(program.dialogs.Shown().empty());
+    EXPECT_FALSE(std::filesystem::exists(program.folder.Path() / "Shop" / "Shop.sln"));
+
+    program.files.Answer(program.PathOf("Shop.wvt").c_str());
+    program.boxes.Answer(IDOK);
+    program.Command(ID_WRITE_ALL);
+    EXPECT_EQ(program.dialogs.Shown(), std::vector<UINT>{WriteAllDlg::IDD})
+        << "OK goes on to the Write All dialog";
+}
+
+TEST_F(WriteAllCommandTest, AProjectFolderThatCannotBeWrittenGetsOneMessage)
+{
+    std::ofstream(program.folder.Path() / "blocked") << "a file";
+    program.Project().SetProjectPath((program.folder.Path() / "blocked").c_str());
+    program.dialogs.Answer([](CDialog&, DialogDriver& user) { user.PressOk(); });
+    AnswerSave();
+    program.Command(ID_WRITE_ALL);
+    ASSERT_EQ(Texts().size(), 1u);
+    EXPECT_EQ(Texts()[0].rfind("Could not write output at ", 0), 0u);
+}
