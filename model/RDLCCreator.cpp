@@ -26,8 +26,13 @@ void RDLCCreator::CreateReport()
     CString header = MakeCaption(tableName) + " Report";
     header.MakeUpper();
     report->SetHeader(header);
-    report->SetRDLCInfo(CreateReportInfo());
-    report->SetXSDInfo(CreateDataSet());
+    // The project owns the descriptions; the report refers to them.
+    RDLCInfo* info = CreateReportInfo();
+    m_project->AddRDLCInfo(info);
+    report->SetRDLCInfo(info);
+    XSDInfo* dataSet = CreateDataSet();
+    m_project->AddXSDInfo(dataSet);
+    report->SetXSDInfo(dataSet);
     report->SetMode(0);
     report->SetTable(m_table);
     module->AddRDLCReport(report, true);

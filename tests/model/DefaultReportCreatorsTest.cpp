@@ -44,12 +44,6 @@ std::vector<std::string> FieldNames(const std::vector<Field*>& fields)
 }
 
 // The report's description and data set, which the report does not delete.
-void FreeReportInfos(RDLCReport* report)
-{
-    delete report->GetRDLCInfo();
-    delete report->GetXSDInfo();
-}
-
 // "employee" with a date, a required and a nullable foreign key to "dept" (display field
 // dept_name), whose class has the default functions, in a project with settings.
 class DefaultReportCreatorsTest : public ::testing::Test
@@ -125,8 +119,9 @@ TEST_F(DefaultReportCreatorsTest, RDLCReportReadsTheTableWithOneJoinPerForeignKe
             (std::vector<std::string>{"employee_id", "name", "born", "dept_id_", "boss_dept_id_"}),
             Names(adapter->GetColumnNames()));
     }
-    for (RDLCReport* report : Base().GetRDLCReports())
-        FreeReportInfos(report);
+    // The project owns every description the creator made.
+    EXPECT_EQ(3u, m_open.Project().GetRDLCInfos().size());
+    EXPECT_EQ(3u, m_open.Project().GetXSDInfos().size());
 }
 
 // Without a class the files are named after the table and the adapter reads "SELECT  *" with
@@ -149,8 +144,6 @@ TEST_F(DefaultReportCreatorsTest, RDLCReportOfATableWithoutClassSelectsEverythin
     EXPECT_TRUE(adapter->GetColumnNames().empty());
     EXPECT_EQ(CString("SELECT  * FROM line_basic"),
               basic->GetXSDInfo()->GetTableAdapters().at(0)->GetCommandText());
-    for (RDLCReport* report : Base().GetRDLCReports())
-        FreeReportInfos(report);
 }
 
 // CreateAll makes the form, the search report and the RDLC report of a master table.
@@ -163,7 +156,6 @@ TEST_F(DefaultReportCreatorsTest, TableFormCreatorMakesFormSearchReportAndRDLCRe
     RDLCReport* report = Base().FindRDLCReportByName("employee_rdlc");
     ASSERT_NE(nullptr, report);
     EXPECT_EQ(&Base(), report->GetModule());
-    FreeReportInfos(report);
 }
 
 // A map table's fields other than key and Is_Deleted go to the top list, its last field to
@@ -268,5 +260,4 @@ TEST_F(DefaultReportCreatorsTest, TransactionCreatorMakesClassesAndReports)
     ASSERT_NE(nullptr, report);
     EXPECT_EQ(-1,
               report->GetXSDInfo()->GetTableAdapters().at(0)->GetCommandText().Find("Is_Deleted"));
-    FreeReportInfos(report);
 }
