@@ -90,16 +90,45 @@ bool IsCallable(const ClassInvokation* call)
 } // namespace
 
 ReportXmlCodeWriter::ReportXmlCodeWriter(ApplicationReport* report, ForgeonProject* project)
-    : m_report(report), m_project(project)
+    : m_report(report),
+      m_project(project), m_declaredNames{"w",         "util",        "val",
+                                          "dt",        "dt_list",     "ir_list",
+                                          "action",    "startingNo",  "start",
+                                          "numRecs",   "numCols",     "numRows",
+                                          "row",       "col",         "String",
+                                          "DataTable", "UtilHandler", "ReportXMLWriter",
+                                          "Uri"}
 {
 }
 
-bool ReportXmlCodeWriter::IsDeclared(const CString& name) const
+const ReportXmlCodeWriter::LocalName*
+ReportXmlCodeWriter::FindLocal(const std::vector<LocalName>& locals, const CString& key)
 {
-    for (const CString& declared : m_declaredNames)
-        if (declared.CompareNoCase(name) == 0)
-            return true;
-    return false;
+    for (const LocalName& local : locals)
+        if (local.key.CompareNoCase(key) == 0)
+            return &local;
+    return nullptr;
+}
+
+CString ReportXmlCodeWriter::NewLocal(const CString& wanted)
+{
+    const auto taken = [this](const CString& name)
+    {
+        for (const CString& declared : m_declaredNames)
+            if (declared.CompareNoCase(name) == 0)
+                return true;
+        CString level = name;
+        level.MakeLower();
+        if (level.Left(3) != "dt_" && level.Left(3) != "ir_")
+            return false;
+        level.Delete(0, 3);
+        return !level.IsEmpty() && level.SpanIncluding("0123456789") == level;
+    };
+    CString name = wanted;
+    for (int suffix = 1; taken(name); ++suffix)
+        name.Format("%s_%d", wanted.GetString(), suffix);
+    m_declaredNames.push_back(name);
+    return name;
 }
 
 void ReportXmlCodeWriter::WriteServerMethod(TextFile* out, int indent, const CString& name)
@@ -155,9 +184,13 @@ void ReportXmlCodeWriter::WriteArgumentDeclarations(const ClassInvokation& call,
         const CString value = IsQuotedSqlType(map->m_field->GetTypeCode())
                                   ? "util.ReplaceSingleQuoteInString(" + source + ")"
                                   : "util.ToSqlNumber(" + source + ", \"0\")";
-        m_out->Write(indent, "%s%s = %s;\n", IsDeclared(name) ? "" : "String ", name, value);
-        if (!IsDeclared(name))
-            m_declaredNames.push_back(name);
+        if (const LocalName* local = FindLocal(m_arguments, name))
+        {
+            m_out->Write(indent, "%s = %s;\n", local->local, value);
+            continue;
+        }
+        m_arguments.push_back({name, NewLocal(name)});
+        m_out->Write(indent, "String %s = %s;\n", m_arguments.back().local, value);
     }
 }
 
@@ -165,20 +198,23 @@ void ReportXmlCodeWriter::WriteDataCall(const ClassInvokation& call, int indent,
                                         const CString& table)
 {
     const CString className = call.GetClass()->GetFieldName();
-    const CString instance = call.GetClass()->GetTable()->GetTableName();
-    if (!IsDeclared(instance))
+    const CString tableName = call.GetClass()->GetTable()->GetTableName();
+    if (FindLocal(m_dataObjects, tableName) == nullptr)
     {
-        m_out->Write(indent, "%s %s = new %s();\n", className, instance, className);
-        m_declaredNames.push_back(instance);
+        m_dataObjects.push_back({tableName, NewLocal(tableName)});
+        m_out->Write(indent, "%s %s = new %s();\n", className, m_dataObjects.back().local,
+                     className);
     }
-    m_out->Write(indent, "DataTable %s = %s.%s(", table, instance,
+    m_out->Write(indent, "DataTable %s = %s.%s(", table, FindLocal(m_dataObjects, tableName)->local,
                  call.GetFunction()->GetFieldName());
     const char* separator = "";
     for (const ClassParameterMap* map : call.GetParameterMaps())
     {
         if (map == nullptr || map->m_field == nullptr)
             continue;
-        m_out->Write(0, "%s%s", separator, map->m_field->GetFieldName());
+        const LocalName* argument = FindLocal(m_arguments, map->m_field->GetFieldName());
+        m_out->Write(0, "%s%s", separator,
+                     argument != nullptr ? argument->local : map->m_field->GetFieldName());
         separator = ",";
     }
     m_out->Write(0, ");\n");
@@ -205,8 +241,7 @@ void ReportXmlCodeWriter::WriteValueLine(const ReportField& column, int indent, 
         m_out->Write(indent, "val = util.ConvertToXML(val);\n");
 }
 
-void ReportXmlCodeWriter::WriteCell(const ReportField& column, int indent, bool grid,
-                                    const ReportGroup& group)
+void ReportXmlCodeWriter::WriteCell(const ReportField& column, int indent, bool grid)
 {
     const CString alignment = grid ? CString("center") : AlignmentText(column);
     if (column.IsImageFromFileContent())
@@ -215,23 +250,13 @@ void ReportXmlCodeWriter::WriteCell(const ReportField& column, int indent, bool 
                      XmlLiteral(Caption(column)), alignment, column.GetImageWidth(),
                      column.GetImageHeight());
     else if (column.GetAspFile() != nullptr)
-        WriteLinkCell(column, indent, grid, group);
+        WriteLinkCell(column, indent, grid);
     else
         m_out->Write(indent, "w.WriteTextReportData(val, null, \"%s\", 0, 0, 0);\n", alignment);
 }
 
-void ReportXmlCodeWriter::WriteLinkCell(const ReportField& column, int indent, bool grid,
-                                        const ReportGroup& group)
+void ReportXmlCodeWriter::WriteLinkCell(const ReportField& column, int indent, bool grid)
 {
-    std::vector<const Field*> earlierSources;
-    for (const ReportField* other : group.GetReportFields())
-    {
-        if (other == &column)
-            break;
-        for (const ReportFieldBinding* binding : other->GetBindings())
-            if (binding->m_sourceColumn != nullptr)
-                earlierSources.push_back(binding->m_sourceColumn->GetField());
-    }
     CString query;
     for (const ReportFieldBinding* binding : column.GetBindings())
     {
@@ -240,17 +265,18 @@ void ReportXmlCodeWriter::WriteLinkCell(const ReportField& column, int indent, b
         CString piece;
         if (binding->m_sourceColumn != nullptr)
         {
-            CString variable;
-            binding->m_sourceColumn->GetDisplayName(variable);
-            bool earlier = false;
-            for (const Field* field : earlierSources)
-                earlier = earlier || field == binding->m_sourceColumn->GetField();
-            if (!earlier)
+            CString key;
+            binding->m_sourceColumn->GetDisplayName(key);
+            if (FindLocal(m_linkVariables, key) == nullptr)
+            {
+                m_linkVariables.push_back({key, NewLocal(key)});
                 m_out->Write(indent,
                              "string %s = Uri.EscapeDataString(dt_list.Rows[ir_list][\"%s\"]."
                              "ToString());\n",
-                             variable, EscapeCSharpString(variable));
-            piece = EscapeCSharpString(target) + "=\"+" + variable + "+\"";
+                             m_linkVariables.back().local, EscapeCSharpString(key));
+            }
+            piece = EscapeCSharpString(target) + "=\"+" + FindLocal(m_linkVariables, key)->local +
+                    "+\"";
         }
         else if (binding->m_sourceVariable != nullptr)
             piece = EscapeCSharpString(target + "=" + binding->m_sourceVariable->GetFieldName());
@@ -293,7 +319,7 @@ void ReportXmlCodeWriter::WriteListRows(const ReportGroup& group, int indent, in
         if (!paged)
         {
             WriteValueLine(*column, indent + 1, "dt_list", "ir_list", true);
-            WriteCell(*column, indent + 1, false, group);
+            WriteCell(*column, indent + 1, false);
         }
     }
     m_out->Write(indent + 1, "w.EndReportDataRow();\n");
@@ -399,7 +425,7 @@ void ReportXmlCodeWriter::WriteGridReport(int indent)
     for (const ReportField* column : group.GetReportFields())
     {
         WriteValueLine(*column, indent + 3, "dt_list", "ir_list", true);
-        WriteCell(*column, indent + 3, true, group);
+        WriteCell(*column, indent + 3, true);
     }
     m_out->Write(indent + 2, "}\n");
     m_out->Write(indent + 2, "ir_list++;\n");

@@ -40,13 +40,30 @@ private:
     void WriteValueLine(const ReportField& column, int indent, const char* table, const char* row,
                         bool toXml);
     // The image, link, money or text cell of the column.
-    void WriteCell(const ReportField& column, int indent, bool grid, const ReportGroup& group);
-    void WriteLinkCell(const ReportField& column, int indent, bool grid, const ReportGroup& group);
+    void WriteCell(const ReportField& column, int indent, bool grid);
+    // Declares the link variables of its source columns not declared yet in the rows loop.
+    void WriteLinkCell(const ReportField& column, int indent, bool grid);
 
-    bool IsDeclared(const CString& name) const;
+    // The C# local of a name the model gives: a request argument's field, a data object's table
+    // or a link cell's source column.
+    struct LocalName
+    {
+        CString key;
+        CString local;
+    };
+    // The local already made for the key, or null.
+    static const LocalName* FindLocal(const std::vector<LocalName>& locals, const CString& key);
+    // The wanted name when no local of the method bears it, else the first of wanted_1,
+    // wanted_2 ... that none bears; taken from then on.
+    CString NewLocal(const CString& wanted);
+
     ApplicationReport* m_report;
     ForgeonProject* m_project;
-    // Locals and data objects declared so far in the data method.
+    // Every local named in the data method so far, with the method's own fixed names.
     std::vector<CString> m_declaredNames;
+    std::vector<LocalName> m_arguments;
+    std::vector<LocalName> m_dataObjects;
+    // The link variables of the method's rows loop (a data method has at most one).
+    std::vector<LocalName> m_linkVariables;
     TextFile* m_out = nullptr;
 };

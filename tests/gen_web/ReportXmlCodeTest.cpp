@@ -1,15 +1,9 @@
-#include "entities/ApplicationReport.h"
-#include "entities/ProcedureFieldInfo.h"
-#include "entities/ReportField.h"
-#include "entities/ReportGroup.h"
-#include "entities/Variable.h"
 #include "gen_web/ReportXmlCodeWriter.h"
 #include "model/TextFile.h"
 
-#include "tests/gen_web/FormProject.h"
 #include "tests/gen_web/GoldenFiles.h"
 #include "tests/gen_web/PageScript.h"
-#include "tests/gen_web/UtilLibrary.h"
+#include "tests/gen_web/ReportProject.h"
 
 #include <gtest/gtest.h>
 
@@ -18,103 +12,6 @@
 namespace
 {
 namespace fs = std::filesystem;
-
-struct ColumnSpec
-{
-    const char* field;
-    const char* caption;
-    int alignment = 0;
-    bool image = false;
-};
-
-// The FormProject with one search report of each kind the data method knows.
-class ReportProject : public FormProject
-{
-public:
-    ApplicationReport& AddReport(const char* name, int kind, bool withFiles = false)
-    {
-        auto* report = new ApplicationReport;
-        report->SetName(name);
-        report->SetReportKind(kind);
-        report->SetModule(&Base());
-        Base().AddReport(report);
-        if (withFiles)
-        {
-            auto* file = new AspxFile;
-            file->SetOwnerKind(AspFile::reportOwner);
-            file->SetOwnerPage(report);
-            report->AddAspFile(file);
-        }
-        return *report;
-    }
-
-    // A filter of the group on the orders field.
-    FieldRep& AddFilter(ReportGroup& group, const char* field, int kind)
-    {
-        auto* control = new FieldRep(OrdersField(field));
-        auto* data = new FieldRepData;
-        data->SetControlKind(kind);
-        control->AttachFieldRepData(data);
-        group.AddFilter(control);
-        return *control;
-    }
-
-    // A group calling the table's class function, its parameters fed by the named fields.
-    ReportGroup& AddGroup(ApplicationReport& report, Table& table, const char* function,
-                          std::initializer_list<Field*> sources,
-                          std::initializer_list<ColumnSpec> columns)
-    {
-        Class* dataClass = Project().GetClassForTable(&table, false);
-        auto* call = new ClassInvokation;
-        Function* called = dataClass->FindFunctionByName(function);
-        call->SetFunction(dataClass, called);
-        std::size_t index = 0;
-        for (Field* source : sources)
-            call->AddParameterMap(called->GetParameters()[index++], source);
-        auto* group = new ReportGroup(&report, call);
-        for (const ColumnSpec& spec : columns)
-        {
-            auto* column = new ReportField;
-            column->AdoptFieldInfo(new ProcedureFieldInfo(table.FindFieldByName(spec.field),
-                                                          ProcedureFieldInfo::noAggregate));
-            column->SetName(spec.caption);
-            column->SetAlignment(spec.alignment);
-            column->SetImageFromFileContent(spec.image);
-            group->AddReportField(column);
-        }
-        report.AddReportGroup(group);
-        return *group;
-    }
-
-    Field* OrdersField(const char* name) { return OrdersForm().GetTable()->FindFieldByName(name); }
-
-    // The column links to the orders Update page with the customer of the row and a variable.
-    void LinkToOrders(ReportField& column)
-    {
-        column.SetAspFile(OrdersForm().GetAspFiles()[1]);
-        auto* fromRow = new ReportFieldBinding;
-        fromRow->m_target = Own("customer");
-        m_sourceInfos.push_back(std::make_unique<ProcedureFieldInfo>(
-            OrdersField("customer_id"), ProcedureFieldInfo::noAggregate));
-        fromRow->m_sourceColumn = m_sourceInfos.back().get();
-        column.AddBinding(fromRow);
-        auto* fromVariable = new ReportFieldBinding;
-        fromVariable->m_target = Own("mode");
-        fromVariable->m_sourceVariable = Own("view");
-        column.AddBinding(fromVariable);
-    }
-
-private:
-    Variable* Own(const char* name)
-    {
-        m_variables.push_back(std::make_unique<Variable>());
-        m_variables.back()->SetName(name);
-        return m_variables.back().get();
-    }
-
-    std::vector<std::unique_ptr<Variable>> m_variables;
-    std::vector<std::unique_ptr<ProcedureFieldInfo>> m_sourceInfos;
-};
 
 // A page class around both methods, as the report page code-behind holds them.
 std::string ReportClass(ReportProject& fixture, ApplicationReport& report)
@@ -136,19 +33,10 @@ std::string ReportClass(ReportProject& fixture, ApplicationReport& report)
     return std::string(out.GetBuffer().GetString());
 }
 
-// The sources compile with the Util library and the data classes of the base module; the
-// filter members m_<id> of report pages are declared also when nothing reads them.
-void ExpectCompiles(const fs::path& application, std::string sources)
+void ExpectCompiles(const fs::path& application, const std::string& sources)
 {
-    for (const fs::directory_entry& entry :
-         fs::directory_iterator(application / "BaseModule" / "CS"))
-        sources += " " + ShellQuoted(entry.path());
-    const ToolResult library = CompileUtilLibrary(application);
-    ASSERT_EQ(0, library.exitCode) << library.output;
     const ToolResult compile =
-        RunTool("mcs -warnaserror -nowarn:169,219,414 -target:library -out:" +
-                ShellQuoted(application / "Reports.dll") + references +
-                " -r:" + ShellQuoted(application / "Util" / "Util.dll") + sources);
+        CompileWithUtilAndDataClasses(application, sources, application / "Reports.dll");
     EXPECT_EQ(0, compile.exitCode) << compile.output;
 }
 
