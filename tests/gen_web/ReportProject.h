@@ -2,6 +2,7 @@
 
 #include "entities/ApplicationReport.h"
 #include "entities/ProcedureFieldInfo.h"
+#include "entities/RDLCInfo.h"
 #include "entities/RDLCReport.h"
 #include "entities/ReportField.h"
 #include "entities/ReportGroup.h"
@@ -43,12 +44,18 @@ public:
         return *report;
     }
 
-    // An RDLC report with its ASP.NET page file; mode 0 counts its files as written.
-    RDLCReport& AddRDLCReport(const char* name, int mode)
+    // An RDLC report with its ASP.NET page file and its definition, which names no dataset; with
+    // written set, the definition's file lies in the application folder.
+    RDLCReport& AddRDLCReport(const char* name, bool written)
     {
         auto* report = new RDLCReport;
         report->SetName(name);
-        report->SetMode(mode);
+        auto* definition = new RDLCInfo;
+        definition->SetName(CString(name) + ".rdlc");
+        Project().AddRDLCInfo(definition);
+        report->SetRDLCInfo(definition);
+        if (written)
+            WriteHostFile(Root() / "Shop" / "Shop" / (std::string(name) + ".rdlc"), "<Report/>\n");
         report->SetModule(&Base());
         Base().AddRDLCReport(report, false);
         auto* file = new AspxFile;
