@@ -153,20 +153,25 @@ void ReportXmlCodeWriter::WriteDataMethod(TextFile* out, int indent, const CStri
     m_out->Write(indent, "{\n");
     m_out->Write(indent + 1, "w.BeginReport(null, 0, 0, 0);\n");
     m_out->Write(indent + 1, "UtilHandler util = new UtilHandler();\n");
+    bool ended = false;
     switch (m_report->GetReportKind())
     {
     case 1:
-        WriteListReport(indent + 1);
+        ended = WriteListReport(indent + 1);
         break;
     case 2:
-        WriteGridReport(indent + 1);
+        ended = WriteGridReport(indent + 1);
         break;
     case 5:
-        WriteSingleRecordReport(indent + 1);
+        ended = WriteSingleRecordReport(indent + 1);
         break;
     default:
         break;
     }
+    // The report element opened above is closed also when no body was written, so that the
+    // XML stays well-formed.
+    if (!ended)
+        m_out->Write(indent + 1, "w.EndReport();\n");
     m_out->Write(indent, "}\n");
 }
 
@@ -352,11 +357,11 @@ int ReportXmlCodeWriter::WriteDetailLevel(const ReportGroup& group, int indent, 
     return inner;
 }
 
-void ReportXmlCodeWriter::WriteListReport(int indent)
+bool ReportXmlCodeWriter::WriteListReport(int indent)
 {
     const std::vector<ReportGroup*>& groups = m_report->GetReportGroups();
     if (groups.empty())
-        return;
+        return false;
     const ReportGroup& last = *groups.back();
     if (groups.size() == 1)
     {
@@ -364,7 +369,7 @@ void ReportXmlCodeWriter::WriteListReport(int indent)
         m_out->Write(indent, "String val=\"\";\n");
         WriteListRows(last, indent, 0, m_report->IsPagingRequired());
         m_out->Write(indent, "w.EndReport();\n");
-        return;
+        return true;
     }
     m_out->Write(indent, "w.WriteReportHeader(\"%s\", \"mainHeader\", null, %d);\n",
                  XmlLiteral(FormName(*m_report)), ColumnCount(last));
@@ -385,13 +390,14 @@ void ReportXmlCodeWriter::WriteListReport(int indent)
     for (auto loop = openLoops.rbegin(); loop != openLoops.rend(); ++loop)
         m_out->Write(*loop, "}\n");
     m_out->Write(indent, "w.EndReport();\n");
+    return true;
 }
 
-void ReportXmlCodeWriter::WriteGridReport(int indent)
+bool ReportXmlCodeWriter::WriteGridReport(int indent)
 {
     const std::vector<ReportGroup*>& groups = m_report->GetReportGroups();
     if (groups.size() != 1 || !IsCallable(groups.front()->GetClassCall()))
-        return;
+        return false;
     const ReportGroup& group = *groups.front();
     const int columns = m_report->GetColumnLayout();
     WriteArgumentDeclarations(*group.GetClassCall(), indent, -1);
@@ -433,13 +439,14 @@ void ReportXmlCodeWriter::WriteGridReport(int indent)
     m_out->Write(indent + 1, "w.EndReportDataRow();\n");
     m_out->Write(indent, "}\n");
     m_out->Write(indent, "w.EndReport();\n");
+    return true;
 }
 
-void ReportXmlCodeWriter::WriteSingleRecordReport(int indent)
+bool ReportXmlCodeWriter::WriteSingleRecordReport(int indent)
 {
     const std::vector<ReportGroup*>& groups = m_report->GetReportGroups();
     if (groups.empty() || !IsCallable(groups.front()->GetClassCall()))
-        return;
+        return false;
     const ReportGroup& group = *groups.front();
     m_out->Write(indent, "String val=\"\";\n");
     WriteArgumentDeclarations(*group.GetClassCall(), indent, -1);
@@ -499,4 +506,5 @@ void ReportXmlCodeWriter::WriteSingleRecordReport(int indent)
     m_out->Write(indent, "w.AddXMLTag(\"page_no\", startingNo);\n");
     m_out->Write(indent, "w.AddXMLTag(\"record_id\", util.ConvertToXML(m_recordId));\n");
     m_out->Write(indent, "w.AddXMLTag(\"messageDiv\", m_messageString);\n");
+    return true;
 }

@@ -24,9 +24,10 @@ public:
     void WriteServerMethod(TextFile* out, int indent, const CString& name);
 
 private:
-    void WriteListReport(int indent);
-    void WriteGridReport(int indent);
-    void WriteSingleRecordReport(int indent);
+    // The bodies; each returns whether it ended the report.
+    bool WriteListReport(int indent);
+    bool WriteGridReport(int indent);
+    bool WriteSingleRecordReport(int indent);
 
     // The call's values, -1 from the request, else from row ir_<level> of dt_<level>.
     void WriteArgumentDeclarations(const ClassInvokation& call, int indent, int level);

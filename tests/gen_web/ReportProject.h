@@ -7,6 +7,8 @@
 #include "entities/ReportField.h"
 #include "entities/ReportGroup.h"
 #include "entities/Variable.h"
+#include "gen_web/ReportXmlCodeWriter.h"
+#include "model/TextFile.h"
 
 #include "tests/gen_web/FormProject.h"
 #include "tests/gen_web/UtilLibrary.h"
@@ -105,6 +107,15 @@ public:
 
     Field* OrdersField(const char* name) { return OrdersForm().GetTable()->FindFieldByName(name); }
 
+    // An int field of no table, owned by the fixture, to feed a parameter.
+    Field& LooseField(const char* name)
+    {
+        m_looseFields.push_back(std::make_unique<Field>());
+        m_looseFields.back()->Set(name, name, FieldTypeInt, 8, 0, nullptr, "", false, false, true,
+                                  false, false);
+        return *m_looseFields.back();
+    }
+
     // The column links to the orders Update page with the customer of the row and a variable.
     void LinkToOrders(ReportField& column) { LinkToPage(column, *OrdersForm().GetAspFiles()[1]); }
 
@@ -134,7 +145,28 @@ private:
 
     std::vector<std::unique_ptr<Variable>> m_variables;
     std::vector<std::unique_ptr<ProcedureFieldInfo>> m_sourceInfos;
+    std::vector<std::unique_ptr<Field>> m_looseFields;
 };
+
+// A page class around both methods, as the report page code-behind holds them.
+inline std::string ReportClass(ReportProject& fixture, ApplicationReport& report)
+{
+    TextFile out(false, false, '=', 60);
+    out.Write(0, "using System;\nusing System.Data;\nusing System.IO;\nusing System.Xml;\n"
+                 "using System.Xml.Xsl;\n");
+    out.Write(0, "namespace Shop\n{\n");
+    out.Write(1, "public partial class %s : System.Web.UI.Page\n", report.GetFormName());
+    out.Write(1, "{\n");
+    out.Write(2, "String m_recordId = \"\";\n");
+    out.Write(2, "String m_messageString = \"\";\n");
+    out.Write(2, "protected System.Web.UI.HtmlControls.HtmlGenericControl reportDiv;\n");
+    ReportXmlCodeWriter writer(&report, &fixture.Project());
+    writer.WriteDataMethod(&out, 2, "GetXMLDataForReport");
+    writer.WriteServerMethod(&out, 2, "WriteReportServer");
+    out.Write(1, "}\n");
+    out.Write(0, "}\n");
+    return std::string(out.GetBuffer().GetString());
+}
 
 // The sources compile with the Util library and the data classes of the base module into the
 // library at output; the filter members m_<id> of report pages are declared also when nothing

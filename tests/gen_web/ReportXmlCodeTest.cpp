@@ -1,6 +1,3 @@
-#include "gen_web/ReportXmlCodeWriter.h"
-#include "model/TextFile.h"
-
 #include "tests/gen_web/GoldenFiles.h"
 #include "tests/gen_web/PageScript.h"
 #include "tests/gen_web/ReportProject.h"
@@ -13,26 +10,6 @@ namespace
 {
 namespace fs = std::filesystem;
 
-// A page class around both methods, as the report page code-behind holds them.
-std::string ReportClass(ReportProject& fixture, ApplicationReport& report)
-{
-    TextFile out(false, false, '=', 60);
-    out.Write(0, "using System;\nusing System.Data;\nusing System.IO;\nusing System.Xml;\n"
-                 "using System.Xml.Xsl;\n");
-    out.Write(0, "namespace Shop\n{\n");
-    out.Write(1, "public partial class %s : System.Web.UI.Page\n", report.GetFormName());
-    out.Write(1, "{\n");
-    out.Write(2, "String m_recordId = \"\";\n");
-    out.Write(2, "String m_messageString = \"\";\n");
-    out.Write(2, "protected System.Web.UI.HtmlControls.HtmlGenericControl reportDiv;\n");
-    ReportXmlCodeWriter writer(&report, &fixture.Project());
-    writer.WriteDataMethod(&out, 2, "GetXMLDataForReport");
-    writer.WriteServerMethod(&out, 2, "WriteReportServer");
-    out.Write(1, "}\n");
-    out.Write(0, "}\n");
-    return std::string(out.GetBuffer().GetString());
-}
-
 void ExpectCompiles(const fs::path& application, const std::string& sources)
 {
     const ToolResult compile =
@@ -42,8 +19,10 @@ void ExpectCompiles(const fs::path& application, const std::string& sources)
 
 // One report of each kind: a list with link, date, money and image cells and captions needing
 // escapes; a paged list; three master-detail levels reusing a request variable; a grid with links;
-// a single record; a group report with only the opening lines. A data object and a variable
-// that feeds several calls are declared once. Each data method equals its
+// a single record; a group report with only the opening lines and the end of the report. A data
+// object and a variable that feeds several calls are declared once. The link variables of the
+// innermost level and of the grid, and the single record's argument "start", are named like a
+// request argument or the paging counter and take numbered names. Each data method equals its
 // expected file, and together they compile with the Util classes and the data classes.
 TEST(ReportXmlCode, MethodsAreWrittenAsExpectedAndCompile)
 {
@@ -68,18 +47,21 @@ TEST(ReportXmlCode, MethodsAreWrittenAsExpectedAndCompile)
         .SetHeader("Order");
     fixture.AddGroup(detail, fixture.Customer(), "SelectRecord", {customerId},
                      {{"cname", "Name"}, {"credit_limit", "Limit"}});
-    fixture.AddGroup(detail, *fixture.OrdersForm().GetTable(), "SelectRecord", {customerId},
-                     {{"status", "Status"}});
+    fixture.LinkToOrders(*fixture
+                              .AddGroup(detail, *fixture.OrdersForm().GetTable(), "SelectRecord",
+                                        {customerId}, {{"status", "Status"}})
+                              .GetReportFields()[0]);
     ApplicationReport& grid = fixture.AddReport("orders_grid", 2);
     grid.SetColumnLayout(3);
     ReportGroup& gridGroup =
-        fixture.AddGroup(grid, *fixture.OrdersForm().GetTable(), "SelectAllRecords", {},
-                         {{"status", "Status"}, {"credit", "Credit"}});
+        fixture.AddGroup(grid, *fixture.OrdersForm().GetTable(), "SelectRecordForcustomer_id",
+                         {customerId}, {{"status", "Status"}, {"credit", "Credit"}});
     fixture.LinkToOrders(*gridGroup.GetReportFields()[0]);
     ApplicationReport& single = fixture.AddReport("orders_single", 5);
     single.SetTable(fixture.OrdersForm().GetTable());
     fixture.AddGroup(single, *fixture.OrdersForm().GetTable(), "SelectRecordForcustomer_id",
-                     {customerId}, {{"odate", "Date"}, {"status", "Status"}, {"notes", "Notes"}});
+                     {&fixture.LooseField("start")},
+                     {{"odate", "Date"}, {"status", "Status"}, {"notes", "Notes"}});
     ApplicationReport& group = fixture.AddReport("orders_group", 0);
     fixture.AddGroup(group, *fixture.OrdersForm().GetTable(), "SelectAllRecords", {},
                      {{"status", "Status"}});
