@@ -135,7 +135,8 @@ std::vector<std::string> WriteReportPages(EveryReportKind& fixture, ProjectWrite
 // files compile with mcs together with the Util and data classes; node accepts the inline
 // scripts and event attributes of every page. Under mono's web server runtime every page
 // compiles, its markup turned into a class derived from its code-behind class, shows itself
-// with the report of rows whose texts need escaping, and answers SHOW with well-formed XML.
+// with the report of rows whose texts need escaping, and answers SHOW with well-formed XML, as
+// the single-record page answers NEXT, PREVIOUS and DELETE.
 TEST(ReportPages, EveryKindCompilesAndRunsAndItsScriptsPass)
 {
     EveryReportKind fixture;
@@ -174,6 +175,10 @@ TEST(ReportPages, EveryKindCompilesAndRunsAndItsScriptsPass)
         EXPECT_EQ(0, check.exitCode) << page << check.output;
         pagePaths += " " + ShellQuoted("BaseModule/UI/" + page);
     }
+    for (const char* query :
+         {"?ACTION=NEXT&page_no=0", "?ACTION=PREVIOUS&page_no=1", "?ACTION=DELETE&record_id=1"})
+        pagePaths +=
+            " " + ShellQuoted("BaseModule/UI/orders_record_report.aspx" + std::string(query));
 
     // The site under the web server's runtime: the pages' code and the data classes in bin
     // with the Util classes, whose DBHandler finds two rows for every query; stand-ins for the

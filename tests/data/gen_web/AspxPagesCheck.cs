@@ -1,8 +1,9 @@
 // Runs ASP.NET pages of an application folder in the web server's runtime. Each page is first
 // compiled as on its first request (its markup turned into a class derived from its code-behind
 // class in bin), then requested without an action and with ACTION=SHOW, whose answer must be
-// XML. Prints each page that fails with the reasons and exits with the number of failures.
-//   mono AspxPagesCheck.exe <application folder> BaseModule/UI/Page.aspx ...
+// XML; a page given with a query is requested with that query alone and must answer XML. Prints
+// each request that fails with the reasons and exits with the number of failures.
+//   mono AspxPagesCheck.exe <application folder> BaseModule/UI/Page.aspx[?query] ...
 // The program lies in the application's bin folder, where the hosted application finds it.
 using System;
 using System.CodeDom.Compiler;
@@ -118,11 +119,18 @@ public static class AspxPagesCheck
         int failed = 0;
         for (int i = 1; i < args.Length; i++)
         {
-            string error = host.Compile(args[i]);
-            if (error == null)
-                error = host.Request(args[i], "", false);
-            if (error == null)
-                error = host.Request(args[i], "ACTION=SHOW", true);
+            string error;
+            int query = args[i].IndexOf('?');
+            if (query >= 0)
+                error = host.Request(args[i].Substring(0, query), args[i].Substring(query + 1), true);
+            else
+            {
+                error = host.Compile(args[i]);
+                if (error == null)
+                    error = host.Request(args[i], "", false);
+                if (error == null)
+                    error = host.Request(args[i], "ACTION=SHOW", true);
+            }
             if (error == null)
                 continue;
             failed++;
