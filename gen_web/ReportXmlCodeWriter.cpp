@@ -82,6 +82,25 @@ CString RowValue(int level, const CString& name)
     return value;
 }
 
+// The names the data method declares itself or names as types; no other local takes them.
+std::vector<CString> MethodOwnNames()
+{
+    return {"w",      "util",       "val",    "dt",        "dt_list",     "ir_list",
+            "action", "startingNo", "start",  "numRecs",   "numCols",     "numRows",
+            "row",    "col",        "String", "DataTable", "UtilHandler", "ReportXMLWriter",
+            "Uri"};
+}
+
+// dt_<n> or ir_<n>, the table and row counter of a master-detail level.
+bool IsLevelName(CString name)
+{
+    name.MakeLower();
+    if (name.Left(3) != "dt_" && name.Left(3) != "ir_")
+        return false;
+    name.Delete(0, 3);
+    return !name.IsEmpty() && name.SpanIncluding("0123456789") == name;
+}
+
 bool IsCallable(const ClassInvokation* call)
 {
     return call != nullptr && call->GetClass() != nullptr && call->GetFunction() != nullptr &&
@@ -90,14 +109,7 @@ bool IsCallable(const ClassInvokation* call)
 } // namespace
 
 ReportXmlCodeWriter::ReportXmlCodeWriter(ApplicationReport* report, ForgeonProject* project)
-    : m_report(report),
-      m_project(project), m_declaredNames{"w",         "util",        "val",
-                                          "dt",        "dt_list",     "ir_list",
-                                          "action",    "startingNo",  "start",
-                                          "numRecs",   "numCols",     "numRows",
-                                          "row",       "col",         "String",
-                                          "DataTable", "UtilHandler", "ReportXMLWriter",
-                                          "Uri"}
+    : m_report(report), m_project(project), m_declaredNames(MethodOwnNames())
 {
 }
 
@@ -117,12 +129,7 @@ CString ReportXmlCodeWriter::NewLocal(const CString& wanted)
         for (const CString& declared : m_declaredNames)
             if (declared.CompareNoCase(name) == 0)
                 return true;
-        CString level = name;
-        level.MakeLower();
-        if (level.Left(3) != "dt_" && level.Left(3) != "ir_")
-            return false;
-        level.Delete(0, 3);
-        return !level.IsEmpty() && level.SpanIncluding("0123456789") == level;
+        return IsLevelName(name);
     };
     CString name = wanted;
     for (int suffix = 1; taken(name); ++suffix)
