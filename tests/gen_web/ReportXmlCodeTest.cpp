@@ -1,3 +1,5 @@
+#include "entities/PieChartData.h"
+
 #include "tests/gen_web/GoldenFiles.h"
 #include "tests/gen_web/PageScript.h"
 #include "tests/gen_web/ReportProject.h"
@@ -18,12 +20,13 @@ void ExpectCompiles(const fs::path& application, const std::string& sources)
 }
 
 // One report of each kind: a list with link, date, money and image cells and captions needing
-// escapes; a paged list; three master-detail levels reusing a request variable; a grid with links;
-// a single record; a group report with only the opening lines and the end of the report. A data
-// object and a variable that feeds several calls are declared once. The link variables of the
-// innermost level and of the grid, and the single record's argument "start", are named like a
-// request argument or the paging counter and take numbered names. Each data method equals its
-// expected file, and together they compile with the Util classes and the data classes.
+// escapes, whose chart settings change nothing; a paged list; three master-detail levels reusing a
+// request variable; a grid with links; a single record; a group report, and kinds 3 and 4, with
+// only the opening lines and the end of the report. A data object and a variable that feeds several
+// calls are declared once. The link variables of the innermost level and of the grid, and the
+// single record's argument "start", are named like a request argument or the paging counter and
+// take numbered names. Each data method equals its expected file, and together they compile with
+// the Util classes and the data classes.
 TEST(ReportXmlCode, MethodsAreWrittenAsExpectedAndCompile)
 {
     ReportProject fixture;
@@ -36,6 +39,9 @@ TEST(ReportXmlCode, MethodsAreWrittenAsExpectedAndCompile)
                           {"credit", "Credit", 0},
                           {"notes", "", 1, true}});
     fixture.LinkToOrders(*listGroup.GetReportFields()[1]);
+    auto* pie = new PieChartData;
+    pie->SetValues("Orders", "by date", "odate", "");
+    list.SetChartData(6, pie);
     ApplicationReport& paged = fixture.AddReport("orders_paged", 1);
     paged.SetPagingRequired(true);
     fixture.AddGroup(paged, *fixture.OrdersForm().GetTable(), "SelectRecordForcustomer_id",
@@ -79,6 +85,14 @@ TEST(ReportXmlCode, MethodsAreWrittenAsExpectedAndCompile)
         EXPECT_EQ(ReadHostFile(GoldenPath("ReportPages/" + name)), text) << name;
         WriteHostFile(application / name, text);
         sources += " " + ShellQuoted(application / name);
+    }
+    // Kinds 3 and 4 write the method of a group report.
+    for (const int kind : {3, 4})
+    {
+        group.SetReportKind(kind);
+        EXPECT_EQ(ReadHostFile(GoldenPath("ReportPages/orders_group.cs")),
+                  ReportClass(fixture, group))
+            << kind;
     }
     ExpectCompiles(application, sources);
 }

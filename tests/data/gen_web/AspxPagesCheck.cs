@@ -122,7 +122,8 @@ public static class AspxPagesCheck
             string error;
             int query = args[i].IndexOf('?');
             if (query >= 0)
-                error = host.Request(args[i].Substring(0, query), args[i].Substring(query + 1), true);
+                error =
+                    host.Request(args[i].Substring(0, query), args[i].Substring(query + 1), true);
             else
             {
                 error = host.Compile(args[i]);
