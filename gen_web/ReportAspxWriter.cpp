@@ -91,17 +91,9 @@ void ReportAspxWriter::WriteSingleRecordPage()
     AspxScriptWriter script(*m_pageFile, *m_project, m_textFile);
     script.WriteHandleAction(m_controls, 0);
     script.WriteValidateData(m_controls, 0);
+    WriteOnLoad();
     m_textFile.Write(0, "</script>\n");
-    const FieldRep* first = m_controls.empty() ? nullptr : m_controls.front();
-    if (first != nullptr && ControlKind(*first) != FieldRepData::RadioButton)
-        m_textFile.Write(0,
-                         "<body class=\"htmlBody\" onload=\"initialize(); load(); "
-                         "document.%s.%s%s.focus()\">\n",
-                         formName, ControlName(*first),
-                         ControlKind(*first) == FieldRepData::EditableComboBox ? "_editable" : "");
-    else
-        m_textFile.Write(0, "<body class=\"htmlBody\" onload=\"initialize(); load(); \">\n");
-    m_textFile.Write(0, "<form id = \"%s\" runat=\"server\">\n", formName);
+    m_textFile.Write(0, "<div class=\"htmlBody\" id=\"%s\">\n", formName);
     if (m_pageTemplate >= 3 && m_pageTemplate <= 5)
     {
         m_textFile.Write(0, "<tr>\n");
@@ -129,9 +121,22 @@ void ReportAspxWriter::WriteSingleRecordPage()
     m_textFile.Write(0, "\n<div id=\"reportDiv\" runat=\"server\"></div>\n");
     header.WriteThreeColumnTable(m_applicationReport->GetPostLinkList(), 0);
     WriteRecordButtons();
-    m_textFile.Write(0, "</form>\n");
-    m_textFile.Write(0, "</body>\n");
+    m_textFile.Write(0, "</div>\n");
     m_textFile.Write(0, "</asp:Content>\n");
+}
+
+void ReportAspxWriter::WriteOnLoad()
+{
+    m_textFile.Write(0, "window.onload = function()\n");
+    m_textFile.Write(0, "{\n");
+    m_textFile.Write(1, "initialize();\n");
+    m_textFile.Write(1, "load();\n");
+    const FieldRep* first = m_controls.empty() ? nullptr : m_controls.front();
+    if (first != nullptr && ControlKind(*first) != FieldRepData::RadioButton)
+        m_textFile.Write(1, "document.aspnetForm.ctl00_KestraneWeavoContent_%s%s.focus();\n",
+                         ControlName(*first),
+                         ControlKind(*first) == FieldRepData::EditableComboBox ? "_editable" : "");
+    m_textFile.Write(0, "}\n");
 }
 
 void ReportAspxWriter::WriteOnShow()
@@ -149,7 +154,7 @@ void ReportAspxWriter::WriteOnShow()
     m_textFile.Write(4, "return;\n");
     m_textFile.Write(3, "}\n");
     m_textFile.Write(2, "}\n");
-    m_textFile.Write(2, "var formName = document.%s\n", ReportFormName(*m_applicationReport));
+    m_textFile.Write(2, "var formName = document.aspnetForm;\n");
     m_textFile.Write(2, "var sBody = getRequestBody(formName, action);\n");
     m_textFile.Write(2, "sendRequest(\"GET\", \"%s\", updateReport, 'reportDiv', sBody);\n", page);
     m_textFile.Write(2, "sendRequest(\"GET\", \"%s\", FillControlForReport, 'page_no', sBody);\n",
@@ -181,8 +186,8 @@ void ReportAspxWriter::WriteOpenWindow()
                      EscapeJavaScriptString(add->GetRelativeUrl(TRUE, FALSE)), windowFeatures);
     m_textFile.Write(1, "else if(windowType == \"UPDATE\")\n");
     m_textFile.Write(1, "{\n");
-    m_textFile.Write(2, "var formName = document.%s;\n", ReportFormName(*m_applicationReport));
-    m_textFile.Write(2, "var record_id = document.getElementById('record_id');\n");
+    m_textFile.Write(2, "var formName = document.aspnetForm;\n");
+    m_textFile.Write(2, "var record_id = formName.ctl00_KestraneWeavoContent_record_id;\n");
     m_textFile.Write(2, "var id = record_id.value;\n");
     m_textFile.Write(2, "window.open (\"%s?primarykey=\"+encodeURIComponent(id)+\"%s",
                      EscapeJavaScriptString(update->GetRelativeUrl(TRUE, FALSE)), windowFeatures);

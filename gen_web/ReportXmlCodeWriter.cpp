@@ -82,6 +82,25 @@ CString RowValue(int level, const CString& name)
     return value;
 }
 
+// The names the data method declares itself or names as types; no other local takes them.
+std::vector<CString> MethodOwnNames()
+{
+    return {"w",      "util",       "val",    "dt",        "dt_list",     "ir_list",
+            "action", "startingNo", "start",  "numRecs",   "numCols",     "numRows",
+            "row",    "col",        "String", "DataTable", "UtilHandler", "ReportXMLWriter",
+            "Uri"};
+}
+
+// dt_<n> or ir_<n>, the table and row counter of a master-detail level.
+bool IsLevelName(CString name)
+{
+    name.MakeLower();
+    if (name.Left(3) != "dt_" && name.Left(3) != "ir_")
+        return false;
+    name.Delete(0, 3);
+    return !name.IsEmpty() && name.SpanIncluding("0123456789") == name;
+}
+
 bool IsCallable(const ClassInvokation* call)
 {
     return call != nullptr && call->GetClass() != nullptr && call->GetFunction() != nullptr &&
@@ -90,16 +109,33 @@ bool IsCallable(const ClassInvokation* call)
 } // namespace
 
 ReportXmlCodeWriter::ReportXmlCodeWriter(ApplicationReport* report, ForgeonProject* project)
-    : m_report(report), m_project(project)
+    : m_report(report), m_project(project), m_declaredNames(MethodOwnNames())
 {
 }
 
-bool ReportXmlCodeWriter::IsDeclared(const CString& name) const
+const ReportXmlCodeWriter::LocalName*
+ReportXmlCodeWriter::FindLocal(const std::vector<LocalName>& locals, const CString& key)
 {
-    for (const CString& declared : m_declaredNames)
-        if (declared.CompareNoCase(name) == 0)
-            return true;
-    return false;
+    for (const LocalName& local : locals)
+        if (local.key.CompareNoCase(key) == 0)
+            return &local;
+    return nullptr;
+}
+
+CString ReportXmlCodeWriter::NewLocal(const CString& wanted)
+{
+    const auto taken = [this](const CString& name)
+    {
+        for (const CString& declared : m_declaredNames)
+            if (declared.CompareNoCase(name) == 0)
+                return true;
+        return IsLevelName(name);
+    };
+    CString name = wanted;
+    for (int suffix = 1; taken(name); ++suffix)
+        name.Format("%s_%d", wanted.GetString(), suffix);
+    m_declaredNames.push_back(name);
+    return name;
 }
 
 void ReportXmlCodeWriter::WriteServerMethod(TextFile* out, int indent, const CString& name)
@@ -124,20 +160,25 @@ void ReportXmlCodeWriter::WriteDataMethod(TextFile* out, int indent, const CStri
     m_out->Write(indent, "{\n");
     m_out->Write(indent + 1, "w.BeginReport(null, 0, 0, 0);\n");
     m_out->Write(indent + 1, "UtilHandler util = new UtilHandler();\n");
+    bool ended = false;
     switch (m_report->GetReportKind())
     {
     case 1:
-        WriteListReport(indent + 1);
+        ended = WriteListReport(indent + 1);
         break;
     case 2:
-        WriteGridReport(indent + 1);
+        ended = WriteGridReport(indent + 1);
         break;
     case 5:
-        WriteSingleRecordReport(indent + 1);
+        ended = WriteSingleRecordReport(indent + 1);
         break;
     default:
         break;
     }
+    // The report element opened above is closed also when no body was written, so that the
+    // XML stays well-formed.
+    if (!ended)
+        m_out->Write(indent + 1, "w.EndReport();\n");
     m_out->Write(indent, "}\n");
 }
 
@@ -155,9 +196,13 @@ void ReportXmlCodeWriter::WriteArgumentDeclarations(const ClassInvokation& call,
         const CString value = IsQuotedSqlType(map->m_field->GetTypeCode())
                                   ? "util.ReplaceSingleQuoteInString(" + source + ")"
                                   : "util.ToSqlNumber(" + source + ", \"0\")";
-        m_out->Write(indent, "%s%s = %s;\n", IsDeclared(name) ? "" : "String ", name, value);
-        if (!IsDeclared(name))
-            m_declaredNames.push_back(name);
+        if (const LocalName* local = FindLocal(m_arguments, name))
+        {
+            m_out->Write(indent, "%s = %s;\n", local->local, value);
+            continue;
+        }
+        m_arguments.push_back({name, NewLocal(name)});
+        m_out->Write(indent, "String %s = %s;\n", m_arguments.back().local, value);
     }
 }
 
@@ -165,20 +210,23 @@ void ReportXmlCodeWriter::WriteDataCall(const ClassInvokation& call, int indent,
                                         const CString& table)
 {
     const CString className = call.GetClass()->GetFieldName();
-    const CString instance = call.GetClass()->GetTable()->GetTableName();
-    if (!IsDeclared(instance))
+    const CString tableName = call.GetClass()->GetTable()->GetTableName();
+    if (FindLocal(m_dataObjects, tableName) == nullptr)
     {
-        m_out->Write(indent, "%s %s = new %s();\n", className, instance, className);
-        m_declaredNames.push_back(instance);
+        m_dataObjects.push_back({tableName, NewLocal(tableName)});
+        m_out->Write(indent, "%s %s = new %s();\n", className, m_dataObjects.back().local,
+                     className);
     }
-    m_out->Write(indent, "DataTable %s = %s.%s(", table, instance,
+    m_out->Write(indent, "DataTable %s = %s.%s(", table, FindLocal(m_dataObjects, tableName)->local,
                  call.GetFunction()->GetFieldName());
     const char* separator = "";
     for (const ClassParameterMap* map : call.GetParameterMaps())
     {
         if (map == nullptr || map->m_field == nullptr)
             continue;
-        m_out->Write(0, "%s%s", separator, map->m_field->GetFieldName());
+        const LocalName* argument = FindLocal(m_arguments, map->m_field->GetFieldName());
+        m_out->Write(0, "%s%s", separator,
+                     argument != nullptr ? argument->local : map->m_field->GetFieldName());
         separator = ",";
     }
     m_out->Write(0, ");\n");
@@ -205,8 +253,7 @@ void ReportXmlCodeWriter::WriteValueLine(const ReportField& column, int indent, 
         m_out->Write(indent, "val = util.ConvertToXML(val);\n");
 }
 
-void ReportXmlCodeWriter::WriteCell(const ReportField& column, int indent, bool grid,
-                                    const ReportGroup& group)
+void ReportXmlCodeWriter::WriteCell(const ReportField& column, int indent, bool grid)
 {
     const CString alignment = grid ? CString("center") : AlignmentText(column);
     if (column.IsImageFromFileContent())
@@ -215,23 +262,13 @@ void ReportXmlCodeWriter::WriteCell(const ReportField& column, int indent, bool 
                      XmlLiteral(Caption(column)), alignment, column.GetImageWidth(),
                      column.GetImageHeight());
     else if (column.GetAspFile() != nullptr)
-        WriteLinkCell(column, indent, grid, group);
+        WriteLinkCell(column, indent, grid);
     else
         m_out->Write(indent, "w.WriteTextReportData(val, null, \"%s\", 0, 0, 0);\n", alignment);
 }
 
-void ReportXmlCodeWriter::WriteLinkCell(const ReportField& column, int indent, bool grid,
-                                        const ReportGroup& group)
+void ReportXmlCodeWriter::WriteLinkCell(const ReportField& column, int indent, bool grid)
 {
-    std::vector<const Field*> earlierSources;
-    for (const ReportField* other : group.GetReportFields())
-    {
-        if (other == &column)
-            break;
-        for (const ReportFieldBinding* binding : other->GetBindings())
-            if (binding->m_sourceColumn != nullptr)
-                earlierSources.push_back(binding->m_sourceColumn->GetField());
-    }
     CString query;
     for (const ReportFieldBinding* binding : column.GetBindings())
     {
@@ -240,17 +277,18 @@ void ReportXmlCodeWriter::WriteLinkCell(const ReportField& column, int indent, b
         CString piece;
         if (binding->m_sourceColumn != nullptr)
         {
-            CString variable;
-            binding->m_sourceColumn->GetDisplayName(variable);
-            bool earlier = false;
-            for (const Field* field : earlierSources)
-                earlier = earlier || field == binding->m_sourceColumn->GetField();
-            if (!earlier)
+            CString key;
+            binding->m_sourceColumn->GetDisplayName(key);
+            if (FindLocal(m_linkVariables, key) == nullptr)
+            {
+                m_linkVariables.push_back({key, NewLocal(key)});
                 m_out->Write(indent,
                              "string %s = Uri.EscapeDataString(dt_list.Rows[ir_list][\"%s\"]."
                              "ToString());\n",
-                             variable, EscapeCSharpString(variable));
-            piece = EscapeCSharpString(target) + "=\"+" + variable + "+\"";
+                             m_linkVariables.back().local, EscapeCSharpString(key));
+            }
+            piece = EscapeCSharpString(target) + "=\"+" + FindLocal(m_linkVariables, key)->local +
+                    "+\"";
         }
         else if (binding->m_sourceVariable != nullptr)
             piece = EscapeCSharpString(target + "=" + binding->m_sourceVariable->GetFieldName());
@@ -293,7 +331,7 @@ void ReportXmlCodeWriter::WriteListRows(const ReportGroup& group, int indent, in
         if (!paged)
         {
             WriteValueLine(*column, indent + 1, "dt_list", "ir_list", true);
-            WriteCell(*column, indent + 1, false, group);
+            WriteCell(*column, indent + 1, false);
         }
     }
     m_out->Write(indent + 1, "w.EndReportDataRow();\n");
@@ -326,11 +364,11 @@ int ReportXmlCodeWriter::WriteDetailLevel(const ReportGroup& group, int indent, 
     return inner;
 }
 
-void ReportXmlCodeWriter::WriteListReport(int indent)
+bool ReportXmlCodeWriter::WriteListReport(int indent)
 {
     const std::vector<ReportGroup*>& groups = m_report->GetReportGroups();
     if (groups.empty())
-        return;
+        return false;
     const ReportGroup& last = *groups.back();
     if (groups.size() == 1)
     {
@@ -338,7 +376,7 @@ void ReportXmlCodeWriter::WriteListReport(int indent)
         m_out->Write(indent, "String val=\"\";\n");
         WriteListRows(last, indent, 0, m_report->IsPagingRequired());
         m_out->Write(indent, "w.EndReport();\n");
-        return;
+        return true;
     }
     m_out->Write(indent, "w.WriteReportHeader(\"%s\", \"mainHeader\", null, %d);\n",
                  XmlLiteral(FormName(*m_report)), ColumnCount(last));
@@ -359,13 +397,14 @@ void ReportXmlCodeWriter::WriteListReport(int indent)
     for (auto loop = openLoops.rbegin(); loop != openLoops.rend(); ++loop)
         m_out->Write(*loop, "}\n");
     m_out->Write(indent, "w.EndReport();\n");
+    return true;
 }
 
-void ReportXmlCodeWriter::WriteGridReport(int indent)
+bool ReportXmlCodeWriter::WriteGridReport(int indent)
 {
     const std::vector<ReportGroup*>& groups = m_report->GetReportGroups();
     if (groups.size() != 1 || !IsCallable(groups.front()->GetClassCall()))
-        return;
+        return false;
     const ReportGroup& group = *groups.front();
     const int columns = m_report->GetColumnLayout();
     WriteArgumentDeclarations(*group.GetClassCall(), indent, -1);
@@ -399,7 +438,7 @@ void ReportXmlCodeWriter::WriteGridReport(int indent)
     for (const ReportField* column : group.GetReportFields())
     {
         WriteValueLine(*column, indent + 3, "dt_list", "ir_list", true);
-        WriteCell(*column, indent + 3, true, group);
+        WriteCell(*column, indent + 3, true);
     }
     m_out->Write(indent + 2, "}\n");
     m_out->Write(indent + 2, "ir_list++;\n");
@@ -407,13 +446,14 @@ void ReportXmlCodeWriter::WriteGridReport(int indent)
     m_out->Write(indent + 1, "w.EndReportDataRow();\n");
     m_out->Write(indent, "}\n");
     m_out->Write(indent, "w.EndReport();\n");
+    return true;
 }
 
-void ReportXmlCodeWriter::WriteSingleRecordReport(int indent)
+bool ReportXmlCodeWriter::WriteSingleRecordReport(int indent)
 {
     const std::vector<ReportGroup*>& groups = m_report->GetReportGroups();
     if (groups.empty() || !IsCallable(groups.front()->GetClassCall()))
-        return;
+        return false;
     const ReportGroup& group = *groups.front();
     m_out->Write(indent, "String val=\"\";\n");
     WriteArgumentDeclarations(*group.GetClassCall(), indent, -1);
@@ -473,4 +513,5 @@ void ReportXmlCodeWriter::WriteSingleRecordReport(int indent)
     m_out->Write(indent, "w.AddXMLTag(\"page_no\", startingNo);\n");
     m_out->Write(indent, "w.AddXMLTag(\"record_id\", util.ConvertToXML(m_recordId));\n");
     m_out->Write(indent, "w.AddXMLTag(\"messageDiv\", m_messageString);\n");
+    return true;
 }

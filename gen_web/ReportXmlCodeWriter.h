@@ -24,9 +24,10 @@ public:
     void WriteServerMethod(TextFile* out, int indent, const CString& name);
 
 private:
-    void WriteListReport(int indent);
-    void WriteGridReport(int indent);
-    void WriteSingleRecordReport(int indent);
+    // The bodies; each returns whether it ended the report.
+    bool WriteListReport(int indent);
+    bool WriteGridReport(int indent);
+    bool WriteSingleRecordReport(int indent);
 
     // The call's values, -1 from the request, else from row ir_<level> of dt_<level>.
     void WriteArgumentDeclarations(const ClassInvokation& call, int indent, int level);
@@ -40,13 +41,30 @@ private:
     void WriteValueLine(const ReportField& column, int indent, const char* table, const char* row,
                         bool toXml);
     // The image, link, money or text cell of the column.
-    void WriteCell(const ReportField& column, int indent, bool grid, const ReportGroup& group);
-    void WriteLinkCell(const ReportField& column, int indent, bool grid, const ReportGroup& group);
+    void WriteCell(const ReportField& column, int indent, bool grid);
+    // Declares the link variables of its source columns not declared yet in the rows loop.
+    void WriteLinkCell(const ReportField& column, int indent, bool grid);
 
-    bool IsDeclared(const CString& name) const;
+    // The C# local of a name the model gives: a request argument's field, a data object's table
+    // or a link cell's source column.
+    struct LocalName
+    {
+        CString key;
+        CString local;
+    };
+    // The local already made for the key, or null.
+    static const LocalName* FindLocal(const std::vector<LocalName>& locals, const CString& key);
+    // The wanted name when no local of the method bears it, else the first of wanted_1,
+    // wanted_2 ... that none bears; taken from then on.
+    CString NewLocal(const CString& wanted);
+
     ApplicationReport* m_report;
     ForgeonProject* m_project;
-    // Locals and data objects declared so far in the data method.
+    // Every local named in the data method so far, with the method's own fixed names.
     std::vector<CString> m_declaredNames;
+    std::vector<LocalName> m_arguments;
+    std::vector<LocalName> m_dataObjects;
+    // The link variables of the method's rows loop (a data method has at most one).
+    std::vector<LocalName> m_linkVariables;
     TextFile* m_out = nullptr;
 };

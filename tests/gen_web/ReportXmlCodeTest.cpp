@@ -1,15 +1,8 @@
-#include "entities/ApplicationReport.h"
-#include "entities/ProcedureFieldInfo.h"
-#include "entities/ReportField.h"
-#include "entities/ReportGroup.h"
-#include "entities/Variable.h"
-#include "gen_web/ReportXmlCodeWriter.h"
-#include "model/TextFile.h"
+#include "entities/PieChartData.h"
 
-#include "tests/gen_web/FormProject.h"
 #include "tests/gen_web/GoldenFiles.h"
 #include "tests/gen_web/PageScript.h"
-#include "tests/gen_web/UtilLibrary.h"
+#include "tests/gen_web/ReportProject.h"
 
 #include <gtest/gtest.h>
 
@@ -19,144 +12,21 @@ namespace
 {
 namespace fs = std::filesystem;
 
-struct ColumnSpec
+void ExpectCompiles(const fs::path& application, const std::string& sources)
 {
-    const char* field;
-    const char* caption;
-    int alignment = 0;
-    bool image = false;
-};
-
-// The FormProject with one search report of each kind the data method knows.
-class ReportProject : public FormProject
-{
-public:
-    ApplicationReport& AddReport(const char* name, int kind, bool withFiles = false)
-    {
-        auto* report = new ApplicationReport;
-        report->SetName(name);
-        report->SetReportKind(kind);
-        report->SetModule(&Base());
-        Base().AddReport(report);
-        if (withFiles)
-        {
-            auto* file = new AspxFile;
-            file->SetOwnerKind(AspFile::reportOwner);
-            file->SetOwnerPage(report);
-            report->AddAspFile(file);
-        }
-        return *report;
-    }
-
-    // A filter of the group on the orders field.
-    FieldRep& AddFilter(ReportGroup& group, const char* field, int kind)
-    {
-        auto* control = new FieldRep(OrdersField(field));
-        auto* data = new FieldRepData;
-        data->SetControlKind(kind);
-        control->AttachFieldRepData(data);
-        group.AddFilter(control);
-        return *control;
-    }
-
-    // A group calling the table's class function, its parameters fed by the named fields.
-    ReportGroup& AddGroup(ApplicationReport& report, Table& table, const char* function,
-                          std::initializer_list<Field*> sources,
-                          std::initializer_list<ColumnSpec> columns)
-    {
-        Class* dataClass = Project().GetClassForTable(&table, false);
-        auto* call = new ClassInvokation;
-        Function* called = dataClass->FindFunctionByName(function);
-        call->SetFunction(dataClass, called);
-        std::size_t index = 0;
-        for (Field* source : sources)
-            call->AddParameterMap(called->GetParameters()[index++], source);
-        auto* group = new ReportGroup(&report, call);
-        for (const ColumnSpec& spec : columns)
-        {
-            auto* column = new ReportField;
-            column->AdoptFieldInfo(new ProcedureFieldInfo(table.FindFieldByName(spec.field),
-                                                          ProcedureFieldInfo::noAggregate));
-            column->SetName(spec.caption);
-            column->SetAlignment(spec.alignment);
-            column->SetImageFromFileContent(spec.image);
-            group->AddReportField(column);
-        }
-        report.AddReportGroup(group);
-        return *group;
-    }
-
-    Field* OrdersField(const char* name) { return OrdersForm().GetTable()->FindFieldByName(name); }
-
-    // The column links to the orders Update page with the customer of the row and a variable.
-    void LinkToOrders(ReportField& column)
-    {
-        column.SetAspFile(OrdersForm().GetAspFiles()[1]);
-        auto* fromRow = new ReportFieldBinding;
-        fromRow->m_target = Own("customer");
-        m_sourceInfos.push_back(std::make_unique<ProcedureFieldInfo>(
-            OrdersField("customer_id"), ProcedureFieldInfo::noAggregate));
-        fromRow->m_sourceColumn = m_sourceInfos.back().get();
-        column.AddBinding(fromRow);
-        auto* fromVariable = new ReportFieldBinding;
-        fromVariable->m_target = Own("mode");
-        fromVariable->m_sourceVariable = Own("view");
-        column.AddBinding(fromVariable);
-    }
-
-private:
-    Variable* Own(const char* name)
-    {
-        m_variables.push_back(std::make_unique<Variable>());
-        m_variables.back()->SetName(name);
-        return m_variables.back().get();
-    }
-
-    std::vector<std::unique_ptr<Variable>> m_variables;
-    std::vector<std::unique_ptr<ProcedureFieldInfo>> m_sourceInfos;
-};
-
-// A page class around both methods, as the report page code-behind holds them.
-std::string ReportClass(ReportProject& fixture, ApplicationReport& report)
-{
-    TextFile out(false, false, '=', 60);
-    out.Write(0, "using System;\nusing System.Data;\nusing System.IO;\nusing System.Xml;\n"
-                 "using System.Xml.Xsl;\n");
-    out.Write(0, "namespace Shop\n{\n");
-    out.Write(1, "public partial class %s : System.Web.UI.Page\n", report.GetFormName());
-    out.Write(1, "{\n");
-    out.Write(2, "String m_recordId = \"\";\n");
-    out.Write(2, "String m_messageString = \"\";\n");
-    out.Write(2, "protected System.Web.UI.HtmlControls.HtmlGenericControl reportDiv;\n");
-    ReportXmlCodeWriter writer(&report, &fixture.Project());
-    writer.WriteDataMethod(&out, 2, "GetXMLDataForReport");
-    writer.WriteServerMethod(&out, 2, "WriteReportServer");
-    out.Write(1, "}\n");
-    out.Write(0, "}\n");
-    return std::string(out.GetBuffer().GetString());
-}
-
-// The sources compile with the Util library and the data classes of the base module; the
-// filter members m_<id> of report pages are declared also when nothing reads them.
-void ExpectCompiles(const fs::path& application, std::string sources)
-{
-    for (const fs::directory_entry& entry :
-         fs::directory_iterator(application / "BaseModule" / "CS"))
-        sources += " " + ShellQuoted(entry.path());
-    const ToolResult library = CompileUtilLibrary(application);
-    ASSERT_EQ(0, library.exitCode) << library.output;
     const ToolResult compile =
-        RunTool("mcs -warnaserror -nowarn:169,219,414 -target:library -out:" +
-                ShellQuoted(application / "Reports.dll") + references +
-                " -r:" + ShellQuoted(application / "Util" / "Util.dll") + sources);
+        CompileWithUtilAndDataClasses(application, sources, application / "Reports.dll");
     EXPECT_EQ(0, compile.exitCode) << compile.output;
 }
 
 // One report of each kind: a list with link, date, money and image cells and captions needing
-// escapes; a paged list; three master-detail levels reusing a request variable; a grid with links;
-// a single record; a group report with only the opening lines. A data object and a variable
-// that feeds several calls are declared once. Each data method equals its
-// expected file, and together they compile with the Util classes and the data classes.
+// escapes, whose chart settings change nothing; a paged list; three master-detail levels reusing a
+// request variable; a grid with links; a single record; a group report, and kinds 3 and 4, with
+// only the opening lines and the end of the report. A data object and a variable that feeds several
+// calls are declared once. The link variables of the innermost level and of the grid, and the
+// single record's argument "start", are named like a request argument or the paging counter and
+// take numbered names. Each data method equals its expected file, and together they compile with
+// the Util classes and the data classes.
 TEST(ReportXmlCode, MethodsAreWrittenAsExpectedAndCompile)
 {
     ReportProject fixture;
@@ -169,6 +39,9 @@ TEST(ReportXmlCode, MethodsAreWrittenAsExpectedAndCompile)
                           {"credit", "Credit", 0},
                           {"notes", "", 1, true}});
     fixture.LinkToOrders(*listGroup.GetReportFields()[1]);
+    auto* pie = new PieChartData;
+    pie->SetValues("Orders", "by date", "odate", "");
+    list.SetChartData(6, pie);
     ApplicationReport& paged = fixture.AddReport("orders_paged", 1);
     paged.SetPagingRequired(true);
     fixture.AddGroup(paged, *fixture.OrdersForm().GetTable(), "SelectRecordForcustomer_id",
@@ -180,18 +53,21 @@ TEST(ReportXmlCode, MethodsAreWrittenAsExpectedAndCompile)
         .SetHeader("Order");
     fixture.AddGroup(detail, fixture.Customer(), "SelectRecord", {customerId},
                      {{"cname", "Name"}, {"credit_limit", "Limit"}});
-    fixture.AddGroup(detail, *fixture.OrdersForm().GetTable(), "SelectRecord", {customerId},
-                     {{"status", "Status"}});
+    fixture.LinkToOrders(*fixture
+                              .AddGroup(detail, *fixture.OrdersForm().GetTable(), "SelectRecord",
+                                        {customerId}, {{"status", "Status"}})
+                              .GetReportFields()[0]);
     ApplicationReport& grid = fixture.AddReport("orders_grid", 2);
     grid.SetColumnLayout(3);
     ReportGroup& gridGroup =
-        fixture.AddGroup(grid, *fixture.OrdersForm().GetTable(), "SelectAllRecords", {},
-                         {{"status", "Status"}, {"credit", "Credit"}});
+        fixture.AddGroup(grid, *fixture.OrdersForm().GetTable(), "SelectRecordForcustomer_id",
+                         {customerId}, {{"status", "Status"}, {"credit", "Credit"}});
     fixture.LinkToOrders(*gridGroup.GetReportFields()[0]);
     ApplicationReport& single = fixture.AddReport("orders_single", 5);
     single.SetTable(fixture.OrdersForm().GetTable());
     fixture.AddGroup(single, *fixture.OrdersForm().GetTable(), "SelectRecordForcustomer_id",
-                     {customerId}, {{"odate", "Date"}, {"status", "Status"}, {"notes", "Notes"}});
+                     {&fixture.LooseField("start")},
+                     {{"odate", "Date"}, {"status", "Status"}, {"notes", "Notes"}});
     ApplicationReport& group = fixture.AddReport("orders_group", 0);
     fixture.AddGroup(group, *fixture.OrdersForm().GetTable(), "SelectAllRecords", {},
                      {{"status", "Status"}});
@@ -209,6 +85,14 @@ TEST(ReportXmlCode, MethodsAreWrittenAsExpectedAndCompile)
         EXPECT_EQ(ReadHostFile(GoldenPath("ReportPages/" + name)), text) << name;
         WriteHostFile(application / name, text);
         sources += " " + ShellQuoted(application / name);
+    }
+    // Kinds 3 and 4 write the method of a group report.
+    for (const int kind : {3, 4})
+    {
+        group.SetReportKind(kind);
+        EXPECT_EQ(ReadHostFile(GoldenPath("ReportPages/orders_group.cs")),
+                  ReportClass(fixture, group))
+            << kind;
     }
     ExpectCompiles(application, sources);
 }

@@ -47,7 +47,8 @@ namespace Shop
 						w.BeginReportDataRow(null);
 						val = dt_list.Rows[ir_list]["status"].ToString();
 						val = util.ConvertToXML(val);
-						w.WriteTextReportData(val, null, "left", 0, 0, 0);
+						string customer_id_1 = Uri.EscapeDataString(dt_list.Rows[ir_list]["customer_id"].ToString());
+						w.WriteLinkReportData(util.ConvertToXML("ordersUpdate.aspx?customer="+customer_id_1+"&mode=view"), val, null, null, "left", 0, 0, 0);
 						w.EndReportDataRow();
 					}
 				}

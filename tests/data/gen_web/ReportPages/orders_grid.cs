@@ -14,8 +14,9 @@ namespace Shop
 		{
 			w.BeginReport(null, 0, 0, 0);
 			UtilHandler util = new UtilHandler();
+			String customer_id = util.ToSqlNumber(this.Request.Params["customer_id"], "0");
 			_orders orders = new _orders();
-			DataTable dt_list = orders.SelectAllRecords();
+			DataTable dt_list = orders.SelectRecordForcustomer_id(customer_id);
 			w.WriteReportHeader("orders_grid", "mainHeader", null, 3);
 			w.WriteReportHeader("Number of records: " + dt_list.Rows.Count, "subHeader", null, 3);
 			w.BeginDataHeaderRow(null);
@@ -44,8 +45,8 @@ namespace Shop
 					{
 						val = dt_list.Rows[ir_list]["status"].ToString();
 						val = util.ConvertToXML(val);
-						string customer_id = Uri.EscapeDataString(dt_list.Rows[ir_list]["customer_id"].ToString());
-						w.WriteLinkReportData(util.ConvertToXML("ordersUpdate.aspx?customer="+customer_id+"&mode=view"), val, null, null, "center", 0, 0, 0);
+						string customer_id_1 = Uri.EscapeDataString(dt_list.Rows[ir_list]["customer_id"].ToString());
+						w.WriteLinkReportData(util.ConvertToXML("ordersUpdate.aspx?customer="+customer_id_1+"&mode=view"), val, null, null, "center", 0, 0, 0);
 						val = dt_list.Rows[ir_list]["credit"].ToString();
 						val = util.ConvertToXML(val);
 						w.WriteTextReportData(val, null, "center", 0, 0, 0);

@@ -14,6 +14,7 @@ namespace Shop
 		{
 			w.BeginReport(null, 0, 0, 0);
 			UtilHandler util = new UtilHandler();
+			w.EndReport();
 		}
 		void WriteReportServer()
 		{

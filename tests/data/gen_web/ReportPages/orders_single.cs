@@ -15,9 +15,9 @@ namespace Shop
 			w.BeginReport(null, 0, 0, 0);
 			UtilHandler util = new UtilHandler();
 			String val="";
-			String customer_id = util.ToSqlNumber(this.Request.Params["customer_id"], "0");
+			String start_1 = util.ToSqlNumber(this.Request.Params["start"], "0");
 			_orders orders = new _orders();
-			DataTable dt = orders.SelectRecordForcustomer_id(customer_id);
+			DataTable dt = orders.SelectRecordForcustomer_id(start_1);
 			String action = this.Request.Params["ACTION"];
 			String startingNo = this.Request.Params["page_no"];
 			int start = 0;

@@ -20,7 +20,7 @@ function OnShow(action)
 				return;
 			}
 		}
-		var formName = document.orders_single
+		var formName = document.aspnetForm;
 		var sBody = getRequestBody(formName, action);
 		sendRequest("GET", "orders_single_report.aspx", updateReport, 'reportDiv', sBody);
 		sendRequest("GET", "orders_single_report.aspx", FillControlForReport, 'page_no', sBody);
@@ -34,8 +34,8 @@ function OpenWindow(windowType)
 		window.open ("../../BaseModule/UI/ordersAdd.aspx","","location=1,status=1,top=50,left=50,scrollbars=1,width=950,height=425,scrollbars=no,titlebar=no,addressbar=no,location=no,status=no");
 	else if(windowType == "UPDATE")
 	{
-		var formName = document.orders_single;
-		var record_id = document.getElementById('record_id');
+		var formName = document.aspnetForm;
+		var record_id = formName.ctl00_KestraneWeavoContent_record_id;
 		var id = record_id.value;
 		window.open ("../../BaseModule/UI/ordersUpdate.aspx?primarykey="+encodeURIComponent(id)+"","","location=1,status=1,top=50,left=50,scrollbars=1,width=950,height=425,scrollbars=no,titlebar=no,addressbar=no,location=no,status=no");
 	}
@@ -83,9 +83,14 @@ function ValidateData()
 	var formName = document.aspnetForm;
 	return true;
 }
+window.onload = function()
+{
+	initialize();
+	load();
+	document.aspnetForm.ctl00_KestraneWeavoContent_customer_id_editable.focus();
+}
 </script>
-<body class="htmlBody" onload="initialize(); load(); document.orders_single.customer_id_editable.focus()">
-<form id = "orders_single" runat="server">
+<div class="htmlBody" id="orders_single">
 <tr>
 <td align="right">
 <asp:HyperLink ID="HyperLinkLogout" CssClass="Back_LogoutLink" runat="server" NavigateUrl="../../BaseModule/UI/Login.aspx">Logout</asp:HyperLink>
@@ -160,6 +165,5 @@ function ValidateData()
 </td>
 </tr>
 </table>
-</form>
-</body>
+</div>
 </asp:Content>

@@ -1,0 +1,260 @@
+using System;
+using System.Data;
+using System.Data.SqlClient;
+using System.Configuration;
+using System.Collections;
+using System.Web;
+using System.Web.Security;
+using System.Web.UI;
+using System.Web.UI.WebControls;
+using System.Web.UI.WebControls.WebParts;
+using System.Web.UI.HtmlControls;
+using System.Drawing;
+using System.Xml;
+using System.Xml.Xsl;
+using System.IO;
+namespace Shop
+{
+	public partial class orders_links_report : System.Web.UI.Page
+	{
+		void Page_PreInit(Object sender, EventArgs e)
+		{
+			this.Title = "Orders & \"links\" <all>";
+		}
+		String m_messageString = "";
+		String m_role = "";
+
+		String m_customer_id;
+		String m_status;
+		protected void Page_Load(object sender, EventArgs e)
+		{
+			Object loginRole = Session["login_role"];
+			if(loginRole != null)
+			{
+				m_role = loginRole.ToString();
+			}
+			else
+			{
+				Response.Redirect("../../BaseModule/UI/Login.aspx");
+			}
+
+			String action = this.Request.Params["ACTION"];
+			if (action != null && action.Equals("SHOW"))
+				handleShow();
+			else if (action != null && action.Contains("RECOMPUTE"))
+				handleRecompute();
+			else 
+			{
+				ListItem item = new ListItem();
+				this.customer_id.Items.Clear();
+				item.Text = "All";
+				item.Value = "0";
+				this.customer_id.Items.Add(item);
+
+				this.customer_id_editable.Text = "All";
+				this.customer_id.Text = "0";
+				initializeControls();
+				extractAndAssignValuesToControls();
+				WriteReportServer();
+				WriteMenus();
+				ManageLinkVisibility();
+			}
+		}
+		void initializeControls()
+		{
+			//Controls which have defined population method are initialized here
+			DataTable dataTable = new DataTable();
+			ControlFieldHandler cntrl = new ControlFieldHandler();
+			_customer m_customer = new _customer(); 
+			dataTable = m_customer.SelectAllRecords();
+			cntrl.AddItemsToEditableDropDownListFromDataTable(dataTable, customer_id , "cname", "customer_id");
+
+		}
+		void extractAndAssignValuesToControls()
+		{
+			String reqParam;
+			reqParam = Request.Params["rep_orders_customer_id_var"];
+			if(reqParam != null)
+			{
+				customer_id.SelectedValue = reqParam;
+				customer_id_editable.Text = customer_id.SelectedItem.Text;
+			}
+			reqParam = Request.Params["rep_orders_status_var"];
+			if(reqParam != null)
+				status.Text = reqParam;
+			reqParam = Request.Params["rep_orders_odate_var"];
+			if(reqParam == null)
+			{
+				UtilHandler util = new UtilHandler();
+				reqParam = util.getDateAsMMDDYYYY();
+				reqParam = util.ConvertDate(reqParam);
+			}
+			odate.Value = reqParam;
+			reqParam = Request.Params["rep_orders_notes_var"];
+			if(notes.Text == null)
+				notes.Text = reqParam;
+			reqParam = Request.Params["rep_orders_urgent_var"];
+			if(reqParam == "on")
+				urgent.Checked = true;
+			reqParam = Request.Params["rep_orders_credit_var"];
+		}
+		void handleRecompute()
+		{
+			String action = this.Request.Params["ACTION"];
+		}
+		public void fillRecomputeTextControls(DataTable dataTable, String fieldName, String frontField)
+		{
+			DataRow r = dataTable.Rows[0];
+			String val = r[frontField].ToString();
+				val = val.Trim();
+			if(val == "" || val == null)
+				val = "-";
+			String s1 = "<";
+			s1 += fieldName;
+			s1 += ">";
+			Response.Write(s1);
+			Response.Write(val);
+			s1 = "</";
+			s1 += fieldName;
+			s1 += ">";
+			Response.Write(s1);
+		}
+		public void fillRecomputeDateControl(DataTable dataTable, String fieldName, String frontField)
+		{
+			UtilHandler util = new UtilHandler();
+			DataRow r = dataTable.Rows[0];
+			String val = r[frontField].ToString();
+			val = util.ConvertDate(val);
+			String s1 = "<";
+			s1 += fieldName;
+			s1 += ">";
+			Response.Write(s1);
+			Response.Write(val);
+			s1 = "</";
+			s1 += fieldName;
+			s1 += ">";
+			Response.Write(s1);
+		}
+		void handleShow()
+		{
+			try
+			{
+				m_messageString = "";
+				Response.CacheControl = "no-cache";
+				Response.ContentType = "text/xml";
+				ReportXMLWriter w = new ReportXMLWriter();
+				GetXMLDataForReport(w);
+				string strReport = w.Close();
+				Response.Write(strReport);
+				Response.End();
+			}
+			catch (SqlException e)
+			{
+				m_messageString = new UtilHandler().ConvertToXML(e.Errors[0].Message);
+				Response.CacheControl = "no-cache";
+				Response.ContentType = "text/xml";
+				ReportXMLWriter w = new ReportXMLWriter();
+				GetXMLDataForReport(w);
+				string strReport = w.Close();
+				Response.Write(strReport);
+				Response.End();
+			}
+		}
+		public void writeDataToFillCombo(DataTable dataTable, String frontField, String backField)
+		{
+			int numColumns = dataTable.Columns.Count;
+			int numRows = dataTable.Rows.Count;
+			for (int i = 0; i < numRows; i++)
+			{
+				DataRow r = dataTable.Rows[i];
+				string backId = "";
+				string frontId = "";
+				for (int j = 0; j < numColumns; j++)
+				{
+					String columnName = dataTable.Columns[j].ColumnName.ToString();
+					if (columnName.Equals(backField))
+					{
+						backId = r[j].ToString();
+					}
+					if (columnName.Equals(frontField))
+					{
+						frontId = r[j].ToString();
+					}
+				}
+				Response.Write("<Front>");
+				Response.Write(frontId);
+				Response.Write("</Front>");
+				Response.Write("<Back>");
+				Response.Write(backId);
+				Response.Write("</Back>");
+			}
+			if(numRows == 0)
+			{
+				Response.Write("<Front>");
+				Response.Write("");
+				Response.Write("</Front>");
+				Response.Write("<Back>");
+				Response.Write(0);
+				Response.Write("</Back>");
+			}
+		}
+		void GetXMLDataForReport(ReportXMLWriter w)
+		{
+			w.BeginReport(null, 0, 0, 0);
+			UtilHandler util = new UtilHandler();
+			w.BeginDataHeaderRow(null);
+			w.WriteReportDataHeader("Status", null, 10, 0, 0);
+			w.WriteReportDataHeader("Customer", null, 10, 0, 0);
+			w.WriteReportDataHeader("Credit", null, 10, 0, 0);
+			w.WriteReportDataHeader("Date", null, 10, 0, 0);
+			w.EndDataHeaderRow();
+			String val="";
+			_orders orders = new _orders();
+			DataTable dt_list = orders.SelectAllRecords();
+			w.WriteReportHeader("Number of records: " + dt_list.Rows.Count, "subHeader", null, dt_list.Columns.Count);
+			for(int ir_list=0; ir_list < dt_list.Rows.Count; ir_list++)
+			{
+				w.BeginReportDataRow(null);
+				val = dt_list.Rows[ir_list]["status"].ToString();
+				val = util.ConvertToXML(val);
+				string customer_id = Uri.EscapeDataString(dt_list.Rows[ir_list]["customer_id"].ToString());
+				w.WriteLinkReportData(util.ConvertToXML("ordersUpdate.aspx?customer="+customer_id+"&mode=view"), val, null, null, "left", 0, 0, 0);
+				val = dt_list.Rows[ir_list]["customer_id"].ToString();
+				val = util.ConvertToXML(val);
+				w.WriteTextReportData(val, null, "left", 0, 0, 0);
+				val = dt_list.Rows[ir_list]["credit"].ToString();
+				val = util.ConvertToXML(val);
+				w.WriteLinkReportData(util.ConvertToXML("orders_print_report.aspx?customer="+customer_id+"&mode=view"), val, null, null, "right", 0, 0, 0);
+				val = dt_list.Rows[ir_list]["odate"].ToString();
+				val = util.ConvertDate(val);
+				w.WriteTextReportData(val, null, "left", 0, 0, 0);
+				w.EndReportDataRow();
+			}
+			w.EndReport();
+		}
+		void WriteReportServer()
+		{
+			ReportXMLWriter w = new ReportXMLWriter();
+			GetXMLDataForReport(w);
+			string xmlReport = w.Close();
+			XmlDocument docXml = new XmlDocument();
+			XslCompiledTransform docXsl = new XslCompiledTransform();
+			docXsl.Load(Server.MapPath("../../includes/css/report.xsl"));
+			StringWriter s = new StringWriter();
+			docXml.LoadXml(xmlReport);
+			docXsl.Transform(docXml, null, s);
+			this.reportDiv.InnerHtml = s.ToString();
+		}
+		void WriteMenus()
+		{
+			ASPXMenuWriter writer = new ASPXMenuWriter();
+			writer.WriteTopMenus(m_role, "orders_links_report.aspx", ref this.Menu1);
+		}
+		void ManageLinkVisibility()
+		{
+			ASPXMenuWriter writer = new ASPXMenuWriter();
+			this.Order_List___report.Visible = writer.IsFileAssigned(m_role, "ordersAdd.aspx");
+
+		}
+	}
+}
