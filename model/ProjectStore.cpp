@@ -217,8 +217,7 @@ std::unique_ptr<ForgeonProject> ReadProject(CArchive& ar)
     }
     catch (...)
     {
-        SettleLoadedObjects(ar, ar.GetLoadedObjects());
-        ar.DeleteLoadedObjects();
+        FreeLoadedObjects(ar);
         throw;
     }
 }
@@ -228,6 +227,12 @@ bool IsEmptyPath(const char* path)
     return path == nullptr || *path == '\0';
 }
 } // namespace
+
+void FreeLoadedObjects(CArchive& ar)
+{
+    SettleLoadedObjects(ar, ar.GetLoadedObjects());
+    ar.DeleteLoadedObjects();
+}
 
 ProjectStore::~ProjectStore()
 {

@@ -12,6 +12,10 @@ class CArchive;
 class ForgeonProject;
 class Module;
 
+// Frees every object the archive created while loading, each once, whatever links between
+// them the file held; the archive then holds none.
+void FreeLoadedObjects(CArchive& ar);
+
 // Holds the open project and the two projects a merge reads; saves and loads project files.
 // A save reaches the target file only when the whole archive was written and the new file reads
 // back; a load replaces the project it reads into only when the whole read and the repairs after

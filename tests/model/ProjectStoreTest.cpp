@@ -26,7 +26,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -74,22 +73,6 @@ void WriteFileBytes(const std::filesystem::path& path, const std::vector<BYTE>& 
     std::ofstream file(path, std::ios::binary);
     file.write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
-}
-
-// Where two files first differ, with the bytes that follow in each, for failure messages.
-std::string FirstDifference(const std::vector<BYTE>& first, const std::vector<BYTE>& second)
-{
-    const auto [left, right] =
-        std::mismatch(first.begin(), first.end(), second.begin(), second.end());
-    const auto show = [](auto from, auto end)
-    {
-        std::string text;
-        for (int count = 0; from != end && count < 48; ++from, ++count)
-            text += std::isprint(*from) ? static_cast<char>(*from) : '.';
-        return text;
-    };
-    return "offset " + std::to_string(left - first.begin()) + ": [" + show(left, first.end()) +
-           "] vs [" + show(right, second.end()) + "]";
 }
 
 // The file holds the new-class record of the class.
