@@ -332,8 +332,32 @@ TEST_F(RecordRoundTripTest, ProcedureAndTableOfAnyKindReadBack)
     }
 }
 
-// Values that a load replaces on purpose: a variable's kind (always a page variable) and a
-// control's column count below the minimum. What loaded reads back and saves the same again.
+TEST_F(RecordRoundTripTest, EmptySlotsOfPairListsReadBack)
+{
+    Variable first;
+    first.SetName("first");
+    Variable second;
+    second.SetName("second");
+    ProcedureInvokation call;
+    for (VariablePair* pair : std::initializer_list<VariablePair*>{
+             nullptr, new VariablePair{&first, nullptr}, new VariablePair{nullptr, &second},
+             new VariablePair{nullptr, nullptr}, new VariablePair{&first, &second}})
+        call.AddVariablePair(pair);
+    ExpectSymmetric(&call, "procedure call");
+    LinkControl link;
+    link.AddVariableMap(nullptr);
+    link.AddVariableMap(new LinkVariableMap{nullptr, &second});
+    link.AddVariableMap(new LinkVariableMap{&first, nullptr});
+    ExpectSymmetric(&link, "link");
+    Form form;
+    form.AddReportVariableMap(nullptr);
+    form.AddReportVariableMap(new ReportVariableMap{&first, nullptr});
+    ExpectSymmetric(&form, "form");
+}
+
+// Values that a load replaces on purpose: a variable's kind (always a page variable), a
+// control's column count below the minimum, the empty report variable maps of a map form and a
+// module's classes without table. What loaded reads back and saves the same again.
 TEST_F(RecordRoundTripTest, ValuesALoadReplacesAreStableAfterOneLoad)
 {
     for (int kind : {Variable::parameterKind, Variable::pageKind, Variable::sharedKind, -1})
@@ -348,4 +372,15 @@ TEST_F(RecordRoundTripTest, ValuesALoadReplacesAreStableAfterOneLoad)
         data.SetColumns(columns);
         ExpectStableAfterOneLoad(&data, "columns " + std::to_string(columns));
     }
+    // A map form drops the empty slots of its report variable maps.
+    Variable variable;
+    MapForm mapForm;
+    mapForm.EnsureReportFiles();
+    mapForm.AddReportVariableMap(nullptr);
+    mapForm.AddReportVariableMap(new ReportVariableMap{&variable, nullptr});
+    ExpectStableAfterOneLoad(&mapForm, "map form");
+    // A module keeps a class without table only for the references to it.
+    Module module("Orders");
+    module.Append(new Class);
+    ExpectStableAfterOneLoad(&module, "module");
 }
