@@ -1,21 +1,19 @@
 // Every record class: a load reads exactly the bytes a save wrote, and what it read saves to the
 // same bytes again, for default objects, for the objects of a populated project and for the
 // values a damaged file can hold where a load branches on them.
+#include "entities/BooleanTreeNode.h"
+#include "model/FieldFilter.h"
 #include "model/ProjectStore.h"
+#include "platform/core/CFile.h"
 #include "tests/model/EveryClassProject.h"
 #include "tests/model/ProjectRecordBytes.h"
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/RecordBytes.h"
 
-#include "entities/BooleanTreeNode.h"
-#include "model/FieldFilter.h"
-#include "platform/core/CFile.h"
-
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <exception>
-#include <functional>
 #include <map>
 #include <memory>
 #include <set>
