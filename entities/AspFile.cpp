@@ -33,7 +33,8 @@ IMPLEMENT_SERIAL(AspFile, CObject, 0)
 namespace
 {
 
-// The owner page as the object of the class its owner kind names; nothing for another kind.
+// The owner page as the object of the class its owner kind names. For another kind the save
+// wrote the page all the same, so it is read as a page of any class.
 FormInterface* ReadOwnerPage(CArchive& ar, int ownerKind)
 {
     switch (ownerKind)
@@ -59,7 +60,7 @@ FormInterface* ReadOwnerPage(CArchive& ar, int ownerKind)
     case AspFile::rdlcReportOwner:
         return ReadRef<RDLCReport>(ar);
     default:
-        return nullptr;
+        return ReadRef<FormInterface>(ar);
     }
 }
 

@@ -93,7 +93,8 @@ public:
 
     // Owner kind, file kind, owner page, linking items, field entries, top and left menus and
     // their maps, then base name, flag and field visibilities (version > 54) and title
-    // (version > 71). The flag is written but never read back.
+    // (version > 71). The owner page is read as the class the owner kind names, as a page of
+    // any class for another kind. The flag is written but never read back.
     void Serialize(CArchive& ar) override;
 
     // Takes over the source's kinds, base name, flag, title, field entries, linking items and

@@ -20,6 +20,8 @@
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 
@@ -28,6 +30,8 @@ namespace
 constexpr int archiveBufferSize = 4096;
 // A save is written under this suffix beside its target and renamed over it when complete.
 constexpr const char* temporarySuffix = ".weavo-save";
+// A save that does not read back stays beside its target under this suffix.
+constexpr const char* unreadableSuffix = ".unreadable";
 
 template <void (Module::*pass)()> void RunPass(Module& module, ForgeonProject&)
 {
@@ -116,23 +120,56 @@ void ReportArchiveError(const char* reason)
     AfxMessageBox(text, MB_OK);
 }
 
-// Runs the work; a failure is reported and gives FALSE.
-template <class Work> BOOL Guarded(Work work)
+// Runs the work; the reason when it fails (empty when the failure gives none).
+template <class Work> std::optional<std::string> FailureOf(Work work)
 {
     try
     {
         work();
-        return TRUE;
+        return std::nullopt;
     }
     catch (const std::exception& error)
     {
-        ReportArchiveError(error.what());
+        return error.what();
     }
     catch (...)
     {
-        ReportArchiveError(nullptr);
+        return std::string();
     }
+}
+
+// Runs the work; a failure is reported and gives FALSE.
+template <class Work> BOOL Guarded(Work work)
+{
+    const std::optional<std::string> failure = FailureOf(work);
+    if (!failure)
+        return TRUE;
+    ReportArchiveError(failure->c_str());
     return FALSE;
+}
+
+// Opens the file for reading and hands its archive to the reader.
+template <class Reader> void ReadArchive(const char* path, Reader read)
+{
+    CFile file(path, CFile::modeRead | CFile::shareDenyWrite);
+    CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete, archiveBufferSize);
+    read(ar);
+    ar.Close();
+    file.Close();
+}
+
+// The new file of a save that did not read back goes beside the target under its own name;
+// the user is told which file is which.
+void KeepUnreadableSave(const char* path, const std::string& temporary, const std::string& reason)
+{
+    CString kept = CString(path) + unreadableSuffix;
+    if (std::rename(temporary.c_str(), ToHostPath(kept).c_str()) != 0)
+        kept = temporary.c_str();
+    CString text = CString("The saved project could not be read back, so ") + path +
+                   " was left as it was.\nThe new file was kept as " + kept + ".";
+    if (!reason.empty())
+        text += CString("\n") + reason.c_str();
+    AfxMessageBox(text, MB_OK | MB_ICONERROR);
 }
 
 // Makes the objects of a load safe to free in any order: links between menus, page files and
@@ -182,8 +219,7 @@ std::unique_ptr<ForgeonProject> ReadProject(CArchive& ar)
     }
     catch (...)
     {
-        SettleLoadedObjects(ar, ar.GetLoadedObjects());
-        ar.DeleteLoadedObjects();
+        FreeLoadedObjects(ar);
         throw;
     }
 }
@@ -193,6 +229,12 @@ bool IsEmptyPath(const char* path)
     return path == nullptr || *path == '\0';
 }
 } // namespace
+
+void FreeLoadedObjects(CArchive& ar)
+{
+    SettleLoadedObjects(ar, ar.GetLoadedObjects());
+    ar.DeleteLoadedObjects();
+}
 
 ProjectStore::~ProjectStore()
 {
@@ -233,7 +275,7 @@ BOOL ProjectStore::Save(ForgeonProject* project, const char* path)
 {
     const std::string target = ToHostPath(path);
     const std::string temporary = target + temporarySuffix;
-    const BOOL saved = Guarded(
+    BOOL saved = Guarded(
         [&]
         {
             CFile file(temporary.c_str(),
@@ -245,12 +287,43 @@ BOOL ProjectStore::Save(ForgeonProject* project, const char* path)
             ar.Close();
             file.Flush();
             file.Close();
-            if (std::rename(temporary.c_str(), target.c_str()) != 0)
-                throw CFileException(CFileException::CauseFromErrno(errno), errno, path);
         });
+    if (saved)
+    {
+        if (const std::optional<std::string> failure = ReadBackFailure(temporary.c_str()))
+        {
+            KeepUnreadableSave(path, temporary, *failure);
+            return FALSE;
+        }
+        saved = Guarded(
+            [&]
+            {
+                if (std::rename(temporary.c_str(), target.c_str()) != 0)
+                    throw CFileException(CFileException::CauseFromErrno(errno), errno, path);
+            });
+    }
     if (!saved)
         std::remove(temporary.c_str());
     return saved;
+}
+
+std::optional<std::string> ProjectStore::ReadBackFailure(const char* path)
+{
+    const LoadRollback rollback;
+    std::optional<std::string> failure = FailureOf(
+        [&]
+        {
+            ReadArchive(path,
+                        [&](CArchive& ar)
+                        {
+                            ReadAsOpenProject(ar);
+                            BYTE next = 0;
+                            if (ar.Read(&next, 1) != 0)
+                                throw std::runtime_error("The file holds bytes after the project.");
+                        });
+        });
+    rollback.Restore();
+    return failure;
 }
 
 BOOL ProjectStore::LoadInto(const char* path)
@@ -258,12 +331,12 @@ BOOL ProjectStore::LoadInto(const char* path)
     return Guarded(
         [&]
         {
-            CFile file(path, CFile::modeRead | CFile::shareDenyWrite);
-            CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete, archiveBufferSize);
-            SerializeProject(nullptr, ar);
-            m_objectCount = ar.GetObjectCount();
-            ar.Close();
-            file.Close();
+            ReadArchive(path,
+                        [&](CArchive& ar)
+                        {
+                            SerializeProject(nullptr, ar);
+                            m_objectCount = ar.GetObjectCount();
+                        });
         });
 }
 
@@ -277,13 +350,10 @@ void ProjectStore::SerializeProject(ForgeonProject* project, CArchive& ar)
     const LoadRollback rollback;
     try
     {
-        if (!m_mergeRead)
-            Designation::SetIdCounter(ForgeonProject::GetDesignationIdFloor(m_project));
-        std::unique_ptr<ForgeonProject> read = ReadProject(ar);
         if (m_mergeRead)
-            PlaceMergeInput(std::move(read));
+            PlaceMergeInput(ReadProject(ar));
         else
-            PlaceOpenProject(std::move(read));
+            delete std::exchange(m_project, ReadAsOpenProject(ar).release());
     }
     catch (...)
     {
@@ -293,21 +363,23 @@ void ProjectStore::SerializeProject(ForgeonProject* project, CArchive& ar)
 }
 
 // The project read is the open project while it is repaired, so that the repairs find it
-// where the rest of the program looks; the previous one comes back when they fail.
-void ProjectStore::PlaceOpenProject(std::unique_ptr<ForgeonProject> read)
+// where the rest of the program looks; the previous one comes back afterwards.
+std::unique_ptr<ForgeonProject> ProjectStore::ReadAsOpenProject(CArchive& ar)
 {
+    Designation::SetIdCounter(ForgeonProject::GetDesignationIdFloor(m_project));
+    std::unique_ptr<ForgeonProject> read = ReadProject(ar);
     ForgeonProject* previous = std::exchange(m_project, read.get());
     try
     {
-        FixUpLoadedProject(m_project);
+        FixUpLoadedProject(read.get());
     }
     catch (...)
     {
         m_project = previous;
         throw;
     }
-    read.release();
-    delete previous;
+    m_project = previous;
+    return read;
 }
 
 void ProjectStore::PlaceMergeInput(std::unique_ptr<ForgeonProject> read)

@@ -4,16 +4,23 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <span>
+#include <string>
 
 class CArchive;
 class ForgeonProject;
 class Module;
 
+// Frees every object the archive created while loading, each once, whatever links between
+// them the file held; the archive then holds none.
+void FreeLoadedObjects(CArchive& ar);
+
 // Holds the open project and the two projects a merge reads; saves and loads project files.
-// A save reaches the target file only when the whole archive was written; a load replaces the
-// project it reads into only when the whole read and the repairs after it succeeded. Failures
-// are reported with "Error in archiving".
+// A save reaches the target file only when the whole archive was written and the new file reads
+// back; a load replaces the project it reads into only when the whole read and the repairs after
+// it succeeded. Failures are reported with "Error in archiving"; a save that does not read back
+// keeps the target as it was, leaves the new file beside it as "<target>.unreadable" and says so.
 class ProjectStore
 {
 public:
@@ -68,8 +75,13 @@ private:
     BOOL LoadInto(const char* path);
     BOOL LoadMergeInput(const char* path);
     BOOL Save(ForgeonProject* project, const char* path);
-    // Repair a project just read and put it in its place.
-    void PlaceOpenProject(std::unique_ptr<ForgeonProject> read);
+    // Reads the file as opening it would, into a project that is dropped afterwards; the open
+    // project, the role counter, the archive version and the diagnostics lists stay as they
+    // were. The reason when the read or the repairs fail or the read ends before the file.
+    std::optional<std::string> ReadBackFailure(const char* path);
+    // Reads and repairs a project as the open project's replacement; m_project is unchanged.
+    std::unique_ptr<ForgeonProject> ReadAsOpenProject(CArchive& ar);
+    // Repair a merge input just read and put it in its place.
     void PlaceMergeInput(std::unique_ptr<ForgeonProject> read);
 
     ForgeonProject* m_project = nullptr;

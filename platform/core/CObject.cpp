@@ -2,6 +2,7 @@
 
 #include "platform/core/CArchive.h"
 
+#include <algorithm>
 #include <string_view>
 #include <unordered_map>
 
@@ -43,6 +44,17 @@ CRuntimeClass* CRuntimeClass::FromName(const char* className)
 void CRuntimeClass::Register(CRuntimeClass* runtimeClass)
 {
     SerialClasses().emplace(runtimeClass->m_lpszClassName, runtimeClass);
+}
+
+std::vector<CRuntimeClass*> CRuntimeClass::RegisteredClasses()
+{
+    std::vector<CRuntimeClass*> classes;
+    for (const auto& [name, runtimeClass] : SerialClasses())
+        classes.push_back(runtimeClass);
+    std::ranges::sort(classes, {},
+                      [](const CRuntimeClass* runtimeClass)
+                      { return std::string_view(runtimeClass->m_lpszClassName); });
+    return classes;
 }
 
 CRuntimeClass* CObject::GetRuntimeClass() const

@@ -2,6 +2,8 @@
 
 #include "platform/core/Types.h"
 
+#include <vector>
+
 class CArchive;
 class CObject;
 
@@ -23,6 +25,8 @@ struct CRuntimeClass
     static CRuntimeClass* FromName(const char* className);
     // Adds a serialisable class to the registry that FromName searches.
     static void Register(CRuntimeClass* runtimeClass);
+    // Every registered class, by name.
+    static std::vector<CRuntimeClass*> RegisteredClasses();
 };
 
 // A namespace-scope instance registers a class during static initialisation.

@@ -90,11 +90,24 @@ TEST(AspFileRecordTest, OwnerPageIsReadAsTheClassItsOwnerKindNames)
     // Owner kind 1 asks for a Transaction; a Form in its place is a foreign object.
     file->SetOwnerKind(1);
     EXPECT_THROW(LoadObject<AspFile>(SaveObject(file)), CArchiveException);
+
+    // Another kind takes a page of any class, and nothing but a page.
+    file->SetOwnerKind(10);
+    loadedFile.reset(LoadObject<AspFile>(SaveObject(file)));
+    loadedForm = dynamic_cast<Form*>(loadedFile->GetOwnerPage());
+    ASSERT_NE(nullptr, loadedForm);
+    EXPECT_EQ(10, loadedFile->GetOwnerKind());
+    loadedFile.release();
+    delete loadedForm;
+    Menu menu;
+    ArchiveBytes foreign;
+    foreign.NewClass("AspFile").Int(10).Int(0).Append(SaveObject(&menu));
+    EXPECT_THROW(LoadObject<AspFile>(foreign.Int(0).Int(0).Null().Null().Int(0).Int(0)),
+                 CArchiveException);
 }
 
-// An owner page is read for owner kinds 0 to 9 only; a dropped string follows the file kind
-// before 34; base name, flag and visibilities come after 54, the title after 71. The flag is not
-// kept.
+// An owner page is read for every owner kind; a dropped string follows the file kind before 34;
+// base name, flag and visibilities come after 54, the title after 71. The flag is not kept.
 TEST(AspFileRecordTest, VersionGates)
 {
     using B = ArchiveBytes;
@@ -104,8 +117,7 @@ TEST(AspFileRecordTest, VersionGates)
         SCOPED_TRACE(ownerKind);
         ExpectRecordVersions<AspFile>(
             "AspFile", {Always(B().Int(ownerKind).Int(4)), Until(33, B().Str("gone")),
-                        Always(ownerKind >= 0 && ownerKind <= 9 ? B().Null() : B(), B().Null()),
-                        Always(B().Int(0).Int(0).Null().Null().Int(0).Int(0)),
+                        Always(B().Null()), Always(B().Int(0).Int(0).Null().Null().Int(0).Int(0)),
                         After(54, B().Str("base").Int(7).Append(visibility),
                               B().Str("").Int(0).Int(0), B().Str("base").Int(0).Append(visibility)),
                         After(71, B().Str("TITLE"), B().Str(""))});

@@ -1,4 +1,5 @@
 #include "model/ProjectStore.h"
+#include "entities/AspFile.h"
 #include "entities/Class.h"
 #include "entities/Designation.h"
 #include "entities/Form.h"
@@ -9,6 +10,7 @@
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/ProjectDiagnostics.h"
 #include "model/ProjectMerger.h"
 #include "model/ProjectSettings.h"
 #include "model/Table.h"
@@ -24,7 +26,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -72,22 +73,6 @@ void WriteFileBytes(const std::filesystem::path& path, const std::vector<BYTE>& 
     std::ofstream file(path, std::ios::binary);
     file.write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));
-}
-
-// Where two files first differ, with the bytes that follow in each, for failure messages.
-std::string FirstDifference(const std::vector<BYTE>& first, const std::vector<BYTE>& second)
-{
-    const auto [left, right] =
-        std::mismatch(first.begin(), first.end(), second.begin(), second.end());
-    const auto show = [](auto from, auto end)
-    {
-        std::string text;
-        for (int count = 0; from != end && count < 48; ++from, ++count)
-            text += std::isprint(*from) ? static_cast<char>(*from) : '.';
-        return text;
-    };
-    return "offset " + std::to_string(left - first.begin()) + ": [" + show(left, first.end()) +
-           "] vs [" + show(right, second.end()) + "]";
 }
 
 // The file holds the new-class record of the class.
@@ -337,6 +322,41 @@ public:
     }
 };
 
+// Settings that write a stray int after their record: the file then holds bytes after the
+// project.
+class TrailingSettings : public ProjectSettings
+{
+public:
+    void Serialize(CArchive& ar) override
+    {
+        ProjectSettings::Serialize(ar);
+        if (ar.IsStoring())
+            ar << 0;
+    }
+};
+
+// The files of the folder, by name.
+std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& folder)
+{
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        files.push_back(entry.path());
+    std::ranges::sort(files);
+    return files;
+}
+
+// The global state a load changes: the archive version, the role counter and the diagnostics.
+struct LoadGlobals
+{
+    int archiveVersion = TheVersionHistory().GetArchiveVersion();
+    int roleCounter = Designation::GetIdCounter();
+    std::vector<CString> errors = TheProjectDiagnostics().GetErrors();
+    std::vector<CString> warnings = TheProjectDiagnostics().GetWarnings();
+    std::vector<CString> ignoredWarnings = TheProjectDiagnostics().GetIgnoredWarnings();
+
+    bool operator==(const LoadGlobals&) const = default;
+};
+
 // A project file of version 60 without modules.
 std::vector<BYTE> Version60File()
 {
@@ -469,10 +489,74 @@ TEST_F(ProjectStoreTest, FailedSaveLeavesTheOldFileAndNoOtherFile)
     EXPECT_FALSE(m_store.ArchiveProject(built.GetProject(), PathOf("nofolder\\shop.wvt"), FALSE));
     EXPECT_EQ(2u, m_boxes.Shown().size());
     const std::vector<std::filesystem::path> expectedFiles{HostPathOf("shop.wvt")};
-    std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::directory_iterator(m_folder.Path()))
-        files.push_back(entry.path());
-    EXPECT_EQ(expectedFiles, files);
+    EXPECT_EQ(expectedFiles, FilesIn(m_folder.Path()));
+}
+
+TEST_F(ProjectStoreTest, SaveThatDoesNotReadBackKeepsTheOldFileAndTheNewBytesBesideIt)
+{
+    struct Case
+    {
+        const char* name;
+        void (*spoil)(ForgeonProject& project);
+    };
+    const Case cases[] = {
+        {"a page file whose owner kind names another class than its page",
+         [](ForgeonProject& project)
+         {
+             Form* form = project.GetBaseModule()->GetMasterForms().front();
+             form->GetAspFiles().front()->SetOwnerKind(AspFile::transactionOwner);
+         }},
+        {"settings followed by stray bytes",
+         [](ForgeonProject& project) { project.SetProjectSettings(new TrailingSettings); }},
+    };
+    for (const Case& test : cases)
+    {
+        SCOPED_TRACE(test.name);
+        EveryClassProject built;
+        ASSERT_TRUE(m_store.ArchiveProject(built.GetProject(), PathOf("shop.wvt"), FALSE));
+        const std::vector<BYTE> old = ReadFileBytes(HostPathOf("shop.wvt"));
+        test.spoil(*built.GetProject());
+        ForgeonProject* open = m_store.GetProject();
+        Designation::SetIdCounter(1000);
+        DiagnosticsSnapshot::FillLists("error", "warning", "ignored");
+        const std::vector<BYTE> spoilt = SaveObject(built.GetProject());
+        const LoadGlobals before;
+        const std::size_t shown = m_boxes.Shown().size();
+
+        EXPECT_FALSE(m_store.ArchiveProject(built.GetProject(), PathOf("shop.wvt"), FALSE));
+        ASSERT_EQ(shown + 1, m_boxes.Shown().size());
+        const std::string text = m_boxes.Shown().back().text;
+        EXPECT_NE(std::string::npos, text.find(PathOf("shop.wvt").str() + " was left")) << text;
+        EXPECT_NE(std::string::npos, text.find(PathOf("shop.wvt.unreadable").str())) << text;
+        EXPECT_EQ(old, ReadFileBytes(HostPathOf("shop.wvt")));
+        EXPECT_EQ(spoilt, ReadFileBytes(HostPathOf("shop.wvt.unreadable")));
+        const std::vector<std::filesystem::path> expectedFiles{HostPathOf("shop.wvt"),
+                                                               HostPathOf("shop.wvt.unreadable")};
+        EXPECT_EQ(expectedFiles, FilesIn(m_folder.Path()));
+        EXPECT_EQ(open, m_store.GetProject());
+        EXPECT_TRUE(before == LoadGlobals());
+        for (const std::filesystem::path& file : expectedFiles)
+            std::filesystem::remove(file);
+    }
+}
+
+TEST_F(ProjectStoreTest, SaveThatReadsBackReplacesTheFileQuietlyAndLeavesTheGlobalsAlone)
+{
+    EveryClassProject built;
+    WriteFileBytes(HostPathOf("shop.wvt"), {1, 2, 3});
+    ForgeonProject* open = m_store.GetProject();
+    Designation::SetIdCounter(1000);
+    DiagnosticsSnapshot::FillLists("error", "warning", "ignored");
+    const std::vector<BYTE> expected = SaveObject(built.GetProject());
+    const LoadGlobals before;
+
+    EXPECT_TRUE(m_store.ArchiveProject(built.GetProject(), PathOf("shop.wvt"), FALSE));
+    EXPECT_TRUE(m_boxes.Shown().empty()) << LastBox();
+    EXPECT_EQ(expected, ReadFileBytes(HostPathOf("shop.wvt")));
+    const std::vector<std::filesystem::path> expectedFiles{HostPathOf("shop.wvt")};
+    EXPECT_EQ(expectedFiles, FilesIn(m_folder.Path()));
+    EXPECT_EQ(open, m_store.GetProject());
+    EXPECT_TRUE(before == LoadGlobals());
 }
 
 TEST_F(ProjectStoreTest, MergeLoadsKeepTheRoleCounterAndOrdinaryLoadsResetItToTheHighestRead)

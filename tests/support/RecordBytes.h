@@ -10,11 +10,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <functional>
 #include <initializer_list>
 #include <limits>
 #include <memory>
 #include <set>
+#include <string>
 #include <vector>
 
 // The int a test appends after a hand-built record: reading it back proves that the record
@@ -34,6 +36,22 @@ inline std::vector<BYTE> Joined(std::initializer_list<std::vector<BYTE>> parts)
     for (const std::vector<BYTE>& part : parts)
         bytes.insert(bytes.end(), part.begin(), part.end());
     return bytes;
+}
+
+// Where two byte runs first differ, with the bytes that follow in each, for failure messages.
+inline std::string FirstDifference(const std::vector<BYTE>& first, const std::vector<BYTE>& second)
+{
+    const auto [left, right] =
+        std::mismatch(first.begin(), first.end(), second.begin(), second.end());
+    const auto show = [](auto from, auto end)
+    {
+        std::string text;
+        for (int count = 0; from != end && count < 48; ++from, ++count)
+            text += std::isprint(*from) ? static_cast<char>(*from) : '.';
+        return text;
+    };
+    return "offset " + std::to_string(left - first.begin()) + ": [" + show(left, first.end()) +
+           "] vs [" + show(right, second.end()) + "]";
 }
 
 // Objects written one after the other by their own Serialize, then hand-built bytes and the
