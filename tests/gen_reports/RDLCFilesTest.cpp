@@ -118,8 +118,6 @@ TEST(RDLCFiles, DefaultReportOfATableIsWrittenAndReadByItsConsumers)
     RDLCCreator(&fixture.Orders(), &fixture.Project()).CreateReport();
     RDLCReport* report = fixture.Base().FindRDLCReportByName("orders_rdlc");
     ASSERT_NE(nullptr, report);
-    const std::unique_ptr<RDLCInfo> info(report->GetRDLCInfo());
-    const std::unique_ptr<XSDInfo> dataSet(report->GetXSDInfo());
     ProjectWriterSet writers(fixture.Project(), fixture.Report());
     AspxObjectWriter(&fixture.Project(), report, writers, fixture.Report()).WriteRDLCReport();
     ASSERT_TRUE(fixture.Report().IsEmpty()) << fixture.Report().GetText();
