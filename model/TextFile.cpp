@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 namespace
 {
@@ -106,6 +107,27 @@ void AppendExpanded(std::string& text, const char* format, std::span<const Forma
         p = conversion != '\0' ? percent + 2 : percent + 1;
     }
 }
+
+// Appends the text as a Windows text-mode stream wrote it: every "\n" reaches the disk as
+// "\r\n", and a "\n" that follows "\r" (also the last byte of the previous text) stays alone,
+// so an "\r\n" in the text is written once.
+void AppendFileBytes(std::string& bytes, std::string_view text, bool& endsWithCarriageReturn)
+{
+    bytes.reserve(bytes.size() + text.size() + text.size() / 16);
+    std::size_t start = 0;
+    for (std::size_t lineFeed = text.find('\n'); lineFeed != std::string_view::npos;
+         lineFeed = text.find('\n', start))
+    {
+        bytes.append(text.substr(start, lineFeed - start));
+        const bool afterCarriageReturn =
+            lineFeed > 0 ? text[lineFeed - 1] == '\r' : endsWithCarriageReturn;
+        bytes += afterCarriageReturn ? "\n" : "\r\n";
+        start = lineFeed + 1;
+    }
+    bytes.append(text.substr(start));
+    if (!text.empty())
+        endsWithCarriageReturn = text.back() == '\r';
+}
 } // namespace
 
 TextFile::TextFile(const char* path, bool flush, char separatorChar, int separatorLength,
@@ -133,6 +155,9 @@ FILE* TextFile::Open(const char* path)
         return nullptr;
     Close();
     m_file = std::fopen(ToHostPath(path).c_str(), m_append ? "a" : "w");
+    // Whole texts are written at once, so the stream needs no buffer of its own.
+    if (m_file != nullptr)
+        std::setvbuf(m_file, nullptr, _IONBF, 0);
     m_openError = m_file == nullptr ? CString(std::strerror(errno)) : CString();
     m_writeError.Empty();
     m_fileEndsWithCarriageReturn = false;
@@ -143,6 +168,7 @@ void TextFile::Close()
 {
     if (m_file == nullptr)
         return;
+    WritePending();
     if (std::fclose(m_file) != 0)
         RecordWriteError();
     m_file = nullptr;
@@ -174,22 +200,18 @@ void TextFile::Emit(const std::string& text)
         m_buffer += CString(text);
         return;
     }
-    // Files are written as a Windows text-mode stream wrote them: every "\n" reaches the disk
-    // as "\r\n", and a "\n" that follows "\r" (also the last byte of the previous write) stays
-    // alone, so an "\r\n" in the text is written once. The buffer keeps the text as written.
-    std::string bytes;
-    bytes.reserve(text.size() + text.size() / 16);
-    for (const char c : text)
-    {
-        if (c == '\n' && !m_fileEndsWithCarriageReturn)
-            bytes += '\r';
-        bytes += c;
-        m_fileEndsWithCarriageReturn = c == '\r';
-    }
-    if (std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size())
+    AppendFileBytes(m_pending, text, m_fileEndsWithCarriageReturn);
+    if (m_flush || m_pending.size() >= pendingLimit)
+        WritePending();
+}
+
+void TextFile::WritePending()
+{
+    if (m_pending.empty())
+        return;
+    if (std::fwrite(m_pending.data(), 1, m_pending.size(), m_file) != m_pending.size())
         RecordWriteError();
-    if (m_flush && std::fflush(m_file) != 0)
-        RecordWriteError();
+    m_pending.clear();
 }
 
 void TextFile::RecordWriteError()
