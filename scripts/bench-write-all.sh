@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Times Write All on a project of 500 master tables with 10 fields each and their default forms
 # over 10 modules, beside `cp -r` of the tree it wrote (the goal: Write All within 2x of the
-# copy). Not part of CI. Usage: scripts/bench-write-all.sh [build folder]
+# copy). Not part of CI. Builds in Release into a folder of its own (build-bench holds the store
+# benchmark, configured without the tests). Usage: scripts/bench-write-all.sh [build folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build="${1:-build-bench}"
+build="${1:-build-bench-write-all}"
 launcher=()
 if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
