@@ -40,8 +40,8 @@ bool TakesArgument(char conversion)
     return conversion != '\0' && std::strchr("eEfgGcCdiouxXnPsS", conversion) != nullptr;
 }
 
-// The text of one conversion that takes an argument.
-std::string Convert(char conversion, const FormatArg& arg)
+// Appends the text of one conversion that takes an argument.
+void AppendConverted(std::string& text, char conversion, const FormatArg& arg)
 {
     const char format[] = {'%', conversion == 'C' ? 'c' : conversion, '\0'};
     switch (conversion)
@@ -52,30 +52,33 @@ std::string Convert(char conversion, const FormatArg& arg)
     case 'g':
     case 'G':
         Require(IsKind(arg, FormatArg::Kind::Floating), conversion, "a double");
-        return FormatString(format, arg.floatingValue());
+        text += FormatString(format, arg.floatingValue());
+        return;
     case 'c':
     case 'C':
     case 'd':
     case 'i':
         Require(IsInteger(arg), conversion, "an integer");
-        return FormatString(format, static_cast<std::int32_t>(Low32Bits(arg)));
+        text += FormatString(format, static_cast<std::int32_t>(Low32Bits(arg)));
+        return;
     case 'o':
     case 'u':
     case 'x':
     case 'X':
         Require(IsInteger(arg), conversion, "an integer");
-        return FormatString(format, Low32Bits(arg));
+        text += FormatString(format, Low32Bits(arg));
+        return;
     case 'n':
     case 'P':
         Require(IsKind(arg, FormatArg::Kind::Pointer), conversion, "a pointer");
-        if (conversion == 'n')
-            return std::string();
-        return FormatString(
-            "%0*llX", static_cast<int>(2 * sizeof(void*)),
-            static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(arg.pointerValue())));
+        if (conversion != 'n')
+            text += FormatString("%0*llX", static_cast<int>(2 * sizeof(void*)),
+                                 static_cast<unsigned long long>(
+                                     reinterpret_cast<std::uintptr_t>(arg.pointerValue())));
+        return;
     default:
         Require(IsKind(arg, FormatArg::Kind::String), conversion, "a string");
-        return std::string(arg.stringValue());
+        text += arg.stringValue();
     }
 }
 
@@ -98,7 +101,7 @@ void AppendExpanded(std::string& text, const char* format, std::span<const Forma
         {
             if (next == args.size())
                 throw FormatError(std::string("no argument for %") + conversion);
-            text += Convert(conversion, args[next++]);
+            AppendConverted(text, conversion, args[next++]);
         }
         else if (conversion != '\0')
         {
@@ -178,26 +181,30 @@ void TextFile::WriteSeparator(int indent)
 {
     if (m_disabled)
         return;
-    std::string text(indent > 0 ? indent : 0, '\t');
-    text.append(m_separatorLength > 0 ? m_separatorLength : 0, m_separatorChar);
-    text += '\n';
-    Emit(text);
+    m_text.assign(indent > 0 ? indent : 0, '\t');
+    m_text.append(m_separatorLength > 0 ? m_separatorLength : 0, m_separatorChar);
+    m_text += '\n';
+    Emit(m_text);
 }
 
 void TextFile::WriteFormatted(int indent, const char* format, std::span<const FormatArg> args)
 {
     if (m_disabled)
         return;
-    std::string text(indent > 0 ? indent : 0, '\t');
-    AppendExpanded(text, format, args);
-    Emit(text);
+    m_text.assign(indent > 0 ? indent : 0, '\t');
+    AppendExpanded(m_text, format, args);
+    Emit(m_text);
 }
 
-void TextFile::Emit(const std::string& text)
+void TextFile::Emit(std::string_view text)
 {
     if (m_file == nullptr)
     {
-        m_buffer += CString(text);
+        // Appended in place: a CString of the text first would copy it twice.
+        const int length = m_buffer.GetLength();
+        const int total = length + static_cast<int>(text.size());
+        text.copy(m_buffer.GetBuffer(total) + length, text.size());
+        m_buffer.ReleaseBuffer(total);
         return;
     }
     AppendFileBytes(m_pending, text, m_fileEndsWithCarriageReturn);

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <span>
 #include <string>
+#include <string_view>
 
 // The writer of all text output: lines of leading tabs and a printf-style format, written to a
 // file when one is open and otherwise collected in a buffer that page writers take out later.
@@ -67,7 +68,7 @@ private:
     void WriteFormatted(int indent, const char* format, std::span<const FormatArg> args);
     // Text for the file collects in m_pending and is written on Close, when it reaches
     // pendingLimit, or at once when each write is to be flushed.
-    void Emit(const std::string& text);
+    void Emit(std::string_view text);
     void WritePending();
     // Keeps the first failure's reason.
     void RecordWriteError();
@@ -85,6 +86,8 @@ private:
     static constexpr std::size_t pendingLimit = std::size_t{1} << 20;
     // The file's bytes not yet written, line ends translated.
     std::string m_pending;
+    // The text of the write under way; kept to reuse its storage.
+    std::string m_text;
     // The last byte that reached the file was "\r", so a leading "\n" completes its line end.
     bool m_fileEndsWithCarriageReturn = false;
 };
