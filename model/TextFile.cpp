@@ -116,7 +116,6 @@ void AppendExpanded(std::string& text, const char* format, std::span<const Forma
 // so an "\r\n" in the text is written once.
 void AppendFileBytes(std::string& bytes, std::string_view text, bool& endsWithCarriageReturn)
 {
-    bytes.reserve(bytes.size() + text.size() + text.size() / 16);
     std::size_t start = 0;
     for (std::size_t lineFeed = text.find('\n'); lineFeed != std::string_view::npos;
          lineFeed = text.find('\n', start))
