@@ -18,7 +18,5 @@ if ! scripts/build.sh "$build" --target bench_write_all -DCMAKE_BUILD_TYPE=Relea
     exit 1
 fi
 "$build/bin/bench_write_all" "$work/output/"
-start=$(date +%s%N)
-cp -r "$work/output" "$work/copy"
-end=$(date +%s%N)
-printf 'cp -r of the written tree: %d.%03d s\n' $(((end - start) / 1000000000)) $((((end - start) / 1000000) % 1000))
+TIMEFORMAT='cp -r of the written tree: %3R s (%3U s user, %3S s sys)'
+{ time cp -r "$work/output" "$work/copy"; } 2>&1
