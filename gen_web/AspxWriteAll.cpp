@@ -11,7 +11,6 @@
 #include "model/FileUtilities.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
-#include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
 
 AspxWriteAll::AspxWriteAll(ForgeonProject* project)
@@ -29,6 +28,7 @@ AspxWriteAll::~AspxWriteAll() = default;
 
 bool AspxWriteAll::Run(Module* module)
 {
+    m_report.ForgetFolders();
     if (!IsOutputFolderWritable())
     {
         AfxMessageBox("Could not write output at " + OutputPath());
@@ -58,10 +58,10 @@ CString AspxWriteAll::OutputPath() const
     return m_project->GetProjectSettings() != nullptr ? m_project->GetProjectPath() : CString();
 }
 
-bool AspxWriteAll::IsOutputFolderWritable() const
+bool AspxWriteAll::IsOutputFolderWritable()
 {
     const CString path = OutputPath();
-    return !path.IsEmpty() && EnsureFolderChain(path) && IsFolderWritable(path);
+    return !path.IsEmpty() && m_report.MakeFolderChain(path) && IsFolderWritable(path);
 }
 
 void AspxWriteAll::WriteProjectFiles()

@@ -33,7 +33,7 @@ public:
 private:
     // The project path; empty for a project without settings.
     CString OutputPath() const;
-    bool IsOutputFolderWritable() const;
+    bool IsOutputFolderWritable();
     void WriteProjectFiles();
     void WriteConfiguration();
     void WriteUtilClasses();

@@ -53,7 +53,7 @@ void VSProjectWriter::MakeFolders()
 
 void VSProjectWriter::MakeFolder(const CString& path)
 {
-    if (!EnsureFolderExists(path))
+    if (!m_report.MakeFolderChain(path))
         m_report.AddUnwrittenFile(path, std::strerror(errno));
 }
 

@@ -1,7 +1,6 @@
 #include "model/GenerationReport.h"
 
 #include "model/TextFile.h"
-#include "platform/core/HostPath.h"
 
 #include <cerrno>
 #include <cstring>
@@ -60,12 +59,12 @@ CString GenerationReport::GetText() const
 bool SaveTextFile(const CString& path, const CString& text, GenerationReport& report)
 {
     const CString folder = FolderOf(path);
-    if (!folder.IsEmpty() && !EnsureFolderChain(folder))
+    if (!folder.IsEmpty() && !report.MakeFolderChain(folder))
     {
         report.AddUnwrittenFile(path, std::strerror(errno));
         return false;
     }
-    TextFile file(path, /*flush=*/true, '=', 60, /*disabled=*/false, /*append=*/false);
+    TextFile file(path, /*flush=*/false, '=', 60, /*disabled=*/false, /*append=*/false);
     file.Write(0, "%s", text);
     file.Close();
     return report.RecordFile(path, file);

@@ -1,13 +1,15 @@
 #pragma once
 
 #include "platform/core/CString.h"
+#include "platform/core/HostPath.h"
 
 #include <vector>
 
 class TextFile;
 
 // What one run of the generators could not do: every file it could not write and every page it
-// skipped, each with its reason. Writers add to it; the driver shows it once at the end.
+// skipped, each with its reason. Writers add to it; the driver shows it once at the end. It also
+// remembers the folders the run made, so that each is made or looked at once.
 class GenerationReport
 {
 public:
@@ -29,7 +31,13 @@ public:
     // The unwritten files and then the skipped pages, one a line with its reason.
     CString GetText() const;
 
+    // EnsureFolderChain that looks at each folder once while this report's run lasts.
+    bool MakeFolderChain(const CString& path) { return m_folders.Ensure(path); }
+    // Forgets the folders made, for a new run.
+    void ForgetFolders() { m_folders.Clear(); }
+
 private:
+    FolderChainCache m_folders;
     std::vector<Entry> m_unwrittenFiles;
     std::vector<Entry> m_skippedPages;
 };

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 namespace
 {
@@ -39,8 +40,8 @@ bool TakesArgument(char conversion)
     return conversion != '\0' && std::strchr("eEfgGcCdiouxXnPsS", conversion) != nullptr;
 }
 
-// The text of one conversion that takes an argument.
-std::string Convert(char conversion, const FormatArg& arg)
+// Appends the text of one conversion that takes an argument.
+void AppendConverted(std::string& text, char conversion, const FormatArg& arg)
 {
     const char format[] = {'%', conversion == 'C' ? 'c' : conversion, '\0'};
     switch (conversion)
@@ -51,30 +52,33 @@ std::string Convert(char conversion, const FormatArg& arg)
     case 'g':
     case 'G':
         Require(IsKind(arg, FormatArg::Kind::Floating), conversion, "a double");
-        return FormatString(format, arg.floatingValue());
+        text += FormatString(format, arg.floatingValue());
+        return;
     case 'c':
     case 'C':
     case 'd':
     case 'i':
         Require(IsInteger(arg), conversion, "an integer");
-        return FormatString(format, static_cast<std::int32_t>(Low32Bits(arg)));
+        text += FormatString(format, static_cast<std::int32_t>(Low32Bits(arg)));
+        return;
     case 'o':
     case 'u':
     case 'x':
     case 'X':
         Require(IsInteger(arg), conversion, "an integer");
-        return FormatString(format, Low32Bits(arg));
+        text += FormatString(format, Low32Bits(arg));
+        return;
     case 'n':
     case 'P':
         Require(IsKind(arg, FormatArg::Kind::Pointer), conversion, "a pointer");
-        if (conversion == 'n')
-            return std::string();
-        return FormatString(
-            "%0*llX", static_cast<int>(2 * sizeof(void*)),
-            static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(arg.pointerValue())));
+        if (conversion != 'n')
+            text += FormatString("%0*llX", static_cast<int>(2 * sizeof(void*)),
+                                 static_cast<unsigned long long>(
+                                     reinterpret_cast<std::uintptr_t>(arg.pointerValue())));
+        return;
     default:
         Require(IsKind(arg, FormatArg::Kind::String), conversion, "a string");
-        return std::string(arg.stringValue());
+        text += arg.stringValue();
     }
 }
 
@@ -97,7 +101,7 @@ void AppendExpanded(std::string& text, const char* format, std::span<const Forma
         {
             if (next == args.size())
                 throw FormatError(std::string("no argument for %") + conversion);
-            text += Convert(conversion, args[next++]);
+            AppendConverted(text, conversion, args[next++]);
         }
         else if (conversion != '\0')
         {
@@ -105,6 +109,26 @@ void AppendExpanded(std::string& text, const char* format, std::span<const Forma
         }
         p = conversion != '\0' ? percent + 2 : percent + 1;
     }
+}
+
+// Appends the text as a Windows text-mode stream wrote it: every "\n" reaches the disk as
+// "\r\n", and a "\n" that follows "\r" (also the last byte of the previous text) stays alone,
+// so an "\r\n" in the text is written once.
+void AppendFileBytes(std::string& bytes, std::string_view text, bool& endsWithCarriageReturn)
+{
+    std::size_t start = 0;
+    for (std::size_t lineFeed = text.find('\n'); lineFeed != std::string_view::npos;
+         lineFeed = text.find('\n', start))
+    {
+        bytes.append(text.substr(start, lineFeed - start));
+        const bool afterCarriageReturn =
+            lineFeed > 0 ? text[lineFeed - 1] == '\r' : endsWithCarriageReturn;
+        bytes += afterCarriageReturn ? "\n" : "\r\n";
+        start = lineFeed + 1;
+    }
+    bytes.append(text.substr(start));
+    if (!text.empty())
+        endsWithCarriageReturn = text.back() == '\r';
 }
 } // namespace
 
@@ -133,6 +157,9 @@ FILE* TextFile::Open(const char* path)
         return nullptr;
     Close();
     m_file = std::fopen(ToHostPath(path).c_str(), m_append ? "a" : "w");
+    // Whole texts are written at once, so the stream needs no buffer of its own.
+    if (m_file != nullptr)
+        std::setvbuf(m_file, nullptr, _IONBF, 0);
     m_openError = m_file == nullptr ? CString(std::strerror(errno)) : CString();
     m_writeError.Empty();
     m_fileEndsWithCarriageReturn = false;
@@ -143,6 +170,7 @@ void TextFile::Close()
 {
     if (m_file == nullptr)
         return;
+    WritePending();
     if (std::fclose(m_file) != 0)
         RecordWriteError();
     m_file = nullptr;
@@ -152,44 +180,44 @@ void TextFile::WriteSeparator(int indent)
 {
     if (m_disabled)
         return;
-    std::string text(indent > 0 ? indent : 0, '\t');
-    text.append(m_separatorLength > 0 ? m_separatorLength : 0, m_separatorChar);
-    text += '\n';
-    Emit(text);
+    m_text.assign(indent > 0 ? indent : 0, '\t');
+    m_text.append(m_separatorLength > 0 ? m_separatorLength : 0, m_separatorChar);
+    m_text += '\n';
+    Emit(m_text);
 }
 
 void TextFile::WriteFormatted(int indent, const char* format, std::span<const FormatArg> args)
 {
     if (m_disabled)
         return;
-    std::string text(indent > 0 ? indent : 0, '\t');
-    AppendExpanded(text, format, args);
-    Emit(text);
+    m_text.assign(indent > 0 ? indent : 0, '\t');
+    AppendExpanded(m_text, format, args);
+    Emit(m_text);
 }
 
-void TextFile::Emit(const std::string& text)
+void TextFile::Emit(std::string_view text)
 {
     if (m_file == nullptr)
     {
-        m_buffer += CString(text);
+        // Appended in place: a CString of the text first would copy it twice.
+        const int length = m_buffer.GetLength();
+        const int total = length + static_cast<int>(text.size());
+        text.copy(m_buffer.GetBuffer(total) + length, text.size());
+        m_buffer.ReleaseBuffer(total);
         return;
     }
-    // Files are written as a Windows text-mode stream wrote them: every "\n" reaches the disk
-    // as "\r\n", and a "\n" that follows "\r" (also the last byte of the previous write) stays
-    // alone, so an "\r\n" in the text is written once. The buffer keeps the text as written.
-    std::string bytes;
-    bytes.reserve(text.size() + text.size() / 16);
-    for (const char c : text)
-    {
-        if (c == '\n' && !m_fileEndsWithCarriageReturn)
-            bytes += '\r';
-        bytes += c;
-        m_fileEndsWithCarriageReturn = c == '\r';
-    }
-    if (std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size())
+    AppendFileBytes(m_pending, text, m_fileEndsWithCarriageReturn);
+    if (m_flush || m_pending.size() >= pendingLimit)
+        WritePending();
+}
+
+void TextFile::WritePending()
+{
+    if (m_pending.empty())
+        return;
+    if (std::fwrite(m_pending.data(), 1, m_pending.size(), m_file) != m_pending.size())
         RecordWriteError();
-    if (m_flush && std::fflush(m_file) != 0)
-        RecordWriteError();
+    m_pending.clear();
 }
 
 void TextFile::RecordWriteError()

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstdio>
 #include <span>
+#include <string>
+#include <string_view>
 
 // The writer of all text output: lines of leading tabs and a printf-style format, written to a
 // file when one is open and otherwise collected in a buffer that page writers take out later.
@@ -53,8 +55,9 @@ public:
     bool IsOpen() const { return m_file != nullptr; }
     // The host's reason why the last open failed; empty after a successful open.
     const CString& GetOpenError() const { return m_openError; }
-    // The host's reason why the file opened last did not open, or why a write, flush or close
-    // of it failed; empty while all went well.
+    // The host's reason why the file opened last did not open, or why a write or close of it
+    // failed; empty while all went well. Text not flushed at each write reaches the file at
+    // Close at the latest, so its failure may show only then.
     CString GetFailure() const { return m_openError.IsEmpty() ? m_writeError : m_openError; }
     // The path given to the constructor; empty for a writer constructed without one.
     const CString& GetPath() const { return m_path; }
@@ -63,7 +66,10 @@ public:
 
 private:
     void WriteFormatted(int indent, const char* format, std::span<const FormatArg> args);
-    void Emit(const std::string& text);
+    // Text for the file collects in m_pending and is written on Close, when it reaches
+    // pendingLimit, or at once when each write is to be flushed.
+    void Emit(std::string_view text);
+    void WritePending();
     // Keeps the first failure's reason.
     void RecordWriteError();
 
@@ -77,6 +83,11 @@ private:
     bool m_append;
     CString m_openError;
     CString m_writeError;
+    static constexpr std::size_t pendingLimit = std::size_t{1} << 20;
+    // The file's bytes not yet written, line ends translated.
+    std::string m_pending;
+    // The text of the write under way; kept to reuse its storage.
+    std::string m_text;
     // The last byte that reached the file was "\r", so a leading "\n" completes its line end.
     bool m_fileEndsWithCarriageReturn = false;
 };

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <sys/stat.h>
 #include <system_error>
+#include <utility>
 
 namespace
 {
@@ -50,9 +51,25 @@ std::string WithForwardSlashes(std::string path)
     return path;
 }
 
+std::function<void(const std::string&)>& FolderProbeObserver()
+{
+    static std::function<void(const std::string&)> observer;
+    return observer;
+}
+
+// The path without its trailing "/"s; "/" stays.
+std::string WithoutTrailingSlashes(std::string path)
+{
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    return path;
+}
+
 // Makes one folder unless it is there already; a file in its place fails with ENOTDIR.
 bool EnsureFolder(const std::string& folder)
 {
+    if (FolderProbeObserver())
+        FolderProbeObserver()(folder);
     struct stat info;
     if (::stat(folder.c_str(), &info) != 0)
     {
@@ -68,15 +85,38 @@ bool EnsureFolder(const std::string& folder)
     errno = ENOTDIR;
     return false;
 }
+
+// Makes every missing folder of the host path; folders in known, when given, are taken as
+// there, and the folders found or made are added to it.
+bool EnsureHostFolderChain(const std::string& path, std::unordered_set<std::string>* known)
+{
+    if (path.empty())
+    {
+        errno = ENOENT;
+        return false;
+    }
+    for (std::size_t end = 1; end <= path.size(); ++end)
+    {
+        const bool componentEnds =
+            end == path.size() ? path[end - 1] != '/' : path[end] == '/' && path[end - 1] != '/';
+        if (!componentEnds)
+            continue;
+        std::string folder = path.substr(0, end);
+        if (known != nullptr && known->contains(folder))
+            continue;
+        if (!EnsureFolder(folder))
+            return false;
+        if (known != nullptr)
+            known->insert(std::move(folder));
+    }
+    return true;
+}
 } // namespace
 
 std::string HostTempFolder()
 {
     const char* tmpdir = std::getenv("TMPDIR");
-    std::string folder = tmpdir != nullptr && *tmpdir != '\0' ? tmpdir : "/tmp";
-    while (folder.size() > 1 && folder.back() == '/')
-        folder.pop_back();
-    return folder;
+    return WithoutTrailingSlashes(tmpdir != nullptr && *tmpdir != '\0' ? tmpdir : "/tmp");
 }
 
 std::string ToHostPath(const char* modelPath)
@@ -95,20 +135,18 @@ std::string ToHostPath(const char* modelPath)
 
 bool EnsureFolderChain(const char* modelPath)
 {
-    const std::string path = ToHostPath(modelPath);
-    if (path.empty())
-    {
-        errno = ENOENT;
-        return false;
-    }
-    for (std::size_t end = 1; end <= path.size(); ++end)
-    {
-        const bool componentEnds =
-            end == path.size() ? path[end - 1] != '/' : path[end] == '/' && path[end - 1] != '/';
-        if (componentEnds && !EnsureFolder(path.substr(0, end)))
-            return false;
-    }
-    return true;
+    return EnsureHostFolderChain(ToHostPath(modelPath), nullptr);
+}
+
+bool FolderChainCache::Ensure(const char* modelPath)
+{
+    const std::string path = WithoutTrailingSlashes(ToHostPath(modelPath));
+    return m_folders.contains(path) || EnsureHostFolderChain(path, &m_folders);
+}
+
+void SetFolderProbeObserver(std::function<void(const std::string& hostFolder)> observer)
+{
+    FolderProbeObserver() = std::move(observer);
 }
 
 std::string ProgramFolder()

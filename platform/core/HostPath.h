@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <unordered_set>
 
 // The model stores paths in Windows form: "\" separators, drive letters and the fixed
 // trace folder "C:\temp\". These functions are the one place that maps them to host paths.
@@ -22,6 +24,23 @@ std::string HostTempFolder();
 // umask). True when the folder exists at the end; false with errno kept when a folder cannot
 // be made or a component is not a folder.
 bool EnsureFolderChain(const char* modelPath);
+
+// EnsureFolderChain for the many files of one run of writes: each folder found or made is
+// remembered and not looked at again. A folder removed meanwhile is not noticed, so one cache
+// serves one run and is cleared or dropped after it. Failures are not remembered.
+class FolderChainCache
+{
+public:
+    bool Ensure(const char* modelPath);
+    void Clear() { m_folders.clear(); }
+
+private:
+    std::unordered_set<std::string> m_folders;
+};
+
+// Called with each host folder that EnsureFolderChain or a FolderChainCache looks at or makes,
+// before the file system is asked; lets tests count that work. None by default.
+void SetFolderProbeObserver(std::function<void(const std::string& hostFolder)> observer);
 
 // The folder of the running executable, without a trailing separator; "" when it cannot be
 // read.

@@ -1,5 +1,6 @@
 #include "model/TextFile.h"
 
+#include "model/GenerationReport.h"
 #include "platform/core/HostPath.h"
 
 #include "tests/support/TempFolder.h"
@@ -182,4 +183,80 @@ TEST_F(TextFileOnDiskTest, DisabledWriterCreatesNoFileAndCollectsNothing)
     EXPECT_TRUE(withPath.GetBuffer().IsEmpty());
     EXPECT_TRUE(withoutPath.GetBuffer().IsEmpty());
     EXPECT_TRUE(fs::is_empty(m_temp.Path()));
+}
+
+TEST_F(TextFileOnDiskTest, MixedTextReachesTheDiskAsTheSameBytesWhetherFlushedOrNot)
+{
+    const std::string expected = "\t<%@ Page Title=\"x\" %>\r\n"
+                                 "a\r\n\r\nb\r\n"
+                                 "c7\r\r\n"
+                                 "\t\t\r\nd\r"
+                                 "\t----\r\n"
+                                 "\r\n"
+                                 "end";
+    for (const bool flush : {false, true})
+    {
+        SCOPED_TRACE(flush ? "flushed" : "not flushed");
+        TextFile writer(ModelPath("mixed.txt"), flush, '-', 4, false, false);
+        writer.Write(1, "<%%@ Page %s %%>\n", "Title=\"x\"");
+        writer.Write(0, "a\r\n\nb\r");
+        writer.Write(0, "\nc%d\r\r\n", 7);
+        writer.Write(2, "\nd\r");
+        writer.WriteSeparator(1);
+        writer.Write(0, "");
+        writer.Write(0, "\n");
+        writer.Write(0, "end");
+        writer.Close();
+        EXPECT_EQ(expected, Contents("mixed.txt"));
+        EXPECT_TRUE(writer.GetFailure().IsEmpty());
+    }
+}
+
+TEST_F(TextFileOnDiskTest, TextOfSeveralMegabytesIsWrittenWhole)
+{
+    std::string line;
+    std::string text;
+    std::string expected;
+    for (int i = 0; text.size() < 3u << 20; ++i)
+    {
+        line = "line " + std::to_string(i) + (i % 3 == 0 ? "\r" : "");
+        text += line + "\n";
+        expected += line + (i % 3 == 0 ? "\n" : "\r\n");
+    }
+    {
+        TextFile whole(ModelPath("whole.txt"), false, '=', 60, false, false);
+        whole.Write(0, "%s", text);
+    }
+    EXPECT_EQ(expected, Contents("whole.txt"));
+
+    TextFile pieces(ModelPath("pieces.txt"), false, '=', 60, false, false);
+    for (std::size_t at = 0; at < text.size(); at += 4093)
+        pieces.Write(0, "%s", text.substr(at, 4093));
+    pieces.Close();
+    EXPECT_EQ(expected, Contents("pieces.txt"));
+}
+
+TEST(TextFileFailureTest, FailedWriteIsReportedAtTheWriteWhenFlushedAndAtCloseOtherwise)
+{
+    if (!fs::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    const CString full(std::strerror(ENOSPC));
+
+    TextFile flushed("/dev/full", true, '=', 60, false, false);
+    ASSERT_TRUE(flushed.IsOpen());
+    flushed.Write(0, "text\n");
+    EXPECT_EQ(full, flushed.GetFailure());
+
+    TextFile unflushed("/dev/full", false, '=', 60, false, false);
+    ASSERT_TRUE(unflushed.IsOpen());
+    unflushed.Write(0, "text\n");
+    unflushed.Close();
+    EXPECT_EQ(full, unflushed.GetFailure());
+    EXPECT_TRUE(unflushed.GetOpenError().IsEmpty());
+
+    GenerationReport report;
+    EXPECT_FALSE(SaveTextFile("/dev/full", "text\n", report));
+    ASSERT_EQ(1u, report.GetUnwrittenFiles().size());
+    EXPECT_EQ(CString("/dev/full"), report.GetUnwrittenFiles()[0].name);
+    EXPECT_EQ(full, report.GetUnwrittenFiles()[0].reason);
 }

@@ -1,5 +1,7 @@
 #include "platform/core/HostPath.h"
 
+#include "tests/support/FolderProbes.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -7,8 +9,10 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace
 {
@@ -184,6 +188,50 @@ TEST_F(EnsureFolderChainTest, KeepsErrnoWhenParentIsNotWritable)
     EXPECT_FALSE(EnsureFolderChain((locked / "new").c_str()));
     EXPECT_EQ(errno, EACCES);
     fs::permissions(locked, fs::perms::owner_all);
+}
+
+TEST_F(EnsureFolderChainTest, CacheLooksAtEachFolderOnceUntilCleared)
+{
+    FolderChainCache cache;
+    ASSERT_TRUE(cache.Ensure(m_root.c_str()));
+    FolderProbes probes;
+    const std::string root = m_root.string();
+    EXPECT_TRUE(cache.Ensure((root + "/a/b").c_str()));
+    EXPECT_TRUE(cache.Ensure((root + "\\a\\b\\").c_str()));
+    EXPECT_TRUE(cache.Ensure((root + "/a/c/").c_str()));
+    EXPECT_TRUE(cache.Ensure((root + "/a").c_str()));
+    EXPECT_TRUE(cache.Ensure(root.c_str()));
+    EXPECT_EQ(probes.folders,
+              (std::vector<std::string>{root + "/a", root + "/a/b", root + "/a/c"}));
+    EXPECT_TRUE(fs::is_directory(m_root / "a" / "b"));
+    EXPECT_TRUE(fs::is_directory(m_root / "a" / "c"));
+
+    fs::remove_all(m_root / "a");
+    probes.folders.clear();
+    cache.Clear();
+    EXPECT_TRUE(cache.Ensure((root + "/a/b").c_str()));
+    ASSERT_GE(probes.folders.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(probes.folders.end() - 3, probes.folders.end()),
+              (std::vector<std::string>{root, root + "/a", root + "/a/b"}));
+    EXPECT_TRUE(fs::is_directory(m_root / "a" / "b"));
+}
+
+TEST_F(EnsureFolderChainTest, CacheFailsEachTimeAFolderCannotBeMade)
+{
+    std::ofstream(m_root / "file") << "x";
+    FolderChainCache cache;
+    for (int attempt = 0; attempt < 2; ++attempt)
+    {
+        errno = 0;
+        EXPECT_FALSE(cache.Ensure((m_root / "file" / "sub").c_str()));
+        EXPECT_EQ(errno, ENOTDIR);
+    }
+    errno = 0;
+    EXPECT_FALSE(cache.Ensure(""));
+    EXPECT_EQ(errno, ENOENT);
+    fs::remove(m_root / "file");
+    EXPECT_TRUE(cache.Ensure((m_root / "file" / "sub").c_str()));
+    EXPECT_TRUE(fs::is_directory(m_root / "file" / "sub"));
 }
 
 TEST(HostPathTest, ProgramFolderIsTheTestExecutablesFolder)
