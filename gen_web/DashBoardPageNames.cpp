@@ -24,7 +24,7 @@ CString DashBoardPageClassName(const DashBoardPage& page)
         name += kept ? c : '_';
     }
     if (name.empty() || (name[0] >= '0' && name[0] <= '9'))
-        name.insert(0, "_");
+        name = "_" + name;
     return CString(name);
 }
 
