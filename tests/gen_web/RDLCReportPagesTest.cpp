@@ -362,3 +362,81 @@ TEST(RDLCReportPages, ViewButtonAndDefaultsFollowTheShownControls)
         EXPECT_EQ(c.dateDefaults, LinesWith(pageLoad, "str")) << c.what;
     }
 }
+
+// The page's SHOW runs the queries only when every data-set record has its table-adapter map.
+// Otherwise the print page runs the first record's query without parameters, or, when its table
+// adapter is unknown, only clears and refreshes; a report without records runs nothing.
+TEST(RDLCReportPages, QueriesNeedAMapPerRecord)
+{
+    const std::vector<std::string> firstRecordOnly = {
+        "ReportViewer1.LocalReport.DataSources.Clear();",
+        "String commandText = \"SELECT * FROM orders\";",
+        "String[] sqlParams = {  };",
+        "String[] sqlParamVals = {  };",
+        "ReportViewer1.LocalReport.DataSources.Add(datasource);",
+        "ReportViewer1.LocalReport.Refresh();"};
+    const std::vector<std::string> clearAndRefresh = {
+        "ReportViewer1.LocalReport.DataSources.Clear();", "ReportViewer1.LocalReport.Refresh();"};
+    const struct
+    {
+        const char* what;
+        int records;
+        bool mapped;
+        const char* adapterName;
+        std::vector<std::string> show;
+        std::vector<std::string> print;
+    } cases[] = {
+        {"mapped",
+         1,
+         true,
+         "ordersTableAdapter",
+         {"ReportViewer1.LocalReport.DataSources.Clear();",
+          "String commandText = \"SELECT * FROM orders\";", "String[] sqlParams = { \"@odate\" };",
+          "String[] sqlParamVals = { odate };",
+          "ReportViewer1.LocalReport.DataSources.Add(datasource);",
+          "ReportViewer1.LocalReport.Refresh();"},
+         {"ReportViewer1.LocalReport.DataSources.Clear();",
+          "String commandText = \"SELECT * FROM orders\";", "String[] sqlParams = { \"@odate\" };",
+          "String[] sqlParamVals = { odate };",
+          "ReportViewer1.LocalReport.DataSources.Add(datasource);",
+          "ReportViewer1.LocalReport.Refresh();"}},
+        {"not mapped", 1, false, "ordersTableAdapter", {}, firstRecordOnly},
+        {"two records, not mapped", 2, false, "ordersTableAdapter", {}, firstRecordOnly},
+        {"unknown adapter", 1, false, "otherTableAdapter", {}, clearAndRefresh},
+        {"no record", 0, false, "ordersTableAdapter", {}, {}},
+    };
+    for (const auto& c : cases)
+    {
+        RDLCProject fixture;
+        RDLCReport& report = fixture.AddReport("Plain", 1, "BaseModule\\RDLCs\\plain.rdlc");
+        fixture.AddControl(report, "odate", FieldRepData::DateControl);
+        TableAdapter& adapter =
+            fixture.AddDataSet("BaseModule\\DataSets\\orders_Plain.xsd", "ordersTableAdapter",
+                               "Text", "SELECT * FROM orders");
+        for (int record = 0; record < c.records; ++record)
+            report.GetRDLCInfo()->AddDataSet("orders_Plain", c.adapterName, "orders");
+        if (c.mapped)
+            report.AddTableAdapterMap({&adapter, {{"@odate", fixture.OrdersField("odate")}}});
+        ProjectWriterSet writers(fixture.Project(), fixture.Report());
+        writers.WriteRDLCCodeBehind(report);
+        writers.WriteRDLCPrintPage(report);
+        const std::string code = ReadHostFile(fixture.PageFolder() / "Plain_report.aspx.cs");
+        std::string print = ReadHostFile(fixture.PageFolder() / "Plain_report_Print.aspx.cs");
+        print.erase(print.find("//print options"));
+        const std::string show =
+            code.substr(code.find("void handleShow()"),
+                        code.find("catch (SqlException e)") - code.find("void handleShow()"));
+        for (const auto& [text, expected] : {std::pair{show, c.show}, std::pair{print, c.print}})
+        {
+            std::vector<std::string> lines;
+            for (const std::string& line : LinesWith(text, ""))
+            {
+                if (line.find("ReportViewer1.LocalReport") != std::string::npos ||
+                    line.find("commandText =") != std::string::npos || line.find("sqlParam") == 0 ||
+                    line.find("String[]") == 0)
+                    lines.push_back(line);
+            }
+            EXPECT_EQ(expected, lines) << c.what;
+        }
+    }
+}
