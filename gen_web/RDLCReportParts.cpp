@@ -154,13 +154,6 @@ void RDLCReportParts::WriteViewerDeclarations(int indent)
     }
 }
 
-void RDLCReportParts::StartMethod()
-{
-    m_queryDeclared = false;
-    m_utilDeclared = false;
-    m_values.clear();
-}
-
 bool RDLCReportParts::IsDeclared(const CString& name) const
 {
     return std::ranges::find(m_values, name) != m_values.end();

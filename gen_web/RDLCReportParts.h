@@ -58,10 +58,9 @@ public:
     // its data set and table adapter are known, and the report refreshed.
     void WriteFirstRecordDataSource(int indent);
 
-    // A new method: no local of the query code or of a value is declared yet.
-    void StartMethod();
     // "String <name>" read from the request by the control's kind (the control may be null),
-    // unless the method has it already.
+    // unless the method has it already. The parts serve one generated method: its locals are
+    // declared once.
     void WriteControlValue(const FieldRep* control, const CString& name, int indent);
 
 private:
