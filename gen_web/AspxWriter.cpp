@@ -33,6 +33,12 @@ void AspxWriter::WriteUsings()
 
 void AspxWriter::WriteContentPageOpening(const CString& pageName, const CString& className)
 {
+    WritePageDirective(pageName, className);
+    WriteContentOpening();
+}
+
+void AspxWriter::WritePageDirective(const CString& pageName, const CString& className)
+{
     m_textFile.Write(0,
                      "<%%@ Page Language=\"C#\" MasterPageFile=\"~/Themes/UI/%s\" "
                      "EnableEventValidation=\"false\" AutoEventWireup=\"true\" CodeBehind=\"",
@@ -40,6 +46,10 @@ void AspxWriter::WriteContentPageOpening(const CString& pageName, const CString&
     m_textFile.Write(0, "%s.cs\" Inherits=\"%s.%s\"%%>\n", EscapeXml(pageName),
                      m_project->GetProjectName(), className);
     m_textFile.Write(0, "\n");
+}
+
+void AspxWriter::WriteContentOpening()
+{
     m_textFile.Write(0,
                      "<asp:Content ID=\"Content1\" ContentPlaceHolderID=\"KestraneWeavoContent\" "
                      "runat=\"server\">\n");

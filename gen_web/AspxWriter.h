@@ -24,6 +24,10 @@ public:
     // page name + ".cs" and whose class is className in the project's namespace; an empty line
     // and the opening of the content.
     void WriteContentPageOpening(const CString& pageName, const CString& className);
+    // The page directive of that opening and its empty line.
+    void WritePageDirective(const CString& pageName, const CString& className);
+    // The opening of the master page's content.
+    void WriteContentOpening();
     // The script elements of the support scripts, for a page in a module's "UI" folder.
     void WriteScriptIncludes(int indent);
     // Project name, "\", project name and, with withModule, "\" and the current module's name.

@@ -589,7 +589,19 @@ bool CodeBehindFragments::IsDayFirst() const
     return format == "dd/mm/yyyy";
 }
 
-void CodeBehindFragments::WriteComboResets(const std::vector<FieldRep*>& controls, int indent)
+bool HasComboControl(const std::vector<FieldRep*>& controls)
+{
+    return std::ranges::any_of(controls,
+                               [](const FieldRep* control)
+                               {
+                                   const int kind = ControlKind(*control);
+                                   return kind == FieldRepData::ComboBox ||
+                                          kind == FieldRepData::EditableComboBox;
+                               });
+}
+
+void CodeBehindFragments::WriteComboResets(const std::vector<FieldRep*>& controls, int indent,
+                                           const char* itemText, const char* itemValue)
 {
     bool first = true;
     for (const FieldRep* control : controls)
@@ -602,14 +614,14 @@ void CodeBehindFragments::WriteComboResets(const std::vector<FieldRep*>& control
                     first ? "ListItem item = new ListItem();\n" : "item = new ListItem();\n");
         first = false;
         m_out.Write(indent, "this.%s.Items.Clear();\n", name);
-        m_out.Write(indent, "item.Text = \"None\";\n");
-        m_out.Write(indent, "item.Value = \"null\";\n");
+        m_out.Write(indent, "item.Text = \"%s\";\n", itemText);
+        m_out.Write(indent, "item.Value = \"%s\";\n", itemValue);
         m_out.Write(indent, "this.%s.Items.Add(item);\n", name);
         m_out.Write(0, "\n");
         if (kind == FieldRepData::EditableComboBox)
         {
-            m_out.Write(indent, "this.%s_editable.Text = \"None\";\n", name);
-            m_out.Write(indent, "this.%s.Text = \"null\";\n", name);
+            m_out.Write(indent, "this.%s_editable.Text = \"%s\";\n", name, itemText);
+            m_out.Write(indent, "this.%s.Text = \"%s\";\n", name, itemValue);
         }
     }
 }

@@ -68,13 +68,17 @@ public:
 
     // extractAndAssignValuesToControls(): controls pre-filled from the query string.
     void WriteExtractAndAssignValues(int indent);
-    // In Page_Load: every combo of the controls reset to the "None" item.
-    void WriteComboResets(const std::vector<FieldRep*>& controls, int indent);
+    // In Page_Load: every combo of the controls reset to one item, by default "None" with the
+    // value "null".
+    void WriteComboResets(const std::vector<FieldRep*>& controls, int indent,
+                          const char* itemText = "None", const char* itemValue = "null");
     // In the Add page's Page_Load: every date control set to today.
     void WriteDateDefaults(const std::vector<FieldRep*>& controls, int indent);
     // m_role from the session; without it, off to the login page.
     void WriteRoleCheck(int indent);
     void WriteMenusMethod(int indent, const CString& pageFileName);
+    // The date format asks for day first.
+    bool IsDayFirst() const;
 
 private:
     void WriteComboRecompute(const FieldRep& target, int indent, bool detailRow);
@@ -85,8 +89,6 @@ private:
     void WriteFileSave(const FieldRep& control, int indent, const CString& replyPage);
     // The name a grid row posts the field's input under, before the row number.
     CString GridRowName(const Field& field) const;
-    // The date format asks for day first.
-    bool IsDayFirst() const;
 
     ForgeonProject& m_project;
     FormInterface& m_page;
@@ -100,3 +102,5 @@ private:
 CString ControlName(const FieldRep& control);
 // The control kind of the control's data; -1 without data.
 int ControlKind(const FieldRep& control);
+// Some control is a combo box or an editable combo box.
+bool HasComboControl(const std::vector<FieldRep*>& controls);

@@ -83,16 +83,22 @@ void FormControlFill::WriteInitializeHead(int indent)
 
 void FormControlFill::WriteAddInitializeControls(int indent)
 {
-    WriteInitializeControls(indent, false);
+    WriteInitializeControls(indent, Fill::CombosAndTexts);
 }
 
 void FormControlFill::WriteFilterInitializeControls(int indent)
 {
     m_fragments.ClearObjects();
-    WriteInitializeControls(indent, true);
+    WriteInitializeControls(indent, Fill::CombosWithZeros);
 }
 
-void FormControlFill::WriteInitializeControls(int indent, bool filters)
+void FormControlFill::WriteComboInitializeControls(int indent)
+{
+    m_fragments.ClearObjects();
+    WriteInitializeControls(indent, Fill::Combos);
+}
+
+void FormControlFill::WriteInitializeControls(int indent, Fill fill)
 {
     WriteInitializeHead(indent);
     for (FieldRep* control : PlacedControls())
@@ -111,7 +117,7 @@ void FormControlFill::WriteInitializeControls(int indent, bool filters)
             WriteDataObjectDeclaration(*control, indent + 1);
             m_out.Write(indent + 1, "dataTable = m_%s.%s(", CallTableName(*call),
                         call->GetFunction()->GetFieldName());
-            m_fragments.WriteCallArguments(*call->GetFunction(), filters);
+            m_fragments.WriteCallArguments(*call->GetFunction(), fill == Fill::CombosWithZeros);
             m_out.Write(0, ");\n");
             m_out.Write(indent + 1,
                         kind == FieldRepData::ComboBox
@@ -121,7 +127,8 @@ void FormControlFill::WriteInitializeControls(int indent, bool filters)
                               "\"%s\", \"%s\");\n",
                         ControlName(*control), FrontName(*control), BackName(*control));
         }
-        else if (!filters && (kind == FieldRepData::TextBox || kind == FieldRepData::TextArea))
+        else if (fill == Fill::CombosAndTexts &&
+                 (kind == FieldRepData::TextBox || kind == FieldRepData::TextArea))
             WriteTextFromDataCall(*control, indent + 1);
     }
     m_out.Write(0, "\n");

@@ -25,14 +25,26 @@ public:
     void WriteAddInitializeControls(int indent);
     // A search report's filters: combos filled by their data call with "0" for every parameter.
     void WriteFilterInitializeControls(int indent);
+    // An RDLC report's parameter controls: combos filled by their data call with the request
+    // values of its parameters.
+    void WriteComboInitializeControls(int indent);
     void WriteUpdateInitializeControls(int indent);
     // After WriteUpdateInitializeControls, which defers the recomputed combos to it.
     void WriteInitAndSetRecomputingCombo(int indent);
     void WriteFillControls(int indent);
 
 private:
+    // What initializeControls fills: combos and text controls from calls with request values,
+    // combos only with "0" arguments, or combos only with request values.
+    enum class Fill
+    {
+        CombosAndTexts,
+        CombosWithZeros,
+        Combos,
+    };
+
     void WriteInitializeHead(int indent);
-    void WriteInitializeControls(int indent, bool filters);
+    void WriteInitializeControls(int indent, Fill fill);
     // "C m_T = new C(); " unless the call's table already has its object in this method.
     void WriteDataObjectDeclaration(const FieldRep& control, int indent);
     // "dataTable = m_T.Fn(" with the mapped controls' members as arguments.

@@ -10,6 +10,8 @@
 #include "gen_web/FormMarkupWriter.h"
 #include "gen_web/LoginDataClassWriter.h"
 #include "gen_web/LoginPageWriter.h"
+#include "gen_web/RDLCPrintPageWriter.h"
+#include "gen_web/RDLCReportPageWriter.h"
 #include "gen_web/ReportAspxWriter.h"
 #include "gen_web/ReportCodeBehindWriter.h"
 #include "gen_web/SupportFileWriter.h"
@@ -18,8 +20,6 @@
 #include "gen_web/TransactionMarkupWriter.h"
 #include "gen_web/VSProjectWriter.h"
 #include "model/GenerationReport.h"
-
-// A kind whose writer class is not part of the generator yet writes nothing here.
 
 ProjectWriterSet::ProjectWriterSet(ForgeonProject& project, GenerationReport& report)
     : m_project(project), m_report(report)
@@ -114,11 +114,20 @@ void ProjectWriterSet::WriteRDLCFile(RDLCReport& report)
     RDLCFilesWriter(&m_project, &report, m_report).WriteReportDefinition();
 }
 
-void ProjectWriterSet::WriteRDLCMarkup(RDLCReport&) {}
+void ProjectWriterSet::WriteRDLCMarkup(RDLCReport& report)
+{
+    RDLCReportPageWriter(&m_project, &report, m_report).WritePages();
+}
 
-void ProjectWriterSet::WriteRDLCCodeBehind(RDLCReport&) {}
+void ProjectWriterSet::WriteRDLCCodeBehind(RDLCReport& report)
+{
+    RDLCReportPageWriter(&m_project, &report, m_report).WriteCodeBehindFiles();
+}
 
-void ProjectWriterSet::WriteRDLCPrintPage(RDLCReport&) {}
+void ProjectWriterSet::WriteRDLCPrintPage(RDLCReport& report)
+{
+    RDLCPrintPageWriter(&m_project, &report, m_report).Write();
+}
 
 void ProjectWriterSet::WriteDashBoardPageMarkup(DashBoardPage& page)
 {

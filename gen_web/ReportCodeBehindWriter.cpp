@@ -164,27 +164,10 @@ void ReportCodeBehindWriter::WritePageLoad()
     m_textFile.Write(4, "handleRecompute();\n");
     m_textFile.Write(3, "else \n");
     m_textFile.Write(3, "{\n");
-    bool combos = false;
-    for (const FieldRep* control : ReportFilterControls(*m_applicationReport))
-    {
-        const int kind = ControlKind(*control);
-        if (!IsComboKind(kind))
-            continue;
-        const CString id = ControlName(*control);
-        m_textFile.Write(4,
-                         combos ? "item = new ListItem();\n" : "ListItem item = new ListItem();\n");
-        combos = true;
-        m_textFile.Write(4, "this.%s.Items.Clear();\n", id);
-        m_textFile.Write(4, "item.Text = \"All\";\n");
-        m_textFile.Write(4, "item.Value = \"0\";\n");
-        m_textFile.Write(4, "this.%s.Items.Add(item);\n\n", id);
-        if (kind == FieldRepData::EditableComboBox)
-        {
-            m_textFile.Write(4, "this.%s_editable.Text = \"All\";\n", id);
-            m_textFile.Write(4, "this.%s.Text = \"0\";\n", id);
-        }
-    }
-    if (combos)
+    const std::vector<FieldRep*> filters = ReportFilterControls(*m_applicationReport);
+    CodeBehindFragments(*m_project, *m_applicationReport, m_textFile, "")
+        .WriteComboResets(filters, 4, "All", "0");
+    if (HasComboControl(filters))
         m_textFile.Write(4, "initializeControls();\n");
     for (const char* call : {"extractAndAssignValuesToControls();", "WriteReportServer();",
                              "WriteMenus();", "ManageLinkVisibility();"})
