@@ -83,7 +83,10 @@ void RDLCPrintPageWriter::WritePageLoad(int indent)
 {
     m_textFile.Write(indent, "protected void Page_Load(object sender, EventArgs e)\n");
     m_textFile.Write(indent, "{\n");
-    m_textFile.Write(indent + 1, "String printFileName = Request.Params[\"printFileName\"];\n");
+    // Only a file name: the request cannot reach outside the PDF folder.
+    m_textFile.Write(indent + 1,
+                     "String printFileName = Path.GetFileName(Request.Params[\"printFileName\"] "
+                     "+ \"\");\n");
     m_textFile.Write(0, "\n");
     WriteDataSources(indent + 1);
     WritePdfOutput(indent + 1);
@@ -138,7 +141,8 @@ void RDLCPrintPageWriter::WritePdfOutput(int indent)
                            "function print(){var x = document.getElementById('printdoc');"
                            "x.print();}</script></head><body onload=\\\"setTimeout('print()', "
                            "1000);\\\"><embed id=\\\"printdoc\\\" src=\\\"../../PDFReports/\"+"
-                           "printFileName+\"\\\" name=\\\"printdoc\\\"/></body></html>\");"},
+                           "HttpUtility.HtmlAttributeEncode(printFileName)+\"\\\" "
+                           "name=\\\"printdoc\\\"/></body></html>\");"},
                        {i, "Response.Flush();"},
                        {i, "Response.End();"},
                    });

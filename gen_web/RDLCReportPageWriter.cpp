@@ -380,7 +380,9 @@ void RDLCReportPageWriter::WriteHandlePrint(int indent)
         if (name.IsEmpty())
             continue;
         parts.WriteControlValue(control, name, indent + 1);
-        query += "&" + name + "=\"+" + name + "+\"";
+        // Encoded for the URL, and so that no value ends the script's string.
+        query += "&" + name + "=\"+HttpUtility.UrlEncode(" + name + " + \"\").Replace(\"'\", " +
+                 "\"%27\")+\"";
     }
     const CString className = GetClassName();
     m_textFile.Write(indent + 1,

@@ -255,7 +255,7 @@ namespace Shop
 			credit = util.ReplaceSingleQuoteInString(credit);
 
 			String urgent = this.Request.Params["urgent"];
-			ClientScript.RegisterStartupScript(this.GetType(), "onclick", "<script language=javascript> var url = 'Sales_by_customer_report_Print.aspx?printFileName=Sales_by_customer_report_Print_"+timeStamp+".pdf&customer_id="+customer_id+"&status="+status+"&odate="+odate+"&notes="+notes+"&credit="+credit+"&urgent="+urgent+"'; window.open(url,'PrintMe','height=300px,width=500px,scrollbars=1'); </script>");
+			ClientScript.RegisterStartupScript(this.GetType(), "onclick", "<script language=javascript> var url = 'Sales_by_customer_report_Print.aspx?printFileName=Sales_by_customer_report_Print_"+timeStamp+".pdf&customer_id="+HttpUtility.UrlEncode(customer_id + "").Replace("'", "%27")+"&status="+HttpUtility.UrlEncode(status + "").Replace("'", "%27")+"&odate="+HttpUtility.UrlEncode(odate + "").Replace("'", "%27")+"&notes="+HttpUtility.UrlEncode(notes + "").Replace("'", "%27")+"&credit="+HttpUtility.UrlEncode(credit + "").Replace("'", "%27")+"&urgent="+HttpUtility.UrlEncode(urgent + "").Replace("'", "%27")+"'; window.open(url,'PrintMe','height=300px,width=500px,scrollbars=1'); </script>");
 		}
 		void deletePrintFile(String timeStamp)
 		{

@@ -21,7 +21,7 @@ namespace Shop
 	{
 		protected void Page_Load(object sender, EventArgs e)
 		{
-			String printFileName = Request.Params["printFileName"];
+			String printFileName = Path.GetFileName(Request.Params["printFileName"] + "");
 
 			ReportViewer1.LocalReport.DataSources.Clear();
 			String commandText = "PRC_orders_ByCustomer";
@@ -86,7 +86,7 @@ namespace Shop
 			FileStream newFile = new FileStream(fpath, FileMode.Create);
 			newFile.Write(renderedBytes, 0, renderedBytes.Length);
 			newFile.Close();
-			Response.Write("<html><head><script language=javascript>function print(){var x = document.getElementById('printdoc');x.print();}</script></head><body onload=\"setTimeout('print()', 1000);\"><embed id=\"printdoc\" src=\"../../PDFReports/"+printFileName+"\" name=\"printdoc\"/></body></html>");
+			Response.Write("<html><head><script language=javascript>function print(){var x = document.getElementById('printdoc');x.print();}</script></head><body onload=\"setTimeout('print()', 1000);\"><embed id=\"printdoc\" src=\"../../PDFReports/"+HttpUtility.HtmlAttributeEncode(printFileName)+"\" name=\"printdoc\"/></body></html>");
 			Response.Flush();
 			Response.End();
 		}
