@@ -31,7 +31,6 @@ public:
         node->parent = NodeOf(parent);
         Node* inserted = node.get();
         ChildrenOf(node->parent).push_back(std::move(node));
-        ++inserts;
         return inserted;
     }
     void DeleteItem(TreeHandle item) override
@@ -94,12 +93,12 @@ public:
     void SelectItem(TreeHandle item) override { m_selected = NodeOf(item); }
     void Redraw() override {}
 
-    // The items under parent (the top level for null), one a line: indent, text, image and
-    // data; with depth 1 only the children themselves.
-    std::string Dump(TreeHandle parent, int depth) const
+    // The items under parent (the top level for null), one a line: indent, text, image and,
+    // unless left out, data; with depth 1 only the children themselves.
+    std::string Dump(TreeHandle parent, int depth, bool withData = true) const
     {
         std::string text;
-        DumpInto(ChildrenOf(NodeOf(parent)), depth, 0, text);
+        DumpInto(ChildrenOf(NodeOf(parent)), depth, 0, withData, text);
         return text;
     }
     // The child of parent (the top level for null) with the text, or null.
@@ -113,8 +112,6 @@ public:
         return nullptr;
     }
     std::size_t CountItems() const { return CountIn(m_top); }
-
-    int inserts = 0;
 
 private:
     static Node* NodeOf(TreeHandle item) { return static_cast<Node*>(item); }
@@ -136,15 +133,15 @@ private:
         return false;
     }
     static void DumpInto(const std::vector<std::unique_ptr<Node>>& nodes, int depth, int indent,
-                         std::string& text)
+                         bool withData, std::string& text)
     {
         for (const auto& node : nodes)
         {
             text += std::string(static_cast<std::size_t>(indent) * 2, ' ') +
-                    node->text.GetString() + " [" + std::to_string(node->image) + "] " +
-                    std::to_string(node->data) + "\n";
+                    node->text.GetString() + " [" + std::to_string(node->image) + "]" +
+                    (withData ? " " + std::to_string(node->data) : std::string()) + "\n";
             if (depth > 1)
-                DumpInto(node->children, depth - 1, indent + 1, text);
+                DumpInto(node->children, depth - 1, indent + 1, withData, text);
         }
     }
     static std::size_t CountIn(const std::vector<std::unique_ptr<Node>>& nodes)

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "entities/Class.h"
+#include "entities/Function.h"
 #include "model/ForgeonProject.h"
 #include "model/LoginPageCreator.h"
 #include "model/Module.h"
+#include "model/Table.h"
+#include "model/TableFormCreator.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "shell/logic/ProjectTree.h"
 #include "shell/logic/ProjectTreeCommands.h"
@@ -82,4 +86,44 @@ protected:
     ProjectTree tree{control};
     RecordingHost host;
     ProjectTreeCommands commands{tree, host};
+};
+
+// The fixture with a master table "customer" of the base module that has its form, search
+// report, RDLC report and a user-defined function, and a second module.
+class CommandFixture : public TreeFixture
+{
+protected:
+    CommandFixture()
+    {
+        customer = NewTable("customer", Table::masterKind, {"name"});
+        Base().AddTable(customer);
+        TableFormCreator(customer, &project).CreateAll();
+        function = new Function;
+        function->SetName("CustomersByName");
+        function->SetKind(1);
+        function->SetTable(customer);
+        Class* dataClass = Base().GetClassForTable(customer, /*create=*/true);
+        function->SetClass(dataClass);
+        dataClass->AddFunction(function);
+        second = project.AddNewModule();
+        project.SelectModuleAt(0);
+        tree.BuildTree(&project);
+    }
+
+    // A right click on the item and the command chosen in its menu.
+    void Choose(TreeHandle item, UINT command)
+    {
+        commands.SelectModuleOfItem(item);
+        commands.RunMenuCommand(commands.ChooseMenu(item).menu, command, item);
+    }
+    // The Delete key on the item.
+    void Delete(TreeHandle item)
+    {
+        control.SelectItem(item);
+        commands.DeleteSelectedItem();
+    }
+
+    Table* customer = nullptr;
+    Function* function = nullptr;
+    Module* second = nullptr;
 };
