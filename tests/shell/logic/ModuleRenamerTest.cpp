@@ -1,5 +1,5 @@
-#include "entities/Menu.h"
 #include "shell/logic/ModuleRenamer.h"
+#include "entities/Menu.h"
 #include "tests/shell/logic/TreeFixture.h"
 #include "tests/support/TempFolder.h"
 

@@ -7,7 +7,6 @@
 #include "entities/Transaction.h"
 #include "model/Field.h"
 #include "model/ProjectStore.h"
-#include "model/TransactionDataCreator.h"
 #include "tests/shell/logic/TreeFixture.h"
 #include "tests/support/TempFolder.h"
 
@@ -66,8 +65,7 @@ TEST(TreeMenuTest, EveryMenuHasItsEntriesInOrder)
 
 TEST_F(CommandFixture, ARightClickChoosesTheMenuOfTheItemAndItsModule)
 {
-    TransactionDataCreator(customer, &project).CreateAll();
-    tree.BuildTree(&project);
+    AddTransaction();
     const TreeHandle transaction = control.GetChildItem(Node(Base(), TreeSlot::DetailForms));
     ASSERT_NE(transaction, nullptr);
     struct Case
@@ -99,12 +97,11 @@ TEST_F(CommandFixture, ARightClickChoosesTheMenuOfTheItemAndItsModule)
          TreeMenu::DashBoardPage,
          {10}},
         {Node(Base(), TreeSlot::UserFunctions), TreeMenu::UserFunctionsNode, {}},
-        // Fields, dashboards, RDLC reports, menus and functions have no menu.
+        // Fields, dashboards, menus and functions have no menu.
         {control.GetChildItem(Item(Base(), TreeSlot::MasterTables, "customer")),
          TreeMenu::None,
          {}},
         {control.GetChildItem(Node(Base(), TreeSlot::Dashboards)), TreeMenu::None, {}},
-        {control.GetChildItem(Node(Base(), TreeSlot::Reports)), TreeMenu::None, {}},
         {control.GetChildItem(Node(Base(), TreeSlot::Menus)), TreeMenu::None, {}},
     };
     for (const Case& each : cases)
@@ -236,8 +233,9 @@ TEST_F(CommandFixture, AnEmptyModuleIsDeletedAndTheBaseModuleBecomesCurrent)
 TEST_F(CommandFixture, DeletingATableTakesItsPagesOutOfTheTreeAndTheProjectLoadsAgain)
 {
     ScriptedMessageBoxes answers({IDOK, IDOK, IDOK});
+    const int functionId = function->GetId();
     Delete(Item(Base(), TreeSlot::UserFunctions, "CustomersByName"));
-    EXPECT_EQ(Base().FindFunctionById(function->GetId()), nullptr);
+    EXPECT_EQ(Base().FindFunctionById(functionId), nullptr);
     EXPECT_EQ(control.GetItemText(Node(Base(), TreeSlot::UserFunctions)),
               "User Defined Functions(0)");
     Delete(control.Child(Item(Base(), TreeSlot::MasterTables, "customer"), "name"));
@@ -250,7 +248,7 @@ TEST_F(CommandFixture, DeletingATableTakesItsPagesOutOfTheTreeAndTheProjectLoads
     EXPECT_EQ(Base().FindMasterTableByName("customer"), nullptr);
     EXPECT_EQ(host.reset,
               (std::vector<RightPane>{RightPane::UserFunctionView, RightPane::TableView}));
-    // The form and the RDLC report went with the table; the counts of the table's node and of
+    // The form went with the table; the counts of the table's node and of
     // the five kinds of its pages read their refresh texts in every module.
     EXPECT_EQ(control.Dump(tree.GetModuleItem(0), 1), "Master Tables(2) [2] -2\n"
                                                       "Master Forms(2) [5] -3\n"
@@ -335,8 +333,7 @@ TEST_F(CommandFixture, CopyMarksServeOnePasteInTheirOwnModule)
 
 TEST_F(CommandFixture, CopyingAMasterDetailFormServesOnePaste)
 {
-    TransactionDataCreator(customer, &project).CreateAll();
-    tree.BuildTree(&project);
+    AddTransaction();
     ASSERT_EQ(Base().GetTransactions().size(), 1u);
     const TreeHandle transaction = control.GetChildItem(Node(Base(), TreeSlot::DetailForms));
     Choose(transaction, 20);

@@ -7,6 +7,7 @@
 #include "model/Module.h"
 #include "model/Table.h"
 #include "model/TableFormCreator.h"
+#include "model/TransactionDataCreator.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "shell/logic/ProjectTree.h"
 #include "shell/logic/ProjectTreeCommands.h"
@@ -89,7 +90,7 @@ protected:
 };
 
 // The fixture with a master table "customer" of the base module that has its form, search
-// report, RDLC report and a user-defined function, and a second module.
+// report and a user-defined function, and a second module.
 class CommandFixture : public TreeFixture
 {
 protected:
@@ -97,7 +98,9 @@ protected:
     {
         customer = NewTable("customer", Table::masterKind, {"name"});
         Base().AddTable(customer);
-        TableFormCreator(customer, &project).CreateAll();
+        TableFormCreator creator(customer, &project);
+        creator.CreateForm();
+        creator.CreateReport();
         function = new Function;
         function->SetName("CustomersByName");
         function->SetKind(1);
@@ -110,6 +113,14 @@ protected:
         tree.BuildTree(&project);
     }
 
+    // A master-detail form on "customer" with its detail table.
+    void AddTransaction()
+    {
+        TransactionDataCreator creator(customer, &project);
+        creator.CreateDetailTable();
+        creator.CreateTransaction();
+        tree.BuildTree(&project);
+    }
     // A right click on the item and the command chosen in its menu.
     void Choose(TreeHandle item, UINT command)
     {
