@@ -245,7 +245,7 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
         return;
     case TreeMenu::MasterDetail:
         if (command == kFirst)
-            EditNewTransaction(m_host);
+            EditNew(m_host, RightPane::TransactionView);
         else if (command == kSecond)
             CopyTransaction(item);
         else if (command == kThird)
@@ -256,11 +256,11 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
         return;
     case TreeMenu::DashboardsNode:
         if (command == kFirst)
-            EditNewDashBoard(m_host);
+            EditNew(m_host, RightPane::DashBoardView);
         return;
     case TreeMenu::SearchReportsNode:
         if (command == kFirst)
-            EditNewApplicationReport(m_host);
+            EditNew(m_host, RightPane::ReportView);
         else if (command == kSecond)
             PasteReport();
         return;
@@ -273,22 +273,22 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
         return;
     case TreeMenu::ReportsNode:
         if (command == kFirst)
-            EditNewRDLCReport(m_host);
+            EditNew(m_host, RightPane::RDLCReportView);
         return;
     case TreeMenu::MenusNode:
         if (command == kFirst)
-            EditNewMenu(m_host);
+            EditNew(m_host, RightPane::MenuView);
         return;
     case TreeMenu::DashBoardPage:
         if (command == kFirst)
-            EditNewDashBoardPage(m_host);
+            EditNew(m_host, RightPane::DashBoardPageView);
         else if (command == kSecond)
             WritePage(module->FindDashBoardPageById(m_tree.Control().GetItemData(item)),
                       &AspxObjectWriter::WriteDashBoardPage);
         return;
     case TreeMenu::UserFunctionsNode:
         if (command == kFirst)
-            EditNewUserFunction(m_host);
+            EditNew(m_host, RightPane::UserFunctionView);
         return;
     default:
         return;
@@ -612,9 +612,16 @@ void ProjectTreeCommands::DeleteSelectedItem()
     DeleteField(item);
 }
 
+template <class T>
+void ProjectTreeCommands::DeleteEntity(T* entity, bool (ForgeonProject::*remove)(T*),
+                                       TreeHandle item, RightPane pane, std::vector<int> countSlots)
+{
+    if (entity != nullptr && (Project().*remove)(entity))
+        AfterDelete(item, pane, std::move(countSlots));
+}
+
 void ProjectTreeCommands::DeleteEntityOfSlot(Module& module, int slot, TreeHandle item)
 {
-    ForgeonProject& project = Project();
     const int id = m_tree.Control().GetItemData(item);
     switch (slot)
     {
@@ -624,52 +631,45 @@ void ProjectTreeCommands::DeleteEntityOfSlot(Module& module, int slot, TreeHandl
         DeleteTable(module, slot, item);
         return;
     case TreeSlot::MasterForms:
-        if (Form* form = module.FindMasterFormById(id); form && project.DeleteForm(form))
-            AfterDelete(item, RightPane::FormEditor, {TreeSlot::MasterForms});
+        DeleteEntity(module.FindMasterFormById(id), &ForgeonProject::DeleteForm, item,
+                     RightPane::FormEditor, {TreeSlot::MasterForms});
         return;
     case TreeSlot::MapForms:
-        if (MapForm* mapForm = module.FindMapFormById(id);
-            mapForm && project.DeleteMapForm(mapForm))
-            AfterDelete(item, RightPane::MapFormView, {});
+        DeleteEntity(module.FindMapFormById(id), &ForgeonProject::DeleteMapForm, item,
+                     RightPane::MapFormView, {});
         return;
     case TreeSlot::DetailForms:
         DeleteTransaction(module, item);
         return;
     case TreeSlot::Dashboards:
-        if (DashBoard* dashBoard = module.FindDashBoardById(id);
-            dashBoard && project.DeleteDashBoard(dashBoard))
-            AfterDelete(item, RightPane::DashBoardView, {TreeSlot::Dashboards});
+        DeleteEntity(module.FindDashBoardById(id), &ForgeonProject::DeleteDashBoard, item,
+                     RightPane::DashBoardView, {TreeSlot::Dashboards});
         return;
     case TreeSlot::DashBoardPages:
-        if (DashBoardPage* page = module.FindDashBoardPageById(id);
-            page && project.DeleteDashBoardPage(page))
-            AfterDelete(item, RightPane::DashBoardPageView, {TreeSlot::DashBoardPages});
+        DeleteEntity(module.FindDashBoardPageById(id), &ForgeonProject::DeleteDashBoardPage, item,
+                     RightPane::DashBoardPageView, {TreeSlot::DashBoardPages});
         return;
     case TreeSlot::UserProcedures:
     case TreeSlot::SelectAllProcedures:
     case TreeSlot::SelectRecordProcedures:
-        if (Procedure* procedure = module.FindProcedureById(id);
-            procedure && project.DeleteProcedure(procedure))
-            AfterDelete(item, RightPane::ProcedureView, {});
+        DeleteEntity(module.FindProcedureById(id), &ForgeonProject::DeleteProcedure, item,
+                     RightPane::ProcedureView, {});
         return;
     case TreeSlot::SearchReports:
-        if (ApplicationReport* report = module.FindReportById(id);
-            report && project.DeleteApplicationReport(report))
-            AfterDelete(item, RightPane::ReportView, {TreeSlot::SearchReports});
+        DeleteEntity(module.FindReportById(id), &ForgeonProject::DeleteApplicationReport, item,
+                     RightPane::ReportView, {TreeSlot::SearchReports});
         return;
     case TreeSlot::Reports:
-        if (RDLCReport* report = module.FindRDLCReportById(id);
-            report && project.DeleteRDLCReport(report))
-            AfterDelete(item, RightPane::RDLCReportView, {TreeSlot::Reports});
+        DeleteEntity(module.FindRDLCReportById(id), &ForgeonProject::DeleteRDLCReport, item,
+                     RightPane::RDLCReportView, {TreeSlot::Reports});
         return;
     case TreeSlot::Menus:
-        if (Menu* menu = module.FindMenuById(id); menu && project.DeleteMenu(menu))
-            AfterDelete(item, RightPane::MenuView, {TreeSlot::Menus});
+        DeleteEntity(module.FindMenuById(id), &ForgeonProject::DeleteMenu, item,
+                     RightPane::MenuView, {TreeSlot::Menus});
         return;
     case TreeSlot::UserFunctions:
-        if (Function* function = module.FindFunctionById(id);
-            function && project.DeleteFunction(function))
-            AfterDelete(item, RightPane::UserFunctionView, {TreeSlot::UserFunctions});
+        DeleteEntity(module.FindFunctionById(id), &ForgeonProject::DeleteFunction, item,
+                     RightPane::UserFunctionView, {TreeSlot::UserFunctions});
         return;
     default:
         return;
@@ -761,8 +761,8 @@ void ProjectTreeCommands::DeleteTransaction(Module& module, TreeHandle item)
         for (Procedure* procedure : own)
             project.DeleteProcedure(procedure);
     }
-    if (project.DeleteTransaction(transaction))
-        AfterDelete(item, RightPane::TransactionView, {TreeSlot::DetailForms});
+    DeleteEntity(transaction, &ForgeonProject::DeleteTransaction, item, RightPane::TransactionView,
+                 {TreeSlot::DetailForms});
 }
 
 void ProjectTreeCommands::DeleteField(TreeHandle item)

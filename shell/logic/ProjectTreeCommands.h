@@ -101,6 +101,10 @@ private:
 
     bool OpenEntityOfSlot(Module& module, int slot, int id);
     bool IsDefaultTableItem(TreeHandle item) const;
+    // Deletes the entity through the project's delete operation; when it went, AfterDelete.
+    template <class T>
+    void DeleteEntity(T* entity, bool (ForgeonProject::*remove)(T*), TreeHandle item,
+                      RightPane pane, std::vector<int> countSlots);
     // Deletes the entity of the item under the module's node of the slot.
     void DeleteEntityOfSlot(Module& module, int slot, TreeHandle item);
     void DeleteTable(Module& module, int slot, TreeHandle item);

@@ -28,32 +28,9 @@ public:
     virtual void RefreshTree() = 0;
 };
 
-// The editors opened empty, from the tree's menus and the start page.
-inline void EditNewTransaction(TreeCommandHost& host)
+// Opens the editor of the pane empty, to make a new entity (the tree's create commands and the
+// start page).
+inline void EditNew(TreeCommandHost& host, RightPane pane)
 {
-    host.OpenEditor(RightPane::TransactionView, nullptr);
-}
-inline void EditNewApplicationReport(TreeCommandHost& host)
-{
-    host.OpenEditor(RightPane::ReportView, nullptr);
-}
-inline void EditNewRDLCReport(TreeCommandHost& host)
-{
-    host.OpenEditor(RightPane::RDLCReportView, nullptr);
-}
-inline void EditNewDashBoard(TreeCommandHost& host)
-{
-    host.OpenEditor(RightPane::DashBoardView, nullptr);
-}
-inline void EditNewDashBoardPage(TreeCommandHost& host)
-{
-    host.OpenEditor(RightPane::DashBoardPageView, nullptr);
-}
-inline void EditNewMenu(TreeCommandHost& host)
-{
-    host.OpenEditor(RightPane::MenuView, nullptr);
-}
-inline void EditNewUserFunction(TreeCommandHost& host)
-{
-    host.OpenEditor(RightPane::UserFunctionView, nullptr);
+    host.OpenEditor(pane, nullptr);
 }
