@@ -82,7 +82,7 @@ void ForgeonView::RefreshTree()
 
 void ForgeonView::ClearTree()
 {
-    m_pTree->BuildTree(nullptr);
+    m_pTree->Clear();
 }
 
 void ForgeonView::ShowContextMenu(HTREEITEM item, CPoint screenPoint)

@@ -34,6 +34,16 @@ void ProjectTree::BuildTree(ForgeonProject* project)
     m_tree.Redraw();
 }
 
+void ProjectTree::Clear()
+{
+    if (m_project != nullptr)
+    {
+        for (Module* module : m_project->GetModules())
+            module->GetTreeItems()->fill(nullptr);
+    }
+    BuildTree(nullptr);
+}
+
 TreeHandle ProjectTree::AppendModuleItem(Module& module)
 {
     const TreeHandle item =

@@ -23,6 +23,8 @@ public:
 
     // Deletes every item and builds the tree of the project: only its current module expanded.
     void BuildTree(ForgeonProject* project);
+    // Deletes every item; the modules of the project shown forget their category nodes.
+    void Clear();
     TreeHandle GetRootItem() const { return m_root; }
 
     // Appends the module's item under the root, with its category nodes and entities.

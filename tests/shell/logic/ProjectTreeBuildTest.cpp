@@ -111,6 +111,21 @@ TEST_F(TreeFixture, AMasterFormWithoutANameIsNamedAfterItsTable)
     EXPECT_NE(Item(Base(), TreeSlot::MasterForms, "customer_form"), nullptr);
 }
 
+TEST_F(TreeFixture, AClearedTreeLeavesNoHandlesInTheModules)
+{
+    tree.Clear();
+    EXPECT_EQ(control.CountItems(), 0u);
+    EXPECT_EQ(tree.GetRootItem(), nullptr);
+    EXPECT_EQ(tree.GetModuleItem(0), nullptr);
+    for (const TreeHandle node : *Base().GetTreeItems())
+        EXPECT_EQ(node, nullptr);
+    // Inserting into a module of a cleared tree inserts nothing.
+    Table* table = NewTable("orders");
+    Base().AddTable(table);
+    ProjectTreeBuilder(control).AddTableItem(Base(), *table);
+    EXPECT_EQ(control.CountItems(), 0u);
+}
+
 TEST_F(TreeFixture, OnlyTheCurrentModuleIsExpandedAfterARebuild)
 {
     project.AddNewModule();
