@@ -68,7 +68,7 @@ void ProjectTree::RebuildModule(Module& module)
     if (item == nullptr)
         return;
     ProjectTreeBuilder builder(m_tree);
-    std::vector<int> expanded;
+    std::vector<ProjectTreeBuilder::ItemKey> expanded;
     builder.SaveExpandedItems(item, expanded);
     builder.RemoveCategoryNodes(module);
     builder.PopulateModule(item, module);

@@ -318,23 +318,30 @@ bool ProjectTreeBuilder::IsWithin(TreeHandle item, TreeHandle moduleItem) const
     return false;
 }
 
-void ProjectTreeBuilder::SaveExpandedItems(TreeHandle moduleItem, std::vector<int>& expanded) const
+ProjectTreeBuilder::ItemKey ProjectTreeBuilder::KeyOf(TreeHandle item) const
+{
+    const TreeHandle parent = m_tree.GetParentItem(item);
+    return {parent != nullptr ? m_tree.GetItemData(parent) : 0, m_tree.GetItemData(item)};
+}
+
+void ProjectTreeBuilder::SaveExpandedItems(TreeHandle moduleItem,
+                                           std::vector<ItemKey>& expanded) const
 {
     for (TreeHandle item = moduleItem; item != nullptr && IsWithin(item, moduleItem);
          item = m_tree.GetNextVisibleItem(item))
     {
         if (m_tree.IsExpanded(item))
-            expanded.push_back(m_tree.GetItemData(item));
+            expanded.push_back(KeyOf(item));
     }
 }
 
 void ProjectTreeBuilder::RestoreExpandedItems(TreeHandle moduleItem,
-                                              const std::vector<int>& expanded)
+                                              const std::vector<ItemKey>& expanded)
 {
     for (TreeHandle item = moduleItem; item != nullptr && IsWithin(item, moduleItem);
          item = m_tree.GetNextVisibleItem(item))
     {
-        if (std::find(expanded.begin(), expanded.end(), m_tree.GetItemData(item)) != expanded.end())
+        if (std::find(expanded.begin(), expanded.end(), KeyOf(item)) != expanded.end())
             m_tree.Expand(item, true);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "shell/logic/ProjectTreeControl.h"
 
+#include <utility>
 #include <vector>
 
 class ApplicationReport;
@@ -52,10 +53,12 @@ public:
 
     // Deletes the module's category nodes with their subtrees and empties their slots.
     void RemoveCategoryNodes(Module& module);
+    // An item told by its parent's data and its own, which ids of different kinds share.
+    using ItemKey = std::pair<int, int>;
     // Walk the shown items from the module item while they belong to it: the first records the
-    // item data of every expanded item, the second expands every item whose data is listed.
-    void SaveExpandedItems(TreeHandle moduleItem, std::vector<int>& expanded) const;
-    void RestoreExpandedItems(TreeHandle moduleItem, const std::vector<int>& expanded);
+    // key of every expanded item, the second expands every item whose key is listed.
+    void SaveExpandedItems(TreeHandle moduleItem, std::vector<ItemKey>& expanded) const;
+    void RestoreExpandedItems(TreeHandle moduleItem, const std::vector<ItemKey>& expanded);
 
     // The count text a delete leaves on the category node of the slot, with the count shown
     // also when it is 0.
@@ -70,6 +73,7 @@ private:
     void SetInsertCountText(Module& module, int slot);
     // Is the item the module item or below it.
     bool IsWithin(TreeHandle item, TreeHandle moduleItem) const;
+    ItemKey KeyOf(TreeHandle item) const;
 
     ProjectTreeControl& m_tree;
 };
