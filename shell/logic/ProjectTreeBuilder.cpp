@@ -61,7 +61,15 @@ std::pair<int, int> TablePlace(int kind)
 void ProjectTreeBuilder::PopulateModule(TreeHandle moduleItem, Module& module)
 {
     AddCategoryNodes(moduleItem, module);
+    // Each count text once, when the module's entities are in.
+    m_countsDeferred = true;
     AddModuleEntities(module);
+    m_countsDeferred = false;
+    for (const TreeCategory& category : kCategories)
+    {
+        if (m_tree.GetChildItem(SlotOf(module, category.slot)) != nullptr)
+            SetInsertCountText(module, category.slot);
+    }
 }
 
 void ProjectTreeBuilder::AddCategoryNodes(TreeHandle moduleItem, Module& module)
@@ -128,7 +136,8 @@ TreeHandle ProjectTreeBuilder::AddEntityItem(Module& module, int slot, const CSt
     if (node == nullptr)
         return nullptr;
     const TreeHandle item = m_tree.InsertItem(text, image, id, node);
-    SetInsertCountText(module, slot);
+    if (!m_countsDeferred)
+        SetInsertCountText(module, slot);
     return item;
 }
 

@@ -76,4 +76,5 @@ private:
     ItemKey KeyOf(TreeHandle item) const;
 
     ProjectTreeControl& m_tree;
+    bool m_countsDeferred = false;
 };
