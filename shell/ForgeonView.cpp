@@ -9,6 +9,7 @@
 #include "platform/ui/WinApp.h"
 #include "shell/ForgeonDoc.h"
 #include "shell/MainFrame.h"
+#include "shell/ReNameModuleDlg.h"
 #include "shell/ShellResources.h"
 #include "shell/TreeCtrlTarget.h"
 #include "shell/logic/ModuleRenamer.h"
@@ -117,6 +118,25 @@ void ForgeonView::DeleteSelectedItem()
     m_pCommands->DeleteSelectedItem();
 }
 
+void ForgeonView::CreateModule()
+{
+    m_pCommands->CreateModule();
+}
+
+void ForgeonView::DeleteModuleOfItem(HTREEITEM item)
+{
+    m_pCommands->DeleteModuleItem(item);
+}
+
+void ForgeonView::RenameModule()
+{
+    ForgeonProject* project = m_pTree->GetProject();
+    if (project == nullptr)
+        return;
+    ReNameModuleDlg dialog(project, AfxGetMainWnd());
+    dialog.DoModal();
+}
+
 void ForgeonView::OnDoubleClick(NMHDR*, LRESULT* result)
 {
     OpenItem(GetTreeCtrl().GetSelectedItem());
@@ -199,8 +219,5 @@ void ForgeonView::EditLabel(TreeHandle item)
 
 void ForgeonView::ShowRenameModuleDialog()
 {
-    ForgeonProject* project = m_pTree->GetProject();
-    if (project == nullptr || project->GetCurrentModule() == nullptr)
-        return;
-    EditLabel(m_pTree->GetModuleItem(project->GetModuleIndex(project->GetCurrentModule())));
+    RenameModule();
 }

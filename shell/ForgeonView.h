@@ -42,6 +42,11 @@ public:
     void OpenItem(HTREEITEM item);
     // What the Delete key does.
     void DeleteSelectedItem();
+    // The module commands of the main menu.
+    void CreateModule();
+    void DeleteModuleOfItem(HTREEITEM item);
+    // The Rename Module dialog; a name it takes rebuilds the tree.
+    void RenameModule();
     // The popup menu of a kind of item.
     CMenu& GetContextMenu(TreeMenu menu) { return m_menus[static_cast<std::size_t>(menu)]; }
 

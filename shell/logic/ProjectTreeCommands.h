@@ -72,6 +72,10 @@ public:
     void OpenItem(TreeHandle item);
     // The Delete key, with its guards and the confirmation.
     void DeleteSelectedItem();
+    // A new module appended, its name opened for editing.
+    void CreateModule();
+    // The module of the item deleted when it holds nothing.
+    void DeleteModuleItem(TreeHandle item);
 
 private:
     ForgeonProject& Project() const;
@@ -80,9 +84,7 @@ private:
     // The table of the item, looked up among the tables of the kind its parent node holds.
     Table* TableOfItem(Module& module, TreeHandle item) const;
 
-    void CreateModule();
     void WriteModule();
-    void DeleteModuleItem(TreeHandle item);
     void CreateForm(Module& module, Table& table);
     void CreateForms();
     void CreateFormOfItem(TreeHandle item);

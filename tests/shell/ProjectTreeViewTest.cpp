@@ -1,6 +1,7 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/ScriptedPopupMenus.h"
 #include "shell/ForgeonView.h"
+#include "shell/ReNameModuleDlg.h"
 #include "shell/logic/ProjectTree.h"
 #include "shell/logic/ProjectTreeLayout.h"
 #include "tests/shell/ShellTestSupport.h"
@@ -209,16 +210,63 @@ TEST_F(ProjectTreeViewTest, CreateModuleOpensTheNewNameForEditingAndTheTypedName
     EXPECT_EQ(Children(Node(added, TreeSlot::Menus)).rfind("SalesMenu [20]", 0), 0u);
     EXPECT_EQ(program.boxes.Shown().size(), 1u);
 
-    // Rename in the module's menu opens the name again.
-    menus.Answer(0);
-    View().ShowContextMenu(item, CPoint(10, 10));
-    EXPECT_EQ(Tree().GetEditControl(), nullptr);
+    // Rename in the module's menu shows the Rename Module dialog on the module; a refused name
+    // keeps it open.
+    program.dialogs.Answer(
+        [](CDialog&, DialogDriver& user)
+        {
+            EXPECT_EQ(user.GetText(ReNameModuleDlg::IDC_NAME), "Sales");
+            user.SetText(ReNameModuleDlg::IDC_NAME, "Sales:East");
+            user.PressOk();
+            user.SetText(ReNameModuleDlg::IDC_NAME, "Orders");
+            user.PressOk();
+        });
     menus.Answer(40);
     View().ShowContextMenu(item, CPoint(10, 10));
-    EXPECT_NE(LabelEditor(), nullptr);
+    EXPECT_EQ(program.dialogs.Shown(), std::vector<UINT>{ReNameModuleDlg::IDD});
+    EXPECT_EQ(added.GetName(), "Orders");
+    EXPECT_NE(Child(Tree().GetRootItem(), "Orders"), nullptr);
+    ASSERT_EQ(program.boxes.Shown().size(), 2u);
+    EXPECT_EQ(program.boxes.Shown()[1].text.rfind("Module name cannot contain", 0), 0u);
+}
+
+TEST_F(ProjectTreeViewTest, TheModuleCommandsOfTheMainMenuGoThroughTheTree)
+{
+    program.Command(ID_MODULE_ADD);
+    ASSERT_EQ(program.Project().GetModuleCount(), 2);
+    ASSERT_NE(LabelEditor(), nullptr);
     QTest::keyClick(LabelEditor(), Qt::Key_Escape);
     QApplication::processEvents();
-    EXPECT_EQ(added.GetName(), "Sales");
+
+    Tree().SelectItem(Tree().GetRootItem());
+    program.Command(ID_MODULE_DELETE);
+    Tree().SelectItem(Child(Tree().GetRootItem(), "Module2"));
+    program.Command(ID_MODULE_DELETE);
+    std::vector<std::string> shown;
+    for (const auto& box : program.boxes.Shown())
+        shown.push_back(box.text);
+    EXPECT_EQ(shown, (std::vector<std::string>{
+                         "Please select module to delete.",
+                         "Cannot delete a selected module as it contains data.\nFor Deletion you "
+                         "need to clean the data mannualy."}));
+
+    program.dialogs.Answer(
+        [](CDialog&, DialogDriver& user)
+        {
+            user.Select(ReNameModuleDlg::IDC_MODULE, 0);
+            EXPECT_EQ(user.GetText(ReNameModuleDlg::IDC_NAME), "BaseModule");
+            user.SetText(ReNameModuleDlg::IDC_NAME, "Main");
+            user.PressOk();
+        });
+    program.Command(ID_MODULE_RENAME);
+    EXPECT_EQ(program.Project().GetModuleNames(), (std::vector<CString>{"Main", "Module2"}));
+    EXPECT_NE(Child(Tree().GetRootItem(), "Main"), nullptr);
+
+    // The hidden delete command deletes the selected item.
+    Tree().SelectItem(
+        Child(Node(*program.Project().GetBaseModule(), TreeSlot::MasterTables), "useraccount"));
+    program.Command(ID_DELETE_TREE_ITEM);
+    EXPECT_EQ(program.boxes.Shown().back().text, "Can not delete Default Table");
 }
 
 TEST_F(ProjectTreeViewTest, TheDeleteKeyRunsTheGuardsOfTheSelectedItem)
