@@ -198,7 +198,7 @@ void ProjectTree::UpdateFormItemText(const FormInterface& page)
         slot = TreeSlot::SearchReports, id = report->GetId();
     else if (const auto* rdlc = dynamic_cast<const RDLCReport*>(&page))
         slot = TreeSlot::Reports, id = rdlc->GetId();
-    const TreeHandle node = slot != 0 ? (*module->GetTreeItems())[slot] : nullptr;
+    const TreeHandle node = slot != 0 ? CategoryNode(*module, slot) : nullptr;
     if (const TreeHandle item = node != nullptr ? FindChildItem(node, id) : nullptr)
         m_tree.SetItemText(item, page.GetFormName());
     m_tree.Redraw();
@@ -209,8 +209,8 @@ void ProjectTree::UpdateFieldItemText(int tableId, int detailFlag, const Field& 
     Module* module = m_project != nullptr ? m_project->GetCurrentModule() : nullptr;
     if (module == nullptr)
         return;
-    const TreeHandle node = (*module->GetTreeItems())[detailFlag == 1 ? TreeSlot::DetailTables
-                                                                      : TreeSlot::MasterTables];
+    const TreeHandle node =
+        CategoryNode(*module, detailFlag == 1 ? TreeSlot::DetailTables : TreeSlot::MasterTables);
     const TreeHandle tableItem = node != nullptr ? FindChildItem(node, tableId) : nullptr;
     if (tableItem == nullptr)
         return;

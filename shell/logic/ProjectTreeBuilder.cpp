@@ -24,11 +24,6 @@ namespace
 {
 constexpr int kOtherTableImage = TreeImage::Module;
 
-TreeHandle& SlotOf(Module& module, int slot)
-{
-    return (*module.GetTreeItems())[static_cast<std::size_t>(slot)];
-}
-
 CString CountText(const char* prefix, int count)
 {
     CString text;
@@ -67,7 +62,7 @@ void ProjectTreeBuilder::PopulateModule(TreeHandle moduleItem, Module& module)
     m_countsDeferred = false;
     for (const TreeCategory& category : kCategories)
     {
-        if (m_tree.GetChildItem(SlotOf(module, category.slot)) != nullptr)
+        if (m_tree.GetChildItem(CategoryNode(module, category.slot)) != nullptr)
             SetInsertCountText(module, category.slot);
     }
 }
@@ -75,7 +70,7 @@ void ProjectTreeBuilder::PopulateModule(TreeHandle moduleItem, Module& module)
 void ProjectTreeBuilder::AddCategoryNodes(TreeHandle moduleItem, Module& module)
 {
     for (const TreeCategory& category : kCategories)
-        SlotOf(module, category.slot) =
+        CategoryNode(module, category.slot) =
             m_tree.InsertItem(category.text, category.nodeImage, category.code, moduleItem);
 }
 
@@ -132,7 +127,7 @@ void ProjectTreeBuilder::AddModuleEntities(Module& module)
 TreeHandle ProjectTreeBuilder::AddEntityItem(Module& module, int slot, const CString& text, int id,
                                              int image)
 {
-    const TreeHandle node = SlotOf(module, slot);
+    const TreeHandle node = CategoryNode(module, slot);
     if (node == nullptr)
         return nullptr;
     const TreeHandle item = m_tree.InsertItem(text, image, id, node);
@@ -147,16 +142,16 @@ void ProjectTreeBuilder::SetInsertCountText(Module& module, int slot)
     if (category == nullptr)
         return;
     const CString prefix = category->insertCountPrefix;
-    m_tree.SetItemText(SlotOf(module, slot), prefix.Right(1) == "("
-                                                 ? CountText(prefix, CountOfSlot(module, slot))
-                                                 : prefix);
+    m_tree.SetItemText(CategoryNode(module, slot),
+                       prefix.Right(1) == "(" ? CountText(prefix, CountOfSlot(module, slot))
+                                              : prefix);
 }
 
 void ProjectTreeBuilder::RefreshCountText(Module& module, int slot)
 {
     const TreeCategory* category = FindCategory(slot);
-    if (category != nullptr && SlotOf(module, slot) != nullptr)
-        m_tree.SetItemText(SlotOf(module, slot),
+    if (category != nullptr && CategoryNode(module, slot) != nullptr)
+        m_tree.SetItemText(CategoryNode(module, slot),
                            CountText(category->refreshCountPrefix, CountOfSlot(module, slot)));
 }
 
@@ -242,11 +237,11 @@ void ProjectTreeBuilder::AddProcedureItem(Module& module, Procedure& procedure)
     else if (procedure.GetName().Find("SelectRecord") >= 0 ||
              procedure.GetName().Find("SelectLastRecord") >= 0)
         slot = TreeSlot::SelectRecordProcedures;
-    const TreeHandle node = slot != 0 ? SlotOf(module, slot) : nullptr;
+    const TreeHandle node = slot != 0 ? CategoryNode(module, slot) : nullptr;
     if (node == nullptr)
         return;
     m_tree.InsertItem(procedure.GetName(), TreeImage::Module, procedure.GetId(), node);
-    if (const TreeHandle countNode = SlotOf(module, TreeSlot::DefaultProcedures))
+    if (const TreeHandle countNode = CategoryNode(module, TreeSlot::DefaultProcedures))
         m_tree.SetItemText(countNode,
                            CountText("Default Procedures(", CountDefaultProcedures(module)));
 }
@@ -309,7 +304,7 @@ void ProjectTreeBuilder::RemoveCategoryNodes(Module& module)
 {
     for (int slot = 1; slot < Module::treeItemCount; ++slot)
     {
-        TreeHandle& node = SlotOf(module, slot);
+        TreeHandle& node = CategoryNode(module, slot);
         if (node == nullptr)
             continue;
         m_tree.DeleteItem(node);

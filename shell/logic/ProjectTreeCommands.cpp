@@ -121,11 +121,6 @@ Module* ProjectTreeCommands::CurrentModule() const
     return m_tree.GetProject() != nullptr ? Project().GetCurrentModule() : nullptr;
 }
 
-TreeHandle ProjectTreeCommands::Slot(const Module& module, int slot) const
-{
-    return (*const_cast<Module&>(module).GetTreeItems())[static_cast<std::size_t>(slot)];
-}
-
 void ProjectTreeCommands::SelectModuleOfItem(TreeHandle item)
 {
     const int index = m_tree.FindModuleIndexOfItem(item);
@@ -213,7 +208,7 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
     }
     if (module == nullptr)
         return;
-    const bool detailNode = item == Slot(*module, TreeSlot::DetailTables);
+    const bool detailNode = item == CategoryNode(*module, TreeSlot::DetailTables);
     switch (menu)
     {
     case TreeMenu::TableCategory:
@@ -380,7 +375,7 @@ void ProjectTreeCommands::CreateFormOfItem(TreeHandle item)
     Module& module = *CurrentModule();
     const int id = m_tree.Control().GetItemData(item);
     const TreeHandle parent = m_tree.Control().GetParentItem(item);
-    if (parent == Slot(module, TreeSlot::MasterTables))
+    if (parent == CategoryNode(module, TreeSlot::MasterTables))
     {
         if (Table* table = module.FindMasterTableById(id))
             CreateForm(module, *table);
@@ -574,7 +569,7 @@ bool ProjectTreeCommands::IsDefaultTableItem(TreeHandle item) const
 {
     Module* base = Project().GetBaseModule();
     if (base == nullptr ||
-        m_tree.Control().GetParentItem(item) != Slot(*base, TreeSlot::MasterTables))
+        m_tree.Control().GetParentItem(item) != CategoryNode(*base, TreeSlot::MasterTables))
         return false;
     const Table* table = base->FindMasterTableById(m_tree.Control().GetItemData(item));
     return table != nullptr && table->IsSystemTable();
@@ -700,7 +695,7 @@ void ProjectTreeCommands::DeleteTable(Module& module, int slot, TreeHandle item)
     {
         const auto collect = [&](int dependentSlot, int id)
         {
-            const TreeHandle node = Slot(*each, dependentSlot);
+            const TreeHandle node = CategoryNode(*each, dependentSlot);
             if (const TreeHandle found = node ? m_tree.FindChildItem(node, id) : nullptr)
                 dependents.push_back({each, dependentSlot, id, found});
         };

@@ -80,7 +80,6 @@ public:
 private:
     ForgeonProject& Project() const;
     Module* CurrentModule() const;
-    TreeHandle Slot(const Module& module, int slot) const;
     // The table of the item, looked up among the tables of the kind its parent node holds.
     Table* TableOfItem(Module& module, TreeHandle item) const;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Module.h"
+
 #include <array>
 
 // The category nodes of a module in the project tree. A node's slot is its index in the module's
@@ -71,3 +73,9 @@ inline constexpr std::array<TreeCategory, 10> kCategories = {{
 
 // The category of the slot; null for a slot the tree does not create.
 const TreeCategory* FindCategory(int slot);
+
+// The module's category node of the slot; null while the tree holds none.
+inline Module::TreeItemHandle& CategoryNode(Module& module, int slot)
+{
+    return (*module.GetTreeItems())[static_cast<std::size_t>(slot)];
+}
