@@ -229,22 +229,24 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
         return;
     case TreeMenu::MasterFormsNode:
         if (command == kFirst)
-            PasteForm();
+            PastePage(&Module::TakePastedForm, &Module::AddMasterForm,
+                      &ProjectTreeBuilder::AddFormItem);
         return;
     case TreeMenu::FormItem:
         if (command == kFirst)
             WritePage(module->FindMasterFormById(m_tree.Control().GetItemData(item)),
                       &AspxObjectWriter::WriteForm);
         else if (command == kSecond)
-            CopyForm(item);
+            CopyPage(item, &Module::FindMasterFormById, &Module::SetPastedForm);
         return;
     case TreeMenu::MasterDetail:
         if (command == kFirst)
             EditNew(m_host, RightPane::TransactionView);
         else if (command == kSecond)
-            CopyTransaction(item);
+            CopyPage(item, &Module::FindTransactionById, &Module::SetPastedTransaction);
         else if (command == kThird)
-            PasteTransaction();
+            PastePage(&Module::TakePastedTransaction, &Module::AddTransaction,
+                      &ProjectTreeBuilder::AddTransactionItem);
         else if (command == kFourth)
             WritePage(module->FindTransactionById(m_tree.Control().GetItemData(item)),
                       &AspxObjectWriter::WriteTransaction);
@@ -257,11 +259,12 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
         if (command == kFirst)
             EditNew(m_host, RightPane::ReportView);
         else if (command == kSecond)
-            PasteReport();
+            PastePage(&Module::TakePastedReport, &Module::AddReport,
+                      &ProjectTreeBuilder::AddApplicationReportItem);
         return;
     case TreeMenu::SearchReportItem:
         if (command == kFirst)
-            CopyReport(item);
+            CopyPage(item, &Module::FindReportById, &Module::SetPastedReport);
         else if (command == kSecond)
             WritePage(module->FindReportById(m_tree.Control().GetItemData(item)),
                       &AspxObjectWriter::WriteReport);
@@ -422,58 +425,26 @@ void ProjectTreeCommands::WriteTableScript(TreeHandle item)
         AfxMessageBox(report.GetText());
 }
 
-void ProjectTreeCommands::PasteForm()
+template <class T>
+void ProjectTreeCommands::PastePage(T* (Module::*take)(), bool (Module::*add)(T*, bool),
+                                    void (ProjectTreeBuilder::*addItem)(Module&, T&))
 {
     Module& module = *CurrentModule();
-    Form* form = module.TakePastedForm();
-    if (form == nullptr)
+    T* page = (module.*take)();
+    if (page == nullptr)
         return;
-    module.AddMasterForm(form, /*withFiles=*/true);
-    module.AddDefaultMenuEntries(form);
-    ProjectTreeBuilder(m_tree.Control()).AddFormItem(module, *form);
+    (module.*add)(page, /*withFiles=*/true);
+    module.AddDefaultMenuEntries(page);
+    (ProjectTreeBuilder(m_tree.Control()).*addItem)(module, *page);
 }
 
-void ProjectTreeCommands::PasteTransaction()
+template <class T>
+void ProjectTreeCommands::CopyPage(TreeHandle item, T* (Module::*find)(int) const,
+                                   void (Module::*mark)(T*))
 {
     Module& module = *CurrentModule();
-    Transaction* transaction = module.TakePastedTransaction();
-    if (transaction == nullptr)
-        return;
-    module.AddTransaction(transaction, /*withFiles=*/true);
-    module.AddDefaultMenuEntries(transaction);
-    ProjectTreeBuilder(m_tree.Control()).AddTransactionItem(module, *transaction);
-}
-
-void ProjectTreeCommands::PasteReport()
-{
-    Module& module = *CurrentModule();
-    ApplicationReport* report = module.TakePastedReport();
-    if (report == nullptr)
-        return;
-    module.AddReport(report, /*withFiles=*/true);
-    module.AddDefaultMenuEntries(report);
-    ProjectTreeBuilder(m_tree.Control()).AddApplicationReportItem(module, *report);
-}
-
-void ProjectTreeCommands::CopyForm(TreeHandle item)
-{
-    Module& module = *CurrentModule();
-    if (Form* form = module.FindMasterFormById(m_tree.Control().GetItemData(item)))
-        module.SetPastedForm(form);
-}
-
-void ProjectTreeCommands::CopyTransaction(TreeHandle item)
-{
-    Module& module = *CurrentModule();
-    if (Transaction* transaction = module.FindTransactionById(m_tree.Control().GetItemData(item)))
-        module.SetPastedTransaction(transaction);
-}
-
-void ProjectTreeCommands::CopyReport(TreeHandle item)
-{
-    Module& module = *CurrentModule();
-    if (ApplicationReport* report = module.FindReportById(m_tree.Control().GetItemData(item)))
-        module.SetPastedReport(report);
+    if (T* page = (module.*find)(m_tree.Control().GetItemData(item)))
+        (module.*mark)(page);
 }
 
 void ProjectTreeCommands::WritePage(FormInterface* page, void (AspxObjectWriter::*write)())

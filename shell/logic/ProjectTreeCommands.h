@@ -11,6 +11,7 @@ class ForgeonProject;
 class FormInterface;
 class Module;
 class ProjectTree;
+class ProjectTreeBuilder;
 class Table;
 class TreeCommandHost;
 
@@ -90,12 +91,13 @@ private:
     void CopyTable(TreeHandle item);
     void PasteTable(int kind);
     void WriteTableScript(TreeHandle item);
-    void PasteForm();
-    void PasteTransaction();
-    void PasteReport();
-    void CopyForm(TreeHandle item);
-    void CopyTransaction(TreeHandle item);
-    void CopyReport(TreeHandle item);
+    // A new page from the module's copy mark, added with its files and menu entries.
+    template <class T>
+    void PastePage(T* (Module::*take)(), bool (Module::*add)(T*, bool),
+                   void (ProjectTreeBuilder::*addItem)(Module&, T&));
+    // The page of the item becomes the module's copy mark of its kind.
+    template <class T>
+    void CopyPage(TreeHandle item, T* (Module::*find)(int) const, void (Module::*mark)(T*));
     // Writes the page's files through the writer operation; the report of what was not written
     // is shown.
     void WritePage(FormInterface* page, void (AspxObjectWriter::*write)());
