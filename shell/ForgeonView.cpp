@@ -3,7 +3,6 @@
 #include "editors/WvpDialog.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
-#include "platform/ui/Edit.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/VirtualKeys.h"
 #include "platform/ui/WinApp.h"
@@ -14,7 +13,6 @@
 #include "shell/TreeCtrlTarget.h"
 #include "shell/logic/ModuleRenamer.h"
 #include "shell/logic/ProjectTree.h"
-#include "shell/logic/ProjectTreeLayout.h"
 
 #include <algorithm>
 

@@ -1,8 +1,11 @@
+#include "model/Field.h"
+#include "model/Table.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/ScriptedPopupMenus.h"
 #include "shell/ForgeonView.h"
 #include "shell/ReNameModuleDlg.h"
 #include "shell/logic/ProjectTree.h"
+#include "shell/logic/ProjectTreeBuilder.h"
 #include "shell/logic/ProjectTreeLayout.h"
 #include "tests/shell/ShellTestSupport.h"
 
@@ -91,6 +94,22 @@ TEST_F(ProjectTreeViewTest, ANewProjectShowsItsTreeInTheWindow)
     EXPECT_FALSE(reinterpret_cast<QTreeWidgetItem*>(root)->icon(0).isNull());
     EXPECT_NE(widget, nullptr);
     EXPECT_EQ(program.boxes.Shown().size(), 0u);
+}
+
+TEST_F(ProjectTreeViewTest, AnEditorInsertsTheItemOfAnEntityItStored)
+{
+    auto* table = new Table;
+    table->SetTableName("customer");
+    table->EnsureDefaultFields();
+    Base().AddTable(table);
+    ProjectTreeBuilder(View().GetTreeControl()).AddTableItem(Base(), *table);
+    const HTREEITEM item = Child(Node(Base(), TreeSlot::MasterTables), "customer");
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(Children(item),
+              "customer_id [4] " + std::to_string(table->GetPrimaryKeyField()->GetId()) +
+                  "\nIs_Deleted [4] " +
+                  std::to_string(table->FindFieldByName("Is_Deleted")->GetId()) + "\n");
+    EXPECT_EQ(Tree().GetItemText(Node(Base(), TreeSlot::MasterTables)), "Master Tables(3)");
 }
 
 TEST_F(ProjectTreeViewTest, EveryContextMenuShowsItsEntriesWithTheirEnabledState)
