@@ -430,10 +430,18 @@ TEST_F(CommandFixture, WriteCommandsWriteIntoTheProjectFolder)
     Choose(Item(Base(), TreeSlot::MasterForms, "customer_form"), 10);
     Choose(control.GetChildItem(Node(Base(), TreeSlot::SearchReports)), 20);
     Choose(Item(Base(), TreeSlot::MasterTables, "customer"), 70);
-    EXPECT_EQ(boxes.Shown().size(), 1u) << Messages().back();
     const std::filesystem::path ui = folder.Path() / "Shop" / "Shop" / "BaseModule" / "UI";
     EXPECT_TRUE(std::filesystem::exists(ui / "customerAdd.aspx"));
     EXPECT_TRUE(std::filesystem::exists(ui / "customerUpdate.aspx.cs"));
     EXPECT_TRUE(std::filesystem::exists(ui / "customer_Report_report.aspx"));
+    Choose(Item(Base(), TreeSlot::DashBoardPages, "BaseModule_Dashboard"), 20);
+    EXPECT_TRUE(std::filesystem::exists(ui / "BaseModule_Dashboard.aspx.cs"));
+    // Write Module writes the project's files and the pages of that module only.
+    Choose(tree.GetModuleItem(1), 20);
+    const std::filesystem::path output = folder.Path() / "Shop" / "Shop";
+    EXPECT_TRUE(std::filesystem::exists(output / "web.config"));
+    EXPECT_TRUE(std::filesystem::exists(output / "Module2" / "UI" / "Module2_Dashboard.aspx"));
+    EXPECT_FALSE(std::filesystem::exists(ui / "useraccountAdd.aspx"));
+    EXPECT_EQ(boxes.Shown().size(), 1u);
     EXPECT_FALSE(std::filesystem::is_empty(folder.Path() / "Shop" / "scripts"));
 }
