@@ -14,6 +14,7 @@
 #include "platform/ui/View.h"
 #include "platform/ui/WinApp.h"
 #include "shell/BackupCopy.h"
+#include "shell/ForgeonView.h"
 #include "shell/MainFrame.h"
 
 #include <utility>
@@ -52,6 +53,10 @@ ForgeonDoc::ForgeonDoc() : m_pStore(std::make_unique<ProjectStore>())
     MapCommand(ID_FILE_SAVE, &ForgeonDoc::OnFileSave);
     MapCommand(ID_FILE_SAVE_AS, &ForgeonDoc::OnFileSaveAs);
     MapCommand(ID_WRITE_ALL, &ForgeonDoc::OnWriteAll);
+    MapCommand(ID_MODULE_ADD, &ForgeonDoc::OnModuleAdd);
+    MapCommand(ID_MODULE_DELETE, &ForgeonDoc::OnModuleDelete);
+    MapCommand(ID_MODULE_RENAME, &ForgeonDoc::OnModuleRename);
+    MapCommand(ID_DELETE_TREE_ITEM, &ForgeonDoc::OnDeleteTreeItem);
     MapCommand(ID_IMPORT_TABLES, &ForgeonDoc::OnImportTables);
     MapCommand(ID_SWITCH_DATABASE, &ForgeonDoc::OnSwitchDatabase);
     MapCommand(ID_HELP_FILE, &ForgeonDoc::OnHelp);
@@ -269,6 +274,36 @@ void ForgeonDoc::ApplyDefaultTheme()
     masterPages.Walk(themes);
     if (!masterPages.GetCollectedFiles().empty())
         settings->SetMasterPageFile(LastComponent(masterPages.GetCollectedFiles().front()));
+}
+
+ForgeonView* ForgeonDoc::TreeView() const
+{
+    MainFrame* frame = Frame();
+    return frame != nullptr ? frame->GetTreeView() : nullptr;
+}
+
+void ForgeonDoc::OnModuleAdd()
+{
+    if (ForgeonView* tree = TreeView())
+        tree->CreateModule();
+}
+
+void ForgeonDoc::OnModuleDelete()
+{
+    if (ForgeonView* tree = TreeView())
+        tree->DeleteModuleOfItem(tree->GetTreeCtrl().GetSelectedItem());
+}
+
+void ForgeonDoc::OnModuleRename()
+{
+    if (ForgeonView* tree = TreeView())
+        tree->RenameModule();
+}
+
+void ForgeonDoc::OnDeleteTreeItem()
+{
+    if (ForgeonView* tree = TreeView())
+        tree->DeleteSelectedItem();
 }
 
 void ForgeonDoc::OnWriteAll()

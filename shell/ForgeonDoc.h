@@ -7,6 +7,7 @@
 #include <optional>
 
 class ForgeonProject;
+class ForgeonView;
 class MainFrame;
 class ProjectStore;
 class Table;
@@ -24,6 +25,8 @@ constexpr UINT ID_MANAGE_ROLES = 32803;
 constexpr UINT ID_HELP_FILE = 32804;
 constexpr UINT ID_IMPORT_TABLES = 32784;
 constexpr UINT ID_SWITCH_DATABASE = 32793;
+// Deletes the selected tree item; no menu carries it.
+constexpr UINT ID_DELETE_TREE_ITEM = 32801;
 
 // The one document: it owns the project store with the open project and the path of its file,
 // and handles the project commands of the menu and tool bar.
@@ -75,12 +78,18 @@ public:
     void OnFileSave();
     void OnFileSaveAs();
     void OnWriteAll();
+    // The module commands, forwarded to the project tree.
+    void OnModuleAdd();
+    void OnModuleDelete();
+    void OnModuleRename();
+    void OnDeleteTreeItem();
     void OnImportTables();
     void OnSwitchDatabase();
     void OnHelp();
 
 private:
     MainFrame* Frame() const;
+    ForgeonView* TreeView() const;
     std::optional<CString> AskOpenFileName(const char* title) const;
     std::optional<CString> AskSaveFileName(const char* title, const char* extension) const;
     // The path becomes the project's file and the title.

@@ -1,18 +1,75 @@
 #pragma once
 
+#include "platform/ui/ImageList.h"
+#include "platform/ui/Menu.h"
 #include "platform/ui/TreeView.h"
+#include "shell/logic/ProjectTreeCommands.h"
+#include "shell/logic/TreeCommandHost.h"
+
+#include <array>
+#include <memory>
 
 class ForgeonDoc;
-class ForgeonProject;
+class ProjectTree;
+class TreeCtrlTarget;
 
-// The project tree in the left pane.
-class ForgeonView : public CTreeView
+// The project tree in the left pane: the tree of ProjectTree in the view's tree control, with
+// the context menus, the double click, the Delete key and the module name edited in place.
+class ForgeonView : public CTreeView, private TreeCommandHost
 {
     DECLARE_DYNCREATE(ForgeonView)
 
 public:
+    ForgeonView();
+    ~ForgeonView() override;
+
     ForgeonDoc* GetForgeonDoc() const;
-    // Fills the tree from the open project: one item per module, the current one selected.
-    void RefreshTree();
+    // The image list and the context menus, then the tree of the open project.
+    void OnInitialUpdate() override;
+    // Deletes every item and builds the tree of the open project again.
+    void RefreshTree() override;
+    // Deletes every item; the tree shows no project until the next refresh.
     void ClearTree();
+
+    // The tree's rows and lookups, through which the editors keep it current.
+    ProjectTree& GetProjectTree() { return *m_pTree; }
+    ProjectTreeControl& GetTreeControl();
+
+    // What a right click on the item does: its module made current, its menu shown at the
+    // screen point with the commands enabled that apply, the chosen command run.
+    void ShowContextMenu(HTREEITEM item, CPoint screenPoint);
+    // What a double click on the item does.
+    void OpenItem(HTREEITEM item);
+    // What the Delete key does.
+    void DeleteSelectedItem();
+    // The module commands of the main menu.
+    void CreateModule();
+    void DeleteModuleOfItem(HTREEITEM item);
+    // The Rename Module dialog; a name it takes rebuilds the tree.
+    void RenameModule();
+    // The popup menu of a kind of item.
+    CMenu& GetContextMenu(TreeMenu menu) { return m_menus[static_cast<std::size_t>(menu)]; }
+
+private:
+    void SetUp();
+    void BuildContextMenus();
+    void OnDoubleClick(NMHDR* header, LRESULT* result);
+    void OnRightClick(NMHDR* header, LRESULT* result);
+    void OnKeyDown(NMHDR* header, LRESULT* result);
+    void OnBeginLabelEdit(NMHDR* header, LRESULT* result);
+    void OnEndLabelEdit(NMHDR* header, LRESULT* result);
+
+    void OpenEditor(RightPane pane, CObject* entity) override;
+    void OpenTableEditor(Table* table, int kind, bool enableOK) override;
+    void ResetEditor(RightPane pane) override;
+    void ReloadCurrentEditor() override;
+    void EditLabel(TreeHandle item) override;
+    void ShowRenameModuleDialog() override;
+
+    std::unique_ptr<TreeCtrlTarget> m_pControl;
+    std::unique_ptr<ProjectTree> m_pTree;
+    std::unique_ptr<ProjectTreeCommands> m_pCommands;
+    CImageList m_images;
+    std::array<CMenu, kTreeMenuCount + 1> m_menus;
+    bool m_initialised = false;
 };

@@ -4,6 +4,7 @@
 #include "platform/ui/ControlBars.h"
 #include "platform/ui/FrameWnd.h"
 #include "platform/ui/ImageList.h"
+#include "shell/logic/RightPane.h"
 
 #include <array>
 #include <memory>
@@ -14,28 +15,6 @@ class ForgeonProject;
 class ForgeonView;
 class SplitterWnd;
 class WvpDialog;
-
-// The views of the right pane, by their fixed index.
-enum class RightPane
-{
-    FormEditor,
-    TransactionView,
-    DashBoardView,
-    ProcedureView,
-    ReportView,
-    MenuView,
-    SQLView,
-    MapFormView,
-    DashBoardPageView,
-    LoginPageView,
-    MultiPageReportView,
-    ReportCollectorView,
-    UserFunctionView,
-    RDLCReportView,
-    TableView,
-    StartPage,
-};
-constexpr int kRightPaneCount = 16;
 
 // The main window: tool bar, status bar, menu and a splitter with the project tree on the left
 // and one of sixteen views on the right. Every subsystem reaches the open project through it.

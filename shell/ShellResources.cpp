@@ -134,6 +134,49 @@ QImage ToolBarPicture(bool hot)
     }
     return picture;
 }
+
+// The pictures of the tree items in image-list order: project, module, then per category its
+// node and its items (fields after master tables).
+QImage TreeItemPicture()
+{
+    const QStyle::StandardPixmap icons[] = {
+        QStyle::SP_ComputerIcon,
+        QStyle::SP_DirIcon,
+        QStyle::SP_DirClosedIcon,
+        QStyle::SP_FileDialogDetailedView,
+        QStyle::SP_FileDialogListView,
+        QStyle::SP_DirClosedIcon,
+        QStyle::SP_FileIcon,
+        QStyle::SP_DirClosedIcon,
+        QStyle::SP_FileDialogDetailedView,
+        QStyle::SP_DirClosedIcon,
+        QStyle::SP_FileLinkIcon,
+        QStyle::SP_DirClosedIcon,
+        QStyle::SP_FileDialogContentsView,
+        QStyle::SP_DirClosedIcon,
+        QStyle::SP_FileDialogInfoView,
+        QStyle::SP_DirClosedIcon,
+        QStyle::SP_DesktopIcon,
+        QStyle::SP_DirClosedIcon,
+        QStyle::SP_DriveHDIcon,
+        QStyle::SP_DirClosedIcon,
+        QStyle::SP_TitleBarMenuButton,
+        QStyle::SP_DirClosedIcon,
+        QStyle::SP_CommandLink,
+    };
+    constexpr int size = kTreeImageSize;
+    constexpr int count = static_cast<int>(sizeof(icons) / sizeof(icons[0]));
+    QImage picture(size * count, size, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    QPainter painter(&picture);
+    for (int index = 0; index < count; ++index)
+    {
+        const QIcon icon = QApplication::style()->standardIcon(icons[index]);
+        painter.drawPixmap(index * size + 1, 1, icon.pixmap(size - 2, size - 2));
+    }
+    painter.end();
+    return picture;
+}
 } // namespace
 
 void RegisterShellResources()
@@ -144,4 +187,5 @@ void RegisterShellResources()
     RegisterSplashPicture();
     RegisterBitmapResource(IDB_TOOLBAR, ToolBarPicture(/*hot=*/false));
     RegisterBitmapResource(IDB_TOOLBAR_HOT, ToolBarPicture(/*hot=*/true));
+    RegisterBitmapResource(IDB_TREE_IMAGES, TreeItemPicture());
 }

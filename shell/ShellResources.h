@@ -13,6 +13,10 @@ constexpr UINT IDB_TOOLBAR_HOT = 314;
 constexpr int kToolBarImageSize = 32;
 constexpr int kToolBarImageCount = 14;
 
+// The pictures of the project tree's items: 23 pictures of 18 by 18, black the mask colour.
+constexpr UINT IDB_TREE_IMAGES = 206;
+constexpr int kTreeImageSize = 18;
+
 // Makes the menu, tool bar, accelerators, tool-bar pictures and splash picture of the program
 // known; repeated calls change nothing.
 void RegisterShellResources();

@@ -18,7 +18,15 @@ struct CImageList::Images
 {
     QSize size{16, 16};
     std::vector<QPixmap> pixmaps;
+    // The icons of the pixmaps made so far, shared by every item that shows one.
+    std::vector<QIcon> icons;
     COLORREF background = CLR_NONE;
+
+    void Clear()
+    {
+        pixmaps.clear();
+        icons.clear();
+    }
 };
 
 namespace
@@ -67,7 +75,7 @@ BOOL CImageList::Create(int cx, int cy, UINT, int, int)
     if (cx <= 0 || cy <= 0)
         return FALSE;
     m_images->size = QSize(cx, cy);
-    m_images->pixmaps.clear();
+    m_images->Clear();
     return TRUE;
 }
 
@@ -82,7 +90,7 @@ BOOL CImageList::Create(UINT bitmapId, int cx, int, COLORREF mask)
 
 BOOL CImageList::DeleteImageList()
 {
-    m_images->pixmaps.clear();
+    m_images->Clear();
     return TRUE;
 }
 
@@ -154,7 +162,13 @@ QIcon CImageList::GetIcon(int index) const
 {
     if (index < 0 || index >= GetImageCount())
         return QIcon();
-    return QIcon(m_images->pixmaps[static_cast<std::size_t>(index)]);
+    std::vector<QIcon>& icons = m_images->icons;
+    if (icons.size() < m_images->pixmaps.size())
+        icons.resize(m_images->pixmaps.size());
+    QIcon& icon = icons[static_cast<std::size_t>(index)];
+    if (icon.isNull())
+        icon = QIcon(m_images->pixmaps[static_cast<std::size_t>(index)]);
+    return icon;
 }
 
 HICON CImageList::ExtractIcon(int index) const

@@ -117,7 +117,7 @@ HTREEITEM CTreeCtrl::InsertItem(LPCTSTR text, int image, int selectedImage, HTRE
     item->setText(0, ToQString(text));
     item->setData(0, kImageRole, image);
     item->setData(0, kSelectedImageRole, selectedImage);
-    ShowImage(item, ImagesOf(tree));
+    ShowImage(item, m_images);
     parentItem->insertChild(index, item);
     return ToTreeItem(item);
 }
@@ -262,6 +262,7 @@ CImageList* CTreeCtrl::SetImageList(CImageList* images, int)
     }
     CImageList* previous = ImagesOf(tree);
     tree->setProperty(kImageListProperty, QVariant::fromValue(reinterpret_cast<quintptr>(images)));
+    m_images = images;
     for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it)
     {
         ShowImage(*it, images);

@@ -168,4 +168,6 @@ public:
 
 private:
     std::unique_ptr<CEdit> m_edit;
+    // The list that SetImageList gave, kept here too so that an insert does not look it up.
+    CImageList* m_images = nullptr;
 };

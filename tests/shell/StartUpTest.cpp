@@ -17,11 +17,12 @@
 
 namespace
 {
+// The texts of the module items under the project's root item.
 std::vector<CString> TreeItems(ForgeonView& tree)
 {
     std::vector<CString> items;
     CTreeCtrl& control = tree.GetTreeCtrl();
-    for (HTREEITEM item = control.GetRootItem(); item != nullptr;
+    for (HTREEITEM item = control.GetChildItem(control.GetRootItem()); item != nullptr;
          item = control.GetNextSiblingItem(item))
         items.push_back(control.GetItemText(item));
     return items;

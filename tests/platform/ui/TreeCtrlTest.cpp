@@ -172,6 +172,16 @@ TEST_F(TreeCtrlTest, ItemsShowTheImagesOfTheImageList)
     EXPECT_EQ(tree.GetItemText(report), "report");
     EXPECT_EQ(reportItem->icon(0).pixmap(16, 16).toImage().pixelColor(8, 8), QColor(Qt::red));
     EXPECT_TRUE(widget->topLevelItem(0)->icon(0).isNull());
+    // An item inserted after the list was set shows its image too.
+    tree.InsertItem("invoice", 1, 1, forms);
+    EXPECT_EQ(widget->topLevelItem(1)->child(1)->icon(0).pixmap(16, 16).toImage().pixelColor(8, 8),
+              QColor(Qt::red));
+
+    // A list made again shows its new images, not those it had.
+    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR32, 2, 2));
+    EXPECT_TRUE(images.GetIcon(1).isNull());
+    EXPECT_EQ(images.AddColor(0x00FF00), 0);
+    EXPECT_EQ(images.GetIcon(0).pixmap(16, 16).toImage().pixelColor(8, 8), QColor(Qt::green));
 }
 
 TEST(TreeCtrlCreateTest, CreatedTreeNotifiesTheWindowItBelongsTo)

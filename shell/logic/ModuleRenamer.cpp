@@ -1,0 +1,115 @@
+#include "shell/logic/ModuleRenamer.h"
+
+#include "gen_web/ProjectFolder.h"
+#include "model/ForgeonProject.h"
+#include "model/Module.h"
+#include "platform/core/HostPath.h"
+#include "platform/core/MessageBox.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <string_view>
+
+namespace
+{
+constexpr const char* kNameCharacterRefusal =
+    "Module name cannot contain following characters\n *  |  /  \\  <  >  ?  :  \n Please enter "
+    "valid name";
+
+constexpr std::string_view kCSharpKeywords[] = {
+    "abstract", "as",         "base",    "bool",     "break",     "byte",     "case",
+    "catch",    "char",       "checked", "class",    "const",     "continue", "decimal",
+    "default",  "delegate",   "do",      "double",   "else",      "enum",     "event",
+    "explicit", "extern",     "false",   "finally",  "fixed",     "float",    "for",
+    "foreach",  "goto",       "if",      "implicit", "in",        "int",      "interface",
+    "internal", "is",         "lock",    "long",     "namespace", "new",      "null",
+    "object",   "operator",   "out",     "override", "params",    "private",  "protected",
+    "public",   "readonly",   "ref",     "return",   "sbyte",     "sealed",   "short",
+    "sizeof",   "stackalloc", "static",  "string",   "struct",    "switch",   "this",
+    "throw",    "true",       "try",     "typeof",   "uint",      "ulong",    "unchecked",
+    "unsafe",   "ushort",     "using",   "virtual",  "void",      "volatile", "while",
+};
+
+bool IsWordCharacter(char c)
+{
+    return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
+}
+} // namespace
+
+bool IsCSharpIdentifier(const CString& name)
+{
+    const std::string_view text(name.GetString(), static_cast<std::size_t>(name.GetLength()));
+    if (text.empty() || std::isdigit(static_cast<unsigned char>(text.front())) != 0 ||
+        !std::all_of(text.begin(), text.end(), IsWordCharacter))
+        return false;
+    return std::find(std::begin(kCSharpKeywords), std::end(kCSharpKeywords), text) ==
+           std::end(kCSharpKeywords);
+}
+
+CString ModuleRenamer::Check(const CString& name) const
+{
+    CString trimmed = name;
+    trimmed.Trim();
+    if (trimmed.IsEmpty())
+        return "Please enter Module Name";
+    if (trimmed.FindOneOf(" \t") >= 0)
+        return "Please enter Module Name without space";
+    if (trimmed.FindOneOf("*|/\\<>?:") >= 0)
+        return kNameCharacterRefusal;
+    for (const Module* other : m_project.GetModules())
+    {
+        if (other != &m_module && other->GetName().CompareNoCase(trimmed) == 0)
+            return "A Module with this name already exists.";
+    }
+    return "";
+}
+
+bool ModuleRenamer::Rename(const CString& name)
+{
+    const CString refusal = Check(name);
+    if (!refusal.IsEmpty())
+    {
+        AfxMessageBox(refusal);
+        return false;
+    }
+    CString trimmed = name;
+    trimmed.Trim();
+    if (trimmed == m_module.GetName())
+        return true;
+    if (!IsCSharpIdentifier(trimmed))
+    {
+        CString warning;
+        warning.Format("\"%s\" is not a C# identifier, while the generated code takes the module "
+                       "name as a namespace: it will not compile.\nRename the module anyway?",
+                       trimmed.GetString());
+        if (AfxMessageBox(warning, MB_OKCANCEL | MB_ICONWARNING) != IDOK)
+            return false;
+    }
+    Apply(trimmed);
+    return true;
+}
+
+void ModuleRenamer::Apply(const CString& newName)
+{
+    const CString oldName = m_module.GetName();
+    if (newName == oldName)
+        return;
+    m_module.RenameDefaultObjects(newName);
+    m_project.RenameModuleInRDLCInfos(oldName, newName);
+    m_project.RenameModuleInXSDInfos(oldName, newName);
+    CopyModuleFolder(oldName, newName);
+    m_module.SetName(newName);
+    m_project.UpdateProjectDashboard();
+}
+
+void ModuleRenamer::CopyModuleFolder(const CString& oldName, const CString& newName)
+{
+    if (m_project.GetProjectSettings() == nullptr || m_project.GetProjectPath().IsEmpty())
+        return;
+    const CString source = GetOutputRoot(m_project) + oldName + "\\";
+    std::error_code error;
+    if (!std::filesystem::is_directory(ToHostPath(source), error))
+        return;
+    ModuleEnumerateFolders(&m_project, newName, oldName).Run();
+}

@@ -1,0 +1,351 @@
+#include "shell/logic/ProjectTreeBuilder.h"
+
+#include "entities/ApplicationReport.h"
+#include "entities/Class.h"
+#include "entities/DashBoard.h"
+#include "entities/DashBoardPage.h"
+#include "entities/Form.h"
+#include "entities/Function.h"
+#include "entities/MapForm.h"
+#include "entities/Menu.h"
+#include "entities/MultiPageReport.h"
+#include "entities/Procedure.h"
+#include "entities/RDLCReport.h"
+#include "entities/ReportCollector.h"
+#include "entities/Transaction.h"
+#include "model/Field.h"
+#include "model/Module.h"
+#include "model/Table.h"
+#include "shell/logic/ProjectTreeLayout.h"
+
+#include <algorithm>
+
+namespace
+{
+constexpr int kOtherTableImage = TreeImage::Module;
+
+CString CountText(const char* prefix, int count)
+{
+    CString text;
+    text.Format("%s%d)", prefix, count);
+    return text;
+}
+
+int CountDefaultProcedures(const Module& module)
+{
+    return static_cast<int>(module.GetProcedures().size()) - module.CountUserProcedures();
+}
+
+// The slot a table of the kind goes under, and its item image.
+std::pair<int, int> TablePlace(int kind)
+{
+    switch (kind)
+    {
+    case Table::masterKind:
+        return {TreeSlot::MasterTables, 3};
+    case Table::masterDetailKind:
+        return {TreeSlot::DetailTables, 8};
+    case Table::mapKind:
+        return {TreeSlot::MapTables, kOtherTableImage};
+    default:
+        return {TreeSlot::MasterTables, kOtherTableImage};
+    }
+}
+} // namespace
+
+void ProjectTreeBuilder::PopulateModule(TreeHandle moduleItem, Module& module)
+{
+    AddCategoryNodes(moduleItem, module);
+    // Each count text once, when the module's entities are in.
+    m_countsDeferred = true;
+    AddModuleEntities(module);
+    m_countsDeferred = false;
+    for (const TreeCategory& category : kCategories)
+    {
+        if (m_tree.GetChildItem(CategoryNode(module, category.slot)) != nullptr)
+            SetInsertCountText(module, category.slot);
+    }
+}
+
+void ProjectTreeBuilder::AddCategoryNodes(TreeHandle moduleItem, Module& module)
+{
+    for (const TreeCategory& category : kCategories)
+        CategoryNode(module, category.slot) =
+            m_tree.InsertItem(category.text, category.nodeImage, category.code, moduleItem);
+}
+
+void ProjectTreeBuilder::AddModuleEntities(Module& module)
+{
+    for (Table* table : module.GetMasterTables())
+    {
+        AddTableItem(module, *table);
+        AddFormsOfTable(module, *table);
+    }
+    for (Table* table : module.GetTransactionTables())
+    {
+        AddTableItem(module, *table);
+        if (module.FindFormOfTable(table) != nullptr)
+        {
+            if (Form* form = module.GetMasterFormForTable(table, /*create=*/false))
+                AddFormItem(module, *form);
+        }
+    }
+    for (Procedure* procedure : module.GetProcedures())
+        AddProcedureItem(module, *procedure);
+    for (Transaction* transaction : module.GetTransactions())
+        AddTransactionItem(module, *transaction);
+    for (ApplicationReport* report : module.GetReports())
+        AddApplicationReportItem(module, *report);
+    for (RDLCReport* report : module.GetRDLCReports())
+        AddRDLCReportItem(module, *report);
+    for (DashBoard* dashBoard : module.GetDashBoards())
+        AddDashBoardItem(module, *dashBoard);
+    for (Menu* menu : module.GetMenus())
+        AddMenuItem(module, *menu);
+    for (Table* table : module.GetMapTables())
+    {
+        AddTableItem(module, *table);
+        if (MapForm* mapForm = module.FindMapFormByTable(table))
+            AddMapFormItem(module, *mapForm);
+    }
+    for (DashBoardPage* page : module.GetDashBoardPages())
+        AddDashBoardPageItem(module, *page);
+    for (MultiPageReport* report : module.GetMultiPageReports())
+        AddMultiPageReportItem(module, *report);
+    for (ReportCollector* collector : module.GetReportCollectors())
+        AddReportCollectorItem(module, *collector);
+    for (Class* dataClass : module.GetClasses())
+    {
+        for (Function* function : dataClass->GetFunctions())
+        {
+            if (function->GetKind() == 1)
+                AddUserFunctionItem(module, *function);
+        }
+    }
+}
+
+TreeHandle ProjectTreeBuilder::AddEntityItem(Module& module, int slot, const CString& text, int id,
+                                             int image)
+{
+    const TreeHandle node = CategoryNode(module, slot);
+    if (node == nullptr)
+        return nullptr;
+    const TreeHandle item = m_tree.InsertItem(text, image, id, node);
+    if (!m_countsDeferred)
+        SetInsertCountText(module, slot);
+    return item;
+}
+
+void ProjectTreeBuilder::SetInsertCountText(Module& module, int slot)
+{
+    const TreeCategory* category = FindCategory(slot);
+    if (category == nullptr)
+        return;
+    const CString prefix = category->insertCountPrefix;
+    m_tree.SetItemText(CategoryNode(module, slot),
+                       prefix.Right(1) == "(" ? CountText(prefix, CountOfSlot(module, slot))
+                                              : prefix);
+}
+
+void ProjectTreeBuilder::RefreshCountText(Module& module, int slot)
+{
+    const TreeCategory* category = FindCategory(slot);
+    if (category != nullptr && CategoryNode(module, slot) != nullptr)
+        m_tree.SetItemText(CategoryNode(module, slot),
+                           CountText(category->refreshCountPrefix, CountOfSlot(module, slot)));
+}
+
+int ProjectTreeBuilder::CountOfSlot(const Module& module, int slot)
+{
+    switch (slot)
+    {
+    case TreeSlot::MasterTables:
+        return static_cast<int>(module.GetMasterTables().size());
+    case TreeSlot::MasterForms:
+        return static_cast<int>(module.GetMasterForms().size());
+    case TreeSlot::DetailTables:
+        return static_cast<int>(module.GetTransactionTables().size());
+    case TreeSlot::DetailForms:
+        return static_cast<int>(module.GetTransactions().size());
+    case TreeSlot::Dashboards:
+        return static_cast<int>(module.GetDashBoards().size());
+    case TreeSlot::UserProcedures:
+        return module.CountUserProcedures();
+    case TreeSlot::DefaultProcedures:
+    case TreeSlot::SelectAllProcedures:
+    case TreeSlot::SelectRecordProcedures:
+        return CountDefaultProcedures(module);
+    case TreeSlot::SearchReports:
+        return static_cast<int>(module.GetReports().size());
+    case TreeSlot::Reports:
+        return static_cast<int>(module.GetRDLCReports().size());
+    case TreeSlot::Menus:
+        return static_cast<int>(module.GetMenus().size());
+    case TreeSlot::MapTables:
+        return static_cast<int>(module.GetMapTables().size());
+    case TreeSlot::MapForms:
+        return static_cast<int>(module.GetMapForms().size());
+    case TreeSlot::DashBoardPages:
+        return static_cast<int>(module.GetDashBoardPages().size());
+    case TreeSlot::MultiPageReports:
+        return static_cast<int>(module.GetMultiPageReports().size());
+    case TreeSlot::ReportCollectors:
+        return module.GetReportCollectorCount();
+    case TreeSlot::UserFunctions:
+        return module.CountUserFunctions();
+    default:
+        return 0;
+    }
+}
+
+void ProjectTreeBuilder::AddTableItem(Module& module, Table& table)
+{
+    const auto [slot, image] = TablePlace(table.GetKind());
+    const TreeHandle item = AddEntityItem(module, slot, table.GetTableName(), table.GetId(), image);
+    if (item == nullptr)
+        return;
+    for (const Field* field : table.GetFields())
+        m_tree.InsertItem(field->GetFieldName(), TreeImage::Field, field->GetId(), item);
+}
+
+void ProjectTreeBuilder::AddFormItem(Module& module, Form& form)
+{
+    if (form.GetFormName().IsEmpty() && form.GetTable() != nullptr)
+        form.SetName(form.GetTable()->GetTableName() + "_form");
+    AddEntityItem(module, TreeSlot::MasterForms, form.GetFormName(), form.GetId(), 6);
+}
+
+void ProjectTreeBuilder::AddFormsOfTable(Module& module, Table& table)
+{
+    std::vector<Form*> forms;
+    module.GetFormsForTable(&table, forms);
+    for (Form* form : forms)
+        AddFormItem(module, *form);
+}
+
+void ProjectTreeBuilder::AddProcedureItem(Module& module, Procedure& procedure)
+{
+    if (procedure.GetKind() != 0)
+    {
+        AddEntityItem(module, TreeSlot::UserProcedures, procedure.GetName(), procedure.GetId(),
+                      TreeImage::Module);
+        return;
+    }
+    int slot = 0;
+    if (procedure.GetName().Find("SelectAll") >= 0)
+        slot = TreeSlot::SelectAllProcedures;
+    else if (procedure.GetName().Find("SelectRecord") >= 0 ||
+             procedure.GetName().Find("SelectLastRecord") >= 0)
+        slot = TreeSlot::SelectRecordProcedures;
+    const TreeHandle node = slot != 0 ? CategoryNode(module, slot) : nullptr;
+    if (node == nullptr)
+        return;
+    m_tree.InsertItem(procedure.GetName(), TreeImage::Module, procedure.GetId(), node);
+    if (const TreeHandle countNode = CategoryNode(module, TreeSlot::DefaultProcedures))
+        m_tree.SetItemText(countNode,
+                           CountText("Default Procedures(", CountDefaultProcedures(module)));
+}
+
+void ProjectTreeBuilder::AddTransactionItem(Module& module, Transaction& transaction)
+{
+    AddEntityItem(module, TreeSlot::DetailForms, transaction.GetFormName(), transaction.GetId(),
+                  10);
+}
+
+void ProjectTreeBuilder::AddApplicationReportItem(Module& module, ApplicationReport& report)
+{
+    AddEntityItem(module, TreeSlot::SearchReports, report.GetFormName(), report.GetId(), 14);
+}
+
+void ProjectTreeBuilder::AddRDLCReportItem(Module& module, RDLCReport& report)
+{
+    AddEntityItem(module, TreeSlot::Reports, report.GetFormName(), report.GetId(), 12);
+}
+
+void ProjectTreeBuilder::AddDashBoardItem(Module& module, DashBoard& dashBoard)
+{
+    AddEntityItem(module, TreeSlot::Dashboards, dashBoard.GetFormName(), dashBoard.GetId(), 18);
+}
+
+void ProjectTreeBuilder::AddMenuItem(Module& module, Menu& menu)
+{
+    AddEntityItem(module, TreeSlot::Menus, menu.GetName(), menu.GetId(), 20);
+}
+
+void ProjectTreeBuilder::AddMapFormItem(Module& module, MapForm& mapForm)
+{
+    AddEntityItem(module, TreeSlot::MapForms, mapForm.GetFormName(), mapForm.GetId(),
+                  TreeImage::Module);
+}
+
+void ProjectTreeBuilder::AddDashBoardPageItem(Module& module, DashBoardPage& page)
+{
+    AddEntityItem(module, TreeSlot::DashBoardPages, page.GetFormName(), page.GetId(), 16);
+}
+
+void ProjectTreeBuilder::AddMultiPageReportItem(Module& module, MultiPageReport& report)
+{
+    AddEntityItem(module, TreeSlot::MultiPageReports, report.GetFormName(), report.GetId(),
+                  TreeImage::Module);
+}
+
+void ProjectTreeBuilder::AddReportCollectorItem(Module& module, ReportCollector& collector)
+{
+    AddEntityItem(module, TreeSlot::ReportCollectors, collector.GetFormName(), collector.GetId(),
+                  TreeImage::Module);
+}
+
+void ProjectTreeBuilder::AddUserFunctionItem(Module& module, Function& function)
+{
+    AddEntityItem(module, TreeSlot::UserFunctions, function.GetFieldName(), function.GetId(), 22);
+}
+
+void ProjectTreeBuilder::RemoveCategoryNodes(Module& module)
+{
+    for (int slot = 1; slot < Module::treeItemCount; ++slot)
+    {
+        TreeHandle& node = CategoryNode(module, slot);
+        if (node == nullptr)
+            continue;
+        m_tree.DeleteItem(node);
+        node = nullptr;
+    }
+}
+
+bool ProjectTreeBuilder::IsWithin(TreeHandle item, TreeHandle moduleItem) const
+{
+    for (; item != nullptr; item = m_tree.GetParentItem(item))
+    {
+        if (item == moduleItem)
+            return true;
+    }
+    return false;
+}
+
+ProjectTreeBuilder::ItemKey ProjectTreeBuilder::KeyOf(TreeHandle item) const
+{
+    const TreeHandle parent = m_tree.GetParentItem(item);
+    return {parent != nullptr ? m_tree.GetItemData(parent) : 0, m_tree.GetItemData(item)};
+}
+
+void ProjectTreeBuilder::SaveExpandedItems(TreeHandle moduleItem,
+                                           std::vector<ItemKey>& expanded) const
+{
+    for (TreeHandle item = moduleItem; item != nullptr && IsWithin(item, moduleItem);
+         item = m_tree.GetNextVisibleItem(item))
+    {
+        if (m_tree.IsExpanded(item))
+            expanded.push_back(KeyOf(item));
+    }
+}
+
+void ProjectTreeBuilder::RestoreExpandedItems(TreeHandle moduleItem,
+                                              const std::vector<ItemKey>& expanded)
+{
+    for (TreeHandle item = moduleItem; item != nullptr && IsWithin(item, moduleItem);
+         item = m_tree.GetNextVisibleItem(item))
+    {
+        if (std::find(expanded.begin(), expanded.end(), KeyOf(item)) != expanded.end())
+            m_tree.Expand(item, true);
+    }
+}

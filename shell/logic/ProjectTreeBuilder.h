@@ -1,0 +1,80 @@
+#pragma once
+
+#include "shell/logic/ProjectTreeControl.h"
+
+#include <utility>
+#include <vector>
+
+class ApplicationReport;
+class DashBoard;
+class DashBoardPage;
+class Form;
+class Function;
+class MapForm;
+class Menu;
+class Module;
+class MultiPageReport;
+class Procedure;
+class RDLCReport;
+class ReportCollector;
+class Table;
+class Transaction;
+
+// Inserts the category nodes of a module and the items of its entities. Made on the stack
+// wherever entities are inserted. Entity items carry the entity's id, field items the field's
+// id; a category node's text turns into its count text once an entity of its kind is inserted.
+// An entity whose category node the tree does not create gets no item.
+class ProjectTreeBuilder
+{
+public:
+    explicit ProjectTreeBuilder(ProjectTreeControl& tree) : m_tree(tree) {}
+
+    void PopulateModule(TreeHandle moduleItem, Module& module);
+    // The ten category nodes with their bare names, their handles stored in the module's slots.
+    void AddCategoryNodes(TreeHandle moduleItem, Module& module);
+    void AddModuleEntities(Module& module);
+
+    // The table under the node of its kind, with one child item per field.
+    void AddTableItem(Module& module, Table& table);
+    // A form without a name is first named after its table with "_form".
+    void AddFormItem(Module& module, Form& form);
+    void AddFormsOfTable(Module& module, Table& table);
+    void AddProcedureItem(Module& module, Procedure& procedure);
+    void AddTransactionItem(Module& module, Transaction& transaction);
+    void AddApplicationReportItem(Module& module, ApplicationReport& report);
+    void AddRDLCReportItem(Module& module, RDLCReport& report);
+    void AddDashBoardItem(Module& module, DashBoard& dashBoard);
+    void AddMenuItem(Module& module, Menu& menu);
+    void AddMapFormItem(Module& module, MapForm& mapForm);
+    void AddDashBoardPageItem(Module& module, DashBoardPage& page);
+    void AddMultiPageReportItem(Module& module, MultiPageReport& report);
+    void AddReportCollectorItem(Module& module, ReportCollector& collector);
+    void AddUserFunctionItem(Module& module, Function& function);
+
+    // Deletes the module's category nodes with their subtrees and empties their slots.
+    void RemoveCategoryNodes(Module& module);
+    // An item told by its parent's data and its own, which ids of different kinds share.
+    using ItemKey = std::pair<int, int>;
+    // Walk the shown items from the module item while they belong to it: the first records the
+    // key of every expanded item, the second expands every item whose key is listed.
+    void SaveExpandedItems(TreeHandle moduleItem, std::vector<ItemKey>& expanded) const;
+    void RestoreExpandedItems(TreeHandle moduleItem, const std::vector<ItemKey>& expanded);
+
+    // The count text a delete leaves on the category node of the slot, with the count shown
+    // also when it is 0.
+    void RefreshCountText(Module& module, int slot);
+    // The number of entities of the slot's kind in the module.
+    static int CountOfSlot(const Module& module, int slot);
+
+private:
+    // Appends the item under the slot's node and sets the node's count text; null when the
+    // slot holds no node.
+    TreeHandle AddEntityItem(Module& module, int slot, const CString& text, int id, int image);
+    void SetInsertCountText(Module& module, int slot);
+    // Is the item the module item or below it.
+    bool IsWithin(TreeHandle item, TreeHandle moduleItem) const;
+    ItemKey KeyOf(TreeHandle item) const;
+
+    ProjectTreeControl& m_tree;
+    bool m_countsDeferred = false;
+};

@@ -1,0 +1,765 @@
+#include "shell/logic/ProjectTreeCommands.h"
+
+#include "database/SqlScriptWriter.h"
+#include "entities/ApplicationReport.h"
+#include "entities/DashBoard.h"
+#include "entities/DashBoardPage.h"
+#include "entities/Form.h"
+#include "entities/Function.h"
+#include "entities/LoginPage.h"
+#include "entities/MapForm.h"
+#include "entities/Menu.h"
+#include "entities/MultiPageReport.h"
+#include "entities/Procedure.h"
+#include "entities/RDLCReport.h"
+#include "entities/ReportCollector.h"
+#include "entities/Transaction.h"
+#include "gen_web/AspxObjectWriter.h"
+#include "gen_web/AspxWriteAll.h"
+#include "gen_web/ProjectWriterSet.h"
+#include "model/Field.h"
+#include "model/FileUtilities.h"
+#include "model/ForgeonProject.h"
+#include "model/GenerationReport.h"
+#include "model/Module.h"
+#include "model/Table.h"
+#include "platform/core/HostPath.h"
+#include "platform/core/MessageBox.h"
+#include "shell/logic/ProjectTree.h"
+#include "shell/logic/ProjectTreeBuilder.h"
+#include "shell/logic/ProjectTreeLayout.h"
+#include "shell/logic/TreeCommandHost.h"
+
+#include <algorithm>
+#include <array>
+
+namespace
+{
+// Command numbers of the menus.
+constexpr UINT kFirst = 10;
+constexpr UINT kSecond = 20;
+constexpr UINT kThird = 30;
+constexpr UINT kFourth = 40;
+constexpr UINT kWriteTableScript = 70;
+
+bool IsTableSlot(int slot)
+{
+    return slot == TreeSlot::MasterTables || slot == TreeSlot::DetailTables ||
+           slot == TreeSlot::MapTables;
+}
+
+// The entities the model deletes with a table, by slot.
+struct DependentItem
+{
+    Module* module;
+    int slot;
+    int id;
+    TreeHandle item;
+};
+
+bool StillExists(const DependentItem& dependent)
+{
+    Module& module = *dependent.module;
+    switch (dependent.slot)
+    {
+    case TreeSlot::MasterForms:
+        return module.FindMasterFormById(dependent.id) != nullptr;
+    case TreeSlot::DetailForms:
+        return module.FindTransactionById(dependent.id) != nullptr;
+    case TreeSlot::SearchReports:
+        return module.FindReportById(dependent.id) != nullptr;
+    case TreeSlot::Reports:
+        return module.FindRDLCReportById(dependent.id) != nullptr;
+    default:
+        return module.FindFunctionById(dependent.id) != nullptr;
+    }
+}
+
+constexpr std::array<int, 5> kDependentSlots = {TreeSlot::MasterForms, TreeSlot::DetailForms,
+                                                TreeSlot::SearchReports, TreeSlot::Reports,
+                                                TreeSlot::UserFunctions};
+} // namespace
+
+const std::vector<TreeMenuEntry>& TreeMenuEntries(TreeMenu menu)
+{
+    static const std::array<std::vector<TreeMenuEntry>, kTreeMenuCount + 1> entries = {{
+        {},
+        {{kFirst, "Create Module"}},
+        {{kSecond, "Write Module"}, {kThird, "Delete"}, {kFourth, "Rename"}},
+        {{kFirst, "Create Table"}, {kSecond, "Create Forms"}, {kThird, "Paste Table"}},
+        {{kFirst, "Create Form"},
+         {kSecond, "Copy Table"},
+         {kWriteTableScript, "Write Table Script"}},
+        {{kFirst, "Paste Form"}},
+        {{kFirst, "Write Form"}, {kSecond, "Copy Form"}},
+        {{kFirst, "Create Master-Detail"},
+         {kSecond, "Copy Master-Detail"},
+         {kThird, "Paste Master-Detail"},
+         {kFourth, "Write Master-Detail"}},
+        {{kFirst, "Create Dashboard"}},
+        {{kFirst, "Create Search Report"}, {kSecond, "Paste Search Report"}},
+        {{kFirst, "Copy"}, {kSecond, "Write Report"}},
+        {{kFirst, "Create Report"}},
+        {{kFirst, "Create Menu"}, {kSecond, "Write Menu"}},
+        {{kFirst, "Write MapForm"}},
+        {{kFirst, "Create DashBoardPage"}, {kSecond, "Write DashBoardPage"}},
+        {{kFirst, "Create Function"}},
+        {},
+        {},
+        {},
+    }};
+    return entries[static_cast<std::size_t>(menu)];
+}
+
+ForgeonProject& ProjectTreeCommands::Project() const
+{
+    return *m_tree.GetProject();
+}
+
+Module* ProjectTreeCommands::CurrentModule() const
+{
+    return m_tree.GetProject() != nullptr ? Project().GetCurrentModule() : nullptr;
+}
+
+void ProjectTreeCommands::SelectModuleOfItem(TreeHandle item)
+{
+    const int index = m_tree.FindModuleIndexOfItem(item);
+    if (index >= 0)
+        Project().SelectModuleAt(index);
+}
+
+TreeMenuChoice ProjectTreeCommands::ChooseMenu(TreeHandle item) const
+{
+    Module* module = CurrentModule();
+    if (item == nullptr || m_tree.GetProject() == nullptr)
+        return {};
+    if (item == m_tree.GetRootItem())
+        return {TreeMenu::ProjectRoot, {}};
+    if (m_tree.IsModuleItem(item))
+        return {TreeMenu::Module, {}};
+    if (module == nullptr)
+        return {};
+    const TreeHandle parent = m_tree.Control().GetParentItem(item);
+    const int slot = ProjectTree::SlotOfItem(*module, item);
+    const int parentSlot = ProjectTree::SlotOfItem(*module, parent);
+    switch (slot)
+    {
+    case TreeSlot::MasterTables:
+    case TreeSlot::DetailTables:
+        return {TreeMenu::TableCategory, {}};
+    case TreeSlot::MasterForms:
+        return {TreeMenu::MasterFormsNode, {}};
+    case TreeSlot::DetailForms:
+        return {TreeMenu::MasterDetail, {kSecond, kFourth}};
+    case TreeSlot::Dashboards:
+        return {TreeMenu::DashboardsNode, {}};
+    case TreeSlot::SearchReports:
+        return {TreeMenu::SearchReportsNode, {}};
+    case TreeSlot::Reports:
+        return {TreeMenu::ReportsNode, {}};
+    case TreeSlot::Menus:
+        // The menu scripts are written by the classic page generator, which is not built.
+        return {TreeMenu::MenusNode, {kSecond}};
+    case TreeSlot::DashBoardPages:
+        return {TreeMenu::DashBoardPage, {kSecond}};
+    case TreeSlot::UserFunctions:
+        return {TreeMenu::UserFunctionsNode, {}};
+    default:
+        break;
+    }
+    if (IsTableSlot(parentSlot))
+        return {TreeMenu::TableItem, {}};
+    switch (parentSlot)
+    {
+    case TreeSlot::MasterForms:
+        return {TreeMenu::FormItem, {}};
+    case TreeSlot::DetailForms:
+        return {TreeMenu::MasterDetail, {kFirst, kThird}};
+    case TreeSlot::SearchReports:
+        return {TreeMenu::SearchReportItem, {}};
+    case TreeSlot::DashBoardPages:
+        return {TreeMenu::DashBoardPage, {kFirst}};
+    default:
+        return {};
+    }
+}
+
+void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle item)
+{
+    Module* module = CurrentModule();
+    if (m_tree.GetProject() == nullptr)
+        return;
+    switch (menu)
+    {
+    case TreeMenu::ProjectRoot:
+        if (command == kFirst)
+            CreateModule();
+        return;
+    case TreeMenu::Module:
+        if (command == kSecond)
+            WriteModule();
+        else if (command == kThird)
+            DeleteModuleItem(item);
+        else if (command == kFourth)
+            m_host.ShowRenameModuleDialog();
+        return;
+    default:
+        break;
+    }
+    if (module == nullptr)
+        return;
+    const bool detailNode = item == CategoryNode(*module, TreeSlot::DetailTables);
+    switch (menu)
+    {
+    case TreeMenu::TableCategory:
+        if (command == kFirst)
+            m_host.OpenTableEditor(nullptr, detailNode ? 1 : 0, /*enableOK=*/false);
+        else if (command == kSecond && !detailNode)
+            CreateForms();
+        else if (command == kThird)
+            PasteTable(detailNode ? 1 : 0);
+        return;
+    case TreeMenu::TableItem:
+        if (command == kFirst)
+            CreateFormOfItem(item);
+        else if (command == kSecond)
+            CopyTable(item);
+        else if (command == kWriteTableScript)
+            WriteTableScript(item);
+        return;
+    case TreeMenu::MasterFormsNode:
+        if (command == kFirst)
+            PastePage(&Module::TakePastedForm, &Module::AddMasterForm,
+                      &ProjectTreeBuilder::AddFormItem);
+        return;
+    case TreeMenu::FormItem:
+        if (command == kFirst)
+            WritePage(module->FindMasterFormById(m_tree.Control().GetItemData(item)),
+                      &AspxObjectWriter::WriteForm);
+        else if (command == kSecond)
+            CopyPage(item, &Module::FindMasterFormById, &Module::SetPastedForm);
+        return;
+    case TreeMenu::MasterDetail:
+        if (command == kFirst)
+            EditNew(m_host, RightPane::TransactionView);
+        else if (command == kSecond)
+            CopyPage(item, &Module::FindTransactionById, &Module::SetPastedTransaction);
+        else if (command == kThird)
+            PastePage(&Module::TakePastedTransaction, &Module::AddTransaction,
+                      &ProjectTreeBuilder::AddTransactionItem);
+        else if (command == kFourth)
+            WritePage(module->FindTransactionById(m_tree.Control().GetItemData(item)),
+                      &AspxObjectWriter::WriteTransaction);
+        return;
+    case TreeMenu::DashboardsNode:
+        if (command == kFirst)
+            EditNew(m_host, RightPane::DashBoardView);
+        return;
+    case TreeMenu::SearchReportsNode:
+        if (command == kFirst)
+            EditNew(m_host, RightPane::ReportView);
+        else if (command == kSecond)
+            PastePage(&Module::TakePastedReport, &Module::AddReport,
+                      &ProjectTreeBuilder::AddApplicationReportItem);
+        return;
+    case TreeMenu::SearchReportItem:
+        if (command == kFirst)
+            CopyPage(item, &Module::FindReportById, &Module::SetPastedReport);
+        else if (command == kSecond)
+            WritePage(module->FindReportById(m_tree.Control().GetItemData(item)),
+                      &AspxObjectWriter::WriteReport);
+        return;
+    case TreeMenu::ReportsNode:
+        if (command == kFirst)
+            EditNew(m_host, RightPane::RDLCReportView);
+        return;
+    case TreeMenu::MenusNode:
+        if (command == kFirst)
+            EditNew(m_host, RightPane::MenuView);
+        return;
+    case TreeMenu::DashBoardPage:
+        if (command == kFirst)
+            EditNew(m_host, RightPane::DashBoardPageView);
+        else if (command == kSecond)
+            WritePage(module->FindDashBoardPageById(m_tree.Control().GetItemData(item)),
+                      &AspxObjectWriter::WriteDashBoardPage);
+        return;
+    case TreeMenu::UserFunctionsNode:
+        if (command == kFirst)
+            EditNew(m_host, RightPane::UserFunctionView);
+        return;
+    default:
+        return;
+    }
+}
+
+void ProjectTreeCommands::CreateModule()
+{
+    ForgeonProject& project = Project();
+    Module* module = project.AddNewModule();
+    if (module == nullptr)
+        return;
+    project.UpdateProjectDashboard();
+    const TreeHandle item = m_tree.AppendModuleItem(*module);
+    m_tree.Control().SelectItem(item);
+    m_host.EditLabel(item);
+    m_host.ReloadCurrentEditor();
+}
+
+void ProjectTreeCommands::WriteModule()
+{
+    if (Module* module = CurrentModule())
+        AspxWriteAll(&Project()).Run(module);
+}
+
+void ProjectTreeCommands::DeleteModuleItem(TreeHandle item)
+{
+    ForgeonProject& project = Project();
+    const int index = m_tree.FindModuleIndexOfItem(item);
+    if (index < 0)
+    {
+        AfxMessageBox("Please select module to delete.");
+        return;
+    }
+    if (!project.DeleteModuleAt(index))
+    {
+        AfxMessageBox("Cannot delete a selected module as it contains data.\nFor Deletion you "
+                      "need to clean the data mannualy.");
+        return;
+    }
+    project.SelectModuleAt(0);
+    project.UpdateProjectDashboard();
+    m_tree.RemoveModuleItem(index);
+}
+
+Table* ProjectTreeCommands::TableOfItem(Module& module, TreeHandle item) const
+{
+    const int id = m_tree.Control().GetItemData(item);
+    switch (ProjectTree::SlotOfItem(module, m_tree.Control().GetParentItem(item)))
+    {
+    case TreeSlot::MasterTables:
+        return module.FindMasterTableById(id);
+    case TreeSlot::DetailTables:
+        return module.FindTransactionTableById(id);
+    case TreeSlot::MapTables:
+        return module.FindMapTableById(id);
+    default:
+        return nullptr;
+    }
+}
+
+void ProjectTreeCommands::CreateForm(Module& module, Table& table)
+{
+    Form* form = module.GetMasterFormForTable(&table, /*create=*/true);
+    if (form == nullptr)
+        return;
+    if (!module.ContainsMasterForm(form))
+    {
+        module.AddMasterForm(form, /*withFiles=*/true);
+        module.AddDefaultMenuEntries(form);
+        m_host.RefreshTree();
+    }
+    m_host.OpenEditor(RightPane::FormEditor, form);
+}
+
+void ProjectTreeCommands::CreateForms()
+{
+    Module* module = CurrentModule();
+    const std::vector<Table*> tables = module->GetMasterTables();
+    for (Table* table : tables)
+    {
+        if (module->FindFormOfTable(table) == nullptr)
+            CreateForm(*module, *table);
+    }
+}
+
+void ProjectTreeCommands::CreateFormOfItem(TreeHandle item)
+{
+    Module& module = *CurrentModule();
+    const int id = m_tree.Control().GetItemData(item);
+    const TreeHandle parent = m_tree.Control().GetParentItem(item);
+    if (parent == CategoryNode(module, TreeSlot::MasterTables))
+    {
+        if (Table* table = module.FindMasterTableById(id))
+            CreateForm(module, *table);
+    }
+    else if (Table* mapTable = module.FindMapTableById(id))
+    {
+        m_host.OpenEditor(RightPane::MapFormView, mapTable);
+    }
+}
+
+void ProjectTreeCommands::CopyTable(TreeHandle item)
+{
+    Module& module = *CurrentModule();
+    Table* table = TableOfItem(module, item);
+    if (table == nullptr)
+        return;
+    if (table->IsSystemTable())
+    {
+        AfxMessageBox("Can not copy default table");
+        return;
+    }
+    module.SetPastedTable(table);
+}
+
+void ProjectTreeCommands::PasteTable(int kind)
+{
+    Module& module = *CurrentModule();
+    Table* table = module.TakePastedTable();
+    if (table == nullptr)
+        return;
+    table->SetKind(kind);
+    module.AddTable(table);
+    ProjectTreeBuilder(m_tree.Control()).AddTableItem(module, *table);
+}
+
+void ProjectTreeCommands::WriteTableScript(TreeHandle item)
+{
+    Table* table = TableOfItem(*CurrentModule(), item);
+    if (table == nullptr)
+        return;
+    GenerationReport report;
+    SqlScriptWriter(Project(), nullptr, report).WriteTableScript(*table);
+    if (!report.IsEmpty())
+        AfxMessageBox(report.GetText());
+}
+
+template <class T>
+void ProjectTreeCommands::PastePage(T* (Module::*take)(), bool (Module::*add)(T*, bool),
+                                    void (ProjectTreeBuilder::*addItem)(Module&, T&))
+{
+    Module& module = *CurrentModule();
+    T* page = (module.*take)();
+    if (page == nullptr)
+        return;
+    (module.*add)(page, /*withFiles=*/true);
+    module.AddDefaultMenuEntries(page);
+    (ProjectTreeBuilder(m_tree.Control()).*addItem)(module, *page);
+}
+
+template <class T>
+void ProjectTreeCommands::CopyPage(TreeHandle item, T* (Module::*find)(int) const,
+                                   void (Module::*mark)(T*))
+{
+    Module& module = *CurrentModule();
+    if (T* page = (module.*find)(m_tree.Control().GetItemData(item)))
+        (module.*mark)(page);
+}
+
+void ProjectTreeCommands::WritePage(FormInterface* page, void (AspxObjectWriter::*write)())
+{
+    if (page == nullptr)
+        return;
+    ForgeonProject& project = Project();
+    const CString path = project.GetProjectSettings() != nullptr ? project.GetProjectPath() : "";
+    if (path.IsEmpty() || !EnsureFolderChain(path) || !IsFolderWritable(path))
+    {
+        AfxMessageBox("Could not write output at " + path);
+        return;
+    }
+    GenerationReport report;
+    ProjectWriterSet writers(project, report);
+    (AspxObjectWriter(&project, page, writers, report).*write)();
+    if (!report.IsEmpty())
+        AfxMessageBox(report.GetText());
+}
+
+void ProjectTreeCommands::OpenItem(TreeHandle item)
+{
+    if (item == nullptr || m_tree.GetProject() == nullptr)
+        return;
+    SelectModuleOfItem(item);
+    m_tree.ShowCurrentModule();
+    if (!m_tree.IsEntityItem(item))
+        return;
+    const int id = m_tree.Control().GetItemData(item);
+    const TreeHandle parent = m_tree.Control().GetParentItem(item);
+    for (Module* module : Project().GetModules())
+    {
+        const int slot = ProjectTree::SlotOfItem(*module, parent);
+        if (slot != 0 && OpenEntityOfSlot(*module, slot, id))
+            return;
+    }
+}
+
+bool ProjectTreeCommands::OpenEntityOfSlot(Module& module, int slot, int id)
+{
+    const auto open = [this](RightPane pane, CObject* entity)
+    {
+        if (entity == nullptr)
+            return false;
+        m_host.OpenEditor(pane, entity);
+        return true;
+    };
+    switch (slot)
+    {
+    case TreeSlot::MasterTables:
+    case TreeSlot::DetailTables:
+    case TreeSlot::MapTables:
+        if (Table* table = module.FindTableById(id))
+        {
+            m_host.OpenTableEditor(table, table->GetKind(), /*enableOK=*/false);
+            return true;
+        }
+        return false;
+    case TreeSlot::MasterForms:
+        return open(RightPane::FormEditor, module.FindMasterFormById(id));
+    case TreeSlot::DetailForms:
+        return open(RightPane::TransactionView, module.FindTransactionById(id));
+    case TreeSlot::Dashboards:
+        return open(RightPane::DashBoardView, module.FindDashBoardById(id));
+    case TreeSlot::SearchReports:
+        return open(RightPane::ReportView, module.FindReportById(id));
+    case TreeSlot::Reports:
+        return open(RightPane::RDLCReportView, module.FindRDLCReportById(id));
+    case TreeSlot::Menus:
+        return open(RightPane::MenuView, module.FindMenuById(id));
+    case TreeSlot::DashBoardPages:
+        return open(RightPane::DashBoardPageView, module.FindDashBoardPageById(id));
+    case TreeSlot::UserFunctions:
+        return open(RightPane::UserFunctionView, module.FindFunctionById(id));
+    case TreeSlot::UserProcedures:
+    case TreeSlot::SelectAllProcedures:
+    case TreeSlot::SelectRecordProcedures:
+        return open(RightPane::ProcedureView, module.FindProcedureById(id));
+    case TreeSlot::MapForms:
+        return open(RightPane::MapFormView, module.FindMapFormById(id));
+    case TreeSlot::MultiPageReports:
+        return open(RightPane::MultiPageReportView, module.FindMultiPageReportById(id));
+    case TreeSlot::LoginPage:
+        return open(RightPane::LoginPageView, module.GetLoginPage());
+    case TreeSlot::ReportCollectors:
+        return open(RightPane::ReportCollectorView, module.FindReportCollectorById(id));
+    default:
+        return false;
+    }
+}
+
+bool ProjectTreeCommands::IsDefaultTableItem(TreeHandle item) const
+{
+    Module* base = Project().GetBaseModule();
+    if (base == nullptr ||
+        m_tree.Control().GetParentItem(item) != CategoryNode(*base, TreeSlot::MasterTables))
+        return false;
+    const Table* table = base->FindMasterTableById(m_tree.Control().GetItemData(item));
+    return table != nullptr && table->IsSystemTable();
+}
+
+void ProjectTreeCommands::DeleteSelectedItem()
+{
+    const TreeHandle item = m_tree.Control().GetSelectedItem();
+    if (item == nullptr || m_tree.GetProject() == nullptr)
+        return;
+    if (m_tree.IsModuleItem(item))
+    {
+        DeleteModuleItem(item);
+        return;
+    }
+    if (!m_tree.IsEntityItem(item))
+        return;
+    if (IsDefaultTableItem(item))
+    {
+        AfxMessageBox("Can not delete Default Table");
+        return;
+    }
+    if (AfxMessageBox("Do you really want to delete the selected entity?", MB_OKCANCEL) != IDOK)
+        return;
+    const TreeHandle parent = m_tree.Control().GetParentItem(item);
+    for (Module* module : Project().GetModules())
+    {
+        const int slot = ProjectTree::SlotOfItem(*module, parent);
+        if (slot != 0)
+        {
+            DeleteEntityOfSlot(*module, slot, item);
+            return;
+        }
+    }
+    DeleteField(item);
+}
+
+template <class T>
+void ProjectTreeCommands::DeleteEntity(T* entity, bool (ForgeonProject::*remove)(T*),
+                                       TreeHandle item, RightPane pane, std::vector<int> countSlots)
+{
+    if (entity != nullptr && (Project().*remove)(entity))
+        AfterDelete(item, pane, std::move(countSlots));
+}
+
+void ProjectTreeCommands::DeleteEntityOfSlot(Module& module, int slot, TreeHandle item)
+{
+    const int id = m_tree.Control().GetItemData(item);
+    switch (slot)
+    {
+    case TreeSlot::MasterTables:
+    case TreeSlot::DetailTables:
+    case TreeSlot::MapTables:
+        DeleteTable(module, slot, item);
+        return;
+    case TreeSlot::MasterForms:
+        DeleteEntity(module.FindMasterFormById(id), &ForgeonProject::DeleteForm, item,
+                     RightPane::FormEditor, {TreeSlot::MasterForms});
+        return;
+    case TreeSlot::MapForms:
+        DeleteEntity(module.FindMapFormById(id), &ForgeonProject::DeleteMapForm, item,
+                     RightPane::MapFormView, {});
+        return;
+    case TreeSlot::DetailForms:
+        DeleteTransaction(module, item);
+        return;
+    case TreeSlot::Dashboards:
+        DeleteEntity(module.FindDashBoardById(id), &ForgeonProject::DeleteDashBoard, item,
+                     RightPane::DashBoardView, {TreeSlot::Dashboards});
+        return;
+    case TreeSlot::DashBoardPages:
+        DeleteEntity(module.FindDashBoardPageById(id), &ForgeonProject::DeleteDashBoardPage, item,
+                     RightPane::DashBoardPageView, {TreeSlot::DashBoardPages});
+        return;
+    case TreeSlot::UserProcedures:
+    case TreeSlot::SelectAllProcedures:
+    case TreeSlot::SelectRecordProcedures:
+        DeleteEntity(module.FindProcedureById(id), &ForgeonProject::DeleteProcedure, item,
+                     RightPane::ProcedureView, {});
+        return;
+    case TreeSlot::SearchReports:
+        DeleteEntity(module.FindReportById(id), &ForgeonProject::DeleteApplicationReport, item,
+                     RightPane::ReportView, {TreeSlot::SearchReports});
+        return;
+    case TreeSlot::Reports:
+        DeleteEntity(module.FindRDLCReportById(id), &ForgeonProject::DeleteRDLCReport, item,
+                     RightPane::RDLCReportView, {TreeSlot::Reports});
+        return;
+    case TreeSlot::Menus:
+        DeleteEntity(module.FindMenuById(id), &ForgeonProject::DeleteMenu, item,
+                     RightPane::MenuView, {TreeSlot::Menus});
+        return;
+    case TreeSlot::UserFunctions:
+        DeleteEntity(module.FindFunctionById(id), &ForgeonProject::DeleteFunction, item,
+                     RightPane::UserFunctionView, {TreeSlot::UserFunctions});
+        return;
+    default:
+        return;
+    }
+}
+
+void ProjectTreeCommands::AfterDelete(TreeHandle item, RightPane pane, std::vector<int> countSlots)
+{
+    m_host.ResetEditor(pane);
+    m_tree.Control().DeleteItem(item);
+    ProjectTreeBuilder builder(m_tree.Control());
+    for (Module* module : Project().GetModules())
+    {
+        for (const int slot : countSlots)
+            builder.RefreshCountText(*module, slot);
+    }
+    m_tree.Control().Redraw();
+}
+
+void ProjectTreeCommands::DeleteTable(Module& module, int slot, TreeHandle item)
+{
+    ForgeonProject& project = Project();
+    Table* table = TableOfItem(module, item);
+    if (table == nullptr)
+        return;
+    std::vector<DependentItem> dependents;
+    for (Module* each : project.GetModules())
+    {
+        const auto collect = [&](int dependentSlot, int id)
+        {
+            const TreeHandle node = CategoryNode(*each, dependentSlot);
+            if (const TreeHandle found = node ? m_tree.FindChildItem(node, id) : nullptr)
+                dependents.push_back({each, dependentSlot, id, found});
+        };
+        std::vector<Form*> forms;
+        each->GetFormsForTable(table, forms);
+        for (const Form* form : forms)
+            collect(TreeSlot::MasterForms, form->GetId());
+        for (const Transaction* transaction : each->GetTransactions())
+        {
+            if (transaction->UsesTable(table))
+                collect(TreeSlot::DetailForms, transaction->GetId());
+        }
+        for (const ApplicationReport* report : each->GetReports())
+        {
+            if (report->GetTable() == table)
+                collect(TreeSlot::SearchReports, report->GetId());
+        }
+        for (const RDLCReport* report : each->GetRDLCReports())
+        {
+            if (report->GetTable() == table)
+                collect(TreeSlot::Reports, report->GetId());
+        }
+        std::vector<Function*> functions;
+        each->GetUserFunctionsOfTable(table, functions);
+        for (const Function* function : functions)
+            collect(TreeSlot::UserFunctions, function->GetId());
+    }
+    if (!project.DeleteTable(table))
+        return;
+    for (const DependentItem& dependent : dependents)
+    {
+        if (!StillExists(dependent))
+            m_tree.Control().DeleteItem(dependent.item);
+    }
+    std::vector<int> counts(kDependentSlots.begin(), kDependentSlots.end());
+    if (slot != TreeSlot::MapTables)
+        counts.push_back(slot);
+    AfterDelete(item, RightPane::TableView, counts);
+}
+
+void ProjectTreeCommands::DeleteTransaction(Module& module, TreeHandle item)
+{
+    ForgeonProject& project = Project();
+    Transaction* transaction = module.FindTransactionById(m_tree.Control().GetItemData(item));
+    if (transaction == nullptr)
+        return;
+    if (transaction->GetCustomProcedureNames())
+    {
+        std::vector<Procedure*> own;
+        for (Procedure* procedure : module.GetProcedures())
+        {
+            Table* table = procedure->GetMainTable();
+            if (procedure->GetCustomNameFlag() && table != nullptr &&
+                (table == transaction->GetBasicTable() ||
+                 transaction->FindDetailTable(table) != nullptr))
+                own.push_back(procedure);
+        }
+        for (Procedure* procedure : own)
+            project.DeleteProcedure(procedure);
+    }
+    DeleteEntity(transaction, &ForgeonProject::DeleteTransaction, item, RightPane::TransactionView,
+                 {TreeSlot::DetailForms});
+}
+
+void ProjectTreeCommands::DeleteField(TreeHandle item)
+{
+    Module* module = m_tree.FindModuleOfTreeItem(item);
+    const TreeHandle tableItem = m_tree.Control().GetParentItem(item);
+    const int grandparentSlot =
+        module != nullptr
+            ? ProjectTree::SlotOfItem(*module, m_tree.Control().GetParentItem(tableItem))
+            : 0;
+    if (!IsTableSlot(grandparentSlot))
+        return;
+    Table* table = TableOfItem(*module, tableItem);
+    if (table == nullptr)
+        return;
+    if (table->IsSystemTable())
+    {
+        AfxMessageBox("Can not Delete Fields from default table");
+        return;
+    }
+    Field* field = table->FindFieldById(m_tree.Control().GetItemData(item));
+    if (field == nullptr)
+        return;
+    if (field->IsKeyOrDeletedFlag() || field->IsKeyColumn())
+    {
+        AfxMessageBox("Can not delete default fields");
+        return;
+    }
+    if (!Project().RemoveFieldUsages(field))
+        return;
+    table->DeleteField(field);
+    m_tree.Control().DeleteItem(item);
+    m_host.OpenTableEditor(table, table->GetKind(), /*enableOK=*/false);
+}

@@ -1,0 +1,121 @@
+#pragma once
+
+#include "platform/core/Types.h"
+#include "shell/logic/ProjectTreeControl.h"
+#include "shell/logic/RightPane.h"
+
+#include <vector>
+
+class AspxObjectWriter;
+class ForgeonProject;
+class FormInterface;
+class Module;
+class ProjectTree;
+class ProjectTreeBuilder;
+class Table;
+class TreeCommandHost;
+
+// The context menus of the project tree.
+enum class TreeMenu
+{
+    None,
+    ProjectRoot,
+    Module,
+    TableCategory,
+    TableItem,
+    MasterFormsNode,
+    FormItem,
+    MasterDetail,
+    DashboardsNode,
+    SearchReportsNode,
+    SearchReportItem,
+    ReportsNode,
+    MenusNode,
+    MapFormItem,
+    DashBoardPage,
+    UserFunctionsNode,
+    Procedure,
+    MultiPageReport,
+    ReportCollector,
+};
+constexpr int kTreeMenuCount = 18;
+
+struct TreeMenuEntry
+{
+    UINT command;
+    const char* text;
+};
+
+// The entries of the menu, in order.
+const std::vector<TreeMenuEntry>& TreeMenuEntries(TreeMenu menu);
+
+// The menu a right click on an item shows, with the commands grayed on it.
+struct TreeMenuChoice
+{
+    TreeMenu menu = TreeMenu::None;
+    std::vector<UINT> grayed;
+};
+
+// The commands of the project tree: the double click that opens an entity, the context menus'
+// commands and the Delete key. Every command acts on the current module, which a click first
+// makes the module of the clicked item.
+class ProjectTreeCommands
+{
+public:
+    ProjectTreeCommands(ProjectTree& tree, TreeCommandHost& host) : m_tree(tree), m_host(host) {}
+
+    // The item's module becomes the project's current one.
+    void SelectModuleOfItem(TreeHandle item);
+    TreeMenuChoice ChooseMenu(TreeHandle item) const;
+    // Runs the command chosen in the menu shown on the item.
+    void RunMenuCommand(TreeMenu menu, UINT command, TreeHandle item);
+    // The double click: the entity of the item opened in its editor.
+    void OpenItem(TreeHandle item);
+    // The Delete key, with its guards and the confirmation.
+    void DeleteSelectedItem();
+    // A new module appended, its name opened for editing.
+    void CreateModule();
+    // The module of the item deleted when it holds nothing.
+    void DeleteModuleItem(TreeHandle item);
+
+private:
+    ForgeonProject& Project() const;
+    Module* CurrentModule() const;
+    // The table of the item, looked up among the tables of the kind its parent node holds.
+    Table* TableOfItem(Module& module, TreeHandle item) const;
+
+    void WriteModule();
+    void CreateForm(Module& module, Table& table);
+    void CreateForms();
+    void CreateFormOfItem(TreeHandle item);
+    void CopyTable(TreeHandle item);
+    void PasteTable(int kind);
+    void WriteTableScript(TreeHandle item);
+    // A new page from the module's copy mark, added with its files and menu entries.
+    template <class T>
+    void PastePage(T* (Module::*take)(), bool (Module::*add)(T*, bool),
+                   void (ProjectTreeBuilder::*addItem)(Module&, T&));
+    // The page of the item becomes the module's copy mark of its kind.
+    template <class T>
+    void CopyPage(TreeHandle item, T* (Module::*find)(int) const, void (Module::*mark)(T*));
+    // Writes the page's files through the writer operation; the report of what was not written
+    // is shown.
+    void WritePage(FormInterface* page, void (AspxObjectWriter::*write)());
+
+    bool OpenEntityOfSlot(Module& module, int slot, int id);
+    bool IsDefaultTableItem(TreeHandle item) const;
+    // Deletes the entity through the project's delete operation; when it went, AfterDelete.
+    template <class T>
+    void DeleteEntity(T* entity, bool (ForgeonProject::*remove)(T*), TreeHandle item,
+                      RightPane pane, std::vector<int> countSlots);
+    // Deletes the entity of the item under the module's node of the slot.
+    void DeleteEntityOfSlot(Module& module, int slot, TreeHandle item);
+    void DeleteTable(Module& module, int slot, TreeHandle item);
+    void DeleteTransaction(Module& module, TreeHandle item);
+    void DeleteField(TreeHandle item);
+    // After a delete by the model: the item removed, the editor let go, the counts refreshed.
+    void AfterDelete(TreeHandle item, RightPane pane, std::vector<int> countSlots);
+
+    ProjectTree& m_tree;
+    TreeCommandHost& m_host;
+};

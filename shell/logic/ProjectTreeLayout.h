@@ -1,0 +1,81 @@
+#pragma once
+
+#include "model/Module.h"
+
+#include <array>
+
+// The category nodes of a module in the project tree. A node's slot is its index in the module's
+// block of tree-item handles (Module::GetTreeItems); the tree creates the ten categories of
+// kCategories, the other slots stay empty.
+namespace TreeSlot
+{
+constexpr int MasterTables = 1;
+constexpr int MasterForms = 2;
+constexpr int DetailTables = 3;
+constexpr int DetailForms = 4;
+constexpr int Dashboards = 5;
+constexpr int UserProcedures = 6;
+constexpr int DefaultProcedures = 7;
+constexpr int SelectAllProcedures = 8;
+constexpr int SelectRecordProcedures = 9;
+constexpr int SearchReports = 13;
+constexpr int Reports = 14;
+constexpr int Menus = 15;
+constexpr int MapTables = 16;
+constexpr int MapForms = 17;
+constexpr int DashBoardPages = 18;
+constexpr int MultiPageReports = 19;
+constexpr int LoginPage = 20;
+constexpr int ReportCollectors = 21;
+constexpr int UserFunctions = 22;
+} // namespace TreeSlot
+
+// Images of the tree's image list.
+namespace TreeImage
+{
+constexpr int Project = 0;
+constexpr int Module = 1;
+constexpr int Field = 4;
+constexpr int Count = 23;
+} // namespace TreeImage
+
+struct TreeCategory
+{
+    int slot;
+    // The node's text as created, and the prefix of its count text after an insert.
+    const char* text;
+    const char* insertCountPrefix;
+    // The prefix of the count text after a delete; the count is then shown also when it is 0.
+    const char* refreshCountPrefix;
+    int nodeImage;
+    // The node's item data.
+    int code;
+    int itemImage;
+};
+
+// In the order the nodes stand under a module.
+inline constexpr std::array<TreeCategory, 10> kCategories = {{
+    {TreeSlot::MasterTables, "Master Tables", "Master Tables(", "Master Tables(", 2, -2, 3},
+    {TreeSlot::MasterForms, "Master Forms", "Master Forms(", "Master Forms(", 5, -3, 6},
+    {TreeSlot::DetailTables, "Master-Detail Tables", "Master-Detail Tables(",
+     "Master Detail Tables(", 7, -4, 8},
+    {TreeSlot::DetailForms, "Master-Detail Forms", "Master-Detail Forms(", "Master Detail Forms(",
+     9, -5, 10},
+    {TreeSlot::Dashboards, "Dashboards", "Dashboards(", "Dashboards(", 17, -6, 18},
+    {TreeSlot::SearchReports, "Search Reports", "Search Reports(", "Search Reports(", 13, -11, 14},
+    {TreeSlot::Reports, "Reports", "Reports(", "Reports(", 11, -19, 12},
+    {TreeSlot::Menus, "Menus", "Menus(", "Menus(", 19, -12, 20},
+    {TreeSlot::DashBoardPages, "DashBoardPages", "DashBoardPages(", "Dashboard Pages(", 15, -15,
+     16},
+    {TreeSlot::UserFunctions, "User Defined Functions", "User Defined Functions",
+     "User Defined Functions(", 21, -18, 22},
+}};
+
+// The category of the slot; null for a slot the tree does not create.
+const TreeCategory* FindCategory(int slot);
+
+// The module's category node of the slot; null while the tree holds none.
+inline Module::TreeItemHandle& CategoryNode(Module& module, int slot)
+{
+    return (*module.GetTreeItems())[static_cast<std::size_t>(slot)];
+}

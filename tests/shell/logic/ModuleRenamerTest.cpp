@@ -1,0 +1,98 @@
+#include "shell/logic/ModuleRenamer.h"
+#include "entities/Menu.h"
+#include "tests/shell/logic/TreeFixture.h"
+#include "tests/support/TempFolder.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace
+{
+constexpr const char* kCharacterRefusal =
+    "Module name cannot contain following characters\n *  |  /  \\  <  >  ?  :  \n Please enter "
+    "valid name";
+} // namespace
+
+TEST_F(TreeFixture, AModuleNameIsCheckedTheSameOnEveryRoad)
+{
+    Module* second = project.AddNewModule();
+    const struct
+    {
+        const char* name;
+        const char* refusal;
+    } cases[] = {
+        {"", "Please enter Module Name"},
+        {"   ", "Please enter Module Name"},
+        {"Sales Team", "Please enter Module Name without space"},
+        {"Sales\\Team", kCharacterRefusal},
+        {"C:Sales", kCharacterRefusal},
+        {"Sales/Team", kCharacterRefusal},
+        {"Sales?", kCharacterRefusal},
+        {"basemodule", "A Module with this name already exists."},
+        {"BASEMODULE ", "A Module with this name already exists."},
+        {"  Sales  ", ""},
+        {"module2", ""},
+        {"Sales-Team", ""},
+    };
+    for (const auto& each : cases)
+        EXPECT_EQ(ModuleRenamer(project, *second).Check(each.name), each.refusal) << each.name;
+}
+
+TEST(CSharpIdentifierTest, NamesThatCanBeANamespace)
+{
+    for (const char* name : {"Sales", "_sales2", "Module_2", "classes"})
+        EXPECT_TRUE(IsCSharpIdentifier(name)) << name;
+    for (const char* name : {"", "2Sales", "Sales-Team", "Sales.Team", "class", "namespace"})
+        EXPECT_FALSE(IsCSharpIdentifier(name)) << name;
+}
+
+TEST_F(TreeFixture, ARefusedNameIsShownAndChangesNothing)
+{
+    Module* second = project.AddNewModule();
+    EXPECT_FALSE(ModuleRenamer(project, *second).Rename("Base:Module"));
+    EXPECT_EQ(Messages(), std::vector<std::string>{kCharacterRefusal});
+    EXPECT_EQ(second->GetName(), "Module2");
+    EXPECT_NE(second->FindMenuByName("Module2Menu"), nullptr);
+}
+
+TEST_F(TreeFixture, ANameThatIsNoIdentifierIsWarnedOfAndMayBeTakenBack)
+{
+    Module* second = project.AddNewModule();
+    boxes.Answer(IDCANCEL);
+    EXPECT_FALSE(ModuleRenamer(project, *second).Rename("Sales-Team"));
+    EXPECT_EQ(second->GetName(), "Module2");
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].type, MB_OKCANCEL | MB_ICONWARNING);
+    EXPECT_NE(boxes.Shown()[0].text.find("namespace"), std::string::npos);
+
+    boxes.Answer(IDOK);
+    EXPECT_TRUE(ModuleRenamer(project, *second).Rename(" Sales-Team "));
+    EXPECT_EQ(second->GetName(), "Sales-Team");
+}
+
+TEST_F(TreeFixture, ARenamedModuleTakesItsDefaultObjectsAndOutputFolderAlong)
+{
+    TempFolder folder;
+    project.SetProjectName("Shop");
+    project.SetProjectPath((folder.Path().string() + "/").c_str());
+    Module* second = project.AddNewModule();
+    const std::filesystem::path output = folder.Path() / "Shop" / "Shop";
+    std::filesystem::create_directories(output / "Module2" / "UI" / "Module2");
+    std::ofstream(output / "Module2" / "UI" / "Module2" / "page.aspx") << "page";
+
+    EXPECT_TRUE(ModuleRenamer(project, *second).Rename("Sales"));
+    EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_EQ(second->GetName(), "Sales");
+    EXPECT_NE(second->FindMenuByName("SalesMenu"), nullptr);
+    EXPECT_NE(second->FindDashBoardPageByName("Sales_Dashboard"), nullptr);
+    // Every occurrence of the old name in the copied paths is replaced; the old folder stays.
+    EXPECT_TRUE(std::filesystem::exists(output / "Sales" / "UI" / "Sales" / "page.aspx"));
+    EXPECT_TRUE(std::filesystem::exists(output / "Module2" / "UI" / "Module2" / "page.aspx"));
+
+    // Its own name again changes nothing and asks nothing.
+    EXPECT_TRUE(ModuleRenamer(project, *second).Rename("Sales"));
+    EXPECT_TRUE(boxes.Shown().empty());
+    // A change of case only is taken.
+    EXPECT_TRUE(ModuleRenamer(project, *second).Rename("SALES"));
+    EXPECT_EQ(second->GetName(), "SALES");
+}

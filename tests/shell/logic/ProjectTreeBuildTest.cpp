@@ -1,0 +1,239 @@
+#include "entities/Form.h"
+#include "model/Field.h"
+#include "model/Table.h"
+#include "shell/logic/ProjectTreeBuilder.h"
+#include "tests/shell/logic/TreeFixture.h"
+
+#include <string>
+
+namespace
+{
+// "text [image] data" lines of the table items and, indented, their field items.
+std::string TableLines(const std::vector<Table*>& tables, int image)
+{
+    std::string text;
+    for (const Table* table : tables)
+    {
+        text += table->GetTableName().GetString() + std::string(" [") + std::to_string(image) +
+                "] " + std::to_string(table->GetId()) + "\n";
+        for (const Field* field : table->GetFields())
+            text += "  " + std::string(field->GetFieldName().GetString()) + " [4] " +
+                    std::to_string(field->GetId()) + "\n";
+    }
+    return text;
+}
+} // namespace
+
+TEST_F(TreeFixture, ANewProjectShowsItsRootAndTheTenCategoriesOfBaseModule)
+{
+    EXPECT_EQ(control.Dump(nullptr, 3), "Untitled Project [0] 0\n"
+                                        "  BaseModule [1] 1\n"
+                                        "    Master Tables(2) [2] -2\n"
+                                        "    Master Forms(2) [5] -3\n"
+                                        "    Master-Detail Tables [7] -4\n"
+                                        "    Master-Detail Forms [9] -5\n"
+                                        "    Dashboards(2) [17] -6\n"
+                                        "    Search Reports(1) [13] -11\n"
+                                        "    Reports [11] -19\n"
+                                        "    Menus(1) [19] -12\n"
+                                        "    DashBoardPages(2) [15] -15\n"
+                                        "    User Defined Functions [21] -18\n");
+    EXPECT_EQ(control.Dump(Node(Base(), TreeSlot::MasterTables), 2),
+              TableLines(Base().GetMasterTables(), 3));
+    const TreeHandle forms = Node(Base(), TreeSlot::MasterForms);
+    EXPECT_EQ(control.GetItemData(control.Child(forms, "useraccount_form")),
+              Base().FindMasterFormByName("useraccount_form")->GetId());
+    EXPECT_EQ(control.GetItemImage(control.Child(forms, "ChangePassword_form")), 6);
+    EXPECT_TRUE(control.IsExpanded(tree.GetRootItem()));
+    EXPECT_TRUE(control.IsExpanded(tree.GetModuleItem(0)));
+    // The slots the tree does not create stay empty.
+    for (const int slot : {0, 6, 7, 8, 9, 10, 11, 12, 16, 17, 19, 20, 21})
+        EXPECT_EQ(Node(Base(), slot), nullptr) << slot;
+}
+
+TEST_F(TreeFixture, ANamedProjectShowsItsNameAndModulesCarryTheirNumbers)
+{
+    project.SetProjectName("Shop");
+    Module* second = project.AddNewModule();
+    second->SetNumber(7);
+    tree.BuildTree(&project);
+    EXPECT_EQ(control.Dump(nullptr, 2), "Shop [0] 0\n"
+                                        "  BaseModule [1] 1\n"
+                                        "  Module2 [1] 7\n");
+    EXPECT_EQ(tree.FindModuleOfTreeItem(Node(*second, TreeSlot::Menus)), second);
+}
+
+TEST_F(TreeFixture, CategoryNodesShowTheirBareNamesUntilAnEntityOfTheirKindIsInserted)
+{
+    Module* module = project.AddNewModule();
+    tree.BuildTree(&project);
+    EXPECT_EQ(control.GetItemText(Node(*module, TreeSlot::MasterTables)), "Master Tables");
+    EXPECT_EQ(control.GetItemText(Node(*module, TreeSlot::UserFunctions)),
+              "User Defined Functions");
+
+    Table* orders = NewTable("orders", Table::masterKind, {"amount"});
+    module->AddTable(orders);
+    ProjectTreeBuilder(control).AddTableItem(*module, *orders);
+    Table* lines = NewTable("orders_detail", Table::masterDetailKind);
+    module->AddTable(lines);
+    ProjectTreeBuilder(control).AddTableItem(*module, *lines);
+    EXPECT_EQ(control.Dump(Node(*module, TreeSlot::MasterTables), 2), TableLines({orders}, 3));
+    EXPECT_EQ(control.GetItemText(Node(*module, TreeSlot::MasterTables)), "Master Tables(1)");
+    EXPECT_EQ(control.GetItemText(Node(*module, TreeSlot::DetailTables)),
+              "Master-Detail Tables(1)");
+    EXPECT_EQ(
+        control.GetItemImage(control.Child(Node(*module, TreeSlot::DetailTables), "orders_detail")),
+        8);
+
+    // A map table has no node to go under: no item anywhere.
+    const std::size_t items = control.CountItems();
+    Table* link = NewTable("orders_link", Table::mapKind);
+    module->AddTable(link);
+    ProjectTreeBuilder(control).AddTableItem(*module, *link);
+    EXPECT_EQ(control.CountItems(), items);
+
+    // A delete leaves the refresh text, with the count also at 0.
+    ProjectTreeBuilder(control).RefreshCountText(*module, TreeSlot::DetailTables);
+    ProjectTreeBuilder(control).RefreshCountText(*module, TreeSlot::Reports);
+    EXPECT_EQ(control.GetItemText(Node(*module, TreeSlot::DetailTables)),
+              "Master Detail Tables(1)");
+    EXPECT_EQ(control.GetItemText(Node(*module, TreeSlot::Reports)), "Reports(0)");
+}
+
+TEST_F(TreeFixture, AMasterFormWithoutANameIsNamedAfterItsTable)
+{
+    Table* customer = NewTable("customer");
+    Base().AddTable(customer);
+    Form* form = NewForm("", customer);
+    Base().AddMasterForm(form, /*withFiles=*/false);
+    tree.BuildTree(&project);
+    EXPECT_EQ(form->GetFormName(), "customer_form");
+    EXPECT_NE(Item(Base(), TreeSlot::MasterForms, "customer_form"), nullptr);
+}
+
+TEST_F(TreeFixture, AClearedTreeLeavesNoHandlesInTheModules)
+{
+    tree.Clear();
+    EXPECT_EQ(control.CountItems(), 0u);
+    EXPECT_EQ(tree.GetRootItem(), nullptr);
+    EXPECT_EQ(tree.GetModuleItem(0), nullptr);
+    for (const TreeHandle node : *Base().GetTreeItems())
+        EXPECT_EQ(node, nullptr);
+    // Inserting into a module of a cleared tree inserts nothing.
+    Table* table = NewTable("orders");
+    Base().AddTable(table);
+    ProjectTreeBuilder(control).AddTableItem(Base(), *table);
+    EXPECT_EQ(control.CountItems(), 0u);
+}
+
+TEST_F(TreeFixture, OnlyTheCurrentModuleIsExpandedAfterARebuild)
+{
+    project.AddNewModule();
+    project.AddNewModule();
+    project.SelectModuleAt(1);
+    control.SetBold(tree.GetModuleItem(0), true);
+    tree.BuildTree(&project);
+    for (int index = 0; index < 3; ++index)
+    {
+        EXPECT_EQ(control.IsExpanded(tree.GetModuleItem(index)), index == 1) << index;
+        EXPECT_FALSE(control.IsBold(tree.GetModuleItem(index))) << index;
+    }
+    EXPECT_EQ(tree.GetModuleItem(3), nullptr);
+    EXPECT_EQ(tree.GetModuleItem(-1), nullptr);
+}
+
+TEST_F(TreeFixture, ItemsAreToldApartByKindAndModule)
+{
+    Module* second = project.AddNewModule();
+    tree.BuildTree(&project);
+    const TreeHandle tables = Node(Base(), TreeSlot::MasterTables);
+    const TreeHandle useraccount = control.Child(tables, "useraccount");
+    const TreeHandle username = control.Child(useraccount, "username");
+    const TreeHandle menu = Item(*second, TreeSlot::Menus, "Module2Menu");
+    struct Case
+    {
+        TreeHandle item;
+        bool entity;
+        int moduleIndex;
+    };
+    const Case cases[] = {
+        {tree.GetRootItem(), false, -1},
+        {tree.GetModuleItem(0), false, 0},
+        {tables, false, 0},
+        {useraccount, true, 0},
+        {username, true, 0},
+        {Node(*second, TreeSlot::UserFunctions), false, 1},
+        {menu, true, 1},
+        {nullptr, false, -1},
+    };
+    for (const Case& each : cases)
+    {
+        EXPECT_EQ(tree.IsEntityItem(each.item), each.entity) << control.Dump(each.item, 0);
+        EXPECT_EQ(tree.FindModuleIndexOfItem(each.item), each.moduleIndex);
+    }
+}
+
+TEST_F(TreeFixture, FindEntityItemWalksTheShownItemsPastCategoryNodes)
+{
+    const TreeHandle tables = Node(Base(), TreeSlot::MasterTables);
+    const TreeHandle useraccount = control.Child(tables, "useraccount");
+    const Table* table = Base().FindMasterTableByName("useraccount");
+    const Field* password = table->FindFieldByName("password");
+
+    // Below the table item its fields are found; the items passed are left expanded.
+    EXPECT_EQ(tree.FindEntityItem(password->GetId(), useraccount),
+              control.Child(useraccount, "password"));
+    EXPECT_TRUE(control.IsExpanded(control.Child(useraccount, "username")));
+    EXPECT_FALSE(control.IsExpanded(control.Child(useraccount, "personnel_role_id")));
+    // A category node is never returned, even when its data is asked for.
+    EXPECT_EQ(tree.FindEntityItem(-2, nullptr), nullptr);
+    // Items under a collapsed category node are not reached.
+    control.Expand(tables, false);
+    EXPECT_EQ(tree.FindEntityItem(table->GetId(), tree.GetModuleItem(0)), nullptr);
+    control.Expand(tables, true);
+    EXPECT_EQ(tree.FindEntityItem(table->GetId(), tree.GetModuleItem(0)), useraccount);
+}
+
+TEST_F(TreeFixture, ARebuiltModuleKeepsWhatWasExpanded)
+{
+    const TreeHandle tables = Node(Base(), TreeSlot::MasterTables);
+    control.Expand(tables, true);
+    control.Expand(control.Child(tables, "useraccount"), true);
+    Base().RenameDefaultObjects("Shop");
+    tree.RebuildModule(Base());
+
+    const TreeHandle rebuilt = Node(Base(), TreeSlot::MasterTables);
+    EXPECT_NE(rebuilt, tables);
+    EXPECT_TRUE(control.IsExpanded(rebuilt));
+    EXPECT_TRUE(control.IsExpanded(control.Child(rebuilt, "useraccount")));
+    EXPECT_FALSE(control.IsExpanded(control.Child(rebuilt, "personnel_role")));
+    EXPECT_FALSE(control.IsExpanded(Node(Base(), TreeSlot::Menus)));
+    EXPECT_NE(Item(Base(), TreeSlot::Menus, "ShopMenu"), nullptr);
+    EXPECT_EQ(control.Dump(tree.GetModuleItem(0), 1).find("Master Tables(2)"), 0u);
+}
+
+TEST_F(TreeFixture, EditorsKeepItemTextsCurrent)
+{
+    Table* table = Base().FindMasterTableByName("personnel_role");
+    const TreeHandle item = Item(Base(), TreeSlot::MasterTables, "personnel_role");
+    control.SelectItem(item);
+    table->SetTableName("role");
+    table->GetPrimaryKeyField()->SetFieldName("role_id");
+    tree.UpdateTableItemNames(*table);
+    EXPECT_EQ(control.GetItemText(item), "role");
+    EXPECT_EQ(control.GetItemText(control.GetChildItem(item)), "role_id");
+
+    Field* added = AddVarcharField(table, "title");
+    tree.UpdateFieldItemText(table->GetId(), 0, *added);
+    EXPECT_EQ(control.GetItemData(control.Child(item, "title")), added->GetId());
+
+    Form* form = Base().FindMasterFormByName("useraccount_form");
+    form->SetName("accounts");
+    tree.UpdateFormItemText(*form);
+    EXPECT_NE(Item(Base(), TreeSlot::MasterForms, "accounts"), nullptr);
+
+    // Only an entity item is renamed.
+    control.SelectItem(Node(Base(), TreeSlot::Menus));
+    tree.RenameSelectedItem("Other");
+    EXPECT_EQ(control.GetItemText(Node(Base(), TreeSlot::Menus)), "Menus(1)");
+}

@@ -1,0 +1,447 @@
+#include "entities/ApplicationReport.h"
+#include "entities/DashBoard.h"
+#include "entities/DashBoardPage.h"
+#include "entities/Form.h"
+#include "entities/Function.h"
+#include "entities/Menu.h"
+#include "entities/Transaction.h"
+#include "model/Field.h"
+#include "model/ProjectStore.h"
+#include "tests/shell/logic/TreeFixture.h"
+#include "tests/support/TempFolder.h"
+
+#include <filesystem>
+#include <map>
+
+namespace
+{
+std::string EntriesText(TreeMenu menu)
+{
+    std::string text;
+    for (const TreeMenuEntry& entry : TreeMenuEntries(menu))
+        text += std::to_string(entry.command) + " " + entry.text + "; ";
+    return text;
+}
+
+// An entity as the host receives it.
+const void* Entity(CObject* entity)
+{
+    return entity;
+}
+
+constexpr const char* kModuleHoldsData = "Cannot delete a selected module as it contains data.\n"
+                                         "For Deletion you need to clean the data mannualy.";
+constexpr const char* kConfirmDelete = "Do you really want to delete the selected entity?";
+} // namespace
+
+TEST(TreeMenuTest, EveryMenuHasItsEntriesInOrder)
+{
+    const std::map<TreeMenu, std::string> expected = {
+        {TreeMenu::None, ""},
+        {TreeMenu::ProjectRoot, "10 Create Module; "},
+        {TreeMenu::Module, "20 Write Module; 30 Delete; 40 Rename; "},
+        {TreeMenu::TableCategory, "10 Create Table; 20 Create Forms; 30 Paste Table; "},
+        {TreeMenu::TableItem, "10 Create Form; 20 Copy Table; 70 Write Table Script; "},
+        {TreeMenu::MasterFormsNode, "10 Paste Form; "},
+        {TreeMenu::FormItem, "10 Write Form; 20 Copy Form; "},
+        {TreeMenu::MasterDetail, "10 Create Master-Detail; 20 Copy Master-Detail; 30 Paste "
+                                 "Master-Detail; 40 Write Master-Detail; "},
+        {TreeMenu::DashboardsNode, "10 Create Dashboard; "},
+        {TreeMenu::SearchReportsNode, "10 Create Search Report; 20 Paste Search Report; "},
+        {TreeMenu::SearchReportItem, "10 Copy; 20 Write Report; "},
+        {TreeMenu::ReportsNode, "10 Create Report; "},
+        {TreeMenu::MenusNode, "10 Create Menu; 20 Write Menu; "},
+        {TreeMenu::MapFormItem, "10 Write MapForm; "},
+        {TreeMenu::DashBoardPage, "10 Create DashBoardPage; 20 Write DashBoardPage; "},
+        {TreeMenu::UserFunctionsNode, "10 Create Function; "},
+        {TreeMenu::Procedure, ""},
+        {TreeMenu::MultiPageReport, ""},
+        {TreeMenu::ReportCollector, ""},
+    };
+    ASSERT_EQ(expected.size(), static_cast<std::size_t>(kTreeMenuCount) + 1);
+    for (const auto& [menu, entries] : expected)
+        EXPECT_EQ(EntriesText(menu), entries) << static_cast<int>(menu);
+}
+
+TEST_F(CommandFixture, ARightClickChoosesTheMenuOfTheItemAndItsModule)
+{
+    AddTransaction();
+    const TreeHandle transaction = control.GetChildItem(Node(Base(), TreeSlot::DetailForms));
+    ASSERT_NE(transaction, nullptr);
+    struct Case
+    {
+        TreeHandle item;
+        TreeMenu menu;
+        std::vector<UINT> grayed;
+    };
+    const Case cases[] = {
+        {tree.GetRootItem(), TreeMenu::ProjectRoot, {}},
+        {tree.GetModuleItem(1), TreeMenu::Module, {}},
+        {Node(Base(), TreeSlot::MasterTables), TreeMenu::TableCategory, {}},
+        {Node(Base(), TreeSlot::DetailTables), TreeMenu::TableCategory, {}},
+        {Item(Base(), TreeSlot::MasterTables, "customer"), TreeMenu::TableItem, {}},
+        {control.GetChildItem(Node(Base(), TreeSlot::DetailTables)), TreeMenu::TableItem, {}},
+        {Node(Base(), TreeSlot::MasterForms), TreeMenu::MasterFormsNode, {}},
+        {Item(Base(), TreeSlot::MasterForms, "customer_form"), TreeMenu::FormItem, {}},
+        {Node(Base(), TreeSlot::DetailForms), TreeMenu::MasterDetail, {20, 40}},
+        {transaction, TreeMenu::MasterDetail, {10, 30}},
+        {Node(Base(), TreeSlot::Dashboards), TreeMenu::DashboardsNode, {}},
+        {Node(Base(), TreeSlot::SearchReports), TreeMenu::SearchReportsNode, {}},
+        {control.GetChildItem(Node(Base(), TreeSlot::SearchReports)),
+         TreeMenu::SearchReportItem,
+         {}},
+        {Node(Base(), TreeSlot::Reports), TreeMenu::ReportsNode, {}},
+        {Node(Base(), TreeSlot::Menus), TreeMenu::MenusNode, {20}},
+        {Node(*second, TreeSlot::DashBoardPages), TreeMenu::DashBoardPage, {20}},
+        {control.GetChildItem(Node(*second, TreeSlot::DashBoardPages)),
+         TreeMenu::DashBoardPage,
+         {10}},
+        {Node(Base(), TreeSlot::UserFunctions), TreeMenu::UserFunctionsNode, {}},
+        // Fields, dashboards, menus and functions have no menu.
+        {control.GetChildItem(Item(Base(), TreeSlot::MasterTables, "customer")),
+         TreeMenu::None,
+         {}},
+        {control.GetChildItem(Node(Base(), TreeSlot::Dashboards)), TreeMenu::None, {}},
+        {control.GetChildItem(Node(Base(), TreeSlot::Menus)), TreeMenu::None, {}},
+    };
+    for (const Case& each : cases)
+    {
+        commands.SelectModuleOfItem(each.item);
+        const TreeMenuChoice choice = commands.ChooseMenu(each.item);
+        EXPECT_EQ(choice.menu, each.menu) << control.GetItemText(each.item).GetString();
+        EXPECT_EQ(choice.grayed, each.grayed) << control.GetItemText(each.item).GetString();
+    }
+    // The click made the item's module current.
+    commands.SelectModuleOfItem(Node(*second, TreeSlot::Menus));
+    EXPECT_EQ(project.GetCurrentModule(), second);
+}
+
+TEST_F(CommandFixture, ADoubleClickOpensTheEntityInItsEditor)
+{
+    Form* form = Base().FindMasterFormByName("customer_form");
+    ApplicationReport* report = Base().FindReportByName("customer Report");
+    Menu* menu = second->GetMenus().front();
+    DashBoard* dashBoard = Base().GetDashBoards().front();
+    struct Case
+    {
+        TreeHandle item;
+        RightPane pane;
+        const void* entity;
+    };
+    const Case cases[] = {
+        {Item(Base(), TreeSlot::MasterTables, "customer"), RightPane::TableView, customer},
+        {Item(Base(), TreeSlot::MasterForms, "customer_form"), RightPane::FormEditor, Entity(form)},
+        {Item(Base(), TreeSlot::SearchReports, "customer Report"), RightPane::ReportView,
+         Entity(report)},
+        {Item(Base(), TreeSlot::Dashboards, dashBoard->GetFormName()), RightPane::DashBoardView,
+         Entity(dashBoard)},
+        {Item(Base(), TreeSlot::UserFunctions, "CustomersByName"), RightPane::UserFunctionView,
+         Entity(function)},
+        {Item(*second, TreeSlot::DashBoardPages, "Module2_Dashboard"), RightPane::DashBoardPageView,
+         Entity(second->FindDashBoardPageByName("Module2_Dashboard"))},
+        {Item(*second, TreeSlot::Menus, "Module2Menu"), RightPane::MenuView, Entity(menu)},
+    };
+    for (const Case& each : cases)
+    {
+        host.opened.clear();
+        commands.OpenItem(each.item);
+        ASSERT_EQ(host.opened.size(), 1u) << control.GetItemText(each.item).GetString();
+        EXPECT_EQ(host.opened[0].pane, each.pane);
+        EXPECT_EQ(host.opened[0].entity, each.entity);
+    }
+    EXPECT_EQ(project.GetCurrentModule(), second) << "the last click was in Module2";
+    EXPECT_TRUE(control.IsExpanded(tree.GetModuleItem(1)));
+    EXPECT_FALSE(control.IsExpanded(tree.GetModuleItem(0)));
+
+    // Fields, category nodes, modules and the root open nothing.
+    host.opened.clear();
+    for (const TreeHandle item :
+         {control.GetChildItem(Item(Base(), TreeSlot::MasterTables, "customer")),
+          Node(Base(), TreeSlot::MasterForms), tree.GetModuleItem(0), tree.GetRootItem()})
+        commands.OpenItem(item);
+    EXPECT_TRUE(host.opened.empty());
+}
+
+TEST_F(CommandFixture, DeleteGuardsRefuseWithTheirMessages)
+{
+    const TreeHandle useraccount = Item(Base(), TreeSlot::MasterTables, "useraccount");
+    const TreeHandle customerItem = Item(Base(), TreeSlot::MasterTables, "customer");
+    const std::size_t items = control.CountItems();
+    struct Case
+    {
+        TreeHandle item;
+        // The message boxes shown: the confirmation first when it is asked.
+        std::vector<std::string> messages;
+    };
+    const Case cases[] = {
+        {useraccount, {"Can not delete Default Table"}},
+        {control.Child(useraccount, "username"),
+         {kConfirmDelete, "Can not Delete Fields from default table"}},
+        {control.Child(customerItem, "customer_id"),
+         {kConfirmDelete, "Can not delete default fields"}},
+        {control.Child(customerItem, "Is_Deleted"),
+         {kConfirmDelete, "Can not delete default fields"}},
+        {tree.GetModuleItem(0), {kModuleHoldsData}},
+        {tree.GetModuleItem(1), {kModuleHoldsData}},
+        {Node(Base(), TreeSlot::MasterTables), {}},
+        {tree.GetRootItem(), {}},
+    };
+    for (const Case& each : cases)
+    {
+        ScriptedMessageBoxes answers({IDOK});
+        Delete(each.item);
+        std::vector<std::string> shown;
+        for (const auto& box : answers.Shown())
+            shown.push_back(box.text);
+        EXPECT_EQ(shown, each.messages) << control.GetItemText(each.item).GetString();
+    }
+    // Cancel keeps the table.
+    ScriptedMessageBoxes answers({IDCANCEL});
+    Delete(customerItem);
+    EXPECT_EQ(Base().FindMasterTableByName("customer"), customer);
+    EXPECT_EQ(control.CountItems(), items);
+    EXPECT_EQ(project.GetModuleCount(), 2);
+}
+
+TEST_F(CommandFixture, ADefaultTableOutsideTheBaseModuleIsAskedForAndDeleted)
+{
+    Table* copy = NewTable("useraccount");
+    second->AddTable(copy);
+    tree.BuildTree(&project);
+    ScriptedMessageBoxes answers({IDOK});
+    Delete(Item(*second, TreeSlot::MasterTables, "useraccount"));
+    ASSERT_EQ(answers.Shown().size(), 1u);
+    EXPECT_EQ(answers.Shown()[0].text, kConfirmDelete);
+    EXPECT_TRUE(second->GetMasterTables().empty());
+    EXPECT_EQ(control.GetItemText(Node(*second, TreeSlot::MasterTables)), "Master Tables(0)");
+}
+
+TEST_F(CommandFixture, AnEmptyModuleIsDeletedAndTheBaseModuleBecomesCurrent)
+{
+    auto* empty = new Module("Empty");
+    empty->SetNumber(9);
+    project.AddModule(empty);
+    tree.BuildTree(&project);
+    Choose(tree.GetModuleItem(2), 30);
+    EXPECT_EQ(project.GetModuleNames(), (std::vector<CString>{"BaseModule", "Module2"}));
+    EXPECT_EQ(project.GetCurrentModule(), &Base());
+    EXPECT_EQ(tree.GetModuleItem(2), nullptr);
+    EXPECT_EQ(control.Dump(tree.GetRootItem(), 1), "BaseModule [1] 1\nModule2 [1] 2\n");
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(CommandFixture, DeletingATableTakesItsPagesOutOfTheTreeAndTheProjectLoadsAgain)
+{
+    ScriptedMessageBoxes answers({IDOK, IDOK, IDOK});
+    const int functionId = function->GetId();
+    Delete(Item(Base(), TreeSlot::UserFunctions, "CustomersByName"));
+    EXPECT_EQ(Base().FindFunctionById(functionId), nullptr);
+    EXPECT_EQ(control.GetItemText(Node(Base(), TreeSlot::UserFunctions)),
+              "User Defined Functions(0)");
+    Delete(control.Child(Item(Base(), TreeSlot::MasterTables, "customer"), "name"));
+    EXPECT_EQ(customer->FindFieldByName("name"), nullptr);
+    EXPECT_EQ(control.Child(Item(Base(), TreeSlot::MasterTables, "customer"), "name"), nullptr);
+    ASSERT_FALSE(host.opened.empty());
+    EXPECT_EQ(host.opened.back().entity, customer);
+
+    Delete(Item(Base(), TreeSlot::MasterTables, "customer"));
+    EXPECT_EQ(Base().FindMasterTableByName("customer"), nullptr);
+    EXPECT_EQ(host.reset,
+              (std::vector<RightPane>{RightPane::UserFunctionView, RightPane::TableView}));
+    // The form went with the table; the counts of the table's node and of
+    // the five kinds of its pages read their refresh texts in every module.
+    EXPECT_EQ(control.Dump(tree.GetModuleItem(0), 1), "Master Tables(2) [2] -2\n"
+                                                      "Master Forms(2) [5] -3\n"
+                                                      "Master-Detail Tables [7] -4\n"
+                                                      "Master Detail Forms(0) [9] -5\n"
+                                                      "Dashboards(2) [17] -6\n"
+                                                      "Search Reports(2) [13] -11\n"
+                                                      "Reports(0) [11] -19\n"
+                                                      "Menus(1) [19] -12\n"
+                                                      "DashBoardPages(2) [15] -15\n"
+                                                      "User Defined Functions(0) [21] -18\n");
+    EXPECT_EQ(Item(Base(), TreeSlot::MasterForms, "customer_form"), nullptr);
+    EXPECT_EQ(control.GetItemText(Node(*second, TreeSlot::MasterForms)), "Master Forms(0)");
+
+    // Every item left names an entity of its module, and the project survives a save and load.
+    for (TreeHandle node = control.GetChildItem(tree.GetModuleItem(0)); node != nullptr;
+         node = control.GetNextSiblingItem(node))
+    {
+        for (TreeHandle item = control.GetChildItem(node); item != nullptr;
+             item = control.GetNextSiblingItem(item))
+        {
+            control.SelectItem(item);
+            host.opened.clear();
+            commands.OpenItem(item);
+            EXPECT_EQ(host.opened.size(), 1u) << control.GetItemText(item).GetString();
+        }
+    }
+    TempFolder folder;
+    const std::string path = (folder.Path() / "Shop.wvt").string();
+    ASSERT_TRUE(ProjectStore().ArchiveProject(&project, path.c_str(), FALSE));
+    ProjectStore store;
+    ASSERT_TRUE(store.ArchiveProject(nullptr, path.c_str(), TRUE));
+    ForgeonProject* loaded = store.GetProject();
+    EXPECT_EQ(loaded->FindTableByName("customer"), nullptr);
+    MemoryTree again;
+    ProjectTree(again).BuildTree(loaded);
+    tree.BuildTree(&project);
+    EXPECT_EQ(again.Dump(nullptr, 5, /*withData=*/false),
+              control.Dump(nullptr, 5, /*withData=*/false));
+    EXPECT_EQ(answers.Shown().size(), 3u);
+}
+
+TEST_F(CommandFixture, CopyMarksServeOnePasteInTheirOwnModule)
+{
+    const TreeHandle customerItem = Item(Base(), TreeSlot::MasterTables, "customer");
+    Choose(customerItem, 20);
+    // Another module has no mark.
+    Choose(Node(*second, TreeSlot::MasterTables), 30);
+    EXPECT_TRUE(second->GetMasterTables().empty());
+    // Pasted on Master-Detail Tables a master table becomes a master-detail table.
+    Choose(Node(Base(), TreeSlot::DetailTables), 30);
+    ASSERT_EQ(Base().GetTransactionTables().size(), 1u);
+    Table* pasted = Base().GetTransactionTables().front();
+    EXPECT_EQ(pasted->GetKind(), Table::masterDetailKind);
+    EXPECT_EQ(control.Dump(Node(Base(), TreeSlot::DetailTables), 1),
+              "Copy_of_customer [8] " + std::to_string(pasted->GetId()) + "\n");
+    // The mark served one paste.
+    Choose(Node(Base(), TreeSlot::MasterTables), 30);
+    EXPECT_EQ(Base().GetMasterTables().size(), 3u);
+
+    // Forms and search reports the same way.
+    Choose(Item(Base(), TreeSlot::MasterForms, "customer_form"), 20);
+    Choose(Node(*second, TreeSlot::MasterForms), 10);
+    EXPECT_TRUE(second->GetMasterForms().empty());
+    Choose(Node(Base(), TreeSlot::MasterForms), 10);
+    Choose(Node(Base(), TreeSlot::MasterForms), 10);
+    EXPECT_EQ(Base().GetMasterForms().size(), 4u);
+    EXPECT_EQ(control.GetItemText(Node(Base(), TreeSlot::MasterForms)), "Master Forms(4)");
+
+    Choose(control.GetChildItem(Node(Base(), TreeSlot::SearchReports)), 10);
+    Choose(Node(Base(), TreeSlot::SearchReports), 20);
+    Choose(Node(Base(), TreeSlot::SearchReports), 20);
+    EXPECT_EQ(Base().GetReports().size(), 3u);
+    EXPECT_EQ(control.GetItemText(Node(Base(), TreeSlot::SearchReports)), "Search Reports(3)");
+
+    // A default table is not copied.
+    Choose(Item(Base(), TreeSlot::MasterTables, "useraccount"), 20);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Can not copy default table"});
+    Choose(Node(Base(), TreeSlot::MasterTables), 30);
+    EXPECT_EQ(Base().GetMasterTables().size(), 3u);
+}
+
+TEST_F(CommandFixture, CopyingAMasterDetailFormServesOnePaste)
+{
+    AddTransaction();
+    ASSERT_EQ(Base().GetTransactions().size(), 1u);
+    const TreeHandle transaction = control.GetChildItem(Node(Base(), TreeSlot::DetailForms));
+    Choose(transaction, 20);
+    Choose(Node(Base(), TreeSlot::DetailForms), 30);
+    Choose(Node(Base(), TreeSlot::DetailForms), 30);
+    EXPECT_EQ(Base().GetTransactions().size(), 2u);
+    EXPECT_EQ(control.GetItemText(Node(Base(), TreeSlot::DetailForms)), "Master-Detail Forms(2)");
+}
+
+TEST_F(CommandFixture, CreateModuleAppendsTheModuleAndOpensItsNameForEditing)
+{
+    project.AddNewModule();
+    tree.BuildTree(&project);
+    Choose(tree.GetRootItem(), 10);
+    ASSERT_EQ(project.GetModuleCount(), 4);
+    Module* added = project.GetModuleAt(3);
+    EXPECT_EQ(added->GetName(), "Module4");
+    const TreeHandle item = tree.GetModuleItem(3);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(control.GetItemText(item), "Module4");
+    EXPECT_EQ(control.GetItemData(item), added->GetNumber());
+    EXPECT_EQ(control.GetParentItem(item), tree.GetRootItem());
+    EXPECT_EQ(host.labelEdited, item);
+    EXPECT_EQ(control.GetSelectedItem(), item);
+    EXPECT_EQ(host.reloads, 1);
+    EXPECT_EQ(control.Dump(item, 1).find("Master Tables [2] -2\n"), 0u);
+    EXPECT_NE(Item(*added, TreeSlot::Menus, "Module4Menu"), nullptr);
+}
+
+TEST_F(CommandFixture, CreateFormsMakesAFormForEveryMasterTableWithoutOne)
+{
+    Table* orders = NewTable("orders");
+    Table* lines = NewTable("lines");
+    Base().AddTable(orders);
+    Base().AddTable(lines);
+    tree.BuildTree(&project);
+    Choose(Node(Base(), TreeSlot::MasterTables), 20);
+    // In table order; "personnel_role" had none either.
+    ASSERT_EQ(host.opened.size(), 3u);
+    EXPECT_EQ(host.opened[0].entity, Entity(Base().FindMasterFormForTable(lines)));
+    EXPECT_EQ(host.opened[1].entity, Entity(Base().FindMasterFormForTable(orders)));
+    EXPECT_EQ(host.opened[2].entity, Entity(Base().FindMasterFormForTable(
+                                         Base().FindMasterTableByName("personnel_role"))));
+    EXPECT_EQ(host.opened[1].pane, RightPane::FormEditor);
+    EXPECT_EQ(host.refreshes, 3);
+    EXPECT_EQ(Base().GetMasterForms().size(), 6u);
+
+    // On Master-Detail Tables it does nothing; Create Table opens the table editor of the kind.
+    Choose(Node(Base(), TreeSlot::DetailTables), 20);
+    Choose(Node(Base(), TreeSlot::DetailTables), 10);
+    EXPECT_EQ(host.opened.size(), 4u);
+    EXPECT_EQ(host.opened.back().pane, RightPane::TableView);
+    EXPECT_EQ(host.tableKinds, std::vector<int>{1});
+}
+
+TEST_F(CommandFixture, CreateCommandsOpenTheirEditorsEmpty)
+{
+    struct Case
+    {
+        TreeHandle item;
+        UINT command;
+        RightPane pane;
+    };
+    const Case cases[] = {
+        {Node(Base(), TreeSlot::DetailForms), 10, RightPane::TransactionView},
+        {Node(Base(), TreeSlot::Dashboards), 10, RightPane::DashBoardView},
+        {Node(Base(), TreeSlot::SearchReports), 10, RightPane::ReportView},
+        {Node(Base(), TreeSlot::Reports), 10, RightPane::RDLCReportView},
+        {Node(Base(), TreeSlot::Menus), 10, RightPane::MenuView},
+        {Node(Base(), TreeSlot::DashBoardPages), 10, RightPane::DashBoardPageView},
+        {Node(Base(), TreeSlot::UserFunctions), 10, RightPane::UserFunctionView},
+    };
+    for (const Case& each : cases)
+    {
+        host.opened.clear();
+        Choose(each.item, each.command);
+        ASSERT_EQ(host.opened.size(), 1u);
+        EXPECT_EQ(host.opened[0].pane, each.pane);
+        EXPECT_EQ(host.opened[0].entity, nullptr);
+    }
+    Choose(tree.GetModuleItem(1), 40);
+    EXPECT_EQ(host.renameDialogs, 1);
+}
+
+TEST_F(CommandFixture, WriteCommandsWriteIntoTheProjectFolder)
+{
+    // Without a project path nothing is written.
+    Choose(Item(Base(), TreeSlot::MasterForms, "customer_form"), 10);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Could not write output at "});
+
+    TempFolder folder;
+    project.SetProjectName("Shop");
+    project.SetProjectPath((folder.Path().string() + "/").c_str());
+    Choose(Item(Base(), TreeSlot::MasterForms, "customer_form"), 10);
+    Choose(control.GetChildItem(Node(Base(), TreeSlot::SearchReports)), 20);
+    Choose(Item(Base(), TreeSlot::MasterTables, "customer"), 70);
+    const std::filesystem::path ui = folder.Path() / "Shop" / "Shop" / "BaseModule" / "UI";
+    EXPECT_TRUE(std::filesystem::exists(ui / "customerAdd.aspx"));
+    EXPECT_TRUE(std::filesystem::exists(ui / "customerUpdate.aspx.cs"));
+    EXPECT_TRUE(std::filesystem::exists(ui / "customer_Report_report.aspx"));
+    Choose(Item(Base(), TreeSlot::DashBoardPages, "BaseModule_Dashboard"), 20);
+    EXPECT_TRUE(std::filesystem::exists(ui / "BaseModule_Dashboard.aspx.cs"));
+    // Write Module writes the project's files and the pages of that module only.
+    Choose(tree.GetModuleItem(1), 20);
+    const std::filesystem::path output = folder.Path() / "Shop" / "Shop";
+    EXPECT_TRUE(std::filesystem::exists(output / "web.config"));
+    EXPECT_TRUE(std::filesystem::exists(output / "Module2" / "UI" / "Module2_Dashboard.aspx"));
+    EXPECT_FALSE(std::filesystem::exists(ui / "useraccountAdd.aspx"));
+    EXPECT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_FALSE(std::filesystem::is_empty(folder.Path() / "Shop" / "scripts"));
+}

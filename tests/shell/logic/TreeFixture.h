@@ -1,0 +1,140 @@
+#pragma once
+
+#include "entities/Class.h"
+#include "entities/Function.h"
+#include "model/ForgeonProject.h"
+#include "model/LoginPageCreator.h"
+#include "model/Module.h"
+#include "model/Table.h"
+#include "model/TableFormCreator.h"
+#include "model/TransactionDataCreator.h"
+#include "platform/core/ScriptedMessageBoxes.h"
+#include "shell/logic/ProjectTree.h"
+#include "shell/logic/ProjectTreeCommands.h"
+#include "shell/logic/ProjectTreeLayout.h"
+#include "shell/logic/TreeCommandHost.h"
+#include "tests/model/ModelBuilders.h"
+#include "tests/shell/logic/MemoryTree.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+// A host that records what the commands ask of the window, one line a request.
+class RecordingHost : public TreeCommandHost
+{
+public:
+    void OpenEditor(RightPane pane, CObject* entity) override { opened.push_back({pane, entity}); }
+    void OpenTableEditor(Table* table, int kind, bool enableOK) override
+    {
+        opened.push_back({RightPane::TableView, reinterpret_cast<CObject*>(table)});
+        tableKinds.push_back(kind);
+        enabledOK = enableOK;
+    }
+    void ResetEditor(RightPane pane) override { reset.push_back(pane); }
+    void ReloadCurrentEditor() override { ++reloads; }
+    void EditLabel(TreeHandle item) override { labelEdited = item; }
+    void ShowRenameModuleDialog() override { ++renameDialogs; }
+    void RefreshTree() override { ++refreshes; }
+
+    struct Opened
+    {
+        RightPane pane;
+        const void* entity;
+    };
+    std::vector<Opened> opened;
+    std::vector<int> tableKinds;
+    bool enabledOK = false;
+    std::vector<RightPane> reset;
+    int reloads = 0;
+    TreeHandle labelEdited = nullptr;
+    int renameDialogs = 0;
+    int refreshes = 0;
+};
+
+// A new project as the New command makes it ("BaseModule" current) built into a tree in memory,
+// with the tree's commands.
+class TreeFixture : public ::testing::Test
+{
+protected:
+    TreeFixture()
+    {
+        project.InitNewProject();
+        LoginPageCreator().Create();
+        tree.BuildTree(&project);
+    }
+
+    Module& Base() { return *project.GetBaseModule(); }
+    static TreeHandle Node(Module& module, int slot) { return (*module.GetTreeItems())[slot]; }
+    // The item under the module's node of the slot whose text is the name.
+    TreeHandle Item(Module& module, int slot, const char* name)
+    {
+        return control.Child(Node(module, slot), name);
+    }
+    std::vector<std::string> Messages() const
+    {
+        std::vector<std::string> texts;
+        for (const auto& box : boxes.Shown())
+            texts.push_back(box.text);
+        return texts;
+    }
+
+    ForgeonProject project;
+    ScopedOpenProject open{&project};
+    ScriptedMessageBoxes boxes;
+    MemoryTree control;
+    ProjectTree tree{control};
+    RecordingHost host;
+    ProjectTreeCommands commands{tree, host};
+};
+
+// The fixture with a master table "customer" of the base module that has its form, search
+// report and a user-defined function, and a second module.
+class CommandFixture : public TreeFixture
+{
+protected:
+    CommandFixture()
+    {
+        customer = NewTable("customer", Table::masterKind, {"name"});
+        Base().AddTable(customer);
+        TableFormCreator creator(customer, &project);
+        creator.CreateForm();
+        creator.CreateReport();
+        function = new Function;
+        function->SetName("CustomersByName");
+        function->SetKind(1);
+        function->SetTable(customer);
+        Class* dataClass = Base().GetClassForTable(customer, /*create=*/true);
+        function->SetClass(dataClass);
+        dataClass->AddFunction(function);
+        second = project.AddNewModule();
+        project.SelectModuleAt(0);
+        tree.BuildTree(&project);
+    }
+
+    // A master-detail form on "customer" with its detail table.
+    void AddTransaction()
+    {
+        TransactionDataCreator creator(customer, &project);
+        creator.CreateDetailTable();
+        creator.CreateTransaction();
+        tree.BuildTree(&project);
+    }
+    // A right click on the item and the command chosen in its menu.
+    void Choose(TreeHandle item, UINT command)
+    {
+        commands.SelectModuleOfItem(item);
+        commands.RunMenuCommand(commands.ChooseMenu(item).menu, command, item);
+    }
+    // The Delete key on the item.
+    void Delete(TreeHandle item)
+    {
+        control.SelectItem(item);
+        commands.DeleteSelectedItem();
+    }
+
+    Table* customer = nullptr;
+    Function* function = nullptr;
+    Module* second = nullptr;
+};
