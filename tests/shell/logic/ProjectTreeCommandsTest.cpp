@@ -97,11 +97,12 @@ TEST_F(CommandFixture, ARightClickChoosesTheMenuOfTheItemAndItsModule)
          TreeMenu::DashBoardPage,
          {10}},
         {Node(Base(), TreeSlot::UserFunctions), TreeMenu::UserFunctionsNode, {}},
-        // Fields, dashboards, menus and functions have no menu.
+        // Fields, dashboards, RDLC reports, menus and functions have no menu.
         {control.GetChildItem(Item(Base(), TreeSlot::MasterTables, "customer")),
          TreeMenu::None,
          {}},
         {control.GetChildItem(Node(Base(), TreeSlot::Dashboards)), TreeMenu::None, {}},
+        {control.GetChildItem(Node(Base(), TreeSlot::Reports)), TreeMenu::None, {}},
         {control.GetChildItem(Node(Base(), TreeSlot::Menus)), TreeMenu::None, {}},
     };
     for (const Case& each : cases)

@@ -90,7 +90,7 @@ protected:
 };
 
 // The fixture with a master table "customer" of the base module that has its form, search
-// report and a user-defined function, and a second module.
+// report, RDLC report and a user-defined function, and a second module.
 class CommandFixture : public TreeFixture
 {
 protected:
@@ -98,9 +98,7 @@ protected:
     {
         customer = NewTable("customer", Table::masterKind, {"name"});
         Base().AddTable(customer);
-        TableFormCreator creator(customer, &project);
-        creator.CreateForm();
-        creator.CreateReport();
+        TableFormCreator(customer, &project).CreateAll();
         function = new Function;
         function->SetName("CustomersByName");
         function->SetKind(1);
@@ -116,9 +114,7 @@ protected:
     // A master-detail form on "customer" with its detail table.
     void AddTransaction()
     {
-        TransactionDataCreator creator(customer, &project);
-        creator.CreateDetailTable();
-        creator.CreateTransaction();
+        TransactionDataCreator(customer, &project).CreateAll();
         tree.BuildTree(&project);
     }
     // A right click on the item and the command chosen in its menu.
