@@ -77,6 +77,9 @@ constexpr ProjectStore::ModuleStep postLoadPasses[] = {
     {"RenameClassesAfterTables", &RunPass<&Module::RenameClassesAfterTables>},
     {"DeleteUnconfirmedFieldReps", &RunPass<&Module::DeleteUnconfirmedFieldReps>},
     {"SetLoginTableFrontFields", &RunProjectPass<&Module::SetLoginTableFrontFields>},
+    // Again: user functions list the front fields of the tables their keys refer to, which
+    // the pass before may have set.
+    {"AddTableFieldsToAllClassFunctions", &RunPass<&Module::AddTableFieldsToAllClassFunctions>},
 };
 
 constexpr ProjectStore::ModuleStep baseModuleSteps[] = {

@@ -217,7 +217,7 @@ TEST(ProjectFixUpTest, PassesAreRegisteredInTheirFixedOrder)
         "SyncPageTableFlags SyncPageControlsWithTables ClearMapFormSyncFlags "
         "CleanPageClassRecomputes EnsureLoginTableClasses AddDefaultClassFunctionsUpTo "
         "AddTableFieldsToAllClassFunctions RenameClassesAfterTables DeleteUnconfirmedFieldReps "
-        "SetLoginTableFrontFields");
+        "SetLoginTableFrontFields AddTableFieldsToAllClassFunctions");
     std::vector<std::string> passes;
     for (const ProjectStore::ModuleStep& pass : ProjectStore::PostLoadPasses())
         passes.push_back(pass.name);
