@@ -319,12 +319,15 @@ const char* XmlNode::LoadChildren(const char* p, const char* end, XmlParseOption
             if (tagEnd == end)
                 return Fail(options, p, 2, Formatted("it must be closed with </%s>", m_name));
             const CString tagName(tagStart, static_cast<int>(tagEnd - tagStart));
+            // Blanks between the name and ">" belong to the tag.
+            const char* close = SkipBlanks(tagEnd, end);
+            const char* after = close < end && *close == '>' ? close + 1 : tagEnd + 1;
             if (tagName == m_name)
-                return tagEnd + 1;
+                return after;
             if (!options.forceParse)
                 return Fail(options, p, 3,
                             Formatted("'<%s> ... </%s>' is not wel-formed.", m_name, tagName));
-            p = tagEnd + 1;
+            p = after;
         }
         else if (p < end && *p != '<' && IsBlankText(m_value))
             p = LoadValue(p, end, options);
