@@ -278,13 +278,14 @@ const char* XmlNode::LoadAttributes(const char* p, const char* end, XmlParseOpti
             if (p < end && (*p == '"' || *p == '\''))
             {
                 const char quote = *p++;
-                valueEnd = FindChar(p, end, quote, '\\');
+                valueEnd = FindChar(p, end, quote, options.escapeCharacter);
                 SetFromRange(attribute->value, p, valueEnd, options);
                 p = valueEnd == end ? end : valueEnd + 1;
             }
             else
             {
-                valueEnd = FindStop(p, end, '\\', [](char c) { return IsBlank(c) || c == '>'; });
+                valueEnd = FindStop(p, end, options.escapeCharacter,
+                                    [](char c) { return IsBlank(c) || c == '>'; });
                 SetFromRange(attribute->value, p, valueEnd, options);
                 p = valueEnd;
             }
@@ -295,7 +296,7 @@ const char* XmlNode::LoadAttributes(const char* p, const char* end, XmlParseOpti
 
 const char* XmlNode::LoadValue(const char* p, const char* end, const XmlParseOptions& options)
 {
-    const char* valueEnd = FindChar(p, end, '<', '\\');
+    const char* valueEnd = FindChar(p, end, '<', options.escapeCharacter);
     SetFromRange(m_value, p, valueEnd, options);
     return valueEnd;
 }

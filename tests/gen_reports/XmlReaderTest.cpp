@@ -78,6 +78,8 @@ std::vector<TreeCase> TreeCases()
          "nm"},
         {"an end tag with a blank before its '>'", "<a><b>t</b ></a >", true,
          "a\n  b value=\"t\"\n", "t"},
+        {"backslashes end values", "<p><OutputPath>bin\\</OutputPath><v k=\"C:\\d\\\">x</v></p>",
+         true, "p\n  OutputPath value=\"bin\\\"\n  v value=\"x\" @k=\"C:\\d\\\"\n", "bin\\x"},
         {"an element that is never closed", "<a><b>t", false, "a\n  b value=\"t\"\n", "t"},
     };
 }
@@ -128,8 +130,8 @@ TEST(XmlReader, BrokenDocumentsRecordTheirErrorAndKeepTheTree)
         {"an attribute name at the end of the text", "<a><b x", true, 4, "<b> attribute has error ",
          6, "a\n  b\n"},
         {"a start tag cut short", "<a k=\"v\"", true, 0, "", -1, "a @k=\"v\"\n"},
-        {"a quoted value without its closing quote", "<a v=\"x\\\"y\" w='C:\\dir\\'/>", true, 0, "",
-         -1, "a @v=\"x\\\"y\" @w=\"C:\\dir\\'/>\"\n"},
+        {"a quoted value without its closing quote", "<a v=\"x' w='y>t</a>", true, 0, "", -1,
+         "a @v=\"x' w='y>t</a>\"\n"},
         {"a comment without its end", "<a><b/><!-- open", false, 0, "", -1,
          "a\n  b\n  #COMMENT type=2 value=\" open\"\n"},
         {"a CDATA section without its end", "<a><![CDATA[x<y", false, 0, "", -1,
@@ -220,8 +222,8 @@ TEST(XmlReader, ParseOptionsForceParseAndKeepTheFirstError)
     trimmed.trimValues = true;
     trimmed.decodeEntities = false;
     trimmed.escapeCharacter = '^';
-    EXPECT_NE(nullptr, root.Load("<a k=\" ^^x^y &amp; \">  v^^ </a>", trimmed));
-    EXPECT_EQ("a value=\"v^\" @k=\"^xy &amp;\"\n", DumpTree(root));
+    EXPECT_NE(nullptr, root.Load("<a k=\" ^^x^y &amp; \" j=\"a^\"b\">  v^^ </a>", trimmed));
+    EXPECT_EQ("a value=\"v^\" @k=\"^xy &amp;\" @j=\"a\"b\"\n", DumpTree(root));
     EXPECT_EQ(nullptr, root.Load(nullptr, trimmed));
     EXPECT_EQ("", DumpTree(root));
 }
