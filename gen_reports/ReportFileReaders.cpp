@@ -68,7 +68,8 @@ TableAdapter* ReadTableAdapter(const XmlNode& element)
 }
 } // namespace
 
-RdlcFileReader::RdlcFileReader(CString fullPath, CString relativeName, ForgeonProject* project)
+ProjectItemReader::ProjectItemReader(CString fullPath, CString relativeName,
+                                     ForgeonProject* project)
     : XmlFile(fullPath), m_fullPath(std::move(fullPath)), m_relativeName(std::move(relativeName)),
       m_project(project)
 {
@@ -93,12 +94,6 @@ void RdlcFileReader::Read()
     }
     if (!m_project->IsRDLCInfoNameUsed(info.get()))
         m_project->AddRDLCInfo(info.release());
-}
-
-XsdFileReader::XsdFileReader(CString fullPath, CString relativeName, ForgeonProject* project)
-    : XmlFile(fullPath), m_fullPath(std::move(fullPath)), m_relativeName(std::move(relativeName)),
-      m_project(project)
-{
 }
 
 void XsdFileReader::Read()

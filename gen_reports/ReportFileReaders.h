@@ -5,33 +5,36 @@
 
 class ForgeonProject;
 
-// Reads one report definition into an RDLCInfo named with its path as the project file
-// writes it, with one data-set record a "DataSet" element that describes its data set.
-class RdlcFileReader : public XmlFile
+// A file that the web project file lists, read into the project: its full path, its path as
+// the project file writes it (the relative name) and the project.
+class ProjectItemReader : public XmlFile
 {
 public:
-    RdlcFileReader(CString fullPath, CString relativeName, ForgeonProject* project);
+    ProjectItemReader(CString fullPath, CString relativeName, ForgeonProject* project);
 
-    // Registers the RDLCInfo unless the project has one of that name.
-    void Read();
-
-private:
+protected:
     CString m_fullPath;
     CString m_relativeName;
     ForgeonProject* m_project;
 };
 
-// Reads one typed data set schema into an XSDInfo with its table adapters.
-class XsdFileReader : public XmlFile
+// Reads one report definition into an RDLCInfo named with its relative name, with one
+// data-set record a "DataSet" element that describes its data set.
+class RdlcFileReader : public ProjectItemReader
 {
 public:
-    XsdFileReader(CString fullPath, CString relativeName, ForgeonProject* project);
+    using ProjectItemReader::ProjectItemReader;
+
+    // Registers the RDLCInfo unless the project has one of that name.
+    void Read();
+};
+
+// Reads one typed data set schema into an XSDInfo with its table adapters.
+class XsdFileReader : public ProjectItemReader
+{
+public:
+    using ProjectItemReader::ProjectItemReader;
 
     // Registers the XSDInfo unless the project has one of that name.
     void Read();
-
-private:
-    CString m_fullPath;
-    CString m_relativeName;
-    ForgeonProject* m_project;
 };
