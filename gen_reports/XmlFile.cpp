@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 XmlFile::XmlFile(CString path) : m_path(std::move(path)) {}
 
@@ -36,21 +37,22 @@ const char* XmlFile::Parse()
     return m_root.Load(m_content, m_options);
 }
 
-namespace
-{
-void AppendMatching(const XmlNode& node, const CString& name, std::vector<XmlNode*>& found)
-{
-    for (const auto& child : node.GetChildren())
-    {
-        if (child->GetName() == name)
-            found.push_back(child.get());
-        AppendMatching(*child, name, found);
-    }
-}
-} // namespace
-
 void XmlFile::FindElements(CString name, std::vector<XmlNode*>& found) const
 {
     found.clear();
-    AppendMatching(m_root, name, found);
+    // Depth first in document order, without recursion: the next sibling waits on the stack.
+    std::vector<std::pair<const XmlNode*, int>> stack{{&m_root, 0}};
+    while (!stack.empty())
+    {
+        auto& [node, next] = stack.back();
+        if (next == node->GetChildCount())
+        {
+            stack.pop_back();
+            continue;
+        }
+        XmlNode* child = node->GetChild(next++);
+        if (child->GetName() == name)
+            found.push_back(child);
+        stack.emplace_back(child, 0);
+    }
 }

@@ -2,6 +2,8 @@
 
 #include <cctype>
 #include <cstring>
+#include <string>
+#include <utility>
 
 namespace
 {
@@ -188,11 +190,25 @@ const XmlTextOptions& DefaultXmlTextOptions()
     return options;
 }
 
-XmlNode::~XmlNode() = default;
+XmlNode::~XmlNode()
+{
+    Clear();
+}
 
 void XmlNode::Clear()
 {
+    // Children are taken apart one level at a time so that a deep tree is freed without
+    // recursion.
+    std::vector<std::unique_ptr<XmlNode>> pending = std::move(m_children);
     m_children.clear();
+    while (!pending.empty())
+    {
+        std::unique_ptr<XmlNode> node = std::move(pending.back());
+        pending.pop_back();
+        for (auto& child : node->m_children)
+            pending.push_back(std::move(child));
+        node->m_children.clear();
+    }
     m_attributes.clear();
 }
 
@@ -216,14 +232,65 @@ const char* XmlNode::Load(const char* text, XmlParseOptions& options)
 
 const char* XmlNode::LoadRange(const char* p, const char* end, XmlParseOptions& options)
 {
+    const Start start = LoadStart(p, end, options);
+    if (!start.open)
+        return start.position;
+    std::vector<XmlNode*> open{this};
+    p = start.position;
+    while (p < end)
+    {
+        XmlNode* node = open.back();
+        auto child = std::make_unique<XmlNode>(node);
+        XmlNode* loading = child.get();
+        const Start childStart = loading->LoadStart(p, end, options);
+        // A nameless element is dropped; one that is open is kept until its end tag.
+        if (!loading->m_name.IsEmpty() || childStart.open)
+            node->m_children.push_back(std::move(child));
+        if (childStart.open)
+        {
+            open.push_back(loading);
+            p = childStart.position;
+            continue;
+        }
+        if (childStart.position == nullptr)
+            return nullptr;
+        p = childStart.position;
+        // After a child: end tags close the open elements one by one; a mismatched one passed
+        // over leads to the next child.
+        bool passedOver = false;
+        while (!passedOver && end - p >= 2 && p[0] == '<' && p[1] == '/')
+        {
+            node = open.back();
+            bool closes = false;
+            p = node->LoadEndTag(p, end, options, closes);
+            if (p == nullptr)
+                return nullptr;
+            passedOver = !closes;
+            if (passedOver)
+                break;
+            open.pop_back();
+            if (open.empty())
+                return p;
+            if (node->m_name.IsEmpty())
+                open.back()->m_children.pop_back();
+        }
+        node = open.back();
+        if (!passedOver && p < end && *p != '<' && IsBlankText(node->m_value))
+            p = node->LoadValue(p, end, options);
+    }
+    return end;
+}
+
+XmlNode::Start XmlNode::LoadStart(const char* p, const char* end, XmlParseOptions& options)
+{
     Reset();
     for (;;)
     {
         p = FindChar(p, end, '<', 0);
         if (p == end)
-            return nullptr;
+            return {nullptr, false};
         if (end - p >= 2 && p[1] == '/')
-            return p;
+            return {p, false};
         const Markup* markup = MarkupAt(p, end);
         if (markup == nullptr)
             break;
@@ -233,10 +300,10 @@ const char* XmlNode::LoadRange(const char* p, const char* end, XmlParseOptions& 
         if (markup->type != skippedMarkup && m_parent != nullptr)
         {
             m_parent->AddMarkupChild(markup->type, markup->name, content, close);
-            return after;
+            return {after, false};
         }
         if (after == end)
-            return end;
+            return {end, false};
         p = after;
     }
 
@@ -244,15 +311,14 @@ const char* XmlNode::LoadRange(const char* p, const char* end, XmlParseOptions& 
     m_name = CString(p + 1, static_cast<int>(nameEnd - p - 1));
     p = LoadAttributes(nameEnd, end, options);
     if (p == nullptr)
-        return nullptr;
+        return {nullptr, false};
     if (*p == '/')
     {
         if (end - p >= 2 && p[1] == '>')
-            return p + 2;
-        return Fail(options, p, 1, "Element must be closed.");
+            return {p + 2, false};
+        return {Fail(options, p, 1, "Element must be closed."), false};
     }
-    p = LoadValue(p + 1, end, options);
-    return LoadChildren(p, end, options);
+    return {LoadValue(p + 1, end, options), true};
 }
 
 const char* XmlNode::LoadAttributes(const char* p, const char* end, XmlParseOptions& options)
@@ -301,39 +367,22 @@ const char* XmlNode::LoadValue(const char* p, const char* end, const XmlParseOpt
     return valueEnd;
 }
 
-const char* XmlNode::LoadChildren(const char* p, const char* end, XmlParseOptions& options)
+const char* XmlNode::LoadEndTag(const char* p, const char* end, XmlParseOptions& options,
+                                bool& closes)
 {
-    while (p < end)
-    {
-        auto child = std::make_unique<XmlNode>(this);
-        const char* next = child->LoadRange(p, end, options);
-        if (!child->m_name.IsEmpty())
-            m_children.push_back(std::move(child));
-        if (next == nullptr)
-            return nullptr;
-        p = next;
-        if (end - p >= 2 && p[0] == '<' && p[1] == '/')
-        {
-            const char* tagStart = SkipBlanks(p + 2, end);
-            const char* tagEnd =
-                FindStop(tagStart, end, 0, [](char c) { return IsBlank(c) || c == '>'; });
-            if (tagEnd == end)
-                return Fail(options, p, 2, Formatted("it must be closed with </%s>", m_name));
-            const CString tagName(tagStart, static_cast<int>(tagEnd - tagStart));
-            // Blanks between the name and ">" belong to the tag.
-            const char* close = SkipBlanks(tagEnd, end);
-            const char* after = close < end && *close == '>' ? close + 1 : tagEnd + 1;
-            if (tagName == m_name)
-                return after;
-            if (!options.forceParse)
-                return Fail(options, p, 3,
-                            Formatted("'<%s> ... </%s>' is not wel-formed.", m_name, tagName));
-            p = after;
-        }
-        else if (p < end && *p != '<' && IsBlankText(m_value))
-            p = LoadValue(p, end, options);
-    }
-    return end;
+    const char* tagStart = SkipBlanks(p + 2, end);
+    const char* tagEnd = FindStop(tagStart, end, 0, [](char c) { return IsBlank(c) || c == '>'; });
+    if (tagEnd == end)
+        return Fail(options, p, 2, Formatted("it must be closed with </%s>", m_name));
+    const CString tagName(tagStart, static_cast<int>(tagEnd - tagStart));
+    // Blanks between the name and ">" belong to the tag.
+    const char* close = SkipBlanks(tagEnd, end);
+    const char* after = close < end && *close == '>' ? close + 1 : tagEnd + 1;
+    closes = tagName == m_name;
+    if (!closes && !options.forceParse)
+        return Fail(options, p, 3,
+                    Formatted("'<%s> ... </%s>' is not wel-formed.", m_name, tagName));
+    return after;
 }
 
 void XmlNode::AddMarkupChild(int type, const char* name, const char* begin, const char* end)
@@ -351,14 +400,29 @@ CString XmlNode::GetText(const XmlTextOptions& options) const
         return CString();
     if (m_type == cdataNode)
         return m_value;
-    CString text;
-    for (const auto& child : m_children)
-        text += child->GetText(DefaultXmlTextOptions());
-    if (options.encodeEntities && options.entityTable != nullptr)
-        text += options.entityTable->Encode(m_value);
-    else
-        text += m_value;
-    return text;
+    // The texts of the children in order, each followed by its own value, without recursion.
+    std::string text;
+    std::vector<std::pair<const XmlNode*, std::size_t>> stack{{this, 0}};
+    while (!stack.empty())
+    {
+        auto& [node, next] = stack.back();
+        if (next < node->m_children.size())
+        {
+            const XmlNode* child = node->m_children[next++].get();
+            if (child->m_type == cdataNode)
+                text += child->m_value.str();
+            else if (child->m_type == elementNode)
+                stack.emplace_back(child, 0);
+            continue;
+        }
+        const XmlTextOptions& own = node == this ? options : DefaultXmlTextOptions();
+        if (own.encodeEntities && own.entityTable != nullptr)
+            text += own.entityTable->Encode(node->m_value).str();
+        else
+            text += node->m_value.str();
+        stack.pop_back();
+    }
+    return CString(text);
 }
 
 XmlNode* XmlNode::FindChild(const char* name) const

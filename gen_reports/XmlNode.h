@@ -93,11 +93,26 @@ public:
     XmlNode* GetParent() const { return m_parent; }
 
 private:
-    // Load within [text, end): the element's start tag, then its children up to its end tag.
+    // What loading a start tag left: the position to go on from (null on an error or when
+    // no element follows), and whether the element is open for its children.
+    struct Start
+    {
+        const char* position;
+        bool open;
+    };
+
+    // Load within [text, end): the element's start tag, then its descendants up to its end
+    // tag, with a stack of the open elements instead of recursion, so that deep nesting
+    // cannot exhaust the call stack.
     const char* LoadRange(const char* text, const char* end, XmlParseOptions& options);
+    // Markup before the element, the start tag and the first text of the element.
+    Start LoadStart(const char* text, const char* end, XmlParseOptions& options);
     // The attributes up to ">" or "/"; null on an error or at the end of the text.
     const char* LoadAttributes(const char* text, const char* end, XmlParseOptions& options);
-    const char* LoadChildren(const char* text, const char* end, XmlParseOptions& options);
+    // At an end tag after a child: the position after it and whether it closes this element;
+    // null on an error.
+    const char* LoadEndTag(const char* text, const char* end, XmlParseOptions& options,
+                           bool& closes);
     // The text up to the next "<" becomes the value; returns that "<" or the end.
     const char* LoadValue(const char* text, const char* end, const XmlParseOptions& options);
     void AddMarkupChild(int type, const char* name, const char* begin, const char* end);

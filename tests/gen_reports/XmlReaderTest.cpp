@@ -80,6 +80,8 @@ std::vector<TreeCase> TreeCases()
          "a\n  b value=\"t\"\n", "t"},
         {"backslashes end values", "<p><OutputPath>bin\\</OutputPath><v k=\"C:\\d\\\">x</v></p>",
          true, "p\n  OutputPath value=\"bin\\\"\n  v value=\"x\" @k=\"C:\\d\\\"\n", "bin\\x"},
+        {"a nameless element is dropped with what it holds", "<r><>x<b/></><c/></r>", false,
+         "r\n  c\n", ""},
         {"an element that is never closed", "<a><b>t", false, "a\n  b value=\"t\"\n", "t"},
     };
 }
@@ -294,4 +296,28 @@ TEST(XmlReader, EntityTableDecodesAndEncodes)
         EXPECT_EQ(lengths[i], entities[i].length);
     }
     EXPECT_EQ(11, custom.GetEntities()[1].length);
+}
+
+// Deep nesting loads, is searched, gives its text and is freed without exhausting the stack.
+TEST(XmlReader, DeepNestingNeedsNoRecursion)
+{
+    constexpr int depth = 200000;
+    std::string text;
+    for (int i = 0; i < depth; ++i)
+        text += "<a>";
+    text += "&lt;";
+    for (int i = 0; i < depth; ++i)
+        text += "</a>";
+    LoadedFile loaded(text);
+    EXPECT_EQ(loaded.file.GetContent().GetString() + text.size(), loaded.stop);
+    std::vector<XmlNode*> found;
+    loaded.file.FindElements("a", found);
+    ASSERT_EQ(static_cast<std::size_t>(depth - 1), found.size());
+    EXPECT_EQ("<", found.back()->GetValue().str());
+    EXPECT_EQ("&lt;", found.front()->GetText().str());
+    EXPECT_EQ(0, found.back()->GetChildCount());
+
+    LoadedFile open(text.substr(0, text.size() / 2));
+    open.file.FindElements("a", found);
+    EXPECT_EQ(static_cast<std::size_t>(depth - 1), found.size());
 }
