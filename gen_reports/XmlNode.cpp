@@ -236,6 +236,16 @@ const char* XmlNode::LoadRange(const char* p, const char* end, XmlParseOptions& 
     if (!start.open)
         return start.position;
     std::vector<XmlNode*> open{this};
+    // Nameless elements still open are dropped when the load ends.
+    const auto leave = [&open](const char* position)
+    {
+        for (std::size_t i = open.size() - 1; i > 0; --i)
+        {
+            if (open[i]->m_name.IsEmpty())
+                open[i - 1]->m_children.pop_back();
+        }
+        return position;
+    };
     p = start.position;
     while (p < end)
     {
@@ -253,7 +263,7 @@ const char* XmlNode::LoadRange(const char* p, const char* end, XmlParseOptions& 
             continue;
         }
         if (childStart.position == nullptr)
-            return nullptr;
+            return leave(nullptr);
         p = childStart.position;
         // After a child: end tags close the open elements one by one; a mismatched one passed
         // over leads to the next child.
@@ -264,7 +274,7 @@ const char* XmlNode::LoadRange(const char* p, const char* end, XmlParseOptions& 
             bool closes = false;
             p = node->LoadEndTag(p, end, options, closes);
             if (p == nullptr)
-                return nullptr;
+                return leave(nullptr);
             passedOver = !closes;
             if (passedOver)
                 break;
@@ -278,7 +288,7 @@ const char* XmlNode::LoadRange(const char* p, const char* end, XmlParseOptions& 
         if (!passedOver && p < end && *p != '<' && IsBlankText(node->m_value))
             p = node->LoadValue(p, end, options);
     }
-    return end;
+    return leave(end);
 }
 
 XmlNode::Start XmlNode::LoadStart(const char* p, const char* end, XmlParseOptions& options)

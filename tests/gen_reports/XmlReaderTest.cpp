@@ -82,6 +82,8 @@ std::vector<TreeCase> TreeCases()
          true, "p\n  OutputPath value=\"bin\\\"\n  v value=\"x\" @k=\"C:\\d\\\"\n", "bin\\x"},
         {"a nameless element is dropped with what it holds", "<r><>x<b/></><c/></r>", false,
          "r\n  c\n", ""},
+        {"a nameless element that is never closed is dropped", "<r><c/><>x<d>", false, "r\n  c\n",
+         ""},
         {"an element that is never closed", "<a><b>t", false, "a\n  b value=\"t\"\n", "t"},
     };
 }
