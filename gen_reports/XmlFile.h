@@ -1,0 +1,42 @@
+#pragma once
+
+#include "gen_reports/XmlNode.h"
+#include "platform/core/CString.h"
+
+#include <vector>
+
+// A whole XML file loaded into a tree under one root element.
+class XmlFile
+{
+public:
+    // The path is a model path.
+    explicit XmlFile(CString path);
+    virtual ~XmlFile() = default;
+    XmlFile(const XmlFile&) = delete;
+    XmlFile& operator=(const XmlFile&) = delete;
+
+    // ReadFile, then Parse; the position where parsing stopped, or null.
+    const char* Load();
+    // The whole file as the content, its bytes as read; a file that cannot be opened leaves
+    // the content empty.
+    void ReadFile();
+    // Loads the root from the content with the default options and an error record of this
+    // load's own.
+    const char* Parse();
+
+    // Every node below the root of exactly that name, depth first in document order.
+    void FindElements(CString name, std::vector<XmlNode*>& found) const;
+
+    const CString& GetPath() const { return m_path; }
+    const CString& GetContent() const { return m_content; }
+    XmlNode& GetRoot() { return m_root; }
+    const XmlNode& GetRoot() const { return m_root; }
+    // The options of the last Parse with its first error, if any.
+    const XmlParseOptions& GetParseOptions() const { return m_options; }
+
+private:
+    CString m_path;
+    CString m_content;
+    XmlNode m_root;
+    XmlParseOptions m_options;
+};
