@@ -16,12 +16,13 @@ namespace
 namespace fs = std::filesystem;
 
 // Includes of the files that writers still to come make (search report and RDLC report pages,
-// data sets and report definitions) or that are not in the support tree and the theme library
-// yet; every other Include, the form, login and dashboard pages and the data classes among
-// them, is checked.
+// data sets and report definitions) or that the theme copy brings (the scheme's style sheets and
+// the master page's code); every other Include, the form, login and dashboard pages, the data
+// classes and the support files among them, is checked.
 const std::regex
     notWrittenYet(R"(^(?!themes/)[^/]+/ui/.*(_report|_print)\.aspx(\.cs|\.designer\.cs)?$|)"
-                  R"(^(?!themes/)[^/]+/(datasets|rdlcs)/.*|^includes/.*|)"
+                  R"(^(?!themes/)[^/]+/(datasets|rdlcs)/.*|)"
+                  R"(^includes/css/(style|ajaxstyle|styleconfig)\.css$|)"
                   R"(^themes/ui/.*\.master\.(designer\.)?cs$)");
 
 std::string Lowered(std::string text)

@@ -1,10 +1,13 @@
 #include "gen_web/AspxWriteAll.h"
 #include "gen_web/ProjectFolder.h"
 #include "model/LoginPageCreator.h"
+#include "model/ProjectDiagnostics.h"
 #include "model/TableFormCreator.h"
 #include "platform/core/HostPath.h"
 
+#include "tests/gen_web/DashBoardProject.h"
 #include "tests/gen_web/FormPagesProject.h"
+#include "tests/gen_web/ReportKindsProject.h"
 #include "tests/gen_web/ToolRun.h"
 #include "tests/gen_web/TransactionProject.h"
 #include "tests/model/ModelBuilders.h"
@@ -248,6 +251,28 @@ void ExpectServed(ForgeonProject& project, const fs::path& root, const std::stri
     EXPECT_EQ(0, served.exitCode) << served.output;
 }
 
+// What the fixtures built for the page writers leave out and a user's project has: the login
+// page with the user-account forms, and a form of the customers that their pages list (the
+// project file compiles the data class of a table only when a form or master-detail page is
+// built on it).
+void AddLoginAndCustomerPages(ForgeonProject& project, Table& customer)
+{
+    LoginPageCreator().Create();
+    TableFormCreator(&customer, &project).CreateForm();
+}
+
+// Deletes the RDLC reports of every module, with the links to them, until the report-viewer
+// pages are written (see ReportViewerReferences).
+void TakeOutRDLCReports(ForgeonProject& project)
+{
+    // In a usage set of their own, which goes with the deleted entities.
+    TheProjectDiagnostics().PushUsageSet();
+    for (Module* module : project.GetModules())
+        while (!module->GetRDLCReports().empty())
+            EXPECT_TRUE(project.DeleteRDLCReport(module->GetRDLCReports().front()));
+    TheProjectDiagnostics().PopUsageSet();
+}
+
 // The user's own typed data set that the Shop project lists, as Visual Studio makes its files.
 void WriteOwnDataSet(const fs::path& application)
 {
@@ -283,7 +308,7 @@ TEST(GeneratedSite, NewProjectIsServed)
 // the user-account forms, search reports, dashboards and two modules with their login pages.
 // Its Multiple Combo Box becomes a Combo Box: the form pages place no control for a Multiple
 // Combo Box while their code-behind assigns one, so those pages do not compile. Its RDLC
-// report is taken out until the report-viewer pages are written (see ReportViewerReferences).
+// report is taken out.
 TEST(GeneratedSite, FormPagesAreServed)
 {
     FormPagesProject fixture;
@@ -292,21 +317,35 @@ TEST(GeneratedSite, FormPagesAreServed)
         for (FieldRep* control : form->GetFieldReps())
             if (control->GetFieldRepData()->GetControlKind() == FieldRepData::MultipleComboBox)
                 control->GetFieldRepData()->SetControlKind(FieldRepData::ComboBox);
-    Module& base = *fixture.Project().GetBaseModule();
-    ASSERT_TRUE(base.RemoveRDLCReport(base.GetRDLCReports().front()));
+    TakeOutRDLCReports(fixture.Project());
     WriteOwnDataSet(fixture.ApplicationFolder());
     ExpectServed(fixture.Project(), fixture.Root(), "FormPages");
 }
 
-// Master-detail pages with one and with two detail tables (and the form of the customers their
-// combos list, without which the project file would not compile the customers' data class), a file
+// Master-detail pages with one and with two detail tables, a file
 // upload, combo, editable combo, check box and date controls in the master part and the grids.
 TEST(GeneratedSite, TransactionPagesAreServed)
 {
     TransactionProject fixture;
     ScopedOpenProject open(&fixture.Project());
-    LoginPageCreator().Create();
-    TableFormCreator(&fixture.Customer(), &fixture.Project()).CreateForm();
+    AddLoginAndCustomerPages(fixture.Project(), fixture.Customer());
     ExpectServed(fixture.Project(), fixture.Root(), "Transactions");
+}
+// Search reports of every kind (lists, levels, grids, paged lists, a single record, a chart and
+// the other kinds) with filters of every kind and link cells; its RDLC reports are taken out.
+TEST(GeneratedSite, SearchReportsOfEveryKindAreServed)
+{
+    EveryReportKind fixture;
+    ScopedOpenProject open(&fixture.Project());
+    AddLoginAndCustomerPages(fixture.Project(), fixture.Customer());
+    TakeOutRDLCReports(fixture.Project());
+    ExpectServed(fixture.Project(), fixture.Root(), "SearchReports");
+}
+// Dashboard pages of two modules: grids with static texts, links to menus with and without a
+// page, a display field, an empty panel, a nested grid, dashboards without header or grid.
+TEST(GeneratedSite, DashBoardPagesAreServed)
+{
+    DashBoardProject fixture;
+    ExpectServed(fixture.Project(), fixture.Root(), "DashBoards");
 }
 } // namespace
