@@ -14,7 +14,7 @@ const scripts = ["simplecalendar.js", "Ajax.js", "validate.js", "EditableCombo.j
 
 // A page laid out as the generated pages are: the server form, controls with the content
 // prefix, a message div, a report div and a grid div holding the server's transformed grid.
-const page = `<html><head>${scripts}</head><body>
+const page = `<html><head><link rel="icon" href="data:,"/>${scripts}</head><body>
 <form name="aspnetForm" id="aspnetForm">
 <input type="hidden" name="__VIEWSTATE" value="state"/>
 <select name="ctl00$KestraneWeavoContent$agent" id="ctl00_KestraneWeavoContent_agent"><option value="1">Old</option></select>
