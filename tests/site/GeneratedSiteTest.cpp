@@ -62,8 +62,9 @@ std::map<std::string, fs::path> WrittenFiles(const fs::path& folder)
 }
 
 // The configuration as served here: without the report viewer's handler, assemblies and build
-// provider, which the site does not load, and with the path check of the runtime of the
-// generated projects, which takes "&" (a module name may hold one) for a path character.
+// provider, which the site does not load, and with the request path check of Mono's runtime
+// letting "&" through (a module name, and so a folder, may hold one), as the ASP.NET 2.0
+// runtime that the projects target does.
 std::string ServedConfiguration(const std::string& config)
 {
     std::string served;
@@ -93,8 +94,6 @@ public:
         settings->SetColorSchemeName("scheme1");
         settings->SetMasterPageFile("Main.Master");
     }
-
-    const fs::path& Application() const { return m_application; }
 
     // Folder set-up, theme copy and Write All as the shell runs them.
     void Write()
@@ -129,7 +128,7 @@ public:
                     ShellQuoted(m_application / "bin" / (name + ".dll")) +
                     " -r:System -r:System.Data -r:System.Xml -r:System.Web -r:System.Configuration"
                     " -r:System.Drawing" +
-                    ReportViewerReferences(m_root / "report-viewer") + sources);
+                    ReportViewerReferences(m_application / "bin") + sources);
         ASSERT_EQ(0, compile.exitCode) << compile.output;
     }
 
