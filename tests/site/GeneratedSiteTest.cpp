@@ -7,6 +7,7 @@
 
 #include "tests/gen_web/DashBoardProject.h"
 #include "tests/gen_web/FormPagesProject.h"
+#include "tests/gen_web/GoldenFiles.h"
 #include "tests/gen_web/ReportKindsProject.h"
 #include "tests/gen_web/ToolRun.h"
 #include "tests/gen_web/TransactionProject.h"
@@ -110,8 +111,9 @@ public:
     }
 
     // Every Include of the project file names a written file (case aside); the Compile items
-    // are compiled with mcs into bin/<project>.dll.
-    void CheckAndCompile()
+    // are compiled with mcs into bin/<project>.dll, a file of the replacements (by Include in
+    // lower case) in place of the written one.
+    void CheckAndCompile(const std::map<std::string, fs::path>& replacements = {})
     {
         const std::map<std::string, fs::path> written = WrittenFiles(m_application);
         for (const char* kind : {"Content", "Compile", "None", "EmbeddedResource"})
@@ -119,8 +121,13 @@ public:
                 EXPECT_TRUE(written.contains(Lowered(include))) << kind << " " << include;
         std::string sources;
         for (const std::string& include : Items(m_projectFile, "Compile"))
-            if (const auto file = written.find(Lowered(include)); file != written.end())
+        {
+            if (const auto replacement = replacements.find(Lowered(include));
+                replacement != replacements.end())
+                sources += " " + ShellQuoted(replacement->second);
+            else if (const auto file = written.find(Lowered(include)); file != written.end())
                 sources += " " + ShellQuoted(file->second);
+        }
         const std::string name = m_project.GetProjectName().GetString();
         fs::create_directories(m_application / "bin");
         const ToolResult compile =
@@ -142,8 +149,9 @@ public:
         return pages;
     }
 
-    // Serves the application and runs the site check of the browser tests on it.
-    ToolResult Serve(const std::string& loginPage, const fs::path& screenshot)
+    // Serves the application and runs the browser tests' script on it, given the site's
+    // address and the arguments.
+    ToolResult Serve(const std::string& script, const std::vector<std::string>& arguments)
     {
         const fs::path run = m_root / "served";
         fs::create_directories(run / "aspnet");
@@ -163,12 +171,10 @@ public:
         if (!nginx.WaitForPort(webPort, 20))
             return {-1, "nginx did not start:\n" + ReadHostFile(run / "nginx.log") +
                             ReadHostFile(run / "error.log")};
-        std::string command = "node " + ShellQuoted(fs::path(WEAVO_NODE_TESTS) / "site-check.mjs") +
-                              " http://127.0.0.1:" + std::to_string(webPort) + " " +
-                              ShellQuoted(loginPage) + " " + ShellQuoted(screenshot);
-        for (const std::string& page : Pages())
-            if (page != loginPage)
-                command += " " + ShellQuoted(page);
+        std::string command = "node " + ShellQuoted(fs::path(WEAVO_NODE_TESTS) / script) +
+                              " http://127.0.0.1:" + std::to_string(webPort);
+        for (const std::string& argument : arguments)
+            command += " " + ShellQuoted(argument);
         ToolResult check = RunTool(command);
         if (check.exitCode != 0)
             check.output += "\nFastCGI server log:\n" + ReadHostFile(run / "mono.log");
@@ -229,10 +235,10 @@ private:
     std::string m_projectFile;
 };
 
-// The screenshot of the login page, kept in the build folder.
+// A screenshot of the browser tests, kept in the build folder.
 fs::path Screenshot(const std::string& name)
 {
-    return fs::path(ProgramFolder()) / (name + "-Login.png");
+    return fs::path(ProgramFolder()) / (name + ".png");
 }
 
 // Writes, serves and checks the project's site; the screenshot of its login page is named
@@ -246,7 +252,12 @@ void ExpectServed(ForgeonProject& project, const fs::path& root, const std::stri
     site.CheckAndCompile();
     if (testing::Test::HasFatalFailure())
         return;
-    const ToolResult served = site.Serve("BaseModule/UI/Login.aspx", Screenshot(name));
+    const std::string loginPage = "BaseModule/UI/Login.aspx";
+    std::vector<std::string> arguments{loginPage, Screenshot(name + "-Login").string()};
+    for (const std::string& page : site.Pages())
+        if (page != loginPage)
+            arguments.push_back(page);
+    const ToolResult served = site.Serve("site-check.mjs", arguments);
     EXPECT_EQ(0, served.exitCode) << served.output;
 }
 
@@ -346,5 +357,28 @@ TEST(GeneratedSite, DashBoardPagesAreServed)
 {
     DashBoardProject fixture;
     ExpectServed(fixture.Project(), fixture.Root(), "DashBoards");
+}
+// A search report page in Chromium, with stand-ins for the database (every query finds two rows
+// whose texts need escaping) and for a logged-in session: View posts the filters and shows the
+// answer's report through the report style sheet, with no console error.
+TEST(GeneratedSite, SearchReportShowsItsReportInTheBrowser)
+{
+    EveryReportKind fixture;
+    ScopedOpenProject open(&fixture.Project());
+    AddLoginAndCustomerPages(fixture.Project(), fixture.Customer());
+    TakeOutRDLCReports(fixture.Project());
+    GeneratedSite site(fixture.Project(), fixture.Root());
+    site.Write();
+    if (HasFatalFailure())
+        return;
+    site.CheckAndCompile({{"util/dbhandler.cs", GoldenPath("ReportRowsDBHandler.cs")}});
+    if (HasFatalFailure())
+        return;
+    WriteHostFile(fixture.Root() / "Shop" / "Shop" / "Global.asax",
+                  ReadHostFile(GoldenPath("StandInGlobal.asax")));
+    const ToolResult shown =
+        site.Serve("report-view.mjs",
+                   {"BaseModule/UI/orders_links_report.aspx", Screenshot("SearchReport").string()});
+    EXPECT_EQ(0, shown.exitCode) << shown.output;
 }
 } // namespace

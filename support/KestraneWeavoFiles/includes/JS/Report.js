@@ -59,3 +59,9 @@ function addGridRow(body, defaultRow)
 	row.className = defaultRow.className;
 	return row;
 }
+
+// Called after a report page shows its report; the report pages keep their filters as they are.
+// Pages with fields to clear write their own resetAllControls, which takes the place of this.
+function resetAllControls()
+{
+}
