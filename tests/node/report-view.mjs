@@ -2,28 +2,13 @@
 // report arrives in the page's report div through the report style sheet:
 //   node report-view.mjs <base URL> <page> <screenshot.png>
 // Prints each failure and exits with their number.
-import { launchChromium } from "./browser.mjs";
+import { launchChromium, watchedTab } from "./browser.mjs";
 
 const [base, page, screenshot] = process.argv.slice(2);
 const failures = [];
 const chromium = await launchChromium();
 try {
-    const tab = await chromium.browser.newPage();
-    await tab.setViewport({ width: 1024, height: 768 });
-    tab.on("console", (message) => {
-        if (message.type() === "error")
-            failures.push(`console: ${message.text()}`);
-    });
-    tab.on("pageerror", (error) => {
-        // The runtime's menu script throws for a menu without items, as the menu of a page is
-        // for a role that has no menu entries there.
-        if (!/^Unable to find menu element with id/.test(error.message || error))
-            failures.push(`script error: ${error.message || error}`);
-    });
-    tab.on("response", (response) => {
-        if (response.status() >= 400)
-            failures.push(`${response.status()}: ${response.url()}`);
-    });
+    const tab = await watchedTab(chromium.browser, failures);
     const answer = await tab.goto(`${base}/${page}`, { waitUntil: "networkidle0" });
     if (answer.status() !== 200)
         failures.push(`${page}: status ${answer.status()}`);

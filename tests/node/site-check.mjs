@@ -1,21 +1,14 @@
 // Checks a generated application served at a loopback address:
 //   node site-check.mjs <base URL> <login page> <screenshot.png> <page>...
-// The login page (a path below the base URL) must answer 200 with its form; every page must
-// answer without a server error, the protected ones with a redirect to their module's login
-// page when no one is logged in, with and without forged login cookies. Chromium then opens
+// The login page (a path below the base URL) must answer 200 with its form; every other page
+// must answer without a server error, with a redirect to that login page when no one is logged
+// in, with and without forged login cookies. Chromium then opens
 // the login page: its style sheets, scripts and images load, the console shows no error, and a
 // screenshot is saved. Prints each failure and exits with their number.
-import { launchChromium } from "./browser.mjs";
+import { launchChromium, plainText, watchedTab } from "./browser.mjs";
 
 const [base, loginPage, screenshot, ...pages] = process.argv.slice(2);
 const failures = [];
-
-// The text of an answer without its styles, scripts and tags, shortened.
-function plainText(html) {
-    return html.replace(/<(style|script)[\s\S]*?<\/\1>/g, " ").replace(/<[^>]*>/g, " ")
-        .replace(/&lt;/g, "<").replace(/&gt;/g, ">").replace(/&amp;/g, "&")
-        .replace(/\s+/g, " ").trim().slice(0, 1500);
-}
 
 async function get(path, cookie) {
     const response = await fetch(`${base}/${path}`, {
@@ -47,21 +40,12 @@ for (const page of pages) {
 
 const chromium = await launchChromium();
 try {
-    const tab = await chromium.browser.newPage();
-    await tab.setViewport({ width: 1024, height: 640 });
     const problems = [];
     const loaded = [];
-    tab.on("console", (message) => {
-        if (message.type() === "error")
-            problems.push(`console: ${message.text()}`);
-    });
-    tab.on("pageerror", (error) => problems.push(`script error: ${error.message}`));
-    tab.on("requestfailed", (request) => problems.push(`request failed: ${request.url()}`));
+    const tab = await watchedTab(chromium.browser, problems);
     tab.on("response", (response) => {
         const type = response.request().resourceType();
-        if (response.status() >= 400)
-            problems.push(`${response.status()}: ${response.url()}`);
-        else if (type === "stylesheet" || type === "script" || type === "image")
+        if (response.status() < 400 && (type === "stylesheet" || type === "script" || type === "image"))
             loaded.push(`${type} ${new URL(response.url()).pathname}`);
     });
     await tab.goto(`${base}/${loginPage}`, { waitUntil: "networkidle0" });
