@@ -35,6 +35,10 @@ if [ ${#missing[@]} -ne 0 ]; then
     fi
     "${sudo_cmd[@]}" apt-get update
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+    # The tests start nginx themselves on loopback ports; the system's own server stays off.
+    if command -v systemctl >/dev/null && systemctl is-active --quiet nginx 2>/dev/null; then
+        "${sudo_cmd[@]}" systemctl disable --now nginx
+    fi
 fi
 
 # npm ci again only when the lock file changed since the last install.
