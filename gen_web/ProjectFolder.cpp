@@ -1,6 +1,7 @@
 #include "gen_web/ProjectFolder.h"
 
 #include "model/ForgeonProject.h"
+#include "model/ProjectSettings.h"
 #include "platform/core/FileCopy.h"
 #include "platform/core/HostPath.h"
 
@@ -41,6 +42,17 @@ void SetUpProjectFolder(ForgeonProject& project, const CString& programFolder)
     EnsureFolderExists(GetOutputRoot(project) + "uploadedData");
     EnsureFolderExists(GetOutputRoot(project) + "Themes");
     EnsureFolderExists(GetOutputRoot(project) + "Themes\\UI");
+}
+
+void CopyProjectTheme(ForgeonProject& project, const CString& programFolder)
+{
+    const ProjectSettings* settings = project.GetProjectSettings();
+    if (settings == nullptr || settings->GetThemeName().IsEmpty() ||
+        settings->GetColorSchemeName().IsEmpty())
+        return;
+    ThemesEnumerateFolders(&project, "", /*copy=*/true, /*overwrite=*/false)
+        .Walk(programFolder + "\\themes\\" + settings->GetThemeName() + "\\" +
+              settings->GetColorSchemeName() + "\\");
 }
 
 bool EnsureFolderExists(const CString& path)

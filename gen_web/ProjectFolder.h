@@ -16,6 +16,10 @@ CString GetOutputRoot(const ForgeonProject& project);
 // exist there, and makes the fixed folders "_modifiedCode", "uploadedData", "Themes" and
 // "Themes\UI". The shell passes the program's own folder.
 void SetUpProjectFolder(ForgeonProject& project, const CString& programFolder);
+// Copies the colour scheme that the settings name from the program's theme library into the
+// output root: its UI files to "Themes\UI", its CSS files to "includes\CSS"; files that exist
+// there stay. Nothing when the settings name no theme or no scheme.
+void CopyProjectTheme(ForgeonProject& project, const CString& programFolder);
 // Makes the folder with every missing parent; false when it cannot be made or a file stands in
 // its place.
 bool EnsureFolderExists(const CString& path);

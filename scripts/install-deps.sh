@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs; skips what is present.
+# Installs every Debian package the project needs, then the node modules of the browser tests
+# (tests/node, from its package-lock.json); skips what is present.
 set -euo pipefail
 
 packages=(
@@ -15,6 +16,9 @@ packages=(
     nodejs
     clang
     libclang-rt-14-dev
+    nginx
+    mono-fastcgi-server4
+    chromium
 )
 
 missing=()
@@ -24,13 +28,22 @@ for p in "${packages[@]}"; do
     fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-    exit 0
+if [ ${#missing[@]} -ne 0 ]; then
+    sudo_cmd=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo_cmd=(sudo)
+    fi
+    "${sudo_cmd[@]}" apt-get update
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+    # The tests start nginx themselves on loopback ports; the system's own server stays off.
+    if command -v systemctl >/dev/null && systemctl is-active --quiet nginx 2>/dev/null; then
+        "${sudo_cmd[@]}" systemctl disable --now nginx
+    fi
 fi
 
-sudo_cmd=()
-if [ "$(id -u)" -ne 0 ]; then
-    sudo_cmd=(sudo)
+# npm ci again only when the lock file changed since the last install.
+node_tests="$(dirname "$0")/../tests/node"
+if ! cmp -s "$node_tests/package-lock.json" "$node_tests/node_modules/.package-lock.json.installed"; then
+    (cd "$node_tests" && npm ci --no-audit --no-fund)
+    cp "$node_tests/package-lock.json" "$node_tests/node_modules/.package-lock.json.installed"
 fi
-"${sudo_cmd[@]}" apt-get update
-DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

@@ -129,6 +129,30 @@ TEST_F(ProjectFolderTest, ThemesCollectPicturesAndCopyUiAndCssFiles)
     EXPECT_EQ("theme", ReadHostFile(Out("includes/CSS/Style.css")));
 }
 
+// Only the scheme that the settings name is copied, its existing files kept; settings without a
+// theme or a scheme copy nothing.
+TEST_F(ProjectFolderTest, ProjectThemeCopiesTheSchemeOfTheSettings)
+{
+    for (const char* file :
+         {"themes/theme1/scheme1/UI/Main.Master", "themes/theme1/scheme1/CSS/style.css",
+          "themes/theme1/scheme1/a.jpg", "themes/theme1/scheme2/UI/Other.Master",
+          "themes/theme2/scheme1/CSS/x.css"})
+        WriteHostFile(Bin(file), "theme");
+    ProjectSettings& settings = *m_fixture.Project().GetProjectSettings();
+    settings.SetThemeName("theme1");
+    settings.SetColorSchemeName("");
+    CopyProjectTheme(m_fixture.Project(), BinFolder());
+    EXPECT_FALSE(fs::exists(Out("Themes")));
+    EXPECT_FALSE(fs::exists(Out("includes")));
+
+    settings.SetColorSchemeName("scheme1");
+    WriteHostFile(Out("includes/CSS/style.css"), "the project's own");
+    CopyProjectTheme(m_fixture.Project(), BinFolder());
+    EXPECT_EQ((std::vector<std::string>{"Themes/UI/Main.Master", "includes/CSS/style.css"}),
+              FilesBelow(Out("")));
+    EXPECT_EQ("the project's own", ReadHostFile(Out("includes/CSS/style.css")));
+}
+
 TEST_F(ProjectFolderTest, EnsureFolderExistsMakesWholeChainsAndRefusesFiles)
 {
     EXPECT_TRUE(EnsureFolderExists(m_fixture.Temp().ModelPath("x\\y\\z")));

@@ -16,10 +16,11 @@ namespace
 namespace fs = std::filesystem;
 
 // Includes of the files that the user supplies (data sets and report definitions of reports
-// on existing files) or that are not in the support tree and the theme library yet; every other
-// Include, the form, login, dashboard, search report and RDLC report pages and the data classes
-// among them, is checked.
-const std::regex notWrittenYet(R"(^(?!themes/)[^/]+/(datasets|rdlcs)/.*|^includes/.*|)"
+// on existing files) or that the theme copy brings (the scheme's style sheets and the master
+// page's code); every other Include, the form, login, dashboard, search report and RDLC report
+// pages, the data classes and the support files among them, is checked.
+const std::regex notWrittenYet(R"(^(?!themes/)[^/]+/(datasets|rdlcs)/.*|)"
+                               R"(^includes/css/(style|ajaxstyle|styleconfig)\.css$|)"
                                R"(^themes/ui/.*\.master\.(designer\.)?cs$)");
 
 std::string Lowered(std::string text)
