@@ -557,9 +557,14 @@ void CodeBehindFragments::WriteRequestParamAssignment(const FieldRep& control, i
     }
 }
 
+CString CodeBehindFragments::LoginPageUrl() const
+{
+    return "../../" + GetLoginModuleName(m_project, m_page) + "/UI/Login.aspx";
+}
+
 void CodeBehindFragments::WriteRoleCheck(int indent)
 {
-    const CString login = "../../" + GetLoginModuleName(m_project, m_page) + "/UI/Login.aspx";
+    const CString login = LoginPageUrl();
     m_out.Write(indent, "Object loginRole = Session[\"login_role\"];\n");
     m_out.Write(indent, "if(loginRole != null)\n");
     m_out.Write(indent, "{\n");
@@ -568,6 +573,15 @@ void CodeBehindFragments::WriteRoleCheck(int indent)
     m_out.Write(indent, "else\n");
     m_out.Write(indent, "{\n");
     m_out.Write(indent + 1, "Response.Redirect(\"%s\");\n", EscapeCSharpString(login));
+    m_out.Write(indent, "}\n");
+    m_out.Write(0, "\n");
+}
+
+void CodeBehindFragments::WriteLoginCheck(int indent)
+{
+    m_out.Write(indent, "if (Session[\"login_role\"] == null)\n");
+    m_out.Write(indent, "{\n");
+    m_out.Write(indent + 1, "Response.Redirect(\"%s\");\n", EscapeCSharpString(LoginPageUrl()));
     m_out.Write(indent, "}\n");
     m_out.Write(0, "\n");
 }

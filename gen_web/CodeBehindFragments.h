@@ -76,11 +76,15 @@ public:
     void WriteDateDefaults(const std::vector<FieldRep*>& controls, int indent);
     // m_role from the session; without it, off to the login page.
     void WriteRoleCheck(int indent);
+    // Sends a request without a logged-in user to the login page.
+    void WriteLoginCheck(int indent);
     void WriteMenusMethod(int indent, const CString& pageFileName);
     // The date format asks for day first.
     bool IsDayFirst() const;
 
 private:
+    // The module login page, relative to a page of the module's UI folder.
+    CString LoginPageUrl() const;
     void WriteComboRecompute(const FieldRep& target, int indent, bool detailRow);
     void WriteTextRecompute(const FieldRep& target, int indent, bool detailRow);
     void WriteRequestParamAssignment(const FieldRep& control, int indent);

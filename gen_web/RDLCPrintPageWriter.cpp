@@ -2,6 +2,7 @@
 
 #include "entities/RDLCInfo.h"
 #include "entities/RDLCReport.h"
+#include "gen_web/CodeBehindFragments.h"
 #include "gen_web/CodeLines.h"
 #include "gen_web/RDLCReportParts.h"
 #include "model/ForgeonProject.h"
@@ -83,6 +84,8 @@ void RDLCPrintPageWriter::WritePageLoad(int indent)
 {
     m_textFile.Write(indent, "protected void Page_Load(object sender, EventArgs e)\n");
     m_textFile.Write(indent, "{\n");
+    // The page reads the database and writes a file: only for a logged-in user.
+    CodeBehindFragments(*m_project, *m_rdlcReport, m_textFile, "").WriteLoginCheck(indent + 1);
     // Only a file name: the request cannot reach outside the PDF folder.
     m_textFile.Write(indent + 1,
                      "String printFileName = Path.GetFileName(Request.Params[\"printFileName\"] "

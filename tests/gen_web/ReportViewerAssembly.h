@@ -6,9 +6,10 @@
 #include <filesystem>
 
 // The report viewer's assembly is not on this machine. Its stand-in declares only the types and
-// members the generated report pages use, with their signatures, so that a page that names one
-// wrongly does not compile; nothing of it runs.
+// members the generated report pages use, in their code and in their markup, with their
+// signatures, so that a page that names one wrongly does not compile; it renders nothing.
 inline const char* const reportViewerDeclarations = R"(using System;
+using System.Web.UI;
 using System.Web.UI.WebControls;
 
 namespace Microsoft.Reporting.WebForms
@@ -19,39 +20,53 @@ namespace Microsoft.Reporting.WebForms
 
     public sealed class ReportDataSource
     {
+        private string name;
+        private object value;
+        private string dataSourceId;
+
         public ReportDataSource()
         {
         }
 
         public string Name
         {
-            get { return null; }
-            set { }
+            get { return name; }
+            set { name = value; }
         }
 
         public object Value
         {
-            get { return null; }
-            set { }
+            get { return value; }
+            set { this.value = value; }
+        }
+
+        public string DataSourceId
+        {
+            get { return dataSourceId; }
+            set { dataSourceId = value; }
         }
     }
 
     public sealed class ReportDataSourceCollection
+        : System.Collections.ObjectModel.Collection<ReportDataSource>
     {
-        public void Add(ReportDataSource item)
-        {
-        }
-
-        public void Clear()
-        {
-        }
     }
 
     public sealed class LocalReport
     {
+        private readonly ReportDataSourceCollection dataSources = new ReportDataSourceCollection();
+        private string reportPath;
+
+        public string ReportPath
+        {
+            get { return reportPath; }
+            set { reportPath = value; }
+        }
+
+        [PersistenceMode(PersistenceMode.InnerProperty)]
         public ReportDataSourceCollection DataSources
         {
-            get { return null; }
+            get { return dataSources; }
         }
 
         public void Refresh()
@@ -66,11 +81,16 @@ namespace Microsoft.Reporting.WebForms
         }
     }
 
+    [ParseChildren(true)]
+    [PersistChildren(false)]
     public class ReportViewer : WebControl
     {
+        private readonly LocalReport localReport = new LocalReport();
+
+        [PersistenceMode(PersistenceMode.InnerProperty)]
         public LocalReport LocalReport
         {
-            get { return null; }
+            get { return localReport; }
         }
     }
 }

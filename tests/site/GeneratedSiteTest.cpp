@@ -271,6 +271,15 @@ void AddLoginAndCustomerPages(ForgeonProject& project, Table& customer)
     TableFormCreator(&customer, &project).CreateForm();
 }
 
+// The user's own report definition that an RDLC report on an existing file lists by its name.
+void WriteOwnReportDefinition(const fs::path& application, const std::string& name)
+{
+    WriteHostFile(application / name,
+                  "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+                  "<Report xmlns=\"http://schemas.microsoft.com/sqlserver/reporting/2005/01/"
+                  "reportdefinition\"/>\n");
+}
+
 // The user's own typed data set that the Shop project lists, as Visual Studio makes its files.
 void WriteOwnDataSet(const fs::path& application)
 {
@@ -334,6 +343,7 @@ TEST(GeneratedSite, SearchReportsOfEveryKindAreServed)
     EveryReportKind fixture;
     ScopedOpenProject open(&fixture.Project());
     AddLoginAndCustomerPages(fixture.Project(), fixture.Customer());
+    WriteOwnReportDefinition(fixture.Root() / "Shop" / "Shop", "orders_unwritten.rdlc");
     ExpectServed(fixture.Project(), fixture.Root(), "SearchReports");
 }
 // Dashboard pages of two modules: grids with static texts, links to menus with and without a
@@ -371,6 +381,7 @@ TEST(GeneratedSite, SearchReportShowsItsReportInTheBrowser)
     EveryReportKind fixture;
     ScopedOpenProject open(&fixture.Project());
     AddLoginAndCustomerPages(fixture.Project(), fixture.Customer());
+    WriteOwnReportDefinition(fixture.Root() / "Shop" / "Shop", "orders_unwritten.rdlc");
     const ToolResult shown = ServeWithStandIns(
         fixture.Project(), fixture.Root(), GoldenPath("ReportRowsDBHandler.cs"), "report-view.mjs",
         {"BaseModule/UI/orders_links_report.aspx", Screenshot("SearchReport").string()});

@@ -21,6 +21,11 @@ namespace Shop
 	{
 		protected void Page_Load(object sender, EventArgs e)
 		{
+			if (Session["login_role"] == null)
+			{
+				Response.Redirect("../../BaseModule/UI/Login.aspx");
+			}
+
 			String printFileName = Path.GetFileName(Request.Params["printFileName"] + "");
 
 			ReportViewer1.LocalReport.DataSources.Clear();
