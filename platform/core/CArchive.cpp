@@ -163,10 +163,18 @@ template <typename T> T CArchive::ReadLittleEndian()
 {
     using Bits = UnsignedOfSize<T>;
     BYTE bytes[sizeof(T)];
-    ReadExactly(bytes, sizeof(T));
+    const BYTE* source = bytes;
+    // Most numbers lie whole in the bytes read ahead.
+    if (IsLoading() && m_end - m_next >= sizeof(T))
+    {
+        source = m_buffer + m_next;
+        m_next += sizeof(T);
+    }
+    else
+        ReadExactly(bytes, sizeof(T));
     Bits bits = 0;
     for (std::size_t i = 0; i < sizeof(T); ++i)
-        bits = static_cast<Bits>(bits | static_cast<Bits>(bytes[i]) << (8 * i));
+        bits = static_cast<Bits>(bits | static_cast<Bits>(source[i]) << (8 * i));
     return std::bit_cast<T>(bits);
 }
 
@@ -377,19 +385,26 @@ CObject* CArchive::ReadObject(const CRuntimeClass* requested)
     CObject* object = runtimeClass->CreateObject();
     const auto index = static_cast<DWORD>(m_loaded.size());
     m_loaded.push_back({nullptr, object});
-    m_loadedIndexes.emplace(object, index);
+    object->m_loadSlot = index;
     m_reading.push_back(index);
     object->Serialize(*this);
     m_reading.pop_back();
     return object;
 }
 
+DWORD CArchive::SlotOf(const CObject* object) const
+{
+    if (object == nullptr)
+        return 0;
+    const DWORD slot = object->m_loadSlot;
+    return slot < m_loaded.size() && m_loaded[slot].object == object ? slot : 0;
+}
+
 void CArchive::ClaimObject(const CObject* object)
 {
-    const auto found = m_loadedIndexes.find(object);
-    if (found == m_loadedIndexes.end())
+    const DWORD index = SlotOf(object);
+    if (index == 0)
         return;
-    const DWORD index = found->second;
     const DWORD owner = m_reading.empty() ? 0 : m_reading.back();
     if (m_loaded[index].claimed)
         Fail(CArchiveException::badIndex);
@@ -404,9 +419,8 @@ void CArchive::ClaimObject(const CObject* object)
 
 void CArchive::ReleaseClaim(const CObject* object)
 {
-    const auto found = m_loadedIndexes.find(object);
-    if (found != m_loadedIndexes.end())
-        m_loaded[found->second] = {nullptr, m_loaded[found->second].object};
+    if (const DWORD index = SlotOf(object))
+        m_loaded[index] = {nullptr, m_loaded[index].object};
 }
 
 void CArchive::ForgetDestroyedObject(const CObject* object)
@@ -414,18 +428,15 @@ void CArchive::ForgetDestroyedObject(const CObject* object)
     for (CArchive* archive = s_latestLoading; archive != nullptr;
          archive = archive->m_previousLoading)
     {
-        const auto found = archive->m_loadedIndexes.find(object);
-        if (found == archive->m_loadedIndexes.end())
-            continue;
-        archive->m_loaded[found->second] = LoadedEntry{};
-        archive->m_loadedIndexes.erase(found);
+        if (const DWORD index = archive->SlotOf(object))
+            archive->m_loaded[index] = LoadedEntry{};
     }
 }
 
 bool CArchive::IsUnclaimed(const CObject* object) const
 {
-    const auto found = m_loadedIndexes.find(object);
-    return found != m_loadedIndexes.end() && !m_loaded[found->second].claimed;
+    const DWORD index = SlotOf(object);
+    return index != 0 && !m_loaded[index].claimed;
 }
 
 std::vector<CObject*> CArchive::GetLoadedObjects() const
@@ -454,7 +465,6 @@ void CArchive::DeleteLoadedObjects()
 {
     const std::vector<CObject*> unclaimed = GetUnclaimedObjects();
     m_loaded.assign(1, LoadedEntry{});
-    m_loadedIndexes.clear();
     m_reading.clear();
     for (auto object = unclaimed.rbegin(); object != unclaimed.rend(); ++object)
         delete *object;

@@ -123,6 +123,8 @@ private:
     CRuntimeClass* ReadNewClass();
     CRuntimeClass* LoadedClass(DWORD index) const;
     CObject* LoadedObject(DWORD index, const CRuntimeClass* requested) const;
+    // The slot of an object this archive created and still holds, else 0.
+    DWORD SlotOf(const CObject* object) const;
 
     // Raises unless the archive is open in the given direction.
     void RequireMode(bool storing) const;
@@ -142,8 +144,6 @@ private:
     DWORD m_storedCount = 0;
     // Loading: the class or object of every index read; slot 0 stands for null.
     std::vector<LoadedEntry> m_loaded{LoadedEntry{}};
-    // Loading: the slot of every object created.
-    std::unordered_map<const CObject*, DWORD> m_loadedIndexes;
     // Loading: the slots of the objects whose records are being read, innermost last.
     std::vector<DWORD> m_reading;
     // The archives open for loading, the latest first, chained through m_previousLoading.

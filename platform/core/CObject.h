@@ -49,8 +49,16 @@ public:
 
 protected:
     CObject() = default;
-    CObject(const CObject&) = default;
-    CObject& operator=(const CObject&) = default;
+    // A copy is a new object: it keeps no load slot of the original.
+    CObject(const CObject&) {}
+    CObject& operator=(const CObject&) { return *this; }
+
+private:
+    friend class CArchive;
+
+    // The load-map slot the object took in the archive that created it, 0 for none. An
+    // archive trusts it only when that slot holds this object.
+    DWORD m_loadSlot = 0;
 };
 
 #define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
