@@ -63,15 +63,17 @@ FormInterface* ReadOwnerPage(CArchive& ar, int ownerKind)
     }
 }
 
+constexpr int maxMapsReserved = 1 << 16;
+
 // Per map: its menu, the count of pairs and each pair's two variables.
-void WriteMenuVariableMaps(CArchive& ar, const std::vector<MenuVariableMap*>& maps)
+void WriteMenuVariableMaps(CArchive& ar, const std::vector<MenuVariableMap>& maps)
 {
     ar << static_cast<int>(maps.size());
-    for (const MenuVariableMap* map : maps)
+    for (const MenuVariableMap& map : maps)
     {
-        ar.WriteObject(map->m_menu);
-        ar << static_cast<int>(map->m_variablePairs.size());
-        for (const MenuVariableMap::VariablePair& pair : map->m_variablePairs)
+        ar.WriteObject(map.m_menu);
+        ar << static_cast<int>(map.m_variablePairs.size());
+        for (const MenuVariableMap::VariablePair& pair : map.m_variablePairs)
         {
             ar.WriteObject(pair.first);
             ar.WriteObject(pair.second);
@@ -79,13 +81,14 @@ void WriteMenuVariableMaps(CArchive& ar, const std::vector<MenuVariableMap*>& ma
     }
 }
 
-void ReadMenuVariableMaps(CArchive& ar, std::vector<MenuVariableMap*>& maps)
+void ReadMenuVariableMaps(CArchive& ar, std::vector<MenuVariableMap>& maps)
 {
     const int count = ReadCount(ar);
+    // A damaged count must not reserve more than a file could hold.
+    maps.reserve(maps.size() + std::min(count, maxMapsReserved));
     for (int i = 0; i < count; ++i)
     {
-        maps.push_back(new MenuVariableMap);
-        MenuVariableMap& map = *maps.back();
+        MenuVariableMap& map = maps.emplace_back();
         map.m_menu = ReadRef<Menu>(ar);
         if (map.m_menu != nullptr)
             map.m_menu->MarkMapped();
@@ -160,9 +163,22 @@ FieldVisibility* FindVisibilityByData(const std::vector<FieldVisibility*>& visib
                       });
 }
 
-MenuVariableMap* FindMapOfMenu(const std::vector<MenuVariableMap*>& maps, const Menu* menu)
+// The first map of the list that matches, else null.
+template <class Predicate>
+MenuVariableMap* FirstMap(std::vector<MenuVariableMap>& maps, Predicate matches)
 {
-    return FirstMatch(maps, [menu](const MenuVariableMap* map) { return map->m_menu == menu; });
+    const auto found = std::ranges::find_if(maps, matches);
+    return found == maps.end() ? nullptr : &*found;
+}
+
+MenuVariableMap* FindMapOfMenu(std::vector<MenuVariableMap>& maps, const Menu* menu)
+{
+    return FirstMap(maps, [menu](const MenuVariableMap& map) { return map.m_menu == menu; });
+}
+
+void EraseMapsOfMenu(std::vector<MenuVariableMap>& maps, const MenuInterface* menu)
+{
+    std::erase_if(maps, [menu](const MenuVariableMap& map) { return map.m_menu == menu; });
 }
 
 // Copies the first pair that matches into out; false when none does.
@@ -179,80 +195,58 @@ bool CopyFirstPair(const std::vector<MenuVariableMap::VariablePair>& pairs, Pred
 
 // A map for every leaf of the menu's tree (pairs emptied below version 41); the maps of other
 // menus are deleted. True when a leaf had more than one map.
-bool SyncMenuSide(const MenuLeafIndex::Leaves& leaves, std::vector<MenuVariableMap*>& maps)
+bool SyncMenuSide(const MenuLeafIndex::Leaves& leaves, std::vector<MenuVariableMap>& maps)
 {
-    // The first map of each leaf, by the leaf's position.
-    std::vector<MenuVariableMap*> firstMaps(leaves.items.size(), nullptr);
+    // Whether each leaf, by its position, has a map.
+    std::vector<bool> mapped(leaves.items.size(), false);
     bool foreign = false;
     bool repeated = false;
-    for (MenuVariableMap* map : maps)
+    const bool clearPairs = ArchiveVersion() < 41;
+    for (MenuVariableMap& map : maps)
     {
-        const auto found = leaves.positions.find(map->m_menu);
+        const auto found = leaves.positions.find(map.m_menu);
         if (found == leaves.positions.end())
             foreign = true;
-        else if (firstMaps[found->second] == nullptr)
-            firstMaps[found->second] = map;
+        else if (!mapped[found->second])
+        {
+            mapped[found->second] = true;
+            if (clearPairs)
+                map.m_variablePairs.clear();
+        }
         else
             repeated = true;
     }
-    const bool clearPairs = ArchiveVersion() < 41;
+    if (foreign)
+        std::erase_if(maps, [&leaves](const MenuVariableMap& map)
+                      { return !leaves.positions.contains(map.m_menu); });
     for (std::size_t i = 0; i < leaves.items.size(); ++i)
     {
-        MenuVariableMap* map = firstMaps[i];
-        if (map == nullptr)
-            maps.push_back(map = new MenuVariableMap(leaves.items[i]));
-        if (clearPairs)
-            map->m_variablePairs.clear();
+        if (!mapped[i])
+            maps.emplace_back(leaves.items[i]);
     }
-    if (foreign)
-        DeleteMatching(maps, [&leaves](const MenuVariableMap* map)
-                       { return !leaves.positions.contains(map->m_menu); });
     return repeated;
 }
 
-// Erases every later map of a menu an earlier map has. The erased maps belong to nobody else
-// and are deleted, unless the same map is still listed.
-void RemoveDuplicateMaps(std::vector<MenuVariableMap*>& maps)
+// Erases every later map of a menu an earlier map has.
+void RemoveDuplicateMaps(std::vector<MenuVariableMap>& maps)
 {
     std::unordered_set<const Menu*> keptMenus(maps.size());
-    std::unordered_set<const MenuVariableMap*> keptMaps;
-    std::unordered_set<const MenuVariableMap*> erasedMaps;
-    std::vector<MenuVariableMap*> kept;
-    std::vector<MenuVariableMap*> erased;
-    kept.reserve(maps.size());
-    for (MenuVariableMap* map : maps)
-    {
-        if (keptMenus.insert(map->m_menu).second)
-        {
-            kept.push_back(map);
-            keptMaps.insert(map);
-        }
-        else if (erasedMaps.insert(map).second)
-            erased.push_back(map);
-    }
-    if (erased.empty())
-        return;
-    for (MenuVariableMap* map : erased)
-    {
-        if (!keptMaps.contains(map))
-            delete map;
-    }
-    maps = std::move(kept);
+    std::erase_if(maps, [&keptMenus](const MenuVariableMap& map)
+                  { return !keptMenus.insert(map.m_menu).second; });
 }
 
 // The side's maps for the new leaves, each unless a map of it is there already; the former
 // leaf's maps go.
-void AddLeafMapsToSide(std::vector<MenuVariableMap*>& maps, const MenuLeafAddition& addition)
+void AddLeafMapsToSide(std::vector<MenuVariableMap>& maps, const MenuLeafAddition& addition)
 {
     const Menu* formerLeaf = addition.GetFormerLeaf();
     if (formerLeaf != nullptr && addition.FormerLeafMayBeMapped())
-        DeleteMatching(maps, [formerLeaf](const MenuVariableMap* map)
-                       { return map->m_menu == formerLeaf; });
+        EraseMapsOfMenu(maps, formerLeaf);
     const std::vector<Menu*>& leaves = addition.GetLeaves();
     for (std::size_t i = 0; i < leaves.size(); ++i)
     {
         if (!addition.MayBeMapped(i) || FindMapOfMenu(maps, leaves[i]) == nullptr)
-            maps.push_back(new MenuVariableMap(leaves[i]));
+            maps.emplace_back(leaves[i]);
     }
 }
 
@@ -303,8 +297,6 @@ AspFile::~AspFile()
     // The menus would otherwise keep this file in their page-file lists after it is gone.
     SetTopMenu(nullptr);
     SetLeftMenu(nullptr);
-    DeleteTopMenuVariableMaps();
-    DeleteLeftMenuVariableMaps();
 }
 
 void AspFile::Serialize(CArchive& ar)
@@ -436,9 +428,8 @@ void AspFile::RemoveMenu(const MenuInterface* item)
         DeleteLeftMenuVariableMaps();
     }
     // A map of the item as a leaf of either menu would point at it once it is gone.
-    const auto ofItem = [item](const MenuVariableMap* map) { return map->m_menu == item; };
-    DeleteMatching(m_topMenuMaps, ofItem);
-    DeleteMatching(m_leftMenuMaps, ofItem);
+    EraseMapsOfMenu(m_topMenuMaps, item);
+    EraseMapsOfMenu(m_leftMenuMaps, item);
 }
 
 void AspFile::SetTopMenu(Menu* menu)
@@ -453,16 +444,6 @@ void AspFile::SetLeftMenu(Menu* menu)
     if (m_leftMenu != nullptr)
         m_leftMenu->RemoveAspFile(this);
     m_leftMenu = menu;
-}
-
-void AspFile::DeleteTopMenuVariableMaps()
-{
-    DeleteAll(m_topMenuMaps);
-}
-
-void AspFile::DeleteLeftMenuVariableMaps()
-{
-    DeleteAll(m_leftMenuMaps);
 }
 
 CString AspFile::GetFileSuffix() const
@@ -666,37 +647,35 @@ bool AspFile::HasInvisibleField() const
         { return visibility->GetVisibilityKind() == FieldVisibility::Invisible; });
 }
 
-MenuVariableMap* AspFile::GetTopMenuVariableMapAt(int index) const
+MenuVariableMap* AspFile::GetTopMenuVariableMapAt(int index)
 {
-    return ItemAt(m_topMenuMaps, index);
+    return IsValidIndex(m_topMenuMaps, index) ? &m_topMenuMaps[index] : nullptr;
 }
 
-MenuVariableMap* AspFile::GetLeftMenuVariableMapAt(int index) const
+MenuVariableMap* AspFile::GetLeftMenuVariableMapAt(int index)
 {
-    return ItemAt(m_leftMenuMaps, index);
+    return IsValidIndex(m_leftMenuMaps, index) ? &m_leftMenuMaps[index] : nullptr;
 }
 
-MenuVariableMap* AspFile::FindTopMenuVariableMap(const Menu* menu) const
+MenuVariableMap* AspFile::FindTopMenuVariableMap(const Menu* menu)
 {
     return FindMapOfMenu(m_topMenuMaps, menu);
 }
 
-MenuVariableMap* AspFile::FindLeftMenuVariableMap(const Menu* menu) const
+MenuVariableMap* AspFile::FindLeftMenuVariableMap(const Menu* menu)
 {
     return FindMapOfMenu(m_leftMenuMaps, menu);
 }
 
-MenuVariableMap* AspFile::FindMenuVariableMapByName(const MenuVariableMap* map) const
+MenuVariableMap* AspFile::FindMenuVariableMapByName(const MenuVariableMap* map)
 {
     if (map == nullptr || map->m_menu == nullptr)
         return nullptr;
     const CString& name = map->m_menu->GetName();
-    const auto sameName = [&name](const MenuVariableMap* candidate) {
-        return candidate->m_menu != nullptr &&
-               candidate->m_menu->GetName().CompareNoCase(name) == 0;
-    };
-    MenuVariableMap* found = FirstMatch(m_topMenuMaps, sameName);
-    return found != nullptr ? found : FirstMatch(m_leftMenuMaps, sameName);
+    const auto sameName = [&name](const MenuVariableMap& candidate)
+    { return candidate.m_menu != nullptr && candidate.m_menu->GetName().CompareNoCase(name) == 0; };
+    MenuVariableMap* found = FirstMap(m_topMenuMaps, sameName);
+    return found != nullptr ? found : FirstMap(m_leftMenuMaps, sameName);
 }
 
 const MenuLeafIndex::Leaves& MenuLeafIndex::Of(const Menu& menu)

@@ -27,16 +27,16 @@ Menu* AddSubMenu(Menu& parent, const char* name)
     return child;
 }
 
-MenuVariableMap* NewMap(Menu* menu, std::vector<MenuVariableMap::VariablePair> pairs = {})
+MenuVariableMap NewMap(Menu* menu, std::vector<MenuVariableMap::VariablePair> pairs = {})
 {
-    return new MenuVariableMap{menu, std::move(pairs)};
+    return MenuVariableMap{menu, std::move(pairs)};
 }
 
-std::vector<Menu*> MenusOf(const std::vector<MenuVariableMap*>& maps)
+std::vector<Menu*> MenusOf(const std::vector<MenuVariableMap>& maps)
 {
     std::vector<Menu*> menus;
-    for (const MenuVariableMap* map : maps)
-        menus.push_back(map->m_menu);
+    for (const MenuVariableMap& map : maps)
+        menus.push_back(map.m_menu);
     return menus;
 }
 
@@ -248,20 +248,18 @@ TEST_F(PageFileMenuTest, GrowingTheShownTreeGivesTheFilesTheMapsASyncWouldMake)
 TEST_F(PageFileMenuTest, DuplicateMapsOfOneMenuAreErasedAfterTheFirst)
 {
     AspxFile file;
-    MenuVariableMap* firstA = NewMap(a, {{&opened, &supplying}});
-    MenuVariableMap* shared = NewMap(b1);
-    file.AddTopMenuVariableMap(firstA);
+    file.AddTopMenuVariableMap(NewMap(a, {{&opened, &supplying}}));
     file.AddTopMenuVariableMap(NewMap(b2));
     file.AddTopMenuVariableMap(NewMap(a));
-    file.AddLeftMenuVariableMap(shared);
     file.AddLeftMenuVariableMap(NewMap(b1));
-    file.AddLeftMenuVariableMap(shared);
+    file.AddLeftMenuVariableMap(NewMap(b1, {{&opened, &supplying}}));
+    file.AddLeftMenuVariableMap(NewMap(b1));
 
     file.RemoveDuplicateMenuVariableMaps();
     EXPECT_EQ((std::vector<Menu*>{a, b2}), MenusOf(file.GetTopMenuVariableMaps()));
-    EXPECT_EQ(firstA, file.GetTopMenuVariableMapAt(0));
+    EXPECT_EQ(1u, file.GetTopMenuVariableMapAt(0)->m_variablePairs.size());
     ASSERT_EQ(1u, file.GetLeftMenuVariableMaps().size());
-    EXPECT_EQ(shared, file.GetLeftMenuVariableMapAt(0));
+    EXPECT_TRUE(file.GetLeftMenuVariableMapAt(0)->m_variablePairs.empty());
 }
 
 TEST(PageFileListsTest, MenuVariableMapLookupsByMenuFileVariableAndFileVariable)
