@@ -25,7 +25,7 @@
 
 namespace
 {
-constexpr int archiveBufferSize = 4096;
+constexpr int archiveBufferSize = 1 << 16;
 // A save is written under this suffix beside its target and renamed over it when complete.
 constexpr const char* temporarySuffix = ".weavo-save";
 
@@ -141,18 +141,20 @@ void SettleLoadedObjects(const CArchive& ar, const std::vector<CObject*>& lettin
 {
     for (CObject* object : ar.GetLoadedObjects())
     {
-        if (auto* file = dynamic_cast<AspFile*>(object))
-            file->KeepLinksTwoSided();
-        else if (auto* item = dynamic_cast<MenuInterface*>(object))
+        // Runtime classes rather than dynamic casts, which cost more when they fail.
+        const CRuntimeClass* kind = object->GetRuntimeClass();
+        if (kind->IsDerivedFrom(RUNTIME_CLASS(AspFile)))
+            static_cast<AspFile*>(object)->KeepLinksTwoSided();
+        else if (kind->IsDerivedFrom(RUNTIME_CLASS(MenuInterface)))
         {
-            item->KeepLinksTwoSided();
-            if (auto* menu = dynamic_cast<Menu*>(item))
-                menu->KeepMenuLinksTwoSided();
+            static_cast<MenuInterface*>(object)->KeepLinksTwoSided();
+            if (kind->IsDerivedFrom(RUNTIME_CLASS(Menu)))
+                static_cast<Menu*>(object)->KeepMenuLinksTwoSided();
         }
-        else if (auto* role = dynamic_cast<Designation*>(object))
-            role->KeepLinksTwoSided();
-        else if (auto* group = dynamic_cast<ReportGroup*>(object); group && ar.IsUnclaimed(group))
-            group->SetReport(nullptr);
+        else if (kind->IsDerivedFrom(RUNTIME_CLASS(Designation)))
+            static_cast<Designation*>(object)->KeepLinksTwoSided();
+        else if (kind->IsDerivedFrom(RUNTIME_CLASS(ReportGroup)) && ar.IsUnclaimed(object))
+            static_cast<ReportGroup*>(object)->SetReport(nullptr);
     }
     for (CObject* object : lettingGo)
     {

@@ -2,6 +2,8 @@
 
 #include "platform/core/Types.h"
 
+#include <type_traits>
+
 class CArchive;
 class CObject;
 
@@ -78,7 +80,9 @@ public:                                                                         
     DECLARE_DYNCREATE(class_name)                                                                  \
     friend CArchive& operator>>(CArchive& ar, class_name*& object);
 
+// The runtime class names a C++ base, so that an object of a kind is an object of that class.
 #define WEAVO_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, schema, factory)                 \
+    static_assert(std::is_base_of_v<base_class_name, class_name>);                                 \
     constinit CRuntimeClass class_name::class##class_name = {                                      \
         #class_name, sizeof(class_name), schema, factory, RUNTIME_CLASS(base_class_name)};         \
     CRuntimeClass* class_name::GetRuntimeClass() const                                             \
@@ -104,6 +108,7 @@ public:                                                                         
     static const CRuntimeClassRegistration registration##class_name(RUNTIME_CLASS(class_name));    \
     CArchive& operator>>(CArchive& ar, class_name*& object)                                        \
     {                                                                                              \
-        object = dynamic_cast<class_name*>(ar.ReadObject(RUNTIME_CLASS(class_name)));              \
+        /* ReadObject returns an object of the class or of a class derived from it. */             \
+        object = static_cast<class_name*>(ar.ReadObject(RUNTIME_CLASS(class_name)));               \
         return ar;                                                                                 \
     }
