@@ -347,7 +347,8 @@ CRuntimeClass* CArchive::ReadNewClass()
 
 CRuntimeClass* CArchive::LoadedClass(DWORD index) const
 {
-    if (index >= m_loaded.size() || m_loaded[index].runtimeClass == nullptr)
+    if (index >= m_loaded.size() || m_loaded[index].runtimeClass == nullptr ||
+        m_loaded[index].object != nullptr)
         Fail(CArchiveException::badIndex);
     return m_loaded[index].runtimeClass;
 }
@@ -358,10 +359,11 @@ CObject* CArchive::LoadedObject(DWORD index, const CRuntimeClass* requested) con
         return nullptr;
     if (index >= m_loaded.size() || m_loaded[index].object == nullptr)
         Fail(CArchiveException::badIndex);
-    CObject* object = m_loaded[index].object;
-    if (requested != nullptr && !object->IsKindOf(requested))
+    // The class the object was created with: the object itself is not touched.
+    const LoadedEntry& entry = m_loaded[index];
+    if (requested != nullptr && !entry.runtimeClass->IsDerivedFrom(requested))
         Fail(CArchiveException::badClass);
-    return object;
+    return entry.object;
 }
 
 CObject* CArchive::ReadObject(const CRuntimeClass* requested)
@@ -384,7 +386,7 @@ CObject* CArchive::ReadObject(const CRuntimeClass* requested)
     // The registry owns the object until an owner claims it or the load fails.
     CObject* object = runtimeClass->CreateObject();
     const auto index = static_cast<DWORD>(m_loaded.size());
-    m_loaded.push_back({nullptr, object});
+    m_loaded.push_back({runtimeClass, object});
     object->m_loadSlot = index;
     m_reading.push_back(index);
     object->Serialize(*this);
@@ -420,7 +422,10 @@ void CArchive::ClaimObject(const CObject* object)
 void CArchive::ReleaseClaim(const CObject* object)
 {
     if (const DWORD index = SlotOf(object))
-        m_loaded[index] = {nullptr, m_loaded[index].object};
+    {
+        m_loaded[index].claimed = false;
+        m_loaded[index].owner = 0;
+    }
 }
 
 void CArchive::ForgetDestroyedObject(const CObject* object)

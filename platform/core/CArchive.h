@@ -102,7 +102,8 @@ public:
     CArchive& operator>>(CObject*& object);
 
 private:
-    // A slot of the load map: a class, an object, or neither for index 0.
+    // A slot of the load map: a class, an object with the class it was created with, or neither
+    // (index 0 and destroyed objects).
     struct LoadedEntry
     {
         CRuntimeClass* runtimeClass = nullptr;
