@@ -13,6 +13,7 @@
 #include <utility>
 
 CArchive* CArchive::s_latestLoading = nullptr;
+CArchive* CArchive::s_latestStoring = nullptr;
 
 namespace
 {
@@ -47,8 +48,7 @@ CArchive::CArchive(CFile* file, UINT mode, int bufferSize, void* buffer)
         m_ownedBuffer = std::make_unique<BYTE[]>(m_bufferSize);
         m_buffer = m_ownedBuffer.get();
     }
-    if (IsLoading())
-        m_previousLoading = std::exchange(s_latestLoading, this);
+    m_previous = std::exchange(IsLoading() ? s_latestLoading : s_latestStoring, this);
 }
 
 CArchive::~CArchive()
@@ -65,11 +65,12 @@ CArchive::~CArchive()
         }
     }
     Abort();
-    for (CArchive** link = &s_latestLoading; *link != nullptr; link = &(*link)->m_previousLoading)
+    for (CArchive** link = IsLoading() ? &s_latestLoading : &s_latestStoring; *link != nullptr;
+         link = &(*link)->m_previous)
     {
         if (*link == this)
         {
-            *link = m_previousLoading;
+            *link = m_previous;
             break;
         }
     }
@@ -287,7 +288,7 @@ void CArchive::WriteReference(DWORD index, WORD smallFlag, DWORD largeFlag)
 void CArchive::ReserveObjects(std::size_t count)
 {
     if (IsStoring())
-        m_storedIndexes.reserve(count);
+        m_storedObjects.reserve(count + 1);
     else
         m_loaded.reserve(count + 1);
 }
@@ -299,10 +300,11 @@ std::size_t CArchive::GetObjectCount() const
 
 void CArchive::WriteClass(const CRuntimeClass* runtimeClass)
 {
-    const auto [entry, added] = m_storedIndexes.try_emplace(runtimeClass, 0);
+    const auto [entry, added] = m_storedClasses.try_emplace(runtimeClass, 0);
     if (!added)
         return WriteReference(entry->second, classTag, largeClassTag);
     entry->second = ++m_storedCount;
+    m_storedObjects.push_back(nullptr);
     const auto nameLength = static_cast<WORD>(std::strlen(runtimeClass->m_lpszClassName));
     WriteLittleEndian(newClassTag);
     WriteLittleEndian(static_cast<WORD>(runtimeClass->m_wSchema));
@@ -314,21 +316,44 @@ void CArchive::WriteObject(const CObject* object)
 {
     if (object == nullptr)
         return WriteLittleEndian(nullTag);
-    // One look-up: a new object's entry is made at once and numbered after its class.
-    const auto [entry, added] = m_storedIndexes.try_emplace(object, 0);
-    if (!added)
-        return WriteReference(entry->second, 0, 0);
-    DWORD& index = entry->second;
+    if (const DWORD index = StoredIndex(object))
+        return WriteReference(index, 0, 0);
+    // A new object is numbered after its class.
     const CRuntimeClass* runtimeClass = object->GetRuntimeClass();
     if (runtimeClass->m_wSchema == 0xFFFF)
-    {
-        m_storedIndexes.erase(object);
         Fail(CArchiveException::badClass);
-    }
     WriteClass(runtimeClass);
-    index = ++m_storedCount;
+    AddStored(object, ++m_storedCount);
     // Serialize takes a non-const archive and object; storing does not change the object.
     const_cast<CObject*>(object)->Serialize(*this);
+}
+
+DWORD CArchive::StoredIndex(const CObject* object) const
+{
+    const DWORD index = object->m_storeSlot;
+    if (index < m_storedObjects.size() && m_storedObjects[index] == object)
+        return index;
+    if (m_displacedObjects.empty())
+        return 0;
+    const auto found = m_displacedObjects.find(object);
+    return found != m_displacedObjects.end() ? found->second : 0;
+}
+
+void CArchive::AddStored(const CObject* object, DWORD index)
+{
+    m_storedObjects.push_back(object);
+    // Another archive storing at the same time keeps the index it gave the object.
+    const DWORD kept = object->m_storeSlot;
+    for (const CArchive* other = s_latestStoring; other != nullptr; other = other->m_previous)
+    {
+        if (other != this && kept < other->m_storedObjects.size() &&
+            other->m_storedObjects[kept] == object)
+        {
+            m_displacedObjects.emplace(object, index);
+            return;
+        }
+    }
+    object->m_storeSlot = index;
 }
 
 CRuntimeClass* CArchive::ReadNewClass()
@@ -430,8 +455,7 @@ void CArchive::ReleaseClaim(const CObject* object)
 
 void CArchive::ForgetDestroyedObject(const CObject* object)
 {
-    for (CArchive* archive = s_latestLoading; archive != nullptr;
-         archive = archive->m_previousLoading)
+    for (CArchive* archive = s_latestLoading; archive != nullptr; archive = archive->m_previous)
     {
         if (const DWORD index = archive->SlotOf(object))
             archive->m_loaded[index] = LoadedEntry{};

@@ -58,9 +58,11 @@ protected:
 private:
     friend class CArchive;
 
-    // The load-map slot the object took in the archive that created it, 0 for none. An
-    // archive trusts it only when that slot holds this object.
+    // The load-map slot the object took in the archive that created it, and its index in the
+    // archive that wrote it last; 0 for none. An archive trusts either only when its own list
+    // holds this object there.
     DWORD m_loadSlot = 0;
+    mutable DWORD m_storeSlot = 0;
 };
 
 #define RUNTIME_CLASS(class_name) (&class_name::class##class_name)

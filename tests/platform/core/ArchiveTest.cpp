@@ -713,3 +713,33 @@ TEST(ArchiveTest, RegistryNeverTakesAnotherArchivesObjectForOneOfItsOwn)
     inner.ClaimObject(innerPoint.get());
     EXPECT_TRUE(inner.GetUnclaimedObjects().empty());
 }
+
+TEST(ArchiveTest, ArchivesStoringOneObjectAtTheSameTimeEachKeepTheirOwnIndex)
+{
+    ArchivePoint shared(1, 2);
+    ArchivePoint other(3, 4);
+    CMemFile firstFile;
+    CMemFile secondFile;
+    {
+        CArchive first(&firstFile, CArchive::store);
+        CArchive second(&secondFile, CArchive::store);
+        first << &shared;
+        second << &other << &shared;
+        first << &shared;
+        second << &shared << &other;
+    }
+    const Bytes pointsOneTwo = Bytes().ClassRecord(1, "ArchivePoint").Dword(1).Dword(2);
+    EXPECT_EQ(Bytes(pointsOneTwo).Word(2).data, firstFile.GetBytes());
+    const Bytes expectedSecond = Bytes()
+                                     .ClassRecord(1, "ArchivePoint")
+                                     .Dword(3)
+                                     .Dword(4)
+                                     .Word(0x8001)
+                                     .Dword(1)
+                                     .Dword(2)
+                                     .Word(3)
+                                     .Word(2);
+    EXPECT_EQ(expectedSecond.data, secondFile.GetBytes());
+    // A later archive writes the object anew, whatever index it kept from before.
+    EXPECT_EQ(pointsOneTwo.data, Stored([&](CArchive& ar) { ar << &shared; }));
+}
