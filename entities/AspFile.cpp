@@ -25,6 +25,7 @@
 #include "model/VisibilityData.h"
 
 #include <algorithm>
+#include <bit>
 #include <unordered_set>
 #include <utility>
 
@@ -204,12 +205,12 @@ bool SyncMenuSide(const MenuLeafIndex::Leaves& leaves, std::vector<MenuVariableM
     const bool clearPairs = ArchiveVersion() < 41;
     for (MenuVariableMap& map : maps)
     {
-        const auto found = leaves.positions.find(map.m_menu);
-        if (found == leaves.positions.end())
+        const std::size_t position = leaves.PositionOf(map.m_menu);
+        if (position == MenuLeafIndex::Leaves::none)
             foreign = true;
-        else if (!mapped[found->second])
+        else if (!mapped[position])
         {
-            mapped[found->second] = true;
+            mapped[position] = true;
             if (clearPairs)
                 map.m_variablePairs.clear();
         }
@@ -218,7 +219,7 @@ bool SyncMenuSide(const MenuLeafIndex::Leaves& leaves, std::vector<MenuVariableM
     }
     if (foreign)
         std::erase_if(maps, [&leaves](const MenuVariableMap& map)
-                      { return !leaves.positions.contains(map.m_menu); });
+                      { return leaves.PositionOf(map.m_menu) == MenuLeafIndex::Leaves::none; });
     for (std::size_t i = 0; i < leaves.items.size(); ++i)
     {
         if (!mapped[i])
@@ -252,11 +253,16 @@ void AddLeafMapsToSide(std::vector<MenuVariableMap>& maps, const MenuLeafAdditio
 
 } // namespace
 
-MenuVariableMap::MenuVariableMap(Menu* menu, std::vector<VariablePair> pairs)
-    : m_menu(menu), m_variablePairs(std::move(pairs))
+MenuVariableMap::MenuVariableMap(Menu* menu) : m_menu(menu)
 {
     if (menu != nullptr)
         menu->MarkMapped();
+}
+
+MenuVariableMap::MenuVariableMap(Menu* menu, std::vector<VariablePair> pairs)
+    : MenuVariableMap(menu)
+{
+    m_variablePairs = std::move(pairs);
 }
 
 bool MenuVariableMap::FindByMenuFileVariable(const Variable* menuFileVariable,
@@ -678,6 +684,58 @@ MenuVariableMap* AspFile::FindMenuVariableMapByName(const MenuVariableMap* map)
     return found != nullptr ? found : FirstMap(m_leftMenuMaps, sameName);
 }
 
+std::size_t MenuLeafIndex::Leaves::Home(const Menu* leaf) const
+{
+    // Fibonacci hashing: the high bits of the product spread neighbouring addresses.
+    return static_cast<std::size_t>(
+        (static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(leaf)) *
+         0x9E3779B97F4A7C15ULL) >>
+        m_shift);
+}
+
+void MenuLeafIndex::Leaves::Rehash(std::size_t capacity)
+{
+    m_slots.assign(capacity, 0);
+    m_shift = 64 - std::countr_zero(capacity);
+    for (std::size_t position = 0; position < items.size(); ++position)
+    {
+        std::size_t slot = Home(items[position]);
+        while (m_slots[slot] != 0)
+            slot = (slot + 1) & (capacity - 1);
+        m_slots[slot] = static_cast<std::uint32_t>(position + 1);
+    }
+}
+
+std::size_t MenuLeafIndex::Leaves::PositionOf(const Menu* leaf) const
+{
+    if (m_slots.empty())
+        return none;
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t slot = Home(leaf); m_slots[slot] != 0; slot = (slot + 1) & mask)
+    {
+        if (items[m_slots[slot] - 1] == leaf)
+            return m_slots[slot] - 1;
+    }
+    return none;
+}
+
+void MenuLeafIndex::Leaves::Add(Menu* leaf)
+{
+    if (PositionOf(leaf) != none)
+        return;
+    items.push_back(leaf);
+    // At most half the slots are taken.
+    if (items.size() * 2 > m_slots.size())
+        Rehash(std::bit_ceil(std::max<std::size_t>(items.size() * 4, 16)));
+    else
+    {
+        std::size_t slot = Home(leaf);
+        while (m_slots[slot] != 0)
+            slot = (slot + 1) & (m_slots.size() - 1);
+        m_slots[slot] = static_cast<std::uint32_t>(items.size());
+    }
+}
+
 const MenuLeafIndex::Leaves& MenuLeafIndex::Of(const Menu& menu)
 {
     const auto [entry, added] = m_trees.try_emplace(&menu);
@@ -686,12 +744,9 @@ const MenuLeafIndex::Leaves& MenuLeafIndex::Of(const Menu& menu)
     {
         std::vector<Menu*> collected;
         menu.CollectLeafSubMenus(collected);
-        leaves.positions.reserve(collected.size());
+        leaves.items.reserve(collected.size());
         for (Menu* leaf : collected)
-        {
-            if (leaves.positions.try_emplace(leaf, leaves.items.size()).second)
-                leaves.items.push_back(leaf);
-        }
+            leaves.Add(leaf);
     }
     return leaves;
 }

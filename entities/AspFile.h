@@ -7,6 +7,7 @@
 #include "platform/core/Types.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -47,11 +48,26 @@ private:
 class MenuLeafIndex
 {
 public:
-    struct Leaves
+    class Leaves
     {
+    public:
+        static constexpr std::size_t none = static_cast<std::size_t>(-1);
+
+        // Appends the leaf unless it is there already.
+        void Add(Menu* leaf);
+        // The position of the leaf in items, none when it is not a leaf of the tree.
+        std::size_t PositionOf(const Menu* leaf) const;
+
         // Every leaf once, in the order of Menu::CollectLeafSubMenus.
         std::vector<Menu*> items;
-        std::unordered_map<const Menu*, std::size_t> positions;
+
+    private:
+        std::size_t Home(const Menu* leaf) const;
+        void Rehash(std::size_t capacity);
+
+        // Open addressing: position + 1 of the leaf that took the slot, 0 for a free slot.
+        std::vector<std::uint32_t> m_slots;
+        int m_shift = 64;
     };
 
     const Leaves& Of(const Menu& menu);
