@@ -64,8 +64,6 @@ FormInterface* ReadOwnerPage(CArchive& ar, int ownerKind)
     }
 }
 
-constexpr int maxMapsReserved = 1 << 16;
-
 // Per map: its menu, the count of pairs and each pair's two variables.
 void WriteMenuVariableMaps(CArchive& ar, const std::vector<MenuVariableMap>& maps)
 {
@@ -85,8 +83,7 @@ void WriteMenuVariableMaps(CArchive& ar, const std::vector<MenuVariableMap>& map
 void ReadMenuVariableMaps(CArchive& ar, std::vector<MenuVariableMap>& maps)
 {
     const int count = ReadCount(ar);
-    // A damaged count must not reserve more than a file could hold.
-    maps.reserve(maps.size() + std::min(count, maxMapsReserved));
+    ReserveMore(maps, count);
     for (int i = 0; i < count; ++i)
     {
         MenuVariableMap& map = maps.emplace_back();

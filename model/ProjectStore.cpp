@@ -17,6 +17,8 @@
 #include "platform/core/MessageBox.h"
 
 #include <cerrno>
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <memory>
@@ -26,6 +28,9 @@
 namespace
 {
 constexpr int archiveBufferSize = 1 << 16;
+// A project file holds some 50 bytes an object; the room a load reserves for more than it
+// needs costs address space only.
+constexpr std::uint64_t fileBytesPerObject = 32;
 // A save is written under this suffix beside its target and renamed over it when complete.
 constexpr const char* temporarySuffix = ".weavo-save";
 
@@ -139,23 +144,23 @@ template <class Work> BOOL Guarded(Work work)
 // The objects given let go of the variables and entries they do not own.
 void SettleLoadedObjects(const CArchive& ar, const std::vector<CObject*>& lettingGo)
 {
-    for (CObject* object : ar.GetLoadedObjects())
-    {
-        // Runtime classes rather than dynamic casts, which cost more when they fail.
-        const CRuntimeClass* kind = object->GetRuntimeClass();
-        if (kind->IsDerivedFrom(RUNTIME_CLASS(AspFile)))
-            static_cast<AspFile*>(object)->KeepLinksTwoSided();
-        else if (kind->IsDerivedFrom(RUNTIME_CLASS(MenuInterface)))
+    // By the classes the archive recorded, so that only the objects concerned are touched.
+    ar.VisitLoadedObjects(
+        [&ar](CObject* object, const CRuntimeClass* kind)
         {
-            static_cast<MenuInterface*>(object)->KeepLinksTwoSided();
-            if (kind->IsDerivedFrom(RUNTIME_CLASS(Menu)))
-                static_cast<Menu*>(object)->KeepMenuLinksTwoSided();
-        }
-        else if (kind->IsDerivedFrom(RUNTIME_CLASS(Designation)))
-            static_cast<Designation*>(object)->KeepLinksTwoSided();
-        else if (kind->IsDerivedFrom(RUNTIME_CLASS(ReportGroup)) && ar.IsUnclaimed(object))
-            static_cast<ReportGroup*>(object)->SetReport(nullptr);
-    }
+            if (kind->IsDerivedFrom(RUNTIME_CLASS(AspFile)))
+                static_cast<AspFile*>(object)->KeepLinksTwoSided();
+            else if (kind->IsDerivedFrom(RUNTIME_CLASS(MenuInterface)))
+            {
+                static_cast<MenuInterface*>(object)->KeepLinksTwoSided();
+                if (kind->IsDerivedFrom(RUNTIME_CLASS(Menu)))
+                    static_cast<Menu*>(object)->KeepMenuLinksTwoSided();
+            }
+            else if (kind->IsDerivedFrom(RUNTIME_CLASS(Designation)))
+                static_cast<Designation*>(object)->KeepLinksTwoSided();
+            else if (kind->IsDerivedFrom(RUNTIME_CLASS(ReportGroup)) && ar.IsUnclaimed(object))
+                static_cast<ReportGroup*>(object)->SetReport(nullptr);
+        });
     for (CObject* object : lettingGo)
     {
         if (auto* page = dynamic_cast<FormInterface*>(object))
@@ -260,6 +265,7 @@ BOOL ProjectStore::LoadInto(const char* path)
         {
             CFile file(path, CFile::modeRead | CFile::shareDenyWrite);
             CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete, archiveBufferSize);
+            ar.ReserveObjects(static_cast<std::size_t>(file.GetLength() / fileBytesPerObject));
             SerializeProject(nullptr, ar);
             m_objectCount = ar.GetObjectCount();
             ar.Close();

@@ -72,6 +72,16 @@ public:
     static void ForgetDestroyedObject(const CObject* object);
     // Every object created so far, in creation order.
     std::vector<CObject*> GetLoadedObjects() const;
+    // Calls visit(object, runtimeClass) for each of them, with the class it was created with,
+    // without touching the object.
+    template <class Visit> void VisitLoadedObjects(const Visit& visit) const
+    {
+        for (const LoadedEntry& entry : m_loaded)
+        {
+            if (entry.object != nullptr)
+                visit(entry.object, entry.runtimeClass);
+        }
+    }
     // The objects created that nobody claimed, in creation order.
     std::vector<CObject*> GetUnclaimedObjects() const;
     // After a failed load: deletes every created object that nobody claimed, the later ones
