@@ -155,9 +155,15 @@ template <typename T> void CArchive::WriteLittleEndian(T value)
 {
     const auto bits = std::bit_cast<UnsignedOfSize<T>>(value);
     BYTE bytes[sizeof(T)];
+    // Most numbers fit whole in the buffer.
+    const bool direct = IsStoring() && m_file != nullptr && m_bufferSize - m_end >= sizeof(T);
+    BYTE* target = direct ? m_buffer + m_end : bytes;
     for (std::size_t i = 0; i < sizeof(T); ++i)
-        bytes[i] = static_cast<BYTE>(bits >> (8 * i));
-    Write(bytes, sizeof(T));
+        target[i] = static_cast<BYTE>(bits >> (8 * i));
+    if (direct)
+        m_end += sizeof(T);
+    else
+        Write(bytes, sizeof(T));
 }
 
 template <typename T> T CArchive::ReadLittleEndian()
