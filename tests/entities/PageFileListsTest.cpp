@@ -167,6 +167,37 @@ TEST_F(PageFileMenuTest, SyncGivesEveryLeafAMapKeepsItsPairsAndDeletesTheOthers)
     EXPECT_EQ(3u, file.GetTopMenuVariableMaps().size());
 }
 
+TEST(PageFileListsTest, SyncOverAWideTreeKeepsTheMapsOfItsLeavesAndAddsTheRestInTreeOrder)
+{
+    ScopedArchiveVersion version(TheVersionHistory().GetCurrentVersion());
+    Menu root;
+    std::vector<Menu*> leaves;
+    for (int branch = 0; branch < 10; ++branch)
+    {
+        Menu* parent = AddSubMenu(root, "Branch");
+        for (int leaf = 0; leaf < 10; ++leaf)
+            leaves.push_back(AddSubMenu(*parent, "Leaf"));
+    }
+    Menu stranger;
+    AspxFile file;
+    file.SetTopMenu(&root);
+    for (Menu* menu : {leaves[99], &stranger, leaves[50], leaves[99], leaves[0]})
+        file.AddTopMenuVariableMap(NewMap(menu));
+
+    file.SyncMenuVariableMaps(TRUE);
+    std::vector<Menu*> expected{leaves[99], leaves[50], leaves[99], leaves[0]};
+    for (Menu* leaf : leaves)
+    {
+        if (leaf != leaves[0] && leaf != leaves[50] && leaf != leaves[99])
+            expected.push_back(leaf);
+    }
+    EXPECT_EQ(expected, MenusOf(file.GetTopMenuVariableMaps()));
+    file.RemoveDuplicateMenuVariableMaps();
+    expected.erase(expected.begin() + 2);
+    EXPECT_EQ(expected, MenusOf(file.GetTopMenuVariableMaps()));
+    file.SetTopMenu(nullptr);
+}
+
 TEST_F(PageFileMenuTest, SyncBelowVersion41EmptiesThePairsOfTheLeafMaps)
 {
     for (const int fileVersion : {40, 41})
