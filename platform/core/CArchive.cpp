@@ -267,7 +267,7 @@ CArchive& CArchive::operator>>(CString& value)
             ReadExactly(text.data() + done, text.size() - done);
         }
     }
-    value = CString(text);
+    value = CString(std::move(text));
     return *this;
 }
 
