@@ -51,7 +51,7 @@ public:
 
 protected:
     CObject() = default;
-    // A copy is a new object: it keeps no load slot of the original.
+    // A copy is a new object: it keeps none of the original's archive slots.
     CObject(const CObject&) {}
     CObject& operator=(const CObject&) { return *this; }
 
