@@ -258,6 +258,12 @@ CArchive& CArchive::operator>>(CString& value)
             text.push_back(unit < 0x100 ? static_cast<char>(unit) : '?');
         }
     }
+    else if (m_end - m_next >= length)
+    {
+        // Most strings lie whole in the bytes read ahead.
+        text.assign(reinterpret_cast<const char*>(m_buffer + m_next), length);
+        m_next += length;
+    }
     else
     {
         while (text.size() < length)
