@@ -670,6 +670,17 @@ TEST(ArchiveTest, RegistryClaimsReleasesAndForgetsEachObjectByItsOwnSlot)
     }
 }
 
+TEST(ArchiveTest, RegistryRefusesAnObjectThatWouldOwnItsOwner)
+{
+    ArchiveNode root("root");
+    ArchiveNode* child = root.AddChild("child");
+    child->m_children.push_back(&root);
+    const std::vector<BYTE> bytes = Stored([&](CArchive& ar) { ar << &root; });
+    child->m_children.clear();
+
+    EXPECT_EQ(CArchiveException::badIndex, LoadFailure(bytes, ReadAnyObject));
+}
+
 TEST(ArchiveTest, RegistryNeverTakesAnotherArchivesObjectForOneOfItsOwn)
 {
     // Each stream puts its point in slot 2.
