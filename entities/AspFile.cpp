@@ -25,6 +25,7 @@
 #include "model/VisibilityData.h"
 
 #include <algorithm>
+#include <bit>
 #include <unordered_set>
 #include <utility>
 
@@ -65,14 +66,14 @@ FormInterface* ReadOwnerPage(CArchive& ar, int ownerKind)
 }
 
 // Per map: its menu, the count of pairs and each pair's two variables.
-void WriteMenuVariableMaps(CArchive& ar, const std::vector<MenuVariableMap*>& maps)
+void WriteMenuVariableMaps(CArchive& ar, const std::vector<MenuVariableMap>& maps)
 {
     ar << static_cast<int>(maps.size());
-    for (const MenuVariableMap* map : maps)
+    for (const MenuVariableMap& map : maps)
     {
-        ar.WriteObject(map->m_menu);
-        ar << static_cast<int>(map->m_variablePairs.size());
-        for (const MenuVariableMap::VariablePair& pair : map->m_variablePairs)
+        ar.WriteObject(map.m_menu);
+        ar << static_cast<int>(map.m_variablePairs.size());
+        for (const MenuVariableMap::VariablePair& pair : map.m_variablePairs)
         {
             ar.WriteObject(pair.first);
             ar.WriteObject(pair.second);
@@ -80,13 +81,13 @@ void WriteMenuVariableMaps(CArchive& ar, const std::vector<MenuVariableMap*>& ma
     }
 }
 
-void ReadMenuVariableMaps(CArchive& ar, std::vector<MenuVariableMap*>& maps)
+void ReadMenuVariableMaps(CArchive& ar, std::vector<MenuVariableMap>& maps)
 {
     const int count = ReadCount(ar);
+    ReserveMore(maps, count);
     for (int i = 0; i < count; ++i)
     {
-        maps.push_back(new MenuVariableMap);
-        MenuVariableMap& map = *maps.back();
+        MenuVariableMap& map = maps.emplace_back();
         map.m_menu = ReadRef<Menu>(ar);
         if (map.m_menu != nullptr)
             map.m_menu->MarkMapped();
@@ -161,9 +162,22 @@ FieldVisibility* FindVisibilityByData(const std::vector<FieldVisibility*>& visib
                       });
 }
 
-MenuVariableMap* FindMapOfMenu(const std::vector<MenuVariableMap*>& maps, const Menu* menu)
+// The first map of the list that matches, else null.
+template <class Predicate>
+MenuVariableMap* FirstMap(std::vector<MenuVariableMap>& maps, Predicate matches)
 {
-    return FirstMatch(maps, [menu](const MenuVariableMap* map) { return map->m_menu == menu; });
+    const auto found = std::ranges::find_if(maps, matches);
+    return found == maps.end() ? nullptr : &*found;
+}
+
+MenuVariableMap* FindMapOfMenu(std::vector<MenuVariableMap>& maps, const Menu* menu)
+{
+    return FirstMap(maps, [menu](const MenuVariableMap& map) { return map.m_menu == menu; });
+}
+
+void EraseMapsOfMenu(std::vector<MenuVariableMap>& maps, const MenuInterface* menu)
+{
+    std::erase_if(maps, [menu](const MenuVariableMap& map) { return map.m_menu == menu; });
 }
 
 // Copies the first pair that matches into out; false when none does.
@@ -180,90 +194,73 @@ bool CopyFirstPair(const std::vector<MenuVariableMap::VariablePair>& pairs, Pred
 
 // A map for every leaf of the menu's tree (pairs emptied below version 41); the maps of other
 // menus are deleted. True when a leaf had more than one map.
-bool SyncMenuSide(const MenuLeafIndex::Leaves& leaves, std::vector<MenuVariableMap*>& maps)
+bool SyncMenuSide(const MenuLeafIndex::Leaves& leaves, std::vector<MenuVariableMap>& maps)
 {
-    // The first map of each leaf, by the leaf's position.
-    std::vector<MenuVariableMap*> firstMaps(leaves.items.size(), nullptr);
+    // Whether each leaf, by its position, has a map.
+    std::vector<bool> mapped(leaves.items.size(), false);
     bool foreign = false;
     bool repeated = false;
-    for (MenuVariableMap* map : maps)
+    const bool clearPairs = ArchiveVersion() < 41;
+    for (MenuVariableMap& map : maps)
     {
-        const auto found = leaves.positions.find(map->m_menu);
-        if (found == leaves.positions.end())
+        const std::size_t position = leaves.PositionOf(map.m_menu);
+        if (position == MenuLeafIndex::Leaves::none)
             foreign = true;
-        else if (firstMaps[found->second] == nullptr)
-            firstMaps[found->second] = map;
+        else if (!mapped[position])
+        {
+            mapped[position] = true;
+            if (clearPairs)
+                map.m_variablePairs.clear();
+        }
         else
             repeated = true;
     }
-    const bool clearPairs = ArchiveVersion() < 41;
+    if (foreign)
+        std::erase_if(maps, [&leaves](const MenuVariableMap& map)
+                      { return leaves.PositionOf(map.m_menu) == MenuLeafIndex::Leaves::none; });
     for (std::size_t i = 0; i < leaves.items.size(); ++i)
     {
-        MenuVariableMap* map = firstMaps[i];
-        if (map == nullptr)
-            maps.push_back(map = new MenuVariableMap(leaves.items[i]));
-        if (clearPairs)
-            map->m_variablePairs.clear();
+        if (!mapped[i])
+            maps.emplace_back(leaves.items[i]);
     }
-    if (foreign)
-        DeleteMatching(maps, [&leaves](const MenuVariableMap* map)
-                       { return !leaves.positions.contains(map->m_menu); });
     return repeated;
 }
 
-// Erases every later map of a menu an earlier map has. The erased maps belong to nobody else
-// and are deleted, unless the same map is still listed.
-void RemoveDuplicateMaps(std::vector<MenuVariableMap*>& maps)
+// Erases every later map of a menu an earlier map has.
+void RemoveDuplicateMaps(std::vector<MenuVariableMap>& maps)
 {
     std::unordered_set<const Menu*> keptMenus(maps.size());
-    std::unordered_set<const MenuVariableMap*> keptMaps;
-    std::unordered_set<const MenuVariableMap*> erasedMaps;
-    std::vector<MenuVariableMap*> kept;
-    std::vector<MenuVariableMap*> erased;
-    kept.reserve(maps.size());
-    for (MenuVariableMap* map : maps)
-    {
-        if (keptMenus.insert(map->m_menu).second)
-        {
-            kept.push_back(map);
-            keptMaps.insert(map);
-        }
-        else if (erasedMaps.insert(map).second)
-            erased.push_back(map);
-    }
-    if (erased.empty())
-        return;
-    for (MenuVariableMap* map : erased)
-    {
-        if (!keptMaps.contains(map))
-            delete map;
-    }
-    maps = std::move(kept);
+    std::erase_if(maps, [&keptMenus](const MenuVariableMap& map)
+                  { return !keptMenus.insert(map.m_menu).second; });
 }
 
 // The side's maps for the new leaves, each unless a map of it is there already; the former
 // leaf's maps go.
-void AddLeafMapsToSide(std::vector<MenuVariableMap*>& maps, const MenuLeafAddition& addition)
+void AddLeafMapsToSide(std::vector<MenuVariableMap>& maps, const MenuLeafAddition& addition)
 {
     const Menu* formerLeaf = addition.GetFormerLeaf();
     if (formerLeaf != nullptr && addition.FormerLeafMayBeMapped())
-        DeleteMatching(maps, [formerLeaf](const MenuVariableMap* map)
-                       { return map->m_menu == formerLeaf; });
+        EraseMapsOfMenu(maps, formerLeaf);
     const std::vector<Menu*>& leaves = addition.GetLeaves();
     for (std::size_t i = 0; i < leaves.size(); ++i)
     {
         if (!addition.MayBeMapped(i) || FindMapOfMenu(maps, leaves[i]) == nullptr)
-            maps.push_back(new MenuVariableMap(leaves[i]));
+            maps.emplace_back(leaves[i]);
     }
 }
 
 } // namespace
 
-MenuVariableMap::MenuVariableMap(Menu* menu, std::vector<VariablePair> pairs)
-    : m_menu(menu), m_variablePairs(std::move(pairs))
+MenuVariableMap::MenuVariableMap(Menu* menu) : m_menu(menu)
 {
     if (menu != nullptr)
         menu->MarkMapped();
+}
+
+MenuVariableMap::MenuVariableMap(Menu* menu, std::vector<VariablePair> pairs)
+    : MenuVariableMap(menu)
+{
+    m_variablePairs = std::move(pairs);
 }
 
 bool MenuVariableMap::FindByMenuFileVariable(const Variable* menuFileVariable,
@@ -304,8 +301,6 @@ AspFile::~AspFile()
     // The menus would otherwise keep this file in their page-file lists after it is gone.
     SetTopMenu(nullptr);
     SetLeftMenu(nullptr);
-    DeleteTopMenuVariableMaps();
-    DeleteLeftMenuVariableMaps();
 }
 
 void AspFile::Serialize(CArchive& ar)
@@ -437,9 +432,8 @@ void AspFile::RemoveMenu(const MenuInterface* item)
         DeleteLeftMenuVariableMaps();
     }
     // A map of the item as a leaf of either menu would point at it once it is gone.
-    const auto ofItem = [item](const MenuVariableMap* map) { return map->m_menu == item; };
-    DeleteMatching(m_topMenuMaps, ofItem);
-    DeleteMatching(m_leftMenuMaps, ofItem);
+    EraseMapsOfMenu(m_topMenuMaps, item);
+    EraseMapsOfMenu(m_leftMenuMaps, item);
 }
 
 void AspFile::SetTopMenu(Menu* menu)
@@ -454,16 +448,6 @@ void AspFile::SetLeftMenu(Menu* menu)
     if (m_leftMenu != nullptr)
         m_leftMenu->RemoveAspFile(this);
     m_leftMenu = menu;
-}
-
-void AspFile::DeleteTopMenuVariableMaps()
-{
-    DeleteAll(m_topMenuMaps);
-}
-
-void AspFile::DeleteLeftMenuVariableMaps()
-{
-    DeleteAll(m_leftMenuMaps);
 }
 
 CString AspFile::GetFileSuffix() const
@@ -667,37 +651,87 @@ bool AspFile::HasInvisibleField() const
         { return visibility->GetVisibilityKind() == FieldVisibility::Invisible; });
 }
 
-MenuVariableMap* AspFile::GetTopMenuVariableMapAt(int index) const
+MenuVariableMap* AspFile::GetTopMenuVariableMapAt(int index)
 {
-    return ItemAt(m_topMenuMaps, index);
+    return IsValidIndex(m_topMenuMaps, index) ? &m_topMenuMaps[index] : nullptr;
 }
 
-MenuVariableMap* AspFile::GetLeftMenuVariableMapAt(int index) const
+MenuVariableMap* AspFile::GetLeftMenuVariableMapAt(int index)
 {
-    return ItemAt(m_leftMenuMaps, index);
+    return IsValidIndex(m_leftMenuMaps, index) ? &m_leftMenuMaps[index] : nullptr;
 }
 
-MenuVariableMap* AspFile::FindTopMenuVariableMap(const Menu* menu) const
+MenuVariableMap* AspFile::FindTopMenuVariableMap(const Menu* menu)
 {
     return FindMapOfMenu(m_topMenuMaps, menu);
 }
 
-MenuVariableMap* AspFile::FindLeftMenuVariableMap(const Menu* menu) const
+MenuVariableMap* AspFile::FindLeftMenuVariableMap(const Menu* menu)
 {
     return FindMapOfMenu(m_leftMenuMaps, menu);
 }
 
-MenuVariableMap* AspFile::FindMenuVariableMapByName(const MenuVariableMap* map) const
+MenuVariableMap* AspFile::FindMenuVariableMapByName(const MenuVariableMap* map)
 {
     if (map == nullptr || map->m_menu == nullptr)
         return nullptr;
     const CString& name = map->m_menu->GetName();
-    const auto sameName = [&name](const MenuVariableMap* candidate) {
-        return candidate->m_menu != nullptr &&
-               candidate->m_menu->GetName().CompareNoCase(name) == 0;
-    };
-    MenuVariableMap* found = FirstMatch(m_topMenuMaps, sameName);
-    return found != nullptr ? found : FirstMatch(m_leftMenuMaps, sameName);
+    const auto sameName = [&name](const MenuVariableMap& candidate)
+    { return candidate.m_menu != nullptr && candidate.m_menu->GetName().CompareNoCase(name) == 0; };
+    MenuVariableMap* found = FirstMap(m_topMenuMaps, sameName);
+    return found != nullptr ? found : FirstMap(m_leftMenuMaps, sameName);
+}
+
+std::size_t MenuLeafIndex::Leaves::Home(const Menu* leaf) const
+{
+    // Fibonacci hashing: the high bits of the product spread neighbouring addresses.
+    return static_cast<std::size_t>(
+        (static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(leaf)) *
+         0x9E3779B97F4A7C15ULL) >>
+        m_shift);
+}
+
+void MenuLeafIndex::Leaves::Rehash(std::size_t capacity)
+{
+    m_slots.assign(capacity, 0);
+    m_shift = 64 - std::countr_zero(capacity);
+    for (std::size_t position = 0; position < items.size(); ++position)
+    {
+        std::size_t slot = Home(items[position]);
+        while (m_slots[slot] != 0)
+            slot = (slot + 1) & (capacity - 1);
+        m_slots[slot] = static_cast<std::uint32_t>(position + 1);
+    }
+}
+
+std::size_t MenuLeafIndex::Leaves::PositionOf(const Menu* leaf) const
+{
+    if (m_slots.empty())
+        return none;
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t slot = Home(leaf); m_slots[slot] != 0; slot = (slot + 1) & mask)
+    {
+        if (items[m_slots[slot] - 1] == leaf)
+            return m_slots[slot] - 1;
+    }
+    return none;
+}
+
+void MenuLeafIndex::Leaves::Add(Menu* leaf)
+{
+    if (PositionOf(leaf) != none)
+        return;
+    items.push_back(leaf);
+    // At most half the slots are taken.
+    if (items.size() * 2 > m_slots.size())
+        Rehash(std::bit_ceil(std::max<std::size_t>(items.size() * 4, 16)));
+    else
+    {
+        std::size_t slot = Home(leaf);
+        while (m_slots[slot] != 0)
+            slot = (slot + 1) & (m_slots.size() - 1);
+        m_slots[slot] = static_cast<std::uint32_t>(items.size());
+    }
 }
 
 const MenuLeafIndex::Leaves& MenuLeafIndex::Of(const Menu& menu)
@@ -708,12 +742,9 @@ const MenuLeafIndex::Leaves& MenuLeafIndex::Of(const Menu& menu)
     {
         std::vector<Menu*> collected;
         menu.CollectLeafSubMenus(collected);
-        leaves.positions.reserve(collected.size());
+        leaves.items.reserve(collected.size());
         for (Menu* leaf : collected)
-        {
-            if (leaves.positions.try_emplace(leaf, leaves.items.size()).second)
-                leaves.items.push_back(leaf);
-        }
+            leaves.Add(leaf);
     }
     return leaves;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "entities/MenuInterface.h"
 #include "platform/core/CArchive.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
 #include "platform/core/Types.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -19,7 +21,6 @@ class Procedure;
 class ProcedureFieldInfo;
 class Variable;
 class MenuLeafAddition;
-struct MenuVariableMap;
 
 // The leaf items of menu trees, each collected once and shared by the page files that one
 // clean-up brings in line; valid while the trees do not change.
@@ -47,11 +48,26 @@ private:
 class MenuLeafIndex
 {
 public:
-    struct Leaves
+    class Leaves
     {
+    public:
+        static constexpr std::size_t none = static_cast<std::size_t>(-1);
+
+        // Appends the leaf unless it is there already.
+        void Add(Menu* leaf);
+        // The position of the leaf in items, none when it is not a leaf of the tree.
+        std::size_t PositionOf(const Menu* leaf) const;
+
         // Every leaf once, in the order of Menu::CollectLeafSubMenus.
         std::vector<Menu*> items;
-        std::unordered_map<const Menu*, std::size_t> positions;
+
+    private:
+        std::size_t Home(const Menu* leaf) const;
+        void Rehash(std::size_t capacity);
+
+        // Open addressing: position + 1 of the leaf that took the slot, 0 for a free slot.
+        std::vector<std::uint32_t> m_slots;
+        int m_shift = 64;
     };
 
     const Leaves& Of(const Menu& menu);
@@ -185,32 +201,31 @@ public:
     void SetTopMenu(Menu* menu);
     void SetLeftMenu(Menu* menu);
 
-    // Owned.
-    const std::vector<MenuVariableMap*>& GetTopMenuVariableMaps() const { return m_topMenuMaps; }
-    const std::vector<MenuVariableMap*>& GetLeftMenuVariableMaps() const { return m_leftMenuMaps; }
-    void AddTopMenuVariableMap(MenuVariableMap* map) { m_topMenuMaps.push_back(map); }
-    void AddLeftMenuVariableMap(MenuVariableMap* map) { m_leftMenuMaps.push_back(map); }
-    void DeleteTopMenuVariableMaps();
-    void DeleteLeftMenuVariableMaps();
+    // Held by value; a pointer to one of them is valid until that side's maps change.
+    const std::vector<MenuVariableMap>& GetTopMenuVariableMaps() const { return m_topMenuMaps; }
+    const std::vector<MenuVariableMap>& GetLeftMenuVariableMaps() const { return m_leftMenuMaps; }
+    void AddTopMenuVariableMap(MenuVariableMap map) { m_topMenuMaps.push_back(std::move(map)); }
+    void AddLeftMenuVariableMap(MenuVariableMap map) { m_leftMenuMaps.push_back(std::move(map)); }
+    void DeleteTopMenuVariableMaps() { m_topMenuMaps.clear(); }
+    void DeleteLeftMenuVariableMaps() { m_leftMenuMaps.clear(); }
     // Null for a bad index.
-    MenuVariableMap* GetTopMenuVariableMapAt(int index) const;
-    MenuVariableMap* GetLeftMenuVariableMapAt(int index) const;
+    MenuVariableMap* GetTopMenuVariableMapAt(int index);
+    MenuVariableMap* GetLeftMenuVariableMapAt(int index);
     // The map of that leaf menu, or null.
-    MenuVariableMap* FindTopMenuVariableMap(const Menu* menu) const;
-    MenuVariableMap* FindLeftMenuVariableMap(const Menu* menu) const;
+    MenuVariableMap* FindTopMenuVariableMap(const Menu* menu);
+    MenuVariableMap* FindLeftMenuVariableMap(const Menu* menu);
     // The top-menu map, else the left-menu map, whose menu has the name of the given map's menu
     // (case ignored); maps without menu are skipped; null when none.
-    MenuVariableMap* FindMenuVariableMapByName(const MenuVariableMap* map) const;
+    MenuVariableMap* FindMenuVariableMapByName(const MenuVariableMap* map);
     // Brings the top side (when asked and a top menu is set), else the left side (when a left
     // menu is set) in line with the leaves of its menu: a map per leaf, none for other menus.
     // Below version 41 the leaves' maps lose their pairs. A side without menu loses its maps.
-    // Every map taken out is deleted: the file is its only holder.
     void SyncMenuVariableMaps(BOOL top);
     void SyncMenuVariableMaps(BOOL top, MenuLeafIndex& leafIndex);
     // The side of the file that shows the top-level menu of the grown tree gets the maps of
     // the new leaves and loses those of the former leaf, as SyncMenuVariableMaps would.
     void AddMenuLeafMaps(const Menu& topLevel, const MenuLeafAddition& addition);
-    // Erases from each side every later map of a menu an earlier map has, and deletes it.
+    // Erases from each side every later map of a menu an earlier map has.
     void RemoveDuplicateMenuVariableMaps();
     // The load-time clean-up: SyncMenuVariableMaps for the top, then for the left side, then,
     // when asked, RemoveDuplicateMenuVariableMaps.
@@ -234,6 +249,6 @@ private:
     std::vector<FieldVisibility*> m_fieldVisibilities;
     Menu* m_topMenu = nullptr;
     Menu* m_leftMenu = nullptr;
-    std::vector<MenuVariableMap*> m_topMenuMaps;
-    std::vector<MenuVariableMap*> m_leftMenuMaps;
+    std::vector<MenuVariableMap> m_topMenuMaps;
+    std::vector<MenuVariableMap> m_leftMenuMaps;
 };

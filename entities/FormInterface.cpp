@@ -1870,8 +1870,8 @@ void FormInterface::RemoveMatchingFieldVariableMaps(const FieldVariableMap& give
 void FormInterface::CollectVariableUsage(const FieldVariableMap& given, CString& list)
 {
     Variable* variable = given.variable;
-    const auto usesVariable = [variable](const MenuVariableMap* map)
-    { return map != nullptr && map->ContainsFileVariable(variable); };
+    const auto usesVariable = [variable](const MenuVariableMap& map)
+    { return map.ContainsFileVariable(variable); };
     for (const AspFile* file : m_aspFiles)
     {
         if (std::ranges::any_of(file->GetTopMenuVariableMaps(), usesVariable) ||

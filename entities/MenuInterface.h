@@ -21,7 +21,8 @@ struct MenuVariableMap
 
     MenuVariableMap() = default;
     // The map of the leaf item, which is marked as mapped (Menu::MarkMapped).
-    explicit MenuVariableMap(Menu* menu, std::vector<VariablePair> pairs = {});
+    explicit MenuVariableMap(Menu* menu);
+    MenuVariableMap(Menu* menu, std::vector<VariablePair> pairs);
 
     // Lookups of the page-file operations (defined with AspFile). Each copies the first pair
     // whose first variable is the argument / whose second variable has the argument's name

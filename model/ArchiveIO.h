@@ -4,6 +4,8 @@
 #include "platform/core/CArchive.h"
 #include "platform/core/CException.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <vector>
 
 // The version of the project file being read or written; records gate their fields on it.
@@ -22,6 +24,14 @@ bool ReadBoolByte(CArchive& ar);
 
 // A list count; a negative count is a corrupt file.
 int ReadCount(CArchive& ar);
+
+// Makes room in the list for count more items, once; a damaged count reserves no more than a
+// file could well hold.
+template <class T> void ReserveMore(std::vector<T>& list, int count)
+{
+    constexpr int maxReserved = 1 << 16;
+    list.reserve(list.size() + static_cast<std::size_t>(std::min(count, maxReserved)));
+}
 
 // A reference to an object of class T or of a class derived from it; null is legal.
 template <class T> T* ReadRef(CArchive& ar)
@@ -43,6 +53,7 @@ template <class T> T* ReadOwned(CArchive& ar)
 template <class T> void ReadOwnedList(CArchive& ar, std::vector<T*>& list)
 {
     const int count = ReadCount(ar);
+    ReserveMore(list, count);
     for (int i = 0; i < count; ++i)
     {
         if (T* item = ReadOwned<T>(ar))
@@ -88,6 +99,7 @@ template <class T> void WriteObjectList(CArchive& ar, const std::vector<T*>& lis
 template <class T> void ReadObjectList(CArchive& ar, std::vector<T*>& list, bool skipNull = false)
 {
     const int count = ReadCount(ar);
+    ReserveMore(list, count);
     for (int i = 0; i < count; ++i)
     {
         T* item = ReadRef<T>(ar);

@@ -249,7 +249,16 @@ void EnsureClassFunctionWithId(Module& module, const CString& name, Class* dataC
 
 void AddOutputFieldUnlessNamed(Function* function, Field* field)
 {
-    if (!function->HasProcedureFieldInfoNamed(field->GetFieldName()))
+    // An output field of the field itself without aggregate bears its name: found without
+    // building a name.
+    const bool ofField = std::ranges::any_of(function->GetOutputFields(),
+                                             [field](const ProcedureFieldInfo* outputField)
+                                             {
+                                                 return outputField->GetField() == field &&
+                                                        outputField->GetAggregate() ==
+                                                            ProcedureFieldInfo::noAggregate;
+                                             });
+    if (!ofField && !function->HasProcedureFieldInfoNamed(field->GetFieldName()))
         function->AddOutputField(new ProcedureFieldInfo(field, ProcedureFieldInfo::noAggregate));
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <unordered_set>
 #include <vector>
 
 // Index access that tolerates bad indexes, and lookups by value, for the model's lists.
@@ -40,13 +41,22 @@ template <class T> void EraseFirst(std::vector<T>& list, const T& item)
 // Erases the null entries and every later repeat of an entry; the rest keep their order.
 template <class T> void EraseNullsAndRepeats(std::vector<T*>& list)
 {
-    std::vector<T*> kept;
-    for (T* item : list)
+    // Short lists are searched; a set keeps long ones linear.
+    constexpr std::size_t searchedLength = 16;
+    if (list.size() <= searchedLength)
     {
-        if (item != nullptr && !Contains(kept, item))
-            kept.push_back(item);
+        std::vector<T*> kept;
+        for (T* item : list)
+        {
+            if (item != nullptr && !Contains(kept, item))
+                kept.push_back(item);
+        }
+        list.swap(kept);
+        return;
     }
-    list.swap(kept);
+    std::unordered_set<const T*> seen(list.size());
+    std::erase_if(list,
+                  [&seen](const T* item) { return item == nullptr || !seen.insert(item).second; });
 }
 
 // The first pointer of the list that matches; null when none.

@@ -17,6 +17,8 @@
 #include "platform/core/MessageBox.h"
 
 #include <cerrno>
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <memory>
@@ -27,7 +29,10 @@
 
 namespace
 {
-constexpr int archiveBufferSize = 4096;
+constexpr int archiveBufferSize = 1 << 16;
+// A project file holds some 50 bytes an object; the room a load reserves for more than it
+// needs costs address space only.
+constexpr std::uint64_t fileBytesPerObject = 32;
 // A save is written under this suffix beside its target and renamed over it when complete.
 constexpr const char* temporarySuffix = ".weavo-save";
 // A save that does not read back stays beside its target under this suffix.
@@ -156,6 +161,7 @@ template <class Reader> void ReadArchive(const char* path, Reader read)
 {
     CFile file(path, CFile::modeRead | CFile::shareDenyWrite);
     CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete, archiveBufferSize);
+    ar.ReserveObjects(static_cast<std::size_t>(file.GetLength() / fileBytesPerObject));
     read(ar);
     ar.Close();
     file.Close();
@@ -181,21 +187,23 @@ void KeepUnreadableSave(const char* path, const std::string& temporary, const st
 // The objects given let go of the variables and entries they do not own.
 void SettleLoadedObjects(const CArchive& ar, const std::vector<CObject*>& lettingGo)
 {
-    for (CObject* object : ar.GetLoadedObjects())
-    {
-        if (auto* file = dynamic_cast<AspFile*>(object))
-            file->KeepLinksTwoSided();
-        else if (auto* item = dynamic_cast<MenuInterface*>(object))
+    // By the classes the archive recorded, so that only the objects concerned are touched.
+    ar.VisitLoadedObjects(
+        [&ar](CObject* object, const CRuntimeClass* kind)
         {
-            item->KeepLinksTwoSided();
-            if (auto* menu = dynamic_cast<Menu*>(item))
-                menu->KeepMenuLinksTwoSided();
-        }
-        else if (auto* role = dynamic_cast<Designation*>(object))
-            role->KeepLinksTwoSided();
-        else if (auto* group = dynamic_cast<ReportGroup*>(object); group && ar.IsUnclaimed(group))
-            group->SetReport(nullptr);
-    }
+            if (kind->IsDerivedFrom(RUNTIME_CLASS(AspFile)))
+                static_cast<AspFile*>(object)->KeepLinksTwoSided();
+            else if (kind->IsDerivedFrom(RUNTIME_CLASS(MenuInterface)))
+            {
+                static_cast<MenuInterface*>(object)->KeepLinksTwoSided();
+                if (kind->IsDerivedFrom(RUNTIME_CLASS(Menu)))
+                    static_cast<Menu*>(object)->KeepMenuLinksTwoSided();
+            }
+            else if (kind->IsDerivedFrom(RUNTIME_CLASS(Designation)))
+                static_cast<Designation*>(object)->KeepLinksTwoSided();
+            else if (kind->IsDerivedFrom(RUNTIME_CLASS(ReportGroup)) && ar.IsUnclaimed(object))
+                static_cast<ReportGroup*>(object)->SetReport(nullptr);
+        });
     for (CObject* object : lettingGo)
     {
         if (auto* page = dynamic_cast<FormInterface*>(object))

@@ -13,6 +13,7 @@
 #include <utility>
 
 CArchive* CArchive::s_latestLoading = nullptr;
+CArchive* CArchive::s_latestStoring = nullptr;
 
 namespace
 {
@@ -47,8 +48,7 @@ CArchive::CArchive(CFile* file, UINT mode, int bufferSize, void* buffer)
         m_ownedBuffer = std::make_unique<BYTE[]>(m_bufferSize);
         m_buffer = m_ownedBuffer.get();
     }
-    if (IsLoading())
-        m_previousLoading = std::exchange(s_latestLoading, this);
+    m_previous = std::exchange(IsLoading() ? s_latestLoading : s_latestStoring, this);
 }
 
 CArchive::~CArchive()
@@ -65,11 +65,12 @@ CArchive::~CArchive()
         }
     }
     Abort();
-    for (CArchive** link = &s_latestLoading; *link != nullptr; link = &(*link)->m_previousLoading)
+    for (CArchive** link = IsLoading() ? &s_latestLoading : &s_latestStoring; *link != nullptr;
+         link = &(*link)->m_previous)
     {
         if (*link == this)
         {
-            *link = m_previousLoading;
+            *link = m_previous;
             break;
         }
     }
@@ -154,19 +155,33 @@ template <typename T> void CArchive::WriteLittleEndian(T value)
 {
     const auto bits = std::bit_cast<UnsignedOfSize<T>>(value);
     BYTE bytes[sizeof(T)];
+    // Most numbers fit whole in the buffer.
+    const bool direct = IsStoring() && m_file != nullptr && m_bufferSize - m_end >= sizeof(T);
+    BYTE* target = direct ? m_buffer + m_end : bytes;
     for (std::size_t i = 0; i < sizeof(T); ++i)
-        bytes[i] = static_cast<BYTE>(bits >> (8 * i));
-    Write(bytes, sizeof(T));
+        target[i] = static_cast<BYTE>(bits >> (8 * i));
+    if (direct)
+        m_end += sizeof(T);
+    else
+        Write(bytes, sizeof(T));
 }
 
 template <typename T> T CArchive::ReadLittleEndian()
 {
     using Bits = UnsignedOfSize<T>;
     BYTE bytes[sizeof(T)];
-    ReadExactly(bytes, sizeof(T));
+    const BYTE* source = bytes;
+    // Most numbers lie whole in the bytes read ahead.
+    if (IsLoading() && m_end - m_next >= sizeof(T))
+    {
+        source = m_buffer + m_next;
+        m_next += sizeof(T);
+    }
+    else
+        ReadExactly(bytes, sizeof(T));
     Bits bits = 0;
     for (std::size_t i = 0; i < sizeof(T); ++i)
-        bits = static_cast<Bits>(bits | static_cast<Bits>(bytes[i]) << (8 * i));
+        bits = static_cast<Bits>(bits | static_cast<Bits>(source[i]) << (8 * i));
     return std::bit_cast<T>(bits);
 }
 
@@ -243,6 +258,12 @@ CArchive& CArchive::operator>>(CString& value)
             text.push_back(unit < 0x100 ? static_cast<char>(unit) : '?');
         }
     }
+    else if (m_end - m_next >= length)
+    {
+        // Most strings lie whole in the bytes read ahead.
+        text.assign(reinterpret_cast<const char*>(m_buffer + m_next), length);
+        m_next += length;
+    }
     else
     {
         while (text.size() < length)
@@ -252,7 +273,7 @@ CArchive& CArchive::operator>>(CString& value)
             ReadExactly(text.data() + done, text.size() - done);
         }
     }
-    value = CString(text);
+    value = CString(std::move(text));
     return *this;
 }
 
@@ -279,7 +300,7 @@ void CArchive::WriteReference(DWORD index, WORD smallFlag, DWORD largeFlag)
 void CArchive::ReserveObjects(std::size_t count)
 {
     if (IsStoring())
-        m_storedIndexes.reserve(count);
+        m_storedObjects.reserve(count + 1);
     else
         m_loaded.reserve(count + 1);
 }
@@ -291,10 +312,11 @@ std::size_t CArchive::GetObjectCount() const
 
 void CArchive::WriteClass(const CRuntimeClass* runtimeClass)
 {
-    const auto [entry, added] = m_storedIndexes.try_emplace(runtimeClass, 0);
+    const auto [entry, added] = m_storedClasses.try_emplace(runtimeClass, 0);
     if (!added)
         return WriteReference(entry->second, classTag, largeClassTag);
     entry->second = ++m_storedCount;
+    m_storedObjects.push_back(nullptr);
     const auto nameLength = static_cast<WORD>(std::strlen(runtimeClass->m_lpszClassName));
     WriteLittleEndian(newClassTag);
     WriteLittleEndian(static_cast<WORD>(runtimeClass->m_wSchema));
@@ -306,21 +328,44 @@ void CArchive::WriteObject(const CObject* object)
 {
     if (object == nullptr)
         return WriteLittleEndian(nullTag);
-    // One look-up: a new object's entry is made at once and numbered after its class.
-    const auto [entry, added] = m_storedIndexes.try_emplace(object, 0);
-    if (!added)
-        return WriteReference(entry->second, 0, 0);
-    DWORD& index = entry->second;
+    if (const DWORD index = StoredIndex(object))
+        return WriteReference(index, 0, 0);
+    // A new object is numbered after its class.
     const CRuntimeClass* runtimeClass = object->GetRuntimeClass();
     if (runtimeClass->m_wSchema == 0xFFFF)
-    {
-        m_storedIndexes.erase(object);
         Fail(CArchiveException::badClass);
-    }
     WriteClass(runtimeClass);
-    index = ++m_storedCount;
+    AddStored(object, ++m_storedCount);
     // Serialize takes a non-const archive and object; storing does not change the object.
     const_cast<CObject*>(object)->Serialize(*this);
+}
+
+DWORD CArchive::StoredIndex(const CObject* object) const
+{
+    const DWORD index = object->m_storeSlot;
+    if (index < m_storedObjects.size() && m_storedObjects[index] == object)
+        return index;
+    if (m_displacedObjects.empty())
+        return 0;
+    const auto found = m_displacedObjects.find(object);
+    return found != m_displacedObjects.end() ? found->second : 0;
+}
+
+void CArchive::AddStored(const CObject* object, DWORD index)
+{
+    m_storedObjects.push_back(object);
+    // Another archive storing at the same time keeps the index it gave the object.
+    const DWORD kept = object->m_storeSlot;
+    for (const CArchive* other = s_latestStoring; other != nullptr; other = other->m_previous)
+    {
+        if (other != this && kept < other->m_storedObjects.size() &&
+            other->m_storedObjects[kept] == object)
+        {
+            m_displacedObjects.emplace(object, index);
+            return;
+        }
+    }
+    object->m_storeSlot = index;
 }
 
 CRuntimeClass* CArchive::ReadNewClass()
@@ -339,7 +384,8 @@ CRuntimeClass* CArchive::ReadNewClass()
 
 CRuntimeClass* CArchive::LoadedClass(DWORD index) const
 {
-    if (index >= m_loaded.size() || m_loaded[index].runtimeClass == nullptr)
+    if (index >= m_loaded.size() || m_loaded[index].runtimeClass == nullptr ||
+        m_loaded[index].object != nullptr)
         Fail(CArchiveException::badIndex);
     return m_loaded[index].runtimeClass;
 }
@@ -350,10 +396,11 @@ CObject* CArchive::LoadedObject(DWORD index, const CRuntimeClass* requested) con
         return nullptr;
     if (index >= m_loaded.size() || m_loaded[index].object == nullptr)
         Fail(CArchiveException::badIndex);
-    CObject* object = m_loaded[index].object;
-    if (requested != nullptr && !object->IsKindOf(requested))
+    // The class the object was created with: the object itself is not touched.
+    const LoadedEntry& entry = m_loaded[index];
+    if (requested != nullptr && !entry.runtimeClass->IsDerivedFrom(requested))
         Fail(CArchiveException::badClass);
-    return object;
+    return entry.object;
 }
 
 CObject* CArchive::ReadObject(const CRuntimeClass* requested)
@@ -376,20 +423,27 @@ CObject* CArchive::ReadObject(const CRuntimeClass* requested)
     // The registry owns the object until an owner claims it or the load fails.
     CObject* object = runtimeClass->CreateObject();
     const auto index = static_cast<DWORD>(m_loaded.size());
-    m_loaded.push_back({nullptr, object});
-    m_loadedIndexes.emplace(object, index);
+    m_loaded.push_back({runtimeClass, object});
+    object->m_loadSlot = index;
     m_reading.push_back(index);
     object->Serialize(*this);
     m_reading.pop_back();
     return object;
 }
 
+DWORD CArchive::SlotOf(const CObject* object) const
+{
+    if (object == nullptr)
+        return 0;
+    const DWORD slot = object->m_loadSlot;
+    return slot < m_loaded.size() && m_loaded[slot].object == object ? slot : 0;
+}
+
 void CArchive::ClaimObject(const CObject* object)
 {
-    const auto found = m_loadedIndexes.find(object);
-    if (found == m_loadedIndexes.end())
+    const DWORD index = SlotOf(object);
+    if (index == 0)
         return;
-    const DWORD index = found->second;
     const DWORD owner = m_reading.empty() ? 0 : m_reading.back();
     if (m_loaded[index].claimed)
         Fail(CArchiveException::badIndex);
@@ -404,28 +458,26 @@ void CArchive::ClaimObject(const CObject* object)
 
 void CArchive::ReleaseClaim(const CObject* object)
 {
-    const auto found = m_loadedIndexes.find(object);
-    if (found != m_loadedIndexes.end())
-        m_loaded[found->second] = {nullptr, m_loaded[found->second].object};
+    if (const DWORD index = SlotOf(object))
+    {
+        m_loaded[index].claimed = false;
+        m_loaded[index].owner = 0;
+    }
 }
 
 void CArchive::ForgetDestroyedObject(const CObject* object)
 {
-    for (CArchive* archive = s_latestLoading; archive != nullptr;
-         archive = archive->m_previousLoading)
+    for (CArchive* archive = s_latestLoading; archive != nullptr; archive = archive->m_previous)
     {
-        const auto found = archive->m_loadedIndexes.find(object);
-        if (found == archive->m_loadedIndexes.end())
-            continue;
-        archive->m_loaded[found->second] = LoadedEntry{};
-        archive->m_loadedIndexes.erase(found);
+        if (const DWORD index = archive->SlotOf(object))
+            archive->m_loaded[index] = LoadedEntry{};
     }
 }
 
 bool CArchive::IsUnclaimed(const CObject* object) const
 {
-    const auto found = m_loadedIndexes.find(object);
-    return found != m_loadedIndexes.end() && !m_loaded[found->second].claimed;
+    const DWORD index = SlotOf(object);
+    return index != 0 && !m_loaded[index].claimed;
 }
 
 std::vector<CObject*> CArchive::GetLoadedObjects() const
@@ -454,7 +506,6 @@ void CArchive::DeleteLoadedObjects()
 {
     const std::vector<CObject*> unclaimed = GetUnclaimedObjects();
     m_loaded.assign(1, LoadedEntry{});
-    m_loadedIndexes.clear();
     m_reading.clear();
     for (auto object = unclaimed.rbegin(); object != unclaimed.rend(); ++object)
         delete *object;

@@ -72,6 +72,16 @@ public:
     static void ForgetDestroyedObject(const CObject* object);
     // Every object created so far, in creation order.
     std::vector<CObject*> GetLoadedObjects() const;
+    // Calls visit(object, runtimeClass) for each of them, with the class it was created with,
+    // without touching the object.
+    template <class Visit> void VisitLoadedObjects(const Visit& visit) const
+    {
+        for (const LoadedEntry& entry : m_loaded)
+        {
+            if (entry.object != nullptr)
+                visit(entry.object, entry.runtimeClass);
+        }
+    }
     // The objects created that nobody claimed, in creation order.
     std::vector<CObject*> GetUnclaimedObjects() const;
     // After a failed load: deletes every created object that nobody claimed, the later ones
@@ -102,7 +112,8 @@ public:
     CArchive& operator>>(CObject*& object);
 
 private:
-    // A slot of the load map: a class, an object, or neither for index 0.
+    // A slot of the load map: a class, an object with the class it was created with, or neither
+    // (index 0 and destroyed objects).
     struct LoadedEntry
     {
         CRuntimeClass* runtimeClass = nullptr;
@@ -123,6 +134,11 @@ private:
     CRuntimeClass* ReadNewClass();
     CRuntimeClass* LoadedClass(DWORD index) const;
     CObject* LoadedObject(DWORD index, const CRuntimeClass* requested) const;
+    // Storing: the index of an object written already, else 0.
+    DWORD StoredIndex(const CObject* object) const;
+    void AddStored(const CObject* object, DWORD index);
+    // The slot of an object this archive created and still holds, else 0.
+    DWORD SlotOf(const CObject* object) const;
 
     // Raises unless the archive is open in the given direction.
     void RequireMode(bool storing) const;
@@ -137,16 +153,20 @@ private:
     std::size_t m_next = 0;
     std::size_t m_end = 0;
 
-    // Storing: the index of every class and object written, keyed by its address.
-    std::unordered_map<const void*, DWORD> m_storedIndexes;
+    // Storing: the index of every class written.
+    std::unordered_map<const CRuntimeClass*, DWORD> m_storedClasses;
+    // Storing: the object of each index written, null for classes. An object keeps its index,
+    // trusted only where this list holds the object at that index.
+    std::vector<const CObject*> m_storedObjects{nullptr};
+    // Storing: the objects whose kept index belongs to another archive storing at the time.
+    std::unordered_map<const CObject*, DWORD> m_displacedObjects;
     DWORD m_storedCount = 0;
     // Loading: the class or object of every index read; slot 0 stands for null.
     std::vector<LoadedEntry> m_loaded{LoadedEntry{}};
-    // Loading: the slot of every object created.
-    std::unordered_map<const CObject*, DWORD> m_loadedIndexes;
     // Loading: the slots of the objects whose records are being read, innermost last.
     std::vector<DWORD> m_reading;
-    // The archives open for loading, the latest first, chained through m_previousLoading.
+    // The archives open for loading (storing), the latest first, chained through m_previous.
     static CArchive* s_latestLoading;
-    CArchive* m_previousLoading = nullptr;
+    static CArchive* s_latestStoring;
+    CArchive* m_previous = nullptr;
 };

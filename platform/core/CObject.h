@@ -2,6 +2,7 @@
 
 #include "platform/core/Types.h"
 
+#include <type_traits>
 #include <vector>
 
 class CArchive;
@@ -53,8 +54,18 @@ public:
 
 protected:
     CObject() = default;
-    CObject(const CObject&) = default;
-    CObject& operator=(const CObject&) = default;
+    // A copy is a new object: it keeps none of the original's archive slots.
+    CObject(const CObject&) {}
+    CObject& operator=(const CObject&) { return *this; }
+
+private:
+    friend class CArchive;
+
+    // The load-map slot the object took in the archive that created it, and its index in the
+    // archive that wrote it last; 0 for none. An archive trusts either only when its own list
+    // holds this object there.
+    DWORD m_loadSlot = 0;
+    mutable DWORD m_storeSlot = 0;
 };
 
 #define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
@@ -74,7 +85,9 @@ public:                                                                         
     DECLARE_DYNCREATE(class_name)                                                                  \
     friend CArchive& operator>>(CArchive& ar, class_name*& object);
 
+// The runtime class names a C++ base, so that an object of a kind is an object of that class.
 #define WEAVO_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, schema, factory)                 \
+    static_assert(std::is_base_of_v<base_class_name, class_name>);                                 \
     constinit CRuntimeClass class_name::class##class_name = {                                      \
         #class_name, sizeof(class_name), schema, factory, RUNTIME_CLASS(base_class_name)};         \
     CRuntimeClass* class_name::GetRuntimeClass() const                                             \
@@ -100,6 +113,7 @@ public:                                                                         
     static const CRuntimeClassRegistration registration##class_name(RUNTIME_CLASS(class_name));    \
     CArchive& operator>>(CArchive& ar, class_name*& object)                                        \
     {                                                                                              \
-        object = dynamic_cast<class_name*>(ar.ReadObject(RUNTIME_CLASS(class_name)));              \
+        /* ReadObject returns an object of the class or of a class derived from it. */             \
+        object = static_cast<class_name*>(ar.ReadObject(RUNTIME_CLASS(class_name)));               \
         return ar;                                                                                 \
     }

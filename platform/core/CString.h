@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 // A byte string that may hold NULs. Indexes are int; arguments out of range are clamped.
 class CString
@@ -18,6 +19,7 @@ public:
     CString(const char* bytes, int length);
     explicit CString(char ch, int repeat = 1);
     CString(const std::string& text) : m_str(text) {}
+    CString(std::string&& text) noexcept : m_str(std::move(text)) {}
     CString(const CString&) = default;
     CString(CString&&) noexcept = default;
 

@@ -39,8 +39,8 @@ TEST(AspFileRecordTest, EveryFieldSurvivesSaveAndLoadWithSharedReferencesStaying
     top.AddPageFile(&file);
     file.SetLeftMenu(&left);
     left.AddPageFile(&file);
-    file.AddTopMenuVariableMap(new MenuVariableMap{leaf, {{&openedVariable, &fileVariable}}});
-    file.AddLeftMenuVariableMap(new MenuVariableMap{nullptr, {}});
+    file.AddTopMenuVariableMap(MenuVariableMap{leaf, {{&openedVariable, &fileVariable}}});
+    file.AddLeftMenuVariableMap(MenuVariableMap{nullptr, {}});
 
     std::unique_ptr<AspFile> loaded(LoadObject<AspFile>(SaveObject(&file)));
     std::unique_ptr<Menu> loadedTop(loaded->GetTopMenu());
@@ -48,7 +48,7 @@ TEST(AspFileRecordTest, EveryFieldSurvivesSaveAndLoadWithSharedReferencesStaying
     ASSERT_EQ(1u, loaded->GetFieldEntries().size());
     std::unique_ptr<Field> loadedField(loaded->GetFieldEntries()[0].first);
     ASSERT_EQ(1u, loaded->GetTopMenuVariableMaps().size());
-    const MenuVariableMap* topMap = loaded->GetTopMenuVariableMaps()[0];
+    const MenuVariableMap* topMap = &loaded->GetTopMenuVariableMaps()[0];
     ASSERT_EQ(1u, topMap->m_variablePairs.size());
     std::unique_ptr<Variable> loadedOpenedVariable(topMap->m_variablePairs[0].first);
     std::unique_ptr<Variable> loadedFileVariable(topMap->m_variablePairs[0].second);
@@ -67,7 +67,7 @@ TEST(AspFileRecordTest, EveryFieldSurvivesSaveAndLoadWithSharedReferencesStaying
     EXPECT_EQ(loadedTop->GetSubMenus()[0], topMap->m_menu);
     EXPECT_NE(loadedOpenedVariable, loadedFileVariable);
     ASSERT_EQ(1u, loaded->GetLeftMenuVariableMaps().size());
-    EXPECT_EQ(nullptr, loaded->GetLeftMenuVariableMaps()[0]->m_menu);
+    EXPECT_EQ(nullptr, loaded->GetLeftMenuVariableMaps()[0].m_menu);
     EXPECT_EQ(loaded.get(), loadedLeft->GetPageFiles()[0]);
 }
 
@@ -141,7 +141,7 @@ TEST(AspFileCopyTest, CopyTakesTheSourceSettingsAndVisibilityKindsWithoutFieldsB
     source.AddFieldVisibility(visibility);
     source.SetTopMenu(&top);
     top.AddPageFile(&source);
-    source.AddTopMenuVariableMap(new MenuVariableMap{&top, {}});
+    source.AddTopMenuVariableMap(MenuVariableMap{&top, {}});
     Form page;
 
     AspxFile copy;

@@ -26,8 +26,8 @@ void ShowAsTopAndLeftMenu(AspFile& file, Menu& menu)
     file.SetTopMenu(&menu);
     file.SetLeftMenu(&menu);
     menu.AddPageFile(&file);
-    file.AddTopMenuVariableMap(new MenuVariableMap{&menu, {}});
-    file.AddLeftMenuVariableMap(new MenuVariableMap{&menu, {}});
+    file.AddTopMenuVariableMap(MenuVariableMap{&menu, {}});
+    file.AddLeftMenuVariableMap(MenuVariableMap{&menu, {}});
 }
 
 void ExpectFileForgotTheMenu(const AspFile& file)

@@ -27,16 +27,16 @@ Menu* AddSubMenu(Menu& parent, const char* name)
     return child;
 }
 
-MenuVariableMap* NewMap(Menu* menu, std::vector<MenuVariableMap::VariablePair> pairs = {})
+MenuVariableMap NewMap(Menu* menu, std::vector<MenuVariableMap::VariablePair> pairs = {})
 {
-    return new MenuVariableMap{menu, std::move(pairs)};
+    return MenuVariableMap{menu, std::move(pairs)};
 }
 
-std::vector<Menu*> MenusOf(const std::vector<MenuVariableMap*>& maps)
+std::vector<Menu*> MenusOf(const std::vector<MenuVariableMap>& maps)
 {
     std::vector<Menu*> menus;
-    for (const MenuVariableMap* map : maps)
-        menus.push_back(map->m_menu);
+    for (const MenuVariableMap& map : maps)
+        menus.push_back(map.m_menu);
     return menus;
 }
 
@@ -167,6 +167,37 @@ TEST_F(PageFileMenuTest, SyncGivesEveryLeafAMapKeepsItsPairsAndDeletesTheOthers)
     EXPECT_EQ(3u, file.GetTopMenuVariableMaps().size());
 }
 
+TEST(PageFileListsTest, SyncOverAWideTreeKeepsTheMapsOfItsLeavesAndAddsTheRestInTreeOrder)
+{
+    ScopedArchiveVersion version(TheVersionHistory().GetCurrentVersion());
+    Menu root;
+    std::vector<Menu*> leaves;
+    for (int branch = 0; branch < 10; ++branch)
+    {
+        Menu* parent = AddSubMenu(root, "Branch");
+        for (int leaf = 0; leaf < 10; ++leaf)
+            leaves.push_back(AddSubMenu(*parent, "Leaf"));
+    }
+    Menu stranger;
+    AspxFile file;
+    file.SetTopMenu(&root);
+    for (Menu* menu : {leaves[99], &stranger, leaves[50], leaves[99], leaves[0]})
+        file.AddTopMenuVariableMap(NewMap(menu));
+
+    file.SyncMenuVariableMaps(TRUE);
+    std::vector<Menu*> expected{leaves[99], leaves[50], leaves[99], leaves[0]};
+    for (Menu* leaf : leaves)
+    {
+        if (leaf != leaves[0] && leaf != leaves[50] && leaf != leaves[99])
+            expected.push_back(leaf);
+    }
+    EXPECT_EQ(expected, MenusOf(file.GetTopMenuVariableMaps()));
+    file.RemoveDuplicateMenuVariableMaps();
+    expected.erase(expected.begin() + 2);
+    EXPECT_EQ(expected, MenusOf(file.GetTopMenuVariableMaps()));
+    file.SetTopMenu(nullptr);
+}
+
 TEST_F(PageFileMenuTest, SyncBelowVersion41EmptiesThePairsOfTheLeafMaps)
 {
     for (const int fileVersion : {40, 41})
@@ -248,20 +279,18 @@ TEST_F(PageFileMenuTest, GrowingTheShownTreeGivesTheFilesTheMapsASyncWouldMake)
 TEST_F(PageFileMenuTest, DuplicateMapsOfOneMenuAreErasedAfterTheFirst)
 {
     AspxFile file;
-    MenuVariableMap* firstA = NewMap(a, {{&opened, &supplying}});
-    MenuVariableMap* shared = NewMap(b1);
-    file.AddTopMenuVariableMap(firstA);
+    file.AddTopMenuVariableMap(NewMap(a, {{&opened, &supplying}}));
     file.AddTopMenuVariableMap(NewMap(b2));
     file.AddTopMenuVariableMap(NewMap(a));
-    file.AddLeftMenuVariableMap(shared);
     file.AddLeftMenuVariableMap(NewMap(b1));
-    file.AddLeftMenuVariableMap(shared);
+    file.AddLeftMenuVariableMap(NewMap(b1, {{&opened, &supplying}}));
+    file.AddLeftMenuVariableMap(NewMap(b1));
 
     file.RemoveDuplicateMenuVariableMaps();
     EXPECT_EQ((std::vector<Menu*>{a, b2}), MenusOf(file.GetTopMenuVariableMaps()));
-    EXPECT_EQ(firstA, file.GetTopMenuVariableMapAt(0));
+    EXPECT_EQ(1u, file.GetTopMenuVariableMapAt(0)->m_variablePairs.size());
     ASSERT_EQ(1u, file.GetLeftMenuVariableMaps().size());
-    EXPECT_EQ(shared, file.GetLeftMenuVariableMapAt(0));
+    EXPECT_TRUE(file.GetLeftMenuVariableMapAt(0)->m_variablePairs.empty());
 }
 
 TEST(PageFileListsTest, MenuVariableMapLookupsByMenuFileVariableAndFileVariable)

@@ -172,15 +172,15 @@ TEST_F(PageUsageTest, RemovingALeafMenuDropsTheMapsOfFilesThatOnlyShowItInTheirM
     auto leaf = std::make_unique<Menu>();
     auto* file = new AspFile;
     file->SetTopMenu(&top);
-    file->AddTopMenuVariableMap(new MenuVariableMap{leaf.get(), {}});
-    auto* topMap = new MenuVariableMap{&top, {}};
-    file->AddTopMenuVariableMap(topMap);
+    file->AddTopMenuVariableMap(MenuVariableMap{leaf.get(), {}});
+    file->AddTopMenuVariableMap(MenuVariableMap{&top, {}});
     m_page.AddAspFile(file);
     ASSERT_FALSE(file->IsLinkedFrom(leaf.get()));
 
     m_page.RemoveMenuReferences(leaf.get());
 
-    EXPECT_EQ(file->GetTopMenuVariableMaps(), std::vector<MenuVariableMap*>{topMap});
+    ASSERT_EQ(1u, file->GetTopMenuVariableMaps().size());
+    EXPECT_EQ(&top, file->GetTopMenuVariableMaps()[0].m_menu);
     file->SetTopMenu(nullptr);
 }
 
@@ -199,9 +199,7 @@ TEST_F(PageUsageTest, VariableUsageListsPageFilesWhoseMenuMapsPassTheVariable)
     EXPECT_TRUE(list.IsEmpty());
     EXPECT_TRUE(UsageSet().GetForms().empty());
 
-    auto* menuMap = new MenuVariableMap;
-    menuMap->m_variablePairs.emplace_back(nullptr, given.variable);
-    file->AddLeftMenuVariableMap(menuMap);
+    file->AddLeftMenuVariableMap(MenuVariableMap{nullptr, {{nullptr, given.variable}}});
     const CString url = file->GetRelativeUrl(FALSE, FALSE);
     ASSERT_FALSE(url.IsEmpty());
     m_page.CollectVariableUsage(given, list);

@@ -176,7 +176,7 @@ TEST_F(DefaultEntriesTest, TopMenuReplacesTheFilesEarlierTopMenuAndItsMaps)
     m_sales->Append(earlier);
     file->SetTopMenu(earlier);
     earlier->AddPageFile(file);
-    file->AddTopMenuVariableMap(new MenuVariableMap);
+    file->AddTopMenuVariableMap(MenuVariableMap{});
 
     m_sales->AddMasterForm(form, true);
 
@@ -187,8 +187,8 @@ TEST_F(DefaultEntriesTest, TopMenuReplacesTheFilesEarlierTopMenuAndItsMaps)
     std::vector<Menu*> leaves;
     top->CollectLeafSubMenus(leaves);
     std::vector<Menu*> mapped;
-    for (const MenuVariableMap* map : file->GetTopMenuVariableMaps())
-        mapped.push_back(map->m_menu);
+    for (const MenuVariableMap& map : file->GetTopMenuVariableMaps())
+        mapped.push_back(map.m_menu);
     std::sort(leaves.begin(), leaves.end());
     std::sort(mapped.begin(), mapped.end());
     EXPECT_EQ(leaves, mapped);

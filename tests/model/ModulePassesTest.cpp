@@ -165,11 +165,7 @@ TEST_F(ModulePassTest, PageFilesLoseStaleMenuMapsDuplicatesAndTransactionNullLin
         file->SetTopMenu(main);
         main->AddPageFile(file);
         for (int count = 0; count < 2; ++count)
-        {
-            auto* map = new MenuVariableMap;
-            map->m_menu = customers;
-            file->AddTopMenuVariableMap(map);
-        }
+            file->AddTopMenuVariableMap(MenuVariableMap{customers, {}});
     };
 
     auto* report = NewPage<ApplicationReport>("Overview");
@@ -180,7 +176,7 @@ TEST_F(ModulePassTest, PageFilesLoseStaleMenuMapsDuplicatesAndTransactionNullLin
     showMainWithTwoMaps(mapFile);
     auto* home = NewPage<DashBoardPage>("Home");
     AspFile* homeFile = AddPageFile(home);
-    homeFile->AddLeftMenuVariableMap(new MenuVariableMap{customers, {}});
+    homeFile->AddLeftMenuVariableMap(MenuVariableMap{customers, {}});
     auto* orders = NewPage<Transaction>("Orders");
     AspFile* ordersFile = AddPageFile(orders);
     ordersFile->AddLinkingItem(nullptr);

@@ -342,9 +342,7 @@ TEST_F(ProjectDeletionTest, AVariableMappingInUseIsRefusedAndShownOnlyWhenAsked)
 {
     Form* form = AddCustomerForm();
     FieldVariableMap* map = form->GetFieldVariableMaps().front();
-    auto* menuMap = new MenuVariableMap;
-    menuMap->m_variablePairs.emplace_back(nullptr, map->variable);
-    AddPageFile(form)->AddTopMenuVariableMap(menuMap);
+    AddPageFile(form)->AddTopMenuVariableMap(MenuVariableMap{nullptr, {{nullptr, map->variable}}});
     TheProjectDiagnostics().AddError("an earlier finding");
 
     EXPECT_FALSE(m_project.CanRemoveVariableMap(map, false));

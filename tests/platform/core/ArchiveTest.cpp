@@ -621,3 +621,136 @@ TEST(ArchiveTest, ClosingALoadingArchiveLeavesTheFileAfterWhatWasRead)
     ar.Close();
     EXPECT_EQ(2u, file.GetPosition());
 }
+
+TEST(ArchiveTest, RegistryClaimsReleasesAndForgetsEachObjectByItsOwnSlot)
+{
+    ArchiveNode root("root");
+    root.AddChild("child");
+    ArchivePoint loose(1, 2);
+    const std::vector<BYTE> bytes = Stored([&](CArchive& ar) { ar << &root << &loose << &loose; });
+    CMemFile file(bytes);
+    CArchive ar(&file, CArchive::load);
+    std::unique_ptr<ArchiveNode> readRoot(dynamic_cast<ArchiveNode*>(ar.ReadObject(nullptr)));
+    ASSERT_NE(nullptr, readRoot);
+    ASSERT_EQ(1u, readRoot->m_children.size());
+    ArchiveNode* readChild = readRoot->m_children[0];
+    auto readLoose = std::unique_ptr<CObject>(ar.ReadObject(nullptr));
+    ArchivePoint foreign;
+    const ArchivePoint copy(dynamic_cast<ArchivePoint&>(*readLoose));
+
+    EXPECT_EQ((std::vector<CObject*>{readRoot.get(), readChild, readLoose.get()}),
+              ar.GetLoadedObjects());
+    EXPECT_EQ((std::vector<CObject*>{readRoot.get(), readLoose.get()}), ar.GetUnclaimedObjects());
+    // Objects the archive did not create, a copy among them, are let be.
+    const CObject* others[] = {&foreign, &copy};
+    for (const CObject* other : others)
+    {
+        EXPECT_FALSE(ar.IsUnclaimed(other));
+        EXPECT_NO_THROW(ar.ClaimObject(other));
+    }
+    EXPECT_TRUE(ar.IsUnclaimed(readLoose.get()));
+    ar.ClaimObject(readLoose.get());
+    EXPECT_FALSE(ar.IsUnclaimed(readLoose.get()));
+    EXPECT_THROW(ar.ClaimObject(readLoose.get()), CArchiveException);
+    EXPECT_THROW(ar.ClaimObject(readChild), CArchiveException);
+    ar.ReleaseClaim(readLoose.get());
+    EXPECT_TRUE(ar.IsUnclaimed(readLoose.get()));
+
+    // A destroyed object leaves the registry, and a later reference to it is refused.
+    readLoose.reset();
+    EXPECT_EQ((std::vector<CObject*>{readRoot.get(), readChild}), ar.GetLoadedObjects());
+    try
+    {
+        ar.ReadObject(nullptr);
+        ADD_FAILURE() << "a reference to a destroyed object was read";
+    }
+    catch (const CArchiveException& error)
+    {
+        EXPECT_EQ(CArchiveException::badIndex, error.m_cause);
+    }
+}
+
+TEST(ArchiveTest, RegistryRefusesAnObjectThatWouldOwnItsOwner)
+{
+    ArchiveNode root("root");
+    ArchiveNode* child = root.AddChild("child");
+    child->m_children.push_back(&root);
+    const std::vector<BYTE> bytes = Stored([&](CArchive& ar) { ar << &root; });
+    child->m_children.clear();
+
+    EXPECT_EQ(CArchiveException::badIndex, LoadFailure(bytes, ReadAnyObject));
+}
+
+TEST(ArchiveTest, RegistryNeverTakesAnotherArchivesObjectForOneOfItsOwn)
+{
+    // Each stream puts its point in slot 2.
+    const std::vector<BYTE> bytes = OnePointStream();
+    CMemFile earlierFile(bytes);
+    auto earlierArchive = std::make_unique<CArchive>(&earlierFile, CArchive::load);
+    std::unique_ptr<CObject> earlier(earlierArchive->ReadObject(nullptr));
+    earlierArchive.reset();
+    CMemFile outerFile(bytes);
+    CArchive outer(&outerFile, CArchive::load);
+    std::unique_ptr<CObject> outerPoint(outer.ReadObject(nullptr));
+    CMemFile innerFile(bytes);
+    CArchive inner(&innerFile, CArchive::load);
+    std::unique_ptr<CObject> innerPoint(inner.ReadObject(nullptr));
+
+    const struct
+    {
+        CArchive* archive;
+        CObject* own;
+        std::vector<CObject*> others;
+    } cases[] = {
+        {&outer, outerPoint.get(), {earlier.get(), innerPoint.get()}},
+        {&inner, innerPoint.get(), {earlier.get(), outerPoint.get()}},
+    };
+    for (const auto& test : cases)
+    {
+        for (CObject* other : test.others)
+        {
+            EXPECT_FALSE(test.archive->IsUnclaimed(other));
+            test.archive->ClaimObject(other);
+            test.archive->ReleaseClaim(other);
+        }
+        EXPECT_TRUE(test.archive->IsUnclaimed(test.own));
+    }
+
+    // A destroyed object leaves the archive that created it, and only that one.
+    earlier.reset();
+    outerPoint.reset();
+    EXPECT_TRUE(outer.GetLoadedObjects().empty());
+    EXPECT_EQ(std::vector<CObject*>{innerPoint.get()}, inner.GetLoadedObjects());
+    inner.ClaimObject(innerPoint.get());
+    EXPECT_TRUE(inner.GetUnclaimedObjects().empty());
+}
+
+TEST(ArchiveTest, ArchivesStoringOneObjectAtTheSameTimeEachKeepTheirOwnIndex)
+{
+    ArchivePoint shared(1, 2);
+    ArchivePoint other(3, 4);
+    CMemFile firstFile;
+    CMemFile secondFile;
+    {
+        CArchive first(&firstFile, CArchive::store);
+        CArchive second(&secondFile, CArchive::store);
+        first << &shared;
+        second << &other << &shared;
+        first << &shared;
+        second << &shared << &other;
+    }
+    const Bytes pointsOneTwo = Bytes().ClassRecord(1, "ArchivePoint").Dword(1).Dword(2);
+    EXPECT_EQ(Bytes(pointsOneTwo).Word(2).data, firstFile.GetBytes());
+    const Bytes expectedSecond = Bytes()
+                                     .ClassRecord(1, "ArchivePoint")
+                                     .Dword(3)
+                                     .Dword(4)
+                                     .Word(0x8001)
+                                     .Dword(1)
+                                     .Dword(2)
+                                     .Word(3)
+                                     .Word(2);
+    EXPECT_EQ(expectedSecond.data, secondFile.GetBytes());
+    // A later archive writes the object anew, whatever index it kept from before.
+    EXPECT_EQ(pointsOneTwo.data, Stored([&](CArchive& ar) { ar << &shared; }));
+}
