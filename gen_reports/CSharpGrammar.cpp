@@ -561,7 +561,8 @@ void CSharpGrammar::EventDeclaration()
     Expect(';');
 }
 
-void CSharpGrammar::MethodRest(const CString& returnType, int nameSymbol)
+// The return type is a copy: the symbol table grows while the parameters are read.
+void CSharpGrammar::MethodRest(CString returnType, int nameSymbol)
 {
     Expect('(');
     FormalParameters(')', true);

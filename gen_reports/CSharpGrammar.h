@@ -76,7 +76,7 @@ private:
     void DelegateDeclaration();
     void MemberDeclaration();
     void EventDeclaration();
-    void MethodRest(const CString& returnType, int nameSymbol);
+    void MethodRest(CString returnType, int nameSymbol);
     void FormalParameters(int closing, bool recorded);
     void AccessorBlock(int mode);
     void FunctionBody();
