@@ -344,10 +344,7 @@ void CSharpGrammar::InterfaceMember()
         Type();
     if (Accept(T::This))
     {
-        Expect(T::OpenBracket);
-        FormalParameters(T::CloseBracket, false);
-        Expect(T::CloseBracket);
-        AccessorBlock(CSharpScanner::PropertyAccessor);
+        IndexerRest();
         return;
     }
     ExpectIdentifier();
@@ -356,9 +353,7 @@ void CSharpGrammar::InterfaceMember()
         AccessorBlock(CSharpScanner::PropertyAccessor);
         return;
     }
-    Expect('(');
-    FormalParameters(')', false);
-    Expect(')');
+    ParameterList(false);
     Expect(';');
 }
 
@@ -390,9 +385,7 @@ void CSharpGrammar::DelegateDeclaration()
     else
         Type();
     ExpectIdentifier();
-    Expect('(');
-    FormalParameters(')', false);
-    Expect(')');
+    ParameterList(false);
     Expect(';');
 }
 
@@ -448,9 +441,7 @@ void CSharpGrammar::MemberDeclaration()
         Take();
         Expect(T::Operator);
         Type();
-        Expect('(');
-        FormalParameters(')', false);
-        Expect(')');
+        ParameterList(false);
         FunctionBody();
         return;
     case T::Identifier:
@@ -490,18 +481,13 @@ void CSharpGrammar::MemberDeclaration()
     {
         if (!IsOverloadableOperator(Take().code))
             Fail();
-        Expect('(');
-        FormalParameters(')', false);
-        Expect(')');
+        ParameterList(false);
         FunctionBody();
         return;
     }
     if (Accept(T::This))
     {
-        Expect(T::OpenBracket);
-        FormalParameters(T::CloseBracket, false);
-        Expect(T::CloseBracket);
-        AccessorBlock(CSharpScanner::PropertyAccessor);
+        IndexerRest();
         return;
     }
     int name = ExpectIdentifier();
@@ -509,10 +495,7 @@ void CSharpGrammar::MemberDeclaration()
     {
         if (Accept(T::This))
         {
-            Expect(T::OpenBracket);
-            FormalParameters(T::CloseBracket, false);
-            Expect(T::CloseBracket);
-            AccessorBlock(CSharpScanner::PropertyAccessor);
+            IndexerRest();
             return;
         }
         name = ExpectIdentifier();
@@ -527,14 +510,7 @@ void CSharpGrammar::MemberDeclaration()
         AccessorBlock(CSharpScanner::PropertyAccessor);
         return;
     }
-    if (Accept('='))
-        VariableInitializer();
-    while (Accept(T::Comma))
-    {
-        ExpectIdentifier();
-        if (Accept('='))
-            VariableInitializer();
-    }
+    DeclaratorsRest();
     Expect(';');
 }
 
@@ -550,23 +526,14 @@ void CSharpGrammar::EventDeclaration()
         AccessorBlock(CSharpScanner::EventAccessor);
         return;
     }
-    if (Accept('='))
-        VariableInitializer();
-    while (Accept(T::Comma))
-    {
-        ExpectIdentifier();
-        if (Accept('='))
-            VariableInitializer();
-    }
+    DeclaratorsRest();
     Expect(';');
 }
 
 // The return type is a copy: the symbol table grows while the parameters are read.
 void CSharpGrammar::MethodRest(CString returnType, int nameSymbol)
 {
-    Expect('(');
-    FormalParameters(')', true);
-    Expect(')');
+    ParameterList(true);
     m_parser.MethodHeader(returnType, nameSymbol);
     if (Code() == '{')
     {
@@ -623,12 +590,37 @@ void CSharpGrammar::FunctionBody()
 
 void CSharpGrammar::VariableDeclarators()
 {
-    do
+    ExpectIdentifier();
+    DeclaratorsRest();
+}
+
+// The declarators behind the first name: its initializer and the further names.
+void CSharpGrammar::DeclaratorsRest()
+{
+    if (Accept('='))
+        VariableInitializer();
+    while (Accept(T::Comma))
     {
         ExpectIdentifier();
         if (Accept('='))
             VariableInitializer();
-    } while (Accept(T::Comma));
+    }
+}
+
+void CSharpGrammar::ParameterList(bool recorded)
+{
+    Expect('(');
+    FormalParameters(')', recorded);
+    Expect(')');
+}
+
+// The parameters and accessors of an indexer, behind "this".
+void CSharpGrammar::IndexerRest()
+{
+    Expect(T::OpenBracket);
+    FormalParameters(T::CloseBracket, false);
+    Expect(T::CloseBracket);
+    AccessorBlock(CSharpScanner::PropertyAccessor);
 }
 
 bool CSharpGrammar::IsPredefinedType(int code) const
@@ -745,35 +737,27 @@ void CSharpGrammar::Statement()
         return;
     case T::If:
         Take();
-        Expect('(');
-        Expression();
-        Expect(')');
+        ParenthesizedExpression();
         Statement();
         if (Accept(T::Else))
             Statement();
         return;
     case T::Switch:
         Take();
-        Expect('(');
-        Expression();
-        Expect(')');
+        ParenthesizedExpression();
         SwitchBlock();
         return;
     case T::While:
     case T::Lock:
         Take();
-        Expect('(');
-        Expression();
-        Expect(')');
+        ParenthesizedExpression();
         Statement();
         return;
     case T::Do:
         Take();
         Statement();
         Expect(T::While);
-        Expect('(');
-        Expression();
-        Expect(')');
+        ParenthesizedExpression();
         Expect(';');
         return;
     case T::For:
@@ -867,6 +851,13 @@ void CSharpGrammar::Statement()
     else
         Expression();
     Expect(';');
+}
+
+void CSharpGrammar::ParenthesizedExpression()
+{
+    Expect('(');
+    Expression();
+    Expect(')');
 }
 
 void CSharpGrammar::Block()
@@ -1085,9 +1076,7 @@ void CSharpGrammar::Primary()
     else if (code == T::Checked || code == T::Unchecked)
     {
         Take();
-        Expect('(');
-        Expression();
-        Expect(')');
+        ParenthesizedExpression();
     }
     else if (code == T::Delegate)
     {

@@ -81,6 +81,9 @@ private:
     void AccessorBlock(int mode);
     void FunctionBody();
     void VariableDeclarators();
+    void DeclaratorsRest();
+    void ParameterList(bool recorded);
+    void IndexerRest();
 
     bool IsPredefinedType(int code) const;
     CString Type();
@@ -90,6 +93,7 @@ private:
 
     void Statement();
     void Block();
+    void ParenthesizedExpression();
     void SwitchBlock();
     void TryStatement();
     bool IsLocalDeclaration();

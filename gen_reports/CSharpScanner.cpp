@@ -262,13 +262,7 @@ bool CSharpScanner::SkipBlanksAndComments()
             ++blanks;
         if (Peek(blanks) == '#')
         {
-            int d;
-            while ((d = Peek(0)) >= 0)
-            {
-                Consume(1, true);
-                if (d == '\n')
-                    break;
-            }
+            SkipLine();
             return true;
         }
     }
@@ -282,13 +276,7 @@ bool CSharpScanner::SkipBlanksAndComments()
     const int second = Peek(1);
     if (second == '/')
     {
-        int d;
-        while ((d = Peek(0)) >= 0)
-        {
-            Consume(1, true);
-            if (d == '\n')
-                break;
-        }
+        SkipLine();
         return true;
     }
     if (second != '*')
@@ -304,6 +292,17 @@ bool CSharpScanner::SkipBlanksAndComments()
         Consume(1, true);
     }
     return true;
+}
+
+// Skips the rest of the line with its newline.
+void CSharpScanner::SkipLine()
+{
+    for (int c; (c = Peek(0)) >= 0;)
+    {
+        Consume(1, true);
+        if (c == '\n')
+            return;
+    }
 }
 
 int CSharpScanner::Word()
@@ -361,6 +360,16 @@ int CSharpScanner::VerbatimIdentifierOrString()
     }
 }
 
+// The length of the literal with its suffix u, l, ul or lu (either case) when one follows.
+std::size_t CSharpScanner::IntegerSuffixEnd(std::size_t length)
+{
+    if (!IsOneOf(Peek(length), "uUlL"))
+        return length;
+    const bool unsignedFirst = IsOneOf(Peek(length), "uU");
+    ++length;
+    return IsOneOf(Peek(length), unsignedFirst ? "lL" : "uU") ? length + 1 : length;
+}
+
 int CSharpScanner::Number()
 {
     if (Peek(0) == '0' && (Peek(1) == 'x' || Peek(1) == 'X') && IsHexDigit(Peek(2)))
@@ -368,14 +377,7 @@ int CSharpScanner::Number()
         std::size_t length = 3;
         while (IsHexDigit(Peek(length)))
             ++length;
-        if (IsOneOf(Peek(length), "uUlL"))
-        {
-            const bool unsignedFirst = IsOneOf(Peek(length), "uU");
-            ++length;
-            if (IsOneOf(Peek(length), unsignedFirst ? "lL" : "uU"))
-                ++length;
-        }
-        Consume(length, false);
+        Consume(IntegerSuffixEnd(length), false);
         m_value = 0;
         return CSharpToken::IntegerLiteral;
     }
@@ -413,14 +415,7 @@ int CSharpScanner::Number()
         Consume(length, false);
         return CSharpToken::RealLiteral;
     }
-    if (IsOneOf(Peek(length), "uUlL"))
-    {
-        const bool unsignedFirst = IsOneOf(Peek(length), "uU");
-        ++length;
-        if (IsOneOf(Peek(length), unsignedFirst ? "lL" : "uU"))
-            ++length;
-    }
-    Consume(length, false);
+    Consume(IntegerSuffixEnd(length), false);
     m_value = DecimalValue(Matched());
     return CSharpToken::IntegerLiteral;
 }

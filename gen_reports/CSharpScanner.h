@@ -182,9 +182,11 @@ private:
 
     int NextInBody();
     bool SkipBlanksAndComments();
+    void SkipLine();
     int Word();
     int VerbatimIdentifierOrString();
     int Number();
+    std::size_t IntegerSuffixEnd(std::size_t length);
     int CharacterLiteral();
     int StringLiteral();
     int Operator();
