@@ -200,8 +200,9 @@ void CSharpGrammar::NamespaceMember()
 
 void CSharpGrammar::TypeDeclaration()
 {
+    const bool attributed = Code() == T::OpenBracket;
     Attributes();
-    if (Code() == T::EndOfInput || Code() == '}' || Code() == T::Namespace)
+    if (attributed && (Code() == T::EndOfInput || Code() == '}' || Code() == T::Namespace))
         return; // global attributes only
     Modifiers();
     switch (Code())

@@ -49,8 +49,9 @@ for target in "${targets[@]}"; do
         csharp)
             fuzzer="$PWD/build-fuzz/bin/csharp_parser_fuzzer"
             prefix="${artifacts}csharp-"
-            # The scanner reports each lexical error on the standard error stream.
-            options=(-close_fd_mask=2)
+            # The scanner reports each lexical error on the standard error stream. An input that
+            # takes seconds is a fault: reported as a timeout rather than waited for.
+            options=(-close_fd_mask=2 -timeout=10)
             find tests/data/gen_web tests/data/gen_reports -name '*.cs' -exec cp {} "$corpus" \;
             ;;
         *)
