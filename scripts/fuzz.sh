@@ -2,42 +2,40 @@
 # Builds the fuzz targets (clang, libFuzzer) and fuzzes each in turn: the project-file loader from
 # the saved projects of tests/data/fuzz/seeds and the damaged files beside them, and the C#
 # parser from the C# files of tests/data (what Write All writes, and hand-written ones).
-#   fuzz.sh [-t seconds per target] [-r runs per process] [-j processes] [-c corpus folder]
-#           [-f project|csharp]
-# Defaults: 60 seconds, one process, both targets, corpora in a temporary folder (removed
-# afterwards); a corpus folder given with -c holds one folder per target. Crashes and leaks are
-# written to build-fuzz as crash-* and leak-* files (csharp-crash-*, csharp-leak-* for the
-# parser); the exit status is non-zero when one was found.
+#   fuzz.sh [-t seconds per target] [-r runs per process] [-j processes]
+#           [-c loader corpus folder] [-C parser corpus folder] [-f project|csharp]
+# Defaults: 60 seconds, one process, both targets (-f picks one), corpora in a temporary folder
+# (removed afterwards). Crashes and leaks are written to build-fuzz as crash-* and leak-* files
+# (csharp-crash-*, csharp-leak-* and csharp-timeout-* for the parser); the exit status is
+# non-zero when one was found.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=60
 runs=-1
 jobs=1
-corpora=""
+declare -A corpora=()
 targets=(project csharp)
-while getopts "t:r:j:c:f:" option; do
+while getopts "t:r:j:c:C:f:" option; do
     case "$option" in
         t) seconds="$OPTARG" ;;
         r) runs="$OPTARG" ;;
         j) jobs="$OPTARG" ;;
-        c) corpora="$OPTARG" ;;
+        c) corpora[project]="$OPTARG" ;;
+        C) corpora[csharp]="$OPTARG" ;;
         f) targets=("$OPTARG") ;;
         *) exit 2 ;;
     esac
 done
 CC=clang CXX=clang++ scripts/build.sh build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWEAVO_FUZZ=ON
 artifacts="$PWD/build-fuzz/"
-if [ -z "$corpora" ]; then
-    scratch="$(mktemp -d)"
-    trap 'rm -rf "$scratch"' EXIT
-    corpora="$scratch"
-fi
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
 # The loader writes and reads its files in the temp folder: memory is faster than disk.
 if [ -d /dev/shm ]; then
     export TMPDIR=/dev/shm
 fi
 for target in "${targets[@]}"; do
-    corpus="$corpora/$target"
+    corpus="${corpora[$target]:-$scratch/$target}"
     mkdir -p "$corpus"
     case "$target" in
         project)
@@ -59,7 +57,7 @@ for target in "${targets[@]}"; do
             exit 2
             ;;
     esac
-    (cd "$corpora" && "$fuzzer" -jobs="$jobs" -workers="$jobs" -runs="$runs" \
+    (cd "$(dirname "$corpus")" && "$fuzzer" -jobs="$jobs" -workers="$jobs" -runs="$runs" \
         -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$prefix" \
         "${options[@]}" "$corpus")
 done
