@@ -1,0 +1,61 @@
+#pragma once
+
+#include "gen_reports/CSharpClassInfo.h"
+#include "gen_reports/CSharpSymbol.h"
+#include "platform/core/CString.h"
+#include "platform/core/Collections.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+// Reads C# source files (C# 2.0 without generics) and keeps an index of what they declare: the
+// classes, the methods of each with return-type text, parameters and body text. The index grows
+// with every parse until Clear.
+class CSharpParser
+{
+public:
+    // Nesting beyond this many open grammar levels ends a parse with 2.
+    static constexpr int maxStackDepth = 10000;
+
+    explicit CSharpParser(bool collectBodies);
+    CSharpParser(const CSharpParser&) = delete;
+    CSharpParser& operator=(const CSharpParser&) = delete;
+    ~CSharpParser();
+
+    // Parses the file (standard input when none); the output file (standard output when none)
+    // is opened for the scanner's echo. 0 accepted, 1 syntax error, 2 the parse could not go
+    // on (nesting too deep, or a scanner failure reported on the standard error stream), -1 a
+    // file could not be opened.
+    int Parse(const char* inputPath, const char* outputPath);
+    // Parse from an open stream, which stays open.
+    int ParseStream(std::FILE* input);
+
+    // Deletes the class records; the symbols stay.
+    void Clear();
+    void GetClassMethods(CStringArray& methods, const CString& className) const;
+    void GetMethodParameters(CStringArray& parameters, const CString& methodName) const;
+    CString GetMethodBody(const CString& methodName) const;
+
+    const std::vector<CSharpClassInfo*>& GetClasses() const { return m_classes; }
+    const CSharpSymbolTable& GetSymbols() const { return m_symbols; }
+
+private:
+    friend class CSharpGrammar;
+
+    // The grammar's actions that build the index.
+    void StartClass(int nameSymbol);
+    void EndClass();
+    void AddParameter(const CString& type, int nameSymbol);
+    void MethodHeader(const CString& returnType, int nameSymbol);
+    void EndMethod();
+
+    const CSharpMethodInfo* FindMethod(const CString& name) const;
+
+    CSharpSymbolTable m_symbols;
+    std::vector<CSharpClassInfo*> m_classes;
+    CSharpClassInfo* m_currentClass = nullptr;
+    CSharpMethodInfo* m_currentMethod = nullptr;
+    bool m_collectBodies;
+    std::string m_collected;
+};
