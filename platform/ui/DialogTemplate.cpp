@@ -48,6 +48,19 @@ bool GoesToButtonRow(const DialogControl& control)
            (control.id == IDOK || control.id == IDCANCEL);
 }
 
+// Puts the layout on the container; a container that has one already gets it in a body widget.
+void InstallLayout(QWidget* container, QLayout* layout)
+{
+    if (container->layout() == nullptr)
+    {
+        container->setLayout(layout);
+        return;
+    }
+    auto* body = new QWidget(container);
+    body->setLayout(layout);
+    container->layout()->addWidget(body);
+}
+
 // Lays the controls out as they are made: label and field pairs in a two-column grid, other
 // controls across both columns, IDOK and IDCANCEL in a row at the bottom right.
 class TemplateLayout
@@ -61,16 +74,7 @@ public:
         column->addStretch();
         m_buttons->addStretch();
         column->addLayout(m_buttons);
-        if (container->layout() == nullptr)
-        {
-            container->setLayout(column);
-        }
-        else
-        {
-            auto* body = new QWidget(container);
-            body->setLayout(column);
-            container->layout()->addWidget(body);
-        }
+        InstallLayout(container, column);
     }
 
     void AddPair(QWidget* label, QWidget* field)
@@ -87,6 +91,273 @@ private:
     QHBoxLayout* m_buttons;
     int m_row = 0;
 };
+
+// Places the controls of a template without a layout, in template order.
+void FlowControls(const DialogTemplate& dialogTemplate, const std::vector<QWidget*>& widgets,
+                  QWidget* container)
+{
+    TemplateLayout layout(container);
+    QWidget* pendingLabel = nullptr;
+    for (std::size_t index = 0; index < widgets.size(); ++index)
+    {
+        const DialogControl& control = dialogTemplate.controls[index];
+        QWidget* widget = widgets[index];
+        if (pendingLabel != nullptr && TakesLabel(control.kind))
+        {
+            layout.AddPair(pendingLabel, widget);
+            pendingLabel = nullptr;
+            continue;
+        }
+        if (pendingLabel != nullptr)
+        {
+            layout.AddWide(pendingLabel);
+            pendingLabel = nullptr;
+        }
+        if (control.kind == ControlKind::Static)
+            pendingLabel = widget;
+        else if (GoesToButtonRow(control))
+            layout.AddButton(widget);
+        else
+            layout.AddWide(widget);
+    }
+    if (pendingLabel != nullptr)
+        layout.AddWide(pendingLabel);
+}
+
+bool Grows(ControlKind kind)
+{
+    switch (kind)
+    {
+    case ControlKind::MultiLineEdit:
+    case ControlKind::ListBox:
+    case ControlKind::ListCtrl:
+    case ControlKind::TreeCtrl:
+    case ControlKind::TabCtrl:
+    case ControlKind::Custom:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Builds the Qt layouts of a template's layout description over the widgets made for its
+// controls (widgets[i] for controls[i]).
+class LayoutBuilder
+{
+public:
+    LayoutBuilder(const DialogTemplate& dialogTemplate, const std::vector<QWidget*>& widgets)
+        : m_template(dialogTemplate), m_widgets(widgets), m_placed(widgets.size(), false)
+    {
+    }
+
+    QBoxLayout* Build()
+    {
+        const DialogLayout& root = m_template.layout;
+        QBoxLayout* box =
+            root.kind == DialogLayout::Kind::Row || root.kind == DialogLayout::Kind::Column
+                ? BuildBox(root, /*isRoot=*/true).box
+                : BuildBox(Lay::Column({root}), /*isRoot=*/true).box;
+        for (std::size_t index = 0; index < m_widgets.size(); ++index)
+        {
+            if (!m_placed[index])
+            {
+                qWarning("Dialog %u: the layout leaves out control %d; it goes at the bottom",
+                         m_template.resourceId, m_template.controls[index].id);
+                box->addWidget(m_widgets[index]);
+            }
+        }
+        return box;
+    }
+
+private:
+    struct Built
+    {
+        QWidget* widget = nullptr;
+        QLayout* layout = nullptr;
+        QBoxLayout* box = nullptr;
+        bool grows = false;
+        bool stretch = false;
+    };
+
+    // The first control of the id not placed yet; -1 when there is none.
+    int Take(int id)
+    {
+        for (std::size_t index = 0; index < m_widgets.size(); ++index)
+        {
+            if (!m_placed[index] && m_template.controls[index].id == id)
+            {
+                m_placed[index] = true;
+                return static_cast<int>(index);
+            }
+        }
+        qWarning("Dialog %u: the layout places control %d, which the template has not (left)",
+                 m_template.resourceId, id);
+        return -1;
+    }
+
+    // The label of the field's control at index: the static just before it, when not placed.
+    QWidget* TakeLabel(int index)
+    {
+        const int before = index - 1;
+        if (before < 0 || m_placed[static_cast<std::size_t>(before)] ||
+            m_template.controls[static_cast<std::size_t>(before)].kind != ControlKind::Static)
+            return nullptr;
+        m_placed[static_cast<std::size_t>(before)] = true;
+        return m_widgets[static_cast<std::size_t>(before)];
+    }
+
+    Built Build(const DialogLayout& node)
+    {
+        switch (node.kind)
+        {
+        case DialogLayout::Kind::Control:
+        {
+            const int index = Take(node.id);
+            if (index < 0)
+                return {};
+            const auto at = static_cast<std::size_t>(index);
+            return {m_widgets[at], nullptr, nullptr, Grows(m_template.controls[at].kind)};
+        }
+        case DialogLayout::Kind::Field:
+        {
+            auto* row = new QHBoxLayout;
+            const bool grows = AddField(node.id,
+                                        [row](QWidget* label, QWidget* field)
+                                        {
+                                            if (label != nullptr)
+                                                row->addWidget(label);
+                                            row->addWidget(field, 1);
+                                        });
+            return {nullptr, row, row, grows};
+        }
+        case DialogLayout::Kind::Row:
+        case DialogLayout::Kind::Column:
+            return BuildBox(node, /*isRoot=*/false);
+        case DialogLayout::Kind::Group:
+        {
+            const int index = Take(node.id);
+            Built inner = BuildBox(Lay::Column(node.items), /*isRoot=*/false);
+            if (index < 0)
+                return inner;
+            QWidget* group = m_widgets[static_cast<std::size_t>(index)];
+            group->setLayout(inner.box);
+            return {group, nullptr, nullptr, inner.grows};
+        }
+        case DialogLayout::Kind::Buttons:
+        case DialogLayout::Kind::ButtonColumn:
+        {
+            const bool across = node.kind == DialogLayout::Kind::Buttons;
+            QBoxLayout* bar = across ? static_cast<QBoxLayout*>(new QHBoxLayout)
+                                     : static_cast<QBoxLayout*>(new QVBoxLayout);
+            if (across)
+                bar->addStretch();
+            for (const DialogLayout& button : node.items)
+            {
+                const int index = Take(button.id);
+                if (index >= 0)
+                    bar->addWidget(m_widgets[static_cast<std::size_t>(index)]);
+            }
+            if (!across)
+                bar->addStretch();
+            return {nullptr, bar, bar, false};
+        }
+        case DialogLayout::Kind::Stretch:
+            return {nullptr, nullptr, nullptr, true, true};
+        }
+        return {};
+    }
+
+    // Takes the field's control and its label and hands them to place; true when it grows.
+    template <typename Place> bool AddField(int id, Place place)
+    {
+        const int index = Take(id);
+        if (index < 0)
+            return false;
+        QWidget* label = TakeLabel(index);
+        place(label, m_widgets[static_cast<std::size_t>(index)]);
+        return Grows(m_template.controls[static_cast<std::size_t>(index)].kind);
+    }
+
+    Built BuildBox(const DialogLayout& node, bool isRoot)
+    {
+        const bool column = node.kind != DialogLayout::Kind::Row;
+        QBoxLayout* box = column ? static_cast<QBoxLayout*>(new QVBoxLayout)
+                                 : static_cast<QBoxLayout*>(new QHBoxLayout);
+        if (!isRoot)
+            box->setContentsMargins(0, 0, 0, 0);
+        // A dialog whose controls keep their height keeps them at the top, its buttons at the
+        // bottom.
+        const bool rootStretch = isRoot && !AnyGrows(node);
+        const bool trailingBar =
+            !node.items.empty() && node.items.back().kind == DialogLayout::Kind::Buttons;
+        bool grows = false;
+        QGridLayout* fields = nullptr;
+        for (const DialogLayout& item : node.items)
+        {
+            if (column && item.kind == DialogLayout::Kind::Field)
+            {
+                if (fields == nullptr)
+                {
+                    fields = new QGridLayout;
+                    fields->setColumnStretch(1, 1);
+                    box->addLayout(fields);
+                }
+                const int row = fields->rowCount();
+                const bool tall = AddField(item.id,
+                                           [fields, row](QWidget* label, QWidget* field)
+                                           {
+                                               if (label != nullptr)
+                                                   fields->addWidget(label, row, 0);
+                                               fields->addWidget(field, row, 1);
+                                           });
+                if (tall)
+                {
+                    fields->setRowStretch(row, 1);
+                    if (QLayoutItem* label = fields->itemAtPosition(row, 0))
+                        label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+                    box->setStretchFactor(fields, 1);
+                    grows = true;
+                }
+                continue;
+            }
+            fields = nullptr;
+            if (rootStretch && trailingBar && &item == &node.items.back())
+                box->addStretch(1);
+            const Built built = Build(item);
+            grows = grows || built.grows;
+            if (built.stretch)
+                box->addStretch(1);
+            else if (built.widget != nullptr)
+                box->addWidget(built.widget, built.grows ? 1 : 0);
+            else if (built.layout != nullptr)
+                box->addLayout(built.layout, built.grows ? 1 : 0);
+        }
+        if (rootStretch && !trailingBar)
+            box->addStretch(1);
+        return {nullptr, box, box, grows};
+    }
+
+    // Whether any control the node names grows (a look ahead that takes nothing).
+    bool AnyGrows(const DialogLayout& node) const
+    {
+        if (node.kind == DialogLayout::Kind::Stretch)
+            return true;
+        if (node.kind == DialogLayout::Kind::Control || node.kind == DialogLayout::Kind::Field)
+        {
+            for (const DialogControl& control : m_template.controls)
+                if (control.id == node.id && Grows(control.kind))
+                    return true;
+        }
+        for (const DialogLayout& item : node.items)
+            if (AnyGrows(item))
+                return true;
+        return false;
+    }
+
+    const DialogTemplate& m_template;
+    const std::vector<QWidget*>& m_widgets;
+    std::vector<bool> m_placed;
+};
 } // namespace
 
 void RegisterDialogTemplate(const DialogTemplate& dialogTemplate)
@@ -102,10 +373,13 @@ const DialogTemplate* FindDialogTemplate(UINT resourceId)
 
 void CWnd::CreateControls(const DialogTemplate& dialogTemplate)
 {
-    QWidget* container = GetSafeHwnd();
-    TemplateLayout layout(container);
+    CreateControls(dialogTemplate, GetSafeHwnd());
+}
+
+void CWnd::CreateControls(const DialogTemplate& dialogTemplate, HWND container)
+{
+    std::vector<QWidget*> widgets;
     QButtonGroup* radioGroup = nullptr;
-    QWidget* pendingLabel = nullptr;
     for (const DialogControl& control : dialogTemplate.controls)
     {
         QWidget* widget = CreateControlWidget(control.kind, control.caption, container);
@@ -129,39 +403,18 @@ void CWnd::CreateControls(const DialogTemplate& dialogTemplate)
         {
             radioGroup = nullptr;
         }
-
-        if (pendingLabel != nullptr && TakesLabel(control.kind))
-        {
-            layout.AddPair(pendingLabel, widget);
-            pendingLabel = nullptr;
-        }
-        else
-        {
-            if (pendingLabel != nullptr)
-            {
-                layout.AddWide(pendingLabel);
-                pendingLabel = nullptr;
-            }
-            if (control.kind == ControlKind::Static)
-            {
-                pendingLabel = widget;
-            }
-            else if (GoesToButtonRow(control))
-            {
-                layout.AddButton(widget);
-            }
-            else
-            {
-                layout.AddWide(widget);
-            }
-        }
         if (control.hidden)
         {
             widget->hide();
         }
+        widgets.push_back(widget);
     }
-    if (pendingLabel != nullptr)
+    if (dialogTemplate.layout.items.empty())
     {
-        layout.AddWide(pendingLabel);
+        FlowControls(dialogTemplate, widgets, container);
+    }
+    else
+    {
+        InstallLayout(container, LayoutBuilder(dialogTemplate, widgets).Build());
     }
 }

@@ -22,6 +22,7 @@ namespace
 {
 constexpr const char* kBridgedProperty = "weavoBridged";
 constexpr const char* kTrackLeaveProperty = "weavoTrackLeave";
+constexpr const char* kPaintingProperty = "weavoPainting";
 
 // One message being dispatched; event is the Qt event it came from (null for SendMessage).
 struct Dispatch
@@ -294,6 +295,11 @@ QWidget* MessageBridge::CurrentWidget()
     return Dispatches().empty() ? nullptr : Dispatches().back()->msg.hwnd;
 }
 
+bool MessageBridge::IsPainting(const QWidget* window)
+{
+    return window != nullptr && window->property(kPaintingProperty).toBool();
+}
+
 bool MessageBridge::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type())
@@ -332,6 +338,8 @@ bool MessageBridge::eventFilter(QObject* watched, QEvent* event)
         window = area;
         fromViewport = true;
     }
+    if (event->type() == QEvent::Paint && IsPainting(window))
+        return false;
     Translation translation;
     if (!Translate(window, source, fromViewport, event, translation))
         return false;
@@ -359,7 +367,12 @@ bool MessageBridge::eventFilter(QObject* watched, QEvent* event)
     Dispatch dispatch{translation.main, wnd, source, event, false};
     {
         const DispatchScope scope(dispatch);
+        const bool paint = event->type() == QEvent::Paint;
+        if (paint)
+            window->setProperty(kPaintingProperty, true);
         wnd->WindowProc(translation.main.message, translation.main.wParam, translation.main.lParam);
+        if (paint && !alive.isNull())
+            window->setProperty(kPaintingProperty, false);
     }
     // Consumed: a close the handler did not pass on leaves the window open.
     if (event->type() == QEvent::Close)

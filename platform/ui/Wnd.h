@@ -84,6 +84,7 @@ CString AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, void* bac
 UINT RegisterWindowMessage(const char* name);
 
 class CDataExchange;
+class CDC;
 class CFont;
 class CMenu;
 struct DRAWITEMSTRUCT;
@@ -199,6 +200,11 @@ public:
     // Every mouse message goes to this window until ReleaseCapture.
     CWnd* SetCapture();
     static CWnd* GetCapture();
+
+    // A client DC of the window (see CClientDC), kept by the window until ReleaseDC or its end.
+    CDC* GetDC();
+    // 1 when the DC was one of this window's, 0 otherwise.
+    int ReleaseDC(CDC* dc);
 
     // The font the window shows its text in. GetFont's object lives until the next call.
     void SetFont(CFont* font, BOOL redraw = TRUE);
@@ -326,9 +332,11 @@ protected:
     void SetOwnedWidget(HWND widget);
     // Adds a handle for a child control; the window keeps it and GetDlgItem(id) returns it.
     CWnd* AddDlgItem(int id, std::unique_ptr<CWnd> control);
-    // Builds the template's controls into this window's widget, laid out top to bottom, and
+    // Builds the template's controls into this window's widget, laid out by its layout, and
     // adds a handle of the control's class for each (CEdit, CButton, CComboBox, ...).
     void CreateControls(const DialogTemplate& dialogTemplate);
+    // The same into a widget inside this window (the scrolled body of a form view).
+    void CreateControls(const DialogTemplate& dialogTemplate, HWND container);
 
 private:
     friend class MessageBridge;
