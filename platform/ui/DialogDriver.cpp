@@ -1,6 +1,7 @@
 #include "platform/ui/DialogDriver.h"
 
 #include "platform/ui/QtText.h"
+#include "platform/ui/TreeItems.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -172,6 +173,36 @@ bool DialogDriver::ClickTree(int id, HTREEITEM item, bool twice)
     }
     ClickAt(tree->viewport(), QPoint(bounds.left() + 4, bounds.center().y()), twice);
     return true;
+}
+
+bool DialogDriver::SetTreeCheck(int id, HTREEITEM item, bool checked)
+{
+    auto* tree = qobject_cast<QTreeWidget*>(Usable(m_window, id));
+    auto* qtItem = reinterpret_cast<QTreeWidgetItem*>(item);
+    if (tree == nullptr || qtItem == nullptr || qtItem->treeWidget() != tree)
+        return false;
+    tree->scrollToItem(qtItem);
+    const QRect box = CheckBoxRect(tree, qtItem);
+    if (box.isEmpty())
+        return false;
+    if ((qtItem->checkState(0) == Qt::Checked) != checked)
+        ClickAt(tree->viewport(), box.center(), false);
+    return (qtItem->checkState(0) == Qt::Checked) == checked;
+}
+
+bool DialogDriver::SetListCheck(int id, int row, bool checked)
+{
+    auto* list = qobject_cast<QTreeWidget*>(Usable(m_window, id));
+    QTreeWidgetItem* item = list != nullptr && row >= 0 ? list->topLevelItem(row) : nullptr;
+    if (item == nullptr)
+        return false;
+    list->scrollToItem(item);
+    const QRect box = CheckBoxRect(list, item);
+    if (box.isEmpty())
+        return false;
+    if ((item->checkState(0) == Qt::Checked) != checked)
+        ClickAt(list->viewport(), box.center(), false);
+    return (item->checkState(0) == Qt::Checked) == checked;
 }
 
 bool DialogDriver::PressOk()

@@ -34,6 +34,10 @@ public:
     bool DoubleClickListRow(int id, int row, int column = 0);
     bool ClickTreeItem(int id, HTREEITEM item);
     bool DoubleClickTreeItem(int id, HTREEITEM item);
+    // Clicks the check box of a tree control's item until it shows the state (TVN_ITEMCHANGED),
+    // or of a list control's row (LVS_EX_CHECKBOXES). False when the item shows no box.
+    bool SetTreeCheck(int id, HTREEITEM item, bool checked);
+    bool SetListCheck(int id, int row, bool checked);
     // Clicks IDOK or IDCANCEL, or sends the command when the dialog has no such button.
     bool PressOk();
     bool PressCancel();
