@@ -26,7 +26,7 @@ constexpr UINT LVIF_STATE = 0x8;
 constexpr UINT LVNI_ALL = 0x0;
 constexpr UINT LVNI_SELECTED = 0x2;
 
-// Extended styles.
+// Extended styles: LVS_EX_GRIDLINES draws lines between the columns and the rows.
 constexpr DWORD LVS_EX_GRIDLINES = 0x1;
 constexpr DWORD LVS_EX_CHECKBOXES = 0x4;
 constexpr DWORD LVS_EX_FULLROWSELECT = 0x20;

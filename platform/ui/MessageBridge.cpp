@@ -1,7 +1,9 @@
 #include "platform/ui/MessageBridge.h"
 
 #include "platform/ui/QtGeometry.h"
+#include "platform/ui/ToolTipCtrl.h"
 #include "platform/ui/VirtualKeys.h"
+#include "platform/ui/WndState.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -9,6 +11,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDateTime>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
@@ -319,6 +322,7 @@ bool MessageBridge::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Resize:
     case QEvent::EnabledChange:
     case QEvent::Close:
+    case QEvent::ToolTip:
         break;
     default:
         return false;
@@ -340,6 +344,15 @@ bool MessageBridge::eventFilter(QObject* watched, QEvent* event)
     }
     if (event->type() == QEvent::Paint && IsPainting(window))
         return false;
+    if (event->type() == QEvent::ToolTip)
+    {
+        CWnd* wnd = CWnd::FromHandle(window);
+        if (wnd == nullptr || !window->property(kToolTipsProperty).toBool())
+            return false;
+        const auto* help = static_cast<QHelpEvent*>(event);
+        ShowToolTipOf(*wnd, source, help->pos(), help->globalPos());
+        return true;
+    }
     Translation translation;
     if (!Translate(window, source, fromViewport, event, translation))
         return false;

@@ -85,6 +85,7 @@ UINT RegisterWindowMessage(const char* name);
 
 class CDataExchange;
 class CDC;
+struct TOOLINFO;
 class CFont;
 class CMenu;
 struct DRAWITEMSTRUCT;
@@ -216,6 +217,13 @@ public:
     CMenu* GetMenu() const;
     // Shows the menu again after its items changed.
     void DrawMenuBar();
+
+    // Tool tips of the window's tools: when on, the mouse resting on the window asks
+    // OnToolHitTest for the tool under it and shows its text.
+    BOOL EnableToolTips(BOOL enable = TRUE);
+    // The tool at the client point, described in toolInfo; its id, -1 when there is none. Here
+    // the child control under the point, the text asked for with TTN_NEEDTEXT.
+    virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* toolInfo) const;
 
     // Offered every mouse and key message of this window and its children, innermost window
     // first, before it is dispatched; TRUE when it was handled here (it is then not dispatched).

@@ -19,6 +19,7 @@ constexpr const char* kIdProperty = "weavoId";
 constexpr const char* kStyleProperty = "weavoStyle";
 constexpr const char* kExStyleProperty = "weavoExStyle";
 constexpr const char* kClassCursorProperty = "weavoClassCursor";
+constexpr const char* kToolTipsProperty = "weavoToolTips";
 
 // What a handle keeps of its own.
 struct WndState
