@@ -2,12 +2,16 @@
 
 #include "platform/core/MessageBox.h"
 #include "platform/ui/ControlWidgets.h"
+#include "platform/ui/GdiObjects.h"
 #include "platform/ui/Wnd.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -122,6 +126,19 @@ void FlowControls(const DialogTemplate& dialogTemplate, const std::vector<QWidge
     }
     if (pendingLabel != nullptr)
         layout.AddWide(pendingLabel);
+}
+
+void ShowBitmapResource(const DialogTemplate& dialogTemplate, const DialogControl& control,
+                        QLabel* picture)
+{
+    const QImage image = LoadBitmapResource(control.bitmap);
+    if (image.isNull())
+    {
+        qWarning("Dialog %u: the bitmap %u of control %d does not load", dialogTemplate.resourceId,
+                 control.bitmap, control.id);
+        return;
+    }
+    picture->setPixmap(QPixmap::fromImage(image));
 }
 
 bool Grows(ControlKind kind)
@@ -406,6 +423,10 @@ void CWnd::CreateControls(const DialogTemplate& dialogTemplate, HWND container)
         if (control.hidden)
         {
             widget->hide();
+        }
+        if (control.kind == ControlKind::Picture && control.bitmap != 0)
+        {
+            ShowBitmapResource(dialogTemplate, control, static_cast<QLabel*>(widget));
         }
         widgets.push_back(widget);
     }

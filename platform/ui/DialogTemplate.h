@@ -40,6 +40,8 @@ struct DialogControl
     // The size the control asks for (0: its natural size).
     int width = 0;
     int height = 0;
+    // The bitmap resource a picture shows (0: none).
+    UINT bitmap = 0;
 };
 
 // A dialog as its resource declares it: id, caption, controls (in tab order), style and layout.
