@@ -173,6 +173,9 @@ private:
     CDC* m_selectedIn = nullptr;
 };
 
+// A brush as OnCtlColor answers it.
+using HBRUSH = CBrush*;
+
 // A bitmap as windows take it.
 using HBITMAP = CBitmap*;
 

@@ -28,6 +28,9 @@ public:
     // True while the window handles a paint: a paint that reaches it again meanwhile (a copy of
     // it made from its own paint) gets Qt's handling only.
     static bool IsPainting(const QWidget* window);
+    // Sends every mouse event of the application to the window as its messages, in its client
+    // coordinates, until called with null (SetCapture, ReleaseCapture).
+    static void RouteMouseTo(QWidget* window);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -448,6 +448,15 @@ void CWnd::Invalidate(BOOL)
     }
 }
 
+void CWnd::SetRedraw(BOOL redraw)
+{
+    if (!m_state->widget)
+        return;
+    m_state->widget->setUpdatesEnabled(redraw != FALSE);
+    if (redraw != FALSE)
+        m_state->widget->update();
+}
+
 void CWnd::UpdateWindow()
 {
     if (m_state->widget)

@@ -84,6 +84,7 @@ CString AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, void* bac
 UINT RegisterWindowMessage(const char* name);
 
 class CDataExchange;
+class CBrush;
 class CDC;
 struct TOOLINFO;
 class CFont;
@@ -177,6 +178,8 @@ public:
     void Invalidate(BOOL erase = TRUE);
     void InvalidateRect(LPCRECT rect, BOOL erase = TRUE);
     void UpdateWindow();
+    // FALSE stops the window from painting until TRUE, which repaints it.
+    void SetRedraw(BOOL redraw = TRUE);
     BOOL RedrawWindow(LPCRECT rect = nullptr);
 
     // Geometry. The client area starts at (0, 0); for a control that scrolls, it is the whole
@@ -288,6 +291,16 @@ protected:
     virtual void OnRButtonDblClk(UINT flags, CPoint point);
     virtual void OnKeyDown(UINT key, UINT repeatCount, UINT flags);
     virtual void OnKeyUp(UINT key, UINT repeatCount, UINT flags);
+    // The character a key press types (WM_CHAR), after its WM_KEYDOWN handler let the key pass
+    // with Default(); Default() here types a printable one into the control.
+    virtual void OnChar(UINT character, UINT repeatCount, UINT flags);
+    // Before each paint, with the paint's DC; nonzero when the handler erased the background.
+    virtual BOOL OnEraseBkgnd(CDC* dc);
+    // A child control is about to paint (CTLCOLOR_...): the text and background colours set in
+    // dc and the brush answered (null: the control's own) are the control's.
+    virtual CBrush* OnCtlColor(CDC* dc, CWnd* control, UINT kind);
+    // The keys the window wants (DLGC_...); Default() wants all of them.
+    virtual UINT OnGetDlgCode();
     virtual void OnContextMenu(CWnd* wnd, CPoint point);
     // A scroll bar control's action (SB_...); pos is the position of SB_THUMBTRACK.
     virtual void OnVScroll(UINT code, UINT pos, class CScrollBar* bar);

@@ -1,3 +1,4 @@
+#include "platform/ui/MessageBridge.h"
 #include "platform/ui/QtGeometry.h"
 #include "platform/ui/QtText.h"
 #include "platform/ui/ToolTipCtrl.h"
@@ -319,6 +320,7 @@ CWnd* CWnd::SetCapture()
         CapturedWidget() = widget;
         if (widget->isVisible())
             widget->grabMouse();
+        MessageBridge::RouteMouseTo(widget);
     }
     return previous;
 }
@@ -333,6 +335,7 @@ BOOL ReleaseCapture()
     if (QWidget* widget = CapturedWidget().data())
         widget->releaseMouse();
     CapturedWidget().clear();
+    MessageBridge::RouteMouseTo(nullptr);
     return TRUE;
 }
 
