@@ -14,15 +14,6 @@
 
 namespace
 {
-std::vector<QWidget*> ControlsOf(QWidget* window)
-{
-    std::vector<QWidget*> controls;
-    for (QWidget* child : window->findChildren<QWidget*>())
-        if (CWnd::FromHandle(child) != nullptr)
-            controls.push_back(child);
-    return controls;
-}
-
 // The faults of the window laid out at that size.
 QStringList FaultsAt(QWidget* window, QSize size)
 {

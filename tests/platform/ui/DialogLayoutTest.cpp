@@ -76,16 +76,6 @@ DialogTemplate DesignerTemplate()
     return page;
 }
 
-// The widgets of the window's controls.
-std::vector<QWidget*> ControlsOf(QWidget* window)
-{
-    std::vector<QWidget*> controls;
-    for (QWidget* child : window->findChildren<QWidget*>())
-        if (CWnd::FromHandle(child) != nullptr)
-            controls.push_back(child);
-    return controls;
-}
-
 QRect PlaceOf(const CWnd& host, int id)
 {
     QWidget* widget = host.GetDlgItem(id)->GetSafeHwnd();

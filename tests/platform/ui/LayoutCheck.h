@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ui/Wnd.h"
+
 #include <QDir>
 #include <QImage>
 #include <QString>
@@ -14,6 +16,16 @@ struct ControlPlace
     QWidget* widget;
     QRect rect;
 };
+
+// The widgets of the window's controls (those with a handle).
+inline std::vector<QWidget*> ControlsOf(QWidget* window)
+{
+    std::vector<QWidget*> controls;
+    for (QWidget* child : window->findChildren<QWidget*>())
+        if (CWnd::FromHandle(child) != nullptr)
+            controls.push_back(child);
+    return controls;
+}
 
 // The visible controls of the window, in the order of the list given.
 inline std::vector<ControlPlace> PlacesOf(QWidget* window, const std::vector<QWidget*>& controls)
