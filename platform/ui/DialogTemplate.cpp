@@ -65,6 +65,13 @@ void InstallLayout(QWidget* container, QLayout* layout)
     container->layout()->addWidget(body);
 }
 
+// A field's label keeps its text on one line beside the field.
+void KeepOnOneLine(QWidget* label)
+{
+    if (auto* text = qobject_cast<QLabel*>(label))
+        text->setWordWrap(false);
+}
+
 // Lays the controls out as they are made: label and field pairs in a two-column grid, other
 // controls across both columns, IDOK and IDCANCEL in a row at the bottom right.
 class TemplateLayout
@@ -83,6 +90,7 @@ public:
 
     void AddPair(QWidget* label, QWidget* field)
     {
+        KeepOnOneLine(label);
         m_grid->addWidget(label, m_row, 0);
         m_grid->addWidget(field, m_row, 1);
         ++m_row;
@@ -291,6 +299,7 @@ private:
         if (index < 0)
             return false;
         QWidget* label = TakeLabel(index);
+        KeepOnOneLine(label);
         place(label, m_widgets[static_cast<std::size_t>(index)]);
         return Grows(m_template.controls[static_cast<std::size_t>(index)].kind);
     }
