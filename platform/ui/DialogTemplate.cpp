@@ -198,7 +198,6 @@ private:
     struct Built
     {
         QWidget* widget = nullptr;
-        QLayout* layout = nullptr;
         QBoxLayout* box = nullptr;
         bool grows = false;
         bool stretch = false;
@@ -215,7 +214,7 @@ private:
                 return static_cast<int>(index);
             }
         }
-        qWarning("Dialog %u: the layout places control %d, which the template has not (left)",
+        qWarning("Dialog %u: the layout names control %d, which the template has no more of",
                  m_template.resourceId, id);
         return -1;
     }
@@ -241,7 +240,7 @@ private:
             if (index < 0)
                 return {};
             const auto at = static_cast<std::size_t>(index);
-            return {m_widgets[at], nullptr, nullptr, Grows(m_template.controls[at].kind)};
+            return {m_widgets[at], nullptr, Grows(m_template.controls[at].kind)};
         }
         case DialogLayout::Kind::Field:
         {
@@ -253,7 +252,7 @@ private:
                                                 row->addWidget(label);
                                             row->addWidget(field, 1);
                                         });
-            return {nullptr, row, row, grows};
+            return {nullptr, row, grows};
         }
         case DialogLayout::Kind::Row:
         case DialogLayout::Kind::Column:
@@ -266,7 +265,7 @@ private:
                 return inner;
             QWidget* group = m_widgets[static_cast<std::size_t>(index)];
             group->setLayout(inner.box);
-            return {group, nullptr, nullptr, inner.grows};
+            return {group, nullptr, inner.grows};
         }
         case DialogLayout::Kind::Buttons:
         case DialogLayout::Kind::ButtonColumn:
@@ -284,10 +283,10 @@ private:
             }
             if (!across)
                 bar->addStretch();
-            return {nullptr, bar, bar, false};
+            return {nullptr, bar, false};
         }
         case DialogLayout::Kind::Stretch:
-            return {nullptr, nullptr, nullptr, true, true};
+            return {nullptr, nullptr, true, true};
         }
         return {};
     }
@@ -318,6 +317,7 @@ private:
             !node.items.empty() && node.items.back().kind == DialogLayout::Kind::Buttons;
         bool grows = false;
         QGridLayout* fields = nullptr;
+        int fieldRows = 0;
         for (const DialogLayout& item : node.items)
         {
             if (column && item.kind == DialogLayout::Kind::Field)
@@ -327,8 +327,9 @@ private:
                     fields = new QGridLayout;
                     fields->setColumnStretch(1, 1);
                     box->addLayout(fields);
+                    fieldRows = 0;
                 }
-                const int row = fields->rowCount();
+                const int row = fieldRows++;
                 const bool tall = AddField(item.id,
                                            [fields, row](QWidget* label, QWidget* field)
                                            {
@@ -355,12 +356,12 @@ private:
                 box->addStretch(1);
             else if (built.widget != nullptr)
                 box->addWidget(built.widget, built.grows ? 1 : 0);
-            else if (built.layout != nullptr)
-                box->addLayout(built.layout, built.grows ? 1 : 0);
+            else if (built.box != nullptr)
+                box->addLayout(built.box, built.grows ? 1 : 0);
         }
         if (rootStretch && !trailingBar)
             box->addStretch(1);
-        return {nullptr, box, box, grows};
+        return {nullptr, box, grows};
     }
 
     // Whether any control the node names grows (a look ahead that takes nothing).
