@@ -499,9 +499,6 @@ bool MessageBridge::eventFilter(QObject* watched, QEvent* event)
     Translation translation;
     if (!Translate(window, source, fromViewport, event, translation))
         return false;
-    if (event->type() == QEvent::KeyPress &&
-        !WantsKey(*CWnd::FromHandle(window), *static_cast<QKeyEvent*>(event)))
-        return false;
 
     const QPointer<QWidget> alive(window);
     for (MSG& msg : translation.before)
@@ -523,6 +520,9 @@ bool MessageBridge::eventFilter(QObject* watched, QEvent* event)
     }
     if (alive.isNull() || (wnd = CWnd::FromHandle(window)) == nullptr)
         return true;
+    // A key the window leaves to its dialog gets Qt's handling: Tab moves the focus.
+    if (event->type() == QEvent::KeyPress && !WantsKey(*wnd, *static_cast<QKeyEvent*>(event)))
+        return alive.isNull();
     if (event->type() == QEvent::Paint)
     {
         AskControlColours(*wnd);
