@@ -15,17 +15,28 @@ using namespace std::chrono_literals;
 constexpr COLORREF kGreen = RGB(0, 128, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
-// Fills its client area with one colour.
-class FilledWnd : public CWnd
+// Counts its paints; Draw paints.
+class CountedWnd : public CWnd
 {
 public:
     int m_paints = 0;
 
 protected:
+    virtual void Draw(CDC& dc) = 0;
     void OnPaint() override
     {
         ++m_paints;
         CPaintDC dc(this);
+        Draw(dc);
+    }
+};
+
+// Fills its client area with one colour.
+class FilledWnd : public CountedWnd
+{
+protected:
+    void Draw(CDC& dc) override
+    {
         CRect client;
         GetClientRect(&client);
         dc.FillSolidRect(&client, kGreen);
@@ -34,16 +45,11 @@ protected:
 
 // A transparent button: copies its parent's pixels under it as its own background, then
 // frames itself in red.
-class SeeThroughWnd : public CWnd
+class SeeThroughWnd : public CountedWnd
 {
-public:
-    int m_paints = 0;
-
 protected:
-    void OnPaint() override
+    void Draw(CDC& dc) override
     {
-        ++m_paints;
-        CPaintDC dc(this);
         CWnd* parent = GetParent();
         CClientDC parentDC(parent);
         CRect place;
@@ -57,17 +63,14 @@ protected:
 };
 
 // Measures and copies itself through client DCs made while it paints.
-class SelfCopyingWnd : public CWnd
+class SelfCopyingWnd : public CountedWnd
 {
 public:
-    int m_paints = 0;
     COLORREF m_seen = CLR_INVALID;
 
 protected:
-    void OnPaint() override
+    void Draw(CDC& dc) override
     {
-        ++m_paints;
-        CPaintDC dc(this);
         CClientDC self(this);
         CDC* other = GetDC();
         m_seen = other->GetPixel(1, 1);
