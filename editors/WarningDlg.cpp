@@ -14,6 +14,11 @@ const DialogTemplateRegistration warningTemplate{{
         {IDOK, ControlKind::DefPushButton, "Yes"},
         {IDCANCEL, ControlKind::PushButton, "No"},
     },
+    0,
+    Lay::Column({
+        Lay::Control(WarningDlg::IDC_MESSAGE),
+        Lay::Buttons({IDOK, IDCANCEL}),
+    }),
 }};
 } // namespace
 

@@ -19,6 +19,12 @@ const DialogTemplateRegistration writeAllTemplate{{
         {IDCANCEL, ControlKind::PushButton, "Cancel"},
         {WriteAllDlg::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
     },
+    0,
+    Lay::Column({
+        Lay::Field(WriteAllDlg::IDC_DESTINATION),
+        Lay::Control(WriteAllDlg::IDC_MODIFIED_FILES),
+        Lay::Buttons({IDOK, IDCANCEL, WriteAllDlg::IDC_HELP_BUTTON}),
+    }),
 }};
 } // namespace
 

@@ -16,6 +16,14 @@ const DialogTemplateRegistration writeSelectionTemplate{{
         {IDOK, ControlKind::DefPushButton, "OK"},
         {IDCANCEL, ControlKind::PushButton, "Cancel"},
     },
+    0,
+    Lay::Column({
+        Lay::Control(WriteSelectionDlg::IDC_MESSAGE),
+        Lay::Control(0),
+        Lay::Control(WriteSelectionDlg::IDC_MENUS),
+        Lay::Control(WriteSelectionDlg::IDC_MODIFIED_FILES),
+        Lay::Buttons({IDOK, IDCANCEL}),
+    }),
 }};
 } // namespace
 

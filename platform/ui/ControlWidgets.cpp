@@ -101,7 +101,12 @@ QWidget* CreateControlWidget(ControlKind kind, const CString& caption, QWidget* 
     switch (kind)
     {
     case ControlKind::Static:
-        return new QLabel(ToQString(caption), parent);
+    {
+        // Long texts break into lines, as a static control's do.
+        auto* label = new QLabel(ToQString(caption), parent);
+        label->setWordWrap(true);
+        return label;
+    }
     case ControlKind::Picture:
         return new QLabel(parent);
     case ControlKind::GroupBox:

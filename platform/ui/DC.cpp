@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <algorithm>
 #include <utility>
 
 QColor ToQColor(COLORREF colour)
@@ -575,8 +576,19 @@ CClientDC::CClientDC(CWnd* wnd)
     }
     CRect client;
     wnd->GetClientRect(&client);
-    auto image = std::make_unique<QImage>(
-        widget->grab(ToQRect(client)).toImage().convertToFormat(QImage::Format_RGB32));
+    auto image = std::make_unique<QImage>(std::max(client.Width(), 1), std::max(client.Height(), 1),
+                                          QImage::Format_RGB32);
+    image->fill(widget->palette().color(widget->backgroundRole()));
+    // A window that is painting shows its background only: painting it again would not end.
+    // Child windows are left out, as the copy serves to see the window's own surface; the
+    // viewport and bars of a scrolling control are part of it.
+    if (!MessageBridge::IsPainting(widget))
+    {
+        const bool scrolls = qobject_cast<QAbstractScrollArea*>(widget) != nullptr;
+        widget->render(image.get(), QPoint(), QRegion(ToQRect(client)),
+                       scrolls ? QWidget::DrawWindowBackground | QWidget::DrawChildren
+                               : QWidget::DrawWindowBackground);
+    }
     BeginOnImage(std::move(image));
     GetPainter()->setFont(widget->font());
 }

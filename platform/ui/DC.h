@@ -212,9 +212,9 @@ private:
     std::unique_ptr<QPainter> m_painter;
 };
 
-// A DC on a copy of the window's client area as it shows now: what is drawn on it stays in the
-// copy (windows draw themselves in WM_PAINT); it serves to measure text and to copy the window's
-// pixels.
+// A DC on a copy of the window's client area as it shows now, its child windows left out: what is
+// drawn on it stays in the copy (windows draw themselves in WM_PAINT); it serves to measure text
+// and to copy the window's pixels. Made while the window paints, the copy holds its background.
 class CClientDC : public CDC
 {
 public:

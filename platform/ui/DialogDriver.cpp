@@ -1,14 +1,21 @@
 #include "platform/ui/DialogDriver.h"
 
+#include "platform/ui/Menu.h"
 #include "platform/ui/QtText.h"
+#include "platform/ui/TreeItems.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QTabBar>
 #include <QTreeWidget>
 
 #include <utility>
@@ -118,6 +125,81 @@ void ClickAt(QWidget* widget, QPoint point, bool twice)
         send(QEvent::MouseButtonRelease, Qt::NoButton);
     }
 }
+
+// A user's right click at the point of the widget, with the cursor there, that chooses command
+// from the popup menu it brings up, and the command's arrival; false when no menu came up.
+bool RightClickAt(QWidget* widget, QPoint point, UINT command)
+{
+    const QPoint global = widget->mapToGlobal(point);
+    QCursor::setPos(global);
+    bool shown = false;
+    PopupMenuTracker previous = SetPopupMenuTracker(
+        [&shown, command](CMenu&, UINT, CPoint, CWnd*)
+        {
+            shown = true;
+            return command;
+        });
+    const QPointer<QWidget> alive(widget);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+    {
+        QMouseEvent event(type, point, global, Qt::RightButton,
+                          type == QEvent::MouseButtonPress ? Qt::RightButton : Qt::NoButton,
+                          Qt::NoModifier);
+        if (!alive.isNull())
+            QApplication::sendEvent(widget, &event);
+    }
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, point, global);
+    if (!shown && !alive.isNull())
+        QApplication::sendEvent(widget, &menu);
+    SetPopupMenuTracker(std::move(previous));
+    // The command chosen is posted to the menu's window.
+    QCoreApplication::sendPostedEvents();
+    return shown;
+}
+
+// The Qt key of a typed character.
+int KeyOf(char character)
+{
+    switch (character)
+    {
+    case '\n':
+        return Qt::Key_Return;
+    case '\t':
+        return Qt::Key_Tab;
+    case '\b':
+        return Qt::Key_Backspace;
+    case '\x1b':
+        return Qt::Key_Escape;
+    default:
+        return QChar::fromLatin1(character).toUpper().unicode();
+    }
+}
+
+void TypeInto(QWidget* widget, const char* keys)
+{
+    const QPointer<QWidget> alive(widget);
+    for (const char* key = keys; *key != '\0' && !alive.isNull(); ++key)
+    {
+        const QString text(QChar::fromLatin1(*key));
+        QKeyEvent press(QEvent::KeyPress, KeyOf(*key), Qt::NoModifier, text);
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, KeyOf(*key), Qt::NoModifier, text);
+        if (!alive.isNull())
+            QApplication::sendEvent(widget, &release);
+    }
+}
+
+// Clicks the item's check box until it shows the state; false when the item shows no box.
+bool ClickCheckBox(QTreeWidget* tree, QTreeWidgetItem* item, bool checked)
+{
+    tree->scrollToItem(item);
+    const QRect box = CheckBoxRect(tree, item);
+    if (box.isEmpty())
+        return false;
+    if ((item->checkState(0) == Qt::Checked) != checked)
+        ClickAt(tree->viewport(), box.center(), false);
+    return (item->checkState(0) == Qt::Checked) == checked;
+}
 } // namespace
 
 bool DialogDriver::ClickListRow(int id, int row, int column)
@@ -170,7 +252,75 @@ bool DialogDriver::ClickTree(int id, HTREEITEM item, bool twice)
     {
         return false;
     }
-    ClickAt(tree->viewport(), QPoint(bounds.left() + 4, bounds.center().y()), twice);
+    const QRect box = CheckBoxRect(tree, qtItem);
+    const int left = box.isEmpty() ? bounds.left() : box.right() + 1;
+    ClickAt(tree->viewport(), QPoint(left + 4, bounds.center().y()), twice);
+    return true;
+}
+
+bool DialogDriver::SetTreeCheck(int id, HTREEITEM item, bool checked)
+{
+    auto* tree = qobject_cast<QTreeWidget*>(Usable(m_window, id));
+    auto* qtItem = reinterpret_cast<QTreeWidgetItem*>(item);
+    return tree != nullptr && qtItem != nullptr && qtItem->treeWidget() == tree &&
+           ClickCheckBox(tree, qtItem, checked);
+}
+
+bool DialogDriver::SetListCheck(int id, int row, bool checked)
+{
+    auto* list = qobject_cast<QTreeWidget*>(Usable(m_window, id));
+    QTreeWidgetItem* item = list != nullptr && row >= 0 ? list->topLevelItem(row) : nullptr;
+    return item != nullptr && ClickCheckBox(list, item, checked);
+}
+
+bool DialogDriver::RightClickTreeItem(int id, HTREEITEM item, UINT command)
+{
+    auto* tree = qobject_cast<QTreeWidget*>(Usable(m_window, id));
+    auto* qtItem = reinterpret_cast<QTreeWidgetItem*>(item);
+    if (tree == nullptr || qtItem == nullptr || qtItem->treeWidget() != tree)
+        return false;
+    tree->scrollToItem(qtItem);
+    const QRect bounds = tree->visualItemRect(qtItem);
+    return !bounds.isEmpty() && RightClickAt(tree->viewport(), bounds.center(), command);
+}
+
+bool DialogDriver::RightClickListRow(int id, int row, UINT command)
+{
+    auto* list = qobject_cast<QTreeWidget*>(Usable(m_window, id));
+    QTreeWidgetItem* item = list != nullptr && row >= 0 ? list->topLevelItem(row) : nullptr;
+    if (item == nullptr)
+        return false;
+    list->scrollToItem(item);
+    const QRect bounds = list->visualItemRect(item);
+    return !bounds.isEmpty() && RightClickAt(list->viewport(), bounds.center(), command);
+}
+
+bool DialogDriver::SelectTab(int id, int index)
+{
+    auto* tabs = qobject_cast<QTabBar*>(Usable(m_window, id));
+    if (tabs == nullptr || index < 0 || index >= tabs->count() || !tabs->isTabEnabled(index))
+        return false;
+    ClickAt(tabs, tabs->tabRect(index).center(), false);
+    return tabs->currentIndex() == index;
+}
+
+bool DialogDriver::TypeKeys(int id, const char* keys)
+{
+    QWidget* widget = Usable(m_window, id);
+    if (widget == nullptr)
+        return false;
+    widget->setFocus();
+    TypeInto(widget, keys);
+    return true;
+}
+
+bool DialogDriver::TypeKeys(const char* keys)
+{
+    QWidget* window = m_window.GetSafeHwnd();
+    QWidget* focused = window != nullptr ? window->focusWidget() : nullptr;
+    if (focused == nullptr || !focused->isEnabled())
+        return false;
+    TypeInto(focused, keys);
     return true;
 }
 

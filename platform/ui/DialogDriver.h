@@ -34,6 +34,21 @@ public:
     bool DoubleClickListRow(int id, int row, int column = 0);
     bool ClickTreeItem(int id, HTREEITEM item);
     bool DoubleClickTreeItem(int id, HTREEITEM item);
+    // Clicks the check box of a tree control's item until it shows the state (TVN_ITEMCHANGED),
+    // or of a list control's row (LVS_EX_CHECKBOXES). False when the item shows no box.
+    bool SetTreeCheck(int id, HTREEITEM item, bool checked);
+    bool SetListCheck(int id, int row, bool checked);
+    // Right-clicks a tree control's item or a list control's row, with the cursor there, and
+    // chooses command from the popup menu its owner shows for it. False when the item is not
+    // shown or no menu came up.
+    bool RightClickTreeItem(int id, HTREEITEM item, UINT command);
+    bool RightClickListRow(int id, int row, UINT command);
+    // Clicks the tab of a tab control (TCN_SELCHANGE).
+    bool SelectTab(int id, int index);
+    // Types the keys into the control given focus, or into the window's focused control: "\n"
+    // is Enter, "\t" Tab, "\b" Backspace, "\x1b" Escape. False when there is no such control.
+    bool TypeKeys(int id, const char* keys);
+    bool TypeKeys(const char* keys);
     // Clicks IDOK or IDCANCEL, or sends the command when the dialog has no such button.
     bool PressOk();
     bool PressCancel();

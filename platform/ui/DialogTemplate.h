@@ -2,6 +2,7 @@
 
 #include "platform/core/CString.h"
 #include "platform/core/Types.h"
+#include "platform/ui/DialogLayout.h"
 
 #include <initializer_list>
 #include <vector>
@@ -39,17 +40,23 @@ struct DialogControl
     // The size the control asks for (0: its natural size).
     int width = 0;
     int height = 0;
+    // The bitmap resource a picture shows (0: none).
+    UINT bitmap = 0;
 };
 
-// A dialog as its resource declares it: id, caption, controls and style. The controls are laid
-// out top to bottom by Qt layouts: a text label followed by an input control shares its row. A
-// dialog of style WS_CHILD made with a parent is a page inside the parent (a tab page, a form).
+// A dialog as its resource declares it: id, caption, controls (in tab order), style and layout.
+// The layout places the controls (see DialogLayout); one it leaves out goes at the bottom. Without
+// a layout the controls flow top to bottom: a text label followed by an input control shares its
+// row, IDOK and IDCANCEL make a row at the bottom. A dialog of style WS_CHILD made with a parent
+// is a page inside the parent (a tab page, a form).
 struct DialogTemplate
 {
     UINT resourceId;
     CString caption;
     std::vector<DialogControl> controls;
     DWORD style = 0;
+    // A column of no items: no layout.
+    DialogLayout layout = {};
 };
 
 // Makes the template known under its resource id (a later one of the same id replaces it).

@@ -2,14 +2,27 @@
 
 #include "platform/ui/DialogTemplate.h"
 
+#include <QScrollArea>
+#include <QVBoxLayout>
+
 IMPLEMENT_DYNAMIC(CFormView, CView)
 
+// The controls sit in a body that scrolls when the pane is smaller than they need.
 BOOL CFormView::Create(HWND parent, UINT id, CCreateContext* context)
 {
     const DialogTemplate* dialogTemplate = FindDialogTemplate(m_templateId);
     if (dialogTemplate == nullptr || !CView::Create(parent, id, context))
         return FALSE;
-    CreateControls(*dialogTemplate);
+    QWidget* view = GetSafeHwnd();
+    auto* scroller = new QScrollArea(view);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    auto* body = new QWidget;
+    scroller->setWidget(body);
+    auto* fill = new QVBoxLayout(view);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(scroller);
+    CreateControls(*dialogTemplate, body);
     return TRUE;
 }
 

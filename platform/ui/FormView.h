@@ -2,8 +2,9 @@
 
 #include "platform/ui/View.h"
 
-// A view that shows the controls of a dialog template; the view exchanges data with them
-// through DoDataExchange and UpdateData as a dialog does.
+// A view that shows the controls of a dialog template, laid out to the view's size and scrolled
+// when the view is smaller than they need; the view exchanges data with them through
+// DoDataExchange and UpdateData as a dialog does.
 class CFormView : public CView
 {
     DECLARE_DYNAMIC(CFormView)

@@ -173,6 +173,12 @@ private:
     CDC* m_selectedIn = nullptr;
 };
 
+// A brush as OnCtlColor answers it.
+using HBRUSH = CBrush*;
+
+// A bitmap as windows take it.
+using HBITMAP = CBitmap*;
+
 // Makes an image file, or an image made in memory, known as the bitmap resource of that id.
 void RegisterBitmapResource(UINT resourceId, const char* imageFile);
 void RegisterBitmapResource(UINT resourceId, const QImage& image);

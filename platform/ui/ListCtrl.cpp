@@ -345,6 +345,7 @@ DWORD CListCtrl::SetExtendedStyle(DWORD style)
     list->setSelectionBehavior((style & LVS_EX_FULLROWSELECT) != 0
                                    ? QAbstractItemView::SelectRows
                                    : QAbstractItemView::SelectItems);
+    list->viewport()->update();
     return previous;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ui/CustomDraw.h"
 #include "platform/ui/GdiObjects.h"
 #include "platform/ui/OwnerDraw.h"
 #include "platform/ui/Wnd.h"
@@ -25,7 +26,7 @@ constexpr UINT LVIF_STATE = 0x8;
 constexpr UINT LVNI_ALL = 0x0;
 constexpr UINT LVNI_SELECTED = 0x2;
 
-// Extended styles.
+// Extended styles: LVS_EX_GRIDLINES draws lines between the columns and the rows.
 constexpr DWORD LVS_EX_GRIDLINES = 0x1;
 constexpr DWORD LVS_EX_CHECKBOXES = 0x4;
 constexpr DWORD LVS_EX_FULLROWSELECT = 0x20;
@@ -36,33 +37,6 @@ constexpr DWORD LVS_EX_FULLROWSELECT = 0x20;
 constexpr int LVN_ITEMCHANGING = -100;
 constexpr int LVN_ITEMCHANGED = -101;
 constexpr int LVN_COLUMNCLICK = -108;
-constexpr int NM_CUSTOMDRAW = -12;
-
-// Custom draw: the stages, and the answers. At CDDS_PREPAINT, CDRF_NOTIFYITEMDRAW asks for a
-// CDDS_ITEMPREPAINT per row; there CDRF_NOTIFYSUBITEMDRAW asks for one per cell (iSubItem), and
-// CDRF_SKIPDEFAULT leaves the row (or cell) to the handler; text and background colours written
-// into the notification are used by the default drawing.
-constexpr DWORD CDDS_PREPAINT = 0x00000001;
-constexpr DWORD CDDS_ITEM = 0x00010000;
-constexpr DWORD CDDS_ITEMPREPAINT = CDDS_ITEM | CDDS_PREPAINT;
-constexpr DWORD CDDS_SUBITEM = 0x00020000;
-constexpr LRESULT CDRF_DODEFAULT = 0x00;
-constexpr LRESULT CDRF_SKIPDEFAULT = 0x04;
-constexpr LRESULT CDRF_NOTIFYITEMDRAW = 0x20;
-constexpr LRESULT CDRF_NOTIFYSUBITEMDRAW = 0x20;
-constexpr UINT CDIS_SELECTED = 0x0001;
-constexpr UINT CDIS_FOCUS = 0x0010;
-
-struct NMCUSTOMDRAW
-{
-    NMHDR hdr;
-    DWORD dwDrawStage;
-    HDC hdc;
-    RECT rc;
-    DWORD_PTR dwItemSpec;
-    UINT uItemState;
-    LPARAM lItemlParam;
-};
 
 struct NMLVCUSTOMDRAW
 {

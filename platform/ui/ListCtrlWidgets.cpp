@@ -100,6 +100,28 @@ protected:
             QTreeWidget::mouseReleaseEvent(event);
     }
 
+    // LVS_EX_GRIDLINES: a line right of every column and under every row height, down the view.
+    void paintEvent(QPaintEvent* event) override
+    {
+        QTreeWidget::paintEvent(event);
+        if ((property("weavoExtendedStyle").toUInt() & LVS_EX_GRIDLINES) == 0 ||
+            topLevelItemCount() == 0)
+            return;
+        QPainter painter(viewport());
+        painter.setPen(ToQColor(GetSysColor(COLOR_BTNFACE)));
+        const QRect first = visualItemRect(topLevelItem(0));
+        const int rowHeight = std::max(first.height(), 1);
+        const int right = header()->length() - header()->offset() - 1;
+        for (int y = first.top() + rowHeight - 1; y < viewport()->height(); y += rowHeight)
+            painter.drawLine(0, y, right, y);
+        for (int column = 0; column < header()->count(); ++column)
+        {
+            const int x =
+                header()->sectionViewportPosition(column) + header()->sectionSize(column) - 1;
+            painter.drawLine(x, 0, x, viewport()->height());
+        }
+    }
+
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override
     {

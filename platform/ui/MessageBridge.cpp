@@ -1,27 +1,39 @@
 #include "platform/ui/MessageBridge.h"
 
+#include "platform/ui/DC.h"
 #include "platform/ui/QtGeometry.h"
+#include "platform/ui/SystemSettings.h"
+#include "platform/ui/ToolTipCtrl.h"
 #include "platform/ui/VirtualKeys.h"
+#include "platform/ui/WndState.h"
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDateTime>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QWheelEvent>
 #include <QWidget>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace
 {
 constexpr const char* kBridgedProperty = "weavoBridged";
 constexpr const char* kTrackLeaveProperty = "weavoTrackLeave";
+constexpr const char* kPaintingProperty = "weavoPainting";
 
 // One message being dispatched; event is the Qt event it came from (null for SendMessage).
 struct Dispatch
@@ -96,6 +108,11 @@ struct Translation
     std::vector<MSG> before;
     MSG main{};
     bool input = false;
+    // The WM_CHAR of a key press that types, sent once the WM_KEYDOWN handler let the key pass
+    // (Default); it carries the event when the character is printable, so that the Default() of
+    // WM_CHAR types it, not that of WM_KEYDOWN.
+    std::optional<MSG> character;
+    bool characterTypes = false;
 };
 
 MSG MakeMsg(QWidget* window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -180,12 +197,25 @@ bool Translate(QWidget* window, QWidget* source, bool fromViewport, QEvent* even
             return false;
         auto* key = static_cast<QKeyEvent*>(event);
         const UINT code = VirtualKeyOf(key->key());
-        if (code == 0)
-            return false;
         const LPARAM flags = 1 | (key->isAutoRepeat() ? (1 << 30) : 0);
+        const bool types = event->type() == QEvent::KeyPress && !key->text().isEmpty();
+        if (code == 0 && !types)
+            return false;
+        out.input = true;
+        const QChar typed = types ? key->text().at(0) : QChar();
+        const MSG character = MakeMsg(window, WM_CHAR, typed.unicode(), flags);
+        if (code == 0)
+        {
+            out.main = character;
+            return true;
+        }
         out.main =
             MakeMsg(window, event->type() == QEvent::KeyPress ? WM_KEYDOWN : WM_KEYUP, code, flags);
-        out.input = true;
+        if (types)
+        {
+            out.character = character;
+            out.characterTypes = typed.isPrint();
+        }
         return true;
     }
     case QEvent::Leave:
@@ -229,6 +259,72 @@ bool Translate(QWidget* window, QWidget* source, bool fromViewport, QEvent* even
     }
 }
 
+// The OnCtlColor kind of a control's widget; 0 for widgets that do not ask.
+UINT CtlColorKind(const QWidget* widget)
+{
+    if (qobject_cast<const QLineEdit*>(widget) != nullptr ||
+        qobject_cast<const QPlainTextEdit*>(widget) != nullptr)
+        return WM_CTLCOLOREDIT;
+    if (qobject_cast<const QListWidget*>(widget) != nullptr)
+        return WM_CTLCOLORLISTBOX;
+    if (qobject_cast<const QAbstractButton*>(widget) != nullptr)
+        return WM_CTLCOLORBTN;
+    if (qobject_cast<const QLabel*>(widget) != nullptr)
+        return WM_CTLCOLORSTATIC;
+    return 0;
+}
+
+// Asks the control's parent for its colours (WM_CTLCOLOR...) and shows them.
+void AskControlColours(CWnd& control)
+{
+    QWidget* widget = control.GetSafeHwnd();
+    const UINT message = CtlColorKind(widget);
+    CWnd* parent = message != 0 ? control.GetParent() : nullptr;
+    if (parent == nullptr)
+        return;
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+    dc.SetTextColor(text);
+    const auto* brush = reinterpret_cast<const CBrush*>(MessageBridge::Send(
+        *parent, message, reinterpret_cast<WPARAM>(&dc), reinterpret_cast<LPARAM>(widget)));
+    QPalette palette = widget->palette();
+    if (dc.GetTextColor() != text)
+    {
+        for (const QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(role, ToQColor(dc.GetTextColor()));
+    }
+    if (brush != nullptr && brush->m_created && !brush->m_hollow)
+    {
+        for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            palette.setColor(role, ToQColor(brush->m_colour));
+        widget->setAutoFillBackground(true);
+    }
+    if (palette != widget->palette())
+        widget->setPalette(palette);
+}
+
+// Offers the window the background of its paint (WM_ERASEBKGND).
+void EraseBackground(CWnd& wnd)
+{
+    CPaintDC dc(&wnd);
+    MessageBridge::Send(wnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(&dc), 0);
+}
+
+// Whether the window takes the key rather than the dialog it is in (WM_GETDLGCODE).
+bool WantsKey(CWnd& wnd, const QKeyEvent& key)
+{
+    const bool tab = key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab;
+    const bool dialogKey = tab || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter ||
+                           key.key() == Qt::Key_Escape;
+    if (!dialogKey)
+        return true;
+    const auto code =
+        static_cast<UINT>(MessageBridge::Send(wnd, WM_GETDLGCODE, VirtualKeyOf(key.key()), 0));
+    return (code & DLGC_WANTALLKEYS) != 0 || (tab && (code & DLGC_WANTTAB) != 0);
+}
+
 // Offers the message to the window and its parents, innermost first.
 bool PreTranslate(CWnd* wnd, MSG& msg)
 {
@@ -269,10 +365,11 @@ LRESULT MessageBridge::RunDefault(const CWnd& wnd, UINT message)
     if (Dispatches().empty())
         return 0;
     Dispatch& current = *Dispatches().back();
-    if (current.wnd != &wnd || current.msg.message != message || current.event == nullptr ||
-        current.defaultDone || current.target.isNull())
+    if (current.wnd != &wnd || current.msg.message != message || current.defaultDone)
         return 0;
     current.defaultDone = true;
+    if (current.event == nullptr || current.target.isNull())
+        return 0;
     PassingEvents().push_back(current.event);
     const bool handled = QCoreApplication::sendEvent(current.target, current.event);
     PassingEvents().pop_back();
@@ -294,6 +391,61 @@ QWidget* MessageBridge::CurrentWidget()
     return Dispatches().empty() ? nullptr : Dispatches().back()->msg.hwnd;
 }
 
+namespace
+{
+// Hands the mouse events of other widgets to the window that has the capture.
+class CaptureRouter : public QObject
+{
+public:
+    QPointer<QWidget> captured;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const bool mouse = event->type() == QEvent::MouseButtonPress ||
+                           event->type() == QEvent::MouseButtonRelease ||
+                           event->type() == QEvent::MouseButtonDblClick ||
+                           event->type() == QEvent::MouseMove;
+        if (!mouse || !watched->isWidgetType() || captured.isNull())
+            return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        CWnd* wnd = CWnd::FromHandle(captured);
+        if (wnd == nullptr || widget == captured || captured->isAncestorOf(widget))
+            return false;
+        auto* press = static_cast<QMouseEvent*>(event);
+        const UINT message = event->type() == QEvent::MouseMove
+                                 ? WM_MOUSEMOVE
+                                 : ButtonMessage(event->type(), press->button());
+        if (message == 0)
+            return false;
+        const QPoint point = captured->mapFromGlobal(press->globalPosition().toPoint());
+        MessageBridge::Send(*wnd, message, MouseKeys(press->buttons(), press->modifiers()),
+                            PointToLParam(FromQPoint(point)));
+        return true;
+    }
+};
+
+CaptureRouter& Router()
+{
+    static auto* router = new CaptureRouter;
+    return *router;
+}
+} // namespace
+
+void MessageBridge::RouteMouseTo(QWidget* window)
+{
+    CaptureRouter& router = Router();
+    router.captured = window;
+    if (window != nullptr)
+        QCoreApplication::instance()->installEventFilter(&router);
+    else
+        QCoreApplication::instance()->removeEventFilter(&router);
+}
+
+bool MessageBridge::IsPainting(const QWidget* window)
+{
+    return window != nullptr && window->property(kPaintingProperty).toBool();
+}
+
 bool MessageBridge::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type())
@@ -313,6 +465,7 @@ bool MessageBridge::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Resize:
     case QEvent::EnabledChange:
     case QEvent::Close:
+    case QEvent::ToolTip:
         break;
     default:
         return false;
@@ -331,6 +484,17 @@ bool MessageBridge::eventFilter(QObject* watched, QEvent* event)
             return false;
         window = area;
         fromViewport = true;
+    }
+    if (event->type() == QEvent::Paint && IsPainting(window))
+        return false;
+    if (event->type() == QEvent::ToolTip)
+    {
+        CWnd* wnd = CWnd::FromHandle(window);
+        if (wnd == nullptr || !window->property(kToolTipsProperty).toBool())
+            return false;
+        const auto* help = static_cast<QHelpEvent*>(event);
+        ShowToolTipOf(*wnd, source, help->pos(), help->globalPos());
+        return true;
     }
     Translation translation;
     if (!Translate(window, source, fromViewport, event, translation))
@@ -356,10 +520,35 @@ bool MessageBridge::eventFilter(QObject* watched, QEvent* event)
     }
     if (alive.isNull() || (wnd = CWnd::FromHandle(window)) == nullptr)
         return true;
-    Dispatch dispatch{translation.main, wnd, source, event, false};
+    // A key the window leaves to its dialog gets Qt's handling: Tab moves the focus.
+    if (event->type() == QEvent::KeyPress && !WantsKey(*wnd, *static_cast<QKeyEvent*>(event)))
+        return alive.isNull();
+    if (event->type() == QEvent::Paint)
+    {
+        AskControlColours(*wnd);
+        EraseBackground(*wnd);
+        if (alive.isNull() || (wnd = CWnd::FromHandle(window)) == nullptr)
+            return true;
+    }
+    const bool charTakesEvent = translation.character && translation.characterTypes;
+    Dispatch dispatch{translation.main, wnd, charTakesEvent ? nullptr : source,
+                      charTakesEvent ? nullptr : event, false};
     {
         const DispatchScope scope(dispatch);
+        const bool paint = event->type() == QEvent::Paint;
+        if (paint)
+            window->setProperty(kPaintingProperty, true);
         wnd->WindowProc(translation.main.message, translation.main.wParam, translation.main.lParam);
+        if (paint && !alive.isNull())
+            window->setProperty(kPaintingProperty, false);
+    }
+    if (translation.character && dispatch.defaultDone && !alive.isNull() &&
+        (wnd = CWnd::FromHandle(window)) != nullptr)
+    {
+        Dispatch typed{*translation.character, wnd, charTakesEvent ? source : nullptr,
+                       charTakesEvent ? event : nullptr, false};
+        const DispatchScope scope(typed);
+        wnd->WindowProc(WM_CHAR, translation.character->wParam, translation.character->lParam);
     }
     // Consumed: a close the handler did not pass on leaves the window open.
     if (event->type() == QEvent::Close)

@@ -25,6 +25,12 @@ public:
     static const QEvent* CurrentEvent();
     // The widget of the message being dispatched; null outside of one.
     static QWidget* CurrentWidget();
+    // True while the window handles a paint: a paint that reaches it again meanwhile (a copy of
+    // it made from its own paint) gets Qt's handling only.
+    static bool IsPainting(const QWidget* window);
+    // Sends every mouse event of the application to the window as its messages, in its client
+    // coordinates, until called with null (SetCapture, ReleaseCapture).
+    static void RouteMouseTo(QWidget* window);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ui/GdiObjects.h"
 #include "platform/ui/Wnd.h"
 
 // A text label or a picture.
@@ -11,4 +12,8 @@ public:
     // Shows the image in the file; FALSE when it cannot be read.
     BOOL SetPictureFile(LPCTSTR path);
     BOOL HasPicture() const;
+    // Shows a copy of the bitmap's pixels at their size (null shows none); returns the bitmap
+    // shown before by SetBitmap, null when there was none.
+    HBITMAP SetBitmap(HBITMAP bitmap);
+    HBITMAP GetBitmap() const;
 };

@@ -1,10 +1,13 @@
 #include "platform/ui/ToolTipCtrl.h"
 
+#include "platform/ui/QtGeometry.h"
 #include "platform/ui/QtText.h"
 
+#include <QToolTip>
 #include <QWidget>
 
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 IMPLEMENT_DYNAMIC(CToolTipCtrl, CWnd)
@@ -84,4 +87,39 @@ void CToolTipCtrl::Show(const Tool& tool) const
                    .arg(m_maxWidth)
                    .arg(text.toHtmlEscaped());
     window->setToolTip(text);
+}
+
+void ShowToolTipOf(CWnd& wnd, QWidget* source, QPoint point, QPoint globalPoint)
+{
+    QWidget* window = wnd.GetSafeHwnd();
+    TOOLINFO info{};
+    info.cbSize = sizeof(info);
+    const QPoint client = source->mapTo(window, point);
+    if (wnd.OnToolHitTest(FromQPoint(client), &info) == -1)
+    {
+        QToolTip::hideText();
+        return;
+    }
+    CString text;
+    if (info.lpszText == LPSTR_TEXTCALLBACK)
+    {
+        NMTTDISPINFO need{};
+        need.hdr.hwndFrom = &wnd;
+        need.hdr.idFrom = info.uId;
+        need.hdr.code = TTN_NEEDTEXT;
+        wnd.SendMessage(WM_NOTIFY, info.uId, reinterpret_cast<LPARAM>(&need.hdr));
+        text = need.lpszText != nullptr ? CString(need.lpszText) : CString(need.szText);
+    }
+    else if (info.lpszText != nullptr)
+    {
+        text = info.lpszText;
+        std::free(info.lpszText);
+    }
+    if (text.IsEmpty())
+    {
+        QToolTip::hideText();
+        return;
+    }
+    const QRect tool = ToQRect(info.rect).translated(-source->mapTo(window, QPoint(0, 0)));
+    QToolTip::showText(globalPoint, ToQString(text), source, tool);
 }

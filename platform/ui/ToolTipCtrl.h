@@ -5,7 +5,48 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <cstdint>
 #include <vector>
+
+// A tool as OnToolHitTest describes it: the window, the tool's id, its rectangle in the window's
+// client area (the tip goes once the mouse leaves it) and the text, or LPSTR_TEXTCALLBACK to ask
+// the window with TTN_NEEDTEXT. A text of its own is one malloc made; the tip frees it.
+struct TOOLINFO
+{
+    UINT cbSize;
+    UINT uFlags;
+    HWND hwnd;
+    UINT_PTR uId;
+    RECT rect;
+    void* hinst;
+    LPTSTR lpszText;
+    LPARAM lParam;
+};
+
+inline const LPTSTR LPSTR_TEXTCALLBACK = reinterpret_cast<LPTSTR>(static_cast<std::intptr_t>(-1));
+
+// TTF_IDISHWND: the id is a child window's handle.
+constexpr UINT TTF_IDISHWND = 0x0001;
+
+// Asks the window for a tool's text (WM_NOTIFY to the window, idFrom the tool's id): the answer
+// is lpszText when set, else szText.
+constexpr int TTN_NEEDTEXTA = -520;
+constexpr int TTN_NEEDTEXTW = -530;
+constexpr int TTN_NEEDTEXT = TTN_NEEDTEXTA;
+
+struct NMTTDISPINFO
+{
+    NMHDR hdr;
+    LPTSTR lpszText;
+    char szText[80];
+    void* hinst;
+    UINT uFlags;
+    LPARAM lParam;
+};
+
+// Shows the tip of the tool under the point of a help event of a window whose tool tips are on
+// (EnableToolTips), or hides it when there is none.
+void ShowToolTipOf(CWnd& wnd, QWidget* source, QPoint point, QPoint globalPoint);
 
 // Tool tips of windows: each tool is a window (or a rectangle of it) with a text that shows
 // when the mouse rests on it. Qt shows the tips; RelayEvent has nothing to do.

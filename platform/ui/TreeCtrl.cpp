@@ -118,6 +118,8 @@ HTREEITEM CTreeCtrl::InsertItem(LPCTSTR text, int image, int selectedImage, HTRE
     item->setData(0, kImageRole, image);
     item->setData(0, kSelectedImageRole, selectedImage);
     ShowImage(item, m_images);
+    if ((GetStyle() & TVS_CHECKBOXES) != 0)
+        item->setCheckState(0, Qt::Unchecked);
     parentItem->insertChild(index, item);
     return ToTreeItem(item);
 }
@@ -488,6 +490,8 @@ UINT CTreeCtrl::GetItemState(HTREEITEM item, UINT mask) const
         state |= TVIS_BOLD;
     if (qtItem->data(0, kDropTargetRole).toBool())
         state |= TVIS_DROPHILITED;
+    if (qtItem->data(0, Qt::CheckStateRole).isValid())
+        state |= INDEXTOSTATEIMAGEMASK(qtItem->checkState(0) == Qt::Checked ? 2 : 1);
     return state & mask;
 }
 
@@ -509,6 +513,14 @@ BOOL CTreeCtrl::SetItemState(HTREEITEM item, UINT state, UINT mask)
         const QPalette palette = TreeOf(*this)->palette();
         qtItem->setBackground(0, marked ? palette.highlight() : QBrush());
         qtItem->setForeground(0, marked ? palette.highlightedText() : QBrush());
+    }
+    if ((mask & TVIS_STATEIMAGEMASK) != 0)
+    {
+        const UINT image = (state & TVIS_STATEIMAGEMASK) >> 12;
+        if (image == 0)
+            qtItem->setData(0, Qt::CheckStateRole, QVariant());
+        else
+            qtItem->setCheckState(0, image == 2 ? Qt::Checked : Qt::Unchecked);
     }
     if ((mask & TVIS_EXPANDED) != 0)
         Expand(item, (state & TVIS_EXPANDED) != 0 ? TVE_EXPAND : TVE_COLLAPSE);
@@ -554,6 +566,9 @@ BOOL CTreeCtrl::GetItemRect(HTREEITEM item, LPRECT rect, BOOL textOnly) const
         return FALSE;
     if (textOnly)
     {
+        const QRect box = CheckBoxRect(tree, qtItem);
+        if (!box.isEmpty())
+            bounds.setLeft(box.right() + 1);
         const int icon = qtItem->icon(0).isNull() ? 0 : tree->iconSize().width() + 4;
         bounds.setLeft(bounds.left() + icon);
         bounds.setWidth(QFontMetrics(qtItem->font(0)).horizontalAdvance(qtItem->text(0)) + 6);
@@ -577,7 +592,11 @@ HTREEITEM CTreeCtrl::HitTest(CPoint point, UINT* flags) const
         const QPoint inViewport = ToQPoint(point) - ViewportOffset(tree);
         qtItem = tree->viewport()->rect().contains(inViewport) ? tree->itemAt(inViewport) : nullptr;
         CRect label;
-        if (qtItem != nullptr && GetItemRect(ToTreeItem(qtItem), &label, TRUE))
+        if (qtItem != nullptr && CheckBoxRect(tree, qtItem).contains(inViewport))
+        {
+            hit = TVHT_ONITEMSTATEICON;
+        }
+        else if (qtItem != nullptr && GetItemRect(ToTreeItem(qtItem), &label, TRUE))
         {
             hit = point.x < label.left     ? TVHT_ONITEMINDENT
                   : point.x >= label.right ? TVHT_ONITEMRIGHT

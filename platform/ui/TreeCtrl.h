@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ui/CustomDraw.h"
 #include "platform/ui/Wnd.h"
 
 #include <memory>
@@ -23,11 +24,17 @@ constexpr UINT TVE_TOGGLE = 0x3;
 
 constexpr int TVSIL_NORMAL = 0;
 
+// Window styles: TVS_CHECKBOXES gives every item a check box.
+constexpr DWORD TVS_CHECKBOXES = 0x0100;
+
 // Notifications (WM_NOTIFY): TVN_SELCHANGED, TVN_ITEMEXPANDING (answer TRUE undoes the
 // expansion), TVN_ITEMEXPANDED and TVN_BEGINDRAG (ptDrag) with an NMTREEVIEW; the label edit's
 // TVN_BEGINLABELEDIT (answer TRUE: no edit) and TVN_ENDLABELEDIT (pszText null when cancelled;
 // answer TRUE takes the text) with an NMTVDISPINFO; TVN_KEYDOWN with an NMTVKEYDOWN. Expand and
-// SelectItem called by the program tell nothing of expansion.
+// SelectItem called by the program tell nothing of expansion. A click (or Space) that turns an
+// item's check box tells TVN_ITEMCHANGED with an NMTVITEMCHANGE (the state image in the states).
+// NM_CUSTOMDRAW with an NMTVCUSTOMDRAW: at CDDS_ITEMPREPAINT (asked for by CDRF_NOTIFYITEMDRAW),
+// the text colour set and, answering CDRF_NEWFONT, the font selected into the DC draw the item.
 constexpr int TVN_SELCHANGED = -402;
 constexpr int TVN_ITEMEXPANDING = -405;
 constexpr int TVN_ITEMEXPANDED = -406;
@@ -35,6 +42,7 @@ constexpr int TVN_BEGINDRAG = -407;
 constexpr int TVN_BEGINLABELEDIT = -410;
 constexpr int TVN_ENDLABELEDIT = -411;
 constexpr int TVN_KEYDOWN = -412;
+constexpr int TVN_ITEMCHANGED = -419;
 
 struct TVITEM
 {
@@ -58,6 +66,26 @@ struct NMTVDISPINFO
     TVITEM item;
 };
 
+struct NMTVITEMCHANGE
+{
+    NMHDR hdr;
+    UINT uChanged;
+    HTREEITEM hItem;
+    UINT uStateNew;
+    UINT uStateOld;
+    LPARAM lParam;
+};
+
+struct NMTVCUSTOMDRAW
+{
+    NMCUSTOMDRAW nmcd;
+    COLORREF clrText;
+    COLORREF clrTextBk;
+    int iLevel;
+};
+
+constexpr UINT TVIF_STATE = 0x0008;
+
 struct NMTVKEYDOWN
 {
     NMHDR hdr;
@@ -70,6 +98,12 @@ constexpr UINT TVIS_SELECTED = 0x0002;
 constexpr UINT TVIS_DROPHILITED = 0x0008;
 constexpr UINT TVIS_BOLD = 0x0010;
 constexpr UINT TVIS_EXPANDED = 0x0020;
+// The state image: 1 an unchecked box, 2 a checked one.
+constexpr UINT TVIS_STATEIMAGEMASK = 0xF000;
+constexpr UINT INDEXTOSTATEIMAGEMASK(UINT index)
+{
+    return index << 12;
+}
 
 // GetNextItem: the relation followed. The visible items are those whose parents are all
 // expanded, in the order shown; the first visible one is the one at the top of the window.
@@ -91,6 +125,7 @@ constexpr UINT TVHT_ONITEMICON = 0x0002;
 constexpr UINT TVHT_ONITEMLABEL = 0x0004;
 constexpr UINT TVHT_ONITEMINDENT = 0x0008;
 constexpr UINT TVHT_ONITEMRIGHT = 0x0020;
+constexpr UINT TVHT_ONITEMSTATEICON = 0x0040;
 constexpr UINT TVHT_ONITEM = 0x0046;
 
 // A tree of texts with images; every item may carry a number. Selecting an item tells the owner
@@ -144,12 +179,13 @@ public:
     BOOL IsExpanded(HTREEITEM item) const;
     BOOL EnsureVisible(HTREEITEM item);
 
-    // TVIS_SELECTED, TVIS_EXPANDED, TVIS_BOLD and TVIS_DROPHILITED of the states in mask.
+    // TVIS_SELECTED, TVIS_EXPANDED, TVIS_BOLD, TVIS_DROPHILITED and the state image
+    // (TVIS_STATEIMAGEMASK: the check box) of the states in mask.
     UINT GetItemState(HTREEITEM item, UINT mask) const;
     BOOL SetItemState(HTREEITEM item, UINT state, UINT mask);
     // Marks the item as the drop target (null clears the mark).
     BOOL SelectDropTarget(HTREEITEM item);
-    // The item's check box.
+    // The item's check box; with TVS_CHECKBOXES every item shows one.
     BOOL GetCheck(HTREEITEM item) const;
     BOOL SetCheck(HTREEITEM item, BOOL check = TRUE);
     // In client coordinates: the whole row, or with textOnly the label.

@@ -1,15 +1,25 @@
+#include "platform/ui/DC.h"
 #include "platform/ui/QtGeometry.h"
 #include "platform/ui/QtText.h"
+#include "platform/ui/SystemSettings.h"
 #include "platform/ui/TreeItems.h"
 #include "platform/ui/VirtualKeys.h"
+#include "platform/ui/WndState.h"
 
 #include <QApplication>
+#include <QDynamicPropertyChangeEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QStyledItemDelegate>
+#include <QTreeWidgetItemIterator>
+
+#include <optional>
 
 namespace
 {
@@ -58,9 +68,90 @@ void NotifyExpansion(QTreeWidget* tree, QTreeWidgetItem* item, bool expanded)
     CWnd::NotifyOwner(tree, TVN_ITEMEXPANDED, &change.hdr);
 }
 
+int Depth(QTreeWidgetItem* item)
+{
+    int depth = 0;
+    for (QTreeWidgetItem* parent = item->parent(); parent != nullptr; parent = parent->parent())
+        ++depth;
+    return depth;
+}
+
 // The label edit: TVN_BEGINLABELEDIT before the editor opens, TVN_ENDLABELEDIT when it closes.
+// Custom draw (NM_CUSTOMDRAW) of the items, and TVN_ITEMCHANGED when the user turns a check box.
 class LabelDelegate : public QStyledItemDelegate
 {
+public:
+    // A paint of the tree begins.
+    void StartPaint() { m_started = false; }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        CDC dc;
+        dc.Attach(painter);
+        const QPoint offset = ViewportOffset(m_tree);
+        dc.SetDeviceOffset(FromQPoint(offset));
+        if (!m_started)
+        {
+            m_started = true;
+            m_paint = Notify(dc, CDDS_PREPAINT, nullptr,
+                             m_tree->viewport()->rect().translated(offset), option, nullptr);
+        }
+        m_drawn.reset();
+        if ((m_paint & CDRF_NOTIFYITEMDRAW) != 0)
+        {
+            NMTVCUSTOMDRAW draw{};
+            const LRESULT answer = Notify(dc, CDDS_ITEMPREPAINT, m_tree->itemFromIndex(index),
+                                          option.rect.translated(offset), option, &draw);
+            if ((answer & CDRF_SKIPDEFAULT) != 0)
+                return;
+            ItemLook look;
+            look.text = draw.clrText;
+            look.background = draw.clrTextBk;
+            if ((answer & CDRF_NEWFONT) != 0 && dc.GetCurrentFont() != nullptr &&
+                dc.GetCurrentFont()->IsCreated())
+                look.font = dc.GetCurrentFont()->GetQFont();
+            m_drawn = look;
+        }
+        dc.Detach();
+        if (m_drawn && m_drawn->background != GetSysColor(COLOR_WINDOW) &&
+            !(option.state & QStyle::State_Selected))
+            painter->fillRect(option.rect, ToQColor(m_drawn->background));
+        QStyledItemDelegate::paint(painter, option, index);
+        m_drawn.reset();
+    }
+
+    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                     const QModelIndex& index) override
+    {
+        const QVariant before = index.data(Qt::CheckStateRole);
+        const bool handled = QStyledItemDelegate::editorEvent(event, model, option, index);
+        const QVariant after = index.data(Qt::CheckStateRole);
+        if (before.isValid() && after != before)
+        {
+            NMTVITEMCHANGE change{};
+            QTreeWidgetItem* item = m_tree->itemFromIndex(index);
+            change.uChanged = TVIF_STATE;
+            change.hItem = ToTreeItem(item);
+            change.uStateOld = StateImage(before);
+            change.uStateNew = StateImage(after);
+            change.lParam = TreeItemOf(item).lParam;
+            CWnd::NotifyOwner(m_tree, TVN_ITEMCHANGED, &change.hdr);
+        }
+        return handled;
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (!m_drawn)
+            return;
+        if (m_drawn->font)
+            option->font = *m_drawn->font;
+        option->palette.setColor(QPalette::Text, ToQColor(m_drawn->text));
+    }
+
 public:
     explicit LabelDelegate(QTreeWidget* tree) : QStyledItemDelegate(tree), m_tree(tree)
     {
@@ -105,9 +196,44 @@ private:
         return CWnd::NotifyOwner(m_tree, TVN_ENDLABELEDIT, &end.hdr);
     }
 
+    // What custom draw made of the item being painted.
+    struct ItemLook
+    {
+        COLORREF text = 0;
+        COLORREF background = 0;
+        std::optional<QFont> font;
+    };
+
+    static UINT StateImage(const QVariant& check)
+    {
+        return INDEXTOSTATEIMAGEMASK(check.toInt() == Qt::Checked ? 2 : 1);
+    }
+
+    LRESULT Notify(CDC& dc, DWORD stage, QTreeWidgetItem* item, const QRect& rect,
+                   const QStyleOptionViewItem& option, NMTVCUSTOMDRAW* out) const
+    {
+        NMTVCUSTOMDRAW draw{};
+        draw.nmcd.dwDrawStage = stage;
+        draw.nmcd.hdc = &dc;
+        draw.nmcd.rc = FromQRect(rect);
+        draw.nmcd.dwItemSpec = reinterpret_cast<DWORD_PTR>(ToTreeItem(item));
+        draw.nmcd.uItemState = (option.state & QStyle::State_Selected) ? CDIS_SELECTED : 0;
+        draw.nmcd.lItemlParam = TreeItemOf(item).lParam;
+        draw.clrText = GetSysColor(COLOR_WINDOWTEXT);
+        draw.clrTextBk = GetSysColor(COLOR_WINDOW);
+        draw.iLevel = item != nullptr ? Depth(item) : 0;
+        const LRESULT answer = CWnd::NotifyOwner(m_tree, NM_CUSTOMDRAW, &draw.nmcd.hdr);
+        if (out != nullptr)
+            *out = draw;
+        return answer;
+    }
+
     QTreeWidget* m_tree;
     mutable QTreeWidgetItem* m_item = nullptr;
     mutable QPointer<QLineEdit> m_editor;
+    mutable bool m_started = false;
+    mutable LRESULT m_paint = 0;
+    mutable std::optional<ItemLook> m_drawn;
 };
 
 // Key presses (TVN_KEYDOWN) and the start of a drag with the left button (TVN_BEGINDRAG; the
@@ -124,6 +250,19 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (event->type() == QEvent::Paint && watched == m_viewport)
+        {
+            if (auto* delegate = dynamic_cast<LabelDelegate*>(m_tree->itemDelegate()))
+                delegate->StartPaint();
+            return false;
+        }
+        if (event->type() == QEvent::DynamicPropertyChange && watched == m_tree &&
+            static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName() == kStyleProperty &&
+            (m_tree->property(kStyleProperty).toUInt() & TVS_CHECKBOXES) != 0)
+        {
+            ShowCheckBoxes(m_tree);
+            return false;
+        }
         if (event->type() == QEvent::KeyPress && watched == m_tree &&
             LabelEditor(m_tree) == nullptr)
         {
@@ -219,4 +358,31 @@ QTreeWidget* CreateTreeWidget(QWidget* parent)
                      [tree](QTreeWidgetItem* item) { NotifyExpansion(tree, item, false); });
     ConnectClicks(tree);
     return tree;
+}
+
+QRect CheckBoxRect(QTreeWidget* tree, QTreeWidgetItem* item)
+{
+    if (!item->data(0, Qt::CheckStateRole).isValid())
+        return {};
+    QStyleOptionViewItem option;
+    option.initFrom(tree->viewport());
+    option.rect = tree->visualItemRect(item);
+    option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+    if (!item->icon(0).isNull())
+        option.features |= QStyleOptionViewItem::HasDecoration;
+    option.decorationSize = tree->iconSize();
+    option.text = item->text(0);
+    option.font = item->font(0);
+    option.checkState = item->checkState(0);
+    option.showDecorationSelected = true;
+    return tree->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, tree);
+}
+
+void ShowCheckBoxes(QTreeWidget* tree)
+{
+    for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it)
+    {
+        if (!(*it)->data(0, Qt::CheckStateRole).isValid())
+            (*it)->setCheckState(0, Qt::Unchecked);
+    }
 }

@@ -28,3 +28,9 @@ void NotifyTreeSelection(QTreeWidget* tree, QTreeWidgetItem* previous, QTreeWidg
 
 // The item's handle and data, as notifications carry them.
 TVITEM TreeItemOf(QTreeWidgetItem* item);
+
+// Where the item's check box shows, in the tree's viewport; empty when the item shows none.
+QRect CheckBoxRect(QTreeWidget* tree, QTreeWidgetItem* item);
+
+// Gives every item of the tree a check box (unchecked when it had none).
+void ShowCheckBoxes(QTreeWidget* tree);

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QVariant>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <utility>
@@ -72,6 +73,22 @@ CWnd::~CWnd()
 {
     ClearMessageMap();
     DestroyWindow();
+}
+
+CDC* CWnd::GetDC()
+{
+    m_state->dcs.push_back(std::make_unique<CClientDC>(this));
+    return m_state->dcs.back().get();
+}
+
+int CWnd::ReleaseDC(CDC* dc)
+{
+    const auto it = std::find_if(m_state->dcs.begin(), m_state->dcs.end(),
+                                 [dc](const std::unique_ptr<CDC>& own) { return own.get() == dc; });
+    if (it == m_state->dcs.end())
+        return 0;
+    m_state->dcs.erase(it);
+    return 1;
 }
 
 void CWnd::ClearMessageMap()
@@ -429,6 +446,15 @@ void CWnd::Invalidate(BOOL)
     {
         m_state->widget->update();
     }
+}
+
+void CWnd::SetRedraw(BOOL redraw)
+{
+    if (!m_state->widget)
+        return;
+    m_state->widget->setUpdatesEnabled(redraw != FALSE);
+    if (redraw != FALSE)
+        m_state->widget->update();
 }
 
 void CWnd::UpdateWindow()

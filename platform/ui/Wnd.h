@@ -84,6 +84,9 @@ CString AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, void* bac
 UINT RegisterWindowMessage(const char* name);
 
 class CDataExchange;
+class CBrush;
+class CDC;
+struct TOOLINFO;
 class CFont;
 class CMenu;
 struct DRAWITEMSTRUCT;
@@ -175,6 +178,8 @@ public:
     void Invalidate(BOOL erase = TRUE);
     void InvalidateRect(LPCRECT rect, BOOL erase = TRUE);
     void UpdateWindow();
+    // FALSE stops the window from painting until TRUE, which repaints it.
+    void SetRedraw(BOOL redraw = TRUE);
     BOOL RedrawWindow(LPCRECT rect = nullptr);
 
     // Geometry. The client area starts at (0, 0); for a control that scrolls, it is the whole
@@ -200,6 +205,11 @@ public:
     CWnd* SetCapture();
     static CWnd* GetCapture();
 
+    // A client DC of the window (see CClientDC), kept by the window until ReleaseDC or its end.
+    CDC* GetDC();
+    // 1 when the DC was one of this window's, 0 otherwise.
+    int ReleaseDC(CDC* dc);
+
     // The font the window shows its text in. GetFont's object lives until the next call.
     void SetFont(CFont* font, BOOL redraw = TRUE);
     CFont* GetFont() const;
@@ -210,6 +220,13 @@ public:
     CMenu* GetMenu() const;
     // Shows the menu again after its items changed.
     void DrawMenuBar();
+
+    // Tool tips of the window's tools: when on, the mouse resting on the window asks
+    // OnToolHitTest for the tool under it and shows its text.
+    BOOL EnableToolTips(BOOL enable = TRUE);
+    // The tool at the client point, described in toolInfo; its id, -1 when there is none. Here
+    // the child control under the point, the text asked for with TTN_NEEDTEXT.
+    virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* toolInfo) const;
 
     // Offered every mouse and key message of this window and its children, innermost window
     // first, before it is dispatched; TRUE when it was handled here (it is then not dispatched).
@@ -274,6 +291,16 @@ protected:
     virtual void OnRButtonDblClk(UINT flags, CPoint point);
     virtual void OnKeyDown(UINT key, UINT repeatCount, UINT flags);
     virtual void OnKeyUp(UINT key, UINT repeatCount, UINT flags);
+    // The character a key press types (WM_CHAR), after its WM_KEYDOWN handler let the key pass
+    // with Default(); Default() here types a printable one into the control.
+    virtual void OnChar(UINT character, UINT repeatCount, UINT flags);
+    // Before each paint, with the paint's DC; nonzero when the handler erased the background.
+    virtual BOOL OnEraseBkgnd(CDC* dc);
+    // A child control is about to paint (CTLCOLOR_...): the text and background colours set in
+    // dc and the brush answered (null: the control's own) are the control's.
+    virtual CBrush* OnCtlColor(CDC* dc, CWnd* control, UINT kind);
+    // The keys the window wants (DLGC_...); Default() wants all of them.
+    virtual UINT OnGetDlgCode();
     virtual void OnContextMenu(CWnd* wnd, CPoint point);
     // A scroll bar control's action (SB_...); pos is the position of SB_THUMBTRACK.
     virtual void OnVScroll(UINT code, UINT pos, class CScrollBar* bar);
@@ -326,9 +353,11 @@ protected:
     void SetOwnedWidget(HWND widget);
     // Adds a handle for a child control; the window keeps it and GetDlgItem(id) returns it.
     CWnd* AddDlgItem(int id, std::unique_ptr<CWnd> control);
-    // Builds the template's controls into this window's widget, laid out top to bottom, and
+    // Builds the template's controls into this window's widget, laid out by its layout, and
     // adds a handle of the control's class for each (CEdit, CButton, CComboBox, ...).
     void CreateControls(const DialogTemplate& dialogTemplate);
+    // The same into a widget inside this window (the scrolled body of a form view).
+    void CreateControls(const DialogTemplate& dialogTemplate, HWND container);
 
 private:
     friend class MessageBridge;

@@ -1,5 +1,7 @@
+#include "platform/ui/MessageBridge.h"
 #include "platform/ui/QtGeometry.h"
 #include "platform/ui/QtText.h"
+#include "platform/ui/ToolTipCtrl.h"
 #include "platform/ui/WndState.h"
 
 #include <QAbstractScrollArea>
@@ -287,6 +289,28 @@ CWnd* CWnd::ChildWindowFromPoint(POINT point) const
     return FromHandle(widget);
 }
 
+BOOL CWnd::EnableToolTips(BOOL enable)
+{
+    if (!m_state->widget)
+        return FALSE;
+    m_state->widget->setProperty(kToolTipsProperty, enable != FALSE);
+    return TRUE;
+}
+
+INT_PTR CWnd::OnToolHitTest(CPoint point, TOOLINFO* toolInfo) const
+{
+    CWnd* child = ChildWindowFromPoint(point);
+    if (child == nullptr || child == this)
+        return -1;
+    QWidget* widget = child->GetSafeHwnd();
+    toolInfo->hwnd = m_state->widget;
+    toolInfo->uId = reinterpret_cast<UINT_PTR>(widget);
+    toolInfo->uFlags |= TTF_IDISHWND;
+    toolInfo->rect = FromQRect(QRect(widget->mapTo(m_state->widget, QPoint(0, 0)), widget->size()));
+    toolInfo->lpszText = LPSTR_TEXTCALLBACK;
+    return child->GetDlgCtrlID();
+}
+
 CWnd* CWnd::SetCapture()
 {
     CWnd* previous = GetCapture();
@@ -296,6 +320,7 @@ CWnd* CWnd::SetCapture()
         CapturedWidget() = widget;
         if (widget->isVisible())
             widget->grabMouse();
+        MessageBridge::RouteMouseTo(widget);
     }
     return previous;
 }
@@ -310,6 +335,7 @@ BOOL ReleaseCapture()
     if (QWidget* widget = CapturedWidget().data())
         widget->releaseMouse();
     CapturedWidget().clear();
+    MessageBridge::RouteMouseTo(nullptr);
     return TRUE;
 }
 

@@ -111,6 +111,24 @@ bool CWnd::DispatchStandardMessage(UINT message, WPARAM wParam, LPARAM lParam, L
         OnKeyUp(flags, LOWORD(static_cast<DWORD_PTR>(lParam)),
                 HIWORD(static_cast<DWORD_PTR>(lParam)));
         return true;
+    case WM_CHAR:
+        OnChar(flags, LOWORD(static_cast<DWORD_PTR>(lParam)),
+               HIWORD(static_cast<DWORD_PTR>(lParam)));
+        return true;
+    case WM_ERASEBKGND:
+        result = OnEraseBkgnd(reinterpret_cast<CDC*>(wParam));
+        return true;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+        result = reinterpret_cast<LRESULT>(OnCtlColor(reinterpret_cast<CDC*>(wParam),
+                                                      FromHandle(reinterpret_cast<HWND>(lParam)),
+                                                      message - WM_CTLCOLOREDIT + CTLCOLOR_EDIT));
+        return true;
+    case WM_GETDLGCODE:
+        result = static_cast<LRESULT>(OnGetDlgCode());
+        return true;
     case WM_CONTEXTMENU:
         OnContextMenu(WndOf(wParam), PointOf(lParam));
         return true;
@@ -301,6 +319,28 @@ void CWnd::OnKeyDown(UINT, UINT, UINT)
 void CWnd::OnKeyUp(UINT, UINT, UINT)
 {
     Default();
+}
+
+void CWnd::OnChar(UINT, UINT, UINT)
+{
+    Default();
+}
+
+BOOL CWnd::OnEraseBkgnd(CDC*)
+{
+    return static_cast<BOOL>(Default());
+}
+
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT)
+{
+    Default();
+    return nullptr;
+}
+
+UINT CWnd::OnGetDlgCode()
+{
+    Default();
+    return DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS;
 }
 
 void CWnd::OnContextMenu(CWnd*, CPoint)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ui/DC.h"
 #include "platform/ui/GdiObjects.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/Wnd.h"
@@ -18,6 +19,7 @@ constexpr const char* kIdProperty = "weavoId";
 constexpr const char* kStyleProperty = "weavoStyle";
 constexpr const char* kExStyleProperty = "weavoExStyle";
 constexpr const char* kClassCursorProperty = "weavoClassCursor";
+constexpr const char* kToolTipsProperty = "weavoToolTips";
 
 // What a handle keeps of its own.
 struct WndState
@@ -48,6 +50,8 @@ struct WndState
     // What GetFont hands out.
     std::unique_ptr<CFont> font;
     std::map<int, std::unique_ptr<CWnd>> items;
+    // The DCs of GetDC not released yet.
+    std::vector<std::unique_ptr<CDC>> dcs;
     std::vector<CommandEntry> commands;
     std::vector<NotifyEntry> notifies;
     std::map<UINT, std::function<LRESULT(WPARAM, LPARAM)>> messages;
