@@ -305,6 +305,11 @@ void CSharpScanner::SkipLine()
     }
 }
 
+bool IsCSharpReservedWord(std::string_view word)
+{
+    return word != "partial" && std::binary_search(keywords.begin(), keywords.end(), word);
+}
+
 int CSharpScanner::Word()
 {
     std::size_t length = 1;

@@ -1,5 +1,6 @@
 #include "shell/logic/ModuleRenamer.h"
 
+#include "gen_reports/CSharpScanner.h"
 #include "gen_web/ProjectFolder.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
@@ -17,20 +18,6 @@ constexpr const char* kNameCharacterRefusal =
     "Module name cannot contain following characters\n *  |  /  \\  <  >  ?  :  \n Please enter "
     "valid name";
 
-constexpr std::string_view kCSharpKeywords[] = {
-    "abstract", "as",         "base",    "bool",     "break",     "byte",     "case",
-    "catch",    "char",       "checked", "class",    "const",     "continue", "decimal",
-    "default",  "delegate",   "do",      "double",   "else",      "enum",     "event",
-    "explicit", "extern",     "false",   "finally",  "fixed",     "float",    "for",
-    "foreach",  "goto",       "if",      "implicit", "in",        "int",      "interface",
-    "internal", "is",         "lock",    "long",     "namespace", "new",      "null",
-    "object",   "operator",   "out",     "override", "params",    "private",  "protected",
-    "public",   "readonly",   "ref",     "return",   "sbyte",     "sealed",   "short",
-    "sizeof",   "stackalloc", "static",  "string",   "struct",    "switch",   "this",
-    "throw",    "true",       "try",     "typeof",   "uint",      "ulong",    "unchecked",
-    "unsafe",   "ushort",     "using",   "virtual",  "void",      "volatile", "while",
-};
-
 bool IsWordCharacter(char c)
 {
     return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
@@ -43,8 +30,7 @@ bool IsCSharpIdentifier(const CString& name)
     if (text.empty() || std::isdigit(static_cast<unsigned char>(text.front())) != 0 ||
         !std::all_of(text.begin(), text.end(), IsWordCharacter))
         return false;
-    return std::find(std::begin(kCSharpKeywords), std::end(kCSharpKeywords), text) ==
-           std::end(kCSharpKeywords);
+    return !IsCSharpReservedWord(text);
 }
 
 CString ModuleRenamer::Check(const CString& name) const
