@@ -120,6 +120,14 @@ void CCellListCtrl::SubclassHeader()
     m_header->SubclassWindow(GetHeaderCtrl()->GetSafeHwnd());
 }
 
+BOOL CCellListCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
+{
+    if (!CListCtrl::Create(style, rect, parent, id))
+        return FALSE;
+    SubclassHeader();
+    return TRUE;
+}
+
 void CCellListCtrl::PreSubclassWindow()
 {
     CListCtrl::PreSubclassWindow();

@@ -9,6 +9,7 @@
 #include <vector>
 
 class CCellComboList;
+class CCellHeaderCtrl;
 struct TOOLINFO;
 
 // The registered messages of the list and its drop-down, numbered at first use.
@@ -28,6 +29,10 @@ class CCellListCtrl : public CListCtrl
 public:
     explicit CCellListCtrl(CellListTimers timers = {});
     ~CCellListCtrl() override;
+
+    // Makes the list as a child of parent, its header painted by a CCellHeaderCtrl.
+    BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
+    CCellHeaderCtrl* GetCellHeader() const { return m_header.get(); }
 
     // One column per width (in 64ths of the window width) with the heading of the same index.
     void InitColumns(const std::vector<int>& widths, const std::vector<CString>& headings);
@@ -125,7 +130,7 @@ private:
     int m_lastSelected = -1;
     BOOL m_suppressSelection = FALSE;
     bool m_headerSubclassed = false;
-    std::unique_ptr<CHeaderCtrl> m_header;
+    std::unique_ptr<CCellHeaderCtrl> m_header;
     CImageList m_headerImages;
     CellComboState m_combo;
     std::unique_ptr<CCellComboList> m_comboList;

@@ -259,6 +259,7 @@ TEST(CellListCtrlTest, EveryCellKindIsPaintedAndSavedAsAPicture)
     list.InsertItem(2, "grey", FALSE);
     list.SetProgress(2, 2, TRUE, 0);
     list.SetCurSel(1);
+    list.SetHeaderCheckedState(0, 2);
     QDir().mkpath(CONTROLS_GRAB_DIR);
     const QImage shot = Widget(list)->grab().toImage();
     ASSERT_TRUE(shot.save(QString(CONTROLS_GRAB_DIR) + "/cell-list.png"));
@@ -283,4 +284,17 @@ TEST(CellListCtrlTest, EveryCellKindIsPaintedAndSavedAsAPicture)
     // An empty progress bar of the disabled row stays unfilled.
     const CRect empty = Cell(list, 2, 2);
     EXPECT_EQ(FromQColor(shot.pixelColor(empty.left + 4, empty.top + 2)), RGB(0xE0, 0xE0, 0xE0));
+
+    // The header: an etched separator after the first item, and the ticked box image of
+    // column 0 (white inside) one margin from its left edge.
+    CHeaderCtrl* header = list.GetHeaderCtrl();
+    const QImage heading = header->GetSafeHwnd()->grab().toImage();
+    ASSERT_TRUE(heading.save(QString(CONTROLS_GRAB_DIR) + "/cell-header.png"));
+    CRect first;
+    header->GetItemRect(0, &first);
+    const int middle = first.CenterPoint().y;
+    EXPECT_EQ(FromQColor(heading.pixelColor(first.right - 1, middle)), GetSysColor(COLOR_3DSHADOW));
+    EXPECT_EQ(FromQColor(heading.pixelColor(first.right, middle)), GetSysColor(COLOR_3DHIGHLIGHT));
+    EXPECT_EQ(FromQColor(heading.pixelColor(first.left + 6 + 4, middle - 3)), RGB(255, 255, 255));
+    EXPECT_EQ(FromQColor(heading.pixelColor(first.left + 3, middle)), GetSysColor(COLOR_3DFACE));
 }
