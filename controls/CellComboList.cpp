@@ -39,6 +39,9 @@ BOOL CCellComboList::Create(const CRect& rect, CFont* font)
     m_listWidget->show();
     m_scrollBar = new QScrollBar(Qt::Vertical, GetSafeHwnd());
     m_scrollBar->show();
+    // The scroll bar scrolls the list box by whole entries.
+    QObject::connect(m_scrollBar, &QScrollBar::valueChanged, m_listWidget,
+                     [list = m_listWidget](int top) { list->verticalScrollBar()->setValue(top); });
     m_list.Attach(m_listWidget);
     if (font != nullptr)
         m_list.SetFont(font);
@@ -147,9 +150,11 @@ BOOL CCellComboList::PreTranslateMessage(MSG* msg)
     Tell(CellComboKeyDownMessage());
     const int position = ClampComboPosition(*target, static_cast<int>(entries.size()));
     m_scrollBar->setValue(position);
-    if (key >= 'A' && key <= 'Z')
-        SetSelection(position);
-    return FALSE;
+    if (key < 'A' || key > 'Z')
+        return FALSE;
+    // The list box's own search would start after the selection: the letter is handled here.
+    SetSelection(position);
+    return TRUE;
 }
 
 void CCellComboList::OnTimer(UINT_PTR id)
