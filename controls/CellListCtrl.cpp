@@ -12,7 +12,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace
 {
@@ -712,9 +711,8 @@ BOOL CCellListCtrl::OnToolTipText(UINT id, NMHDR* notify, LRESULT* result)
     ScreenToClient(&cursor);
     LVHITTESTINFO hit{cursor, 0, -1, -1};
     SubItemHitTest(&hit);
-    const CString text = GetItemToolTipText(hit.iItem, hit.iSubItem).Left(80);
-    auto* info = reinterpret_cast<NMTTDISPINFO*>(notify);
-    std::snprintf(info->szText, sizeof(info->szText), "%s", static_cast<const char*>(text));
-    info->lpszText = info->szText;
+    // The notification's own buffer holds 79 characters and the terminator.
+    m_tipText = GetItemToolTipText(hit.iItem, hit.iSubItem).Left(80);
+    reinterpret_cast<NMTTDISPINFO*>(notify)->lpszText = m_tipText.GetBuffer(0);
     return TRUE;
 }

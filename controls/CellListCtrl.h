@@ -73,6 +73,11 @@ public:
     // The record of a cell, null when out of range.
     const CellRecord* GetCell(int row, int column) const;
 
+    // While on, selecting a row does not send WM_USER+1.
+    void SuppressSelectionNotify(BOOL suppress) { m_suppressSelection = suppress; }
+    // The row that was selected before the latest selection change, -1 when none was.
+    int GetLastSelected() const { return m_lastSelected; }
+
     // The open drop-down, null when none is.
     CCellComboList* GetComboList() const { return m_comboList.get(); }
 
@@ -136,4 +141,5 @@ private:
     std::unique_ptr<CCellComboList> m_comboList;
     std::unique_ptr<CFont> m_comboFont;
     bool m_cancelling = false;
+    CString m_tipText;
 };

@@ -3,6 +3,7 @@
 #include "platform/ui/DC.h"
 #include "platform/ui/HeaderCtrl.h"
 #include "platform/ui/SystemSettings.h"
+#include "platform/ui/ToolTipCtrl.h"
 
 #include <QDir>
 #include <QHeaderView>
@@ -297,4 +298,53 @@ TEST(CellListCtrlTest, EveryCellKindIsPaintedAndSavedAsAPicture)
     EXPECT_EQ(FromQColor(heading.pixelColor(first.right, middle)), GetSysColor(COLOR_3DHIGHLIGHT));
     EXPECT_EQ(FromQColor(heading.pixelColor(first.left + 6 + 4, middle - 3)), RGB(255, 255, 255));
     EXPECT_EQ(FromQColor(heading.pixelColor(first.left + 3, middle)), GetSysColor(COLOR_3DFACE));
+}
+
+TEST(CellListCtrlTest, ToolTipsNameTheCellAndTellItsText)
+{
+    SpyParent parent;
+    CCellListCtrl& list = parent.m_list;
+    list.InsertItem(0, "id");
+    list.InsertItem(1, "price");
+    list.SetItemText(1, 2, "money");
+    list.SetItemToolTipText(1, 2, CString('x', 100));
+    list.SetItemToolTipText(0, 1, "no text here");
+
+    const CRect cell = Cell(list, 1, 2);
+    TOOLINFO tool{};
+    EXPECT_EQ(list.OnToolHitTest(cell.CenterPoint(), &tool), 1003);
+    EXPECT_EQ(tool.uId, 1003u);
+    EXPECT_EQ(tool.hwnd, list.GetSafeHwnd());
+    EXPECT_EQ(tool.lpszText, LPSTR_TEXTCALLBACK);
+    EXPECT_EQ(list.OnToolHitTest(CPoint(5, 200), &tool), -1);
+
+    QTreeWidget* widget = Widget(list);
+    QCursor::setPos(widget->mapToGlobal(QPoint(cell.CenterPoint().x, cell.CenterPoint().y)));
+    NMTTDISPINFO info{};
+    LRESULT result = 1;
+    EXPECT_TRUE(list.OnToolTipText(1003, &info.hdr, &result));
+    EXPECT_EQ(CString(info.lpszText), CString('x', 80));
+    info = {};
+    EXPECT_TRUE(list.OnToolTipText(0, &info.hdr, &result));
+    EXPECT_EQ(info.lpszText, nullptr);
+}
+
+TEST(CellListCtrlTest, AClickOffTheRowsClosesTheDropDownAsEscape)
+{
+    SpyParent parent(CellListTimers{1000, 1, 1, 1, 1000});
+    CCellListCtrl& list = parent.m_list;
+    const std::vector<CString> types{"int", "varchar"};
+    list.InsertItem(0, "id");
+    list.SetComboBox(0, 1, TRUE, &types);
+    list.SetCurSel(0);
+    const CRect cell = Cell(list, 0, 1);
+    Click(list, CPoint(cell.right - 3, cell.CenterPoint().y));
+    ASSERT_NE(list.GetComboList(), nullptr);
+    EXPECT_EQ(list.GetItemText(0, 1), "int");
+    list.GetComboList()->SetSelection(1);
+    Click(list, CPoint(10, 190));
+    QTest::qWait(20);
+    EXPECT_EQ(list.GetComboList(), nullptr);
+    EXPECT_EQ(list.GetItemText(0, 1), "int");
+    EXPECT_TRUE(parent.Of(CellListComboSelectionMessage()).empty());
 }
