@@ -2,6 +2,7 @@
 #include "controls/CellComboList.h"
 #include "platform/ui/DC.h"
 #include "platform/ui/HeaderCtrl.h"
+#include "platform/ui/ImageList.h"
 #include "platform/ui/SystemSettings.h"
 #include "platform/ui/ToolTipCtrl.h"
 
@@ -259,6 +260,12 @@ TEST(CellListCtrlTest, EveryCellKindIsPaintedAndSavedAsAPicture)
     list.SetComboBox(1, 2, TRUE, &types);
     list.InsertItem(2, "grey", FALSE);
     list.SetProgress(2, 2, TRUE, 0);
+    CImageList images;
+    images.Create(16, 16, ILC_COLOR32, 1, 1);
+    images.AddColor(0x00C000);
+    list.SetImageList(&images, LVSIL_SMALL);
+    list.SetItemText(2, 1, "image");
+    list.SetItemImage(2, 1, 0);
     list.SetCurSel(1);
     list.SetHeaderCheckedState(0, 2);
     QDir().mkpath(CONTROLS_GRAB_DIR);
@@ -282,6 +289,12 @@ TEST(CellListCtrlTest, EveryCellKindIsPaintedAndSavedAsAPicture)
               GetSysColor(COLOR_3DSHADOW));
     EXPECT_EQ(FromQColor(shot.pixelColor(combo.left + 1, combo.top + 1)), RGB(255, 255, 255));
     EXPECT_EQ(list.GetItemText(1, 2), "int");
+    // The image one margin from the cell's left edge, the text after it.
+    const CRect imaged = Cell(list, 2, 1);
+    EXPECT_EQ(FromQColor(shot.pixelColor(imaged.left + 6 + 8, imaged.CenterPoint().y)),
+              RGB(0, 0xC0, 0));
+    EXPECT_NE(FromQColor(shot.pixelColor(imaged.left + 6 + 17, imaged.CenterPoint().y)),
+              RGB(0, 0xC0, 0));
     // An empty progress bar of the disabled row stays unfilled.
     const CRect empty = Cell(list, 2, 2);
     EXPECT_EQ(FromQColor(shot.pixelColor(empty.left + 4, empty.top + 2)), RGB(0xE0, 0xE0, 0xE0));
@@ -327,6 +340,29 @@ TEST(CellListCtrlTest, ToolTipsNameTheCellAndTellItsText)
     info = {};
     EXPECT_TRUE(list.OnToolTipText(0, &info.hdr, &result));
     EXPECT_EQ(info.lpszText, nullptr);
+}
+
+TEST(CellListCtrlTest, APressIsCancelledWhenTheCursorLeavesTheDropButton)
+{
+    SpyParent parent(CellListTimers{1, 1, 1, 1, 1000});
+    CCellListCtrl& list = parent.m_list;
+    const std::vector<CString> types{"int", "varchar"};
+    list.InsertItem(0, "id");
+    list.SetComboBox(0, 1, TRUE, &types);
+    list.SetCurSel(0);
+    const CRect cell = Cell(list, 0, 1);
+    QTreeWidget* widget = Widget(list);
+    const QPoint offset = widget->viewport()->mapTo(widget, QPoint(0, 0));
+    QCursor::setPos(widget->mapToGlobal(QPoint(cell.right - 3, cell.CenterPoint().y)));
+    QTest::mousePress(widget->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(cell.right - 3, cell.CenterPoint().y) - offset);
+    QTest::qWait(20);
+    EXPECT_EQ(list.GetCell(0, 1)->dropDownRequested, 1);
+    ASSERT_NE(list.GetComboList(), nullptr);
+    QCursor::setPos(widget->mapToGlobal(QPoint(cell.left + 3, cell.CenterPoint().y)));
+    QTest::qWait(20);
+    EXPECT_EQ(list.GetCell(0, 1)->dropDownRequested, 0);
+    EXPECT_NE(list.GetComboList(), nullptr);
 }
 
 TEST(CellListCtrlTest, AClickOffTheRowsClosesTheDropDownAsEscape)
