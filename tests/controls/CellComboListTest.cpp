@@ -116,3 +116,20 @@ TEST(CellComboListTest, TheThirdFocusLossEscapesAndAClickCommits)
     QTest::mouseClick(open.entries->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     EXPECT_EQ(open.owner.m_sent, std::vector<std::string>{"lbuttonup"});
 }
+
+TEST(CellComboListTest, TheEntryUnderTheMouseBecomesTheSelection)
+{
+    SpyOwner owner;
+    CCellComboList combo(&owner, 1);
+    combo.Create(CRect(10, 10, 160, 200), nullptr);
+    for (const char* entry : {"int", "varchar", "date", "money"})
+        combo.AddEntry(entry);
+    combo.SetSelection(0);
+    combo.Show(11);
+    auto* entries = combo.GetSafeHwnd()->findChild<QListWidget*>();
+    const QRect money = entries->visualItemRect(entries->item(3));
+    QCursor::setPos(entries->viewport()->mapToGlobal(money.center()));
+    QTest::qWait(20);
+    EXPECT_EQ(combo.GetSelectedText(), "money");
+    EXPECT_TRUE(owner.m_sent.empty());
+}
