@@ -380,31 +380,18 @@ BOOL CCellListCtrl::IsEnabled(int row) const
 
 BOOL CCellListCtrl::SetBold(int row, int column, BOOL bold)
 {
-    CellRecord* cell = Cell(row, column);
-    if (cell == nullptr)
-        return FALSE;
-    cell->bold = bold;
-    UpdateSubItem(row, column);
-    return TRUE;
+    return ChangeCell(row, column, /*redraw=*/true, [&](CellRecord& cell) { cell.bold = bold; });
 }
 
 BOOL CCellListCtrl::SetItemImage(int row, int column, int image)
 {
-    CellRecord* cell = Cell(row, column);
-    if (cell == nullptr)
-        return FALSE;
-    cell->image = image;
-    UpdateSubItem(row, column);
-    return TRUE;
+    return ChangeCell(row, column, /*redraw=*/true, [&](CellRecord& cell) { cell.image = image; });
 }
 
 BOOL CCellListCtrl::SetItemToolTipText(int row, int column, LPCTSTR text)
 {
-    CellRecord* cell = Cell(row, column);
-    if (cell == nullptr)
-        return FALSE;
-    cell->tooltip = text == nullptr ? "" : text;
-    return TRUE;
+    return ChangeCell(row, column, /*redraw=*/false,
+                      [&](CellRecord& cell) { cell.tooltip = text == nullptr ? "" : text; });
 }
 
 CString CCellListCtrl::GetItemToolTipText(int row, int column) const
@@ -416,38 +403,33 @@ CString CCellListCtrl::GetItemToolTipText(int row, int column) const
 BOOL CCellListCtrl::SetComboBox(int row, int column, BOOL combo,
                                 const std::vector<CString>* choices, int dropDownRows, int initial)
 {
-    CellRecord* cell = Cell(row, column);
-    if (cell == nullptr)
-        return FALSE;
-    cell->combo = combo;
-    cell->choices = choices;
-    cell->dropDownRows = dropDownRows;
-    cell->initialChoice = initial;
-    UpdateSubItem(row, column);
-    return TRUE;
+    return ChangeCell(row, column, /*redraw=*/true,
+                      [&](CellRecord& cell)
+                      {
+                          cell.combo = combo;
+                          cell.choices = choices;
+                          cell.dropDownRows = dropDownRows;
+                          cell.initialChoice = initial;
+                      });
 }
 
 BOOL CCellListCtrl::SetProgress(int row, int column, BOOL show, int percent, LPCTSTR format,
                                 BOOL showText)
 {
-    CellRecord* cell = Cell(row, column);
-    if (cell == nullptr)
-        return FALSE;
-    cell->progress = show;
-    cell->percent = std::clamp(percent, 0, 100);
-    cell->progressText = format == nullptr ? "" : format;
-    cell->showProgressText = showText;
-    UpdateSubItem(row, column);
-    return TRUE;
+    return ChangeCell(row, column, /*redraw=*/true,
+                      [&](CellRecord& cell)
+                      {
+                          cell.progress = show;
+                          cell.percent = std::clamp(percent, 0, 100);
+                          cell.progressText = format == nullptr ? "" : format;
+                          cell.showProgressText = showText;
+                      });
 }
 
 BOOL CCellListCtrl::SetUserValue(int row, int column, int value)
 {
-    CellRecord* cell = Cell(row, column);
-    if (cell == nullptr)
-        return FALSE;
-    cell->userValue = value;
-    return TRUE;
+    return ChangeCell(row, column, /*redraw=*/false,
+                      [&](CellRecord& cell) { cell.userValue = value; });
 }
 
 int CCellListCtrl::GetUserValue(int row, int column) const
@@ -467,6 +449,18 @@ CRect CCellListCtrl::CellRect(int row, int column)
         cell.right = next.left;
     }
     return cell;
+}
+
+BOOL CCellListCtrl::ChangeCell(int row, int column, bool redraw,
+                               const std::function<void(CellRecord&)>& change)
+{
+    CellRecord* cell = Cell(row, column);
+    if (cell == nullptr)
+        return FALSE;
+    change(*cell);
+    if (redraw)
+        UpdateSubItem(row, column);
+    return TRUE;
 }
 
 void CCellListCtrl::NotifyParent(UINT message, WPARAM wParam, LPARAM lParam)

@@ -5,6 +5,7 @@
 #include "platform/ui/ImageList.h"
 #include "platform/ui/ListCtrl.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -104,6 +105,10 @@ private:
 
     std::vector<CellRecord>* Records(int row) const;
     CellRecord* Cell(int row, int column) const;
+    // Applies change to the cell's record and redraws the cell when asked; FALSE when the cell
+    // has no record.
+    BOOL ChangeCell(int row, int column, bool redraw,
+                    const std::function<void(CellRecord&)>& change);
     void ReadColours();
     void SubclassHeader();
     void NotifyParent(UINT message, WPARAM wParam, LPARAM lParam);
