@@ -2,6 +2,7 @@
 #include "controls/CellListCtrl.h"
 
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -76,6 +77,14 @@ TEST(CellComboListTest, ShowSizesTenRowsAndScrollsToTheSelection)
     EXPECT_EQ(window.Width(), 150);
     EXPECT_EQ(open.combo.GetScrollPos(), 12);
     EXPECT_EQ(open.entries->indexAt(QPoint(2, 2)).row(), 11);
+
+    auto* bar =
+        open.combo.GetSafeHwnd()->findChild<QScrollBar*>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_NE(bar, nullptr);
+    bar->triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(open.entries->indexAt(QPoint(2, 2)).row(), 0);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(open.entries->indexAt(QPoint(2, 2)).row(), 1);
 }
 
 TEST(CellComboListTest, KeysMoveTheScrollBarAndTellTheList)

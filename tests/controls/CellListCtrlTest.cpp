@@ -268,6 +268,8 @@ TEST(CellListCtrlTest, EveryCellKindIsPaintedAndSavedAsAPicture)
     list.SetItemImage(2, 1, 0);
     list.SetCurSel(1);
     list.SetHeaderCheckedState(0, 2);
+    list.SetFocus();
+    ASSERT_EQ(CWnd::GetFocus(), &list);
     QDir().mkpath(CONTROLS_GRAB_DIR);
     const QImage shot = Widget(list)->grab().toImage();
     ASSERT_TRUE(shot.save(QString(CONTROLS_GRAB_DIR) + "/cell-list.png"));
@@ -289,6 +291,10 @@ TEST(CellListCtrlTest, EveryCellKindIsPaintedAndSavedAsAPicture)
               GetSysColor(COLOR_3DSHADOW));
     EXPECT_EQ(FromQColor(shot.pixelColor(combo.left + 1, combo.top + 1)), RGB(255, 255, 255));
     EXPECT_EQ(list.GetItemText(1, 2), "int");
+    // The selected row of the focused list in the highlight colour.
+    const CRect selected = Cell(list, 1, 1);
+    EXPECT_EQ(FromQColor(shot.pixelColor(selected.CenterPoint().x, selected.CenterPoint().y)),
+              GetSysColor(COLOR_HIGHLIGHT));
     // The image one margin from the cell's left edge, the text after it.
     const CRect imaged = Cell(list, 2, 1);
     EXPECT_EQ(FromQColor(shot.pixelColor(imaged.left + 6 + 8, imaged.CenterPoint().y)),
