@@ -138,7 +138,7 @@ TEST(CellComboListTest, TheEntryUnderTheMouseBecomesTheSelection)
     auto* entries = combo.GetSafeHwnd()->findChild<QListWidget*>();
     const QRect money = entries->visualItemRect(entries->item(3));
     QCursor::setPos(entries->viewport()->mapToGlobal(money.center()));
-    QTest::qWait(20);
+    QTest::qWait(50);
     EXPECT_EQ(combo.GetSelectedText(), "money");
     EXPECT_TRUE(owner.m_sent.empty());
 }

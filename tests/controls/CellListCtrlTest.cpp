@@ -196,7 +196,7 @@ TEST(CellListCtrlTest, AComboCellOpensMovesWithTheKeysCommitsAndEscapes)
 
     const CRect cell = Cell(list, 0, 2);
     Click(list, CPoint(cell.right - cell.Height() / 2, cell.CenterPoint().y));
-    QTest::qWait(20);
+    QTest::qWait(50);
     CCellComboList* drop = list.GetComboList();
     ASSERT_NE(drop, nullptr);
     EXPECT_EQ(drop->GetSelectedText(), "varchar");
@@ -206,25 +206,25 @@ TEST(CellListCtrlTest, AComboCellOpensMovesWithTheKeysCommitsAndEscapes)
     ASSERT_NE(entries, nullptr);
     EXPECT_EQ(entries->count(), 4);
     QTest::keyClick(entries, Qt::Key_Down);
-    QTest::qWait(20);
+    QTest::qWait(50);
     EXPECT_EQ(list.GetItemText(0, 2), "date");
     QTest::keyClick(entries, Qt::Key_M);
-    QTest::qWait(20);
+    QTest::qWait(50);
     EXPECT_EQ(list.GetItemText(0, 2), "money");
     QTest::keyClick(entries, Qt::Key_Escape);
     EXPECT_EQ(list.GetItemText(0, 2), "varchar");
-    QTest::qWait(20);
+    QTest::qWait(50);
     EXPECT_EQ(list.GetComboList(), nullptr);
     EXPECT_TRUE(parent.Of(CellListComboSelectionMessage()).empty());
 
     Click(list, CPoint(cell.right - cell.Height() / 2, cell.CenterPoint().y));
-    QTest::qWait(20);
+    QTest::qWait(50);
     drop = list.GetComboList();
     ASSERT_NE(drop, nullptr);
     entries = drop->GetSafeHwnd()->findChild<QListWidget*>();
     QTest::keyClick(entries, Qt::Key_Up);
     QTest::keyClick(entries, Qt::Key_Return);
-    QTest::qWait(20);
+    QTest::qWait(50);
     EXPECT_EQ(list.GetComboList(), nullptr);
     EXPECT_EQ(list.GetItemText(0, 2), "int");
     EXPECT_EQ(parent.Of(CellListComboSelectionMessage()),
@@ -362,11 +362,11 @@ TEST(CellListCtrlTest, APressIsCancelledWhenTheCursorLeavesTheDropButton)
     QCursor::setPos(widget->mapToGlobal(QPoint(cell.right - 3, cell.CenterPoint().y)));
     QTest::mousePress(widget->viewport(), Qt::LeftButton, Qt::NoModifier,
                       QPoint(cell.right - 3, cell.CenterPoint().y) - offset);
-    QTest::qWait(20);
+    QTest::qWait(50);
     EXPECT_EQ(list.GetCell(0, 1)->dropDownRequested, 1);
     ASSERT_NE(list.GetComboList(), nullptr);
     QCursor::setPos(widget->mapToGlobal(QPoint(cell.left + 3, cell.CenterPoint().y)));
-    QTest::qWait(20);
+    QTest::qWait(50);
     EXPECT_EQ(list.GetCell(0, 1)->dropDownRequested, 0);
     EXPECT_NE(list.GetComboList(), nullptr);
 }
@@ -385,7 +385,7 @@ TEST(CellListCtrlTest, AClickOffTheRowsClosesTheDropDownAsEscape)
     EXPECT_EQ(list.GetItemText(0, 1), "int");
     list.GetComboList()->SetSelection(1);
     Click(list, CPoint(10, 190));
-    QTest::qWait(20);
+    QTest::qWait(50);
     EXPECT_EQ(list.GetComboList(), nullptr);
     EXPECT_EQ(list.GetItemText(0, 1), "int");
     EXPECT_TRUE(parent.Of(CellListComboSelectionMessage()).empty());
