@@ -6,6 +6,9 @@
 
 #include <vector>
 
+// The width of the drop-down's scroll bar as the list shows it.
+constexpr int COMBO_SCROLL_WIDTH = 11;
+
 class QListWidget;
 class QScrollBar;
 

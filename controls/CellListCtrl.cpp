@@ -562,7 +562,7 @@ void CCellListCtrl::OnTimer(UINT_PTR id)
                 ClearDropDownRequest(row, column);
         }
         else if (m_comboList != nullptr)
-            m_comboList->Show(11);
+            m_comboList->Show(COMBO_SCROLL_WIDTH);
         else
             KillTimer(TIMER_PRESS);
         return;

@@ -8,7 +8,6 @@
 namespace
 {
 constexpr int HEADER_MARGIN = 6;
-constexpr int SCROLL_WIDTH = 11;
 constexpr COLORREF BLACK = RGB(0, 0, 0);
 constexpr COLORREF WHITE = RGB(255, 255, 255);
 constexpr COLORREF PROGRESS_BACK = 0xE0E0E0;
@@ -262,7 +261,7 @@ void CCellListCtrl::OpenDropDown(const CRect& cell, int row, int column, CellRec
     m_comboList->SetSelection(opening.selection);
     if (opening.cellText != GetItemText(row, column))
         CListCtrl::SetItemText(row, column, opening.cellText);
-    m_comboList->Show(SCROLL_WIDTH);
+    m_comboList->Show(COMBO_SCROLL_WIDTH);
 }
 
 void CCellListCtrl::OnPaint()
