@@ -1,5 +1,6 @@
 #include "controls/CellListCtrl.h"
 #include "controls/CellComboList.h"
+#include "controls/CellHeaderCtrl.h"
 #include "platform/ui/DC.h"
 #include "platform/ui/HeaderCtrl.h"
 #include "platform/ui/ImageList.h"
@@ -389,4 +390,20 @@ TEST(CellListCtrlTest, AClickOffTheRowsClosesTheDropDownAsEscape)
     EXPECT_EQ(list.GetComboList(), nullptr);
     EXPECT_EQ(list.GetItemText(0, 1), "int");
     EXPECT_TRUE(parent.Of(CellListComboSelectionMessage()).empty());
+}
+
+TEST(CellListCtrlTest, TheBufferedHeaderLooksLikeTheOnePaintedDirectly)
+{
+    SpyParent parent;
+    CCellListCtrl& list = parent.m_list;
+    list.SetHeaderCheckedState(1, 1);
+    QWidget* header = list.GetHeaderCtrl()->GetSafeHwnd();
+    const QImage buffered = header->grab().toImage();
+    list.GetCellHeader()->SetDoubleBuffer(FALSE);
+    const QImage direct = header->grab().toImage();
+    EXPECT_EQ(buffered, direct);
+    CRect second;
+    list.GetHeaderCtrl()->GetItemRect(1, &second);
+    EXPECT_EQ(FromQColor(direct.pixelColor(second.left + 6 + 4, second.CenterPoint().y)),
+              RGB(255, 255, 255));
 }
