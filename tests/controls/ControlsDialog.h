@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/ColorButton.h"
 #include "controls/ListControl.h"
 #include "controls/StaticCtrl.h"
 #include "controls/TabCtrl.h"
@@ -17,6 +18,7 @@ constexpr int IDC_THUMBS = 4102;
 constexpr int IDC_TREE = 4103;
 constexpr int IDC_TABS = 4104;
 constexpr int IDC_PICTURE = 4105;
+constexpr int IDC_START = 4106;
 
 // A tab page that counts how often its dialog data was saved.
 class CountingPage : public CWnd
@@ -58,7 +60,8 @@ public:
              {IDC_THUMBS, ControlKind::ListCtrl, "", false, false, 320, 120},
              {IDC_TREE, ControlKind::TreeCtrl, "", false, false, 320, 160},
              {IDC_TABS, ControlKind::TabCtrl, "", false, false, 320, 140},
-             {IDC_PICTURE, ControlKind::Picture, "", false, false, 48, 48}}};
+             {IDC_PICTURE, ControlKind::Picture, "", false, false, 48, 48},
+             {IDC_START, ControlKind::PushButton, "Start", false, false, 120, 40}}};
         SetOwnedWidget(new QWidget);
         CreateControls(layout);
         m_rows.SubclassDlgItem(IDC_ROWS, this);
@@ -67,7 +70,8 @@ public:
         m_tree.ModifyStyle(0, TVS_CHECKBOXES);
         m_tabs.SubclassDlgItem(IDC_TABS, this);
         m_picture.SubclassDlgItem(IDC_PICTURE, this);
-        GetSafeHwnd()->resize(360, 640);
+        m_start.SubclassDlgItem(IDC_START, this);
+        GetSafeHwnd()->resize(360, 700);
     }
 
     ListControl m_rows;
@@ -75,4 +79,5 @@ public:
     TreeControl m_tree;
     TwoPageTabs m_tabs;
     StaticCtrl m_picture;
+    ColorButton m_start;
 };

@@ -38,6 +38,8 @@ TEST(ControlsScreenshotTest, ADialogWithEachControlIsWrittenIntoTheBuildFolder)
     dialog.m_tabs.InitPages();
     dialog.m_tabs.LayoutPages();
     ASSERT_TRUE(dialog.m_picture.SetBitmap(4301));
+    dialog.m_start.SetBitmaps(4301, RGB(192, 192, 192), ColorButton::BTNST_AUTO_GRAY, 0);
+    dialog.m_start.SetColor(ColorButtonLook::Idle, RGB(255, 255, 224), RGB(0, 0, 128));
 
     QWidget* window = dialog.GetSafeHwnd();
     window->show();
