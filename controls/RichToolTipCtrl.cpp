@@ -12,6 +12,7 @@ namespace
 {
 constexpr UINT_PTR kDelayTimer = 1;
 constexpr UINT_PTR kCheckTimer = 2;
+constexpr int kMarkerWidth = 10;
 
 // The nearest window with a handle at or above the widget.
 CWnd* HandleOf(QWidget* widget)
@@ -229,7 +230,9 @@ void CRichToolTipCtrl::ShowTip(CPoint point)
         return;
     m_shownText = ToolTipPart(TextOf(*tool), m_extended, m_multiPart);
     const CSize text = CalculateTextSize(m_shownText);
-    const CSize size(text.cx + m_margins.left + m_margins.right,
+    // A two-part tip keeps a strip at the right for its marker.
+    const int marker = m_multiPart ? kMarkerWidth : 0;
+    const CSize size(text.cx + m_margins.left + m_margins.right + marker,
                      text.cy + m_margins.top + m_margins.bottom);
     const CRect tip = CalculateTipRect(point, size);
     SetWindowPos(&wndTopMost, tip.left, tip.top, tip.Width(), tip.Height(), 0);
@@ -280,13 +283,13 @@ void CRichToolTipCtrl::OnPaint()
     dc.SetTextColor(fore == CLR_DEFAULT ? GetSysColor(COLOR_INFOTEXT) : fore);
     CFont* previous = dc.SelectObject(&m_font);
     CRect text(client.left + m_margins.left, client.top + m_margins.top,
-               client.right - m_margins.right, client.bottom - m_margins.bottom);
+               client.right - m_margins.right - (m_multiPart ? kMarkerWidth : 0),
+               client.bottom - m_margins.bottom);
     dc.DrawText(m_shownText, &text, m_format);
     dc.SelectObject(previous);
     if (m_multiPart)
     {
-        // A small triangle in the bottom-right corner: down for the first part, up for the
-        // second.
+        // A small triangle in the marker strip: down for the first part, up for the second.
         const int x = client.right - 8;
         const int y = client.bottom - 7;
         const POINT down[4] = {{x, y}, {x + 5, y}, {x + 2, y + 4}, {x, y}};
