@@ -62,10 +62,7 @@ ColorButton::ColorButton()
     SetDefaultColors(FALSE);
 }
 
-ColorButton::~ColorButton()
-{
-    ClearMessageMap();
-}
+ColorButton::~ColorButton() = default;
 
 void ColorButton::FreeBitmaps()
 {
@@ -208,8 +205,13 @@ void ColorButton::SetMenuCallback(CWnd* window, UINT message, LPARAM parameter)
 void ColorButton::SetTooltipText(const char* text)
 {
     m_toolTipText = text != nullptr ? text : "";
-    if (m_toolTip)
+    if (!m_toolTip)
+        return;
+    if (m_toolTip->GetToolCount() == 0)
+        m_toolTip->AddTool(this, m_toolTipText);
+    else
         m_toolTip->UpdateTipText(m_toolTipText, this);
+    m_toolTip->Activate(TRUE);
 }
 
 void ColorButton::SetSound(const char* sound, BOOL onClick)
@@ -232,8 +234,7 @@ BOOL ColorButton::PreTranslateMessage(MSG* msg)
         }
     }
     m_toolTip->RelayEvent(msg);
-    if (msg->message == WM_LBUTTONDBLCLK)
-        msg->message = WM_LBUTTONDOWN;
+    // A double click reaches the button as a second press already (the widget's own handling).
     return CButton::PreTranslateMessage(msg);
 }
 

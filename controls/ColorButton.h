@@ -58,6 +58,8 @@ public:
     // The window that receives (message, popup, parameter) before the popup shows.
     void SetMenuCallback(CWnd* window, UINT message, LPARAM parameter = 0);
     void SetTooltipText(const char* text);
+    // Made by the first message that passes PreTranslateMessage; null before.
+    const CToolTipCtrl* GetToolTip() const { return m_toolTip.get(); }
     // The sounds played on hover and on a click (null: none).
     void SetSound(const char* sound, BOOL onClick);
 

@@ -184,3 +184,18 @@ TEST(ColorButtonTest, AClickOpensTheAddressOrDropsTheMenuDown)
     EXPECT_EQ(shell.opened.size(), 1U);
     EXPECT_EQ(host.m_commands.back(), std::make_pair(ID_SECOND, 0));
 }
+
+TEST(ColorButtonTest, TheToolTipComesWithTheFirstMessageAndFollowsTheText)
+{
+    ButtonHost host;
+    ColorButton& button = host.m_button;
+    button.SetTooltipText("Opens the start page");
+    EXPECT_EQ(button.GetToolTip(), nullptr);
+
+    MSG move{button.GetSafeHwnd(), WM_MOUSEMOVE, 0, 0, 0, {}};
+    EXPECT_FALSE(button.PreTranslateMessage(&move));
+    ASSERT_NE(button.GetToolTip(), nullptr);
+    EXPECT_EQ(button.GetToolTip()->GetToolText(&button), CString("Opens the start page"));
+    button.SetTooltipText("Opens the SQL view");
+    EXPECT_EQ(button.GetToolTip()->GetToolText(&button), CString("Opens the SQL view"));
+}
