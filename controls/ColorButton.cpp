@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPixmap>
 
 #include <algorithm>
 #include <cstring>
@@ -62,7 +63,28 @@ ColorButton::ColorButton()
     SetDefaultColors(FALSE);
 }
 
-ColorButton::~ColorButton() = default;
+ColorButton::~ColorButton()
+{
+    FreeIcons();
+}
+
+void ColorButton::FreeIcons()
+{
+    for (HICON* icon : {&m_hoverIcon, &m_idleIcon})
+    {
+        if (*icon != nullptr)
+            DestroyIcon(*icon);
+        *icon = nullptr;
+    }
+}
+
+void ColorButton::SetIcons(HICON hover, HICON idle)
+{
+    FreeIcons();
+    m_hoverIcon = hover;
+    m_idleIcon = idle;
+    Invalidate();
+}
 
 void ColorButton::FreeBitmaps()
 {
@@ -347,6 +369,14 @@ void ColorButton::OnSysColorChange()
     SetDefaultColors();
 }
 
+BOOL ColorButton::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message)
+{
+    if (m_cursor == nullptr)
+        return CButton::OnSetCursor(wnd, hitTest, message);
+    SetCursor(m_cursor);
+    return TRUE;
+}
+
 BOOL ColorButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED)
@@ -425,13 +455,18 @@ void ColorButton::DrawItem(LPDRAWITEMSTRUCT drawItem)
     GetWindowText(caption);
     CRect client(drawItem->rcItem);
     CRect captionRect = client;
-    if (m_hoverImage.bitmap)
+    if (m_hoverIcon != nullptr || m_hoverImage.bitmap)
     {
-        const CSize size = m_hoverImage.bitmap->GetBitmapDimension();
+        const CSize size = m_hoverIcon != nullptr
+                               ? CSize(m_hoverIcon->width(), m_hoverIcon->height())
+                               : m_hoverImage.bitmap->GetBitmapDimension();
         Placement placement = PlaceImage(client, size, !caption.IsEmpty(), m_align, m_gap);
         if (IsPressed(m_drawn) && !m_checkBoxMode)
             placement.image.OffsetRect(m_pressedOffset);
-        DrawBitmap(dc, placement.image);
+        if (m_hoverIcon != nullptr)
+            DrawIcon(dc, placement.image);
+        else
+            DrawBitmap(dc, placement.image);
         captionRect = placement.caption;
     }
     if (!caption.IsEmpty())
@@ -484,6 +519,14 @@ void ColorButton::DrawBorder(CDC* dc, CRect* rect)
     case Border::None:
         break;
     }
+}
+
+void ColorButton::DrawIcon(CDC* dc, const CRect& rect)
+{
+    const HICON icon = UsesHoverImage(m_drawn, m_idleIcon != nullptr) || m_idleIcon == nullptr
+                           ? m_hoverIcon
+                           : m_idleIcon;
+    dc->DrawState(rect.TopLeft(), rect.Size(), icon, m_drawn.disabled ? DSS_DISABLED : DSS_NORMAL);
 }
 
 void ColorButton::DrawBitmap(CDC* dc, const CRect& rect)

@@ -36,6 +36,11 @@ public:
     // The hover bitmap and, by idleId: none (0), a grey copy (-2), a darker copy (-3), or another
     // bitmap resource, each transparent where it has its colour.
     DWORD SetBitmaps(int hoverId, COLORREF hoverTransparent, int idleId, COLORREF idleTransparent);
+    // Icons shown instead of the bitmaps: the hover one and an idle one (null: none). The button
+    // owns them from now on.
+    void SetIcons(HICON hover, HICON idle);
+    // The cursor shown over the button (null: the usual one); a shared cursor, not owned.
+    void SetBtnCursor(HCURSOR cursor) { m_cursor = cursor; }
     // Mode 0 moves the pressed image by (1, 1), mode 1 by (0, 2).
     DWORD SetPressedOffset(int mode, BOOL repaint = TRUE);
     // Check-box mode only.
@@ -77,6 +82,7 @@ public:
 protected:
     virtual void DrawBackground(CDC* dc, CRect* rect);
     virtual void DrawBorder(CDC* dc, CRect* rect);
+    virtual void DrawIcon(CDC* dc, const CRect& rect);
     virtual void DrawBitmap(CDC* dc, const CRect& rect);
     virtual void DrawText(CDC* dc, const CString& caption, CRect rect);
 
@@ -88,6 +94,7 @@ protected:
     void OnKillFocus(CWnd* newWnd) override;
     void OnEnable(BOOL enable) override;
     void OnSysColorChange() override;
+    BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message) override;
     BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
 private:
@@ -102,6 +109,7 @@ private:
     void OnClicked();
     void ShowMenu();
     void FreeBitmaps();
+    void FreeIcons();
     ColorButtonLook::State StateOf(UINT itemState) const;
 
     bool m_greyedBitmap = true;
@@ -127,6 +135,9 @@ private:
     std::unique_ptr<CToolTipCtrl> m_toolTip;
     CString m_toolTipText;
     CString m_url;
+    HICON m_hoverIcon = nullptr;
+    HICON m_idleIcon = nullptr;
+    HCURSOR m_cursor = nullptr;
     Image m_hoverImage;
     Image m_idleImage;
     CString m_hoverSound;

@@ -199,3 +199,26 @@ TEST(ColorButtonTest, TheToolTipComesWithTheFirstMessageAndFollowsTheText)
     button.SetTooltipText("Opens the SQL view");
     EXPECT_EQ(button.GetToolTip()->GetToolText(&button), CString("Opens the SQL view"));
 }
+
+TEST(ColorButtonTest, IconsTakeThePlaceOfTheBitmapsAndTheCursorShowsOverTheButton)
+{
+    ButtonHost host;
+    ColorButton& button = host.m_button;
+    button.SetWindowText("");
+    auto* hover = new QPixmap(8, 8);
+    hover->fill(QColor(0, 160, 0));
+    auto* idle = new QPixmap(8, 8);
+    idle->fill(QColor(0, 0, 160));
+    button.SetIcons(hover, idle);
+    QWidget* widget = button.GetSafeHwnd();
+    host.GetSafeHwnd()->show();
+    const QPoint centre = widget->rect().center();
+    EXPECT_EQ(widget->grab().toImage().pixelColor(centre), QColor(0, 0, 160));
+    button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(centre.x(), centre.y()));
+    EXPECT_EQ(widget->grab().toImage().pixelColor(centre), QColor(0, 160, 0));
+
+    const HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
+    button.SetBtnCursor(hand);
+    EXPECT_TRUE(button.SendMessage(WM_SETCURSOR, 0, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+    EXPECT_EQ(GetCursor(), hand);
+}
