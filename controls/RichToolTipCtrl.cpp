@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <cstring>
+
 namespace
 {
 constexpr UINT_PTR kDelayTimer = 1;
@@ -77,11 +79,38 @@ BOOL CRichToolTipCtrl::Create(CWnd* parent)
     if (!CreateEx(WS_EX_TOPMOST | WS_EX_NOACTIVATE, className, "", WS_POPUP, CRect(0, 0, 10, 10),
                   parent, 0))
         return FALSE;
-    NONCLIENTMETRICS metrics{sizeof(NONCLIENTMETRICS), {}, {}, {}};
-    if (SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-        m_font.CreateFontIndirect(&metrics.lfStatusFont);
-    SetFont(&m_font, FALSE);
+    TakeFont(nullptr);
     return TRUE;
+}
+
+void CRichToolTipCtrl::TakeFont(const CFont* font)
+{
+    NONCLIENTMETRICS metrics{sizeof(NONCLIENTMETRICS), {}, {}, {}};
+    SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    const LOGFONT& system = metrics.lfStatusFont;
+    LOGFONT wanted{};
+    if (font == nullptr || font->GetLogFont(&wanted) == 0)
+        wanted = system;
+    m_systemFont =
+        wanted.lfHeight == system.lfHeight && wanted.lfWeight == system.lfWeight &&
+        wanted.lfItalic == system.lfItalic && wanted.lfUnderline == system.lfUnderline &&
+        wanted.lfStrikeOut == system.lfStrikeOut && wanted.lfCharSet == system.lfCharSet &&
+        std::strncmp(wanted.lfFaceName, system.lfFaceName, sizeof(wanted.lfFaceName)) == 0;
+    m_font.DeleteObject();
+    m_font.CreateFontIndirect(&wanted);
+    SetFont(&m_font, FALSE);
+}
+
+LRESULT CRichToolTipCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_SETFONT)
+    {
+        TakeFont(reinterpret_cast<const CFont*>(wParam));
+        return 0;
+    }
+    if (message == WM_GETFONT)
+        return reinterpret_cast<LRESULT>(&m_font);
+    return CWnd::WindowProc(message, wParam, lParam);
 }
 
 BOOL CRichToolTipCtrl::AddTool(CWnd* window, LPCTSTR text, LPCRECT rect, UINT id)

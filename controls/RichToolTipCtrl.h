@@ -48,6 +48,9 @@ public:
     // The part of the current tool's text the tip shows.
     const CString& GetShownText() const { return m_shownText; }
     bool IsShown() const;
+    // Whether the tip shows in the system's tool-tip font (WM_SETFONT with another font clears
+    // it; WM_GETFONT answers the font).
+    bool UsesSystemFont() const { return m_systemFont; }
     const ToolTipMachine& Machine() const { return m_machine; }
 
     // Where the screen and the cursor are; tests put fixed ones in.
@@ -58,6 +61,7 @@ public:
     virtual CSize CalculateTextSize(const CString& text);
 
 protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnPaint() override;
     void OnTimer(UINT_PTR id) override;
     void OnLButtonDown(UINT flags, CPoint point) override;
@@ -72,12 +76,15 @@ private:
     void Run(const ToolTipMachine::Commands& commands);
     void ShowTip(CPoint point);
     CString TextOf(const CRichToolTipInfo& tool);
+    // Takes the font's attributes, or the system tool-tip font's when they cannot be read.
+    void TakeFont(const CFont* font);
 
     CWnd* m_parent = nullptr;
     CRect m_margins{2, 2, 3, 3};
     int m_maxWidth = 0;
     CPoint m_cursorOffset{0, 20};
     CFont m_font;
+    bool m_systemFont = true;
     UINT m_format = 0xA50;
     bool m_multiPart = false;
     bool m_extended = false;

@@ -24,6 +24,7 @@ constexpr int IDR_CHOICES = 4403;
 constexpr UINT ID_FIRST = 4410;
 constexpr UINT ID_SECOND = 4411;
 constexpr COLORREF kKey = RGB(255, 0, 255);
+constexpr UINT kMenuCallback = WM_USER + 40;
 
 // A window with one colour button, which records the commands it receives.
 class ButtonHost : public CWnd
@@ -38,6 +39,12 @@ public:
         SetOwnedWidget(new QWidget);
         CreateControls(layout);
         m_button.SubclassDlgItem(IDC_COLOR, this);
+        MapMessageHandler(kMenuCallback,
+                          [this](WPARAM popup, LPARAM parameter)
+                          {
+                              m_callbacks.push_back({popup, parameter});
+                              return LRESULT(0);
+                          });
     }
 
     BOOL OnCmdMsg(UINT id, int code) override
@@ -48,6 +55,7 @@ public:
 
     ColorButton m_button;
     std::vector<std::pair<UINT, int>> m_commands;
+    std::vector<std::pair<WPARAM, LPARAM>> m_callbacks;
 };
 
 // Records what the shell is asked to open.
@@ -168,6 +176,7 @@ TEST(ColorButtonTest, AClickOpensTheAddressOrDropsTheMenuDown)
     RegisterMenuResource(IDR_CHOICES, {MenuPopup("Choices", {MenuCommand("First", ID_FIRST),
                                                              MenuCommand("Second", ID_SECOND)})});
     ASSERT_TRUE(button.SetMenu(IDR_CHOICES, &host));
+    button.SetMenuCallback(&host, kMenuCallback, 77);
     std::vector<CString> shown;
     const PopupMenuTracker previous = SetPopupMenuTracker(
         [&shown](CMenu& menu, UINT, CPoint, CWnd*)
@@ -181,6 +190,9 @@ TEST(ColorButtonTest, AClickOpensTheAddressOrDropsTheMenuDown)
     SetPopupMenuTracker(previous);
     QApplication::processEvents();
     EXPECT_EQ(shown, std::vector<CString>{"First"});
+    ASSERT_EQ(host.m_callbacks.size(), 1U);
+    EXPECT_NE(host.m_callbacks[0].first, 0U);
+    EXPECT_EQ(host.m_callbacks[0].second, 77);
     EXPECT_EQ(shell.opened.size(), 1U);
     EXPECT_EQ(host.m_commands.back(), std::make_pair(ID_SECOND, 0));
 }

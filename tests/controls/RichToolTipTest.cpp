@@ -142,3 +142,26 @@ TEST(RichToolTipTest, ATipNearTheBottomGoesAboveTheTool)
     EXPECT_EQ(shown.bottom, folder.top);
     EXPECT_LE(shown.right, 800);
 }
+
+TEST(RichToolTipTest, TheTipTakesAFontAndFallsBackToTheSystemOne)
+{
+    TippedDialog dialog;
+    CRichToolTipCtrl& tip = dialog.m_tip;
+    EXPECT_TRUE(tip.UsesSystemFont());
+
+    LOGFONT bold{-20, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0, "Serif"};
+    CFont font;
+    font.CreateFontIndirect(&bold);
+    tip.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(&font));
+    EXPECT_FALSE(tip.UsesSystemFont());
+    auto* shown = reinterpret_cast<CFont*>(tip.SendMessage(WM_GETFONT));
+    LOGFONT read{};
+    ASSERT_NE(shown->GetLogFont(&read), 0);
+    EXPECT_EQ(read.lfWeight, FW_BOLD);
+    EXPECT_EQ(read.lfHeight, -20);
+
+    // A font that cannot be read gives the system font back.
+    CFont none;
+    tip.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(&none));
+    EXPECT_TRUE(tip.UsesSystemFont());
+}
