@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPixmap>
+#include <QWidget>
 
 #include <algorithm>
 #include <cstring>
@@ -194,6 +195,36 @@ void ColorButton::SetFlat(BOOL flat, BOOL repaint)
         Invalidate();
 }
 
+void ColorButton::DrawTransparent(BOOL repaint)
+{
+    m_transparent = true;
+    m_parentBackground.reset();
+    if (repaint)
+        Invalidate();
+}
+
+void ColorButton::PaintParentBackground(CDC* dc, const CRect& rect)
+{
+    QWidget* widget = GetSafeHwnd();
+    QWidget* parent = widget != nullptr ? widget->parentWidget() : nullptr;
+    if (parent == nullptr)
+        return;
+    if (!m_parentBackground)
+    {
+        // The parent's own background only: its children (this button too) are not drawn.
+        QImage captured(widget->size(), QImage::Format_RGB32);
+        parent->render(&captured, QPoint(), QRegion(widget->geometry()),
+                       QWidget::DrawWindowBackground);
+        m_parentBackground = std::make_unique<CBitmap>();
+        m_parentBackground->SetImage(captured);
+    }
+    CDC memory;
+    memory.CreateCompatibleDC(dc);
+    CBitmap* previous = memory.SelectObject(m_parentBackground.get());
+    dc->BitBlt(rect.left, rect.top, rect.Width(), rect.Height(), &memory, 0, 0, SRCCOPY);
+    memory.SelectObject(previous);
+}
+
 void ColorButton::SetAlign(int align, BOOL repaint)
 {
     if (align >= 0 && align <= 2)
@@ -359,13 +390,20 @@ void ColorButton::OnEnable(BOOL enable)
     if (enable)
         return;
     EndHover();
-    if (GetFocus() == this && GetParent() != nullptr)
+    QWidget* widget = GetSafeHwnd();
+    if (widget == nullptr || !widget->hasFocus())
+        return;
+    QWidget* next = widget->nextInFocusChain();
+    if (next != nullptr && next != widget && next->isEnabled() && next->isVisible())
+        next->setFocus();
+    else if (GetParent() != nullptr)
         GetParent()->SetFocus();
 }
 
 void ColorButton::OnSysColorChange()
 {
     CButton::OnSysColorChange();
+    m_parentBackground.reset();
     SetDefaultColors();
 }
 
@@ -449,6 +487,8 @@ void ColorButton::DrawItem(LPDRAWITEMSTRUCT drawItem)
     m_drawn = StateOf(drawItem->itemState);
     dc->SetBkMode(TRANSPARENT);
     CRect rect(drawItem->rcItem);
+    if (m_transparent)
+        PaintParentBackground(dc, rect);
     DrawBackground(dc, &rect);
     DrawBorder(dc, &rect);
     CString caption;
@@ -487,7 +527,8 @@ void ColorButton::DrawBackground(CDC* dc, CRect* rect)
         dc->FrameRect(rect, &black);
         rect->DeflateRect(1, 1);
     }
-    dc->FillSolidRect(rect, m_backgrounds[ColorStateOf(m_drawn)]);
+    if (!m_transparent)
+        dc->FillSolidRect(rect, m_backgrounds[ColorStateOf(m_drawn)]);
 }
 
 void ColorButton::DrawBorder(CDC* dc, CRect* rect)

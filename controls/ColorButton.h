@@ -53,6 +53,8 @@ public:
     COLORREF GetBackgroundColor(ColorButtonLook::ColorState state) const;
     COLORREF GetTextColor(ColorButtonLook::ColorState state) const;
     void SetFlat(BOOL flat = TRUE, BOOL repaint = TRUE);
+    // The parent's background behind the button, captured once, becomes its background.
+    void DrawTransparent(BOOL repaint = TRUE);
     // 0 image left of the caption, 1 above it, 2 right of it.
     void SetAlign(int align, BOOL repaint = TRUE);
     // At most 260 bytes are kept; null clears the address.
@@ -110,6 +112,7 @@ private:
     void ShowMenu();
     void FreeBitmaps();
     void FreeIcons();
+    void PaintParentBackground(CDC* dc, const CRect& rect);
     ColorButtonLook::State StateOf(UINT itemState) const;
 
     bool m_greyedBitmap = true;
@@ -117,6 +120,9 @@ private:
     CSize m_gap{3, 3};
     CPoint m_pressedOffset{1, 1};
     bool m_flat = true;
+    bool m_transparent = false;
+    // The captured parent background (null until the first draw in transparent mode).
+    std::unique_ptr<CBitmap> m_parentBackground;
     bool m_hovering = false;
     bool m_trackInactive = true;
     bool m_isDefault = false;

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPalette>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -233,4 +234,24 @@ TEST(ColorButtonTest, IconsTakeThePlaceOfTheBitmapsAndTheCursorShowsOverTheButto
     button.SetBtnCursor(hand);
     EXPECT_TRUE(button.SendMessage(WM_SETCURSOR, 0, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
     EXPECT_EQ(GetCursor(), hand);
+}
+
+TEST(ColorButtonTest, ATransparentButtonShowsTheParentsBackground)
+{
+    ButtonHost host;
+    QWidget* window = host.GetSafeHwnd();
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, QColor(30, 140, 90));
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+    ColorButton& button = host.m_button;
+    button.SetWindowText("");
+    button.SetColor(ColorButtonLook::Idle, RGB(250, 250, 250), RGB(0, 0, 0));
+    window->show();
+    QWidget* widget = button.GetSafeHwnd();
+    const QPoint centre = widget->rect().center();
+    EXPECT_EQ(widget->grab().toImage().pixelColor(centre), QColor(250, 250, 250));
+
+    button.DrawTransparent();
+    EXPECT_EQ(widget->grab().toImage().pixelColor(centre), QColor(30, 140, 90));
 }
