@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/ui/TabCtrl.h"
+
+#include <memory>
+#include <vector>
+
+// A tab control that owns one page window per tab and shows the page of the chosen tab.
+class TabCtrl : public CTabCtrl
+{
+public:
+    ~TabCtrl() override;
+
+    // Inserts the tabs and creates their pages (AddPage).
+    virtual void InitPages() = 0;
+    // Places every page below the tabs, hidden, then shows the current one and selects its tab.
+    void LayoutPages();
+
+    int GetCurrentPage() const { return m_currentPage; }
+    int GetPageCount() const { return static_cast<int>(m_pages.size()); }
+    CWnd* GetPage(int index) const;
+
+protected:
+    // Called with the page shown after a click on the tabs.
+    virtual void OnPageSelected(CWnd* page) = 0;
+    // Appends a tab with the text and its page, a child window of this control; the control
+    // owns the page from now on.
+    void AddPage(LPCTSTR text, std::unique_ptr<CWnd> page);
+
+    void OnLButtonDown(UINT flags, CPoint point) override;
+
+private:
+    std::vector<std::unique_ptr<CWnd>> m_pages;
+    int m_currentPage = 0;
+};
