@@ -5,6 +5,7 @@
 #include "entities/LinkControl.h"
 #include "entities/Menu.h"
 #include "entities/RDLCReport.h"
+#include "gen_web/ASPXMenuWriter.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/TextFile.h"
@@ -21,6 +22,15 @@ const AspFile* TargetFile(const LinkControl& link)
 PageHeaderWriter::PageHeaderWriter(ForgeonProject& project, FormInterface& page, TextFile& out)
     : m_project(project), m_page(page), m_out(out)
 {
+}
+
+void PageHeaderWriter::WritePageTop(const CString& heading)
+{
+    WriteAccountLinks(0);
+    WriteMenuBarMarkup(m_out, 0);
+    m_out.Write(0, "\n");
+    m_out.Write(0, "<br/>\n");
+    m_out.Write(0, "<h3 class=\"heading\">%s</h3>\n", EscapeHtmlText(heading));
 }
 
 void PageHeaderWriter::WriteAccountLinks(int indent)

@@ -19,6 +19,8 @@ public:
 
     // My Account and Logout, into the folder of the project's first module.
     void WriteAccountLinks(int indent);
+    // The account links, the top menu bar and the page's heading.
+    void WritePageTop(const CString& heading);
     // The place of the server's answer: a message div filled by the page's script, or on pages
     // that post back whole (uploads, RDLC reports) a message label.
     void WriteMessageContainer(int indent);

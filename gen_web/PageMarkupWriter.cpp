@@ -2,7 +2,6 @@
 
 #include "entities/AspFile.h"
 #include "entities/FormInterface.h"
-#include "gen_web/ASPXMenuWriter.h"
 #include "gen_web/FieldRowLayout.h"
 #include "gen_web/PageHeaderWriter.h"
 #include "model/Field.h"
@@ -28,18 +27,8 @@ void PageMarkupWriter::WriteScriptClosing()
 void PageMarkupWriter::WritePageTop()
 {
     PageHeaderWriter header(*m_project, m_pageEntity, m_textFile);
-    header.WriteAccountLinks(0);
-    WriteMenuBarMarkup(m_textFile, 0);
-    WriteHeading();
+    header.WritePageTop(m_pageFile->GetPageTitle());
     header.WriteThreeColumnTable(m_pageEntity.GetPreLinkList(), 0);
-}
-
-void PageMarkupWriter::WriteHeading()
-{
-    m_textFile.Write(0, "\n");
-    m_textFile.Write(0, "<br/>\n");
-    m_textFile.Write(0, "<h3 class=\"heading\">");
-    m_textFile.Write(0, "%s</h3>\n", EscapeHtmlText(m_pageFile->GetPageTitle()));
 }
 
 void PageMarkupWriter::WriteKeyField(const Field& key)

@@ -34,7 +34,4 @@ protected:
 
     FormInterface& m_pageEntity;
     AspFile* m_pageFile = nullptr;
-
-private:
-    void WriteHeading();
 };

@@ -2,7 +2,6 @@
 
 #include "entities/AspxFile.h"
 #include "entities/RDLCReport.h"
-#include "gen_web/ASPXMenuWriter.h"
 #include "gen_web/AspxScriptWriter.h"
 #include "gen_web/CodeBehindFragments.h"
 #include "gen_web/FieldRowLayout.h"
@@ -102,12 +101,7 @@ void RDLCReportPageWriter::WritePage()
     script.WriteValidateData(shown, 2);
     m_textFile.Write(1, "</script>\n");
     PageHeaderWriter header(*m_project, *m_rdlcReport, m_textFile);
-    header.WriteAccountLinks(0);
-    WriteMenuBarMarkup(m_textFile, 0);
-    m_textFile.Write(0, "\n");
-    m_textFile.Write(0, "<br/>\n");
-    m_textFile.Write(0, "<h3 class=\"heading\">%s</h3>\n",
-                     EscapeHtmlText(m_rdlcReport->GetHeader()));
+    header.WritePageTop(m_rdlcReport->GetHeader());
     WriteLinkTable(0, true);
     m_textFile.Write(0, "<table class=\"TableClass\" cellspacing=\"1\" align=\"center\" "
                         "width=\"98%%\">\n");

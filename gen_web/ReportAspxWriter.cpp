@@ -65,12 +65,7 @@ void ReportAspxWriter::WriteListPage()
     script.WriteValidateData(m_controls, 0);
     m_textFile.Write(0, "</script>\n");
     PageHeaderWriter header(*m_project, *m_applicationReport, m_textFile);
-    header.WriteAccountLinks(0);
-    WriteMenuBarMarkup(m_textFile, 0);
-    m_textFile.Write(0, "\n");
-    m_textFile.Write(0, "<br/>\n");
-    m_textFile.Write(0, "<h3 class=\"heading\">%s</h3>\n",
-                     EscapeHtmlText(m_applicationReport->GetTitle()));
+    header.WritePageTop(m_applicationReport->GetTitle());
     header.WriteThreeColumnTable(m_applicationReport->GetPreLinkList(), 0);
     m_textFile.Write(0, "<table class=\"TableClass\" cellspacing=\"1\" >\n");
     WriteFilterTable();
