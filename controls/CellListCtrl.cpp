@@ -95,8 +95,7 @@ CCellListCtrl::~CCellListCtrl()
 {
     m_comboList.reset();
     if (GetSafeHwnd() != nullptr)
-        for (int row = 0; row < GetItemCount(); ++row)
-            delete Records(row);
+        FreeRecords();
     ClearMessageMap();
 }
 
@@ -143,11 +142,7 @@ int CCellListCtrl::OnCreate(LPCREATESTRUCT createStruct)
 void CCellListCtrl::OnDestroy()
 {
     m_comboList.reset();
-    for (int row = 0; row < GetItemCount(); ++row)
-    {
-        delete Records(row);
-        CListCtrl::SetItemData(row, 0);
-    }
+    FreeRecords();
     CListCtrl::OnDestroy();
 }
 
@@ -286,12 +281,17 @@ BOOL CCellListCtrl::DeleteItem(int row)
 
 BOOL CCellListCtrl::DeleteAllItems()
 {
+    FreeRecords();
+    return CListCtrl::DeleteAllItems();
+}
+
+void CCellListCtrl::FreeRecords()
+{
     for (int row = 0; row < GetItemCount(); ++row)
     {
         delete Records(row);
         CListCtrl::SetItemData(row, 0);
     }
-    return CListCtrl::DeleteAllItems();
 }
 
 void CCellListCtrl::SetCurSel(int row)

@@ -104,6 +104,8 @@ private:
     };
 
     std::vector<CellRecord>* Records(int row) const;
+    // Frees the cell records of every row and clears the rows' item data.
+    void FreeRecords();
     CellRecord* Cell(int row, int column) const;
     // Applies change to the cell's record and redraws the cell when asked; FALSE when the cell
     // has no record.

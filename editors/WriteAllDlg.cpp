@@ -32,7 +32,6 @@ WriteAllDlg::WriteAllDlg(ForgeonProject* project, CWnd* parent) : CDialog(IDD, p
 {
     if (project != nullptr)
         m_destination = project->GetProjectPath() + project->GetProjectName();
-    MapControl(BN_CLICKED, IDC_MODIFIED_FILES, &WriteAllDlg::OnModifiedFilesClicked);
     MapControl(BN_CLICKED, IDC_HELP_BUTTON, &WriteAllDlg::OnHelp);
 }
 
@@ -54,10 +53,7 @@ BOOL WriteAllDlg::OnInitDialog()
         {IDC_HELP_BUTTON, "Help"},
     };
     for (const auto& tip : tips)
-    {
-        if (CWnd* control = GetDlgItem(tip.id))
-            m_toolTips.AddTool(control, tip.text);
-    }
+        m_toolTips.AddTool(GetDlgItem(tip.id), tip.text);
     return TRUE;
 }
 
@@ -67,11 +63,6 @@ void WriteAllDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_DESTINATION, m_destinationEdit);
     DDX_Text(pDX, IDC_DESTINATION, m_destination);
     DDX_Check(pDX, IDC_MODIFIED_FILES, m_useModifiedFiles);
-}
-
-void WriteAllDlg::OnModifiedFilesClicked()
-{
-    m_useModifiedFiles = IsDlgButtonChecked(IDC_MODIFIED_FILES) != 0;
 }
 
 void WriteAllDlg::OnHelp()

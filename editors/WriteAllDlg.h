@@ -27,7 +27,6 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
 private:
-    void OnModifiedFilesClicked();
     void OnHelp();
 
     CString m_destination;

@@ -1637,7 +1637,8 @@ void FormInterface::SyncFieldRepsWithTable(Table* table)
         if (FieldRep* rep = GetFieldRepForField(field))
         {
             // Every control of the field carries its variable, a repeated one too, so that
-            // whichever the later passes keep has it.
+            // whichever the later passes keep has it; the control found may also be one outside
+            // the page's list (a map form's input).
             if (const FieldVariableMap* map = FindFieldVariableMapByField(field))
             {
                 SetControlVariable(*rep, map->variable);

@@ -251,14 +251,8 @@ void AddOutputFieldUnlessNamed(Function* function, Field* field)
 {
     // An output field of the field itself without aggregate bears its name: found without
     // building a name.
-    const bool ofField = std::ranges::any_of(function->GetOutputFields(),
-                                             [field](const ProcedureFieldInfo* outputField)
-                                             {
-                                                 return outputField->GetField() == field &&
-                                                        outputField->GetAggregate() ==
-                                                            ProcedureFieldInfo::noAggregate;
-                                             });
-    if (!ofField && !function->HasProcedureFieldInfoNamed(field->GetFieldName()))
+    if (!function->HasOutputFieldEntry(field, ProcedureFieldInfo::noAggregate) &&
+        !function->HasProcedureFieldInfoNamed(field->GetFieldName()))
         function->AddOutputField(new ProcedureFieldInfo(field, ProcedureFieldInfo::noAggregate));
 }
 

@@ -307,7 +307,7 @@ void CArchive::ReserveObjects(std::size_t count)
 
 std::size_t CArchive::GetObjectCount() const
 {
-    return IsStoring() ? m_storedCount : m_loaded.size() - 1;
+    return (IsStoring() ? m_storedObjects.size() : m_loaded.size()) - 1;
 }
 
 void CArchive::WriteClass(const CRuntimeClass* runtimeClass)
@@ -315,8 +315,8 @@ void CArchive::WriteClass(const CRuntimeClass* runtimeClass)
     const auto [entry, added] = m_storedClasses.try_emplace(runtimeClass, 0);
     if (!added)
         return WriteReference(entry->second, classTag, largeClassTag);
-    entry->second = ++m_storedCount;
     m_storedObjects.push_back(nullptr);
+    entry->second = static_cast<DWORD>(m_storedObjects.size() - 1);
     const auto nameLength = static_cast<WORD>(std::strlen(runtimeClass->m_lpszClassName));
     WriteLittleEndian(newClassTag);
     WriteLittleEndian(static_cast<WORD>(runtimeClass->m_wSchema));
@@ -335,7 +335,7 @@ void CArchive::WriteObject(const CObject* object)
     if (runtimeClass->m_wSchema == 0xFFFF)
         Fail(CArchiveException::badClass);
     WriteClass(runtimeClass);
-    AddStored(object, ++m_storedCount);
+    AddStored(object);
     // Serialize takes a non-const archive and object; storing does not change the object.
     const_cast<CObject*>(object)->Serialize(*this);
 }
@@ -351,9 +351,10 @@ DWORD CArchive::StoredIndex(const CObject* object) const
     return found != m_displacedObjects.end() ? found->second : 0;
 }
 
-void CArchive::AddStored(const CObject* object, DWORD index)
+void CArchive::AddStored(const CObject* object)
 {
     m_storedObjects.push_back(object);
+    const auto index = static_cast<DWORD>(m_storedObjects.size() - 1);
     // Another archive storing at the same time keeps the index it gave the object.
     const DWORD kept = object->m_storeSlot;
     for (const CArchive* other = s_latestStoring; other != nullptr; other = other->m_previous)

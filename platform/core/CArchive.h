@@ -136,7 +136,8 @@ private:
     CObject* LoadedObject(DWORD index, const CRuntimeClass* requested) const;
     // Storing: the index of an object written already, else 0.
     DWORD StoredIndex(const CObject* object) const;
-    void AddStored(const CObject* object, DWORD index);
+    // Gives the object the next index.
+    void AddStored(const CObject* object);
     // The slot of an object this archive created and still holds, else 0.
     DWORD SlotOf(const CObject* object) const;
 
@@ -160,7 +161,6 @@ private:
     std::vector<const CObject*> m_storedObjects{nullptr};
     // Storing: the objects whose kept index belongs to another archive storing at the time.
     std::unordered_map<const CObject*, DWORD> m_displacedObjects;
-    DWORD m_storedCount = 0;
     // Loading: the class or object of every index read; slot 0 stands for null.
     std::vector<LoadedEntry> m_loaded{LoadedEntry{}};
     // Loading: the slots of the objects whose records are being read, innermost last.
