@@ -32,6 +32,19 @@ bool TreeControl::GetItemColorFont(HTREEITEM item, Color_Font& colorFont) const
     return true;
 }
 
+BOOL TreeControl::DeleteItem(HTREEITEM item)
+{
+    std::erase_if(m_itemAttributes, [this, item](const auto& entry)
+                  { return entry.first == item || IsInSubtree(entry.first, item); });
+    return CTreeCtrl::DeleteItem(item);
+}
+
+BOOL TreeControl::DeleteAllItems()
+{
+    m_itemAttributes.clear();
+    return CTreeCtrl::DeleteAllItems();
+}
+
 BOOL TreeControl::PropagateCheck(BOOL state, HTREEITEM item)
 {
     SetCheckRecursive(item, state ? FALSE : TRUE);

@@ -24,6 +24,10 @@ public:
     void SetItemColor(HTREEITEM item, COLORREF color);
     // False when the item has no colour or font of its own.
     bool GetItemColorFont(HTREEITEM item, Color_Font& colorFont) const;
+    // Deleted items take their colour and font with them, so that a later item made at the same
+    // place is not drawn in them.
+    BOOL DeleteItem(HTREEITEM item);
+    BOOL DeleteAllItems();
 
     // Sets the item (unless it is TVI_ROOT) and its whole subtree to the opposite of state;
     // TVI_ROOT covers the whole tree.

@@ -162,6 +162,16 @@ TEST(TreeControlTest, AnItemsFontKeepsItsColourAndTheReverse)
     ASSERT_TRUE(tree.GetItemColorFont(sample.forms, look));
     EXPECT_EQ(look.color, RGB(200, 0, 0));
     EXPECT_EQ(look.logfont.lfItalic, 1);
+
+    // Deleted items, a subtree's too, keep no look for what comes later in their place.
+    tree.SetItemColor(sample.orders, RGB(0, 0, 200));
+    tree.SetItemColor(sample.sales, RGB(0, 200, 0));
+    tree.DeleteItem(sample.forms);
+    EXPECT_FALSE(tree.GetItemColorFont(sample.forms, look));
+    EXPECT_FALSE(tree.GetItemColorFont(sample.orders, look));
+    EXPECT_TRUE(tree.GetItemColorFont(sample.sales, look));
+    tree.DeleteAllItems();
+    EXPECT_FALSE(tree.GetItemColorFont(sample.sales, look));
 }
 
 TEST(TabControlTest, AClickOnAnotherTabSwitchesPagesAndSavesTheirData)
