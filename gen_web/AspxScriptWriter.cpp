@@ -574,7 +574,7 @@ CString AspxScriptWriter::AddPageName() const
     if (const auto* form = dynamic_cast<const Form*>(owner))
         baseName = GetPageBaseName(*form);
     else if (const auto* transaction = dynamic_cast<const Transaction*>(owner))
-        baseName = GetPageBaseName(*transaction);
+        baseName = GetFormNameStem(*transaction);
     return ScriptText(baseName + "Add.aspx");
 }
 

@@ -43,9 +43,18 @@ CString GetPageBaseName(const Form& form)
     return form.GetTable()->GetTableName();
 }
 
-CString GetPageBaseName(const Transaction& transaction)
+CString GetPageClassName(const AspFile& file)
 {
-    CString name = transaction.GetFormName();
+    CString name = file.GetFileName(FALSE);
+    const int dot = name.Find('.');
+    if (dot >= 0)
+        name.Delete(dot, 5);
+    return name;
+}
+
+CString GetFormNameStem(const FormInterface& page)
+{
+    CString name = page.GetFormName();
     name.Trim();
     name.Replace(" ", "_");
     return name;

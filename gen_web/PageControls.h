@@ -24,9 +24,12 @@ std::vector<FieldRep*> GetPlacedControls(Transaction& transaction, Table* table)
 // when it names its pages itself, else its table's name.
 CString GetPageBaseName(const Form& form);
 
-// The name of a master-detail page's files and classes before "Add" or "Update": the page's name
-// trimmed, inner blanks made "_", as its page files are named.
-CString GetPageBaseName(const Transaction& transaction);
+// The page's name trimmed, inner blanks made "_", as its page files are named: the stem of the
+// files and classes of master-detail, report and RDLC report pages.
+CString GetFormNameStem(const FormInterface& page);
+
+// The class of a page file's code-behind: its file name without ".aspx".
+CString GetPageClassName(const AspFile& file);
 
 // What the names of a detail grid's row inputs start with: with two or more detail tables the
 // table's name and "_", so that the rows of two grids post apart; else nothing.

@@ -4,6 +4,7 @@
 #include "entities/RDLCReport.h"
 #include "gen_web/CodeBehindFragments.h"
 #include "gen_web/CodeLines.h"
+#include "gen_web/PageControls.h"
 #include "gen_web/RDLCReportParts.h"
 #include "model/ForgeonProject.h"
 
@@ -15,7 +16,7 @@ RDLCPrintPageWriter::RDLCPrintPageWriter(ForgeonProject* project, RDLCReport* re
 
 CString RDLCPrintPageWriter::GetPrintPageName() const
 {
-    return RDLCReportParts::GetPageIdentifier(*m_rdlcReport) + "_report_Print";
+    return GetFormNameStem(*m_rdlcReport) + "_report_Print";
 }
 
 CString RDLCPrintPageWriter::UIFolder() const

@@ -25,7 +25,7 @@ RDLCReportPageWriter::RDLCReportPageWriter(ForgeonProject* project, RDLCReport* 
 
 CString RDLCReportPageWriter::GetPageIdentifier() const
 {
-    return RDLCReportParts::GetPageIdentifier(*m_rdlcReport);
+    return GetFormNameStem(*m_rdlcReport);
 }
 
 void RDLCReportPageWriter::CollectShownControls(std::vector<FieldRep*>& controls) const
@@ -41,11 +41,7 @@ bool RDLCReportPageWriter::HasShownControls() const
 
 CString RDLCReportPageWriter::GetClassName() const
 {
-    CString name = m_pageFile->GetFileName(FALSE);
-    const int dot = name.Find('.');
-    if (dot >= 0)
-        name.Delete(dot, 5);
-    return name;
+    return GetPageClassName(*m_pageFile);
 }
 
 std::vector<FieldRep*> RDLCReportPageWriter::RecomputingControls() const

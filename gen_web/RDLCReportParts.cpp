@@ -41,14 +41,6 @@ RDLCReportParts::RDLCReportParts(ForgeonProject& project, RDLCReport& report, Te
 {
 }
 
-CString RDLCReportParts::GetPageIdentifier(const RDLCReport& report)
-{
-    CString name = report.GetFormName();
-    name.Trim();
-    name.Replace(' ', '_');
-    return name;
-}
-
 const std::vector<RDLCDataSetEntry>& RDLCReportParts::Records() const
 {
     return m_report.GetRDLCInfo() != nullptr ? m_report.GetRDLCInfo()->GetEntries() : noRecords;

@@ -31,9 +31,6 @@ public:
 
     RDLCReportParts(ForgeonProject& project, RDLCReport& report, TextFile& out);
 
-    // The report's name trimmed, every blank made "_".
-    static CString GetPageIdentifier(const RDLCReport& report);
-
     // "namespace <project>" and the opening of the page class of that name, deriving from the
     // page base class when asked.
     void WriteClassOpening(const CString& className, bool pageBase);

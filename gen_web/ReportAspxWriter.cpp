@@ -7,6 +7,7 @@
 #include "gen_web/AspxScriptWriter.h"
 #include "gen_web/CodeBehindFragments.h"
 #include "gen_web/FieldRowLayout.h"
+#include "gen_web/PageControls.h"
 #include "gen_web/PageHeaderWriter.h"
 #include "gen_web/ReportCodeBehindWriter.h"
 #include "model/FieldRep.h"
@@ -48,11 +49,7 @@ void ReportAspxWriter::Write()
 
 void ReportAspxWriter::WritePageHead()
 {
-    CString className = m_pageFile->GetFileName(FALSE);
-    const int dot = className.Find('.');
-    if (dot >= 0)
-        className.Delete(dot, 5);
-    WriteContentPageOpening(m_pageFile->GetFileName(FALSE), className);
+    WriteContentPageOpening(m_pageFile->GetFileName(FALSE), GetPageClassName(*m_pageFile));
     WriteScriptIncludes(0);
     m_textFile.Write(0, "<script type=\"text/javascript\" language=\"javascript\">\n\n");
 }
@@ -79,7 +76,7 @@ void ReportAspxWriter::WriteListPage()
 
 void ReportAspxWriter::WriteSingleRecordPage()
 {
-    const CString formName = ReportFormName(*m_applicationReport);
+    const CString formName = GetFormNameStem(*m_applicationReport);
     WritePageHead();
     WriteOnShow();
     WriteOpenWindow();

@@ -6,6 +6,7 @@
 #include "entities/ReportGroup.h"
 #include "gen_web/CodeBehindFragments.h"
 #include "gen_web/FormControlFill.h"
+#include "gen_web/PageControls.h"
 #include "gen_web/PageHeaderWriter.h"
 #include "gen_web/ReportXmlCodeWriter.h"
 #include "model/FieldRep.h"
@@ -22,14 +23,6 @@ bool IsComboKind(int kind)
     return kind == FieldRepData::ComboBox || kind == FieldRepData::EditableComboBox;
 }
 } // namespace
-
-CString ReportFormName(const ApplicationReport& report)
-{
-    CString name = report.GetFormName();
-    name.Trim();
-    name.Replace(' ', '_');
-    return name;
-}
 
 ReportCodeBehindWriter::ReportCodeBehindWriter(ForgeonProject* project, ApplicationReport* report,
                                                GenerationReport& generationReport)
@@ -59,11 +52,7 @@ bool ReportCodeBehindWriter::IsSingleRecord() const
 
 CString ReportCodeBehindWriter::ClassName() const
 {
-    CString name = m_pageFile->GetFileName(FALSE);
-    const int dot = name.Find('.');
-    if (dot >= 0)
-        name.Delete(dot, 5);
-    return name;
+    return GetPageClassName(*m_pageFile);
 }
 
 std::vector<FieldRep*> ReportFilterControls(const ApplicationReport& report)
@@ -252,7 +241,7 @@ void ReportCodeBehindWriter::WriteDesigner()
     m_textFile.Write(0, "{\n");
     m_textFile.Write(1, "public partial class %s\n", ClassName());
     m_textFile.Write(1, "{\n");
-    m_textFile.Write(2, "%sHtmlForm %s;\n\n", html, ReportFormName(*m_applicationReport));
+    m_textFile.Write(2, "%sHtmlForm %s;\n\n", html, GetFormNameStem(*m_applicationReport));
     if (IsSingleRecord())
     {
         m_textFile.Write(2, "%sHiddenField record_id;\n", web);

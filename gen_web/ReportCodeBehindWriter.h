@@ -40,5 +40,3 @@ private:
 
 // The filter controls of the report's first group without the ones the project store added.
 std::vector<FieldRep*> ReportFilterControls(const ApplicationReport& report);
-// The report's page name, trimmed, every blank replaced by "_".
-CString ReportFormName(const ApplicationReport& report);

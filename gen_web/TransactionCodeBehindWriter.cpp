@@ -47,7 +47,7 @@ TransactionCodeBehindWriter::TransactionCodeBehindWriter(ForgeonProject* project
       m_pageTemplate(project->GetProjectSettings() != nullptr
                          ? project->GetProjectSettings()->GetPageTemplate()
                          : 0),
-      m_baseName(GetPageBaseName(transaction)), m_dataObject("m_" + m_baseName),
+      m_baseName(GetFormNameStem(transaction)), m_dataObject("m_" + m_baseName),
       m_key(FindSkipReason(transaction).IsEmpty()
                 ? transaction.GetBasicTable()->GetPrimaryKeyField()->GetFieldName()
                 : CString()),

@@ -17,7 +17,7 @@ constexpr int updateFileKind = 3;
 TransactionMarkupWriter::TransactionMarkupWriter(ForgeonProject* project, Transaction& transaction,
                                                  GenerationReport& report)
     : PageMarkupWriter(project, transaction, report), m_transaction(transaction),
-      m_baseName(GetPageBaseName(transaction)),
+      m_baseName(GetFormNameStem(transaction)),
       m_masterControls(GetPlacedControls(transaction, transaction.GetBasicTable()))
 {
 }
