@@ -251,8 +251,20 @@ void ForgeonDoc::SaveBackupCopy(const CString& stamp)
     if (!HasPathOrAskToSave())
         return;
     const BackupPlace place(m_strPath);
-    if (EnsureFolderExists(place.BackupFolder()))
-        SaveProjectTo(place.CopyPath(stamp.IsEmpty() ? BackupStampNow() : stamp));
+    if (!EnsureFolderExists(place.BackupFolder()))
+        return;
+    const CString target = place.CopyPath(stamp.IsEmpty() ? BackupStampNow() : stamp);
+    MainFrame* frame = Frame();
+    if (frame != nullptr)
+    {
+        CString status;
+        status.Format("Back up file %s is getting generated. Please wait", target.GetString());
+        frame->SetStatusText(status);
+    }
+    CWaitCursor wait;
+    SaveProjectTo(target);
+    if (frame != nullptr)
+        frame->SetStatusText("");
 }
 
 void ForgeonDoc::ApplyDefaultTheme()

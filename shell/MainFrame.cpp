@@ -1,7 +1,6 @@
 #include "shell/MainFrame.h"
 
 #include "editors/WvpDialog.h"
-#include "gen_web/ProjectFolder.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/DesktopServices.h"
 #include "platform/ui/DocTemplate.h"
@@ -221,18 +220,8 @@ void MainFrame::AutomaticBackupStep()
 
 void MainFrame::WriteAutomaticBackup()
 {
-    ForgeonDoc* doc = GetDoc();
-    if (doc == nullptr || !doc->HasPathOrAskToSave())
-        return;
-    const BackupPlace place(doc->GetPath());
-    const CString target = place.CopyPath(BackupStampNow());
-    EnsureFolderExists(place.BackupFolder());
-    CString status;
-    status.Format("Back up file %s is getting generated. Please wait", target.GetString());
-    SetStatusText(status);
-    CWaitCursor wait;
-    doc->SaveProjectTo(target);
-    SetStatusText("");
+    if (ForgeonDoc* doc = GetDoc())
+        doc->SaveBackupCopy("");
 }
 
 void MainFrame::OnClose()
