@@ -46,8 +46,6 @@ bool BackupStopwatch::Lap(DWORD now)
     if (m_running)
     {
         m_accumulatedMs += static_cast<double>(static_cast<DWORD>(now - m_start));
-        m_last = now;
-        ++m_laps;
     }
     const bool due = m_accumulatedMs * 0.001 > kBackupIntervalSeconds;
     if (due)

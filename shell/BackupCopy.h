@@ -33,13 +33,9 @@ public:
     bool Lap(DWORD now);
 
     double GetAccumulatedSeconds() const { return m_accumulatedMs * 0.001; }
-    int GetLapCount() const { return m_laps; }
 
 private:
-    CString m_name = "KestraneWeavo";
     DWORD m_start = 0;
-    DWORD m_last = 0;
     double m_accumulatedMs = 0;
     bool m_running = false;
-    int m_laps = 0;
 };

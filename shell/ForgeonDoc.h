@@ -40,7 +40,6 @@ public:
 
     // The open project (an empty one before any is made or read).
     ForgeonProject* GetProject();
-    ProjectStore& GetStore() { return *m_pStore; }
     const CString& GetPath() const { return m_strPath; }
 
     // A new project: "BaseModule" with its defaults, the default theme and the login page; the
