@@ -19,6 +19,9 @@ packages=(
     nginx
     mono-fastcgi-server4
     chromium
+    unixodbc
+    unixodbc-dev
+    odbc-postgresql
 )
 
 missing=()
