@@ -358,7 +358,7 @@ void CodeBehindFragments::WriteFileUploadUpdateValue(const FieldRep& control, in
                                                      const CString& replyPage)
 {
     const CString name = ControlName(control);
-    m_out.Write(indent, "String %s = this.%sLabel.Text;\n", name, name);
+    m_out.Write(indent, "String %s = Convert.ToString(ViewState[\"%sStored\"]);\n", name, name);
     WriteFileSave(control, indent, replyPage);
 }
 
@@ -375,7 +375,8 @@ void CodeBehindFragments::WriteFileSave(const FieldRep& control, int indent,
                 "Response.Redirect(\"%s?MessageLabel=\" + Server.UrlEncode(\"The file \" + %s + "
                 "\" was not uploaded: files of this type are not accepted.\"));\n",
                 EscapeCSharpString(replyPage), name);
-    m_out.Write(indent + 1, "this.%s.PostedFile.SaveAs(location + %s);\n", name, name);
+    m_out.Write(indent + 1, "%s = util.SaveUpload(this.%s.PostedFile, location, %s);\n", name, name,
+                name);
     m_out.Write(indent, "}\n");
 }
 
@@ -433,7 +434,12 @@ void CodeBehindFragments::WriteEditableComboColumnFill(const FieldRep& control, 
 void CodeBehindFragments::WriteFileColumnFill(const FieldRep& control, int indent)
 {
     WriteColumnCondition(control, indent);
-    m_out.Write(indent + 1, "this.%sLabel.Text = r[j].ToString();\n", ControlName(control));
+    const CString name = ControlName(control);
+    m_out.Write(indent + 1, "ViewState[\"%sStored\"] = r[j].ToString();\n", name);
+    m_out.Write(indent + 1,
+                "this.%sLabel.Text = Server.HtmlEncode(new UtilHandler().GetFileName(r[j]."
+                "ToString()));\n",
+                name);
     m_out.Write(indent, "}\n");
 }
 
@@ -564,26 +570,23 @@ CString CodeBehindFragments::LoginPageUrl() const
 
 void CodeBehindFragments::WriteRoleCheck(int indent)
 {
-    const CString login = LoginPageUrl();
-    m_out.Write(indent, "Object loginRole = Session[\"login_role\"];\n");
-    m_out.Write(indent, "if(loginRole != null)\n");
-    m_out.Write(indent, "{\n");
-    m_out.Write(indent + 1, "m_role = loginRole.ToString();\n");
-    m_out.Write(indent, "}\n");
-    m_out.Write(indent, "else\n");
-    m_out.Write(indent, "{\n");
-    m_out.Write(indent + 1, "Response.Redirect(\"%s\");\n", EscapeCSharpString(login));
-    m_out.Write(indent, "}\n");
+    WriteGuard(indent, "false");
+    m_out.Write(indent, "m_role = Session[\"login_role\"].ToString();\n");
     m_out.Write(0, "\n");
 }
 
 void CodeBehindFragments::WriteLoginCheck(int indent)
 {
-    m_out.Write(indent, "if (Session[\"login_role\"] == null)\n");
-    m_out.Write(indent, "{\n");
-    m_out.Write(indent + 1, "Response.Redirect(\"%s\");\n", EscapeCSharpString(LoginPageUrl()));
-    m_out.Write(indent, "}\n");
+    WriteGuard(indent, "true");
     m_out.Write(0, "\n");
+}
+
+void CodeBehindFragments::WriteGuard(int indent, const char* anyPage)
+{
+    m_out.Write(indent, "String refusedUrl = new UtilHandler().RefusedPageUrl(this, \"%s\", %s);\n",
+                EscapeCSharpString(LoginPageUrl()), anyPage);
+    m_out.Write(indent, "if (refusedUrl != null)\n");
+    m_out.Write(indent + 1, "Response.Redirect(refusedUrl);\n");
 }
 
 void CodeBehindFragments::WriteMenusMethod(int indent, const CString& pageFileName)

@@ -19,6 +19,7 @@ private:
     void WriteConnectionStrings();
     void WriteHttpHandlers();
     void WriteCompilation();
+    void WriteUploadFolder();
 
     TextFile& m_file;
     CString m_connectionString;
