@@ -278,7 +278,7 @@ void ASPXMenuWriter::WritePageReach()
         base != nullptr ? base->GetDesignations() : std::vector<Designation*>();
     m_textFile.Write(2, "public const String ADMINISTRATOR_ROLE = \"%s\";\n",
                      roles.empty() ? CString() : RoleId(*roles.front()));
-    m_textFile.Write(2, "public const String PASSWORD_PAGE = \"%s\";\n",
+    m_textFile.Write(2, "public static readonly String PASSWORD_PAGE = \"%s\";\n",
                      EscapeCSharpString(CString(PasswordPagePath(*m_project).c_str())));
     WriteCodeLines(
         m_textFile,

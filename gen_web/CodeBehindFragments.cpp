@@ -571,13 +571,18 @@ CString CodeBehindFragments::LoginPageUrl() const
 void CodeBehindFragments::WriteRoleCheck(int indent)
 {
     WriteGuard(indent, "false");
-    m_out.Write(indent, "m_role = Session[\"login_role\"].ToString();\n");
+    m_out.Write(indent, "if (refusedUrl == null)\n");
+    m_out.Write(indent + 1, "m_role = Session[\"login_role\"].ToString();\n");
+    m_out.Write(indent, "else\n");
+    m_out.Write(indent + 1, "Response.Redirect(refusedUrl);\n");
     m_out.Write(0, "\n");
 }
 
 void CodeBehindFragments::WriteLoginCheck(int indent)
 {
     WriteGuard(indent, "true");
+    m_out.Write(indent, "if (refusedUrl != null)\n");
+    m_out.Write(indent + 1, "Response.Redirect(refusedUrl);\n");
     m_out.Write(0, "\n");
 }
 
@@ -585,8 +590,6 @@ void CodeBehindFragments::WriteGuard(int indent, const char* anyPage)
 {
     m_out.Write(indent, "String refusedUrl = new UtilHandler().RefusedPageUrl(this, \"%s\", %s);\n",
                 EscapeCSharpString(LoginPageUrl()), anyPage);
-    m_out.Write(indent, "if (refusedUrl != null)\n");
-    m_out.Write(indent + 1, "Response.Redirect(refusedUrl);\n");
 }
 
 void CodeBehindFragments::WriteMenusMethod(int indent, const CString& pageFileName)

@@ -27,8 +27,8 @@ void UtilHandlerWriter::Write()
     WriteUploadStore();
     m_file.Write(1, "}\n");
     WriteFieldValues();
-    WriteUploadedFileHandler();
     m_file.Write(0, "}\n");
+    WriteUploadedFileHandler();
 }
 
 void UtilHandlerWriter::WriteUsings()
@@ -278,15 +278,17 @@ void UtilHandlerWriter::WritePageGuard()
             {3, "if (role == null || key == null || cookie == null || cookie.Value != "
                 "key.ToString())"},
             {4, "return loginUrl;"},
-            {3, "String path = page.Request.AppRelativeCurrentExecutionFilePath.ToLower();"},
-            {3, "if (session[\"password_required\"] != null && ASPXMenuWriter.PASSWORD_PAGE != "
-                "\"\")"},
+            {3, "bool passwordRequired = session[\"password_required\"] != null && "
+                "ASPXMenuWriter.PASSWORD_PAGE != \"\";"},
+            {3, "if (passwordRequired || (!anyPage && role.ToString() != "
+                "ASPXMenuWriter.ADMINISTRATOR_ROLE))"},
             {3, "{"},
-            {4, "if (path != ASPXMenuWriter.PASSWORD_PAGE.ToLower())"},
+            {4, "String path = page.Request.AppRelativeCurrentExecutionFilePath.ToLower();"},
+            {4, "if (passwordRequired && path != ASPXMenuWriter.PASSWORD_PAGE.ToLower())"},
             {5, "return ASPXMenuWriter.PASSWORD_PAGE;"},
+            {4, "if (!passwordRequired && !new ASPXMenuWriter().MayOpen(role.ToString(), path))"},
+            {5, "return loginUrl + \"?Refused=1\";"},
             {3, "}"},
-            {3, "else if (!anyPage && !new ASPXMenuWriter().MayOpen(role.ToString(), path))"},
-            {4, "return loginUrl + \"?Refused=1\";"},
             {3, "if (!IsActionAllowed(page))"},
             {4, "return loginUrl + \"?Refused=1\";"},
             {3, "page.ClientScript.RegisterHiddenField(\"REQUEST_TOKEN\", "
@@ -367,30 +369,34 @@ void UtilHandlerWriter::WriteUploadedFileHandler()
     WriteCodeLines(
         m_file,
         {
-            {1, "//Sends the uploaded files as downloads, never as pages of the application"},
-            {1, "public class UploadedFileHandler : System.Web.IHttpHandler"},
+            {0,
+             "//Sends the uploaded files as downloads, never as pages of the application; outside"},
+            {0,
+             "//the namespace, so that the upload folder's configuration names it alike in every "
+             "project"},
+            {0, "public class UploadedFileHandler : System.Web.IHttpHandler"},
+            {0, "{"},
+            {1, "public bool IsReusable"},
             {1, "{"},
-            {2, "public bool IsReusable"},
-            {2, "{"},
-            {3, "get { return true; }"},
-            {2, "}"},
-            {2, "public void ProcessRequest(System.Web.HttpContext context)"},
-            {2, "{"},
-            {3, "String folder = System.IO.Path.GetFullPath(context.Server.MapPath(\"~/"
+            {2, "get { return true; }"},
+            {1, "}"},
+            {1, "public void ProcessRequest(System.Web.HttpContext context)"},
+            {1, "{"},
+            {2, "String folder = System.IO.Path.GetFullPath(context.Server.MapPath(\"~/"
                 "uploadedData/\"));"},
-            {3, "String path = System.IO.Path.GetFullPath(context.Request.PhysicalPath);"},
-            {3, "context.Response.AddHeader(\"X-Content-Type-Options\", \"nosniff\");"},
-            {3, "if (!path.StartsWith(folder) || !System.IO.File.Exists(path))"},
-            {3, "{"},
-            {4, "context.Response.StatusCode = 404;"},
-            {4, "return;"},
-            {3, "}"},
-            {3, "context.Response.ContentType = \"application/octet-stream\";"},
-            {3, "context.Response.AddHeader(\"Content-Disposition\", \"attachment; "
+            {2, "String path = System.IO.Path.GetFullPath(context.Request.PhysicalPath);"},
+            {2, "context.Response.AddHeader(\"X-Content-Type-Options\", \"nosniff\");"},
+            {2, "if (!path.StartsWith(folder) || !System.IO.File.Exists(path))"},
+            {2, "{"},
+            {3, "context.Response.StatusCode = 404;"},
+            {3, "return;"},
+            {2, "}"},
+            {2, "context.Response.ContentType = \"application/octet-stream\";"},
+            {2, "context.Response.AddHeader(\"Content-Disposition\", \"attachment; "
                 "filename=\\\"\" + System.Web.HttpUtility.UrlPathEncode("
                 "System.IO.Path.GetFileName(path)) + \"\\\"\");"},
-            {3, "context.Response.TransmitFile(path);"},
-            {2, "}"},
+            {2, "context.Response.TransmitFile(path);"},
             {1, "}"},
+            {0, "}"},
         });
 }

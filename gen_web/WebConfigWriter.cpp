@@ -27,29 +27,7 @@ void WebConfigWriter::Write()
     m_file.Write(2, "<authentication mode=\"Windows\"/>\n");
     m_file.Write(2, "<httpCookies httpOnlyCookies=\"true\"/>\n");
     m_file.Write(1, "</system.web>\n");
-    WriteUploadFolder();
     m_file.Write(0, "</configuration>\n");
-}
-
-// The uploaded files go out as downloads through the application's own handler, never as
-// pages of the application.
-void WebConfigWriter::WriteUploadFolder()
-{
-    m_file.Write(1, "<location path=\"uploadedData\">\n");
-    m_file.Write(2, "<system.web>\n");
-    m_file.Write(3, "<httpHandlers>\n");
-    m_file.Write(4, "<add verb=\"*\" path=\"*\" type=\"%s.UploadedFileHandler\"/>\n",
-                 m_projectName);
-    m_file.Write(3, "</httpHandlers>\n");
-    m_file.Write(2, "</system.web>\n");
-    m_file.Write(2, "<system.webServer>\n");
-    m_file.Write(3, "<httpProtocol>\n");
-    m_file.Write(4, "<customHeaders>\n");
-    m_file.Write(5, "<add name=\"X-Content-Type-Options\" value=\"nosniff\"/>\n");
-    m_file.Write(4, "</customHeaders>\n");
-    m_file.Write(3, "</httpProtocol>\n");
-    m_file.Write(2, "</system.webServer>\n");
-    m_file.Write(1, "</location>\n");
 }
 
 void WebConfigWriter::WriteConnectionStrings()

@@ -19,7 +19,6 @@ private:
     void WriteConnectionStrings();
     void WriteHttpHandlers();
     void WriteCompilation();
-    void WriteUploadFolder();
 
     TextFile& m_file;
     CString m_connectionString;

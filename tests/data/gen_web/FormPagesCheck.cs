@@ -43,6 +43,8 @@ public class FormPagesCheck
         basePage.GetField("_context", members).SetValue(page, context);
         basePage.GetField("_request", members).SetValue(page, context.Request);
         basePage.GetField("_response", members).SetValue(page, context.Response);
+        basePage.GetField("scriptManager", members).SetValue(page, Activator.CreateInstance(
+            typeof(System.Web.UI.ClientScriptManager), members, null, new object[] { page }, null));
         pageType.GetField("m_" + dataObject.GetType().Name.TrimStart('_'), members).SetValue(page, dataObject);
         pageType.GetField("m_messageString", members).SetValue(page, "");
         return page;
@@ -54,12 +56,17 @@ public class FormPagesCheck
         return (HttpContext)context.GetValue(page);
     }
 
-    // The session of the page's request, holding the role when one is given.
+    // The session of the page's request, holding the role and the login key that the request's
+    // cookie brings when a role is given.
     static void AddSession(object page, string role)
     {
         SessionStateItemCollection items = new SessionStateItemCollection();
         if (role != null)
+        {
             items["login_role"] = role;
+            items["login_key"] = "check";
+            ContextOf(page).Request.Cookies.Add(new HttpCookie("login_key", "check"));
+        }
         HttpSessionStateContainer session = new HttpSessionStateContainer(
             "check", items, new HttpStaticObjectsCollection(), 20, true, HttpCookieMode.UseCookies,
             SessionStateMode.InProc, false);
@@ -133,9 +140,9 @@ public class FormPagesCheck
             "SELECT orders.orders_id, orders.Is_Deleted, orders.customer_id, CONVERT(varchar(10), orders.odate, 101) " +
             "AS odate, orders.status, orders.urgent, orders.notes, orders.credit FROM orders WHERE orders_id = 2 " +
             "AND orders.Is_Deleted = 'N'";
-        Check("first request for a record", "200 " + select, LoadUpdatePage("orders_id=2", "admin", null));
+        Check("first request for a record", "200 " + select, LoadUpdatePage("orders_id=2", ASPXMenuWriter.ADMINISTRATOR_ROLE, null));
         Check("first request with a key that is not a number", "200 (none)",
-              LoadUpdatePage("orders_id=2%3B%20DROP%20TABLE%20x", "admin", null));
+              LoadUpdatePage("orders_id=2%3B%20DROP%20TABLE%20x", ASPXMenuWriter.ADMINISTRATOR_ROLE, null));
         Check("first request with a role cookie and no role in the session", "302 /BaseModule/UI/Login.aspx",
               LoadUpdatePage("orders_id=2", null, "admin"));
 
