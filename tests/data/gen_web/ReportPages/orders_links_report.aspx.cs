@@ -28,15 +28,11 @@ namespace Shop
 		String m_status;
 		protected void Page_Load(object sender, EventArgs e)
 		{
-			Object loginRole = Session["login_role"];
-			if(loginRole != null)
-			{
-				m_role = loginRole.ToString();
-			}
+			String refusedUrl = new UtilHandler().RefusedPageUrl(this, "../../BaseModule/UI/Login.aspx", false);
+			if (refusedUrl == null)
+				m_role = Session["login_role"].ToString();
 			else
-			{
-				Response.Redirect("../../BaseModule/UI/Login.aspx");
-			}
+				Response.Redirect(refusedUrl);
 
 			String action = this.Request.Params["ACTION"];
 			if (action != null && action.Equals("SHOW"))

@@ -31,15 +31,11 @@ namespace Shop
 
 		protected void Page_Load(object sender, EventArgs e)
 		{
-			Object loginRole = Session["login_role"];
-			if(loginRole != null)
-			{
-				m_role = loginRole.ToString();
-			}
+			String refusedUrl = new UtilHandler().RefusedPageUrl(this, "../../BaseModule/UI/Login.aspx", false);
+			if (refusedUrl == null)
+				m_role = Session["login_role"].ToString();
 			else
-			{
-				Response.Redirect("../../BaseModule/UI/Login.aspx");
-			}
+				Response.Redirect(refusedUrl);
 
 			String action = this.Request.Params["ACTION"];
 			if (action != null && action.Equals("ADD"))
@@ -108,7 +104,7 @@ namespace Shop
 					scan = util.GetFileName(scan);
 					if(util.IsExecutableFile(scan))
 						Response.Redirect("order_entryAdd.aspx?MessageLabel=" + Server.UrlEncode("The file " + scan + " was not uploaded: files of this type are not accepted."));
-					this.scan.PostedFile.SaveAs(location + scan);
+					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
 				}
 				String customer_id = this.Request.Params["customer_id"];
 				String agent = this.Request.Params["agent"];

@@ -31,15 +31,11 @@ namespace Shop
 		String m_customer_id;
 		protected void Page_Load(object sender, EventArgs e)
 		{
-			Object loginRole = Session["login_role"];
-			if(loginRole != null)
-			{
-				m_role = loginRole.ToString();
-			}
+			String refusedUrl = new UtilHandler().RefusedPageUrl(this, "../../BaseModule/UI/Login.aspx", false);
+			if (refusedUrl == null)
+				m_role = Session["login_role"].ToString();
 			else
-			{
-				Response.Redirect("../../BaseModule/UI/Login.aspx");
-			}
+				Response.Redirect(refusedUrl);
 
 			String m_sale_basic_id = new UtilHandler().ToSqlNumber(this.Request.Params["sale_basic_id"], null);
 			String action = this.Request.Params["ACTION"];
