@@ -7,10 +7,12 @@
 #include "entities/Form.h"
 #include "entities/LinkControl.h"
 #include "entities/Menu.h"
+#include "entities/ProcedureFieldInfo.h"
 #include "entities/RDLCReport.h"
 #include "entities/ReportField.h"
 #include "entities/Transaction.h"
 #include "model/DefaultNames.h"
+#include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
@@ -42,15 +44,31 @@ const FormInterface* OwnerOf(const Menu* menu)
     return file != nullptr ? file->GetOwnerPage() : nullptr;
 }
 
+bool IsAccountTable(const Table* table)
+{
+    return table != nullptr && table->GetTableName() == userAccountTableName;
+}
+
+// The pages of the user accounts: the forms of their table but the change-password form, and
+// the reports that show a column of it.
 bool IsAccountPage(const FormInterface& page)
 {
-    const auto* form = dynamic_cast<const Form*>(&page);
+    if (const auto* form = dynamic_cast<const Form*>(&page))
+        return IsAccountTable(form->GetTable()) && page.GetFormName() != changePasswordFormName;
     const auto* report = dynamic_cast<const ApplicationReport*>(&page);
-    const Table* table = form != nullptr     ? form->GetTable()
-                         : report != nullptr ? report->GetTable()
-                                             : nullptr;
-    return table != nullptr && table->GetTableName() == userAccountTableName &&
-           page.GetFormName() != changePasswordFormName;
+    if (report == nullptr)
+        return false;
+    std::vector<ReportField*> columns;
+    report->CollectReportFields(columns);
+    return IsAccountTable(report->GetTable()) ||
+           std::ranges::any_of(columns,
+                               [](const ReportField* column)
+                               {
+                                   const ProcedureFieldInfo* output = column->GetFieldInfo();
+                                   const Field* field =
+                                       output != nullptr ? output->GetField() : column->GetField();
+                                   return field != nullptr && IsAccountTable(field->GetTable());
+                               });
 }
 
 // The pages that a page leads to, besides the other files of its own.

@@ -283,7 +283,9 @@ try {
     await submitted("the editor's update", "#ctl00_KestraneWeavoContent_UpdateButton");
     const updated = await tab.evaluate(() => document.getElementById("ctl00_KestraneWeavoContent_MessageLabel")?.textContent || "");
     check(updated.includes("Record Updated Successfully!"), `the editor's update: "${updated}"`);
-    check(statements().some((line) => /^UPDATE document set title = N'First updated'/i.test(line)), "no update statement for the editor's update");
+    const update = statements().filter((line) => /^UPDATE document set/i.test(line)).pop() || "";
+    check(update.includes(`title = N'First updated'`) && update.includes(`scan = N'${stored[0]}'`),
+        `the editor's update does not keep the stored file: ${update}`);
     await tab.goto(`${base}/${ui}/documentUpdate.aspx?document_id=1`, { waitUntil: "networkidle0" });
     await tab.click("#ctl00_KestraneWeavoContent_DeleteButton");
     const deleted = () => statements().some((line) => /^update document set Is_Deleted = 'Y' where document_id = 1$/i.test(line));
