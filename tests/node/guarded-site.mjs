@@ -148,6 +148,9 @@ await expectRefused("a row deleted by a GET link", () => admin.request(`${ui}/do
 await expectRefused("a report's delete by a GET link",
     () => admin.request(`${ui}/document_Report_report.aspx?ACTION=DELETE&record_id=1`));
 
+const refusedLogin = await new Client().request(`${ui}/Login.aspx?Refused=1`);
+expectMessage("the login page's refusal", refusedLogin, "You are not allowed to open that page or to do that.");
+
 // Authorization: a role reaches only what its menus lead to; the accounts are the
 // administrator's.
 const clerk = new Client();
@@ -264,8 +267,10 @@ try {
     await tab.waitForSelector("#ctl00_KestraneWeavoContent_reportDiv table", { timeout: 15000 })
         .catch(() => failures.push("no report table after View"));
     const listed = await tab.evaluate(() => document.getElementById("ctl00_KestraneWeavoContent_reportDiv").textContent);
-    for (const title of ["First", "Marked", "Second"])
+    for (const title of ["First", "Marked", "Second", "notes.txt", marked])
         check(listed.includes(title), `the report does not list ${title}: ${listed}`);
+    for (const name of stored)
+        check(!listed.includes(name), `the report shows the stored name ${name}: ${listed}`);
     await tab.screenshot({ path: `${shots}-Report.png`, fullPage: true });
     // The refused uploads inserted nothing: "Marked" is the second row.
     const markedId = 2;
