@@ -570,7 +570,7 @@ CString CodeBehindFragments::LoginPageUrl() const
 
 void CodeBehindFragments::WriteRoleCheck(int indent)
 {
-    WriteGuard(indent, "false");
+    WriteGuard(indent);
     m_out.Write(indent, "if (refusedUrl == null)\n");
     m_out.Write(indent + 1, "m_role = Session[\"login_role\"].ToString();\n");
     m_out.Write(indent, "else\n");
@@ -580,16 +580,16 @@ void CodeBehindFragments::WriteRoleCheck(int indent)
 
 void CodeBehindFragments::WriteLoginCheck(int indent)
 {
-    WriteGuard(indent, "true");
+    WriteGuard(indent);
     m_out.Write(indent, "if (refusedUrl != null)\n");
     m_out.Write(indent + 1, "Response.Redirect(refusedUrl);\n");
     m_out.Write(0, "\n");
 }
 
-void CodeBehindFragments::WriteGuard(int indent, const char* anyPage)
+void CodeBehindFragments::WriteGuard(int indent)
 {
-    m_out.Write(indent, "String refusedUrl = new UtilHandler().RefusedPageUrl(this, \"%s\", %s);\n",
-                EscapeCSharpString(LoginPageUrl()), anyPage);
+    m_out.Write(indent, "String refusedUrl = new UtilHandler().RefusedPageUrl(this, \"%s\");\n",
+                EscapeCSharpString(LoginPageUrl()));
 }
 
 void CodeBehindFragments::WriteMenusMethod(int indent, const CString& pageFileName)

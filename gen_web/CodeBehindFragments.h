@@ -76,10 +76,10 @@ public:
     void WriteDateDefaults(const std::vector<FieldRep*>& controls, int indent);
     // m_role from the session; a request that RefusedPageUrl refuses goes where it says.
     void WriteRoleCheck(int indent);
-    // The same for a page that any logged-in role may open.
+    // The same for a page without a role of its own.
     void WriteLoginCheck(int indent);
-    // The page answers only when RefusedPageUrl lets it; anyPage is the C# flag of that call.
-    void WriteGuard(int indent, const char* anyPage);
+    // refusedUrl: where RefusedPageUrl sends the request, null when the page answers.
+    void WriteGuard(int indent);
     void WriteMenusMethod(int indent, const CString& pageFileName);
     // The date format asks for day first.
     bool IsDayFirst() const;

@@ -11,6 +11,7 @@
 #include "entities/RDLCReport.h"
 #include "entities/ReportField.h"
 #include "entities/Transaction.h"
+#include "gen_web/PageControls.h"
 #include "model/DefaultNames.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
@@ -106,6 +107,8 @@ void AddFiles(const FormInterface& page, std::set<std::string>& paths)
     for (const AspFile* file : page.GetAspFiles())
         if (file->IsAspxFile())
             paths.insert(Lowered(PagePath(*page.GetModule(), file->GetDefaultFileName())));
+    if (dynamic_cast<const RDLCReport*>(&page) != nullptr)
+        paths.insert(Lowered(PagePath(*page.GetModule(), GetPrintPageName(page) + ".aspx")));
 }
 } // namespace
 

@@ -262,14 +262,12 @@ void UtilHandlerWriter::WritePageGuard()
         {
             {2, "//Where to send a request instead of answering it: the login page when no one is "
                 "logged in,"},
-            {2, "//when the role may not open the page (unless anyPage) or when a state-changing "
-                "action comes"},
+            {2, "//when the role may not open the page or when a state-changing action comes"},
             {2, "//without a POST carrying the session's token; the password page while the "
                 "account must set"},
             {2, "//its password. Null when the page answers; the page then carries the token for "
                 "its scripts."},
-            {2, "public String RefusedPageUrl(System.Web.UI.Page page, String loginUrl, bool "
-                "anyPage)"},
+            {2, "public String RefusedPageUrl(System.Web.UI.Page page, String loginUrl)"},
             {2, "{"},
             {3, "System.Web.SessionState.HttpSessionState session = page.Session;"},
             {3, "Object role = session[\"login_role\"];"},
@@ -280,8 +278,7 @@ void UtilHandlerWriter::WritePageGuard()
             {4, "return loginUrl;"},
             {3, "bool passwordRequired = session[\"password_required\"] != null && "
                 "ASPXMenuWriter.PASSWORD_PAGE != \"\";"},
-            {3, "if (passwordRequired || (!anyPage && role.ToString() != "
-                "ASPXMenuWriter.ADMINISTRATOR_ROLE))"},
+            {3, "if (passwordRequired || role.ToString() != ASPXMenuWriter.ADMINISTRATOR_ROLE)"},
             {3, "{"},
             {4, "String path = page.Request.AppRelativeCurrentExecutionFilePath.ToLower();"},
             {4, "if (passwordRequired && path != ASPXMenuWriter.PASSWORD_PAGE.ToLower())"},

@@ -184,6 +184,7 @@ const victim = new Client();
 victim.cookies.set("ASP.NET_SessionId", planted);
 check((await login(victim, "clerk", passwords.clerk)).status === 302, "the clerk cannot log in with a planted session id");
 check((await victim.request(dashBoard)).status === 200, "the clerk's dashboard does not answer after that login");
+check(victim.cookies.get("ASP.NET_SessionId") !== planted, "the login kept the planted session id");
 attacker.cookies.set("ASP.NET_SessionId", planted);
 await expectRefused("the planted session id after the victim's login", () => attacker.request(dashBoard), /\/Login\.aspx$/);
 

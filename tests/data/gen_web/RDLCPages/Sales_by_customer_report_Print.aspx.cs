@@ -21,7 +21,7 @@ namespace Shop
 	{
 		protected void Page_Load(object sender, EventArgs e)
 		{
-			String refusedUrl = new UtilHandler().RefusedPageUrl(this, "../../BaseModule/UI/Login.aspx", true);
+			String refusedUrl = new UtilHandler().RefusedPageUrl(this, "../../BaseModule/UI/Login.aspx");
 			if (refusedUrl != null)
 				Response.Redirect(refusedUrl);
 

@@ -28,7 +28,7 @@ namespace Shop
 		String m_status;
 		protected void Page_Load(object sender, EventArgs e)
 		{
-			String refusedUrl = new UtilHandler().RefusedPageUrl(this, "../../BaseModule/UI/Login.aspx", false);
+			String refusedUrl = new UtilHandler().RefusedPageUrl(this, "../../BaseModule/UI/Login.aspx");
 			if (refusedUrl == null)
 				m_role = Session["login_role"].ToString();
 			else
