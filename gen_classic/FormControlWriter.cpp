@@ -23,8 +23,11 @@ namespace
 {
 const char* const labelCell = "<TD align = right bgColor = <%%=glb_bgBlank%%> class = menutitle "
                               "width = \"25%%\"> %s </TD>\n";
+// The control cell's opening tag, with and without its line end.
 const char* const controlCell =
     "<TD bgColor = <%%=glb_bgControl%%> class = pagetext1 width = \"25%%\">";
+const char* const controlCellLine =
+    "<TD bgColor = <%%=glb_bgControl%%> class = pagetext1 width = \"25%%\">\n";
 
 bool IsListKind(int kind)
 {
@@ -175,7 +178,8 @@ void FormControlWriter::WriteFieldGrid(const std::vector<FieldRep*>& controls, i
             }
             out.Write(indent + 2, "<TD align = right bgColor = <%%=glb_bgBlank%%> class = "
                                   "menutitle width = \"25%%\"></TD>\n");
-            out.Write(indent + 2, "%s &nbsp </TD>\n", CString(controlCell));
+            out.Write(indent + 2, "<TD bgColor = <%%=glb_bgControl%%> class = pagetext1 width = "
+                                  "\"25%%\"> &nbsp </TD>\n");
         }
         out.Write(indent + 1, "</TR>\n");
     }
@@ -229,11 +233,11 @@ void FormControlWriter::WriteControlCell(Control& control)
     TextFile& out = control.out;
     if (control.kind == FieldRepData::FileUpload)
     {
-        out.Write(control.base + 2, "%s", CString(controlCell));
+        out.Write(control.base + 2, controlCell);
         out.Write(control.base + 2, "<%%Response.Write %s %%>\n", HtmlEncoded(control.value));
     }
     else
-        out.Write(control.base + 2, "%s\n", CString(controlCell));
+        out.Write(control.base + 2, controlCellLine);
     OpenLinkTables(control);
     WriteControlMarkup(control);
     CloseLinkTables(control);
