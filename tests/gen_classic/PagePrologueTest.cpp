@@ -1,0 +1,117 @@
+#include "gen_classic/PagePrologue.h"
+
+#include "model/EventRecmpFields.h"
+
+#include "tests/gen_classic/ClassicGolden.h"
+#include "tests/gen_classic/ClassicPageFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+// The orders form with a customer combo (a foreign key that allows null) whose change runs a
+// procedure refilling the key, a date, a name with a default and a quantity with a default,
+// and a text box on the name that posts its own value.
+class PrologueForm
+{
+public:
+    PrologueForm()
+    {
+        Field* key = m_page.Key();
+        Field* customer = m_page.AddField("customer", FieldTypeInt, /*allowNull=*/true,
+                                          /*foreignKey=*/true);
+        Field* date = m_page.AddField("odate", FieldTypeDateTime, /*allowNull=*/true);
+        Field* name = m_page.AddField("name", FieldTypeVarchar, /*allowNull=*/true);
+        Field* quantity = m_page.AddField("qty", FieldTypeFloat, /*allowNull=*/true);
+        Field* note = m_page.AddField("note", FieldTypeInt);
+        m_page.MapVariable(key, "ordersId");
+        Variable* customerVariable = m_page.MapVariable(customer, "customerVar");
+        m_page.MapVariable(date, "odateVar");
+        Variable* nameVariable = m_page.MapVariable(name, "nameVar", Variable::pageKind, "ab\"c");
+        m_page.MapVariable(quantity, "qtyVar", Variable::pageKind, "0");
+        m_page.MapVariable(note, "noteVar");
+        m_page.MapVariable(nullptr, "shared", Variable::sharedKind);
+
+        m_combo = m_page.AddControl(customer, FieldRepData::ComboBox);
+        m_nameBox = m_page.AddControl(name, FieldRepData::TextBox);
+        m_page.AddControl(date, FieldRepData::DateTime);
+        Procedure* procedure = m_page.AddProcedure("PRC_orders_fill");
+        auto* call = new ProcedureInvokation;
+        call->SetProcedure(procedure);
+        ClassicPageFixture::AddArgument(*procedure, *call, customer, customerVariable);
+        ClassicPageFixture::AddArgument(*procedure, *call, name, nameVariable);
+        for (Field* result : {key, date, name, quantity})
+            call->AddFieldVariableMap(new FieldVariableMap{
+                result, m_page.Page().FindFieldVariableMapByField(result)->variable});
+        auto* onChange = new EventRecmpFields;
+        onChange->AddProcedureRecompute(m_nameBox, call);
+        m_combo->GetFieldRepData()->AddEventRecmpFields(onChange);
+    }
+
+    std::string WritePieces(int fileKind)
+    {
+        AspFile* file = fileKind <= 4 ? m_page.File(fileKind) : m_page.AddFile(fileKind);
+        TextFile out = Collector();
+        PagePrologue prologue(file, out);
+        const std::vector<FieldVariableMap*>& maps = m_page.Page().GetFieldVariableMaps();
+        out.Write(0, "' WritePagePrologue\n");
+        prologue.WritePagePrologue({"fnTop", "fnLeft"}, maps, {m_combo, m_nameBox}, 0);
+        out.Write(0, "' WriteDims\n");
+        prologue.WriteDims({}, maps, 1);
+        out.Write(0, "' WriteFieldRequestBlocks\n");
+        prologue.WriteFieldRequestBlocks({m_combo, m_nameBox}, 0);
+        out.Write(0, "' WriteExtractDataFunction\n");
+        prologue.WriteExtractDataFunction(maps, {m_page.Page().FindMappedFieldByName("odate")},
+                                          {m_combo, m_nameBox}, /*withAction=*/true, 0);
+        out.Write(0, "' WriteDerivedFieldQueries\n");
+        prologue.WriteDerivedFieldQueries();
+        return out.GetBuffer().GetString();
+    }
+
+private:
+    ClassicPageFixture m_page;
+    FieldRep* m_combo;
+    FieldRep* m_nameBox;
+};
+
+// The pieces on an add page (no key read), an update page (the key read and the Recompute
+// flag) and an action page (no menu handler names).
+TEST(PagePrologueTest, PiecesOfAnAddAnUpdateAndAnActionPage)
+{
+    for (const int kind : {1, 3, 2, 11})
+    {
+        const std::string text = PrologueForm().WritePieces(kind);
+        ExpectGolden("prologue_kind" + std::to_string(kind) + ".asp", "<%\n" + text + "%>\n");
+        EXPECT_EQ("", Joined(ScriptProblems("<%\n" + text + "%>\n"))) << kind;
+    }
+}
+
+TEST(PagePrologueTest, ActionPageMainValidatesUnlessRemoving)
+{
+    for (const bool withRemove : {false, true})
+    {
+        ClassicPageFixture page;
+        page.MapVariable(page.Key(), "ordersId");
+        TextFile out = Collector();
+        PagePrologue(page.File(2), out)
+            .WriteActionPageMain(page.Page().GetFieldVariableMaps(), {"fnTop"}, withRemove, 0);
+        const CString validate = withRemove ? "\tIf sAct <> \"Remove\" Then\n"
+                                              "\t\tcall ValidateData()\n"
+                                              "\tEnd If\n\n"
+                                            : "\tcall ValidateData()\n";
+        EXPECT_EQ("<%@ LANGUAGE = \"VBScript\" %>\n"
+                  "<!-- #include file = \"../_system/includes/functions.asp\"-->\n\n"
+                  "<%\n"
+                  "\tDim fnTop\n"
+                  "\tDim ordersId\n\n"
+                  "\tcall ExtractData()\n\n"
+                  "\tcall Check_Login()\n"
+                  "\tcall OpenConnection()\n\n" +
+                      validate +
+                      "\tcall ExecuteQuery()\n\n"
+                      "\tcall CloseConnection()\n\n"
+                      "\tResponse.Redirect (redir)\n\n",
+                  out.GetBuffer());
+    }
+}
+} // namespace
