@@ -64,7 +64,7 @@ public:
     }
 
     // A page variable of the kind mapped to the field (none for null), named after the field
-    // unless a name is given.
+    // unless a name is given; the fixture keeps a shared one.
     Variable* MapVariable(Field* field, const char* name = nullptr, int kind = Variable::pageKind,
                           const char* value = "")
     {
@@ -72,6 +72,8 @@ public:
         variable->SetName(name != nullptr ? CString(name) : field->GetFieldName());
         variable->SetKind(kind);
         variable->SetValue(value);
+        if (kind == Variable::sharedKind)
+            m_shared.emplace_back(variable);
         m_form->AddFieldVariableMap(new FieldVariableMap{field, variable});
         return variable;
     }
@@ -132,6 +134,8 @@ public:
 
 private:
     Module m_module{"BaseModule"};
+    // Shared variables; the page does not delete them.
+    std::vector<std::unique_ptr<Variable>> m_shared;
     std::unique_ptr<Table> m_table = std::make_unique<Table>();
     std::unique_ptr<Form> m_form = std::make_unique<Form>();
     std::vector<AspFile*> m_files;
