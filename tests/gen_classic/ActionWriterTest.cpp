@@ -121,7 +121,7 @@ TEST(ActionWriterTest, WritesTheWholeUpdateActionPage)
     EXPECT_TRUE(report.IsEmpty()) << report.GetText().GetString();
     EXPECT_EQ(root.ModelPath() + "\\BaseModule/orders_upd_action.asp", writer.GetOutputPath());
     const std::filesystem::path written = root.Path() / "BaseModule" / "orders_upd_action.asp";
-    ExpectGolden("orders_upd_action.asp", writer.GetBody().GetString());
+    ExpectGolden("BaseModule/orders_upd_action.asp", writer.GetBody().GetString());
     EXPECT_EQ(WithCarriageReturns(writer.GetBody().GetString()), ReadWhole(written));
 
     std::filesystem::copy(ClassicData("_system"), root.Path() / "_system",

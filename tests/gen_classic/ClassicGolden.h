@@ -32,7 +32,8 @@ inline void ExpectGolden(const std::string& name, const std::string& actual)
 {
     if (ReadWhole(ClassicData(name)) == actual)
         return;
-    const std::filesystem::path written = std::filesystem::path(::testing::TempDir()) / name;
+    const std::filesystem::path written =
+        std::filesystem::path(::testing::TempDir()) / std::filesystem::path(name).filename();
     std::ofstream(written, std::ios::binary) << actual;
     ADD_FAILURE() << name << " differs from the expected file; the text written is in "
                   << written.string();

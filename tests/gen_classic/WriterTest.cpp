@@ -18,9 +18,9 @@ public:
     using Writer::HasLaterControlB;
     using Writer::IsSkippedField;
     using Writer::WriteProcedureCallString;
+    using Writer::Writer;
     using Writer::WriteRequestAssignment;
     using Writer::WriteVariableDims;
-    using Writer::Writer;
 
     CString GetParameterValueName(const VariablePair& pair, FormInterface*) override
     {
@@ -70,11 +70,11 @@ TEST_F(WriterTest, DimLinesDeclareTheKeyAndTheVariablesWithControls)
     m_info->keyMap = Map(m_page.Key(), "ordersId", Variable::pageKind);
     m_info->listA = {m_info->keyMap, Map(m_count, "countVar", Variable::pageKind),
                      Map(nullptr, "mode", Variable::pageKind)};
-    m_info->listB = {Map(m_name, "nameParam", Variable::parameterKind),
-                     Map(m_count, "countParam", Variable::parameterKind),
-                     Map(m_page.OrdersTable().FindFieldByName("Is_Deleted"), "deleted",
-                         Variable::parameterKind),
-                     Map(m_kind, "kindParam", Variable::parameterKind)};
+    m_info->listB = {
+        Map(m_name, "nameParam", Variable::parameterKind),
+        Map(m_count, "countParam", Variable::parameterKind),
+        Map(m_page.OrdersTable().FindFieldByName("Is_Deleted"), "deleted", Variable::parameterKind),
+        Map(m_kind, "kindParam", Variable::parameterKind)};
     m_writer.WriteVariableDims(1);
     EXPECT_EQ(CString("\tDim ordersId\n"
                       "\tDim countVar, mode\n"
