@@ -12,6 +12,22 @@
 
 namespace
 {
+// The master form "order entry" over "orders" in the module "Sales".
+struct SalesForm
+{
+    SalesForm()
+    {
+        table.SetTableName("orders");
+        page.SetName("order entry");
+        page.SetTable(&table);
+        page.SetModule(&module);
+    }
+
+    Table table;
+    Module module{"Sales"};
+    Form page;
+};
+
 // The classic generator names an ASP.NET page file as it would name a plain one, so that the
 // pages of one page differ: the two action pages of a form, a login page and its action.
 TEST(ClassicPageNamesTest, EveryOwnerAndFileKindNamedAsAPlainPageFile)
@@ -41,13 +57,8 @@ TEST(ClassicPageNamesTest, EveryOwnerAndFileKindNamedAsAPlainPageFile)
         {AspFile::rdlcReportOwner, 0, "order_entry_report.asp"},
         {42, 1, ""},
     };
-    Table table;
-    table.SetTableName("orders");
-    Module module("Sales");
-    Form page;
-    page.SetName("order entry");
-    page.SetTable(&table);
-    page.SetModule(&module);
+    SalesForm form;
+    Form& page = form.page;
     for (const Case& c : cases)
     {
         for (const bool aspx : {false, true})
@@ -77,13 +88,8 @@ TEST(ClassicPageNamesTest, EveryOwnerAndFileKindNamedAsAPlainPageFile)
 
 TEST(ClassicPageNamesTest, ASPNetNamesStayAndLinksGetBothAddresses)
 {
-    Table table;
-    table.SetTableName("orders");
-    Module module("Sales");
-    Form page;
-    page.SetName("order entry");
-    page.SetTable(&table);
-    page.SetModule(&module);
+    SalesForm form;
+    Form& page = form.page;
     auto* addAction = new AspxFile;
     addAction->SetFileKind(2);
     addAction->SetOwnerPage(&page);

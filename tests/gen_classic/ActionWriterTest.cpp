@@ -122,7 +122,7 @@ TEST(ActionWriterTest, WritesTheWholeUpdateActionPage)
     EXPECT_EQ(root.ModelPath() + "\\BaseModule/orders_upd_action.asp", writer.GetOutputPath());
     const std::filesystem::path written = root.Path() / "BaseModule" / "orders_upd_action.asp";
     ExpectGolden("BaseModule/orders_upd_action.asp", writer.GetBody().GetString());
-    EXPECT_EQ(WithCarriageReturns(writer.GetBody().GetString()), ReadWhole(written));
+    EXPECT_EQ(WithCarriageReturns(writer.GetBody().GetString()), ReadHostFile(written));
 
     std::filesystem::copy(ClassicData("_system"), root.Path() / "_system",
                           std::filesystem::copy_options::recursive);

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "tests/gen_classic/PageCheck.h"
+#include "tests/gen_web/GenWebProject.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #ifndef WEAVO_TEST_DATA
@@ -18,19 +18,11 @@ inline std::filesystem::path ClassicData(const std::string& name)
     return std::filesystem::path(WEAVO_TEST_DATA) / "gen_classic" / name;
 }
 
-inline std::string ReadWhole(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // The text equals the expected file under tests/data/gen_classic (kept with "\n" line ends);
 // when it does not, the text is left in the test temp folder for a look.
 inline void ExpectGolden(const std::string& name, const std::string& actual)
 {
-    if (ReadWhole(ClassicData(name)) == actual)
+    if (ReadHostFile(ClassicData(name)) == actual)
         return;
     const std::filesystem::path written =
         std::filesystem::path(::testing::TempDir()) / std::filesystem::path(name).filename();

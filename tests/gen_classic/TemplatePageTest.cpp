@@ -104,7 +104,7 @@ TEST(TemplatePageTest, APageOfThePiecesPassesThePageCheckAndItsScriptsNode)
                           std::filesystem::copy_options::recursive);
     EXPECT_EQ("", Joined(CheckPageFile(page)));
 
-    const std::vector<std::string> scripts = PageScripts(ReadWhole(page));
+    const std::vector<std::string> scripts = PageScripts(ReadHostFile(page));
     ASSERT_EQ(2u, scripts.size());
     for (std::size_t i = 0; i < scripts.size(); ++i)
     {
