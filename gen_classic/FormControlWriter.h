@@ -43,9 +43,6 @@ public:
     void WriteRecordAssignments(TextFile& out, const std::vector<FieldVariableMap*>& maps,
                                 const CString& recordset, int indent);
 
-    int GetIndent() const { return m_indent; }
-    void SetIndent(int indent) { m_indent = indent; }
-
 private:
     // What the pieces of one control row read.
     struct Control
@@ -97,6 +94,5 @@ private:
     void WriteListFill(const Control& control, int indent, const CString& fillFunction,
                        const CString& selected);
 
-    int m_indent = 0;
     AspFile* m_file;
 };

@@ -1,5 +1,9 @@
 #include "gen_classic/PagePrologue.h"
 
+#include "entities/ApplicationReport.h"
+#include "entities/ReportField.h"
+#include "entities/ReportGroup.h"
+
 #include "model/EventRecmpFields.h"
 
 #include "tests/gen_classic/ClassicGolden.h"
@@ -113,5 +117,53 @@ TEST(PagePrologueTest, ActionPageMainValidatesUnlessRemoving)
                       "\tResponse.Redirect (redir)\n\n",
                   out.GetBuffer());
     }
+}
+
+// A report reads the values of its column controls, the date-time one from its three parts;
+// other pages and a button column read nothing; the login calls stand between empty lines.
+TEST(PagePrologueTest, ReportColumnReadsAndLoginCalls)
+{
+    ApplicationReport report;
+    auto* group = new ReportGroup(&report, nullptr);
+    report.AddReportGroup(group);
+    const std::pair<const char*, int> columns[] = {{"unit price", FieldRepData::DateTime},
+                                                   {"pay", FieldRepData::Button},
+                                                   {"bare", -1},
+                                                   {"qty", FieldRepData::TextBox}};
+    for (const auto& [name, kind] : columns)
+    {
+        auto* column = new ReportField;
+        column->SetName(name);
+        if (kind >= 0)
+        {
+            auto* property = new ReportFieldControlProperty;
+            auto* control = new FieldRep;
+            auto* data = new FieldRepData;
+            data->SetControlKind(kind);
+            data->SetCaption(name);
+            control->AttachFieldRepData(data);
+            property->SetControl(control);
+            column->SetControlProperty(property);
+        }
+        group->AddReportField(column);
+    }
+    AspFile file;
+    file.SetOwnerPage(&report);
+    TextFile out = Collector();
+    PagePrologue prologue(&file, out);
+    prologue.WriteReportFieldRequestReads(1);
+    prologue.WriteLoginCheckCalls();
+    ClassicPageFixture form;
+    PagePrologue(form.File(1), out).WriteReportFieldRequestReads(1);
+    EXPECT_EQ(CString("\t\tunit_price = MakeDateTimeVar(Trim(Request(\"unit_price\")), "
+                      "Trim(Request(\"lst_hrs_txt_unit_price\")), "
+                      "Trim(Request(\"lst_mins_txt_unit_price\")))\n"
+                      "\t\tqty = Trim(Request(\"qty\"))\n"
+                      "\n"
+                      "\tcall Check_Login()\n"
+                      "\tcall OpenConnection()\n"
+                      "\tcall GetCurrentFileAndDesignation()\n"
+                      "\n"),
+              out.GetBuffer());
 }
 } // namespace
