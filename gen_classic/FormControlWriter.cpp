@@ -611,11 +611,20 @@ void FormControlWriter::WriteConditionalBlock(const Control& control,
     }
     else
         return;
-    bool first = true;
+    std::vector<const VisibilityValue*> values;
     for (const VisibilityValue* value : data.GetValues())
     {
-        if (value == nullptr)
-            continue;
+        if (value != nullptr)
+            values.push_back(value);
+    }
+    if (values.empty())
+    {
+        WritePlainControl(control, byVariable);
+        return;
+    }
+    bool first = true;
+    for (const VisibilityValue* value : values)
+    {
         const CString op = VisibilityData::GetOperatorText(value);
         if (first)
         {
@@ -633,6 +642,13 @@ void FormControlWriter::WriteConditionalBlock(const Control& control,
         WriteTailWithKind(control, value->layoutStatus, CString());
     }
     out.Write(control.base + 1, "<%% Else %%>\n");
+    WritePlainControl(control, byVariable);
+    out.Write(control.base + 1, "<%% End if%%>\n");
+}
+
+void FormControlWriter::WritePlainControl(const Control& control, bool byVariable)
+{
+    TextFile& out = control.out;
     if (IsListKind(control.kind))
         WriteSelect(control, FieldVisibility::Editable);
     else if (byVariable && control.kind == FieldRepData::RadioButton)
@@ -651,7 +667,6 @@ void FormControlWriter::WriteConditionalBlock(const Control& control,
                   InputType(control.kind), control.id, HtmlEncoded(control.value));
         out.Write(0, ">\n");
     }
-    out.Write(control.base + 1, "<%% End if%%>\n");
 }
 
 void FormControlWriter::WriteSelect(const Control& control, int tailKind)

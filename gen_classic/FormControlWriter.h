@@ -88,6 +88,8 @@ private:
     void WriteTailWithKind(const Control& control, int tailKind, const CString& optionText);
     void WriteHiddenCopy(const Control& control);
     void WriteConditionalBlock(const Control& control, const FieldVisibility& visibility);
+    // The control as the conditional block writes it when no condition holds.
+    void WritePlainControl(const Control& control, bool byVariable);
     void WriteSelect(const Control& control, int tailKind);
     void WriteSearchList(const Control& control, int tailKind);
     void WriteSearchCombo(const Control& control, int tailKind);

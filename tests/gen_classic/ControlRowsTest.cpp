@@ -147,4 +147,31 @@ TEST(ControlRowsTest, EveryKindUnderEveryVisibility)
     ExpectGolden("control_rows.asp", page);
     EXPECT_EQ("", Joined(ScriptProblems(page)));
 }
+
+// A condition without values leaves the control in its plain form, with no If to close.
+TEST(ControlRowsTest, AConditionWithoutValuesWritesThePlainControl)
+{
+    ClassicPageFixture page;
+    Field* name = page.AddField("name", FieldTypeVarchar, /*allowNull=*/true);
+    page.MapVariable(name, "nameVar");
+    FieldRep* control = page.AddControl(name, FieldRepData::Password);
+    auto* visibility = new FieldVisibility(name);
+    auto* data = new VisibilityData;
+    data->SetVariable(page.MapVariable(page.AddField("level", FieldTypeInt), "levelVar"));
+    visibility->SetVisibilityData(data);
+    page.File(1)->AddFieldVisibility(visibility);
+    TextFile out = Collector();
+    FormControlWriter(page.File(1)).WriteControlRow(control, 4, "frmorders", out, 0);
+    EXPECT_EQ(
+        CString("\t\t<TD align = right bgColor = <%=glb_bgBlank%> class = menutitle width = "
+                "\"25%\"> name caption </TD>\n"
+                "\t\t<TD bgColor = <%=glb_bgControl%> class = pagetext1 width = \"25%\">\n"
+                "\t\t\t<INPUT class=pagetext2inside type = \"password\" name = \"txt_name\" "
+                "size = \"40\" value = \"<%=Server.HTMLEncode(nameVar & \"\")%>\" maxlength = "
+                "\"20\""
+                "\t<INPUT type = \"password\" name = txt_name value = "
+                "\"<%=Server.HTMLEncode(nameVar & \"\")%>\">\n"
+                "\t\t\t</TD>\n"),
+        out.GetBuffer());
+}
 } // namespace
