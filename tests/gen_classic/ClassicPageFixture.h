@@ -72,9 +72,13 @@ public:
         variable->SetName(name != nullptr ? CString(name) : field->GetFieldName());
         variable->SetKind(kind);
         variable->SetValue(value);
+        auto* map = new FieldVariableMap{field, variable};
         if (kind == Variable::sharedKind)
+        {
             m_shared.emplace_back(variable);
-        m_form->AddFieldVariableMap(new FieldVariableMap{field, variable});
+            m_sharedMaps.emplace_back(map);
+        }
+        m_form->AddFieldVariableMap(map);
         return variable;
     }
 
@@ -134,8 +138,9 @@ public:
 
 private:
     Module m_module{"BaseModule"};
-    // Shared variables; the page does not delete them.
+    // Shared variables and their maps; the page does not delete them.
     std::vector<std::unique_ptr<Variable>> m_shared;
+    std::vector<std::unique_ptr<FieldVariableMap>> m_sharedMaps;
     std::unique_ptr<Table> m_table = std::make_unique<Table>();
     std::unique_ptr<Form> m_form = std::make_unique<Form>();
     std::vector<AspFile*> m_files;
