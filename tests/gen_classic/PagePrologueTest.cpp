@@ -166,4 +166,16 @@ TEST(PagePrologueTest, ReportColumnReadsAndLoginCalls)
                       "\n"),
               out.GetBuffer());
 }
+
+TEST(PagePrologueTest, APageWithoutVariablesStillNamesItsMenuHandlers)
+{
+    ClassicPageFixture page;
+    page.Page().SetName("order list");
+    TextFile out = Collector();
+    PagePrologue(page.File(1), out).WriteDims({}, {}, 0);
+    EXPECT_EQ(CString("Dim formTopMenuFunctionName, formLeftMenuFunctionName\n"
+                      "formTopMenuFunctionName = \"order_list_add_Top_MenuOnClick\"\n"
+                      "formLeftMenuFunctionName = \"order_list_add_Left_MenuOnClick\"\n"),
+              out.GetBuffer());
+}
 } // namespace
