@@ -69,13 +69,10 @@ DbColumn* DbTable::FindColumn(const CString& name) const
     return nullptr;
 }
 
+// The stored names are in lower case already.
 DbTable* DbSchema::FindTable(const CString& name) const
 {
-    const CString lower = Lower(name);
-    for (const std::unique_ptr<DbTable>& table : m_tables)
-        if (Lower(table->GetName()) == lower)
-            return table.get();
-    return nullptr;
+    return FindTableLower(name);
 }
 
 DbTable* DbSchema::FindTableLower(const CString& name) const

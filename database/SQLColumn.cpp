@@ -1,26 +1,15 @@
 #include "database/SQLColumn.h"
 
-#include "database/CatalogCall.h"
-
-SQLColumn::SQLColumn(CDatabase* database) : CRecordset(database)
+SQLColumn::SQLColumn(CDatabase* database) : CatalogRecordset(database)
 {
     m_nFields = 11;
     m_nParams = 3;
 }
 
-BOOL SQLColumn::Open(UINT, const char*, DWORD)
+RETCODE SQLColumn::CallCatalogFunction()
 {
-    if (!PrepareStatement())
-        return FALSE;
-    CheckStatement(CallCatalog(
-        [this]
-        {
-            return SQLColumns(m_hstmt, CatalogFilter(m_strQualifierParam), SQL_NTS,
-                              CatalogFilter(m_strOwnerParam), SQL_NTS,
-                              CatalogFilter(m_strTableNameParam), SQL_NTS, nullptr, 0);
-        }));
-    CompleteOpen();
-    return TRUE;
+    return SQLColumns(m_hstmt, Filter(m_strQualifierParam), SQL_NTS, Filter(m_strOwnerParam),
+                      SQL_NTS, Filter(m_strTableNameParam), SQL_NTS, nullptr, 0);
 }
 
 void SQLColumn::DoFieldExchange(CFieldExchange* fx)

@@ -1,17 +1,13 @@
 #pragma once
 
-#include "platform/odbc/CRecordset.h"
+#include "database/CatalogRecordset.h"
 
 // The columns of one table of the catalogue, read with SQLColumns.
-class SQLColumn : public CRecordset
+class SQLColumn : public CatalogRecordset
 {
 public:
     explicit SQLColumn(CDatabase* database = nullptr);
 
-    // Calls SQLColumns with the three filters instead of running SQL; empty filters match all.
-    BOOL Open(UINT openType = AFX_DB_USE_DEFAULT_TYPE, const char* sql = nullptr,
-              DWORD options = none) override;
-    CString GetDefaultSQL() override { return "!"; }
     void DoFieldExchange(CFieldExchange* fx) override;
 
     CString m_table_qualifier;
@@ -29,4 +25,7 @@ public:
     CString m_strQualifierParam;
     CString m_strOwnerParam;
     CString m_strTableNameParam;
+
+protected:
+    RETCODE CallCatalogFunction() override;
 };

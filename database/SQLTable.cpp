@@ -1,26 +1,15 @@
 #include "database/SQLTable.h"
 
-#include "database/CatalogCall.h"
-
-SQLTable::SQLTable(CDatabase* database) : CRecordset(database)
+SQLTable::SQLTable(CDatabase* database) : CatalogRecordset(database)
 {
     m_nFields = 5;
     m_nParams = 4;
 }
 
-BOOL SQLTable::Open(UINT, const char*, DWORD)
+RETCODE SQLTable::CallCatalogFunction()
 {
-    if (!PrepareStatement())
-        return FALSE;
-    CheckStatement(CallCatalog(
-        [this]
-        {
-            return SQLTables(m_hstmt, CatalogFilter(m_strQualifierParam), SQL_NTS,
-                             CatalogFilter(m_strOwnerParam), SQL_NTS, CatalogFilter(m_strNameParam),
-                             SQL_NTS, CatalogFilter(m_strTypeParam), SQL_NTS);
-        }));
-    CompleteOpen();
-    return TRUE;
+    return SQLTables(m_hstmt, Filter(m_strQualifierParam), SQL_NTS, Filter(m_strOwnerParam),
+                     SQL_NTS, Filter(m_strNameParam), SQL_NTS, Filter(m_strTypeParam), SQL_NTS);
 }
 
 void SQLTable::DoFieldExchange(CFieldExchange* fx)

@@ -1,17 +1,13 @@
 #pragma once
 
-#include "platform/odbc/CRecordset.h"
+#include "database/CatalogRecordset.h"
 
 // The tables of the catalogue, read with SQLTables.
-class SQLTable : public CRecordset
+class SQLTable : public CatalogRecordset
 {
 public:
     explicit SQLTable(CDatabase* database = nullptr);
 
-    // Calls SQLTables with the four filters instead of running SQL; empty filters match all.
-    BOOL Open(UINT openType = AFX_DB_USE_DEFAULT_TYPE, const char* sql = nullptr,
-              DWORD options = none) override;
-    CString GetDefaultSQL() override { return "!"; }
     void DoFieldExchange(CFieldExchange* fx) override;
 
     CString m_table_qualifier;
@@ -24,4 +20,7 @@ public:
     CString m_strOwnerParam;
     CString m_strNameParam;
     CString m_strTypeParam;
+
+protected:
+    RETCODE CallCatalogFunction() override;
 };

@@ -349,18 +349,23 @@ void SqlScriptWriter::WriteDroppedColumns(const CString& tableName,
 
 void SqlScriptWriter::WriteForeignKeysOfTables(const std::vector<const Table*>& tables)
 {
-    if (tables.empty())
-        return;
-    m_scriptFile.Write(0, "/****** Queries For setting foriegn keys ******/\n\n");
-    for (const Table* table : tables)
-        WriteForeignKeys(*table);
+    WriteSectionOfTables(tables, "/****** Queries For setting foriegn keys ******/\n\n",
+                         &SqlScriptWriter::WriteForeignKeys);
 }
 
 void SqlScriptWriter::WriteDefaultsOfTables(const std::vector<const Table*>& tables)
 {
+    WriteSectionOfTables(tables, "/****** Queries For setting default values ******/\n\n",
+                         &SqlScriptWriter::WriteDefaults);
+}
+
+void SqlScriptWriter::WriteSectionOfTables(const std::vector<const Table*>& tables,
+                                           const char* heading,
+                                           void (SqlScriptWriter::*write)(const Table&))
+{
     if (tables.empty())
         return;
-    m_scriptFile.Write(0, "/****** Queries For setting default values ******/\n\n");
+    m_scriptFile.Write(0, heading);
     for (const Table* table : tables)
-        WriteDefaults(*table);
+        (this->*write)(*table);
 }

@@ -58,6 +58,9 @@ private:
     void WriteSizePart(const Field& field);
     void WritePrimaryKey(const Table& table);
     void WriteForeignKey(const Table& table, const Field& field);
+    // The heading, when there are tables, and the statement of each table.
+    void WriteSectionOfTables(const std::vector<const Table*>& tables, const char* heading,
+                              void (SqlScriptWriter::*write)(const Table&));
     // "ALTER TABLE [dbo].[table] " and the rest of the column statement.
     void WriteAlterColumnHead(const CString& tableName, const char* action, const Field& field);
     void WriteDefaultAccount();
