@@ -6,6 +6,7 @@
 #include "database/SchemaLoader.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "platform/odbc/CDatabase.h"
+#include "platform/odbc/CRecordset.h"
 
 #include <gtest/gtest.h>
 
@@ -79,6 +80,60 @@ std::vector<std::string> Rows(const ConstraintList& list)
     for (int index = 0; index < list.names.GetSize(); ++index)
         rows.push_back(std::string(list.tables[index]) + "." + std::string(list.names[index]));
     return rows;
+}
+
+// A recordset of one number column and one text column that may be NULL.
+class NumberRecordset : public CRecordset
+{
+public:
+    using CRecordset::CRecordset;
+
+    CString GetDefaultSQL() override
+    {
+        return "SELECT n, CASE WHEN n = 2 THEN NULL ELSE 'row ' || n END FROM "
+               "generate_series(1, 4) n ORDER BY n";
+    }
+    void DoFieldExchange(CFieldExchange* fx) override
+    {
+        fx->SetFieldType(CFieldExchange::outputColumn);
+        RFX_Int(fx, "n", number);
+        RFX_Text(fx, "label", label);
+    }
+
+    int number = -1;
+    CString label;
+};
+
+TEST_F(PgOdbcSuite, RecordsetMovesBackOverTheRowsItFetched)
+{
+    NumberRecordset rows(&database);
+    ASSERT_TRUE(rows.Open(CRecordset::forwardOnly, nullptr, CRecordset::readOnly));
+    std::vector<std::string> seen;
+    const auto see = [&]
+    {
+        seen.push_back(rows.IsEOF() ? std::string("eof")
+                                    : std::to_string(rows.number) + ":" + rows.label.GetString());
+    };
+    see();
+    rows.MoveNext();
+    see();
+    rows.MoveLast();
+    see();
+    const long countAtLast = rows.GetRecordCount();
+    rows.MoveFirst();
+    see();
+    for (int step = 0; step < 5; ++step)
+    {
+        rows.MoveNext();
+        see();
+    }
+
+    EXPECT_EQ(countAtLast, 4);
+    EXPECT_EQ(seen, (std::vector<std::string>{"1:row 1", "2:", "4:row 4", "1:row 1",
+                                              "2:", "3:row 3", "4:row 4", "eof", "eof"}));
+    rows.Close();
+    EXPECT_FALSE(rows.IsOpen());
+    EXPECT_TRUE(database.IsOpen());
 }
 
 TEST_F(PgOdbcSuite, ConnectionFailureCarriesTheDriversText)
