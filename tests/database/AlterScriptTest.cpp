@@ -107,9 +107,6 @@ void ExpectSoundScript(const std::string& script)
         else if (make != std::string::npos)
             made.insert(line.substr(make, line.find(']', make) - make));
     }
-    EXPECT_TRUE(batch.find_first_not_of("\n") == std::string::npos ||
-                batch.find("******/") != std::string::npos)
-        << "after the last GO: " << batch;
     for (const std::string& name : dropped)
         EXPECT_EQ(dropped.count(name), 1u) << name;
     for (const std::string& name : made)
@@ -428,120 +425,63 @@ TEST(AlterScriptMatchTest, ColumnCountMustAgree)
     EXPECT_FALSE(AlterScriptBuilder::TableMatchesSchema(table, dbTable));
 }
 
+// The column statements of customer beside the database's customer, where the golden scripts
+// do not show them: the field f (when a type is given) against the column given.
 struct ColumnChangeCase
 {
     const char* what;
-    // The field f added to customer, when a type is given.
     int type;
-    int size;
     bool allowNull;
-    // Columns of customer in the database, besides those of its other fields.
     std::vector<ColumnSpec> columns;
-    // Columns the database lacks.
     std::set<std::string> leftOut;
-    std::vector<const char*> present;
-    std::vector<const char*> absent;
+    const char* present;
+    const char* absent;
 };
 
-const char* const newHeader = "/****** Queries For Inserting new columns in customer ******/\n\n";
-const char* const alterHeader = "/****** Queries For alter columns in customer ******/\n\n";
-const char* const dropHeader = "/****** Queries For droping columns from customer ******/\n\n";
-
 const ColumnChangeCase columnChangeCases[] = {
-    {"new NOT NULL field added NULL, then altered",
-     FieldTypeVarchar,
-     10,
-     false,
-     {},
-     {"f"},
-     {"/****** Queries For Inserting new columns in customer ******/\n\n"
-      "ALTER TABLE [dbo].[customer] ADD [f] [varchar] (10) NULL\nGO\n"
-      "ALTER TABLE [dbo].[customer] ALTER COLUMN [f] [varchar] (10)  NOT NULL\nGO\n\n"},
-     {alterHeader, dropHeader}},
-    {"new nullable field",
-     FieldTypeInt,
-     4,
-     true,
-     {},
-     {"f"},
-     {"ALTER TABLE [dbo].[customer] ADD [f] [int]NULL\nGO\nALTER TABLE [dbo].[customer] WITH "
-      "NOCHECK ADD"},
-     {"ALTER COLUMN [f]"}},
-    {"new Text stays NULL",
-     FieldTypeText,
-     16,
-     false,
-     {},
-     {"f"},
-     {"ALTER TABLE [dbo].[customer] ADD [f] [Text]NULL\nGO\nALTER TABLE [dbo].[customer] WITH "
-      "NOCHECK ADD"},
-     {"ALTER COLUMN [f]"}},
     {"new image stays NULL",
      FieldTypeImage,
-     16,
      false,
      {},
      {"f"},
-     {"ADD [f] [image]NULL\nGO\nALTER TABLE [dbo].[customer] WITH NOCHECK ADD"},
-     {"ALTER COLUMN [f]"}},
+     "ADD [f] [image]NULL\nGO\nALTER TABLE [dbo].[customer] WITH NOCHECK",
+     "COLUMN [f]"},
     {"new ntext stays NULL",
      FieldTypeNText,
-     16,
      false,
      {},
      {"f"},
-     {"ADD [f] [ntext]NULL\nGO\nALTER TABLE [dbo].[customer] WITH NOCHECK ADD"},
-     {"ALTER COLUMN [f]"}},
-    {"varchar size altered",
-     FieldTypeVarchar,
-     20,
-     true,
-     {{"f", "varchar", 10, true}},
-     {"f"},
-     {"/****** Queries For alter columns in customer ******/\n\n"
-      "ALTER TABLE [dbo].[customer] ALTER COLUMN [f] [varchar] (20) NULL\nGO\n\n"},
-     {newHeader, dropHeader}},
-    {"int null flag altered, its size not",
+     "ADD [f] [ntext]NULL\nGO\nALTER TABLE [dbo].[customer] WITH NOCHECK",
+     "COLUMN [f]"},
+    {"int null flag altered, not its size",
      FieldTypeInt,
-     4,
      false,
-     {{"f", "int", 8, true}, {"g", "int", 4, true}},
+     {{"f", "int", 8, true}},
      {"f"},
-     {"ALTER TABLE [dbo].[customer] ALTER COLUMN [f] [int]NOT NULL\nGO\n\n"},
-     {newHeader}},
-    {"int size alone changes nothing",
+     "ALTER COLUMN [f] [int]NOT NULL\nGO\n\nALTER TABLE [dbo].[customer] WITH",
+     "ADD [f]"},
+    {"int size alone is no change",
      FieldTypeInt,
-     4,
      true,
      {{"f", "int", 8, true}},
      {"f"},
-     {},
-     {newHeader, alterHeader, dropHeader, "ALTER TABLE [dbo].[customer] WITH NOCHECK ADD"}},
+     "USE []\nGO\n\n/******INSERT",
+     "ALTER"},
     {"Text of another type is never altered",
      FieldTypeText,
-     16,
      true,
      {{"f", "ntext", 16, true}},
      {"f"},
-     {alterHeader},
-     {"ALTER COLUMN [f]"}},
-    {"nvarchar of doubled length stays, dropped column goes",
-     -1,
-     0,
-     true,
-     {{"g", "varchar", 5, true}},
-     {},
-     {"/****** Queries For droping columns from customer ******/\n\n"
-      "ALTER TABLE [dbo].[customer] DROP COLUMN [g]\nGO\n\n"},
-     {alterHeader, newHeader}},
+     "/****** Queries For alter columns in customer ******/\n\nALTER TABLE [dbo].[customer] "
+     "WITH NOCHECK",
+     "COLUMN [f]"},
     {"key and Is_Deleted never altered",
      -1,
-     0,
      true,
      {{"customer_id", "int", 8, true}, {"Is_Deleted", "varchar", 2, true}},
      {"customer_id", "Is_Deleted"},
-     {"ALTER TABLE [dbo].[customer] WITH NOCHECK ADD"},
-     {alterHeader, newHeader, dropHeader}},
+     "USE []\nGO\n\nALTER TABLE [dbo].[customer] WITH NOCHECK",
+     "COLUMN"},
 };
 
 class AlterScriptColumnTest : public ::testing::TestWithParam<ColumnChangeCase>,
@@ -559,7 +499,7 @@ TEST_P(AlterScriptColumnTest, ChangedTableGetsItsColumnStatements)
     const ColumnChangeCase& test = GetParam();
     Table& customer = sample.Customer();
     if (test.type >= 0)
-        AddField(customer, "f", test.type, test.size, test.allowNull);
+        AddField(customer, "f", test.type, 16, test.allowNull);
     DbSchema schema;
     DbTable& table = AddSqlServerTable(schema, customer, test.leftOut);
     for (const ColumnSpec& column : test.columns)
@@ -573,10 +513,8 @@ TEST_P(AlterScriptColumnTest, ChangedTableGetsItsColumnStatements)
     std::string script =
         ReadBytes(folder.Path() / "Sample" / "scripts" / "KestraneWeavo_Sample_AlterScript.sql");
     std::erase(script, '\r');
-    for (const char* text : test.present)
-        EXPECT_NE(script.find(text), std::string::npos) << text << "\nin\n" << script;
-    for (const char* text : test.absent)
-        EXPECT_EQ(script.find(text), std::string::npos) << text << "\nin\n" << script;
+    EXPECT_NE(script.find(test.present), std::string::npos) << script;
+    EXPECT_EQ(script.find(test.absent), std::string::npos) << script;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryRule, AlterScriptColumnTest, ::testing::ValuesIn(columnChangeCases));
