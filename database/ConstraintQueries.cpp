@@ -23,6 +23,29 @@ bool IsNumber(const CString& text)
     return !digits.empty() &&
            std::ranges::all_of(digits, [](char ch) { return std::isdigit(ch) != 0; });
 }
+
+// The name is the one the scripts give a foreign key of owner to table.
+bool IsForeignKeyNameTo(const CString& name, const CString& owner, const CString& table)
+{
+    const CString stem = "FK_" + owner + "_" + table;
+    if (name.CompareNoCase(stem) == 0)
+        return true;
+    return StartsWithNoCase(name, stem + "_") && IsNumber(name.Mid(stem.GetLength() + 1));
+}
+
+// The text for a LIKE pattern with ESCAPE '\': "\", "%", "_" and "[" stand for themselves.
+CString LikeEscaped(const CString& text)
+{
+    CString escaped;
+    for (int index = 0; index < text.GetLength(); ++index)
+    {
+        const char ch = text[index];
+        if (ch == '\\' || ch == '%' || ch == '_' || ch == '[')
+            escaped += '\\';
+        escaped += ch;
+    }
+    return escaped;
+}
 } // namespace
 
 bool ConstraintList::Contains(const CString& name, const CString& table) const
@@ -39,27 +62,6 @@ void ConstraintList::Add(const CString& name, const CString& table)
         return;
     names.Add(name);
     tables.Add(table);
-}
-
-bool IsForeignKeyNameTo(const CString& name, const CString& owner, const CString& table)
-{
-    const CString stem = "FK_" + owner + "_" + table;
-    if (name.CompareNoCase(stem) == 0)
-        return true;
-    return StartsWithNoCase(name, stem + "_") && IsNumber(name.Mid(stem.GetLength() + 1));
-}
-
-CString LikeEscaped(const CString& text)
-{
-    CString escaped;
-    for (int index = 0; index < text.GetLength(); ++index)
-    {
-        const char ch = text[index];
-        if (ch == '\\' || ch == '%' || ch == '_' || ch == '[')
-            escaped += '\\';
-        escaped += ch;
-    }
-    return escaped;
 }
 
 void SysObjectsConstraints::FindOfChangedTable(const CString& table, ConstraintList& out)

@@ -59,9 +59,3 @@ private:
 
     const CDatabase& m_database;
 };
-
-// The name is the one the scripts give a foreign key of owner to table.
-bool IsForeignKeyNameTo(const CString& name, const CString& owner, const CString& table);
-
-// The text for a LIKE pattern with ESCAPE '\': "\", "%", "_" and "[" stand for themselves.
-CString LikeEscaped(const CString& text);

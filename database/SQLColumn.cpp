@@ -3,7 +3,6 @@
 SQLColumn::SQLColumn(CDatabase* database) : CatalogRecordset(database)
 {
     m_nFields = 11;
-    m_nParams = 3;
 }
 
 RETCODE SQLColumn::CallCatalogFunction()
@@ -14,7 +13,6 @@ RETCODE SQLColumn::CallCatalogFunction()
 
 void SQLColumn::DoFieldExchange(CFieldExchange* fx)
 {
-    fx->SetFieldType(CFieldExchange::outputColumn);
     RFX_Text(fx, "table_qualifier", m_table_qualifier);
     RFX_Text(fx, "table_owner", m_table_owner);
     RFX_Text(fx, "table_name", m_table_name);

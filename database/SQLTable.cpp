@@ -3,7 +3,6 @@
 SQLTable::SQLTable(CDatabase* database) : CatalogRecordset(database)
 {
     m_nFields = 5;
-    m_nParams = 4;
 }
 
 RETCODE SQLTable::CallCatalogFunction()
@@ -14,7 +13,6 @@ RETCODE SQLTable::CallCatalogFunction()
 
 void SQLTable::DoFieldExchange(CFieldExchange* fx)
 {
-    fx->SetFieldType(CFieldExchange::outputColumn);
     RFX_Text(fx, "table_qualifier", m_table_qualifier);
     RFX_Text(fx, "table_owner", m_table_owner);
     RFX_Text(fx, "table_name", m_table_name);

@@ -124,14 +124,14 @@ CDatabase::~CDatabase()
     Close();
 }
 
-BOOL CDatabase::OpenEx(const char* connect, DWORD options)
+BOOL CDatabase::OpenEx(const char* connect)
 {
     Close();
     CString connectString = DriverConnectString(connect);
     if (!NamesDataSource(connectString))
     {
         const DataSourcePrompt& prompt = InstalledPrompt();
-        if ((options & noOdbcDialog) != 0 || !prompt || !prompt(connectString))
+        if (!prompt || !prompt(connectString))
             return FALSE;
         connectString = DriverConnectString(connectString);
     }
@@ -144,12 +144,10 @@ BOOL CDatabase::OpenEx(const char* connect, DWORD options)
                        SQL_HANDLE_ENV, m_henv);
         SQLHDBC connection = nullptr;
         CheckSqlReturn(SQLAllocHandle(SQL_HANDLE_DBC, m_henv, &connection), SQL_HANDLE_ENV, m_henv);
-        SQLCHAR completed[4096] = {};
-        SQLSMALLINT length = 0;
         const RETCODE retCode = SQLDriverConnect(
             connection, nullptr,
             reinterpret_cast<SQLCHAR*>(const_cast<char*>(connectString.GetString())), SQL_NTS,
-            completed, sizeof completed, &length, SQL_DRIVER_NOPROMPT);
+            nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
         if (!Succeeded(retCode))
         {
             CDBException failure(retCode, SQL_HANDLE_DBC, connection);
@@ -157,7 +155,6 @@ BOOL CDatabase::OpenEx(const char* connect, DWORD options)
             throw failure;
         }
         m_hdbc = connection;
-        m_strConnect = "ODBC;" + CString(reinterpret_cast<const char*>(completed));
     }
     catch (const CDBException&)
     {
@@ -196,7 +193,6 @@ void CDatabase::Close()
         SQLFreeHandle(SQL_HANDLE_ENV, m_henv);
         m_henv = nullptr;
     }
-    m_strConnect.Empty();
 }
 
 std::optional<CString> ReadTextColumn(SQLHSTMT statement, SQLUSMALLINT column)

@@ -46,23 +46,16 @@ DataSourcePrompt SetDataSourcePrompt(DataSourcePrompt prompt);
 class CDatabase
 {
 public:
-    enum
-    {
-        noOdbcDialog = 0x8,
-    };
-
     CDatabase() = default;
     virtual ~CDatabase();
     CDatabase(const CDatabase&) = delete;
     CDatabase& operator=(const CDatabase&) = delete;
 
     // Connects with the connect string ("ODBC;" and the driver's keywords). A string without
-    // "DSN=", "FILEDSN=" or "Driver=" asks the data-source prompt, unless noOdbcDialog is
-    // given; false when the prompt is cancelled. A failing connection raises CDBException.
-    BOOL OpenEx(const char* connect, DWORD options = 0);
+    // "DSN=", "FILEDSN=" or "Driver=" asks the data-source prompt; false when it is cancelled.
+    // A failing connection raises CDBException.
+    BOOL OpenEx(const char* connect);
     BOOL IsOpen() const { return m_hdbc != nullptr; }
-    // The connection string the driver manager completed.
-    CString GetConnect() const { return m_strConnect; }
     // Runs one statement to its end; a failure raises CDBException.
     void ExecuteSQL(const char* sql);
     void Close();
@@ -71,7 +64,6 @@ public:
 
 private:
     SQLHENV m_henv = nullptr;
-    CString m_strConnect;
 };
 
 // Runs a query on a statement handle of the connection and returns its rows, each the first

@@ -5,9 +5,9 @@
 
 std::optional<CString> CFieldExchange::NextColumn()
 {
-    if (m_fieldType != outputColumn || m_row == nullptr || m_column >= m_row->size())
+    if (m_column >= m_row.size())
         return std::nullopt;
-    return (*m_row)[m_column++];
+    return m_row[m_column++];
 }
 
 void RFX_Text(CFieldExchange* fx, const char*, CString& value, int)
@@ -103,10 +103,9 @@ void CRecordset::MoveTo(std::size_t row)
 {
     m_current = row;
     m_bEOF = row >= m_rows.size();
-    m_bBOF = m_rows.empty();
     if (m_bEOF)
         return;
-    CFieldExchange fx(&m_rows[row]);
+    CFieldExchange fx(m_rows[row]);
     DoFieldExchange(&fx);
 }
 
@@ -143,7 +142,6 @@ void CRecordset::Close()
     m_fetchedAll = false;
     m_current = 0;
     m_bEOF = TRUE;
-    m_bBOF = TRUE;
     if (m_ownsDatabase)
     {
         delete m_pDatabase;

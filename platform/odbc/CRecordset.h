@@ -13,21 +13,13 @@ class CRecordset;
 class CFieldExchange
 {
 public:
-    enum FieldType
-    {
-        outputColumn,
-        param,
-    };
+    explicit CFieldExchange(const std::vector<std::optional<CString>>& row) : m_row(row) {}
 
-    explicit CFieldExchange(const std::vector<std::optional<CString>>* row) : m_row(row) {}
-
-    void SetFieldType(UINT fieldType) { m_fieldType = fieldType; }
-    // The text of the next output column; no value for NULL, a parameter or past the row.
+    // The text of the next column; no value for NULL or past the row.
     std::optional<CString> NextColumn();
 
 private:
-    const std::vector<std::optional<CString>>* m_row;
-    UINT m_fieldType = outputColumn;
+    const std::vector<std::optional<CString>>& m_row;
     std::size_t m_column = 0;
 };
 
@@ -43,10 +35,8 @@ class CRecordset
 public:
     enum OpenType
     {
-        dynaset,
         snapshot,
         forwardOnly,
-        dynamic,
     };
     enum OpenOptions
     {
@@ -72,7 +62,6 @@ public:
     void MoveFirst();
     void MoveLast();
     BOOL IsEOF() const { return m_bEOF; }
-    BOOL IsBOF() const { return m_bBOF; }
     long GetRecordCount() const { return static_cast<long>(m_rows.size()); }
 
     virtual CString GetDefaultConnect() { return "ODBC;"; }
@@ -84,7 +73,6 @@ public:
     SQLHSTMT m_hstmt = nullptr;
     // The bound columns; zero binds every column of the result.
     int m_nFields = 0;
-    int m_nParams = 0;
 
 protected:
     // Connects when the recordset has no open database and allocates the statement handle;
@@ -107,5 +95,4 @@ private:
     std::vector<std::vector<std::optional<CString>>> m_rows;
     std::size_t m_current = 0;
     BOOL m_bEOF = TRUE;
-    BOOL m_bBOF = TRUE;
 };

@@ -95,7 +95,6 @@ public:
     }
     void DoFieldExchange(CFieldExchange* fx) override
     {
-        fx->SetFieldType(CFieldExchange::outputColumn);
         RFX_Int(fx, "n", number);
         RFX_Text(fx, "label", label);
     }
