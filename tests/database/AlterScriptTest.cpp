@@ -294,7 +294,7 @@ INSTANTIATE_TEST_SUITE_P(EveryScope, AlterScriptGoldenTest, ::testing::ValuesIn(
 
 namespace
 {
-struct ColumnSpec
+struct ColumnRow
 {
     const char* name;
     const char* typeName;
@@ -309,7 +309,7 @@ struct MatchCase
     int type;
     int size;
     bool allowNull;
-    ColumnSpec column;
+    ColumnRow column;
     bool onKey;
     bool matches;
 };
@@ -398,7 +398,7 @@ TEST(AlterScriptMatchTest, FieldAgainstColumn)
         if (!test.onKey)
             AddSqlServerColumn(dbTable, *table.GetPrimaryKeyField());
         AddSqlServerColumn(dbTable, *table.FindFieldByName("Is_Deleted"));
-        const ColumnSpec& column = test.column;
+        const ColumnRow& column = test.column;
         dbTable.AddColumn(column.name, column.typeName, column.length, column.nullable);
         if (test.onKey)
             AddSqlServerColumn(dbTable, *table.FindFieldByName("f"));
@@ -432,7 +432,7 @@ struct ColumnChangeCase
     const char* what;
     int type;
     bool allowNull;
-    std::vector<ColumnSpec> columns;
+    std::vector<ColumnRow> columns;
     std::set<std::string> leftOut;
     const char* present;
     const char* absent;
@@ -502,7 +502,7 @@ TEST_P(AlterScriptColumnTest, ChangedTableGetsItsColumnStatements)
         AddField(customer, "f", test.type, 16, test.allowNull);
     DbSchema schema;
     DbTable& table = AddSqlServerTable(schema, customer, test.leftOut);
-    for (const ColumnSpec& column : test.columns)
+    for (const ColumnRow& column : test.columns)
         table.AddColumn(column.name, column.typeName, column.length, column.nullable);
     CannedConstraints constraints;
     CString failure;
