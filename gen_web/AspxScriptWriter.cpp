@@ -299,7 +299,10 @@ void AspxScriptWriter::WriteFileUploadSubmit(int indent)
 {
     m_out.Write(indent, "if(formAction == '%s')\n", IsUpdatePage() ? "UPDATE" : "ADD");
     m_out.Write(indent, "{\n");
-    m_out.Write(indent + 1, "var submitString = \"%s?\" + sBody;\n", PageFileName());
+    // The form posts the token itself; the address keeps it out of logs and referrers.
+    m_out.Write(indent + 1,
+                "var submitString = \"%s?\" + sBody.replace(/&REQUEST_TOKEN=[^&]*/, \"\");\n",
+                PageFileName());
     m_out.Write(indent + 1, "document.aspnetForm.action=submitString;\n");
     m_out.Write(indent + 1, "document.aspnetForm.submit();\n");
     m_out.Write(indent + 1, "return;\n");

@@ -216,6 +216,8 @@ try {
     const problems = [];
     const tab = await watchedTab(chromium.browser, problems);
     tab.on("dialog", (dialog) => dialog.accept());
+    const posted = [];
+    tab.on("request", (request) => request.method() === "POST" && posted.push(request.url()));
     await tab.goto(`${base}/${ui}/Login.aspx`, { waitUntil: "networkidle0" });
     await tab.type("#ctl00_KestraneWeavoContent_user_name", "editor");
     await tab.type("#ctl00_KestraneWeavoContent_password", passwords.editor);
@@ -299,6 +301,8 @@ try {
         await new Promise((resolve) => setTimeout(resolve, 200));
     check(deleted(), "no delete statement for the editor's delete");
     await tab.screenshot({ path: `${shots}-Deleted.png`, fullPage: true });
+    check(posted.length > 0 && posted.every((url) => !url.includes("REQUEST_TOKEN")),
+        `posted to addresses with the token: ${posted.join(" | ")}`);
     failures.push(...problems.map((problem) => `in Chromium: ${problem}`));
 } catch (error) {
     failures.push(`in Chromium: ${error.stack || error}`);
