@@ -305,14 +305,26 @@ void FormCodeBehindWriter::WriteDataObjectCall(int indent, const char* action, c
     m_textFile.Write(indent + 1, "m_messageString = \"Can not %s Record!\";\n", action);
 }
 
-// The account's own update: only with its old password; a new password ends the session's
-// duty to set one.
+// The account's own update: only with every field and its old password; a new password ends
+// the session's duty to set one.
 void FormCodeBehindWriter::WritePasswordChange(int indent)
 {
     m_textFile.Write(indent,
                      "String refusal = new UtilHandler().WrongPasswordMessage(%s.SelectRecord(id), "
                      "this.Request.Params[\"password\"], id);\n",
                      m_dataObject);
+    CString missing;
+    for (const FieldRep* control : GetPlacedControls(m_form))
+    {
+        const CString name = ControlName(*control);
+        if (name != "password" && GetVisibilityText(*m_pageFile, *control) != "Invisible")
+            missing += (missing.IsEmpty() ? "" : " || ") + name + " == null";
+    }
+    if (!missing.IsEmpty())
+    {
+        m_textFile.Write(indent, "if (%s)\n", missing);
+        m_textFile.Write(indent + 1, "refusal = \"The form did not send all of its fields.\";\n");
+    }
     m_textFile.Write(indent, "if (refusal != null)\n");
     m_textFile.Write(indent + 1, "m_messageString = refusal;\n");
     m_textFile.Write(indent, "else\n");

@@ -176,7 +176,8 @@ for (const [what, page, form] of clerkAttacks)
 // only with the old one.
 const sessionCookies = firstLogin.setCookies.concat((await new Client().request(dashBoard)).setCookies)
     .filter((line) => line.startsWith("ASP.NET_SessionId="));
-check(sessionCookies.every((line) => /;\s*HttpOnly/i.test(line)), `a session cookie without HttpOnly: ${sessionCookies.join(" | ")}`);
+check(sessionCookies.length > 0 && sessionCookies.every((line) => /;\s*HttpOnly/i.test(line)),
+    `a session cookie without HttpOnly: ${sessionCookies.join(" | ")}`);
 const attacker = new Client();
 await attacker.request(dashBoard);
 const planted = attacker.cookies.get("ASP.NET_SessionId") || "abcdefghijklmnopqrstuvwx";
@@ -193,11 +194,14 @@ for (const [what, old, message] of [
     ["without the old password", undefined, "Please enter the old password."],
     ["with an empty old password", "", "Please enter the old password."],
     ["with a wrong old password", "wrong", "The old password is not correct."],
+    ["without the user name", passwords.clerk, "The form did not send all of its fields."],
 ]) {
     const before = statements().length;
     const form = { ACTION: "UPDATE", username: "clerk", new_password: "taken", confirm_password: "taken", REQUEST_TOKEN: passwordToken };
     if (old !== undefined)
         form.password = old;
+    if (what === "without the user name")
+        delete form.username;
     expectMessage(`a password change ${what}`, await clerk.request(passwordPage, { form }), message);
     const changed = statements().slice(before).filter((line) => !/^\s*select/i.test(line));
     check(changed.length === 0, `a password change ${what} ran ${changed.join(" | ")}`);
