@@ -128,7 +128,9 @@ void AspxScriptWriter::WriteAccountValidateData(const std::vector<FieldRep*>& co
         if (!control->IsMandatory() || (update && !IsControlVisible(*control)))
             continue;
         const CString name = NameOf(*control);
-        if (name != "personnel_role_id" && (update || name != "new_password"))
+        // The server checks the old password; an account without one leaves it empty.
+        const bool oldPassword = changePassword && update && name == "password";
+        if (name != "personnel_role_id" && (update || name != "new_password") && !oldPassword)
             WriteStringCheck(*control, indent + 1);
         if (!changePassword && name == "personnel_role_id")
             WriteSelectCheck(*control, indent + 1, "", "null");
@@ -276,7 +278,7 @@ void AspxScriptWriter::WriteCancelBlock(int indent)
     m_out.Write(indent, "if(formAction == \"Cancel\")\n");
     m_out.Write(indent, "{\n");
     if (IsChangePasswordForm())
-        m_out.Write(indent + 1, "window.location = \"login.aspx\";\n");
+        m_out.Write(indent + 1, "window.location = \"Login.aspx\";\n");
     else
         m_out.Write(indent + 1, "window.location = \"../UI/%s\";\n", AddPageName());
     m_out.Write(indent + 1, "return;\n");
@@ -351,7 +353,7 @@ void AspxScriptWriter::WriteSaveAnswer(int indent)
     if (!IsUpdatePage())
         m_out.Write(indent + 1, "resetAllControls();\n");
     else if (IsChangePasswordForm())
-        m_out.Write(indent + 1, "window.location = \"login.aspx\";\n");
+        m_out.Write(indent + 1, "window.location = \"Login.aspx\";\n");
     else
         m_out.Write(indent + 1, "window.location = \"%s\";\n", AddPageName());
 }

@@ -117,12 +117,35 @@ await expectRefused("an account added before the default account set its passwor
     () => admin.request(`${ui}/useraccountAdd.aspx`, {
         form: { ACTION: "ADD", username: "early", password: "x", personnel_role_id: "1", REQUEST_TOKEN: adminToken },
     }), /ChangePassword_formUpdate\.aspx$/);
-expectMessage("the default account sets its password", await admin.request(passwordPage, {
-    form: {
-        ACTION: "UPDATE", username: "admin", password: "", new_password: passwords.admin,
-        confirm_password: passwords.admin, REQUEST_TOKEN: adminToken,
-    },
-}), "Record Updated Successfully!");
+
+// The default account sets its password in the browser, where its login leads.
+const firstBrowser = await launchChromium();
+try {
+    const problems = [];
+    const tab = await watchedTab(firstBrowser.browser, problems);
+    tab.on("dialog", (dialog) => dialog.accept());
+    await tab.goto(`${base}/${ui}/Login.aspx`, { waitUntil: "networkidle0" });
+    await tab.type("#ctl00_KestraneWeavoContent_user_name", "admin");
+    await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0" }), tab.click("#ctl00_KestraneWeavoContent_Log_in")]);
+    check(tab.url().endsWith(`/${passwordPage}`), `the default account's login ends at ${tab.url()}`);
+    await tab.type("#ctl00_KestraneWeavoContent_new_password", passwords.admin);
+    await tab.type("#ctl00_KestraneWeavoContent_confirm_password", passwords.admin);
+    const before = statements().length;
+    await tab.click("#ctl00_KestraneWeavoContent_UpdateButton");
+    const changed = () => statements().slice(before).some((line) => /^UPDATE useraccount set/i.test(line));
+    for (let wait = 0; wait < 50 && !changed(); ++wait)
+        await new Promise((resolve) => setTimeout(resolve, 200));
+    check(changed(), "the default account's password change in the browser ran no update");
+    await tab.waitForFunction(() => location.pathname.endsWith("/Login.aspx"), { timeout: 10000 })
+        .catch(() => failures.push(`after the password change the browser is at ${tab.url()}`));
+    await tab.screenshot({ path: `${shots}-Password.png`, fullPage: true });
+    failures.push(...problems.map((problem) => `in Chromium, the default account: ${problem}`));
+} catch (error) {
+    failures.push(`in Chromium, the default account: ${error.stack || error}`);
+} finally {
+    await firstBrowser.close();
+}
+check((await login(admin, "admin", passwords.admin)).status === 302, "the administrator cannot log in with the new password");
 check((await admin.request(dashBoard)).status === 200, "the dashboard does not answer once the password is set");
 
 // The administrator adds the editor's and the clerk's accounts.
