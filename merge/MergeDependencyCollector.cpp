@@ -9,6 +9,7 @@
 #include "entities/TableAdapter.h"
 #include "entities/Transaction.h"
 #include "entities/XSDInfo.h"
+#include "merge/PointerLists.h"
 #include "model/ForgeonProject.h"
 #include "model/ListAccess.h"
 #include "model/Module.h"
@@ -19,18 +20,6 @@
 
 namespace
 {
-template <class T> bool Holds(const std::vector<T*>& list, const T* item)
-{
-    return std::ranges::find(list, item) != list.end();
-}
-
-template <class T> void RemoveFirst(std::vector<T*>& list, const T* item)
-{
-    const auto found = std::ranges::find(list, item);
-    if (found != list.end())
-        list.erase(found);
-}
-
 template <class T, class V> bool HasKey(const std::map<T*, V*>& map, const T* key)
 {
     return map.contains(const_cast<T*>(key));

@@ -19,6 +19,7 @@
 #include "entities/TableAdapter.h"
 #include "entities/Transaction.h"
 #include "entities/XSDInfo.h"
+#include "merge/PointerLists.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
@@ -30,15 +31,6 @@
 
 namespace
 {
-// Appends the entity unless the list holds it; true when it was appended.
-template <class T> bool AppendOnce(std::vector<T*>& list, T* entity)
-{
-    if (std::ranges::find(list, entity) != list.end())
-        return false;
-    list.push_back(entity);
-    return true;
-}
-
 // The table of the class a control's data call invokes, or null.
 Table* ClassCallTable(const FieldRep* control)
 {

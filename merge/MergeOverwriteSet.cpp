@@ -21,6 +21,7 @@
 #include "entities/Variable.h"
 #include "entities/XSDInfo.h"
 #include "merge/MergeReportFiles.h"
+#include "merge/PointerLists.h"
 #include "model/Field.h"
 #include "model/FieldFilter.h"
 #include "model/ForgeonProject.h"
@@ -33,11 +34,6 @@
 
 namespace
 {
-template <class T> bool Holds(const std::vector<T*>& list, const T* item)
-{
-    return std::ranges::find(list, item) != list.end();
-}
-
 // A test whether some module of the project holds an entity in the list the getter gives.
 template <class T, class List> auto HeldByAnyModule(const ForgeonProject* project, List list)
 {
@@ -221,6 +217,16 @@ void MergeOverwriteSet::DeleteHeld(const char* heading, const std::vector<T*>& l
     }
 }
 
+template <class Page, class ModuleList>
+void MergeOverwriteSet::DeletePageList(const char* heading, const std::vector<Page*>& list,
+                                       ModuleList moduleList, bool (ForgeonProject::*remove)(Page*))
+{
+    DeleteHeld(
+        heading, list, [](const FormInterface* page) { return page->GetFormName(); },
+        HeldByAnyModule<Page>(m_first, moduleList),
+        [this, remove](Page* page) { (m_first->*remove)(page); });
+}
+
 bool MergeOverwriteSet::RemoveVariable(Variable* variable)
 {
     if (FormInterface* page =
@@ -266,7 +272,10 @@ void MergeOverwriteSet::DeleteVariables()
 {
     m_report.Write(0, "\nDELETED VARIABLES: \n");
     for (Variable* variable : m_variables)
-        RemoveVariable(variable);
+    {
+        if (variable != nullptr)
+            RemoveVariable(variable);
+    }
 }
 
 void MergeOverwriteSet::RemoveProcedureColumn(Procedure* procedure, ProcedureFieldInfo* column)
@@ -326,60 +335,48 @@ void MergeOverwriteSet::DeleteFunctionParameters()
 
 void MergeOverwriteSet::DeleteDashBoards()
 {
-    const auto pageName = [](const FormInterface* page) { return page->GetFormName(); };
-    DeleteHeld(
-        "\nDELETED DASHBOARDS: \n", m_dashBoards, pageName,
-        HeldByAnyModule<DashBoard>(
-            m_first, [](const Module& module) -> const auto& { return module.GetDashBoards(); }),
-        [this](DashBoard* dashBoard) { m_first->DeleteDashBoard(dashBoard); });
-    DeleteHeld("\nDELETED DASHBOARD PAGES: \n", m_dashBoardPages, pageName,
-               HeldByAnyModule<DashBoardPage>(
-                   m_first,
-                   [](const Module& module) -> const auto& { return module.GetDashBoardPages(); }),
-               [this](DashBoardPage* page) { m_first->DeleteDashBoardPage(page); });
+    DeletePageList(
+        "\nDELETED DASHBOARDS: \n", m_dashBoards,
+        [](const Module& module) -> const auto& { return module.GetDashBoards(); },
+        &ForgeonProject::DeleteDashBoard);
+    DeletePageList(
+        "\nDELETED DASHBOARD PAGES: \n", m_dashBoardPages,
+        [](const Module& module) -> const auto& { return module.GetDashBoardPages(); },
+        &ForgeonProject::DeleteDashBoardPage);
 }
 
 void MergeOverwriteSet::DeletePageParts()
 {
     m_report.Write(0, "\nDELETED Enitities of FormInterface: \n");
-    DeleteDerivedFields();
-    DeleteRefFields();
+    DeleteFieldParts(
+        "\nDELETED DERIVED FIELDS: \n", m_derivedFields,
+        [](const FormInterface& page) -> const auto& { return page.GetDerivedFields(); },
+        [](FormInterface& page, DerivedField* part) { page.RemoveDerivedField(part); });
+    DeleteFieldParts(
+        "\nDELETED REFERENCE FIELDS: \n", m_refFields,
+        [](const FormInterface& page) -> const auto& { return page.GetRefFields(); },
+        [](FormInterface& page, RefField* part) { page.RemoveRefField(part); });
     DeleteReportFields();
     DeleteLinkControls();
 }
 
-void MergeOverwriteSet::DeleteDerivedFields()
+template <class Part, class Parts, class Remove>
+void MergeOverwriteSet::DeleteFieldParts(const char* heading, const std::vector<Part*>& list,
+                                         Parts parts, Remove remove)
 {
-    m_report.Write(0, "\nDELETED DERIVED FIELDS: \n");
-    for (DerivedField* derivedField : m_derivedFields)
+    m_report.Write(0, heading);
+    for (Part* part : list)
     {
+        const Part* held = part;
         FormInterface* page =
-            FirstPage(m_first,
-                      [derivedField](const FormInterface& candidate) {
-                          return Holds(candidate.GetDerivedFields(),
-                                       static_cast<const DerivedField*>(derivedField));
-                      });
+            part == nullptr ? nullptr
+                            : FirstPage(m_first, [held, &parts](const FormInterface& candidate)
+                                        { return Holds(parts(candidate), held); });
         if (page == nullptr)
             continue;
-        const Field* field = derivedField->GetField();
+        const Field* field = part->GetField();
         WriteName(field != nullptr ? field->GetFieldName() : CString());
-        page->RemoveDerivedField(derivedField);
-    }
-}
-
-void MergeOverwriteSet::DeleteRefFields()
-{
-    m_report.Write(0, "\nDELETED REFERENCE FIELDS: \n");
-    for (RefField* refField : m_refFields)
-    {
-        FormInterface* page = FirstPage(
-            m_first, [refField](const FormInterface& candidate)
-            { return Holds(candidate.GetRefFields(), static_cast<const RefField*>(refField)); });
-        if (page == nullptr)
-            continue;
-        const Field* field = refField->GetField();
-        WriteName(field != nullptr ? field->GetFieldName() : CString());
-        page->RemoveRefField(refField);
+        remove(*page, part);
     }
 }
 
@@ -492,22 +489,18 @@ void MergeOverwriteSet::DeleteMenus()
 
 void MergeOverwriteSet::DeletePages()
 {
-    const auto pageName = [](const FormInterface* page) { return page->GetFormName(); };
-    DeleteHeld(
-        "\nDELETED MASTERFORMS: \n", m_masterForms, pageName,
-        HeldByAnyModule<Form>(
-            m_first, [](const Module& module) -> const auto& { return module.GetMasterForms(); }),
-        [this](Form* form) { m_first->DeleteForm(form); });
-    DeleteHeld(
-        "\nDELETED MAPFORMS: \n", m_mapForms, pageName,
-        HeldByAnyModule<MapForm>(
-            m_first, [](const Module& module) -> const auto& { return module.GetMapForms(); }),
-        [this](MapForm* mapForm) { m_first->DeleteMapForm(mapForm); });
-    DeleteHeld(
-        "\nDELETED TRANSACTIONS: \n", m_transactions, pageName,
-        HeldByAnyModule<Transaction>(
-            m_first, [](const Module& module) -> const auto& { return module.GetTransactions(); }),
-        [this](Transaction* transaction) { m_first->DeleteTransaction(transaction); });
+    DeletePageList(
+        "\nDELETED MASTERFORMS: \n", m_masterForms,
+        [](const Module& module) -> const auto& { return module.GetMasterForms(); },
+        &ForgeonProject::DeleteForm);
+    DeletePageList(
+        "\nDELETED MAPFORMS: \n", m_mapForms,
+        [](const Module& module) -> const auto& { return module.GetMapForms(); },
+        &ForgeonProject::DeleteMapForm);
+    DeletePageList(
+        "\nDELETED TRANSACTIONS: \n", m_transactions,
+        [](const Module& module) -> const auto& { return module.GetTransactions(); },
+        &ForgeonProject::DeleteTransaction);
 }
 
 void MergeOverwriteSet::DeleteReportDescriptions()
@@ -546,17 +539,14 @@ void MergeOverwriteSet::DeleteTableAdapterMaps(const std::vector<CString>& adapt
 
 void MergeOverwriteSet::DeleteReports()
 {
-    const auto pageName = [](const FormInterface* page) { return page->GetFormName(); };
-    DeleteHeld(
-        "\nDELETED RDLCREPORTS: \n", m_rdlcReports, pageName,
-        HeldByAnyModule<RDLCReport>(
-            m_first, [](const Module& module) -> const auto& { return module.GetRDLCReports(); }),
-        [this](RDLCReport* report) { m_first->DeleteRDLCReport(report); });
-    DeleteHeld(
-        "\nDELETED REPORTS: \n", m_reports, pageName,
-        HeldByAnyModule<ApplicationReport>(
-            m_first, [](const Module& module) -> const auto& { return module.GetReports(); }),
-        [this](ApplicationReport* report) { m_first->DeleteApplicationReport(report); });
+    DeletePageList(
+        "\nDELETED RDLCREPORTS: \n", m_rdlcReports,
+        [](const Module& module) -> const auto& { return module.GetRDLCReports(); },
+        &ForgeonProject::DeleteRDLCReport);
+    DeletePageList(
+        "\nDELETED REPORTS: \n", m_reports,
+        [](const Module& module) -> const auto& { return module.GetReports(); },
+        &ForgeonProject::DeleteApplicationReport);
 }
 
 void MergeOverwriteSet::DeleteLoginPage()

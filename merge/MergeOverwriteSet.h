@@ -106,8 +106,6 @@ private:
     void DeleteFunctionParameters();
     void DeleteDashBoards();
     void DeletePageParts();
-    void DeleteDerivedFields();
-    void DeleteRefFields();
     void DeleteReportFields();
     void DeleteLinkControls();
     void DeleteProcedureDetailTables();
@@ -128,6 +126,15 @@ private:
     template <class T, class Name, class Holds, class Remove>
     void DeleteHeld(const char* heading, const std::vector<T*>& list, Name name, Holds holds,
                     Remove remove);
+    // DeleteHeld for pages, written with their names and removed by the project's deletion.
+    template <class Page, class ModuleList>
+    void DeletePageList(const char* heading, const std::vector<Page*>& list, ModuleList moduleList,
+                        bool (ForgeonProject::*remove)(Page*));
+    // The derived or reference fields under their heading: each leaves the first page holding
+    // it, written with the name of its field.
+    template <class Part, class Parts, class Remove>
+    void DeleteFieldParts(const char* heading, const std::vector<Part*>& list, Parts parts,
+                          Remove remove);
     // The line of one removed entity.
     void WriteName(const CString& name);
     // The variable leaves the page or procedures that hold it; false when none does.

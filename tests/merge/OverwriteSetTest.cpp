@@ -14,7 +14,6 @@
 #include "model/Relation.h"
 #include "tests/merge/MergeInputs.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -23,30 +22,6 @@
 
 namespace
 {
-// $TMPDIR names the folder while the object lives, so that "C:\temp\" maps into it.
-class ScopedHostTemp
-{
-public:
-    explicit ScopedHostTemp(const std::filesystem::path& folder)
-    {
-        if (const char* previous = std::getenv("TMPDIR"))
-            m_previous = previous;
-        ::setenv("TMPDIR", folder.c_str(), 1);
-    }
-    ~ScopedHostTemp()
-    {
-        if (m_previous.empty())
-            ::unsetenv("TMPDIR");
-        else
-            ::setenv("TMPDIR", m_previous.c_str(), 1);
-    }
-    ScopedHostTemp(const ScopedHostTemp&) = delete;
-    ScopedHostTemp& operator=(const ScopedHostTemp&) = delete;
-
-private:
-    std::string m_previous;
-};
-
 std::string FileText(const std::filesystem::path& path)
 {
     std::ifstream file(path, std::ios::binary);
@@ -273,7 +248,7 @@ protected:
 
 TEST_F(OverwriteSetTest, WithEveryListEmptyTheReportHoldsTheHeadingsAlone)
 {
-    const ScopedHostTemp temp(m_hostTemp.Path());
+    const TempFolderOverride temp(m_hostTemp.Path());
     MergeOverwriteSet set(First(), m_files);
     set.OpenReport("empty run");
     set.ApplyDeletions();
@@ -289,7 +264,7 @@ TEST_F(OverwriteSetTest, EachListedObjectLeavesItsOwnOwnerAndSameNamedOnesStay)
 {
     ASSERT_NE(Total("_stock"), nullptr);
     ASSERT_NE(First()->GetBaseModule()->GetLoginPage(), nullptr);
-    const ScopedHostTemp temp(m_hostTemp.Path());
+    const TempFolderOverride temp(m_hostTemp.Path());
     MergeOverwriteSet set(First(), m_files);
     set.OpenReport("baseMODULE");
     FillLists(set);
