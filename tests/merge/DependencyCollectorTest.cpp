@@ -72,6 +72,9 @@ std::unique_ptr<ForgeonProject> BuildSecond()
     auto* mapForm = NewPage<MapForm>("orders_map");
     mapForm->SetMappingTable(shipment);
     sales->Append(mapForm);
+    auto* stockMap = NewPage<MapForm>("stock_map");
+    stockMap->SetMappingTable(warehouse);
+    sales->Append(stockMap);
     auto* invoiceTrn = NewPage<Transaction>("invoice_trn");
     invoiceTrn->SetBasicTable(invoice);
     invoiceTrn->AddDetailTable(invoiceLine);
@@ -136,6 +139,10 @@ std::unique_ptr<ForgeonProject> BuildSecond()
     LinkFromMenu(daily, stockReport, AspFile::reportOwner);
     LinkFromMenu(daily, dashBoardPage, AspFile::dashBoardPageOwner);
     LinkFromMenu(daily, ordersRdlc, AspFile::rdlcReportOwner);
+    LinkFromMenu(daily, stockMap, AspFile::mapFormOwner);
+    LinkFromMenu(daily, orderLinesTrn, AspFile::transactionOwner);
+    LinkFromMenu(daily, summaryReport, AspFile::reportOwner);
+    LinkFromMenu(daily, dashBoard, AspFile::dashBoardOwner);
     sales->Append(top);
     return project;
 }
@@ -320,7 +327,9 @@ TEST_F(DependencyCollectorTest, EachPassListsWhatIsMissingOnceInItsNeededList)
          tables,
          {"invoice_basic", "invoice_detail"}},
         {6,
-         {"Region_form in menu Daily", "Sales_dash in menu Daily", "orders_rdlc in menu Daily"},
+         {"Region_form in menu Daily", "Sales_dash in menu Daily", "orders_rdlc in menu Daily",
+          "stock_map in menu Daily", "order_lines_trn in menu Daily",
+          "summary_report in menu Daily", "SalesBoard in menu Daily"},
          tables,
          {}},
         {7,
@@ -385,7 +394,7 @@ TEST_F(DependencyCollectorTest, FullModuleSelectsEachKindInItsOrderAndOnlyOnce)
                   (std::vector<std::string>{"Customer_form", "orders_form", "Region_form"}))
             << when;
         EXPECT_EQ(NamesOf(collector->GetSelectedMapForms(), PageName),
-                  (std::vector<std::string>{"orders_map"}))
+                  (std::vector<std::string>{"orders_map", "stock_map"}))
             << when;
         EXPECT_EQ(NamesOf(collector->GetSelectedTransactions(), PageName),
                   (std::vector<std::string>{"order_lines_trn", "invoice_trn"}))
