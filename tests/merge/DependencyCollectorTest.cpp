@@ -193,27 +193,11 @@ std::vector<std::string> Texts(const std::vector<CString>& texts)
     return names;
 }
 
-CString TableName(const Table* table)
-{
-    return table->GetTableName();
-}
-CString PageName(const FormInterface* page)
-{
-    return page->GetFormName();
-}
-CString MenuName(const Menu* menu)
-{
-    return menu->GetName();
-}
-CString ClassName(const Class* dataClass)
-{
-    return dataClass->GetFieldName();
-}
-CString FunctionName(const Function* function)
-{
-    return function->GetFieldName();
-}
-constexpr auto DescriptionName = [](const auto* item) { return CString(item->GetName()); };
+// The name getters of the kinds.
+constexpr auto TableName = [](const Table* table) { return table->GetTableName(); };
+constexpr auto PageName = [](const FormInterface* page) { return page->GetFormName(); };
+constexpr auto ItsName = [](const auto* item) { return CString(item->GetName()); };
+constexpr auto ItsFieldName = [](const auto* item) { return item->GetFieldName(); };
 
 class DependencyCollectorTest : public MergeInputs
 {
@@ -226,6 +210,15 @@ protected:
         auto collector = std::make_unique<MergeDependencyCollector>(First(), Second());
         collector->SetSelectedModule(SecondSales());
         return collector;
+    }
+
+    // The functions of the module's classes, which a full selection selects each once.
+    std::size_t SelectedFunctionCount() const
+    {
+        std::size_t count = 0;
+        for (const Class* dataClass : SecondSales()->GetClasses())
+            count += dataClass->GetFunctions().size();
+        return count;
     }
 
     Table* SecondTable(const char* name)
@@ -300,13 +293,13 @@ TEST_F(DependencyCollectorTest, EachPassListsWhatIsMissingOnceInItsNeededList)
     const Needed reports = [](const MergeDependencyCollector& collector)
     { return NamesOf(collector.GetNeededReports(), PageName); };
     const Needed functions = [](const MergeDependencyCollector& collector)
-    { return NamesOf(collector.GetNeededFunctions(), FunctionName); };
+    { return NamesOf(collector.GetNeededFunctions(), ItsFieldName); };
     const Needed descriptions = [](const MergeDependencyCollector& collector)
     {
-        std::vector<std::string> names = NamesOf(collector.GetNeededRDLCInfos(), DescriptionName);
-        for (const std::string& name : NamesOf(collector.GetNeededXSDInfos(), DescriptionName))
+        std::vector<std::string> names = NamesOf(collector.GetNeededRDLCInfos(), ItsName);
+        for (const std::string& name : NamesOf(collector.GetNeededXSDInfos(), ItsName))
             names.push_back(name);
-        for (const std::string& name : NamesOf(collector.GetNeededTableAdapters(), DescriptionName))
+        for (const std::string& name : NamesOf(collector.GetNeededTableAdapters(), ItsName))
             names.push_back(name);
         return names;
     };
@@ -368,64 +361,68 @@ TEST_F(DependencyCollectorTest, EachPassListsWhatIsMissingOnceInItsNeededList)
 TEST_F(DependencyCollectorTest, FullModuleSelectsEachKindInItsOrderAndOnlyOnce)
 {
     const auto collector = NewCollector();
-    collector->SelectFullModule();
-    const auto expectLists = [&collector](const char* when)
+    MergeDependencyCollector& c = *collector;
+    using Names = std::vector<std::string>;
+    struct Expected
     {
-        EXPECT_EQ(NamesOf(collector->GetSelectedXSDInfos(), DescriptionName),
-                  (std::vector<std::string>{"DataSets\\StockSet.xsd"}))
-            << when;
-        EXPECT_EQ(NamesOf(collector->GetSelectedTableAdapters(), DescriptionName),
-                  (std::vector<std::string>{"StockAdapter"}))
-            << when;
-        EXPECT_EQ(NamesOf(collector->GetSelectedRDLCInfos(), DescriptionName),
-                  (std::vector<std::string>{"Reports\\orders.rdlc", "Reports\\stock.rdlc"}))
-            << when;
-        // A transaction's detail table follows its basic table with its own class.
-        EXPECT_EQ(NamesOf(collector->GetSelectedTables(), TableName),
-                  (std::vector<std::string>{"customer", "orders", "order_line_detail", "payment",
-                                            "region", "shipment", "voucher", "warehouse",
-                                            "invoice_basic", "invoice_detail"}))
-            << when;
-        EXPECT_EQ(
-            NamesOf(collector->GetSelectedClasses(), ClassName),
-            (std::vector<std::string>{"_orders", "_order_line_detail", "_region", "_warehouse"}))
-            << when;
-        EXPECT_EQ(NamesOf(collector->GetSelectedMasterForms(), PageName),
-                  (std::vector<std::string>{"Customer_form", "orders_form", "Region_form"}))
-            << when;
-        EXPECT_EQ(NamesOf(collector->GetSelectedMapForms(), PageName),
-                  (std::vector<std::string>{"orders_map", "stock_map"}))
-            << when;
-        EXPECT_EQ(NamesOf(collector->GetSelectedTransactions(), PageName),
-                  (std::vector<std::string>{"order_lines_trn", "invoice_trn"}))
-            << when;
-        EXPECT_EQ(NamesOf(collector->GetSelectedReports(), PageName),
-                  (std::vector<std::string>{"line_report", "orders_report", "stock_report",
-                                            "summary_report"}))
-            << when;
-        EXPECT_EQ(NamesOf(collector->GetSelectedRDLCReports(), PageName),
-                  (std::vector<std::string>{"orders_rdlc", "stock_rdlc"}))
-            << when;
-        // Once by itself and once after each ancestor.
-        EXPECT_EQ(
-            NamesOf(collector->GetSelectedMenus(), MenuName),
-            (std::vector<std::string>{"Daily", "Lists", "Daily", "SalesMenu", "Lists", "Daily"}))
-            << when;
-        EXPECT_EQ(NamesOf(collector->GetSelectedDashBoardPages(), PageName),
-                  (std::vector<std::string>{"Sales_dash"}))
-            << when;
-        EXPECT_EQ(NamesOf(collector->GetSelectedDashBoards(), PageName),
-                  (std::vector<std::string>{"SalesBoard"}))
-            << when;
-        EXPECT_TRUE(collector->GetSelectedProcedures().empty()) << when;
+        const char* list;
+        std::function<Names()> names;
+        Names expected;
     };
-    expectLists("first selection");
-    const std::size_t functions = collector->GetSelectedFunctions().size();
-    EXPECT_TRUE(collector->IsFunctionSelected(
-        SecondSales()->FindClassByName("_orders")->FindFunctionByName("TotalDue")));
-    collector->SelectFullModule();
-    expectLists("second selection");
-    EXPECT_EQ(collector->GetSelectedFunctions().size(), functions);
+    const Expected lists[] = {
+        {"XSD infos",
+         [&c] { return NamesOf(c.GetSelectedXSDInfos(), ItsName); },
+         {"DataSets\\StockSet.xsd"}},
+        {"adapters",
+         [&c] { return NamesOf(c.GetSelectedTableAdapters(), ItsName); },
+         {"StockAdapter"}},
+        {"RDLC infos",
+         [&c] { return NamesOf(c.GetSelectedRDLCInfos(), ItsName); },
+         {"Reports\\orders.rdlc", "Reports\\stock.rdlc"}},
+        // A transaction's detail table follows its basic table, with its own class.
+        {"tables",
+         [&c] { return NamesOf(c.GetSelectedTables(), TableName); },
+         {"customer", "orders", "order_line_detail", "payment", "region", "shipment", "voucher",
+          "warehouse", "invoice_basic", "invoice_detail"}},
+        {"classes",
+         [&c] { return NamesOf(c.GetSelectedClasses(), ItsFieldName); },
+         {"_orders", "_order_line_detail", "_region", "_warehouse"}},
+        {"master forms",
+         [&c] { return NamesOf(c.GetSelectedMasterForms(), PageName); },
+         {"Customer_form", "orders_form", "Region_form"}},
+        {"map forms",
+         [&c] { return NamesOf(c.GetSelectedMapForms(), PageName); },
+         {"orders_map", "stock_map"}},
+        {"transactions",
+         [&c] { return NamesOf(c.GetSelectedTransactions(), PageName); },
+         {"order_lines_trn", "invoice_trn"}},
+        {"reports",
+         [&c] { return NamesOf(c.GetSelectedReports(), PageName); },
+         {"line_report", "orders_report", "stock_report", "summary_report"}},
+        {"RDLC reports",
+         [&c] { return NamesOf(c.GetSelectedRDLCReports(), PageName); },
+         {"orders_rdlc", "stock_rdlc"}},
+        // Once by itself and once after each ancestor.
+        {"menus",
+         [&c] { return NamesOf(c.GetSelectedMenus(), ItsName); },
+         {"Daily", "Lists", "Daily", "SalesMenu", "Lists", "Daily"}},
+        {"dashboard pages",
+         [&c] { return NamesOf(c.GetSelectedDashBoardPages(), PageName); },
+         {"Sales_dash"}},
+        {"dashboards",
+         [&c] { return NamesOf(c.GetSelectedDashBoards(), PageName); },
+         {"SalesBoard"}},
+        {"procedures", [&c] { return NamesOf(c.GetSelectedProcedures(), ItsName); }, {}},
+    };
+    for (const char* selection : {"first selection", "second selection"})
+    {
+        c.SelectFullModule();
+        for (const Expected& list : lists)
+            EXPECT_EQ(list.names(), list.expected) << selection << ": " << list.list;
+        EXPECT_TRUE(c.IsFunctionSelected(
+            SecondSales()->FindClassByName("_orders")->FindFunctionByName("TotalDue")));
+        EXPECT_EQ(c.GetSelectedFunctions().size(), SelectedFunctionCount()) << selection;
+    }
 }
 
 TEST_F(DependencyCollectorTest, SelectingAnRdlcReportClearsTheMarksOfTheInfosItSelects)

@@ -37,34 +37,57 @@ std::string WithCrLf(const std::string& text)
     return out;
 }
 
-// The headings of a report with every list empty, in order.
-const std::string emptyReport = "\nDELETED VARIABLES: \n"
-                                "\nDELETED PROCEDUREINFO: \n"
-                                "\nDELETED FUNCTIONINFO: \n"
-                                "\nDELETED FUNCTION PARAMETER: \n"
-                                "\nDELETED FIELDS: \n"
-                                "\nDELETED DASHBOARDS: \n"
-                                "\nDELETED DASHBOARD PAGES: \n"
-                                "\nDELETED Enitities of FormInterface: \n"
-                                "\nDELETED DERIVED FIELDS: \n"
-                                "\nDELETED REFERENCE FIELDS: \n"
-                                "\nDELETED REPORT FIELDS: \n"
-                                "\nDELETED LINK CONTROLS: \n"
-                                "\nDELETED PROC DETAIL TABLE: \n"
-                                "\nDELETED FUNC DEPENDENT TABLE: \n"
-                                "\nDELETED MENUS: \n"
-                                "\nDELETED MASTERFORMS: \n"
-                                "\nDELETED MAPFORMS: \n"
-                                "\nDELETED TRANSACTIONS: \n"
-                                "\nDELETED XSDINFOS: \n"
-                                "\nDELETED RDLCINFOS: \n"
-                                "\nDELETED RDLCTABLEADAPTERMAPS: \n"
-                                "\nDELETED RDLCREPORTS: \n"
-                                "\nDELETED REPORTS: \n"
-                                "\nDELETED DESIGNATIONS: \n"
-                                "\nDELETED PROCS: \n"
-                                "\nDELETED FUNCTIONS: \n"
-                                "\nDELETED TABLES: \n";
+// Each heading of the report, in order, with the name the fixture's run writes under it.
+struct Section
+{
+    const char* heading;
+    std::string name;
+};
+
+std::vector<Section> FixtureSections(const std::string& variableName)
+{
+    return {{"VARIABLES", variableName},
+            {"PROCEDUREINFO", "qty"},
+            {"FUNCTIONINFO", "qty"},
+            {"FUNCTION PARAMETER", "from"},
+            {"FIELDS", ""},
+            {"DASHBOARDS", "StockBoard"},
+            {"DASHBOARD PAGES", "Stock_dash"},
+            {"Enitities of FormInterface", ""},
+            {"DERIVED FIELDS", "total"},
+            {"REFERENCE FIELDS", "unit_name"},
+            {"REPORT FIELDS", "qty"},
+            {"LINK CONTROLS", "Back"},
+            {"PROC DETAIL TABLE", "stock_old"},
+            {"FUNC DEPENDENT TABLE", "unit"},
+            {"MENUS", "StockMenu"},
+            {"MASTERFORMS", "stock_form"},
+            {"MAPFORMS", "stock_link_form"},
+            {"TRANSACTIONS", "stock_trn"},
+            {"XSDINFOS", "DataSets\\Stock.xsd"},
+            {"RDLCINFOS", "Reports\\stock.rdlc"},
+            // The first record's map went with its dataset.
+            {"RDLCTABLEADAPTERMAPS", "OtherAdapter"},
+            {"RDLCREPORTS", "stock_rdlc"},
+            {"REPORTS", "stock_report"},
+            {"DESIGNATIONS", "clerk"},
+            {"PROCS", "PRC_stock_List"},
+            {"FUNCTIONS", "Total"},
+            {"TABLES", "stock_old"}};
+}
+
+// The report's text: "\nDELETED <heading>: \n" and, with names, each non-empty name and "\n".
+std::string ReportOf(const std::vector<Section>& sections, bool withNames)
+{
+    std::string text;
+    for (const Section& section : sections)
+    {
+        text += std::string("\nDELETED ") + section.heading + ": \n";
+        if (withNames && !section.name.empty())
+            text += section.name + "\n";
+    }
+    return text;
+}
 
 // A field of no table, for a reference or derived field to own.
 Field* NewPageField(const char* name)
@@ -253,7 +276,7 @@ TEST_F(OverwriteSetTest, WithEveryListEmptyTheReportHoldsTheHeadingsAlone)
     set.OpenReport("empty run");
     set.ApplyDeletions();
     const std::filesystem::path written = m_hostTemp.Path() / "Merge_OverwriteReport_empty run.txt";
-    EXPECT_EQ(FileText(written), WithCrLf(emptyReport));
+    EXPECT_EQ(FileText(written), WithCrLf(ReportOf(FixtureSections(""), false)));
     ASSERT_EQ(m_files.GetFiles().size(), 1u);
     EXPECT_EQ(m_files.GetFiles().front().hostPath, written.string());
     EXPECT_TRUE(m_files.GetFiles().front().written);
@@ -272,36 +295,8 @@ TEST_F(OverwriteSetTest, EachListedObjectLeavesItsOwnOwnerAndSameNamedOnesStay)
     const std::string variableName = set.GetVariableList().front()->GetFieldName().GetString();
     set.ApplyDeletions();
 
-    const std::string expected = "\nDELETED VARIABLES: \n" + variableName +
-                                 "\n"
-                                 "\nDELETED PROCEDUREINFO: \nqty\n"
-                                 "\nDELETED FUNCTIONINFO: \nqty\n"
-                                 "\nDELETED FUNCTION PARAMETER: \nfrom\n"
-                                 "\nDELETED FIELDS: \n"
-                                 "\nDELETED DASHBOARDS: \nStockBoard\n"
-                                 "\nDELETED DASHBOARD PAGES: \nStock_dash\n"
-                                 "\nDELETED Enitities of FormInterface: \n"
-                                 "\nDELETED DERIVED FIELDS: \ntotal\n"
-                                 "\nDELETED REFERENCE FIELDS: \nunit_name\n"
-                                 "\nDELETED REPORT FIELDS: \nqty\n"
-                                 "\nDELETED LINK CONTROLS: \nBack\n"
-                                 "\nDELETED PROC DETAIL TABLE: \nstock_old\n"
-                                 "\nDELETED FUNC DEPENDENT TABLE: \nunit\n"
-                                 "\nDELETED MENUS: \nStockMenu\n"
-                                 "\nDELETED MASTERFORMS: \nstock_form\n"
-                                 "\nDELETED MAPFORMS: \nstock_link_form\n"
-                                 "\nDELETED TRANSACTIONS: \nstock_trn\n"
-                                 "\nDELETED XSDINFOS: \nDataSets\\Stock.xsd\n"
-                                 "\nDELETED RDLCINFOS: \nReports\\stock.rdlc\n"
-                                 "\nDELETED RDLCTABLEADAPTERMAPS: \nOtherAdapter\n"
-                                 "\nDELETED RDLCREPORTS: \nstock_rdlc\n"
-                                 "\nDELETED REPORTS: \nstock_report\n"
-                                 "\nDELETED DESIGNATIONS: \nclerk\n"
-                                 "\nDELETED PROCS: \nPRC_stock_List\n"
-                                 "\nDELETED FUNCTIONS: \nTotal\n"
-                                 "\nDELETED TABLES: \nstock_old\n";
     EXPECT_EQ(FileText(m_hostTemp.Path() / "Merge_OverwriteReport_baseMODULE.txt"),
-              WithCrLf(expected));
+              WithCrLf(ReportOf(FixtureSections(variableName), true)));
 
     struct Outcome
     {
