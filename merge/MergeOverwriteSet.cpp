@@ -290,8 +290,9 @@ void MergeOverwriteSet::DeleteProcedureColumns()
     m_report.Write(0, "\nDELETED PROCEDUREINFO: \n");
     for (ProcedureFieldInfo* column : m_procedureColumns)
     {
-        const auto owner = std::ranges::find_if(m_ownerProcedures, [column](const Procedure* item)
-                                                { return item->HasOutputColumn(column); });
+        const auto owner =
+            std::ranges::find_if(m_ownerProcedures, [column](const Procedure* item)
+                                 { return item != nullptr && item->HasOutputColumn(column); });
         if (owner == m_ownerProcedures.end())
             continue;
         WriteName(DisplayNameOf(column));
@@ -304,12 +305,13 @@ void MergeOverwriteSet::DeleteFunctionColumns()
     m_report.Write(0, "\nDELETED FUNCTIONINFO: \n");
     for (ProcedureFieldInfo* column : m_functionColumns)
     {
-        const auto owner =
-            std::ranges::find_if(m_functions,
-                                 [column](const Function* function) {
-                                     return Holds(function->GetOutputFields(),
-                                                  static_cast<const ProcedureFieldInfo*>(column));
-                                 });
+        const auto owner = std::ranges::find_if(
+            m_functions,
+            [column](const Function* function)
+            {
+                return function != nullptr && Holds(function->GetOutputFields(),
+                                                    static_cast<const ProcedureFieldInfo*>(column));
+            });
         if (owner == m_functions.end())
             continue;
         WriteName(DisplayNameOf(column));
@@ -324,8 +326,12 @@ void MergeOverwriteSet::DeleteFunctionParameters()
     for (Parameter* parameter : m_functionParameters)
     {
         const auto owner = std::ranges::find_if(
-            m_functions, [parameter](const Function* function)
-            { return Holds(function->GetParameters(), static_cast<const Parameter*>(parameter)); });
+            m_functions,
+            [parameter](const Function* function)
+            {
+                return function != nullptr &&
+                       Holds(function->GetParameters(), static_cast<const Parameter*>(parameter));
+            });
         if (owner == m_functions.end())
             continue;
         WriteName(parameter->GetFieldName());
@@ -410,6 +416,8 @@ void MergeOverwriteSet::DeleteLinkControls()
     m_report.Write(0, "\nDELETED LINK CONTROLS: \n");
     for (LinkControl* link : m_linkControls)
     {
+        if (link == nullptr)
+            continue;
         const LinkControl* held = link;
         if (FormInterface* page = FirstPage(m_first, [held](const FormInterface& candidate)
                                             { return Holds(candidate.GetPostLinkList(), held); }))
@@ -426,6 +434,7 @@ void MergeOverwriteSet::DeleteLinkControls()
         }
         else
             continue;
+        // The page owned it.
         delete link;
     }
 }
@@ -435,8 +444,9 @@ void MergeOverwriteSet::DeleteProcedureDetailTables()
     m_report.Write(0, "\nDELETED PROC DETAIL TABLE: \n");
     for (Table* table : m_procedureDetailTables)
     {
-        const auto owner = std::ranges::find_if(m_ownerProcedures, [table](const Procedure* item)
-                                                { return item->FindTable(table) != nullptr; });
+        const auto owner =
+            std::ranges::find_if(m_ownerProcedures, [table](const Procedure* item)
+                                 { return item != nullptr && item->FindTable(table) != nullptr; });
         if (owner == m_ownerProcedures.end())
             continue;
         Procedure* procedure = *owner;
@@ -463,8 +473,9 @@ void MergeOverwriteSet::DeleteFunctionTables()
     m_report.Write(0, "\nDELETED FUNC DEPENDENT TABLE: \n");
     for (Table* table : m_functionTables)
     {
-        const auto owner = std::ranges::find_if(m_functions, [table](const Function* function)
-                                                { return function->UsesTable(table); });
+        const auto owner =
+            std::ranges::find_if(m_functions, [table](const Function* function)
+                                 { return function != nullptr && function->UsesTable(table); });
         if (owner == m_functions.end())
             continue;
         WriteName(table->GetTableName());
@@ -596,8 +607,12 @@ void MergeOverwriteSet::DeleteFunctions()
     for (Function* function : m_functions)
     {
         const auto owner = std::ranges::find_if(
-            m_ownerClasses, [function](const Class* dataClass)
-            { return Holds(dataClass->GetFunctions(), static_cast<const Function*>(function)); });
+            m_ownerClasses,
+            [function](const Class* dataClass)
+            {
+                return dataClass != nullptr &&
+                       Holds(dataClass->GetFunctions(), static_cast<const Function*>(function));
+            });
         if (owner == m_ownerClasses.end())
             continue;
         WriteName(function->GetFieldName());
