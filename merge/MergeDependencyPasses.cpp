@@ -249,19 +249,27 @@ void MergeDependencyCollector::CollectRDLCReportDependencies(std::vector<CString
 
 void MergeDependencyCollector::CollectDependencies(int pass, std::vector<CString>& lines)
 {
-    using Pass = void (MergeDependencyCollector::*)(std::vector<CString>&);
-    static constexpr Pass passes[] = {
-        &MergeDependencyCollector::CollectTableDependencies,
-        &MergeDependencyCollector::CollectProcedureDependencies,
-        &MergeDependencyCollector::CollectReportDependencies,
-        &MergeDependencyCollector::CollectMasterFormDependencies,
-        &MergeDependencyCollector::CollectMapFormDependencies,
-        &MergeDependencyCollector::CollectTransactionDependencies,
-        &MergeDependencyCollector::CollectMenuDependencies,
-        &MergeDependencyCollector::CollectRDLCReportDependencies,
-    };
-    if (pass >= 0 && pass < static_cast<int>(std::size(passes)))
-        (this->*passes[pass])(lines);
+    switch (pass)
+    {
+    case 0:
+        return CollectTableDependencies(lines);
+    case 1:
+        return CollectProcedureDependencies(lines);
+    case 2:
+        return CollectReportDependencies(lines);
+    case 3:
+        return CollectMasterFormDependencies(lines);
+    case 4:
+        return CollectMapFormDependencies(lines);
+    case 5:
+        return CollectTransactionDependencies(lines);
+    case 6:
+        return CollectMenuDependencies(lines);
+    case 7:
+        return CollectRDLCReportDependencies(lines);
+    default:
+        return;
+    }
 }
 
 void MergeDependencyCollector::SelectRDLCReport(RDLCReport* report)
