@@ -39,12 +39,12 @@ public:
     // could not be opened.
     FILE* Open(TextFile& writer, const CString& path);
     // Closes the writer and records whether its text reached the file; nothing for a writer
-    // that this service did not open.
+    // that this service did not open. Every writer it opened is closed here before it goes.
     void Close(TextFile& writer);
 
     // In the order first opened; a file opened again keeps its place.
     const std::vector<File>& GetFiles() const { return m_files; }
-    // The files not opened or not fully written.
+    // The files not opened or not fully written; asked once the run has closed its writers.
     std::vector<const File*> GetFailedFiles() const;
     // Null when the run opened no file of that path.
     const File* FindFile(const CString& path) const;

@@ -283,6 +283,23 @@ TEST_F(OverwriteSetTest, WithEveryListEmptyTheReportHoldsTheHeadingsAlone)
     EXPECT_NE(FirstSales(), nullptr);
 }
 
+TEST_F(OverwriteSetTest, AReportThatCannotBeOpenedKeepsItsTextAndTheRunGoesOn)
+{
+    const TempFolderOverride temp(m_hostTemp.Path());
+    std::filesystem::create_directory(m_hostTemp.Path() / "Merge_OverwriteReport_blocked.txt");
+    MergeOverwriteSet set(First(), m_files);
+    set.OpenReport("blocked");
+    set.GetMenuList().push_back(FirstSales()->FindMenuByName("StockMenu"));
+    set.ApplyDeletions();
+    std::vector<Section> sections = FixtureSections("");
+    for (Section& section : sections)
+        section.name = section.heading == std::string("MENUS") ? "StockMenu" : "";
+    EXPECT_EQ(std::string(set.GetReport().GetBuffer().GetString()), ReportOf(sections, true));
+    EXPECT_EQ(FirstSales()->FindMenuByName("StockMenu"), nullptr);
+    ASSERT_EQ(m_files.GetFailedFiles().size(), 1u);
+    EXPECT_FALSE(m_files.GetFailedFiles().front()->failure.IsEmpty());
+}
+
 TEST_F(OverwriteSetTest, EachListedObjectLeavesItsOwnOwnerAndSameNamedOnesStay)
 {
     ASSERT_NE(Total("_stock"), nullptr);
