@@ -2,6 +2,19 @@
 
 #include "platform/core/StringTable.h"
 
+void ControlStates::SetText(int id, const CString& text)
+{
+    State& state = At(id);
+    state.text = text;
+    state.hasText = true;
+}
+
+bool ControlStates::HasText(int id) const
+{
+    const State* state = Find(id);
+    return state != nullptr && state->hasText;
+}
+
 CString ControlStates::GetText(int id) const
 {
     const State* state = Find(id);

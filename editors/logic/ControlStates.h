@@ -12,8 +12,10 @@
 class ControlStates
 {
 public:
-    void SetText(int id, const CString& text) { At(id).text = text; }
+    void SetText(int id, const CString& text);
     CString GetText(int id) const;
+    // The text was set: the control shows it instead of its template caption.
+    bool HasText(int id) const;
     void Enable(int id, bool enabled) { At(id).enabled = enabled; }
     bool IsEnabled(int id) const;
     void SetCheck(int id, bool checked) { At(id).checked = checked; }
@@ -32,6 +34,7 @@ private:
     struct State
     {
         CString text;
+        bool hasText = false;
         bool enabled = true;
         bool checked = false;
         std::vector<CString> items;

@@ -35,13 +35,12 @@ struct FieldVariableMap;
 // once; the view adds them to its CRichToolTipCtrl on its first initial update. The Help button
 // opens ShowContextHelp on the editor's context id, as a rule its template id.
 
-// What an editor asks of the window around it: the project tree kept current, the start page,
-// and the confirmations and sub-dialogs its commands open. The views pass one that runs the real
-// modal dialogs and reaches the main frame; controller tests pass one that records and answers.
-class EditorHost
+// What an editor asks of the window around it: the project tree kept current and the start
+// page. The main frame gives one; without a frame nothing happens.
+class EditorShell
 {
 public:
-    virtual ~EditorHost() = default;
+    virtual ~EditorShell() = default;
 
     // The tree item of the field under its table's item in the current module.
     virtual void UpdateFieldItemText(const Table& table, const Field& field) = 0;
@@ -51,7 +50,13 @@ public:
     virtual void UpdateFormItemText(const FormInterface& page) = 0;
     virtual void RefreshTree() = 0;
     virtual void ShowStartPage() = 0;
+};
 
+// The shell's part, and the confirmations and sub-dialogs an editor's commands open. The views
+// pass one that runs the real modal dialogs; controller tests pass one that records and answers.
+class EditorHost : public EditorShell
+{
+public:
     // The Yes/No confirmation with the message (WarningDlg); true on Yes.
     virtual bool ConfirmWarning(const CString& message) = 0;
     // The variables of a page (VariableDlg) on the owner's list of mappings.

@@ -1,0 +1,110 @@
+#include "editors/TableDialog.h"
+#include "editors/VariableDlg.h"
+#include "editors/ViewEditorHost.h"
+#include "entities/Form.h"
+#include "entities/Variable.h"
+#include "model/Field.h"
+#include "model/Table.h"
+#include "shell/ForgeonView.h"
+#include "tests/shell/ShellTestSupport.h"
+
+#include <QPixmap>
+
+namespace
+{
+using D = TableDesigner;
+
+TableDialog& TableView(RunningProgram& program)
+{
+    return dynamic_cast<TableDialog&>(*program.Frame().GetRightPaneView(RightPane::TableView));
+}
+
+// Whether an item of the tree, at any depth, reads the text.
+bool TreeShows(CTreeCtrl& tree, HTREEITEM first, const CString& text)
+{
+    for (HTREEITEM item = first; item != nullptr; item = tree.GetNextSiblingItem(item))
+    {
+        if (tree.GetItemText(item) == text || TreeShows(tree, tree.GetChildItem(item), text))
+            return true;
+    }
+    return false;
+}
+
+void AddField(DialogDriver& user, const char* name, int type)
+{
+    ASSERT_TRUE(user.SetText(D::IDC_FIELD_NAME, name));
+    ASSERT_TRUE(user.Select(D::IDC_TYPE, type));
+    ASSERT_TRUE(user.Click(D::IDC_ADD));
+}
+} // namespace
+
+TEST(TableDesignerViewTest, ANewMasterTableIsStoredWithItsTreeItemsAndTheNextOneIsOffered)
+{
+    RunningProgram program;
+    ASSERT_TRUE(program.started);
+    Module* module = program.Project().GetCurrentModule();
+    ASSERT_NE(nullptr, module);
+
+    program.Frame().EditTable(nullptr, Table::masterKind, true);
+    ASSERT_EQ(RightPane::TableView, program.Frame().GetCurrentRightPane());
+    TableDialog& view = TableView(program);
+    DialogDriver user(view);
+    EXPECT_EQ("Table1", user.GetText(D::IDC_TABLE_NAME));
+    ASSERT_TRUE(user.SetText(D::IDC_TABLE_NAME, "Customer"));
+    AddField(user, "name", 4);
+    AddField(user, "city", 4);
+    ASSERT_TRUE(user.Click(D::IDC_OK));
+
+    Table* table = module->FindMasterTableByNameExact("customer");
+    ASSERT_NE(nullptr, table);
+    std::vector<CString> names;
+    for (const Field* field : table->GetFields())
+        names.push_back(field->GetFieldName());
+    EXPECT_EQ((std::vector<CString>{"customer_id", "Is_Deleted", "name", "city"}), names);
+    EXPECT_NE(nullptr, module->FindMasterFormForTable(table));
+    EXPECT_EQ("Table2", user.GetText(D::IDC_TABLE_NAME));
+    EXPECT_EQ(0u, program.boxes.Shown().size());
+
+    // The tree shows the table, and the designer shows it loaded: kept as a picture.
+    CTreeCtrl& tree = program.Frame().GetTreeView()->GetTreeCtrl();
+    EXPECT_TRUE(TreeShows(tree, tree.GetRootItem(), "customer"));
+    EXPECT_TRUE(TreeShows(tree, tree.GetRootItem(), "city"));
+    program.Frame().EditTable(table, Table::masterKind, true);
+    EXPECT_EQ("customer", user.GetText(D::IDC_TABLE_NAME));
+    auto* grid = dynamic_cast<CListCtrl*>(view.GetDlgItem(D::IDC_GRID));
+    ASSERT_NE(nullptr, grid);
+    EXPECT_EQ(4, grid->GetItemCount());
+    EXPECT_EQ(" city", grid->GetItemText(3, 1));
+    HWND window = program.Frame().GetSafeHwnd();
+    window->resize(1100, 760);
+    QApplication::processEvents();
+    const QPixmap shot = window->grab();
+    ASSERT_FALSE(shot.isNull());
+    const std::filesystem::path path = std::filesystem::current_path() / "table-designer.png";
+    ASSERT_TRUE(shot.save(QString::fromStdString(path.string()), "PNG"));
+}
+
+TEST(TableDesignerViewTest, TheVariablesDialogOfAPageIsAnsweredByItsScript)
+{
+    RunningProgram program;
+    ASSERT_TRUE(program.started);
+    Form page;
+    program.dialogs.Answer(
+        [](CDialog& dialog, DialogDriver& user)
+        {
+            ASSERT_EQ(VariableEditor::IDD, dialog.GetTemplateId());
+            ASSERT_TRUE(user.SetText(VariableEditor::IDC_NAME, "city"));
+            ASSERT_TRUE(user.SetText(VariableEditor::IDC_DEFAULT_VALUE, "Oslo"));
+            ASSERT_TRUE(user.Click(VariableEditor::IDC_ADD));
+            ASSERT_TRUE(user.PressOk());
+        });
+    ViewEditorHost::Get().EditVariables(page.EditFieldVariableMaps(), &page);
+
+    EXPECT_EQ((std::vector<UINT>{VariableEditor::IDD}), program.dialogs.Shown());
+    ASSERT_EQ(1u, page.GetFieldVariableMaps().size());
+    const FieldVariableMap* map = page.GetFieldVariableMaps()[0];
+    EXPECT_EQ(nullptr, map->field);
+    EXPECT_EQ("city", map->variable->GetFieldName());
+    EXPECT_EQ("Oslo", map->variable->GetValue());
+    EXPECT_EQ(Variable::pageKind, map->variable->GetKind());
+}
