@@ -827,7 +827,7 @@ bool TableDesigner::ApplyName()
     if (!m_isNew)
     {
         m_host.UpdateTableItemNames(*m_table);
-        RenamePages(name);
+        RenamePages(oldName, name);
     }
     return !failed;
 }
@@ -861,7 +861,7 @@ bool TableDesigner::CheckTableName(CString& name) const
     return !failed;
 }
 
-void TableDesigner::RenamePages(const CString& name)
+void TableDesigner::RenamePages(const CString& oldName, const CString& name)
 {
     Module* module = CurrentModule();
     if (module == nullptr)
@@ -877,8 +877,8 @@ void TableDesigner::RenamePages(const CString& name)
     {
     case Table::masterKind:
         rename(module->FindMasterFormForTable(m_table), name + "_form");
-        rename(module->FindReportForTable(m_table), name + " Report");
-        rename(module->FindRDLCReportForTable(m_table), name + "_rdlc");
+        rename(module->FindReportByName(oldName + " Report"), name + " Report");
+        rename(module->FindRDLCReportByName(oldName + "_rdlc"), name + "_rdlc");
         break;
     case Table::masterDetailKind:
     {
@@ -886,8 +886,8 @@ void TableDesigner::RenamePages(const CString& name)
         if (transaction == nullptr || transaction->GetBasicTable() != m_table)
             break;
         rename(transaction, name + "_form");
-        rename(module->FindReportForTable(m_table), name + " Report");
-        rename(module->FindRDLCReportForTable(m_table), name + "_rdlc");
+        rename(module->FindReportByName(oldName + " Report"), name + " Report");
+        rename(module->FindRDLCReportByName(oldName + "_rdlc"), name + "_rdlc");
         break;
     }
     default:

@@ -132,7 +132,8 @@ private:
     bool IsNameTaken(CString& name) const;
     // The special-character and keyword tests; a stored table's name is put back on failure.
     bool CheckTableName(CString& name) const;
-    void RenamePages(const CString& oldName);
+    // The pages of the table named after the old name follow the new one.
+    void RenamePages(const CString& oldName, const CString& name);
     bool CheckNewTableName(const CString& name);
     void StoreNewTable();
     void Generate();
