@@ -237,30 +237,12 @@ void TableDialog::Show()
     }
 }
 
-void TableDialog::OnTypeChanged()
+void TableDialog::RunChoice(void (TableDesigner::*command)(int), const CComboBox& combo)
 {
     if (GetDesigner() == nullptr)
         return;
     ReadTexts();
-    m_designer->ChooseType(m_typeCombo.GetCurSel());
-    Show();
-}
-
-void TableDialog::OnModuleChanged()
-{
-    if (GetDesigner() == nullptr)
-        return;
-    ReadTexts();
-    m_designer->ChooseModule(m_moduleCombo.GetCurSel());
-    Show();
-}
-
-void TableDialog::OnForeignTableChanged()
-{
-    if (GetDesigner() == nullptr)
-        return;
-    ReadTexts();
-    m_designer->ChooseForeignTable(m_foreignTableCombo.GetCurSel());
+    (m_designer.get()->*command)(combo.GetCurSel());
     Show();
 }
 

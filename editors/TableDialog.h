@@ -53,9 +53,14 @@ private:
     void OnAssign() { Run(&TableDesigner::AssignFrontField); }
     void OnRemove() { Run(&TableDesigner::RemoveFrontField); }
     void OnGenerate() { Run(&TableDesigner::ToggleGenerate); }
-    void OnTypeChanged();
-    void OnModuleChanged();
-    void OnForeignTableChanged();
+    // As Run, with the entry chosen in the combo.
+    void RunChoice(void (TableDesigner::*command)(int), const CComboBox& combo);
+    void OnTypeChanged() { RunChoice(&TableDesigner::ChooseType, m_typeCombo); }
+    void OnModuleChanged() { RunChoice(&TableDesigner::ChooseModule, m_moduleCombo); }
+    void OnForeignTableChanged()
+    {
+        RunChoice(&TableDesigner::ChooseForeignTable, m_foreignTableCombo);
+    }
     void OnFrontFieldChanged();
     void OnGridClick(NMHDR* header, LRESULT* result);
     void OnHelp();
