@@ -166,8 +166,10 @@ void TableDialog::EnableOK(bool enable)
 
 void TableDialog::ClearPage()
 {
-    if (m_designer != nullptr)
-        m_designer->ClearPage();
+    if (m_designer == nullptr)
+        return;
+    m_designer->ClearPage();
+    Show();
 }
 
 void TableDialog::ReloadPage()
@@ -175,15 +177,6 @@ void TableDialog::ReloadPage()
     if (TableDesigner* designer = GetDesigner())
     {
         designer->ReloadPage();
-        Show();
-    }
-}
-
-void TableDialog::OnTableDeleted(const Table* table)
-{
-    if (m_designer != nullptr)
-    {
-        m_designer->TableDeleted(table);
         Show();
     }
 }

@@ -26,8 +26,6 @@ public:
     // Shows the table; null starts a new table of the kind.
     void LoadTable(Table* table, int kind);
     void EnableOK(bool enable);
-    // The table was deleted elsewhere.
-    void OnTableDeleted(const Table* table);
     // Cancel: the start page.
     void OnCancel();
 

@@ -263,17 +263,13 @@ void TableDesigner::ClearPage()
     if (m_isNew)
         delete m_table;
     m_table = nullptr;
-    m_foreignField = nullptr;
     m_isNew = false;
     m_states.Select(IDC_KIND, Table::masterKind);
-}
-
-void TableDesigner::TableDeleted(const Table* table)
-{
-    if (table == nullptr || table != m_table || m_isNew)
-        return;
-    m_table = nullptr;
-    LoadTable(nullptr, Table::masterKind);
+    m_states.SetText(IDC_TABLE_NAME, "");
+    FillGrid();
+    FillFrontFieldCombo();
+    ClearFieldEditors();
+    ShowFrontField();
 }
 
 void TableDesigner::FillForeignTables(Module* module)

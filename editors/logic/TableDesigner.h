@@ -75,12 +75,12 @@ public:
     // Shows the table; null starts a new table of the kind.
     void LoadTable(Table* table, int kind);
     void EnableOK(bool enable) { m_states.Enable(IDC_OK, enable); }
-    // Deletes a new table, forgets the table and the foreign field, selects "MASTERTABLE".
+    // Deletes a new table, forgets the table and the foreign field, selects "MASTERTABLE" and
+    // empties the controls. The shell calls it when the pane is left and when the table shown
+    // was deleted elsewhere.
     void ClearPage();
     // The module combo refilled; its module becomes the foreign module.
     void ReloadPage();
-    // The table shown was deleted elsewhere: an empty new master table.
-    void TableDeleted(const Table* table);
 
     // The commands. controlsRead is false when the view's validation of the controls failed.
     void AddOrUpdate(bool controlsRead);

@@ -2,11 +2,13 @@
 #include "entities/Class.h"
 #include "entities/Form.h"
 #include "entities/Transaction.h"
+#include "platform/core/StringTable.h"
 #include "tests/editors/logic/EditorTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 
 namespace
 {
@@ -456,6 +458,15 @@ TEST(TableDesignerTest, DeleteAsksFirstAndRefreshesTheTree)
 TEST(TableDesignerTest, ClearPageDeletesANewTableAndAReloadKeepsTheCurrentModule)
 {
     Designer d;
+    // A stored table stays in its module; the controls are emptied.
+    Table* customer = d.StoreCustomer();
+    d.designer.LoadTable(customer, customer->GetKind());
+    d.designer.ClearPage();
+    EXPECT_EQ(customer, d.open.project.FindTableByName("customer"));
+    EXPECT_TRUE(d.designer.GetRows().empty());
+    EXPECT_EQ("", d.states.GetText(D::IDC_TABLE_NAME));
+    EXPECT_TRUE(d.states.GetItems(D::IDC_FRONT_FIELDS).empty());
+
     d.designer.LoadTable(nullptr, Table::masterKind);
     d.AddField("title", 4);
     d.designer.ClearPage();
@@ -467,4 +478,19 @@ TEST(TableDesignerTest, ClearPageDeletesANewTableAndAReloadKeepsTheCurrentModule
     EXPECT_EQ(0, d.states.GetSelection(D::IDC_FOREIGN_MODULE));
     d.designer.Cancel();
     EXPECT_EQ(std::vector<CString>{"start page"}, d.host.calls);
+}
+
+TEST(TableDesignerTest, ToolTipsTakeTheConsecutiveStringResourcesOfTheStringTable)
+{
+    const std::vector<ToolTip>& tips = TableDesigner::ToolTips();
+    ASSERT_EQ(22u, tips.size());
+    std::set<int> controls;
+    for (std::size_t i = 0; i < tips.size(); ++i)
+    {
+        EXPECT_EQ(61461u + i, tips[i].stringId);
+        EXPECT_EQ(CString(tips[i].text), LoadStringResource(tips[i].stringId));
+        controls.insert(tips[i].controlId);
+    }
+    EXPECT_EQ(tips.size(), controls.size());
+    EXPECT_EQ("Enter size of the fleld", LoadStringResource(61464));
 }
