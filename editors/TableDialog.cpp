@@ -47,7 +47,7 @@ const DialogTemplateRegistration tableTemplate{{
         {D::IDC_ASSIGN_FRONT, ControlKind::PushButton, "Assign"},
         {D::IDC_REMOVE_FRONT, ControlKind::PushButton, "Remove"},
         {D::IDC_FRONT_LABEL, ControlKind::Static, "Front field not assigned."},
-        {D::IDC_GRID, ControlKind::ListCtrl, ""},
+        {D::IDC_GRID, ControlKind::ListCtrl, "", false, false, 820, 240},
         {D::IDC_GENERATE, ControlKind::CheckBox, "Generate Forms and Reports"},
         {D::IDC_OK, ControlKind::PushButton, "OK"},
         {D::IDC_CANCEL, ControlKind::PushButton, "Cancel"},

@@ -22,7 +22,7 @@ const DialogTemplateRegistration variableTemplate{{
         {E::IDC_ADD, ControlKind::PushButton, "Add"},
         {E::IDC_DELETE, ControlKind::PushButton, "Delete"},
         {E::IDC_CLEAR, ControlKind::PushButton, "Clear"},
-        {E::IDC_LIST, ControlKind::ListCtrl, ""},
+        {E::IDC_LIST, ControlKind::ListCtrl, "", false, false, 420, 200},
         {IDOK, ControlKind::DefPushButton, "OK"},
         {E::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
     },
