@@ -108,3 +108,31 @@ TEST(TableDesignerViewTest, TheVariablesDialogOfAPageIsAnsweredByItsScript)
     EXPECT_EQ("Oslo", map->variable->GetValue());
     EXPECT_EQ(Variable::pageKind, map->variable->GetKind());
 }
+
+TEST(TableDesignerViewTest, ASizeOutOfRangeIsReportedAndACharFieldGetsItsDefaultSizeBack)
+{
+    RunningProgram program;
+    ASSERT_TRUE(program.started);
+    program.Frame().EditTable(nullptr, Table::masterKind, true);
+    TableDialog& view = TableView(program);
+    DialogDriver user(view);
+    ASSERT_TRUE(user.SetText(D::IDC_FIELD_NAME, "code"));
+    ASSERT_TRUE(user.Select(D::IDC_TYPE, 3));
+    ASSERT_TRUE(user.SetText(D::IDC_SIZE, "9000"));
+    ASSERT_TRUE(user.Click(D::IDC_ADD));
+    EXPECT_EQ(1u, program.boxes.Shown().size());
+    EXPECT_EQ("10", user.GetText(D::IDC_SIZE));
+    EXPECT_EQ("code", user.GetText(D::IDC_FIELD_NAME));
+    ASSERT_NE(nullptr, view.GetDesigner());
+    EXPECT_EQ(0, view.GetDesigner()->GetTable()->GetFieldCount());
+    // Within range the field is added and the editors are cleared.
+    ASSERT_TRUE(user.SetText(D::IDC_SIZE, "12"));
+    ASSERT_TRUE(user.Click(D::IDC_ADD));
+    ASSERT_EQ(1, view.GetDesigner()->GetTable()->GetFieldCount());
+    EXPECT_EQ(12, view.GetDesigner()->GetTable()->GetFieldAt(0)->GetSize());
+    EXPECT_EQ("", user.GetText(D::IDC_FIELD_NAME));
+    // Leaving the pane deletes the new table; the controls are emptied.
+    program.Frame().ShowStartPage();
+    EXPECT_EQ(nullptr, view.GetDesigner()->GetTable());
+    EXPECT_EQ("", user.GetText(D::IDC_TABLE_NAME));
+}
