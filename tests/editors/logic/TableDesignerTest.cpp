@@ -329,7 +329,7 @@ TEST(TableDesignerTest, RenamingAStoredTableRenamesItsKeyPagesAndClass)
               boxes.Shown()[0].text);
 }
 
-TEST(TableDesignerTest, RenamingTheDetailTableOfATransactionRenamesNoPage)
+TEST(TableDesignerTest, RenamingTheDetailTableRenamesNoPageAndTheBasicTableItsPages)
 {
     Designer d;
     d.designer.LoadTable(nullptr, Table::masterDetailKind);
@@ -349,6 +349,16 @@ TEST(TableDesignerTest, RenamingTheDetailTableOfATransactionRenamesNoPage)
     EXPECT_EQ("line", detail->GetTableName());
     EXPECT_EQ(pages[0], module.GetTransactions()[0]->GetFormName());
     EXPECT_NE(nullptr, module.FindReportByName("invoice_basic Report"));
+
+    // The basic table takes its transaction, report and RDLC report along.
+    Table* basic = d.open.project.FindTableByName("invoice_basic");
+    ASSERT_NE(nullptr, basic);
+    d.designer.LoadTable(basic, basic->GetKind());
+    d.states.SetText(D::IDC_TABLE_NAME, "bill_basic");
+    d.designer.Ok(true);
+    EXPECT_EQ("bill_basic_form", module.GetTransactions()[0]->GetFormName());
+    EXPECT_NE(nullptr, module.FindReportByName("bill_basic Report"));
+    EXPECT_NE(nullptr, module.FindRDLCReportByName("bill_basic_rdlc"));
 }
 
 TEST(TableDesignerTest, GenerationMakesEachDefaultPageOnce)
