@@ -606,9 +606,11 @@ void TableDesigner::AddOrUpdate(bool controlsRead)
 void TableDesigner::StoreField(Field* field, bool keyFlag, bool keyColumnMark, bool frontFieldFlag)
 {
     const int type = m_states.GetSelection(IDC_TYPE);
+    // A foreign table chosen before the box was unchecked is not referenced.
+    Field* foreign = m_states.IsChecked(IDC_FOREIGN_KEY) ? m_foreignField : nullptr;
     field->Set(m_states.GetText(IDC_FIELD_NAME), m_states.GetText(IDC_DISPLAY_NAME),
                type < 0 ? typeInt : type, std::atoi(m_states.GetText(IDC_SIZE)),
-               std::atoi(m_states.GetText(IDC_PRECISION)), m_foreignField,
+               std::atoi(m_states.GetText(IDC_PRECISION)), foreign,
                m_states.GetText(IDC_DEFAULT_VALUE), keyFlag, m_states.IsChecked(IDC_FOREIGN_KEY),
                m_states.IsChecked(IDC_ALLOW_NULL), keyColumnMark, frontFieldFlag);
     field->EnsureDisplayName();

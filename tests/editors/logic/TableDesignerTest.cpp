@@ -465,6 +465,29 @@ TEST(TableDesignerTest, DeleteAsksFirstAndRefreshesTheTree)
     EXPECT_FALSE(d.states.IsEnabled(D::IDC_DELETE));
 }
 
+TEST(TableDesignerTest, AForeignTableChosenThenUncheckedIsNotReferenced)
+{
+    Designer d;
+    d.StoreCustomer();
+    for (const bool byType : {false, true})
+    {
+        d.designer.LoadTable(nullptr, Table::masterKind);
+        d.designer.ToggleForeignKey();
+        const auto& tables = d.states.GetItems(D::IDC_FOREIGN_TABLE);
+        const auto found = std::find(tables.begin(), tables.end(), CString("customer"));
+        d.designer.ChooseForeignTable(static_cast<int>(found - tables.begin()));
+        if (byType)
+            d.designer.ChooseType(4);
+        else
+            d.designer.ToggleForeignKey();
+        d.designer.AddOrUpdate(true);
+        const Field* field = d.designer.GetTable()->GetFieldAt(0);
+        ASSERT_NE(nullptr, field) << byType;
+        EXPECT_FALSE(field->IsForeignKey()) << byType;
+        EXPECT_EQ(nullptr, field->GetForeignField()) << byType;
+    }
+}
+
 TEST(TableDesignerTest, ClearPageDeletesANewTableAndAReloadKeepsTheCurrentModule)
 {
     Designer d;
