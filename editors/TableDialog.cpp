@@ -1,6 +1,7 @@
 #include "editors/TableDialog.h"
 
 #include "editors/ContextHelp.h"
+#include "editors/EditorPictures.h"
 #include "editors/ViewEditorHost.h"
 #include "model/MainFrameAccess.h"
 #include "platform/ui/DataExchange.h"
@@ -74,6 +75,7 @@ const DialogTemplateRegistration tableTemplate{{
 
 TableDialog::TableDialog() : CFormView(D::IDD), m_view(*this)
 {
+    RegisterEditorPictures();
     MapControl(BN_CLICKED, D::IDC_ADD, &TableDialog::OnAdd);
     MapControl(BN_CLICKED, D::IDC_DELETE, &TableDialog::OnDelete);
     MapControl(BN_CLICKED, D::IDC_CLEAR, &TableDialog::OnClear);
@@ -119,6 +121,7 @@ void TableDialog::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, D::IDC_FOREIGN_TABLE, m_foreignTableCombo);
     DDX_Control(pDX, D::IDC_FRONT_FIELDS, m_frontFieldCombo);
     DDX_Control(pDX, D::IDC_KIND, m_kindCombo);
+    DDX_Control(pDX, D::IDC_PICTURE, m_picture);
     DDX_Text(pDX, D::IDC_SIZE, m_size);
     DDV_MinMaxUInt(pDX, m_size, 0, 8000);
     DDX_Text(pDX, D::IDC_DEFAULT_VALUE, m_defaultValue);
@@ -223,6 +226,13 @@ void TableDialog::Show()
         m_shownRowsRevision = m_designer->GetRowsRevision();
     }
     m_view.Show(m_designer->States());
+    if (m_picture.GetSafeHwnd() != nullptr && m_shownBitmap != m_designer->GetBitmap())
+    {
+        m_shownBitmap = m_designer->GetBitmap();
+        m_pictureBitmap.DeleteObject();
+        m_pictureBitmap.LoadBitmap(m_shownBitmap);
+        m_picture.SetBitmap(&m_pictureBitmap);
+    }
     if (const int focus = m_designer->TakeFocusRequest())
     {
         if (CWnd* control = GetDlgItem(focus))

@@ -7,6 +7,7 @@
 #include "editors/logic/TableDesigner.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/FormView.h"
+#include "platform/ui/Static.h"
 
 #include <memory>
 
@@ -72,6 +73,9 @@ private:
     CComboBox m_foreignTableCombo;
     CComboBox m_frontFieldCombo;
     CComboBox m_kindCombo;
+    CStatic m_picture;
+    CBitmap m_pictureBitmap;
+    UINT m_shownBitmap = 0;
     CRichToolTipCtrl m_toolTips;
     bool m_toolTipsCreated = false;
     int m_shownRowsRevision = -1;
