@@ -188,15 +188,15 @@ void ForgeonView::OnEndLabelEdit(NMHDR* header, LRESULT* result)
 void ForgeonView::OpenEditor(RightPane pane, CObject* entity)
 {
     if (pane == RightPane::TableView)
-        OpenTableEditor(dynamic_cast<Table*>(entity), Table::masterKind, true);
+        OpenTableEditor(dynamic_cast<Table*>(entity), Table::masterKind, /*enableOK=*/true);
     else if (MainFrame* frame = MainFrame::Get())
         frame->ShowRightPane(pane);
 }
 
-void ForgeonView::OpenTableEditor(Table* table, int kind, bool enableOK)
+void ForgeonView::OpenTableEditor(Table* table, int kind, bool)
 {
     if (MainFrame* frame = MainFrame::Get())
-        frame->EditTable(table, kind, enableOK);
+        frame->EditTable(table, kind);
 }
 
 void ForgeonView::ResetEditor(RightPane pane)

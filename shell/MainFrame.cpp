@@ -72,14 +72,11 @@ MainFrame* MainFrame::Get()
     return dynamic_cast<MainFrame*>(AfxGetMainWnd());
 }
 
-void MainFrame::EditTable(Table* table, int kind, bool enableOK)
+void MainFrame::EditTable(Table* table, int kind)
 {
     ShowRightPane(RightPane::TableView);
     if (auto* editor = dynamic_cast<TableDialog*>(GetRightPaneView(RightPane::TableView)))
-    {
         editor->LoadTable(table, kind);
-        editor->EnableOK(enableOK);
-    }
 }
 
 int MainFrame::OnCreate(LPCREATESTRUCT createStruct)

@@ -45,7 +45,7 @@ TEST(TableDesignerViewTest, ANewMasterTableIsStoredWithItsTreeItemsAndTheNextOne
     Module* module = program.Project().GetCurrentModule();
     ASSERT_NE(nullptr, module);
 
-    program.Frame().EditTable(nullptr, Table::masterKind, true);
+    program.Frame().EditTable(nullptr, Table::masterKind);
     ASSERT_EQ(RightPane::TableView, program.Frame().GetCurrentRightPane());
     TableDialog& view = TableView(program);
     DialogDriver user(view);
@@ -69,7 +69,7 @@ TEST(TableDesignerViewTest, ANewMasterTableIsStoredWithItsTreeItemsAndTheNextOne
     CTreeCtrl& tree = program.Frame().GetTreeView()->GetTreeCtrl();
     EXPECT_TRUE(TreeShows(tree, tree.GetRootItem(), "customer"));
     EXPECT_TRUE(TreeShows(tree, tree.GetRootItem(), "city"));
-    program.Frame().EditTable(table, Table::masterKind, true);
+    program.Frame().EditTable(table, Table::masterKind);
     EXPECT_EQ("customer", user.GetText(D::IDC_TABLE_NAME));
     auto* grid = dynamic_cast<CListCtrl*>(view.GetDlgItem(D::IDC_GRID));
     ASSERT_NE(nullptr, grid);
@@ -113,7 +113,7 @@ TEST(TableDesignerViewTest, ASizeOutOfRangeIsReportedAndACharFieldGetsItsDefault
 {
     RunningProgram program;
     ASSERT_TRUE(program.started);
-    program.Frame().EditTable(nullptr, Table::masterKind, true);
+    program.Frame().EditTable(nullptr, Table::masterKind);
     TableDialog& view = TableView(program);
     DialogDriver user(view);
     ASSERT_TRUE(user.SetText(D::IDC_FIELD_NAME, "code"));
@@ -131,6 +131,10 @@ TEST(TableDesignerViewTest, ASizeOutOfRangeIsReportedAndACharFieldGetsItsDefault
     ASSERT_EQ(1, view.GetDesigner()->GetTable()->GetFieldCount());
     EXPECT_EQ(12, view.GetDesigner()->GetTable()->GetFieldAt(0)->GetSize());
     EXPECT_EQ("", user.GetText(D::IDC_FIELD_NAME));
+    view.EnableOK(false);
+    EXPECT_FALSE(view.GetDlgItem(D::IDC_OK)->IsWindowEnabled());
+    view.EnableOK(true);
+    EXPECT_TRUE(view.GetDlgItem(D::IDC_OK)->IsWindowEnabled());
     // Leaving the pane deletes the new table; the controls are emptied.
     program.Frame().ShowStartPage();
     EXPECT_EQ(nullptr, view.GetDesigner()->GetTable());
