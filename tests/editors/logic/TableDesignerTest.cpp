@@ -2,11 +2,13 @@
 #include "entities/Class.h"
 #include "entities/Form.h"
 #include "entities/Transaction.h"
+#include "model/FieldRep.h"
 #include "platform/core/StringTable.h"
 #include "tests/editors/logic/EditorTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <set>
 
@@ -457,8 +459,19 @@ TEST(TableDesignerTest, DeleteAsksFirstAndRefreshesTheTree)
     d.designer.LoadRow(3);
     d.designer.DeleteField();
     EXPECT_EQ(4, customer->GetFieldCount());
+    // The generated form shows the field; its control goes with the field.
+    const Form* form = d.open.Current().FindMasterFormForTable(customer);
+    ASSERT_NE(nullptr, form);
+    const Field* city = customer->GetFieldAt(3);
+    const auto shows = [form](const Field* field)
+    {
+        return std::ranges::any_of(form->GetFieldReps(), [field](const FieldRep* rep)
+                                   { return rep->GetField() == field; });
+    };
+    EXPECT_TRUE(shows(city));
     d.designer.LoadRow(3);
     d.designer.DeleteField();
+    EXPECT_FALSE(shows(city));
     EXPECT_EQ((std::vector<CString>{"customer_id", "Is_Deleted", "name"}), FieldNames(*customer));
     EXPECT_EQ(Boxes(2, "Do you really want to delete field?"), Texts(boxes));
     EXPECT_EQ(std::vector<CString>{"refresh tree"}, d.host.calls);
