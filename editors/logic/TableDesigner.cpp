@@ -318,7 +318,6 @@ void TableDesigner::ClearFieldEditors()
     m_states.Enable(IDC_PRECISION, false);
     m_states.SetCheck(IDC_ALLOW_NULL, false);
     m_foreignField = nullptr;
-    m_foreignReference.Empty();
     m_selectedRow = -1;
     m_states.Select(IDC_TYPE, typeInt);
     m_states.SetCheck(IDC_FOREIGN_KEY, false);
@@ -428,7 +427,6 @@ void TableDesigner::ChooseForeignTable(int index)
     m_foreignField = table->GetPrimaryKeyField();
     if (m_foreignField == nullptr)
         return;
-    m_foreignReference = table->GetTableName() + "." + m_foreignField->GetFieldName();
     if (m_states.GetText(IDC_FIELD_NAME).IsEmpty())
         m_states.SetText(IDC_FIELD_NAME, m_foreignField->GetFieldName());
 }
@@ -452,7 +450,6 @@ void TableDesigner::LoadRow(int row)
     m_states.Enable(IDC_FOREIGN_TABLE, field->IsForeignKey());
     if (!field->IsForeignKey())
         m_foreignField = nullptr;
-    m_foreignReference = field->GetForeignReference();
     if (field->GetTypeCode() >= 0 && field->GetTypeCode() < static_cast<int>(TypeTable().size()))
     {
         ApplyType(field->GetTypeCode(), /*forceDefaultSize=*/false);
@@ -637,7 +634,6 @@ void TableDesigner::UpdateField(Field* field)
     Module* module = CurrentModule();
     if (!m_states.IsChecked(IDC_FOREIGN_KEY))
     {
-        m_foreignReference.Empty();
         m_foreignField = nullptr;
         if (module != nullptr)
             module->RemoveSelectRecordForFunction(field, m_table);

@@ -155,5 +155,4 @@ private:
     Module* m_foreignModule = nullptr;
     std::vector<Table*> m_foreignTables;
     std::vector<Field*> m_frontFields;
-    CString m_foreignReference;
 };
