@@ -1,6 +1,7 @@
 #include "editors/TableDialog.h"
 #include "editors/VariableDlg.h"
 #include "editors/ViewEditorHost.h"
+#include "editors/WarningDlg.h"
 #include "entities/Form.h"
 #include "entities/Variable.h"
 #include "model/Field.h"
@@ -139,4 +140,21 @@ TEST(TableDesignerViewTest, ASizeOutOfRangeIsReportedAndACharFieldGetsItsDefault
     program.Frame().ShowStartPage();
     EXPECT_EQ(nullptr, view.GetDesigner()->GetTable());
     EXPECT_EQ("", user.GetText(D::IDC_TABLE_NAME));
+}
+
+TEST(TableDesignerViewTest, TheEditorsConfirmationIsTheWarningDialogWithTheCallersMessage)
+{
+    RunningProgram program;
+    ASSERT_TRUE(program.started);
+    for (const bool yes : {true, false})
+    {
+        program.dialogs.Answer(
+            [yes](CDialog&, DialogDriver& user)
+            {
+                EXPECT_EQ("Remove the table?", user.GetText(WarningDlg::IDC_MESSAGE));
+                EXPECT_TRUE(yes ? user.PressOk() : user.PressCancel());
+            });
+        EXPECT_EQ(yes, ViewEditorHost::Get().ConfirmWarning("Remove the table?"));
+    }
+    EXPECT_EQ((std::vector<UINT>{WarningDlg::IDD, WarningDlg::IDD}), program.dialogs.Shown());
 }
