@@ -23,6 +23,8 @@ constexpr UINT ID_MERGE_PROJECT = 32788;
 constexpr UINT ID_SYNC_DB = 32781;
 constexpr UINT ID_MANAGE_ROLES = 32803;
 constexpr UINT ID_HELP_FILE = 32804;
+// Manage Roles; no menu carries it.
+constexpr UINT ID_ROLES_HIDDEN = 32776;
 constexpr UINT ID_IMPORT_TABLES = 32784;
 constexpr UINT ID_SWITCH_DATABASE = 32793;
 // Deletes the selected tree item; no menu carries it.
@@ -77,6 +79,10 @@ public:
     void OnFileSave();
     void OnFileSaveAs();
     void OnWriteAll();
+    // The Project Properties and Manage Roles dialogs; "No Tables created" for a project
+    // without settings.
+    void OnProjectProperties();
+    void OnManageRoles();
     // The module commands, forwarded to the project tree.
     void OnModuleAdd();
     void OnModuleDelete();

@@ -7,6 +7,7 @@
 #include "platform/ui/SystemSettings.h"
 #include "platform/ui/WinApp.h"
 #include "shell/BackupCopy.h"
+#include "shell/DependenciesListDlg.h"
 #include "shell/EmptyEditorView.h"
 #include "shell/ForgeonDoc.h"
 #include "shell/ForgeonView.h"
@@ -43,12 +44,15 @@ MainFrame::MainFrame()
     m_paneViewIndex.fill(-1);
     m_previousProjectSource = MainFrameAccess::SetProjectSource([this] { return GetProject(); });
     m_previousTreeRefresher = MainFrameAccess::SetTreeRefresher([this] { RefreshTree(); });
+    m_previousDependenciesHandler =
+        DependenciesDlg::SetModalHandler(&DependenciesListDlg::ShowRequest);
 }
 
 MainFrame::~MainFrame()
 {
     MainFrameAccess::SetProjectSource(std::move(m_previousProjectSource));
     MainFrameAccess::SetTreeRefresher(std::move(m_previousTreeRefresher));
+    DependenciesDlg::SetModalHandler(std::move(m_previousDependenciesHandler));
 }
 
 CRuntimeClass* MainFrame::SetRightPaneClass(RightPane pane, CRuntimeClass* viewClass)
