@@ -31,13 +31,13 @@ CString NamedFolder(CString path, const CString& name)
     return path + name;
 }
 
-// The index of the first text that begins with the prefix; -1 when none does.
+// The index of the first text that begins with the prefix in any case; -1 when none does.
 template <class Texts> int FirstBeginningWith(const Texts& texts, const CString& prefix)
 {
     int index = 0;
     for (const auto& item : texts)
     {
-        if (CString(item).Left(prefix.GetLength()) == prefix)
+        if (CString(item).Left(prefix.GetLength()).CompareNoCase(prefix) == 0)
             return index;
         ++index;
     }
@@ -294,7 +294,11 @@ bool ProjectProperties::Apply()
     SetUpProjectFolder(*m_project, m_programFolder);
     CopyThemeIntoProject(*m_project, m_programFolder, /*overwrite=*/false);
     if (!m_state.logoPath.IsEmpty())
-        CopyFile(m_state.logoPath, GetOutputRoot(*m_project) + "includes\\images\\logo.jpg", FALSE);
+    {
+        const CString images = GetOutputRoot(*m_project) + "includes\\images\\";
+        EnsureFolderExists(images);
+        CopyFile(m_state.logoPath, images + "logo.jpg", FALSE);
+    }
     return true;
 }
 
