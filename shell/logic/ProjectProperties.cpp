@@ -330,5 +330,7 @@ void CopyThemeIntoProject(ForgeonProject& project, const CString& programFolder,
         return;
     if (settings->GetThemeName().IsEmpty() || settings->GetColorSchemeName().IsEmpty())
         ApplyDefaultTheme(project, programFolder);
-    CopyProjectTheme(project, programFolder, overwrite);
+    // A project without a folder has nowhere to take the files.
+    if (!settings->GetProjectPath().IsEmpty())
+        CopyProjectTheme(project, programFolder, overwrite);
 }

@@ -106,5 +106,5 @@ private:
 };
 
 // The theme of the settings, the default one when they name none, copied into the project
-// folder.
+// folder; nothing is copied while the project has no path.
 void CopyThemeIntoProject(ForgeonProject& project, const CString& programFolder, bool overwrite);
