@@ -37,13 +37,7 @@ protected:
     {
         return *dynamic_cast<CListCtrl*>(dialog.GetDlgItem(id));
     }
-    std::vector<std::string> Messages() const
-    {
-        std::vector<std::string> texts;
-        for (const auto& box : program.boxes.Shown())
-            texts.push_back(box.text);
-        return texts;
-    }
+    std::vector<std::string> Messages() const { return program.boxes.ShownTexts(); }
 
     RunningProgram program;
 };

@@ -37,13 +37,7 @@ protected:
         std::ifstream file(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     }
-    std::vector<std::string> Messages() const
-    {
-        std::vector<std::string> texts;
-        for (const auto& box : boxes.Shown())
-            texts.push_back(box.text);
-        return texts;
-    }
+    std::vector<std::string> Messages() const { return boxes.ShownTexts(); }
     ProjectSettings& Settings() { return *project.GetProjectSettings(); }
 
     TempFolder folder;
