@@ -17,12 +17,13 @@ const DialogTemplateRegistration dependenciesTemplate{{
         {DependenciesListDlg::IDC_LIST, ControlKind::ListCtrl, "", false, false, 420, 200},
         {IDOK, ControlKind::DefPushButton, "OK"},
         {IDCANCEL, ControlKind::PushButton, "Cancel"},
+        {DependenciesListDlg::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
     },
     0,
     Lay::Column({
         Lay::Control(DependenciesListDlg::IDC_HEADING),
         Lay::Control(DependenciesListDlg::IDC_LIST),
-        Lay::Buttons({IDOK, IDCANCEL}),
+        Lay::Buttons({IDOK, IDCANCEL, DependenciesListDlg::IDC_HELP_BUTTON}),
     }),
 }};
 } // namespace
@@ -30,6 +31,7 @@ const DialogTemplateRegistration dependenciesTemplate{{
 DependenciesListDlg::DependenciesListDlg(DependenciesDlg& request, CWnd* parent)
     : CDialog(IDD, parent), m_request(request)
 {
+    MapControl(BN_CLICKED, IDC_HELP_BUTTON, &DependenciesListDlg::OnHelp);
 }
 
 int DependenciesListDlg::ShowRequest(DependenciesDlg& request)
@@ -70,4 +72,9 @@ void DependenciesListDlg::OnOK()
     for (DependencyRecord* record : m_request.GetRecords())
         record->selected = m_list.GetCheckbox(row++, 0) == 1;
     CDialog::OnOK();
+}
+
+void DependenciesListDlg::OnHelp()
+{
+    ShowContextHelp(this, IDD);
 }

@@ -14,6 +14,7 @@ public:
     static constexpr UINT IDD = 208;
     static constexpr int IDC_HEADING = 1475;
     static constexpr int IDC_LIST = 1101;
+    static constexpr int IDC_HELP_BUTTON = 1740;
 
     explicit DependenciesListDlg(DependenciesDlg& request, CWnd* parent = nullptr);
 
@@ -27,6 +28,8 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
 private:
+    void OnHelp();
+
     DependenciesDlg& m_request;
     CCellListCtrl m_list;
     CToolTipCtrl m_toolTips;
