@@ -72,7 +72,11 @@ BOOL SelectThemeDlg::OnInitDialog()
     for (CThumbListCtrl* large : {&m_preview, &m_selected})
         large->SetThumbnailSize(150, 150);
     for (CThumbListCtrl* list : {&m_themes, &m_schemes, &m_preview, &m_selected})
+    {
         list->InitThumbnails();
+        // Room for the picture and its label.
+        list->SetColumnWidth(0, list->GetThumbnailWidth() + 125);
+    }
     m_selection.Load();
     ShowPictures(m_themes, m_selection.Themes());
     ShowSchemes();
