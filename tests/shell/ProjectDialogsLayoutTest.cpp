@@ -7,8 +7,6 @@
 #include "shell/SelectThemeDlg.h"
 #include "tests/shell/ShellTestSupport.h"
 
-#include <QLayout>
-
 #include <functional>
 #include <memory>
 
@@ -37,15 +35,7 @@ TEST(ProjectDialogsLayoutTest, EachDialogShowsEveryControlApart)
         SCOPED_TRACE(c.name);
         std::unique_ptr<CDialog> dialog = c.make();
         ASSERT_TRUE(dialog->Create(dialog->GetTemplateId()));
-        QWidget* window = dialog->GetSafeHwnd();
-        const QSize natural = window->sizeHint();
-        EXPECT_LE(natural.width(), 1024);
-        EXPECT_LE(natural.height(), 768);
-        window->resize(natural);
-        window->layout()->activate();
-        QApplication::processEvents();
-        EXPECT_EQ(LayoutFaults(window, ControlsOf(window)), QStringList());
-        EXPECT_TRUE(KeepGrab(window, grabs.string().c_str(), QString(c.name)));
+        ExpectLaidOutApart(dialog->GetSafeHwnd(), grabs.string().c_str(), QString(c.name));
         dialog->DestroyWindow();
     }
 }
