@@ -1,5 +1,6 @@
 #include "editors/AlterScriptSelDlg.h"
 #include "editors/SetMenuParent.h"
+#include "entities/Designation.h"
 #include "entities/Menu.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
@@ -49,6 +50,9 @@ TEST(ScopeAndParentDialogsTest, SetMenuParentListsTheCandidatesAndMovesTheMenuOn
     orders->SetName("Orders");
     for (Menu* menu : {masters, reports, orders})
         project.GetBaseModule()->Append(menu);
+    auto* director = new Designation(TRUE);
+    director->SetName("Director");
+    project.GetBaseModule()->Append(director);
 
     ScriptedDialogs dialogs;
     dialogs.Answer(
@@ -68,4 +72,5 @@ TEST(ScopeAndParentDialogsTest, SetMenuParentListsTheCandidatesAndMovesTheMenuOn
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(orders->GetParent(), masters);
     EXPECT_EQ(masters->GetSubMenus(), std::vector<Menu*>{orders});
+    EXPECT_TRUE(director->HasMenu(orders));
 }

@@ -6,6 +6,7 @@
 #include "shell/BrowseFilePathDlg.h"
 #include "shell/DependenciesListDlg.h"
 #include "shell/DesignationDlg.h"
+#include "shell/ReNameModuleDlg.h"
 #include "shell/SelectThemeDlg.h"
 #include "tests/shell/ShellTestSupport.h"
 
@@ -45,7 +46,7 @@ protected:
 
 TEST_F(ProjectDialogsTest, ProjectPropertiesBuildsTheConnectionAndSetsUpTheProjectOnOk)
 {
-    bool openAfterRefusal = false;
+    bool openAfterRefusal = true;
     program.dialogs.Answer(
         [&](CDialog& dialog, DialogDriver& user)
         {
@@ -80,11 +81,26 @@ TEST_F(ProjectDialogsTest, ProjectPropertiesBuildsTheConnectionAndSetsUpTheProje
                       "Data Source =Other; Initial Catalog =Orders; User Id =Clerk; Password "
                       "=PaSs; ");
 
-            user.SetText(Dlg::IDC_PROJECT_NAME, "My Shop");
+            // Each refusal keeps the dialog open, in the order of the checks.
+            struct Edit
+            {
+                int id;
+                const char* text;
+            };
+            const std::vector<Edit> steps[] = {
+                {{Dlg::IDC_DATABASE_NAME, ""}},
+                {{Dlg::IDC_DATABASE_NAME, "Shop:Data"}},
+                {{Dlg::IDC_DATABASE_NAME, "Orders"}, {Dlg::IDC_PROJECT_NAME, "My Shop"}},
+                {{Dlg::IDC_PROJECT_NAME, "Shop"}, {Dlg::IDC_PROJECT_PATH, "Projects\\"}},
+            };
+            for (const std::vector<Edit>& step : steps)
+            {
+                for (const Edit& edit : step)
+                    user.SetText(edit.id, edit.text);
+                user.PressOk();
+                openAfterRefusal = openAfterRefusal && !dialog.IsEnded();
+            }
             user.SetText(Dlg::IDC_PROJECT_PATH, ModelFolder());
-            user.PressOk();
-            openAfterRefusal = !dialog.IsEnded();
-            user.SetText(Dlg::IDC_PROJECT_NAME, "Shop");
             user.Select(Dlg::IDC_VISUAL_STUDIO, 1);
             user.SetCheck(Dlg::IDC_CONFIRMATIONS, true);
             user.PressOk();
@@ -93,11 +109,20 @@ TEST_F(ProjectDialogsTest, ProjectPropertiesBuildsTheConnectionAndSetsUpTheProje
 
     EXPECT_TRUE(openAfterRefusal);
     EXPECT_EQ(Messages(),
-              std::vector<std::string>{"Please enter Project Name without space/s in between"});
+              (std::vector<std::string>{
+                  "Please enter database name.",
+                  "Database name cannot contain following characters\n *  |  /  \\  <  >  ?  "
+                  ":  \n Please enter valid database name",
+                  "Please enter Project Name without space/s in between",
+                  "Directory names cannot contain following characters\n *  |  /  \\  <  >  ?  "
+                  ":  \n Please enter valid location"}));
     const ProjectSettings& settings = *program.Project().GetProjectSettings();
     EXPECT_EQ(settings.GetProjectName(), "Shop");
     EXPECT_EQ(settings.GetProjectPath(), ModelFolder());
     EXPECT_EQ(settings.GetServerName(), "Other");
+    EXPECT_EQ(settings.GetDatabaseName(), "Orders");
+    EXPECT_EQ(settings.GetConnectionString(),
+              "Data Source =Other; Initial Catalog =Orders; User Id =Clerk; Password =PaSs; ");
     EXPECT_EQ(settings.GetPassword(), "PaSs");
     EXPECT_EQ(settings.GetSqlServerAuthentication(), 1);
     EXPECT_EQ(settings.GetVisualStudioVersion(), 3);
@@ -171,6 +196,15 @@ TEST_F(ProjectDialogsTest, ManageRolesAddsRenamesAndDeactivatesRolesOfTheBaseMod
             user.Click(DesignationDlg::IDC_ADD);
             EXPECT_EQ(roles.GetItemText(1, 0), "cashier");
             EXPECT_EQ(Caption(dialog, DesignationDlg::IDC_ADD), "Add");
+
+            // A page of the chosen module assigned to the role chosen.
+            user.Select(DesignationDlg::IDC_MODULE, 0);
+            EXPECT_TRUE(user.ClickListRow(DesignationDlg::IDC_ROLES, 1));
+            user.Select(DesignationDlg::IDC_PAGE, 0);
+            user.Click(DesignationDlg::IDC_ASSIGN);
+            EXPECT_EQ(user.GetText(DesignationDlg::IDC_PAGE_TEXT), roles.GetItemText(1, 2));
+            EXPECT_FALSE(roles.GetItemText(1, 2).IsEmpty());
+            EXPECT_TRUE(Enabled(dialog, DesignationDlg::IDC_REMOVE));
             user.PressOk();
         });
     program.Command(ID_MANAGE_ROLES);
@@ -180,6 +214,38 @@ TEST_F(ProjectDialogsTest, ManageRolesAddsRenamesAndDeactivatesRolesOfTheBaseMod
     ASSERT_EQ(roles.size(), 2u);
     EXPECT_EQ(roles[1]->GetName(), "cashier");
     EXPECT_FALSE(roles[1]->IsActive());
+    EXPECT_EQ(roles[1]->GetDashBoardPage(),
+              program.Project().GetBaseModule()->GetDashBoardPages().at(0));
+}
+
+TEST_F(ProjectDialogsTest, RenameModuleCopiesTheModulesOutputAndModifiedCode)
+{
+    program.Project().SetProjectName("Shop");
+    program.Project().SetProjectPath(ModelFolder());
+    program.Project().AddNewModule();
+    const fs::path project = program.folder.Path() / "Shop";
+    for (const char* file : {"Shop/Module2/UI/Page.aspx", "_modifiedCode/Module2/CS/Mine.cs"})
+    {
+        fs::create_directories((project / file).parent_path());
+        std::ofstream(project / file) << file;
+    }
+    program.dialogs.Answer(
+        [](CDialog&, DialogDriver& user)
+        {
+            user.Select(ReNameModuleDlg::IDC_MODULE, 1);
+            EXPECT_EQ(user.GetText(ReNameModuleDlg::IDC_NAME), "Module2");
+            user.SetText(ReNameModuleDlg::IDC_NAME, " basemodule ");
+            user.PressOk();
+            user.SetText(ReNameModuleDlg::IDC_NAME, " Sales ");
+            user.PressOk();
+        });
+    program.Command(ID_MODULE_RENAME);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"A Module with this name already exists."});
+    EXPECT_EQ(program.Project().GetModuleNames(), (std::vector<CString>{"BaseModule", "Sales"}));
+    EXPECT_EQ(ReadFile(project / "Shop/Sales/UI/Page.aspx"), "Shop/Module2/UI/Page.aspx");
+    EXPECT_EQ(ReadFile(project / "_modifiedCode/Sales/CS/Mine.cs"),
+              "_modifiedCode/Module2/CS/Mine.cs");
+    EXPECT_TRUE(fs::exists(project / "_modifiedCode/Module2/CS/Mine.cs"));
 }
 
 TEST_F(ProjectDialogsTest, DependenciesListEveryRecordTickedAndOkTakesTheBoxes)
