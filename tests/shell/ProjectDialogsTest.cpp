@@ -136,6 +136,31 @@ TEST_F(ProjectDialogsTest, ProjectPropertiesBuildsTheConnectionAndSetsUpTheProje
     EXPECT_FALSE(fs::is_empty(output / "includes"));
 }
 
+TEST_F(ProjectDialogsTest, BrowsingGivesTheFolderInTheModelsFormAndACancelledLogoNone)
+{
+    program.files.Answer(program.folder.Path().c_str());
+    program.files.Cancel();
+    program.dialogs.Answer(
+        [&](CDialog&, DialogDriver& user)
+        {
+            user.Click(Dlg::IDC_BROWSE_PATH);
+            EXPECT_EQ(user.GetText(Dlg::IDC_PROJECT_PATH), ModelFolder());
+            user.SetText(Dlg::IDC_LOGO, "old.jpg");
+            user.Click(Dlg::IDC_BROWSE_LOGO);
+            EXPECT_EQ(user.GetText(Dlg::IDC_LOGO), "");
+            user.PressCancel();
+        });
+    program.Command(ID_PROJECT_PROPERTIES);
+    const std::vector<FileChoice>& asked = program.files.Requests();
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0].kind, FileChoice::Kind::Folder);
+    EXPECT_EQ(asked[0].title, "Select Project Location");
+    EXPECT_EQ(asked[1].kind, FileChoice::Kind::OpenFile);
+    EXPECT_EQ(asked[1].title, "Select image for Product Logo");
+    EXPECT_EQ(asked[1].fileName, "*.jpg");
+    EXPECT_EQ(program.Project().GetProjectName(), "") << "Cancel stores nothing";
+}
+
 TEST_F(ProjectDialogsTest, TheThemeButtonChoosesASchemeThatReplacesTheProjectsFiles)
 {
     program.Project().SetProjectName("Shop");
