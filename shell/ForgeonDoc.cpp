@@ -338,14 +338,20 @@ void ForgeonDoc::OnWriteAll()
     AfxMessageBox(message);
 }
 
-void ForgeonDoc::OnProjectProperties()
+ForgeonProject* ForgeonDoc::ProjectWithSettings()
 {
     ForgeonProject* project = GetProject();
-    if (project->GetProjectSettings() == nullptr)
-    {
-        AfxMessageBox("No Tables created");
+    if (project->GetProjectSettings() != nullptr)
+        return project;
+    AfxMessageBox("No Tables created");
+    return nullptr;
+}
+
+void ForgeonDoc::OnProjectProperties()
+{
+    ForgeonProject* project = ProjectWithSettings();
+    if (project == nullptr)
         return;
-    }
     BrowseFilePathDlg dialog(project, Frame());
     if (dialog.DoModal() != IDOK)
         return;
@@ -356,12 +362,9 @@ void ForgeonDoc::OnProjectProperties()
 
 void ForgeonDoc::OnManageRoles()
 {
-    ForgeonProject* project = GetProject();
-    if (project->GetProjectSettings() == nullptr)
-    {
-        AfxMessageBox("No Tables created");
+    ForgeonProject* project = ProjectWithSettings();
+    if (project == nullptr)
         return;
-    }
     DesignationDlg dialog(*project, Frame());
     dialog.DoModal();
 }

@@ -97,6 +97,8 @@ private:
     ForgeonView* TreeView() const;
     std::optional<CString> AskOpenFileName(const char* title) const;
     std::optional<CString> AskSaveFileName(const char* title, const char* extension) const;
+    // The open project when it has settings; otherwise says "No Tables created" and gives null.
+    ForgeonProject* ProjectWithSettings();
     // The path becomes the project's file and the title.
     void AdoptPath(const CString& path);
     // Copies the tables of the current module of the loaded project that the open module does
