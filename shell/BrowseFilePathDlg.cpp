@@ -1,5 +1,6 @@
 #include "shell/BrowseFilePathDlg.h"
 
+#include "database/ServerEnumerator.h"
 #include "editors/ContextHelp.h"
 #include "editors/ProgramFiles.h"
 #include "platform/core/HostPath.h"
@@ -86,6 +87,15 @@ const DialogTemplateRegistration projectPropertiesTemplate{{
     }),
 }};
 
+// The SQL Server instances the network shows.
+bool EnumerateServers(CStringArray& servers)
+{
+    CServerEnumerator enumerator;
+    const bool searched = enumerator.EnumerateSQLServers();
+    servers.Append(enumerator.m_Servers);
+    return searched;
+}
+
 // The combo's items when they differ from the texts.
 template <class Texts> void FillCombo(CComboBox& combo, const Texts& texts)
 {
@@ -111,8 +121,7 @@ BrowseFilePathDlg::BrowseFilePathDlg(ForgeonProject* project, CWnd* parent,
                                      ServerListSource servers)
     : CDialog(IDD, parent), m_project(project),
       m_properties(project, GetProgramFolder(),
-                   servers ? std::move(servers)
-                           : ServerListSource([](CStringArray&) { return true; }))
+                   servers ? std::move(servers) : ServerListSource(&EnumerateServers))
 {
     for (int id : {IDC_DATABASE_NAME, IDC_USER_ID, IDC_PASSWORD, IDC_HIDDEN_EDIT, IDC_SERVER_NAME})
         MapControl(EN_KILLFOCUS, id, &BrowseFilePathDlg::OnFieldLeft);

@@ -39,7 +39,8 @@ public:
     static constexpr int IDC_CONFIRMATIONS = 1734;
     static constexpr int IDC_HELP_BUTTON = 1742;
 
-    // The server list comes from the source; by default it finds none.
+    // The server list comes from the source; by default from the SQL Server instances the
+    // network shows.
     BrowseFilePathDlg(ForgeonProject* project, CWnd* parent = nullptr,
                       ServerListSource servers = {});
 
