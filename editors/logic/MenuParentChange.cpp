@@ -3,6 +3,7 @@
 #include "entities/Designation.h"
 #include "entities/Menu.h"
 #include "model/ForgeonProject.h"
+#include "model/ListAccess.h"
 #include "model/Module.h"
 
 #include <utility>
@@ -41,12 +42,12 @@ void MenuParentChange::Load()
 
 bool MenuParentChange::Apply()
 {
-    if (m_selected < 0 || m_selected >= static_cast<int>(m_candidates.size()))
+    Menu* parent = ItemAt(m_candidates, m_selected);
+    if (parent == nullptr)
         return true;
     Module* module = m_project.GetCurrentModule();
     if (module == nullptr)
         return false;
-    Menu* parent = m_candidates[static_cast<std::size_t>(m_selected)];
     Menu* oldParent = m_menu.GetParent();
     if (oldParent != nullptr && oldParent != &m_menu)
         oldParent->RemoveSubMenu(&m_menu);

@@ -3,6 +3,7 @@
 #include "entities/DashBoardPage.h"
 #include "entities/Designation.h"
 #include "model/ForgeonProject.h"
+#include "model/ListAccess.h"
 #include "model/Module.h"
 #include "platform/core/MessageBox.h"
 
@@ -11,13 +12,6 @@
 namespace
 {
 const std::vector<Designation*> kNoRoles;
-
-template <class Item> Item* ItemAt(const std::vector<Item*>& items, int index)
-{
-    return index >= 0 && index < static_cast<int>(items.size())
-               ? items[static_cast<std::size_t>(index)]
-               : nullptr;
-}
 
 template <class Item> int IndexOf(const std::vector<Item*>& items, const Item* item)
 {
@@ -95,7 +89,7 @@ void RoleManager::SelectModule(int index)
 
 void RoleManager::SelectPage(int index)
 {
-    m_state.page = index >= 0 && index < static_cast<int>(m_pages.size()) ? index : -1;
+    m_state.page = IsValidIndex(m_pages, index) ? index : -1;
 }
 
 void RoleManager::ChooseRow(int row)

@@ -2,6 +2,7 @@
 
 #include "gen_web/ProjectFolder.h"
 #include "model/ForgeonProject.h"
+#include "model/ListAccess.h"
 #include "model/ProjectSettings.h"
 #include "platform/core/MessageBox.h"
 #include "shell/logic/ProjectProperties.h"
@@ -58,7 +59,7 @@ void ThemeSelection::FillSchemes(int theme)
 {
     m_schemes.clear();
     m_selectedScheme = -1;
-    if (theme < 0 || theme >= static_cast<int>(m_themeFolders.size()))
+    if (!IsValidIndex(m_themeFolders, theme))
         return;
     for (const CString& picture : Pictures(m_themeFolders[static_cast<std::size_t>(theme)] + "\\"))
         m_schemes.push_back({picture, FileNameOfPath(FolderOfPath(picture))});
@@ -72,7 +73,7 @@ void ThemeSelection::SelectTheme(int index)
 
 void ThemeSelection::SelectScheme(int index)
 {
-    if (index < 0 || index >= static_cast<int>(m_schemes.size()))
+    if (!IsValidIndex(m_schemes, index))
         return;
     m_selectedScheme = index;
     const CString& picture = m_schemes[static_cast<std::size_t>(index)].path;
