@@ -290,6 +290,8 @@ bool ProjectProperties::Apply()
     if (!ConfirmNameForCode(Trimmed(m_state.projectName), "the project name as a namespace",
                             "Use the name anyway?"))
         return false;
+    // The automatic string follows the fields as they are now.
+    BuildConnectionString();
     Store();
     SetUpProjectFolder(*m_project, m_programFolder);
     CopyThemeIntoProject(*m_project, m_programFolder, /*overwrite=*/false);

@@ -251,6 +251,8 @@ TEST_F(ProjectPropertiesTest, OkStoresTheSettingsAndSetsUpTheProjectFolderWithTh
     properties.Edit().confirmations = true;
     properties.SetServerName("HOST");
     properties.SetAuthentication(1);
+    // A field typed last is in the stored string though it was not left.
+    properties.Edit().userId = "sa";
 
     ASSERT_TRUE(properties.Apply());
     EXPECT_TRUE(boxes.Shown().empty());
@@ -263,7 +265,7 @@ TEST_F(ProjectPropertiesTest, OkStoresTheSettingsAndSetsUpTheProjectFolderWithTh
     EXPECT_EQ(Settings().GetDatabaseServerEdition(), 1);
     EXPECT_EQ(Settings().GetSqlServerAuthentication(), 1);
     EXPECT_EQ(Settings().GetConnectionString(),
-              "Data Source =HOST\\SQLEXPRESS; Initial Catalog =ShopData; ");
+              "Data Source =HOST\\SQLEXPRESS; Initial Catalog =ShopData; User Id =sa; ");
     EXPECT_TRUE(Settings().GetConfirmations());
     EXPECT_EQ(Settings().GetThemeName(), "classic");
     EXPECT_EQ(Settings().GetColorSchemeName(), "blue");
