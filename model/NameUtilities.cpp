@@ -497,3 +497,13 @@ const CString& GetProjectFileExtension()
     static const CString extension("wvt");
     return extension;
 }
+
+bool HasInvalidNameCharacter(const CString& name)
+{
+    return name.FindOneOf("*|/\\<>?:") >= 0;
+}
+
+bool IsValidLocation(const CString& path)
+{
+    return path.Find("\\\\") < 0 && path.FindOneOf("/*|?><") < 0 && path.ReverseFind(':') == 1;
+}

@@ -26,3 +26,10 @@ bool StartsWithDigit(const CString& text);
 
 // The extension of project files, without the dot.
 const CString& GetProjectFileExtension();
+
+// True when the name holds a character no file or folder name may hold: * | / \ < > ? or :.
+bool HasInvalidNameCharacter(const CString& name);
+
+// A folder in drive-letter form: no "\\", "/", "*", "|", "?", ">" or "<", and its last ":" is
+// the second character ("C:\Projects\"). A UNC path or one without a drive is no location.
+bool IsValidLocation(const CString& path);

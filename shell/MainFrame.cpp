@@ -9,6 +9,7 @@
 #include "platform/ui/SystemSettings.h"
 #include "platform/ui/WinApp.h"
 #include "shell/BackupCopy.h"
+#include "shell/DependenciesListDlg.h"
 #include "shell/EmptyEditorView.h"
 #include "shell/ForgeonDoc.h"
 #include "shell/ForgeonView.h"
@@ -48,6 +49,8 @@ MainFrame::MainFrame()
     m_previousProjectSource = MainFrameAccess::SetProjectSource([this] { return GetProject(); });
     m_previousTreeRefresher = MainFrameAccess::SetTreeRefresher([this] { RefreshTree(); });
     ViewEditorHost::SetShell(&FrameEditorShell::Get());
+    m_previousDependenciesHandler =
+        DependenciesDlg::SetModalHandler(&DependenciesListDlg::ShowRequest);
 }
 
 MainFrame::~MainFrame()
@@ -55,6 +58,7 @@ MainFrame::~MainFrame()
     MainFrameAccess::SetProjectSource(std::move(m_previousProjectSource));
     MainFrameAccess::SetTreeRefresher(std::move(m_previousTreeRefresher));
     ViewEditorHost::SetShell(nullptr);
+    DependenciesDlg::SetModalHandler(std::move(m_previousDependenciesHandler));
 }
 
 CRuntimeClass* MainFrame::SetRightPaneClass(RightPane pane, CRuntimeClass* viewClass)

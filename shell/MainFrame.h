@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/DependenciesDlg.h"
 #include "model/MainFrameAccess.h"
 #include "platform/ui/ControlBars.h"
 #include "platform/ui/FrameWnd.h"
@@ -85,4 +86,5 @@ private:
     CToolBar m_toolBar;
     MainFrameAccess::ProjectSource m_previousProjectSource;
     MainFrameAccess::TreeRefresher m_previousTreeRefresher;
+    DependenciesDlg::ModalHandler m_previousDependenciesHandler;
 };
