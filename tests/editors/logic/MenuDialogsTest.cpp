@@ -108,7 +108,9 @@ TEST_F(MenuParentChangeTest, ASubMenuAndATopLevelMenuMoveUnderTheChosenParent)
     const auto moveUnder = [this](Menu& menu, Menu& parent)
     {
         MenuParentChange change(project, menu,
-                                [&parent](const Menu&) { return std::vector<Menu*>{&parent}; });
+                                [&parent](const Menu&) {
+                                    return ParentMenuEntries{{parent.GetName()}, {&parent}};
+                                });
         change.Load();
         change.SelectParent(0);
         return change.Apply();
