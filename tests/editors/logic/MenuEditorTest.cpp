@@ -1,0 +1,303 @@
+#include "editors/logic/MenuPages.h"
+#include "editors/logic/MenuParentChange.h"
+#include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
+#include "entities/DashBoard.h"
+#include "entities/DashBoardCellInfo.h"
+#include "entities/Designation.h"
+#include "entities/Grid.h"
+#include "entities/GridCell.h"
+#include "entities/Menu.h"
+#include "entities/Variable.h"
+#include "model/NameUtilities.h"
+#include "platform/core/ScriptedMessageBoxes.h"
+#include "tests/model/ModelBuilders.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace
+{
+// Answers the menu pages' dialogs from what the test set, recording each one.
+class ScriptedMenuHost : public MenuEditorHost
+{
+public:
+    bool AskChildMenuName(Menu& parent, CString& name) override
+    {
+        calls.push_back("child of " + parent.GetName());
+        name = childName;
+        return !childName.IsEmpty();
+    }
+    void AssignFile(Menu& menu) override
+    {
+        calls.push_back("assign file to " + menu.GetName());
+        if (fileToAssign != nullptr)
+            menu.SetAspFile(fileToAssign);
+    }
+    bool ChangeParent(Menu& menu) override
+    {
+        calls.push_back("parent of " + menu.GetName());
+        MenuParentChange change(*project, menu);
+        change.Load();
+        change.SelectParent(parentIndex);
+        return change.Apply();
+    }
+    Menu* SelectTopMenu() override { return topMenu; }
+    void MapParameters(AspFile&) override { calls.push_back("map"); }
+    void ShowStartPage() override { calls.push_back("start page"); }
+
+    ForgeonProject* project = nullptr;
+    CString childName;
+    AspFile* fileToAssign = nullptr;
+    int parentIndex = -1;
+    Menu* topMenu = nullptr;
+    std::vector<CString> calls;
+};
+
+// "BaseModule": "Masters" > "Orders" > "Lines" (opens the orders form's page), a top-level menu
+// without a name, a "Director" and a "Clerk" role, the form "orders" with one file of each kind.
+// "Sales": "Sales" > "Invoices". A third module without a name and without menus.
+class MenuEditorTest : public ::testing::Test
+{
+protected:
+    MenuEditorTest()
+    {
+        host.project = &Project();
+        masters = AddTop(Base(), "Masters");
+        orders = AddSub(*masters, "Orders");
+        lines = AddSub(*orders, "Lines");
+        unnamed = AddTop(Base(), "");
+        sales = NewModule("Sales", 2);
+        Project().AddModule(sales);
+        Project().AddModule(NewModule("", 3));
+        salesTop = AddTop(*sales, "Sales");
+        invoices = AddSub(*salesTop, "Invoices");
+        director = AddRole("Director");
+        clerk = AddRole("Clerk");
+        form = NewForm("orders", NewTable("orders"));
+        Base().AppendMasterTable(form->GetTable());
+        Base().Append(form);
+        for (int kind = 0; kind < 12; ++kind)
+            form->CreateAspFile(kind, AspFile::formOwner);
+        lines->SetAspFile(form->GetAspFileAt(0));
+    }
+
+    static Menu* AddTop(Module& module, const char* name)
+    {
+        Menu* menu = NewMenu(name);
+        module.Append(menu);
+        return menu;
+    }
+    static Menu* AddSub(Menu& parent, const char* name)
+    {
+        Menu* menu = NewMenu(name);
+        parent.AddSubMenu(menu);
+        return menu;
+    }
+    Designation* AddRole(const char* name)
+    {
+        auto* role = new Designation(TRUE);
+        role->SetName(name);
+        Base().Append(role);
+        return role;
+    }
+    ForgeonProject& Project() { return open.Project(); }
+    Module& Base() { return open.Base(); }
+
+    // One line per item: indent, text, image, data as a menu name, italics, checks, expansion.
+    static std::vector<std::string> Listing(const MenuTreeModel& tree)
+    {
+        std::vector<std::string> lines;
+        for (int item : tree.WalkAll())
+        {
+            const MenuTreeItem& each = tree.At(item);
+            std::string line;
+            for (int up = each.parent; up >= 0; up = tree.At(up).parent)
+                line += "  ";
+            line += std::string(each.text) + " " + std::to_string(each.image);
+            const Menu* menu = tree.FindMenu(each.data);
+            line += each.data == 0    ? " root"
+                    : menu != nullptr ? " #" + std::string(menu->GetName())
+                                      : " ?";
+            line += each.italic ? " italic" : "";
+            line += each.checked ? " ticked" : "";
+            line += each.expanded ? " open" : "";
+            line += item == tree.GetSelected() ? " selected" : "";
+            lines.push_back(line);
+        }
+        return lines;
+    }
+    static int ItemOf(const MenuTreeModel& tree, const Menu* menu)
+    {
+        for (int item : tree.WalkAll())
+            if (tree.At(item).parent >= 0 && tree.At(item).data == menu->GetId())
+                return item;
+        return -1;
+    }
+    static std::vector<CString> Names(const std::vector<Menu*>& menus)
+    {
+        std::vector<CString> names;
+        for (const Menu* menu : menus)
+            names.push_back(menu->GetName());
+        return names;
+    }
+
+    OpenBaseModuleProject open;
+    ScriptedMenuHost host;
+    Module* sales = nullptr;
+    Menu* masters = nullptr;
+    Menu* orders = nullptr;
+    Menu* lines = nullptr;
+    Menu* unnamed = nullptr;
+    Menu* salesTop = nullptr;
+    Menu* invoices = nullptr;
+    Designation* director = nullptr;
+    Designation* clerk = nullptr;
+    Form* form = nullptr;
+};
+} // namespace
+
+TEST_F(MenuEditorTest, TheFillerListsEveryModuleWithItsMenus)
+{
+    MenuTreeModel tree;
+    FillMenuTree(Project(), tree, nullptr);
+    EXPECT_EQ(Listing(tree), (std::vector<std::string>{
+                                 "BaseModule_Parent Menu 0 root",
+                                 "  Masters 0 #Masters",
+                                 "    Orders 1 #Orders",
+                                 "      Lines 1 #Lines italic",
+                                 "  Parent Menu 0 #",
+                                 "Sales_Parent Menu 0 root",
+                                 "  Sales 0 #Sales",
+                                 "    Invoices 1 #Invoices",
+                                 "Parent Menu 0 root",
+                             }));
+    FillMenuTree(Project(), tree, nullptr, {.italics = false});
+    EXPECT_EQ(Listing(tree)[3], "      Lines 1 #Lines");
+
+    tree.Select(ItemOf(tree, invoices));
+    EXPECT_EQ(GetSelectedMenu(tree), invoices);
+    tree.Select(tree.GetRoots()[1]);
+    EXPECT_EQ(GetSelectedMenu(tree), nullptr);
+    tree.Select(-1);
+    EXPECT_EQ(GetSelectedMenu(tree), nullptr);
+}
+
+TEST_F(MenuEditorTest, ARefillKeepsTheExpansionAndTheSelectionOfTheUpperTwoLevels)
+{
+    const struct
+    {
+        Menu* selected;
+        MenuTreeOptions options;
+        bool kept;
+    } cases[] = {
+        {masters, {}, true},
+        {orders, {}, true},
+        {invoices, {}, true},
+        {lines, {}, false},
+        {orders, {.keepSelection = false}, false},
+    };
+    for (const auto& each : cases)
+    {
+        MenuTreeModel tree;
+        FillMenuTree(Project(), tree, nullptr);
+        const Menu* selected = each.selected;
+        tree.Select(ItemOf(tree, selected));
+        tree.At(ItemOf(tree, orders)).expanded = true;
+        tree.At(tree.GetRoots()[1]).expanded = true;
+        FillMenuTree(Project(), tree, nullptr, each.options);
+        EXPECT_EQ(GetSelectedMenu(tree), each.kept ? selected : nullptr) << selected->GetName();
+        EXPECT_TRUE(tree.At(ItemOf(tree, orders)).expanded);
+        EXPECT_TRUE(tree.At(tree.GetRoots()[1]).expanded);
+        EXPECT_FALSE(tree.At(ItemOf(tree, masters)).expanded);
+    }
+
+    MenuTreeModel tree;
+    FillMenuTree(Project(), tree, invoices);
+    EXPECT_TRUE(tree.At(tree.GetRoots()[0]).expanded);
+    EXPECT_TRUE(tree.At(ItemOf(tree, invoices)).expanded);
+    EXPECT_FALSE(tree.At(ItemOf(tree, salesTop)).expanded);
+}
+
+TEST_F(MenuEditorTest, PageCombosListThePagesOfTheKindAndTheFilesButTheActionFiles)
+{
+    auto* report = NewPage<ApplicationReport>("orders_report");
+    Base().Append(report);
+    EXPECT_EQ(PageNames(&Base(), masterFormPage), std::vector<CString>{"orders"});
+    EXPECT_EQ(PageNames(&Base(), applicationReportPage), std::vector<CString>{"orders_report"});
+    for (int kind : {masterDetailPage, rdlcReportPage, dashBoardPage, loginPage})
+        EXPECT_TRUE(PageNames(&Base(), kind).empty()) << kind;
+    EXPECT_TRUE(PageNames(nullptr, masterFormPage).empty());
+    EXPECT_EQ(GetSelectedPage(&Base(), 0, masterFormPage), form);
+    EXPECT_EQ(GetSelectedPage(&Base(), 1, masterFormPage), nullptr);
+    EXPECT_EQ(GetSelectedPage(&Base(), 0, applicationReportPage), report);
+
+    std::vector<CString> expected;
+    for (int kind : {0, 1, 3, 5, 7})
+        expected.push_back(form->GetAspFileAt(kind)->GetRelativeUrl(FALSE, FALSE));
+    const std::vector<CString> urls = PageFileUrls(form);
+    EXPECT_EQ(urls, expected);
+    EXPECT_EQ(FindSelectedPageFile(form, urls, -1), form->GetAspFileAt(0));
+    EXPECT_EQ(FindSelectedPageFile(form, urls, 2), form->GetAspFileAt(3));
+    EXPECT_EQ(FindSelectedPageFile(form, urls, 5), nullptr);
+    EXPECT_EQ(FindSelectedPageFile(nullptr, urls, 0), nullptr);
+}
+
+TEST_F(MenuEditorTest, ParentCandidatesLeaveOutTheMenuItsSubtreeAndMenusWithAPageFile)
+{
+    Menu* reports = AddSub(*masters, "Reports");
+    const struct
+    {
+        Menu* menu;
+        std::vector<CString> texts;
+    } cases[] = {
+        {orders, {"Masters-Reports", "Masters", ""}},
+        {reports, {"Masters-Orders", "Masters", ""}},
+        {masters, {""}},
+        {lines, {"Masters-Orders", "Masters-Reports", "Masters", ""}},
+    };
+    for (const auto& each : cases)
+    {
+        const ParentMenuEntries entries = FillParentMenuCombo(Project(), *each.menu);
+        EXPECT_EQ(entries.texts, each.texts) << each.menu->GetName();
+        ASSERT_EQ(entries.menus.size(), each.texts.size());
+        for (std::size_t i = 0; i < entries.menus.size(); ++i)
+            EXPECT_EQ(entries.texts[i], ParentMenuText(*entries.menus[i]));
+    }
+    MenuParentChange change(Project(), *orders);
+    change.Load();
+    EXPECT_EQ(change.GetCandidateNames(), cases[0].texts);
+}
+
+TEST_F(MenuEditorTest, MenuNamesRefuseTheSpecialCharacters)
+{
+    const struct
+    {
+        const char* name;
+        bool accepted;
+        const char* message;
+    } cases[] = {
+        {"Order lines", true, ""},
+        {"Orders:All", true, ""},
+        {"Order_Lines", true, ""},
+        {"Caf\xc3\xa9", true, ""},
+        {"\x7f", true, ""},
+        {"Orders-All", false, "Special charater in menu name.Please check."},
+        {"Orders.All", false, "Special charater in menu name.Please check."},
+        {"Why?", false, "Special charater in menu name.Please check."},
+        {"a@b", false, "Special charater in menu name.Please check."},
+        {"[x]", false, "Special charater in menu name.Please check."},
+        {"{x}", false, "Special charater in menu name.Please check."},
+        {"", false, "Please enter valid menu name."},
+    };
+    for (const auto& each : cases)
+    {
+        ScriptedMessageBoxes boxes;
+        EXPECT_EQ(CheckChildMenuName(each.name), each.accepted) << each.name;
+        EXPECT_EQ(boxes.ShownTexts(), each.accepted ? std::vector<std::string>{}
+                                                    : std::vector<std::string>{each.message})
+            << each.name;
+    }
+}
