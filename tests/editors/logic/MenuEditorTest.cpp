@@ -301,3 +301,222 @@ TEST_F(MenuEditorTest, MenuNamesRefuseTheSpecialCharacters)
             << each.name;
     }
 }
+
+namespace
+{
+// The "Menus" page filled, with the item of a menu clicked.
+class MenuCreationTest : public MenuEditorTest
+{
+protected:
+    MenuCreationTest()
+    {
+        page.ResetSelection();
+        page.Refill();
+    }
+    void Click(const Menu* menu) { page.Click(ItemOf(page.Tree(), menu)); }
+    std::vector<bool> Enabled()
+    {
+        std::vector<bool> flags;
+        for (int id : {1096, 1040, 1041, 1769, 1770, 1773, 1023})
+            flags.push_back(page.Controls().IsEnabled(id));
+        return flags;
+    }
+
+    MenuCreation page{Project(), host};
+};
+} // namespace
+
+TEST_F(MenuCreationTest, AClickEnablesTheCommandsThatSuitTheMenu)
+{
+    const struct
+    {
+        const char* name;
+        int item;
+        std::vector<bool> enabled;
+        const char* fileText;
+        const char* parentText;
+    } cases[] = {
+        {"Masters", ItemOf(page.Tree(), masters), {1, 0, 0, 1, 1, 1, 1}, "", ""},
+        {"Lines", ItemOf(page.Tree(), lines), {1, 0, 1, 1, 0, 1, 1}, "", "Orders"},
+        {"Invoices", ItemOf(page.Tree(), invoices), {1, 1, 0, 1, 1, 1, 1}, "", ""},
+        {"Menu not selected.",
+         page.Tree().GetRoots()[0],
+         {0, 0, 0, 0, 0, 0, 0},
+         "File not assigned.",
+         ""},
+        {"Menu not selected.", -1, {0, 0, 0, 0, 0, 0, 0}, "File not assigned.", ""},
+    };
+    const CString linesUrl = lines->GetAspFile()->GetRelativeUrl(FALSE, FALSE);
+    for (const auto& each : cases)
+    {
+        page.Click(ItemOf(page.Tree(), invoices));
+        page.Click(each.item);
+        EXPECT_EQ(page.Controls().GetText(1096), each.name);
+        EXPECT_EQ(Enabled(), each.enabled) << each.name;
+        EXPECT_EQ(page.Controls().GetText(1159),
+                  CString(each.name) == "Lines" ? linesUrl : CString(each.fileText));
+        EXPECT_EQ(page.Controls().GetText(1160), each.parentText) << each.name;
+    }
+    // A root click after a menu click leaves nothing for "Update" to rename.
+    EXPECT_EQ(page.GetSelected(), nullptr);
+    page.Controls().SetText(1096, "Renamed");
+    page.Update();
+    EXPECT_EQ(page.Tree().At(page.Tree().GetRoots()[0]).text, "BaseModule_Parent Menu");
+    EXPECT_EQ(invoices->GetName(), "Invoices");
+}
+
+TEST_F(MenuCreationTest, UpdateRenamesTheMenuAndTheDashboardCellsThatLinkIt)
+{
+    auto* dashBoard = new DashBoard;
+    dashBoard->SetGrid(new Grid(1, 1));
+    auto* cell = new DashBoardCellInfo;
+    cell->SetCaption("Orders");
+    cell->SetMenu(orders);
+    dashBoard->GetGrid()->GetCellAt(0, 0)->SetCellData(cell, GridCell::kDashBoardCellInfo);
+    sales->Append(dashBoard);
+
+    const struct
+    {
+        const char* typed;
+        const char* name;
+        std::vector<std::string> messages;
+    } cases[] = {
+        {"Order list", "Order list", {}},
+        {"Order-list", "Order list", {"Special charater in menu name.Please check."}},
+        {"", "", {}},
+    };
+    for (const auto& each : cases)
+    {
+        ScriptedMessageBoxes boxes;
+        Click(orders);
+        page.Controls().SetText(1096, each.typed);
+        page.Update();
+        EXPECT_EQ(orders->GetName(), each.name) << each.typed;
+        EXPECT_EQ(cell->GetCaption(), each.name) << each.typed;
+        EXPECT_EQ(page.Tree().At(ItemOf(page.Tree(), orders)).text, each.name) << each.typed;
+        EXPECT_EQ(boxes.ShownTexts(), each.messages) << each.typed;
+        EXPECT_EQ(page.GetSelected(), nullptr);
+        EXPECT_EQ(page.Controls().GetText(1096), "Menu not selected.");
+    }
+}
+
+TEST_F(MenuCreationTest, AddSubMenuMapsTheNewLeafOnThePageFilesOfItsTopMenu)
+{
+    AspFile* shown = form->GetAspFileAt(1);
+    shown->SetTopMenu(salesTop);
+    salesTop->AddPageFile(shown);
+    shown->SyncMenuVariableMaps(TRUE);
+    ASSERT_NE(shown->FindTopMenuVariableMap(invoices), nullptr);
+
+    host.childName = "";
+    Click(salesTop);
+    page.AddSubMenu();
+    EXPECT_EQ(salesTop->GetSubMenus().size(), 1u);
+
+    host.childName = "Credit notes";
+    Click(salesTop);
+    page.AddSubMenu();
+    ASSERT_EQ(salesTop->GetSubMenus().size(), 2u);
+    Menu* added = salesTop->GetSubMenus()[1];
+    EXPECT_EQ(added->GetName(), "Credit notes");
+    EXPECT_NE(shown->FindTopMenuVariableMap(added), nullptr);
+    EXPECT_NE(shown->FindTopMenuVariableMap(invoices), nullptr);
+    EXPECT_TRUE(director->HasMenu(added));
+    EXPECT_FALSE(clerk->HasMenu(added));
+    const int item = ItemOf(page.Tree(), added);
+    ASSERT_GE(item, 0);
+    EXPECT_EQ(page.Tree().At(item).image, 1);
+    EXPECT_TRUE(page.Tree().At(ItemOf(page.Tree(), salesTop)).expanded);
+    EXPECT_EQ(host.calls, (std::vector<CString>{"child of Sales", "child of Sales"}));
+}
+
+TEST_F(MenuCreationTest, UpAndDownMoveOnlyMenusOfTheCurrentModule)
+{
+    Menu* reports = AddSub(*masters, "Reports");
+    page.Refill();
+    const struct
+    {
+        Menu* menu;
+        bool up;
+        std::vector<CString> masters;
+        std::vector<CString> base;
+    } cases[] = {
+        {reports, true, {"Reports", "Orders"}, {"Masters", ""}},
+        {reports, true, {"Reports", "Orders"}, {"Masters", ""}},
+        {reports, false, {"Orders", "Reports"}, {"Masters", ""}},
+        {masters, false, {"Orders", "Reports"}, {"", "Masters"}},
+        {masters, true, {"Orders", "Reports"}, {"Masters", ""}},
+        {invoices, true, {"Orders", "Reports"}, {"Masters", ""}},
+        {salesTop, false, {"Orders", "Reports"}, {"Masters", ""}},
+    };
+    for (const auto& each : cases)
+    {
+        page.Tree().Select(ItemOf(page.Tree(), each.menu));
+        page.Tree().At(0).text = "stale";
+        each.up ? page.Up() : page.Down();
+        EXPECT_EQ(Names(masters->GetSubMenus()), each.masters) << each.menu->GetName();
+        EXPECT_EQ(Names(Base().GetMenus()), each.base) << each.menu->GetName();
+        EXPECT_EQ(Names(salesTop->GetSubMenus()), std::vector<CString>{"Invoices"});
+        EXPECT_EQ(page.Tree().At(0).text, "BaseModule_Parent Menu");
+    }
+}
+
+TEST_F(MenuCreationTest, FilesAreAttachedAndRemovedAfterTheQuestion)
+{
+    host.fileToAssign = form->GetAspFileAt(3);
+    Click(invoices);
+    page.AttachFile();
+    EXPECT_EQ(invoices->GetAspFile(), host.fileToAssign);
+    EXPECT_EQ(page.Controls().GetText(1159), host.fileToAssign->GetRelativeUrl(FALSE, FALSE));
+    EXPECT_FALSE(page.Controls().IsEnabled(1770));
+
+    for (int answer : {IDNO, IDYES})
+    {
+        ScriptedMessageBoxes boxes{answer};
+        Click(invoices);
+        page.RemoveFile();
+        EXPECT_EQ(boxes.ShownTexts(),
+                  std::vector<std::string>{"Do you really want to remove the "
+                                           "assigned file for the selected menu?"});
+        EXPECT_EQ(invoices->GetAspFile(), answer == IDYES ? nullptr : host.fileToAssign);
+        EXPECT_EQ(host.fileToAssign->IsLinkedFrom(invoices), answer != IDYES);
+        EXPECT_EQ(page.Controls().GetText(1159),
+                  answer == IDYES ? CString("File not assigned.")
+                                  : host.fileToAssign->GetRelativeUrl(FALSE, FALSE));
+        EXPECT_EQ(page.Controls().IsEnabled(1770), answer == IDYES);
+    }
+}
+
+TEST_F(MenuCreationTest, ChangeParentAndDeleteRefillTheTree)
+{
+    // No parent chosen: the tree is not refilled.
+    Click(invoices);
+    page.Tree().At(0).text = "stale";
+    page.ChangeParent();
+    EXPECT_EQ(invoices->GetParent(), salesTop);
+    EXPECT_EQ(page.Tree().At(0).text, "stale");
+    EXPECT_EQ(page.GetSelected(), invoices);
+
+    Click(unnamed);
+    host.parentIndex = 1;
+    page.ChangeParent();
+    EXPECT_EQ(unnamed->GetParent(), masters);
+    EXPECT_EQ(Names(Base().GetMenus()), std::vector<CString>{"Masters"});
+    EXPECT_EQ(page.Tree().At(ItemOf(page.Tree(), unnamed)).parent, ItemOf(page.Tree(), masters));
+    EXPECT_TRUE(page.Tree().At(page.Tree().GetRoots()[0]).expanded);
+
+    for (int answer : {IDNO, IDYES})
+    {
+        ScriptedMessageBoxes boxes{answer};
+        Click(orders);
+        page.Delete();
+        EXPECT_EQ(boxes.ShownTexts(),
+                  std::vector<std::string>{"Do you really want to delete menu?"});
+        const std::vector<CString> left =
+            answer == IDYES ? std::vector<CString>{""} : std::vector<CString>{"Orders", ""};
+        EXPECT_EQ(Names(masters->GetSubMenus()), left);
+    }
+    EXPECT_EQ(page.Tree().GetCount(), 7);
+    EXPECT_TRUE(form->GetAspFileAt(0)->GetLinkingItems().empty());
+    EXPECT_EQ(page.GetSelected(), nullptr);
+}
