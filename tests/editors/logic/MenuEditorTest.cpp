@@ -520,3 +520,159 @@ TEST_F(MenuCreationTest, ChangeParentAndDeleteRefillTheTree)
     EXPECT_TRUE(form->GetAspFileAt(0)->GetLinkingItems().empty());
     EXPECT_EQ(page.GetSelected(), nullptr);
 }
+
+namespace
+{
+// The "Role wise Menus" page after a refresh with "Director" chosen.
+class MenuDesignationTest : public MenuEditorTest
+{
+protected:
+    MenuDesignationTest()
+    {
+        page.Refill();
+        page.ReloadRoles();
+    }
+    void Tick(const std::vector<Menu*>& menus)
+    {
+        for (Menu* menu : menus)
+            page.Tree().At(ItemOf(page.Tree(), menu)).checked = true;
+    }
+    std::vector<CString> RowTexts()
+    {
+        std::vector<CString> texts;
+        for (const ListRow& row : page.Rows())
+            texts.push_back(row.cells.at(1));
+        return texts;
+    }
+    std::vector<CString> Ticked()
+    {
+        std::vector<CString> names;
+        for (int item : page.Tree().WalkAll())
+            if (page.Tree().At(item).checked)
+                names.push_back(page.Tree().At(item).text);
+        return names;
+    }
+
+    MenuDesignation page{Project()};
+};
+} // namespace
+
+TEST_F(MenuDesignationTest, AssignGivesTheTickedMenusOfEveryModuleWithTheirAncestorsOnce)
+{
+    EXPECT_EQ(page.Controls().GetItems(1094), (std::vector<CString>{"Director", "Clerk"}));
+    EXPECT_EQ(page.Controls().GetItems(1095), (std::vector<CString>{"Director", "Clerk"}));
+    EXPECT_EQ(page.GetRole(), director);
+
+    Tick({lines, orders, invoices});
+    page.Assign();
+    EXPECT_EQ(Names(director->GetMenus()),
+              (std::vector<CString>{"Orders", "Masters", "Lines", "Invoices", "Sales"}));
+    EXPECT_EQ(RowTexts(),
+              (std::vector<CString>{"Masters__Orders", "Masters", "Masters_Orders__Lines",
+                                    "Sales__Invoices", "Sales"}));
+    EXPECT_EQ(page.GetSelectedRow(), 4);
+
+    // The ticks shown for the role cover every module, so ">" right away keeps them all.
+    page.ChooseRole(1);
+    page.ChooseRole(0);
+    EXPECT_EQ(Ticked(), (std::vector<CString>{"Masters", "Orders", "Lines", "Sales", "Invoices"}));
+    page.Assign();
+    EXPECT_EQ(director->GetMenus().size(), 5u);
+
+    for (int item : page.Tree().WalkAll())
+        page.Tree().At(item).checked = false;
+    page.Assign();
+    EXPECT_TRUE(director->GetMenus().empty());
+    EXPECT_TRUE(RowTexts().empty());
+    EXPECT_TRUE(orders->GetRoles().empty());
+
+    page.ChooseRole(-1);
+    ScriptedMessageBoxes boxes;
+    page.Assign();
+    EXPECT_EQ(boxes.ShownTexts(), std::vector<std::string>{"Select Role."});
+}
+
+TEST_F(MenuDesignationTest, SelectAllAndDeselectAllLeaveTheFirstRootAlone)
+{
+    const struct
+    {
+        bool select;
+        int answer;
+        const char* question;
+        std::size_t ticked;
+    } cases[] = {
+        {true, IDCANCEL, "Do you want to select all?", 0},
+        {true, IDOK, "Do you want to select all?", 8},
+        {false, IDCANCEL, "Do you want to de-select all?", 8},
+        {false, IDOK, "Do you want to de-select all?", 0},
+    };
+    page.Tree().At(0).checked = false;
+    for (const auto& each : cases)
+    {
+        ScriptedMessageBoxes boxes{each.answer};
+        each.select ? page.SelectAll() : page.DeselectAll();
+        EXPECT_EQ(boxes.ShownTexts(), std::vector<std::string>{each.question});
+        EXPECT_EQ(Ticked().size(), each.ticked) << each.question << each.answer;
+        EXPECT_FALSE(page.Tree().At(0).checked);
+    }
+    page.Tree().At(0).checked = true;
+    ScriptedMessageBoxes boxes{IDOK};
+    page.DeselectAll();
+    EXPECT_TRUE(page.Tree().At(0).checked);
+    for (int item : page.Tree().WalkAll())
+        EXPECT_TRUE(page.Tree().At(item).expanded);
+}
+
+TEST_F(MenuDesignationTest, CopyAddsWhatTheDestinationLacksAndRemovalsAskFirst)
+{
+    director->AddMenu(masters);
+    director->AddMenu(orders);
+    clerk->AddMenu(invoices);
+    clerk->AddMenu(masters);
+
+    const struct
+    {
+        int source, destination, answer;
+        std::vector<std::string> questions;
+        std::vector<CString> clerkMenus;
+    } cases[] = {
+        {0, 0, IDOK, {}, {"Invoices", "Masters"}},
+        {0, 1, IDCANCEL, {"Do you want to copy all menus?"}, {"Invoices", "Masters"}},
+        {0, 1, IDOK, {"Do you want to copy all menus?"}, {"Invoices", "Masters", "Orders"}},
+        {1, -1, IDOK, {}, {"Invoices", "Masters", "Orders"}},
+    };
+    for (const auto& each : cases)
+    {
+        ScriptedMessageBoxes boxes{each.answer};
+        page.ChooseRole(each.source);
+        page.ChooseDestination(each.destination);
+        page.Copy();
+        EXPECT_EQ(boxes.ShownTexts(), each.questions);
+        EXPECT_EQ(Names(clerk->GetMenus()), each.clerkMenus);
+        EXPECT_EQ(page.Controls().GetSelection(1095), -1);
+    }
+    EXPECT_EQ(Names(director->GetMenus()), (std::vector<CString>{"Masters", "Orders"}));
+
+    page.ChooseRole(1);
+    for (int answer : {IDCANCEL, IDOK})
+    {
+        ScriptedMessageBoxes boxes{answer};
+        page.SelectRow(1);
+        page.Unassign();
+        EXPECT_EQ(boxes.ShownTexts(),
+                  std::vector<std::string>{"Do you want to remove menu for role?"});
+    }
+    EXPECT_EQ(Names(clerk->GetMenus()), (std::vector<CString>{"Invoices", "Orders"}));
+    EXPECT_EQ(RowTexts(), (std::vector<CString>{"Sales__Invoices", "Masters__Orders"}));
+    EXPECT_EQ(Ticked(), (std::vector<CString>{"Orders", "Invoices"}));
+
+    for (int answer : {IDCANCEL, IDOK})
+    {
+        ScriptedMessageBoxes boxes{answer};
+        page.RemoveAll();
+        EXPECT_EQ(boxes.ShownTexts(), std::vector<std::string>{"Do you want to remove all menus?"});
+        EXPECT_EQ(clerk->GetMenus().empty(), answer == IDOK);
+    }
+    EXPECT_TRUE(RowTexts().empty());
+    EXPECT_TRUE(Ticked().empty());
+}
