@@ -38,9 +38,16 @@ int PageFileChoice::SelectedKind() const
                : -1;
 }
 
+void PageFileChoice::EnableForType(bool typeSelected)
+{
+    for (int id : {int(IDC_MODULE), int(IDC_PAGE), m_fileCombo})
+        m_controls.Enable(id, typeSelected);
+}
+
 void PageFileChoice::ChooseType(int index)
 {
     m_controls.Select(IDC_FILE_TYPE, index);
+    EnableForType(index >= 0);
     m_controls.SetItems(IDC_PAGE, PageNames(GetModule(), SelectedKind()));
     m_controls.SetItems(m_fileCombo, {});
 }
@@ -115,6 +122,11 @@ void MenuInterfaceFiles::EnablePicking(bool enabled)
     for (int id : {int(IDC_MODULE), int(IDC_PAGE), int(IDC_FILE), int(IDC_SELECT_FILE),
                    int(IDC_FILE_NAME), int(IDC_REMOVE)})
         Controls().Enable(id, enabled);
+}
+
+void MenuInterfaceFiles::EnableForType(bool)
+{
+    EnablePicking(true);
 }
 
 void MenuInterfaceFiles::Reset()

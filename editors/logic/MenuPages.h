@@ -51,6 +51,9 @@ public:
 
     // The kind codes of the file-type entries and the page-file combo's id.
     PageFileChoice(const ForgeonProject& project, std::vector<int> kinds, int fileComboId);
+    virtual ~PageFileChoice() = default;
+    PageFileChoice(const PageFileChoice&) = delete;
+    PageFileChoice& operator=(const PageFileChoice&) = delete;
 
     // The module names with the current module selected.
     Module* LoadModules();
@@ -66,6 +69,10 @@ public:
     ControlStates& Controls() { return m_controls; }
     const ControlStates& Controls() const { return m_controls; }
     Module* GetModule() const;
+
+protected:
+    // On a type or module change: the module, page and page-file combos follow the type.
+    virtual void EnableForType(bool typeSelected);
 
 private:
     int SelectedKind() const;
@@ -218,6 +225,9 @@ public:
 
     MenuTreeModel& Tree() { return m_tree; }
     AspFile* GetFile() const { return m_file; }
+
+protected:
+    void EnableForType(bool typeSelected) override;
 
 private:
     void ShowFile();

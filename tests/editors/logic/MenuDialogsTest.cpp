@@ -99,7 +99,10 @@ TEST_F(MenuParentChangeTest, TheCandidatesAreTheModulesMenusButTheMenuAndItsSubT
     MenuParentChange change(project, *orders);
     EXPECT_EQ(change.GetCaption(), "Set Parent for Orders");
     change.Load();
-    EXPECT_EQ(change.GetCandidateNames(), candidates);
+    std::vector<CString> texts;
+    for (const Menu* candidate : ParentMenuCandidates(Base(), *orders))
+        texts.push_back(ParentMenuText(*candidate));
+    EXPECT_EQ(change.GetCandidateNames(), texts);
     EXPECT_EQ(change.GetSelectedParent(), -1);
 }
 

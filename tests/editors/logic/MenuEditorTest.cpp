@@ -676,3 +676,238 @@ TEST_F(MenuDesignationTest, CopyAddsWhatTheDestinationLacksAndRemovalsAskFirst)
     EXPECT_TRUE(RowTexts().empty());
     EXPECT_TRUE(Ticked().empty());
 }
+
+namespace
+{
+// The "Menus on Files" page reset, the orders form's second file picked.
+class MenuInterfaceFilesTest : public MenuEditorTest
+{
+protected:
+    MenuInterfaceFilesTest()
+    {
+        for (auto [name, kind] : {std::pair{"order_id", Variable::pageKind},
+                                  std::pair{"mode", Variable::parameterKind}})
+        {
+            auto* variable = new Variable;
+            variable->SetName(name);
+            variable->SetKind(kind);
+            form->AddFieldVariableMap(new FieldVariableMap{nullptr, variable});
+        }
+        page.Reset();
+        page.ChooseType(0);
+        page.ChoosePage(0);
+        page.ChooseFile(1);
+    }
+    std::vector<bool> Enabled()
+    {
+        std::vector<bool> flags;
+        for (int id : {1015, 1245, 1247, 1261, 1262, 1253, 1267, 1663})
+            flags.push_back(page.Controls().IsEnabled(id));
+        return flags;
+    }
+    AspFile* Picked() { return form->GetAspFileAt(1); }
+
+    MenuInterfaceFiles page{Project(), host};
+};
+} // namespace
+
+TEST_F(MenuInterfaceFilesTest, SelectFileAssignAndRemoveSetTheTopMenu)
+{
+    EXPECT_EQ(page.Controls().GetItems(1481).size(), 5u);
+    EXPECT_EQ(page.Controls().GetItems(1015), (std::vector<CString>{"BaseModule", "Sales", ""}));
+    EXPECT_EQ(page.Controls().GetSelection(1015), 0);
+    EXPECT_EQ(page.Controls().GetItems(1245), std::vector<CString>{"orders"});
+    EXPECT_EQ(page.Controls().GetItems(1247).size(), 5u);
+
+    const CString url = Picked()->GetRelativeUrl(FALSE, FALSE);
+    const struct
+    {
+        const char* step;
+        Menu* chosen;
+        int answer;
+        Menu* top;
+        std::vector<bool> enabled;
+        const char* topText;
+    } cases[] = {
+        {"select", nullptr, 0, nullptr, {1, 1, 1, 1, 1, 1, 0, 0}, ""},
+        {"assign", nullptr, 0, nullptr, {1, 1, 1, 1, 1, 1, 0, 0}, ""},
+        {"assign", masters, 0, masters, {1, 1, 1, 1, 1, 0, 1, 1}, "Masters"},
+        {"remove", nullptr, IDNO, masters, {1, 1, 1, 1, 1, 0, 1, 1}, "Masters"},
+        {"remove", nullptr, IDYES, nullptr, {1, 1, 1, 1, 1, 1, 0, 0}, ""},
+    };
+    for (const auto& each : cases)
+    {
+        ScriptedMessageBoxes boxes{each.answer};
+        host.topMenu = each.chosen;
+        const std::string step = each.step;
+        if (step == "select")
+            page.SelectFile();
+        else if (step == "assign")
+            page.Assign();
+        else
+            page.Remove();
+        EXPECT_EQ(page.GetFile(), Picked());
+        EXPECT_EQ(Picked()->GetTopMenu(), each.top) << step;
+        EXPECT_EQ(masters->HasAspFile(Picked()), each.top != nullptr) << step;
+        EXPECT_EQ(Picked()->FindTopMenuVariableMap(lines) != nullptr, each.top != nullptr) << step;
+        EXPECT_EQ(Enabled(), each.enabled) << step;
+        EXPECT_EQ(page.Controls().GetText(1778), each.topText) << step;
+        EXPECT_EQ(page.Controls().GetText(1262), url);
+        EXPECT_EQ(boxes.ShownTexts().size(), each.answer != 0 ? 1u : 0u);
+    }
+
+    page.MapParameters();
+    EXPECT_EQ(host.calls, std::vector<CString>{"map"});
+    page.Reset();
+    EXPECT_EQ(page.GetFile(), Picked());
+    EXPECT_EQ(Enabled(), (std::vector<bool>{0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(page.Controls().GetText(1262), "");
+    EXPECT_EQ(page.Controls().GetSelection(1481), -1);
+
+    // A page file that no entry names leaves the page as it was.
+    page.ChooseType(1);
+    page.SelectFile();
+    EXPECT_EQ(page.Controls().GetText(1262), "");
+}
+
+TEST_F(MenuInterfaceFilesTest, SelectMenuRefusesALeafWithAPageFile)
+{
+    TopMenuChoice choice(Project());
+    const struct
+    {
+        Menu* clicked;
+        Menu* chosen;
+        std::vector<std::string> messages;
+        const char* name;
+    } cases[] = {
+        {orders, orders, {}, "Orders"},
+        {lines, nullptr, {"Can not select leaf menu"}, "Orders"},
+        {salesTop, salesTop, {}, "Sales"},
+    };
+    for (const auto& each : cases)
+    {
+        ScriptedMessageBoxes boxes;
+        choice.Tree().Select(ItemOf(choice.Tree(), each.clicked));
+        choice.Select();
+        EXPECT_EQ(choice.GetChosen(), each.chosen);
+        EXPECT_EQ(boxes.ShownTexts(), each.messages);
+        EXPECT_EQ(choice.Controls().GetText(1096), each.name);
+    }
+}
+
+TEST_F(MenuInterfaceFilesTest, ParametersArePairedAndUnpairedPerLeaf)
+{
+    host.topMenu = masters;
+    page.SelectFile();
+    page.Assign();
+
+    MenuParameterMapping mapping(*Picked(), true);
+    mapping.Load();
+    const CString fileName = Picked()->GetFileName(FALSE);
+    EXPECT_EQ(mapping.GetTitle(), "Map menu paramaters for " + fileName);
+    EXPECT_EQ(mapping.Controls().GetText(1263), fileName + " Variables");
+    EXPECT_EQ(mapping.Controls().GetItems(1248), std::vector<CString>{"Lines"});
+    EXPECT_EQ(mapping.Controls().GetItems(1246), (std::vector<CString>{"order_id", "mode"}));
+    mapping.Controls().Select(1248, 0);
+    mapping.SelectMenu();
+    EXPECT_EQ(mapping.Controls().GetText(1749), form->GetAspFileAt(0)->GetFileName(FALSE));
+
+    const auto cells = [&mapping]
+    {
+        std::vector<std::vector<CString>> rows;
+        for (const ListRow& row : mapping.Rows())
+            rows.push_back(row.cells);
+        return rows;
+    };
+    EXPECT_EQ(cells(), (std::vector<std::vector<CString>>{{"order_id", ""}}));
+    for (int variable : {1, 0})
+    {
+        mapping.SelectRow(0);
+        mapping.Controls().Select(1246, variable);
+        mapping.Map();
+        EXPECT_EQ(mapping.Controls().GetSelection(1246), -1);
+    }
+    const MenuVariableMap* map = Picked()->FindTopMenuVariableMap(lines);
+    ASSERT_EQ(map->m_variablePairs.size(), 2u);
+    EXPECT_EQ(map->m_variablePairs[0].second->GetFieldName(), "mode");
+    EXPECT_EQ(cells(), (std::vector<std::vector<CString>>{{"order_id", "order_id"}}));
+
+    ScriptedMessageBoxes boxes{IDYES};
+    mapping.SelectRow(0);
+    mapping.Unmap();
+    EXPECT_EQ(boxes.ShownTexts(), std::vector<std::string>{"Do you want to remove the mapping?"});
+    ASSERT_EQ(map->m_variablePairs.size(), 1u);
+    EXPECT_EQ(map->m_variablePairs[0].second->GetFieldName(), "order_id");
+    EXPECT_EQ(cells(), (std::vector<std::vector<CString>>{{"order_id", "order_id"}}));
+
+    // Removing the top menu deletes the maps with their pairs.
+    ScriptedMessageBoxes yes{IDYES};
+    page.Remove();
+    EXPECT_TRUE(Picked()->GetTopMenuVariableMaps().empty());
+
+    // A menu whose leaves open no page file lists nothing.
+    host.topMenu = salesTop;
+    page.Assign();
+    MenuParameterMapping empty(*Picked(), true);
+    ScriptedMessageBoxes message;
+    empty.Load();
+    EXPECT_EQ(message.ShownTexts(),
+              std::vector<std::string>{"None of the menus have assigned file."});
+    EXPECT_TRUE(empty.Controls().GetItems(1248).empty());
+}
+
+TEST_F(MenuEditorTest, AssignFileToMenuGivesTheChosenFileOrNothing)
+{
+    const struct
+    {
+        int type, page, file;
+        const AspFile* expected;
+        bool combosEnabled;
+    } cases[] = {
+        {-1, -1, -1, nullptr, false},
+        {1, 0, 0, nullptr, true},
+        {0, -1, -1, nullptr, true},
+        {0, 0, 1, form->GetAspFileAt(1), true},
+        {0, 0, -1, form->GetAspFileAt(0), true},
+    };
+    for (const auto& each : cases)
+    {
+        invoices->SetAspFile(nullptr);
+        MenuFileAssignment dialog(Project(), *invoices);
+        EXPECT_EQ(dialog.Controls().GetItems(1481).back(), "LoginPage");
+        EXPECT_EQ(dialog.LoadModules(), &Base());
+        dialog.ChooseType(each.type);
+        dialog.ChoosePage(each.page);
+        if (each.file >= 0)
+            dialog.ChooseFile(each.file);
+        dialog.Ok();
+        EXPECT_EQ(invoices->GetAspFile(), each.expected) << each.type << each.page << each.file;
+        for (int id : {1015, 1245, 1246})
+            EXPECT_EQ(dialog.Controls().IsEnabled(id), each.combosEnabled) << each.type << id;
+    }
+}
+
+TEST_F(MenuEditorTest, TheEditorRefreshesItsPagesOnLoadAndOnTabChanges)
+{
+    MenuEditor editor(Project(), host);
+    editor.LoadMenu(orders);
+    EXPECT_EQ(editor.GetCurrentPage(), MenuEditor::menusPage);
+    EXPECT_TRUE(editor.Menus().Tree().At(ItemOf(editor.Menus().Tree(), orders)).expanded);
+    EXPECT_EQ(editor.Roles().GetRole(), director);
+    EXPECT_EQ(editor.Files().Controls().GetItems(1015).size(), 3u);
+
+    director->AddMenu(invoices);
+    editor.OnPageSelected(MenuEditor::rolesPage);
+    const MenuTreeModel& roles = editor.Roles().Tree();
+    EXPECT_TRUE(roles.At(ItemOf(roles, invoices)).checked);
+    EXPECT_EQ(editor.Roles().Rows().size(), 1u);
+
+    masters->SetName("Masters and more");
+    editor.OnPageSelected(MenuEditor::filesPage);
+    EXPECT_EQ(editor.Files().Tree().At(ItemOf(editor.Files().Tree(), masters)).text,
+              "Masters and more");
+    editor.OnPageSelected(MenuEditor::menusPage);
+    EXPECT_EQ(editor.Menus().Tree().At(ItemOf(editor.Menus().Tree(), masters)).text,
+              "Masters and more");
+    EXPECT_EQ(editor.Menus().Controls().GetText(1096), "Menu not selected.");
+}
