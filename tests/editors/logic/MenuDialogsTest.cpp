@@ -4,6 +4,7 @@
 #include "entities/Menu.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "tests/editors/logic/MenuNames.h"
 #include "tests/model/ModelBuilders.h"
 
 #include <gtest/gtest.h>
@@ -70,13 +71,6 @@ protected:
     }
 
     Module& Base() { return *project.GetBaseModule(); }
-    static std::vector<CString> Names(const std::vector<Menu*>& menus)
-    {
-        std::vector<CString> names;
-        for (const Menu* menu : menus)
-            names.push_back(menu->GetName());
-        return names;
-    }
 
     ForgeonProject project;
     ScopedOpenProject open{&project};

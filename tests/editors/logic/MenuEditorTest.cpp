@@ -11,6 +11,7 @@
 #include "entities/Variable.h"
 #include "model/NameUtilities.h"
 #include "platform/core/ScriptedMessageBoxes.h"
+#include "tests/editors/logic/MenuNames.h"
 #include "tests/model/ModelBuilders.h"
 
 #include <gtest/gtest.h>
@@ -135,13 +136,6 @@ protected:
             if (tree.At(item).parent >= 0 && tree.At(item).data == menu->GetId())
                 return item;
         return -1;
-    }
-    static std::vector<CString> Names(const std::vector<Menu*>& menus)
-    {
-        std::vector<CString> names;
-        for (const Menu* menu : menus)
-            names.push_back(menu->GetName());
-        return names;
     }
 
     OpenBaseModuleProject open;
