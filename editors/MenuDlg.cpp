@@ -49,11 +49,11 @@ const DialogTemplateRegistration menuTemplates{
     {IDD_MENU_CREATION,
      "",
      {
-         {0, ControlKind::GroupBox, "Menu Tree"},
+         {0, ControlKind::Static, "Menu Tree"},
          {IDC_TREE, ControlKind::TreeCtrl, "", false, false, 320, 360},
          {C::IDC_UP, ControlKind::PushButton, "Up"},
          {C::IDC_DOWN, ControlKind::PushButton, "Down"},
-         {0, ControlKind::GroupBox, "Menu properties"},
+         {0, ControlKind::Static, "Menu properties"},
          {0, ControlKind::Static, "Selected Menu Name"},
          {C::IDC_NAME, ControlKind::Edit, ""},
          {C::IDC_ATTACH, ControlKind::PushButton, "Attach File To Menu"},
@@ -79,11 +79,11 @@ const DialogTemplateRegistration menuTemplates{
          {R::IDC_DESTINATION, ControlKind::ComboBox, ""},
          {IDC_ROLE_COPY, ControlKind::PushButton, "Copy"},
          {IDC_ROLE_MODULE, ControlKind::ComboBox, "", /*hidden=*/true},
-         {0, ControlKind::GroupBox, "Select Menus"},
+         {0, ControlKind::Static, "Select Menus"},
          {IDC_TREE, ControlKind::TreeCtrl, "", false, false, 300, 320},
          {IDC_ROLE_ASSIGN, ControlKind::PushButton, ">"},
          {IDC_ROLE_UNASSIGN, ControlKind::PushButton, "<"},
-         {0, ControlKind::GroupBox, "List of assigned menus"},
+         {0, ControlKind::Static, "List of assigned menus"},
          {IDC_ROLE_LIST, ControlKind::ListCtrl, "", false, false, 300, 320},
          {IDC_ROLE_SELECT_ALL, ControlKind::PushButton, "Select All"},
          {IDC_ROLE_DESELECT_ALL, ControlKind::PushButton, "DeSelect All"},
@@ -106,7 +106,7 @@ const DialogTemplateRegistration menuTemplates{
          {F::IDC_SELECT_FILE, ControlKind::PushButton, "Select File"},
          {0, ControlKind::Static, "File Name"},
          {F::IDC_FILE_NAME, ControlKind::Static, "File not selected"},
-         {0, ControlKind::GroupBox, "Top menu"},
+         {0, ControlKind::Static, "Top menu"},
          {0, ControlKind::Static, "Name"},
          {F::IDC_TOP_MENU, ControlKind::Static, "Top Menu not assigned"},
          {F::IDC_ASSIGN, ControlKind::PushButton, "Assign"},
@@ -492,7 +492,8 @@ void MenuTreeView::Show(TreeControl& tree, const MenuTreeModel& model)
     for (int item = 0; item < model.GetCount(); ++item)
     {
         const MenuTreeItem& each = model.At(item);
-        tree.SetCheck(HandleOf(item), each.checked ? TRUE : FALSE);
+        if (each.checked != (tree.GetCheck(HandleOf(item)) != FALSE))
+            tree.SetCheck(HandleOf(item), each.checked ? TRUE : FALSE);
         if (each.expanded != (tree.IsExpanded(HandleOf(item)) != FALSE))
             tree.Expand(HandleOf(item), each.expanded ? TVE_EXPAND : TVE_COLLAPSE);
     }
