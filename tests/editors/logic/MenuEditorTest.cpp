@@ -12,6 +12,7 @@
 #include "model/NameUtilities.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/editors/logic/MenuNames.h"
+#include "tests/editors/logic/ScriptedMenuHost.h"
 #include "tests/model/ModelBuilders.h"
 
 #include <gtest/gtest.h>
@@ -21,42 +22,6 @@
 
 namespace
 {
-// Answers the menu pages' dialogs from what the test set, recording each one.
-class ScriptedMenuHost : public MenuEditorHost
-{
-public:
-    bool AskChildMenuName(Menu& parent, CString& name) override
-    {
-        calls.push_back("child of " + parent.GetName());
-        name = childName;
-        return !childName.IsEmpty();
-    }
-    void AssignFile(Menu& menu) override
-    {
-        calls.push_back("assign file to " + menu.GetName());
-        if (fileToAssign != nullptr)
-            menu.SetAspFile(fileToAssign);
-    }
-    bool ChangeParent(Menu& menu) override
-    {
-        calls.push_back("parent of " + menu.GetName());
-        MenuParentChange change(*project, menu);
-        change.Load();
-        change.SelectParent(parentIndex);
-        return change.Apply();
-    }
-    Menu* SelectTopMenu() override { return topMenu; }
-    void MapParameters(AspFile&) override { calls.push_back("map"); }
-    void ShowStartPage() override { calls.push_back("start page"); }
-
-    ForgeonProject* project = nullptr;
-    CString childName;
-    AspFile* fileToAssign = nullptr;
-    int parentIndex = -1;
-    Menu* topMenu = nullptr;
-    std::vector<CString> calls;
-};
-
 // "BaseModule": "Masters" > "Orders" > "Lines" (opens the orders form's page), a top-level menu
 // without a name, a "Director" and a "Clerk" role, the form "orders" with one file of each kind.
 // "Sales": "Sales" > "Invoices". A third module without a name and without menus.
