@@ -361,7 +361,7 @@ public:
         {
             m_treeView.Show(m_tree, editor->Roles().Tree());
             m_states.Show(editor->Roles().Controls());
-            ShowListRows(m_list, editor->Roles().Rows());
+            ShowRows(editor->Roles().Rows());
             if (editor->Roles().GetSelectedRow() >= 0)
                 m_list.SetItemState(editor->Roles().GetSelectedRow(), LVIS_SELECTED, LVIS_SELECTED);
         }
@@ -393,7 +393,20 @@ private:
             editor->Roles().SelectRow(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
     }
 
+    // Only rows that differ from those shown go out to the list.
+    void ShowRows(const std::vector<ListRow>& rows)
+    {
+        std::vector<std::vector<CString>> cells;
+        for (const ListRow& row : rows)
+            cells.push_back(row.cells);
+        if (cells == m_shownCells)
+            return;
+        ShowListRows(m_list, rows);
+        m_shownCells = std::move(cells);
+    }
+
     CCellListCtrl m_list;
+    std::vector<std::vector<CString>> m_shownCells;
 };
 
 class MenuInterfacePage : public MenuPage
@@ -453,20 +466,33 @@ private:
     }
 };
 
-bool SameItem(const MenuTreeItem& left, const MenuTreeItem& right)
+// The same place, picture and font; the text may differ.
+bool SameShape(const MenuTreeItem& left, const MenuTreeItem& right)
 {
-    return left.text == right.text && left.image == right.image && left.data == right.data &&
-           left.italic == right.italic && left.parent == right.parent;
+    return left.image == right.image && left.data == right.data && left.italic == right.italic &&
+           left.parent == right.parent;
 }
 } // namespace
 
 void MenuTreeView::Show(TreeControl& tree, const MenuTreeModel& model)
 {
-    bool same = static_cast<int>(m_handles.size()) == model.GetCount() &&
-                tree.GetCount() == static_cast<UINT>(model.GetCount());
+    bool same = static_cast<int>(m_handles.size()) == model.GetCount();
     for (int item = 0; same && item < model.GetCount(); ++item)
-        same = SameItem(m_shown[static_cast<std::size_t>(item)], model.At(item));
-    if (!same)
+        same = SameShape(m_shown[static_cast<std::size_t>(item)], model.At(item));
+    if (same)
+    {
+        // Renamed items take their new text in place.
+        for (int item = 0; item < model.GetCount(); ++item)
+        {
+            CString& text = m_shown[static_cast<std::size_t>(item)].text;
+            if (text != model.At(item).text)
+            {
+                text = model.At(item).text;
+                tree.SetItemText(HandleOf(item), text);
+            }
+        }
+    }
+    else
     {
         tree.DeleteAllItems();
         m_handles.clear();
@@ -487,27 +513,37 @@ void MenuTreeView::Show(TreeControl& tree, const MenuTreeModel& model)
             }
             m_handles.push_back(handle);
             m_shown.push_back(each);
+            m_shown.back().checked = false;
+            m_shown.back().expanded = false;
         }
     }
+    // The ticks and expansion shown are known since the last Show or Read: only changes go out.
     for (int item = 0; item < model.GetCount(); ++item)
     {
         const MenuTreeItem& each = model.At(item);
-        if (each.checked != (tree.GetCheck(HandleOf(item)) != FALSE))
+        MenuTreeItem& shown = m_shown[static_cast<std::size_t>(item)];
+        if (each.checked != shown.checked)
             tree.SetCheck(HandleOf(item), each.checked ? TRUE : FALSE);
-        if (each.expanded != (tree.IsExpanded(HandleOf(item)) != FALSE))
+        if (each.expanded != shown.expanded)
             tree.Expand(HandleOf(item), each.expanded ? TVE_EXPAND : TVE_COLLAPSE);
+        shown.checked = each.checked;
+        shown.expanded = each.expanded;
     }
-    tree.SelectItem(HandleOf(model.GetSelected()));
+    if (IndexOf(tree.GetSelectedItem()) != model.GetSelected())
+        tree.SelectItem(HandleOf(model.GetSelected()));
 }
 
-void MenuTreeView::Read(const TreeControl& tree, MenuTreeModel& model) const
+void MenuTreeView::Read(const TreeControl& tree, MenuTreeModel& model)
 {
     if (static_cast<int>(m_handles.size()) != model.GetCount())
         return;
     for (int item = 0; item < model.GetCount(); ++item)
     {
-        model.At(item).checked = tree.GetCheck(HandleOf(item)) != FALSE;
-        model.At(item).expanded = tree.IsExpanded(HandleOf(item)) != FALSE;
+        MenuTreeItem& shown = m_shown[static_cast<std::size_t>(item)];
+        shown.checked = tree.GetCheck(HandleOf(item)) != FALSE;
+        shown.expanded = tree.IsExpanded(HandleOf(item)) != FALSE;
+        model.At(item).checked = shown.checked;
+        model.At(item).expanded = shown.expanded;
     }
     model.Select(IndexOf(tree.GetSelectedItem()));
 }

@@ -19,7 +19,7 @@ class MenuTreeView
 {
 public:
     void Show(TreeControl& tree, const MenuTreeModel& model);
-    void Read(const TreeControl& tree, MenuTreeModel& model) const;
+    void Read(const TreeControl& tree, MenuTreeModel& model);
     // The model item of a tree item; -1 for none.
     int IndexOf(HTREEITEM item) const;
     HTREEITEM HandleOf(int index) const;

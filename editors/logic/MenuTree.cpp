@@ -46,6 +46,14 @@ std::vector<int> MenuTreeModel::WalkAll() const
     return order;
 }
 
+int MenuTreeModel::FindItemOf(int id) const
+{
+    for (int item : WalkAll())
+        if (At(item).parent >= 0 && At(item).data == id)
+            return item;
+    return -1;
+}
+
 void MenuTreeModel::SaveExpandedItems()
 {
     m_expandedRoots.clear();
@@ -144,12 +152,8 @@ void FillMenuTree(const ForgeonProject& project, MenuTreeModel& tree, const Menu
     if (expand != nullptr && !tree.GetRoots().empty())
     {
         tree.At(tree.GetRoots().front()).expanded = true;
-        for (int item : tree.WalkAll())
-            if (tree.At(item).parent >= 0 && tree.At(item).data == expand->GetId())
-            {
-                tree.At(item).expanded = true;
-                break;
-            }
+        if (const int item = tree.FindItemOf(expand->GetId()); item >= 0)
+            tree.At(item).expanded = true;
     }
     tree.RestoreExpandedItems();
 }

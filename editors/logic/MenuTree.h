@@ -39,6 +39,8 @@ public:
     const std::vector<int>& GetRoots() const { return m_roots; }
     // Every item, each before its children, roots in order.
     std::vector<int> WalkAll() const;
+    // The first menu item in that order whose data is the id; -1 when none.
+    int FindItemOf(int id) const;
 
     int GetSelected() const { return m_selected; }
     void Select(int item) { m_selected = item; }

@@ -8,34 +8,17 @@
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/editors/logic/DesignedProject.h"
 #include "tests/editors/logic/ScriptedMenuHost.h"
+#include "tests/gen_web/GenWebProject.h"
 #include "tests/gen_web/UtilLibrary.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 namespace
 {
 namespace fs = std::filesystem;
-
-std::string ReadAll(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
-int ItemOf(const MenuTreeModel& tree, const Menu* menu)
-{
-    for (int item : tree.WalkAll())
-        if (tree.At(item).parent >= 0 && tree.At(item).data == menu->GetId())
-            return item;
-    return -1;
-}
 
 // The designed library project edited through the menu pages: "Library Desk" under the module's
 // menu opening the author form, the role "Librarian" given it, and the publisher form's page
@@ -56,11 +39,11 @@ struct EditedMenus
         editor.LoadMenu(top);
         MenuCreation& menus = editor.Menus();
         host.childName = "Library Desk";
-        menus.Click(ItemOf(menus.Tree(), top));
+        menus.Click(menus.Tree().FindItemOf(top->GetId()));
         menus.AddSubMenu();
         desk = top->FindSubMenuByName("Library Desk");
         host.fileToAssign = author;
-        menus.Click(ItemOf(menus.Tree(), desk));
+        menus.Click(menus.Tree().FindItemOf(desk->GetId()));
         menus.AttachFile();
 
         librarian = new Designation(TRUE);
@@ -69,7 +52,7 @@ struct EditedMenus
         editor.OnPageSelected(MenuEditor::rolesPage);
         MenuDesignation& roles = editor.Roles();
         roles.ChooseRole(static_cast<int>(base.GetDesignations().size()) - 1);
-        roles.Tree().At(ItemOf(roles.Tree(), desk)).checked = true;
+        roles.Tree().At(roles.Tree().FindItemOf(desk->GetId())).checked = true;
         roles.Assign();
 
         editor.OnPageSelected(MenuEditor::filesPage);
@@ -123,7 +106,7 @@ TEST(EditedMenus, MenusCompileWithTheNewItemTheRoleAndTheTopMenu)
     WriteUtilClasses(writers);
     ASSERT_TRUE(report.IsEmpty()) << report.GetText();
     const fs::path application = folder.Path() / "Library" / "Library";
-    const std::string menus = ReadAll(application / "Util" / "Menus.cs");
+    const std::string menus = ReadHostFile(application / "Util" / "Menus.cs");
     CString librarianId;
     librarianId.Format("%d", edited.librarian->GetId());
     CString itemId;
@@ -160,5 +143,5 @@ TEST(EditedMenus, TheProjectRoundTripsToTheSameBytes)
     EXPECT_NE(desk->GetAspFile(), nullptr);
     EXPECT_TRUE(base.FindDesignationByName("Librarian")->HasMenu(desk));
     ASSERT_TRUE(store.ArchiveProject(store.GetProject(), second.c_str(), FALSE));
-    EXPECT_EQ(ReadAll(first), ReadAll(second));
+    EXPECT_EQ(ReadHostFile(first), ReadHostFile(second));
 }

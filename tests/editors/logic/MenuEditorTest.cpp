@@ -97,10 +97,7 @@ protected:
     }
     static int ItemOf(const MenuTreeModel& tree, const Menu* menu)
     {
-        for (int item : tree.WalkAll())
-            if (tree.At(item).parent >= 0 && tree.At(item).data == menu->GetId())
-                return item;
-        return -1;
+        return tree.FindItemOf(menu->GetId());
     }
 
     OpenBaseModuleProject open;
