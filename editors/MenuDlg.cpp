@@ -209,7 +209,6 @@ public:
         AssignMenuParamDlg dialog(file, true, &m_owner);
         dialog.DoModal();
     }
-    void ShowStartPage() override { ViewEditorHost::Get().ShowStartPage(); }
 
 private:
     ForgeonProject& m_project;

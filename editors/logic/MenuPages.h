@@ -15,7 +15,7 @@ class Menu;
 class Module;
 class Variable;
 
-// The modal dialogs the menu pages open, and the start page. The view runs the real dialogs;
+// The modal dialogs the menu pages open. The view runs the real dialogs;
 // tests answer them.
 class MenuEditorHost
 {
@@ -32,7 +32,6 @@ public:
     virtual Menu* SelectTopMenu() = 0;
     // The parameters of the file's top menu.
     virtual void MapParameters(AspFile& file) = 0;
-    virtual void ShowStartPage() = 0;
 };
 
 // Refuses an empty name and one with a menu special character, with the message.

@@ -32,7 +32,6 @@ public:
     }
     Menu* SelectTopMenu() override { return topMenu; }
     void MapParameters(AspFile&) override { calls.push_back("map"); }
-    void ShowStartPage() override { calls.push_back("start page"); }
 
     ForgeonProject* project = nullptr;
     CString childName;
