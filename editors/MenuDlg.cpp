@@ -1,6 +1,7 @@
 #include "editors/MenuDlg.h"
 
 #include "editors/ContextHelp.h"
+#include "editors/EditorPictures.h"
 #include "editors/SetMenuParent.h"
 #include "editors/ViewEditorHost.h"
 #include "entities/Menu.h"
@@ -49,11 +50,12 @@ const DialogTemplateRegistration menuTemplates{
     {IDD_MENU_CREATION,
      "",
      {
-         {0, ControlKind::Static, "Menu Tree"},
+         {IDC_PICTURE, ControlKind::Picture, "", false, false, 48, 40, menuTreeBitmap},
+         {0, ControlKind::GroupBox, "Menu Tree"},
          {IDC_TREE, ControlKind::TreeCtrl, "", false, false, 320, 360},
          {C::IDC_UP, ControlKind::PushButton, "Up"},
          {C::IDC_DOWN, ControlKind::PushButton, "Down"},
-         {0, ControlKind::Static, "Menu properties"},
+         {0, ControlKind::GroupBox, "Menu properties"},
          {0, ControlKind::Static, "Selected Menu Name"},
          {C::IDC_NAME, ControlKind::Edit, ""},
          {C::IDC_ATTACH, ControlKind::PushButton, "Attach File To Menu"},
@@ -69,21 +71,36 @@ const DialogTemplateRegistration menuTemplates{
          {IDC_OK_PAGE, ControlKind::PushButton, "OK"},
          {IDC_CREATION_HELP, ControlKind::PushButton, "Help"},
      },
-     WS_CHILD},
+     WS_CHILD,
+     Lay::Column({
+         Lay::Row({Lay::Control(IDC_PICTURE), Lay::Stretch()}),
+         Lay::Row({
+             Lay::Group(0, {Lay::Control(IDC_TREE),
+                            Lay::Row({Lay::Control(C::IDC_UP), Lay::Control(C::IDC_DOWN)})}),
+             Lay::Group(0,
+                        {Lay::Field(C::IDC_NAME),
+                         Lay::Row({Lay::Control(C::IDC_ATTACH), Lay::Control(C::IDC_REMOVE_FILE)}),
+                         Lay::Field(C::IDC_FILE_NAME), Lay::Field(C::IDC_PARENT_NAME),
+                         Lay::ButtonColumn({C::IDC_CHANGE_PARENT, C::IDC_ADD_SUB, C::IDC_UPDATE,
+                                            C::IDC_DELETE})}),
+         }),
+         Lay::Buttons({IDC_OK_PAGE, IDC_CREATION_HELP}),
+     })},
     {IDD_MENU_ROLES,
      "",
      {
+         {IDC_PICTURE, ControlKind::Picture, "", false, false, 48, 40, menuRolesBitmap},
          {0, ControlKind::Static, "Role"},
          {R::IDC_ROLE, ControlKind::ComboBox, ""},
          {0, ControlKind::Static, "Destination Role"},
          {R::IDC_DESTINATION, ControlKind::ComboBox, ""},
          {IDC_ROLE_COPY, ControlKind::PushButton, "Copy"},
          {IDC_ROLE_MODULE, ControlKind::ComboBox, "", /*hidden=*/true},
-         {0, ControlKind::Static, "Select Menus"},
+         {0, ControlKind::GroupBox, "Select Menus"},
          {IDC_TREE, ControlKind::TreeCtrl, "", false, false, 300, 320},
          {IDC_ROLE_ASSIGN, ControlKind::PushButton, ">"},
          {IDC_ROLE_UNASSIGN, ControlKind::PushButton, "<"},
-         {0, ControlKind::Static, "List of assigned menus"},
+         {0, ControlKind::GroupBox, "List of assigned menus"},
          {IDC_ROLE_LIST, ControlKind::ListCtrl, "", false, false, 300, 320},
          {IDC_ROLE_SELECT_ALL, ControlKind::PushButton, "Select All"},
          {IDC_ROLE_DESELECT_ALL, ControlKind::PushButton, "DeSelect All"},
@@ -91,10 +108,22 @@ const DialogTemplateRegistration menuTemplates{
          {IDC_OK_PAGE, ControlKind::PushButton, "OK"},
          {IDC_ROLE_HELP, ControlKind::PushButton, "Help"},
      },
-     WS_CHILD},
+     WS_CHILD,
+     Lay::Column({
+         Lay::Row({Lay::Control(IDC_PICTURE), Lay::Field(R::IDC_ROLE),
+                   Lay::Field(R::IDC_DESTINATION), Lay::Control(IDC_ROLE_COPY),
+                   Lay::Control(IDC_ROLE_MODULE)}),
+         Lay::Row({Lay::Group(0, {Lay::Control(IDC_TREE)}),
+                   Lay::ButtonColumn({IDC_ROLE_ASSIGN, IDC_ROLE_UNASSIGN}),
+                   Lay::Group(0, {Lay::Control(IDC_ROLE_LIST)})}),
+         Lay::Row({Lay::Control(IDC_ROLE_SELECT_ALL), Lay::Control(IDC_ROLE_DESELECT_ALL),
+                   Lay::Control(IDC_ROLE_REMOVE_ALL), Lay::Stretch()}),
+         Lay::Buttons({IDC_OK_PAGE, IDC_ROLE_HELP}),
+     })},
     {IDD_MENU_FILES,
      "",
      {
+         {IDC_PICTURE, ControlKind::Picture, "", false, false, 48, 40, menuFilesBitmap},
          {0, ControlKind::Static, "Modules"},
          {F::IDC_MODULE, ControlKind::ComboBox, ""},
          {0, ControlKind::Static, "File Type"},
@@ -106,7 +135,7 @@ const DialogTemplateRegistration menuTemplates{
          {F::IDC_SELECT_FILE, ControlKind::PushButton, "Select File"},
          {0, ControlKind::Static, "File Name"},
          {F::IDC_FILE_NAME, ControlKind::Static, "File not selected"},
-         {0, ControlKind::Static, "Top menu"},
+         {0, ControlKind::GroupBox, "Top menu"},
          {0, ControlKind::Static, "Name"},
          {F::IDC_TOP_MENU, ControlKind::Static, "Top Menu not assigned"},
          {F::IDC_ASSIGN, ControlKind::PushButton, "Assign"},
@@ -116,7 +145,22 @@ const DialogTemplateRegistration menuTemplates{
          {IDC_OK_PAGE, ControlKind::PushButton, "OK"},
          {IDC_FILES_HELP, ControlKind::PushButton, "Help"},
      },
-     WS_CHILD},
+     WS_CHILD,
+     Lay::Column({
+         Lay::Row({Lay::Control(IDC_PICTURE), Lay::Stretch()}),
+         Lay::Field(F::IDC_MODULE),
+         Lay::Field(F::IDC_FILE_TYPE),
+         Lay::Field(F::IDC_PAGE),
+         Lay::Field(F::IDC_FILE),
+         Lay::Row({Lay::Control(F::IDC_SELECT_FILE), Lay::Stretch()}),
+         Lay::Field(F::IDC_FILE_NAME),
+         Lay::Group(0, {Lay::Field(F::IDC_TOP_MENU),
+                        Lay::Row({Lay::Control(F::IDC_ASSIGN), Lay::Control(F::IDC_REMOVE),
+                                  Lay::Control(F::IDC_MAP), Lay::Stretch()})}),
+         Lay::Control(IDC_TREE),
+         Lay::Stretch(),
+         Lay::Buttons({IDC_OK_PAGE, IDC_FILES_HELP}),
+     })},
     {ChildMenuDlg::IDD,
      "Add child menu for ",
      {
@@ -721,7 +765,10 @@ void AssignMenuParamDlg::OnRowClick(NMHDR* header, LRESULT* result)
     m_mapping.SelectRow(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
 }
 
-MenuDlg::MenuDlg() : CFormView(IDD), m_tabs(std::make_unique<MenuDlgTabCtrl>(*this)) {}
+MenuDlg::MenuDlg() : CFormView(IDD), m_tabs(std::make_unique<MenuDlgTabCtrl>(*this))
+{
+    RegisterEditorPictures();
+}
 
 MenuDlg::~MenuDlg() = default;
 
