@@ -44,6 +44,8 @@ public:
     bool IsOpen() const override;
     void Execute(const CString& sql) override;
     ConstraintQueries* GetConstraints() override;
+    // The catalogue recordset of the last load; null without one.
+    SQLTable* GetTables() const { return m_tables.get(); }
 
 private:
     std::unique_ptr<SQLTable> m_tables;

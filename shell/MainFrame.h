@@ -46,6 +46,8 @@ public:
     // automatic backup step runs.
     void ShowRightPane(RightPane pane);
     void ShowStartPage() { ShowRightPane(RightPane::StartPage); }
+    // The database pane, loading the database.
+    void ShowSQLView();
     // The table designer loaded with the table (null: a new one of the kind); its OK is enabled.
     void EditTable(Table* table, int kind);
     // The view shown lets go of its entity without a switch.
