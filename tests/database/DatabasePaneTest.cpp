@@ -442,6 +442,9 @@ TEST(DatabasePaneTest, CommandsWriteTheirScriptThenRunIt)
         bool blocked;
         std::vector<std::string> boxes;
         const char* script;
+        // What the script of the scope holds: the tables of Stock, the drop of archive.
+        bool stock;
+        bool dropsArchive;
     };
     const char* modified = "Database Modified. \nClick on LoadDatabase to refresh Database "
                            "information";
@@ -451,28 +454,36 @@ TEST(DatabasePaneTest, CommandsWriteTheirScriptThenRunIt)
          {},
          false,
          {"Database created successfully."},
-         "KestraneWeavo_Sample_Script.sql"},
-        {"alter cancelled", true, {}, false, {}, nullptr},
+         "KestraneWeavo_Sample_Script.sql",
+         true,
+         false},
+        {"alter cancelled", true, {}, false, {}, nullptr, false, false},
         {"alter the table",
          true,
          Scope::Table,
          false,
          {modified},
-         "KestraneWeavo_Sample_AlterScript.sql"},
+         "KestraneWeavo_Sample_AlterScript.sql",
+         false,
+         false},
         {"alter the module",
          true,
          Scope::Module,
          false,
          {modified},
-         "KestraneWeavo_Sample_AlterScript.sql"},
+         "KestraneWeavo_Sample_AlterScript.sql",
+         false,
+         true},
         {"alter the project",
          true,
          Scope::Project,
          false,
          {modified},
-         "KestraneWeavo_Sample_AlterScript.sql"},
-        {"unwritable new", false, {}, true, {"unwritten"}, nullptr},
-        {"unwritable alter", true, Scope::Project, true, {"unwritten"}, nullptr},
+         "KestraneWeavo_Sample_AlterScript.sql",
+         true,
+         true},
+        {"unwritable new", false, {}, true, {"unwritten"}, nullptr, false, false},
+        {"unwritable alter", true, Scope::Project, true, {"unwritten"}, nullptr, false, false},
     };
     for (const Case& test : cases)
     {
@@ -508,8 +519,11 @@ TEST(DatabasePaneTest, CommandsWriteTheirScriptThenRunIt)
             EXPECT_TRUE(fixture.connection.executed.empty());
             continue;
         }
+        const std::string script = ReadBytes(scripts / test.script);
+        EXPECT_EQ(script.find("[product]") != std::string::npos, test.stock);
+        EXPECT_EQ(script.find("DROP TABLE [archive]") != std::string::npos, test.dropsArchive);
         std::vector<std::string> batches;
-        for (const CString& batch : SplitScriptBatches(ReadBytes(scripts / test.script).c_str()))
+        for (const CString& batch : SplitScriptBatches(script.c_str()))
             batches.emplace_back(batch.GetString());
         EXPECT_FALSE(batches.empty());
         EXPECT_EQ(fixture.connection.executed, batches);
