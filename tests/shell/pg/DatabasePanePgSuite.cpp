@@ -76,6 +76,11 @@ protected:
                     user.PressCancel();
                     return;
                 }
+                // The installed driver is listed; choosing an entry fills in its connect string.
+                ASSERT_TRUE(user.Select(DataSourceDlg::IDC_SOURCES, 0));
+                const CString chosen = user.GetText(DataSourceDlg::IDC_CONNECT);
+                EXPECT_TRUE(chosen.Find("DSN=") == 0 || chosen.Find("Driver={") == 0)
+                    << chosen.GetString();
                 user.SetText(DataSourceDlg::IDC_CONNECT, ConnectString().GetString());
                 user.PressOk();
             });
