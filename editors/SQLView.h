@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/CellListCtrl.h"
-#include "database/DatabasePane.h"
+#include "editors/logic/DatabasePane.h"
 #include "editors/ControlStatesView.h"
 #include "editors/WvpDialog.h"
 #include "platform/odbc/CDatabase.h"

@@ -2,7 +2,7 @@
 // scripts/bench-schema-load.sh made, then the database pane's load of it beside a module of as
 // many tables, and the pane's table list alone; the best of the given number of runs.
 // Usage: bench_schema_load <connection string> [runs]
-#include "database/DatabasePane.h"
+#include "editors/logic/DatabasePane.h"
 #include "database/DbSchema.h"
 #include "database/SQLTable.h"
 #include "database/SchemaLoader.h"

@@ -1,4 +1,4 @@
-#include "database/DatabasePane.h"
+#include "editors/logic/DatabasePane.h"
 #include "database/ConstraintQueries.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "platform/odbc/CDatabase.h"

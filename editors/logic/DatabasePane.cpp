@@ -1,4 +1,4 @@
-#include "database/DatabasePane.h"
+#include "editors/logic/DatabasePane.h"
 
 #include "database/AlterScriptBuilder.h"
 #include "database/ConstraintQueries.h"
