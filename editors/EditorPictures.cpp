@@ -38,6 +38,25 @@ QImage MenuPicture(const QColor& bar)
     painter.end();
     return picture;
 }
+
+// A database drawn as a cylinder.
+QImage DatabasePicture()
+{
+    QImage picture(40, 40, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setPen(QColor(64, 64, 64));
+    painter.setBrush(QColor(32, 112, 72));
+    painter.drawRect(6, 9, 27, 22);
+    painter.drawEllipse(6, 26, 27, 9);
+    painter.setPen(Qt::NoPen);
+    painter.drawRect(7, 10, 26, 21);
+    painter.setPen(QColor(64, 64, 64));
+    painter.setBrush(QColor(96, 176, 128));
+    painter.drawEllipse(6, 4, 27, 10);
+    painter.end();
+    return picture;
+}
 } // namespace
 
 void RegisterEditorPictures()
@@ -49,6 +68,7 @@ void RegisterEditorPictures()
         RegisterBitmapResource(menuTreeBitmap, MenuPicture(QColor(32, 72, 112)));
         RegisterBitmapResource(menuRolesBitmap, MenuPicture(QColor(32, 112, 72)));
         RegisterBitmapResource(menuFilesBitmap, MenuPicture(QColor(112, 72, 32)));
+        RegisterBitmapResource(databaseBitmap, DatabasePicture());
         return true;
     }();
     (void)registered;

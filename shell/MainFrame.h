@@ -47,6 +47,8 @@ public:
     // automatic backup step runs.
     void ShowRightPane(RightPane pane);
     void ShowStartPage() { ShowRightPane(RightPane::StartPage); }
+    // The database pane, loading the database.
+    void ShowSQLView();
     // The table designer loaded with the table (null: a new one of the kind); its OK is enabled.
     void EditTable(Table* table, int kind);
     // The menu editor with the menu's item expanded; null for none.
