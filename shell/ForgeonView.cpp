@@ -1,6 +1,7 @@
 #include "shell/ForgeonView.h"
 
 #include "editors/WvpDialog.h"
+#include "entities/Menu.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/Table.h"
@@ -189,6 +190,8 @@ void ForgeonView::OpenEditor(RightPane pane, CObject* entity)
 {
     if (pane == RightPane::TableView)
         OpenTableEditor(dynamic_cast<Table*>(entity), Table::masterKind, /*enableOK=*/true);
+    else if (MainFrame* frame = MainFrame::Get(); frame != nullptr && pane == RightPane::MenuView)
+        frame->EditMenu(dynamic_cast<Menu*>(entity));
     else if (MainFrame* frame = MainFrame::Get())
         frame->ShowRightPane(pane);
 }

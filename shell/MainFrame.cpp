@@ -1,5 +1,7 @@
 #include "shell/MainFrame.h"
 
+#include "editors/MenuDlg.h"
+#include "editors/SQLView.h"
 #include "editors/TableDialog.h"
 #include "editors/ViewEditorHost.h"
 #include "editors/WvpDialog.h"
@@ -37,6 +39,8 @@ std::array<CRuntimeClass*, kRightPaneCount>& RightPaneClasses()
         std::array<CRuntimeClass*, kRightPaneCount> empty{};
         empty.fill(RUNTIME_CLASS(EmptyEditorView));
         empty[static_cast<std::size_t>(RightPane::TableView)] = RUNTIME_CLASS(TableDialog);
+        empty[static_cast<std::size_t>(RightPane::MenuView)] = RUNTIME_CLASS(MenuDlg);
+        empty[static_cast<std::size_t>(RightPane::SQLView)] = RUNTIME_CLASS(SQLView);
         return empty;
     }();
     return classes;
@@ -81,6 +85,20 @@ void MainFrame::EditTable(Table* table, int kind)
     ShowRightPane(RightPane::TableView);
     if (auto* editor = dynamic_cast<TableDialog*>(GetRightPaneView(RightPane::TableView)))
         editor->LoadTable(table, kind);
+}
+
+void MainFrame::EditMenu(Menu* menu)
+{
+    ShowRightPane(RightPane::MenuView);
+    if (auto* editor = dynamic_cast<MenuDlg*>(GetRightPaneView(RightPane::MenuView)))
+        editor->LoadMenu(menu);
+}
+
+void MainFrame::ShowSQLView()
+{
+    ShowRightPane(RightPane::SQLView);
+    if (auto* view = dynamic_cast<SQLView*>(GetRightPaneView(RightPane::SQLView)))
+        view->LoadDatabase(false);
 }
 
 int MainFrame::OnCreate(LPCREATESTRUCT createStruct)
