@@ -250,10 +250,10 @@ void CodeBehindFragments::WriteFillComboMethod(int indent)
                    {i + 3, "}"},
                    {i + 2, "}"},
                    {i + 2, "Response.Write(\"<Front>\");"},
-                   {i + 2, "Response.Write(frontId);"},
+                   {i + 2, "Response.Write(new UtilHandler().ConvertToXML(frontId));"},
                    {i + 2, "Response.Write(\"</Front>\");"},
                    {i + 2, "Response.Write(\"<Back>\");"},
-                   {i + 2, "Response.Write(backId);"},
+                   {i + 2, "Response.Write(new UtilHandler().ConvertToXML(backId));"},
                    {i + 2, "Response.Write(\"</Back>\");"},
                    {i + 1, "}"},
                    {i + 1, "if(numRows == 0)"},
@@ -271,7 +271,7 @@ void CodeBehindFragments::WriteFillComboMethod(int indent)
 
 namespace
 {
-// The element named after the control holding val, closing the method.
+// The element named after the control holding val, escaped, closing the method.
 void WriteValueElement(TextFile& out, int indent)
 {
     WriteCodeLines(out, {
@@ -279,7 +279,7 @@ void WriteValueElement(TextFile& out, int indent)
                             {indent + 1, "s1 += fieldName;"},
                             {indent + 1, "s1 += \">\";"},
                             {indent + 1, "Response.Write(s1);"},
-                            {indent + 1, "Response.Write(val);"},
+                            {indent + 1, "Response.Write(new UtilHandler().ConvertToXML(val));"},
                             {indent + 1, "s1 = \"</\";"},
                             {indent + 1, "s1 += fieldName;"},
                             {indent + 1, "s1 += \">\";"},

@@ -102,7 +102,7 @@ public class FormPagesCheck
 
     static void Call(object page, string method, params object[] arguments)
     {
-        MethodInfo found = page.GetType().GetMethod(method, BindingFlags.NonPublic | BindingFlags.Instance);
+        MethodInfo found = page.GetType().GetMethod(method, BindingFlags.Public | BindingFlags.NonPublic | BindingFlags.Instance);
         try
         {
             found.Invoke(page, arguments);
@@ -114,8 +114,31 @@ public class FormPagesCheck
         }
     }
 
+    // What the page's method writes into the answer, given a row of the two columns.
+    static string Answer(string method, string front, string back, params object[] arguments)
+    {
+        object page = NewPage(typeof(ordersUpdate), new _orders(), "");
+        System.Data.DataTable table = new System.Data.DataTable();
+        table.Columns.Add("front");
+        table.Columns.Add("back");
+        table.Rows.Add(new object[] { front, back });
+        StringWriter answer = new StringWriter();
+        FieldInfo output = typeof(HttpResponse).GetField("writer", BindingFlags.NonPublic | BindingFlags.Instance);
+        output.SetValue(ContextOf(page).Response, answer);
+        object[] all = new object[arguments.Length + 1];
+        all[0] = table;
+        arguments.CopyTo(all, 1);
+        Call(page, method, all);
+        return answer.ToString();
+    }
+
     public static int Main()
     {
+        Check("combo fill of database values", "<Front>&lt;b&gt; &amp; &apos;c&apos;</Front><Back>1&quot;2</Back>",
+              Answer("writeDataToFillCombo", "<b> & 'c'", "1\"2", "front", "back"));
+        Check("recompute of a database value", "<credit>&lt;5&gt; &amp; 6</credit>",
+              Answer("fillRecomputeTextControls", "<5> & 6", "", "credit", "front"));
+
         string quoted = HttpUtility.UrlEncode("O'Brien's'); DROP TABLE x; --");
         Call(NewPage(typeof(ordersAdd), new _orders(),
                      "ACTION=ADD&customer_id=3%20OR%201%3D1&odate=25/12/2024&status=O%27C&urgent=on&notes=" +

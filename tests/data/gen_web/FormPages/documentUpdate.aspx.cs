@@ -179,7 +179,7 @@ namespace Shop
 			s1 += fieldName;
 			s1 += ">";
 			Response.Write(s1);
-			Response.Write(val);
+			Response.Write(new UtilHandler().ConvertToXML(val));
 			s1 = "</";
 			s1 += fieldName;
 			s1 += ">";
@@ -195,7 +195,7 @@ namespace Shop
 			s1 += fieldName;
 			s1 += ">";
 			Response.Write(s1);
-			Response.Write(val);
+			Response.Write(new UtilHandler().ConvertToXML(val));
 			s1 = "</";
 			s1 += fieldName;
 			s1 += ">";
@@ -223,10 +223,10 @@ namespace Shop
 					}
 				}
 				Response.Write("<Front>");
-				Response.Write(frontId);
+				Response.Write(new UtilHandler().ConvertToXML(frontId));
 				Response.Write("</Front>");
 				Response.Write("<Back>");
-				Response.Write(backId);
+				Response.Write(new UtilHandler().ConvertToXML(backId));
 				Response.Write("</Back>");
 			}
 			if(numRows == 0)

@@ -109,7 +109,7 @@ namespace Shop
 			s1 += fieldName;
 			s1 += ">";
 			Response.Write(s1);
-			Response.Write(val);
+			Response.Write(new UtilHandler().ConvertToXML(val));
 			s1 = "</";
 			s1 += fieldName;
 			s1 += ">";
@@ -125,7 +125,7 @@ namespace Shop
 			s1 += fieldName;
 			s1 += ">";
 			Response.Write(s1);
-			Response.Write(val);
+			Response.Write(new UtilHandler().ConvertToXML(val));
 			s1 = "</";
 			s1 += fieldName;
 			s1 += ">";
@@ -178,10 +178,10 @@ namespace Shop
 					}
 				}
 				Response.Write("<Front>");
-				Response.Write(frontId);
+				Response.Write(new UtilHandler().ConvertToXML(frontId));
 				Response.Write("</Front>");
 				Response.Write("<Back>");
-				Response.Write(backId);
+				Response.Write(new UtilHandler().ConvertToXML(backId));
 				Response.Write("</Back>");
 			}
 			if(numRows == 0)
