@@ -30,6 +30,12 @@ std::vector<Variable*> VariablesOf(const FormInterface* page)
     return variables;
 }
 
+std::vector<ToolTip> WithStrings(std::vector<ToolTip> tips)
+{
+    RegisterToolTipStrings(tips);
+    return tips;
+}
+
 const FormInterface* TargetPageOf(const Menu* menu)
 {
     return menu != nullptr && menu->GetAspFile() != nullptr ? menu->GetAspFile()->GetOwnerPage()
@@ -44,11 +50,13 @@ MenuPicker::MenuPicker(const ForgeonProject& project, Menu* chosen)
 
 const std::vector<ToolTip>& MenuPicker::ToolTips()
 {
-    static const std::vector<ToolTip> tips = {
-        {IDC_TREE, 62500, "Menu Tree"},       {IDC_ASSIGN, 62501, "Add menu"},
-        {IDC_REMOVE, 62502, "Remove menu"},   {IDOK, 62503, "OK"},
+    static const std::vector<ToolTip> tips = WithStrings({
+        {IDC_TREE, 62500, "Menu Tree"},
+        {IDC_ASSIGN, 62501, "Add menu"},
+        {IDC_REMOVE, 62502, "Remove menu"},
+        {IDOK, 62503, "OK"},
         {IDC_HELP_BUTTON, 62504, "Set link"},
-    };
+    });
     return tips;
 }
 
@@ -365,7 +373,7 @@ const std::vector<ListColumn>& PageLinkEditor::LinkColumns()
 
 const std::vector<ToolTip>& PageLinkEditor::ToolTips()
 {
-    static const std::vector<ToolTip> tips = {
+    static const std::vector<ToolTip> tips = WithStrings({
         {IDC_PRE_COLUMNS, 62510, "Number of prelink columns"},
         {IDC_POST_COLUMNS, 62511, "Number of post link columns"},
         {IDC_SELECT_MENU, 62512, "Select menu"},
@@ -386,7 +394,7 @@ const std::vector<ToolTip>& PageLinkEditor::ToolTips()
         {IDC_ASSIGN, 62527, "Assign"},
         {IDC_UNASSIGN, 62528, "Remove"},
         {IDC_FORM_VARIABLES, 62529, "List of form variables"},
-    };
+    });
     return tips;
 }
 
@@ -513,7 +521,7 @@ const std::vector<ListColumn>& FieldLinkEditor::LinkColumns()
 
 const std::vector<ToolTip>& FieldLinkEditor::ToolTips()
 {
-    static const std::vector<ToolTip> tips = {
+    static const std::vector<ToolTip> tips = WithStrings({
         {IDC_SELECT_MENU, 62540, "Select link"},
         {IDC_CAPTION, 62541, "Link name"},
         {IDC_ALIGN, 62542, "Allignment"},
@@ -530,7 +538,7 @@ const std::vector<ToolTip>& FieldLinkEditor::ToolTips()
         {IDC_ASSIGN, 62553, "Assign"},
         {IDC_UNASSIGN, 62554, "Remove"},
         {IDC_FORM_VARIABLES, 62555, "List of forms"},
-    };
+    });
     return tips;
 }
 

@@ -5,7 +5,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "platform/core/ScriptedMessageBoxes.h"
-#include "tests/model/ModelBuilders.h"
+#include "tests/editors/logic/LinkedPages.h"
 
 #include <gtest/gtest.h>
 
@@ -32,9 +32,9 @@ protected:
         sales = NewModule("Sales", 2);
         open.Project().AddModule(sales);
         invoicesMenu = AddMenu(*sales, nullptr, "Invoices");
-        orders = AddPage(Base(), "orders", ordersMenu, {"OrderId", "Status"});
-        AddPage(Base(), "customers", customersMenu, {});
-        invoices = AddPage(*sales, "invoices", invoicesMenu, {"CustId", "Region"});
+        orders = AddLinkedPage(Base(), "orders", ordersMenu, {"OrderId", "Status"});
+        AddLinkedPage(Base(), "customers", customersMenu, {});
+        invoices = AddLinkedPage(*sales, "invoices", invoicesMenu, {"CustId", "Region"});
         control = new FieldRep(invoices->GetTable()->GetFields().back());
         control->SetFieldRepData(new FieldRepData);
         control->GetFieldRepData()->SetCaption("Customer");
@@ -49,22 +49,6 @@ protected:
         else
             module.Append(menu);
         return menu;
-    }
-    static Form* AddPage(Module& module, const char* name, Menu* menu,
-                         std::initializer_list<const char*> variables)
-    {
-        Form* form = NewForm(name, NewTable(name, Table::masterKind, {"Code"}));
-        module.AppendMasterTable(form->GetTable());
-        module.Append(form);
-        form->CreateAspFile(0, AspFile::formOwner);
-        menu->SetAspFile(form->GetAspFileAt(0));
-        for (const char* each : variables)
-        {
-            auto* variable = new Variable;
-            variable->SetName(each);
-            form->AddFieldVariableMap(new FieldVariableMap{nullptr, variable});
-        }
-        return form;
     }
     Module& Base() { return open.Base(); }
 
