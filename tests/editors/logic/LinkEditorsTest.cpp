@@ -439,6 +439,7 @@ TEST_F(LinkEditorsTest, UpDownAndDeleteWithinEachList)
     {
         OpenBaseModuleProject fresh;
         Form* page = NewForm("page", NewTable("page"));
+        fresh.Base().AppendMasterTable(page->GetTable());
         fresh.Base().Append(page);
         FieldRep rep;
         rep.SetFieldRepData(new FieldRepData);
