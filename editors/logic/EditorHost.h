@@ -6,6 +6,8 @@
 
 class Field;
 class FormInterface;
+class Procedure;
+class ProcedureAssigner;
 class Table;
 struct FieldVariableMap;
 
@@ -61,4 +63,8 @@ public:
     virtual bool ConfirmWarning(const CString& message) = 0;
     // The variables of a page (VariableDlg) on the owner's list of mappings.
     virtual void EditVariables(std::vector<FieldVariableMap*>& maps, FormInterface* page) = 0;
+    // The procedure assignment (AssignProcedureDlg) on the assigner; true on OK.
+    virtual bool AssignProcedure(ProcedureAssigner& assigner) = 0;
+    // The relations of the procedure (RelationDlg).
+    virtual void EditRelations(Procedure& procedure) = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "database/SqlProcedureWriter.h"
 #include "editors/logic/EditorHost.h"
+#include "editors/logic/ModuleCombo.h"
 #include "entities/Procedure.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/Variable.h"
@@ -65,17 +66,7 @@ const std::vector<ListColumn>& ProcedureEditor::OutputColumns()
 void ProcedureEditor::LoadProcedure(Procedure* procedure)
 {
     m_procedure = procedure;
-    std::vector<CString> modules;
-    int current = -1;
-    for (Module* module : m_project.GetModules())
-    {
-        if (module == m_project.GetCurrentModule())
-            current = static_cast<int>(modules.size());
-        modules.push_back(module->GetName());
-    }
-    m_states.SetItems(IDC_MODULE, modules);
-    m_states.Select(IDC_MODULE, current);
-    m_module = m_project.GetCurrentModule();
+    m_module = FillModuleCombo(m_states, IDC_MODULE, m_project);
     FillTableCombos();
     m_states.SetText(IDC_MAIN_TABLE_LABEL, mainTableCaption);
     if (procedure != nullptr)
@@ -442,6 +433,14 @@ void ProcedureEditor::AddFieldInfo()
     if (m_procedure == nullptr || m_procedure->GetMainTable() == nullptr)
         return;
     RefreshOutputRows();
+    RefreshText();
+}
+
+void ProcedureEditor::EditRelations()
+{
+    if (m_procedure == nullptr)
+        return;
+    m_host.EditRelations(*m_procedure);
     RefreshText();
 }
 

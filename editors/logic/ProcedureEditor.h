@@ -87,6 +87,8 @@ public:
     void DeleteParameterRow(int row);
     void NameLostFocus();
     void AddFieldInfo();
+    // The relation dialog on the procedure; the text follows its joins.
+    void EditRelations();
     void ToggleWriteFlag();
     void ToggleVariation();
     void SelectVariationParameter();

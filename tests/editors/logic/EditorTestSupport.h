@@ -8,6 +8,7 @@
 #include "model/Table.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,15 @@ public:
     {
         calls.push_back("variables");
     }
+    bool AssignProcedure(ProcedureAssigner& assigner) override
+    {
+        calls.push_back("assign procedure");
+        return assign && assign(assigner);
+    }
+    void EditRelations(Procedure&) override { calls.push_back("relations"); }
+
+    // Plays the assignment dialog; without it the dialog is cancelled.
+    std::function<bool(ProcedureAssigner&)> assign;
 
     std::vector<CString> calls;
 };
