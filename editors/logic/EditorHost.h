@@ -6,6 +6,7 @@
 
 class Field;
 class FormInterface;
+class Module;
 class Procedure;
 class ProcedureAssigner;
 class Table;
@@ -52,6 +53,10 @@ public:
     virtual void UpdateFormItemText(const FormInterface& page) = 0;
     virtual void RefreshTree() = 0;
     virtual void ShowStartPage() = 0;
+    // The procedure's item under its module's procedures.
+    virtual void AddProcedureItem(Module& module, Procedure& procedure) = 0;
+    // The selected tree item takes the text when it is an entity item.
+    virtual void RenameSelectedItem(const CString& text) = 0;
 };
 
 // The shell's part, and the confirmations and sub-dialogs an editor's commands open. The views

@@ -14,7 +14,6 @@
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace
 {
@@ -34,8 +33,8 @@ bool IsValidRow(int row, std::size_t count)
 }
 } // namespace
 
-ProcedureEditor::ProcedureEditor(ForgeonProject& project, EditorHost& host, TreeUpdates tree)
-    : m_project(project), m_host(host), m_tree(std::move(tree))
+ProcedureEditor::ProcedureEditor(ForgeonProject& project, EditorHost& host)
+    : m_project(project), m_host(host)
 {
 }
 
@@ -47,19 +46,19 @@ ProcedureEditor::~ProcedureEditor()
 
 const std::vector<ListColumn>& ProcedureEditor::DetailColumns()
 {
-    static const std::vector<ListColumn> columns{{"Sr No", 50}, {"Detail Table Name", 172}};
+    static const std::vector<ListColumn> columns{{"Sr No", 14}, {"Detail Table Name", 50}};
     return columns;
 }
 
 const std::vector<ListColumn>& ProcedureEditor::ParameterColumns()
 {
-    static const std::vector<ListColumn> columns{{"Parameter Name", 150}, {"Field Name", 150}};
+    static const std::vector<ListColumn> columns{{"Parameter Name", 32}, {"Field Name", 32}};
     return columns;
 }
 
 const std::vector<ListColumn>& ProcedureEditor::OutputColumns()
 {
-    static const std::vector<ListColumn> columns{{"Sr No", 50}, {"Field Name", 300}};
+    static const std::vector<ListColumn> columns{{"Sr No", 9}, {"Field Name", 55}};
     return columns;
 }
 
@@ -424,8 +423,7 @@ void ProcedureEditor::NameLostFocus()
         name = current;
         m_states.SetText(IDC_NAME, name);
     }
-    if (m_tree.renameSelectedItem)
-        m_tree.renameSelectedItem(name);
+    m_host.RenameSelectedItem(name);
 }
 
 void ProcedureEditor::AddFieldInfo()
@@ -548,8 +546,7 @@ void ProcedureEditor::AddProcedure()
         Module* module = m_project.GetCurrentModule();
         module->AddProcedure(m_procedure);
         m_isNew = false;
-        if (m_tree.addProcedureItem)
-            m_tree.addProcedureItem(*module, *m_procedure);
+        m_host.AddProcedureItem(*module, *m_procedure);
     }
     Cancel();
 }

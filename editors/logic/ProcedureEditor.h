@@ -2,7 +2,6 @@
 
 #include "editors/logic/ControlStates.h"
 
-#include <functional>
 #include <vector>
 
 class EditorHost;
@@ -44,15 +43,7 @@ public:
     static constexpr int IDC_TEXT = 1505;
     static constexpr int IDC_RELATION = 1526;
 
-    // What the editor asks of the project tree: a stored procedure's item under its module, and
-    // the selected item's label.
-    struct TreeUpdates
-    {
-        std::function<void(Module&, Procedure&)> addProcedureItem;
-        std::function<void(const CString&)> renameSelectedItem;
-    };
-
-    ProcedureEditor(ForgeonProject& project, EditorHost& host, TreeUpdates tree);
+    ProcedureEditor(ForgeonProject& project, EditorHost& host);
     ProcedureEditor(const ProcedureEditor&) = delete;
     ProcedureEditor& operator=(const ProcedureEditor&) = delete;
     // A procedure never stored is deleted.
@@ -115,7 +106,6 @@ private:
 
     ForgeonProject& m_project;
     EditorHost& m_host;
-    TreeUpdates m_tree;
     Procedure* m_procedure = nullptr;
     Module* m_module = nullptr;
     bool m_isNew = false;

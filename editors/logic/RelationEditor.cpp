@@ -29,7 +29,7 @@ RelationEditor::RelationEditor(Procedure& procedure, EditorHost& host)
 
 const std::vector<ListColumn>& RelationEditor::Columns()
 {
-    static const std::vector<ListColumn> columns{{"Relation", 350}};
+    static const std::vector<ListColumn> columns{{"Relation", 64}};
     return columns;
 }
 

@@ -36,13 +36,10 @@ std::vector<std::string> Column(const std::vector<ListRow>& rows, std::size_t co
 class ProcedureEditorTest : public ::testing::Test
 {
 protected:
-    ProcedureEditorTest()
-        : editor(designed.project, designed.host,
-                 {[this](Module& module, Procedure& procedure)
-                  { tree.push_back("add " + module.GetName() + " " + procedure.GetName()); },
-                  [this](const CString& name) { tree.push_back("rename " + name); }})
+    ProcedureEditorTest() : editor(designed.project, designed.host)
     {
         editor.LoadProcedure(nullptr);
+        designed.host.calls.clear();
     }
 
     void Choose(int combo, const char* name)
@@ -73,7 +70,6 @@ protected:
     }
 
     DesignedProject designed{"C:\\temp\\ProcedureEditor\\", 1};
-    std::vector<CString> tree;
     ProcedureEditor editor;
 };
 
@@ -161,7 +157,7 @@ TEST_F(ProcedureEditorTest, NamingStepsRevertRefusedNames)
     {
         SCOPED_TRACE(c.typed);
         ScriptedMessageBoxes boxes;
-        tree.clear();
+        designed.host.calls.clear();
         editor.States().SetText(E::IDC_NAME, c.typed);
         editor.NameLostFocus();
         EXPECT_EQ(Texts(boxes),
@@ -169,8 +165,9 @@ TEST_F(ProcedureEditorTest, NamingStepsRevertRefusedNames)
         EXPECT_EQ(editor.GetProcedure()->GetName(), c.name);
         EXPECT_EQ(editor.States().GetText(E::IDC_NAME), c.name);
         const bool revertedEarly = c.message != nullptr && c.message[0] != 'A';
-        EXPECT_EQ(tree, revertedEarly ? std::vector<CString>{}
-                                      : std::vector<CString>{"rename " + CString(c.name)});
+        EXPECT_EQ(designed.host.calls, revertedEarly
+                                           ? std::vector<CString>{}
+                                           : std::vector<CString>{"rename " + CString(c.name)});
     }
 }
 
@@ -193,7 +190,8 @@ TEST_F(ProcedureEditorTest, StoringStepsAddToTheCurrentModule)
     editor.States().SetText(E::IDC_NAME, "PRC_Authors");
     editor.AddProcedure();
     EXPECT_EQ(designed.project.FindProcedureByName("PRC_Authors"), built);
-    EXPECT_EQ(tree, std::vector<CString>{"add " + current.GetName() + " PRC_Authors"});
+    EXPECT_EQ(designed.host.calls,
+              std::vector<CString>{"add " + current.GetName() + " PRC_Authors"});
     EXPECT_NE(editor.GetProcedure(), built);
     EXPECT_TRUE(editor.IsNew());
     EXPECT_EQ(editor.GetProcedure()->GetMainTable(), nullptr);
