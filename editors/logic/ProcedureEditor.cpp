@@ -416,7 +416,10 @@ void ProcedureEditor::NameLostFocus()
     if (!CheckProcedureName(name))
         return;
     if (name.CompareNoCase(current) == 0 || !m_project.IsProcedureNameUsed(name))
+    {
         m_procedure->SetName(name);
+        RefreshText();
+    }
     else
     {
         AfxMessageBox("A Procedure with this name already exists.");
@@ -541,6 +544,7 @@ void ProcedureEditor::AddProcedure()
         return;
     }
     m_procedure->SetName(name);
+    RefreshText();
     if (m_isNew)
     {
         Module* module = m_project.GetCurrentModule();
