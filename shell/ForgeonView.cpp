@@ -3,6 +3,7 @@
 #include "editors/LoginPageDlg.h"
 #include "editors/ProcedureDlg.h"
 #include "editors/WvpDialog.h"
+#include "entities/Menu.h"
 #include "entities/Procedure.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
@@ -192,6 +193,8 @@ void ForgeonView::OpenEditor(RightPane pane, CObject* entity)
 {
     if (pane == RightPane::TableView)
         OpenTableEditor(dynamic_cast<Table*>(entity), Table::masterKind, /*enableOK=*/true);
+    else if (MainFrame* frame = MainFrame::Get(); frame != nullptr && pane == RightPane::MenuView)
+        frame->EditMenu(dynamic_cast<Menu*>(entity));
     else if (MainFrame* frame = MainFrame::Get())
     {
         frame->ShowRightPane(pane);
