@@ -64,6 +64,9 @@ const std::vector<ListColumn>& ProcedureEditor::OutputColumns()
 
 void ProcedureEditor::LoadProcedure(Procedure* procedure)
 {
+    // A new procedure never stored gives way to the one loaded.
+    if (m_isNew && procedure != m_procedure)
+        delete m_procedure;
     m_procedure = procedure;
     m_module = FillModuleCombo(m_states, IDC_MODULE, m_project);
     FillTableCombos();

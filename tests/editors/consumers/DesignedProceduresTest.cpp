@@ -125,14 +125,14 @@ TEST(DesignedProcedures, TheProjectRoundTripsToTheSameBytes)
         ScriptedMessageBoxes boxes;
         BuildSearchProcedure(designed);
         Module& module = *designed.project.GetCurrentModule();
-        auto* page = new LoginPage;
+        LoginPage* page = module.GetLoginPage();
+        ASSERT_NE(nullptr, page);
         for (const char* name : {"user", "role"})
         {
             auto* variable = new Variable;
             variable->SetName(name);
             page->AddFieldVariableMap(new FieldVariableMap{nullptr, variable});
         }
-        module.SetLoginPage(page);
         Procedure* search = module.FindProcedureByName("PRC_AuthorSearch");
         ASSERT_NE(nullptr, search);
         CString authorName = "author";

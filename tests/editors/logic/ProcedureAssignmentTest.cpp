@@ -284,9 +284,9 @@ TEST_F(ProcedureAssignmentTest, LoginPageLabelsAndReplacement)
 {
     LoginPageEditor editor(designed.project, designed.host);
     Module& module = *designed.project.GetCurrentModule();
-    LoginPage* page = new LoginPage;
+    LoginPage* page = module.GetLoginPage();
+    ASSERT_NE(nullptr, page);
     AddVariables(*page);
-    module.SetLoginPage(page);
     editor.Load();
     using L = LoginPageEditor;
     EXPECT_EQ(editor.States().GetText(L::IDC_PROCEDURE_LABEL), "Assigned Procedure :");
