@@ -179,6 +179,21 @@ QImage TreeItemPicture()
     painter.end();
     return picture;
 }
+// A white tile with a faint diagonal weave, so that the items stay readable on it.
+QImage TreeBackgroundPicture()
+{
+    QImage picture(64, 64, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setPen(QColor(238, 243, 248));
+    for (int offset = -64; offset < 64; offset += 8)
+    {
+        painter.drawLine(offset, 0, offset + 64, 64);
+        painter.drawLine(offset + 64, 0, offset, 64);
+    }
+    painter.end();
+    return picture;
+}
 } // namespace
 
 void RegisterShellResources()
@@ -191,4 +206,5 @@ void RegisterShellResources()
     RegisterBitmapResource(IDB_TOOLBAR_HOT, ToolBarPicture(kToolBarImageSize, /*hot=*/true));
     RegisterBitmapResource(IDB_MENU_IMAGES, ToolBarPicture(kMenuImageSize, /*hot=*/false));
     RegisterBitmapResource(IDB_TREE_IMAGES, TreeItemPicture());
+    RegisterBitmapResource(IDB_TREE_BACKGROUND, TreeBackgroundPicture());
 }
