@@ -32,6 +32,7 @@ protected:
         AddTransaction();
         auto* dashBoard = NewPage<DashBoard>("sales");
         Base().AddDashBoard(dashBoard, /*withFiles=*/false);
+        Base().AddDashBoard(NewPage<DashBoard>("basemodule_DASHBOARD"), /*withFiles=*/false);
         Menu* menu = NewMenu("extras");
         if (Base().GetDesignations().empty())
             ADD_FAILURE() << "the base module has no role";
