@@ -83,16 +83,3 @@ TEST_F(TreeDragTest, ASearchReportDraggedOntoAnotherModuleMovesAfterTheQuestion)
     EXPECT_TRUE(Tree().IsExpanded(node));
     EXPECT_EQ(Tree().GetItemText(Tree().GetChildItem(node)), report->GetFormName());
 }
-
-TEST_F(TreeDragTest, TheRootIsNotDraggedAndADropOnItsOwnModuleMovesNothing)
-{
-    program.boxes.Answer(IDOK);
-    Drag(Tree().GetRootItem(), Node(*second, TreeSlot::SearchReports));
-    EXPECT_EQ(dragged, nullptr);
-
-    const HTREEITEM item = Tree().GetChildItem(Node(Base(), TreeSlot::SearchReports));
-    Drag(item, Node(Base(), TreeSlot::Reports));
-    EXPECT_EQ(dragged, item);
-    EXPECT_TRUE(program.boxes.Shown().empty());
-    EXPECT_EQ(Base().GetReports().size(), 1u);
-}
