@@ -17,8 +17,7 @@ protected:
         second = program.Project().AddNewModule();
         View().RefreshTree();
         Tree().Expand(Node(Base(), TreeSlot::SearchReports), TVE_EXPAND);
-        Tree().Expand(static_cast<HTREEITEM>(View().GetProjectTree().GetModuleItem(1)),
-                      TVE_EXPAND);
+        Tree().Expand(static_cast<HTREEITEM>(View().GetProjectTree().GetModuleItem(1)), TVE_EXPAND);
         Tree().EnsureVisible(Node(*second, TreeSlot::SearchReports));
         QApplication::processEvents();
     }
