@@ -37,7 +37,7 @@ protected:
         if (Base().GetDesignations().empty())
             ADD_FAILURE() << "the base module has no role";
         else
-            menu->AddRole(Base().GetDesignations().front());
+            Base().GetDesignations().front()->AddMenu(menu);
         Base().AddMenu(menu);
         Base().CreateDeleteProcedure(customer, "");
         Base().CreateTableWriteProcedure(customer, /*insert=*/true);
