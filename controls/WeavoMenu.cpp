@@ -9,7 +9,6 @@
 
 #include <QFontMetrics>
 #include <QImage>
-#include <QString>
 
 #include <algorithm>
 #include <utility>
@@ -54,29 +53,6 @@ Metrics& CurrentMetrics()
 {
     static Metrics metrics = HostMetrics();
     return metrics;
-}
-
-WORD ReadWord(const std::vector<BYTE>& bytes, std::size_t& at)
-{
-    if (at + 2 > bytes.size())
-    {
-        at = bytes.size() + 1;
-        return 0;
-    }
-    const auto word = static_cast<WORD>(bytes[at] | (bytes[at + 1] << 8));
-    at += 2;
-    return word;
-}
-
-// A zero-terminated UTF-16 text; false when the resource ends first.
-bool ReadText(const std::vector<BYTE>& bytes, std::size_t& at, CString& text)
-{
-    std::u16string units;
-    for (WORD unit = ReadWord(bytes, at); unit != 0 && at <= bytes.size();
-         unit = ReadWord(bytes, at))
-        units.push_back(static_cast<char16_t>(unit));
-    text = FromQString(QString::fromStdU16String(units));
-    return at <= bytes.size();
 }
 
 // The picture at the index, as the one image of a new masked list of the same size.
@@ -174,11 +150,10 @@ BOOL WeavoMenu::LoadMenu(UINT resourceId)
     const bool empty = bytes->size() <= at;
     while (!levels.empty() && at < bytes->size())
     {
-        const WORD flags = ReadWord(*bytes, at);
-        const WORD id = (flags & MF_POPUP) != 0 ? 0 : ReadWord(*bytes, at);
-        CString text;
-        if (!ReadText(*bytes, at, text))
+        MenuResourceEntry entry;
+        if (!ReadMenuResourceEntry(*bytes, at, entry))
             break;
+        const WORD flags = entry.flags;
         Level& level = levels.back();
         level.ended = (flags & MF_END) != 0;
         const UINT itemFlags = flags & ~MF_END;
@@ -188,12 +163,12 @@ BOOL WeavoMenu::LoadMenu(UINT resourceId)
             popup->CreatePopupMenu();
             WeavoMenu* opened = popup.get();
             level.menu->m_popupMenus.push_back(std::move(popup));
-            level.menu->AppendODMenu(text, itemFlags,
+            level.menu->AppendODMenu(entry.text, itemFlags,
                                      reinterpret_cast<UINT_PTR>(opened->GetSafeHmenu()), -1);
             levels.push_back({opened, false});
             continue;
         }
-        level.menu->AppendODMenu(text, itemFlags, id, -1);
+        level.menu->AppendODMenu(entry.text, itemFlags, entry.id, -1);
         while (!levels.empty() && levels.back().ended)
         {
             levels.back().menu->AlignAccelerators();
