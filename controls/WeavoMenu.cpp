@@ -9,6 +9,7 @@
 
 #include <QFontMetrics>
 #include <QImage>
+#include <QPixmap>
 
 #include <algorithm>
 #include <utility>
@@ -558,10 +559,35 @@ void WeavoMenu::DrawImage(CDC& dc, const WeavoMenuData& record, CPoint at, bool 
         record.images->Draw(&dc, record.imageIndex, at, ILD_TRANSPARENT);
         return;
     }
-    HICON icon = record.images->ExtractIcon(record.imageIndex);
+    // Embossed: the picture's shape, where pixels of the face or the highlight colour count as
+    // background, in the highlight colour one pixel right and down, then in the shadow colour.
     dc.FillSolidRect(CRect(at, CSize(m_imageWidth, m_imageHeight)), background);
-    dc.DrawState(at, CSize(m_imageWidth, m_imageHeight), icon, DSS_DISABLED);
+    HICON icon = record.images->ExtractIcon(record.imageIndex);
+    if (icon == nullptr)
+        return;
+    const QImage picture = icon->toImage().convertToFormat(QImage::Format_ARGB32);
     DestroyIcon(icon);
+    const COLORREF highlight = GetSysColor(COLOR_3DHIGHLIGHT);
+    const auto rgbOf = [](COLORREF colour)
+    { return qRgb(GetRValue(colour), GetGValue(colour), GetBValue(colour)); };
+    const QRgb faceRgb = rgbOf(GetSysColor(COLOR_3DFACE));
+    const QRgb highlightRgb = rgbOf(highlight);
+    std::vector<CPoint> shape;
+    for (int y = 0; y < picture.height(); ++y)
+    {
+        for (int x = 0; x < picture.width(); ++x)
+        {
+            const QRgb pixel = picture.pixel(x, y);
+            const QRgb rgb = qRgb(qRed(pixel), qGreen(pixel), qBlue(pixel));
+            if (qAlpha(pixel) != 0 && rgb != faceRgb && rgb != highlightRgb)
+                shape.emplace_back(at.x + x, at.y + y);
+        }
+    }
+    for (const CPoint& point : shape)
+        dc.SetPixel(point.x + 1, point.y + 1, highlight);
+    const COLORREF shadow = GetSysColor(COLOR_3DSHADOW);
+    for (const CPoint& point : shape)
+        dc.SetPixel(point.x, point.y, shadow);
 }
 
 bool LoadFaceColouredImages(UINT bitmapId, int width, int height, int count, COLORREF mask,

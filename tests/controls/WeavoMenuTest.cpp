@@ -186,8 +186,8 @@ TEST(WeavoMenuTest, TheStyleSwitchesWhenTheMenuColourMeetsTheFaceColour)
     ASSERT_TRUE(menu.LoadMenu(IDR_TEST_MENU));
     WeavoMenu* file = menu.GetPopupMenu(0);
     const int colours[] = {COLOR_MENU, COLOR_3DFACE};
-    // The colour of a pixel in the text area, right of the image column, above the text.
-    const auto drawnAt = [file](UINT state)
+    // The first item drawn in the state, as 0xRRGGBB pixels.
+    const auto drawn = [file](UINT state)
     {
         QImage picture(200, 20, QImage::Format_RGB32);
         picture.fill(Qt::black);
@@ -206,7 +206,21 @@ TEST(WeavoMenuTest, TheStyleSwitchesWhenTheMenuColourMeetsTheFaceColour)
         file->DrawItem(&draw);
         dc.Detach();
         painter.end();
-        return std::pair(picture.pixel(150, 1) & 0xFFFFFF, picture.pixel(2, 1) & 0xFFFFFF);
+        return picture;
+    };
+    const auto pixel = [](const QImage& picture, int x, int y)
+    { return picture.pixel(x, y) & 0xFFFFFF; };
+    // A pixel in the text area, right of the image column, above the text; one in the column.
+    const auto drawnAt = [&](UINT state)
+    {
+        const QImage picture = drawn(state);
+        return std::pair(pixel(picture, 150, 1), pixel(picture, 2, 1));
+    };
+    // The picture's top-left pixel and the one right of and below its bottom-right corner.
+    const auto pictureAt = [&](UINT state)
+    {
+        const QImage picture = drawn(state);
+        return std::pair(pixel(picture, 2, 2), pixel(picture, 18, 17));
     };
     const COLORREF flat[] = {RGB(255, 255, 255), RGB(192, 192, 192)};
     ASSERT_TRUE(SetSysColors(2, colours, flat));
@@ -215,7 +229,18 @@ TEST(WeavoMenuTest, TheStyleSwitchesWhenTheMenuColourMeetsTheFaceColour)
     ASSERT_TRUE(SetSysColors(2, colours, classic));
     const auto [classicText, classicColumn] = drawnAt(0);
     const auto [selectedText, selectedColumn] = drawnAt(ODS_SELECTED);
+    CImageList images;
+    images.Create(16, 15, ILC_COLOR32 | ILC_MASK, 1, 0);
+    images.AddColor(0x000080);
+    ASSERT_TRUE(file->ModifyODMenu(nullptr, 101, &images, 0));
+    const auto [enabledCorner, enabledBeyond] = pictureAt(0);
+    const auto [disabledCorner, disabledBeyond] = pictureAt(ODS_GRAYED);
     RestoreSysColors();
+    EXPECT_EQ(enabledCorner, 0x000080u);
+    EXPECT_EQ(enabledBeyond, 0xC0C0C0u);
+    // Embossed: the shadow in place, the highlight one pixel right and down.
+    EXPECT_EQ(disabledCorner, 0x808080u);
+    EXPECT_EQ(disabledBeyond, 0xFFFFFFu);
     EXPECT_EQ(flatText, 0xFFFFFFu);
     EXPECT_EQ(flatColumn, 0xC0C0C0u);
     EXPECT_EQ(classicText, 0xC0C0C0u);
