@@ -1,5 +1,6 @@
 #include "shell/logic/TreeEntityMover.h"
 #include "entities/DashBoard.h"
+#include "entities/DashBoardPage.h"
 #include "entities/Designation.h"
 #include "entities/Menu.h"
 #include "entities/Procedure.h"
@@ -33,6 +34,7 @@ protected:
         auto* dashBoard = NewPage<DashBoard>("sales");
         Base().AddDashBoard(dashBoard, /*withFiles=*/false);
         Base().AddDashBoard(NewPage<DashBoard>("basemodule_DASHBOARD"), /*withFiles=*/false);
+        Base().AddDashBoardPage(NewPage<DashBoardPage>("salespage"), /*withFiles=*/false);
         Menu* menu = NewMenu("extras");
         if (Base().GetDesignations().empty())
             ADD_FAILURE() << "the base module has no role";
