@@ -29,6 +29,8 @@ constexpr UINT ID_IMPORT_TABLES = 32784;
 constexpr UINT ID_SWITCH_DATABASE = 32793;
 // Deletes the selected tree item; no menu carries it.
 constexpr UINT ID_DELETE_TREE_ITEM = 32801;
+// The regression harness of generated pages; no menu carries it.
+constexpr UINT ID_REGRESSION_TESTS = 32795;
 
 // The one document: it owns the project store with the open project and the path of its file,
 // and handles the project commands of the menu and tool bar.
