@@ -254,8 +254,13 @@ void Writer::WriteProcedureArguments(const ProcedureInvokation& invokation, bool
 
 void Writer::SavePage()
 {
-    CString address = m_file != nullptr ? m_file->GetClassicRelativeUrl(FALSE, FALSE) : CString();
+    CString address = GetOutputAddress();
     address.Replace(' ', '_');
     m_outputPath = m_folder + address;
     SaveTextFile(m_outputPath, m_body.GetBuffer(), m_report);
+}
+
+CString Writer::GetOutputAddress() const
+{
+    return m_file != nullptr ? m_file->GetClassicRelativeUrl(FALSE, FALSE) : CString();
 }
