@@ -174,11 +174,7 @@ bool AspWriteAll::CheckBeforeWrite(Module* module)
         Module* current = m_project->GetModuleAt(index);
         if (module != nullptr && module != current)
             continue;
-        current->CheckProcedures();
-        current->ValidateTransactions();
-        current->CheckForeignFields();
-        current->CheckAllFieldReps();
-        current->CheckReportProcedures();
+        RunModuleChecks(*current);
     }
     CString errorText;
     CString fullText;
@@ -220,12 +216,24 @@ bool AspWriteAll::CheckBeforeWrite(Module* module)
     return result;
 }
 
+void AspWriteAll::RunModuleChecks(Module& module)
+{
+    module.CheckProcedures();
+    module.ValidateTransactions();
+    module.CheckForeignFields();
+    module.CheckAllFieldReps();
+    module.CheckReportProcedures();
+}
+
 void AspWriteAll::WriteDatabaseScript()
 {
     if (m_project->IsSqlServerDatabase() != 0)
         SqlScriptWriter(*m_project, m_schema, m_report).WriteDatabaseScript();
     else
+    {
+        MakeFolder(ProjectPath() + "_system\\scripts");
         PgSqlScriptWriter(*m_project, m_report).Write();
+    }
 }
 
 void AspWriteAll::MakeFolder(const CString& path)

@@ -73,7 +73,7 @@ public:
     // Runs the given page writers; they report into GetReport().
     AspWriteAll(ForgeonProject* project, const DbSchema* schema, ClassicWriteServices& services,
                 ClassicPageWriters& writers);
-    ~AspWriteAll();
+    virtual ~AspWriteAll();
     AspWriteAll(const AspWriteAll&) = delete;
     AspWriteAll& operator=(const AspWriteAll&) = delete;
 
@@ -87,6 +87,10 @@ public:
     bool GetCopyModifiedFiles() const { return m_copyModifiedFiles; }
     // Where every page and file of the run that was not written is listed.
     static CString WriteErrorsLogPath() { return "C:\\temp\\Forgeon\\ForgeonWriteErrors.txt"; }
+
+protected:
+    // The checks of one module, filing errors and warnings in the project diagnostics.
+    virtual void RunModuleChecks(Module& module);
 
 private:
     CString ProjectPath() const;
