@@ -246,7 +246,8 @@ void Writer::WriteProcedureArguments(const ProcedureInvokation& invokation, bool
             FieldVariableMap parameter;
             return procedure != nullptr &&
                    procedure->FindFieldParameterByVariable(parameter, pair.first) &&
-                   parameter.field != nullptr && IsQuotedSqlType(parameter.field->GetTypeCode());
+                   parameter.field != nullptr &&
+                   IsClassicQuotedSqlType(parameter.field->GetTypeCode());
         },
         [this, convert, page](const VariablePair& pair)
         { return convert ? GetParameterValueName(pair, page) : pair.second->GetFieldName(); });

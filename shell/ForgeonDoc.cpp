@@ -53,6 +53,8 @@ ForgeonDoc::ForgeonDoc() : m_pStore(std::make_unique<ProjectStore>())
     MapCommand(ID_FILE_SAVE, &ForgeonDoc::OnFileSave);
     MapCommand(ID_FILE_SAVE_AS, &ForgeonDoc::OnFileSaveAs);
     MapCommand(ID_WRITE_ALL, &ForgeonDoc::OnWriteAll);
+    MapCommand(ID_CLASSIC_WRITE_ALL, &ForgeonDoc::OnClassicWriteAll);
+    MapCommand(ID_REVIEW_REPORT, &ForgeonDoc::OnReviewReport);
     MapCommand(ID_MODULE_ADD, &ForgeonDoc::OnModuleAdd);
     MapCommand(ID_MODULE_DELETE, &ForgeonDoc::OnModuleDelete);
     MapCommand(ID_MODULE_RENAME, &ForgeonDoc::OnModuleRename);
