@@ -74,8 +74,7 @@ public:
                            const std::vector<FieldRep*>& controls, const CString& redirectPage,
                            TextFile& out, int indent);
     void WriteValidateFunction(const CString& name, const std::vector<FieldRep*>& controls,
-                               const CString& actionUrl, const CString& hiddenValue,
-                               TextFile& out);
+                               const CString& actionUrl, const CString& hiddenValue, TextFile& out);
     // The client checks of the controls that take part in them.
     void WriteFieldChecks(const std::vector<FieldRep*>& controls, TextFile& out);
 
@@ -95,8 +94,7 @@ private:
     void WriteRemoveFunction(Table* table, const CString& actionUrl, TextFile& out);
     void WriteCancelFunction(Table* table, TextFile& out);
     void WriteSetQuery(const std::vector<FieldRep*>& filters, const CString& formName,
-                       const CString& actionUrl, bool showAction, bool controlIds,
-                       TextFile& out);
+                       const CString& actionUrl, bool showAction, bool controlIds, TextFile& out);
     void WritePrintFunction(const CString& formName, const std::vector<FieldRep*>& controls,
                             TextFile& out);
     void WriteButtonFunctions(ApplicationReport* report, const CString& formName, TextFile& out);

@@ -175,8 +175,7 @@ void FormControlWriter::WriteTransactionScripts(Table* table,
     }
 }
 
-void FormControlWriter::WriteMasterFormScripts(Table* table,
-                                               const std::vector<FieldRep*>& controls,
+void FormControlWriter::WriteMasterFormScripts(Table* table, const std::vector<FieldRep*>& controls,
                                                const CString& actionUrl, TextFile& out)
 {
     const int kind = m_file != nullptr ? m_file->GetFileKind() : 0;
@@ -201,8 +200,8 @@ void FormControlWriter::WriteMapFormScripts(Table* table, const std::vector<Fiel
 
 void FormControlWriter::WriteValidateFunction(const CString& name,
                                               const std::vector<FieldRep*>& controls,
-                                              const CString& actionUrl,
-                                              const CString& hiddenValue, TextFile& out)
+                                              const CString& actionUrl, const CString& hiddenValue,
+                                              TextFile& out)
 {
     const int I = m_indent;
     out.Write(0, "function fn_validate_%s()\n", name);
@@ -277,7 +276,8 @@ void FormControlWriter::WriteDateChecks(const FieldRep& control, const CString& 
     out.Write(I + 2, "alert(\"Please enter %s\");\n", caption);
     WriteFocusReturn(out, id);
     const ValidationData* validation = control.GetValidationData();
-    const DateValidation* rule = validation != nullptr ? validation->GetDateValidationAt(0) : nullptr;
+    const DateValidation* rule =
+        validation != nullptr ? validation->GetDateValidationAt(0) : nullptr;
     if (rule == nullptr || rule->GetVariable() == nullptr || Page() == nullptr)
         return;
     const FieldVariableMap* map = Page()->FindFieldVariableMapByVariable(rule->GetVariable());
@@ -307,9 +307,10 @@ void FormControlWriter::WriteEventFunctions(Table* table, const CString& formNam
     for (const FieldRep* control : events)
     {
         Field* field = control->GetField();
-        const Table* owner = field == nullptr              ? nullptr
-                             : field->GetTable() != nullptr ? field->GetTable()
-                                                            : page->GetRefOrDerivedFieldTable(field);
+        const Table* owner = field == nullptr ? nullptr
+                             : field->GetTable() != nullptr
+                                 ? field->GetTable()
+                                 : page->GetRefOrDerivedFieldTable(field);
         if (owner != table || GetVisibilityKind(field) != FieldVisibility::Editable)
             continue;
         CString line = "url = \"" + url + "?Recompute=1\";\n";
@@ -336,16 +337,15 @@ void FormControlWriter::WriteReportEventFunctions(ApplicationReport* report, Tex
 }
 
 void FormControlWriter::WriteEventFunction(const FieldRep& control, const CString& formName,
-                                           const CString& urlLine, bool withAction,
-                                           TextFile& out)
+                                           const CString& urlLine, bool withAction, TextFile& out)
 {
-    const CString fieldName = control.GetField() != nullptr
-                                  ? control.GetField()->GetFieldName()
-                                  : [&] {
-                                        CString caption = Caption(control);
-                                        caption.Replace(' ', '_');
-                                        return caption;
-                                    }();
+    const CString fieldName = control.GetField() != nullptr ? control.GetField()->GetFieldName()
+                                                            : [&]
+    {
+        CString caption = Caption(control);
+        caption.Replace(' ', '_');
+        return caption;
+    }();
     const CString variable = ValueVariable(control.GetField());
     const int I = m_indent;
     for (const EventRecmpFields* list : control.GetFieldRepData()->GetEventRecmpFieldsList())
@@ -400,8 +400,9 @@ void FormControlWriter::WriteCancelFunction(Table* table, TextFile& out)
         return;
     const int targetKind = table->GetKind() == 1 ? 1 : 5;
     const auto& files = page->GetAspFiles();
-    const auto target = std::find_if(files.begin(), files.end(), [targetKind](const AspFile* f)
-                                     { return f->GetFileKind() == targetKind; });
+    const auto target =
+        std::find_if(files.begin(), files.end(),
+                     [targetKind](const AspFile* f) { return f->GetFileKind() == targetKind; });
     // Without the page to go back to there is nothing to cancel to.
     if (target == files.end())
         return;
@@ -418,10 +419,9 @@ const Variable* FormControlWriter::FilterVariable(const FieldRep& control) const
 {
     if (control.GetVariable() != nullptr)
         return control.GetVariable();
-    const FieldVariableMap* map =
-        Page() != nullptr && control.GetField() != nullptr
-            ? Page()->FindFieldVariableMapByField(control.GetField())
-            : nullptr;
+    const FieldVariableMap* map = Page() != nullptr && control.GetField() != nullptr
+                                      ? Page()->FindFieldVariableMapByField(control.GetField())
+                                      : nullptr;
     return map != nullptr ? map->variable : nullptr;
 }
 
@@ -434,9 +434,9 @@ void FormControlWriter::WriteReportScripts(ApplicationReport* report, const CStr
     WriteReportEventFunctions(report, out);
     if (report != nullptr)
     {
-        const std::vector<FieldRep*> filters = report->GetReportGroups().empty()
-                                                   ? std::vector<FieldRep*>()
-                                                   : report->GetReportGroups().front()->GetFilters();
+        const std::vector<FieldRep*> filters =
+            report->GetReportGroups().empty() ? std::vector<FieldRep*>()
+                                              : report->GetReportGroups().front()->GetFilters();
         WriteSetQuery(filters, formName,
                       m_file != nullptr ? m_file->GetClassicRelativeUrl(TRUE, FALSE) : CString(),
                       true, false, out);
@@ -475,7 +475,7 @@ void FormControlWriter::WriteSetQuery(const std::vector<FieldRep*>& filters,
             const Variable* variable = FilterVariable(*control);
             const CString variableName = variable != nullptr ? variable->GetFieldName() : CString();
             const bool byControl = variable == nullptr || variable->GetKind() == 0;
-            const CString name = !byControl    ? variableName
+            const CString name = !byControl   ? variableName
                                  : controlIds ? control->GetControlId()
                                               : ScriptControlId(*control);
             if (ControlKind(*control) != FieldRepData::RadioButton)
@@ -564,7 +564,8 @@ void FormControlWriter::WriteValidateData(const std::vector<FieldVariableMap*>& 
     {
         if (map == nullptr || map->field == nullptr || map->variable == nullptr)
             continue;
-        const auto control = std::find_if(controls.begin(), controls.end(), [map](const FieldRep* c)
+        const auto control = std::find_if(controls.begin(), controls.end(),
+                                          [map](const FieldRep* c)
                                           { return c != nullptr && c->GetField() == map->field; });
         if (control != controls.end() && TakesPartInChecks(**control, false))
             WritePostedValueCheck(**control, map->variable->GetFieldName(), out, redirectPage,

@@ -1,0 +1,274 @@
+#include "entities/ApplicationReport.h"
+#include "entities/DateValidation.h"
+#include "entities/ReportCollector.h"
+#include "entities/ReportGroup.h"
+#include "entities/Transaction.h"
+#include "gen_classic/FormControlWriter.h"
+#include "model/EventRecmpFields.h"
+#include "model/ValidationData.h"
+#include "tests/gen_classic/ClassicGolden.h"
+#include "tests/gen_classic/ClassicPageFixture.h"
+#include "tests/gen_web/ToolRun.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+// The orders form with one control of each checked kind: a mandatory number, two mandatory
+// dates compared, lists with and without their None and All entries, a radio button, a
+// read-only text and a control whose change recomputes the page.
+class ScriptFixture : public ClassicPageFixture
+{
+public:
+    ScriptFixture()
+    {
+        AddFile(5);
+        Field* quantity = AddField("quantity", FieldTypeInt);
+        Field* ordered = AddField("ordered", FieldTypeDateTime);
+        Field* shipped = AddField("shipped", FieldTypeDateTime);
+        Field* region = AddField("region", FieldTypeInt);
+        Field* status = AddField("status", FieldTypeInt);
+        Field* plain = AddField("plain", FieldTypeInt);
+        Field* size = AddField("size", FieldTypeVarchar);
+        Field* remark = AddField("remark", FieldTypeVarchar, /*allowNull=*/true);
+        Field* note = AddField("note", FieldTypeVarchar);
+        MapVariable(Key(), "v_orders_id");
+        for (Field* field : {quantity, ordered, shipped, region, status, plain, size, remark, note})
+            MapVariable(field, nullptr);
+        Mandatory(AddControl(quantity, FieldRepData::TextBox));
+        Mandatory(AddControl(ordered, FieldRepData::DateControl));
+        FieldRep* shippedControl = Mandatory(AddControl(shipped, FieldRepData::DateControl));
+        auto* rules = new ValidationData;
+        Variable* orderedVariable = Page().FindFieldVariableMapByField(ordered)->variable;
+        rules->AddDateValidation(new DateValidation(orderedVariable, 2, nullptr, nullptr));
+        shippedControl->SetValidationData(rules);
+        FieldRep* regionControl = Mandatory(AddControl(region, FieldRepData::ComboBox));
+        regionControl->GetFieldRepData()->SetNoneCaption(true);
+        regionControl->GetFieldRepData()->SetSelectAllCaption(true);
+        Mandatory(AddControl(status, FieldRepData::ComboBox))
+            ->GetFieldRepData()
+            ->SetNoneCaption(true);
+        Mandatory(AddControl(plain, FieldRepData::ComboBox));
+        Mandatory(AddControl(size, FieldRepData::RadioButton));
+        Mandatory(AddControl(remark, FieldRepData::TextBox));
+        FieldRep* noteControl = Mandatory(AddControl(note, FieldRepData::TextBox));
+        auto* onChange = new EventRecmpFields;
+        onChange->SetEventKind(EventRecmpFields::OnChange);
+        onChange->AddProcedureRecompute(noteControl, new ProcedureInvokation);
+        noteControl->GetFieldRepData()->AddEventRecmpFields(onChange);
+    }
+
+    static FieldRep* Mandatory(FieldRep* control)
+    {
+        control->SetMandatory(true);
+        return control;
+    }
+};
+
+// The scripts as the script element of a page, and the server check inside its block: both
+// pass the page check, and the script element passes node.
+void ExpectPageAndNodePass(const std::string& scripts, const std::string& serverScript)
+{
+    const std::string page =
+        "<%\n" + serverScript + "%>\n<script language=\"javascript\">\n" + scripts + "</script>\n";
+    EXPECT_EQ("", Joined(ScriptProblems(page)));
+    const std::vector<std::string> elements = PageScripts(page);
+    ASSERT_EQ(elements.size(), 1u);
+    GenWebProject project;
+    const std::filesystem::path script = project.Root() / "scripts.js";
+    std::ofstream(script) << elements[0];
+    const ToolResult node = RunTool("node --check " + ShellQuoted(script.string()));
+    EXPECT_EQ(0, node.exitCode) << elements[0] << "\n" << node.output;
+}
+
+} // namespace
+
+TEST(FormScriptsTest, AMasterFormsUpdatePageChecksEachControlKindAndPassesNode)
+{
+    ScriptFixture form;
+    TextFile out = Collector();
+    FormControlWriter writer(form.File(3));
+    writer.WriteMasterFormScripts(&form.OrdersTable(), form.Page().GetFieldReps(),
+                                  "../../BaseModule/orders_upd_action.asp", out);
+    const std::string scripts = out.GetBuffer().str();
+    ExpectGolden("scripts/orders_upd.js", scripts);
+
+    TextFile server = Collector();
+    FormControlWriter(form.File(4))
+        .WriteValidateData(form.Page().GetFieldVariableMaps(), form.Page().GetFieldReps(),
+                           "../../BaseModule/orders_upd.asp", server, 0);
+    ExpectGolden("scripts/orders_upd_validate.vbs", server.GetBuffer().str());
+    ExpectPageAndNodePass(scripts, server.GetBuffer().str());
+}
+
+TEST(FormScriptsTest, TheEntryPointsDifferInTheirActionValueAndTheirRemoveAndCancel)
+{
+    struct Case
+    {
+        const char* name;
+        int fileKind;
+        void (FormControlWriter::*write)(Table*, const std::vector<FieldRep*>&, const CString&,
+                                         TextFile&);
+        const char* hidden;
+        bool remove;
+        bool cancel;
+    };
+    const Case cases[] = {
+        {"master add", 1, &FormControlWriter::WriteMasterFormScripts, nullptr, false, false},
+        {"master update", 3, &FormControlWriter::WriteMasterFormScripts, "\"Update\"", true, true},
+        {"transaction add", 1, &FormControlWriter::WriteTransactionScripts, "formName.cmdadd.value",
+         false, false},
+        {"transaction update", 3, &FormControlWriter::WriteTransactionScripts,
+         "formName.cmdadd.value", true, true},
+        {"map form", 1, &FormControlWriter::WriteMapFormScripts, "formName.cmdadd.value", true,
+         false},
+    };
+    for (const Case& c : cases)
+    {
+        ClassicPageFixture form;
+        form.AddFile(5);
+        form.MapVariable(form.Key(), "v_key");
+        TextFile out = Collector();
+        FormControlWriter writer(form.File(c.fileKind));
+        (writer.*c.write)(&form.OrdersTable(), {}, "act.asp", out);
+        const std::string text = out.GetBuffer().str();
+        EXPECT_EQ(text.find("function fn_validate_orders()\n{\n\tvar formName\n\tformName = "
+                            "document.frmorders;\n\n"),
+                  0u)
+            << c.name << "\n"
+            << text;
+        EXPECT_NE(text.find("\tformName.action = \"act.asp\";\n\tformName.submit();\n}\n\n"),
+                  std::string::npos)
+            << c.name;
+        EXPECT_EQ(text.find("hiddenActionControl.value = " +
+                            std::string(c.hidden ? c.hidden : "")) != std::string::npos,
+                  c.hidden != nullptr)
+            << c.name;
+        EXPECT_EQ(text.find("function fn_RemoveRecord_orders(id)") != std::string::npos, c.remove)
+            << c.name;
+        EXPECT_EQ(text.find("function fn_CancelRecord_orders()") != std::string::npos, c.cancel)
+            << c.name;
+        if (c.remove)
+            EXPECT_NE(text.find("\tformName.v_key.value = id;\n"), std::string::npos) << c.name;
+    }
+    // Without a table name neither the remove nor the cancel function is written.
+    ClassicPageFixture form;
+    form.OrdersTable().SetTableName("");
+    TextFile out = Collector();
+    FormControlWriter(form.File(3)).WriteMasterFormScripts(&form.OrdersTable(), {}, "a", out);
+    EXPECT_EQ(out.GetBuffer().Find("Record_"), -1);
+}
+
+TEST(FormScriptsTest, ATransactionsDetailEventsAndChecksNameTheirDetailTable)
+{
+    ClassicPageFixture fixture;
+    Table lines;
+    lines.SetTableName("order_line");
+    lines.SetKind(1);
+    lines.EnsureDefaultFields();
+    auto* amount = new Field;
+    amount->Set("amount", "Amount", FieldTypeFloat, 8, 2, nullptr, "", false, false, false, false,
+                false);
+    amount->SetTable(&lines);
+    lines.AddField(amount);
+    Module module("BaseModule");
+    Transaction transaction;
+    transaction.SetName("Order");
+    transaction.SetModule(&module);
+    transaction.SetBasicTable(&fixture.OrdersTable());
+    transaction.AddDetailTable(&lines);
+    auto* file = new AspFile;
+    file->SetOwnerKind(AspFile::transactionOwner);
+    file->SetFileKind(4);
+    file->SetOwnerPage(&transaction);
+    transaction.AddAspFile(file);
+    auto* variable = new Variable;
+    variable->SetName("v_amount");
+    auto* map = new FieldVariableMap{amount, variable};
+    transaction.AddFieldVariableMap(map);
+    auto* control = new FieldRep(amount);
+    control->SetMandatory(true);
+    auto* data = new FieldRepData;
+    data->SetCaption("Amount");
+    auto* onBlur = new EventRecmpFields;
+    onBlur->SetEventKind(EventRecmpFields::OnBlur);
+    onBlur->AddProcedureRecompute(control, new ProcedureInvokation);
+    data->AddEventRecmpFields(onBlur);
+    control->AttachFieldRepData(data);
+    transaction.AddFieldRep(control);
+
+    FormControlWriter writer(file);
+    TextFile server = Collector();
+    writer.WriteValidateData({map}, {control}, "Order_upd.asp", server, 1);
+    EXPECT_NE(server.GetBuffer().Find("& \"&strInfo1=\" & sInfo\n"), -1)
+        << server.GetBuffer().str();
+    EXPECT_NE(server.GetBuffer().Find("\t\tELSEIF isNumeric(v_amount) = false THEN\n"), -1);
+    file->SetFileKind(3);
+    TextFile client = Collector();
+    writer.WriteTransactionScripts(&lines, {control}, "Order_upd_action.asp", client);
+    const CString text = client.GetBuffer();
+    EXPECT_NE(text.Find("function fn_OnBlur_amount(conn_str)\n"), -1) << text.str();
+    EXPECT_NE(text.Find("url = \"../../BaseModule/Order_upd.asp?Recompute0=1\";\n"), -1)
+        << text.str();
+    EXPECT_NE(text.Find("var v_amount = formName.txt_amount.value;\n"), -1);
+    EXPECT_EQ(text.Find("fn_CancelRecord_"), -1) << "the detail table is not the basic table";
+}
+
+TEST(FormScriptsTest, AReportsScriptsSetTheQueryPrintAndCallItsButtonPages)
+{
+    ClassicPageFixture fixture;
+    Field* size = fixture.AddField("size", FieldTypeVarchar);
+    Field* city = fixture.AddField("city", FieldTypeVarchar);
+    ApplicationReport report;
+    report.SetName("Order List");
+    Module module("BaseModule");
+    report.SetModule(&module);
+    auto* file = new AspFile;
+    file->SetOwnerKind(AspFile::reportOwner);
+    file->SetFileKind(0);
+    file->SetOwnerPage(&report);
+    report.AddAspFile(file);
+    auto* group = new ReportGroup;
+    report.AddReportGroup(group);
+    auto* radio = new FieldRep(size);
+    auto* radioData = new FieldRepData;
+    radioData->SetControlKind(FieldRepData::RadioButton);
+    radio->AttachFieldRepData(radioData);
+    auto* text = new FieldRep(city);
+    auto* textData = new FieldRepData;
+    textData->SetCaption("City");
+    text->AttachFieldRepData(textData);
+    text->SetMandatory(true);
+    for (FieldRep* filter : {radio, text})
+        group->AddFilter(filter);
+    for (Field* field : {size, city})
+    {
+        auto* variable = new Variable;
+        variable->SetName("p_" + field->GetFieldName());
+        variable->SetKind(Variable::pageKind);
+        report.AddFieldVariableMap(new FieldVariableMap{field, variable});
+    }
+
+    TextFile out = Collector();
+    FormControlWriter writer(file);
+    writer.WriteReportScripts(&report, "Order List", {text}, 0, out);
+    ExpectGolden("scripts/order_list_report.js", out.GetBuffer().str());
+    ExpectPageAndNodePass(out.GetBuffer().str(), "");
+
+    TextFile validate = Collector();
+    writer.WriteValidateFunction("OrderList", {text}, "x.asp", "", validate);
+    EXPECT_EQ(validate.GetBuffer().Find("formName.action"), -1) << "a report page never submits";
+}
+
+TEST(FormScriptsTest, TheFormFrameEncodesTheMessageAndClosesWithOrWithoutTheCancelForm)
+{
+    ClassicPageFixture form;
+    FormControlWriter writer(form.File(1));
+    TextFile out = Collector();
+    writer.WriteFormOpen("frmorders", out, "Orders", 1, "strInfo");
+    writer.WriteFormClose(out, 1, false);
+    writer.WriteFormClose(out, 1, true);
+    ExpectGolden("scripts/form_frame.asp", out.GetBuffer().str());
+    EXPECT_EQ("", Joined(ScriptProblems(out.GetBuffer().str())));
+}
