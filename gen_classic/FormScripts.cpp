@@ -473,8 +473,11 @@ void FormControlWriter::WriteSetQuery(const std::vector<FieldRep*>& filters,
             if (control == nullptr)
                 continue;
             const Variable* variable = FilterVariable(*control);
-            const CString variableName = variable != nullptr ? variable->GetFieldName() : CString();
-            const bool byControl = variable == nullptr || variable->GetKind() == 0;
+            // A control without a variable has no value to pass on.
+            if (variable == nullptr)
+                continue;
+            const CString variableName = variable->GetFieldName();
+            const bool byControl = variable->GetKind() == Variable::parameterKind;
             const CString name = !byControl   ? variableName
                                  : controlIds ? control->GetControlId()
                                               : ScriptControlId(*control);
@@ -524,7 +527,7 @@ void FormControlWriter::WriteButtonFunctions(ApplicationReport* report, const CS
     const auto extra = std::find_if(files.begin(), files.end(),
                                     [](const AspFile* f) { return f->GetFileKind() == 11; });
     const CString extraUrl =
-        extra != files.end() ? (*extra)->GetClassicRelativeUrl(FALSE, FALSE) : CString();
+        extra != files.end() ? (*extra)->GetClassicRelativeUrl(TRUE, FALSE) : CString();
     const int I = m_indent;
     for (const ReportField* button : buttons)
     {

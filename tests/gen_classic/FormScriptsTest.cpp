@@ -1,10 +1,14 @@
 #include "entities/ApplicationReport.h"
 #include "entities/DateValidation.h"
+#include "entities/ProcedureFieldInfo.h"
 #include "entities/ReportCollector.h"
+#include "entities/ReportField.h"
+#include "entities/ReportFieldControlProperty.h"
 #include "entities/ReportGroup.h"
 #include "entities/Transaction.h"
 #include "gen_classic/FormControlWriter.h"
 #include "model/EventRecmpFields.h"
+#include "model/FieldVisibility.h"
 #include "model/ValidationData.h"
 #include "tests/gen_classic/ClassicGolden.h"
 #include "tests/gen_classic/ClassicPageFixture.h"
@@ -271,4 +275,145 @@ TEST(FormScriptsTest, TheFormFrameEncodesTheMessageAndClosesWithOrWithoutTheCanc
     writer.WriteFormClose(out, 1, true);
     ExpectGolden("scripts/form_frame.asp", out.GetBuffer().str());
     EXPECT_EQ("", Joined(ScriptProblems(out.GetBuffer().str())));
+}
+
+TEST(FormScriptsTest, ButtonColumnsCallTheExtraPageAndReportColumnsAreCheckedOnTheServer)
+{
+    ClassicPageFixture fixture;
+    Field* total = fixture.AddField("total", FieldTypeFloat);
+    Field* city = fixture.AddField("city", FieldTypeVarchar);
+    Module module("BaseModule");
+    ApplicationReport report;
+    report.SetName("Order List");
+    report.SetModule(&module);
+    for (const int kind : {0, 11})
+    {
+        auto* file = new AspFile;
+        file->SetOwnerKind(AspFile::reportOwner);
+        file->SetFileKind(kind);
+        file->SetOwnerPage(&report);
+        report.AddAspFile(file);
+    }
+    auto* group = new ReportGroup;
+    report.AddReportGroup(group);
+    ProcedureFieldInfo totalColumn(total, ProcedureFieldInfo::noAggregate);
+    ProcedureFieldInfo cityColumn(city, ProcedureFieldInfo::noAggregate);
+    auto column = [](const char* name, int kind, const char* caption)
+    {
+        auto* reportField = new ReportField;
+        reportField->SetName(name);
+        auto* control = new FieldRep;
+        auto* data = new FieldRepData;
+        data->SetControlKind(kind);
+        data->SetCaption(caption);
+        control->AttachFieldRepData(data);
+        auto* property = new ReportFieldControlProperty;
+        property->SetControl(control);
+        reportField->SetControlProperty(property);
+        return reportField;
+    };
+    ReportField* open = column("Open", FieldRepData::Button, "Open");
+    open->AddBinding(new ReportFieldBinding{nullptr, nullptr, nullptr, &totalColumn});
+    open->AddBinding(new ReportFieldBinding{nullptr, nullptr, nullptr, &cityColumn});
+    group->AddReportField(open);
+    group->AddReportField(column("Due Date", FieldRepData::DateControl, "Due"));
+
+    FormControlWriter writer(report.GetAspFileAt(0));
+    TextFile out = Collector();
+    writer.WriteReportScripts(&report, "Order List", {}, 1, out);
+    EXPECT_NE(
+        out.GetBuffer().Find("\tfunction fn_Open(var1, var2)\n\t{\n\t\tvar formName\n\t\t"
+                             "formName = document.frmOrderList\n\t\tformName.total.value = "
+                             "var1\n\t\tformName.city.value = var2\n\t\tformName.action = "
+                             "\"../../BaseModule/Order_List_action.asp\"\n\t\tformName.submit();\n"
+                             "\t}\n"),
+        -1)
+        << out.GetBuffer().str();
+    TextFile server = Collector();
+    writer.WriteValidateData({}, {}, "Order_List_report.asp", server, 0);
+    EXPECT_EQ(server.GetBuffer().str(),
+              "Function ValidateData()\n"
+              "\tIF Due_Date = \"\" THEN\n"
+              "\t\tsInfo = \"Please enter valid Due\"\n"
+              "\t\tredir = \"Order_List_report.asp?\" & redirString & \"&strInfo=\" & sInfo\n"
+              "\t\tResponse.Redirect(redir)\n"
+              "\tEND IF\n"
+              "End Function\n\n");
+}
+
+TEST(FormScriptsTest, ACollectorValidatesAndSetsItsQueryByControlIds)
+{
+    ClassicPageFixture fixture;
+    Field* city = fixture.AddField("city", FieldTypeVarchar);
+    Module module("BaseModule");
+    ReportCollector collector;
+    collector.SetName("Sales Pack");
+    collector.SetModule(&module);
+    AspFile* file = collector.CreateDefaultAspFiles(0);
+    auto* control = new FieldRep(city);
+    auto* data = new FieldRepData;
+    data->SetCaption("City");
+    control->AttachFieldRepData(data);
+    control->SetMandatory(true);
+    collector.AddFieldRep(control);
+    auto* variable = new Variable;
+    variable->SetName("p_city");
+    variable->SetKind(Variable::parameterKind);
+    collector.AddFieldVariableMap(new FieldVariableMap{city, variable});
+    // A control without a variable has no value to set.
+    auto* loose = new FieldRep;
+    loose->AttachFieldRepData(new FieldRepData);
+    collector.AddFieldRep(loose);
+    TextFile out = Collector();
+    FormControlWriter(file).WriteCollectorScripts(&collector, out);
+    const std::string text = out.GetBuffer().str();
+    EXPECT_EQ(text.find("function fn_validate_SalesPack()\n"), 0u) << text;
+    EXPECT_NE(text.find("\tformName.action = \"../../BaseModule/Sales_Pack.asp\";\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("function set_query()\n{\n\tvar formName\n\tformName = "
+                        "document.frmSalesPack\n"),
+              std::string::npos);
+    EXPECT_NE(text.find("\tformName.p_city.value = formName.txt_city.value\n"), std::string::npos);
+    EXPECT_EQ(text.find("\"Show\""), std::string::npos);
+    ExpectPageAndNodePass(text, "");
+}
+
+TEST(FormScriptsTest, ReadOnlyControlsAreCheckedOnTheServerOnlyAndRuleResultsAreReadFirst)
+{
+    ClassicPageFixture form;
+    Field* due = form.AddField("due", FieldTypeDateTime);
+    Field* limit = form.AddField("limit_date", FieldTypeDateTime);
+    form.MapVariable(due, "v_due");
+    Variable* limitVariable = form.MapVariable(limit, "v_limit");
+    FieldRep* control = form.AddControl(due, FieldRepData::DateControl);
+    control->SetMandatory(true);
+    Procedure* procedure = form.AddProcedure("PRC_Limit");
+    auto* call = new ProcedureInvokation;
+    call->SetProcedure(procedure);
+    auto* rules = new ValidationData;
+    ProcedureFieldInfo result(limit, ProcedureFieldInfo::noAggregate);
+    rules->AddDateValidation(new DateValidation(limitVariable, 1, call, &result));
+    control->SetValidationData(rules);
+    auto* readOnly = new FieldVisibility(due);
+    readOnly->SetVisibilityKind(FieldVisibility::ReadOnly);
+    form.File(1)->AddFieldVisibility(readOnly);
+
+    TextFile client = Collector();
+    FormControlWriter(form.File(1)).WriteFieldChecks({control}, client);
+    EXPECT_EQ(client.GetBuffer().str(), "\n");
+    TextFile server = Collector();
+    FormControlWriter(form.File(2))
+        .WriteValidateData(form.Page().GetFieldVariableMaps(), {control}, "orders_add.asp", server,
+                           0);
+    EXPECT_NE(
+        server.GetBuffer().Find("\tStrQry = \"PRC_Limit \"\n"
+                                "\tSet rsQry = Server.CreateObject(\"ADODB.RecordSet\")\n"
+                                "\trsQry.Open strQry, glb_con, 1, 2\n"
+                                "\tv_limit = rsQry(\"limit_date\")\n"
+                                "\tIf Datediff(\"d\",ConvertDate(v_due),ConvertDate(v_limit)) "
+                                "> 0 then\n"),
+        -1)
+        << server.GetBuffer().str();
+    rules->RemoveDateValidation(rules->GetDateValidationAt(0));
 }
