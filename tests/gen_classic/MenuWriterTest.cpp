@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <memory>
 
 namespace
@@ -81,15 +82,38 @@ public:
 
     ~MenuFixture() { delete m_visitor; }
 
+    // The text with each menu's id, which depends on the menus made before, by its name.
+    std::string WithMenuNames(std::string text) const
+    {
+        for (const Menu* menu : m_named)
+        {
+            const std::string id = std::to_string(menu->GetId());
+            const std::string name = "ID_" + menu->GetName().str();
+            for (const std::string& context : {std::string("}, "), std::string("id == ")})
+            {
+                for (std::size_t at = text.find(context + id); at != std::string::npos;
+                     at = text.find(context + id, at + 1))
+                {
+                    const std::size_t end = at + context.size() + id.size();
+                    if (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end])))
+                        continue;
+                    text.replace(at + context.size(), id.size(), name);
+                }
+            }
+        }
+        return text;
+    }
+
     ForgeonProject& Project() { return m_fixture.Project(); }
     const std::filesystem::path& Root() const { return m_fixture.Root(); }
     GenerationReport& Report() { return m_fixture.Report(); }
 
 private:
-    static Menu* AddMenu(Menu* parent, const char* name)
+    Menu* AddMenu(Menu* parent, const char* name)
     {
         Menu* menu = NewMenu(name);
         parent->AddSubMenu(menu);
+        m_named.push_back(menu);
         return menu;
     }
     static Variable* NewVariable(const char* name, int kind)
@@ -111,6 +135,7 @@ private:
     std::unique_ptr<Variable> m_loose;
     std::unique_ptr<Variable> m_targetCity;
     std::unique_ptr<Variable> m_targetLoose;
+    std::vector<const Menu*> m_named;
 };
 
 std::string WithoutCarriageReturns(std::string text)
@@ -130,7 +155,8 @@ TEST(MenuWriterTest, TheFourScriptsMatchTheExpectedFilesAndPassNode)
          {"TopMenus.js", "TopMenusOnClick.js", "LeftMenus.js", "LeftMenusOnClick.js"})
     {
         const std::filesystem::path script = fixture.Root() / "_system" / "js" / name;
-        ExpectGolden(std::string("menus/") + name, WithoutCarriageReturns(ReadHostFile(script)));
+        ExpectGolden(std::string("menus/") + name,
+                     fixture.WithMenuNames(WithoutCarriageReturns(ReadHostFile(script))));
         const ToolResult node = RunTool("node --check " + ShellQuoted(script.string()));
         EXPECT_EQ(0, node.exitCode) << name << "\n" << node.output;
     }

@@ -1,5 +1,5 @@
 var SIDE_ADMIN_1 = [
-	['Help', '#', {'tw' : '_self'}, 6]];
+	['Help', '#', {'tw' : '_self'}, ID_Help]];
 
 var RESOLVE_MENU_ITEMS_1 = [
 	[2, 'Customer_add.asp', SIDE_ADMIN_1],

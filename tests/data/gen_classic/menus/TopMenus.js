@@ -1,10 +1,10 @@
 var MAIN_DATA_ENTRY = [
-	['Masters', '#', {'tw' : '_parent'}, 3,
-		['Customers', '#', {'tw' : '_self'}, 4]],
-	['Reports', '#', {'tw' : '_self'}, 5]];
+	['Masters', '#', {'tw' : '_parent'}, ID_Masters,
+		['Customers', '#', {'tw' : '_self'}, ID_Customers]],
+	['Reports', '#', {'tw' : '_self'}, ID_Reports]];
 
 var MAIN_ADMIN = [
-	['Reports', '#', {'tw' : '_self'}, 5]];
+	['Reports', '#', {'tw' : '_self'}, ID_Reports]];
 
 var MAIN_VISITOR = [
 ];

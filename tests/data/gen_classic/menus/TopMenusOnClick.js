@@ -4,7 +4,7 @@ function Customer_add_Top_MenuOnClick(id)
 	var v_loose
 	var v_id = document.frmcustomer.v_id.value
 	var url = "constructionpage.asp";
-	if (id == 4)
+	if (id == ID_Customers)
 	{
 		url = "../../BaseModule/Order_add.asp?" + "p_city="+v_city + "&p_loose="+v_loose + "&p_city="+v_id
 	}
