@@ -8,6 +8,7 @@
 #include "entities/Variable.h"
 #include "gen_classic/BaseWriter.h"
 #include "gen_classic/PageWriteInfo.h"
+#include "gen_web/TemplatePageWriter.h"
 #include "model/Field.h"
 #include "model/ProjectSettings.h"
 #include "tests/gen_classic/ClassicGolden.h"
@@ -220,4 +221,40 @@ TEST(BaseWriterTest, BuildsThePageDataInItsOrderAndReadsTemplatesLineByLine)
     EXPECT_TRUE(skipped.Load());
     EXPECT_EQ(skipped.GetTemplateText(), "");
     EXPECT_TRUE(report.IsEmpty());
+}
+
+// The classic templates of the program folder, whatever the page-template setting: their
+// server script balances, their scripts pass node, and each has its insertion markers.
+TEST(ClassicTemplatesTest, TheProgramsClassicTemplatesAreReadAndPassTheChecks)
+{
+    GenWebProject project;
+    project.Project().GetProjectSettings()->SetPageTemplate(4);
+    TemplatePageWriter writer(&project.Project(), project.Report());
+    const struct
+    {
+        bool (TemplatePageWriter::*load)();
+        std::size_t markers;
+    } templates[] = {{&TemplatePageWriter::LoadClassicTemplate, 4},
+                     {&TemplatePageWriter::LoadFrameTemplate, 4}};
+    for (const auto& t : templates)
+    {
+        ASSERT_TRUE((writer.*t.load)());
+        const std::string page = writer.GetPageText().str();
+        std::size_t markers = 0;
+        for (std::size_t at = page.find("**Include"); at != std::string::npos;
+             at = page.find("**Include", at + 1))
+            ++markers;
+        EXPECT_EQ(markers, t.markers);
+        EXPECT_EQ("", Joined(ScriptProblems(page)));
+        for (const std::string& script : PageScripts(page))
+        {
+            const std::filesystem::path file = project.Root() / "template.js";
+            std::ofstream(file) << script;
+            EXPECT_EQ(0, RunTool("node --check " + ShellQuoted(file.string())).exitCode);
+        }
+    }
+    std::string login = ReadHostFile(std::filesystem::path(ProgramFolder()) /
+                                     "_system/Templates/LoginTemplate.asp");
+    EXPECT_EQ("", Joined(ScriptProblems(login)));
+    EXPECT_NE(login.find("action = \"Login_action.asp\""), std::string::npos);
 }
