@@ -82,35 +82,10 @@ CString FormControlWriter::ScriptControlId(const FieldRep& control)
 {
     if (control.GetField() == nullptr || control.GetFieldRepData() == nullptr)
         return {};
-    CString prefix;
-    switch (ControlKind(control))
-    {
-    case FieldRepData::TextBox:
-    case FieldRepData::DateControl:
-    case FieldRepData::TextArea:
-    case FieldRepData::Password:
-        prefix = "txt_";
-        break;
-    case FieldRepData::ComboBox:
-    case FieldRepData::MultipleComboBox:
-        prefix = "lst_";
-        break;
-    case FieldRepData::RadioButton:
-        prefix = "rad_";
-        break;
-    case FieldRepData::CheckBox:
-        prefix = "chk_";
-        break;
-    case FieldRepData::FileUpload:
-        prefix = "file_";
-        break;
-    case FieldRepData::Button:
-        prefix = "btn_";
-        break;
-    default:
-        break;
-    }
-    return prefix + control.GetField()->GetFieldName();
+    // The kinds after the button have no prefix here.
+    const int kind = ControlKind(control);
+    return (kind <= FieldRepData::Button ? FieldRep::GetControlPrefix(kind) : CString()) +
+           control.GetField()->GetFieldName();
 }
 
 bool FormControlWriter::TakesPartInChecks(const FieldRep& control, bool clientSide) const
