@@ -127,6 +127,11 @@ CString LoginActionWriter::GetErrorRedirectPage()
     return "../Login/Login.asp";
 }
 
+bool LoginActionWriter::IsPassedBack(const FieldVariableMap& map)
+{
+    return m_loginPage == nullptr || m_loginPage->GetFieldVariableMapAt(1) != &map;
+}
+
 void LoginActionWriter::WriteValidateCall(int indent)
 {
     m_body.Write(indent, "call ValidateData()\n");

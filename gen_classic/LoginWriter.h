@@ -53,6 +53,8 @@ public:
 protected:
     CString GetOutputAddress() const override;
     CString GetErrorRedirectPage() override;
+    // The password never goes back in an address.
+    bool IsPassedBack(const FieldVariableMap& map) override;
     void WriteExecuteQuery(int indent) override;
     void WriteValidateCall(int indent) override;
     void WriteDimLines(int indent) override;

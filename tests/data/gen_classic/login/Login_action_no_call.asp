@@ -25,7 +25,7 @@ Function ExtractData()
 	if Trim(Request("txt_password")) <> "" then
 		password = Trim(Request("txt_password"))
 	end if
-	redirString = "user_name="&user_name&"&password="&password
+	redirString = "user_name="&user_name
 
 End Function
 
