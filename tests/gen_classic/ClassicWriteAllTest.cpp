@@ -121,7 +121,9 @@ protected:
     ClassicWriteAllTest()
     {
         Module& base = m_fixture.Base();
-        base.Append(NewForm("Customer", NewTable("customer")));
+        Table* customer = NewTable("customer");
+        base.AppendMasterTable(customer);
+        base.Append(NewForm("Customer", customer));
         base.Append(NewReport("OneFile", 1, false));
         base.Append(NewReport("TwoFiles", 2, false));
         base.Append(NewReport("TwoFilesGraph", 2, true));
@@ -208,7 +210,9 @@ TEST_F(ClassicWriteAllTest, TheCheckDecidesWhetherAnythingIsWritten)
 
 TEST_F(ClassicWriteAllTest, DuplicateNamesStopBeforeTheCheckAndAnyFile)
 {
-    m_second->Append(NewForm("Customer", NewTable("customer")));
+    Table* customer = NewTable("supplier");
+    m_second->AppendMasterTable(customer);
+    m_second->Append(NewForm("Customer", customer));
     AspWriteAll writeAll(&m_fixture.Project(), nullptr, m_services, m_writers);
     EXPECT_FALSE(writeAll.Run(nullptr));
     EXPECT_EQ(m_services.calls, std::vector<std::string>{"backup _BeforeWriteAll"});

@@ -48,19 +48,26 @@ public:
         m_visitor->AddMenu(m_main);
 
         Table* customer = NewTable("customer", Table::masterKind, {"city"});
+        base.AppendMasterTable(customer);
         m_customer = NewForm("Customer", customer);
         base.Append(m_customer);
         for (int kind : {1, 2, 3})
             m_customer->CreateAspFile(kind, AspFile::formOwner);
-        Form* order = NewForm("Order", NewTable("order"));
+        Table* orderTable = NewTable("order");
+        base.AppendMasterTable(orderTable);
+        Form* order = NewForm("Order", orderTable);
         base.Append(order);
         order->CreateAspFile(1, AspFile::formOwner);
         m_customers->SetAspFile(order->GetAspFileAt(0));
 
         for (AspFile* file :
              {m_customer->GetAspFileAt(0), m_customer->GetAspFileAt(1), order->GetAspFileAt(0)})
+        {
             file->SetTopMenu(m_main);
+            m_main->AddPageFile(file);
+        }
         m_customer->GetAspFileAt(0)->SetLeftMenu(m_side);
+        m_side->AddPageFile(m_customer->GetAspFileAt(0));
 
         // The page variable of the city field and one of no field go to the order page.
         Field* city = customer->GetFieldAt(customer->GetFieldCount() - 1);

@@ -33,8 +33,12 @@ TEST(ReviewReportTest, ListsUnflaggedProceduresUnlinkedPageFilesAndLeafMenusWith
     base.Append(flagged);
     base.Append(open);
 
-    Form* customer = NewForm("Customer", NewTable("customer"));
-    Form* order = NewForm("Order", NewTable("order"));
+    Table* customerTable = NewTable("customer");
+    Table* orderTable = NewTable("order");
+    base.AppendMasterTable(customerTable);
+    base.AppendMasterTable(orderTable);
+    Form* customer = NewForm("Customer", customerTable);
+    Form* order = NewForm("Order", orderTable);
     base.Append(customer);
     base.Append(order);
     for (Form* form : {customer, order})
@@ -53,6 +57,7 @@ TEST(ReviewReportTest, ListsUnflaggedProceduresUnlinkedPageFilesAndLeafMenusWith
     customers->SetAspFile(customer->GetAspFileAt(1));
     masters->SetAspFile(order->GetAspFileAt(0));
     order->GetAspFileAt(0)->SetTopMenu(masters);
+    masters->AddPageFile(order->GetAspFileAt(0));
 
     EXPECT_EQ(Report(project), "*************Procedures to be Reviewed*************\n"
                                "PRC_open\n" +
