@@ -13,6 +13,7 @@
 #include "gen_classic/LoginWriter.h"
 #include "gen_classic/MenuWriter.h"
 #include "gen_web/EnumerateFolders.h"
+#include "model/FileUtilities.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/ProjectDiagnostics.h"
@@ -143,6 +144,12 @@ CString AspWriteAll::ProjectPath() const
 bool AspWriteAll::Run(Module* module)
 {
     m_services.SaveBackupCopy("_BeforeWriteAll");
+    const CString path = m_project->GetProjectSettings() != nullptr ? ProjectPath() : CString();
+    if (path.IsEmpty() || !m_report.MakeFolderChain(path) || !IsFolderWritable(path))
+    {
+        AfxMessageBox("Could not write output at " + path);
+        return false;
+    }
     if (m_project->HasDuplicateNames())
         return false;
     if (!CheckBeforeWrite(module))

@@ -77,7 +77,9 @@ public:
     AspWriteAll(const AspWriteAll&) = delete;
     AspWriteAll& operator=(const AspWriteAll&) = delete;
 
-    // Null writes every module, else that module only. True when the run wrote everything.
+    // Null writes every module, else that module only. A project path that cannot be written
+    // gets "Could not write output at " + path and nothing written. True when the run wrote
+    // everything.
     bool Run(Module* module);
     // Runs the module checks and offers the options; true when writing may go on.
     bool CheckBeforeWrite(Module* module);

@@ -204,6 +204,20 @@ TEST_F(ClassicWriteAllTest, TheCheckDecidesWhetherAnythingIsWritten)
     EXPECT_EQ(m_services.shownOptions, std::make_pair(false, true)) << "the dialog's defaults";
 }
 
+TEST_F(ClassicWriteAllTest, AProjectPathThatCannotBeWrittenStopsBeforeTheCheck)
+{
+    WriteHostFile(Path("blocked"), "a file where the project folder goes");
+    m_fixture.Project().GetProjectSettings()->SetProjectPath(
+        m_fixture.Temp().ModelPath("blocked\\"));
+    AspWriteAll writeAll(&m_fixture.Project(), nullptr, m_services, m_writers);
+    EXPECT_FALSE(writeAll.Run(nullptr));
+    ASSERT_EQ(m_boxes.Shown().size(), 1u);
+    EXPECT_EQ(m_boxes.Shown()[0].text,
+              "Could not write output at " + m_fixture.Project().GetProjectPath().str());
+    EXPECT_EQ(m_services.calls, std::vector<std::string>{"backup _BeforeWriteAll"});
+    EXPECT_TRUE(m_writers.calls.empty());
+}
+
 TEST_F(ClassicWriteAllTest, DuplicateNamesStopBeforeTheCheckAndAnyFile)
 {
     Table* customer = NewTable("supplier");
