@@ -22,13 +22,15 @@ int GetFieldVisibilityCode(const AspFile* file, const Field* field)
 
 bool IsClassicQuotedSqlType(int typeCode)
 {
-    return typeCode == FieldTypeChar || typeCode == FieldTypeVarchar ||
-           typeCode == FieldTypeDateTime || typeCode == FieldTypeText;
+    return IsTextSqlType(typeCode) || typeCode == FieldTypeDateTime;
 }
 
+// The national character types are text too: a bare value would reach SQL unquoted.
 bool IsTextSqlType(int typeCode)
 {
-    return typeCode == FieldTypeChar || typeCode == FieldTypeVarchar || typeCode == FieldTypeText;
+    return typeCode == FieldTypeChar || typeCode == FieldTypeVarchar || typeCode == FieldTypeText ||
+           typeCode == FieldTypeNChar || typeCode == FieldTypeNVarchar ||
+           typeCode == FieldTypeNText;
 }
 
 namespace

@@ -152,12 +152,15 @@ TEST_F(WriterTest, ProcedureCallsQuoteTextParametersAndConvertOnRequest)
     call.SetProcedure(procedure);
     ClassicPageFixture::AddArgument(*procedure, call, m_name, Map(m_name, "user", 0)->variable);
     ClassicPageFixture::AddArgument(*procedure, call, m_count, Map(m_count, "tries", 0)->variable);
+    Field* note = m_page.AddField("note", FieldTypeNVarchar);
+    ClassicPageFixture::AddArgument(*procedure, call, note, Map(note, "note", 0)->variable);
     m_writer.WriteProcedureCallString(call, "strQry", 1, /*convert=*/false);
     m_writer.WriteProcedureCallString(call, "strQry", 0, /*convert=*/true);
     EXPECT_EQ(CString("\tstrQry = \"PRC_orders_login \" & \"'\" & SingleQuoteToDouble(user) & "
-                      "\"',\" & tries\n"
+                      "\"',\" & tries & \",\" & \"'\" & SingleQuoteToDouble(note) & \"'\"\n"
                       "strQry = \"PRC_orders_login \" & \"'\" & SingleQuoteToDouble(CInt(user)) & "
-                      "\"',\" & CInt(tries)\n"),
+                      "\"',\" & CInt(tries) & \",\" & \"'\" & SingleQuoteToDouble(CInt(note)) & "
+                      "\"'\"\n"),
               m_writer.GetBody());
 }
 } // namespace
