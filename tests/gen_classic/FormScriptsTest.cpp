@@ -154,7 +154,9 @@ TEST(FormScriptsTest, TheEntryPointsDifferInTheirActionValueAndTheirRemoveAndCan
         EXPECT_EQ(text.find("function fn_CancelRecord_orders()") != std::string::npos, c.cancel)
             << c.name;
         if (c.remove)
+        {
             EXPECT_NE(text.find("\tformName.v_key.value = id;\n"), std::string::npos) << c.name;
+        }
     }
     // Without a table name neither the remove nor the cancel function is written.
     ClassicPageFixture form;
