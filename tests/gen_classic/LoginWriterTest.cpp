@@ -169,10 +169,7 @@ TEST(LoginWriterTest, TheFormIsTheTemplateAndEveryPagePassesThePageCheckAndNode)
         EXPECT_EQ("", Joined(CheckPageFile(login.Page(name)))) << name;
     const std::vector<std::string> scripts = PageScripts(login.Read("Login.asp"));
     ASSERT_EQ(scripts.size(), 1u);
-    const std::filesystem::path script = login.Project().Root() / "login.js";
-    std::ofstream(script) << scripts[0];
-    const ToolResult node = RunTool("node --check " + ShellQuoted(script.string()));
-    EXPECT_EQ(0, node.exitCode) << node.output;
+    ExpectNodeAccepts(scripts, login.Project().Root());
 }
 
 TEST(LoginWriterTest, ThePageFileKeepsItsKindAndAMissingTemplateSkipsThePages)
@@ -246,12 +243,7 @@ TEST(ClassicTemplatesTest, TheProgramsClassicTemplatesAreReadAndPassTheChecks)
             ++markers;
         EXPECT_EQ(markers, t.markers);
         EXPECT_EQ("", Joined(ScriptProblems(page)));
-        for (const std::string& script : PageScripts(page))
-        {
-            const std::filesystem::path file = project.Root() / "template.js";
-            std::ofstream(file) << script;
-            EXPECT_EQ(0, RunTool("node --check " + ShellQuoted(file.string())).exitCode);
-        }
+        ExpectNodeAccepts(PageScripts(page), project.Root());
     }
     std::string login = ReadHostFile(std::filesystem::path(ProgramFolder()) /
                                      "_system/Templates/LoginTemplate.asp");

@@ -33,3 +33,12 @@ function fn_print()
 	formName.action = "Report_Print.asp"
 	formName.submit();
 }
+function fn_Open(var1, var2)
+{
+	var formName
+	formName = document.frmOrderList
+	formName.size.value = var1
+	formName.city.value = var2
+	formName.action = "../../BaseModule/Order_List_action.asp"
+	formName.submit();
+}
