@@ -20,6 +20,7 @@
 #include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -360,8 +361,10 @@ void AspWriteAll::CopyModifiedFiles(const CString& name)
 
 void AspWriteAll::OpenWriteErrorsLog()
 {
-    const CString path = WriteErrorsLogPath();
-    MakeFolder(path.Left(path.ReverseFind('\\')));
+    const CString& path = m_writeErrorsLogPath;
+    const int last = std::max(path.ReverseFind('\\'), path.ReverseFind('/'));
+    if (last > 0)
+        MakeFolder(path.Left(last));
     if (m_writeErrorsLog.Open(path) == nullptr)
         m_report.AddUnwrittenFile(path, m_writeErrorsLog.GetOpenError());
 }

@@ -89,6 +89,8 @@ public:
     bool GetCopyModifiedFiles() const { return m_copyModifiedFiles; }
     // Where every page and file of the run that was not written is listed.
     static CString WriteErrorsLogPath() { return "C:\\temp\\Forgeon\\ForgeonWriteErrors.txt"; }
+    // Another place for the log, for a run beside others.
+    void SetWriteErrorsLogPath(const CString& path) { m_writeErrorsLogPath = path; }
 
 protected:
     // The checks of one module, filing errors and warnings in the project diagnostics.
@@ -123,6 +125,7 @@ private:
     GenerationReport m_report;
     std::unique_ptr<ClassicPageWriters> m_ownWriters;
     ClassicPageWriters& m_writers;
+    CString m_writeErrorsLogPath = WriteErrorsLogPath();
     TextFile m_writeErrorsLog{false, true, '=', 60};
     bool m_writeMenus = false;
     bool m_copyModifiedFiles = true;

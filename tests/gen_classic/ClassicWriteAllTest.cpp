@@ -132,6 +132,12 @@ protected:
         TheProjectDiagnostics().ClearErrorsAndWarnings();
     }
 
+    // The run's log goes into the test's folder, away from the runs of other tests.
+    void Isolate(AspWriteAll& writeAll) const
+    {
+        writeAll.SetWriteErrorsLogPath(m_fixture.Temp().ModelPath("ForgeonWriteErrors.txt"));
+    }
+
     std::filesystem::path Path(const std::string& relative) const
     {
         return m_fixture.Root() / relative;
@@ -189,6 +195,7 @@ TEST_F(ClassicWriteAllTest, TheCheckDecidesWhetherAnythingIsWritten)
         if (c.message.rfind("Error", 0) == 0)
             m_fixture.Base().Append(NewProcedure("PRC_x"));
         CheckedWriteAll writeAll(&m_fixture.Project(), nullptr, m_services, m_writers);
+        Isolate(writeAll);
         writeAll.warnings = c.warnings;
         writeAll.Run(nullptr);
         EXPECT_EQ(m_services.shownMessage, c.message) << c.name;
@@ -210,6 +217,7 @@ TEST_F(ClassicWriteAllTest, AProjectPathThatCannotBeWrittenStopsBeforeTheCheck)
     m_fixture.Project().GetProjectSettings()->SetProjectPath(
         m_fixture.Temp().ModelPath("blocked\\"));
     AspWriteAll writeAll(&m_fixture.Project(), nullptr, m_services, m_writers);
+    Isolate(writeAll);
     EXPECT_FALSE(writeAll.Run(nullptr));
     ASSERT_EQ(m_boxes.Shown().size(), 1u);
     EXPECT_EQ(m_boxes.Shown()[0].text,
@@ -224,6 +232,7 @@ TEST_F(ClassicWriteAllTest, DuplicateNamesStopBeforeTheCheckAndAnyFile)
     m_second->AppendMasterTable(customer);
     m_second->Append(NewForm("Customer", customer));
     AspWriteAll writeAll(&m_fixture.Project(), nullptr, m_services, m_writers);
+    Isolate(writeAll);
     EXPECT_FALSE(writeAll.Run(nullptr));
     EXPECT_EQ(m_services.calls, std::vector<std::string>{"backup _BeforeWriteAll"});
     ASSERT_EQ(m_boxes.Shown().size(), 1u);
@@ -240,6 +249,7 @@ TEST_F(ClassicWriteAllTest, EachModuleRunsTheWritersInTheirOrderAndMenusOnlyForB
         m_services.statusTexts.clear();
         m_services.answerMenus = menus;
         AspWriteAll writeAll(&m_fixture.Project(), nullptr, m_services, m_writers);
+        Isolate(writeAll);
         EXPECT_TRUE(writeAll.Run(nullptr));
         std::vector<std::string> expected = {
             "BaseModule: master Customer",     "BaseModule: report OneFile",
@@ -272,6 +282,7 @@ TEST_F(ClassicWriteAllTest, MenusNeedTheModuleNamedExactlyBaseModule)
     m_fixture.Base().SetName("basemodule");
     m_services.answerMenus = true;
     AspWriteAll writeAll(&m_fixture.Project(), nullptr, m_services, m_writers);
+    Isolate(writeAll);
     EXPECT_TRUE(writeAll.Run(m_second));
     EXPECT_EQ(m_writers.calls,
               (std::vector<std::string>{"Second: map Pairs", "Second: collector Bundle"}));
@@ -290,6 +301,7 @@ TEST_F(ClassicWriteAllTest, ModifiedFilesReplaceEachModulesAndTheLoginOutput)
     {
         m_services.answerModifiedFiles = copy;
         AspWriteAll writeAll(&m_fixture.Project(), nullptr, m_services, m_writers);
+        Isolate(writeAll);
         EXPECT_TRUE(writeAll.Run(nullptr));
         EXPECT_EQ(ReadHostFile(Path("BaseModule/custom.asp")), copy ? "base" : "");
         EXPECT_EQ(ReadHostFile(Path("Second/sub/pairs.asp")), copy ? "second" : "");
@@ -299,6 +311,7 @@ TEST_F(ClassicWriteAllTest, ModifiedFilesReplaceEachModulesAndTheLoginOutput)
     std::filesystem::remove(Path("BaseModule/custom.asp"));
     std::filesystem::create_directories(Path("BaseModule/custom.asp"));
     AspWriteAll writeAll(&m_fixture.Project(), nullptr, m_services, m_writers);
+    Isolate(writeAll);
     EXPECT_FALSE(writeAll.Run(nullptr));
     EXPECT_NE(writeAll.GetReport().GetText().Find("custom.asp"), -1);
 }
@@ -314,6 +327,7 @@ TEST_F(ClassicWriteAllTest, FailuresEndTheRunWithTheirCountTheMessageAndTheLog)
     WriteHostFile(Path("Second"), "a file where the module folder goes");
     WriteHostFile(Path("Login"), "a file where the login folder goes");
     AspWriteAll writeAll(&m_fixture.Project(), nullptr, m_services);
+    Isolate(writeAll);
     EXPECT_FALSE(writeAll.Run(nullptr));
     const std::string text = writeAll.GetReport().GetText().str();
     for (const char* expected : {"Login.asp", "Logout.asp", "Customer", "OneFile", "TwoFilesGraph",
@@ -325,7 +339,7 @@ TEST_F(ClassicWriteAllTest, FailuresEndTheRunWithTheirCountTheMessageAndTheLog)
               "Writing completed with " + std::to_string(count) + " errors");
     ASSERT_EQ(m_boxes.Shown().size(), 1u);
     EXPECT_EQ(m_boxes.Shown()[0].text, text);
-    std::string log = ReadHostFile(ToHostPath(AspWriteAll::WriteErrorsLogPath()));
+    std::string log = ReadHostFile(Path("ForgeonWriteErrors.txt"));
     std::erase(log, '\r');
     EXPECT_EQ(log, text) << "every module's failures stay in the log";
 }

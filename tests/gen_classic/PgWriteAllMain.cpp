@@ -58,6 +58,7 @@ int main(int argc, char** argv)
 
     AnsweringServices services;
     AspWriteAll writeAll(&project, nullptr, services);
+    writeAll.SetWriteErrorsLogPath((folder / "ForgeonWriteErrors.txt").string().c_str());
     if (!writeAll.Run(nullptr))
     {
         std::fprintf(stderr, "%s\n", writeAll.GetReport().GetText().GetString());
