@@ -1,6 +1,7 @@
 #include "editors/WarningDlg.h"
 #include "editors/WriteSelectionDlg.h"
 #include "entities/DashBoardPage.h"
+#include "entities/Procedure.h"
 #include "gen_classic/AspWriteAll.h"
 #include "platform/core/HostPath.h"
 #include "tests/shell/ShellTestSupport.h"
@@ -88,4 +89,22 @@ TEST_F(ClassicWriteCommandTest, AlteringTheDatabaseWritesNothingAndTheReviewRepo
     EXPECT_EQ(report.rfind("*************Procedures to be Reviewed*************\r\n", 0), 0u);
     EXPECT_NE(report.find("*************Menus to be Reviewed*************"), std::string::npos);
     EXPECT_TRUE(program.boxes.Shown().empty());
+}
+
+TEST_F(ClassicWriteCommandTest, AnErrorOfTheProjectGoesToItsLogAndNothingIsWritten)
+{
+    auto* procedure = new Procedure;
+    procedure->SetName("PRC_orphan");
+    program.Project().GetBaseModule()->Append(procedure);
+    program.dialogs.Answer([](CDialog&, DialogDriver& user) { user.PressCancel(); });
+    program.dialogs.Answer(
+        [](CDialog&, DialogDriver& user)
+        {
+            EXPECT_EQ(user.GetText(WriteSelectionDlg::IDC_MESSAGE).Find("Error has occured! "), 0);
+            user.PressOk();
+        });
+    program.Command(ID_CLASSIC_WRITE_ALL);
+    EXPECT_EQ(ReadFile(Path("ErrorLog.txt")),
+              "Error : \r\nMain Tables is not present for procedure\r\n\tPRC_orphan\r\n");
+    EXPECT_FALSE(std::filesystem::exists(Path("Login")));
 }
