@@ -314,13 +314,13 @@ void FormControlWriter::WriteReportEventFunctions(ApplicationReport* report, Tex
 void FormControlWriter::WriteEventFunction(const FieldRep& control, const CString& formName,
                                            const CString& urlLine, bool withAction, TextFile& out)
 {
-    const CString fieldName = control.GetField() != nullptr ? control.GetField()->GetFieldName()
-                                                            : [&]
-    {
-        CString caption = Caption(control);
-        caption.Replace(' ', '_');
-        return caption;
-    }();
+    if (control.GetFieldRepData() == nullptr)
+        return;
+    // A control without field is named by its caption.
+    CString fieldName = Caption(control);
+    fieldName.Replace(' ', '_');
+    if (control.GetField() != nullptr)
+        fieldName = control.GetField()->GetFieldName();
     const CString variable = ValueVariable(control.GetField());
     const int I = m_indent;
     for (const EventRecmpFields* list : control.GetFieldRepData()->GetEventRecmpFieldsList())
