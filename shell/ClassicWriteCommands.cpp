@@ -55,9 +55,12 @@ void ForgeonDoc::OnClassicWriteAll()
         return;
     WarningDlg alter(Frame());
     alter.m_message = "Do you want to alter existing DataBase ?";
-    // This program has no database alteration view, so altering writes nothing.
     if (alter.DoModal() == IDOK)
+    {
+        if (MainFrame* frame = Frame())
+            frame->ShowRightPane(RightPane::SQLView);
         return;
+    }
     CWaitCursor wait;
     DocumentWriteServices services(*this, Frame());
     AspWriteAll(project, nullptr, services).Run(nullptr);

@@ -77,12 +77,13 @@ TEST_F(ClassicWriteCommandTest, WriteAllAsksItsQuestionsAndWritesTheLoginPagesMe
     }
 }
 
-TEST_F(ClassicWriteCommandTest, AlteringTheDatabaseWritesNothingAndTheReviewReportIsWritten)
+TEST_F(ClassicWriteCommandTest, AlteringTheDatabaseShowsTheDatabasePaneAndTheReviewReportIsWritten)
 {
     program.dialogs.Answer([](CDialog&, DialogDriver& user) { user.PressOk(); });
     program.Command(ID_CLASSIC_WRITE_ALL);
     EXPECT_EQ(program.dialogs.Shown(), std::vector<UINT>{WarningDlg::IDD});
     EXPECT_FALSE(std::filesystem::exists(Path("Login")));
+    EXPECT_EQ(program.Frame().GetCurrentRightPane(), RightPane::SQLView);
 
     program.Command(ID_REVIEW_REPORT);
     const std::string report = ReadFile(Path("_system/scripts/ReviewReport.txt"));
