@@ -48,6 +48,8 @@ ForgeonDoc::ForgeonDoc() : m_pStore(std::make_unique<ProjectStore>())
     MapCommand(ID_FILE_SAVE, &ForgeonDoc::OnFileSave);
     MapCommand(ID_FILE_SAVE_AS, &ForgeonDoc::OnFileSaveAs);
     MapCommand(ID_WRITE_ALL, &ForgeonDoc::OnWriteAll);
+    MapCommand(ID_CLASSIC_WRITE_ALL, &ForgeonDoc::OnClassicWriteAll);
+    MapCommand(ID_REVIEW_REPORT, &ForgeonDoc::OnReviewReport);
     MapCommand(ID_PROJECT_PROPERTIES, &ForgeonDoc::OnProjectProperties);
     MapCommand(ID_MANAGE_ROLES, &ForgeonDoc::OnManageRoles);
     MapCommand(ID_ROLES_HIDDEN, &ForgeonDoc::OnManageRoles);

@@ -18,6 +18,9 @@ constexpr UINT ID_MODULE_ADD = 32797;
 constexpr UINT ID_MODULE_DELETE = 32798;
 constexpr UINT ID_MODULE_RENAME = 32802;
 constexpr UINT ID_WRITE_ALL = 32783;
+// The classic application's Write All and review report; no menu carries them.
+constexpr UINT ID_CLASSIC_WRITE_ALL = 32782;
+constexpr UINT ID_REVIEW_REPORT = 32785;
 constexpr UINT ID_SQL_QUERY = 32773;
 constexpr UINT ID_MERGE_PROJECT = 32788;
 constexpr UINT ID_SYNC_DB = 32781;
@@ -85,6 +88,9 @@ public:
     // without settings.
     void OnProjectProperties();
     void OnManageRoles();
+    // The classic Write All and review report (ClassicWriteCommands.cpp).
+    void OnClassicWriteAll();
+    void OnReviewReport();
     // The module commands, forwarded to the project tree.
     void OnModuleAdd();
     void OnModuleDelete();
