@@ -104,6 +104,7 @@ bool SqlProcedureWriter::OpenTableProcedureFile(const Table& table)
 void SqlProcedureWriter::WriteTableProcedureFile(const Module& module, const Table& table,
                                                  GenerationReport& report)
 {
+    report.MakeFileFolder(TableProcedureFilePath(table));
     if (OpenTableProcedureFile(table))
     {
         for (const Procedure* procedure : module.GetProcedures())

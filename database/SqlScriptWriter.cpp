@@ -3,7 +3,6 @@
 #include "database/SqlText.h"
 #include "entities/Designation.h"
 #include "model/Field.h"
-#include "model/FileUtilities.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
 #include "model/Module.h"
@@ -38,7 +37,7 @@ SqlScriptWriter::SqlScriptWriter(ForgeonProject& project, const DbSchema* schema
     : m_project(project), m_report(report),
       m_path(schema != nullptr ? project.GetAlterScriptFilePath() : project.GetScriptFilePath())
 {
-    CreateFolderIfMissing(m_project.GetProjectPath() + m_project.GetProjectName() + "\\scripts\\");
+    m_report.MakeFileFolder(m_path);
     if (m_scriptFile.Open(m_path) == nullptr)
         m_report.RecordFile(m_path, m_scriptFile);
 }
