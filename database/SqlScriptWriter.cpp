@@ -1,7 +1,6 @@
 #include "database/SqlScriptWriter.h"
 
 #include "database/SqlText.h"
-#include "entities/Designation.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
@@ -223,25 +222,19 @@ void SqlScriptWriter::WriteForeignKey(const Table& table, const Field& field)
 void SqlScriptWriter::WriteRoles()
 {
     m_scriptFile.Write(0, "/******INSERT/UPDATE PERSONAL ROLES******/\n");
-    const Module* base = m_project.GetBaseModule();
-    if (base == nullptr)
-        return;
-    for (const Designation* role : base->GetDesignations())
+    for (const ScriptRole& role : ScriptRoles(m_project))
     {
-        const int id = role->GetId();
-        const CString name = QuotedSqlText(role->GetName());
-        const char* deleted = role->IsActive() ? "N" : "Y";
         m_scriptFile.Write(0, "\n\n");
         m_scriptFile.Write(0, "IF EXISTS (SELECT role_no FROM personnel_role WHERE role_no = %d)\n",
-                           id);
+                           role.id);
         m_scriptFile.Write(1,
                            "UPDATE personnel_role SET role_no = %d , role_name = '%s', Is_Deleted "
                            "= '%s' WHERE role_no = %d\n",
-                           id, name, deleted, id);
+                           role.id, role.name, role.deleted, role.id);
         m_scriptFile.Write(0, "ELSE\n");
         m_scriptFile.Write(
             1, "INSERT INTO personnel_role(Is_Deleted,role_name,role_no) VALUES('%s','%s',%d)\n",
-            deleted, name, id);
+            role.deleted, role.name, role.id);
         m_scriptFile.Write(0, "GO\n");
     }
 }
@@ -250,7 +243,6 @@ void SqlScriptWriter::WriteDefaultAccount()
 {
     m_scriptFile.Write(0, "\n\n");
     m_scriptFile.Write(0, "/****** DEFAULT USER ACCOUNT******/\n");
-    m_scriptFile.Write(
-        0, "INSERT INTO useraccount(username,password,personnel_role_id) VALUES('admin','',1)\n");
+    m_scriptFile.Write(0, "%s\n", defaultAccountInsert);
     m_scriptFile.Write(0, "GO\n");
 }
