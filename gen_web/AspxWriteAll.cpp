@@ -7,6 +7,7 @@
 #include "entities/RDLCReport.h"
 #include "entities/Transaction.h"
 #include "gen_web/AspxObjectWriter.h"
+#include "gen_web/ProjectItemCheck.h"
 #include "gen_web/ProjectWriterSet.h"
 #include "model/FileUtilities.h"
 #include "model/ForgeonProject.h"
@@ -47,6 +48,7 @@ bool AspxWriteAll::Run(Module* module)
         current->RenameAllVariablesAfterFields();
         WriteModulePages(*current);
     }
+    ReportMissingProjectItems(*m_project, m_report);
     if (m_report.IsEmpty())
         return true;
     AfxMessageBox(m_report.GetText());

@@ -319,7 +319,7 @@ void ProjectFileWriter::WriteStaticContent()
                        {2, "<Content Include=\"includes\\JS\\EditableCombo.js\" />"},
                        {2, "<Content Include=\"includes\\JS\\simplecalendar.js\" />"},
                        {2, "<Content Include=\"includes\\JS\\validate.js\" />"},
-                       {2, "<Content Include=\"includes\\JS\\report.js\" />"},
+                       {2, "<Content Include=\"includes\\JS\\Report.js\" />"},
                    });
 }
 

@@ -9,6 +9,7 @@
 #include "platform/core/MessageBox.h"
 
 #include "tests/gen_web/DataClassProject.h"
+#include "tests/gen_web/PreparedProjectFolder.h"
 #include "tests/gen_web/ToolRun.h"
 
 #include <gtest/gtest.h>
@@ -238,6 +239,7 @@ protected:
                 messages += text;
                 return IDOK;
             });
+        PrepareProjectFolder(m_fixture.Project());
         const bool written = AspxWriteAll(&m_fixture.Project()).Run(nullptr);
         SetMessageBoxHandler(previous);
         ASSERT_TRUE(written) << messages;

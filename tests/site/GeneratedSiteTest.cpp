@@ -8,6 +8,7 @@
 #include "tests/gen_web/DashBoardProject.h"
 #include "tests/gen_web/FormPagesProject.h"
 #include "tests/gen_web/GoldenFiles.h"
+#include "tests/gen_web/PreparedProjectFolder.h"
 #include "tests/gen_web/ReportKindsProject.h"
 #include "tests/gen_web/ToolRun.h"
 #include "tests/gen_web/TransactionProject.h"
@@ -99,9 +100,7 @@ public:
     // Folder set-up, theme copy and Write All as the shell runs them.
     void Write()
     {
-        const CString program(ProgramFolder().c_str());
-        SetUpProjectFolder(m_project, program);
-        CopyProjectTheme(m_project, program);
+        PrepareProjectFolder(m_project);
         AspxWriteAll writeAll(&m_project);
         ASSERT_TRUE(writeAll.Run(nullptr)) << writeAll.GetReport().GetText();
         const std::string name = m_project.GetProjectName().GetString();
@@ -155,8 +154,8 @@ public:
     {
         const fs::path run = m_root / "served";
         fs::create_directories(run / "aspnet");
-        WriteHostFile(m_application / "web.config",
-                      ServedConfiguration(ReadHostFile(m_application / "web.config")));
+        WriteHostFile(m_application / "Web.config",
+                      ServedConfiguration(ReadHostFile(m_application / "Web.config")));
         const int fastCgiPort = FreeLoopbackPort();
         ServerProcess mono({"fastcgi-mono-server4", "--applications=/:" + m_application.string(),
                             "--socket=tcp:127.0.0.1:" + std::to_string(fastCgiPort)},
@@ -280,23 +279,6 @@ void WriteOwnReportDefinition(const fs::path& application, const std::string& na
                   "reportdefinition\"/>\n");
 }
 
-// The user's own typed data set that the Shop project lists, as Visual Studio makes its files.
-void WriteOwnDataSet(const fs::path& application)
-{
-    const fs::path folder = application / "BaseModule" / "DataSets";
-    WriteHostFile(folder / "sales.xsd",
-                  "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-                  "<xs:schema id=\"sales\" xmlns:xs=\"http://www.w3.org/2001/XMLSchema\">\n"
-                  "  <xs:element name=\"sales\"/>\n"
-                  "</xs:schema>\n");
-    WriteHostFile(folder / "sales.Designer.cs",
-                  "namespace Shop\n{\n    public partial class sales : System.Data.DataSet\n    {\n"
-                  "    }\n}\n");
-    for (const char* layout : {"sales.xsc", "sales.xss"})
-        WriteHostFile(folder / layout,
-                      "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<DataSetUISetting/>\n");
-}
-
 // A new project: Write All succeeds, every Include exists, the code compiles, the site serves
 // its login page and sends every other page to it.
 TEST(GeneratedSite, NewProjectIsServed)
@@ -318,7 +300,7 @@ TEST(GeneratedSite, NewProjectIsServed)
 TEST(GeneratedSite, FormPagesAreServed)
 {
     FormPagesProject fixture;
-    fs::remove(fixture.ApplicationFolder() / "Themes" / "UI" / "Main.master");
+    fs::remove(fixture.ApplicationFolder() / "Themes" / "UI" / "Main.Master");
     for (Form* form : {&fixture.Product(), &fixture.Stock()})
         for (FieldRep* control : form->GetFieldReps())
             if (control->GetFieldRepData()->GetControlKind() == FieldRepData::MultipleComboBox)
