@@ -196,8 +196,8 @@ public:
 
     Menu* GetTopMenu() const { return m_topMenu; }
     Menu* GetLeftMenu() const { return m_leftMenu; }
-    // The file leaves the page-file list of the menu set before on that side, then takes the
-    // new one; the caller adds the file to the new menu's list.
+    // The file leaves the page-file list of the menu set before on that side (unless the other
+    // side shows it too), then takes the new one and joins its page-file list.
     void SetTopMenu(Menu* menu);
     void SetLeftMenu(Menu* menu);
 
@@ -232,6 +232,8 @@ public:
     void CleanUpMenuVariableMaps(MenuLeafIndex& leafIndex, bool dropDuplicates);
 
 private:
+    // SetTopMenu and SetLeftMenu on one side.
+    void ReplaceSideMenu(Menu*& side, Menu* menu, const Menu* otherSide);
     // SyncMenuVariableMaps; true when a leaf of the side brought in line had more than one map.
     bool SyncSide(BOOL top, MenuLeafIndex& leafIndex);
     // The stem (the copy's page name, else the form's table name) with "Add" or "Update" and
