@@ -15,6 +15,8 @@
 #include "model/TextFile.h"
 #include "platform/core/LiteralEscaping.h"
 
+#include <algorithm>
+
 namespace
 {
 int KindOf(const FieldRep& control)
@@ -529,11 +531,16 @@ bool AspxScriptWriter::IsUpdatePage() const
     return m_pageFile.GetFileKind() == 7;
 }
 
+// The class-recompute entries, which a loaded project and the control editor hold, then the
+// procedure-recompute entries; each control once.
 std::vector<FieldRep*> AspxScriptWriter::RecomputeTargets(const EventRecmpFields& list) const
 {
     std::vector<FieldRep*> targets;
-    for (const EventProcedureRecompute* entry : list.GetProcedureRecomputes())
+    for (const EventClassRecompute* entry : list.GetClassRecomputes())
         targets.push_back(entry->fieldRep);
+    for (const EventProcedureRecompute* entry : list.GetProcedureRecomputes())
+        if (std::ranges::find(targets, entry->fieldRep) == targets.end())
+            targets.push_back(entry->fieldRep);
     return targets;
 }
 

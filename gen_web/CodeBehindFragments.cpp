@@ -230,6 +230,7 @@ void CodeBehindFragments::WriteFillComboMethod(int indent)
                    {i, "public void writeDataToFillCombo(DataTable dataTable, String frontField, "
                        "String backField)"},
                    {i, "{"},
+                   {i + 1, "UtilHandler util = new UtilHandler();"},
                    {i + 1, "int numColumns = dataTable.Columns.Count;"},
                    {i + 1, "int numRows = dataTable.Rows.Count;"},
                    {i + 1, "for (int i = 0; i < numRows; i++)"},
@@ -250,10 +251,10 @@ void CodeBehindFragments::WriteFillComboMethod(int indent)
                    {i + 3, "}"},
                    {i + 2, "}"},
                    {i + 2, "Response.Write(\"<Front>\");"},
-                   {i + 2, "Response.Write(frontId);"},
+                   {i + 2, "Response.Write(util.ConvertToXML(frontId));"},
                    {i + 2, "Response.Write(\"</Front>\");"},
                    {i + 2, "Response.Write(\"<Back>\");"},
-                   {i + 2, "Response.Write(backId);"},
+                   {i + 2, "Response.Write(util.ConvertToXML(backId));"},
                    {i + 2, "Response.Write(\"</Back>\");"},
                    {i + 1, "}"},
                    {i + 1, "if(numRows == 0)"},
@@ -271,7 +272,7 @@ void CodeBehindFragments::WriteFillComboMethod(int indent)
 
 namespace
 {
-// The element named after the control holding val, closing the method.
+// The element named after the control holding val, escaped, closing the method.
 void WriteValueElement(TextFile& out, int indent)
 {
     WriteCodeLines(out, {
@@ -279,7 +280,7 @@ void WriteValueElement(TextFile& out, int indent)
                             {indent + 1, "s1 += fieldName;"},
                             {indent + 1, "s1 += \">\";"},
                             {indent + 1, "Response.Write(s1);"},
-                            {indent + 1, "Response.Write(val);"},
+                            {indent + 1, "Response.Write(util.ConvertToXML(val));"},
                             {indent + 1, "s1 = \"</\";"},
                             {indent + 1, "s1 += fieldName;"},
                             {indent + 1, "s1 += \">\";"},
@@ -296,11 +297,16 @@ void CodeBehindFragments::WriteFillRecomputeTextMethod(int indent)
                               {i, "public void fillRecomputeTextControls(DataTable dataTable, "
                                   "String fieldName, String frontField)"},
                               {i, "{"},
-                              {i + 1, "DataRow r = dataTable.Rows[0];"},
-                              {i + 1, "String val = r[frontField].ToString();"},
-                              {i + 2, "val = val.Trim();"},
-                              {i + 1, "if(val == \"\" || val == null)"},
-                              {i + 2, "val = \"-\";"},
+                              {i + 1, "UtilHandler util = new UtilHandler();"},
+                              {i + 1, "String val = \"\";"},
+                              {i + 1, "if (dataTable.Rows.Count > 0)"},
+                              {i + 1, "{"},
+                              {i + 2, "DataRow r = dataTable.Rows[0];"},
+                              {i + 2, "val = r[frontField].ToString();"},
+                              {i + 3, "val = val.Trim();"},
+                              {i + 2, "if(val == \"\" || val == null)"},
+                              {i + 3, "val = \"-\";"},
+                              {i + 1, "}"},
                           });
     WriteValueElement(m_out, indent);
 }
@@ -313,8 +319,9 @@ void CodeBehindFragments::WriteFillRecomputeDateMethod(int indent)
                                   "String fieldName, String frontField)"},
                               {i, "{"},
                               {i + 1, "UtilHandler util = new UtilHandler();"},
-                              {i + 1, "DataRow r = dataTable.Rows[0];"},
-                              {i + 1, "String val = r[frontField].ToString();"},
+                              {i + 1, "String val = \"\";"},
+                              {i + 1, "if (dataTable.Rows.Count > 0)"},
+                              {i + 2, "val = dataTable.Rows[0][frontField].ToString();"},
                           });
     if (IsDayFirst())
         m_out.Write(i + 1, "val = util.ConvertDate(val);\n");

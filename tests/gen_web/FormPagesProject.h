@@ -16,7 +16,8 @@
 // - "product_form" on the table "product", two columns, a control of every kind (a caption
 //   with quotes, a backslash and "<%", a radio button with fewer values than texts, a text area
 //   on a row of its own, links on a control and above and below the field table, recomputes on
-//   change and on click; on the Update page one control read-only and one invisible);
+//   change (of both kinds, a text box and a date control as class-recompute targets) and on
+//   click; on the Update page one control read-only and one invisible);
 // - "stock_form", a copy of it that names its pages itself, one column, with an upload;
 // - "note_form", a pop-up form.
 class FormPagesProject : public ShopProject
@@ -39,7 +40,8 @@ public:
         FieldRep* name = AddControl("pname", FieldTypeVarchar, FieldRepData::TextBox,
                                     "Owner's \"name\" \\ <%= x %>", true);
         AddControl("quantity", FieldTypeInt, FieldRepData::TextBox, "Quantity", true);
-        AddControl("made_on", FieldTypeDateTime, FieldRepData::DateControl, "Made on", true);
+        FieldRep* madeOn =
+            AddControl("made_on", FieldTypeDateTime, FieldRepData::DateControl, "Made on", true);
         FieldRep* maker =
             AddControl("maker_id", FieldTypeInt, FieldRepData::ComboBox, "Maker", true);
         FieldRep* colour =
@@ -69,6 +71,9 @@ public:
         onChange->SetEventKind(EventRecmpFields::OnChange);
         for (FieldRep* target : {maker, price, supplier, colour})
             onChange->AddProcedureRecompute(target, nullptr);
+        // The entries that a loaded project and the control editor hold.
+        for (FieldRep* target : {price, madeOn})
+            onChange->AddClassRecompute(target);
         maker->GetFieldRepData()->AddEventRecmpFields(onChange);
         auto* onClick = new EventRecmpFields;
         onClick->SetEventKind(EventRecmpFields::OnClick);

@@ -40,6 +40,8 @@
 								{
 									FillControlFromFunction(doc,'price', document.aspnetForm.ctl00_KestraneWeavoContent_price);
 
+									FillControlFromFunction(doc,'made_on', document.aspnetForm.ctl00_KestraneWeavoContent_made_on);
+
 									FillRadioButtonFromFunction(doc,'colour', document.aspnetForm.ctl00_KestraneWeavoContent_colour);
 
 
@@ -62,6 +64,8 @@
 								if(recomputeParentControlName == 'maker_id')
 								{
 									FillControlFromFunction(doc,'price', document.aspnetForm.ctl00_KestraneWeavoContent_price);
+
+									FillControlFromFunction(doc,'made_on', document.aspnetForm.ctl00_KestraneWeavoContent_made_on);
 
 									FillRadioButtonFromFunction(doc,'colour', document.aspnetForm.ctl00_KestraneWeavoContent_colour);
 

@@ -53,6 +53,8 @@
 								{
 									FillControlFromFunction(doc,'price', document.aspnetForm.ctl00_KestraneWeavoContent_price);
 
+									FillControlFromFunction(doc,'made_on', document.aspnetForm.ctl00_KestraneWeavoContent_made_on);
+
 									FillRadioButtonFromFunction(doc,'colour', document.aspnetForm.ctl00_KestraneWeavoContent_colour);
 
 
@@ -75,6 +77,8 @@
 								if(recomputeParentControlName == 'maker_id')
 								{
 									FillControlFromFunction(doc,'price', document.aspnetForm.ctl00_KestraneWeavoContent_price);
+
+									FillControlFromFunction(doc,'made_on', document.aspnetForm.ctl00_KestraneWeavoContent_made_on);
 
 									FillRadioButtonFromFunction(doc,'colour', document.aspnetForm.ctl00_KestraneWeavoContent_colour);
 

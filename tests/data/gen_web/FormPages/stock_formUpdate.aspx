@@ -58,6 +58,10 @@
 							{
 								if(recomputeParentControlName == 'maker_id')
 								{
+									FillControlFromFunction(doc,'price', document.aspnetForm.ctl00_KestraneWeavoContent_price);
+
+									FillControlFromFunction(doc,'made_on', document.aspnetForm.ctl00_KestraneWeavoContent_made_on);
+
 								}
 								if(recomputeParentControlName == 'colour')
 								{
@@ -70,6 +74,10 @@
 							{
 								if(recomputeParentControlName == 'maker_id')
 								{
+									FillControlFromFunction(doc,'price', document.aspnetForm.ctl00_KestraneWeavoContent_price);
+
+									FillControlFromFunction(doc,'made_on', document.aspnetForm.ctl00_KestraneWeavoContent_made_on);
+
 								}
 								if(recomputeParentControlName == 'colour')
 								{
