@@ -1,5 +1,7 @@
 #include "gen_web/FormCodeBehindWriter.h"
 
+#include "gen_web/DataClassText.h"
+
 #include "entities/AspxFile.h"
 #include "entities/Class.h"
 #include "entities/Form.h"
@@ -26,8 +28,7 @@ constexpr int updateFileKind = 7;
 
 CString DataClassName(ForgeonProject& project, Table* table)
 {
-    const Class* dataClass = table != nullptr ? project.GetClassForTable(table, true) : nullptr;
-    return dataClass != nullptr ? dataClass->GetFieldName() : CString();
+    return table != nullptr ? GetDataClassName(project, *table) : CString();
 }
 
 CString KeyName(const Table* table)

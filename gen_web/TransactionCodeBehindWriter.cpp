@@ -1,5 +1,7 @@
 #include "gen_web/TransactionCodeBehindWriter.h"
 
+#include "gen_web/DataClassText.h"
+
 #include "entities/AspxFile.h"
 #include "entities/Class.h"
 #include "entities/Transaction.h"
@@ -29,8 +31,7 @@ constexpr int updateFileKind = 3;
 
 CString DataClassName(ForgeonProject& project, const Table* table)
 {
-    const Class* dataClass = project.GetClassForTable(const_cast<Table*>(table), true);
-    return dataClass != nullptr ? dataClass->GetFieldName() : table->GetTableName();
+    return GetDataClassName(project, *table);
 }
 
 bool IsPlaced(const FieldRep* control)

@@ -745,6 +745,7 @@ void TransactionGridWriter::WriteFillOptionsMethod(int indent)
             {i, "public void fillOptionsForGridCombo(ReportXMLWriter w, DataTable dataTable, "
                 "String frontField, String backField, String selectString)"},
             {i, "{"},
+            {i + 1, "UtilHandler util = new UtilHandler();"},
             {i + 1, "int numColumns = dataTable.Columns.Count;"},
             {i + 1, "int numRows = dataTable.Rows.Count;"},
             {0, ""},
@@ -770,7 +771,8 @@ void TransactionGridWriter::WriteFillOptionsMethod(int indent)
             {i + 4, "frontId = r[j].ToString();"},
             {i + 3, "}"},
             {i + 2, "}"},
-            {i + 2, "w.WriteComboOption(backId, frontId, selected);"},
+            {i + 2, "w.WriteComboOption(util.ConvertToXML(backId), util.ConvertToXML(frontId), "
+                    "selected);"},
             {i + 1, "}"},
             {i, "}"},
         });

@@ -371,17 +371,16 @@ TEST(GeneratedSite, SearchReportShowsItsReportInTheBrowser)
 }
 
 // The Add page of a master-detail page in Chromium, with stand-ins for the database (every query
-// finds two customers) and for a logged-in session: the grid that the server transformed with
-// the report style sheet takes new rows from its "Add New Row" button, each numbered in its ids.
-// The rows of the report test would not do: the grid writes its combo entries unescaped.
+// finds two rows whose texts need escaping, the grid's combo entries among them) and for a
+// logged-in session: the grid that the server transformed with the report style sheet takes
+// new rows from its "Add New Row" button, each numbered in its ids.
 TEST(GeneratedSite, MasterDetailGridTakesNewRowsInTheBrowser)
 {
     TransactionProject fixture;
     ScopedOpenProject open(&fixture.Project());
     AddLoginAndCustomerPages(fixture.Project(), fixture.Customer());
     const ToolResult shown = ServeWithStandIns(
-        fixture.Project(), fixture.Root(),
-        fs::path(WEAVO_TEST_DATA) / "support" / "PlainRowsDBHandler.cs", "grid-rows.mjs",
+        fixture.Project(), fixture.Root(), GoldenPath("ReportRowsDBHandler.cs"), "grid-rows.mjs",
         {"BaseModule/UI/saleAdd.aspx", "sale_lineDiv", Screenshot("Grid").string()});
     EXPECT_EQ(0, shown.exitCode) << shown.output;
 }

@@ -824,6 +824,7 @@ namespace Shop
 		}
 		public void fillOptionsForGridCombo(ReportXMLWriter w, DataTable dataTable, String frontField, String backField, String selectString)
 		{
+			UtilHandler util = new UtilHandler();
 			int numColumns = dataTable.Columns.Count;
 			int numRows = dataTable.Rows.Count;
 
@@ -849,7 +850,7 @@ namespace Shop
 						frontId = r[j].ToString();
 					}
 				}
-				w.WriteComboOption(backId, frontId, selected);
+				w.WriteComboOption(util.ConvertToXML(backId), util.ConvertToXML(frontId), selected);
 			}
 		}
 		void WriteMenus()
