@@ -21,7 +21,7 @@ namespace
 {
 int KindOf(const FieldRep& control)
 {
-    return control.GetFieldRepData()->GetControlKind();
+    return GetWrittenControlKind(control);
 }
 
 CString NameOf(const FieldRep& control)
@@ -75,9 +75,9 @@ void AspxScriptWriter::WriteValidateDataChecks(const std::vector<FieldRep*>& con
         const FieldRepData& data = *control->GetFieldRepData();
         const CString visibility = VisibilityOf(*control);
         if (!control->IsMandatory() || data.IsAddedBySync() || visibility == "Invisible" ||
-            visibility == "ReadOnly" || !FieldRowLayout::WritesCells(data.GetControlKind()))
+            visibility == "ReadOnly" || !FieldRowLayout::WritesCells(KindOf(*control)))
             continue;
-        switch (data.GetControlKind())
+        switch (KindOf(*control))
         {
         case FieldRepData::TextBox:
         case FieldRepData::Password:

@@ -44,7 +44,7 @@ CString ControlName(const FieldRep& control)
 
 int ControlKind(const FieldRep& control)
 {
-    return control.GetFieldRepData() != nullptr ? control.GetFieldRepData()->GetControlKind() : -1;
+    return GetWrittenControlKind(control);
 }
 
 CodeBehindFragments::CodeBehindFragments(ForgeonProject& project, FormInterface& page,

@@ -104,7 +104,7 @@ private:
 
 // The control's field name (its id in the page); empty without field.
 CString ControlName(const FieldRep& control);
-// The control kind of the control's data; -1 without data.
+// The kind the control is written as (GetWrittenControlKind); -1 without data.
 int ControlKind(const FieldRep& control);
 // Some control is a combo box or an editable combo box.
 bool HasComboControl(const std::vector<FieldRep*>& controls);

@@ -13,7 +13,8 @@
 #include "tests/model/ModelBuilders.h"
 
 // The Shop project with three more forms in its base module, besides the user-account forms:
-// - "product_form" on the table "product", two columns, a control of every kind (a caption
+// - "product_form" on the table "product", two columns, a control of every kind, those that
+//   older project files hold among them (a caption
 //   with quotes, a backslash and "<%", a radio button with fewer values than texts, a text area
 //   on a row of its own, links on a control and above and below the field table, recomputes on
 //   change (of both kinds, a text box and a date control as class-recompute targets) and on
@@ -57,6 +58,12 @@ public:
             AddControl("remark", FieldTypeVarchar, FieldRepData::TextBox, "Remark", true);
         AddControl("code", FieldTypeVarchar, FieldRepData::Hidden, "Code", true);
         AddControl("tags", FieldTypeVarchar, FieldRepData::MultipleComboBox, "Tags", true);
+        // The kinds that older project files hold and the editor no longer offers.
+        AddControl("order_button", FieldTypeVarchar, FieldRepData::Button, "Order", false);
+        AddControl("stamp", FieldTypeDateTime, FieldRepData::DateTime, "Stamp", false);
+        AddControl("month", FieldTypeInt, FieldRepData::Month, "Month", false);
+        AddControl("year", FieldTypeInt, FieldRepData::Year, "Year", false);
+        AddControl("grade", FieldTypeVarchar, FieldRepData::EditableTextBox, "Grade", false);
         AddControl("skipped", FieldTypeVarchar, FieldRepData::TextBox, "Skipped", true)
             ->GetFieldRepData()
             ->SetAddedBySync(true);

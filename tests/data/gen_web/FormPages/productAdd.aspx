@@ -115,6 +115,13 @@
 			formName.ctl00_KestraneWeavoContent_supplier_id_editable.value = "None";
 			formName.ctl00_KestraneWeavoContent_price.value = "";
 			formName.ctl00_KestraneWeavoContent_remark.value = "";
+			formName.ctl00_KestraneWeavoContent_tags.value = null;
+			var dt = new Date();
+			var currentDate = (dt.getMonth()+1) +"/"+ dt.getDate() +"/"+ dt.getFullYear();
+			formName.ctl00_KestraneWeavoContent_stamp.value = currentDate;
+			formName.ctl00_KestraneWeavoContent_month.value = "";
+			formName.ctl00_KestraneWeavoContent_year.value = "";
+			formName.ctl00_KestraneWeavoContent_grade.value = null;
 
 			formName.ctl00_KestraneWeavoContent_pname.focus();
 		}
@@ -178,6 +185,12 @@
 			if(!(validateString(formName.ctl00_KestraneWeavoContent_remark, "Please enter Remark")))
 			{
 				return false
+			}
+			if(formName.ctl00_KestraneWeavoContent_tags.value == "null")
+			{
+				alert("Please select Tags");
+				formName.ctl00_KestraneWeavoContent_tags.focus();
+				return false;
 			}
 			return true;
 		}
@@ -291,6 +304,36 @@
 		</td>
 	</tr>
 	<tr>
+		<td class = "TDClassLabel" > Tags<label class="CompulsaryLabel">*</label> </td>
+		<td class = "TDClassControl" >
+			<asp:DropDownList  CssClass= "ComboControl" ID="tags" runat="server" 	>
+		</asp:DropDownList>
+		</td>
+	</tr>
+	<tr>
+		<td class ="TDClassLabel" > Stamp </td>
+		<td class = "TDClassControl" >
+			<input type="text" class= "CalenderBoxControl" id = "stamp" runat="server" onkeyup="date_dash(this,event)" onkeydown="date_dash(this,event)"/> <a href="javascript: void(0);" onmouseover="if (timeoutId) clearTimeout(timeoutId);window.status='Show Calendar';return true;"onmouseout="if (timeoutDelay) calendarTimeout();window.status='';" onclick="g_Calendar.show(event,'aspnetForm.ctl00_KestraneWeavoContent_stamp',false,'mm/dd/yyyy'); return false;"><img class = "CalenderButtonImage_In" src="../../includes/images/calendar.gif" name="imgCalendar" border="0" alt=""></a>
+		</td>
+	</tr>
+	<tr>
+		<td class = "TDClassLabel"> Month </td>
+		<td class = "TDClassControl">
+			<asp:TextBox CssClass ="TextControl" id="month" maxlength = "0" runat="server"></asp:TextBox>
+		</td>
+		<td class = "TDClassLabel"> Year </td>
+		<td class = "TDClassControl">
+			<asp:TextBox CssClass ="TextControl" id="year" maxlength = "0" runat="server"></asp:TextBox>
+		</td>
+	</tr>
+	<tr>
+		<td class = "TDClassLabel" > Grade </td>
+		<td class = "TDClassControl" >
+			<asp:DropDownList  CssClass= "ComboControl" ID="grade" runat="server" 	>
+		</asp:DropDownList>
+		</td>
+		<td class = "TDClassEmptyLabel" >&nbsp;</td>
+		<td class = "TDClassEmptyControl" > &nbsp; </td>
 	</tr>
 <tr>
 	<td colspan = "4" class ="TDClassForButton" >
