@@ -236,9 +236,7 @@ void FormCodeBehindWriter::WriteValueMembers(int indent)
 {
     for (const FieldRep* control : GetPlacedControls(m_form))
     {
-        const int kind = ControlKind(*control);
-        if (kind == FieldRepData::EditableComboBox || kind == FieldRepData::RadioButton ||
-            kind == FieldRepData::ComboBox)
+        if (HasValueMember(*control))
             m_textFile.Write(indent, "String m_%s;\n", ControlName(*control));
     }
 }

@@ -45,6 +45,13 @@ int GetWrittenControlKind(const FieldRep& control)
     }
 }
 
+bool HasValueMember(const FieldRep& control)
+{
+    const int kind = GetWrittenControlKind(control);
+    return kind == FieldRepData::ComboBox || kind == FieldRepData::RadioButton ||
+           kind == FieldRepData::EditableComboBox;
+}
+
 std::vector<FieldRep*> GetPlacedControls(FormInterface& page)
 {
     return PlacedOf(page.GetFieldReps());

@@ -20,6 +20,10 @@ class Transaction;
 // Button as Hidden); -1 without data.
 int GetWrittenControlKind(const FieldRep& control);
 
+// The Update page of a form or master-detail page keeps the control's stored value in a member
+// "m_" + field name: Combo Box, Radio Button and Editable Combo Box.
+bool HasValueMember(const FieldRep& control);
+
 // The page's controls in order that its pages show: bound to a field, with data, without the
 // skip flag that marks the controls the model made by itself.
 std::vector<FieldRep*> GetPlacedControls(FormInterface& page);

@@ -1,9 +1,13 @@
 #pragma once
 
 #include "entities/AspFile.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
 #include "entities/Form.h"
+#include "entities/Function.h"
 #include "entities/LinkControl.h"
 #include "entities/Menu.h"
+#include "entities/Parameter.h"
 #include "model/EventRecmpFields.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
@@ -67,6 +71,34 @@ public:
         AddControl("skipped", FieldTypeVarchar, FieldRepData::TextBox, "Skipped", true)
             ->GetFieldRepData()
             ->SetAddedBySync(true);
+
+        // A text box filled by a call whose parameter is the maker combo's value; the maker
+        // combo filled by a call whose parameter is the quantity text box's value; a second
+        // editable combo over the supplier's back field, which no control is named after.
+        Class* customerClass = Project().GetClassForTable(customer, false);
+        Function* selectRecord = customerClass->FindFunctionByName("SelectRecord");
+        auto* remarkCall = new ClassInvokation;
+        remarkCall->SetFunction(customerClass, selectRecord);
+        remarkCall->AddParameterMap(selectRecord->GetParameters()[0], maker->GetField());
+        remark->GetFieldRepData()->SetDataCall(remarkCall);
+        remark->GetFieldRepData()->SetFrontField(customer->FindFieldByName("name"));
+        auto* makerCall = new ClassInvokation;
+        makerCall->SetFunction(customerClass, selectRecord);
+        makerCall->AddParameterMap(selectRecord->GetParameters()[0],
+                                   product->FindFieldByName("quantity"));
+        maker->GetFieldRepData()->SetDataCall(makerCall);
+        maker->GetFieldRepData()->SetFrontField(customer->FindFieldByName("name"));
+        FieldRep* agent =
+            AddControl("agent_id", FieldTypeInt, FieldRepData::EditableComboBox, "Agent", false);
+        agent->GetFieldRepData()->SetBackField(customer->GetPrimaryKeyField());
+        for (FieldRep* combo : {supplier, agent})
+        {
+            auto* listCall = new ClassInvokation;
+            listCall->SetFunction(customerClass,
+                                  customerClass->FindFunctionByName("SelectAllRecords"));
+            combo->GetFieldRepData()->SetDataCall(listCall);
+            combo->GetFieldRepData()->SetFrontField(customer->FindFieldByName("name"));
+        }
 
         colour->GetFieldRepData()->SetDisplayTexts("Red, Green, Blue");
         colour->GetFieldRepData()->SetStoredValues("r, g");

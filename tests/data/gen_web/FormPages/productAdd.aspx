@@ -122,6 +122,8 @@
 			formName.ctl00_KestraneWeavoContent_month.value = "";
 			formName.ctl00_KestraneWeavoContent_year.value = "";
 			formName.ctl00_KestraneWeavoContent_grade.value = null;
+			formName.ctl00_KestraneWeavoContent_agent_id.value = null;
+			formName.ctl00_KestraneWeavoContent_agent_id_editable.value = "None";
 
 			formName.ctl00_KestraneWeavoContent_pname.focus();
 		}
@@ -332,8 +334,25 @@
 			<asp:DropDownList  CssClass= "ComboControl" ID="grade" runat="server" 	>
 		</asp:DropDownList>
 		</td>
-		<td class = "TDClassEmptyLabel" >&nbsp;</td>
-		<td class = "TDClassEmptyControl" > &nbsp; </td>
+		<td class = "TDClassLabel" > Agent </td>
+		<td class = "TDClassControl" >
+		<table border = "0" cellspacing = "0" cellpadding = "0">
+			<tr>
+				<td>
+				<asp:HiddenField ID="hide_agent_id" runat="server"/>
+				<div  onkeyup  ="fn_SearchCombo(ctl00_KestraneWeavoContent_agent_id_editable,ctl00_KestraneWeavoContent_hide_agent_id,ctl00_KestraneWeavoContent_agent_id,'div_agent_id');" onkeydown="fn_NevigateSearchCombo(ctl00_KestraneWeavoContent_agent_id_editable,ctl00_KestraneWeavoContent_hide_agent_id,ctl00_KestraneWeavoContent_agent_id,'div_agent_id'); ">
+				<asp:TextBox CssClass="EditableComboControl" id="agent_id_editable" runat="server" > </asp:TextBox>
+				<a href="#" onclick="showHideList('div_agent_id');" ><img class="EditableComboImage" src="../../includes/images/EditableComboButton.bmp"/></a>
+				</div>
+				<div style="width:0px">
+				<div id="div_agent_id" style="display:none;position:absolute;z-index:+1;" onmouseout="hideList(this);"  onclick= "handleClickOnList(ctl00_KestraneWeavoContent_agent_id_editable,ctl00_KestraneWeavoContent_agent_id, this);" >
+				<asp:ListBox CssClass="EditableComboList" ID="agent_id" runat="server"> </asp:ListBox>
+				</div>
+				</div>
+				</td>
+			</tr>
+		</table>
+		</td>
 	</tr>
 <tr>
 	<td colspan = "4" class ="TDClassForButton" >

@@ -319,6 +319,27 @@
 		</asp:DropDownList>
 		</td>
 	</tr>
+	<tr>
+		<td class = "TDClassLabel" > Agent </td>
+		<td class = "TDClassControl" >
+		<table border = "0" cellspacing = "0" cellpadding = "0">
+			<tr>
+				<td>
+				<asp:HiddenField ID="hide_agent_id" runat="server"/>
+				<div  onkeyup  ="fn_SearchCombo(ctl00_KestraneWeavoContent_agent_id_editable,ctl00_KestraneWeavoContent_hide_agent_id,ctl00_KestraneWeavoContent_agent_id,'div_agent_id');" onkeydown="fn_NevigateSearchCombo(ctl00_KestraneWeavoContent_agent_id_editable,ctl00_KestraneWeavoContent_hide_agent_id,ctl00_KestraneWeavoContent_agent_id,'div_agent_id'); ">
+				<asp:TextBox CssClass="EditableComboControl" id="agent_id_editable" runat="server" > </asp:TextBox>
+				<a href="#" onclick="showHideList('div_agent_id');" ><img class="EditableComboImage" src="../../includes/images/EditableComboButton.bmp"/></a>
+				</div>
+				<div style="width:0px">
+				<div id="div_agent_id" style="display:none;position:absolute;z-index:+1;" onmouseout="hideList(this);"  onclick= "handleClickOnList(ctl00_KestraneWeavoContent_agent_id_editable,ctl00_KestraneWeavoContent_agent_id, this);" >
+				<asp:ListBox CssClass="EditableComboList" ID="agent_id" runat="server"> </asp:ListBox>
+				</div>
+				</div>
+				</td>
+			</tr>
+		</table>
+		</td>
+	</tr>
 <tr>
 	<td colspan = "4" class ="TDClassForButton" >
 	<input type ="Button" class= "ButtonControl" value= "Update" id="UpdateButton" runat="server"  onclick='HandleAction("UPDATE")'/>
