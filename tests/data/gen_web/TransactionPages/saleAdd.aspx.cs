@@ -257,6 +257,11 @@ namespace Shop
 			dataTable = m_remark.SelectRecord(id);
 			fillRecomputeTextControls(dataTable, "remark", "cname");
 
+			id = this.Request.Params["customer_id"];
+			_customer m_sdate = new _customer();
+			dataTable = m_sdate.SelectRecord(id);
+			fillRecomputeDateControl(dataTable, "sdate", "cname");
+
 
 			Response.Write("</root>");
 			Response.End();
@@ -293,6 +298,23 @@ namespace Shop
 				if(val == "" || val == null)
 					val = "-";
 			}
+			String s1 = "<";
+			s1 += fieldName;
+			s1 += ">";
+			Response.Write(s1);
+			Response.Write(util.ConvertToXML(val));
+			s1 = "</";
+			s1 += fieldName;
+			s1 += ">";
+			Response.Write(s1);
+		}
+		public void fillRecomputeDateControl(DataTable dataTable, String fieldName, String frontField)
+		{
+			UtilHandler util = new UtilHandler();
+			String val = "";
+			if (dataTable.Rows.Count > 0)
+				val = dataTable.Rows[0][frontField].ToString();
+			val = util.ConvertDate(val);
 			String s1 = "<";
 			s1 += fieldName;
 			s1 += ">";
