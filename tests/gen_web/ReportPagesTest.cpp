@@ -1,4 +1,9 @@
+#include "entities/LinkControl.h"
+#include "entities/Menu.h"
+#include "entities/RDLCReport.h"
 #include "gen_web/AspxObjectWriter.h"
+#include "gen_web/PageHeaderWriter.h"
+#include "model/TextFile.h"
 
 #include "tests/gen_web/GoldenFiles.h"
 #include "tests/gen_web/PageScript.h"
@@ -6,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <set>
 #include <string>
 
@@ -118,5 +124,40 @@ TEST(ReportPages, LinkCellsAndDeclarationsAreWrittenAsExpected)
         EXPECT_EQ(GoldenBytes(std::string("ReportPages/") + name),
                   ReadHostFile(fixture.PageFolder() / name))
             << name;
+}
+} // namespace
+
+namespace
+{
+// A link to a menu whose page is an RDLC report whose files are not written has no control on
+// the page: the link-visibility code leaves it alone, as it sets the others.
+TEST(ReportPages, LinkVisibilitySkipsLinksToPagesNotWritten)
+{
+    EveryReportKind fixture;
+    struct Target
+    {
+        const char* report;
+        bool written;
+    };
+    const Target targets[] = {{"orders_unwritten", false}, {"orders_print", true}};
+    std::vector<std::unique_ptr<Menu>> menus;
+    std::vector<std::unique_ptr<LinkControl>> links;
+    for (const Target& target : targets)
+    {
+        RDLCReport* report = fixture.Base().FindRDLCReportByName(target.report);
+        ASSERT_NE(nullptr, report) << target.report;
+        menus.push_back(std::make_unique<Menu>());
+        menus.back()->SetAspFile(report->GetAspFiles()[0]);
+        links.push_back(std::make_unique<LinkControl>(menus.back().get(), 0, 0, LinkControl::Left));
+        links.back()->SetCaption(target.report);
+    }
+    TextFile out(/*disabled=*/false, /*flush=*/false, '=', 60);
+    PageHeaderWriter(fixture.Project(), fixture.OrdersForm(), out)
+        .WriteManageLinkVisibility({links[0].get(), links[1].get()}, 0);
+    const std::string code(out.GetBuffer());
+    for (const Target& target : targets)
+        EXPECT_EQ(target.written,
+                  code.find(std::string("this.") + target.report + ".Visible") != std::string::npos)
+            << code;
 }
 } // namespace
