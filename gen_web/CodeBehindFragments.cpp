@@ -76,7 +76,7 @@ bool CodeBehindFragments::HaveSameBackField(const FieldRep& a, const FieldRep& b
 }
 
 void CodeBehindFragments::WriteCallParameterValues(const ClassInvokation& call, int indent,
-                                                   bool detailRow)
+                                                   bool detailRow, const CString& member)
 {
     for (const ClassParameterMap* map : call.GetParameterMaps())
     {
@@ -85,7 +85,9 @@ void CodeBehindFragments::WriteCallParameterValues(const ClassInvokation& call, 
         const CString parameter = map->m_parameter->GetFieldName();
         const CString field = map->m_field->GetFieldName();
         const char* declaration = IsNameDeclared(parameter) ? "" : "String ";
-        if (detailRow)
+        if (!member.IsEmpty())
+            m_out.Write(indent, "%s%s = m_%s;\n", declaration, parameter, member);
+        else if (detailRow)
         {
             m_out.Write(indent, "controlParam = \"%s\";\n",
                         EscapeCSharpString(GridRowName(*map->m_field)));

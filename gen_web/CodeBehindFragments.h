@@ -33,8 +33,10 @@ public:
     // Both controls' data have the same back field.
     static bool HaveSameBackField(const FieldRep& a, const FieldRep& b);
 
-    // The request values of the call's mapped parameters, each declared once per method.
-    void WriteCallParameterValues(const ClassInvokation& call, int indent, bool detailRow);
+    // The request values of the call's mapped parameters, each declared once per method; with
+    // a member named, every parameter takes the value of that member ("m_" + member).
+    void WriteCallParameterValues(const ClassInvokation& call, int indent, bool detailRow,
+                                  const CString& member = CString());
     // The arguments of the function on the current line: parameter names, or "0" each.
     void WriteCallArguments(const Function& function, bool zeros);
 

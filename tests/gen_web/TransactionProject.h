@@ -26,8 +26,9 @@
 //   "qty" that is invisible on the Update page, and the text box); the master combo also refills
 //   the detail combo;
 // - "order entry" (a name with a blank): master "order_basic" (a text box, an upload, and a
-//   combo of customers whose change refills an editable combo of customer names), detail tables
-//   "order_line" (a check box and a mandatory text box whose caption has quotes) and
+//   combo of customers whose change refills an editable combo of customer names and the combo of
+//   "order_line", whose call takes the master combo's value), detail tables "order_line" (a
+//   check box, a mandatory text box whose caption has quotes and that combo) and
 //   "order_payment" (a check box and a date).
 // Every detail table has the link column to its master table.
 class TransactionProject : public GenWebProject
@@ -76,7 +77,8 @@ public:
         Table* orderLine =
             AddTable("order_line", {{"order_id", FieldTypeInt, orderBasic->GetPrimaryKeyField()},
                                     {"packed", FieldTypeVarchar},
-                                    {"item", FieldTypeVarchar}});
+                                    {"item", FieldTypeVarchar},
+                                    {"buyer_id", FieldTypeInt, customerKey}});
         Table* orderPayment =
             AddTable("order_payment", {{"order_id", FieldTypeInt, orderBasic->GetPrimaryKeyField()},
                                        {"paid", FieldTypeVarchar},
@@ -93,6 +95,10 @@ public:
         buyer->GetFieldRepData()->AddEventRecmpFields(onChange);
         AddControl(*m_order, orderLine, "packed", FieldRepData::CheckBox);
         FieldRep* item = AddControl(*m_order, orderLine, "item", FieldRepData::TextBox);
+        FieldRep* lineBuyer = AddCustomerCombo(*m_order, orderLine, "buyer_id");
+        FillFromCustomerRecord(*buyer, *lineBuyer);
+        lineBuyer->GetFieldRepData()->SetFrontField(m_customer->FindFieldByName("cname"));
+        onChange->AddClassRecompute(lineBuyer);
         item->SetMandatory(true);
         item->GetFieldRepData()->SetCaption("Item \"name\"");
         AddControl(*m_order, orderPayment, "paid", FieldRepData::CheckBox);

@@ -163,10 +163,14 @@ namespace Shop
 					searchString = "order_line_item";
 					searchString += rowNo;
 					String item = this.Request.Params[searchString];
+					searchString = "order_line_buyer_id";
+					searchString += rowNo;
+					String buyer_id = this.Request.Params[searchString];
  
 					String[,] values = { 
 					{"packed", packed },
 					{"item", item },
+					{"buyer_id", buyer_id },
 					{"order_id", basicId }
 
 					 };
@@ -263,6 +267,19 @@ namespace Shop
 			}
 			if (action != null && action.Equals("REFRESHGRID"))
 			{
+				{
+					ReportXMLWriter w = new ReportXMLWriter();
+					GetXMLDataForGridOforder_line(w);
+					string xmlReport = w.Close();
+					XmlDocument docXml = new XmlDocument();
+					XslCompiledTransform docXsl = new XslCompiledTransform();
+					docXsl.Load(Server.MapPath("../../includes/css/report.xsl"));
+					StringWriter s = new StringWriter();
+					docXml.LoadXml(xmlReport);
+					docXsl.Transform(docXml, null, s);
+					this.order_lineDiv.InnerHtml = s.ToString();
+
+				}
 			}
 		}
 		void recomputeOnCUSTOMER_ID()
@@ -278,6 +295,7 @@ namespace Shop
 			dataTable = agent.SelectAllRecords();
 			writeDataToFillCombo(dataTable,"cname", "cname");
 			Response.Write("</agent>");
+
 
 			Response.Write("</root>");
 			Response.End();
@@ -382,10 +400,11 @@ namespace Shop
 		{
 			UtilHandler utilHandler = new UtilHandler();
 			w.BeginGrid("order_lineDiv");
-			int colSpan = 3;
+			int colSpan = 4;
 			w.BeginGridDataHeaderRow(null);
 			w.WriteGridDataHeader("packed", 0, 0);
 			w.WriteGridDataHeader("Item \"name\"", 0, 0);
+			w.WriteGridDataHeader("buyer_id", 0, 0);
 			w.WriteGridDataHeader("Delete Row", 0, 5);
 			w.EndGridDataHeaderRow();
 
@@ -398,6 +417,16 @@ namespace Shop
 			String val_item = null;
 			w.BeginGridData(null, null, 0, 0 ,0);
 			w.WriteInputField("input", val_item, "order_line_item__ROW__", null, "TextControl", false, false, false, false, null, null);
+			w.EndGridData();
+
+			DataTable dataTable = new DataTable();
+			w.BeginGridData(null, null, 0, 0 ,0);
+			w.BeginComboField("order_line_buyer_id__ROW__", "GridComboControl", false, false, false, null, null, null);
+			_customer m_customer = new _customer(); 
+			String id = this.Request.Params["customer_id"];
+			dataTable = m_customer.SelectRecord(id);
+			fillOptionsForGridCombo(w, dataTable, "cname", "customer_id", null);
+			w.EndComboField();
 			w.EndGridData();
 
 
