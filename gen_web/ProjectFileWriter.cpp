@@ -119,10 +119,10 @@ void ProjectFileWriter::CollectDataClasses()
     }
 }
 
+// The reports built on a table take their default names first, so that a data set renamed
+// after its table is listed under the name it is written with.
 void ProjectFileWriter::CollectReportFiles()
 {
-    for (const XSDInfo* dataSet : m_project.GetXSDInfos())
-        AddListed(m_dataSets, dataSet->GetName(), dataSet->GetStatus());
     for (const Module* module : m_project.GetModules())
     {
         for (RDLCReport* report : module->GetRDLCReports())
@@ -132,6 +132,14 @@ void ProjectFileWriter::CollectReportFiles()
                 report->SetDefaultDataSet();
                 report->SetDefaultRDLCName();
             }
+        }
+    }
+    for (const XSDInfo* dataSet : m_project.GetXSDInfos())
+        AddListed(m_dataSets, dataSet->GetName(), dataSet->GetStatus());
+    for (const Module* module : m_project.GetModules())
+    {
+        for (const RDLCReport* report : module->GetRDLCReports())
+        {
             if (const XSDInfo* dataSet = report->GetXSDInfo())
                 AddListed(m_dataSets, dataSet->GetName(), dataSet->GetStatus());
             if (const RDLCInfo* reportFile = report->GetRDLCInfo())
