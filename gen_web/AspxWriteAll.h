@@ -40,6 +40,7 @@ private:
     void WriteUtilClasses();
     void WriteSqlScripts(Module* module);
     void WriteModulePages(Module& module);
+    void WriteCalledDataClasses(Module& module);
 
     ForgeonProject* m_project;
     GenerationReport m_report;

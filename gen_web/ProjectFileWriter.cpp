@@ -7,6 +7,7 @@
 #include "entities/RDLCReport.h"
 #include "entities/XSDInfo.h"
 #include "gen_web/CodeLines.h"
+#include "gen_web/DataClassUse.h"
 #include "gen_web/ProjectFolder.h"
 #include "model/FileUtilities.h"
 #include "model/ForgeonProject.h"
@@ -42,15 +43,6 @@ CString WithoutExtension(const CString& fileName)
     return dot < 0 ? fileName : fileName.Left(dot);
 }
 
-bool IsUsedByAnyModule(const ForgeonProject& project, Table* table)
-{
-    return std::ranges::any_of(project.GetModules(),
-                               [table](const Module* module)
-                               {
-                                   return module->GetMasterFormForTable(table, false) != nullptr ||
-                                          module->FindTransactionByTable(table) != nullptr;
-                               });
-}
 } // namespace
 
 ProjectFileWriter::ProjectFileWriter(ForgeonProject& project,
@@ -112,7 +104,7 @@ void ProjectFileWriter::CollectDataClasses()
         module->GetAllTables(tables);
         for (Table* table : tables)
         {
-            if (table->IsSystemTable() || IsUsedByAnyModule(m_project, table))
+            if (NeedsDataClass(m_project, table))
                 m_dataClasses.push_back(
                     {EscapeXml(module->GetName()), EscapeXml(table->GetTableName())});
         }

@@ -2,7 +2,6 @@
 #include "gen_web/ProjectFolder.h"
 #include "model/LoginPageCreator.h"
 #include "model/ProjectDiagnostics.h"
-#include "model/TableFormCreator.h"
 #include "platform/core/HostPath.h"
 
 #include "tests/gen_web/DashBoardProject.h"
@@ -261,13 +260,11 @@ void ExpectServed(ForgeonProject& project, const fs::path& root, const std::stri
 }
 
 // What the fixtures built for the page writers leave out and a user's project has: the login
-// page with the user-account forms, and a form of the customers that their pages list (the
-// project file compiles the data class of a table only when a form or master-detail page is
-// built on it).
-void AddLoginAndCustomerPages(ForgeonProject& project, Table& customer)
+// page with the user-account forms. The customers that their pages list have no page of their
+// own: Write All writes and lists the data class that those pages call.
+void AddLoginPages()
 {
     LoginPageCreator().Create();
-    TableFormCreator(&customer, &project).CreateForm();
 }
 
 // The user's own report definition that an RDLC report on an existing file lists by its name.
@@ -310,7 +307,7 @@ TEST(GeneratedSite, TransactionPagesAreServed)
 {
     TransactionProject fixture;
     ScopedOpenProject open(&fixture.Project());
-    AddLoginAndCustomerPages(fixture.Project(), fixture.Customer());
+    AddLoginPages();
     ExpectServed(fixture.Project(), fixture.Root(), "Transactions");
 }
 // Search reports of every kind (lists, levels, grids, paged lists, a single record, a chart and
@@ -319,7 +316,7 @@ TEST(GeneratedSite, SearchReportsOfEveryKindAreServed)
 {
     EveryReportKind fixture;
     ScopedOpenProject open(&fixture.Project());
-    AddLoginAndCustomerPages(fixture.Project(), fixture.Customer());
+    AddLoginPages();
     WriteOwnReportDefinition(fixture.Root() / "Shop" / "Shop", "orders_unwritten.rdlc");
     ExpectServed(fixture.Project(), fixture.Root(), "SearchReports");
 }
@@ -357,7 +354,7 @@ TEST(GeneratedSite, SearchReportShowsItsReportInTheBrowser)
 {
     EveryReportKind fixture;
     ScopedOpenProject open(&fixture.Project());
-    AddLoginAndCustomerPages(fixture.Project(), fixture.Customer());
+    AddLoginPages();
     WriteOwnReportDefinition(fixture.Root() / "Shop" / "Shop", "orders_unwritten.rdlc");
     const ToolResult shown = ServeWithStandIns(
         fixture.Project(), fixture.Root(), GoldenPath("ReportRowsDBHandler.cs"), "report-view.mjs",
@@ -373,7 +370,7 @@ TEST(GeneratedSite, MasterDetailGridTakesNewRowsInTheBrowser)
 {
     TransactionProject fixture;
     ScopedOpenProject open(&fixture.Project());
-    AddLoginAndCustomerPages(fixture.Project(), fixture.Customer());
+    AddLoginPages();
     const ToolResult shown = ServeWithStandIns(
         fixture.Project(), fixture.Root(), GoldenPath("ReportRowsDBHandler.cs"), "grid-rows.mjs",
         {"BaseModule/UI/saleAdd.aspx", "sale_lineDiv", Screenshot("Grid").string()});
