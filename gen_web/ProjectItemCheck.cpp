@@ -5,22 +5,56 @@
 #include "model/GenerationReport.h"
 #include "platform/core/HostPath.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace
 {
 // The attribute value with the entities of the project file's writer resolved.
-std::string UnescapedAttribute(std::string value)
+std::string UnescapedAttribute(const std::string& value)
 {
-    static const std::pair<const char*, const char*> entities[] = {
-        {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}, {"&amp;", "&"}};
-    for (const auto& [entity, character] : entities)
-        value = std::regex_replace(value, std::regex(entity), character);
-    return value;
+    static const std::pair<std::string_view, char> entities[] = {
+        {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&apos;", '\''}, {"&amp;", '&'}};
+    std::string text;
+    for (std::size_t at = 0; at < value.size();)
+    {
+        const auto* entity =
+            std::ranges::find_if(entities, [&value, at](const auto& pair)
+                                 { return value.compare(at, pair.first.size(), pair.first) == 0; });
+        if (entity != std::end(entities))
+        {
+            text += entity->second;
+            at += entity->first.size();
+        }
+        else
+            text += value[at++];
+    }
+    return text;
+}
+
+// The Include values of the Compile and Content items, in file order.
+std::vector<std::string> CheckedIncludes(const std::string& projectFile)
+{
+    static constexpr std::string_view include = " Include=\"";
+    std::vector<std::string> includes;
+    for (std::size_t at = projectFile.find(include); at != std::string::npos;
+         at = projectFile.find(include, at))
+    {
+        const std::size_t tag = projectFile.rfind('<', at);
+        const std::string_view name = std::string_view(projectFile).substr(tag + 1, at - tag - 1);
+        at += include.size();
+        const std::size_t end = projectFile.find('"', at);
+        if (end == std::string::npos)
+            break;
+        if (tag != std::string::npos && (name == "Compile" || name == "Content"))
+            includes.push_back(UnescapedAttribute(projectFile.substr(at, end - at)));
+    }
+    return includes;
 }
 } // namespace
 
@@ -32,12 +66,9 @@ void ReportMissingProjectItems(const ForgeonProject& project, GenerationReport& 
         return;
     std::ostringstream text;
     text << file.rdbuf();
-    const std::string projectFile = text.str();
-    static const std::regex item(R"re(<(Compile|Content)\s+Include="([^"]*)")re");
-    for (auto it = std::sregex_iterator(projectFile.begin(), projectFile.end(), item);
-         it != std::sregex_iterator(); ++it)
+    for (const std::string& include : CheckedIncludes(text.str()))
     {
-        const CString path = root + UnescapedAttribute((*it)[2].str()).c_str();
+        const CString path = root + include.c_str();
         if (!std::filesystem::is_regular_file(ToHostPath(path)))
             report.AddUnwrittenFile(path, "listed in the project file but not written");
     }
