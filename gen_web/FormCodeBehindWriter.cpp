@@ -1,11 +1,10 @@
 #include "gen_web/FormCodeBehindWriter.h"
 
-#include "gen_web/DataClassText.h"
-
 #include "entities/AspxFile.h"
 #include "entities/Class.h"
 #include "entities/Form.h"
 #include "gen_web/CodeLines.h"
+#include "gen_web/DataClassText.h"
 #include "gen_web/FormControlFill.h"
 #include "gen_web/FormDesignerWriter.h"
 #include "gen_web/PageControls.h"
