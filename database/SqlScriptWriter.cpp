@@ -1,5 +1,7 @@
 #include "database/SqlScriptWriter.h"
 
+#include "database/ConstraintQueries.h"
+#include "database/DbSchema.h"
 #include "database/SqlText.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
@@ -22,6 +24,12 @@ bool IsQuotedType(int typeCode)
 {
     return typeCode == FieldTypeChar || typeCode == FieldTypeVarchar || typeCode == FieldTypeText ||
            typeCode == FieldTypeDateTime;
+}
+
+// Types whose columns are added and kept NULL.
+bool IsLargeObjectType(int typeCode)
+{
+    return typeCode == FieldTypeText || typeCode == FieldTypeImage || typeCode == FieldTypeNText;
 }
 
 bool IsUnicodeType(int typeCode)
@@ -245,4 +253,110 @@ void SqlScriptWriter::WriteDefaultAccount()
     m_scriptFile.Write(0, "/****** DEFAULT USER ACCOUNT******/\n");
     m_scriptFile.Write(0, "%s\n", defaultAccountInsert);
     m_scriptFile.Write(0, "GO\n");
+}
+
+void SqlScriptWriter::WriteDropConstraints(const ConstraintList& constraints)
+{
+    if (constraints.IsEmpty())
+        return;
+    m_scriptFile.Write(0, "/****** Queries For droping constraints ******/\n");
+    for (int index = 0; index < constraints.names.GetSize(); ++index)
+    {
+        m_scriptFile.Write(0, "ALTER TABLE [%s] DROP CONSTRAINT [%s]\n", constraints.tables[index],
+                           constraints.names[index]);
+        m_scriptFile.Write(0, "GO\n\n");
+    }
+}
+
+void SqlScriptWriter::WriteDropTable(const CString& tableName)
+{
+    m_scriptFile.Write(0, "/****** Queries For droping table %s ******/\n", tableName);
+    m_scriptFile.Write(0, "DROP TABLE [%s]\n", tableName);
+    m_scriptFile.Write(0, "GO\n\n");
+}
+
+void SqlScriptWriter::WriteAlterColumnHead(const CString& tableName, const char* action,
+                                           const Field& field)
+{
+    m_scriptFile.Write(0, "ALTER TABLE [dbo].[%s] %s [%s] [%s]", tableName, action,
+                       field.GetFieldName(), field.GetTypeName());
+    WriteSizePart(field);
+}
+
+// A new column is added as NULL and then made NOT NULL, so that existing rows do not refuse it;
+// a key column is added as its identity, which holds no NULL.
+void SqlScriptWriter::WriteNewColumns(const CString& tableName,
+                                      const std::vector<const Field*>& fields)
+{
+    if (fields.empty())
+        return;
+    m_scriptFile.Write(0, "/****** Queries For Inserting new columns in %s ******/\n\n", tableName);
+    for (const Field* field : fields)
+    {
+        WriteAlterColumnHead(tableName, "ADD", *field);
+        m_scriptFile.Write(0, field->IsKey() ? "IDENTITY (1, 1)" : "NULL");
+        m_scriptFile.Write(0, "\nGO\n");
+        if (IsLargeObjectType(field->GetTypeCode()) || field->IsAllowNull())
+            continue;
+        WriteAlterColumnHead(tableName, "ALTER COLUMN", *field);
+        m_scriptFile.Write(0, " NOT NULL\n");
+        m_scriptFile.Write(0, "GO\n\n");
+    }
+}
+
+void SqlScriptWriter::WriteAlteredColumns(const CString& tableName,
+                                          const std::vector<const Field*>& fields)
+{
+    if (fields.empty())
+        return;
+    m_scriptFile.Write(0, "/****** Queries For alter columns in %s ******/\n\n", tableName);
+    for (const Field* field : fields)
+    {
+        if (IsLargeObjectType(field->GetTypeCode()))
+            continue;
+        WriteAlterColumnHead(tableName, "ALTER COLUMN", *field);
+        if (field->IsKey())
+            m_scriptFile.Write(0, "IDENTITY (1, 1)");
+        else
+            m_scriptFile.Write(0, field->IsAllowNull() ? "NULL" : "NOT NULL");
+        m_scriptFile.Write(0, "\n");
+        m_scriptFile.Write(0, "GO\n\n");
+    }
+}
+
+void SqlScriptWriter::WriteDroppedColumns(const CString& tableName,
+                                          const std::vector<const DbColumn*>& columns)
+{
+    if (columns.empty())
+        return;
+    m_scriptFile.Write(0, "/****** Queries For droping columns from %s ******/\n\n", tableName);
+    for (const DbColumn* column : columns)
+    {
+        m_scriptFile.Write(0, "ALTER TABLE [dbo].[%s] DROP COLUMN [%s]", tableName,
+                           column->GetName());
+        m_scriptFile.Write(0, "\nGO\n\n");
+    }
+}
+
+void SqlScriptWriter::WriteForeignKeysOfTables(const std::vector<const Table*>& tables)
+{
+    WriteSectionOfTables(tables, "/****** Queries For setting foriegn keys ******/\n\n",
+                         &SqlScriptWriter::WriteForeignKeys);
+}
+
+void SqlScriptWriter::WriteDefaultsOfTables(const std::vector<const Table*>& tables)
+{
+    WriteSectionOfTables(tables, "/****** Queries For setting default values ******/\n\n",
+                         &SqlScriptWriter::WriteDefaults);
+}
+
+void SqlScriptWriter::WriteSectionOfTables(const std::vector<const Table*>& tables,
+                                           const char* heading,
+                                           void (SqlScriptWriter::*write)(const Table&))
+{
+    if (tables.empty())
+        return;
+    m_scriptFile.Write(0, heading);
+    for (const Table* table : tables)
+        (this->*write)(*table);
 }

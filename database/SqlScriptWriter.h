@@ -2,7 +2,11 @@
 
 #include "model/TextFile.h"
 
+#include <vector>
+
+class DbColumn;
 class DbSchema;
+struct ConstraintList;
 class Field;
 class ForgeonProject;
 class GenerationReport;
@@ -34,6 +38,17 @@ public:
     void WriteForeignKeys(const Table& table);
     void WriteDefaults(const Table& table);
     void WriteUseDatabase();
+    void WriteRoles();
+
+    // The statements of the alter script. The column operations take the table's name in
+    // lower case.
+    void WriteDropConstraints(const ConstraintList& constraints);
+    void WriteDropTable(const CString& tableName);
+    void WriteNewColumns(const CString& tableName, const std::vector<const Field*>& fields);
+    void WriteAlteredColumns(const CString& tableName, const std::vector<const Field*>& fields);
+    void WriteDroppedColumns(const CString& tableName, const std::vector<const DbColumn*>& columns);
+    void WriteForeignKeysOfTables(const std::vector<const Table*>& tables);
+    void WriteDefaultsOfTables(const std::vector<const Table*>& tables);
 
 private:
     void CloseScriptFile();
@@ -43,7 +58,11 @@ private:
     void WriteSizePart(const Field& field);
     void WritePrimaryKey(const Table& table);
     void WriteForeignKey(const Table& table, const Field& field);
-    void WriteRoles();
+    // The heading, when there are tables, and the statement of each table.
+    void WriteSectionOfTables(const std::vector<const Table*>& tables, const char* heading,
+                              void (SqlScriptWriter::*write)(const Table&));
+    // "ALTER TABLE [dbo].[table] " and the rest of the column statement.
+    void WriteAlterColumnHead(const CString& tableName, const char* action, const Field& field);
     void WriteDefaultAccount();
 
     ForgeonProject& m_project;

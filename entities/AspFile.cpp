@@ -458,6 +458,11 @@ void AspFile::ReplaceSideMenu(Menu*& side, Menu* menu, const Menu* otherSide)
 
 CString AspFile::GetFileSuffix() const
 {
+    return KindSuffix(IsAspxFile());
+}
+
+CString AspFile::KindSuffix(bool aspx) const
+{
     static const char* const suffixes[] = {"",
                                            "_add",
                                            "_add_action",
@@ -471,17 +476,26 @@ CString AspFile::GetFileSuffix() const
     CString suffix;
     if (m_fileKind >= 0 && m_fileKind < static_cast<int>(std::size(suffixes)))
         suffix = suffixes[m_fileKind];
-    return suffix + (IsAspxFile() ? ".aspx" : ".asp");
+    return suffix + (aspx ? ".aspx" : ".asp");
 }
 
 CString AspFile::GetFileName(BOOL variant) const
 {
+    return FileName(variant, IsAspxFile());
+}
+
+CString AspFile::GetClassicFileName(BOOL variant) const
+{
+    return FileName(variant, false);
+}
+
+CString AspFile::FileName(BOOL variant, bool aspx) const
+{
     if (m_ownerPage == nullptr)
         return {};
-    const bool aspx = IsAspxFile();
     const CString& pageName = m_ownerPage->GetFormName();
     const CString trimmed = Trimmed(pageName);
-    const CString suffix = GetFileSuffix();
+    const CString suffix = KindSuffix(aspx);
     const CString extension = aspx ? ".aspx" : ".asp";
     switch (m_ownerKind)
     {
@@ -540,14 +554,24 @@ CString AspFile::FormAspxFileName() const
 
 CString AspFile::GetRelativeUrl(BOOL fromSubfolder, BOOL variant) const
 {
-    const CString fileName = GetFileName(variant);
+    return RelativeUrl(fromSubfolder, variant, IsAspxFile());
+}
+
+CString AspFile::GetClassicRelativeUrl(BOOL fromSubfolder, BOOL variant) const
+{
+    return RelativeUrl(fromSubfolder, variant, false);
+}
+
+CString AspFile::RelativeUrl(BOOL fromSubfolder, BOOL variant, bool aspx) const
+{
+    const CString fileName = FileName(variant, aspx);
     if (fileName.IsEmpty())
         return {};
     CString url = fromSubfolder ? "../../" : "";
     if (const Module* module = m_ownerPage->GetModule())
         url += module->GetName();
     url += "/";
-    if (IsAspxFile())
+    if (aspx)
         url += "UI/";
     return url + fileName;
 }

@@ -139,6 +139,11 @@ public:
     // "module/name" ("module/UI/name" for ASP.NET), behind "../../" from a subfolder; empty
     // when the file has no name.
     CString GetRelativeUrl(BOOL fromSubfolder, BOOL variant) const;
+    // The name and address the classic generator gives the file whatever its class: those of a
+    // plain AspFile (".asp", the file-kind suffixes, no "UI/"), so that no two classic pages of
+    // a project share a name.
+    CString GetClassicFileName(BOOL variant) const;
+    CString GetClassicRelativeUrl(BOOL fromSubfolder, BOOL variant) const;
     // The display name of the owner kind.
     CString GetKindName() const;
     // Built from the file kind and the page's table on first use and kept; underscores shown
@@ -234,6 +239,11 @@ public:
 private:
     // SetTopMenu and SetLeftMenu on one side.
     void ReplaceSideMenu(Menu*& side, Menu* menu, const Menu* otherSide);
+    // GetFileName, GetFileSuffix and GetRelativeUrl as the ASP.NET (aspx) or the classic
+    // generator names the file.
+    CString FileName(BOOL variant, bool aspx) const;
+    CString KindSuffix(bool aspx) const;
+    CString RelativeUrl(BOOL fromSubfolder, BOOL variant, bool aspx) const;
     // SyncMenuVariableMaps; true when a leaf of the side brought in line had more than one map.
     bool SyncSide(BOOL top, MenuLeafIndex& leafIndex);
     // The stem (the copy's page name, else the form's table name) with "Add" or "Update" and

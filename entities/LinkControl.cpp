@@ -39,6 +39,12 @@ CString LinkControl::GetTargetUrl() const
     return file != nullptr ? file->GetRelativeUrl(TRUE, FALSE) : CString();
 }
 
+CString LinkControl::GetClassicTargetUrl() const
+{
+    const AspFile* file = m_target != nullptr ? m_target->GetAspFile() : nullptr;
+    return file != nullptr ? file->GetClassicRelativeUrl(TRUE, FALSE) : CString();
+}
+
 CString LinkControl::GetAlignmentText() const
 {
     switch (m_alignment)

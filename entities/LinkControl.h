@@ -60,6 +60,8 @@ public:
     // The address of the file the target opens, as seen from a page in a subfolder; empty
     // without target or when the target opens no file.
     CString GetTargetUrl() const;
+    // The same address as the classic generator names the file.
+    CString GetClassicTargetUrl() const;
     // "left", "center", "Right" for 0 to 2; empty for any other alignment.
     CString GetAlignmentText() const;
     // Only when the target is that menu: clears the target and frees every variable map.

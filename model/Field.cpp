@@ -80,6 +80,14 @@ CString Field::GetTypeName() const
     return type != nullptr ? CString(type->name) : CString();
 }
 
+int Field::FindTypeCode(const CString& typeName)
+{
+    for (int code = 0; code < static_cast<int>(std::size(kFieldTypes)); ++code)
+        if (typeName.CompareNoCase(kFieldTypes[code].name) == 0)
+            return code;
+    return -1;
+}
+
 void Field::SetType(int code)
 {
     if (m_size != 0 && m_typeCode == code)

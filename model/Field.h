@@ -58,6 +58,8 @@ public:
     int GetTypeCode() const { return m_typeCode; }
     // The type name of the code; empty for a code outside the thirteen known ones.
     CString GetTypeName() const;
+    // The code whose type name equals the name ignoring case; -1 when none does.
+    static int FindTypeCode(const CString& typeName);
     // A non-zero size with the same code changes nothing; otherwise the size becomes the
     // default size of the new code (an unknown code keeps the size) and the code is set.
     void SetType(int code);

@@ -1,0 +1,73 @@
+#include "database/SchemaLoader.h"
+
+#include "database/DbSchema.h"
+#include "database/SQLColumn.h"
+#include "database/SQLTable.h"
+#include "database/SqlText.h"
+#include "platform/core/MessageBox.h"
+
+namespace
+{
+void ReadColumns(const SQLTable& tables, DbTable& table)
+{
+    SQLColumn columns(tables.m_pDatabase);
+    columns.m_strQualifierParam = tables.m_table_qualifier;
+    columns.m_strOwnerParam = tables.m_table_owner;
+    columns.m_strTableNameParam = tables.m_table_name;
+    columns.Open(CRecordset::forwardOnly, nullptr, CRecordset::readOnly);
+    for (; !columns.IsEOF(); columns.MoveNext())
+        table.AddColumn(columns.m_column_name, columns.m_type_name,
+                        static_cast<int>(columns.m_length), columns.m_nullable != 0);
+    columns.Close();
+}
+
+void ReadTriggers(const SQLTable& tables, DbTable& table)
+{
+    const CString sql = "SELECT name FROM sysobjects WHERE type = 'TR' and ((select id from "
+                        "sysobjects WHERE name = '" +
+                        QuotedSqlText(tables.m_table_name) + "') =  parent_obj)";
+    for (const auto& row : QueryTextRows(*tables.m_pDatabase, sql, 1))
+        if (row[0])
+            table.AddTrigger(*row[0]);
+}
+
+void LoadTables(SQLTable& tables, DbSchema& schema)
+{
+    for (tables.MoveFirst(); !tables.IsEOF(); tables.MoveNext())
+    {
+        CString name = tables.m_table_name;
+        name.MakeLower();
+        if (name == "dtproperties")
+            continue;
+        auto table = std::make_unique<DbTable>(name);
+        ReadColumns(tables, *table);
+        ReadTriggers(tables, *table);
+        schema.AddTable(std::move(table));
+    }
+    tables.MoveFirst();
+}
+} // namespace
+
+DatabaseLoad LoadDatabase(SQLTable& tables, DbSchema& schema, bool connectionOnly)
+{
+    DatabaseLoad load;
+    tables.m_strTypeParam = "'TABLE'";
+    try
+    {
+        if (!tables.Open())
+            throw CDBException(AFX_SQL_ERROR_CONNECT_FAIL);
+        tables.MoveLast();
+        tables.MoveFirst();
+        if (!connectionOnly)
+            LoadTables(tables, schema);
+        load.catalogue = tables.m_table_qualifier;
+        load.loaded = true;
+    }
+    catch (const CDBException& failure)
+    {
+        schema.Clear();
+        AfxMessageBox(failure.m_strError.GetString(), MB_ICONEXCLAMATION);
+        load.connectionFailed = failure.m_nRetCode == AFX_SQL_ERROR_CONNECT_FAIL;
+    }
+    return load;
+}

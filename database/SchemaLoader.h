@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/core/CString.h"
+
+class DbSchema;
+class SQLTable;
+
+struct DatabaseLoad
+{
+    bool loaded = false;
+    // The failure was the connection's: the caller resets its pane.
+    bool connectionFailed = false;
+    // The catalogue name of the first table row, for the database caption.
+    CString catalogue;
+};
+
+// Opens the catalogue's tables (a recordset without an open database asks for a data source)
+// and, unless only the connection is asked for, fills the schema with every table but
+// "dtproperties", named in lower case, with its columns and triggers. A database exception is
+// shown in a message box with the exclamation icon and leaves the schema empty.
+DatabaseLoad LoadDatabase(SQLTable& tables, DbSchema& schema, bool connectionOnly);

@@ -1,0 +1,92 @@
+#include "gen_classic/ClassicText.h"
+
+#include "entities/AspFile.h"
+#include "entities/ProcedureInvokation.h"
+#include "entities/Variable.h"
+#include "model/Field.h"
+#include "model/FieldVisibility.h"
+#include "model/TextFile.h"
+
+#include <vector>
+
+int GetFieldVisibilityCode(const AspFile* file, const Field* field)
+{
+    const FieldVisibility* visibility =
+        file != nullptr ? file->FindFieldVisibility(field) : nullptr;
+    if (visibility == nullptr)
+        return FieldVisibility::Editable;
+    if (visibility->GetVisibilityData() != nullptr)
+        return FieldVisibility::DependsOnData;
+    return visibility->GetVisibilityKind();
+}
+
+bool IsQuotedSqlType(int typeCode)
+{
+    return IsTextSqlType(typeCode) || typeCode == FieldTypeDateTime;
+}
+
+// The national character types are text too: a bare value would reach SQL unquoted.
+bool IsTextSqlType(int typeCode)
+{
+    return typeCode == FieldTypeChar || typeCode == FieldTypeVarchar || typeCode == FieldTypeText ||
+           typeCode == FieldTypeNChar || typeCode == FieldTypeNVarchar ||
+           typeCode == FieldTypeNText;
+}
+
+namespace
+{
+bool IsNumericSqlType(int typeCode)
+{
+    return typeCode == FieldTypeInt || typeCode == FieldTypeFloat || typeCode == FieldTypeDecimal ||
+           typeCode == FieldTypeMoney || typeCode == FieldTypeBigInt;
+}
+} // namespace
+
+void WriteNumericGuard(TextFile& out, int indent, const Field* field, const CString& variable)
+{
+    if (field == nullptr || !IsNumericSqlType(field->GetTypeCode()))
+        return;
+    out.Write(indent, "if %s <> \"\" and not isNumeric(%s) then %s = %s\n", variable, variable,
+              variable, field->IsAllowNull() ? "\"NULL\"" : "0");
+}
+
+CString VbsLiteral(CString text)
+{
+    text.Replace("\"", "\"\"");
+    return text;
+}
+
+CString HtmlEncoded(const CString& expression)
+{
+    return "Server.HTMLEncode(" + expression + " & \"\")";
+}
+
+void WriteArgumentList(TextFile& out, const ProcedureInvokation& invokation,
+                       const std::function<bool(const VariablePair&)>& quoted,
+                       const std::function<CString(const VariablePair&)>& value)
+{
+    std::vector<const VariablePair*> arguments;
+    for (const VariablePair* pair : invokation.GetVariablePairs())
+    {
+        if (pair != nullptr && pair->second != nullptr)
+            arguments.push_back(pair);
+    }
+    for (std::size_t i = 0; i < arguments.size(); ++i)
+    {
+        const bool quote = quoted(*arguments[i]);
+        if (quote)
+            out.Write(0, " & \"'\" & SingleQuoteToDouble(%s)", value(*arguments[i]));
+        else
+            out.Write(0, " & %s", value(*arguments[i]));
+        if (i + 1 < arguments.size())
+            out.Write(0, " & %s", quote ? "\"',\"" : "\",\"");
+        else if (quote)
+            out.Write(0, " & \"'\"");
+    }
+}
+
+void WriteActionPageHeader(TextFile& out)
+{
+    out.Write(0, "<%%@ LANGUAGE = \"VBScript\" %%>\n");
+    out.Write(0, "<!-- #include file = \"../_system/includes/functions.asp\"-->\n\n");
+}

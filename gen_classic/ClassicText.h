@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/core/CString.h"
+
+#include <functional>
+
+class AspFile;
+class Field;
+class ProcedureInvokation;
+class TextFile;
+struct VariablePair;
+
+// 0 when the page file has no visibility for the field, 3 when its visibility depends on data,
+// else its kind (1 read-only, 2 invisible: shown but never posted).
+int GetFieldVisibilityCode(const AspFile* file, const Field* field);
+
+// Types whose values stand between apostrophes in SQL: char, varchar, DateTime, Text.
+bool IsQuotedSqlType(int typeCode);
+// Types whose default values stand between double quotes in VBScript: char, varchar, Text.
+bool IsTextSqlType(int typeCode);
+
+// After a read of a field whose values reach SQL bare: a value that is not a number becomes 0,
+// or NULL when the field allows null; an empty value stays empty.
+void WriteNumericGuard(TextFile& out, int indent, const Field* field, const CString& variable);
+
+// The text as the contents of a VBScript string literal: double quotes doubled.
+CString VbsLiteral(CString text);
+
+// The expression written into HTML with its markup characters encoded; a null value gives "".
+CString HtmlEncoded(const CString& expression);
+
+// The arguments of a procedure call built in a VBScript string: " & value" per argument with a
+// caller variable, quoted ones between apostrophes and through SingleQuoteToDouble, joined by
+// a comma inside the string.
+void WriteArgumentList(TextFile& out, const ProcedureInvokation& invokation,
+                       const std::function<bool(const VariablePair&)>& quoted,
+                       const std::function<CString(const VariablePair&)>& value);
+
+// The first two lines of an action page: the script language and the shared include.
+void WriteActionPageHeader(TextFile& out);

@@ -1,0 +1,95 @@
+<%@ LANGUAGE = "VBScript" %>
+<!-- #include file = "../_system/includes/functions.asp"-->
+
+	<%
+	Dim strQry, redir
+	Dim ordersId
+	Dim nameVar, customerVar, odateVar, urgentVar, mode
+	Dim qtyParam, noteParam
+
+	call ExtractData()
+
+	call OpenConnection()
+
+	call ValidateData()
+
+	call ExecuteQuery()
+
+	call CloseConnection()
+
+	Response.Redirect (redir)
+
+Function ExtractData()
+	if Trim(Request("txt_name")) <> "" then
+		nameVar = Trim(Request("txt_name"))
+	end if
+	if Trim(Request("lst_customer")) <> "" then
+		customerVar = Trim(Request("lst_customer"))
+	end if
+	if Trim(Request("txt_odate")) <> "" then
+		odateVar = Trim(Request("txt_odate"))
+	end if
+	if Trim(Request("chk_urgent")) <> "" then
+		urgentVar = Trim(Request("chk_urgent"))
+	end if
+	if Trim(Request("mode")) <> "" then
+		mode = Trim(Request("mode"))
+	else
+		mode = New(1)
+	end if
+	sAct = Request("hiddenActionControl")
+	ordersId = Trim(Request("ordersId"))
+	if ordersId <> "" and not isNumeric(ordersId) then ordersId = 0
+	qtyParam = Trim(Request("txt_qty"))
+	noteParam = Trim(Request("file_note"))
+	redirString = "name="&nameVar&"&customer="&customerVar&"&odate="&odateVar&"&urgent="&urgentVar&"&qty="&qtyParam&"&note="&noteParam
+
+End Function
+
+Function ValidateData()
+	IF qtyParam = "" THEN
+		sInfo = "Please enter qty caption"
+		redir = "../LoginBaseModule/orders_upd.asp?" & redirString & "&strInfo=" & sInfo
+		exit Function
+	ELSEIF isNumeric(qtyParam) = false THEN
+		sInfo = "Please enter valid numeric value"
+		redir = "../LoginBaseModule/orders_upd.asp?" & redirString & "&strInfo=" & sInfo
+		exit Function
+	END IF
+	IF nameVar = "" THEN
+		sInfo = "Please enter name caption"
+		redir = "../LoginBaseModule/orders_upd.asp?" & redirString & "&strInfo=" & sInfo
+		exit Function
+	END IF
+	IF customerVar = "0" THEN
+		sInfo = "Please enter customer caption"
+		redir = "../LoginBaseModule/orders_upd.asp?" & redirString & "&strInfo=" & sInfo
+		exit Function
+	ELSEIF isNumeric(customerVar) = false THEN
+		sInfo = "Please enter valid numeric value"
+		redir = "../LoginBaseModule/orders_upd.asp?" & redirString & "&strInfo=" & sInfo
+		exit Function
+	END IF
+	IF odateVar = "" THEN
+		sInfo = "Please enter odate caption"
+		redir = "../LoginBaseModule/orders_upd.asp?" & redirString & "&strInfo=" & sInfo
+		exit Function
+	ELSEIF isDate(odateVar) = false THEN
+		sInfo = "Please enter valid date"
+		redir = "../LoginBaseModule/orders_upd.asp?" & redirString & "&strInfo=" & sInfo
+		exit Function
+	END IF
+End Function
+
+Function ExecuteQuery()
+
+	set rsQry = server.CreateObject("ADODB.RecordSet")
+
+	strQry = "PRC_orders_save " & "'" & SingleQuoteToDouble(nameVar) & "'," & qtyParam & "," & "'" & SingleQuoteToDouble(odateVar) & "'"
+	glb_con.Execute(strQry)
+
+	redir = "?orders_id=" & ordersId & "&name=" & nameVar & "&customer=" & customerVar & "&odate=" & odateVar & "&urgent=" & urgentVar & "&mode=" & mode
+End Function
+
+Err_Trap()
+%>

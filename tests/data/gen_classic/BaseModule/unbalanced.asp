@@ -1,0 +1,6 @@
+<%
+Function ValidateData()
+	IF a = "" THEN
+		exit Function
+End Function
+%>

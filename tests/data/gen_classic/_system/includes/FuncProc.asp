@@ -1,0 +1,3 @@
+<%
+' Stand-in of the shared include the generated pages name.
+%>

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "tests/gen_classic/PageCheck.h"
+#include "tests/gen_web/GenWebProject.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#ifndef WEAVO_TEST_DATA
+#error "WEAVO_TEST_DATA names the folder of the test data"
+#endif
+
+inline std::filesystem::path ClassicData(const std::string& name)
+{
+    return std::filesystem::path(WEAVO_TEST_DATA) / "gen_classic" / name;
+}
+
+// The text equals the expected file under tests/data/gen_classic (kept with "\n" line ends);
+// when it does not, the text is left in the test temp folder for a look.
+inline void ExpectGolden(const std::string& name, const std::string& actual)
+{
+    if (ReadHostFile(ClassicData(name)) == actual)
+        return;
+    const std::filesystem::path written =
+        std::filesystem::path(::testing::TempDir()) / std::filesystem::path(name).filename();
+    std::ofstream(written, std::ios::binary) << actual;
+    ADD_FAILURE() << name << " differs from the expected file; the text written is in "
+                  << written.string();
+}
+
+// The server script of the text balances and its delimiters pair.
+inline std::vector<std::string> ScriptProblems(const std::string& text)
+{
+    std::vector<std::string> problems;
+    const std::vector<PageIsland> islands = SplitPage(text, problems);
+    for (const std::string& problem : CheckVbScript(islands))
+        problems.push_back(problem);
+    return problems;
+}
+
+inline std::string Joined(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
+}
