@@ -2,11 +2,13 @@
 #include "entities/Menu.h"
 #include "entities/RDLCReport.h"
 #include "gen_web/AspxObjectWriter.h"
+#include "gen_web/AspxWriteAll.h"
 #include "gen_web/PageHeaderWriter.h"
 #include "model/TextFile.h"
 
 #include "tests/gen_web/GoldenFiles.h"
 #include "tests/gen_web/PageScript.h"
+#include "tests/gen_web/PreparedProjectFolder.h"
 #include "tests/gen_web/ReportKindsProject.h"
 
 #include <gtest/gtest.h>
@@ -159,5 +161,23 @@ TEST(ReportPages, LinkVisibilitySkipsLinksToPagesNotWritten)
         EXPECT_EQ(target.written,
                   code.find(std::string("this.") + target.report + ".Visible") != std::string::npos)
             << code;
+}
+} // namespace
+
+namespace
+{
+// The customers have no page of their own, but the report filters call their class: Write All
+// writes their data class, the project file lists it, and the run reports nothing missing.
+TEST(ReportPages, DataClassThatAReportCallsIsWrittenAndListed)
+{
+    EveryReportKind fixture;
+    PrepareProjectFolder(fixture.Project());
+    WriteHostFile(fixture.Root() / "Shop" / "Shop" / "orders_unwritten.rdlc", "<Report/>\n");
+    AspxWriteAll writeAll(&fixture.Project());
+    EXPECT_TRUE(writeAll.Run(nullptr)) << writeAll.GetReport().GetText();
+    const fs::path application = fixture.Root() / "Shop" / "Shop";
+    EXPECT_TRUE(fs::is_regular_file(application / "BaseModule" / "CS" / "customer.cs"));
+    EXPECT_NE(std::string::npos, ReadHostFile(application / "Shop.csproj")
+                                     .find("<Compile Include=\"BaseModule\\CS\\customer.cs\""));
 }
 } // namespace
