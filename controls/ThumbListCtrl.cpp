@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QTreeWidget>
 
 void CThumbListCtrl::SetThumbnailSize(int width, int height)
 {
@@ -17,6 +18,9 @@ void CThumbListCtrl::InitThumbnails()
     m_thumbnails.Create(m_thumbWidth, m_thumbHeight, ILC_COLOR32, 0, 1);
     SetImageList(&m_thumbnails, LVSIL_NORMAL);
     SetImageList(&m_thumbnails, LVSIL_SMALL);
+    // The rows show the pictures at the thumbnail size.
+    if (auto* list = qobject_cast<QTreeWidget*>(GetSafeHwnd()))
+        list->setIconSize(QSize(m_thumbWidth, m_thumbHeight));
 }
 
 BOOL CThumbListCtrl::AddThumbnail(const char* path, const char* text, BOOL highlighted)

@@ -14,7 +14,7 @@ public:
     int GetThumbnailHeight() const { return m_thumbHeight; }
 
     // The "Filename" column and an empty image list of the thumbnail size, given as both the
-    // normal and the small list.
+    // normal and the small list; the rows show their pictures at that size.
     void InitThumbnails();
     // Appends an item with the text and the thumbnail of the picture file (a cyan one framed red
     // when highlighted); FALSE, adding nothing, when the picture cannot be read. The thumbnail

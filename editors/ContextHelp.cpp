@@ -4,6 +4,7 @@
 #include "model/FileUtilities.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/DesktopServices.h"
+#include "platform/ui/ToolTipCtrl.h"
 #include "platform/ui/Wnd.h"
 
 void ShowContextHelp(CWnd* caller, UINT contextId)
@@ -17,4 +18,11 @@ void ShowContextHelp(CWnd* caller, UINT contextId)
     }
     HtmlHelp(caller != nullptr ? caller->GetSafeHwnd() : nullptr, helpFile, HH_HELP_CONTEXT,
              contextId);
+}
+
+void AddControlTips(CToolTipCtrl& tips, CWnd& dialog, std::initializer_list<ControlTip> controls)
+{
+    tips.Create(&dialog);
+    for (const ControlTip& control : controls)
+        tips.AddTool(dialog.GetDlgItem(control.id), control.text);
 }

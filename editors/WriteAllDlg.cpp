@@ -40,20 +40,14 @@ BOOL WriteAllDlg::OnInitDialog()
     m_useModifiedFiles = TRUE;
     CDialog::OnInitDialog();
     m_destinationEdit.SetReadOnly();
-    m_toolTips.Create(this);
-    const struct
-    {
-        int id;
-        const char* text;
-    } tips[] = {
-        {IDC_MODIFIED_FILES,
-         "Override Kestrane Weavo output with my files from \"_modified\" folder."},
-        {IDOK, "Geneare the Dot net code"},
-        {IDCANCEL, "Cancel"},
-        {IDC_HELP_BUTTON, "Help"},
-    };
-    for (const auto& tip : tips)
-        m_toolTips.AddTool(GetDlgItem(tip.id), tip.text);
+    AddControlTips(m_toolTips, *this,
+                   {
+                       {IDC_MODIFIED_FILES,
+                        "Override Kestrane Weavo output with my files from \"_modified\" folder."},
+                       {IDOK, "Geneare the Dot net code"},
+                       {IDCANCEL, "Cancel"},
+                       {IDC_HELP_BUTTON, "Help"},
+                   });
     return TRUE;
 }
 

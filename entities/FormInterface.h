@@ -168,6 +168,12 @@ public:
         return m_fieldVariableMaps;
     }
     void AddFieldVariableMap(FieldVariableMap* map) { m_fieldVariableMaps.push_back(map); }
+    // The list itself, for the editors that change it in place.
+    std::vector<FieldVariableMap*>& EditFieldVariableMaps() { return m_fieldVariableMaps; }
+    // A map whose variable has kind 2: the page neither stores nor deletes it.
+    static bool IsSharedVariableMap(const FieldVariableMap* map);
+    // Frees a field-variable map with its variable, unless the map is a shared one.
+    static void DeleteFieldVariableMap(FieldVariableMap* map);
     const std::vector<RefField*>& GetRefFields() const { return m_refFields; }
     void AddRefField(RefField* refField) { m_refFields.push_back(refField); }
     const std::vector<DerivedField*>& GetDerivedFields() const { return m_derivedFields; }
@@ -363,10 +369,6 @@ protected:
     // The open project's output kind: 1 ASP.NET page files, 0 classic ones; 1, as in a new
     // project, while no project is open.
     static int ProjectOutputKind();
-    // A map whose variable has kind 2: the page neither stores nor deletes it.
-    static bool IsSharedVariableMap(const FieldVariableMap* map);
-    // Frees a field-variable map with its variable, unless the map is a shared one.
-    static void DeleteFieldVariableMap(FieldVariableMap* map);
     // Records the page in the current usage set.
     void RecordUsage();
     // After a load, by the pages that make fields for their controls: the page takes the

@@ -67,6 +67,14 @@ void Menu::AddSubMenu(Menu* child)
         file->AddMenuLeafMaps(topLevel, addition);
 }
 
+bool Menu::RemoveSubMenu(Menu* child)
+{
+    if (std::erase(m_subMenus, child) == 0)
+        return false;
+    child->m_parent = nullptr;
+    return true;
+}
+
 const Menu& Menu::GetTopLevelMenu() const
 {
     // A damaged file may hold a cycle of parents: the walk ends where it meets an item again.

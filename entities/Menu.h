@@ -32,6 +32,9 @@ public:
     // or for the item itself. The page files that show the top-level item of the tree get the
     // menu variable maps of the new leaves (AspFile::AddMenuLeafMaps).
     void AddSubMenu(Menu* child);
+    // Takes the child out of the sub-menus and clears its parent; false when it is not one of
+    // them.
+    bool RemoveSubMenu(Menu* child);
     // The item at the top of the tree, this item when it has no parent.
     const Menu& GetTopLevelMenu() const;
     // Swaps a sub-menu with the one before (after) it; nothing for the first (last) sub-menu or

@@ -8,6 +8,12 @@
 
 IMPLEMENT_SERIAL(RDLCInfo, CObject, 0)
 
+RDLCInfo::RDLCInfo(const RDLCInfo& source)
+    : CObject(source), m_name(source.m_name), m_entries(source.m_entries), m_flag(source.m_flag),
+      m_status(source.m_status)
+{
+}
+
 void RDLCInfo::Serialize(CArchive& ar)
 {
     if (ar.IsStoring())

@@ -2,6 +2,7 @@
 
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
+#include "platform/core/Types.h"
 
 #include <utility>
 #include <vector>
@@ -35,10 +36,15 @@ public:
     // A mark of the report generator's; not stored.
     bool GetFlag() const { return m_flag; }
     void SetFlag(bool flag) { m_flag = flag; }
+    // Set by the project merge on both sides of a merged pair; 0 on creation and after a load
+    // (not stored).
+    BYTE GetMergeMark() const { return m_mergeMark; }
+    void SetMergeMark(BYTE mark) { m_mergeMark = mark; }
 
 private:
     CString m_name;
     std::vector<TableAdapter*> m_tableAdapters;
     bool m_flag = false;
     int m_status = 0;
+    BYTE m_mergeMark = 0;
 };

@@ -10,17 +10,23 @@
 
 namespace
 {
-CString FileNameOf(const CString& path)
-{
-    return path.Mid(std::max(path.ReverseFind('\\'), path.ReverseFind('/')) + 1);
-}
-
 bool IsFolder(const CString& path)
 {
     struct stat info;
     return ::stat(ToHostPath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 } // namespace
+
+CString FileNameOfPath(const CString& path)
+{
+    return path.Mid(std::max(path.ReverseFind('\\'), path.ReverseFind('/')) + 1);
+}
+
+CString FolderOfPath(const CString& path)
+{
+    const int separator = std::max(path.ReverseFind('\\'), path.ReverseFind('/'));
+    return separator < 0 ? CString() : path.Left(separator);
+}
 
 CString GetProjectFolder(const ForgeonProject& project)
 {
@@ -44,15 +50,35 @@ void SetUpProjectFolder(ForgeonProject& project, const CString& programFolder)
     EnsureFolderExists(GetOutputRoot(project) + "Themes\\UI");
 }
 
-void CopyProjectTheme(ForgeonProject& project, const CString& programFolder)
+void CopyProjectTheme(ForgeonProject& project, const CString& programFolder, bool overwrite)
 {
     const ProjectSettings* settings = project.GetProjectSettings();
     if (settings == nullptr || settings->GetThemeName().IsEmpty() ||
         settings->GetColorSchemeName().IsEmpty())
         return;
-    ThemesEnumerateFolders(&project, "", /*copy=*/true, /*overwrite=*/false)
+    ThemesEnumerateFolders(&project, "", /*copy=*/true, overwrite)
         .Walk(programFolder + "\\themes\\" + settings->GetThemeName() + "\\" +
               settings->GetColorSchemeName() + "\\");
+}
+
+void ApplyDefaultTheme(ForgeonProject& project, const CString& programFolder)
+{
+    ProjectSettings* settings = project.GetProjectSettings();
+    if (settings == nullptr)
+        return;
+    const CString themes = programFolder + "\\themes\\";
+    ThemesEnumerateFolders pictures(&project, ".jpg", /*copy=*/false, /*overwrite=*/false);
+    pictures.Walk(themes);
+    if (!pictures.GetCollectedFiles().empty())
+    {
+        const CString schemeFolder = FolderOfPath(pictures.GetCollectedFiles().front());
+        settings->SetColorSchemeName(FileNameOfPath(schemeFolder));
+        settings->SetThemeName(FileNameOfPath(FolderOfPath(schemeFolder)));
+    }
+    ThemesEnumerateFolders masterPages(&project, ".master", /*copy=*/false, /*overwrite=*/false);
+    masterPages.Walk(themes);
+    if (!masterPages.GetCollectedFiles().empty())
+        settings->SetMasterPageFile(FileNameOfPath(masterPages.GetCollectedFiles().front()));
 }
 
 bool EnsureFolderExists(const CString& path)
@@ -79,8 +105,14 @@ WeavoEnumerateFolders::WeavoEnumerateFolders(ForgeonProject* project, const CStr
 
 ModuleEnumerateFolders::ModuleEnumerateFolders(ForgeonProject* project, const CString& newName,
                                                const CString& oldName)
-    : MirroringEnumerateFolders(project, GetOutputRoot(*project) + oldName + "\\",
-                                GetOutputRoot(*project) + newName + "\\", /*overwrite=*/true),
+    : ModuleEnumerateFolders(project, newName, oldName, GetOutputRoot(*project))
+{
+}
+
+ModuleEnumerateFolders::ModuleEnumerateFolders(ForgeonProject* project, const CString& newName,
+                                               const CString& oldName, const CString& parentFolder)
+    : MirroringEnumerateFolders(project, parentFolder + oldName + "\\",
+                                parentFolder + newName + "\\", /*overwrite=*/true),
       m_newName(newName), m_oldName(oldName)
 {
 }
@@ -116,22 +148,33 @@ int ThemesEnumerateFolders::OnFile(const CString& filePath)
         m_collectedFiles.push_back(filePath);
     if (!m_copy)
         return 1;
-    const CString relative = RelativePath(filePath);
     CString folder;
-    if (relative.Find("UI") >= 0)
+    if (IsBelowFolderNamed(filePath, "UI"))
         folder = GetOutputRoot(*m_project) + "Themes\\UI\\";
-    else if (relative.Find("CSS") >= 0)
+    else if (IsBelowFolderNamed(filePath, "CSS"))
         folder = GetOutputRoot(*m_project) + "includes\\CSS\\";
     else
         return 1;
     EnsureFolderChain(folder);
-    CopyFile(filePath, folder + FileNameOf(filePath), m_overwrite ? FALSE : TRUE);
+    CopyFile(filePath, folder + FileNameOfPath(filePath), m_overwrite ? FALSE : TRUE);
     return 1;
+}
+
+bool ThemesEnumerateFolders::IsBelowFolderNamed(const CString& filePath, const char* name) const
+{
+    CString folders = FolderOfPath(RelativePath(filePath));
+    while (!folders.IsEmpty())
+    {
+        if (FileNameOfPath(folders).CompareNoCase(name) == 0)
+            return true;
+        folders = FolderOfPath(folders);
+    }
+    return false;
 }
 
 bool ThemesEnumerateFolders::IsWanted(const CString& filePath) const
 {
-    const CString name = FileNameOf(filePath);
+    const CString name = FileNameOfPath(filePath);
     const int dot = name.ReverseFind('.');
     if (dot < 0)
         return false;

@@ -7,6 +7,11 @@
 
 class ForgeonProject;
 
+// The part of a path after its last separator ("\" or "/"), and the part before it (empty
+// when it has none).
+CString FileNameOfPath(const CString& path);
+CString FolderOfPath(const CString& path);
+
 // The folder named after the project inside the project path, ending with "\".
 CString GetProjectFolder(const ForgeonProject& project);
 // The output root of the generated application: the project folder + project name + "\".
@@ -18,8 +23,12 @@ CString GetOutputRoot(const ForgeonProject& project);
 void SetUpProjectFolder(ForgeonProject& project, const CString& programFolder);
 // Copies the colour scheme that the settings name from the program's theme library into the
 // output root: its UI files to "Themes\UI", its CSS files to "includes\CSS"; files that exist
-// there stay. Nothing when the settings name no theme or no scheme.
-void CopyProjectTheme(ForgeonProject& project, const CString& programFolder);
+// there stay unless overwrite is set. Nothing when the settings name no theme or no scheme.
+void CopyProjectTheme(ForgeonProject& project, const CString& programFolder,
+                      bool overwrite = false);
+// The settings take the theme and colour scheme of the first picture of the program's theme
+// library and the first master page in it; what the library lacks stays as it was.
+void ApplyDefaultTheme(ForgeonProject& project, const CString& programFolder);
 // Makes the folder with every missing parent; false when it cannot be made or a file stands in
 // its place.
 bool EnsureFolderExists(const CString& path);
@@ -39,6 +48,9 @@ class ModuleEnumerateFolders : public MirroringEnumerateFolders
 {
 public:
     ModuleEnumerateFolders(ForgeonProject* project, const CString& newName, const CString& oldName);
+    // The module's folder below parentFolder (ending with "\") instead of the output root.
+    ModuleEnumerateFolders(ForgeonProject* project, const CString& newName, const CString& oldName,
+                           const CString& parentFolder);
 
 protected:
     CString MapRelativeFolder(const CString& relative) const override;
@@ -56,8 +68,8 @@ public:
 };
 
 // Collects the paths of files of one extension and, with copy set, copies theme files into the
-// project: those whose path below the walked folder holds "UI" to "Themes\UI", those with
-// "CSS" to "includes\CSS".
+// project: those in a folder "UI" below the walked folder to "Themes\UI", those in a folder
+// "CSS" to "includes\CSS" (the folder names in any case; a file's own name does not count).
 class ThemesEnumerateFolders : public EnumerateFolders
 {
 public:
@@ -71,6 +83,8 @@ public:
 
 private:
     bool IsWanted(const CString& filePath) const;
+    // The folders of the path below the walked folder hold one of that name.
+    bool IsBelowFolderNamed(const CString& filePath, const char* name) const;
 
     ForgeonProject* m_project;
     std::vector<CString> m_extensions;

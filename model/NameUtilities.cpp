@@ -456,8 +456,54 @@ bool IsSqlKeyword(CString name)
                        [&name](const char* word) { return name == word; });
 }
 
+namespace
+{
+bool IsPunctuation(unsigned char c)
+{
+    return (c >= 0x21 && c <= 0x2F) || (c >= 0x3B && c <= 0x40) || (c >= 0x5B && c <= 0x60) ||
+           (c >= 0x7B && c <= 0x7E);
+}
+
+template <class Refused> bool HasAny(const CString& text, Refused refused)
+{
+    const char* bytes = text.GetString();
+    return std::any_of(bytes, bytes + text.GetLength(),
+                       [&refused](char c) { return refused(static_cast<unsigned char>(c)); });
+}
+} // namespace
+
+bool HasSpecialCharacters(const CString& text)
+{
+    return HasAny(text, [](unsigned char c) { return IsPunctuation(c) && c != '-' && c != '_'; });
+}
+
+bool HasMenuSpecialCharacters(const CString& text)
+{
+    return HasAny(text, [](unsigned char c) { return IsPunctuation(c) && c != '_'; });
+}
+
+bool HasBlanks(const CString& text)
+{
+    return HasAny(text, [](unsigned char c) { return c == ' ' || c == '\t'; });
+}
+
+bool StartsWithDigit(const CString& text)
+{
+    return !text.IsEmpty() && text[0] >= '0' && text[0] <= '9';
+}
+
 const CString& GetProjectFileExtension()
 {
     static const CString extension("wvt");
     return extension;
+}
+
+bool HasInvalidNameCharacter(const CString& name)
+{
+    return name.FindOneOf("*|/\\<>?:") >= 0;
+}
+
+bool IsValidLocation(const CString& path)
+{
+    return path.Find("\\\\") < 0 && path.FindOneOf("/*|?><") < 0 && path.ReverseFind(':') == 1;
 }

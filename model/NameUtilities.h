@@ -13,5 +13,23 @@ bool HasLowerCase(CString text);
 // True when the name, upper-cased, equals an entry of the SQL reserved-word list.
 bool IsSqlKeyword(CString name);
 
+// The name checks the editors compose, each with its own messages.
+// True when a character is one of ! " # $ % & ' ( ) * + , . / ; < = > ? @ [ \ ] ^ ` { | } ~;
+// the hyphen, colon, underscore, blank and bytes above 127 pass.
+bool HasSpecialCharacters(const CString& text);
+// The set above and the hyphen: what a menu name may not hold.
+bool HasMenuSpecialCharacters(const CString& text);
+// True when the text holds a blank or a tab.
+bool HasBlanks(const CString& text);
+// True when the first character is a digit.
+bool StartsWithDigit(const CString& text);
+
 // The extension of project files, without the dot.
 const CString& GetProjectFileExtension();
+
+// True when the name holds a character no file or folder name may hold: * | / \ < > ? or :.
+bool HasInvalidNameCharacter(const CString& name);
+
+// A folder in drive-letter form: no "\\", "/", "*", "|", "?", ">" or "<", and its last ":" is
+// the second character ("C:\Projects\"). A UNC path or one without a drive is no location.
+bool IsValidLocation(const CString& path);

@@ -14,6 +14,8 @@
 #include "platform/ui/View.h"
 #include "platform/ui/WinApp.h"
 #include "shell/BackupCopy.h"
+#include "shell/BrowseFilePathDlg.h"
+#include "shell/DesignationDlg.h"
 #include "shell/ForgeonView.h"
 #include "shell/MainFrame.h"
 
@@ -33,17 +35,6 @@ CString FileNamePattern(const char* extension)
     return pattern;
 }
 
-// The part of a path after its last backslash, and the part before it.
-CString LastComponent(const CString& path)
-{
-    return path.Mid(path.ReverseFind('\\') + 1);
-}
-
-CString WithoutLastComponent(const CString& path)
-{
-    const int separator = path.ReverseFind('\\');
-    return separator < 0 ? CString() : path.Left(separator);
-}
 } // namespace
 
 ForgeonDoc::ForgeonDoc() : m_pStore(std::make_unique<ProjectStore>())
@@ -53,6 +44,9 @@ ForgeonDoc::ForgeonDoc() : m_pStore(std::make_unique<ProjectStore>())
     MapCommand(ID_FILE_SAVE, &ForgeonDoc::OnFileSave);
     MapCommand(ID_FILE_SAVE_AS, &ForgeonDoc::OnFileSaveAs);
     MapCommand(ID_WRITE_ALL, &ForgeonDoc::OnWriteAll);
+    MapCommand(ID_PROJECT_PROPERTIES, &ForgeonDoc::OnProjectProperties);
+    MapCommand(ID_MANAGE_ROLES, &ForgeonDoc::OnManageRoles);
+    MapCommand(ID_ROLES_HIDDEN, &ForgeonDoc::OnManageRoles);
     MapCommand(ID_MODULE_ADD, &ForgeonDoc::OnModuleAdd);
     MapCommand(ID_MODULE_DELETE, &ForgeonDoc::OnModuleDelete);
     MapCommand(ID_MODULE_RENAME, &ForgeonDoc::OnModuleRename);
@@ -269,23 +263,7 @@ void ForgeonDoc::SaveBackupCopy(const CString& stamp)
 
 void ForgeonDoc::ApplyDefaultTheme()
 {
-    ForgeonProject* project = GetProject();
-    ProjectSettings* settings = project->GetProjectSettings();
-    if (settings == nullptr)
-        return;
-    const CString themes = GetProgramFolder() + "\\themes\\";
-    ThemesEnumerateFolders pictures(project, ".jpg", /*copy=*/false, /*overwrite=*/false);
-    pictures.Walk(themes);
-    if (!pictures.GetCollectedFiles().empty())
-    {
-        const CString schemeFolder = WithoutLastComponent(pictures.GetCollectedFiles().front());
-        settings->SetColorSchemeName(LastComponent(schemeFolder));
-        settings->SetThemeName(LastComponent(WithoutLastComponent(schemeFolder)));
-    }
-    ThemesEnumerateFolders masterPages(project, ".master", /*copy=*/false, /*overwrite=*/false);
-    masterPages.Walk(themes);
-    if (!masterPages.GetCollectedFiles().empty())
-        settings->SetMasterPageFile(LastComponent(masterPages.GetCollectedFiles().front()));
+    ::ApplyDefaultTheme(*GetProject(), GetProgramFolder());
 }
 
 ForgeonView* ForgeonDoc::TreeView() const
@@ -358,6 +336,37 @@ void ForgeonDoc::OnWriteAll()
                                       "using Visual Studio 2005"
                                     : "");
     AfxMessageBox(message);
+}
+
+ForgeonProject* ForgeonDoc::ProjectWithSettings()
+{
+    ForgeonProject* project = GetProject();
+    if (project->GetProjectSettings() != nullptr)
+        return project;
+    AfxMessageBox("No Tables created");
+    return nullptr;
+}
+
+void ForgeonDoc::OnProjectProperties()
+{
+    ForgeonProject* project = ProjectWithSettings();
+    if (project == nullptr)
+        return;
+    BrowseFilePathDlg dialog(project, Frame());
+    if (dialog.DoModal() != IDOK)
+        return;
+    SetTitle(project->GetProjectPath());
+    if (MainFrame* frame = Frame())
+        frame->RefreshTree();
+}
+
+void ForgeonDoc::OnManageRoles()
+{
+    ForgeonProject* project = ProjectWithSettings();
+    if (project == nullptr)
+        return;
+    DesignationDlg dialog(*project, Frame());
+    dialog.DoModal();
 }
 
 void ForgeonDoc::OnSwitchDatabase()

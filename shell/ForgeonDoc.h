@@ -23,6 +23,8 @@ constexpr UINT ID_MERGE_PROJECT = 32788;
 constexpr UINT ID_SYNC_DB = 32781;
 constexpr UINT ID_MANAGE_ROLES = 32803;
 constexpr UINT ID_HELP_FILE = 32804;
+// Manage Roles; no menu carries it.
+constexpr UINT ID_ROLES_HIDDEN = 32776;
 constexpr UINT ID_IMPORT_TABLES = 32784;
 constexpr UINT ID_SWITCH_DATABASE = 32793;
 // Deletes the selected tree item; no menu carries it.
@@ -77,6 +79,10 @@ public:
     void OnFileSave();
     void OnFileSaveAs();
     void OnWriteAll();
+    // The Project Properties and Manage Roles dialogs; "No Tables created" for a project
+    // without settings.
+    void OnProjectProperties();
+    void OnManageRoles();
     // The module commands, forwarded to the project tree.
     void OnModuleAdd();
     void OnModuleDelete();
@@ -91,6 +97,8 @@ private:
     ForgeonView* TreeView() const;
     std::optional<CString> AskOpenFileName(const char* title) const;
     std::optional<CString> AskSaveFileName(const char* title, const char* extension) const;
+    // The open project when it has settings; otherwise says "No Tables created" and gives null.
+    ForgeonProject* ProjectWithSettings();
     // The path becomes the project's file and the title.
     void AdoptPath(const CString& path);
     // Copies the tables of the current module of the loaded project that the open module does

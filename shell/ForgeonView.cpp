@@ -3,6 +3,7 @@
 #include "editors/WvpDialog.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/Table.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/VirtualKeys.h"
 #include "platform/ui/WinApp.h"
@@ -184,15 +185,18 @@ void ForgeonView::OnEndLabelEdit(NMHDR* header, LRESULT* result)
     m_pTree->RebuildModule(*module);
 }
 
-void ForgeonView::OpenEditor(RightPane pane, CObject*)
+void ForgeonView::OpenEditor(RightPane pane, CObject* entity)
 {
-    if (MainFrame* frame = MainFrame::Get())
+    if (pane == RightPane::TableView)
+        OpenTableEditor(dynamic_cast<Table*>(entity), Table::masterKind, /*enableOK=*/true);
+    else if (MainFrame* frame = MainFrame::Get())
         frame->ShowRightPane(pane);
 }
 
-void ForgeonView::OpenTableEditor(Table*, int, bool)
+void ForgeonView::OpenTableEditor(Table* table, int kind, bool)
 {
-    OpenEditor(RightPane::TableView, nullptr);
+    if (MainFrame* frame = MainFrame::Get())
+        frame->EditTable(table, kind);
 }
 
 void ForgeonView::ResetEditor(RightPane pane)

@@ -1,5 +1,7 @@
 #include "shell/MainFrame.h"
 
+#include "editors/TableDialog.h"
+#include "editors/ViewEditorHost.h"
 #include "editors/WvpDialog.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/DesktopServices.h"
@@ -7,9 +9,11 @@
 #include "platform/ui/SystemSettings.h"
 #include "platform/ui/WinApp.h"
 #include "shell/BackupCopy.h"
+#include "shell/DependenciesListDlg.h"
 #include "shell/EmptyEditorView.h"
 #include "shell/ForgeonDoc.h"
 #include "shell/ForgeonView.h"
+#include "shell/FrameEditorShell.h"
 #include "shell/ShellResources.h"
 #include "shell/SplitterWnd.h"
 
@@ -32,6 +36,7 @@ std::array<CRuntimeClass*, kRightPaneCount>& RightPaneClasses()
     {
         std::array<CRuntimeClass*, kRightPaneCount> empty{};
         empty.fill(RUNTIME_CLASS(EmptyEditorView));
+        empty[static_cast<std::size_t>(RightPane::TableView)] = RUNTIME_CLASS(TableDialog);
         return empty;
     }();
     return classes;
@@ -43,12 +48,17 @@ MainFrame::MainFrame()
     m_paneViewIndex.fill(-1);
     m_previousProjectSource = MainFrameAccess::SetProjectSource([this] { return GetProject(); });
     m_previousTreeRefresher = MainFrameAccess::SetTreeRefresher([this] { RefreshTree(); });
+    ViewEditorHost::SetShell(&FrameEditorShell::Get());
+    m_previousDependenciesHandler =
+        DependenciesDlg::SetModalHandler(&DependenciesListDlg::ShowRequest);
 }
 
 MainFrame::~MainFrame()
 {
     MainFrameAccess::SetProjectSource(std::move(m_previousProjectSource));
     MainFrameAccess::SetTreeRefresher(std::move(m_previousTreeRefresher));
+    ViewEditorHost::SetShell(nullptr);
+    DependenciesDlg::SetModalHandler(std::move(m_previousDependenciesHandler));
 }
 
 CRuntimeClass* MainFrame::SetRightPaneClass(RightPane pane, CRuntimeClass* viewClass)
@@ -64,6 +74,13 @@ CRuntimeClass* MainFrame::GetRightPaneClass(RightPane pane)
 MainFrame* MainFrame::Get()
 {
     return dynamic_cast<MainFrame*>(AfxGetMainWnd());
+}
+
+void MainFrame::EditTable(Table* table, int kind)
+{
+    ShowRightPane(RightPane::TableView);
+    if (auto* editor = dynamic_cast<TableDialog*>(GetRightPaneView(RightPane::TableView)))
+        editor->LoadTable(table, kind);
 }
 
 int MainFrame::OnCreate(LPCREATESTRUCT createStruct)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/DependenciesDlg.h"
 #include "model/MainFrameAccess.h"
 #include "platform/ui/ControlBars.h"
 #include "platform/ui/FrameWnd.h"
@@ -14,6 +15,7 @@ class ForgeonDoc;
 class ForgeonProject;
 class ForgeonView;
 class SplitterWnd;
+class Table;
 class WvpDialog;
 
 // The main window: tool bar, status bar, menu and a splitter with the project tree on the left
@@ -44,6 +46,8 @@ public:
     // automatic backup step runs.
     void ShowRightPane(RightPane pane);
     void ShowStartPage() { ShowRightPane(RightPane::StartPage); }
+    // The table designer loaded with the table (null: a new one of the kind); its OK is enabled.
+    void EditTable(Table* table, int kind);
     // The view shown lets go of its entity without a switch.
     void ClearCurrentPage();
 
@@ -82,4 +86,5 @@ private:
     CToolBar m_toolBar;
     MainFrameAccess::ProjectSource m_previousProjectSource;
     MainFrameAccess::TreeRefresher m_previousTreeRefresher;
+    DependenciesDlg::ModalHandler m_previousDependenciesHandler;
 };

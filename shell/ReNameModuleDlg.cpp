@@ -41,9 +41,7 @@ void ReNameModuleDlg::DoDataExchange(CDataExchange* pDX)
 BOOL ReNameModuleDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_toolTips.Create(this);
-    m_toolTips.AddTool(GetDlgItem(IDC_MODULE), "Select Module");
-    m_toolTips.AddTool(GetDlgItem(IDC_NAME), "Module Name");
+    AddControlTips(m_toolTips, *this, {{IDC_MODULE, "Select Module"}, {IDC_NAME, "Module Name"}});
     if (m_project != nullptr)
         m_module = m_project->FillModuleCombo(m_moduleCombo);
     SetDlgItemText(IDC_NAME, m_module != nullptr ? m_module->GetName() : CString());

@@ -1,5 +1,6 @@
 #include "platform/core/HostPath.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
@@ -131,6 +132,15 @@ std::string ToHostPath(const char* modelPath)
         return folder == "/" && !rest.empty() ? rest : folder + rest;
     }
     return WithForwardSlashes(HasDrive(path) ? path.substr(2) : path);
+}
+
+std::string ToModelPath(const char* hostPath)
+{
+    std::string path = hostPath != nullptr ? hostPath : "";
+    if (path.empty() || path.front() != '/')
+        return path;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return "C:" + path;
 }
 
 bool EnsureFolderChain(const char* modelPath)

@@ -17,6 +17,11 @@
 // - every "\" becomes "/"; a path already in POSIX form stays as it is.
 std::string ToHostPath(const char* modelPath);
 
+// The model's form of a host path, for a path the user chose on the host: an absolute POSIX
+// path gets the drive "C:" and "\" separators ("/home/a/" gives "C:\home\a\"); any other path
+// is returned as it is.
+std::string ToModelPath(const char* hostPath);
+
 // $TMPDIR when set and non-empty, else "/tmp"; without a trailing slash.
 std::string HostTempFolder();
 

@@ -31,3 +31,11 @@ int ScriptedMessageBoxes::Show(const std::string& text, UINT type, UINT helpId)
     m_answers.pop_front();
     return answer;
 }
+
+std::vector<std::string> ScriptedMessageBoxes::ShownTexts() const
+{
+    std::vector<std::string> texts;
+    for (const ShownBox& box : m_shown)
+        texts.push_back(box.text);
+    return texts;
+}

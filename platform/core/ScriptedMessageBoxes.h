@@ -30,6 +30,8 @@ public:
     void Answer(int answer);
 
     const std::vector<ShownBox>& Shown() const { return m_shown; }
+    // The texts of the boxes shown, in order.
+    std::vector<std::string> ShownTexts() const;
     std::size_t UnscriptedCount() const { return m_unscripted; }
     std::size_t PendingAnswers() const { return m_answers.size(); }
 

@@ -4,6 +4,7 @@
 #include "gen_web/ProjectFolder.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/NameUtilities.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
 
@@ -33,6 +34,17 @@ bool IsCSharpIdentifier(const CString& name)
     return !IsCSharpReservedWord(text);
 }
 
+bool ConfirmNameForCode(const CString& name, const char* subject, const char* question)
+{
+    if (IsCSharpIdentifier(name))
+        return true;
+    CString warning;
+    warning.Format("\"%s\" is not a C# identifier, while the generated code takes %s: it will not "
+                   "compile.\n%s",
+                   name.GetString(), subject, question);
+    return AfxMessageBox(warning, MB_OKCANCEL | MB_ICONWARNING) == IDOK;
+}
+
 CString ModuleRenamer::Check(const CString& name) const
 {
     CString trimmed = name;
@@ -41,7 +53,7 @@ CString ModuleRenamer::Check(const CString& name) const
         return "Please enter Module Name";
     if (trimmed.FindOneOf(" \t") >= 0)
         return "Please enter Module Name without space";
-    if (trimmed.FindOneOf("*|/\\<>?:") >= 0)
+    if (HasInvalidNameCharacter(trimmed))
         return kNameCharacterRefusal;
     for (const Module* other : m_project.GetModules())
     {
@@ -63,15 +75,8 @@ bool ModuleRenamer::Rename(const CString& name)
     trimmed.Trim();
     if (trimmed == m_module.GetName())
         return true;
-    if (!IsCSharpIdentifier(trimmed))
-    {
-        CString warning;
-        warning.Format("\"%s\" is not a C# identifier, while the generated code takes the module "
-                       "name as a namespace: it will not compile.\nRename the module anyway?",
-                       trimmed.GetString());
-        if (AfxMessageBox(warning, MB_OKCANCEL | MB_ICONWARNING) != IDOK)
-            return false;
-    }
+    if (!ConfirmNameForCode(trimmed, "the module name as a namespace", "Rename the module anyway?"))
+        return false;
     Apply(trimmed);
     return true;
 }
@@ -93,9 +98,12 @@ void ModuleRenamer::CopyModuleFolder(const CString& oldName, const CString& newN
 {
     if (m_project.GetProjectSettings() == nullptr || m_project.GetProjectPath().IsEmpty())
         return;
-    const CString source = GetOutputRoot(m_project) + oldName + "\\";
-    std::error_code error;
-    if (!std::filesystem::is_directory(ToHostPath(source), error))
-        return;
-    ModuleEnumerateFolders(&m_project, newName, oldName).Run();
+    // The generated module and the user's own versions of its files.
+    for (const CString& parent :
+         {GetOutputRoot(m_project), GetProjectFolder(m_project) + "_modifiedCode\\"})
+    {
+        std::error_code error;
+        if (std::filesystem::is_directory(ToHostPath(parent + oldName + "\\"), error))
+            ModuleEnumerateFolders(&m_project, newName, oldName, parent).Run();
+    }
 }

@@ -20,8 +20,9 @@ public:
     // user may take back. A name the module has already changes nothing. False when refused or
     // taken back.
     bool Rename(const CString& name);
-    // Without checks: default objects, report and data-set descriptions, the output folder
-    // copied under the new name (the old one stays), the name, the project dashboard.
+    // Without checks: default objects, report and data-set descriptions, the output folder and
+    // the module's folder of "_modifiedCode" copied under the new name (the old ones stay), the
+    // name, the project dashboard.
     void Apply(const CString& newName);
 
 private:
@@ -33,3 +34,7 @@ private:
 
 // A letter or "_", then letters, digits and "_"; no keyword of C#.
 bool IsCSharpIdentifier(const CString& name);
+// True for a C# identifier; otherwise warns that the generated code, which takes the name as
+// the subject says ("the module name as a namespace"), will not compile, and asks the question:
+// true when the user answers OK.
+bool ConfirmNameForCode(const CString& name, const char* subject, const char* question);

@@ -25,11 +25,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -110,30 +108,6 @@ bool ClassHasFunction(const Class* dataClass, const char* name)
 {
     return dataClass->FindFunctionByName(name) != nullptr;
 }
-
-// Points TMPDIR, and so the fixed report folder, at a folder of the test's own.
-class TempFolderOverride
-{
-public:
-    explicit TempFolderOverride(const std::filesystem::path& folder)
-    {
-        if (const char* old = std::getenv("TMPDIR"))
-            m_old = old;
-        ::setenv("TMPDIR", folder.c_str(), 1);
-    }
-    ~TempFolderOverride()
-    {
-        if (m_old)
-            ::setenv("TMPDIR", m_old->c_str(), 1);
-        else
-            ::unsetenv("TMPDIR");
-    }
-    TempFolderOverride(const TempFolderOverride&) = delete;
-    TempFolderOverride& operator=(const TempFolderOverride&) = delete;
-
-private:
-    std::optional<std::string> m_old;
-};
 
 std::string FileText(const std::filesystem::path& path)
 {

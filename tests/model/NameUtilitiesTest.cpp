@@ -51,3 +51,53 @@ TEST(ProjectFileExtensionTest, IsWvt)
 {
     EXPECT_STREQ("wvt", GetProjectFileExtension());
 }
+
+TEST(NameChecksTest, EachCharacterClassAgainstTheFieldAndMenuSets)
+{
+    struct Case
+    {
+        const char* text;
+        bool special;
+        bool menuSpecial;
+        bool blanks;
+        bool digitFirst;
+    };
+    const Case cases[] = {
+        {"Order_Line", false, false, false, false},
+        {"a-b:c_d", false, true, false, false},
+        {"a b", false, false, true, false},
+        {"a\tb", false, false, true, false},
+        {"9lives", false, false, false, true},
+        {"caf\xE9", false, false, false, false},
+        {"a.b", true, true, false, false},
+        {"x@y", true, true, false, false},
+        {"[x]", true, true, false, false},
+        {"a`b", true, true, false, false},
+        {"{x}", true, true, false, false},
+        {"~", true, true, false, false},
+        {"!", true, true, false, false},
+        {"/", true, true, false, false},
+        {";", true, true, false, false},
+        {"", false, false, false, false},
+    };
+    for (const Case& c : cases)
+    {
+        EXPECT_EQ(c.special, HasSpecialCharacters(c.text)) << c.text;
+        EXPECT_EQ(c.menuSpecial, HasMenuSpecialCharacters(c.text)) << c.text;
+        EXPECT_EQ(c.blanks, HasBlanks(c.text)) << c.text;
+        EXPECT_EQ(c.digitFirst, StartsWithDigit(c.text)) << c.text;
+    }
+}
+
+TEST(NameChecksTest, EveryPrintableAsciiCharacterFallsInTheSetItBelongsTo)
+{
+    const CString refused = "!\"#$%&'()*+,./;<=>?@[\\]^`{|}~";
+    for (int c = 0x20; c < 0x7F; ++c)
+    {
+        const CString text(static_cast<char>(c), 1);
+        EXPECT_EQ(refused.Find(static_cast<char>(c)) >= 0, HasSpecialCharacters(text)) << c;
+        EXPECT_EQ(refused.Find(static_cast<char>(c)) >= 0 || c == '-',
+                  HasMenuSpecialCharacters(text))
+            << c;
+    }
+}

@@ -3,7 +3,9 @@
 #include "platform/core/CString.h"
 #include "platform/core/HostPath.h"
 
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <stdlib.h>
 #include <string>
@@ -50,4 +52,28 @@ public:
 
 private:
     std::filesystem::path m_path;
+};
+
+// Points TMPDIR, and so the fixed report folder, at a folder of the test's own.
+class TempFolderOverride
+{
+public:
+    explicit TempFolderOverride(const std::filesystem::path& folder)
+    {
+        if (const char* old = std::getenv("TMPDIR"))
+            m_old = old;
+        ::setenv("TMPDIR", folder.c_str(), 1);
+    }
+    ~TempFolderOverride()
+    {
+        if (m_old)
+            ::setenv("TMPDIR", m_old->c_str(), 1);
+        else
+            ::unsetenv("TMPDIR");
+    }
+    TempFolderOverride(const TempFolderOverride&) = delete;
+    TempFolderOverride& operator=(const TempFolderOverride&) = delete;
+
+private:
+    std::optional<std::string> m_old;
 };

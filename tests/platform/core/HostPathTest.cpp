@@ -125,6 +125,27 @@ TEST(HostPathTest, PosixPathStaysAsItIs)
     EXPECT_EQ(ToHostPath("rel/a:b.txt"), "rel/a:b.txt");
 }
 
+TEST(HostPathTest, AnAbsoluteHostPathTakesTheModelsFormAndMapsBack)
+{
+    const struct
+    {
+        const char* host;
+        const char* model;
+    } cases[] = {
+        {"/home/user/Projects/", "C:\\home\\user\\Projects\\"},
+        {"/srv", "C:\\srv"},
+        {"relative/x", "relative/x"},
+        {"D:\\Work", "D:\\Work"},
+        {"", ""},
+    };
+    for (const auto& each : cases)
+    {
+        EXPECT_EQ(ToModelPath(each.host), each.model) << each.host;
+        EXPECT_EQ(ToHostPath(ToModelPath(each.host).c_str()), ToHostPath(each.host)) << each.host;
+    }
+    EXPECT_EQ(ToModelPath(nullptr), "");
+}
+
 TEST_F(EnsureFolderChainTest, MakesEveryMissingLevel)
 {
     const fs::path nested = m_root / "a" / "b" / "c";

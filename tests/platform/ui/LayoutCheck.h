@@ -2,11 +2,15 @@
 
 #include "platform/ui/Wnd.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QLayout>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+
+#include <gtest/gtest.h>
 
 #include <vector>
 
@@ -70,4 +74,24 @@ inline bool KeepGrab(QWidget* window, const char* folder, const QString& name)
 {
     QDir().mkpath(folder);
     return window->grab().toImage().save(QString(folder) + "/" + name + ".png");
+}
+
+// The faults of the window laid out at that size.
+inline QStringList FaultsAt(QWidget* window, QSize size)
+{
+    window->resize(size);
+    window->layout()->activate();
+    QApplication::processEvents();
+    return LayoutFaults(window, ControlsOf(window));
+}
+
+// The window's own size fits a 1024 x 768 screen and shows every control apart; its picture
+// is kept in the folder as name.png.
+inline void ExpectLaidOutApart(QWidget* window, const char* folder, const QString& name)
+{
+    const QSize natural = window->sizeHint();
+    EXPECT_LE(natural.width(), 1024);
+    EXPECT_LE(natural.height(), 768);
+    EXPECT_EQ(FaultsAt(window, natural), QStringList());
+    EXPECT_TRUE(KeepGrab(window, folder, name));
 }

@@ -79,6 +79,9 @@ TEST_F(TreeFixture, ARenamedModuleTakesItsDefaultObjectsAndOutputFolderAlong)
     const std::filesystem::path output = folder.Path() / "Shop" / "Shop";
     std::filesystem::create_directories(output / "Module2" / "UI" / "Module2");
     std::ofstream(output / "Module2" / "UI" / "Module2" / "page.aspx") << "page";
+    const std::filesystem::path modified = folder.Path() / "Shop" / "_modifiedCode";
+    std::filesystem::create_directories(modified / "Module2" / "CS");
+    std::ofstream(modified / "Module2" / "CS" / "mine.cs") << "my code";
 
     EXPECT_TRUE(ModuleRenamer(project, *second).Rename("Sales"));
     EXPECT_TRUE(boxes.Shown().empty());
@@ -88,6 +91,9 @@ TEST_F(TreeFixture, ARenamedModuleTakesItsDefaultObjectsAndOutputFolderAlong)
     // Every occurrence of the old name in the copied paths is replaced; the old folder stays.
     EXPECT_TRUE(std::filesystem::exists(output / "Sales" / "UI" / "Sales" / "page.aspx"));
     EXPECT_TRUE(std::filesystem::exists(output / "Module2" / "UI" / "Module2" / "page.aspx"));
+    // The user's own code of the module keeps applying under the new name.
+    EXPECT_TRUE(std::filesystem::exists(modified / "Sales" / "CS" / "mine.cs"));
+    EXPECT_TRUE(std::filesystem::exists(modified / "Module2" / "CS" / "mine.cs"));
 
     // Its own name again changes nothing and asks nothing.
     EXPECT_TRUE(ModuleRenamer(project, *second).Rename("Sales"));

@@ -72,13 +72,7 @@ protected:
     {
         return control.Child(Node(module, slot), name);
     }
-    std::vector<std::string> Messages() const
-    {
-        std::vector<std::string> texts;
-        for (const auto& box : boxes.Shown())
-            texts.push_back(box.text);
-        return texts;
-    }
+    std::vector<std::string> Messages() const { return boxes.ShownTexts(); }
 
     ForgeonProject project;
     ScopedOpenProject open{&project};

@@ -1,0 +1,83 @@
+#include "editors/ControlStatesView.h"
+
+#include "controls/CellListCtrl.h"
+#include "controls/RichToolTipCtrl.h"
+#include "platform/core/StringTable.h"
+#include "platform/ui/ComboBox.h"
+
+void ControlStatesView::Show(const ControlStates& states)
+{
+    for (int id : states.GetIds())
+    {
+        CWnd* control = m_window.GetDlgItem(id);
+        if (control == nullptr)
+            continue;
+        if (auto* combo = dynamic_cast<CComboBox*>(control))
+        {
+            std::vector<CString>& shown = m_shownItems[id];
+            if (shown != states.GetItems(id))
+            {
+                shown = states.GetItems(id);
+                combo->ResetContent();
+                for (const CString& item : shown)
+                    combo->AddString(item);
+            }
+            combo->SetCurSel(states.GetSelection(id));
+        }
+        else if (states.HasText(id))
+        {
+            CString text;
+            control->GetWindowText(text);
+            if (text != states.GetText(id))
+                control->SetWindowText(states.GetText(id));
+        }
+        if (states.IsChecked(id) != (m_window.IsDlgButtonChecked(id) != 0))
+            m_window.CheckDlgButton(id, states.IsChecked(id) ? 1 : 0);
+        control->EnableWindow(states.IsEnabled(id) ? TRUE : FALSE);
+    }
+}
+
+void ControlStatesView::ReadTexts(ControlStates& states, std::initializer_list<int> ids) const
+{
+    for (int id : ids)
+    {
+        CString text;
+        m_window.GetDlgItemText(id, text);
+        states.SetText(id, text);
+    }
+}
+
+void SetListColumns(CCellListCtrl& list, const std::vector<ListColumn>& columns)
+{
+    std::vector<int> widths;
+    std::vector<CString> headings;
+    for (const ListColumn& column : columns)
+    {
+        widths.push_back(column.width);
+        headings.push_back(column.heading);
+    }
+    list.InitColumns(widths, headings);
+}
+
+void ShowListRows(CCellListCtrl& list, const std::vector<ListRow>& rows)
+{
+    list.DeleteAllItems();
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row)
+    {
+        const ListRow& data = rows[row];
+        list.InsertItem(row, data.cells.empty() ? "" : data.cells[0].GetString(), data.textColour,
+                        data.backColour, TRUE);
+        for (int column = 1; column < static_cast<int>(data.cells.size()); ++column)
+            list.SetItemText(row, column, data.cells[column], data.textColour, data.backColour);
+        list.SetUserValue(row, 0, data.data);
+    }
+}
+
+void AddToolTips(CRichToolTipCtrl& tips, CWnd& window, const std::vector<ToolTip>& table)
+{
+    for (const ToolTip& tip : table)
+    {
+        if (CWnd* control = window.GetDlgItem(tip.controlId))
+            tips.AddTool(control, LoadStringResource(tip.stringId));
+    }
+}

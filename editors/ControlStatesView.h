@@ -1,0 +1,34 @@
+#pragma once
+
+#include "editors/logic/ControlStates.h"
+
+#include <initializer_list>
+#include <map>
+
+class CCellListCtrl;
+class CRichToolTipCtrl;
+class CWnd;
+
+// Copies a controller's ControlStates into a window's controls and reads the typed texts back:
+// the thin part every editor view shares.
+class ControlStatesView
+{
+public:
+    explicit ControlStatesView(CWnd& window) : m_window(window) {}
+
+    // Texts set by the controller, enabled and checked flags, and the items and selection of
+    // the combo boxes (items are put in again only when they changed).
+    void Show(const ControlStates& states);
+    // The edits' texts as typed.
+    void ReadTexts(ControlStates& states, std::initializer_list<int> ids) const;
+
+private:
+    CWnd& m_window;
+    std::map<int, std::vector<CString>> m_shownItems;
+};
+
+void SetListColumns(CCellListCtrl& list, const std::vector<ListColumn>& columns);
+// Every row again, with its colours and number.
+void ShowListRows(CCellListCtrl& list, const std::vector<ListRow>& rows);
+// The tool tips of the table, their texts from the string table.
+void AddToolTips(CRichToolTipCtrl& tips, CWnd& window, const std::vector<ToolTip>& table);

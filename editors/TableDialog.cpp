@@ -1,0 +1,272 @@
+#include "editors/TableDialog.h"
+
+#include "editors/ContextHelp.h"
+#include "editors/EditorPictures.h"
+#include "editors/ViewEditorHost.h"
+#include "model/MainFrameAccess.h"
+#include "platform/ui/DataExchange.h"
+#include "platform/ui/DialogTemplate.h"
+#include "platform/ui/ListCtrl.h"
+
+IMPLEMENT_DYNCREATE(TableDialog, CFormView)
+
+namespace
+{
+using D = TableDesigner;
+
+const DialogTemplateRegistration tableTemplate{{
+    D::IDD,
+    "",
+    {
+        {D::IDC_PICTURE, ControlKind::Picture, ""},
+        {0, ControlKind::Static, "Table Name"},
+        {D::IDC_TABLE_NAME, ControlKind::Edit, ""},
+        {D::IDC_KIND, ControlKind::ComboBox, "", /*hidden=*/true},
+        {D::IDC_CHANGE_KIND, ControlKind::PushButton, "Change Table Type", /*hidden=*/true},
+        {0, ControlKind::Static, "Field Name"},
+        {D::IDC_FIELD_NAME, ControlKind::Edit, ""},
+        {D::IDC_DISPLAY_NAME, ControlKind::Edit, "", /*hidden=*/true},
+        {0, ControlKind::Static, "Data Type"},
+        {D::IDC_TYPE, ControlKind::ComboBox, ""},
+        {0, ControlKind::Static, "Size"},
+        {D::IDC_SIZE, ControlKind::Edit, ""},
+        {0, ControlKind::Static, "Precision"},
+        {D::IDC_PRECISION, ControlKind::Edit, ""},
+        {0, ControlKind::Static, "Default Value"},
+        {D::IDC_DEFAULT_VALUE, ControlKind::Edit, ""},
+        {D::IDC_ALLOW_NULL, ControlKind::CheckBox, "Allow Null"},
+        {D::IDC_FOREIGN_KEY, ControlKind::CheckBox, "Foreign Key"},
+        {0, ControlKind::Static, "Module"},
+        {D::IDC_FOREIGN_MODULE, ControlKind::ComboBox, ""},
+        {0, ControlKind::Static, "Foreign Field Table"},
+        {D::IDC_FOREIGN_TABLE, ControlKind::ComboBox, ""},
+        {D::IDC_ADD, ControlKind::PushButton, "Add"},
+        {D::IDC_DELETE, ControlKind::PushButton, "Delete"},
+        {D::IDC_CLEAR, ControlKind::PushButton, "Clear"},
+        {0, ControlKind::Static, "Select Field"},
+        {D::IDC_FRONT_FIELDS, ControlKind::ComboBox, ""},
+        {D::IDC_ASSIGN_FRONT, ControlKind::PushButton, "Assign"},
+        {D::IDC_REMOVE_FRONT, ControlKind::PushButton, "Remove"},
+        {D::IDC_FRONT_LABEL, ControlKind::Static, "Front field not assigned."},
+        {D::IDC_GRID, ControlKind::ListCtrl, "", false, false, 820, 240},
+        {D::IDC_GENERATE, ControlKind::CheckBox, "Generate Forms and Reports"},
+        {D::IDC_OK, ControlKind::PushButton, "OK"},
+        {D::IDC_CANCEL, ControlKind::PushButton, "Cancel"},
+        {D::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+    },
+    WS_CHILD,
+    Lay::Column({
+        Lay::Row({Lay::Control(D::IDC_PICTURE), Lay::Field(D::IDC_TABLE_NAME), Lay::Stretch()}),
+        Lay::Row({Lay::Field(D::IDC_FIELD_NAME), Lay::Field(D::IDC_TYPE), Lay::Field(D::IDC_SIZE),
+                  Lay::Field(D::IDC_PRECISION)}),
+        Lay::Row({Lay::Field(D::IDC_DEFAULT_VALUE), Lay::Control(D::IDC_ALLOW_NULL),
+                  Lay::Control(D::IDC_FOREIGN_KEY)}),
+        Lay::Row({Lay::Field(D::IDC_FOREIGN_MODULE), Lay::Field(D::IDC_FOREIGN_TABLE)}),
+        Lay::Buttons({D::IDC_ADD, D::IDC_DELETE, D::IDC_CLEAR}),
+        Lay::Row({Lay::Field(D::IDC_FRONT_FIELDS), Lay::Control(D::IDC_ASSIGN_FRONT),
+                  Lay::Control(D::IDC_REMOVE_FRONT), Lay::Control(D::IDC_FRONT_LABEL),
+                  Lay::Stretch()}),
+        Lay::Control(D::IDC_GRID),
+        Lay::Row({Lay::Control(D::IDC_GENERATE), Lay::Stretch()}),
+        Lay::Buttons({D::IDC_OK, D::IDC_CANCEL, D::IDC_HELP_BUTTON}),
+    }),
+}};
+} // namespace
+
+TableDialog::TableDialog() : CFormView(D::IDD), m_view(*this)
+{
+    RegisterEditorPictures();
+    MapControl(BN_CLICKED, D::IDC_ADD, &TableDialog::OnAdd);
+    MapControl(BN_CLICKED, D::IDC_DELETE, &TableDialog::OnDelete);
+    MapControl(BN_CLICKED, D::IDC_CLEAR, &TableDialog::OnClear);
+    MapControl(BN_CLICKED, D::IDC_ALLOW_NULL, &TableDialog::OnAllowNull);
+    MapControl(BN_CLICKED, D::IDC_FOREIGN_KEY, &TableDialog::OnForeignKey);
+    MapControl(BN_CLICKED, D::IDC_ASSIGN_FRONT, &TableDialog::OnAssign);
+    MapControl(BN_CLICKED, D::IDC_REMOVE_FRONT, &TableDialog::OnRemove);
+    MapControl(BN_CLICKED, D::IDC_GENERATE, &TableDialog::OnGenerate);
+    MapControl(BN_CLICKED, D::IDC_OK, &TableDialog::OnOk);
+    MapControl(BN_CLICKED, D::IDC_CANCEL, &TableDialog::OnCancel);
+    MapControl(BN_CLICKED, D::IDC_HELP_BUTTON, &TableDialog::OnHelp);
+    MapControl(CBN_SELCHANGE, D::IDC_TYPE, &TableDialog::OnTypeChanged);
+    MapControl(CBN_SELCHANGE, D::IDC_FOREIGN_MODULE, &TableDialog::OnModuleChanged);
+    MapControl(CBN_SELCHANGE, D::IDC_FOREIGN_TABLE, &TableDialog::OnForeignTableChanged);
+    MapControl(CBN_SELCHANGE, D::IDC_FRONT_FIELDS, &TableDialog::OnFrontFieldChanged);
+    MapNotify(NM_CLICK, D::IDC_GRID, &TableDialog::OnGridClick);
+    MapNotify(NM_DBLCLK, D::IDC_GRID, &TableDialog::OnGridClick);
+}
+
+TableDialog::~TableDialog() = default;
+
+TableDesigner* TableDialog::GetDesigner()
+{
+    ForgeonProject* project = MainFrameAccess::GetProject();
+    if (project != m_designerProject)
+    {
+        m_designer.reset();
+        m_designerProject = project;
+        if (project != nullptr)
+        {
+            m_designer = std::make_unique<TableDesigner>(*project, ViewEditorHost::Get());
+            m_designer->InitialUpdate();
+        }
+    }
+    return m_designer.get();
+}
+
+void TableDialog::DoDataExchange(CDataExchange* pDX)
+{
+    CFormView::DoDataExchange(pDX);
+    DDX_Control(pDX, D::IDC_TYPE, m_typeCombo);
+    DDX_Control(pDX, D::IDC_FOREIGN_MODULE, m_moduleCombo);
+    DDX_Control(pDX, D::IDC_FOREIGN_TABLE, m_foreignTableCombo);
+    DDX_Control(pDX, D::IDC_FRONT_FIELDS, m_frontFieldCombo);
+    DDX_Control(pDX, D::IDC_KIND, m_kindCombo);
+    DDX_Control(pDX, D::IDC_PICTURE, m_picture);
+    DDX_Text(pDX, D::IDC_SIZE, m_size);
+    DDV_MinMaxUInt(pDX, m_size, 0, 8000);
+    DDX_Text(pDX, D::IDC_DEFAULT_VALUE, m_defaultValue);
+    DDV_MaxChars(pDX, m_defaultValue, 8000);
+}
+
+void TableDialog::OnInitialUpdate()
+{
+    CFormView::OnInitialUpdate();
+    if (m_grid.GetSafeHwnd() == nullptr)
+    {
+        m_grid.SubclassDlgItem(D::IDC_GRID, this);
+        SetListColumns(m_grid, TableDesigner::GridColumns());
+    }
+    if (!m_toolTipsCreated)
+    {
+        m_toolTips.Create(this);
+        AddToolTips(m_toolTips, *this, TableDesigner::ToolTips());
+        m_toolTipsCreated = true;
+    }
+    if (TableDesigner* designer = GetDesigner())
+    {
+        designer->InitialUpdate();
+        Show();
+    }
+}
+
+void TableDialog::LoadTable(Table* table, int kind)
+{
+    if (TableDesigner* designer = GetDesigner())
+    {
+        designer->LoadTable(table, kind);
+        Show();
+    }
+}
+
+void TableDialog::EnableOK(bool enable)
+{
+    if (TableDesigner* designer = GetDesigner())
+    {
+        designer->EnableOK(enable);
+        Show();
+    }
+}
+
+void TableDialog::ClearPage()
+{
+    if (m_designer == nullptr)
+        return;
+    m_designer->ClearPage();
+    Show();
+}
+
+void TableDialog::ReloadPage()
+{
+    if (TableDesigner* designer = GetDesigner())
+    {
+        designer->ReloadPage();
+        Show();
+    }
+}
+
+void TableDialog::OnCancel()
+{
+    Run(&TableDesigner::Cancel);
+}
+
+void TableDialog::ReadTexts()
+{
+    m_view.ReadTexts(m_designer->States(),
+                     {D::IDC_TABLE_NAME, D::IDC_FIELD_NAME, D::IDC_DISPLAY_NAME, D::IDC_SIZE,
+                      D::IDC_PRECISION, D::IDC_DEFAULT_VALUE});
+    m_designer->States().Select(D::IDC_FRONT_FIELDS, m_frontFieldCombo.GetCurSel());
+}
+
+void TableDialog::Run(void (TableDesigner::*command)())
+{
+    if (GetDesigner() == nullptr)
+        return;
+    ReadTexts();
+    (m_designer.get()->*command)();
+    Show();
+}
+
+void TableDialog::RunValidated(void (TableDesigner::*command)(bool))
+{
+    if (GetDesigner() == nullptr)
+        return;
+    const bool valid = UpdateData(TRUE) != FALSE;
+    ReadTexts();
+    (m_designer.get()->*command)(valid);
+    Show();
+}
+
+void TableDialog::Show()
+{
+    if (m_designer == nullptr)
+        return;
+    if (m_grid.GetSafeHwnd() != nullptr && m_shownRowsRevision != m_designer->GetRowsRevision())
+    {
+        ShowListRows(m_grid, m_designer->GetRows());
+        m_shownRowsRevision = m_designer->GetRowsRevision();
+    }
+    m_view.Show(m_designer->States());
+    if (m_picture.GetSafeHwnd() != nullptr && m_shownBitmap != m_designer->GetBitmap())
+    {
+        m_shownBitmap = m_designer->GetBitmap();
+        m_pictureBitmap.DeleteObject();
+        m_pictureBitmap.LoadBitmap(m_shownBitmap);
+        m_picture.SetBitmap(&m_pictureBitmap);
+    }
+    if (const int focus = m_designer->TakeFocusRequest())
+    {
+        if (CWnd* control = GetDlgItem(focus))
+            control->SetFocus();
+    }
+}
+
+void TableDialog::RunChoice(void (TableDesigner::*command)(int), const CComboBox& combo)
+{
+    if (GetDesigner() == nullptr)
+        return;
+    ReadTexts();
+    (m_designer.get()->*command)(combo.GetCurSel());
+    Show();
+}
+
+void TableDialog::OnFrontFieldChanged()
+{
+    if (m_designer != nullptr)
+        m_designer->States().Select(D::IDC_FRONT_FIELDS, m_frontFieldCombo.GetCurSel());
+}
+
+void TableDialog::OnGridClick(NMHDR* header, LRESULT* result)
+{
+    *result = 0;
+    const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
+    if (GetDesigner() == nullptr || row < 0)
+        return;
+    ReadTexts();
+    m_designer->LoadRow(row);
+    Show();
+}
+
+void TableDialog::OnHelp()
+{
+    ShowContextHelp(this, D::IDD);
+}

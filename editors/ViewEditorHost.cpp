@@ -1,0 +1,64 @@
+#include "editors/ViewEditorHost.h"
+
+#include "editors/VariableDlg.h"
+#include "editors/WarningDlg.h"
+#include "model/MainFrameAccess.h"
+
+#include <utility>
+
+ViewEditorHost& ViewEditorHost::Get()
+{
+    static ViewEditorHost host;
+    return host;
+}
+
+EditorShell* ViewEditorHost::SetShell(EditorShell* shell)
+{
+    return std::exchange(Get().m_shell, shell);
+}
+
+void ViewEditorHost::UpdateFieldItemText(const Table& table, const Field& field)
+{
+    if (m_shell != nullptr)
+        m_shell->UpdateFieldItemText(table, field);
+}
+
+void ViewEditorHost::UpdateTableItemNames(const Table& table)
+{
+    if (m_shell != nullptr)
+        m_shell->UpdateTableItemNames(table);
+}
+
+void ViewEditorHost::UpdateFormItemText(const FormInterface& page)
+{
+    if (m_shell != nullptr)
+        m_shell->UpdateFormItemText(page);
+}
+
+void ViewEditorHost::RefreshTree()
+{
+    if (m_shell != nullptr)
+        m_shell->RefreshTree();
+}
+
+void ViewEditorHost::ShowStartPage()
+{
+    if (m_shell != nullptr)
+        m_shell->ShowStartPage();
+}
+
+bool ViewEditorHost::ConfirmWarning(const CString& message)
+{
+    WarningDlg dialog;
+    dialog.m_message = message;
+    return dialog.DoModal() == IDOK;
+}
+
+void ViewEditorHost::EditVariables(std::vector<FieldVariableMap*>& maps, FormInterface* page)
+{
+    if (ForgeonProject* project = MainFrameAccess::GetProject())
+    {
+        VariableDlg dialog(*project, maps, page);
+        dialog.DoModal();
+    }
+}

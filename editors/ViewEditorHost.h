@@ -1,0 +1,24 @@
+#pragma once
+
+#include "editors/logic/EditorHost.h"
+
+// The EditorHost the views give their controllers: the real modal dialogs, and the shell part
+// that the main frame installs (without one, the tree and start-page requests do nothing).
+class ViewEditorHost final : public EditorHost
+{
+public:
+    static ViewEditorHost& Get();
+    // Installs the shell part (null removes it); returns the one installed before.
+    static EditorShell* SetShell(EditorShell* shell);
+
+    void UpdateFieldItemText(const Table& table, const Field& field) override;
+    void UpdateTableItemNames(const Table& table) override;
+    void UpdateFormItemText(const FormInterface& page) override;
+    void RefreshTree() override;
+    void ShowStartPage() override;
+    bool ConfirmWarning(const CString& message) override;
+    void EditVariables(std::vector<FieldVariableMap*>& maps, FormInterface* page) override;
+
+private:
+    EditorShell* m_shell = nullptr;
+};

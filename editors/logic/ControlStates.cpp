@@ -1,0 +1,74 @@
+#include "editors/logic/ControlStates.h"
+
+#include "platform/core/StringTable.h"
+
+void ControlStates::SetText(int id, const CString& text)
+{
+    State& state = At(id);
+    state.text = text;
+    state.hasText = true;
+}
+
+bool ControlStates::HasText(int id) const
+{
+    const State* state = Find(id);
+    return state != nullptr && state->hasText;
+}
+
+CString ControlStates::GetText(int id) const
+{
+    const State* state = Find(id);
+    return state != nullptr ? state->text : CString();
+}
+
+bool ControlStates::IsEnabled(int id) const
+{
+    const State* state = Find(id);
+    return state == nullptr || state->enabled;
+}
+
+bool ControlStates::IsChecked(int id) const
+{
+    const State* state = Find(id);
+    return state != nullptr && state->checked;
+}
+
+void ControlStates::SetItems(int id, std::vector<CString> items)
+{
+    State& state = At(id);
+    state.items = std::move(items);
+    state.selection = -1;
+}
+
+const std::vector<CString>& ControlStates::GetItems(int id) const
+{
+    static const std::vector<CString> none;
+    const State* state = Find(id);
+    return state != nullptr ? state->items : none;
+}
+
+int ControlStates::GetSelection(int id) const
+{
+    const State* state = Find(id);
+    return state != nullptr ? state->selection : -1;
+}
+
+ControlStates::State& ControlStates::At(int id)
+{
+    const auto [entry, added] = m_states.try_emplace(id);
+    if (added)
+        m_order.push_back(id);
+    return entry->second;
+}
+
+const ControlStates::State* ControlStates::Find(int id) const
+{
+    const auto found = m_states.find(id);
+    return found != m_states.end() ? &found->second : nullptr;
+}
+
+void RegisterToolTipStrings(const std::vector<ToolTip>& tips)
+{
+    for (const ToolTip& tip : tips)
+        RegisterStringResource(tip.stringId, tip.text);
+}

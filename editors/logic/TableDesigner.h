@@ -1,0 +1,158 @@
+#pragma once
+
+#include "editors/logic/ControlStates.h"
+
+#include <vector>
+
+class EditorHost;
+class Field;
+class ForgeonProject;
+class Module;
+class Table;
+
+// The table designer: a table's name, its fields in a grid, the field editors, the front field
+// and the default pages of the table. It edits a stored table in place, or a new table that it
+// owns until OK adds it to the current module.
+class TableDesigner
+{
+public:
+    static constexpr UINT IDD = 130;
+    static constexpr int IDC_TABLE_NAME = 1001;
+    static constexpr int IDC_FIELD_NAME = 1002;
+    static constexpr int IDC_DISPLAY_NAME = 1005;
+    static constexpr int IDC_SIZE = 1007;
+    static constexpr int IDC_TYPE = 1008;
+    static constexpr int IDC_FOREIGN_TABLE = 1014;
+    static constexpr int IDC_FOREIGN_MODULE = 1015;
+    static constexpr int IDC_DEFAULT_VALUE = 1016;
+    static constexpr int IDC_ALLOW_NULL = 1018;
+    static constexpr int IDC_ADD = 1019;
+    static constexpr int IDC_ASSIGN_FRONT = 1020;
+    static constexpr int IDC_REMOVE_FRONT = 1021;
+    static constexpr int IDC_FOREIGN_KEY = 1022;
+    static constexpr int IDC_DELETE = 1023;
+    static constexpr int IDC_GRID = 1026;
+    static constexpr int IDC_CHANGE_KIND = 1027;
+    static constexpr int IDC_CLEAR = 1028;
+    static constexpr int IDC_PRECISION = 1029;
+    static constexpr int IDC_OK = 1073;
+    static constexpr int IDC_CANCEL = 1074;
+    static constexpr int IDC_FRONT_FIELDS = 1124;
+    static constexpr int IDC_KIND = 1311;
+    static constexpr int IDC_GENERATE = 1394;
+    static constexpr int IDC_HELP_BUTTON = 1526;
+    static constexpr int IDC_PICTURE = 1816;
+    static constexpr int IDC_FRONT_LABEL = 61466;
+    static constexpr UINT masterBitmap = 343;
+    static constexpr UINT otherBitmap = 344;
+
+    TableDesigner(ForgeonProject& project, EditorHost& host);
+    TableDesigner(const TableDesigner&) = delete;
+    TableDesigner& operator=(const TableDesigner&) = delete;
+    // A new table never stored is deleted.
+    ~TableDesigner();
+
+    // The type names of the type combo, by type code.
+    static const std::vector<CString>& TypeNames();
+    static const std::vector<ListColumn>& GridColumns();
+    static const std::vector<ToolTip>& ToolTips();
+
+    // What the view shows.
+    ControlStates& States() { return m_states; }
+    const std::vector<ListRow>& GetRows() const { return m_rows; }
+    // Raised whenever the rows are rebuilt.
+    int GetRowsRevision() const { return m_rowsRevision; }
+    UINT GetBitmap() const { return m_bitmap; }
+    // The control that takes the focus after the last command, or 0.
+    int TakeFocusRequest();
+
+    Table* GetTable() const { return m_table; }
+    bool IsNew() const { return m_isNew; }
+    int GetNewTableCounter() const { return m_counter; }
+
+    // The first initial update: the module combo filled, the master bitmap.
+    void InitialUpdate();
+    // Shows the table; null starts a new table of the kind.
+    void LoadTable(Table* table, int kind);
+    void EnableOK(bool enable) { m_states.Enable(IDC_OK, enable); }
+    // Deletes a new table, forgets the table and the foreign field, selects "MASTERTABLE" and
+    // empties the controls. The shell calls it when the pane is left and when the table shown
+    // was deleted elsewhere.
+    void ClearPage();
+    // The module combo refilled; its module becomes the foreign module.
+    void ReloadPage();
+
+    // The commands. controlsRead is false when the view's validation of the controls failed.
+    void AddOrUpdate(bool controlsRead);
+    void DeleteField();
+    void ClearFieldEditors();
+    void ToggleAllowNull();
+    void ToggleForeignKey();
+    void ChooseType(int type);
+    void ChooseModule(int index);
+    void ChooseForeignTable(int index);
+    void AssignFrontField();
+    void RemoveFrontField();
+    void ToggleGenerate();
+    void LoadRow(int row);
+    void Ok(bool controlsRead);
+    void Cancel();
+
+private:
+    struct TypeInfo
+    {
+        bool fixed;
+        int defaultSize;
+    };
+    static const std::vector<TypeInfo>& TypeTable();
+
+    Module* CurrentModule() const;
+    bool IsLoginTable() const;
+    bool IsUpdateMode() const;
+    Field* SelectedField() const;
+
+    void FillForeignTables(Module* module);
+    void SelectForeignFieldEntries();
+    void EnableTypeControls(int kind);
+    void ApplyType(int type, bool forceDefaultSize);
+    void FillGrid();
+    void FillFrontFieldCombo();
+    void ShowFrontField();
+    bool MissesDefaultPages() const;
+
+    // The field checks of Add and Update; false after the first failure.
+    bool CheckField();
+    void AddField();
+    void UpdateField(Field* field);
+    void StoreField(Field* field, bool keyFlag, bool keyColumnMark, bool frontFieldFlag);
+
+    bool ApplyName();
+    // Lower-cases a name that differs from the table's other than in case; true when another
+    // table or a transaction has it.
+    bool IsNameTaken(CString& name) const;
+    // The special-character and keyword tests; a stored table's name is put back on failure.
+    bool CheckTableName(CString& name) const;
+    // The pages of the table named after the old name follow the new one.
+    void RenamePages(const CString& oldName, const CString& name);
+    bool CheckNewTableName(const CString& name);
+    void StoreNewTable();
+    void Generate();
+
+    ForgeonProject& m_project;
+    EditorHost& m_host;
+    ControlStates m_states;
+    std::vector<ListRow> m_rows;
+    int m_rowsRevision = 0;
+    int m_selectedRow = -1;
+    UINT m_bitmap = masterBitmap;
+    int m_focus = 0;
+
+    Table* m_table = nullptr;
+    bool m_isNew = false;
+    bool m_generate = false;
+    int m_counter = 1;
+    Field* m_foreignField = nullptr;
+    Module* m_foreignModule = nullptr;
+    std::vector<Table*> m_foreignTables;
+    std::vector<Field*> m_frontFields;
+};

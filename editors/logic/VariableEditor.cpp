@@ -1,0 +1,166 @@
+#include "editors/logic/VariableEditor.h"
+
+#include "entities/FormInterface.h"
+#include "entities/Variable.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/ForgeonProject.h"
+#include "platform/core/MessageBox.h"
+
+#include <algorithm>
+
+VariableEditor::VariableEditor(ForgeonProject& project, std::vector<FieldVariableMap*>& maps,
+                               FormInterface* page)
+    : m_project(project), m_maps(maps), m_page(page)
+{
+}
+
+const std::vector<ListColumn>& VariableEditor::Columns()
+{
+    static const std::vector<ListColumn> columns = {
+        {"", 0}, {"Variable Name", 40}, {"Default Value", 25}};
+    return columns;
+}
+
+ListRow VariableEditor::RowOf(const FieldVariableMap& map)
+{
+    ListRow row;
+    row.cells = {"", map.variable->GetFieldName(), map.variable->GetValue()};
+    return row;
+}
+
+void VariableEditor::Open()
+{
+    m_rows.clear();
+    m_rowMaps.clear();
+    const std::vector<FieldVariableMap*> maps = m_maps;
+    for (FieldVariableMap* map : maps)
+    {
+        if (map->variable == nullptr)
+            continue;
+        if (map->variable->GetFieldName().Find(Field::deletedFlagName) < 0)
+        {
+            m_rows.push_back(RowOf(*map));
+            m_rowMaps.push_back(map);
+        }
+        else if (!IsReferenced(map, /*report=*/false))
+            Release(map);
+    }
+    Clear();
+    SetScope(/*local=*/false, /*input=*/true);
+}
+
+bool VariableEditor::IsUpdateMode() const
+{
+    return m_states.GetText(IDC_ADD) == "Update";
+}
+
+void VariableEditor::SetScope(bool local, bool input)
+{
+    m_states.SetCheck(IDC_LOCAL, local);
+    m_states.SetCheck(IDC_INPUT, input);
+}
+
+void VariableEditor::ResetButtons()
+{
+    m_states.SetText(IDC_ADD, "Add");
+    m_states.Enable(IDC_DELETE, false);
+    m_selectedRow = -1;
+}
+
+void VariableEditor::AddOrUpdate()
+{
+    const CString name = m_states.GetText(IDC_NAME);
+    if (name.IsEmpty())
+    {
+        AfxMessageBox("Please enter valid variable name.");
+        return;
+    }
+    const CString value = m_states.GetText(IDC_DEFAULT_VALUE);
+    if (IsUpdateMode() && m_selectedRow >= 0)
+    {
+        FieldVariableMap* map = m_rowMaps[m_selectedRow];
+        map->variable->SetName(name);
+        map->variable->SetValue(value);
+        map->variable->SetKind(Variable::pageKind);
+        m_rows[m_selectedRow] = RowOf(*map);
+    }
+    else if (!IsUpdateMode())
+    {
+        auto* variable = new Variable();
+        variable->SetName(name);
+        variable->SetValue(value);
+        variable->SetKind(Variable::pageKind);
+        auto* map = new FieldVariableMap{nullptr, variable};
+        m_maps.push_back(map);
+        m_rows.push_back(RowOf(*map));
+        m_rowMaps.push_back(map);
+    }
+    ResetButtons();
+    SetScope(/*local=*/false, /*input=*/true);
+}
+
+bool VariableEditor::IsReferenced(FieldVariableMap* map, bool report)
+{
+    const Variable* variable = map->variable;
+    if (m_page != nullptr &&
+        std::ranges::any_of(m_page->GetFieldReps(), [variable](const FieldRep* rep)
+                            { return rep->GetVariable() == variable; }))
+        return true;
+    return !m_project.CanRemoveVariableMap(map, report);
+}
+
+void VariableEditor::Release(FieldVariableMap* map)
+{
+    std::erase(m_maps, map);
+    if (m_page != nullptr)
+        m_page->RemoveVariableFromDataCalls(map->variable);
+    FormInterface::DeleteFieldVariableMap(map);
+}
+
+void VariableEditor::Delete()
+{
+    if (m_selectedRow < 0 || m_rows.empty() ||
+        AfxMessageBox("Do you want to delete variable?", MB_OKCANCEL) != IDOK)
+        return;
+    FieldVariableMap* map = m_rowMaps[m_selectedRow];
+    if (map->variable->GetKind() != Variable::sharedKind && !IsReferenced(map, /*report=*/true))
+    {
+        m_rows.erase(m_rows.begin() + m_selectedRow);
+        m_rowMaps.erase(m_rowMaps.begin() + m_selectedRow);
+        if (m_page != nullptr)
+            m_page->RemoveVisibilityDataOf(map->variable);
+        Release(map);
+    }
+    else
+        AfxMessageBox("Variable not free for deletion");
+    Clear();
+}
+
+void VariableEditor::Clear()
+{
+    ResetButtons();
+    SetScope(/*local=*/false, /*input=*/false);
+    m_states.SetText(IDC_NAME, "");
+    m_states.SetText(IDC_DEFAULT_VALUE, "");
+}
+
+void VariableEditor::ClickRow(int row)
+{
+    if (row < 0 || row >= static_cast<int>(m_rows.size()))
+    {
+        ResetButtons();
+        m_states.SetCheck(IDC_INPUT, true);
+        return;
+    }
+    m_selectedRow = row;
+    const Variable* variable = m_rowMaps[row]->variable;
+    m_states.SetText(IDC_NAME, variable->GetFieldName());
+    m_states.SetText(IDC_DEFAULT_VALUE, variable->GetValue());
+    if (variable->GetKind() == Variable::parameterKind)
+        m_states.SetCheck(IDC_LOCAL, true);
+    else if (variable->GetKind() == Variable::pageKind)
+        m_states.SetCheck(IDC_INPUT, true);
+    m_states.SetText(IDC_ADD, "Update");
+    m_states.Enable(IDC_DELETE, true);
+}

@@ -1,0 +1,166 @@
+#include "shell/DesignationDlg.h"
+
+#include "editors/ContextHelp.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/DataExchange.h"
+#include "platform/ui/DialogTemplate.h"
+
+namespace
+{
+using Dlg = DesignationDlg;
+
+const DialogTemplateRegistration manageRolesTemplate{{
+    Dlg::IDD,
+    "Manage Roles",
+    {
+        {0, ControlKind::Static, "Module"},
+        {Dlg::IDC_MODULE, ControlKind::ComboBox, ""},
+        {0, ControlKind::Static, "DashBoardPage"},
+        {Dlg::IDC_PAGE, ControlKind::ComboBox, ""},
+        {Dlg::IDC_ROLES, ControlKind::ListCtrl, "", false, false, 480, 200},
+        {0, ControlKind::Static, "Reports to", /*hidden=*/true},
+        {Dlg::IDC_REPORTS_TO, ControlKind::ComboBox, "", /*hidden=*/true},
+        {0, ControlKind::Static, "Role"},
+        {Dlg::IDC_NAME, ControlKind::Edit, ""},
+        {Dlg::IDC_PAGE_TEXT, ControlKind::Static, ""},
+        {Dlg::IDC_ADD, ControlKind::PushButton, "Add"},
+        {Dlg::IDC_ACTIVATE, ControlKind::PushButton, "DeActivate"},
+        {Dlg::IDC_CLEAR, ControlKind::PushButton, "Clear"},
+        {Dlg::IDC_ASSIGN, ControlKind::PushButton, "Assign"},
+        {Dlg::IDC_REMOVE, ControlKind::PushButton, "Remove"},
+        {IDOK, ControlKind::DefPushButton, "OK"},
+        {Dlg::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+    },
+    0,
+    Lay::Column({
+        Lay::Field(Dlg::IDC_MODULE),
+        Lay::Row({Lay::Field(Dlg::IDC_PAGE), Lay::Control(Dlg::IDC_ASSIGN)}),
+        Lay::Control(Dlg::IDC_ROLES),
+        Lay::Field(Dlg::IDC_NAME),
+        Lay::Row({Lay::Control(Dlg::IDC_PAGE_TEXT), Lay::Control(Dlg::IDC_REMOVE)}),
+        Lay::Buttons({Dlg::IDC_ADD, Dlg::IDC_ACTIVATE, Dlg::IDC_CLEAR, IDOK, Dlg::IDC_HELP_BUTTON}),
+    }),
+}};
+
+void FillCombo(CComboBox* combo, const std::vector<CString>& texts, int selection)
+{
+    if (combo == nullptr)
+        return;
+    combo->ResetContent();
+    for (const CString& text : texts)
+        combo->AddString(text);
+    combo->SetCurSel(selection);
+}
+
+int SelectionOf(CWnd* control)
+{
+    auto* combo = dynamic_cast<CComboBox*>(control);
+    return combo != nullptr ? combo->GetCurSel() : -1;
+}
+} // namespace
+
+DesignationDlg::DesignationDlg(ForgeonProject& project, CWnd* parent)
+    : CDialog(IDD, parent), m_roles(project)
+{
+    const struct
+    {
+        int code;
+        int id;
+        std::function<void()> command;
+    } commands[] = {
+        {CBN_SELCHANGE, IDC_MODULE,
+         [this] { m_roles.SelectModule(SelectionOf(GetDlgItem(IDC_MODULE))); }},
+        {CBN_SELCHANGE, IDC_PAGE,
+         [this] { m_roles.SelectPage(SelectionOf(GetDlgItem(IDC_PAGE))); }},
+        {CBN_SELCHANGE, IDC_REPORTS_TO,
+         [this] { m_roles.SelectReportsTo(SelectionOf(GetDlgItem(IDC_REPORTS_TO))); }},
+        {BN_CLICKED, IDC_ADD, [this] { m_roles.AddOrUpdate(); }},
+        {BN_CLICKED, IDC_ACTIVATE, [this] { m_roles.ToggleActive(); }},
+        {BN_CLICKED, IDC_CLEAR, [this] { m_roles.Reset(); }},
+        {BN_CLICKED, IDC_ASSIGN, [this] { m_roles.Assign(); }},
+        {BN_CLICKED, IDC_REMOVE, [this] { m_roles.Remove(); }},
+    };
+    for (const auto& each : commands)
+        MapControlRange(each.code, each.id, each.id,
+                        [this, command = each.command] { Run(command); });
+    MapNotify(NM_CLICK, IDC_ROLES, &DesignationDlg::OnRowClicked);
+    MapControl(BN_CLICKED, IDC_HELP_BUTTON, &DesignationDlg::OnHelp);
+}
+
+void DesignationDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_ROLES, m_list);
+}
+
+BOOL DesignationDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_list.InsertColumn(0, "Role", LVCFMT_LEFT, 110);
+    m_list.InsertColumn(1, "Activate", LVCFMT_LEFT, 110);
+    m_list.InsertColumn(2, "DashBoardPage", LVCFMT_LEFT, 250);
+    m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    m_roles.Load();
+    Show();
+    AddControlTips(m_toolTips, *this,
+                   {
+                       {IDC_MODULE, "Module"},
+                       {IDC_PAGE, "DashBoardPage"},
+                       {IDC_NAME, "Role"},
+                       {IDC_ADD, "Add"},
+                       {IDC_ACTIVATE, "DeActivate"},
+                       {IDC_CLEAR, "Clear"},
+                       {IDC_ASSIGN, "Assign"},
+                       {IDC_REMOVE, "Remove"},
+                   });
+    return TRUE;
+}
+
+void DesignationDlg::Run(const std::function<void()>& command)
+{
+    if (m_showing)
+        return;
+    CString name;
+    GetDlgItemText(IDC_NAME, name);
+    m_roles.SetName(name);
+    command();
+    Show();
+}
+
+void DesignationDlg::OnRowClicked(NMHDR* header, LRESULT*)
+{
+    const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
+    Run([this, row] { m_roles.ChooseRow(row); });
+}
+
+void DesignationDlg::Show()
+{
+    m_showing = true;
+    const RoleManagerState& state = m_roles.State();
+    FillCombo(dynamic_cast<CComboBox*>(GetDlgItem(IDC_MODULE)), state.modules, state.module);
+    FillCombo(dynamic_cast<CComboBox*>(GetDlgItem(IDC_PAGE)), state.pages, state.page);
+    FillCombo(dynamic_cast<CComboBox*>(GetDlgItem(IDC_REPORTS_TO)), state.reportsTo,
+              state.reportsToRole);
+    m_list.DeleteAllItems();
+    int row = 0;
+    for (const RoleRow& each : state.rows)
+    {
+        m_list.InsertRow(row, 3, each.name.GetString(), each.active.GetString(),
+                         each.page.GetString());
+        ++row;
+    }
+    if (state.row >= 0)
+        m_list.SetItemState(state.row, LVIS_SELECTED, LVIS_SELECTED);
+    SetDlgItemText(IDC_NAME, state.name);
+    SetDlgItemText(IDC_PAGE_TEXT, state.pageText);
+    SetDlgItemText(IDC_ADD, state.addCaption);
+    SetDlgItemText(IDC_ACTIVATE, state.activateCaption);
+    GetDlgItem(IDC_ACTIVATE)->EnableWindow(state.activateEnabled ? TRUE : FALSE);
+    GetDlgItem(IDC_REMOVE)->EnableWindow(state.removeEnabled ? TRUE : FALSE);
+    m_showing = false;
+}
+
+void DesignationDlg::OnHelp()
+{
+    ShowContextHelp(this, IDD);
+}

@@ -1,0 +1,53 @@
+#include "shell/FrameEditorShell.h"
+
+#include "model/Table.h"
+#include "shell/ForgeonView.h"
+#include "shell/MainFrame.h"
+#include "shell/logic/ProjectTree.h"
+
+namespace
+{
+ProjectTree* TreeOfFrame()
+{
+    MainFrame* frame = MainFrame::Get();
+    ForgeonView* view = frame != nullptr ? frame->GetTreeView() : nullptr;
+    return view != nullptr ? &view->GetProjectTree() : nullptr;
+}
+} // namespace
+
+FrameEditorShell& FrameEditorShell::Get()
+{
+    static FrameEditorShell shell;
+    return shell;
+}
+
+void FrameEditorShell::UpdateFieldItemText(const Table& table, const Field& field)
+{
+    if (ProjectTree* tree = TreeOfFrame())
+        tree->UpdateFieldItemText(table.GetId(), table.GetKind() == Table::masterDetailKind ? 1 : 0,
+                                  field);
+}
+
+void FrameEditorShell::UpdateTableItemNames(const Table& table)
+{
+    if (ProjectTree* tree = TreeOfFrame())
+        tree->UpdateTableItemNames(table);
+}
+
+void FrameEditorShell::UpdateFormItemText(const FormInterface& page)
+{
+    if (ProjectTree* tree = TreeOfFrame())
+        tree->UpdateFormItemText(page);
+}
+
+void FrameEditorShell::RefreshTree()
+{
+    if (MainFrame* frame = MainFrame::Get())
+        frame->RefreshTree();
+}
+
+void FrameEditorShell::ShowStartPage()
+{
+    if (MainFrame* frame = MainFrame::Get())
+        frame->ShowStartPage();
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "editors/logic/EditorHost.h"
+
+// What the editors ask of the main frame: the project tree's items kept current and the start
+// page. It works on the frame that is open; without one it does nothing.
+class FrameEditorShell final : public EditorShell
+{
+public:
+    static FrameEditorShell& Get();
+
+    void UpdateFieldItemText(const Table& table, const Field& field) override;
+    void UpdateTableItemNames(const Table& table) override;
+    void UpdateFormItemText(const FormInterface& page) override;
+    void RefreshTree() override;
+    void ShowStartPage() override;
+};

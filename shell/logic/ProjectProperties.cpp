@@ -1,0 +1,338 @@
+#include "shell/logic/ProjectProperties.h"
+
+#include "gen_web/ProjectFolder.h"
+#include "model/ForgeonProject.h"
+#include "model/NameUtilities.h"
+#include "model/ProjectSettings.h"
+#include "platform/core/FileCopy.h"
+#include "platform/core/HostPath.h"
+#include "platform/core/MessageBox.h"
+#include "shell/logic/ModuleRenamer.h"
+
+#include <cstring>
+#include <filesystem>
+#include <iterator>
+#include <utility>
+
+namespace
+{
+constexpr const char* kSqlExpressSuffix = "\\SQLEXPRESS";
+
+CString Trimmed(CString text)
+{
+    return text.Trim();
+}
+
+// The folder of the settings or of the dialog: path with a trailing backslash, then the name.
+CString NamedFolder(CString path, const CString& name)
+{
+    if (path.Right(1) != "\\")
+        path += "\\";
+    return path + name;
+}
+
+// The index of the first text that begins with the prefix in any case; -1 when none does.
+template <class Texts> int FirstBeginningWith(const Texts& texts, const CString& prefix)
+{
+    int index = 0;
+    for (const auto& item : texts)
+    {
+        if (CString(item).Left(prefix.GetLength()).CompareNoCase(prefix) == 0)
+            return index;
+        ++index;
+    }
+    return -1;
+}
+
+bool IsFolder(const CString& path)
+{
+    std::error_code error;
+    return std::filesystem::is_directory(ToHostPath(path), error);
+}
+} // namespace
+
+ProjectProperties::ProjectProperties(ForgeonProject* project, CString programFolder,
+                                     ServerListSource servers)
+    : m_project(project), m_programFolder(std::move(programFolder)),
+      m_serverSource(std::move(servers))
+{
+}
+
+void ProjectProperties::Load()
+{
+    m_state.dateFormat = 0;
+    FillServers();
+    const ProjectSettings* settings =
+        m_project != nullptr ? m_project->GetProjectSettings() : nullptr;
+    if (settings == nullptr)
+        return;
+    for (int item = 0; item < static_cast<int>(std::size(kVisualStudioCodes)); ++item)
+    {
+        if (kVisualStudioCodes[item] == settings->GetVisualStudioVersion())
+            m_state.visualStudio = item;
+    }
+    const int edition = settings->GetDatabaseServerEdition();
+    if (edition == 0 || edition == 1)
+        m_state.databaseServer = edition;
+    m_state.databaseName = Trimmed(settings->GetDatabaseName());
+    SelectServer(settings->GetServerName());
+    m_state.projectPath = settings->GetProjectPath();
+    if (m_state.projectPath.IsEmpty())
+        m_state.projectPath = CString(ToModelPath(m_programFolder).c_str()) + "\\";
+    m_state.projectName = settings->GetProjectName();
+    if (m_state.projectName.IsEmpty())
+        m_state.projectName = NextFreeProjectName(m_programFolder);
+    if (!settings->GetDateFormat().IsEmpty())
+    {
+        const int format = FirstBeginningWith(kDateFormats, settings->GetDateFormat());
+        if (format >= 0)
+            m_state.dateFormat = format;
+    }
+    m_state.connectionMode = settings->GetConnectionStringMode();
+    m_state.authentication = settings->GetSqlServerAuthentication() != 0 ? 1 : 0;
+    m_connectionString = settings->GetConnectionString();
+    if (m_state.connectionMode != 0)
+    {
+        m_state.userId = Trimmed(settings->GetUserId());
+        m_state.password = Trimmed(settings->GetPassword());
+        BuildConnectionString();
+    }
+    else
+    {
+        m_state.userId.Empty();
+        m_state.password.Empty();
+        m_state.automaticString.Empty();
+        m_state.manualString = m_connectionString;
+    }
+    EnableForMode();
+    m_state.confirmations = settings->GetConfirmations();
+}
+
+void ProjectProperties::FillServers()
+{
+    m_state.servers.clear();
+    CStringArray found;
+    const bool searched = m_serverSource && m_serverSource(found);
+    for (INT_PTR index = 0; index < found.GetSize(); ++index)
+        m_state.servers.push_back(found[index]);
+    if (searched && m_state.servers.empty())
+        m_state.servers.push_back("(LOCAL)");
+}
+
+void ProjectProperties::SelectServer(const CString& name)
+{
+    if (name.IsEmpty())
+        return;
+    // A server the search did not find stays as typed.
+    const int item = FirstBeginningWith(m_state.servers, name);
+    m_state.serverName = item >= 0 ? m_state.servers[static_cast<std::size_t>(item)] : name;
+}
+
+void ProjectProperties::SetServerName(const CString& name)
+{
+    m_state.serverName = name;
+    BuildConnectionString();
+}
+
+CString ProjectProperties::BuildConnectionString()
+{
+    const CString server = m_state.serverName;
+    const CString database = Trimmed(m_state.databaseName);
+    const CString userId = Trimmed(m_state.userId);
+    const CString password = Trimmed(m_state.password);
+    CString built;
+    if (!server.IsEmpty())
+        built = "Data Source =" + server + (m_state.databaseServer == 1 ? "\\SQLEXPRESS; " : "; ");
+    if (!database.IsEmpty())
+        built += "Initial Catalog =" + database + "; ";
+    if (m_state.authentication == 1)
+    {
+        if (!userId.IsEmpty())
+            built += "User Id =" + userId + "; ";
+        if (!password.IsEmpty())
+            built += "Password =" + password + "; ";
+    }
+    else if (!built.IsEmpty())
+    {
+        built += "Integrated Security=True";
+    }
+    if (m_state.connectionMode != 0)
+    {
+        m_state.automaticString = built;
+        m_connectionString = built;
+    }
+    return built;
+}
+
+void ProjectProperties::SetAuthentication(int authentication)
+{
+    m_state.authentication = authentication;
+    EnableForMode();
+    BuildConnectionString();
+}
+
+void ProjectProperties::EnableForMode()
+{
+    const bool automatic = m_state.connectionMode != 0;
+    m_state.serverEnabled = automatic;
+    m_state.authenticationEnabled = automatic;
+    m_state.credentialsEnabled = automatic && m_state.authentication == 1;
+    m_state.manualEnabled = !automatic;
+}
+
+void ProjectProperties::SwitchToAuto()
+{
+    if (m_state.connectionMode == 0 && !m_state.manualString.IsEmpty())
+        ParseIntoFields(m_state.manualString);
+    m_state.connectionMode = 1;
+    m_state.manualString.Empty();
+    EnableForMode();
+    BuildConnectionString();
+}
+
+void ProjectProperties::SwitchToManual()
+{
+    if (m_state.connectionMode != 0 && !m_connectionString.IsEmpty())
+        m_state.manualString = m_state.automaticString;
+    m_state.connectionMode = 0;
+    EnableForMode();
+}
+
+void ProjectProperties::ManualStringChanged(const CString& text)
+{
+    m_state.manualString = text;
+    m_connectionString = text;
+}
+
+void ProjectProperties::ManualStringLeft()
+{
+    m_state.databaseName = Trimmed(ParseConnectionValue(m_state.manualString, "INITIAL CATALOG"));
+}
+
+void ProjectProperties::ParseIntoFields(const CString& connection)
+{
+    m_state.databaseName = Trimmed(ParseConnectionValue(connection, "INITIAL CATALOG"));
+    CString server = Trimmed(ParseConnectionValue(connection, "DATA SOURCE"));
+    // The suffix the automatic string adds for SQL Express is not part of the server's name.
+    const int suffix = server.GetLength() - static_cast<int>(std::strlen(kSqlExpressSuffix));
+    if (suffix >= 0 && server.Mid(suffix).CompareNoCase(kSqlExpressSuffix) == 0)
+    {
+        server = server.Left(suffix);
+        m_state.databaseServer = 1;
+    }
+    if (!server.IsEmpty())
+        SelectServer(server);
+    m_state.userId = Trimmed(ParseConnectionValue(connection, "USER ID"));
+    m_state.password = Trimmed(ParseConnectionValue(connection, "PASSWORD"));
+    // A string that names a user is one of SQL Server authentication.
+    if (!m_state.userId.IsEmpty())
+        m_state.authentication = 1;
+}
+
+CString ProjectProperties::ParseConnectionValue(CString connection, const CString& key)
+{
+    if (connection.Right(1) != ";")
+        connection += ";";
+    CString upper = connection;
+    upper.MakeUpper();
+    CString upperKey = key;
+    upperKey.MakeUpper();
+    const int at = upper.Find(upperKey);
+    if (at < 0)
+        return "";
+    const int equals = connection.Find('=', at + upperKey.GetLength());
+    if (equals < 0)
+        return "";
+    const int end = connection.Find(';', equals + 1);
+    return connection.Mid(equals + 1, end - equals - 1);
+}
+
+CString ProjectProperties::Refusal() const
+{
+    const CString database = Trimmed(m_state.databaseName);
+    if (database.IsEmpty())
+        return "Please enter database name.";
+    if (HasInvalidNameCharacter(database))
+        return "Database name cannot contain following characters\n *  |  /  \\  <  >  ?  :  \n "
+               "Please enter valid database name";
+    const CString name = Trimmed(m_state.projectName);
+    if (name.IsEmpty())
+        return "Please enter Project Name";
+    if (HasInvalidNameCharacter(name))
+        return "Project name cannot contain following characters\n *  |  /  \\  <  >  ?  :  \n "
+               "Please enter valid name";
+    if (name.FindOneOf(" \t") >= 0)
+        return "Please enter Project Name without space/s in between";
+    const CString path = Trimmed(m_state.projectPath);
+    if (path.IsEmpty())
+        return "Directory name can not be null";
+    if (!IsValidLocation(path))
+        return "Directory names cannot contain following characters\n *  |  /  \\  <  >  ?  :  \n "
+               "Please enter valid location";
+    const ProjectSettings& settings = *m_project->GetProjectSettings();
+    const CString oldFolder = NamedFolder(settings.GetProjectPath(), settings.GetProjectName());
+    const CString newFolder = NamedFolder(path, name);
+    if (oldFolder != newFolder && IsFolder(newFolder))
+        return "Directory already exists! Please select another path";
+    return "";
+}
+
+bool ProjectProperties::Apply()
+{
+    if (m_project == nullptr || m_project->GetProjectSettings() == nullptr)
+        return false;
+    const CString refusal = Refusal();
+    if (!refusal.IsEmpty())
+    {
+        AfxMessageBox(refusal);
+        return false;
+    }
+    if (!ConfirmNameForCode(Trimmed(m_state.projectName), "the project name as a namespace",
+                            "Use the name anyway?"))
+        return false;
+    // The automatic string follows the fields as they are now.
+    BuildConnectionString();
+    Store();
+    SetUpProjectFolder(*m_project, m_programFolder);
+    CopyThemeIntoProject(*m_project, m_programFolder, /*overwrite=*/false);
+    if (!m_state.logoPath.IsEmpty())
+    {
+        const CString images = GetOutputRoot(*m_project) + "includes\\images\\";
+        EnsureFolderExists(images);
+        CopyFile(m_state.logoPath, images + "logo.jpg", FALSE);
+    }
+    return true;
+}
+
+void ProjectProperties::Store()
+{
+    ProjectSettings& settings = *m_project->GetProjectSettings();
+    settings.SetProjectName(Trimmed(m_state.projectName));
+    settings.SetProjectPath(Trimmed(m_state.projectPath));
+    settings.SetDateFormat(kDateFormats[m_state.dateFormat == 1 ? 1 : 0]);
+    settings.SetDatabaseName(Trimmed(m_state.databaseName));
+    settings.SetServerName(m_state.serverName);
+    settings.SetUserId(Trimmed(m_state.userId));
+    settings.SetPassword(Trimmed(m_state.password));
+    settings.SetConnectionStringMode(m_state.connectionMode);
+    settings.SetConnectionString(m_connectionString);
+    settings.SetSqlServerAuthentication(m_state.authentication);
+    settings.SetConfirmations(m_state.confirmations);
+    if (m_state.visualStudio >= 0)
+        settings.SetVisualStudioVersion(
+            kVisualStudioCodes[static_cast<std::size_t>(m_state.visualStudio)]);
+    if (m_state.databaseServer >= 0)
+        settings.SetDatabaseServerEdition(m_state.databaseServer);
+}
+
+void CopyThemeIntoProject(ForgeonProject& project, const CString& programFolder, bool overwrite)
+{
+    const ProjectSettings* settings = project.GetProjectSettings();
+    if (settings == nullptr)
+        return;
+    if (settings->GetThemeName().IsEmpty() || settings->GetColorSchemeName().IsEmpty())
+        ApplyDefaultTheme(project, programFolder);
+    // A project without a folder has nowhere to take the files.
+    if (!settings->GetProjectPath().IsEmpty())
+        CopyProjectTheme(project, programFolder, overwrite);
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "editors/logic/EditorHost.h"
+#include "model/Field.h"
+#include "model/ForgeonProject.h"
+#include "model/MainFrameAccess.h"
+#include "model/Module.h"
+#include "model/Table.h"
+#include "platform/core/ScriptedMessageBoxes.h"
+
+#include <string>
+#include <vector>
+
+// Records what a controller asks of the window around it, one line per request.
+class RecordingHost : public EditorHost
+{
+public:
+    void UpdateFieldItemText(const Table& table, const Field& field) override
+    {
+        calls.push_back("field item " + table.GetTableName() + "." + field.GetFieldName());
+    }
+    void UpdateTableItemNames(const Table& table) override
+    {
+        calls.push_back("table item " + table.GetTableName());
+    }
+    void UpdateFormItemText(const FormInterface&) override { calls.push_back("page item"); }
+    void RefreshTree() override { calls.push_back("refresh tree"); }
+    void ShowStartPage() override { calls.push_back("start page"); }
+    bool ConfirmWarning(const CString& message) override
+    {
+        calls.push_back("warning " + message);
+        return true;
+    }
+    void EditVariables(std::vector<FieldVariableMap*>&, FormInterface*) override
+    {
+        calls.push_back("variables");
+    }
+
+    std::vector<CString> calls;
+};
+
+// A new project, open while the object lives, its base module current.
+class OpenNewProject
+{
+public:
+    OpenNewProject()
+    {
+        project.InitNewProject();
+        m_previous = MainFrameAccess::SetProjectSource([this] { return &project; });
+    }
+    ~OpenNewProject() { MainFrameAccess::SetProjectSource(m_previous); }
+    OpenNewProject(const OpenNewProject&) = delete;
+    OpenNewProject& operator=(const OpenNewProject&) = delete;
+
+    Module& Current() { return *project.GetCurrentModule(); }
+
+    ForgeonProject project;
+
+private:
+    MainFrameAccess::ProjectSource m_previous;
+};
+
+// The texts of the boxes shown.
+inline std::vector<std::string> Texts(const ScriptedMessageBoxes& boxes)
+{
+    std::vector<std::string> texts;
+    for (const auto& box : boxes.Shown())
+        texts.push_back(box.text);
+    return texts;
+}
+
+inline std::vector<CString> FieldNames(const Table& table)
+{
+    std::vector<CString> names;
+    for (const Field* field : table.GetFields())
+        names.push_back(field->GetFieldName());
+    return names;
+}

@@ -1,0 +1,129 @@
+#include "editors/logic/VariableEditor.h"
+#include "entities/Form.h"
+#include "entities/Variable.h"
+#include "model/FieldRep.h"
+#include "tests/editors/logic/EditorTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+using E = VariableEditor;
+
+FieldVariableMap* AddMap(Form& page, const char* name, int kind, Field* field = nullptr)
+{
+    auto* variable = new Variable();
+    variable->SetName(name);
+    variable->SetValue("v");
+    variable->SetKind(kind);
+    auto* map = new FieldVariableMap{field, variable};
+    page.AddFieldVariableMap(map);
+    return map;
+}
+
+std::vector<CString> Names(const Form& page)
+{
+    std::vector<CString> names;
+    for (const FieldVariableMap* map : page.GetFieldVariableMaps())
+        names.push_back(map->variable->GetFieldName());
+    return names;
+}
+} // namespace
+
+TEST(VariableEditorTest, OpeningTakesOutAndFreesTheSoftDeleteVariables)
+{
+    OpenNewProject open;
+    Form page;
+    AddMap(page, "customer_Is_Deleted", Variable::pageKind);
+    AddMap(page, "city", Variable::pageKind);
+    AddMap(page, "Is_Deleted", Variable::pageKind);
+    E editor(open.project, page.EditFieldVariableMaps(), &page);
+    editor.Open();
+    EXPECT_EQ(std::vector<CString>{"city"}, Names(page));
+    ASSERT_EQ(1u, editor.GetRows().size());
+    EXPECT_EQ((std::vector<CString>{"", "city", "v"}), editor.GetRows()[0].cells);
+    EXPECT_TRUE(editor.States().IsChecked(E::IDC_INPUT));
+    EXPECT_FALSE(editor.States().IsChecked(E::IDC_LOCAL));
+}
+
+TEST(VariableEditorTest, AddAndUpdateMakeInputVariablesAndAnEmptyNameIsRefused)
+{
+    OpenNewProject open;
+    Form page;
+    AddMap(page, "p", Variable::parameterKind);
+    E editor(open.project, page.EditFieldVariableMaps(), &page);
+    editor.Open();
+    ScriptedMessageBoxes boxes;
+    editor.AddOrUpdate();
+    EXPECT_EQ(std::vector<std::string>{"Please enter valid variable name."}, Texts(boxes));
+    editor.States().SetText(E::IDC_NAME, "q");
+    editor.States().SetText(E::IDC_DEFAULT_VALUE, "1");
+    editor.AddOrUpdate();
+    editor.ClickRow(0);
+    EXPECT_TRUE(editor.States().IsChecked(E::IDC_LOCAL));
+    EXPECT_EQ("Update", editor.States().GetText(E::IDC_ADD));
+    editor.States().SetText(E::IDC_NAME, "p2");
+    editor.AddOrUpdate();
+    EXPECT_EQ((std::vector<CString>{"p2", "q"}), Names(page));
+    for (const FieldVariableMap* map : page.GetFieldVariableMaps())
+        EXPECT_EQ(Variable::pageKind, map->variable->GetKind());
+    EXPECT_EQ("Add", editor.States().GetText(E::IDC_ADD));
+    EXPECT_FALSE(editor.States().IsEnabled(E::IDC_DELETE));
+    editor.ClickRow(-1);
+    EXPECT_TRUE(editor.States().IsChecked(E::IDC_INPUT));
+}
+
+TEST(VariableEditorTest, DeleteAsksAndNeverDeletesAGlobalOrAShownVariable)
+{
+    struct Case
+    {
+        int kind;
+        bool shownByControl;
+        std::vector<int> answers;
+        std::vector<std::string> boxes;
+        bool deleted;
+    };
+    const Case cases[] = {
+        {Variable::pageKind, false, {IDOK}, {"Do you want to delete variable?"}, true},
+        {Variable::pageKind, false, {IDCANCEL}, {"Do you want to delete variable?"}, false},
+        {Variable::sharedKind,
+         false,
+         {IDOK, IDOK},
+         {"Do you want to delete variable?", "Variable not free for deletion"},
+         false},
+        {Variable::pageKind,
+         true,
+         {IDOK, IDOK},
+         {"Do you want to delete variable?", "Variable not free for deletion"},
+         false},
+    };
+    for (const Case& c : cases)
+    {
+        OpenNewProject open;
+        Form page;
+        FieldVariableMap* map = AddMap(page, "city", c.kind);
+        auto* control = new FieldRep();
+        if (c.shownByControl)
+            control->SetVariable(map->variable);
+        page.AddFieldRep(control);
+        {
+            E editor(open.project, page.EditFieldVariableMaps(), &page);
+            editor.Open();
+            ScriptedMessageBoxes boxes;
+            for (int answer : c.answers)
+                boxes.Answer(answer);
+            editor.ClickRow(0);
+            editor.Delete();
+            EXPECT_EQ(c.boxes, Texts(boxes)) << c.kind;
+            EXPECT_EQ(c.deleted ? 0u : 1u, page.GetFieldVariableMaps().size()) << c.kind;
+            EXPECT_EQ(c.deleted ? 0u : 1u, editor.GetRows().size()) << c.kind;
+        }
+        control->SetVariable(nullptr);
+        if (c.kind == Variable::sharedKind)
+        {
+            page.EditFieldVariableMaps().clear();
+            delete map->variable;
+            delete map;
+        }
+    }
+}

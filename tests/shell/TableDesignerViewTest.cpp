@@ -1,0 +1,160 @@
+#include "editors/TableDialog.h"
+#include "editors/VariableDlg.h"
+#include "editors/ViewEditorHost.h"
+#include "editors/WarningDlg.h"
+#include "entities/Form.h"
+#include "entities/Variable.h"
+#include "model/Field.h"
+#include "model/Table.h"
+#include "shell/ForgeonView.h"
+#include "tests/shell/ShellTestSupport.h"
+
+#include <QPixmap>
+
+namespace
+{
+using D = TableDesigner;
+
+TableDialog& TableView(RunningProgram& program)
+{
+    return dynamic_cast<TableDialog&>(*program.Frame().GetRightPaneView(RightPane::TableView));
+}
+
+// Whether an item of the tree, at any depth, reads the text.
+bool TreeShows(CTreeCtrl& tree, HTREEITEM first, const CString& text)
+{
+    for (HTREEITEM item = first; item != nullptr; item = tree.GetNextSiblingItem(item))
+    {
+        if (tree.GetItemText(item) == text || TreeShows(tree, tree.GetChildItem(item), text))
+            return true;
+    }
+    return false;
+}
+
+void AddField(DialogDriver& user, const char* name, int type)
+{
+    ASSERT_TRUE(user.SetText(D::IDC_FIELD_NAME, name));
+    ASSERT_TRUE(user.Select(D::IDC_TYPE, type));
+    ASSERT_TRUE(user.Click(D::IDC_ADD));
+}
+} // namespace
+
+TEST(TableDesignerViewTest, ANewMasterTableIsStoredWithItsTreeItemsAndTheNextOneIsOffered)
+{
+    RunningProgram program;
+    ASSERT_TRUE(program.started);
+    Module* module = program.Project().GetCurrentModule();
+    ASSERT_NE(nullptr, module);
+
+    program.Frame().EditTable(nullptr, Table::masterKind);
+    ASSERT_EQ(RightPane::TableView, program.Frame().GetCurrentRightPane());
+    TableDialog& view = TableView(program);
+    DialogDriver user(view);
+    EXPECT_EQ("Table1", user.GetText(D::IDC_TABLE_NAME));
+    ASSERT_TRUE(user.SetText(D::IDC_TABLE_NAME, "Customer"));
+    AddField(user, "name", 4);
+    AddField(user, "city", 4);
+    ASSERT_TRUE(user.Click(D::IDC_OK));
+
+    Table* table = module->FindMasterTableByNameExact("customer");
+    ASSERT_NE(nullptr, table);
+    std::vector<CString> names;
+    for (const Field* field : table->GetFields())
+        names.push_back(field->GetFieldName());
+    EXPECT_EQ((std::vector<CString>{"customer_id", "Is_Deleted", "name", "city"}), names);
+    EXPECT_NE(nullptr, module->FindMasterFormForTable(table));
+    EXPECT_EQ("Table2", user.GetText(D::IDC_TABLE_NAME));
+    EXPECT_EQ(0u, program.boxes.Shown().size());
+
+    // The tree shows the table, and the designer shows it loaded: kept as a picture.
+    CTreeCtrl& tree = program.Frame().GetTreeView()->GetTreeCtrl();
+    EXPECT_TRUE(TreeShows(tree, tree.GetRootItem(), "customer"));
+    EXPECT_TRUE(TreeShows(tree, tree.GetRootItem(), "city"));
+    program.Frame().EditTable(table, Table::masterKind);
+    EXPECT_EQ("customer", user.GetText(D::IDC_TABLE_NAME));
+    auto* grid = dynamic_cast<CListCtrl*>(view.GetDlgItem(D::IDC_GRID));
+    ASSERT_NE(nullptr, grid);
+    EXPECT_EQ(4, grid->GetItemCount());
+    EXPECT_EQ(" city", grid->GetItemText(3, 1));
+    HWND window = program.Frame().GetSafeHwnd();
+    window->resize(1100, 760);
+    QApplication::processEvents();
+    const QPixmap shot = window->grab();
+    ASSERT_FALSE(shot.isNull());
+    const std::filesystem::path path = std::filesystem::current_path() / "table-designer.png";
+    ASSERT_TRUE(shot.save(QString::fromStdString(path.string()), "PNG"));
+}
+
+TEST(TableDesignerViewTest, TheVariablesDialogOfAPageIsAnsweredByItsScript)
+{
+    RunningProgram program;
+    ASSERT_TRUE(program.started);
+    Form page;
+    program.dialogs.Answer(
+        [](CDialog& dialog, DialogDriver& user)
+        {
+            ASSERT_EQ(VariableEditor::IDD, dialog.GetTemplateId());
+            ASSERT_TRUE(user.SetText(VariableEditor::IDC_NAME, "city"));
+            ASSERT_TRUE(user.SetText(VariableEditor::IDC_DEFAULT_VALUE, "Oslo"));
+            ASSERT_TRUE(user.Click(VariableEditor::IDC_ADD));
+            ASSERT_TRUE(user.PressOk());
+        });
+    ViewEditorHost::Get().EditVariables(page.EditFieldVariableMaps(), &page);
+
+    EXPECT_EQ((std::vector<UINT>{VariableEditor::IDD}), program.dialogs.Shown());
+    ASSERT_EQ(1u, page.GetFieldVariableMaps().size());
+    const FieldVariableMap* map = page.GetFieldVariableMaps()[0];
+    EXPECT_EQ(nullptr, map->field);
+    EXPECT_EQ("city", map->variable->GetFieldName());
+    EXPECT_EQ("Oslo", map->variable->GetValue());
+    EXPECT_EQ(Variable::pageKind, map->variable->GetKind());
+}
+
+TEST(TableDesignerViewTest, ASizeOutOfRangeIsReportedAndACharFieldGetsItsDefaultSizeBack)
+{
+    RunningProgram program;
+    ASSERT_TRUE(program.started);
+    program.Frame().EditTable(nullptr, Table::masterKind);
+    TableDialog& view = TableView(program);
+    DialogDriver user(view);
+    ASSERT_TRUE(user.SetText(D::IDC_FIELD_NAME, "code"));
+    ASSERT_TRUE(user.Select(D::IDC_TYPE, 3));
+    ASSERT_TRUE(user.SetText(D::IDC_SIZE, "9000"));
+    ASSERT_TRUE(user.Click(D::IDC_ADD));
+    EXPECT_EQ(1u, program.boxes.Shown().size());
+    EXPECT_EQ("10", user.GetText(D::IDC_SIZE));
+    EXPECT_EQ("code", user.GetText(D::IDC_FIELD_NAME));
+    ASSERT_NE(nullptr, view.GetDesigner());
+    EXPECT_EQ(0, view.GetDesigner()->GetTable()->GetFieldCount());
+    // Within range the field is added and the editors are cleared.
+    ASSERT_TRUE(user.SetText(D::IDC_SIZE, "12"));
+    ASSERT_TRUE(user.Click(D::IDC_ADD));
+    ASSERT_EQ(1, view.GetDesigner()->GetTable()->GetFieldCount());
+    EXPECT_EQ(12, view.GetDesigner()->GetTable()->GetFieldAt(0)->GetSize());
+    EXPECT_EQ("", user.GetText(D::IDC_FIELD_NAME));
+    view.EnableOK(false);
+    EXPECT_FALSE(view.GetDlgItem(D::IDC_OK)->IsWindowEnabled());
+    view.EnableOK(true);
+    EXPECT_TRUE(view.GetDlgItem(D::IDC_OK)->IsWindowEnabled());
+    // Leaving the pane deletes the new table; the controls are emptied.
+    program.Frame().ShowStartPage();
+    EXPECT_EQ(nullptr, view.GetDesigner()->GetTable());
+    EXPECT_EQ("", user.GetText(D::IDC_TABLE_NAME));
+}
+
+TEST(TableDesignerViewTest, TheEditorsConfirmationIsTheWarningDialogWithTheCallersMessage)
+{
+    RunningProgram program;
+    ASSERT_TRUE(program.started);
+    for (const bool yes : {true, false})
+    {
+        program.dialogs.Answer(
+            [yes](CDialog&, DialogDriver& user)
+            {
+                EXPECT_EQ("Remove the table?", user.GetText(WarningDlg::IDC_MESSAGE));
+                EXPECT_TRUE(yes ? user.PressOk() : user.PressCancel());
+            });
+        EXPECT_EQ(yes, ViewEditorHost::Get().ConfirmWarning("Remove the table?"));
+    }
+    EXPECT_EQ((std::vector<UINT>{WarningDlg::IDD, WarningDlg::IDD}), program.dialogs.Shown());
+}

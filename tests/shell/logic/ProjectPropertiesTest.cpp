@@ -1,0 +1,289 @@
+#include "shell/logic/ProjectProperties.h"
+#include "tests/shell/logic/ProgramFolderFixture.h"
+
+namespace fs = std::filesystem;
+
+namespace
+{
+constexpr const char* kDatabaseCharacters =
+    "Database name cannot contain following characters\n *  |  /  \\  <  >  ?  :  \n Please enter "
+    "valid database name";
+constexpr const char* kProjectCharacters =
+    "Project name cannot contain following characters\n *  |  /  \\  <  >  ?  :  \n Please enter "
+    "valid name";
+constexpr const char* kLocation =
+    "Directory names cannot contain following characters\n *  |  /  \\  <  >  ?  :  \n Please "
+    "enter valid location";
+
+ServerListSource Servers(bool found, std::vector<const char*> names)
+{
+    return [found, names](CStringArray& servers)
+    {
+        for (const char* name : names)
+            servers.Add(name);
+        return found;
+    };
+}
+
+class ProjectPropertiesTest : public ProgramFolderFixture
+{
+protected:
+    ProjectProperties Dialog(ServerListSource servers = Servers(true, {}))
+    {
+        ProjectProperties properties(&project, BinFolder(), std::move(servers));
+        properties.Load();
+        return properties;
+    }
+    // A dialog whose values pass every check: project "Shop" in the temp folder.
+    ProjectProperties Valid()
+    {
+        ProjectProperties properties = Dialog();
+        properties.Edit().databaseName = "ShopData";
+        properties.Edit().projectName = "Shop";
+        properties.Edit().projectPath = (folder.ModelPath() + "\\");
+        return properties;
+    }
+};
+} // namespace
+
+TEST_F(ProjectPropertiesTest, TheServerListHoldsWhatTheSearchFoundOrLocalWhenItFoundNone)
+{
+    const struct
+    {
+        bool found;
+        std::vector<const char*> names;
+        std::vector<CString> listed;
+    } cases[] = {
+        {true, {"ALPHA", "BETA"}, {"ALPHA", "BETA"}},
+        {true, {}, {"(LOCAL)"}},
+        {false, {}, {}},
+        {false, {"PARTIAL"}, {"PARTIAL"}},
+    };
+    for (const auto& each : cases)
+        EXPECT_EQ(Dialog(Servers(each.found, each.names)).State().servers, each.listed)
+            << each.names.size();
+}
+
+TEST_F(ProjectPropertiesTest, LoadingShowsTheSettingsInTheirMode)
+{
+    Settings().SetServerName("BET");
+    Settings().SetDatabaseName("  Shop  ");
+    Settings().SetUserId(" sa ");
+    Settings().SetPassword("Secret ");
+    Settings().SetVisualStudioVersion(3);
+    Settings().SetDatabaseServerEdition(1);
+    Settings().SetDateFormat("dd/mm/yyyy");
+    Settings().SetSqlServerAuthentication(1);
+    Settings().SetConnectionStringMode(1);
+    Settings().SetConfirmations(true);
+    ProjectProperties automatic = Dialog(Servers(true, {"ALPHA", "BETA"}));
+    const ProjectPropertiesState& state = automatic.State();
+    EXPECT_EQ(state.serverName, "BETA");
+    EXPECT_EQ(state.databaseName, "Shop");
+    EXPECT_EQ(state.userId, "sa");
+    EXPECT_EQ(state.password, "Secret");
+    EXPECT_EQ(state.visualStudio, 1);
+    EXPECT_EQ(state.databaseServer, 1);
+    EXPECT_EQ(state.dateFormat, 1);
+    EXPECT_TRUE(state.confirmations);
+    EXPECT_EQ(state.automaticString, "Data Source =BETA\\SQLEXPRESS; Initial Catalog =Shop; User "
+                                     "Id =sa; Password =Secret; ");
+    EXPECT_TRUE(state.serverEnabled && state.authenticationEnabled && state.credentialsEnabled);
+    EXPECT_FALSE(state.manualEnabled);
+    // A new project's folder and name come from the program folder; a server the search did
+    // not find stays as typed.
+    EXPECT_EQ(state.projectPath, CString(ToModelPath(BinFolder()).c_str()) + "\\");
+    EXPECT_EQ(state.projectName, "Project1");
+    Settings().SetServerName("GAMMA");
+    EXPECT_EQ(Dialog(Servers(true, {"ALPHA"})).State().serverName, "GAMMA");
+
+    Settings().SetConnectionStringMode(0);
+    Settings().SetConnectionString("Server=x;Database=y");
+    ProjectProperties manual = Dialog();
+    EXPECT_EQ(manual.State().manualString, "Server=x;Database=y");
+    EXPECT_EQ(manual.State().userId, "");
+    EXPECT_EQ(manual.State().automaticString, "");
+    EXPECT_TRUE(manual.State().manualEnabled);
+    EXPECT_FALSE(manual.State().serverEnabled || manual.State().authenticationEnabled ||
+                 manual.State().credentialsEnabled);
+}
+
+TEST_F(ProjectPropertiesTest, TheAutomaticStringCarriesTheCredentialsOnlyForSqlServerAuthentication)
+{
+    const struct
+    {
+        const char* server;
+        int edition;
+        const char* database;
+        int authentication;
+        const char* expected;
+    } cases[] = {
+        {"HOST", 0, "Shop", 0,
+         "Data Source =HOST; Initial Catalog =Shop; Integrated Security=True"},
+        {"HOST", 0, "Shop", 1,
+         "Data Source =HOST; Initial Catalog =Shop; User Id =sa; Password =pw; "},
+        {"HOST", 1, "", 0, "Data Source =HOST\\SQLEXPRESS; Integrated Security=True"},
+        {"", 0, " Shop ", 1, "Initial Catalog =Shop; User Id =sa; Password =pw; "},
+        {"", 0, "", 0, ""},
+    };
+    for (const auto& each : cases)
+    {
+        ProjectProperties properties = Dialog();
+        ProjectPropertiesState& state = properties.Edit();
+        state.serverName = each.server;
+        state.databaseServer = each.edition;
+        state.databaseName = each.database;
+        state.userId = " sa ";
+        state.password = "pw";
+        properties.SetAuthentication(each.authentication);
+        EXPECT_EQ(properties.State().automaticString, each.expected);
+        EXPECT_EQ(properties.GetConnectionString(), each.expected);
+        EXPECT_EQ(properties.State().credentialsEnabled, each.authentication == 1);
+    }
+}
+
+TEST_F(ProjectPropertiesTest, AValueIsFoundByItsKeyInAnyCaseAndKeptAsTyped)
+{
+    const struct
+    {
+        const char* connection;
+        const char* key;
+        const char* value;
+    } cases[] = {
+        {"Data Source=Host;Password=MiXeD;", "PASSWORD", "MiXeD"},
+        {"data source = host ; initial catalog=shop", "INITIAL CATALOG", "shop"},
+        {"data source = host ; initial catalog=shop", "DATA SOURCE", " host "},
+        {"User Id=sa", "USER ID", "sa"},
+        {"Password", "PASSWORD", ""},
+        {"Initial Catalog=Shop;", "USER ID", ""},
+    };
+    for (const auto& each : cases)
+        EXPECT_EQ(ProjectProperties::ParseConnectionValue(each.connection, each.key), each.value)
+            << each.connection << " / " << each.key;
+}
+
+// The offscreen dialog test covers the switches; here the SQL Express suffix of a typed server.
+TEST_F(ProjectPropertiesTest, ATypedSqlExpressServerComesBackAsTheServerAndTheEdition)
+{
+    ProjectProperties properties = Dialog(Servers(true, {"HOST"}));
+    properties.SwitchToManual();
+    properties.ManualStringChanged(
+        "Data Source=host\\sqlexpress;Initial Catalog=orders;User ID=Clerk;Password=PaSs");
+    properties.SwitchToAuto();
+    EXPECT_EQ(properties.State().serverName, "HOST");
+    EXPECT_EQ(properties.State().databaseServer, 1);
+    EXPECT_EQ(properties.State().authentication, 1);
+    EXPECT_EQ(properties.GetConnectionString(),
+              "Data Source =HOST\\SQLEXPRESS; Initial Catalog =orders; User Id =Clerk; Password "
+              "=PaSs; ");
+}
+
+TEST_F(ProjectPropertiesTest, TheFirstFaultOfTheValuesIsShownAndNothingIsStored)
+{
+    fs::create_directories(folder.Path() / "Taken");
+    const struct
+    {
+        const char* database;
+        const char* name;
+        const char* path;
+        const char* refusal;
+    } cases[] = {
+        {"", "Shop", "", "Please enter database name."},
+        {"  ", "", "", "Please enter database name."},
+        {"Shop\\Data", "", "", kDatabaseCharacters},
+        {"Shop:Data", "", "", kDatabaseCharacters},
+        {"ShopData", " ", "", "Please enter Project Name"},
+        {"ShopData", "Sh\\op", "", kProjectCharacters},
+        {"ShopData", "Sh:op", "", kProjectCharacters},
+        {"ShopData", "Sh*op", "", kProjectCharacters},
+        {"ShopData", " My Shop ", "", "Please enter Project Name without space/s in between"},
+        {"ShopData", "Shop", "", "Directory name can not be null"},
+        {"ShopData", "Shop", "\\\\server\\share\\", kLocation},
+        {"ShopData", "Shop", "Projects\\", kLocation},
+        {"ShopData", "Shop", "C:\\Pro|jects\\", kLocation},
+        {"ShopData", "Shop", "C:\\a\\C:\\", kLocation},
+        {"ShopData", "Taken", nullptr, "Directory already exists! Please select another path"},
+    };
+    for (const auto& each : cases)
+    {
+        ProjectProperties properties = Dialog();
+        properties.Edit().databaseName = each.database;
+        properties.Edit().projectName = each.name;
+        properties.Edit().projectPath =
+            each.path != nullptr ? CString(each.path) : folder.ModelPath() + "\\";
+        const std::size_t before = boxes.Shown().size();
+        EXPECT_FALSE(properties.Apply()) << each.name;
+        ASSERT_EQ(boxes.Shown().size(), before + 1) << each.name;
+        EXPECT_EQ(boxes.Shown().back().text, each.refusal) << each.name;
+        EXPECT_EQ(Settings().GetDatabaseName(), "");
+        EXPECT_EQ(Settings().GetProjectName(), "");
+    }
+}
+
+TEST_F(ProjectPropertiesTest, OkStoresTheSettingsAndSetsUpTheProjectFolderWithThemeAndLogo)
+{
+    Write(Bin("KestraneWeavoFiles/includes/JS/Ajax.js"), "support");
+    Write(Bin("themes/classic/blue/a.jpg"), "picture");
+    Write(Bin("themes/classic/blue/UI/Main.master"), "master");
+    Write(Bin("themes/classic/blue/CSS/style.css"), "style");
+    Write(folder.Path() / "logo.png", "logo");
+    Settings().SetThemeName("");
+    ProjectProperties properties = Valid();
+    properties.Edit().projectName = " Shop ";
+    properties.Edit().databaseServer = 1;
+    properties.Edit().visualStudio = 1;
+    properties.Edit().logoPath = (folder.Path() / "logo.png").c_str();
+    properties.Edit().confirmations = true;
+    properties.SetServerName("HOST");
+    properties.SetAuthentication(1);
+    // A field typed last is in the stored string though it was not left.
+    properties.Edit().userId = "sa";
+
+    ASSERT_TRUE(properties.Apply());
+    EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_EQ(Settings().GetProjectName(), "Shop");
+    EXPECT_EQ(Settings().GetProjectPath(), folder.ModelPath() + "\\");
+    EXPECT_EQ(Settings().GetDatabaseName(), "ShopData");
+    EXPECT_EQ(Settings().GetServerName(), "HOST");
+    EXPECT_EQ(Settings().GetDateFormat(), "mm/dd/yyyy");
+    EXPECT_EQ(Settings().GetVisualStudioVersion(), 3);
+    EXPECT_EQ(Settings().GetDatabaseServerEdition(), 1);
+    EXPECT_EQ(Settings().GetSqlServerAuthentication(), 1);
+    EXPECT_EQ(Settings().GetConnectionString(),
+              "Data Source =HOST\\SQLEXPRESS; Initial Catalog =ShopData; User Id =sa; ");
+    EXPECT_TRUE(Settings().GetConfirmations());
+    EXPECT_EQ(Settings().GetThemeName(), "classic");
+    EXPECT_EQ(Settings().GetColorSchemeName(), "blue");
+    const fs::path output = folder.Path() / "Shop" / "Shop";
+    EXPECT_EQ(Read(output / "includes/JS/Ajax.js"), "support");
+    EXPECT_EQ(Read(output / "Themes/UI/Main.master"), "master");
+    EXPECT_EQ(Read(output / "includes/CSS/style.css"), "style");
+    EXPECT_EQ(Read(output / "includes/images/logo.jpg"), "logo");
+    for (const char* made : {"uploadedData", "Themes/UI", "../_modifiedCode"})
+        EXPECT_TRUE(fs::is_directory(output / made)) << made;
+
+    // Confirming again without changes keeps the choices and the project's own files.
+    Write(output / "includes/CSS/style.css", "the project's own");
+    ProjectProperties again(&project, BinFolder(), Servers(true, {}));
+    again.Load();
+    EXPECT_EQ(again.State().authentication, 1);
+    ASSERT_TRUE(again.Apply());
+    EXPECT_EQ(Settings().GetSqlServerAuthentication(), 1);
+    EXPECT_EQ(Settings().GetServerName(), "HOST");
+    EXPECT_EQ(Read(output / "includes/CSS/style.css"), "the project's own");
+}
+
+TEST_F(ProjectPropertiesTest, AProjectNameThatIsNoIdentifierIsWarnedOf)
+{
+    for (const int answer : {IDCANCEL, IDOK})
+    {
+        ProjectProperties properties = Valid();
+        properties.Edit().projectName = "My-Shop";
+        boxes.Answer(answer);
+        EXPECT_EQ(properties.Apply(), answer == IDOK);
+        EXPECT_EQ(boxes.Shown().back().type, MB_OKCANCEL | MB_ICONWARNING);
+        EXPECT_NE(boxes.Shown().back().text.find("\"My-Shop\" is not a C# identifier"),
+                  std::string::npos);
+        EXPECT_EQ(Settings().GetProjectName(), answer == IDOK ? "My-Shop" : "");
+    }
+}
