@@ -233,8 +233,11 @@ void PgSqlScriptWriter::WriteRoles()
     m_scriptFile.Write(0, "\n");
 }
 
+// Only when the tables it goes into are there.
 void PgSqlScriptWriter::WriteDefaultAccount()
 {
+    if (!HasAccountTables(m_project))
+        return;
     m_scriptFile.Write(0, "/****** DEFAULT USER ACCOUNT******/\n");
     m_scriptFile.Write(0, "%s;\n", defaultAccountInsert);
 }

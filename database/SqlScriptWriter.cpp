@@ -247,8 +247,11 @@ void SqlScriptWriter::WriteRoles()
     }
 }
 
+// Only when the tables it goes into are there.
 void SqlScriptWriter::WriteDefaultAccount()
 {
+    if (!HasAccountTables(m_project))
+        return;
     m_scriptFile.Write(0, "\n\n");
     m_scriptFile.Write(0, "/****** DEFAULT USER ACCOUNT******/\n");
     m_scriptFile.Write(0, "%s\n", defaultAccountInsert);

@@ -18,8 +18,12 @@ struct ScriptRole
     const char* deleted;
 };
 
-// The roles of the base module, in list order; none without a base module.
+// The roles of the base module, in list order; none without a base module or when it has no
+// roles table.
 std::vector<ScriptRole> ScriptRoles(const ForgeonProject& project);
+
+// The base module has the account table, and the roles table that the account refers to.
+bool HasAccountTables(const ForgeonProject& project);
 
 // The administrator account of a new database, without a statement terminator.
 inline constexpr const char* defaultAccountInsert =
