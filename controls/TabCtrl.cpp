@@ -35,6 +35,17 @@ void TabCtrl::LayoutPages()
     SetCurSel(m_currentPage);
 }
 
+void TabCtrl::ShowPage(int index)
+{
+    if (GetPage(index) == nullptr)
+        return;
+    if (CWnd* leaving = GetPage(m_currentPage))
+        leaving->ShowWindow(SW_HIDE);
+    m_currentPage = index;
+    GetPage(index)->ShowWindow(SW_SHOW);
+    SetCurSel(index);
+}
+
 void TabCtrl::OnLButtonDown(UINT flags, CPoint point)
 {
     CTabCtrl::OnLButtonDown(flags, point);

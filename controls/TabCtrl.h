@@ -17,6 +17,8 @@ public:
     void LayoutPages();
 
     int GetCurrentPage() const { return m_currentPage; }
+    // Shows the page of the tab and selects the tab, as LayoutPages does for the current one.
+    void ShowPage(int index);
     int GetPageCount() const { return static_cast<int>(m_pages.size()); }
     CWnd* GetPage(int index) const;
 

@@ -17,32 +17,6 @@ int CatalogueLength(const Field& field)
     return field.GetTypeCode() == FieldTypeNVarchar ? field.GetSize() * 2 : field.GetSize();
 }
 
-bool ColumnMatchesField(const Field& field, const DbColumn& column)
-{
-    const CString typeName = field.GetTypeName() + (field.IsKey() ? " identity" : "");
-    const bool sameType = typeName.CompareNoCase(column.GetTypeName()) == 0;
-    const bool sameNull = field.IsAllowNull() == column.IsNullable();
-    const bool sameLength = CatalogueLength(field) == column.GetLength();
-    if (field.IsKey())
-        return sameType && sameLength && sameNull;
-    switch (field.GetTypeCode())
-    {
-    case FieldTypeInt:
-    case FieldTypeDateTime:
-    case FieldTypeMoney:
-    case FieldTypeBigInt:
-    case FieldTypeDecimal:
-    case FieldTypeNChar:
-        return sameType && sameNull;
-    case FieldTypeText:
-    case FieldTypeImage:
-    case FieldTypeNText:
-        return sameType;
-    default:
-        return sameType && sameLength && sameNull;
-    }
-}
-
 // Types whose length an alter leaves alone.
 bool HasFixedLength(const CString& lowerTypeName)
 {
@@ -78,6 +52,32 @@ AlterScriptBuilder::AlterScriptBuilder(ForgeonProject& project, const DbSchema* 
 {
 }
 
+bool AlterScriptBuilder::FieldMatchesColumn(const Field& field, const DbColumn& column)
+{
+    const CString typeName = field.GetTypeName() + (field.IsKey() ? " identity" : "");
+    const bool sameType = typeName.CompareNoCase(column.GetTypeName()) == 0;
+    const bool sameNull = field.IsAllowNull() == column.IsNullable();
+    const bool sameLength = CatalogueLength(field) == column.GetLength();
+    if (field.IsKey())
+        return sameType && sameLength && sameNull;
+    switch (field.GetTypeCode())
+    {
+    case FieldTypeInt:
+    case FieldTypeDateTime:
+    case FieldTypeMoney:
+    case FieldTypeBigInt:
+    case FieldTypeDecimal:
+    case FieldTypeNChar:
+        return sameType && sameNull;
+    case FieldTypeText:
+    case FieldTypeImage:
+    case FieldTypeNText:
+        return sameType;
+    default:
+        return sameType && sameLength && sameNull;
+    }
+}
+
 bool AlterScriptBuilder::TableMatchesSchema(const Table& table, const DbTable& dbTable)
 {
     const std::vector<Field*>& fields = table.GetFields();
@@ -86,7 +86,7 @@ bool AlterScriptBuilder::TableMatchesSchema(const Table& table, const DbTable& d
     for (const Field* field : fields)
     {
         const DbColumn* column = dbTable.FindColumn(field->GetFieldName());
-        if (column == nullptr || !ColumnMatchesField(*field, *column))
+        if (column == nullptr || !FieldMatchesColumn(*field, *column))
             return false;
     }
     return true;

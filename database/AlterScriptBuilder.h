@@ -34,6 +34,9 @@ public:
     // The table has a column for each field, and no other, that agrees in type, length and
     // null flag as far as the field's type makes them matter.
     static bool TableMatchesSchema(const Table& table, const DbTable& dbTable);
+    // The column agrees with the field in type name, length and null flag as far as the
+    // field's type makes them matter.
+    static bool FieldMatchesColumn(const Field& field, const DbColumn& column);
 
 private:
     template <class Write> bool WriteScript(CString& failure, Write write);

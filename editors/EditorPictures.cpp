@@ -24,6 +24,39 @@ QImage TablePicture(const QColor& header)
     painter.end();
     return picture;
 }
+// A menu drawn as a bar with a drop-down of three items, the bar in the colour given.
+QImage MenuPicture(const QColor& bar)
+{
+    QImage picture(48, 40, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.fillRect(4, 4, 40, 8, bar);
+    painter.setPen(QColor(64, 64, 64));
+    painter.drawRect(12, 12, 24, 24);
+    for (int y : {20, 28})
+        painter.drawLine(12, y, 36, y);
+    painter.end();
+    return picture;
+}
+
+// A database drawn as a cylinder.
+QImage DatabasePicture()
+{
+    QImage picture(40, 40, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setPen(QColor(64, 64, 64));
+    painter.setBrush(QColor(32, 112, 72));
+    painter.drawRect(6, 9, 27, 22);
+    painter.drawEllipse(6, 26, 27, 9);
+    painter.setPen(Qt::NoPen);
+    painter.drawRect(7, 10, 26, 21);
+    painter.setPen(QColor(64, 64, 64));
+    painter.setBrush(QColor(96, 176, 128));
+    painter.drawEllipse(6, 4, 27, 10);
+    painter.end();
+    return picture;
+}
 } // namespace
 
 void RegisterEditorPictures()
@@ -32,6 +65,10 @@ void RegisterEditorPictures()
     {
         RegisterBitmapResource(TableDesigner::masterBitmap, TablePicture(QColor(32, 72, 112)));
         RegisterBitmapResource(TableDesigner::otherBitmap, TablePicture(QColor(112, 72, 32)));
+        RegisterBitmapResource(menuTreeBitmap, MenuPicture(QColor(32, 72, 112)));
+        RegisterBitmapResource(menuRolesBitmap, MenuPicture(QColor(32, 112, 72)));
+        RegisterBitmapResource(menuFilesBitmap, MenuPicture(QColor(112, 72, 32)));
+        RegisterBitmapResource(databaseBitmap, DatabasePicture());
         return true;
     }();
     (void)registered;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Times the schema load (tables, columns and triggers into DbSchema, through unixODBC and the
 # PostgreSQL ODBC driver) of a database of 500 tables with 10 columns each in a throw-away
-# PostgreSQL 15 cluster, beside psql running over one connection one column query and one
+# PostgreSQL 15 cluster, and the database pane's load of it beside a module of 500 tables with
+# its table list filled, beside psql running over one connection one column query and one
 # trigger query per table, the round trips the load cannot avoid; each the best of three (the
 # goal: within 3x of psql). Not part of CI. Builds in Release into build-bench.
 # Usage: scripts/bench-schema-load.sh [tables]

@@ -1,11 +1,14 @@
 #include "shell/ForgeonDoc.h"
 
+#include "database/SqlScriptWriter.h"
 #include "editors/ContextHelp.h"
 #include "editors/ProgramFiles.h"
 #include "editors/WriteAllDlg.h"
 #include "gen_web/AspxWriteAll.h"
 #include "gen_web/ProjectFolder.h"
+#include "model/FileUtilities.h"
 #include "model/ForgeonProject.h"
+#include "model/GenerationReport.h"
 #include "model/LoginPageCreator.h"
 #include "model/ProjectSettings.h"
 #include "model/ProjectStore.h"
@@ -53,6 +56,8 @@ ForgeonDoc::ForgeonDoc() : m_pStore(std::make_unique<ProjectStore>())
     MapCommand(ID_DELETE_TREE_ITEM, &ForgeonDoc::OnDeleteTreeItem);
     MapCommand(ID_IMPORT_TABLES, &ForgeonDoc::OnImportTables);
     MapCommand(ID_SWITCH_DATABASE, &ForgeonDoc::OnSwitchDatabase);
+    MapCommand(ID_SQL_QUERY, &ForgeonDoc::OnSqlQuery);
+    MapCommand(ID_SYNC_DB, &ForgeonDoc::OnSyncDb);
     MapCommand(ID_HELP_FILE, &ForgeonDoc::OnHelp);
     // Copy, cut and paste are taken and do nothing.
     MapCommandRange(ID_EDIT_COPY, ID_EDIT_COPY, [](UINT) {});
@@ -380,6 +385,34 @@ void ForgeonDoc::OnSwitchDatabase()
                              (sqlServer ? "PGSQL" : "SQL") + "?";
     if (AfxMessageBox(question, MB_YESNO) == IDYES)
         project->SetSqlServerDatabase(sqlServer ? 0 : 1);
+}
+
+void ForgeonDoc::OnSqlQuery()
+{
+    ForgeonProject* project = GetProject();
+    if (project->GetProjectSettings() == nullptr || project->GetProjectPath().IsEmpty())
+    {
+        AfxMessageBox("Project Path not set for this project.\nPlease fill project properties "
+                      "before writing SQL.");
+        return;
+    }
+    const CString folder =
+        project->GetProjectPath() + project->GetProjectName() + "\\" + "scripts\\";
+    if (!IsFolderWritable(folder))
+    {
+        AfxMessageBox(("Could not write script at " + folder).GetString());
+        return;
+    }
+    GenerationReport report;
+    SqlScriptWriter(*project, nullptr, report).WriteDatabaseScript();
+    if (!report.IsEmpty())
+        AfxMessageBox(report.GetText().GetString());
+}
+
+void ForgeonDoc::OnSyncDb()
+{
+    if (MainFrame* frame = Frame())
+        frame->ShowSQLView();
 }
 
 void ForgeonDoc::OnHelp()

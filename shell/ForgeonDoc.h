@@ -90,6 +90,10 @@ public:
     void OnDeleteTreeItem();
     void OnImportTables();
     void OnSwitchDatabase();
+    // Sql Query: the SQL Server database script of the project.
+    void OnSqlQuery();
+    // Sync DB: the database pane, loading the database.
+    void OnSyncDb();
     void OnHelp();
 
 private:

@@ -14,6 +14,7 @@ class BackupStopwatch;
 class ForgeonDoc;
 class ForgeonProject;
 class ForgeonView;
+class Menu;
 class SplitterWnd;
 class Table;
 class WvpDialog;
@@ -46,8 +47,12 @@ public:
     // automatic backup step runs.
     void ShowRightPane(RightPane pane);
     void ShowStartPage() { ShowRightPane(RightPane::StartPage); }
+    // The database pane, loading the database.
+    void ShowSQLView();
     // The table designer loaded with the table (null: a new one of the kind); its OK is enabled.
     void EditTable(Table* table, int kind);
+    // The menu editor with the menu's item expanded; null for none.
+    void EditMenu(Menu* menu);
     // The view shown lets go of its entity without a switch.
     void ClearCurrentPage();
 

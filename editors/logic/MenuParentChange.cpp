@@ -8,22 +8,11 @@
 
 #include <utility>
 
-std::vector<Menu*> ParentMenuCandidates(const Module& module, const Menu& menu)
-{
-    std::vector<Menu*> candidates;
-    module.CollectMenus(candidates, &menu);
-    return candidates;
-}
-
 MenuParentChange::MenuParentChange(ForgeonProject& project, Menu& menu, CandidateSource candidates)
     : m_project(project), m_menu(menu), m_source(std::move(candidates))
 {
     if (!m_source)
-        m_source = [this](const Menu& moved)
-        {
-            const Module* module = m_project.GetCurrentModule();
-            return module != nullptr ? ParentMenuCandidates(*module, moved) : std::vector<Menu*>{};
-        };
+        m_source = [this](const Menu& moved) { return FillParentMenuCombo(m_project, moved); };
 }
 
 CString MenuParentChange::GetCaption() const
@@ -33,16 +22,13 @@ CString MenuParentChange::GetCaption() const
 
 void MenuParentChange::Load()
 {
-    m_candidates = m_source(m_menu);
-    m_names.clear();
-    for (const Menu* candidate : m_candidates)
-        m_names.push_back(candidate->GetName());
+    m_entries = m_source(m_menu);
     m_selected = -1;
 }
 
 bool MenuParentChange::Apply()
 {
-    Menu* parent = ItemAt(m_candidates, m_selected);
+    Menu* parent = ItemAt(m_entries.menus, m_selected);
     if (parent == nullptr)
         return true;
     Module* module = m_project.GetCurrentModule();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editors/logic/MenuTree.h"
 #include "platform/core/CString.h"
 
 #include <functional>
@@ -7,18 +8,13 @@
 
 class ForgeonProject;
 class Menu;
-class Module;
-
-// The menus of the module that the menu may be moved under: every menu but the menu itself and
-// its sub-tree, sub-menus before their parents.
-std::vector<Menu*> ParentMenuCandidates(const Module& module, const Menu& menu);
 
 // Moves a menu under another parent ("Change parent for"): the candidates offered come from a
-// source the menu editor may replace, by default those of the project's current module.
+// source the menu editor may replace, by default FillParentMenuCombo.
 class MenuParentChange
 {
 public:
-    using CandidateSource = std::function<std::vector<Menu*>(const Menu& menu)>;
+    using CandidateSource = std::function<ParentMenuEntries(const Menu& menu)>;
 
     MenuParentChange(ForgeonProject& project, Menu& menu, CandidateSource candidates = {});
 
@@ -26,7 +22,7 @@ public:
     CString GetCaption() const;
     // The candidates from the source; none chosen.
     void Load();
-    const std::vector<CString>& GetCandidateNames() const { return m_names; }
+    const std::vector<CString>& GetCandidateNames() const { return m_entries.texts; }
     void SelectParent(int index) { m_selected = index; }
     int GetSelectedParent() const { return m_selected; }
     // The menu leaves its parent (or the current module's top-level menus) for the chosen one;
@@ -38,7 +34,6 @@ private:
     ForgeonProject& m_project;
     Menu& m_menu;
     CandidateSource m_source;
-    std::vector<Menu*> m_candidates;
-    std::vector<CString> m_names;
+    ParentMenuEntries m_entries;
     int m_selected = -1;
 };

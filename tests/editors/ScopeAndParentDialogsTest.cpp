@@ -67,7 +67,7 @@ TEST(ScopeAndParentDialogsTest, SetMenuParentListsTheCandidatesAndMovesTheMenuOn
         });
     SetMenuParent dialog(project, *orders, nullptr,
                          [masters, reports](const Menu&) {
-                             return std::vector<Menu*>{reports, masters};
+                             return ParentMenuEntries{{"Reports", "Masters"}, {reports, masters}};
                          });
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(orders->GetParent(), masters);

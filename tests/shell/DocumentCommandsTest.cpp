@@ -318,3 +318,41 @@ TEST_F(DocumentCommandsTest, ImportedForeignKeysPointAtTheOpenProjectsTablesOfTh
     ASSERT_NE(key, nullptr);
     EXPECT_EQ(key->GetForeignField(), newCountry->GetFields().front());
 }
+
+TEST_F(DocumentCommandsTest, SqlQueryWritesTheDatabaseScriptIntoAWritableScriptsFolder)
+{
+    struct Case
+    {
+        const char* what;
+        bool path;
+        bool folder;
+        std::string box;
+    };
+    const std::string folder = program.folder.ModelPath("Shop\\scripts\\").GetString();
+    // A new project has no path until one is set.
+    const Case cases[] = {
+        {"no project path", false, true,
+         "Project Path not set for this project.\nPlease fill project properties before writing "
+         "SQL."},
+        {"no scripts folder", true, false, "Could not write script at " + folder},
+        {"written", true, true, ""},
+    };
+    program.Project().SetProjectName("Shop");
+    const std::filesystem::path script =
+        program.folder.Path() / "Shop" / "scripts" / "KestraneWeavo_Shop_Script.sql";
+    for (const Case& test : cases)
+    {
+        SCOPED_TRACE(test.what);
+        if (test.path)
+            program.Project().SetProjectPath(program.folder.ModelPath());
+        std::filesystem::remove_all(script.parent_path());
+        if (test.folder)
+            std::filesystem::create_directories(script.parent_path());
+        const std::size_t shown = program.boxes.Shown().size();
+        program.Command(ID_SQL_QUERY);
+        const std::vector<std::string> texts = program.boxes.ShownTexts();
+        EXPECT_EQ(std::vector(texts.begin() + static_cast<std::ptrdiff_t>(shown), texts.end()),
+                  test.box.empty() ? std::vector<std::string>{} : std::vector{test.box});
+        EXPECT_EQ(std::filesystem::exists(script), test.box.empty());
+    }
+}

@@ -4,6 +4,7 @@
 #include "entities/Menu.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "tests/editors/logic/MenuNames.h"
 #include "tests/model/ModelBuilders.h"
 
 #include <gtest/gtest.h>
@@ -70,13 +71,6 @@ protected:
     }
 
     Module& Base() { return *project.GetBaseModule(); }
-    static std::vector<CString> Names(const std::vector<Menu*>& menus)
-    {
-        std::vector<CString> names;
-        for (const Menu* menu : menus)
-            names.push_back(menu->GetName());
-        return names;
-    }
 
     ForgeonProject project;
     ScopedOpenProject open{&project};
@@ -99,7 +93,10 @@ TEST_F(MenuParentChangeTest, TheCandidatesAreTheModulesMenusButTheMenuAndItsSubT
     MenuParentChange change(project, *orders);
     EXPECT_EQ(change.GetCaption(), "Set Parent for Orders");
     change.Load();
-    EXPECT_EQ(change.GetCandidateNames(), candidates);
+    std::vector<CString> texts;
+    for (const Menu* candidate : ParentMenuCandidates(Base(), *orders))
+        texts.push_back(ParentMenuText(*candidate));
+    EXPECT_EQ(change.GetCandidateNames(), texts);
     EXPECT_EQ(change.GetSelectedParent(), -1);
 }
 
@@ -108,7 +105,9 @@ TEST_F(MenuParentChangeTest, ASubMenuAndATopLevelMenuMoveUnderTheChosenParent)
     const auto moveUnder = [this](Menu& menu, Menu& parent)
     {
         MenuParentChange change(project, menu,
-                                [&parent](const Menu&) { return std::vector<Menu*>{&parent}; });
+                                [&parent](const Menu&) {
+                                    return ParentMenuEntries{{parent.GetName()}, {&parent}};
+                                });
         change.Load();
         change.SelectParent(0);
         return change.Apply();

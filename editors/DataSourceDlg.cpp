@@ -1,0 +1,65 @@
+#include "editors/DataSourceDlg.h"
+
+#include "platform/ui/DialogTemplate.h"
+
+namespace
+{
+using Dlg = DataSourceDlg;
+
+const DialogTemplateRegistration dataSourceTemplate{{
+    Dlg::IDD,
+    "Select Data Source",
+    {
+        {0, ControlKind::Static, "Data sources and drivers"},
+        {Dlg::IDC_SOURCES, ControlKind::ListBox, "", false, false, 320, 160},
+        {0, ControlKind::Static, "Connection string"},
+        {Dlg::IDC_CONNECT, ControlKind::Edit, ""},
+        {IDOK, ControlKind::DefPushButton, "OK"},
+        {IDCANCEL, ControlKind::PushButton, "Cancel"},
+    },
+    0,
+    Lay::Column({
+        Lay::Field(Dlg::IDC_SOURCES),
+        Lay::Field(Dlg::IDC_CONNECT),
+        Lay::Buttons({IDOK, IDCANCEL}),
+    }),
+}};
+} // namespace
+
+DataSourceDlg::DataSourceDlg(CWnd* parent) : CDialog(IDD, parent)
+{
+    MapControl(LBN_SELCHANGE, IDC_SOURCES, &DataSourceDlg::OnSourceChanged);
+}
+
+BOOL DataSourceDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_sources.SubclassDlgItem(IDC_SOURCES, this);
+    m_entries = ListDataSourcesAndDrivers();
+    for (const DataSourceEntry& entry : m_entries)
+        m_sources.AddString(entry.connect.GetString());
+    return TRUE;
+}
+
+void DataSourceDlg::OnSourceChanged()
+{
+    const int index = m_sources.GetCurSel();
+    if (index >= 0 && index < static_cast<int>(m_entries.size()))
+        SetDlgItemText(IDC_CONNECT, m_entries[static_cast<std::size_t>(index)].connect);
+}
+
+void DataSourceDlg::OnOK()
+{
+    GetDlgItemText(IDC_CONNECT, m_connect);
+    m_connect.Trim();
+    CDialog::OnOK();
+}
+
+bool DataSourceDlg::Prompt(CString& connect)
+{
+    DataSourceDlg dialog;
+    if (dialog.DoModal() != IDOK || dialog.GetConnect().IsEmpty())
+        return false;
+    connect = dialog.GetConnect();
+    return true;
+}

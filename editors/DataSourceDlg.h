@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/odbc/DataSources.h"
+#include "platform/ui/Dialog.h"
+#include "platform/ui/ListBox.h"
+
+#include <vector>
+
+// "Select Data Source": the data sources and drivers the driver manager knows, and the full
+// connection string, which choosing one fills in.
+class DataSourceDlg : public CDialog
+{
+public:
+    static constexpr UINT IDD = 9001;
+    static constexpr int IDC_SOURCES = 1001;
+    static constexpr int IDC_CONNECT = 1002;
+
+    explicit DataSourceDlg(CWnd* parent = nullptr);
+
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+
+    const CString& GetConnect() const { return m_connect; }
+
+    // The prompt of the ODBC layer: asks with this dialog; false on Cancel or an empty string.
+    static bool Prompt(CString& connect);
+
+private:
+    void OnSourceChanged();
+
+    std::vector<DataSourceEntry> m_entries;
+    CListBox m_sources;
+    CString m_connect;
+};

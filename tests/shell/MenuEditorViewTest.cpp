@@ -1,0 +1,160 @@
+#include "editors/MenuDlg.h"
+#include "entities/AspFile.h"
+#include "entities/Designation.h"
+#include "entities/Form.h"
+#include "entities/Menu.h"
+#include "model/Module.h"
+#include "model/Table.h"
+#include "tests/model/ModelBuilders.h"
+#include "tests/shell/ShellTestSupport.h"
+
+#include <QPixmap>
+
+#include <filesystem>
+
+namespace
+{
+// The item of the tree whose text it is, at any depth; null when none.
+HTREEITEM FindItem(const CTreeCtrl& tree, HTREEITEM first, const CString& text)
+{
+    for (HTREEITEM item = first; item != nullptr; item = tree.GetNextSiblingItem(item))
+    {
+        if (tree.GetItemText(item) == text)
+            return item;
+        if (HTREEITEM found = FindItem(tree, tree.GetChildItem(item), text))
+            return found;
+    }
+    return nullptr;
+}
+
+HTREEITEM ItemOf(CWnd& page, const char* text)
+{
+    const auto& tree = dynamic_cast<const CTreeCtrl&>(*page.GetDlgItem(MenuCreation::IDC_TREE));
+    return FindItem(tree, tree.GetRootItem(), text);
+}
+
+void KeepShot(RunningProgram& program, const char* name)
+{
+    HWND window = program.Frame().GetSafeHwnd();
+    window->resize(1100, 760);
+    QApplication::processEvents();
+    const QPixmap shot = window->grab();
+    ASSERT_FALSE(shot.isNull());
+    const std::filesystem::path path = std::filesystem::current_path() / name;
+    EXPECT_TRUE(shot.save(QString::fromStdString(path.string()), "PNG"));
+}
+} // namespace
+
+TEST(MenuEditorViewTest, TheThreeTabsEditTheMenusTheRolesAndTheTopMenuOfAPageFile)
+{
+    RunningProgram program;
+    ASSERT_TRUE(program.started);
+    Module& base = *program.Project().GetBaseModule();
+    Form* form = NewForm("orders", NewTable("orders"));
+    base.AppendMasterTable(form->GetTable());
+    base.Append(form);
+    form->CreateAspFile(0, AspFile::formOwner);
+    const int formIndex = static_cast<int>(base.GetMasterForms().size()) - 1;
+    Menu* top = base.GetMenuAt(0);
+    Menu* masters = top->FindSubMenuByName("Masters");
+    ASSERT_NE(masters, nullptr);
+    Designation* newRoles[2] = {};
+    for (Designation*& role : newRoles)
+    {
+        role = new Designation(TRUE);
+        base.Append(role);
+    }
+    Designation* director = newRoles[0];
+    Designation* clerk = newRoles[1];
+    director->SetName("Director");
+    clerk->SetName("Clerk");
+    const int clerkIndex = static_cast<int>(base.GetDesignations().size()) - 1;
+
+    program.Frame().EditMenu(top);
+    ASSERT_EQ(program.Frame().GetCurrentRightPane(), RightPane::MenuView);
+    auto& view = dynamic_cast<MenuDlg&>(*program.Frame().GetRightPaneView(RightPane::MenuView));
+    MenuDlgTabCtrl& tabs = view.Tabs();
+    ASSERT_EQ(tabs.GetPageCount(), 3);
+    EXPECT_EQ(tabs.GetCurrentPage(), 0);
+
+    // "Menus": a sub-menu named in its dialog, then the orders page attached to it.
+    CWnd& menus = *tabs.GetPage(0);
+    DialogDriver menusUser(menus);
+    ASSERT_TRUE(menusUser.ClickTreeItem(MenuCreation::IDC_TREE, ItemOf(menus, "Masters")));
+    EXPECT_EQ(menusUser.GetText(MenuCreation::IDC_NAME), "Masters");
+    program.dialogs.Answer(
+        [](CDialog& dialog, DialogDriver& user)
+        {
+            CString caption;
+            dialog.GetWindowText(caption);
+            EXPECT_EQ(caption, "Add child menus for Masters");
+            user.SetText(ChildMenuDlg::IDC_NAME, "Order-list");
+            user.PressOk();
+            user.SetText(ChildMenuDlg::IDC_NAME, "Order list");
+            user.PressOk();
+        });
+    program.boxes.Answer(IDOK);
+    ASSERT_TRUE(menusUser.Click(MenuCreation::IDC_ADD_SUB));
+    EXPECT_EQ(program.boxes.ShownTexts(),
+              std::vector<std::string>{"Special charater in menu name.Please check."});
+    Menu* added = masters->FindSubMenuByName("Order list");
+    ASSERT_NE(added, nullptr);
+    EXPECT_TRUE(director->HasMenu(added));
+    HTREEITEM addedItem = ItemOf(menus, "Order list");
+    ASSERT_NE(addedItem, nullptr);
+    ASSERT_TRUE(menusUser.ClickTreeItem(MenuCreation::IDC_TREE, addedItem));
+    program.dialogs.Answer(
+        [formIndex](CDialog&, DialogDriver& user)
+        {
+            user.Select(PageFileChoice::IDC_FILE_TYPE, 0);
+            user.Select(PageFileChoice::IDC_PAGE, formIndex);
+            user.PressOk();
+        });
+    ASSERT_TRUE(menusUser.Click(MenuCreation::IDC_ATTACH));
+    EXPECT_EQ(added->GetAspFile(), form->GetAspFileAt(0));
+    EXPECT_EQ(menusUser.GetText(MenuCreation::IDC_FILE_NAME),
+              form->GetAspFileAt(0)->GetRelativeUrl(FALSE, FALSE));
+    KeepShot(program, "menu-editor-menus.png");
+
+    // "Role wise Menus": the clerk role gets the new item, with its ancestors.
+    ASSERT_TRUE(DialogDriver(view).SelectTab(MenuDlg::IDC_TABS, 2));
+    EXPECT_EQ(tabs.GetCurrentPage(), 2);
+    CWnd& roles = *tabs.GetPage(2);
+    DialogDriver rolesUser(roles);
+    ASSERT_TRUE(rolesUser.Select(MenuDesignation::IDC_ROLE, clerkIndex));
+    ASSERT_TRUE(rolesUser.SetTreeCheck(MenuCreation::IDC_TREE, ItemOf(roles, "Order list"), true));
+    ASSERT_TRUE(rolesUser.Click(1040));
+    EXPECT_EQ(clerk->GetMenus(), (std::vector<Menu*>{added, masters, top}));
+    auto& list = dynamic_cast<CListCtrl&>(*roles.GetDlgItem(1273));
+    EXPECT_EQ(list.GetItemCount(), 3);
+    KeepShot(program, "menu-editor-roles.png");
+
+    // "Menus on Files": the orders page's file gets the module's menu as top menu.
+    ASSERT_TRUE(DialogDriver(view).SelectTab(MenuDlg::IDC_TABS, 1));
+    CWnd& files = *tabs.GetPage(1);
+    DialogDriver filesUser(files);
+    ASSERT_TRUE(filesUser.Select(PageFileChoice::IDC_FILE_TYPE, 0));
+    ASSERT_TRUE(filesUser.Select(PageFileChoice::IDC_PAGE, formIndex));
+    ASSERT_TRUE(filesUser.Click(MenuInterfaceFiles::IDC_SELECT_FILE));
+    AspFile* file = form->GetAspFileAt(0);
+    EXPECT_EQ(filesUser.GetText(MenuInterfaceFiles::IDC_FILE_NAME),
+              file->GetRelativeUrl(FALSE, FALSE));
+    program.dialogs.Answer(
+        [](CDialog& dialog, DialogDriver& user)
+        {
+            auto& tree = dynamic_cast<CTreeCtrl&>(*dialog.GetDlgItem(SelectMenuDlg::IDC_TREE));
+            tree.Expand(tree.GetRootItem(), TVE_EXPAND);
+            EXPECT_TRUE(
+                user.ClickTreeItem(SelectMenuDlg::IDC_TREE, tree.GetChildItem(tree.GetRootItem())));
+            user.Click(SelectMenuDlg::IDC_SELECT);
+            user.PressOk();
+        });
+    ASSERT_TRUE(filesUser.Click(MenuInterfaceFiles::IDC_ASSIGN));
+    EXPECT_EQ(file->GetTopMenu(), top);
+    EXPECT_NE(file->FindTopMenuVariableMap(added), nullptr);
+    EXPECT_EQ(filesUser.GetText(MenuInterfaceFiles::IDC_TOP_MENU), top->GetName());
+    EXPECT_FALSE(files.GetDlgItem(MenuInterfaceFiles::IDC_ASSIGN)->IsWindowEnabled());
+    KeepShot(program, "menu-editor-files.png");
+    EXPECT_EQ(program.dialogs.UnscriptedCount(), 0u);
+    EXPECT_EQ(program.dialogs.PendingScripts(), 0u);
+}

@@ -1,0 +1,251 @@
+#include "editors/AlterScriptSelDlg.h"
+#include "editors/DataSourceDlg.h"
+#include "editors/SQLView.h"
+#include "model/Field.h"
+#include "model/Table.h"
+#include "platform/odbc/CDatabase.h"
+#include "tests/shell/ShellTestSupport.h"
+
+#include <QImage>
+#include <QPixmap>
+
+namespace
+{
+using Pane = DatabasePane;
+
+CString ConnectString()
+{
+    const char* connect = std::getenv("WEAVO_PG_ODBC");
+    return connect != nullptr ? CString(connect) : CString();
+}
+
+constexpr const char* setupStatements[] = {
+    "CREATE TABLE customer(customer_id serial NOT NULL, name varchar(50), nickname varchar(20), "
+    "visits int)",
+    "CREATE TABLE archive(archive_id int NOT NULL)",
+    "CREATE TABLE ledger(entry_id serial NOT NULL, note varchar(40), \"CATEGORY_GO\" int)",
+};
+
+Table* NewTable(const char* name, std::initializer_list<const char*> fields)
+{
+    auto* table = new Table;
+    table->SetTableName(name);
+    table->SetKind(Table::masterKind);
+    table->EnsureDefaultFields();
+    for (const char* fieldName : fields)
+    {
+        auto* field = new Field;
+        field->Set(fieldName, fieldName, FieldTypeVarchar, 50, 0, nullptr, "", false, false, true,
+                   false, false);
+        field->SetTable(table);
+        table->AddField(field);
+    }
+    return table;
+}
+
+// The program with a project "Shop" of two tables writing into its temp folder, beside a
+// PostgreSQL database with customer (one column more than the project has), archive and
+// ledger.
+class DatabasePanePgSuite : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_FALSE(ConnectString().IsEmpty()) << "run through tests/scripts/with_pg_cluster.sh";
+        ASSERT_TRUE(database.OpenEx(ConnectString().GetString()));
+        for (const char* table : {"customer", "archive", "ledger", "orders"})
+            database.ExecuteSQL((CString("DROP TABLE IF EXISTS ") + table).GetString());
+        for (const char* statement : setupStatements)
+            database.ExecuteSQL(statement);
+        program.Project().SetProjectName("Shop");
+        program.Project().SetProjectPath((program.folder.Path().string() + "\\").c_str());
+        Module& base = *program.Project().GetBaseModule();
+        customer = NewTable("customer", {"name"});
+        base.AddTable(customer);
+        base.AddTable(NewTable("orders", {"reference"}));
+    }
+
+    void AnswerChooser(bool ok)
+    {
+        program.dialogs.Answer(
+            [ok](CDialog& dialog, DialogDriver& user)
+            {
+                EXPECT_EQ(dialog.GetTemplateId(), DataSourceDlg::IDD);
+                if (!ok)
+                {
+                    user.PressCancel();
+                    return;
+                }
+                // The installed driver is listed; choosing an entry fills in its connect string.
+                ASSERT_TRUE(user.Select(DataSourceDlg::IDC_SOURCES, 0));
+                const CString chosen = user.GetText(DataSourceDlg::IDC_CONNECT);
+                EXPECT_TRUE(chosen.Find("DSN=") == 0 || chosen.Find("Driver={") == 0)
+                    << chosen.GetString();
+                user.SetText(DataSourceDlg::IDC_CONNECT, ConnectString().GetString());
+                user.PressOk();
+            });
+    }
+
+    SQLView& View() const
+    {
+        return *dynamic_cast<SQLView*>(program.Frame().GetRightPaneView(RightPane::SQLView));
+    }
+
+    std::vector<std::vector<std::string>> TableRows() const
+    {
+        std::vector<std::vector<std::string>> rows;
+        for (const ListRow& row : View().GetPane()->GetTableRows())
+            rows.push_back({row.cells[1].GetString(), row.cells[2].GetString(),
+                            row.textColour == Pane::kRed ? "red" : "black"});
+        return rows;
+    }
+
+    std::string WriteScript(const char* name, const char* text) const
+    {
+        std::ofstream(program.folder.Path() / name) << text;
+        return program.PathOf(name);
+    }
+
+    std::vector<std::string> LedgerNotes()
+    {
+        std::vector<std::string> notes;
+        for (const auto& row :
+             QueryTextRows(database, "SELECT note FROM ledger ORDER BY entry_id", 1))
+            notes.emplace_back(row[0] ? row[0]->GetString() : "NULL");
+        return notes;
+    }
+
+    RunningProgram program;
+    CDatabase database;
+    Table* customer = nullptr;
+};
+} // namespace
+
+TEST_F(DatabasePanePgSuite, SyncDbShowsThePaneAndLoadsTheChosenDatabase)
+{
+    AnswerChooser(true);
+    program.Command(ID_SYNC_DB);
+
+    EXPECT_EQ(program.Frame().GetCurrentRightPane(), RightPane::SQLView);
+    EXPECT_EQ(program.dialogs.Shown(), std::vector<UINT>{DataSourceDlg::IDD});
+    EXPECT_TRUE(program.boxes.Shown().empty());
+    DialogDriver user(View());
+    EXPECT_EQ(user.GetText(Pane::IDC_DATABASE_CAPTION), std::getenv("WEAVO_PG_DATABASE"));
+    EXPECT_TRUE(View().GetDlgItem(Pane::IDC_TABLE_LIST)->IsWindowVisible());
+    EXPECT_EQ(View().GetPane()->GetStates().GetItems(Pane::IDC_MODULES),
+              std::vector<CString>{program.Project().GetBaseModule()->GetName()});
+    std::vector<Table*> projectTables;
+    program.Project().GetBaseModule()->GetAllTables(projectTables);
+    std::vector<std::vector<std::string>> expected;
+    for (const Table* table : projectTables)
+    {
+        const bool inDatabase = table == customer;
+        expected.push_back(
+            {table->GetTableName().GetString(), inDatabase ? "customer" : "", "red"});
+    }
+    expected.push_back({"", "archive", "red"});
+    expected.push_back({"", "ledger", "red"});
+    EXPECT_EQ(TableRows(), expected);
+
+    ASSERT_TRUE(user.ClickListRow(Pane::IDC_TABLE_LIST, 0, 1));
+    QApplication::processEvents();
+    const std::filesystem::path shot = std::filesystem::current_path() / "database-pane.png";
+    ASSERT_TRUE(
+        program.Frame().GetSafeHwnd()->grab().save(QString::fromStdString(shot.string()), "PNG"));
+    EXPECT_FALSE(QImage(QString::fromStdString(shot.string())).isNull());
+
+    // Leaving the pane resets it.
+    program.Frame().ShowStartPage();
+    EXPECT_FALSE(View().GetPane()->IsLoaded());
+}
+
+TEST_F(DatabasePanePgSuite, CancelledChooserLeavesThePaneWithoutADatabase)
+{
+    AnswerChooser(false);
+    program.Command(ID_SYNC_DB);
+
+    EXPECT_EQ(program.boxes.Shown().size(), 1u);
+    EXPECT_FALSE(View().GetPane()->IsLoaded());
+    EXPECT_FALSE(View().GetDlgItem(Pane::IDC_TABLE_LIST)->IsWindowVisible());
+    EXPECT_EQ(DialogDriver(View()).GetText(Pane::IDC_DATABASE_CAPTION), "Database not selected");
+}
+
+TEST_F(DatabasePanePgSuite, CopyFieldsAddsTheColumnsTheProjectTableLacks)
+{
+    AnswerChooser(true);
+    program.Frame().ShowRightPane(RightPane::SQLView);
+    DialogDriver user(View());
+    ASSERT_TRUE(user.Click(Pane::IDC_LOAD_DATABASE));
+    const int fields = customer->GetFieldCount();
+    int row = 0;
+    for (const ListRow& listed : View().GetPane()->GetTableRows())
+        if (listed.cells[1] == "customer")
+            row = listed.data;
+    ASSERT_TRUE(user.ClickListRow(Pane::IDC_TABLE_LIST, row, 1));
+    EXPECT_EQ(user.GetText(Pane::IDC_TABLE_CAPTION), "customer");
+    ASSERT_TRUE(user.Click(Pane::IDC_COPY_FIELDS));
+
+    std::vector<std::string> added;
+    for (int index = fields; index < customer->GetFieldCount(); ++index)
+        added.emplace_back(customer->GetFieldAt(index)->GetFieldName().GetString());
+    ASSERT_EQ(added, (std::vector<std::string>{"nickname", "visits"}));
+    EXPECT_EQ(customer->FindFieldByName("nickname")->GetTypeCode(), FieldTypeVarchar);
+}
+
+TEST_F(DatabasePanePgSuite, ScriptsRunEachBatchOnceInOrderAndStopAtARefusedOne)
+{
+    AnswerChooser(true);
+    program.Command(ID_SYNC_DB);
+    DatabasePane& pane = *View().GetPane();
+    const std::string batches = WriteScript(
+        "batches.sql", "INSERT INTO ledger(note, \"CATEGORY_GO\") VALUES ('first', 1)\r\nGO\r\n"
+                       "INSERT INTO ledger(note) VALUES ('twice')\nGO\n"
+                       "INSERT INTO ledger(note) VALUES ('twice')\n  GO\n"
+                       "UPDATE ledger SET \"CATEGORY_GO\" = 2 WHERE note = 'twice'\nGO\n"
+                       "INSERT INTO ledger(note) VALUES ('never')\n");
+    EXPECT_TRUE(pane.RunScript(batches.c_str(), false));
+    EXPECT_EQ(LedgerNotes(), (std::vector<std::string>{"first", "twice", "twice"}));
+    EXPECT_TRUE(program.boxes.Shown().empty());
+
+    const std::string refused =
+        WriteScript("refused.sql", "INSERT INTO ledger(note) VALUES ('before')\nGO\n"
+                                   "INSERT INTO no_such_table VALUES (1)\nGO\n"
+                                   "INSERT INTO ledger(note) VALUES ('after')\nGO\n");
+    EXPECT_FALSE(pane.RunScript(refused.c_str(), false));
+    EXPECT_EQ(LedgerNotes(), (std::vector<std::string>{"first", "twice", "twice", "before"}));
+    const std::vector<std::string> shown = program.boxes.ShownTexts();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].rfind("SQL Error: ", 0), 0u) << shown[0];
+    EXPECT_NE(shown[0].find("no_such_table"), std::string::npos) << shown[0];
+    EXPECT_NE(
+        shown[0].find("\nPlease check the " + refused + " and run it manually in your database"),
+        std::string::npos)
+        << shown[0];
+}
+
+TEST_F(DatabasePanePgSuite, NewAndAlterDatabaseReportTheRefusedScript)
+{
+    AnswerChooser(true);
+    program.Command(ID_SYNC_DB);
+    DialogDriver user(View());
+    program.dialogs.Answer(
+        [](CDialog& dialog, DialogDriver& scope)
+        {
+            EXPECT_EQ(dialog.GetTemplateId(), AlterScriptSelDlg::IDD);
+            scope.Click(AlterScriptSelDlg::IDC_PROJECT);
+            scope.PressOk();
+        });
+    for (int button : {Pane::IDC_NEW_DATABASE, Pane::IDC_ALTER_DATABASE})
+    {
+        SCOPED_TRACE(button);
+        const std::size_t before = program.boxes.Shown().size();
+        ASSERT_TRUE(user.Click(button));
+        const std::vector<std::string> shown = program.boxes.ShownTexts();
+        ASSERT_EQ(shown.size(), before + 1);
+        EXPECT_EQ(shown.back().rfind("SQL Error: ", 0), 0u) << shown.back();
+        EXPECT_NE(shown.back().find(button == Pane::IDC_NEW_DATABASE ? "_Script.sql"
+                                                                     : "_AlterScript.sql"),
+                  std::string::npos)
+            << shown.back();
+    }
+}
