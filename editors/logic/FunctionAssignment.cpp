@@ -1,5 +1,6 @@
 #include "editors/logic/FunctionAssignment.h"
 
+#include "editors/logic/ListLookup.h"
 #include "entities/ApplicationReport.h"
 #include "entities/Class.h"
 #include "entities/ClassInvokation.h"
@@ -16,18 +17,6 @@
 
 namespace
 {
-template <class T> int IndexOf(const std::vector<T*>& list, const T* item)
-{
-    for (size_t i = 0; i < list.size(); ++i)
-        if (list[i] == item)
-            return static_cast<int>(i);
-    return -1;
-}
-
-template <class T> T* At(const std::vector<T*>& list, int index)
-{
-    return index >= 0 && index < static_cast<int>(list.size()) ? list[index] : nullptr;
-}
 
 // The controls whose field a parameter can take: a report's are the filters of its first
 // group. Buttons carry no value and are left out.
@@ -75,7 +64,7 @@ void FunctionAssignment::Open()
 {
     m_states.SetItems(IDC_MODULE, m_project.GetModuleNames());
     m_module = m_project.GetCurrentModule();
-    m_states.Select(IDC_MODULE, IndexOf(m_project.GetModules(), m_module));
+    m_states.Select(IDC_MODULE, PositionOf(m_project.GetModules(), m_module));
     m_classes.clear();
     std::vector<CString> names;
     if (m_module != nullptr)
@@ -85,9 +74,9 @@ void FunctionAssignment::Open()
             names.push_back(each->GetFieldName());
         }
     m_states.SetItems(IDC_CLASS, names);
-    m_states.Select(IDC_CLASS, IndexOf(m_classes, m_invokation->GetClass()));
+    m_states.Select(IDC_CLASS, PositionOf(m_classes, m_invokation->GetClass()));
     FillFunctions();
-    m_states.Select(IDC_FUNCTION, IndexOf(m_functions, m_invokation->GetFunction()));
+    m_states.Select(IDC_FUNCTION, PositionOf(m_functions, m_invokation->GetFunction()));
     FillFields();
     FillParameters();
     ShowAssignment();
@@ -96,7 +85,7 @@ void FunctionAssignment::Open()
 void FunctionAssignment::ChooseModule(int index)
 {
     m_states.Select(IDC_MODULE, index);
-    if (Module* module = At(m_project.GetModules(), index))
+    if (Module* module = ItemAt(m_project.GetModules(), index))
         m_module = module;
 }
 
@@ -116,10 +105,10 @@ void FunctionAssignment::ChooseFunction(int index)
 
 void FunctionAssignment::Map()
 {
-    Field* field = At(m_fields, m_selectedField);
+    Field* field = ItemAt(m_fields, m_selectedField);
     Function* function = ChosenFunction();
     Parameter* parameter =
-        function != nullptr ? At(function->GetParameters(), m_selectedParameter) : nullptr;
+        function != nullptr ? ItemAt(function->GetParameters(), m_selectedParameter) : nullptr;
     if (field == nullptr || parameter == nullptr)
         return;
     if (ClassParameterMap* map = m_invokation->FindParameterMapByName(parameter->GetFieldName()))
@@ -133,7 +122,7 @@ void FunctionAssignment::Unmap()
 {
     Function* function = ChosenFunction();
     Parameter* parameter =
-        function != nullptr ? At(function->GetParameters(), m_selectedParameter) : nullptr;
+        function != nullptr ? ItemAt(function->GetParameters(), m_selectedParameter) : nullptr;
     if (parameter == nullptr ||
         AfxMessageBox("Do you really want to remove the mapping?", MB_YESNO) != IDYES)
         return;
@@ -155,12 +144,12 @@ void FunctionAssignment::Assign()
 
 Class* FunctionAssignment::ChosenClass() const
 {
-    return At(m_classes, m_states.GetSelection(IDC_CLASS));
+    return ItemAt(m_classes, m_states.GetSelection(IDC_CLASS));
 }
 
 Function* FunctionAssignment::ChosenFunction() const
 {
-    return ChosenClass() != nullptr ? At(m_functions, m_states.GetSelection(IDC_FUNCTION))
+    return ChosenClass() != nullptr ? ItemAt(m_functions, m_states.GetSelection(IDC_FUNCTION))
                                     : nullptr;
 }
 

@@ -1,5 +1,6 @@
 #include "editors/logic/FunctionOutputFields.h"
 
+#include "editors/logic/ListLookup.h"
 #include "entities/Class.h"
 #include "entities/Function.h"
 #include "entities/ProcedureFieldInfo.h"
@@ -199,8 +200,7 @@ void FunctionOutputFields::Clear()
 
 Table* FunctionOutputFields::ChosenTable() const
 {
-    const int index = m_states.GetSelection(IDC_TABLE);
-    return index >= 0 && index < static_cast<int>(m_tables.size()) ? m_tables[index] : nullptr;
+    return ItemAt(m_tables, m_states.GetSelection(IDC_TABLE));
 }
 
 void FunctionOutputFields::Prepare(ProcedureFieldInfo* column, bool stored)
