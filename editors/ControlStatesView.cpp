@@ -4,6 +4,7 @@
 #include "controls/RichToolTipCtrl.h"
 #include "platform/core/StringTable.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/Messages.h"
 
 void ControlStatesView::Show(const ControlStates& states)
 {
@@ -80,4 +81,9 @@ void AddToolTips(CRichToolTipCtrl& tips, CWnd& window, const std::vector<ToolTip
         if (CWnd* control = window.GetDlgItem(tip.controlId))
             tips.AddTool(control, LoadStringResource(tip.stringId));
     }
+}
+
+bool IsDeleteKeyFor(const MSG& msg, const CWnd& control)
+{
+    return msg.message == WM_KEYDOWN && msg.wParam == VK_DELETE && CWnd::GetFocus() == &control;
 }

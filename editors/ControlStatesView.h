@@ -8,6 +8,7 @@
 class CCellListCtrl;
 class CRichToolTipCtrl;
 class CWnd;
+struct MSG;
 
 // Copies a controller's ControlStates into a window's controls and reads the typed texts back:
 // the thin part every editor view shares.
@@ -32,3 +33,5 @@ void SetListColumns(CCellListCtrl& list, const std::vector<ListColumn>& columns)
 void ShowListRows(CCellListCtrl& list, const std::vector<ListRow>& rows);
 // The tool tips of the table, their texts from the string table.
 void AddToolTips(CRichToolTipCtrl& tips, CWnd& window, const std::vector<ToolTip>& table);
+// The message is the Delete key pressed while the control has the focus.
+bool IsDeleteKeyFor(const MSG& msg, const CWnd& control);

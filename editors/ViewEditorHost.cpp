@@ -1,5 +1,7 @@
 #include "editors/ViewEditorHost.h"
 
+#include "editors/AssignProcedureDlg.h"
+#include "editors/RelationDlg.h"
 #include "editors/VariableDlg.h"
 #include "editors/WarningDlg.h"
 #include "model/MainFrameAccess.h"
@@ -61,4 +63,28 @@ void ViewEditorHost::EditVariables(std::vector<FieldVariableMap*>& maps, FormInt
         VariableDlg dialog(*project, maps, page);
         dialog.DoModal();
     }
+}
+
+void ViewEditorHost::AddProcedureItem(Module& module, Procedure& procedure)
+{
+    if (m_shell != nullptr)
+        m_shell->AddProcedureItem(module, procedure);
+}
+
+void ViewEditorHost::RenameSelectedItem(const CString& text)
+{
+    if (m_shell != nullptr)
+        m_shell->RenameSelectedItem(text);
+}
+
+bool ViewEditorHost::AssignProcedure(ProcedureAssigner& assigner)
+{
+    AssignProcedureDlg dialog(assigner);
+    return dialog.DoModal() == IDOK;
+}
+
+void ViewEditorHost::EditRelations(Procedure& procedure)
+{
+    RelationDlg dialog(procedure);
+    dialog.DoModal();
 }

@@ -16,6 +16,10 @@ public:
     void UpdateFormItemText(const FormInterface& page) override;
     void RefreshTree() override;
     void ShowStartPage() override;
+    void AddProcedureItem(Module& module, Procedure& procedure) override;
+    void RenameSelectedItem(const CString& text) override;
+    bool AssignProcedure(ProcedureAssigner& assigner) override;
+    void EditRelations(Procedure& procedure) override;
     bool ConfirmWarning(const CString& message) override;
     void EditVariables(std::vector<FieldVariableMap*>& maps, FormInterface* page) override;
 

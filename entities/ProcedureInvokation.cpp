@@ -59,6 +59,15 @@ void ProcedureInvokation::RemoveVariablePairAt(int index)
     EraseAt(m_variablePairs, index);
 }
 
+void ProcedureInvokation::SetVariablePairAt(int index, VariablePair* pair)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= m_variablePairs.size())
+        return;
+    if (m_variablePairs[index] != pair)
+        delete m_variablePairs[index];
+    m_variablePairs[index] = pair;
+}
+
 void ProcedureInvokation::ClearVariablePairOf(Variable* procedureVariable)
 {
     VariablePair* pair = FindVariablePair(procedureVariable);

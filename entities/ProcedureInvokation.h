@@ -57,6 +57,8 @@ public:
     bool HasCallerVariableNamed(const CString& name) const;
     // The procedure's variable that the caller's variable is given to, or null.
     Variable* FindProcedureVariableOf(Variable* callerVariable) const;
+    // Puts the pair into the entry, freeing the one there; nothing for a bad index.
+    void SetVariablePairAt(int index, VariablePair* pair);
     // Frees the pair and erases its entry; nothing for a bad index.
     void RemoveVariablePairAt(int index);
     // Frees the first pair of the procedure's variable; its entry stays, null.

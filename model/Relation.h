@@ -24,6 +24,7 @@ public:
 
     const std::vector<Field*>& GetJoinFields() const { return m_joinFields; }
     void AddJoinField(Field* field) { m_joinFields.push_back(field); }
+    void ClearJoinFields() { m_joinFields.clear(); }
     // Null when the index is out of range.
     Field* GetFieldAt(int index) const;
     // A join field has the argument's id.

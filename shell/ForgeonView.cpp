@@ -1,7 +1,10 @@
 #include "shell/ForgeonView.h"
 
+#include "editors/LoginPageDlg.h"
+#include "editors/ProcedureDlg.h"
 #include "editors/WvpDialog.h"
 #include "entities/Menu.h"
+#include "entities/Procedure.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/Table.h"
@@ -193,7 +196,14 @@ void ForgeonView::OpenEditor(RightPane pane, CObject* entity)
     else if (MainFrame* frame = MainFrame::Get(); frame != nullptr && pane == RightPane::MenuView)
         frame->EditMenu(dynamic_cast<Menu*>(entity));
     else if (MainFrame* frame = MainFrame::Get())
+    {
         frame->ShowRightPane(pane);
+        CWnd* view = frame->GetRightPaneView(pane);
+        if (auto* procedureView = dynamic_cast<ProcedureDlg*>(view))
+            procedureView->LoadProcedure(dynamic_cast<Procedure*>(entity));
+        else if (auto* loginView = dynamic_cast<LoginPageDlg*>(view))
+            loginView->Load();
+    }
 }
 
 void ForgeonView::OpenTableEditor(Table* table, int kind, bool)

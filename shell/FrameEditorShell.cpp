@@ -4,6 +4,7 @@
 #include "shell/ForgeonView.h"
 #include "shell/MainFrame.h"
 #include "shell/logic/ProjectTree.h"
+#include "shell/logic/ProjectTreeBuilder.h"
 
 namespace
 {
@@ -50,4 +51,16 @@ void FrameEditorShell::ShowStartPage()
 {
     if (MainFrame* frame = MainFrame::Get())
         frame->ShowStartPage();
+}
+
+void FrameEditorShell::AddProcedureItem(Module& module, Procedure& procedure)
+{
+    if (ProjectTree* tree = TreeOfFrame())
+        ProjectTreeBuilder(tree->Control()).AddProcedureItem(module, procedure);
+}
+
+void FrameEditorShell::RenameSelectedItem(const CString& text)
+{
+    if (ProjectTree* tree = TreeOfFrame())
+        tree->RenameSelectedItem(text);
 }

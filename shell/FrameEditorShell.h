@@ -14,4 +14,6 @@ public:
     void UpdateFormItemText(const FormInterface& page) override;
     void RefreshTree() override;
     void ShowStartPage() override;
+    void AddProcedureItem(Module& module, Procedure& procedure) override;
+    void RenameSelectedItem(const CString& text) override;
 };

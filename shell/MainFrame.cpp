@@ -1,6 +1,8 @@
 #include "shell/MainFrame.h"
 
+#include "editors/LoginPageDlg.h"
 #include "editors/MenuDlg.h"
+#include "editors/ProcedureDlg.h"
 #include "editors/SQLView.h"
 #include "editors/TableDialog.h"
 #include "editors/ViewEditorHost.h"
@@ -41,6 +43,8 @@ std::array<CRuntimeClass*, kRightPaneCount>& RightPaneClasses()
         empty[static_cast<std::size_t>(RightPane::TableView)] = RUNTIME_CLASS(TableDialog);
         empty[static_cast<std::size_t>(RightPane::MenuView)] = RUNTIME_CLASS(MenuDlg);
         empty[static_cast<std::size_t>(RightPane::SQLView)] = RUNTIME_CLASS(SQLView);
+        empty[static_cast<std::size_t>(RightPane::ProcedureView)] = RUNTIME_CLASS(ProcedureDlg);
+        empty[static_cast<std::size_t>(RightPane::LoginPageView)] = RUNTIME_CLASS(LoginPageDlg);
         return empty;
     }();
     return classes;

@@ -6,6 +6,9 @@
 
 class Field;
 class FormInterface;
+class Module;
+class Procedure;
+class ProcedureAssigner;
 class Table;
 struct FieldVariableMap;
 
@@ -50,6 +53,10 @@ public:
     virtual void UpdateFormItemText(const FormInterface& page) = 0;
     virtual void RefreshTree() = 0;
     virtual void ShowStartPage() = 0;
+    // The procedure's item under its module's procedures.
+    virtual void AddProcedureItem(Module& module, Procedure& procedure) = 0;
+    // The selected tree item takes the text when it is an entity item.
+    virtual void RenameSelectedItem(const CString& text) = 0;
 };
 
 // The shell's part, and the confirmations and sub-dialogs an editor's commands open. The views
@@ -61,4 +68,8 @@ public:
     virtual bool ConfirmWarning(const CString& message) = 0;
     // The variables of a page (VariableDlg) on the owner's list of mappings.
     virtual void EditVariables(std::vector<FieldVariableMap*>& maps, FormInterface* page) = 0;
+    // The procedure assignment (AssignProcedureDlg) on the assigner; true on OK.
+    virtual bool AssignProcedure(ProcedureAssigner& assigner) = 0;
+    // The relations of the procedure (RelationDlg).
+    virtual void EditRelations(Procedure& procedure) = 0;
 };

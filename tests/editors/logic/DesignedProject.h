@@ -23,6 +23,13 @@ public:
         project.SetProjectPath(projectPath);
         project.GetProjectSettings()->SetDatabaseKind(databaseKind);
         m_previous = MainFrameAccess::SetProjectSource([this] { return &project; });
+        DesignTables(project, host);
+    }
+    ~DesignedProject() { MainFrameAccess::SetProjectSource(m_previous); }
+
+    // The tables above, made in the current module of the open project.
+    static void DesignTables(ForgeonProject& project, EditorHost& host)
+    {
         TableDesigner designer(project, host);
         designer.InitialUpdate();
         ControlStates& states = designer.States();
@@ -61,7 +68,6 @@ public:
         field("price", 2);
         store("Book");
     }
-    ~DesignedProject() { MainFrameAccess::SetProjectSource(m_previous); }
     DesignedProject(const DesignedProject&) = delete;
     DesignedProject& operator=(const DesignedProject&) = delete;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editors/logic/EditorHost.h"
+#include "entities/Procedure.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
@@ -8,6 +9,7 @@
 #include "model/Table.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,11 @@ public:
     void UpdateFormItemText(const FormInterface&) override { calls.push_back("page item"); }
     void RefreshTree() override { calls.push_back("refresh tree"); }
     void ShowStartPage() override { calls.push_back("start page"); }
+    void AddProcedureItem(Module& module, Procedure& procedure) override
+    {
+        calls.push_back("add " + module.GetName() + " " + procedure.GetName());
+    }
+    void RenameSelectedItem(const CString& text) override { calls.push_back("rename " + text); }
     bool ConfirmWarning(const CString& message) override
     {
         calls.push_back("warning " + message);
@@ -35,6 +42,15 @@ public:
     {
         calls.push_back("variables");
     }
+    bool AssignProcedure(ProcedureAssigner& assigner) override
+    {
+        calls.push_back("assign procedure");
+        return assign && assign(assigner);
+    }
+    void EditRelations(Procedure&) override { calls.push_back("relations"); }
+
+    // Plays the assignment dialog; without it the dialog is cancelled.
+    std::function<bool(ProcedureAssigner&)> assign;
 
     std::vector<CString> calls;
 };

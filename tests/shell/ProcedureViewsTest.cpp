@@ -1,0 +1,187 @@
+#include "editors/AssignProcedureDlg.h"
+#include "editors/LoginPageDlg.h"
+#include "editors/ProcedureDlg.h"
+#include "editors/RelationDlg.h"
+#include "editors/ViewEditorHost.h"
+#include "entities/LoginPage.h"
+#include "entities/Procedure.h"
+#include "model/Relation.h"
+#include "platform/ui/ComboBox.h"
+#include "shell/ForgeonView.h"
+#include "tests/editors/logic/DesignedProject.h"
+#include "tests/shell/ShellTestSupport.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace
+{
+using P = ProcedureEditor;
+
+int IndexOf(CWnd& window, int combo, const char* text)
+{
+    const auto* box = dynamic_cast<CComboBox*>(window.GetDlgItem(combo));
+    for (int i = 0; box != nullptr && i < box->GetCount(); ++i)
+    {
+        CString item;
+        box->GetLBText(i, item);
+        if (item == text)
+            return i;
+    }
+    ADD_FAILURE() << text << " not in combo " << combo;
+    return -1;
+}
+
+// The item of the tree, at any depth, that reads the text; null when none does.
+HTREEITEM FindTreeItem(CTreeCtrl& tree, HTREEITEM first, const CString& text)
+{
+    for (HTREEITEM item = first; item != nullptr; item = tree.GetNextSiblingItem(item))
+    {
+        if (tree.GetItemText(item) == text)
+            return item;
+        if (HTREEITEM found = FindTreeItem(tree, tree.GetChildItem(item), text))
+            return found;
+    }
+    return nullptr;
+}
+
+// The designed tables in the running program's project.
+void DesignTables(RunningProgram& program)
+{
+    RecordingHost host;
+    DesignedProject::DesignTables(program.Project(), host);
+}
+} // namespace
+
+TEST(ProcedureViewsTest, AProcedureIsBuiltInTheViewAndStoredWithItsTreeItem)
+{
+    RunningProgram program;
+    ASSERT_TRUE(program.started);
+    DesignTables(program);
+    Module& module = *program.Project().GetCurrentModule();
+    program.Frame().ShowRightPane(RightPane::ProcedureView);
+    auto& view =
+        dynamic_cast<ProcedureDlg&>(*program.Frame().GetRightPaneView(RightPane::ProcedureView));
+    view.LoadProcedure(nullptr);
+    DialogDriver user(view);
+
+    ASSERT_TRUE(user.Select(P::IDC_MAIN_TABLE, IndexOf(view, P::IDC_MAIN_TABLE, "author")));
+    ASSERT_TRUE(user.Click(P::IDC_ADD_MAIN_TABLE));
+    ASSERT_TRUE(user.Select(P::IDC_DETAIL_TABLE, IndexOf(view, P::IDC_DETAIL_TABLE, "publisher")));
+    ASSERT_TRUE(user.Click(P::IDC_ADD_DETAIL_TABLE));
+    program.dialogs.Answer(
+        [](CDialog& dialog, DialogDriver& relation)
+        {
+            ASSERT_EQ(RelationEditor::IDD, dialog.GetTemplateId());
+            auto& relationView = dynamic_cast<RelationDlg&>(dialog);
+            ASSERT_TRUE(relation.Select(RelationEditor::IDC_LEFT_TABLE, 0));
+            ASSERT_TRUE(relation.Select(RelationEditor::IDC_RIGHT_TABLE, 1));
+            ASSERT_TRUE(relation.SetTreeCheck(RelationEditor::IDC_LEFT_TREE,
+                                              FindTreeItem(relationView.LeftTree(),
+                                                           relationView.LeftTree().GetRootItem(),
+                                                           "publisher_id"),
+                                              true));
+            ASSERT_TRUE(relation.SetTreeCheck(RelationEditor::IDC_RIGHT_TREE,
+                                              FindTreeItem(relationView.RightTree(),
+                                                           relationView.RightTree().GetRootItem(),
+                                                           "publisher_id"),
+                                              true));
+            ASSERT_TRUE(relation.Click(RelationEditor::IDC_ADD));
+            ASSERT_TRUE(relation.PressOk());
+        });
+    ASSERT_TRUE(user.Click(P::IDC_RELATION));
+    EXPECT_EQ(0u, program.dialogs.PendingScripts());
+
+    for (const char* field : {"name", "born"})
+    {
+        ASSERT_TRUE(user.Select(P::IDC_PARAMETER_TABLE, 0));
+        ASSERT_TRUE(
+            user.Select(P::IDC_PARAMETER_FIELD, IndexOf(view, P::IDC_PARAMETER_FIELD, field)));
+        ASSERT_TRUE(user.SetText(P::IDC_PARAMETER_NAME, field));
+        ASSERT_TRUE(user.Click(P::IDC_ADD_PARAMETER));
+    }
+    ASSERT_TRUE(user.SetText(P::IDC_NAME, "PRC_AuthorSearch"));
+    ASSERT_TRUE(user.SetCheck(P::IDC_ALLOW_VARIATION, true));
+    ASSERT_TRUE(user.Click(P::IDC_CREATE_DERIVED));
+    const CString text = user.GetText(P::IDC_TEXT);
+    Procedure* built = view.GetEditor()->GetProcedure();
+    ASSERT_TRUE(user.Click(P::IDC_ADD_PROCEDURE));
+    EXPECT_EQ(0u, program.boxes.Shown().size());
+
+    Procedure* stored = module.FindProcedureByName("PRC_AuthorSearch");
+    ASSERT_EQ(built, stored);
+    ASSERT_EQ(1u, stored->GetRelations().size());
+    EXPECT_EQ(2u, stored->GetRelations()[0]->GetJoinFields().size());
+    EXPECT_EQ(2u, stored->GetFieldParameters().size());
+    EXPECT_EQ(4u, stored->GetDerivedProcedures().size());
+    // The edit shows the text with CR LF line ends.
+    CString shown = text;
+    CString kept = stored->GetProcedureText();
+    shown.Remove('\r');
+    kept.Remove('\r');
+    EXPECT_EQ(kept, shown);
+    EXPECT_NE(-1, shown.Find("CREATE PROCEDURE PRC_AuthorSearch")) << shown.GetString();
+    EXPECT_NE(-1, text.Find("@PRC_born_Var")) << text.GetString();
+    EXPECT_EQ("", user.GetText(P::IDC_NAME));
+
+    // The editor with the procedure loaded, kept as a picture.
+    view.LoadProcedure(stored);
+    EXPECT_EQ("PRC_AuthorSearch", user.GetText(P::IDC_NAME));
+    HWND window = program.Frame().GetSafeHwnd();
+    window->resize(1200, 900);
+    QApplication::processEvents();
+    const QPixmap shot = window->grab();
+    ASSERT_FALSE(shot.isNull());
+    const std::filesystem::path path = std::filesystem::current_path() / "procedure-editor.png";
+    ASSERT_TRUE(shot.save(QString::fromStdString(path.string()), "PNG"));
+}
+
+TEST(ProcedureViewsTest, TheLoginProcedureAndFieldsAreAssignedInTheView)
+{
+    RunningProgram program;
+    ASSERT_TRUE(program.started);
+    DesignTables(program);
+    Module& module = *program.Project().GetCurrentModule();
+    CString authorName = "author";
+    Table* author = module.FindTableByName(authorName);
+    auto* login = new Procedure;
+    login->SetName("PRC_Login");
+    login->SetMainTable(author);
+    for (Field* field : author->GetFields())
+        login->AddOutputField(field);
+    module.AddProcedure(login);
+    if (module.GetLoginPage() == nullptr)
+        module.SetLoginPage(new LoginPage);
+    LoginPage& page = *module.GetLoginPage();
+
+    program.Frame().ShowRightPane(RightPane::LoginPageView);
+    auto& view =
+        dynamic_cast<LoginPageDlg&>(*program.Frame().GetRightPaneView(RightPane::LoginPageView));
+    view.Load();
+    DialogDriver user(view);
+    program.dialogs.Answer(
+        [](CDialog& dialog, DialogDriver& assign)
+        {
+            ASSERT_EQ(ProcedureAssigner::IDD, dialog.GetTemplateId());
+            ASSERT_TRUE(
+                assign.Select(ProcedureAssigner::IDC_PROCEDURE,
+                              IndexOf(dialog, ProcedureAssigner::IDC_PROCEDURE, "PRC_Login")));
+            ASSERT_TRUE(assign.PressOk());
+        });
+    ASSERT_TRUE(user.Click(LoginPageEditor::IDC_ASSIGN_PROCEDURE));
+    EXPECT_EQ(login, page.GetLoginProcedure());
+    EXPECT_EQ("Assigned Procedure :PRC_Login", user.GetText(LoginPageEditor::IDC_PROCEDURE_LABEL));
+
+    const int name = IndexOf(view, LoginPageEditor::IDC_OUTPUT_FIELDS, "name");
+    ASSERT_TRUE(user.Select(LoginPageEditor::IDC_OUTPUT_FIELDS, name));
+    ASSERT_TRUE(user.Click(LoginPageEditor::IDC_ASSIGN_EMPLOYEE));
+    const int born = IndexOf(view, LoginPageEditor::IDC_OUTPUT_FIELDS, "born");
+    ASSERT_TRUE(user.Select(LoginPageEditor::IDC_OUTPUT_FIELDS, born));
+    ASSERT_TRUE(user.Click(LoginPageEditor::IDC_ASSIGN_DESIGNATION));
+    ASSERT_NE(nullptr, page.GetUserNameField());
+    EXPECT_EQ("name", page.GetUserNameField()->GetFieldName());
+    ASSERT_NE(nullptr, page.GetDesignationField());
+    EXPECT_EQ("born", page.GetDesignationField()->GetFieldName());
+    EXPECT_EQ("UserName Field :name", user.GetText(LoginPageEditor::IDC_EMPLOYEE_LABEL));
+    EXPECT_EQ("DesignationField :born", user.GetText(LoginPageEditor::IDC_DESIGNATION_LABEL));
+}
