@@ -23,7 +23,7 @@ ListRow NameRow(const CString& name)
 }
 } // namespace
 
-UserFunctionEditor::UserFunctionEditor(ForgeonProject& project, UserFunctionHost& host)
+UserFunctionEditor::UserFunctionEditor(ForgeonProject& project, EditorHost& host)
     : m_project(project), m_host(host)
 {
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editors/logic/ControlStates.h"
+#include "editors/logic/EditorHost.h"
 #include "gen_reports/CSharpParser.h"
 
 #include <memory>
@@ -12,18 +13,6 @@ class ForgeonProject;
 class Function;
 class Module;
 class Table;
-
-// What the user function editor asks of the window around it.
-class UserFunctionHost
-{
-public:
-    virtual ~UserFunctionHost() = default;
-    // Runs "Manage function Output Fields" on the function.
-    virtual void EditOutputFields(Function& function) = 0;
-    // The function's item under "User Defined Functions" of the module.
-    virtual void AddUserFunctionItem(Module& module, Function& function) = 0;
-    virtual void ShowStartPage() = 0;
-};
 
 // The editor of a user function: a method the developer wrote in a data class's "_partial.cs"
 // file, read back with the C# parser, with its parameters, dependent tables and output fields.
@@ -51,7 +40,7 @@ public:
     static constexpr UINT HelpContext = 259;
     static constexpr int Picture = 351;
 
-    UserFunctionEditor(ForgeonProject& project, UserFunctionHost& host);
+    UserFunctionEditor(ForgeonProject& project, EditorHost& host);
     // A function made here and never stored goes with the editor.
     ~UserFunctionEditor();
     UserFunctionEditor(const UserFunctionEditor&) = delete;
@@ -99,7 +88,7 @@ private:
     void FillParameters();
 
     ForgeonProject& m_project;
-    UserFunctionHost& m_host;
+    EditorHost& m_host;
     Module* m_module = nullptr;
     Function* m_function = nullptr;
     // The function made for new mode, until OK stores it.

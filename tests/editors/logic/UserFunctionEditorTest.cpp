@@ -41,25 +41,6 @@ const char* const ordersPartial = "namespace Shop\r\n"
                                   "\t}\r\n"
                                   "}\r\n";
 
-class RecordingHost : public UserFunctionHost
-{
-public:
-    void EditOutputFields(Function& function) override
-    {
-        calls.push_back("output fields");
-        function.AddOutputField(new ProcedureFieldInfo(function.GetTable()->GetFields().back(),
-                                                       ProcedureFieldInfo::noAggregate));
-    }
-    void AddUserFunctionItem(Module& module, Function& function) override
-    {
-        calls.push_back("tree " + std::string(module.GetName()) + " " +
-                        std::string(function.GetFieldName()));
-    }
-    void ShowStartPage() override { calls.push_back("start page"); }
-
-    Names calls;
-};
-
 // Project "Shop" whose "orders" class has a written "_partial.cs" and whose "customers" class
 // has none.
 class UserFunctionEditorTest : public ::testing::Test
@@ -81,6 +62,11 @@ protected:
                 .parent_path();
         std::filesystem::create_directories(classes);
         std::ofstream(classes / "orders_partial.cs", std::ios::binary) << ordersPartial;
+        host.editOutputFields = [](Function& function)
+        {
+            function.AddOutputField(new ProcedureFieldInfo(function.GetTable()->GetFields().back(),
+                                                           ProcedureFieldInfo::noAggregate));
+        };
         editor.LoadFunction(nullptr);
     }
 
@@ -177,7 +163,7 @@ TEST_F(UserFunctionEditorTest, OkRegistersTheFunctionOnce)
     EXPECT_EQ(function->GetFieldName(), "ByCity");
     EXPECT_EQ(function->GetKind(), 1);
     EXPECT_EQ(ParameterNames(*function), (Names{"city", "limit"}));
-    EXPECT_EQ(host.calls, Names{"tree BaseModule ByCity"});
+    EXPECT_EQ(host.calls, std::vector<CString>{"add BaseModule ByCity"});
     EXPECT_FALSE(editor.IsNew());
     EXPECT_TRUE(Items(Editor::IDC_CLASS).empty());
 
