@@ -9,6 +9,7 @@
 #include "entities/RDLCReport.h"
 #include "entities/Transaction.h"
 #include "gen_web/CodeLines.h"
+#include "gen_web/PageReach.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "platform/core/LiteralEscaping.h"
@@ -48,6 +49,7 @@ void ASPXMenuWriter::Write()
     WriteResolveTable();
     WriteResolveTopMenus();
     WriteIsFileAssigned();
+    WritePageReach();
     m_textFile.Write(1, "}\n");
     m_textFile.Write(0, "}\n");
     SaveFile("Menus.cs", GetRelativeFolder(false) + "\\Util");
@@ -253,6 +255,43 @@ void ASPXMenuWriter::WriteIsFileAssigned()
             {3, "for (int i = 0; i < ROLE_FILE_LOOKUP.GetLength(0); i++)"},
             {3, "{"},
             {4, "if (ROLE_FILE_LOOKUP[i, 0] == role && ROLE_FILE_LOOKUP[i, 1] == fileName)"},
+            {5, "return true;"},
+            {3, "}"},
+            {3, "return false;"},
+            {2, "}"},
+        });
+}
+
+// The pages each role may open, the administrator's role, which opens every page, and the page
+// on which an account sets its password.
+void ASPXMenuWriter::WritePageReach()
+{
+    m_textFile.Write(2, "string [,] ROLE_PAGE_LOOKUP = new string[,] {\n");
+    for (const auto& [role, pages] : ReachablePages(*m_project))
+        for (const std::string& page : pages)
+            m_textFile.Write(3, "{\"%d\", \"%s\"},\n", role,
+                             EscapeCSharpString(CString(page.c_str())));
+    m_textFile.Write(3, "{\"\", \"\"}\n");
+    m_textFile.Write(2, "};\n");
+    const Module* base = m_project->GetBaseModule();
+    const std::vector<Designation*> roles =
+        base != nullptr ? base->GetDesignations() : std::vector<Designation*>();
+    m_textFile.Write(2, "public const String ADMINISTRATOR_ROLE = \"%s\";\n",
+                     roles.empty() ? CString() : RoleId(*roles.front()));
+    m_textFile.Write(2, "public static readonly String PASSWORD_PAGE = \"%s\";\n",
+                     EscapeCSharpString(CString(PasswordPagePath(*m_project).c_str())));
+    WriteCodeLines(
+        m_textFile,
+        {
+            {2, "//True when the role may open the page given by its application-relative path"},
+            {2, "public bool MayOpen(String role, String page)"},
+            {2, "{"},
+            {3, "if (role == ADMINISTRATOR_ROLE)"},
+            {4, "return true;"},
+            {3, "page = page.ToLower();"},
+            {3, "for (int i = 0; i < ROLE_PAGE_LOOKUP.GetLength(0); i++)"},
+            {3, "{"},
+            {4, "if (ROLE_PAGE_LOOKUP[i, 0] == role && ROLE_PAGE_LOOKUP[i, 1] == page)"},
             {5, "return true;"},
             {3, "}"},
             {3, "return false;"},

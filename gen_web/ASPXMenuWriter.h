@@ -44,6 +44,7 @@ private:
     void WriteResolveTable();
     void WriteResolveTopMenus();
     void WriteIsFileAssigned();
+    void WritePageReach();
 
     // The structure name of the menu for the role: "<menu>_<role>" upper-cased, blanks as "_".
     static CString StructureName(const Menu& menu, const Designation& role);

@@ -128,7 +128,9 @@ void AspxScriptWriter::WriteAccountValidateData(const std::vector<FieldRep*>& co
         if (!control->IsMandatory() || (update && !IsControlVisible(*control)))
             continue;
         const CString name = NameOf(*control);
-        if (name != "personnel_role_id" && (update || name != "new_password"))
+        // The server checks the old password; an account without one leaves it empty.
+        const bool oldPassword = changePassword && update && name == "password";
+        if (name != "personnel_role_id" && (update || name != "new_password") && !oldPassword)
             WriteStringCheck(*control, indent + 1);
         if (!changePassword && name == "personnel_role_id")
             WriteSelectCheck(*control, indent + 1, "", "null");
@@ -276,7 +278,7 @@ void AspxScriptWriter::WriteCancelBlock(int indent)
     m_out.Write(indent, "if(formAction == \"Cancel\")\n");
     m_out.Write(indent, "{\n");
     if (IsChangePasswordForm())
-        m_out.Write(indent + 1, "window.location = \"login.aspx\";\n");
+        m_out.Write(indent + 1, "window.location = \"Login.aspx\";\n");
     else
         m_out.Write(indent + 1, "window.location = \"../UI/%s\";\n", AddPageName());
     m_out.Write(indent + 1, "return;\n");
@@ -299,7 +301,10 @@ void AspxScriptWriter::WriteFileUploadSubmit(int indent)
 {
     m_out.Write(indent, "if(formAction == '%s')\n", IsUpdatePage() ? "UPDATE" : "ADD");
     m_out.Write(indent, "{\n");
-    m_out.Write(indent + 1, "var submitString = \"%s?\" + sBody;\n", PageFileName());
+    // The form posts the token itself; the address keeps it out of logs and referrers.
+    m_out.Write(indent + 1,
+                "var submitString = \"%s?\" + sBody.replace(/&REQUEST_TOKEN=[^&]*/, \"\");\n",
+                PageFileName());
     m_out.Write(indent + 1, "document.aspnetForm.action=submitString;\n");
     m_out.Write(indent + 1, "document.aspnetForm.submit();\n");
     m_out.Write(indent + 1, "return;\n");
@@ -348,7 +353,7 @@ void AspxScriptWriter::WriteSaveAnswer(int indent)
     if (!IsUpdatePage())
         m_out.Write(indent + 1, "resetAllControls();\n");
     else if (IsChangePasswordForm())
-        m_out.Write(indent + 1, "window.location = \"login.aspx\";\n");
+        m_out.Write(indent + 1, "window.location = \"Login.aspx\";\n");
     else
         m_out.Write(indent + 1, "window.location = \"%s\";\n", AddPageName());
 }

@@ -250,10 +250,10 @@ void CodeBehindFragments::WriteFillComboMethod(int indent)
                    {i + 3, "}"},
                    {i + 2, "}"},
                    {i + 2, "Response.Write(\"<Front>\");"},
-                   {i + 2, "Response.Write(frontId);"},
+                   {i + 2, "Response.Write(new UtilHandler().ConvertToXML(frontId));"},
                    {i + 2, "Response.Write(\"</Front>\");"},
                    {i + 2, "Response.Write(\"<Back>\");"},
-                   {i + 2, "Response.Write(backId);"},
+                   {i + 2, "Response.Write(new UtilHandler().ConvertToXML(backId));"},
                    {i + 2, "Response.Write(\"</Back>\");"},
                    {i + 1, "}"},
                    {i + 1, "if(numRows == 0)"},
@@ -271,7 +271,7 @@ void CodeBehindFragments::WriteFillComboMethod(int indent)
 
 namespace
 {
-// The element named after the control holding val, closing the method.
+// The element named after the control holding val, escaped, closing the method.
 void WriteValueElement(TextFile& out, int indent)
 {
     WriteCodeLines(out, {
@@ -279,7 +279,7 @@ void WriteValueElement(TextFile& out, int indent)
                             {indent + 1, "s1 += fieldName;"},
                             {indent + 1, "s1 += \">\";"},
                             {indent + 1, "Response.Write(s1);"},
-                            {indent + 1, "Response.Write(val);"},
+                            {indent + 1, "Response.Write(new UtilHandler().ConvertToXML(val));"},
                             {indent + 1, "s1 = \"</\";"},
                             {indent + 1, "s1 += fieldName;"},
                             {indent + 1, "s1 += \">\";"},
@@ -358,7 +358,7 @@ void CodeBehindFragments::WriteFileUploadUpdateValue(const FieldRep& control, in
                                                      const CString& replyPage)
 {
     const CString name = ControlName(control);
-    m_out.Write(indent, "String %s = this.%sLabel.Text;\n", name, name);
+    m_out.Write(indent, "String %s = Convert.ToString(ViewState[\"%sStored\"]);\n", name, name);
     WriteFileSave(control, indent, replyPage);
 }
 
@@ -375,7 +375,8 @@ void CodeBehindFragments::WriteFileSave(const FieldRep& control, int indent,
                 "Response.Redirect(\"%s?MessageLabel=\" + Server.UrlEncode(\"The file \" + %s + "
                 "\" was not uploaded: files of this type are not accepted.\"));\n",
                 EscapeCSharpString(replyPage), name);
-    m_out.Write(indent + 1, "this.%s.PostedFile.SaveAs(location + %s);\n", name, name);
+    m_out.Write(indent + 1, "%s = util.SaveUpload(this.%s.PostedFile, location, %s);\n", name, name,
+                name);
     m_out.Write(indent, "}\n");
 }
 
@@ -433,7 +434,12 @@ void CodeBehindFragments::WriteEditableComboColumnFill(const FieldRep& control, 
 void CodeBehindFragments::WriteFileColumnFill(const FieldRep& control, int indent)
 {
     WriteColumnCondition(control, indent);
-    m_out.Write(indent + 1, "this.%sLabel.Text = r[j].ToString();\n", ControlName(control));
+    const CString name = ControlName(control);
+    m_out.Write(indent + 1, "ViewState[\"%sStored\"] = r[j].ToString();\n", name);
+    m_out.Write(indent + 1,
+                "this.%sLabel.Text = Server.HtmlEncode(new UtilHandler().GetFileName(r[j]."
+                "ToString()));\n",
+                name);
     m_out.Write(indent, "}\n");
 }
 
@@ -564,26 +570,26 @@ CString CodeBehindFragments::LoginPageUrl() const
 
 void CodeBehindFragments::WriteRoleCheck(int indent)
 {
-    const CString login = LoginPageUrl();
-    m_out.Write(indent, "Object loginRole = Session[\"login_role\"];\n");
-    m_out.Write(indent, "if(loginRole != null)\n");
-    m_out.Write(indent, "{\n");
-    m_out.Write(indent + 1, "m_role = loginRole.ToString();\n");
-    m_out.Write(indent, "}\n");
+    WriteGuard(indent);
+    m_out.Write(indent, "if (refusedUrl == null)\n");
+    m_out.Write(indent + 1, "m_role = Session[\"login_role\"].ToString();\n");
     m_out.Write(indent, "else\n");
-    m_out.Write(indent, "{\n");
-    m_out.Write(indent + 1, "Response.Redirect(\"%s\");\n", EscapeCSharpString(login));
-    m_out.Write(indent, "}\n");
+    m_out.Write(indent + 1, "Response.Redirect(refusedUrl);\n");
     m_out.Write(0, "\n");
 }
 
 void CodeBehindFragments::WriteLoginCheck(int indent)
 {
-    m_out.Write(indent, "if (Session[\"login_role\"] == null)\n");
-    m_out.Write(indent, "{\n");
-    m_out.Write(indent + 1, "Response.Redirect(\"%s\");\n", EscapeCSharpString(LoginPageUrl()));
-    m_out.Write(indent, "}\n");
+    WriteGuard(indent);
+    m_out.Write(indent, "if (refusedUrl != null)\n");
+    m_out.Write(indent + 1, "Response.Redirect(refusedUrl);\n");
     m_out.Write(0, "\n");
+}
+
+void CodeBehindFragments::WriteGuard(int indent)
+{
+    m_out.Write(indent, "String refusedUrl = new UtilHandler().RefusedPageUrl(this, \"%s\");\n",
+                EscapeCSharpString(LoginPageUrl()));
 }
 
 void CodeBehindFragments::WriteMenusMethod(int indent, const CString& pageFileName)

@@ -74,10 +74,12 @@ public:
                           const char* itemText = "None", const char* itemValue = "null");
     // In the Add page's Page_Load: every date control set to today.
     void WriteDateDefaults(const std::vector<FieldRep*>& controls, int indent);
-    // m_role from the session; without it, off to the login page.
+    // m_role from the session; a request that RefusedPageUrl refuses goes where it says.
     void WriteRoleCheck(int indent);
-    // Sends a request without a logged-in user to the login page.
+    // The same for a page without a role of its own.
     void WriteLoginCheck(int indent);
+    // refusedUrl: where RefusedPageUrl sends the request, null when the page answers.
+    void WriteGuard(int indent);
     void WriteMenusMethod(int indent, const CString& pageFileName);
     // The date format asks for day first.
     bool IsDayFirst() const;

@@ -266,7 +266,10 @@ void FormCodeBehindWriter::WriteHandleUpdate(int indent)
     WriteValues(i + 2, /*update=*/true);
     m_textFile.Write(i + 2, "%s.SetValues(values);\n", m_dataObject);
     m_textFile.Write(i + 2, "%s.SetPrimaryKey(id);\n", m_dataObject);
-    WriteDataObjectCall(i + 2, "Update", "Updated");
+    if (IsAccountPage())
+        WritePasswordChange(i + 2);
+    else
+        WriteDataObjectCall(i + 2, "Update", "Updated");
     WriteActionReply(i + 2, IsUploadPage());
     WriteCatch(i, IsUploadPage());
 }
@@ -300,6 +303,37 @@ void FormCodeBehindWriter::WriteDataObjectCall(int indent, const char* action, c
     m_textFile.Write(indent, "}\n");
     m_textFile.Write(indent, "else\n");
     m_textFile.Write(indent + 1, "m_messageString = \"Can not %s Record!\";\n", action);
+}
+
+// The account's own update: only with every field and its old password; a new password ends
+// the session's duty to set one.
+void FormCodeBehindWriter::WritePasswordChange(int indent)
+{
+    m_textFile.Write(indent,
+                     "String refusal = new UtilHandler().WrongPasswordMessage(%s.SelectRecord(id), "
+                     "this.Request.Params[\"password\"], id);\n",
+                     m_dataObject);
+    CString missing;
+    for (const FieldRep* control : GetPlacedControls(m_form))
+    {
+        const CString name = ControlName(*control);
+        if (name != "password" && GetVisibilityText(*m_pageFile, *control) != "Invisible")
+            missing += (missing.IsEmpty() ? "" : " || ") + name + " == null";
+    }
+    if (!missing.IsEmpty())
+    {
+        m_textFile.Write(indent, "if (%s)\n", missing);
+        m_textFile.Write(indent + 1, "refusal = \"The form did not send all of its fields.\";\n");
+    }
+    m_textFile.Write(indent, "if (refusal != null)\n");
+    m_textFile.Write(indent + 1, "m_messageString = refusal;\n");
+    m_textFile.Write(indent, "else\n");
+    m_textFile.Write(indent, "{\n");
+    WriteDataObjectCall(indent + 1, "Update", "Updated");
+    m_textFile.Write(indent + 1, "if (m_messageString == \"Record Updated Successfully!\" && "
+                                 "!String.IsNullOrEmpty(this.Request.Params[\"new_password\"]))\n");
+    m_textFile.Write(indent + 2, "Session.Remove(\"password_required\");\n");
+    m_textFile.Write(indent, "}\n");
 }
 
 void FormCodeBehindWriter::WriteRequestKey(int indent, bool fromHiddenField)

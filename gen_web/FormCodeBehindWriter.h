@@ -46,6 +46,7 @@ private:
     void WriteValues(int indent, bool update);
     void WriteValueLine(const FieldRep& control, int indent, bool update);
     // The record key of a save or delete request.
+    void WritePasswordChange(int indent);
     void WriteRequestKey(int indent, bool fromHiddenField);
     // The handler's result: a redirect on an upload page, else the XML answer.
     void WriteActionReply(int indent, bool upload);

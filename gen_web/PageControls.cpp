@@ -52,6 +52,11 @@ CString GetPageClassName(const AspFile& file)
     return name;
 }
 
+CString GetPrintPageName(const FormInterface& rdlcReport)
+{
+    return GetFormNameStem(rdlcReport) + "_report_Print";
+}
+
 CString GetFormNameStem(const FormInterface& page)
 {
     CString name = page.GetFormName();

@@ -27,6 +27,8 @@ CString GetPageBaseName(const Form& form);
 // The page's name trimmed, inner blanks made "_", as its page files are named: the stem of the
 // files and classes of master-detail, report and RDLC report pages.
 CString GetFormNameStem(const FormInterface& page);
+// The print page of an RDLC report page, without ".aspx".
+CString GetPrintPageName(const FormInterface& rdlcReport);
 
 // The class of a page file's code-behind: its file name without ".aspx".
 CString GetPageClassName(const AspFile& file);

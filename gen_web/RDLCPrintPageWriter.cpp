@@ -16,7 +16,7 @@ RDLCPrintPageWriter::RDLCPrintPageWriter(ForgeonProject* project, RDLCReport* re
 
 CString RDLCPrintPageWriter::GetPrintPageName() const
 {
-    return GetFormNameStem(*m_rdlcReport) + "_report_Print";
+    return ::GetPrintPageName(*m_rdlcReport);
 }
 
 CString RDLCPrintPageWriter::UIFolder() const

@@ -148,14 +148,14 @@ void ReportAspxWriter::WriteOnShow()
     m_textFile.Write(2, "}\n");
     m_textFile.Write(2, "var formName = document.aspnetForm;\n");
     m_textFile.Write(2, "var sBody = getRequestBody(formName, action);\n");
-    m_textFile.Write(2, "sendRequest(\"GET\", \"%s\", updateReport, 'reportDiv', sBody);\n", page);
-    m_textFile.Write(2, "sendRequest(\"GET\", \"%s\", FillControlForReport, 'page_no', sBody);\n",
+    m_textFile.Write(2, "var method = action == \"DELETE\" ? \"POST\" : \"GET\";\n");
+    m_textFile.Write(2, "sendRequest(method, \"%s\", updateReport, 'reportDiv', sBody);\n", page);
+    m_textFile.Write(2, "sendRequest(method, \"%s\", FillControlForReport, 'page_no', sBody);\n",
                      page);
-    m_textFile.Write(2, "sendRequest(\"GET\", \"%s\", FillControlForReport, 'record_id', sBody);\n",
+    m_textFile.Write(2, "sendRequest(method, \"%s\", FillControlForReport, 'record_id', sBody);\n",
                      page);
     m_textFile.Write(
-        2, "sendRequest(\"GET\", \"%s\", FillMessageStringForReport, 'messageDiv', sBody);\n",
-        page);
+        2, "sendRequest(method, \"%s\", FillMessageStringForReport, 'messageDiv', sBody);\n", page);
     m_textFile.Write(1, "}\n");
     m_textFile.Write(0, "}\n");
 }

@@ -4,18 +4,25 @@
 #include "entities/AspFile.h"
 #include "entities/Class.h"
 #include "entities/ClassInvokation.h"
+#include "entities/Form.h"
 #include "entities/Function.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/RDLCReport.h"
 #include "entities/ReportField.h"
 #include "entities/ReportGroup.h"
+#include "entities/Transaction.h"
 #include "entities/Variable.h"
 #include "gen_web/DataClassText.h"
 #include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
+#include "model/Module.h"
 #include "model/Table.h"
 #include "model/TextFile.h"
 #include "platform/core/LiteralEscaping.h"
+
+#include <algorithm>
 
 namespace
 {
@@ -33,6 +40,32 @@ CString ColumnKey(const ReportField& column)
     else
         key = column.GetName();
     return key;
+}
+
+// True when a form or master-detail page of the project uploads files into the column's field:
+// its values are stored names, of which the pages show the file's own name.
+bool ShowsStoredFile(const ForgeonProject& project, const ReportField& column)
+{
+    const ProcedureFieldInfo* info = column.GetFieldInfo();
+    const Field* field = info != nullptr ? info->GetField() : nullptr;
+    auto uploads = [field](const FormInterface* page)
+    {
+        return std::ranges::any_of(page->GetFieldReps(),
+                                   [field](const FieldRep* control)
+                                   {
+                                       return control->GetField() == field &&
+                                              control->GetFieldRepData() != nullptr &&
+                                              control->GetFieldRepData()->GetControlKind() ==
+                                                  FieldRepData::FileUpload;
+                                   });
+    };
+    return field != nullptr &&
+           std::ranges::any_of(project.GetModules(),
+                               [&uploads](const Module* module)
+                               {
+                                   return std::ranges::any_of(module->GetMasterForms(), uploads) ||
+                                          std::ranges::any_of(module->GetTransactions(), uploads);
+                               });
 }
 
 int ColumnTypeCode(const ReportField& column)
@@ -247,6 +280,8 @@ void ReportXmlCodeWriter::WriteValueLine(const ReportField& column, int indent, 
     m_out->Write(indent, "val = %s.Rows[%s][\"%s\"].ToString();\n", table, row,
                  EscapeCSharpString(ColumnKey(column)));
     const bool date = ColumnTypeCode(column) == FieldTypeDateTime;
+    if (ShowsStoredFile(*m_project, column))
+        m_out->Write(indent, "val = util.GetFileName(val);\n");
     if (date && m_project->GetDateFormat().MakeLower() == "dd/mm/yyyy")
         m_out->Write(indent, "val = util.ConvertDate(val);\n");
     else if (!date && toXml)

@@ -770,7 +770,9 @@ void TransactionGridWriter::WriteFillOptionsMethod(int indent)
             {i + 4, "frontId = r[j].ToString();"},
             {i + 3, "}"},
             {i + 2, "}"},
-            {i + 2, "w.WriteComboOption(backId, frontId, selected);"},
+            {i + 2, "UtilHandler util = new UtilHandler();"},
+            {i + 2, "w.WriteComboOption(util.ConvertToXML(backId), util.ConvertToXML(frontId), "
+                    "selected);"},
             {i + 1, "}"},
             {i, "}"},
         });

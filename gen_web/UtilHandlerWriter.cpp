@@ -22,9 +22,13 @@ void UtilHandlerWriter::Write()
     WriteGetFileName();
     WriteIsExecutableFile();
     WriteHashPassword();
+    WritePageGuard();
+    WriteAccountChecks();
+    WriteUploadStore();
     m_file.Write(1, "}\n");
     WriteFieldValues();
     m_file.Write(0, "}\n");
+    WriteUploadedFileHandler();
 }
 
 void UtilHandlerWriter::WriteUsings()
@@ -186,14 +190,17 @@ void UtilHandlerWriter::WriteIsExecutableFile()
 {
     WriteCodeLines(m_file, {
                                {2, "//True for a file name that the web server could run or "
-                                   "serve as code"},
+                                   "a browser could run as markup or script"},
                                {2, "public bool IsExecutableFile(String fileName)"},
                                {2, "{"},
                                {3, "String[] refused = { \".aspx\", \".asmx\", \".ashx\", "
                                    "\".asax\", \".ascx\", \".asp\", \".axd\", \".cer\", "
                                    "\".config\", \".cs\", \".vb\", \".dll\", \".exe\", "
                                    "\".bat\", \".cmd\", \".com\", \".master\", \".php\", "
-                                   "\".pl\", \".rem\", \".shtml\", \".soap\", \".svc\" };"},
+                                   "\".pl\", \".rem\", \".shtml\", \".soap\", \".svc\", "
+                                   "\".htm\", \".html\", \".xhtml\", \".shtm\", \".svg\", "
+                                   "\".svgz\", \".xml\", \".xsl\", \".xslt\", \".js\", "
+                                   "\".mht\", \".mhtml\", \".hta\", \".swf\" };"},
                                {3, "String name = fileName.Trim().TrimEnd('.', ' ').ToLower();"},
                                {3, "if (name.IndexOf(':') >= 0 || name.IndexOf(';') >= 0)"},
                                {4, "return true;"},
@@ -246,4 +253,147 @@ void UtilHandlerWriter::WriteFieldValues()
                                {2, "public String m_value;"},
                                {1, "}"},
                            });
+}
+
+void UtilHandlerWriter::WritePageGuard()
+{
+    WriteCodeLines(
+        m_file,
+        {
+            {2, "//Where to send a request instead of answering it: the login page when no one is "
+                "logged in,"},
+            {2, "//when the role may not open the page or when a state-changing action comes"},
+            {2, "//without a POST carrying the session's token; the password page while the "
+                "account must set"},
+            {2, "//its password. Null when the page answers; the page then carries the token for "
+                "its scripts."},
+            {2, "public String RefusedPageUrl(System.Web.UI.Page page, String loginUrl)"},
+            {2, "{"},
+            {3, "System.Web.SessionState.HttpSessionState session = page.Session;"},
+            {3, "Object role = session[\"login_role\"];"},
+            {3, "Object key = session[\"login_key\"];"},
+            {3, "System.Web.HttpCookie cookie = page.Request.Cookies[\"login_key\"];"},
+            {3, "if (role == null || key == null || cookie == null || cookie.Value != "
+                "key.ToString())"},
+            {4, "return loginUrl;"},
+            {3, "bool passwordRequired = session[\"password_required\"] != null && "
+                "ASPXMenuWriter.PASSWORD_PAGE != \"\";"},
+            {3, "if (passwordRequired || role.ToString() != ASPXMenuWriter.ADMINISTRATOR_ROLE)"},
+            {3, "{"},
+            {4, "String path = page.Request.AppRelativeCurrentExecutionFilePath.ToLower();"},
+            {4, "if (passwordRequired && path != ASPXMenuWriter.PASSWORD_PAGE.ToLower())"},
+            {5, "return ASPXMenuWriter.PASSWORD_PAGE;"},
+            {4, "if (!passwordRequired && !new ASPXMenuWriter().MayOpen(role.ToString(), path))"},
+            {5, "return loginUrl + \"?Refused=1\";"},
+            {3, "}"},
+            {3, "if (!IsActionAllowed(page))"},
+            {4, "return loginUrl + \"?Refused=1\";"},
+            {3, "page.ClientScript.RegisterHiddenField(\"REQUEST_TOKEN\", "
+                "Convert.ToString(session[\"request_token\"]));"},
+            {3, "return null;"},
+            {2, "}"},
+            {2, "//True for a request without an action or with a read-only one, and for a POST "
+                "with the session's token"},
+            {2, "bool IsActionAllowed(System.Web.UI.Page page)"},
+            {2, "{"},
+            {3, "String action = page.Request.Params[\"ACTION\"];"},
+            {3, "String[] readOnly = { \"LOAD\", \"UPDATECONTROLS\", \"REFRESHGRID\", "
+                "\"SHOW\", \"NEXT\", \"PREVIOUS\", \"PRINT\" };"},
+            {3, "if (action == null || Array.IndexOf(readOnly, action) >= 0 || "
+                "action.Contains(\"RECOMPUTE\"))"},
+            {4, "return true;"},
+            {3, "Object token = page.Session[\"request_token\"];"},
+            {3, "return page.Request.HttpMethod == \"POST\" && token != null && "
+                "page.Request.Form[\"REQUEST_TOKEN\"] == token.ToString();"},
+            {2, "}"},
+            {2, "//A new random value for a login key or a request token"},
+            {2, "public String NewToken()"},
+            {2, "{"},
+            {3, "Byte[] bytes = new Byte[24];"},
+            {3, "RandomNumberGenerator.Create().GetBytes(bytes);"},
+            {3, "return Convert.ToBase64String(bytes).Replace('+', '-').Replace('/', '_');"},
+            {2, "}"},
+        });
+}
+
+void UtilHandlerWriter::WriteAccountChecks()
+{
+    WriteCodeLines(
+        m_file,
+        {
+            {2, "//Why the typed password (none counts as empty) is not the one the record "
+                "holds; null when it is"},
+            {2, "public String WrongPasswordMessage(DataTable record, String typed, String id)"},
+            {2, "{"},
+            {3, "if (record.Rows.Count == 0)"},
+            {4, "return \"The account was not found.\";"},
+            {3, "String stored = record.Rows[0][\"password\"].ToString();"},
+            {3, "if (String.IsNullOrEmpty(typed) && stored != \"\")"},
+            {4, "return \"Please enter the old password.\";"},
+            {3, "if (HashPassword(typed == null ? \"\" : typed, Convert.ToInt32(id)) != stored)"},
+            {4, "return \"The old password is not correct.\";"},
+            {3, "return null;"},
+            {2, "}"},
+        });
+}
+
+void UtilHandlerWriter::WriteUploadStore()
+{
+    WriteCodeLines(
+        m_file,
+        {
+            {2, "//Saves an uploaded file into a folder of its own below the folder and returns "
+                "the name to store:"},
+            {2, "//that folder's name, \"/\" and the file's own name, which GetFileName gives "
+                "back for display"},
+            {2, "public String SaveUpload(System.Web.HttpPostedFile file, String folder, String "
+                "name)"},
+            {2, "{"},
+            {3, "String own;"},
+            {3, "do"},
+            {4, "own = Guid.NewGuid().ToString(\"N\").Substring(0, 8);"},
+            {3, "while (System.IO.Directory.Exists(System.IO.Path.Combine(folder, own)));"},
+            {3, "System.IO.Directory.CreateDirectory(System.IO.Path.Combine(folder, own));"},
+            {3, "file.SaveAs(System.IO.Path.Combine(System.IO.Path.Combine(folder, own), "
+                "name));"},
+            {3, "return own + \"/\" + name;"},
+            {2, "}"},
+        });
+}
+
+void UtilHandlerWriter::WriteUploadedFileHandler()
+{
+    WriteCodeLines(
+        m_file,
+        {
+            {0,
+             "//Sends the uploaded files as downloads, never as pages of the application; outside"},
+            {0,
+             "//the namespace, so that the upload folder's configuration names it alike in every "
+             "project"},
+            {0, "public class UploadedFileHandler : System.Web.IHttpHandler"},
+            {0, "{"},
+            {1, "public bool IsReusable"},
+            {1, "{"},
+            {2, "get { return true; }"},
+            {1, "}"},
+            {1, "public void ProcessRequest(System.Web.HttpContext context)"},
+            {1, "{"},
+            {2, "String folder = System.IO.Path.GetFullPath(context.Server.MapPath(\"~/"
+                "uploadedData/\"));"},
+            {2, "String path = System.IO.Path.GetFullPath(context.Request.PhysicalPath);"},
+            {2, "context.Response.AddHeader(\"X-Content-Type-Options\", \"nosniff\");"},
+            {2, "if (!path.StartsWith(folder) || !System.IO.File.Exists(path))"},
+            {2, "{"},
+            {3, "context.Response.StatusCode = 404;"},
+            {3, "return;"},
+            {2, "}"},
+            {2, "context.Response.ContentType = \"application/octet-stream\";"},
+            {2, "context.Response.AddHeader(\"Content-Disposition\", \"attachment; "
+                "filename=\\\"\" + System.Web.HttpUtility.UrlPathEncode("
+                "System.IO.Path.GetFileName(path)) + \"\\\"\");"},
+            {2, "context.Response.TransmitFile(path);"},
+            {1, "}"},
+            {0, "}"},
+        });
 }

@@ -27,6 +27,10 @@ private:
     // Uploads the server could run are refused.
     void WriteIsExecutableFile();
     void WriteHashPassword();
+    void WritePageGuard();
+    void WriteAccountChecks();
+    void WriteUploadStore();
+    void WriteUploadedFileHandler();
     void WriteFieldValues();
 
     TextFile& m_file;

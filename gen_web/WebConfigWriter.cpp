@@ -25,6 +25,7 @@ void WebConfigWriter::Write()
     WriteHttpHandlers();
     WriteCompilation();
     m_file.Write(2, "<authentication mode=\"Windows\"/>\n");
+    m_file.Write(2, "<httpCookies httpOnlyCookies=\"true\"/>\n");
     m_file.Write(1, "</system.web>\n");
     m_file.Write(0, "</configuration>\n");
 }

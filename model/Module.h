@@ -155,6 +155,8 @@ public:
     bool RemoveReport(ApplicationReport* report);
     bool RemoveRDLCReport(RDLCReport* report);
     bool RemoveMenu(Menu* menu);
+    bool RemoveDashBoard(DashBoard* dashBoard);
+    bool RemoveDashBoardPage(DashBoardPage* page);
 
     // The entity at the index, null for a negative index or one at or past the end.
     Table* GetMasterTableAt(int index) const;

@@ -22,8 +22,6 @@
 #include "shell/ShellResources.h"
 #include "shell/SplitterWnd.h"
 
-#include <QImage>
-
 #include <utility>
 
 IMPLEMENT_DYNCREATE(MainFrame, CFrameWnd)
@@ -156,27 +154,17 @@ BOOL MainFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* context)
 
 bool MainFrame::LoadToolBarImages(UINT bitmapId, CImageList& images)
 {
-    const std::unique_ptr<CBitmap> bitmap(
-        LoadImage(bitmapId, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    if (!bitmap || bitmap->GetImage() == nullptr)
-        return false;
-    QImage picture = bitmap->GetImage()->convertToFormat(QImage::Format_RGB32);
-    const COLORREF face = GetSysColor(COLOR_3DFACE);
-    const QRgb lightGrey = qRgb(192, 192, 192);
-    const QRgb faceColour = qRgb(GetRValue(face), GetGValue(face), GetBValue(face));
-    for (int y = 0; y < picture.height(); ++y)
-    {
-        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x)
-        {
-            if (line[x] == lightGrey)
-                line[x] = faceColour;
-        }
-    }
-    bitmap->SetImage(picture);
-    return images.Create(kToolBarImageSize, kToolBarImageSize, ILC_COLOR32 | ILC_MASK,
-                         kToolBarImageCount, 0) &&
-           images.Add(bitmap.get(), RGB(0, 0, 0)) >= 0;
+    return LoadFaceColouredImages(bitmapId, kToolBarImageSize, kToolBarImageSize,
+                                  kToolBarImageCount, RGB(0, 0, 0), images);
+}
+
+HMENU MainFrame::BuildOwnerDrawnMenu()
+{
+    m_menu.DestroyMenu();
+    if (!m_menu.LoadMenu(IDR_MAINFRAME))
+        return nullptr;
+    m_menu.LoadToolbar(IDR_MAINFRAME, IDB_MENU_IMAGES);
+    return m_menu.Detach();
 }
 
 ForgeonView* MainFrame::GetTreeView() const

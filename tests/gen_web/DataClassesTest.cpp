@@ -122,7 +122,8 @@ TEST(DataClasses, CompileAndBuildSafeSqlUnderMono)
     const fs::path program = application / "DataClassesCheck.exe";
     const ToolResult check = RunTool("mcs -out:" + ShellQuoted(program) + references + classes +
                                      " " + ShellQuoted(application / "Util" / "UtilHandler.cs") +
-                                     " " + ShellQuoted(GoldenPath("RecordingDBHandler.cs")) + " " +
+                                     " " + ShellQuoted(application / "Util" / "Menus.cs") + " " +
+                                     ShellQuoted(GoldenPath("RecordingDBHandler.cs")) + " " +
                                      ShellQuoted(GoldenPath("DataClassesCheck.cs")));
     ASSERT_EQ(0, check.exitCode) << check.output;
     const ToolResult run = RunTool("mono " + ShellQuoted(program));

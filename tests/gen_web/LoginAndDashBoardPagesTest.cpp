@@ -95,7 +95,8 @@ TEST(LoginAndDashBoardPages, PagesCompileWithTheUtilAndDataClasses)
                                      ShellQuoted(fixture.PageFolder() / "Login.aspx.cs") + " " +
                                      ShellQuoted(fixture.PageFolder() / "Login.aspx.designer.cs") +
                                      " " + ShellQuoted(application / "Util" / "UtilHandler.cs") +
-                                     " " + ShellQuoted(GoldenPath("RecordingDBHandler.cs")) + " " +
+                                     " " + ShellQuoted(application / "Util" / "Menus.cs") + " " +
+                                     ShellQuoted(GoldenPath("RecordingDBHandler.cs")) + " " +
                                      ShellQuoted(GoldenPath("LoginPageCheck.cs")));
     ASSERT_EQ(0, check.exitCode) << check.output;
     const ToolResult run = RunTool("mono " + ShellQuoted(program));

@@ -1,9 +1,10 @@
 // Runs ASP.NET pages of an application folder in the web server's runtime. Each page is first
 // compiled as on its first request (its markup turned into a class derived from its code-behind
 // class in bin), then requested without an action and with ACTION=SHOW, whose answer must be
-// XML; a page given with a query is requested with that query alone and must answer XML. Prints
-// each request that fails with the reasons and exits with the number of failures.
-//   mono AspxPagesCheck.exe <application folder> BaseModule/UI/Page.aspx[?query] ...
+// XML; a page given with a query is requested with that query alone and must answer XML, and a
+// page given with "!" and a form is posted that form and must answer XML. Prints each request
+// that fails with the reasons and exits with the number of failures.
+//   mono AspxPagesCheck.exe <application folder> BaseModule/UI/Page.aspx[?query|!form] ...
 // The program lies in the application's bin folder, where the hosted application finds it.
 using System;
 using System.CodeDom.Compiler;
@@ -14,15 +15,42 @@ using System.Web.Hosting;
 using System.Xml;
 
 // A request of a page in a sub-folder, which the base class would take for a path and its path
-// info; records the status sent.
+// info, a GET or the POST of a form; records the status sent.
 public class PageRequest : SimpleWorkerRequest
 {
     public int Status = 200;
     readonly string m_page;
+    readonly byte[] m_form;
 
-    public PageRequest(string page, string query, TextWriter output) : base(page, query, output)
+    public PageRequest(string page, string query, string form, TextWriter output)
+        : base(page, query, output)
     {
         m_page = page;
+        m_form = form != null ? System.Text.Encoding.ASCII.GetBytes(form) : null;
+    }
+
+    public override string GetHttpVerbName()
+    {
+        return m_form != null ? "POST" : "GET";
+    }
+
+    public override string GetKnownRequestHeader(int index)
+    {
+        if (m_form != null && index == HeaderContentType)
+            return "application/x-www-form-urlencoded";
+        if (m_form != null && index == HeaderContentLength)
+            return m_form.Length.ToString();
+        return base.GetKnownRequestHeader(index);
+    }
+
+    public override byte[] GetPreloadedEntityBody()
+    {
+        return m_form;
+    }
+
+    public override bool IsEntireEntityBodyIsPreloaded()
+    {
+        return m_form != null;
     }
 
     public override string GetUriPath()
@@ -81,10 +109,10 @@ public class AspxPagesHost : MarshalByRefObject
 
     // Null when the page answers with status 200 (and, when xml is set, well-formed XML), else
     // the status and the answer.
-    public string Request(string page, string query, bool xml)
+    public string Request(string page, string query, string form, bool xml)
     {
         var output = new StringWriter();
-        var request = new PageRequest(page, query, output);
+        var request = new PageRequest(page, query, form, output);
         HttpRuntime.ProcessRequest(request);
         string answer = output.ToString();
         if (request.Status != 200)
@@ -121,16 +149,20 @@ public static class AspxPagesCheck
         {
             string error;
             int query = args[i].IndexOf('?');
+            int form = args[i].IndexOf('!');
             if (query >= 0)
-                error =
-                    host.Request(args[i].Substring(0, query), args[i].Substring(query + 1), true);
+                error = host.Request(args[i].Substring(0, query), args[i].Substring(query + 1),
+                                     null, true);
+            else if (form >= 0)
+                error = host.Request(args[i].Substring(0, form), "", args[i].Substring(form + 1),
+                                     true);
             else
             {
                 error = host.Compile(args[i]);
                 if (error == null)
-                    error = host.Request(args[i], "", false);
+                    error = host.Request(args[i], "", null, false);
                 if (error == null)
-                    error = host.Request(args[i], "ACTION=SHOW", true);
+                    error = host.Request(args[i], "ACTION=SHOW", null, true);
             }
             if (error == null)
                 continue;

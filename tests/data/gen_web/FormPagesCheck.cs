@@ -43,6 +43,8 @@ public class FormPagesCheck
         basePage.GetField("_context", members).SetValue(page, context);
         basePage.GetField("_request", members).SetValue(page, context.Request);
         basePage.GetField("_response", members).SetValue(page, context.Response);
+        basePage.GetField("scriptManager", members).SetValue(page, Activator.CreateInstance(
+            typeof(System.Web.UI.ClientScriptManager), members, null, new object[] { page }, null));
         pageType.GetField("m_" + dataObject.GetType().Name.TrimStart('_'), members).SetValue(page, dataObject);
         pageType.GetField("m_messageString", members).SetValue(page, "");
         return page;
@@ -54,12 +56,17 @@ public class FormPagesCheck
         return (HttpContext)context.GetValue(page);
     }
 
-    // The session of the page's request, holding the role when one is given.
+    // The session of the page's request, holding the role and the login key that the request's
+    // cookie brings when a role is given.
     static void AddSession(object page, string role)
     {
         SessionStateItemCollection items = new SessionStateItemCollection();
         if (role != null)
+        {
             items["login_role"] = role;
+            items["login_key"] = "check";
+            ContextOf(page).Request.Cookies.Add(new HttpCookie("login_key", "check"));
+        }
         HttpSessionStateContainer session = new HttpSessionStateContainer(
             "check", items, new HttpStaticObjectsCollection(), 20, true, HttpCookieMode.UseCookies,
             SessionStateMode.InProc, false);
@@ -95,7 +102,7 @@ public class FormPagesCheck
 
     static void Call(object page, string method, params object[] arguments)
     {
-        MethodInfo found = page.GetType().GetMethod(method, BindingFlags.NonPublic | BindingFlags.Instance);
+        MethodInfo found = page.GetType().GetMethod(method, BindingFlags.Public | BindingFlags.NonPublic | BindingFlags.Instance);
         try
         {
             found.Invoke(page, arguments);
@@ -107,8 +114,31 @@ public class FormPagesCheck
         }
     }
 
+    // What the page's method writes into the answer, given a row of the two columns.
+    static string Answer(string method, string front, string back, params object[] arguments)
+    {
+        object page = NewPage(typeof(ordersUpdate), new _orders(), "");
+        System.Data.DataTable table = new System.Data.DataTable();
+        table.Columns.Add("front");
+        table.Columns.Add("back");
+        table.Rows.Add(new object[] { front, back });
+        StringWriter answer = new StringWriter();
+        FieldInfo output = typeof(HttpResponse).GetField("writer", BindingFlags.NonPublic | BindingFlags.Instance);
+        output.SetValue(ContextOf(page).Response, answer);
+        object[] all = new object[arguments.Length + 1];
+        all[0] = table;
+        arguments.CopyTo(all, 1);
+        Call(page, method, all);
+        return answer.ToString();
+    }
+
     public static int Main()
     {
+        Check("combo fill of database values", "<Front>&lt;b&gt; &amp; &apos;c&apos;</Front><Back>1&quot;2</Back>",
+              Answer("writeDataToFillCombo", "<b> & 'c'", "1\"2", "front", "back"));
+        Check("recompute of a database value", "<credit>&lt;5&gt; &amp; 6</credit>",
+              Answer("fillRecomputeTextControls", "<5> & 6", "", "credit", "front"));
+
         string quoted = HttpUtility.UrlEncode("O'Brien's'); DROP TABLE x; --");
         Call(NewPage(typeof(ordersAdd), new _orders(),
                      "ACTION=ADD&customer_id=3%20OR%201%3D1&odate=25/12/2024&status=O%27C&urgent=on&notes=" +
@@ -133,9 +163,9 @@ public class FormPagesCheck
             "SELECT orders.orders_id, orders.Is_Deleted, orders.customer_id, CONVERT(varchar(10), orders.odate, 101) " +
             "AS odate, orders.status, orders.urgent, orders.notes, orders.credit FROM orders WHERE orders_id = 2 " +
             "AND orders.Is_Deleted = 'N'";
-        Check("first request for a record", "200 " + select, LoadUpdatePage("orders_id=2", "admin", null));
+        Check("first request for a record", "200 " + select, LoadUpdatePage("orders_id=2", ASPXMenuWriter.ADMINISTRATOR_ROLE, null));
         Check("first request with a key that is not a number", "200 (none)",
-              LoadUpdatePage("orders_id=2%3B%20DROP%20TABLE%20x", "admin", null));
+              LoadUpdatePage("orders_id=2%3B%20DROP%20TABLE%20x", ASPXMenuWriter.ADMINISTRATOR_ROLE, null));
         Check("first request with a role cookie and no role in the session", "302 /BaseModule/UI/Login.aspx",
               LoadUpdatePage("orders_id=2", null, "admin"));
 

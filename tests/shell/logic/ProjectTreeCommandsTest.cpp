@@ -91,7 +91,7 @@ TEST_F(CommandFixture, ARightClickChoosesTheMenuOfTheItemAndItsModule)
          TreeMenu::SearchReportItem,
          {}},
         {Node(Base(), TreeSlot::Reports), TreeMenu::ReportsNode, {}},
-        {Node(Base(), TreeSlot::Menus), TreeMenu::MenusNode, {20}},
+        {Node(Base(), TreeSlot::Menus), TreeMenu::MenusNode, {}},
         {Node(*second, TreeSlot::DashBoardPages), TreeMenu::DashBoardPage, {20}},
         {control.GetChildItem(Node(*second, TreeSlot::DashBoardPages)),
          TreeMenu::DashBoardPage,
@@ -445,4 +445,10 @@ TEST_F(CommandFixture, WriteCommandsWriteIntoTheProjectFolder)
     EXPECT_FALSE(std::filesystem::exists(ui / "useraccountAdd.aspx"));
     EXPECT_EQ(boxes.Shown().size(), 1u);
     EXPECT_FALSE(std::filesystem::is_empty(folder.Path() / "Shop" / "scripts"));
+    // Write Menu writes the four classic menu scripts of the project.
+    Choose(Node(*second, TreeSlot::Menus), 20);
+    for (const char* script :
+         {"TopMenus.js", "TopMenusOnClick.js", "LeftMenus.js", "LeftMenusOnClick.js"})
+        EXPECT_TRUE(std::filesystem::exists(folder.Path() / "_system" / "js" / script)) << script;
+    EXPECT_EQ(boxes.Shown().size(), 1u);
 }

@@ -25,15 +25,11 @@ namespace Shop
 
 		protected void Page_Load(object sender, EventArgs e)
 		{
-			Object loginRole = Session["login_role"];
-			if(loginRole != null)
-			{
-				m_role = loginRole.ToString();
-			}
+			String refusedUrl = new UtilHandler().RefusedPageUrl(this, "../../BaseModule/UI/Login.aspx");
+			if (refusedUrl == null)
+				m_role = Session["login_role"].ToString();
 			else
-			{
-				Response.Redirect("../../BaseModule/UI/Login.aspx");
-			}
+				Response.Redirect(refusedUrl);
 
 			ManageLinkVisibility();
 		}

@@ -28,15 +28,11 @@ namespace Shop
 		}
 		protected void Page_Load(object sender, EventArgs e)
 		{
-			Object loginRole = Session["login_role"];
-			if(loginRole != null)
-			{
-				m_role = loginRole.ToString();
-			}
+			String refusedUrl = new UtilHandler().RefusedPageUrl(this, "../../BaseModule/UI/Login.aspx");
+			if (refusedUrl == null)
+				m_role = Session["login_role"].ToString();
 			else
-			{
-				Response.Redirect("../../BaseModule/UI/Login.aspx");
-			}
+				Response.Redirect(refusedUrl);
 
 			String m_document_id = new UtilHandler().ToSqlNumber(this.Request.Params["document_id"], null);
 			String action = this.Request.Params["ACTION"];
@@ -80,7 +76,8 @@ namespace Shop
 					}
 					if (columnName.Equals("scan"))
 					{
-						this.scanLabel.Text = r[j].ToString();
+						ViewState["scanStored"] = r[j].ToString();
+						this.scanLabel.Text = Server.HtmlEncode(new UtilHandler().GetFileName(r[j].ToString()));
 					}
 				}
 			}
@@ -110,14 +107,14 @@ namespace Shop
 				UtilHandler util = new UtilHandler();
 				String title = this.Request.Params["title"];
 				String location = Server.MapPath("~/uploadedData/");
-				String scan = this.scanLabel.Text;
+				String scan = Convert.ToString(ViewState["scanStored"]);
 				if(this.scan.PostedFile.ContentLength != 0)
 				{
 					scan = this.scan.PostedFile.FileName;
 					scan = util.GetFileName(scan);
 					if(util.IsExecutableFile(scan))
 						Response.Redirect("documentAdd.aspx?MessageLabel=" + Server.UrlEncode("The file " + scan + " was not uploaded: files of this type are not accepted."));
-					this.scan.PostedFile.SaveAs(location + scan);
+					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
 				}
 				String[,] values = { 
 				{"title", title },
@@ -182,7 +179,7 @@ namespace Shop
 			s1 += fieldName;
 			s1 += ">";
 			Response.Write(s1);
-			Response.Write(val);
+			Response.Write(new UtilHandler().ConvertToXML(val));
 			s1 = "</";
 			s1 += fieldName;
 			s1 += ">";
@@ -198,7 +195,7 @@ namespace Shop
 			s1 += fieldName;
 			s1 += ">";
 			Response.Write(s1);
-			Response.Write(val);
+			Response.Write(new UtilHandler().ConvertToXML(val));
 			s1 = "</";
 			s1 += fieldName;
 			s1 += ">";
@@ -226,10 +223,10 @@ namespace Shop
 					}
 				}
 				Response.Write("<Front>");
-				Response.Write(frontId);
+				Response.Write(new UtilHandler().ConvertToXML(frontId));
 				Response.Write("</Front>");
 				Response.Write("<Back>");
-				Response.Write(backId);
+				Response.Write(new UtilHandler().ConvertToXML(backId));
 				Response.Write("</Back>");
 			}
 			if(numRows == 0)

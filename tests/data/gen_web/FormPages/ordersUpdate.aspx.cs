@@ -30,15 +30,11 @@ namespace Shop
 		String m_status;
 		protected void Page_Load(object sender, EventArgs e)
 		{
-			Object loginRole = Session["login_role"];
-			if(loginRole != null)
-			{
-				m_role = loginRole.ToString();
-			}
+			String refusedUrl = new UtilHandler().RefusedPageUrl(this, "../../BaseModule/UI/Login.aspx");
+			if (refusedUrl == null)
+				m_role = Session["login_role"].ToString();
 			else
-			{
-				Response.Redirect("../../BaseModule/UI/Login.aspx");
-			}
+				Response.Redirect(refusedUrl);
 
 			String m_orders_id = new UtilHandler().ToSqlNumber(this.Request.Params["orders_id"], null);
 			String action = this.Request.Params["ACTION"];
@@ -286,7 +282,7 @@ namespace Shop
 			s1 += fieldName;
 			s1 += ">";
 			Response.Write(s1);
-			Response.Write(val);
+			Response.Write(new UtilHandler().ConvertToXML(val));
 			s1 = "</";
 			s1 += fieldName;
 			s1 += ">";
@@ -302,7 +298,7 @@ namespace Shop
 			s1 += fieldName;
 			s1 += ">";
 			Response.Write(s1);
-			Response.Write(val);
+			Response.Write(new UtilHandler().ConvertToXML(val));
 			s1 = "</";
 			s1 += fieldName;
 			s1 += ">";
@@ -330,10 +326,10 @@ namespace Shop
 					}
 				}
 				Response.Write("<Front>");
-				Response.Write(frontId);
+				Response.Write(new UtilHandler().ConvertToXML(frontId));
 				Response.Write("</Front>");
 				Response.Write("<Back>");
-				Response.Write(backId);
+				Response.Write(new UtilHandler().ConvertToXML(backId));
 				Response.Write("</Back>");
 			}
 			if(numRows == 0)

@@ -38,7 +38,7 @@
 			}
 			if(formAction == 'UPDATE')
 			{
-				var submitString = "stock_formUpdate.aspx?" + sBody;
+				var submitString = "stock_formUpdate.aspx?" + sBody.replace(/&REQUEST_TOKEN=[^&]*/, "");
 				document.aspnetForm.action=submitString;
 				document.aspnetForm.submit();
 				return;

@@ -26,10 +26,23 @@ namespace Shop
 			Response.Cookies["login_username"].Expires = DateTime.Now.AddDays(-1);
 			Response.Cookies["login_role"].Expires = DateTime.Now.AddDays(-1);
 			Response.Cookies["login_id"].Expires = DateTime.Now.AddDays(-1);
+			Response.Cookies["login_key"].Expires = DateTime.Now.AddDays(-1);
 			Session.Remove("login_role");
 			Session.Remove("login_id");
+			Session.Remove("login_key");
+			if (!IsPostBack)
+			{
+				//a login starts a new session: the one the browser brings ends here
+				Session.Abandon();
+				Response.Cookies["ASP.NET_SessionId"].Expires = DateTime.Now.AddDays(-1);
+			}
 			errorMsg.Visible = false;
 			errorMsg.Text= "";
+			if (Request.QueryString["Refused"] != null)
+			{
+				errorMsg.Visible = true;
+				errorMsg.Text = "You are not allowed to open that page or to do that.";
+			}
 			this.user_name.Focus();
 		}
 		protected void Log_in_Click(object sender, EventArgs e)
@@ -67,6 +80,14 @@ namespace Shop
 					{
 						Session["login_role"] = role;
 						Session["login_id"] = id;
+						String loginKey = util.NewToken();
+						Session["login_key"] = loginKey;
+						Session["request_token"] = util.NewToken();
+						if (dbPwd == "")
+							Session["password_required"] = "Y";
+						HttpCookie keyCookie = new HttpCookie("login_key", loginKey);
+						keyCookie.HttpOnly = true;
+						Response.Cookies.Add(keyCookie);
 						HttpCookie userNameCookie = new HttpCookie("login_username", login);
 						HttpCookie roleCookie = new HttpCookie("login_role", role);
 						HttpCookie idCookie = new HttpCookie("login_id", id);

@@ -21,10 +21,9 @@ namespace Shop
 	{
 		protected void Page_Load(object sender, EventArgs e)
 		{
-			if (Session["login_role"] == null)
-			{
-				Response.Redirect("../../BaseModule/UI/Login.aspx");
-			}
+			String refusedUrl = new UtilHandler().RefusedPageUrl(this, "../../BaseModule/UI/Login.aspx");
+			if (refusedUrl != null)
+				Response.Redirect(refusedUrl);
 
 			String printFileName = Path.GetFileName(Request.Params["printFileName"] + "");
 

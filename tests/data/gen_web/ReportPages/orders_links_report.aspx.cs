@@ -28,15 +28,11 @@ namespace Shop
 		String m_status;
 		protected void Page_Load(object sender, EventArgs e)
 		{
-			Object loginRole = Session["login_role"];
-			if(loginRole != null)
-			{
-				m_role = loginRole.ToString();
-			}
+			String refusedUrl = new UtilHandler().RefusedPageUrl(this, "../../BaseModule/UI/Login.aspx");
+			if (refusedUrl == null)
+				m_role = Session["login_role"].ToString();
 			else
-			{
-				Response.Redirect("../../BaseModule/UI/Login.aspx");
-			}
+				Response.Redirect(refusedUrl);
 
 			String action = this.Request.Params["ACTION"];
 			if (action != null && action.Equals("SHOW"))
@@ -113,7 +109,7 @@ namespace Shop
 			s1 += fieldName;
 			s1 += ">";
 			Response.Write(s1);
-			Response.Write(val);
+			Response.Write(new UtilHandler().ConvertToXML(val));
 			s1 = "</";
 			s1 += fieldName;
 			s1 += ">";
@@ -129,7 +125,7 @@ namespace Shop
 			s1 += fieldName;
 			s1 += ">";
 			Response.Write(s1);
-			Response.Write(val);
+			Response.Write(new UtilHandler().ConvertToXML(val));
 			s1 = "</";
 			s1 += fieldName;
 			s1 += ">";
@@ -182,10 +178,10 @@ namespace Shop
 					}
 				}
 				Response.Write("<Front>");
-				Response.Write(frontId);
+				Response.Write(new UtilHandler().ConvertToXML(frontId));
 				Response.Write("</Front>");
 				Response.Write("<Back>");
-				Response.Write(backId);
+				Response.Write(new UtilHandler().ConvertToXML(backId));
 				Response.Write("</Back>");
 			}
 			if(numRows == 0)

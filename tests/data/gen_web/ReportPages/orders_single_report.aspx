@@ -22,10 +22,11 @@ function OnShow(action)
 		}
 		var formName = document.aspnetForm;
 		var sBody = getRequestBody(formName, action);
-		sendRequest("GET", "orders_single_report.aspx", updateReport, 'reportDiv', sBody);
-		sendRequest("GET", "orders_single_report.aspx", FillControlForReport, 'page_no', sBody);
-		sendRequest("GET", "orders_single_report.aspx", FillControlForReport, 'record_id', sBody);
-		sendRequest("GET", "orders_single_report.aspx", FillMessageStringForReport, 'messageDiv', sBody);
+		var method = action == "DELETE" ? "POST" : "GET";
+		sendRequest(method, "orders_single_report.aspx", updateReport, 'reportDiv', sBody);
+		sendRequest(method, "orders_single_report.aspx", FillControlForReport, 'page_no', sBody);
+		sendRequest(method, "orders_single_report.aspx", FillControlForReport, 'record_id', sBody);
+		sendRequest(method, "orders_single_report.aspx", FillMessageStringForReport, 'messageDiv', sBody);
 	}
 }
 function OpenWindow(windowType)

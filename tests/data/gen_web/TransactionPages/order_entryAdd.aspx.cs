@@ -31,15 +31,11 @@ namespace Shop
 
 		protected void Page_Load(object sender, EventArgs e)
 		{
-			Object loginRole = Session["login_role"];
-			if(loginRole != null)
-			{
-				m_role = loginRole.ToString();
-			}
+			String refusedUrl = new UtilHandler().RefusedPageUrl(this, "../../BaseModule/UI/Login.aspx");
+			if (refusedUrl == null)
+				m_role = Session["login_role"].ToString();
 			else
-			{
-				Response.Redirect("../../BaseModule/UI/Login.aspx");
-			}
+				Response.Redirect(refusedUrl);
 
 			String action = this.Request.Params["ACTION"];
 			if (action != null && action.Equals("ADD"))
@@ -108,7 +104,7 @@ namespace Shop
 					scan = util.GetFileName(scan);
 					if(util.IsExecutableFile(scan))
 						Response.Redirect("order_entryAdd.aspx?MessageLabel=" + Server.UrlEncode("The file " + scan + " was not uploaded: files of this type are not accepted."));
-					this.scan.PostedFile.SaveAs(location + scan);
+					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
 				}
 				String customer_id = this.Request.Params["customer_id"];
 				String agent = this.Request.Params["agent"];
@@ -293,7 +289,7 @@ namespace Shop
 			s1 += fieldName;
 			s1 += ">";
 			Response.Write(s1);
-			Response.Write(val);
+			Response.Write(new UtilHandler().ConvertToXML(val));
 			s1 = "</";
 			s1 += fieldName;
 			s1 += ">";
@@ -321,10 +317,10 @@ namespace Shop
 					}
 				}
 				Response.Write("<Front>");
-				Response.Write(frontId);
+				Response.Write(new UtilHandler().ConvertToXML(frontId));
 				Response.Write("</Front>");
 				Response.Write("<Back>");
-				Response.Write(backId);
+				Response.Write(new UtilHandler().ConvertToXML(backId));
 				Response.Write("</Back>");
 			}
 			if(numRows == 0)
@@ -504,7 +500,8 @@ namespace Shop
 						frontId = r[j].ToString();
 					}
 				}
-				w.WriteComboOption(backId, frontId, selected);
+				UtilHandler util = new UtilHandler();
+				w.WriteComboOption(util.ConvertToXML(backId), util.ConvertToXML(frontId), selected);
 			}
 		}
 		void WriteMenus()

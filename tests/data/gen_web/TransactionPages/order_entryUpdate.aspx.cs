@@ -33,15 +33,11 @@ namespace Shop
 		String m_agent;
 		protected void Page_Load(object sender, EventArgs e)
 		{
-			Object loginRole = Session["login_role"];
-			if(loginRole != null)
-			{
-				m_role = loginRole.ToString();
-			}
+			String refusedUrl = new UtilHandler().RefusedPageUrl(this, "../../BaseModule/UI/Login.aspx");
+			if (refusedUrl == null)
+				m_role = Session["login_role"].ToString();
 			else
-			{
-				Response.Redirect("../../BaseModule/UI/Login.aspx");
-			}
+				Response.Redirect(refusedUrl);
 
 			String m_order_basic_id = new UtilHandler().ToSqlNumber(this.Request.Params["order_basic_id"], null);
 			String action = this.Request.Params["ACTION"];
@@ -91,14 +87,14 @@ namespace Shop
 				UtilHandler util = new UtilHandler();
 				String note = this.Request.Params["note"];
 				String location = Server.MapPath("~/uploadedData/");
-				String scan = this.scanLabel.Text;
+				String scan = Convert.ToString(ViewState["scanStored"]);
 				if(this.scan.PostedFile.ContentLength != 0)
 				{
 					scan = this.scan.PostedFile.FileName;
 					scan = util.GetFileName(scan);
 					if(util.IsExecutableFile(scan))
 						Response.Redirect("order_entryAdd.aspx?MessageLabel=" + Server.UrlEncode("The file " + scan + " was not uploaded: files of this type are not accepted."));
-					this.scan.PostedFile.SaveAs(location + scan);
+					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
 				}
 				String customer_id = this.Request.Params["customer_id"];
 				String agent = this.Request.Params["agent"];
@@ -356,7 +352,8 @@ namespace Shop
 					}
 					if (columnName.Equals("scan"))
 					{
-						this.scanLabel.Text = r[j].ToString();
+						ViewState["scanStored"] = r[j].ToString();
+						this.scanLabel.Text = Server.HtmlEncode(new UtilHandler().GetFileName(r[j].ToString()));
 					}
 					if (columnName.Equals("customer_id"))
 					{
@@ -450,7 +447,7 @@ namespace Shop
 			s1 += fieldName;
 			s1 += ">";
 			Response.Write(s1);
-			Response.Write(val);
+			Response.Write(new UtilHandler().ConvertToXML(val));
 			s1 = "</";
 			s1 += fieldName;
 			s1 += ">";
@@ -478,10 +475,10 @@ namespace Shop
 					}
 				}
 				Response.Write("<Front>");
-				Response.Write(frontId);
+				Response.Write(new UtilHandler().ConvertToXML(frontId));
 				Response.Write("</Front>");
 				Response.Write("<Back>");
-				Response.Write(backId);
+				Response.Write(new UtilHandler().ConvertToXML(backId));
 				Response.Write("</Back>");
 			}
 			if(numRows == 0)
@@ -843,7 +840,8 @@ namespace Shop
 						frontId = r[j].ToString();
 					}
 				}
-				w.WriteComboOption(backId, frontId, selected);
+				UtilHandler util = new UtilHandler();
+				w.WriteComboOption(util.ConvertToXML(backId), util.ConvertToXML(frontId), selected);
 			}
 		}
 		void WriteMenus()

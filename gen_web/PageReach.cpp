@@ -1,0 +1,159 @@
+#include "gen_web/PageReach.h"
+
+#include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
+#include "entities/DashBoardPage.h"
+#include "entities/Designation.h"
+#include "entities/Form.h"
+#include "entities/LinkControl.h"
+#include "entities/Menu.h"
+#include "entities/ProcedureFieldInfo.h"
+#include "entities/RDLCReport.h"
+#include "entities/ReportField.h"
+#include "entities/Transaction.h"
+#include "gen_web/PageControls.h"
+#include "model/DefaultNames.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/ForgeonProject.h"
+#include "model/Module.h"
+#include "model/Table.h"
+
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+namespace
+{
+std::string PagePath(const Module& module, const CString& fileName)
+{
+    return "~/" + std::string(module.GetName().GetString()) + "/UI/" +
+           std::string(fileName.GetString());
+}
+
+std::string Lowered(std::string text)
+{
+    std::ranges::transform(text, text.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+const FormInterface* OwnerOf(const Menu* menu)
+{
+    const AspFile* file = menu != nullptr ? menu->GetAspFile() : nullptr;
+    return file != nullptr ? file->GetOwnerPage() : nullptr;
+}
+
+bool IsAccountTable(const Table* table)
+{
+    return table != nullptr && table->GetTableName() == userAccountTableName;
+}
+
+// The pages of the user accounts: the forms of their table but the change-password form, and
+// the reports that show a column of it.
+bool IsAccountPage(const FormInterface& page)
+{
+    if (const auto* form = dynamic_cast<const Form*>(&page))
+        return IsAccountTable(form->GetTable()) && page.GetFormName() != changePasswordFormName;
+    const auto* report = dynamic_cast<const ApplicationReport*>(&page);
+    if (report == nullptr)
+        return false;
+    std::vector<ReportField*> columns;
+    report->CollectReportFields(columns);
+    return IsAccountTable(report->GetTable()) ||
+           std::ranges::any_of(columns,
+                               [](const ReportField* column)
+                               {
+                                   const ProcedureFieldInfo* output = column->GetFieldInfo();
+                                   const Field* field =
+                                       output != nullptr ? output->GetField() : column->GetField();
+                                   return field != nullptr && IsAccountTable(field->GetTable());
+                               });
+}
+
+// The pages that a page leads to, besides the other files of its own.
+std::vector<const FormInterface*> LinkedPages(const FormInterface& page)
+{
+    std::vector<const FormInterface*> linked;
+    auto addLinks = [&linked](const std::vector<LinkControl*>& links)
+    {
+        for (const LinkControl* link : links)
+            linked.push_back(OwnerOf(link->GetTarget()));
+    };
+    addLinks(page.GetPreLinkList());
+    addLinks(page.GetPostLinkList());
+    for (const FieldRep* control : page.GetFieldReps())
+        if (control->GetFieldRepData() != nullptr)
+            addLinks(control->GetFieldRepData()->GetLinkControls());
+    if (const auto* report = dynamic_cast<const ApplicationReport*>(&page))
+    {
+        std::vector<ReportField*> columns;
+        report->CollectReportFields(columns);
+        for (const ReportField* column : columns)
+            if (column->GetAspFile() != nullptr)
+                linked.push_back(column->GetAspFile()->GetOwnerPage());
+        if (report->GetTable() != nullptr && report->GetModule() != nullptr)
+            linked.push_back(report->GetModule()->GetMasterFormForTable(report->GetTable(), false));
+    }
+    std::erase(linked, nullptr);
+    return linked;
+}
+
+void AddFiles(const FormInterface& page, std::set<std::string>& paths)
+{
+    if (page.GetModule() == nullptr)
+        return;
+    for (const AspFile* file : page.GetAspFiles())
+        if (file->IsAspxFile())
+            paths.insert(Lowered(PagePath(*page.GetModule(), file->GetDefaultFileName())));
+    if (dynamic_cast<const RDLCReport*>(&page) != nullptr)
+        paths.insert(Lowered(PagePath(*page.GetModule(), GetPrintPageName(page) + ".aspx")));
+}
+} // namespace
+
+std::map<int, std::set<std::string>> ReachablePages(const ForgeonProject& project)
+{
+    std::vector<const FormInterface*> passwordPages;
+    for (const Module* module : project.GetModules())
+        for (const Form* form : module->GetMasterForms())
+            if (form->GetFormName() == changePasswordFormName)
+                passwordPages.push_back(form);
+    std::map<int, std::set<std::string>> reach;
+    for (const Module* module : project.GetModules())
+    {
+        for (const Designation* role : module->GetDesignations())
+        {
+            std::vector<const FormInterface*> pending = passwordPages;
+            for (const Menu* menu : role->GetMenus())
+                pending.push_back(OwnerOf(menu));
+            pending.push_back(role->GetDashBoardPage());
+            std::vector<const FormInterface*> seen;
+            std::set<std::string>& paths = reach[role->GetId()];
+            while (!pending.empty())
+            {
+                const FormInterface* page = pending.back();
+                pending.pop_back();
+                if (page == nullptr || std::ranges::find(seen, page) != seen.end() ||
+                    IsAccountPage(*page))
+                    continue;
+                seen.push_back(page);
+                AddFiles(*page, paths);
+                for (const FormInterface* linked : LinkedPages(*page))
+                    pending.push_back(linked);
+            }
+        }
+    }
+    return reach;
+}
+
+std::string PasswordPagePath(const ForgeonProject& project)
+{
+    const Module* base = project.GetBaseModule();
+    if (base == nullptr)
+        return {};
+    const bool exists =
+        std::ranges::any_of(base->GetMasterForms(), [](const Form* form)
+                            { return form->GetFormName() == changePasswordFormName; });
+    return exists ? PagePath(*base, CString(changePasswordFormName) + "Update.aspx") : "";
+}

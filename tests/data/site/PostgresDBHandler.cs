@@ -1,0 +1,117 @@
+// Stands in for the generated DBHandler in the served-site tests: runs the generated SQL on the
+// PostgreSQL server that WEAVO_PG_ODBC names, through unixODBC and the PostgreSQL ODBC driver,
+// rewriting the few T-SQL forms PostgreSQL writes otherwise, and appends every statement as one
+// line to the file that WEAVO_SQL_LOG names.
+using System;
+using System.Data;
+using System.Data.Odbc;
+using System.IO;
+using System.Text;
+using System.Text.RegularExpressions;
+
+namespace Guard
+{
+    public partial class DBHandler
+    {
+        static readonly object s_logLock = new object();
+
+        public void ExecuteNonQueryOnMaster(String queryString)
+        {
+            using (OdbcConnection connection = Open())
+                Command(connection, queryString).ExecuteNonQuery();
+        }
+
+        public DataTable ExecuteQuery(String queryString)
+        {
+            using (OdbcConnection connection = Open())
+                return Fill(connection, queryString);
+        }
+
+        public int Scaler(String sSQLCommand)
+        {
+            using (OdbcConnection connection = Open())
+                return Convert.ToInt32(Command(connection, sSQLCommand).ExecuteScalar());
+        }
+
+        public DataTable InsertSelect(String queryString, String selectString)
+        {
+            using (OdbcConnection connection = Open())
+            {
+                Command(connection, queryString).ExecuteNonQuery();
+                return Fill(connection, selectString);
+            }
+        }
+
+        public void ExecuteNonQueryOnTransaction(String queryString)
+        {
+        }
+
+        static OdbcConnection Open()
+        {
+            OdbcConnection connection =
+                new OdbcConnection(Environment.GetEnvironmentVariable("WEAVO_PG_ODBC"));
+            connection.Open();
+            return connection;
+        }
+
+        static OdbcCommand Command(OdbcConnection connection, String statement)
+        {
+            Log(statement);
+            return new OdbcCommand(Rewritten(statement), connection);
+        }
+
+        static DataTable Fill(OdbcConnection connection, String statement)
+        {
+            DataTable table = new DataTable();
+            new OdbcDataAdapter(Command(connection, statement)).Fill(table);
+            return table;
+        }
+
+        static void Log(String statement)
+        {
+            lock (s_logLock)
+                File.AppendAllText(Environment.GetEnvironmentVariable("WEAVO_SQL_LOG"),
+                                   statement.Replace("\r", " ").Replace("\n", " ") + "\n");
+        }
+
+        // N'...' as '...', CONVERT(varchar(10), x, 101) as to_char, @@IDENTITY as lastval(), no
+        // "dbo." schema; the text inside literals is left alone.
+        public static String Rewritten(String statement)
+        {
+            StringBuilder code = new StringBuilder();
+            StringBuilder result = new StringBuilder();
+            int i = 0;
+            while (i < statement.Length)
+            {
+                if (statement[i] != '\'')
+                {
+                    code.Append(statement[i++]);
+                    continue;
+                }
+                int end = i + 1;
+                while (end < statement.Length &&
+                       (statement[end] != '\'' ||
+                        (end + 1 < statement.Length && statement[end + 1] == '\'')))
+                    end += statement[end] == '\'' ? 2 : 1;
+                String codeText = code.ToString();
+                if (Regex.IsMatch(codeText, "(^|[^A-Za-z0-9_])N$"))
+                    codeText = codeText.Substring(0, codeText.Length - 1);
+                result.Append(RewrittenCode(codeText));
+                code.Length = 0;
+                int stop = Math.Min(end + 1, statement.Length);
+                result.Append(statement, i, stop - i);
+                i = stop;
+            }
+            result.Append(RewrittenCode(code.ToString()));
+            return result.ToString();
+        }
+
+        static String RewrittenCode(String code)
+        {
+            code = Regex.Replace(code, @"CONVERT\s*\(\s*varchar\s*\(\s*10\s*\)\s*,\s*([^,()]+?)\s*,\s*101\s*\)",
+                                 "to_char($1, 'MM/DD/YYYY')", RegexOptions.IgnoreCase);
+            code = Regex.Replace(code, "@@IDENTITY", "lastval()", RegexOptions.IgnoreCase);
+            return Regex.Replace(code, @"\bdbo\.", "", RegexOptions.IgnoreCase);
+        }
+    }
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "entities/DashBoardPage.h"
+#include "entities/Designation.h"
+#include "entities/Form.h"
+#include "entities/Menu.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/ForgeonProject.h"
+#include "model/LoginPageCreator.h"
+#include "model/Module.h"
+#include "model/TableFormCreator.h"
+#include "tests/model/ModelBuilders.h"
+#include "tests/support/TempFolder.h"
+
+#include <filesystem>
+#include <string>
+
+// A new project "Guard" with the login pages and the table "document" (a title and an uploaded
+// scan) with its form and search report. Besides the administrator's role, "editor" has the
+// document's menus and "clerk" none; both have the project dashboard.
+class GuardProject
+{
+public:
+    GuardProject()
+    {
+        m_project.InitNewProject();
+        m_project.SetProjectName("Guard");
+        m_project.SetProjectPath(m_temp.ModelPath());
+        LoginPageCreator().Create();
+        Module& base = *m_project.GetBaseModule();
+        Table* document = NewTable("document", Table::masterKind, {"title", "scan"});
+        base.AddTable(document);
+        TableFormCreator creator(document, &m_project);
+        creator.CreateForm();
+        creator.CreateReport();
+        for (FieldRep* control : base.GetMasterFormForTable(document, false)->GetFieldReps())
+            if (control->GetField()->GetFieldName() == "scan")
+                control->GetFieldRepData()->SetControlKind(FieldRepData::FileUpload);
+        DashBoardPage* dashBoard = base.GetDashBoardPages().back();
+        if (base.GetDesignations().front()->GetDashBoardPage() == nullptr)
+            base.GetDesignations().front()->SetDashBoardPage(dashBoard);
+        Designation* editor = AddRole(base, "editor", dashBoard);
+        for (const char* menu : {"Document", "Search document"})
+            editor->AddMenu(base.FindMenuByName(menu));
+        AddRole(base, "clerk", dashBoard);
+    }
+
+    ForgeonProject& Project() { return m_project; }
+    const std::filesystem::path& Root() const { return m_temp.Path(); }
+
+    // The roles as the SQL Server script writes them and its administrator account, without a
+    // password.
+    std::string RolesAndAdministrator() const
+    {
+        std::string sql;
+        for (const Designation* role : m_project.GetBaseModule()->GetDesignations())
+            sql += "INSERT INTO personnel_role(Is_Deleted,role_name,role_no) VALUES('N','" +
+                   std::string(role->GetName().GetString()) + "'," + std::to_string(role->GetId()) +
+                   ");\n";
+        return sql + "INSERT INTO useraccount(Is_Deleted,username,password,personnel_role_id) "
+                     "VALUES('N','admin','',1);\n";
+    }
+
+private:
+    static Designation* AddRole(Module& module, const char* name, DashBoardPage* dashBoard)
+    {
+        auto* role = new Designation(TRUE);
+        role->SetName(name);
+        role->SetDashBoardPage(dashBoard);
+        module.Append(role);
+        return role;
+    }
+
+    TempFolder m_temp{"WeavoGuard"};
+    ForgeonProject m_project;
+    ScopedOpenProject m_open{&m_project};
+};

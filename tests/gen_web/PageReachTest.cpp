@@ -1,0 +1,64 @@
+#include "gen_web/PageReach.h"
+
+#include "entities/LinkControl.h"
+#include "tests/gen_web/GuardProject.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+// The role's pages, or none for an unknown role.
+std::set<std::string> PagesOf(const ForgeonProject& project, const char* roleName)
+{
+    const Designation* role = project.GetBaseModule()->FindDesignationByName(roleName);
+    const auto reach = ReachablePages(project);
+    const auto pages = role != nullptr ? reach.find(role->GetId()) : reach.end();
+    return pages != reach.end() ? pages->second : std::set<std::string>();
+}
+
+// Each role reaches its menus' pages with the other pages of the same form or report, the
+// pages that those link to, and the change-password pages; never the account pages.
+TEST(PageReach, RolesReachTheirMenusPagesAndWhatTheyLinkTo)
+{
+    GuardProject fixture;
+    ForgeonProject& project = fixture.Project();
+    Module& base = *project.GetBaseModule();
+    CString documentName = "document";
+    Form* document = base.GetMasterFormForTable(base.FindTableByName(documentName), false);
+    Table* note = NewTable("note", Table::masterKind, {"text"});
+    base.AddTable(note);
+    TableFormCreator(note, &project).CreateForm();
+    document->AddPreLink(new LinkControl(base.FindMenuByName("Note"), 0, 0, 0));
+    auto* auditor = new Designation(TRUE);
+    auditor->SetName("auditor");
+    auditor->AddMenu(base.FindMenuByName("Search useraccount"));
+    auditor->AddMenu(base.FindMenuByName("Useraccount"));
+    base.Append(auditor);
+
+    const std::string ui = "~/basemodule/ui/";
+    // The change-password pages, which every page links to, and the module dashboard they link
+    // to.
+    const std::set<std::string> passwordPages{ui + "changepassword_formadd.aspx",
+                                              ui + "changepassword_formupdate.aspx",
+                                              ui + "basemodule_dashboard.aspx"};
+    auto with = [&passwordPages](std::set<std::string> pages)
+    {
+        pages.insert(passwordPages.begin(), passwordPages.end());
+        return pages;
+    };
+    const struct
+    {
+        const char* role;
+        std::set<std::string> pages;
+    } cases[] = {
+        {"editor", with({ui + "documentadd.aspx", ui + "documentupdate.aspx",
+                         ui + "document_report_report.aspx", ui + "project_dashboard.aspx",
+                         ui + "noteadd.aspx", ui + "noteupdate.aspx"})},
+        {"clerk", with({ui + "project_dashboard.aspx"})},
+        {"auditor", passwordPages},
+    };
+    for (const auto& expected : cases)
+        EXPECT_EQ(expected.pages, PagesOf(project, expected.role)) << expected.role;
+    EXPECT_EQ("~/BaseModule/UI/ChangePassword_formUpdate.aspx", PasswordPagePath(project));
+}
+} // namespace

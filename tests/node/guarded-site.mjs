@@ -1,0 +1,344 @@
+// Uses and attacks the generated "Guard" site served on a database, as its users and a client
+// of its own would:
+//   node guarded-site.mjs <base URL> <statement log> <screenshot prefix>
+// The default account, the administrator, an editor (the document's menus) and a clerk (no
+// menu) log in; the pages a role may reach work in Chromium; every attack is refused, changes
+// nothing and runs no statement (the log of the site's database class tells). Prints each
+// failure and exits with their number.
+import fs from "node:fs";
+import os from "node:os";
+import path from "node:path";
+import { launchChromium, plainText, watchedTab } from "./browser.mjs";
+
+const [base, log, shots] = process.argv.slice(2);
+const ui = "BaseModule/UI";
+const failures = [];
+const passwords = { admin: "Admin-pass1", editor: "Editor-pass1", clerk: "Clerk-pass1" };
+
+// A client keeping its cookies, following no redirect.
+class Client {
+    constructor() {
+        this.cookies = new Map();
+    }
+
+    async request(page, { form, body, cookies = true } = {}) {
+        const headers = cookies ? { Cookie: [...this.cookies].map(([k, v]) => `${k}=${v}`).join("; ") } : {};
+        if (form) {
+            body = new URLSearchParams(form).toString();
+            headers["Content-Type"] = "application/x-www-form-urlencoded";
+        }
+        const response = await fetch(`${base}/${page}`, {
+            method: body === undefined ? "GET" : "POST", headers, body, redirect: "manual",
+        });
+        const setCookies = response.headers.getSetCookie();
+        for (const line of setCookies) {
+            const [pair, ...attributes] = line.split(";");
+            const name = pair.slice(0, pair.indexOf("=")).trim();
+            const value = pair.slice(pair.indexOf("=") + 1).trim();
+            const expired = attributes.some((a) => /^\s*expires=/i.test(a) && Date.parse(a.split("=")[1]) < Date.now());
+            if (expired || value === "")
+                this.cookies.delete(name);
+            else
+                this.cookies.set(name, value);
+        }
+        return {
+            status: response.status, location: response.headers.get("location") || "", setCookies,
+            text: await response.text(),
+        };
+    }
+
+    // The page's token for its scripts, or "".
+    async token(page) {
+        return hiddenFields((await this.request(page)).text).REQUEST_TOKEN || "";
+    }
+}
+
+function hiddenFields(html) {
+    const fields = {};
+    for (const input of html.match(/<input[^>]*type="hidden"[^>]*>/g) || []) {
+        const name = /name="([^"]*)"/.exec(input);
+        const value = /value="([^"]*)"/.exec(input);
+        if (name)
+            fields[name[1]] = value ? value[1].replace(/&amp;/g, "&").replace(/&quot;/g, '"') : "";
+    }
+    return fields;
+}
+
+async function login(client, user, password) {
+    const page = await client.request(`${ui}/Login.aspx`);
+    return client.request(`${ui}/Login.aspx`, {
+        form: {
+            ...hiddenFields(page.text), "ctl00$KestraneWeavoContent$user_name": user,
+            "ctl00$KestraneWeavoContent$password": password, "ctl00$KestraneWeavoContent$Log_in": "Login",
+        },
+    });
+}
+
+function statements() {
+    return fs.readFileSync(log, "utf8").split("\n").filter((line) => line !== "");
+}
+
+function check(condition, text) {
+    if (!condition)
+        failures.push(text);
+}
+
+const refusal = /\/Login\.aspx(\?Refused=1)?$/;
+
+// The request must be sent elsewhere (to the login page's refusal unless told) and run no
+// statement.
+async function expectRefused(label, send, target = refusal) {
+    const before = statements().length;
+    const answer = await send();
+    const ran = statements().slice(before);
+    check(answer.status === 302 && target.test(answer.location),
+        `${label}: status ${answer.status}, location "${answer.location}": ${plainText(answer.text)}`);
+    check(ran.length === 0, `${label}: ran ${ran.join(" | ")}`);
+}
+
+function expectMessage(label, answer, message) {
+    check(answer.status === 200 && answer.text.includes(message),
+        `${label}: "${message}" not in the answer (${answer.status}): ${plainText(answer.text)}`);
+}
+
+const dashBoard = `${ui}/Project_Dashboard.aspx`;
+const passwordPage = `${ui}/ChangePassword_formUpdate.aspx`;
+
+// The default account must set its password before any other page answers it.
+const admin = new Client();
+const firstLogin = await login(admin, "admin", "");
+check(firstLogin.status === 302, `the default account's login: ${firstLogin.status} ${plainText(firstLogin.text)}`);
+for (const page of [dashBoard, `${ui}/useraccountAdd.aspx`, `${ui}/document_Report_report.aspx`])
+    await expectRefused(`${page} before the default account set its password`, () => admin.request(page),
+        /ChangePassword_formUpdate\.aspx$/);
+let adminToken = await admin.token(passwordPage);
+check(adminToken !== "", "the password page carries no token");
+await expectRefused("an account added before the default account set its password",
+    () => admin.request(`${ui}/useraccountAdd.aspx`, {
+        form: { ACTION: "ADD", username: "early", password: "x", personnel_role_id: "1", REQUEST_TOKEN: adminToken },
+    }), /ChangePassword_formUpdate\.aspx$/);
+
+// The default account sets its password in the browser, where its login leads.
+const firstBrowser = await launchChromium();
+try {
+    const problems = [];
+    const tab = await watchedTab(firstBrowser.browser, problems);
+    tab.on("dialog", (dialog) => dialog.accept());
+    await tab.goto(`${base}/${ui}/Login.aspx`, { waitUntil: "networkidle0" });
+    await tab.type("#ctl00_KestraneWeavoContent_user_name", "admin");
+    await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0" }), tab.click("#ctl00_KestraneWeavoContent_Log_in")]);
+    check(tab.url().endsWith(`/${passwordPage}`), `the default account's login ends at ${tab.url()}`);
+    await tab.type("#ctl00_KestraneWeavoContent_new_password", passwords.admin);
+    await tab.type("#ctl00_KestraneWeavoContent_confirm_password", passwords.admin);
+    const before = statements().length;
+    await tab.click("#ctl00_KestraneWeavoContent_UpdateButton");
+    const changed = () => statements().slice(before).some((line) => /^UPDATE useraccount set/i.test(line));
+    for (let wait = 0; wait < 50 && !changed(); ++wait)
+        await new Promise((resolve) => setTimeout(resolve, 200));
+    check(changed(), "the default account's password change in the browser ran no update");
+    await tab.waitForFunction(() => location.pathname.endsWith("/Login.aspx"), { timeout: 10000 })
+        .catch(() => failures.push(`after the password change the browser is at ${tab.url()}`));
+    await tab.screenshot({ path: `${shots}-Password.png`, fullPage: true });
+    failures.push(...problems.map((problem) => `in Chromium, the default account: ${problem}`));
+} catch (error) {
+    failures.push(`in Chromium, the default account: ${error.stack || error}`);
+} finally {
+    await firstBrowser.close();
+}
+check((await login(admin, "admin", passwords.admin)).status === 302, "the administrator cannot log in with the new password");
+check((await admin.request(dashBoard)).status === 200, "the dashboard does not answer once the password is set");
+
+// The administrator adds the editor's and the clerk's accounts.
+adminToken = await admin.token(`${ui}/useraccountAdd.aspx`);
+for (const [user, role] of [["editor", "2"], ["clerk", "3"]])
+    expectMessage(`the administrator adds ${user}`, await admin.request(`${ui}/useraccountAdd.aspx`, {
+        form: {
+            ACTION: "ADD", username: user, password: passwords[user], confirm_password: passwords[user],
+            personnel_role_id: role, REQUEST_TOKEN: adminToken,
+        },
+    }), "Record Added Successfully!");
+
+// Request forgery: actions only from a POST with the session's token.
+await expectRefused("an account added by a GET link", () => admin.request(
+    `${ui}/useraccountAdd.aspx?ACTION=ADD&username=forged&password=x&confirm_password=x&personnel_role_id=1`));
+await expectRefused("an account added by a POST without the token", () => admin.request(
+    `${ui}/useraccountAdd.aspx`, { form: { ACTION: "ADD", username: "forged", password: "x", personnel_role_id: "1" } }));
+await expectRefused("an account added by a POST with another token", () => admin.request(
+    `${ui}/useraccountAdd.aspx`, {
+        form: { ACTION: "ADD", username: "forged", password: "x", personnel_role_id: "1", REQUEST_TOKEN: "x" + adminToken },
+    }));
+await expectRefused("a row deleted by a GET link", () => admin.request(`${ui}/documentUpdate.aspx?ACTION=DELETE&document_id=1`));
+await expectRefused("a report's delete by a GET link",
+    () => admin.request(`${ui}/document_Report_report.aspx?ACTION=DELETE&record_id=1`));
+
+const refusedLogin = await new Client().request(`${ui}/Login.aspx?Refused=1`);
+expectMessage("the login page's refusal", refusedLogin, "You are not allowed to open that page or to do that.");
+
+// Authorization: a role reaches only what its menus lead to; the accounts are the
+// administrator's.
+const clerk = new Client();
+check((await login(clerk, "clerk", passwords.clerk)).status === 302, "the clerk cannot log in");
+check((await clerk.request(dashBoard)).status === 200, "the clerk's dashboard does not answer");
+const clerkToken = await clerk.token(dashBoard);
+const clerkAttacks = [
+    ["opens the document's Add page", `${ui}/documentAdd.aspx`, null],
+    ["opens the account list", `${ui}/useraccount_Report_report.aspx`, null],
+    ["adds a document", `${ui}/documentAdd.aspx`, { ACTION: "ADD", title: "clerk's" }],
+    ["creates an administrator account", `${ui}/useraccountAdd.aspx`,
+        { ACTION: "ADD", username: "intruder", password: "x", confirm_password: "x", personnel_role_id: "1" }],
+    ["resets the administrator's password", `${ui}/useraccountUpdate.aspx`,
+        { ACTION: "UPDATE", useraccount_id: "1", username: "admin", new_password: "x", confirm_password: "x", personnel_role_id: "1" }],
+    ["deletes a document", `${ui}/documentUpdate.aspx`, { ACTION: "DELETE", document_id: "1" }],
+    ["deletes a report row", `${ui}/document_Report_report.aspx`, { ACTION: "DELETE", record_id: "1" }],
+];
+for (const [what, page, form] of clerkAttacks)
+    await expectRefused(`the clerk ${what}`,
+        () => clerk.request(page, form ? { form: { ...form, REQUEST_TOKEN: clerkToken } } : {}));
+
+// Sessions: the session cookie is HttpOnly, a login starts a new session, the password changes
+// only with the old one.
+const sessionCookies = firstLogin.setCookies.concat((await new Client().request(dashBoard)).setCookies)
+    .filter((line) => line.startsWith("ASP.NET_SessionId="));
+check(sessionCookies.length > 0 && sessionCookies.every((line) => /;\s*HttpOnly/i.test(line)),
+    `a session cookie without HttpOnly: ${sessionCookies.join(" | ")}`);
+const attacker = new Client();
+await attacker.request(dashBoard);
+const planted = attacker.cookies.get("ASP.NET_SessionId") || "abcdefghijklmnopqrstuvwx";
+const victim = new Client();
+victim.cookies.set("ASP.NET_SessionId", planted);
+check((await login(victim, "clerk", passwords.clerk)).status === 302, "the clerk cannot log in with a planted session id");
+check((await victim.request(dashBoard)).status === 200, "the clerk's dashboard does not answer after that login");
+check(victim.cookies.get("ASP.NET_SessionId") !== planted, "the login kept the planted session id");
+attacker.cookies.set("ASP.NET_SessionId", planted);
+await expectRefused("the planted session id after the victim's login", () => attacker.request(dashBoard), /\/Login\.aspx$/);
+
+const passwordToken = await clerk.token(passwordPage);
+for (const [what, old, message] of [
+    ["without the old password", undefined, "Please enter the old password."],
+    ["with an empty old password", "", "Please enter the old password."],
+    ["with a wrong old password", "wrong", "The old password is not correct."],
+    ["without the user name", passwords.clerk, "The form did not send all of its fields."],
+]) {
+    const before = statements().length;
+    const form = { ACTION: "UPDATE", username: "clerk", new_password: "taken", confirm_password: "taken", REQUEST_TOKEN: passwordToken };
+    if (old !== undefined)
+        form.password = old;
+    if (what === "without the user name")
+        delete form.username;
+    expectMessage(`a password change ${what}`, await clerk.request(passwordPage, { form }), message);
+    const changed = statements().slice(before).filter((line) => !/^\s*select/i.test(line));
+    check(changed.length === 0, `a password change ${what} ran ${changed.join(" | ")}`);
+}
+check((await login(new Client(), "clerk", passwords.clerk)).status === 302, "the clerk's password changed");
+
+// Uploads and the pages an editor reaches, in Chromium.
+const files = fs.mkdtempSync(path.join(os.tmpdir(), "weavo-uploads-"));
+const upload = (name, text) => {
+    fs.writeFileSync(path.join(files, name), text);
+    return path.join(files, name);
+};
+const marked = "<img src=x onerror=scriptRan=1>.txt";
+const chromium = await launchChromium();
+try {
+    const problems = [];
+    const tab = await watchedTab(chromium.browser, problems);
+    tab.on("dialog", (dialog) => dialog.accept());
+    const posted = [];
+    tab.on("request", (request) => request.method() === "POST" && posted.push(request.url()));
+    await tab.goto(`${base}/${ui}/Login.aspx`, { waitUntil: "networkidle0" });
+    await tab.type("#ctl00_KestraneWeavoContent_user_name", "editor");
+    await tab.type("#ctl00_KestraneWeavoContent_password", passwords.editor);
+    await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0" }), tab.click("#ctl00_KestraneWeavoContent_Log_in")]);
+    check(tab.url().endsWith("/Project_Dashboard.aspx"), `the editor's login ends at ${tab.url()}`);
+    const refusedAccounts = await new Client().request(`${ui}/useraccountAdd.aspx`);
+    check(refusedAccounts.status === 302, "the account page answers without a login");
+
+    // Clicks the button of a page that submits its form, and waits for the answer.
+    const submitted = async (label, button) => {
+        await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }), tab.click(button)])
+            .catch(async (error) => failures.push(`${label}: ${error.message}: ${plainText(await tab.content())}`));
+    };
+    const addDocument = async (title, file) => {
+        await tab.goto(`${base}/${ui}/documentAdd.aspx`, { waitUntil: "networkidle0" });
+        await tab.type("#ctl00_KestraneWeavoContent_title", title);
+        await (await tab.$("#ctl00_KestraneWeavoContent_scan")).uploadFile(file);
+        await submitted(`the editor's add of ${title}`, "#AddButton");
+        return tab.evaluate(() => document.getElementById("ctl00_KestraneWeavoContent_MessageLabel")?.textContent || "");
+    };
+    const added = await addDocument("First", upload("notes.txt", "first notes"));
+    check(added.includes("Record Added Successfully!"), `the editor's add: "${added}"`);
+    for (const name of ["page.html", "drawing.svg"]) {
+        const before = statements().length;
+        const message = await addDocument(`refused ${name}`, upload(name, "<svg xmlns='http://www.w3.org/2000/svg'><script>alert(document.cookie)</script></svg>"));
+        check(message.includes(`The file ${name} was not uploaded`), `the upload of ${name}: "${message}"`);
+        const ran = statements().slice(before).filter((line) => !/^\s*select/i.test(line));
+        check(ran.length === 0, `the upload of ${name} ran ${ran.join(" | ")}`);
+    }
+    const markedAnswer = await addDocument("Marked", upload(marked, "marked notes"));
+    check(markedAnswer.includes("Record Added Successfully!"), `the marked upload: "${markedAnswer}" at ${tab.url()}: ${plainText(await tab.content())}`);
+    check((await addDocument("Second", upload("notes.txt", "second notes"))).includes("Record Added Successfully!"), "the second notes.txt was not added");
+
+    const stored = statements().filter((line) => /^INSERT INTO document/i.test(line))
+        .map((line) => /N'([^']*)'\)/.exec(line)?.[1] || "");
+    check(stored.length === 3, `${stored.length} documents inserted: ${stored.join(" | ")}`);
+    check(new Set(stored.map((name) => name.toLowerCase())).size === stored.length, `stored files share a name: ${stored.join(" | ")}`);
+    for (const [index, text] of [[0, "first notes"], [2, "second notes"]]) {
+        const answer = await fetch(`${base}/uploadedData/${stored[index].split("/").map(encodeURIComponent).join("/")}`);
+        const body = await answer.text();
+        check(body === text, `the stored file ${stored[index]} holds "${body}"`);
+        check(answer.headers.get("x-content-type-options") === "nosniff", `${stored[index]} is sent without nosniff`);
+        check(/^attachment/.test(answer.headers.get("content-disposition") || ""), `${stored[index]} is not sent as a download`);
+    }
+
+    // The report lists the documents; the Update page shows the marked name as text.
+    await tab.goto(`${base}/${ui}/document_Report_report.aspx`, { waitUntil: "networkidle0" });
+    check(tab.url().endsWith("document_Report_report.aspx"), `the editor's report page ends at ${tab.url()}: ${plainText(await tab.content())}`);
+    await tab.evaluate(() => HandleAction("SHOW"));
+    await tab.waitForSelector("#ctl00_KestraneWeavoContent_reportDiv table", { timeout: 15000 })
+        .catch(() => failures.push("no report table after View"));
+    const listed = await tab.evaluate(() => document.getElementById("ctl00_KestraneWeavoContent_reportDiv").textContent);
+    for (const title of ["First", "Marked", "Second", "notes.txt", marked])
+        check(listed.includes(title), `the report does not list ${title}: ${listed}`);
+    for (const name of stored)
+        check(!listed.includes(name), `the report shows the stored name ${name}: ${listed}`);
+    await tab.screenshot({ path: `${shots}-Report.png`, fullPage: true });
+    // The refused uploads inserted nothing: "Marked" is the second row.
+    const markedId = 2;
+    await tab.goto(`${base}/${ui}/documentUpdate.aspx?document_id=${markedId}`, { waitUntil: "networkidle0" });
+    const shown = await tab.evaluate(() => ({
+        ran: window.scriptRan === 1,
+        label: document.getElementById("ctl00_KestraneWeavoContent_scanLabel")?.textContent || "",
+    }));
+    check(!shown.ran, "the script in an uploaded file's name ran on the Update page");
+    check(shown.label === marked, `the Update page shows the file name as "${shown.label}"`);
+
+    // Update and delete through the Update page.
+    await tab.goto(`${base}/${ui}/documentUpdate.aspx?document_id=1`, { waitUntil: "networkidle0" });
+    await tab.$eval("#ctl00_KestraneWeavoContent_title", (control) => { control.value = "First updated"; });
+    await submitted("the editor's update", "#ctl00_KestraneWeavoContent_UpdateButton");
+    const updated = await tab.evaluate(() => document.getElementById("ctl00_KestraneWeavoContent_MessageLabel")?.textContent || "");
+    check(updated.includes("Record Updated Successfully!"), `the editor's update: "${updated}"`);
+    const update = statements().filter((line) => /^UPDATE document set/i.test(line)).pop() || "";
+    check(update.includes(`title = N'First updated'`) && update.includes(`scan = N'${stored[0]}'`),
+        `the editor's update does not keep the stored file: ${update}`);
+    await tab.goto(`${base}/${ui}/documentUpdate.aspx?document_id=1`, { waitUntil: "networkidle0" });
+    await tab.click("#ctl00_KestraneWeavoContent_DeleteButton");
+    const deleted = () => statements().some((line) => /^update document set Is_Deleted = 'Y' where document_id = 1$/i.test(line));
+    for (let wait = 0; wait < 50 && !deleted(); ++wait)
+        await new Promise((resolve) => setTimeout(resolve, 200));
+    check(deleted(), "no delete statement for the editor's delete");
+    await tab.screenshot({ path: `${shots}-Deleted.png`, fullPage: true });
+    check(posted.length > 0 && posted.every((url) => !url.includes("REQUEST_TOKEN")),
+        `posted to addresses with the token: ${posted.join(" | ")}`);
+    failures.push(...problems.map((problem) => `in Chromium: ${problem}`));
+} catch (error) {
+    failures.push(`in Chromium: ${error.stack || error}`);
+} finally {
+    await chromium.close();
+    fs.rmSync(files, { recursive: true, force: true });
+}
+
+for (const failure of failures)
+    console.log(failure);
+console.log(`${failures.length} failures`);
+process.exit(Math.min(failures.length, 100));
