@@ -196,10 +196,12 @@ void FunctionAssignment::FillParameters()
 void FunctionAssignment::ShowAssignment()
 {
     const Function* function = m_invokation->GetFunction();
-    m_states.SetText(IDC_FUNCTION_NAME, function == nullptr
-                                            ? CString("Function not assigned.")
-                                            : m_invokation->GetClass()->GetFieldName() + "." +
-                                                  function->GetFieldName());
+    const Class* invoked = m_invokation->GetClass();
+    m_states.SetText(IDC_FUNCTION_NAME,
+                     function == nullptr
+                         ? CString("Function not assigned.")
+                         : (invoked != nullptr ? invoked->GetFieldName() : CString()) + "." +
+                               function->GetFieldName());
     const bool open = function == nullptr;
     for (int id : {IDC_ASSIGN, IDC_MODULE})
         m_states.Enable(id, open);
