@@ -2,7 +2,9 @@
 
 #include "editors/LoginPageDlg.h"
 #include "editors/ProcedureDlg.h"
+#include "editors/UserFunctionDlg.h"
 #include "editors/WvpDialog.h"
+#include "entities/Function.h"
 #include "entities/Menu.h"
 #include "entities/Procedure.h"
 #include "model/ForgeonProject.h"
@@ -245,6 +247,8 @@ void ForgeonView::OpenEditor(RightPane pane, CObject* entity)
             procedureView->LoadProcedure(dynamic_cast<Procedure*>(entity));
         else if (auto* loginView = dynamic_cast<LoginPageDlg*>(view))
             loginView->Load();
+        else if (auto* functionView = dynamic_cast<UserFunctionDlg*>(view))
+            functionView->LoadFunction(dynamic_cast<Function*>(entity));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "editors/ProcedureDlg.h"
 #include "editors/SQLView.h"
 #include "editors/TableDialog.h"
+#include "editors/UserFunctionDlg.h"
 #include "editors/ViewEditorHost.h"
 #include "editors/WvpDialog.h"
 #include "platform/core/MessageBox.h"
@@ -42,6 +43,8 @@ std::array<CRuntimeClass*, kRightPaneCount>& RightPaneClasses()
         empty[static_cast<std::size_t>(RightPane::MenuView)] = RUNTIME_CLASS(MenuDlg);
         empty[static_cast<std::size_t>(RightPane::SQLView)] = RUNTIME_CLASS(SQLView);
         empty[static_cast<std::size_t>(RightPane::ProcedureView)] = RUNTIME_CLASS(ProcedureDlg);
+        empty[static_cast<std::size_t>(RightPane::UserFunctionView)] =
+            RUNTIME_CLASS(UserFunctionDlg);
         empty[static_cast<std::size_t>(RightPane::LoginPageView)] = RUNTIME_CLASS(LoginPageDlg);
         return empty;
     }();
@@ -94,6 +97,14 @@ void MainFrame::EditMenu(Menu* menu)
     ShowRightPane(RightPane::MenuView);
     if (auto* editor = dynamic_cast<MenuDlg*>(GetRightPaneView(RightPane::MenuView)))
         editor->LoadMenu(menu);
+}
+
+void MainFrame::EditUserFunction(Function* function)
+{
+    ShowRightPane(RightPane::UserFunctionView);
+    if (auto* editor =
+            dynamic_cast<UserFunctionDlg*>(GetRightPaneView(RightPane::UserFunctionView)))
+        editor->LoadFunction(function);
 }
 
 void MainFrame::ShowSQLView()

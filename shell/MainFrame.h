@@ -15,6 +15,7 @@ class BackupStopwatch;
 class ForgeonDoc;
 class ForgeonProject;
 class ForgeonView;
+class Function;
 class Menu;
 class SplitterWnd;
 class Table;
@@ -54,6 +55,8 @@ public:
     void EditTable(Table* table, int kind);
     // The menu editor with the menu's item expanded; null for none.
     void EditMenu(Menu* menu);
+    // Shows the user function editor on the function; null starts a new one.
+    void EditUserFunction(Function* function);
     // The view shown lets go of its entity without a switch.
     void ClearCurrentPage();
 
