@@ -13,6 +13,7 @@
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/editors/logic/DesignedProject.h"
 #include "tests/gen_web/GenWebProject.h"
+#include "tests/gen_web/PreparedProjectFolder.h"
 #include "tests/gen_web/ReportViewerAssembly.h"
 #include "tests/gen_web/UtilLibrary.h"
 #include "tests/support/TempFolder.h"
@@ -46,7 +47,7 @@ struct EditedUserFunctions
     {
         ForgeonProject& project = designed.project;
         Module& base = *project.GetBaseModule();
-        WriteHostFile(application / "Themes" / "UI" / "Main.master", "");
+        PrepareProjectFolder(project);
         AspxWriteAll first(&project);
         written = first.Run(nullptr);
         const fs::path partial = application / "BaseModule" / "CS" / "author_partial.cs";
