@@ -7,9 +7,14 @@
 #include "entities/Form.h"
 #include "entities/LoginPage.h"
 #include "entities/Variable.h"
+#include "gen_web/AspxWriteAll.h"
 #include "model/GenerationReport.h"
 #include "model/ProjectStore.h"
+#include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/editors/logic/DesignedProject.h"
+#include "tests/gen_web/PreparedProjectFolder.h"
+#include "tests/gen_web/ReportViewerAssembly.h"
+#include "tests/gen_web/UtilLibrary.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -73,6 +78,48 @@ CString BuildSearchProcedure(DesignedProject& designed)
     editor.AddProcedure();
     return text;
 }
+// The login page's call set through its editor: "PRC_AuthorSearch" with its two parameters
+// mapped to the page's variables "user" and "role", and the employee and designation fields
+// taken from its output.
+void AssignLoginProcedure(DesignedProject& designed)
+{
+    Module& module = *designed.project.GetCurrentModule();
+    for (const char* name : {"user", "role"})
+    {
+        auto* variable = new Variable;
+        variable->SetName(name);
+        module.GetLoginPage()->AddFieldVariableMap(new FieldVariableMap{nullptr, variable});
+    }
+    Procedure* search = module.FindProcedureByName("PRC_AuthorSearch");
+    CString authorName = "author";
+    for (Field* field : module.FindTableByName(authorName)->GetFields())
+        search->AddOutputField(field);
+    designed.host.assign = [search](ProcedureAssigner& assigner)
+    {
+        assigner.Open();
+        const std::vector<CString>& items =
+            assigner.States().GetItems(ProcedureAssigner::IDC_PROCEDURE);
+        for (std::size_t i = 0; i < items.size(); ++i)
+        {
+            if (items[i] == search->GetName())
+                assigner.ChooseProcedure(static_cast<int>(i));
+        }
+        for (int row : {0, 1})
+        {
+            assigner.SelectMapping(row);
+            assigner.SelectVariable(row);
+            assigner.Assign();
+        }
+        return true;
+    };
+    LoginPageEditor login(designed.project, designed.host);
+    login.Load();
+    login.AssignProcedure();
+    login.States().Select(LoginPageEditor::IDC_OUTPUT_FIELDS, 2);
+    login.AssignEmployeeField();
+    login.States().Select(LoginPageEditor::IDC_OUTPUT_FIELDS, 3);
+    login.AssignDesignationField();
+}
 } // namespace
 
 // A procedure built in the editor stands in its table's procedure file with the text the
@@ -112,6 +159,41 @@ TEST(DesignedProcedures, TheEditorsTextIsInTheTableProcedureFile)
     EXPECT_NE(std::string::npos, written.find(expected)) << written;
 }
 
+// The login page whose call and fields were set through its editor is written by Write All and
+// the whole application compiles.
+TEST(DesignedProcedures, TheLoginPageIsWrittenAndTheApplicationCompiles)
+{
+    TempFolder folder;
+    DesignedProject designed(folder.ModelPath(), /*databaseKind=*/1);
+    ScriptedMessageBoxes boxes;
+    BuildSearchProcedure(designed);
+    AssignLoginProcedure(designed);
+    const LoginPage* page = designed.project.GetCurrentModule()->GetLoginPage();
+    ASSERT_NE(nullptr, page->GetLoginProcedure());
+    ASSERT_NE(nullptr, page->GetDesignationField());
+
+    const fs::path application = folder.Path() / "Library" / "Library";
+    PrepareProjectFolder(designed.project);
+    AspxWriteAll writeAll(&designed.project);
+    ASSERT_TRUE(writeAll.Run(nullptr)) << writeAll.GetReport().GetText();
+    EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_TRUE(fs::exists(application / "BaseModule" / "UI" / "Login.aspx.cs"));
+    const ToolResult viewer = BuildReportViewerAssembly(application);
+    ASSERT_EQ(0, viewer.exitCode) << viewer.output;
+    std::string sources;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(application))
+    {
+        if (entry.path().extension() == ".cs" &&
+            entry.path().filename() != "ReportViewerDeclarations.cs")
+            sources += " " + ShellQuoted(entry.path());
+    }
+    const ToolResult compile =
+        RunTool("mcs -warnaserror -nowarn:169,219,414 -target:library -out:" +
+                ShellQuoted(folder.Path() / "Library.dll") + references + " -r:" +
+                ShellQuoted(application / "Microsoft.ReportViewer.WebForms.dll") + sources);
+    EXPECT_EQ(0, compile.exitCode) << compile.output;
+}
+
 // The procedures, relations, derived procedures, the login page's call and fields and a page's
 // table procedures save, load and save again to the same bytes.
 TEST(DesignedProcedures, TheProjectRoundTripsToTheSameBytes)
@@ -125,46 +207,10 @@ TEST(DesignedProcedures, TheProjectRoundTripsToTheSameBytes)
         ScriptedMessageBoxes boxes;
         BuildSearchProcedure(designed);
         Module& module = *designed.project.GetCurrentModule();
-        LoginPage* page = module.GetLoginPage();
-        ASSERT_NE(nullptr, page);
-        for (const char* name : {"user", "role"})
-        {
-            auto* variable = new Variable;
-            variable->SetName(name);
-            page->AddFieldVariableMap(new FieldVariableMap{nullptr, variable});
-        }
-        Procedure* search = module.FindProcedureByName("PRC_AuthorSearch");
-        ASSERT_NE(nullptr, search);
+        ASSERT_NE(nullptr, module.GetLoginPage());
+        AssignLoginProcedure(designed);
+        ASSERT_NE(nullptr, module.GetLoginPage()->GetDesignationField());
         CString authorName = "author";
-        for (Field* field : module.FindTableByName(authorName)->GetFields())
-            search->AddOutputField(field);
-        designed.host.assign = [search](ProcedureAssigner& assigner)
-        {
-            assigner.Open();
-            const std::vector<CString>& items =
-                assigner.States().GetItems(ProcedureAssigner::IDC_PROCEDURE);
-            for (std::size_t i = 0; i < items.size(); ++i)
-            {
-                if (items[i] == search->GetName())
-                    assigner.ChooseProcedure(static_cast<int>(i));
-            }
-            for (int row : {0, 1})
-            {
-                assigner.SelectMapping(row);
-                assigner.SelectVariable(row);
-                assigner.Assign();
-            }
-            return true;
-        };
-        LoginPageEditor login(designed.project, designed.host);
-        login.Load();
-        ASSERT_NE(nullptr, login.GetPage());
-        login.AssignProcedure();
-        login.States().Select(LoginPageEditor::IDC_OUTPUT_FIELDS, 2);
-        login.AssignEmployeeField();
-        login.States().Select(LoginPageEditor::IDC_OUTPUT_FIELDS, 3);
-        login.AssignDesignationField();
-        ASSERT_NE(nullptr, login.GetPage()->GetDesignationField());
 
         Form* form = module.FindMasterFormByName("author_form");
         ASSERT_NE(nullptr, form);
