@@ -2,7 +2,9 @@
 // each kind by presence and selection, the name rules, the menus, the overwrite lists, the
 // ownership of made objects and the logs of a run over projects read back by the store.
 #include "entities/Designation.h"
+#include "entities/LinkControl.h"
 #include "entities/MultiPageReport.h"
+#include "entities/Variable.h"
 #include "merge/MergeDependencyCollector.h"
 #include "merge/MergeNewEntities.h"
 #include "merge/MergeOverwriteSet.h"
@@ -260,4 +262,216 @@ TEST_F(NewEntitiesTest, EachKindPairsByPresenceAndSelection)
             EXPECT_EQ(kind.count(*collector), expectedCount) << kind.name;
         }
     }
+}
+
+TEST_F(NewEntitiesTest, TheSourceModulePairsWithTheTargetModuleOfExactlyItsName)
+{
+    struct Case
+    {
+        const char* targetName;
+        bool made;
+        const char* log;
+    };
+    const Case cases[] = {
+        {"Sales", false, ""},
+        {"sales", true, "MODULE : Sales\r\n"},
+    };
+    for (const Case& test : cases)
+    {
+        Pair pair;
+        pair.target->SetName(test.targetName);
+        const std::size_t moduleCount = pair.first->GetModules().size();
+        auto collector = Collect(pair);
+        ASSERT_EQ(collector->GetModulePairCount(), 1) << test.targetName;
+        EXPECT_EQ(collector->GetSourceModuleAt(0), pair.source);
+        EXPECT_EQ(collector->GetSourceModuleAt(1), nullptr);
+        Module* target = collector->GetTargetModule(pair.source);
+        ASSERT_NE(target, nullptr);
+        EXPECT_EQ(target == pair.target, !test.made) << test.targetName;
+        EXPECT_EQ(collector->OwnsCreated(target), test.made) << test.targetName;
+        EXPECT_EQ(target->GetName(), CString("Sales"));
+        // The engine adds a new module once the merge is done.
+        EXPECT_EQ(pair.first->GetModules().size(), moduleCount);
+        EXPECT_EQ(Log(""), test.log) << test.targetName;
+    }
+}
+
+TEST_F(NewEntitiesTest, NamesIgnoreCaseForTablesClassesFunctionsAndReportsOnly)
+{
+    Pair pair;
+    pair.target->AppendMasterTable(NewTable("Person"));
+    pair.source->AppendMasterTable(NewTable("person"));
+    AddClassFunction(pair.target, nullptr, "Person", "Total");
+    Function* total = AddClassFunction(pair.source, nullptr, "person", "total");
+    pair.dependencies.GetSelectedClasses().push_back(total->GetClass());
+    for (auto [module, name] : {std::pair{pair.target, "Order"}, {pair.source, "order"}})
+        module->Append(NewProcedure(name));
+    for (auto [module, name] : {std::pair{pair.target, "Clerk"}, {pair.source, "clerk"}})
+    {
+        auto* designation = new Designation;
+        designation->SetName(name);
+        module->Append(designation);
+    }
+    for (auto [module, name] : {std::pair{pair.target, "Summary"}, {pair.source, "summary"}})
+        module->Append(NewPage<ApplicationReport>(name));
+    // Same pages whose variables differ in case only.
+    Form* forms[2] = {};
+    for (int side = 0; side < 2; ++side)
+    {
+        forms[side] = NewPage<Form>("Main");
+        (side == 0 ? pair.target : pair.source)->Append(forms[side]);
+        auto* variable = new Variable;
+        variable->SetName(side == 0 ? "Qty" : "qty");
+        forms[side]->AddFieldVariableMap(new FieldVariableMap{nullptr, variable});
+    }
+    pair.dependencies.GetSelectedMasterForms().push_back(forms[1]);
+    auto collector = Collect(pair);
+
+    EXPECT_EQ(collector->GetTableCount(), 0);
+    EXPECT_EQ(collector->GetClassAt(0), total->GetClass());
+    EXPECT_EQ(collector->GetFunctionCounterpart(total),
+              pair.target->GetClasses().front()->GetFunctions().front());
+    EXPECT_EQ(collector->GetMasterFormCounterpart(forms[1]), forms[0]);
+    EXPECT_EQ(Log("_Table"), "");
+    // The functions of a target class paired with a selected source class are walked from the
+    // target class.
+    EXPECT_EQ(Log("_Class"), "FUNCTION : Total\r\n");
+    EXPECT_EQ(Log("_Proc"), "DESIGNATIONS : Clerk\r\nDESIGNATIONS : clerk\r\n"
+                            "PROCEDURE : Order\r\nPROCEDURE : order\r\n");
+    EXPECT_EQ(Log("_Report"), "");
+    EXPECT_EQ(Log("_Form"), "");
+    EXPECT_EQ(Log("_FormInterface"), "VARIABLE : qty\r\nVARIABLE : Qty\r\n");
+}
+
+TEST_F(NewEntitiesTest, MenusArePairedOnlyWithSelectedMenus)
+{
+    for (const bool selected : {false, true})
+    {
+        Pair pair;
+        Menu* shared[2] = {NewMenu("Orders"), NewMenu("Orders")};
+        pair.target->Append(shared[0]);
+        pair.source->Append(shared[1]);
+        Menu* own = NewMenu("Stock");
+        pair.source->Append(own);
+        if (selected)
+            pair.dependencies.GetSelectedMenus() = {shared[1], own};
+        auto collector = Collect(pair);
+        EXPECT_EQ(collector->GetMenuCount(), selected ? 2 : 0);
+        EXPECT_EQ(collector->GetMenuCounterpart(shared[1]), selected ? shared[0] : nullptr);
+        MenuInterface* made = collector->GetMenuItemCounterpart(own);
+        EXPECT_EQ(made != nullptr && collector->OwnsCreated(made), selected);
+        EXPECT_EQ(Log("_Menu"), selected ? "MENU : Stock\r\n" : "");
+    }
+}
+
+TEST_F(NewEntitiesTest, TargetEntitiesWithoutNamesakeJoinTheOverwriteListsOfARunThatHasThem)
+{
+    for (const bool overwriting : {false, true})
+    {
+        Pair pair;
+        Table* table = NewTable("tgt_table");
+        pair.target->AppendMasterTable(table);
+        Procedure* procedure = NewProcedure("tgt_proc");
+        pair.target->Append(procedure);
+        auto* report = NewPage<ApplicationReport>("tgt_report");
+        pair.target->Append(report);
+        // A link of a selected page that the target page lacks.
+        Form* forms[2] = {NewPage<Form>("Main"), NewPage<Form>("Main")};
+        pair.target->Append(forms[0]);
+        pair.source->Append(forms[1]);
+        auto* link = new LinkControl;
+        link->SetCaption("Details");
+        forms[0]->AddPostLink(link);
+        pair.dependencies.GetSelectedMasterForms().push_back(forms[1]);
+        MergeOverwriteSet overwrite(pair.first.get(), m_files);
+        auto collector = Collect(pair, overwriting ? &overwrite : nullptr);
+        const auto listed = [overwriting](std::size_t size)
+        { return size == (overwriting ? 1u : 0u); };
+        EXPECT_TRUE(listed(overwrite.GetTableList().size()));
+        EXPECT_TRUE(listed(overwrite.GetProcedureList().size()));
+        EXPECT_TRUE(listed(overwrite.GetReportList().size()));
+        EXPECT_TRUE(listed(overwrite.GetLinkControlList().size()));
+        EXPECT_EQ(overwrite.GetMasterFormList().size(), 0u);
+        EXPECT_EQ(Log("_Table"), "TABLE : tgt_table\r\n");
+        EXPECT_EQ(Log("_FormInterface"), "LINKCONTROL : Details\r\n");
+    }
+}
+
+TEST_F(NewEntitiesTest, MadeObjectsThatNobodyTookAreFreedWithTheCollector)
+{
+    Pair pair;
+    Table* source = NewTable("src_table", Table::masterKind, {"code"});
+    pair.source->AppendMasterTable(source);
+    pair.dependencies.GetSelectedTables().push_back(source);
+    auto* page = NewPage<Form>("Main");
+    pair.source->Append(page);
+    AddPageFile(page, AspFile::formOwner);
+    pair.dependencies.GetSelectedMasterForms().push_back(page);
+    auto collector = Collect(pair);
+    Table* made = collector->GetTableCounterpart(source);
+    ASSERT_NE(made, nullptr);
+    // Every field of the new table is paired with a made field.
+    for (Field* field : source->GetFields())
+        EXPECT_TRUE(collector->OwnsCreated(collector->GetFieldCounterpart(field)));
+    // The copy of a page file joins the made page, which owns it.
+    auto* madePage = collector->GetPageCounterpart(page);
+    ASSERT_NE(madePage, nullptr);
+    ASSERT_EQ(madePage->GetAspFiles().size(), 1u);
+    EXPECT_FALSE(collector->OwnsCreated(madePage->GetAspFiles().front()));
+    EXPECT_EQ(collector->GetPageFileCounterpart(page->GetAspFiles().front()),
+              madePage->GetAspFiles().front());
+    const int count = collector->GetCreatedCount();
+    // The engine takes the new table; the rest goes with the collector.
+    EXPECT_TRUE(collector->HandOver(made));
+    EXPECT_FALSE(collector->HandOver(made));
+    EXPECT_EQ(collector->GetCreatedCount(), count - 1);
+    std::unique_ptr<Table> adopted(made);
+    collector.reset();
+    EXPECT_EQ(adopted->GetTableName(), CString("src_table"));
+}
+
+namespace
+{
+class NewEntitiesRunTest : public MergeInputs
+{
+};
+} // namespace
+
+TEST_F(NewEntitiesRunTest, ACollectionOverStoredProjectsWritesItsTenLogs)
+{
+    Module* firstSales = nullptr;
+    auto first = NewMergeProject("First", firstSales);
+    firstSales->AppendMasterTable(NewTable("customer", Table::masterKind, {"name"}));
+    Module* secondSales = nullptr;
+    auto second = NewMergeProject("Second", secondSales);
+    secondSales->AppendMasterTable(NewTable("customer", Table::masterKind, {"name", "phone"}));
+    Load(std::move(first), std::move(second));
+
+    TempFolder hostTemp{"WeavoMergeTemp"};
+    const TempFolderOverride temp(hostTemp.Path());
+    MergeDependencyCollector dependencies(First(), Second());
+    dependencies.SetSelectedModule(SecondSales());
+    dependencies.GetSelectedTables().push_back(SecondSales()->GetMasterTables().front());
+    MergeReportFiles files;
+    {
+        MergeNewEntities collector(First(), Second(), files);
+        collector.SetDependencyCollector(&dependencies);
+        collector.Collect();
+        EXPECT_EQ(collector.GetTableCounterpart(SecondSales()->GetMasterTables().front()),
+                  FirstSales()->GetMasterTables().front());
+    }
+    const char* logs[] = {"",           "_Table",  "_Class", "_Proc",         "_Form",
+                          "_TempForms", "_Report", "_Menu",  "_ProjEntities", "_FormInterface"};
+    ASSERT_EQ(files.GetFiles().size(), std::size(logs));
+    for (const char* log : logs)
+    {
+        const std::filesystem::path path =
+            hostTemp.Path() / (std::string("Merge_NewEntities") + log + ".txt");
+        EXPECT_TRUE(std::filesystem::exists(path)) << log;
+        const MergeReportFiles::File* file =
+            files.FindFile(CString("C:\\temp\\Merge_NewEntities") + log + ".txt");
+        ASSERT_NE(file, nullptr) << log;
+        EXPECT_TRUE(file->written) << log;
+    }
+    EXPECT_EQ(FileText(hostTemp.Path() / "Merge_NewEntities_Table.txt"), "FIELD : phone\r\n");
 }
