@@ -1,14 +1,17 @@
 // The merge's new-entities collector over in-memory projects: the module pair, the pairing of
 // each kind by presence and selection, the name rules, the menus, the overwrite lists, the
 // ownership of made objects and the logs of a run over projects read back by the store.
+#include "entities/DerivedField.h"
 #include "entities/Designation.h"
 #include "entities/LinkControl.h"
 #include "entities/MultiPageReport.h"
+#include "entities/Parameter.h"
 #include "entities/Variable.h"
 #include "merge/MergeDependencyCollector.h"
 #include "merge/MergeNewEntities.h"
 #include "merge/MergeOverwriteSet.h"
 #include "merge/MergeReportFiles.h"
+#include "model/RefField.h"
 #include "tests/merge/MergeInputs.h"
 
 #include <filesystem>
@@ -474,4 +477,109 @@ TEST_F(NewEntitiesRunTest, ACollectionOverStoredProjectsWritesItsTenLogs)
         EXPECT_TRUE(file->written) << log;
     }
     EXPECT_EQ(FileText(hostTemp.Path() / "Merge_NewEntities_Table.txt"), "FIELD : phone\r\n");
+}
+
+namespace
+{
+Field* NamedField(const char* name)
+{
+    auto* field = new Field;
+    field->Set(name, name, FieldTypeVarchar, 50, 0, nullptr, "", false, false, true, false, false);
+    return field;
+}
+
+void AddControl(FormInterface* page, const char* fieldName, std::vector<Field*>& owned)
+{
+    auto* control = new FieldRep;
+    owned.push_back(NamedField(fieldName));
+    control->SetField(owned.back());
+    page->AddFieldRep(control);
+}
+
+std::string PageUrl(const AspFile& file)
+{
+    return file.GetRelativeUrl(FALSE, FALSE).GetString();
+}
+
+Parameter* AddParameter(Function* function, const char* name)
+{
+    auto* parameter = new Parameter;
+    parameter->SetName(name);
+    function->AddParameter(parameter);
+    return parameter;
+}
+} // namespace
+
+TEST_F(NewEntitiesTest, PartPassesPairThePartsOfEachPairAndLogTheirLines)
+{
+    Pair pair;
+    std::vector<Field*> controlFields;
+    Form* pages[2] = {NewPage<Form>("Main"), NewPage<Form>("Main")};
+    Form* target = pages[0];
+    Form* source = pages[1];
+    pair.target->Append(target);
+    pair.source->Append(source);
+    pair.dependencies.GetSelectedMasterForms().push_back(source);
+    AspFile* file = AddPageFile(source, AspFile::formOwner);
+    AddControl(source, "code", controlFields);
+    AddControl(target, "code", controlFields);
+    AddControl(target, "note", controlFields);
+    auto* back = new LinkControl;
+    back->SetCaption("Back");
+    source->AddPreLink(back);
+    auto* next = new LinkControl;
+    next->SetCaption("Next");
+    target->AddPostLink(next);
+    for (Form* page : pages)
+        page->AddRefField(new RefField(NamedField("city"), nullptr));
+    auto* total = new DerivedField(NamedField("total"), nullptr);
+    source->AddDerivedField(total);
+    auto* targetTotal = new DerivedField(NamedField("total"), nullptr);
+    target->AddDerivedField(targetTotal);
+    target->AddDerivedField(new DerivedField(NamedField("tax"), nullptr));
+
+    Function* functions[2] = {AddClassFunction(pair.target, nullptr, "Person", "calc"),
+                              AddClassFunction(pair.source, nullptr, "person", "calc")};
+    Parameter* upper = AddParameter(functions[0], "A");
+    AddParameter(functions[0], "c");
+    Parameter* lower = AddParameter(functions[1], "a");
+    AddParameter(functions[1], "b");
+    pair.dependencies.GetSelectedClasses().push_back(functions[1]->GetClass());
+
+    pair.target->Append(NewPage<ApplicationReport>("tgt_report"));
+    pair.source->Append(NewPage<ApplicationReport>("src_report"));
+    auto collector = Collect(pair);
+
+    // The page file the target page lacked joins it, as the page-file class of the project.
+    ASSERT_EQ(target->GetAspFiles().size(), 1u);
+    AspFile* copy = target->GetAspFiles().front();
+    EXPECT_TRUE(copy->IsAspxFile());
+    EXPECT_EQ(copy->GetOwnerPage(), source);
+    ASSERT_FALSE(PageUrl(*file).empty());
+    EXPECT_EQ(collector->GetPageFileCounterpart(file), copy);
+    EXPECT_EQ(collector->GetControlCounterpart(source->GetFieldRep(0)), target->GetFieldRep(0));
+    EXPECT_EQ(collector->GetFieldCounterpart(source->GetRefFields().front()->GetField()),
+              target->GetRefFields().front()->GetField());
+    // A derived field of both pages pairs its own field with the other's; no field is made.
+    EXPECT_EQ(collector->GetDerivedFieldCounterpart(total), targetTotal);
+    EXPECT_EQ(collector->GetFieldCounterpart(total->GetField()), targetTotal->GetField());
+    EXPECT_EQ(collector->GetParameterCounterpart(upper), lower);
+    EXPECT_EQ(Log("_FormInterface"), "ASP FILE :" + std::string(PageUrl(*file)) +
+                                         "\r\n"
+                                         "FIELD REP : note\r\n"
+                                         "LINKCONTROL : Back\r\n"
+                                         "LINKCONTROL : Next\r\n"
+                                         "FIELD : total\r\n"
+                                         "DERIVED FIELD : tax\r\n"
+                                         "FIELD : tax\r\n");
+    // The target class comes first; then each function of the source class again from its side.
+    EXPECT_EQ(Log("_Class"), "FUNCTION : calc\r\n"
+                             "FUNCTION PARAMETER: A\r\n"
+                             "FUNCTION PARAMETER: c\r\n"
+                             "FUNCTION PARAMETER : b\r\n"
+                             "FUNCTION PARAMETER: a\r\n");
+    EXPECT_EQ(Log("_Report"), "APPREPORT : tgt_report\r\nREPORT : src_report\r\n");
+    collector.reset();
+    for (Field* field : controlFields)
+        delete field;
 }
