@@ -3,6 +3,16 @@
 CBufferDC::CBufferDC(CDC* dc) : m_dc(dc)
 {
     m_dc->GetClipBox(&m_clip);
+    Begin();
+}
+
+CBufferDC::CBufferDC(CDC* dc, const CRect& rect) : m_dc(dc), m_clip(rect)
+{
+    Begin();
+}
+
+void CBufferDC::Begin()
+{
     if (m_dc->IsPrinting() || m_clip.IsRectEmpty())
     {
         Attach(m_dc->GetPainter());

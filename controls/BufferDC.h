@@ -9,9 +9,13 @@ class CBufferDC : public CDC
 {
 public:
     explicit CBufferDC(CDC* dc);
+    // The buffer covers the rectangle instead of the clip box.
+    CBufferDC(CDC* dc, const CRect& rect);
     ~CBufferDC() override;
 
 private:
+    void Begin();
+
     CDC* m_dc;
     CRect m_clip;
     CBitmap m_bitmap;

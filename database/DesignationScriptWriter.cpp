@@ -15,6 +15,7 @@ DesignationScriptWriter::DesignationScriptWriter(const ForgeonProject& project,
 void DesignationScriptWriter::Write()
 {
     const CString path = m_project.GetProjectPath() + "_system/scripts/desigInsert.sql";
+    m_report.MakeFileFolder(path);
     if (m_scriptFile.Open(path) != nullptr)
     {
         m_scriptFile.Write(0, "DELETE FROM Designations\n");

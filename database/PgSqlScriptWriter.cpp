@@ -42,6 +42,7 @@ PgSqlScriptWriter::PgSqlScriptWriter(const ForgeonProject& project, GenerationRe
     : m_project(project), m_report(report),
       m_path(project.GetProjectPath() + "_system/scripts/" + "KestraneWeavo_PGSQL_CreateTables.sql")
 {
+    m_report.MakeFileFolder(m_path);
     if (m_scriptFile.Open(m_path) == nullptr)
         m_report.RecordFile(m_path, m_scriptFile);
 }
@@ -66,6 +67,8 @@ void PgSqlScriptWriter::Write()
     m_scriptFile.Write(0, "/****** Foreign keys for all tables ******/\n");
     for (const Module* module : m_project.GetModules())
         WriteModuleForeignKeys(*module);
+    WriteRoles();
+    WriteDefaultAccount();
     CloseScriptFile();
 }
 
@@ -209,4 +212,32 @@ void PgSqlScriptWriter::WriteForeignKey(const Table& table, const Field& field)
     m_scriptFile.Write(0, " REFERENCES %s (\n", referencedTable);
     m_scriptFile.Write(2, "%s\n", referenced.GetFieldName());
     m_scriptFile.Write(1, ")");
+}
+
+void PgSqlScriptWriter::WriteRoles()
+{
+    m_scriptFile.Write(0, "/******INSERT/UPDATE PERSONAL ROLES******/\n");
+    for (const ScriptRole& role : ScriptRoles(m_project))
+    {
+        m_scriptFile.Write(
+            0,
+            "UPDATE personnel_role SET role_name = '%s', Is_Deleted = '%s' WHERE role_no = %d;\n",
+            role.name, role.deleted, role.id);
+        m_scriptFile.Write(
+            0,
+            "INSERT INTO personnel_role(Is_Deleted,role_name,role_no) SELECT "
+            "'%s','%s',%d WHERE NOT EXISTS (SELECT role_no FROM personnel_role WHERE "
+            "role_no = %d);\n",
+            role.deleted, role.name, role.id, role.id);
+    }
+    m_scriptFile.Write(0, "\n");
+}
+
+// Only when the tables it goes into are there.
+void PgSqlScriptWriter::WriteDefaultAccount()
+{
+    if (!HasAccountTables(m_project))
+        return;
+    m_scriptFile.Write(0, "/****** DEFAULT USER ACCOUNT******/\n");
+    m_scriptFile.Write(0, "%s;\n", defaultAccountInsert);
 }

@@ -10,7 +10,8 @@ class Table;
 
 // The PostgreSQL create-tables script "_system/scripts/KestraneWeavo_PGSQL_CreateTables.sql" of
 // the project folder: every module's tables with their keys and default values, then the
-// foreign keys of them all, so that a table may refer to one of a later module.
+// foreign keys of them all, so that a table may refer to one of a later module; then the roles
+// and the administrator account that the SQL Server script writes.
 class PgSqlScriptWriter
 {
 public:
@@ -37,6 +38,9 @@ private:
     void WriteModuleForeignKeys(const Module& module);
     void WriteForeignKeys(const Table& table);
     void WriteForeignKey(const Table& table, const Field& field);
+    // Each role updated when its number is there, else inserted.
+    void WriteRoles();
+    void WriteDefaultAccount();
     // The PostgreSQL type name of the field's type.
     CString ColumnType(const Field& field) const;
 

@@ -70,11 +70,14 @@ bool IsDetailTable(const Table& table)
     return table.GetTableName().Find("_detail") > 0;
 }
 
+// Character types carry their length (a parameter without one is one character long); text
+// types take none.
 CString ParameterType(const Field& field)
 {
     CString type = field.GetTypeName();
     const int code = field.GetTypeCode();
-    if (code == FieldTypeChar || code == FieldTypeVarchar || code == FieldTypeText)
+    if (code == FieldTypeChar || code == FieldTypeVarchar || code == FieldTypeNChar ||
+        code == FieldTypeNVarchar)
     {
         CString size;
         size.Format("(%d)", field.GetSize());
@@ -104,6 +107,7 @@ bool SqlProcedureWriter::OpenTableProcedureFile(const Table& table)
 void SqlProcedureWriter::WriteTableProcedureFile(const Module& module, const Table& table,
                                                  GenerationReport& report)
 {
+    report.MakeFileFolder(TableProcedureFilePath(table));
     if (OpenTableProcedureFile(table))
     {
         for (const Procedure* procedure : module.GetProcedures())
@@ -374,9 +378,10 @@ void SqlProcedureWriter::WriteInsertStatement(const Procedure& procedure, const 
         m_procedureFile.Write(2, "%s", parameter.field->GetFieldName());
         values.push_back(NameOf(parameter.variable));
     }
-    if (master != nullptr && !values.empty())
+    if (master != nullptr)
     {
-        m_procedureFile.Write(0, ", \n");
+        if (!values.empty())
+            m_procedureFile.Write(0, ", \n");
         m_procedureFile.Write(2, "%s", KeyName(*master));
         values.push_back(KeyName(*master));
     }

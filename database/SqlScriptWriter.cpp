@@ -3,9 +3,7 @@
 #include "database/ConstraintQueries.h"
 #include "database/DbSchema.h"
 #include "database/SqlText.h"
-#include "entities/Designation.h"
 #include "model/Field.h"
-#include "model/FileUtilities.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
 #include "model/Module.h"
@@ -46,7 +44,7 @@ SqlScriptWriter::SqlScriptWriter(ForgeonProject& project, const DbSchema* schema
     : m_project(project), m_report(report),
       m_path(schema != nullptr ? project.GetAlterScriptFilePath() : project.GetScriptFilePath())
 {
-    CreateFolderIfMissing(m_project.GetProjectPath() + m_project.GetProjectName() + "\\scripts\\");
+    m_report.MakeFileFolder(m_path);
     if (m_scriptFile.Open(m_path) == nullptr)
         m_report.RecordFile(m_path, m_scriptFile);
 }
@@ -232,35 +230,31 @@ void SqlScriptWriter::WriteForeignKey(const Table& table, const Field& field)
 void SqlScriptWriter::WriteRoles()
 {
     m_scriptFile.Write(0, "/******INSERT/UPDATE PERSONAL ROLES******/\n");
-    const Module* base = m_project.GetBaseModule();
-    if (base == nullptr)
-        return;
-    for (const Designation* role : base->GetDesignations())
+    for (const ScriptRole& role : ScriptRoles(m_project))
     {
-        const int id = role->GetId();
-        const CString name = QuotedSqlText(role->GetName());
-        const char* deleted = role->IsActive() ? "N" : "Y";
         m_scriptFile.Write(0, "\n\n");
         m_scriptFile.Write(0, "IF EXISTS (SELECT role_no FROM personnel_role WHERE role_no = %d)\n",
-                           id);
+                           role.id);
         m_scriptFile.Write(1,
                            "UPDATE personnel_role SET role_no = %d , role_name = '%s', Is_Deleted "
                            "= '%s' WHERE role_no = %d\n",
-                           id, name, deleted, id);
+                           role.id, role.name, role.deleted, role.id);
         m_scriptFile.Write(0, "ELSE\n");
         m_scriptFile.Write(
             1, "INSERT INTO personnel_role(Is_Deleted,role_name,role_no) VALUES('%s','%s',%d)\n",
-            deleted, name, id);
+            role.deleted, role.name, role.id);
         m_scriptFile.Write(0, "GO\n");
     }
 }
 
+// Only when the tables it goes into are there.
 void SqlScriptWriter::WriteDefaultAccount()
 {
+    if (!HasAccountTables(m_project))
+        return;
     m_scriptFile.Write(0, "\n\n");
     m_scriptFile.Write(0, "/****** DEFAULT USER ACCOUNT******/\n");
-    m_scriptFile.Write(
-        0, "INSERT INTO useraccount(username,password,personnel_role_id) VALUES('admin','',1)\n");
+    m_scriptFile.Write(0, "%s\n", defaultAccountInsert);
     m_scriptFile.Write(0, "GO\n");
 }
 

@@ -1,6 +1,10 @@
 #include "database/SqlText.h"
 
+#include "entities/Designation.h"
+#include "model/DefaultNames.h"
 #include "model/Field.h"
+#include "model/ForgeonProject.h"
+#include "model/Module.h"
 #include "model/Table.h"
 
 #include <algorithm>
@@ -56,4 +60,23 @@ CString TrimmedDefault(const Field& field)
     CString value = field.GetDefaultValue();
     value.Trim();
     return value;
+}
+
+std::vector<ScriptRole> ScriptRoles(const ForgeonProject& project)
+{
+    std::vector<ScriptRole> roles;
+    const Module* base = project.GetBaseModule();
+    if (base == nullptr || base->FindMasterTableByNameExact(roleTableName) == nullptr)
+        return roles;
+    for (const Designation* role : base->GetDesignations())
+        roles.push_back(
+            {role->GetId(), QuotedSqlText(role->GetName()), role->IsActive() ? "N" : "Y"});
+    return roles;
+}
+
+bool HasAccountTables(const ForgeonProject& project)
+{
+    const Module* base = project.GetBaseModule();
+    return base != nullptr && base->FindMasterTableByNameExact(roleTableName) != nullptr &&
+           base->FindMasterTableByNameExact(userAccountTableName) != nullptr;
 }

@@ -5,7 +5,29 @@
 #include <vector>
 
 class Field;
+class ForgeonProject;
 class Table;
+
+// One row of the roles table that the database scripts write.
+struct ScriptRole
+{
+    int id;
+    // Quoted for a literal.
+    CString name;
+    // "N" for an active role, else "Y".
+    const char* deleted;
+};
+
+// The roles of the base module, in list order; none without a base module or when it has no
+// roles table.
+std::vector<ScriptRole> ScriptRoles(const ForgeonProject& project);
+
+// The base module has the account table, and the roles table that the account refers to.
+bool HasAccountTables(const ForgeonProject& project);
+
+// The administrator account of a new database, without a statement terminator.
+inline constexpr const char* defaultAccountInsert =
+    "INSERT INTO useraccount(username,password,personnel_role_id) VALUES('admin','',1)";
 
 // The text with every "'" doubled, for a literal written inside '...'.
 CString QuotedSqlText(const CString& text);

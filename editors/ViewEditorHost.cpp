@@ -1,6 +1,7 @@
 #include "editors/ViewEditorHost.h"
 
 #include "editors/AssignProcedureDlg.h"
+#include "editors/ProcedureFieldInfoDlg.h"
 #include "editors/RelationDlg.h"
 #include "editors/VariableDlg.h"
 #include "editors/WarningDlg.h"
@@ -71,6 +72,12 @@ void ViewEditorHost::AddProcedureItem(Module& module, Procedure& procedure)
         m_shell->AddProcedureItem(module, procedure);
 }
 
+void ViewEditorHost::AddUserFunctionItem(Module& module, Function& function)
+{
+    if (m_shell != nullptr)
+        m_shell->AddUserFunctionItem(module, function);
+}
+
 void ViewEditorHost::RenameSelectedItem(const CString& text)
 {
     if (m_shell != nullptr)
@@ -87,4 +94,13 @@ void ViewEditorHost::EditRelations(Procedure& procedure)
 {
     RelationDlg dialog(procedure);
     dialog.DoModal();
+}
+
+void ViewEditorHost::EditOutputFields(Function& function)
+{
+    if (ForgeonProject* project = MainFrameAccess::GetProject())
+    {
+        ProcedureFieldInfoDlg dialog(*project, function);
+        dialog.DoModal();
+    }
 }

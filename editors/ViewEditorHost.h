@@ -17,9 +17,11 @@ public:
     void RefreshTree() override;
     void ShowStartPage() override;
     void AddProcedureItem(Module& module, Procedure& procedure) override;
+    void AddUserFunctionItem(Module& module, Function& function) override;
     void RenameSelectedItem(const CString& text) override;
     bool AssignProcedure(ProcedureAssigner& assigner) override;
     void EditRelations(Procedure& procedure) override;
+    void EditOutputFields(Function& function) override;
     bool ConfirmWarning(const CString& message) override;
     void EditVariables(std::vector<FieldVariableMap*>& maps, FormInterface* page) override;
 

@@ -438,16 +438,22 @@ void AspFile::RemoveMenu(const MenuInterface* item)
 
 void AspFile::SetTopMenu(Menu* menu)
 {
-    if (m_topMenu != nullptr)
-        m_topMenu->RemoveAspFile(this);
-    m_topMenu = menu;
+    ReplaceSideMenu(m_topMenu, menu, m_leftMenu);
 }
 
 void AspFile::SetLeftMenu(Menu* menu)
 {
-    if (m_leftMenu != nullptr)
-        m_leftMenu->RemoveAspFile(this);
-    m_leftMenu = menu;
+    ReplaceSideMenu(m_leftMenu, menu, m_topMenu);
+}
+
+// A menu that the other side still shows keeps the file in its list.
+void AspFile::ReplaceSideMenu(Menu*& side, Menu* menu, const Menu* otherSide)
+{
+    if (side != nullptr && side != otherSide)
+        side->RemoveAspFile(this);
+    side = menu;
+    if (menu != nullptr && !menu->HasAspFile(this))
+        menu->AddPageFile(this);
 }
 
 CString AspFile::GetFileSuffix() const

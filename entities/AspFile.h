@@ -201,8 +201,8 @@ public:
 
     Menu* GetTopMenu() const { return m_topMenu; }
     Menu* GetLeftMenu() const { return m_leftMenu; }
-    // The file leaves the page-file list of the menu set before on that side, then takes the
-    // new one; the caller adds the file to the new menu's list.
+    // The file leaves the page-file list of the menu set before on that side (unless the other
+    // side shows it too), then takes the new one and joins its page-file list.
     void SetTopMenu(Menu* menu);
     void SetLeftMenu(Menu* menu);
 
@@ -237,6 +237,8 @@ public:
     void CleanUpMenuVariableMaps(MenuLeafIndex& leafIndex, bool dropDuplicates);
 
 private:
+    // SetTopMenu and SetLeftMenu on one side.
+    void ReplaceSideMenu(Menu*& side, Menu* menu, const Menu* otherSide);
     // GetFileName, GetFileSuffix and GetRelativeUrl as the ASP.NET (aspx) or the classic
     // generator names the file.
     CString FileName(BOOL variant, bool aspx) const;

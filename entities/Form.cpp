@@ -2,6 +2,7 @@
 
 #include "entities/ApplicationReport.h"
 #include "entities/LinkControl.h"
+#include "entities/Procedure.h"
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
 #include "model/DependenciesDlg.h"
@@ -322,6 +323,15 @@ bool AskForDependencies(std::vector<DependencyRecord>& records, const CString& h
 
 void MoveTableBetweenModules(Table* table, Module* from, Module* to)
 {
-    to->AddTable(table);
-    from->RemoveTable(table);
+    // The removal takes the table's default procedures off the from-module; they go with it.
+    std::vector<Procedure*> procedures;
+    for (Procedure* procedure : from->GetProcedures())
+    {
+        if (procedure->GetMainTable() == table && procedure->GetKind() == 0)
+            procedures.push_back(procedure);
+    }
+    if (!to->AddTable(table) || !from->RemoveTable(table))
+        return;
+    for (Procedure* procedure : procedures)
+        to->AddProcedure(procedure);
 }

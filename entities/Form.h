@@ -124,5 +124,5 @@ FieldVariableMap* FindKeyFieldMap(const FormInterface& page, const Table* table)
 // Shows the dependencies dialog with the records under the heading; true on OK, which sets the
 // records' selected flags.
 bool AskForDependencies(std::vector<DependencyRecord>& records, const CString& heading);
-// The to-module adds the table and the from-module lets it go.
+// The to-module adds the table with its default procedures and the from-module lets them go.
 void MoveTableBetweenModules(Table* table, Module* from, Module* to);

@@ -130,7 +130,7 @@ void ActionWriter::WriteRedirectString()
             for (const FieldVariableMap* map : *list)
             {
                 if (map == nullptr || map->variable == nullptr || IsSkippedField(map->field) ||
-                    !HasControl(map->field))
+                    !HasControl(map->field) || !IsPassedBack(*map))
                     continue;
                 const CString variable = map->variable->GetFieldName();
                 const CString separator =
@@ -216,6 +216,11 @@ CString ActionWriter::GetErrorRedirectPage()
     CString page = m_file != nullptr ? m_file->GetClassicRelativeUrl(FALSE, FALSE) : CString();
     page.Replace("_action", "");
     return "../Login" + page;
+}
+
+bool ActionWriter::IsPassedBack(const FieldVariableMap&)
+{
+    return true;
 }
 
 bool ActionWriter::IsSpecialField(Field*)

@@ -22,6 +22,8 @@ protected:
     // The form page the validation sends the user back to.
     virtual CString GetErrorRedirectPage();
     virtual bool IsSpecialField(Field* field);
+    // The value goes back to the form in the redirect string; every value by default.
+    virtual bool IsPassedBack(const FieldVariableMap& map);
     virtual void WriteAfterExecute(int indent);
     virtual void GetRedirectQueryPrefix(CString& prefix);
 

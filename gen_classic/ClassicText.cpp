@@ -20,7 +20,7 @@ int GetFieldVisibilityCode(const AspFile* file, const Field* field)
     return visibility->GetVisibilityKind();
 }
 
-bool IsQuotedSqlType(int typeCode)
+bool IsClassicQuotedSqlType(int typeCode)
 {
     return IsTextSqlType(typeCode) || typeCode == FieldTypeDateTime;
 }

@@ -15,7 +15,7 @@ struct VariablePair;
 int GetFieldVisibilityCode(const AspFile* file, const Field* field);
 
 // Types whose values stand between apostrophes in SQL: char, varchar, DateTime, Text.
-bool IsQuotedSqlType(int typeCode);
+bool IsClassicQuotedSqlType(int typeCode);
 // Types whose default values stand between double quotes in VBScript: char, varchar, Text.
 bool IsTextSqlType(int typeCode);
 

@@ -4,14 +4,19 @@
 
 #include <vector>
 
+class ApplicationReport;
 class AspFile;
+class DateValidation;
 class Field;
 class FieldRep;
 class FieldRepData;
 class FieldVisibility;
 class FormInterface;
 class ProcedureInvokation;
+class ReportCollector;
+class Table;
 class TextFile;
+class Variable;
 struct FieldVariableMap;
 
 // Writes the controls of a classic form page: label and control cells laid out in rows of a
@@ -43,7 +48,67 @@ public:
     void WriteRecordAssignments(TextFile& out, const std::vector<FieldVariableMap*>& maps,
                                 const CString& recordset, int indent);
 
+    // The script half: form frames, client checks and functions, and the server-side checks of
+    // action pages. Scripts are written at the script indent unless a step names another.
+    void SetScriptIndent(int indent) { m_indent = indent; }
+    // The form, its table, the message row (the request's message, encoded) and the heading.
+    void WriteFormOpen(const CString& formName, TextFile& out, const CString& heading, int indent,
+                       const CString& messageParam);
+    void WriteFormClose(TextFile& out, int indent, bool noCancel);
+    // Event functions, fn_validate_ with the add button's value, and on update pages the
+    // remove and cancel functions.
+    void WriteTransactionScripts(Table* table, const std::vector<FieldRep*>& controls,
+                                 const CString& actionUrl, TextFile& out);
+    // Event functions, fn_validate_ with the add button's value and the remove function.
+    void WriteMapFormScripts(Table* table, const std::vector<FieldRep*>& controls,
+                             const CString& actionUrl, TextFile& out);
+    // As a transaction's, with "Update" as the action value of update pages.
+    void WriteMasterFormScripts(Table* table, const std::vector<FieldRep*>& controls,
+                                const CString& actionUrl, TextFile& out);
+    // The filter event functions, set_query, fn_print and one function per button column.
+    void WriteReportScripts(ApplicationReport* report, const CString& reportName,
+                            const std::vector<FieldRep*>& controls, int indent, TextFile& out);
+    void WriteCollectorScripts(ReportCollector* collector, TextFile& out);
+    // Function ValidateData: every posted value checked again, redirecting with a message.
+    void WriteValidateData(const std::vector<FieldVariableMap*>& maps,
+                           const std::vector<FieldRep*>& controls, const CString& redirectPage,
+                           TextFile& out, int indent);
+    void WriteValidateFunction(const CString& name, const std::vector<FieldRep*>& controls,
+                               const CString& actionUrl, const CString& hiddenValue, TextFile& out);
+    // The client checks of the controls that take part in them.
+    void WriteFieldChecks(const std::vector<FieldRep*>& controls, TextFile& out);
+
 private:
+    // The control-kind prefix and the field name the scripts address a control by; empty
+    // without field or data.
+    static CString ScriptControlId(const FieldRep& control);
+    // A field that is neither key nor "Is_Deleted", with data, not excluded by the page's
+    // reference field, and not invisible (nor read-only, for the client checks).
+    bool TakesPartInChecks(const FieldRep& control, bool clientSide) const;
+    void WriteFocusReturn(TextFile& out, const CString& id);
+    void WriteDateChecks(const FieldRep& control, const CString& id, TextFile& out);
+    void WriteEventFunctions(Table* table, const CString& formName, TextFile& out);
+    void WriteReportEventFunctions(ApplicationReport* report, TextFile& out);
+    void WriteEventFunction(const FieldRep& control, const CString& formName, const CString& url,
+                            bool withAction, TextFile& out);
+    void WriteRemoveFunction(Table* table, const CString& actionUrl, TextFile& out);
+    void WriteCancelFunction(Table* table, TextFile& out);
+    void WriteSetQuery(const std::vector<FieldRep*>& filters, const CString& formName,
+                       const CString& actionUrl, bool showAction, bool controlIds, TextFile& out);
+    void WritePrintFunction(const CString& formName, const std::vector<FieldRep*>& controls,
+                            TextFile& out);
+    void WriteButtonFunctions(ApplicationReport* report, const CString& formName, TextFile& out);
+    void WritePostedValueCheck(const FieldRep& control, const CString& variable, TextFile& out,
+                               const CString& redirectPage, int indent);
+    void WriteRedirect(const CString& message, const CString& redirectPage,
+                       const CString& parameter, TextFile& out, int indent);
+    void WriteDateRangeCheck(const FieldRep& control, const CString& redirectPage, TextFile& out,
+                             int indent);
+    // The page's variable name of the rule, its value read first when it has a result field.
+    CString RuleVariable(const DateValidation& rule, TextFile& out, int indent);
+    // The variable a filter control's value goes to.
+    const Variable* FilterVariable(const FieldRep& control) const;
+
     // What the pieces of one control row read.
     struct Control
     {
@@ -97,4 +162,5 @@ private:
                        const CString& selected);
 
     AspFile* m_file;
+    int m_indent = 0;
 };

@@ -5,6 +5,7 @@
 #include <vector>
 
 class FormInterface;
+class Grid;
 class Table;
 struct FieldVariableMap;
 
@@ -22,4 +23,6 @@ struct PageWriteInfo
     CString caption;
     // The key field and its variable; may be null.
     FieldVariableMap* keyMap = nullptr;
+    // The page's layout grid; the page owns it.
+    Grid* grid = nullptr;
 };

@@ -246,7 +246,8 @@ void Writer::WriteProcedureArguments(const ProcedureInvokation& invokation, bool
             FieldVariableMap parameter;
             return procedure != nullptr &&
                    procedure->FindFieldParameterByVariable(parameter, pair.first) &&
-                   parameter.field != nullptr && IsQuotedSqlType(parameter.field->GetTypeCode());
+                   parameter.field != nullptr &&
+                   IsClassicQuotedSqlType(parameter.field->GetTypeCode());
         },
         [this, convert, page](const VariablePair& pair)
         { return convert ? GetParameterValueName(pair, page) : pair.second->GetFieldName(); });
@@ -254,8 +255,13 @@ void Writer::WriteProcedureArguments(const ProcedureInvokation& invokation, bool
 
 void Writer::SavePage()
 {
-    CString address = m_file != nullptr ? m_file->GetClassicRelativeUrl(FALSE, FALSE) : CString();
+    CString address = GetOutputAddress();
     address.Replace(' ', '_');
     m_outputPath = m_folder + address;
     SaveTextFile(m_outputPath, m_body.GetBuffer(), m_report);
+}
+
+CString Writer::GetOutputAddress() const
+{
+    return m_file != nullptr ? m_file->GetClassicRelativeUrl(FALSE, FALSE) : CString();
 }

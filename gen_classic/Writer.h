@@ -69,9 +69,11 @@ protected:
     void WriteProcedureCallString(const ProcedureInvokation& invokation, const CString& target,
                                   int indent, bool convert);
     void WriteProcedureArguments(const ProcedureInvokation& invokation, bool convert);
-    // Writes the body to the folder and the file's classic address (blanks as "_"); a file
-    // that cannot be written goes to the report.
+    // Writes the body to the folder and the output address (blanks as "_"); a file that cannot
+    // be written goes to the report.
     void SavePage();
+    // The file's classic address below the folder.
+    virtual CString GetOutputAddress() const;
 
     AspFile* m_file;
     CString m_folder;

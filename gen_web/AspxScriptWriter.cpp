@@ -15,11 +15,13 @@
 #include "model/TextFile.h"
 #include "platform/core/LiteralEscaping.h"
 
+#include <algorithm>
+
 namespace
 {
 int KindOf(const FieldRep& control)
 {
-    return control.GetFieldRepData()->GetControlKind();
+    return GetWrittenControlKind(control);
 }
 
 CString NameOf(const FieldRep& control)
@@ -73,9 +75,9 @@ void AspxScriptWriter::WriteValidateDataChecks(const std::vector<FieldRep*>& con
         const FieldRepData& data = *control->GetFieldRepData();
         const CString visibility = VisibilityOf(*control);
         if (!control->IsMandatory() || data.IsAddedBySync() || visibility == "Invisible" ||
-            visibility == "ReadOnly" || !FieldRowLayout::WritesCells(data.GetControlKind()))
+            visibility == "ReadOnly" || !FieldRowLayout::WritesCells(KindOf(*control)))
             continue;
-        switch (data.GetControlKind())
+        switch (KindOf(*control))
         {
         case FieldRepData::TextBox:
         case FieldRepData::Password:
@@ -534,11 +536,16 @@ bool AspxScriptWriter::IsUpdatePage() const
     return m_pageFile.GetFileKind() == 7;
 }
 
+// The class-recompute entries, which a loaded project and the control editor hold, then the
+// procedure-recompute entries; each control once.
 std::vector<FieldRep*> AspxScriptWriter::RecomputeTargets(const EventRecmpFields& list) const
 {
     std::vector<FieldRep*> targets;
-    for (const EventProcedureRecompute* entry : list.GetProcedureRecomputes())
+    for (const EventClassRecompute* entry : list.GetClassRecomputes())
         targets.push_back(entry->fieldRep);
+    for (const EventProcedureRecompute* entry : list.GetProcedureRecomputes())
+        if (std::ranges::find(targets, entry->fieldRep) == targets.end())
+            targets.push_back(entry->fieldRep);
     return targets;
 }
 

@@ -7,10 +7,13 @@
 #include "entities/RDLCReport.h"
 #include "entities/Transaction.h"
 #include "gen_web/AspxObjectWriter.h"
+#include "gen_web/DataClassUse.h"
+#include "gen_web/ProjectItemCheck.h"
 #include "gen_web/ProjectWriterSet.h"
 #include "model/FileUtilities.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/Table.h"
 #include "platform/core/MessageBox.h"
 
 AspxWriteAll::AspxWriteAll(ForgeonProject* project)
@@ -47,6 +50,7 @@ bool AspxWriteAll::Run(Module* module)
         current->RenameAllVariablesAfterFields();
         WriteModulePages(*current);
     }
+    ReportMissingProjectItems(*m_project, m_report);
     if (m_report.IsEmpty())
         return true;
     AfxMessageBox(m_report.GetText());
@@ -101,5 +105,20 @@ void AspxWriteAll::WriteModulePages(Module& module)
         AspxObjectWriter(m_project, report, m_writers, m_report).WriteRDLCReport();
     for (DashBoardPage* page : module.GetDashBoardPages())
         AspxObjectWriter(m_project, page, m_writers, m_report).WriteDashBoardPage();
+    WriteCalledDataClasses(module);
     m_writers.WriteLoginDataClasses();
+}
+
+// The classes that pages call of tables without a page of their own, which the project file
+// lists as it lists those of the tables with pages.
+void AspxWriteAll::WriteCalledDataClasses(Module& module)
+{
+    std::vector<Table*> tables;
+    module.GetAllTables(tables);
+    for (Table* table : tables)
+    {
+        if (!table->IsSystemTable() && !HasPageOnTable(*m_project, table) &&
+            IsDataClassCalled(*m_project, *table))
+            m_writers.WriteDataClass(*table);
+    }
 }

@@ -25,7 +25,8 @@ public:
     // Null writes every module's pages, a module only its own; the project-wide files are
     // written in both cases. When the project path cannot be made or written, the message
     // "Could not write output at " + path and nothing written; otherwise a non-empty report is
-    // shown in one message. True when everything was written.
+    // shown in one message. True when everything was written and every Compile and Content
+    // item of the project file names a file.
     bool Run(Module* module);
 
     GenerationReport& GetReport() { return m_report; }
@@ -39,6 +40,7 @@ private:
     void WriteUtilClasses();
     void WriteSqlScripts(Module* module);
     void WriteModulePages(Module& module);
+    void WriteCalledDataClasses(Module& module);
 
     ForgeonProject* m_project;
     GenerationReport m_report;

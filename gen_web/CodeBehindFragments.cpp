@@ -44,7 +44,7 @@ CString ControlName(const FieldRep& control)
 
 int ControlKind(const FieldRep& control)
 {
-    return control.GetFieldRepData() != nullptr ? control.GetFieldRepData()->GetControlKind() : -1;
+    return GetWrittenControlKind(control);
 }
 
 CodeBehindFragments::CodeBehindFragments(ForgeonProject& project, FormInterface& page,
@@ -76,7 +76,7 @@ bool CodeBehindFragments::HaveSameBackField(const FieldRep& a, const FieldRep& b
 }
 
 void CodeBehindFragments::WriteCallParameterValues(const ClassInvokation& call, int indent,
-                                                   bool detailRow)
+                                                   bool detailRow, const CString& member)
 {
     for (const ClassParameterMap* map : call.GetParameterMaps())
     {
@@ -85,7 +85,9 @@ void CodeBehindFragments::WriteCallParameterValues(const ClassInvokation& call, 
         const CString parameter = map->m_parameter->GetFieldName();
         const CString field = map->m_field->GetFieldName();
         const char* declaration = IsNameDeclared(parameter) ? "" : "String ";
-        if (detailRow)
+        if (!member.IsEmpty())
+            m_out.Write(indent, "%s%s = m_%s;\n", declaration, parameter, member);
+        else if (detailRow)
         {
             m_out.Write(indent, "controlParam = \"%s\";\n",
                         EscapeCSharpString(GridRowName(*map->m_field)));
@@ -230,6 +232,7 @@ void CodeBehindFragments::WriteFillComboMethod(int indent)
                    {i, "public void writeDataToFillCombo(DataTable dataTable, String frontField, "
                        "String backField)"},
                    {i, "{"},
+                   {i + 1, "UtilHandler util = new UtilHandler();"},
                    {i + 1, "int numColumns = dataTable.Columns.Count;"},
                    {i + 1, "int numRows = dataTable.Rows.Count;"},
                    {i + 1, "for (int i = 0; i < numRows; i++)"},
@@ -250,10 +253,10 @@ void CodeBehindFragments::WriteFillComboMethod(int indent)
                    {i + 3, "}"},
                    {i + 2, "}"},
                    {i + 2, "Response.Write(\"<Front>\");"},
-                   {i + 2, "Response.Write(new UtilHandler().ConvertToXML(frontId));"},
+                   {i + 2, "Response.Write(util.ConvertToXML(frontId));"},
                    {i + 2, "Response.Write(\"</Front>\");"},
                    {i + 2, "Response.Write(\"<Back>\");"},
-                   {i + 2, "Response.Write(new UtilHandler().ConvertToXML(backId));"},
+                   {i + 2, "Response.Write(util.ConvertToXML(backId));"},
                    {i + 2, "Response.Write(\"</Back>\");"},
                    {i + 1, "}"},
                    {i + 1, "if(numRows == 0)"},
@@ -279,7 +282,7 @@ void WriteValueElement(TextFile& out, int indent)
                             {indent + 1, "s1 += fieldName;"},
                             {indent + 1, "s1 += \">\";"},
                             {indent + 1, "Response.Write(s1);"},
-                            {indent + 1, "Response.Write(new UtilHandler().ConvertToXML(val));"},
+                            {indent + 1, "Response.Write(util.ConvertToXML(val));"},
                             {indent + 1, "s1 = \"</\";"},
                             {indent + 1, "s1 += fieldName;"},
                             {indent + 1, "s1 += \">\";"},
@@ -296,11 +299,16 @@ void CodeBehindFragments::WriteFillRecomputeTextMethod(int indent)
                               {i, "public void fillRecomputeTextControls(DataTable dataTable, "
                                   "String fieldName, String frontField)"},
                               {i, "{"},
-                              {i + 1, "DataRow r = dataTable.Rows[0];"},
-                              {i + 1, "String val = r[frontField].ToString();"},
-                              {i + 2, "val = val.Trim();"},
-                              {i + 1, "if(val == \"\" || val == null)"},
-                              {i + 2, "val = \"-\";"},
+                              {i + 1, "UtilHandler util = new UtilHandler();"},
+                              {i + 1, "String val = \"\";"},
+                              {i + 1, "if (dataTable.Rows.Count > 0)"},
+                              {i + 1, "{"},
+                              {i + 2, "DataRow r = dataTable.Rows[0];"},
+                              {i + 2, "val = r[frontField].ToString();"},
+                              {i + 3, "val = val.Trim();"},
+                              {i + 2, "if(val == \"\" || val == null)"},
+                              {i + 3, "val = \"-\";"},
+                              {i + 1, "}"},
                           });
     WriteValueElement(m_out, indent);
 }
@@ -313,8 +321,9 @@ void CodeBehindFragments::WriteFillRecomputeDateMethod(int indent)
                                   "String fieldName, String frontField)"},
                               {i, "{"},
                               {i + 1, "UtilHandler util = new UtilHandler();"},
-                              {i + 1, "DataRow r = dataTable.Rows[0];"},
-                              {i + 1, "String val = r[frontField].ToString();"},
+                              {i + 1, "String val = \"\";"},
+                              {i + 1, "if (dataTable.Rows.Count > 0)"},
+                              {i + 2, "val = dataTable.Rows[0][frontField].ToString();"},
                           });
     if (IsDayFirst())
         m_out.Write(i + 1, "val = util.ConvertDate(val);\n");

@@ -33,8 +33,10 @@ public:
     // Both controls' data have the same back field.
     static bool HaveSameBackField(const FieldRep& a, const FieldRep& b);
 
-    // The request values of the call's mapped parameters, each declared once per method.
-    void WriteCallParameterValues(const ClassInvokation& call, int indent, bool detailRow);
+    // The request values of the call's mapped parameters, each declared once per method; with
+    // a member named, every parameter takes the value of that member ("m_" + member).
+    void WriteCallParameterValues(const ClassInvokation& call, int indent, bool detailRow,
+                                  const CString& member = CString());
     // The arguments of the function on the current line: parameter names, or "0" each.
     void WriteCallArguments(const Function& function, bool zeros);
 
@@ -106,7 +108,7 @@ private:
 
 // The control's field name (its id in the page); empty without field.
 CString ControlName(const FieldRep& control);
-// The control kind of the control's data; -1 without data.
+// The kind the control is written as (GetWrittenControlKind); -1 without data.
 int ControlKind(const FieldRep& control);
 // Some control is a combo box or an editable combo box.
 bool HasComboControl(const std::vector<FieldRep*>& controls);

@@ -106,7 +106,9 @@ void ControlFieldHandlerWriter::WriteSetSelectedItemForEditable()
         "public String SetSelectedItemForEditableDropDownList(DataTable dataTable, ListBox list, "
         "string frontField, string backField, string selectedValue)",
         {
-            {5, "if (columnName.Equals(backField) && row[columnName].ToString() == selectedValue)"},
+            {5,
+             "if (columnName.Equals(backField) && row[columnName].ToString() == selectedValue &&"},
+            {6, "dataTable.Columns.Contains(frontField))"},
             {5, "{"},
             {6, "String text = row[frontField].ToString();"},
             {6, "list.Text = text;"},

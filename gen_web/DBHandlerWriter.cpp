@@ -16,6 +16,7 @@ void DBHandlerWriter::Write()
     WriteExecuteQuery();
     WriteScaler();
     WriteInsertSelect();
+    WriteInsertSelectThenUpdate();
     WriteExecuteNonQueryOnTransaction();
     WriteGetSQLDataReader();
     WriteExecuteRDLCQuery();
@@ -131,6 +132,30 @@ void DBHandlerWriter::WriteNonQueryThenFill(const char* signature, const char* f
     m_file.Write(4, "DataTable dataTable = new DataTable();\n");
     m_file.Write(4, "new SqlDataAdapter(%s, connection).Fill(dataTable);\n", fillQuery);
     m_file.Write(4, "return dataTable;\n");
+    WriteCloseConnection("connection");
+    m_file.Write(2, "}\n");
+}
+
+// The insert, the select of the new key and the statement that the key gives, in one
+// transaction: nothing is kept when one of them fails.
+void DBHandlerWriter::WriteInsertSelectThenUpdate()
+{
+    m_file.Write(2, "public delegate String KeyedStatement(String key);\n");
+    m_file.Write(2, "public String InsertSelectThenUpdate(String queryString, String selectString, "
+                    "KeyedStatement update)\n");
+    m_file.Write(2, "{\n");
+    WriteOpenConnection("connection");
+    WriteCommandInTransaction();
+    WriteCodeLines(m_file, {
+                               {4, "command.CommandText = queryString;"},
+                               {4, "command.ExecuteNonQuery();"},
+                               {4, "command.CommandText = selectString;"},
+                               {4, "String key = Convert.ToString(command.ExecuteScalar());"},
+                               {4, "command.CommandText = update(key);"},
+                               {4, "command.ExecuteNonQuery();"},
+                               {4, "transaction.Commit();"},
+                               {4, "return key;"},
+                           });
     WriteCloseConnection("connection");
     m_file.Write(2, "}\n");
 }

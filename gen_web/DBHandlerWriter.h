@@ -32,6 +32,7 @@ private:
     void WriteInsertSelect();
     // The query run in a transaction, then the table that fillQuery selects returned.
     void WriteNonQueryThenFill(const char* signature, const char* fillQuery);
+    void WriteInsertSelectThenUpdate();
     void WriteExecuteNonQueryOnTransaction();
     void WriteGetSQLDataReader();
     void WriteExecuteRDLCQuery();

@@ -126,3 +126,10 @@ CString SingleTableSelectList(const Table& table)
                                  field->GetTypeCode() == FieldTypeDateTime);
     return WithoutLastSeparator(select);
 }
+
+CString GetDataClassName(const ForgeonProject& project, const Table& table)
+{
+    // Without the create flag the lookup leaves the table as it is.
+    const Class* dataClass = project.GetClassForTable(const_cast<Table*>(&table), false);
+    return dataClass != nullptr ? dataClass->GetFieldName() : "_" + table.GetTableName();
+}

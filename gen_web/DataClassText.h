@@ -27,3 +27,8 @@ CString JoinedSelect(const ForgeonProject& project, Table& table);
 // "SELECT" and every column, dates as mm/dd/yyyy; "SELECT *" when the table has no DateTime
 // column.
 CString SingleTableSelectList(const Table& table);
+
+// The name of the table's data class, looked up without making one (a page writer leaves the
+// model as it is); without a class, the name the data class writer gives the class it makes:
+// "_" and the table name.
+CString GetDataClassName(const ForgeonProject& project, const Table& table);

@@ -117,9 +117,13 @@ int MirroringEnumerateFolders::OnFile(const CString& filePath)
 {
     SetDestinationFor(FolderOf(filePath));
     const int last = std::max(filePath.ReverseFind('\\'), filePath.ReverseFind('/'));
-    CopyFile(filePath, m_destination + filePath.Mid(last + 1), m_overwrite ? FALSE : TRUE);
+    const CString destination = m_destination + filePath.Mid(last + 1);
+    if (!CopyFile(filePath, destination, m_overwrite ? FALSE : TRUE))
+        OnCopyFailed(filePath, destination);
     return 1;
 }
+
+void MirroringEnumerateFolders::OnCopyFailed(const CString&, const CString&) {}
 
 void MirroringEnumerateFolders::SetDestinationFor(const CString& sourceFolder)
 {

@@ -48,6 +48,8 @@ protected:
     virtual CString MapRelativeFolder(const CString& relative) const { return relative; }
     // Makes the current destination folder; a file in its place leaves it unmade.
     int MakeDestinationFolder();
+    // A file that could not be copied; nothing by default.
+    virtual void OnCopyFailed(const CString& source, const CString& destination);
 
     ForgeonProject* m_project;
     CString m_destination;

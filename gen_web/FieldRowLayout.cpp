@@ -99,7 +99,7 @@ void FieldRowLayout::WriteEmptyPair(int indent)
 
 void FieldRowLayout::WriteControlCells(FieldRep& control, int indent)
 {
-    switch (control.GetFieldRepData()->GetControlKind())
+    switch (GetWrittenControlKind(control))
     {
     case FieldRepData::TextBox:
         return WriteTextBoxCell(control, indent);

@@ -4,6 +4,7 @@
 #include "entities/Class.h"
 #include "entities/Form.h"
 #include "gen_web/CodeLines.h"
+#include "gen_web/DataClassText.h"
 #include "gen_web/FormControlFill.h"
 #include "gen_web/FormDesignerWriter.h"
 #include "gen_web/PageControls.h"
@@ -26,8 +27,7 @@ constexpr int updateFileKind = 7;
 
 CString DataClassName(ForgeonProject& project, Table* table)
 {
-    const Class* dataClass = table != nullptr ? project.GetClassForTable(table, true) : nullptr;
-    return dataClass != nullptr ? dataClass->GetFieldName() : CString();
+    return table != nullptr ? GetDataClassName(project, *table) : CString();
 }
 
 CString KeyName(const Table* table)
@@ -235,9 +235,7 @@ void FormCodeBehindWriter::WriteValueMembers(int indent)
 {
     for (const FieldRep* control : GetPlacedControls(m_form))
     {
-        const int kind = ControlKind(*control);
-        if (kind == FieldRepData::EditableComboBox || kind == FieldRepData::RadioButton ||
-            kind == FieldRepData::ComboBox)
+        if (HasValueMember(*control))
             m_textFile.Write(indent, "String m_%s;\n", ControlName(*control));
     }
 }

@@ -142,7 +142,7 @@ void FormControlFill::WriteTextFromDataCall(const FieldRep& control, int indent)
         return;
     WriteDataObjectDeclaration(control, indent);
     m_out.Write(0, "\n");
-    WriteMemberCall(control, indent);
+    WriteMemberCall(control, indent, /*members=*/false);
     m_out.Write(indent,
                 ControlKind(control) == FieldRepData::TextBox
                     ? "this.%s.Text = cntrl.GetValueFromDataTable(dataTable, \"%s\");\n"
@@ -165,9 +165,12 @@ void FormControlFill::WriteUpdateInitializeControls(int indent)
             m_deferredCombos.push_back(control);
             continue;
         }
+        // A shared back field gives the stored value only when a control keeps it in a member.
         const Field* shared = FindSharedBackField(*control, backFieldsMet);
         WriteSelectedComboFill(*control, indent + 1,
-                               shared != nullptr ? shared->GetFieldName() : ControlName(*control));
+                               shared != nullptr && HasValueMemberFor(shared)
+                                   ? shared->GetFieldName()
+                                   : ControlName(*control));
     }
     m_out.Write(0, "\n");
     m_out.Write(indent, "}\n");
@@ -180,7 +183,7 @@ void FormControlFill::WriteSelectedComboFill(const FieldRep& control, int indent
         return;
     const CString name = ControlName(control);
     WriteDataObjectDeclaration(control, indent);
-    WriteMemberCall(control, indent);
+    WriteMemberCall(control, indent, /*members=*/true);
     if (ControlKind(control) == FieldRepData::ComboBox)
     {
         m_out.Write(indent,
@@ -310,7 +313,7 @@ void FormControlFill::WriteDataObjectDeclaration(const FieldRep& control, int in
     m_out.Write(indent, "%s m_%s = new %s(); \n", className, CallTableName(call), className);
 }
 
-void FormControlFill::WriteMemberCall(const FieldRep& control, int indent)
+void FormControlFill::WriteMemberCall(const FieldRep& control, int indent, bool members)
 {
     const ClassInvokation& call = *DataCallOf(control);
     m_out.Write(indent, "dataTable = m_%s.%s(", CallTableName(call),
@@ -320,8 +323,21 @@ void FormControlFill::WriteMemberCall(const FieldRep& control, int indent)
     {
         if (map == nullptr || map->m_field == nullptr)
             continue;
-        m_out.Write(0, "%sthis.m_%s", separator, map->m_field->GetFieldName());
+        const CString field = map->m_field->GetFieldName();
+        if (members && HasValueMemberFor(map->m_field))
+            m_out.Write(0, "%sthis.m_%s", separator, field);
+        else
+            m_out.Write(0, "%sthis.Request.Params[\"%s\"]", separator, EscapeCSharpString(field));
         separator = ",";
     }
     m_out.Write(0, ");\n");
+}
+
+bool FormControlFill::HasValueMemberFor(const Field* field) const
+{
+    const std::vector<FieldRep*> placed = PlacedControls();
+    return std::ranges::any_of(placed,
+                               [field](const FieldRep* control) {
+                                   return control->GetField() == field && HasValueMember(*control);
+                               });
 }

@@ -47,8 +47,11 @@ private:
     void WriteInitializeControls(int indent, Fill fill);
     // "C m_T = new C(); " unless the call's table already has its object in this method.
     void WriteDataObjectDeclaration(const FieldRep& control, int indent);
-    // "dataTable = m_T.Fn(" with the mapped controls' members as arguments.
-    void WriteMemberCall(const FieldRep& control, int indent);
+    // "dataTable = m_T.Fn(" with an argument per mapped field: the member of the control of that
+    // field when the page has one (Update page), else the posted value of the field.
+    void WriteMemberCall(const FieldRep& control, int indent, bool members);
+    // A placed control shows the field and keeps its value in a member on the Update page.
+    bool HasValueMemberFor(const Field* field) const;
     void WriteTextFromDataCall(const FieldRep& control, int indent);
     // The data call's rows into a combo with its stored value selected; value names the
     // member holding the stored value of an editable combo.

@@ -70,8 +70,9 @@ void LoginDataClassWriter::WriteMembers()
     m_textFile.Write(0, "\n");
 }
 
-// The account is inserted with an empty password, and the password's hash is stored once the
-// account's id is known, as the login page hashes with that id.
+// The account is inserted with an empty password, and the password's hash, which the login
+// page makes with the account's id, is stored once the id is known, in the insert's transaction:
+// an account is never left without its password.
 void LoginDataClassWriter::WriteHandleAdd()
 {
     m_textFile.Write(2, "public void HandleAdd()\n");
@@ -79,17 +80,18 @@ void LoginDataClassWriter::WriteHandleAdd()
     m_textFile.Write(3, "UtilHandler util = new UtilHandler();\n");
     m_textFile.Write(3, "String password = m_password;\n");
     m_textFile.Write(3, "m_password = \"N''\";\n");
-    WriteInsertReadingKey(");\";", "primaryKey", "m_primaryKey");
+    WriteInsertStatements(");\";", "primaryKey");
     m_textFile.Write(3,
-                     "m_password = util.HashPassword(password, Convert.ToInt32(m_primaryKey));\n");
-    m_textFile.Write(3, "m_password = util.ReplaceSingleQuoteInString(m_password);\n");
-    m_textFile.Write(3, "m_password = \"N'\" + m_password + \"'\";\n");
+                     "m_primaryKey = dbHandler.InsertSelectThenUpdate(sSQLCommand, selectString, "
+                     "delegate(String primaryKey)\n");
+    m_textFile.Write(3, "{\n");
+    m_textFile.Write(4, "m_password = util.HashPassword(password, Convert.ToInt32(primaryKey));\n");
+    m_textFile.Write(4, "m_password = util.ReplaceSingleQuoteInString(m_password);\n");
+    m_textFile.Write(4, "m_password = \"N'\" + m_password + \"'\";\n");
     m_textFile.Write(
-        3,
-        "sSQLCommand = \"update %s set password = \" + m_password + \" where %s = \" + "
-        "m_primaryKey;\n",
+        4, "return \"update %s set password = \" + m_password + \" where %s = \" + primaryKey;\n",
         m_tableName, m_key);
-    m_textFile.Write(3, "dbHandler.ExecuteNonQueryOnMaster(sSQLCommand);\n");
+    m_textFile.Write(3, "});\n");
     m_textFile.Write(2, "}\n");
 }
 

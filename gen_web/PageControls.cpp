@@ -23,6 +23,35 @@ std::vector<FieldRep*> PlacedOf(const std::vector<FieldRep*>& all)
 }
 } // namespace
 
+int GetWrittenControlKind(const FieldRep& control)
+{
+    const FieldRepData* data = control.GetFieldRepData();
+    if (data == nullptr)
+        return -1;
+    switch (const int kind = data->GetControlKind())
+    {
+    case FieldRepData::MultipleComboBox:
+    case FieldRepData::EditableTextBox:
+        return FieldRepData::ComboBox;
+    case FieldRepData::DateTime:
+        return FieldRepData::DateControl;
+    case FieldRepData::Month:
+    case FieldRepData::Year:
+        return FieldRepData::TextBox;
+    case FieldRepData::Button:
+        return FieldRepData::Hidden;
+    default:
+        return kind;
+    }
+}
+
+bool HasValueMember(const FieldRep& control)
+{
+    const int kind = GetWrittenControlKind(control);
+    return kind == FieldRepData::ComboBox || kind == FieldRepData::RadioButton ||
+           kind == FieldRepData::EditableComboBox;
+}
+
 std::vector<FieldRep*> GetPlacedControls(FormInterface& page)
 {
     return PlacedOf(page.GetFieldReps());

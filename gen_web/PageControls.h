@@ -14,6 +14,16 @@ class Transaction;
 
 // What the page writers read alike of a page's controls.
 
+// The kind the page writers write a control as: its data's control kind, the kinds that older
+// project files hold and the editor no longer offers as the nearest offered one (Multiple Combo
+// Box and Editable Text Box as Combo Box, DateTime as Date Control, Month and Year as Text Box,
+// Button as Hidden); -1 without data.
+int GetWrittenControlKind(const FieldRep& control);
+
+// The Update page of a form or master-detail page keeps the control's stored value in a member
+// "m_" + field name: Combo Box, Radio Button and Editable Combo Box.
+bool HasValueMember(const FieldRep& control);
+
 // The page's controls in order that its pages show: bound to a field, with data, without the
 // skip flag that marks the controls the model made by itself.
 std::vector<FieldRep*> GetPlacedControls(FormInterface& page);

@@ -127,8 +127,9 @@ void PageHeaderWriter::WriteManageLinkVisibility(const std::vector<LinkControl*>
     m_out.Write(indent + 1, "ASPXMenuWriter writer = new ASPXMenuWriter();\n");
     for (const LinkControl* link : links)
     {
+        // A link the page does not show (its report page is not written) has no control.
         const AspFile* file = link != nullptr ? TargetFile(*link) : nullptr;
-        if (file == nullptr)
+        if (file == nullptr || !OpensWrittenPage(*link))
             continue;
         m_out.Write(indent + 1, "this.%s.Visible = writer.IsFileAssigned(m_role, \"%s\");\n",
                     MakeLinkControlId(link->GetCaption()),

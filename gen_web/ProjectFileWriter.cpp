@@ -7,6 +7,7 @@
 #include "entities/RDLCReport.h"
 #include "entities/XSDInfo.h"
 #include "gen_web/CodeLines.h"
+#include "gen_web/DataClassUse.h"
 #include "gen_web/ProjectFolder.h"
 #include "model/FileUtilities.h"
 #include "model/ForgeonProject.h"
@@ -42,15 +43,6 @@ CString WithoutExtension(const CString& fileName)
     return dot < 0 ? fileName : fileName.Left(dot);
 }
 
-bool IsUsedByAnyModule(const ForgeonProject& project, Table* table)
-{
-    return std::ranges::any_of(project.GetModules(),
-                               [table](const Module* module)
-                               {
-                                   return module->GetMasterFormForTable(table, false) != nullptr ||
-                                          module->FindTransactionByTable(table) != nullptr;
-                               });
-}
 } // namespace
 
 ProjectFileWriter::ProjectFileWriter(ForgeonProject& project,
@@ -112,17 +104,17 @@ void ProjectFileWriter::CollectDataClasses()
         module->GetAllTables(tables);
         for (Table* table : tables)
         {
-            if (table->IsSystemTable() || IsUsedByAnyModule(m_project, table))
+            if (NeedsDataClass(m_project, table))
                 m_dataClasses.push_back(
                     {EscapeXml(module->GetName()), EscapeXml(table->GetTableName())});
         }
     }
 }
 
+// The reports built on a table take their default names first, so that a data set renamed
+// after its table is listed under the name it is written with.
 void ProjectFileWriter::CollectReportFiles()
 {
-    for (const XSDInfo* dataSet : m_project.GetXSDInfos())
-        AddListed(m_dataSets, dataSet->GetName(), dataSet->GetStatus());
     for (const Module* module : m_project.GetModules())
     {
         for (RDLCReport* report : module->GetRDLCReports())
@@ -132,6 +124,14 @@ void ProjectFileWriter::CollectReportFiles()
                 report->SetDefaultDataSet();
                 report->SetDefaultRDLCName();
             }
+        }
+    }
+    for (const XSDInfo* dataSet : m_project.GetXSDInfos())
+        AddListed(m_dataSets, dataSet->GetName(), dataSet->GetStatus());
+    for (const Module* module : m_project.GetModules())
+    {
+        for (const RDLCReport* report : module->GetRDLCReports())
+        {
             if (const XSDInfo* dataSet = report->GetXSDInfo())
                 AddListed(m_dataSets, dataSet->GetName(), dataSet->GetStatus());
             if (const RDLCInfo* reportFile = report->GetRDLCInfo())
@@ -319,7 +319,7 @@ void ProjectFileWriter::WriteStaticContent()
                        {2, "<Content Include=\"includes\\JS\\EditableCombo.js\" />"},
                        {2, "<Content Include=\"includes\\JS\\simplecalendar.js\" />"},
                        {2, "<Content Include=\"includes\\JS\\validate.js\" />"},
-                       {2, "<Content Include=\"includes\\JS\\report.js\" />"},
+                       {2, "<Content Include=\"includes\\JS\\Report.js\" />"},
                    });
 }
 

@@ -9,6 +9,9 @@ class TextFile;
 
 // Util\ReportXMLWriter.cs: the generated class that builds the XML answers of report pages,
 // grids and menus. Its element and attribute names are the protocol with the client script.
+// The report-cell methods (WriteTextReportData, WriteImageReportData, WriteLinkReportData) take
+// the cell's content (text, image and alt, link and link text) before the id, as the class is
+// written; every generated caller follows that order, and every writer added later must too.
 class ReportXMLWriterClassWriter
 {
 public:

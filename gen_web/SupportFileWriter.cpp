@@ -15,7 +15,7 @@ SupportFileWriter::SupportFileWriter(ForgeonProject* project, GenerationReport& 
 
 void SupportFileWriter::WriteWebConfig()
 {
-    WriteFile<WebConfigWriter>("web.config", ApplicationFolder());
+    WriteFile<WebConfigWriter>("Web.config", ApplicationFolder());
 }
 
 void SupportFileWriter::WriteUtilHandler()

@@ -3,13 +3,13 @@
 #include "gen_web/TemplatePageWriter.h"
 #include "platform/core/CString.h"
 
-// Writes the fixed project-wide files: web.config and the Util classes (all but Menus.cs).
+// Writes the fixed project-wide files: Web.config and the Util classes (all but Menus.cs).
 class SupportFileWriter : public TemplatePageWriter
 {
 public:
     SupportFileWriter(ForgeonProject* project, GenerationReport& report);
 
-    // "web.config" in the application folder.
+    // "Web.config" in the application folder, the name the project file lists.
     void WriteWebConfig();
     // Each into the Util folder under its class name.
     void WriteUtilHandler();

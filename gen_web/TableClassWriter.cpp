@@ -50,13 +50,18 @@ void TableClassWriter::WriteClassFoot()
 void TableClassWriter::WriteInsertReadingKey(const char* valuesTail, const char* identityName,
                                              const CString& keyMember)
 {
+    WriteInsertStatements(valuesTail, identityName);
+    m_textFile.Write(3, "DataTable dbTable = dbHandler.InsertSelect(sSQLCommand, selectString);\n");
+    m_textFile.Write(3, "%s = dbTable.Rows[0][\"%s\"].ToString();\n", keyMember, identityName);
+}
+
+void TableClassWriter::WriteInsertStatements(const char* valuesTail, const char* identityName)
+{
     m_textFile.Write(3, "String sSQLCommand = \"INSERT INTO %s(%s) \" +\n", m_tableName,
                      InsertColumnList(*m_table));
     m_textFile.Write(3, "\"VALUES(%s%s\n", InsertValueList(*m_table), valuesTail);
     m_textFile.Write(3, "String selectString = \"SELECT @@IDENTITY AS %s\";\n", identityName);
     m_textFile.Write(3, "DBHandler dbHandler = new DBHandler();\n");
-    m_textFile.Write(3, "DataTable dbTable = dbHandler.InsertSelect(sSQLCommand, selectString);\n");
-    m_textFile.Write(3, "%s = dbTable.Rows[0][\"%s\"].ToString();\n", keyMember, identityName);
 }
 
 void TableClassWriter::WriteSetValueLines(const Field& field, bool useDefault)

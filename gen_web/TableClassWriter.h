@@ -27,6 +27,9 @@ protected:
     // the key member.
     void WriteInsertReadingKey(const char* valuesTail, const char* identityName,
                                const CString& keyMember);
+    // The INSERT statement, the select of the identity under the column name and the DBHandler,
+    // at level 3, not yet run.
+    void WriteInsertStatements(const char* valuesTail, const char* identityName);
     // SetValues' lines for one column: the posted value, quoted and its quotes doubled for a
     // quoted type, checked as a number otherwise; with useDefault the member keeps its
     // default when nothing is posted.

@@ -35,7 +35,7 @@ bool TemplatePageWriter::LoadTemplate()
 
 bool TemplatePageWriter::LoadFrameTemplate()
 {
-    CString path = m_project->GetTemplatePath();
+    CString path = m_project->GetClassicTemplatePath();
     path.Replace("Template.asp", "FrameReportTemplate.asp");
     return LoadPage(path);
 }
@@ -43,6 +43,16 @@ bool TemplatePageWriter::LoadFrameTemplate()
 bool TemplatePageWriter::LoadPage(const CString& path)
 {
     m_pageText.Empty();
+    return ReadPageTemplate(path, m_pageText);
+}
+
+bool TemplatePageWriter::LoadClassicTemplate()
+{
+    return LoadPage(m_project->GetClassicTemplatePath());
+}
+
+bool ReadPageTemplate(const CString& path, CString& text)
+{
     const std::string hostPath = ToHostPath(path);
     if (hostPath.empty() || !IsRegularFile(hostPath))
         return false;
@@ -54,9 +64,9 @@ bool TemplatePageWriter::LoadPage(const CString& path)
     {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        m_pageText += CString(line) + "\n";
+        text += CString(line) + "\n";
     }
-    m_pageText += "\n";
+    text += "\n";
     return true;
 }
 

@@ -21,7 +21,8 @@ public:
     // The page becomes the project's page template, each line ending in "\n" and one empty
     // line more; false, and an empty page, when there is no template or it cannot be read.
     bool LoadTemplate();
-    // The same with the frame-report template.
+    // The same with the classic page template, and with the classic frame-report template.
+    bool LoadClassicTemplate();
     bool LoadFrameTemplate();
     // The start of the line after the first marker line at or after start; start when there is
     // no marker.
@@ -48,3 +49,7 @@ protected:
     // The page becomes the file's lines as LoadTemplate reads them.
     bool LoadPage(const CString& path);
 };
+
+// Appends the template's lines to the text, each ending in "\n" whatever its line end, and one
+// "\n" more for the end of the file; false when it is not a readable file.
+bool ReadPageTemplate(const CString& path, CString& text);

@@ -4,6 +4,7 @@
 #include "entities/Class.h"
 #include "entities/Transaction.h"
 #include "gen_web/CodeLines.h"
+#include "gen_web/DataClassText.h"
 #include "gen_web/FormControlFill.h"
 #include "gen_web/FormDesignerWriter.h"
 #include "gen_web/PageControls.h"
@@ -29,8 +30,7 @@ constexpr int updateFileKind = 3;
 
 CString DataClassName(ForgeonProject& project, const Table* table)
 {
-    const Class* dataClass = project.GetClassForTable(const_cast<Table*>(table), true);
-    return dataClass != nullptr ? dataClass->GetFieldName() : table->GetTableName();
+    return GetDataClassName(project, *table);
 }
 
 bool IsPlaced(const FieldRep* control)
@@ -113,8 +113,7 @@ void TransactionCodeBehindWriter::WriteAddPage()
     m_fragments.WriteExtractAndAssignValues(2);
     WriteHandleRecompute(2);
     WriteRecomputeMethods(2);
-    m_fragments.WriteFillRecomputeTextMethod(2);
-    m_fragments.WriteFillComboMethod(2);
+    WriteRecomputeFillMethods(2);
     WriteGridServer(2);
     TransactionGridWriter(m_transaction, *m_pageFile, *m_project, m_textFile, m_fragments)
         .WriteAddGridData(2);
@@ -146,8 +145,7 @@ void TransactionCodeBehindWriter::WriteUpdatePage()
     m_fragments.WriteExtractAndAssignValues(2);
     WriteHandleRecompute(2);
     WriteRecomputeMethods(2);
-    m_fragments.WriteFillRecomputeTextMethod(2);
-    m_fragments.WriteFillComboMethod(2);
+    WriteRecomputeFillMethods(2);
     WriteGridServer(2);
     TransactionGridWriter(m_transaction, *m_pageFile, *m_project, m_textFile, m_fragments)
         .WriteUpdateGridData(2);
@@ -671,6 +669,26 @@ void TransactionCodeBehindWriter::WriteRecomputeMethods(int indent)
         m_fragments.WriteRecomputeMethod(
             *control, indent, m_transaction.IsFieldInDetailTables(control->GetField()),
             TransactionGridWriter::RecomputeEvent(m_transaction, *control));
+}
+
+// The date refill only when a recompute refills a date control, as no other page calls it.
+void TransactionCodeBehindWriter::WriteRecomputeFillMethods(int indent)
+{
+    m_fragments.WriteFillRecomputeTextMethod(indent);
+    if (RefillsDateControl())
+        m_fragments.WriteFillRecomputeDateMethod(indent);
+    m_fragments.WriteFillComboMethod(indent);
+}
+
+bool TransactionCodeBehindWriter::RefillsDateControl() const
+{
+    for (const FieldRep* control : TransactionGridWriter::RecomputingControls(m_transaction))
+        for (const EventRecmpFields* list : control->GetFieldRepData()->GetEventRecmpFieldsList())
+            for (const EventClassRecompute* entry : list->GetClassRecomputes())
+                if (entry->fieldRep != nullptr &&
+                    ControlKind(*entry->fieldRep) == FieldRepData::DateControl)
+                    return true;
+    return false;
 }
 
 void TransactionCodeBehindWriter::WriteGridServer(int indent)

@@ -66,6 +66,9 @@ private:
 
     void WriteHandleRecompute(int indent);
     void WriteRecomputeMethods(int indent);
+    // The refill methods that the recompute answers call.
+    void WriteRecomputeFillMethods(int indent);
+    bool RefillsDateControl() const;
     void WriteGridServer(int indent);
     // The table's grid written into its container, the member <T>Div.
     void WriteGridRendering(const Table& table, int indent);

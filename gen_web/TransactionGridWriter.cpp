@@ -488,10 +488,26 @@ void TransactionGridWriter::WriteDataCall(const FieldRep& control, int indent)
         m_out.Write(indent, "%s m_%s = new %s(); \n", className, tableName, className);
         m_declaredObjects.push_back(table);
     }
-    m_fragments.WriteCallParameterValues(call, indent, /*detailRow=*/false);
+    m_fragments.WriteCallParameterValues(call, indent, /*detailRow=*/false,
+                                         MasterValueMember(control));
     m_out.Write(indent, "dataTable = m_%s.%s(", tableName, call.GetFunction()->GetFieldName());
     m_fragments.WriteCallArguments(*call.GetFunction(), false);
     m_out.Write(0, ");\n");
+}
+
+CString TransactionGridWriter::MasterValueMember(const FieldRep& control) const
+{
+    if (m_pageFile.GetFileKind() != 3)
+        return CString();
+    std::vector<FieldRep*> master;
+    m_transaction.GetFieldRepsOfTable(m_transaction.GetBasicTable(), master);
+    for (const FieldRep* other : master)
+    {
+        if (other->GetFieldRepData() != nullptr &&
+            other->GetFieldRepData()->HasClassRecomputeFor(&control) && HasValueMember(*other))
+            return ControlName(*other);
+    }
+    return CString();
 }
 
 void TransactionGridWriter::WriteComboCell(const FieldRep& control, int indent, bool dataRow)
@@ -745,6 +761,7 @@ void TransactionGridWriter::WriteFillOptionsMethod(int indent)
             {i, "public void fillOptionsForGridCombo(ReportXMLWriter w, DataTable dataTable, "
                 "String frontField, String backField, String selectString)"},
             {i, "{"},
+            {i + 1, "UtilHandler util = new UtilHandler();"},
             {i + 1, "int numColumns = dataTable.Columns.Count;"},
             {i + 1, "int numRows = dataTable.Rows.Count;"},
             {0, ""},
@@ -770,7 +787,6 @@ void TransactionGridWriter::WriteFillOptionsMethod(int indent)
             {i + 4, "frontId = r[j].ToString();"},
             {i + 3, "}"},
             {i + 2, "}"},
-            {i + 2, "UtilHandler util = new UtilHandler();"},
             {i + 2, "w.WriteComboOption(util.ConvertToXML(backId), util.ConvertToXML(frontId), "
                     "selected);"},
             {i + 1, "}"},

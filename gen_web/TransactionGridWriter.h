@@ -51,6 +51,10 @@ private:
     void WriteDefaultCell(const FieldRep& control, int indent);
     void WriteDataCell(const FieldRep& control, int indent);
     void WriteDefaultValue(const FieldRep& control, int indent);
+    // On the Update page, the master control whose recompute lists name the grid control and
+    // that keeps its value in a member: the call's parameters take that value. Empty otherwise,
+    // and on the Add page, where the master values come with the request.
+    CString MasterValueMember(const FieldRep& control) const;
     void WriteComboCell(const FieldRep& control, int indent, bool dataRow);
     void WriteDateCell(const FieldRep& control, int indent, bool dataRow);
     void WriteRadioDefaultCell(const FieldRep& control, int indent);

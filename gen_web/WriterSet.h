@@ -20,7 +20,7 @@ public:
     // Project-wide files.
     // VSProjectWriter: folders, solution, user file, assembly information, project file.
     virtual void WriteVSProject() = 0;
-    // "web.config".
+    // "Web.config".
     virtual void WriteWebConfig() = 0;
     // SupportFileWriter: "DBHandler.cs", "ControlFieldHandler.cs", "UtilHandler.cs",
     // "CSSHandler.cs" or "ReportXMLWriter.cs".

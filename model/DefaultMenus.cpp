@@ -350,8 +350,6 @@ void Module::SetPageTopMenu(FormInterface* page)
         if (IsActionFile(file))
             continue;
         file->SetTopMenu(top);
-        if (top != nullptr && !top->HasAspFile(file))
-            top->AddPageFile(file);
         file->DeleteTopMenuVariableMaps();
         // The maps of the menu's leaves, as the load-time clean-up makes them.
         if (top != nullptr)

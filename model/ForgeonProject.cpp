@@ -660,6 +660,11 @@ CString ForgeonProject::GetTemplatePath() const
     return m_settings->GetTemplatePath();
 }
 
+CString ForgeonProject::GetClassicTemplatePath() const
+{
+    return ProjectSettings::GetClassicTemplatePath();
+}
+
 RDLCInfo* ForgeonProject::FindRDLCInfoByName(const CString& name) const
 {
     return FindByNameNoCase(m_rdlcInfos, name);

@@ -166,6 +166,7 @@ public:
     bool GetShowConfirmations() const;
     void SetShowConfirmations(bool confirmations);
     CString GetTemplatePath() const;
+    CString GetClassicTemplatePath() const;
 
     // Report definition and dataset descriptions; the lists never delete what they hold.
     const std::vector<RDLCInfo*>& GetRDLCInfos() const { return m_rdlcInfos; }

@@ -48,6 +48,12 @@ bool GenerationReport::RecordFile(const CString& path, const TextFile& file)
     return false;
 }
 
+bool GenerationReport::MakeFileFolder(const CString& filePath)
+{
+    const CString folder = FolderOf(filePath);
+    return folder.IsEmpty() || MakeFolderChain(folder);
+}
+
 CString GenerationReport::GetText() const
 {
     CString text;
@@ -58,8 +64,7 @@ CString GenerationReport::GetText() const
 
 bool SaveTextFile(const CString& path, const CString& text, GenerationReport& report)
 {
-    const CString folder = FolderOf(path);
-    if (!folder.IsEmpty() && !report.MakeFolderChain(folder))
+    if (!report.MakeFileFolder(path))
     {
         report.AddUnwrittenFile(path, std::strerror(errno));
         return false;

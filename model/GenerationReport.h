@@ -33,6 +33,8 @@ public:
 
     // EnsureFolderChain that looks at each folder once while this report's run lasts.
     bool MakeFolderChain(const CString& path) { return m_folders.Ensure(path); }
+    // MakeFolderChain of the folder that holds the file; true for a path without a folder.
+    bool MakeFileFolder(const CString& filePath);
     // Forgets the folders made, for a new run.
     void ForgetFolders() { m_folders.Clear(); }
 

@@ -622,6 +622,16 @@ bool Module::RemoveMenu(Menu* menu)
     return Remove(m_menus, menu);
 }
 
+bool Module::RemoveDashBoard(DashBoard* dashBoard)
+{
+    return Remove(m_dashBoards, dashBoard);
+}
+
+bool Module::RemoveDashBoardPage(DashBoardPage* page)
+{
+    return Remove(m_dashBoardPages, page);
+}
+
 Table* Module::GetMasterTableAt(int index) const
 {
     return ItemAt(m_masterTables, index);

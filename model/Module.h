@@ -155,6 +155,8 @@ public:
     bool RemoveReport(ApplicationReport* report);
     bool RemoveRDLCReport(RDLCReport* report);
     bool RemoveMenu(Menu* menu);
+    bool RemoveDashBoard(DashBoard* dashBoard);
+    bool RemoveDashBoardPage(DashBoardPage* page);
 
     // The entity at the index, null for a negative index or one at or past the end.
     Table* GetMasterTableAt(int index) const;
@@ -386,11 +388,12 @@ public:
     // box, password boxes and the visibility entries of the add and update page files.
     void CreateUserAccountForm();
     // "ChangePassword_form", captioned "Change Password": a copy of the user-account form,
-    // added with its page files, whose update page shows "username" read-only and hides the
-    // role; nothing without a user-account form.
+    // added with its page files, its controls carrying the variables of their table fields,
+    // whose update page shows "username" read-only and hides the role; nothing without a
+    // user-account form.
     void CreateChangePasswordForm();
     // A control for the field with new field data carrying a new page variable mapped to the
-    // field; returns the control.
+    // field, named as the field and of the page kind, as a load makes it; returns the control.
     static FieldRep* AddFieldControlToPage(FormInterface* page, Field* field);
     // Grants the menu to the first role of the base module of the project that holds this
     // module (this module itself outside the open project); nothing without a role.

@@ -60,6 +60,11 @@ CString ProjectSettings::GetTemplatePath() const
     return path;
 }
 
+CString ProjectSettings::GetClassicTemplatePath()
+{
+    return CString(ProgramFolder()) + "\\_system\\Templates\\Template.asp";
+}
+
 void ProjectSettings::GetReportViewerVersion(CString& version) const
 {
     version = m_visualStudioVersion == 3 ? "9.0.0.0" : "8.0.0.0";

@@ -77,6 +77,8 @@ public:
     // The page template file in the program's folder by page template: below 3 Template1.aspx,
     // 3 to 5 Template2.aspx, from 6 on the program's folder alone.
     CString GetTemplatePath() const;
+    // The classic page template of the program folder, whatever the page-template setting.
+    static CString GetClassicTemplatePath();
 
     // "9.0.0.0" for Visual Studio version 3, else "8.0.0.0".
     void GetReportViewerVersion(CString& version) const;

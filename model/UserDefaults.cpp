@@ -7,6 +7,7 @@
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ReportField.h"
 #include "entities/ReportGroup.h"
+#include "entities/Variable.h"
 #include "model/DefaultNames.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
@@ -186,7 +187,12 @@ FieldRep* Module::AddFieldControlToPage(FormInterface* page, Field* field)
     auto* data = new FieldRepData;
     control->SetFieldRepData(data);
     if (const FieldVariableMap* map = page->FindFieldVariableMapByField(field))
+    {
+        // Named and of the kind that a load gives it, so that a new project reads back the same.
+        map->variable->SetName(field->GetFieldName());
+        map->variable->SetKind(Variable::pageKind);
         data->SetVariable(map->variable);
+    }
     page->AddFieldRep(control);
     return control;
 }
@@ -241,6 +247,8 @@ void Module::CreateChangePasswordForm()
     copy->SetName(changePasswordFormName);
     copy->SetHeader("Change Password");
     AddMasterForm(copy, true);
+    // The copy's controls take their variables as a load gives them.
+    copy->SyncFieldRepsWithTable(table);
     AddUpdatePageVisibility(*copy, table->FindFieldByName("username"), FieldVisibility::ReadOnly);
     AddUpdatePageVisibility(*copy, table->FindFieldByName(roleKeyName), FieldVisibility::Invisible);
 }

@@ -76,9 +76,17 @@ BOOL ForgeonApp::InitInstance()
     ParseCommandLine(info);
     // A file that does not open has been reported; the program goes on with a new project.
     const bool opened = ProcessShellCommand(info) != FALSE;
-    auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd);
+    auto* frame = dynamic_cast<MainFrame*>(m_pMainWnd);
     if (frame == nullptr)
         return FALSE;
+    // The owner-drawn menu takes the place of the frame's plain one.
+    if (HMENU menu = frame->BuildOwnerDrawnMenu())
+    {
+        const HMENU plain =
+            frame->GetMenu() != nullptr ? frame->GetMenu()->GetSafeHmenu() : nullptr;
+        frame->SetMenu(CMenu::FromHandle(menu));
+        ::DestroyMenu(plain);
+    }
     frame->ActivateFrame(SW_SHOWMAXIMIZED);
     frame->UpdateWindow();
     if (info.m_strFileName.IsEmpty() || !opened)

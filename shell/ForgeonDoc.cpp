@@ -21,6 +21,7 @@
 #include "shell/DesignationDlg.h"
 #include "shell/ForgeonView.h"
 #include "shell/MainFrame.h"
+#include "shell/logic/TestHarness.h"
 
 #include <utility>
 
@@ -47,6 +48,8 @@ ForgeonDoc::ForgeonDoc() : m_pStore(std::make_unique<ProjectStore>())
     MapCommand(ID_FILE_SAVE, &ForgeonDoc::OnFileSave);
     MapCommand(ID_FILE_SAVE_AS, &ForgeonDoc::OnFileSaveAs);
     MapCommand(ID_WRITE_ALL, &ForgeonDoc::OnWriteAll);
+    MapCommand(ID_CLASSIC_WRITE_ALL, &ForgeonDoc::OnClassicWriteAll);
+    MapCommand(ID_REVIEW_REPORT, &ForgeonDoc::OnReviewReport);
     MapCommand(ID_PROJECT_PROPERTIES, &ForgeonDoc::OnProjectProperties);
     MapCommand(ID_MANAGE_ROLES, &ForgeonDoc::OnManageRoles);
     MapCommand(ID_ROLES_HIDDEN, &ForgeonDoc::OnManageRoles);
@@ -59,6 +62,8 @@ ForgeonDoc::ForgeonDoc() : m_pStore(std::make_unique<ProjectStore>())
     MapCommand(ID_SQL_QUERY, &ForgeonDoc::OnSqlQuery);
     MapCommand(ID_SYNC_DB, &ForgeonDoc::OnSyncDb);
     MapCommand(ID_HELP_FILE, &ForgeonDoc::OnHelp);
+    MapCommandRange(ID_REGRESSION_TESTS, ID_REGRESSION_TESTS,
+                    [](UINT) { TestHarness::RunFixedPath(); });
     // Copy, cut and paste are taken and do nothing.
     MapCommandRange(ID_EDIT_COPY, ID_EDIT_COPY, [](UINT) {});
     MapCommandRange(ID_EDIT_CUT, ID_EDIT_CUT, [](UINT) {});

@@ -18,6 +18,9 @@ constexpr UINT ID_MODULE_ADD = 32797;
 constexpr UINT ID_MODULE_DELETE = 32798;
 constexpr UINT ID_MODULE_RENAME = 32802;
 constexpr UINT ID_WRITE_ALL = 32783;
+// The classic application's Write All and review report; no menu carries them.
+constexpr UINT ID_CLASSIC_WRITE_ALL = 32782;
+constexpr UINT ID_REVIEW_REPORT = 32785;
 constexpr UINT ID_SQL_QUERY = 32773;
 constexpr UINT ID_MERGE_PROJECT = 32788;
 constexpr UINT ID_SYNC_DB = 32781;
@@ -29,6 +32,8 @@ constexpr UINT ID_IMPORT_TABLES = 32784;
 constexpr UINT ID_SWITCH_DATABASE = 32793;
 // Deletes the selected tree item; no menu carries it.
 constexpr UINT ID_DELETE_TREE_ITEM = 32801;
+// The regression harness of generated pages; no menu carries it.
+constexpr UINT ID_REGRESSION_TESTS = 32795;
 
 // The one document: it owns the project store with the open project and the path of its file,
 // and handles the project commands of the menu and tool bar.
@@ -83,6 +88,9 @@ public:
     // without settings.
     void OnProjectProperties();
     void OnManageRoles();
+    // The classic Write All and review report (ClassicWriteCommands.cpp).
+    void OnClassicWriteAll();
+    void OnReviewReport();
     // The module commands, forwarded to the project tree.
     void OnModuleAdd();
     void OnModuleDelete();

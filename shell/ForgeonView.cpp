@@ -2,7 +2,9 @@
 
 #include "editors/LoginPageDlg.h"
 #include "editors/ProcedureDlg.h"
+#include "editors/UserFunctionDlg.h"
 #include "editors/WvpDialog.h"
+#include "entities/Function.h"
 #include "entities/Menu.h"
 #include "entities/Procedure.h"
 #include "model/ForgeonProject.h"
@@ -18,10 +20,50 @@
 #include "shell/TreeCtrlTarget.h"
 #include "shell/logic/ModuleRenamer.h"
 #include "shell/logic/ProjectTree.h"
+#include "shell/logic/TreeEntityMover.h"
+
+#include <QBrush>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QPixmap>
+#include <QScrollBar>
+#include <QTransform>
+#include <QTreeWidget>
 
 #include <algorithm>
 
 IMPLEMENT_DYNCREATE(ForgeonView, CTreeView)
+
+// While a drag runs, the mouse over the tree's items reaches the view that drags, also where
+// the platform does not let the view grab the mouse.
+class ForgeonView::DragForwarder : public QObject
+{
+public:
+    explicit DragForwarder(ForgeonView& view) : m_view(view) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::MouseMove && event->type() != QEvent::MouseButtonRelease)
+            return false;
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint global =
+            static_cast<QWidget*>(watched)->mapToGlobal(mouse->position().toPoint());
+        const QPoint client = m_view.GetSafeHwnd()->mapFromGlobal(global);
+        const CPoint point(client.x(), client.y());
+        if (event->type() == QEvent::MouseMove)
+        {
+            m_view.OnMouseMove(MK_LBUTTON, point);
+            return true;
+        }
+        if (mouse->button() == Qt::LeftButton)
+            m_view.OnLButtonUp(0, point);
+        return false;
+    }
+
+private:
+    ForgeonView& m_view;
+};
 
 ForgeonView::ForgeonView()
     : m_pControl(std::make_unique<TreeCtrlTarget>(GetTreeCtrl())),
@@ -34,6 +76,7 @@ ForgeonView::ForgeonView()
     MapTreeNotify(TVN_KEYDOWN, &ForgeonView::OnKeyDown);
     MapTreeNotify(TVN_BEGINLABELEDIT, &ForgeonView::OnBeginLabelEdit);
     MapTreeNotify(TVN_ENDLABELEDIT, &ForgeonView::OnEndLabelEdit);
+    MapTreeNotify(TVN_BEGINDRAG, &ForgeonView::OnBeginDrag);
 }
 
 ForgeonView::~ForgeonView() = default;
@@ -62,6 +105,7 @@ void ForgeonView::SetUp()
     if (m_images.Create(IDB_TREE_IMAGES, kTreeImageSize, 1, RGB(0, 0, 0)))
         GetTreeCtrl().SetImageList(&m_images, TVSIL_NORMAL);
     BuildContextMenus();
+    LoadBackgroundBitmap(IDB_TREE_BACKGROUND);
 }
 
 void ForgeonView::BuildContextMenus()
@@ -203,6 +247,8 @@ void ForgeonView::OpenEditor(RightPane pane, CObject* entity)
             procedureView->LoadProcedure(dynamic_cast<Procedure*>(entity));
         else if (auto* loginView = dynamic_cast<LoginPageDlg*>(view))
             loginView->Load();
+        else if (auto* functionView = dynamic_cast<UserFunctionDlg*>(view))
+            functionView->LoadFunction(dynamic_cast<Function*>(entity));
     }
 }
 
@@ -235,4 +281,123 @@ void ForgeonView::EditLabel(TreeHandle item)
 void ForgeonView::ShowRenameModuleDialog()
 {
     RenameModule();
+}
+
+void ForgeonView::OnBeginDrag(NMHDR* header, LRESULT* result)
+{
+    *result = 0;
+    const auto* drag = reinterpret_cast<NMTREEVIEW*>(header);
+    const HTREEITEM item = drag->itemNew.hItem;
+    if (m_dragging || !TreeDragRules::CanStartDrag(*m_pControl, item))
+        return;
+    m_dragItem = item;
+    m_dropTarget = nullptr;
+    m_pDragImage.reset(GetTreeCtrl().CreateDragImage(item));
+    m_dragging = true;
+    if (auto* tree = qobject_cast<QTreeWidget*>(GetTreeCtrl().GetSafeHwnd()))
+    {
+        m_pDragForwarder = std::make_unique<DragForwarder>(*this);
+        tree->viewport()->installEventFilter(m_pDragForwarder.get());
+    }
+    if (m_pDragImage)
+    {
+        CPoint screen = drag->ptDrag;
+        GetTreeCtrl().ClientToScreen(&screen);
+        m_pDragImage->BeginDrag(0, CPoint(-15, -15));
+        CImageList::DragEnter(nullptr, screen);
+    }
+    SetCapture();
+}
+
+HTREEITEM ForgeonView::ItemAt(CPoint point) const
+{
+    ClientToScreen(&point);
+    GetTreeCtrl().ScreenToClient(&point);
+    return GetTreeCtrl().HitTest(point);
+}
+
+void ForgeonView::OnMouseMove(UINT flags, CPoint point)
+{
+    static const HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
+    if (m_dragging)
+    {
+        CPoint screen = point;
+        ClientToScreen(&screen);
+        CImageList::DragMove(screen);
+        if (const HTREEITEM item = ItemAt(point))
+        {
+            CImageList::DragShowNolock(FALSE);
+            if (TreeDragRules::CanHighlight(*m_pControl, m_dragItem, item))
+            {
+                if (GetCursor() != arrow)
+                    SetCursor(arrow);
+                GetTreeCtrl().SelectDropTarget(item);
+            }
+            m_dropTarget = item;
+            CImageList::DragShowNolock(TRUE);
+        }
+    }
+    else
+        SetCursor(arrow);
+    CTreeView::OnMouseMove(flags, point);
+}
+
+void ForgeonView::OnLButtonUp(UINT flags, CPoint point)
+{
+    CTreeView::OnLButtonUp(flags, point);
+    if (!m_dragging)
+        return;
+    EndDragging();
+    TreeDragRules::DropItem(*m_pTree, m_dragItem, ItemAt(point));
+}
+
+void ForgeonView::EndDragging()
+{
+    m_dragging = false;
+    CImageList::DragLeave(this);
+    CImageList::EndDrag();
+    ReleaseCapture();
+    // The forwarder may be the caller: it goes once its event is done.
+    if (m_pDragForwarder)
+    {
+        if (auto* tree = qobject_cast<QTreeWidget*>(GetTreeCtrl().GetSafeHwnd()))
+            tree->viewport()->removeEventFilter(m_pDragForwarder.get());
+        m_pDragForwarder.release()->deleteLater();
+    }
+    m_pDragImage.reset();
+    GetTreeCtrl().SelectDropTarget(nullptr);
+}
+
+BOOL ForgeonView::LoadBackgroundBitmap(UINT resourceId)
+{
+    auto bitmap = std::make_unique<CBitmap>();
+    if (!bitmap->LoadBitmap(resourceId) || bitmap->GetImage() == nullptr)
+        return FALSE;
+    m_pBackground = std::move(bitmap);
+    auto* tree = qobject_cast<QTreeWidget*>(GetTreeCtrl().GetSafeHwnd());
+    if (tree == nullptr)
+        return TRUE;
+    // Scrolling and expanding move the items; the picture follows them.
+    const auto follow = [this] { PlaceBackground(); };
+    QObject::connect(tree->verticalScrollBar(), &QScrollBar::valueChanged, tree, follow);
+    QObject::connect(tree->horizontalScrollBar(), &QScrollBar::valueChanged, tree, follow);
+    QObject::connect(tree, &QTreeWidget::itemExpanded, tree, follow);
+    QObject::connect(tree, &QTreeWidget::itemCollapsed, tree, follow);
+    PlaceBackground();
+    return TRUE;
+}
+
+void ForgeonView::PlaceBackground()
+{
+    auto* tree = qobject_cast<QTreeWidget*>(GetTreeCtrl().GetSafeHwnd());
+    if (tree == nullptr || !m_pBackground)
+        return;
+    // Tiled from the root item's top and the negative horizontal scroll position.
+    QTreeWidgetItem* root = tree->topLevelItemCount() > 0 ? tree->topLevelItem(0) : nullptr;
+    const int top = root != nullptr ? tree->visualItemRect(root).top() : 0;
+    QBrush brush(QPixmap::fromImage(*m_pBackground->GetImage()));
+    brush.setTransform(QTransform::fromTranslate(-tree->horizontalScrollBar()->value(), top));
+    QPalette palette = tree->palette();
+    palette.setBrush(QPalette::Base, brush);
+    tree->setPalette(palette);
 }

@@ -49,8 +49,21 @@ public:
     void RenameModule();
     // The popup menu of a kind of item.
     CMenu& GetContextMenu(TreeMenu menu) { return m_menus[static_cast<std::size_t>(menu)]; }
+    // The picture tiled behind the items, from the origin of the root item; FALSE when the
+    // bitmap resource does not load.
+    BOOL LoadBackgroundBitmap(UINT resourceId);
+    // The item being dragged; null while no drag runs.
+    HTREEITEM GetDraggedItem() const { return m_dragging ? m_dragItem : nullptr; }
+
+protected:
+    // While an item is dragged: the drag picture follows the mouse and the item under it is
+    // highlighted as the drop target; the release drops it there.
+    void OnMouseMove(UINT flags, CPoint point) override;
+    void OnLButtonUp(UINT flags, CPoint point) override;
 
 private:
+    class DragForwarder;
+
     void SetUp();
     void BuildContextMenus();
     void OnDoubleClick(NMHDR* header, LRESULT* result);
@@ -58,6 +71,12 @@ private:
     void OnKeyDown(NMHDR* header, LRESULT* result);
     void OnBeginLabelEdit(NMHDR* header, LRESULT* result);
     void OnEndLabelEdit(NMHDR* header, LRESULT* result);
+    void OnBeginDrag(NMHDR* header, LRESULT* result);
+    // The tree's item at the point of this view.
+    HTREEITEM ItemAt(CPoint point) const;
+    void EndDragging();
+    // Moves the background picture with the items.
+    void PlaceBackground();
 
     void OpenEditor(RightPane pane, CObject* entity) override;
     void OpenTableEditor(Table* table, int kind, bool enableOK) override;
@@ -72,4 +91,10 @@ private:
     CImageList m_images;
     std::array<CMenu, kTreeMenuCount + 1> m_menus;
     bool m_initialised = false;
+    std::unique_ptr<CImageList> m_pDragImage;
+    std::unique_ptr<DragForwarder> m_pDragForwarder;
+    bool m_dragging = false;
+    HTREEITEM m_dragItem = nullptr;
+    HTREEITEM m_dropTarget = nullptr;
+    std::unique_ptr<CBitmap> m_pBackground;
 };

@@ -59,6 +59,12 @@ void FrameEditorShell::AddProcedureItem(Module& module, Procedure& procedure)
         ProjectTreeBuilder(tree->Control()).AddProcedureItem(module, procedure);
 }
 
+void FrameEditorShell::AddUserFunctionItem(Module& module, Function& function)
+{
+    if (ProjectTree* tree = TreeOfFrame())
+        ProjectTreeBuilder(tree->Control()).AddUserFunctionItem(module, function);
+}
+
 void FrameEditorShell::RenameSelectedItem(const CString& text)
 {
     if (ProjectTree* tree = TreeOfFrame())

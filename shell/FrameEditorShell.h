@@ -15,5 +15,6 @@ public:
     void RefreshTree() override;
     void ShowStartPage() override;
     void AddProcedureItem(Module& module, Procedure& procedure) override;
+    void AddUserFunctionItem(Module& module, Function& function) override;
     void RenameSelectedItem(const CString& text) override;
 };

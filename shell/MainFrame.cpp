@@ -5,6 +5,7 @@
 #include "editors/ProcedureDlg.h"
 #include "editors/SQLView.h"
 #include "editors/TableDialog.h"
+#include "editors/UserFunctionDlg.h"
 #include "editors/ViewEditorHost.h"
 #include "editors/WvpDialog.h"
 #include "platform/core/MessageBox.h"
@@ -20,8 +21,6 @@
 #include "shell/FrameEditorShell.h"
 #include "shell/ShellResources.h"
 #include "shell/SplitterWnd.h"
-
-#include <QImage>
 
 #include <utility>
 
@@ -44,6 +43,8 @@ std::array<CRuntimeClass*, kRightPaneCount>& RightPaneClasses()
         empty[static_cast<std::size_t>(RightPane::MenuView)] = RUNTIME_CLASS(MenuDlg);
         empty[static_cast<std::size_t>(RightPane::SQLView)] = RUNTIME_CLASS(SQLView);
         empty[static_cast<std::size_t>(RightPane::ProcedureView)] = RUNTIME_CLASS(ProcedureDlg);
+        empty[static_cast<std::size_t>(RightPane::UserFunctionView)] =
+            RUNTIME_CLASS(UserFunctionDlg);
         empty[static_cast<std::size_t>(RightPane::LoginPageView)] = RUNTIME_CLASS(LoginPageDlg);
         return empty;
     }();
@@ -98,6 +99,14 @@ void MainFrame::EditMenu(Menu* menu)
         editor->LoadMenu(menu);
 }
 
+void MainFrame::EditUserFunction(Function* function)
+{
+    ShowRightPane(RightPane::UserFunctionView);
+    if (auto* editor =
+            dynamic_cast<UserFunctionDlg*>(GetRightPaneView(RightPane::UserFunctionView)))
+        editor->LoadFunction(function);
+}
+
 void MainFrame::ShowSQLView()
 {
     ShowRightPane(RightPane::SQLView);
@@ -145,27 +154,17 @@ BOOL MainFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* context)
 
 bool MainFrame::LoadToolBarImages(UINT bitmapId, CImageList& images)
 {
-    const std::unique_ptr<CBitmap> bitmap(
-        LoadImage(bitmapId, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    if (!bitmap || bitmap->GetImage() == nullptr)
-        return false;
-    QImage picture = bitmap->GetImage()->convertToFormat(QImage::Format_RGB32);
-    const COLORREF face = GetSysColor(COLOR_3DFACE);
-    const QRgb lightGrey = qRgb(192, 192, 192);
-    const QRgb faceColour = qRgb(GetRValue(face), GetGValue(face), GetBValue(face));
-    for (int y = 0; y < picture.height(); ++y)
-    {
-        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x)
-        {
-            if (line[x] == lightGrey)
-                line[x] = faceColour;
-        }
-    }
-    bitmap->SetImage(picture);
-    return images.Create(kToolBarImageSize, kToolBarImageSize, ILC_COLOR32 | ILC_MASK,
-                         kToolBarImageCount, 0) &&
-           images.Add(bitmap.get(), RGB(0, 0, 0)) >= 0;
+    return LoadFaceColouredImages(bitmapId, kToolBarImageSize, kToolBarImageSize,
+                                  kToolBarImageCount, RGB(0, 0, 0), images);
+}
+
+HMENU MainFrame::BuildOwnerDrawnMenu()
+{
+    m_menu.DestroyMenu();
+    if (!m_menu.LoadMenu(IDR_MAINFRAME))
+        return nullptr;
+    m_menu.LoadToolbar(IDR_MAINFRAME, IDB_MENU_IMAGES);
+    return m_menu.Detach();
 }
 
 ForgeonView* MainFrame::GetTreeView() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/WeavoMenu.h"
 #include "model/DependenciesDlg.h"
 #include "model/MainFrameAccess.h"
 #include "platform/ui/ControlBars.h"
@@ -14,6 +15,7 @@ class BackupStopwatch;
 class ForgeonDoc;
 class ForgeonProject;
 class ForgeonView;
+class Function;
 class Menu;
 class SplitterWnd;
 class Table;
@@ -53,12 +55,17 @@ public:
     void EditTable(Table* table, int kind);
     // The menu editor with the menu's item expanded; null for none.
     void EditMenu(Menu* menu);
+    // Shows the user function editor on the function; null starts a new one.
+    void EditUserFunction(Function* function);
     // The view shown lets go of its entity without a switch.
     void ClearCurrentPage();
 
     void ClearTree();
     void RefreshTree();
     void SetStatusText(const char* text);
+    // Loads the main menu into the owner-drawn menu with the pictures of the tool-bar buttons
+    // and hands its handle over; null when the menu cannot be loaded.
+    HMENU BuildOwnerDrawnMenu();
 
     // The view class made for the right-pane index when a frame is created; the editors not
     // built yet have EmptyEditorView. Returns the class set before.
@@ -87,6 +94,7 @@ private:
     CImageList m_toolBarHotImages;
     std::unique_ptr<BackupStopwatch> m_pBackupWatch;
     std::array<int, kRightPaneCount + 1> m_paneViewIndex{};
+    WeavoMenu m_menu;
     CStatusBar m_statusBar;
     CToolBar m_toolBar;
     MainFrameAccess::ProjectSource m_previousProjectSource;

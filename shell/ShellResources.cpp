@@ -96,9 +96,10 @@ void RegisterSplashPicture()
     painter.end();
     RegisterBitmapResource(IDB_SPLASH, picture);
 }
-// The pictures of the tool-bar buttons in their order, from the desktop style's standard icons,
-// on light grey; hot pictures have a frame. Black is the mask colour, so none is drawn.
-QImage ToolBarPicture(bool hot)
+// The pictures of the tool-bar buttons in their order, of the size given, from the desktop
+// style's standard icons, on light grey; hot pictures have a frame. Black is the mask colour,
+// so none is drawn.
+QImage ToolBarPicture(int size, bool hot)
 {
     const QStyle::StandardPixmap icons[kToolBarImageCount] = {
         QStyle::SP_FileIcon,    QStyle::SP_DialogOpenButton,      QStyle::SP_DialogSaveButton,
@@ -107,7 +108,7 @@ QImage ToolBarPicture(bool hot)
         QStyle::SP_DriveHDIcon, QStyle::SP_FileDialogToParent,    QStyle::SP_BrowserReload,
         QStyle::SP_DirHomeIcon, QStyle::SP_MessageBoxInformation,
     };
-    constexpr int size = kToolBarImageSize;
+    const int margin = size / 8;
     QImage picture(size * kToolBarImageCount, size, QImage::Format_RGB32);
     picture.fill(QColor(192, 192, 192));
     QPainter painter(&picture);
@@ -120,7 +121,8 @@ QImage ToolBarPicture(bool hot)
             painter.drawRect(cell.adjusted(0, 0, -1, -1));
         }
         const QIcon icon = QApplication::style()->standardIcon(icons[index]);
-        painter.drawPixmap(cell.adjusted(4, 4, -4, -4), icon.pixmap(size - 8, size - 8));
+        painter.drawPixmap(cell.adjusted(margin, margin, -margin, -margin),
+                           icon.pixmap(size - 2 * margin, size - 2 * margin));
     }
     painter.end();
     for (int y = 0; y < picture.height(); ++y)
@@ -177,6 +179,21 @@ QImage TreeItemPicture()
     painter.end();
     return picture;
 }
+// A white tile with a faint diagonal weave, so that the items stay readable on it.
+QImage TreeBackgroundPicture()
+{
+    QImage picture(64, 64, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setPen(QColor(238, 243, 248));
+    for (int offset = -64; offset < 64; offset += 8)
+    {
+        painter.drawLine(offset, 0, offset + 64, 64);
+        painter.drawLine(offset + 64, 0, offset, 64);
+    }
+    painter.end();
+    return picture;
+}
 } // namespace
 
 void RegisterShellResources()
@@ -185,7 +202,9 @@ void RegisterShellResources()
     RegisterMainToolBar();
     RegisterAccelerators();
     RegisterSplashPicture();
-    RegisterBitmapResource(IDB_TOOLBAR, ToolBarPicture(/*hot=*/false));
-    RegisterBitmapResource(IDB_TOOLBAR_HOT, ToolBarPicture(/*hot=*/true));
+    RegisterBitmapResource(IDB_TOOLBAR, ToolBarPicture(kToolBarImageSize, /*hot=*/false));
+    RegisterBitmapResource(IDB_TOOLBAR_HOT, ToolBarPicture(kToolBarImageSize, /*hot=*/true));
+    RegisterBitmapResource(IDB_MENU_IMAGES, ToolBarPicture(kMenuImageSize, /*hot=*/false));
     RegisterBitmapResource(IDB_TREE_IMAGES, TreeItemPicture());
+    RegisterBitmapResource(IDB_TREE_BACKGROUND, TreeBackgroundPicture());
 }

@@ -6,6 +6,7 @@
 
 class Field;
 class FormInterface;
+class Function;
 class Module;
 class Procedure;
 class ProcedureAssigner;
@@ -55,6 +56,8 @@ public:
     virtual void ShowStartPage() = 0;
     // The procedure's item under its module's procedures.
     virtual void AddProcedureItem(Module& module, Procedure& procedure) = 0;
+    // The function's item under its module's "User Defined Functions".
+    virtual void AddUserFunctionItem(Module& module, Function& function) = 0;
     // The selected tree item takes the text when it is an entity item.
     virtual void RenameSelectedItem(const CString& text) = 0;
 };
@@ -72,4 +75,6 @@ public:
     virtual bool AssignProcedure(ProcedureAssigner& assigner) = 0;
     // The relations of the procedure (RelationDlg).
     virtual void EditRelations(Procedure& procedure) = 0;
+    // The output fields of the function (ProcedureFieldInfoDlg).
+    virtual void EditOutputFields(Function& function) = 0;
 };

@@ -3,10 +3,7 @@
 #include "platform/ui/MenuData.h"
 #include "platform/ui/MenuResource.h"
 #include "platform/ui/QtMenus.h"
-#include "platform/ui/QtText.h"
 #include "platform/ui/Wnd.h"
-
-#include <QString>
 
 #include <set>
 #include <utility>
@@ -64,45 +61,27 @@ bool ValidItem(UINT flags, UINT_PTR idOrPopup)
     return (flags & MF_POPUP) == 0 || IsMenu(reinterpret_cast<HMENU>(idOrPopup));
 }
 
-WORD ReadWord(const std::vector<BYTE>& bytes, std::size_t& at)
-{
-    if (at + 2 > bytes.size())
-    {
-        at = bytes.size() + 1;
-        return 0;
-    }
-    const auto word = static_cast<WORD>(bytes[at] | (bytes[at + 1] << 8));
-    at += 2;
-    return word;
-}
-
 // Reads the items of one level into menu; false when the resource ends early.
 bool ReadLevel(const std::vector<BYTE>& bytes, std::size_t& at, CMenu& menu)
 {
     for (;;)
     {
-        const WORD flags = ReadWord(bytes, at);
-        const WORD id = (flags & MF_POPUP) != 0 ? 0 : ReadWord(bytes, at);
-        std::u16string text;
-        for (WORD unit = ReadWord(bytes, at); unit != 0 && at <= bytes.size();
-             unit = ReadWord(bytes, at))
-            text.push_back(static_cast<char16_t>(unit));
-        if (at > bytes.size())
+        MenuResourceEntry entry;
+        if (!ReadMenuResourceEntry(bytes, at, entry))
             return false;
-        const CString utf8 = FromQString(QString::fromStdU16String(text));
-        if ((flags & MF_POPUP) != 0)
+        if ((entry.flags & MF_POPUP) != 0)
         {
             CMenu popup;
             popup.CreatePopupMenu();
             if (!ReadLevel(bytes, at, popup))
                 return false;
-            menu.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(popup.Detach()), utf8);
+            menu.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(popup.Detach()), entry.text);
         }
-        else if (id == 0 && text.empty())
+        else if (entry.id == 0 && entry.text.IsEmpty())
             menu.AppendMenu(MF_SEPARATOR);
         else
-            menu.AppendMenu(MF_STRING, id, utf8);
-        if ((flags & MF_END) != 0)
+            menu.AppendMenu(MF_STRING, entry.id, entry.text);
+        if ((entry.flags & MF_END) != 0)
             return true;
     }
 }

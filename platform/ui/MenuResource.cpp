@@ -26,6 +26,18 @@ void PutWord(std::vector<BYTE>& bytes, WORD word)
     bytes.push_back(static_cast<BYTE>(word >> 8));
 }
 
+WORD ReadWord(const std::vector<BYTE>& bytes, std::size_t& at)
+{
+    if (at + 2 > bytes.size())
+    {
+        at = bytes.size() + 1;
+        return 0;
+    }
+    const auto word = static_cast<WORD>(bytes[at] | (bytes[at + 1] << 8));
+    at += 2;
+    return word;
+}
+
 void PutItems(std::vector<BYTE>& bytes, const std::vector<MenuResourceItem>& items)
 {
     for (std::size_t index = 0; index < items.size(); ++index)
@@ -74,6 +86,19 @@ const std::vector<BYTE>* FindMenuResource(UINT resourceId)
 {
     const auto it = MenuResources().find(resourceId);
     return it != MenuResources().end() ? &it->second : nullptr;
+}
+
+bool ReadMenuResourceEntry(const std::vector<BYTE>& bytes, std::size_t& at,
+                           MenuResourceEntry& entry)
+{
+    entry.flags = ReadWord(bytes, at);
+    entry.id = (entry.flags & MF_POPUP) != 0 ? 0 : ReadWord(bytes, at);
+    std::u16string text;
+    for (WORD unit = ReadWord(bytes, at); unit != 0 && at <= bytes.size();
+         unit = ReadWord(bytes, at))
+        text.push_back(static_cast<char16_t>(unit));
+    entry.text = FromQString(QString::fromStdU16String(text));
+    return at <= bytes.size();
 }
 
 void RegisterAcceleratorResource(UINT resourceId, const std::vector<ACCEL>& keys)

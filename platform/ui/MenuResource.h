@@ -25,6 +25,17 @@ void RegisterMenuResource(UINT resourceId, const std::vector<MenuResourceItem>& 
 // the text in UTF-16, zero-terminated; a popup's items follow it. Null when none is registered.
 const std::vector<BYTE>* FindMenuResource(UINT resourceId);
 
+// One item as the resource holds it: its flags word, its command id (0 for a popup) and its text.
+struct MenuResourceEntry
+{
+    WORD flags = 0;
+    WORD id = 0;
+    CString text;
+};
+// Reads the item at the offset and moves past it; false when the resource ends first.
+bool ReadMenuResourceEntry(const std::vector<BYTE>& bytes, std::size_t& at,
+                           MenuResourceEntry& entry);
+
 // Accelerator keys: FVIRTKEY with a virtual key (VK_, or an upper-case letter or digit).
 constexpr BYTE FVIRTKEY = 0x01;
 constexpr BYTE FSHIFT = 0x04;

@@ -16,6 +16,8 @@
 #include <QProxyStyle>
 #include <QStyleOptionMenuItem>
 
+#include <algorithm>
+
 namespace
 {
 constexpr QChar kOwnerDrawMark(0x1F);
@@ -55,7 +57,9 @@ public:
             return QProxyStyle::sizeFromContents(type, option, size, widget);
         MEASUREITEMSTRUCT measure{ODT_MENU, 0, item->id, 0, 0, item->itemData};
         owner->SendMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
-        return QSize(static_cast<int>(measure.itemWidth), static_cast<int>(measure.itemHeight));
+        // Every item takes the menu's width; one measured 0 wide (a separator) still shows.
+        return QSize(std::max(1, static_cast<int>(measure.itemWidth)),
+                     static_cast<int>(measure.itemHeight));
     }
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
@@ -166,6 +170,8 @@ void FillQMenu(QMenu* qmenu, HMENU menu, QWidget* owner, bool sendCommands)
     for (std::size_t index = 0; index < menu->items.size(); ++index)
     {
         const MenuItem& item = menu->items[index];
+        if (item.id == ID_FILE_MRU_FILE1 && AddRecentFiles(qmenu, owner, sendCommands))
+            continue;
         if ((item.flags & MF_OWNERDRAW) != 0 && item.popup == nullptr)
         {
             AddAction(qmenu, OwnerDrawText(menu, index), item.id,
@@ -177,7 +183,7 @@ void FillQMenu(QMenu* qmenu, HMENU menu, QWidget* owner, bool sendCommands)
         else if (item.popup != nullptr)
             qmenu->addMenu(PopupQMenu(item, owner, sendCommands, qmenu))
                 ->setEnabled((item.flags & (MF_GRAYED | MF_DISABLED)) == 0);
-        else if (item.id != ID_FILE_MRU_FILE1 || !AddRecentFiles(qmenu, owner, sendCommands))
+        else
             AddAction(qmenu, ToQString(item.text), item.id, item.flags, owner, sendCommands);
     }
 }

@@ -14,6 +14,7 @@
 #include "entities/RDLCReport.h"
 #include "entities/ReportCollector.h"
 #include "entities/Transaction.h"
+#include "gen_classic/MenuWriter.h"
 #include "gen_web/AspxObjectWriter.h"
 #include "gen_web/AspxWriteAll.h"
 #include "gen_web/ProjectWriterSet.h"
@@ -158,8 +159,7 @@ TreeMenuChoice ProjectTreeCommands::ChooseMenu(TreeHandle item) const
     case TreeSlot::Reports:
         return {TreeMenu::ReportsNode, {}};
     case TreeSlot::Menus:
-        // The menu scripts are written by the classic page generator, which is not built.
-        return {TreeMenu::MenusNode, {kSecond}};
+        return {TreeMenu::MenusNode, {}};
     case TreeSlot::DashBoardPages:
         return {TreeMenu::DashBoardPage, {kSecond}};
     case TreeSlot::UserFunctions:
@@ -276,6 +276,8 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
     case TreeMenu::MenusNode:
         if (command == kFirst)
             EditNew(m_host, RightPane::MenuView);
+        else if (command == kSecond)
+            WriteMenuScripts();
         return;
     case TreeMenu::DashBoardPage:
         if (command == kFirst)
@@ -425,6 +427,17 @@ void ProjectTreeCommands::WriteTableScript(TreeHandle item)
         AfxMessageBox(report.GetText());
 }
 
+void ProjectTreeCommands::WriteMenuScripts()
+{
+    const CString path = WritableOutputPath();
+    if (path.IsEmpty())
+        return;
+    GenerationReport report;
+    MenuWriter(Project(), path, report).Write();
+    if (!report.IsEmpty())
+        AfxMessageBox(report.GetText());
+}
+
 template <class T>
 void ProjectTreeCommands::PastePage(T* (Module::*take)(), bool (Module::*add)(T*, bool),
                                     void (ProjectTreeBuilder::*addItem)(Module&, T&))
@@ -449,20 +462,24 @@ void ProjectTreeCommands::CopyPage(TreeHandle item, T* (Module::*find)(int) cons
 
 void ProjectTreeCommands::WritePage(FormInterface* page, void (AspxObjectWriter::*write)())
 {
-    if (page == nullptr)
+    if (page == nullptr || WritableOutputPath().IsEmpty())
         return;
     ForgeonProject& project = Project();
-    const CString path = project.GetProjectSettings() != nullptr ? project.GetProjectPath() : "";
-    if (path.IsEmpty() || !EnsureFolderChain(path) || !IsFolderWritable(path))
-    {
-        AfxMessageBox("Could not write output at " + path);
-        return;
-    }
     GenerationReport report;
     ProjectWriterSet writers(project, report);
     (AspxObjectWriter(&project, page, writers, report).*write)();
     if (!report.IsEmpty())
         AfxMessageBox(report.GetText());
+}
+
+CString ProjectTreeCommands::WritableOutputPath() const
+{
+    const ForgeonProject& project = Project();
+    const CString path = project.GetProjectSettings() != nullptr ? project.GetProjectPath() : "";
+    if (!path.IsEmpty() && EnsureFolderChain(path) && IsFolderWritable(path))
+        return path;
+    AfxMessageBox("Could not write output at " + path);
+    return {};
 }
 
 void ProjectTreeCommands::OpenItem(TreeHandle item)

@@ -85,6 +85,10 @@ private:
     Table* TableOfItem(Module& module, TreeHandle item) const;
 
     void WriteModule();
+    // The classic menu scripts of the whole project into the project path.
+    void WriteMenuScripts();
+    // The project path, made when missing; empty, and the user told, when it cannot be written.
+    CString WritableOutputPath() const;
     void CreateForm(Module& module, Table& table);
     void CreateForms();
     void CreateFormOfItem(TreeHandle item);

@@ -181,7 +181,8 @@ private:
         NewProcedure(
             base, "PRC_customer_Insert", m_customer,
             {Key(m_customer), m_customer->FindFieldByName("Is_Deleted"), m_name, m_credit});
-        NewProcedure(base, "PRC_customer_Update", m_customer, {Key(m_customer), m_name, m_credit});
+        NewProcedure(base, "PRC_customer_Update", m_customer,
+                     {Key(m_customer), m_name, m_credit, m_customer->FindFieldByName("note")});
         NewProcedure(base, "PRC_customer_Delete", m_customer, {Key(m_customer)});
         Procedure* all = NewProcedure(base, "PRC_customer_SelectAll", m_customer, {});
         all->SetRowStatusFilter(Procedure::deletedRowsOnly);
@@ -211,6 +212,9 @@ private:
         Module& stock = *m_stock;
         NewProcedure(stock, "PRC_product_customer_map_Insert", m_map,
                      {m_mapProduct, m_name, m_credit});
+        // A mapping row that takes only the master's new key.
+        NewProcedure(stock, "PRC_customer_only_map_Insert", m_map, {m_name, m_credit})
+            ->SetCustomNameFlag(true);
         NewProcedure(stock, "PRC_product_customer_map_Update", m_map,
                      {Key(m_map), m_mapProduct, Key(m_customer), m_name});
         NewProcedure(stock, "PRC_product_customer_map_SelectAll", m_map, {});

@@ -2,6 +2,7 @@
 #include "database/PgSqlScriptWriter.h"
 #include "database/SqlProcedureWriter.h"
 #include "database/SqlScriptWriter.h"
+#include "platform/core/HostPath.h"
 #include "tests/database/SampleProject.h"
 
 #include <gtest/gtest.h>
@@ -68,6 +69,23 @@ TEST_P(ScriptFailureTest, FileThatCannotBeOpenedGoesToTheReportOnce)
     const GenerationReport::Entry& entry = report.GetUnwrittenFiles().front();
     EXPECT_TRUE(std::string(entry.name).ends_with(test.pathEnd)) << entry.name.GetString();
     EXPECT_FALSE(entry.reason.IsEmpty());
+}
+
+// A fresh project folder holds none of the script folders: each writer makes its own.
+TEST_P(ScriptFailureTest, FreshProjectFolderGetsTheScript)
+{
+    const FailureCase& test = GetParam();
+    SampleProjectFolder project;
+    GenerationReport& report = project.report;
+
+    test.write(project.sample, report);
+
+    EXPECT_TRUE(report.IsEmpty()) << report.GetText().GetString();
+    CString relative = test.pathEnd;
+    relative.TrimLeft('\\');
+    const std::filesystem::path written =
+        ToHostPath(project.sample.Project().GetProjectPath() + relative);
+    EXPECT_TRUE(std::filesystem::is_regular_file(written)) << written;
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryScript, ScriptFailureTest, ::testing::ValuesIn(failureCases),

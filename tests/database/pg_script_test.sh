@@ -15,8 +15,8 @@ psql=("${PG_PSQL[@]}")
 pg_create_database sample
 "${psql[@]}" -d sample -v ON_ERROR_STOP=1 -f "$script"
 
-# Tables and columns, keys with their columns and referenced columns, and the row that the
-# defaults of customer make.
+# Tables and columns, keys with their columns and referenced columns, the row that the
+# defaults of customer make, the roles and the administrator account.
 "${psql[@]}" -d sample -v ON_ERROR_STOP=1 -A -t -F '|' >"$work/catalogue.txt" <<'SQL'
 SELECT table_name, column_name, data_type, character_maximum_length, numeric_precision,
        numeric_scale, is_nullable, column_default
@@ -32,6 +32,8 @@ LEFT JOIN information_schema.constraint_column_usage ccu
 WHERE tc.table_schema = 'public' AND tc.constraint_type IN ('PRIMARY KEY', 'FOREIGN KEY')
 ORDER BY tc.table_name, tc.constraint_name;
 INSERT INTO customer DEFAULT VALUES RETURNING customer_id, is_deleted, name, credit, joined, note;
+SELECT personnel_role_id, role_no, role_name, is_deleted FROM personnel_role ORDER BY role_no;
+SELECT username, password, personnel_role_id FROM useraccount;
 SQL
 
 diff -u "$expected" "$work/catalogue.txt"

@@ -19,13 +19,12 @@
 namespace
 {
 
-// The file shows the menu as its top and left menu, with maps on both sides, linked as the
-// page-file operations link them: the file takes the menu and the menu lists the file.
+// The file shows the menu as its top and left menu, with maps on both sides; setting a side
+// menu links both ways: the file takes the menu and the menu lists the file.
 void ShowAsTopAndLeftMenu(AspFile& file, Menu& menu)
 {
     file.SetTopMenu(&menu);
     file.SetLeftMenu(&menu);
-    menu.AddPageFile(&file);
     file.AddTopMenuVariableMap(MenuVariableMap{&menu, {}});
     file.AddLeftMenuVariableMap(MenuVariableMap{&menu, {}});
 }
@@ -80,9 +79,7 @@ TEST(MenuPageFileLinkTest, DeletedFileOrPageLeavesNoPointerInTheMenusThatOpenOrS
     AspFile* file = new AspxFile;
     opener.SetAspFile(file);
     file->SetTopMenu(&shownTop);
-    shownTop.AddPageFile(file);
     file->SetLeftMenu(&shownLeft);
-    shownLeft.AddPageFile(file);
     delete file;
     ExpectMenuForgotItsFiles(opener);
     ExpectMenuForgotItsFiles(shownTop);
@@ -123,11 +120,8 @@ TEST(MenuPageFileLinkTest, ReplacedOpenedTopAndLeftMenusNoLongerReachTheFile)
     Menu newTop;
     auto* file = new AspxFile;
     file->SetTopMenu(oldTop);
-    oldTop->AddPageFile(file);
     file->SetLeftMenu(oldLeft);
-    oldLeft->AddPageFile(file);
     file->SetTopMenu(&newTop);
-    newTop.AddPageFile(file);
     file->SetLeftMenu(nullptr);
     EXPECT_TRUE(oldTop->GetPageFiles().empty());
     EXPECT_TRUE(oldLeft->GetPageFiles().empty());
@@ -136,6 +130,70 @@ TEST(MenuPageFileLinkTest, ReplacedOpenedTopAndLeftMenusNoLongerReachTheFile)
     EXPECT_EQ(&newTop, file->GetTopMenu());
     delete file;
     EXPECT_TRUE(newTop.GetPageFiles().empty());
+}
+
+namespace
+{
+struct SideCase
+{
+    const char* name;
+    void (AspFile::*set)(Menu*);
+    Menu* (AspFile::*get)() const;
+};
+
+const SideCase sides[] = {
+    {"top", &AspFile::SetTopMenu, &AspFile::GetTopMenu},
+    {"left", &AspFile::SetLeftMenu, &AspFile::GetLeftMenu},
+};
+} // namespace
+
+// Setting a side menu alone links both ways, once however often it is set, so that whichever
+// of the two goes first leaves no pointer in the other.
+TEST(MenuPageFileLinkTest, SettingEitherSideMenuAloneLinksBothWays)
+{
+    for (const SideCase& side : sides)
+    {
+        SCOPED_TRACE(side.name);
+        auto* menu = new Menu;
+        auto* file = new AspxFile;
+        (file->*side.set)(menu);
+        (file->*side.set)(menu);
+        EXPECT_EQ((std::vector<AspFile*>{file}), menu->GetPageFiles());
+        delete menu;
+        EXPECT_EQ(nullptr, (file->*side.get)());
+        delete file;
+
+        Menu kept;
+        file = new AspxFile;
+        (file->*side.set)(&kept);
+        delete file;
+        EXPECT_TRUE(kept.GetPageFiles().empty());
+    }
+
+    // One menu on both sides stays listed while either side shows it.
+    auto* menu = new Menu;
+    AspxFile file;
+    file.SetTopMenu(menu);
+    file.SetLeftMenu(menu);
+    file.SetLeftMenu(nullptr);
+    EXPECT_EQ((std::vector<AspFile*>{&file}), menu->GetPageFiles());
+    delete menu;
+    EXPECT_EQ(nullptr, file.GetTopMenu());
+}
+
+// A page that drops its references to a menu leaves the menu's lists without its files.
+TEST(MenuPageFileLinkTest, PageDroppingAMenuLeavesItsFilesOutOfTheMenusLists)
+{
+    auto* page = NewPage<Form>("Customer");
+    auto* file = new AspxFile;
+    page->AddAspFile(file);
+    Menu menu;
+    menu.SetAspFile(file);
+    ShowAsTopAndLeftMenu(*file, menu);
+    page->RemoveMenuReferences(&menu);
+    ExpectFileForgotTheMenu(*file);
+    ExpectMenuForgotItsFiles(menu);
+    delete page;
 }
 
 TEST(MenuPageFileLinkTest, ReportFieldAndTheFileItOpensForgetEachOtherWhenEitherGoes)

@@ -65,7 +65,6 @@ TEST(MenuRecordTest, MenuAndItsPageFilesStayLinkedBothWaysFromTheMenuSide)
     AspxFile shown;
     menu.SetAspFile(&opened);
     shown.SetTopMenu(&menu);
-    menu.AddPageFile(&shown);
 
     std::unique_ptr<Menu> loaded(LoadObject<Menu>(SaveObject(&menu)));
     std::unique_ptr<AspFile> loadedOpened(loaded->GetAspFile());
@@ -89,7 +88,6 @@ TEST(MenuRecordTest, MenuAndItsPageFilesStayLinkedBothWaysFromTheFileSide)
     column.SetAspFile(&file);
     opener.SetAspFile(&file);
     file.SetLeftMenu(&left);
-    left.AddPageFile(&file);
 
     const std::vector<BYTE> bytes = SaveObject(&file);
     // New class "AspFile" (6 + 7 bytes), owner kind, file kind, null owner page, item count,

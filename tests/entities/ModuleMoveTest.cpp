@@ -195,9 +195,9 @@ TEST_F(TransactionModuleMoveTest, OkMovesTheTickedTablesWithTheirTableProcedures
 
     EXPECT_EQ((Tables{lines}), from->GetTransactionTables());
     EXPECT_EQ((Tables{notes, basic}), to->GetTransactionTables());
-    // The module's own procedure on a moved table leaves its list; the caller takes it over.
+    // The module's own procedure on a moved table goes with it.
     EXPECT_EQ((std::vector<Procedure*>{custom}), from->GetProcedures());
-    to->Append(insert);
+    EXPECT_EQ((std::vector<Procedure*>{insert}), to->GetProcedures());
 
     Transaction empty;
     EXPECT_FALSE(empty.MoveToModule(from.get(), to.get()));

@@ -104,7 +104,11 @@ TEST_F(PageFileMenuTest, RemoveMenuErasesEveryOccurrenceClearsTheSideItHeldAndDr
     EXPECT_EQ(nullptr, file.FindTopMenuVariableMap(a));
 
     file.AddTopMenuVariableMap(NewMap(b2));
+    // The file joined the lists of its side menus; as the callers do, each menu forgets the file
+    // when the file forgets it.
+    EXPECT_TRUE(root.HasAspFile(&file));
     file.RemoveMenu(&root);
+    root.RemoveAspFile(&file);
     EXPECT_EQ(nullptr, file.GetTopMenu());
     EXPECT_TRUE(file.GetTopMenuVariableMaps().empty());
     EXPECT_EQ(b, file.GetLeftMenu());
@@ -116,6 +120,7 @@ TEST_F(PageFileMenuTest, RemoveMenuErasesEveryOccurrenceClearsTheSideItHeldAndDr
 
     EXPECT_TRUE(file.IsLinkedFrom(b));
     file.RemoveMenu(b);
+    b->RemoveAspFile(&file);
     EXPECT_EQ(nullptr, file.GetLeftMenu());
     EXPECT_TRUE(file.GetLeftMenuVariableMaps().empty());
     EXPECT_FALSE(file.IsLinkedFrom(b));
@@ -247,13 +252,10 @@ TEST_F(PageFileMenuTest, GrowingTheShownTreeGivesTheFilesTheMapsASyncWouldMake)
     ScopedArchiveVersion version(TheVersionHistory().GetCurrentVersion());
     AspxFile topFile;
     topFile.SetTopMenu(&root);
-    root.AddPageFile(&topFile);
     AspxFile leftFile;
     leftFile.SetLeftMenu(&root);
-    root.AddPageFile(&leftFile);
     AspxFile otherTree;
     otherTree.SetTopMenu(b);
-    b->AddPageFile(&otherTree);
     topFile.SyncMenuVariableMaps(TRUE);
     leftFile.SyncMenuVariableMaps(FALSE);
     topFile.FindTopMenuVariableMap(b1)->m_variablePairs.push_back({&opened, &supplying});

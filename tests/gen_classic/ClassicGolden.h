@@ -2,6 +2,7 @@
 
 #include "tests/gen_classic/PageCheck.h"
 #include "tests/gen_web/GenWebProject.h"
+#include "tests/gen_web/ToolRun.h"
 
 #include <gtest/gtest.h>
 
@@ -47,4 +48,17 @@ inline std::string Joined(const std::vector<std::string>& lines)
     for (const std::string& line : lines)
         text += line + "\n";
     return text;
+}
+
+// node --check passes each script, written into the folder; a failure names the script.
+inline void ExpectNodeAccepts(const std::vector<std::string>& scripts,
+                              const std::filesystem::path& folder)
+{
+    for (std::size_t i = 0; i < scripts.size(); ++i)
+    {
+        const std::filesystem::path file = folder / ("script" + std::to_string(i) + ".js");
+        std::ofstream(file) << scripts[i];
+        const ToolResult node = RunTool("node --check " + ShellQuoted(file.string()));
+        EXPECT_EQ(0, node.exitCode) << scripts[i] << "\n" << node.output;
+    }
 }

@@ -9,6 +9,7 @@
 #include "platform/core/MessageBox.h"
 
 #include "tests/gen_web/DataClassProject.h"
+#include "tests/gen_web/PreparedProjectFolder.h"
 #include "tests/gen_web/ToolRun.h"
 
 #include <gtest/gtest.h>
@@ -214,8 +215,8 @@ TEST(ReportProjectReaders, HandMadeFixturesAreWellFormed)
 namespace
 {
 // The project "Shop" with the RDLC reports of "customer" and "product", written by Write All.
-// The reports are made before the tables have their data classes, whose names would otherwise
-// name the data sets that the project file lists first (the files take the table names).
+// The tables have their data classes before the reports are made, as a user's tables do: the
+// data sets, named after the classes when made, are written and listed under the tables' names.
 class WrittenReportProject : public ::testing::Test
 {
 protected:
@@ -225,12 +226,12 @@ protected:
         Table* product = NewTable("product", Table::masterKind, {"title", "shelf"});
         base.AddTable(product);
         ASSERT_TRUE(Reports().empty());
-        RDLCCreator(&m_fixture.Customer(), &m_fixture.Project()).CreateReport();
-        RDLCCreator(product, &m_fixture.Project()).CreateReport();
-        ASSERT_EQ(2u, Reports().size());
         // Write All takes the reports' queries and columns from the tables' class functions.
         for (Table* table : {&m_fixture.Customer(), product})
             base.AddDefaultClassFunctions(base.GetClassForTable(table, true));
+        RDLCCreator(&m_fixture.Customer(), &m_fixture.Project()).CreateReport();
+        RDLCCreator(product, &m_fixture.Project()).CreateReport();
+        ASSERT_EQ(2u, Reports().size());
         std::string messages;
         const MessageBoxHandler previous = SetMessageBoxHandler(
             [&messages](const std::string& text, UINT, UINT)
@@ -238,6 +239,7 @@ protected:
                 messages += text;
                 return IDOK;
             });
+        PrepareProjectFolder(m_fixture.Project());
         const bool written = AspxWriteAll(&m_fixture.Project()).Run(nullptr);
         SetMessageBoxHandler(previous);
         ASSERT_TRUE(written) << messages;

@@ -92,6 +92,20 @@ TEST(DataClasses, SecondWriteAllKeepsThePartialFile)
     EXPECT_EQ(GoldenBytes("DataClasses/orders.cs"), ReadHostFile(classFile));
 }
 
+// The code-behind writers look the tables' classes up and make none: the pages of a form and
+// of a master-detail page over tables without a class leave the model as it was.
+TEST(DataClasses, CodeBehindOfTablesWithoutClassMakesNoClass)
+{
+    DataClassProject fixture;
+    Form* form = NewForm("customer_form", &fixture.Customer());
+    fixture.Base().AddMasterForm(form, false);
+    const std::size_t classes = fixture.Base().GetClasses().size();
+    ProjectWriterSet writers(fixture.Project(), fixture.Report());
+    writers.WriteFormCodeBehind(*form);
+    writers.WriteTransactionCodeBehind(fixture.Note());
+    EXPECT_EQ(classes, fixture.Base().GetClasses().size());
+}
+
 // The data classes of every fixture table compile with the Util classes without a warning.
 // Run under mono against a DBHandler that records the statements, they put a value holding
 // "'; DROP TABLE x; --" inside its literal, refuse keys and numbers that are not numbers, and

@@ -1,9 +1,13 @@
 #pragma once
 
 #include "entities/AspFile.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
 #include "entities/Form.h"
+#include "entities/Function.h"
 #include "entities/LinkControl.h"
 #include "entities/Menu.h"
+#include "entities/Parameter.h"
 #include "model/EventRecmpFields.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
@@ -13,10 +17,12 @@
 #include "tests/model/ModelBuilders.h"
 
 // The Shop project with three more forms in its base module, besides the user-account forms:
-// - "product_form" on the table "product", two columns, a control of every kind (a caption
+// - "product_form" on the table "product", two columns, a control of every kind, those that
+//   older project files hold among them (a caption
 //   with quotes, a backslash and "<%", a radio button with fewer values than texts, a text area
 //   on a row of its own, links on a control and above and below the field table, recomputes on
-//   change and on click; on the Update page one control read-only and one invisible);
+//   change (of both kinds, a text box and a date control as class-recompute targets) and on
+//   click; on the Update page one control read-only and one invisible);
 // - "stock_form", a copy of it that names its pages itself, one column, with an upload;
 // - "note_form", a pop-up form.
 class FormPagesProject : public ShopProject
@@ -39,7 +45,8 @@ public:
         FieldRep* name = AddControl("pname", FieldTypeVarchar, FieldRepData::TextBox,
                                     "Owner's \"name\" \\ <%= x %>", true);
         AddControl("quantity", FieldTypeInt, FieldRepData::TextBox, "Quantity", true);
-        AddControl("made_on", FieldTypeDateTime, FieldRepData::DateControl, "Made on", true);
+        FieldRep* madeOn =
+            AddControl("made_on", FieldTypeDateTime, FieldRepData::DateControl, "Made on", true);
         FieldRep* maker =
             AddControl("maker_id", FieldTypeInt, FieldRepData::ComboBox, "Maker", true);
         FieldRep* colour =
@@ -55,9 +62,43 @@ public:
             AddControl("remark", FieldTypeVarchar, FieldRepData::TextBox, "Remark", true);
         AddControl("code", FieldTypeVarchar, FieldRepData::Hidden, "Code", true);
         AddControl("tags", FieldTypeVarchar, FieldRepData::MultipleComboBox, "Tags", true);
+        // The kinds that older project files hold and the editor no longer offers.
+        AddControl("order_button", FieldTypeVarchar, FieldRepData::Button, "Order", false);
+        AddControl("stamp", FieldTypeDateTime, FieldRepData::DateTime, "Stamp", false);
+        AddControl("month", FieldTypeInt, FieldRepData::Month, "Month", false);
+        AddControl("year", FieldTypeInt, FieldRepData::Year, "Year", false);
+        AddControl("grade", FieldTypeVarchar, FieldRepData::EditableTextBox, "Grade", false);
         AddControl("skipped", FieldTypeVarchar, FieldRepData::TextBox, "Skipped", true)
             ->GetFieldRepData()
             ->SetAddedBySync(true);
+
+        // A text box filled by a call whose parameter is the maker combo's value; the maker
+        // combo filled by a call whose parameter is the quantity text box's value; a second
+        // editable combo over the supplier's back field, which no control is named after.
+        Class* customerClass = Project().GetClassForTable(customer, false);
+        Function* selectRecord = customerClass->FindFunctionByName("SelectRecord");
+        auto* remarkCall = new ClassInvokation;
+        remarkCall->SetFunction(customerClass, selectRecord);
+        remarkCall->AddParameterMap(selectRecord->GetParameters()[0], maker->GetField());
+        remark->GetFieldRepData()->SetDataCall(remarkCall);
+        remark->GetFieldRepData()->SetFrontField(customer->FindFieldByName("name"));
+        auto* makerCall = new ClassInvokation;
+        makerCall->SetFunction(customerClass, selectRecord);
+        makerCall->AddParameterMap(selectRecord->GetParameters()[0],
+                                   product->FindFieldByName("quantity"));
+        maker->GetFieldRepData()->SetDataCall(makerCall);
+        maker->GetFieldRepData()->SetFrontField(customer->FindFieldByName("name"));
+        FieldRep* agent =
+            AddControl("agent_id", FieldTypeInt, FieldRepData::EditableComboBox, "Agent", false);
+        agent->GetFieldRepData()->SetBackField(customer->GetPrimaryKeyField());
+        for (FieldRep* combo : {supplier, agent})
+        {
+            auto* listCall = new ClassInvokation;
+            listCall->SetFunction(customerClass,
+                                  customerClass->FindFunctionByName("SelectAllRecords"));
+            combo->GetFieldRepData()->SetDataCall(listCall);
+            combo->GetFieldRepData()->SetFrontField(customer->FindFieldByName("name"));
+        }
 
         colour->GetFieldRepData()->SetDisplayTexts("Red, Green, Blue");
         colour->GetFieldRepData()->SetStoredValues("r, g");
@@ -69,6 +110,9 @@ public:
         onChange->SetEventKind(EventRecmpFields::OnChange);
         for (FieldRep* target : {maker, price, supplier, colour})
             onChange->AddProcedureRecompute(target, nullptr);
+        // The entries that a loaded project and the control editor hold.
+        for (FieldRep* target : {price, madeOn})
+            onChange->AddClassRecompute(target);
         maker->GetFieldRepData()->AddEventRecmpFields(onChange);
         auto* onClick = new EventRecmpFields;
         onClick->SetEventKind(EventRecmpFields::OnClick);

@@ -11,6 +11,7 @@
 #include "tests/gen_web/FormPagesProject.h"
 #include "tests/gen_web/GoldenFiles.h"
 #include "tests/gen_web/PageScript.h"
+#include "tests/gen_web/PreparedProjectFolder.h"
 #include "tests/gen_web/ToolRun.h"
 
 #include <gtest/gtest.h>
@@ -107,11 +108,14 @@ TEST(FormPages, EveryScriptPassesNodeAndCallsOnlySupportFunctions)
     FormPagesProject shop;
     const fs::path scripts = shop.Root() / "scripts";
     fs::create_directories(scripts);
+    PrepareProjectFolder(shop.Project());
+    WriteOwnDataSet(shop.ApplicationFolder());
     int count = 0;
     for (const bool confirmations : {true, false})
     {
         shop.Project().SetShowConfirmations(confirmations);
-        ASSERT_TRUE(AspxWriteAll(&shop.Project()).Run(nullptr));
+        AspxWriteAll writeAll(&shop.Project());
+        ASSERT_TRUE(writeAll.Run(nullptr)) << writeAll.GetReport().GetText();
         for (const auto& entry : fs::recursive_directory_iterator(shop.ApplicationFolder()))
         {
             const std::string name = entry.path().filename().string();

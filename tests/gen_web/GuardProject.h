@@ -50,19 +50,6 @@ public:
     ForgeonProject& Project() { return m_project; }
     const std::filesystem::path& Root() const { return m_temp.Path(); }
 
-    // The roles as the SQL Server script writes them and its administrator account, without a
-    // password.
-    std::string RolesAndAdministrator() const
-    {
-        std::string sql;
-        for (const Designation* role : m_project.GetBaseModule()->GetDesignations())
-            sql += "INSERT INTO personnel_role(Is_Deleted,role_name,role_no) VALUES('N','" +
-                   std::string(role->GetName().GetString()) + "'," + std::to_string(role->GetId()) +
-                   ");\n";
-        return sql + "INSERT INTO useraccount(Is_Deleted,username,password,personnel_role_id) "
-                     "VALUES('N','admin','',1);\n";
-    }
-
 private:
     static Designation* AddRole(Module& module, const char* name, DashBoardPage* dashBoard)
     {

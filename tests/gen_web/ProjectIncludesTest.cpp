@@ -1,7 +1,9 @@
 #include "gen_web/AspxWriteAll.h"
 #include "gen_web/ProjectFolder.h"
+#include "gen_web/ProjectItemCheck.h"
 #include "platform/core/HostPath.h"
 
+#include "tests/gen_web/PreparedProjectFolder.h"
 #include "tests/gen_web/ShopProject.h"
 
 #include <gtest/gtest.h>
@@ -14,14 +16,6 @@
 namespace
 {
 namespace fs = std::filesystem;
-
-// Includes of the files that the user supplies (data sets and report definitions of reports
-// on existing files) or that the theme copy brings (the scheme's style sheets and the master
-// page's code); every other Include, the form, login, dashboard, search report and RDLC report
-// pages, the data classes and the support files among them, is checked.
-const std::regex notWrittenYet(R"(^(?!themes/)[^/]+/(datasets|rdlcs)/.*|)"
-                               R"(^includes/css/(style|ajaxstyle|styleconfig)\.css$|)"
-                               R"(^themes/ui/.*\.master\.(designer\.)?cs$)");
 
 std::string Lowered(std::string text)
 {
@@ -55,28 +49,79 @@ std::set<std::string> WrittenPaths(const fs::path& folder)
     return paths;
 }
 
-TEST(ProjectIncludes, EveryCheckedIncludeNamesAFileThatWriteAllMade)
+TEST(ProjectIncludes, EveryIncludeNamesAFileOfThePreparedFolderOrOfWriteAll)
 {
     ShopProject shop;
-    SetUpProjectFolder(shop.Project(), ProgramFolder().c_str());
-    ASSERT_TRUE(AspxWriteAll(&shop.Project()).Run(nullptr));
+    PrepareProjectFolder(shop.Project());
+    WriteOwnDataSet(shop.ApplicationFolder());
+    AspxWriteAll writeAll(&shop.Project());
+    ASSERT_TRUE(writeAll.Run(nullptr)) << writeAll.GetReport().GetText();
     const fs::path application = shop.ApplicationFolder();
     const std::set<std::string> written = WrittenPaths(application);
     const std::vector<std::string> includes =
         ItemIncludes(ReadHostFile(application / "Shop.csproj"));
-    int checked = 0;
     for (const std::string& include : includes)
-    {
-        if (std::regex_match(include, notWrittenYet))
-            continue;
-        ++checked;
         EXPECT_TRUE(written.contains(include)) << include;
-    }
-    // web.config, the master page, the six Util classes, AssemblyInfo.cs, the data classes, the
+    // Web.config, the master page, the six Util classes, AssemblyInfo.cs, the data classes, the
     // form, login and search report pages and the RDLC report's page and print page at least.
-    EXPECT_LE(30, checked);
+    EXPECT_LE(30u, includes.size());
     for (const char* page : {"basemodule/ui/customer_rdlc_report.aspx.cs",
                              "basemodule/ui/customer_rdlc_report_print.aspx.designer.cs"})
         EXPECT_NE(includes.end(), std::ranges::find(includes, page)) << page;
+}
+} // namespace
+
+namespace
+{
+struct ListedItem
+{
+    const char* item;
+    // The file made in the application folder, or null.
+    const char* file;
+    // The path reported below the application folder, or null.
+    const char* reported;
+};
+
+// Compile and Content items are checked as listed: "\" as the separator, entities resolved, the
+// case kept; other items are not the driver's.
+const ListedItem listedItems[] = {
+    {R"(<Compile Include="Util\DBHandler.cs" />)", "Util/DBHandler.cs", nullptr},
+    {R"(<Compile Include="Util\Missing.cs" />)", nullptr, R"(Util\Missing.cs)"},
+    {R"(<Content Include="Sales &amp; Stock\UI\a.aspx" />)", "Sales & Stock/UI/a.aspx", nullptr},
+    {R"(<Content Include="includes\JS\report.js" />)", "includes/JS/Report.js",
+     R"(includes\JS\report.js)"},
+    {R"(<Content Include="Web.config" />)", "web.config", "Web.config"},
+    {R"(<None Include="BaseModule\DataSets\sales.xsc" />)", nullptr, nullptr},
+    {R"(<EmbeddedResource Include="a.resx" />)", nullptr, nullptr},
+};
+
+TEST(ProjectIncludes, EachCompileAndContentItemWithoutItsFileIsReported)
+{
+    ShopProject shop;
+    std::string projectFile = "<Project>\r\n<ItemGroup>\r\n";
+    std::vector<std::string> expected;
+    for (const ListedItem& listed : listedItems)
+    {
+        projectFile += std::string(listed.item) + "\r\n";
+        if (listed.file != nullptr)
+            WriteHostFile(shop.ApplicationFolder() / listed.file, "x");
+        if (listed.reported != nullptr)
+            expected.push_back(listed.reported);
+    }
+    WriteHostFile(shop.ApplicationFolder() / "Shop.csproj",
+                  projectFile + "</ItemGroup>\r\n</Project>\r\n");
+
+    ReportMissingProjectItems(shop.Project(), shop.Report());
+
+    std::vector<std::string> reported;
+    const std::string root(GetOutputRoot(shop.Project()));
+    for (const GenerationReport::Entry& entry : shop.Report().GetUnwrittenFiles())
+    {
+        const std::string path(entry.name);
+        ASSERT_TRUE(path.starts_with(root)) << path;
+        reported.push_back(path.substr(root.size()));
+        EXPECT_EQ("listed in the project file but not written", std::string(entry.reason));
+    }
+    EXPECT_EQ(expected, reported);
 }
 } // namespace

@@ -1,11 +1,19 @@
+#include "entities/LinkControl.h"
+#include "entities/Menu.h"
+#include "entities/RDLCReport.h"
 #include "gen_web/AspxObjectWriter.h"
+#include "gen_web/AspxWriteAll.h"
+#include "gen_web/PageHeaderWriter.h"
+#include "model/TextFile.h"
 
 #include "tests/gen_web/GoldenFiles.h"
 #include "tests/gen_web/PageScript.h"
+#include "tests/gen_web/PreparedProjectFolder.h"
 #include "tests/gen_web/ReportKindsProject.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <set>
 #include <string>
 
@@ -118,5 +126,58 @@ TEST(ReportPages, LinkCellsAndDeclarationsAreWrittenAsExpected)
         EXPECT_EQ(GoldenBytes(std::string("ReportPages/") + name),
                   ReadHostFile(fixture.PageFolder() / name))
             << name;
+}
+} // namespace
+
+namespace
+{
+// A link to a menu whose page is an RDLC report whose files are not written has no control on
+// the page: the link-visibility code leaves it alone, as it sets the others.
+TEST(ReportPages, LinkVisibilitySkipsLinksToPagesNotWritten)
+{
+    EveryReportKind fixture;
+    struct Target
+    {
+        const char* report;
+        bool written;
+    };
+    const Target targets[] = {{"orders_unwritten", false}, {"orders_print", true}};
+    std::vector<std::unique_ptr<Menu>> menus;
+    std::vector<std::unique_ptr<LinkControl>> links;
+    for (const Target& target : targets)
+    {
+        RDLCReport* report = fixture.Base().FindRDLCReportByName(target.report);
+        ASSERT_NE(nullptr, report) << target.report;
+        menus.push_back(std::make_unique<Menu>());
+        menus.back()->SetAspFile(report->GetAspFiles()[0]);
+        links.push_back(std::make_unique<LinkControl>(menus.back().get(), 0, 0, LinkControl::Left));
+        links.back()->SetCaption(target.report);
+    }
+    TextFile out(/*disabled=*/false, /*flush=*/false, '=', 60);
+    PageHeaderWriter(fixture.Project(), fixture.OrdersForm(), out)
+        .WriteManageLinkVisibility({links[0].get(), links[1].get()}, 0);
+    const std::string code(out.GetBuffer());
+    for (const Target& target : targets)
+        EXPECT_EQ(target.written,
+                  code.find(std::string("this.") + target.report + ".Visible") != std::string::npos)
+            << code;
+}
+} // namespace
+
+namespace
+{
+// The customers have no page of their own, but the report filters call their class: Write All
+// writes their data class, the project file lists it, and the run reports nothing missing.
+TEST(ReportPages, DataClassThatAReportCallsIsWrittenAndListed)
+{
+    EveryReportKind fixture;
+    PrepareProjectFolder(fixture.Project());
+    WriteHostFile(fixture.Root() / "Shop" / "Shop" / "orders_unwritten.rdlc", "<Report/>\n");
+    AspxWriteAll writeAll(&fixture.Project());
+    EXPECT_TRUE(writeAll.Run(nullptr)) << writeAll.GetReport().GetText();
+    const fs::path application = fixture.Root() / "Shop" / "Shop";
+    EXPECT_TRUE(fs::is_regular_file(application / "BaseModule" / "CS" / "customer.cs"));
+    EXPECT_NE(std::string::npos, ReadHostFile(application / "Shop.csproj")
+                                     .find("<Compile Include=\"BaseModule\\CS\\customer.cs\""));
 }
 } // namespace

@@ -52,7 +52,7 @@ public:
         sales->CreateLoginPage();
         m_project.SetCurrentModule(base);
 
-        WriteHostFile(ApplicationFolder() / "Themes" / "UI" / "Main.master", "");
+        WriteHostFile(ApplicationFolder() / "Themes" / "UI" / "Main.Master", "");
     }
 
     ForgeonProject& Project() { return m_project; }

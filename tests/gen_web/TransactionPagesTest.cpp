@@ -3,6 +3,7 @@
 
 #include "tests/gen_web/GoldenFiles.h"
 #include "tests/gen_web/PageScript.h"
+#include "tests/gen_web/PreparedProjectFolder.h"
 #include "tests/gen_web/ToolRun.h"
 #include "tests/gen_web/TransactionProject.h"
 
@@ -23,11 +24,13 @@ TEST(TransactionPages, WriteAllWritesScriptsThatPassNode)
     TransactionProject fixture;
     const fs::path scripts = fixture.Root() / "scripts";
     fs::create_directories(scripts);
+    PrepareProjectFolder(fixture.Project());
     int count = 0;
     for (const bool confirmations : {true, false})
     {
         fixture.Project().SetShowConfirmations(confirmations);
-        ASSERT_TRUE(AspxWriteAll(&fixture.Project()).Run(nullptr));
+        AspxWriteAll writeAll(&fixture.Project());
+        ASSERT_TRUE(writeAll.Run(nullptr)) << writeAll.GetReport().GetText();
         for (const char* name :
              {"saleAdd.aspx", "saleUpdate.aspx", "order_entryAdd.aspx", "order_entryUpdate.aspx"})
         {

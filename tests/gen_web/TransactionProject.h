@@ -21,13 +21,14 @@
 // The project "Shop" (date format "dd/mm/yyyy", page template 3) with "customer" (cname,
 // credit) and, in its base module, two master-detail pages:
 // - "sale": master "sale_basic" (a combo of customers whose change recomputes the text box
-//   "remark", a date, the text box), one detail table "sale_line" (a combo of customers whose
-//   change recomputes the row's text box "remark", a check box, a date, a text box "qty" that
-//   is invisible on the Update page, and the text box); the master combo also refills the
-//   detail combo;
+//   "remark" and the date, the date, the text box), one detail table "sale_line" (a combo of
+//   customers whose change recomputes the row's text box "remark", a check box, a date, a text box
+//   "qty" that is invisible on the Update page, and the text box); the master combo also refills
+//   the detail combo;
 // - "order entry" (a name with a blank): master "order_basic" (a text box, an upload, and a
-//   combo of customers whose change refills an editable combo of customer names), detail tables
-//   "order_line" (a check box and a mandatory text box whose caption has quotes) and
+//   combo of customers whose change refills an editable combo of customer names and the combo of
+//   "order_line", whose call takes the master combo's value), detail tables "order_line" (a
+//   check box, a mandatory text box whose caption has quotes and that combo) and
 //   "order_payment" (a check box and a date).
 // Every detail table has the link column to its master table.
 class TransactionProject : public GenWebProject
@@ -53,9 +54,11 @@ public:
                                    {"remark", FieldTypeVarchar}});
         m_sale = AddTransaction("sale", saleBasic, {saleLine});
         FieldRep* masterCombo = AddCustomerCombo(*m_sale, saleBasic);
-        AddControl(*m_sale, saleBasic, "sdate", FieldRepData::DateControl);
+        FieldRep* saleDate = AddControl(*m_sale, saleBasic, "sdate", FieldRepData::DateControl);
         FieldRep* masterRemark = AddControl(*m_sale, saleBasic, "remark", FieldRepData::TextBox);
         Recompute(*masterCombo, *masterRemark);
+        FillFromCustomerRecord(*masterCombo, *saleDate);
+        masterCombo->GetFieldRepData()->GetEventRecmpFieldsList()[0]->AddClassRecompute(saleDate);
         FieldRep* lineCombo = AddCustomerCombo(*m_sale, saleLine);
         AddControl(*m_sale, saleLine, "shipped", FieldRepData::CheckBox);
         AddControl(*m_sale, saleLine, "ddate", FieldRepData::DateControl);
@@ -74,7 +77,8 @@ public:
         Table* orderLine =
             AddTable("order_line", {{"order_id", FieldTypeInt, orderBasic->GetPrimaryKeyField()},
                                     {"packed", FieldTypeVarchar},
-                                    {"item", FieldTypeVarchar}});
+                                    {"item", FieldTypeVarchar},
+                                    {"buyer_id", FieldTypeInt, customerKey}});
         Table* orderPayment =
             AddTable("order_payment", {{"order_id", FieldTypeInt, orderBasic->GetPrimaryKeyField()},
                                        {"paid", FieldTypeVarchar},
@@ -91,6 +95,10 @@ public:
         buyer->GetFieldRepData()->AddEventRecmpFields(onChange);
         AddControl(*m_order, orderLine, "packed", FieldRepData::CheckBox);
         FieldRep* item = AddControl(*m_order, orderLine, "item", FieldRepData::TextBox);
+        FieldRep* lineBuyer = AddCustomerCombo(*m_order, orderLine, "buyer_id");
+        FillFromCustomerRecord(*buyer, *lineBuyer);
+        lineBuyer->GetFieldRepData()->SetFrontField(m_customer->FindFieldByName("cname"));
+        onChange->AddClassRecompute(lineBuyer);
         item->SetMandatory(true);
         item->GetFieldRepData()->SetCaption("Item \"name\"");
         AddControl(*m_order, orderPayment, "paid", FieldRepData::CheckBox);
@@ -177,16 +185,22 @@ private:
         return combo;
     }
 
-    // A change of the combo fills the text box from customer.SelectRecord(customer_id).
-    void Recompute(FieldRep& combo, FieldRep& text)
+    // The control takes its value from customer.SelectRecord(the combo's customer_id).
+    void FillFromCustomerRecord(const FieldRep& combo, FieldRep& control)
     {
         Class* customerClass = Project().GetClassForTable(m_customer, false);
         Function* selectRecord = customerClass->FindFunctionByName("SelectRecord");
         auto* call = new ClassInvokation;
         call->SetFunction(customerClass, selectRecord);
         call->AddParameterMap(selectRecord->GetParameters()[0], combo.GetField());
-        text.GetFieldRepData()->SetDataCall(call);
-        text.GetFieldRepData()->SetFrontField(m_customer->FindFieldByName("cname"));
+        control.GetFieldRepData()->SetDataCall(call);
+        control.GetFieldRepData()->SetFrontField(m_customer->FindFieldByName("cname"));
+    }
+
+    // A change of the combo fills the text box from customer.SelectRecord(customer_id).
+    void Recompute(FieldRep& combo, FieldRep& text)
+    {
+        FillFromCustomerRecord(combo, text);
         auto* onChange = new EventRecmpFields;
         onChange->AddClassRecompute(&text);
         combo.GetFieldRepData()->AddEventRecmpFields(onChange);

@@ -18,7 +18,7 @@ TEST(WebConfig, ConnectionStringIsEscapedAndTheFileParses)
     SupportFileWriter(&shop.Project(), shop.Report()).WriteWebConfig();
     EXPECT_TRUE(shop.Report().IsEmpty()) << shop.Report().GetText();
 
-    const auto path = shop.ApplicationFolder() / "web.config";
+    const auto path = shop.ApplicationFolder() / "Web.config";
     EXPECT_EQ(GoldenBytes("web.config"), ReadHostFile(path));
     const ToolResult lint = RunTool("xmllint --noout " + ShellQuoted(path));
     EXPECT_EQ(0, lint.exitCode) << lint.output;

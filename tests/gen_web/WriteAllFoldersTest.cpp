@@ -1,5 +1,6 @@
 #include "gen_web/AspxWriteAll.h"
 
+#include "tests/gen_web/PreparedProjectFolder.h"
 #include "tests/gen_web/ShopProject.h"
 #include "tests/support/FolderProbes.h"
 
@@ -38,12 +39,14 @@ std::set<std::string> FoldersOfFiles(const fs::path& folder)
 TEST(WriteAllFolders, EachFolderIsLookedAtOnceARunAndARemovedOneIsMadeAgainByTheNext)
 {
     ShopProject shop;
+    PrepareProjectFolder(shop.Project());
     AspxWriteAll writeAll(&shop.Project());
     const fs::path base = shop.ApplicationFolder() / "BaseModule";
     for (int run = 1; run <= 2; ++run)
     {
         SCOPED_TRACE("run " + std::to_string(run));
         fs::remove_all(base);
+        WriteOwnDataSet(shop.ApplicationFolder());
         FolderProbes probes;
         ASSERT_TRUE(writeAll.Run(nullptr)) << writeAll.GetReport().GetText();
 

@@ -149,7 +149,9 @@ TEST_F(UserDefaultsTest,
     EXPECT_FALSE(accounts->ContainsField(newPassword));
     const FieldVariableMap* map = form->FindFieldVariableMapByField(newPassword);
     ASSERT_NE(nullptr, map);
-    EXPECT_EQ(CString("new_password_Var"), map->variable->GetFieldName());
+    // Named and of the kind that a load gives the variable.
+    EXPECT_EQ(CString("new_password"), map->variable->GetFieldName());
+    EXPECT_EQ(Variable::pageKind, map->variable->GetKind());
     EXPECT_EQ(map->variable, form->GetFieldReps()[2]->GetFieldRepData()->GetVariable());
 
     EXPECT_EQ((std::vector<std::string>{"new_password Invisible"}), Visibilities(*form, 5));

@@ -136,7 +136,7 @@ TEST_F(ProjectTreeViewTest, EveryContextMenuShowsItsEntriesWithTheirEnabledState
         {Node(Base(), TreeSlot::SearchReports), {"Create Search Report", "Paste Search Report"}},
         {Tree().GetChildItem(Node(Base(), TreeSlot::SearchReports)), {"Copy", "Write Report"}},
         {Node(Base(), TreeSlot::Reports), {"Create Report"}},
-        {Node(Base(), TreeSlot::Menus), {"Create Menu", "Write Menu (grayed)"}},
+        {Node(Base(), TreeSlot::Menus), {"Create Menu", "Write Menu"}},
         {Node(Base(), TreeSlot::DashBoardPages),
          {"Create DashBoardPage", "Write DashBoardPage (grayed)"}},
         {Tree().GetChildItem(Node(Base(), TreeSlot::DashBoardPages)),

@@ -7,6 +7,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ProjectSettings.h"
+#include "tests/gen_web/PreparedProjectFolder.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/shell/ShellTestSupport.h"
 
@@ -14,8 +15,8 @@
 
 namespace
 {
-// A new project "Shop" saved as Shop.wvt, writing into the temp folder, with a file of the user's
-// in its _modifiedCode folder.
+// A new project "Shop" saved as Shop.wvt, writing into the temp folder prepared with the support
+// files and the theme, with a file of the user's in its _modifiedCode folder.
 class WriteAllCommandTest : public ::testing::Test
 {
 protected:
@@ -23,8 +24,9 @@ protected:
     {
         program.Project().SetProjectName("Shop");
         program.Project().SetProjectPath(program.folder.Path().c_str());
+        PrepareProjectFolder(program.Project());
         std::filesystem::create_directories(modified);
-        std::ofstream(modified / "web.config") << "mine";
+        std::ofstream(modified / "Web.config") << "mine";
     }
 
     // The save that Write All starts asks for Shop.wvt.
@@ -68,7 +70,7 @@ TEST_F(WriteAllCommandTest, ACompleteRunSavesWritesTheTreeCopiesTheUsersFilesAnd
          {projectFolder / "Shop.sln", output / "Shop.csproj",
           output / "BaseModule" / "UI" / "Login.aspx", output / "Util" / "DBHandler.cs"})
         EXPECT_TRUE(std::filesystem::exists(written)) << written;
-    EXPECT_EQ(ReadFile(output / "web.config"), "mine");
+    EXPECT_EQ(ReadFile(output / "Web.config"), "mine");
     EXPECT_EQ(program.dialogs.UnscriptedCount(), 0u);
 }
 
@@ -83,8 +85,8 @@ TEST_F(WriteAllCommandTest, WithoutTheOptionTheGeneratedFilesStay)
     AnswerSave();
     program.Command(ID_WRITE_ALL);
     EXPECT_EQ(Texts(), std::vector<std::string>{success});
-    EXPECT_NE(ReadFile(output / "web.config"), "mine");
-    EXPECT_NE(ReadFile(output / "web.config").find("<configuration"), std::string::npos);
+    EXPECT_NE(ReadFile(output / "Web.config"), "mine");
+    EXPECT_NE(ReadFile(output / "Web.config").find("<configuration"), std::string::npos);
 }
 
 TEST_F(WriteAllCommandTest, AnIncompleteRunNamesWhatWasNotWrittenAndNeitherCopiesNorSucceeds)
@@ -96,7 +98,7 @@ TEST_F(WriteAllCommandTest, AnIncompleteRunNamesWhatWasNotWrittenAndNeitherCopie
     ASSERT_EQ(program.boxes.Shown().size(), 1u);
     EXPECT_NE(Texts()[0].find("Shop.sln"), std::string::npos);
     EXPECT_EQ(Texts()[0].find("successfully"), std::string::npos);
-    EXPECT_NE(ReadFile(output / "web.config"), "mine");
+    EXPECT_NE(ReadFile(output / "Web.config"), "mine");
 }
 
 TEST_F(WriteAllCommandTest, StopsBeforeAnythingWhenTheSaveIsCancelledOrTheProjectHasNoName)

@@ -7,6 +7,7 @@
 #include "platform/core/HostPath.h"
 
 #include "tests/gen_web/GenWebProject.h"
+#include "tests/gen_web/PreparedProjectFolder.h"
 #include "tests/gen_web/ToolRun.h"
 #include "tests/site/ReportViewerReference.h"
 #include "tests/site/ServedSite.h"
@@ -98,9 +99,7 @@ public:
     // Folder set-up, theme copy and Write All as the shell runs them.
     void Write()
     {
-        const CString program(ProgramFolder().c_str());
-        SetUpProjectFolder(m_project, program);
-        CopyProjectTheme(m_project, program);
+        PrepareProjectFolder(m_project);
         AspxWriteAll writeAll(&m_project);
         ASSERT_TRUE(writeAll.Run(nullptr)) << writeAll.GetReport().GetText();
         const std::string name = m_project.GetProjectName().GetString();
@@ -154,8 +153,8 @@ public:
     {
         const fs::path run = m_root / "served";
         fs::create_directories(run / "aspnet");
-        WriteHostFile(m_application / "web.config",
-                      ServedConfiguration(ReadHostFile(m_application / "web.config")));
+        WriteHostFile(m_application / "Web.config",
+                      ServedConfiguration(ReadHostFile(m_application / "Web.config")));
         const int fastCgiPort = FreeLoopbackPort();
         ServerProcess mono({"fastcgi-mono-server4", "--applications=/:" + m_application.string(),
                             "--socket=tcp:127.0.0.1:" + std::to_string(fastCgiPort)},

@@ -38,17 +38,13 @@ TEST(GuardedSite, AttacksChangeNothingAndReachablePagesWork)
     GenerationReport report;
     PgSqlScriptWriter(fixture.Project(), report).Write();
     ASSERT_TRUE(report.IsEmpty()) << report.GetText().GetString();
-    const fs::path rows = fixture.Root() / "rows.sql";
-    WriteHostFile(rows, fixture.RolesAndAdministrator());
     const std::string psql = "psql -X -q -v ON_ERROR_STOP=1 -h 127.0.0.1 -U postgres -p " +
                              Environment("WEAVO_PG_PORT") + " -d " +
                              Environment("WEAVO_PG_DATABASE");
-    for (const fs::path& script :
-         {fixture.Root() / "_system" / "scripts" / "KestraneWeavo_PGSQL_CreateTables.sql", rows})
-    {
-        const ToolResult run = RunTool(psql + " -f " + ShellQuoted(script));
-        ASSERT_EQ(0, run.exitCode) << run.output;
-    }
+    const ToolResult run = RunTool(psql + " -f " +
+                                   ShellQuoted(fixture.Root() / "_system" / "scripts" /
+                                               "KestraneWeavo_PGSQL_CreateTables.sql"));
+    ASSERT_EQ(0, run.exitCode) << run.output;
 
     const fs::path log = fixture.Root() / "statements.log";
     WriteHostFile(log, "");

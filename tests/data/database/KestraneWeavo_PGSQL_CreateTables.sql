@@ -213,3 +213,11 @@ ALTER TABLE product_customer_map
 		customer_id
 	);
 
+/******INSERT/UPDATE PERSONAL ROLES******/
+UPDATE personnel_role SET role_name = 'admin', Is_Deleted = 'N' WHERE role_no = 1;
+INSERT INTO personnel_role(Is_Deleted,role_name,role_no) SELECT 'N','admin',1 WHERE NOT EXISTS (SELECT role_no FROM personnel_role WHERE role_no = 1);
+UPDATE personnel_role SET role_name = 'Sales O''Brien', Is_Deleted = 'Y' WHERE role_no = 2;
+INSERT INTO personnel_role(Is_Deleted,role_name,role_no) SELECT 'Y','Sales O''Brien',2 WHERE NOT EXISTS (SELECT role_no FROM personnel_role WHERE role_no = 2);
+
+/****** DEFAULT USER ACCOUNT******/
+INSERT INTO useraccount(username,password,personnel_role_id) VALUES('admin','',1);

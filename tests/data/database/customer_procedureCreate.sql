@@ -28,14 +28,16 @@ GO
 CREATE PROCEDURE PRC_customer_Update
 	@PRC_customer_id_Var int,
 	@PRC_name_Var varchar(50),
-	@PRC_credit_Var Decimal
+	@PRC_credit_Var Decimal,
+	@PRC_note_Var nvarchar(40)
 AS
 SET NOCOUNT ON
 begin transaction
 DECLARE @sInfo		varchar(100)
 	UPDATE customer SET
 			name = @PRC_name_Var,
-			credit = @PRC_credit_Var
+			credit = @PRC_credit_Var,
+			note = @PRC_note_Var
 
 		WHERE customer_id = @PRC_customer_id_Var 
 SET @sInfo = ''

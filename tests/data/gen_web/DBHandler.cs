@@ -92,6 +92,31 @@ namespace Shop
 				connection.Close();
 			}
 		}
+		public delegate String KeyedStatement(String key);
+		public String InsertSelectThenUpdate(String queryString, String selectString, KeyedStatement update)
+		{
+			SqlConnection connection = new SqlConnection(m_connectionString);
+			try
+			{
+				connection.Open();
+				SqlTransaction transaction = connection.BeginTransaction();
+				SqlCommand command = new SqlCommand();
+				command.Connection = connection;
+				command.Transaction = transaction;
+				command.CommandText = queryString;
+				command.ExecuteNonQuery();
+				command.CommandText = selectString;
+				String key = Convert.ToString(command.ExecuteScalar());
+				command.CommandText = update(key);
+				command.ExecuteNonQuery();
+				transaction.Commit();
+				return key;
+			}
+			finally
+			{
+				connection.Close();
+			}
+		}
 		public void ExecuteNonQueryOnTransaction(String queryString)
 		{
 		}

@@ -65,8 +65,8 @@ public class DataClassesCheck
         if (!free)
             Check("user name free", "(refused)");
         account.HandleAdd();
-        Check("password hashed with the new account's id",
-              "update useraccount set password = N'" + util.ReplaceSingleQuoteInString(util.HashPassword("pw'1", 7)) + "' where useraccount_id = 7");
+        Check("password hashed with the new account's id in the insert's transaction",
+              "(in the insert's transaction) update useraccount set password = N'" + util.ReplaceSingleQuoteInString(util.HashPassword("pw'1", 7)) + "' where useraccount_id = 7");
         account.SetValues(new string[,] { { "username", "o'neil" }, { "personnel_role_id", "2" } });
         account.SetPrimaryKey("7");
         account.HandleUpdate();

@@ -22,6 +22,17 @@ namespace Shop
             return new DataTable();
         }
 
+        public delegate String KeyedStatement(String key);
+
+        // The insert and the statement of its key 7, recorded in order, the second marked as
+        // run in the insert's transaction.
+        public String InsertSelectThenUpdate(String queryString, String selectString, KeyedStatement update)
+        {
+            Statements.Add(queryString);
+            Statements.Add("(in the insert's transaction) " + update("7"));
+            return "7";
+        }
+
         public DataTable InsertSelect(String queryString, String selectString)
         {
             Statements.Add(queryString);

@@ -16,6 +16,14 @@ namespace Shop
             return ExecuteQuery(selectString);
         }
 
+        public delegate String KeyedStatement(String key);
+
+        public String InsertSelectThenUpdate(String queryString, String selectString, KeyedStatement update)
+        {
+            update("1");
+            return "1";
+        }
+
         public DataTable ExecuteQuery(String queryString)
         {
             DataTable rows = new DataTable();

@@ -68,6 +68,10 @@ public class UtilClassesCheck
         Check("missing field", "", handler.GetValueFromDataTable(table, "city"));
         Check("no matching row", "",
               handler.SetSelectedItemForEditableDropDownList(table, new ListBox(), "name", "id", "9"));
+        Check("matching row", "Bob",
+              handler.SetSelectedItemForEditableDropDownList(table, list, "name", "id", "2"));
+        Check("missing front column", "",
+              handler.SetSelectedItemForEditableDropDownList(table, new ListBox(), "title", "id", "2"));
     }
 
     static XmlElement Element(XmlDocument document, string name)

@@ -42,6 +42,23 @@ namespace Guard
             }
         }
 
+        public delegate String KeyedStatement(String key);
+
+        public String InsertSelectThenUpdate(String queryString, String selectString,
+                                             KeyedStatement update)
+        {
+            using (OdbcConnection connection = Open())
+            using (OdbcTransaction transaction = connection.BeginTransaction())
+            {
+                Command(connection, queryString, transaction).ExecuteNonQuery();
+                String key =
+                    Convert.ToString(Command(connection, selectString, transaction).ExecuteScalar());
+                Command(connection, update(key), transaction).ExecuteNonQuery();
+                transaction.Commit();
+                return key;
+            }
+        }
+
         public void ExecuteNonQueryOnTransaction(String queryString)
         {
         }
@@ -54,10 +71,11 @@ namespace Guard
             return connection;
         }
 
-        static OdbcCommand Command(OdbcConnection connection, String statement)
+        static OdbcCommand Command(OdbcConnection connection, String statement,
+                                   OdbcTransaction transaction = null)
         {
             Log(statement);
-            return new OdbcCommand(Rewritten(statement), connection);
+            return new OdbcCommand(Rewritten(statement), connection, transaction);
         }
 
         static DataTable Fill(OdbcConnection connection, String statement)

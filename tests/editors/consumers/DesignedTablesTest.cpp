@@ -2,6 +2,7 @@
 #include "model/ProjectStore.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/editors/logic/DesignedProject.h"
+#include "tests/gen_web/PreparedProjectFolder.h"
 #include "tests/gen_web/ReportViewerAssembly.h"
 #include "tests/gen_web/UtilLibrary.h"
 #include "tests/support/TempFolder.h"
@@ -35,7 +36,7 @@ TEST(DesignedTables, WriteAllOutputCompiles)
     ASSERT_NE(nullptr, base.FindTransactionByName("book"));
     ASSERT_NE(nullptr, base.FindRDLCReportByName("author_rdlc"));
     const fs::path application = folder.Path() / "Library" / "Library";
-    WriteHostFile(application / "Themes" / "UI" / "Main.master", "");
+    PrepareProjectFolder(designed.project);
     ScriptedMessageBoxes boxes;
     AspxWriteAll writeAll(&designed.project);
     ASSERT_TRUE(writeAll.Run(nullptr)) << writeAll.GetReport().GetText();

@@ -12,6 +12,7 @@
 #include "tests/editors/logic/DesignedProject.h"
 #include "tests/gen_web/GenWebProject.h"
 #include "tests/gen_web/PageScript.h"
+#include "tests/gen_web/PreparedProjectFolder.h"
 #include "tests/gen_web/ReportViewerAssembly.h"
 #include "tests/gen_web/UtilLibrary.h"
 #include "tests/support/TempFolder.h"
@@ -106,7 +107,7 @@ TEST(EditedLinks, WriteAllWritesTheLinksAndTheOutputCompiles)
     EXPECT_TRUE(boxes.Shown().empty());
 
     const fs::path application = folder.Path() / "Library" / "Library";
-    WriteHostFile(application / "Themes" / "UI" / "Main.master", "");
+    PrepareProjectFolder(edited.designed.project);
     AspxWriteAll writeAll(&edited.designed.project);
     ASSERT_TRUE(writeAll.Run(nullptr)) << writeAll.GetReport().GetText();
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editors/logic/EditorHost.h"
+#include "entities/Function.h"
 #include "entities/Procedure.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
@@ -32,6 +33,10 @@ public:
     {
         calls.push_back("add " + module.GetName() + " " + procedure.GetName());
     }
+    void AddUserFunctionItem(Module& module, Function& function) override
+    {
+        calls.push_back("add " + module.GetName() + " " + function.GetFieldName());
+    }
     void RenameSelectedItem(const CString& text) override { calls.push_back("rename " + text); }
     bool ConfirmWarning(const CString& message) override
     {
@@ -48,9 +53,17 @@ public:
         return assign && assign(assigner);
     }
     void EditRelations(Procedure&) override { calls.push_back("relations"); }
+    void EditOutputFields(Function& function) override
+    {
+        calls.push_back("output fields");
+        if (editOutputFields)
+            editOutputFields(function);
+    }
 
     // Plays the assignment dialog; without it the dialog is cancelled.
     std::function<bool(ProcedureAssigner&)> assign;
+    // Plays the output fields dialog.
+    std::function<void(Function&)> editOutputFields;
 
     std::vector<CString> calls;
 };

@@ -2,6 +2,7 @@
 // modules, runs Write All into the folder given and prints the time it took (elapsed and
 // processor) and the files it wrote.
 #include "gen_web/AspxWriteAll.h"
+#include "gen_web/ProjectFolder.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
@@ -78,6 +79,10 @@ int main(int argc, char** argv)
         project.AddNewModule();
     for (Module* module : project.GetModules())
         AddTables(project, *module);
+    // The folder as Project Properties sets it up: Write All checks that the project file's
+    // support files are there.
+    SetUpProjectFolder(project, ProgramFolder().c_str());
+    CopyProjectTheme(project, ProgramFolder().c_str());
 
     const auto start = std::chrono::steady_clock::now();
     const Cpu cpuAtStart = ProcessorTimes();

@@ -91,7 +91,7 @@ TEST_F(CommandFixture, ARightClickChoosesTheMenuOfTheItemAndItsModule)
          TreeMenu::SearchReportItem,
          {}},
         {Node(Base(), TreeSlot::Reports), TreeMenu::ReportsNode, {}},
-        {Node(Base(), TreeSlot::Menus), TreeMenu::MenusNode, {20}},
+        {Node(Base(), TreeSlot::Menus), TreeMenu::MenusNode, {}},
         {Node(*second, TreeSlot::DashBoardPages), TreeMenu::DashBoardPage, {20}},
         {control.GetChildItem(Node(*second, TreeSlot::DashBoardPages)),
          TreeMenu::DashBoardPage,
@@ -437,12 +437,25 @@ TEST_F(CommandFixture, WriteCommandsWriteIntoTheProjectFolder)
     EXPECT_TRUE(std::filesystem::exists(ui / "customer_Report_report.aspx"));
     Choose(Item(Base(), TreeSlot::DashBoardPages, "BaseModule_Dashboard"), 20);
     EXPECT_TRUE(std::filesystem::exists(ui / "BaseModule_Dashboard.aspx.cs"));
-    // Write Module writes the project's files and the pages of that module only.
+    // Write Module writes the project's files and the pages of that module only; the report names
+    // the pages of the other module that the project file lists.
     Choose(tree.GetModuleItem(1), 20);
     const std::filesystem::path output = folder.Path() / "Shop" / "Shop";
-    EXPECT_TRUE(std::filesystem::exists(output / "web.config"));
+    EXPECT_TRUE(std::filesystem::exists(output / "Web.config"));
     EXPECT_TRUE(std::filesystem::exists(output / "Module2" / "UI" / "Module2_Dashboard.aspx"));
     EXPECT_FALSE(std::filesystem::exists(ui / "useraccountAdd.aspx"));
-    EXPECT_EQ(boxes.Shown().size(), 1u);
+    ASSERT_EQ(boxes.Shown().size(), 2u);
+    EXPECT_NE(
+        boxes.Shown()[1].text.find(
+            "BaseModule\\UI\\useraccountAdd.aspx (listed in the project file but not written)"),
+        std::string::npos)
+        << boxes.Shown()[1].text;
     EXPECT_FALSE(std::filesystem::is_empty(folder.Path() / "Shop" / "scripts"));
+    // Write Menu writes the four classic menu scripts of the project, with no message.
+    const std::size_t shown = boxes.Shown().size();
+    Choose(Node(*second, TreeSlot::Menus), 20);
+    for (const char* script :
+         {"TopMenus.js", "TopMenusOnClick.js", "LeftMenus.js", "LeftMenusOnClick.js"})
+        EXPECT_TRUE(std::filesystem::exists(folder.Path() / "_system" / "js" / script)) << script;
+    EXPECT_EQ(boxes.Shown().size(), shown);
 }

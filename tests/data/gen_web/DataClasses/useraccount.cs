@@ -33,13 +33,13 @@ namespace Shop
 			"VALUES("+ m_Is_Deleted + ","+ m_username + ","+ m_password + ","+ m_personnel_role_id + ");";
 			String selectString = "SELECT @@IDENTITY AS primaryKey";
 			DBHandler dbHandler = new DBHandler();
-			DataTable dbTable = dbHandler.InsertSelect(sSQLCommand, selectString);
-			m_primaryKey = dbTable.Rows[0]["primaryKey"].ToString();
-			m_password = util.HashPassword(password, Convert.ToInt32(m_primaryKey));
-			m_password = util.ReplaceSingleQuoteInString(m_password);
-			m_password = "N'" + m_password + "'";
-			sSQLCommand = "update useraccount set password = " + m_password + " where useraccount_id = " + m_primaryKey;
-			dbHandler.ExecuteNonQueryOnMaster(sSQLCommand);
+			m_primaryKey = dbHandler.InsertSelectThenUpdate(sSQLCommand, selectString, delegate(String primaryKey)
+			{
+				m_password = util.HashPassword(password, Convert.ToInt32(primaryKey));
+				m_password = util.ReplaceSingleQuoteInString(m_password);
+				m_password = "N'" + m_password + "'";
+				return "update useraccount set password = " + m_password + " where useraccount_id = " + primaryKey;
+			});
 		}
 		public void HandleUpdate()
 		{

@@ -273,16 +273,21 @@ namespace Shop
 		}
 		public void fillRecomputeTextControls(DataTable dataTable, String fieldName, String frontField)
 		{
-			DataRow r = dataTable.Rows[0];
-			String val = r[frontField].ToString();
-				val = val.Trim();
-			if(val == "" || val == null)
-				val = "-";
+			UtilHandler util = new UtilHandler();
+			String val = "";
+			if (dataTable.Rows.Count > 0)
+			{
+				DataRow r = dataTable.Rows[0];
+				val = r[frontField].ToString();
+					val = val.Trim();
+				if(val == "" || val == null)
+					val = "-";
+			}
 			String s1 = "<";
 			s1 += fieldName;
 			s1 += ">";
 			Response.Write(s1);
-			Response.Write(new UtilHandler().ConvertToXML(val));
+			Response.Write(util.ConvertToXML(val));
 			s1 = "</";
 			s1 += fieldName;
 			s1 += ">";
@@ -291,14 +296,15 @@ namespace Shop
 		public void fillRecomputeDateControl(DataTable dataTable, String fieldName, String frontField)
 		{
 			UtilHandler util = new UtilHandler();
-			DataRow r = dataTable.Rows[0];
-			String val = r[frontField].ToString();
+			String val = "";
+			if (dataTable.Rows.Count > 0)
+				val = dataTable.Rows[0][frontField].ToString();
 			val = util.ConvertDate(val);
 			String s1 = "<";
 			s1 += fieldName;
 			s1 += ">";
 			Response.Write(s1);
-			Response.Write(new UtilHandler().ConvertToXML(val));
+			Response.Write(util.ConvertToXML(val));
 			s1 = "</";
 			s1 += fieldName;
 			s1 += ">";
@@ -306,6 +312,7 @@ namespace Shop
 		}
 		public void writeDataToFillCombo(DataTable dataTable, String frontField, String backField)
 		{
+			UtilHandler util = new UtilHandler();
 			int numColumns = dataTable.Columns.Count;
 			int numRows = dataTable.Rows.Count;
 			for (int i = 0; i < numRows; i++)
@@ -326,10 +333,10 @@ namespace Shop
 					}
 				}
 				Response.Write("<Front>");
-				Response.Write(new UtilHandler().ConvertToXML(frontId));
+				Response.Write(util.ConvertToXML(frontId));
 				Response.Write("</Front>");
 				Response.Write("<Back>");
-				Response.Write(new UtilHandler().ConvertToXML(backId));
+				Response.Write(util.ConvertToXML(backId));
 				Response.Write("</Back>");
 			}
 			if(numRows == 0)

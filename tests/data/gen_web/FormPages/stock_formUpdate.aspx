@@ -58,6 +58,10 @@
 							{
 								if(recomputeParentControlName == 'maker_id')
 								{
+									FillControlFromFunction(doc,'price', document.aspnetForm.ctl00_KestraneWeavoContent_price);
+
+									FillControlFromFunction(doc,'made_on', document.aspnetForm.ctl00_KestraneWeavoContent_made_on);
+
 								}
 								if(recomputeParentControlName == 'colour')
 								{
@@ -70,6 +74,10 @@
 							{
 								if(recomputeParentControlName == 'maker_id')
 								{
+									FillControlFromFunction(doc,'price', document.aspnetForm.ctl00_KestraneWeavoContent_price);
+
+									FillControlFromFunction(doc,'made_on', document.aspnetForm.ctl00_KestraneWeavoContent_made_on);
+
 								}
 								if(recomputeParentControlName == 'colour')
 								{
@@ -150,6 +158,12 @@
 			if(!(validateString(formName.ctl00_KestraneWeavoContent_remark, "Please enter Remark")))
 			{
 				return false
+			}
+			if(formName.ctl00_KestraneWeavoContent_tags.value == "null")
+			{
+				alert("Please select Tags");
+				formName.ctl00_KestraneWeavoContent_tags.focus();
+				return false;
 			}
 			return true;
 		}
@@ -272,6 +286,59 @@
 	<tr>
 	</tr>
 	<tr>
+		<td class = "TDClassLabel" > Tags<label class="CompulsaryLabel">*</label> </td>
+		<td class = "TDClassControl" >
+			<asp:DropDownList  CssClass= "ComboControl" ID="tags" runat="server" 	>
+		</asp:DropDownList>
+		</td>
+	</tr>
+	<tr>
+	</tr>
+	<tr>
+		<td class ="TDClassLabel" > Stamp </td>
+		<td class = "TDClassControl" >
+			<input type="text" class= "CalenderBoxControl" id = "stamp" runat="server" onkeyup="date_dash(this,event)" onkeydown="date_dash(this,event)"/> <a href="javascript: void(0);" onmouseover="if (timeoutId) clearTimeout(timeoutId);window.status='Show Calendar';return true;"onmouseout="if (timeoutDelay) calendarTimeout();window.status='';" onclick="g_Calendar.show(event,'aspnetForm.ctl00_KestraneWeavoContent_stamp',false,'mm/dd/yyyy'); return false;"><img class = "CalenderButtonImage_In" src="../../includes/images/calendar.gif" name="imgCalendar" border="0" alt=""></a>
+		</td>
+	</tr>
+	<tr>
+		<td class = "TDClassLabel"> Month </td>
+		<td class = "TDClassControl">
+			<asp:TextBox CssClass ="TextControl" id="month" maxlength = "0" runat="server"></asp:TextBox>
+		</td>
+	</tr>
+	<tr>
+		<td class = "TDClassLabel"> Year </td>
+		<td class = "TDClassControl">
+			<asp:TextBox CssClass ="TextControl" id="year" maxlength = "0" runat="server"></asp:TextBox>
+		</td>
+	</tr>
+	<tr>
+		<td class = "TDClassLabel" > Grade </td>
+		<td class = "TDClassControl" >
+			<asp:DropDownList  CssClass= "ComboControl" ID="grade" runat="server" 	>
+		</asp:DropDownList>
+		</td>
+	</tr>
+	<tr>
+		<td class = "TDClassLabel" > Agent </td>
+		<td class = "TDClassControl" >
+		<table border = "0" cellspacing = "0" cellpadding = "0">
+			<tr>
+				<td>
+				<asp:HiddenField ID="hide_agent_id" runat="server"/>
+				<div  onkeyup  ="fn_SearchCombo(ctl00_KestraneWeavoContent_agent_id_editable,ctl00_KestraneWeavoContent_hide_agent_id,ctl00_KestraneWeavoContent_agent_id,'div_agent_id');" onkeydown="fn_NevigateSearchCombo(ctl00_KestraneWeavoContent_agent_id_editable,ctl00_KestraneWeavoContent_hide_agent_id,ctl00_KestraneWeavoContent_agent_id,'div_agent_id'); ">
+				<asp:TextBox CssClass="EditableComboControl" id="agent_id_editable" runat="server" > </asp:TextBox>
+				<a href="#" onclick="showHideList('div_agent_id');" ><img class="EditableComboImage" src="../../includes/images/EditableComboButton.bmp"/></a>
+				</div>
+				<div style="width:0px">
+				<div id="div_agent_id" style="display:none;position:absolute;z-index:+1;" onmouseout="hideList(this);"  onclick= "handleClickOnList(ctl00_KestraneWeavoContent_agent_id_editable,ctl00_KestraneWeavoContent_agent_id, this);" >
+				<asp:ListBox CssClass="EditableComboList" ID="agent_id" runat="server"> </asp:ListBox>
+				</div>
+				</div>
+				</td>
+			</tr>
+		</table>
+		</td>
 	</tr>
 <tr>
 	<td colspan = "4" class ="TDClassForButton" >

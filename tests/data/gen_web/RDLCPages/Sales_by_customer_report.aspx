@@ -58,12 +58,16 @@
 							{
 								if(recomputeParentControlName == 'customer_id')
 								{
+									FillControlFromFunction(doc,'credit', document.aspnetForm.ctl00_KestraneWeavoContent_credit);
+
 								}
 							}
 							else
 							{
 								if(recomputeParentControlName == 'customer_id')
 								{
+									FillControlFromFunction(doc,'credit', document.aspnetForm.ctl00_KestraneWeavoContent_credit);
+
 								}
 								updateReport(httpRequest, 'ctl00_KestraneWeavoContent_reportDiv');
 								if(!getMessageString(doc, 'messageDiv', 'messageDiv'))

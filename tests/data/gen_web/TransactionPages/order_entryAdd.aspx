@@ -47,6 +47,13 @@
 								{
 									document.aspnetForm.ctl00_KestraneWeavoContent_agent_editable.value = ""
 									FillCombo(doc,'agent', document.aspnetForm.ctl00_KestraneWeavoContent_agent, false);
+									var msg = confirm("This action will reset the detail record grid. \nDo you really want to change selection?");
+									if(msg == false)
+										return;
+
+									var url = "order_entryAdd.aspx?" + getRequestBody(formName, "REFRESHGRID");
+									formName.action = url;
+									formName.submit();
 								}
 							}
 							else
@@ -55,6 +62,13 @@
 								{
 									document.aspnetForm.ctl00_KestraneWeavoContent_agent_editable.value = ""
 									FillCombo(doc,'agent', document.aspnetForm.ctl00_KestraneWeavoContent_agent, false);
+									var msg = confirm("This action will reset the detail record grid. \nDo you really want to change selection?");
+									if(msg == false)
+										return;
+
+									var url = "order_entryAdd.aspx?" + getRequestBody(formName, "REFRESHGRID");
+									formName.action = url;
+									formName.submit();
 								}
 								window.location = "order_entryAdd.aspx";
 							}

@@ -159,10 +159,14 @@ namespace Shop
 					searchString = "order_line_item";
 					searchString += rowNo;
 					String item = this.Request.Params[searchString];
+					searchString = "order_line_buyer_id";
+					searchString += rowNo;
+					String buyer_id = this.Request.Params[searchString];
  
 					String[,] values = { 
 					{"packed", packed },
 					{"item", item },
+					{"buyer_id", buyer_id },
 					{"order_id", basicId }
 
 					 };
@@ -259,6 +263,19 @@ namespace Shop
 			}
 			if (action != null && action.Equals("REFRESHGRID"))
 			{
+				{
+					ReportXMLWriter w = new ReportXMLWriter();
+					GetXMLDataForGridOforder_line(w);
+					string xmlReport = w.Close();
+					XmlDocument docXml = new XmlDocument();
+					XslCompiledTransform docXsl = new XslCompiledTransform();
+					docXsl.Load(Server.MapPath("../../includes/css/report.xsl"));
+					StringWriter s = new StringWriter();
+					docXml.LoadXml(xmlReport);
+					docXsl.Transform(docXml, null, s);
+					this.order_lineDiv.InnerHtml = s.ToString();
+
+				}
 			}
 		}
 		void recomputeOnCUSTOMER_ID()
@@ -275,21 +292,27 @@ namespace Shop
 			writeDataToFillCombo(dataTable,"cname", "cname");
 			Response.Write("</agent>");
 
+
 			Response.Write("</root>");
 			Response.End();
 		}
 		public void fillRecomputeTextControls(DataTable dataTable, String fieldName, String frontField)
 		{
-			DataRow r = dataTable.Rows[0];
-			String val = r[frontField].ToString();
-				val = val.Trim();
-			if(val == "" || val == null)
-				val = "-";
+			UtilHandler util = new UtilHandler();
+			String val = "";
+			if (dataTable.Rows.Count > 0)
+			{
+				DataRow r = dataTable.Rows[0];
+				val = r[frontField].ToString();
+					val = val.Trim();
+				if(val == "" || val == null)
+					val = "-";
+			}
 			String s1 = "<";
 			s1 += fieldName;
 			s1 += ">";
 			Response.Write(s1);
-			Response.Write(new UtilHandler().ConvertToXML(val));
+			Response.Write(util.ConvertToXML(val));
 			s1 = "</";
 			s1 += fieldName;
 			s1 += ">";
@@ -297,6 +320,7 @@ namespace Shop
 		}
 		public void writeDataToFillCombo(DataTable dataTable, String frontField, String backField)
 		{
+			UtilHandler util = new UtilHandler();
 			int numColumns = dataTable.Columns.Count;
 			int numRows = dataTable.Rows.Count;
 			for (int i = 0; i < numRows; i++)
@@ -317,10 +341,10 @@ namespace Shop
 					}
 				}
 				Response.Write("<Front>");
-				Response.Write(new UtilHandler().ConvertToXML(frontId));
+				Response.Write(util.ConvertToXML(frontId));
 				Response.Write("</Front>");
 				Response.Write("<Back>");
-				Response.Write(new UtilHandler().ConvertToXML(backId));
+				Response.Write(util.ConvertToXML(backId));
 				Response.Write("</Back>");
 			}
 			if(numRows == 0)
@@ -372,10 +396,11 @@ namespace Shop
 		{
 			UtilHandler utilHandler = new UtilHandler();
 			w.BeginGrid("order_lineDiv");
-			int colSpan = 3;
+			int colSpan = 4;
 			w.BeginGridDataHeaderRow(null);
 			w.WriteGridDataHeader("packed", 0, 0);
 			w.WriteGridDataHeader("Item \"name\"", 0, 0);
+			w.WriteGridDataHeader("buyer_id", 0, 0);
 			w.WriteGridDataHeader("Delete Row", 0, 5);
 			w.EndGridDataHeaderRow();
 
@@ -388,6 +413,16 @@ namespace Shop
 			String val_item = null;
 			w.BeginGridData(null, null, 0, 0 ,0);
 			w.WriteInputField("input", val_item, "order_line_item__ROW__", null, "TextControl", false, false, false, false, null, null);
+			w.EndGridData();
+
+			DataTable dataTable = new DataTable();
+			w.BeginGridData(null, null, 0, 0 ,0);
+			w.BeginComboField("order_line_buyer_id__ROW__", "GridComboControl", false, false, false, null, null, null);
+			_customer m_customer = new _customer(); 
+			String id = this.Request.Params["customer_id"];
+			dataTable = m_customer.SelectRecord(id);
+			fillOptionsForGridCombo(w, dataTable, "cname", "customer_id", null);
+			w.EndComboField();
 			w.EndGridData();
 
 
@@ -475,6 +510,7 @@ namespace Shop
 		}
 		public void fillOptionsForGridCombo(ReportXMLWriter w, DataTable dataTable, String frontField, String backField, String selectString)
 		{
+			UtilHandler util = new UtilHandler();
 			int numColumns = dataTable.Columns.Count;
 			int numRows = dataTable.Rows.Count;
 
@@ -500,7 +536,6 @@ namespace Shop
 						frontId = r[j].ToString();
 					}
 				}
-				UtilHandler util = new UtilHandler();
 				w.WriteComboOption(util.ConvertToXML(backId), util.ConvertToXML(frontId), selected);
 			}
 		}

@@ -153,10 +153,14 @@ namespace Shop
 					searchString = "order_line_item";
 					searchString += rowNo;
 					String item = this.Request.Params[searchString];
+					searchString = "order_line_buyer_id";
+					searchString += rowNo;
+					String buyer_id = this.Request.Params[searchString];
  
 					String[,] values = { 
 					{"packed", packed },
 					{"item", item },
+					{"buyer_id", buyer_id },
 					{"order_id", basicId }
 
 					 };
@@ -417,6 +421,19 @@ namespace Shop
 			}
 			if (action != null && action.Equals("REFRESHGRID"))
 			{
+				{
+					ReportXMLWriter w = new ReportXMLWriter();
+					GetXMLDataForGridOforder_line(w);
+					string xmlReport = w.Close();
+					XmlDocument docXml = new XmlDocument();
+					XslCompiledTransform docXsl = new XslCompiledTransform();
+					docXsl.Load(Server.MapPath("../../includes/css/report.xsl"));
+					StringWriter s = new StringWriter();
+					docXml.LoadXml(xmlReport);
+					docXsl.Transform(docXml, null, s);
+					this.order_lineDiv.InnerHtml = s.ToString();
+
+				}
 			}
 		}
 		void recomputeOnCUSTOMER_ID()
@@ -433,21 +450,27 @@ namespace Shop
 			writeDataToFillCombo(dataTable,"cname", "cname");
 			Response.Write("</agent>");
 
+
 			Response.Write("</root>");
 			Response.End();
 		}
 		public void fillRecomputeTextControls(DataTable dataTable, String fieldName, String frontField)
 		{
-			DataRow r = dataTable.Rows[0];
-			String val = r[frontField].ToString();
-				val = val.Trim();
-			if(val == "" || val == null)
-				val = "-";
+			UtilHandler util = new UtilHandler();
+			String val = "";
+			if (dataTable.Rows.Count > 0)
+			{
+				DataRow r = dataTable.Rows[0];
+				val = r[frontField].ToString();
+					val = val.Trim();
+				if(val == "" || val == null)
+					val = "-";
+			}
 			String s1 = "<";
 			s1 += fieldName;
 			s1 += ">";
 			Response.Write(s1);
-			Response.Write(new UtilHandler().ConvertToXML(val));
+			Response.Write(util.ConvertToXML(val));
 			s1 = "</";
 			s1 += fieldName;
 			s1 += ">";
@@ -455,6 +478,7 @@ namespace Shop
 		}
 		public void writeDataToFillCombo(DataTable dataTable, String frontField, String backField)
 		{
+			UtilHandler util = new UtilHandler();
 			int numColumns = dataTable.Columns.Count;
 			int numRows = dataTable.Rows.Count;
 			for (int i = 0; i < numRows; i++)
@@ -475,10 +499,10 @@ namespace Shop
 					}
 				}
 				Response.Write("<Front>");
-				Response.Write(new UtilHandler().ConvertToXML(frontId));
+				Response.Write(util.ConvertToXML(frontId));
 				Response.Write("</Front>");
 				Response.Write("<Back>");
-				Response.Write(new UtilHandler().ConvertToXML(backId));
+				Response.Write(util.ConvertToXML(backId));
 				Response.Write("</Back>");
 			}
 			if(numRows == 0)
@@ -530,10 +554,11 @@ namespace Shop
 		{
 			UtilHandler utilHandler = new UtilHandler();
 			w.BeginGrid("order_lineDiv");
-			int colSpan = 3;
+			int colSpan = 4;
 			w.BeginGridDataHeaderRow(null);
 			w.WriteGridDataHeader("packed", 0, 0);
 			w.WriteGridDataHeader("Item \"name\"", 0, 0);
+			w.WriteGridDataHeader("buyer_id", 0, 0);
 			w.WriteGridDataHeader("Delete Row", 0, 5);
 			w.EndGridDataHeaderRow();
 
@@ -546,6 +571,16 @@ namespace Shop
 			String val_item = null;
 			w.BeginGridData(null, null, 0, 0 ,0);
 			w.WriteInputField("input", val_item, "order_line_item__ROW__", null, "TextControl", false, false, false, false, null, null);
+			w.EndGridData();
+
+			DataTable dataTable = new DataTable();
+			w.BeginGridData(null, null, 0, 0 ,0);
+			w.BeginComboField("order_line_buyer_id__ROW__", "GridComboControl", false, false, false, null, null, null);
+			_customer m_customer = new _customer(); 
+			String id = m_customer_id;
+			dataTable = m_customer.SelectRecord(id);
+			fillOptionsForGridCombo(w, dataTable, "cname", "customer_id", null);
+			w.EndComboField();
 			w.EndGridData();
 
 
@@ -656,6 +691,19 @@ namespace Shop
 			w.WriteInputField("input", valueString, idString, null, "TextControl", false, false, false, false, null, null);
 			w.EndGridData();
 
+			DataTable dataTable = new DataTable();
+			w.BeginGridData(null, null, 0, 0 ,0);
+			idString = "order_line_buyer_id" + count;
+			valueString = utilHandler.GetValueOfField(strA, "buyer_id");
+			String buyer_id = valueString;
+			w.BeginComboField(idString, "GridComboControl", false, false, false, null, null, null);
+			_customer m_customer = new _customer(); 
+			String id = m_customer_id;
+			dataTable = m_customer.SelectRecord(id);
+			fillOptionsForGridCombo(w, dataTable, "cname", "customer_id", valueString);
+			w.EndComboField();
+			w.EndGridData();
+
 			w.BeginGridData(null, null, 0, 0, 0);
 			valueString = null;
 			idString = "order_line_delete" + count;
@@ -710,6 +758,14 @@ namespace Shop
 						valueString = r[j].ToString();
 						FieldValues s = new FieldValues();
 						s.m_fieldName = "item";
+						s.m_value = valueString;
+						strA.Add(s);
+					}
+					if (columnName.Equals("buyer_id"))
+					{
+						valueString = r[j].ToString();
+						FieldValues s = new FieldValues();
+						s.m_fieldName = "buyer_id";
 						s.m_value = valueString;
 						strA.Add(s);
 					}
@@ -815,6 +871,7 @@ namespace Shop
 		}
 		public void fillOptionsForGridCombo(ReportXMLWriter w, DataTable dataTable, String frontField, String backField, String selectString)
 		{
+			UtilHandler util = new UtilHandler();
 			int numColumns = dataTable.Columns.Count;
 			int numRows = dataTable.Rows.Count;
 
@@ -840,7 +897,6 @@ namespace Shop
 						frontId = r[j].ToString();
 					}
 				}
-				UtilHandler util = new UtilHandler();
 				w.WriteComboOption(util.ConvertToXML(backId), util.ConvertToXML(frontId), selected);
 			}
 		}

@@ -40,6 +40,8 @@
 								{
 									FillControlFromFunction(doc,'remark', document.aspnetForm.ctl00_KestraneWeavoContent_remark);
 
+									FillControlFromFunction(doc,'sdate', document.aspnetForm.ctl00_KestraneWeavoContent_sdate);
+
 									var msg = confirm("This action will reset the detail record grid. \nDo you really want to change selection?");
 									if(msg == false)
 										return;
@@ -54,6 +56,8 @@
 								if(recomputeParentControlName == 'customer_id')
 								{
 									FillControlFromFunction(doc,'remark', document.aspnetForm.ctl00_KestraneWeavoContent_remark);
+
+									FillControlFromFunction(doc,'sdate', document.aspnetForm.ctl00_KestraneWeavoContent_sdate);
 
 									var msg = confirm("This action will reset the detail record grid. \nDo you really want to change selection?");
 									if(msg == false)

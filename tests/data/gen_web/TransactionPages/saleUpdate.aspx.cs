@@ -360,6 +360,11 @@ namespace Shop
 			dataTable = m_remark.SelectRecord(id);
 			fillRecomputeTextControls(dataTable, "remark", "cname");
 
+			id = this.Request.Params["customer_id"];
+			_customer m_sdate = new _customer();
+			dataTable = m_sdate.SelectRecord(id);
+			fillRecomputeDateControl(dataTable, "sdate", "cname");
+
 
 			Response.Write("</root>");
 			Response.End();
@@ -386,16 +391,38 @@ namespace Shop
 		}
 		public void fillRecomputeTextControls(DataTable dataTable, String fieldName, String frontField)
 		{
-			DataRow r = dataTable.Rows[0];
-			String val = r[frontField].ToString();
-				val = val.Trim();
-			if(val == "" || val == null)
-				val = "-";
+			UtilHandler util = new UtilHandler();
+			String val = "";
+			if (dataTable.Rows.Count > 0)
+			{
+				DataRow r = dataTable.Rows[0];
+				val = r[frontField].ToString();
+					val = val.Trim();
+				if(val == "" || val == null)
+					val = "-";
+			}
 			String s1 = "<";
 			s1 += fieldName;
 			s1 += ">";
 			Response.Write(s1);
-			Response.Write(new UtilHandler().ConvertToXML(val));
+			Response.Write(util.ConvertToXML(val));
+			s1 = "</";
+			s1 += fieldName;
+			s1 += ">";
+			Response.Write(s1);
+		}
+		public void fillRecomputeDateControl(DataTable dataTable, String fieldName, String frontField)
+		{
+			UtilHandler util = new UtilHandler();
+			String val = "";
+			if (dataTable.Rows.Count > 0)
+				val = dataTable.Rows[0][frontField].ToString();
+			val = util.ConvertDate(val);
+			String s1 = "<";
+			s1 += fieldName;
+			s1 += ">";
+			Response.Write(s1);
+			Response.Write(util.ConvertToXML(val));
 			s1 = "</";
 			s1 += fieldName;
 			s1 += ">";
@@ -403,6 +430,7 @@ namespace Shop
 		}
 		public void writeDataToFillCombo(DataTable dataTable, String frontField, String backField)
 		{
+			UtilHandler util = new UtilHandler();
 			int numColumns = dataTable.Columns.Count;
 			int numRows = dataTable.Rows.Count;
 			for (int i = 0; i < numRows; i++)
@@ -423,10 +451,10 @@ namespace Shop
 					}
 				}
 				Response.Write("<Front>");
-				Response.Write(new UtilHandler().ConvertToXML(frontId));
+				Response.Write(util.ConvertToXML(frontId));
 				Response.Write("</Front>");
 				Response.Write("<Back>");
-				Response.Write(new UtilHandler().ConvertToXML(backId));
+				Response.Write(util.ConvertToXML(backId));
 				Response.Write("</Back>");
 			}
 			if(numRows == 0)
@@ -677,6 +705,7 @@ namespace Shop
 		}
 		public void fillOptionsForGridCombo(ReportXMLWriter w, DataTable dataTable, String frontField, String backField, String selectString)
 		{
+			UtilHandler util = new UtilHandler();
 			int numColumns = dataTable.Columns.Count;
 			int numRows = dataTable.Rows.Count;
 
@@ -702,7 +731,6 @@ namespace Shop
 						frontId = r[j].ToString();
 					}
 				}
-				UtilHandler util = new UtilHandler();
 				w.WriteComboOption(util.ConvertToXML(backId), util.ConvertToXML(frontId), selected);
 			}
 		}

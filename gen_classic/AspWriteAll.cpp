@@ -1,0 +1,387 @@
+#include "gen_classic/AspWriteAll.h"
+
+#include "database/PgSqlScriptWriter.h"
+#include "database/SqlScriptWriter.h"
+#include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
+#include "entities/DashBoardPage.h"
+#include "entities/Form.h"
+#include "entities/LoginPage.h"
+#include "entities/MapForm.h"
+#include "entities/ReportCollector.h"
+#include "entities/Transaction.h"
+#include "gen_classic/LoginWriter.h"
+#include "gen_classic/MenuWriter.h"
+#include "gen_web/EnumerateFolders.h"
+#include "model/FileUtilities.h"
+#include "model/ForgeonProject.h"
+#include "model/Module.h"
+#include "model/ProjectDiagnostics.h"
+#include "platform/core/HostPath.h"
+#include "platform/core/MessageBox.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+namespace
+{
+
+// A module's output folder replaced by the user's copy of its files.
+class ModifiedFilesCopy : public MirroringEnumerateFolders
+{
+public:
+    ModifiedFilesCopy(ForgeonProject* project, const CString& source, const CString& destination,
+                      GenerationReport& report)
+        : MirroringEnumerateFolders(project, source, destination, /*overwrite=*/true),
+          m_report(report)
+    {
+    }
+
+protected:
+    void OnCopyFailed(const CString&, const CString& destination) override
+    {
+        m_report.AddUnwrittenFile(destination, std::strerror(errno));
+    }
+
+private:
+    GenerationReport& m_report;
+};
+
+} // namespace
+
+ClassicPageWriters::ClassicPageWriters(ForgeonProject& project, GenerationReport& report)
+    : m_project(project), m_report(report)
+{
+}
+
+void ClassicPageWriters::ReportMissingWriter(const CString& pageName)
+{
+    m_report.AddSkippedPage(pageName, "no classic page writer for this page kind");
+}
+
+void ClassicPageWriters::WriteLoginPage(LoginPage& page, Module& module)
+{
+    AspFile* file = page.GetAspFileAt(0);
+    if (file == nullptr)
+    {
+        m_report.AddSkippedPage(page.GetFormName(), "the login page has no page file");
+        return;
+    }
+    CString templatePath = m_project.GetClassicTemplatePath();
+    templatePath.Replace("Template.asp", "LoginTemplate.asp");
+    LoginWriter(m_project.GetProjectPath() + "Login/", file, templatePath, &page, false, &module,
+                m_report)
+        .Write();
+}
+
+void ClassicPageWriters::WriteMasterForm(Form& form, TextFile&)
+{
+    ReportMissingWriter(form.GetFormName());
+}
+
+void ClassicPageWriters::WriteMapForm(MapForm& form)
+{
+    ReportMissingWriter(form.GetFormName());
+}
+
+void ClassicPageWriters::WriteTransaction(Transaction& transaction)
+{
+    ReportMissingWriter(transaction.GetFormName());
+}
+
+void ClassicPageWriters::WriteDashboard(DashBoardPage& page)
+{
+    ReportMissingWriter(page.GetFormName());
+}
+
+void ClassicPageWriters::WriteReport(ApplicationReport& report)
+{
+    ReportMissingWriter(report.GetFormName());
+}
+
+void ClassicPageWriters::WriteGroupReport(ApplicationReport& report, AspFile*)
+{
+    ReportMissingWriter(report.GetFormName());
+}
+
+void ClassicPageWriters::WriteGraphReport(ApplicationReport& report)
+{
+    ReportMissingWriter(report.GetFormName());
+}
+
+void ClassicPageWriters::WriteReportCollector(ReportCollector& collector)
+{
+    ReportMissingWriter(collector.GetFormName());
+}
+
+void ClassicPageWriters::WriteMenus(const CString& folder)
+{
+    MenuWriter(m_project, folder, m_report).Write();
+}
+
+AspWriteAll::AspWriteAll(ForgeonProject* project, const DbSchema* schema,
+                         ClassicWriteServices& services)
+    : m_project(project), m_schema(schema), m_services(services),
+      m_ownWriters(std::make_unique<ClassicPageWriters>(*project, m_report)),
+      m_writers(*m_ownWriters)
+{
+}
+
+AspWriteAll::AspWriteAll(ForgeonProject* project, const DbSchema* schema,
+                         ClassicWriteServices& services, ClassicPageWriters& writers)
+    : m_project(project), m_schema(schema), m_services(services), m_writers(writers)
+{
+}
+
+AspWriteAll::~AspWriteAll() = default;
+
+CString AspWriteAll::ProjectPath() const
+{
+    return m_project->GetProjectPath();
+}
+
+bool AspWriteAll::Run(Module* module)
+{
+    m_services.SaveBackupCopy("_BeforeWriteAll");
+    const CString path = m_project->GetProjectSettings() != nullptr ? ProjectPath() : CString();
+    if (path.IsEmpty() || !m_report.MakeFolderChain(path) || !IsFolderWritable(path))
+    {
+        AfxMessageBox("Could not write output at " + path);
+        return false;
+    }
+    if (m_project->HasDuplicateNames())
+        return false;
+    if (!CheckBeforeWrite(module))
+        return false;
+    m_report.ForgetFolders();
+    OpenWriteErrorsLog();
+    WriteDatabaseScript();
+    for (int index = 0; index < m_project->GetModuleCount(); ++index)
+    {
+        Module* current = m_project->GetModuleAt(index);
+        if (module != nullptr && module != current)
+            continue;
+        m_project->SetCurrentModule(current);
+        current->RenameAllVariablesAfterFields();
+        WriteModule(*current);
+    }
+    if (m_copyModifiedFiles)
+        CopyModifiedFiles("Login");
+    Finish();
+    return m_report.IsEmpty();
+}
+
+bool AspWriteAll::CheckBeforeWrite(Module* module)
+{
+    ProjectDiagnostics& diagnostics = TheProjectDiagnostics();
+    diagnostics.ClearErrorsAndWarnings();
+    for (int index = 0; index < m_project->GetModuleCount(); ++index)
+    {
+        Module* current = m_project->GetModuleAt(index);
+        if (module != nullptr && module != current)
+            continue;
+        RunModuleChecks(*current);
+    }
+    CString errorText;
+    CString fullText;
+    for (const CString& error : diagnostics.GetErrors())
+    {
+        errorText += "Error : \n" + error + "\n";
+        fullText += "Error : \n" + error + "\n";
+    }
+    for (const CString& warning : diagnostics.GetWarnings())
+        fullText += "Warning : \n" + warning + "\n";
+    const CString path = ProjectPath();
+    GenerationReport logReport;
+    CString message;
+    bool result = true;
+    if (!diagnostics.GetErrors().empty())
+    {
+        message = "Error has occured! \nPlease resolve the errorLog file before write all\n"
+                  "ErrorLog is at " +
+                  path;
+        SaveTextFile(path + "ErrorLog.txt", errorText, logReport);
+        result = false;
+    }
+    if (!diagnostics.GetWarnings().empty() && result)
+    {
+        SaveTextFile(path + "WarningLog.txt", fullText, logReport);
+        message.Format(" Number of warnings = %d\n\nPlease See the warnings at\n%sWarningLog.txt",
+                       static_cast<int>(diagnostics.GetWarnings().size()), path.GetString());
+    }
+    if (!logReport.IsEmpty())
+        message += "\n\n" + logReport.GetText();
+    if (message.IsEmpty())
+        message = "There are no Errors or Warnings";
+    bool writeMenus = m_writeMenus;
+    bool copyModifiedFiles = m_copyModifiedFiles;
+    if (!m_services.SelectForWrite(message, writeMenus, copyModifiedFiles))
+        return false;
+    m_writeMenus = writeMenus;
+    m_copyModifiedFiles = copyModifiedFiles;
+    return result;
+}
+
+void AspWriteAll::RunModuleChecks(Module& module)
+{
+    module.CheckProcedures();
+    module.ValidateTransactions();
+    module.CheckForeignFields();
+    module.CheckAllFieldReps();
+    module.CheckReportProcedures();
+}
+
+void AspWriteAll::WriteDatabaseScript()
+{
+    if (m_project->IsSqlServerDatabase() != 0)
+        SqlScriptWriter(*m_project, m_schema, m_report).WriteDatabaseScript();
+    else
+    {
+        MakeFolder(ProjectPath() + "_system\\scripts");
+        PgSqlScriptWriter(*m_project, m_report).Write();
+    }
+}
+
+void AspWriteAll::MakeFolder(const CString& path)
+{
+    if (!m_report.MakeFolderChain(path))
+        m_report.AddUnwrittenFile(path, std::strerror(errno));
+}
+
+void AspWriteAll::Status(const Module& module, const char* text)
+{
+    m_services.SetStatusText(module.GetName() + text);
+}
+
+void AspWriteAll::WriteModule(Module& module)
+{
+    MakeFolder(ProjectPath() + module.GetName());
+    Status(module, " : Writing SQL File completed");
+    WriteLoginPages(module);
+    WriteMasterForms(module);
+    Status(module, " : Writing Master forms completed");
+    WriteMapForms(module);
+    Status(module, " : Writing Map forms completed");
+    WriteTransactions(module);
+    Status(module, " : Writing Tansactions completed");
+    WriteDashboards(module);
+    Status(module, " : Writing Dashboards completed");
+    WriteReports(module);
+    Status(module, " : Writing Reports completed");
+    WriteGroupReports(module);
+    Status(module, " : Writing Group Reports completed");
+    WriteGraphReports(module);
+    Status(module, " : Writing Graph Reports completed");
+    WriteReportCollectors(module);
+    Status(module, " : Writing Report Collectors completed");
+    WriteMenus(module);
+    Status(module, " : Writing Menus completed");
+    if (m_copyModifiedFiles)
+        CopyModifiedFiles(module.GetName());
+}
+
+void AspWriteAll::WriteLoginPages(Module& module)
+{
+    MakeFolder(ProjectPath() + "Login");
+    if (LoginPage* page = module.GetLoginPage())
+        m_writers.WriteLoginPage(*page, module);
+}
+
+void AspWriteAll::WriteMasterForms(Module& module)
+{
+    for (Form* form : module.GetMasterForms())
+        m_writers.WriteMasterForm(*form, m_writeErrorsLog);
+}
+
+void AspWriteAll::WriteMapForms(Module& module)
+{
+    for (MapForm* form : module.GetMapForms())
+        m_writers.WriteMapForm(*form);
+}
+
+void AspWriteAll::WriteTransactions(Module& module)
+{
+    for (Transaction* transaction : module.GetTransactions())
+        m_writers.WriteTransaction(*transaction);
+}
+
+void AspWriteAll::WriteDashboards(Module& module)
+{
+    for (DashBoardPage* page : module.GetDashBoardPages())
+        m_writers.WriteDashboard(*page);
+}
+
+void AspWriteAll::WriteReports(Module& module)
+{
+    for (ApplicationReport* report : module.GetReports())
+    {
+        if (report->GetAspFiles().size() != 1)
+            continue;
+        report->CreateButtonAspFileIfNeeded();
+        m_writers.WriteReport(*report);
+    }
+}
+
+void AspWriteAll::WriteGroupReports(Module& module)
+{
+    for (ApplicationReport* report : module.GetReports())
+        if (report->GetAspFiles().size() > 1)
+            m_writers.WriteGroupReport(*report, report->GetAspFileAt(0));
+}
+
+void AspWriteAll::WriteGraphReports(Module& module)
+{
+    for (ApplicationReport* report : module.GetReports())
+        if (report->GetChartData() != nullptr)
+            m_writers.WriteGraphReport(*report);
+}
+
+void AspWriteAll::WriteReportCollectors(Module& module)
+{
+    for (ReportCollector* collector : module.GetReportCollectors())
+        m_writers.WriteReportCollector(*collector);
+}
+
+void AspWriteAll::WriteMenus(Module& module)
+{
+    if (m_writeMenus && module.GetName() == "BaseModule")
+        m_writers.WriteMenus(ProjectPath());
+}
+
+void AspWriteAll::CopyModifiedFiles(const CString& name)
+{
+    const CString source = ProjectPath() + "_modifiedCode\\" + name;
+    std::error_code error;
+    if (!std::filesystem::is_directory(ToHostPath(source), error))
+        return;
+    ModifiedFilesCopy(m_project, source, ProjectPath() + name, m_report).Run();
+}
+
+void AspWriteAll::OpenWriteErrorsLog()
+{
+    const CString& path = m_writeErrorsLogPath;
+    const int last = std::max(path.ReverseFind('\\'), path.ReverseFind('/'));
+    if (last > 0)
+        MakeFolder(path.Left(last));
+    if (m_writeErrorsLog.Open(path) == nullptr)
+        m_report.AddUnwrittenFile(path, m_writeErrorsLog.GetOpenError());
+}
+
+void AspWriteAll::Finish()
+{
+    m_writeErrorsLog.Write(0, "%s", m_report.GetText());
+    m_writeErrorsLog.Close();
+    if (m_report.IsEmpty())
+    {
+        m_services.SetStatusText("Writing completed");
+        return;
+    }
+    const int count =
+        static_cast<int>(m_report.GetUnwrittenFiles().size() + m_report.GetSkippedPages().size());
+    CString status;
+    status.Format("Writing completed with %d errors", count);
+    m_services.SetStatusText(status);
+    AfxMessageBox(m_report.GetText());
+}

@@ -1,0 +1,205 @@
+#include "gen_classic/LoginWriter.h"
+
+#include "entities/AspFile.h"
+#include "entities/DashBoardPage.h"
+#include "entities/Designation.h"
+#include "entities/LoginPage.h"
+#include "entities/Variable.h"
+#include "gen_classic/ClassicText.h"
+#include "gen_classic/PageWriteInfo.h"
+#include "model/Field.h"
+#include "model/GenerationReport.h"
+#include "model/Module.h"
+
+namespace
+{
+
+CString FieldName(const Field* field)
+{
+    return field != nullptr ? field->GetFieldName() : CString();
+}
+
+CString MapVariableName(const FormInterface* page, int index)
+{
+    const FieldVariableMap* map = page != nullptr ? page->GetFieldVariableMapAt(index) : nullptr;
+    return map != nullptr && map->variable != nullptr ? map->variable->GetFieldName() : CString();
+}
+
+} // namespace
+
+LoginWriter::LoginWriter(const CString& folder, AspFile* file, const CString& templatePath,
+                         FormInterface* page, bool noTemplate, const Module* module,
+                         GenerationReport& report)
+    : BaseWriter(folder, file, templatePath, noTemplate, report),
+      m_loginPage(dynamic_cast<LoginPage*>(page)), m_module(module)
+{
+}
+
+void LoginWriter::FillList(std::vector<FieldVariableMap*>& list, int kind)
+{
+    if (m_loginPage == nullptr)
+        return;
+    for (FieldVariableMap* map : m_loginPage->GetFieldVariableMaps())
+        if (map != nullptr && map->variable != nullptr && map->variable->GetKind() == kind)
+            list.push_back(map);
+}
+
+void LoginWriter::FillListA()
+{
+    FillList(m_current->listA, Variable::pageKind);
+}
+
+void LoginWriter::FillListB()
+{
+    FillList(m_current->listB, Variable::parameterKind);
+}
+
+void LoginWriter::SetPageCaption()
+{
+    m_current->caption = "Login Page";
+}
+
+void LoginWriter::SetLayoutGrid()
+{
+    if (m_loginPage != nullptr)
+        m_current->grid = m_loginPage->BuildLayoutGrid();
+}
+
+void LoginWriter::SetOwningPage()
+{
+    m_current->page = m_loginPage;
+}
+
+CString LoginWriter::GetOutputAddress() const
+{
+    return m_file != nullptr ? m_file->GetClassicFileName(FALSE) : CString();
+}
+
+void LoginWriter::Write()
+{
+    BuildPageData();
+    if (!LoadTemplate())
+        return;
+    m_body.Write(0, "%s", m_templateText);
+    SavePage();
+    if (m_file != nullptr)
+    {
+        const int kind = m_file->GetFileKind();
+        m_file->SetFileKind(2);
+        LoginActionWriter(m_folder, m_file, m_current, m_module, m_report).WritePage();
+        m_file->SetFileKind(kind);
+    }
+    WriteLogoutPage();
+}
+
+void LoginWriter::WriteLogoutPage()
+{
+    TextFile out(/*disabled=*/false, /*flush=*/false, '=', 60);
+    out.Write(0, "<%%@ LANGUAGE=\"VBScript\" %%>\n");
+    out.Write(0, "<!-- #include file = \"../_system/includes/functions.asp\" -->\n\n");
+    out.Write(0, "<%%\n");
+    out.Write(1, "On Error Resume Next\n");
+    out.Write(1, "call Logout\n");
+    out.Write(1, "Err_Trap()\n");
+    out.Write(1, "Response.redirect(\"../Login/login.asp\")\n");
+    out.Write(1, "Err_Trap()\n");
+    out.Write(0, "%%>\n");
+    SaveTextFile(m_folder + "Logout.asp", out.GetBuffer(), m_report);
+}
+
+LoginActionWriter::LoginActionWriter(const CString& folder, AspFile* file, PageWriteInfo* info,
+                                     const Module* module, GenerationReport& report)
+    : ActionWriter(folder, file, report),
+      m_loginPage(file != nullptr ? dynamic_cast<LoginPage*>(file->GetOwnerPage()) : nullptr),
+      m_module(module)
+{
+    AddPageWriteInfo(info);
+    SetOwnsInfos(false);
+}
+
+CString LoginActionWriter::GetOutputAddress() const
+{
+    return m_file != nullptr ? m_file->GetClassicFileName(FALSE) : CString();
+}
+
+CString LoginActionWriter::GetErrorRedirectPage()
+{
+    return "../Login/Login.asp";
+}
+
+bool LoginActionWriter::IsPassedBack(const FieldVariableMap& map)
+{
+    return m_loginPage == nullptr || m_loginPage->GetFieldVariableMapAt(1) != &map;
+}
+
+void LoginActionWriter::WriteValidateCall(int indent)
+{
+    m_body.Write(indent, "call ValidateData()\n");
+}
+
+void LoginActionWriter::WriteDimLines(int indent)
+{
+    m_body.Write(indent, "Dim strQry, rsQry\n");
+    m_body.Write(indent, "Dim redir, redirString\n");
+}
+
+void LoginActionWriter::WriteLoginFailure(int indent)
+{
+    m_body.Write(indent, "sInfo = \"Login Failed : Invalid Username or Password.\"\n");
+    m_body.Write(indent, "redir = \"../Login/Login.asp?\" & redirString & \"&strInfo=\" & sInfo\n");
+}
+
+void LoginActionWriter::WriteExecuteQuery(int indent)
+{
+    m_body.Write(indent, "Function ExecuteQuery()\n\n");
+    const ProcedureInvokation* call =
+        m_loginPage != nullptr ? m_loginPage->GetLoginCall() : nullptr;
+    if (call == nullptr)
+    {
+        // Without the login call no user can be checked, so none gets in.
+        WriteLoginFailure(indent + 1);
+        m_body.Write(indent, "End Function\n\n");
+        WriteDecideDashboard(indent);
+        return;
+    }
+    WriteProcedureCallString(*call, "strQry", indent + 1, false);
+    m_body.Write(indent + 1, "set rsQry = server.CreateObject(\"ADODB.RecordSet\")\n\n");
+    m_body.Write(indent + 1, "rsQry.Open strQry, glb_con, 1, 2\n");
+    m_body.Write(indent + 1, "If rsQry.EOF Then\n");
+    WriteLoginFailure(indent + 2);
+    m_body.Write(indent + 1, "Else\n");
+    const CString employee = FieldName(m_loginPage->GetUserNameField());
+    const CString role = FieldName(m_loginPage->GetDesignationField());
+    const int level = indent + 2;
+    m_body.Write(level, "Response.cookies(\"username\") = %s\n", MapVariableName(m_loginPage, 0));
+    m_body.Write(level, "Response.cookies(\"password\") = \"\"\n");
+    m_body.Write(level, "Response.cookies(\"glb_EmployeeId\") = rsQry(\"%s\")\n", employee);
+    m_body.Write(level, "Response.cookies(\"glb_DesigId\") = rsQry(\"%s\")\n", role);
+    m_body.Write(level, "Session(\"glb_EmployeeId\") = rsQry(\"%s\")\n", employee);
+    m_body.Write(level, "Session(\"glb_DesigId\") = rsQry(\"%s\")\n", role);
+    m_body.Write(level, "redir = DecideDashboard(rsQry(\"%s\"))\n", role);
+    m_body.Write(indent + 1, "End if\n");
+    m_body.Write(indent, "End Function\n\n");
+    WriteDecideDashboard(indent);
+}
+
+void LoginActionWriter::WriteDecideDashboard(int indent)
+{
+    if (m_module == nullptr)
+        return;
+    m_body.Write(indent, "Function DecideDashboard(DesigId)\n\n");
+    const char* prefix = "";
+    for (const Designation* role : m_module->GetDesignations())
+    {
+        m_body.Write(indent + 1, "%sIf DesigId = %d Then\n", prefix, role->GetId());
+        prefix = "Else";
+        const DashBoardPage* page = role->GetDashBoardPage();
+        const AspFile* file = page != nullptr ? page->GetAspFileAt(0) : nullptr;
+        if (file != nullptr)
+            m_body.Write(indent + 2, "DecideDashboard = \"%s\"\n",
+                         file->GetClassicRelativeUrl(TRUE, FALSE));
+    }
+    if (!m_module->GetDesignations().empty())
+        m_body.Write(indent + 1, "End If\n");
+    m_body.Write(indent, "End Function\n");
+}

@@ -1,0 +1,78 @@
+#include "editors/WarningDlg.h"
+#include "editors/WriteSelectionDlg.h"
+#include "gen_classic/AspWriteAll.h"
+#include "gen_classic/ReviewReportWriter.h"
+#include "model/ForgeonProject.h"
+#include "platform/core/MessageBox.h"
+#include "platform/ui/CmdTarget.h"
+#include "shell/ForgeonDoc.h"
+#include "shell/MainFrame.h"
+
+namespace
+{
+
+// The classic Write All's dialogs and status texts, on the document and its main window.
+class DocumentWriteServices : public ClassicWriteServices
+{
+public:
+    DocumentWriteServices(ForgeonDoc& document, MainFrame* frame)
+        : m_document(document), m_frame(frame)
+    {
+    }
+
+    void SaveBackupCopy(const CString& stamp) override { m_document.SaveBackupCopy(stamp); }
+
+    bool SelectForWrite(const CString& message, bool& writeMenus, bool& copyModifiedFiles) override
+    {
+        WriteSelectionDlg dialog(m_frame);
+        dialog.m_message = message;
+        dialog.m_writeMenus = writeMenus ? TRUE : FALSE;
+        dialog.m_useModifiedFiles = copyModifiedFiles ? TRUE : FALSE;
+        if (dialog.DoModal() != IDOK)
+            return false;
+        writeMenus = dialog.m_writeMenus != FALSE;
+        copyModifiedFiles = dialog.m_useModifiedFiles != FALSE;
+        return true;
+    }
+
+    void SetStatusText(const CString& text) override
+    {
+        if (m_frame != nullptr)
+            m_frame->SetStatusText(text);
+    }
+
+private:
+    ForgeonDoc& m_document;
+    MainFrame* m_frame;
+};
+
+} // namespace
+
+void ForgeonDoc::OnClassicWriteAll()
+{
+    ForgeonProject* project = GetProject();
+    if (project == nullptr)
+        return;
+    WarningDlg alter(Frame());
+    alter.m_message = "Do you want to alter existing DataBase ?";
+    if (alter.DoModal() == IDOK)
+    {
+        if (MainFrame* frame = Frame())
+            frame->ShowRightPane(RightPane::SQLView);
+        return;
+    }
+    CWaitCursor wait;
+    DocumentWriteServices services(*this, Frame());
+    AspWriteAll(project, nullptr, services).Run(nullptr);
+}
+
+void ForgeonDoc::OnReviewReport()
+{
+    ForgeonProject* project = GetProject();
+    if (project == nullptr)
+        return;
+    GenerationReport report;
+    ReviewReportWriter(*project, report).Write();
+    if (!report.IsEmpty())
+        AfxMessageBox(report.GetText());
+}

@@ -1,0 +1,368 @@
+#include "shell/logic/TestHarness.h"
+
+#include "model/TextFile.h"
+#include "platform/core/HostPath.h"
+#include "shell/logic/RegressionTest.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace
+{
+constexpr std::size_t kMaxLineLength = 2000;
+constexpr char kSeparatorChar = '=';
+constexpr int kSeparatorLength = 40;
+constexpr const char* kFileSeparator =
+    "=========================================================================\n\n";
+
+std::string WithoutLineEnd(std::string line)
+{
+    while (!line.empty() && (line.back() == '\r' || line.back() == '\n'))
+        line.pop_back();
+    return line;
+}
+
+// The file's lines, each cut at the line length and without its line end; false when the
+// file does not open.
+bool ReadLines(const CString& path, std::vector<std::string>& lines)
+{
+    std::ifstream file(ToHostPath(path));
+    if (!file)
+        return false;
+    for (std::string line; std::getline(file, line);)
+    {
+        line = WithoutLineEnd(std::move(line));
+        if (line.size() > kMaxLineLength)
+            line.resize(kMaxLineLength);
+        lines.push_back(std::move(line));
+    }
+    return true;
+}
+
+bool StartsWith(const std::string& text, const char* prefix)
+{
+    return text.rfind(prefix, 0) == 0;
+}
+
+bool EndsWith(const CString& text, const char* suffix)
+{
+    const int length = static_cast<int>(std::char_traits<char>::length(suffix));
+    return text.GetLength() >= length && text.Right(length) == suffix;
+}
+
+// A body line whose first non-blank characters are "//".
+bool IsComment(const std::string& line)
+{
+    const std::size_t start = line.find_first_not_of(" \t");
+    return start != std::string::npos && line.compare(start, 2, "//") == 0;
+}
+
+// The first two words after "Test": the case name and its command.
+std::pair<CString, CString> CaseOf(const std::string& line)
+{
+    std::vector<std::string> words;
+    std::size_t at = 4;
+    while (words.size() < 2)
+    {
+        const std::size_t start = line.find_first_not_of(" \t", at);
+        if (start == std::string::npos)
+            break;
+        at = std::min(line.find_first_of(" \t", start), line.size());
+        words.push_back(line.substr(start, at - start));
+    }
+    words.resize(2);
+    return {CString(words[0]), CString(words[1])};
+}
+
+// The part after the last "\", or else after the last "/".
+CString FileNameOf(const CString& path)
+{
+    int slash = path.ReverseFind('\\');
+    if (slash < 0)
+        slash = path.ReverseFind('/');
+    return path.Mid(slash + 1);
+}
+
+std::vector<std::string> SectionsOf(const CString& text)
+{
+    std::vector<std::string> sections(1);
+    for (const char ch : std::string(text.GetString()))
+    {
+        if (ch == '#')
+            sections.emplace_back();
+        else
+            sections.back() += ch;
+    }
+    return sections;
+}
+
+// The ".tg" files of the folder, then those of its sub-folders, each in name order.
+void CollectTestFiles(const std::filesystem::path& folder, std::vector<std::string>& files)
+{
+    std::error_code error;
+    std::vector<std::filesystem::path> entries;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        entries.push_back(entry.path());
+    std::sort(entries.begin(), entries.end());
+    for (const auto& entry : entries)
+    {
+        if (entry.extension() == ".tg" && std::filesystem::is_regular_file(entry, error))
+            files.push_back(entry.string());
+    }
+    for (const auto& entry : entries)
+    {
+        if (std::filesystem::is_directory(entry, error))
+            CollectTestFiles(entry, files);
+    }
+}
+
+std::unique_ptr<TextFile> OpenForWriting(const std::string& path)
+{
+    return std::make_unique<TextFile>(path.c_str(), /*flush=*/true, kSeparatorChar,
+                                      kSeparatorLength, /*disabled=*/false, /*append=*/false);
+}
+} // namespace
+
+TestHarness::TestHarness(std::string workFolder, std::ostream& out)
+    : m_workFolder(std::move(workFolder)), m_out(out)
+{
+}
+
+void TestHarness::RunFixedPath()
+{
+    const std::string workFolder = HostTempFolder() + "/KestraneWeavo";
+    if (EnsureFolderChain(workFolder.c_str()))
+        TestHarness(workFolder).RunRegressionTests("F:\\temp_testing\\tg\\Master");
+}
+
+std::string TestHarness::WorkPath(const char* name) const
+{
+    return m_workFolder + "/" + name;
+}
+
+void TestHarness::RunRegressionTests(const CString& path)
+{
+    if (EndsWith(path, ".tg"))
+    {
+        const auto failedFiles = OpenForWriting(WorkPath("FailedFiles.tgs"));
+        const auto report = OpenForWriting(WorkPath("tgsreport.txt"));
+        if (!report->IsOpen())
+            return;
+        TestFileRun run;
+        run.testFilePath = path;
+        run.failedFiles = failedFiles.get();
+        run.report = report.get();
+        RunTestFile(run);
+    }
+    else if (EndsWith(path, ".tgs"))
+        RunTestSet(path.GetString(), /*countOnly=*/false);
+    else
+        RunTestSet(ListTestFiles(path), /*countOnly=*/false);
+}
+
+std::string TestHarness::ListTestFiles(const CString& folder)
+{
+    std::vector<std::string> files;
+    CollectTestFiles(ToHostPath(folder), files);
+    const std::string setPath = WorkPath("tgSet.tgs");
+    const auto set = OpenForWriting(setPath);
+    for (const std::string& file : files)
+        set->Write(0, "%s\n", file);
+    return setPath;
+}
+
+TestSetTotals TestHarness::RunTestSet(const std::string& setPath, bool countOnly)
+{
+    TestSetTotals totals;
+    // The set is read whole first: it may be the failed-files list that this run rewrites.
+    std::vector<std::string> testFiles;
+    if (!ReadLines(setPath.c_str(), testFiles))
+        return totals;
+    const auto failedFiles = OpenForWriting(WorkPath("FailedFiles.tgs"));
+    const auto report = OpenForWriting(WorkPath("tgsreport.txt"));
+    if (!report->IsOpen())
+        return totals;
+    for (const std::string& testFile : testFiles)
+    {
+        if (testFile.empty())
+            continue;
+        TestFileRun run;
+        run.testFilePath = testFile;
+        run.failedFiles = failedFiles.get();
+        run.report = report.get();
+        run.countOnly = countOnly;
+        RunTestFile(run);
+        totals.testCases += run.testCases;
+        ++(run.success ? totals.successfulFiles : totals.failedFiles);
+        ++totals.filesRun;
+        if (countOnly)
+            m_out << testFile << " : NumberOfTestCases : " << run.testCases << "\n";
+    }
+    if (countOnly)
+    {
+        m_out << "\nTotal Number Of Test Files = " << totals.filesRun << "\n"
+              << "Total Number Of Test Cases = " << totals.testCases << "\n\n";
+        return totals;
+    }
+    report->Write(0, "\n==========================================\n");
+    report->Write(0, "Total Number Of Test Files = %d\n",
+                  totals.successfulFiles + totals.failedFiles);
+    report->Write(0, "Total Number Of Successful Test Files = %d\n", totals.successfulFiles);
+    report->Write(0, "Total Number Of Failed Test Files = %d\n", totals.failedFiles);
+    report->Write(0, "Total Number Of Test Cases Executed = %d\n", totals.testCases);
+    report->Write(0, "==========================================\n");
+    return totals;
+}
+
+void TestHarness::RunTestFile(TestFileRun& run)
+{
+    run.success = false;
+    if (GenerateResults(run))
+    {
+        CompareResults(run);
+        return;
+    }
+    // Nothing written counts as a failure, never as a match of two missing texts.
+    run.report->Write(0, kFileSeparator);
+    ListFailure(run);
+}
+
+void TestHarness::ListFailure(TestFileRun& run)
+{
+    run.report->Write(0, "%s: FAILED\n\n", run.testFilePath);
+    if (run.failedFiles != nullptr)
+        run.failedFiles->Write(0, "%s\n", run.testFilePath);
+}
+
+bool TestHarness::GenerateResults(TestFileRun& run)
+{
+    std::vector<std::string> lines;
+    if (!ReadLines(run.testFilePath, lines) || lines.empty())
+        return false;
+    const std::unique_ptr<Test> test =
+        run.countOnly ? nullptr : CreateTest(lines.front().c_str(), m_out);
+    bool hasOutDir = false;
+    CString outDir;
+    for (std::size_t index = 1; index < lines.size(); ++index)
+    {
+        const CString line = lines[index].c_str();
+        const bool namesOutDir = line.Find("OutDir") >= 0;
+        const bool namesReference = line.Find("REFTGOFILE") >= 0;
+        if (!namesOutDir && !namesReference && line.Find("Test") >= 0)
+            break;
+        if (namesOutDir)
+        {
+            outDir = TakeLine(line, "OutDir");
+            hasOutDir = true;
+        }
+        if (namesReference)
+            run.referencePath = TakeLine(line, "REFTGOFILE");
+    }
+    constexpr const char* kNoOutput = "\nError: Output Directory is not valid or can not be "
+                                      "accessed \n";
+    if (!hasOutDir)
+    {
+        m_out << kNoOutput;
+        return false;
+    }
+    CString resultPath = outDir;
+    if (!EndsWith(resultPath, "\\") && !EndsWith(resultPath, "/"))
+        resultPath += "\\";
+    resultPath += FileNameOf(run.testFilePath) + "o";
+    TextFile result(resultPath, /*flush=*/true, kSeparatorChar, kSeparatorLength,
+                    /*disabled=*/false, /*append=*/false);
+    if (!result.IsOpen())
+    {
+        m_out << kNoOutput;
+        return false;
+    }
+
+    CString caseName;
+    CString command;
+    CString body;
+    bool inBody = false;
+    for (const std::string& line : lines)
+    {
+        if (inBody)
+        {
+            if (StartsWith(line, "}"))
+            {
+                inBody = false;
+                if (!run.countOnly)
+                {
+                    result.WriteSeparator(0);
+                    result.Write(0, "\n#TEST %s %s RESULTS\n", caseName, command);
+                    if (test)
+                        test->Run(result, caseName, command, body);
+                }
+                ++run.testCases;
+                if (!run.countOnly)
+                {
+                    result.Write(0, "\n");
+                    result.WriteSeparator(0);
+                }
+                body.Empty();
+            }
+            else if (!IsComment(line))
+                body += CString(line) + "\n";
+        }
+        else if (StartsWith(line, "Test"))
+            std::tie(caseName, command) = CaseOf(line);
+        else if (StartsWith(line, "{"))
+            inBody = true;
+    }
+    result.WriteSeparator(0);
+    result.Write(0, "%s\n", run.testFilePath);
+    result.Write(0, "Number of Testcases = %d\n", run.testCases);
+    result.WriteSeparator(0);
+    result.Close();
+    return ReadWholeFile(resultPath, run.generated);
+}
+
+void TestHarness::CompareResults(TestFileRun& run)
+{
+    if (!ReadWholeFile(run.referencePath, run.reference))
+        run.reference.Empty();
+    TextFile& report = *run.report;
+    report.Write(0, kFileSeparator);
+    run.success = run.generated == run.reference;
+    if (run.success)
+    {
+        report.Write(0, "%s: Successful\n\n", run.testFilePath);
+        return;
+    }
+    ListFailure(run);
+    const std::vector<std::string> generated = SectionsOf(run.generated);
+    const std::vector<std::string> reference = SectionsOf(run.reference);
+    for (std::size_t index = 0; index < std::max(generated.size(), reference.size()); ++index)
+    {
+        const bool same = index < generated.size() && index < reference.size() &&
+                          generated[index] == reference[index];
+        report.Write(0, same ? "Test %d Successful\n" : "Test %d Failed\n",
+                     static_cast<int>(index));
+    }
+}
+
+CString TestHarness::TakeLine(const CString& line, const char* keyword)
+{
+    std::string text = line.GetString();
+    const std::size_t at = text.find(keyword);
+    if (at != std::string::npos)
+        text.erase(at, std::char_traits<char>::length(keyword));
+    const std::size_t start = text.find_first_not_of(" \t\r\n");
+    return start == std::string::npos ? CString() : CString(WithoutLineEnd(text.substr(start)));
+}
+
+bool TestHarness::ReadWholeFile(const CString& path, CString& text)
+{
+    std::ifstream file(ToHostPath(path), std::ios::binary);
+    if (!file)
+        return false;
+    text = std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return true;
+}
