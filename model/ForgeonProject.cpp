@@ -170,6 +170,8 @@ ForgeonProject::ForgeonProject() = default;
 
 ForgeonProject::~ForgeonProject()
 {
+    // The usage set of the last removal check may name this project's entities.
+    TheProjectDiagnostics().GetCurrentUsageSet().Clear();
     DeleteAll(m_modules);
     delete m_settings;
     DeleteAll(m_rdlcInfos);

@@ -491,3 +491,19 @@ TEST_F(TableCascadeTest, ProceduresOnTheTableAreDeletedAndOthersLetGoOfIt)
     EXPECT_EQ(std::vector<Table*>{m_orders}, untouched->GetTables());
     EXPECT_TRUE(UsageSet().GetProcedures().empty());
 }
+
+// A removal check leaves its pages in the usage set; once their project is freed, a field of
+// another project is removed without reaching them.
+TEST_F(FieldCascadeTest, AFreedProjectTakesItsPagesOutOfTheUsageSet)
+{
+    {
+        OpenBaseModuleProject open;
+        Form* form = NewForm("OrderForm", m_orders);
+        open.Base().Append(form);
+        UsageSet().AddFormInterface(form);
+    }
+    int pages = 0;
+    UsageSet().ForEachPage([&pages](FormInterface*) { ++pages; });
+    EXPECT_EQ(0, pages);
+    TheProjectDiagnostics().RemoveFieldReferences(m_price);
+}
