@@ -50,22 +50,17 @@ std::vector<ListColumn> FieldVisibilityEditor::GetColumns()
 
 const std::vector<ToolTip>& FieldVisibilityEditor::GetToolTips()
 {
-    static const std::vector<ToolTip> tips = []
-    {
-        std::vector<ToolTip> list = {
-            {TitleBox, 62920, "Selected file name"},
-            {EditableRadio, 62921, "Make field editable"},
-            {ReadOnlyRadio, 62922, "Make field readonly"},
-            {InvisibleRadio, 62923, "Make field invisible"},
-            {UpdateButton, 62924, "Update field visibility"},
-            {ClearButton, 62925, "Clear selection"},
-            {FieldList, 62926, "List of fields"},
-            {IDOK, 62927, "OK"},
-            {HelpButton, 62928, "Help for managing field visibility"},
-        };
-        RegisterToolTipStrings(list);
-        return list;
-    }();
+    static const std::vector<ToolTip> tips = WithToolTipStrings({
+        {TitleBox, 62920, "Selected file name"},
+        {EditableRadio, 62921, "Make field editable"},
+        {ReadOnlyRadio, 62922, "Make field readonly"},
+        {InvisibleRadio, 62923, "Make field invisible"},
+        {UpdateButton, 62924, "Update field visibility"},
+        {ClearButton, 62925, "Clear selection"},
+        {FieldList, 62926, "List of fields"},
+        {IDOK, 62927, "OK"},
+        {HelpButton, 62928, "Help for managing field visibility"},
+    });
     return tips;
 }
 
