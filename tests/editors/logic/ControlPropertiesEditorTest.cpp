@@ -1,0 +1,159 @@
+#include "editors/logic/ControlPropertiesEditor.h"
+#include "model/EventRecmpFields.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "platform/core/MessageBox.h"
+#include "platform/core/ScriptedMessageBoxes.h"
+#include "tests/model/ModelBuilders.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace
+{
+using E = ControlPropertiesEditor;
+
+// A form over "orders" with controls for Name, City and When (a DateTime field).
+struct PropertiesFixture
+{
+    std::unique_ptr<Table> table{NewTable("orders", Table::masterKind, {"Name", "City", "When"})};
+    std::unique_ptr<Form> form{NewForm("OrderForm", table.get())};
+
+    PropertiesFixture()
+    {
+        table->FindFieldByName("When")->SetType(FieldTypeDateTime);
+        for (const char* name : {"Name", "City", "When"})
+            form->AddFieldRepForField(table->FindFieldByName(name));
+    }
+    FieldRep& Control(int index) const { return *form->GetFieldReps()[static_cast<size_t>(index)]; }
+};
+
+std::string Joined(const std::vector<CString>& texts)
+{
+    std::string text;
+    for (const CString& each : texts)
+        text += std::string(each) + ";";
+    return text;
+}
+
+TEST(ControlPropertiesEditorTest, KindsEventsAndBoxesFollowTheKind)
+{
+    struct Case
+    {
+        int kind;
+        const char* events;
+        bool textBox;
+        bool textArea;
+        bool radio;
+        bool back;
+    };
+    const Case cases[] = {
+        {FieldRepData::TextBox, "On Blur;", true, false, false, false},
+        {FieldRepData::ComboBox, "On Change;On Click;On Blur;", false, false, false, true},
+        {FieldRepData::DateControl, "", false, false, false, false},
+        {FieldRepData::RadioButton, "On Click;", false, false, true, false},
+        {FieldRepData::TextArea, "On Blur;", false, true, false, false},
+        {FieldRepData::FileUpload, "", false, false, false, false},
+    };
+    for (const Case& test : cases)
+    {
+        PropertiesFixture fixture;
+        fixture.Control(0).GetFieldRepData()->SetControlKind(test.kind);
+        fixture.Control(0).GetFieldRepData()->SetWidth(55);
+        E editor(*fixture.form, fixture.Control(0));
+        editor.Load();
+        std::vector<CString> events;
+        for (int event : editor.GetEvents())
+            events.push_back(E::GetEventName(event));
+        EXPECT_EQ(Joined(events), test.events) << test.kind;
+        EXPECT_EQ(editor.AreEventControlsEnabled(), !events.empty()) << test.kind;
+        EXPECT_EQ(editor.ShowsTextBoxSizes(), test.textBox) << test.kind;
+        EXPECT_EQ(editor.ShowsTextAreaSizes(), test.textArea) << test.kind;
+        EXPECT_EQ(editor.ShowsRadioValues(), test.radio) << test.kind;
+        EXPECT_EQ(editor.IsBackComboEnabled(), test.back) << test.kind;
+        EXPECT_EQ(editor.width, test.kind == FieldRepData::TextBox ? 55 : 40) << test.kind;
+    }
+}
+
+TEST(ControlPropertiesEditorTest, KindListsByPageAndField)
+{
+    PropertiesFixture fixture;
+    E editor(*fixture.form, fixture.Control(0));
+    editor.Load();
+    EXPECT_EQ(Joined(editor.GetKinds()), "Text Box;Combo Box;Date Control;Radio Button;Check "
+                                         "Box;Text Area;Password;Editable Combo Box;FileUpload;");
+    E date(*fixture.form, fixture.Control(2));
+    date.Load();
+    EXPECT_EQ(Joined(date.GetKinds()), "Date Control;");
+}
+
+TEST(ControlPropertiesEditorTest, AKindNotOfferedIsKeptOnOpenAndOk)
+{
+    PropertiesFixture fixture;
+    fixture.Control(0).GetFieldRepData()->SetControlKind(FieldRepData::Hidden);
+    E editor(*fixture.form, fixture.Control(0));
+    editor.Load();
+    EXPECT_EQ(editor.GetKindSelection(), -1);
+    EXPECT_EQ(fixture.Control(0).GetFieldRepData()->GetControlKind(), FieldRepData::Hidden);
+    EXPECT_TRUE(editor.WriteBack());
+    EXPECT_EQ(fixture.Control(0).GetFieldRepData()->GetControlKind(), FieldRepData::Hidden);
+    editor.SelectKind(1);
+    EXPECT_EQ(fixture.Control(0).GetFieldRepData()->GetControlKind(), FieldRepData::ComboBox);
+}
+
+TEST(ControlPropertiesEditorTest, RecomputeEntriesOnePerControlAndEvent)
+{
+    PropertiesFixture fixture;
+    E editor(*fixture.form, fixture.Control(0));
+    editor.Load();
+    editor.AddRecompute(1);
+    editor.AddRecompute(1);
+    editor.AddRecompute(2);
+    EXPECT_EQ(Joined(editor.GetRecomputeRows()), "orders_City;orders_When;");
+    FieldRepData* data = fixture.Control(0).GetFieldRepData();
+    EXPECT_EQ(data->GetEventRecmpFieldsList().size(), 1u);
+    editor.RemoveRecompute(0);
+    EXPECT_EQ(Joined(editor.GetRecomputeRows()), "orders_When;");
+    editor.RemoveRecompute(0);
+    EXPECT_TRUE(data->GetEventRecmpFieldsList().empty());
+    editor.RemoveRecompute(0);
+    EXPECT_TRUE(editor.GetRecomputeRows().empty());
+}
+
+TEST(ControlPropertiesEditorTest, WriteBackStoresTheValuesAndChecksRadioLists)
+{
+    struct Case
+    {
+        int kind;
+        const char* values;
+        const char* texts;
+        bool ok;
+        const char* message;
+    };
+    const Case cases[] = {
+        {3, "1,2", "One,Two", true, ""},
+        {3, "1,2", "One", false, "Please enter equal number of value strings and display strings."},
+        {0, "1,2", "One", true, ""},
+    };
+    for (const Case& test : cases)
+    {
+        PropertiesFixture fixture;
+        E editor(*fixture.form, fixture.Control(0));
+        editor.Load();
+        editor.SelectKind(test.kind);
+        editor.caption = "Customer";
+        editor.valueStrings = test.values;
+        editor.displayStrings = test.texts;
+        editor.width = 60;
+        ScriptedMessageBoxes boxes{IDOK};
+        EXPECT_EQ(editor.WriteBack(), test.ok) << test.kind << test.texts;
+        const std::vector<std::string> shown = boxes.ShownTexts();
+        EXPECT_EQ(shown.empty() ? std::string() : shown[0], test.message);
+        const FieldRepData* data = fixture.Control(0).GetFieldRepData();
+        EXPECT_EQ(std::string(data->GetCaption()), "Customer");
+        EXPECT_EQ(data->GetWidth(), test.kind == 0 ? 60 : 40);
+    }
+}
+} // namespace
