@@ -1,8 +1,13 @@
 #include "editors/logic/ControlPropertiesEditor.h"
 
 #include "entities/ApplicationReport.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
 #include "entities/FormInterface.h"
+#include "entities/Function.h"
+#include "entities/LinkControl.h"
 #include "entities/MapForm.h"
+#include "entities/ProcedureFieldInfo.h"
 #include "entities/ProcedureInvokation.h"
 #include "entities/RDLCReport.h"
 #include "entities/ReportGroup.h"
@@ -109,6 +114,66 @@ void ControlPropertiesEditor::Load()
     valueStrings = data->GetStoredValues();
     maxLength = data->GetMaxLength();
     RunKindChange();
+    FillFrontBack();
+}
+
+CString ControlPropertiesEditor::GetFunctionLabel() const
+{
+    const FieldRepData* data = m_control.GetFieldRepData();
+    const ClassInvokation* call = data != nullptr ? data->GetDataCall() : nullptr;
+    if (call == nullptr || call->GetClass() == nullptr || call->GetFunction() == nullptr)
+        return "Function not assigned.";
+    return "Function : " + call->GetClass()->GetFieldName() + "." +
+           call->GetFunction()->GetFieldName();
+}
+
+void ControlPropertiesEditor::FillFrontBack()
+{
+    m_frontBackFields.clear();
+    m_frontBackTexts.clear();
+    frontSelection = -1;
+    backSelection = -1;
+    const FieldRepData* data = m_control.GetFieldRepData();
+    const ClassInvokation* call = data != nullptr ? data->GetDataCall() : nullptr;
+    if (call == nullptr || call->GetFunction() == nullptr)
+        return;
+    for (const ProcedureFieldInfo* output : call->GetFunction()->GetOutputFields())
+    {
+        Field* field = output->GetField();
+        if (field == nullptr)
+            continue;
+        if (field == data->GetFrontField())
+            frontSelection = static_cast<int>(m_frontBackFields.size());
+        if (field == data->GetBackField())
+            backSelection = static_cast<int>(m_frontBackFields.size());
+        m_frontBackFields.push_back(field);
+        m_frontBackTexts.push_back(field->GetTable() != nullptr
+                                       ? field->GetTable()->GetTableName() + "." +
+                                             field->GetFieldName()
+                                       : field->GetFieldName());
+    }
+}
+
+void ControlPropertiesEditor::RemoveFunction()
+{
+    if (FieldRepData* data = m_control.GetFieldRepData(); data != nullptr && data->GetDataCall())
+        data->ClearClassInvokation();
+    FillFrontBack();
+}
+
+std::vector<CString> ControlPropertiesEditor::GetLinkRows() const
+{
+    std::vector<CString> captions;
+    if (const FieldRepData* data = m_control.GetFieldRepData())
+        for (const LinkControl* link : data->GetLinkControls())
+            captions.push_back(link->GetCaption());
+    return captions;
+}
+
+void ControlPropertiesEditor::RemoveLink(int row)
+{
+    if (FieldRepData* data = m_control.GetFieldRepData(); data != nullptr && row >= 0)
+        data->RemoveLinkControlAt(row);
 }
 
 CString ControlPropertiesEditor::KindText() const
@@ -265,6 +330,16 @@ bool ControlPropertiesEditor::WriteBack()
     {
         data->SetRows(rows);
         data->SetColumns(columns);
+    }
+    const ClassInvokation* dataCall = data->GetDataCall();
+    if (dataCall != nullptr && dataCall->GetFunction() != nullptr)
+    {
+        const auto fieldAt = [this](int index)
+        { return m_frontBackFields[static_cast<size_t>(index)]; };
+        if (frontSelection >= 0 && frontSelection < static_cast<int>(m_frontBackFields.size()))
+            data->SetFrontField(fieldAt(frontSelection));
+        if (backSelection >= 0 && backSelection < static_cast<int>(m_frontBackFields.size()))
+            data->SetBackField(fieldAt(backSelection));
     }
     if (!KindText().IsEmpty())
         data->SetControlKind(CodeOf(KindText()));

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+class Field;
 class FieldRep;
 class FormInterface;
 
@@ -50,6 +51,20 @@ public:
 
     bool IsSeparateRowEnabled() const;
 
+    // "Function : " with the class and function of the data call, or "Function not assigned.".
+    CString GetFunctionLabel() const;
+    // The function's output fields as "table.field"; the stored front and back fields selected.
+    void FillFrontBack();
+    const std::vector<CString>& GetFrontBackItems() const { return m_frontBackTexts; }
+    int frontSelection = -1;
+    int backSelection = -1;
+    // Deletes the data call and clears the front and back fields.
+    void RemoveFunction();
+    // The captions of the control's links.
+    std::vector<CString> GetLinkRows() const;
+    // Removes the clicked link; nothing without one.
+    void RemoveLink(int row);
+
     // The values the boxes show; the view writes what was typed.
     CString caption;
     CString displayStrings;
@@ -77,4 +92,6 @@ private:
     std::vector<int> m_events;
     int m_event = -1;
     std::vector<FieldRep*> m_candidates;
+    std::vector<Field*> m_frontBackFields;
+    std::vector<CString> m_frontBackTexts;
 };

@@ -1,4 +1,9 @@
 #include "editors/logic/ControlPropertiesEditor.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
+#include "entities/Function.h"
+#include "entities/LinkControl.h"
+#include "entities/ProcedureFieldInfo.h"
 #include "model/EventRecmpFields.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
@@ -155,5 +160,45 @@ TEST(ControlPropertiesEditorTest, WriteBackStoresTheValuesAndChecksRadioLists)
         EXPECT_EQ(std::string(data->GetCaption()), "Customer");
         EXPECT_EQ(data->GetWidth(), test.kind == 0 ? 60 : 40);
     }
+}
+TEST(ControlPropertiesEditorTest, FrontAndBackComeFromTheFunctionOutputFields)
+{
+    PropertiesFixture fixture;
+    Class dataClass;
+    dataClass.SetName("OrdersData");
+    auto* function = new Function;
+    function->SetName("SelectAll");
+    dataClass.AddFunction(function);
+    for (const char* name : {"Name", "City"})
+        function->AddOutputField(new ProcedureFieldInfo(fixture.table->FindFieldByName(name), 0));
+    FieldRepData* data = fixture.Control(0).GetFieldRepData();
+    auto* call = new ClassInvokation;
+    call->SetFunction(&dataClass, function);
+    data->SetDataCall(call);
+    data->SetBackField(fixture.table->FindFieldByName("City"));
+    data->SetFrontField(fixture.table->FindFieldByName("When"));
+    auto* link = new LinkControl;
+    link->SetCaption("Details");
+    data->AddLinkControl(link);
+
+    E editor(*fixture.form, fixture.Control(0));
+    editor.Load();
+    EXPECT_EQ(std::string(editor.GetFunctionLabel()), "Function : OrdersData.SelectAll");
+    EXPECT_EQ(Joined(editor.GetFrontBackItems()), "orders.Name;orders.City;");
+    EXPECT_EQ(editor.frontSelection, -1);
+    EXPECT_EQ(editor.backSelection, 1);
+    editor.frontSelection = 0;
+    EXPECT_TRUE(editor.WriteBack());
+    EXPECT_EQ(data->GetFrontField(), fixture.table->FindFieldByName("Name"));
+    EXPECT_EQ(data->GetBackField(), fixture.table->FindFieldByName("City"));
+
+    editor.RemoveLink(-1);
+    EXPECT_EQ(Joined(editor.GetLinkRows()), "Details;");
+    editor.RemoveLink(0);
+    EXPECT_TRUE(editor.GetLinkRows().empty());
+    editor.RemoveFunction();
+    EXPECT_EQ(std::string(editor.GetFunctionLabel()), "Function not assigned.");
+    EXPECT_TRUE(editor.GetFrontBackItems().empty());
+    EXPECT_EQ(data->GetFrontField(), nullptr);
 }
 } // namespace
