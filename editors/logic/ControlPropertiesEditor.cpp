@@ -1,6 +1,7 @@
 #include "editors/logic/ControlPropertiesEditor.h"
 
 #include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
 #include "entities/Class.h"
 #include "entities/ClassInvokation.h"
 #include "entities/FormInterface.h"
@@ -11,10 +12,12 @@
 #include "entities/ProcedureInvokation.h"
 #include "entities/RDLCReport.h"
 #include "entities/ReportGroup.h"
+#include "entities/Transaction.h"
 #include "model/EventRecmpFields.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
+#include "model/FieldVisibility.h"
 #include "model/Table.h"
 #include "platform/core/MessageBox.h"
 
@@ -364,4 +367,25 @@ bool ControlPropertiesEditor::WriteBack()
         }
     }
     return true;
+}
+
+void ControlPropertiesEditor::UpdateTransactionVisibility()
+{
+    auto* transaction = dynamic_cast<Transaction*>(&m_page);
+    Field* field = m_control.GetField();
+    if (transaction == nullptr || field == nullptr || !transaction->IsBasicTableField(field))
+        return;
+    AspFile* file = transaction->FindAspFileByType(3);
+    if (file == nullptr)
+        return;
+    FieldVisibility* visibility = file->FindFieldVisibility(field);
+    if (visibility == nullptr)
+    {
+        visibility = new FieldVisibility(field);
+        file->AddFieldVisibility(visibility);
+    }
+    const FieldRepData* data = m_control.GetFieldRepData();
+    visibility->SetVisibilityKind(data != nullptr && data->RecomputesTransactionField(transaction)
+                                      ? FieldVisibility::ReadOnly
+                                      : FieldVisibility::Editable);
 }

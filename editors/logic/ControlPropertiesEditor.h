@@ -78,6 +78,9 @@ public:
     // Stores the values; false, after its message, when the function's front and back fields
     // or the radio values are incomplete.
     bool WriteBack();
+    // On a transaction, the control's field on its page file of kind 3: "ReadOnly" when the
+    // control recomputes a field the transaction shows, else "Editable".
+    void UpdateTransactionVisibility();
 
 private:
     CString KindText() const;

@@ -1,12 +1,15 @@
 #include "editors/logic/ControlPropertiesEditor.h"
+#include "entities/AspFile.h"
 #include "entities/Class.h"
 #include "entities/ClassInvokation.h"
 #include "entities/Function.h"
 #include "entities/LinkControl.h"
 #include "entities/ProcedureFieldInfo.h"
+#include "entities/Transaction.h"
 #include "model/EventRecmpFields.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
+#include "model/FieldVisibility.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/model/ModelBuilders.h"
@@ -200,5 +203,33 @@ TEST(ControlPropertiesEditorTest, FrontAndBackComeFromTheFunctionOutputFields)
     EXPECT_EQ(std::string(editor.GetFunctionLabel()), "Function not assigned.");
     EXPECT_TRUE(editor.GetFrontBackItems().empty());
     EXPECT_EQ(data->GetFrontField(), nullptr);
+}
+TEST(ControlPropertiesEditorTest, TransactionFieldIsReadOnlyWhenItsControlRecomputes)
+{
+    std::unique_ptr<Table> table{NewTable("orders", Table::masterKind, {"Name", "City"})};
+    Transaction transaction;
+    transaction.SetBasicTable(table.get());
+    for (const char* name : {"Name", "City"})
+        transaction.AddFieldRepForField(table->FindFieldByName(name));
+    transaction.CreateAspFile(3, AspFile::transactionOwner);
+    FieldRep& name = *transaction.GetFieldReps()[0];
+    FieldRep& city = *transaction.GetFieldReps()[1];
+    auto* events = new EventRecmpFields;
+    events->AddClassRecompute(&city);
+    name.GetFieldRepData()->AddEventRecmpFields(events);
+
+    for (FieldRep* control : {&name, &city})
+    {
+        E editor(transaction, *control);
+        editor.Load();
+        editor.UpdateTransactionVisibility();
+    }
+    const AspFile* file = transaction.FindAspFileByType(3);
+    ASSERT_NE(file, nullptr);
+    ASSERT_EQ(file->GetFieldVisibilities().size(), 2u);
+    EXPECT_EQ(file->FindFieldVisibility(name.GetField())->GetVisibilityKind(),
+              FieldVisibility::ReadOnly);
+    EXPECT_EQ(file->FindFieldVisibility(city.GetField())->GetVisibilityKind(),
+              FieldVisibility::Editable);
 }
 } // namespace
