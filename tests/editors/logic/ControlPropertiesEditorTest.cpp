@@ -6,6 +6,7 @@
 #include "entities/LinkControl.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/Transaction.h"
+#include "entities/Variable.h"
 #include "model/EventRecmpFields.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
@@ -231,5 +232,24 @@ TEST(ControlPropertiesEditorTest, TransactionFieldIsReadOnlyWhenItsControlRecomp
               FieldVisibility::ReadOnly);
     EXPECT_EQ(file->FindFieldVisibility(city.GetField())->GetVisibilityKind(),
               FieldVisibility::Editable);
+}
+TEST(ControlPropertiesEditorTest, CaptionRenamesItsVariableAndOneColumnPagesKeepTheRow)
+{
+    for (int columns : {1, 2})
+    {
+        PropertiesFixture fixture;
+        fixture.form->SetColumnCount(columns);
+        fixture.form->AddVariableForField(fixture.table->FindFieldByName("City"));
+        fixture.form->AddVariableForField(fixture.table->FindFieldByName("Name"));
+        fixture.Control(0).GetFieldRepData()->SetCaption("Name");
+        E editor(*fixture.form, fixture.Control(0));
+        editor.Load();
+        EXPECT_EQ(editor.IsSeparateRowEnabled(), columns != 1);
+        editor.caption = "Customer Name";
+        EXPECT_TRUE(editor.WriteBack());
+        const auto& maps = fixture.form->GetFieldVariableMaps();
+        EXPECT_EQ(std::string(maps[0]->variable->GetFieldName()), "City_Var");
+        EXPECT_EQ(std::string(maps[1]->variable->GetFieldName()), "Customer_Name");
+    }
 }
 } // namespace
