@@ -72,3 +72,9 @@ void RegisterToolTipStrings(const std::vector<ToolTip>& tips)
     for (const ToolTip& tip : tips)
         RegisterStringResource(tip.stringId, tip.text);
 }
+
+std::vector<ToolTip> WithToolTipStrings(std::vector<ToolTip> tips)
+{
+    RegisterToolTipStrings(tips);
+    return tips;
+}

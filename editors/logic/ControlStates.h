@@ -74,3 +74,5 @@ struct ToolTip
 
 // Puts the tool-tip texts into the string table.
 void RegisterToolTipStrings(const std::vector<ToolTip>& tips);
+// The tips, their texts put into the string table.
+std::vector<ToolTip> WithToolTipStrings(std::vector<ToolTip> tips);

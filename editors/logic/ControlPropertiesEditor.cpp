@@ -1,0 +1,391 @@
+#include "editors/logic/ControlPropertiesEditor.h"
+
+#include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
+#include "entities/FormInterface.h"
+#include "entities/Function.h"
+#include "entities/LinkControl.h"
+#include "entities/MapForm.h"
+#include "entities/ProcedureFieldInfo.h"
+#include "entities/ProcedureInvokation.h"
+#include "entities/RDLCReport.h"
+#include "entities/ReportGroup.h"
+#include "entities/Transaction.h"
+#include "model/EventRecmpFields.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/FieldVisibility.h"
+#include "model/Table.h"
+#include "platform/core/MessageBox.h"
+
+#include <algorithm>
+
+namespace
+{
+struct Kind
+{
+    const char* text;
+    int code;
+    bool onReports;
+};
+
+constexpr Kind Kinds[] = {
+    {"Text Box", FieldRepData::TextBox, true},
+    {"Combo Box", FieldRepData::ComboBox, true},
+    {"Date Control", FieldRepData::DateControl, true},
+    {"Radio Button", FieldRepData::RadioButton, true},
+    {"Check Box", FieldRepData::CheckBox, true},
+    {"Text Area", FieldRepData::TextArea, true},
+    {"Password", FieldRepData::Password, false},
+    {"Editable Combo Box", FieldRepData::EditableComboBox, true},
+    {"FileUpload", FieldRepData::FileUpload, false},
+};
+
+int CodeOf(const CString& text)
+{
+    for (const Kind& kind : Kinds)
+        if (text == kind.text)
+            return kind.code;
+    return FieldRepData::TextBox;
+}
+} // namespace
+
+ControlPropertiesEditor::ControlPropertiesEditor(FormInterface& page, FieldRep& control)
+    : m_page(page), m_control(control)
+{
+}
+
+CString ControlPropertiesEditor::GetEventName(int event)
+{
+    switch (event)
+    {
+    case OnChange:
+        return "On Change";
+    case OnClick:
+        return "On Click";
+    case OnBlur:
+        return "On Blur";
+    default:
+        return CString();
+    }
+}
+
+void ControlPropertiesEditor::Load()
+{
+    const bool report = dynamic_cast<ApplicationReport*>(&m_page) != nullptr ||
+                        dynamic_cast<RDLCReport*>(&m_page) != nullptr;
+    m_kinds.clear();
+    for (const Kind& kind : Kinds)
+        if (kind.onReports || !report)
+            m_kinds.push_back(kind.text);
+
+    m_candidates.clear();
+    for (FieldRep* rep : m_page.GetFieldReps())
+        if (rep->GetField() == nullptr ||
+            m_page.FindDerivedFieldByName(rep->GetField()->GetFieldName()) == nullptr)
+            m_candidates.push_back(rep);
+    if (auto* map = dynamic_cast<MapForm*>(&m_page))
+    {
+        for (const auto* reps : {&map->GetTopInputFieldReps(), &map->GetBottomInputFieldReps()})
+            m_candidates.insert(m_candidates.end(), reps->begin(), reps->end());
+    }
+    if (auto* application = dynamic_cast<ApplicationReport*>(&m_page))
+        if (!application->GetReportGroups().empty())
+        {
+            const std::vector<FieldRep*>& filters = application->GetReportGroups()[0]->GetFilters();
+            m_candidates.insert(m_candidates.end(), filters.begin(), filters.end());
+        }
+
+    Field* field = m_control.GetField();
+    if (field != nullptr && m_page.FindDerivedFieldByField(field) != nullptr)
+        std::erase(m_kinds, CString("FileUpload"));
+    if (field != nullptr && field->GetTypeCode() == FieldTypeDateTime)
+        m_kinds = {"Date Control"};
+
+    const FieldRepData* data = m_control.GetFieldRepData();
+    if (data == nullptr)
+        return;
+    caption = data->GetCaption();
+    if (caption.IsEmpty() && field != nullptr)
+        caption = field->GetDisplayName();
+    const auto found = std::ranges::find(m_kinds, m_control.GetControlTypeName());
+    m_kind = found == m_kinds.end() ? -1 : static_cast<int>(found - m_kinds.begin());
+    separateRow = data->GetSeparateRow();
+    valueStrings = data->GetStoredValues();
+    maxLength = data->GetMaxLength();
+    RunKindChange();
+    FillFrontBack();
+}
+
+CString ControlPropertiesEditor::GetFunctionLabel() const
+{
+    const FieldRepData* data = m_control.GetFieldRepData();
+    const ClassInvokation* call = data != nullptr ? data->GetDataCall() : nullptr;
+    if (call == nullptr || call->GetClass() == nullptr || call->GetFunction() == nullptr)
+        return "Function not assigned.";
+    return "Function : " + call->GetClass()->GetFieldName() + "." +
+           call->GetFunction()->GetFieldName();
+}
+
+void ControlPropertiesEditor::FillFrontBack()
+{
+    m_frontBackFields.clear();
+    m_frontBackTexts.clear();
+    frontSelection = -1;
+    backSelection = -1;
+    const FieldRepData* data = m_control.GetFieldRepData();
+    const ClassInvokation* call = data != nullptr ? data->GetDataCall() : nullptr;
+    if (call == nullptr || call->GetFunction() == nullptr)
+        return;
+    for (const ProcedureFieldInfo* output : call->GetFunction()->GetOutputFields())
+    {
+        Field* field = output->GetField();
+        if (field == nullptr)
+            continue;
+        if (field == data->GetFrontField())
+            frontSelection = static_cast<int>(m_frontBackFields.size());
+        if (field == data->GetBackField())
+            backSelection = static_cast<int>(m_frontBackFields.size());
+        m_frontBackFields.push_back(field);
+        m_frontBackTexts.push_back(field->GetTable() != nullptr
+                                       ? field->GetTable()->GetTableName() + "." +
+                                             field->GetFieldName()
+                                       : field->GetFieldName());
+    }
+}
+
+void ControlPropertiesEditor::RemoveFunction()
+{
+    if (FieldRepData* data = m_control.GetFieldRepData(); data != nullptr && data->GetDataCall())
+        data->ClearClassInvokation();
+    FillFrontBack();
+}
+
+std::vector<CString> ControlPropertiesEditor::GetLinkRows() const
+{
+    std::vector<CString> captions;
+    if (const FieldRepData* data = m_control.GetFieldRepData())
+        for (const LinkControl* link : data->GetLinkControls())
+            captions.push_back(link->GetCaption());
+    return captions;
+}
+
+void ControlPropertiesEditor::RemoveLink(int row)
+{
+    if (FieldRepData* data = m_control.GetFieldRepData(); data != nullptr && row >= 0)
+        data->RemoveLinkControlAt(row);
+}
+
+CString ControlPropertiesEditor::KindText() const
+{
+    return m_kind >= 0 && m_kind < static_cast<int>(m_kinds.size())
+               ? m_kinds[static_cast<size_t>(m_kind)]
+               : CString();
+}
+
+bool ControlPropertiesEditor::KindIs(int code) const
+{
+    return !KindText().IsEmpty() && CodeOf(KindText()) == code;
+}
+
+void ControlPropertiesEditor::SelectKind(int index)
+{
+    m_kind = index;
+    RunKindChange();
+}
+
+void ControlPropertiesEditor::RunKindChange()
+{
+    FieldRepData* data = m_control.GetFieldRepData();
+    if (data != nullptr && !KindText().IsEmpty())
+    {
+        displayStrings = data->GetDisplayTexts();
+        width = KindIs(FieldRepData::TextBox) ? data->GetWidth() : 40;
+        rows = KindIs(FieldRepData::TextArea) ? data->GetRows() : 4;
+        columns = KindIs(FieldRepData::TextArea) ? data->GetColumns() : 20;
+        // A kind the combo does not offer is kept while nothing is selected.
+        data->SetControlKind(CodeOf(KindText()));
+    }
+    FillEvents();
+}
+
+void ControlPropertiesEditor::FillEvents()
+{
+    const FieldRepData* data = m_control.GetFieldRepData();
+    const int code =
+        KindText().IsEmpty() ? (data != nullptr ? data->GetControlKind() : 0) : CodeOf(KindText());
+    switch (code)
+    {
+    case FieldRepData::ComboBox:
+    case FieldRepData::EditableComboBox:
+        m_events = {OnChange, OnClick, OnBlur};
+        break;
+    case FieldRepData::RadioButton:
+    case FieldRepData::CheckBox:
+        m_events = {OnClick};
+        break;
+    case FieldRepData::DateControl:
+    case FieldRepData::FileUpload:
+        m_events.clear();
+        break;
+    default:
+        m_events = {OnBlur};
+        break;
+    }
+    m_event = m_events.empty() ? -1 : m_events.front();
+}
+
+bool ControlPropertiesEditor::ShowsTextBoxSizes() const
+{
+    return KindIs(FieldRepData::TextBox);
+}
+
+bool ControlPropertiesEditor::ShowsTextAreaSizes() const
+{
+    return KindIs(FieldRepData::TextArea);
+}
+
+bool ControlPropertiesEditor::ShowsRadioValues() const
+{
+    return KindIs(FieldRepData::RadioButton);
+}
+
+bool ControlPropertiesEditor::IsBackComboEnabled() const
+{
+    return KindIs(FieldRepData::ComboBox) || KindIs(FieldRepData::EditableComboBox);
+}
+
+bool ControlPropertiesEditor::IsSeparateRowEnabled() const
+{
+    return m_page.GetColumnCount() != 1;
+}
+
+CString ControlPropertiesEditor::GetDisplayName(FieldRep* rep) const
+{
+    Field* field = rep->GetField();
+    if (field == nullptr)
+        return rep->GetFieldRepData() != nullptr ? rep->GetFieldRepData()->GetCaption() : CString();
+    const Table* table =
+        field->GetTable() != nullptr ? field->GetTable() : m_page.GetRefOrDerivedFieldTable(field);
+    return table != nullptr ? table->GetTableName() + "_" + field->GetFieldName()
+                            : field->GetFieldName();
+}
+
+void ControlPropertiesEditor::AddRecompute(int candidate)
+{
+    FieldRepData* data = m_control.GetFieldRepData();
+    if (data == nullptr || m_event < 0 || candidate < 0 ||
+        candidate >= static_cast<int>(m_candidates.size()))
+        return;
+    EventRecmpFields* list = data->FindEventRecmpFields(m_event);
+    if (list == nullptr)
+    {
+        list = new EventRecmpFields;
+        list->SetEventKind(m_event);
+        data->AddEventRecmpFields(list);
+    }
+    FieldRep* rep = m_candidates[static_cast<size_t>(candidate)];
+    if (!list->HasClassRecompute(rep))
+        list->AddClassRecompute(rep);
+}
+
+void ControlPropertiesEditor::RemoveRecompute(int row)
+{
+    FieldRepData* data = m_control.GetFieldRepData();
+    EventRecmpFields* list = data != nullptr ? data->FindEventRecmpFields(m_event) : nullptr;
+    if (list == nullptr || row < 0 || row >= static_cast<int>(list->GetClassRecomputes().size()))
+        return;
+    list->RemoveClassRecompute(list->GetClassRecomputes()[static_cast<size_t>(row)]->fieldRep);
+    if (list->GetClassRecomputes().empty())
+        data->RemoveEventRecmpFields(list);
+}
+
+std::vector<CString> ControlPropertiesEditor::GetRecomputeRows() const
+{
+    std::vector<CString> names;
+    const FieldRepData* data = m_control.GetFieldRepData();
+    const EventRecmpFields* list = data != nullptr ? data->FindEventRecmpFields(m_event) : nullptr;
+    if (list != nullptr)
+        for (const EventClassRecompute* entry : list->GetClassRecomputes())
+            names.push_back(GetDisplayName(entry->fieldRep));
+    return names;
+}
+
+bool ControlPropertiesEditor::WriteBack()
+{
+    FieldRepData* data = m_control.GetFieldRepData();
+    if (data == nullptr)
+        return true;
+    const CString oldCaption = data->GetCaption();
+    if (!oldCaption.IsEmpty())
+        m_page.RenameVariable(oldCaption, caption);
+    data->SetCaption(caption);
+    data->SetStoredValues(valueStrings);
+    data->SetMaxLength(maxLength);
+    if (KindIs(FieldRepData::RadioButton) || KindIs(FieldRepData::ComboBox))
+        data->SetDisplayTexts(displayStrings);
+    if (KindIs(FieldRepData::TextBox))
+        data->SetWidth(width);
+    if (KindIs(FieldRepData::TextArea))
+    {
+        data->SetRows(rows);
+        data->SetColumns(columns);
+    }
+    const ClassInvokation* dataCall = data->GetDataCall();
+    if (dataCall != nullptr && dataCall->GetFunction() != nullptr)
+    {
+        const auto fieldAt = [this](int index)
+        { return m_frontBackFields[static_cast<size_t>(index)]; };
+        if (frontSelection >= 0 && frontSelection < static_cast<int>(m_frontBackFields.size()))
+            data->SetFrontField(fieldAt(frontSelection));
+        if (backSelection >= 0 && backSelection < static_cast<int>(m_frontBackFields.size()))
+            data->SetBackField(fieldAt(backSelection));
+    }
+    if (!KindText().IsEmpty())
+        data->SetControlKind(CodeOf(KindText()));
+    data->SetSeparateRow(separateRow);
+
+    const ProcedureInvokation* call = data->GetDataProcedure();
+    if (call != nullptr && call->GetProcedure() != nullptr &&
+        (data->GetFrontField() == nullptr || data->GetBackField() == nullptr))
+    {
+        AfxMessageBox("Please assign the front and back fields.");
+        return false;
+    }
+    if (data->GetControlKind() == FieldRepData::RadioButton)
+    {
+        std::vector<CString> texts;
+        std::vector<CString> values;
+        data->GetHardCodedStrings(texts, values);
+        if (texts.size() != values.size())
+        {
+            AfxMessageBox("Please enter equal number of value strings and display strings.");
+            return false;
+        }
+    }
+    return true;
+}
+
+void ControlPropertiesEditor::UpdateTransactionVisibility()
+{
+    auto* transaction = dynamic_cast<Transaction*>(&m_page);
+    Field* field = m_control.GetField();
+    if (transaction == nullptr || field == nullptr || !transaction->IsBasicTableField(field))
+        return;
+    AspFile* file = transaction->FindAspFileByType(3);
+    if (file == nullptr)
+        return;
+    FieldVisibility* visibility = file->FindFieldVisibility(field);
+    if (visibility == nullptr)
+    {
+        visibility = new FieldVisibility(field);
+        file->AddFieldVisibility(visibility);
+    }
+    const FieldRepData* data = m_control.GetFieldRepData();
+    visibility->SetVisibilityKind(data != nullptr && data->RecomputesTransactionField(transaction)
+                                      ? FieldVisibility::ReadOnly
+                                      : FieldVisibility::Editable);
+}

@@ -1,0 +1,255 @@
+#include "editors/logic/ControlPropertiesEditor.h"
+#include "entities/AspFile.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
+#include "entities/Function.h"
+#include "entities/LinkControl.h"
+#include "entities/ProcedureFieldInfo.h"
+#include "entities/Transaction.h"
+#include "entities/Variable.h"
+#include "model/EventRecmpFields.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/FieldVisibility.h"
+#include "platform/core/MessageBox.h"
+#include "platform/core/ScriptedMessageBoxes.h"
+#include "tests/model/ModelBuilders.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace
+{
+using E = ControlPropertiesEditor;
+
+// A form over "orders" with controls for Name, City and When (a DateTime field).
+struct PropertiesFixture
+{
+    std::unique_ptr<Table> table{NewTable("orders", Table::masterKind, {"Name", "City", "When"})};
+    std::unique_ptr<Form> form{NewForm("OrderForm", table.get())};
+
+    PropertiesFixture()
+    {
+        table->FindFieldByName("When")->SetType(FieldTypeDateTime);
+        for (const char* name : {"Name", "City", "When"})
+            form->AddFieldRepForField(table->FindFieldByName(name));
+    }
+    FieldRep& Control(int index) const { return *form->GetFieldReps()[static_cast<size_t>(index)]; }
+};
+
+std::string Joined(const std::vector<CString>& texts)
+{
+    std::string text;
+    for (const CString& each : texts)
+        text += std::string(each) + ";";
+    return text;
+}
+
+TEST(ControlPropertiesEditorTest, KindsEventsAndBoxesFollowTheKind)
+{
+    struct Case
+    {
+        int kind;
+        const char* events;
+        bool textBox;
+        bool textArea;
+        bool radio;
+        bool back;
+    };
+    const Case cases[] = {
+        {FieldRepData::TextBox, "On Blur;", true, false, false, false},
+        {FieldRepData::ComboBox, "On Change;On Click;On Blur;", false, false, false, true},
+        {FieldRepData::DateControl, "", false, false, false, false},
+        {FieldRepData::RadioButton, "On Click;", false, false, true, false},
+        {FieldRepData::TextArea, "On Blur;", false, true, false, false},
+        {FieldRepData::FileUpload, "", false, false, false, false},
+    };
+    for (const Case& test : cases)
+    {
+        PropertiesFixture fixture;
+        fixture.Control(0).GetFieldRepData()->SetControlKind(test.kind);
+        fixture.Control(0).GetFieldRepData()->SetWidth(55);
+        E editor(*fixture.form, fixture.Control(0));
+        editor.Load();
+        std::vector<CString> events;
+        for (int event : editor.GetEvents())
+            events.push_back(E::GetEventName(event));
+        EXPECT_EQ(Joined(events), test.events) << test.kind;
+        EXPECT_EQ(editor.AreEventControlsEnabled(), !events.empty()) << test.kind;
+        EXPECT_EQ(editor.ShowsTextBoxSizes(), test.textBox) << test.kind;
+        EXPECT_EQ(editor.ShowsTextAreaSizes(), test.textArea) << test.kind;
+        EXPECT_EQ(editor.ShowsRadioValues(), test.radio) << test.kind;
+        EXPECT_EQ(editor.IsBackComboEnabled(), test.back) << test.kind;
+        EXPECT_EQ(editor.width, test.kind == FieldRepData::TextBox ? 55 : 40) << test.kind;
+    }
+}
+
+TEST(ControlPropertiesEditorTest, KindListsByPageAndField)
+{
+    PropertiesFixture fixture;
+    E editor(*fixture.form, fixture.Control(0));
+    editor.Load();
+    EXPECT_EQ(Joined(editor.GetKinds()), "Text Box;Combo Box;Date Control;Radio Button;Check "
+                                         "Box;Text Area;Password;Editable Combo Box;FileUpload;");
+    E date(*fixture.form, fixture.Control(2));
+    date.Load();
+    EXPECT_EQ(Joined(date.GetKinds()), "Date Control;");
+}
+
+TEST(ControlPropertiesEditorTest, AKindNotOfferedIsKeptOnOpenAndOk)
+{
+    PropertiesFixture fixture;
+    fixture.Control(0).GetFieldRepData()->SetControlKind(FieldRepData::Hidden);
+    E editor(*fixture.form, fixture.Control(0));
+    editor.Load();
+    EXPECT_EQ(editor.GetKindSelection(), -1);
+    EXPECT_EQ(fixture.Control(0).GetFieldRepData()->GetControlKind(), FieldRepData::Hidden);
+    EXPECT_TRUE(editor.WriteBack());
+    EXPECT_EQ(fixture.Control(0).GetFieldRepData()->GetControlKind(), FieldRepData::Hidden);
+    editor.SelectKind(1);
+    EXPECT_EQ(fixture.Control(0).GetFieldRepData()->GetControlKind(), FieldRepData::ComboBox);
+}
+
+TEST(ControlPropertiesEditorTest, RecomputeEntriesOnePerControlAndEvent)
+{
+    PropertiesFixture fixture;
+    E editor(*fixture.form, fixture.Control(0));
+    editor.Load();
+    editor.AddRecompute(1);
+    editor.AddRecompute(1);
+    editor.AddRecompute(2);
+    EXPECT_EQ(Joined(editor.GetRecomputeRows()), "orders_City;orders_When;");
+    FieldRepData* data = fixture.Control(0).GetFieldRepData();
+    EXPECT_EQ(data->GetEventRecmpFieldsList().size(), 1u);
+    editor.RemoveRecompute(0);
+    EXPECT_EQ(Joined(editor.GetRecomputeRows()), "orders_When;");
+    editor.RemoveRecompute(0);
+    EXPECT_TRUE(data->GetEventRecmpFieldsList().empty());
+    editor.RemoveRecompute(0);
+    EXPECT_TRUE(editor.GetRecomputeRows().empty());
+}
+
+TEST(ControlPropertiesEditorTest, WriteBackStoresTheValuesAndChecksRadioLists)
+{
+    struct Case
+    {
+        int kind;
+        const char* values;
+        const char* texts;
+        bool ok;
+        const char* message;
+    };
+    const Case cases[] = {
+        {3, "1,2", "One,Two", true, ""},
+        {3, "1,2", "One", false, "Please enter equal number of value strings and display strings."},
+        {0, "1,2", "One", true, ""},
+    };
+    for (const Case& test : cases)
+    {
+        PropertiesFixture fixture;
+        E editor(*fixture.form, fixture.Control(0));
+        editor.Load();
+        editor.SelectKind(test.kind);
+        editor.caption = "Customer";
+        editor.valueStrings = test.values;
+        editor.displayStrings = test.texts;
+        editor.width = 60;
+        ScriptedMessageBoxes boxes{IDOK};
+        EXPECT_EQ(editor.WriteBack(), test.ok) << test.kind << test.texts;
+        const std::vector<std::string> shown = boxes.ShownTexts();
+        EXPECT_EQ(shown.empty() ? std::string() : shown[0], test.message);
+        const FieldRepData* data = fixture.Control(0).GetFieldRepData();
+        EXPECT_EQ(std::string(data->GetCaption()), "Customer");
+        EXPECT_EQ(data->GetWidth(), test.kind == 0 ? 60 : 40);
+    }
+}
+TEST(ControlPropertiesEditorTest, FrontAndBackComeFromTheFunctionOutputFields)
+{
+    PropertiesFixture fixture;
+    Class dataClass;
+    dataClass.SetName("OrdersData");
+    auto* function = new Function;
+    function->SetName("SelectAll");
+    dataClass.AddFunction(function);
+    for (const char* name : {"Name", "City"})
+        function->AddOutputField(new ProcedureFieldInfo(fixture.table->FindFieldByName(name), 0));
+    FieldRepData* data = fixture.Control(0).GetFieldRepData();
+    auto* call = new ClassInvokation;
+    call->SetFunction(&dataClass, function);
+    data->SetDataCall(call);
+    data->SetBackField(fixture.table->FindFieldByName("City"));
+    data->SetFrontField(fixture.table->FindFieldByName("When"));
+    auto* link = new LinkControl;
+    link->SetCaption("Details");
+    data->AddLinkControl(link);
+
+    E editor(*fixture.form, fixture.Control(0));
+    editor.Load();
+    EXPECT_EQ(std::string(editor.GetFunctionLabel()), "Function : OrdersData.SelectAll");
+    EXPECT_EQ(Joined(editor.GetFrontBackItems()), "orders.Name;orders.City;");
+    EXPECT_EQ(editor.frontSelection, -1);
+    EXPECT_EQ(editor.backSelection, 1);
+    editor.frontSelection = 0;
+    EXPECT_TRUE(editor.WriteBack());
+    EXPECT_EQ(data->GetFrontField(), fixture.table->FindFieldByName("Name"));
+    EXPECT_EQ(data->GetBackField(), fixture.table->FindFieldByName("City"));
+
+    editor.RemoveLink(-1);
+    EXPECT_EQ(Joined(editor.GetLinkRows()), "Details;");
+    editor.RemoveLink(0);
+    EXPECT_TRUE(editor.GetLinkRows().empty());
+    editor.RemoveFunction();
+    EXPECT_EQ(std::string(editor.GetFunctionLabel()), "Function not assigned.");
+    EXPECT_TRUE(editor.GetFrontBackItems().empty());
+    EXPECT_EQ(data->GetFrontField(), nullptr);
+}
+TEST(ControlPropertiesEditorTest, TransactionFieldIsReadOnlyWhenItsControlRecomputes)
+{
+    std::unique_ptr<Table> table{NewTable("orders", Table::masterKind, {"Name", "City"})};
+    Transaction transaction;
+    transaction.SetBasicTable(table.get());
+    for (const char* name : {"Name", "City"})
+        transaction.AddFieldRepForField(table->FindFieldByName(name));
+    transaction.CreateAspFile(3, AspFile::transactionOwner);
+    FieldRep& name = *transaction.GetFieldReps()[0];
+    FieldRep& city = *transaction.GetFieldReps()[1];
+    auto* events = new EventRecmpFields;
+    events->AddClassRecompute(&city);
+    name.GetFieldRepData()->AddEventRecmpFields(events);
+
+    for (FieldRep* control : {&name, &city})
+    {
+        E editor(transaction, *control);
+        editor.Load();
+        editor.UpdateTransactionVisibility();
+    }
+    const AspFile* file = transaction.FindAspFileByType(3);
+    ASSERT_NE(file, nullptr);
+    ASSERT_EQ(file->GetFieldVisibilities().size(), 2u);
+    EXPECT_EQ(file->FindFieldVisibility(name.GetField())->GetVisibilityKind(),
+              FieldVisibility::ReadOnly);
+    EXPECT_EQ(file->FindFieldVisibility(city.GetField())->GetVisibilityKind(),
+              FieldVisibility::Editable);
+}
+TEST(ControlPropertiesEditorTest, CaptionRenamesItsVariableAndOneColumnPagesKeepTheRow)
+{
+    for (int columns : {1, 2})
+    {
+        PropertiesFixture fixture;
+        fixture.form->SetColumnCount(columns);
+        fixture.form->AddVariableForField(fixture.table->FindFieldByName("City"));
+        fixture.form->AddVariableForField(fixture.table->FindFieldByName("Name"));
+        fixture.Control(0).GetFieldRepData()->SetCaption("Name");
+        E editor(*fixture.form, fixture.Control(0));
+        editor.Load();
+        EXPECT_EQ(editor.IsSeparateRowEnabled(), columns != 1);
+        editor.caption = "Customer Name";
+        EXPECT_TRUE(editor.WriteBack());
+        const auto& maps = fixture.form->GetFieldVariableMaps();
+        EXPECT_EQ(std::string(maps[0]->variable->GetFieldName()), "City_Var");
+        EXPECT_EQ(std::string(maps[1]->variable->GetFieldName()), "Customer_Name");
+    }
+}
+} // namespace
