@@ -2,6 +2,8 @@
 
 #include "entities/ApplicationReport.h"
 #include "entities/AspFile.h"
+#include "entities/Form.h"
+#include "entities/MapForm.h"
 #include "entities/Procedure.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ProcedureInvokation.h"
@@ -10,8 +12,10 @@
 #include "entities/ReportGroup.h"
 #include "entities/Variable.h"
 #include "gen_classic/ClassicText.h"
+#include "gen_classic/FormControlWriter.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
+#include "model/FieldRepData.h"
 #include "model/Table.h"
 
 #include <algorithm>
@@ -20,6 +24,36 @@
 namespace
 {
 const char* const quoteMark = "\"'\"";
+const char* const tableOpen =
+    "<TABLE align=center border=1 cellPadding=2 cellSpacing=1 class=tableborder2 width=\"98%%\">\n";
+const char* const listArguments =
+    "glb_con,glb_ReportField_FieldName,glb_ReportField_FieldType,glb_ReportField_DisplayName,"
+    "glb_ReportField_Width,glb_ReportField_Alignment,glb_ReportField_IsLink,"
+    "glb_ReportField_LinkPage,glb_SequenceNo_Params,glb_UpdLink_Params,glb_DelLink_Params";
+
+int ColumnCount(const ReportGroup& group)
+{
+    return static_cast<int>(group.GetReportFields().size());
+}
+
+// Procedure name, "$", the caller variables of its pairs joined by "$", then "%", front and
+// back field names.
+CString ComboValue(const FieldRepData& data)
+{
+    const ProcedureInvokation* call = data.GetDataProcedure();
+    if (call == nullptr || call->GetProcedure() == nullptr)
+        return {};
+    CString value = call->GetProcedure()->GetName();
+    for (VariablePair* pair : call->GetVariablePairs())
+        value += "$" + (pair->second != nullptr ? pair->second->GetFieldName() : CString());
+    value += "%";
+    if (data.GetFrontField() != nullptr)
+        value += data.GetFrontField()->GetFieldName();
+    value += "%";
+    if (data.GetBackField() != nullptr)
+        value += data.GetBackField()->GetFieldName();
+    return value;
+}
 
 CString DisplayName(const ProcedureFieldInfo* info)
 {
@@ -382,4 +416,379 @@ void ReportSectionWriter::WriteShowOutputFunctions()
                  last);
     m_text.Write(0, "END FUNCTION\n\n");
     m_text.Write(0, "%%>\n");
+}
+
+bool ReportSectionWriter::OwnedByReport() const
+{
+    return dynamic_cast<ApplicationReport*>(m_file->GetOwnerPage()) != nullptr;
+}
+
+// The grid-column count for a grid report, else the columns of the group plus one.
+int ReportSectionWriter::GridOrColumnSpan(const ReportGroup& columnsOf) const
+{
+    return m_report->GetReportKind() == 2 ? m_report->GetColumnLayout()
+                                          : ColumnCount(columnsOf) + 1;
+}
+
+int ReportSectionWriter::HeadingSpan(const ReportGroup& group) const
+{
+    const auto& groups = m_report->GetReportGroups();
+    return GridOrColumnSpan(groups.size() > 1 ? *groups.back() : group);
+}
+
+void ReportSectionWriter::WriteSection(int indent, bool withTable)
+{
+    const auto& groups = m_report->GetReportGroups();
+    if (groups.size() >= 2)
+    {
+        WriteGroupedSection(indent, withTable);
+        return;
+    }
+    if (withTable)
+        m_text.Write(indent, tableOpen);
+    if (!groups.empty())
+    {
+        const ReportGroup& group = *groups.back();
+        WriteTitleRow(group, indent);
+        if (m_file->GetFileKind() != 10)
+            WriteFilterArea(group, indent);
+        WriteResultBlock(group, indent + 1);
+        WritePrintFooter(group, indent + 1);
+    }
+    if (withTable)
+        m_text.Write(indent, "</TABLE>\n\n");
+}
+
+void ReportSectionWriter::WriteTitleRow(const ReportGroup& group, int indent)
+{
+    const int span =
+        m_report->GetReportKind() == 2 ? m_report->GetColumnLayout() : ColumnCount(group) + 1;
+    m_text.Write(indent + 1, "<TR>\n");
+    m_text.Write(indent + 2,
+                 "<TD align = center bgColor = <%%=glb_bgBlank%%> class = heading colspan = %d> "
+                 "%s </TD>\n",
+                 span, m_report->GetFormName());
+    m_text.Write(indent + 1, "</TR>\n\n");
+}
+
+void ReportSectionWriter::WriteFilterArea(const ReportGroup& group, int indent)
+{
+    const auto& filters = group.GetFilters();
+    const bool byReport = OwnedByReport();
+    if (byReport && !filters.empty())
+    {
+        m_text.Write(4, "<TR>\n");
+        m_text.Write(5,
+                     "<TD align = center bgColor = <%%=glb_bgBlank%%> class = heading colspan = "
+                     "%d>\n",
+                     HeadingSpan(group));
+        m_text.Write(6, "<TABLE align=center border=0 cellPadding=2 cellSpacing=1 "
+                        "class=tableborder2 width=\"100%%\">\n");
+    }
+    bool allHidden = false;
+    if (!filters.empty())
+    {
+        std::vector<FieldRep*> visible;
+        for (FieldRep* filter : filters)
+        {
+            const bool excluded = std::any_of(m_excluded.begin(), m_excluded.end(),
+                                              [filter](const FieldRep* other)
+                                              { return other->GetField() == filter->GetField(); });
+            if (!excluded)
+                visible.push_back(filter);
+        }
+        CString formName = "frm" + m_report->GetFormName();
+        formName.Remove(' ');
+        FormControlWriter(m_file).WriteFieldGrid(visible, 2, formName, m_text, 6);
+        allHidden = visible.empty();
+    }
+    const auto& groups = m_report->GetReportGroups();
+    const bool lastGroup = groups.size() == 1 || (!groups.empty() && groups.back() == &group);
+    bool showCell = false;
+    if (byReport)
+    {
+        const int kind = m_report->GetReportKind();
+        const bool anyFilters =
+            std::any_of(groups.begin(), groups.end(),
+                        [](const ReportGroup* g) { return !g->GetFilters().empty(); });
+        if (lastGroup && (kind == 4 || kind == 2 || kind == 1) && anyFilters)
+        {
+            m_text.Write(indent + 1, "<TR>\n");
+            WriteShowCell(group, indent, allHidden);
+            m_text.Write(indent + 1, "</TR>\n");
+            showCell = true;
+        }
+        if (!filters.empty())
+        {
+            m_text.Write(indent, "</TABLE>\n");
+            m_text.Write(indent - 1, "</TD>\n");
+            m_text.Write(indent - 2, "</TR>\n");
+        }
+    }
+    if (!showCell && lastGroup)
+        WriteHiddenInputs(indent);
+}
+
+void ReportSectionWriter::WriteShowCell(const ReportGroup& group, int indent, bool allHidden)
+{
+    AspFile* first = m_report->GetAspFileAt(0);
+    const bool reportPage =
+        first != nullptr && dynamic_cast<ApplicationReport*>(first->GetOwnerPage()) != nullptr;
+    const auto& groups = m_report->GetReportGroups();
+    const int span =
+        reportPage ? GridOrColumnSpan(groups.size() > 1 ? *groups.back() : *groups[0]) : 0;
+    m_text.Write(indent + 2,
+                 "<TD colspan = %d align=right bgColor=<%%=glb_bgBlank%%> width = \"25%%\">\n",
+                 span != 0 ? span : 4);
+    WriteHiddenInputs(indent + 3);
+    if ((!group.GetFilters().empty() || groups.size() >= 2) && !allHidden)
+        m_text.Write(indent + 3, "<INPUT type = \"button\" class = \"button\" name = \"cmdshow\" "
+                                 "value = \"Show\" Onclick = \"set_query();\" >\n");
+    m_text.Write(indent + 2, "</TD>\n");
+}
+
+void ReportSectionWriter::WriteHiddenInputs(int indent)
+{
+    m_text.Write(indent, "<INPUT type=hidden name=hiddenActionControl>\n");
+    for (FieldVariableMap* map : m_report->GetFieldVariableMaps())
+        if (map->variable != nullptr && map->variable->GetKind() == 1)
+            m_text.Write(indent, "<INPUT type = \"hidden\" name = %s value = \"<%%=%s%%>\">\n",
+                         map->variable->GetFieldName(), map->variable->GetFieldName());
+    for (FieldVariableMap* map : m_report->GetFieldVariableMaps())
+        if (map->variable != nullptr && map->variable->GetKind() == 0)
+            m_text.Write(indent, "<INPUT type = \"hidden\" name = %s >\n",
+                         map->variable->GetFieldName());
+    std::vector<ReportField*> buttons;
+    m_report->CollectButtonReportFields(buttons);
+    for (ReportField* button : buttons)
+        for (ReportFieldBinding* binding : button->GetControlProperty()->GetBindings())
+            if (binding->m_sourceColumn != nullptr)
+                m_text.Write(indent, "<INPUT type = \"hidden\" name = %s >\n",
+                             DisplayName(binding->m_sourceColumn));
+}
+
+void ReportSectionWriter::WriteResultBlock(const ReportGroup& group, int indent)
+{
+    m_text.Write(indent, "<%%\n");
+    const ProcedureInvokation* call = group.GetProcedureCall();
+    Procedure* procedure = ProcedureOf(group);
+    if (procedure != nullptr && !procedure->GetFieldParameters().empty())
+    {
+        m_text.Write(indent + 1, "strQry = FuncProc_%s(", procedure->GetName());
+        WriteArgumentNames(*call);
+        m_text.Write(0, ")\n");
+    }
+    else
+        WriteQueryAssignment(call, "strQry", indent + 1);
+    WriteColumnArrays(group, indent + 1);
+    WriteLinkSettings(indent + 1);
+    WriteControlArrays(group, indent + 1);
+    WritePrintArrays(group, indent + 1);
+    m_text.Write(indent + 1, "ReportSubHeader = \"%s\"\n", m_report->GetSubHeader());
+    WriteResultListCall(group, indent + 1);
+    WriteQueryFunction(group, indent + 1);
+    m_text.Write(indent, "%%>\n");
+}
+
+void ReportSectionWriter::WriteResultListCall(const ReportGroup& group, int indent)
+{
+    AspFile* first = m_report->GetAspFileAt(0);
+    auto* pagingReport =
+        first != nullptr ? dynamic_cast<ApplicationReport*>(first->GetOwnerPage()) : nullptr;
+    const bool paging = pagingReport != nullptr && pagingReport->IsPagingRequired();
+    switch (m_report->GetReportKind())
+    {
+    case 2:
+        m_text.Write(indent, "nCols = %d\n", m_report->GetColumnLayout());
+        m_text.Write(indent, "call Show_ResultList_Grid(strQry,nCols,%s)\n", listArguments);
+        break;
+    case 1:
+        if (paging)
+            m_text.Write(indent, "call Show_ResultList_Paging(strQry,ListPage,%s)\n",
+                         listArguments);
+        else if (std::any_of(group.GetReportFields().begin(), group.GetReportFields().end(),
+                             [](const ReportField* column)
+                             {
+                                 return column->GetControlProperty() != nullptr &&
+                                        column->GetControlProperty()->GetControl() != nullptr;
+                             }))
+            m_text.Write(indent,
+                         "call Show_ResultList_Control(strQry,ListPage,%s,"
+                         "glb_ReportField_ControlType,glb_ReportField_ControlValue)\n",
+                         listArguments);
+        else
+            m_text.Write(indent, "call Show_ResultList_Plain(strQry,ListPage,%s)\n", listArguments);
+        break;
+    case 4:
+        m_text.Write(indent,
+                     "call Show_ResultList_Notepad(strQry,glb_con,glb_ReportField_FieldName,"
+                     "glb_ReportField_FieldType,glb_ReportField_DisplayName)\n");
+        break;
+    default:
+        break;
+    }
+}
+
+void ReportSectionWriter::WriteLinkSettings(int indent)
+{
+    FormInterface* owner = m_file->GetOwnerPage();
+    bool update = false;
+    bool remove = false;
+    CString table;
+    if (auto* map = dynamic_cast<MapForm*>(owner))
+    {
+        Table* mapping = map->GetMappingTable();
+        table = mapping != nullptr ? mapping->GetTableName() : CString();
+        const PageTableFlags flags =
+            map->GetBottomMasterForm() != nullptr
+                ? map->GetBottomMasterForm()->GetTableFlags(map->GetBottomMasterForm()->GetTable())
+                : map->GetTableFlags(mapping);
+        update = flags.table != nullptr && flags.firstFlag;
+        remove = flags.table != nullptr && flags.secondFlag;
+    }
+    else if (dynamic_cast<Form*>(owner) == nullptr && !OwnedByReport())
+        return;
+    if (update)
+        m_text.Write(indent, "glb_UpdLink_Params\t\t= \"Y, fn_GetRecord_%s\"\n", table);
+    else
+        m_text.Write(indent, "glb_UpdLink_Params\t\t= \"N, \"\n");
+    if (remove)
+        m_text.Write(indent, "glb_DelLink_Params\t\t= \"Y, fn_RemoveRecord_%s\"\n", table);
+    else
+        m_text.Write(indent, "glb_DelLink_Params\t\t= \"N, \"\n");
+}
+
+CString ReportSectionWriter::GetButtonControlValue(const ReportFieldControlProperty& property)
+{
+    if (property.GetProcedure() == nullptr)
+        return {};
+    CString names = property.GetProcedure()->GetName();
+    CString sources;
+    for (ReportFieldBinding* binding : property.GetBindings())
+    {
+        const bool column = binding->m_sourceColumn != nullptr;
+        names += "$";
+        names += column                                 ? DisplayName(binding->m_sourceColumn)
+                 : binding->m_sourceVariable != nullptr ? binding->m_sourceVariable->GetFieldName()
+                                                        : CString();
+        sources += sources.IsEmpty() ? "" : "#";
+        sources += column ? "Y" : "N";
+    }
+    return names + "#" + sources;
+}
+
+void ReportSectionWriter::WriteControlArrays(const ReportGroup& group, int indent)
+{
+    WriteArray(m_text, indent, "glb_ReportField_ControlType = \"", group,
+               [this](const ReportField& column)
+               {
+                   if (column.GetControlProperty() != nullptr &&
+                       column.GetControlProperty()->GetControl() != nullptr)
+                       m_text.Write(
+                           0, "%s",
+                           column.GetControlProperty()->GetControl()->GetControlTypeName());
+               });
+    const auto& columns = group.GetReportFields();
+    for (size_t i = 0; i < columns.size(); ++i)
+    {
+        const ReportFieldControlProperty* property = columns[i]->GetControlProperty();
+        if (property != nullptr)
+        {
+            const FieldRep* control = property->GetControl();
+            const FieldRepData* data = control != nullptr ? control->GetFieldRepData() : nullptr;
+            CString value = "\"\"";
+            if (data != nullptr)
+                switch (data->GetControlKind())
+                {
+                case FieldRepData::ComboBox:
+                case FieldRepData::MultipleComboBox:
+                    value = ComboValue(*data);
+                    break;
+                case FieldRepData::RadioButton:
+                    value = data->GetStoredValues();
+                    value.Replace(",", "$");
+                    break;
+                case FieldRepData::Button:
+                    value = GetButtonControlValue(*property);
+                    break;
+                default:
+                    break;
+                }
+            m_text.Write(indent, "glb_ReportField_ControlValue = %s\n", value);
+        }
+        if (i + 1 < columns.size())
+            m_text.Write(indent,
+                         "glb_ReportField_ControlValue = glb_ReportField_ControlValue &\",\"\n");
+    }
+    if (!columns.empty())
+        m_text.Write(0, "\n");
+}
+
+void ReportSectionWriter::WritePrintArrays(const ReportGroup& group, int indent)
+{
+    if (!OwnedByReport())
+        return;
+    m_text.Write(0, "\n");
+    for (const char* array : {"FieldName", "FieldType", "DisplayName", "Width", "Alignment"})
+        m_text.Write(indent, "glb_ReportField_%s_Print = Replace(glb_ReportField_%s,\",\",\":\")\n",
+                     array, array);
+    m_text.Write(indent, "strReportHeader = \"%s<BR>\"",
+                 group.GetReport() != nullptr ? group.GetReport()->GetFormName() : CString());
+    for (FieldRep* filter : group.GetFilters())
+    {
+        if (filter->GetFieldRepData() == nullptr)
+            continue;
+        FieldVariableMap* map = m_report->FindFieldVariableMapByField(filter->GetField());
+        m_text.Write(0, "&\"%s\"&%s", filter->GetFieldRepData()->GetCaption(),
+                     map != nullptr && map->variable != nullptr ? map->variable->GetFieldName()
+                                                                : CString());
+    }
+    m_text.Write(0, "\n");
+}
+
+void ReportSectionWriter::WritePrintFooter(const ReportGroup& group, int indent)
+{
+    if (!OwnedByReport())
+        return;
+    m_text.Write(indent, "<!--TR>\n");
+    m_text.Write(indent + 1, "<TD align=right bgColor=<%%=glb_bgBlank%%> colspan=\"%d\">\n",
+                 ColumnCount(group) + 1);
+    m_text.Write(indent + 2, "<INPUT type=\"hidden\" name=\"strQry\" value=\"<%%=strQry%%>\">\n");
+    m_text.Write(indent + 2, "<INPUT type=\"hidden\" name=\"strReportHeader\" "
+                             "value=\"<%%=strReportHeader%%>\">\n");
+    for (const char* array : {"FieldName", "FieldType", "DisplayName", "Width", "Alignment"})
+        m_text.Write(indent + 2,
+                     "<INPUT type=\"hidden\" name=\"glb_ReportField_%s\" "
+                     "value=\"<%%=glb_ReportField_%s_Print%%>\">\n",
+                     array, array);
+    m_text.Write(indent + 2, "<INPUT type=\"button\" class=\"button\" name=\"cmdPrint\" "
+                             "value=\"Print\" OnClick=\"fn_print();\">\n");
+    m_text.Write(indent + 1, "</TD>\n");
+    m_text.Write(indent, "</TR-->\n");
+}
+
+void ReportSectionWriter::WriteGroupedSection(int indent, bool withTable)
+{
+    const auto& groups = m_report->GetReportGroups();
+    if (withTable)
+        m_text.Write(indent, tableOpen);
+    const ReportGroup& last = *groups.back();
+    WriteTitleRow(last, indent);
+    for (ReportGroup* group : groups)
+        WriteFilterArea(*group, indent);
+    if (!last.GetReportFields().empty())
+    {
+        m_text.Write(indent, "<tr bgColor = \"<%%=glb_bgBlank%%>\" class=\"menutitle\">\n");
+        for (ReportField* column : last.GetReportFields())
+            m_text.Write(indent + 1, "<th align='center' width=\"%d%%\">%s</th>\n",
+                         column->GetWidth(), column->GetName());
+        m_text.Write(indent, "</tr>\n");
+    }
+    m_text.Write(indent, "<%%\n\n");
+    m_text.Write(indent, "call ShowOutput_0(");
+    WriteGroupArguments(*groups.front());
+    m_text.Write(0, ")\n\n");
+    m_text.Write(indent, "%%>\n\n");
+    if (withTable)
+        m_text.Write(indent, "</TABLE>\n\n");
 }

@@ -1,9 +1,11 @@
+#include "ClassicGolden.h"
 #include "ClassicPageFixture.h"
 
 #include "entities/ApplicationReport.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ReportField.h"
 #include "entities/ReportGroup.h"
+#include "entities/Transaction.h"
 #include "gen_classic/ReportSectionWriter.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +61,18 @@ protected:
         column->SetName(caption);
         group.AddReportField(column);
         return column;
+    }
+
+    // A control of the kind over the field, owned by whoever it is given to.
+    static FieldRep* NewControl(Field* field, int kind)
+    {
+        auto* control = new FieldRep(field);
+        auto* data = new FieldRepData;
+        data->SetControlKind(kind);
+        data->SetCaption(field->GetDisplayName());
+        data->SetMaxLength(20);
+        control->AttachFieldRepData(data);
+        return control;
     }
 
     CString Section(const std::function<void(ReportSectionWriter&)>& write)
@@ -238,5 +252,129 @@ TEST_F(ReportSection, ThreeGroupsChainTheirShowOutputFunctions)
                   "glb_ReportField_IsLink,glb_ReportField_LinkPage)\n\n"
                   "END FUNCTION\n\n"
                   "%>\n");
+}
+
+// Sections of one group in a report page: without filters, with two filters, and in a page
+// file of kind 10, which has neither filter area nor hidden inputs.
+TEST_F(ReportSection, OneGroupSections)
+{
+    Field* name = m_fixture.AddField("name", 4);
+    Field* amount = m_fixture.AddField("amount", 2);
+    ReportGroup* group = AddGroup("PRC_List", {name});
+    AddColumn(*group, name, "Name");
+    AddColumn(*group, amount, "Amount");
+    const CString plain = Section([](ReportSectionWriter& w) { w.WriteSection(2, true); });
+    ExpectGolden("report_section/one_group.asp", plain.GetString());
+    EXPECT_TRUE(ScriptProblems(plain.GetString()).empty());
+
+    m_file->SetFileKind(10);
+    const CString kind10 = Section([](ReportSectionWriter& w) { w.WriteSection(2, true); });
+    EXPECT_EQ(kind10.Find("hiddenActionControl"), -1);
+    EXPECT_NE(kind10.Find("Show_ResultList_Plain"), -1);
+    m_file->SetFileKind(0);
+
+    group->AddFilter(NewControl(name, FieldRepData::TextBox));
+    group->AddFilter(NewControl(amount, FieldRepData::TextBox));
+    const CString filtered = Section([](ReportSectionWriter& w) { w.WriteSection(2, true); });
+    ExpectGolden("report_section/one_group_filters.asp", filtered.GetString());
+    EXPECT_TRUE(ScriptProblems(filtered.GetString()).empty());
+}
+
+TEST_F(ReportSection, ThreeGroupsCallTheFirstLevel)
+{
+    Field* name = m_fixture.AddField("name", 4);
+    AddGroup("PRC_Top", {m_fixture.Key(), name});
+    AddGroup("PRC_Mid", {});
+    ReportGroup* last = AddGroup("PRC_Low", {});
+    AddColumn(*last, name, "Name")->SetWidth(40);
+    const CString text = Section([](ReportSectionWriter& w) { w.WriteSection(0, true); });
+    ExpectGolden("report_section/three_groups.asp", text.GetString());
+}
+
+TEST_F(ReportSection, ControlValuesByControlKind)
+{
+    Field* name = m_fixture.AddField("name", 4);
+    Procedure* lookup = m_fixture.AddProcedure("PRC_Lookup");
+    Procedure* action = m_fixture.AddProcedure("PRC_Act");
+    Variable target1, target2, source;
+    source.SetName("v_user");
+    ProcedureFieldInfo column(name, ProcedureFieldInfo::noAggregate);
+    struct Case
+    {
+        int kind;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {FieldRepData::ComboBox, "PRC_Lookup$v_name%name%orders_id"},
+        {FieldRepData::RadioButton, "a$b$c"},
+        {FieldRepData::Button, "PRC_Act$name$v_user#Y#N"},
+        {FieldRepData::TextBox, "\"\""},
+    };
+    for (const Case& test : cases)
+    {
+        m_report->DeleteAllReportGroups();
+        ReportGroup* group = AddGroup("PRC_List", {});
+        ReportField* shown = AddColumn(*group, name, "Name");
+        FieldRep* control = NewControl(name, test.kind);
+        FieldRepData* data = control->GetFieldRepData();
+        auto* lookupCall = new ProcedureInvokation;
+        lookupCall->SetProcedure(lookup);
+        lookupCall->AddVariablePair(new VariablePair{nullptr, PageVariable(name)});
+        data->SetDataProcedure(lookupCall);
+        data->SetFrontField(name);
+        data->SetBackField(m_fixture.Key());
+        data->SetStoredValues("a,b,c");
+        auto* property = new ReportFieldControlProperty;
+        property->SetControl(control);
+        property->SetProcedure(action);
+        property->AddBinding(new ReportFieldBinding{&target1, nullptr, nullptr, &column});
+        property->AddBinding(new ReportFieldBinding{&target2, &source, nullptr, nullptr});
+        shown->SetControlProperty(property);
+        AddColumn(*group, name, "Plain");
+        const CString text = Section([](ReportSectionWriter& w) { w.WriteSection(0, false); });
+        EXPECT_NE(text.Find("glb_ReportField_ControlValue = " + CString(test.expected) + "\n\t\t" +
+                            "glb_ReportField_ControlValue = glb_ReportField_ControlValue "
+                            "&\",\"\n\n"),
+                  -1)
+            << test.kind << "\n"
+            << text.GetString();
+        EXPECT_NE(text.Find("call Show_ResultList_Control("), -1) << test.kind;
+    }
+}
+
+// The link settings and print parts follow the kind of the page the section is written into.
+TEST_F(ReportSection, LinkSettingsByOwnerPage)
+{
+    Field* name = m_fixture.AddField("name", 4);
+    ReportGroup* group = AddGroup("PRC_List", {});
+    AddColumn(*group, name, "Name");
+    Transaction transaction;
+    AspFile transactionFile;
+    transactionFile.SetOwnerKind(AspFile::transactionOwner);
+    transactionFile.SetOwnerPage(&transaction);
+    struct Case
+    {
+        AspFile* file;
+        bool links;
+        bool print;
+    };
+    const Case cases[] = {
+        {m_file, true, true},
+        {m_fixture.File(3), true, false},
+        {&transactionFile, false, false},
+    };
+    for (const Case& test : cases)
+    {
+        ReportSectionWriter writer(test.file, m_report.get());
+        writer.WriteSection(0, true);
+        const CString& text = writer.Text().GetBuffer();
+        EXPECT_EQ(
+            text.Find(
+                "\t\tglb_UpdLink_Params\t\t= \"N, \"\n\t\tglb_DelLink_Params\t\t= \"N, \"\n") != -1,
+            test.links)
+            << text.GetString();
+        EXPECT_EQ(text.Find("cmdPrint") != -1, test.print);
+        EXPECT_EQ(text.Find("strReportHeader = ") != -1, test.print);
+    }
 }
 } // namespace
