@@ -696,7 +696,7 @@ void ReportSectionWriter::WriteControlArrays(const ReportGroup& group, int inden
         {
             const FieldRep* control = property->GetControl();
             const FieldRepData* data = control != nullptr ? control->GetFieldRepData() : nullptr;
-            CString value = "\"\"";
+            CString value;
             if (data != nullptr)
                 switch (data->GetControlKind())
                 {
@@ -714,7 +714,7 @@ void ReportSectionWriter::WriteControlArrays(const ReportGroup& group, int inden
                 default:
                     break;
                 }
-            m_text.Write(indent, "glb_ReportField_ControlValue = %s\n", value);
+            m_text.Write(indent, "glb_ReportField_ControlValue = \"%s\"\n", VbsLiteral(value));
         }
         if (i + 1 < columns.size())
             m_text.Write(indent,

@@ -25,6 +25,7 @@ public:
     ReportSectionWriter(AspFile* file, ApplicationReport* report);
 
     TextFile& Text() { return m_text; }
+    void AddExcludedControl(FieldRep* control) { m_excluded.push_back(control); }
 
     // The section of the report: one group as heading, filters, Show cell and result block;
     // several groups as heading, filters and the call of ShowOutput_0.

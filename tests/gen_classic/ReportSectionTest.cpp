@@ -63,18 +63,6 @@ protected:
         return column;
     }
 
-    // A control of the kind over the field, owned by whoever it is given to.
-    static FieldRep* NewControl(Field* field, int kind)
-    {
-        auto* control = new FieldRep(field);
-        auto* data = new FieldRepData;
-        data->SetControlKind(kind);
-        data->SetCaption(field->GetDisplayName());
-        data->SetMaxLength(20);
-        control->AttachFieldRepData(data);
-        return control;
-    }
-
     CString Section(const std::function<void(ReportSectionWriter&)>& write)
     {
         ReportSectionWriter writer(m_file, m_report.get());
@@ -273,8 +261,8 @@ TEST_F(ReportSection, OneGroupSections)
     EXPECT_NE(kind10.Find("Show_ResultList_Plain"), -1);
     m_file->SetFileKind(0);
 
-    group->AddFilter(NewControl(name, FieldRepData::TextBox));
-    group->AddFilter(NewControl(amount, FieldRepData::TextBox));
+    group->AddFilter(ClassicPageFixture::NewControl(name, FieldRepData::TextBox));
+    group->AddFilter(ClassicPageFixture::NewControl(amount, FieldRepData::TextBox));
     const CString filtered = Section([](ReportSectionWriter& w) { w.WriteSection(2, true); });
     ExpectGolden("report_section/one_group_filters.asp", filtered.GetString());
     EXPECT_TRUE(ScriptProblems(filtered.GetString()).empty());
@@ -305,9 +293,9 @@ TEST_F(ReportSection, ControlValuesByControlKind)
         const char* expected;
     };
     const Case cases[] = {
-        {FieldRepData::ComboBox, "PRC_Lookup$v_name%name%orders_id"},
-        {FieldRepData::RadioButton, "a$b$c"},
-        {FieldRepData::Button, "PRC_Act$name$v_user#Y#N"},
+        {FieldRepData::ComboBox, "\"PRC_Lookup$v_name%name%orders_id\""},
+        {FieldRepData::RadioButton, "\"a$b$c\""},
+        {FieldRepData::Button, "\"PRC_Act$name$v_user#Y#N\""},
         {FieldRepData::TextBox, "\"\""},
     };
     for (const Case& test : cases)
@@ -315,7 +303,7 @@ TEST_F(ReportSection, ControlValuesByControlKind)
         m_report->DeleteAllReportGroups();
         ReportGroup* group = AddGroup("PRC_List", {});
         ReportField* shown = AddColumn(*group, name, "Name");
-        FieldRep* control = NewControl(name, test.kind);
+        FieldRep* control = ClassicPageFixture::NewControl(name, test.kind);
         FieldRepData* data = control->GetFieldRepData();
         auto* lookupCall = new ProcedureInvokation;
         lookupCall->SetProcedure(lookup);
