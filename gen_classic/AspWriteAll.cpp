@@ -102,9 +102,9 @@ void ClassicPageWriters::WriteReport(ApplicationReport& report)
     ReportPageWriter(&m_project, &report, m_report).Write(false);
 }
 
-void ClassicPageWriters::WriteGroupReport(ApplicationReport& report, AspFile*)
+void ClassicPageWriters::WriteGroupReport(ApplicationReport& report, AspFile* firstFile)
 {
-    ReportMissingWriter(report.GetFormName());
+    ReportPageWriter(&m_project, &report, m_report).WriteGroupPage(firstFile);
 }
 
 void ClassicPageWriters::WriteGraphReport(ApplicationReport& report)

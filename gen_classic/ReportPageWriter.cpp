@@ -83,7 +83,6 @@ void ReportPageWriter::WriteReportPage(AspFile* file, bool variant)
 {
     if (!(variant ? LoadFrameTemplate() : LoadClassicTemplate()))
         m_report.AddSkippedPage(m_page->GetFormName(), "the classic page template is missing");
-    const CString formName = "frm" + WithoutBlanks(m_page->GetFormName());
     const std::vector<FieldVariableMap*> maps = MapsOfKinds(*m_page, 0, 1);
     std::vector<FieldRep*> reads;
     const auto& groups = m_page->GetReportGroups();
@@ -91,12 +90,8 @@ void ReportPageWriter::WriteReportPage(AspFile* file, bool variant)
         if (FieldRep* filter =
                 groups.empty() ? nullptr : groups.front()->FindFilterForField(map->field))
             reads.push_back(filter);
-    int position = FindIncludePosition(0);
-    m_textFile.Write(2, "<%%\n");
-    PagePrologue(file, m_textFile).WritePagePrologue({}, maps, reads, 0);
-    WriteFilterExtractData(maps);
-    m_textFile.Write(2, "%%>\n");
-    position = InsertGeneratedText(position);
+    WriteServerScript(file, reads, false);
+    int position = InsertGeneratedText(FindIncludePosition(0));
 
     std::vector<FieldRep*> filters;
     for (const ReportGroup* group : groups)
@@ -105,34 +100,85 @@ void ReportPageWriter::WriteReportPage(AspFile* file, bool variant)
                                                m_textFile);
     position = InsertGeneratedText(FindIncludePosition(position));
 
+    position = WriteForm(file, position, 6, 6,
+                         [this](ReportSectionWriter& section)
+                         {
+                             for (FieldRep* control : m_excluded)
+                                 section.AddExcludedControl(control);
+                             section.WriteSection(6, false);
+                         });
+    WriteCloseConnection(0);
+    InsertGeneratedText(FindIncludePosition(position));
+}
+
+int ReportPageWriter::WriteForm(AspFile* file, int position, int formIndent, int tableCloseIndent,
+                                const std::function<void(ReportSectionWriter&)>& writeSection)
+{
     PageLinkWriter links;
     links.WriteLinkTable(true, *m_page, m_textFile, 1);
-    m_textFile.Write(6, "<FORM name = \"%s\" method = \"post\">\n ", formName);
-    m_textFile.Write(6, "<TABLE align=center border=1 cellPadding=2 cellSpacing=1 "
-                        "class=tableborder2 width=\"98%%\">\n");
+    m_textFile.Write(formIndent, "<FORM name = \"frm%s\" method = \"post\">\n ",
+                     WithoutBlanks(m_page->GetFormName()));
+    m_textFile.Write(formIndent, "<TABLE align=center border=1 cellPadding=2 cellSpacing=1 "
+                                 "class=tableborder2 width=\"98%%\">\n");
     position = InsertGeneratedText(FindIncludePosition(position));
-
     {
         ReportSectionWriter section(file, m_page);
-        for (FieldRep* control : m_excluded)
-            section.AddExcludedControl(control);
-        section.WriteSection(6, false);
+        writeSection(section);
         m_textFile = section.Text();
     }
     position = InsertGeneratedText(position);
-
     links.WriteLinkTable(false, *m_page, m_textFile, 1);
-    m_textFile.Write(6, "</TABLE>\n");
-    m_textFile.Write(6, "</FORM>\n");
+    m_textFile.Write(tableCloseIndent, "</TABLE>\n");
+    m_textFile.Write(formIndent, "</FORM>\n");
     position = InsertGeneratedText(position);
+    ReportSectionWriter functions(file, m_page);
+    functions.WriteShowOutputFunctions();
+    m_textFile = functions.Text();
+    return position;
+}
 
+void ReportPageWriter::WriteServerScript(AspFile* file, const std::vector<FieldRep*>& reads,
+                                         bool groupPage)
+{
+    const std::vector<FieldVariableMap*> maps = MapsOfKinds(*m_page, 0, 1);
+    PagePrologue prologue(file, m_textFile);
+    m_textFile.Write(2, "<%%\n");
+    prologue.WritePagePrologue({}, maps, reads, 0);
+    if (groupPage)
+        prologue.WriteDerivedFieldQueries();
+    else
+        WriteFilterExtractData(maps);
+    m_textFile.Write(2, "%%>\n");
+}
+
+void ReportPageWriter::WriteGroupPage(AspFile* file)
+{
+    if (!LoadClassicTemplate())
+        m_report.AddSkippedPage(m_page->GetFormName(), "the classic page template is missing");
+    std::vector<FieldRep*> reads;
+    for (FieldVariableMap* map : MapsOfKinds(*m_page, 0, 1))
+        if (FieldRep* control = m_page->GetFieldRepForField(map->field))
+            reads.push_back(control);
+    WriteServerScript(file, reads, true);
+    int position = InsertGeneratedText(FindIncludePosition(0));
+
+    std::vector<FieldRep*> filters;
+    for (const ReportGroup* group : m_page->GetReportGroups())
+        filters.insert(filters.end(), group->GetFilters().begin(), group->GetFilters().end());
+    if (!filters.empty())
     {
-        ReportSectionWriter functions(file, m_page);
-        functions.WriteShowOutputFunctions();
-        m_textFile = functions.Text();
+        FormControlWriter(file).WriteReportScripts(m_page, m_page->GetFormName(), filters, 0,
+                                                   m_textFile);
+        position = InsertGeneratedText(FindIncludePosition(position));
     }
+
+    position =
+        WriteForm(file, position, 2, 3,
+                  [](ReportSectionWriter& section) { section.WriteGroupedSection(4, false); });
+    position = InsertGeneratedText(position);
     WriteCloseConnection(0);
     InsertGeneratedText(FindIncludePosition(position));
+    Save(file, false);
 }
 
 // Filter values read from the request; bare values are forced numeric.

@@ -772,6 +772,12 @@ void ReportSectionWriter::WriteGroupedSection(int indent, bool withTable)
     const auto& groups = m_report->GetReportGroups();
     if (withTable)
         m_text.Write(indent, tableOpen);
+    if (groups.empty())
+    {
+        if (withTable)
+            m_text.Write(indent, "</TABLE>\n\n");
+        return;
+    }
     const ReportGroup& last = *groups.back();
     WriteTitleRow(last, indent);
     for (ReportGroup* group : groups)

@@ -30,6 +30,8 @@ public:
     // The section of the report: one group as heading, filters, Show cell and result block;
     // several groups as heading, filters and the call of ShowOutput_0.
     void WriteSection(int indent, bool withTable);
+    // Heading, the filters of every group, the column heads and the call of ShowOutput_0.
+    void WriteGroupedSection(int indent, bool withTable);
     // The ShowOutput_ functions numbered by level; nothing for fewer than two groups.
     void WriteShowOutputFunctions();
     // "name = "procedure "" and the parameter tail; nothing without a procedure.
@@ -57,7 +59,6 @@ private:
     void WriteControlArrays(const ReportGroup& group, int indent);
     void WritePrintArrays(const ReportGroup& group, int indent);
     void WritePrintFooter(const ReportGroup& group, int indent);
-    void WriteGroupedSection(int indent, bool withTable);
     void WriteParameterTail(const ProcedureInvokation& call);
     void WriteInnerParameterTail(const ProcedureInvokation& call);
     void WriteArgumentNames(const ProcedureInvokation& call);

@@ -80,6 +80,27 @@ public:
     {
         ReportPageWriter(&m_project.Project(), m_report, m_project.Report()).Write(false);
     }
+    // Two drill-down levels below the first group, each with a column.
+    void WriteGroupPage()
+    {
+        for (const char* procedureName : {"PRC_Days", "PRC_Lines"})
+        {
+            m_levels.push_back(std::make_unique<Procedure>());
+            m_levels.back()->SetName(procedureName);
+            m_levels.back()->SetMainTable(m_table.get());
+            auto* group = new ReportGroup(m_report, nullptr);
+            auto* call = new ProcedureInvokation;
+            call->SetProcedure(m_levels.back().get());
+            group->SetProcedureCall(call);
+            auto* column = new ReportField(m_infos.front().get());
+            column->SetName(procedureName);
+            group->AddReportField(column);
+            m_report->AddReportGroup(group);
+        }
+        m_report->SetName("Orders By Day");
+        ReportPageWriter(&m_project.Project(), m_report, m_project.Report())
+            .WriteGroupPage(m_report->GetAspFileAt(0));
+    }
     std::filesystem::path Page(const char* name) const
     {
         return m_project.Root() / "BaseModule" / name;
@@ -108,6 +129,7 @@ private:
     std::unique_ptr<Procedure> m_list = std::make_unique<Procedure>();
     std::unique_ptr<Procedure> m_close = std::make_unique<Procedure>();
     std::vector<std::unique_ptr<ProcedureFieldInfo>> m_infos;
+    std::vector<std::unique_ptr<Procedure>> m_levels;
     Variable m_target;
     ApplicationReport* m_report = new ApplicationReport;
 };
@@ -126,5 +148,18 @@ TEST(ReportPageTest, ListPageAndButtonActionPagePassTheChecks)
     const std::vector<std::string> scripts = PageScripts(page.Read("Order_List_report.asp"));
     EXPECT_FALSE(scripts.empty());
     ExpectNodeAccepts(scripts, page.Project().Root());
+}
+// Three groups: the filter form of the first, the column heads of the last and the chain of
+// ShowOutput_ functions, under the form name without blanks.
+TEST(ReportPageTest, GroupReportPagePassesTheChecks)
+{
+    ReportPage page;
+    page.WriteGroupPage();
+    EXPECT_TRUE(page.Project().Report().IsEmpty()) << page.Project().Report().GetText().str();
+    ExpectGolden("report/Orders_By_Day_report.asp", page.Read("Orders_By_Day_report.asp"));
+    std::filesystem::copy(ClassicData("_system"), page.Project().Root() / "_system",
+                          std::filesystem::copy_options::recursive);
+    EXPECT_EQ("", Joined(CheckPageFile(page.Page("Orders_By_Day_report.asp"))));
+    ExpectNodeAccepts(PageScripts(page.Read("Orders_By_Day_report.asp")), page.Project().Root());
 }
 } // namespace

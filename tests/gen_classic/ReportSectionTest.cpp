@@ -279,6 +279,23 @@ TEST_F(ReportSection, ThreeGroupsCallTheFirstLevel)
     ExpectGolden("report_section/three_groups.asp", text.GetString());
 }
 
+// Groups made in the designer hold class calls and no procedure: less text, no dereference.
+TEST_F(ReportSection, GroupsWithoutProcedureWriteLess)
+{
+    EXPECT_EQ(Section([](ReportSectionWriter& w) { w.WriteGroupedSection(0, true); }),
+              "<TABLE align=center border=1 cellPadding=2 cellSpacing=1 class=tableborder2 "
+              "width=\"98%\">\n</TABLE>\n\n");
+    m_report->AddReportGroup(new ReportGroup(m_report.get(), nullptr));
+    m_report->AddReportGroup(new ReportGroup(m_report.get(), nullptr));
+    const CString functions = Section([](ReportSectionWriter& w) { w.WriteShowOutputFunctions(); });
+    EXPECT_EQ(functions.Find("call ShowOutput_1"), -1);
+    EXPECT_EQ(functions.Find("strQry1 ="), -1);
+    EXPECT_NE(functions.Find("FUNCTION ShowOutput_1(id)"), -1);
+    const CString section = Section([](ReportSectionWriter& w) { w.WriteSection(0, true); });
+    EXPECT_NE(section.Find("call ShowOutput_0()"), -1);
+    EXPECT_TRUE(ScriptProblems(section.GetString()).empty());
+}
+
 TEST_F(ReportSection, ControlValuesByControlKind)
 {
     Field* name = m_fixture.AddField("name", 4);
