@@ -30,17 +30,6 @@ template <class T> void Insert(std::map<T*, T*>& map, T* key, T* value)
     map.emplace(key, value);
 }
 
-// The non-null value of the key, else the first key whose value is the argument.
-template <class T> T* LookBothWays(const std::map<T*, T*>& map, T* entity)
-{
-    const auto found = map.find(entity);
-    if (found != map.end() && found->second != nullptr)
-        return found->second;
-    const auto reverse =
-        std::ranges::find_if(map, [entity](const auto& pair) { return pair.second == entity; });
-    return reverse != map.end() ? reverse->first : nullptr;
-}
-
 template <class T> void RemoveAt(std::map<T*, T*>& map, int position)
 {
     if (position < 0 || position >= static_cast<int>(map.size()))
@@ -372,8 +361,7 @@ Field* MergeDependencyCollector::GetMappedField(Field* field) const
 
 ApplicationReport* MergeDependencyCollector::GetMappedReport(ApplicationReport* report) const
 {
-    const auto found = m_reportMap.find(report);
-    return found != m_reportMap.end() ? found->second : nullptr;
+    return ValueOf(m_reportMap, report);
 }
 
 void MergeDependencyCollector::RemoveTableMapAt(int position)

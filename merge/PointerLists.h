@@ -1,9 +1,11 @@
 #pragma once
 
 #include <algorithm>
+#include <iterator>
+#include <map>
 #include <vector>
 
-// Lookups of the merge's lists of borrowed entity pointers, by pointer equality.
+// Lookups of the merge's lists and maps of borrowed entity pointers, by pointer equality.
 
 template <class T> bool Holds(const std::vector<T*>& list, const T* item)
 {
@@ -25,4 +27,30 @@ template <class T> bool AppendOnce(std::vector<T*>& list, T* item)
         return false;
     list.push_back(item);
     return true;
+}
+
+// The non-null value of the key, else the first key whose value is the argument.
+template <class T> T* LookBothWays(const std::map<T*, T*>& map, T* entity)
+{
+    const auto found = map.find(entity);
+    if (found != map.end() && found->second != nullptr)
+        return found->second;
+    const auto reverse =
+        std::ranges::find_if(map, [entity](const auto& pair) { return pair.second == entity; });
+    return reverse != map.end() ? reverse->first : nullptr;
+}
+
+// The value of the key, or null.
+template <class Key, class Value> Value* ValueOf(const std::map<Key*, Value*>& map, const Key* key)
+{
+    const auto found = map.find(const_cast<Key*>(key));
+    return found != map.end() ? found->second : nullptr;
+}
+
+// The key at the position in key order, or null past the end.
+template <class Key, class Value> Key* KeyAt(const std::map<Key*, Value*>& map, int position)
+{
+    if (position < 0 || position >= static_cast<int>(map.size()))
+        return nullptr;
+    return std::next(map.begin(), position)->first;
 }

@@ -864,6 +864,8 @@ Menu* Module::FindMenuByFullName(const CString& fullName) const
 {
     for (Menu* menu : m_menus)
     {
+        if (menu->GetFullName() == fullName)
+            return menu;
         if (Menu* found = menu->FindByFullName(fullName))
             return found;
     }

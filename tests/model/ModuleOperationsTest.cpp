@@ -166,6 +166,7 @@ TEST(ModuleFindTest, LookupsFollowTheirCaseRulesAndSearchEveryList)
     EXPECT_EQ(module.FindMenuById(child->GetId()), child);
     EXPECT_EQ(module.FindMenuById(top->GetId()), top);
     EXPECT_EQ(module.FindMenuByFullName(child->GetFullName()), child);
+    EXPECT_EQ(module.FindMenuByFullName(top->GetFullName()), top);
     EXPECT_EQ(module.FindMenuByFullName("Users_Admin"), nullptr);
 
     EXPECT_EQ(module.FindClassByName("_ORDER"), second);

@@ -11,10 +11,9 @@
 #include "model/GenerationReport.h"
 #include "model/ProjectStore.h"
 #include "platform/core/ScriptedMessageBoxes.h"
+#include "tests/editors/consumers/WrittenApplication.h"
 #include "tests/editors/logic/DesignedProject.h"
 #include "tests/gen_web/PreparedProjectFolder.h"
-#include "tests/gen_web/ReportViewerAssembly.h"
-#include "tests/gen_web/UtilLibrary.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -178,19 +177,8 @@ TEST(DesignedProcedures, TheLoginPageIsWrittenAndTheApplicationCompiles)
     ASSERT_TRUE(writeAll.Run(nullptr)) << writeAll.GetReport().GetText();
     EXPECT_TRUE(boxes.Shown().empty());
     EXPECT_TRUE(fs::exists(application / "BaseModule" / "UI" / "Login.aspx.cs"));
-    const ToolResult viewer = BuildReportViewerAssembly(application);
-    ASSERT_EQ(0, viewer.exitCode) << viewer.output;
-    std::string sources;
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(application))
-    {
-        if (entry.path().extension() == ".cs" &&
-            entry.path().filename() != "ReportViewerDeclarations.cs")
-            sources += " " + ShellQuoted(entry.path());
-    }
     const ToolResult compile =
-        RunTool("mcs -warnaserror -nowarn:169,219,414 -target:library -out:" +
-                ShellQuoted(folder.Path() / "Library.dll") + references + " -r:" +
-                ShellQuoted(application / "Microsoft.ReportViewer.WebForms.dll") + sources);
+        CompileWrittenApplication(application, folder.Path() / "Library.dll");
     EXPECT_EQ(0, compile.exitCode) << compile.output;
 }
 

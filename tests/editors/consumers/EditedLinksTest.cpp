@@ -9,12 +9,11 @@
 #include "model/FieldRepData.h"
 #include "model/ProjectStore.h"
 #include "platform/core/ScriptedMessageBoxes.h"
+#include "tests/editors/consumers/WrittenApplication.h"
 #include "tests/editors/logic/DesignedProject.h"
 #include "tests/gen_web/GenWebProject.h"
 #include "tests/gen_web/PageScript.h"
 #include "tests/gen_web/PreparedProjectFolder.h"
-#include "tests/gen_web/ReportViewerAssembly.h"
-#include "tests/gen_web/UtilLibrary.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -144,17 +143,8 @@ TEST(EditedLinks, WriteAllWritesTheLinksAndTheOutputCompiles)
           "protected global::System.Web.UI.WebControls.HyperLink Back___to_authors;"})
         EXPECT_TRUE(has(designer, expected)) << expected;
 
-    const ToolResult viewer = BuildReportViewerAssembly(application);
-    ASSERT_EQ(0, viewer.exitCode) << viewer.output;
-    std::string sources;
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(application))
-        if (entry.path().extension() == ".cs" &&
-            entry.path().filename() != "ReportViewerDeclarations.cs")
-            sources += " " + ShellQuoted(entry.path());
     const ToolResult compile =
-        RunTool("mcs -warnaserror -nowarn:169,219,414 -target:library -out:" +
-                ShellQuoted(folder.Path() / "Library.dll") + references + " -r:" +
-                ShellQuoted(application / "Microsoft.ReportViewer.WebForms.dll") + sources);
+        CompileWrittenApplication(application, folder.Path() / "Library.dll");
     EXPECT_EQ(0, compile.exitCode) << compile.output;
 
     const fs::path script = folder.Path() / "publisher.js";

@@ -11,11 +11,10 @@
 #include "model/FieldRepData.h"
 #include "model/ProjectStore.h"
 #include "platform/core/ScriptedMessageBoxes.h"
+#include "tests/editors/consumers/WrittenApplication.h"
 #include "tests/editors/logic/DesignedProject.h"
 #include "tests/gen_web/GenWebProject.h"
 #include "tests/gen_web/PreparedProjectFolder.h"
-#include "tests/gen_web/ReportViewerAssembly.h"
-#include "tests/gen_web/UtilLibrary.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -161,17 +160,8 @@ TEST(EditedUserFunctions, ThePageCallsTheRegisteredFunctionAndCompiles)
     EXPECT_NE(code.find("m_author.AuthorsOf(name)"), std::string::npos);
     EXPECT_NE(code.find("name = this.Request.Params[\"publisher_id\"];"), std::string::npos);
 
-    const ToolResult viewer = BuildReportViewerAssembly(edited.application);
-    ASSERT_EQ(0, viewer.exitCode) << viewer.output;
-    std::string sources;
-    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(edited.application))
-        if (entry.path().extension() == ".cs" &&
-            entry.path().filename() != "ReportViewerDeclarations.cs")
-            sources += " " + ShellQuoted(entry.path());
     const ToolResult compile =
-        RunTool("mcs -warnaserror -nowarn:169,219,414 -target:library -out:" +
-                ShellQuoted(folder.Path() / "Library.dll") + references + " -r:" +
-                ShellQuoted(edited.application / "Microsoft.ReportViewer.WebForms.dll") + sources);
+        CompileWrittenApplication(edited.application, folder.Path() / "Library.dll");
     EXPECT_EQ(0, compile.exitCode) << compile.output;
 }
 
