@@ -12,6 +12,7 @@
 #include "entities/Transaction.h"
 #include "gen_classic/LoginWriter.h"
 #include "gen_classic/MenuWriter.h"
+#include "gen_classic/ReportPageWriter.h"
 #include "gen_web/EnumerateFolders.h"
 #include "model/FileUtilities.h"
 #include "model/ForgeonProject.h"
@@ -98,12 +99,12 @@ void ClassicPageWriters::WriteDashboard(DashBoardPage& page)
 
 void ClassicPageWriters::WriteReport(ApplicationReport& report)
 {
-    ReportMissingWriter(report.GetFormName());
+    ReportPageWriter(&m_project, &report, m_report).Write(false);
 }
 
-void ClassicPageWriters::WriteGroupReport(ApplicationReport& report, AspFile*)
+void ClassicPageWriters::WriteGroupReport(ApplicationReport& report, AspFile* firstFile)
 {
-    ReportMissingWriter(report.GetFormName());
+    ReportPageWriter(&m_project, &report, m_report).WriteGroupPage(firstFile);
 }
 
 void ClassicPageWriters::WriteGraphReport(ApplicationReport& report)

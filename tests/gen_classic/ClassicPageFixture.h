@@ -85,13 +85,20 @@ public:
     // A control of the kind showing the field, captioned after it.
     FieldRep* AddControl(Field* field, int kind)
     {
+        FieldRep* control = NewControl(field, kind);
+        m_form->AddFieldRep(control);
+        return control;
+    }
+
+    // The same control owned by whoever it is given to.
+    static FieldRep* NewControl(Field* field, int kind)
+    {
         auto* control = new FieldRep(field);
         auto* data = new FieldRepData;
         data->SetControlKind(kind);
         data->SetCaption(field != nullptr ? field->GetDisplayName() : CString("Go"));
         data->SetMaxLength(20);
         control->AttachFieldRepData(data);
-        m_form->AddFieldRep(control);
         return control;
     }
 

@@ -1,0 +1,165 @@
+#include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
+#include "entities/Procedure.h"
+#include "entities/ProcedureFieldInfo.h"
+#include "entities/ProcedureInvokation.h"
+#include "entities/ReportField.h"
+#include "entities/ReportGroup.h"
+#include "entities/Variable.h"
+#include "gen_classic/ReportPageWriter.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/Table.h"
+#include "tests/gen_classic/ClassicGolden.h"
+#include "tests/gen_classic/ClassicPageFixture.h"
+#include "tests/gen_web/GenWebProject.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace
+{
+// The list report "Order List" of BaseModule over PRC_Orders(name, placed) with a name and a
+// date filter, and a button column calling PRC_Close with the row's key.
+class ReportPage
+{
+public:
+    ReportPage()
+    {
+        m_table->SetTableName("orders");
+        m_table->EnsureDefaultFields();
+        Field* name = AddField("name", 4);
+        Field* placed = AddField("placed", 5);
+        Field* key = m_table->GetPrimaryKeyField();
+        m_report->SetName("Order List");
+        m_project.Base().Append(m_report);
+        m_report->SetModule(&m_project.Base());
+        m_target.SetName("p_id");
+        m_report->SetReportKind(1);
+        auto* group = new ReportGroup(m_report, nullptr);
+        m_report->AddReportGroup(group);
+        auto* call = new ProcedureInvokation;
+        m_list->SetName("PRC_Orders");
+        m_list->SetMainTable(m_table.get());
+        call->SetProcedure(m_list.get());
+        for (Field* field : {name, placed})
+        {
+            group->AddFilter(ClassicPageFixture::NewControl(field, FieldRepData::TextBox));
+            m_report->AddFieldRep(ClassicPageFixture::NewControl(field, FieldRepData::TextBox));
+            auto* own = new Variable;
+            own->SetName("@" + field->GetFieldName());
+            m_list->AddFieldParameterPair(field, own);
+            call->AddVariablePair(
+                new VariablePair{own, m_report->FindFieldVariableMapByField(field)->variable});
+        }
+        group->SetProcedureCall(call);
+        m_infos.push_back(
+            std::make_unique<ProcedureFieldInfo>(name, ProcedureFieldInfo::noAggregate));
+        auto* column = new ReportField(m_infos.back().get());
+        column->SetName("Name");
+        group->AddReportField(column);
+        m_infos.push_back(
+            std::make_unique<ProcedureFieldInfo>(key, ProcedureFieldInfo::noAggregate));
+        auto* button = new ReportField(m_infos.back().get());
+        button->SetName("Close");
+        m_close->SetName("PRC_Close");
+        auto* property = new ReportFieldControlProperty;
+        property->SetControl(ClassicPageFixture::NewControl(key, FieldRepData::Button));
+        property->SetProcedure(m_close.get());
+        property->AddBinding(
+            new ReportFieldBinding{&m_target, nullptr, nullptr, m_infos.back().get()});
+        button->SetControlProperty(property);
+        group->AddReportField(button);
+        m_report->CreateDefaultAspFiles(0);
+        m_report->CreateButtonAspFileIfNeeded();
+    }
+
+    void Write()
+    {
+        ReportPageWriter(&m_project.Project(), m_report, m_project.Report()).Write(false);
+    }
+    // Two drill-down levels below the first group, each with a column.
+    void WriteGroupPage()
+    {
+        for (const char* procedureName : {"PRC_Days", "PRC_Lines"})
+        {
+            m_levels.push_back(std::make_unique<Procedure>());
+            m_levels.back()->SetName(procedureName);
+            m_levels.back()->SetMainTable(m_table.get());
+            auto* group = new ReportGroup(m_report, nullptr);
+            auto* call = new ProcedureInvokation;
+            call->SetProcedure(m_levels.back().get());
+            group->SetProcedureCall(call);
+            auto* column = new ReportField(m_infos.front().get());
+            column->SetName(procedureName);
+            group->AddReportField(column);
+            m_report->AddReportGroup(group);
+        }
+        m_report->SetName("Orders By Day");
+        ReportPageWriter(&m_project.Project(), m_report, m_project.Report())
+            .WriteGroupPage(m_report->GetAspFileAt(0));
+    }
+    std::filesystem::path Page(const char* name) const
+    {
+        return m_project.Root() / "BaseModule" / name;
+    }
+    std::string Read(const char* name) const
+    {
+        std::string text = ReadHostFile(Page(name));
+        std::erase(text, '\r');
+        return text;
+    }
+    GenWebProject& Project() { return m_project; }
+
+private:
+    Field* AddField(const char* name, int type)
+    {
+        auto* field = new Field;
+        field->Set(name, CString(name) + " caption", type, 50, 0, nullptr, "", false, false, true,
+                   false, false);
+        field->SetTable(m_table.get());
+        m_table->AddField(field);
+        return field;
+    }
+
+    GenWebProject m_project;
+    std::unique_ptr<Table> m_table = std::make_unique<Table>();
+    std::unique_ptr<Procedure> m_list = std::make_unique<Procedure>();
+    std::unique_ptr<Procedure> m_close = std::make_unique<Procedure>();
+    std::vector<std::unique_ptr<ProcedureFieldInfo>> m_infos;
+    std::vector<std::unique_ptr<Procedure>> m_levels;
+    Variable m_target;
+    ApplicationReport* m_report = new ApplicationReport;
+};
+
+TEST(ReportPageTest, ListPageAndButtonActionPagePassTheChecks)
+{
+    ReportPage page;
+    page.Write();
+    EXPECT_TRUE(page.Project().Report().IsEmpty()) << page.Project().Report().GetText().str();
+    ExpectGolden("report/Order_List_report.asp", page.Read("Order_List_report.asp"));
+    ExpectGolden("report/Order_List_action.asp", page.Read("Order_List_action.asp"));
+    std::filesystem::copy(ClassicData("_system"), page.Project().Root() / "_system",
+                          std::filesystem::copy_options::recursive);
+    for (const char* name : {"Order_List_report.asp", "Order_List_action.asp"})
+        EXPECT_EQ("", Joined(CheckPageFile(page.Page(name)))) << name;
+    const std::vector<std::string> scripts = PageScripts(page.Read("Order_List_report.asp"));
+    EXPECT_FALSE(scripts.empty());
+    ExpectNodeAccepts(scripts, page.Project().Root());
+}
+// Three groups: the filter form of the first, the column heads of the last and the chain of
+// ShowOutput_ functions, under the form name without blanks.
+TEST(ReportPageTest, GroupReportPagePassesTheChecks)
+{
+    ReportPage page;
+    page.WriteGroupPage();
+    EXPECT_TRUE(page.Project().Report().IsEmpty()) << page.Project().Report().GetText().str();
+    ExpectGolden("report/Orders_By_Day_report.asp", page.Read("Orders_By_Day_report.asp"));
+    std::filesystem::copy(ClassicData("_system"), page.Project().Root() / "_system",
+                          std::filesystem::copy_options::recursive);
+    EXPECT_EQ("", Joined(CheckPageFile(page.Page("Orders_By_Day_report.asp"))));
+    ExpectNodeAccepts(PageScripts(page.Read("Orders_By_Day_report.asp")), page.Project().Root());
+}
+} // namespace
