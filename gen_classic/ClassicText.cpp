@@ -20,11 +20,6 @@ int GetFieldVisibilityCode(const AspFile* file, const Field* field)
     return visibility->GetVisibilityKind();
 }
 
-bool IsClassicQuotedSqlType(int typeCode)
-{
-    return IsTextSqlType(typeCode) || typeCode == FieldTypeDateTime;
-}
-
 // The national character types are text too: a bare value would reach SQL unquoted.
 bool IsTextSqlType(int typeCode)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gen_web/DataClassText.h"
 #include "platform/core/CString.h"
 
 #include <functional>
@@ -14,9 +15,8 @@ struct VariablePair;
 // else its kind (1 read-only, 2 invisible: shown but never posted).
 int GetFieldVisibilityCode(const AspFile* file, const Field* field);
 
-// Types whose values stand between apostrophes in SQL: char, varchar, DateTime, Text.
-bool IsClassicQuotedSqlType(int typeCode);
-// Types whose default values stand between double quotes in VBScript: char, varchar, Text.
+// Types whose default values stand between double quotes in VBScript: the character and text
+// types. The types quoted in SQL are gen_web's IsQuotedSqlType.
 bool IsTextSqlType(int typeCode);
 
 // After a read of a field whose values reach SQL bare: a value that is not a number becomes 0,

@@ -890,7 +890,7 @@ void FormControlWriter::WriteListQuery(TextFile& out, const ProcedureInvokation*
         {
             const Field* field =
                 page != nullptr ? page->GetMappedFieldOfVariable(pair.second) : nullptr;
-            return field != nullptr && IsClassicQuotedSqlType(field->GetTypeCode());
+            return field != nullptr && IsQuotedSqlType(field->GetTypeCode());
         },
         [](const VariablePair& pair) { return pair.second->GetFieldName(); });
     out.Write(0, "\n");

@@ -252,7 +252,7 @@ void PagePrologue::WriteExtractDataFunction(const std::vector<FieldVariableMap*>
             m_out.Write(indent + 1, "if %s = \"\" or %s = \"0\" then\n", variable, variable);
             m_out.Write(indent + 2, "%s = \"NULL\"\n", variable);
         }
-        else if (IsClassicQuotedSqlType(field->GetTypeCode()))
+        else if (IsQuotedSqlType(field->GetTypeCode()))
         {
             m_out.Write(indent + 1, "if %s = \"\" then\n", variable);
             m_out.Write(indent + 2, "%s = \"NULL\"\n", variable);

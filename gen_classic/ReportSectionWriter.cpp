@@ -72,7 +72,7 @@ CString KeyName(const Procedure* procedure)
 
 bool IsQuoted(const Field* field)
 {
-    return field != nullptr && IsClassicQuotedSqlType(field->GetTypeCode());
+    return field != nullptr && IsQuotedSqlType(field->GetTypeCode());
 }
 
 Procedure* ProcedureOf(const ReportGroup& group)

@@ -247,7 +247,7 @@ void Writer::WriteProcedureArguments(const ProcedureInvokation& invokation, bool
             return procedure != nullptr &&
                    procedure->FindFieldParameterByVariable(parameter, pair.first) &&
                    parameter.field != nullptr &&
-                   IsClassicQuotedSqlType(parameter.field->GetTypeCode());
+                   IsQuotedSqlType(parameter.field->GetTypeCode());
         },
         [this, convert, page](const VariablePair& pair)
         { return convert ? GetParameterValueName(pair, page) : pair.second->GetFieldName(); });
