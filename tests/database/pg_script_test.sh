@@ -9,11 +9,8 @@ expected=$2
 pg_cluster_start
 work=$PG_WORK
 
-script=$("$writer" "$work/project")
-chmod -R a+rX "$work/project"
+pg_run_written_script sample "$writer"
 psql=("${PG_PSQL[@]}")
-pg_create_database sample
-"${psql[@]}" -d sample -v ON_ERROR_STOP=1 -f "$script"
 
 # Tables and columns, keys with their columns and referenced columns, the row that the
 # defaults of customer make, the roles and the administrator account.

@@ -6,13 +6,8 @@ set -euo pipefail
 writer=$1
 . "$(dirname "$0")/../scripts/pg_cluster.sh"
 pg_cluster_start
-work=$PG_WORK
-
-script=$("$writer" "$work/project")
-chmod -R a+rX "$work/project"
+pg_run_written_script shop "$writer"
 psql=("${PG_PSQL[@]}")
-pg_create_database shop
-"${psql[@]}" -d shop -v ON_ERROR_STOP=1 -f "$script"
 references=$("${psql[@]}" -d shop -v ON_ERROR_STOP=1 -A -t <<'SQL'
 SELECT tc.table_name || '->' || ccu.table_name
 FROM information_schema.table_constraints tc

@@ -7,7 +7,9 @@
 #   PG_PSQL  an array running psql against the server as postgres
 # The server is stopped and the folder removed when the script exits, also on failure.
 # pg_create_database <name> creates a database; pg_odbc_string <name> prints the connection
-# string of the PostgreSQL ODBC driver for it.
+# string of the PostgreSQL ODBC driver for it; pg_run_written_script <name> <writer> has the
+# writer write its project into $PG_WORK/project (it prints the script's path) and runs that
+# script, stopping at the first error, in a new database of that name.
 
 PG_BIN=/usr/lib/postgresql/15/bin
 PG_WORK=
@@ -65,4 +67,12 @@ pg_create_database() {
 
 pg_odbc_string() {
     echo "Driver={PostgreSQL Unicode};Server=127.0.0.1;Port=$PG_PORT;Database=$1;Uid=postgres;"
+}
+
+pg_run_written_script() {
+    local script
+    script=$("$2" "$PG_WORK/project")
+    chmod -R a+rX "$PG_WORK/project"
+    pg_create_database "$1"
+    "${PG_PSQL[@]}" -d "$1" -v ON_ERROR_STOP=1 -f "$script"
 }

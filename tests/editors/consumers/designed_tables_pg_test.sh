@@ -6,11 +6,8 @@ set -euo pipefail
 writer=$1
 . "$(dirname "$0")/../../scripts/pg_cluster.sh"
 pg_cluster_start
-script=$("$writer" "$PG_WORK/project")
-chmod -R a+rX "$PG_WORK/project"
-pg_create_database library
+pg_run_written_script library "$writer"
 psql=("${PG_PSQL[@]}" -d library -v ON_ERROR_STOP=1)
-"${psql[@]}" -f "$script"
 tables=$("${psql[@]}" -A -t -c "SELECT string_agg(table_name, ',' ORDER BY table_name)
     FROM information_schema.tables WHERE table_schema = 'public'")
 keys=$("${psql[@]}" -A -t -c "SELECT string_agg(tc.table_name || '>' || ccu.table_name, ','
