@@ -14,17 +14,7 @@ void ControlStatesView::Show(const ControlStates& states)
         if (control == nullptr)
             continue;
         if (auto* combo = dynamic_cast<CComboBox*>(control))
-        {
-            std::vector<CString>& shown = m_shownItems[id];
-            if (shown != states.GetItems(id))
-            {
-                shown = states.GetItems(id);
-                combo->ResetContent();
-                for (const CString& item : shown)
-                    combo->AddString(item);
-            }
-            combo->SetCurSel(states.GetSelection(id));
-        }
+            ShowComboItems(*combo, states.GetItems(id), states.GetSelection(id));
         else if (states.HasText(id))
         {
             CString text;
@@ -46,6 +36,24 @@ void ControlStatesView::ReadTexts(ControlStates& states, std::initializer_list<i
         m_window.GetDlgItemText(id, text);
         states.SetText(id, text);
     }
+}
+
+void ShowComboItems(CComboBox& combo, const std::vector<CString>& items, int selection)
+{
+    bool same = combo.GetCount() == static_cast<int>(items.size());
+    for (int i = 0; same && i < combo.GetCount(); ++i)
+    {
+        CString item;
+        combo.GetLBText(i, item);
+        same = item == items[static_cast<std::size_t>(i)];
+    }
+    if (!same)
+    {
+        combo.ResetContent();
+        for (const CString& item : items)
+            combo.AddString(item);
+    }
+    combo.SetCurSel(selection);
 }
 
 void SetListColumns(CCellListCtrl& list, const std::vector<ListColumn>& columns)

@@ -3,9 +3,10 @@
 #include "editors/logic/ControlStates.h"
 
 #include <initializer_list>
-#include <map>
+#include <vector>
 
 class CCellListCtrl;
+class CComboBox;
 class CRichToolTipCtrl;
 class CWnd;
 struct MSG;
@@ -25,9 +26,10 @@ public:
 
 private:
     CWnd& m_window;
-    std::map<int, std::vector<CString>> m_shownItems;
 };
 
+// The combo's items, put in again only when they differ from the given ones, and its selection.
+void ShowComboItems(CComboBox& combo, const std::vector<CString>& items, int selection);
 void SetListColumns(CCellListCtrl& list, const std::vector<ListColumn>& columns);
 // Every row again, with its colours and number.
 void ShowListRows(CCellListCtrl& list, const std::vector<ListRow>& rows);

@@ -1,6 +1,7 @@
 #include "editors/SetMenuParent.h"
 
 #include "editors/ContextHelp.h"
+#include "editors/ControlStatesView.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DialogTemplate.h"
 
@@ -34,11 +35,7 @@ BOOL SetMenuParent::OnInitDialog()
     SetWindowText(m_change.GetCaption());
     m_change.Load();
     if (auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(IDC_PARENT)))
-    {
-        combo->ResetContent();
-        for (const CString& name : m_change.GetCandidateNames())
-            combo->AddString(name);
-    }
+        ShowComboItems(*combo, m_change.GetCandidateNames(), -1);
     AddControlTips(m_toolTips, *this, {{IDC_PARENT, "Select parent"}});
     return TRUE;
 }

@@ -2,6 +2,7 @@
 
 #include "database/ServerEnumerator.h"
 #include "editors/ContextHelp.h"
+#include "editors/ControlStatesView.h"
 #include "editors/ProgramFiles.h"
 #include "platform/core/HostPath.h"
 #include "platform/ui/ComboBox.h"
@@ -96,25 +97,6 @@ bool EnumerateServers(CStringArray& servers)
     return searched;
 }
 
-// The combo's items when they differ from the texts.
-template <class Texts> void FillCombo(CComboBox& combo, const Texts& texts)
-{
-    bool same = combo.GetCount() == static_cast<int>(std::size(texts));
-    int index = 0;
-    for (const auto& text : texts)
-    {
-        CString item;
-        if (same && index < combo.GetCount())
-            combo.GetLBText(index, item);
-        same = same && item == CString(text);
-        ++index;
-    }
-    if (same)
-        return;
-    combo.ResetContent();
-    for (const auto& text : texts)
-        combo.AddString(CString(text));
-}
 } // namespace
 
 BrowseFilePathDlg::BrowseFilePathDlg(ForgeonProject* project, CWnd* parent,
@@ -201,16 +183,14 @@ void BrowseFilePathDlg::Show()
     const auto fill = [this](int id, const auto& texts, int selection)
     {
         if (auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(id)))
-        {
-            FillCombo(*combo, texts);
-            combo->SetCurSel(selection);
-        }
+            ShowComboItems(*combo, std::vector<CString>(std::begin(texts), std::end(texts)),
+                           selection);
     };
     fill(IDC_DATE_FORMAT, ProjectProperties::kDateFormats, state.dateFormat);
     fill(IDC_VISUAL_STUDIO, ProjectProperties::kVisualStudios, state.visualStudio);
     fill(IDC_DATABASE_SERVER, ProjectProperties::kDatabaseServers, state.databaseServer);
     if (auto* servers = dynamic_cast<CComboBox*>(GetDlgItem(IDC_SERVER_NAME)))
-        FillCombo(*servers, state.servers);
+        ShowComboItems(*servers, state.servers, servers->GetCurSel());
     setText(IDC_SERVER_NAME, state.serverName);
     setText(IDC_PROJECT_NAME, state.projectName);
     setText(IDC_PROJECT_PATH, state.projectPath);

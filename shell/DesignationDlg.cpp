@@ -1,6 +1,7 @@
 #include "shell/DesignationDlg.h"
 
 #include "editors/ContextHelp.h"
+#include "editors/ControlStatesView.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/DialogTemplate.h"
@@ -42,14 +43,10 @@ const DialogTemplateRegistration manageRolesTemplate{{
     }),
 }};
 
-void FillCombo(CComboBox* combo, const std::vector<CString>& texts, int selection)
+void FillCombo(CWnd* control, const std::vector<CString>& texts, int selection)
 {
-    if (combo == nullptr)
-        return;
-    combo->ResetContent();
-    for (const CString& text : texts)
-        combo->AddString(text);
-    combo->SetCurSel(selection);
+    if (auto* combo = dynamic_cast<CComboBox*>(control))
+        ShowComboItems(*combo, texts, selection);
 }
 
 int SelectionOf(CWnd* control)
@@ -137,10 +134,9 @@ void DesignationDlg::Show()
 {
     m_showing = true;
     const RoleManagerState& state = m_roles.State();
-    FillCombo(dynamic_cast<CComboBox*>(GetDlgItem(IDC_MODULE)), state.modules, state.module);
-    FillCombo(dynamic_cast<CComboBox*>(GetDlgItem(IDC_PAGE)), state.pages, state.page);
-    FillCombo(dynamic_cast<CComboBox*>(GetDlgItem(IDC_REPORTS_TO)), state.reportsTo,
-              state.reportsToRole);
+    FillCombo(GetDlgItem(IDC_MODULE), state.modules, state.module);
+    FillCombo(GetDlgItem(IDC_PAGE), state.pages, state.page);
+    FillCombo(GetDlgItem(IDC_REPORTS_TO), state.reportsTo, state.reportsToRole);
     m_list.DeleteAllItems();
     int row = 0;
     for (const RoleRow& each : state.rows)
