@@ -35,6 +35,12 @@ QTimer* FindTimer(QWidget* widget, UINT_PTR id)
 
 // The nearest ancestor of widget (itself excluded) that has a handle, looking no further than
 // the window that holds widget: a window whose handle is gone hears nothing of its controls.
+// A group box frames the controls its layout holds, but they stay the children of its window.
+CWnd* OwningHandle(QWidget* widget)
+{
+    return qobject_cast<QGroupBox*>(widget) != nullptr ? nullptr : CWnd::FromHandle(widget);
+}
+
 CWnd* EnclosingHandle(QWidget* widget)
 {
     if (widget->isWindow())
@@ -44,7 +50,7 @@ CWnd* EnclosingHandle(QWidget* widget)
     for (QWidget* parent = widget->parentWidget(); parent != nullptr;
          parent = parent->parentWidget())
     {
-        if (CWnd* handle = CWnd::FromHandle(parent))
+        if (CWnd* handle = OwningHandle(parent))
         {
             return handle;
         }
@@ -183,7 +189,7 @@ CWnd* CWnd::GetParent() const
     for (QWidget* parent = widget != nullptr ? widget->parentWidget() : nullptr; parent != nullptr;
          parent = parent->parentWidget())
     {
-        if (CWnd* handle = FromHandle(parent))
+        if (CWnd* handle = OwningHandle(parent))
         {
             return handle;
         }

@@ -4,6 +4,7 @@
 #include "platform/core/MessageBox.h"
 #include "platform/ui/FormView.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLayout>
 #include <QScrollArea>
@@ -182,4 +183,26 @@ TEST(DialogLayoutTest, AFormViewScrollsWhileThePaneIsSmallerThanItsControls)
 
     EXPECT_EQ(scroller->verticalScrollBar()->maximum(), 0);
     EXPECT_EQ(view.GetDlgItem(kTree)->GetParent(), &view);
+}
+
+// A group box frames its controls but does not own them: a button inside one tells the window
+// of the template, as one beside it does.
+TEST(DialogLayoutTest, AButtonInAGroupBoxTellsTheWindowOfTheTemplate)
+{
+    DialogTemplate page{9403, "Grouped", {}};
+    page.controls = {
+        {1, ControlKind::GroupBox, "Copy"},
+        {2, ControlKind::PushButton, "Inside"},
+        {3, ControlKind::PushButton, "Beside"},
+    };
+    page.layout = Lay::Column({Lay::Group(1, {Lay::Control(2)}), Lay::Control(3)});
+    ControlHost host(page);
+    ShowAt(host.GetSafeHwnd(), QSize(300, 200));
+
+    for (int id : {2, 3})
+        static_cast<QAbstractButton*>(host.GetDlgItem(id)->GetSafeHwnd())->click();
+
+    EXPECT_EQ(host.m_commands,
+              (std::vector<ControlHost::Command>{{2, BN_CLICKED}, {3, BN_CLICKED}}));
+    EXPECT_EQ(host.GetDlgItem(2)->GetParent(), &host);
 }
