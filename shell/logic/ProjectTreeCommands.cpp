@@ -679,8 +679,18 @@ void ProjectTreeCommands::DeleteTable(Module& module, int slot, TreeHandle item)
     if (table == nullptr)
         return;
     std::vector<DependentItem> dependents;
+    bool usedByProcedures = false;
+    bool ownsFunctions = false;
     for (Module* each : project.GetModules())
     {
+        usedByProcedures =
+            usedByProcedures ||
+            std::ranges::any_of(each->GetProcedures(),
+                                [table](const Procedure* procedure)
+                                {
+                                    return procedure->GetMainTable() == table ||
+                                           procedure->FindTableById(table->GetId()) != nullptr;
+                                });
         const auto collect = [&](int dependentSlot, int id)
         {
             const TreeHandle node = CategoryNode(*each, dependentSlot);
@@ -708,11 +718,17 @@ void ProjectTreeCommands::DeleteTable(Module& module, int slot, TreeHandle item)
         }
         std::vector<Function*> functions;
         each->GetUserFunctionsOfTable(table, functions);
+        ownsFunctions = ownsFunctions || !functions.empty();
         for (const Function* function : functions)
             collect(TreeSlot::UserFunctions, function->GetId());
     }
     if (!project.DeleteTable(table))
         return;
+    // The procedure and function editors let go of what the table took with it or changed.
+    if (usedByProcedures)
+        m_host.ResetEditor(RightPane::ProcedureView);
+    if (ownsFunctions)
+        m_host.ResetEditor(RightPane::UserFunctionView);
     for (const DependentItem& dependent : dependents)
     {
         if (!StillExists(dependent))
@@ -743,6 +759,8 @@ void ProjectTreeCommands::DeleteTransaction(Module& module, TreeHandle item)
         }
         for (Procedure* procedure : own)
             project.DeleteProcedure(procedure);
+        if (!own.empty())
+            m_host.ResetEditor(RightPane::ProcedureView);
     }
     DeleteEntity(transaction, &ForgeonProject::DeleteTransaction, item, RightPane::TransactionView,
                  {TreeSlot::DetailForms});

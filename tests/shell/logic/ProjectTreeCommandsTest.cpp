@@ -4,6 +4,7 @@
 #include "entities/Form.h"
 #include "entities/Function.h"
 #include "entities/Menu.h"
+#include "entities/Procedure.h"
 #include "entities/Transaction.h"
 #include "model/Field.h"
 #include "model/ProjectStore.h"
@@ -458,4 +459,26 @@ TEST_F(CommandFixture, WriteCommandsWriteIntoTheProjectFolder)
          {"TopMenus.js", "TopMenusOnClick.js", "LeftMenus.js", "LeftMenusOnClick.js"})
         EXPECT_TRUE(std::filesystem::exists(folder.Path() / "_system" / "js" / script)) << script;
     EXPECT_EQ(boxes.Shown().size(), shown);
+}
+
+// Deleting a table empties the procedure and function editors when a procedure or function
+// went with it or lost it, and leaves them be otherwise.
+TEST_F(CommandFixture, DeletingATableResetsTheEditorsOfWhatItTookOrChanged)
+{
+    ScriptedMessageBoxes answers({IDOK, IDOK, IDOK, IDOK});
+    Table* other = NewTable("supplier", Table::masterKind, {"name"});
+    Base().AddTable(other);
+    auto* procedure = new Procedure;
+    procedure->SetName("PRC_customer_list");
+    procedure->SetMainTable(customer);
+    Base().AddProcedure(procedure);
+    tree.BuildTree(&project);
+
+    Delete(Item(Base(), TreeSlot::MasterTables, "supplier"));
+    EXPECT_EQ(host.reset, (std::vector<RightPane>{RightPane::TableView}));
+    host.reset.clear();
+    Delete(Item(Base(), TreeSlot::MasterTables, "customer"));
+    EXPECT_EQ(host.reset,
+              (std::vector<RightPane>{RightPane::ProcedureView, RightPane::UserFunctionView,
+                                      RightPane::TableView}));
 }
