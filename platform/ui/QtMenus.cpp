@@ -1,4 +1,5 @@
 #include "platform/ui/QtMenus.h"
+#include "platform/ui/SystemSettings.h"
 
 #include "platform/ui/DC.h"
 #include "platform/ui/MenuData.h"
@@ -57,9 +58,11 @@ public:
             return QProxyStyle::sizeFromContents(type, option, size, widget);
         MEASUREITEMSTRUCT measure{ODT_MENU, 0, item->id, 0, 0, item->itemData};
         owner->SendMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure));
-        // Every item takes the menu's width; one measured 0 wide (a separator) still shows.
-        return QSize(std::max(1, static_cast<int>(measure.itemWidth)),
-                     static_cast<int>(measure.itemHeight));
+        // The menu adds the check-mark column to the measured width, as the framework's menus
+        // do; every item takes the menu's width, and one measured 0 wide (a separator) shows.
+        const int width =
+            static_cast<int>(measure.itemWidth) + GetSystemMetrics(SM_CXMENUCHECK) - 1;
+        return QSize(std::max(1, width), static_cast<int>(measure.itemHeight));
     }
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,

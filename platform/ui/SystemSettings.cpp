@@ -30,10 +30,11 @@ const std::map<int, COLORREF> kClassicColours = {
 };
 
 const std::map<int, int> kClassicMetrics = {
-    {SM_CXSCREEN, 1024}, {SM_CYSCREEN, 768}, {SM_CXVSCROLL, 16}, {SM_CYHSCROLL, 16},
-    {SM_CYCAPTION, 19},  {SM_CXBORDER, 1},   {SM_CYBORDER, 1},   {SM_CXICON, 32},
-    {SM_CYICON, 32},     {SM_CYMENU, 19},    {SM_CXEDGE, 2},     {SM_CYEDGE, 2},
-    {SM_CXSMICON, 16},   {SM_CYSMICON, 16},  {SM_CXDRAG, 4},     {SM_CYDRAG, 4},
+    {SM_CXSCREEN, 1024},  {SM_CYSCREEN, 768}, {SM_CXVSCROLL, 16}, {SM_CYHSCROLL, 16},
+    {SM_CYCAPTION, 19},   {SM_CXBORDER, 1},   {SM_CYBORDER, 1},   {SM_CXICON, 32},
+    {SM_CYICON, 32},      {SM_CYMENU, 19},    {SM_CXEDGE, 2},     {SM_CYEDGE, 2},
+    {SM_CXSMICON, 16},    {SM_CYSMICON, 16},  {SM_CXDRAG, 4},     {SM_CYDRAG, 4},
+    {SM_CXMENUCHECK, 13},
 };
 
 std::map<int, COLORREF>& Colours()

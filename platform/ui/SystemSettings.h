@@ -47,6 +47,7 @@ constexpr int SM_CYEDGE = 46;
 constexpr int SM_CXSMICON = 49;
 constexpr int SM_CYSMICON = 50;
 constexpr int SM_CXDRAG = 68;
+constexpr int SM_CXMENUCHECK = 71;
 constexpr int SM_CYDRAG = 69;
 
 int GetSystemMetrics(int index);
