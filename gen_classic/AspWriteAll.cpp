@@ -10,6 +10,7 @@
 #include "entities/MapForm.h"
 #include "entities/ReportCollector.h"
 #include "entities/Transaction.h"
+#include "gen_classic/GraphReportWriter.h"
 #include "gen_classic/LoginWriter.h"
 #include "gen_classic/MenuWriter.h"
 #include "gen_classic/ReportPageWriter.h"
@@ -109,7 +110,7 @@ void ClassicPageWriters::WriteGroupReport(ApplicationReport& report, AspFile* fi
 
 void ClassicPageWriters::WriteGraphReport(ApplicationReport& report)
 {
-    ReportMissingWriter(report.GetFormName());
+    GraphReportWriter(&m_project, &report, m_report).Write();
 }
 
 void ClassicPageWriters::WriteReportCollector(ReportCollector& collector)

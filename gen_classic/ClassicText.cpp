@@ -1,6 +1,7 @@
 #include "gen_classic/ClassicText.h"
 
 #include "entities/AspFile.h"
+#include "entities/FormInterface.h"
 #include "entities/ProcedureInvokation.h"
 #include "entities/Variable.h"
 #include "model/Field.h"
@@ -84,4 +85,23 @@ void WriteActionPageHeader(TextFile& out)
 {
     out.Write(0, "<%%@ LANGUAGE = \"VBScript\" %%>\n");
     out.Write(0, "<!-- #include file = \"../_system/includes/functions.asp\"-->\n\n");
+}
+
+void WriteShowButtonLine(TextFile& out, int indent)
+{
+    out.Write(indent, "<INPUT type = \"button\" class = \"button\" name = \"cmdshow\" value = "
+                      "\"Show\" Onclick = \"set_query();\" >\n");
+}
+
+void WriteHiddenActionInputs(TextFile& out, int indent, const FormInterface& page)
+{
+    out.Write(indent, "<INPUT type=hidden name=hiddenActionControl>\n");
+    for (const FieldVariableMap* map : page.GetFieldVariableMaps())
+        if (map->variable != nullptr && map->variable->GetKind() == Variable::pageKind)
+            out.Write(indent, "<INPUT type = \"hidden\" name = %s value = \"<%%=%s%%>\">\n",
+                      map->variable->GetFieldName(), map->variable->GetFieldName());
+    for (const FieldVariableMap* map : page.GetFieldVariableMaps())
+        if (map->variable != nullptr && map->variable->GetKind() == Variable::parameterKind)
+            out.Write(indent, "<INPUT type = \"hidden\" name = %s >\n",
+                      map->variable->GetFieldName());
 }

@@ -7,6 +7,7 @@
 
 class AspFile;
 class Field;
+class FormInterface;
 class ProcedureInvokation;
 class TextFile;
 struct VariablePair;
@@ -35,6 +36,13 @@ CString HtmlEncoded(const CString& expression);
 void WriteArgumentList(TextFile& out, const ProcedureInvokation& invokation,
                        const std::function<bool(const VariablePair&)>& quoted,
                        const std::function<CString(const VariablePair&)>& value);
+
+// The Show button of a report filter form, which runs set_query().
+void WriteShowButtonLine(TextFile& out, int indent);
+
+// The hidden action input, one hidden input carrying the value of each page variable of kind 1
+// of the page, then an empty one for each of kind 0, which set_query fills.
+void WriteHiddenActionInputs(TextFile& out, int indent, const FormInterface& page);
 
 // The first two lines of an action page: the script language and the shared include.
 void WriteActionPageHeader(TextFile& out);

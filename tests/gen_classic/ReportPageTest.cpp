@@ -1,11 +1,13 @@
 #include "entities/ApplicationReport.h"
 #include "entities/AspFile.h"
+#include "entities/GraphData.h"
 #include "entities/Procedure.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ProcedureInvokation.h"
 #include "entities/ReportField.h"
 #include "entities/ReportGroup.h"
 #include "entities/Variable.h"
+#include "gen_classic/GraphReportWriter.h"
 #include "gen_classic/ReportPageWriter.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
@@ -101,6 +103,18 @@ public:
         ReportPageWriter(&m_project.Project(), m_report, m_project.Report())
             .WriteGroupPage(m_report->GetAspFileAt(0));
     }
+    // A column chart over the report; without the procedure its first group calls nothing.
+    void WriteGraphPages(bool withProcedure)
+    {
+        m_report->SetReportKind(3);
+        auto* chart = new GraphData;
+        chart->SetCaption("Orders & 'late' ones");
+        chart->SetChartType(2);
+        m_report->SetChartData(2, chart);
+        if (!withProcedure)
+            m_report->GetReportGroups().front()->SetProcedureCall(nullptr);
+        GraphReportWriter(&m_project.Project(), m_report, m_project.Report()).Write();
+    }
     std::filesystem::path Page(const char* name) const
     {
         return m_project.Root() / "BaseModule" / name;
@@ -161,5 +175,31 @@ TEST(ReportPageTest, GroupReportPagePassesTheChecks)
                           std::filesystem::copy_options::recursive);
     EXPECT_EQ("", Joined(CheckPageFile(page.Page("Orders_By_Day_report.asp"))));
     ExpectNodeAccepts(PageScripts(page.Read("Orders_By_Day_report.asp")), page.Project().Root());
+}
+
+// The graph page's chart object reads the chart data page, which runs the first group's
+// procedure; without that procedure the data page is not written and the run says so.
+TEST(ReportPageTest, GraphPageAndItsChartDataPage)
+{
+    for (const bool withProcedure : {true, false})
+    {
+        ReportPage page;
+        page.WriteGraphPages(withProcedure);
+        ExpectGolden("report/Order_List_graph.asp", page.Read("Order_List_report.asp"));
+        std::filesystem::copy(ClassicData("_system"), page.Project().Root() / "_system",
+                              std::filesystem::copy_options::recursive);
+        EXPECT_EQ("", Joined(CheckPageFile(page.Page("Order_List_report.asp"))));
+        ExpectNodeAccepts(PageScripts(page.Read("Order_List_report.asp")), page.Project().Root());
+        const std::string report = page.Project().Report().GetText().str();
+        if (withProcedure)
+        {
+            EXPECT_EQ(report, "");
+            ExpectGolden("report/Order_List_chart_data.asp", page.Read("Order_List_action.asp"));
+            EXPECT_EQ("", Joined(CheckPageFile(page.Page("Order_List_action.asp"))));
+            continue;
+        }
+        EXPECT_FALSE(std::filesystem::exists(page.Page("Order_List_action.asp")));
+        EXPECT_NE(report.find("Order List (Order_List_action.asp)"), std::string::npos) << report;
+    }
 }
 } // namespace
