@@ -13,6 +13,7 @@
 #include "gen_classic/GraphReportWriter.h"
 #include "gen_classic/LoginWriter.h"
 #include "gen_classic/MenuWriter.h"
+#include "gen_classic/ReportCollectorWriter.h"
 #include "gen_classic/ReportPageWriter.h"
 #include "gen_web/EnumerateFolders.h"
 #include "model/FileUtilities.h"
@@ -115,7 +116,7 @@ void ClassicPageWriters::WriteGraphReport(ApplicationReport& report)
 
 void ClassicPageWriters::WriteReportCollector(ReportCollector& collector)
 {
-    ReportMissingWriter(collector.GetFormName());
+    ReportCollectorWriter(&m_project, &collector, m_report).Write();
 }
 
 void ClassicPageWriters::WriteMenus(const CString& folder)

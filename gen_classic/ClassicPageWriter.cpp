@@ -1,6 +1,7 @@
 #include "gen_classic/ClassicPageWriter.h"
 
 #include "entities/FormInterface.h"
+#include "entities/Variable.h"
 #include "gen_classic/ClassicText.h"
 #include "gen_classic/FormControlWriter.h"
 #include "model/ForgeonProject.h"
@@ -46,6 +47,19 @@ void ClassicPageWriter::WriteFilterBlock(AspFile* file, const std::vector<FieldR
     m_textFile.Write(indent + 2, "</TABLE>\n");
     m_textFile.Write(indent + 1, "</TD>\n");
     m_textFile.Write(indent, "</TR>\n");
+}
+
+void ClassicPageWriter::CollectPostedFields(std::vector<FieldVariableMap*>& maps,
+                                            std::vector<FieldRep*>& reads)
+{
+    for (FieldVariableMap* map : m_owner->GetFieldVariableMaps())
+    {
+        if (map->variable == nullptr || map->variable->GetKind() == Variable::sharedKind)
+            continue;
+        maps.push_back(map);
+        if (FieldRep* control = m_owner->GetFieldRepForField(map->field))
+            reads.push_back(control);
+    }
 }
 
 void ClassicPageWriter::SaveInModule(const CString& fileName)

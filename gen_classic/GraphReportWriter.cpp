@@ -69,14 +69,7 @@ void GraphReportWriter::WriteGraphPage(AspFile* file)
         m_report.AddSkippedPage(m_page->GetFormName(), "the classic page template is missing");
     std::vector<FieldVariableMap*> maps;
     std::vector<FieldRep*> reads;
-    for (FieldVariableMap* map : m_page->GetFieldVariableMaps())
-    {
-        if (map->variable == nullptr || map->variable->GetKind() == Variable::sharedKind)
-            continue;
-        maps.push_back(map);
-        if (FieldRep* control = m_page->GetFieldRepForField(map->field))
-            reads.push_back(control);
-    }
+    CollectPostedFields(maps, reads);
     if (GraphData* chart = m_page->GetChartData())
     {
         m_textFile.Write(0, "<%%\n");

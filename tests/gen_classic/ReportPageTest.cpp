@@ -32,8 +32,8 @@ public:
     {
         m_table->SetTableName("orders");
         m_table->EnsureDefaultFields();
-        Field* name = AddField("name", 4);
-        Field* placed = AddField("placed", 5);
+        Field* name = AddNullableField(*m_table, "name", 4);
+        Field* placed = AddNullableField(*m_table, "placed", 5);
         Field* key = m_table->GetPrimaryKeyField();
         m_report->SetName("Order List");
         m_project.Base().Append(m_report);
@@ -119,25 +119,10 @@ public:
     {
         return m_project.Root() / "BaseModule" / name;
     }
-    std::string Read(const char* name) const
-    {
-        std::string text = ReadHostFile(Page(name));
-        std::erase(text, '\r');
-        return text;
-    }
+    std::string Read(const char* name) const { return ReadPage(Page(name)); }
     GenWebProject& Project() { return m_project; }
 
 private:
-    Field* AddField(const char* name, int type)
-    {
-        auto* field = new Field;
-        field->Set(name, CString(name) + " caption", type, 50, 0, nullptr, "", false, false, true,
-                   false, false);
-        field->SetTable(m_table.get());
-        m_table->AddField(field);
-        return field;
-    }
-
     GenWebProject m_project;
     std::unique_ptr<Table> m_table = std::make_unique<Table>();
     std::unique_ptr<Procedure> m_list = std::make_unique<Procedure>();
