@@ -10,6 +10,7 @@
 #include "entities/MapForm.h"
 #include "entities/ReportCollector.h"
 #include "entities/Transaction.h"
+#include "gen_classic/DashBoardPageWriter.h"
 #include "gen_classic/GraphReportWriter.h"
 #include "gen_classic/LoginWriter.h"
 #include "gen_classic/MenuWriter.h"
@@ -96,7 +97,7 @@ void ClassicPageWriters::WriteTransaction(Transaction& transaction)
 
 void ClassicPageWriters::WriteDashboard(DashBoardPage& page)
 {
-    ReportMissingWriter(page.GetFormName());
+    DashBoardPageWriter(&m_project, &page, m_report).Write();
 }
 
 void ClassicPageWriters::WriteReport(ApplicationReport& report)

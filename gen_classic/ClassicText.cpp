@@ -2,6 +2,7 @@
 
 #include "entities/AspFile.h"
 #include "entities/FormInterface.h"
+#include "entities/Procedure.h"
 #include "entities/ProcedureInvokation.h"
 #include "entities/Variable.h"
 #include "model/Field.h"
@@ -79,6 +80,27 @@ void WriteArgumentList(TextFile& out, const ProcedureInvokation& invokation,
         else if (quote)
             out.Write(0, " & \"'\"");
     }
+}
+
+bool IsQuotedParameter(const Procedure* procedure, const VariablePair& pair)
+{
+    FieldVariableMap parameter;
+    return procedure != nullptr && procedure->FindFieldParameterByVariable(parameter, pair.first) &&
+           parameter.field != nullptr && IsQuotedSqlType(parameter.field->GetTypeCode());
+}
+
+void WriteProcedureCallText(TextFile& out, const ProcedureInvokation& invokation,
+                            const CString& target, int indent,
+                            const std::function<CString(const VariablePair&)>& value)
+{
+    const Procedure* procedure = invokation.GetProcedure();
+    out.Write(indent, "%s = \"%s \"", target,
+              procedure != nullptr ? procedure->GetName() : CString());
+    WriteArgumentList(
+        out, invokation,
+        [procedure](const VariablePair& pair) { return IsQuotedParameter(procedure, pair); },
+        value);
+    out.Write(0, "\n");
 }
 
 void WriteActionPageHeader(TextFile& out)
