@@ -1,5 +1,5 @@
 #include "ClassicGolden.h"
-#include "ClassicPageFixture.h"
+#include "ReportProject.h"
 
 #include "entities/ApplicationReport.h"
 #include "entities/ProcedureFieldInfo.h"
@@ -22,22 +22,18 @@ class ReportCollectorTest : public ::testing::Test
 protected:
     ReportCollectorTest()
     {
-        m_table->SetTableName("orders");
-        m_table->EnsureDefaultFields();
-        Field* name = AddNullableField(*m_table, "name", 4);
-        Field* placed = AddNullableField(*m_table, "placed", 5);
-        Field* amount = AddNullableField(*m_table, "amount", 2);
-        m_procedure->SetName("PRC_Sales");
-        m_procedure->SetMainTable(m_table.get());
+        Procedure* sales = m_reports.AddProcedure("PRC_Sales");
+        Field* name = m_reports.Name();
         m_collector->SetName("Sales Board");
-        m_collector->SetModule(&m_project.Base());
-        m_project.Base().Append(m_collector);
+        m_collector->SetModule(&m_reports.Base());
+        m_reports.Base().Append(m_collector);
         m_collector->CreateDefaultAspFiles(0);
         for (const char* reportName : {"Sales A", "Sales B", "Sales C", "Sales D", "Sales E"})
-            m_collector->AddReport({AddReport(reportName, {name, placed}), 250, 450});
+            m_collector->AddReport(
+                {m_reports.AddListReport(reportName, sales, {name, m_reports.Placed()}), 250, 450});
         for (int index = 2; index < 5; ++index)
             m_collector->RemoveAspFileForReport(m_collector->GetEntries()[index].m_report);
-        for (Field* field : {name, amount})
+        for (Field* field : {name, m_reports.Amount()})
         {
             m_collector->AddFieldRep(ClassicPageFixture::NewControl(field, FieldRepData::TextBox));
             auto* variable = new Variable;
@@ -53,45 +49,8 @@ protected:
     }
     std::string Read(const char* name) const { return ReadPage(Page(name)); }
 
-    ApplicationReport* AddReport(const char* name, const std::vector<Field*>& filters)
-    {
-        auto* report = new ApplicationReport;
-        report->SetName(name);
-        report->SetReportKind(1);
-        report->SetModule(&m_project.Base());
-        m_project.Base().Append(report);
-        auto* group = new ReportGroup(report, nullptr);
-        report->AddReportGroup(group);
-        auto* call = new ProcedureInvokation;
-        call->SetProcedure(m_procedure.get());
-        for (Field* field : filters)
-        {
-            group->AddFilter(ClassicPageFixture::NewControl(field, FieldRepData::TextBox));
-            FieldVariableMap parameter;
-            if (!m_procedure->FindFieldParameterByField(field, parameter))
-            {
-                auto* own = new Variable;
-                own->SetName("@" + field->GetFieldName());
-                m_procedure->AddFieldParameterPair(field, own);
-                m_procedure->FindFieldParameterByField(field, parameter);
-            }
-            call->AddVariablePair(new VariablePair{
-                parameter.variable, report->FindFieldVariableMapByField(field)->variable});
-        }
-        group->SetProcedureCall(call);
-        m_infos.push_back(
-            std::make_unique<ProcedureFieldInfo>(filters.front(), ProcedureFieldInfo::noAggregate));
-        auto* column = new ReportField(m_infos.back().get());
-        column->SetName("Name");
-        group->AddReportField(column);
-        report->CreateDefaultAspFiles(0);
-        return report;
-    }
-
-    GenWebProject m_project;
-    std::unique_ptr<Table> m_table = std::make_unique<Table>();
-    std::unique_ptr<Procedure> m_procedure = std::make_unique<Procedure>();
-    std::vector<std::unique_ptr<ProcedureFieldInfo>> m_infos;
+    ReportProject m_reports;
+    GenWebProject& m_project = m_reports.Project();
     ReportCollector* m_collector = new ReportCollector;
 };
 } // namespace
