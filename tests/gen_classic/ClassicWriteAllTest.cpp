@@ -385,6 +385,8 @@ TEST(ClassicWriteAllPagesTest, EveryReportKindCollectorAndDashboardPagePassTheCh
         graph->SetChartData(3, new GraphData);
         graph->GetChartData()->SetChartType(3);
     }
+    // A page file of another kind leaves the graph page as it was written.
+    chart->CreateAspFile(10, AspFile::reportOwner);
 
     auto* collector = new ReportCollector;
     collector->SetName("Board");
@@ -437,6 +439,8 @@ TEST(ClassicWriteAllPagesTest, EveryReportKindCollectorAndDashboardPagePassTheCh
         EXPECT_EQ("", Joined(CheckPageFile(entry.path()))) << written.back();
         ExpectNodeAccepts(PageScripts(ReadPage(entry.path())), project.Root());
     }
+    EXPECT_NE(ReadPage(project.Root() / "BaseModule" / "Sales_Chart_report.asp").find("strGraph"),
+              std::string::npos);
     std::sort(written.begin(), written.end());
     EXPECT_EQ(written,
               (std::vector<std::string>{"Board.asp", "Lost_Chart_report.asp",

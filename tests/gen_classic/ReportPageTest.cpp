@@ -104,12 +104,12 @@ public:
             .WriteGroupPage(m_report->GetAspFileAt(0));
     }
     // A column chart over the report; without the procedure its first group calls nothing.
-    void WriteGraphPages(bool withProcedure)
+    void WriteGraphPages(bool withProcedure, UINT chartType = 2)
     {
         m_report->SetReportKind(3);
         auto* chart = new GraphData;
         chart->SetCaption("Orders & 'late' ones");
-        chart->SetChartType(2);
+        chart->SetChartType(chartType);
         m_report->SetChartData(2, chart);
         if (!withProcedure)
             m_report->GetReportGroups().front()->SetProcedureCall(nullptr);
@@ -185,6 +185,23 @@ TEST(ReportPageTest, GraphPageAndItsChartDataPage)
         }
         EXPECT_FALSE(std::filesystem::exists(page.Page("Order_List_action.asp")));
         EXPECT_NE(report.find("Order List (Order_List_action.asp)"), std::string::npos) << report;
+    }
+}
+
+// The chart movie is named after the chart type; a type outside 1 to 7 names none.
+TEST(ReportPageTest, TheGraphPageNamesTheChartOfItsType)
+{
+    const std::pair<UINT, const char*> cases[] = {
+        {1, "Area2D"}, {4, "Doughnut2D"}, {7, "SSGrid"}, {0, ""}, {8, ""}};
+    for (const auto& [type, name] : cases)
+    {
+        ReportPage page;
+        page.WriteGraphPages(true, type);
+        EXPECT_NE(page.Read("Order_List_report.asp")
+                      .find("\tstrGraph = \"./Charts/" + std::string(name) +
+                            ".swf?chartWidth=350&chartHeight=300\"\n"),
+                  std::string::npos)
+            << type;
     }
 }
 } // namespace
