@@ -44,22 +44,22 @@ GraphReportWriter::GraphReportWriter(ForgeonProject* project, ApplicationReport*
 {
 }
 
+// Only the pages written are saved: a page file of another kind may share the graph page's
+// name.
 void GraphReportWriter::Write()
 {
     for (AspFile* file : m_page->GetAspFiles())
     {
+        bool written = false;
         if (file->GetFileKind() == 0)
-            WriteGraphPage(file);
-        else if (file->GetFileKind() != chartDataFileKind)
-            continue;
-        else if (!WriteChartDataPage())
         {
-            m_report.AddSkippedPage(m_page->GetFormName() + " (" + file->GetFileName(FALSE) + ")",
-                                    "the chart data page needs a procedure in the report's first "
-                                    "group");
-            continue;
+            WriteGraphPage(file);
+            written = true;
         }
-        SaveInModule(file->GetFileName(FALSE));
+        else if (file->GetFileKind() == chartDataFileKind)
+            written = WriteChartDataPage(*file);
+        if (written)
+            SaveInModule(file->GetFileName(FALSE));
     }
 }
 
@@ -122,11 +122,16 @@ void GraphReportWriter::WriteChartBlock()
     m_textFile.Write(1, "</TR>\n");
 }
 
-bool GraphReportWriter::WriteChartDataPage()
+bool GraphReportWriter::WriteChartDataPage(const AspFile& file)
 {
     const Procedure* procedure = FirstGroupProcedure(*m_page);
     if (procedure == nullptr)
+    {
+        m_report.AddSkippedPage(m_page->GetFormName() + " (" + file.GetFileName(FALSE) + ")",
+                                "the chart data page needs a procedure in the report's first "
+                                "group");
         return false;
+    }
     const GraphData* chart = m_page->GetChartData();
     m_pageText.Empty();
     m_textFile.Write(0, "<%%@ LANGUAGE = \"VBScript\" %%>\n");

@@ -21,8 +21,9 @@ public:
 
 private:
     void WriteGraphPage(AspFile* file);
-    // False, and nothing written, without the first group's procedure.
-    bool WriteChartDataPage();
+    // False, nothing written and the page listed in the report, without the first group's
+    // procedure.
+    bool WriteChartDataPage(const AspFile& file);
     void WriteChartBlock();
 
     ApplicationReport* m_page;
