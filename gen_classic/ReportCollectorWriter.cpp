@@ -108,8 +108,12 @@ void ReportCollectorWriter::WriteFrames(int columns)
 void ReportCollectorWriter::WriteFrameAddress(const ApplicationReport* report)
 {
     const AspFile* file = m_collector->FindAspFileForReport(report);
+    // An empty address keeps the frame blank instead of taking the next attribute for one.
     if (file == nullptr)
+    {
+        m_textFile.Write(0, "\"\" ");
         return;
+    }
     m_textFile.Write(0, "\"%s", file->GetRelativeUrl(TRUE, TRUE));
     const char* separator = "?";
     for (const FieldVariableMap* map : m_collector->GetFieldVariableMaps())

@@ -25,7 +25,7 @@ private:
     void WriteFramePage(AspFile* file);
     void WritePrintPages(const AspFile& file);
     void WriteFrames(int columns);
-    // The quoted address of the report's print page with the collector's filter values; nothing
+    // The quoted address of the report's print page with the collector's filter values; empty
     // when the collector holds no page file for the report.
     void WriteFrameAddress(const ApplicationReport* report);
 

@@ -13,9 +13,7 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
-#include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
-#include "model/Module.h"
 
 namespace
 {

@@ -87,15 +87,15 @@ function set_query()
 									<IFRAME src = "../../BaseModule/Sales_B_ReportCollector.asp?rep_orders_name_var=<%= Server.URLEncode(reportCollector_name_var & "") %>"  width = 450 height = 250></IFRAME>
 								</TD>
 								<TD bgColor = <%=glb_bgBlank%> align = center valign = top>
-									<IFRAME src =  width = 450 height = 250></IFRAME>
+									<IFRAME src = ""  width = 450 height = 250></IFRAME>
 								</TD>
 							</TR>
 							<TR>
 								<TD bgColor = <%=glb_bgBlank%> align = center valign = top>
-									<IFRAME src =  width = 450 height = 250></IFRAME>
+									<IFRAME src = ""  width = 450 height = 250></IFRAME>
 								</TD>
 								<TD bgColor = <%=glb_bgBlank%> align = center valign = top>
-									<IFRAME src =  width = 450 height = 250></IFRAME>
+									<IFRAME src = ""  width = 450 height = 250></IFRAME>
 								</TD>
 								<TD bgColor = <%=glb_bgControl%> class = pagetext1 width = "25%"> &nbsp </TD>
 								<TD bgColor = <%=glb_bgControl%> class = pagetext1 width = "25%"> &nbsp </TD>
