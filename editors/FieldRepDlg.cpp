@@ -37,10 +37,25 @@ constexpr int RecomputeLabel = 2112;
 
 // The part below "Advanced>>", the lowest control last.
 const std::vector<int> advancedArea = {
-    E::AssignFunctionButton, E::RemoveFunctionButton, E::FunctionLabel, FrontLabel,
-    E::FrontCombo, BackLabel, E::BackCombo, LinksLabel, E::LinkList, E::AssignLinkButton,
-    E::RemoveLinkButton, EventsLabel, E::EventCombo, CandidatesLabel, E::CandidateCombo,
-    E::AddRecomputeButton, E::RemoveRecomputeButton, RecomputeLabel, E::RecomputeList,
+    E::AssignFunctionButton,
+    E::RemoveFunctionButton,
+    E::FunctionLabel,
+    FrontLabel,
+    E::FrontCombo,
+    BackLabel,
+    E::BackCombo,
+    LinksLabel,
+    E::LinkList,
+    E::AssignLinkButton,
+    E::RemoveLinkButton,
+    EventsLabel,
+    E::EventCombo,
+    CandidatesLabel,
+    E::CandidateCombo,
+    E::AddRecomputeButton,
+    E::RemoveRecomputeButton,
+    RecomputeLabel,
+    E::RecomputeList,
 };
 
 DialogControl Hidden(int id, ControlKind kind, const char* caption)
@@ -114,8 +129,8 @@ const DialogTemplateRegistration fieldRepTemplates{
             Lay::Row({Lay::Field(E::CaptionBox), Lay::Control(E::CompulsoryCheck),
                       Lay::Control(E::SeparateRowCheck)}),
             Lay::Field(E::KindCombo),
-            Lay::Row({Lay::Field(E::MaxLengthBox), Lay::Field(E::WidthBox),
-                      Lay::Field(E::RowsBox), Lay::Field(E::ColumnsBox)}),
+            Lay::Row({Lay::Field(E::MaxLengthBox), Lay::Field(E::WidthBox), Lay::Field(E::RowsBox),
+                      Lay::Field(E::ColumnsBox)}),
             Lay::Row({Lay::Field(E::ValueStringsBox), Lay::Field(E::DisplayStringsBox)}),
             Lay::Buttons({IDOK, E::HelpButton, E::AdvancedButton}),
             Lay::Row({Lay::Control(E::AssignFunctionButton), Lay::Control(E::RemoveFunctionButton),
@@ -173,8 +188,8 @@ void ViewControlPropertiesHost::EditFieldLinks(FieldRep& control, FormInterface&
 
 FieldRepDlg::FieldRepDlg(ForgeonProject& project, FormInterface& page, FieldRep& control,
                          FieldRepPropertiesDlg* owner, CWnd* parent)
-    : CDialog(IDD, parent), m_host(project, this), m_editor(page, control, &m_host),
-      m_owner(owner), m_view(*this)
+    : CDialog(IDD, parent), m_host(project, this), m_editor(page, control, &m_host), m_owner(owner),
+      m_view(*this)
 {
     MapControlRange(BN_CLICKED, E::CompulsoryCheck, E::CompulsoryCheck,
                     [this] { Run(&E::ToggleCompulsory); });
@@ -260,8 +275,7 @@ void FieldRepDlg::Show()
         for (int id : ids)
             GetDlgItem(id)->ShowWindow(shown ? SW_SHOW : SW_HIDE);
     };
-    show({MaxLengthLabel, E::MaxLengthBox, WidthLabel, E::WidthBox},
-         m_editor.ShowsTextBoxSizes());
+    show({MaxLengthLabel, E::MaxLengthBox, WidthLabel, E::WidthBox}, m_editor.ShowsTextBoxSizes());
     show({RowsLabel, E::RowsBox, ColumnsLabel, E::ColumnsBox}, m_editor.ShowsTextAreaSizes());
     show({ValuesLabel, E::ValueStringsBox, DisplayLabel, E::DisplayStringsBox},
          m_editor.ShowsRadioValues());
@@ -381,8 +395,8 @@ void FieldRepDlg::OnCancel()
 
 void FieldRepTabCtrl::InitPages()
 {
-    auto page = std::make_unique<FieldRepDlg>(m_owner.m_project, m_owner.m_page,
-                                              m_owner.m_control, &m_owner, this);
+    auto page = std::make_unique<FieldRepDlg>(m_owner.m_project, m_owner.m_page, m_owner.m_control,
+                                              &m_owner, this);
     page->Create(FieldRepDlg::IDD, this);
     AddPage("Control Properties", std::move(page));
     LayoutPages();
@@ -393,9 +407,7 @@ FieldRepDlg* FieldRepTabCtrl::GetFieldRepPage() const
     return dynamic_cast<FieldRepDlg*>(GetPage(0));
 }
 
-void FieldRepTabCtrl::OnPageSelected(CWnd*)
-{
-}
+void FieldRepTabCtrl::OnPageSelected(CWnd*) {}
 
 FieldRepPropertiesDlg::FieldRepPropertiesDlg(ForgeonProject& project, FormInterface& page,
                                              FieldRep& control, CWnd* parent)

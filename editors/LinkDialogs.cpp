@@ -9,7 +9,6 @@
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/ListCtrl.h"
 
-
 namespace
 {
 using P = MenuPicker;

@@ -165,8 +165,8 @@ ControlStates ControlPropertiesEditor::GetStates() const
     for (int id : {CaptionBox, DisplayStringsBox, ValueStringsBox, MaxLengthBox, WidthBox, RowsBox,
                    ColumnsBox, KindCombo, FrontCombo})
         states.Enable(id, m_hasData);
-    states.Enable(DisplayStringsBox,
-                  m_hasData && (KindIs(FieldRepData::RadioButton) || KindIs(FieldRepData::CheckBox)));
+    states.Enable(DisplayStringsBox, m_hasData && (KindIs(FieldRepData::RadioButton) ||
+                                                   KindIs(FieldRepData::CheckBox)));
     states.Enable(BackCombo, m_hasData && IsBackComboEnabled());
     states.Enable(SeparateRowCheck, m_hasData && IsSeparateRowEnabled());
     for (int id : {EventCombo, CandidateCombo, AddRecomputeButton, RemoveRecomputeButton})
