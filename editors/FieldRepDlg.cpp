@@ -13,6 +13,8 @@
 #include <QLayout>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace
 {
 using E = ControlPropertiesEditor;
@@ -30,10 +32,8 @@ constexpr int ValuesLabel = 2105;
 constexpr int DisplayLabel = 2106;
 constexpr int FrontLabel = 2107;
 constexpr int BackLabel = 2108;
-constexpr int LinksLabel = 2109;
 constexpr int EventsLabel = 2110;
 constexpr int CandidatesLabel = 2111;
-constexpr int RecomputeLabel = 2112;
 
 // The part below "Advanced>>", the lowest control last.
 const std::vector<int> advancedArea = {
@@ -44,7 +44,6 @@ const std::vector<int> advancedArea = {
     E::FrontCombo,
     BackLabel,
     E::BackCombo,
-    LinksLabel,
     E::LinkList,
     E::AssignLinkButton,
     E::RemoveLinkButton,
@@ -54,7 +53,6 @@ const std::vector<int> advancedArea = {
     E::CandidateCombo,
     E::AddRecomputeButton,
     E::RemoveRecomputeButton,
-    RecomputeLabel,
     E::RecomputeList,
 };
 
@@ -96,7 +94,6 @@ const DialogTemplateRegistration fieldRepTemplates{
             {E::FrontCombo, ControlKind::ComboBox, ""},
             {BackLabel, ControlKind::Static, "Back Field"},
             {E::BackCombo, ControlKind::ComboBox, ""},
-            {LinksLabel, ControlKind::Static, "Links"},
             {E::LinkList, ControlKind::ListCtrl, "", false, false, 300, 80},
             {E::AssignLinkButton, ControlKind::PushButton, "Assign Link"},
             {E::RemoveLinkButton, ControlKind::PushButton, "Remove Link"},
@@ -106,7 +103,6 @@ const DialogTemplateRegistration fieldRepTemplates{
             {E::CandidateCombo, ControlKind::ComboBox, ""},
             {E::AddRecomputeButton, ControlKind::PushButton, ">"},
             {E::RemoveRecomputeButton, ControlKind::PushButton, "<"},
-            {RecomputeLabel, ControlKind::Static, "Controls to be updated"},
             {E::RecomputeList, ControlKind::ListCtrl, "", false, false, 300, 100},
             Hidden(2120, ControlKind::Static, "Selected Field"),
             Hidden(2121, ControlKind::PushButton, "Update"),
@@ -136,11 +132,16 @@ const DialogTemplateRegistration fieldRepTemplates{
             Lay::Row({Lay::Control(E::AssignFunctionButton), Lay::Control(E::RemoveFunctionButton),
                       Lay::Control(E::FunctionLabel)}),
             Lay::Row({Lay::Field(E::FrontCombo), Lay::Field(E::BackCombo)}),
-            Lay::Row({Lay::Field(E::LinkList),
+            Lay::Row({Lay::Control(E::LinkList),
                       Lay::ButtonColumn({E::AssignLinkButton, E::RemoveLinkButton})}),
             Lay::Row({Lay::Field(E::EventCombo), Lay::Field(E::CandidateCombo),
                       Lay::ButtonColumn({E::AddRecomputeButton, E::RemoveRecomputeButton})}),
-            Lay::Field(E::RecomputeList),
+            Lay::Control(E::RecomputeList),
+            Lay::Row({Lay::Control(2120), Lay::Control(2121), Lay::Field(1052), Lay::Control(2123),
+                      Lay::Control(2124), Lay::Control(2125), Lay::Control(2126),
+                      Lay::Control(2127), Lay::Control(2128), Lay::Control(2129),
+                      Lay::Control(1643), Lay::Control(2130), Lay::Control(2131),
+                      Lay::Control(2132)}),
         }),
     },
     {
@@ -434,6 +435,13 @@ void FieldRepPropertiesDlg::FitPage()
     CRect pageRect;
     page->GetWindowRect(&pageRect);
     m_tabs.ScreenToClient(&pageRect);
+    // The page keeps the width its controls ask for.
+    const int width = std::max(pageRect.Width(), page->GetSafeHwnd()->sizeHint().width());
+    if (width != pageRect.Width())
+    {
+        page->SetWindowPos(nullptr, 0, 0, width, pageRect.Height(), SWP_NOMOVE | SWP_NOZORDER);
+        pageRect.right = pageRect.left + width;
+    }
     // The tab control holds the page below its tabs with a small frame.
     m_tabs.GetSafeHwnd()->setFixedSize(pageRect.right + 4, pageRect.bottom + 4);
     if (QLayout* layout = GetSafeHwnd()->layout())
