@@ -38,10 +38,6 @@ const DialogTemplateRegistration adjustFieldRepsTemplate{{
     }),
 }};
 
-int RowOf(NMHDR* header)
-{
-    return reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
-}
 } // namespace
 
 AdjustFieldRepsDlg::AdjustFieldRepsDlg(ForgeonProject& project, std::vector<Field*> fields,
@@ -98,19 +94,19 @@ void AdjustFieldRepsDlg::Run(void (FormControlsEditor::*command)())
 
 void AdjustFieldRepsDlg::OnFieldClick(NMHDR* header, LRESULT* result)
 {
-    m_editor.SelectField(RowOf(header));
+    m_editor.SelectField(ClickedRow(header));
     *result = 0;
 }
 
 void AdjustFieldRepsDlg::OnControlClick(NMHDR* header, LRESULT* result)
 {
-    m_editor.SelectControl(RowOf(header));
+    m_editor.SelectControl(ClickedRow(header));
     *result = 0;
 }
 
 void AdjustFieldRepsDlg::OnControlDoubleClick(NMHDR* header, LRESULT* result)
 {
-    m_editor.SelectControl(RowOf(header));
+    m_editor.SelectControl(ClickedRow(header));
     OnProperties();
     *result = 0;
 }

@@ -160,11 +160,6 @@ const DialogTemplateRegistration fieldRepTemplates{
     },
 };
 
-int RowOf(NMHDR* header)
-{
-    return reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
-}
-
 int SelectionOf(const CWnd& dialog, int id)
 {
     const auto* combo = dynamic_cast<const CComboBox*>(dialog.GetDlgItem(id));
@@ -339,13 +334,13 @@ void FieldRepDlg::OnRemoveLink()
 
 void FieldRepDlg::OnRecomputeClick(NMHDR* header, LRESULT* result)
 {
-    m_clickedRecompute = RowOf(header);
+    m_clickedRecompute = ClickedRow(header);
     *result = 0;
 }
 
 void FieldRepDlg::OnLinkClick(NMHDR* header, LRESULT* result)
 {
-    m_clickedLink = RowOf(header);
+    m_clickedLink = ClickedRow(header);
     *result = 0;
 }
 

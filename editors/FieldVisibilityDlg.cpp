@@ -101,7 +101,7 @@ void FieldVisibilityDlg::OnTitleLeft()
 
 void FieldVisibilityDlg::OnRowClick(NMHDR* header, LRESULT* result)
 {
-    const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
+    const int row = ClickedRow(header);
     if (row >= 0)
     {
         m_editor.SelectRow(row);

@@ -85,7 +85,7 @@ void RefFieldDialog::Run(void (RefFieldEditor::*command)())
 
 void RefFieldDialog::OnRowClick(NMHDR* header, LRESULT* result)
 {
-    const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
+    const int row = ClickedRow(header);
     if (row >= 0)
     {
         ReadControls();
