@@ -55,7 +55,9 @@ int CodeOf(const CString& text)
 
 ControlPropertiesEditor::ControlPropertiesEditor(FormInterface& page, FieldRep& control,
                                                  ControlPropertiesHost* host)
-    : m_page(page), m_control(control), m_host(host)
+    : m_page(page), m_control(control), m_host(host),
+      m_hasData(control.GetFieldRepData() != nullptr),
+      m_hasVariable(!m_hasData && control.GetVariable() != nullptr)
 {
 }
 
@@ -246,7 +248,6 @@ void ControlPropertiesEditor::Load()
         m_kinds = {"Date Control"};
 
     const FieldRepData* data = m_control.GetFieldRepData();
-    m_hasData = data != nullptr;
     if (data == nullptr)
         return;
     caption = data->GetCaption();
@@ -473,40 +474,49 @@ std::vector<CString> ControlPropertiesEditor::GetRecomputeRows() const
     return names;
 }
 
-bool ControlPropertiesEditor::WriteBack()
+void ControlPropertiesEditor::StoreValues(FieldRepData& data)
 {
-    FieldRepData* data = m_control.GetFieldRepData();
-    if (data == nullptr)
-        return true;
-    const CString oldCaption = data->GetCaption();
+    const CString oldCaption = data.GetCaption();
     if (!oldCaption.IsEmpty())
         m_page.RenameVariable(oldCaption, caption);
-    data->SetCaption(caption);
-    data->SetStoredValues(valueStrings);
-    data->SetMaxLength(maxLength);
+    data.SetCaption(caption);
+    data.SetStoredValues(valueStrings);
+    data.SetMaxLength(maxLength);
     if (KindIs(FieldRepData::RadioButton) || KindIs(FieldRepData::ComboBox))
-        data->SetDisplayTexts(displayStrings);
+        data.SetDisplayTexts(displayStrings);
     if (KindIs(FieldRepData::TextBox))
-        data->SetWidth(width);
+        data.SetWidth(width);
     if (KindIs(FieldRepData::TextArea))
     {
-        data->SetRows(rows);
-        data->SetColumns(columns);
+        data.SetRows(rows);
+        data.SetColumns(columns);
     }
-    const ClassInvokation* dataCall = data->GetDataCall();
+    const ClassInvokation* dataCall = data.GetDataCall();
     if (dataCall != nullptr && dataCall->GetFunction() != nullptr)
     {
         const auto fieldAt = [this](int index)
         { return m_frontBackFields[static_cast<size_t>(index)]; };
         if (frontSelection >= 0 && frontSelection < static_cast<int>(m_frontBackFields.size()))
-            data->SetFrontField(fieldAt(frontSelection));
+            data.SetFrontField(fieldAt(frontSelection));
         if (backSelection >= 0 && backSelection < static_cast<int>(m_frontBackFields.size()))
-            data->SetBackField(fieldAt(backSelection));
+            data.SetBackField(fieldAt(backSelection));
     }
     if (!KindText().IsEmpty())
-        data->SetControlKind(CodeOf(KindText()));
-    data->SetSeparateRow(separateRow);
+        data.SetControlKind(CodeOf(KindText()));
+    data.SetSeparateRow(separateRow);
+}
 
+bool ControlPropertiesEditor::WriteBack()
+{
+    if (FieldRepData* data = m_control.GetFieldRepData(); m_hasData && data != nullptr)
+        StoreValues(*data);
+    if (!m_hasVariable)
+        m_control.SetVariable(nullptr);
+    if (!m_hasData)
+        m_control.SetFieldRepData(nullptr);
+    const FieldRepData* data = m_control.GetFieldRepData();
+    if (data == nullptr)
+        return true;
     const ProcedureInvokation* call = data->GetDataProcedure();
     if (call != nullptr && call->GetProcedure() != nullptr &&
         (data->GetFrontField() == nullptr || data->GetBackField() == nullptr))

@@ -8,6 +8,7 @@
 class ClassInvokation;
 class Field;
 class FieldRep;
+class FieldRepData;
 class FormInterface;
 
 // The sub-dialogs the control properties open.
@@ -159,6 +160,8 @@ public:
     bool Ok(bool hosted);
 
 private:
+    // The typed values, the kind and the front and back fields into the data.
+    void StoreValues(FieldRepData& data);
     CString KindText() const;
     bool KindIs(int code) const;
     void RunKindChange();
@@ -167,7 +170,9 @@ private:
     FormInterface& m_page;
     FieldRep& m_control;
     ControlPropertiesHost* m_host;
-    bool m_hasData = false;
+    // Taken from the control on open: it had data, or no data but a variable.
+    bool m_hasData;
+    bool m_hasVariable;
     bool m_advanced = false;
     std::vector<CString> m_kinds;
     int m_kind = -1;

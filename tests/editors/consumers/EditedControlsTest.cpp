@@ -136,14 +136,6 @@ struct EditedControls
     bool written = false;
 };
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-        lines.push_back(text.substr(start, end - start));
-    return lines;
-}
 } // namespace
 
 // Write All turns the changed controls into the author pages; the C# compiles and node accepts

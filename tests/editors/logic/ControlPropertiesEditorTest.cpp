@@ -412,5 +412,17 @@ TEST(ControlPropertiesEditorTest, SubDialogsTitleCompulsoryAndControlsWithoutDat
     bare.AssignFunction();
     EXPECT_EQ(host.offered, call);
     EXPECT_TRUE(bare.Ok(true));
+    EXPECT_EQ(fixture.Control(1).GetFieldRepData(), nullptr);
+
+    // The control's own variable stays only on a control without data.
+    Variable own;
+    for (int index : {0, 1})
+    {
+        fixture.Control(index).SetVariable(&own);
+        E editor(*fixture.form, fixture.Control(index));
+        editor.Load();
+        EXPECT_TRUE(editor.Ok(false));
+        EXPECT_EQ(fixture.Control(index).GetVariable(), index == 1 ? &own : nullptr) << index;
+    }
 }
 } // namespace
