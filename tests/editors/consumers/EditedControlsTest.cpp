@@ -135,7 +135,6 @@ struct EditedControls
     bool compulsory = false;
     bool written = false;
 };
-
 } // namespace
 
 // Write All turns the changed controls into the author pages; the C# compiles and node accepts
