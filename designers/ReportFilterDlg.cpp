@@ -1,6 +1,5 @@
 #include "designers/ReportFilterDlg.h"
 
-#include "editors/ContextHelp.h"
 #include "platform/ui/DialogTemplate.h"
 
 namespace
@@ -37,57 +36,12 @@ const DialogTemplateRegistration reportFilterTemplate{{
 } // namespace
 
 ReportFilterDlg::ReportFilterDlg(ReportGroup& group, ForgeonProject& project, CWnd* parent)
-    : CDialog(IDD, parent), m_host(project, this), m_editor(group, m_host), m_view(*this)
+    : GroupListDlg(
+          IDD, {E::IDC_FILTERS, E::EntryHeadings(), E::IDC_ADD, E::IDC_REMOVE, E::IDC_HELP_BUTTON},
+          project, parent),
+      m_editor(group, m_host)
 {
-    const std::pair<int, void (E::*)()> buttons[] = {
-        {E::IDC_ADD, &E::Add},
-        {E::IDC_REMOVE, &E::Remove},
-        {E::IDC_UP, &E::MoveUp},
-        {E::IDC_DOWN, &E::MoveDown},
-        {E::IDC_PROPERTIES, &E::SetProperties},
-        {E::IDC_SINGLE_COLUMN, &E::SingleColumn},
-        {E::IDC_TWO_COLUMNS, &E::TwoColumns},
-    };
-    for (const auto& [id, command] : buttons)
-        MapControlRange(BN_CLICKED, id, id, [this, command = command] { Run(command); });
-    MapControlRange(BN_CLICKED, E::IDC_HELP_BUTTON, E::IDC_HELP_BUTTON,
-                    [this] { ShowContextHelp(this, IDD); });
-    MapNotify(NM_DBLCLK, E::IDC_FILTERS, &ReportFilterDlg::OnFilterDoubleClick);
-}
-
-BOOL ReportFilterDlg::OnInitDialog()
-{
-    CDialog::OnInitDialog();
-    SetWindowText(m_editor.GetCaption());
-    m_outputs.SubclassDlgItem(E::IDC_OUTPUTS, this);
-    m_filters.SubclassDlgItem(E::IDC_FILTERS, this);
-    SetListColumns(m_outputs, E::OutputColumnHeadings());
-    SetListColumns(m_filters, E::FilterHeadings());
-    m_editor.Open();
-    ShowListRows(m_outputs, m_editor.GetOutputRows());
-    Show();
-    return TRUE;
-}
-
-void ReportFilterDlg::Run(void (ReportFilterEditor::*command)())
-{
-    std::vector<int> outputs;
-    m_outputs.GetSelectedItems(outputs);
-    m_editor.SelectOutputs(outputs);
-    m_editor.SelectFilter(m_filters.GetCurSel());
-    (m_editor.*command)();
-    Show();
-}
-
-void ReportFilterDlg::Show()
-{
-    ShowListRows(m_filters, m_editor.GetFilterRows());
-    m_filters.SetCurSel(m_editor.GetSelectedFilter());
-    m_view.Show(m_editor.States());
-}
-
-void ReportFilterDlg::OnFilterDoubleClick(NMHDR*, LRESULT* result)
-{
-    *result = 0;
-    Run(&E::SetProperties);
+    Attach(m_editor);
+    MapCommand(E::IDC_SINGLE_COLUMN, m_editor, &E::SingleColumn);
+    MapCommand(E::IDC_TWO_COLUMNS, m_editor, &E::TwoColumns);
 }

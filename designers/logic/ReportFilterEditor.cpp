@@ -23,38 +23,27 @@ CString FilterName(const FieldRep* filter)
 } // namespace
 
 ReportFilterEditor::ReportFilterEditor(ReportGroup& group, ReportDialogsHost& host)
-    : m_group(group), m_host(host)
+    : GroupListEditor(group, "Filters for :"), m_host(host)
 {
 }
 
-CString ReportFilterEditor::GetCaption() const
-{
-    return "Filters for :" + ReportNameOf(m_group);
-}
-
-std::vector<ListColumn> ReportFilterEditor::OutputColumnHeadings()
-{
-    return OutputColumns::ListColumns("Field Name");
-}
-
-std::vector<ListColumn> ReportFilterEditor::FilterHeadings()
+std::vector<ListColumn> ReportFilterEditor::EntryHeadings()
 {
     return OutputColumns::ListColumns("Filter Name");
 }
 
 void ReportFilterEditor::Open()
 {
-    m_outputs = OutputColumns::Of(m_group);
-    m_outputRows = OutputColumns::Rows(m_outputs);
-    FillFilters();
+    GroupListEditor::Open();
     ShowColumnCount();
 }
 
-void ReportFilterEditor::FillFilters()
+std::vector<CString> ReportFilterEditor::EntryNames() const
 {
-    m_filterRows.clear();
+    std::vector<CString> names;
     for (const FieldRep* filter : m_group.GetFilters())
-        m_filterRows.push_back({{"", FilterName(filter)}});
+        names.push_back(FilterName(filter));
+    return names;
 }
 
 void ReportFilterEditor::ShowColumnCount()
@@ -72,31 +61,26 @@ void ReportFilterEditor::SetColumnCount(int count)
     ShowColumnCount();
 }
 
-void ReportFilterEditor::Add()
+void ReportFilterEditor::AddEntry(ProcedureFieldInfo& output)
 {
-    for (const int row : m_selectedOutputs)
+    Field* field = output.GetField();
+    if (field == nullptr)
+        return;
+    if (m_group.HasFilterOnField(field))
     {
-        const ProcedureFieldInfo* output = ItemAt(m_outputs, row);
-        Field* field = output != nullptr ? output->GetField() : nullptr;
-        if (field == nullptr)
-            continue;
-        if (m_group.HasFilterOnField(field))
-        {
-            CString message;
-            message.Format("Filter already present for %s", field->GetFieldName());
-            AfxMessageBox(message);
-            continue;
-        }
-        auto* filter = new FieldRep(field);
-        filter->SetFieldRepData(new FieldRepData);
-        m_group.AddFilter(filter);
+        CString message;
+        message.Format("Filter already present for %s", field->GetFieldName());
+        AfxMessageBox(message);
+        return;
     }
-    FillFilters();
+    auto* filter = new FieldRep(field);
+    filter->SetFieldRepData(new FieldRepData);
+    m_group.AddFilter(filter);
 }
 
 void ReportFilterEditor::Remove()
 {
-    FieldRep* filter = m_group.GetFilterAt(m_selectedFilter);
+    FieldRep* filter = m_group.GetFilterAt(GetSelectedEntry());
     if (filter == nullptr ||
         AfxMessageBox("Do you really want to remove the filter?", MB_YESNO) != IDYES)
         return;
@@ -106,27 +90,24 @@ void ReportFilterEditor::Remove()
         AfxMessageBox(" Cannot Remove the filter. It is being used for recomputation.");
         return;
     }
-    m_group.RemoveFilterAt(m_selectedFilter);
-    m_selectedFilter = -1;
-    FillFilters();
+    m_group.RemoveFilterAt(GetSelectedEntry());
+    SelectEntry(-1);
+    FillEntries();
 }
 
-void ReportFilterEditor::Move(int step)
+int ReportFilterEditor::MoveEntry(int index, int step)
 {
-    FieldRep* filter = m_group.GetFilterAt(m_selectedFilter);
-    if (filter == nullptr)
-        return;
+    FieldRep* filter = m_group.GetFilterAt(index);
     if (step < 0)
         m_group.MoveFilterUp(filter);
     else
         m_group.MoveFilterDown(filter);
-    m_selectedFilter = PositionOf(m_group.GetFilters(), filter);
-    FillFilters();
+    return PositionOf(m_group.GetFilters(), filter);
 }
 
 void ReportFilterEditor::SetProperties()
 {
-    FieldRep* filter = m_group.GetFilterAt(m_selectedFilter);
+    FieldRep* filter = m_group.GetFilterAt(GetSelectedEntry());
     if (filter == nullptr)
     {
         AfxMessageBox("Please select the filter");
@@ -134,5 +115,5 @@ void ReportFilterEditor::SetProperties()
     }
     if (ApplicationReport* report = m_group.GetReport())
         m_host.EditControlProperties(*report, *filter);
-    FillFilters();
+    FillEntries();
 }

@@ -39,12 +39,12 @@ TEST_F(ReportSubDialogsTest, ColumnAndFilterAddsSkipTheRowsAlreadyPresent)
     columns.SelectOutputs({0, 2, 3});
     columns.Add();
     EXPECT_EQ(ColumnNames(), (std::vector<CString>{"total", "orders_id", "region"}));
-    ASSERT_EQ(columns.GetColumnRows().size(), 3u);
-    EXPECT_EQ(columns.GetColumnRows()[2].cells[1], "region");
-    columns.SelectColumn(2);
+    ASSERT_EQ(columns.GetEntryRows().size(), 3u);
+    EXPECT_EQ(columns.GetEntryRows()[2].cells[1], "region");
+    columns.SelectEntry(2);
     columns.MoveUp();
     EXPECT_EQ(ColumnNames(), (std::vector<CString>{"total", "region", "orders_id"}));
-    EXPECT_EQ(columns.GetSelectedColumn(), 1);
+    EXPECT_EQ(columns.GetSelectedEntry(), 1);
     columns.SetProperties();
     EXPECT_EQ(host.calls, (std::vector<CString>{"settings region in BaseModule"}));
 
@@ -54,13 +54,13 @@ TEST_F(ReportSubDialogsTest, ColumnAndFilterAddsSkipTheRowsAlreadyPresent)
     filters.SelectOutputs({1, 3, 0});
     filters.Add();
     EXPECT_EQ(FilterNames(), (std::vector<CString>{"customer", "region", "orders_id"}));
-    EXPECT_EQ(filters.GetFilterRows()[1].cells, (std::vector<CString>{"", "region"}));
+    EXPECT_EQ(filters.GetEntryRows()[1].cells, (std::vector<CString>{"", "region"}));
     EXPECT_TRUE(report->HasReportVariableForField(FieldOf("region")));
-    filters.SelectFilter(2);
+    filters.SelectEntry(2);
     filters.MoveUp();
     filters.MoveUp();
     EXPECT_EQ(FilterNames(), (std::vector<CString>{"orders_id", "customer", "region"}));
-    EXPECT_EQ(filters.GetSelectedFilter(), 0);
+    EXPECT_EQ(filters.GetSelectedEntry(), 0);
     filters.SetProperties();
     EXPECT_EQ(host.calls.back(), "control properties on Sales");
 
@@ -109,10 +109,10 @@ TEST_F(ReportSubDialogsTest, FilterUsedByARecomputationIsRefusedAfterTheConfirma
     ScriptedMessageBoxes boxes({IDYES, IDOK, IDNO, IDYES});
     ReportFilterEditor filters(*group, host);
     filters.Open();
-    filters.SelectFilter(0);
+    filters.SelectEntry(0);
     filters.Remove();
     EXPECT_EQ(FilterNames(), (std::vector<CString>{"region", "total"}));
-    filters.SelectFilter(1);
+    filters.SelectEntry(1);
     filters.Remove();
     EXPECT_EQ(FilterNames(), (std::vector<CString>{"region", "total"}));
     filters.Remove();
