@@ -49,7 +49,8 @@ TEST_F(RDLCDesignerTest, AssignDialogReadsTheWebProjectFile)
         std::string file;
         std::vector<CString> listed;
     } cases[] = {
-        {"damaged", std::string(projectFile).substr(0, 200), {}},
+        {"cut after an item", std::string(projectFile).substr(0, 176), {}},
+        {"cut inside an item", std::string(projectFile).substr(0, 200), {}},
         {"missing", "", {}},
         {"written", projectFile, {"Sales\\Orders.rdlc"}},
     };
