@@ -107,8 +107,18 @@ BOOL ReportFieldPropDlg::OnInitDialog()
     return TRUE;
 }
 
+void ReportFieldPropDlg::ReadControls()
+{
+    ControlStates& states = m_settings.States();
+    m_view.ReadTexts(states, {S::IDC_COLUMN_NUMBER, S::IDC_WIDTH, S::IDC_NAME, S::IDC_IMAGE_HEIGHT,
+                              S::IDC_IMAGE_WIDTH});
+    for (const int id : {S::IDC_LEFT, S::IDC_CENTER, S::IDC_RIGHT, S::IDC_FILE_CONTENT})
+        states.SetCheck(id, IsDlgButtonChecked(id) != 0);
+}
+
 void ReportFieldPropDlg::Run(void (ReportFieldSettings::*command)())
 {
+    ReadControls();
     m_settings.SelectPageVariable(m_pageVariables.GetCurSel());
     m_settings.SelectSource(m_sources.GetCurSel());
     if (const auto* files = dynamic_cast<CComboBox*>(GetDlgItem(S::IDC_PAGE_FILE)))
@@ -119,6 +129,7 @@ void ReportFieldPropDlg::Run(void (ReportFieldSettings::*command)())
 
 void ReportFieldPropDlg::RunChoice(void (ReportFieldSettings::*command)(int), int combo)
 {
+    ReadControls();
     const auto* box = dynamic_cast<CComboBox*>(GetDlgItem(combo));
     (m_settings.*command)(box != nullptr ? box->GetCurSel() : -1);
     Show();

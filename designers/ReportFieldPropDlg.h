@@ -18,6 +18,8 @@ public:
     BOOL OnInitDialog() override;
 
 private:
+    // The typed texts and the radio and check box states, into the controller.
+    void ReadControls();
     void Run(void (ReportFieldSettings::*command)());
     void RunChoice(void (ReportFieldSettings::*command)(int), int combo);
     void Show();
