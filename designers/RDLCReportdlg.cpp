@@ -3,11 +3,15 @@
 #include "designers/AssignRDLCDlg.h"
 #include "designers/DesignerShell.h"
 #include "designers/RDLCParamMapDlg.h"
+#include "editors/AdjustFieldRepsDlg.h"
 #include "editors/ContextHelp.h"
 #include "editors/LinkDialogs.h"
+#include "editors/RefFieldDialog.h"
 #include "editors/ViewEditorHost.h"
 #include "entities/RDLCReport.h"
+#include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
+#include "model/Table.h"
 #include "platform/ui/DialogTemplate.h"
 
 IMPLEMENT_DYNCREATE(RDLCReportdlg, CFormView)
@@ -66,9 +70,22 @@ void RDLCDesignerViewHost::AssignRDLC(RDLCReport& report)
         AssignRDLCDlg(report, *project, m_parent).DoModal();
 }
 
-void RDLCDesignerViewHost::EditFormControls(RDLCReport&) {}
+void RDLCDesignerViewHost::EditFormControls(RDLCReport& report)
+{
+    ForgeonProject* project = MainFrameAccess::GetProject();
+    if (project == nullptr)
+        return;
+    // The fields of the report's table, when it has one, may get controls.
+    std::vector<Field*> fields;
+    if (const Table* table = report.GetTable())
+        fields = table->GetFields();
+    AdjustFieldRepsDlg(*project, fields, report, project->GetCurrentModule(), m_parent).DoModal();
+}
 
-void RDLCDesignerViewHost::EditReferenceFields(RDLCReport&, Table*) {}
+void RDLCDesignerViewHost::EditReferenceFields(RDLCReport& report, Table* table)
+{
+    RefFieldDialog(report, table, m_parent).DoModal();
+}
 
 void RDLCDesignerViewHost::EditLinkControls(RDLCReport& report)
 {

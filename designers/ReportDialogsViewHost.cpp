@@ -3,6 +3,7 @@
 #include "designers/ReportFieldCtrlPropDlg.h"
 #include "designers/ReportFieldPropDlg.h"
 #include "editors/AssignProcedureDlg.h"
+#include "editors/FieldRepDlg.h"
 
 void ReportDialogsViewHost::EditReportFieldSettings(ReportGroup& group, ReportField& column,
                                                     Module* module)
@@ -15,7 +16,10 @@ void ReportDialogsViewHost::EditReportFieldControl(ReportGroup& group, ReportFie
     ReportFieldCtrlPropDlg(m_project, group, column, m_parent).DoModal();
 }
 
-void ReportDialogsViewHost::EditControlProperties(FormInterface&, FieldRep&) {}
+void ReportDialogsViewHost::EditControlProperties(FormInterface& page, FieldRep& control)
+{
+    FieldRepDlg(m_project, page, control, nullptr, m_parent).DoModal();
+}
 
 bool ReportDialogsViewHost::AssignProcedure(ProcedureAssigner& assigner)
 {

@@ -8,6 +8,10 @@
 #include "designers/ReportFieldPropDlg.h"
 #include "designers/ReportFilterDlg.h"
 #include "editors/AssignReportDlg.h"
+#include "editors/LinkDialogs.h"
+#include "editors/RefFieldDialog.h"
+#include "editors/logic/ControlPropertiesEditor.h"
+#include "editors/logic/FormControlsEditor.h"
 #include "entities/ColumnGraphData.h"
 #include "entities/PieChartData.h"
 #include "entities/ReportFieldControlProperty.h"
@@ -87,10 +91,14 @@ TEST_F(ReportDialogsViewTest, FiltersAndLayout)
             EXPECT_TRUE(user.Click(F::IDC_ADD));
             EXPECT_TRUE(user.Click(F::IDC_SINGLE_COLUMN));
             EXPECT_TRUE(dialog.IsDlgButtonChecked(F::IDC_SINGLE_COLUMN));
+            EXPECT_TRUE(user.ClickListRow(F::IDC_FILTERS, 0, 1));
+            EXPECT_TRUE(user.Click(F::IDC_PROPERTIES));
             user.PressOk();
         });
+    dialogs.Answer([](CDialog&, DialogDriver& user) { user.PressCancel(); });
     ReportFilterDlg filters(*group, open.Project());
     EXPECT_EQ(filters.DoModal(), IDOK);
+    EXPECT_EQ(dialogs.Shown(), (std::vector<UINT>{297, ControlPropertiesEditor::IDD}));
     EXPECT_EQ(FilterNames(), (std::vector<CString>{"customer"}));
     EXPECT_EQ(report->GetColumnLayout(), 1);
 }
@@ -232,6 +240,16 @@ TEST_F(ReportDialogsViewTest, RDLCViewStoresANewReport)
     ASSERT_NE(adapters, nullptr);
     ASSERT_EQ(adapters->GetItemCount(), 1);
     EXPECT_EQ(adapters->GetItemText(0, 0), "OrdersTableAdapter");
+    // The page dialogs of the report, each closed at once.
+    for (const int command : {D::IDC_FORM_CONTROLS, D::IDC_REFERENCE_FIELDS, D::IDC_LINK_CONTROLS,
+                              D::IDC_MAP_PARAMETERS})
+    {
+        dialogs.Answer([](CDialog&, DialogDriver& page) { page.PressCancel(); });
+        EXPECT_TRUE(user.ClickListRow(D::IDC_ADAPTERS, 0, 0));
+        EXPECT_TRUE(user.Click(command));
+    }
+    EXPECT_EQ(dialogs.Shown(), (std::vector<UINT>{306, FormControlsEditor::IDD, RefFieldDialog::IDD,
+                                                  LinkControlDlg::IDD, 308}));
     EXPECT_TRUE(user.Click(D::IDC_OK));
     ASSERT_EQ(open.Base().GetRDLCReports().size(), 1u);
     const RDLCReport* stored = open.Base().GetRDLCReports()[0];
