@@ -19,7 +19,7 @@
 
 namespace
 {
-constexpr int buttonKind = 10;
+constexpr int buttonKind = FieldRepData::Button;
 
 CString ControlName(const FieldRep* control)
 {
@@ -119,8 +119,10 @@ void ReportFieldControlEditor::AssignControl()
     FieldRep* control = m_property->GetControl();
     if (control == nullptr)
     {
+        // A column's own control starts as a button; the control properties may change it.
         control = new FieldRep;
         control->SetFieldRepData(new FieldRepData);
+        control->GetFieldRepData()->SetControlKind(buttonKind);
         m_property->SetControl(control);
     }
     if (ApplicationReport* report = m_group.GetReport())

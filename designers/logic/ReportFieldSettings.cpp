@@ -3,6 +3,7 @@
 #include "designers/logic/OutputColumns.h"
 #include "designers/logic/ReportDialogsHost.h"
 #include "editors/logic/ListLookup.h"
+#include "editors/logic/ModuleCombo.h"
 #include "entities/ApplicationReport.h"
 #include "entities/AspFile.h"
 #include "entities/DashBoardPage.h"
@@ -155,12 +156,9 @@ void ReportFieldSettings::Open()
     ShowNumber(IDC_IMAGE_WIDTH, m_column.GetImageWidth());
     m_states.SetCheck(IDC_MONEY, m_column.IsMoney());
 
-    std::vector<CString> modules;
-    for (const Module* module : m_project.GetModules())
-        modules.push_back(module->GetName());
-    m_states.SetItems(IDC_MODULE, std::move(modules));
+    Module* current = FillModuleCombo(m_states, IDC_MODULE, m_project);
     if (m_module == nullptr)
-        m_module = m_project.GetCurrentModule();
+        m_module = current;
     const FormInterface* linked = LinkedPage(m_column);
     if (linked != nullptr)
     {

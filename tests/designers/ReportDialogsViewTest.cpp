@@ -103,19 +103,28 @@ TEST_F(ReportDialogsViewTest, FiltersAndLayout)
     EXPECT_EQ(report->GetColumnLayout(), 1);
 }
 
-TEST_F(ReportDialogsViewTest, ControlPropertyKeepsTheControlMadeByOk)
+// The control made for a column starts as a button, edited in the control properties; OK then
+// wants a procedure, and Cancel drops the property the dialog made.
+TEST_F(ReportDialogsViewTest, ControlPropertyOfANewButton)
 {
+    using C = ReportFieldControlEditor;
     ReportField* column = AddColumn(0);
     dialogs.Answer(
-        [](CDialog&, DialogDriver& user)
+        [](CDialog& dialog, DialogDriver& user)
         {
-            EXPECT_TRUE(user.Click(ReportFieldControlEditor::IDC_ASSIGN_CONTROL));
+            EXPECT_FALSE(dialog.GetDlgItem(C::IDC_ASSIGN_PROCEDURE)->IsWindowEnabled());
+            EXPECT_TRUE(user.Click(C::IDC_ASSIGN_CONTROL));
+            EXPECT_TRUE(dialog.GetDlgItem(C::IDC_ASSIGN_PROCEDURE)->IsWindowEnabled());
             user.PressOk();
+            user.PressCancel();
         });
+    dialogs.Answer([](CDialog&, DialogDriver& user) { user.PressOk(); });
+    ScriptedMessageBoxes boxes;
     ReportFieldCtrlPropDlg control(open.Project(), *group, *column);
-    EXPECT_EQ(control.DoModal(), IDOK);
-    ASSERT_NE(column->GetControlProperty(), nullptr);
-    EXPECT_NE(column->GetControlProperty()->GetControl(), nullptr);
+    EXPECT_EQ(control.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialogs.Shown(), (std::vector<UINT>{227, ControlPropertiesEditor::IDD}));
+    EXPECT_EQ(boxes.ShownTexts(), (std::vector<std::string>{"Please Select a Procedure."}));
+    EXPECT_EQ(column->GetControlProperty(), nullptr);
 }
 
 TEST_F(ReportDialogsViewTest, GroupHeaderAndCharts)
