@@ -116,7 +116,13 @@ ReportFieldSettings::ReportFieldSettings(ReportGroup& group, ReportField& column
 
 CString ReportFieldSettings::GetCaption() const
 {
-    return "Report field settings:" + OutputColumns::DisplayName(m_column.GetFieldInfo());
+    return "Report field settings:" + ColumnName();
+}
+
+CString ReportFieldSettings::ColumnName() const
+{
+    return m_column.GetName().IsEmpty() ? OutputColumns::DisplayName(m_column.GetFieldInfo())
+                                        : m_column.GetName();
 }
 
 std::vector<ListColumn> ReportFieldSettings::PageVariableHeadings()
@@ -145,9 +151,7 @@ void ReportFieldSettings::Open()
 {
     ShowNumber(IDC_COLUMN_NUMBER, m_column.GetColNo());
     ShowNumber(IDC_WIDTH, m_column.GetWidth());
-    m_states.SetText(IDC_NAME, m_column.GetName().IsEmpty()
-                                   ? OutputColumns::DisplayName(m_column.GetFieldInfo())
-                                   : m_column.GetName());
+    m_states.SetText(IDC_NAME, ColumnName());
     m_states.SetCheck(IDC_LEFT, m_column.GetAlignment() == 0);
     m_states.SetCheck(IDC_CENTER, m_column.GetAlignment() == 1);
     m_states.SetCheck(IDC_RIGHT, m_column.GetAlignment() == 2);

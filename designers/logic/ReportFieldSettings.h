@@ -83,6 +83,8 @@ public:
     void Ok();
 
 private:
+    // The column's display name; an empty one is the output column's.
+    CString ColumnName() const;
     void FillPages();
     void FillFiles();
     void ShowLink();
