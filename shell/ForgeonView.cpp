@@ -265,8 +265,10 @@ void ForgeonView::OpenTableEditor(Table* table, int kind, bool)
 void ForgeonView::ResetEditor(RightPane pane)
 {
     MainFrame* frame = MainFrame::Get();
-    if (auto* editor =
-            frame != nullptr ? dynamic_cast<WvpDialog*>(frame->GetRightPaneView(pane)) : nullptr)
+    CWnd* view = frame != nullptr ? frame->GetRightPaneView(pane) : nullptr;
+    if (auto* rdlcView = dynamic_cast<RDLCReportdlg*>(view))
+        rdlcView->ForgetReport(nullptr);
+    else if (auto* editor = dynamic_cast<WvpDialog*>(view))
         editor->ClearPage();
 }
 

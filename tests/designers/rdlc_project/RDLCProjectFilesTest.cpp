@@ -11,6 +11,7 @@
 #include "model/Table.h"
 #include "model/TextFile.h"
 #include "shell/ForgeonView.h"
+#include "shell/ShellResources.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/shell/ShellTestSupport.h"
 
@@ -150,7 +151,16 @@ TEST_F(RDLCProjectFilesTest, ViewMakesAReportOnTheWrittenDefinition)
     program.Frame().GetTreeView()->OpenItem(item);
     EXPECT_EQ(user.GetText(D::IDC_NAME), "Stock");
     EXPECT_FALSE(view->GetDlgItem(D::IDC_NAME)->IsWindowEnabled());
-    EXPECT_EQ(program.boxes.ShownTexts().size(), 1u);
+
+    // Deleting it from the tree leaves the view on a new report.
+    tree.SelectItem(item);
+    program.boxes.Answer(IDOK);
+    program.Command(ID_DELETE_TREE_ITEM);
+    EXPECT_TRUE(base.GetRDLCReports().empty());
+    EXPECT_EQ(user.GetText(D::IDC_NAME), "");
+    EXPECT_TRUE(view->GetDlgItem(D::IDC_NAME)->IsWindowEnabled());
+    ASSERT_NE(view->GetDesigner()->GetReport(), nullptr);
+    EXPECT_TRUE(view->GetDesigner()->IsNew());
     EXPECT_EQ(program.dialogs.UnscriptedCount(), 0u);
 }
 } // namespace
