@@ -1,5 +1,9 @@
 #include "shell/MainFrame.h"
 
+#include "designers/DashBoardDlg.h"
+#include "designers/DashBoardPageDlg.h"
+#include "designers/DashBoardViewHost.h"
+#include "designers/WeavoDashBoardDlg.h"
 #include "editors/LoginPageDlg.h"
 #include "editors/MenuDlg.h"
 #include "editors/ProcedureDlg.h"
@@ -18,6 +22,7 @@
 #include "shell/EmptyEditorView.h"
 #include "shell/ForgeonDoc.h"
 #include "shell/ForgeonView.h"
+#include "shell/FrameDesignerShell.h"
 #include "shell/FrameEditorShell.h"
 #include "shell/ShellResources.h"
 #include "shell/SplitterWnd.h"
@@ -46,6 +51,10 @@ std::array<CRuntimeClass*, kRightPaneCount>& RightPaneClasses()
         empty[static_cast<std::size_t>(RightPane::UserFunctionView)] =
             RUNTIME_CLASS(UserFunctionDlg);
         empty[static_cast<std::size_t>(RightPane::LoginPageView)] = RUNTIME_CLASS(LoginPageDlg);
+        empty[static_cast<std::size_t>(RightPane::DashBoardView)] = RUNTIME_CLASS(DashBoardDlg);
+        empty[static_cast<std::size_t>(RightPane::DashBoardPageView)] =
+            RUNTIME_CLASS(DashBoardPageDlg);
+        empty[static_cast<std::size_t>(RightPane::StartPage)] = RUNTIME_CLASS(WeavoDashBoardDlg);
         return empty;
     }();
     return classes;
@@ -58,6 +67,7 @@ MainFrame::MainFrame()
     m_previousProjectSource = MainFrameAccess::SetProjectSource([this] { return GetProject(); });
     m_previousTreeRefresher = MainFrameAccess::SetTreeRefresher([this] { RefreshTree(); });
     ViewEditorHost::SetShell(&FrameEditorShell::Get());
+    DashBoardViewHost::SetShell(&FrameDesignerShell::Get());
     m_previousDependenciesHandler =
         DependenciesDlg::SetModalHandler(&DependenciesListDlg::ShowRequest);
 }
@@ -67,6 +77,7 @@ MainFrame::~MainFrame()
     MainFrameAccess::SetProjectSource(std::move(m_previousProjectSource));
     MainFrameAccess::SetTreeRefresher(std::move(m_previousTreeRefresher));
     ViewEditorHost::SetShell(nullptr);
+    DashBoardViewHost::SetShell(nullptr);
     DependenciesDlg::SetModalHandler(std::move(m_previousDependenciesHandler));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "designers/logic/StartPage.h"
 #include "platform/core/CString.h"
 
 class ClassInvokation;
@@ -35,4 +36,13 @@ public:
     virtual void AddDashBoardPageItem(Module& module, DashBoardPage& page) = 0;
     // The preview browser shows the file.
     virtual void Navigate(const CString& path) = 0;
+};
+
+// The main frame's part for the designers: the right pane switched to an editor (the start
+// page's buttons) and the project tree's new dashboard items.
+class DesignerShell : public StartPageHost
+{
+public:
+    virtual void AddDashBoardItem(Module& module, DashBoard& page) = 0;
+    virtual void AddDashBoardPageItem(Module& module, DashBoardPage& page) = 0;
 };

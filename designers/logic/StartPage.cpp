@@ -35,7 +35,7 @@ const std::vector<ToolTip>& StartPage::ToolTips()
     return tips;
 }
 
-void StartPage::Click(int controlId)
+void StartPage::Click(int controlId, const ForgeonProject* project)
 {
     const auto& buttons = Buttons();
     const auto button =
@@ -48,7 +48,7 @@ void StartPage::Click(int controlId)
         m_host.EditNew(button->entity);
         return;
     }
-    const Module* module = m_project.GetCurrentModule();
+    const Module* module = project != nullptr ? project->GetCurrentModule() : nullptr;
     if (module != nullptr && !module->GetMasterForms().empty())
         m_host.EditForm(*module->GetMasterForms().front());
 }

@@ -53,19 +53,18 @@ public:
     static constexpr int IDC_PICTURE = 1818;
     static constexpr UINT IDB_PICTURE = 342;
 
-    StartPage(ForgeonProject& project, StartPageHost& host) : m_project(project), m_host(host) {}
+    explicit StartPage(StartPageHost& host) : m_host(host) {}
 
     static const std::vector<StartButton>& Buttons();
     static const std::vector<ToolTip>& ToolTips();
 
-    // The button's editor; nothing for another control, and "Add master form" does nothing in
-    // a module without forms.
-    void Click(int controlId);
+    // The button's editor; nothing for another control, and "Add master form" does nothing
+    // without a project or in a module without forms.
+    void Click(int controlId, const ForgeonProject* project);
     // True the first time only: the tool tips are set up once.
     bool TakeToolTipSetUp();
 
 private:
-    ForgeonProject& m_project;
     StartPageHost& m_host;
     bool m_toolTipsSetUp = false;
 };

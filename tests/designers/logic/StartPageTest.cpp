@@ -21,7 +21,7 @@ TEST(StartPageTest, EachButtonOpensItsEditor)
 {
     OpenNewProject open;
     RecordingStartHost host;
-    StartPage page(open.project, host);
+    StartPage page(host);
     const std::pair<int, NewEntity> table[] = {
         {1039, NewEntity::MasterTable},   {1526, NewEntity::DetailTable},
         {1528, NewEntity::Transaction},   {1529, NewEntity::ApplicationReport},
@@ -32,10 +32,10 @@ TEST(StartPageTest, EachButtonOpensItsEditor)
     std::vector<int> expected;
     for (const auto& [id, entity] : table)
     {
-        page.Click(id);
+        page.Click(id, &open.project);
         expected.push_back(static_cast<int>(entity));
     }
-    page.Click(1818);
+    page.Click(1818, &open.project);
     EXPECT_EQ(host.opened, expected);
     EXPECT_EQ(StartPage::Buttons().size(), 10u);
     EXPECT_EQ(StartPage::ToolTips().size(), 10u);
@@ -46,18 +46,19 @@ TEST(StartPageTest, AddMasterFormOpensTheFirstFormOnlyWhenThereIsOne)
 {
     OpenNewProject open;
     RecordingStartHost host;
-    StartPage page(open.project, host);
+    StartPage page(host);
     Module* empty = new Module("Empty");
     open.project.AddModule(empty);
     open.project.SetCurrentModule(empty);
-    page.Click(1527);
+    page.Click(1527, &open.project);
+    page.Click(1527, nullptr);
     EXPECT_TRUE(host.forms.empty());
 
     Form* second = NewForm("Second", nullptr);
     Form* first = NewForm("First", nullptr);
     empty->AddMasterForm(second, false);
     empty->AddMasterForm(first, false);
-    page.Click(1527);
+    page.Click(1527, &open.project);
     EXPECT_EQ(host.forms, std::vector<Form*>{first});
     EXPECT_TRUE(host.opened.empty());
 }
@@ -66,7 +67,7 @@ TEST(StartPageTest, ToolTipsAreSetUpOnce)
 {
     OpenNewProject open;
     RecordingStartHost host;
-    StartPage page(open.project, host);
+    StartPage page(host);
     EXPECT_TRUE(page.TakeToolTipSetUp());
     EXPECT_FALSE(page.TakeToolTipSetUp());
     EXPECT_FALSE(page.TakeToolTipSetUp());

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "designers/logic/DashBoardHost.h"
+
+// What the designers ask of the main frame: the right pane switched to an editor for the start
+// page, and the project tree's new dashboard items. It works on the frame that is open; without
+// one it does nothing.
+class FrameDesignerShell final : public DesignerShell
+{
+public:
+    static FrameDesignerShell& Get();
+
+    void EditNew(NewEntity entity) override;
+    void EditForm(Form& form) override;
+    void AddDashBoardItem(Module& module, DashBoard& page) override;
+    void AddDashBoardPageItem(Module& module, DashBoardPage& page) override;
+};
