@@ -57,8 +57,8 @@ const DialogTemplateRegistration dashBoardTemplate{{
     },
     WS_CHILD,
     Lay::Column({
-        Lay::Row({Lay::Field(D::IDC_NAME), Lay::Field(D::IDC_HEADER), Lay::Stretch(),
-                  Lay::Control(D::IDC_PICTURE)}),
+        Lay::Row({Lay::Field(D::IDC_NAME), Lay::Field(D::IDC_HEADER), Lay::Control(D::IDC_NUM_ROWS),
+                  Lay::Control(D::IDC_NUM_COLUMNS), Lay::Stretch(), Lay::Control(D::IDC_PICTURE)}),
         Lay::Row({Lay::Control(D::IDC_TREE),
                   Lay::Column({Lay::ButtonColumn({D::IDC_ADD_DATA, D::IDC_REMOVE_DATA,
                                                   D::IDC_ADD_TABLE, D::IDC_INSERT_ROW,
@@ -94,6 +94,7 @@ DashBoardDlg::DashBoardDlg()
                  { return std::make_unique<D>(project, ViewEditorHost::Get(), m_host); }),
       m_view(*this)
 {
+    RegisterDesignerPictures();
     const std::pair<int, void (D::*)()> buttons[] = {
         {D::IDC_ADD, &D::AddParentGrid},
         {D::IDC_REMOVE, &D::RemoveParentGrid},
@@ -172,7 +173,6 @@ void DashBoardDlg::OnInitialUpdate()
     CFormView::OnInitialUpdate();
     if (m_tree.GetSafeHwnd() == nullptr)
     {
-        RegisterDesignerPictures();
         m_tree.SubclassDlgItem(D::IDC_TREE, this);
         m_treeImages.Create(dashBoardTreeBitmap, 16, 0, RGB(255, 255, 255));
         m_tree.SetImageList(&m_treeImages);

@@ -73,6 +73,7 @@ DashBoardPageDlg::DashBoardPageDlg()
                  { return std::make_unique<P>(project, ViewEditorHost::Get(), m_host); }),
       m_view(*this)
 {
+    RegisterDesignerPictures();
     const std::pair<int, void (P::*)()> buttons[] = {
         {P::IDC_ADD, &P::AddDashBoard},
         {P::IDC_UP, &P::MoveUp},
@@ -107,7 +108,6 @@ void DashBoardPageDlg::OnInitialUpdate()
     CFormView::OnInitialUpdate();
     if (m_placements.GetSafeHwnd() == nullptr)
     {
-        RegisterDesignerPictures();
         const std::pair<CCellListCtrl*, int> lists[] = {{&m_placements, P::IDC_PLACEMENTS},
                                                         {&m_pairs, P::IDC_PAIRS},
                                                         {&m_mapVariables, P::IDC_MAP_VARIABLES},

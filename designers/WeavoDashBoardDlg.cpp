@@ -61,6 +61,7 @@ WeavoDashBoardDlg::WeavoDashBoardDlg()
     : CFormView(StartPage::IDD), m_shell(std::make_unique<ShellForwarder>()),
       m_page(std::make_unique<StartPage>(*m_shell))
 {
+    RegisterDesignerPictures();
     for (const StartButton& button : StartPage::Buttons())
         MapControlRange(BN_CLICKED, button.controlId, button.controlId,
                         [this, id = button.controlId] { ClickButton(id); });
@@ -73,7 +74,6 @@ void WeavoDashBoardDlg::OnInitialUpdate()
     CFormView::OnInitialUpdate();
     if (m_picture.GetSafeHwnd() == nullptr)
     {
-        RegisterDesignerPictures();
         std::size_t index = 0;
         for (const StartButton& button : StartPage::Buttons())
         {

@@ -1,6 +1,8 @@
 #include "designers/logic/DashBoardCellEditor.h"
 
+#include "designers/logic/DashBoardGrids.h"
 #include "designers/logic/DashBoardHost.h"
+#include "editors/logic/ListLookup.h"
 #include "entities/AspFile.h"
 #include "entities/Class.h"
 #include "entities/ClassInvokation.h"
@@ -33,11 +35,6 @@ CString DisplayName(const ProcedureFieldInfo& info)
     CString name;
     info.GetDisplayName(name);
     return name;
-}
-
-bool InRange(int index, std::size_t size)
-{
-    return index >= 0 && static_cast<std::size_t>(index) < size;
 }
 } // namespace
 
@@ -320,27 +317,20 @@ void DashBoardCellEditor::FillDisplayFields()
 
 ProcedureFieldInfo* DashBoardCellEditor::SelectedOutputField() const
 {
-    if (!m_functionFields || !InRange(m_selectedSource, m_outputFields.size()))
-        return nullptr;
-    ProcedureFieldInfo* info = m_outputFields[static_cast<std::size_t>(m_selectedSource)];
-    return info->GetField() != nullptr ? info : nullptr;
+    ProcedureFieldInfo* info =
+        m_functionFields ? ItemAt(m_outputFields, m_selectedSource) : nullptr;
+    return info != nullptr && info->GetField() != nullptr ? info : nullptr;
 }
 
 void DashBoardCellEditor::Map()
 {
-    if (!InRange(m_selectedTarget, m_targets.size()))
+    Variable* target = ItemAt(m_targets, m_selectedTarget);
+    const ProcedureFieldInfo* info = SelectedOutputField();
+    Variable* variable = m_functionFields ? nullptr : ItemAt(m_variables, m_selectedSource);
+    if (target == nullptr || (info == nullptr && variable == nullptr))
         return;
-    auto* map = new DashBoardVariableMap;
-    map->target = m_targets[static_cast<std::size_t>(m_selectedTarget)];
-    if (const ProcedureFieldInfo* info = SelectedOutputField())
-        map->sourceField = info->GetField();
-    else if (!m_functionFields && InRange(m_selectedSource, m_variables.size()))
-        map->sourceVariable = m_variables[static_cast<std::size_t>(m_selectedSource)];
-    else
-    {
-        delete map;
-        return;
-    }
+    auto* map =
+        new DashBoardVariableMap{target, variable, info != nullptr ? info->GetField() : nullptr};
     m_panel->RemoveVariableMap(map->target);
     m_panel->AddVariableMap(map);
     FillTargets();
@@ -348,9 +338,10 @@ void DashBoardCellEditor::Map()
 
 void DashBoardCellEditor::Unmap()
 {
-    if (!InRange(m_selectedTarget, m_targets.size()))
+    const Variable* target = ItemAt(m_targets, m_selectedTarget);
+    if (target == nullptr)
         return;
-    m_panel->RemoveVariableMap(m_targets[static_cast<std::size_t>(m_selectedTarget)]);
+    m_panel->RemoveVariableMap(target);
     FillTargets();
 }
 
@@ -365,7 +356,7 @@ void DashBoardCellEditor::AddDisplayField()
 
 void DashBoardCellEditor::RemoveDisplayField()
 {
-    if (!m_functionFields || !InRange(m_selectedDisplay, m_panel->GetDisplayFields().size()))
+    if (!m_functionFields || !IsIndexIn(m_selectedDisplay, m_panel->GetDisplayFields().size()))
         return;
     m_panel->RemoveDisplayFieldAt(m_selectedDisplay);
     m_selectedDisplay = -1;
@@ -380,7 +371,7 @@ void DashBoardCellEditor::SetDisplayName()
         AfxMessageBox("Please enter the display name for the selected field.");
         return;
     }
-    if (!InRange(m_selectedDisplay, m_panel->GetDisplayFields().size()))
+    if (!IsIndexIn(m_selectedDisplay, m_panel->GetDisplayFields().size()))
     {
         AfxMessageBox("Please select a field.");
         return;
@@ -393,14 +384,14 @@ void DashBoardCellEditor::SetDisplayName()
 void DashBoardCellEditor::PickDisplayField(int row)
 {
     m_selectedDisplay = row;
-    if (InRange(row, m_panel->GetDisplayFields().size()))
+    if (IsIndexIn(row, m_panel->GetDisplayFields().size()))
         m_states.SetText(IDC_DISPLAY_NAME,
                          m_panel->GetDisplayFields()[static_cast<std::size_t>(row)].caption);
 }
 
 void DashBoardCellEditor::EmptyDisplayCaption()
 {
-    if (!InRange(m_selectedDisplay, m_panel->GetDisplayFields().size()))
+    if (!IsIndexIn(m_selectedDisplay, m_panel->GetDisplayFields().size()))
         return;
     m_panel->SetDisplayFieldCaption(m_selectedDisplay, CString());
     FillDisplayFields();

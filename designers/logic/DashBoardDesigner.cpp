@@ -2,6 +2,7 @@
 
 #include "designers/logic/DashBoardHost.h"
 #include "editors/logic/EditorHost.h"
+#include "editors/logic/ListLookup.h"
 #include "entities/Class.h"
 #include "entities/ClassInvokation.h"
 #include "entities/DashBoard.h"
@@ -206,14 +207,8 @@ void DashBoardDesigner::RebuildTree()
 
 void DashBoardDesigner::FillGridCombo()
 {
-    const int gridIndex = m_states.GetSelection(IDC_GRIDS);
-    const int cellIndex = m_states.GetSelection(IDC_CELLS);
-    Grid* chosenGrid = gridIndex >= 0 && gridIndex < static_cast<int>(m_grids.size())
-                           ? m_grids[gridIndex]
-                           : nullptr;
-    GridCell* chosenCell = cellIndex >= 0 && cellIndex < static_cast<int>(m_cells.size())
-                               ? m_cells[cellIndex]
-                               : nullptr;
+    Grid* chosenGrid = ItemAt(m_grids, m_states.GetSelection(IDC_GRIDS));
+    GridCell* chosenCell = ItemAt(m_cells, m_states.GetSelection(IDC_CELLS));
     m_grids.clear();
     if (m_page != nullptr)
         m_page->CollectGrids(m_grids);
@@ -221,25 +216,18 @@ void DashBoardDesigner::FillGridCombo()
     m_cells.clear();
     m_states.SetItems(IDC_CELLS, {});
     // The grid and cell chosen before stay chosen while they are still there.
-    const auto grid = std::find(m_grids.begin(), m_grids.end(), chosenGrid);
-    if (chosenGrid == nullptr || grid == m_grids.end())
+    const int grid = chosenGrid != nullptr ? PositionOf(m_grids, chosenGrid) : -1;
+    if (grid < 0)
         return;
-    ChooseGrid(static_cast<int>(grid - m_grids.begin()));
-    const auto cell = std::find(m_cells.begin(), m_cells.end(), chosenCell);
-    if (chosenCell != nullptr && cell != m_cells.end())
-        m_states.Select(IDC_CELLS, static_cast<int>(cell - m_cells.begin()));
+    ChooseGrid(grid);
+    if (chosenCell != nullptr)
+        m_states.Select(IDC_CELLS, PositionOf(m_cells, chosenCell));
 }
 
 void DashBoardDesigner::ChooseGrid(int index)
 {
     m_states.Select(IDC_GRIDS, index);
-    m_cells.clear();
-    if (index < 0 || index >= static_cast<int>(m_grids.size()))
-    {
-        m_states.SetItems(IDC_CELLS, {});
-        return;
-    }
-    m_states.SetItems(IDC_CELLS, CellComboItems(*m_grids[index], m_cells));
+    m_states.SetItems(IDC_CELLS, CellComboItems(ItemAt(m_grids, index), m_cells));
 }
 
 void DashBoardDesigner::UpdateButtons()
@@ -402,10 +390,7 @@ void DashBoardDesigner::MoveSelectedGrid(int row)
     Resolve(row, cell, table);
     m_selectedCell = cell;
     m_selectedTable = nullptr;
-    const int cellIndex = m_states.GetSelection(IDC_CELLS);
-    GridCell* target = cellIndex >= 0 && cellIndex < static_cast<int>(m_cells.size())
-                           ? m_cells[cellIndex]
-                           : nullptr;
+    GridCell* target = ItemAt(m_cells, m_states.GetSelection(IDC_CELLS));
     if (cell == nullptr || cell->GetSubGrid() == nullptr || target == nullptr)
     {
         AfxMessageBox("Please select appropriate shifting grid and grid cell location.");

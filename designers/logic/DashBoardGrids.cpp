@@ -85,6 +85,11 @@ void WriteGridTable(TextFile& file, const Grid& grid, int indent)
 }
 } // namespace
 
+bool IsIndexIn(int index, std::size_t size)
+{
+    return index >= 0 && static_cast<std::size_t>(index) < size;
+}
+
 CString CellLabel(const GridCell& cell)
 {
     CString label = FormatString("TD_(TR%d,TD%d)", cell.GetRow(), cell.GetColumn());
@@ -114,11 +119,13 @@ std::vector<CString> GridComboItems(const std::vector<Grid*>& grids)
     return items;
 }
 
-std::vector<CString> CellComboItems(const Grid& grid, std::vector<GridCell*>& cells)
+std::vector<CString> CellComboItems(const Grid* grid, std::vector<GridCell*>& cells)
 {
     cells.clear();
     std::vector<CString> items;
-    for (const Grid::Row& row : grid.GetRows())
+    if (grid == nullptr)
+        return items;
+    for (const Grid::Row& row : grid->GetRows())
     {
         for (GridCell* cell : row)
         {

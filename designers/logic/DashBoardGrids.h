@@ -2,6 +2,7 @@
 
 #include "platform/core/CString.h"
 
+#include <cstddef>
 #include <vector>
 
 class DashBoard;
@@ -19,6 +20,9 @@ struct TreeRow
     int parent = -1;
 };
 
+// The index is a position of a list of the size.
+bool IsIndexIn(int index, std::size_t size);
+
 // "TD_(TR<row>,TD<column>)", and for a cell with a panel "_" and the panel's label: its
 // caption, else its menu's name, else "Display field" when it shows a display field.
 CString CellLabel(const GridCell& cell);
@@ -31,9 +35,9 @@ CString GridLabel(const Grid& grid);
 std::vector<TreeRow> BuildGridTree(const DashBoard& page);
 
 // The combo texts: "Table-<id>" per grid, "TD_(<row>,<column>)" per cell of a grid, row by
-// row; the cells are put in the same order.
+// row; the cells are put in the same order (none without a grid).
 std::vector<CString> GridComboItems(const std::vector<Grid*>& grids);
-std::vector<CString> CellComboItems(const Grid& grid, std::vector<GridCell*>& cells);
+std::vector<CString> CellComboItems(const Grid* grid, std::vector<GridCell*>& cells);
 
 // The cell lies in the grid or in a grid nested in it.
 bool IsCellInsideGrid(const GridCell& cell, Grid& grid);

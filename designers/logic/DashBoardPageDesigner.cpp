@@ -1,7 +1,9 @@
 #include "designers/logic/DashBoardPageDesigner.h"
 
+#include "designers/logic/DashBoardGrids.h"
 #include "designers/logic/DashBoardHost.h"
 #include "editors/logic/EditorHost.h"
+#include "editors/logic/ListLookup.h"
 #include "editors/logic/ProcedureAssigner.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardCellInfo.h"
@@ -21,11 +23,6 @@
 
 namespace
 {
-bool InRange(int index, std::size_t size)
-{
-    return index >= 0 && static_cast<std::size_t>(index) < size;
-}
-
 CString NameOf(const Variable* variable)
 {
     return variable != nullptr ? variable->GetFieldName() : CString();
@@ -162,7 +159,7 @@ void DashBoardPageDesigner::FillPlacements()
     m_placementRows.clear();
     for (int index = 0; m_page != nullptr && m_page->GetDashBoardAt(index) != nullptr; ++index)
         m_placementRows.push_back({{m_page->GetDashBoardAt(index)->GetFormName()}});
-    if (!InRange(m_selectedPlacement, m_placementRows.size()))
+    if (!IsIndexIn(m_selectedPlacement, m_placementRows.size()))
         m_selectedPlacement = -1;
     FillPlacementDetails();
 }
@@ -223,10 +220,9 @@ void DashBoardPageDesigner::ShowMode()
 
 void DashBoardPageDesigner::AddDashBoard()
 {
-    const int index = m_states.GetSelection(IDC_DASHBOARDS);
-    if (m_page == nullptr || !InRange(index, m_dashBoards.size()))
+    DashBoard* dashBoard = ItemAt(m_dashBoards, m_states.GetSelection(IDC_DASHBOARDS));
+    if (m_page == nullptr || dashBoard == nullptr)
         return;
-    DashBoard* dashBoard = m_dashBoards[static_cast<std::size_t>(index)];
     if (!m_page->ContainsDashBoard(dashBoard))
         m_page->AddPlacement(new DashBoardPageData(dashBoard));
     m_states.Select(IDC_DASHBOARDS, -1);
@@ -244,7 +240,7 @@ void DashBoardPageDesigner::MoveUp()
 
 void DashBoardPageDesigner::MoveDown()
 {
-    if (m_page == nullptr || !InRange(m_selectedPlacement + 1, m_placementRows.size()))
+    if (m_page == nullptr || !IsIndexIn(m_selectedPlacement + 1, m_placementRows.size()))
         return;
     m_page->MoveDashBoardDown(m_selectedPlacement);
     ++m_selectedPlacement;
@@ -263,7 +259,7 @@ void DashBoardPageDesigner::RemovePlacement()
 
 void DashBoardPageDesigner::SelectPlacement(int row)
 {
-    m_selectedPlacement = InRange(row, m_placementRows.size()) ? row : -1;
+    m_selectedPlacement = IsIndexIn(row, m_placementRows.size()) ? row : -1;
     if (DashBoard* dashBoard = SelectedDashBoard())
     {
         m_showOnce = m_page->GetDashBoardProcedureInvokation(dashBoard) == nullptr;
@@ -330,19 +326,16 @@ void DashBoardPageDesigner::EditVariables()
 
 Variable* DashBoardPageDesigner::SelectedPairVariable() const
 {
-    return InRange(m_selectedPair, m_pairVariables.size())
-               ? m_pairVariables[static_cast<std::size_t>(m_selectedPair)]
-               : nullptr;
+    return ItemAt(m_pairVariables, m_selectedPair);
 }
 
 void DashBoardPageDesigner::Pair()
 {
     DashBoard* dashBoard = SelectedDashBoard();
     Variable* target = SelectedPairVariable();
-    const int pageIndex = m_states.GetSelection(IDC_PAGE_VARIABLES);
-    if (dashBoard == nullptr || target == nullptr || !InRange(pageIndex, m_pageVariables.size()))
+    Variable* source = ItemAt(m_pageVariables, m_states.GetSelection(IDC_PAGE_VARIABLES));
+    if (dashBoard == nullptr || target == nullptr || source == nullptr)
         return;
-    Variable* source = m_pageVariables[static_cast<std::size_t>(pageIndex)];
     if (VariablePair* pair = m_page->FindDashBoardVariablePair(dashBoard, target))
     {
         if (m_host.ConfirmWarning(
@@ -372,8 +365,8 @@ void DashBoardPageDesigner::Unpair()
 void DashBoardPageDesigner::AssignMap()
 {
     DashBoard* dashBoard = SelectedDashBoard();
-    if (dashBoard == nullptr || !InRange(m_selectedMapVariable, m_mapVariables.size()) ||
-        !InRange(m_selectedMapField, m_mapFields.size()))
+    if (dashBoard == nullptr || !IsIndexIn(m_selectedMapVariable, m_mapVariables.size()) ||
+        !IsIndexIn(m_selectedMapField, m_mapFields.size()))
         return;
     Variable* target = m_mapVariables[static_cast<std::size_t>(m_selectedMapVariable)];
     // A variable is filled from one field: a map made before gives way.
@@ -388,7 +381,7 @@ void DashBoardPageDesigner::AssignMap()
 void DashBoardPageDesigner::RemoveMap()
 {
     DashBoard* dashBoard = SelectedDashBoard();
-    if (dashBoard == nullptr || !InRange(m_selectedMapVariable, m_mapVariables.size()))
+    if (dashBoard == nullptr || !IsIndexIn(m_selectedMapVariable, m_mapVariables.size()))
         return;
     // The map of the row's variable; the rows list variables, not maps.
     const Variable* target = m_mapVariables[static_cast<std::size_t>(m_selectedMapVariable)];

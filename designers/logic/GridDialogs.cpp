@@ -1,6 +1,7 @@
 #include "designers/logic/GridDialogs.h"
 
 #include "designers/logic/DashBoardGrids.h"
+#include "editors/logic/ListLookup.h"
 #include "entities/DashBoard.h"
 #include "entities/Grid.h"
 #include "entities/GridCell.h"
@@ -57,18 +58,12 @@ void GridMover::Open()
 void GridMover::ChooseGrid(int index)
 {
     m_states.Select(IDC_GRIDS, index);
-    m_cells.clear();
-    if (index < 0 || index >= static_cast<int>(m_grids.size()))
-        m_states.SetItems(IDC_CELLS, {});
-    else
-        m_states.SetItems(IDC_CELLS, CellComboItems(*m_grids[index], m_cells));
+    m_states.SetItems(IDC_CELLS, CellComboItems(ItemAt(m_grids, index), m_cells));
 }
 
 bool GridMover::Ok()
 {
-    const int index = m_states.GetSelection(IDC_CELLS);
-    GridCell* target =
-        index >= 0 && index < static_cast<int>(m_cells.size()) ? m_cells[index] : nullptr;
+    GridCell* target = ItemAt(m_cells, m_states.GetSelection(IDC_CELLS));
     if (target == nullptr || !CanMoveSubGrid(m_cell, *target))
         return true;
     if (!target->IsEmpty() &&

@@ -48,12 +48,16 @@ ScriptedDialogs::Script GridSize(const char* rows, const char* columns)
     };
 }
 
+// The start page, shown.
+WeavoDashBoardDlg& ShowStartPage(MainFrame& frame)
+{
+    frame.ShowStartPage();
+    return dynamic_cast<WeavoDashBoardDlg&>(*frame.GetRightPaneView(RightPane::StartPage));
+}
+
 DashBoardDlg& ShowDashBoardDesigner(RunningProgram& program)
 {
-    program.Frame().ShowStartPage();
-    auto& start =
-        dynamic_cast<WeavoDashBoardDlg&>(*program.Frame().GetRightPaneView(RightPane::StartPage));
-    DialogDriver(start).Click(1531);
+    DialogDriver(ShowStartPage(program.Frame())).Click(1531);
     EXPECT_EQ(program.Frame().GetCurrentRightPane(), RightPane::DashBoardView);
     return dynamic_cast<DashBoardDlg&>(*program.Frame().GetRightPaneView(RightPane::DashBoardView));
 }
@@ -188,8 +192,7 @@ TEST(DashBoardViewsTest, EachStartPageButtonSwitchesToItsEditor)
     RunningProgram program;
     ASSERT_TRUE(program.started);
     MainFrame& frame = program.Frame();
-    frame.ShowStartPage();
-    auto& start = dynamic_cast<WeavoDashBoardDlg&>(*frame.GetRightPaneView(RightPane::StartPage));
+    WeavoDashBoardDlg& start = ShowStartPage(frame);
     const int tips = start.GetToolTips().GetToolCount();
     EXPECT_EQ(tips, 10);
     start.OnInitialUpdate();
@@ -229,8 +232,7 @@ TEST(DashBoardViewsTest, ADashBoardPageIsStoredWithItsPlacement)
     RunningProgram program;
     ASSERT_TRUE(program.started);
     MainFrame& frame = program.Frame();
-    frame.ShowStartPage();
-    auto& start = dynamic_cast<WeavoDashBoardDlg&>(*frame.GetRightPaneView(RightPane::StartPage));
+    WeavoDashBoardDlg& start = ShowStartPage(frame);
     ASSERT_TRUE(DialogDriver(start).Click(1532));
     auto& view =
         dynamic_cast<DashBoardPageDlg&>(*frame.GetRightPaneView(RightPane::DashBoardPageView));

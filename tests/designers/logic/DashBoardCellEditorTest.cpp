@@ -15,19 +15,6 @@ namespace
 {
 using C = DashBoardCellEditor;
 
-std::vector<std::string> Cells(const std::vector<ListRow>& rows)
-{
-    std::vector<std::string> texts;
-    for (const ListRow& row : rows)
-    {
-        std::string text;
-        for (const CString& cell : row.cells)
-            text += (text.empty() ? "" : "|") + std::string(cell.GetString());
-        texts.push_back(text);
-    }
-    return texts;
-}
-
 // A dashboard of the module with the variables "Region" and "Year", bound to the function
 // Sales.Totals whose output fields are Amount and Count (and one without a field); the menu
 // "Orders" opens a page with the variables "OrderRegion" and "OrderYear".
@@ -165,11 +152,11 @@ TEST_F(CellEditorTest, MenuLinkMapsEachTargetOnce)
     EXPECT_EQ(editor.States().GetText(C::IDC_FILE_LABEL), menu->GetAspFile()->GetDefaultFileName());
     EXPECT_FALSE(editor.States().IsEnabled(C::IDC_ASSIGN_MENU));
     EXPECT_TRUE(editor.States().IsEnabled(C::IDC_REMOVE_MENU));
-    EXPECT_EQ(Cells(editor.GetTargetRows()),
+    EXPECT_EQ(RowTexts(editor.GetTargetRows()),
               (std::vector<std::string>{"OrderRegion|NOT ASSIGNED", "OrderYear|NOT ASSIGNED"}));
 
     editor.ShowDashBoardVariables();
-    EXPECT_EQ(Cells(editor.GetSourceRows()), (std::vector<std::string>{"Region", "Year"}));
+    EXPECT_EQ(RowTexts(editor.GetSourceRows()), (std::vector<std::string>{"Region", "Year"}));
     editor.SelectTarget(1);
     editor.SelectSource(0);
     editor.Map();
@@ -177,7 +164,7 @@ TEST_F(CellEditorTest, MenuLinkMapsEachTargetOnce)
     editor.Map();
     editor.ShowFunctionFields();
     EXPECT_EQ(editor.States().GetText(C::IDC_FUNCTION_LABEL), "Sales.Totals");
-    EXPECT_EQ(Cells(editor.GetSourceRows()), (std::vector<std::string>{"Amount", "Count", ""}));
+    EXPECT_EQ(RowTexts(editor.GetSourceRows()), (std::vector<std::string>{"Amount", "Count", ""}));
     editor.SelectTarget(0);
     editor.SelectSource(1);
     editor.Map();
@@ -185,13 +172,13 @@ TEST_F(CellEditorTest, MenuLinkMapsEachTargetOnce)
     editor.SelectTarget(1);
     editor.SelectSource(2);
     editor.Map();
-    EXPECT_EQ(Cells(editor.GetTargetRows()),
+    EXPECT_EQ(RowTexts(editor.GetTargetRows()),
               (std::vector<std::string>{"OrderRegion|Count", "OrderYear|Year"}));
     EXPECT_EQ(editor.GetPanel().GetVariableMaps().size(), 2u);
 
     editor.SelectTarget(0);
     editor.Unmap();
-    EXPECT_EQ(Cells(editor.GetTargetRows()),
+    EXPECT_EQ(RowTexts(editor.GetTargetRows()),
               (std::vector<std::string>{"OrderRegion|NOT ASSIGNED", "OrderYear|Year"}));
 
     editor.SelectTarget(5);
@@ -248,7 +235,7 @@ TEST_F(CellEditorTest, DisplayFieldsAreAddedOnceAndNamed)
         editor.SelectSource(source);
         editor.AddDisplayField();
     }
-    EXPECT_EQ(Cells(editor.GetDisplayRows()), (std::vector<std::string>{"Amount|", "Count|"}));
+    EXPECT_EQ(RowTexts(editor.GetDisplayRows()), (std::vector<std::string>{"Amount|", "Count|"}));
 
     editor.SetDisplayName();
     editor.States().SetText(C::IDC_DISPLAY_NAME, "Total amount");
@@ -260,12 +247,12 @@ TEST_F(CellEditorTest, DisplayFieldsAreAddedOnceAndNamed)
     EXPECT_EQ(Texts(boxes),
               (std::vector<std::string>{"Please enter the display name for the selected field.",
                                         "Please select a field."}));
-    EXPECT_EQ(Cells(editor.GetDisplayRows()),
+    EXPECT_EQ(RowTexts(editor.GetDisplayRows()),
               (std::vector<std::string>{"Amount|Total amount", "Count|"}));
     editor.PickDisplayField(0);
     EXPECT_EQ(editor.States().GetText(C::IDC_DISPLAY_NAME), "Total amount");
     editor.EmptyDisplayCaption();
-    EXPECT_EQ(Cells(editor.GetDisplayRows()), (std::vector<std::string>{"Amount|", "Count|"}));
+    EXPECT_EQ(RowTexts(editor.GetDisplayRows()), (std::vector<std::string>{"Amount|", "Count|"}));
 
     // Not while the dashboard's variables are the source.
     editor.ShowDashBoardVariables();
@@ -275,7 +262,7 @@ TEST_F(CellEditorTest, DisplayFieldsAreAddedOnceAndNamed)
     editor.ShowFunctionFields();
     editor.SelectDisplayField(1);
     editor.RemoveDisplayField();
-    EXPECT_EQ(Cells(editor.GetDisplayRows()), (std::vector<std::string>{"Amount|"}));
+    EXPECT_EQ(RowTexts(editor.GetDisplayRows()), (std::vector<std::string>{"Amount|"}));
 
     editor.States().SetText(C::IDC_CAPTION, "Totals");
     editor.Ok();

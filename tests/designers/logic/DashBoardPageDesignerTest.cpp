@@ -16,19 +16,6 @@ namespace
 {
 using P = DashBoardPageDesigner;
 
-std::vector<std::string> Rows(const std::vector<ListRow>& rows)
-{
-    std::vector<std::string> texts;
-    for (const ListRow& row : rows)
-    {
-        std::string text;
-        for (const CString& cell : row.cells)
-            text += (text.empty() ? "" : "|") + std::string(cell.GetString());
-        texts.push_back(text);
-    }
-    return texts;
-}
-
 Variable* AddVariable(FormInterface& page, const char* name, int kind = Variable::pageKind)
 {
     auto* variable = new Variable;
@@ -105,7 +92,7 @@ TEST_F(PageDesignerTest, PlacementsAreAddedOnceAndMoveWithinTheEnds)
     for (const char* name : {"Alpha", "Beta", "Alpha", "Gamma"})
         Place(name);
     EXPECT_EQ(designer.States().GetSelection(P::IDC_DASHBOARDS), -1);
-    EXPECT_EQ(Rows(designer.GetPlacementRows()),
+    EXPECT_EQ(RowTexts(designer.GetPlacementRows()),
               (std::vector<std::string>{"Alpha", "Beta", "Gamma"}));
     struct Step
     {
@@ -126,7 +113,7 @@ TEST_F(PageDesignerTest, PlacementsAreAddedOnceAndMoveWithinTheEnds)
     {
         designer.SelectPlacement(step.select);
         (designer.*step.command)();
-        EXPECT_EQ(Rows(designer.GetPlacementRows()), step.rows);
+        EXPECT_EQ(RowTexts(designer.GetPlacementRows()), step.rows);
         EXPECT_EQ(designer.GetSelectedPlacement(), step.selected);
     }
 }
@@ -150,7 +137,7 @@ TEST_F(PageDesignerTest, ProcedureButtonsDoNothingWhileShowOnce)
     designer.AssignProcedure();
     EXPECT_EQ(designer.GetPage()->GetDashBoardProcedure(alpha), procedure);
     EXPECT_EQ(designer.States().GetText(P::IDC_PROCEDURE_LABEL), "AssignedProcedure : Totals");
-    EXPECT_EQ(Rows(designer.GetMapFieldRows()), (std::vector<std::string>{"Amount", "Count"}));
+    EXPECT_EQ(RowTexts(designer.GetMapFieldRows()), (std::vector<std::string>{"Amount", "Count"}));
 
     // Cancelled: the procedure stays.
     host.assign = nullptr;
@@ -174,22 +161,23 @@ TEST_F(PageDesignerTest, ProcedureButtonsDoNothingWhileShowOnce)
 TEST_F(PageDesignerTest, PairsAndMapsFollowTheSelectedVariables)
 {
     PlaceAlpha(true);
-    EXPECT_EQ(Rows(designer.GetPairRows()), (std::vector<std::string>{"Region|", "Year|"}));
+    EXPECT_EQ(RowTexts(designer.GetPairRows()), (std::vector<std::string>{"Region|", "Year|"}));
     designer.SelectPair(1);
     designer.States().Select(P::IDC_PAGE_VARIABLES, 0);
     designer.Pair();
-    EXPECT_EQ(Rows(designer.GetPairRows()),
+    EXPECT_EQ(RowTexts(designer.GetPairRows()),
               (std::vector<std::string>{"Region|", "Year|PageRegion"}));
     AddVariable(*designer.GetPage(), "PageYear");
     designer.EditVariables();
     designer.States().Select(P::IDC_PAGE_VARIABLES, 1);
     designer.Pair();
-    EXPECT_EQ(Rows(designer.GetPairRows()), (std::vector<std::string>{"Region|", "Year|PageYear"}));
+    EXPECT_EQ(RowTexts(designer.GetPairRows()),
+              (std::vector<std::string>{"Region|", "Year|PageYear"}));
     EXPECT_EQ(designer.GetPage()->GetPlacements()[0]->GetVariablePairs().size(), 1u);
     designer.Unpair();
-    EXPECT_EQ(Rows(designer.GetPairRows()), (std::vector<std::string>{"Region|", "Year|"}));
+    EXPECT_EQ(RowTexts(designer.GetPairRows()), (std::vector<std::string>{"Region|", "Year|"}));
 
-    EXPECT_EQ(Rows(designer.GetMapVariableRows()),
+    EXPECT_EQ(RowTexts(designer.GetMapVariableRows()),
               (std::vector<std::string>{"Region|", "Year|", "Code|"}));
     designer.SelectMapVariable(1);
     designer.SelectMapField(0);
@@ -198,11 +186,11 @@ TEST_F(PageDesignerTest, PairsAndMapsFollowTheSelectedVariables)
     designer.AssignMap();
     designer.SelectMapVariable(0);
     designer.AssignMap();
-    EXPECT_EQ(Rows(designer.GetMapVariableRows()),
+    EXPECT_EQ(RowTexts(designer.GetMapVariableRows()),
               (std::vector<std::string>{"Region|Count", "Year|Count", "Code|"}));
     designer.SelectMapVariable(1);
     designer.RemoveMap();
-    EXPECT_EQ(Rows(designer.GetMapVariableRows()),
+    EXPECT_EQ(RowTexts(designer.GetMapVariableRows()),
               (std::vector<std::string>{"Region|Count", "Year|", "Code|"}));
     EXPECT_EQ(designer.GetPage()->GetPlacements()[0]->GetVariableMaps().size(), 1u);
     EXPECT_EQ(host.calls,

@@ -72,6 +72,20 @@ public:
     std::vector<CString> calls;
 };
 
+// The rows of a list, each its cells joined by "|".
+inline std::vector<std::string> RowTexts(const std::vector<ListRow>& rows)
+{
+    std::vector<std::string> texts;
+    for (const ListRow& row : rows)
+    {
+        std::string text;
+        for (const CString& cell : row.cells)
+            text += (text.empty() ? "" : "|") + std::string(cell.GetString());
+        texts.push_back(text);
+    }
+    return texts;
+}
+
 // The tree as text, two blanks per level; each grid's label ("Table<id>") reads "Table" and its
 // place in the page's grids, depth first ("Table0" is the page grid).
 inline std::string TreeText(const std::vector<TreeRow>& rows, DashBoard& page)
