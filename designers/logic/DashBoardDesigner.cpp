@@ -42,12 +42,6 @@ DashBoardDesigner::DashBoardDesigner(ForgeonProject& project, EditorHost& host,
 {
 }
 
-DashBoardDesigner::~DashBoardDesigner()
-{
-    if (m_isNew)
-        delete m_page;
-}
-
 const std::vector<PopupEntry>& DashBoardDesigner::CellMenu()
 {
     static const std::vector<PopupEntry> entries = {{kAddMenu, "Add Menu"},
@@ -108,21 +102,18 @@ int DashBoardDesigner::GetSelectedRow() const
 
 void DashBoardDesigner::LoadDashBoard(DashBoard* page)
 {
-    if (page != m_page)
+    if (page != m_page.Get())
     {
         ClearPage();
-        m_page = page;
+        m_page.Show(page);
     }
-    if (m_page == nullptr)
-    {
-        m_page = new DashBoard;
-        m_isNew = true;
-    }
-    m_states.SetText(IDC_NAME, m_page->GetFormName());
-    m_states.SetText(IDC_HEADER, m_page->GetHeader());
-    m_states.Enable(IDC_NAME, m_isNew);
-    m_states.Enable(IDC_ADD, m_page->GetGrid() == nullptr);
-    m_states.Enable(IDC_REMOVE, m_page->GetGrid() != nullptr);
+    if (m_page.Get() == nullptr)
+        m_page.StartNew();
+    m_states.SetText(IDC_NAME, m_page.Get()->GetFormName());
+    m_states.SetText(IDC_HEADER, m_page.Get()->GetHeader());
+    m_states.Enable(IDC_NAME, m_page.IsNew());
+    m_states.Enable(IDC_ADD, m_page.Get()->GetGrid() == nullptr);
+    m_states.Enable(IDC_REMOVE, m_page.Get()->GetGrid() != nullptr);
     RebuildTree();
     RefreshFunctionLabel();
     UpdateButtons();
@@ -130,18 +121,15 @@ void DashBoardDesigner::LoadDashBoard(DashBoard* page)
 
 void DashBoardDesigner::ForgetDashBoard(DashBoard* page)
 {
-    m_page = page;
-    m_isNew = false;
+    if (page == m_page.Get())
+        m_page.Forget();
     ClearPage();
     LoadDashBoard(nullptr);
 }
 
 void DashBoardDesigner::ClearPage()
 {
-    if (m_isNew)
-        delete m_page;
-    m_page = nullptr;
-    m_isNew = false;
+    m_page.Drop();
     m_states.SetText(IDC_NAME, CString());
     m_states.SetText(IDC_HEADER, CString());
     m_states.SetText(IDC_FUNCTION_LABEL, CString());
@@ -160,17 +148,17 @@ void DashBoardDesigner::Resolve(int row, GridCell*& cell, Grid*& table) const
 {
     cell = nullptr;
     table = nullptr;
-    if (m_page == nullptr || row <= 0 || row >= static_cast<int>(m_treeRows.size()))
+    if (m_page.Get() == nullptr || row <= 0 || row >= static_cast<int>(m_treeRows.size()))
         return;
     const TreeRow& item = m_treeRows[static_cast<std::size_t>(row)];
     if (item.label.Find("TD_") >= 0)
     {
         const TreeRow& parent = m_treeRows[static_cast<std::size_t>(item.parent)];
-        if (Grid* grid = m_page->FindGridById(parent.data))
+        if (Grid* grid = m_page.Get()->FindGridById(parent.data))
             cell = grid->FindCellById(item.data);
     }
     else
-        table = m_page->FindGridById(item.data);
+        table = m_page.Get()->FindGridById(item.data);
 }
 
 DashBoardDesigner::Popup DashBoardDesigner::ClickTree(int row)
@@ -191,10 +179,10 @@ void DashBoardDesigner::SelectNothing()
 
 void DashBoardDesigner::RebuildTree()
 {
-    if (m_page == nullptr)
+    if (m_page.Get() == nullptr)
         m_treeRows.clear();
     else
-        m_treeRows = BuildGridTree(*m_page);
+        m_treeRows = BuildGridTree(*m_page.Get());
     // A selection that went with its grid is dropped.
     if (GetSelectedRow() < 0)
     {
@@ -210,8 +198,8 @@ void DashBoardDesigner::FillGridCombo()
     Grid* chosenGrid = ItemAt(m_grids, m_states.GetSelection(IDC_GRIDS));
     GridCell* chosenCell = ItemAt(m_cells, m_states.GetSelection(IDC_CELLS));
     m_grids.clear();
-    if (m_page != nullptr)
-        m_page->CollectGrids(m_grids);
+    if (m_page.Get() != nullptr)
+        m_page.Get()->CollectGrids(m_grids);
     m_states.SetItems(IDC_GRIDS, GridComboItems(m_grids));
     m_cells.clear();
     m_states.SetItems(IDC_CELLS, {});
@@ -285,7 +273,7 @@ void DashBoardDesigner::AddMenu()
         AfxMessageBox("Can not add menu as child grid is assigned");
         return;
     }
-    m_dashBoardHost.EditCellContent(*m_page, *m_selectedCell);
+    m_dashBoardHost.EditCellContent(*m_page.Get(), *m_selectedCell);
     RebuildTree();
 }
 
@@ -350,13 +338,13 @@ void DashBoardDesigner::TableCommand(UINT command)
 
 void DashBoardDesigner::AddParentGrid()
 {
-    if (m_page == nullptr || m_page->GetGrid() != nullptr)
+    if (m_page.Get() == nullptr || m_page.Get()->GetGrid() != nullptr)
         return;
     int rows = 0;
     int columns = 0;
     if (!m_dashBoardHost.AskGridSize(rows, columns))
         return;
-    m_page->SetGrid(new Grid(rows, columns));
+    m_page.Get()->SetGrid(new Grid(rows, columns));
     m_states.Enable(IDC_ADD, false);
     m_states.Enable(IDC_REMOVE, true);
     RebuildTree();
@@ -364,12 +352,12 @@ void DashBoardDesigner::AddParentGrid()
 
 void DashBoardDesigner::RemoveParentGrid()
 {
-    if (m_page == nullptr || m_page->GetGrid() == nullptr)
+    if (m_page.Get() == nullptr || m_page.Get()->GetGrid() == nullptr)
         return;
     if (!AskYesNo("Do you want to remove parent grid?"))
         return;
     SelectNothing();
-    m_page->DeleteGrid();
+    m_page.Get()->DeleteGrid();
     m_states.Enable(IDC_ADD, true);
     m_states.Enable(IDC_REMOVE, false);
     RebuildTree();
@@ -379,7 +367,7 @@ void DashBoardDesigner::SetParent()
 {
     if (m_selectedCell == nullptr)
         return;
-    m_dashBoardHost.MoveGrid(*m_page, *m_selectedCell);
+    m_dashBoardHost.MoveGrid(*m_page.Get(), *m_selectedCell);
     RebuildTree();
 }
 
@@ -407,19 +395,19 @@ void DashBoardDesigner::MoveSelectedGrid(int row)
 
 void DashBoardDesigner::EditVariables()
 {
-    if (m_page != nullptr)
-        m_host.EditVariables(m_page->EditFieldVariableMaps(), m_page);
+    if (m_page.Get() != nullptr)
+        m_host.EditVariables(m_page.Get()->EditFieldVariableMaps(), m_page.Get());
 }
 
 void DashBoardDesigner::AssignFunction()
 {
-    if (m_page == nullptr)
+    if (m_page.Get() == nullptr)
         return;
     auto* invokation = new ClassInvokation;
-    if (m_dashBoardHost.AssignFunction(*m_page, *invokation))
+    if (m_dashBoardHost.AssignFunction(*m_page.Get(), *invokation))
     {
-        delete m_page->GetClassInvokation();
-        m_page->SetClassInvokation(invokation);
+        delete m_page.Get()->GetClassInvokation();
+        m_page.Get()->SetClassInvokation(invokation);
     }
     else
         delete invokation;
@@ -428,7 +416,8 @@ void DashBoardDesigner::AssignFunction()
 
 void DashBoardDesigner::RefreshFunctionLabel()
 {
-    ClassInvokation* invokation = m_page != nullptr ? m_page->GetClassInvokation() : nullptr;
+    ClassInvokation* invokation =
+        m_page.Get() != nullptr ? m_page.Get()->GetClassInvokation() : nullptr;
     if (invokation == nullptr)
     {
         m_states.SetText(IDC_FUNCTION_LABEL, CString());
@@ -437,7 +426,7 @@ void DashBoardDesigner::RefreshFunctionLabel()
     if (invokation->GetFunction() == nullptr)
     {
         delete invokation;
-        m_page->SetClassInvokation(nullptr);
+        m_page.Get()->SetClassInvokation(nullptr);
         return;
     }
     const CString className =
@@ -448,13 +437,14 @@ void DashBoardDesigner::RefreshFunctionLabel()
 
 void DashBoardDesigner::RemoveFunction()
 {
-    ClassInvokation* invokation = m_page != nullptr ? m_page->GetClassInvokation() : nullptr;
+    ClassInvokation* invokation =
+        m_page.Get() != nullptr ? m_page.Get()->GetClassInvokation() : nullptr;
     if (invokation == nullptr)
         return;
-    if (m_page->IsClassFunctionFieldUsed())
+    if (m_page.Get()->IsClassFunctionFieldUsed())
         AfxMessageBox("Can not delete Function as Function field is assigned to one of the cells");
     else if (m_host.ConfirmWarning("Do you want to remove assigned function ?"))
-        m_page->RemoveFunctionReferences(invokation->GetFunction());
+        m_page.Get()->RemoveFunctionReferences(invokation->GetFunction());
     RefreshFunctionLabel();
 }
 
@@ -468,7 +458,7 @@ bool DashBoardDesigner::CheckName(const CString& name)
 
 void DashBoardDesigner::Refresh()
 {
-    if (m_page == nullptr || m_page->GetGrid() == nullptr)
+    if (m_page.Get() == nullptr || m_page.Get()->GetGrid() == nullptr)
         return;
     const CString name = m_states.GetText(IDC_NAME);
     if (name.IsEmpty())
@@ -479,7 +469,7 @@ void DashBoardDesigner::Refresh()
     // The name makes the preview's file name: it may not lead out of the project folder.
     if (!CheckName(name))
         return;
-    m_page->SetName(name);
+    m_page.Get()->SetName(name);
     const bool settings = m_project.GetProjectSettings() != nullptr;
     const CString folder = settings ? m_project.GetProjectPath() : CString();
     const CString pageTemplate = settings ? m_project.GetTemplatePath() : CString();
@@ -489,7 +479,7 @@ void DashBoardDesigner::Refresh()
                       "before writing SQL.");
         return;
     }
-    m_page->CreateAspFile(m_project.GetOutputKind());
+    m_page.Get()->CreateAspFile(m_project.GetOutputKind());
     const CString path = folder + name + "_preview.html";
     TextFile file(path, false, '=', 60, false, false);
     if (!file.IsOpen())
@@ -497,7 +487,7 @@ void DashBoardDesigner::Refresh()
         AfxMessageBox(FormatString("Cannot write %s: %s", path, file.GetOpenError()).c_str());
         return;
     }
-    WriteGridPreview(file, *m_page);
+    WriteGridPreview(file, *m_page.Get());
     file.Close();
     m_dashBoardHost.Navigate(path);
 }
@@ -506,27 +496,27 @@ void DashBoardDesigner::Ok()
 {
     const CString name = m_states.GetText(IDC_NAME);
     const CString header = m_states.GetText(IDC_HEADER);
-    if (m_page == nullptr || name.IsEmpty() || header.IsEmpty())
+    if (m_page.Get() == nullptr || name.IsEmpty() || header.IsEmpty())
     {
         AfxMessageBox("Please enter dashboard name and header.");
         return;
     }
     if (!CheckName(name))
     {
-        if (!m_isNew)
-            m_states.SetText(IDC_NAME, m_page->GetFormName());
+        if (!m_page.IsNew())
+            m_states.SetText(IDC_NAME, m_page.Get()->GetFormName());
         return;
     }
-    m_page->SetName(name);
-    m_page->SetHeader(header);
-    if (m_isNew)
+    m_page.Get()->SetName(name);
+    m_page.Get()->SetHeader(header);
+    if (m_page.IsNew())
     {
         Module* module = m_project.GetCurrentModule();
         if (module == nullptr)
             return;
-        module->AddDashBoard(m_page, true);
-        m_isNew = false;
-        m_dashBoardHost.AddDashBoardItem(*module, *m_page);
+        module->AddDashBoard(m_page.Get(), true);
+        m_page.Stored();
+        m_dashBoardHost.AddDashBoardItem(*module, *m_page.Get());
     }
     Clear();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "designers/logic/DashBoardGrids.h"
+#include "designers/logic/DesignedPage.h"
 #include "editors/logic/ControlStates.h"
 
 #include <vector>
@@ -84,8 +85,6 @@ public:
     DashBoardDesigner(ForgeonProject& project, EditorHost& host, DashBoardHost& dashBoardHost);
     DashBoardDesigner(const DashBoardDesigner&) = delete;
     DashBoardDesigner& operator=(const DashBoardDesigner&) = delete;
-    // A page never stored is deleted.
-    ~DashBoardDesigner();
 
     static const std::vector<PopupEntry>& CellMenu();
     static const std::vector<PopupEntry>& TableMenu();
@@ -93,8 +92,8 @@ public:
 
     ControlStates& States() { return m_states; }
     const std::vector<TreeRow>& GetTreeRows() const { return m_treeRows; }
-    DashBoard* GetDashBoard() const { return m_page; }
-    bool IsNew() const { return m_isNew; }
+    DashBoard* GetDashBoard() const { return m_page.Get(); }
+    bool IsNew() const { return m_page.IsNew(); }
     GridCell* GetSelectedCell() const { return m_selectedCell; }
     Grid* GetSelectedTable() const { return m_selectedTable; }
     // The tree row of the selected cell or table; -1 without a selection.
@@ -145,8 +144,7 @@ private:
     ForgeonProject& m_project;
     EditorHost& m_host;
     DashBoardHost& m_dashBoardHost;
-    DashBoard* m_page = nullptr;
-    bool m_isNew = false;
+    DesignedPage<DashBoard> m_page;
     std::vector<Grid*> m_grids;
     std::vector<GridCell*> m_cells;
     GridCell* m_selectedCell = nullptr;

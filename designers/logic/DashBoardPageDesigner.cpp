@@ -35,12 +35,6 @@ DashBoardPageDesigner::DashBoardPageDesigner(ForgeonProject& project, EditorHost
 {
 }
 
-DashBoardPageDesigner::~DashBoardPageDesigner()
-{
-    if (m_isNew)
-        delete m_page;
-}
-
 const std::vector<ListColumn>& DashBoardPageDesigner::PlacementColumns()
 {
     static const std::vector<ListColumn> columns = {{"Dashboard", 64}};
@@ -87,17 +81,15 @@ const std::vector<ToolTip>& DashBoardPageDesigner::ToolTips()
 void DashBoardPageDesigner::LoadDashBoardPage(DashBoardPage* page)
 {
     // Loading the page shown again keeps it, new or not.
-    const bool same = page != nullptr && page == m_page;
-    const bool wasNew = m_isNew;
-    if (same)
-        m_isNew = false;
-    ClearPage();
+    if (page == nullptr || page != m_page.Get())
+        m_page.Show(page);
+    ResetControls();
+    if (m_page.Get() == nullptr)
+        m_page.StartNew();
     FillDashBoards();
-    m_isNew = page == nullptr || (same && wasNew);
-    m_page = page != nullptr ? page : new DashBoardPage;
-    m_states.SetText(IDC_NAME, m_page->GetFormName());
-    m_states.SetText(IDC_HEADER, m_page->GetHeader());
-    m_states.Enable(IDC_NAME, m_isNew);
+    m_states.SetText(IDC_NAME, m_page.Get()->GetFormName());
+    m_states.SetText(IDC_HEADER, m_page.Get()->GetHeader());
+    m_states.Enable(IDC_NAME, m_page.IsNew());
     FillPageVariables();
     FillPlacements();
     ShowOnce();
@@ -110,20 +102,19 @@ void DashBoardPageDesigner::ReloadPage()
 
 void DashBoardPageDesigner::ForgetDashBoardPage(DashBoardPage* page)
 {
-    if (page == m_page)
-    {
-        m_page = nullptr;
-        m_isNew = false;
-    }
+    if (page == m_page.Get())
+        m_page.Forget();
     m_host.ShowStartPage();
 }
 
 void DashBoardPageDesigner::ClearPage()
 {
-    if (m_isNew)
-        delete m_page;
-    m_page = nullptr;
-    m_isNew = false;
+    m_page.Drop();
+    ResetControls();
+}
+
+void DashBoardPageDesigner::ResetControls()
+{
     m_states.SetText(IDC_NAME, CString());
     m_states.SetText(IDC_HEADER, CString());
     m_selectedPlacement = -1;
@@ -147,8 +138,8 @@ void DashBoardPageDesigner::FillPageVariables()
 {
     m_pageVariables.clear();
     std::vector<CString> names;
-    if (m_page != nullptr)
-        m_page->GetVariables(m_pageVariables, true);
+    if (m_page.Get() != nullptr)
+        m_page.Get()->GetVariables(m_pageVariables, true);
     for (const Variable* variable : m_pageVariables)
         names.push_back(variable->GetFieldName());
     m_states.SetItems(IDC_PAGE_VARIABLES, std::move(names));
@@ -157,8 +148,9 @@ void DashBoardPageDesigner::FillPageVariables()
 void DashBoardPageDesigner::FillPlacements()
 {
     m_placementRows.clear();
-    for (int index = 0; m_page != nullptr && m_page->GetDashBoardAt(index) != nullptr; ++index)
-        m_placementRows.push_back({{m_page->GetDashBoardAt(index)->GetFormName()}});
+    for (int index = 0; m_page.Get() != nullptr && m_page.Get()->GetDashBoardAt(index) != nullptr;
+         ++index)
+        m_placementRows.push_back({{m_page.Get()->GetDashBoardAt(index)->GetFormName()}});
     if (!IsIndexIn(m_selectedPlacement, m_placementRows.size()))
         m_selectedPlacement = -1;
     FillPlacementDetails();
@@ -166,7 +158,7 @@ void DashBoardPageDesigner::FillPlacements()
 
 DashBoard* DashBoardPageDesigner::SelectedDashBoard() const
 {
-    return m_page != nullptr ? m_page->GetDashBoardAt(m_selectedPlacement) : nullptr;
+    return m_page.Get() != nullptr ? m_page.Get()->GetDashBoardAt(m_selectedPlacement) : nullptr;
 }
 
 void DashBoardPageDesigner::FillPlacementDetails()
@@ -186,18 +178,19 @@ void DashBoardPageDesigner::FillPlacementDetails()
     dashBoard->GetVariables(m_pairVariables, false);
     for (const Variable* variable : m_pairVariables)
     {
-        const VariablePair* pair = m_page->FindDashBoardVariablePair(dashBoard, variable);
+        const VariablePair* pair = m_page.Get()->FindDashBoardVariablePair(dashBoard, variable);
         m_pairRows.push_back(
             {{variable->GetFieldName(), NameOf(pair != nullptr ? pair->second : nullptr)}});
     }
-    const Procedure* procedure = m_page->GetDashBoardProcedure(dashBoard);
+    const Procedure* procedure = m_page.Get()->GetDashBoardProcedure(dashBoard);
     m_states.SetText(IDC_PROCEDURE_LABEL, procedure != nullptr
                                               ? "AssignedProcedure : " + procedure->GetName()
                                               : CString("Procedure not assigned."));
     dashBoard->GetVariables(m_mapVariables, true);
     for (const Variable* variable : m_mapVariables)
     {
-        const DashBoardVariableMap* map = m_page->FindDashBoardVariableMap(dashBoard, variable);
+        const DashBoardVariableMap* map =
+            m_page.Get()->FindDashBoardVariableMap(dashBoard, variable);
         const Field* field = map != nullptr ? map->sourceField : nullptr;
         m_mapVariableRows.push_back(
             {{variable->GetFieldName(), field != nullptr ? field->GetFieldName() : CString()}});
@@ -221,28 +214,28 @@ void DashBoardPageDesigner::ShowMode()
 void DashBoardPageDesigner::AddDashBoard()
 {
     DashBoard* dashBoard = ItemAt(m_dashBoards, m_states.GetSelection(IDC_DASHBOARDS));
-    if (m_page == nullptr || dashBoard == nullptr)
+    if (m_page.Get() == nullptr || dashBoard == nullptr)
         return;
-    if (!m_page->ContainsDashBoard(dashBoard))
-        m_page->AddPlacement(new DashBoardPageData(dashBoard));
+    if (!m_page.Get()->ContainsDashBoard(dashBoard))
+        m_page.Get()->AddPlacement(new DashBoardPageData(dashBoard));
     m_states.Select(IDC_DASHBOARDS, -1);
     FillPlacements();
 }
 
 void DashBoardPageDesigner::MoveUp()
 {
-    if (m_page == nullptr || m_selectedPlacement <= 0)
+    if (m_page.Get() == nullptr || m_selectedPlacement <= 0)
         return;
-    m_page->MoveDashBoardUp(m_selectedPlacement);
+    m_page.Get()->MoveDashBoardUp(m_selectedPlacement);
     --m_selectedPlacement;
     FillPlacements();
 }
 
 void DashBoardPageDesigner::MoveDown()
 {
-    if (m_page == nullptr || !IsIndexIn(m_selectedPlacement + 1, m_placementRows.size()))
+    if (m_page.Get() == nullptr || !IsIndexIn(m_selectedPlacement + 1, m_placementRows.size()))
         return;
-    m_page->MoveDashBoardDown(m_selectedPlacement);
+    m_page.Get()->MoveDashBoardDown(m_selectedPlacement);
     ++m_selectedPlacement;
     FillPlacements();
 }
@@ -251,7 +244,7 @@ void DashBoardPageDesigner::RemovePlacement()
 {
     if (DashBoard* dashBoard = SelectedDashBoard())
     {
-        m_page->RemoveDashBoard(dashBoard);
+        m_page.Get()->RemoveDashBoard(dashBoard);
         m_selectedPlacement = -1;
         FillPlacements();
     }
@@ -262,7 +255,7 @@ void DashBoardPageDesigner::SelectPlacement(int row)
     m_selectedPlacement = IsIndexIn(row, m_placementRows.size()) ? row : -1;
     if (DashBoard* dashBoard = SelectedDashBoard())
     {
-        m_showOnce = m_page->GetDashBoardProcedureInvokation(dashBoard) == nullptr;
+        m_showOnce = m_page.Get()->GetDashBoardProcedureInvokation(dashBoard) == nullptr;
         ShowMode();
     }
     FillPlacementDetails();
@@ -285,13 +278,13 @@ void DashBoardPageDesigner::AssignProcedure()
     DashBoard* dashBoard = SelectedDashBoard();
     if (dashBoard == nullptr || m_showOnce)
         return;
-    if (m_page->GetDashBoardProcedureInvokation(dashBoard) != nullptr &&
+    if (m_page.Get()->GetDashBoardProcedureInvokation(dashBoard) != nullptr &&
         !m_host.ConfirmWarning("Do you want to replace the procedure for this dashboard?"))
         return;
     auto* invokation = new ProcedureInvokation;
     bool accepted = false;
     {
-        ProcedureAssigner assigner(m_project, m_page, invokation, true);
+        ProcedureAssigner assigner(m_project, m_page.Get(), invokation, true);
         accepted = m_host.AssignProcedure(assigner);
     }
     if (!accepted)
@@ -299,8 +292,8 @@ void DashBoardPageDesigner::AssignProcedure()
         delete invokation;
         return;
     }
-    m_page->RemoveDashBoardProcedureInvokation(dashBoard);
-    m_page->SetDashBoardProcedureInvokation(dashBoard, invokation);
+    m_page.Get()->RemoveDashBoardProcedureInvokation(dashBoard);
+    m_page.Get()->SetDashBoardProcedureInvokation(dashBoard, invokation);
     FillPlacementDetails();
 }
 
@@ -308,19 +301,19 @@ void DashBoardPageDesigner::RemoveProcedure()
 {
     DashBoard* dashBoard = SelectedDashBoard();
     if (dashBoard == nullptr || m_showOnce ||
-        m_page->GetDashBoardProcedureInvokation(dashBoard) == nullptr)
+        m_page.Get()->GetDashBoardProcedureInvokation(dashBoard) == nullptr)
         return;
     if (!m_host.ConfirmWarning("Do you want to remove the procedure for this dashboard?"))
         return;
-    m_page->RemoveDashBoardProcedureInvokation(dashBoard);
+    m_page.Get()->RemoveDashBoardProcedureInvokation(dashBoard);
     FillPlacementDetails();
 }
 
 void DashBoardPageDesigner::EditVariables()
 {
-    if (m_page == nullptr)
+    if (m_page.Get() == nullptr)
         return;
-    m_host.EditVariables(m_page->EditFieldVariableMaps(), m_page);
+    m_host.EditVariables(m_page.Get()->EditFieldVariableMaps(), m_page.Get());
     FillPageVariables();
 }
 
@@ -336,14 +329,14 @@ void DashBoardPageDesigner::Pair()
     Variable* source = ItemAt(m_pageVariables, m_states.GetSelection(IDC_PAGE_VARIABLES));
     if (dashBoard == nullptr || target == nullptr || source == nullptr)
         return;
-    if (VariablePair* pair = m_page->FindDashBoardVariablePair(dashBoard, target))
+    if (VariablePair* pair = m_page.Get()->FindDashBoardVariablePair(dashBoard, target))
     {
         if (m_host.ConfirmWarning(
                 "Do you really want to chnage the existing map of selected variables?"))
             pair->second = source;
     }
     else
-        m_page->AddDashBoardVariablePair(dashBoard, new VariablePair{target, source});
+        m_page.Get()->AddDashBoardVariablePair(dashBoard, new VariablePair{target, source});
     FillPlacementDetails();
 }
 
@@ -353,12 +346,12 @@ void DashBoardPageDesigner::Unpair()
     Variable* target = SelectedPairVariable();
     if (dashBoard == nullptr || target == nullptr)
         return;
-    VariablePair* pair = m_page->FindDashBoardVariablePair(dashBoard, target);
+    VariablePair* pair = m_page.Get()->FindDashBoardVariablePair(dashBoard, target);
     if (pair == nullptr ||
         !m_host.ConfirmWarning(
             "Do you really want to remove the existing map of selected variables?"))
         return;
-    m_page->RemoveDashBoardVariablePair(dashBoard, pair);
+    m_page.Get()->RemoveDashBoardVariablePair(dashBoard, pair);
     FillPlacementDetails();
 }
 
@@ -371,7 +364,7 @@ void DashBoardPageDesigner::AssignMap()
     Variable* target = m_mapVariables[static_cast<std::size_t>(m_selectedMapVariable)];
     // A variable is filled from one field: a map made before gives way.
     RemoveMap();
-    m_page->AddDashBoardVariableMap(
+    m_page.Get()->AddDashBoardVariableMap(
         dashBoard, new DashBoardVariableMap{
                        target, nullptr,
                        m_mapFields[static_cast<std::size_t>(m_selectedMapField)]->GetField()});
@@ -385,13 +378,14 @@ void DashBoardPageDesigner::RemoveMap()
         return;
     // The map of the row's variable; the rows list variables, not maps.
     const Variable* target = m_mapVariables[static_cast<std::size_t>(m_selectedMapVariable)];
-    const DashBoardVariableMap* map = m_page->FindDashBoardVariableMap(dashBoard, target);
-    const auto& maps =
-        m_page->GetPlacements()[static_cast<std::size_t>(m_selectedPlacement)]->GetVariableMaps();
+    const DashBoardVariableMap* map = m_page.Get()->FindDashBoardVariableMap(dashBoard, target);
+    const auto& maps = m_page.Get()
+                           ->GetPlacements()[static_cast<std::size_t>(m_selectedPlacement)]
+                           ->GetVariableMaps();
     const auto found = std::find(maps.begin(), maps.end(), map);
     if (map == nullptr || found == maps.end())
         return;
-    m_page->RemoveDashBoardVariableMapAt(dashBoard, static_cast<int>(found - maps.begin()));
+    m_page.Get()->RemoveDashBoardVariableMapAt(dashBoard, static_cast<int>(found - maps.begin()));
     FillPlacementDetails();
 }
 
@@ -399,33 +393,33 @@ void DashBoardPageDesigner::Ok()
 {
     CString name = m_states.GetText(IDC_NAME);
     const CString header = m_states.GetText(IDC_HEADER);
-    if (m_page == nullptr || name.IsEmpty() || header.IsEmpty())
+    if (m_page.Get() == nullptr || name.IsEmpty() || header.IsEmpty())
     {
         AfxMessageBox("Please enter the dashboard page name and header.");
         return;
     }
-    if (!m_dashBoardHost.CheckPageName(*m_page, name))
+    if (!m_dashBoardHost.CheckPageName(*m_page.Get(), name))
         return;
     name.Trim();
     name.Replace(' ', '_');
-    m_page->SetName(name);
-    m_page->SetHeader(header);
-    if (!m_isNew)
+    m_page.Get()->SetName(name);
+    m_page.Get()->SetHeader(header);
+    if (!m_page.IsNew())
         return;
     Module* module = m_project.GetCurrentModule();
     if (module == nullptr)
         return;
-    if (m_page->GetPlacements().empty())
+    if (m_page.Get()->GetPlacements().empty())
     {
         AfxMessageBox("Please add dashboards");
         return;
     }
-    if (!module->ContainsDashBoardPage(m_page))
+    if (!module->ContainsDashBoardPage(m_page.Get()))
     {
-        module->AddDashBoardPage(m_page, true);
-        m_dashBoardHost.AddDashBoardPageItem(*module, *m_page);
+        module->AddDashBoardPage(m_page.Get(), true);
+        m_dashBoardHost.AddDashBoardPageItem(*module, *m_page.Get());
     }
-    m_isNew = false;
+    m_page.Stored();
     LoadDashBoardPage(nullptr);
 }
 

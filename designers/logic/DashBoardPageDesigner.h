@@ -1,5 +1,6 @@
 #pragma once
 
+#include "designers/logic/DesignedPage.h"
 #include "editors/logic/ControlStates.h"
 
 #include <vector>
@@ -51,8 +52,6 @@ public:
     DashBoardPageDesigner(ForgeonProject& project, EditorHost& host, DashBoardHost& dashBoardHost);
     DashBoardPageDesigner(const DashBoardPageDesigner&) = delete;
     DashBoardPageDesigner& operator=(const DashBoardPageDesigner&) = delete;
-    // A page never stored is deleted.
-    ~DashBoardPageDesigner();
 
     static const std::vector<ListColumn>& PlacementColumns();
     static const std::vector<ListColumn>& PairColumns();
@@ -65,8 +64,8 @@ public:
     const std::vector<ListRow>& GetPairRows() const { return m_pairRows; }
     const std::vector<ListRow>& GetMapVariableRows() const { return m_mapVariableRows; }
     const std::vector<ListRow>& GetMapFieldRows() const { return m_mapFieldRows; }
-    DashBoardPage* GetPage() const { return m_page; }
-    bool IsNew() const { return m_isNew; }
+    DashBoardPage* GetPage() const { return m_page.Get(); }
+    bool IsNew() const { return m_page.IsNew(); }
     bool IsShowOnce() const { return m_showOnce; }
     int GetSelectedPlacement() const { return m_selectedPlacement; }
 
@@ -102,6 +101,8 @@ public:
     void Cancel();
 
 private:
+    // Empties the controls and the selection.
+    void ResetControls();
     DashBoard* SelectedDashBoard() const;
     Variable* SelectedPairVariable() const;
     void FillDashBoards();
@@ -113,8 +114,7 @@ private:
     ForgeonProject& m_project;
     EditorHost& m_host;
     DashBoardHost& m_dashBoardHost;
-    DashBoardPage* m_page = nullptr;
-    bool m_isNew = false;
+    DesignedPage<DashBoardPage> m_page;
     bool m_showOnce = true;
     std::vector<DashBoard*> m_dashBoards;
     std::vector<Variable*> m_pageVariables;
