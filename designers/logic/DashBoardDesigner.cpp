@@ -42,6 +42,8 @@ DashBoardDesigner::DashBoardDesigner(ForgeonProject& project, EditorHost& host,
 {
 }
 
+DashBoardDesigner::~DashBoardDesigner() = default;
+
 const std::vector<PopupEntry>& DashBoardDesigner::CellMenu()
 {
     static const std::vector<PopupEntry> entries = {{kAddMenu, "Add Menu"},

@@ -85,6 +85,8 @@ public:
     DashBoardDesigner(ForgeonProject& project, EditorHost& host, DashBoardHost& dashBoardHost);
     DashBoardDesigner(const DashBoardDesigner&) = delete;
     DashBoardDesigner& operator=(const DashBoardDesigner&) = delete;
+    // A page never stored is deleted.
+    ~DashBoardDesigner();
 
     static const std::vector<PopupEntry>& CellMenu();
     static const std::vector<PopupEntry>& TableMenu();

@@ -35,6 +35,8 @@ DashBoardPageDesigner::DashBoardPageDesigner(ForgeonProject& project, EditorHost
 {
 }
 
+DashBoardPageDesigner::~DashBoardPageDesigner() = default;
+
 const std::vector<ListColumn>& DashBoardPageDesigner::PlacementColumns()
 {
     static const std::vector<ListColumn> columns = {{"Dashboard", 64}};

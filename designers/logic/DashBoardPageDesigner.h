@@ -52,6 +52,8 @@ public:
     DashBoardPageDesigner(ForgeonProject& project, EditorHost& host, DashBoardHost& dashBoardHost);
     DashBoardPageDesigner(const DashBoardPageDesigner&) = delete;
     DashBoardPageDesigner& operator=(const DashBoardPageDesigner&) = delete;
+    // A page never stored is deleted.
+    ~DashBoardPageDesigner();
 
     static const std::vector<ListColumn>& PlacementColumns();
     static const std::vector<ListColumn>& PairColumns();
