@@ -1,8 +1,13 @@
 #include "designers/logic/DashBoardDesigner.h"
 #include "designers/logic/GridDialogs.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
 #include "entities/DashBoardCellInfo.h"
+#include "entities/Function.h"
 #include "entities/GridCell.h"
+#include "entities/ProcedureFieldInfo.h"
 #include "tests/designers/logic/DashBoardTestSupport.h"
+#include "tests/model/ModelBuilders.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -647,5 +652,88 @@ TEST_F(DashBoardDesignerTest, RefreshWritesThePreviewOnlyWithAPathAndAName)
     designer.Refresh();
     EXPECT_EQ(Texts(boxes).back(), "Special charater in dashboard name.Please check.");
     EXPECT_EQ(dash.calls.size(), 1u);
+}
+} // namespace
+
+namespace
+{
+// A data class "Sales" with the function "Totals" whose output field is Amount.
+class DashBoardFunctionTest : public DashBoardDesignerTest
+{
+protected:
+    DashBoardFunctionTest()
+    {
+        Table* table = NewTable("SalesTable", Table::masterKind, {"Amount"});
+        open.Current().AppendMasterTable(table);
+        dataClass = new Class;
+        dataClass->SetName("Sales");
+        open.Current().Append(dataClass);
+        function = new Function;
+        function->SetName("Totals");
+        function->SetClass(dataClass);
+        dataClass->AddFunction(function);
+        function->AddOutputField(new ProcedureFieldInfo(table->FindFieldByName("Amount"),
+                                                        ProcedureFieldInfo::noAggregate));
+    }
+    // The dialog chooses the function when told to, and answers OK or Cancel.
+    void Answer(bool ok, bool choose)
+    {
+        dash.assignFunction = [this, ok, choose](FormInterface&, ClassInvokation& invokation)
+        {
+            if (choose)
+                invokation.SetFunction(dataClass, function);
+            return ok;
+        };
+    }
+
+    Class* dataClass = nullptr;
+    Function* function = nullptr;
+};
+
+TEST_F(DashBoardFunctionTest, AssignAndRemoveTheDataFunction)
+{
+    DashBoard& page = *designer.GetDashBoard();
+    struct Step
+    {
+        bool ok;
+        bool choose;
+        bool bound;
+        const char* label;
+    };
+    const Step steps[] = {
+        {false, true, false, ""},
+        {true, true, true, "Sales.Totals"},
+        // OK without a function: the empty invocation goes, the label stays.
+        {true, false, false, "Sales.Totals"},
+        {true, true, true, "Sales.Totals"},
+    };
+    for (const Step& step : steps)
+    {
+        Answer(step.ok, step.choose);
+        designer.AssignFunction();
+        EXPECT_EQ(page.GetClassInvokation() != nullptr, step.bound);
+        EXPECT_EQ(designer.States().GetText(D::IDC_FUNCTION_LABEL), step.label);
+    }
+
+    // A cell showing the function's field keeps it.
+    DashBoardCellInfo* panel = PutPanel(*PageGrid().GetCellAt(1, 1), "");
+    panel->AddDisplayField(function->GetOutputFields()[0]);
+    designer.RemoveFunction();
+    EXPECT_NE(page.GetClassInvokation(), nullptr);
+    panel->RemoveDisplayFieldAt(0);
+    host.warnings = {false, true};
+    designer.RemoveFunction();
+    EXPECT_NE(page.GetClassInvokation(), nullptr);
+    designer.RemoveFunction();
+    EXPECT_EQ(page.GetClassInvokation(), nullptr);
+    EXPECT_EQ(designer.States().GetText(D::IDC_FUNCTION_LABEL), "");
+    EXPECT_EQ(Texts(boxes), std::vector<std::string>{
+                                "Can not delete Function as Function field is assigned to one of "
+                                "the cells"});
+    EXPECT_EQ(host.calls,
+              std::vector<CString>(2, "warning Do you want to remove assigned function ?"));
+
+    designer.EditVariables();
+    EXPECT_EQ(host.calls.back(), "variables");
 }
 } // namespace
