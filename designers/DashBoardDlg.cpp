@@ -262,6 +262,15 @@ void DashBoardDlg::Show()
 void DashBoardDlg::ShowTree()
 {
     const std::vector<TreeRow>& rows = m_designer.Current()->GetTreeRows();
+    if (rows != m_shownRows)
+        FillTree(rows);
+    const int selected = m_designer.Current()->GetSelectedRow();
+    if (selected >= 0)
+        m_tree.SelectItem(m_items[static_cast<std::size_t>(selected)]);
+}
+
+void DashBoardDlg::FillTree(const std::vector<TreeRow>& rows)
+{
     m_tree.SaveExpandedItems();
     m_tree.DeleteAllItems();
     m_items.clear();
@@ -274,9 +283,7 @@ void DashBoardDlg::ShowTree()
         m_items.push_back(item);
     }
     m_tree.RestoreExpandedItems();
-    const int selected = m_designer.Current()->GetSelectedRow();
-    if (selected >= 0)
-        m_tree.SelectItem(m_items[static_cast<std::size_t>(selected)]);
+    m_shownRows = rows;
 }
 
 int DashBoardDlg::RowOf(HTREEITEM item) const

@@ -47,6 +47,8 @@ private:
     void ReadControls();
     void Show();
     void ShowTree();
+    // The tree's items made again, the expanded ones kept.
+    void FillTree(const std::vector<TreeRow>& rows);
     int RowOf(HTREEITEM item) const;
     void OnTreeClick(NMHDR* header, LRESULT* result);
     void OnTreeRightClick(NMHDR* header, LRESULT* result);
@@ -60,6 +62,8 @@ private:
     ControlStatesView m_view;
     TreeControl m_tree;
     CImageList m_treeImages;
+    // The rows shown and their items.
+    std::vector<TreeRow> m_shownRows;
     std::vector<HTREEITEM> m_items;
     WebBrowser2 m_browser;
     StaticCtrl m_picture;

@@ -18,6 +18,8 @@ struct TreeRow
     int data = 0;
     int image = 0;
     int parent = -1;
+
+    bool operator==(const TreeRow&) const = default;
 };
 
 // The index is a position of a list of the size.
