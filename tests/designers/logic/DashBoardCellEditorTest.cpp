@@ -53,17 +53,6 @@ protected:
     }
     GridCell& Cell() { return *page->GetGrid()->GetCellAt(0, 0); }
     ProcedureFieldInfo* Output(int index) { return function->GetOutputFields()[index]; }
-    std::vector<int> EnabledOf(const std::vector<int>& ids)
-    {
-        std::vector<int> enabled;
-        for (int id : ids)
-        {
-            if (editor.States().IsEnabled(id))
-                enabled.push_back(id);
-        }
-        return enabled;
-    }
-
     ScriptedMessageBoxes boxes;
     OpenNewProject open;
     FakeDashBoardHost dash;
@@ -128,13 +117,7 @@ TEST_F(CellEditorTest, OpeningShowsThePanelsMode)
         ASSERT_NE(Cell().GetDashBoardCellInfo(), nullptr);
         for (int radio : {C::IDC_STATIC_TEXT, C::IDC_MENU, C::IDC_DISPLAY_FIELDS})
             EXPECT_EQ(cellEditor.States().IsChecked(radio), radio == c.checked) << radio;
-        std::vector<int> enabled;
-        for (int id : kMenuControls)
-        {
-            if (cellEditor.States().IsEnabled(id))
-                enabled.push_back(id);
-        }
-        EXPECT_EQ(enabled, c.enabled);
+        EXPECT_EQ(EnabledIds(cellEditor.States(), kMenuControls), c.enabled);
         EXPECT_EQ(cellEditor.States().GetText(C::IDC_MENU_LABEL), c.menuLabel);
     }
     EXPECT_TRUE(boxes.Shown().empty());
@@ -217,7 +200,7 @@ TEST_F(CellEditorTest, StaticTextOverAMenuAsksAndAlwaysDropsMapsAndFields)
         EXPECT_TRUE(editor.GetPanel().GetDisplayFields().empty());
         EXPECT_TRUE(editor.States().IsChecked(C::IDC_STATIC_TEXT));
         EXPECT_FALSE(editor.States().IsChecked(C::IDC_MENU));
-        EXPECT_TRUE(EnabledOf(kMenuControls).empty());
+        EXPECT_TRUE(EnabledIds(editor.States(), kMenuControls).empty());
     }
     EXPECT_EQ(Texts(boxes), std::vector<std::string>(2, "Do you want to remove the menu?"));
 }
@@ -228,7 +211,7 @@ TEST_F(CellEditorTest, DisplayFieldsAreAddedOnceAndNamed)
     editor.DisplayFieldMode();
     EXPECT_FALSE(editor.GetPanel().IsStaticText());
     EXPECT_TRUE(editor.States().IsChecked(C::IDC_DISPLAY_FIELDS));
-    EXPECT_EQ(EnabledOf(kMenuControls),
+    EXPECT_EQ(EnabledIds(editor.States(), kMenuControls),
               (std::vector<int>{C::IDC_SOURCES, C::IDC_DISPLAY_LIST, C::IDC_REMOVE_DISPLAY_FIELD}));
     for (int source : {0, 1, 0, 2})
     {

@@ -20,6 +20,12 @@ namespace
 {
 using D = DashBoardDesigner;
 
+// The cell buttons, then the table buttons.
+const std::vector<int> kButtons = {
+    D::IDC_ADD_DATA,          D::IDC_REMOVE_DATA,         D::IDC_SET_PARENT, D::IDC_ADD_TABLE,
+    D::IDC_INSERT_ROW,        D::IDC_INSERT_COLUMN,       D::IDC_ADD_ROW,    D::IDC_ADD_COLUMN,
+    D::IDC_REMOVE_EMPTY_ROWS, D::IDC_REMOVE_EMPTY_COLUMNS};
+
 // Answers the warning dialog from a script (OK when none is left).
 class AnsweringHost : public RecordingHost
 {
@@ -86,8 +92,7 @@ protected:
     std::string Tree() { return TreeText(designer.GetTreeRows(), *designer.GetDashBoard()); }
     std::vector<std::string> Enabled()
     {
-        std::vector<std::string> names;
-        const std::pair<int, const char*> buttons[] = {
+        const std::map<int, const char*> names = {
             {D::IDC_ADD_DATA, "Add Data"},
             {D::IDC_REMOVE_DATA, "Remove Data"},
             {D::IDC_SET_PARENT, "Set Parent"},
@@ -98,12 +103,10 @@ protected:
             {D::IDC_ADD_COLUMN, "Add Column"},
             {D::IDC_REMOVE_EMPTY_ROWS, "Remove Empty Rows"},
             {D::IDC_REMOVE_EMPTY_COLUMNS, "Remove Empty Columns"}};
-        for (const auto& [id, name] : buttons)
-        {
-            if (designer.States().IsEnabled(id))
-                names.push_back(name);
-        }
-        return names;
+        std::vector<std::string> enabled;
+        for (int id : EnabledIds(designer.States(), kButtons))
+            enabled.push_back(names.at(id));
+        return enabled;
     }
 
     ScriptedMessageBoxes boxes;

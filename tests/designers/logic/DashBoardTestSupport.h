@@ -6,8 +6,11 @@
 #include "entities/Grid.h"
 #include "tests/editors/logic/EditorTestSupport.h"
 
+#include <algorithm>
 #include <deque>
 #include <functional>
+#include <iterator>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -71,6 +74,15 @@ public:
     bool pageNameAccepted = true;
     std::vector<CString> calls;
 };
+
+// The controls of the list that are enabled, in the list's order.
+inline std::vector<int> EnabledIds(const ControlStates& states, const std::vector<int>& ids)
+{
+    std::vector<int> enabled;
+    std::copy_if(ids.begin(), ids.end(), std::back_inserter(enabled),
+                 [&states](int id) { return states.IsEnabled(id); });
+    return enabled;
+}
 
 // The rows of a list, each its cells joined by "|".
 inline std::vector<std::string> RowTexts(const std::vector<ListRow>& rows)
