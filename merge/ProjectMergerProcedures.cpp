@@ -237,7 +237,8 @@ void ProjectMerger::ResolveOutputColumn(const Procedure* source, Procedure* targ
         else if (!target->ContainsAliasField(resolvedField))
         {
             target->AddAliasField(resolvedField, false);
-            m_newEntities.HandOver(resolvedField);
+            if (target->ContainsAliasField(resolvedField))
+                m_newEntities.HandOver(resolvedField);
         }
     }
     if (!target->HasOutputColumnNamedNoCase(DisplayNameOf(*resolved)))
