@@ -104,40 +104,53 @@ void ProjectMerger::PhaseLog(const CString& marker)
     m_phaseLog.Write(0, "%s\n", marker);
 }
 
+namespace
+{
+// One phase of a module pair: its status text and log marker, either of them null when the
+// phase shows or logs nothing.
+struct ModulePhase
+{
+    const char* status;
+    void (ProjectMerger::*resolve)(Module* source, Module* target);
+    const char* marker;
+};
+
+constexpr ModulePhase modulePhases[] = {
+    {"Resolving Tables", &ProjectMerger::ResolveTables, "tables"},
+    {"Resolving Classes & Functions", &ProjectMerger::ResolveClasses, "class & functions"},
+    {"Resolving Master Forms", &ProjectMerger::ResolveMasterForms, "masters"},
+    {"Resolving Transactions", &ProjectMerger::ResolveTransactions, "transactions"},
+    {nullptr, &ProjectMerger::ResolveDashBoards, nullptr},
+    {nullptr, &ProjectMerger::ResolveDashBoardPages, nullptr},
+    {"Resolving ApplicationReports", &ProjectMerger::ResolveReports, "reports"},
+    {"Resolving RDLCReports", &ProjectMerger::ResolveRDLCReports, "rdlcreports"},
+};
+
+// Run only when the user selected menus.
+constexpr ModulePhase menuPhases[] = {
+    {"Resolving Menus", &ProjectMerger::ResolveMenus, "menus"},
+    {nullptr, &ProjectMerger::ResolveDesignations, "desig"},
+};
+} // namespace
+
 void ProjectMerger::MergeModule(Module* source, Module* target)
 {
     m_targetModule = target;
     m_reportFiles.Open(m_phaseLog, "C:\\temp\\KestraneWeavo\\merging.txt");
     PhaseLog(source->GetName());
-
-    MainFrameAccess::SetStatusText("Resolving Tables");
-    ResolveTables(source, target);
-    PhaseLog("tables");
-    MainFrameAccess::SetStatusText("Resolving Classes & Functions");
-    ResolveClasses(source, target);
-    PhaseLog("class & functions");
-    MainFrameAccess::SetStatusText("Resolving Master Forms");
-    ResolveMasterForms(source, target);
-    PhaseLog("masters");
-    MainFrameAccess::SetStatusText("Resolving Transactions");
-    ResolveTransactions(source, target);
-    PhaseLog("transactions");
-    ResolveDashBoards(source, target);
-    ResolveDashBoardPages(source, target);
-    MainFrameAccess::SetStatusText("Resolving ApplicationReports");
-    ResolveReports(source, target);
-    PhaseLog("reports");
-    MainFrameAccess::SetStatusText("Resolving RDLCReports");
-    ResolveRDLCReports(source, target);
-    PhaseLog("rdlcreports");
-    if (!m_dependencies->GetSelectedMenus().empty())
+    const auto run = [this, source, target](const ModulePhase& phase)
     {
-        MainFrameAccess::SetStatusText("Resolving Menus");
-        ResolveMenus(source, target);
-        PhaseLog("menus");
-        ResolveDesignations(source, target);
-        PhaseLog("desig");
-    }
+        if (phase.status != nullptr)
+            MainFrameAccess::SetStatusText(phase.status);
+        (this->*phase.resolve)(source, target);
+        if (phase.marker != nullptr)
+            PhaseLog(phase.marker);
+    };
+    for (const ModulePhase& phase : modulePhases)
+        run(phase);
+    if (!m_dependencies->GetSelectedMenus().empty())
+        for (const ModulePhase& phase : menuPhases)
+            run(phase);
     m_reportFiles.Close(m_phaseLog);
 }
 

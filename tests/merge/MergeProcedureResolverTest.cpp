@@ -261,3 +261,103 @@ TEST_F(MergeProcedureResolverTest, EveryReportLineIsWrittenOnceInTheOrderMet)
     EXPECT_EQ(target->GetFilterTrees().front()->GetFilter(), target->GetFilters().front());
     EXPECT_EQ(noMainTarget->GetMergeMark(), 0);
 }
+
+TEST_F(MergeProcedureResolverTest,
+       InvokedProceduresJoinTheFirstProjectAndOverwriteListsWhatOnlyItHad)
+{
+    const std::string selectAll =
+        "procedure PRC_Customer_SelectAll on customer kind 0 text 'SELECT 1'\n"
+        "  details:\n"
+        "  parameters: name=PRC_Customer_name_Var/7\n"
+        "  relations: customer-customer[city;]\n"
+        "  filters:\n"
+        "  columns: name total\n"
+        "  aliases: total\n"
+        "  variables: PRC_Customer_name_Var/7\n";
+    struct Case
+    {
+        bool overwrite;
+        std::string procedures;
+    };
+    const Case cases[] = {
+        {false, selectAll + "procedure PRC_customer_SelectAll on customer kind 0 text ''\n"
+                            "  details:\n"
+                            "  parameters:\n"
+                            "  relations:\n"
+                            "  filters:\n"
+                            "  columns:\n"
+                            "  aliases:\n"
+                            "  variables:\n"
+                            "procedure PRC_orders_X on customer kind 1 text ''\n"
+                            "  details: region_list\n"
+                            "  parameters:\n"
+                            "  relations:\n"
+                            "  filters:\n"
+                            "  columns: name city\n"
+                            "  aliases:\n"
+                            "  variables:\n"},
+        {true, selectAll + "procedure PRC_orders_X on customer kind 1 text ''\n"
+                           "  details:\n"
+                           "  parameters:\n"
+                           "  relations:\n"
+                           "  filters:\n"
+                           "  columns: name\n"
+                           "  aliases:\n"
+                           "  variables:\n"},
+    };
+    for (const Case& test : cases)
+    {
+        Load(BuildFirst(), BuildSecond());
+        MappingSelection selection(test.overwrite);
+        ProjectMerger merger(First(), Second(), selection);
+        Module* sales = Second()->FindModuleByName("Sales");
+        Procedure* selectAll = sales->FindProcedureByName("PRC_Customer_SelectAll");
+        Variable* parameter = selectAll->GetFieldParameters().front().variable;
+
+        // The invocation of a page, resolved where the page phases run; the target's own pairs
+        // and maps go.
+        ProcedureInvokation invokation;
+        invokation.SetProcedure(selectAll);
+        invokation.AddVariablePair(new VariablePair{parameter, parameter});
+        invokation.AddFieldVariableMap(
+            new FieldVariableMap{selectAll->GetAliasFields().front(), parameter});
+        ProcedureInvokation ordersInvokation;
+        ordersInvokation.SetProcedure(sales->FindProcedureByName("PRC_orders_X"));
+        auto own = std::unique_ptr<Variable>(NewVariable("own"));
+        ProcedureInvokation resolved;
+        resolved.AddVariablePair(new VariablePair{own.get(), own.get()});
+        resolved.AddFieldVariableMap(new FieldVariableMap{nullptr, own.get()});
+        ProcedureInvokation ordersResolved;
+        const MainFrameAccess::StatusTextSink recording = MainFrameAccess::SetStatusTextSink(
+            [&](const char* text)
+            {
+                if (std::string(text) != "Resolving Master Forms")
+                    return;
+                EXPECT_TRUE(merger.ResolveProcedureInvokation(&invokation, &resolved));
+                EXPECT_TRUE(merger.ResolveProcedureInvokation(&ordersInvokation, &ordersResolved));
+            });
+        const bool merged = merger.Merge();
+        MainFrameAccess::SetStatusTextSink(recording);
+        ASSERT_TRUE(merged) << test.overwrite;
+
+        const std::string module = DescribeModule(*FirstSales());
+        EXPECT_EQ(module.substr(module.find("procedure ")), test.procedures) << test.overwrite;
+        Procedure* adopted = FirstSales()->FindProcedureByName("PRC_Customer_SelectAll");
+        ASSERT_NE(adopted, nullptr);
+        EXPECT_EQ(resolved.GetProcedure(), adopted);
+        Variable* adoptedParameter = adopted->GetFieldParameters().front().variable;
+        ASSERT_EQ(resolved.GetVariablePairs().size(), 1u) << test.overwrite;
+        EXPECT_EQ(resolved.GetVariablePairs().front()->first, adoptedParameter);
+        ASSERT_EQ(resolved.GetFieldVariableMaps().size(), 1u) << test.overwrite;
+        EXPECT_EQ(resolved.GetFieldVariableMaps().front()->field,
+                  adopted->GetAliasFields().front());
+        EXPECT_EQ(merger.GetReport().GetBuffer(), CString());
+        if (test.overwrite)
+        {
+            MergeOverwriteSet& overwrite = *merger.GetOverwriteSet();
+            EXPECT_EQ(overwrite.GetProcedureDetailTableList().size(), 1u);
+            EXPECT_EQ(overwrite.GetProcedureColumnList().size(), 1u);
+            EXPECT_EQ(overwrite.GetOwnerProcedureList().size(), 2u);
+        }
+    }
+}
