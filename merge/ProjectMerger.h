@@ -121,6 +121,8 @@ private:
     Field* FieldCounterpart(Field* source);
     // Hands a new table to the target module; the module's table of the name when it has one.
     Table* AdoptTable(Table* made, const Table* source);
+    // Hands a new procedure to the target module; null when no module pair runs.
+    Procedure* AdoptProcedure(Procedure* procedure);
     // Hands a new field to the table; the table's field of the name when it has one.
     Field* AdoptField(Field* made, const Field* source, Table* table);
     // The object, unless it is a new one that nothing of the first project owns.

@@ -81,15 +81,18 @@ Procedure* ProjectMerger::ResolveProcedureReference(Procedure* source)
         return nullptr;
     if (Procedure* found = FindFirstProcedure(source->GetName()))
         return found;
-    Procedure* counterpart = m_newEntities.GetProcedureCounterpart(source);
-    if (counterpart != nullptr && m_newEntities.OwnsCreated(counterpart))
-    {
-        if (m_targetModule == nullptr)
-            return nullptr;
-        m_targetModule->AddProcedure(counterpart);
-        m_newEntities.HandOver(counterpart);
-    }
-    return counterpart;
+    return AdoptProcedure(m_newEntities.GetProcedureCounterpart(source));
+}
+
+Procedure* ProjectMerger::AdoptProcedure(Procedure* procedure)
+{
+    if (procedure == nullptr || !m_newEntities.OwnsCreated(procedure))
+        return procedure;
+    if (m_targetModule == nullptr)
+        return nullptr;
+    m_targetModule->AddProcedure(procedure);
+    m_newEntities.HandOver(procedure);
+    return procedure;
 }
 
 Table* ProjectMerger::AdoptTable(Table* made, const Table* source)

@@ -33,6 +33,7 @@ void ProjectMerger::ResolveProcedure(Procedure* source, Procedure* target)
 {
     if (source->GetMergeMark() != 0 && target->GetMergeMark() != 0)
         return;
+    AdoptProcedure(target);
     target->SetName(source->GetName());
     target->SetWriteFlag(source->GetWriteFlag());
     Table* mainTable = ResolveTableReference(source->GetMainTable());
@@ -180,10 +181,11 @@ void ProjectMerger::CopyFilterTree(const Procedure* sourceProcedure, Procedure* 
     if (FieldFilter* filter = source->GetFilter())
     {
         const std::vector<FieldFilter*>& sourceFilters = sourceProcedure->GetFilters();
-        const auto place = std::ranges::find(sourceFilters, filter) - sourceFilters.begin();
+        const auto listed = std::ranges::find(sourceFilters, filter);
+        const auto place = static_cast<std::size_t>(listed - sourceFilters.begin());
         const std::vector<FieldFilter*>& targetFilters = targetProcedure->GetFilters();
-        if (place < static_cast<std::ptrdiff_t>(targetFilters.size()))
-            target->SetFilter(targetFilters[static_cast<std::size_t>(place)]);
+        if (listed != sourceFilters.end() && place < targetFilters.size())
+            target->SetFilter(targetFilters[place]);
         else
         {
             auto* made = new FieldFilter;

@@ -190,6 +190,16 @@ TEST_F(MergeProcedureResolverTest, EveryReportLineIsWrittenOnceInTheOrderMet)
     auto* leaf = new BooleanTreeNode;
     leaf->SetFilter(filter);
     source->AddFilterTreeRoot(leaf);
+    // A combined condition: a leaf of the listed filter and one of a filter of its own.
+    auto* combined = new BooleanTreeNode;
+    combined->SetOperator(0);
+    combined->SetLeft(new BooleanTreeNode);
+    combined->GetLeft()->SetFilter(filter);
+    combined->SetRight(new BooleanTreeNode);
+    auto ownFilter = std::make_unique<FieldFilter>();
+    ownFilter->SetField(FieldOf(customer, "city"));
+    combined->GetRight()->SetFilter(ownFilter.get());
+    source->AddFilterTreeRoot(combined);
     source->AddOutputField(FieldOf(customer, "name"));
     source->AddOutputField(FieldOf(region, "code"));
     source->AddAliasField(NewAliasField("total"), true);
@@ -245,7 +255,7 @@ TEST_F(MergeProcedureResolverTest, EveryReportLineIsWrittenOnceInTheOrderMet)
         "  details:\n"
         "  parameters:\n"
         "  relations:\n"
-        "  filters: name>=-\n"
+        "  filters: name>=- city=-\n"
         "  columns: name\n"
         "  aliases:\n"
         "  variables:\n"
@@ -257,8 +267,19 @@ TEST_F(MergeProcedureResolverTest, EveryReportLineIsWrittenOnceInTheOrderMet)
         "  columns:\n"
         "  aliases:\n"
         "  variables:\n");
-    ASSERT_EQ(target->GetFilterTrees().size(), 1u);
-    EXPECT_EQ(target->GetFilterTrees().front()->GetFilter(), target->GetFilters().front());
+    // Leaves of listed filters take the target's filter at the same place; another filter joins
+    // the target's filters.
+    ASSERT_EQ(target->GetFilterTrees().size(), 2u);
+    ASSERT_EQ(target->GetFilters().size(), 2u);
+    EXPECT_EQ(target->GetFilterTrees().front()->GetFilter(), target->GetFilters()[0]);
+    const BooleanTreeNode* copied = target->GetFilterTrees().back();
+    EXPECT_EQ(copied->GetOperator(), 0);
+    EXPECT_EQ(copied->GetFilter(), nullptr);
+    ASSERT_NE(copied->GetLeft(), nullptr);
+    ASSERT_NE(copied->GetRight(), nullptr);
+    EXPECT_EQ(copied->GetLeft()->GetFilter(), target->GetFilters()[0]);
+    EXPECT_EQ(copied->GetRight()->GetFilter(), target->GetFilters()[1]);
+    EXPECT_EQ(copied->GetRight()->GetOperator(), 2);
     EXPECT_EQ(noMainTarget->GetMergeMark(), 0);
 }
 
