@@ -78,6 +78,8 @@ std::unique_ptr<ForgeonProject> BuildSecond()
     selectAll->SetProcedureText("SELECT 1");
     Variable* parameter = NewVariable("PRC_Customer_name_Var", "7");
     selectAll->AddFieldParameterPair(FieldOf(customer, "name"), parameter);
+    selectAll->AddFieldParameterPair(FieldOf(customer, "city"),
+                                     NewVariable("PRC_CUSTOMER_NAME_VAR", "8"));
     selectAll->AddVariationVariable(parameter);
     selectAll->AddOutputField(FieldOf(customer, "name"));
     Field* total = NewAliasField("total");
@@ -289,7 +291,7 @@ TEST_F(MergeProcedureResolverTest,
     const std::string selectAll =
         "procedure PRC_Customer_SelectAll on customer kind 0 text 'SELECT 1'\n"
         "  details:\n"
-        "  parameters: name=PRC_Customer_name_Var/7\n"
+        "  parameters: name=PRC_Customer_name_Var/7 city=PRC_CUSTOMER_NAME_VAR/8\n"
         "  relations: customer-customer[city;]\n"
         "  filters:\n"
         "  columns: name total\n"
@@ -340,6 +342,9 @@ TEST_F(MergeProcedureResolverTest,
         ProcedureInvokation invokation;
         invokation.SetProcedure(selectAll);
         invokation.AddVariablePair(new VariablePair{parameter, parameter});
+        // Its caller variable differs from the first pair's only in case: dropped.
+        Variable* other = selectAll->GetFieldParameters().back().variable;
+        invokation.AddVariablePair(new VariablePair{other, other});
         invokation.AddFieldVariableMap(
             new FieldVariableMap{selectAll->GetAliasFields().front(), parameter});
         ProcedureInvokation ordersInvokation;
