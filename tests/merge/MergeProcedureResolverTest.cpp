@@ -332,7 +332,7 @@ TEST_F(MergeProcedureResolverTest,
     {
         Load(BuildFirst(), BuildSecond());
         MappingSelection selection(test.overwrite);
-        ProjectMerger merger(First(), Second(), selection);
+        auto merger = std::make_unique<ProjectMerger>(First(), Second(), selection);
         Module* sales = Second()->FindModuleByName("Sales");
         Procedure* selectAll = sales->FindProcedureByName("PRC_Customer_SelectAll");
         Variable* parameter = selectAll->GetFieldParameters().front().variable;
@@ -359,10 +359,10 @@ TEST_F(MergeProcedureResolverTest,
             {
                 if (std::string(text) != "Resolving Master Forms")
                     return;
-                EXPECT_TRUE(merger.ResolveProcedureInvokation(&invokation, &resolved));
-                EXPECT_TRUE(merger.ResolveProcedureInvokation(&ordersInvokation, &ordersResolved));
+                EXPECT_TRUE(merger->ResolveProcedureInvokation(&invokation, &resolved));
+                EXPECT_TRUE(merger->ResolveProcedureInvokation(&ordersInvokation, &ordersResolved));
             });
-        const bool merged = merger.Merge();
+        const bool merged = merger->Merge();
         MainFrameAccess::SetStatusTextSink(recording);
         ASSERT_TRUE(merged) << test.overwrite;
 
@@ -377,13 +377,23 @@ TEST_F(MergeProcedureResolverTest,
         ASSERT_EQ(resolved.GetFieldVariableMaps().size(), 1u) << test.overwrite;
         EXPECT_EQ(resolved.GetFieldVariableMaps().front()->field,
                   adopted->GetAliasFields().front());
-        EXPECT_EQ(merger.GetReport().GetBuffer(), CString());
+        EXPECT_EQ(merger->GetReport().GetBuffer(), CString());
         if (test.overwrite)
         {
-            MergeOverwriteSet& overwrite = *merger.GetOverwriteSet();
+            MergeOverwriteSet& overwrite = *merger->GetOverwriteSet();
             EXPECT_EQ(overwrite.GetProcedureDetailTableList().size(), 1u);
             EXPECT_EQ(overwrite.GetProcedureColumnList().size(), 1u);
             EXPECT_EQ(overwrite.GetOwnerProcedureList().size(), 2u);
         }
+
+        // What the first project took over stays with it once the merger and the second
+        // input are gone.
+        merger.reset();
+        const CString path = m_folder.ModelPath("merged.wvt");
+        ASSERT_TRUE(m_store.ArchiveProject(First(), path, FALSE)) << LastBox();
+        m_store.DeleteMergeProjects();
+        ASSERT_TRUE(m_store.LoadFirstMergeProject(path)) << LastBox();
+        const std::string reloaded = DescribeModule(*FirstSales());
+        EXPECT_EQ(reloaded.substr(reloaded.find("procedure ")), test.procedures) << test.overwrite;
     }
 }
