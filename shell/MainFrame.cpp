@@ -1,5 +1,6 @@
 #include "shell/MainFrame.h"
 
+#include "designers/RDLCReportdlg.h"
 #include "editors/LoginPageDlg.h"
 #include "editors/MenuDlg.h"
 #include "editors/ProcedureDlg.h"
@@ -46,6 +47,7 @@ std::array<CRuntimeClass*, kRightPaneCount>& RightPaneClasses()
         empty[static_cast<std::size_t>(RightPane::UserFunctionView)] =
             RUNTIME_CLASS(UserFunctionDlg);
         empty[static_cast<std::size_t>(RightPane::LoginPageView)] = RUNTIME_CLASS(LoginPageDlg);
+        empty[static_cast<std::size_t>(RightPane::RDLCReportView)] = RUNTIME_CLASS(RDLCReportdlg);
         return empty;
     }();
     return classes;
@@ -60,6 +62,7 @@ MainFrame::MainFrame()
     m_previousStatusTextSink =
         MainFrameAccess::SetStatusTextSink([this](const char* text) { SetStatusText(text); });
     ViewEditorHost::SetShell(&FrameEditorShell::Get());
+    DesignerShell::Set(&FrameEditorShell::Get());
     m_previousDependenciesHandler =
         DependenciesDlg::SetModalHandler(&DependenciesListDlg::ShowRequest);
 }
@@ -70,6 +73,7 @@ MainFrame::~MainFrame()
     MainFrameAccess::SetTreeRefresher(std::move(m_previousTreeRefresher));
     MainFrameAccess::SetStatusTextSink(std::move(m_previousStatusTextSink));
     ViewEditorHost::SetShell(nullptr);
+    DesignerShell::Set(nullptr);
     DependenciesDlg::SetModalHandler(std::move(m_previousDependenciesHandler));
 }
 
