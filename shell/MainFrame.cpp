@@ -67,6 +67,8 @@ MainFrame::MainFrame()
     m_paneViewIndex.fill(-1);
     m_previousProjectSource = MainFrameAccess::SetProjectSource([this] { return GetProject(); });
     m_previousTreeRefresher = MainFrameAccess::SetTreeRefresher([this] { RefreshTree(); });
+    m_previousStatusTextSink =
+        MainFrameAccess::SetStatusTextSink([this](const char* text) { SetStatusText(text); });
     ViewEditorHost::SetShell(&FrameEditorShell::Get());
     DesignerShell::Set(&FrameDesignerShell::Get());
     m_previousDependenciesHandler =
@@ -77,6 +79,7 @@ MainFrame::~MainFrame()
 {
     MainFrameAccess::SetProjectSource(std::move(m_previousProjectSource));
     MainFrameAccess::SetTreeRefresher(std::move(m_previousTreeRefresher));
+    MainFrameAccess::SetStatusTextSink(std::move(m_previousStatusTextSink));
     ViewEditorHost::SetShell(nullptr);
     DesignerShell::Set(nullptr);
     DependenciesDlg::SetModalHandler(std::move(m_previousDependenciesHandler));
