@@ -82,6 +82,7 @@ bool ProjectMerger::Merge()
             continue;
         }
         MergeModule(source, target);
+        ReportUnmergedMapForms(source);
         if (HoldsEntities(*target) && !m_first->HasModuleNamed(source->GetName()))
         {
             m_first->AddModule(target);
@@ -90,6 +91,7 @@ bool ProjectMerger::Merge()
         Report("----------------------------------------------------------\n\n");
     }
 
+    SweepForeignReferences();
     m_first->QualifyFieldNames(false);
     m_second->QualifyFieldNames(false);
     if (m_overwrite)

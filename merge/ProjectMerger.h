@@ -9,11 +9,26 @@
 
 #include <memory>
 
+class ApplicationReport;
+class AspFile;
 class BooleanTreeNode;
+class Class;
+class ClassInvokation;
+class DashBoard;
+class DashBoardCellInfo;
+class DashBoardPage;
+class DashBoardPageData;
+class Designation;
 class Field;
 class FieldFilter;
+class FieldRep;
 class ForgeonProject;
+class Form;
 class FormInterface;
+class Function;
+class Grid;
+class LinkControl;
+class Menu;
 class MergeDependencyCollector;
 class MergeOverwriteSet;
 class MergeSelection;
@@ -21,9 +36,16 @@ class Module;
 class Procedure;
 class ProcedureFieldInfo;
 class ProcedureInvokation;
+class RDLCInfo;
+class RDLCReport;
 class Relation;
+class ReportField;
+class ReportGroup;
 class Table;
+class Transaction;
 class Variable;
+class XSDInfo;
+struct RDLCDataSetEntry;
 
 // The merge engine: lets the selection choose what of the second project (the source) to
 // merge, has the new-entities collector pair the chosen module with a module of the first
@@ -85,6 +107,39 @@ public:
     void ResolveXSDInfos();
     void ResolveRDLCInfos();
 
+    // Pages and their parts. The target page comes first.
+    void ResolvePage(FormInterface* target, FormInterface* source);
+    void ResolveMasterForm(Form* source, Form* target);
+    void ResolveTransaction(Transaction* source, Transaction* target);
+    // Cuts the title list to one title for the basic table and one per detail table.
+    static void TrimTableTitles(Transaction* transaction);
+    void ResolveDashBoard(DashBoard* source, DashBoard* target);
+    void ResolveDashBoardPage(DashBoardPage* source, DashBoardPage* target);
+    void ResolveReport(ApplicationReport* source, ApplicationReport* target);
+    void ResolveRDLCReport(RDLCReport* source, RDLCReport* target);
+    // True when resolved. The page, when given, is the owning page of the target.
+    bool ResolveFieldRep(FieldRep* source, FieldRep* target, FormInterface* page);
+    void ResolveAspFile(const AspFile* source, AspFile* target);
+    void ResolveLinkControl(const LinkControl* source, LinkControl* target);
+    void ResolveDashBoardCellInfo(const DashBoardCellInfo* source, DashBoardCellInfo* target);
+    // The target's cells show the page's own controls.
+    void CopyGrid(const Grid* source, Grid* target, FormInterface* page);
+    void ResolveReportGroup(const ReportGroup* source, ReportGroup* target);
+    // True unless the column's field info cannot be resolved.
+    bool ResolveReportField(const ReportField* source, ReportField* target);
+    static ReportGroup* FindReportGroupByFunctionName(const ApplicationReport* report,
+                                                      const ReportGroup* group);
+    static ReportField* FindGroupColumnByName(const ReportGroup* group, const ReportField* column);
+    static FieldRep* FindGroupFilterByFieldName(const ReportGroup* group, const FieldRep* filter);
+    void MarkRefFieldsForOverwrite(const FormInterface* source, FormInterface* target);
+
+    // Classes, menus and roles.
+    void ResolveClass(Class* source, Class* target);
+    void ResolveFunction(Function* source, Function* target);
+    // True when the class or the function was found.
+    bool MergeClassInvocation(const ClassInvokation* source, ClassInvokation* target);
+    void MergeMenu(Menu* source, Menu* target);
+
     // First-project lookups, modules in project order; null when nothing matches. Tables and
     // fields ignore case, procedures and field parameters compare exactly. A field without a
     // table is looked up among the reference and derived fields of the page, when one is given.
@@ -92,6 +147,16 @@ public:
     Field* FindFirstField(const Field* field, const FormInterface* page = nullptr) const;
     Procedure* FindFirstProcedure(const CString& name) const;
     static Variable* FindFieldParameterByName(const Procedure* procedure, const CString& name);
+    Class* FindFirstClass(const CString& name) const;
+    // Null when the function's class is not found.
+    Function* FindFirstFunction(const Function* function) const;
+    Form* FindFirstMasterForm(const CString& name) const;
+    Transaction* FindFirstTransaction(const CString& name) const;
+    ApplicationReport* FindFirstReport(const CString& name) const;
+    // By the menu's full name.
+    Menu* FindFirstMenu(const Menu* menu) const;
+    // The role of the base module.
+    Designation* FindFirstRole(const CString& name) const;
 
     bool GetOverwriteFlag() const { return m_overwrite; }
     const CString& GetNameText() const { return m_nameText; }
@@ -131,6 +196,42 @@ private:
         return object != nullptr && m_newEntities.OwnsCreated(object) ? nullptr : object;
     }
 
+    template <class Page>
+    Page* FindFirstPageOfKind(const CString& name,
+                              Page* (Module::*find)(const CString&) const) const;
+    // Hands a new page to the target module unless it holds a namesake.
+    template <class Page>
+    void RegisterPage(Page* page, Module* target, Page* (Module::*find)(const CString&) const,
+                      bool (Module::*add)(Page*, bool));
+    Class* ResolveClassReference(Class* source);
+    Class* AdoptClass(Class* made);
+    Menu* ResolveMenuReference(Menu* source);
+    // The first project's menu of the full name, else the copy.
+    Menu* MenuCounterpart(Menu* menu) const;
+    Designation* AdoptRole(Designation* made, const Designation* source);
+    RDLCInfo* ProjectRDLCInfo(const RDLCInfo& source);
+    XSDInfo* ProjectXSDInfo(const XSDInfo& source);
+    void MergeRDLCInfo(const RDLCInfo* source, RDLCInfo* target);
+    void MergeXSDInfo(const XSDInfo* source, XSDInfo* target);
+    void AppendOverwriteDataSet(const RDLCDataSetEntry& entry);
+    DashBoardPageData* CopyPlacement(const DashBoardPageData& source);
+
+    void ResolvePageFiles(FormInterface* target, const FormInterface* source);
+    void ResolveRefFields(FormInterface* target, const FormInterface* source);
+    void ResolvePageVariableMaps(FormInterface* target, const FormInterface* source);
+    void ResolveFieldReps(FormInterface* target, FormInterface* source);
+    void ResolveLinks(FormInterface* target, const FormInterface* source, bool pre);
+    void ResolvePageProcedureTables(FormInterface* target, const FormInterface* source);
+    static bool HoldsProcedureTable(const FormInterface& page, const Table* table, int kind);
+    void ResolvePageTableFlags(FormInterface* target, const FormInterface* source);
+    void ResolveFunctionParameters(const Function* source, Function* target);
+    void ResolveFunctionTables(const Function* source, Function* target);
+    void ResolveFunctionOutputColumns(const Function* source, Function* target);
+    // One line for each selected map form of the module, which the merge does not carry.
+    void ReportUnmergedMapForms(Module* source);
+    // Clears every reference of the first project that the resolvers left pointing outside it.
+    void SweepForeignReferences();
+
     void ResolveDetailTables(const Procedure* source, Procedure* target);
     void ResolveFieldParameters(const Procedure* source, Procedure* target);
     void ResolveRelations(const Procedure* source, Procedure* target);
@@ -157,6 +258,7 @@ private:
     ProjectDiagnostics m_diagnostics;
     TextFile m_report{false, false, '=', 60};
     TextFile m_phaseLog{false, true, '=', 60};
+    TextFile m_formLog{false, false, '=', 60};
     std::unique_ptr<MergeOverwriteSet> m_overwriteSet;
     // The module pair whose phases run.
     Module* m_targetModule = nullptr;

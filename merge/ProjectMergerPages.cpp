@@ -1,0 +1,341 @@
+#include "entities/AspFile.h"
+#include "entities/DashBoardCellInfo.h"
+#include "entities/Grid.h"
+#include "entities/GridCell.h"
+#include "entities/LinkControl.h"
+#include "entities/Menu.h"
+#include "entities/ProcedureInvokation.h"
+#include "entities/ProcedureTable.h"
+#include "entities/UniquenessProcedureTable.h"
+#include "entities/Variable.h"
+#include "merge/MergeMarks.h"
+#include "merge/PointerLists.h"
+#include "merge/ProjectMerger.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/ForgeonProject.h"
+#include "model/Module.h"
+#include "model/RefField.h"
+#include "model/Table.h"
+
+#include <memory>
+
+namespace
+{
+CString FieldNameOf(const Field* field)
+{
+    return field != nullptr ? field->GetFieldName() : CString();
+}
+
+CString PageFileUrl(const AspFile& file)
+{
+    return file.GetRelativeUrl(FALSE, FALSE);
+}
+} // namespace
+
+void ProjectMerger::ResolvePage(FormInterface* target, FormInterface* source)
+{
+    target->SetName(source->GetFormName());
+    target->SetColumnCount(source->GetColumnCount());
+    ResolvePageFiles(target, source);
+    if (m_overwrite)
+        MarkRefFieldsForOverwrite(source, target);
+    ResolveRefFields(target, source);
+    // The variables first, so that the controls find theirs on the page.
+    ResolvePageVariableMaps(target, source);
+    ResolveFieldReps(target, source);
+    target->SyncTableFlags();
+    ResolveLinks(target, source, true);
+    ResolveLinks(target, source, false);
+    ResolvePageProcedureTables(target, source);
+    ResolvePageTableFlags(target, source);
+    // The layout last: its cells show the page's own controls.
+    if (source->GetGrid() != nullptr)
+    {
+        auto grid = std::make_unique<Grid>();
+        CopyGrid(source->GetGrid(), grid.get(), target);
+        target->DeleteGrid();
+        target->SetGrid(grid.release());
+    }
+}
+
+void ProjectMerger::ResolvePageFiles(FormInterface* target, const FormInterface* source)
+{
+    for (AspFile* file : source->GetAspFiles())
+    {
+        AspFile* counterpart = m_newEntities.GetPageFileCounterpart(file);
+        if (counterpart == nullptr)
+        {
+            Report("%s asp not found in first file!\n\n", PageFileUrl(*file));
+            continue;
+        }
+        ResolveAspFile(file, counterpart);
+        if (!target->HasAspFile(counterpart))
+        {
+            // A copy made for a page that the merge did not keep moves to this one.
+            if (FormInterface* holder = counterpart->GetOwnerPage();
+                holder != nullptr && holder != target && holder->HasAspFile(counterpart))
+                holder->RemoveAspFile(counterpart);
+            target->AddAspFile(counterpart);
+        }
+        counterpart->SetOwnerPage(target);
+    }
+}
+
+void ProjectMerger::MarkRefFieldsForOverwrite(const FormInterface* source, FormInterface* target)
+{
+    if (m_overwriteReference == nullptr)
+        return;
+    for (RefField* refField : target->GetRefFields())
+        if (source->FindRefFieldByName(FieldNameOf(refField->GetField())) == nullptr)
+            AppendOnce(m_overwriteReference->GetRefFieldList(), refField);
+}
+
+void ProjectMerger::ResolveRefFields(FormInterface* target, const FormInterface* source)
+{
+    for (const RefField* refField : source->GetRefFields())
+    {
+        Field* field = Owned(ResolveFieldReference(refField->GetField()));
+        Table* table = Owned(ResolveTableReference(refField->GetTable()));
+        if (field == nullptr || table == nullptr)
+            continue;
+        ResolveField(refField->GetField(), field);
+        RefField* counterpart = target->FindRefFieldByName(field->GetFieldName());
+        if (counterpart == nullptr)
+        {
+            counterpart = new RefField(field, table);
+            target->AddRefField(counterpart);
+        }
+        counterpart->SetTable(table);
+        counterpart->SetValidate(refField->GetValidate());
+    }
+}
+
+void ProjectMerger::ResolvePageVariableMaps(FormInterface* target, const FormInterface* source)
+{
+    for (const FieldVariableMap* map : source->GetFieldVariableMaps())
+    {
+        if (map == nullptr || map->field == nullptr || map->variable == nullptr ||
+            FormInterface::IsSharedVariableMap(map))
+            continue;
+        Field* field = Owned(ResolveFieldReference(map->field, target));
+        Variable* variable = m_newEntities.GetVariableCounterpart(map->variable);
+        if (field == nullptr || variable == nullptr)
+            continue;
+        ResolveField(map->field, field);
+        CopyVariable(map->variable, variable);
+        if (target->FindMappedFieldByName(field->GetFieldName()) != nullptr ||
+            !m_newEntities.OwnsCreated(variable))
+            continue;
+        target->AddFieldVariableMap(new FieldVariableMap{field, variable});
+        m_newEntities.HandOver(variable);
+    }
+}
+
+void ProjectMerger::ResolveFieldReps(FormInterface* target, FormInterface* source)
+{
+    for (int index = 0; FieldRep* control = source->GetFieldRep(index); ++index)
+    {
+        FieldRep* counterpart = m_newEntities.GetControlCounterpart(control);
+        const Field* field = control->GetField();
+        if (counterpart == nullptr)
+        {
+            if (field != nullptr && field->GetTable() != nullptr)
+                Report("fieldRep for %s field in %s table not\t\t\t\t\t\t\t\t\tfound in first "
+                       "file!\n\n",
+                       field->GetFieldName(), field->GetTable()->GetTableName());
+            else
+                Report("fieldRep for %s field(Ref/Derived) not found in first file!\n\n",
+                       FieldNameOf(field));
+            continue;
+        }
+        const bool resolved = ResolveFieldRep(control, counterpart, target);
+        if (resolved && target->IndexOfFieldRep(counterpart) < 0 &&
+            target->FindFieldRepByFieldName(FieldNameOf(counterpart->GetField())) == nullptr &&
+            m_newEntities.OwnsCreated(counterpart))
+        {
+            target->AddFieldRep(counterpart);
+            m_newEntities.HandOver(counterpart);
+        }
+        if (target->IndexOfFieldRep(counterpart) >= 0)
+            target->MoveFieldRepTo(counterpart, index);
+    }
+}
+
+bool ProjectMerger::ResolveFieldRep(FieldRep* source, FieldRep* target, FormInterface* page)
+{
+    if (source == nullptr || target == nullptr)
+        return false;
+    if (BothMarked(source, target))
+        return true;
+    Field* sourceField = source->GetField();
+    Field* field =
+        sourceField != nullptr ? Owned(ResolveFieldReference(sourceField, page)) : nullptr;
+    if (field == nullptr)
+    {
+        const Table* table = sourceField != nullptr ? sourceField->GetTable() : nullptr;
+        Report("%s fieldRep in %s table not found in first file!\n\n", FieldNameOf(sourceField),
+               table != nullptr ? table->GetTableName() : CString());
+        return false;
+    }
+    ResolveField(sourceField, field);
+    MarkBoth(source, target);
+    target->SetField(field);
+    target->SetMandatory(source->IsMandatory());
+    if (const Variable* variable = source->GetVariable(); variable != nullptr && page != nullptr)
+        target->SetVariable(page->FindVariableByName(variable->GetFieldName()));
+    return true;
+}
+
+void ProjectMerger::ResolveLinks(FormInterface* target, const FormInterface* source, bool pre)
+{
+    for (LinkControl* link : pre ? source->GetPreLinkList() : source->GetPostLinkList())
+    {
+        LinkControl* counterpart = m_newEntities.GetLinkControlCounterpart(link);
+        if (counterpart == nullptr)
+            continue;
+        ResolveLinkControl(link, counterpart);
+        const CString caption = counterpart->GetCaption();
+        const bool held = pre ? target->FindPreLinkByCaption(caption) != nullptr
+                              : target->FindPostLinkByCaption(caption) != nullptr;
+        if (held || !m_newEntities.OwnsCreated(counterpart))
+            continue;
+        if (pre)
+            target->AddPreLink(counterpart);
+        else
+            target->AddPostLink(counterpart);
+        m_newEntities.HandOver(counterpart);
+    }
+}
+
+void ProjectMerger::ResolveLinkControl(const LinkControl* source, LinkControl* target)
+{
+    target->SetTarget(ResolveMenuReference(source->GetTarget()));
+    target->SetCaption(source->GetCaption());
+    target->SetAlignment(source->GetAlignment());
+}
+
+void ProjectMerger::ResolvePageProcedureTables(FormInterface* target, const FormInterface* source)
+{
+    for (const UniquenessProcedureTable* entry : source->GetUniquenessProcedureTables())
+    {
+        Table* table = Owned(ResolveTableReference(entry->GetTable()));
+        if (table == nullptr || target->FindUniquenessProcedureTable(table) != nullptr)
+            continue;
+        auto invocation = std::make_unique<ProcedureInvokation>();
+        if (entry->GetInvocation() == nullptr ||
+            !ResolveProcedureInvokation(entry->GetInvocation(), invocation.get()))
+            invocation.reset();
+        auto* made = new UniquenessProcedureTable(table, invocation.release());
+        for (Field* field : entry->GetFields())
+            if (Field* resolved = Owned(ResolveFieldReference(field)))
+                made->AddField(resolved);
+        target->AddUniquenessProcedureTable(made);
+    }
+    for (const ProcedureTable* entry : source->GetProcedureTables())
+    {
+        Table* table = Owned(ResolveTableReference(entry->GetTable()));
+        if (table == nullptr || HoldsProcedureTable(*target, table, entry->GetKind()))
+            continue;
+        auto invocation = std::make_unique<ProcedureInvokation>();
+        if (entry->GetInvocation() == nullptr ||
+            !ResolveProcedureInvokation(entry->GetInvocation(), invocation.get()))
+            invocation.reset();
+        target->AddProcedureTable(
+            new ProcedureTable(table, invocation.release(), entry->GetKind()));
+    }
+}
+
+bool ProjectMerger::HoldsProcedureTable(const FormInterface& page, const Table* table, int kind)
+{
+    for (const ProcedureTable* entry : page.GetProcedureTables())
+        if (entry->GetTable() == table && entry->GetKind() == kind)
+            return true;
+    return false;
+}
+
+void ProjectMerger::ResolvePageTableFlags(FormInterface* target, const FormInterface* source)
+{
+    if (m_overwrite)
+        target->ClearTableFlags();
+    for (const PageTableFlags& entry : source->GetTableFlagsList())
+    {
+        if (entry.table == nullptr)
+            continue;
+        Table* table = Owned(ResolveTableReference(entry.table));
+        if (table == nullptr)
+            continue;
+        target->RemoveTableFlagsByName(table->GetTableName());
+        target->AddTableFlags(PageTableFlags{table, entry.firstFlag, entry.secondFlag});
+    }
+}
+
+void ProjectMerger::CopyGrid(const Grid* source, Grid* target, FormInterface* page)
+{
+    const int rows = source->GetRowCount();
+    const int columns = source->GetColumnCount();
+    target->BuildCells(rows, columns);
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column)
+        {
+            const GridCell* cell = source->GetCellAt(row, column);
+            GridCell* made = target->GetCellAt(row, column);
+            if (cell == nullptr || made == nullptr)
+                continue;
+            if (const Grid* subGrid = cell->GetSubGrid())
+            {
+                auto copy = std::make_unique<Grid>();
+                CopyGrid(subGrid, copy.get(), page);
+                made->SetSubGrid(copy.release());
+            }
+            if (cell->GetContentKind() == GridCell::kDashBoardCellInfo)
+            {
+                if (const DashBoardCellInfo* info = cell->GetDashBoardCellInfo())
+                {
+                    auto* copy = new DashBoardCellInfo(info->IsStaticText());
+                    ResolveDashBoardCellInfo(info, copy);
+                    made->SetCellData(copy, GridCell::kDashBoardCellInfo);
+                }
+            }
+            else if (const auto* control = dynamic_cast<const FieldRep*>(cell->GetCellData()))
+            {
+                // The cell shows the page's own control of that field.
+                if (FieldRep* own = page->FindFieldRepByFieldName(FieldNameOf(control->GetField())))
+                    made->SetCellData(own, GridCell::kFieldRep);
+            }
+        }
+}
+
+void ProjectMerger::ResolveDashBoardCellInfo(const DashBoardCellInfo* source,
+                                             DashBoardCellInfo* target)
+{
+    target->SetCaption(source->GetCaption());
+    target->SetMenu(ResolveMenuReference(source->GetMenu()));
+}
+
+Menu* ProjectMerger::FindFirstMenu(const Menu* menu) const
+{
+    if (menu == nullptr)
+        return nullptr;
+    const CString fullName = menu->GetFullName();
+    for (const Module* module : m_first->GetModules())
+        if (Menu* found = module->FindMenuByFullName(fullName))
+            return found;
+    return nullptr;
+}
+
+Menu* ProjectMerger::ResolveMenuReference(Menu* source)
+{
+    if (source == nullptr)
+        return nullptr;
+    if (Menu* found = FindFirstMenu(source))
+        return found;
+    // A menu copy joins the project in the menu phase; the sweep drops what never did.
+    return m_newEntities.GetMenuCounterpart(source);
+}
+
+void ProjectMerger::ResolveAspFile(const AspFile* source, AspFile* target)
+{
+    target->SetTopMenu(ResolveMenuReference(source->GetTopMenu()));
+    target->SetLeftMenu(ResolveMenuReference(source->GetLeftMenu()));
+}
