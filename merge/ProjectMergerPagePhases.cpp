@@ -344,5 +344,5 @@ void ProjectMerger::ReportUnmergedMapForms(Module* source)
 {
     for (const MapForm* mapForm : source->GetMapForms())
         if (m_dependencies->IsMapFormSelected(mapForm))
-            Report("%s map form is not merged\n\n", mapForm->GetFormName());
+            Report("%s map form is not merged!\n\n", mapForm->GetFormName());
 }
