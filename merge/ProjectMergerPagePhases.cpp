@@ -119,8 +119,15 @@ void ProjectMerger::ResolveTransaction(Transaction* source, Transaction* target)
         Report("%s table not found in first file!\n\n", source->GetBasicTable()->GetTableName());
     target->SetBasicTable(basic);
     target->SetCustomProcedureNames(source->GetCustomProcedureNames());
+    // Overwriting drops the detail tables the source lacks; those it has stay with their page
+    // parts, which the page resolution below re-points.
     if (m_overwrite)
-        target->RemoveAllDetailTables();
+        for (Table* detail : std::vector<Table*>(target->GetDetailTables()))
+            if (detail != nullptr && !source->HasDetailTableNamed(detail->GetTableName()))
+            {
+                target->RemoveDetailTableReport(target->FindDetailTableReport(detail));
+                target->RemoveDetailTable(detail);
+            }
     for (int i = 0; Table* detail = source->GetDetailTableAt(i); ++i)
     {
         Table* resolved = Owned(ResolveTableReference(detail));
