@@ -22,6 +22,7 @@ class Designation;
 class Field;
 class FieldFilter;
 class FieldRep;
+class FieldRepData;
 class ForgeonProject;
 class Form;
 class FormInterface;
@@ -29,6 +30,7 @@ class Function;
 class Grid;
 class LinkControl;
 class Menu;
+class MenuInterface;
 class MergeDependencyCollector;
 class MergeOverwriteSet;
 class MergeSelection;
@@ -120,7 +122,14 @@ public:
     // True when resolved. The page, when given, is the owning page of the target.
     bool ResolveFieldRep(FieldRep* source, FieldRep* target, FormInterface* page);
     void ResolveAspFile(const AspFile* source, AspFile* target);
-    void ResolveLinkControl(const LinkControl* source, LinkControl* target);
+    // The page, when given, owns the link's page variables.
+    void ResolveLinkControl(const LinkControl* source, LinkControl* target,
+                            const FormInterface* page);
+    void ResolveFieldRepData(const FieldRepData* source, FieldRepData* target, FormInterface* page);
+    // The item's name and the page file it opens.
+    void ResolveMenuInterface(const MenuInterface* source, MenuInterface* target);
+    // The first project's page of the owner's name, then its file of the same URL.
+    AspFile* FindFirstAspFile(const AspFile* file) const;
     void ResolveDashBoardCellInfo(const DashBoardCellInfo* source, DashBoardCellInfo* target);
     // The target's cells show the page's own controls.
     void CopyGrid(const Grid* source, Grid* target, FormInterface* page);

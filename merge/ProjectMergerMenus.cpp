@@ -103,7 +103,7 @@ void ProjectMerger::MergeMenu(Menu* source, Menu* target)
 {
     if (BothMarked(source, target))
         return;
-    target->SetName(source->GetName());
+    ResolveMenuInterface(source, target);
     target->SetValue(source->GetValue());
     MarkBoth(source, target);
     for (Menu* child : source->GetSubMenus())

@@ -324,7 +324,7 @@ void ProjectMerger::ResolveReportGroup(const ReportGroup* source, ReportGroup* t
 
 bool ProjectMerger::ResolveReportField(const ReportField* source, ReportField* target)
 {
-    target->SetName(source->GetName());
+    ResolveMenuInterface(source, target);
     if (const ProcedureFieldInfo* info = source->GetFieldInfo())
     {
         const ProcedureFieldInfo* own = target->GetFieldInfo();

@@ -1,4 +1,5 @@
 #include "entities/AspFile.h"
+#include "entities/ClassInvokation.h"
 #include "entities/DashBoardCellInfo.h"
 #include "entities/Grid.h"
 #include "entities/GridCell.h"
@@ -13,11 +14,13 @@
 #include "merge/ProjectMerger.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
+#include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/RefField.h"
 #include "model/Table.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace
@@ -184,7 +187,52 @@ bool ProjectMerger::ResolveFieldRep(FieldRep* source, FieldRep* target, FormInte
     target->SetMandatory(source->IsMandatory());
     if (const Variable* variable = source->GetVariable(); variable != nullptr && page != nullptr)
         target->SetVariable(page->FindVariableByName(variable->GetFieldName()));
+    if (const FieldRepData* data = source->GetFieldRepData())
+    {
+        if (target->GetFieldRepData() == nullptr)
+            target->AttachFieldRepData(new FieldRepData);
+        ResolveFieldRepData(data, target->GetFieldRepData(), page);
+    }
     return true;
+}
+
+void ProjectMerger::ResolveFieldRepData(const FieldRepData* source, FieldRepData* target,
+                                        FormInterface* page)
+{
+    if (const Variable* variable = source->GetVariable(); variable != nullptr && page != nullptr)
+        target->SetVariable(page->FindVariableByName(variable->GetFieldName()));
+    if (const ClassInvokation* call = source->GetDataCall())
+    {
+        if (target->GetDataCall() == nullptr)
+            target->SetDataCall(new ClassInvokation);
+        MergeClassInvocation(call, target->GetDataCall());
+    }
+    const auto resolve = [this, page](Field* field)
+    { return field != nullptr ? Owned(ResolveFieldReference(field, page)) : nullptr; };
+    target->SetFrontField(resolve(source->GetFrontField()));
+    target->SetBackField(resolve(source->GetBackField()));
+    target->SetDisplayTexts(source->GetDisplayTexts());
+    target->SetCaption(source->GetCaption());
+    target->SetStoredValues(source->GetStoredValues());
+    target->SetControlKind(source->GetControlKind());
+    target->SetMaxLength(source->GetMaxLength());
+    target->SetRange(source->GetRange());
+    target->SetRows(source->GetRows());
+    target->SetColumns(source->GetColumns());
+    target->SetWidth(source->GetWidth());
+    target->SetSelectAllCaption(source->GetSelectAllCaption());
+    target->SetNoneCaption(source->GetNoneCaption());
+    target->SetInternalSearch(source->GetInternalSearch());
+    target->SetSeparateRow(source->GetSeparateRow());
+    for (const LinkControl* link : source->GetLinkControls())
+    {
+        if (target->FindLinkControl(ResolveMenuReference(link->GetTarget()),
+                                    link->GetAlignment()) != nullptr)
+            continue;
+        auto* made = new LinkControl;
+        ResolveLinkControl(link, made, page);
+        target->AddLinkControl(made);
+    }
 }
 
 void ProjectMerger::ResolveLinks(FormInterface* target, const FormInterface* source, bool pre)
@@ -194,7 +242,7 @@ void ProjectMerger::ResolveLinks(FormInterface* target, const FormInterface* sou
         LinkControl* counterpart = m_newEntities.GetLinkControlCounterpart(link);
         if (counterpart == nullptr)
             continue;
-        ResolveLinkControl(link, counterpart);
+        ResolveLinkControl(link, counterpart, target);
         const CString caption = counterpart->GetCaption();
         const bool held = pre ? target->FindPreLinkByCaption(caption) != nullptr
                               : target->FindPostLinkByCaption(caption) != nullptr;
@@ -208,11 +256,31 @@ void ProjectMerger::ResolveLinks(FormInterface* target, const FormInterface* sou
     }
 }
 
-void ProjectMerger::ResolveLinkControl(const LinkControl* source, LinkControl* target)
+void ProjectMerger::ResolveLinkControl(const LinkControl* source, LinkControl* target,
+                                       const FormInterface* page)
 {
     target->SetTarget(ResolveMenuReference(source->GetTarget()));
     target->SetCaption(source->GetCaption());
     target->SetAlignment(source->GetAlignment());
+    for (const LinkVariableMap* map : source->GetVariableMaps())
+    {
+        // The page's own variable and the variable of the page the link opens.
+        Variable* pageVariable = map->pageVariable != nullptr && page != nullptr
+                                     ? page->FindVariableByName(map->pageVariable->GetFieldName())
+                                     : nullptr;
+        Variable* targetVariable =
+            map->targetVariable != nullptr
+                ? Owned(m_newEntities.GetVariableCounterpart(map->targetVariable))
+                : nullptr;
+        if (pageVariable == nullptr ||
+            (map->targetVariable != nullptr && targetVariable == nullptr))
+            continue;
+        if (std::ranges::any_of(target->GetVariableMaps(),
+                                [pageVariable](const LinkVariableMap* own)
+                                { return own->pageVariable == pageVariable; }))
+            continue;
+        target->AddVariableMap(new LinkVariableMap{pageVariable, targetVariable});
+    }
 }
 
 void ProjectMerger::ResolvePageProcedureTables(FormInterface* target, const FormInterface* source)
@@ -338,4 +406,27 @@ void ProjectMerger::ResolveAspFile(const AspFile* source, AspFile* target)
 {
     target->SetTopMenu(ResolveMenuReference(source->GetTopMenu()));
     target->SetLeftMenu(ResolveMenuReference(source->GetLeftMenu()));
+}
+
+AspFile* ProjectMerger::FindFirstAspFile(const AspFile* file) const
+{
+    const FormInterface* owner = file->GetOwnerPage();
+    const FormInterface* page =
+        owner != nullptr ? m_first->FindPageByName(owner->GetFormName()) : nullptr;
+    return page != nullptr ? page->FindAspFile(PageFileUrl(*file)) : nullptr;
+}
+
+void ProjectMerger::ResolveMenuInterface(const MenuInterface* source, MenuInterface* target)
+{
+    target->SetName(source->GetName());
+    const AspFile* opened = source->GetAspFile();
+    if (opened == nullptr)
+        return;
+    AspFile* file = FindFirstAspFile(opened);
+    if (file == nullptr)
+        file = m_newEntities.GetPageFileCounterpart(const_cast<AspFile*>(opened));
+    if (file == nullptr)
+        Report("%s Aspx file to the %s menu can not be found in KWA1\n\n", PageFileUrl(*opened),
+               source->GetName());
+    target->SetAspFile(file);
 }

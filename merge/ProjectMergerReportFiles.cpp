@@ -10,6 +10,7 @@
 #include "model/Module.h"
 #include "model/Table.h"
 
+#include <algorithm>
 #include <memory>
 
 void ProjectMerger::ResolveRDLCReports(Module* /*source*/, Module* target)
@@ -142,10 +143,13 @@ void ProjectMerger::MergeXSDInfo(const XSDInfo* source, XSDInfo* target)
         own->SetName(adapter->GetName());
         own->SetCommandType(adapter->GetCommandType());
         own->SetCommandText(adapter->GetCommandText());
+        // A name the adapter holds already is not listed twice.
         for (const CString& name : adapter->GetParameterNames())
-            own->AddParameterName(name);
+            if (std::ranges::find(own->GetParameterNames(), name) == own->GetParameterNames().end())
+                own->AddParameterName(name);
         for (const CString& name : adapter->GetColumnNames())
-            own->AddColumnName(name);
+            if (std::ranges::find(own->GetColumnNames(), name) == own->GetColumnNames().end())
+                own->AddColumnName(name);
     }
     MarkBoth(const_cast<XSDInfo*>(source), target);
 }
