@@ -1,0 +1,272 @@
+// The resolvers of menus, roles, dashboard pages, classes and report descriptions, a second run
+// of every phase, and the "not found" lines of each phase when its collector holds an entity
+// without counterpart.
+#include "merge/MergeDependencyCollector.h"
+#include "tests/merge/MergeRunFixture.h"
+#include "tests/merge/properties/MergeFixtureProjects.h"
+
+#include <functional>
+#include <memory>
+
+namespace
+{
+using Kind = ScriptedMergeSelection::Kind;
+
+const std::string separator = std::string(58, '-') + "\n\n";
+
+std::string Tree(const Menu& menu)
+{
+    std::string text = menu.GetName().GetString();
+    if (!menu.GetSubMenus().empty())
+    {
+        text += "(";
+        for (const Menu* child : menu.GetSubMenus())
+            text += Tree(*child) + (child != menu.GetSubMenus().back() ? " " : "");
+        text += ")";
+    }
+    return text;
+}
+
+// The listed entities of the module, then what the test adds to the collector's lists.
+class ListSelection : public MergeSelection
+{
+public:
+    ListSelection(ScriptedMergeSelection scripted,
+                  std::function<void(MergeDependencyCollector&, Module&)> extra)
+        : m_scripted(std::move(scripted)), m_extra(std::move(extra))
+    {
+    }
+
+    std::optional<MergeChoice> Choose(ForgeonProject* first, ForgeonProject* second,
+                                      MergeDependencyCollector& dependencies) override
+    {
+        std::optional<MergeChoice> choice = m_scripted.Choose(first, second, dependencies);
+        m_extra(dependencies, *dependencies.GetSelectedModule());
+        return choice;
+    }
+
+private:
+    ScriptedMergeSelection m_scripted;
+    std::function<void(MergeDependencyCollector&, Module&)> m_extra;
+};
+
+class MergeMenuClassResolverTest : public MergeRun
+{
+protected:
+    CString Path(const char* name) const { return m_folder.ModelPath(name); }
+    std::string ReportLines(const ProjectMerger& merger) const
+    {
+        return merger.GetReport().GetBuffer().GetString();
+    }
+    std::string SavedBytes(ForgeonProject* project)
+    {
+        EXPECT_TRUE(m_store.ArchiveProject(project, Path("saved.wvt"), FALSE)) << LastBox();
+        return MergeFileText(m_folder.Path() / "saved.wvt");
+    }
+};
+} // namespace
+
+TEST_F(MergeMenuClassResolverTest, MenusMergeByFullNameOnceAnywhereInTheTreeAndLinkTheirRoles)
+{
+    auto first = NewSalesProject("First", Path("a"));
+    Menu* extras = NewMenu("Extras");
+    first->GetCurrentModule()->AddMenu(extras);
+    Menu* group = NewMenu("Group");
+    extras->AddSubMenu(group);
+    group->AddSubMenu(NewMenu("Tools"));
+    auto second = BuildSalesFixture("Second", Path("b"));
+    second->GetCurrentModule()->FindMenuByFullName("Extras")->AddSubMenu(NewMenu("New"));
+    Load(std::move(first), std::move(second));
+
+    ScriptedMergeSelection selection = ScriptedMergeSelection::Entities(
+        "Sales",
+        {{Kind::Menu, "Extras"}, {Kind::Menu, "Extras__Tools"}, {Kind::Menu, "Extras__New"}},
+        false);
+    ASSERT_TRUE(RunStoreMerge(selection));
+    const Menu* merged = FirstSales()->FindMenuByFullName("Extras");
+    ASSERT_NE(merged, nullptr);
+    EXPECT_EQ(Tree(*merged), "Extras(Group(Tools) New)");
+    const Designation* clerk = FirstSales()->FindDesignationByName("clerk");
+    ASSERT_NE(clerk, nullptr);
+    EXPECT_TRUE(merged->HasRole(clerk));
+    EXPECT_TRUE(clerk->HasMenu(merged));
+    EXPECT_NE(clerk, SecondSales()->FindDesignationByName("clerk"));
+    EXPECT_EQ(TempText("KestraneWeavo/merging.txt"),
+              "Sales\ntables\nclass & functions\nmasters\ntransactions\nreports\nrdlcreports\n"
+              "menus\ndesig\n");
+}
+
+TEST_F(MergeMenuClassResolverTest, ANewDashboardPageIsRebuiltFromTheIncomingEntries)
+{
+    struct Case
+    {
+        bool incomingEntries;
+        std::size_t entries;
+    };
+    for (const Case& test : {Case{true, 1}, Case{false, 0}})
+    {
+        SCOPED_TRACE(test.incomingEntries);
+        auto second = BuildSalesFixture("Second", Path("b"));
+        if (!test.incomingEntries)
+            second->GetCurrentModule()->FindDashBoardPageByName("home")->DeleteAllDashBoards();
+        Load(NewSalesProject("First", Path("a")), std::move(second));
+        ScriptedMergeSelection selection = ScriptedMergeSelection::Entities(
+            "Sales", {{Kind::DashBoard, "overview"}, {Kind::DashBoardPage, "home"}}, false);
+        ASSERT_TRUE(RunStoreMerge(selection));
+        const DashBoardPage* home = FirstSales()->FindDashBoardPageByName("home");
+        ASSERT_NE(home, nullptr);
+        EXPECT_NE(home, SecondSales()->FindDashBoardPageByName("home"));
+        ASSERT_EQ(home->GetPlacements().size(), test.entries);
+        if (test.entries > 0)
+            EXPECT_EQ(home->GetDashBoardAt(0), FirstSales()->FindDashBoardByName("overview"));
+        EXPECT_EQ(TempText("Report_ .txt"), separator);
+    }
+}
+
+TEST_F(MergeMenuClassResolverTest, OnlyTheSelectedFunctionsOfAClassArrive)
+{
+    auto second = BuildSalesFixture("Second", Path("b"));
+    Class* customerClass = second->GetCurrentModule()->FindClassByName("_customer");
+    for (const char* name : {"cost", "bonus"})
+    {
+        auto* function = new Function;
+        function->SetName(name);
+        function->SetClass(customerClass);
+        function->SetTable(customerClass->GetTable());
+        customerClass->AddFunction(function);
+    }
+    Load(BuildSalesFixture("First", Path("a")), std::move(second));
+    ListSelection selection(
+        ScriptedMergeSelection::Entities("Sales", {{Kind::Table, "customer"}}, false),
+        [](MergeDependencyCollector& dependencies, Module& module)
+        {
+            Class* dataClass = module.FindClassByName("_customer");
+            dependencies.GetSelectedClasses().push_back(dataClass);
+            dependencies.GetSelectedFunctions().push_back(dataClass->FindFunctionByName("cost"));
+        });
+    const Class* own = FirstSales()->FindClassByName("_customer");
+    const std::size_t functions = own->GetFunctions().size();
+    ASSERT_TRUE(RunStoreMerge(selection));
+    EXPECT_EQ(FirstSales()->FindClassByName("_customer"), own);
+    const Function* cost = own->FindFunctionByName("cost");
+    ASSERT_NE(cost, nullptr);
+    EXPECT_EQ(cost->GetClass(), own);
+    EXPECT_EQ(cost->GetTable(), own->GetTable());
+    EXPECT_EQ(own->FindFunctionByName("bonus"), nullptr);
+    EXPECT_EQ(own->GetFunctions().size(), functions + 1);
+}
+
+TEST_F(MergeMenuClassResolverTest, AnAdapterOfAnExistingDataSetGainsTheIncomingNamesOnce)
+{
+    const auto dataSet = [](const char* parameter, const char* column)
+    {
+        auto* info = new XSDInfo;
+        info->SetFilePath("Sales\\DataSets\\shared.xsd");
+        auto* adapter = new TableAdapter;
+        adapter->SetName("Adapter");
+        adapter->AddParameterName("p0");
+        adapter->AddParameterName(parameter);
+        adapter->AddColumnName(column);
+        info->AddTableAdapter(adapter);
+        return info;
+    };
+    auto first = BuildSalesFixture("First", Path("a"));
+    first->AddXSDInfo(dataSet("p1", "c1"));
+    auto second = BuildSalesFixture("Second", Path("b"));
+    second->AddXSDInfo(dataSet("p2", "c2"));
+    Load(std::move(first), std::move(second));
+    ListSelection selection(ScriptedMergeSelection::Entities("Sales", {}, false),
+                            [this](MergeDependencyCollector& dependencies, Module&)
+                            {
+                                dependencies.GetSelectedXSDInfos().push_back(
+                                    Second()->FindXSDInfoByName("Sales\\DataSets\\shared.xsd"));
+                            });
+    ASSERT_TRUE(RunStoreMerge(selection));
+    const XSDInfo* merged = First()->FindXSDInfoByName("Sales\\DataSets\\shared.xsd");
+    ASSERT_NE(merged, nullptr);
+    ASSERT_EQ(merged->GetTableAdapters().size(), 1u);
+    const TableAdapter* adapter = merged->GetTableAdapters().front();
+    EXPECT_EQ(adapter->GetParameterNames(), (std::vector<CString>{"p0", "p1", "p2"}));
+    EXPECT_EQ(adapter->GetColumnNames(), (std::vector<CString>{"c1", "c2"}));
+}
+
+TEST_F(MergeMenuClassResolverTest, RunningThePhasesAgainChangesNothing)
+{
+    Load(NewSalesProject("First", Path("a")), BuildSalesFixture("Second", Path("b")));
+    ScriptedMergeSelection selection = ScriptedMergeSelection::FullModule("Sales", false);
+    ProjectMerger merger(First(), Second(), selection);
+    ASSERT_TRUE(merger.Merge());
+    const std::string once = SavedBytes(First());
+    merger.ResolveXSDInfos();
+    merger.ResolveRDLCInfos();
+    merger.MergeModule(SecondSales(), FirstSales());
+    EXPECT_EQ(SavedBytes(First()), once);
+    EXPECT_EQ(ReportLines(merger), "");
+}
+
+TEST_F(MergeMenuClassResolverTest, EachPhaseReportsAnEntityWithoutCounterpart)
+{
+    Load(NewSalesProject("First", Path("a")), BuildSalesFixture("Second", Path("b")));
+    ScriptedMergeSelection selection = ScriptedMergeSelection::Entities("Sales", {}, false);
+    ProjectMerger merger(First(), Second(), selection);
+    ASSERT_TRUE(merger.Merge());
+    MergeNewEntities& collected = merger.GetNewEntities();
+    Module* sales = SecondSales();
+    struct Case
+    {
+        std::function<void()> enter;
+        std::function<void()> run;
+        std::string line;
+    };
+    const Case cases[] = {
+        {[&] { collected.GetClassCollector()->GetClassMap()[sales->FindClassByName("_customer")]; },
+         [&] { merger.ResolveClasses(sales, FirstSales()); },
+         "_customer class not found in first file!\n\n"},
+        {[&] {
+             collected.GetFormCollector()
+                 ->GetMasterFormMap()[sales->FindMasterFormByName("customer_form")];
+         },
+         [&] { merger.ResolveMasterForms(sales, FirstSales()); },
+         "customer_form form not found in first file!\n\n"},
+        {[&] {
+             collected.GetFormCollector()
+                 ->GetDashBoardMap()[sales->FindDashBoardByName("overview")];
+         },
+         [&] { merger.ResolveDashBoards(sales, FirstSales()); },
+         "overview dashBoard not found in first file!\n\n"},
+        {[&] {
+             collected.GetFormCollector()
+                 ->GetDashBoardPageMap()[sales->FindDashBoardPageByName("home")];
+         },
+         [&] { merger.ResolveDashBoardPages(sales, FirstSales()); },
+         "home dashBoardPage not found in first file!\n\n"},
+        {[&] {
+             collected.GetReportCollector()
+                 ->GetReportMap()[sales->FindReportByName("customer Report")];
+         },
+         [&] { merger.ResolveReports(sales, FirstSales()); },
+         "customer Report report not found in first file!\n\n"},
+        {[&]
+         {
+             collected.GetReportCollector()
+                 ->GetRDLCReportMap()[sales->FindRDLCReportByName("customer_rdlc")];
+         },
+         [&] { merger.ResolveRDLCReports(sales, FirstSales()); },
+         "customer_rdlc RDLC report not found in first file!\n\n"},
+        {[&] { collected.GetProjCollector()->GetXSDInfoMap()[Second()->GetXSDInfos().front()]; },
+         [&] { merger.ResolveXSDInfos(); },
+         std::string(Second()->GetXSDInfos().front()->GetName().GetString()) +
+             " XSDInfo not found in first file!\n\n"},
+        {[&] { collected.GetProjCollector()->GetRDLCInfoMap()[Second()->GetRDLCInfos().front()]; },
+         [&] { merger.ResolveRDLCInfos(); },
+         std::string(Second()->GetRDLCInfos().front()->GetName().GetString()) +
+             " RDLCInfo not found in first file!\n\n"},
+    };
+    for (const Case& test : cases)
+    {
+        const std::string before = ReportLines(merger);
+        test.enter();
+        test.run();
+        EXPECT_EQ(ReportLines(merger).substr(before.size()), test.line);
+    }
+}
