@@ -7,7 +7,9 @@
 #include "model/TextFile.h"
 #include "platform/core/CString.h"
 
+#include <functional>
 #include <memory>
+#include <type_traits>
 
 class ApplicationReport;
 class AspFile;
@@ -47,6 +49,7 @@ class Table;
 class Transaction;
 class Variable;
 class XSDInfo;
+template <class Page> struct PagePhase;
 struct RDLCDataSetEntry;
 
 // The merge engine: lets the selection choose what of the second project (the source) to
@@ -208,6 +211,10 @@ private:
     template <class Page>
     Page* FindFirstPageOfKind(const CString& name,
                               Page* (Module::*find)(const CString&) const) const;
+    // The phase of a page kind; found sees each source page that has a target.
+    template <class Page>
+    void RunPagePhase(const PagePhase<Page>& phase, Module* target,
+                      const std::function<void(const std::type_identity_t<Page>&)>& found = {});
     // Hands a new page to the target module unless it holds a namesake.
     template <class Page>
     void RegisterPage(Page* page, Module* target, Page* (Module::*find)(const CString&) const,
@@ -223,6 +230,19 @@ private:
     void MergeRDLCInfo(const RDLCInfo* source, RDLCInfo* target);
     void MergeXSDInfo(const XSDInfo* source, XSDInfo* target);
     void AppendOverwriteDataSet(const RDLCDataSetEntry& entry);
+    // The project-level phase of a report description kind.
+    template <class Info> struct ProjectInfoPhase
+    {
+        int (MergeNewEntities::*count)() const;
+        Info* (MergeNewEntities::*at)(int) const;
+        Info* (MergeNewEntities::*counterpart)(Info*) const;
+        const std::vector<Info*>& (ForgeonProject::*list)() const;
+        Info* (ForgeonProject::*find)(const CString&) const;
+        void (ForgeonProject::*add)(Info*);
+        const char* missingLine;
+        void (ProjectMerger::*merge)(const Info* source, Info* target);
+    };
+    template <class Info> void ResolveProjectInfos(const ProjectInfoPhase<Info>& phase);
     DashBoardPageData* CopyPlacement(const DashBoardPageData& source);
 
     void ResolvePageFiles(FormInterface* target, const FormInterface* source);

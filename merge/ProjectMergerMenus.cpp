@@ -17,19 +17,13 @@
 
 void ProjectMerger::ResolveDashBoardPages(Module* /*source*/, Module* target)
 {
-    for (int i = 0; i < m_newEntities.GetDashBoardPageCount(); ++i)
-    {
-        DashBoardPage* sourcePage = m_newEntities.GetDashBoardPageAt(i);
-        DashBoardPage* targetPage = m_newEntities.GetDashBoardPageCounterpart(sourcePage);
-        if (targetPage == nullptr)
-        {
-            Report("%s dashBoardPage not found in first file!\n\n", sourcePage->GetFormName());
-            continue;
-        }
-        ResolveDashBoardPage(sourcePage, targetPage);
-        RegisterPage(targetPage, target, &Module::FindDashBoardPageByName,
-                     &Module::AddDashBoardPage);
-    }
+    RunPagePhase(
+        PagePhase<DashBoardPage>{
+            &MergeNewEntities::GetDashBoardPageCount, &MergeNewEntities::GetDashBoardPageAt,
+            &MergeNewEntities::GetDashBoardPageCounterpart, &Module::FindDashBoardPageByName,
+            &Module::AddDashBoardPage, false, "%s dashBoardPage not found in first file!\n\n",
+            &ProjectMerger::ResolveDashBoardPage},
+        target);
 }
 
 void ProjectMerger::ResolveDashBoardPage(DashBoardPage* source, DashBoardPage* target)

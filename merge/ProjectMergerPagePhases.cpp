@@ -39,21 +39,12 @@ ApplicationReport* ProjectMerger::FindFirstReport(const CString& name) const
 void ProjectMerger::ResolveMasterForms(Module* /*source*/, Module* target)
 {
     m_reportFiles.Open(m_formLog, "C:\\temp\\KestraneWeavo\\merging1.txt");
-    for (int i = 0; i < m_newEntities.GetMasterFormCount(); ++i)
-    {
-        Form* sourceForm = m_newEntities.GetMasterFormAt(i);
-        Form* targetForm = FindFirstMasterForm(sourceForm->GetFormName());
-        if (targetForm == nullptr)
-            targetForm = m_newEntities.GetMasterFormCounterpart(sourceForm);
-        if (targetForm == nullptr)
-        {
-            Report("%s form not found in first file!\n\n", sourceForm->GetFormName());
-            continue;
-        }
-        m_formLog.Write(0, "%s\n", sourceForm->GetFormName());
-        ResolveMasterForm(sourceForm, targetForm);
-        RegisterPage(targetForm, target, &Module::FindMasterFormByName, &Module::AddMasterForm);
-    }
+    RunPagePhase(
+        PagePhase<Form>{&MergeNewEntities::GetMasterFormCount, &MergeNewEntities::GetMasterFormAt,
+                        &MergeNewEntities::GetMasterFormCounterpart, &Module::FindMasterFormByName,
+                        &Module::AddMasterForm, true, "%s form not found in first file!\n\n",
+                        &ProjectMerger::ResolveMasterForm},
+        target, [this](const Form& form) { m_formLog.Write(0, "%s\n", form.GetFormName()); });
     m_reportFiles.Close(m_formLog);
 }
 
@@ -96,18 +87,12 @@ void ProjectMerger::ResolveMasterForm(Form* source, Form* target)
 
 void ProjectMerger::ResolveTransactions(Module* /*source*/, Module* target)
 {
-    for (int i = 0; i < m_newEntities.GetTransactionCount(); ++i)
-    {
-        Transaction* sourceTransaction = m_newEntities.GetTransactionAt(i);
-        Transaction* targetTransaction = FindFirstTransaction(sourceTransaction->GetFormName());
-        if (targetTransaction == nullptr)
-            targetTransaction = m_newEntities.GetTransactionCounterpart(sourceTransaction);
-        if (targetTransaction == nullptr)
-            continue;
-        ResolveTransaction(sourceTransaction, targetTransaction);
-        RegisterPage(targetTransaction, target, &Module::FindTransactionByName,
-                     &Module::AddTransaction);
-    }
+    RunPagePhase(PagePhase<Transaction>{&MergeNewEntities::GetTransactionCount,
+                                        &MergeNewEntities::GetTransactionAt,
+                                        &MergeNewEntities::GetTransactionCounterpart,
+                                        &Module::FindTransactionByName, &Module::AddTransaction,
+                                        true, nullptr, &ProjectMerger::ResolveTransaction},
+                 target);
 }
 
 void ProjectMerger::ResolveTransaction(Transaction* source, Transaction* target)
@@ -156,18 +141,13 @@ void ProjectMerger::TrimTableTitles(Transaction* transaction)
 
 void ProjectMerger::ResolveDashBoards(Module* /*source*/, Module* target)
 {
-    for (int i = 0; i < m_newEntities.GetDashBoardCount(); ++i)
-    {
-        DashBoard* sourceDashBoard = m_newEntities.GetDashBoardAt(i);
-        DashBoard* targetDashBoard = m_newEntities.GetDashBoardCounterpart(sourceDashBoard);
-        if (targetDashBoard == nullptr)
-        {
-            Report("%s dashBoard not found in first file!\n\n", sourceDashBoard->GetFormName());
-            continue;
-        }
-        ResolveDashBoard(sourceDashBoard, targetDashBoard);
-        RegisterPage(targetDashBoard, target, &Module::FindDashBoardByName, &Module::AddDashBoard);
-    }
+    RunPagePhase(PagePhase<DashBoard>{&MergeNewEntities::GetDashBoardCount,
+                                      &MergeNewEntities::GetDashBoardAt,
+                                      &MergeNewEntities::GetDashBoardCounterpart,
+                                      &Module::FindDashBoardByName, &Module::AddDashBoard, false,
+                                      "%s dashBoard not found in first file!\n\n",
+                                      &ProjectMerger::ResolveDashBoard},
+                 target);
 }
 
 void ProjectMerger::ResolveDashBoard(DashBoard* source, DashBoard* target)
@@ -187,20 +167,12 @@ void ProjectMerger::ResolveDashBoard(DashBoard* source, DashBoard* target)
 
 void ProjectMerger::ResolveReports(Module* /*source*/, Module* target)
 {
-    for (int i = 0; i < m_newEntities.GetReportCount(); ++i)
-    {
-        ApplicationReport* sourceReport = m_newEntities.GetReportAt(i);
-        ApplicationReport* targetReport = FindFirstReport(sourceReport->GetFormName());
-        if (targetReport == nullptr)
-            targetReport = m_newEntities.GetReportCounterpart(sourceReport);
-        if (targetReport == nullptr)
-        {
-            Report("%s report not found in first file!\n\n", sourceReport->GetFormName());
-            continue;
-        }
-        ResolveReport(sourceReport, targetReport);
-        RegisterPage(targetReport, target, &Module::FindReportByName, &Module::AddReport);
-    }
+    RunPagePhase(
+        PagePhase<ApplicationReport>{
+            &MergeNewEntities::GetReportCount, &MergeNewEntities::GetReportAt,
+            &MergeNewEntities::GetReportCounterpart, &Module::FindReportByName, &Module::AddReport,
+            true, "%s report not found in first file!\n\n", &ProjectMerger::ResolveReport},
+        target);
 }
 
 void ProjectMerger::ResolveReport(ApplicationReport* source, ApplicationReport* target)

@@ -15,21 +15,13 @@
 
 void ProjectMerger::ResolveRDLCReports(Module* /*source*/, Module* target)
 {
-    for (int i = 0; i < m_newEntities.GetRDLCReportCount(); ++i)
-    {
-        RDLCReport* sourceReport = m_newEntities.GetRDLCReportAt(i);
-        RDLCReport* targetReport =
-            FindFirstPageOfKind(sourceReport->GetFormName(), &Module::FindRDLCReportByName);
-        if (targetReport == nullptr)
-            targetReport = m_newEntities.GetRDLCReportCounterpart(sourceReport);
-        if (targetReport == nullptr)
-        {
-            Report("%s RDLC report not found in first file!\n\n", sourceReport->GetFormName());
-            continue;
-        }
-        ResolveRDLCReport(sourceReport, targetReport);
-        RegisterPage(targetReport, target, &Module::FindRDLCReportByName, &Module::AddRDLCReport);
-    }
+    RunPagePhase(PagePhase<RDLCReport>{&MergeNewEntities::GetRDLCReportCount,
+                                       &MergeNewEntities::GetRDLCReportAt,
+                                       &MergeNewEntities::GetRDLCReportCounterpart,
+                                       &Module::FindRDLCReportByName, &Module::AddRDLCReport, true,
+                                       "%s RDLC report not found in first file!\n\n",
+                                       &ProjectMerger::ResolveRDLCReport},
+                 target);
 }
 
 void ProjectMerger::ResolveRDLCReport(RDLCReport* source, RDLCReport* target)
@@ -154,54 +146,47 @@ void ProjectMerger::MergeXSDInfo(const XSDInfo* source, XSDInfo* target)
     MarkBoth(const_cast<XSDInfo*>(source), target);
 }
 
-void ProjectMerger::ResolveXSDInfos()
+template <class Info> void ProjectMerger::ResolveProjectInfos(const ProjectInfoPhase<Info>& phase)
 {
-    for (int i = 0; i < m_newEntities.GetXSDInfoCount(); ++i)
+    for (int i = 0; i < (m_newEntities.*phase.count)(); ++i)
     {
-        XSDInfo* source = m_newEntities.GetXSDInfoAt(i);
-        if (Holds(m_first->GetXSDInfos(), static_cast<const XSDInfo*>(source)))
+        Info* source = (m_newEntities.*phase.at)(i);
+        if (Holds((m_first->*phase.list)(), static_cast<const Info*>(source)))
             continue;
-        XSDInfo* target = m_first->FindXSDInfoByName(source->GetName());
+        Info* target = (m_first->*phase.find)(source->GetName());
         if (target == nullptr)
-            target = m_newEntities.GetXSDInfoCounterpart(source);
+            target = (m_newEntities.*phase.counterpart)(source);
         if (target == nullptr)
         {
-            Report("%s XSDInfo not found in first file!\n\n", source->GetName());
+            Report(phase.missingLine, source->GetName());
             continue;
         }
-        MergeXSDInfo(source, target);
+        (this->*phase.merge)(source, target);
         if (m_newEntities.OwnsCreated(target) &&
-            m_first->FindXSDInfoByName(source->GetName()) == nullptr)
+            (m_first->*phase.find)(source->GetName()) == nullptr)
         {
-            m_first->AddXSDInfo(target);
+            (m_first->*phase.add)(target);
             m_newEntities.HandOver(target);
         }
     }
 }
 
+void ProjectMerger::ResolveXSDInfos()
+{
+    ResolveProjectInfos(ProjectInfoPhase<XSDInfo>{
+        &MergeNewEntities::GetXSDInfoCount, &MergeNewEntities::GetXSDInfoAt,
+        &MergeNewEntities::GetXSDInfoCounterpart, &ForgeonProject::GetXSDInfos,
+        &ForgeonProject::FindXSDInfoByName, &ForgeonProject::AddXSDInfo,
+        "%s XSDInfo not found in first file!\n\n", &ProjectMerger::MergeXSDInfo});
+}
+
 void ProjectMerger::ResolveRDLCInfos()
 {
-    for (int i = 0; i < m_newEntities.GetRDLCInfoCount(); ++i)
-    {
-        RDLCInfo* source = m_newEntities.GetRDLCInfoAt(i);
-        if (Holds(m_first->GetRDLCInfos(), static_cast<const RDLCInfo*>(source)))
-            continue;
-        RDLCInfo* target = m_first->FindRDLCInfoByName(source->GetName());
-        if (target == nullptr)
-            target = m_newEntities.GetRDLCInfoCounterpart(source);
-        if (target == nullptr)
-        {
-            Report("%s RDLCInfo not found in first file!\n\n", source->GetName());
-            continue;
-        }
-        MergeRDLCInfo(source, target);
-        if (m_newEntities.OwnsCreated(target) &&
-            m_first->FindRDLCInfoByName(source->GetName()) == nullptr)
-        {
-            m_first->AddRDLCInfo(target);
-            m_newEntities.HandOver(target);
-        }
-    }
+    ResolveProjectInfos(ProjectInfoPhase<RDLCInfo>{
+        &MergeNewEntities::GetRDLCInfoCount, &MergeNewEntities::GetRDLCInfoAt,
+        &MergeNewEntities::GetRDLCInfoCounterpart, &ForgeonProject::GetRDLCInfos,
+        &ForgeonProject::FindRDLCInfoByName, &ForgeonProject::AddRDLCInfo,
+        "%s RDLCInfo not found in first file!\n\n", &ProjectMerger::MergeRDLCInfo});
 }
 
 void ProjectMerger::MarkNewXSDInfosForOverwrite()

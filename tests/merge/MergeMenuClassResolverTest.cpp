@@ -27,42 +27,8 @@ std::string Tree(const Menu& menu)
     return text;
 }
 
-// The listed entities of the module, then what the test adds to the collector's lists.
-class ListSelection : public MergeSelection
-{
-public:
-    ListSelection(ScriptedMergeSelection scripted,
-                  std::function<void(MergeDependencyCollector&, Module&)> extra)
-        : m_scripted(std::move(scripted)), m_extra(std::move(extra))
-    {
-    }
-
-    std::optional<MergeChoice> Choose(ForgeonProject* first, ForgeonProject* second,
-                                      MergeDependencyCollector& dependencies) override
-    {
-        std::optional<MergeChoice> choice = m_scripted.Choose(first, second, dependencies);
-        m_extra(dependencies, *dependencies.GetSelectedModule());
-        return choice;
-    }
-
-private:
-    ScriptedMergeSelection m_scripted;
-    std::function<void(MergeDependencyCollector&, Module&)> m_extra;
-};
-
 class MergeMenuClassResolverTest : public MergeRun
 {
-protected:
-    CString Path(const char* name) const { return m_folder.ModelPath(name); }
-    std::string ReportLines(const ProjectMerger& merger) const
-    {
-        return merger.GetReport().GetBuffer().GetString();
-    }
-    std::string SavedBytes(ForgeonProject* project)
-    {
-        EXPECT_TRUE(m_store.ArchiveProject(project, Path("saved.wvt"), FALSE)) << LastBox();
-        return MergeFileText(m_folder.Path() / "saved.wvt");
-    }
 };
 } // namespace
 
@@ -118,7 +84,9 @@ TEST_F(MergeMenuClassResolverTest, ANewDashboardPageIsRebuiltFromTheIncomingEntr
         EXPECT_NE(home, SecondSales()->FindDashBoardPageByName("home"));
         ASSERT_EQ(home->GetPlacements().size(), test.entries);
         if (test.entries > 0)
+        {
             EXPECT_EQ(home->GetDashBoardAt(0), FirstSales()->FindDashBoardByName("overview"));
+        }
         EXPECT_EQ(TempText("Report_ .txt"), separator);
     }
 }

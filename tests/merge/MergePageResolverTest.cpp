@@ -48,45 +48,8 @@ std::set<std::string> Lines(const std::string& text)
     return lines;
 }
 
-// A selection that answers OK for the module with the listed entities, then lets the test add
-// to the dependency collector's lists.
-class ListSelection : public MergeSelection
-{
-public:
-    ListSelection(ScriptedMergeSelection scripted,
-                  std::function<void(MergeDependencyCollector&)> extra)
-        : m_scripted(std::move(scripted)), m_extra(std::move(extra))
-    {
-    }
-
-    std::optional<MergeChoice> Choose(ForgeonProject* first, ForgeonProject* second,
-                                      MergeDependencyCollector& dependencies) override
-    {
-        std::optional<MergeChoice> choice = m_scripted.Choose(first, second, dependencies);
-        m_extra(dependencies);
-        return choice;
-    }
-
-private:
-    ScriptedMergeSelection m_scripted;
-    std::function<void(MergeDependencyCollector&)> m_extra;
-};
-
 class MergePageResolverTest : public MergeRun
 {
-protected:
-    CString Path(const char* name) const { return m_folder.ModelPath(name); }
-
-    std::string ReportLines(const ProjectMerger& merger) const
-    {
-        return merger.GetReport().GetBuffer().GetString();
-    }
-
-    std::string SavedBytes(ForgeonProject* project)
-    {
-        EXPECT_TRUE(m_store.ArchiveProject(project, Path("saved.wvt"), FALSE)) << LastBox();
-        return MergeFileText(m_folder.Path() / "saved.wvt");
-    }
 };
 } // namespace
 
@@ -228,7 +191,9 @@ TEST_F(MergePageResolverTest, DashboardsAlwaysArriveAsNewObjects)
         EXPECT_NE(merged, SecondSales()->FindDashBoardByName("overview"));
         EXPECT_EQ(FirstSales()->GetDashBoards().size(), count + (test.firstHasOne ? 0 : 1));
         if (test.firstHasOne)
+        {
             EXPECT_EQ(merged, own);
+        }
     }
 }
 

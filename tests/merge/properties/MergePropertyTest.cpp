@@ -82,15 +82,6 @@ std::string DescribeLists(const ForgeonProject& project)
 class MergePropertyTest : public MergeRun
 {
 protected:
-    CString Path(const char* file) const { return m_folder.ModelPath(file); }
-
-    // The project saved to the file, and the file's bytes.
-    std::string SavedBytes(ForgeonProject* project, const char* file)
-    {
-        EXPECT_TRUE(m_store.ArchiveProject(project, Path(file), FALSE)) << LastBox();
-        return MergeFileText(m_folder.Path() / file);
-    }
-
     // Replaces the second input by an empty project, which deletes the merged one.
     void DeleteSecondInput()
     {
