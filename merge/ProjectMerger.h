@@ -27,6 +27,7 @@ class FieldRep;
 class FieldRepData;
 class ForgeonProject;
 class Form;
+class FormulaTreeNode;
 class FormInterface;
 class Function;
 class Grid;
@@ -247,6 +248,12 @@ private:
 
     void ResolvePageFiles(FormInterface* target, const FormInterface* source);
     void ResolveRefFields(FormInterface* target, const FormInterface* source);
+    void ResolveDerivedFields(FormInterface* target, const FormInterface* source);
+    // Once the page's controls are resolved.
+    void ResolveDerivedFormulas(FormInterface* target, const FormInterface* source);
+    // A deep copy whose operands are the page's controls of the operands' fields.
+    static FormulaTreeNode* CopyFormulaTree(const FormulaTreeNode* source,
+                                            const FormInterface& page);
     void ResolvePageVariableMaps(FormInterface* target, const FormInterface* source);
     void ResolveFieldReps(FormInterface* target, FormInterface* source);
     void ResolveLinks(FormInterface* target, const FormInterface* source, bool pre);

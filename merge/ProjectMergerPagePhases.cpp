@@ -1,9 +1,11 @@
 #include "entities/ApplicationReport.h"
 #include "entities/ClassInvokation.h"
+#include "entities/ColumnGraphData.h"
 #include "entities/DashBoard.h"
 #include "entities/Form.h"
 #include "entities/Function.h"
 #include "entities/MapForm.h"
+#include "entities/PieChartData.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ProcedureInvokation.h"
 #include "entities/ReportField.h"
@@ -187,6 +189,18 @@ void ProjectMerger::ResolveReport(ApplicationReport* source, ApplicationReport* 
     if (Table* table = Owned(ResolveTableReference(source->GetTable())))
         target->SetTable(table);
     target->SetColumnLayout(source->GetColumnLayout());
+    if (const auto* column = dynamic_cast<const ColumnGraphData*>(source->GetChartData()))
+    {
+        auto* copy = new ColumnGraphData;
+        copy->Assign(*column);
+        target->SetChartData(source->GetChartType(), copy);
+    }
+    else if (const auto* pie = dynamic_cast<const PieChartData*>(source->GetChartData()))
+    {
+        auto* copy = new PieChartData;
+        copy->Assign(*pie);
+        target->SetChartData(source->GetChartType(), copy);
+    }
     if (const ClassInvokation* call = source->GetClassCall())
     {
         auto merged = std::make_unique<ClassInvokation>();

@@ -1,6 +1,8 @@
 #include "entities/AspFile.h"
 #include "entities/ClassInvokation.h"
 #include "entities/DashBoardCellInfo.h"
+#include "entities/DerivedField.h"
+#include "entities/FormulaTreeNode.h"
 #include "entities/Grid.h"
 #include "entities/GridCell.h"
 #include "entities/LinkControl.h"
@@ -44,9 +46,11 @@ void ProjectMerger::ResolvePage(FormInterface* target, FormInterface* source)
     if (m_overwrite)
         MarkRefFieldsForOverwrite(source, target);
     ResolveRefFields(target, source);
+    ResolveDerivedFields(target, source);
     // The variables first, so that the controls find theirs on the page.
     ResolvePageVariableMaps(target, source);
     ResolveFieldReps(target, source);
+    ResolveDerivedFormulas(target, source);
     target->SyncTableFlags();
     ResolveLinks(target, source, true);
     ResolveLinks(target, source, false);
@@ -112,6 +116,55 @@ void ProjectMerger::ResolveRefFields(FormInterface* target, const FormInterface*
         counterpart->SetTable(table);
         counterpart->SetValidate(refField->GetValidate());
     }
+}
+
+void ProjectMerger::ResolveDerivedFields(FormInterface* target, const FormInterface* source)
+{
+    for (const DerivedField* derived : source->GetDerivedFields())
+    {
+        Field* field = derived->GetField();
+        if (field == nullptr)
+            continue;
+        if (DerivedField* own = target->FindDerivedFieldByName(field->GetFieldName()))
+        {
+            ResolveField(field, own->GetField());
+            continue;
+        }
+        Table* table = Owned(ResolveTableReference(derived->GetTable()));
+        if (table == nullptr && derived->GetTable() != nullptr)
+            continue;
+        // The page's own field, filled from the source's.
+        auto made = std::make_unique<Field>();
+        ResolveField(field, made.get());
+        target->AddDerivedField(new DerivedField(made.release(), table));
+    }
+}
+
+void ProjectMerger::ResolveDerivedFormulas(FormInterface* target, const FormInterface* source)
+{
+    for (const DerivedField* derived : source->GetDerivedFields())
+    {
+        if (derived->GetField() == nullptr || derived->GetFormula() == nullptr)
+            continue;
+        DerivedField* own = target->FindDerivedFieldByName(derived->GetField()->GetFieldName());
+        if (own != nullptr && own->GetFormula() == nullptr)
+            own->SetFormula(CopyFormulaTree(derived->GetFormula(), *target));
+    }
+}
+
+FormulaTreeNode* ProjectMerger::CopyFormulaTree(const FormulaTreeNode* source,
+                                                const FormInterface& page)
+{
+    auto* node = new FormulaTreeNode;
+    node->SetOperator(source->GetOperator());
+    // An operand is the page's control of the operand's field.
+    if (const FieldRep* operand = source->GetOperand(); operand != nullptr)
+        node->SetOperand(page.FindFieldRepByFieldName(FieldNameOf(operand->GetField())));
+    if (const FormulaTreeNode* left = source->GetLeft())
+        node->SetLeft(CopyFormulaTree(left, page));
+    if (const FormulaTreeNode* right = source->GetRight())
+        node->SetRight(CopyFormulaTree(right, page));
+    return node;
 }
 
 void ProjectMerger::ResolvePageVariableMaps(FormInterface* target, const FormInterface* source)
