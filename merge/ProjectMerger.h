@@ -138,8 +138,9 @@ public:
     // The target's cells show the page's own controls.
     void CopyGrid(const Grid* source, Grid* target, FormInterface* page);
     void ResolveReportGroup(const ReportGroup* source, ReportGroup* target);
-    // True unless the column's field info cannot be resolved.
-    bool ResolveReportField(const ReportField* source, ReportField* target);
+    // True unless the column's field info cannot be resolved. The group is the target's.
+    bool ResolveReportField(const ReportField* source, ReportField* target,
+                            const ReportGroup* group);
     static ReportGroup* FindReportGroupByFunctionName(const ApplicationReport* report,
                                                       const ReportGroup* group);
     static ReportField* FindGroupColumnByName(const ReportGroup* group, const ReportField* column);
@@ -168,6 +169,8 @@ public:
     ApplicationReport* FindFirstReport(const CString& name) const;
     // By the menu's full name.
     Menu* FindFirstMenu(const Menu* menu) const;
+    // The variable of the first page that has one of the name, pages of all kinds.
+    Variable* FindFirstVariable(const CString& name) const;
     // The role of the base module.
     Designation* FindFirstRole(const CString& name) const;
 
@@ -260,6 +263,13 @@ private:
     void ResolvePageProcedureTables(FormInterface* target, const FormInterface* source);
     static bool HoldsProcedureTable(const FormInterface& page, const Table* table, int kind);
     void ResolvePageTableFlags(FormInterface* target, const FormInterface* source);
+    // A new invocation resolved from the source; null for none or when its procedure is missing.
+    ProcedureInvokation* ResolvedInvocation(const ProcedureInvokation* source);
+    // The output column of the group procedure's with the column's display name.
+    static ProcedureFieldInfo* FindGroupOutputColumn(const ReportGroup* group,
+                                                     const ProcedureFieldInfo* column);
+    // Bindings whose variables and column are found on the column's report.
+    void ResolveBindings(const ReportField* source, ReportField* target, const ReportGroup* group);
     void ResolveFunctionParameters(const Function* source, Function* target);
     void ResolveFunctionTables(const Function* source, Function* target);
     void ResolveFunctionOutputColumns(const Function* source, Function* target);

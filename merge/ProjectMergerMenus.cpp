@@ -56,12 +56,7 @@ DashBoardPageData* ProjectMerger::CopyPlacement(const DashBoardPageData& source)
             Report("%s dashBoard not found in first file!\n\n", incoming->GetFormName());
     }
     auto copy = std::make_unique<DashBoardPageData>(dashBoard);
-    if (const ProcedureInvokation* call = source.GetProcedureInvokation())
-    {
-        auto resolved = std::make_unique<ProcedureInvokation>();
-        if (ResolveProcedureInvokation(call, resolved.get()))
-            copy->SetProcedureInvokation(resolved.release());
-    }
+    copy->SetProcedureInvokation(ResolvedInvocation(source.GetProcedureInvokation()));
     return copy.release();
 }
 

@@ -6,9 +6,11 @@
 #include "entities/Function.h"
 #include "entities/MapForm.h"
 #include "entities/PieChartData.h"
+#include "entities/Procedure.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ProcedureInvokation.h"
 #include "entities/ReportField.h"
+#include "entities/ReportFieldControlProperty.h"
 #include "entities/ReportGroup.h"
 #include "entities/Transaction.h"
 #include "entities/Variable.h"
@@ -158,12 +160,8 @@ void ProjectMerger::ResolveDashBoard(DashBoard* source, DashBoard* target)
         return;
     ResolvePage(target, source);
     target->SetHeader(source->GetHeader());
-    if (const ProcedureInvokation* call = source->GetProcedureInvokation())
-    {
-        auto resolved = std::make_unique<ProcedureInvokation>();
-        if (ResolveProcedureInvokation(call, resolved.get()))
-            target->SetProcedureInvokation(resolved.release());
-    }
+    if (ProcedureInvokation* call = ResolvedInvocation(source->GetProcedureInvokation()))
+        target->SetProcedureInvokation(call);
     MarkBoth(source, target);
 }
 
@@ -207,6 +205,10 @@ void ProjectMerger::ResolveReport(ApplicationReport* source, ApplicationReport* 
         if (MergeClassInvocation(call, merged.get()))
             target->SetClassCall(merged.release());
     }
+    // The report's and its groups' data procedures come along, lest the merged report lose its
+    // data source.
+    if (ProcedureInvokation* call = ResolvedInvocation(source->GetReportProcedureCall()))
+        target->SetReportProcedureCall(call);
     for (ReportGroup* group : source->GetReportGroups())
     {
         ReportGroup* counterpart = FindReportGroupByFunctionName(target, group);
@@ -274,10 +276,36 @@ FieldRep* ProjectMerger::FindGroupFilterByFieldName(const ReportGroup* group,
     return nullptr;
 }
 
+ProcedureInvokation* ProjectMerger::ResolvedInvocation(const ProcedureInvokation* source)
+{
+    if (source == nullptr)
+        return nullptr;
+    auto resolved = std::make_unique<ProcedureInvokation>();
+    return ResolveProcedureInvokation(source, resolved.get()) ? resolved.release() : nullptr;
+}
+
+ProcedureFieldInfo* ProjectMerger::FindGroupOutputColumn(const ReportGroup* group,
+                                                         const ProcedureFieldInfo* column)
+{
+    const ProcedureInvokation* call = group->GetProcedureCall();
+    const Procedure* procedure = call != nullptr ? call->GetProcedure() : nullptr;
+    if (column == nullptr || procedure == nullptr)
+        return nullptr;
+    const CString name = DisplayName(*column);
+    for (ProcedureFieldInfo* own : procedure->GetOutputColumns())
+        if (DisplayName(*own).CompareNoCase(name) == 0)
+            return own;
+    return nullptr;
+}
+
 void ProjectMerger::ResolveReportGroup(const ReportGroup* source, ReportGroup* target)
 {
     if (target->GetClassCall() != nullptr)
         MergeClassInvocation(source->GetClassCall(), target->GetClassCall());
+    if (ProcedureInvokation* call = ResolvedInvocation(source->GetProcedureCall()))
+        target->SetProcedureCall(call);
+    if (ProcedureFieldInfo* header = FindGroupOutputColumn(target, source->GetHeaderValue()))
+        target->SetHeaderValue(header);
     for (FieldRep* filter : source->GetFilters())
     {
         FieldRep* counterpart = FindGroupFilterByFieldName(target, filter);
@@ -299,7 +327,7 @@ void ProjectMerger::ResolveReportGroup(const ReportGroup* source, ReportGroup* t
         const bool held = counterpart != nullptr;
         if (!held)
             counterpart = m_newEntities.GetReportFieldCounterpart(column);
-        if (counterpart == nullptr || !ResolveReportField(column, counterpart) || held ||
+        if (counterpart == nullptr || !ResolveReportField(column, counterpart, target) || held ||
             !m_newEntities.OwnsCreated(counterpart))
             continue;
         target->AddReportField(counterpart);
@@ -308,7 +336,8 @@ void ProjectMerger::ResolveReportGroup(const ReportGroup* source, ReportGroup* t
     target->SetHeader(source->GetHeader());
 }
 
-bool ProjectMerger::ResolveReportField(const ReportField* source, ReportField* target)
+bool ProjectMerger::ResolveReportField(const ReportField* source, ReportField* target,
+                                       const ReportGroup* group)
 {
     ResolveMenuInterface(source, target);
     if (const ProcedureFieldInfo* info = source->GetFieldInfo())
@@ -316,10 +345,16 @@ bool ProjectMerger::ResolveReportField(const ReportField* source, ReportField* t
         const ProcedureFieldInfo* own = target->GetFieldInfo();
         if (own == nullptr || DisplayName(*own).CompareNoCase(DisplayName(*info)) != 0)
         {
-            auto resolved = std::make_unique<ProcedureFieldInfo>();
-            if (!ResolveFieldInfo(info, resolved.get()))
-                return false;
-            target->AdoptFieldInfo(resolved.release());
+            // The group procedure's own column, else a column of the column's own.
+            if (ProcedureFieldInfo* column = FindGroupOutputColumn(group, info))
+                target->SetFieldInfo(column);
+            else
+            {
+                auto resolved = std::make_unique<ProcedureFieldInfo>();
+                if (!ResolveFieldInfo(info, resolved.get()))
+                    return false;
+                target->AdoptFieldInfo(resolved.release());
+            }
         }
     }
     target->SetColNo(source->GetColNo());
@@ -330,7 +365,56 @@ bool ProjectMerger::ResolveReportField(const ReportField* source, ReportField* t
     target->SetImageHeight(source->GetImageHeight());
     target->SetImageWidth(source->GetImageWidth());
     target->SetMoney(source->IsMoney());
+    ResolveBindings(source, target, group);
     return true;
+}
+
+void ProjectMerger::ResolveBindings(const ReportField* source, ReportField* target,
+                                    const ReportGroup* group)
+{
+    const FormInterface* page = group->GetReport();
+    for (const ReportFieldBinding* binding : source->GetBindings())
+    {
+        Variable* variable = nullptr;
+        if (const Variable* first = binding->m_target)
+        {
+            const CString name = first->GetFieldName();
+            variable = page != nullptr ? page->FindVariableByName(name) : nullptr;
+            if (variable == nullptr)
+                variable = Owned(m_newEntities.GetVariableCounterpart(binding->m_target));
+            if (variable == nullptr)
+                variable = FindFirstVariable(name);
+        }
+        if (binding->m_target != nullptr && variable == nullptr)
+            continue;
+        auto made = std::make_unique<ReportFieldBinding>();
+        made->m_target = variable;
+        made->m_sourceVariable =
+            binding->m_sourceVariable != nullptr && page != nullptr
+                ? page->FindVariableByName(binding->m_sourceVariable->GetFieldName())
+                : nullptr;
+        if (binding->m_sourceControl != nullptr && page != nullptr &&
+            binding->m_sourceControl->GetField() != nullptr)
+            made->m_sourceControl =
+                page->FindFieldRepByFieldName(binding->m_sourceControl->GetField()->GetFieldName());
+        made->m_sourceColumn = FindGroupOutputColumn(group, binding->m_sourceColumn);
+        if (binding->m_sourceColumn != nullptr && made->m_sourceColumn == nullptr)
+            continue;
+        target->SetBinding(made.release());
+    }
+}
+
+Variable* ProjectMerger::FindFirstVariable(const CString& name) const
+{
+    for (const Module* module : m_first->GetModules())
+    {
+        std::vector<FormInterface*> pages;
+        module->GetAllPages(pages);
+        for (const FormInterface* page : pages)
+            if (Variable* found = page->FindVariableByName(name))
+                return found;
+    }
+    return nullptr;
 }
 
 void ProjectMerger::ReportUnmergedMapForms(Module* source)

@@ -343,11 +343,8 @@ void ProjectMerger::ResolvePageProcedureTables(FormInterface* target, const Form
         Table* table = Owned(ResolveTableReference(entry->GetTable()));
         if (table == nullptr || target->FindUniquenessProcedureTable(table) != nullptr)
             continue;
-        auto invocation = std::make_unique<ProcedureInvokation>();
-        if (entry->GetInvocation() == nullptr ||
-            !ResolveProcedureInvokation(entry->GetInvocation(), invocation.get()))
-            invocation.reset();
-        auto* made = new UniquenessProcedureTable(table, invocation.release());
+        auto* made =
+            new UniquenessProcedureTable(table, ResolvedInvocation(entry->GetInvocation()));
         for (Field* field : entry->GetFields())
             if (Field* resolved = Owned(ResolveFieldReference(field)))
                 made->AddField(resolved);
@@ -358,12 +355,8 @@ void ProjectMerger::ResolvePageProcedureTables(FormInterface* target, const Form
         Table* table = Owned(ResolveTableReference(entry->GetTable()));
         if (table == nullptr || HoldsProcedureTable(*target, table, entry->GetKind()))
             continue;
-        auto invocation = std::make_unique<ProcedureInvokation>();
-        if (entry->GetInvocation() == nullptr ||
-            !ResolveProcedureInvokation(entry->GetInvocation(), invocation.get()))
-            invocation.reset();
-        target->AddProcedureTable(
-            new ProcedureTable(table, invocation.release(), entry->GetKind()));
+        target->AddProcedureTable(new ProcedureTable(
+            table, ResolvedInvocation(entry->GetInvocation()), entry->GetKind()));
     }
 }
 
