@@ -7,6 +7,7 @@
 #include "model/MainFrameAccess.h"
 #include "model/Module.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -92,6 +93,8 @@ bool ProjectMerger::Merge()
     }
 
     SweepForeignReferences();
+    // The overwrite pass below deletes entities of the first project.
+    DropIndexes();
     m_first->QualifyFieldNames(false);
     m_second->QualifyFieldNames(false);
     if (m_overwrite)
@@ -138,6 +141,8 @@ constexpr ModulePhase menuPhases[] = {
 void ProjectMerger::MergeModule(Module* source, Module* target)
 {
     m_targetModule = target;
+    m_targetInFirst =
+        std::ranges::find(m_first->GetModules(), target) != m_first->GetModules().end();
     m_reportFiles.Open(m_phaseLog, "C:\\temp\\KestraneWeavo\\merging.txt");
     PhaseLog(source->GetName());
     const auto run = [this, source, target](const ModulePhase& phase)

@@ -9,7 +9,10 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <type_traits>
+#include <unordered_map>
 
 class ApplicationReport;
 class AspFile;
@@ -200,6 +203,11 @@ private:
     Procedure* ResolveProcedureReference(Procedure* source);
     // The counterpart of the field, handed to its table when new.
     Field* FieldCounterpart(Field* source);
+    // Enters a table or a menu tree that joined the target module in the lookups.
+    void IndexTable(Table* table);
+    void IndexMenuTree(Menu* menu);
+    void DropIndexes();
+    static void AddMenuTree(std::unordered_map<std::string, Menu*>& index, Menu* menu);
     // Hands a new table to the target module; the module's table of the name when it has one.
     Table* AdoptTable(Table* made, const Table* source);
     // Hands a new procedure to the target module; null when no module pair runs.
@@ -306,8 +314,13 @@ private:
     TextFile m_phaseLog{false, true, '=', 60};
     TextFile m_formLog{false, false, '=', 60};
     std::unique_ptr<MergeOverwriteSet> m_overwriteSet;
-    // The module pair whose phases run.
+    // The module pair whose phases run; whether its target belongs to the first project yet.
     Module* m_targetModule = nullptr;
+    bool m_targetInFirst = false;
+    // The first project's tables by lower-case name and menus by full name, the first in module
+    // order; built when first asked, kept up with what the phases add, dropped after the run.
+    mutable std::optional<std::unordered_map<std::string, Table*>> m_firstTables;
+    mutable std::optional<std::unordered_map<std::string, Menu*>> m_firstMenus;
 };
 
 // Installs, for its lifetime, a factory of ProjectMerger over the selection as the merger of

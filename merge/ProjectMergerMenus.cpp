@@ -84,6 +84,7 @@ void ProjectMerger::ResolveMenus(Module* /*source*/, Module* target)
             namesake != nullptr && namesake != counterpart)
             continue;
         target->AddMenu(counterpart);
+        IndexMenuTree(counterpart);
         m_newEntities.HandOver(counterpart);
     }
 }
@@ -108,6 +109,8 @@ void ProjectMerger::MergeMenu(Menu* source, Menu* target)
                 continue;
             counterpart->SetName(child->GetName());
             target->AddSubMenu(counterpart);
+            if (FindFirstMenu(target) == target)
+                IndexMenuTree(counterpart);
             m_newEntities.HandOver(counterpart);
         }
         if (counterpart->GetMergeMark() == 0)

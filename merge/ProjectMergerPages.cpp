@@ -427,17 +427,6 @@ void ProjectMerger::ResolveDashBoardCellInfo(const DashBoardCellInfo* source,
     target->SetMenu(ResolveMenuReference(source->GetMenu()));
 }
 
-Menu* ProjectMerger::FindFirstMenu(const Menu* menu) const
-{
-    if (menu == nullptr)
-        return nullptr;
-    const CString fullName = menu->GetFullName();
-    for (const Module* module : m_first->GetModules())
-        if (Menu* found = module->FindMenuByFullName(fullName))
-            return found;
-    return nullptr;
-}
-
 Menu* ProjectMerger::ResolveMenuReference(Menu* source)
 {
     if (source == nullptr)

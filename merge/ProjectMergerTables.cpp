@@ -30,6 +30,7 @@ void ProjectMerger::ResolveTables(Module* /*source*/, Module* target)
             continue;
         targetTable->SetKind(sourceTable->GetKind());
         target->AddTable(targetTable);
+        IndexTable(targetTable);
         m_newEntities.HandOver(targetTable);
     }
 }
