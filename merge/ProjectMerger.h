@@ -255,7 +255,17 @@ private:
         void (ProjectMerger::*merge)(const Info* source, Info* target);
     };
     template <class Info> void ResolveProjectInfos(const ProjectInfoPhase<Info>& phase);
-    DashBoardPageData* CopyPlacement(const DashBoardPageData& source);
+    // A placement of the page; its variables are the page's and the dashboard's own.
+    DashBoardPageData* CopyPlacement(const DashBoardPageData& source, const DashBoardPage* page);
+    // The display fields and variable maps of a dashboard cell of the page.
+    void ResolveCellContents(const DashBoardCellInfo* source, DashBoardCellInfo* target,
+                             const FormInterface& page);
+    // The page's variable of the name, else the counterpart refreshed from the source, else the
+    // first project's variable of the name.
+    Variable* VariableCounterpart(Variable* source, const FormInterface* page);
+    // The procedure's output column with the column's display name, ignoring case.
+    static ProcedureFieldInfo* FindOutputColumn(const Procedure* procedure,
+                                                const ProcedureFieldInfo* column);
 
     void ResolvePageFiles(FormInterface* target, const FormInterface* source);
     void ResolveRefFields(FormInterface* target, const FormInterface* source);

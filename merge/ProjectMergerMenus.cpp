@@ -38,12 +38,13 @@ void ProjectMerger::ResolveDashBoardPage(DashBoardPage* source, DashBoardPage* t
     {
         target->DeleteAllDashBoards();
         for (const DashBoardPageData* placement : source->GetPlacements())
-            target->AddPlacement(CopyPlacement(*placement));
+            target->AddPlacement(CopyPlacement(*placement, target));
     }
     MarkBoth(source, target);
 }
 
-DashBoardPageData* ProjectMerger::CopyPlacement(const DashBoardPageData& source)
+DashBoardPageData* ProjectMerger::CopyPlacement(const DashBoardPageData& source,
+                                                const DashBoardPage* page)
 {
     DashBoard* dashBoard = nullptr;
     if (const DashBoard* incoming = source.GetDashBoard())
@@ -57,6 +58,22 @@ DashBoardPageData* ProjectMerger::CopyPlacement(const DashBoardPageData& source)
     }
     auto copy = std::make_unique<DashBoardPageData>(dashBoard);
     copy->SetProcedureInvokation(ResolvedInvocation(source.GetProcedureInvokation()));
+    for (const VariablePair* pair : source.GetVariablePairs())
+    {
+        Variable* first = VariableCounterpart(pair->first, dashBoard);
+        Variable* second = VariableCounterpart(pair->second, page);
+        if (first != nullptr && second != nullptr)
+            copy->AddVariablePair(new VariablePair{first, second});
+    }
+    for (const DashBoardVariableMap* map : source.GetVariableMaps())
+    {
+        Variable* target = VariableCounterpart(map->target, dashBoard);
+        Variable* own = VariableCounterpart(map->sourceVariable, page);
+        Field* field =
+            map->sourceField != nullptr ? Owned(ResolveFieldReference(map->sourceField)) : nullptr;
+        if (target != nullptr && (own != nullptr || field != nullptr))
+            copy->AddVariableMap(new DashBoardVariableMap{target, own, field});
+    }
     return copy.release();
 }
 

@@ -158,10 +158,11 @@ void ProjectMerger::ResolveDashBoard(DashBoard* source, DashBoard* target)
 {
     if (BothMarked(source, target))
         return;
-    ResolvePage(target, source);
-    target->SetHeader(source->GetHeader());
+    // The data procedure first: the layout's cells show its columns.
     if (ProcedureInvokation* call = ResolvedInvocation(source->GetProcedureInvokation()))
         target->SetProcedureInvokation(call);
+    ResolvePage(target, source);
+    target->SetHeader(source->GetHeader());
     MarkBoth(source, target);
 }
 
@@ -288,7 +289,12 @@ ProcedureFieldInfo* ProjectMerger::FindGroupOutputColumn(const ReportGroup* grou
                                                          const ProcedureFieldInfo* column)
 {
     const ProcedureInvokation* call = group->GetProcedureCall();
-    const Procedure* procedure = call != nullptr ? call->GetProcedure() : nullptr;
+    return FindOutputColumn(call != nullptr ? call->GetProcedure() : nullptr, column);
+}
+
+ProcedureFieldInfo* ProjectMerger::FindOutputColumn(const Procedure* procedure,
+                                                    const ProcedureFieldInfo* column)
+{
     if (column == nullptr || procedure == nullptr)
         return nullptr;
     const CString name = DisplayName(*column);
@@ -375,24 +381,12 @@ void ProjectMerger::ResolveBindings(const ReportField* source, ReportField* targ
     const FormInterface* page = group->GetReport();
     for (const ReportFieldBinding* binding : source->GetBindings())
     {
-        Variable* variable = nullptr;
-        if (const Variable* first = binding->m_target)
-        {
-            const CString name = first->GetFieldName();
-            variable = page != nullptr ? page->FindVariableByName(name) : nullptr;
-            if (variable == nullptr)
-                variable = Owned(m_newEntities.GetVariableCounterpart(binding->m_target));
-            if (variable == nullptr)
-                variable = FindFirstVariable(name);
-        }
+        Variable* variable = VariableCounterpart(binding->m_target, page);
         if (binding->m_target != nullptr && variable == nullptr)
             continue;
         auto made = std::make_unique<ReportFieldBinding>();
         made->m_target = variable;
-        made->m_sourceVariable =
-            binding->m_sourceVariable != nullptr && page != nullptr
-                ? page->FindVariableByName(binding->m_sourceVariable->GetFieldName())
-                : nullptr;
+        made->m_sourceVariable = VariableCounterpart(binding->m_sourceVariable, page);
         if (binding->m_sourceControl != nullptr && page != nullptr &&
             binding->m_sourceControl->GetField() != nullptr)
             made->m_sourceControl =

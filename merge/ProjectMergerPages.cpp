@@ -1,5 +1,6 @@
 #include "entities/AspFile.h"
 #include "entities/ClassInvokation.h"
+#include "entities/DashBoard.h"
 #include "entities/DashBoardCellInfo.h"
 #include "entities/DerivedField.h"
 #include "entities/FormulaTreeNode.h"
@@ -7,6 +8,8 @@
 #include "entities/GridCell.h"
 #include "entities/LinkControl.h"
 #include "entities/Menu.h"
+#include "entities/Procedure.h"
+#include "entities/ProcedureFieldInfo.h"
 #include "entities/ProcedureInvokation.h"
 #include "entities/ProcedureTable.h"
 #include "entities/UniquenessProcedureTable.h"
@@ -408,6 +411,7 @@ void ProjectMerger::CopyGrid(const Grid* source, Grid* target, FormInterface* pa
                 {
                     auto* copy = new DashBoardCellInfo(info->IsStaticText());
                     ResolveDashBoardCellInfo(info, copy);
+                    ResolveCellContents(info, copy, *page);
                     made->SetCellData(copy, GridCell::kDashBoardCellInfo);
                 }
             }
@@ -425,6 +429,43 @@ void ProjectMerger::ResolveDashBoardCellInfo(const DashBoardCellInfo* source,
 {
     target->SetCaption(source->GetCaption());
     target->SetMenu(ResolveMenuReference(source->GetMenu()));
+}
+
+void ProjectMerger::ResolveCellContents(const DashBoardCellInfo* source, DashBoardCellInfo* target,
+                                        const FormInterface& page)
+{
+    // The columns shown are those of the dashboard's own data procedure.
+    const auto* dashBoard = dynamic_cast<const DashBoard*>(&page);
+    const ProcedureInvokation* call =
+        dashBoard != nullptr ? dashBoard->GetProcedureInvokation() : nullptr;
+    const Procedure* procedure = call != nullptr ? call->GetProcedure() : nullptr;
+    for (const FieldCaption& shown : source->GetDisplayFields())
+        if (ProcedureFieldInfo* column = FindOutputColumn(procedure, shown.fieldInfo))
+            target->AddDisplayField(column, shown.caption);
+    for (const DashBoardVariableMap* map : source->GetVariableMaps())
+    {
+        Variable* opened = VariableCounterpart(map->target, nullptr);
+        Variable* own = VariableCounterpart(map->sourceVariable, &page);
+        Field* field =
+            map->sourceField != nullptr ? Owned(ResolveFieldReference(map->sourceField)) : nullptr;
+        if (opened != nullptr && (own != nullptr || field != nullptr))
+            target->AddVariableMap(new DashBoardVariableMap{opened, own, field});
+    }
+}
+
+Variable* ProjectMerger::VariableCounterpart(Variable* source, const FormInterface* page)
+{
+    if (source == nullptr)
+        return nullptr;
+    if (page != nullptr)
+        if (Variable* own = page->FindVariableByName(source->GetFieldName()))
+            return own;
+    if (Variable* counterpart = Owned(m_newEntities.GetVariableCounterpart(source)))
+    {
+        CopyVariable(source, counterpart);
+        return counterpart;
+    }
+    return FindFirstVariable(source->GetFieldName());
 }
 
 Menu* ProjectMerger::ResolveMenuReference(Menu* source)
