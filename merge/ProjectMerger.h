@@ -23,7 +23,10 @@ class DashBoard;
 class DashBoardCellInfo;
 class DashBoardPage;
 class DashBoardPageData;
+class DateValidation;
+class DependentData;
 class Designation;
+class EventRecmpFields;
 class Field;
 class FieldFilter;
 class FieldRep;
@@ -51,7 +54,9 @@ class ReportField;
 class ReportGroup;
 class Table;
 class Transaction;
+class ValidationData;
 class Variable;
+class VisibilityData;
 class XSDInfo;
 template <class Page> struct PagePhase;
 struct RDLCDataSetEntry;
@@ -149,6 +154,22 @@ public:
     static ReportField* FindGroupColumnByName(const ReportGroup* group, const ReportField* column);
     static FieldRep* FindGroupFilterByFieldName(const ReportGroup* group, const FieldRep* filter);
     void MarkRefFieldsForOverwrite(const FormInterface* source, FormInterface* target);
+
+    // Copies of the records of validations, visibilities and recomputes; the page owns the
+    // variables and controls they name. True when the source holds a record.
+    bool CopyValidationData(const ValidationData* source, ValidationData* target,
+                            const FormInterface* page);
+    // Null when its procedure is not found.
+    DateValidation* CopyDateValidation(const DateValidation* source, const FormInterface* page);
+    DependentData* CopyDependentData(const DependentData* source, const FormInterface* page);
+    // False when its procedure is not found.
+    bool CopyVisibilityData(const VisibilityData* source, VisibilityData* target,
+                            const FormInterface* page);
+    void CopyFieldVisibilities(const AspFile* source, AspFile* target);
+    void CopyRecomputeList(const EventRecmpFields* source, EventRecmpFields* target,
+                           const FormInterface* page);
+    void CopyRecomputeLists(const FieldRepData* source, FieldRepData* target,
+                            const FormInterface* page);
 
     // Classes, menus and roles.
     void ResolveClass(Class* source, Class* target);
@@ -267,7 +288,7 @@ private:
     static ProcedureFieldInfo* FindOutputColumn(const Procedure* procedure,
                                                 const ProcedureFieldInfo* column);
 
-    void ResolvePageFiles(FormInterface* target, const FormInterface* source);
+    void ResolvePageFiles(FormInterface* target, FormInterface* source);
     void ResolveRefFields(FormInterface* target, const FormInterface* source);
     void ResolveDerivedFields(FormInterface* target, const FormInterface* source);
     // Once the page's controls are resolved.

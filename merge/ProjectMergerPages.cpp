@@ -24,6 +24,7 @@
 #include "model/Module.h"
 #include "model/RefField.h"
 #include "model/Table.h"
+#include "model/ValidationData.h"
 
 #include <algorithm>
 #include <memory>
@@ -69,8 +70,10 @@ void ProjectMerger::ResolvePage(FormInterface* target, FormInterface* source)
     }
 }
 
-void ProjectMerger::ResolvePageFiles(FormInterface* target, const FormInterface* source)
+void ProjectMerger::ResolvePageFiles(FormInterface* target, FormInterface* source)
 {
+    // The collector put the copies into the source's counterpart page.
+    FormInterface* holder = m_newEntities.GetPageCounterpart(source);
     for (AspFile* file : source->GetAspFiles())
     {
         AspFile* counterpart = m_newEntities.GetPageFileCounterpart(file);
@@ -79,16 +82,15 @@ void ProjectMerger::ResolvePageFiles(FormInterface* target, const FormInterface*
             Report("%s asp not found in first file!\n\n", PageFileUrl(*file));
             continue;
         }
-        ResolveAspFile(file, counterpart);
         if (!target->HasAspFile(counterpart))
         {
-            // A copy made for a page that the merge did not keep moves to this one.
-            if (FormInterface* holder = counterpart->GetOwnerPage();
-                holder != nullptr && holder != target && holder->HasAspFile(counterpart))
+            // A copy made for a page that the merge does not keep moves to this one.
+            if (holder != nullptr && holder != target && holder->HasAspFile(counterpart))
                 holder->RemoveAspFile(counterpart);
             target->AddAspFile(counterpart);
         }
         counterpart->SetOwnerPage(target);
+        ResolveAspFile(file, counterpart);
     }
 }
 
@@ -249,6 +251,12 @@ bool ProjectMerger::ResolveFieldRep(FieldRep* source, FieldRep* target, FormInte
             target->AttachFieldRepData(new FieldRepData);
         ResolveFieldRepData(data, target->GetFieldRepData(), page);
     }
+    if (const ValidationData* validation = source->GetValidationData())
+    {
+        auto copy = std::make_unique<ValidationData>();
+        if (CopyValidationData(validation, copy.get(), page))
+            target->SetValidationData(copy.release());
+    }
     return true;
 }
 
@@ -280,6 +288,7 @@ void ProjectMerger::ResolveFieldRepData(const FieldRepData* source, FieldRepData
     target->SetNoneCaption(source->GetNoneCaption());
     target->SetInternalSearch(source->GetInternalSearch());
     target->SetSeparateRow(source->GetSeparateRow());
+    CopyRecomputeLists(source, target, page);
     for (const LinkControl* link : source->GetLinkControls())
     {
         if (target->FindLinkControl(ResolveMenuReference(link->GetTarget()),
@@ -480,8 +489,12 @@ Menu* ProjectMerger::ResolveMenuReference(Menu* source)
 
 void ProjectMerger::ResolveAspFile(const AspFile* source, AspFile* target)
 {
-    target->SetTopMenu(ResolveMenuReference(source->GetTopMenu()));
-    target->SetLeftMenu(ResolveMenuReference(source->GetLeftMenu()));
+    // A side menu that stays is not set again, which would rebuild its variable maps.
+    if (Menu* top = ResolveMenuReference(source->GetTopMenu()); top != target->GetTopMenu())
+        target->SetTopMenu(top);
+    if (Menu* left = ResolveMenuReference(source->GetLeftMenu()); left != target->GetLeftMenu())
+        target->SetLeftMenu(left);
+    CopyFieldVisibilities(source, target);
 }
 
 AspFile* ProjectMerger::FindFirstAspFile(const AspFile* file) const
