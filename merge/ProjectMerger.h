@@ -40,6 +40,7 @@ class Grid;
 class LinkControl;
 class Menu;
 class MenuInterface;
+struct MenuVariableMap;
 class MergeDependencyCollector;
 class MergeOverwriteSet;
 class MergeSelection;
@@ -133,7 +134,9 @@ public:
     void ResolveRDLCReport(RDLCReport* source, RDLCReport* target);
     // True when resolved. The page, when given, is the owning page of the target.
     bool ResolveFieldRep(FieldRep* source, FieldRep* target, FormInterface* page);
+    // The file belongs to its target page already.
     void ResolveAspFile(const AspFile* source, AspFile* target);
+    void ResolveMenuVariableMap(const MenuVariableMap& source, AspFile* target);
     // The page, when given, owns the link's page variables.
     void ResolveLinkControl(const LinkControl* source, LinkControl* target,
                             const FormInterface* page);

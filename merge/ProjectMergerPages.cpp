@@ -494,7 +494,45 @@ void ProjectMerger::ResolveAspFile(const AspFile* source, AspFile* target)
         target->SetTopMenu(top);
     if (Menu* left = ResolveMenuReference(source->GetLeftMenu()); left != target->GetLeftMenu())
         target->SetLeftMenu(left);
+    FormInterface* page = target->GetOwnerPage();
+    for (const AspFile::FieldEntry& entry : source->GetFieldEntries())
+    {
+        Field* field =
+            entry.first != nullptr ? Owned(ResolveFieldReference(entry.first, page)) : nullptr;
+        if (field != nullptr &&
+            std::ranges::none_of(target->GetFieldEntries(), [field](const AspFile::FieldEntry& own)
+                                 { return own.first == field; }))
+            target->AddFieldEntry({field, entry.second});
+    }
+    for (const auto* maps : {&source->GetTopMenuVariableMaps(), &source->GetLeftMenuVariableMaps()})
+        for (const MenuVariableMap& map : *maps)
+            ResolveMenuVariableMap(map, target);
     CopyFieldVisibilities(source, target);
+}
+
+void ProjectMerger::ResolveMenuVariableMap(const MenuVariableMap& source, AspFile* target)
+{
+    // The file's maps follow its side menus' leaves; an empty one takes the source's pairs
+    // between the variables of the page its leaf opens and those of the file's page.
+    MenuVariableMap* own = target->FindMenuVariableMapByName(&source);
+    if (own == nullptr || !own->m_variablePairs.empty() || own->m_menu == nullptr)
+        return;
+    const AspFile* opened = own->m_menu->GetAspFile();
+    const FormInterface* openedPage = opened != nullptr ? opened->GetOwnerPage() : nullptr;
+    const FormInterface* page = target->GetOwnerPage();
+    if (openedPage == nullptr || page == nullptr)
+        return;
+    for (const auto& [menuVariable, fileVariable] : source.m_variablePairs)
+    {
+        Variable* first = menuVariable != nullptr
+                              ? openedPage->FindVariableByName(menuVariable->GetFieldName())
+                              : nullptr;
+        Variable* second = fileVariable != nullptr
+                               ? page->FindVariableByName(fileVariable->GetFieldName())
+                               : nullptr;
+        if (first != nullptr && second != nullptr)
+            own->m_variablePairs.emplace_back(first, second);
+    }
 }
 
 AspFile* ProjectMerger::FindFirstAspFile(const AspFile* file) const
