@@ -180,6 +180,10 @@ public:
     // True when the class or the function was found.
     bool MergeClassInvocation(const ClassInvokation* source, ClassInvokation* target);
     void MergeMenu(Menu* source, Menu* target);
+    // Clears, with a line each, every reference of the first project's pages, menus and roles
+    // that points outside it: what the resolvers left pointing into the second project or at a
+    // copy that nothing adopted.
+    void SweepForeignReferences();
 
     // First-project lookups, modules in project order; null when nothing matches. Tables and
     // fields ignore case, procedures and field parameters compare exactly. A field without a
@@ -317,8 +321,6 @@ private:
     void ResolveFunctionOutputColumns(const Function* source, Function* target);
     // One line for each selected map form of the module, which the merge does not carry.
     void ReportUnmergedMapForms(Module* source);
-    // Clears every reference of the first project that the resolvers left pointing outside it.
-    void SweepForeignReferences();
 
     void ResolveDetailTables(const Procedure* source, Procedure* target);
     void ResolveFieldParameters(const Procedure* source, Procedure* target);
