@@ -111,7 +111,8 @@ protected:
         ScopedOpenProject open(project);
         PrepareProjectFolder(*project);
         AspxWriteAll writeAll(project);
-        EXPECT_TRUE(writeAll.Run(nullptr)) << writeAll.GetReport().GetText().GetString();
+        EXPECT_TRUE(writeAll.Run(nullptr))
+            << writeAll.GetReport().GetText().GetString() << LastBox();
     }
 };
 
@@ -180,5 +181,22 @@ TEST_F(MergePropertyTest, AFixtureMergedIntoACopyOfItselfAddsNothing)
         const std::string before = DescribeLists(*First());
         MergeAndRoundTrip(ScriptedMergeSelection::FullModule("Sales", test.overwrite));
         EXPECT_EQ(DescribeLists(*m_store.GetProject()), before);
+    }
+}
+
+TEST_F(MergePropertyTest, AVariantMergedIntoAFixtureSavesLoadsAndGenerates)
+{
+    for (const SelectionCase& test :
+         {SelectionCase{"keep", false}, SelectionCase{"overwrite", true}})
+    {
+        SCOPED_TRACE(test.name);
+        Load(BuildSalesFixture("First", Path("a"), false, false),
+             BuildSalesFixture("Second", Path("b"), true, false));
+        MergeAndRoundTrip(ScriptedMergeSelection::FullModule("Sales", test.overwrite));
+        const Module* merged = m_store.GetProject()->FindModuleByName("Sales");
+        ASSERT_NE(merged, nullptr);
+        EXPECT_NE(merged->FindMasterFormByName("supplier_form"), nullptr);
+        EXPECT_NE(merged->FindReportByName("supplier Report"), nullptr);
+        ExpectWriteAllWritesEverything();
     }
 }
