@@ -7,7 +7,7 @@
 
 // The controller of a pane view, made for the open project with the view host and made again
 // when another project is opened.
-template <class Controller> class ProjectController
+template <class Controller, class Host = ViewEditorHost> class ProjectController
 {
 public:
     // Null while no project is open.
@@ -19,7 +19,7 @@ public:
             m_controller.reset();
             m_project = project;
             if (project != nullptr)
-                m_controller = std::make_unique<Controller>(*project, ViewEditorHost::Get());
+                m_controller = std::make_unique<Controller>(*project, Host::Get());
         }
         return m_controller.get();
     }
