@@ -396,6 +396,8 @@ void ReportDesigner::AssignFunction()
     {
         if (ClassInvokation* call = groups.front()->GetClassCall())
             m_host.AssignFunction(*m_report, *call, true);
+        RefreshFunctionLabel();
+        RefreshGroupLists();
         return;
     }
     auto call = std::make_unique<ClassInvokation>();
@@ -677,11 +679,11 @@ void ReportDesigner::AssignProcedure()
         AfxMessageBox("This is a Grid report so can not assign muliple procedures.");
         return;
     }
-    ProcedureAssigner assigner(m_project, m_report, nullptr, true);
+    auto call = std::make_unique<ProcedureInvokation>();
+    ProcedureAssigner assigner(m_project, m_report, call.get(), true);
     if (!m_host.AssignProcedure(assigner))
         return;
-    std::unique_ptr<ProcedureInvokation> call(assigner.ReleaseInvocation());
-    Procedure* procedure = call != nullptr ? call->GetProcedure() : nullptr;
+    Procedure* procedure = call->GetProcedure();
     if (procedure == nullptr)
         return;
     if (m_report->IsProcedureUsed(procedure, FALSE))

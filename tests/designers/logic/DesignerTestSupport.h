@@ -174,6 +174,7 @@ private:
             field->SetType(CString(fieldName) == "id" ? 0 : 4);
             field->SetKey(CString(fieldName) == "id");
             field->SetTable(table);
+            field->EnsureDisplayName();
             table->AddField(field);
         }
         module.AppendMasterTable(table);
