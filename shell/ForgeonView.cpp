@@ -1,12 +1,18 @@
 #include "shell/ForgeonView.h"
 
+#include "designers/ApplicationReportDlg.h"
+#include "designers/MultiPageReportDlg.h"
+#include "designers/ReportCollectorDlg.h"
 #include "editors/LoginPageDlg.h"
 #include "editors/ProcedureDlg.h"
 #include "editors/UserFunctionDlg.h"
 #include "editors/WvpDialog.h"
+#include "entities/ApplicationReport.h"
 #include "entities/Function.h"
 #include "entities/Menu.h"
+#include "entities/MultiPageReport.h"
 #include "entities/Procedure.h"
+#include "entities/ReportCollector.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/Table.h"
@@ -249,6 +255,12 @@ void ForgeonView::OpenEditor(RightPane pane, CObject* entity)
             loginView->Load();
         else if (auto* functionView = dynamic_cast<UserFunctionDlg*>(view))
             functionView->LoadFunction(dynamic_cast<Function*>(entity));
+        else if (auto* reportView = dynamic_cast<ApplicationReportDlg*>(view))
+            reportView->LoadReport(dynamic_cast<ApplicationReport*>(entity));
+        else if (auto* multiPageView = dynamic_cast<MultiPageReportDlg*>(view))
+            multiPageView->LoadReport(dynamic_cast<MultiPageReport*>(entity));
+        else if (auto* collectorView = dynamic_cast<ReportCollectorDlg*>(view))
+            collectorView->LoadReportCollector(dynamic_cast<ReportCollector*>(entity));
     }
 }
 

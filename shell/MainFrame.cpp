@@ -1,5 +1,9 @@
 #include "shell/MainFrame.h"
 
+#include "designers/ApplicationReportDlg.h"
+#include "designers/DesignerViewHost.h"
+#include "designers/MultiPageReportDlg.h"
+#include "designers/ReportCollectorDlg.h"
 #include "editors/LoginPageDlg.h"
 #include "editors/MenuDlg.h"
 #include "editors/ProcedureDlg.h"
@@ -46,6 +50,12 @@ std::array<CRuntimeClass*, kRightPaneCount>& RightPaneClasses()
         empty[static_cast<std::size_t>(RightPane::UserFunctionView)] =
             RUNTIME_CLASS(UserFunctionDlg);
         empty[static_cast<std::size_t>(RightPane::LoginPageView)] = RUNTIME_CLASS(LoginPageDlg);
+        empty[static_cast<std::size_t>(RightPane::ReportView)] =
+            RUNTIME_CLASS(ApplicationReportDlg);
+        empty[static_cast<std::size_t>(RightPane::MultiPageReportView)] =
+            RUNTIME_CLASS(MultiPageReportDlg);
+        empty[static_cast<std::size_t>(RightPane::ReportCollectorView)] =
+            RUNTIME_CLASS(ReportCollectorDlg);
         return empty;
     }();
     return classes;
@@ -58,6 +68,7 @@ MainFrame::MainFrame()
     m_previousProjectSource = MainFrameAccess::SetProjectSource([this] { return GetProject(); });
     m_previousTreeRefresher = MainFrameAccess::SetTreeRefresher([this] { RefreshTree(); });
     ViewEditorHost::SetShell(&FrameEditorShell::Get());
+    DesignerViewHost::SetTreeShell(&FrameEditorShell::Get());
     m_previousDependenciesHandler =
         DependenciesDlg::SetModalHandler(&DependenciesListDlg::ShowRequest);
 }
@@ -67,6 +78,7 @@ MainFrame::~MainFrame()
     MainFrameAccess::SetProjectSource(std::move(m_previousProjectSource));
     MainFrameAccess::SetTreeRefresher(std::move(m_previousTreeRefresher));
     ViewEditorHost::SetShell(nullptr);
+    DesignerViewHost::SetTreeShell(nullptr);
     DependenciesDlg::SetModalHandler(std::move(m_previousDependenciesHandler));
 }
 
