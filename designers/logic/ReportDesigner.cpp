@@ -467,9 +467,12 @@ void ReportDesigner::AssignSubGroupFunction()
 
 void ReportDesigner::RemoveSubGroupFunction()
 {
-    if (GroupOfRow(m_selectedGroupRow) == nullptr)
-        return;
-    if (!AskYesNo("Do you really want to remove the group population function?"))
+    RemoveSelectedGroup("Do you really want to remove the group population function?");
+}
+
+void ReportDesigner::RemoveSelectedGroup(const char* question)
+{
+    if (GroupOfRow(m_selectedGroupRow) == nullptr || !AskYesNo(question))
         return;
     m_report->DeleteReportGroupAt(m_selectedGroupRow + 1);
     m_currentGroup = nullptr;
@@ -700,14 +703,7 @@ void ReportDesigner::AssignProcedure()
 
 void ReportDesigner::RemoveProcedure()
 {
-    if (GroupOfRow(m_selectedGroupRow) == nullptr)
-        return;
-    if (!AskYesNo("Do you really want to remove sub group function?"))
-        return;
-    m_report->DeleteReportGroupAt(m_selectedGroupRow + 1);
-    m_currentGroup = nullptr;
-    m_selectedGroupRow = -1;
-    RefreshAll();
+    RemoveSelectedGroup("Do you really want to remove sub group function?");
 }
 
 void ReportDesigner::AddFormControl(const std::vector<int>& outputRows)

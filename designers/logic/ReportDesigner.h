@@ -177,6 +177,8 @@ private:
     // The group a row of the sub-group list shows (group row + 1); null for no row.
     ReportGroup* GroupOfRow(int row) const;
     bool IsDuplicateName(const CString& name) const;
+    // After the question, the group of the selected sub-group row goes.
+    void RemoveSelectedGroup(const char* question);
     void MoveColumn(int step);
     void MoveFilter(int step);
     // After the question, the kind of the report; the grid refuses several groups.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "designers/logic/ReportDesignerHost.h"
+#include "editors/logic/ControlStates.h"
 #include "entities/ApplicationReport.h"
 #include "entities/Class.h"
 #include "entities/ClassInvokation.h"
@@ -17,6 +18,26 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+// The cells of one column of the rows.
+inline std::vector<CString> Cells(const std::vector<ListRow>& rows, std::size_t column = 0)
+{
+    std::vector<CString> cells;
+    for (const ListRow& row : rows)
+        cells.push_back(row.cells.at(column));
+    return cells;
+}
+
+// Selects the combo item that reads the text; the selection stays when none does.
+inline void SelectItem(ControlStates& states, int id, const char* text)
+{
+    const std::vector<CString>& items = states.GetItems(id);
+    for (std::size_t i = 0; i < items.size(); ++i)
+    {
+        if (items[i] == text)
+            states.Select(id, static_cast<int>(i));
+    }
+}
 
 // Records what a designer asks of the window around it, one line per request, and plays the
 // sub-dialogs with the test's answers (a dialog without an answer is cancelled).

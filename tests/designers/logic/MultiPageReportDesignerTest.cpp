@@ -45,12 +45,7 @@ struct Designer
     }
     void Add(const char* name)
     {
-        const std::vector<CString>& items = designer.States().GetItems(M::IDC_REPORT);
-        for (std::size_t i = 0; i < items.size(); ++i)
-        {
-            if (items[i] == name)
-                designer.States().Select(M::IDC_REPORT, static_cast<int>(i));
-        }
+        SelectItem(designer.States(), M::IDC_REPORT, name);
         designer.AddReport();
     }
     void Map(int reportVariable, int pageVariable)
@@ -58,13 +53,6 @@ struct Designer
         designer.SelectVariableRow(reportVariable);
         designer.States().Select(M::IDC_PAGE_VARIABLE, pageVariable);
         designer.Assign();
-    }
-    std::vector<CString> Column(const std::vector<ListRow>& rows, std::size_t column)
-    {
-        std::vector<CString> cells;
-        for (const ListRow& row : rows)
-            cells.push_back(row.cells.at(column));
-        return cells;
     }
     void AnswerProcedure()
     {
@@ -89,7 +77,7 @@ TEST(MultiPageReportDesignerTest, AReportIsAddedOnceAndTheComboSelectionClears)
     d.Add("Sales");
     d.Add("Stock");
     d.Add("Sales");
-    EXPECT_EQ((std::vector<CString>{"Sales", "Stock"}), d.Column(d.designer.GetPageRows(), 0));
+    EXPECT_EQ((std::vector<CString>{"Sales", "Stock"}), Cells(d.designer.GetPageRows(), 0));
     EXPECT_EQ(-1, d.designer.States().GetSelection(M::IDC_REPORT));
     EXPECT_EQ((std::vector<CString>{"start", "end"}),
               d.designer.States().GetItems(M::IDC_PAGE_VARIABLE));
@@ -105,7 +93,7 @@ TEST(MultiPageReportDesignerTest, VariablePairsAreAddedReplacedAndRemovedAfterAs
     d.designer.ClickPageRow(0);
     d.Map(0, 0);
     d.Map(1, 1);
-    EXPECT_EQ((std::vector<CString>{"start", "end"}), d.Column(d.designer.GetVariableRows(), 1));
+    EXPECT_EQ((std::vector<CString>{"start", "end"}), Cells(d.designer.GetVariableRows(), 1));
     // Replacing asks; Cancel keeps the pair.
     d.host.warningAnswer = false;
     d.Map(0, 1);
@@ -120,7 +108,7 @@ TEST(MultiPageReportDesignerTest, VariablePairsAreAddedReplacedAndRemovedAfterAs
 
     d.designer.SelectVariableRow(1);
     d.designer.Remove();
-    EXPECT_EQ((std::vector<CString>{"end", ""}), d.Column(d.designer.GetVariableRows(), 1));
+    EXPECT_EQ((std::vector<CString>{"end", ""}), Cells(d.designer.GetVariableRows(), 1));
     EXPECT_EQ("warning Do you really want to remove the existing map of selected variables?",
               d.host.calls.back());
 }
@@ -136,14 +124,14 @@ TEST(MultiPageReportDesignerTest, EachPageHasItsProcedureAndItsOutputFieldsOnce)
     d.designer.AddFieldRepresentation();
     d.AnswerProcedure();
     d.designer.AssignProcedure();
-    EXPECT_EQ((std::vector<CString>{"", "PRC_book_all"}), d.Column(d.designer.GetPageRows(), 1));
+    EXPECT_EQ((std::vector<CString>{"", "PRC_book_all"}), Cells(d.designer.GetPageRows(), 1));
     d.designer.ClickPageRow(1);
     EXPECT_EQ((std::vector<CString>{"id", "title", "publisher_id"}),
-              d.Column(d.designer.GetProcedureFieldRows(), 0));
+              Cells(d.designer.GetProcedureFieldRows(), 0));
     d.designer.SelectProcedureFieldRow(1);
     d.designer.AddFieldRepresentation();
     d.designer.AddFieldRepresentation();
-    EXPECT_EQ((std::vector<CString>{"title"}), d.Column(d.designer.GetFieldRepRows(), 0));
+    EXPECT_EQ((std::vector<CString>{"title"}), Cells(d.designer.GetFieldRepRows(), 0));
     EXPECT_EQ((std::vector<std::string>{"Please select the Report associated Procedure",
                                         "Please select the Procedure Field",
                                         "Field Representation is already present, Can not be "
@@ -157,7 +145,7 @@ TEST(MultiPageReportDesignerTest, EachPageHasItsProcedureAndItsOutputFieldsOnce)
               d.host.calls.back());
     d.host.warningAnswer = true;
     d.designer.RemoveProcedure();
-    EXPECT_EQ((std::vector<CString>{"", ""}), d.Column(d.designer.GetPageRows(), 1));
+    EXPECT_EQ((std::vector<CString>{"", ""}), Cells(d.designer.GetPageRows(), 1));
     // A cancelled assignment stores nothing.
     d.host.assignProcedure = nullptr;
     d.designer.ClickPageRow(0);
@@ -199,7 +187,7 @@ TEST(MultiPageReportDesignerTest, PagesMoveWithinTheListOnly)
             d.designer.MoveUp();
         else
             d.designer.MoveDown();
-        EXPECT_EQ(c.order, d.Column(d.designer.GetPageRows(), 0)) << c.row << c.up;
+        EXPECT_EQ(c.order, Cells(d.designer.GetPageRows(), 0)) << c.row << c.up;
         EXPECT_EQ(c.messages, boxes.ShownTexts());
         EXPECT_EQ(-1, d.designer.GetSelectedPage());
     }

@@ -31,20 +31,8 @@ struct Designer
     }
     void Add(const char* name)
     {
-        const std::vector<CString>& items = designer.States().GetItems(C::IDC_REPORT);
-        for (std::size_t i = 0; i < items.size(); ++i)
-        {
-            if (items[i] == name)
-                designer.States().Select(C::IDC_REPORT, static_cast<int>(i));
-        }
+        SelectItem(designer.States(), C::IDC_REPORT, name);
         designer.AddReport();
-    }
-    std::vector<CString> Column(const std::vector<ListRow>& rows, std::size_t column = 0)
-    {
-        std::vector<CString> cells;
-        for (const ListRow& row : rows)
-            cells.push_back(row.cells.at(column));
-        return cells;
     }
 
     ReportProject fixture;
@@ -71,7 +59,7 @@ TEST(ReportCollectorDesignerTest, ANewCollectorAndItsReportsStartWithTheDefaults
     EXPECT_EQ((std::vector<CString>{"Sales", "250", "450"}), d.designer.GetEntryRows()[0].cells);
     // One report has all its filters in common.
     EXPECT_TRUE(d.designer.AreFiltersOn());
-    EXPECT_EQ((std::vector<CString>{"title"}), d.Column(d.designer.GetCommonFieldRows()));
+    EXPECT_EQ((std::vector<CString>{"title"}), Cells(d.designer.GetCommonFieldRows()));
 
     d.designer.ClickEntryRow(0);
     EXPECT_EQ("Sales", d.designer.States().GetText(C::IDC_ENTRY_NAME));
@@ -119,7 +107,7 @@ TEST(ReportCollectorDesignerTest, CommonFieldsMatchTheSameFieldOrAKeyAndItsForei
         ScriptedMessageBoxes boxes;
         for (std::size_t i = 0; i < c.reports.size(); ++i)
             d.Add(("R" + std::to_string(i)).c_str());
-        EXPECT_EQ(c.common, d.Column(d.designer.GetCommonFieldRows())) << c.title;
+        EXPECT_EQ(c.common, Cells(d.designer.GetCommonFieldRows())) << c.title;
         EXPECT_EQ(!c.common.empty(), d.designer.AreFiltersOn()) << c.title;
         const std::vector<std::string> texts = boxes.ShownTexts();
         EXPECT_EQ(c.common.empty(), !texts.empty() && texts.back() ==
@@ -144,7 +132,7 @@ TEST(ReportCollectorDesignerTest, FiltersAreMadeOncePerFieldAndGoWheneverTheFlag
     d.designer.AddFilter();
     d.designer.SelectCommonFieldRow(1);
     d.designer.AddFilter();
-    EXPECT_EQ((std::vector<CString>{"title", "id"}), d.Column(d.designer.GetFilterRows()));
+    EXPECT_EQ((std::vector<CString>{"title", "id"}), Cells(d.designer.GetFilterRows()));
     Variable* variable = collector->FindVariableByName("reportCollector_title_var");
     ASSERT_NE(nullptr, variable);
     EXPECT_EQ(Variable::pageKind, variable->GetKind());
@@ -155,7 +143,7 @@ TEST(ReportCollectorDesignerTest, FiltersAreMadeOncePerFieldAndGoWheneverTheFlag
     // A filter deleted can be made again.
     d.designer.SelectFilterRow(0);
     d.designer.DeleteFilter();
-    EXPECT_EQ((std::vector<CString>{"id"}), d.Column(d.designer.GetFilterRows()));
+    EXPECT_EQ((std::vector<CString>{"id"}), Cells(d.designer.GetFilterRows()));
     EXPECT_EQ(nullptr, collector->FindVariableByName("reportCollector_title_var"));
     d.designer.SelectCommonFieldRow(0);
     d.designer.AddFilter();

@@ -44,13 +44,6 @@ struct Designer
             names.push_back(report->GetFormName());
         return names;
     }
-    std::vector<CString> Cells(const std::vector<ListRow>& rows, std::size_t column = 0)
-    {
-        std::vector<CString> cells;
-        for (const ListRow& row : rows)
-            cells.push_back(row.cells.at(column));
-        return cells;
-    }
 
     ReportProject fixture;
     RecordingDesignerHost host;
@@ -281,7 +274,7 @@ TEST(ReportDesignerTest, LoadShowsTheReportAndOnlyANewOneHasItsNameEnabled)
     EXPECT_EQ("Books.ListBooks", s.GetText(R::IDC_FUNCTION_LABEL));
     EXPECT_EQ(sales->GetReportGroups().front(), d.designer.GetCurrentGroup());
     EXPECT_EQ((std::vector<CString>{"id", "title", "publisher_id"}),
-              d.Cells(d.designer.GetOutputRows()));
+              Cells(d.designer.GetOutputRows()));
 
     d.designer.LoadReport(nullptr);
     EXPECT_TRUE(s.IsEnabled(R::IDC_NAME));
@@ -448,7 +441,7 @@ TEST(ReportDesignerTest, PopulationAndSubGroupFunctions)
     d.designer.AssignSubGroupFunction();
     d.host.assignFunction = ReportProject::Choose(d.fixture.other);
     d.designer.AssignSubGroupFunction();
-    EXPECT_EQ((std::vector<CString>{"Extra.Other"}), d.Cells(d.designer.GetGroupRows(), 1));
+    EXPECT_EQ((std::vector<CString>{"Extra.Other"}), Cells(d.designer.GetGroupRows(), 1));
     d.designer.ClickGroupRow(0);
     EXPECT_EQ(d.designer.GetReport()->GetReportGroups().at(1), d.designer.GetCurrentGroup());
     d.designer.MapParameters();
@@ -488,7 +481,7 @@ TEST(ReportDesignerTest, FilterAndColumnListsOfTheCurrentGroup)
                                         "Report field 'publisher_id' already present"}),
               boxes.ShownTexts());
     EXPECT_EQ((std::vector<CString>{"id", "title", "publisher_id"}),
-              d.Cells(d.designer.GetFilterRows()));
+              Cells(d.designer.GetFilterRows()));
     EXPECT_EQ(3u, d.designer.GetColumnRows().size());
     EXPECT_EQ("Button", d.designer.GetColumnRows().back().cells.at(0));
     // The filters made their report variables.
@@ -497,7 +490,7 @@ TEST(ReportDesignerTest, FilterAndColumnListsOfTheCurrentGroup)
     d.designer.SelectFilterRow(2);
     d.designer.MoveFilterUp();
     EXPECT_EQ((std::vector<CString>{"id", "publisher_id", "title"}),
-              d.Cells(d.designer.GetFilterRows()));
+              Cells(d.designer.GetFilterRows()));
     EXPECT_EQ(1, d.designer.GetSelectedFilterRow());
     d.designer.MoveFilterUp();
     d.designer.MoveFilterUp();
@@ -521,7 +514,7 @@ TEST(ReportDesignerTest, FilterAndColumnListsOfTheCurrentGroup)
     EXPECT_EQ(3u, group->GetFilters().size());
     d.designer.SelectFilterRow(2);
     d.designer.RemoveControl();
-    EXPECT_EQ((std::vector<CString>{"publisher_id", "id"}), d.Cells(d.designer.GetFilterRows()));
+    EXPECT_EQ((std::vector<CString>{"publisher_id", "id"}), Cells(d.designer.GetFilterRows()));
 
     // Removal of columns asks first.
     d.host.warningAnswer = false;
@@ -529,7 +522,7 @@ TEST(ReportDesignerTest, FilterAndColumnListsOfTheCurrentGroup)
     EXPECT_EQ(3u, group->GetReportFields().size());
     d.host.warningAnswer = true;
     d.designer.RemoveFromReport({0, 1});
-    EXPECT_EQ((std::vector<CString>{"Publisher Id"}), d.Cells(d.designer.GetColumnRows()));
+    EXPECT_EQ((std::vector<CString>{"Publisher Id"}), Cells(d.designer.GetColumnRows()));
     EXPECT_EQ("warning Do you really want to remove the Report field from Report ?",
               d.host.calls.back());
 }
