@@ -57,7 +57,7 @@ const DialogTemplateRegistration reportTemplate{{
         {R::IDC_SET_COLUMNS, ControlKind::PushButton, "Set Columns"},
         {R::IDC_LINK_CONTROLS, ControlKind::PushButton, "Link Controls"},
         {R::IDC_SUB_GROUP_LABEL, ControlKind::Static, "Sub Group Functions"},
-        {R::IDC_GROUP_LIST, ControlKind::ListCtrl, "", false, false, 300, 90},
+        {R::IDC_GROUP_LIST, ControlKind::ListCtrl, "", false, false, 260, 80},
         {R::IDC_ASSIGN_SUB_GROUP, ControlKind::PushButton, "Assign"},
         {R::IDC_REMOVE_SUB_GROUP, ControlKind::PushButton, "Remove"},
         {R::IDC_MAP_PARAMETERS, ControlKind::PushButton, "Map parameters"},
@@ -77,15 +77,15 @@ const DialogTemplateRegistration reportTemplate{{
         {R::IDC_ASSIGN_PROCEDURE, ControlKind::PushButton, "Assign Procedure"},
         {R::IDC_REMOVE_PROCEDURE, ControlKind::PushButton, "Remove Procedure"},
         {R::IDC_VARIABLES, ControlKind::PushButton, "Variables"},
-        {R::IDC_OUTPUT_LIST, ControlKind::ListCtrl, "", false, false, 200, 110},
+        {R::IDC_OUTPUT_LIST, ControlKind::ListCtrl, "", false, false, 170, 80},
         {R::IDC_ADD_FORM_CONTROL, ControlKind::PushButton, "Add Form Control"},
         {R::IDC_ADD_TO_REPORT, ControlKind::PushButton, "Add to Report"},
         {R::IDC_ADD_BUTTON, ControlKind::PushButton, "Add Button Control"},
-        {R::IDC_FILTER_LIST, ControlKind::ListCtrl, "", false, false, 200, 110},
+        {R::IDC_FILTER_LIST, ControlKind::ListCtrl, "", false, false, 170, 80},
         {R::IDC_FILTER_UP, ControlKind::PushButton, "^"},
         {R::IDC_FILTER_DOWN, ControlKind::PushButton, "v"},
         {R::IDC_REMOVE_CONTROL, ControlKind::PushButton, "Remove Control"},
-        {R::IDC_COLUMN_LIST, ControlKind::ListCtrl, "", false, false, 200, 110},
+        {R::IDC_COLUMN_LIST, ControlKind::ListCtrl, "", false, false, 170, 80},
         {R::IDC_COLUMN_UP, ControlKind::PushButton, "^"},
         {R::IDC_COLUMN_DOWN, ControlKind::PushButton, "v"},
         {R::IDC_REMOVE_FROM_REPORT, ControlKind::PushButton, "Remove from Report"},
@@ -119,12 +119,15 @@ const DialogTemplateRegistration reportTemplate{{
                   Lay::Control(R::IDC_NOTEPAD_REPORT), Lay::Control(R::IDC_SINGLE_RECORD_REPORT),
                   Lay::Stretch()}),
         Lay::Control(R::IDC_SUB_GROUP_LABEL),
-        Lay::Row({Lay::Control(R::IDC_GROUP_LIST),
-                  Lay::ButtonColumn(
-                      {R::IDC_ASSIGN_SUB_GROUP, R::IDC_REMOVE_SUB_GROUP, R::IDC_MAP_PARAMETERS}),
-                  Lay::ButtonColumn(
-                      {R::IDC_ASSIGN_PROCEDURE, R::IDC_REMOVE_PROCEDURE, R::IDC_GROUP_HEADER}),
-                  Lay::Stretch()}),
+        Lay::Row(
+            {Lay::Control(R::IDC_GROUP_LIST),
+             Lay::ButtonColumn(
+                 {R::IDC_ASSIGN_SUB_GROUP, R::IDC_REMOVE_SUB_GROUP, R::IDC_MAP_PARAMETERS}),
+             Lay::ButtonColumn(
+                 {R::IDC_ASSIGN_PROCEDURE, R::IDC_REMOVE_PROCEDURE, R::IDC_GROUP_HEADER}),
+             Lay::Control(R::IDC_COLUMN_LIST),
+             Lay::ButtonColumn({R::IDC_COLUMN_UP, R::IDC_COLUMN_DOWN, R::IDC_REMOVE_FROM_REPORT}),
+             Lay::Stretch()}),
         Lay::Row({Lay::Field(R::IDC_GRAPH_TYPE), Lay::Control(R::IDC_GRAPH_DATA),
                   Lay::Control(R::IDC_PAGING), Lay::Control(R::IDC_VARIABLES),
                   Lay::Field(R::IDC_NUM_COLUMNS), Lay::Control(R::IDC_SINGLE_COLUMN),
@@ -134,8 +137,7 @@ const DialogTemplateRegistration reportTemplate{{
              Lay::ButtonColumn({R::IDC_ADD_FORM_CONTROL, R::IDC_ADD_TO_REPORT, R::IDC_ADD_BUTTON}),
              Lay::Control(R::IDC_FILTER_LIST),
              Lay::ButtonColumn({R::IDC_FILTER_UP, R::IDC_FILTER_DOWN, R::IDC_REMOVE_CONTROL}),
-             Lay::Control(R::IDC_COLUMN_LIST),
-             Lay::ButtonColumn({R::IDC_COLUMN_UP, R::IDC_COLUMN_DOWN, R::IDC_REMOVE_FROM_REPORT})}),
+             Lay::Stretch()}),
         Lay::Row({Lay::Field(R::IDC_MODULE), Lay::Field(R::IDC_TABLE),
                   Lay::Control(R::IDC_SELECT_TABLE), Lay::Control(R::IDC_TABLE_NAME),
                   Lay::Stretch()}),
@@ -344,7 +346,8 @@ void ApplicationReportDlg::RunWith(const std::function<void(ReportDesigner&)>& c
 {
     if (GetDesigner() == nullptr)
         return;
-    ReadControls();
+    if (m_groups.GetSafeHwnd() != nullptr)
+        ReadControls();
     command(*m_designer.Current());
     Show();
 }

@@ -159,6 +159,9 @@ bool ReportDesigner::AreSubGroupsShown() const
 
 void ReportDesigner::LoadReport(ApplicationReport* report)
 {
+    // A new report never stored goes when another one is shown.
+    if (m_isNew && report != m_report)
+        delete m_report;
     if (report != nullptr)
     {
         m_report = report;

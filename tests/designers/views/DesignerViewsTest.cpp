@@ -1,3 +1,5 @@
+#include "../../platform/ui/LayoutCheck.h"
+
 #include "designers/ApplicationReportDlg.h"
 #include "designers/MultiPageReportDlg.h"
 #include "designers/ReportCollectorDlg.h"
@@ -17,6 +19,7 @@
 #include "tests/shell/ShellTestSupport.h"
 
 #include <QApplication>
+#include <QScrollArea>
 
 namespace
 {
@@ -315,5 +318,32 @@ TEST(DesignerViewsTest, AReportAPageOfReportsAndACollectorMadeInTheViewsSaveAndL
     ASSERT_TRUE(store.ArchiveProject(nullptr, second.c_str(), TRUE));
     ASSERT_TRUE(store.ArchiveProject(store.GetProject(), third.c_str(), FALSE));
     EXPECT_TRUE(ReadFile(second) == ReadFile(third));
+}
+} // namespace
+
+namespace
+{
+// Each designer at its own size fits a 1024 x 768 screen and shows every control apart; the
+// pictures are kept in the build folder.
+TEST(DesignerViewsTest, EachDesignerIsLaidOutWithNoControlOverAnother)
+{
+    DesignerProgram p;
+    ASSERT_TRUE(p.program.started);
+    const std::pair<RightPane, const char*> panes[] = {
+        {RightPane::ReportView, "report-designer"},
+        {RightPane::MultiPageReportView, "multi-page-report-designer"},
+        {RightPane::ReportCollectorView, "report-collector-designer"},
+    };
+    for (const auto& [pane, name] : panes)
+    {
+        SCOPED_TRACE(name);
+        p.program.Frame().ShowRightPane(pane);
+        QApplication::processEvents();
+        // The controls sit in the body of the view's scroll area.
+        QWidget* view = p.program.Frame().GetRightPaneView(pane)->GetSafeHwnd();
+        auto* scroller = view != nullptr ? view->findChild<QScrollArea*>() : nullptr;
+        ASSERT_NE(nullptr, scroller);
+        ExpectLaidOutApart(scroller->widget(), LAYOUT_GRAB_DIR, name);
+    }
 }
 } // namespace
