@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace
 {
 using R = ReportDesigner;
@@ -604,6 +606,9 @@ TEST(ReportDesignerTest, GroupHeaderIsStoredOnOk)
 
 TEST(ReportDesignerTest, TheWithoutLinksCopyIsMadeOnceWithItsGroupsAndOwnVariables)
 {
+    const auto shared = std::make_unique<Variable>();
+    const auto sharedMap =
+        std::make_unique<FieldVariableMap>(FieldVariableMap{nullptr, shared.get()});
     Designer d;
     ApplicationReport* sales = d.fixture.AddReport("Sales", d.fixture.listBooks);
     sales->SetPagingRequired(true);
@@ -614,10 +619,10 @@ TEST(ReportDesignerTest, TheWithoutLinksCopyIsMadeOnceWithItsGroupsAndOwnVariabl
     group->AddFilter(new FieldRep(ReportProject::FieldOf(d.fixture.book, "title")));
     group->GetFilterAt(0)->SetFieldRepData(new FieldRepData);
     group->AddReportField(new ReportField(d.fixture.listBooks->GetOutputFields().at(1)));
-    auto* shared = new Variable;
+    // A page keeps a shared variable and its map without owning them.
     shared->SetName("shared");
     shared->SetKind(Variable::sharedKind);
-    sales->AddFieldVariableMap(new FieldVariableMap{nullptr, shared});
+    sales->AddFieldVariableMap(sharedMap.get());
     auto* call = new ProcedureInvokation;
     call->AddVariablePair(
         new VariablePair{nullptr, sales->FindVariableByName("rep_book_title_var")});
