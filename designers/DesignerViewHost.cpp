@@ -1,21 +1,23 @@
 #include "designers/DesignerViewHost.h"
 
+#include "designers/ChartDataDlgs.h"
+#include "designers/DesignerShell.h"
+#include "designers/GroupHdrPropDlg.h"
+#include "designers/ReportColumnDlg.h"
+#include "designers/ReportFieldPropDlg.h"
+#include "designers/ReportFilterDlg.h"
 #include "editors/AssignFunctionDlg.h"
+#include "editors/FieldRepDlg.h"
 #include "editors/LinkDialogs.h"
 #include "editors/ViewEditorHost.h"
+#include "entities/ColumnGraphData.h"
+#include "entities/PieChartData.h"
 #include "model/MainFrameAccess.h"
-
-#include <utility>
 
 DesignerViewHost& DesignerViewHost::Get()
 {
     static DesignerViewHost host;
     return host;
-}
-
-ReportTreeShell* DesignerViewHost::SetTreeShell(ReportTreeShell* shell)
-{
-    return std::exchange(Get().m_tree, shell);
 }
 
 void DesignerViewHost::UpdateFieldItemText(const Table& table, const Field& field)
@@ -85,20 +87,20 @@ void DesignerViewHost::EditOutputFields(Function& function)
 
 void DesignerViewHost::AddApplicationReportItem(Module& module, ApplicationReport& report)
 {
-    if (m_tree != nullptr)
-        m_tree->AddApplicationReportItem(module, report);
+    if (DesignerShell* shell = DesignerShell::Get())
+        shell->AddApplicationReportItem(module, report);
 }
 
 void DesignerViewHost::AddReportCollectorItem(Module& module, ReportCollector& collector)
 {
-    if (m_tree != nullptr)
-        m_tree->AddReportCollectorItem(module, collector);
+    if (DesignerShell* shell = DesignerShell::Get())
+        shell->AddReportCollectorItem(module, collector);
 }
 
 void DesignerViewHost::RenameItemIfSelected(int id, const CString& text)
 {
-    if (m_tree != nullptr)
-        m_tree->RenameItemIfSelected(id, text);
+    if (DesignerShell* shell = DesignerShell::Get())
+        shell->RenameItemIfSelected(id, text);
 }
 
 bool DesignerViewHost::AssignFunction(FormInterface& page, ClassInvokation& invokation,
@@ -120,20 +122,45 @@ void DesignerViewHost::EditLinkControls(FormInterface& page)
     }
 }
 
-void DesignerViewHost::EditControlSettings(FormInterface&, FieldRep&) {}
-
-void DesignerViewHost::EditReportFilters(ReportGroup&) {}
-
-void DesignerViewHost::EditReportColumns(ReportGroup&) {}
-
-void DesignerViewHost::EditReportFieldSettings(ReportGroup&, ReportField&, Module*) {}
-
-bool DesignerViewHost::EditGroupHeader(ReportGroup&, GroupHeader&)
+void DesignerViewHost::EditControlSettings(FormInterface& page, FieldRep& control)
 {
-    return false;
+    if (ForgeonProject* project = MainFrameAccess::GetProject())
+        FieldRepPropertiesDlg(*project, page, control).DoModal();
 }
 
-bool DesignerViewHost::EditChartData(ApplicationReport&, int, GraphData&)
+void DesignerViewHost::EditReportFilters(ReportGroup& group)
 {
-    return false;
+    if (ForgeonProject* project = MainFrameAccess::GetProject())
+        ReportFilterDlg(group, *project).DoModal();
+}
+
+void DesignerViewHost::EditReportColumns(ReportGroup& group)
+{
+    if (ForgeonProject* project = MainFrameAccess::GetProject())
+        ReportColumnDlg(group, *project).DoModal();
+}
+
+void DesignerViewHost::EditReportFieldSettings(ReportGroup& group, ReportField& column,
+                                               Module* module)
+{
+    if (ForgeonProject* project = MainFrameAccess::GetProject())
+        ReportFieldPropDlg(*project, group, column, module).DoModal();
+}
+
+bool DesignerViewHost::EditGroupHeader(ReportGroup& group, GroupHeader& header)
+{
+    GroupHdrPropDlg dialog(group);
+    if (dialog.DoModal() != IDOK)
+        return false;
+    header = {dialog.Editor().GetHeaderText(), dialog.Editor().GetHeaderValue(),
+              dialog.Editor().GetNextKey()};
+    return true;
+}
+
+bool DesignerViewHost::EditChartData(ApplicationReport& report, int groupIndex, GraphData& chart)
+{
+    if (auto* pie = dynamic_cast<PieChartData*>(&chart))
+        return PieChartDataDlg(report, groupIndex, *pie).DoModal() == IDOK;
+    auto* column = dynamic_cast<ColumnGraphData*>(&chart);
+    return column != nullptr && ColumnGraphDlg(report, groupIndex, *column).DoModal() == IDOK;
 }

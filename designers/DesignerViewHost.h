@@ -3,14 +3,12 @@
 #include "designers/logic/ReportDesignerHost.h"
 
 // The ReportDesignerHost the designer views give their controllers: the editors' view host for
-// what the editors share, the real modal dialogs, and the tree part that the main frame installs
-// (without one, the tree requests do nothing).
+// what the editors share, the real modal dialogs, and the designers' shell that the main frame
+// installs (without one, the tree requests do nothing).
 class DesignerViewHost final : public ReportDesignerHost
 {
 public:
     static DesignerViewHost& Get();
-    // Installs the tree part (null removes it); returns the one installed before.
-    static ReportTreeShell* SetTreeShell(ReportTreeShell* shell);
 
     void UpdateFieldItemText(const Table& table, const Field& field) override;
     void UpdateTableItemNames(const Table& table) override;
@@ -39,7 +37,4 @@ public:
     void EditReportFieldSettings(ReportGroup& group, ReportField& column, Module* module) override;
     bool EditGroupHeader(ReportGroup& group, GroupHeader& header) override;
     bool EditChartData(ApplicationReport& report, int groupIndex, GraphData& chart) override;
-
-private:
-    ReportTreeShell* m_tree = nullptr;
 };

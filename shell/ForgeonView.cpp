@@ -2,6 +2,7 @@
 
 #include "designers/ApplicationReportDlg.h"
 #include "designers/MultiPageReportDlg.h"
+#include "designers/RDLCReportdlg.h"
 #include "designers/ReportCollectorDlg.h"
 #include "editors/LoginPageDlg.h"
 #include "editors/ProcedureDlg.h"
@@ -12,6 +13,7 @@
 #include "entities/Menu.h"
 #include "entities/MultiPageReport.h"
 #include "entities/Procedure.h"
+#include "entities/RDLCReport.h"
 #include "entities/ReportCollector.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
@@ -261,6 +263,8 @@ void ForgeonView::OpenEditor(RightPane pane, CObject* entity)
             multiPageView->LoadReport(dynamic_cast<MultiPageReport*>(entity));
         else if (auto* collectorView = dynamic_cast<ReportCollectorDlg*>(view))
             collectorView->LoadReportCollector(dynamic_cast<ReportCollector*>(entity));
+        else if (auto* rdlcView = dynamic_cast<RDLCReportdlg*>(view))
+            rdlcView->LoadRDLCReport(dynamic_cast<RDLCReport*>(entity));
     }
 }
 
@@ -273,8 +277,10 @@ void ForgeonView::OpenTableEditor(Table* table, int kind, bool)
 void ForgeonView::ResetEditor(RightPane pane)
 {
     MainFrame* frame = MainFrame::Get();
-    if (auto* editor =
-            frame != nullptr ? dynamic_cast<WvpDialog*>(frame->GetRightPaneView(pane)) : nullptr)
+    CWnd* view = frame != nullptr ? frame->GetRightPaneView(pane) : nullptr;
+    if (auto* rdlcView = dynamic_cast<RDLCReportdlg*>(view))
+        rdlcView->ForgetReport(nullptr);
+    else if (auto* editor = dynamic_cast<WvpDialog*>(view))
         editor->ClearPage();
 }
 

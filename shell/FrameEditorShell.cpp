@@ -71,6 +71,12 @@ void FrameEditorShell::RenameSelectedItem(const CString& text)
         tree->RenameSelectedItem(text);
 }
 
+void FrameEditorShell::AddRDLCReportItem(Module& module, RDLCReport& report)
+{
+    if (ProjectTree* tree = TreeOfFrame())
+        ProjectTreeBuilder(tree->Control()).AddRDLCReportItem(module, report);
+}
+
 void FrameEditorShell::AddApplicationReportItem(Module& module, ApplicationReport& report)
 {
     if (ProjectTree* tree = TreeOfFrame())

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "designers/logic/ReportDesignerHost.h"
+#include "designers/DesignerShell.h"
 #include "editors/logic/EditorHost.h"
 
 // What the editors and designers ask of the main frame: the project tree's items kept current
 // and the start page. It works on the frame that is open; without one it does nothing.
-class FrameEditorShell final : public EditorShell, public ReportTreeShell
+class FrameEditorShell final : public EditorShell, public DesignerShell
 {
 public:
     static FrameEditorShell& Get();
@@ -18,6 +18,7 @@ public:
     void AddProcedureItem(Module& module, Procedure& procedure) override;
     void AddUserFunctionItem(Module& module, Function& function) override;
     void RenameSelectedItem(const CString& text) override;
+    void AddRDLCReportItem(Module& module, RDLCReport& report) override;
     void AddApplicationReportItem(Module& module, ApplicationReport& report) override;
     void AddReportCollectorItem(Module& module, ReportCollector& collector) override;
     void RenameItemIfSelected(int id, const CString& text) override;

@@ -1,8 +1,8 @@
 #include "shell/MainFrame.h"
 
 #include "designers/ApplicationReportDlg.h"
-#include "designers/DesignerViewHost.h"
 #include "designers/MultiPageReportDlg.h"
+#include "designers/RDLCReportdlg.h"
 #include "designers/ReportCollectorDlg.h"
 #include "editors/LoginPageDlg.h"
 #include "editors/MenuDlg.h"
@@ -56,6 +56,7 @@ std::array<CRuntimeClass*, kRightPaneCount>& RightPaneClasses()
             RUNTIME_CLASS(MultiPageReportDlg);
         empty[static_cast<std::size_t>(RightPane::ReportCollectorView)] =
             RUNTIME_CLASS(ReportCollectorDlg);
+        empty[static_cast<std::size_t>(RightPane::RDLCReportView)] = RUNTIME_CLASS(RDLCReportdlg);
         return empty;
     }();
     return classes;
@@ -68,7 +69,7 @@ MainFrame::MainFrame()
     m_previousProjectSource = MainFrameAccess::SetProjectSource([this] { return GetProject(); });
     m_previousTreeRefresher = MainFrameAccess::SetTreeRefresher([this] { RefreshTree(); });
     ViewEditorHost::SetShell(&FrameEditorShell::Get());
-    DesignerViewHost::SetTreeShell(&FrameEditorShell::Get());
+    DesignerShell::Set(&FrameEditorShell::Get());
     m_previousDependenciesHandler =
         DependenciesDlg::SetModalHandler(&DependenciesListDlg::ShowRequest);
 }
@@ -78,7 +79,7 @@ MainFrame::~MainFrame()
     MainFrameAccess::SetProjectSource(std::move(m_previousProjectSource));
     MainFrameAccess::SetTreeRefresher(std::move(m_previousTreeRefresher));
     ViewEditorHost::SetShell(nullptr);
-    DesignerViewHost::SetTreeShell(nullptr);
+    DesignerShell::Set(nullptr);
     DependenciesDlg::SetModalHandler(std::move(m_previousDependenciesHandler));
 }
 

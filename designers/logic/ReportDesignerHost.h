@@ -19,25 +19,17 @@ struct GroupHeader
     ProcedureFieldInfo* nextKey = nullptr;
 };
 
-// The project tree's part of what the report designers store: the main frame gives one.
-class ReportTreeShell
+// What the report designers ask beyond the editors' host: the report sub-dialogs, the function
+// assignment, the page dialogs, and the tree items of the pages they store. The views pass one
+// that runs the real modal dialogs; controller tests pass one that records and answers.
+class ReportDesignerHost : public EditorHost
 {
 public:
-    virtual ~ReportTreeShell() = default;
-
     // The page's item under its module in the project tree, with the category count.
     virtual void AddApplicationReportItem(Module& module, ApplicationReport& report) = 0;
     virtual void AddReportCollectorItem(Module& module, ReportCollector& collector) = 0;
     // The selected tree item takes the text when it is an entity item carrying the id.
     virtual void RenameItemIfSelected(int id, const CString& text) = 0;
-};
-
-// What the report designers ask beyond the editors' host: the report sub-dialogs, the function
-// assignment, the page dialogs, and the tree items of the pages they store. The views pass one
-// that runs the real modal dialogs; controller tests pass one that records and answers.
-class ReportDesignerHost : public EditorHost, public ReportTreeShell
-{
-public:
     // "Assign Function" on the invocation, for the page; true on OK.
     virtual bool AssignFunction(FormInterface& page, ClassInvokation& invokation,
                                 bool allowChange) = 0;
