@@ -3,8 +3,12 @@
 #include "designers/ApplicationReportDlg.h"
 #include "designers/MultiPageReportDlg.h"
 #include "designers/ReportCollectorDlg.h"
+#include "designers/ReportColumnDlg.h"
+#include "designers/ReportFieldPropDlg.h"
+#include "designers/ReportFilterDlg.h"
 #include "editors/AssignFunctionDlg.h"
 #include "editors/AssignProcedureDlg.h"
+#include "editors/FieldRepDlg.h"
 #include "entities/MultiPageData.h"
 #include "entities/MultiPageReport.h"
 #include "entities/Procedure.h"
@@ -20,6 +24,8 @@
 
 #include <QApplication>
 #include <QScrollArea>
+
+#include <functional>
 
 namespace
 {
@@ -345,5 +351,40 @@ TEST(DesignerViewsTest, EachDesignerIsLaidOutWithNoControlOverAnother)
         ASSERT_NE(nullptr, scroller);
         ExpectLaidOutApart(scroller->widget(), LAYOUT_GRAB_DIR, name);
     }
+}
+} // namespace
+
+namespace
+{
+// The report designer's buttons and double clicks open the report sub-dialogs on the report's
+// first group and its filter and column.
+TEST(DesignerViewsTest, TheReportDesignerOpensItsSubDialogs)
+{
+    DesignerProgram p;
+    ASSERT_TRUE(p.program.started);
+    MakeReport(p);
+    ApplicationReport* sales = p.Current().FindReportByName("Sales");
+    ASSERT_NE(nullptr, sales);
+    p.program.Frame().ShowRightPane(RightPane::ReportView);
+    auto& view = dynamic_cast<ApplicationReportDlg&>(
+        *p.program.Frame().GetRightPaneView(RightPane::ReportView));
+    view.LoadReport(sales);
+    DialogDriver user(view);
+    const std::pair<UINT, std::function<bool()>> openings[] = {
+        {ReportFilterDlg::IDD, [&] { return user.Click(R::IDC_SET_FILTERS); }},
+        {ReportColumnDlg::IDD, [&] { return user.Click(R::IDC_SET_COLUMNS); }},
+        {ReportFieldPropDlg::IDD, [&] { return user.DoubleClickListRow(R::IDC_COLUMN_LIST, 0); }},
+        {FieldRepPropertiesDlg::IDD,
+         [&] { return user.DoubleClickListRow(R::IDC_FILTER_LIST, 0); }},
+    };
+    for (const auto& [templateId, open] : openings)
+    {
+        p.program.dialogs.Answer([](CDialog& dialog, DialogDriver& opened)
+                                 { ASSERT_TRUE(opened.PressCancel()) << dialog.GetTemplateId(); });
+        ASSERT_TRUE(open()) << templateId;
+        ASSERT_FALSE(p.program.dialogs.Shown().empty());
+        EXPECT_EQ(templateId, p.program.dialogs.Shown().back());
+    }
+    EXPECT_EQ(0u, p.program.dialogs.PendingScripts());
 }
 } // namespace
