@@ -280,6 +280,8 @@ void ForgeonView::ResetEditor(RightPane pane)
     CWnd* view = frame != nullptr ? frame->GetRightPaneView(pane) : nullptr;
     if (auto* rdlcView = dynamic_cast<RDLCReportdlg*>(view))
         rdlcView->ForgetReport(nullptr);
+    else if (auto* reportView = dynamic_cast<ApplicationReportDlg*>(view))
+        reportView->ForgetReport(nullptr);
     else if (auto* editor = dynamic_cast<WvpDialog*>(view))
         editor->ClearPage();
 }

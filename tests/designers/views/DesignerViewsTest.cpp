@@ -17,6 +17,7 @@
 #include "model/FieldRep.h"
 #include "platform/ui/ScriptedPopupMenus.h"
 #include "shell/ForgeonView.h"
+#include "shell/ShellResources.h"
 #include "shell/logic/ProjectTree.h"
 #include "shell/logic/ProjectTreeLayout.h"
 #include "tests/designers/logic/DesignerTestSupport.h"
@@ -189,6 +190,14 @@ TEST(DesignerViewsTest, TheReportViewStoresAReportAndItsCategoryCountRises)
         *p.program.Frame().GetRightPaneView(RightPane::ReportView));
     EXPECT_EQ(sales, view.GetDesigner()->GetReport());
     EXPECT_EQ("Sales", DialogDriver(view).GetText(R::IDC_NAME));
+
+    // Deleting it from the tree leaves the designer on a new report.
+    p.program.Frame().GetTreeView()->GetTreeCtrl().SelectItem(found);
+    p.program.boxes.Answer(IDOK);
+    p.program.Command(ID_DELETE_TREE_ITEM);
+    EXPECT_EQ(nullptr, p.Current().FindReportByName("Sales"));
+    EXPECT_TRUE(view.GetDesigner()->IsNew());
+    EXPECT_EQ("", DialogDriver(view).GetText(R::IDC_NAME));
 }
 
 // The three entities made in the views, as the project file holds them.
