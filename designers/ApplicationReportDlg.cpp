@@ -156,7 +156,8 @@ int RowOf(NMHDR* header)
 }
 } // namespace
 
-ApplicationReportDlg::ApplicationReportDlg() : CFormView(R::IDD), m_view(*this)
+ApplicationReportDlg::ApplicationReportDlg()
+    : CFormView(R::IDD), m_designer(DesignerViewHost::MakeController<ReportDesigner>), m_view(*this)
 {
     RegisterReportPicture();
     const std::pair<int, void (R::*)()> buttons[] = {

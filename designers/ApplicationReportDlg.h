@@ -44,7 +44,7 @@ private:
     void OnColumnClick(NMHDR* header, LRESULT* result);
     void OnColumnDoubleClick(NMHDR* header, LRESULT* result);
 
-    ProjectController<ReportDesigner, DesignerViewHost> m_designer;
+    ProjectController<ReportDesigner> m_designer;
     ControlStatesView m_view;
     CCellListCtrl m_groups;
     CCellListCtrl m_outputs;

@@ -1,11 +1,11 @@
 #include "designers/DesignerViewHost.h"
 
 #include "designers/ChartDataDlgs.h"
-#include "designers/DesignerShell.h"
 #include "designers/GroupHdrPropDlg.h"
 #include "designers/ReportColumnDlg.h"
 #include "designers/ReportFieldPropDlg.h"
 #include "designers/ReportFilterDlg.h"
+#include "designers/logic/DesignerShell.h"
 #include "editors/AssignFunctionDlg.h"
 #include "editors/FieldRepDlg.h"
 #include "editors/LinkDialogs.h"

@@ -2,6 +2,10 @@
 
 #include "designers/logic/ReportDesignerHost.h"
 
+#include <memory>
+
+class ForgeonProject;
+
 // The ReportDesignerHost the designer views give their controllers: the editors' view host for
 // what the editors share, the real modal dialogs, and the designers' shell that the main frame
 // installs (without one, the tree requests do nothing).
@@ -9,6 +13,12 @@ class DesignerViewHost final : public ReportDesignerHost
 {
 public:
     static DesignerViewHost& Get();
+    // A designer of the project on this host, for a view's ProjectController.
+    template <class Designer>
+    static std::unique_ptr<Designer> MakeController(ForgeonProject& project)
+    {
+        return std::make_unique<Designer>(project, Get());
+    }
 
     void UpdateFieldItemText(const Table& table, const Field& field) override;
     void UpdateTableItemNames(const Table& table) override;

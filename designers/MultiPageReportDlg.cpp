@@ -59,7 +59,9 @@ const DialogTemplateRegistration multiPageTemplate{{
 }};
 } // namespace
 
-MultiPageReportDlg::MultiPageReportDlg() : CFormView(M::IDD), m_view(*this)
+MultiPageReportDlg::MultiPageReportDlg()
+    : CFormView(M::IDD), m_designer(DesignerViewHost::MakeController<MultiPageReportDesigner>),
+      m_view(*this)
 {
     const std::pair<int, void (M::*)()> buttons[] = {
         {M::IDC_ADD_REPORT, &M::AddReport},

@@ -38,7 +38,7 @@ private:
     void Show();
     void OnPageClick(NMHDR* header, LRESULT* result);
 
-    ProjectController<MultiPageReportDesigner, DesignerViewHost> m_designer;
+    ProjectController<MultiPageReportDesigner> m_designer;
     ControlStatesView m_view;
     CCellListCtrl m_pages;
     CCellListCtrl m_variables;

@@ -50,7 +50,9 @@ const DialogTemplateRegistration collectorTemplate{{
 }};
 } // namespace
 
-ReportCollectorDlg::ReportCollectorDlg() : CFormView(C::IDD), m_view(*this)
+ReportCollectorDlg::ReportCollectorDlg()
+    : CFormView(C::IDD), m_designer(DesignerViewHost::MakeController<ReportCollectorDesigner>),
+      m_view(*this)
 {
     const std::pair<int, void (C::*)()> buttons[] = {
         {C::IDC_ADD_REPORT, &C::AddReport},       {C::IDC_UPDATE, &C::Update},

@@ -38,7 +38,7 @@ private:
     void Show();
     void OnEntryClick(NMHDR* header, LRESULT* result);
 
-    ProjectController<ReportCollectorDesigner, DesignerViewHost> m_designer;
+    ProjectController<ReportCollectorDesigner> m_designer;
     ControlStatesView m_view;
     CCellListCtrl m_entries;
     CCellListCtrl m_commonFields;

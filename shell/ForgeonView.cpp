@@ -1,6 +1,8 @@
 #include "shell/ForgeonView.h"
 
 #include "designers/ApplicationReportDlg.h"
+#include "designers/DashBoardDlg.h"
+#include "designers/DashBoardPageDlg.h"
 #include "designers/MultiPageReportDlg.h"
 #include "designers/RDLCReportdlg.h"
 #include "designers/ReportCollectorDlg.h"
@@ -9,6 +11,8 @@
 #include "editors/UserFunctionDlg.h"
 #include "editors/WvpDialog.h"
 #include "entities/ApplicationReport.h"
+#include "entities/DashBoard.h"
+#include "entities/DashBoardPage.h"
 #include "entities/Function.h"
 #include "entities/Menu.h"
 #include "entities/MultiPageReport.h"
@@ -265,6 +269,10 @@ void ForgeonView::OpenEditor(RightPane pane, CObject* entity)
             collectorView->LoadReportCollector(dynamic_cast<ReportCollector*>(entity));
         else if (auto* rdlcView = dynamic_cast<RDLCReportdlg*>(view))
             rdlcView->LoadRDLCReport(dynamic_cast<RDLCReport*>(entity));
+        else if (auto* dashBoardView = dynamic_cast<DashBoardDlg*>(view))
+            dashBoardView->LoadDashBoard(dynamic_cast<DashBoard*>(entity));
+        else if (auto* dashBoardPageView = dynamic_cast<DashBoardPageDlg*>(view))
+            dashBoardPageView->LoadDashBoardPage(dynamic_cast<DashBoardPage*>(entity));
     }
 }
 

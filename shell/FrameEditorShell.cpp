@@ -70,27 +70,3 @@ void FrameEditorShell::RenameSelectedItem(const CString& text)
     if (ProjectTree* tree = TreeOfFrame())
         tree->RenameSelectedItem(text);
 }
-
-void FrameEditorShell::AddRDLCReportItem(Module& module, RDLCReport& report)
-{
-    if (ProjectTree* tree = TreeOfFrame())
-        ProjectTreeBuilder(tree->Control()).AddRDLCReportItem(module, report);
-}
-
-void FrameEditorShell::AddApplicationReportItem(Module& module, ApplicationReport& report)
-{
-    if (ProjectTree* tree = TreeOfFrame())
-        ProjectTreeBuilder(tree->Control()).AddApplicationReportItem(module, report);
-}
-
-void FrameEditorShell::AddReportCollectorItem(Module& module, ReportCollector& collector)
-{
-    if (ProjectTree* tree = TreeOfFrame())
-        ProjectTreeBuilder(tree->Control()).AddReportCollectorItem(module, collector);
-}
-
-void FrameEditorShell::RenameItemIfSelected(int id, const CString& text)
-{
-    if (ProjectTree* tree = TreeOfFrame())
-        tree->RenameSelectedItemOf(id, text);
-}

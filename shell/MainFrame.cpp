@@ -1,9 +1,12 @@
 #include "shell/MainFrame.h"
 
 #include "designers/ApplicationReportDlg.h"
+#include "designers/DashBoardDlg.h"
+#include "designers/DashBoardPageDlg.h"
 #include "designers/MultiPageReportDlg.h"
 #include "designers/RDLCReportdlg.h"
 #include "designers/ReportCollectorDlg.h"
+#include "designers/WeavoDashBoardDlg.h"
 #include "editors/LoginPageDlg.h"
 #include "editors/MenuDlg.h"
 #include "editors/ProcedureDlg.h"
@@ -22,6 +25,7 @@
 #include "shell/EmptyEditorView.h"
 #include "shell/ForgeonDoc.h"
 #include "shell/ForgeonView.h"
+#include "shell/FrameDesignerShell.h"
 #include "shell/FrameEditorShell.h"
 #include "shell/ShellResources.h"
 #include "shell/SplitterWnd.h"
@@ -57,6 +61,10 @@ std::array<CRuntimeClass*, kRightPaneCount>& RightPaneClasses()
         empty[static_cast<std::size_t>(RightPane::ReportCollectorView)] =
             RUNTIME_CLASS(ReportCollectorDlg);
         empty[static_cast<std::size_t>(RightPane::RDLCReportView)] = RUNTIME_CLASS(RDLCReportdlg);
+        empty[static_cast<std::size_t>(RightPane::DashBoardView)] = RUNTIME_CLASS(DashBoardDlg);
+        empty[static_cast<std::size_t>(RightPane::DashBoardPageView)] =
+            RUNTIME_CLASS(DashBoardPageDlg);
+        empty[static_cast<std::size_t>(RightPane::StartPage)] = RUNTIME_CLASS(WeavoDashBoardDlg);
         return empty;
     }();
     return classes;
@@ -69,7 +77,7 @@ MainFrame::MainFrame()
     m_previousProjectSource = MainFrameAccess::SetProjectSource([this] { return GetProject(); });
     m_previousTreeRefresher = MainFrameAccess::SetTreeRefresher([this] { RefreshTree(); });
     ViewEditorHost::SetShell(&FrameEditorShell::Get());
-    DesignerShell::Set(&FrameEditorShell::Get());
+    DesignerShell::Set(&FrameDesignerShell::Get());
     m_previousDependenciesHandler =
         DependenciesDlg::SetModalHandler(&DependenciesListDlg::ShowRequest);
 }
