@@ -1,8 +1,11 @@
 #include "shell/MainFrame.h"
 
+#include "designers/ApplicationReportDlg.h"
 #include "designers/DashBoardDlg.h"
 #include "designers/DashBoardPageDlg.h"
+#include "designers/MultiPageReportDlg.h"
 #include "designers/RDLCReportdlg.h"
+#include "designers/ReportCollectorDlg.h"
 #include "designers/WeavoDashBoardDlg.h"
 #include "editors/LoginPageDlg.h"
 #include "editors/MenuDlg.h"
@@ -51,6 +54,12 @@ std::array<CRuntimeClass*, kRightPaneCount>& RightPaneClasses()
         empty[static_cast<std::size_t>(RightPane::UserFunctionView)] =
             RUNTIME_CLASS(UserFunctionDlg);
         empty[static_cast<std::size_t>(RightPane::LoginPageView)] = RUNTIME_CLASS(LoginPageDlg);
+        empty[static_cast<std::size_t>(RightPane::ReportView)] =
+            RUNTIME_CLASS(ApplicationReportDlg);
+        empty[static_cast<std::size_t>(RightPane::MultiPageReportView)] =
+            RUNTIME_CLASS(MultiPageReportDlg);
+        empty[static_cast<std::size_t>(RightPane::ReportCollectorView)] =
+            RUNTIME_CLASS(ReportCollectorDlg);
         empty[static_cast<std::size_t>(RightPane::RDLCReportView)] = RUNTIME_CLASS(RDLCReportdlg);
         empty[static_cast<std::size_t>(RightPane::DashBoardView)] = RUNTIME_CLASS(DashBoardDlg);
         empty[static_cast<std::size_t>(RightPane::DashBoardPageView)] =
