@@ -3,6 +3,7 @@
 #include "editors/logic/EditorHost.h"
 #include "entities/Function.h"
 #include "entities/Procedure.h"
+#include "entities/Transaction.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
@@ -36,6 +37,10 @@ public:
     void AddUserFunctionItem(Module& module, Function& function) override
     {
         calls.push_back("add " + module.GetName() + " " + function.GetFieldName());
+    }
+    void AddTransactionItem(Module& module, Transaction& transaction) override
+    {
+        calls.push_back("add " + module.GetName() + " " + transaction.GetFormName());
     }
     void RenameSelectedItem(const CString& text) override { calls.push_back("rename " + text); }
     bool ConfirmWarning(const CString& message) override
