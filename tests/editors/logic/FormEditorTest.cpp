@@ -89,7 +89,8 @@ TEST_F(FormEditorTest, TheNameCheckRefusesSpecialCharactersAndAsksBeforeRenaming
         const char* name;
         std::vector<std::string> boxes;
     };
-    const std::string special = "Special character is present in the form name. Please change the name";
+    const std::string special =
+        "Special character is present in the form name. Please change the name";
     const std::string ask = "Do you want to change the name?";
     const std::vector<Case> cases = {
         {"Orders", {}, true, "Orders", {}},
@@ -112,8 +113,7 @@ TEST_F(FormEditorTest, TheNameCheckRefusesSpecialCharactersAndAsksBeforeRenaming
         EXPECT_EQ(each.name, form->GetFormName()) << each.text;
         EXPECT_EQ(each.boxes, Texts(boxes)) << each.text;
         const bool renamed = each.name != CString("Orders");
-        EXPECT_EQ(renamed ? std::vector<CString>{"page item"} : std::vector<CString>{},
-                  host.calls)
+        EXPECT_EQ(renamed ? std::vector<CString>{"page item"} : std::vector<CString>{}, host.calls)
             << each.text;
     }
     for (const char c : std::string("!\"#$%&'()*+,./;<=>?@[\\]^`{|}~"))
@@ -185,10 +185,8 @@ TEST_F(FormEditorTest, TheLayoutRadiosChangeTheColumnCountOnlyWhenItDiffers)
         void (FormEditor::*click)();
         int columns;
     };
-    const std::vector<Step> steps = {{&E::TwoColumns, 2},
-                                     {&E::SingleColumn, 1},
-                                     {&E::SingleColumn, 1},
-                                     {&E::TwoColumns, 2}};
+    const std::vector<Step> steps = {
+        {&E::TwoColumns, 2}, {&E::SingleColumn, 1}, {&E::SingleColumn, 1}, {&E::TwoColumns, 2}};
     for (const Step& step : steps)
     {
         // A click on the current layout leaves even a stale radio alone.
