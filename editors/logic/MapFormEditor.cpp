@@ -296,6 +296,7 @@ void MapFormEditor::MakeEditable()
         return;
     }
     m_bottomEditable = true;
+    CheckBottomKind(true);
     EnableInputs(false);
     EnableMasterForm(true);
     Form* master = m_mapForm->GetBottomMasterForm();
@@ -355,6 +356,7 @@ void MapFormEditor::MakeSelectable()
         return;
     }
     m_bottomEditable = false;
+    CheckBottomKind(false);
     m_states.Select(IDC_MASTER_FORMS, -1);
     EnableMasterForm(false);
     EnableInputs(true);

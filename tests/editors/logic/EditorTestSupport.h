@@ -46,7 +46,7 @@ public:
     bool ConfirmWarning(const CString& message) override
     {
         calls.push_back("warning " + message);
-        return true;
+        return confirm;
     }
     void EditVariables(std::vector<FieldVariableMap*>&, FormInterface*) override
     {
@@ -67,6 +67,8 @@ public:
 
     // Plays the assignment dialog; without it the dialog is cancelled.
     std::function<bool(ProcedureAssigner&)> assign;
+    // The answer to the warnings: OK or Cancel.
+    bool confirm = true;
     // Plays the output fields dialog.
     std::function<void(Function&)> editOutputFields;
 
