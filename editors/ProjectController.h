@@ -3,6 +3,7 @@
 #include "editors/ViewEditorHost.h"
 #include "model/MainFrameAccess.h"
 
+#include <functional>
 #include <memory>
 
 // The controller of a pane view, made for the open project with the view host and made again
@@ -10,6 +11,17 @@
 template <class Controller> class ProjectController
 {
 public:
+    using Maker = std::function<std::unique_ptr<Controller>(ForgeonProject&)>;
+
+    // The controller is made with the project and the view host.
+    ProjectController()
+        : m_make([](ForgeonProject& project)
+                 { return std::make_unique<Controller>(project, ViewEditorHost::Get()); })
+    {
+    }
+    // The controller is made by the maker.
+    explicit ProjectController(Maker make) : m_make(std::move(make)) {}
+
     // Null while no project is open.
     Controller* Get()
     {
@@ -19,7 +31,7 @@ public:
             m_controller.reset();
             m_project = project;
             if (project != nullptr)
-                m_controller = std::make_unique<Controller>(*project, ViewEditorHost::Get());
+                m_controller = m_make(*project);
         }
         return m_controller.get();
     }
@@ -27,6 +39,7 @@ public:
     Controller* Current() const { return m_controller.get(); }
 
 private:
+    Maker m_make;
     std::unique_ptr<Controller> m_controller;
     ForgeonProject* m_project = nullptr;
 };
