@@ -611,7 +611,7 @@ void MapFormEditor::AddMapForm()
         Module* module = m_project.GetCurrentModule();
         if (module == nullptr)
             return;
-        module->AddMapForm(m_mapForm, /*withFiles=*/true);
+        module->AddMapForm(m_mapForm, /*withFiles=*/false);
         m_isNew = false;
         m_host.RefreshTree();
     }

@@ -31,11 +31,15 @@ public:
     void EditLinkControls(FormInterface& page) override
     {
         calls.push_back("links " + page.GetFormName());
+        if (editLinks)
+            editLinks(page);
     }
     void EditFieldVisibility(FormInterface& page, AspFile& file) override
     {
         calls.push_back("visibility " + page.GetFormName() + " " +
                         std::to_string(file.GetFileKind()).c_str());
+        if (editVisibility)
+            editVisibility(page, file);
     }
     void EditControlProperties(FormInterface&, FieldRep& control) override
     {
@@ -57,7 +61,9 @@ public:
     std::vector<Field*> controlFields;
     // Plays the report dialog; without it the dialog keeps the preset report.
     std::function<ApplicationReport*(ApplicationReport*)> chooseReport;
-    // Plays the reference fields dialog.
+    // Play the reference fields, link and visibility dialogs.
     std::function<void(FormInterface&)> editReferenceFields;
+    std::function<void(FormInterface&)> editLinks;
+    std::function<void(FormInterface&, AspFile&)> editVisibility;
     std::vector<CString> calls;
 };
