@@ -424,6 +424,30 @@ TEST_F(MapFormEditorTest, RemovingFieldsAndInputFieldsAsksAndRefusesUsedControls
     editor.RemoveInputField();
     EXPECT_TRUE(Page().GetTopInputFieldReps().empty());
     EXPECT_TRUE(editor.GetInputRows().empty());
+
+    // The bottom part's input control, with the bottom part's message.
+    editor.ShowBottomFields();
+    ChooseField(0);
+    editor.MakeSelectable();
+    ChooseInput(0);
+    ASSERT_EQ(1u, Page().GetBottomInputFieldReps().size());
+    Recompute(Page().GetBottomInputFieldReps()[0]);
+    editor.SelectInput(0);
+    {
+        ScriptedMessageBoxes boxes;
+        editor.RemoveInputField();
+        EXPECT_EQ((std::vector<std::string>{"Can not delete selected input field as it is being "
+                                            "used for recomputation."}),
+                  Texts(boxes));
+    }
+    data->RemoveEventRecmpFields(data->GetEventRecmpFieldsList().back());
+    host.confirm = false;
+    editor.RemoveInputField();
+    EXPECT_EQ(1u, Page().GetBottomInputFieldReps().size());
+    host.confirm = true;
+    editor.RemoveInputField();
+    EXPECT_TRUE(Page().GetBottomInputFieldReps().empty());
+    EXPECT_TRUE(editor.GetInputRows().empty());
 }
 
 TEST_F(MapFormEditorTest, AddMapFormChecksTheHeaderAndTheFieldsAndStoresTheForm)
