@@ -497,8 +497,12 @@ void MapFormEditor::RemoveField()
     if (AfxMessageBox("Do you want to remove this field permenently from the map form?",
                       MB_YESNO) == IDYES)
     {
+        FieldVariableMap* map = m_mapForm->FindFieldVariableMapByField(field);
         m_mapForm->RemoveFieldVariableMapByField(field);
         m_mapForm->DeleteFieldRep(control);
+        // Taken off the page, the map and its variable are the page's no more.
+        if (map != nullptr)
+            FormInterface::DeleteFieldVariableMap(map);
         FillFieldList();
     }
 }
