@@ -1,7 +1,12 @@
 #include "editors/ViewPageDialogs.h"
 
+#include "editors/AdjustFieldRepsDlg.h"
 #include "editors/AssignFormProceduresDlg.h"
+#include "editors/FieldRepDlg.h"
+#include "editors/FieldVisibilityDlg.h"
 #include "editors/LinkDialogs.h"
+#include "editors/RefFieldDialog.h"
+#include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
 
 ViewPageDialogs& ViewPageDialogs::Get()
@@ -10,12 +15,21 @@ ViewPageDialogs& ViewPageDialogs::Get()
     return dialogs;
 }
 
-CString ViewPageDialogs::AdjustFormControls(FormInterface&, const std::vector<Field*>&)
+CString ViewPageDialogs::AdjustFormControls(FormInterface& page, const std::vector<Field*>& fields)
 {
-    return CString();
+    ForgeonProject* project = MainFrameAccess::GetProject();
+    if (project == nullptr)
+        return CString();
+    AdjustFieldRepsDlg dialog(*project, fields, page, project->GetCurrentModule());
+    dialog.DoModal();
+    return dialog.GetHeader();
 }
 
-void ViewPageDialogs::EditReferenceFields(FormInterface&, Table*) {}
+void ViewPageDialogs::EditReferenceFields(FormInterface& page, Table* table)
+{
+    RefFieldDialog dialog(page, table);
+    dialog.DoModal();
+}
 
 void ViewPageDialogs::EditLinkControls(FormInterface& page)
 {
@@ -26,9 +40,20 @@ void ViewPageDialogs::EditLinkControls(FormInterface& page)
     }
 }
 
-void ViewPageDialogs::EditFieldVisibility(FormInterface&, AspFile&) {}
+void ViewPageDialogs::EditFieldVisibility(FormInterface& page, AspFile& file)
+{
+    FieldVisibilityDlg dialog(page, &file);
+    dialog.DoModal();
+}
 
-void ViewPageDialogs::EditControlProperties(FormInterface&, FieldRep&) {}
+void ViewPageDialogs::EditControlProperties(FormInterface& page, FieldRep& control)
+{
+    if (ForgeonProject* project = MainFrameAccess::GetProject())
+    {
+        FieldRepPropertiesDlg dialog(*project, page, control);
+        dialog.DoModal();
+    }
+}
 
 void ViewPageDialogs::AssignFormProcedures(FormInterface& page, Table* table)
 {

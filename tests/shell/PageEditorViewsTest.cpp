@@ -1,11 +1,16 @@
+#include "editors/AdjustFieldRepsDlg.h"
+#include "editors/FieldRepDlg.h"
+#include "editors/FieldVisibilityDlg.h"
 #include "editors/FormEditorDialog.h"
 #include "editors/LinkDialogs.h"
 #include "editors/MapFormDlg.h"
+#include "editors/RefFieldDialog.h"
 #include "editors/TransactionDlg.h"
 #include "editors/WarningDlg.h"
 #include "entities/Form.h"
 #include "entities/MapForm.h"
 #include "entities/Transaction.h"
+#include "model/RefField.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
 #include "shell/ForgeonView.h"
@@ -62,6 +67,31 @@ bool OpenFromTree(RunningProgram& program, const CString& text)
     if (item != nullptr)
         view.OpenItem(item);
     return item != nullptr;
+}
+
+// Answers the next dialog, which must be of the template, with OK.
+void PressOkOn(RunningProgram& program, UINT templateId)
+{
+    program.dialogs.Answer(
+        [templateId](CDialog& dialog, DialogDriver& user)
+        {
+            EXPECT_EQ(templateId, dialog.GetTemplateId());
+            EXPECT_TRUE(user.PressOk());
+        });
+}
+
+// Answers the next dialog, the reference fields of a page, by adding a varchar field.
+void AddRefFieldIn(RunningProgram& program, const char* name)
+{
+    program.dialogs.Answer(
+        [name](CDialog& dialog, DialogDriver& user)
+        {
+            ASSERT_EQ(RefFieldEditor::IDD, dialog.GetTemplateId());
+            EXPECT_TRUE(user.SetText(RefFieldEditor::NameBox, name));
+            EXPECT_TRUE(user.Select(RefFieldEditor::TypeCombo, 4));
+            EXPECT_TRUE(user.Click(RefFieldEditor::AddButton));
+            EXPECT_TRUE(user.PressOk());
+        });
 }
 
 template <class View> View& PaneView(RunningProgram& program, RightPane pane)
@@ -149,7 +179,18 @@ TEST(PageEditorViewsTest, TheFormEditorEditsTheLayoutAndLinksOfAFormOpenedFromTh
             EXPECT_TRUE(links.PressOk());
         });
     ASSERT_TRUE(user.Click(F::IDC_LINK_CONTROLS));
-    EXPECT_EQ((std::vector<UINT>{LinkControlDlg::IDD}), program.dialogs.Shown());
+    PressOkOn(program, FormControlsEditor::IDD);
+    ASSERT_TRUE(user.Click(F::IDC_FORM_CONTROLS));
+    AddRefFieldIn(program, "nickname");
+    ASSERT_TRUE(user.Click(F::IDC_REFERENCE_FIELDS));
+    EXPECT_NE(nullptr, form->FindRefFieldByName("nickname"));
+    // "Set Properties" opens the visibility of the Update page file of the second row.
+    ASSERT_TRUE(user.ClickListRow(F::IDC_FILES, 1, 1));
+    PressOkOn(program, FieldVisibilityEditor::IDD);
+    ASSERT_TRUE(user.Click(F::IDC_SET_PROPERTIES));
+    EXPECT_EQ((std::vector<UINT>{LinkControlDlg::IDD, FormControlsEditor::IDD, RefFieldEditor::IDD,
+                                 FieldVisibilityEditor::IDD}),
+              program.dialogs.Shown());
 
     // The report is removed after its question; "Assign Report" is offered again.
     program.boxes.Answer(IDOK);
@@ -220,6 +261,28 @@ TEST(PageEditorViewsTest, ATransactionIsBuiltInTheDesignerAndStoredWithItsTreeIt
     auto* files = dynamic_cast<CListCtrl*>(view.GetDlgItem(T::IDC_FILES));
     ASSERT_NE(nullptr, files);
     EXPECT_EQ(2, files->GetItemCount());
+    // The dialogs of the selected table: its controls with the header, its reference fields.
+    ASSERT_TRUE(user.ClickListRow(T::IDC_TABLES, 1, 1));
+    program.dialogs.Answer(
+        [](CDialog& dialog, DialogDriver& controls)
+        {
+            ASSERT_EQ(FormControlsEditor::IDD, dialog.GetTemplateId());
+            EXPECT_TRUE(controls.SetText(FormControlsEditor::HeaderBox, "Book Lines"));
+            EXPECT_TRUE(controls.PressOk());
+        });
+    ASSERT_TRUE(user.Click(T::IDC_FORM_CONTROLS));
+    EXPECT_EQ("BOOK LINES", made->GetTableTitle(made->GetDetailTableAt(0)));
+    ASSERT_TRUE(user.ClickListRow(T::IDC_TABLES, 0, 1));
+    AddRefFieldIn(program, "shelf");
+    ASSERT_TRUE(user.Click(T::IDC_REFERENCE_FIELDS));
+    ASSERT_EQ(1u, made->GetRefFields().size());
+    EXPECT_EQ(made->GetBasicTable(), made->GetRefFields()[0]->GetTable());
+    ASSERT_TRUE(user.ClickListRow(T::IDC_FILES, 0, 1));
+    PressOkOn(program, FieldVisibilityEditor::IDD);
+    ASSERT_TRUE(user.Click(T::IDC_SET_PROPERTIES));
+    EXPECT_EQ((std::vector<UINT>{FormControlsEditor::IDD, RefFieldEditor::IDD,
+                                 FieldVisibilityEditor::IDD}),
+              program.dialogs.Shown());
     // Cancel shows the start page and the view lets go of the transaction.
     ASSERT_TRUE(user.Click(T::IDC_CANCEL));
     EXPECT_EQ(RightPane::StartPage, program.Frame().GetCurrentRightPane());
@@ -278,6 +341,19 @@ TEST(PageEditorViewsTest, AMapFormIsBuiltInTheEditorAndStoredWithItsTreeItem)
     ASSERT_TRUE(user.Click(M::IDC_ASSIGN_MASTER));
     MapForm* made = view.GetEditor()->GetMapForm();
     EXPECT_EQ(module.FindMasterFormByName("author_form"), made->GetBottomMasterForm());
+
+    // A top input field over a reference field named as an output field of the select-record
+    // procedure, and its properties.
+    ASSERT_TRUE(user.Click(M::IDC_TOP_FIELDS));
+    AddRefFieldIn(program, "Publisher_ID");
+    ASSERT_TRUE(user.Click(M::IDC_ADD_REF_FIELD));
+    ASSERT_TRUE(user.Select(M::IDC_REF_FIELDS, IndexOf(view, M::IDC_REF_FIELDS, "Publisher_ID")));
+    ASSERT_TRUE(user.Click(M::IDC_ADD_INPUT));
+    ASSERT_EQ(1u, made->GetTopInputFieldReps().size());
+    PressOkOn(program, FieldRepPropertiesDlg::IDD);
+    ASSERT_TRUE(user.DoubleClickListRow(M::IDC_INPUT_LIST, 0, 1));
+    EXPECT_EQ((std::vector<UINT>{WarningDlg::IDD, RefFieldEditor::IDD, FieldRepPropertiesDlg::IDD}),
+              program.dialogs.Shown());
     KeepScreenshot(program, "map-form-editor.png");
 
     ASSERT_TRUE(user.Click(M::IDC_ADD_MAP_FORM));
