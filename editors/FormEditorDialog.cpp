@@ -140,8 +140,9 @@ void FormEditorDialog::ReloadPage()
 
 BOOL FormEditorDialog::PreTranslateMessage(MSG* msg)
 {
+    const CWnd* name = GetDlgItem(F::IDC_NAME);
     if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN && GetEditor() != nullptr &&
-        CWnd::GetFocus() == GetDlgItem(F::IDC_NAME))
+        name != nullptr && msg->hwnd == name->GetSafeHwnd())
     {
         ReadControls();
         m_editor.Current()->CheckName();

@@ -203,6 +203,18 @@ TEST(PageEditorViewsTest, TheFormEditorEditsTheLayoutAndLinksOfAFormOpenedFromTh
     ASSERT_TRUE(user.Click(F::IDC_OK));
     EXPECT_EQ(RightPane::StartPage, program.Frame().GetCurrentRightPane());
     EXPECT_EQ(nullptr, view.GetEditor()->GetForm());
+
+    // A copied form's name is edited; Enter runs the name check and the tree item follows.
+    auto* copy = new Form(*form);
+    module.AddMasterForm(copy, /*withFiles=*/true);
+    program.Frame().RefreshTree();
+    program.Frame().EditForm(copy);
+    ASSERT_TRUE(user.SetText(F::IDC_NAME, "author copy"));
+    program.boxes.Answer(IDYES);
+    ASSERT_TRUE(user.TypeKeys(F::IDC_NAME, "\n"));
+    EXPECT_EQ("author_copy", copy->GetFormName());
+    EXPECT_EQ("Do you want to change the name?", program.boxes.ShownTexts().back());
+    EXPECT_EQ(RightPane::FormEditor, program.Frame().GetCurrentRightPane());
 }
 
 TEST(PageEditorViewsTest, ATransactionIsBuiltInTheDesignerAndStoredWithItsTreeItem)
