@@ -159,8 +159,12 @@ TEST_F(FormEditorTest, TheReportLabelButtonsAssignmentAndRemoval)
     editor.AssignReport();
     EXPECT_EQ(report, form->GetReport());
     expectShown("ReportName : orders Report", true);
-    EXPECT_EQ((std::vector<CString>{"assign report Orders orders", "assign report Orders orders"}),
-              dialogs.calls);
+    // Cancelled with a report, the dialog gives its preset back and the report stays.
+    dialogs.chooseReport = [](ApplicationReport* preset) { return preset; };
+    editor.AssignReport();
+    EXPECT_EQ(report, form->GetReport());
+    EXPECT_EQ(3u, dialogs.calls.size());
+    EXPECT_EQ("assign report Orders orders", dialogs.calls.back());
 
     for (const int answer : {IDCANCEL, IDOK})
     {
