@@ -2,6 +2,7 @@
 
 #include "editors/AdjustFieldRepsDlg.h"
 #include "editors/AssignFormProceduresDlg.h"
+#include "editors/AssignReportDlg.h"
 #include "editors/FieldRepDlg.h"
 #include "editors/FieldVisibilityDlg.h"
 #include "editors/LinkDialogs.h"
@@ -64,7 +65,13 @@ void ViewPageDialogs::AssignFormProcedures(FormInterface& page, Table* table)
     }
 }
 
-ApplicationReport* ViewPageDialogs::AssignReport(FormInterface&, Table*, ApplicationReport* preset)
+ApplicationReport* ViewPageDialogs::AssignReport(FormInterface& page, Table* table,
+                                                  ApplicationReport* preset)
 {
-    return preset;
+    ForgeonProject* project = MainFrameAccess::GetProject();
+    if (project == nullptr)
+        return preset;
+    AssignReportDlg dialog(*project, &page, table, preset);
+    dialog.DoModal();
+    return dialog.GetChosenReport();
 }

@@ -1,5 +1,6 @@
 #include "shell/ForgeonView.h"
 
+#include "designers/RDLCReportdlg.h"
 #include "editors/LoginPageDlg.h"
 #include "editors/ProcedureDlg.h"
 #include "editors/UserFunctionDlg.h"
@@ -9,6 +10,7 @@
 #include "entities/MapForm.h"
 #include "entities/Menu.h"
 #include "entities/Procedure.h"
+#include "entities/RDLCReport.h"
 #include "entities/Transaction.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
@@ -263,6 +265,8 @@ void ForgeonView::OpenEditor(RightPane pane, CObject* entity)
             loginView->Load();
         else if (auto* functionView = dynamic_cast<UserFunctionDlg*>(view))
             functionView->LoadFunction(dynamic_cast<Function*>(entity));
+        else if (auto* rdlcView = dynamic_cast<RDLCReportdlg*>(view))
+            rdlcView->LoadRDLCReport(dynamic_cast<RDLCReport*>(entity));
     }
 }
 
@@ -275,8 +279,10 @@ void ForgeonView::OpenTableEditor(Table* table, int kind, bool)
 void ForgeonView::ResetEditor(RightPane pane)
 {
     MainFrame* frame = MainFrame::Get();
-    if (auto* editor =
-            frame != nullptr ? dynamic_cast<WvpDialog*>(frame->GetRightPaneView(pane)) : nullptr)
+    CWnd* view = frame != nullptr ? frame->GetRightPaneView(pane) : nullptr;
+    if (auto* rdlcView = dynamic_cast<RDLCReportdlg*>(view))
+        rdlcView->ForgetReport(nullptr);
+    else if (auto* editor = dynamic_cast<WvpDialog*>(view))
         editor->ClearPage();
 }
 

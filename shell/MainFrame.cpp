@@ -1,5 +1,6 @@
 #include "shell/MainFrame.h"
 
+#include "designers/RDLCReportdlg.h"
 #include "editors/FormEditorDialog.h"
 #include "editors/LoginPageDlg.h"
 #include "editors/MapFormDlg.h"
@@ -53,6 +54,7 @@ std::array<CRuntimeClass*, kRightPaneCount>& RightPaneClasses()
         empty[static_cast<std::size_t>(RightPane::UserFunctionView)] =
             RUNTIME_CLASS(UserFunctionDlg);
         empty[static_cast<std::size_t>(RightPane::LoginPageView)] = RUNTIME_CLASS(LoginPageDlg);
+        empty[static_cast<std::size_t>(RightPane::RDLCReportView)] = RUNTIME_CLASS(RDLCReportdlg);
         return empty;
     }();
     return classes;
@@ -65,6 +67,7 @@ MainFrame::MainFrame()
     m_previousProjectSource = MainFrameAccess::SetProjectSource([this] { return GetProject(); });
     m_previousTreeRefresher = MainFrameAccess::SetTreeRefresher([this] { RefreshTree(); });
     ViewEditorHost::SetShell(&FrameEditorShell::Get());
+    DesignerShell::Set(&FrameEditorShell::Get());
     m_previousDependenciesHandler =
         DependenciesDlg::SetModalHandler(&DependenciesListDlg::ShowRequest);
 }
@@ -74,6 +77,7 @@ MainFrame::~MainFrame()
     MainFrameAccess::SetProjectSource(std::move(m_previousProjectSource));
     MainFrameAccess::SetTreeRefresher(std::move(m_previousTreeRefresher));
     ViewEditorHost::SetShell(nullptr);
+    DesignerShell::Set(nullptr);
     DependenciesDlg::SetModalHandler(std::move(m_previousDependenciesHandler));
 }
 
