@@ -1,4 +1,5 @@
 #include "editors/AdjustFieldRepsDlg.h"
+#include "editors/AssignReportDlg.h"
 #include "editors/FieldRepDlg.h"
 #include "editors/FieldVisibilityDlg.h"
 #include "editors/FormEditorDialog.h"
@@ -198,6 +199,31 @@ TEST(PageEditorViewsTest, TheFormEditorEditsTheLayoutAndLinksOfAFormOpenedFromTh
     EXPECT_EQ(nullptr, form->GetReport());
     EXPECT_EQ("Report not assigned.", user.GetText(F::IDC_REPORT_LABEL));
     EXPECT_TRUE(view.GetDlgItem(F::IDC_ASSIGN_REPORT)->IsWindowEnabled());
+
+    // "Assign Report": cancelled it leaves the form without a report; OK assigns the choice.
+    program.dialogs.Answer(
+        [](CDialog& dialog, DialogDriver& assign)
+        {
+            ASSERT_EQ(ReportAssigner::IDD, dialog.GetTemplateId());
+            EXPECT_TRUE(assign.PressCancel());
+        });
+    ASSERT_TRUE(user.Click(F::IDC_ASSIGN_REPORT));
+    EXPECT_EQ(nullptr, form->GetReport());
+    program.dialogs.Answer(
+        [](CDialog& dialog, DialogDriver& assign)
+        {
+            ASSERT_EQ(ReportAssigner::IDD, dialog.GetTemplateId());
+            EXPECT_TRUE(
+                assign.Select(ReportAssigner::IDC_REPORT,
+                              IndexOf(dialog, ReportAssigner::IDC_REPORT, "author Report")));
+            EXPECT_TRUE(assign.PressOk());
+        });
+    ASSERT_TRUE(user.Click(F::IDC_ASSIGN_REPORT));
+    EXPECT_EQ(module.FindReportByName("author Report"), form->GetReport());
+    EXPECT_EQ("ReportName : author Report", user.GetText(F::IDC_REPORT_LABEL));
+    EXPECT_TRUE(view.GetDlgItem(F::IDC_REMOVE_REPORT)->IsWindowEnabled());
+    EXPECT_EQ(6u, program.dialogs.Shown().size());
+    EXPECT_EQ(0u, program.dialogs.PendingScripts());
     KeepScreenshot(program, "form-editor.png");
 
     ASSERT_TRUE(user.Click(F::IDC_OK));
