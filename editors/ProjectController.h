@@ -5,22 +5,20 @@
 
 #include <functional>
 #include <memory>
+#include <type_traits>
+#include <utility>
 
 // The controller of a pane view, made for the open project with the view host and made again
 // when another project is opened.
 template <class Controller> class ProjectController
 {
 public:
-    using Maker = std::function<std::unique_ptr<Controller>(ForgeonProject&)>;
+    // Makes the controller of a project; without one it is made with the project and the view
+    // host.
+    using Factory = std::function<std::unique_ptr<Controller>(ForgeonProject&)>;
 
-    // The controller is made with the project and the view host.
-    ProjectController()
-        : m_make([](ForgeonProject& project)
-                 { return std::make_unique<Controller>(project, ViewEditorHost::Get()); })
-    {
-    }
-    // The controller is made by the maker.
-    explicit ProjectController(Maker make) : m_make(std::move(make)) {}
+    ProjectController() = default;
+    explicit ProjectController(Factory factory) : m_factory(std::move(factory)) {}
 
     // Null while no project is open.
     Controller* Get()
@@ -31,7 +29,7 @@ public:
             m_controller.reset();
             m_project = project;
             if (project != nullptr)
-                m_controller = m_make(*project);
+                m_controller = m_factory ? m_factory(*project) : MadeWithViewHost(*project);
         }
         return m_controller.get();
     }
@@ -39,7 +37,15 @@ public:
     Controller* Current() const { return m_controller.get(); }
 
 private:
-    Maker m_make;
+    static std::unique_ptr<Controller> MadeWithViewHost(ForgeonProject& project)
+    {
+        if constexpr (std::is_constructible_v<Controller, ForgeonProject&, EditorHost&>)
+            return std::make_unique<Controller>(project, ViewEditorHost::Get());
+        else
+            return nullptr;
+    }
+
+    Factory m_factory;
     std::unique_ptr<Controller> m_controller;
     ForgeonProject* m_project = nullptr;
 };

@@ -1,10 +1,14 @@
 #include "shell/ForgeonView.h"
 
+#include "designers/DashBoardDlg.h"
+#include "designers/DashBoardPageDlg.h"
 #include "designers/RDLCReportdlg.h"
 #include "editors/LoginPageDlg.h"
 #include "editors/ProcedureDlg.h"
 #include "editors/UserFunctionDlg.h"
 #include "editors/WvpDialog.h"
+#include "entities/DashBoard.h"
+#include "entities/DashBoardPage.h"
 #include "entities/Form.h"
 #include "entities/Function.h"
 #include "entities/MapForm.h"
@@ -267,6 +271,10 @@ void ForgeonView::OpenEditor(RightPane pane, CObject* entity)
             functionView->LoadFunction(dynamic_cast<Function*>(entity));
         else if (auto* rdlcView = dynamic_cast<RDLCReportdlg*>(view))
             rdlcView->LoadRDLCReport(dynamic_cast<RDLCReport*>(entity));
+        else if (auto* dashBoardView = dynamic_cast<DashBoardDlg*>(view))
+            dashBoardView->LoadDashBoard(dynamic_cast<DashBoard*>(entity));
+        else if (auto* dashBoardPageView = dynamic_cast<DashBoardPageDlg*>(view))
+            dashBoardPageView->LoadDashBoardPage(dynamic_cast<DashBoardPage*>(entity));
     }
 }
 

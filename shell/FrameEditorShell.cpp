@@ -76,9 +76,3 @@ void FrameEditorShell::RenameSelectedItem(const CString& text)
     if (ProjectTree* tree = TreeOfFrame())
         tree->RenameSelectedItem(text);
 }
-
-void FrameEditorShell::AddRDLCReportItem(Module& module, RDLCReport& report)
-{
-    if (ProjectTree* tree = TreeOfFrame())
-        ProjectTreeBuilder(tree->Control()).AddRDLCReportItem(module, report);
-}

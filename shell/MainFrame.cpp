@@ -1,6 +1,9 @@
 #include "shell/MainFrame.h"
 
+#include "designers/DashBoardDlg.h"
+#include "designers/DashBoardPageDlg.h"
 #include "designers/RDLCReportdlg.h"
+#include "designers/WeavoDashBoardDlg.h"
 #include "editors/FormEditorDialog.h"
 #include "editors/LoginPageDlg.h"
 #include "editors/MapFormDlg.h"
@@ -23,6 +26,7 @@
 #include "shell/EmptyEditorView.h"
 #include "shell/ForgeonDoc.h"
 #include "shell/ForgeonView.h"
+#include "shell/FrameDesignerShell.h"
 #include "shell/FrameEditorShell.h"
 #include "shell/ShellResources.h"
 #include "shell/SplitterWnd.h"
@@ -55,6 +59,10 @@ std::array<CRuntimeClass*, kRightPaneCount>& RightPaneClasses()
             RUNTIME_CLASS(UserFunctionDlg);
         empty[static_cast<std::size_t>(RightPane::LoginPageView)] = RUNTIME_CLASS(LoginPageDlg);
         empty[static_cast<std::size_t>(RightPane::RDLCReportView)] = RUNTIME_CLASS(RDLCReportdlg);
+        empty[static_cast<std::size_t>(RightPane::DashBoardView)] = RUNTIME_CLASS(DashBoardDlg);
+        empty[static_cast<std::size_t>(RightPane::DashBoardPageView)] =
+            RUNTIME_CLASS(DashBoardPageDlg);
+        empty[static_cast<std::size_t>(RightPane::StartPage)] = RUNTIME_CLASS(WeavoDashBoardDlg);
         return empty;
     }();
     return classes;
@@ -67,7 +75,7 @@ MainFrame::MainFrame()
     m_previousProjectSource = MainFrameAccess::SetProjectSource([this] { return GetProject(); });
     m_previousTreeRefresher = MainFrameAccess::SetTreeRefresher([this] { RefreshTree(); });
     ViewEditorHost::SetShell(&FrameEditorShell::Get());
-    DesignerShell::Set(&FrameEditorShell::Get());
+    DesignerShell::Set(&FrameDesignerShell::Get());
     m_previousDependenciesHandler =
         DependenciesDlg::SetModalHandler(&DependenciesListDlg::ShowRequest);
 }
