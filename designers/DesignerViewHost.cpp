@@ -55,6 +55,11 @@ void DesignerViewHost::AddUserFunctionItem(Module& module, Function& function)
     ViewEditorHost::Get().AddUserFunctionItem(module, function);
 }
 
+void DesignerViewHost::AddTransactionItem(Module& module, Transaction& transaction)
+{
+    ViewEditorHost::Get().AddTransactionItem(module, transaction);
+}
+
 void DesignerViewHost::RenameSelectedItem(const CString& text)
 {
     ViewEditorHost::Get().RenameSelectedItem(text);

@@ -27,6 +27,7 @@ public:
     void ShowStartPage() override;
     void AddProcedureItem(Module& module, Procedure& procedure) override;
     void AddUserFunctionItem(Module& module, Function& function) override;
+    void AddTransactionItem(Module& module, Transaction& transaction) override;
     void RenameSelectedItem(const CString& text) override;
     bool ConfirmWarning(const CString& message) override;
     void EditVariables(std::vector<FieldVariableMap*>& maps, FormInterface* page) override;

@@ -13,12 +13,15 @@
 #include "entities/ApplicationReport.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
+#include "entities/Form.h"
 #include "entities/Function.h"
+#include "entities/MapForm.h"
 #include "entities/Menu.h"
 #include "entities/MultiPageReport.h"
 #include "entities/Procedure.h"
 #include "entities/RDLCReport.h"
 #include "entities/ReportCollector.h"
+#include "entities/Transaction.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/Table.h"
@@ -251,6 +254,17 @@ void ForgeonView::OpenEditor(RightPane pane, CObject* entity)
         OpenTableEditor(dynamic_cast<Table*>(entity), Table::masterKind, /*enableOK=*/true);
     else if (MainFrame* frame = MainFrame::Get(); frame != nullptr && pane == RightPane::MenuView)
         frame->EditMenu(dynamic_cast<Menu*>(entity));
+    else if (frame != nullptr && pane == RightPane::FormEditor)
+        frame->EditForm(dynamic_cast<Form*>(entity));
+    else if (frame != nullptr && pane == RightPane::TransactionView)
+        frame->EditTransaction(dynamic_cast<Transaction*>(entity));
+    else if (frame != nullptr && pane == RightPane::MapFormView)
+    {
+        // A map form opens over its table; a map table opens its map form or a new one.
+        const auto* mapForm = dynamic_cast<MapForm*>(entity);
+        frame->EditMapForm(mapForm != nullptr ? mapForm->GetMappingTable()
+                                              : dynamic_cast<Table*>(entity));
+    }
     else if (MainFrame* frame = MainFrame::Get())
     {
         frame->ShowRightPane(pane);

@@ -681,6 +681,9 @@ void ProjectTreeCommands::DeleteTable(Module& module, int slot, TreeHandle item)
     std::vector<DependentItem> dependents;
     bool usedByProcedures = false;
     bool ownsFunctions = false;
+    bool usedByForms = false;
+    bool usedByTransactions = false;
+    const int kind = table->GetKind();
     for (Module* each : project.GetModules())
     {
         usedByProcedures =
@@ -699,12 +702,15 @@ void ProjectTreeCommands::DeleteTable(Module& module, int slot, TreeHandle item)
         };
         std::vector<Form*> forms;
         each->GetFormsForTable(table, forms);
+        usedByForms = usedByForms || !forms.empty();
         for (const Form* form : forms)
             collect(TreeSlot::MasterForms, form->GetId());
         for (const Transaction* transaction : each->GetTransactions())
         {
-            if (transaction->UsesTable(table))
-                collect(TreeSlot::DetailForms, transaction->GetId());
+            if (!transaction->UsesTable(table))
+                continue;
+            usedByTransactions = true;
+            collect(TreeSlot::DetailForms, transaction->GetId());
         }
         for (const ApplicationReport* report : each->GetReports())
         {
@@ -729,6 +735,13 @@ void ProjectTreeCommands::DeleteTable(Module& module, int slot, TreeHandle item)
         m_host.ResetEditor(RightPane::ProcedureView);
     if (ownsFunctions)
         m_host.ResetEditor(RightPane::UserFunctionView);
+    // The page editors let go of the pages and the table and form lists the table went with.
+    if (usedByForms)
+        m_host.ResetEditor(RightPane::FormEditor);
+    if (usedByTransactions || kind == Table::masterDetailKind)
+        m_host.ResetEditor(RightPane::TransactionView);
+    if (usedByForms || kind == Table::mapKind)
+        m_host.ResetEditor(RightPane::MapFormView);
     for (const DependentItem& dependent : dependents)
     {
         if (!StillExists(dependent))

@@ -51,6 +51,7 @@ public:
     void ShowStartPage() override { calls.push_back("start page"); }
     void AddProcedureItem(Module&, Procedure&) override { calls.push_back("procedure item"); }
     void AddUserFunctionItem(Module&, Function&) override { calls.push_back("function item"); }
+    void AddTransactionItem(Module&, Transaction&) override { calls.push_back("transaction item"); }
     void RenameSelectedItem(const CString& text) override { calls.push_back("rename " + text); }
     bool ConfirmWarning(const CString& message) override
     {

@@ -249,7 +249,8 @@ TEST_F(CommandFixture, DeletingATableTakesItsPagesOutOfTheTreeAndTheProjectLoads
     Delete(Item(Base(), TreeSlot::MasterTables, "customer"));
     EXPECT_EQ(Base().FindMasterTableByName("customer"), nullptr);
     EXPECT_EQ(host.reset,
-              (std::vector<RightPane>{RightPane::UserFunctionView, RightPane::TableView}));
+              (std::vector<RightPane>{RightPane::UserFunctionView, RightPane::FormEditor,
+                                      RightPane::MapFormView, RightPane::TableView}));
     // The form went with the table; the counts of the table's node and of
     // the five kinds of its pages read their refresh texts in every module.
     EXPECT_EQ(control.Dump(tree.GetModuleItem(0), 1), "Master Tables(2) [2] -2\n"
@@ -480,5 +481,13 @@ TEST_F(CommandFixture, DeletingATableResetsTheEditorsOfWhatItTookOrChanged)
     Delete(Item(Base(), TreeSlot::MasterTables, "customer"));
     EXPECT_EQ(host.reset,
               (std::vector<RightPane>{RightPane::ProcedureView, RightPane::UserFunctionView,
+                                      RightPane::FormEditor, RightPane::MapFormView,
                                       RightPane::TableView}));
+    // A master-detail table leaves the transaction designer's table lists.
+    Base().AddTable(NewTable("order_basic", Table::masterDetailKind, {"note"}));
+    tree.BuildTree(&project);
+    host.reset.clear();
+    Delete(Item(Base(), TreeSlot::DetailTables, "order_basic"));
+    EXPECT_EQ(host.reset,
+              (std::vector<RightPane>{RightPane::TransactionView, RightPane::TableView}));
 }
