@@ -11,6 +11,7 @@
 #include "entities/ReportCollector.h"
 #include "entities/Transaction.h"
 #include "gen_classic/LoginWriter.h"
+#include "gen_classic/MasterFormPageWriter.h"
 #include "gen_classic/MenuWriter.h"
 #include "gen_classic/ReportPageWriter.h"
 #include "gen_web/EnumerateFolders.h"
@@ -79,7 +80,7 @@ void ClassicPageWriters::WriteLoginPage(LoginPage& page, Module& module)
 
 void ClassicPageWriters::WriteMasterForm(Form& form, TextFile&)
 {
-    ReportMissingWriter(form.GetFormName());
+    MasterFormPageWriter(&m_project, form, m_report).Write();
 }
 
 void ClassicPageWriters::WriteMapForm(MapForm& form)

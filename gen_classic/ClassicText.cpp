@@ -85,3 +85,8 @@ void WriteActionPageHeader(TextFile& out)
     out.Write(0, "<%%@ LANGUAGE = \"VBScript\" %%>\n");
     out.Write(0, "<!-- #include file = \"../_system/includes/functions.asp\"-->\n\n");
 }
+
+void WriteKeyGuard(TextFile& out, int indent, const CString& variable)
+{
+    out.Write(indent, "if not isNumeric(%s) then %s = 0\n", variable, variable);
+}

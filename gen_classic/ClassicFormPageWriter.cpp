@@ -1,0 +1,76 @@
+#include "gen_classic/ClassicFormPageWriter.h"
+
+#include "entities/AspFile.h"
+#include "entities/FormInterface.h"
+#include "gen_classic/ClassicText.h"
+#include "gen_classic/ReportSectionWriter.h"
+#include "model/ForgeonProject.h"
+#include "model/GenerationReport.h"
+#include "model/Module.h"
+
+ClassicFormPageWriter::ClassicFormPageWriter(ForgeonProject* project, GenerationReport& report,
+                                             FormInterface& page)
+    : TemplatePageWriter(project, report), m_page(page)
+{
+}
+
+void ClassicFormPageWriter::LoadPageTemplate()
+{
+    if (!LoadClassicTemplate())
+        m_report.AddSkippedPage(m_page.GetFormName(), "the classic page template is missing");
+}
+
+void ClassicFormPageWriter::SavePageAs(const CString& fileName)
+{
+    Module* module = m_project->GetCurrentModule();
+    if (fileName.IsEmpty() || module == nullptr)
+    {
+        m_report.AddSkippedPage(m_page.GetFormName(),
+                                "the page file has no file name or there is no current module");
+        m_pageText.Empty();
+        m_textFile.ClearBuffer();
+        return;
+    }
+    SavePage(fileName, module->GetName());
+}
+
+CString ClassicFormPageWriter::RelativeUrlOfKind(int fileKind) const
+{
+    const AspFile* file = m_page.FindAspFileByType(fileKind);
+    return file != nullptr ? file->GetRelativeUrl(TRUE, FALSE) : CString();
+}
+
+int ClassicFormPageWriter::InsertListSection(ApplicationReport* report, int indent, int position)
+{
+    ReportSectionWriter section(m_file, report);
+    section.WriteSection(indent, true);
+    m_textFile = section.Text();
+    return InsertGeneratedText(position);
+}
+
+void ClassicFormPageWriter::CollectShowOutputFunctions(ApplicationReport* report)
+{
+    ReportSectionWriter functions(m_file, report);
+    functions.WriteShowOutputFunctions();
+    m_textFile = functions.Text();
+}
+
+void ClassicFormPageWriter::WriteButtonCellOpen(int indent, int span)
+{
+    m_textFile.Write(indent + 1, "<TR>\n");
+    m_textFile.Write(indent + 2,
+                     "<TD colspan = %d align=right bgColor=<%%=glb_bgBlank%%> width = \"25%%\">\n",
+                     span);
+}
+
+void ClassicFormPageWriter::WriteButtonCellClose(int indent)
+{
+    m_textFile.Write(indent + 2, "</TD>\n");
+    m_textFile.Write(indent + 1, "</TR>\n");
+}
+
+void ClassicFormPageWriter::WriteHiddenValue(int indent, const CString& variable)
+{
+    m_textFile.Write(indent, "<INPUT type = \"hidden\" name = %s value = \"<%%=%s%%>\">\n",
+                     variable, HtmlEncoded(variable));
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "gen_web/TemplatePageWriter.h"
+
+class ApplicationReport;
+class AspFile;
+class FormInterface;
+
+// The base of the classic writers of data-entry pages (master form, map form, transaction):
+// the page file being written, the indent of generated lines, and the pieces their pages share.
+class ClassicFormPageWriter : public TemplatePageWriter
+{
+public:
+    ClassicFormPageWriter(ForgeonProject* project, GenerationReport& report, FormInterface& page);
+
+protected:
+    // The classic template; a missing one is reported and the page holds the generated text.
+    void LoadPageTemplate();
+    // Saves the page under the name into the current module's folder; a page without name or
+    // module is reported and dropped.
+    void SavePageAs(const CString& fileName);
+    // The address of the page's file of the kind as seen from a module folder; empty without.
+    CString RelativeUrlOfKind(int fileKind) const;
+    // The report's list section at the indent, inserted at the position; returns the position
+    // after it.
+    int InsertListSection(ApplicationReport* report, int indent, int position);
+    // The ShowOutput_ functions of the report into the collected text.
+    void CollectShowOutputFunctions(ApplicationReport* report);
+    // The opening of the button row's cell, and its closing.
+    void WriteButtonCellOpen(int indent, int span);
+    void WriteButtonCellClose(int indent);
+    // A hidden input named as the variable carrying its value.
+    void WriteHiddenValue(int indent, const CString& variable);
+
+    FormInterface& m_page;
+    AspFile* m_file = nullptr;
+    int m_indent = 0;
+};
