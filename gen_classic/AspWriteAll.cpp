@@ -11,6 +11,7 @@
 #include "entities/ReportCollector.h"
 #include "entities/Transaction.h"
 #include "gen_classic/LoginWriter.h"
+#include "gen_classic/MapFormPageWriter.h"
 #include "gen_classic/MasterFormPageWriter.h"
 #include "gen_classic/MenuWriter.h"
 #include "gen_classic/ReportPageWriter.h"
@@ -85,7 +86,7 @@ void ClassicPageWriters::WriteMasterForm(Form& form, TextFile&)
 
 void ClassicPageWriters::WriteMapForm(MapForm& form)
 {
-    ReportMissingWriter(form.GetFormName());
+    MapFormPageWriter(&m_project, form, m_report).Write();
 }
 
 void ClassicPageWriters::WriteTransaction(Transaction& transaction)

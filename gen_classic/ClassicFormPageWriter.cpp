@@ -2,6 +2,7 @@
 
 #include "entities/AspFile.h"
 #include "entities/FormInterface.h"
+#include "entities/Variable.h"
 #include "gen_classic/ClassicText.h"
 #include "gen_classic/ReportSectionWriter.h"
 #include "model/ForgeonProject.h"
@@ -37,7 +38,7 @@ void ClassicFormPageWriter::SavePageAs(const CString& fileName)
 CString ClassicFormPageWriter::RelativeUrlOfKind(int fileKind) const
 {
     const AspFile* file = m_page.FindAspFileByType(fileKind);
-    return file != nullptr ? file->GetRelativeUrl(TRUE, FALSE) : CString();
+    return file != nullptr ? file->GetClassicRelativeUrl(TRUE, FALSE) : CString();
 }
 
 int ClassicFormPageWriter::InsertListSection(ApplicationReport* report, int indent, int position)
@@ -67,6 +68,11 @@ void ClassicFormPageWriter::WriteButtonCellClose(int indent)
 {
     m_textFile.Write(indent + 2, "</TD>\n");
     m_textFile.Write(indent + 1, "</TR>\n");
+}
+
+CString ClassicFormPageWriter::VariableName(const FieldVariableMap* map)
+{
+    return map != nullptr && map->variable != nullptr ? map->variable->GetFieldName() : CString();
 }
 
 void ClassicFormPageWriter::WriteHiddenValue(int indent, const CString& variable)

@@ -5,6 +5,7 @@
 class ApplicationReport;
 class AspFile;
 class FormInterface;
+struct FieldVariableMap;
 
 // The base of the classic writers of data-entry pages (master form, map form, transaction):
 // the page file being written, the indent of generated lines, and the pieces their pages share.
@@ -29,6 +30,8 @@ protected:
     // The opening of the button row's cell, and its closing.
     void WriteButtonCellOpen(int indent, int span);
     void WriteButtonCellClose(int indent);
+    // The name of the map's variable; empty without map or variable.
+    static CString VariableName(const FieldVariableMap* map);
     // A hidden input named as the variable carrying its value.
     void WriteHiddenValue(int indent, const CString& variable);
 

@@ -47,7 +47,7 @@ void MasterFormPageWriter::Write()
         default:
             continue;
         }
-        SavePageAs(file->GetFileName(FALSE));
+        SavePageAs(file->GetClassicFileName(FALSE));
     }
 }
 
@@ -68,14 +68,12 @@ CString MasterFormPageWriter::TableName() const
 
 CString MasterFormPageWriter::VariableOf(Field* field) const
 {
-    const FieldVariableMap* map = m_form.FindFieldVariableMapByField(field);
-    return map != nullptr && map->variable != nullptr ? map->variable->GetFieldName() : CString();
+    return VariableName(m_form.FindFieldVariableMapByField(field));
 }
 
 CString MasterFormPageWriter::KeyVariable() const
 {
-    const FieldVariableMap* map = m_form.GetKeyFieldVariableMap();
-    return map != nullptr && map->variable != nullptr ? map->variable->GetFieldName() : CString();
+    return VariableName(m_form.GetKeyFieldVariableMap());
 }
 
 CString MasterFormPageWriter::AddPageUrl() const
