@@ -15,6 +15,7 @@
 #include "gen_classic/MasterFormPageWriter.h"
 #include "gen_classic/MenuWriter.h"
 #include "gen_classic/ReportPageWriter.h"
+#include "gen_classic/TransactionPageWriter.h"
 #include "gen_web/EnumerateFolders.h"
 #include "model/FileUtilities.h"
 #include "model/ForgeonProject.h"
@@ -91,7 +92,7 @@ void ClassicPageWriters::WriteMapForm(MapForm& form)
 
 void ClassicPageWriters::WriteTransaction(Transaction& transaction)
 {
-    ReportMissingWriter(transaction.GetFormName());
+    TransactionPageWriter(&m_project, transaction, m_report).Write();
 }
 
 void ClassicPageWriters::WriteDashboard(DashBoardPage& page)

@@ -9,6 +9,8 @@
 #include "model/GenerationReport.h"
 #include "model/Module.h"
 
+#include <algorithm>
+
 ClassicFormPageWriter::ClassicFormPageWriter(ForgeonProject* project, GenerationReport& report,
                                              FormInterface& page)
     : TemplatePageWriter(project, report), m_page(page)
@@ -58,6 +60,7 @@ void ClassicFormPageWriter::CollectShowOutputFunctions(ApplicationReport* report
 
 void ClassicFormPageWriter::WriteButtonCellOpen(int indent, int span)
 {
+    m_hiddenNames.clear();
     m_textFile.Write(indent + 1, "<TR>\n");
     m_textFile.Write(indent + 2,
                      "<TD colspan = %d align=right bgColor=<%%=glb_bgBlank%%> width = \"25%%\">\n",
@@ -77,6 +80,11 @@ CString ClassicFormPageWriter::VariableName(const FieldVariableMap* map)
 
 void ClassicFormPageWriter::WriteHiddenValue(int indent, const CString& variable)
 {
+    if (variable.IsEmpty() ||
+        std::any_of(m_hiddenNames.begin(), m_hiddenNames.end(),
+                    [&variable](const CString& name) { return name.CompareNoCase(variable) == 0; }))
+        return;
+    m_hiddenNames.push_back(variable);
     m_textFile.Write(indent, "<INPUT type = \"hidden\" name = %s value = \"<%%=%s%%>\">\n",
                      variable, HtmlEncoded(variable));
 }

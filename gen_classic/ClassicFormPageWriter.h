@@ -2,6 +2,8 @@
 
 #include "gen_web/TemplatePageWriter.h"
 
+#include <vector>
+
 class ApplicationReport;
 class AspFile;
 class FormInterface;
@@ -27,15 +29,19 @@ protected:
     int InsertListSection(ApplicationReport* report, int indent, int position);
     // The ShowOutput_ functions of the report into the collected text.
     void CollectShowOutputFunctions(ApplicationReport* report);
-    // The opening of the button row's cell, and its closing.
+    // The opening of the button row's cell, and its closing. The cell posts each hidden name once.
     void WriteButtonCellOpen(int indent, int span);
     void WriteButtonCellClose(int indent);
     // The name of the map's variable; empty without map or variable.
     static CString VariableName(const FieldVariableMap* map);
-    // A hidden input named as the variable carrying its value.
+    // A hidden input named as the variable carrying its value, unless the cell has one of that
+    // name: a name posted twice reaches the action page as both values joined.
     void WriteHiddenValue(int indent, const CString& variable);
 
     FormInterface& m_page;
     AspFile* m_file = nullptr;
     int m_indent = 0;
+
+private:
+    std::vector<CString> m_hiddenNames;
 };

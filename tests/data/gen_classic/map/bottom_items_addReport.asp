@@ -209,7 +209,6 @@ formName.submit();
 										<INPUT type = "hidden" name = product value = "<%=Server.HTMLEncode(product & "")%>">
 										<INPUT type = "hidden" name = qty value = "<%=Server.HTMLEncode(qty & "")%>">
 										<INPUT type = "hidden" name = delivered value = "<%=Server.HTMLEncode(delivered & "")%>">
-										<INPUT type = "hidden" name = orders_id value = "<%=Server.HTMLEncode(orders_id & "")%>">
 										<INPUT type = "hidden" name = customer value = "<%=Server.HTMLEncode(customer & "")%>">
 										<INPUT type = "hidden" name = Recompute value = <%=Recompute%>>
 										<INPUT type = "button" class = "button" name = "cmdadd" value = "<%=formType%>" Onclick = "fn_validate_items();" >

@@ -128,7 +128,6 @@ function fn_validate_orders()
 										<INPUT type = "hidden" name = placed value = "<%=Server.HTMLEncode(placed & "")%>">
 										<INPUT type = "hidden" name = code value = "<%=Server.HTMLEncode(code & "")%>">
 										<INPUT type = "hidden" name = price value = "<%=Server.HTMLEncode(price & "")%>">
-										<INPUT type = "hidden" name = code value = "<%=Server.HTMLEncode(code & "")%>">
 										<INPUT type = "button" class = "button" name = "cmdadd" value = "Add" Onclick = "fn_validate_orders();" >
 									</TD>
 								</TR>

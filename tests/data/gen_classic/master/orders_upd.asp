@@ -164,7 +164,6 @@ function fn_RemoveRecord_orders(id)
 										<INPUT type = "hidden" name = placed value = "<%=Server.HTMLEncode(placed & "")%>">
 										<INPUT type = "hidden" name = code value = "<%=Server.HTMLEncode(code & "")%>">
 										<INPUT type = "hidden" name = price value = "<%=Server.HTMLEncode(price & "")%>">
-										<INPUT type = "hidden" name = code value = "<%=Server.HTMLEncode(code & "")%>">
 										<INPUT type = "hidden" name = Recompute value = "<%=Recompute%>">
 										<INPUT type = "button" class = "button" name = "cmdUpd" value = "Update" Onclick = "fn_validate_orders();" >
 										<INPUT type = "button" class = "button" name = "cmdDelete" value = "Delete" Onclick = "fn_RemoveRecord_orders(<%= orders_id %>);" >
