@@ -4,6 +4,7 @@
 #include "controls/RichToolTipCtrl.h"
 #include "platform/core/StringTable.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/ListCtrl.h"
 #include "platform/ui/Messages.h"
 
 void ControlStatesView::Show(const ControlStates& states)
@@ -94,4 +95,9 @@ void AddToolTips(CRichToolTipCtrl& tips, CWnd& window, const std::vector<ToolTip
 bool IsDeleteKeyFor(const MSG& msg, const CWnd& control)
 {
     return msg.message == WM_KEYDOWN && msg.wParam == VK_DELETE && CWnd::GetFocus() == &control;
+}
+
+int ClickedRow(const NMHDR* header)
+{
+    return reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem;
 }

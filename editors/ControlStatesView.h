@@ -10,6 +10,7 @@ class CComboBox;
 class CRichToolTipCtrl;
 class CWnd;
 struct MSG;
+struct NMHDR;
 
 // Copies a controller's ControlStates into a window's controls and reads the typed texts back:
 // the thin part every editor view shares.
@@ -35,5 +36,7 @@ void SetListColumns(CCellListCtrl& list, const std::vector<ListColumn>& columns)
 void ShowListRows(CCellListCtrl& list, const std::vector<ListRow>& rows);
 // The tool tips of the table, their texts from the string table.
 void AddToolTips(CRichToolTipCtrl& tips, CWnd& window, const std::vector<ToolTip>& table);
+// The row of a list control's click or double click notification (-1 for none).
+int ClickedRow(const NMHDR* header);
 // The message is the Delete key pressed while the control has the focus.
 bool IsDeleteKeyFor(const MSG& msg, const CWnd& control);

@@ -1,5 +1,6 @@
 #include "editors/LinkDialogs.h"
 
+#include "editors/AdvancedArea.h"
 #include "editors/ContextHelp.h"
 #include "entities/FormInterface.h"
 #include "model/FieldRep.h"
@@ -7,9 +8,6 @@
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/ListCtrl.h"
-
-#include <QLayout>
-#include <QWidget>
 
 namespace
 {
@@ -20,7 +18,7 @@ using G = PageLinkEditor;
 // Posted by the set-up: the dialog collapses once it is laid out at its size.
 constexpr UINT WM_COLLAPSE = WM_USER + 0x155;
 
-// The controls below the "Advanced>>" button.
+// The controls below the "Advanced>>" button, the lowest last.
 const int parameterArea[] = {L::IDC_MENU_VARIABLES, L::IDC_ASSIGN, L::IDC_UNASSIGN,
                              L::IDC_FORM_VARIABLES};
 
@@ -286,34 +284,10 @@ void LinkDialogView::OnFormVariableClick(NMHDR* header, LRESULT* result)
     *result = 0;
 }
 
-int LinkDialogView::BottomOf(int id) const
-{
-    CRect rect;
-    GetDlgItem(id)->GetWindowRect(&rect);
-    ScreenToClient(&rect);
-    return rect.bottom;
-}
-
 void LinkDialogView::ShowParameterArea(bool shown)
 {
-    for (int id : parameterArea)
-        GetDlgItem(id)->ShowWindow(shown ? SW_SHOW : SW_HIDE);
-    CRect window;
-    GetWindowRect(&window);
-    // The controls are laid out at their smallest, 10 pixels kept below the lowest one, before
-    // the edge is measured.
-    if (QLayout* layout = GetSafeHwnd()->layout())
-    {
-        QMargins margins = layout->contentsMargins();
-        margins.setBottom(10);
-        layout->setContentsMargins(margins);
-        layout->invalidate();
-        layout->activate();
-        SetWindowPos(nullptr, 0, 0, window.Width(), layout->minimumSize().height(),
-                     SWP_NOMOVE | SWP_NOZORDER);
-    }
-    const int bottom = BottomOf(shown ? L::IDC_FORM_VARIABLES : L::IDC_ADVANCED) + 10;
-    SetWindowPos(nullptr, 0, 0, window.Width(), bottom, SWP_NOMOVE | SWP_NOZORDER);
+    ShowAdvancedArea(*this, {std::begin(parameterArea), std::end(parameterArea)}, L::IDC_ADVANCED,
+                     shown);
 }
 
 LRESULT LinkDialogView::OnCollapse(WPARAM, LPARAM)

@@ -66,7 +66,6 @@ private:
     // Shows or hides the parameter area; the bottom edge lies 10 pixels below list 1538 or
     // below the "Advanced>>" button.
     void ShowParameterArea(bool shown);
-    int BottomOf(int id) const;
 
     std::unique_ptr<LinkEditor> m_editor;
     const std::vector<ListColumn>& m_linkColumns;

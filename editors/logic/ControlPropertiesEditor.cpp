@@ -53,9 +53,151 @@ int CodeOf(const CString& text)
 }
 } // namespace
 
-ControlPropertiesEditor::ControlPropertiesEditor(FormInterface& page, FieldRep& control)
-    : m_page(page), m_control(control)
+ControlPropertiesEditor::ControlPropertiesEditor(FormInterface& page, FieldRep& control,
+                                                 ControlPropertiesHost* host)
+    : m_page(page), m_control(control), m_host(host),
+      m_hasData(control.GetFieldRepData() != nullptr),
+      m_hasVariable(!m_hasData && control.GetVariable() != nullptr)
 {
+}
+
+const std::vector<ToolTip>& ControlPropertiesEditor::GetToolTips()
+{
+    static const std::vector<ToolTip> tips = WithToolTipStrings({
+        {CaptionBox, 62940, "Disaplay name"},
+        {CompulsoryCheck, 62941, "Check validations"},
+        {SeparateRowCheck, 62942, "Seperater"},
+        {KindCombo, 62943, "Control Combo"},
+        {ValueStringsBox, 62944, "Radio Value"},
+        {DisplayStringsBox, 62945, "Radio display string"},
+        {IDOK, 62946, "OK"},
+        {HelpButton, 62947, "Field Representation Help"},
+        {AdvancedButton, 62948, "Advance"},
+        {AssignFunctionButton, 62949, "Assign Function"},
+        {RemoveFunctionButton, 62950, "Remove Function"},
+        {FunctionLabel, 62951, "Function Name"},
+        {FrontCombo, 62952, "Front field"},
+        {BackCombo, 62953, "Backfield"},
+        {LinkList, 62954, "List of links"},
+        {AssignLinkButton, 62955, "Assign link "},
+        {RemoveLinkButton, 62956, "Remove Link"},
+        {EventCombo, 62957, "Events"},
+        {CandidateCombo, 62958, "Recompute"},
+        {AddRecomputeButton, 62959, "Assign"},
+        {RemoveRecomputeButton, 62960, "Remove"},
+        {RecomputeList, 62961, "Fieldrep List"},
+        {RowsBox, 62962, "Number of rows"},
+        {MaxLengthBox, 62963, "Maximum length of field"},
+        {ColumnsBox, 62964, "Number of columns"},
+        {WidthBox, 62965, "Width of textbox"},
+    });
+    return tips;
+}
+
+std::vector<ListColumn> ControlPropertiesEditor::GetRecomputeColumns()
+{
+    return {{"", 0}, {"Controls to be updated", 62}};
+}
+
+std::vector<ListColumn> ControlPropertiesEditor::GetLinkColumns()
+{
+    return {{"", 0}, {"Links", 62}};
+}
+
+namespace
+{
+std::vector<ListRow> Rows(const std::vector<CString>& texts)
+{
+    std::vector<ListRow> rows;
+    for (const CString& text : texts)
+        rows.push_back({{"", text}});
+    return rows;
+}
+} // namespace
+
+std::vector<ListRow> ControlPropertiesEditor::GetRecomputeListRows() const
+{
+    return Rows(GetRecomputeRows());
+}
+
+std::vector<ListRow> ControlPropertiesEditor::GetLinkListRows() const
+{
+    return Rows(GetLinkRows());
+}
+
+ControlStates ControlPropertiesEditor::GetStates() const
+{
+    ControlStates states;
+    const auto number = [](int value)
+    {
+        CString text;
+        text.Format("%d", value);
+        return text;
+    };
+    states.SetText(CaptionBox, caption);
+    states.SetText(DisplayStringsBox, displayStrings);
+    states.SetText(ValueStringsBox, valueStrings);
+    states.SetText(MaxLengthBox, number(maxLength));
+    states.SetText(WidthBox, number(width));
+    states.SetText(RowsBox, number(rows));
+    states.SetText(ColumnsBox, number(columns));
+    states.SetCheck(CompulsoryCheck, IsCompulsory());
+    states.SetCheck(SeparateRowCheck, separateRow);
+    states.SetItems(KindCombo, m_kinds);
+    states.Select(KindCombo, m_kind);
+    states.SetText(FunctionLabel, GetFunctionLabel());
+    states.SetItems(FrontCombo, m_frontBackTexts);
+    states.Select(FrontCombo, frontSelection);
+    states.SetItems(BackCombo, m_frontBackTexts);
+    states.Select(BackCombo, backSelection);
+    std::vector<CString> events;
+    for (int event : m_events)
+        events.push_back(GetEventName(event));
+    states.SetItems(EventCombo, events);
+    const auto event = std::ranges::find(m_events, m_event);
+    states.Select(EventCombo,
+                  event == m_events.end() ? -1 : static_cast<int>(event - m_events.begin()));
+    std::vector<CString> candidates;
+    for (FieldRep* rep : m_candidates)
+        candidates.push_back(GetDisplayName(rep));
+    states.SetItems(CandidateCombo, candidates);
+    states.Select(CandidateCombo, candidateSelection);
+    states.SetText(AdvancedButton, m_advanced ? "<<Advanced" : "Advanced>>");
+
+    for (int id : {CaptionBox, DisplayStringsBox, ValueStringsBox, MaxLengthBox, WidthBox, RowsBox,
+                   ColumnsBox, KindCombo, FrontCombo})
+        states.Enable(id, m_hasData);
+    states.Enable(DisplayStringsBox, m_hasData && (KindIs(FieldRepData::RadioButton) ||
+                                                   KindIs(FieldRepData::CheckBox)));
+    states.Enable(BackCombo, m_hasData && IsBackComboEnabled());
+    states.Enable(SeparateRowCheck, m_hasData && IsSeparateRowEnabled());
+    for (int id : {EventCombo, CandidateCombo, AddRecomputeButton, RemoveRecomputeButton})
+        states.Enable(id, m_hasData && AreEventControlsEnabled());
+    return states;
+}
+
+void ControlPropertiesEditor::SelectEventItem(int index)
+{
+    if (index >= 0 && index < static_cast<int>(m_events.size()))
+        m_event = m_events[static_cast<size_t>(index)];
+}
+
+CString ControlPropertiesEditor::GetTitle() const
+{
+    if (const FieldRepData* data = m_control.GetFieldRepData())
+        return "Control Properties for : " + data->GetCaption();
+    return "Control Properties for : " +
+           (m_control.GetField() != nullptr ? m_control.GetField()->GetFieldName() : CString());
+}
+
+bool ControlPropertiesEditor::IsCompulsory() const
+{
+    return m_control.IsMandatory();
+}
+
+void ControlPropertiesEditor::ToggleCompulsory()
+{
+    m_control.SetMandatory(!m_control.IsMandatory());
 }
 
 CString ControlPropertiesEditor::GetEventName(int event)
@@ -157,6 +299,22 @@ void ControlPropertiesEditor::FillFrontBack()
     }
 }
 
+void ControlPropertiesEditor::AssignFunction()
+{
+    FieldRepData* data = m_control.GetFieldRepData();
+    if (m_host == nullptr || data == nullptr)
+        return;
+    if (ClassInvokation* chosen = m_host->AssignFunction(m_page, data->GetDataCall()))
+        data->SetDataCall(chosen);
+    FillFrontBack();
+}
+
+void ControlPropertiesEditor::AssignLink()
+{
+    if (m_host != nullptr)
+        m_host->EditFieldLinks(m_control, m_page);
+}
+
 void ControlPropertiesEditor::RemoveFunction()
 {
     if (FieldRepData* data = m_control.GetFieldRepData(); data != nullptr && data->GetDataCall())
@@ -175,7 +333,8 @@ std::vector<CString> ControlPropertiesEditor::GetLinkRows() const
 
 void ControlPropertiesEditor::RemoveLink(int row)
 {
-    if (FieldRepData* data = m_control.GetFieldRepData(); data != nullptr && row >= 0)
+    FieldRepData* data = m_control.GetFieldRepData();
+    if (data != nullptr && row >= 0 && row < static_cast<int>(data->GetLinkControls().size()))
         data->RemoveLinkControlAt(row);
 }
 
@@ -290,6 +449,7 @@ void ControlPropertiesEditor::AddRecompute(int candidate)
     FieldRep* rep = m_candidates[static_cast<size_t>(candidate)];
     if (!list->HasClassRecompute(rep))
         list->AddClassRecompute(rep);
+    candidateSelection = -1;
 }
 
 void ControlPropertiesEditor::RemoveRecompute(int row)
@@ -314,40 +474,49 @@ std::vector<CString> ControlPropertiesEditor::GetRecomputeRows() const
     return names;
 }
 
-bool ControlPropertiesEditor::WriteBack()
+void ControlPropertiesEditor::StoreValues(FieldRepData& data)
 {
-    FieldRepData* data = m_control.GetFieldRepData();
-    if (data == nullptr)
-        return true;
-    const CString oldCaption = data->GetCaption();
+    const CString oldCaption = data.GetCaption();
     if (!oldCaption.IsEmpty())
         m_page.RenameVariable(oldCaption, caption);
-    data->SetCaption(caption);
-    data->SetStoredValues(valueStrings);
-    data->SetMaxLength(maxLength);
+    data.SetCaption(caption);
+    data.SetStoredValues(valueStrings);
+    data.SetMaxLength(maxLength);
     if (KindIs(FieldRepData::RadioButton) || KindIs(FieldRepData::ComboBox))
-        data->SetDisplayTexts(displayStrings);
+        data.SetDisplayTexts(displayStrings);
     if (KindIs(FieldRepData::TextBox))
-        data->SetWidth(width);
+        data.SetWidth(width);
     if (KindIs(FieldRepData::TextArea))
     {
-        data->SetRows(rows);
-        data->SetColumns(columns);
+        data.SetRows(rows);
+        data.SetColumns(columns);
     }
-    const ClassInvokation* dataCall = data->GetDataCall();
+    const ClassInvokation* dataCall = data.GetDataCall();
     if (dataCall != nullptr && dataCall->GetFunction() != nullptr)
     {
         const auto fieldAt = [this](int index)
         { return m_frontBackFields[static_cast<size_t>(index)]; };
         if (frontSelection >= 0 && frontSelection < static_cast<int>(m_frontBackFields.size()))
-            data->SetFrontField(fieldAt(frontSelection));
+            data.SetFrontField(fieldAt(frontSelection));
         if (backSelection >= 0 && backSelection < static_cast<int>(m_frontBackFields.size()))
-            data->SetBackField(fieldAt(backSelection));
+            data.SetBackField(fieldAt(backSelection));
     }
     if (!KindText().IsEmpty())
-        data->SetControlKind(CodeOf(KindText()));
-    data->SetSeparateRow(separateRow);
+        data.SetControlKind(CodeOf(KindText()));
+    data.SetSeparateRow(separateRow);
+}
 
+bool ControlPropertiesEditor::WriteBack()
+{
+    if (FieldRepData* data = m_control.GetFieldRepData(); m_hasData && data != nullptr)
+        StoreValues(*data);
+    if (!m_hasVariable)
+        m_control.SetVariable(nullptr);
+    if (!m_hasData)
+        m_control.SetFieldRepData(nullptr);
+    const FieldRepData* data = m_control.GetFieldRepData();
+    if (data == nullptr)
+        return true;
     const ProcedureInvokation* call = data->GetDataProcedure();
     if (call != nullptr && call->GetProcedure() != nullptr &&
         (data->GetFrontField() == nullptr || data->GetBackField() == nullptr))
@@ -388,4 +557,12 @@ void ControlPropertiesEditor::UpdateTransactionVisibility()
     visibility->SetVisibilityKind(data != nullptr && data->RecomputesTransactionField(transaction)
                                       ? FieldVisibility::ReadOnly
                                       : FieldVisibility::Editable);
+}
+
+bool ControlPropertiesEditor::Ok(bool hosted)
+{
+    if (!WriteBack() && hosted)
+        return false;
+    UpdateTransactionVisibility();
+    return true;
 }

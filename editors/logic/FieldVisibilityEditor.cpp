@@ -10,8 +10,6 @@
 
 namespace
 {
-constexpr int HelpButton = 1527;
-
 // The radios in the order their flags are tested, with the kind each stands for.
 struct Radio
 {

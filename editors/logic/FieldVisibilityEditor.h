@@ -15,6 +15,8 @@ class FormInterface;
 class FieldVisibilityEditor
 {
 public:
+    static constexpr UINT IDD = 192;
+    static constexpr int HelpButton = 1527;
     static constexpr int TitleBox = 1536;
     static constexpr int SelectedFile = 1262;
     static constexpr int FieldList = 1267;

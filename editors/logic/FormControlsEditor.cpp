@@ -14,8 +14,6 @@
 
 namespace
 {
-constexpr int HelpButton = 1734;
-
 ListRow NameRow(const CString& name, int data)
 {
     ListRow row;

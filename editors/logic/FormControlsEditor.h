@@ -16,6 +16,8 @@ class Module;
 class FormControlsEditor
 {
 public:
+    static constexpr UINT IDD = 194;
+    static constexpr int HelpButton = 1734;
     static constexpr int HeaderBox = 1218;
     static constexpr int FieldList = 1267;
     static constexpr int ControlList = 1174;

@@ -6,11 +6,6 @@
 #include "model/Table.h"
 #include "platform/core/MessageBox.h"
 
-namespace
-{
-constexpr int HelpButton = 1735;
-} // namespace
-
 RefFieldEditor::RefFieldEditor(FormInterface& page, Table* table) : m_page(page), m_table(table) {}
 
 std::vector<ListColumn> RefFieldEditor::GetColumns()

@@ -14,6 +14,8 @@ class Table;
 class RefFieldEditor
 {
 public:
+    static constexpr UINT IDD = 214;
+    static constexpr int HelpButton = 1735;
     static constexpr int NameBox = 1488;
     static constexpr int TypeCombo = 1008;
     static constexpr int AddButton = 1039;

@@ -71,16 +71,6 @@ protected:
         return rows;
     }
 
-    // Window bottom less the control's bottom, in the window's coordinates.
-    static int GapBelow(CDialog& dialog, int id)
-    {
-        // The window system has applied the moves and resizes the dialog made.
-        QCoreApplication::processEvents();
-        QWidget* window = dialog.GetSafeHwnd();
-        QWidget* control = dialog.GetDlgItem(id)->GetSafeHwnd();
-        return window->height() - (control->mapTo(window, QPoint()).y() + control->height());
-    }
-
     static int TopOf(CDialog& dialog)
     {
         QCoreApplication::processEvents();

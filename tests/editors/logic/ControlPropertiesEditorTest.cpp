@@ -5,6 +5,7 @@
 #include "entities/Function.h"
 #include "entities/LinkControl.h"
 #include "entities/ProcedureFieldInfo.h"
+#include "entities/ProcedureInvokation.h"
 #include "entities/Transaction.h"
 #include "entities/Variable.h"
 #include "model/EventRecmpFields.h"
@@ -19,6 +20,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace
 {
@@ -250,6 +252,177 @@ TEST(ControlPropertiesEditorTest, CaptionRenamesItsVariableAndOneColumnPagesKeep
         const auto& maps = fixture.form->GetFieldVariableMaps();
         EXPECT_EQ(std::string(maps[0]->variable->GetFieldName()), "City_Var");
         EXPECT_EQ(std::string(maps[1]->variable->GetFieldName()), "Customer_Name");
+    }
+}
+
+// Answers the sub-dialogs: the function dialog chooses a call (or none), the link dialog adds one.
+struct RecordingHost : ControlPropertiesHost
+{
+    ClassInvokation* chosen = nullptr;
+    ClassInvokation* offered = nullptr;
+    int linkEdits = 0;
+
+    ClassInvokation* AssignFunction(FormInterface&, ClassInvokation* current) override
+    {
+        offered = current;
+        return std::exchange(chosen, nullptr);
+    }
+    void EditFieldLinks(FieldRep& control, FormInterface&) override
+    {
+        ++linkEdits;
+        auto* link = new LinkControl;
+        link->SetCaption("Open");
+        control.GetFieldRepData()->AddLinkControl(link);
+    }
+};
+
+TEST(ControlPropertiesEditorTest, OkClosesAStandaloneDialogAfterAFailureButKeepsAHostedOneOpen)
+{
+    struct Case
+    {
+        bool procedureWithoutFront;
+        bool radioMismatch;
+        bool hosted;
+        bool closes;
+        const char* message;
+        bool visibilityUpdated;
+    };
+    const char* const frontBack = "Please assign the front and back fields.";
+    const char* const equal = "Please enter equal number of value strings and display strings.";
+    const Case cases[] = {
+        {false, false, false, true, "", true},
+        {false, false, true, true, "", true},
+        {true, false, false, true, frontBack, true},
+        {true, false, true, false, frontBack, false},
+        // The front and back message stops the write-back before the radio check.
+        {true, true, true, false, frontBack, false},
+        {false, true, false, true, equal, true},
+        {false, true, true, false, equal, false},
+    };
+    for (const Case& test : cases)
+    {
+        std::unique_ptr<Table> table{NewTable("orders", Table::masterKind, {"Name", "City"})};
+        std::unique_ptr<Procedure> procedure{NewProcedure("GetOrders", table.get())};
+        Transaction transaction;
+        transaction.SetBasicTable(table.get());
+        transaction.AddFieldRepForField(table->FindFieldByName("Name"));
+        transaction.CreateAspFile(3, AspFile::transactionOwner);
+        FieldRep& control = *transaction.GetFieldReps()[0];
+        FieldRepData* data = control.GetFieldRepData();
+        if (test.procedureWithoutFront)
+        {
+            auto* call = new ProcedureInvokation;
+            call->SetProcedure(procedure.get());
+            data->SetDataProcedure(call);
+            data->SetBackField(table->FindFieldByName("City"));
+        }
+        E editor(transaction, control);
+        editor.Load();
+        editor.SelectKind(test.radioMismatch ? 3 : 0);
+        editor.valueStrings = "1,2";
+        editor.displayStrings = "One";
+        editor.caption = "Customer";
+        ScriptedMessageBoxes boxes{IDOK};
+        EXPECT_EQ(editor.Ok(test.hosted), test.closes) << test.message << test.hosted;
+        const std::vector<std::string> shown = boxes.ShownTexts();
+        EXPECT_EQ(shown.size(), std::string(test.message).empty() ? 0u : 1u);
+        EXPECT_EQ(shown.empty() ? std::string() : shown[0], test.message);
+        // The values before the checks are stored either way.
+        EXPECT_EQ(std::string(data->GetCaption()), "Customer");
+        EXPECT_EQ(transaction.FindAspFileByType(3)->GetFieldVisibilities().size(),
+                  test.visibilityUpdated ? 1u : 0u);
+    }
+}
+
+TEST(ControlPropertiesEditorTest, SubDialogsTitleCompulsoryAndControlsWithoutData)
+{
+    PropertiesFixture fixture;
+    Class dataClass;
+    dataClass.SetName("OrdersData");
+    auto* function = new Function;
+    function->SetName("Cities");
+    dataClass.AddFunction(function);
+    function->AddOutputField(new ProcedureFieldInfo(fixture.table->FindFieldByName("City"), 0));
+    fixture.Control(0).GetFieldRepData()->SetCaption("Customer");
+
+    RecordingHost host;
+    E editor(*fixture.form, fixture.Control(0), &host);
+    editor.Load();
+    EXPECT_EQ(std::string(editor.GetTitle()), "Control Properties for : Customer");
+    EXPECT_TRUE(editor.HasData());
+
+    // Cancelled: nothing changes; chosen: the call is the data's and feeds the combos.
+    editor.AssignFunction();
+    EXPECT_EQ(fixture.Control(0).GetFieldRepData()->GetDataCall(), nullptr);
+    auto* call = new ClassInvokation;
+    call->SetFunction(&dataClass, function);
+    host.chosen = call;
+    editor.AssignFunction();
+    EXPECT_EQ(fixture.Control(0).GetFieldRepData()->GetDataCall(), call);
+    EXPECT_EQ(Joined(editor.GetStates().GetItems(E::FrontCombo)), "orders.City;");
+    editor.AssignFunction();
+    EXPECT_EQ(host.offered, call);
+
+    editor.AssignLink();
+    EXPECT_EQ(host.linkEdits, 1);
+    ASSERT_EQ(editor.GetLinkListRows().size(), 1u);
+    EXPECT_EQ(std::string(editor.GetLinkListRows()[0].cells[1]), "Open");
+    editor.RemoveLink(1);
+    EXPECT_EQ(editor.GetLinkListRows().size(), 1u);
+
+    const bool compulsory = fixture.Control(0).IsMandatory();
+    editor.ToggleCompulsory();
+    EXPECT_EQ(fixture.Control(0).IsMandatory(), !compulsory);
+    EXPECT_EQ(editor.GetStates().IsChecked(E::CompulsoryCheck), !compulsory);
+
+    // Text Box: front combo and events on, back combo off; Date Control: event controls off.
+    struct Case
+    {
+        int kind;
+        bool back;
+        bool events;
+        bool display;
+    };
+    for (const Case& test : {Case{0, false, true, false}, Case{1, true, true, false},
+                             Case{2, false, false, false}, Case{4, false, true, true}})
+    {
+        editor.SelectKind(test.kind);
+        const ControlStates states = editor.GetStates();
+        EXPECT_TRUE(states.IsEnabled(E::FrontCombo));
+        EXPECT_EQ(states.IsEnabled(E::BackCombo), test.back) << test.kind;
+        EXPECT_EQ(states.IsEnabled(E::DisplayStringsBox), test.display) << test.kind;
+        for (int id :
+             {E::EventCombo, E::CandidateCombo, E::AddRecomputeButton, E::RemoveRecomputeButton})
+            EXPECT_EQ(states.IsEnabled(id), test.events) << test.kind << " " << id;
+    }
+    EXPECT_EQ(std::string(editor.GetStates().GetText(E::AdvancedButton)), "Advanced>>");
+    editor.ToggleAdvanced();
+    EXPECT_EQ(std::string(editor.GetStates().GetText(E::AdvancedButton)), "<<Advanced");
+
+    // Without data nothing can be edited and the title shows the field name.
+    fixture.Control(1).SetFieldRepData(nullptr);
+    E bare(*fixture.form, fixture.Control(1), &host);
+    bare.Load();
+    EXPECT_FALSE(bare.HasData());
+    EXPECT_EQ(std::string(bare.GetTitle()), "Control Properties for : City");
+    const ControlStates states = bare.GetStates();
+    for (int id : {E::CaptionBox, E::KindCombo, E::WidthBox, E::ValueStringsBox, E::FrontCombo,
+                   E::BackCombo, E::EventCombo, E::CandidateCombo, E::SeparateRowCheck})
+        EXPECT_FALSE(states.IsEnabled(id)) << id;
+    bare.AssignFunction();
+    EXPECT_EQ(host.offered, call);
+    EXPECT_TRUE(bare.Ok(true));
+    EXPECT_EQ(fixture.Control(1).GetFieldRepData(), nullptr);
+
+    // The control's own variable stays only on a control without data.
+    Variable own;
+    for (int index : {0, 1})
+    {
+        fixture.Control(index).SetVariable(&own);
+        E editor(*fixture.form, fixture.Control(index));
+        editor.Load();
+        EXPECT_TRUE(editor.Ok(false));
+        EXPECT_EQ(fixture.Control(index).GetVariable(), index == 1 ? &own : nullptr) << index;
     }
 }
 } // namespace

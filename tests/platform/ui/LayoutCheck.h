@@ -69,6 +69,16 @@ inline QStringList LayoutFaults(QWidget* window, const std::vector<QWidget*>& co
     return faults;
 }
 
+// The window's bottom less the control's bottom, in the window's coordinates, once the window
+// system has applied the moves and resizes made.
+inline int GapBelow(CWnd& window, int id)
+{
+    QApplication::processEvents();
+    QWidget* frame = window.GetSafeHwnd();
+    QWidget* control = window.GetDlgItem(id)->GetSafeHwnd();
+    return frame->height() - (control->mapTo(frame, QPoint()).y() + control->height());
+}
+
 // Keeps a picture of the window under the folder of the build, as name.png.
 inline bool KeepGrab(QWidget* window, const char* folder, const QString& name)
 {
