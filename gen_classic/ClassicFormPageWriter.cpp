@@ -5,41 +5,25 @@
 #include "entities/Variable.h"
 #include "gen_classic/ClassicText.h"
 #include "gen_classic/ReportSectionWriter.h"
-#include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
-#include "model/Module.h"
 
 #include <algorithm>
 
 ClassicFormPageWriter::ClassicFormPageWriter(ForgeonProject* project, GenerationReport& report,
                                              FormInterface& page)
-    : TemplatePageWriter(project, report), m_page(page)
+    : ClassicPageWriter(project, &page, report)
 {
 }
 
 void ClassicFormPageWriter::LoadPageTemplate()
 {
     if (!LoadClassicTemplate())
-        m_report.AddSkippedPage(m_page.GetFormName(), "the classic page template is missing");
-}
-
-void ClassicFormPageWriter::SavePageAs(const CString& fileName)
-{
-    Module* module = m_project->GetCurrentModule();
-    if (fileName.IsEmpty() || module == nullptr)
-    {
-        m_report.AddSkippedPage(m_page.GetFormName(),
-                                "the page file has no file name or there is no current module");
-        m_pageText.Empty();
-        m_textFile.ClearBuffer();
-        return;
-    }
-    SavePage(fileName, module->GetName());
+        m_report.AddSkippedPage(m_owner->GetFormName(), "the classic page template is missing");
 }
 
 CString ClassicFormPageWriter::RelativeUrlOfKind(int fileKind) const
 {
-    const AspFile* file = m_page.FindAspFileByType(fileKind);
+    const AspFile* file = m_owner->FindAspFileByType(fileKind);
     return file != nullptr ? file->GetClassicRelativeUrl(TRUE, FALSE) : CString();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gen_web/TemplatePageWriter.h"
+#include "gen_classic/ClassicPageWriter.h"
 
 #include <vector>
 
@@ -11,7 +11,7 @@ struct FieldVariableMap;
 
 // The base of the classic writers of data-entry pages (master form, map form, transaction):
 // the page file being written, the indent of generated lines, and the pieces their pages share.
-class ClassicFormPageWriter : public TemplatePageWriter
+class ClassicFormPageWriter : public ClassicPageWriter
 {
 public:
     ClassicFormPageWriter(ForgeonProject* project, GenerationReport& report, FormInterface& page);
@@ -19,9 +19,6 @@ public:
 protected:
     // The classic template; a missing one is reported and the page holds the generated text.
     void LoadPageTemplate();
-    // Saves the page under the name into the current module's folder; a page without name or
-    // module is reported and dropped.
-    void SavePageAs(const CString& fileName);
     // The address of the page's file of the kind as seen from a module folder; empty without.
     CString RelativeUrlOfKind(int fileKind) const;
     // The report's list section at the indent, inserted at the position; returns the position
@@ -38,7 +35,6 @@ protected:
     // name: a name posted twice reaches the action page as both values joined.
     void WriteHiddenValue(int indent, const CString& variable);
 
-    FormInterface& m_page;
     AspFile* m_file = nullptr;
     int m_indent = 0;
 

@@ -33,7 +33,7 @@ void MapFormPageWriter::Write()
             WriteActionPage();
         else
             continue;
-        SavePageAs(file->GetClassicFileName(FALSE));
+        SaveInModule(file->GetClassicFileName(FALSE));
     }
 }
 

@@ -47,7 +47,7 @@ void MasterFormPageWriter::Write()
         default:
             continue;
         }
-        SavePageAs(file->GetClassicFileName(FALSE));
+        SaveInModule(file->GetClassicFileName(FALSE));
     }
 }
 

@@ -65,7 +65,7 @@ void TransactionPageWriter::Write()
         }
         else
             continue;
-        SavePageAs(name);
+        SaveInModule(name);
     }
 }
 
