@@ -14,6 +14,7 @@
 #include "entities/RDLCReport.h"
 #include "entities/ReportCollector.h"
 #include "entities/Transaction.h"
+#include "gen_classic/MapFormPageWriter.h"
 #include "gen_classic/MenuWriter.h"
 #include "gen_web/AspxObjectWriter.h"
 #include "gen_web/AspxWriteAll.h"
@@ -177,6 +178,8 @@ TreeMenuChoice ProjectTreeCommands::ChooseMenu(TreeHandle item) const
         return {TreeMenu::MasterDetail, {kFirst, kThird}};
     case TreeSlot::SearchReports:
         return {TreeMenu::SearchReportItem, {}};
+    case TreeSlot::MapForms:
+        return {TreeMenu::MapFormItem, {}};
     case TreeSlot::DashBoardPages:
         return {TreeMenu::DashBoardPage, {kFirst}};
     default:
@@ -278,6 +281,10 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
             EditNew(m_host, RightPane::MenuView);
         else if (command == kSecond)
             WriteMenuScripts();
+        return;
+    case TreeMenu::MapFormItem:
+        if (command == kFirst)
+            WriteMapFormPages(module->FindMapFormById(m_tree.Control().GetItemData(item)));
         return;
     case TreeMenu::DashBoardPage:
         if (command == kFirst)
@@ -434,6 +441,16 @@ void ProjectTreeCommands::WriteMenuScripts()
         return;
     GenerationReport report;
     MenuWriter(Project(), path, report).Write();
+    if (!report.IsEmpty())
+        AfxMessageBox(report.GetText());
+}
+
+void ProjectTreeCommands::WriteMapFormPages(MapForm* form)
+{
+    if (form == nullptr || WritableOutputPath().IsEmpty())
+        return;
+    GenerationReport report;
+    MapFormPageWriter(&Project(), *form, report).Write();
     if (!report.IsEmpty())
         AfxMessageBox(report.GetText());
 }

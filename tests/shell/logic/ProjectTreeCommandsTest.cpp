@@ -3,6 +3,7 @@
 #include "entities/DashBoardPage.h"
 #include "entities/Form.h"
 #include "entities/Function.h"
+#include "entities/MapForm.h"
 #include "entities/Menu.h"
 #include "entities/Procedure.h"
 #include "entities/Transaction.h"
@@ -459,6 +460,21 @@ TEST_F(CommandFixture, WriteCommandsWriteIntoTheProjectFolder)
     for (const char* script :
          {"TopMenus.js", "TopMenusOnClick.js", "LeftMenus.js", "LeftMenusOnClick.js"})
         EXPECT_TRUE(std::filesystem::exists(folder.Path() / "_system" / "js" / script)) << script;
+    EXPECT_EQ(boxes.Shown().size(), shown);
+    // Write MapForm writes the map page and its action page of that map form (the tree lists no
+    // map forms; the command runs on an item that carries the map form's id).
+    auto* map = new MapForm;
+    map->SetName("customer_map");
+    Table* regions = NewTable("customer_region", Table::mapKind, {"region"});
+    Base().AppendMapTable(regions);
+    map->SetMappingTable(regions);
+    Base().Append(map);
+    map->EnsureReportFiles();
+    project.SelectModuleAt(0);
+    commands.RunMenuCommand(TreeMenu::MapFormItem, 10,
+                            control.InsertItem("customer_map", 0, map->GetId(), nullptr));
+    for (const char* page : {"customer_map_addReport.asp", "customer_map_addReport_action.asp"})
+        EXPECT_TRUE(std::filesystem::exists(folder.Path() / "BaseModule" / page)) << page;
     EXPECT_EQ(boxes.Shown().size(), shown);
 }
 
