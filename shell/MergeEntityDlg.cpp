@@ -61,6 +61,20 @@ const DialogTemplateRegistration mergeEntityTemplate{{
         Lay::Group(SettingsGroup,
                    {Lay::Buttons({S::FullModuleButton, S::SelectiveButton, S::ResolveButton})}),
         Lay::Buttons({IDOK, IDCANCEL, S::HelpButton}),
+        Lay::Group(FiltersGroup,
+                   {
+                       Lay::Row({Lay::Field(S::KindCombo), Lay::Control(S::SelectKindButton)}),
+                       Lay::Control(S::EntityTree),
+                       Lay::Buttons({S::SelectAllButton, S::DeselectAllButton}),
+                   }),
+        Lay::Group(
+            ExistingModuleGroup,
+            {
+                Lay::Control(S::ExistingModuleRadio),
+                Lay::Row({Lay::Field(S::FirstModuleCombo), Lay::Control(S::SelectFirstButton)}),
+                Lay::Control(S::FirstFilePath),
+                Lay::Control(S::OverwriteBox),
+            }),
     }),
 }};
 
