@@ -44,22 +44,9 @@ inline std::unique_ptr<ForgeonProject> BuildSelectionSecond()
     sales->Append(NewPage<ApplicationReport>("sales_report"));
     sales->Append(NewPage<ApplicationReport>("stock_report"));
 
-    auto* ordersInfo = new RDLCInfo;
-    ordersInfo->SetName("Reports\\orders.rdlc");
-    auto* stockInfo = new RDLCInfo;
-    stockInfo->SetName("Reports\\stock.rdlc");
-    project->AddRDLCInfo(ordersInfo);
-    project->AddRDLCInfo(stockInfo);
-    auto* stockSet = new XSDInfo;
-    stockSet->SetFilePath("DataSets\\StockSet.xsd");
-    auto* adapter = new TableAdapter;
-    adapter->SetName("StockAdapter");
-    stockSet->AddTableAdapter(adapter);
-    project->AddXSDInfo(stockSet);
-    auto* ordersRdlc = NewPage<RDLCReport>("orders_rdlc");
-    ordersRdlc->SetRDLCInfo(ordersInfo);
-    auto* stockRdlc = NewPage<RDLCReport>("stock_rdlc");
-    stockRdlc->SetRDLCInfo(stockInfo);
+    const StockDescriptions descriptions = AddStockDescriptions(project.get());
+    RDLCReport* ordersRdlc = descriptions.ordersRdlc;
+    RDLCReport* stockRdlc = descriptions.stockRdlc;
     sales->Append(ordersRdlc);
     sales->Append(stockRdlc);
 
