@@ -10,8 +10,11 @@
 #include "entities/MapForm.h"
 #include "entities/ReportCollector.h"
 #include "entities/Transaction.h"
+#include "gen_classic/DashBoardPageWriter.h"
+#include "gen_classic/GraphReportWriter.h"
 #include "gen_classic/LoginWriter.h"
 #include "gen_classic/MenuWriter.h"
+#include "gen_classic/ReportCollectorWriter.h"
 #include "gen_classic/ReportPageWriter.h"
 #include "gen_web/EnumerateFolders.h"
 #include "model/FileUtilities.h"
@@ -94,7 +97,7 @@ void ClassicPageWriters::WriteTransaction(Transaction& transaction)
 
 void ClassicPageWriters::WriteDashboard(DashBoardPage& page)
 {
-    ReportMissingWriter(page.GetFormName());
+    DashBoardPageWriter(&m_project, &page, m_report).Write();
 }
 
 void ClassicPageWriters::WriteReport(ApplicationReport& report)
@@ -109,12 +112,12 @@ void ClassicPageWriters::WriteGroupReport(ApplicationReport& report, AspFile* fi
 
 void ClassicPageWriters::WriteGraphReport(ApplicationReport& report)
 {
-    ReportMissingWriter(report.GetFormName());
+    GraphReportWriter(&m_project, &report, m_report).Write();
 }
 
 void ClassicPageWriters::WriteReportCollector(ReportCollector& collector)
 {
-    ReportMissingWriter(collector.GetFormName());
+    ReportCollectorWriter(&m_project, &collector, m_report).Write();
 }
 
 void ClassicPageWriters::WriteMenus(const CString& folder)

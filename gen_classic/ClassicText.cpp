@@ -1,6 +1,8 @@
 #include "gen_classic/ClassicText.h"
 
 #include "entities/AspFile.h"
+#include "entities/FormInterface.h"
+#include "entities/Procedure.h"
 #include "entities/ProcedureInvokation.h"
 #include "entities/Variable.h"
 #include "model/Field.h"
@@ -80,8 +82,48 @@ void WriteArgumentList(TextFile& out, const ProcedureInvokation& invokation,
     }
 }
 
+bool IsQuotedParameter(const Procedure* procedure, const VariablePair& pair)
+{
+    FieldVariableMap parameter;
+    return procedure != nullptr && procedure->FindFieldParameterByVariable(parameter, pair.first) &&
+           parameter.field != nullptr && IsQuotedSqlType(parameter.field->GetTypeCode());
+}
+
+void WriteProcedureCallText(TextFile& out, const ProcedureInvokation& invokation,
+                            const CString& target, int indent,
+                            const std::function<CString(const VariablePair&)>& value)
+{
+    const Procedure* procedure = invokation.GetProcedure();
+    out.Write(indent, "%s = \"%s \"", target,
+              procedure != nullptr ? procedure->GetName() : CString());
+    WriteArgumentList(
+        out, invokation,
+        [procedure](const VariablePair& pair) { return IsQuotedParameter(procedure, pair); },
+        value);
+    out.Write(0, "\n");
+}
+
 void WriteActionPageHeader(TextFile& out)
 {
     out.Write(0, "<%%@ LANGUAGE = \"VBScript\" %%>\n");
     out.Write(0, "<!-- #include file = \"../_system/includes/functions.asp\"-->\n\n");
+}
+
+void WriteShowButtonLine(TextFile& out, int indent)
+{
+    out.Write(indent, "<INPUT type = \"button\" class = \"button\" name = \"cmdshow\" value = "
+                      "\"Show\" Onclick = \"set_query();\" >\n");
+}
+
+void WriteHiddenActionInputs(TextFile& out, int indent, const FormInterface& page)
+{
+    out.Write(indent, "<INPUT type=hidden name=hiddenActionControl>\n");
+    for (const FieldVariableMap* map : page.GetFieldVariableMaps())
+        if (map->variable != nullptr && map->variable->GetKind() == Variable::pageKind)
+            out.Write(indent, "<INPUT type = \"hidden\" name = %s value = \"<%%=%s%%>\">\n",
+                      map->variable->GetFieldName(), map->variable->GetFieldName());
+    for (const FieldVariableMap* map : page.GetFieldVariableMaps())
+        if (map->variable != nullptr && map->variable->GetKind() == Variable::parameterKind)
+            out.Write(indent, "<INPUT type = \"hidden\" name = %s >\n",
+                      map->variable->GetFieldName());
 }

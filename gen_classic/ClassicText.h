@@ -7,6 +7,8 @@
 
 class AspFile;
 class Field;
+class FormInterface;
+class Procedure;
 class ProcedureInvokation;
 class TextFile;
 struct VariablePair;
@@ -35,6 +37,22 @@ CString HtmlEncoded(const CString& expression);
 void WriteArgumentList(TextFile& out, const ProcedureInvokation& invokation,
                        const std::function<bool(const VariablePair&)>& quoted,
                        const std::function<CString(const VariablePair&)>& value);
+
+// The Show button of a report filter form, which runs set_query().
+void WriteShowButtonLine(TextFile& out, int indent);
+
+// The hidden action input, one hidden input carrying the value of each page variable of kind 1
+// of the page, then an empty one for each of kind 0, which set_query fills.
+void WriteHiddenActionInputs(TextFile& out, int indent, const FormInterface& page);
+
+// The procedure parameter the pair gives a value to has a field of a type quoted in SQL.
+bool IsQuotedParameter(const Procedure* procedure, const VariablePair& pair);
+
+// target = "procedure " and the argument list, quoted by the procedure's parameter fields, each
+// value as the function gives it; then a line end.
+void WriteProcedureCallText(TextFile& out, const ProcedureInvokation& invokation,
+                            const CString& target, int indent,
+                            const std::function<CString(const VariablePair&)>& value);
 
 // The first two lines of an action page: the script language and the shared include.
 void WriteActionPageHeader(TextFile& out);

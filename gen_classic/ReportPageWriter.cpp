@@ -13,9 +13,7 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
-#include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
-#include "model/Module.h"
 
 namespace
 {
@@ -40,7 +38,7 @@ CString WithoutBlanks(CString text)
 
 ReportPageWriter::ReportPageWriter(ForgeonProject* project, ApplicationReport* page,
                                    GenerationReport& generation)
-    : TemplatePageWriter(project, generation), m_page(page)
+    : ClassicPageWriter(project, page, generation), m_page(page)
 {
 }
 
@@ -54,29 +52,14 @@ void ReportPageWriter::Write(bool variant)
             if (file->GetFileKind() == 11)
             {
                 WriteButtonActionPage(file);
-                Save(file, variant);
+                SaveInModule(file->GetFileName(variant ? TRUE : FALSE));
             }
     for (AspFile* file : m_page->GetAspFiles())
         if (file->GetFileKind() == 0 || file->GetFileKind() == 12)
         {
             WriteReportPage(file, variant);
-            Save(file, variant);
+            SaveInModule(file->GetFileName(variant ? TRUE : FALSE));
         }
-}
-
-void ReportPageWriter::Save(AspFile* file, bool variant)
-{
-    const CString name = file->GetFileName(variant ? TRUE : FALSE);
-    Module* module = m_project->GetCurrentModule();
-    if (name.IsEmpty() || module == nullptr)
-    {
-        m_report.AddSkippedPage(m_page->GetFormName(),
-                                "the page file has no file name or there is no current module");
-        m_pageText.Empty();
-        m_textFile.ClearBuffer();
-        return;
-    }
-    SavePage(name, module->GetName());
 }
 
 void ReportPageWriter::WriteReportPage(AspFile* file, bool variant)
@@ -178,7 +161,7 @@ void ReportPageWriter::WriteGroupPage(AspFile* file)
     position = InsertGeneratedText(position);
     WriteCloseConnection(0);
     InsertGeneratedText(FindIncludePosition(position));
-    Save(file, false);
+    SaveInModule(file->GetFileName(FALSE));
 }
 
 // Filter values read from the request; bare values are forced numeric.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gen_web/TemplatePageWriter.h"
+#include "gen_classic/ClassicPageWriter.h"
 
 #include <functional>
 #include <vector>
@@ -14,7 +14,7 @@ struct FieldVariableMap;
 // The classic page of a list report: prologue, ExtractData of the filters, the filter form
 // with the result section and the ShowOutput_ functions; with button columns also the action
 // page the buttons post to.
-class ReportPageWriter : public TemplatePageWriter
+class ReportPageWriter : public ClassicPageWriter
 {
 public:
     ReportPageWriter(ForgeonProject* project, ApplicationReport* report,
@@ -39,7 +39,6 @@ private:
     int WriteForm(AspFile* file, int position, int formIndent, int tableCloseIndent,
                   const std::function<void(ReportSectionWriter&)>& writeSection);
     void WriteFilterExtractData(const std::vector<FieldVariableMap*>& maps);
-    void Save(AspFile* file, bool variant);
 
     ApplicationReport* m_page;
     std::vector<FieldRep*> m_excluded;

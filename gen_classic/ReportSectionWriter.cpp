@@ -542,22 +542,13 @@ void ReportSectionWriter::WriteShowCell(const ReportGroup& group, int indent, bo
                  span != 0 ? span : 4);
     WriteHiddenInputs(indent + 3);
     if ((!group.GetFilters().empty() || groups.size() >= 2) && !allHidden)
-        m_text.Write(indent + 3, "<INPUT type = \"button\" class = \"button\" name = \"cmdshow\" "
-                                 "value = \"Show\" Onclick = \"set_query();\" >\n");
+        WriteShowButtonLine(m_text, indent + 3);
     m_text.Write(indent + 2, "</TD>\n");
 }
 
 void ReportSectionWriter::WriteHiddenInputs(int indent)
 {
-    m_text.Write(indent, "<INPUT type=hidden name=hiddenActionControl>\n");
-    for (FieldVariableMap* map : m_report->GetFieldVariableMaps())
-        if (map->variable != nullptr && map->variable->GetKind() == 1)
-            m_text.Write(indent, "<INPUT type = \"hidden\" name = %s value = \"<%%=%s%%>\">\n",
-                         map->variable->GetFieldName(), map->variable->GetFieldName());
-    for (FieldVariableMap* map : m_report->GetFieldVariableMaps())
-        if (map->variable != nullptr && map->variable->GetKind() == 0)
-            m_text.Write(indent, "<INPUT type = \"hidden\" name = %s >\n",
-                         map->variable->GetFieldName());
+    WriteHiddenActionInputs(m_text, indent, *m_report);
     std::vector<ReportField*> buttons;
     m_report->CollectButtonReportFields(buttons);
     for (ReportField* button : buttons)

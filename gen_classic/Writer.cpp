@@ -241,14 +241,7 @@ void Writer::WriteProcedureArguments(const ProcedureInvokation& invokation, bool
     FormInterface* page = m_current != nullptr ? m_current->page : nullptr;
     WriteArgumentList(
         m_body, invokation,
-        [procedure](const VariablePair& pair)
-        {
-            FieldVariableMap parameter;
-            return procedure != nullptr &&
-                   procedure->FindFieldParameterByVariable(parameter, pair.first) &&
-                   parameter.field != nullptr &&
-                   IsQuotedSqlType(parameter.field->GetTypeCode());
-        },
+        [procedure](const VariablePair& pair) { return IsQuotedParameter(procedure, pair); },
         [this, convert, page](const VariablePair& pair)
         { return convert ? GetParameterValueName(pair, page) : pair.second->GetFieldName(); });
 }

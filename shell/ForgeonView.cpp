@@ -1,12 +1,18 @@
 #include "shell/ForgeonView.h"
 
+#include "designers/DashBoardDlg.h"
+#include "designers/DashBoardPageDlg.h"
+#include "designers/RDLCReportdlg.h"
 #include "editors/LoginPageDlg.h"
 #include "editors/ProcedureDlg.h"
 #include "editors/UserFunctionDlg.h"
 #include "editors/WvpDialog.h"
+#include "entities/DashBoard.h"
+#include "entities/DashBoardPage.h"
 #include "entities/Function.h"
 #include "entities/Menu.h"
 #include "entities/Procedure.h"
+#include "entities/RDLCReport.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/Table.h"
@@ -249,6 +255,12 @@ void ForgeonView::OpenEditor(RightPane pane, CObject* entity)
             loginView->Load();
         else if (auto* functionView = dynamic_cast<UserFunctionDlg*>(view))
             functionView->LoadFunction(dynamic_cast<Function*>(entity));
+        else if (auto* rdlcView = dynamic_cast<RDLCReportdlg*>(view))
+            rdlcView->LoadRDLCReport(dynamic_cast<RDLCReport*>(entity));
+        else if (auto* dashBoardView = dynamic_cast<DashBoardDlg*>(view))
+            dashBoardView->LoadDashBoard(dynamic_cast<DashBoard*>(entity));
+        else if (auto* dashBoardPageView = dynamic_cast<DashBoardPageDlg*>(view))
+            dashBoardPageView->LoadDashBoardPage(dynamic_cast<DashBoardPage*>(entity));
     }
 }
 
@@ -261,8 +273,10 @@ void ForgeonView::OpenTableEditor(Table* table, int kind, bool)
 void ForgeonView::ResetEditor(RightPane pane)
 {
     MainFrame* frame = MainFrame::Get();
-    if (auto* editor =
-            frame != nullptr ? dynamic_cast<WvpDialog*>(frame->GetRightPaneView(pane)) : nullptr)
+    CWnd* view = frame != nullptr ? frame->GetRightPaneView(pane) : nullptr;
+    if (auto* rdlcView = dynamic_cast<RDLCReportdlg*>(view))
+        rdlcView->ForgetReport(nullptr);
+    else if (auto* editor = dynamic_cast<WvpDialog*>(view))
         editor->ClearPage();
 }
 

@@ -2,8 +2,8 @@
 
 #include "editors/logic/EditorHost.h"
 
-// What the editors ask of the main frame: the project tree's items kept current and the start
-// page. It works on the frame that is open; without one it does nothing.
+// What the editors ask of the main frame: the project tree's items kept current
+// and the start page. It works on the frame that is open; without one it does nothing.
 class FrameEditorShell final : public EditorShell
 {
 public:

@@ -1,5 +1,9 @@
 #include "shell/MainFrame.h"
 
+#include "designers/DashBoardDlg.h"
+#include "designers/DashBoardPageDlg.h"
+#include "designers/RDLCReportdlg.h"
+#include "designers/WeavoDashBoardDlg.h"
 #include "editors/LoginPageDlg.h"
 #include "editors/MenuDlg.h"
 #include "editors/ProcedureDlg.h"
@@ -18,6 +22,7 @@
 #include "shell/EmptyEditorView.h"
 #include "shell/ForgeonDoc.h"
 #include "shell/ForgeonView.h"
+#include "shell/FrameDesignerShell.h"
 #include "shell/FrameEditorShell.h"
 #include "shell/ShellResources.h"
 #include "shell/SplitterWnd.h"
@@ -46,6 +51,11 @@ std::array<CRuntimeClass*, kRightPaneCount>& RightPaneClasses()
         empty[static_cast<std::size_t>(RightPane::UserFunctionView)] =
             RUNTIME_CLASS(UserFunctionDlg);
         empty[static_cast<std::size_t>(RightPane::LoginPageView)] = RUNTIME_CLASS(LoginPageDlg);
+        empty[static_cast<std::size_t>(RightPane::RDLCReportView)] = RUNTIME_CLASS(RDLCReportdlg);
+        empty[static_cast<std::size_t>(RightPane::DashBoardView)] = RUNTIME_CLASS(DashBoardDlg);
+        empty[static_cast<std::size_t>(RightPane::DashBoardPageView)] =
+            RUNTIME_CLASS(DashBoardPageDlg);
+        empty[static_cast<std::size_t>(RightPane::StartPage)] = RUNTIME_CLASS(WeavoDashBoardDlg);
         return empty;
     }();
     return classes;
@@ -57,7 +67,10 @@ MainFrame::MainFrame()
     m_paneViewIndex.fill(-1);
     m_previousProjectSource = MainFrameAccess::SetProjectSource([this] { return GetProject(); });
     m_previousTreeRefresher = MainFrameAccess::SetTreeRefresher([this] { RefreshTree(); });
+    m_previousStatusTextSink =
+        MainFrameAccess::SetStatusTextSink([this](const char* text) { SetStatusText(text); });
     ViewEditorHost::SetShell(&FrameEditorShell::Get());
+    DesignerShell::Set(&FrameDesignerShell::Get());
     m_previousDependenciesHandler =
         DependenciesDlg::SetModalHandler(&DependenciesListDlg::ShowRequest);
 }
@@ -66,7 +79,9 @@ MainFrame::~MainFrame()
 {
     MainFrameAccess::SetProjectSource(std::move(m_previousProjectSource));
     MainFrameAccess::SetTreeRefresher(std::move(m_previousTreeRefresher));
+    MainFrameAccess::SetStatusTextSink(std::move(m_previousStatusTextSink));
     ViewEditorHost::SetShell(nullptr);
+    DesignerShell::Set(nullptr);
     DependenciesDlg::SetModalHandler(std::move(m_previousDependenciesHandler));
 }
 

@@ -99,5 +99,6 @@ private:
     CToolBar m_toolBar;
     MainFrameAccess::ProjectSource m_previousProjectSource;
     MainFrameAccess::TreeRefresher m_previousTreeRefresher;
+    MainFrameAccess::StatusTextSink m_previousStatusTextSink;
     DependenciesDlg::ModalHandler m_previousDependenciesHandler;
 };

@@ -138,7 +138,8 @@ TEST(CellComboListTest, TheEntryUnderTheMouseBecomesTheSelection)
     auto* entries = combo.GetSafeHwnd()->findChild<QListWidget*>();
     const QRect money = entries->visualItemRect(entries->item(3));
     QCursor::setPos(entries->viewport()->mapToGlobal(money.center()));
-    QTest::qWait(50);
+    // The hover reaches the list through the event loop, later on a busy machine.
+    QTest::qWaitFor([&] { return combo.GetSelectedText() == "money"; }, 2000);
     EXPECT_EQ(combo.GetSelectedText(), "money");
     EXPECT_TRUE(owner.m_sent.empty());
 }

@@ -42,6 +42,23 @@ inline std::vector<std::string> ScriptProblems(const std::string& text)
     return problems;
 }
 
+// How often the part stands in the text.
+inline int Count(const std::string& text, const std::string& part)
+{
+    int count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+// A written page as text with "\n" line ends.
+inline std::string ReadPage(const std::filesystem::path& path)
+{
+    std::string text = ReadHostFile(path);
+    std::erase(text, '\r');
+    return text;
+}
+
 inline std::string Joined(const std::vector<std::string>& lines)
 {
     std::string text;

@@ -155,6 +155,17 @@ private:
     std::vector<std::unique_ptr<Menu>> m_menus;
 };
 
+// A field of the table that allows null, captioned after its name.
+inline Field* AddNullableField(Table& table, const char* name, int type)
+{
+    auto* field = new Field;
+    field->Set(name, CString(name) + " caption", type, 50, 0, nullptr, "", false, false, true,
+               false, false);
+    field->SetTable(&table);
+    table.AddField(field);
+    return field;
+}
+
 // A text collector as the classic writers get it.
 inline TextFile Collector()
 {

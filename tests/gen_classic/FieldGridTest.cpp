@@ -9,14 +9,6 @@
 
 namespace
 {
-int Count(const std::string& text, const std::string& part)
-{
-    int count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
-}
-
 TEST(FieldGridTest, RowsHoldTheControlsAndFillerCellsCompleteTheLastRow)
 {
     struct Case

@@ -1,11 +1,13 @@
 #include "entities/ApplicationReport.h"
 #include "entities/AspFile.h"
+#include "entities/GraphData.h"
 #include "entities/Procedure.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ProcedureInvokation.h"
 #include "entities/ReportField.h"
 #include "entities/ReportGroup.h"
 #include "entities/Variable.h"
+#include "gen_classic/GraphReportWriter.h"
 #include "gen_classic/ReportPageWriter.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
@@ -30,8 +32,8 @@ public:
     {
         m_table->SetTableName("orders");
         m_table->EnsureDefaultFields();
-        Field* name = AddField("name", 4);
-        Field* placed = AddField("placed", 5);
+        Field* name = AddNullableField(*m_table, "name", 4);
+        Field* placed = AddNullableField(*m_table, "placed", 5);
         Field* key = m_table->GetPrimaryKeyField();
         m_report->SetName("Order List");
         m_project.Base().Append(m_report);
@@ -101,29 +103,26 @@ public:
         ReportPageWriter(&m_project.Project(), m_report, m_project.Report())
             .WriteGroupPage(m_report->GetAspFileAt(0));
     }
+    // A column chart over the report; without the procedure its first group calls nothing.
+    void WriteGraphPages(bool withProcedure, UINT chartType = 2)
+    {
+        m_report->SetReportKind(3);
+        auto* chart = new GraphData;
+        chart->SetCaption("Orders & 'late' ones");
+        chart->SetChartType(chartType);
+        m_report->SetChartData(2, chart);
+        if (!withProcedure)
+            m_report->GetReportGroups().front()->SetProcedureCall(nullptr);
+        GraphReportWriter(&m_project.Project(), m_report, m_project.Report()).Write();
+    }
     std::filesystem::path Page(const char* name) const
     {
         return m_project.Root() / "BaseModule" / name;
     }
-    std::string Read(const char* name) const
-    {
-        std::string text = ReadHostFile(Page(name));
-        std::erase(text, '\r');
-        return text;
-    }
+    std::string Read(const char* name) const { return ReadPage(Page(name)); }
     GenWebProject& Project() { return m_project; }
 
 private:
-    Field* AddField(const char* name, int type)
-    {
-        auto* field = new Field;
-        field->Set(name, CString(name) + " caption", type, 50, 0, nullptr, "", false, false, true,
-                   false, false);
-        field->SetTable(m_table.get());
-        m_table->AddField(field);
-        return field;
-    }
-
     GenWebProject m_project;
     std::unique_ptr<Table> m_table = std::make_unique<Table>();
     std::unique_ptr<Procedure> m_list = std::make_unique<Procedure>();
@@ -161,5 +160,48 @@ TEST(ReportPageTest, GroupReportPagePassesTheChecks)
                           std::filesystem::copy_options::recursive);
     EXPECT_EQ("", Joined(CheckPageFile(page.Page("Orders_By_Day_report.asp"))));
     ExpectNodeAccepts(PageScripts(page.Read("Orders_By_Day_report.asp")), page.Project().Root());
+}
+
+// The graph page's chart object reads the chart data page, which runs the first group's
+// procedure; without that procedure the data page is not written and the run says so.
+TEST(ReportPageTest, GraphPageAndItsChartDataPage)
+{
+    for (const bool withProcedure : {true, false})
+    {
+        ReportPage page;
+        page.WriteGraphPages(withProcedure);
+        ExpectGolden("report/Order_List_graph.asp", page.Read("Order_List_report.asp"));
+        std::filesystem::copy(ClassicData("_system"), page.Project().Root() / "_system",
+                              std::filesystem::copy_options::recursive);
+        EXPECT_EQ("", Joined(CheckPageFile(page.Page("Order_List_report.asp"))));
+        ExpectNodeAccepts(PageScripts(page.Read("Order_List_report.asp")), page.Project().Root());
+        const std::string report = page.Project().Report().GetText().str();
+        if (withProcedure)
+        {
+            EXPECT_EQ(report, "");
+            ExpectGolden("report/Order_List_chart_data.asp", page.Read("Order_List_action.asp"));
+            EXPECT_EQ("", Joined(CheckPageFile(page.Page("Order_List_action.asp"))));
+            continue;
+        }
+        EXPECT_FALSE(std::filesystem::exists(page.Page("Order_List_action.asp")));
+        EXPECT_NE(report.find("Order List (Order_List_action.asp)"), std::string::npos) << report;
+    }
+}
+
+// The chart movie is named after the chart type; a type outside 1 to 7 names none.
+TEST(ReportPageTest, TheGraphPageNamesTheChartOfItsType)
+{
+    const std::pair<UINT, const char*> cases[] = {
+        {1, "Area2D"}, {4, "Doughnut2D"}, {7, "SSGrid"}, {0, ""}, {8, ""}};
+    for (const auto& [type, name] : cases)
+    {
+        ReportPage page;
+        page.WriteGraphPages(true, type);
+        EXPECT_NE(page.Read("Order_List_report.asp")
+                      .find("\tstrGraph = \"./Charts/" + std::string(name) +
+                            ".swf?chartWidth=350&chartHeight=300\"\n"),
+                  std::string::npos)
+            << type;
+    }
 }
 } // namespace

@@ -2,6 +2,7 @@
 #include "ClassicPageFixture.h"
 
 #include "entities/ApplicationReport.h"
+#include "entities/MapForm.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ReportField.h"
 #include "entities/ReportGroup.h"
@@ -380,6 +381,65 @@ TEST_F(ReportSection, LinkSettingsByOwnerPage)
             << text.GetString();
         EXPECT_EQ(text.Find("cmdPrint") != -1, test.print);
         EXPECT_EQ(text.Find("strReportHeader = ") != -1, test.print);
+    }
+}
+
+// On a map form the update and delete links follow the flags of a table entry: the bottom master
+// form's entry for its table when the map form has one, else the map form's own entry for its
+// mapping table; both name the mapping table. Without an entry neither link is offered.
+TEST_F(ReportSection, MapFormLinkSettingsFollowTheTableFlags)
+{
+    ReportGroup* group = AddGroup("PRC_List", {});
+    AddColumn(*group, m_fixture.AddField("name", 4), "Name");
+    Table mapping;
+    mapping.SetTableName("order_lines");
+    struct Case
+    {
+        bool bottomForm;
+        bool entry;
+        bool update;
+        bool remove;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {false, true, true, false,
+         "glb_UpdLink_Params\t\t= \"Y, fn_GetRecord_order_lines\"\n\t\t"
+         "glb_DelLink_Params\t\t= \"N, \"\n"},
+        {false, true, false, true,
+         "glb_UpdLink_Params\t\t= \"N, \"\n\t\t"
+         "glb_DelLink_Params\t\t= \"Y, fn_RemoveRecord_order_lines\"\n"},
+        {false, false, true, true,
+         "glb_UpdLink_Params\t\t= \"N, \"\n\t\tglb_DelLink_Params\t\t= \"N, \"\n"},
+        {true, true, true, true,
+         "glb_UpdLink_Params\t\t= \"Y, fn_GetRecord_order_lines\"\n\t\t"
+         "glb_DelLink_Params\t\t= \"Y, fn_RemoveRecord_order_lines\"\n"},
+        {true, false, true, true,
+         "glb_UpdLink_Params\t\t= \"N, \"\n\t\tglb_DelLink_Params\t\t= \"N, \"\n"},
+    };
+    for (const Case& test : cases)
+    {
+        MapForm page;
+        page.SetMappingTable(&mapping);
+        FormInterface& holder =
+            test.bottomForm ? static_cast<FormInterface&>(m_fixture.Page()) : page;
+        Table* entryTable = test.bottomForm ? &m_fixture.OrdersTable() : &mapping;
+        holder.ClearTableFlags();
+        if (test.entry)
+            holder.AddTableFlags({entryTable, test.update, test.remove});
+        // The map form's own entry never counts when it has a bottom form.
+        if (test.bottomForm)
+            page.AddTableFlags({&mapping, !test.update, !test.remove});
+        page.SetBottomMasterForm(test.bottomForm ? &m_fixture.Page() : nullptr);
+        AspFile file;
+        file.SetOwnerKind(AspFile::mapFormOwner);
+        file.SetOwnerPage(&page);
+        ReportSectionWriter writer(&file, m_report.get());
+        writer.WriteSection(0, true);
+        const std::string text = writer.Text().GetBuffer().str();
+        EXPECT_NE(text.find(test.expected), std::string::npos) << text;
+        EXPECT_EQ(text.find("cmdPrint"), std::string::npos);
+        page.SetBottomMasterForm(nullptr);
+        holder.ClearTableFlags();
     }
 }
 } // namespace

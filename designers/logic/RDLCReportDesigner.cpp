@@ -1,0 +1,307 @@
+#include "designers/logic/RDLCReportDesigner.h"
+
+#include "designers/logic/RDLCDesignerHost.h"
+#include "designers/logic/WebProjectReports.h"
+#include "editors/logic/ListLookup.h"
+#include "entities/RDLCInfo.h"
+#include "entities/RDLCReport.h"
+#include "entities/TableAdapter.h"
+#include "entities/XSDInfo.h"
+#include "model/ForgeonProject.h"
+#include "model/Module.h"
+#include "model/NameUtilities.h"
+#include "platform/core/MessageBox.h"
+
+namespace
+{
+const char* const duplicateName = "A report with this name already exists.";
+
+bool DiffersIgnoringCase(const CString& name, const CString& other)
+{
+    return name.CompareNoCase(other) != 0;
+}
+} // namespace
+
+RDLCReportDesigner::RDLCReportDesigner(ForgeonProject& project, RDLCDesignerHost& host)
+    : m_project(project), m_host(host)
+{
+}
+
+RDLCReportDesigner::~RDLCReportDesigner()
+{
+    if (m_isNew)
+        delete m_report;
+}
+
+std::vector<ListColumn> RDLCReportDesigner::AdapterHeadings()
+{
+    return {{"Selected TableAdapter/s", 75}};
+}
+
+void RDLCReportDesigner::Load(RDLCReport* report)
+{
+    if (m_isNew && report != m_report)
+        delete m_report;
+    m_report = report;
+    m_isNew = report == nullptr;
+    if (m_isNew)
+        m_report = new RDLCReport;
+    m_name = m_isNew ? CString() : m_report->GetFormName();
+    m_header = m_isNew ? CString() : m_report->GetHeader();
+    CollectAdapters();
+    ShowReport();
+}
+
+void RDLCReportDesigner::ForgetReport(RDLCReport* report)
+{
+    if (report == m_report)
+        m_isNew = false;
+    ClearPage();
+    Load(nullptr);
+}
+
+void RDLCReportDesigner::ClearPage()
+{
+    if (m_isNew)
+        delete m_report;
+    m_report = nullptr;
+    m_isNew = false;
+    m_name.Empty();
+    m_header.Empty();
+    m_adapters.clear();
+    m_selectedAdapter = -1;
+    m_adapterRows.clear();
+    m_states = ControlStates();
+    m_states.SetText(IDC_NAME, "");
+    m_states.SetText(IDC_HEADER, "");
+    m_states.SetText(IDC_RDLC_NAME, "");
+}
+
+void RDLCReportDesigner::ShowReport()
+{
+    m_states.SetText(IDC_NAME, m_name);
+    m_states.SetText(IDC_HEADER, m_header);
+    m_states.Enable(IDC_NAME, m_isNew);
+    const bool single = m_report->GetColumnCount() == 1;
+    m_states.SetCheck(IDC_SINGLE_COLUMN, single);
+    m_states.SetCheck(IDC_TWO_COLUMNS, !single);
+    ShowState();
+}
+
+void RDLCReportDesigner::ShowState()
+{
+    const bool editable = m_report->GetMode() != 0;
+    const bool assigned = m_report->GetRDLCInfo() != nullptr;
+    for (const int id : {IDC_RDLC, IDC_SET_RDLC, IDC_SYNCHRONIZE, IDC_ADAPTERS, IDC_ADD_ADAPTER,
+                         IDC_REMOVE_ADAPTER, IDC_MAP})
+        m_states.Enable(id, editable);
+    m_states.Enable(IDC_ASSIGN, editable && !assigned);
+    m_states.Enable(IDC_REMOVE, editable && assigned);
+    m_states.Enable(IDC_REBUILD, editable && assigned);
+    m_states.Enable(IDC_MAP_PARAMETERS, editable && !m_adapters.empty());
+    m_states.Enable(IDC_REMOVE_MAP, editable && !m_adapters.empty());
+    m_states.SetText(IDC_RDLC_NAME,
+                     assigned ? m_report->GetRDLCInfo()->GetName() : "RDLC Not assigned.");
+    m_adapterRows.clear();
+    for (const TableAdapter* adapter : m_adapters)
+        m_adapterRows.push_back({{adapter->GetName()}});
+}
+
+void RDLCReportDesigner::CollectAdapters()
+{
+    m_adapters.clear();
+    m_selectedAdapter = -1;
+    const RDLCInfo* info = m_report != nullptr ? m_report->GetRDLCInfo() : nullptr;
+    if (info == nullptr)
+        return;
+    for (const RDLCDataSetEntry& entry : info->GetEntries())
+    {
+        const XSDInfo* dataSet = m_project.FindXSDInfoMatchingName(entry.m_dataSetName + ".xsd");
+        if (TableAdapter* adapter =
+                dataSet != nullptr ? dataSet->FindTableAdapter(entry.m_tableAdapterName) : nullptr)
+            m_adapters.push_back(adapter);
+    }
+}
+
+void RDLCReportDesigner::ReadProjectFile()
+{
+    std::vector<CString> names;
+    if (ReadWebProjectReports(m_project))
+    {
+        for (const RDLCInfo* info : m_project.GetRDLCInfos())
+            names.push_back(info->GetName());
+    }
+    m_states.SetItems(IDC_RDLC, std::move(names));
+}
+
+bool RDLCReportDesigner::IsNameUsedByAnotherReport(const CString& name) const
+{
+    if (m_project.IsReportNameUsed(name))
+        return true;
+    for (const Module* module : m_project.GetModules())
+    {
+        const RDLCReport* found = module->FindRDLCReportByName(name);
+        if (found != nullptr && found != m_report)
+            return true;
+    }
+    return false;
+}
+
+void RDLCReportDesigner::LeaveName()
+{
+    if (m_report == nullptr)
+        return;
+    m_name = m_states.GetText(IDC_NAME);
+    if (DiffersIgnoringCase(m_name, m_report->GetFormName()) && IsNameUsedByAnotherReport(m_name))
+    {
+        AfxMessageBox(duplicateName);
+        m_name = m_report->GetFormName();
+        m_states.SetText(IDC_NAME, m_name);
+        return;
+    }
+    if (HasSpecialCharacters(m_name))
+    {
+        AfxMessageBox("Special charater in report name. Please check.");
+        if (!m_isNew && !m_report->GetFormName().IsEmpty())
+        {
+            m_name = m_report->GetFormName();
+            m_states.SetText(IDC_NAME, m_name);
+        }
+        return;
+    }
+    m_report->SetName(m_name);
+}
+
+void RDLCReportDesigner::LeaveHeader()
+{
+    if (m_report == nullptr)
+        return;
+    m_header = m_states.GetText(IDC_HEADER);
+    m_report->SetHeader(m_header);
+}
+
+void RDLCReportDesigner::SetColumnCount(int count)
+{
+    if (m_report == nullptr)
+        return;
+    m_report->SetColumnCount(count);
+    ShowReport();
+}
+
+void RDLCReportDesigner::AssignRDLC()
+{
+    if (m_report == nullptr)
+        return;
+    m_host.AssignRDLC(*m_report);
+    CollectAdapters();
+    ShowState();
+}
+
+void RDLCReportDesigner::RemoveRDLC()
+{
+    if (m_report == nullptr ||
+        AfxMessageBox("Do you really want to remove the assigned RDLC ?", MB_YESNO) != IDYES)
+        return;
+    m_report->ClearTableAdapterMaps();
+    m_report->SetRDLCInfo(nullptr);
+    CollectAdapters();
+    ShowState();
+}
+
+void RDLCReportDesigner::Rebuild()
+{
+    if (m_report == nullptr ||
+        AfxMessageBox("Updare Report will remove all Parameter-Form Control mappings.\n"
+                      "Do you really want to update report?",
+                      MB_OKCANCEL) != IDOK)
+        return;
+    m_report->ClearTableAdapterMaps();
+    m_adapters.clear();
+    ReadProjectFile();
+    if (const RDLCInfo* assigned = m_report->GetRDLCInfo())
+    {
+        if (RDLCInfo* refreshed = m_project.FindRDLCInfoByName(assigned->GetName()))
+            m_report->SetRDLCInfo(refreshed);
+    }
+    CollectAdapters();
+    ShowState();
+}
+
+void RDLCReportDesigner::FormControls()
+{
+    if (m_report != nullptr)
+        m_host.EditFormControls(*m_report);
+}
+
+void RDLCReportDesigner::ReferenceFields()
+{
+    if (m_report != nullptr)
+        m_host.EditReferenceFields(*m_report, m_report->GetTable());
+}
+
+void RDLCReportDesigner::LinkControls()
+{
+    if (m_report != nullptr)
+        m_host.EditLinkControls(*m_report);
+}
+
+void RDLCReportDesigner::MapParameters()
+{
+    TableAdapter* adapter = ItemAt(m_adapters, m_selectedAdapter);
+    if (m_report != nullptr && adapter != nullptr)
+        m_host.MapParameters(*m_report, *adapter);
+}
+
+void RDLCReportDesigner::Ok()
+{
+    if (m_report == nullptr)
+        return;
+    if (m_name.IsEmpty() || m_header.IsEmpty())
+    {
+        AfxMessageBox("Please enter report name and header.");
+        ShowReport();
+        return;
+    }
+    if (m_isNew && IsNameUsedByAnotherReport(m_name))
+    {
+        AfxMessageBox(duplicateName);
+        return;
+    }
+    if (HasSpecialCharacters(m_name))
+    {
+        AfxMessageBox("Special charater in report name.Please check.");
+        return;
+    }
+    if (DiffersIgnoringCase(m_name, m_report->GetFormName()) && IsNameUsedByAnotherReport(m_name))
+    {
+        AfxMessageBox(duplicateName);
+        return;
+    }
+    if (m_isNew && m_report->GetRDLCInfo() == nullptr)
+    {
+        AfxMessageBox("Report is not complete. Please select RDLC and set to report.");
+        return;
+    }
+    m_report->SetName(m_name);
+    m_report->SetHeader(m_header);
+    if (m_isNew)
+    {
+        Module* module = m_project.GetCurrentModule();
+        if (module == nullptr)
+            return;
+        module->AddRDLCReport(m_report, true);
+        m_isNew = false;
+        m_host.AddRDLCReportItem(*module, *m_report);
+    }
+    else
+    {
+        m_host.UpdateFormItemText(*m_report);
+    }
+    ClearPage();
+    Load(nullptr);
+}
+
+void RDLCReportDesigner::Cancel()
+{
+    m_host.ShowStartPage();
+}

@@ -1,0 +1,3 @@
+<%
+' Stand-in of the shared colour list the chart data pages name.
+%>

@@ -1,0 +1,152 @@
+<%@ LANGUAGE = "VBScript" %>
+<!-- #include file = "../_system/includes/functions.asp" -->
+<!-- **Include server script -->
+		<%
+	Dim formTopMenuFunctionName, formLeftMenuFunctionName
+	formTopMenuFunctionName = "Sales_A_report_Top_MenuOnClick"
+	formLeftMenuFunctionName = "Sales_A_report_Left_MenuOnClick"
+	Dim rep_orders_name_var, rep_orders_placed_var
+
+
+	call Check_Login()
+	call OpenConnection()
+	call GetCurrentFileAndDesignation()
+Function ExtractData()
+	rep_orders_name_var = Trim(Request("txt_name"))
+	rep_orders_placed_var = ConvertDate(Trim(Request("txt_placed")))
+End Function
+
+		%>
+<html>
+<head>
+<title>Kestrane Weavo</title>
+<link rel="stylesheet" type="text/css" href="../_system/includes/CSS/Style.css">
+<script language="javascript" src="../_system/js/functions.js"></script>
+<script language="javascript">
+// **Include client functions
+function set_query()
+{
+	var formName
+	formName = document.frmSalesA
+
+	formName.rep_orders_name_var.value = formName.txt_name.value
+	formName.rep_orders_placed_var.value = formName.txt_placed.value
+	formName.hiddenActionControl.value = "Show";
+	formName.action = "../../BaseModule/Sales_A_report.asp"
+	formName.submit();
+}
+function fn_print()
+{
+	var formName
+	formName = document.frmSalesA
+
+	formName.action = "Report_Print.asp"
+	formName.submit();
+}
+</script>
+</head>
+<frameset rows="40%,*">
+<frame name="filter" src="about:blank">
+<frame name="report" src="about:blank">
+<noframes>
+<body>
+<!-- **Include page -->
+						<FORM name = "frmSalesA" method = "post">
+ 						<TABLE align=center border=1 cellPadding=2 cellSpacing=1 class=tableborder2 width="98%">
+							<TR>
+								<TD align = center bgColor = <%=glb_bgBlank%> class = heading colspan = 2> Sales A </TD>
+							</TR>
+
+				<TR>
+					<TD align = center bgColor = <%=glb_bgBlank%> class = heading colspan = 2>
+						<TABLE align=center border=0 cellPadding=2 cellSpacing=1 class=tableborder2 width="100%">
+							<TR>
+								<TD align = right bgColor = <%=glb_bgBlank%> class = menutitle width = "25%"> placed caption </TD>
+								<TD bgColor = <%=glb_bgControl%> class = pagetext1 width = "25%">
+									<INPUT class = pagetext2inside name = "txt_placed" size = "40" value = "<% = Server.HTMLEncode(rep_orders_placed_var & "")%>" maxlength = "20">
+								</TD>
+								<TD align = right bgColor = <%=glb_bgBlank%> class = menutitle width = "25%"></TD>
+								<TD bgColor = <%=glb_bgControl%> class = pagetext1 width = "25%"> &nbsp </TD>
+							</TR>
+							<TR>
+								<TD colspan = 2 align=right bgColor=<%=glb_bgBlank%> width = "25%">
+									<INPUT type=hidden name=hiddenActionControl>
+									<INPUT type = "hidden" name = rep_orders_name_var >
+									<INPUT type = "hidden" name = rep_orders_placed_var >
+									<INPUT type = "button" class = "button" name = "cmdshow" value = "Show" Onclick = "set_query();" >
+								</TD>
+							</TR>
+						</TABLE>
+					</TD>
+				</TR>
+							<%
+								strQry = FuncProc_PRC_Sales(rep_orders_name_var, rep_orders_placed_var)
+								ListPage = "../../BaseModule/Sales_A_report.asp?strQry=strQry"& "'" & SingleQuoteToDouble(rep_orders_name_var) & "'," & "'" & SingleQuoteToDouble(rep_orders_placed_var) & "'"
+								glb_ReportField_FieldName	= "name"
+								glb_ReportField_FieldType	= "varchar"
+								glb_ReportField_DisplayName	= "Name"
+								glb_ReportField_Width	= "10"
+								glb_ReportField_Alignment	= "left"
+								glb_ReportField_IsLink	= "N"
+								glb_ReportField_LinkPage	= ""
+								glb_UpdLink_Params		= "N, "
+								glb_DelLink_Params		= "N, "
+								glb_ReportField_ControlType = ""
+
+
+								glb_ReportField_FieldName_Print = Replace(glb_ReportField_FieldName,",",":")
+								glb_ReportField_FieldType_Print = Replace(glb_ReportField_FieldType,",",":")
+								glb_ReportField_DisplayName_Print = Replace(glb_ReportField_DisplayName,",",":")
+								glb_ReportField_Width_Print = Replace(glb_ReportField_Width,",",":")
+								glb_ReportField_Alignment_Print = Replace(glb_ReportField_Alignment,",",":")
+								strReportHeader = "Sales A<BR>"&"name caption"&rep_orders_name_var&"placed caption"&rep_orders_placed_var
+								ReportSubHeader = ""
+								call Show_ResultList_Plain(strQry,ListPage,glb_con,glb_ReportField_FieldName,glb_ReportField_FieldType,glb_ReportField_DisplayName,glb_ReportField_Width,glb_ReportField_Alignment,glb_ReportField_IsLink,glb_ReportField_LinkPage,glb_SequenceNo_Params,glb_UpdLink_Params,glb_DelLink_Params)
+								Function FuncProc_PRC_Sales(rep_orders_name_var, rep_orders_placed_var)
+									strParam = ""
+									strQry = "PRC_Sales_"
+
+									If rep_orders_name_var = "" Then
+										strQry = strQry & "All_"
+									else
+										strQry = strQry & "name_"
+										if rep_orders_name_var <> "" then
+											strParam = strParam & "'" & SingleQuoteToDouble(rep_orders_name_var) & "',"
+										end if
+									end if
+									If rep_orders_placed_var = "" Then
+										strQry = strQry & "All"
+									else
+										strQry = strQry & "placed"
+										if rep_orders_placed_var <> "" then
+											strParam = strParam & "'" & SingleQuoteToDouble(rep_orders_placed_var) & "',"
+										end if
+									end if
+									strQry = strQry & " " & strParam
+									strQry = Left(strQry, len(strQry)-1)
+									FuncProc_PRC_Sales = strQry
+								End Function
+							%>
+							<!--TR>
+								<TD align=right bgColor=<%=glb_bgBlank%> colspan="2">
+									<INPUT type="hidden" name="strQry" value="<%=strQry%>">
+									<INPUT type="hidden" name="strReportHeader" value="<%=strReportHeader%>">
+									<INPUT type="hidden" name="glb_ReportField_FieldName" value="<%=glb_ReportField_FieldName_Print%>">
+									<INPUT type="hidden" name="glb_ReportField_FieldType" value="<%=glb_ReportField_FieldType_Print%>">
+									<INPUT type="hidden" name="glb_ReportField_DisplayName" value="<%=glb_ReportField_DisplayName_Print%>">
+									<INPUT type="hidden" name="glb_ReportField_Width" value="<%=glb_ReportField_Width_Print%>">
+									<INPUT type="hidden" name="glb_ReportField_Alignment" value="<%=glb_ReportField_Alignment_Print%>">
+									<INPUT type="button" class="button" name="cmdPrint" value="Print" OnClick="fn_print();">
+								</TD>
+							</TR-->
+						</TABLE>
+						</FORM>
+</body>
+</noframes>
+</frameset>
+</html>
+<!-- **Include close connection -->
+<%
+	CloseConnection()
+%>
+

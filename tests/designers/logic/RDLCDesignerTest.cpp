@@ -1,0 +1,237 @@
+#include "designers/logic/RDLCParamMapper.h"
+#include "designers/logic/RDLCReportDesigner.h"
+#include "designers/logic/WebProjectReports.h"
+#include "tests/designers/logic/RDLCFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+using D = RDLCReportDesigner;
+
+class RDLCDesignerTest : public ::testing::Test, public RDLCFixture
+{
+protected:
+    std::vector<CString> AdapterNames(const D& designer) const
+    {
+        std::vector<CString> names;
+        for (const ListRow& row : designer.GetAdapterRows())
+            names.push_back(row.cells[0]);
+        return names;
+    }
+    std::vector<CString> RDLCNames()
+    {
+        std::vector<CString> names;
+        for (const RDLCInfo* info : open.Project().GetRDLCInfos())
+            names.push_back(info->GetName());
+        return names;
+    }
+    // A new report named and headed through the edits.
+    void Name(D& designer, const char* name, const char* header)
+    {
+        designer.States().SetText(D::IDC_NAME, name);
+        designer.LeaveName();
+        designer.States().SetText(D::IDC_HEADER, header);
+        designer.LeaveHeader();
+    }
+};
+
+// The assignment dialog reads the web project file each time it opens; a missing or damaged
+// file lists nothing and leaves the project's lists as they were.
+TEST_F(RDLCDesignerTest, AssignDialogReadsTheWebProjectFile)
+{
+    RDLCReport report;
+    report.SetName("Monthly");
+    EXPECT_EQ(WebProjectFilePath(open.Project()), folder.ModelPath() + "\\Shop\\Shop\\Shop.csproj");
+    const struct
+    {
+        const char* what;
+        std::string file;
+        std::vector<CString> listed;
+    } cases[] = {
+        {"cut after an item", std::string(projectFile).substr(0, 176), {}},
+        {"cut inside an item", std::string(projectFile).substr(0, 200), {}},
+        {"missing", "", {}},
+        {"written", projectFile, {"Sales\\Orders.rdlc"}},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        if (c.file.empty())
+            std::filesystem::remove(Application() / "Shop.csproj");
+        else
+            WriteProjectFile(c.file);
+        RDLCAssigner assigner(report, open.Project());
+        EXPECT_EQ(assigner.GetCaption(), "Select RDLC for Monthly");
+        assigner.Open();
+        EXPECT_EQ(assigner.States().GetItems(RDLCAssigner::IDC_RDLC), c.listed);
+        EXPECT_EQ(RDLCNames(), c.listed);
+        EXPECT_EQ(open.Project().GetXSDInfos().size(), c.listed.size());
+        EXPECT_EQ(assigner.States().GetText(RDLCAssigner::IDC_RDLC_NAME), "RDLC Not assigned.");
+        assigner.ChooseRDLC(0);
+        assigner.Assign();
+        EXPECT_EQ(report.GetRDLCInfo() != nullptr, !c.listed.empty());
+    }
+    RDLCAssigner again(report, open.Project());
+    again.Open();
+    EXPECT_EQ(again.States().GetSelection(RDLCAssigner::IDC_RDLC), 0);
+    EXPECT_EQ(again.States().GetText(RDLCAssigner::IDC_RDLC_NAME), "Sales\\Orders.rdlc");
+    again.ChooseRDLC(-1);
+    again.Assign();
+    EXPECT_EQ(report.GetRDLCInfo(), nullptr);
+}
+
+// A new report: the definition assigned through the dialog brings the adapters its data sets
+// find (the data set by a name that the project's data set file name contains); the maps go with
+// "Remove" and with "Re-build Report", which reads the file again.
+TEST_F(RDLCDesignerTest, AssignRemoveAndRebuild)
+{
+    D designer(open.Project(), rdlcHost);
+    designer.Load(nullptr);
+    ASSERT_TRUE(designer.IsNew());
+    EXPECT_TRUE(designer.States().IsEnabled(D::IDC_NAME));
+    EXPECT_TRUE(designer.States().IsEnabled(D::IDC_ASSIGN));
+    EXPECT_FALSE(designer.States().IsEnabled(D::IDC_REBUILD));
+    EXPECT_FALSE(designer.States().IsEnabled(D::IDC_MAP_PARAMETERS));
+    EXPECT_EQ(designer.States().GetText(D::IDC_RDLC_NAME), "RDLC Not assigned.");
+    designer.AssignRDLC();
+    RDLCReport* report = designer.GetReport();
+    ASSERT_NE(report->GetRDLCInfo(), nullptr);
+    EXPECT_EQ(designer.States().GetText(D::IDC_RDLC_NAME), "Sales\\Orders.rdlc");
+    EXPECT_EQ(AdapterNames(designer), (std::vector<CString>{"OrdersTableAdapter"}));
+    EXPECT_FALSE(designer.States().IsEnabled(D::IDC_ASSIGN));
+    EXPECT_TRUE(designer.States().IsEnabled(D::IDC_REBUILD));
+    EXPECT_TRUE(designer.States().IsEnabled(D::IDC_MAP_PARAMETERS));
+    designer.SelectAdapter(0);
+    designer.MapParameters();
+
+    TableAdapter* adapter = designer.GetAdapters()[0];
+    const auto mapTwo = [&]
+    {
+        report->AddTableAdapterColumnMap(adapter, {"@min", FieldOf("total")});
+        report->AddTableAdapterColumnMap(adapter, {"@max", FieldOf("region")});
+    };
+    mapTwo();
+    ScriptedMessageBoxes boxes({IDNO, IDYES, IDCANCEL, IDOK});
+    designer.RemoveRDLC();
+    EXPECT_EQ(report->GetTableAdapterMaps().size(), 1u);
+    designer.RemoveRDLC();
+    EXPECT_TRUE(report->GetTableAdapterMaps().empty());
+    EXPECT_EQ(report->GetRDLCInfo(), nullptr);
+    EXPECT_TRUE(designer.GetAdapters().empty());
+    EXPECT_FALSE(designer.States().IsEnabled(D::IDC_MAP_PARAMETERS));
+
+    designer.AssignRDLC();
+    mapTwo();
+    designer.Rebuild();
+    EXPECT_EQ(report->GetTableAdapterMaps().size(), 1u);
+    designer.Rebuild();
+    EXPECT_TRUE(report->GetTableAdapterMaps().empty());
+    EXPECT_EQ(report->GetRDLCInfo(), open.Project().GetRDLCInfos()[0]);
+    EXPECT_EQ(AdapterNames(designer), (std::vector<CString>{"OrdersTableAdapter"}));
+    EXPECT_EQ(designer.States().GetItems(D::IDC_RDLC),
+              (std::vector<CString>{"Sales\\Orders.rdlc"}));
+    const std::string remove = "Do you really want to remove the assigned RDLC ?";
+    const std::string rebuild = "Updare Report will remove all Parameter-Form Control mappings.\n"
+                                "Do you really want to update report?";
+    EXPECT_EQ(boxes.ShownTexts(), (std::vector<std::string>{remove, remove, rebuild, rebuild}));
+    EXPECT_EQ(boxes.Shown()[2].type & 0xF, static_cast<UINT>(MB_OKCANCEL));
+    EXPECT_EQ(rdlcHost.calls,
+              (std::vector<CString>{"assign rdlc", "map OrdersTableAdapter", "assign rdlc"}));
+}
+
+// OK of a new report without a definition stores nothing; with one the report goes into the
+// current module and the tree, and the designer shows a new report. A stored report's OK
+// renames its tree item; a report of mode 0 keeps its definition controls disabled.
+TEST_F(RDLCDesignerTest, OkStoresANewReportOnlyWithADefinition)
+{
+    ScriptedMessageBoxes boxes;
+    D designer(open.Project(), rdlcHost);
+    designer.Load(nullptr);
+    Name(designer, "Monthly", "Monthly sales");
+    designer.TwoColumns();
+    designer.Ok();
+    EXPECT_TRUE(open.Base().GetRDLCReports().empty());
+    EXPECT_EQ(boxes.ShownTexts(),
+              (std::vector<std::string>{
+                  "Report is not complete. Please select RDLC and set to report."}));
+    RDLCReport* stored = designer.GetReport();
+    designer.AssignRDLC();
+    designer.Ok();
+    ASSERT_EQ(open.Base().GetRDLCReports(), (std::vector<RDLCReport*>{stored}));
+    EXPECT_EQ(stored->GetFormName(), "Monthly");
+    EXPECT_EQ(stored->GetHeader(), "Monthly sales");
+    EXPECT_EQ(stored->GetColumnCount(), 2);
+    EXPECT_NE(designer.GetReport(), stored);
+    EXPECT_TRUE(designer.IsNew());
+    EXPECT_EQ(designer.States().GetText(D::IDC_NAME), "");
+
+    designer.Load(stored);
+    EXPECT_FALSE(designer.States().IsEnabled(D::IDC_NAME));
+    EXPECT_TRUE(designer.States().IsChecked(D::IDC_TWO_COLUMNS));
+    EXPECT_EQ(designer.States().GetText(D::IDC_HEADER), "Monthly sales");
+    designer.ReferenceFields();
+    designer.FormControls();
+    designer.LinkControls();
+    designer.Ok();
+    EXPECT_EQ(open.Base().GetRDLCReports().size(), 1u);
+    designer.Cancel();
+    EXPECT_EQ(rdlcHost.calls,
+              (std::vector<CString>{"assign rdlc", "add Monthly to BaseModule",
+                                    "reference fields without table", "form controls",
+                                    "link controls", "rename item Monthly", "start page"}));
+
+    stored->SetMode(0);
+    designer.Load(stored);
+    for (const int id :
+         {D::IDC_ASSIGN, D::IDC_REMOVE, D::IDC_REBUILD, D::IDC_MAP_PARAMETERS, D::IDC_ADAPTERS})
+        EXPECT_FALSE(designer.States().IsEnabled(id)) << id;
+    designer.ForgetReport(stored);
+    EXPECT_TRUE(designer.IsNew());
+    EXPECT_EQ(open.Base().GetRDLCReports().size(), 1u);
+}
+
+// The parameter map lists the report's controls and the adapter's parameters without
+// "@RETURN_VALUE", and maps each parameter once.
+TEST_F(RDLCDesignerTest, ParameterMapDialog)
+{
+    using M = RDLCParamMapper;
+    RDLCReport report;
+    for (const char* name : {"total", "region"})
+        report.AddFieldRep(new FieldRep(FieldOf(name)));
+    TableAdapter adapter;
+    adapter.SetName("OrdersTableAdapter");
+    for (const char* name : {"@RETURN_VALUE", "@min", "@max"})
+        adapter.AddParameterName(name);
+
+    ScriptedMessageBoxes boxes({IDOK, IDOK, IDNO, IDYES});
+    M mapper(report, adapter);
+    mapper.Open();
+    ASSERT_EQ(mapper.GetFilterRows().size(), 2u);
+    EXPECT_EQ(mapper.GetFilterRows()[1].cells[1], "region");
+    ASSERT_EQ(mapper.GetParameterRows().size(), 2u);
+    EXPECT_EQ(mapper.GetParameterRows()[0].cells[1], "@min");
+    mapper.SelectFilter(1);
+    mapper.Assign("@min");
+    mapper.SelectFilter(0);
+    mapper.Assign("@RETURN_VALUE");
+    mapper.Assign("@min");
+    mapper.Assign("@max");
+    ASSERT_EQ(mapper.GetMapRows().size(), 2u);
+    EXPECT_EQ(mapper.GetMapRows()[0].cells,
+              (std::vector<CString>{"OrdersTableAdapter", "@min", "region"}));
+    EXPECT_EQ(mapper.GetMapRows()[1].cells,
+              (std::vector<CString>{"OrdersTableAdapter", "@max", "total"}));
+    mapper.SelectMap(0);
+    mapper.Remove();
+    mapper.Remove();
+    ASSERT_EQ(mapper.GetMapRows().size(), 1u);
+    EXPECT_EQ(mapper.GetMapRows()[0].cells[1], "@max");
+    EXPECT_EQ(boxes.ShownTexts(),
+              (std::vector<std::string>{
+                  "@RETURN_VALUE is out parameter of stored procedure used which dose not requied "
+                  "to be mapped with Form Controls.",
+                  "Selected Parameter-Filter map already present.",
+                  "Do you really want to remove map?", "Do you really want to remove map?"}));
+}
+} // namespace
