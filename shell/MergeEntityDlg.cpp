@@ -185,3 +185,14 @@ void MergeEntityDlg::OpenDependencyReview(MergeDependencyCollector& collector)
     MergeDependencyDlg dialog(collector, this);
     dialog.DoModal();
 }
+
+std::optional<MergeChoice> MergeEntityDlgSelection::Choose(ForgeonProject* first,
+                                                           ForgeonProject* second,
+                                                           MergeDependencyCollector& collector)
+{
+    MergeEntityDlg dialog(first, second, collector, m_parent);
+    if (dialog.DoModal() != IDOK)
+        return std::nullopt;
+    m_chosen = true;
+    return MergeChoice{dialog.Selector().GetNameText(), dialog.Selector().GetOverwrite() != 0};
+}

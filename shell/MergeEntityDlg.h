@@ -4,6 +4,7 @@
 #include "controls/TreeControl.h"
 #include "editors/ControlStatesView.h"
 #include "merge/MergeEntitySelector.h"
+#include "merge/MergeSelection.h"
 #include "platform/ui/Dialog.h"
 
 // "Merge Entity" over a MergeEntitySelector: the module of the second project to merge, whole
@@ -34,4 +35,20 @@ private:
     ControlStatesView m_view;
     TreeControl m_tree;
     CRichToolTipCtrl m_toolTips;
+};
+
+// The merge's choice through the merge entity dialog.
+class MergeEntityDlgSelection : public MergeSelection
+{
+public:
+    explicit MergeEntityDlgSelection(CWnd* parent) : m_parent(parent) {}
+
+    std::optional<MergeChoice> Choose(ForgeonProject* first, ForgeonProject* second,
+                                      MergeDependencyCollector& collector) override;
+    // The dialog was closed with OK.
+    bool WasChosen() const { return m_chosen; }
+
+private:
+    CWnd* m_parent;
+    bool m_chosen = false;
 };
