@@ -84,37 +84,17 @@ inline std::vector<std::string> TextsOf(const std::vector<CString>& texts)
     return result;
 }
 
-inline CString NameOf(const Table* table)
+// The name an entity is shown by.
+template <class T> CString NameOf(const T* item)
 {
-    return table->GetTableName();
-}
-inline CString NameOf(const FormInterface* page)
-{
-    return page->GetFormName();
-}
-inline CString NameOf(const Class* dataClass)
-{
-    return dataClass->GetFieldName();
-}
-inline CString NameOf(const Function* function)
-{
-    return function->GetFieldName();
-}
-inline CString NameOf(const Field* field)
-{
-    return field->GetFieldName();
-}
-inline CString NameOf(const RDLCInfo* info)
-{
-    return info->GetName();
-}
-inline CString NameOf(const XSDInfo* info)
-{
-    return info->GetName();
-}
-inline CString NameOf(const TableAdapter* adapter)
-{
-    return adapter->GetName();
+    if constexpr (requires { item->GetTableName(); })
+        return item->GetTableName();
+    else if constexpr (requires { item->GetFormName(); })
+        return item->GetFormName();
+    else if constexpr (requires { item->GetFieldName(); })
+        return item->GetFieldName();
+    else
+        return item->GetName();
 }
 
 template <class T> std::vector<std::string> NamesOf(const std::vector<T*>& list)
