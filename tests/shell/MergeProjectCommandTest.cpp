@@ -41,6 +41,31 @@ protected:
         WriteStockProject(program.PathOf("Stock.wvt"));
     }
 
+    // The command answered through: Stock.wvt chosen, its module "Stock" merged whole as a new
+    // module, saved as Merged.wvt, the last message confirmed.
+    void MergeStockWhole()
+    {
+        program.boxes.Answer(IDOK);
+        program.files.Answer(program.PathOf("Stock.wvt").c_str());
+        program.dialogs.Answer(
+            [](CDialog& dialog, DialogDriver& user)
+            {
+                auto& merge = dynamic_cast<MergeEntityDlg&>(dialog);
+                const std::vector<CString>& modules = merge.Selector().GetModuleNames();
+                const auto stock = std::ranges::find(modules, CString("Stock"));
+                ASSERT_NE(stock, modules.end());
+                EXPECT_TRUE(user.Select(MergeEntitySelector::ModuleCombo,
+                                        static_cast<int>(stock - modules.begin())));
+                EXPECT_TRUE(user.Click(MergeEntitySelector::SelectButton));
+                EXPECT_TRUE(user.Click(MergeEntitySelector::FullModuleButton));
+                EXPECT_TRUE(user.PressOk());
+            });
+        program.boxes.Answer(IDYES);
+        program.files.Answer(program.PathOf("Merged.wvt").c_str());
+        program.boxes.Answer(IDOK);
+        program.Command(ID_MERGE_PROJECT);
+    }
+
     std::vector<CString> RequestTitles() const
     {
         std::vector<CString> titles;
@@ -74,25 +99,7 @@ TEST_F(MergeProjectCommandTest, TheOpenFileIsRefusedAndCancelStopsBeforeTheFileC
 
 TEST_F(MergeProjectCommandTest, AFileIsMergedWholeSavedAsANewFileAndTheInputsAreFreed)
 {
-    program.boxes.Answer(IDOK);
-    program.files.Answer(program.PathOf("Stock.wvt").c_str());
-    program.dialogs.Answer(
-        [](CDialog& dialog, DialogDriver& user)
-        {
-            auto& merge = dynamic_cast<MergeEntityDlg&>(dialog);
-            const std::vector<CString>& modules = merge.Selector().GetModuleNames();
-            const auto stock = std::ranges::find(modules, CString("Stock"));
-            ASSERT_NE(stock, modules.end());
-            EXPECT_TRUE(user.Select(MergeEntitySelector::ModuleCombo,
-                                    static_cast<int>(stock - modules.begin())));
-            EXPECT_TRUE(user.Click(MergeEntitySelector::SelectButton));
-            EXPECT_TRUE(user.Click(MergeEntitySelector::FullModuleButton));
-            EXPECT_TRUE(user.PressOk());
-        });
-    program.boxes.Answer(IDYES);
-    program.files.Answer(program.PathOf("Merged.wvt").c_str());
-    program.boxes.Answer(IDOK);
-    program.Command(ID_MERGE_PROJECT);
+    MergeStockWhole();
 
     EXPECT_EQ(program.dialogs.Shown(), std::vector<UINT>{MergeEntitySelector::IDD});
     EXPECT_EQ(program.dialogs.UnscriptedCount(), 0u);
@@ -123,4 +130,34 @@ TEST_F(MergeProjectCommandTest, AFileIsMergedWholeSavedAsANewFileAndTheInputsAre
     EXPECT_NE(std::ranges::find(fields, "item"), fields.end());
     EXPECT_NE(std::ranges::find(fields, "quantity"), fields.end());
     EXPECT_NE(merged.GetProject()->FindModuleByName("BaseModule"), nullptr);
+}
+
+TEST_F(MergeProjectCommandTest, TheLastMessageListsTheLogsThatCouldNotBeWritten)
+{
+    // A file where the folder of the phase log should be.
+    std::ofstream(program.folder.Path() / "KestraneWeavo").put('x');
+    MergeStockWhole();
+    const std::string folder = program.folder.Path().string();
+    EXPECT_EQ(program.boxes.ShownTexts().back(), "The merge report and logs are in " + folder +
+                                                     ".\nThese files could not be written:\n" +
+                                                     folder +
+                                                     "/KestraneWeavo/merging.txt: Not a directory");
+    EXPECT_EQ(program.boxes.Shown().back().type, MB_OK | MB_ICONINFORMATION);
+    ProjectStore merged;
+    ASSERT_TRUE(merged.ArchiveProject(nullptr, program.PathOf("Merged.wvt").c_str(), TRUE));
+    EXPECT_NE(merged.GetProject()->FindModuleByName("Stock"), nullptr);
+}
+
+TEST_F(MergeProjectCommandTest, CancelInTheMergeEntityDialogEndsWithoutSaveOrMessage)
+{
+    program.boxes.Answer(IDOK);
+    program.files.Answer(program.PathOf("Stock.wvt").c_str());
+    program.dialogs.Answer([](CDialog&, DialogDriver& user) { user.PressCancel(); });
+    program.Command(ID_MERGE_PROJECT);
+    EXPECT_EQ(program.dialogs.Shown(), std::vector<UINT>{MergeEntitySelector::IDD});
+    EXPECT_EQ(program.boxes.ShownTexts(), std::vector<std::string>{"Do you really want to merge?"});
+    EXPECT_EQ(RequestTitles(),
+              (std::vector<CString>{"KestraneWeavo File Save", "Select file for merging"}));
+    EXPECT_EQ(program.Doc().GetStore().GetFirstMergeProject(), nullptr);
+    EXPECT_EQ(program.Doc().GetStore().GetSecondMergeProject(), nullptr);
 }
