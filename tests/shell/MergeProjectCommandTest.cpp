@@ -161,3 +161,18 @@ TEST_F(MergeProjectCommandTest, CancelInTheMergeEntityDialogEndsWithoutSaveOrMes
     EXPECT_EQ(program.Doc().GetStore().GetFirstMergeProject(), nullptr);
     EXPECT_EQ(program.Doc().GetStore().GetSecondMergeProject(), nullptr);
 }
+
+TEST_F(MergeProjectCommandTest, AnOpenProjectThatCannotBeSavedIsNotMerged)
+{
+    // A folder with something in it where the project file is: the save cannot replace it.
+    const std::filesystem::path shop = program.PathOf("Shop.wvt");
+    std::filesystem::remove(shop);
+    std::filesystem::create_directory(shop);
+    std::ofstream(shop / "inside").put('x');
+    program.boxes.Answer(IDOK);
+    program.Command(ID_MERGE_PROJECT);
+    ASSERT_EQ(program.boxes.ShownTexts().size(), 2u);
+    EXPECT_EQ(program.boxes.ShownTexts().front(), "Do you really want to merge?");
+    EXPECT_EQ(RequestTitles(), std::vector<CString>{"KestraneWeavo File Save"});
+    EXPECT_TRUE(program.dialogs.Shown().empty());
+}
