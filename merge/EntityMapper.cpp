@@ -140,11 +140,9 @@ void EntityMapper::FillEntities()
     const Module* module = ChosenModule();
     std::vector<CString> needed;
     std::vector<CString> mapped;
-    switch (m_filter)
+    switch (MapKind())
     {
     case MasterTables:
-    case MapTables:
-    case TransactionTables:
         needed = NamesOf(m_collector.GetNeededTables());
         if (module != nullptr)
             mapped = NamesOf(TablesOf(*module, m_filter));
@@ -230,11 +228,9 @@ void EntityMapper::Map()
     const Module* module = ChosenModule();
     if (module == nullptr)
         return;
-    switch (m_filter)
+    switch (MapKind())
     {
     case MasterTables:
-    case MapTables:
-    case TransactionTables:
     {
         Table* needed = ChosenNeededTable();
         Table* mapped = ChosenMappedTable();
@@ -275,11 +271,9 @@ void EntityMapper::DeleteRow(int row)
 {
     if (row < 0)
         return;
-    switch (m_filter)
+    switch (MapKind())
     {
     case MasterTables:
-    case MapTables:
-    case TransactionTables:
         m_collector.RemoveTableMapAt(row);
         break;
     case Procedures:
@@ -302,11 +296,9 @@ void EntityMapper::DeleteRow(int row)
 
 void EntityMapper::FillMappedData()
 {
-    switch (m_filter)
+    switch (MapKind())
     {
     case MasterTables:
-    case MapTables:
-    case TransactionTables:
         m_mappedData = PairTexts(m_collector.GetTableMap());
         break;
     case Procedures:

@@ -73,7 +73,9 @@ private:
 
     void Fill(int combo, std::vector<CString> items);
     Module* ChosenModule() const;
-    bool IsTableFilter() const { return m_filter <= TransactionTables; }
+    bool IsTableFilter() const { return m_filter >= MasterTables && m_filter <= TransactionTables; }
+    // The filter, the three of tables as the first: they share one map.
+    int MapKind() const { return IsTableFilter() ? MasterTables : m_filter; }
     // The entity lists of the filter: the collector's needed ones and the chosen module's.
     void FillEntities();
     void FillFields();
