@@ -51,11 +51,6 @@ Menu* DashBoardViewHost::SelectMenu(Menu* current)
     return dialog.GetChosen();
 }
 
-bool DashBoardViewHost::CheckPageName(FormInterface&, const CString&)
-{
-    return true;
-}
-
 void DashBoardViewHost::AddDashBoardItem(Module& module, DashBoard& page)
 {
     if (DesignerShell* shell = DesignerShell::Get())

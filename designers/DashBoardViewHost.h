@@ -17,7 +17,6 @@ public:
     void EditCellContent(DashBoard& page, GridCell& cell) override;
     bool AssignFunction(FormInterface& page, ClassInvokation& invokation) override;
     Menu* SelectMenu(Menu* current) override;
-    bool CheckPageName(FormInterface& page, const CString& name) override;
     void AddDashBoardItem(Module& module, DashBoard& page) override;
     void AddDashBoardPageItem(Module& module, DashBoardPage& page) override;
     void Navigate(const CString& path) override;

@@ -82,3 +82,23 @@ void FrameDesignerShell::AddRDLCReportItem(Module& module, RDLCReport& report)
     if (ForgeonView* view = TreeViewOfFrame())
         ProjectTreeBuilder(view->GetProjectTree().Control()).AddRDLCReportItem(module, report);
 }
+
+void FrameDesignerShell::AddApplicationReportItem(Module& module, ApplicationReport& report)
+{
+    if (ForgeonView* view = TreeViewOfFrame())
+        ProjectTreeBuilder(view->GetProjectTree().Control())
+            .AddApplicationReportItem(module, report);
+}
+
+void FrameDesignerShell::AddReportCollectorItem(Module& module, ReportCollector& collector)
+{
+    if (ForgeonView* view = TreeViewOfFrame())
+        ProjectTreeBuilder(view->GetProjectTree().Control())
+            .AddReportCollectorItem(module, collector);
+}
+
+void FrameDesignerShell::RenameItemIfSelected(int id, const CString& text)
+{
+    if (ForgeonView* view = TreeViewOfFrame())
+        view->GetProjectTree().RenameSelectedItemOf(id, text);
+}

@@ -65,6 +65,12 @@ void FrameEditorShell::AddUserFunctionItem(Module& module, Function& function)
         ProjectTreeBuilder(tree->Control()).AddUserFunctionItem(module, function);
 }
 
+void FrameEditorShell::AddTransactionItem(Module& module, Transaction& transaction)
+{
+    if (ProjectTree* tree = TreeOfFrame())
+        ProjectTreeBuilder(tree->Control()).AddTransactionItem(module, transaction);
+}
+
 void FrameEditorShell::RenameSelectedItem(const CString& text)
 {
     if (ProjectTree* tree = TreeOfFrame())

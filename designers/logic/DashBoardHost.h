@@ -28,8 +28,6 @@ public:
     virtual bool AssignFunction(FormInterface& page, ClassInvokation& invokation) = 0;
     // "Select menu for link"; the menu chosen, or null.
     virtual Menu* SelectMenu(Menu* current) = 0;
-    // The page-name check of the page editors: the name may name the page; false stops.
-    virtual bool CheckPageName(FormInterface& page, const CString& name) = 0;
     // The page's item under its module in the project tree.
     virtual void AddDashBoardItem(Module& module, DashBoard& page) = 0;
     virtual void AddDashBoardPageItem(Module& module, DashBoardPage& page) = 0;

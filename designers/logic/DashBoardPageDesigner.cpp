@@ -3,6 +3,7 @@
 #include "designers/logic/DashBoardGrids.h"
 #include "designers/logic/DashBoardHost.h"
 #include "editors/logic/EditorHost.h"
+#include "editors/logic/FormEditor.h"
 #include "editors/logic/ListLookup.h"
 #include "editors/logic/ProcedureAssigner.h"
 #include "entities/DashBoard.h"
@@ -400,7 +401,7 @@ void DashBoardPageDesigner::Ok()
         AfxMessageBox("Please enter the dashboard page name and header.");
         return;
     }
-    if (!m_dashBoardHost.CheckPageName(*m_page.Get(), name))
+    if (!FormEditor::CheckPageName(m_page.Get(), name, m_host))
         return;
     name.Trim();
     name.Replace(' ', '_');

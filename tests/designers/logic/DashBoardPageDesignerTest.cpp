@@ -208,19 +208,21 @@ TEST_F(PageDesignerTest, OkStoresTheTrimmedNameWithUnderscores)
         const char* name;
         const char* header;
         bool placed;
-        bool nameAccepted;
-        const char* message;
+        std::vector<std::string> messages;
     };
+    const char* const question = "Do you want to change the name?";
     const Step refusals[] = {
-        {"", "Header", true, true, "Please enter the dashboard page name and header."},
-        {" My page ", "", true, true, "Please enter the dashboard page name and header."},
-        {" My page ", "Header", true, false, nullptr},
-        {" My page ", "Header", false, true, "Please add dashboards"},
+        {"", "Header", true, {"Please enter the dashboard page name and header."}},
+        {" My page ", "", true, {"Please enter the dashboard page name and header."}},
+        {" My/page ",
+         "Header",
+         true,
+         {"Special character is present in the form name. Please change the name"}},
+        {" My page ", "Header", false, {question, "Please add dashboards"}},
     };
     for (const Step& step : refusals)
     {
         SCOPED_TRACE(step.name);
-        boxes.Answer(IDOK);
         if (step.placed && designer.GetPlacementRows().empty())
             Place("Beta");
         if (!step.placed)
@@ -228,18 +230,16 @@ TEST_F(PageDesignerTest, OkStoresTheTrimmedNameWithUnderscores)
             designer.SelectPlacement(0);
             designer.RemovePlacement();
         }
-        dash.pageNameAccepted = step.nameAccepted;
         designer.States().SetText(P::IDC_NAME, step.name);
         designer.States().SetText(P::IDC_HEADER, step.header);
         const std::size_t shown = boxes.Shown().size();
         designer.Ok();
         EXPECT_EQ(designer.GetPage(), page);
         EXPECT_TRUE(designer.IsNew());
-        EXPECT_EQ(boxes.Shown().size(), shown + (step.message != nullptr ? 1 : 0));
-        if (step.message != nullptr)
-        {
-            EXPECT_EQ(boxes.Shown().back().text, step.message);
-        }
+        std::vector<std::string> texts;
+        for (std::size_t i = shown; i < boxes.Shown().size(); ++i)
+            texts.push_back(boxes.Shown()[i].text);
+        EXPECT_EQ(texts, step.messages);
     }
     Place("Beta");
     designer.Ok();

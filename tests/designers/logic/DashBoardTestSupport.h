@@ -50,11 +50,6 @@ public:
         calls.push_back("select menu");
         return chosenMenu;
     }
-    bool CheckPageName(FormInterface&, const CString& name) override
-    {
-        calls.push_back("page name " + name);
-        return pageNameAccepted;
-    }
     void AddDashBoardItem(Module& module, DashBoard& page) override
     {
         calls.push_back("add " + module.GetName() + " " + page.GetFormName());
@@ -71,7 +66,6 @@ public:
     std::function<void(DashBoard&, GridCell&)> editCell;
     std::function<bool(FormInterface&, ClassInvokation&)> assignFunction;
     Menu* chosenMenu = nullptr;
-    bool pageNameAccepted = true;
     std::vector<CString> calls;
 };
 
