@@ -32,6 +32,7 @@ ProjectMerger::ProjectMerger(ForgeonProject* first, ForgeonProject* second,
 
 ProjectMerger::~ProjectMerger()
 {
+    m_reportFiles.Close(m_formLog);
     m_reportFiles.Close(m_phaseLog);
     m_reportFiles.Close(m_report);
 }
