@@ -13,6 +13,8 @@
 #include "entities/ReportField.h"
 #include "entities/ReportGroup.h"
 #include "merge/ProjectMerger.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 
@@ -89,14 +91,19 @@ void ProjectMerger::SweepForeignReferences()
                     file->RemoveMenu(item);
                 }
         }
-        for (const bool pre : {true, false})
-            for (LinkControl* link : pre ? page->GetPreLinkList() : page->GetPostLinkList())
-                if (const Menu* target = link->GetTarget();
-                    target != nullptr && !contents.HoldsMenu(target))
-                {
-                    dropMenu(target);
-                    link->UnlinkMenu(target);
-                }
+        std::vector<LinkControl*> links = page->GetPreLinkList();
+        links.insert(links.end(), page->GetPostLinkList().begin(), page->GetPostLinkList().end());
+        for (const FieldRep* control : page->GetFieldReps())
+            if (const FieldRepData* data = control->GetFieldRepData())
+                links.insert(links.end(), data->GetLinkControls().begin(),
+                             data->GetLinkControls().end());
+        for (LinkControl* link : links)
+            if (const Menu* target = link->GetTarget();
+                target != nullptr && !contents.HoldsMenu(target))
+            {
+                dropMenu(target);
+                link->UnlinkMenu(target);
+            }
         if (auto* form = dynamic_cast<Form*>(page))
             if (const ApplicationReport* report = form->GetReport();
                 report != nullptr && !contents.pages.contains(report))
