@@ -514,6 +514,8 @@ void ProjectMerger::ResolveMenuVariableMap(const MenuVariableMap& source, AspFil
 {
     // The file's maps follow its side menus' leaves; an empty one takes the source's pairs
     // between the variables of the page its leaf opens and those of the file's page.
+    if (source.m_variablePairs.empty())
+        return;
     MenuVariableMap* own = target->FindMenuVariableMapByName(&source);
     if (own == nullptr || !own->m_variablePairs.empty() || own->m_menu == nullptr)
         return;
