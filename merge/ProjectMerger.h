@@ -173,6 +173,8 @@ public:
                            const FormInterface* page);
     void CopyRecomputeLists(const FieldRepData* source, FieldRepData* target,
                             const FormInterface* page);
+    // The control's validation and recompute records, once the page holds all its controls.
+    void CopyControlRecords(const FieldRep* source, FieldRep* target, const FormInterface* page);
 
     // Classes, menus and roles.
     void ResolveClass(Class* source, Class* target);

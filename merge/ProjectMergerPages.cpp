@@ -54,6 +54,10 @@ void ProjectMerger::ResolvePage(FormInterface* target, FormInterface* source)
     // The variables first, so that the controls find theirs on the page.
     ResolvePageVariableMaps(target, source);
     ResolveFieldReps(target, source);
+    for (int index = 0; FieldRep* control = source->GetFieldRep(index); ++index)
+        if (FieldRep* counterpart = m_newEntities.GetControlCounterpart(control);
+            counterpart != nullptr && target->IndexOfFieldRep(counterpart) >= 0)
+            CopyControlRecords(control, counterpart, target);
     ResolveDerivedFormulas(target, source);
     target->SyncTableFlags();
     ResolveLinks(target, source, true);
@@ -251,13 +255,23 @@ bool ProjectMerger::ResolveFieldRep(FieldRep* source, FieldRep* target, FormInte
             target->AttachFieldRepData(new FieldRepData);
         ResolveFieldRepData(data, target->GetFieldRepData(), page);
     }
+    // On a page the records that name other controls wait until all of them are in place.
+    if (page == nullptr)
+        CopyControlRecords(source, target, nullptr);
+    return true;
+}
+
+void ProjectMerger::CopyControlRecords(const FieldRep* source, FieldRep* target,
+                                       const FormInterface* page)
+{
     if (const ValidationData* validation = source->GetValidationData())
     {
         auto copy = std::make_unique<ValidationData>();
         if (CopyValidationData(validation, copy.get(), page))
             target->SetValidationData(copy.release());
     }
-    return true;
+    if (source->GetFieldRepData() != nullptr && target->GetFieldRepData() != nullptr)
+        CopyRecomputeLists(source->GetFieldRepData(), target->GetFieldRepData(), page);
 }
 
 void ProjectMerger::ResolveFieldRepData(const FieldRepData* source, FieldRepData* target,
@@ -288,7 +302,6 @@ void ProjectMerger::ResolveFieldRepData(const FieldRepData* source, FieldRepData
     target->SetNoneCaption(source->GetNoneCaption());
     target->SetInternalSearch(source->GetInternalSearch());
     target->SetSeparateRow(source->GetSeparateRow());
-    CopyRecomputeLists(source, target, page);
     for (const LinkControl* link : source->GetLinkControls())
     {
         if (target->FindLinkControl(ResolveMenuReference(link->GetTarget()),

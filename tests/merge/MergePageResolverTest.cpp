@@ -3,8 +3,12 @@
 // never makes, called directly after the run: master forms, transaction titles and detail
 // tables, dashboards, report groups, columns and filters, dashboard pages, menus and roles,
 // selected functions, report descriptions, a second run, and the report lines.
+#include "entities/ColumnGraphData.h"
+#include "entities/DependentData.h"
+#include "entities/ProcedureInvokation.h"
 #include "entities/ReportField.h"
 #include "merge/MergeDependencyCollector.h"
+#include "model/ValidationData.h"
 #include "tests/merge/MergeRunFixture.h"
 #include "tests/merge/properties/MergeFixtureProjects.h"
 
@@ -282,4 +286,65 @@ TEST_F(MergePageResolverTest, AReportKeepsAMatchingGroupInPlaceAndAppendsANewOne
     EXPECT_TRUE(std::equal(groups.begin(), groups.end(), own->GetReportGroups().begin()));
     EXPECT_EQ(groups.front()->GetReportFields().size(), columns);
     EXPECT_EQ(own->GetReportGroups().back()->GetHeader(), "Extra");
+}
+
+TEST_F(MergePageResolverTest, ControlsAndReportsCarryTheirDataIntoANewProject)
+{
+    auto second = BuildSalesFixture("Second", Path("b"));
+    Module* sales = second->GetCurrentModule();
+    Form* form = sales->FindMasterFormByName("customer_form");
+    FieldRep* name = form->FindFieldRepByFieldName("name");
+    FieldRep* city = form->FindFieldRepByFieldName("city");
+    ASSERT_NE(name, nullptr);
+    ASSERT_NE(city, nullptr);
+    name->GetFieldRepData()->SetCaption("Customer name");
+    name->GetFieldRepData()->SetWidth(42);
+    auto* validation = new ValidationData;
+    auto* group = new DependentData;
+    group->SetName("address");
+    group->SetKind(3);
+    group->AddFieldRep(city);
+    validation->AddDependentData(group);
+    name->SetValidationData(validation);
+    ApplicationReport* report = sales->FindReportByName("customer Report");
+    auto* chart = new ColumnGraphData;
+    chart->SetXAxisName("Customer");
+    chart->SetYAxisName("Orders");
+    report->SetChartData(3, chart);
+    Load(NewSalesProject("First", Path("a")), std::move(second));
+
+    ScriptedMergeSelection selection = ScriptedMergeSelection::FullModule("Sales", false);
+    ASSERT_TRUE(RunStoreMerge(selection));
+    const std::string merged = SavedBytes(First(), "merged.wvt");
+    m_store.DeleteMergeProjects();
+    ASSERT_TRUE(m_store.LoadFirstMergeProject(Path("merged.wvt")));
+
+    const Form* own = FirstSales()->FindMasterFormByName("customer_form");
+    ASSERT_NE(own, nullptr);
+    const FieldRep* ownName = own->FindFieldRepByFieldName("name");
+    const FieldRep* ownCity = own->FindFieldRepByFieldName("city");
+    ASSERT_NE(ownName, nullptr);
+    ASSERT_NE(ownName->GetFieldRepData(), nullptr);
+    EXPECT_EQ(ownName->GetFieldRepData()->GetCaption(), "Customer name");
+    EXPECT_EQ(ownName->GetFieldRepData()->GetWidth(), 42);
+    ASSERT_NE(ownName->GetValidationData(), nullptr);
+    ASSERT_EQ(ownName->GetValidationData()->GetDependentData().size(), 1u);
+    const DependentData* ownGroup = ownName->GetValidationData()->GetDependentData().front();
+    EXPECT_EQ(ownGroup->GetFieldName(), "address");
+    EXPECT_EQ(ownGroup->GetKind(), 3);
+    EXPECT_EQ(ownGroup->GetControls(), std::vector<FieldRep*>{const_cast<FieldRep*>(ownCity)});
+    const ApplicationReport* ownReport = FirstSales()->FindReportByName("customer Report");
+    ASSERT_NE(ownReport, nullptr);
+    const auto* ownChart = dynamic_cast<const ColumnGraphData*>(ownReport->GetChartData());
+    ASSERT_NE(ownChart, nullptr);
+    EXPECT_EQ(ownChart->GetXAxisName(), "Customer");
+    EXPECT_EQ(ownChart->GetYAxisName(), "Orders");
+    EXPECT_EQ(ownReport->GetChartType(), 3);
+    // The report and its groups call the first project's procedures.
+    ASSERT_FALSE(ownReport->GetReportGroups().empty());
+    for (const ReportGroup* ownGroupOfReport : ownReport->GetReportGroups())
+        if (const ProcedureInvokation* call = ownGroupOfReport->GetProcedureCall())
+        {
+            EXPECT_NE(call->GetProcedure(), nullptr);
+        }
 }
