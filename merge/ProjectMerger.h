@@ -321,6 +321,8 @@ private:
     void ResolveFunctionParameters(const Function* source, Function* target);
     void ResolveFunctionTables(const Function* source, Function* target);
     void ResolveFunctionOutputColumns(const Function* source, Function* target);
+    // An output column of an alias field, with the function's own alias field of the name.
+    void ResolveFunctionAliasColumn(const ProcedureFieldInfo* column, Function* target);
     // One line for each selected map form of the module, which the merge does not carry.
     void ReportUnmergedMapForms(Module* source);
 

@@ -12,6 +12,8 @@
 #include "model/Module.h"
 #include "model/Table.h"
 
+#include <memory>
+
 Class* ProjectMerger::FindFirstClass(const CString& name) const
 {
     for (const Module* module : m_first->GetModules())
@@ -179,9 +181,11 @@ void ProjectMerger::ResolveFunctionOutputColumns(const Function* source, Functio
         Field* sourceField = column->GetField();
         if (sourceField == nullptr)
             continue;
-        // A field without table is an alias field of the function: not carried over.
         if (sourceField->GetTable() == nullptr)
+        {
+            ResolveFunctionAliasColumn(column, target);
             continue;
+        }
         Field* field = Owned(ResolveFieldReference(sourceField));
         if (field == nullptr)
         {
@@ -222,4 +226,26 @@ bool ProjectMerger::MergeClassInvocation(const ClassInvokation* source, ClassInv
         function = nullptr;
     target->SetFunction(dataClass, function);
     return function != nullptr || dataClass != nullptr;
+}
+
+void ProjectMerger::ResolveFunctionAliasColumn(const ProcedureFieldInfo* column, Function* target)
+{
+    // The function owns its alias fields: a namesake stands in for the incoming one.
+    Field* sourceField = column->GetField();
+    Field* alias = target->FindAliasFieldByName(sourceField->GetFieldName());
+    if (alias == nullptr)
+    {
+        auto made = std::make_unique<Field>();
+        ResolveField(sourceField, made.get());
+        alias = made.get();
+        target->AddAliasField(made.release());
+    }
+    if (target->HasOutputField(alias))
+        return;
+    auto resolved = std::make_unique<ProcedureFieldInfo>(alias, column->GetAggregate());
+    resolved->SetText(column->GetText());
+    CString name;
+    resolved->GetDisplayName(name);
+    if (!target->HasProcedureFieldInfoNamedExact(name))
+        target->AddOutputField(resolved.release());
 }

@@ -101,6 +101,11 @@ TEST_F(MergeMenuClassResolverTest, OnlyTheSelectedFunctionsOfAClassArrive)
         function->SetName(name);
         function->SetClass(customerClass);
         function->SetTable(customerClass->GetTable());
+        // A computed column of its own.
+        auto* total = new Field;
+        total->SetFieldName("total");
+        function->AddAliasField(total);
+        function->AddOutputField(new ProcedureFieldInfo(total, 0));
         customerClass->AddFunction(function);
     }
     Load(BuildSalesFixture("First", Path("a")), std::move(second));
@@ -120,6 +125,9 @@ TEST_F(MergeMenuClassResolverTest, OnlyTheSelectedFunctionsOfAClassArrive)
     ASSERT_NE(cost, nullptr);
     EXPECT_EQ(cost->GetClass(), own);
     EXPECT_EQ(cost->GetTable(), own->GetTable());
+    const Field* total = cost->FindAliasFieldByName("total");
+    ASSERT_NE(total, nullptr);
+    EXPECT_TRUE(cost->HasOutputField(total));
     EXPECT_EQ(own->FindFunctionByName("bonus"), nullptr);
     EXPECT_EQ(own->GetFunctions().size(), functions + 1);
 }
