@@ -18,7 +18,8 @@ void MergeNewProcEntities::CollectDesignations(Module* target, Module* source)
         .sources = source->GetDesignations(),
         .find = [target, source](const Designation& designation, bool inSource)
         { return (inSource ? source : target)->FindDesignationByName(designation.GetName()); },
-        .make = [this](const Designation&) { return Make<Designation>(); },
+        // A copy takes an id of its own: the generated login pages tell roles apart by id.
+        .make = [this](const Designation&) { return Make<Designation>(TRUE); },
         .keepsTargetCounterpart = [](const Designation&) { return true; },
         .overwrite = &MergeOverwriteSet::GetDesignationList,
         .firstLine = "DESIGNATIONS : %s\n",

@@ -57,6 +57,14 @@ TEST_F(MergeMenuClassResolverTest, MenusMergeByFullNameOnceAnywhereInTheTreeAndL
     EXPECT_TRUE(merged->HasRole(clerk));
     EXPECT_TRUE(clerk->HasMenu(merged));
     EXPECT_NE(clerk, SecondSales()->FindDesignationByName("clerk"));
+    // An id of its own among the roles.
+    for (const Module* module : First()->GetModules())
+        for (const Designation* role : module->GetDesignations())
+            if (role != clerk)
+            {
+                EXPECT_NE(role->GetId(), clerk->GetId()) << role->GetName().GetString();
+            }
+    EXPECT_GT(clerk->GetId(), 0);
     EXPECT_EQ(TempText("KestraneWeavo/merging.txt"),
               "Sales\ntables\nclass & functions\nmasters\ntransactions\nreports\nrdlcreports\n"
               "menus\ndesig\n");
