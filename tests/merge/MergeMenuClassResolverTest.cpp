@@ -1,6 +1,9 @@
 // The resolvers of menus, roles, dashboard pages, classes and report descriptions, a second run
 // of every phase, and the "not found" lines of each phase when its collector holds an entity
 // without counterpart.
+#include "entities/DashBoardCellInfo.h"
+#include "entities/Grid.h"
+#include "entities/GridCell.h"
 #include "merge/MergeDependencyCollector.h"
 #include "tests/merge/MergeRunFixture.h"
 #include "tests/merge/properties/MergeFixtureProjects.h"
@@ -253,4 +256,41 @@ TEST_F(MergeMenuClassResolverTest, EachPhaseReportsAnEntityWithoutCounterpart)
         test.run();
         EXPECT_EQ(ReportLines(merger).substr(before.size()), test.line);
     }
+}
+
+TEST_F(MergeMenuClassResolverTest, ADashboardsLayoutArrivesWithItsCellsLinkedToTheMergedMenus)
+{
+    auto second = BuildSalesFixture("Second", Path("b"));
+    DashBoard* overview = second->GetCurrentModule()->FindDashBoardByName("overview");
+    auto* grid = new Grid(1, 2);
+    auto* panel = new DashBoardCellInfo(false);
+    panel->SetCaption("Tools");
+    panel->SetMenu(second->GetCurrentModule()->FindMenuByFullName("Extras__Tools"));
+    grid->GetCellAt(0, 1)->SetCellData(panel, GridCell::kDashBoardCellInfo);
+    auto* inner = new Grid(1, 1);
+    auto* title = new DashBoardCellInfo(true);
+    title->SetCaption("Overview");
+    inner->GetCellAt(0, 0)->SetCellData(title, GridCell::kDashBoardCellInfo);
+    grid->GetCellAt(0, 0)->SetSubGrid(inner);
+    overview->DeleteGrid();
+    overview->SetGrid(grid);
+    Load(NewSalesProject("First", Path("a")), std::move(second));
+
+    ScriptedMergeSelection selection = ScriptedMergeSelection::FullModule("Sales", false);
+    ASSERT_TRUE(RunStoreMerge(selection));
+    const DashBoard* merged = FirstSales()->FindDashBoardByName("overview");
+    ASSERT_NE(merged, nullptr);
+    const Grid* own = merged->GetGrid();
+    ASSERT_NE(own, nullptr);
+    ASSERT_EQ(own->GetRowCount(), 1);
+    ASSERT_EQ(own->GetColumnCount(), 2);
+    const DashBoardCellInfo* ownPanel = own->GetCellAt(0, 1)->GetDashBoardCellInfo();
+    ASSERT_NE(ownPanel, nullptr);
+    EXPECT_EQ(ownPanel->GetCaption(), "Tools");
+    EXPECT_EQ(ownPanel->GetMenu(), FirstSales()->FindMenuByFullName("Extras__Tools"));
+    EXPECT_NE(ownPanel->GetMenu(), nullptr);
+    const Grid* ownInner = own->GetCellAt(0, 0)->GetSubGrid();
+    ASSERT_NE(ownInner, nullptr);
+    ASSERT_NE(ownInner->GetCellAt(0, 0)->GetDashBoardCellInfo(), nullptr);
+    EXPECT_EQ(ownInner->GetCellAt(0, 0)->GetDashBoardCellInfo()->GetCaption(), "Overview");
 }
