@@ -234,20 +234,31 @@ void RemoveDuplicateMaps(std::vector<MenuVariableMap>& maps)
                   { return !keptMenus.insert(map.m_menu).second; });
 }
 
-// The side's maps for the new leaves, each unless a map of it is there already; the former
-// leaf's maps go.
-void AddLeafMapsToSide(std::vector<MenuVariableMap>& maps, const MenuLeafAddition& addition)
+// The side's maps for the new leaves of each addition in turn, each unless a map of it is there
+// already; the former leaf's maps go.
+void AddLeafMapsToSide(std::vector<MenuVariableMap>& maps,
+                       const std::vector<MenuLeafAddition>& additions)
 {
-    const Menu* formerLeaf = addition.GetFormerLeaf();
-    if (formerLeaf != nullptr && addition.FormerLeafMayBeMapped())
-        EraseMapsOfMenu(maps, formerLeaf);
-    const std::vector<Menu*>& leaves = addition.GetLeaves();
-    for (std::size_t i = 0; i < leaves.size(); ++i)
+    std::size_t added = 0;
+    for (const MenuLeafAddition& addition : additions)
+        added += addition.GetLeaves().size();
+    maps.reserve(maps.size() + added);
+    for (const MenuLeafAddition& addition : additions)
     {
-        if (!addition.MayBeMapped(i) || FindMapOfMenu(maps, leaves[i]) == nullptr)
-            maps.emplace_back(leaves[i]);
+        const Menu* formerLeaf = addition.GetFormerLeaf();
+        if (formerLeaf != nullptr && addition.FormerLeafMayBeMapped())
+            EraseMapsOfMenu(maps, formerLeaf);
+        const std::vector<Menu*>& leaves = addition.GetLeaves();
+        for (std::size_t i = 0; i < leaves.size(); ++i)
+        {
+            if (!addition.MayBeMapped(i) || FindMapOfMenu(maps, leaves[i]) == nullptr)
+                maps.emplace_back(leaves[i]);
+        }
     }
 }
+
+// The innermost open batch.
+MenuLeafMapBatch* currentBatch = nullptr;
 
 } // namespace
 
@@ -833,10 +844,39 @@ MenuLeafAddition::MenuLeafAddition(const Menu* formerLeaf, Menu& child)
         m_mapped.push_back(leaf->HasBeenMapped());
 }
 
-void AspFile::AddMenuLeafMaps(const Menu& topLevel, const MenuLeafAddition& addition)
+void AspFile::AddMenuLeafMaps(const Menu& topLevel, const std::vector<MenuLeafAddition>& additions)
 {
     if (m_topMenu == &topLevel)
-        AddLeafMapsToSide(m_topMenuMaps, addition);
+        AddLeafMapsToSide(m_topMenuMaps, additions);
     if (m_leftMenu == &topLevel)
-        AddLeafMapsToSide(m_leftMenuMaps, addition);
+        AddLeafMapsToSide(m_leftMenuMaps, additions);
+}
+
+MenuLeafMapBatch::MenuLeafMapBatch() : m_outer(std::exchange(currentBatch, this)) {}
+
+MenuLeafMapBatch::~MenuLeafMapBatch()
+{
+    currentBatch = m_outer;
+    for (const auto& [topLevel, additions] : m_additions)
+    {
+        for (AspFile* file : topLevel->GetPageFiles())
+            file->AddMenuLeafMaps(*topLevel, additions);
+    }
+}
+
+MenuLeafMapBatch* MenuLeafMapBatch::Current()
+{
+    return currentBatch;
+}
+
+void MenuLeafMapBatch::Add(const Menu& topLevel, const MenuLeafAddition& addition)
+{
+    for (Menu* leaf : addition.GetLeaves())
+        leaf->MarkMapped();
+    const auto found =
+        std::ranges::find(m_additions, &topLevel, [](const auto& entry) { return entry.first; });
+    if (found != m_additions.end())
+        found->second.push_back(addition);
+    else
+        m_additions.emplace_back(&topLevel, std::vector<MenuLeafAddition>{addition});
 }

@@ -45,6 +45,28 @@ private:
     std::vector<bool> m_mapped;
 };
 
+// While one is open, the leaf additions of Menu::AddSubMenu wait and reach the page files when
+// it closes, each file's in one go and in their order; the maps come out as one by one.
+class MenuLeafMapBatch
+{
+public:
+    MenuLeafMapBatch();
+    ~MenuLeafMapBatch();
+    MenuLeafMapBatch(const MenuLeafMapBatch&) = delete;
+    MenuLeafMapBatch& operator=(const MenuLeafMapBatch&) = delete;
+
+    // The innermost open batch, null when none is.
+    static MenuLeafMapBatch* Current();
+    // Keeps the addition for the files of the top-level menu; its leaves count as mapped from
+    // now on, as the files will map them.
+    void Add(const Menu& topLevel, const MenuLeafAddition& addition);
+
+private:
+    MenuLeafMapBatch* m_outer;
+    // The top-level menus in the order of their first addition, each with its additions.
+    std::vector<std::pair<const Menu*, std::vector<MenuLeafAddition>>> m_additions;
+};
+
 class MenuLeafIndex
 {
 public:
@@ -229,7 +251,7 @@ public:
     void SyncMenuVariableMaps(BOOL top, MenuLeafIndex& leafIndex);
     // The side of the file that shows the top-level menu of the grown tree gets the maps of
     // the new leaves and loses those of the former leaf, as SyncMenuVariableMaps would.
-    void AddMenuLeafMaps(const Menu& topLevel, const MenuLeafAddition& addition);
+    void AddMenuLeafMaps(const Menu& topLevel, const std::vector<MenuLeafAddition>& additions);
     // Erases from each side every later map of a menu an earlier map has.
     void RemoveDuplicateMenuVariableMaps();
     // The load-time clean-up: SyncMenuVariableMaps for the top, then for the left side, then,

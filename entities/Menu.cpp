@@ -63,8 +63,14 @@ void Menu::AddSubMenu(Menu* child)
     if (topLevel.GetPageFiles().empty())
         return;
     const MenuLeafAddition addition(wasLeaf && &topLevel != this ? this : nullptr, *child);
+    if (MenuLeafMapBatch* batch = MenuLeafMapBatch::Current())
+    {
+        batch->Add(topLevel, addition);
+        return;
+    }
+    const std::vector<MenuLeafAddition> additions{addition};
     for (AspFile* file : topLevel.GetPageFiles())
-        file->AddMenuLeafMaps(topLevel, addition);
+        file->AddMenuLeafMaps(topLevel, additions);
 }
 
 bool Menu::RemoveSubMenu(Menu* child)

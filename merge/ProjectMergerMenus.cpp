@@ -1,3 +1,4 @@
+#include "entities/AspFile.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardCellInfo.h"
 #include "entities/DashBoardPage.h"
@@ -86,6 +87,8 @@ Menu* ProjectMerger::MenuCounterpart(Menu* menu) const
 
 void ProjectMerger::ResolveMenus(Module* /*source*/, Module* target)
 {
+    // The page files get the maps of the new leaves once the trees are merged.
+    const MenuLeafMapBatch leafMaps;
     for (int i = 0; i < m_newEntities.GetMenuCount(); ++i)
     {
         Menu* sourceMenu = m_newEntities.GetMenuAt(i);
