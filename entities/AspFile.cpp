@@ -242,7 +242,9 @@ void AddLeafMapsToSide(std::vector<MenuVariableMap>& maps,
     std::size_t added = 0;
     for (const MenuLeafAddition& addition : additions)
         added += addition.GetLeaves().size();
-    maps.reserve(maps.size() + added);
+    // Room for all at once, growing as push_back would.
+    if (maps.size() + added > maps.capacity())
+        maps.reserve(std::max(maps.size() + added, 2 * maps.capacity()));
     for (const MenuLeafAddition& addition : additions)
     {
         const Menu* formerLeaf = addition.GetFormerLeaf();
