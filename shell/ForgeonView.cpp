@@ -345,8 +345,8 @@ void ForgeonView::RebindCurrentEditor()
         Rebind(*multiPageView, multiPageView->GetDesigner(), &MultiPageReportDesigner::GetPage,
                &MultiPageReportDlg::LoadReport);
     else if (auto* collectorView = dynamic_cast<ReportCollectorDlg*>(view))
-        Rebind(*collectorView, collectorView->GetDesigner(),
-               &ReportCollectorDesigner::GetCollector, &ReportCollectorDlg::LoadReportCollector);
+        Rebind(*collectorView, collectorView->GetDesigner(), &ReportCollectorDesigner::GetCollector,
+               &ReportCollectorDlg::LoadReportCollector);
     else if (auto* dashBoardView = dynamic_cast<DashBoardDlg*>(view))
         Rebind(*dashBoardView, dashBoardView->GetDesigner(), &DashBoardDesigner::GetDashBoard,
                &DashBoardDlg::LoadDashBoard);
