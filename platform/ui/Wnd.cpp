@@ -247,7 +247,13 @@ void CWnd::SetWindowText(LPCTSTR text)
     const QString shown = ToQString(text);
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
     {
-        edit->setText(shown);
+        // A new text shows from its start, as an edit control shows it; the same text again
+        // leaves the caret where the user put it.
+        if (edit->text() != shown)
+        {
+            edit->setText(shown);
+            edit->setCursorPosition(0);
+        }
     }
     else if (auto* multiLine = qobject_cast<QPlainTextEdit*>(widget))
     {

@@ -391,4 +391,14 @@ TEST(WalkthroughTest, EveryViewOpensFromTheTreeTakesAChangeAndTheProjectSavesAnd
     EXPECT_EQ(std::vector<std::string>{}, w.BoxesSince(before));
     EXPECT_EQ("Writing completed", w.Frame().GetStatusBar()->GetPaneText(0).str());
     EXPECT_EQ(0u, w.program.dialogs.UnscriptedCount());
+
+    // New while a designer shows a page of the project: the views start on the new project.
+    w.Frame().GetTreeView()->EditEntity(RightPane::MultiPageReportView,
+                                        w.Current().GetMultiPageReports().front());
+    w.program.boxes.Answer(IDNO);
+    w.program.Command(ID_FILE_NEW);
+    EXPECT_TRUE(w.Current().GetMultiPageReports().empty());
+    ASSERT_TRUE(w.Open(TreeSlot::Dashboards, "BaseModule_Dashboard"));
+    EXPECT_EQ("BaseModule_Dashboard", DialogDriver(w.View()).GetText(DashBoardDesigner::IDC_NAME));
+    w.Shoot("after-new");
 }

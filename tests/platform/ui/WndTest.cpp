@@ -8,11 +8,14 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <QLineEdit>
 
 #include <functional>
 #include <memory>
@@ -145,6 +148,30 @@ TEST(WndTest, WindowTextOfEveryKindOfControl)
     EXPECT_EQ(text, "Settings");
     EXPECT_EQ(panel.GetDlgItemText(9999, text), 0);
     EXPECT_TRUE(text.IsEmpty());
+}
+
+TEST(WndTest, AnEditShowsANewTextFromItsStartAndKeepsTheCaretForTheSameText)
+{
+    PanelWnd panel;
+    auto* edit = qobject_cast<QLineEdit*>(panel.GetDlgItem(IDC_VALUE)->GetSafeHwnd());
+    ASSERT_NE(edit, nullptr);
+    const struct
+    {
+        const char* text;
+        int caretBefore;
+        int caretAfter;
+    } cases[] = {
+        {"BaseModule_Dashboard_with_a_long_name", 0, 0},
+        {"BaseModule_Dashboard_with_a_long_name", 5, 5},
+        {"Others", 5, 0},
+    };
+    for (const auto& each : cases)
+    {
+        edit->setCursorPosition(each.caretBefore);
+        panel.SetDlgItemText(IDC_VALUE, each.text);
+        EXPECT_EQ(edit->text().toStdString(), each.text);
+        EXPECT_EQ(edit->cursorPosition(), each.caretAfter) << each.text;
+    }
 }
 
 TEST(WndTest, ButtonClicksReachMappedCommandsAndRanges)
