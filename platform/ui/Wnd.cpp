@@ -157,6 +157,13 @@ BOOL CWnd::DestroyWindow()
         if (FromHandle(m_state->widget) == this)
         {
             SendMessage(WM_DESTROY);
+            // The child windows are told next, as the window system tells them, before their
+            // widgets go with this one.
+            for (QWidget* child : m_state->widget->findChildren<QWidget*>())
+            {
+                if (CWnd* window = FromHandle(child); window != nullptr && window != this)
+                    window->SendMessage(WM_DESTROY);
+            }
         }
         ::DestroyMenu(std::exchange(m_state->menu, nullptr));
         QWidget* widget = Detach();

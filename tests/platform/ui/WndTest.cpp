@@ -306,6 +306,37 @@ TEST(WndTest, FocusMovesToTheControlAndIsReported)
     EXPECT_EQ(CWnd::GetFocus(), apply);
 }
 
+// A window that notes its destruction under its name.
+template <class Window> class DestroyNoted : public Window
+{
+public:
+    DestroyNoted(std::vector<std::string>& log, const char* name) : m_log(log), m_name(name) {}
+
+protected:
+    void OnDestroy() override
+    {
+        m_log.push_back(m_name);
+        Window::OnDestroy();
+    }
+
+private:
+    std::vector<std::string>& m_log;
+    const char* m_name;
+};
+
+TEST(WndTest, DestroyingAWindowTellsItThenItsSubclassedControls)
+{
+    std::vector<std::string> log;
+    DestroyNoted<CEdit> control(log, "control");
+    {
+        DestroyNoted<PanelWnd> panel(log, "panel");
+        ASSERT_TRUE(control.SubclassDlgItem(IDC_VALUE, &panel));
+        EXPECT_TRUE(panel.DestroyWindow());
+    }
+    EXPECT_EQ(log, (std::vector<std::string>{"panel", "control"}));
+    EXPECT_EQ(control.GetSafeHwnd(), nullptr);
+}
+
 TEST(WndTest, HandleOutlivesItsWidgetSafely)
 {
     CEdit edit;
