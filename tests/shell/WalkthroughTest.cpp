@@ -4,6 +4,7 @@
 #include "designers/MultiPageReportDlg.h"
 #include "designers/RDLCReportdlg.h"
 #include "designers/ReportCollectorDlg.h"
+#include "designers/logic/StartPage.h"
 #include "editors/FormEditorDialog.h"
 #include "editors/TableDialog.h"
 #include "editors/TransactionDlg.h"
@@ -26,6 +27,7 @@
 #include "tests/gen_web/PreparedProjectFolder.h"
 #include "tests/shell/ShellTestSupport.h"
 
+#include <QFontMetrics>
 #include <QPixmap>
 #include <QWidget>
 
@@ -156,6 +158,17 @@ TEST(WalkthroughTest, EveryViewOpensFromTheTreeTakesAChangeAndTheProjectSavesAnd
     ASSERT_TRUE(w.program.started);
     w.program.boxes.Answer(IDNO);
     w.program.Command(ID_FILE_NEW);
+    EXPECT_EQ(RightPane::StartPage, w.Frame().GetCurrentRightPane());
+    w.Shoot("start-page");
+    // Each start button has room beside its picture for the longest word of its caption.
+    for (const StartButton& button : StartPage::Buttons())
+    {
+        QWidget* widget = w.View().GetDlgItem(button.controlId)->GetSafeHwnd();
+        int longest = 0;
+        for (const QString& word : QString(button.toolTip).split(' '))
+            longest = std::max(longest, QFontMetrics(widget->font()).horizontalAdvance(word));
+        EXPECT_LT(longest + widget->height(), widget->width()) << button.toolTip;
+    }
     w.MakeTable(TreeSlot::MasterTables, "Create Table", "Customer", {{"name", 4}, {"city", 4}});
     w.MakeTable(TreeSlot::MasterTables, "Create Table", "Product", {{"title", 4}, {"price", 2}});
     w.MakeTable(TreeSlot::DetailTables, "Create Table", "Orders", {{"placed", 5}});
