@@ -46,7 +46,7 @@ template <class T> std::vector<CString> NamesOf(const std::vector<T*>& list)
     return names;
 }
 
-template <class T> std::vector<CString> PairTexts(const std::map<T*, T*>& map)
+template <class T> std::vector<CString> PairTexts(const PointerMap<T, T>& map)
 {
     std::vector<CString> texts;
     for (const auto& [key, value] : map)

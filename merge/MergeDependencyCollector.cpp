@@ -20,17 +20,17 @@
 
 namespace
 {
-template <class T, class V> bool HasKey(const std::map<T*, V*>& map, const T* key)
+template <class T, class V> bool HasKey(const PointerMap<T, V>& map, const T* key)
 {
     return map.contains(const_cast<T*>(key));
 }
 
-template <class T> void Insert(std::map<T*, T*>& map, T* key, T* value)
+template <class T> void Insert(PointerMap<T, T>& map, T* key, T* value)
 {
     map.emplace(key, value);
 }
 
-template <class T> void RemoveAt(std::map<T*, T*>& map, int position)
+template <class T> void RemoveAt(PointerMap<T, T>& map, int position)
 {
     if (position < 0 || position >= static_cast<int>(map.size()))
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "merge/PointerLists.h"
 #include "platform/core/CString.h"
 
 #include <map>
@@ -33,7 +34,7 @@ class MergeDependencyCollector
 {
 public:
     // From an entity of the second project to its counterpart in the first, in key order.
-    template <class Key, class Value = Key> using EntityMap = std::map<Key*, Value*>;
+    template <class Key, class Value = Key> using EntityMap = PointerMap<Key, Value>;
 
     MergeDependencyCollector(ForgeonProject* first, ForgeonProject* second);
     MergeDependencyCollector(const MergeDependencyCollector&) = delete;

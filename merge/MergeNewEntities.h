@@ -116,7 +116,7 @@ private:
     MergeDependencyCollector* m_dependencies = nullptr;
     MergeOverwriteSet* m_overwrite = nullptr;
     MergeReportFiles& m_reportFiles;
-    std::map<Module*, Module*> m_modules;
+    PointerMap<Module, Module> m_modules;
     // Declared before the kind collectors, which hold pointers into it.
     MergeCreatedObjects m_created;
     std::unique_ptr<MergeNewProcEntities> m_procs;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "merge/MergeOverwriteSet.h"
+#include "merge/PointerLists.h"
 #include "model/TextFile.h"
 #include "platform/core/CString.h"
 
@@ -82,7 +83,7 @@ struct MergeNewContext
     MergeCreatedObjects* created = nullptr;
 };
 
-template <class T> using MergeNewMap = std::map<T*, T*>;
+template <class T> using MergeNewMap = PointerMap<T, T>;
 template <class T> struct MergeNewPartPass;
 
 // One entity-level pass over the lists of a target and a source module: the first walk gives
