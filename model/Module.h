@@ -113,7 +113,7 @@ public:
     bool DetachDesignation(Designation* designation);
     // In a usage set of its own: the master forms, transactions, reports, RDLC reports and
     // dashboards that use the function's parameter drop their references to it.
-    void RemoveFunctionParameterReferences(Function* function, Parameter* parameter);
+    void RemoveFunctionParameterUsages(Function* function, Parameter* parameter);
 
     // Appends the table to the list of its kind and re-sorts; true without change when it is in
     // a table list already, false for null or an unknown kind.
@@ -510,17 +510,17 @@ public:
     // takes the references out of the recorded users. They answer true.
     bool RemoveFieldUsages(Field* field);
     bool RemoveTableUsages(Table* table);
-    bool RemoveFormReferences(Form* form);
-    bool RemoveMapFormReferences(MapForm* mapForm);
-    bool RemoveTransactionReferences(Transaction* transaction);
-    bool RemoveReportReferences(ApplicationReport* report);
-    bool RemoveRDLCReportReferences(RDLCReport* report);
-    bool RemoveDashBoardReferences(DashBoard* dashBoard);
+    bool RemoveFormUsages(Form* form);
+    bool RemoveMapFormUsages(MapForm* mapForm);
+    bool RemoveTransactionUsages(Transaction* transaction);
+    bool RemoveReportUsages(ApplicationReport* report);
+    bool RemoveRDLCReportUsages(RDLCReport* report);
+    bool RemoveDashBoardUsages(DashBoard* dashBoard);
     bool CollectDashBoardPageUsage(DashBoardPage* page);
-    bool RemoveProcedureReferences(Procedure* procedure);
-    bool RemoveFunctionReferences(Function* function);
+    bool RemoveProcedureUsages(Procedure* procedure);
+    bool RemoveFunctionUsages(Function* function);
     // Without a report: the pages and roles let go of the menu, then of each of its sub-menus.
-    bool RemoveMenuReferences(Menu* menu, bool top);
+    bool RemoveMenuUsages(Menu* menu, bool top);
     // The pages that show a field of the table through the function as front or back field
     // clear it.
     void CollectFunctionFieldUsage(Function* function, Table* table);
