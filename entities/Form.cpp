@@ -237,6 +237,15 @@ void Form::CollectReportVariableUsage(Variable* variable, CString& list)
         ListReportVariableUsage(*this, list);
 }
 
+CString Form::GetCopyNamePrefix() const
+{
+    if (m_module == nullptr)
+        return NumberedCopyPrefix(0);
+    return NumberedCopyPrefix(
+        static_cast<int>(std::ranges::count_if(m_module->GetMasterForms(), [this](const Form* other)
+                                               { return other->GetTable() == m_table; })));
+}
+
 void Form::SyncTableFlags()
 {
     if (m_report != nullptr)

@@ -4,9 +4,7 @@
 #include "entities/AspFile.h"
 #include "entities/AspxFile.h"
 #include "entities/ClassInvokation.h"
-#include "entities/DashBoard.h"
 #include "entities/DerivedField.h"
-#include "entities/Form.h"
 #include "entities/FormulaTreeNode.h"
 #include "entities/Function.h"
 #include "entities/Grid.h"
@@ -16,9 +14,6 @@
 #include "entities/Procedure.h"
 #include "entities/ProcedureInvokation.h"
 #include "entities/ProcedureTable.h"
-#include "entities/RDLCReport.h"
-#include "entities/ReportGroup.h"
-#include "entities/Transaction.h"
 #include "entities/UniquenessProcedureTable.h"
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
@@ -141,21 +136,6 @@ template <class Test> bool AnyEventList(const std::vector<FieldRep*>& controls, 
         });
 }
 
-// The calls a report's groups or a dashboard make of user-class functions.
-std::vector<ClassInvokation*> GroupAndDashBoardCalls(FormInterface* page)
-{
-    std::vector<ClassInvokation*> calls;
-    if (const auto* report = dynamic_cast<const ApplicationReport*>(page))
-    {
-        for (const ReportGroup* group : report->GetReportGroups())
-            calls.push_back(group->GetClassCall());
-    }
-    if (const auto* dashBoard = dynamic_cast<const DashBoard*>(page))
-        calls.push_back(dashBoard->GetClassInvokation());
-    std::erase(calls, nullptr);
-    return calls;
-}
-
 // The fields of the table that an output field of the function names.
 std::vector<Field*> OutputFieldsOfTable(const Function* function, const Table* table)
 {
@@ -227,23 +207,6 @@ void AddWarningOnce(const CString& text)
     ProjectDiagnostics& diagnostics = TheProjectDiagnostics();
     if (!diagnostics.IsWarning(text) && !diagnostics.IsIgnoredWarning(text))
         diagnostics.AddWarning(text);
-}
-
-// The number of master forms or transactions of the source's module over the source's table
-// (the basic table of a transaction); 0 for a page outside a module.
-int CountPagesOverSameTable(const FormInterface* source)
-{
-    const Module* module = source->GetModule();
-    if (module == nullptr)
-        return 0;
-    if (const auto* form = dynamic_cast<const Form*>(source))
-        return static_cast<int>(
-            std::ranges::count_if(module->GetMasterForms(), [form](const Form* other)
-                                  { return other->GetTable() == form->GetTable(); }));
-    const auto* transaction = dynamic_cast<const Transaction*>(source);
-    return static_cast<int>(
-        std::ranges::count_if(module->GetTransactions(), [transaction](const Transaction* other)
-                              { return other->GetBasicTable() == transaction->GetBasicTable(); }));
 }
 
 void SetControlVariable(const FieldRep& control, Variable* variable)
@@ -469,15 +432,6 @@ void FormInterface::DeleteFieldRep(FieldRep* fieldRep)
 {
     if (fieldRep == nullptr)
         return;
-    if (auto* rdlcReport = dynamic_cast<RDLCReport*>(this))
-        rdlcReport->RemoveFieldMapping(fieldRep->GetField());
-    const auto* report = dynamic_cast<const ApplicationReport*>(this);
-    if (report != nullptr && !report->GetReportGroups().empty())
-    {
-        ReportGroup* group = report->GetReportGroups().front();
-        group->RemoveClassRecomputeOf(fieldRep);
-        group->RemoveFilterFieldParameterMaps(fieldRep->GetField());
-    }
     RemoveFieldVisibilities(fieldRep->GetField());
     RemoveClassRecomputeOf(fieldRep);
     for (const FieldRep* rep : m_fieldReps)
@@ -705,6 +659,13 @@ void FormInterface::ClearFunctionFieldFrontBack(Function* function, Table* table
     }
 }
 
+CString FormInterface::NumberedCopyPrefix(int count)
+{
+    CString prefix;
+    prefix.Format("Copy_%d_of_", count);
+    return prefix;
+}
+
 CString FormInterface::ControlName(const FieldRep* fieldRep)
 {
     CString name;
@@ -771,9 +732,8 @@ void FormInterface::CopyFrom(const FormInterface* source)
     m_preLinkColumnCount = source->m_preLinkColumnCount;
     m_postLinkColumnCount = source->m_postLinkColumnCount;
 
-    if (dynamic_cast<const Form*>(source) != nullptr ||
-        dynamic_cast<const Transaction*>(source) != nullptr)
-        m_name.Format("Copy_%d_of_", CountPagesOverSameTable(source));
+    if (const CString prefix = source->GetCopyNamePrefix(); !prefix.IsEmpty())
+        m_name = prefix;
     m_name += source->m_name;
     m_module = source->m_module;
 
@@ -1440,7 +1400,7 @@ bool FormInterface::CollectFunctionUsage(Function* function, CString& list)
         found = true;
     }
     const bool pageCalls =
-        std::ranges::any_of(GroupAndDashBoardCalls(this), [function](const ClassInvokation* call)
+        std::ranges::any_of(GetExtraClassCalls(), [function](const ClassInvokation* call)
                             { return CallsFunction(call, function); });
     if (pageCalls)
     {
@@ -1459,7 +1419,7 @@ void FormInterface::IsFunctionParameterUsed(Function* function, Parameter* param
     const std::vector<FieldRepData*> data = DataCallingFunction(function);
     if (std::ranges::any_of(data, [&refersTo](const FieldRepData* item)
                             { return refersTo(item->GetDataCall()); }) ||
-        std::ranges::any_of(GroupAndDashBoardCalls(this), refersTo))
+        std::ranges::any_of(GetExtraClassCalls(), refersTo))
         RecordUsage();
 }
 
@@ -1468,12 +1428,8 @@ void FormInterface::RemoveFunctionParameterReferences(Function* function, Parame
     const std::vector<FieldRepData*> data = DataCallingFunction(function);
     if (!data.empty())
         data.front()->GetDataCall()->RemoveParameterMapsByParameter(parameter);
-    if (const auto* report = dynamic_cast<const ApplicationReport*>(this))
-    {
-        if (report->GetClassCall() != nullptr)
-            report->GetClassCall()->RemoveParameterMapsByParameter(parameter);
-    }
-    for (ClassInvokation* call : GroupAndDashBoardCalls(this))
+    RemoveExtraParameterMaps(parameter);
+    for (ClassInvokation* call : GetExtraClassCalls())
         call->RemoveParameterMapsByParameter(parameter);
 }
 
@@ -1481,21 +1437,7 @@ void FormInterface::ClearFunctionCalls(Function* function)
 {
     for (FieldRepData* data : DataCallingFunction(function))
         data->ClearClassInvokation();
-    if (auto* report = dynamic_cast<ApplicationReport*>(this))
-    {
-        if (CallsFunction(report->GetClassCall(), function))
-            report->SetClassCall(nullptr);
-        for (ReportGroup* group : report->GetReportGroups())
-            group->DropFunctionCall(function);
-    }
-    if (auto* dashBoard = dynamic_cast<DashBoard*>(this))
-    {
-        if (CallsFunction(dashBoard->GetClassInvokation(), function))
-        {
-            delete dashBoard->GetClassInvokation();
-            dashBoard->SetClassInvokation(nullptr);
-        }
-    }
+    ClearExtraFunctionCalls(function);
 }
 
 bool FormInterface::IsFieldRecomputedOnEvent(Field* field, bool withCalls) const
