@@ -342,30 +342,12 @@ public:
     void AddTableFieldsToFunction(Function* function);
     void AddTableFieldsToClassFunctions(Table* table);
 
-    // The passes run on every module after a project file has been read, in the order of
-    // ProjectStore's registry. The login-table passes act on the project's base module only.
-    void MarkKeyFieldVariables();
-    void DetachKeyFieldReps();
+    // The page files tidy their menu variable maps and a transaction's files lose their null
+    // links; also one of the load passes.
     void CleanUpPageFiles();
-    void LinkDetailTableProcedures();
-    void FillEmptyCaptions();
-    void RemoveInvalidFieldReps();
-    void AddFormKeyVariables();
-    void AddMissingAliasColumns();
-    void RenamePageVariablesForAllTables();
-    void VisitPageEventFields();
-    void CreateMapFormInputFields();
-    void SyncPageTableFlags();
-    void SyncPageControlsWithTables();
-    void ClearMapFormSyncFlags();
-    void CleanPageClassRecomputes();
-    void EnsureLoginTableClasses(ForgeonProject& project);
-    // With a table: the classes up to the first one bound to it; with null: every class.
+    // With a table: the classes up to the first one bound to it; with null: every class; also
+    // one of the load passes.
     void AddDefaultClassFunctionsUpTo(Table* table);
-    void AddTableFieldsToAllClassFunctions();
-    void RenameClassesAfterTables();
-    void DeleteUnconfirmedFieldReps();
-    void SetLoginTableFrontFields(ForgeonProject& project);
 
     // A login page with its default controls and logout menu entry when the module has none.
     void CreateLoginPage();
@@ -587,6 +569,29 @@ public:
     bool CanDeleteXSDInfo(XSDInfo* info);
 
 private:
+    // The passes that only the project store runs after a project file has been read, called
+    // through ModuleLoadPasses, which documents them.
+    friend class ModuleLoadPasses;
+    void MarkKeyFieldVariables();
+    void DetachKeyFieldReps();
+    void LinkDetailTableProcedures();
+    void FillEmptyCaptions();
+    void RemoveInvalidFieldReps();
+    void AddFormKeyVariables();
+    void AddMissingAliasColumns();
+    void RenamePageVariablesForAllTables();
+    void VisitPageEventFields();
+    void CreateMapFormInputFields();
+    void SyncPageTableFlags();
+    void SyncPageControlsWithTables();
+    void ClearMapFormSyncFlags();
+    void CleanPageClassRecomputes();
+    void EnsureLoginTableClasses(ForgeonProject& project);
+    void AddTableFieldsToAllClassFunctions();
+    void RenameClassesAfterTables();
+    void DeleteUnconfirmedFieldReps();
+    void SetLoginTableFrontFields(ForgeonProject& project);
+
     // A module's lists are written as a count and each entity.
     template <class T> void ReadInto(CArchive& ar, std::vector<T*>& list);
     template <class T> void ReadPagesInto(CArchive& ar, std::vector<T*>& list);
