@@ -1,8 +1,8 @@
 #include "designers/RDLCReportdlg.h"
 
 #include "designers/AssignRDLCDlg.h"
-#include "designers/DesignerShell.h"
 #include "designers/RDLCParamMapDlg.h"
+#include "designers/logic/DesignerShell.h"
 #include "editors/AdjustFieldRepsDlg.h"
 #include "editors/ContextHelp.h"
 #include "editors/LinkDialogs.h"

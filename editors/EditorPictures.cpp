@@ -1,6 +1,8 @@
 #include "editors/EditorPictures.h"
 
+#include "editors/logic/FormEditor.h"
 #include "editors/logic/TableDesigner.h"
+#include "editors/logic/TransactionEditor.h"
 #include "platform/ui/GdiObjects.h"
 
 #include <QColor>
@@ -57,6 +59,30 @@ QImage DatabasePicture()
     painter.end();
     return picture;
 }
+// A page drawn as a window with a title bar and labelled boxes; with a detail, a grid below.
+QImage PagePicture(bool withDetail)
+{
+    QImage picture(48, 40, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.fillRect(4, 4, 40, 6, QColor(32, 72, 112));
+    painter.setPen(QColor(64, 64, 64));
+    painter.drawRect(4, 4, 39, 31);
+    const int rows = withDetail ? 2 : 3;
+    for (int row = 0; row < rows; ++row)
+    {
+        painter.drawLine(8, 14 + row * 6, 18, 14 + row * 6);
+        painter.drawRect(22, 12 + row * 6, 17, 4);
+    }
+    if (withDetail)
+    {
+        painter.drawRect(8, 25, 31, 8);
+        painter.drawLine(8, 29, 39, 29);
+        painter.drawLine(20, 25, 20, 33);
+    }
+    painter.end();
+    return picture;
+}
 } // namespace
 
 void RegisterEditorPictures()
@@ -69,6 +95,8 @@ void RegisterEditorPictures()
         RegisterBitmapResource(menuRolesBitmap, MenuPicture(QColor(32, 112, 72)));
         RegisterBitmapResource(menuFilesBitmap, MenuPicture(QColor(112, 72, 32)));
         RegisterBitmapResource(databaseBitmap, DatabasePicture());
+        RegisterBitmapResource(TransactionEditor::transactionBitmap, PagePicture(true));
+        RegisterBitmapResource(FormEditor::formBitmap, PagePicture(false));
         return true;
     }();
     (void)registered;

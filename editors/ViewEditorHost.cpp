@@ -78,6 +78,12 @@ void ViewEditorHost::AddUserFunctionItem(Module& module, Function& function)
         m_shell->AddUserFunctionItem(module, function);
 }
 
+void ViewEditorHost::AddTransactionItem(Module& module, Transaction& transaction)
+{
+    if (m_shell != nullptr)
+        m_shell->AddTransactionItem(module, transaction);
+}
+
 void ViewEditorHost::RenameSelectedItem(const CString& text)
 {
     if (m_shell != nullptr)

@@ -18,6 +18,7 @@ public:
     void ShowStartPage() override;
     void AddProcedureItem(Module& module, Procedure& procedure) override;
     void AddUserFunctionItem(Module& module, Function& function) override;
+    void AddTransactionItem(Module& module, Transaction& transaction) override;
     void RenameSelectedItem(const CString& text) override;
     bool AssignProcedure(ProcedureAssigner& assigner) override;
     void EditRelations(Procedure& procedure) override;

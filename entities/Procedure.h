@@ -175,6 +175,8 @@ public:
     void ClearFieldParameters();
 
     const std::vector<FieldFilter*>& GetFilters() const { return m_filters; }
+    // The procedure takes ownership.
+    void AddFilter(FieldFilter* filter) { m_filters.push_back(filter); }
     // An "=" filter comparing the field with its parameter variable, made when missing.
     void AddFieldFilter(Field* field);
     FieldFilter* FindFieldFilterByField(Field* field) const;

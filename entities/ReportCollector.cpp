@@ -74,6 +74,14 @@ void ReportCollector::RemoveReportAt(int index)
     EraseAt(m_entries, index);
 }
 
+void ReportCollector::SetEntrySize(int index, int height, int width)
+{
+    if (!IsValidIndex(m_entries, index))
+        return;
+    m_entries[static_cast<std::size_t>(index)].m_height = height;
+    m_entries[static_cast<std::size_t>(index)].m_width = width;
+}
+
 AspFile* ReportCollector::FindAspFileForReport(const ApplicationReport* report) const
 {
     if (report == nullptr)

@@ -45,6 +45,8 @@ public:
     void AddReport(const ReportCollectorEntry& entry);
     // Deletes the report's page file and erases the entry; nothing for a bad index.
     void RemoveReportAt(int index);
+    // The entry's frame size; nothing for a bad index.
+    void SetEntrySize(int index, int height, int width);
     // The page file of the list owned by the report, or null.
     AspFile* FindAspFileForReport(const ApplicationReport* report) const;
     // A classic page file of kind 10 owned by the report, appended to the collector's list.

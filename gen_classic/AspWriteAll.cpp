@@ -13,9 +13,12 @@
 #include "gen_classic/DashBoardPageWriter.h"
 #include "gen_classic/GraphReportWriter.h"
 #include "gen_classic/LoginWriter.h"
+#include "gen_classic/MapFormPageWriter.h"
+#include "gen_classic/MasterFormPageWriter.h"
 #include "gen_classic/MenuWriter.h"
 #include "gen_classic/ReportCollectorWriter.h"
 #include "gen_classic/ReportPageWriter.h"
+#include "gen_classic/TransactionPageWriter.h"
 #include "gen_web/EnumerateFolders.h"
 #include "model/FileUtilities.h"
 #include "model/ForgeonProject.h"
@@ -82,17 +85,17 @@ void ClassicPageWriters::WriteLoginPage(LoginPage& page, Module& module)
 
 void ClassicPageWriters::WriteMasterForm(Form& form, TextFile&)
 {
-    ReportMissingWriter(form.GetFormName());
+    MasterFormPageWriter(&m_project, form, m_report).Write();
 }
 
 void ClassicPageWriters::WriteMapForm(MapForm& form)
 {
-    ReportMissingWriter(form.GetFormName());
+    MapFormPageWriter(&m_project, form, m_report).Write();
 }
 
 void ClassicPageWriters::WriteTransaction(Transaction& transaction)
 {
-    ReportMissingWriter(transaction.GetFormName());
+    TransactionPageWriter(&m_project, transaction, m_report).Write();
 }
 
 void ClassicPageWriters::WriteDashboard(DashBoardPage& page)

@@ -109,6 +109,11 @@ void WriteActionPageHeader(TextFile& out)
     out.Write(0, "<!-- #include file = \"../_system/includes/functions.asp\"-->\n\n");
 }
 
+void WriteKeyGuard(TextFile& out, int indent, const CString& variable)
+{
+    out.Write(indent, "if not isNumeric(%s) then %s = 0\n", variable, variable);
+}
+
 void WriteShowButtonLine(TextFile& out, int indent)
 {
     out.Write(indent, "<INPUT type = \"button\" class = \"button\" name = \"cmdshow\" value = "

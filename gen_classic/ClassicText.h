@@ -56,3 +56,7 @@ void WriteProcedureCallText(TextFile& out, const ProcedureInvokation& invokation
 
 // The first two lines of an action page: the script language and the shared include.
 void WriteActionPageHeader(TextFile& out);
+
+// After the read of a record key that reaches SQL bare: anything but a number becomes 0, which
+// selects and deletes no record.
+void WriteKeyGuard(TextFile& out, int indent, const CString& variable);

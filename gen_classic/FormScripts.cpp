@@ -11,6 +11,7 @@
 #include "entities/ReportGroup.h"
 #include "entities/Transaction.h"
 #include "entities/Variable.h"
+#include "gen_classic/ClassicText.h"
 #include "gen_classic/FormControlWriter.h"
 #include "model/EventRecmpFields.h"
 #include "model/Field.h"
@@ -47,6 +48,15 @@ CString Caption(const FieldRep& control)
 {
     return control.GetFieldRepData() != nullptr ? control.GetFieldRepData()->GetCaption()
                                                 : CString();
+}
+
+// The caption inside a JavaScript string literal.
+CString ScriptCaption(const FieldRep& control)
+{
+    CString text = Caption(control);
+    text.Replace("\\", "\\\\");
+    text.Replace("\"", "\\\"");
+    return text;
 }
 
 CString TableName(const Table* table)
@@ -209,7 +219,7 @@ void FormControlWriter::WriteFieldChecks(const std::vector<FieldRep*>& controls,
         if (control == nullptr || !TakesPartInChecks(*control, true))
             continue;
         const CString id = ScriptControlId(*control);
-        const CString caption = Caption(*control);
+        const CString caption = ScriptCaption(*control);
         const int kind = ControlKind(*control);
         if (IsTextKind(kind))
         {
@@ -245,7 +255,7 @@ void FormControlWriter::WriteFieldChecks(const std::vector<FieldRep*>& controls,
 void FormControlWriter::WriteDateChecks(const FieldRep& control, const CString& id, TextFile& out)
 {
     const int I = m_indent;
-    const CString caption = Caption(control);
+    const CString caption = ScriptCaption(control);
     out.Write(I + 1, "if(!(isDate(formName.%s.value, <%% = glb_dateFormat%%>)))\n", id);
     out.Write(I + 1, "{\n");
     out.Write(I + 2, "alert(\"Please enter %s\");\n", caption);
@@ -267,7 +277,7 @@ void FormControlWriter::WriteDateChecks(const FieldRep& control, const CString& 
               "glb_dateFormat%%>)))\n",
               id, ScriptControlId(*other), comparison);
     out.Write(I + 1, "{\n");
-    out.Write(I + 2, alert, caption, Caption(*other));
+    out.Write(I + 2, alert, caption, ScriptCaption(*other));
     WriteFocusReturn(out, id);
 }
 
@@ -569,7 +579,7 @@ void FormControlWriter::WriteValidateData(const std::vector<FieldVariableMap*>& 
 void FormControlWriter::WriteRedirect(const CString& message, const CString& redirectPage,
                                       const CString& parameter, TextFile& out, int indent)
 {
-    out.Write(indent, "sInfo = \"%s\"\n", message);
+    out.Write(indent, "sInfo = \"%s\"\n", VbsLiteral(message));
     out.Write(indent, "redir = \"%s?\" & redirString & \"&%s=\" & sInfo\n", redirectPage,
               parameter);
     out.Write(indent, "Response.Redirect(redir)\n");

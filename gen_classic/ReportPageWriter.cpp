@@ -154,6 +154,9 @@ void ReportPageWriter::WriteGroupPage(AspFile* file)
                                                    m_textFile);
         position = InsertGeneratedText(FindIncludePosition(position));
     }
+    else
+        // Without filters the script include stays empty and the form goes below it.
+        position = FindIncludePosition(position);
 
     position =
         WriteForm(file, position, 2, 3,

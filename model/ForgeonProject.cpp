@@ -74,20 +74,35 @@ void RenameModuleIn(const std::vector<T*>& list, const CString& oldName, const C
     }
 }
 
-// With qualify, prefixes "<table>." to every field name lacking it; without, removes it.
+// Every occurrence of the part, found ignoring case, taken out of the name.
+CString RemoveNoCase(const CString& name, const CString& part)
+{
+    CString lowerName = name;
+    lowerName.MakeLower();
+    CString lowerPart = part;
+    lowerPart.MakeLower();
+    CString kept;
+    int from = 0;
+    for (int at = lowerName.Find(lowerPart, 0); at >= 0; at = lowerName.Find(lowerPart, from))
+    {
+        kept += name.Mid(from, at - from);
+        from = at + part.GetLength();
+    }
+    return kept + name.Mid(from);
+}
+
+// With qualify, prefixes "<table>." to every field name lacking it; without, removes it,
+// ignoring case, so that a name qualified by a namesake table of other case loses it too.
 void QualifyFieldNamesOf(const Table& table, bool qualify)
 {
     const CString prefix = table.GetTableName() + ".";
     for (Field* field : table.GetFields())
     {
-        CString name = field->GetFieldName();
+        const CString name = field->GetFieldName();
         if (qualify && name.Find(prefix) < 0)
             field->SetFieldName(prefix + name);
-        else if (!qualify && name.Find(prefix) >= 0)
-        {
-            name.Replace(prefix, "");
-            field->SetFieldName(name);
-        }
+        else if (!qualify)
+            field->SetFieldName(RemoveNoCase(name, prefix));
     }
 }
 

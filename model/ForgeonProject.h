@@ -70,6 +70,10 @@ public:
     void SetCurrentModule(Module* module) { m_currentModule = module; }
     // Nothing for an index out of range.
     void SelectModuleAt(int index);
+    // Whether generated classic page names that the project does not store (the action pages of
+    // detail tables) begin with the module name; off unless set, and not stored.
+    bool GetModulePrefix() const { return m_modulePrefix; }
+    void SetModulePrefix(bool prefix) { m_modulePrefix = prefix; }
     // 0 also for a module that is not in the project.
     int GetModuleIndex(const Module* module) const;
     Module* FindModuleById(int number) const;
@@ -292,6 +296,7 @@ private:
     int m_outputKind = aspNetOutput;
     ProjectSettings* m_settings = nullptr;
     Module* m_currentModule = nullptr;
+    bool m_modulePrefix = false;
     std::vector<Module*> m_modules;
     std::vector<RDLCInfo*> m_rdlcInfos;
     std::vector<XSDInfo*> m_xsdInfos;

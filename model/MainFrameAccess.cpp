@@ -15,6 +15,12 @@ MainFrameAccess::TreeRefresher& InstalledTreeRefresher()
     static MainFrameAccess::TreeRefresher refresher;
     return refresher;
 }
+
+MainFrameAccess::StatusTextSink& InstalledStatusTextSink()
+{
+    static MainFrameAccess::StatusTextSink sink;
+    return sink;
+}
 } // namespace
 
 ForgeonProject* MainFrameAccess::GetProject()
@@ -37,4 +43,15 @@ MainFrameAccess::ProjectSource MainFrameAccess::SetProjectSource(ProjectSource s
 MainFrameAccess::TreeRefresher MainFrameAccess::SetTreeRefresher(TreeRefresher refresher)
 {
     return std::exchange(InstalledTreeRefresher(), std::move(refresher));
+}
+
+void MainFrameAccess::SetStatusText(const char* text)
+{
+    if (const StatusTextSink& sink = InstalledStatusTextSink())
+        sink(text);
+}
+
+MainFrameAccess::StatusTextSink MainFrameAccess::SetStatusTextSink(StatusTextSink sink)
+{
+    return std::exchange(InstalledStatusTextSink(), std::move(sink));
 }

@@ -1,14 +1,27 @@
 #include "shell/ForgeonView.h"
 
+#include "designers/ApplicationReportDlg.h"
+#include "designers/DashBoardDlg.h"
+#include "designers/DashBoardPageDlg.h"
+#include "designers/MultiPageReportDlg.h"
 #include "designers/RDLCReportdlg.h"
+#include "designers/ReportCollectorDlg.h"
 #include "editors/LoginPageDlg.h"
 #include "editors/ProcedureDlg.h"
 #include "editors/UserFunctionDlg.h"
 #include "editors/WvpDialog.h"
+#include "entities/ApplicationReport.h"
+#include "entities/DashBoard.h"
+#include "entities/DashBoardPage.h"
+#include "entities/Form.h"
 #include "entities/Function.h"
+#include "entities/MapForm.h"
 #include "entities/Menu.h"
+#include "entities/MultiPageReport.h"
 #include "entities/Procedure.h"
 #include "entities/RDLCReport.h"
+#include "entities/ReportCollector.h"
+#include "entities/Transaction.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/Table.h"
@@ -241,6 +254,17 @@ void ForgeonView::OpenEditor(RightPane pane, CObject* entity)
         OpenTableEditor(dynamic_cast<Table*>(entity), Table::masterKind, /*enableOK=*/true);
     else if (MainFrame* frame = MainFrame::Get(); frame != nullptr && pane == RightPane::MenuView)
         frame->EditMenu(dynamic_cast<Menu*>(entity));
+    else if (frame != nullptr && pane == RightPane::FormEditor)
+        frame->EditForm(dynamic_cast<Form*>(entity));
+    else if (frame != nullptr && pane == RightPane::TransactionView)
+        frame->EditTransaction(dynamic_cast<Transaction*>(entity));
+    else if (frame != nullptr && pane == RightPane::MapFormView)
+    {
+        // A map form opens over its table; a map table opens its map form or a new one.
+        const auto* mapForm = dynamic_cast<MapForm*>(entity);
+        frame->EditMapForm(mapForm != nullptr ? mapForm->GetMappingTable()
+                                              : dynamic_cast<Table*>(entity));
+    }
     else if (MainFrame* frame = MainFrame::Get())
     {
         frame->ShowRightPane(pane);
@@ -251,8 +275,18 @@ void ForgeonView::OpenEditor(RightPane pane, CObject* entity)
             loginView->Load();
         else if (auto* functionView = dynamic_cast<UserFunctionDlg*>(view))
             functionView->LoadFunction(dynamic_cast<Function*>(entity));
+        else if (auto* reportView = dynamic_cast<ApplicationReportDlg*>(view))
+            reportView->LoadReport(dynamic_cast<ApplicationReport*>(entity));
+        else if (auto* multiPageView = dynamic_cast<MultiPageReportDlg*>(view))
+            multiPageView->LoadReport(dynamic_cast<MultiPageReport*>(entity));
+        else if (auto* collectorView = dynamic_cast<ReportCollectorDlg*>(view))
+            collectorView->LoadReportCollector(dynamic_cast<ReportCollector*>(entity));
         else if (auto* rdlcView = dynamic_cast<RDLCReportdlg*>(view))
             rdlcView->LoadRDLCReport(dynamic_cast<RDLCReport*>(entity));
+        else if (auto* dashBoardView = dynamic_cast<DashBoardDlg*>(view))
+            dashBoardView->LoadDashBoard(dynamic_cast<DashBoard*>(entity));
+        else if (auto* dashBoardPageView = dynamic_cast<DashBoardPageDlg*>(view))
+            dashBoardPageView->LoadDashBoardPage(dynamic_cast<DashBoardPage*>(entity));
     }
 }
 
@@ -268,6 +302,8 @@ void ForgeonView::ResetEditor(RightPane pane)
     CWnd* view = frame != nullptr ? frame->GetRightPaneView(pane) : nullptr;
     if (auto* rdlcView = dynamic_cast<RDLCReportdlg*>(view))
         rdlcView->ForgetReport(nullptr);
+    else if (auto* reportView = dynamic_cast<ApplicationReportDlg*>(view))
+        reportView->ForgetReport(nullptr);
     else if (auto* editor = dynamic_cast<WvpDialog*>(view))
         editor->ClearPage();
 }

@@ -42,6 +42,10 @@ public:
     void OpenItem(HTREEITEM item);
     // What the Delete key does.
     void DeleteSelectedItem();
+    // The right pane switched to the editor, loaded with the entity (null: a new one).
+    void EditEntity(RightPane pane, CObject* entity) { OpenEditor(pane, entity); }
+    // The table editor on a new table of the kind, its OK enabled.
+    void EditNewTable(int kind) { OpenTableEditor(nullptr, kind, /*enableOK=*/true); }
     // The module commands of the main menu.
     void CreateModule();
     void DeleteModuleOfItem(HTREEITEM item);

@@ -65,14 +65,14 @@ void FrameEditorShell::AddUserFunctionItem(Module& module, Function& function)
         ProjectTreeBuilder(tree->Control()).AddUserFunctionItem(module, function);
 }
 
+void FrameEditorShell::AddTransactionItem(Module& module, Transaction& transaction)
+{
+    if (ProjectTree* tree = TreeOfFrame())
+        ProjectTreeBuilder(tree->Control()).AddTransactionItem(module, transaction);
+}
+
 void FrameEditorShell::RenameSelectedItem(const CString& text)
 {
     if (ProjectTree* tree = TreeOfFrame())
         tree->RenameSelectedItem(text);
-}
-
-void FrameEditorShell::AddRDLCReportItem(Module& module, RDLCReport& report)
-{
-    if (ProjectTree* tree = TreeOfFrame())
-        ProjectTreeBuilder(tree->Control()).AddRDLCReportItem(module, report);
 }

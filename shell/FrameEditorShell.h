@@ -1,11 +1,10 @@
 #pragma once
 
-#include "designers/DesignerShell.h"
 #include "editors/logic/EditorHost.h"
 
-// What the editors and designers ask of the main frame: the project tree's items kept current
+// What the editors ask of the main frame: the project tree's items kept current
 // and the start page. It works on the frame that is open; without one it does nothing.
-class FrameEditorShell final : public EditorShell, public DesignerShell
+class FrameEditorShell final : public EditorShell
 {
 public:
     static FrameEditorShell& Get();
@@ -17,6 +16,6 @@ public:
     void ShowStartPage() override;
     void AddProcedureItem(Module& module, Procedure& procedure) override;
     void AddUserFunctionItem(Module& module, Function& function) override;
+    void AddTransactionItem(Module& module, Transaction& transaction) override;
     void RenameSelectedItem(const CString& text) override;
-    void AddRDLCReportItem(Module& module, RDLCReport& report) override;
 };

@@ -1,14 +1,24 @@
 #include "shell/MainFrame.h"
 
+#include "designers/ApplicationReportDlg.h"
+#include "designers/DashBoardDlg.h"
+#include "designers/DashBoardPageDlg.h"
+#include "designers/MultiPageReportDlg.h"
 #include "designers/RDLCReportdlg.h"
+#include "designers/ReportCollectorDlg.h"
+#include "designers/WeavoDashBoardDlg.h"
+#include "editors/FormEditorDialog.h"
 #include "editors/LoginPageDlg.h"
+#include "editors/MapFormDlg.h"
 #include "editors/MenuDlg.h"
 #include "editors/ProcedureDlg.h"
 #include "editors/SQLView.h"
 #include "editors/TableDialog.h"
+#include "editors/TransactionDlg.h"
 #include "editors/UserFunctionDlg.h"
 #include "editors/ViewEditorHost.h"
 #include "editors/WvpDialog.h"
+#include "entities/MapForm.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/DesktopServices.h"
 #include "platform/ui/DocTemplate.h"
@@ -19,6 +29,7 @@
 #include "shell/EmptyEditorView.h"
 #include "shell/ForgeonDoc.h"
 #include "shell/ForgeonView.h"
+#include "shell/FrameDesignerShell.h"
 #include "shell/FrameEditorShell.h"
 #include "shell/ShellResources.h"
 #include "shell/SplitterWnd.h"
@@ -40,6 +51,9 @@ std::array<CRuntimeClass*, kRightPaneCount>& RightPaneClasses()
     {
         std::array<CRuntimeClass*, kRightPaneCount> empty{};
         empty.fill(RUNTIME_CLASS(EmptyEditorView));
+        empty[static_cast<std::size_t>(RightPane::FormEditor)] = RUNTIME_CLASS(FormEditorDialog);
+        empty[static_cast<std::size_t>(RightPane::TransactionView)] = RUNTIME_CLASS(TransactionDlg);
+        empty[static_cast<std::size_t>(RightPane::MapFormView)] = RUNTIME_CLASS(MapFormDlg);
         empty[static_cast<std::size_t>(RightPane::TableView)] = RUNTIME_CLASS(TableDialog);
         empty[static_cast<std::size_t>(RightPane::MenuView)] = RUNTIME_CLASS(MenuDlg);
         empty[static_cast<std::size_t>(RightPane::SQLView)] = RUNTIME_CLASS(SQLView);
@@ -47,7 +61,17 @@ std::array<CRuntimeClass*, kRightPaneCount>& RightPaneClasses()
         empty[static_cast<std::size_t>(RightPane::UserFunctionView)] =
             RUNTIME_CLASS(UserFunctionDlg);
         empty[static_cast<std::size_t>(RightPane::LoginPageView)] = RUNTIME_CLASS(LoginPageDlg);
+        empty[static_cast<std::size_t>(RightPane::ReportView)] =
+            RUNTIME_CLASS(ApplicationReportDlg);
+        empty[static_cast<std::size_t>(RightPane::MultiPageReportView)] =
+            RUNTIME_CLASS(MultiPageReportDlg);
+        empty[static_cast<std::size_t>(RightPane::ReportCollectorView)] =
+            RUNTIME_CLASS(ReportCollectorDlg);
         empty[static_cast<std::size_t>(RightPane::RDLCReportView)] = RUNTIME_CLASS(RDLCReportdlg);
+        empty[static_cast<std::size_t>(RightPane::DashBoardView)] = RUNTIME_CLASS(DashBoardDlg);
+        empty[static_cast<std::size_t>(RightPane::DashBoardPageView)] =
+            RUNTIME_CLASS(DashBoardPageDlg);
+        empty[static_cast<std::size_t>(RightPane::StartPage)] = RUNTIME_CLASS(WeavoDashBoardDlg);
         return empty;
     }();
     return classes;
@@ -59,8 +83,10 @@ MainFrame::MainFrame()
     m_paneViewIndex.fill(-1);
     m_previousProjectSource = MainFrameAccess::SetProjectSource([this] { return GetProject(); });
     m_previousTreeRefresher = MainFrameAccess::SetTreeRefresher([this] { RefreshTree(); });
+    m_previousStatusTextSink =
+        MainFrameAccess::SetStatusTextSink([this](const char* text) { SetStatusText(text); });
     ViewEditorHost::SetShell(&FrameEditorShell::Get());
-    DesignerShell::Set(&FrameEditorShell::Get());
+    DesignerShell::Set(&FrameDesignerShell::Get());
     m_previousDependenciesHandler =
         DependenciesDlg::SetModalHandler(&DependenciesListDlg::ShowRequest);
 }
@@ -69,6 +95,7 @@ MainFrame::~MainFrame()
 {
     MainFrameAccess::SetProjectSource(std::move(m_previousProjectSource));
     MainFrameAccess::SetTreeRefresher(std::move(m_previousTreeRefresher));
+    MainFrameAccess::SetStatusTextSink(std::move(m_previousStatusTextSink));
     ViewEditorHost::SetShell(nullptr);
     DesignerShell::Set(nullptr);
     DependenciesDlg::SetModalHandler(std::move(m_previousDependenciesHandler));
@@ -94,6 +121,28 @@ void MainFrame::EditTable(Table* table, int kind)
     ShowRightPane(RightPane::TableView);
     if (auto* editor = dynamic_cast<TableDialog*>(GetRightPaneView(RightPane::TableView)))
         editor->LoadTable(table, kind);
+}
+
+void MainFrame::EditForm(Form* form)
+{
+    ShowRightPane(RightPane::FormEditor);
+    if (auto* editor = dynamic_cast<FormEditorDialog*>(GetRightPaneView(RightPane::FormEditor)))
+        editor->LoadForm(form);
+}
+
+void MainFrame::EditTransaction(Transaction* transaction)
+{
+    ShowRightPane(RightPane::TransactionView);
+    if (auto* editor = dynamic_cast<TransactionDlg*>(GetRightPaneView(RightPane::TransactionView)))
+        editor->LoadTransaction(transaction);
+}
+
+void MainFrame::EditMapForm(Table* mapTable)
+{
+    ShowRightPane(RightPane::MapFormView);
+    if (auto* editor = dynamic_cast<MapFormDlg*>(GetRightPaneView(RightPane::MapFormView));
+        editor != nullptr && mapTable != nullptr)
+        editor->LoadTable(mapTable);
 }
 
 void MainFrame::EditMenu(Menu* menu)

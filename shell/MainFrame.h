@@ -15,10 +15,12 @@ class BackupStopwatch;
 class ForgeonDoc;
 class ForgeonProject;
 class ForgeonView;
+class Form;
 class Function;
 class Menu;
 class SplitterWnd;
 class Table;
+class Transaction;
 class WvpDialog;
 
 // The main window: tool bar, status bar, menu and a splitter with the project tree on the left
@@ -53,6 +55,12 @@ public:
     void ShowSQLView();
     // The table designer loaded with the table (null: a new one of the kind); its OK is enabled.
     void EditTable(Table* table, int kind);
+    // The form editor loaded with the form, also with none.
+    void EditForm(Form* form);
+    // The transaction designer with the transaction; null starts a new one.
+    void EditTransaction(Transaction* transaction);
+    // The map form editor with the map form of the mapping table; nothing is loaded for none.
+    void EditMapForm(Table* mapTable);
     // The menu editor with the menu's item expanded; null for none.
     void EditMenu(Menu* menu);
     // Shows the user function editor on the function; null starts a new one.
@@ -99,5 +107,6 @@ private:
     CToolBar m_toolBar;
     MainFrameAccess::ProjectSource m_previousProjectSource;
     MainFrameAccess::TreeRefresher m_previousTreeRefresher;
+    MainFrameAccess::StatusTextSink m_previousStatusTextSink;
     DependenciesDlg::ModalHandler m_previousDependenciesHandler;
 };

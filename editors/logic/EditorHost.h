@@ -11,6 +11,7 @@ class Module;
 class Procedure;
 class ProcedureAssigner;
 class Table;
+class Transaction;
 struct FieldVariableMap;
 
 // How an editor is built
@@ -58,6 +59,8 @@ public:
     virtual void AddProcedureItem(Module& module, Procedure& procedure) = 0;
     // The function's item under its module's "User Defined Functions".
     virtual void AddUserFunctionItem(Module& module, Function& function) = 0;
+    // The transaction's item under its module's master-detail forms.
+    virtual void AddTransactionItem(Module& module, Transaction& transaction) = 0;
     // The selected tree item takes the text when it is an entity item.
     virtual void RenameSelectedItem(const CString& text) = 0;
 };

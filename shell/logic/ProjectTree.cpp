@@ -169,6 +169,13 @@ void ProjectTree::RenameSelectedItem(const CString& text)
         m_tree.SetItemText(selected, text);
 }
 
+void ProjectTree::RenameSelectedItemOf(int id, const CString& text)
+{
+    const TreeHandle selected = m_tree.GetSelectedItem();
+    if (IsEntityItem(selected) && m_tree.GetItemData(selected) == id)
+        m_tree.SetItemText(selected, text);
+}
+
 void ProjectTree::UpdateTableItemNames(const Table& table)
 {
     const TreeHandle selected = m_tree.GetSelectedItem();

@@ -59,6 +59,8 @@ public:
     // Text updates of the editors.
     // The selected item's text, when it is an entity item.
     void RenameSelectedItem(const CString& text);
+    // The same, only when the selected item carries the id.
+    void RenameSelectedItemOf(int id, const CString& text);
     // The selected entity item takes the table's name, its key field's item the field's name.
     void UpdateTableItemNames(const Table& table);
     // The page's item in the current module takes the page's name.

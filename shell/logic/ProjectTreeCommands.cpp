@@ -14,6 +14,7 @@
 #include "entities/RDLCReport.h"
 #include "entities/ReportCollector.h"
 #include "entities/Transaction.h"
+#include "gen_classic/MapFormPageWriter.h"
 #include "gen_classic/MenuWriter.h"
 #include "gen_web/AspxObjectWriter.h"
 #include "gen_web/AspxWriteAll.h"
@@ -177,6 +178,8 @@ TreeMenuChoice ProjectTreeCommands::ChooseMenu(TreeHandle item) const
         return {TreeMenu::MasterDetail, {kFirst, kThird}};
     case TreeSlot::SearchReports:
         return {TreeMenu::SearchReportItem, {}};
+    case TreeSlot::MapForms:
+        return {TreeMenu::MapFormItem, {}};
     case TreeSlot::DashBoardPages:
         return {TreeMenu::DashBoardPage, {kFirst}};
     default:
@@ -278,6 +281,10 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
             EditNew(m_host, RightPane::MenuView);
         else if (command == kSecond)
             WriteMenuScripts();
+        return;
+    case TreeMenu::MapFormItem:
+        if (command == kFirst)
+            WriteMapFormPages(module->FindMapFormById(m_tree.Control().GetItemData(item)));
         return;
     case TreeMenu::DashBoardPage:
         if (command == kFirst)
@@ -434,6 +441,16 @@ void ProjectTreeCommands::WriteMenuScripts()
         return;
     GenerationReport report;
     MenuWriter(Project(), path, report).Write();
+    if (!report.IsEmpty())
+        AfxMessageBox(report.GetText());
+}
+
+void ProjectTreeCommands::WriteMapFormPages(MapForm* form)
+{
+    if (form == nullptr || WritableOutputPath().IsEmpty())
+        return;
+    GenerationReport report;
+    MapFormPageWriter(&Project(), *form, report).Write();
     if (!report.IsEmpty())
         AfxMessageBox(report.GetText());
 }
@@ -681,6 +698,9 @@ void ProjectTreeCommands::DeleteTable(Module& module, int slot, TreeHandle item)
     std::vector<DependentItem> dependents;
     bool usedByProcedures = false;
     bool ownsFunctions = false;
+    bool usedByForms = false;
+    bool usedByTransactions = false;
+    const int kind = table->GetKind();
     for (Module* each : project.GetModules())
     {
         usedByProcedures =
@@ -699,12 +719,15 @@ void ProjectTreeCommands::DeleteTable(Module& module, int slot, TreeHandle item)
         };
         std::vector<Form*> forms;
         each->GetFormsForTable(table, forms);
+        usedByForms = usedByForms || !forms.empty();
         for (const Form* form : forms)
             collect(TreeSlot::MasterForms, form->GetId());
         for (const Transaction* transaction : each->GetTransactions())
         {
-            if (transaction->UsesTable(table))
-                collect(TreeSlot::DetailForms, transaction->GetId());
+            if (!transaction->UsesTable(table))
+                continue;
+            usedByTransactions = true;
+            collect(TreeSlot::DetailForms, transaction->GetId());
         }
         for (const ApplicationReport* report : each->GetReports())
         {
@@ -729,6 +752,13 @@ void ProjectTreeCommands::DeleteTable(Module& module, int slot, TreeHandle item)
         m_host.ResetEditor(RightPane::ProcedureView);
     if (ownsFunctions)
         m_host.ResetEditor(RightPane::UserFunctionView);
+    // The page editors let go of the pages and the table and form lists the table went with.
+    if (usedByForms)
+        m_host.ResetEditor(RightPane::FormEditor);
+    if (usedByTransactions || kind == Table::masterDetailKind)
+        m_host.ResetEditor(RightPane::TransactionView);
+    if (usedByForms || kind == Table::mapKind)
+        m_host.ResetEditor(RightPane::MapFormView);
     for (const DependentItem& dependent : dependents)
     {
         if (!StillExists(dependent))

@@ -9,6 +9,7 @@
 class AspxObjectWriter;
 class ForgeonProject;
 class FormInterface;
+class MapForm;
 class Module;
 class ProjectTree;
 class ProjectTreeBuilder;
@@ -87,6 +88,8 @@ private:
     void WriteModule();
     // The classic menu scripts of the whole project into the project path.
     void WriteMenuScripts();
+    // The classic map page and action page of the map form.
+    void WriteMapFormPages(MapForm* form);
     // The project path, made when missing; empty, and the user told, when it cannot be written.
     CString WritableOutputPath() const;
     void CreateForm(Module& module, Table& table);

@@ -431,6 +431,25 @@ TEST_F(ModelServicesTest, QualifyingFieldNamesAddsAndRemovesTheTablePrefix)
     m_project.QualifyFieldNames(false);
     EXPECT_EQ(CString("City"), city->GetFieldName());
     EXPECT_EQ(CString("Date"), date->GetFieldName());
+
+    // A prefix of other case goes too, and only the prefix.
+    struct Case
+    {
+        const char* name;
+        const char* unqualified;
+    };
+    const Case cases[] = {
+        {"customer.Zip", "Zip"},
+        {"CUSTOMER.Zip", "Zip"},
+        {"Customer.Customer_id", "Customer_id"},
+        {"Region.Code", "Region.Code"},
+    };
+    for (const Case& test : cases)
+    {
+        city->SetFieldName(test.name);
+        m_project.QualifyFieldNames(false);
+        EXPECT_EQ(CString(test.unqualified), city->GetFieldName()) << test.name;
+    }
 }
 
 TEST_F(ModelServicesTest, UnmappedParametersAreListedUnderOneHeadingPerKindOfPage)

@@ -1,4 +1,5 @@
 #include "editors/WvpDialog.h"
+#include "model/MainFrameAccess.h"
 #include "platform/ui/DesktopServices.h"
 #include "platform/ui/Profile.h"
 #include "platform/ui/ScriptedDesktop.h"
@@ -240,4 +241,15 @@ TEST(MainFrameTest, EveryToolBarButtonHasItsPictureOnTheFaceColour)
     EXPECT_EQ(tips.size(), 14u);
     EXPECT_EQ(tips.front(), "New");
     EXPECT_EQ(tips.back(), "About");
+}
+
+TEST(MainFrameTest, StatusTextsOfTheModelShowInTheStatusBarWhileTheFrameLives)
+{
+    {
+        RunningProgram program;
+        MainFrameAccess::SetStatusText("Resolving Tables");
+        EXPECT_EQ(program.Frame().GetStatusBar()->GetPaneText(0), "Resolving Tables");
+    }
+    // Without a frame the text goes nowhere.
+    MainFrameAccess::SetStatusText("Merging completed.");
 }

@@ -3,6 +3,7 @@
 #include "editors/logic/EditorHost.h"
 #include "entities/Function.h"
 #include "entities/Procedure.h"
+#include "entities/Transaction.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
@@ -37,11 +38,15 @@ public:
     {
         calls.push_back("add " + module.GetName() + " " + function.GetFieldName());
     }
+    void AddTransactionItem(Module& module, Transaction& transaction) override
+    {
+        calls.push_back("add " + module.GetName() + " " + transaction.GetFormName());
+    }
     void RenameSelectedItem(const CString& text) override { calls.push_back("rename " + text); }
     bool ConfirmWarning(const CString& message) override
     {
         calls.push_back("warning " + message);
-        return true;
+        return confirm;
     }
     void EditVariables(std::vector<FieldVariableMap*>&, FormInterface*) override
     {
@@ -62,6 +67,8 @@ public:
 
     // Plays the assignment dialog; without it the dialog is cancelled.
     std::function<bool(ProcedureAssigner&)> assign;
+    // The answer to the warnings: OK or Cancel.
+    bool confirm = true;
     // Plays the output fields dialog.
     std::function<void(Function&)> editOutputFields;
 

@@ -236,4 +236,14 @@ TEST_F(TreeFixture, EditorsKeepItemTextsCurrent)
     control.SelectItem(Node(Base(), TreeSlot::Menus));
     tree.RenameSelectedItem("Other");
     EXPECT_EQ(control.GetItemText(Node(Base(), TreeSlot::Menus)), "Menus(1)");
+
+    // The item of an id is renamed only while it is selected.
+    const TreeHandle accounts = Item(Base(), TreeSlot::MasterForms, "accounts");
+    tree.RenameSelectedItemOf(form->GetId(), "users");
+    EXPECT_EQ(control.GetItemText(accounts), "accounts");
+    control.SelectItem(accounts);
+    tree.RenameSelectedItemOf(form->GetId() + 1, "users");
+    EXPECT_EQ(control.GetItemText(accounts), "accounts");
+    tree.RenameSelectedItemOf(form->GetId(), "users");
+    EXPECT_EQ(control.GetItemText(accounts), "users");
 }

@@ -3,6 +3,7 @@
 #include "entities/DashBoardPage.h"
 #include "entities/Form.h"
 #include "entities/Function.h"
+#include "entities/MapForm.h"
 #include "entities/Menu.h"
 #include "entities/Procedure.h"
 #include "entities/Transaction.h"
@@ -249,7 +250,8 @@ TEST_F(CommandFixture, DeletingATableTakesItsPagesOutOfTheTreeAndTheProjectLoads
     Delete(Item(Base(), TreeSlot::MasterTables, "customer"));
     EXPECT_EQ(Base().FindMasterTableByName("customer"), nullptr);
     EXPECT_EQ(host.reset,
-              (std::vector<RightPane>{RightPane::UserFunctionView, RightPane::TableView}));
+              (std::vector<RightPane>{RightPane::UserFunctionView, RightPane::FormEditor,
+                                      RightPane::MapFormView, RightPane::TableView}));
     // The form went with the table; the counts of the table's node and of
     // the five kinds of its pages read their refresh texts in every module.
     EXPECT_EQ(control.Dump(tree.GetModuleItem(0), 1), "Master Tables(2) [2] -2\n"
@@ -459,6 +461,21 @@ TEST_F(CommandFixture, WriteCommandsWriteIntoTheProjectFolder)
          {"TopMenus.js", "TopMenusOnClick.js", "LeftMenus.js", "LeftMenusOnClick.js"})
         EXPECT_TRUE(std::filesystem::exists(folder.Path() / "_system" / "js" / script)) << script;
     EXPECT_EQ(boxes.Shown().size(), shown);
+    // Write MapForm writes the map page and its action page of that map form (the tree lists no
+    // map forms; the command runs on an item that carries the map form's id).
+    auto* map = new MapForm;
+    map->SetName("customer_map");
+    Table* regions = NewTable("customer_region", Table::mapKind, {"region"});
+    Base().AppendMapTable(regions);
+    map->SetMappingTable(regions);
+    Base().Append(map);
+    map->EnsureReportFiles();
+    project.SelectModuleAt(0);
+    commands.RunMenuCommand(TreeMenu::MapFormItem, 10,
+                            control.InsertItem("customer_map", 0, map->GetId(), nullptr));
+    for (const char* page : {"customer_map_addReport.asp", "customer_map_addReport_action.asp"})
+        EXPECT_TRUE(std::filesystem::exists(folder.Path() / "BaseModule" / page)) << page;
+    EXPECT_EQ(boxes.Shown().size(), shown);
 }
 
 // Deleting a table empties the procedure and function editors when a procedure or function
@@ -480,5 +497,13 @@ TEST_F(CommandFixture, DeletingATableResetsTheEditorsOfWhatItTookOrChanged)
     Delete(Item(Base(), TreeSlot::MasterTables, "customer"));
     EXPECT_EQ(host.reset,
               (std::vector<RightPane>{RightPane::ProcedureView, RightPane::UserFunctionView,
+                                      RightPane::FormEditor, RightPane::MapFormView,
                                       RightPane::TableView}));
+    // A master-detail table leaves the transaction designer's table lists.
+    Base().AddTable(NewTable("order_basic", Table::masterDetailKind, {"note"}));
+    tree.BuildTree(&project);
+    host.reset.clear();
+    Delete(Item(Base(), TreeSlot::DetailTables, "order_basic"));
+    EXPECT_EQ(host.reset,
+              (std::vector<RightPane>{RightPane::TransactionView, RightPane::TableView}));
 }

@@ -1,4 +1,4 @@
-#include "designers/DesignerShell.h"
+#include "designers/logic/DesignerShell.h"
 
 #include <utility>
 

@@ -1,0 +1,127 @@
+#include "entities/DerivedField.h"
+#include "entities/FormInterface.h"
+#include "entities/Procedure.h"
+#include "entities/Variable.h"
+#include "merge/ProjectMerger.h"
+#include "model/Field.h"
+#include "model/ForgeonProject.h"
+#include "model/Module.h"
+#include "model/RefField.h"
+#include "model/Table.h"
+
+Table* ProjectMerger::FindFirstTable(const CString& name) const
+{
+    for (const Module* module : m_first->GetModules())
+    {
+        CString lookup = name;
+        if (Table* table = module->FindTableByName(lookup))
+            return table;
+    }
+    return nullptr;
+}
+
+Field* ProjectMerger::FindFirstField(const Field* field, const FormInterface* page) const
+{
+    const CString name = field->GetFieldName();
+    if (const Table* owner = field->GetTable())
+    {
+        const Table* table = FindFirstTable(owner->GetLowerName());
+        return table != nullptr ? table->FindFieldByName(name) : nullptr;
+    }
+    if (page == nullptr)
+        return nullptr;
+    if (const RefField* refField = page->FindRefFieldByName(name))
+        return refField->GetField();
+    const DerivedField* derivedField = page->FindDerivedFieldByName(name);
+    return derivedField != nullptr ? derivedField->GetField() : nullptr;
+}
+
+Procedure* ProjectMerger::FindFirstProcedure(const CString& name) const
+{
+    for (const Module* module : m_first->GetModules())
+        if (Procedure* procedure = module->FindProcedureByName(name))
+            return procedure;
+    return nullptr;
+}
+
+Variable* ProjectMerger::FindFieldParameterByName(const Procedure* procedure, const CString& name)
+{
+    return procedure != nullptr ? procedure->FindFieldParameterVariableByName(name) : nullptr;
+}
+
+Table* ProjectMerger::ResolveTableReference(Table* source)
+{
+    if (source == nullptr)
+        return nullptr;
+    if (Table* found = FindFirstTable(source->GetTableName()))
+        return found;
+    return AdoptTable(m_newEntities.GetTableCounterpart(source), source);
+}
+
+Field* ProjectMerger::ResolveFieldReference(Field* source, const FormInterface* page)
+{
+    if (source == nullptr)
+        return nullptr;
+    if (Field* found = FindFirstField(source, page))
+        return found;
+    return FieldCounterpart(source);
+}
+
+Field* ProjectMerger::FieldCounterpart(Field* source)
+{
+    Field* counterpart = m_newEntities.GetFieldCounterpart(source);
+    if (counterpart == nullptr || source->GetTable() == nullptr)
+        return counterpart;
+    return AdoptField(counterpart, source, ResolveTableReference(source->GetTable()));
+}
+
+Procedure* ProjectMerger::ResolveProcedureReference(Procedure* source)
+{
+    if (source == nullptr)
+        return nullptr;
+    if (Procedure* found = FindFirstProcedure(source->GetName()))
+        return found;
+    return AdoptProcedure(m_newEntities.GetProcedureCounterpart(source));
+}
+
+Procedure* ProjectMerger::AdoptProcedure(Procedure* procedure)
+{
+    if (procedure == nullptr || !m_newEntities.OwnsCreated(procedure))
+        return procedure;
+    if (m_targetModule == nullptr)
+        return nullptr;
+    m_targetModule->AddProcedure(procedure);
+    m_newEntities.HandOver(procedure);
+    return procedure;
+}
+
+Table* ProjectMerger::AdoptTable(Table* made, const Table* source)
+{
+    if (made == nullptr || !m_newEntities.OwnsCreated(made))
+        return made;
+    if (m_targetModule == nullptr)
+        return nullptr;
+    CString name = source->GetTableName();
+    if (Table* namesake = m_targetModule->FindTableByName(name))
+        return namesake;
+    if (made->GetTableName().IsEmpty())
+        made->SetTableName(source->GetTableName());
+    made->SetKind(source->GetKind());
+    m_targetModule->AddTable(made);
+    m_newEntities.HandOver(made);
+    return made;
+}
+
+Field* ProjectMerger::AdoptField(Field* made, const Field* source, Table* table)
+{
+    if (made == nullptr || !m_newEntities.OwnsCreated(made))
+        return made;
+    if (table == nullptr)
+        return nullptr;
+    if (Field* namesake = table->FindFieldByName(source->GetFieldName()))
+        return namesake;
+    made->SetTable(table);
+    table->AddField(made);
+    m_newEntities.HandOver(made);
+    return made;
+}

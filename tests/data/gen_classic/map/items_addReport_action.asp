@@ -1,0 +1,104 @@
+<%@ LANGUAGE = "VBScript" %>
+<!-- #include file = "../_system/includes/functions.asp"-->
+
+<%
+	Dim strQry, rsQry, sAct, redir, redirString, redirToFile
+	Dim items_id, orders_id, product, qty, delivered, items_Region_Var
+
+	call ExtractData()
+
+	call Check_Login()
+	call OpenConnection()
+
+	If sAct <> "Remove" Then
+		call ValidateData()
+	End If
+
+	call ExecuteQuery()
+
+	call CloseConnection()
+
+	Response.Redirect (redir)
+
+Function ExtractData()
+	sAct = Request("hiddenActionControl")
+	items_id = Trim(Request("items_id"))
+	if not isNumeric(items_id) then items_id = 0
+	orders_id = Trim(Request("lst_orders_id"))
+	if orders_id <> "" and not isNumeric(orders_id) then orders_id = 0
+	product = Trim(Request("txt_product"))
+	qty = Trim(Request("txt_qty"))
+	if qty <> "" and not isNumeric(qty) then qty = "NULL"
+	if qty = "" then
+		qty = "NULL"
+	end if
+	delivered = MakeDateTimeVar(Trim(Request("txt_delivered")), Trim(Request("lst_hrs_delivered")), Trim(Request("lst_mins_delivered")))
+	if delivered = "" then
+		delivered = "NULL"
+	end if
+	items_Region_Var = Trim(Request("txt_Region"))
+	if items_Region_Var <> "" and not isNumeric(items_Region_Var) then items_Region_Var = 0
+	redirString = "orders_id="&orders_id&"&product="&product&"&qty="&qty&"&delivered="&delivered&"&Region="&items_Region_Var
+
+End Function
+
+Function ValidateData()
+	IF orders_id = "0" THEN
+		sInfo = "Please enter valid orders_id caption"
+		redir = "../../BaseModule/items_addReport.asp?" & redirString & "&strInfo=" & sInfo
+		Response.Redirect(redir)
+	ELSEIF isNumeric(orders_id) = false THEN
+		sInfo = "Please enter valid orders_id caption"
+		redir = "../../BaseModule/items_addReport.asp?" & redirString & "&strInfo=" & sInfo
+		Response.Redirect(redir)
+	END IF
+	IF product = "" THEN
+		sInfo = "Please enter valid product caption"
+		redir = "../../BaseModule/items_addReport.asp?" & redirString & "&strInfo=" & sInfo
+		Response.Redirect(redir)
+	END IF
+	IF items_Region_Var = "" THEN
+		sInfo = "Please enter valid Region"
+		redir = "../../BaseModule/items_addReport.asp?" & redirString & "&strInfo=" & sInfo
+		Response.Redirect(redir)
+	ELSEIF isNumeric(items_Region_Var) = false THEN
+		sInfo = "Please enter valid Region"
+		redir = "../../BaseModule/items_addReport.asp?" & redirString & "&strInfo=" & sInfo
+		Response.Redirect(redir)
+	END IF
+End Function
+
+Function ExecuteQuery()
+
+	set rsQry = server.CreateObject("ADODB.RecordSet")
+
+	If sAct = "Add" Then
+
+		strQry = "PRC_items_Insert " & _
+				" " &(orders_id) &", " & _
+				" '" &SingleQuoteToDouble(product) &"', " & _
+				" " &(qty) &", " & _
+				" '" &SingleQuoteToDouble(ConvertDate(delivered)) &"'"
+	Elseif sAct = "Update" Then
+		strQry = "PRC_items_Update " & _
+				" " &(items_id) &", " & _
+				" " &(orders_id) &", " & _
+				" '" &SingleQuoteToDouble(product) &"', " & _
+				" " &(qty) &", " & _
+				" '" &SingleQuoteToDouble(ConvertDate(delivered)) &"'"
+	Elseif sAct = "Remove" Then
+		strQry = "PRC_items_Delete " &items_id
+	End if
+
+	rsQry = glb_con.Execute(strQry)
+	sInfo = rsQry("sInfo")
+
+	if redirToFile <> "" then
+		redir = redirToFile
+	else
+		redir = "../../BaseModule/items_addReport.asp?items_Region_Var=" &items_Region_Var& "&strInfo="& sInfo
+	end if
+End Function
+
+Err_Trap()
+%>

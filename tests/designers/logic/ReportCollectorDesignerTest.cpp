@@ -1,0 +1,213 @@
+#include "designers/logic/ReportCollectorDesigner.h"
+#include "entities/Variable.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "tests/designers/logic/DesignerTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+using C = ReportCollectorDesigner;
+
+struct Designer
+{
+    Designer() : designer(fixture.project, host) { designer.LoadReportCollector(nullptr); }
+
+    // A stored report with a filter on each named field ("table.field").
+    ApplicationReport* Report(const char* name, const std::vector<std::string>& filters)
+    {
+        ApplicationReport* report = fixture.AddReport(name, fixture.listBooks);
+        for (const std::string& filter : filters)
+        {
+            const std::size_t dot = filter.find('.');
+            const Table* table = filter.substr(0, dot) == "book" ? fixture.book : fixture.publisher;
+            auto* control =
+                new FieldRep(ReportProject::FieldOf(table, filter.substr(dot + 1).c_str()));
+            control->SetFieldRepData(new FieldRepData);
+            report->GetReportGroups().front()->AddFilter(control);
+        }
+        return report;
+    }
+    void Add(const char* name)
+    {
+        SelectItem(designer.States(), C::IDC_REPORT, name);
+        designer.AddReport();
+    }
+
+    ReportProject fixture;
+    RecordingDesignerHost host;
+    C designer;
+};
+
+TEST(ReportCollectorDesignerTest, ANewCollectorAndItsReportsStartWithTheDefaults)
+{
+    Designer d;
+    d.Report("Sales", {"book.title"});
+    d.designer.LoadReportCollector(nullptr);
+    const ReportCollector* collector = d.designer.GetCollector();
+    EXPECT_EQ(CString("ReportCollector") + CString(std::to_string(collector->GetId())),
+              d.designer.States().GetText(C::IDC_NAME));
+    EXPECT_EQ("2", d.designer.States().GetText(C::IDC_NUM_COLUMNS));
+    EXPECT_FALSE(d.designer.States().IsChecked(C::IDC_FILTERS_ON));
+    ScriptedMessageBoxes boxes;
+    d.Add("Sales");
+    EXPECT_EQ(-1, d.designer.States().GetSelection(C::IDC_REPORT));
+    d.Add("Sales");
+    EXPECT_EQ(std::vector<std::string>{"Report aleady present"}, boxes.ShownTexts());
+    ASSERT_EQ(1u, d.designer.GetEntryRows().size());
+    EXPECT_EQ((std::vector<CString>{"Sales", "250", "450"}), d.designer.GetEntryRows()[0].cells);
+    // One report has all its filters in common.
+    EXPECT_TRUE(d.designer.AreFiltersOn());
+    EXPECT_EQ((std::vector<CString>{"title"}), Cells(d.designer.GetCommonFieldRows()));
+
+    d.designer.ClickEntryRow(0);
+    EXPECT_EQ("Sales", d.designer.States().GetText(C::IDC_ENTRY_NAME));
+    EXPECT_TRUE(d.designer.States().IsEnabled(C::IDC_HEIGHT));
+    d.designer.States().SetText(C::IDC_HEIGHT, "300");
+    d.designer.States().SetText(C::IDC_WIDTH, "500");
+    d.designer.Update();
+    EXPECT_EQ((std::vector<CString>{"Sales", "300", "500"}), d.designer.GetEntryRows()[0].cells);
+    EXPECT_EQ("200", d.designer.States().GetText(C::IDC_HEIGHT));
+    EXPECT_EQ("400", d.designer.States().GetText(C::IDC_WIDTH));
+    EXPECT_FALSE(d.designer.States().IsEnabled(C::IDC_WIDTH));
+
+    for (const auto& [typed, stored] : {std::pair{"3", 3}, {"x3", 0}, {"", 0}, {"12", 12}})
+    {
+        d.designer.States().SetText(C::IDC_NUM_COLUMNS, typed);
+        d.designer.ColumnCountChanged();
+        EXPECT_EQ(stored, collector->GetNumColumns()) << typed;
+    }
+}
+
+TEST(ReportCollectorDesignerTest, CommonFieldsMatchTheSameFieldOrAKeyAndItsForeignKey)
+{
+    struct Case
+    {
+        const char* title;
+        std::vector<std::vector<std::string>> reports;
+        std::vector<CString> common;
+    };
+    const Case cases[] = {
+        {"same field", {{"book.title", "book.id"}, {"book.id"}}, {"id"}},
+        {"key then foreign key", {{"publisher.id"}, {"book.publisher_id"}}, {"id"}},
+        {"foreign key then key", {{"book.publisher_id"}, {"publisher.id"}}, {"publisher_id"}},
+        {"two keys never", {{"book.id"}, {"publisher.id"}}, {}},
+        {"two other fields never", {{"book.title"}, {"publisher.name"}}, {}},
+        {"every report must have it",
+         {{"book.title", "book.id"}, {"book.id", "book.title"}, {"book.title"}},
+         {"title"}},
+    };
+    for (const Case& c : cases)
+    {
+        Designer d;
+        for (std::size_t i = 0; i < c.reports.size(); ++i)
+            d.Report(("R" + std::to_string(i)).c_str(), c.reports[i]);
+        d.designer.LoadReportCollector(nullptr);
+        ScriptedMessageBoxes boxes;
+        for (std::size_t i = 0; i < c.reports.size(); ++i)
+            d.Add(("R" + std::to_string(i)).c_str());
+        EXPECT_EQ(c.common, Cells(d.designer.GetCommonFieldRows())) << c.title;
+        EXPECT_EQ(!c.common.empty(), d.designer.AreFiltersOn()) << c.title;
+        const std::vector<std::string> texts = boxes.ShownTexts();
+        EXPECT_EQ(c.common.empty(), !texts.empty() && texts.back() ==
+                                                          "There are no common fields in above "
+                                                          "reports. Filters can not be assigned.")
+            << c.title;
+    }
+}
+
+TEST(ReportCollectorDesignerTest, FiltersAreMadeOncePerFieldAndGoWheneverTheFlagEndsOff)
+{
+    Designer d;
+    d.Report("Sales", {"book.title", "book.id"});
+    d.Report("Stock", {"book.id", "book.title"});
+    d.designer.LoadReportCollector(nullptr);
+    d.Add("Sales");
+    d.Add("Stock");
+    ReportCollector* collector = d.designer.GetCollector();
+    d.designer.SelectCommonFieldRow(0);
+    d.designer.AddFilter();
+    d.designer.SelectCommonFieldRow(0);
+    d.designer.AddFilter();
+    d.designer.SelectCommonFieldRow(1);
+    d.designer.AddFilter();
+    EXPECT_EQ((std::vector<CString>{"title", "id"}), Cells(d.designer.GetFilterRows()));
+    Variable* variable = collector->FindVariableByName("reportCollector_title_var");
+    ASSERT_NE(nullptr, variable);
+    EXPECT_EQ(Variable::pageKind, variable->GetKind());
+    EXPECT_EQ(ReportProject::FieldOf(d.fixture.book, "title"),
+              collector->GetMappedFieldOfVariable(variable));
+    EXPECT_EQ(2u, collector->GetFieldVariableMaps().size());
+
+    // A filter deleted can be made again.
+    d.designer.SelectFilterRow(0);
+    d.designer.DeleteFilter();
+    EXPECT_EQ((std::vector<CString>{"id"}), Cells(d.designer.GetFilterRows()));
+    EXPECT_EQ(nullptr, collector->FindVariableByName("reportCollector_title_var"));
+    d.designer.SelectCommonFieldRow(0);
+    d.designer.AddFilter();
+    EXPECT_EQ(2u, d.designer.GetFilterRows().size());
+
+    // Turning the flag off deletes the filters; on again shows the common fields.
+    ScriptedMessageBoxes boxes;
+    d.designer.ToggleFilters();
+    EXPECT_TRUE(collector->GetFieldReps().empty());
+    EXPECT_TRUE(collector->GetFieldVariableMaps().empty());
+    EXPECT_TRUE(d.designer.GetCommonFieldRows().empty());
+    d.designer.ToggleFilters();
+    EXPECT_EQ(2u, d.designer.GetCommonFieldRows().size());
+    d.designer.SelectCommonFieldRow(1);
+    d.designer.AddFilter();
+
+    // Removing a report asks; removing the last one turns the filters off.
+    d.host.warningAnswer = false;
+    d.designer.ClickEntryRow(0);
+    d.designer.DeleteEntry();
+    EXPECT_EQ(2u, collector->GetEntries().size());
+    d.host.warningAnswer = true;
+    d.designer.ClickEntryRow(0);
+    d.designer.DeleteEntry();
+    EXPECT_EQ(1u, collector->GetFieldReps().size());
+    d.designer.ClickEntryRow(0);
+    d.designer.DeleteEntry();
+    EXPECT_FALSE(d.designer.AreFiltersOn());
+    EXPECT_TRUE(collector->GetFieldReps().empty());
+    EXPECT_EQ("warning Do you want to remove the report?", d.host.calls.back());
+    EXPECT_EQ(std::vector<std::string>{"Please select reports before defining filters."},
+              boxes.ShownTexts());
+}
+
+TEST(ReportCollectorDesignerTest, AddCollectorRefusesAnotherOfTheNameButNotItself)
+{
+    Designer d;
+    d.designer.States().SetText(C::IDC_NAME, "Board");
+    d.designer.AddCollector();
+    ASSERT_EQ(1u, d.fixture.Current().GetReportCollectors().size());
+    ReportCollector* board = d.fixture.Current().GetReportCollectors().front();
+    EXPECT_EQ("collector item BaseModule Board", d.host.calls.back());
+    EXPECT_TRUE(d.designer.IsNew());
+
+    ScriptedMessageBoxes boxes;
+    d.designer.States().SetText(C::IDC_NAME, "Board");
+    d.designer.AddCollector();
+    EXPECT_EQ(std::vector<std::string>{"ReportColector already exists. Please check the name."},
+              boxes.ShownTexts());
+    EXPECT_EQ(1u, d.fixture.Current().GetReportCollectors().size());
+
+    // The stored collector is stored again under its own name.
+    d.designer.LoadReportCollector(board);
+    d.designer.States().SetText(C::IDC_NUM_COLUMNS, "3");
+    d.designer.AddCollector();
+    EXPECT_EQ(1u, boxes.ShownTexts().size());
+    EXPECT_EQ(3, board->GetNumColumns());
+    EXPECT_EQ("rename item Board", d.host.calls.back());
+    EXPECT_EQ(1u, d.fixture.Current().GetReportCollectors().size());
+
+    d.designer.LoadReportCollector(board);
+    d.designer.States().SetText(C::IDC_NAME, "Panel");
+    d.designer.NameLostFocus();
+    EXPECT_EQ("Panel", board->GetFormName());
+    EXPECT_EQ("rename Panel", d.host.calls.back());
+}
+} // namespace

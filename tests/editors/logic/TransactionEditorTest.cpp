@@ -1,0 +1,409 @@
+#include "editors/logic/TransactionEditor.h"
+#include "entities/AspFile.h"
+#include "entities/Transaction.h"
+#include "entities/Variable.h"
+#include "model/FieldRep.h"
+#include "tests/editors/logic/EditorTestSupport.h"
+#include "tests/editors/logic/RecordingPageDialogs.h"
+#include "tests/model/ModelBuilders.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace
+{
+using E = TransactionEditor;
+
+// A foreign key of the table to the field.
+Field* AddForeignKey(Table* table, const char* name, Field* referred)
+{
+    return AddVarcharField(table, name, referred);
+}
+
+std::vector<CString> Cells(const std::vector<ListRow>& rows)
+{
+    std::vector<CString> cells;
+    for (const ListRow& row : rows)
+        cells.push_back(row.cells.at(1));
+    return cells;
+}
+
+// The base module holds the master-detail tables order_basic (customer), order_detail
+// (order_basic_id referring to the basic key, item) and note_detail (text, no link); the
+// editor starts a new transaction.
+class TransactionEditorTest : public ::testing::Test
+{
+protected:
+    TransactionEditorTest()
+    {
+        basic = NewTable("order_basic", Table::masterDetailKind, {"customer"});
+        detail = NewTable("order_detail", Table::masterDetailKind);
+        link = AddForeignKey(detail, "order_basic_id", basic->GetPrimaryKeyField());
+        AddVarcharField(detail, "item");
+        unlinked = NewTable("note_detail", Table::masterDetailKind, {"text"});
+        for (Table* table : {basic, detail, unlinked})
+            open.Current().AppendTransactionTable(table);
+        editor.LoadTransaction(nullptr);
+    }
+
+    // Picks the combo entry of the table's name and runs the command.
+    void Choose(int combo, const char* name, void (TransactionEditor::*command)())
+    {
+        const std::vector<CString>& items = editor.States().GetItems(combo);
+        for (std::size_t i = 0; i < items.size(); ++i)
+        {
+            if (items[i] == name)
+                editor.States().Select(combo, static_cast<int>(i));
+        }
+        (editor.*command)();
+    }
+    void AddMaster(const char* name) { Choose(E::IDC_MASTER_TABLE, name, &E::AddMaster); }
+    void AddDetail(const char* name) { Choose(E::IDC_DETAIL_TABLE, name, &E::AddDetail); }
+
+    std::vector<CString> VariableNames() const
+    {
+        std::vector<CString> names;
+        for (const FieldVariableMap* map : editor.GetTransaction()->GetFieldVariableMaps())
+            names.push_back(map->variable->GetFieldName());
+        return names;
+    }
+    std::vector<CString> ControlFields() const
+    {
+        std::vector<CString> names;
+        for (const FieldRep* control : editor.GetTransaction()->GetFieldReps())
+            names.push_back(control->GetField()->GetFieldName());
+        return names;
+    }
+
+    OpenNewProject open;
+    RecordingHost host;
+    RecordingPageDialogs dialogs;
+    E editor{open.project, host, dialogs};
+    Table* basic = nullptr;
+    Table* detail = nullptr;
+    Table* unlinked = nullptr;
+    Field* link = nullptr;
+};
+} // namespace
+
+TEST_F(TransactionEditorTest, ANewTransactionOffersTheModulesMasterDetailTables)
+{
+    const ControlStates& states = editor.States();
+    EXPECT_TRUE(editor.IsNew());
+    ASSERT_NE(nullptr, editor.GetTransaction());
+    EXPECT_EQ((std::vector<CString>{"BaseModule"}), states.GetItems(E::IDC_MODULE));
+    EXPECT_EQ(0, states.GetSelection(E::IDC_MODULE));
+    const std::vector<CString> all = {"note_detail", "order_basic", "order_detail"};
+    EXPECT_EQ(FieldNames(*basic).size(), 2u);
+    std::vector<CString> masters = states.GetItems(E::IDC_MASTER_TABLE);
+    std::sort(masters.begin(), masters.end());
+    EXPECT_EQ(all, masters);
+    EXPECT_TRUE(states.IsEnabled(E::IDC_NAME));
+    EXPECT_TRUE(states.IsEnabled(E::IDC_ADD_DETAIL));
+    EXPECT_TRUE(states.IsEnabled(E::IDC_MODULE));
+    EXPECT_TRUE(states.IsChecked(E::IDC_TWO_COLUMNS));
+    EXPECT_EQ((std::vector<CString>{"NOTABLE"}), Cells(editor.GetTableRows()));
+    EXPECT_TRUE(editor.GetFileRows().empty());
+}
+
+TEST_F(TransactionEditorTest, AddMasterMakesVariablesAndControlsAndASecondOneReplacesIt)
+{
+    AddMaster("order_detail");
+    EXPECT_EQ((std::vector<CString>{"order_detail"}), Cells(editor.GetTableRows()));
+    EXPECT_EQ((std::vector<CString>{"order_detail_order_detail_idVar",
+                                    "order_detail_order_basic_idVar", "order_detail_itemVar"}),
+              VariableNames());
+    EXPECT_EQ((std::vector<CString>{"order_basic_id", "item"}), ControlFields());
+    EXPECT_FALSE(editor.States().IsEnabled(E::IDC_MODULE));
+    // The detail combo leaves the basic table out.
+    for (const CString& name : editor.States().GetItems(E::IDC_DETAIL_TABLE))
+        EXPECT_NE("order_detail", name);
+
+    // The same table again changes nothing; another one replaces it with its own entries.
+    AddMaster("order_detail");
+    EXPECT_EQ(3u, VariableNames().size());
+    AddMaster("order_basic");
+    EXPECT_EQ(basic, editor.GetTransaction()->GetBasicTable());
+    EXPECT_EQ((std::vector<CString>{"order_basic"}), Cells(editor.GetTableRows()));
+    EXPECT_EQ((std::vector<CString>{"order_basic_order_basic_idVar", "order_basic_customerVar"}),
+              VariableNames());
+    EXPECT_EQ((std::vector<CString>{"customer"}), ControlFields());
+}
+
+TEST_F(TransactionEditorTest, AddDetailChecksTheBasicTableAndTheForeignKey)
+{
+    struct Step
+    {
+        const char* master;
+        const char* detail;
+        std::vector<std::string> boxes;
+        std::vector<CString> rows;
+    };
+    const std::vector<Step> steps = {
+        {nullptr, "order_detail", {"Please select basic table."}, {"NOTABLE"}},
+        {"order_basic",
+         "note_detail",
+         {"This detail table is not having a foreign key referring basic table of the "
+          "transaction."},
+         {"order_basic"}},
+        {nullptr, "order_detail", {}, {"order_basic", "order_detail"}},
+    };
+    for (const Step& step : steps)
+    {
+        ScriptedMessageBoxes boxes;
+        if (step.master != nullptr)
+            AddMaster(step.master);
+        AddDetail(step.detail);
+        EXPECT_EQ(step.boxes, Texts(boxes)) << step.detail;
+        EXPECT_EQ(step.rows, Cells(editor.GetTableRows())) << step.detail;
+        EXPECT_EQ(-1, editor.States().GetSelection(E::IDC_DETAIL_TABLE));
+    }
+    EXPECT_FALSE(editor.States().IsEnabled(E::IDC_ADD_DETAIL));
+    // The master link field gets a variable but no control.
+    EXPECT_EQ((std::vector<CString>{"order_basic_order_basic_idVar", "order_basic_customerVar",
+                                    "order_detail_order_detail_idVar",
+                                    "order_detail_order_basic_idVar", "order_detail_itemVar"}),
+              VariableNames());
+    EXPECT_EQ((std::vector<CString>{"customer", "item"}), ControlFields());
+    const Procedure* selectAll = open.project.FindProcedureByName("PRC_order_detail_SelectAll");
+    ASSERT_NE(nullptr, selectAll);
+    EXPECT_EQ(detail, selectAll->GetMainTable());
+    EXPECT_NE(nullptr, open.project.FindProcedureByName("PRC_order_detail_SelectRecord"));
+}
+
+TEST_F(TransactionEditorTest, TheDetailProceduresAreMadeOnceAcrossModules)
+{
+    Module* other = open.project.AddNewModule();
+    ASSERT_NE(nullptr, other);
+    other->AddProcedure(new Procedure(detail, /*all=*/false));
+    const auto count = [&](const char* name)
+    {
+        int found = 0;
+        for (const Module* module : open.project.GetModules())
+            for (const Procedure* procedure : module->GetProcedures())
+                found += procedure->GetName() == name ? 1 : 0;
+        return found;
+    };
+    AddMaster("order_basic");
+    AddDetail("order_detail");
+    editor.SelectTable(1);
+    ScriptedMessageBoxes boxes{IDYES};
+    editor.RemoveTable();
+    AddDetail("order_detail");
+    EXPECT_EQ(1, count("PRC_order_detail_SelectAll"));
+    EXPECT_EQ(1, count("PRC_order_detail_SelectRecord"));
+    EXPECT_EQ(nullptr, open.Current().FindProcedureByName("PRC_order_detail_SelectRecord"));
+}
+
+TEST_F(TransactionEditorTest, RemoveTableAsksAndReEnablesAddDetail)
+{
+    AddMaster("order_basic");
+    AddDetail("order_detail");
+    struct Step
+    {
+        int row;
+        int answer;
+        std::vector<CString> rows;
+        bool addDetail;
+    };
+    const std::vector<Step> steps = {
+        {1, IDNO, {"order_basic", "order_detail"}, false},
+        {1, IDYES, {"order_basic"}, true},
+        {0, IDYES, {"NOTABLE"}, true},
+    };
+    for (const Step& step : steps)
+    {
+        ScriptedMessageBoxes boxes{step.answer};
+        editor.SelectTable(step.row);
+        editor.RemoveTable();
+        EXPECT_EQ((std::vector<std::string>{"Do you really want to delete table?"}), Texts(boxes));
+        EXPECT_EQ(step.rows, Cells(editor.GetTableRows()));
+        EXPECT_EQ(step.addDetail, editor.States().IsEnabled(E::IDC_ADD_DETAIL));
+    }
+    EXPECT_TRUE(VariableNames().empty());
+    EXPECT_TRUE(ControlFields().empty());
+    // Without a selected row nothing is asked.
+    ScriptedMessageBoxes boxes;
+    editor.RemoveTable();
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(TransactionEditorTest, OkNamesTheTransactionBeforeTheTableChecks)
+{
+    struct Case
+    {
+        const char* name;
+        const char* master;
+        const char* detail;
+        const char* message;
+    };
+    const std::vector<Case> cases = {
+        {"", "order_basic", "order_detail", "Please enter transaction name."},
+        {"Orders", nullptr, nullptr,
+         "Incomplete Master Detail form as there is no basic as well as detail table"},
+        {"Orders", "order_basic", nullptr,
+         "Please select at least one detail table for Master Detail form"},
+        {"Orders", "order_basic", "order_detail",
+         "Please select basic table for Master Detail form"},
+    };
+    for (const Case& each : cases)
+    {
+        editor.ClearPage();
+        editor.LoadTransaction(nullptr);
+        if (each.master != nullptr)
+            AddMaster(each.master);
+        if (each.detail != nullptr)
+            AddDetail(each.detail);
+        if (each.detail != nullptr && each.name[0] != '\0')
+        {
+            // Detail tables without a basic one.
+            editor.SelectTable(0);
+            ScriptedMessageBoxes yes{IDYES};
+            editor.RemoveTable();
+        }
+        ScriptedMessageBoxes boxes;
+        editor.States().SetText(E::IDC_NAME, each.name);
+        editor.Ok();
+        EXPECT_EQ((std::vector<std::string>{each.message}), Texts(boxes)) << each.message;
+        ASSERT_TRUE(editor.IsNew());
+        EXPECT_EQ(each.name[0] == '\0' ? CString() : CString(each.name),
+                  editor.GetTransaction()->GetFormName());
+    }
+    EXPECT_TRUE(open.Current().GetTransactions().empty());
+    EXPECT_TRUE(host.calls.empty());
+}
+
+TEST_F(TransactionEditorTest, OkAddsTheTransactionWithTheFilesOfTheProjectsPageKind)
+{
+    struct Case
+    {
+        int outputKind;
+        std::vector<int> fileKinds;
+    };
+    const std::vector<Case> cases = {{1, {1, 3}}, {0, {1, 2, 3, 4, 9}}};
+    for (const Case& each : cases)
+    {
+        open.project.SetOutputKind(each.outputKind);
+        editor.LoadTransaction(nullptr);
+        AddMaster("order_basic");
+        AddDetail("order_detail");
+        Transaction* made = editor.GetTransaction();
+        const CString name = each.outputKind == 1 ? "Orders" : "ClassicOrders";
+        editor.States().SetText(E::IDC_NAME, name);
+        ScriptedMessageBoxes boxes;
+        host.calls.clear();
+        editor.Ok();
+        EXPECT_TRUE(boxes.Shown().empty());
+        const std::vector<Transaction*>& stored = open.Current().GetTransactions();
+        EXPECT_NE(stored.end(), std::find(stored.begin(), stored.end(), made));
+        EXPECT_EQ(name, made->GetFormName());
+        EXPECT_EQ((std::vector<CString>{"add BaseModule " + name}), host.calls);
+        std::vector<int> kinds;
+        for (const AspFile* file : made->GetAspFiles())
+            kinds.push_back(file->GetFileKind());
+        std::sort(kinds.begin(), kinds.end());
+        EXPECT_EQ(each.fileKinds, kinds);
+        // The editor offers a new transaction.
+        EXPECT_TRUE(editor.IsNew());
+        EXPECT_NE(made, editor.GetTransaction());
+        EXPECT_EQ("", editor.States().GetText(E::IDC_NAME));
+    }
+}
+
+TEST_F(TransactionEditorTest, AStoredTransactionIsRenamedOnLeavingTheNameAndItsFilesOpen)
+{
+    auto* stored = NewPage<Transaction>("Orders");
+    stored->SetBasicTable(basic);
+    stored->AddDetailTable(detail);
+    open.Current().AddTransaction(stored, /*withFiles=*/true);
+    editor.LoadTransaction(stored);
+    EXPECT_FALSE(editor.IsNew());
+    EXPECT_FALSE(editor.States().IsEnabled(E::IDC_NAME));
+    EXPECT_FALSE(editor.States().IsEnabled(E::IDC_ADD_DETAIL));
+    EXPECT_EQ((std::vector<CString>{"order_basic", "order_detail"}), Cells(editor.GetTableRows()));
+    EXPECT_EQ(2u, editor.GetFileRows().size());
+
+    editor.States().SetText(E::IDC_NAME, "Sales");
+    editor.LeaveName();
+    EXPECT_EQ("Sales", stored->GetFormName());
+    EXPECT_EQ((std::vector<CString>{"rename Sales"}), host.calls);
+
+    for (const int row : {-1, 0, 1})
+    {
+        editor.SelectFile(row);
+        editor.SetProperties();
+    }
+    EXPECT_EQ((std::vector<CString>{"visibility Sales 1", "visibility Sales 3"}), dialogs.calls);
+
+    // Clearing forgets a stored transaction without deleting it.
+    editor.ClearPage();
+    EXPECT_EQ(nullptr, editor.GetTransaction());
+    EXPECT_EQ(stored, open.Current().GetTransactions().back());
+}
+
+TEST_F(TransactionEditorTest, FormControlsTakesAHeaderWithoutSpecialCharactersAsTheTableTitle)
+{
+    AddMaster("order_basic");
+    AddDetail("order_detail");
+    struct Case
+    {
+        int row;
+        const char* header;
+        const char* title;
+    };
+    const std::vector<Case> cases = {
+        {-1, "Ignored", "ORDER DETAIL"},
+        {1, "", "ORDER DETAIL"},
+        {1, "Bad/Title", "ORDER DETAIL"},
+        {1, "Order Lines", "ORDER LINES"},
+    };
+    for (const Case& each : cases)
+    {
+        dialogs.calls.clear();
+        dialogs.header = each.header;
+        editor.SelectTable(each.row);
+        editor.FormControls();
+        EXPECT_EQ(each.row < 0 ? 0u : 1u, dialogs.calls.size());
+        EXPECT_EQ(each.title, editor.GetTransaction()->GetTableTitle(detail)) << each.header;
+    }
+    std::vector<CString> names;
+    for (const Field* field : dialogs.controlFields)
+        names.push_back(field->GetFieldName());
+    EXPECT_EQ((std::vector<CString>{"order_basic_id", "item"}), names);
+}
+
+TEST_F(TransactionEditorTest, ReferenceFieldsNeedARowAndLinksAndLayoutChangeThePage)
+{
+    AddMaster("order_basic");
+    editor.States().SetText(E::IDC_NAME, "Orders");
+    {
+        ScriptedMessageBoxes boxes;
+        editor.Ok();
+        editor.ReferenceFields();
+        EXPECT_EQ((std::vector<std::string>{"Please select at least one detail table for Master "
+                                            "Detail form",
+                                            "Please select table for adding reference field"}),
+                  Texts(boxes));
+    }
+    editor.SelectTable(0);
+    editor.ReferenceFields();
+    EXPECT_EQ(-1, editor.GetSelectedTable());
+    editor.LinkControls();
+    EXPECT_EQ((std::vector<CString>{"reference fields Orders order_basic", "links Orders"}),
+              dialogs.calls);
+
+    editor.SingleColumn();
+    EXPECT_EQ(1, editor.GetTransaction()->GetColumnCount());
+    EXPECT_TRUE(editor.States().IsChecked(E::IDC_SINGLE_COLUMN));
+    EXPECT_FALSE(editor.States().IsChecked(E::IDC_TWO_COLUMNS));
+    editor.TwoColumns();
+    EXPECT_EQ(2, editor.GetTransaction()->GetColumnCount());
+    EXPECT_TRUE(editor.States().IsChecked(E::IDC_TWO_COLUMNS));
+
+    // Cancel drops the new transaction and shows the start page.
+    editor.Cancel();
+    EXPECT_EQ(nullptr, editor.GetTransaction());
+    EXPECT_EQ((std::vector<CString>{"start page"}), host.calls);
+}

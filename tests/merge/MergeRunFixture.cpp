@@ -1,0 +1,130 @@
+#include "tests/merge/MergeRunFixture.h"
+
+#include "model/FieldFilter.h"
+
+#include <sstream>
+
+namespace
+{
+std::string Text(const CString& text)
+{
+    return text.GetString();
+}
+
+std::string NameOf(const Table* table)
+{
+    return table != nullptr ? Text(table->GetTableName()) : "-";
+}
+
+std::string NameOf(const Field* field)
+{
+    return field != nullptr ? Text(field->GetFieldName()) : "-";
+}
+
+std::string NameOf(const Variable* variable)
+{
+    return variable != nullptr ? Text(variable->GetFieldName()) + "/" + Text(variable->GetValue())
+                               : "-";
+}
+
+void DescribeTable(std::ostringstream& out, const Table& table)
+{
+    out << "table " << NameOf(&table) << " kind " << table.GetKind() << ":";
+    for (const Field* field : table.GetFields())
+    {
+        out << " " << NameOf(field) << "(" << Text(field->GetTypeName()) << " " << field->GetSize()
+            << " '" << Text(field->GetDisplayName()) << "'";
+        if (field->GetTable() != &table)
+            out << " table " << NameOf(field->GetTable());
+        if (field->IsKey())
+            out << " key";
+        if (field->GetForeignField() != nullptr)
+            out << " -> " << Text(field->GetForeignReference());
+        out << ")";
+    }
+    out << "\n";
+}
+
+void DescribeProcedure(std::ostringstream& out, const Procedure& procedure)
+{
+    out << "procedure " << Text(procedure.GetName()) << " on " << NameOf(procedure.GetMainTable())
+        << " kind " << procedure.GetKind() << " text '" << Text(procedure.GetProcedureText())
+        << "'\n  details:";
+    for (const Table* table : procedure.GetTables())
+        out << " " << NameOf(table);
+    out << "\n  parameters:";
+    for (const FieldVariableMap& parameter : procedure.GetFieldParameters())
+        out << " " << NameOf(parameter.field) << "=" << NameOf(parameter.variable);
+    out << "\n  relations:";
+    for (const Relation* relation : procedure.GetRelations())
+    {
+        out << " " << NameOf(relation->GetFirstTable()) << "-" << NameOf(relation->GetSecondTable())
+            << "[";
+        for (const Field* field : relation->GetJoinFields())
+            out << NameOf(field) << ";";
+        out << "]";
+    }
+    out << "\n  filters:";
+    for (const FieldFilter* filter : procedure.GetFilters())
+        out << " " << NameOf(filter->GetField()) << Text(filter->GetOperatorText())
+            << NameOf(filter->GetVariable());
+    out << "\n  columns:";
+    for (const ProcedureFieldInfo* column : procedure.GetOutputColumns())
+    {
+        CString name;
+        column->GetDisplayName(name);
+        out << " " << Text(name);
+        if (column->GetField() != nullptr && column->GetField()->GetTable() == nullptr &&
+            !procedure.ContainsAliasField(column->GetField()))
+            out << "(unowned)";
+    }
+    out << "\n  aliases:";
+    for (const Field* field : procedure.GetAliasFields())
+        out << " " << NameOf(field);
+    out << "\n  variables:";
+    for (const Variable* variable : procedure.GetVariationVariables())
+        out << " " << NameOf(variable);
+    out << "\n";
+}
+} // namespace
+
+std::string DescribeModule(const Module& module)
+{
+    std::ostringstream out;
+    std::vector<Table*> tables;
+    module.GetAllTables(tables);
+    for (const Table* table : tables)
+        DescribeTable(out, *table);
+    for (const Procedure* procedure : module.GetProcedures())
+        DescribeProcedure(out, *procedure);
+    return out.str();
+}
+
+MergeRun::MergeRun()
+{
+    // The project files' model paths lie under the host temp folder too.
+    std::filesystem::create_directory(m_hostTemp.Path() / m_folder.Path().filename());
+    m_previousSink = MainFrameAccess::SetStatusTextSink([this](const char* text)
+                                                        { m_statusTexts.emplace_back(text); });
+}
+
+MergeRun::~MergeRun()
+{
+    MainFrameAccess::SetStatusTextSink(std::move(m_previousSink));
+}
+
+bool MergeRun::RunStoreMerge(MergeSelection& selection)
+{
+    ProjectMergerRegistration registration(selection);
+    return m_store.MergeProjects();
+}
+
+std::string MergeRun::TempText(const char* relative) const
+{
+    return MergeFileText(m_hostTemp.Path() / relative);
+}
+
+bool MergeRun::TempFileExists(const char* relative) const
+{
+    return std::filesystem::exists(m_hostTemp.Path() / relative);
+}
