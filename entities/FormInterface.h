@@ -50,7 +50,10 @@ struct PageTableFlags
 // The base of every page-like entity: name, page files, controls, page variables, reference
 // and derived fields, links, the procedures called for its tables and per-table flags. Its
 // virtual operations let the project ask any page where it uses an entity and remove the
-// references to an entity being deleted; the derived pages override some of them.
+// references to an entity being deleted; the derived pages override some of them. Defined by
+// concern: FormInterface.cpp (lists, lookups, controls and variables), FormInterfaceUsage.cpp
+// (usage questions), FormInterfaceReferenceRemoval.cpp, FormInterfaceCopy.cpp,
+// FormInterfaceStorage.cpp (the record) and FormInterfaceChecks.cpp.
 class FormInterface : public CObject
 {
     DECLARE_SERIAL(FormInterface)
