@@ -4,6 +4,7 @@
 #include "entities/AspxFile.h"
 #include "entities/DerivedField.h"
 #include "entities/FormInterfaceParts.h"
+#include "entities/Grid.h"
 #include "entities/LinkControl.h"
 #include "entities/Menu.h"
 #include "entities/Procedure.h"
