@@ -173,6 +173,9 @@ public:
     // Selects the report with its RDLC info, XSD info and table adapters; the infos selected
     // here lose their merge marks. Nothing when the report is selected already.
     void SelectRDLCReport(RDLCReport* report);
+    // Selects every XSD info of the second project with its table adapters, then every RDLC
+    // info, each when it is not selected yet.
+    void SelectReportDescriptions();
     // Selects the whole selected module: report descriptions, tables with their classes and
     // pages, classes, pages, menus with their descendants, dashboard pages with their
     // dashboards. Nothing without a selected module.

@@ -337,10 +337,8 @@ void MergeDependencyCollector::SelectMenuWithDescendants(Menu* menu)
     AppendDescendants(menu, m_selectedMenus);
 }
 
-void MergeDependencyCollector::SelectFullModule()
+void MergeDependencyCollector::SelectReportDescriptions()
 {
-    if (m_selectedModule == nullptr)
-        return;
     for (XSDInfo* info : m_second->GetXSDInfos())
     {
         if (!AppendOnce(m_selectedXSDInfos, info))
@@ -350,6 +348,13 @@ void MergeDependencyCollector::SelectFullModule()
     }
     for (RDLCInfo* info : m_second->GetRDLCInfos())
         AppendOnce(m_selectedRDLCInfos, info);
+}
+
+void MergeDependencyCollector::SelectFullModule()
+{
+    if (m_selectedModule == nullptr)
+        return;
+    SelectReportDescriptions();
     std::vector<Table*> tables;
     m_selectedModule->GetAllTables(tables);
     for (Table* table : tables)

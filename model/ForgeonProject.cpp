@@ -130,7 +130,10 @@ CString WithoutLeadingBlanks(CString text)
 }
 
 // The names of the tables, pages and procedures of the module, in that order.
-void CollectEntityNames(const Module& module, std::vector<CString>& names)
+// Dashboards write no page of their own: they are compared among themselves only, so that a
+// dashboard page may carry the name of the dashboard it was made with.
+void CollectEntityNames(const Module& module, std::vector<CString>& names,
+                        std::vector<CString>& dashBoardNames)
 {
     std::vector<Table*> tables;
     module.GetAllTables(tables);
@@ -138,8 +141,12 @@ void CollectEntityNames(const Module& module, std::vector<CString>& names)
         names.push_back(table->GetTableName());
     std::vector<FormInterface*> pages;
     module.GetAllPages(pages);
+    const std::vector<DashBoard*>& dashBoards = module.GetDashBoards();
     for (const FormInterface* page : pages)
-        names.push_back(page->GetFormName());
+    {
+        const bool dashBoard = std::ranges::find(dashBoards, page) != dashBoards.end();
+        (dashBoard ? dashBoardNames : names).push_back(page->GetFormName());
+    }
     for (const Procedure* procedure : module.GetProcedures())
         names.push_back(procedure->GetName());
 }
@@ -800,9 +807,13 @@ Table* ForgeonProject::FindTableByName(CString name) const
 bool ForgeonProject::HasDuplicateNames() const
 {
     std::vector<CString> names;
+    std::vector<CString> dashBoardNames;
     for (const Module* module : m_modules)
-        CollectEntityNames(*module, names);
-    const std::vector<CString> repeated = RepeatedNames(names);
+        CollectEntityNames(*module, names, dashBoardNames);
+    std::vector<CString> repeated = RepeatedNames(names);
+    for (const CString& name : RepeatedNames(dashBoardNames))
+        if (!Contains(repeated, name))
+            repeated.push_back(name);
     if (repeated.empty())
         return false;
 

@@ -61,6 +61,7 @@ ForgeonDoc::ForgeonDoc() : m_pStore(std::make_unique<ProjectStore>())
     MapCommand(ID_SWITCH_DATABASE, &ForgeonDoc::OnSwitchDatabase);
     MapCommand(ID_SQL_QUERY, &ForgeonDoc::OnSqlQuery);
     MapCommand(ID_SYNC_DB, &ForgeonDoc::OnSyncDb);
+    MapCommand(ID_MERGE_PROJECT, &ForgeonDoc::OnMergeProject);
     MapCommand(ID_HELP_FILE, &ForgeonDoc::OnHelp);
     MapCommandRange(ID_REGRESSION_TESTS, ID_REGRESSION_TESTS,
                     [](UINT) { TestHarness::RunFixedPath(); });

@@ -48,6 +48,7 @@ public:
     // The open project (an empty one before any is made or read).
     ForgeonProject* GetProject();
     const CString& GetPath() const { return m_strPath; }
+    const ProjectStore& GetStore() const { return *m_pStore; }
 
     // A new project: "BaseModule" with its defaults, the default theme and the login page; the
     // tree refreshed and the start page shown.
@@ -100,6 +101,9 @@ public:
     void OnSwitchDatabase();
     // Sql Query: the SQL Server database script of the project.
     void OnSqlQuery();
+    // Merge Project: another project file merged into a copy of this one's file, which is saved
+    // under a new name (MergeProjectCommand.cpp).
+    void OnMergeProject();
     // Sync DB: the database pane, loading the database.
     void OnSyncDb();
     void OnHelp();

@@ -67,8 +67,6 @@ public:
         {
             ClearPageFiles(*page);
             page->CreateAspFile(0);
-            // The project check counts a dashboard and a dashboard page of one name twice.
-            page->SetName(page->GetFormName() + "_Page");
         }
         LoginPageCreator().Create();
 

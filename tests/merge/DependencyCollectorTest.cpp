@@ -91,23 +91,8 @@ std::unique_ptr<ForgeonProject> BuildSecond()
     sales->Append(invoiceTrn);
     sales->Append(orderLinesTrn);
 
-    auto* ordersInfo = new RDLCInfo;
-    ordersInfo->SetName("Reports\\orders.rdlc");
-    auto* stockInfo = new RDLCInfo;
-    stockInfo->SetName("Reports\\stock.rdlc");
-    stockInfo->AddDataSet("StockSet", "StockAdapter", "stock");
-    project->AddRDLCInfo(ordersInfo);
-    project->AddRDLCInfo(stockInfo);
-    auto* stockSet = new XSDInfo;
-    stockSet->SetFilePath("DataSets\\StockSet.xsd");
-    auto* adapter = new TableAdapter;
-    adapter->SetName("StockAdapter");
-    stockSet->AddTableAdapter(adapter);
-    project->AddXSDInfo(stockSet);
-    auto* ordersRdlc = NewPage<RDLCReport>("orders_rdlc");
-    ordersRdlc->SetRDLCInfo(ordersInfo);
-    auto* stockRdlc = NewPage<RDLCReport>("stock_rdlc");
-    stockRdlc->SetRDLCInfo(stockInfo);
+    const auto [ordersInfo, stockInfo, stockSet, adapter, ordersRdlc, stockRdlc] =
+        AddStockDescriptions(project.get());
     stockRdlc->SetXSDInfo(stockSet);
     stockRdlc->AddTableAdapterMap({adapter, {}});
     auto* control = new FieldRep(warehouse->GetFieldAt(0));

@@ -78,6 +78,42 @@ inline Function* AddClassFunction(Module* module, Table* table, const char* clas
     return function;
 }
 
+// The report descriptions of the second project: the RDLC infos "Reports\orders.rdlc" and
+// "Reports\stock.rdlc", the latter with a data set of the XSD info "DataSets\StockSet.xsd",
+// which holds the table adapter "StockAdapter"; and the RDLC reports "orders_rdlc" and
+// "stock_rdlc" on them, not yet in a module.
+struct StockDescriptions
+{
+    RDLCInfo* ordersInfo;
+    RDLCInfo* stockInfo;
+    XSDInfo* stockSet;
+    TableAdapter* adapter;
+    RDLCReport* ordersRdlc;
+    RDLCReport* stockRdlc;
+};
+
+inline StockDescriptions AddStockDescriptions(ForgeonProject* project)
+{
+    StockDescriptions made{new RDLCInfo,
+                           new RDLCInfo,
+                           new XSDInfo,
+                           new TableAdapter,
+                           NewPage<RDLCReport>("orders_rdlc"),
+                           NewPage<RDLCReport>("stock_rdlc")};
+    made.ordersInfo->SetName("Reports\\orders.rdlc");
+    made.stockInfo->SetName("Reports\\stock.rdlc");
+    made.stockInfo->AddDataSet("StockSet", "StockAdapter", "stock");
+    project->AddRDLCInfo(made.ordersInfo);
+    project->AddRDLCInfo(made.stockInfo);
+    made.stockSet->SetFilePath("DataSets\\StockSet.xsd");
+    made.adapter->SetName("StockAdapter");
+    made.stockSet->AddTableAdapter(made.adapter);
+    project->AddXSDInfo(made.stockSet);
+    made.ordersRdlc->SetRDLCInfo(made.ordersInfo);
+    made.stockRdlc->SetRDLCInfo(made.stockInfo);
+    return made;
+}
+
 // The first and the second merge input, each built through the model, saved by the project
 // store and read back as the store reads a merge's inputs. Message boxes are scripted.
 class MergeInputs : public ::testing::Test

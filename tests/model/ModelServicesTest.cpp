@@ -1,6 +1,8 @@
 #include "entities/ApplicationReport.h"
 #include "entities/Class.h"
 #include "entities/ClassInvokation.h"
+#include "entities/DashBoard.h"
+#include "entities/DashBoardPage.h"
 #include "entities/Form.h"
 #include "entities/Function.h"
 #include "entities/MapForm.h"
@@ -153,6 +155,30 @@ TEST_F(ModelServicesTest, DuplicateNamesAcrossKindsAndModulesAreShownAndReplaceT
     EXPECT_EQ(boxes.Shown()[0].text,
               "Following are the duplicate names found in the project!\nOrders\nCustomer\n");
     EXPECT_EQ(FileText(report), "Orders\r\nCustomer\r\n");
+}
+
+TEST_F(ModelServicesTest, ADashBoardPageMayCarryItsDashBoardsNameButTwoDashBoardsMayNot)
+{
+    const TempFolder folder("WeavoDuplicates");
+    const TempFolderOverride override(folder.Path());
+    ScriptedMessageBoxes boxes;
+    auto named = [](auto* entity, const char* name)
+    {
+        entity->SetName(name);
+        return entity;
+    };
+    m_base->Append(named(new DashBoard, "Sales"));
+    m_base->Append(named(new DashBoardPage, "Sales"));
+    EXPECT_FALSE(m_project.HasDuplicateNames());
+
+    m_second->Append(named(new DashBoard, "Sales"));
+    m_second->Append(named(new DashBoardPage, "Orders"));
+    m_second->Append(named(new DashBoard, "Orders"));
+    m_second->Append(NewForm("Orders", nullptr));
+    EXPECT_TRUE(m_project.HasDuplicateNames());
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].text,
+              "Following are the duplicate names found in the project!\nOrders\nSales\n");
 }
 
 // A combo box of the window layer's shape that keeps what it is given.

@@ -10,6 +10,14 @@ import os from "node:os";
 import path from "node:path";
 import { launchChromium, plainText, watchedTab } from "./browser.mjs";
 
+// A picture of the page once it has loaded; a page still between two documents has no size.
+async function settledScreenshot(tab, file) {
+    await tab.waitForFunction(
+        () => document.readyState === "complete" && document.documentElement.scrollWidth > 0,
+        { timeout: 15000 });
+    await tab.screenshot({ path: file, fullPage: true });
+}
+
 const [base, log, shots] = process.argv.slice(2);
 const ui = "BaseModule/UI";
 const failures = [];
@@ -138,7 +146,7 @@ try {
     check(changed(), "the default account's password change in the browser ran no update");
     await tab.waitForFunction(() => location.pathname.endsWith("/Login.aspx"), { timeout: 10000 })
         .catch(() => failures.push(`after the password change the browser is at ${tab.url()}`));
-    await tab.screenshot({ path: `${shots}-Password.png`, fullPage: true });
+    await settledScreenshot(tab, `${shots}-Password.png`);
     failures.push(...problems.map((problem) => `in Chromium, the default account: ${problem}`));
 } catch (error) {
     failures.push(`in Chromium, the default account: ${error.stack || error}`);
@@ -301,7 +309,7 @@ try {
         check(listed.includes(title), `the report does not list ${title}: ${listed}`);
     for (const name of stored)
         check(!listed.includes(name), `the report shows the stored name ${name}: ${listed}`);
-    await tab.screenshot({ path: `${shots}-Report.png`, fullPage: true });
+    await settledScreenshot(tab, `${shots}-Report.png`);
     // The refused uploads inserted nothing: "Marked" is the second row.
     const markedId = 2;
     await tab.goto(`${base}/${ui}/documentUpdate.aspx?document_id=${markedId}`, { waitUntil: "networkidle0" });
@@ -327,7 +335,7 @@ try {
     for (let wait = 0; wait < 50 && !deleted(); ++wait)
         await new Promise((resolve) => setTimeout(resolve, 200));
     check(deleted(), "no delete statement for the editor's delete");
-    await tab.screenshot({ path: `${shots}-Deleted.png`, fullPage: true });
+    await settledScreenshot(tab, `${shots}-Deleted.png`);
     check(posted.length > 0 && posted.every((url) => !url.includes("REQUEST_TOKEN")),
         `posted to addresses with the token: ${posted.join(" | ")}`);
     failures.push(...problems.map((problem) => `in Chromium: ${problem}`));

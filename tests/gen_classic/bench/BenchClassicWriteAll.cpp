@@ -97,13 +97,7 @@ int main(int argc, char** argv)
     for (int m = 1; m < moduleCount; ++m)
         project.AddNewModule();
     for (Module* module : project.GetModules())
-    {
         AddTables(project, *module);
-        // A module's dashboard and its dashboard page share a name, which the project check
-        // counts as a duplicate.
-        for (DashBoardPage* page : module->GetDashBoardPages())
-            page->SetName(page->GetFormName() + "_Page");
-    }
 
     Answers answers;
     AspWriteAll writeAll(&project, nullptr, answers);

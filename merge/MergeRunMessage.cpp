@@ -1,0 +1,22 @@
+#include "merge/MergeRunMessage.h"
+
+#include "merge/MergeReportFiles.h"
+#include "platform/core/HostPath.h"
+
+CString MergeRunMessage(const MergeReportFiles& files)
+{
+    CString message = "The merge report and logs are in ";
+    message += HostTempFolder().c_str();
+    message += ".";
+    const std::vector<const MergeReportFiles::File*> failed = files.GetFailedFiles();
+    if (failed.empty())
+        return message;
+    message += "\nThese files could not be written:";
+    for (const MergeReportFiles::File* file : failed)
+    {
+        message += "\n";
+        message += file->hostPath.c_str();
+        message += ": " + file->failure;
+    }
+    return message;
+}

@@ -1,0 +1,221 @@
+#include "shell/MergeDependencyDlg.h"
+
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/DialogTemplate.h"
+
+namespace
+{
+using R = MergeDependencyReview;
+using M = EntityMapper;
+
+constexpr int FilterLabel = 1602;
+constexpr int ModuleLabel = 1608;
+constexpr int NeededLabel = 1606;
+constexpr int MappedLabel = 1609;
+constexpr int NeededFieldLabel = 1174;
+constexpr int MappedFieldLabel = 1615;
+
+const DialogTemplateRegistration mergeDependencyTemplates{
+    {
+        R::IDD,
+        "Merge Dependency ",
+        {
+            {R::FilterLabel, ControlKind::Static, "Filter:"},
+            {R::FilterCombo, ControlKind::ComboBox, "", false, false, 160},
+            {R::DependencyList, ControlKind::ListCtrl, "", false, false, 560, 260},
+            {R::MapButton, ControlKind::PushButton, "Map"},
+            {IDCANCEL, ControlKind::PushButton, "Cancel"},
+        },
+        0,
+        Lay::Column({
+            Lay::Field(R::FilterCombo),
+            Lay::Control(R::DependencyList),
+            Lay::Buttons({R::MapButton, IDCANCEL}),
+        }),
+    },
+    {
+        M::IDD,
+        "Map Entity",
+        {
+            {ModuleLabel, ControlKind::Static, "Module"},
+            {M::ModuleCombo, ControlKind::ComboBox, "", false, false, 180},
+            {FilterLabel, ControlKind::Static, "Filter"},
+            {M::FilterCombo, ControlKind::ComboBox, "", false, false, 180},
+            {NeededLabel, ControlKind::Static, "Selected Entity"},
+            {M::NeededCombo, ControlKind::ComboBox, "", false, false, 180},
+            {MappedLabel, ControlKind::Static, "Mapped Entity"},
+            {M::MappedCombo, ControlKind::ComboBox, "", false, false, 180},
+            {NeededFieldLabel, ControlKind::Static, "Selected Fields"},
+            {M::NeededFieldCombo, ControlKind::ComboBox, "", false, false, 180},
+            {MappedFieldLabel, ControlKind::Static, "Mapped Fields"},
+            {M::MappedFieldCombo, ControlKind::ComboBox, "", false, false, 180},
+            {M::MapButton, ControlKind::PushButton, "Map"},
+            {M::MappedDataList, ControlKind::ListCtrl, "", false, false, 300, 200},
+            {M::MappedFieldsList, ControlKind::ListCtrl, "", false, false, 300, 200},
+            {IDOK, ControlKind::DefPushButton, "OK"},
+            {IDCANCEL, ControlKind::PushButton, "Cancel"},
+        },
+        0,
+        Lay::Column({
+            Lay::Field(M::ModuleCombo),
+            Lay::Field(M::FilterCombo),
+            Lay::Row({Lay::Field(M::NeededCombo), Lay::Field(M::MappedCombo)}),
+            Lay::Row({Lay::Field(M::NeededFieldCombo), Lay::Field(M::MappedFieldCombo)}),
+            Lay::Buttons({M::MapButton}),
+            Lay::Row({Lay::Control(M::MappedDataList), Lay::Control(M::MappedFieldsList)}),
+            Lay::Buttons({IDOK, IDCANCEL}),
+        }),
+    },
+};
+
+const std::vector<ToolTip>& ReviewToolTips()
+{
+    static const std::vector<ToolTip> tips = WithToolTipStrings({
+        {R::FilterCombo, 63614, "Select filter"},
+        {R::DependencyList, 63615, "List of Dependancy"},
+        {R::MapButton, 63616, "Map"},
+        {IDCANCEL, 63617, "Cancel"},
+    });
+    return tips;
+}
+
+int ComboSelection(CWnd& dialog, int id)
+{
+    auto* combo = dynamic_cast<CComboBox*>(dialog.GetDlgItem(id));
+    return combo != nullptr ? combo->GetCurSel() : -1;
+}
+
+// One row a text, the text in both columns, black on white.
+std::vector<ListRow> RowsOf(const std::vector<CString>& texts)
+{
+    std::vector<ListRow> rows;
+    for (const CString& text : texts)
+        rows.push_back({{text, text}});
+    return rows;
+}
+} // namespace
+
+MergeDependencyDlg::MergeDependencyDlg(MergeDependencyCollector& collector, CWnd* parent)
+    : CDialog(IDD, parent), m_review(collector, *this), m_view(*this)
+{
+    MapControlRange(CBN_SELCHANGE, R::FilterCombo, R::FilterCombo, [this] { OnFilter(); });
+    MapControlRange(BN_CLICKED, R::MapButton, R::MapButton, [this] { OnMap(); });
+}
+
+BOOL MergeDependencyDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_list.SubclassDlgItem(R::DependencyList, this);
+    SetListColumns(m_list, {{"", 0}, {"Dependency", 70}});
+    m_toolTips.Create(this);
+    AddToolTips(m_toolTips, *this, ReviewToolTips());
+    ControlStates states;
+    states.SetItems(R::FilterCombo, R::GetFilters());
+    m_view.Show(states);
+    m_review.Open();
+    Show();
+    return TRUE;
+}
+
+BOOL MergeDependencyDlg::PreTranslateMessage(MSG* msg)
+{
+    m_toolTips.RelayEvent(msg);
+    return CDialog::PreTranslateMessage(msg);
+}
+
+void MergeDependencyDlg::Show()
+{
+    ShowListRows(m_list, RowsOf(m_review.GetFindings()));
+    ControlStates states;
+    states.SetItems(R::FilterCombo, R::GetFilters());
+    states.Select(R::FilterCombo, m_review.GetFilter());
+    states.Enable(R::MapButton, m_review.IsMapEnabled());
+    m_view.Show(states);
+}
+
+void MergeDependencyDlg::OnFilter()
+{
+    m_review.SelectFilter(ComboSelection(*this, R::FilterCombo));
+    Show();
+}
+
+void MergeDependencyDlg::OnMap()
+{
+    m_review.Map();
+    Show();
+}
+
+void MergeDependencyDlg::OnCancel()
+{
+    m_review.Cancel();
+    CDialog::OnCancel();
+}
+
+void MergeDependencyDlg::OpenMapping(MergeDependencyCollector& collector)
+{
+    MapEntityDlg dialog(collector, this);
+    dialog.DoModal();
+}
+
+MapEntityDlg::MapEntityDlg(MergeDependencyCollector& collector, CWnd* parent)
+    : CDialog(IDD, parent), m_mapper(collector), m_view(*this)
+{
+    const std::pair<int, void (EntityMapper::*)(int)> combos[] = {
+        {M::ModuleCombo, &M::SelectModule},           {M::FilterCombo, &M::SelectFilter},
+        {M::NeededCombo, &M::SelectNeeded},           {M::MappedCombo, &M::SelectMapped},
+        {M::NeededFieldCombo, &M::SelectNeededField}, {M::MappedFieldCombo, &M::SelectMappedField},
+    };
+    for (const auto& [id, choose] : combos)
+        MapControlRange(CBN_SELCHANGE, id, id, [this, id, choose] { OnCombo(id, choose); });
+    MapControlRange(BN_CLICKED, M::MapButton, M::MapButton, [this] { OnMap(); });
+}
+
+BOOL MapEntityDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_dataList.SubclassDlgItem(M::MappedDataList, this);
+    m_fieldList.SubclassDlgItem(M::MappedFieldsList, this);
+    SetListColumns(m_dataList, {{"", 0}, {"Mapped Data", 50}});
+    SetListColumns(m_fieldList, {{"", 0}, {"Mapped Fields", 50}});
+    m_mapper.Open();
+    Show();
+    return TRUE;
+}
+
+BOOL MapEntityDlg::PreTranslateMessage(MSG* msg)
+{
+    if (IsDeleteKeyFor(*msg, m_dataList))
+    {
+        m_mapper.DeleteRow(m_dataList.GetCurSel());
+        Show();
+        return TRUE;
+    }
+    return CDialog::PreTranslateMessage(msg);
+}
+
+void MapEntityDlg::Show()
+{
+    ControlStates states;
+    for (int id : {M::ModuleCombo, M::FilterCombo, M::NeededCombo, M::MappedCombo,
+                   M::NeededFieldCombo, M::MappedFieldCombo})
+    {
+        states.SetItems(id, m_mapper.GetItems(id));
+        states.Select(id, m_mapper.GetSelection(id));
+        states.Enable(id, m_mapper.IsEnabled(id));
+    }
+    states.Enable(M::MappedFieldsList, m_mapper.IsEnabled(M::MappedFieldsList));
+    m_view.Show(states);
+    ShowListRows(m_dataList, RowsOf(m_mapper.GetMappedData()));
+}
+
+void MapEntityDlg::OnCombo(int id, void (EntityMapper::*choose)(int))
+{
+    (m_mapper.*choose)(ComboSelection(*this, id));
+    Show();
+}
+
+void MapEntityDlg::OnMap()
+{
+    m_mapper.Map();
+    Show();
+}

@@ -1,0 +1,135 @@
+#include "shell/SelectiveMergeDlg.h"
+
+#include "editors/ContextHelp.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/DataExchange.h"
+#include "platform/ui/DialogTemplate.h"
+
+namespace
+{
+using K = SelectiveMerge;
+
+constexpr int ItemsGroup = 3151;
+
+const DialogTemplateRegistration selectiveMergeTemplate{{
+    K::IDD,
+    "Select items for merging",
+    {
+        {0, ControlKind::Static, "Module Name"},
+        {K::ModuleName, ControlKind::Static, "Selected Module Name", false, false, 200},
+        {ItemsGroup, ControlKind::GroupBox, "Select Items for merging"},
+        {0, ControlKind::Static, "Merge Items"},
+        {K::KindCombo, ControlKind::ComboBox, "", false, false, 170},
+        {K::SelectButton, ControlKind::PushButton, "Select"},
+        {0, ControlKind::Static, "Selected item"},
+        {K::SelectedItem, ControlKind::Static, "Item not selected", false, false, 200},
+        {K::Tree, ControlKind::TreeCtrl, "", false, false, 300, 260},
+        {K::SelectAllButton, ControlKind::PushButton, "Select All"},
+        {K::DeselectAllButton, ControlKind::PushButton, "Deselect All"},
+        {K::SaveButton, ControlKind::PushButton, "Save"},
+        {IDOK, ControlKind::DefPushButton, "OK"},
+        {K::HelpButton, ControlKind::PushButton, "Help"},
+    },
+    0,
+    Lay::Column({
+        Lay::Field(K::ModuleName),
+        Lay::Group(ItemsGroup,
+                   {
+                       Lay::Row({Lay::Field(K::KindCombo), Lay::Control(K::SelectButton)}),
+                       Lay::Field(K::SelectedItem),
+                       Lay::Control(K::Tree),
+                       Lay::Buttons({K::SelectAllButton, K::DeselectAllButton, K::SaveButton}),
+                   }),
+        Lay::Buttons({IDOK, K::HelpButton}),
+    }),
+}};
+} // namespace
+
+SelectiveMergeDlg::SelectiveMergeDlg(Module* module, MergeDependencyCollector& collector,
+                                     CWnd* parent)
+    : CDialog(IDD, parent), m_merge(module, collector), m_view(*this)
+{
+    MapControlRange(CBN_SELCHANGE, K::KindCombo, K::KindCombo, [this] { OnKind(); });
+    MapControlRange(BN_CLICKED, K::SelectButton, K::SelectButton, [this] { OnSelect(); });
+    MapControlRange(BN_CLICKED, K::SelectAllButton, K::SelectAllButton,
+                    [this] { OnSelectAll(true); });
+    MapControlRange(BN_CLICKED, K::DeselectAllButton, K::DeselectAllButton,
+                    [this] { OnSelectAll(false); });
+    MapControlRange(BN_CLICKED, K::SaveButton, K::SaveButton, [this] { OnSave(); });
+    MapControlRange(BN_CLICKED, K::HelpButton, K::HelpButton,
+                    [this] { ShowContextHelp(this, K::HelpTopic); });
+}
+
+void SelectiveMergeDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, K::Tree, m_tree);
+}
+
+BOOL SelectiveMergeDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_tree.ModifyStyle(0, TVS_CHECKBOXES);
+    ControlStates states;
+    states.SetText(K::ModuleName, m_merge.GetModuleName());
+    states.SetItems(K::KindCombo, K::GetKinds());
+    m_view.Show(states);
+    return TRUE;
+}
+
+void SelectiveMergeDlg::OnKind()
+{
+    auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(K::KindCombo));
+    m_merge.SelectKind(combo != nullptr ? combo->GetCurSel() : -1);
+}
+
+void SelectiveMergeDlg::OnSelect()
+{
+    m_merge.Select();
+    ShowTree();
+}
+
+void SelectiveMergeDlg::OnSelectAll(bool checked)
+{
+    ReadChecks();
+    if (checked)
+        m_merge.SelectAll();
+    else
+        m_merge.DeselectAll();
+    ShowTree();
+}
+
+void SelectiveMergeDlg::OnSave()
+{
+    ReadChecks();
+    m_merge.Save();
+}
+
+void SelectiveMergeDlg::ShowTree()
+{
+    m_tree.SaveExpandedItems();
+    m_tree.DeleteAllItems();
+    if (!m_merge.HasRoot())
+        return;
+    HTREEITEM root = m_tree.InsertItem(m_merge.GetModuleName());
+    m_tree.SetCheck(root, m_merge.IsRootChecked() ? TRUE : FALSE);
+    for (const SelectiveMerge::Item& item : m_merge.GetItems())
+    {
+        HTREEITEM shown = m_tree.InsertItem(item.name, root);
+        m_tree.SetItemData(shown, static_cast<DWORD_PTR>(item.data));
+        m_tree.SetCheck(shown, item.checked ? TRUE : FALSE);
+    }
+    m_tree.RestoreExpandedItems();
+}
+
+void SelectiveMergeDlg::ReadChecks()
+{
+    HTREEITEM root = m_tree.GetRootItem();
+    if (root == nullptr)
+        return;
+    m_merge.SetRootCheck(m_tree.GetCheck(root) != FALSE);
+    int index = 0;
+    for (HTREEITEM item = m_tree.GetChildItem(root); item != nullptr;
+         item = m_tree.GetNextSiblingItem(item))
+        m_merge.SetItemCheck(index++, m_tree.GetCheck(item) != FALSE);
+}

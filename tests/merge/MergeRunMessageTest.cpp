@@ -1,0 +1,45 @@
+// The message that ends a merge run names the temp folder and each file it could not write.
+#include "merge/MergeRunMessage.h"
+#include "merge/MergeReportFiles.h"
+#include "model/TextFile.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+TEST(MergeRunMessageTest, NamesTheFolderAndEachFileNotWrittenWithItsReason)
+{
+    TempFolder temp;
+    TempFolderOverride override(temp.Path());
+    // A file where the folder of the logs should be.
+    std::ofstream(temp.Path() / "KestraneWeavo").put('x');
+    struct Case
+    {
+        std::vector<const char*> paths;
+        std::string message;
+    };
+    const std::string folder = temp.Path().string();
+    const Case cases[] = {
+        {{}, "The merge report and logs are in " + folder + "."},
+        {{"C:\\temp\\Report.txt", "C:\\temp\\Report_ .txt"},
+         "The merge report and logs are in " + folder + "."},
+        {{"C:\\temp\\Report_ .txt", "C:\\temp\\KestraneWeavo\\merging.txt",
+          "C:\\temp\\KestraneWeavo\\merging1.txt"},
+         "The merge report and logs are in " + folder + ".\nThese files could not be written:\n" +
+             folder + "/KestraneWeavo/merging.txt: Not a directory\n" + folder +
+             "/KestraneWeavo/merging1.txt: Not a directory"},
+    };
+    for (const Case& test : cases)
+    {
+        MergeReportFiles files;
+        for (const char* path : test.paths)
+        {
+            TextFile writer(false, false, '=', 60);
+            files.Open(writer, path);
+            writer.Write(0, "%s\n", "line");
+            files.Close(writer);
+        }
+        EXPECT_EQ(std::string(MergeRunMessage(files).GetString()), test.message);
+    }
+}

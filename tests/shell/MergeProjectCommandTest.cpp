@@ -1,0 +1,178 @@
+// The document's Merge Project command end to end: the open file refused, a second project file
+// merged whole through the merge entity dialog, the result saved under a new name, the final
+// message and the merge inputs freed.
+#include "model/Field.h"
+#include "model/Table.h"
+#include "shell/MergeEntityDlg.h"
+#include "tests/model/ModelBuilders.h"
+#include "tests/shell/ShellTestSupport.h"
+
+namespace
+{
+// A new project with the module "Stock": the master table stock with two fields.
+void WriteStockProject(const std::string& path)
+{
+    ProjectStore store;
+    ForgeonProject* project = store.GetProject();
+    project->InitNewProject();
+    Module* stock = NewModule("Stock", 7);
+    Table* table = NewTable("stock", Table::masterKind, {"item", "quantity"});
+    stock->AppendMasterTable(table);
+    project->AddModule(stock);
+    ASSERT_TRUE(store.ArchiveProject(project, path.c_str(), FALSE));
+}
+
+std::vector<std::string> FieldNames(const Table& table)
+{
+    std::vector<std::string> names;
+    for (const Field* field : table.GetFields())
+        names.emplace_back(field->GetFieldName().GetString());
+    return names;
+}
+
+class MergeProjectCommandTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        program.files.Answer(program.PathOf("Shop.wvt").c_str());
+        program.Command(ID_FILE_SAVE);
+        ASSERT_EQ(program.Doc().GetPath(), program.PathOf("Shop.wvt").c_str());
+        WriteStockProject(program.PathOf("Stock.wvt"));
+    }
+
+    // The command answered through: Stock.wvt chosen, its module "Stock" merged whole as a new
+    // module, saved as Merged.wvt, the last message confirmed.
+    void MergeStockWhole()
+    {
+        program.boxes.Answer(IDOK);
+        program.files.Answer(program.PathOf("Stock.wvt").c_str());
+        program.dialogs.Answer(
+            [](CDialog& dialog, DialogDriver& user)
+            {
+                auto& merge = dynamic_cast<MergeEntityDlg&>(dialog);
+                const std::vector<CString>& modules = merge.Selector().GetModuleNames();
+                const auto stock = std::ranges::find(modules, CString("Stock"));
+                ASSERT_NE(stock, modules.end());
+                EXPECT_TRUE(user.Select(MergeEntitySelector::ModuleCombo,
+                                        static_cast<int>(stock - modules.begin())));
+                EXPECT_TRUE(user.Click(MergeEntitySelector::SelectButton));
+                EXPECT_TRUE(user.Click(MergeEntitySelector::FullModuleButton));
+                EXPECT_TRUE(user.PressOk());
+            });
+        program.boxes.Answer(IDYES);
+        program.files.Answer(program.PathOf("Merged.wvt").c_str());
+        program.boxes.Answer(IDOK);
+        program.Command(ID_MERGE_PROJECT);
+    }
+
+    std::vector<CString> RequestTitles() const
+    {
+        std::vector<CString> titles;
+        for (const FileChoice& request : program.files.Requests())
+            titles.push_back(request.title);
+        return titles;
+    }
+
+    RunningProgram program;
+    TempFolderOverride temp{program.folder.Path()};
+};
+} // namespace
+
+TEST_F(MergeProjectCommandTest, TheOpenFileIsRefusedAndCancelStopsBeforeTheFileChooser)
+{
+    program.boxes.Answer(IDCANCEL);
+    program.Command(ID_MERGE_PROJECT);
+    program.boxes.Answer(IDOK);
+    program.files.Answer(program.PathOf("Shop.wvt").c_str());
+    program.Command(ID_MERGE_PROJECT);
+    EXPECT_EQ(
+        program.boxes.ShownTexts(),
+        (std::vector<std::string>{"Do you really want to merge?", "Do you really want to merge?",
+                                  "This file is in use. Please select another file for merging"}));
+    EXPECT_EQ(program.boxes.Shown().front().type & MB_TYPEMASK, MB_OKCANCEL);
+    EXPECT_EQ(RequestTitles(),
+              (std::vector<CString>{"KestraneWeavo File Save", "Select file for merging"}));
+    EXPECT_TRUE(program.dialogs.Shown().empty());
+    EXPECT_EQ(program.Doc().GetStore().GetFirstMergeProject(), nullptr);
+}
+
+TEST_F(MergeProjectCommandTest, AFileIsMergedWholeSavedAsANewFileAndTheInputsAreFreed)
+{
+    MergeStockWhole();
+
+    EXPECT_EQ(program.dialogs.Shown(), std::vector<UINT>{MergeEntitySelector::IDD});
+    EXPECT_EQ(program.dialogs.UnscriptedCount(), 0u);
+    EXPECT_EQ(RequestTitles(),
+              (std::vector<CString>{"KestraneWeavo File Save", "Select file for merging",
+                                    "Save merged file As"}));
+    EXPECT_EQ(program.boxes.ShownTexts(),
+              (std::vector<std::string>{
+                  "Do you really want to merge?", "A new module will be created in the merged WVT.",
+                  "The merge report and logs are in " + program.folder.Path().string() + "."}));
+    EXPECT_EQ(program.boxes.PendingAnswers(), 0u);
+    EXPECT_TRUE(std::filesystem::exists(program.folder.Path() / "Report_ .txt"));
+
+    // Both inputs are freed; the open project and its path are as they were.
+    EXPECT_EQ(program.Doc().GetStore().GetFirstMergeProject(), nullptr);
+    EXPECT_EQ(program.Doc().GetStore().GetSecondMergeProject(), nullptr);
+    EXPECT_EQ(program.Doc().GetPath(), program.PathOf("Shop.wvt").c_str());
+    EXPECT_EQ(program.Project().FindModuleByName("Stock"), nullptr);
+
+    ProjectStore merged;
+    ASSERT_TRUE(merged.ArchiveProject(nullptr, program.PathOf("Merged.wvt").c_str(), TRUE));
+    const Module* stock = merged.GetProject()->FindModuleByName("Stock");
+    ASSERT_NE(stock, nullptr);
+    ASSERT_EQ(stock->GetMasterTables().size(), 1u);
+    const Table& table = *stock->GetMasterTables().front();
+    EXPECT_EQ(table.GetTableName(), "stock");
+    std::vector<std::string> fields = FieldNames(table);
+    EXPECT_NE(std::ranges::find(fields, "item"), fields.end());
+    EXPECT_NE(std::ranges::find(fields, "quantity"), fields.end());
+    EXPECT_NE(merged.GetProject()->FindModuleByName("BaseModule"), nullptr);
+}
+
+TEST_F(MergeProjectCommandTest, TheLastMessageListsTheLogsThatCouldNotBeWritten)
+{
+    // A file where the folder of the phase log should be.
+    std::ofstream(program.folder.Path() / "KestraneWeavo").put('x');
+    MergeStockWhole();
+    const std::string folder = program.folder.Path().string();
+    EXPECT_EQ(program.boxes.ShownTexts().back(), "The merge report and logs are in " + folder +
+                                                     ".\nThese files could not be written:\n" +
+                                                     folder +
+                                                     "/KestraneWeavo/merging.txt: Not a directory");
+    EXPECT_EQ(program.boxes.Shown().back().type, MB_OK | MB_ICONINFORMATION);
+    ProjectStore merged;
+    ASSERT_TRUE(merged.ArchiveProject(nullptr, program.PathOf("Merged.wvt").c_str(), TRUE));
+    EXPECT_NE(merged.GetProject()->FindModuleByName("Stock"), nullptr);
+}
+
+TEST_F(MergeProjectCommandTest, CancelInTheMergeEntityDialogEndsWithoutSaveOrMessage)
+{
+    program.boxes.Answer(IDOK);
+    program.files.Answer(program.PathOf("Stock.wvt").c_str());
+    program.dialogs.Answer([](CDialog&, DialogDriver& user) { user.PressCancel(); });
+    program.Command(ID_MERGE_PROJECT);
+    EXPECT_EQ(program.dialogs.Shown(), std::vector<UINT>{MergeEntitySelector::IDD});
+    EXPECT_EQ(program.boxes.ShownTexts(), std::vector<std::string>{"Do you really want to merge?"});
+    EXPECT_EQ(RequestTitles(),
+              (std::vector<CString>{"KestraneWeavo File Save", "Select file for merging"}));
+    EXPECT_EQ(program.Doc().GetStore().GetFirstMergeProject(), nullptr);
+    EXPECT_EQ(program.Doc().GetStore().GetSecondMergeProject(), nullptr);
+}
+
+TEST_F(MergeProjectCommandTest, AnOpenProjectThatCannotBeSavedIsNotMerged)
+{
+    // A folder with something in it where the project file is: the save cannot replace it.
+    const std::filesystem::path shop = program.PathOf("Shop.wvt");
+    std::filesystem::remove(shop);
+    std::filesystem::create_directory(shop);
+    std::ofstream(shop / "inside").put('x');
+    program.boxes.Answer(IDOK);
+    program.Command(ID_MERGE_PROJECT);
+    ASSERT_EQ(program.boxes.ShownTexts().size(), 2u);
+    EXPECT_EQ(program.boxes.ShownTexts().front(), "Do you really want to merge?");
+    EXPECT_EQ(RequestTitles(), std::vector<CString>{"KestraneWeavo File Save"});
+    EXPECT_TRUE(program.dialogs.Shown().empty());
+}
