@@ -22,7 +22,7 @@ const DialogTemplateRegistration startPageTemplate{
         for (const StartButton& button : StartPage::Buttons())
         {
             page.controls.push_back({button.controlId, ControlKind::OwnerDrawButton, button.toolTip,
-                                     false, false, 72, 56});
+                                     false, false, 150, 56});
             ids.push_back(button.controlId);
         }
         const std::vector<int> firstRow(ids.begin(), ids.begin() + 5);

@@ -360,7 +360,8 @@ public:
     MergeNewMap<Menu>& GetMenuMap() { return m_menus; }
 
 private:
-    void Visit(Menu* menu, Module* other, bool flag);
+    // The other module's menus by full name.
+    void Visit(Menu* menu, const std::map<CString, Menu*>& other, bool flag);
 
     MergeNewMap<Menu> m_menus;
 };

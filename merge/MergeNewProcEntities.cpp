@@ -18,7 +18,8 @@ void MergeNewProcEntities::CollectDesignations(Module* target, Module* source)
         .sources = source->GetDesignations(),
         .find = [target, source](const Designation& designation, bool inSource)
         { return (inSource ? source : target)->FindDesignationByName(designation.GetName()); },
-        .make = [this](const Designation&) { return Make<Designation>(); },
+        // A copy takes an id of its own: the generated login pages tell roles apart by id.
+        .make = [this](const Designation&) { return Make<Designation>(TRUE); },
         .keepsTargetCounterpart = [](const Designation&) { return true; },
         .overwrite = &MergeOverwriteSet::GetDesignationList,
         .firstLine = "DESIGNATIONS : %s\n",
@@ -249,23 +250,50 @@ MergeNewMenuEntities::MergeNewMenuEntities(const MergeNewContext& context)
 {
 }
 
+namespace
+{
+// The module's menus by full name, sub-menus included; the first of a name wins, as in
+// Module::FindMenuByFullName.
+void AddByFullName(std::map<CString, Menu*>& index, Menu* menu)
+{
+    index.try_emplace(menu->GetFullName(), menu);
+    for (Menu* child : menu->GetSubMenus())
+        AddByFullName(index, child);
+}
+
+std::map<CString, Menu*> MenusByFullName(const Module& module)
+{
+    std::map<CString, Menu*> index;
+    for (Menu* menu : module.GetMenus())
+        AddByFullName(index, menu);
+    return index;
+}
+} // namespace
+
 void MergeNewMenuEntities::CollectMenus(Module* target, Module* source)
 {
     if (m_context.dependencies->GetSelectedMenus().empty())
         return;
+    const std::map<CString, Menu*> targetMenus = MenusByFullName(*target);
+    const std::map<CString, Menu*> sourceMenus = MenusByFullName(*source);
     for (Menu* menu : target->GetMenus())
-        Visit(menu, source, true);
+        Visit(menu, sourceMenus, true);
     for (Menu* menu : source->GetMenus())
-        Visit(menu, target, false);
+        Visit(menu, targetMenus, false);
 }
 
-void MergeNewMenuEntities::Visit(Menu* menu, Module* other, bool flag)
+void MergeNewMenuEntities::Visit(Menu* menu, const std::map<CString, Menu*>& other, bool flag)
 {
-    Menu* counterpart = other->FindMenuByFullName(menu->GetFullName());
+    const auto find = [&other](const Menu* item)
+    {
+        const auto found = other.find(item->GetFullName());
+        return found != other.end() ? found->second : nullptr;
+    };
+    Menu* counterpart = find(menu);
     if (flag)
         for (Menu* child : menu->GetSubMenus())
         {
-            if (other->FindMenuByFullName(child->GetFullName()) != nullptr)
+            if (find(child) != nullptr)
                 Visit(child, other, flag);
             else
                 AppendOverwrite(&MergeOverwriteSet::GetMenuList, child);

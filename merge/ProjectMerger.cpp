@@ -7,6 +7,7 @@
 #include "model/MainFrameAccess.h"
 #include "model/Module.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -31,6 +32,7 @@ ProjectMerger::ProjectMerger(ForgeonProject* first, ForgeonProject* second,
 
 ProjectMerger::~ProjectMerger()
 {
+    m_reportFiles.Close(m_formLog);
     m_reportFiles.Close(m_phaseLog);
     m_reportFiles.Close(m_report);
 }
@@ -82,6 +84,7 @@ bool ProjectMerger::Merge()
             continue;
         }
         MergeModule(source, target);
+        ReportUnmergedMapForms(source);
         if (HoldsEntities(*target) && !m_first->HasModuleNamed(source->GetName()))
         {
             m_first->AddModule(target);
@@ -90,6 +93,9 @@ bool ProjectMerger::Merge()
         Report("----------------------------------------------------------\n\n");
     }
 
+    SweepForeignReferences();
+    // The overwrite pass below deletes entities of the first project.
+    DropIndexes();
     m_first->QualifyFieldNames(false);
     m_second->QualifyFieldNames(false);
     if (m_overwrite)
@@ -136,6 +142,8 @@ constexpr ModulePhase menuPhases[] = {
 void ProjectMerger::MergeModule(Module* source, Module* target)
 {
     m_targetModule = target;
+    m_targetInFirst =
+        std::ranges::find(m_first->GetModules(), target) != m_first->GetModules().end();
     m_reportFiles.Open(m_phaseLog, "C:\\temp\\KestraneWeavo\\merging.txt");
     PhaseLog(source->GetName());
     const auto run = [this, source, target](const ModulePhase& phase)

@@ -7,13 +7,40 @@
 #include "model/TextFile.h"
 #include "platform/core/CString.h"
 
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
+#include <type_traits>
+#include <unordered_map>
 
+class ApplicationReport;
+class AspFile;
 class BooleanTreeNode;
+class Class;
+class ClassInvokation;
+class DashBoard;
+class DashBoardCellInfo;
+class DashBoardPage;
+class DashBoardPageData;
+class DateValidation;
+class DependentData;
+class Designation;
+class EventRecmpFields;
 class Field;
 class FieldFilter;
+class FieldRep;
+class FieldRepData;
 class ForgeonProject;
+class Form;
+class FormulaTreeNode;
 class FormInterface;
+class Function;
+class Grid;
+class LinkControl;
+class Menu;
+class MenuInterface;
+struct MenuVariableMap;
 class MergeDependencyCollector;
 class MergeOverwriteSet;
 class MergeSelection;
@@ -21,9 +48,19 @@ class Module;
 class Procedure;
 class ProcedureFieldInfo;
 class ProcedureInvokation;
+class RDLCInfo;
+class RDLCReport;
 class Relation;
+class ReportField;
+class ReportGroup;
 class Table;
+class Transaction;
+class ValidationData;
 class Variable;
+class VisibilityData;
+class XSDInfo;
+template <class Page> struct PagePhase;
+struct RDLCDataSetEntry;
 
 // The merge engine: lets the selection choose what of the second project (the source) to
 // merge, has the new-entities collector pair the chosen module with a module of the first
@@ -85,6 +122,71 @@ public:
     void ResolveXSDInfos();
     void ResolveRDLCInfos();
 
+    // Pages and their parts. The target page comes first.
+    void ResolvePage(FormInterface* target, FormInterface* source);
+    void ResolveMasterForm(Form* source, Form* target);
+    void ResolveTransaction(Transaction* source, Transaction* target);
+    // Cuts the title list to one title for the basic table and one per detail table.
+    static void TrimTableTitles(Transaction* transaction);
+    void ResolveDashBoard(DashBoard* source, DashBoard* target);
+    void ResolveDashBoardPage(DashBoardPage* source, DashBoardPage* target);
+    void ResolveReport(ApplicationReport* source, ApplicationReport* target);
+    void ResolveRDLCReport(RDLCReport* source, RDLCReport* target);
+    // True when resolved. The page, when given, is the owning page of the target.
+    bool ResolveFieldRep(FieldRep* source, FieldRep* target, FormInterface* page);
+    // The file belongs to its target page already.
+    void ResolveAspFile(const AspFile* source, AspFile* target);
+    void ResolveMenuVariableMap(const MenuVariableMap& source, AspFile* target);
+    // The page, when given, owns the link's page variables.
+    void ResolveLinkControl(const LinkControl* source, LinkControl* target,
+                            const FormInterface* page);
+    void ResolveFieldRepData(const FieldRepData* source, FieldRepData* target, FormInterface* page);
+    // The item's name and the page file it opens.
+    void ResolveMenuInterface(const MenuInterface* source, MenuInterface* target);
+    // The first project's page of the owner's name, then its file of the same URL.
+    AspFile* FindFirstAspFile(const AspFile* file) const;
+    void ResolveDashBoardCellInfo(const DashBoardCellInfo* source, DashBoardCellInfo* target);
+    // The target's cells show the page's own controls.
+    void CopyGrid(const Grid* source, Grid* target, FormInterface* page);
+    void ResolveReportGroup(const ReportGroup* source, ReportGroup* target);
+    // True unless the column's field info cannot be resolved. The group is the target's.
+    bool ResolveReportField(const ReportField* source, ReportField* target,
+                            const ReportGroup* group);
+    static ReportGroup* FindReportGroupByFunctionName(const ApplicationReport* report,
+                                                      const ReportGroup* group);
+    static ReportField* FindGroupColumnByName(const ReportGroup* group, const ReportField* column);
+    static FieldRep* FindGroupFilterByFieldName(const ReportGroup* group, const FieldRep* filter);
+    void MarkRefFieldsForOverwrite(const FormInterface* source, FormInterface* target);
+
+    // Copies of the records of validations, visibilities and recomputes; the page owns the
+    // variables and controls they name. True when the source holds a record.
+    bool CopyValidationData(const ValidationData* source, ValidationData* target,
+                            const FormInterface* page);
+    // Null when its procedure is not found.
+    DateValidation* CopyDateValidation(const DateValidation* source, const FormInterface* page);
+    DependentData* CopyDependentData(const DependentData* source, const FormInterface* page);
+    // False when its procedure is not found.
+    bool CopyVisibilityData(const VisibilityData* source, VisibilityData* target,
+                            const FormInterface* page);
+    void CopyFieldVisibilities(const AspFile* source, AspFile* target);
+    void CopyRecomputeList(const EventRecmpFields* source, EventRecmpFields* target,
+                           const FormInterface* page);
+    void CopyRecomputeLists(const FieldRepData* source, FieldRepData* target,
+                            const FormInterface* page);
+    // The control's validation and recompute records, once the page holds all its controls.
+    void CopyControlRecords(const FieldRep* source, FieldRep* target, const FormInterface* page);
+
+    // Classes, menus and roles.
+    void ResolveClass(Class* source, Class* target);
+    void ResolveFunction(Function* source, Function* target);
+    // True when the class or the function was found.
+    bool MergeClassInvocation(const ClassInvokation* source, ClassInvokation* target);
+    void MergeMenu(Menu* source, Menu* target);
+    // Clears, with a line each, every reference of the first project's pages, menus and roles
+    // that points outside it: what the resolvers left pointing into the second project or at a
+    // copy that nothing adopted.
+    void SweepForeignReferences();
+
     // First-project lookups, modules in project order; null when nothing matches. Tables and
     // fields ignore case, procedures and field parameters compare exactly. A field without a
     // table is looked up among the reference and derived fields of the page, when one is given.
@@ -92,6 +194,18 @@ public:
     Field* FindFirstField(const Field* field, const FormInterface* page = nullptr) const;
     Procedure* FindFirstProcedure(const CString& name) const;
     static Variable* FindFieldParameterByName(const Procedure* procedure, const CString& name);
+    Class* FindFirstClass(const CString& name) const;
+    // Null when the function's class is not found.
+    Function* FindFirstFunction(const Function* function) const;
+    Form* FindFirstMasterForm(const CString& name) const;
+    Transaction* FindFirstTransaction(const CString& name) const;
+    ApplicationReport* FindFirstReport(const CString& name) const;
+    // By the menu's full name.
+    Menu* FindFirstMenu(const Menu* menu) const;
+    // The variable of the first page that has one of the name, pages of all kinds.
+    Variable* FindFirstVariable(const CString& name) const;
+    // The role of the base module.
+    Designation* FindFirstRole(const CString& name) const;
 
     bool GetOverwriteFlag() const { return m_overwrite; }
     const CString& GetNameText() const { return m_nameText; }
@@ -119,6 +233,11 @@ private:
     Procedure* ResolveProcedureReference(Procedure* source);
     // The counterpart of the field, handed to its table when new.
     Field* FieldCounterpart(Field* source);
+    // Enters a table or a menu tree that joined the target module in the lookups.
+    void IndexTable(Table* table);
+    void IndexMenuTree(Menu* menu);
+    void DropIndexes();
+    static void AddMenuTree(std::unordered_map<std::string, Menu*>& index, Menu* menu);
     // Hands a new table to the target module; the module's table of the name when it has one.
     Table* AdoptTable(Table* made, const Table* source);
     // Hands a new procedure to the target module; null when no module pair runs.
@@ -130,6 +249,82 @@ private:
     {
         return object != nullptr && m_newEntities.OwnsCreated(object) ? nullptr : object;
     }
+
+    template <class Page>
+    Page* FindFirstPageOfKind(const CString& name,
+                              Page* (Module::*find)(const CString&) const) const;
+    // The phase of a page kind; found sees each source page that has a target.
+    template <class Page>
+    void RunPagePhase(const PagePhase<Page>& phase, Module* target,
+                      const std::function<void(const std::type_identity_t<Page>&)>& found = {});
+    // Hands a new page to the target module unless it holds a namesake.
+    template <class Page>
+    void RegisterPage(Page* page, Module* target, Page* (Module::*find)(const CString&) const,
+                      bool (Module::*add)(Page*, bool));
+    Class* ResolveClassReference(Class* source);
+    Class* AdoptClass(Class* made);
+    Menu* ResolveMenuReference(Menu* source);
+    // The first project's menu of the full name, else the copy.
+    Menu* MenuCounterpart(Menu* menu) const;
+    Designation* AdoptRole(Designation* made, const Designation* source);
+    RDLCInfo* ProjectRDLCInfo(const RDLCInfo& source);
+    XSDInfo* ProjectXSDInfo(const XSDInfo& source);
+    void MergeRDLCInfo(const RDLCInfo* source, RDLCInfo* target);
+    void MergeXSDInfo(const XSDInfo* source, XSDInfo* target);
+    void AppendOverwriteDataSet(const RDLCDataSetEntry& entry);
+    // The project-level phase of a report description kind.
+    template <class Info> struct ProjectInfoPhase
+    {
+        int (MergeNewEntities::*count)() const;
+        Info* (MergeNewEntities::*at)(int) const;
+        Info* (MergeNewEntities::*counterpart)(Info*) const;
+        const std::vector<Info*>& (ForgeonProject::*list)() const;
+        Info* (ForgeonProject::*find)(const CString&) const;
+        void (ForgeonProject::*add)(Info*);
+        const char* missingLine;
+        void (ProjectMerger::*merge)(const Info* source, Info* target);
+    };
+    template <class Info> void ResolveProjectInfos(const ProjectInfoPhase<Info>& phase);
+    // A placement of the page; its variables are the page's and the dashboard's own.
+    DashBoardPageData* CopyPlacement(const DashBoardPageData& source, const DashBoardPage* page);
+    // The display fields and variable maps of a dashboard cell of the page.
+    void ResolveCellContents(const DashBoardCellInfo* source, DashBoardCellInfo* target,
+                             const FormInterface& page);
+    // The page's variable of the name, else the counterpart refreshed from the source, else the
+    // first project's variable of the name.
+    Variable* VariableCounterpart(Variable* source, const FormInterface* page);
+    // The procedure's output column with the column's display name, ignoring case.
+    static ProcedureFieldInfo* FindOutputColumn(const Procedure* procedure,
+                                                const ProcedureFieldInfo* column);
+
+    void ResolvePageFiles(FormInterface* target, FormInterface* source);
+    void ResolveRefFields(FormInterface* target, const FormInterface* source);
+    void ResolveDerivedFields(FormInterface* target, const FormInterface* source);
+    // Once the page's controls are resolved.
+    void ResolveDerivedFormulas(FormInterface* target, const FormInterface* source);
+    // A deep copy whose operands are the page's controls of the operands' fields.
+    static FormulaTreeNode* CopyFormulaTree(const FormulaTreeNode* source,
+                                            const FormInterface& page);
+    void ResolvePageVariableMaps(FormInterface* target, const FormInterface* source);
+    void ResolveFieldReps(FormInterface* target, FormInterface* source);
+    void ResolveLinks(FormInterface* target, const FormInterface* source, bool pre);
+    void ResolvePageProcedureTables(FormInterface* target, const FormInterface* source);
+    static bool HoldsProcedureTable(const FormInterface& page, const Table* table, int kind);
+    void ResolvePageTableFlags(FormInterface* target, const FormInterface* source);
+    // A new invocation resolved from the source; null for none or when its procedure is missing.
+    ProcedureInvokation* ResolvedInvocation(const ProcedureInvokation* source);
+    // The output column of the group procedure's with the column's display name.
+    static ProcedureFieldInfo* FindGroupOutputColumn(const ReportGroup* group,
+                                                     const ProcedureFieldInfo* column);
+    // Bindings whose variables and column are found on the column's report.
+    void ResolveBindings(const ReportField* source, ReportField* target, const ReportGroup* group);
+    void ResolveFunctionParameters(const Function* source, Function* target);
+    void ResolveFunctionTables(const Function* source, Function* target);
+    void ResolveFunctionOutputColumns(const Function* source, Function* target);
+    // An output column of an alias field, with the function's own alias field of the name.
+    void ResolveFunctionAliasColumn(const ProcedureFieldInfo* column, Function* target);
+    // One line for each selected map form of the module, which the merge does not carry.
+    void ReportUnmergedMapForms(Module* source);
 
     void ResolveDetailTables(const Procedure* source, Procedure* target);
     void ResolveFieldParameters(const Procedure* source, Procedure* target);
@@ -157,9 +352,15 @@ private:
     ProjectDiagnostics m_diagnostics;
     TextFile m_report{false, false, '=', 60};
     TextFile m_phaseLog{false, true, '=', 60};
+    TextFile m_formLog{false, false, '=', 60};
     std::unique_ptr<MergeOverwriteSet> m_overwriteSet;
-    // The module pair whose phases run.
+    // The module pair whose phases run; whether its target belongs to the first project yet.
     Module* m_targetModule = nullptr;
+    bool m_targetInFirst = false;
+    // The first project's tables by lower-case name and menus by full name, the first in module
+    // order; built when first asked, kept up with what the phases add, dropped after the run.
+    mutable std::optional<std::unordered_map<std::string, Table*>> m_firstTables;
+    mutable std::optional<std::unordered_map<std::string, Menu*>> m_firstMenus;
 };
 
 // Installs, for its lifetime, a factory of ProjectMerger over the selection as the merger of

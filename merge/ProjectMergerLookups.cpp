@@ -1,5 +1,6 @@
 #include "entities/DerivedField.h"
 #include "entities/FormInterface.h"
+#include "entities/Menu.h"
 #include "entities/Procedure.h"
 #include "entities/Variable.h"
 #include "merge/ProjectMerger.h"
@@ -9,15 +10,76 @@
 #include "model/RefField.h"
 #include "model/Table.h"
 
+namespace
+{
+std::string LowerKey(const CString& name)
+{
+    CString lower = name;
+    lower.MakeLower();
+    return lower.GetString();
+}
+
+template <class T, class Key>
+T* FindIn(const std::unordered_map<std::string, T*>& index, const Key& key)
+{
+    const auto found = index.find(key);
+    return found != index.end() ? found->second : nullptr;
+}
+} // namespace
+
 Table* ProjectMerger::FindFirstTable(const CString& name) const
 {
-    for (const Module* module : m_first->GetModules())
+    if (!m_firstTables)
     {
-        CString lookup = name;
-        if (Table* table = module->FindTableByName(lookup))
-            return table;
+        // The order of Module::FindTableByName: master, map, then transaction tables.
+        m_firstTables.emplace();
+        for (const Module* module : m_first->GetModules())
+            for (const std::vector<Table*>* list :
+                 {&module->GetMasterTables(), &module->GetMapTables(),
+                  &module->GetTransactionTables()})
+                for (Table* table : *list)
+                    m_firstTables->try_emplace(LowerKey(table->GetTableName()), table);
     }
-    return nullptr;
+    return FindIn(*m_firstTables, LowerKey(name));
+}
+
+void ProjectMerger::IndexTable(Table* table)
+{
+    if (m_firstTables && m_targetInFirst)
+        m_firstTables->try_emplace(LowerKey(table->GetTableName()), table);
+}
+
+Menu* ProjectMerger::FindFirstMenu(const Menu* menu) const
+{
+    if (menu == nullptr)
+        return nullptr;
+    if (!m_firstMenus)
+    {
+        m_firstMenus.emplace();
+        for (const Module* module : m_first->GetModules())
+            for (Menu* top : module->GetMenus())
+                AddMenuTree(*m_firstMenus, top);
+    }
+    return FindIn(*m_firstMenus, std::string(menu->GetFullName().GetString()));
+}
+
+void ProjectMerger::AddMenuTree(std::unordered_map<std::string, Menu*>& index, Menu* menu)
+{
+    index.try_emplace(menu->GetFullName().GetString(), menu);
+    for (Menu* child : menu->GetSubMenus())
+        AddMenuTree(index, child);
+}
+
+void ProjectMerger::IndexMenuTree(Menu* menu)
+{
+    if (m_firstMenus && m_targetInFirst)
+        AddMenuTree(*m_firstMenus, menu);
+}
+
+void ProjectMerger::DropIndexes()
+{
+    m_firstTables.reset();
+    m_firstMenus.reset();
 }
 
 Field* ProjectMerger::FindFirstField(const Field* field, const FormInterface* page) const
@@ -108,6 +170,7 @@ Table* ProjectMerger::AdoptTable(Table* made, const Table* source)
         made->SetTableName(source->GetTableName());
     made->SetKind(source->GetKind());
     m_targetModule->AddTable(made);
+    IndexTable(made);
     m_newEntities.HandOver(made);
     return made;
 }

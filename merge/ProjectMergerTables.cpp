@@ -1,22 +1,9 @@
 #include "merge/MergeDependencyCollector.h"
+#include "merge/MergeMarks.h"
 #include "merge/ProjectMerger.h"
 #include "model/Field.h"
 #include "model/Module.h"
 #include "model/Table.h"
-
-namespace
-{
-template <class T> bool BothMarked(const T* source, const T* target)
-{
-    return source->GetMergeMark() != 0 && target->GetMergeMark() != 0;
-}
-
-template <class T> void MarkBoth(T* source, T* target)
-{
-    source->SetMergeMark(1);
-    target->SetMergeMark(1);
-}
-} // namespace
 
 void ProjectMerger::ResolveTables(Module* /*source*/, Module* target)
 {
@@ -43,6 +30,7 @@ void ProjectMerger::ResolveTables(Module* /*source*/, Module* target)
             continue;
         targetTable->SetKind(sourceTable->GetKind());
         target->AddTable(targetTable);
+        IndexTable(targetTable);
         m_newEntities.HandOver(targetTable);
     }
 }

@@ -125,6 +125,8 @@ public:
     Transaction* FindTransactionByTableOrName(Table* table, const CString& name) const;
     // An RDLC report of any module other than the given one uses the description.
     bool IsRDLCInfoUsedByOtherReport(const RDLCInfo* info, const RDLCReport* report) const;
+    // Whether an RDLC report has the data set as its own or names it in its RDLC's entries.
+    bool IsXSDInfoUsedByAReport(const XSDInfo* dataSet) const;
     // Every module renames the variables of the pages built on the table after its fields.
     void UpdatePagesForTable(Table* table);
     // With qualify, every field name of every table not holding "<table>." gets that prefix;

@@ -1,5 +1,9 @@
 #include "model/ForgeonProject.h"
 
+#include "entities/RDLCInfo.h"
+#include "entities/RDLCReport.h"
+#include "entities/XSDInfo.h"
+#include "model/ListAccess.h"
 #include "model/Module.h"
 #include "model/ProjectDiagnostics.h"
 #include "platform/core/MessageBox.h"
@@ -73,8 +77,51 @@ bool ForgeonProject::DeleteApplicationReport(ApplicationReport* report)
 
 bool ForgeonProject::DeleteRDLCReport(RDLCReport* report)
 {
-    return RemoveThenDelete(m_modules, report, &Module::RemoveRDLCReportUsages,
-                            &Module::DeleteRDLCReport);
+    // A report made for its table (mode 0) made its own RDLC and data set descriptions; they go
+    // with it unless another report uses them, so that the project file no longer lists the
+    // files of a report that is gone.
+    RDLCInfo* ownLayout =
+        report != nullptr && report->GetMode() == 0 ? report->GetRDLCInfo() : nullptr;
+    XSDInfo* ownDataSet =
+        report != nullptr && report->GetMode() == 0 ? report->GetXSDInfo() : nullptr;
+    if (!RemoveThenDelete(m_modules, report, &Module::RemoveRDLCReportUsages,
+                          &Module::DeleteRDLCReport))
+        return false;
+    if (ownLayout != nullptr && !IsRDLCInfoUsedByOtherReport(ownLayout, nullptr))
+    {
+        EraseFirst(m_rdlcInfos, ownLayout);
+        delete ownLayout;
+    }
+    if (ownDataSet != nullptr && !IsXSDInfoUsedByAReport(ownDataSet))
+    {
+        EraseFirst(m_xsdInfos, ownDataSet);
+        delete ownDataSet;
+    }
+    return true;
+}
+
+bool ForgeonProject::IsXSDInfoUsedByAReport(const XSDInfo* dataSet) const
+{
+    return std::ranges::any_of(
+        m_modules,
+        [this, dataSet](const Module* module)
+        {
+            return std::ranges::any_of(
+                module->GetRDLCReports(),
+                [this, dataSet](const RDLCReport* report)
+                {
+                    if (report->GetXSDInfo() == dataSet)
+                        return true;
+                    const RDLCInfo* layout = report->GetRDLCInfo();
+                    return layout != nullptr &&
+                           std::ranges::any_of(layout->GetEntries(),
+                                               [this, dataSet](const RDLCDataSetEntry& entry) {
+                                                   return FindXSDInfoMatchingName(
+                                                              entry.m_dataSetName + ".xsd") ==
+                                                          dataSet;
+                                               });
+                });
+        });
 }
 
 bool ForgeonProject::DeleteDashBoard(DashBoard* dashBoard)

@@ -6,6 +6,7 @@
 #include "designers/MultiPageReportDlg.h"
 #include "designers/RDLCReportdlg.h"
 #include "designers/ReportCollectorDlg.h"
+#include "editors/FormEditorDialog.h"
 #include "editors/LoginPageDlg.h"
 #include "editors/ProcedureDlg.h"
 #include "editors/UserFunctionDlg.h"
@@ -313,6 +314,47 @@ void ForgeonView::ReloadCurrentEditor()
     MainFrame* frame = MainFrame::Get();
     if (WvpDialog* editor = frame != nullptr ? frame->GetCurrentWvpDialog() : nullptr)
         editor->ReloadPage();
+}
+
+namespace
+{
+// The view cleared and loaded again with the stored entity its designer shows, or with none.
+template <class View, class Designer, class Entity>
+void Rebind(View& view, Designer* designer, Entity* (Designer::*shown)() const,
+            void (View::*load)(Entity*))
+{
+    if (designer == nullptr)
+        return;
+    Entity* stored = designer->IsNew() ? nullptr : (designer->*shown)();
+    view.ClearPage();
+    (view.*load)(stored);
+}
+} // namespace
+
+void ForgeonView::RebindCurrentEditor()
+{
+    MainFrame* frame = MainFrame::Get();
+    CWnd* view = frame != nullptr ? frame->GetRightPaneView(frame->GetCurrentRightPane()) : nullptr;
+    if (auto* reportView = dynamic_cast<ApplicationReportDlg*>(view))
+        Rebind(*reportView, reportView->GetDesigner(), &ReportDesigner::GetReport,
+               &ApplicationReportDlg::LoadReport);
+    else if (auto* rdlcView = dynamic_cast<RDLCReportdlg*>(view))
+        Rebind(*rdlcView, rdlcView->GetDesigner(), &RDLCReportDesigner::GetReport,
+               &RDLCReportdlg::LoadRDLCReport);
+    else if (auto* multiPageView = dynamic_cast<MultiPageReportDlg*>(view))
+        Rebind(*multiPageView, multiPageView->GetDesigner(), &MultiPageReportDesigner::GetPage,
+               &MultiPageReportDlg::LoadReport);
+    else if (auto* collectorView = dynamic_cast<ReportCollectorDlg*>(view))
+        Rebind(*collectorView, collectorView->GetDesigner(), &ReportCollectorDesigner::GetCollector,
+               &ReportCollectorDlg::LoadReportCollector);
+    else if (auto* dashBoardView = dynamic_cast<DashBoardDlg*>(view))
+        Rebind(*dashBoardView, dashBoardView->GetDesigner(), &DashBoardDesigner::GetDashBoard,
+               &DashBoardDlg::LoadDashBoard);
+    else if (auto* dashBoardPageView = dynamic_cast<DashBoardPageDlg*>(view))
+        Rebind(*dashBoardPageView, dashBoardPageView->GetDesigner(),
+               &DashBoardPageDesigner::GetPage, &DashBoardPageDlg::LoadDashBoardPage);
+    else if (auto* formView = dynamic_cast<FormEditorDialog*>(view))
+        formView->ReloadPage();
 }
 
 void ForgeonView::EditLabel(TreeHandle item)

@@ -86,6 +86,7 @@ private:
     void OpenTableEditor(Table* table, int kind, bool enableOK) override;
     void ResetEditor(RightPane pane) override;
     void ReloadCurrentEditor() override;
+    void RebindCurrentEditor() override;
     void EditLabel(TreeHandle item) override;
     void ShowRenameModuleDialog() override;
 

@@ -7,6 +7,7 @@
 //   bench_store build T M FILE        builds T tables, M to a module, saves FILE
 //   bench_store load FILE [OUT]       loads FILE (and saves OUT)
 
+#include "bench/store/BenchTables.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
@@ -29,7 +30,6 @@
 
 namespace
 {
-constexpr int columnsPerTable = 12;
 constexpr int repeats = 3;
 
 // The processor time of this process so far.
@@ -43,32 +43,6 @@ double CpuMilliseconds()
 double Milliseconds(const timeval& time)
 {
     return time.tv_sec * 1e3 + time.tv_usec / 1e3;
-}
-
-// A table of 12 columns: key, soft-delete flag, nine text columns and a foreign key to the
-// table made before it.
-Table* NewTable(int number, Table* previous)
-{
-    auto* table = new Table;
-    table->SetTableName(CString("table_") + std::to_string(number).c_str());
-    table->SetKind(Table::masterKind);
-    table->EnsureDefaultFields();
-    for (int column = 1; table->GetFields().size() < columnsPerTable - 1; ++column)
-    {
-        auto* field = new Field;
-        const CString name = CString("column_") + std::to_string(column).c_str();
-        field->Set(name, name, FieldTypeVarchar, 50, 0, nullptr, "", false, false, true, false,
-                   column == 1);
-        field->SetTable(table);
-        table->AddField(field);
-    }
-    Field* foreign = previous != nullptr ? previous->GetFields().front() : nullptr;
-    auto* field = new Field;
-    field->Set("parent_id", "parent_id", FieldTypeInt, 4, 0, foreign, "", false, foreign != nullptr,
-               true, false, false);
-    field->SetTable(table);
-    table->AddField(field);
-    return table;
 }
 
 // Builds the project and saves it; prints the build time per table of each quarter.
@@ -87,7 +61,7 @@ int Build(int tables, int perModule, const char* path)
             project.SetCurrentModule(project.AddNewModule());
             previous = nullptr;
         }
-        Table* table = NewTable(number, previous);
+        Table* table = NewBenchTable(CString("table_") + std::to_string(number).c_str(), previous);
         project.GetCurrentModule()->AddTable(table);
         TableFormCreator creator(table, &project);
         creator.CreateForm();

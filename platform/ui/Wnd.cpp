@@ -157,6 +157,13 @@ BOOL CWnd::DestroyWindow()
         if (FromHandle(m_state->widget) == this)
         {
             SendMessage(WM_DESTROY);
+            // The child windows are told next, as the window system tells them, before their
+            // widgets go with this one.
+            for (QWidget* child : m_state->widget->findChildren<QWidget*>())
+            {
+                if (CWnd* window = FromHandle(child); window != nullptr && window != this)
+                    window->SendMessage(WM_DESTROY);
+            }
         }
         ::DestroyMenu(std::exchange(m_state->menu, nullptr));
         QWidget* widget = Detach();
@@ -247,7 +254,13 @@ void CWnd::SetWindowText(LPCTSTR text)
     const QString shown = ToQString(text);
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
     {
-        edit->setText(shown);
+        // A new text shows from its start, as an edit control shows it; the same text again
+        // leaves the caret where the user put it.
+        if (edit->text() != shown)
+        {
+            edit->setText(shown);
+            edit->setCursorPosition(0);
+        }
     }
     else if (auto* multiLine = qobject_cast<QPlainTextEdit*>(widget))
     {

@@ -330,6 +330,9 @@ void ProjectTreeCommands::DeleteModuleItem(TreeHandle item)
         AfxMessageBox("Please select module to delete.");
         return;
     }
+    // The editor shown may hold an entity of the module: it is left for the start page first.
+    if (project.GetModuleAt(index)->IsEmpty())
+        m_host.OpenEditor(RightPane::StartPage, nullptr);
     if (!project.DeleteModuleAt(index))
     {
         AfxMessageBox("Cannot delete a selected module as it contains data.\nFor Deletion you "
@@ -679,6 +682,7 @@ void ProjectTreeCommands::DeleteEntityOfSlot(Module& module, int slot, TreeHandl
 void ProjectTreeCommands::AfterDelete(TreeHandle item, RightPane pane, std::vector<int> countSlots)
 {
     m_host.ResetEditor(pane);
+    m_host.RebindCurrentEditor();
     m_tree.Control().DeleteItem(item);
     ProjectTreeBuilder builder(m_tree.Control());
     for (Module* module : Project().GetModules())
@@ -700,6 +704,8 @@ void ProjectTreeCommands::DeleteTable(Module& module, int slot, TreeHandle item)
     bool ownsFunctions = false;
     bool usedByForms = false;
     bool usedByTransactions = false;
+    bool ownsReports = false;
+    bool ownsRDLCReports = false;
     const int kind = table->GetKind();
     for (Module* each : project.GetModules())
     {
@@ -731,13 +737,17 @@ void ProjectTreeCommands::DeleteTable(Module& module, int slot, TreeHandle item)
         }
         for (const ApplicationReport* report : each->GetReports())
         {
-            if (report->GetTable() == table)
-                collect(TreeSlot::SearchReports, report->GetId());
+            if (report->GetTable() != table)
+                continue;
+            ownsReports = true;
+            collect(TreeSlot::SearchReports, report->GetId());
         }
         for (const RDLCReport* report : each->GetRDLCReports())
         {
-            if (report->GetTable() == table)
-                collect(TreeSlot::Reports, report->GetId());
+            if (report->GetTable() != table)
+                continue;
+            ownsRDLCReports = true;
+            collect(TreeSlot::Reports, report->GetId());
         }
         std::vector<Function*> functions;
         each->GetUserFunctionsOfTable(table, functions);
@@ -759,6 +769,11 @@ void ProjectTreeCommands::DeleteTable(Module& module, int slot, TreeHandle item)
         m_host.ResetEditor(RightPane::TransactionView);
     if (usedByForms || kind == Table::mapKind)
         m_host.ResetEditor(RightPane::MapFormView);
+    // The report designers let go of the reports that went with the table.
+    if (ownsReports)
+        m_host.ResetEditor(RightPane::ReportView);
+    if (ownsRDLCReports)
+        m_host.ResetEditor(RightPane::RDLCReportView);
     for (const DependentItem& dependent : dependents)
     {
         if (!StillExists(dependent))

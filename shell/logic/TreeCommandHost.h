@@ -21,6 +21,9 @@ public:
     virtual void ResetEditor(RightPane pane) = 0;
     // The editor shown rebinds after the project changed.
     virtual void ReloadCurrentEditor() = 0;
+    // After a deletion the editor shown lets go of what went: a stored entity is shown again
+    // from the project, a new one, which may hold what went, is dropped for a new one.
+    virtual void RebindCurrentEditor() = 0;
     // Opens the item's text for editing.
     virtual void EditLabel(TreeHandle item) = 0;
     virtual void ShowRenameModuleDialog() = 0;

@@ -1,5 +1,6 @@
 #include "tests/merge/MergeRunFixture.h"
 
+#include "merge/MergeDependencyCollector.h"
 #include "model/FieldFilter.h"
 
 #include <sstream>
@@ -127,4 +128,19 @@ std::string MergeRun::TempText(const char* relative) const
 bool MergeRun::TempFileExists(const char* relative) const
 {
     return std::filesystem::exists(m_hostTemp.Path() / relative);
+}
+
+std::string MergeRun::SavedBytes(ForgeonProject* project, const char* file)
+{
+    EXPECT_TRUE(m_store.ArchiveProject(project, Path(file), FALSE)) << LastBox();
+    return MergeFileText(m_folder.Path() / file);
+}
+
+std::optional<MergeChoice> ListSelection::Choose(ForgeonProject* first, ForgeonProject* second,
+                                                 MergeDependencyCollector& dependencies)
+{
+    std::optional<MergeChoice> choice = m_scripted.Choose(first, second, dependencies);
+    if (choice && dependencies.GetSelectedModule() != nullptr)
+        m_extra(dependencies, *dependencies.GetSelectedModule());
+    return choice;
 }

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -30,6 +31,26 @@ inline std::string MergeFileText(const std::filesystem::path& path)
 // columns, alias fields and variation variables).
 std::string DescribeModule(const Module& module);
 
+// A selection that answers OK for the module with the listed entities, then lets the test add
+// to the dependency collector's lists.
+class ListSelection : public MergeSelection
+{
+public:
+    using Extra = std::function<void(MergeDependencyCollector&, Module&)>;
+
+    ListSelection(ScriptedMergeSelection scripted, Extra extra)
+        : m_scripted(std::move(scripted)), m_extra(std::move(extra))
+    {
+    }
+
+    std::optional<MergeChoice> Choose(ForgeonProject* first, ForgeonProject* second,
+                                      MergeDependencyCollector& dependencies) override;
+
+private:
+    ScriptedMergeSelection m_scripted;
+    Extra m_extra;
+};
+
 // Merge runs over the store's two merge inputs: the report files go to a temp folder of the
 // test's own, the status texts are recorded.
 class MergeRun : public MergeInputs
@@ -40,6 +61,15 @@ protected:
 
     // The store's merge, the engine installed over the selection.
     bool RunStoreMerge(MergeSelection& selection);
+    // A model path under the test's folder.
+    CString Path(const char* name) const { return m_folder.ModelPath(name); }
+    // The project saved to the file of the test's folder, and the file's bytes.
+    std::string SavedBytes(ForgeonProject* project, const char* file = "saved.wvt");
+    // The lines that went to the report's buffer once its file was closed.
+    static std::string ReportLines(const ProjectMerger& merger)
+    {
+        return merger.GetReport().GetBuffer().GetString();
+    }
     // A file under the host temp folder.
     std::string TempText(const char* relative) const;
     bool TempFileExists(const char* relative) const;

@@ -19,6 +19,8 @@
 #include "entities/Procedure.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ProcedureInvokation.h"
+#include "entities/RDLCInfo.h"
+#include "entities/RDLCReport.h"
 #include "entities/ReportCollector.h"
 #include "entities/ReportField.h"
 #include "entities/ReportFieldControlProperty.h"
@@ -26,15 +28,19 @@
 #include "entities/Transaction.h"
 #include "entities/UniquenessProcedureTable.h"
 #include "entities/Variable.h"
+#include "entities/XSDInfo.h"
 #include "model/EventRecmpFields.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
+#include "model/ListAccess.h"
+#include "model/RDLCCreator.h"
 #include "model/RefField.h"
 #include "model/Table.h"
 #include "tests/model/DeletionFixture.h"
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 namespace
@@ -658,4 +664,53 @@ TEST_F(ModuleUsageTest, ANewFrontFieldReplacesThePreviousOneInTheHandlersOfRefer
     EXPECT_FALSE(userFunction->HasOutputField(email));
     EXPECT_TRUE(unrelated->HasOutputField(name));
     EXPECT_FALSE(unrelated->HasOutputField(email));
+}
+
+TEST_F(ProjectDeletionTest, AReportMadeForItsTableTakesItsOwnDescriptionsOnlyWhenNoneElseUsesThem)
+{
+    struct Case
+    {
+        const char* name;
+        // What the second report of the table shares with the first: nothing, its layout, its
+        // data set; or the first report is the user's (mode 1).
+        std::function<void(RDLCReport& first, RDLCReport& second)> arrange;
+        bool layoutStays;
+        bool dataSetStays;
+    };
+    const Case cases[] = {
+        {"own", [](RDLCReport&, RDLCReport&) {}, false, false},
+        {"layout shared",
+         [](RDLCReport& first, RDLCReport& second) { second.SetRDLCInfo(first.GetRDLCInfo()); },
+         true, true},
+        {"data set shared",
+         [](RDLCReport& first, RDLCReport& second) { second.SetXSDInfo(first.GetXSDInfo()); },
+         false, true},
+        {"the user's", [](RDLCReport& first, RDLCReport&) { first.SetMode(1); }, true, true},
+    };
+    for (const Case& each : cases)
+    {
+        SCOPED_TRACE(each.name);
+        RDLCCreator(m_customer, &m_project).CreateReport();
+        RDLCCreator(m_orders, &m_project).CreateReport();
+        RDLCReport* first = m_module->FindRDLCReportByName("customer_rdlc");
+        RDLCReport* second = m_module->FindRDLCReportByName("orders_rdlc");
+        ASSERT_NE(first, nullptr);
+        ASSERT_NE(second, nullptr);
+        each.arrange(*first, *second);
+        RDLCInfo* layout = first->GetRDLCInfo();
+        XSDInfo* dataSet = first->GetXSDInfo();
+        ASSERT_TRUE(m_project.DeleteRDLCReport(first));
+        EXPECT_EQ(Contains(m_project.GetRDLCInfos(), layout), each.layoutStays);
+        EXPECT_EQ(Contains(m_project.GetXSDInfos(), dataSet), each.dataSetStays);
+        RDLCInfo* secondLayout = second->GetRDLCInfo();
+        XSDInfo* secondDataSet = second->GetXSDInfo();
+        ASSERT_TRUE(m_project.DeleteRDLCReport(second));
+        EXPECT_FALSE(Contains(m_project.GetRDLCInfos(), secondLayout));
+        EXPECT_FALSE(Contains(m_project.GetXSDInfos(), secondDataSet));
+        // What no report made or uses any longer is cleared for the next case.
+        while (!m_project.GetRDLCInfos().empty())
+            m_project.DeleteRDLCInfo(m_project.GetRDLCInfos().front());
+        while (!m_project.GetXSDInfos().empty())
+            m_project.DeleteXSDInfo(m_project.GetXSDInfos().front());
+    }
 }

@@ -14,23 +14,10 @@
 
 namespace
 {
-// The item of the tree whose text it is, at any depth; null when none.
-HTREEITEM FindItem(const CTreeCtrl& tree, HTREEITEM first, const CString& text)
-{
-    for (HTREEITEM item = first; item != nullptr; item = tree.GetNextSiblingItem(item))
-    {
-        if (tree.GetItemText(item) == text)
-            return item;
-        if (HTREEITEM found = FindItem(tree, tree.GetChildItem(item), text))
-            return found;
-    }
-    return nullptr;
-}
-
 HTREEITEM ItemOf(CWnd& page, const char* text)
 {
     const auto& tree = dynamic_cast<const CTreeCtrl&>(*page.GetDlgItem(MenuCreation::IDC_TREE));
-    return FindItem(tree, tree.GetRootItem(), text);
+    return FindTreeItem(tree, tree.GetRootItem(), text);
 }
 
 void KeepShot(RunningProgram& program, const char* name)

@@ -134,14 +134,15 @@ TEST_F(MergeProjectCommandTest, AFileIsMergedWholeSavedAsANewFileAndTheInputsAre
 
 TEST_F(MergeProjectCommandTest, TheLastMessageListsTheLogsThatCouldNotBeWritten)
 {
-    // A file where the folder of the phase log should be.
+    // A file where the folder of the phase log and the master-form log should be.
     std::ofstream(program.folder.Path() / "KestraneWeavo").put('x');
     MergeStockWhole();
     const std::string folder = program.folder.Path().string();
-    EXPECT_EQ(program.boxes.ShownTexts().back(), "The merge report and logs are in " + folder +
-                                                     ".\nThese files could not be written:\n" +
-                                                     folder +
-                                                     "/KestraneWeavo/merging.txt: Not a directory");
+    EXPECT_EQ(program.boxes.ShownTexts().back(),
+              "The merge report and logs are in " + folder +
+                  ".\nThese files could not be written:\n" + folder +
+                  "/KestraneWeavo/merging.txt: Not a directory\n" + folder +
+                  "/KestraneWeavo/merging1.txt: Not a directory");
     EXPECT_EQ(program.boxes.Shown().back().type, MB_OK | MB_ICONINFORMATION);
     ProjectStore merged;
     ASSERT_TRUE(merged.ArchiveProject(nullptr, program.PathOf("Merged.wvt").c_str(), TRUE));

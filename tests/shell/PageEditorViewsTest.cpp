@@ -42,29 +42,17 @@ int IndexOf(CWnd& window, int combo, const char* text)
     return -1;
 }
 
-HTREEITEM FindItem(CTreeCtrl& tree, HTREEITEM first, const CString& text)
-{
-    for (HTREEITEM item = first; item != nullptr; item = tree.GetNextSiblingItem(item))
-    {
-        if (tree.GetItemText(item) == text)
-            return item;
-        if (HTREEITEM found = FindItem(tree, tree.GetChildItem(item), text))
-            return found;
-    }
-    return nullptr;
-}
-
 bool TreeShows(RunningProgram& program, const CString& text)
 {
     CTreeCtrl& tree = program.Frame().GetTreeView()->GetTreeCtrl();
-    return FindItem(tree, tree.GetRootItem(), text) != nullptr;
+    return FindTreeItem(tree, tree.GetRootItem(), text) != nullptr;
 }
 
 // The tree item of the text opened as a double click opens it; false without one.
 bool OpenFromTree(RunningProgram& program, const CString& text)
 {
     ForgeonView& view = *program.Frame().GetTreeView();
-    HTREEITEM item = FindItem(view.GetTreeCtrl(), view.GetTreeCtrl().GetRootItem(), text);
+    HTREEITEM item = FindTreeItem(view.GetTreeCtrl(), view.GetTreeCtrl().GetRootItem(), text);
     if (item != nullptr)
         view.OpenItem(item);
     return item != nullptr;

@@ -32,19 +32,6 @@ int IndexOf(CWnd& window, int combo, const char* text)
     return -1;
 }
 
-// The item of the tree, at any depth, that reads the text; null when none does.
-HTREEITEM FindTreeItem(CTreeCtrl& tree, HTREEITEM first, const CString& text)
-{
-    for (HTREEITEM item = first; item != nullptr; item = tree.GetNextSiblingItem(item))
-    {
-        if (tree.GetItemText(item) == text)
-            return item;
-        if (HTREEITEM found = FindTreeItem(tree, tree.GetChildItem(item), text))
-            return found;
-    }
-    return nullptr;
-}
-
 // The designed tables in the running program's project.
 void DesignTables(RunningProgram& program)
 {

@@ -6,6 +6,7 @@
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/FileDialog.h"
+#include "platform/ui/TreeCtrl.h"
 #include "shell/ForgeonApp.h"
 #include "shell/ForgeonDoc.h"
 #include "shell/MainFrame.h"
@@ -72,6 +73,20 @@ inline void WriteTwoModuleProject(const std::string& path)
     project->InitNewProject();
     project->AddNewModule();
     ASSERT_TRUE(store.ArchiveProject(project, path.c_str(), FALSE));
+}
+
+// The item of the tree, at any depth from the first item on, that reads the text; null when none
+// does.
+inline HTREEITEM FindTreeItem(const CTreeCtrl& tree, HTREEITEM first, const CString& text)
+{
+    for (HTREEITEM item = first; item != nullptr; item = tree.GetNextSiblingItem(item))
+    {
+        if (tree.GetItemText(item) == text)
+            return item;
+        if (HTREEITEM found = FindTreeItem(tree, tree.GetChildItem(item), text))
+            return found;
+    }
+    return nullptr;
 }
 
 inline std::string ReadFile(const std::filesystem::path& path)

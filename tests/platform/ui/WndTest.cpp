@@ -8,11 +8,14 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <QLineEdit>
 
 #include <functional>
 #include <memory>
@@ -147,6 +150,30 @@ TEST(WndTest, WindowTextOfEveryKindOfControl)
     EXPECT_TRUE(text.IsEmpty());
 }
 
+TEST(WndTest, AnEditShowsANewTextFromItsStartAndKeepsTheCaretForTheSameText)
+{
+    PanelWnd panel;
+    auto* edit = qobject_cast<QLineEdit*>(panel.GetDlgItem(IDC_VALUE)->GetSafeHwnd());
+    ASSERT_NE(edit, nullptr);
+    const struct
+    {
+        const char* text;
+        int caretBefore;
+        int caretAfter;
+    } cases[] = {
+        {"BaseModule_Dashboard_with_a_long_name", 0, 0},
+        {"BaseModule_Dashboard_with_a_long_name", 5, 5},
+        {"Others", 5, 0},
+    };
+    for (const auto& each : cases)
+    {
+        edit->setCursorPosition(each.caretBefore);
+        panel.SetDlgItemText(IDC_VALUE, each.text);
+        EXPECT_EQ(edit->text().toStdString(), each.text);
+        EXPECT_EQ(edit->cursorPosition(), each.caretAfter) << each.text;
+    }
+}
+
 TEST(WndTest, ButtonClicksReachMappedCommandsAndRanges)
 {
     PanelWnd panel;
@@ -277,6 +304,37 @@ TEST(WndTest, FocusMovesToTheControlAndIsReported)
     EXPECT_EQ(CWnd::GetFocus(), value);
     EXPECT_EQ(apply->SetFocus(), value);
     EXPECT_EQ(CWnd::GetFocus(), apply);
+}
+
+// A window that notes its destruction under its name.
+template <class Window> class DestroyNoted : public Window
+{
+public:
+    DestroyNoted(std::vector<std::string>& log, const char* name) : m_log(log), m_name(name) {}
+
+protected:
+    void OnDestroy() override
+    {
+        m_log.push_back(m_name);
+        Window::OnDestroy();
+    }
+
+private:
+    std::vector<std::string>& m_log;
+    const char* m_name;
+};
+
+TEST(WndTest, DestroyingAWindowTellsItThenItsSubclassedControls)
+{
+    std::vector<std::string> log;
+    DestroyNoted<CEdit> control(log, "control");
+    {
+        DestroyNoted<PanelWnd> panel(log, "panel");
+        ASSERT_TRUE(control.SubclassDlgItem(IDC_VALUE, &panel));
+        EXPECT_TRUE(panel.DestroyWindow());
+    }
+    EXPECT_EQ(log, (std::vector<std::string>{"panel", "control"}));
+    EXPECT_EQ(control.GetSafeHwnd(), nullptr);
 }
 
 TEST(WndTest, HandleOutlivesItsWidgetSafely)

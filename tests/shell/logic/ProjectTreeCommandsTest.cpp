@@ -204,6 +204,34 @@ TEST_F(CommandFixture, DeleteGuardsRefuseWithTheirMessages)
     EXPECT_EQ(Base().FindMasterTableByName("customer"), customer);
     EXPECT_EQ(control.CountItems(), items);
     EXPECT_EQ(project.GetModuleCount(), 2);
+    // Nothing went: the editor shown stays as it is.
+    EXPECT_TRUE(host.opened.empty());
+    EXPECT_EQ(host.rebinds, 0);
+}
+
+TEST_F(CommandFixture, EveryDeletionHasTheEditorShownLetGoOfWhatWent)
+{
+    const std::pair<int, const char*> items[] = {
+        {TreeSlot::MasterForms, "customer_form"},
+        {TreeSlot::SearchReports, "customer Report"},
+        {TreeSlot::Reports, "customer_rdlc"},
+        {TreeSlot::DashBoardPages, "BaseModule_Dashboard"},
+        {TreeSlot::Dashboards, "BaseModule_Dashboard"},
+        {TreeSlot::Menus, "BaseModuleMenu"},
+        {TreeSlot::UserFunctions, "CustomersByName"},
+        {TreeSlot::MasterTables, "customer"},
+    };
+    int rebinds = 0;
+    for (const auto& [slot, name] : items)
+    {
+        SCOPED_TRACE(name);
+        const TreeHandle item = Item(Base(), slot, name);
+        ASSERT_NE(item, nullptr);
+        ScriptedMessageBoxes answers({IDOK});
+        Delete(item);
+        EXPECT_EQ(Item(Base(), slot, name), nullptr);
+        EXPECT_EQ(host.rebinds, ++rebinds);
+    }
 }
 
 TEST_F(CommandFixture, ADefaultTableOutsideTheBaseModuleIsAskedForAndDeleted)
@@ -231,6 +259,9 @@ TEST_F(CommandFixture, AnEmptyModuleIsDeletedAndTheBaseModuleBecomesCurrent)
     EXPECT_EQ(tree.GetModuleItem(2), nullptr);
     EXPECT_EQ(control.Dump(tree.GetRootItem(), 1), "BaseModule [1] 1\nModule2 [1] 2\n");
     EXPECT_TRUE(boxes.Shown().empty());
+    // The editor shown, which may hold an entity of the module, was left for the start page.
+    ASSERT_EQ(host.opened.size(), 1u);
+    EXPECT_EQ(host.opened[0].pane, RightPane::StartPage);
 }
 
 TEST_F(CommandFixture, DeletingATableTakesItsPagesOutOfTheTreeAndTheProjectLoadsAgain)
@@ -251,7 +282,8 @@ TEST_F(CommandFixture, DeletingATableTakesItsPagesOutOfTheTreeAndTheProjectLoads
     EXPECT_EQ(Base().FindMasterTableByName("customer"), nullptr);
     EXPECT_EQ(host.reset,
               (std::vector<RightPane>{RightPane::UserFunctionView, RightPane::FormEditor,
-                                      RightPane::MapFormView, RightPane::TableView}));
+                                      RightPane::MapFormView, RightPane::RDLCReportView,
+                                      RightPane::TableView}));
     // The form went with the table; the counts of the table's node and of
     // the five kinds of its pages read their refresh texts in every module.
     EXPECT_EQ(control.Dump(tree.GetModuleItem(0), 1), "Master Tables(2) [2] -2\n"
@@ -498,7 +530,7 @@ TEST_F(CommandFixture, DeletingATableResetsTheEditorsOfWhatItTookOrChanged)
     EXPECT_EQ(host.reset,
               (std::vector<RightPane>{RightPane::ProcedureView, RightPane::UserFunctionView,
                                       RightPane::FormEditor, RightPane::MapFormView,
-                                      RightPane::TableView}));
+                                      RightPane::RDLCReportView, RightPane::TableView}));
     // A master-detail table leaves the transaction designer's table lists.
     Base().AddTable(NewTable("order_basic", Table::masterDetailKind, {"note"}));
     tree.BuildTree(&project);

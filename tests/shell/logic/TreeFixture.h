@@ -34,6 +34,7 @@ public:
     }
     void ResetEditor(RightPane pane) override { reset.push_back(pane); }
     void ReloadCurrentEditor() override { ++reloads; }
+    void RebindCurrentEditor() override { ++rebinds; }
     void EditLabel(TreeHandle item) override { labelEdited = item; }
     void ShowRenameModuleDialog() override { ++renameDialogs; }
     void RefreshTree() override { ++refreshes; }
@@ -48,6 +49,7 @@ public:
     bool enabledOK = false;
     std::vector<RightPane> reset;
     int reloads = 0;
+    int rebinds = 0;
     TreeHandle labelEdited = nullptr;
     int renameDialogs = 0;
     int refreshes = 0;

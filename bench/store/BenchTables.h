@@ -1,0 +1,37 @@
+#pragma once
+
+// The tables of the benchmarks' projects: built through the model as the table designer builds
+// them.
+
+#include "model/Field.h"
+#include "model/Table.h"
+
+#include <string>
+
+constexpr int columnsPerTable = 12;
+
+// A table of the name with 12 columns: key, soft-delete flag, nine text columns and a foreign
+// key to the table made before it.
+inline Table* NewBenchTable(const CString& name, Table* previous)
+{
+    auto* table = new Table;
+    table->SetTableName(name);
+    table->SetKind(Table::masterKind);
+    table->EnsureDefaultFields();
+    for (int column = 1; table->GetFields().size() < columnsPerTable - 1; ++column)
+    {
+        auto* field = new Field;
+        const CString columnName = CString("column_") + std::to_string(column).c_str();
+        field->Set(columnName, columnName, FieldTypeVarchar, 50, 0, nullptr, "", false, false, true,
+                   false, column == 1);
+        field->SetTable(table);
+        table->AddField(field);
+    }
+    Field* foreign = previous != nullptr ? previous->GetFields().front() : nullptr;
+    auto* field = new Field;
+    field->Set("parent_id", "parent_id", FieldTypeInt, 4, 0, foreign, "", false, foreign != nullptr,
+               true, false, false);
+    field->SetTable(table);
+    table->AddField(field);
+    return table;
+}

@@ -1,0 +1,202 @@
+// Whole-project properties of the merge over projects saved and loaded by the store: nothing
+// selected changes nothing, an empty input adds nothing, a fixture merged into an empty project
+// arrives whole and generates, a fixture merged into a copy of itself adds nothing; after every
+// merge the second input is deleted and the merged project saves, loads and saves to the same
+// bytes.
+#include "gen_web/AspxWriteAll.h"
+#include "tests/gen_web/PreparedProjectFolder.h"
+#include "tests/merge/MergeRunFixture.h"
+#include "tests/merge/properties/MergeFixtureProjects.h"
+
+#include <algorithm>
+#include <sstream>
+
+namespace
+{
+std::string Names(const auto& list)
+{
+    std::string text;
+    for (const auto* item : list)
+    {
+        if constexpr (requires { item->GetFormName(); })
+            text += std::string(" ") + item->GetFormName().GetString();
+        else if constexpr (requires { item->GetTableName(); })
+            text += std::string(" ") + item->GetTableName().GetString();
+        else if constexpr (requires { item->GetFieldName(); })
+            text += std::string(" ") + item->GetFieldName().GetString();
+        else
+            text += std::string(" ") + item->GetName().GetString();
+    }
+    return text;
+}
+
+std::string SortedNames(const auto& list)
+{
+    std::vector<std::string> names;
+    for (const auto* item : list)
+        names.push_back(item->GetFieldName().GetString());
+    std::ranges::sort(names);
+    std::string text;
+    for (const std::string& name : names)
+        text += " " + name;
+    return text;
+}
+
+const std::string separator = std::string(58, '-') + "\n\n";
+
+void DescribeMenu(std::ostringstream& out, const Menu& menu, int depth)
+{
+    out << std::string(static_cast<std::size_t>(depth) * 2, ' ') << menu.GetName().GetString()
+        << " roles" << Names(menu.GetRoles()) << "\n";
+    for (const Menu* child : menu.GetSubMenus())
+        DescribeMenu(out, *child, depth + 1);
+}
+
+// Every list of every module, by names, and the project's report descriptions.
+std::string DescribeLists(const ForgeonProject& project)
+{
+    std::ostringstream out;
+    for (const Module* module : project.GetModules())
+    {
+        std::vector<Table*> tables;
+        module->GetAllTables(tables);
+        out << "module " << module->GetName().GetString() << "\n tables" << Names(tables)
+            << "\n procedures" << Names(module->GetProcedures()) << "\n forms"
+            << Names(module->GetMasterForms()) << "\n map forms" << Names(module->GetMapForms())
+            << "\n transactions" << Names(module->GetTransactions()) << "\n reports"
+            << Names(module->GetReports()) << "\n rdlc" << Names(module->GetRDLCReports())
+            << "\n dashboards" << Names(module->GetDashBoards()) << "\n dashboard pages"
+            << Names(module->GetDashBoardPages()) << "\n classes" << Names(module->GetClasses())
+            << "\n roles" << Names(module->GetDesignations()) << "\n";
+        for (const Class* dataClass : module->GetClasses())
+            out << " class " << dataClass->GetFieldName().GetString()
+                << Names(dataClass->GetFunctions()) << "\n";
+        for (const Menu* menu : module->GetMenus())
+            DescribeMenu(out, *menu, 1);
+    }
+    out << "rdlc infos" << Names(project.GetRDLCInfos()) << "\nxsd infos"
+        << Names(project.GetXSDInfos()) << "\n";
+    return out.str();
+}
+
+class MergePropertyTest : public MergeRun
+{
+protected:
+    // Replaces the second input by an empty project, which deletes the merged one.
+    void DeleteSecondInput()
+    {
+        auto empty = std::make_unique<ForgeonProject>();
+        empty->InitNewProject();
+        ASSERT_TRUE(m_store.ArchiveProject(empty.get(), Path("empty.wvt"), FALSE));
+        ASSERT_TRUE(m_store.LoadSecondMergeProject(Path("empty.wvt")));
+    }
+
+    // Merges the module, deletes the second input, and checks that the merged project saves,
+    // loads and saves again to the same bytes; answers the merged project's bytes.
+    std::string MergeAndRoundTrip(ScriptedMergeSelection selection)
+    {
+        EXPECT_TRUE(RunStoreMerge(selection));
+        DeleteSecondInput();
+        const std::string merged = SavedBytes(First(), "merged.wvt");
+        EXPECT_TRUE(m_store.ArchiveProject(nullptr, Path("merged.wvt"), TRUE)) << LastBox();
+        EXPECT_EQ(SavedBytes(m_store.GetProject(), "again.wvt"), merged);
+        return merged;
+    }
+
+    // Write All over the loaded merged project, into its own folder.
+    void ExpectWriteAllWritesEverything()
+    {
+        ForgeonProject* project = m_store.GetProject();
+        project->SetProjectPath(m_folder.ModelPath("site"));
+        ScopedOpenProject open(project);
+        PrepareProjectFolder(*project);
+        AspxWriteAll writeAll(project);
+        EXPECT_TRUE(writeAll.Run(nullptr))
+            << writeAll.GetReport().GetText().GetString() << LastBox();
+    }
+};
+
+struct SelectionCase
+{
+    const char* name;
+    bool overwrite;
+};
+} // namespace
+
+TEST_F(MergePropertyTest, NothingSelectedLeavesTheFirstProjectAsItWas)
+{
+    Load(BuildSalesFixture("First", Path("a")), BuildSalesFixture("Second", Path("b"), true));
+    const std::string before = SavedBytes(First(), "before.wvt");
+    EXPECT_EQ(MergeAndRoundTrip(ScriptedMergeSelection::Entities("Sales", {}, false)), before);
+}
+
+TEST_F(MergePropertyTest, AnEmptyModuleMergedIntoAFixtureChangesNothing)
+{
+    Load(BuildSalesFixture("First", Path("a")), NewSalesProject("Empty", Path("b")));
+    const std::string before = DescribeLists(*First());
+    MergeAndRoundTrip(ScriptedMergeSelection::FullModule("Sales", false));
+    EXPECT_EQ(DescribeLists(*m_store.GetProject()), before);
+}
+
+TEST_F(MergePropertyTest, AFixtureMergedIntoAnEmptyProjectArrivesWholeAndGenerates)
+{
+    auto reference = BuildSalesFixture("Reference", Path("r"));
+    Load(NewSalesProject("First", Path("a")), BuildSalesFixture("Second", Path("b")));
+    MergeAndRoundTrip(ScriptedMergeSelection::FullModule("Sales", false));
+    EXPECT_EQ(TempText("Report_ .txt"), "region_form map form is not merged!\n\n" + separator);
+    const Module* expected = reference->FindModuleByName("Sales");
+    const Module* merged = m_store.GetProject()->FindModuleByName("Sales");
+    ASSERT_NE(merged, nullptr);
+    std::vector<Table*> expectedTables;
+    std::vector<Table*> mergedTables;
+    expected->GetAllTables(expectedTables);
+    merged->GetAllTables(mergedTables);
+    EXPECT_EQ(Names(mergedTables), Names(expectedTables));
+    EXPECT_EQ(Names(merged->GetMasterForms()), Names(expected->GetMasterForms()));
+    EXPECT_EQ(Names(merged->GetTransactions()), Names(expected->GetTransactions()));
+    EXPECT_EQ(Names(merged->GetReports()), Names(expected->GetReports()));
+    EXPECT_EQ(Names(merged->GetRDLCReports()), Names(expected->GetRDLCReports()));
+    EXPECT_EQ(Names(merged->GetDashBoards()), Names(expected->GetDashBoards()));
+    EXPECT_EQ(Names(merged->GetDashBoardPages()), Names(expected->GetDashBoardPages()));
+    EXPECT_EQ(SortedNames(merged->GetClasses()), SortedNames(expected->GetClasses()));
+    const Class* customerClass = merged->FindClassByName("_customer");
+    ASSERT_NE(customerClass, nullptr);
+    EXPECT_NE(customerClass->FindFunctionByName("price"), nullptr);
+    EXPECT_EQ(Names(merged->GetProcedures()), Names(expected->GetProcedures()));
+    const Menu* extras = merged->FindMenuByFullName("Extras");
+    ASSERT_NE(extras, nullptr);
+    EXPECT_NE(extras->FindSubMenuByName("Tools"), nullptr);
+    ASSERT_EQ(extras->GetRoles().size(), 1u);
+    EXPECT_EQ(extras->GetRoles().front()->GetName(), "clerk");
+    ExpectWriteAllWritesEverything();
+}
+
+TEST_F(MergePropertyTest, AFixtureMergedIntoACopyOfItselfAddsNothing)
+{
+    for (const SelectionCase& test :
+         {SelectionCase{"keep", false}, SelectionCase{"overwrite", true}})
+    {
+        SCOPED_TRACE(test.name);
+        Load(BuildSalesFixture("First", Path("a")), BuildSalesFixture("Second", Path("b")));
+        const std::string before = DescribeLists(*First());
+        MergeAndRoundTrip(ScriptedMergeSelection::FullModule("Sales", test.overwrite));
+        EXPECT_EQ(DescribeLists(*m_store.GetProject()), before);
+    }
+}
+
+TEST_F(MergePropertyTest, AVariantMergedIntoAFixtureSavesLoadsAndGenerates)
+{
+    for (const SelectionCase& test :
+         {SelectionCase{"keep", false}, SelectionCase{"overwrite", true}})
+    {
+        SCOPED_TRACE(test.name);
+        Load(BuildSalesFixture("First", Path("a"), false, false),
+             BuildSalesFixture("Second", Path("b"), true, false));
+        MergeAndRoundTrip(ScriptedMergeSelection::FullModule("Sales", test.overwrite));
+        const Module* merged = m_store.GetProject()->FindModuleByName("Sales");
+        ASSERT_NE(merged, nullptr);
+        EXPECT_NE(merged->FindMasterFormByName("supplier_form"), nullptr);
+        EXPECT_NE(merged->FindReportByName("supplier Report"), nullptr);
+        ExpectWriteAllWritesEverything();
+    }
+}

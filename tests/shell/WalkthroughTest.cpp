@@ -1,0 +1,417 @@
+#include "designers/ApplicationReportDlg.h"
+#include "designers/DashBoardDlg.h"
+#include "designers/DashBoardPageDlg.h"
+#include "designers/MultiPageReportDlg.h"
+#include "designers/RDLCReportdlg.h"
+#include "designers/ReportCollectorDlg.h"
+#include "designers/logic/StartPage.h"
+#include "editors/FormEditorDialog.h"
+#include "editors/TableDialog.h"
+#include "editors/TransactionDlg.h"
+#include "editors/WriteSelectionDlg.h"
+#include "entities/ApplicationReport.h"
+#include "entities/DashBoard.h"
+#include "entities/DashBoardPage.h"
+#include "entities/Form.h"
+#include "entities/MultiPageReport.h"
+#include "entities/RDLCReport.h"
+#include "entities/ReportCollector.h"
+#include "entities/Transaction.h"
+#include "model/Table.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/ListCtrl.h"
+#include "platform/ui/ScriptedPopupMenus.h"
+#include "shell/ForgeonView.h"
+#include "shell/logic/ProjectTree.h"
+#include "shell/logic/ProjectTreeLayout.h"
+#include "tests/gen_web/PreparedProjectFolder.h"
+#include "tests/shell/ShellTestSupport.h"
+
+#include <QFontMetrics>
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+#include <iostream>
+
+namespace
+{
+using TD = TableDesigner;
+
+// A user at the program: the tree on the left, the view of the right pane, pictures kept in the
+// build folder.
+class Walkthrough
+{
+public:
+    MainFrame& Frame() { return program.Frame(); }
+    Module& Current() { return *program.Project().GetCurrentModule(); }
+    CTreeCtrl& Tree() { return Frame().GetTreeView()->GetTreeCtrl(); }
+    HTREEITEM Item(const CString& text) { return FindTreeItem(Tree(), Tree().GetRootItem(), text); }
+
+    // The command of the item's context menu whose text is the text.
+    void RunContextCommand(HTREEITEM item, const char* text)
+    {
+        ScriptedPopupMenus menus;
+        Frame().GetTreeView()->ShowContextMenu(item, CPoint(0, 0));
+        ASSERT_FALSE(menus.Shown().empty());
+        for (const ScriptedPopupMenus::Entry& entry : menus.Shown().back().entries)
+        {
+            if (entry.text == text)
+                menus.Answer(entry.id);
+        }
+        ASSERT_EQ(1u, menus.PendingAnswers()) << text;
+        Frame().GetTreeView()->ShowContextMenu(item, CPoint(0, 0));
+    }
+    HTREEITEM Category(int slot) { return static_cast<HTREEITEM>(CategoryNode(Current(), slot)); }
+
+    // A double click on the item of the text under the category; false when it shows none.
+    bool Open(int slot, const CString& text)
+    {
+        HTREEITEM item = FindTreeItem(Tree(), Tree().GetChildItem(Category(slot)), text);
+        if (item == nullptr)
+            return false;
+        Tree().SelectItem(item);
+        Frame().GetTreeView()->OpenItem(item);
+        return true;
+    }
+    // The Delete key on the item of the text under the category, its question answered with
+    // OK; false unless the item went.
+    bool Delete(int slot, const CString& text)
+    {
+        HTREEITEM item = FindTreeItem(Tree(), Tree().GetChildItem(Category(slot)), text);
+        if (item == nullptr)
+            return false;
+        Tree().SelectItem(item);
+        program.boxes.Answer(IDOK);
+        Frame().GetTreeView()->DeleteSelectedItem();
+        return FindTreeItem(Tree(), Tree().GetChildItem(Category(slot)), text) == nullptr;
+    }
+    // The items of the combo of the view shown.
+    std::vector<CString> ComboItems(int combo)
+    {
+        std::vector<CString> items;
+        const auto* box = dynamic_cast<CComboBox*>(View().GetDlgItem(combo));
+        for (int i = 0; box != nullptr && i < box->GetCount(); ++i)
+        {
+            box->GetLBText(i, items.emplace_back());
+        }
+        return items;
+    }
+    // The position of the text in the combo of the view shown.
+    int IndexOf(int combo, const char* text)
+    {
+        const std::vector<CString> items = ComboItems(combo);
+        const auto found = std::find(items.begin(), items.end(), CString(text));
+        if (found == items.end())
+            ADD_FAILURE() << text << " not in combo " << combo;
+        return found == items.end() ? -1 : static_cast<int>(found - items.begin());
+    }
+    // The texts of the message boxes shown after the first count ones.
+    std::vector<std::string> BoxesSince(std::size_t count) const
+    {
+        const std::vector<std::string> texts = program.boxes.ShownTexts();
+        return {texts.begin() + static_cast<std::ptrdiff_t>(count), texts.end()};
+    }
+    CWnd& View() { return *Frame().GetRightPaneView(Frame().GetCurrentRightPane()); }
+    template <class V> V& View(RightPane pane)
+    {
+        return dynamic_cast<V&>(*Frame().GetRightPaneView(pane));
+    }
+
+    void Shoot(const char* name)
+    {
+        HWND window = Frame().GetSafeHwnd();
+        window->resize(1200, 860);
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+        const QPixmap shot = window->grab();
+        ASSERT_FALSE(shot.isNull());
+        const std::filesystem::path path =
+            std::filesystem::current_path() / (std::string("walkthrough-") + name + ".png");
+        ASSERT_TRUE(shot.save(QString::fromStdString(path.string()), "PNG"));
+    }
+
+    // A table made in the table designer from the tree's category node, with its default pages.
+    void MakeTable(int slot, const char* command, const char* name,
+                   std::initializer_list<std::pair<const char*, int>> fields)
+    {
+        RunContextCommand(Category(slot), command);
+        ASSERT_EQ(RightPane::TableView, Frame().GetCurrentRightPane());
+        DialogDriver user(View());
+        ASSERT_TRUE(user.SetText(TD::IDC_TABLE_NAME, name));
+        for (const auto& [field, type] : fields)
+        {
+            ASSERT_TRUE(user.SetText(TD::IDC_FIELD_NAME, field));
+            ASSERT_TRUE(user.Select(TD::IDC_TYPE, type));
+            ASSERT_TRUE(user.Click(TD::IDC_ADD));
+        }
+        ASSERT_TRUE(user.Click(TD::IDC_OK));
+    }
+
+    RunningProgram program;
+};
+} // namespace
+
+TEST(WalkthroughTest, EveryViewOpensFromTheTreeTakesAChangeAndTheProjectSavesAndWrites)
+{
+    Walkthrough w;
+    ASSERT_TRUE(w.program.started);
+    w.program.boxes.Answer(IDNO);
+    w.program.Command(ID_FILE_NEW);
+    EXPECT_EQ(RightPane::StartPage, w.Frame().GetCurrentRightPane());
+    w.Shoot("start-page");
+    // Each start button has room beside its picture for the longest word of its caption.
+    for (const StartButton& button : StartPage::Buttons())
+    {
+        QWidget* widget = w.View().GetDlgItem(button.controlId)->GetSafeHwnd();
+        int longest = 0;
+        for (const QString& word : QString(button.toolTip).split(' '))
+            longest = std::max(longest, QFontMetrics(widget->font()).horizontalAdvance(word));
+        EXPECT_LT(longest + widget->height(), widget->width()) << button.toolTip;
+    }
+    w.MakeTable(TreeSlot::MasterTables, "Create Table", "Customer", {{"name", 4}, {"city", 4}});
+    w.MakeTable(TreeSlot::MasterTables, "Create Table", "Product", {{"title", 4}, {"price", 2}});
+    w.MakeTable(TreeSlot::DetailTables, "Create Table", "Orders", {{"placed", 5}});
+    w.Shoot("table-designer");
+    Module& module = w.Current();
+
+    // Each page opened from its item shows its name; a change and OK reach the model.
+    struct Visit
+    {
+        int slot;
+        const char* name;
+        RightPane pane;
+        int nameBox;
+        std::function<void(DialogDriver&)> change;
+        int ok;
+    };
+    const Visit visits[] = {
+        {TreeSlot::MasterForms, "customer_form", RightPane::FormEditor, FormEditor::IDC_NAME,
+         [](DialogDriver& user) { EXPECT_TRUE(user.Click(FormEditor::IDC_SINGLE_COLUMN)); },
+         FormEditor::IDC_OK},
+        {TreeSlot::DetailForms, "orders", RightPane::TransactionView, TransactionEditor::IDC_NAME,
+         [](DialogDriver& user) { EXPECT_TRUE(user.Click(TransactionEditor::IDC_SINGLE_COLUMN)); },
+         TransactionEditor::IDC_OK},
+        {TreeSlot::SearchReports, "customer Report", RightPane::ReportView,
+         ReportDesigner::IDC_NAME,
+         [](DialogDriver& user)
+         { EXPECT_TRUE(user.SetText(ReportDesigner::IDC_HEADER, "Customers")); },
+         ReportDesigner::IDC_OK},
+        {TreeSlot::Dashboards, "BaseModule_Dashboard", RightPane::DashBoardView,
+         DashBoardDesigner::IDC_NAME,
+         [](DialogDriver& user)
+         { EXPECT_TRUE(user.SetText(DashBoardDesigner::IDC_HEADER, "Board")); },
+         DashBoardDesigner::IDC_OK},
+        {TreeSlot::DashBoardPages, "Project_Dashboard", RightPane::DashBoardPageView,
+         DashBoardPageDesigner::IDC_NAME,
+         [](DialogDriver& user)
+         { EXPECT_TRUE(user.SetText(DashBoardPageDesigner::IDC_HEADER, "Overview")); },
+         DashBoardPageDesigner::IDC_OK},
+        {TreeSlot::Reports, "customer_rdlc", RightPane::RDLCReportView,
+         RDLCReportDesigner::IDC_NAME,
+         [](DialogDriver& user)
+         { EXPECT_TRUE(user.SetText(RDLCReportDesigner::IDC_HEADER, "Customer list")); },
+         RDLCReportDesigner::IDC_OK},
+    };
+    for (const Visit& visit : visits)
+    {
+        SCOPED_TRACE(visit.name);
+        ASSERT_TRUE(w.Open(visit.slot, visit.name));
+        ASSERT_EQ(visit.pane, w.Frame().GetCurrentRightPane());
+        DialogDriver user(w.View());
+        EXPECT_EQ(visit.name, user.GetText(visit.nameBox));
+        visit.change(user);
+        w.Shoot(visit.name);
+        EXPECT_TRUE(user.Click(visit.ok));
+    }
+    EXPECT_EQ(1, module.FindMasterFormByName("customer_form")->GetColumnCount());
+    EXPECT_EQ(1, module.FindTransactionByName("orders")->GetColumnCount());
+    EXPECT_EQ("Customers", module.FindReportByName("customer Report")->GetTitle());
+    EXPECT_EQ("Board", module.FindDashBoardByName("BaseModule_Dashboard")->GetHeader());
+    EXPECT_EQ("Overview", module.FindDashBoardPageByName("Project_Dashboard")->GetHeader());
+    EXPECT_EQ("Customer list", module.FindRDLCReportByName("customer_rdlc")->GetHeader());
+
+    // A page of reports and a collector, made in their designers and opened again.
+    using MP = MultiPageReportDesigner;
+    using RC = ReportCollectorDesigner;
+    w.Frame().GetTreeView()->EditEntity(RightPane::MultiPageReportView, nullptr);
+    auto& pageView = w.View<MultiPageReportDlg>(RightPane::MultiPageReportView);
+    DialogDriver pageUser(pageView);
+    ASSERT_TRUE(pageUser.SetText(MP::IDC_NAME, "Overview"));
+    ASSERT_TRUE(pageUser.Select(MP::IDC_REPORT, w.IndexOf(MP::IDC_REPORT, "customer Report")));
+    ASSERT_TRUE(pageUser.Click(MP::IDC_ADD_REPORT));
+    ASSERT_TRUE(pageUser.Click(MP::IDC_ADD_MULTI_PAGE));
+    ASSERT_EQ(1u, module.GetMultiPageReports().size());
+    MultiPageReport* overview = module.GetMultiPageReports().front();
+    w.Frame().GetTreeView()->EditEntity(RightPane::MultiPageReportView, overview);
+    EXPECT_EQ("Overview", pageUser.GetText(MP::IDC_NAME));
+    ASSERT_TRUE(pageUser.Select(MP::IDC_REPORT, w.IndexOf(MP::IDC_REPORT, "product Report")));
+    ASSERT_TRUE(pageUser.Click(MP::IDC_ADD_REPORT));
+    w.Shoot("multi-page-report");
+    ASSERT_TRUE(pageUser.Click(MP::IDC_ADD_MULTI_PAGE));
+    EXPECT_EQ(2u, overview->GetPages().size());
+
+    w.Frame().GetTreeView()->EditEntity(RightPane::ReportCollectorView, nullptr);
+    auto& collectorView = w.View<ReportCollectorDlg>(RightPane::ReportCollectorView);
+    DialogDriver collectorUser(collectorView);
+    ASSERT_TRUE(collectorUser.SetText(RC::IDC_NAME, "Desk"));
+    ASSERT_TRUE(collectorUser.Select(RC::IDC_REPORT, w.IndexOf(RC::IDC_REPORT, "customer Report")));
+    ASSERT_TRUE(collectorUser.Click(RC::IDC_ADD_REPORT));
+    ASSERT_TRUE(collectorUser.Click(RC::IDC_ADD_COLLECTOR));
+    ASSERT_EQ(1u, module.GetReportCollectors().size());
+    ReportCollector* desk = module.GetReportCollectors().front();
+    w.Frame().GetTreeView()->EditEntity(RightPane::ReportCollectorView, desk);
+    EXPECT_EQ("Desk", collectorUser.GetText(RC::IDC_NAME));
+    ASSERT_TRUE(collectorUser.Select(RC::IDC_REPORT, w.IndexOf(RC::IDC_REPORT, "product Report")));
+    ASSERT_TRUE(collectorUser.Click(RC::IDC_ADD_REPORT));
+    w.Shoot("report-collector");
+    ASSERT_TRUE(collectorUser.Click(RC::IDC_ADD_COLLECTOR));
+    EXPECT_EQ(2u, desk->GetEntries().size());
+
+    // Switching between the views and back shows each page again, and the views left let go.
+    for (int round = 0; round < 2; ++round)
+    {
+        for (const Visit& visit : visits)
+        {
+            SCOPED_TRACE(visit.name);
+            ASSERT_TRUE(w.Open(visit.slot, visit.name));
+            EXPECT_EQ(visit.name, DialogDriver(w.View()).GetText(visit.nameBox));
+        }
+    }
+    w.Frame().GetTreeView()->EditEntity(RightPane::MultiPageReportView, overview);
+    EXPECT_EQ("Overview", pageUser.GetText(MP::IDC_NAME));
+    w.Frame().GetTreeView()->EditEntity(RightPane::ReportCollectorView, desk);
+    EXPECT_EQ("Desk", collectorUser.GetText(RC::IDC_NAME));
+
+    // Deleted from the tree while its view shows it, a page leaves the view empty or new.
+    struct Deletion
+    {
+        int slot;
+        const char* name;
+        RightPane pane;
+        int nameBox;
+    };
+    const Deletion deletions[] = {
+        {TreeSlot::MasterForms, "product_form", RightPane::FormEditor, FormEditor::IDC_NAME},
+        {TreeSlot::SearchReports, "useraccount Report", RightPane::ReportView,
+         ReportDesigner::IDC_NAME},
+        {TreeSlot::Reports, "product_rdlc", RightPane::RDLCReportView,
+         RDLCReportDesigner::IDC_NAME},
+        {TreeSlot::DashBoardPages, "Project_Dashboard", RightPane::DashBoardPageView,
+         DashBoardPageDesigner::IDC_NAME},
+        {TreeSlot::Dashboards, "Project_Dashboard", RightPane::DashBoardView,
+         DashBoardDesigner::IDC_NAME},
+    };
+    for (const Deletion& deletion : deletions)
+    {
+        SCOPED_TRACE(deletion.name);
+        ASSERT_TRUE(w.Open(deletion.slot, deletion.name));
+        ASSERT_TRUE(w.Delete(deletion.slot, deletion.name));
+        EXPECT_EQ(deletion.pane, w.Frame().GetCurrentRightPane());
+        EXPECT_EQ("", DialogDriver(w.View()).GetText(deletion.nameBox));
+    }
+
+    // A report deleted while the page of reports shows it: the page and its designer let go.
+    w.Frame().GetTreeView()->EditEntity(RightPane::MultiPageReportView, overview);
+    ASSERT_TRUE(w.Delete(TreeSlot::SearchReports, "product Report"));
+    EXPECT_EQ(1u, overview->GetPages().size());
+    EXPECT_EQ((std::vector<CString>{"customer Report", "orders_basic Report"}),
+              w.ComboItems(MP::IDC_REPORT));
+    const auto* pages = dynamic_cast<CListCtrl*>(pageView.GetDlgItem(MP::IDC_PAGE_LIST));
+    ASSERT_EQ(1, pages->GetItemCount());
+    ASSERT_TRUE(pageUser.Select(MP::IDC_REPORT, 1));
+    ASSERT_TRUE(pageUser.Click(MP::IDC_ADD_REPORT));
+    ASSERT_TRUE(pageUser.ClickListRow(MP::IDC_PAGE_LIST, 1));
+    ASSERT_TRUE(pageUser.Click(MP::IDC_ADD_MULTI_PAGE));
+    w.Frame().GetTreeView()->EditEntity(RightPane::ReportCollectorView, desk);
+    ASSERT_TRUE(w.Delete(TreeSlot::MasterTables, "customer"));
+    const auto* entries = dynamic_cast<CListCtrl*>(collectorView.GetDlgItem(RC::IDC_ENTRY_LIST));
+    EXPECT_EQ(static_cast<int>(desk->GetEntries().size()), entries->GetItemCount());
+    EXPECT_EQ(desk, collectorView.GetDesigner()->GetCollector());
+    ASSERT_TRUE(collectorUser.ClickListRow(RC::IDC_ENTRY_LIST, 0));
+    ASSERT_TRUE(collectorUser.Click(RC::IDC_ADD_COLLECTOR));
+
+    // Saved, opened again while a view shows a page, saved and opened again: the same bytes from
+    // the second save on.
+    w.program.Project().SetProjectName("Walk");
+    w.program.Project().SetProjectPath(w.program.folder.Path().c_str());
+    const std::string first = w.program.PathOf("Walk.wvt");
+    const std::string second = w.program.PathOf("Walk2.wvt");
+    const std::string third = w.program.PathOf("Walk3.wvt");
+    w.program.files.Answer(first.c_str());
+    w.program.Command(ID_FILE_SAVE);
+    ASSERT_TRUE(w.Open(TreeSlot::MasterForms, "product_form") ||
+                w.Open(TreeSlot::MasterForms, "useraccount_form"));
+    w.program.files.Answer(first.c_str());
+    w.program.Command(ID_FILE_OPEN);
+    w.Frame().GetTreeView()->EditEntity(RightPane::MultiPageReportView,
+                                        w.Current().GetMultiPageReports().front());
+    EXPECT_EQ("Overview", pageUser.GetText(MP::IDC_NAME));
+    w.program.files.Answer(second.c_str());
+    w.program.Command(ID_FILE_SAVE_AS);
+    w.Frame().GetTreeView()->EditEntity(RightPane::ReportCollectorView,
+                                        w.Current().GetReportCollectors().front());
+    w.program.files.Answer(second.c_str());
+    w.program.Command(ID_FILE_OPEN);
+    for (const Visit& visit : visits)
+    {
+        if (w.Open(visit.slot, visit.name))
+            EXPECT_EQ(visit.name, DialogDriver(w.View()).GetText(visit.nameBox));
+    }
+    w.program.files.Answer(third.c_str());
+    w.program.Command(ID_FILE_SAVE_AS);
+    EXPECT_TRUE(ReadFile(second) == ReadFile(third));
+    EXPECT_GT(ReadFile(third).size(), 1000u);
+
+    // The questions and refusals on the way: the save question of New, the collector of
+    // reports without filters in common, and the question of each deletion.
+    const char* noCommonFields =
+        "There are no common fields in above reports. Filters can not be assigned.";
+    std::vector<std::string> expected = {"Do you want to save changes in current project?",
+                                         noCommonFields, noCommonFields};
+    expected.insert(expected.end(), std::size(deletions) + 2,
+                    "Do you really want to delete the selected entity?");
+    EXPECT_EQ(expected, w.program.boxes.ShownTexts());
+    EXPECT_EQ(0u, w.program.dialogs.UnscriptedCount());
+
+    // Write All, ASP.NET: every file written but the pages of the page of reports, which the
+    // project file lists and no ASP.NET writer makes.
+    PrepareProjectFolder(w.program.Project());
+    std::size_t before = w.program.boxes.Shown().size();
+    w.program.dialogs.Answer([](CDialog&, DialogDriver& user) { EXPECT_TRUE(user.PressOk()); });
+    w.program.Command(ID_WRITE_ALL);
+    ASSERT_EQ(1u, w.BoxesSince(before).size());
+    const CString output =
+        CString(w.program.folder.Path().c_str()) + "\\Walk\\Walk\\BaseModule\\UI\\";
+    std::string unwritten = "These files could not be written:";
+    for (const char* file : {"Overview.aspx", "Overview.aspx.cs", "Overview.aspx.designer.cs"})
+        unwritten += "\n" + std::string((output + file).GetString()) +
+                     " (listed in the project file but not written)";
+    EXPECT_EQ(unwritten, w.BoxesSince(before)[0]);
+
+    // Write All, classic pages: the database left alone, no page left unwritten.
+    before = w.program.boxes.Shown().size();
+    w.program.dialogs.Answer([](CDialog&, DialogDriver& user) { EXPECT_TRUE(user.PressCancel()); });
+    w.program.dialogs.Answer(
+        [](CDialog& dialog, DialogDriver& user)
+        {
+            EXPECT_EQ(WriteSelectionDlg::IDD, dialog.GetTemplateId());
+            EXPECT_EQ("There are no Errors or Warnings",
+                      user.GetText(WriteSelectionDlg::IDC_MESSAGE));
+            EXPECT_TRUE(user.PressOk());
+        });
+    w.program.Command(ID_CLASSIC_WRITE_ALL);
+    EXPECT_EQ(std::vector<std::string>{}, w.BoxesSince(before));
+    EXPECT_EQ("Writing completed", w.Frame().GetStatusBar()->GetPaneText(0).str());
+    EXPECT_EQ(0u, w.program.dialogs.UnscriptedCount());
+
+    // New while a designer shows a page of the project: the views start on the new project.
+    w.Frame().GetTreeView()->EditEntity(RightPane::MultiPageReportView,
+                                        w.Current().GetMultiPageReports().front());
+    w.program.boxes.Answer(IDNO);
+    w.program.Command(ID_FILE_NEW);
+    EXPECT_TRUE(w.Current().GetMultiPageReports().empty());
+    ASSERT_TRUE(w.Open(TreeSlot::Dashboards, "BaseModule_Dashboard"));
+    EXPECT_EQ("BaseModule_Dashboard", DialogDriver(w.View()).GetText(DashBoardDesigner::IDC_NAME));
+    w.Shoot("after-new");
+}
