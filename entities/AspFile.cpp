@@ -1,7 +1,6 @@
 #include "entities/AspFile.h"
 
 #include "entities/ApplicationReport.h"
-#include "entities/AspxFile.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
 #include "entities/Form.h"
@@ -130,16 +129,6 @@ CString FormPageWord(int fileKind)
     if (fileKind == 3 || fileKind == 7)
         return "Update";
     return {};
-}
-
-// The table whose name a page title shows: a form's table, a transaction's master table.
-const Table* TitleTable(const FormInterface* page)
-{
-    if (const auto* form = dynamic_cast<const Form*>(page))
-        return form->GetTable();
-    if (const auto* transaction = dynamic_cast<const Transaction*>(page))
-        return transaction->GetBasicTable();
-    return nullptr;
 }
 
 // The first item of the list that matches, else null.
@@ -556,8 +545,7 @@ CString AspFile::FormAspxFileName() const
     CString stem = m_ownerPage->GetFormName();
     if (!m_ownerPage->IsCopy())
     {
-        const auto* form = dynamic_cast<const Form*>(m_ownerPage);
-        const Table* table = form != nullptr ? form->GetTable() : nullptr;
+        const Table* table = m_ownerPage->GetTitleTable();
         if (table == nullptr)
             return {};
         stem = table->GetTableName();
@@ -606,17 +594,12 @@ CString AspFile::GetPageTitle()
             m_title = "ADD ";
         else if (m_fileKind == 7)
             m_title = "UPDATE ";
-        if (const Table* table = TitleTable(m_ownerPage))
+        if (const Table* table = m_ownerPage != nullptr ? m_ownerPage->GetTitleTable() : nullptr)
             m_title += table->GetTableName();
         m_title.MakeUpper();
     }
     m_title.Replace('_', ' ');
     return m_title;
-}
-
-bool AspFile::IsAspxFile() const
-{
-    return dynamic_cast<const AspxFile*>(this) != nullptr;
 }
 
 MenuInterface* AspFile::GetLinkingItemAt(int index) const

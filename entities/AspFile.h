@@ -173,8 +173,8 @@ public:
     CString GetPageTitle();
     // The suffix of the file kind followed by the extension of the file's class.
     CString GetFileSuffix() const;
-    // A dynamic type test: an AspxFile is the ASP.NET page file.
-    bool IsAspxFile() const;
+    // True for the ASP.NET page file (AspxFile).
+    virtual bool IsAspxFile() const { return false; }
 
     // The items (menus or report fields) that open this file.
     const std::vector<MenuInterface*>& GetLinkingItems() const { return m_linkingItems; }

@@ -10,4 +10,6 @@ class AspxFile : public AspFile
 
 public:
     AspxFile() = default;
+
+    bool IsAspxFile() const override { return true; }
 };

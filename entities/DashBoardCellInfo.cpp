@@ -7,6 +7,7 @@
 #include "model/Field.h"
 #include "model/ListAccess.h"
 #include "model/Ownership.h"
+#include "model/PairRecords.h"
 
 #include <algorithm>
 
@@ -14,6 +15,9 @@ IMPLEMENT_SERIAL(DashBoardCellInfo, CObject, 0)
 
 namespace
 {
+using VariableMapRecords =
+    PairRecords<DashBoardVariableMap, &DashBoardVariableMap::target,
+                &DashBoardVariableMap::sourceVariable, &DashBoardVariableMap::sourceField>;
 
 // The display field's output column refers to the field.
 bool ShowsField(const FieldCaption& displayField, const Field* field)
@@ -141,13 +145,7 @@ void DashBoardCellInfo::Serialize(CArchive& ar)
         WriteBoolInt(ar, m_staticText);
         ar << m_caption;
         ar.WriteObject(m_menu);
-        ar << static_cast<int>(m_variableMaps.size());
-        for (const DashBoardVariableMap* map : m_variableMaps)
-        {
-            ar.WriteObject(map->target);
-            ar.WriteObject(map->sourceVariable);
-            ar.WriteObject(map->sourceField);
-        }
+        VariableMapRecords::Write(ar, m_variableMaps);
         ar << static_cast<int>(m_displayFields.size());
         for (const FieldCaption& displayField : m_displayFields)
         {
@@ -159,15 +157,7 @@ void DashBoardCellInfo::Serialize(CArchive& ar)
     m_staticText = ReadBoolInt(ar);
     ar >> m_caption;
     m_menu = ReadRef<Menu>(ar);
-    const int mapCount = ReadCount(ar);
-    for (int i = 0; i < mapCount; ++i)
-    {
-        auto* map = new DashBoardVariableMap;
-        m_variableMaps.push_back(map);
-        map->target = ReadRef<Variable>(ar);
-        map->sourceVariable = ReadRef<Variable>(ar);
-        map->sourceField = ReadRef<Field>(ar);
-    }
+    VariableMapRecords::Read(ar, m_variableMaps, VariableMapRecords::EmptyEntry::Kept);
     ReadDisplayFields(ar);
 }
 

@@ -12,6 +12,14 @@
 
 IMPLEMENT_SERIAL(DashBoardPageData, CObject, 0)
 
+namespace
+{
+// A placement keeps the field first; a cell keeps it last.
+using VariableMapRecords =
+    PairRecords<DashBoardVariableMap, &DashBoardVariableMap::sourceField,
+                &DashBoardVariableMap::target, &DashBoardVariableMap::sourceVariable>;
+} // namespace
+
 DashBoardPageData::~DashBoardPageData()
 {
     delete m_procedureInvokation;
@@ -61,41 +69,15 @@ void DashBoardPageData::Serialize(CArchive& ar)
     {
         ar.WriteObject(m_dashBoard);
         ar.WriteObject(m_procedureInvokation);
-        ar << static_cast<int>(m_variablePairs.size());
-        for (const VariablePair* pair : m_variablePairs)
-        {
-            ar.WriteObject(pair->first);
-            ar.WriteObject(pair->second);
-        }
-        ar << static_cast<int>(m_variableMaps.size());
-        for (const DashBoardVariableMap* map : m_variableMaps)
-        {
-            ar.WriteObject(map->sourceField);
-            ar.WriteObject(map->target);
-            ar.WriteObject(map->sourceVariable);
-        }
+        VariablePairRecords::Write(ar, m_variablePairs);
+        VariableMapRecords::Write(ar, m_variableMaps);
         ar.WriteObject(m_classInvokation);
         return;
     }
     m_dashBoard = ReadRef<DashBoard>(ar);
     m_procedureInvokation = ReadOwned<ProcedureInvokation>(ar);
-    const int pairCount = ReadCount(ar);
-    for (int i = 0; i < pairCount; ++i)
-    {
-        auto* pair = new VariablePair;
-        m_variablePairs.push_back(pair);
-        pair->first = ReadRef<Variable>(ar);
-        pair->second = ReadRef<Variable>(ar);
-    }
-    const int mapCount = ReadCount(ar);
-    for (int i = 0; i < mapCount; ++i)
-    {
-        auto* map = new DashBoardVariableMap;
-        m_variableMaps.push_back(map);
-        map->sourceField = ReadRef<Field>(ar);
-        map->target = ReadRef<Variable>(ar);
-        map->sourceVariable = ReadRef<Variable>(ar);
-    }
+    VariablePairRecords::Read(ar, m_variablePairs, VariablePairRecords::EmptyEntry::Kept);
+    VariableMapRecords::Read(ar, m_variableMaps, VariableMapRecords::EmptyEntry::Kept);
     if (ArchiveVersion() > 78)
         m_classInvokation = ReadOwned<ClassInvokation>(ar);
 }

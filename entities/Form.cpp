@@ -13,6 +13,7 @@
 #include "model/MainFrameAccess.h"
 #include "model/Module.h"
 #include "model/Ownership.h"
+#include "model/PairRecords.h"
 #include "model/ProjectDiagnostics.h"
 #include "model/Table.h"
 #include "platform/core/MessageBox.h"
@@ -20,6 +21,12 @@
 #include <algorithm>
 
 IMPLEMENT_SERIAL(Form, FormInterface, 0)
+
+namespace
+{
+using ReportVariableMapRecords = PairRecords<ReportVariableMap, &ReportVariableMap::reportVariable,
+                                             &ReportVariableMap::pageVariable>;
+} // namespace
 
 int Form::ms_lastId = 0;
 
@@ -74,29 +81,13 @@ void Form::Serialize(CArchive& ar)
 
 void WriteReportVariableMaps(CArchive& ar, const std::vector<ReportVariableMap*>& maps)
 {
-    ar << static_cast<int>(maps.size());
-    for (const ReportVariableMap* map : maps)
-    {
-        ar.WriteObject(map == nullptr ? nullptr : map->reportVariable);
-        ar.WriteObject(map == nullptr ? nullptr : map->pageVariable);
-    }
+    ReportVariableMapRecords::Write(ar, maps);
 }
 
 void ReadReportVariableMaps(CArchive& ar, std::vector<ReportVariableMap*>& maps, bool dropNullPairs)
 {
-    const int count = ReadCount(ar);
-    for (int i = 0; i < count; ++i)
-    {
-        Variable* reportVariable = ReadRef<Variable>(ar);
-        Variable* pageVariable = ReadRef<Variable>(ar);
-        if (reportVariable == nullptr && pageVariable == nullptr)
-        {
-            if (!dropNullPairs)
-                maps.push_back(nullptr);
-            continue;
-        }
-        maps.push_back(new ReportVariableMap{reportVariable, pageVariable});
-    }
+    using Empty = ReportVariableMapRecords::EmptyEntry;
+    ReportVariableMapRecords::Read(ar, maps, dropNullPairs ? Empty::Dropped : Empty::AsNull);
 }
 
 ForgeonProject* Form::SetReportAndGetProject(ApplicationReport* report)
@@ -235,6 +226,15 @@ void Form::CollectReportVariableUsage(Variable* variable, CString& list)
 {
     if (variable != nullptr && MapsReportVariable(m_reportVariableMaps, variable))
         ListReportVariableUsage(*this, list);
+}
+
+CString Form::GetCopyNamePrefix() const
+{
+    if (m_module == nullptr)
+        return NumberedCopyPrefix(0);
+    return NumberedCopyPrefix(
+        static_cast<int>(std::ranges::count_if(m_module->GetMasterForms(), [this](const Form* other)
+                                               { return other->GetTable() == m_table; })));
 }
 
 void Form::SyncTableFlags()

@@ -85,6 +85,9 @@ public:
     CString GetClassName() override { return "Form"; }
     // With a linked report: a table-flags record for the form's table when it has none.
     void SyncTableFlags() override;
+    Table* GetTitleTable() const override { return m_table; }
+    // Numbered by the master forms of the module over the same table.
+    CString GetCopyNamePrefix() const override;
 
 private:
     static int ms_lastId;

@@ -1,88 +1,41 @@
 #include "entities/FormInterface.h"
 
-#include "entities/ApplicationReport.h"
 #include "entities/AspFile.h"
 #include "entities/AspxFile.h"
-#include "entities/ClassInvokation.h"
-#include "entities/DashBoard.h"
 #include "entities/DerivedField.h"
-#include "entities/Form.h"
-#include "entities/FormulaTreeNode.h"
-#include "entities/Function.h"
+#include "entities/FormInterfaceParts.h"
 #include "entities/Grid.h"
 #include "entities/LinkControl.h"
 #include "entities/Menu.h"
-#include "entities/MenuInterface.h"
 #include "entities/Procedure.h"
-#include "entities/ProcedureInvokation.h"
 #include "entities/ProcedureTable.h"
-#include "entities/RDLCReport.h"
-#include "entities/ReportGroup.h"
-#include "entities/Transaction.h"
 #include "entities/UniquenessProcedureTable.h"
 #include "entities/Variable.h"
-#include "model/ArchiveIO.h"
-#include "model/EntityUsageSet.h"
-#include "model/EventRecmpFields.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
 #include "model/ListAccess.h"
 #include "model/MainFrameAccess.h"
-#include "model/Module.h"
 #include "model/Ownership.h"
-#include "model/ProjectDiagnostics.h"
 #include "model/RefField.h"
 #include "model/Table.h"
 
 #include <algorithm>
-#include <iterator>
 
 IMPLEMENT_SERIAL(FormInterface, CObject, 0)
 
 namespace
 {
-
-// The first item of the list that matches, else null.
-template <class T, class Predicate> T* FirstMatch(const std::vector<T*>& list, Predicate matches)
-{
-    const auto found = std::ranges::find_if(list, matches);
-    return found == list.end() ? nullptr : *found;
-}
-
 // The first reference or derived field whose page field has the name, ignoring case.
 template <class T> T* FindByPageFieldName(const std::vector<T*>& list, const CString& name)
 {
-    return FirstMatch(list,
-                      [&name](const T* item)
-                      {
-                          return item->GetField() != nullptr &&
-                                 item->GetField()->GetFieldName().CompareNoCase(name) == 0;
-                      });
-}
-
-// Erases the first entry of the pointer; false when the list does not hold it.
-template <class T> bool ErasePointer(std::vector<T*>& list, const T* item)
-{
-    const auto found = std::ranges::find(list, item);
-    if (item == nullptr || found == list.end())
-        return false;
-    list.erase(found);
-    return true;
-}
-
-// Erases and deletes every item that matches.
-template <class T, class Predicate> void EraseAndDeleteIf(std::vector<T*>& list, Predicate matches)
-{
-    std::erase_if(list,
-                  [&matches](T* item)
-                  {
-                      if (!matches(item))
-                          return false;
-                      delete item;
-                      return true;
-                  });
+    return FindFirst(list,
+                     [&name](const T* item)
+                     {
+                         return item->GetField() != nullptr &&
+                                item->GetField()->GetFieldName().CompareNoCase(name) == 0;
+                     });
 }
 
 // Swaps the item at the index with the next one; nothing when there is no such pair.
@@ -95,155 +48,21 @@ template <class T> void SwapWithNext(std::vector<T*>& list, int index)
 // The first reference or derived field whose page field is the field.
 template <class T> T* FindByPageField(const std::vector<T*>& list, const Field* field)
 {
-    return FirstMatch(list, [field](const T* item) { return item->GetField() == field; });
+    return FindFirst(list, [field](const T* item) { return item->GetField() == field; });
 }
 
 // The first reference or derived field whose page field has exactly the name.
 template <class T> T* FindByExactPageFieldName(const std::vector<T*>& list, const CString& name)
 {
-    return FirstMatch(
+    return FindFirst(
         list, [&name](const T* item)
         { return item->GetField() != nullptr && item->GetField()->GetFieldName() == name; });
 }
 
 LinkControl* FindLinkByCaption(const std::vector<LinkControl*>& links, const CString& caption)
 {
-    return FirstMatch(links, [&caption](const LinkControl* link)
-                      { return link->GetCaption() == caption; });
-}
-
-// The invocation calls the procedure.
-bool Calls(const ProcedureInvokation* invocation, const Procedure* procedure)
-{
-    return invocation != nullptr && invocation->GetProcedure() == procedure;
-}
-
-Procedure* CalledProcedure(const ProcedureInvokation* invocation)
-{
-    return invocation == nullptr ? nullptr : invocation->GetProcedure();
-}
-
-// The call is a call of the function.
-bool CallsFunction(const ClassInvokation* call, const Function* function)
-{
-    return call != nullptr && call->GetFunction() == function;
-}
-
-// Some event list of some control's data meets the test.
-template <class Test> bool AnyEventList(const std::vector<FieldRep*>& controls, Test test)
-{
-    return std::ranges::any_of(
-        controls,
-        [&test](const FieldRep* rep)
-        {
-            return rep->GetFieldRepData() != nullptr &&
-                   std::ranges::any_of(rep->GetFieldRepData()->GetEventRecmpFieldsList(), test);
-        });
-}
-
-// The calls a report's groups or a dashboard make of user-class functions.
-std::vector<ClassInvokation*> GroupAndDashBoardCalls(FormInterface* page)
-{
-    std::vector<ClassInvokation*> calls;
-    if (const auto* report = dynamic_cast<const ApplicationReport*>(page))
-    {
-        for (const ReportGroup* group : report->GetReportGroups())
-            calls.push_back(group->GetClassCall());
-    }
-    if (const auto* dashBoard = dynamic_cast<const DashBoard*>(page))
-        calls.push_back(dashBoard->GetClassInvokation());
-    std::erase(calls, nullptr);
-    return calls;
-}
-
-// The fields of the table that an output field of the function names.
-std::vector<Field*> OutputFieldsOfTable(const Function* function, const Table* table)
-{
-    std::vector<Field*> fields;
-    if (function == nullptr || table == nullptr)
-        return fields;
-    std::ranges::copy_if(table->GetFields(), std::back_inserter(fields),
-                         [function](const Field* field)
-                         { return function->HasOutputField(field); });
-    return fields;
-}
-
-// The front field is cleared when it is the field, otherwise the back field when it is.
-void ClearFrontOrBack(FieldRepData* data, const Field* field)
-{
-    if (data->GetFrontField() == field)
-        data->SetFrontField(nullptr);
-    else if (data->GetBackField() == field)
-        data->SetBackField(nullptr);
-}
-
-// Removes every procedure recompute of the list that matches, walking the list by its indexes.
-template <class Predicate>
-void RemoveProcedureRecomputesIf(EventRecmpFields& list, Predicate matches)
-{
-    int index = 0;
-    while (index < static_cast<int>(list.GetProcedureRecomputes().size()))
-    {
-        if (matches(list.GetProcedureRecomputes()[index]))
-            list.RemoveProcedureRecomputeAt(index);
-        else
-            ++index;
-    }
-}
-
-// The event lists of the controls whose data is not an automatic control's.
-std::vector<EventRecmpFields*> ConfirmedEventLists(const std::vector<FieldRep*>& controls)
-{
-    std::vector<EventRecmpFields*> lists;
-    for (const FieldRep* rep : controls)
-    {
-        const FieldRepData* data = rep->GetFieldRepData();
-        if (data != nullptr && !data->IsAddedBySync())
-            lists.insert(lists.end(), data->GetEventRecmpFieldsList().begin(),
-                         data->GetEventRecmpFieldsList().end());
-    }
-    return lists;
-}
-
-// Drops the recompute entries of both lists whose own target control is missing, each list
-// walked by its own indexes.
-void DropRecomputesWithoutTarget(EventRecmpFields& list)
-{
-    RemoveProcedureRecomputesIf(list, [](const EventProcedureRecompute* recompute)
-                                { return recompute->fieldRep == nullptr; });
-    while (list.HasClassRecompute(nullptr))
-        list.RemoveClassRecompute(nullptr);
-}
-
-// The variable's name; empty without a variable.
-CString VariableName(const Variable* variable)
-{
-    return variable == nullptr ? CString() : variable->GetFieldName();
-}
-
-// A warning is filed once, and never when the user ignores it.
-void AddWarningOnce(const CString& text)
-{
-    ProjectDiagnostics& diagnostics = TheProjectDiagnostics();
-    if (!diagnostics.IsWarning(text) && !diagnostics.IsIgnoredWarning(text))
-        diagnostics.AddWarning(text);
-}
-
-// The number of master forms or transactions of the source's module over the source's table
-// (the basic table of a transaction); 0 for a page outside a module.
-int CountPagesOverSameTable(const FormInterface* source)
-{
-    const Module* module = source->GetModule();
-    if (module == nullptr)
-        return 0;
-    if (const auto* form = dynamic_cast<const Form*>(source))
-        return static_cast<int>(
-            std::ranges::count_if(module->GetMasterForms(), [form](const Form* other)
-                                  { return other->GetTable() == form->GetTable(); }));
-    const auto* transaction = dynamic_cast<const Transaction*>(source);
-    return static_cast<int>(
-        std::ranges::count_if(module->GetTransactions(), [transaction](const Transaction* other)
-                              { return other->GetBasicTable() == transaction->GetBasicTable(); }));
+    return FindFirst(links,
+                     [&caption](const LinkControl* link) { return link->GetCaption() == caption; });
 }
 
 void SetControlVariable(const FieldRep& control, Variable* variable)
@@ -289,135 +108,10 @@ void FormInterface::DeleteFieldVariableMap(FieldVariableMap* map)
     delete map;
 }
 
-void FormInterface::Serialize(CArchive& ar)
-{
-    if (ar.IsStoring())
-    {
-        ar << m_name;
-        WriteObjectList(ar, m_aspFiles);
-        WriteObjectList(ar, m_fieldReps);
-        std::vector<const FieldVariableMap*> storedMaps;
-        std::ranges::copy_if(m_fieldVariableMaps, std::back_inserter(storedMaps),
-                             [](const FieldVariableMap* map) { return !IsSharedVariableMap(map); });
-        ar << static_cast<int>(storedMaps.size());
-        for (const FieldVariableMap* map : storedMaps)
-        {
-            ar.WriteObject(map->field);
-            ar.WriteObject(map->variable);
-        }
-        WriteObjectList(ar, m_preLinks);
-        WriteObjectList(ar, m_postLinks);
-        ar << m_preLinkColumnCount << m_postLinkColumnCount;
-        WriteObjectList(ar, m_uniquenessProcedureTables);
-        WriteObjectList(ar, m_refFields);
-        WriteObjectList(ar, m_derivedFields);
-        WriteObjectList(ar, m_procedureTables);
-        ar << static_cast<int>(m_tableFlags.size());
-        for (const PageTableFlags& flags : m_tableFlags)
-        {
-            ar.WriteObject(flags.table);
-            WriteBoolInt(ar, flags.firstFlag);
-            WriteBoolInt(ar, flags.secondFlag);
-        }
-        ar.WriteObject(m_procedureCall);
-        WriteBoolInt(ar, m_isCopy);
-        ar << m_columnCount;
-        return;
-    }
-
-    const int version = ArchiveVersion();
-    ar >> m_name;
-    ReadOwnedList(ar, m_aspFiles);
-    if (TakesEntriesOfOtherPages())
-        ReadObjectList(ar, m_fieldReps, true);
-    else
-        ReadOwnedList(ar, m_fieldReps);
-    const int mapCount = ReadCount(ar);
-    for (int i = 0; i < mapCount; ++i)
-    {
-        auto* map = new FieldVariableMap;
-        m_fieldVariableMaps.push_back(map);
-        map->field = ReadRef<Field>(ar);
-        Variable* variable = ReadRef<Variable>(ar);
-        if (!TakesEntriesOfOtherPages() && variable != nullptr &&
-            variable->GetKind() != Variable::sharedKind)
-            ar.ClaimObject(variable);
-        map->variable = variable;
-        if (map->field != nullptr && map->variable != nullptr)
-            map->variable->SetName(map->field->GetFieldName());
-    }
-    // Two legacy field/variable pairs; their objects may be shared, so they are left alone.
-    if (version >= 19 && version <= 73)
-    {
-        for (int i = 0; i < 2; ++i)
-        {
-            ReadRef<Field>(ar);
-            ReadRef<Variable>(ar);
-        }
-    }
-    if (version > 25)
-    {
-        ReadOwnedList(ar, m_preLinks);
-        ReadOwnedList(ar, m_postLinks);
-        ar >> m_preLinkColumnCount >> m_postLinkColumnCount;
-    }
-    if (version > 27)
-        ReadOwnedList(ar, m_uniquenessProcedureTables);
-    if (version > 37)
-    {
-        ReadOwnedList(ar, m_refFields);
-        ReadOwnedList(ar, m_derivedFields);
-    }
-    if (version > 44)
-        ReadOwnedList(ar, m_procedureTables);
-    if (version > 51)
-    {
-        const int flagCount = ReadCount(ar);
-        for (int i = 0; i < flagCount; ++i)
-        {
-            PageTableFlags flags;
-            flags.table = ReadRef<Table>(ar);
-            flags.firstFlag = ReadBoolInt(ar);
-            flags.secondFlag = ReadBoolInt(ar);
-            m_tableFlags.push_back(flags);
-        }
-    }
-    if (version > 61)
-        m_procedureCall = ReadOwned<ProcedureInvokation>(ar);
-    if (version > 70)
-        m_isCopy = ReadBoolInt(ar);
-    if (version > 82)
-        ar >> m_columnCount;
-}
-
-void FormInterface::LetGoOfUnownedObjects(const CArchive& ar)
-{
-    for (FieldVariableMap* map : m_fieldVariableMaps)
-    {
-        if (ar.IsUnclaimed(map->variable))
-            map->variable = nullptr;
-    }
-}
-
 FieldRep* FormInterface::GetFieldRepForField(Field* field)
 {
-    return FirstMatch(m_fieldReps,
-                      [field](const FieldRep* rep) { return rep->GetField() == field; });
-}
-
-bool FormInterface::IsFieldRepUsedElsewhere(FieldRep*)
-{
-    return false;
-}
-
-bool FormInterface::IsFieldRepMappedToReportVariable(FieldRep*)
-{
-    return false;
-}
-
-bool FormInterface::CollectExtraProcedureUsage(Procedure*, CString&)
-{
-    return false;
+    return FindFirst(m_fieldReps,
+                     [field](const FieldRep* rep) { return rep->GetField() == field; });
 }
 
 FieldRep* FormInterface::GetFieldRep(int index)
@@ -446,207 +140,14 @@ bool FormInterface::IsEventFieldRep(FieldRep*)
     return false;
 }
 
-bool FormInterface::CollectFieldUsage(Field* field, CString& list)
-{
-    CString entry;
-    if (const FieldVariableMap* map = FindFieldVariableMapByField(field))
-        entry = m_name + "_" + VariableName(map->variable) + "\n";
-    else if (std::ranges::any_of(m_fieldReps,
-                                 [field](const FieldRep* rep) { return rep->UsesField(field); }))
-        entry = m_name + "_" + "fieldRepresentation" + "\n";
-    else if (FindRefFieldByField(field) != nullptr || FindDerivedFieldByField(field) != nullptr)
-        entry = m_name + "_" + "reference/derived field" + "\n";
-    else
-        return false;
-    list += entry;
-    RecordUsage();
-    return true;
-}
-
-void FormInterface::CollectTableUsage(Table*, CString&) {}
-
-void FormInterface::DeleteFieldRep(FieldRep* fieldRep)
-{
-    if (fieldRep == nullptr)
-        return;
-    if (auto* rdlcReport = dynamic_cast<RDLCReport*>(this))
-        rdlcReport->RemoveFieldMapping(fieldRep->GetField());
-    const auto* report = dynamic_cast<const ApplicationReport*>(this);
-    if (report != nullptr && !report->GetReportGroups().empty())
-    {
-        ReportGroup* group = report->GetReportGroups().front();
-        group->RemoveClassRecomputeOf(fieldRep);
-        group->RemoveFilterFieldParameterMaps(fieldRep->GetField());
-    }
-    RemoveFieldVisibilities(fieldRep->GetField());
-    RemoveClassRecomputeOf(fieldRep);
-    for (const FieldRep* rep : m_fieldReps)
-    {
-        if (rep->GetFieldRepData() == nullptr)
-            continue;
-        for (EventRecmpFields* list : rep->GetFieldRepData()->GetEventRecmpFieldsList())
-            list->RemoveProcedureRecompute(fieldRep);
-    }
-    const auto found = std::ranges::find(m_fieldReps, fieldRep);
-    if (found == m_fieldReps.end())
-        return;
-    m_fieldReps.erase(found);
-    delete fieldRep;
-}
-
 bool FormInterface::IsMasterLinkField(Field*)
 {
     return false;
 }
 
-bool FormInterface::CollectProcedureUsage(Procedure* procedure, CString& list)
-{
-    const CString entry = m_name + "\n";
-    bool found = false;
-    if (std::ranges::any_of(m_uniquenessProcedureTables,
-                            [procedure](const UniquenessProcedureTable* entry)
-                            { return Calls(entry->GetInvocation(), procedure); }))
-    {
-        list += entry;
-        found = true;
-    }
-    if (std::ranges::any_of(m_procedureTables, [procedure](const ProcedureTable* entry)
-                            { return Calls(entry->GetInvocation(), procedure); }))
-    {
-        list += entry;
-        found = true;
-    }
-    for (const FieldRep* rep : m_fieldReps)
-    {
-        const FieldRepData* data = rep->GetFieldRepData();
-        if (data != nullptr && Calls(data->GetDataProcedure(), procedure))
-        {
-            list += entry;
-            found = true;
-        }
-    }
-    if (IsProcedureRecomputed(procedure))
-        list += entry;
-    else if (!found && !CollectExtraProcedureUsage(procedure, list))
-        return false;
-    RecordUsage();
-    return true;
-}
-
-bool FormInterface::CollectClassUsage(Class* dataClass, CString& list)
-{
-    bool found = false;
-    for (const FieldRep* rep : m_fieldReps)
-    {
-        const FieldRepData* data = rep->GetFieldRepData();
-        if (data != nullptr && data->GetDataCall() != nullptr &&
-            data->GetDataCall()->GetClass() == dataClass)
-        {
-            list += m_name + "\n";
-            found = true;
-        }
-    }
-    if (found)
-        TheProjectDiagnostics().GetCurrentUsageSet().AddClass(dataClass);
-    return found;
-}
-
-void FormInterface::CheckExtraProcedureMapping(Procedure*) {}
-
-bool FormInterface::CollectMenuLinkUsage(Menu* menu)
-{
-    CString text = m_name + "\n";
-    bool user = std::ranges::any_of(m_aspFiles, [menu](const AspFile* file)
-                                    { return file->IsLinkedFrom(menu); });
-    for (const FieldRep* rep : m_fieldReps)
-    {
-        const FieldRepData* data = rep->GetFieldRepData();
-        if (data != nullptr &&
-            std::ranges::any_of(data->GetLinkControls(), [menu](const LinkControl* link)
-                                { return link->GetTarget() == menu; }))
-        {
-            text += "\tPresent as Link assigned to a field rep";
-            user = true;
-        }
-    }
-    const auto targetsMenu = [menu](const LinkControl* link) { return link->GetTarget() == menu; };
-    if (std::ranges::any_of(m_preLinks, targetsMenu))
-    {
-        text += "\tPresent as pre Link";
-        user = true;
-    }
-    if (std::ranges::any_of(m_postLinks, targetsMenu))
-    {
-        text += "\tPresent as post Link";
-        user = true;
-    }
-    if (!user)
-        return false;
-    TheProjectDiagnostics().AddError(text);
-    RecordUsage();
-    return true;
-}
-
-bool FormInterface::CollectExtraProcedureVariableUsage(Procedure*, Variable*, CString&)
-{
-    return false;
-}
-
-void FormInterface::CollectVariableMappingUsage(Variable*, CString&) {}
-
-void FormInterface::CollectReportVariableUsage(Variable*, CString&) {}
-
-FieldRepData* FormInterface::FindExtraFieldRepDataUsingField(Field*)
-{
-    return nullptr;
-}
-
-void FormInterface::ClearExtraFrontBackField(Field*) {}
-
-void FormInterface::RemoveClassRecomputeOf(FieldRep* fieldRep)
-{
-    for (const FieldRep* rep : m_fieldReps)
-    {
-        if (FieldRepData* data = rep->GetFieldRepData())
-            data->RemoveClassRecomputeOf(fieldRep);
-    }
-}
-
-void FormInterface::RemoveProcedureReferences(Procedure* procedure)
-{
-    EraseAndDeleteIf(m_uniquenessProcedureTables, [procedure](const UniquenessProcedureTable* entry)
-                     { return Calls(entry->GetInvocation(), procedure); });
-    EraseAndDeleteIf(m_procedureTables, [procedure](const ProcedureTable* entry)
-                     { return Calls(entry->GetInvocation(), procedure); });
-    RemoveProcedureRecomputes(procedure);
-    for (FieldRep* rep : m_fieldReps)
-        rep->RemoveProcedureReferences(procedure);
-    if (procedure == nullptr)
-        return;
-    for (Field* aliasField : procedure->GetAliasFields())
-        RemoveFieldVariableMapByField(aliasField);
-}
-
 CString FormInterface::GetClassName()
 {
     return "FormInterface";
-}
-
-void FormInterface::RemoveMenuReferences(Menu* menu)
-{
-    // Also a file that only holds the menu as a leaf of its top or left menu's maps.
-    for (AspFile* file : m_aspFiles)
-    {
-        file->RemoveMenu(menu);
-        if (menu != nullptr)
-            menu->RemoveAspFile(file);
-    }
-    for (FieldRep* rep : m_fieldReps)
-        rep->RemoveMenuReferences(menu);
-    for (LinkControl* link : m_preLinks)
-        link->UnlinkMenu(menu);
-    for (LinkControl* link : m_postLinks)
-        link->UnlinkMenu(menu);
 }
 
 void FormInterface::VisitDefaultEventRecmpFields()
@@ -656,54 +157,6 @@ void FormInterface::VisitDefaultEventRecmpFields()
 }
 
 void FormInterface::SyncTableFlags() {}
-
-void FormInterface::RemoveTableReferences(Table* table)
-{
-    if (table == nullptr)
-        return;
-    for (Field* field : table->GetFields())
-    {
-        size_t index = 0;
-        while (index < m_fieldReps.size())
-        {
-            FieldRep* rep = m_fieldReps[index];
-            if (rep->UsesField(field))
-                rep->RemoveTableReferences(table);
-            if (rep->GetField() != nullptr && table->ContainsField(rep->GetField()))
-                DeleteFieldRep(rep);
-            if (index < m_fieldReps.size() && m_fieldReps[index] == rep)
-                ++index;
-        }
-    }
-}
-
-bool FormInterface::IsFunctionFieldUsedAsFrontBack(Function* function, Table* table)
-{
-    for (Field* field : OutputFieldsOfTable(function, table))
-    {
-        if (std::ranges::any_of(m_fieldReps, [field](const FieldRep* rep)
-                                { return rep->IsFrontOrBackField(field); }))
-        {
-            RecordUsage();
-            return true;
-        }
-    }
-    return false;
-}
-
-void FormInterface::ClearFunctionFieldFrontBack(Function* function, Table* table)
-{
-    for (Field* field : OutputFieldsOfTable(function, table))
-    {
-        for (const FieldRep* rep : m_fieldReps)
-        {
-            if (!rep->IsFrontOrBackField(field))
-                continue;
-            rep->GetFieldRepData()->SetFrontField(nullptr);
-            rep->GetFieldRepData()->SetBackField(nullptr);
-        }
-    }
-}
 
 CString FormInterface::ControlName(const FieldRep* fieldRep)
 {
@@ -716,11 +169,6 @@ CString FormInterface::ControlName(const FieldRep* fieldRep)
     return name;
 }
 
-void FormInterface::RecordUsage()
-{
-    TheProjectDiagnostics().GetCurrentUsageSet().AddFormInterface(this);
-}
-
 bool FormInterface::IsPageOwnedField(Field* field) const
 {
     return field != nullptr && field->GetTable() == nullptr &&
@@ -731,139 +179,6 @@ void FormInterface::AdoptPageField(Field* field)
 {
     if (field != nullptr && std::ranges::find(m_pageFields, field) == m_pageFields.end())
         m_pageFields.push_back(field);
-}
-
-// Two controls may show one field, which is taken once.
-void FormInterface::AdoptLoadedPageFields(CArchive& ar)
-{
-    for (const FieldRep* fieldRep : m_fieldReps)
-    {
-        Field* field = fieldRep->GetField();
-        if (IsPageOwnedField(field) && std::ranges::find(m_pageFields, field) == m_pageFields.end())
-        {
-            ar.ClaimObject(field);
-            m_pageFields.push_back(field);
-        }
-    }
-}
-
-void FormInterface::Reset()
-{
-    m_grid = nullptr;
-    m_secondOwnedObject = nullptr;
-    m_module = nullptr;
-    m_procedureCall = nullptr;
-    m_preLinks.clear();
-    m_postLinks.clear();
-    m_isCopy = false;
-    m_transient = false;
-    m_preLinkColumnCount = 2;
-    m_postLinkColumnCount = 2;
-    m_columnCount = 2;
-}
-
-void FormInterface::CopyFrom(const FormInterface* source)
-{
-    Reset();
-    m_isCopy = true;
-    if (source == nullptr)
-        return;
-    m_preLinkColumnCount = source->m_preLinkColumnCount;
-    m_postLinkColumnCount = source->m_postLinkColumnCount;
-
-    if (dynamic_cast<const Form*>(source) != nullptr ||
-        dynamic_cast<const Transaction*>(source) != nullptr)
-        m_name.Format("Copy_%d_of_", CountPagesOverSameTable(source));
-    m_name += source->m_name;
-    m_module = source->m_module;
-
-    for (const RefField* refField : source->m_refFields)
-        m_refFields.push_back(new RefField(*refField));
-    for (const DerivedField* derivedField : source->m_derivedFields)
-        m_derivedFields.push_back(new DerivedField(*derivedField));
-
-    const bool classicFiles = ProjectOutputKind() == 0;
-    for (const AspFile* file : source->m_aspFiles)
-    {
-        AspFile* copy = classicFiles ? new AspFile : new AspxFile;
-        copy->CopyFrom(*file, this);
-        m_aspFiles.push_back(copy);
-    }
-
-    CopyFieldReps(source);
-    for (DerivedField* derivedField : m_derivedFields)
-        derivedField->RemapOperands(source->m_fieldReps, m_fieldReps);
-    for (const LinkControl* link : source->m_preLinks)
-        m_preLinks.push_back(new LinkControl(link));
-    for (const LinkControl* link : source->m_postLinks)
-        m_postLinks.push_back(new LinkControl(link));
-    m_columnCount = source->m_columnCount;
-
-    for (const FieldVariableMap* sourceMap : source->m_fieldVariableMaps)
-    {
-        auto* map = new FieldVariableMap;
-        map->field = TranslateCopiedField(sourceMap->field);
-        map->variable = new Variable(sourceMap->variable);
-        m_fieldVariableMaps.push_back(map);
-    }
-}
-
-void FormInterface::CopyFieldReps(const FormInterface* source)
-{
-    for (const FieldRep* sourceRep : source->m_fieldReps)
-    {
-        auto* copy = new FieldRep(*sourceRep);
-        copy->SetField(TranslateCopiedField(sourceRep->GetField()));
-        const FieldRepData* sourceData = sourceRep->GetFieldRepData();
-        const FieldRepData* copyData = copy->GetFieldRepData();
-        if (sourceData != nullptr && copyData != nullptr && sourceData->GetDataCall() != nullptr &&
-            copyData->GetDataCall() != nullptr)
-        {
-            const auto& sourceMaps = sourceData->GetDataCall()->GetParameterMaps();
-            const auto& copyMaps = copyData->GetDataCall()->GetParameterMaps();
-            for (size_t i = 0; i < sourceMaps.size() && i < copyMaps.size(); ++i)
-                copyMaps[i]->m_field = TranslateCopiedField(sourceMaps[i]->m_field);
-        }
-        m_fieldReps.push_back(copy);
-    }
-
-    for (size_t i = 0; i < source->m_fieldReps.size(); ++i)
-    {
-        const FieldRepData* sourceData = source->m_fieldReps[i]->GetFieldRepData();
-        FieldRepData* copyData = m_fieldReps[i]->GetFieldRepData();
-        if (sourceData == nullptr || copyData == nullptr)
-            continue;
-        for (const EventRecmpFields* sourceList : sourceData->GetEventRecmpFieldsList())
-        {
-            auto* list = new EventRecmpFields(*sourceList);
-            for (const EventClassRecompute* recompute : sourceList->GetClassRecomputes())
-            {
-                if (recompute->fieldRep == nullptr)
-                    continue;
-                Field* field = TranslateCopiedField(recompute->fieldRep->GetField());
-                FieldRep* target = field == nullptr ? nullptr : GetFieldRepForField(field);
-                if (target != nullptr)
-                    list->AddClassRecompute(target);
-            }
-            copyData->AddEventRecmpFields(list);
-        }
-    }
-}
-
-Field* FormInterface::TranslateCopiedField(Field* field)
-{
-    if (field == nullptr || field->GetTable() != nullptr)
-        return field;
-    if (const RefField* refField = FindRefFieldByName(field->GetFieldName()))
-        return refField->GetField();
-    if (const DerivedField* derivedField = FindDerivedFieldByName(field->GetFieldName()))
-        return derivedField->GetField();
-    if (Field* own = FirstMatch(m_pageFields, [field](const Field* pageField)
-                                { return pageField->GetFieldName() == field->GetFieldName(); }))
-        return own;
-    auto* own = new Field(*field);
-    AdoptPageField(own);
-    return own;
 }
 
 void FormInterface::DeleteGrid()
@@ -879,14 +194,14 @@ AspFile* FormInterface::GetAspFileAt(int index) const
 
 AspFile* FormInterface::FindAspFileByType(int fileKind) const
 {
-    return FirstMatch(m_aspFiles,
-                      [fileKind](const AspFile* file) { return file->GetFileKind() == fileKind; });
+    return FindFirst(m_aspFiles,
+                     [fileKind](const AspFile* file) { return file->GetFileKind() == fileKind; });
 }
 
 AspFile* FormInterface::FindAspFileByName(const CString& url) const
 {
-    return FirstMatch(m_aspFiles, [&url](const AspFile* file)
-                      { return file->GetRelativeUrl(FALSE, FALSE) == url; });
+    return FindFirst(m_aspFiles, [&url](const AspFile* file)
+                     { return file->GetRelativeUrl(FALSE, FALSE) == url; });
 }
 
 AspFile* FormInterface::FindAspFile(const CString& url) const
@@ -921,7 +236,7 @@ void FormInterface::CreateAspFile(int fileKind, int ownerKind)
 
 FieldRep* FormInterface::FindFieldRepByFieldName(const CString& name) const
 {
-    return FirstMatch(
+    return FindFirst(
         m_fieldReps,
         [&name](const FieldRep* rep)
         {
@@ -932,11 +247,11 @@ FieldRep* FormInterface::FindFieldRepByFieldName(const CString& name) const
 
 FieldRep* FormInterface::FindFieldRepByFieldNameNoCase(CString name) const
 {
-    return FirstMatch(m_fieldReps,
-                      [&name](const FieldRep* rep) {
-                          return rep->GetField() != nullptr &&
-                                 rep->GetField()->GetFieldName().CompareNoCase(name) == 0;
-                      });
+    return FindFirst(m_fieldReps,
+                     [&name](const FieldRep* rep) {
+                         return rep->GetField() != nullptr &&
+                                rep->GetField()->GetFieldName().CompareNoCase(name) == 0;
+                     });
 }
 
 void FormInterface::SwapFieldReps(FieldRep* first, FieldRep* second)
@@ -1035,98 +350,6 @@ Table* FormInterface::GetRefOrDerivedFieldTable(Field* field) const
     return nullptr;
 }
 
-bool FormInterface::IsNodeUsedByDerivedField(FormulaTreeNode* node) const
-{
-    return std::ranges::any_of(m_derivedFields, [node](const DerivedField* derivedField)
-                               { return derivedField->FormulaContains(node); });
-}
-
-bool FormInterface::RemoveRefField(RefField* refField)
-{
-    if (!ErasePointer(m_refFields, refField))
-        return false;
-    if (FieldRep* rep = GetFieldRepForField(refField->GetField()))
-    {
-        RemoveClassRecomputeOf(rep);
-        DeleteFieldRep(rep);
-    }
-    RemoveFieldVariableMapByField(refField->GetField());
-    delete refField;
-    return true;
-}
-
-void FormInterface::RemoveDerivedField(DerivedField* derivedField)
-{
-    if (std::ranges::find(m_derivedFields, derivedField) == m_derivedFields.end() ||
-        IsDerivedFieldInUse(derivedField))
-        return;
-    ErasePointer(m_derivedFields, derivedField);
-    DeleteFieldRep(GetFieldRepForField(derivedField->GetField()));
-    RemoveFieldVariableMapByField(derivedField->GetField());
-    delete derivedField;
-}
-
-bool FormInterface::IsDerivedFieldInUse(DerivedField* derivedField) const
-{
-    Field* field = derivedField->GetField();
-    const bool recomputed = std::ranges::any_of(
-        m_fieldReps,
-        [field](const FieldRep* rep)
-        {
-            if (rep->GetField() == field || rep->GetFieldRepData() == nullptr)
-                return false;
-            return std::ranges::any_of(rep->GetFieldRepData()->GetEventRecmpFieldsList(),
-                                       [field](const EventRecmpFields* list)
-                                       {
-                                           return std::ranges::any_of(
-                                               list->GetProcedureRecomputes(),
-                                               [field](const EventProcedureRecompute* recompute) {
-                                                   return recompute->fieldRep != nullptr &&
-                                                          recompute->fieldRep->GetField() == field;
-                                               });
-                                       });
-        });
-    return recomputed || std::ranges::any_of(m_derivedFields,
-                                             [derivedField, field](const DerivedField* other)
-                                             {
-                                                 return other != derivedField &&
-                                                        other->GetFormula() != nullptr &&
-                                                        other->GetFormula()->ContainsField(field);
-                                             });
-}
-
-bool FormInterface::IsFieldRepUnused(FieldRep* fieldRep)
-{
-    const bool recomputed =
-        std::ranges::any_of(m_fieldReps,
-                            [fieldRep](const FieldRep* rep)
-                            {
-                                return rep != fieldRep && rep->GetFieldRepData() != nullptr &&
-                                       rep->GetFieldRepData()->HasClassRecomputeFor(fieldRep);
-                            });
-    if (recomputed || IsFieldRepUsedElsewhere(fieldRep) ||
-        IsFieldRepMappedToReportVariable(fieldRep))
-        return false;
-    return !IsNameInUniquenessVariables(ControlName(fieldRep));
-}
-
-bool FormInterface::IsNameInUniquenessVariables(const CString& name) const
-{
-    return std::ranges::any_of(m_uniquenessProcedureTables,
-                               [&name](const UniquenessProcedureTable* entry)
-                               {
-                                   if (entry->GetInvocation() == nullptr)
-                                       return false;
-                                   return std::ranges::any_of(
-                                       entry->GetInvocation()->GetVariablePairs(),
-                                       [&name](const VariablePair* pair)
-                                       {
-                                           return pair != nullptr && pair->second != nullptr &&
-                                                  pair->second->GetFieldName().Find(name) >= 0;
-                                       });
-                               });
-}
-
 LinkControl* FormInterface::FindPreLinkByCaption(const CString& caption) const
 {
     return FindLinkByCaption(m_preLinks, caption);
@@ -1140,17 +363,17 @@ LinkControl* FormInterface::FindPostLinkByCaption(const CString& caption) const
 LinkControl* FormInterface::FindPreLinkByCaptionNoCase(CString caption) const
 {
     caption.MakeLower();
-    return FirstMatch(m_preLinks, [&caption](const LinkControl* link)
-                      { return link->GetCaption().MakeLower() == caption; });
+    return FindFirst(m_preLinks, [&caption](const LinkControl* link)
+                     { return link->GetCaption().MakeLower() == caption; });
 }
 
 LinkControl* FormInterface::FindLinkControl(Menu* target, int alignment) const
 {
     const auto matches = [target, alignment](const LinkControl* link)
     { return link->GetTarget() == target && link->GetAlignment() == alignment; };
-    if (LinkControl* link = FirstMatch(m_preLinks, matches))
+    if (LinkControl* link = FindFirst(m_preLinks, matches))
         return link;
-    return FirstMatch(m_postLinks, matches);
+    return FindFirst(m_postLinks, matches);
 }
 
 void FormInterface::RemovePreLink(LinkControl* link)
@@ -1206,8 +429,8 @@ void FormInterface::SetLinkPlacement(LinkControl* link, bool pre)
 
 UniquenessProcedureTable* FormInterface::FindUniquenessProcedureTable(Table* table) const
 {
-    return FirstMatch(m_uniquenessProcedureTables, [table](const UniquenessProcedureTable* entry)
-                      { return entry->GetTable() == table; });
+    return FindFirst(m_uniquenessProcedureTables, [table](const UniquenessProcedureTable* entry)
+                     { return entry->GetTable() == table; });
 }
 
 Procedure* FormInterface::GetUniquenessProcedure(Table* table) const
@@ -1225,8 +448,8 @@ void FormInterface::RemoveUniquenessProcedureTable(Table* table)
 
 ProcedureTable* FormInterface::FindProcedureTable(Table* table, int kind) const
 {
-    return FirstMatch(m_procedureTables, [table, kind](const ProcedureTable* entry)
-                      { return entry->GetTable() == table && entry->GetKind() == kind; });
+    return FindFirst(m_procedureTables, [table, kind](const ProcedureTable* entry)
+                     { return entry->GetTable() == table && entry->GetKind() == kind; });
 }
 
 void FormInterface::RemoveProcedureTable(Table* table, int kind)
@@ -1327,284 +550,6 @@ void FormInterface::ClearTableFlags()
         RemoveTableFlags(m_tableFlags.front().table);
 }
 
-std::vector<FieldRepData*> FormInterface::DataCallingFunction(Function* function) const
-{
-    std::vector<FieldRepData*> found;
-    for (const FieldRep* rep : m_fieldReps)
-    {
-        FieldRepData* data = rep->GetFieldRepData();
-        if (data != nullptr && CallsFunction(data->GetDataCall(), function))
-            found.push_back(data);
-    }
-    return found;
-}
-
-FieldRepData* FormInterface::FindFieldRepDataUsingField(Field* field, Procedure* procedure)
-{
-    for (const FieldRep* rep : m_fieldReps)
-    {
-        FieldRepData* data = rep->GetFieldRepData();
-        if (rep->IsFrontOrBackField(field) &&
-            (procedure == nullptr || Calls(data->GetDataProcedure(), procedure)))
-            return data;
-    }
-    return FindExtraFieldRepDataUsingField(field);
-}
-
-FieldRepData* FormInterface::FindFieldRepDataUsingFunctionField(Field* field,
-                                                                Function* function) const
-{
-    for (const FieldRep* rep : m_fieldReps)
-    {
-        FieldRepData* data = rep->GetFieldRepData();
-        if (rep->IsFrontOrBackField(field) &&
-            (function == nullptr || CallsFunction(data->GetDataCall(), function)))
-            return data;
-    }
-    return nullptr;
-}
-
-void FormInterface::ClearProcedureFieldFrontBack(Field* field, Procedure* procedure)
-{
-    for (const FieldRep* rep : m_fieldReps)
-    {
-        FieldRepData* data = rep->GetFieldRepData();
-        if (data != nullptr && Calls(data->GetDataProcedure(), procedure))
-            ClearFrontOrBack(data, field);
-    }
-    if (FindExtraFieldRepDataUsingField(field) != nullptr)
-        ClearExtraFrontBackField(field);
-    if (IsProcedureRecomputed(procedure))
-        RemoveProcedureRecomputes(procedure);
-}
-
-void FormInterface::ClearFunctionFieldRefs(Field* field, Function* function)
-{
-    for (FieldRepData* data : DataCallingFunction(function))
-        ClearFrontOrBack(data, field);
-    if (FindExtraFieldRepDataUsingField(field) != nullptr)
-        ClearExtraFrontBackField(field);
-    if (IsFunctionRecomputed(function))
-        RemoveFunctionRecomputes(function);
-}
-
-bool FormInterface::IsProcedureRecomputed(Procedure* procedure) const
-{
-    return AnyEventList(m_fieldReps,
-                        [procedure](const EventRecmpFields* list)
-                        {
-                            return std::ranges::any_of(
-                                list->GetProcedureRecomputes(),
-                                [procedure](const EventProcedureRecompute* recompute)
-                                { return Calls(recompute->invokation, procedure); });
-                        });
-}
-
-void FormInterface::RemoveProcedureRecomputes(Procedure* procedure)
-{
-    for (EventRecmpFields* list : ConfirmedEventLists(m_fieldReps))
-        RemoveProcedureRecomputesIf(*list, [procedure](const EventProcedureRecompute* recompute)
-                                    { return Calls(recompute->invokation, procedure); });
-}
-
-bool FormInterface::IsFunctionRecomputed(Function* function) const
-{
-    return AnyEventList(m_fieldReps,
-                        [function](const EventRecmpFields* list)
-                        {
-                            return std::ranges::any_of(
-                                list->GetClassRecomputes(),
-                                [function](const EventClassRecompute* recompute)
-                                { return CallsFunction(recompute->classInvokation, function); });
-                        });
-}
-
-void FormInterface::RemoveFunctionRecomputes(Function* function)
-{
-    const auto callsFunction = [function](const EventClassRecompute* recompute)
-    { return CallsFunction(recompute->classInvokation, function); };
-    for (EventRecmpFields* list : ConfirmedEventLists(m_fieldReps))
-    {
-        while (const EventClassRecompute* recompute =
-                   FirstMatch(list->GetClassRecomputes(), callsFunction))
-            list->RemoveClassRecompute(recompute->fieldRep);
-    }
-}
-
-bool FormInterface::CollectFunctionUsage(Function* function, CString& list)
-{
-    bool found = false;
-    if (!DataCallingFunction(function).empty())
-    {
-        list += m_name + "\n";
-        found = true;
-    }
-    const bool pageCalls =
-        std::ranges::any_of(GroupAndDashBoardCalls(this), [function](const ClassInvokation* call)
-                            { return CallsFunction(call, function); });
-    if (pageCalls)
-    {
-        list += m_name + "\n";
-        found = true;
-    }
-    if (found)
-        RecordUsage();
-    return found;
-}
-
-void FormInterface::IsFunctionParameterUsed(Function* function, Parameter* parameter)
-{
-    const auto refersTo = [parameter](const ClassInvokation* call)
-    { return call != nullptr && call->HasParameterMapFor(parameter); };
-    const std::vector<FieldRepData*> data = DataCallingFunction(function);
-    if (std::ranges::any_of(data, [&refersTo](const FieldRepData* item)
-                            { return refersTo(item->GetDataCall()); }) ||
-        std::ranges::any_of(GroupAndDashBoardCalls(this), refersTo))
-        RecordUsage();
-}
-
-void FormInterface::RemoveFunctionParameterReferences(Function* function, Parameter* parameter)
-{
-    const std::vector<FieldRepData*> data = DataCallingFunction(function);
-    if (!data.empty())
-        data.front()->GetDataCall()->RemoveParameterMapsByParameter(parameter);
-    if (const auto* report = dynamic_cast<const ApplicationReport*>(this))
-    {
-        if (report->GetClassCall() != nullptr)
-            report->GetClassCall()->RemoveParameterMapsByParameter(parameter);
-    }
-    for (ClassInvokation* call : GroupAndDashBoardCalls(this))
-        call->RemoveParameterMapsByParameter(parameter);
-}
-
-void FormInterface::ClearFunctionCalls(Function* function)
-{
-    for (FieldRepData* data : DataCallingFunction(function))
-        data->ClearClassInvokation();
-    if (auto* report = dynamic_cast<ApplicationReport*>(this))
-    {
-        if (CallsFunction(report->GetClassCall(), function))
-            report->SetClassCall(nullptr);
-        for (ReportGroup* group : report->GetReportGroups())
-            group->DropFunctionCall(function);
-    }
-    if (auto* dashBoard = dynamic_cast<DashBoard*>(this))
-    {
-        if (CallsFunction(dashBoard->GetClassInvokation(), function))
-        {
-            delete dashBoard->GetClassInvokation();
-            dashBoard->SetClassInvokation(nullptr);
-        }
-    }
-}
-
-bool FormInterface::IsFieldRecomputedOnEvent(Field* field, bool withCalls) const
-{
-    return AnyEventList(
-        m_fieldReps,
-        [field, withCalls](const EventRecmpFields* list)
-        {
-            return std::ranges::any_of(
-                list->GetClassRecomputes(),
-                [field, withCalls](const EventClassRecompute* recompute)
-                {
-                    if (recompute->fieldRep != nullptr && recompute->fieldRep->GetField() == field)
-                        return true;
-                    return withCalls && recompute->classInvokation != nullptr &&
-                           recompute->classInvokation->FindParameterMapByField(field) != nullptr;
-                });
-        });
-}
-
-bool FormInterface::RecomputesSameBackField(FieldRep* fieldRep)
-{
-    const FieldRepData* data = fieldRep == nullptr ? nullptr : fieldRep->GetFieldRepData();
-    if (data == nullptr)
-        return false;
-    return std::ranges::any_of(data->GetEventRecmpFieldsList(),
-                               [data](const EventRecmpFields* list)
-                               {
-                                   return std::ranges::any_of(
-                                       list->GetClassRecomputes(),
-                                       [data](const EventClassRecompute* recompute)
-                                       {
-                                           const FieldRep* target = recompute->fieldRep;
-                                           return target != nullptr &&
-                                                  target->GetFieldRepData() != nullptr &&
-                                                  target->GetFieldRepData()->GetBackField() ==
-                                                      data->GetBackField();
-                                       });
-                               });
-}
-
-bool FormInterface::IsFrontOrBackFieldOfAnyControl(Field* field) const
-{
-    return std::ranges::any_of(m_fieldReps, [field](const FieldRep* rep)
-                               { return rep->IsFrontOrBackField(field); });
-}
-
-void FormInterface::ClearFrontBackFieldOf(const std::vector<FieldRep*>& controls, Field* field)
-{
-    for (const FieldRep* rep : controls)
-    {
-        FieldRepData* data = rep->GetFieldRepData();
-        if (data == nullptr)
-            continue;
-        if (data->GetFrontField() == field)
-            data->SetFrontField(nullptr);
-        if (data->GetBackField() == field)
-            data->SetBackField(nullptr);
-    }
-}
-
-void FormInterface::ClearFrontBackField(Field* field)
-{
-    ClearFrontBackFieldOf(m_fieldReps, field);
-    ClearExtraFrontBackField(field);
-}
-
-void FormInterface::CleanEmptyClassRecomputes()
-{
-    for (const FieldRep* rep : m_fieldReps)
-    {
-        FieldRepData* data = rep->GetFieldRepData();
-        if (data == nullptr)
-            continue;
-        const std::vector<EventRecmpFields*> lists = data->GetEventRecmpFieldsList();
-        for (EventRecmpFields* list : lists)
-        {
-            DropRecomputesWithoutTarget(*list);
-            if (list->GetClassRecomputes().empty())
-                data->RemoveEventRecmpFields(list);
-        }
-    }
-}
-
-void FormInterface::RemoveVisibilityDataRefs(Procedure* procedure)
-{
-    for (AspFile* file : m_aspFiles)
-        file->RemoveFieldVisibilityByProcedure(procedure);
-}
-
-void FormInterface::RemoveVisibilityDataOf(Variable* variable)
-{
-    for (AspFile* file : m_aspFiles)
-        file->RemoveFieldVisibilityByVariable(variable);
-}
-
-bool FormInterface::CheckVisibilityDataUse(ProcedureFieldInfo* column) const
-{
-    return std::ranges::any_of(m_aspFiles, [column](const AspFile* file)
-                               { return file->UsesProcedureFieldInVisibility(column); });
-}
-
-bool FormInterface::RemoveFieldVisibilities(Field* field)
-{
-    for (AspFile* file : m_aspFiles)
-        file->RemoveFieldVisibility(field);
-    return true;
-}
-
 bool FormInterface::TakesControl(Field* field)
 {
     return field != nullptr && GetFieldRepForField(field) == nullptr &&
@@ -1697,23 +642,23 @@ FieldVariableMap* FormInterface::GetFieldVariableMapAt(int index) const
 
 FieldVariableMap* FormInterface::FindFieldVariableMapByField(Field* field) const
 {
-    return FirstMatch(m_fieldVariableMaps,
-                      [field](const FieldVariableMap* map) { return map->field == field; });
+    return FindFirst(m_fieldVariableMaps,
+                     [field](const FieldVariableMap* map) { return map->field == field; });
 }
 
 FieldVariableMap* FormInterface::FindFieldVariableMapByVariable(Variable* variable) const
 {
-    return FirstMatch(m_fieldVariableMaps, [variable](const FieldVariableMap* map)
-                      { return map->variable == variable; });
+    return FindFirst(m_fieldVariableMaps,
+                     [variable](const FieldVariableMap* map) { return map->variable == variable; });
 }
 
 FieldVariableMap* FormInterface::FindFieldVariableMapByVariableName(const CString& name) const
 {
-    return FirstMatch(m_fieldVariableMaps,
-                      [&name](const FieldVariableMap* map) {
-                          return map->variable != nullptr &&
-                                 map->variable->GetFieldName().CompareNoCase(name) == 0;
-                      });
+    return FindFirst(m_fieldVariableMaps,
+                     [&name](const FieldVariableMap* map) {
+                         return map->variable != nullptr &&
+                                map->variable->GetFieldName().CompareNoCase(name) == 0;
+                     });
 }
 
 Field* FormInterface::GetMappedFieldOfVariable(Variable* variable) const
@@ -1726,16 +671,16 @@ Field* FormInterface::GetMappedFieldOfVariable(Variable* variable) const
 Variable* FormInterface::FindVariableByName(const CString& name) const
 {
     const FieldVariableMap* map =
-        FirstMatch(m_fieldVariableMaps, [&name](const FieldVariableMap* item)
-                   { return item->variable != nullptr && item->variable->GetFieldName() == name; });
+        FindFirst(m_fieldVariableMaps, [&name](const FieldVariableMap* item)
+                  { return item->variable != nullptr && item->variable->GetFieldName() == name; });
     return map == nullptr ? nullptr : map->variable;
 }
 
 Field* FormInterface::FindMappedFieldByName(const CString& name) const
 {
     const FieldVariableMap* map =
-        FirstMatch(m_fieldVariableMaps, [&name](const FieldVariableMap* item)
-                   { return item->field != nullptr && item->field->GetFieldName() == name; });
+        FindFirst(m_fieldVariableMaps, [&name](const FieldVariableMap* item)
+                  { return item->field != nullptr && item->field->GetFieldName() == name; });
     return map == nullptr ? nullptr : map->field;
 }
 
@@ -1799,8 +744,8 @@ void FormInterface::RenameVariablesAfterFieldsOfTable(Table* table)
 
 void FormInterface::RenameVariable(const char* oldText, CString newText)
 {
-    FieldVariableMap* map = FirstMatch(m_fieldVariableMaps, [oldText](const FieldVariableMap* item)
-                                       { return VariableName(item->variable).Find(oldText) >= 0; });
+    FieldVariableMap* map = FindFirst(m_fieldVariableMaps, [oldText](const FieldVariableMap* item)
+                                      { return VariableName(item->variable).Find(oldText) >= 0; });
     if (map == nullptr)
         return;
     const CString name = map->variable->GetFieldName();
@@ -1844,149 +789,6 @@ void FormInterface::RemoveFieldVariableMapAt(int index)
     RemoveVariableFromDataCalls(map->variable);
     m_fieldVariableMaps.erase(m_fieldVariableMaps.begin() + index);
     DeleteFieldVariableMap(map);
-}
-
-void FormInterface::RemoveVariableFromDataCalls(Variable* variable)
-{
-    for (const FieldRep* rep : m_fieldReps)
-    {
-        const FieldRepData* data = rep->GetFieldRepData();
-        ProcedureInvokation* call = data == nullptr ? nullptr : data->GetDataProcedure();
-        if (call == nullptr)
-            continue;
-        int index = 0;
-        while (index < static_cast<int>(call->GetVariablePairs().size()))
-        {
-            const VariablePair* pair = call->GetVariablePairs()[index];
-            if (pair != nullptr && pair->second == variable)
-                call->RemoveVariablePairAt(index);
-            else
-                ++index;
-        }
-    }
-}
-
-void FormInterface::RemoveMatchingFieldVariableMaps(const FieldVariableMap& given)
-{
-    std::erase_if(m_fieldVariableMaps, [&given](const FieldVariableMap* map)
-                  { return map->field == given.field || map->variable == given.variable; });
-}
-
-void FormInterface::CollectVariableUsage(const FieldVariableMap& given, CString& list)
-{
-    Variable* variable = given.variable;
-    const auto usesVariable = [variable](const MenuVariableMap& map)
-    { return map.ContainsFileVariable(variable); };
-    for (const AspFile* file : m_aspFiles)
-    {
-        if (std::ranges::any_of(file->GetTopMenuVariableMaps(), usesVariable) ||
-            std::ranges::any_of(file->GetLeftMenuVariableMaps(), usesVariable))
-            list += file->GetRelativeUrl(FALSE, FALSE) + "\n";
-    }
-    CollectReportVariableUsage(variable, list);
-    CollectVariableMappingUsage(variable, list);
-    if (FindFieldVariableMapByVariable(variable) != nullptr)
-        RecordUsage();
-}
-
-bool FormInterface::CollectProcedureVariableUsage(Procedure* procedure, Variable* variable,
-                                                  CString& list)
-{
-    const bool uses = std::ranges::any_of(
-        m_uniquenessProcedureTables,
-        [procedure, variable](const UniquenessProcedureTable* entry)
-        {
-            return Calls(entry->GetInvocation(), procedure) &&
-                   entry->GetInvocation()->FindVariablePair(variable) != nullptr;
-        });
-    if (uses)
-        list += m_name + "\n";
-    return CollectExtraProcedureVariableUsage(procedure, variable, list);
-}
-
-void FormInterface::CheckProcedureMapping(Procedure* procedure)
-{
-    const UniquenessProcedureTable* entry =
-        FirstMatch(m_uniquenessProcedureTables, [procedure](const UniquenessProcedureTable* item)
-                   { return Calls(item->GetInvocation(), procedure); });
-    if (entry != nullptr)
-        CheckInvocationMapping(entry->GetInvocation());
-    CheckExtraProcedureMapping(procedure);
-}
-
-void FormInterface::CheckInvocationMapping(ProcedureInvokation* invocation)
-{
-    Procedure* procedure = CalledProcedure(invocation);
-    if (procedure == nullptr)
-        return;
-    for (const VariablePair* pair : invocation->GetVariablePairs())
-    {
-        if (pair == nullptr || pair->first == nullptr)
-            continue;
-        Variable* procedureVariable = pair->first;
-        Variable* pageVariable = pair->second;
-        FieldVariableMap parameter;
-        procedure->FindFieldParameterByVariable(parameter, procedureVariable);
-        const Field* pageField = GetMappedFieldOfVariable(pageVariable);
-        if (parameter.field == nullptr)
-            AddWarningOnce("No field mapped with procedure variable" + CString("\n\t ") + m_name +
-                           " - in " + procedure->GetName() + "\n\t\t" +
-                           procedureVariable->GetFieldName());
-        else if (pageVariable != nullptr && pageField == nullptr &&
-                 pageVariable->GetKind() != Variable::pageKind &&
-                 pageVariable->GetKind() != Variable::sharedKind)
-            AddWarningOnce("No field mapped with form variable " + CString("\n\t ") + m_name +
-                           " - " + pageVariable->GetFieldName());
-        else if (GetKeyFieldOf(parameter.field) == nullptr)
-            AddWarningOnce("Field mapped with this variable is not primary field." +
-                           CString("\n\t ") + m_name + " - " + procedure->GetName() + "\n\t\t" +
-                           procedureVariable->GetFieldName() + " - " +
-                           (pageVariable == nullptr ? CString() : pageVariable->GetFieldName()));
-    }
-}
-
-bool FormInterface::ValidateTableAndReport(const Table* table, ApplicationReport* report,
-                                           std::size_t reportVariableMapCount)
-{
-    ProjectDiagnostics& diagnostics = TheProjectDiagnostics();
-    if (table == nullptr)
-    {
-        diagnostics.AddError("Invalid Form!\n\t" + CString(" - ") + m_name);
-        return false;
-    }
-    Validate();
-    if (report == nullptr)
-        return true;
-    std::vector<Variable*> reportVariables;
-    report->GetVariables(reportVariables, false);
-    if (reportVariables.size() != reportVariableMapCount)
-        diagnostics.AddError("Report variables are not mapped!\n\t" + CString(" - ") + m_name +
-                             " - ");
-    return true;
-}
-
-void FormInterface::Validate()
-{
-    ProjectDiagnostics& diagnostics = TheProjectDiagnostics();
-    for (const UniquenessProcedureTable* entry : m_uniquenessProcedureTables)
-    {
-        const ProcedureInvokation* invocation = entry->GetInvocation();
-        const Procedure* procedure = CalledProcedure(invocation);
-        if (procedure != nullptr &&
-            invocation->GetVariablePairs().size() != procedure->GetFieldParameters().size())
-            diagnostics.AddError("Uniqueness Procedure variables are not mapped!\n\t" +
-                                 CString(" - ") + m_name);
-    }
-    for (const FieldRep* rep : m_fieldReps)
-    {
-        const FieldRepData* data = rep->GetFieldRepData();
-        if (data == nullptr || data->GetDataProcedure() == nullptr)
-            continue;
-        if (data->GetFrontField() == nullptr || data->GetBackField() == nullptr)
-            diagnostics.AddError(
-                "Field is not having front or back field for the assigned procedure!\n\t" + m_name +
-                " - " + (rep->GetField() == nullptr ? CString() : rep->GetField()->GetFieldName()));
-    }
 }
 
 Field* FormInterface::GetKeyFieldOf(Field* field)

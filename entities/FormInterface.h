@@ -9,6 +9,7 @@
 class ApplicationReport;
 class AspFile;
 class Class;
+class ClassInvokation;
 class DerivedField;
 class Field;
 class FieldRep;
@@ -49,7 +50,10 @@ struct PageTableFlags
 // The base of every page-like entity: name, page files, controls, page variables, reference
 // and derived fields, links, the procedures called for its tables and per-table flags. Its
 // virtual operations let the project ask any page where it uses an entity and remove the
-// references to an entity being deleted; the derived pages override some of them.
+// references to an entity being deleted; the derived pages override some of them. Defined by
+// concern: FormInterface.cpp (lists, lookups, controls and variables), FormInterfaceUsage.cpp
+// (usage questions), FormInterfaceReferenceRemoval.cpp, FormInterfaceCopy.cpp,
+// FormInterfaceStorage.cpp (the record) and FormInterfaceChecks.cpp.
 class FormInterface : public CObject
 {
     DECLARE_SERIAL(FormInterface)
@@ -119,6 +123,22 @@ public:
     // as its front or back field; answers whether it did.
     virtual bool IsFunctionFieldUsedAsFrontBack(Function* function, Table* table);
     virtual void ClearFunctionFieldFrontBack(Function* function, Table* table);
+
+    // What the page base asks the page classes instead of testing their class.
+    // The table the page's titles and file names come from: a master form's table, a
+    // transaction's basic table; null for the other pages.
+    virtual Table* GetTitleTable() const { return nullptr; }
+    // What a copy puts before the source's name; master forms and transactions number their
+    // copies.
+    virtual CString GetCopyNamePrefix() const { return {}; }
+    // The function calls the page makes besides its controls' data calls (a report's groups',
+    // a dashboard's); no null entry.
+    virtual std::vector<ClassInvokation*> GetExtraClassCalls() const { return {}; }
+    // The page's own calls of the function go, beyond its controls' data calls.
+    virtual void ClearExtraFunctionCalls(Function*) {}
+    // A call of the page's own that GetExtraClassCalls does not give drops its maps of the
+    // parameter.
+    virtual void RemoveExtraParameterMaps(Parameter*) {}
 
     // Null grid, second owned object, module and procedure call (nothing deleted), link lists
     // emptied without deleting, flags false, column counts 2.
@@ -378,6 +398,8 @@ protected:
     // A page whose lists hold controls and field-variable maps that other pages own; it
     // claims its own entries after reading.
     virtual bool TakesEntriesOfOtherPages() const { return false; }
+    // "Copy_<count>_of_", the prefix of a numbered copy.
+    static CString NumberedCopyPrefix(int count);
     // The control's field name, or its data's caption without a field, blanks made "_".
     static CString ControlName(const FieldRep* fieldRep);
     // Clears the field from the front and back field of the controls' data.

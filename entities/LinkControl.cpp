@@ -5,8 +5,15 @@
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
 #include "model/Ownership.h"
+#include "model/PairRecords.h"
 
 IMPLEMENT_SERIAL(LinkControl, CObject, 0)
+
+namespace
+{
+using VariableMapRecords =
+    PairRecords<LinkVariableMap, &LinkVariableMap::pageVariable, &LinkVariableMap::targetVariable>;
+} // namespace
 
 LinkControl::LinkControl(Menu* target, WORD, WORD, int alignment)
     : m_alignment(alignment), m_target(target)
@@ -81,12 +88,7 @@ void LinkControl::Serialize(CArchive& ar)
         ar << m_alignment;
         ar.WriteObject(m_target);
         ar << m_caption;
-        ar << static_cast<int>(m_variableMaps.size());
-        for (const LinkVariableMap* map : m_variableMaps)
-        {
-            ar.WriteObject(map != nullptr ? map->pageVariable : nullptr);
-            ar.WriteObject(map != nullptr ? map->targetVariable : nullptr);
-        }
+        VariableMapRecords::Write(ar, m_variableMaps);
         return;
     }
 
@@ -94,15 +96,5 @@ void LinkControl::Serialize(CArchive& ar)
     m_target = ReadRef<Menu>(ar);
     ar >> m_caption;
     if (ArchiveVersion() > 49)
-    {
-        const int count = ReadCount(ar);
-        for (int i = 0; i < count; ++i)
-        {
-            Variable* pageVariable = ReadRef<Variable>(ar);
-            Variable* targetVariable = ReadRef<Variable>(ar);
-            m_variableMaps.push_back(pageVariable == nullptr && targetVariable == nullptr
-                                         ? nullptr
-                                         : new LinkVariableMap{pageVariable, targetVariable});
-        }
-    }
+        VariableMapRecords::Read(ar, m_variableMaps, VariableMapRecords::EmptyEntry::AsNull);
 }

@@ -10,6 +10,12 @@
 
 IMPLEMENT_SERIAL(MultiPageData, CObject, 0)
 
+namespace
+{
+using FieldMapRecords = PairRecords<MultiPageFieldMap, &MultiPageFieldMap::m_field,
+                                    &MultiPageFieldMap::m_first, &MultiPageFieldMap::m_second>;
+} // namespace
+
 MultiPageData::MultiPageData(ApplicationReport* report) : m_report(report) {}
 
 MultiPageData::~MultiPageData()
@@ -25,40 +31,14 @@ void MultiPageData::Serialize(CArchive& ar)
     {
         ar.WriteObject(m_report);
         ar.WriteObject(m_procedureCall);
-        ar << static_cast<int>(m_parameterPairs.size());
-        for (const VariablePair* pair : m_parameterPairs)
-        {
-            ar.WriteObject(pair->first);
-            ar.WriteObject(pair->second);
-        }
-        ar << static_cast<int>(m_fieldMaps.size());
-        for (const MultiPageFieldMap* map : m_fieldMaps)
-        {
-            ar.WriteObject(map->m_field);
-            ar.WriteObject(map->m_first);
-            ar.WriteObject(map->m_second);
-        }
+        VariablePairRecords::Write(ar, m_parameterPairs);
+        FieldMapRecords::Write(ar, m_fieldMaps);
         return;
     }
     m_report = ReadRef<ApplicationReport>(ar);
     m_procedureCall = ReadOwned<ProcedureInvokation>(ar);
-    const int pairCount = ReadCount(ar);
-    for (int i = 0; i < pairCount; ++i)
-    {
-        auto* pair = new VariablePair;
-        m_parameterPairs.push_back(pair);
-        pair->first = ReadRef<Variable>(ar);
-        pair->second = ReadRef<Variable>(ar);
-    }
-    const int mapCount = ReadCount(ar);
-    for (int i = 0; i < mapCount; ++i)
-    {
-        auto* map = new MultiPageFieldMap;
-        m_fieldMaps.push_back(map);
-        map->m_field = ReadRef<Field>(ar);
-        map->m_first = ReadRef<Variable>(ar);
-        map->m_second = ReadRef<Variable>(ar);
-    }
+    VariablePairRecords::Read(ar, m_parameterPairs, VariablePairRecords::EmptyEntry::Kept);
+    FieldMapRecords::Read(ar, m_fieldMaps, FieldMapRecords::EmptyEntry::Kept);
 }
 
 void MultiPageData::SetProcedureCall(ProcedureInvokation* call)

@@ -137,12 +137,7 @@ void ProcedureInvokation::Serialize(CArchive& ar)
     if (ar.IsStoring())
     {
         ar.WriteObject(m_procedure);
-        ar << static_cast<int>(m_variablePairs.size());
-        for (const VariablePair* pair : m_variablePairs)
-        {
-            ar.WriteObject(pair != nullptr ? pair->first : nullptr);
-            ar.WriteObject(pair != nullptr ? pair->second : nullptr);
-        }
+        VariablePairRecords::Write(ar, m_variablePairs);
         ar << static_cast<int>(m_fieldVariableMaps.size());
         for (const FieldVariableMap* map : m_fieldVariableMaps)
         {
@@ -152,16 +147,7 @@ void ProcedureInvokation::Serialize(CArchive& ar)
         return;
     }
     m_procedure = ReadRef<Procedure>(ar);
-    const int pairCount = ReadCount(ar);
-    for (int i = 0; i < pairCount; ++i)
-    {
-        Variable* first = ReadRef<Variable>(ar);
-        Variable* second = ReadRef<Variable>(ar);
-        if (first == nullptr && second == nullptr)
-            m_variablePairs.push_back(nullptr);
-        else
-            m_variablePairs.push_back(new VariablePair{first, second});
-    }
+    VariablePairRecords::Read(ar, m_variablePairs, VariablePairRecords::EmptyEntry::AsNull);
     if (ArchiveVersion() > 49)
     {
         const int mapCount = ReadCount(ar);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/PairRecords.h"
 #include "platform/core/CArchive.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
@@ -18,6 +19,9 @@ struct VariablePair
     Variable* first = nullptr;
     Variable* second = nullptr;
 };
+
+// The pair lists of calls, multi-page report pages and dashboard placements.
+using VariablePairRecords = PairRecords<VariablePair, &VariablePair::first, &VariablePair::second>;
 
 // A call of a procedure by a page, report, control or link. It owns its variable pairs and
 // field maps, never the procedure.

@@ -132,6 +132,13 @@ int RDLCReport::s_idCounter = 0;
 
 RDLCReport::RDLCReport() : m_id(++s_idCounter) {}
 
+void RDLCReport::DeleteFieldRep(FieldRep* fieldRep)
+{
+    if (fieldRep != nullptr)
+        RemoveFieldMapping(fieldRep->GetField());
+    FormInterface::DeleteFieldRep(fieldRep);
+}
+
 void RDLCReport::Serialize(CArchive& ar)
 {
     FormInterface::Serialize(ar);

@@ -58,6 +58,9 @@ public:
     // A classic (mode 0) or ASP.NET (mode 1) page file of file kind 0, unless there is one.
     virtual AspFile* CreateDefaultAspFiles(int mode);
 
+    // The report's mapping of the control's field goes; then the page deletes the control.
+    void DeleteFieldRep(FieldRep* fieldRep) override;
+
     // Table-adapter maps. Indexes are -1 when nothing matches.
     int FindTableAdapterMapIndex(const TableAdapter* adapter) const;
     // Compares the adapters' names ignoring case.

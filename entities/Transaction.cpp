@@ -565,6 +565,15 @@ void Transaction::CollectReportVariableUsage(Variable* variable, CString& list)
     }
 }
 
+CString Transaction::GetCopyNamePrefix() const
+{
+    if (m_module == nullptr)
+        return NumberedCopyPrefix(0);
+    return NumberedCopyPrefix(static_cast<int>(
+        std::ranges::count_if(m_module->GetTransactions(), [this](const Transaction* other)
+                              { return other->GetBasicTable() == m_basicTable; })));
+}
+
 void Transaction::SyncTableFlags()
 {
     for (const DetailTableReport* entry : m_detailTableReports)

@@ -129,6 +129,9 @@ public:
     CString GetClassName() override { return "Transaction"; }
     // A table-flags record for every detail-table report's table that has none.
     void SyncTableFlags() override;
+    Table* GetTitleTable() const override { return m_basicTable; }
+    // Numbered by the transactions of the module over the same basic table.
+    CString GetCopyNamePrefix() const override;
 
     // Without any field-variable map: variables for the basic table, then the detail tables.
     void EnsureDefaultVariables();

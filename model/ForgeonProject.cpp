@@ -763,7 +763,7 @@ bool ForgeonProject::DeleteFunctionParameter(Function* function, Parameter* para
     if (function == nullptr)
         return false;
     for (Module* module : m_modules)
-        module->RemoveFunctionParameterReferences(function, parameter);
+        module->RemoveFunctionParameterUsages(function, parameter);
     return function->RemoveParameter(parameter);
 }
 

@@ -1248,7 +1248,7 @@ void Module::AdoptLoginPage(LoginPage* page)
         page->SetModule(this);
 }
 
-void Module::RemoveFunctionParameterReferences(Function* function, Parameter* parameter)
+void Module::RemoveFunctionParameterUsages(Function* function, Parameter* parameter)
 {
     ProjectDiagnostics& diagnostics = TheProjectDiagnostics();
     diagnostics.PushUsageSet();

@@ -113,7 +113,7 @@ public:
     bool DetachDesignation(Designation* designation);
     // In a usage set of its own: the master forms, transactions, reports, RDLC reports and
     // dashboards that use the function's parameter drop their references to it.
-    void RemoveFunctionParameterReferences(Function* function, Parameter* parameter);
+    void RemoveFunctionParameterUsages(Function* function, Parameter* parameter);
 
     // Appends the table to the list of its kind and re-sorts; true without change when it is in
     // a table list already, false for null or an unknown kind.
@@ -342,30 +342,12 @@ public:
     void AddTableFieldsToFunction(Function* function);
     void AddTableFieldsToClassFunctions(Table* table);
 
-    // The passes run on every module after a project file has been read, in the order of
-    // ProjectStore's registry. The login-table passes act on the project's base module only.
-    void MarkKeyFieldVariables();
-    void DetachKeyFieldReps();
+    // The page files tidy their menu variable maps and a transaction's files lose their null
+    // links; also one of the load passes.
     void CleanUpPageFiles();
-    void LinkDetailTableProcedures();
-    void FillEmptyCaptions();
-    void RemoveInvalidFieldReps();
-    void AddFormKeyVariables();
-    void AddMissingAliasColumns();
-    void RenamePageVariablesForAllTables();
-    void VisitPageEventFields();
-    void CreateMapFormInputFields();
-    void SyncPageTableFlags();
-    void SyncPageControlsWithTables();
-    void ClearMapFormSyncFlags();
-    void CleanPageClassRecomputes();
-    void EnsureLoginTableClasses(ForgeonProject& project);
-    // With a table: the classes up to the first one bound to it; with null: every class.
+    // With a table: the classes up to the first one bound to it; with null: every class; also
+    // one of the load passes.
     void AddDefaultClassFunctionsUpTo(Table* table);
-    void AddTableFieldsToAllClassFunctions();
-    void RenameClassesAfterTables();
-    void DeleteUnconfirmedFieldReps();
-    void SetLoginTableFrontFields(ForgeonProject& project);
 
     // A login page with its default controls and logout menu entry when the module has none.
     void CreateLoginPage();
@@ -510,17 +492,17 @@ public:
     // takes the references out of the recorded users. They answer true.
     bool RemoveFieldUsages(Field* field);
     bool RemoveTableUsages(Table* table);
-    bool RemoveFormReferences(Form* form);
-    bool RemoveMapFormReferences(MapForm* mapForm);
-    bool RemoveTransactionReferences(Transaction* transaction);
-    bool RemoveReportReferences(ApplicationReport* report);
-    bool RemoveRDLCReportReferences(RDLCReport* report);
-    bool RemoveDashBoardReferences(DashBoard* dashBoard);
+    bool RemoveFormUsages(Form* form);
+    bool RemoveMapFormUsages(MapForm* mapForm);
+    bool RemoveTransactionUsages(Transaction* transaction);
+    bool RemoveReportUsages(ApplicationReport* report);
+    bool RemoveRDLCReportUsages(RDLCReport* report);
+    bool RemoveDashBoardUsages(DashBoard* dashBoard);
     bool CollectDashBoardPageUsage(DashBoardPage* page);
-    bool RemoveProcedureReferences(Procedure* procedure);
-    bool RemoveFunctionReferences(Function* function);
+    bool RemoveProcedureUsages(Procedure* procedure);
+    bool RemoveFunctionUsages(Function* function);
     // Without a report: the pages and roles let go of the menu, then of each of its sub-menus.
-    bool RemoveMenuReferences(Menu* menu, bool top);
+    bool RemoveMenuUsages(Menu* menu, bool top);
     // The pages that show a field of the table through the function as front or back field
     // clear it.
     void CollectFunctionFieldUsage(Function* function, Table* table);
@@ -587,6 +569,29 @@ public:
     bool CanDeleteXSDInfo(XSDInfo* info);
 
 private:
+    // The passes that only the project store runs after a project file has been read, called
+    // through ModuleLoadPasses, which documents them.
+    friend class ModuleLoadPasses;
+    void MarkKeyFieldVariables();
+    void DetachKeyFieldReps();
+    void LinkDetailTableProcedures();
+    void FillEmptyCaptions();
+    void RemoveInvalidFieldReps();
+    void AddFormKeyVariables();
+    void AddMissingAliasColumns();
+    void RenamePageVariablesForAllTables();
+    void VisitPageEventFields();
+    void CreateMapFormInputFields();
+    void SyncPageTableFlags();
+    void SyncPageControlsWithTables();
+    void ClearMapFormSyncFlags();
+    void CleanPageClassRecomputes();
+    void EnsureLoginTableClasses(ForgeonProject& project);
+    void AddTableFieldsToAllClassFunctions();
+    void RenameClassesAfterTables();
+    void DeleteUnconfirmedFieldReps();
+    void SetLoginTableFrontFields(ForgeonProject& project);
+
     // A module's lists are written as a count and each entity.
     template <class T> void ReadInto(CArchive& ar, std::vector<T*>& list);
     template <class T> void ReadPagesInto(CArchive& ar, std::vector<T*>& list);

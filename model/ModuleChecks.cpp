@@ -164,13 +164,13 @@ void RemoveGroupColumnUse(ReportGroup& group, Procedure* procedure, ProcedureFie
 template <class Info>
 void ReportDescriptionUse(Module& module, Info* info,
                           bool (RDLCReport::*collect)(const Info*, CString&),
-                          void (ProjectDiagnostics::*drop)(Info*))
+                          void (EntityUsageSet::*drop)(Info*))
 {
     CString usage;
     for (RDLCReport* report : module.GetRDLCReports())
         (report->*collect)(info, usage);
     if (!module.ReportUsage(info->GetName(), usage))
-        (TheProjectDiagnostics().*drop)(info);
+        (TheProjectDiagnostics().GetCurrentUsageSet().*drop)(info);
 }
 } // namespace
 
@@ -356,13 +356,13 @@ void Module::CheckFunctionFieldUse(Function*, Field* field)
 bool Module::CanDeleteRDLCInfo(RDLCInfo* info)
 {
     ReportDescriptionUse(*this, info, &RDLCReport::CollectRDLCInfoUsage,
-                         &ProjectDiagnostics::RemoveRDLCInfoReferences);
+                         &EntityUsageSet::RemoveRDLCInfoReferences);
     return true;
 }
 
 bool Module::CanDeleteXSDInfo(XSDInfo* info)
 {
     ReportDescriptionUse(*this, info, &RDLCReport::CollectXSDInfoUsage,
-                         &ProjectDiagnostics::RemoveXSDInfoReferences);
+                         &EntityUsageSet::RemoveXSDInfoReferences);
     return true;
 }

@@ -280,7 +280,7 @@ void Module::RemoveSelectRecordForFunction(Field* field, Table* table)
             project->DeleteFunction(function);
             continue;
         }
-        RemoveFunctionReferences(function);
+        RemoveFunctionUsages(function);
         dataClass->DeleteFunction(function);
     }
 }

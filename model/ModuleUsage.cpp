@@ -79,12 +79,12 @@ void CollectMenuPageUsage(Menu* menu, FormInterface* page, CString& usage)
 }
 
 // The pages whose only findings are the menus and report columns linking to them.
-bool RemovePageLinkReferences(Module& module, FormInterface* page)
+bool RemovePageLinkUsages(Module& module, FormInterface* page)
 {
     CString usage;
     module.CollectPageLinkUsage(page, usage);
     if (!module.ReportUsage(page->GetFormName(), usage))
-        TheProjectDiagnostics().RemovePageLinks(page);
+        CurrentUsageSet().RemovePageLinks(page);
     return true;
 }
 
@@ -292,7 +292,7 @@ bool Module::RemoveTableUsages(Table* table)
     return true;
 }
 
-bool Module::RemoveFormReferences(Form* form)
+bool Module::RemoveFormUsages(Form* form)
 {
     CString usage;
     for (MapForm* mapForm : m_mapForms)
@@ -305,27 +305,27 @@ bool Module::RemoveFormReferences(Form* form)
     }
     CollectPageLinkUsage(form, usage);
     if (!ReportUsage(form->GetFormName(), usage))
-        TheProjectDiagnostics().RemoveFormReferences(form);
+        CurrentUsageSet().RemoveFormReferences(form);
     CurrentUsageSet().Clear();
     return true;
 }
 
-bool Module::RemoveMapFormReferences(MapForm* mapForm)
+bool Module::RemoveMapFormUsages(MapForm* mapForm)
 {
-    return RemovePageLinkReferences(*this, mapForm);
+    return RemovePageLinkUsages(*this, mapForm);
 }
 
-bool Module::RemoveTransactionReferences(Transaction* transaction)
+bool Module::RemoveTransactionUsages(Transaction* transaction)
 {
-    return RemovePageLinkReferences(*this, transaction);
+    return RemovePageLinkUsages(*this, transaction);
 }
 
-bool Module::RemoveRDLCReportReferences(RDLCReport* report)
+bool Module::RemoveRDLCReportUsages(RDLCReport* report)
 {
-    return RemovePageLinkReferences(*this, report);
+    return RemovePageLinkUsages(*this, report);
 }
 
-bool Module::RemoveReportReferences(ApplicationReport* report)
+bool Module::RemoveReportUsages(ApplicationReport* report)
 {
     CString usage;
     for (Form* form : m_masterForms)
@@ -357,7 +357,7 @@ bool Module::RemoveReportReferences(ApplicationReport* report)
         }
     }
     if (!ReportUsage(report->GetFormName(), usage))
-        TheProjectDiagnostics().RemoveReportReferences(report);
+        CurrentUsageSet().RemoveReportReferences(report);
     for (MultiPageReport* multiPage : multiPageUsers)
         multiPage->DeletePagesOfReport(report);
     for (ReportCollector* collector : collectorUsers)
@@ -366,7 +366,7 @@ bool Module::RemoveReportReferences(ApplicationReport* report)
     return true;
 }
 
-bool Module::RemoveDashBoardReferences(DashBoard* dashBoard)
+bool Module::RemoveDashBoardUsages(DashBoard* dashBoard)
 {
     CString usage;
     for (DashBoardPage* page : m_dashBoardPages)
@@ -378,7 +378,7 @@ bool Module::RemoveDashBoardReferences(DashBoard* dashBoard)
         }
     }
     if (!ReportUsage(dashBoard->GetFormName(), usage))
-        TheProjectDiagnostics().RemoveDashBoardReferences(dashBoard);
+        CurrentUsageSet().RemoveDashBoardReferences(dashBoard);
     CurrentUsageSet().Clear();
     return true;
 }
@@ -389,12 +389,12 @@ bool Module::CollectDashBoardPageUsage(DashBoardPage* page)
     CollectPageLinkUsage(page, usage);
     CollectDesignationsOfDashBoardPage(page, usage);
     if (!ReportUsage(page->GetFormName(), usage))
-        TheProjectDiagnostics().RemoveDashBoardPageReferences(page);
+        CurrentUsageSet().RemoveDashBoardPageReferences(page);
     CurrentUsageSet().Clear();
     return true;
 }
 
-bool Module::RemoveProcedureReferences(Procedure* procedure)
+bool Module::RemoveProcedureUsages(Procedure* procedure)
 {
     UsageSetScope scope;
     CString usage;
@@ -410,23 +410,23 @@ bool Module::RemoveProcedureReferences(Procedure* procedure)
     if (m_loginPage != nullptr)
         m_loginPage->CollectProcedureUsage(procedure, usage);
     if (!ReportUsage(procedure->GetName(), usage))
-        TheProjectDiagnostics().RemoveProcedureReferences(procedure);
+        CurrentUsageSet().RemoveProcedureReferences(procedure);
     return true;
 }
 
-bool Module::RemoveFunctionReferences(Function* function)
+bool Module::RemoveFunctionUsages(Function* function)
 {
     CString usage;
     const auto askPage = [function, &usage](FormInterface* page)
     { page->CollectFunctionUsage(function, usage); };
     AskEach(askPage, m_masterForms, m_transactions, m_reports, m_rdlcReports, m_dashBoards);
     if (!ReportUsage(function->GetFieldName(), usage))
-        TheProjectDiagnostics().RemoveFunctionReferences(function);
+        CurrentUsageSet().RemoveFunctionReferences(function);
     CurrentUsageSet().Clear();
     return true;
 }
 
-bool Module::RemoveMenuReferences(Menu* menu, bool top)
+bool Module::RemoveMenuUsages(Menu* menu, bool top)
 {
     {
         UsageSetScope scope;
@@ -438,11 +438,11 @@ bool Module::RemoveMenuReferences(Menu* menu, bool top)
             if (designation->HasMenu(menu))
                 CurrentUsageSet().AddRole(designation);
         }
-        TheProjectDiagnostics().RemoveMenuReferences(menu);
+        CurrentUsageSet().RemoveMenuReferences(menu);
     }
     const std::vector<Menu*> subMenus = menu->GetSubMenus();
     for (Menu* subMenu : subMenus)
-        RemoveMenuReferences(subMenu, top);
+        RemoveMenuUsages(subMenu, top);
     return true;
 }
 
@@ -452,7 +452,7 @@ void Module::CollectFunctionFieldUsage(Function* function, Table* table)
     const auto askPage = [function, table](FormInterface* page)
     { page->IsFunctionFieldUsedAsFrontBack(function, table); };
     AskEach(askPage, m_masterForms, m_transactions, m_reports, m_dashBoards, m_rdlcReports);
-    TheProjectDiagnostics().ClearFunctionFieldFrontBack(function, table);
+    CurrentUsageSet().ClearFunctionFieldFrontBack(function, table);
 }
 
 void Module::CollectPageLinkUsage(FormInterface* page, CString& usage)

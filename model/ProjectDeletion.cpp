@@ -49,19 +49,18 @@ bool RunUsageCheck(const std::vector<Module*>& modules, const Check& check, bool
 
 bool ForgeonProject::DeleteForm(Form* form)
 {
-    return RemoveThenDelete(m_modules, form, &Module::RemoveFormReferences,
-                            &Module::DeleteMasterForm);
+    return RemoveThenDelete(m_modules, form, &Module::RemoveFormUsages, &Module::DeleteMasterForm);
 }
 
 bool ForgeonProject::DeleteMapForm(MapForm* mapForm)
 {
-    return RemoveThenDelete(m_modules, mapForm, &Module::RemoveMapFormReferences,
+    return RemoveThenDelete(m_modules, mapForm, &Module::RemoveMapFormUsages,
                             &Module::DeleteMapForm);
 }
 
 bool ForgeonProject::DeleteTransaction(Transaction* transaction)
 {
-    return RemoveThenDelete(m_modules, transaction, &Module::RemoveTransactionReferences,
+    return RemoveThenDelete(m_modules, transaction, &Module::RemoveTransactionUsages,
                             &Module::DeleteTransaction);
 }
 
@@ -73,8 +72,7 @@ bool ForgeonProject::DeleteTable(Table* table)
 
 bool ForgeonProject::DeleteApplicationReport(ApplicationReport* report)
 {
-    return RemoveThenDelete(m_modules, report, &Module::RemoveReportReferences,
-                            &Module::DeleteReport);
+    return RemoveThenDelete(m_modules, report, &Module::RemoveReportUsages, &Module::DeleteReport);
 }
 
 bool ForgeonProject::DeleteRDLCReport(RDLCReport* report)
@@ -86,7 +84,7 @@ bool ForgeonProject::DeleteRDLCReport(RDLCReport* report)
         report != nullptr && report->GetMode() == 0 ? report->GetRDLCInfo() : nullptr;
     XSDInfo* ownDataSet =
         report != nullptr && report->GetMode() == 0 ? report->GetXSDInfo() : nullptr;
-    if (!RemoveThenDelete(m_modules, report, &Module::RemoveRDLCReportReferences,
+    if (!RemoveThenDelete(m_modules, report, &Module::RemoveRDLCReportUsages,
                           &Module::DeleteRDLCReport))
         return false;
     if (ownLayout != nullptr && !IsRDLCInfoUsedByOtherReport(ownLayout, nullptr))
@@ -128,7 +126,7 @@ bool ForgeonProject::IsXSDInfoUsedByAReport(const XSDInfo* dataSet) const
 
 bool ForgeonProject::DeleteDashBoard(DashBoard* dashBoard)
 {
-    return RemoveThenDelete(m_modules, dashBoard, &Module::RemoveDashBoardReferences,
+    return RemoveThenDelete(m_modules, dashBoard, &Module::RemoveDashBoardUsages,
                             &Module::DeleteDashBoard);
 }
 
@@ -140,20 +138,19 @@ bool ForgeonProject::DeleteDashBoardPage(DashBoardPage* page)
 
 bool ForgeonProject::DeleteMenu(Menu* menu)
 {
-    const auto remove = [](Module* module, Menu* item)
-    { module->RemoveMenuReferences(item, true); };
+    const auto remove = [](Module* module, Menu* item) { module->RemoveMenuUsages(item, true); };
     return RemoveThenDelete(m_modules, menu, remove, &Module::DeleteMenu);
 }
 
 bool ForgeonProject::DeleteProcedure(Procedure* procedure)
 {
-    return RemoveThenDelete(m_modules, procedure, &Module::RemoveProcedureReferences,
+    return RemoveThenDelete(m_modules, procedure, &Module::RemoveProcedureUsages,
                             &Module::DeleteProcedure);
 }
 
 bool ForgeonProject::DeleteFunction(Function* function)
 {
-    return RemoveThenDelete(m_modules, function, &Module::RemoveFunctionReferences,
+    return RemoveThenDelete(m_modules, function, &Module::RemoveFunctionUsages,
                             &Module::DeleteClassFunction);
 }
 

@@ -4,20 +4,9 @@
 
 #include <vector>
 
-class ApplicationReport;
-class DashBoard;
-class DashBoardPage;
 class EntityUsageSet;
 class Field;
-class Form;
-class FormInterface;
-class Function;
-class Menu;
-class Parameter;
-class Procedure;
-class RDLCInfo;
 class Table;
-class XSDInfo;
 struct FieldVariableMap;
 
 // The findings of the model checks (errors, warnings and the warnings the user chose to
@@ -76,8 +65,9 @@ public:
     void PopUsageSet();
     int GetUsageSetDepth() const { return static_cast<int>(m_usageSets.size()); }
 
-    // The cascades, run after a module's usage check has filled the current set; each ends
-    // with the current set emptied. A field about to be deleted: every recorded user lets go
+    // The cascades that need sets of their own besides the current one (the others are the
+    // current usage set's), run after a module's usage check has filled the current set; each
+    // ends with the current set emptied. A field about to be deleted: every recorded user lets go
     // of it.
     void RemoveFieldReferences(Field* field);
     // A table about to be deleted: the recorded pages, procedures and classes built on it are
@@ -85,19 +75,6 @@ public:
     void RemoveTableReferences(Table* table);
     // The mapping's variable leaves the report variable maps of the pages that use it.
     void RemoveVariableMapReferences(FieldVariableMap* map);
-    // Each runs the removal of the same name on the current usage set.
-    void RemoveProcedureReferences(Procedure* procedure);
-    void RemoveFormReferences(Form* form);
-    void RemovePageLinks(FormInterface* page);
-    void RemoveDashBoardReferences(DashBoard* dashBoard);
-    void RemoveDashBoardPageReferences(DashBoardPage* page);
-    void RemoveReportReferences(ApplicationReport* report);
-    void RemoveRDLCInfoReferences(RDLCInfo* info);
-    void RemoveXSDInfoReferences(XSDInfo* info);
-    void RemoveMenuReferences(Menu* menu);
-    void ClearFunctionFieldFrontBack(Function* function, Table* table);
-    void RemoveFunctionReferences(Function* function);
-    void RemoveFunctionParameterReferences(Function* function, Parameter* parameter);
 
 private:
     std::vector<CString> m_errors;

@@ -9,6 +9,7 @@
 #include "model/ArchiveIO.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/ModuleLoadPasses.h"
 #include "model/ProjectDiagnostics.h"
 #include "model/ProjectMerger.h"
 #include "platform/core/CException.h"
@@ -21,6 +22,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -38,15 +40,10 @@ constexpr const char* temporarySuffix = ".weavo-save";
 // A save that does not read back stays beside its target under this suffix.
 constexpr const char* unreadableSuffix = ".unreadable";
 
-template <void (Module::*pass)()> void RunPass(Module& module, ForgeonProject&)
+// A step that does not need the project.
+template <auto pass> void RunPass(Module& module, ForgeonProject&)
 {
-    (module.*pass)();
-}
-
-template <void (Module::*pass)(ForgeonProject&)>
-void RunProjectPass(Module& module, ForgeonProject& project)
-{
-    (module.*pass)(project);
+    std::invoke(pass, module);
 }
 
 void RunDefaultClassFunctionsForAllClasses(Module& module, ForgeonProject&)
@@ -61,30 +58,33 @@ void AttachLoginPage(Module& module, ForgeonProject&)
 }
 
 constexpr ProjectStore::ModuleStep postLoadPasses[] = {
-    {"MarkKeyFieldVariables", &RunPass<&Module::MarkKeyFieldVariables>},
-    {"DetachKeyFieldReps", &RunPass<&Module::DetachKeyFieldReps>},
+    {"MarkKeyFieldVariables", &RunPass<&ModuleLoadPasses::MarkKeyFieldVariables>},
+    {"DetachKeyFieldReps", &RunPass<&ModuleLoadPasses::DetachKeyFieldReps>},
     {"CleanUpPageFiles", &RunPass<&Module::CleanUpPageFiles>},
-    {"LinkDetailTableProcedures", &RunPass<&Module::LinkDetailTableProcedures>},
-    {"FillEmptyCaptions", &RunPass<&Module::FillEmptyCaptions>},
-    {"RemoveInvalidFieldReps", &RunPass<&Module::RemoveInvalidFieldReps>},
-    {"AddFormKeyVariables", &RunPass<&Module::AddFormKeyVariables>},
-    {"AddMissingAliasColumns", &RunPass<&Module::AddMissingAliasColumns>},
-    {"RenamePageVariablesForAllTables", &RunPass<&Module::RenamePageVariablesForAllTables>},
-    {"VisitPageEventFields", &RunPass<&Module::VisitPageEventFields>},
-    {"CreateMapFormInputFields", &RunPass<&Module::CreateMapFormInputFields>},
-    {"SyncPageTableFlags", &RunPass<&Module::SyncPageTableFlags>},
-    {"SyncPageControlsWithTables", &RunPass<&Module::SyncPageControlsWithTables>},
-    {"ClearMapFormSyncFlags", &RunPass<&Module::ClearMapFormSyncFlags>},
-    {"CleanPageClassRecomputes", &RunPass<&Module::CleanPageClassRecomputes>},
-    {"EnsureLoginTableClasses", &RunProjectPass<&Module::EnsureLoginTableClasses>},
+    {"LinkDetailTableProcedures", &RunPass<&ModuleLoadPasses::LinkDetailTableProcedures>},
+    {"FillEmptyCaptions", &RunPass<&ModuleLoadPasses::FillEmptyCaptions>},
+    {"RemoveInvalidFieldReps", &RunPass<&ModuleLoadPasses::RemoveInvalidFieldReps>},
+    {"AddFormKeyVariables", &RunPass<&ModuleLoadPasses::AddFormKeyVariables>},
+    {"AddMissingAliasColumns", &RunPass<&ModuleLoadPasses::AddMissingAliasColumns>},
+    {"RenamePageVariablesForAllTables",
+     &RunPass<&ModuleLoadPasses::RenamePageVariablesForAllTables>},
+    {"VisitPageEventFields", &RunPass<&ModuleLoadPasses::VisitPageEventFields>},
+    {"CreateMapFormInputFields", &RunPass<&ModuleLoadPasses::CreateMapFormInputFields>},
+    {"SyncPageTableFlags", &RunPass<&ModuleLoadPasses::SyncPageTableFlags>},
+    {"SyncPageControlsWithTables", &RunPass<&ModuleLoadPasses::SyncPageControlsWithTables>},
+    {"ClearMapFormSyncFlags", &RunPass<&ModuleLoadPasses::ClearMapFormSyncFlags>},
+    {"CleanPageClassRecomputes", &RunPass<&ModuleLoadPasses::CleanPageClassRecomputes>},
+    {"EnsureLoginTableClasses", &ModuleLoadPasses::EnsureLoginTableClasses},
     {"AddDefaultClassFunctionsUpTo", &RunDefaultClassFunctionsForAllClasses},
-    {"AddTableFieldsToAllClassFunctions", &RunPass<&Module::AddTableFieldsToAllClassFunctions>},
-    {"RenameClassesAfterTables", &RunPass<&Module::RenameClassesAfterTables>},
-    {"DeleteUnconfirmedFieldReps", &RunPass<&Module::DeleteUnconfirmedFieldReps>},
-    {"SetLoginTableFrontFields", &RunProjectPass<&Module::SetLoginTableFrontFields>},
+    {"AddTableFieldsToAllClassFunctions",
+     &RunPass<&ModuleLoadPasses::AddTableFieldsToAllClassFunctions>},
+    {"RenameClassesAfterTables", &RunPass<&ModuleLoadPasses::RenameClassesAfterTables>},
+    {"DeleteUnconfirmedFieldReps", &RunPass<&ModuleLoadPasses::DeleteUnconfirmedFieldReps>},
+    {"SetLoginTableFrontFields", &ModuleLoadPasses::SetLoginTableFrontFields},
     // Again: user functions list the front fields of the tables their keys refer to, which
     // the pass before may have set.
-    {"AddTableFieldsToAllClassFunctions", &RunPass<&Module::AddTableFieldsToAllClassFunctions>},
+    {"AddTableFieldsToAllClassFunctions",
+     &RunPass<&ModuleLoadPasses::AddTableFieldsToAllClassFunctions>},
 };
 
 constexpr ProjectStore::ModuleStep baseModuleSteps[] = {

@@ -15,6 +15,7 @@
 #include "model/EventRecmpFields.h"
 #include "model/FieldVisibility.h"
 #include "model/Module.h"
+#include "model/ModuleLoadPasses.h"
 #include "model/RefField.h"
 #include "tests/entities/PageOperationsSupport.h"
 #include "tests/entities/PageTestSupport.h"
@@ -196,7 +197,7 @@ TEST_F(PageReferenceRemovalTest, ModulePassCleansFormsMapFormsAndTransactions)
         reps.push_back(rep);
     }
 
-    module.CleanPageClassRecomputes();
+    ModuleLoadPasses::CleanPageClassRecomputes(module);
 
     for (const FieldRep* rep : reps)
         EXPECT_TRUE(rep->GetFieldRepData()->GetEventRecmpFieldsList().empty());

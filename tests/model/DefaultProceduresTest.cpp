@@ -9,6 +9,7 @@
 #include "entities/Variable.h"
 #include "model/Field.h"
 #include "model/Module.h"
+#include "model/ModuleLoadPasses.h"
 #include "model/Table.h"
 #include "tests/model/ModelBuilders.h"
 
@@ -527,7 +528,7 @@ TEST_F(ClassFunctionsTest, ClassWithoutTableGetsFunctionsWithoutColumns)
     m_module.AddDefaultClassFunctions(loose);
     m_module.AddDefaultClassFunctions(nullptr);
     m_module.AddTableFieldsToFunction(nullptr);
-    m_module.AddTableFieldsToAllClassFunctions();
+    ModuleLoadPasses::AddTableFieldsToAllClassFunctions(m_module);
 
     EXPECT_EQ(loose->GetFunctions().size(), 5u);
     EXPECT_TRUE(loose->FindFunctionByName("SelectAllRecords")->GetOutputFields().empty());
@@ -552,8 +553,8 @@ TEST_F(DefaultProceduresTest, LoadPassesGiveMasterFormsTheirKeyVariableAndListAl
 
     for (int pass = 0; pass < 2; ++pass)
     {
-        m_module.AddFormKeyVariables();
-        m_module.AddMissingAliasColumns();
+        ModuleLoadPasses::AddFormKeyVariables(m_module);
+        ModuleLoadPasses::AddMissingAliasColumns(m_module);
     }
 
     ASSERT_EQ(form->GetFieldVariableMaps().size(), 1u);

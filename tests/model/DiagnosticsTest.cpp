@@ -448,18 +448,18 @@ TEST_F(EntityUsageSetRemovalTest, FunctionReferencesDeleteTheDashBoardsCallOfThe
     EXPECT_EQ(&kept, callingKept.GetClassInvokation()->GetFunction());
 }
 
-TEST_F(EntityUsageSetRemovalTest, ForwardersRunOnTheCurrentSetOnly)
+TEST_F(EntityUsageSetRemovalTest, CascadeOfTheCurrentSetLeavesTheSetBelowAlone)
 {
     Designation role;
     Menu menu;
     role.AddMenu(&menu);
     UsageSet().AddRole(&role);
     TheProjectDiagnostics().PushUsageSet();
-    TheProjectDiagnostics().RemoveMenuReferences(&menu);
+    TheProjectDiagnostics().GetCurrentUsageSet().RemoveMenuReferences(&menu);
     EXPECT_TRUE(role.HasMenu(&menu));
     TheProjectDiagnostics().PopUsageSet();
 
-    TheProjectDiagnostics().RemoveMenuReferences(&menu);
+    TheProjectDiagnostics().GetCurrentUsageSet().RemoveMenuReferences(&menu);
 
     EXPECT_FALSE(role.HasMenu(&menu));
 }

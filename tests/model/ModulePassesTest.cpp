@@ -15,6 +15,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/Module.h"
+#include "model/ModuleLoadPasses.h"
 #include "model/Table.h"
 #include "tests/model/ModelBuilders.h"
 
@@ -127,7 +128,7 @@ TEST_F(DetailTablePassTest, KeyVariablesBecomePageVariablesOnFormsAndOnlyOfTheBa
         MapVariable(m_orders, m_detail->GetPrimaryKeyField(), Variable::parameterKind);
     m_module.Append(form);
 
-    m_module.MarkKeyFieldVariables();
+    ModuleLoadPasses::MarkKeyFieldVariables(m_module);
     EXPECT_EQ(Variable::pageKind, formKey->GetKind());
     EXPECT_EQ(Variable::parameterKind, formName->GetKind());
     EXPECT_EQ(Variable::pageKind, basicKey->GetKind());
@@ -145,7 +146,7 @@ TEST_F(ModulePassTest, ControlsOfKeyAndDeletedFlagColumnsLoseTheirSettings)
     m_module.Append(form);
     m_module.Append(report);
 
-    m_module.DetachKeyFieldReps();
+    ModuleLoadPasses::DetachKeyFieldReps(m_module);
     EXPECT_EQ(nullptr, key->GetFieldRepData());
     EXPECT_EQ(nullptr, deleted->GetFieldRepData());
     EXPECT_NE(nullptr, name->GetFieldRepData());
@@ -214,13 +215,13 @@ TEST_F(DetailTablePassTest, DetailUpdateLosesTheLinkParameterAndItsCallsThePairO
     m_orders->AddProcedureTable(
         new ProcedureTable(m_detail, call, ProcedureTable::recordUpdateKind));
 
-    m_module.LinkDetailTableProcedures();
+    ModuleLoadPasses::LinkDetailTableProcedures(m_module);
     ASSERT_EQ(1u, update->GetFieldParameters().size());
     EXPECT_EQ(item, update->GetFieldParameters().front().field);
     ASSERT_EQ(1u, call->GetVariablePairs().size());
     EXPECT_EQ(itemParameter, call->GetVariablePairs().front()->first);
 
-    m_module.LinkDetailTableProcedures();
+    ModuleLoadPasses::LinkDetailTableProcedures(m_module);
     EXPECT_EQ(1u, update->GetFieldParameters().size());
     EXPECT_EQ(1u, call->GetVariablePairs().size());
 }
@@ -235,8 +236,8 @@ TEST_F(DetailTablePassTest, DetailSelectAllGainsOneFilterOnTheLinkField)
     m_module.Append(custom);
     m_module.Append(basicSelectAll);
 
-    m_module.LinkDetailTableProcedures();
-    m_module.LinkDetailTableProcedures();
+    ModuleLoadPasses::LinkDetailTableProcedures(m_module);
+    ModuleLoadPasses::LinkDetailTableProcedures(m_module);
     ASSERT_EQ(1u, selectAll->GetFilters().size());
     EXPECT_EQ(m_link, selectAll->GetFilters().front()->GetField());
     EXPECT_TRUE(custom->GetFilters().empty());
@@ -260,7 +261,7 @@ TEST_F(ModulePassTest, ControlsOfKeyColumnsAreRemovedFromEveryDataPageKind)
     m_module.Append(report);
     m_module.Append(mapForm);
 
-    m_module.RemoveInvalidFieldReps();
+    ModuleLoadPasses::RemoveInvalidFieldReps(m_module);
     for (const FormInterface* page :
          std::initializer_list<const FormInterface*>{form, orders, report, mapForm})
         EXPECT_EQ(std::vector<CString>{"name"}, ControlFieldNames(*page))
@@ -281,11 +282,11 @@ TEST_F(ModulePassTest, MapFormIsNamedAfterItsMappingTableAndItsBareInputControls
     input->GetFieldRepData()->SetCaption("Quantity");
     mapForm->AddTopInputFieldRep(input);
 
-    m_module.RenamePageVariablesForAllTables();
+    ModuleLoadPasses::RenamePageVariablesForAllTables(m_module);
     EXPECT_EQ(CString("customer_product_form"), mapForm->GetFormName());
     EXPECT_EQ(CString("Customers"), unrelated->GetFormName());
 
-    m_module.CreateMapFormInputFields();
+    ModuleLoadPasses::CreateMapFormInputFields(m_module);
     ASSERT_NE(nullptr, input->GetField());
     EXPECT_EQ(CString("Quantity"), input->GetField()->GetFieldName());
     EXPECT_EQ(1u, mapForm->GetRefFields().size());
@@ -301,7 +302,7 @@ TEST_F(ModulePassTest, FormsWithALinkedReportGetATableFlagsRecord)
     m_module.Append(linked);
     m_module.Append(plain);
 
-    m_module.SyncPageTableFlags();
+    ModuleLoadPasses::SyncPageTableFlags(m_module);
     ASSERT_EQ(1u, linked->GetTableFlagsList().size());
     EXPECT_EQ(m_customer, linked->GetTableFlagsList().front().table);
     EXPECT_TRUE(plain->GetTableFlagsList().empty());
@@ -319,7 +320,7 @@ TEST_F(ModulePassTest, PagesGainControlsWithTheirVariablesForNewFieldsUntilUncon
     m_module.Append(form);
     m_module.Append(orders);
 
-    m_module.SyncPageControlsWithTables();
+    ModuleLoadPasses::SyncPageControlsWithTables(m_module);
     EXPECT_EQ((std::vector<CString>{"name", "region"}), ControlFieldNames(*form));
     const FieldRep* region = form->GetFieldReps().back();
     EXPECT_TRUE(IsAddedBySync(region));
@@ -329,7 +330,7 @@ TEST_F(ModulePassTest, PagesGainControlsWithTheirVariablesForNewFieldsUntilUncon
     EXPECT_EQ(regionMap->variable, region->GetFieldRepData()->GetVariable());
     EXPECT_EQ((std::vector<CString>{"customer", "item"}), ControlFieldNames(*orders));
 
-    m_module.DeleteUnconfirmedFieldReps();
+    ModuleLoadPasses::DeleteUnconfirmedFieldReps(m_module);
     EXPECT_EQ(std::vector<CString>{"name"}, ControlFieldNames(*form));
     EXPECT_TRUE(orders->GetFieldReps().empty());
 }
@@ -356,7 +357,7 @@ TEST_F(ModulePassTest, MapFormsConfirmTheirTopControlsAndOnlyTheFirstBottomOne)
     m_module.Append(mapForm);
     m_module.Append(bare);
 
-    m_module.ClearMapFormSyncFlags();
+    ModuleLoadPasses::ClearMapFormSyncFlags(m_module);
     EXPECT_FALSE(IsAddedBySync(top));
     EXPECT_FALSE(IsAddedBySync(firstBottom));
     EXPECT_TRUE(IsAddedBySync(secondBottom));

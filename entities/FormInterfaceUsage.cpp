@@ -1,0 +1,434 @@
+#include "entities/FormInterface.h"
+
+#include "entities/AspFile.h"
+#include "entities/ClassInvokation.h"
+#include "entities/DerivedField.h"
+#include "entities/FormInterfaceParts.h"
+#include "entities/FormulaTreeNode.h"
+#include "entities/Function.h"
+#include "entities/LinkControl.h"
+#include "entities/Menu.h"
+#include "entities/Procedure.h"
+#include "entities/ProcedureTable.h"
+#include "entities/UniquenessProcedureTable.h"
+#include "entities/Variable.h"
+#include "model/EntityUsageSet.h"
+#include "model/EventRecmpFields.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/ProjectDiagnostics.h"
+#include "model/Table.h"
+
+#include <algorithm>
+
+namespace
+{
+// Some event list of some control's data meets the test.
+template <class Test> bool AnyEventList(const std::vector<FieldRep*>& controls, Test test)
+{
+    return std::ranges::any_of(
+        controls,
+        [&test](const FieldRep* rep)
+        {
+            return rep->GetFieldRepData() != nullptr &&
+                   std::ranges::any_of(rep->GetFieldRepData()->GetEventRecmpFieldsList(), test);
+        });
+}
+} // namespace
+
+bool FormInterface::IsFieldRepUsedElsewhere(FieldRep*)
+{
+    return false;
+}
+
+bool FormInterface::IsFieldRepMappedToReportVariable(FieldRep*)
+{
+    return false;
+}
+
+bool FormInterface::CollectExtraProcedureUsage(Procedure*, CString&)
+{
+    return false;
+}
+
+bool FormInterface::CollectFieldUsage(Field* field, CString& list)
+{
+    CString entry;
+    if (const FieldVariableMap* map = FindFieldVariableMapByField(field))
+        entry = m_name + "_" + VariableName(map->variable) + "\n";
+    else if (std::ranges::any_of(m_fieldReps,
+                                 [field](const FieldRep* rep) { return rep->UsesField(field); }))
+        entry = m_name + "_" + "fieldRepresentation" + "\n";
+    else if (FindRefFieldByField(field) != nullptr || FindDerivedFieldByField(field) != nullptr)
+        entry = m_name + "_" + "reference/derived field" + "\n";
+    else
+        return false;
+    list += entry;
+    RecordUsage();
+    return true;
+}
+
+void FormInterface::CollectTableUsage(Table*, CString&) {}
+
+bool FormInterface::CollectProcedureUsage(Procedure* procedure, CString& list)
+{
+    const CString entry = m_name + "\n";
+    bool found = false;
+    if (std::ranges::any_of(m_uniquenessProcedureTables,
+                            [procedure](const UniquenessProcedureTable* entry)
+                            { return CallsProcedure(entry->GetInvocation(), procedure); }))
+    {
+        list += entry;
+        found = true;
+    }
+    if (std::ranges::any_of(m_procedureTables, [procedure](const ProcedureTable* entry)
+                            { return CallsProcedure(entry->GetInvocation(), procedure); }))
+    {
+        list += entry;
+        found = true;
+    }
+    for (const FieldRep* rep : m_fieldReps)
+    {
+        const FieldRepData* data = rep->GetFieldRepData();
+        if (data != nullptr && CallsProcedure(data->GetDataProcedure(), procedure))
+        {
+            list += entry;
+            found = true;
+        }
+    }
+    if (IsProcedureRecomputed(procedure))
+        list += entry;
+    else if (!found && !CollectExtraProcedureUsage(procedure, list))
+        return false;
+    RecordUsage();
+    return true;
+}
+
+bool FormInterface::CollectClassUsage(Class* dataClass, CString& list)
+{
+    bool found = false;
+    for (const FieldRep* rep : m_fieldReps)
+    {
+        const FieldRepData* data = rep->GetFieldRepData();
+        if (data != nullptr && data->GetDataCall() != nullptr &&
+            data->GetDataCall()->GetClass() == dataClass)
+        {
+            list += m_name + "\n";
+            found = true;
+        }
+    }
+    if (found)
+        TheProjectDiagnostics().GetCurrentUsageSet().AddClass(dataClass);
+    return found;
+}
+
+bool FormInterface::CollectMenuLinkUsage(Menu* menu)
+{
+    CString text = m_name + "\n";
+    bool user = std::ranges::any_of(m_aspFiles, [menu](const AspFile* file)
+                                    { return file->IsLinkedFrom(menu); });
+    for (const FieldRep* rep : m_fieldReps)
+    {
+        const FieldRepData* data = rep->GetFieldRepData();
+        if (data != nullptr &&
+            std::ranges::any_of(data->GetLinkControls(), [menu](const LinkControl* link)
+                                { return link->GetTarget() == menu; }))
+        {
+            text += "\tPresent as Link assigned to a field rep";
+            user = true;
+        }
+    }
+    const auto targetsMenu = [menu](const LinkControl* link) { return link->GetTarget() == menu; };
+    if (std::ranges::any_of(m_preLinks, targetsMenu))
+    {
+        text += "\tPresent as pre Link";
+        user = true;
+    }
+    if (std::ranges::any_of(m_postLinks, targetsMenu))
+    {
+        text += "\tPresent as post Link";
+        user = true;
+    }
+    if (!user)
+        return false;
+    TheProjectDiagnostics().AddError(text);
+    RecordUsage();
+    return true;
+}
+
+bool FormInterface::CollectExtraProcedureVariableUsage(Procedure*, Variable*, CString&)
+{
+    return false;
+}
+
+void FormInterface::CollectVariableMappingUsage(Variable*, CString&) {}
+
+void FormInterface::CollectReportVariableUsage(Variable*, CString&) {}
+
+FieldRepData* FormInterface::FindExtraFieldRepDataUsingField(Field*)
+{
+    return nullptr;
+}
+
+bool FormInterface::IsFunctionFieldUsedAsFrontBack(Function* function, Table* table)
+{
+    for (Field* field : OutputFieldsOfTable(function, table))
+    {
+        if (std::ranges::any_of(m_fieldReps, [field](const FieldRep* rep)
+                                { return rep->IsFrontOrBackField(field); }))
+        {
+            RecordUsage();
+            return true;
+        }
+    }
+    return false;
+}
+
+void FormInterface::RecordUsage()
+{
+    TheProjectDiagnostics().GetCurrentUsageSet().AddFormInterface(this);
+}
+
+bool FormInterface::IsNodeUsedByDerivedField(FormulaTreeNode* node) const
+{
+    return std::ranges::any_of(m_derivedFields, [node](const DerivedField* derivedField)
+                               { return derivedField->FormulaContains(node); });
+}
+
+bool FormInterface::IsDerivedFieldInUse(DerivedField* derivedField) const
+{
+    Field* field = derivedField->GetField();
+    const bool recomputed = std::ranges::any_of(
+        m_fieldReps,
+        [field](const FieldRep* rep)
+        {
+            if (rep->GetField() == field || rep->GetFieldRepData() == nullptr)
+                return false;
+            return std::ranges::any_of(rep->GetFieldRepData()->GetEventRecmpFieldsList(),
+                                       [field](const EventRecmpFields* list)
+                                       {
+                                           return std::ranges::any_of(
+                                               list->GetProcedureRecomputes(),
+                                               [field](const EventProcedureRecompute* recompute) {
+                                                   return recompute->fieldRep != nullptr &&
+                                                          recompute->fieldRep->GetField() == field;
+                                               });
+                                       });
+        });
+    return recomputed || std::ranges::any_of(m_derivedFields,
+                                             [derivedField, field](const DerivedField* other)
+                                             {
+                                                 return other != derivedField &&
+                                                        other->GetFormula() != nullptr &&
+                                                        other->GetFormula()->ContainsField(field);
+                                             });
+}
+
+bool FormInterface::IsFieldRepUnused(FieldRep* fieldRep)
+{
+    const bool recomputed =
+        std::ranges::any_of(m_fieldReps,
+                            [fieldRep](const FieldRep* rep)
+                            {
+                                return rep != fieldRep && rep->GetFieldRepData() != nullptr &&
+                                       rep->GetFieldRepData()->HasClassRecomputeFor(fieldRep);
+                            });
+    if (recomputed || IsFieldRepUsedElsewhere(fieldRep) ||
+        IsFieldRepMappedToReportVariable(fieldRep))
+        return false;
+    return !IsNameInUniquenessVariables(ControlName(fieldRep));
+}
+
+bool FormInterface::IsNameInUniquenessVariables(const CString& name) const
+{
+    return std::ranges::any_of(m_uniquenessProcedureTables,
+                               [&name](const UniquenessProcedureTable* entry)
+                               {
+                                   if (entry->GetInvocation() == nullptr)
+                                       return false;
+                                   return std::ranges::any_of(
+                                       entry->GetInvocation()->GetVariablePairs(),
+                                       [&name](const VariablePair* pair)
+                                       {
+                                           return pair != nullptr && pair->second != nullptr &&
+                                                  pair->second->GetFieldName().Find(name) >= 0;
+                                       });
+                               });
+}
+
+std::vector<FieldRepData*> FormInterface::DataCallingFunction(Function* function) const
+{
+    std::vector<FieldRepData*> found;
+    for (const FieldRep* rep : m_fieldReps)
+    {
+        FieldRepData* data = rep->GetFieldRepData();
+        if (data != nullptr && CallsFunction(data->GetDataCall(), function))
+            found.push_back(data);
+    }
+    return found;
+}
+
+FieldRepData* FormInterface::FindFieldRepDataUsingField(Field* field, Procedure* procedure)
+{
+    for (const FieldRep* rep : m_fieldReps)
+    {
+        FieldRepData* data = rep->GetFieldRepData();
+        if (rep->IsFrontOrBackField(field) &&
+            (procedure == nullptr || CallsProcedure(data->GetDataProcedure(), procedure)))
+            return data;
+    }
+    return FindExtraFieldRepDataUsingField(field);
+}
+
+FieldRepData* FormInterface::FindFieldRepDataUsingFunctionField(Field* field,
+                                                                Function* function) const
+{
+    for (const FieldRep* rep : m_fieldReps)
+    {
+        FieldRepData* data = rep->GetFieldRepData();
+        if (rep->IsFrontOrBackField(field) &&
+            (function == nullptr || CallsFunction(data->GetDataCall(), function)))
+            return data;
+    }
+    return nullptr;
+}
+
+bool FormInterface::IsProcedureRecomputed(Procedure* procedure) const
+{
+    return AnyEventList(m_fieldReps,
+                        [procedure](const EventRecmpFields* list)
+                        {
+                            return std::ranges::any_of(
+                                list->GetProcedureRecomputes(),
+                                [procedure](const EventProcedureRecompute* recompute)
+                                { return CallsProcedure(recompute->invokation, procedure); });
+                        });
+}
+
+bool FormInterface::IsFunctionRecomputed(Function* function) const
+{
+    return AnyEventList(m_fieldReps,
+                        [function](const EventRecmpFields* list)
+                        {
+                            return std::ranges::any_of(
+                                list->GetClassRecomputes(),
+                                [function](const EventClassRecompute* recompute)
+                                { return CallsFunction(recompute->classInvokation, function); });
+                        });
+}
+
+bool FormInterface::CollectFunctionUsage(Function* function, CString& list)
+{
+    bool found = false;
+    if (!DataCallingFunction(function).empty())
+    {
+        list += m_name + "\n";
+        found = true;
+    }
+    const bool pageCalls =
+        std::ranges::any_of(GetExtraClassCalls(), [function](const ClassInvokation* call)
+                            { return CallsFunction(call, function); });
+    if (pageCalls)
+    {
+        list += m_name + "\n";
+        found = true;
+    }
+    if (found)
+        RecordUsage();
+    return found;
+}
+
+void FormInterface::IsFunctionParameterUsed(Function* function, Parameter* parameter)
+{
+    const auto refersTo = [parameter](const ClassInvokation* call)
+    { return call != nullptr && call->HasParameterMapFor(parameter); };
+    const std::vector<FieldRepData*> data = DataCallingFunction(function);
+    if (std::ranges::any_of(data, [&refersTo](const FieldRepData* item)
+                            { return refersTo(item->GetDataCall()); }) ||
+        std::ranges::any_of(GetExtraClassCalls(), refersTo))
+        RecordUsage();
+}
+
+bool FormInterface::IsFieldRecomputedOnEvent(Field* field, bool withCalls) const
+{
+    return AnyEventList(
+        m_fieldReps,
+        [field, withCalls](const EventRecmpFields* list)
+        {
+            return std::ranges::any_of(
+                list->GetClassRecomputes(),
+                [field, withCalls](const EventClassRecompute* recompute)
+                {
+                    if (recompute->fieldRep != nullptr && recompute->fieldRep->GetField() == field)
+                        return true;
+                    return withCalls && recompute->classInvokation != nullptr &&
+                           recompute->classInvokation->FindParameterMapByField(field) != nullptr;
+                });
+        });
+}
+
+bool FormInterface::RecomputesSameBackField(FieldRep* fieldRep)
+{
+    const FieldRepData* data = fieldRep == nullptr ? nullptr : fieldRep->GetFieldRepData();
+    if (data == nullptr)
+        return false;
+    return std::ranges::any_of(data->GetEventRecmpFieldsList(),
+                               [data](const EventRecmpFields* list)
+                               {
+                                   return std::ranges::any_of(
+                                       list->GetClassRecomputes(),
+                                       [data](const EventClassRecompute* recompute)
+                                       {
+                                           const FieldRep* target = recompute->fieldRep;
+                                           return target != nullptr &&
+                                                  target->GetFieldRepData() != nullptr &&
+                                                  target->GetFieldRepData()->GetBackField() ==
+                                                      data->GetBackField();
+                                       });
+                               });
+}
+
+bool FormInterface::IsFrontOrBackFieldOfAnyControl(Field* field) const
+{
+    return std::ranges::any_of(m_fieldReps, [field](const FieldRep* rep)
+                               { return rep->IsFrontOrBackField(field); });
+}
+
+bool FormInterface::CheckVisibilityDataUse(ProcedureFieldInfo* column) const
+{
+    return std::ranges::any_of(m_aspFiles, [column](const AspFile* file)
+                               { return file->UsesProcedureFieldInVisibility(column); });
+}
+
+void FormInterface::CollectVariableUsage(const FieldVariableMap& given, CString& list)
+{
+    Variable* variable = given.variable;
+    const auto usesVariable = [variable](const MenuVariableMap& map)
+    { return map.ContainsFileVariable(variable); };
+    for (const AspFile* file : m_aspFiles)
+    {
+        if (std::ranges::any_of(file->GetTopMenuVariableMaps(), usesVariable) ||
+            std::ranges::any_of(file->GetLeftMenuVariableMaps(), usesVariable))
+            list += file->GetRelativeUrl(FALSE, FALSE) + "\n";
+    }
+    CollectReportVariableUsage(variable, list);
+    CollectVariableMappingUsage(variable, list);
+    if (FindFieldVariableMapByVariable(variable) != nullptr)
+        RecordUsage();
+}
+
+bool FormInterface::CollectProcedureVariableUsage(Procedure* procedure, Variable* variable,
+                                                  CString& list)
+{
+    const bool uses = std::ranges::any_of(
+        m_uniquenessProcedureTables,
+        [procedure, variable](const UniquenessProcedureTable* entry)
+        {
+            return CallsProcedure(entry->GetInvocation(), procedure) &&
+                   entry->GetInvocation()->FindVariablePair(variable) != nullptr;
+        });
+    if (uses)
+        list += m_name + "\n";
+    return CollectExtraProcedureVariableUsage(procedure, variable, list);
+}
