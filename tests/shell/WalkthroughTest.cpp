@@ -356,7 +356,9 @@ TEST(WalkthroughTest, EveryViewOpensFromTheTreeTakesAChangeAndTheProjectSavesAnd
     for (const Visit& visit : visits)
     {
         if (w.Open(visit.slot, visit.name))
+        {
             EXPECT_EQ(visit.name, DialogDriver(w.View()).GetText(visit.nameBox));
+        }
     }
     w.program.files.Answer(third.c_str());
     w.program.Command(ID_FILE_SAVE_AS);
