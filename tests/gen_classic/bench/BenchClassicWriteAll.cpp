@@ -1,42 +1,22 @@
 // Builds the project of the ASP.NET Write All benchmark as a classic project (500 master tables
 // with 10 fields each and their default forms over 10 modules), runs the classic Write All into
 // the folder given and prints the time it took (elapsed and processor) and the files it wrote.
-#include "entities/DashBoardPage.h"
 #include "gen_classic/AspWriteAll.h"
-#include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
 #include "model/Module.h"
-#include "model/Table.h"
-#include "model/TableFormCreator.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
+#include "tests/gen_web/bench/WriteAllBenchProject.h"
 
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <sys/resource.h>
+
+using namespace bench;
 
 namespace
 {
-constexpr int moduleCount = 10;
-constexpr int tablesPerModule = 50;
-constexpr int fieldsPerTable = 10;
-
-struct Cpu
-{
-    double user;
-    double system;
-};
-
-Cpu ProcessorTimes()
-{
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& time) { return time.tv_sec + time.tv_usec / 1e6; };
-    return {seconds(usage.ru_utime), seconds(usage.ru_stime)};
-}
-
 class Answers : public ClassicWriteServices
 {
 public:
@@ -49,30 +29,6 @@ public:
     void SetStatusText(const CString&) override {}
 };
 
-void AddTables(ForgeonProject& project, Module& module)
-{
-    project.SetCurrentModule(&module);
-    for (int t = 0; t < tablesPerModule; ++t)
-    {
-        CString name;
-        name.Format("%s_t%d", module.GetName().GetString(), t);
-        auto* table = new Table;
-        table->SetTableName(name);
-        table->EnsureDefaultFields();
-        for (int f = 0; f < fieldsPerTable; ++f)
-        {
-            CString fieldName;
-            fieldName.Format("f%d", f);
-            auto* field = new Field;
-            field->Set(fieldName, fieldName, f % 2 == 0 ? FieldTypeVarchar : FieldTypeInt, 50, 0,
-                       nullptr, "", false, false, true, false, false);
-            table->AddField(field);
-        }
-        table->EnsureDefaultFields();
-        module.AddTable(table);
-        TableFormCreator(table, &project).CreateForm();
-    }
-}
 } // namespace
 
 int main(int argc, char** argv)
