@@ -72,3 +72,9 @@ void ClassicFormPageWriter::WriteHiddenValue(int indent, const CString& variable
     m_textFile.Write(indent, "<INPUT type = \"hidden\" name = %s value = \"<%%=%s%%>\">\n",
                      variable, HtmlEncoded(variable));
 }
+
+void ClassicFormPageWriter::WriteExecuteQueryStart()
+{
+    m_textFile.Write(0, "Function ExecuteQuery()\n\n");
+    m_textFile.Write(1, "set rsQry = server.CreateObject(\"ADODB.RecordSet\")\n\n");
+}

@@ -34,6 +34,8 @@ protected:
     // A hidden input named as the variable carrying its value, unless the cell has one of that
     // name: a name posted twice reaches the action page as both values joined.
     void WriteHiddenValue(int indent, const CString& variable);
+    // The opening of an action page's ExecuteQuery function with its record set.
+    void WriteExecuteQueryStart();
 
     AspFile* m_file = nullptr;
     int m_indent = 0;

@@ -341,8 +341,7 @@ void MapFormPageWriter::WriteActionPage()
 void MapFormPageWriter::WriteExecuteQuery()
 {
     m_indent = 1;
-    m_textFile.Write(0, "Function ExecuteQuery()\n\n");
-    m_textFile.Write(1, "set rsQry = server.CreateObject(\"ADODB.RecordSet\")\n\n");
+    WriteExecuteQueryStart();
     m_textFile.Write(1, "If sAct = \"Add\" Then\n\n");
     WriteInsertQuery();
     m_textFile.Write(1, "Elseif sAct = \"Update\" Then\n");

@@ -250,8 +250,7 @@ void MasterFormPageWriter::WriteAddActionPage()
 {
     WriteActionPageStart({"strQry", "rsQry", "sAct", "redir", "redirString", "redirToFile"}, false);
     m_indent = 0;
-    m_textFile.Write(0, "Function ExecuteQuery()\n\n");
-    m_textFile.Write(1, "set rsQry = server.CreateObject(\"ADODB.RecordSet\")\n\n");
+    WriteExecuteQueryStart();
     WriteQuery(false);
     m_textFile.Write(1, "rsQry = glb_con.Execute(strQry)\n");
     m_textFile.Write(1, "sInfo = rsQry(\"sInfo\")\n");
@@ -266,8 +265,7 @@ void MasterFormPageWriter::WriteUpdateActionPage()
 {
     WriteActionPageStart({"strQry", "redir", "redirString", "sAct", "redirToFile"}, true);
     m_indent = 1;
-    m_textFile.Write(0, "Function ExecuteQuery()\n\n");
-    m_textFile.Write(1, "set rsQry = server.CreateObject(\"ADODB.RecordSet\")\n\n");
+    WriteExecuteQueryStart();
     m_textFile.Write(1, "If sAct = \"Update\" Then\n\n");
     WriteQuery(true);
     m_textFile.Write(1, "Elseif sAct = \"Remove\" Then\n");

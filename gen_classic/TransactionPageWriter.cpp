@@ -488,8 +488,7 @@ void TransactionPageWriter::WriteAddActionPage()
     FormControlWriter(m_file).WriteValidateData(maps, m_transaction.GetFieldReps(), UrlOfKind(1),
                                                 m_textFile, 0);
     m_indent = 1;
-    m_textFile.Write(0, "Function ExecuteQuery()\n\n");
-    m_textFile.Write(1, "set rsQry = server.CreateObject(\"ADODB.RecordSet\")\n\n");
+    WriteExecuteQueryStart();
     WriteCall(m_master, "_Insert", false);
     m_textFile.Write(1, "rsQry = glb_con.Execute(strQry)\n");
     m_textFile.Write(1, "sInfo = rsQry(\"sInfo\")\n");
@@ -513,8 +512,7 @@ void TransactionPageWriter::WriteUpdateActionPage()
     FormControlWriter(m_file).WriteValidateData(maps, m_transaction.GetFieldReps(), UrlOfKind(3),
                                                 m_textFile, 0);
     m_indent = 1;
-    m_textFile.Write(0, "Function ExecuteQuery()\n\n");
-    m_textFile.Write(1, "set rsQry = server.CreateObject(\"ADODB.RecordSet\")\n\n");
+    WriteExecuteQueryStart();
     m_textFile.Write(1, "If sAct = \"Update\" Then\n");
     WriteCall(m_master, "_Update", true);
     m_textFile.Write(1, "ElseIf sAct = \"Remove\" Then\n");
@@ -543,8 +541,7 @@ void TransactionPageWriter::WriteDetailActionPage(Table* detail)
     FormControlWriter(m_file).WriteValidateData(maps, m_transaction.GetFieldReps(), UrlOfKind(3),
                                                 m_textFile, 0);
     m_indent = 1;
-    m_textFile.Write(0, "Function ExecuteQuery()\n\n");
-    m_textFile.Write(1, "set rsQry = server.CreateObject(\"ADODB.RecordSet\")\n\n");
+    WriteExecuteQueryStart();
     m_textFile.Write(1, "If sAct = \"Update\" Then\n");
     WriteCall(detail, "_Update", true);
     m_textFile.Write(1, "Elseif sAct = \"Remove\" Then\n");
