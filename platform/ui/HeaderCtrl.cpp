@@ -29,7 +29,7 @@ QTreeWidgetItem* Headings(const CWnd& wnd, int index)
                                                                         : nullptr;
 }
 
-Qt::Alignment AlignmentOf(int format)
+Qt::Alignment HeaderAlignmentOf(int format)
 {
     switch (format & HDF_JUSTIFYMASK)
     {
@@ -87,7 +87,7 @@ BOOL CHeaderCtrl::SetItem(int index, const HDITEM* item)
     if ((item->mask & HDI_FORMAT) != 0)
     {
         headings->setData(index, kHeaderFormatRole, item->fmt);
-        headings->setTextAlignment(index, AlignmentOf(item->fmt));
+        headings->setTextAlignment(index, HeaderAlignmentOf(item->fmt));
     }
     if ((item->mask & HDI_IMAGE) != 0)
         headings->setData(index, kHeaderImageRole, item->iImage);

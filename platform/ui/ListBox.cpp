@@ -11,27 +11,27 @@ IMPLEMENT_DYNAMIC(CListBox, CWnd)
 // The owner hears LBN_SELCHANGE only of the user's selections: changes made here are silent.
 namespace
 {
-QListWidget* ListOf(const CWnd& wnd)
+QListWidget* ListBoxWidgetOf(const CWnd& wnd)
 {
     return qobject_cast<QListWidget*>(wnd.GetSafeHwnd());
 }
 
 QListWidgetItem* ItemAt(const CWnd& wnd, int index)
 {
-    QListWidget* list = ListOf(wnd);
+    QListWidget* list = ListBoxWidgetOf(wnd);
     return list != nullptr && index >= 0 ? list->item(index) : nullptr;
 }
 } // namespace
 
 int CListBox::AddString(LPCTSTR text)
 {
-    QListWidget* list = ListOf(*this);
+    QListWidget* list = ListBoxWidgetOf(*this);
     return list != nullptr ? InsertString(list->count(), text) : LB_ERR;
 }
 
 int CListBox::InsertString(int index, LPCTSTR text)
 {
-    QListWidget* list = ListOf(*this);
+    QListWidget* list = ListBoxWidgetOf(*this);
     if (list == nullptr || index > list->count())
     {
         return LB_ERR;
@@ -44,7 +44,7 @@ int CListBox::InsertString(int index, LPCTSTR text)
 
 int CListBox::DeleteString(UINT index)
 {
-    QListWidget* list = ListOf(*this);
+    QListWidget* list = ListBoxWidgetOf(*this);
     QListWidgetItem* item = ItemAt(*this, static_cast<int>(index));
     if (item == nullptr)
     {
@@ -57,7 +57,7 @@ int CListBox::DeleteString(UINT index)
 
 void CListBox::ResetContent()
 {
-    if (QListWidget* list = ListOf(*this))
+    if (QListWidget* list = ListBoxWidgetOf(*this))
     {
         const QSignalBlocker silent(list);
         list->clear();
@@ -66,13 +66,13 @@ void CListBox::ResetContent()
 
 int CListBox::GetCount() const
 {
-    QListWidget* list = ListOf(*this);
+    QListWidget* list = ListBoxWidgetOf(*this);
     return list != nullptr ? list->count() : 0;
 }
 
 int CListBox::GetCurSel() const
 {
-    QListWidget* list = ListOf(*this);
+    QListWidget* list = ListBoxWidgetOf(*this);
     if (list == nullptr || list->currentItem() == nullptr || !list->currentItem()->isSelected())
     {
         return LB_ERR;
@@ -82,7 +82,7 @@ int CListBox::GetCurSel() const
 
 int CListBox::SetCurSel(int index)
 {
-    QListWidget* list = ListOf(*this);
+    QListWidget* list = ListBoxWidgetOf(*this);
     if (list == nullptr || index >= list->count())
     {
         return LB_ERR;
@@ -139,7 +139,7 @@ int CListBox::FindStringExact(int start, LPCTSTR text) const
 
 int CListBox::Find(int start, LPCTSTR text, bool exact) const
 {
-    auto* list = ListOf(*this);
+    auto* list = ListBoxWidgetOf(*this);
     return list != nullptr ? FindItemText(
                                  list->count(), [list](int i) { return list->item(i)->text(); },
                                  start, ToQString(text), exact)

@@ -23,18 +23,18 @@ CListCtrl::~CListCtrl() = default;
 
 namespace
 {
-QTreeWidget* ListOf(const CWnd& wnd)
+QTreeWidget* ListCtrlWidgetOf(const CWnd& wnd)
 {
     return qobject_cast<QTreeWidget*>(wnd.GetSafeHwnd());
 }
 
 QTreeWidgetItem* RowAt(const CWnd& wnd, int item)
 {
-    QTreeWidget* list = ListOf(wnd);
+    QTreeWidget* list = ListCtrlWidgetOf(wnd);
     return list != nullptr && item >= 0 ? list->topLevelItem(item) : nullptr;
 }
 
-Qt::Alignment AlignmentOf(int format)
+Qt::Alignment ColumnAlignmentOf(int format)
 {
     switch (format)
     {
@@ -50,7 +50,7 @@ Qt::Alignment AlignmentOf(int format)
 
 int CListCtrl::InsertColumn(int column, LPCTSTR heading, int format, int width)
 {
-    QTreeWidget* list = ListOf(*this);
+    QTreeWidget* list = ListCtrlWidgetOf(*this);
     if (list == nullptr || column < 0 || column > list->columnCount())
     {
         return -1;
@@ -70,11 +70,11 @@ int CListCtrl::InsertColumn(int column, LPCTSTR heading, int format, int width)
         }
     }
     header->setText(column, ToQString(heading));
-    header->setTextAlignment(column, AlignmentOf(format));
+    header->setTextAlignment(column, ColumnAlignmentOf(format));
     for (int row = 0; row < list->topLevelItemCount(); ++row)
     {
         list->topLevelItem(row)->setText(column, QString());
-        list->topLevelItem(row)->setTextAlignment(column, AlignmentOf(format));
+        list->topLevelItem(row)->setTextAlignment(column, ColumnAlignmentOf(format));
     }
     if (width >= 0)
     {
@@ -85,7 +85,7 @@ int CListCtrl::InsertColumn(int column, LPCTSTR heading, int format, int width)
 
 BOOL CListCtrl::DeleteColumn(int column)
 {
-    QTreeWidget* list = ListOf(*this);
+    QTreeWidget* list = ListCtrlWidgetOf(*this);
     if (list == nullptr || column < 0 || column >= list->columnCount())
     {
         return FALSE;
@@ -107,13 +107,13 @@ BOOL CListCtrl::DeleteColumn(int column)
 
 int CListCtrl::GetColumnCount() const
 {
-    QTreeWidget* list = ListOf(*this);
+    QTreeWidget* list = ListCtrlWidgetOf(*this);
     return list != nullptr ? list->columnCount() : 0;
 }
 
 BOOL CListCtrl::SetColumnWidth(int column, int width)
 {
-    QTreeWidget* list = ListOf(*this);
+    QTreeWidget* list = ListCtrlWidgetOf(*this);
     if (list == nullptr || column < 0 || column >= list->columnCount())
     {
         return FALSE;
@@ -124,13 +124,13 @@ BOOL CListCtrl::SetColumnWidth(int column, int width)
 
 int CListCtrl::GetColumnWidth(int column) const
 {
-    QTreeWidget* list = ListOf(*this);
+    QTreeWidget* list = ListCtrlWidgetOf(*this);
     return list != nullptr ? list->columnWidth(column) : 0;
 }
 
 int CListCtrl::GetItemCount() const
 {
-    QTreeWidget* list = ListOf(*this);
+    QTreeWidget* list = ListCtrlWidgetOf(*this);
     return list != nullptr ? list->topLevelItemCount() : 0;
 }
 
@@ -151,7 +151,7 @@ BOOL CListCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
 
 CHeaderCtrl* CListCtrl::GetHeaderCtrl()
 {
-    QTreeWidget* list = ListOf(*this);
+    QTreeWidget* list = ListCtrlWidgetOf(*this);
     if (list == nullptr)
         return nullptr;
     if (auto* header = dynamic_cast<CHeaderCtrl*>(FromHandle(list->header())))
@@ -174,7 +174,7 @@ int CListCtrl::InsertItem(int item, LPCTSTR text, int image)
 
 int CListCtrl::InsertItem(int item, LPCTSTR text)
 {
-    QTreeWidget* list = ListOf(*this);
+    QTreeWidget* list = ListCtrlWidgetOf(*this);
     if (list == nullptr || item < 0)
     {
         return -1;
@@ -202,7 +202,7 @@ BOOL CListCtrl::DeleteItem(int item)
     {
         return FALSE;
     }
-    QTreeWidget* list = ListOf(*this);
+    QTreeWidget* list = ListCtrlWidgetOf(*this);
     const bool heldSelection = row->isSelected() || list->currentItem() == row;
     const QSignalBlocker silent(list);
     delete row;
@@ -215,7 +215,7 @@ BOOL CListCtrl::DeleteItem(int item)
 
 BOOL CListCtrl::DeleteAllItems()
 {
-    QTreeWidget* list = ListOf(*this);
+    QTreeWidget* list = ListCtrlWidgetOf(*this);
     if (list == nullptr)
     {
         return FALSE;
@@ -261,7 +261,7 @@ DWORD_PTR CListCtrl::GetItemData(int item) const
 
 BOOL CListCtrl::SetItemState(int item, UINT state, UINT mask)
 {
-    QTreeWidget* list = ListOf(*this);
+    QTreeWidget* list = ListCtrlWidgetOf(*this);
     QTreeWidgetItem* row = RowAt(*this, item);
     if (row == nullptr)
     {
@@ -295,7 +295,7 @@ UINT CListCtrl::GetItemState(int item, UINT mask) const
         return 0;
     }
     UINT state = row->isSelected() ? LVIS_SELECTED : 0;
-    if (ListOf(*this)->currentItem() == row)
+    if (ListCtrlWidgetOf(*this)->currentItem() == row)
     {
         state |= LVIS_FOCUSED;
     }
@@ -317,7 +317,7 @@ int CListCtrl::GetNextItem(int start, UINT flags) const
 
 UINT CListCtrl::GetSelectedCount() const
 {
-    QTreeWidget* list = ListOf(*this);
+    QTreeWidget* list = ListCtrlWidgetOf(*this);
     return list != nullptr ? static_cast<UINT>(list->selectedItems().size()) : 0;
 }
 
@@ -328,14 +328,14 @@ BOOL CListCtrl::EnsureVisible(int item, BOOL)
     {
         return FALSE;
     }
-    ListOf(*this)->scrollToItem(row);
+    ListCtrlWidgetOf(*this)->scrollToItem(row);
     return TRUE;
 }
 
 // The style is kept on the widget, so every handle of the list sees it.
 DWORD CListCtrl::SetExtendedStyle(DWORD style)
 {
-    QTreeWidget* list = ListOf(*this);
+    QTreeWidget* list = ListCtrlWidgetOf(*this);
     if (list == nullptr)
     {
         return 0;
@@ -351,7 +351,7 @@ DWORD CListCtrl::SetExtendedStyle(DWORD style)
 
 DWORD CListCtrl::GetExtendedStyle() const
 {
-    QTreeWidget* list = ListOf(*this);
+    QTreeWidget* list = ListCtrlWidgetOf(*this);
     return list != nullptr ? list->property("weavoExtendedStyle").toUInt() : 0;
 }
 
@@ -372,17 +372,9 @@ BOOL CListCtrl::SetCheck(int item, BOOL check)
     return TRUE;
 }
 
-namespace
-{
-QPoint ViewportOffset(const QTreeWidget* list)
-{
-    return list->viewport()->mapTo(list, QPoint(0, 0));
-}
-} // namespace
-
 BOOL CListCtrl::GetItemRect(int item, LPRECT rect, UINT code) const
 {
-    QTreeWidget* list = ListOf(*this);
+    QTreeWidget* list = ListCtrlWidgetOf(*this);
     QTreeWidgetItem* row = RowAt(*this, item);
     if (row == nullptr)
         return FALSE;
@@ -403,7 +395,7 @@ BOOL CListCtrl::GetItemRect(int item, LPRECT rect, UINT code) const
 
 BOOL CListCtrl::GetSubItemRect(int item, int subItem, int code, CRect& rect) const
 {
-    QTreeWidget* list = ListOf(*this);
+    QTreeWidget* list = ListCtrlWidgetOf(*this);
     if (subItem == 0)
         return GetItemRect(item, &rect, static_cast<UINT>(code));
     if (list == nullptr || subItem < 0 || subItem >= list->columnCount() ||
@@ -416,7 +408,7 @@ BOOL CListCtrl::GetSubItemRect(int item, int subItem, int code, CRect& rect) con
 
 int CListCtrl::SubItemHitTest(LVHITTESTINFO* info) const
 {
-    QTreeWidget* list = ListOf(*this);
+    QTreeWidget* list = ListCtrlWidgetOf(*this);
     info->iItem = -1;
     info->iSubItem = -1;
     info->flags = LVHT_NOWHERE;
@@ -445,14 +437,14 @@ int CListCtrl::HitTest(CPoint point, UINT* flags) const
 
 int CListCtrl::GetTopIndex() const
 {
-    QTreeWidget* list = ListOf(*this);
+    QTreeWidget* list = ListCtrlWidgetOf(*this);
     QTreeWidgetItem* top = list != nullptr ? list->itemAt(0, 0) : nullptr;
     return top != nullptr ? list->indexOfTopLevelItem(top) : 0;
 }
 
 BOOL CListCtrl::RedrawItems(int, int)
 {
-    QTreeWidget* list = ListOf(*this);
+    QTreeWidget* list = ListCtrlWidgetOf(*this);
     if (list == nullptr)
         return FALSE;
     list->viewport()->update();
@@ -461,7 +453,7 @@ BOOL CListCtrl::RedrawItems(int, int)
 
 CImageList* CListCtrl::SetImageList(CImageList* images, int kind)
 {
-    QTreeWidget* list = ListOf(*this);
+    QTreeWidget* list = ListCtrlWidgetOf(*this);
     if (list == nullptr)
         return nullptr;
     CImageList* previous = GetImageList(kind);
@@ -472,7 +464,7 @@ CImageList* CListCtrl::SetImageList(CImageList* images, int kind)
 
 CImageList* CListCtrl::GetImageList(int kind) const
 {
-    QTreeWidget* list = ListOf(*this);
+    QTreeWidget* list = ListCtrlWidgetOf(*this);
     if (list == nullptr)
         return nullptr;
     return reinterpret_cast<CImageList*>(

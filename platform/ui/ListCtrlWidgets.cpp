@@ -17,11 +17,6 @@
 
 namespace
 {
-QPoint ViewportOffset(const QTreeWidget* list)
-{
-    return list->viewport()->mapTo(list, QPoint(0, 0));
-}
-
 LPARAM RowData(const QTreeWidget* list, int row)
 {
     const QTreeWidgetItem* item = list->topLevelItem(row);

@@ -2,6 +2,7 @@
 
 #include "platform/ui/Geometry.h"
 
+#include <QAbstractScrollArea>
 #include <QPoint>
 #include <QRect>
 
@@ -21,4 +22,10 @@ inline QPoint ToQPoint(POINT point)
 inline CPoint FromQPoint(const QPoint& point)
 {
     return CPoint(point.x(), point.y());
+}
+
+// Where the viewport of a scrolled widget stands inside the widget (below a header, for one).
+inline QPoint ViewportOffset(const QAbstractScrollArea* area)
+{
+    return area->viewport()->mapTo(area, QPoint(0, 0));
 }

@@ -399,11 +399,6 @@ BOOL CTreeCtrl::SortChildren(HTREEITEM item)
 
 namespace
 {
-QPoint ViewportOffset(const QTreeWidget* tree)
-{
-    return tree->viewport()->mapTo(tree, QPoint(0, 0));
-}
-
 QTreeWidgetItem* LastVisible(QTreeWidget* tree)
 {
     QTreeWidgetItem* last = tree->topLevelItem(tree->topLevelItemCount() - 1);

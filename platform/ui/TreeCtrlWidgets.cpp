@@ -23,11 +23,6 @@
 
 namespace
 {
-QPoint ViewportOffset(const QTreeWidget* tree)
-{
-    return tree->viewport()->mapTo(tree, QPoint(0, 0));
-}
-
 // Click notifications of tree controls.
 void ConnectClicks(QTreeWidget* tree)
 {
