@@ -8,8 +8,6 @@
 
 namespace
 {
-constexpr std::size_t kMaxLineLength = 2000;
-
 // The first line of the file, without its line end; false when the file does not open.
 bool ReadFirstLine(const CString& path, std::string& line)
 {
@@ -17,8 +15,8 @@ bool ReadFirstLine(const CString& path, std::string& line)
     if (!file)
         return false;
     std::getline(file, line);
-    if (line.size() > kMaxLineLength)
-        line.resize(kMaxLineLength);
+    if (line.size() > kTestFileMaxLineLength)
+        line.resize(kTestFileMaxLineLength);
     while (!line.empty() && (line.back() == '\r' || line.back() == '\n'))
         line.pop_back();
     return true;

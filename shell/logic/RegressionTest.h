@@ -2,10 +2,14 @@
 
 #include "platform/core/CString.h"
 
+#include <cstddef>
 #include <memory>
 #include <ostream>
 
 class TextFile;
+
+// Lines read from test and result files are cut at this length.
+constexpr std::size_t kTestFileMaxLineLength = 2000;
 
 // A test class of the regression harness: what a named command of a test case does. Progress
 // goes to the output stream.

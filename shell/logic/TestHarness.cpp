@@ -14,7 +14,6 @@
 
 namespace
 {
-constexpr std::size_t kMaxLineLength = 2000;
 constexpr char kSeparatorChar = '=';
 constexpr int kSeparatorLength = 40;
 constexpr const char* kFileSeparator =
@@ -37,8 +36,8 @@ bool ReadLines(const CString& path, std::vector<std::string>& lines)
     for (std::string line; std::getline(file, line);)
     {
         line = WithoutLineEnd(std::move(line));
-        if (line.size() > kMaxLineLength)
-            line.resize(kMaxLineLength);
+        if (line.size() > kTestFileMaxLineLength)
+            line.resize(kTestFileMaxLineLength);
         lines.push_back(std::move(line));
     }
     return true;
