@@ -5,9 +5,6 @@
 
 namespace
 {
-using R = MergeDependencyReview;
-using M = EntityMapper;
-
 constexpr int FilterLabel = 1602;
 constexpr int ModuleLabel = 1608;
 constexpr int NeededLabel = 1606;
@@ -17,52 +14,56 @@ constexpr int MappedFieldLabel = 1615;
 
 const DialogTemplateRegistration mergeDependencyTemplates{
     {
-        R::IDD,
+        MergeDependencyReview::IDD,
         "Merge Dependency ",
         {
-            {R::FilterLabel, ControlKind::Static, "Filter:"},
-            {R::FilterCombo, ControlKind::ComboBox, "", false, false, 160},
-            {R::DependencyList, ControlKind::ListCtrl, "", false, false, 560, 260},
-            {R::MapButton, ControlKind::PushButton, "Map"},
+            {MergeDependencyReview::FilterLabel, ControlKind::Static, "Filter:"},
+            {MergeDependencyReview::FilterCombo, ControlKind::ComboBox, "", false, false, 160},
+            {MergeDependencyReview::DependencyList, ControlKind::ListCtrl, "", false, false, 560,
+             260},
+            {MergeDependencyReview::MapButton, ControlKind::PushButton, "Map"},
             {IDCANCEL, ControlKind::PushButton, "Cancel"},
         },
         0,
         Lay::Column({
-            Lay::Field(R::FilterCombo),
-            Lay::Control(R::DependencyList),
-            Lay::Buttons({R::MapButton, IDCANCEL}),
+            Lay::Field(MergeDependencyReview::FilterCombo),
+            Lay::Control(MergeDependencyReview::DependencyList),
+            Lay::Buttons({MergeDependencyReview::MapButton, IDCANCEL}),
         }),
     },
     {
-        M::IDD,
+        EntityMapper::IDD,
         "Map Entity",
         {
             {ModuleLabel, ControlKind::Static, "Module"},
-            {M::ModuleCombo, ControlKind::ComboBox, "", false, false, 180},
+            {EntityMapper::ModuleCombo, ControlKind::ComboBox, "", false, false, 180},
             {FilterLabel, ControlKind::Static, "Filter"},
-            {M::FilterCombo, ControlKind::ComboBox, "", false, false, 180},
+            {EntityMapper::FilterCombo, ControlKind::ComboBox, "", false, false, 180},
             {NeededLabel, ControlKind::Static, "Selected Entity"},
-            {M::NeededCombo, ControlKind::ComboBox, "", false, false, 180},
+            {EntityMapper::NeededCombo, ControlKind::ComboBox, "", false, false, 180},
             {MappedLabel, ControlKind::Static, "Mapped Entity"},
-            {M::MappedCombo, ControlKind::ComboBox, "", false, false, 180},
+            {EntityMapper::MappedCombo, ControlKind::ComboBox, "", false, false, 180},
             {NeededFieldLabel, ControlKind::Static, "Selected Fields"},
-            {M::NeededFieldCombo, ControlKind::ComboBox, "", false, false, 180},
+            {EntityMapper::NeededFieldCombo, ControlKind::ComboBox, "", false, false, 180},
             {MappedFieldLabel, ControlKind::Static, "Mapped Fields"},
-            {M::MappedFieldCombo, ControlKind::ComboBox, "", false, false, 180},
-            {M::MapButton, ControlKind::PushButton, "Map"},
-            {M::MappedDataList, ControlKind::ListCtrl, "", false, false, 300, 200},
-            {M::MappedFieldsList, ControlKind::ListCtrl, "", false, false, 300, 200},
+            {EntityMapper::MappedFieldCombo, ControlKind::ComboBox, "", false, false, 180},
+            {EntityMapper::MapButton, ControlKind::PushButton, "Map"},
+            {EntityMapper::MappedDataList, ControlKind::ListCtrl, "", false, false, 300, 200},
+            {EntityMapper::MappedFieldsList, ControlKind::ListCtrl, "", false, false, 300, 200},
             {IDOK, ControlKind::DefPushButton, "OK"},
             {IDCANCEL, ControlKind::PushButton, "Cancel"},
         },
         0,
         Lay::Column({
-            Lay::Field(M::ModuleCombo),
-            Lay::Field(M::FilterCombo),
-            Lay::Row({Lay::Field(M::NeededCombo), Lay::Field(M::MappedCombo)}),
-            Lay::Row({Lay::Field(M::NeededFieldCombo), Lay::Field(M::MappedFieldCombo)}),
-            Lay::Buttons({M::MapButton}),
-            Lay::Row({Lay::Control(M::MappedDataList), Lay::Control(M::MappedFieldsList)}),
+            Lay::Field(EntityMapper::ModuleCombo),
+            Lay::Field(EntityMapper::FilterCombo),
+            Lay::Row(
+                {Lay::Field(EntityMapper::NeededCombo), Lay::Field(EntityMapper::MappedCombo)}),
+            Lay::Row({Lay::Field(EntityMapper::NeededFieldCombo),
+                      Lay::Field(EntityMapper::MappedFieldCombo)}),
+            Lay::Buttons({EntityMapper::MapButton}),
+            Lay::Row({Lay::Control(EntityMapper::MappedDataList),
+                      Lay::Control(EntityMapper::MappedFieldsList)}),
             Lay::Buttons({IDOK, IDCANCEL}),
         }),
     },
@@ -71,9 +72,9 @@ const DialogTemplateRegistration mergeDependencyTemplates{
 const std::vector<ToolTip>& ReviewToolTips()
 {
     static const std::vector<ToolTip> tips = WithToolTipStrings({
-        {R::FilterCombo, 63614, "Select filter"},
-        {R::DependencyList, 63615, "List of Dependancy"},
-        {R::MapButton, 63616, "Map"},
+        {MergeDependencyReview::FilterCombo, 63614, "Select filter"},
+        {MergeDependencyReview::DependencyList, 63615, "List of Dependancy"},
+        {MergeDependencyReview::MapButton, 63616, "Map"},
         {IDCANCEL, 63617, "Cancel"},
     });
     return tips;
@@ -98,19 +99,21 @@ std::vector<ListRow> RowsOf(const std::vector<CString>& texts)
 MergeDependencyDlg::MergeDependencyDlg(MergeDependencyCollector& collector, CWnd* parent)
     : CDialog(IDD, parent), m_review(collector, *this), m_view(*this)
 {
-    MapControlRange(CBN_SELCHANGE, R::FilterCombo, R::FilterCombo, [this] { OnFilter(); });
-    MapControlRange(BN_CLICKED, R::MapButton, R::MapButton, [this] { OnMap(); });
+    MapControlRange(CBN_SELCHANGE, MergeDependencyReview::FilterCombo,
+                    MergeDependencyReview::FilterCombo, [this] { OnFilter(); });
+    MapControlRange(BN_CLICKED, MergeDependencyReview::MapButton, MergeDependencyReview::MapButton,
+                    [this] { OnMap(); });
 }
 
 BOOL MergeDependencyDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_list.SubclassDlgItem(R::DependencyList, this);
+    m_list.SubclassDlgItem(MergeDependencyReview::DependencyList, this);
     SetListColumns(m_list, {{"", 0}, {"Dependency", 70}});
     m_toolTips.Create(this);
     AddToolTips(m_toolTips, *this, ReviewToolTips());
     ControlStates states;
-    states.SetItems(R::FilterCombo, R::GetFilters());
+    states.SetItems(MergeDependencyReview::FilterCombo, MergeDependencyReview::GetFilters());
     m_view.Show(states);
     m_review.Open();
     Show();
@@ -127,15 +130,15 @@ void MergeDependencyDlg::Show()
 {
     ShowListRows(m_list, RowsOf(m_review.GetFindings()));
     ControlStates states;
-    states.SetItems(R::FilterCombo, R::GetFilters());
-    states.Select(R::FilterCombo, m_review.GetFilter());
-    states.Enable(R::MapButton, m_review.IsMapEnabled());
+    states.SetItems(MergeDependencyReview::FilterCombo, MergeDependencyReview::GetFilters());
+    states.Select(MergeDependencyReview::FilterCombo, m_review.GetFilter());
+    states.Enable(MergeDependencyReview::MapButton, m_review.IsMapEnabled());
     m_view.Show(states);
 }
 
 void MergeDependencyDlg::OnFilter()
 {
-    m_review.SelectFilter(ComboSelection(*this, R::FilterCombo));
+    m_review.SelectFilter(ComboSelection(*this, MergeDependencyReview::FilterCombo));
     Show();
 }
 
@@ -161,20 +164,24 @@ MapEntityDlg::MapEntityDlg(MergeDependencyCollector& collector, CWnd* parent)
     : CDialog(IDD, parent), m_mapper(collector), m_view(*this)
 {
     const std::pair<int, void (EntityMapper::*)(int)> combos[] = {
-        {M::ModuleCombo, &M::SelectModule},           {M::FilterCombo, &M::SelectFilter},
-        {M::NeededCombo, &M::SelectNeeded},           {M::MappedCombo, &M::SelectMapped},
-        {M::NeededFieldCombo, &M::SelectNeededField}, {M::MappedFieldCombo, &M::SelectMappedField},
+        {EntityMapper::ModuleCombo, &EntityMapper::SelectModule},
+        {EntityMapper::FilterCombo, &EntityMapper::SelectFilter},
+        {EntityMapper::NeededCombo, &EntityMapper::SelectNeeded},
+        {EntityMapper::MappedCombo, &EntityMapper::SelectMapped},
+        {EntityMapper::NeededFieldCombo, &EntityMapper::SelectNeededField},
+        {EntityMapper::MappedFieldCombo, &EntityMapper::SelectMappedField},
     };
     for (const auto& [id, choose] : combos)
         MapControlRange(CBN_SELCHANGE, id, id, [this, id, choose] { OnCombo(id, choose); });
-    MapControlRange(BN_CLICKED, M::MapButton, M::MapButton, [this] { OnMap(); });
+    MapControlRange(BN_CLICKED, EntityMapper::MapButton, EntityMapper::MapButton,
+                    [this] { OnMap(); });
 }
 
 BOOL MapEntityDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_dataList.SubclassDlgItem(M::MappedDataList, this);
-    m_fieldList.SubclassDlgItem(M::MappedFieldsList, this);
+    m_dataList.SubclassDlgItem(EntityMapper::MappedDataList, this);
+    m_fieldList.SubclassDlgItem(EntityMapper::MappedFieldsList, this);
     SetListColumns(m_dataList, {{"", 0}, {"Mapped Data", 50}});
     SetListColumns(m_fieldList, {{"", 0}, {"Mapped Fields", 50}});
     m_mapper.Open();
@@ -196,14 +203,16 @@ BOOL MapEntityDlg::PreTranslateMessage(MSG* msg)
 void MapEntityDlg::Show()
 {
     ControlStates states;
-    for (int id : {M::ModuleCombo, M::FilterCombo, M::NeededCombo, M::MappedCombo,
-                   M::NeededFieldCombo, M::MappedFieldCombo})
+    for (int id : {EntityMapper::ModuleCombo, EntityMapper::FilterCombo, EntityMapper::NeededCombo,
+                   EntityMapper::MappedCombo, EntityMapper::NeededFieldCombo,
+                   EntityMapper::MappedFieldCombo})
     {
         states.SetItems(id, m_mapper.GetItems(id));
         states.Select(id, m_mapper.GetSelection(id));
         states.Enable(id, m_mapper.IsEnabled(id));
     }
-    states.Enable(M::MappedFieldsList, m_mapper.IsEnabled(M::MappedFieldsList));
+    states.Enable(EntityMapper::MappedFieldsList,
+                  m_mapper.IsEnabled(EntityMapper::MappedFieldsList));
     m_view.Show(states);
     ShowListRows(m_dataList, RowsOf(m_mapper.GetMappedData()));
 }

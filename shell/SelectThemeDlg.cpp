@@ -7,31 +7,29 @@
 
 namespace
 {
-using Dlg = SelectThemeDlg;
-
 const DialogTemplateRegistration selectThemeTemplate{{
-    Dlg::IDD,
+    SelectThemeDlg::IDD,
     "Select Color scheme",
     {
         {0, ControlKind::Static, "Themes"},
-        {Dlg::IDC_THEMES, ControlKind::ListCtrl, "", false, false, 220, 140},
+        {SelectThemeDlg::IDC_THEMES, ControlKind::ListCtrl, "", false, false, 220, 140},
         {0, ControlKind::Static, "Schemes"},
-        {Dlg::IDC_SCHEMES, ControlKind::ListCtrl, "", false, false, 220, 140},
+        {SelectThemeDlg::IDC_SCHEMES, ControlKind::ListCtrl, "", false, false, 220, 140},
         {0, ControlKind::Static, "Preview"},
-        {Dlg::IDC_PREVIEW, ControlKind::ListCtrl, "", false, false, 220, 200},
+        {SelectThemeDlg::IDC_PREVIEW, ControlKind::ListCtrl, "", false, false, 220, 200},
         {0, ControlKind::Static, "Selected Scheme"},
-        {Dlg::IDC_SELECTED, ControlKind::ListCtrl, "", false, false, 220, 200},
-        {Dlg::IDC_SELECT, ControlKind::PushButton, "Select"},
+        {SelectThemeDlg::IDC_SELECTED, ControlKind::ListCtrl, "", false, false, 220, 200},
+        {SelectThemeDlg::IDC_SELECT, ControlKind::PushButton, "Select"},
         {IDOK, ControlKind::DefPushButton, "OK"},
-        {Dlg::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+        {SelectThemeDlg::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
     },
     0,
     Lay::Column({
-        Lay::Row({Lay::Column({Lay::Field(Dlg::IDC_THEMES)}),
-                  Lay::Column({Lay::Field(Dlg::IDC_SCHEMES)})}),
-        Lay::Row({Lay::Column({Lay::Field(Dlg::IDC_PREVIEW)}),
-                  Lay::Column({Lay::Field(Dlg::IDC_SELECTED)})}),
-        Lay::Buttons({Dlg::IDC_SELECT, IDOK, Dlg::IDC_HELP_BUTTON}),
+        Lay::Row({Lay::Column({Lay::Field(SelectThemeDlg::IDC_THEMES)}),
+                  Lay::Column({Lay::Field(SelectThemeDlg::IDC_SCHEMES)})}),
+        Lay::Row({Lay::Column({Lay::Field(SelectThemeDlg::IDC_PREVIEW)}),
+                  Lay::Column({Lay::Field(SelectThemeDlg::IDC_SELECTED)})}),
+        Lay::Buttons({SelectThemeDlg::IDC_SELECT, IDOK, SelectThemeDlg::IDC_HELP_BUTTON}),
     }),
 }};
 

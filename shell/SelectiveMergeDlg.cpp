@@ -7,40 +7,42 @@
 
 namespace
 {
-using K = SelectiveMerge;
-
 constexpr int ItemsGroup = 3151;
 
 const DialogTemplateRegistration selectiveMergeTemplate{{
-    K::IDD,
+    SelectiveMerge::IDD,
     "Select items for merging",
     {
         {0, ControlKind::Static, "Module Name"},
-        {K::ModuleName, ControlKind::Static, "Selected Module Name", false, false, 200},
+        {SelectiveMerge::ModuleName, ControlKind::Static, "Selected Module Name", false, false,
+         200},
         {ItemsGroup, ControlKind::GroupBox, "Select Items for merging"},
         {0, ControlKind::Static, "Merge Items"},
-        {K::KindCombo, ControlKind::ComboBox, "", false, false, 170},
-        {K::SelectButton, ControlKind::PushButton, "Select"},
+        {SelectiveMerge::KindCombo, ControlKind::ComboBox, "", false, false, 170},
+        {SelectiveMerge::SelectButton, ControlKind::PushButton, "Select"},
         {0, ControlKind::Static, "Selected item"},
-        {K::SelectedItem, ControlKind::Static, "Item not selected", false, false, 200},
-        {K::Tree, ControlKind::TreeCtrl, "", false, false, 300, 260},
-        {K::SelectAllButton, ControlKind::PushButton, "Select All"},
-        {K::DeselectAllButton, ControlKind::PushButton, "Deselect All"},
-        {K::SaveButton, ControlKind::PushButton, "Save"},
+        {SelectiveMerge::SelectedItem, ControlKind::Static, "Item not selected", false, false, 200},
+        {SelectiveMerge::Tree, ControlKind::TreeCtrl, "", false, false, 300, 260},
+        {SelectiveMerge::SelectAllButton, ControlKind::PushButton, "Select All"},
+        {SelectiveMerge::DeselectAllButton, ControlKind::PushButton, "Deselect All"},
+        {SelectiveMerge::SaveButton, ControlKind::PushButton, "Save"},
         {IDOK, ControlKind::DefPushButton, "OK"},
-        {K::HelpButton, ControlKind::PushButton, "Help"},
+        {SelectiveMerge::HelpButton, ControlKind::PushButton, "Help"},
     },
     0,
     Lay::Column({
-        Lay::Field(K::ModuleName),
-        Lay::Group(ItemsGroup,
-                   {
-                       Lay::Row({Lay::Field(K::KindCombo), Lay::Control(K::SelectButton)}),
-                       Lay::Field(K::SelectedItem),
-                       Lay::Control(K::Tree),
-                       Lay::Buttons({K::SelectAllButton, K::DeselectAllButton, K::SaveButton}),
-                   }),
-        Lay::Buttons({IDOK, K::HelpButton}),
+        Lay::Field(SelectiveMerge::ModuleName),
+        Lay::Group(
+            ItemsGroup,
+            {
+                Lay::Row({Lay::Field(SelectiveMerge::KindCombo),
+                          Lay::Control(SelectiveMerge::SelectButton)}),
+                Lay::Field(SelectiveMerge::SelectedItem),
+                Lay::Control(SelectiveMerge::Tree),
+                Lay::Buttons({SelectiveMerge::SelectAllButton, SelectiveMerge::DeselectAllButton,
+                              SelectiveMerge::SaveButton}),
+            }),
+        Lay::Buttons({IDOK, SelectiveMerge::HelpButton}),
     }),
 }};
 } // namespace
@@ -49,21 +51,24 @@ SelectiveMergeDlg::SelectiveMergeDlg(Module* module, MergeDependencyCollector& c
                                      CWnd* parent)
     : CDialog(IDD, parent), m_merge(module, collector), m_view(*this)
 {
-    MapControlRange(CBN_SELCHANGE, K::KindCombo, K::KindCombo, [this] { OnKind(); });
-    MapControlRange(BN_CLICKED, K::SelectButton, K::SelectButton, [this] { OnSelect(); });
-    MapControlRange(BN_CLICKED, K::SelectAllButton, K::SelectAllButton,
+    MapControlRange(CBN_SELCHANGE, SelectiveMerge::KindCombo, SelectiveMerge::KindCombo,
+                    [this] { OnKind(); });
+    MapControlRange(BN_CLICKED, SelectiveMerge::SelectButton, SelectiveMerge::SelectButton,
+                    [this] { OnSelect(); });
+    MapControlRange(BN_CLICKED, SelectiveMerge::SelectAllButton, SelectiveMerge::SelectAllButton,
                     [this] { OnSelectAll(true); });
-    MapControlRange(BN_CLICKED, K::DeselectAllButton, K::DeselectAllButton,
-                    [this] { OnSelectAll(false); });
-    MapControlRange(BN_CLICKED, K::SaveButton, K::SaveButton, [this] { OnSave(); });
-    MapControlRange(BN_CLICKED, K::HelpButton, K::HelpButton,
-                    [this] { ShowContextHelp(this, K::HelpTopic); });
+    MapControlRange(BN_CLICKED, SelectiveMerge::DeselectAllButton,
+                    SelectiveMerge::DeselectAllButton, [this] { OnSelectAll(false); });
+    MapControlRange(BN_CLICKED, SelectiveMerge::SaveButton, SelectiveMerge::SaveButton,
+                    [this] { OnSave(); });
+    MapControlRange(BN_CLICKED, SelectiveMerge::HelpButton, SelectiveMerge::HelpButton,
+                    [this] { ShowContextHelp(this, SelectiveMerge::HelpTopic); });
 }
 
 void SelectiveMergeDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, K::Tree, m_tree);
+    DDX_Control(pDX, SelectiveMerge::Tree, m_tree);
 }
 
 BOOL SelectiveMergeDlg::OnInitDialog()
@@ -71,15 +76,15 @@ BOOL SelectiveMergeDlg::OnInitDialog()
     CDialog::OnInitDialog();
     m_tree.ModifyStyle(0, TVS_CHECKBOXES);
     ControlStates states;
-    states.SetText(K::ModuleName, m_merge.GetModuleName());
-    states.SetItems(K::KindCombo, K::GetKinds());
+    states.SetText(SelectiveMerge::ModuleName, m_merge.GetModuleName());
+    states.SetItems(SelectiveMerge::KindCombo, SelectiveMerge::GetKinds());
     m_view.Show(states);
     return TRUE;
 }
 
 void SelectiveMergeDlg::OnKind()
 {
-    auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(K::KindCombo));
+    auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(SelectiveMerge::KindCombo));
     m_merge.SelectKind(combo != nullptr ? combo->GetCurSel() : -1);
 }
 
