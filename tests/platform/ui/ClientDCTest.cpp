@@ -1,3 +1,4 @@
+#include "TestColors.h"
 #include "Watchdog.h"
 
 #include "platform/ui/DC.h"
@@ -10,11 +11,6 @@
 
 namespace
 {
-using namespace std::chrono_literals;
-
-constexpr COLORREF kGreen = RGB(0, 128, 0);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-
 // Counts its paints; Draw paints.
 class CountedWnd : public CWnd
 {
@@ -89,7 +85,7 @@ COLORREF PixelOf(const QImage& image, int x, int y)
 
 TEST(ClientDCTest, AChildCopyingItsParentsBackgroundEndsAndShowsTheParentBehindIt)
 {
-    const Watchdog watchdog(20s, "a child that copies its parent's background");
+    const Watchdog watchdog(std::chrono::seconds(20), "a child that copies its parent's background");
     FilledWnd parent;
     ASSERT_TRUE(parent.Create(nullptr, "", WS_POPUP, CRect(0, 0, 60, 40), nullptr, 0));
     SeeThroughWnd child;
@@ -107,7 +103,7 @@ TEST(ClientDCTest, AChildCopyingItsParentsBackgroundEndsAndShowsTheParentBehindI
 
 TEST(ClientDCTest, AWindowMakingClientDCsOfItselfWhilePaintingPaintsOnce)
 {
-    const Watchdog watchdog(20s, "a window that makes a client DC in its paint");
+    const Watchdog watchdog(std::chrono::seconds(20), "a window that makes a client DC in its paint");
     SelfCopyingWnd window;
     ASSERT_TRUE(window.Create(nullptr, "", WS_POPUP, CRect(0, 0, 30, 30), nullptr, 0));
     const QColor background = window.GetSafeHwnd()->palette().color(QPalette::Window);

@@ -17,9 +17,9 @@ namespace
 enum : int
 {
     IDC_RATE = 4001,
-    IDC_KIND,
+    IDC_DDX_KIND,
     IDC_FREE_KIND,
-    IDC_LIST,
+    IDC_DDX_LIST,
     IDC_STATE,
     IDC_YES,
     IDC_ANSWER_NO,
@@ -29,9 +29,9 @@ const DialogTemplate exchangeTemplate{9307,
                                       "Exchange",
                                       {
                                           {IDC_RATE, ControlKind::Edit, ""},
-                                          {IDC_KIND, ControlKind::ComboBox, ""},
+                                          {IDC_DDX_KIND, ControlKind::ComboBox, ""},
                                           {IDC_FREE_KIND, ControlKind::EditComboBox, ""},
-                                          {IDC_LIST, ControlKind::ListBox, ""},
+                                          {IDC_DDX_LIST, ControlKind::ListBox, ""},
                                           {IDC_STATE, ControlKind::CheckBox, "State"},
                                           {IDC_YES, ControlKind::RadioButton, "Yes"},
                                           {IDC_ANSWER_NO, ControlKind::RadioButton, "No"},
@@ -48,9 +48,9 @@ public:
         CreateControls(exchangeTemplate);
         for (const char* kind : {"integer", "text", "date"})
         {
-            static_cast<CComboBox*>(GetDlgItem(IDC_KIND))->AddString(kind);
+            static_cast<CComboBox*>(GetDlgItem(IDC_DDX_KIND))->AddString(kind);
             static_cast<CComboBox*>(GetDlgItem(IDC_FREE_KIND))->AddString(kind);
-            static_cast<CListBox*>(GetDlgItem(IDC_LIST))->AddString(kind);
+            static_cast<CListBox*>(GetDlgItem(IDC_DDX_LIST))->AddString(kind);
         }
     }
 
@@ -123,10 +123,10 @@ TEST(DataExchangeTest, ComboStringsSelectByPrefixOrExactlyOrSetTheText)
     ExchangeWnd wnd(
         [&](CDataExchange* pDX)
         {
-            DDX_CBString(pDX, IDC_KIND, kind);
+            DDX_CBString(pDX, IDC_DDX_KIND, kind);
             DDX_CBStringExact(pDX, IDC_FREE_KIND, freeKind);
         });
-    auto* kinds = static_cast<CComboBox*>(wnd.GetDlgItem(IDC_KIND));
+    auto* kinds = static_cast<CComboBox*>(wnd.GetDlgItem(IDC_DDX_KIND));
     auto* freeKinds = static_cast<CComboBox*>(wnd.GetDlgItem(IDC_FREE_KIND));
 
     ASSERT_TRUE(wnd.UpdateData(FALSE));
@@ -154,25 +154,25 @@ TEST(DataExchangeTest, ListBoxIndexAndString)
         {
             if (byIndex)
             {
-                DDX_LBIndex(pDX, IDC_LIST, index);
+                DDX_LBIndex(pDX, IDC_DDX_LIST, index);
             }
             else
             {
-                DDX_LBString(pDX, IDC_LIST, text);
+                DDX_LBString(pDX, IDC_DDX_LIST, text);
             }
         });
-    auto* list = static_cast<CListBox*>(wnd.GetDlgItem(IDC_LIST));
+    auto* list = static_cast<CListBox*>(wnd.GetDlgItem(IDC_DDX_LIST));
 
     ASSERT_TRUE(wnd.UpdateData(FALSE));
     EXPECT_EQ(list->GetCurSel(), 2);
-    DialogDriver(wnd).Select(IDC_LIST, 0);
+    DialogDriver(wnd).Select(IDC_DDX_LIST, 0);
     ASSERT_TRUE(wnd.UpdateData(TRUE));
     EXPECT_EQ(index, 0);
 
     byIndex = false;
     ASSERT_TRUE(wnd.UpdateData(FALSE));
     EXPECT_EQ(list->GetCurSel(), 2);
-    DialogDriver(wnd).Select(IDC_LIST, 1);
+    DialogDriver(wnd).Select(IDC_DDX_LIST, 1);
     ASSERT_TRUE(wnd.UpdateData(TRUE));
     EXPECT_EQ(text, "text");
     list->SetCurSel(-1);
@@ -212,7 +212,7 @@ TEST(DataExchangeTest, ControlIsBoundOnceAndFollowsTheWidget)
     ExchangeWnd wnd(
         [&](CDataExchange* pDX)
         {
-            DDX_Control(pDX, IDC_KIND, bound);
+            DDX_Control(pDX, IDC_DDX_KIND, bound);
             ++binds;
         });
 
@@ -220,9 +220,9 @@ TEST(DataExchangeTest, ControlIsBoundOnceAndFollowsTheWidget)
     ASSERT_TRUE(wnd.UpdateData(TRUE));
 
     EXPECT_EQ(binds, 2);
-    EXPECT_EQ(bound.GetSafeHwnd(), wnd.GetDlgItem(IDC_KIND)->GetSafeHwnd());
+    EXPECT_EQ(bound.GetSafeHwnd(), wnd.GetDlgItem(IDC_DDX_KIND)->GetSafeHwnd());
     EXPECT_EQ(bound.GetCount(), 3);
-    EXPECT_EQ(CWnd::FromHandle(bound.GetSafeHwnd()), wnd.GetDlgItem(IDC_KIND));
+    EXPECT_EQ(CWnd::FromHandle(bound.GetSafeHwnd()), wnd.GetDlgItem(IDC_DDX_KIND));
     wnd.DestroyWindow();
     EXPECT_EQ(bound.GetSafeHwnd(), nullptr);
 }

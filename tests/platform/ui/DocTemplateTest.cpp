@@ -10,16 +10,16 @@
 namespace
 {
 // A view that counts its initial updates.
-class CountingView : public CView
+class InitialUpdateCountingView : public CView
 {
-    DECLARE_DYNCREATE(CountingView)
+    DECLARE_DYNCREATE(InitialUpdateCountingView)
 
 public:
     void OnInitialUpdate() override { ++initialUpdates; }
 
     int initialUpdates = 0;
 };
-IMPLEMENT_DYNCREATE(CountingView, CView)
+IMPLEMENT_DYNCREATE(InitialUpdateCountingView, CView)
 
 // An application with the single-document template of TextDocument in a plain frame.
 class DocTemplateTest : public ::testing::Test
@@ -27,7 +27,7 @@ class DocTemplateTest : public ::testing::Test
 protected:
     DocTemplateTest()
     {
-        app.AddTemplate(RUNTIME_CLASS(CFrameWnd), RUNTIME_CLASS(CountingView));
+        app.AddTemplate(RUNTIME_CLASS(CFrameWnd), RUNTIME_CLASS(InitialUpdateCountingView));
         WriteTextDocument(first, "first");
         WriteTextDocument(second, "second");
     }
@@ -49,7 +49,7 @@ TEST_F(DocTemplateTest, OpeningAnotherFileReusesTheDocumentAndTheFrame)
     CDocument* doc = app.OpenDocumentFile(first.c_str());
     ASSERT_NE(doc, nullptr);
     CFrameWnd* frame = Template().GetFrame();
-    auto* view = dynamic_cast<CountingView*>(frame->GetActiveView());
+    auto* view = dynamic_cast<InitialUpdateCountingView*>(frame->GetActiveView());
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->initialUpdates, 1);
 
@@ -97,7 +97,8 @@ TEST_F(DocTemplateTest, ReplacedClientPaneStaysAliveAndHidden)
     auto* window = qobject_cast<QMainWindow*>(frame->GetSafeHwnd());
     EXPECT_EQ(window->centralWidget(), firstView->GetSafeHwnd());
 
-    CCreateContext context{RUNTIME_CLASS(CountingView), Template().GetDocument(), &Template()};
+    CCreateContext context{RUNTIME_CLASS(InitialUpdateCountingView), Template().GetDocument(),
+                           &Template()};
     firstView->SetDlgCtrlID(0);
     CWnd* secondView = frame->CreateView(&context);
     ASSERT_NE(secondView, nullptr);

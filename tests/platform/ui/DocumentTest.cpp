@@ -15,7 +15,7 @@
 namespace
 {
 // A view that counts the updates it is sent.
-class CountingView : public CView
+class UpdateRecordingView : public CView
 {
 public:
     void OnUpdate(CView* sender, LPARAM hint, CObject*) override
@@ -168,8 +168,8 @@ TEST(DocumentTest, UpdateAllViewsSkipsTheSender)
 {
     QWidget parent;
     TextDocument doc;
-    CountingView first;
-    CountingView second;
+    UpdateRecordingView first;
+    UpdateRecordingView second;
     CCreateContext context{nullptr, &doc, nullptr};
     ASSERT_TRUE(first.Create(&parent, 1, &context));
     ASSERT_TRUE(second.Create(&parent, 2, &context));
@@ -191,7 +191,7 @@ TEST(DocumentTest, UpdateAllViewsSkipsTheSender)
 TEST(DocumentTest, ViewsOutlivingTheirDocumentLoseIt)
 {
     QWidget parent;
-    CountingView view;
+    UpdateRecordingView view;
     {
         TextDocument doc;
         CCreateContext context{nullptr, &doc, nullptr};

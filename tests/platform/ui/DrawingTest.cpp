@@ -1,3 +1,5 @@
+#include "TestColors.h"
+
 #include "platform/ui/DC.h"
 #include "platform/ui/SystemSettings.h"
 #include "platform/ui/Wnd.h"
@@ -13,9 +15,6 @@
 namespace
 {
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kGreen = RGB(0, 128, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 

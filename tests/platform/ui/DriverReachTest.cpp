@@ -16,19 +16,19 @@
 
 namespace
 {
-constexpr int IDC_TREE = 3701;
-constexpr int IDC_LIST = 3702;
-constexpr int IDC_TABS = 3703;
-constexpr int IDC_NAME = 3704;
+constexpr int IDC_REACH_TREE = 3701;
+constexpr int IDC_REACH_LIST = 3702;
+constexpr int IDC_REACH_TABS = 3703;
+constexpr int IDC_REACH_NAME = 3704;
 constexpr UINT ID_RENAME = 501;
 constexpr UINT ID_DELETE = 502;
 
 const DialogTemplate editorTemplate{9351,
                                     "Editor",
-                                    {{IDC_TREE, ControlKind::TreeCtrl, ""},
-                                     {IDC_LIST, ControlKind::ListCtrl, ""},
-                                     {IDC_TABS, ControlKind::TabCtrl, ""},
-                                     {IDC_NAME, ControlKind::Edit, ""}}};
+                                    {{IDC_REACH_TREE, ControlKind::TreeCtrl, ""},
+                                     {IDC_REACH_LIST, ControlKind::ListCtrl, ""},
+                                     {IDC_REACH_TABS, ControlKind::TabCtrl, ""},
+                                     {IDC_REACH_NAME, ControlKind::Edit, ""}}};
 
 // An editor page whose tree and list bring up a menu on a right click, which names the item
 // under the cursor; it records the commands and notifications it gets.
@@ -39,17 +39,17 @@ public:
     {
         SetOwnedWidget(new QWidget);
         CreateControls(editorTemplate);
-        MapNotify(NM_RCLICK, IDC_TREE, &EditorPage::OnTreeMenu);
-        MapNotify(NM_RCLICK, IDC_LIST, &EditorPage::OnListMenu);
-        MapNotify(TCN_SELCHANGE, IDC_TABS, &EditorPage::OnTabChange);
+        MapNotify(NM_RCLICK, IDC_REACH_TREE, &EditorPage::OnTreeMenu);
+        MapNotify(NM_RCLICK, IDC_REACH_LIST, &EditorPage::OnListMenu);
+        MapNotify(TCN_SELCHANGE, IDC_REACH_TABS, &EditorPage::OnTabChange);
         GetSafeHwnd()->resize(400, 400);
         GetSafeHwnd()->show();
         QApplication::processEvents();
     }
 
-    CTreeCtrl& Tree() { return *static_cast<CTreeCtrl*>(GetDlgItem(IDC_TREE)); }
-    CListCtrl& List() { return *static_cast<CListCtrl*>(GetDlgItem(IDC_LIST)); }
-    CTabCtrl& Tabs() { return *static_cast<CTabCtrl*>(GetDlgItem(IDC_TABS)); }
+    CTreeCtrl& Tree() { return *static_cast<CTreeCtrl*>(GetDlgItem(IDC_REACH_TREE)); }
+    CListCtrl& List() { return *static_cast<CListCtrl*>(GetDlgItem(IDC_REACH_LIST)); }
+    CTabCtrl& Tabs() { return *static_cast<CTabCtrl*>(GetDlgItem(IDC_REACH_TABS)); }
 
     BOOL OnCmdMsg(UINT id, int code) override
     {
@@ -105,19 +105,19 @@ TEST(DriverReachTest, ARightClickedItemsMenuIsAnsweredWithTheCommand)
     page.List().InsertItem(1, "second");
     DialogDriver user(page);
 
-    EXPECT_TRUE(user.RightClickTreeItem(IDC_TREE, menus, ID_DELETE));
+    EXPECT_TRUE(user.RightClickTreeItem(IDC_REACH_TREE, menus, ID_DELETE));
     EXPECT_EQ(page.m_menuItem, menus);
-    EXPECT_TRUE(user.RightClickListRow(IDC_LIST, 1, ID_RENAME));
+    EXPECT_TRUE(user.RightClickListRow(IDC_REACH_LIST, 1, ID_RENAME));
     EXPECT_EQ(page.m_menuRow, 1);
     EXPECT_EQ(page.m_commands, (std::vector<UINT>{ID_DELETE, ID_RENAME}));
 
-    EXPECT_FALSE(user.RightClickListRow(IDC_LIST, 5, ID_RENAME));
-    EXPECT_FALSE(user.RightClickTreeItem(IDC_LIST, forms, ID_RENAME));
+    EXPECT_FALSE(user.RightClickListRow(IDC_REACH_LIST, 5, ID_RENAME));
+    EXPECT_FALSE(user.RightClickTreeItem(IDC_REACH_LIST, forms, ID_RENAME));
     EXPECT_EQ(page.m_commands.size(), 2u);
 
     // The menus go back to the tracker installed before.
     ScriptedPopupMenus menusShown;
-    EXPECT_TRUE(user.RightClickTreeItem(IDC_TREE, forms, ID_RENAME));
+    EXPECT_TRUE(user.RightClickTreeItem(IDC_REACH_TREE, forms, ID_RENAME));
     EXPECT_EQ(page.m_menuItem, forms);
     EXPECT_TRUE(menusShown.Shown().empty());
     CMenu later;
@@ -136,10 +136,10 @@ TEST(DriverReachTest, PickingATabTellsTheOwner)
     page.m_tabChanges = 0;
     DialogDriver user(page);
 
-    EXPECT_TRUE(user.SelectTab(IDC_TABS, 2));
+    EXPECT_TRUE(user.SelectTab(IDC_REACH_TABS, 2));
     EXPECT_EQ(page.Tabs().GetCurSel(), 2);
     EXPECT_EQ(page.m_tabChanges, 1);
-    EXPECT_FALSE(user.SelectTab(IDC_TABS, 3));
+    EXPECT_FALSE(user.SelectTab(IDC_REACH_TABS, 3));
     EXPECT_EQ(page.Tabs().GetCurSel(), 2);
 }
 
@@ -147,11 +147,11 @@ TEST(DriverReachTest, KeysAreTypedIntoTheControlAsAUserTypesThem)
 {
     EditorPage page;
     DialogDriver user(page);
-    auto* edit = static_cast<QLineEdit*>(page.GetDlgItem(IDC_NAME)->GetSafeHwnd());
+    auto* edit = static_cast<QLineEdit*>(page.GetDlgItem(IDC_REACH_NAME)->GetSafeHwnd());
 
-    EXPECT_TRUE(user.TypeKeys(IDC_NAME, "Order1x\b"));
+    EXPECT_TRUE(user.TypeKeys(IDC_REACH_NAME, "Order1x\b"));
     EXPECT_EQ(edit->text(), "Order1");
     EXPECT_TRUE(user.TypeKeys("s"));
-    EXPECT_EQ(user.GetText(IDC_NAME), "Order1s");
+    EXPECT_EQ(user.GetText(IDC_REACH_NAME), "Order1s");
     EXPECT_FALSE(user.TypeKeys(9999, "x"));
 }

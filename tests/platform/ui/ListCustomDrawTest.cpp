@@ -1,3 +1,5 @@
+#include "TestColors.h"
+
 #include "platform/ui/DC.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/HeaderCtrl.h"
@@ -16,8 +18,6 @@
 namespace
 {
 constexpr int IDC_CELLS = 3201;
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
 
 // A window with a list of two columns and three rows that custom-draws the cells: column 1 of
 // row 0 is painted red by the window, column 0 gets a blue background from the default drawing.

@@ -18,9 +18,9 @@
 
 namespace
 {
-constexpr int IDC_CELLS = 3401;
+constexpr int IDC_GRID_CELLS = 3401;
 
-const DialogTemplate listTemplate{9321, "Cells", {{IDC_CELLS, ControlKind::ListCtrl, ""}}};
+const DialogTemplate listTemplate{9321, "Cells", {{IDC_GRID_CELLS, ControlKind::ListCtrl, ""}}};
 
 // Column 0's rectangle is its label; the others' their cells.
 CRect CellOf(const CListCtrl& list, int row, int column)
@@ -69,7 +69,7 @@ class ListGridAndTipsTest : public ::testing::Test
 protected:
     ListGridAndTipsTest() : host(listTemplate)
     {
-        list.SubclassDlgItem(IDC_CELLS, &host);
+        list.SubclassDlgItem(IDC_GRID_CELLS, &host);
         list.InsertColumn(0, "Name", LVCFMT_LEFT, 100);
         list.InsertColumn(1, "Type", LVCFMT_LEFT, 100);
         for (int row = 0; row < 2; ++row)

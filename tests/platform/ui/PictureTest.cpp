@@ -11,7 +11,7 @@
 
 namespace
 {
-constexpr int IDC_PICTURE = 3501;
+constexpr int IDC_PICTURE_FRAME = 3501;
 constexpr int IDC_EMPTY = 3502;
 constexpr int IDC_MISSING = 3503;
 constexpr UINT IDB_RED = 9901;
@@ -41,13 +41,13 @@ TEST(PictureTest, APictureShowsTheBitmapOfItsTemplateAndTheOneSetLater)
 {
     RegisterBitmapResource(IDB_RED, Filled(16, 12, Qt::red));
     RegisterBitmapResource(IDB_BLUE, Filled(20, 10, Qt::blue));
-    DialogControl red{IDC_PICTURE, ControlKind::Picture, ""};
+    DialogControl red{IDC_PICTURE_FRAME, ControlKind::Picture, ""};
     red.bitmap = IDB_RED;
     DialogControl missing{IDC_MISSING, ControlKind::Picture, ""};
     missing.bitmap = IDB_NONE;
     ControlHost host(
         DialogTemplate{9331, "Pictures", {red, {IDC_EMPTY, ControlKind::Picture, ""}, missing}});
-    auto& picture = *static_cast<CStatic*>(host.GetDlgItem(IDC_PICTURE));
+    auto& picture = *static_cast<CStatic*>(host.GetDlgItem(IDC_PICTURE_FRAME));
 
     EXPECT_TRUE(picture.HasPicture());
     EXPECT_EQ(static_cast<QLabel*>(picture.GetSafeHwnd())->pixmap().size(), QSize(16, 12));

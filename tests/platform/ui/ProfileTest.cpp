@@ -11,7 +11,7 @@
 namespace
 {
 // An application object whose profile lives in the temp folder.
-std::unique_ptr<CWinApp> MakeApp(const TempFolder& folder)
+std::unique_ptr<CWinApp> MakeProfileApp(const TempFolder& folder)
 {
     auto app = std::make_unique<CWinApp>("KestraneWeavo");
     app->SetProfileFolder(folder.Path().c_str());
@@ -24,11 +24,11 @@ TEST(ProfileTest, ValuesWrittenByOneApplicationAreReadByTheNext)
 {
     TempFolder folder;
     {
-        auto first = MakeApp(folder);
+        auto first = MakeProfileApp(folder);
         EXPECT_TRUE(first->WriteProfileString("SplitterWnd", "Panes_0", "-1 225 -1 100"));
         EXPECT_TRUE(first->WriteProfileInt("Settings", "PreviewPages", -7));
     }
-    auto second = MakeApp(folder);
+    auto second = MakeProfileApp(folder);
     EXPECT_EQ(second->GetProfileString("SplitterWnd", "Panes_0"), "-1 225 -1 100");
     EXPECT_EQ(static_cast<int>(second->GetProfileInt("Settings", "PreviewPages", 0)), -7);
     EXPECT_TRUE(std::filesystem::exists(folder.Path() / "Local AppWizard-Generated Applications" /
@@ -38,7 +38,7 @@ TEST(ProfileTest, ValuesWrittenByOneApplicationAreReadByTheNext)
 TEST(ProfileTest, MissingEntriesGiveTheDefaults)
 {
     TempFolder folder;
-    auto app = MakeApp(folder);
+    auto app = MakeProfileApp(folder);
     EXPECT_EQ(app->GetProfileString("Settings", "Missing"), "");
     EXPECT_EQ(app->GetProfileString("Settings", "Missing", "fallback"), "fallback");
     EXPECT_EQ(app->GetProfileInt("Settings", "Missing", 42), 42u);
@@ -47,7 +47,7 @@ TEST(ProfileTest, MissingEntriesGiveTheDefaults)
 TEST(ProfileTest, TextThatIsNoWholeNumberReadsAsTheDefaultInt)
 {
     TempFolder folder;
-    auto app = MakeApp(folder);
+    auto app = MakeProfileApp(folder);
     app->WriteProfileString("Settings", "Word", "twelve");
     app->WriteProfileString("Settings", "Trailing", "12px");
     app->WriteProfileString("Settings", "Empty", "");
@@ -63,12 +63,12 @@ TEST(ProfileTest, TextsWithSeparatorsAndNonAsciiBytesComeBackUnchanged)
                            "@at start", "C:\\Projects\\Shop\\", "Caf\xc3\xa9 \xe2\x82\xac",
                            "  padded  "};
     {
-        auto app = MakeApp(folder);
+        auto app = MakeProfileApp(folder);
         int index = 0;
         for (const char* text : texts)
             app->WriteProfileString("Texts", CString(std::to_string(index++)), text);
     }
-    auto app = MakeApp(folder);
+    auto app = MakeProfileApp(folder);
     int index = 0;
     for (const char* text : texts)
         EXPECT_EQ(app->GetProfileString("Texts", CString(std::to_string(index++))), text);
@@ -77,7 +77,7 @@ TEST(ProfileTest, TextsWithSeparatorsAndNonAsciiBytesComeBackUnchanged)
 TEST(ProfileTest, NullValueRemovesTheEntryAndNullEntryTheSection)
 {
     TempFolder folder;
-    auto app = MakeApp(folder);
+    auto app = MakeProfileApp(folder);
     app->WriteProfileString("A", "one", "1");
     app->WriteProfileString("A", "two", "2");
     app->WriteProfileString("B", "three", "3");

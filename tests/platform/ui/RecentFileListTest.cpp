@@ -18,7 +18,7 @@ std::vector<CString> Entries(const CRecentFileList& list)
     return entries;
 }
 
-std::unique_ptr<CWinApp> MakeApp(const TempFolder& folder, UINT maxMRU)
+std::unique_ptr<CWinApp> MakeRecentFileApp(const TempFolder& folder, UINT maxMRU)
 {
     auto app = std::make_unique<CWinApp>("KestraneWeavo");
     app->SetProfileFolder(folder.Path().c_str());
@@ -55,11 +55,11 @@ TEST(RecentFileListTest, ListPersistsAcrossTwoApplicationObjects)
 {
     TempFolder folder;
     {
-        auto first = MakeApp(folder, 4);
+        auto first = MakeRecentFileApp(folder, 4);
         for (const char* file : {"/p/1.wvt", "/p/2.wvt", "/p/3.wvt", "/p/4.wvt", "/p/5.wvt"})
             first->AddToRecentFileList(file);
     }
-    auto second = MakeApp(folder, 4);
+    auto second = MakeRecentFileApp(folder, 4);
     ASSERT_NE(second->GetRecentFileList(), nullptr);
     EXPECT_EQ(Entries(*second->GetRecentFileList()),
               (std::vector<CString>{"/p/5.wvt", "/p/4.wvt", "/p/3.wvt", "/p/2.wvt"}));
@@ -87,7 +87,7 @@ TEST(RecentFileListTest, WritingAShorterListRemovesTheStaleEntries)
 TEST(RecentFileListTest, ApplicationWithoutAListIgnoresRecentFiles)
 {
     TempFolder folder;
-    auto app = MakeApp(folder, 0);
+    auto app = MakeRecentFileApp(folder, 0);
     EXPECT_EQ(app->GetRecentFileList(), nullptr);
     app->AddToRecentFileList("/p/1.wvt");
     EXPECT_EQ(app->GetProfileString("Recent File List", "File1", "none"), "none");

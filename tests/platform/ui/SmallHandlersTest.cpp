@@ -1,4 +1,5 @@
 #include "ControlHost.h"
+#include "TestColors.h"
 
 #include "platform/ui/DC.h"
 #include "platform/ui/Edit.h"
@@ -19,10 +20,8 @@
 
 namespace
 {
-constexpr int IDC_LABEL = 3601;
-constexpr int IDC_FIELD = 3602;
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr int IDC_HANDLER_LABEL = 3601;
+constexpr int IDC_HANDLER_FIELD = 3602;
 constexpr COLORREF kYellow = RGB(255, 255, 0);
 
 // Lets digits only be typed; hears every character.
@@ -99,10 +98,10 @@ protected:
     void OnLButtonDown(UINT, CPoint point) override { m_presses.push_back(point); }
 };
 
-const DialogTemplate controlsTemplate{
-    9341,
-    "Controls",
-    {{IDC_LABEL, ControlKind::Static, "Coloured"}, {IDC_FIELD, ControlKind::Edit, ""}}};
+const DialogTemplate controlsTemplate{9341,
+                                      "Controls",
+                                      {{IDC_HANDLER_LABEL, ControlKind::Static, "Coloured"},
+                                       {IDC_HANDLER_FIELD, ControlKind::Edit, ""}}};
 
 void Press(QWidget* widget, QPoint at)
 {
@@ -116,7 +115,7 @@ TEST(SmallHandlersTest, OnCharHearsEveryTypedCharacterAndTypesWhatItPasses)
 {
     ControlHost host(controlsTemplate);
     DigitsEdit edit;
-    ASSERT_TRUE(edit.SubclassDlgItem(IDC_FIELD, &host));
+    ASSERT_TRUE(edit.SubclassDlgItem(IDC_HANDLER_FIELD, &host));
 
     QTest::keyClicks(edit.GetSafeHwnd(), "a1b2");
 
@@ -140,7 +139,7 @@ TEST(SmallHandlersTest, OnEraseBkgndDrawsTheBackgroundOfEveryPaint)
 TEST(SmallHandlersTest, OnCtlColorGivesAControlItsTextAndBackground)
 {
     ColouringHost host(controlsTemplate);
-    QWidget* label = host.GetDlgItem(IDC_LABEL)->GetSafeHwnd();
+    QWidget* label = host.GetDlgItem(IDC_HANDLER_LABEL)->GetSafeHwnd();
     host.GetSafeHwnd()->resize(200, 80);
 
     host.GetSafeHwnd()->grab();
@@ -148,12 +147,12 @@ TEST(SmallHandlersTest, OnCtlColorGivesAControlItsTextAndBackground)
 
     EXPECT_EQ(FromQColor(shot.pixelColor(shot.width() - 2, 1)), kYellow);
     EXPECT_EQ(FromQColor(label->palette().color(QPalette::WindowText)), kRed);
-    const std::vector<std::pair<int, UINT>> expected{{IDC_LABEL, CTLCOLOR_STATIC},
-                                                     {IDC_FIELD, CTLCOLOR_EDIT}};
+    const std::vector<std::pair<int, UINT>> expected{{IDC_HANDLER_LABEL, CTLCOLOR_STATIC},
+                                                     {IDC_HANDLER_FIELD, CTLCOLOR_EDIT}};
     for (const auto& ask : expected)
         EXPECT_NE(std::find(host.m_asked.begin(), host.m_asked.end(), ask), host.m_asked.end())
             << ask.first;
-    const QWidget* field = host.GetDlgItem(IDC_FIELD)->GetSafeHwnd();
+    const QWidget* field = host.GetDlgItem(IDC_HANDLER_FIELD)->GetSafeHwnd();
     EXPECT_NE(FromQColor(field->palette().color(QPalette::Base)), kYellow);
 }
 
@@ -164,7 +163,7 @@ TEST(SmallHandlersTest, AWindowGetsTabOnlyWhenItsDialogCodeWantsIt)
     ASSERT_TRUE(keyed.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 20), &host, 9));
     QWidget* widget = keyed.GetSafeHwnd();
     widget->setFocusPolicy(Qt::StrongFocus);
-    QWidget::setTabOrder(widget, host.GetDlgItem(IDC_FIELD)->GetSafeHwnd());
+    QWidget::setTabOrder(widget, host.GetDlgItem(IDC_HANDLER_FIELD)->GetSafeHwnd());
     host.GetSafeHwnd()->show();
     QApplication::setActiveWindow(host.GetSafeHwnd());
     widget->setFocus();
@@ -178,7 +177,7 @@ TEST(SmallHandlersTest, AWindowGetsTabOnlyWhenItsDialogCodeWantsIt)
     keyed.m_code = DLGC_WANTARROWS;
     QTest::keyClick(widget, Qt::Key_Tab);
     EXPECT_EQ(keyed.m_keys, std::vector<UINT>{VK_TAB});
-    EXPECT_EQ(QApplication::focusWidget(), host.GetDlgItem(IDC_FIELD)->GetSafeHwnd());
+    EXPECT_EQ(QApplication::focusWidget(), host.GetDlgItem(IDC_HANDLER_FIELD)->GetSafeHwnd());
 }
 
 TEST(SmallHandlersTest, SetRedrawHoldsThePaintsUntilItIsOnAgain)
@@ -210,12 +209,12 @@ TEST(SmallHandlersTest, TheWindowWithTheCaptureGetsTheMouseOfEveryOtherWidget)
     dropDown.SetCapture();
     EXPECT_EQ(CWnd::GetCapture(), &dropDown);
     Press(other.GetSafeHwnd(), QPoint(5, 6));
-    Press(host.GetDlgItem(IDC_LABEL)->GetSafeHwnd(), QPoint(1, 1));
+    Press(host.GetDlgItem(IDC_HANDLER_LABEL)->GetSafeHwnd(), QPoint(1, 1));
     Press(dropDown.GetSafeHwnd(), QPoint(3, 3));
 
     EXPECT_TRUE(other.m_presses.empty());
     const QPoint label =
-        host.GetDlgItem(IDC_LABEL)->GetSafeHwnd()->mapTo(host.GetSafeHwnd(), QPoint(1, 1));
+        host.GetDlgItem(IDC_HANDLER_LABEL)->GetSafeHwnd()->mapTo(host.GetSafeHwnd(), QPoint(1, 1));
     const std::vector<CPoint> expected{CPoint(-95, 56), CPoint(label.x() - 100, label.y() - 100),
                                        CPoint(3, 3)};
     EXPECT_EQ(dropDown.m_presses, expected);

@@ -21,19 +21,19 @@ namespace
 {
 constexpr UINT IDD_NAME_FORM = 9101;
 constexpr UINT IDD_COUNT_FORM = 9102;
-constexpr int IDC_NAME = 1001;
-constexpr int IDC_ACTIVE = 1002;
-constexpr int IDC_COUNT = 2001;
+constexpr int IDC_PANE_NAME = 1001;
+constexpr int IDC_PANE_ACTIVE = 1002;
+constexpr int IDC_PANE_COUNT = 2001;
 
 const DialogTemplateRegistration formTemplates{
     {IDD_NAME_FORM,
      "Name",
      {{-1, ControlKind::Static, "Name"},
-      {IDC_NAME, ControlKind::Edit, ""},
-      {IDC_ACTIVE, ControlKind::CheckBox, "Active"}}},
+      {IDC_PANE_NAME, ControlKind::Edit, ""},
+      {IDC_PANE_ACTIVE, ControlKind::CheckBox, "Active"}}},
     {IDD_COUNT_FORM,
      "Count",
-     {{-1, ControlKind::Static, "Count"}, {IDC_COUNT, ControlKind::Edit, ""}}},
+     {{-1, ControlKind::Static, "Count"}, {IDC_PANE_COUNT, ControlKind::Edit, ""}}},
 };
 
 class NameForm : public CFormView
@@ -49,8 +49,8 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override
     {
-        DDX_Text(pDX, IDC_NAME, m_name);
-        DDX_Check(pDX, IDC_ACTIVE, m_active);
+        DDX_Text(pDX, IDC_PANE_NAME, m_name);
+        DDX_Check(pDX, IDC_PANE_ACTIVE, m_active);
     }
 };
 IMPLEMENT_DYNCREATE(NameForm, CFormView)
@@ -67,7 +67,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override
     {
-        DDX_Text(pDX, IDC_COUNT, m_count);
+        DDX_Text(pDX, IDC_PANE_COUNT, m_count);
         DDV_MinMaxInt(pDX, m_count, 0, 10);
     }
 };
@@ -212,20 +212,20 @@ TEST_F(SplitterWndTest, FormViewsExchangeTheirMembersWithTheirControls)
     auto& countForm = dynamic_cast<CountForm&>(*splitter.RightView(1));
 
     DialogDriver names(nameForm);
-    EXPECT_EQ(names.GetText(IDC_NAME), "first") << "initial update fills the controls";
-    auto* active = dynamic_cast<CButton*>(nameForm.GetDlgItem(IDC_ACTIVE));
+    EXPECT_EQ(names.GetText(IDC_PANE_NAME), "first") << "initial update fills the controls";
+    auto* active = dynamic_cast<CButton*>(nameForm.GetDlgItem(IDC_PANE_ACTIVE));
     ASSERT_NE(active, nullptr);
     EXPECT_EQ(active->GetCheck(), static_cast<int>(BST_CHECKED));
-    names.SetText(IDC_NAME, "renamed");
-    names.SetCheck(IDC_ACTIVE, false);
+    names.SetText(IDC_PANE_NAME, "renamed");
+    names.SetCheck(IDC_PANE_ACTIVE, false);
     EXPECT_TRUE(nameForm.UpdateData(TRUE));
     EXPECT_EQ(nameForm.m_name, "renamed");
     EXPECT_EQ(nameForm.m_active, BST_UNCHECKED);
 
     ScriptedMessageBoxes boxes;
     DialogDriver counts(countForm);
-    EXPECT_EQ(counts.GetText(IDC_COUNT), "5");
-    counts.SetText(IDC_COUNT, "11");
+    EXPECT_EQ(counts.GetText(IDC_PANE_COUNT), "5");
+    counts.SetText(IDC_PANE_COUNT, "11");
     EXPECT_FALSE(countForm.UpdateData(TRUE));
     EXPECT_EQ(boxes.Shown().size(), 1u);
 }

@@ -1,3 +1,6 @@
+#include "TestColors.h"
+#include "TreeWidgetOf.h"
+
 #include "platform/ui/DC.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/DialogTemplate.h"
@@ -14,11 +17,10 @@
 
 namespace
 {
-constexpr int IDC_TREE = 3301;
-constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr int IDC_CHECK_TREE = 3301;
 constexpr DWORD_PTR kMarked = 7;
 
-const DialogTemplate treeTemplate{9311, "Tree", {{IDC_TREE, ControlKind::TreeCtrl, ""}}};
+const DialogTemplate checkTreeTemplate{9311, "Tree", {{IDC_CHECK_TREE, ControlKind::TreeCtrl, ""}}};
 
 // Keeps the check changes its tree tells, and draws the item of data kMarked red in a large
 // bold italic font.
@@ -28,11 +30,11 @@ public:
     TreeOwner()
     {
         SetOwnedWidget(new QWidget);
-        CreateControls(treeTemplate);
+        CreateControls(checkTreeTemplate);
         m_font.CreateFontIndirect(&m_logFont);
     }
 
-    CTreeCtrl& Tree() { return *static_cast<CTreeCtrl*>(GetDlgItem(IDC_TREE)); }
+    CTreeCtrl& Tree() { return *static_cast<CTreeCtrl*>(GetDlgItem(IDC_CHECK_TREE)); }
 
     std::vector<NMTVITEMCHANGE> m_changes;
     bool m_customDraw = false;
@@ -63,11 +65,6 @@ private:
     LOGFONT m_logFont{-24, 0, 0, 0, FW_BOLD, 1, 0, 0, 0, 0, 0, 0, 0, ""};
     CFont m_font;
 };
-
-QTreeWidget* WidgetOf(CTreeCtrl& tree)
-{
-    return static_cast<QTreeWidget*>(tree.GetSafeHwnd());
-}
 
 // The right-most column of the row's band where a pixel is not the background; -1 when none.
 int InkRight(const QImage& image, const CRect& row, QRgb background)
@@ -135,9 +132,9 @@ TEST(TreeCheckAndDrawTest, ACheckBoxTreeShowsABoxOnEveryItemAndTellsItsClicks)
 
     // The driver ticks and clears boxes the same way; the program's SetCheck tells nothing.
     DialogDriver user(owner);
-    EXPECT_TRUE(user.SetTreeCheck(IDC_TREE, menus, true));
-    EXPECT_TRUE(user.SetTreeCheck(IDC_TREE, file, false));
-    EXPECT_TRUE(user.SetTreeCheck(IDC_TREE, file, false));
+    EXPECT_TRUE(user.SetTreeCheck(IDC_CHECK_TREE, menus, true));
+    EXPECT_TRUE(user.SetTreeCheck(IDC_CHECK_TREE, file, false));
+    EXPECT_TRUE(user.SetTreeCheck(IDC_CHECK_TREE, file, false));
     tree.SetCheck(file, TRUE);
     EXPECT_TRUE(tree.GetCheck(menus));
     EXPECT_EQ(owner.m_changes.size(), 3u);

@@ -1,3 +1,5 @@
+#include "TreeWidgetOf.h"
+
 #include "platform/ui/Edit.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/TreeCtrl.h"
@@ -15,7 +17,7 @@
 
 namespace
 {
-constexpr int IDC_TREE = 3301;
+constexpr int IDC_EDIT_TREE = 3301;
 
 // A window with a tree (root > a > a1, a2; root > b) that records the tree's notifications.
 class TreeWnd : public CWnd
@@ -25,7 +27,7 @@ public:
     {
         SetOwnedWidget(new QWidget);
         GetSafeHwnd()->resize(300, 300);
-        m_tree.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 300), this, IDC_TREE);
+        m_tree.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 300), this, IDC_EDIT_TREE);
         m_root = m_tree.InsertItem("Project");
         m_a = m_tree.InsertItem("Forms", m_root);
         m_a1 = m_tree.InsertItem("Customer", m_a);
@@ -86,10 +88,6 @@ private:
     }
 };
 
-QTreeWidget* WidgetOf(CTreeCtrl& tree)
-{
-    return static_cast<QTreeWidget*>(tree.GetSafeHwnd());
-}
 } // namespace
 
 TEST(TreeLabelEditTest, EditedLabelIsOfferedToTheOwnerAndEscapeCancels)

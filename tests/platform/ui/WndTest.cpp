@@ -30,7 +30,7 @@ enum : int
     IDC_CAPTION = 2001,
     IDC_VALUE,
     IDC_CHOICE,
-    IDC_APPLY,
+    IDC_WND_APPLY,
     IDC_FIRST,
     IDC_SECOND,
 };
@@ -42,7 +42,7 @@ const DialogTemplateRegistration panelTemplate{{
         {IDC_CAPTION, ControlKind::Static, "Value:"},
         {IDC_VALUE, ControlKind::Edit, "initial"},
         {IDC_CHOICE, ControlKind::EditComboBox, ""},
-        {IDC_APPLY, ControlKind::PushButton, "Apply"},
+        {IDC_WND_APPLY, ControlKind::PushButton, "Apply"},
         {IDC_FIRST, ControlKind::PushButton, "First"},
         {IDC_SECOND, ControlKind::PushButton, "Second"},
     },
@@ -58,7 +58,7 @@ public:
     {
         SetOwnedWidget(new QWidget);
         CreateControls(*FindDialogTemplate(IDD_PANEL));
-        MapCommand(IDC_APPLY, &PanelWnd::OnApply);
+        MapCommand(IDC_WND_APPLY, &PanelWnd::OnApply);
         MapControlRange(BN_CLICKED, IDC_FIRST, IDC_SECOND,
                         [this] { m_events.push_back("first or second"); });
         MapMessage(WM_PANEL_PING, &PanelWnd::OnPing);
@@ -117,9 +117,9 @@ TEST(WndTest, ControlsAreFoundByIdWithTheirClass)
     EXPECT_TRUE(panel.GetDlgItem(IDC_VALUE)->IsKindOf(RUNTIME_CLASS(CEdit)));
     EXPECT_TRUE(panel.GetDlgItem(IDC_CHOICE)->IsKindOf(RUNTIME_CLASS(CComboBox)));
     EXPECT_TRUE(panel.GetDlgItem(IDC_CAPTION)->IsKindOf(RUNTIME_CLASS(CStatic)));
-    EXPECT_TRUE(panel.GetDlgItem(IDC_APPLY)->IsKindOf(RUNTIME_CLASS(CButton)));
-    EXPECT_EQ(panel.GetDlgItem(IDC_APPLY)->GetDlgCtrlID(), IDC_APPLY);
-    EXPECT_EQ(panel.GetDlgItem(IDC_APPLY)->GetParent(), &panel);
+    EXPECT_TRUE(panel.GetDlgItem(IDC_WND_APPLY)->IsKindOf(RUNTIME_CLASS(CButton)));
+    EXPECT_EQ(panel.GetDlgItem(IDC_WND_APPLY)->GetDlgCtrlID(), IDC_WND_APPLY);
+    EXPECT_EQ(panel.GetDlgItem(IDC_WND_APPLY)->GetParent(), &panel);
     EXPECT_EQ(panel.GetDlgItem(9999), nullptr);
 }
 
@@ -134,13 +134,13 @@ TEST(WndTest, WindowTextOfEveryKindOfControl)
     EXPECT_EQ(panel.GetDlgItemText(IDC_VALUE, text), 4);
     EXPECT_EQ(text, "Zoë");
     panel.SetDlgItemText(IDC_CAPTION, "Amount:");
-    panel.SetDlgItemText(IDC_APPLY, "Use");
+    panel.SetDlgItemText(IDC_WND_APPLY, "Use");
     panel.SetDlgItemText(IDC_CHOICE, "typed");
     panel.SetWindowText("Settings");
 
     panel.GetDlgItemText(IDC_CAPTION, text);
     EXPECT_EQ(text, "Amount:");
-    panel.GetDlgItemText(IDC_APPLY, text);
+    panel.GetDlgItemText(IDC_WND_APPLY, text);
     EXPECT_EQ(text, "Use");
     panel.GetDlgItemText(IDC_CHOICE, text);
     EXPECT_EQ(text, "typed");
@@ -179,14 +179,14 @@ TEST(WndTest, ButtonClicksReachMappedCommandsAndRanges)
     PanelWnd panel;
     DialogDriver user(panel);
 
-    user.Click(IDC_APPLY);
+    user.Click(IDC_WND_APPLY);
     user.Click(IDC_SECOND);
     user.Click(IDC_FIRST);
 
     EXPECT_EQ(panel.m_events,
               (std::vector<std::string>{"apply", "first or second", "first or second"}));
     EXPECT_FALSE(panel.OnCmdMsg(IDC_VALUE, BN_CLICKED));
-    EXPECT_FALSE(panel.OnCmdMsg(IDC_APPLY, EN_CHANGE));
+    EXPECT_FALSE(panel.OnCmdMsg(IDC_WND_APPLY, EN_CHANGE));
 }
 
 TEST(WndTest, ControlCanHandleItsOwnNotification)
@@ -195,7 +195,7 @@ TEST(WndTest, ControlCanHandleItsOwnNotification)
     SelfHandlingButton button;
     QWidget* widget = CreateControlWidget(ControlKind::PushButton, "Own", panel.GetSafeHwnd());
     button.Attach(widget);
-    button.SetDlgCtrlID(IDC_APPLY);
+    button.SetDlgCtrlID(IDC_WND_APPLY);
 
     static_cast<QPushButton*>(widget)->click();
 
@@ -246,7 +246,7 @@ TEST(WndTest, CommandMessageIsRoutedLikeAClick)
 {
     PanelWnd panel;
 
-    panel.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_APPLY, BN_CLICKED));
+    panel.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_WND_APPLY, BN_CLICKED));
 
     EXPECT_EQ(panel.m_events, std::vector<std::string>{"apply"});
 }
@@ -297,7 +297,7 @@ TEST(WndTest, FocusMovesToTheControlAndIsReported)
     panel.ShowWindow(SW_SHOW);
     panel.GetSafeHwnd()->activateWindow();
     CWnd* value = panel.GetDlgItem(IDC_VALUE);
-    CWnd* apply = panel.GetDlgItem(IDC_APPLY);
+    CWnd* apply = panel.GetDlgItem(IDC_WND_APPLY);
     ASSERT_TRUE(ProcessEventsUntil([&panel] { return panel.GetSafeHwnd()->isActiveWindow(); }));
 
     value->SetFocus();
