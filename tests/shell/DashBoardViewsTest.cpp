@@ -19,8 +19,6 @@
 
 namespace
 {
-using D = DashBoardDesigner;
-
 // The child of the item whose text is the text; null when none is.
 HTREEITEM Child(CTreeCtrl& tree, HTREEITEM parent, const CString& text)
 {
@@ -68,12 +66,13 @@ DashBoard* BuildTwoLevelDashBoard(RunningProgram& program, DashBoardDlg& view)
     DialogDriver user(view);
     CTreeCtrl& tree = view.GetTree();
     program.dialogs.Answer(GridSize("2", "2"));
-    EXPECT_TRUE(user.Click(D::IDC_ADD));
-    EXPECT_FALSE(view.GetDlgItem(D::IDC_ADD)->IsWindowEnabled());
+    EXPECT_TRUE(user.Click(DashBoardDesigner::IDC_ADD));
+    EXPECT_FALSE(view.GetDlgItem(DashBoardDesigner::IDC_ADD)->IsWindowEnabled());
     HTREEITEM table = tree.GetChildItem(tree.GetRootItem());
     program.dialogs.Answer(GridSize("1", "2"));
-    EXPECT_TRUE(
-        user.RightClickTreeItem(D::IDC_TREE, Child(tree, table, "TD_(TR0,TD0)"), D::kInsertTable));
+    EXPECT_TRUE(user.RightClickTreeItem(DashBoardDesigner::IDC_TREE,
+                                        Child(tree, table, "TD_(TR0,TD0)"),
+                                        DashBoardDesigner::kInsertTable));
     table = tree.GetChildItem(tree.GetRootItem());
     HTREEITEM nested = tree.GetChildItem(Child(tree, table, "TD_(TR0,TD0)"));
     program.dialogs.Answer(
@@ -83,14 +82,15 @@ DashBoard* BuildTwoLevelDashBoard(RunningProgram& program, DashBoardDlg& view)
             ASSERT_TRUE(cell.SetText(DashBoardCellEditor::IDC_CAPTION, "Sales"));
             ASSERT_TRUE(cell.PressOk());
         });
-    EXPECT_TRUE(
-        user.RightClickTreeItem(D::IDC_TREE, Child(tree, nested, "TD_(TR0,TD1)"), D::kAddMenu));
+    EXPECT_TRUE(user.RightClickTreeItem(DashBoardDesigner::IDC_TREE,
+                                        Child(tree, nested, "TD_(TR0,TD1)"),
+                                        DashBoardDesigner::kAddMenu));
     EXPECT_EQ(program.dialogs.PendingScripts(), 0u);
     EXPECT_EQ(program.dialogs.UnscriptedCount(), 0u);
     DashBoard* page = view.GetDesigner()->GetDashBoard();
-    EXPECT_TRUE(user.SetText(D::IDC_NAME, "Board"));
-    EXPECT_TRUE(user.SetText(D::IDC_HEADER, "Sales board"));
-    EXPECT_TRUE(user.Click(D::IDC_OK));
+    EXPECT_TRUE(user.SetText(DashBoardDesigner::IDC_NAME, "Board"));
+    EXPECT_TRUE(user.SetText(DashBoardDesigner::IDC_HEADER, "Sales board"));
+    EXPECT_TRUE(user.Click(DashBoardDesigner::IDC_OK));
     return page;
 }
 
@@ -126,7 +126,7 @@ TEST(DashBoardViewsTest, ATwoLevelDashBoardIsBuiltStoredSavedAndLoaded)
     ASSERT_NE(page->GetGrid(), nullptr);
     EXPECT_EQ(GridText(*page->GetGrid()), expected);
     EXPECT_NE(view.GetDesigner()->GetDashBoard(), page) << "a new page is started";
-    EXPECT_EQ(DialogDriver(view).GetText(D::IDC_NAME), "");
+    EXPECT_EQ(DialogDriver(view).GetText(DashBoardDesigner::IDC_NAME), "");
     // The range check's message for each OK without input.
     EXPECT_EQ(program.boxes.ShownTexts(),
               std::vector<std::string>(2, "Please enter an integer between 1 and 10."));
@@ -161,9 +161,9 @@ TEST(DashBoardViewsTest, RefreshWritesThePreviewThatTheBrowserShows)
         });
     program.Frame().GetTreeView()->EditEntity(RightPane::DashBoardView, page);
     DialogDriver user(view);
-    EXPECT_EQ(user.GetText(D::IDC_NAME), "Board");
-    EXPECT_FALSE(view.GetDlgItem(D::IDC_NAME)->IsWindowEnabled());
-    EXPECT_TRUE(user.Click(D::IDC_REFRESH));
+    EXPECT_EQ(user.GetText(DashBoardDesigner::IDC_NAME), "Board");
+    EXPECT_FALSE(view.GetDlgItem(DashBoardDesigner::IDC_NAME)->IsWindowEnabled());
+    EXPECT_TRUE(user.Click(DashBoardDesigner::IDC_REFRESH));
     WebBrowser2::SetNavigateHandler(std::move(previous));
 
     const CString path = program.folder.ModelPath("Board_preview.html");

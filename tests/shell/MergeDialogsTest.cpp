@@ -9,10 +9,6 @@
 
 namespace
 {
-using S = MergeEntitySelector;
-using K = SelectiveMerge;
-using M = EntityMapper;
-
 bool Enabled(CDialog& dialog, int id)
 {
     return dialog.GetDlgItem(id)->IsWindowEnabled();
@@ -53,22 +49,26 @@ TEST_F(MergeDialogsTest, TheDialogsSelectReviewMapAndSaveThroughTheirControllers
     m_dialogs.Answer(
         [&](CDialog& dialog, DialogDriver& user)
         {
-            EXPECT_EQ(Caption(dialog, S::FilePath), Second()->GetProjectFilePath());
-            EXPECT_EQ(Caption(dialog, S::ModuleName), "Module not selected");
+            EXPECT_EQ(Caption(dialog, MergeEntitySelector::FilePath),
+                      Second()->GetProjectFilePath());
+            EXPECT_EQ(Caption(dialog, MergeEntitySelector::ModuleName), "Module not selected");
             for (int id :
-                 {S::FullModuleButton, S::SelectiveButton, S::ResolveButton, S::RemoveButton, IDOK})
+                 {MergeEntitySelector::FullModuleButton, MergeEntitySelector::SelectiveButton,
+                  MergeEntitySelector::ResolveButton, MergeEntitySelector::RemoveButton, IDOK})
                 EXPECT_FALSE(Enabled(dialog, id)) << id;
-            EXPECT_TRUE(Visible(dialog, S::ResolveButton));
-            for (int id : {S::KindCombo, S::EntityTree, S::OverwriteBox, S::ExistingModuleRadio,
-                           S::FirstModuleCombo})
+            EXPECT_TRUE(Visible(dialog, MergeEntitySelector::ResolveButton));
+            for (int id :
+                 {MergeEntitySelector::KindCombo, MergeEntitySelector::EntityTree,
+                  MergeEntitySelector::OverwriteBox, MergeEntitySelector::ExistingModuleRadio,
+                  MergeEntitySelector::FirstModuleCombo})
                 EXPECT_FALSE(Visible(dialog, id)) << id;
-            EXPECT_TRUE(user.Select(S::ModuleCombo, 1));
-            EXPECT_TRUE(user.Click(S::SelectButton));
-            EXPECT_EQ(Caption(dialog, S::ModuleName), "Sales");
-            EXPECT_FALSE(Enabled(dialog, S::SelectButton));
+            EXPECT_TRUE(user.Select(MergeEntitySelector::ModuleCombo, 1));
+            EXPECT_TRUE(user.Click(MergeEntitySelector::SelectButton));
+            EXPECT_EQ(Caption(dialog, MergeEntitySelector::ModuleName), "Sales");
+            EXPECT_FALSE(Enabled(dialog, MergeEntitySelector::SelectButton));
             EXPECT_TRUE(Enabled(dialog, IDOK));
-            EXPECT_TRUE(user.Click(S::SelectiveButton));
-            EXPECT_TRUE(user.Click(S::ResolveButton));
+            EXPECT_TRUE(user.Click(MergeEntitySelector::SelectiveButton));
+            EXPECT_TRUE(user.Click(MergeEntitySelector::ResolveButton));
             EXPECT_TRUE(user.PressOk());
         });
     // The selective merge: orders and product checked and saved.
@@ -76,9 +76,9 @@ TEST_F(MergeDialogsTest, TheDialogsSelectReviewMapAndSaveThroughTheirControllers
         [&](CDialog& dialog, DialogDriver& user)
         {
             auto& selective = dynamic_cast<SelectiveMergeDlg&>(dialog);
-            EXPECT_EQ(Caption(dialog, K::ModuleName), "Sales");
-            EXPECT_TRUE(user.Select(K::KindCombo, K::MasterTables));
-            EXPECT_TRUE(user.Click(K::SelectButton));
+            EXPECT_EQ(Caption(dialog, SelectiveMerge::ModuleName), "Sales");
+            EXPECT_TRUE(user.Select(SelectiveMerge::KindCombo, SelectiveMerge::MasterTables));
+            EXPECT_TRUE(user.Click(SelectiveMerge::SelectButton));
             TreeControl& tree = selective.Tree();
             HTREEITEM root = tree.GetRootItem();
             ASSERT_NE(root, nullptr);
@@ -86,15 +86,16 @@ TEST_F(MergeDialogsTest, TheDialogsSelectReviewMapAndSaveThroughTheirControllers
             HTREEITEM customer = tree.GetChildItem(root);
             HTREEITEM orders = tree.GetNextSiblingItem(customer);
             EXPECT_EQ(tree.GetItemText(orders), "orders");
-            EXPECT_TRUE(user.SetTreeCheck(K::Tree, orders, true));
-            EXPECT_TRUE(user.SetTreeCheck(K::Tree, tree.GetNextSiblingItem(orders), true));
-            EXPECT_TRUE(user.Click(K::SaveButton));
+            EXPECT_TRUE(user.SetTreeCheck(SelectiveMerge::Tree, orders, true));
+            EXPECT_TRUE(
+                user.SetTreeCheck(SelectiveMerge::Tree, tree.GetNextSiblingItem(orders), true));
+            EXPECT_TRUE(user.Click(SelectiveMerge::SaveButton));
             // Select All and Deselect All build the tree again: its items are looked up anew.
             const auto second = [&tree]
             { return tree.GetNextSiblingItem(tree.GetChildItem(tree.GetRootItem())); };
-            EXPECT_TRUE(user.Click(K::SelectAllButton));
+            EXPECT_TRUE(user.Click(SelectiveMerge::SelectAllButton));
             EXPECT_TRUE(tree.GetCheck(tree.GetChildItem(tree.GetRootItem())));
-            EXPECT_TRUE(user.Click(K::DeselectAllButton));
+            EXPECT_TRUE(user.Click(SelectiveMerge::DeselectAllButton));
             EXPECT_EQ(tree.GetItemText(second()), "orders");
             EXPECT_FALSE(tree.GetCheck(second()));
             EXPECT_TRUE(user.PressOk());
@@ -123,23 +124,24 @@ TEST_F(MergeDialogsTest, TheDialogsSelectReviewMapAndSaveThroughTheirControllers
     m_dialogs.Answer(
         [&](CDialog& dialog, DialogDriver& user)
         {
-            EXPECT_TRUE(user.Select(M::ModuleCombo, 1));
-            EXPECT_TRUE(user.Select(M::NeededCombo, 0));
-            EXPECT_TRUE(user.Select(M::MappedCombo, 0));
-            EXPECT_TRUE(user.Select(M::NeededFieldCombo, 0));
-            EXPECT_TRUE(user.Select(M::MappedFieldCombo, 0));
-            EXPECT_TRUE(user.Click(M::MapButton));
-            EXPECT_EQ(ListTexts(dialog, M::MappedDataList),
+            EXPECT_TRUE(user.Select(EntityMapper::ModuleCombo, 1));
+            EXPECT_TRUE(user.Select(EntityMapper::NeededCombo, 0));
+            EXPECT_TRUE(user.Select(EntityMapper::MappedCombo, 0));
+            EXPECT_TRUE(user.Select(EntityMapper::NeededFieldCombo, 0));
+            EXPECT_TRUE(user.Select(EntityMapper::MappedFieldCombo, 0));
+            EXPECT_TRUE(user.Click(EntityMapper::MapButton));
+            EXPECT_EQ(ListTexts(dialog, EntityMapper::MappedDataList),
                       (std::vector<std::string>{"product -> CUSTOMER"}));
-            EXPECT_TRUE(user.Select(M::FilterCombo, M::Procedures));
-            EXPECT_FALSE(Enabled(dialog, M::NeededFieldCombo));
+            EXPECT_TRUE(user.Select(EntityMapper::FilterCombo, EntityMapper::Procedures));
+            EXPECT_FALSE(Enabled(dialog, EntityMapper::NeededFieldCombo));
             EXPECT_TRUE(user.PressOk());
         });
 
     MergeEntityDlg dialog(First(), Second(), Collector());
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(m_dialogs.Shown(),
-              (std::vector<UINT>{S::IDD, K::IDD, MergeDependencyReview::IDD, M::IDD}));
+              (std::vector<UINT>{MergeEntitySelector::IDD, SelectiveMerge::IDD,
+                                 MergeDependencyReview::IDD, EntityMapper::IDD}));
     EXPECT_EQ(m_dialogs.UnscriptedCount(), 0u);
     EXPECT_EQ(NamesOf(Collector().GetSelectedTables()),
               (std::vector<std::string>{"orders", "product"}));

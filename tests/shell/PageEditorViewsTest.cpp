@@ -24,24 +24,6 @@
 
 namespace
 {
-using F = FormEditor;
-using T = TransactionEditor;
-using M = MapFormEditor;
-
-int IndexOf(CWnd& window, int combo, const char* text)
-{
-    const auto* box = dynamic_cast<CComboBox*>(window.GetDlgItem(combo));
-    for (int i = 0; box != nullptr && i < box->GetCount(); ++i)
-    {
-        CString item;
-        box->GetLBText(i, item);
-        if (item == text)
-            return i;
-    }
-    ADD_FAILURE() << text << " not in combo " << combo;
-    return -1;
-}
-
 bool TreeShows(RunningProgram& program, const CString& text)
 {
     CTreeCtrl& tree = program.Frame().GetTreeView()->GetTreeCtrl();
@@ -102,7 +84,7 @@ void KeepScreenshot(RunningProgram& program, const char* name)
 
 // The designed tables, and the map table publication (publisher_id, author_id) made without
 // default pages, in the running program's project.
-Table* DesignTables(RunningProgram& program)
+Table* DesignTablesAndMapTable(RunningProgram& program)
 {
     RecordingHost host;
     DesignedProject::DesignTables(program.Project(), host);
@@ -134,7 +116,7 @@ TEST(PageEditorViewsTest, TheFormEditorEditsTheLayoutAndLinksOfAFormOpenedFromTh
 {
     RunningProgram program;
     ASSERT_TRUE(program.started);
-    DesignTables(program);
+    DesignTablesAndMapTable(program);
     Module& module = *program.Project().GetCurrentModule();
     Form* form = module.FindMasterFormByName("author_form");
     ASSERT_NE(nullptr, form);
@@ -143,19 +125,19 @@ TEST(PageEditorViewsTest, TheFormEditorEditsTheLayoutAndLinksOfAFormOpenedFromTh
     ASSERT_EQ(RightPane::FormEditor, program.Frame().GetCurrentRightPane());
     auto& view = PaneView<FormEditorDialog>(program, RightPane::FormEditor);
     DialogDriver user(view);
-    EXPECT_EQ("author_form", user.GetText(F::IDC_NAME));
-    EXPECT_FALSE(view.GetDlgItem(F::IDC_NAME)->IsWindowEnabled());
-    EXPECT_EQ("Master Table : author", user.GetText(F::IDC_TABLE_LABEL));
-    EXPECT_EQ("ReportName : author Report", user.GetText(F::IDC_REPORT_LABEL));
-    EXPECT_FALSE(view.GetDlgItem(F::IDC_ASSIGN_REPORT)->IsWindowEnabled());
-    auto* files = dynamic_cast<CListCtrl*>(view.GetDlgItem(F::IDC_FILES));
+    EXPECT_EQ("author_form", user.GetText(FormEditor::IDC_NAME));
+    EXPECT_FALSE(view.GetDlgItem(FormEditor::IDC_NAME)->IsWindowEnabled());
+    EXPECT_EQ("Master Table : author", user.GetText(FormEditor::IDC_TABLE_LABEL));
+    EXPECT_EQ("ReportName : author Report", user.GetText(FormEditor::IDC_REPORT_LABEL));
+    EXPECT_FALSE(view.GetDlgItem(FormEditor::IDC_ASSIGN_REPORT)->IsWindowEnabled());
+    auto* files = dynamic_cast<CListCtrl*>(view.GetDlgItem(FormEditor::IDC_FILES));
     ASSERT_NE(nullptr, files);
     EXPECT_EQ(2, files->GetItemCount());
 
-    ASSERT_TRUE(user.Click(F::IDC_SINGLE_COLUMN));
+    ASSERT_TRUE(user.Click(FormEditor::IDC_SINGLE_COLUMN));
     EXPECT_EQ(1, form->GetColumnCount());
-    auto* single = dynamic_cast<CButton*>(view.GetDlgItem(F::IDC_SINGLE_COLUMN));
-    auto* two = dynamic_cast<CButton*>(view.GetDlgItem(F::IDC_TWO_COLUMNS));
+    auto* single = dynamic_cast<CButton*>(view.GetDlgItem(FormEditor::IDC_SINGLE_COLUMN));
+    auto* two = dynamic_cast<CButton*>(view.GetDlgItem(FormEditor::IDC_TWO_COLUMNS));
     ASSERT_NE(nullptr, single);
     ASSERT_NE(nullptr, two);
     EXPECT_EQ(BST_CHECKED, single->GetCheck());
@@ -167,26 +149,26 @@ TEST(PageEditorViewsTest, TheFormEditorEditsTheLayoutAndLinksOfAFormOpenedFromTh
             ASSERT_EQ(LinkControlDlg::IDD, dialog.GetTemplateId());
             EXPECT_TRUE(links.PressOk());
         });
-    ASSERT_TRUE(user.Click(F::IDC_LINK_CONTROLS));
+    ASSERT_TRUE(user.Click(FormEditor::IDC_LINK_CONTROLS));
     PressOkOn(program, FormControlsEditor::IDD);
-    ASSERT_TRUE(user.Click(F::IDC_FORM_CONTROLS));
+    ASSERT_TRUE(user.Click(FormEditor::IDC_FORM_CONTROLS));
     AddRefFieldIn(program, "nickname");
-    ASSERT_TRUE(user.Click(F::IDC_REFERENCE_FIELDS));
+    ASSERT_TRUE(user.Click(FormEditor::IDC_REFERENCE_FIELDS));
     EXPECT_NE(nullptr, form->FindRefFieldByName("nickname"));
     // "Set Properties" opens the visibility of the Update page file of the second row.
-    ASSERT_TRUE(user.ClickListRow(F::IDC_FILES, 1, 1));
+    ASSERT_TRUE(user.ClickListRow(FormEditor::IDC_FILES, 1, 1));
     PressOkOn(program, FieldVisibilityEditor::IDD);
-    ASSERT_TRUE(user.Click(F::IDC_SET_PROPERTIES));
+    ASSERT_TRUE(user.Click(FormEditor::IDC_SET_PROPERTIES));
     EXPECT_EQ((std::vector<UINT>{LinkControlDlg::IDD, FormControlsEditor::IDD, RefFieldEditor::IDD,
                                  FieldVisibilityEditor::IDD}),
               program.dialogs.Shown());
 
     // The report is removed after its question; "Assign Report" is offered again.
     program.boxes.Answer(IDOK);
-    ASSERT_TRUE(user.Click(F::IDC_REMOVE_REPORT));
+    ASSERT_TRUE(user.Click(FormEditor::IDC_REMOVE_REPORT));
     EXPECT_EQ(nullptr, form->GetReport());
-    EXPECT_EQ("Report not assigned.", user.GetText(F::IDC_REPORT_LABEL));
-    EXPECT_TRUE(view.GetDlgItem(F::IDC_ASSIGN_REPORT)->IsWindowEnabled());
+    EXPECT_EQ("Report not assigned.", user.GetText(FormEditor::IDC_REPORT_LABEL));
+    EXPECT_TRUE(view.GetDlgItem(FormEditor::IDC_ASSIGN_REPORT)->IsWindowEnabled());
 
     // "Assign Report": cancelled it leaves the form without a report; OK assigns the choice.
     program.dialogs.Answer(
@@ -195,7 +177,7 @@ TEST(PageEditorViewsTest, TheFormEditorEditsTheLayoutAndLinksOfAFormOpenedFromTh
             ASSERT_EQ(ReportAssigner::IDD, dialog.GetTemplateId());
             EXPECT_TRUE(assign.PressCancel());
         });
-    ASSERT_TRUE(user.Click(F::IDC_ASSIGN_REPORT));
+    ASSERT_TRUE(user.Click(FormEditor::IDC_ASSIGN_REPORT));
     EXPECT_EQ(nullptr, form->GetReport());
     program.dialogs.Answer(
         [](CDialog& dialog, DialogDriver& assign)
@@ -203,18 +185,18 @@ TEST(PageEditorViewsTest, TheFormEditorEditsTheLayoutAndLinksOfAFormOpenedFromTh
             ASSERT_EQ(ReportAssigner::IDD, dialog.GetTemplateId());
             EXPECT_TRUE(
                 assign.Select(ReportAssigner::IDC_REPORT,
-                              IndexOf(dialog, ReportAssigner::IDC_REPORT, "author Report")));
+                              ComboIndexOf(dialog, ReportAssigner::IDC_REPORT, "author Report")));
             EXPECT_TRUE(assign.PressOk());
         });
-    ASSERT_TRUE(user.Click(F::IDC_ASSIGN_REPORT));
+    ASSERT_TRUE(user.Click(FormEditor::IDC_ASSIGN_REPORT));
     EXPECT_EQ(module.FindReportByName("author Report"), form->GetReport());
-    EXPECT_EQ("ReportName : author Report", user.GetText(F::IDC_REPORT_LABEL));
-    EXPECT_TRUE(view.GetDlgItem(F::IDC_REMOVE_REPORT)->IsWindowEnabled());
+    EXPECT_EQ("ReportName : author Report", user.GetText(FormEditor::IDC_REPORT_LABEL));
+    EXPECT_TRUE(view.GetDlgItem(FormEditor::IDC_REMOVE_REPORT)->IsWindowEnabled());
     EXPECT_EQ(6u, program.dialogs.Shown().size());
     EXPECT_EQ(0u, program.dialogs.PendingScripts());
     KeepScreenshot(program, "form-editor.png");
 
-    ASSERT_TRUE(user.Click(F::IDC_OK));
+    ASSERT_TRUE(user.Click(FormEditor::IDC_OK));
     EXPECT_EQ(RightPane::StartPage, program.Frame().GetCurrentRightPane());
     EXPECT_EQ(nullptr, view.GetEditor()->GetForm());
 
@@ -223,9 +205,9 @@ TEST(PageEditorViewsTest, TheFormEditorEditsTheLayoutAndLinksOfAFormOpenedFromTh
     module.AddMasterForm(copy, /*withFiles=*/true);
     program.Frame().RefreshTree();
     program.Frame().EditForm(copy);
-    ASSERT_TRUE(user.SetText(F::IDC_NAME, "author copy"));
+    ASSERT_TRUE(user.SetText(FormEditor::IDC_NAME, "author copy"));
     program.boxes.Answer(IDYES);
-    ASSERT_TRUE(user.TypeKeys(F::IDC_NAME, "\n"));
+    ASSERT_TRUE(user.TypeKeys(FormEditor::IDC_NAME, "\n"));
     EXPECT_EQ("author_copy", copy->GetFormName());
     EXPECT_EQ("Do you want to change the name?", program.boxes.ShownTexts().back());
     EXPECT_EQ(RightPane::FormEditor, program.Frame().GetCurrentRightPane());
@@ -235,7 +217,7 @@ TEST(PageEditorViewsTest, ATransactionIsBuiltInTheDesignerAndStoredWithItsTreeIt
 {
     RunningProgram program;
     ASSERT_TRUE(program.started);
-    DesignTables(program);
+    DesignTablesAndMapTable(program);
     Module& module = *program.Project().GetCurrentModule();
     program.Frame().EditTransaction(nullptr);
     ASSERT_EQ(RightPane::TransactionView, program.Frame().GetCurrentRightPane());
@@ -244,51 +226,55 @@ TEST(PageEditorViewsTest, ATransactionIsBuiltInTheDesignerAndStoredWithItsTreeIt
 
     // A detail table without a basic one is refused.
     ASSERT_TRUE(
-        user.Select(T::IDC_DETAIL_TABLE, IndexOf(view, T::IDC_DETAIL_TABLE, "book_detail")));
-    ASSERT_TRUE(user.Click(T::IDC_ADD_DETAIL));
+        user.Select(TransactionEditor::IDC_DETAIL_TABLE,
+                    ComboIndexOf(view, TransactionEditor::IDC_DETAIL_TABLE, "book_detail")));
+    ASSERT_TRUE(user.Click(TransactionEditor::IDC_ADD_DETAIL));
     EXPECT_EQ((std::vector<std::string>{"Please select basic table."}), program.boxes.ShownTexts());
-    ASSERT_TRUE(user.Select(T::IDC_MASTER_TABLE, IndexOf(view, T::IDC_MASTER_TABLE, "book_basic")));
-    ASSERT_TRUE(user.Click(T::IDC_ADD_MASTER));
-    EXPECT_FALSE(view.GetDlgItem(T::IDC_MODULE)->IsWindowEnabled());
+    ASSERT_TRUE(user.Select(TransactionEditor::IDC_MASTER_TABLE,
+                            ComboIndexOf(view, TransactionEditor::IDC_MASTER_TABLE, "book_basic")));
+    ASSERT_TRUE(user.Click(TransactionEditor::IDC_ADD_MASTER));
+    EXPECT_FALSE(view.GetDlgItem(TransactionEditor::IDC_MODULE)->IsWindowEnabled());
     ASSERT_TRUE(
-        user.Select(T::IDC_DETAIL_TABLE, IndexOf(view, T::IDC_DETAIL_TABLE, "book_detail")));
-    ASSERT_TRUE(user.Click(T::IDC_ADD_DETAIL));
-    EXPECT_FALSE(view.GetDlgItem(T::IDC_ADD_DETAIL)->IsWindowEnabled());
-    auto* tables = dynamic_cast<CListCtrl*>(view.GetDlgItem(T::IDC_TABLES));
+        user.Select(TransactionEditor::IDC_DETAIL_TABLE,
+                    ComboIndexOf(view, TransactionEditor::IDC_DETAIL_TABLE, "book_detail")));
+    ASSERT_TRUE(user.Click(TransactionEditor::IDC_ADD_DETAIL));
+    EXPECT_FALSE(view.GetDlgItem(TransactionEditor::IDC_ADD_DETAIL)->IsWindowEnabled());
+    auto* tables = dynamic_cast<CListCtrl*>(view.GetDlgItem(TransactionEditor::IDC_TABLES));
     ASSERT_NE(nullptr, tables);
     ASSERT_EQ(2, tables->GetItemCount());
     EXPECT_EQ("book_detail", tables->GetItemText(1, 1));
 
     // The detail row removed after its question, then added again.
-    ASSERT_TRUE(user.ClickListRow(T::IDC_TABLES, 1, 1));
+    ASSERT_TRUE(user.ClickListRow(TransactionEditor::IDC_TABLES, 1, 1));
     program.boxes.Answer(IDYES);
-    ASSERT_TRUE(user.Click(T::IDC_REMOVE_TABLE));
+    ASSERT_TRUE(user.Click(TransactionEditor::IDC_REMOVE_TABLE));
     EXPECT_EQ(1, tables->GetItemCount());
-    EXPECT_TRUE(view.GetDlgItem(T::IDC_ADD_DETAIL)->IsWindowEnabled());
+    EXPECT_TRUE(view.GetDlgItem(TransactionEditor::IDC_ADD_DETAIL)->IsWindowEnabled());
     ASSERT_TRUE(
-        user.Select(T::IDC_DETAIL_TABLE, IndexOf(view, T::IDC_DETAIL_TABLE, "book_detail")));
-    ASSERT_TRUE(user.Click(T::IDC_ADD_DETAIL));
-    ASSERT_TRUE(user.Click(T::IDC_SINGLE_COLUMN));
-    ASSERT_TRUE(user.SetText(T::IDC_NAME, "BookEntry"));
+        user.Select(TransactionEditor::IDC_DETAIL_TABLE,
+                    ComboIndexOf(view, TransactionEditor::IDC_DETAIL_TABLE, "book_detail")));
+    ASSERT_TRUE(user.Click(TransactionEditor::IDC_ADD_DETAIL));
+    ASSERT_TRUE(user.Click(TransactionEditor::IDC_SINGLE_COLUMN));
+    ASSERT_TRUE(user.SetText(TransactionEditor::IDC_NAME, "BookEntry"));
     Transaction* made = view.GetEditor()->GetTransaction();
     ASSERT_EQ(1, made->GetColumnCount());
     KeepScreenshot(program, "transaction-designer.png");
 
-    ASSERT_TRUE(user.Click(T::IDC_OK));
+    ASSERT_TRUE(user.Click(TransactionEditor::IDC_OK));
     EXPECT_EQ(made, module.FindTransactionByName("BookEntry"));
     EXPECT_TRUE(TreeShows(program, "BookEntry"));
-    EXPECT_EQ("", user.GetText(T::IDC_NAME));
+    EXPECT_EQ("", user.GetText(TransactionEditor::IDC_NAME));
     EXPECT_NE(made, view.GetEditor()->GetTransaction());
 
     // Opened from the tree, the stored transaction is renamed on leaving the name box.
     ASSERT_TRUE(OpenFromTree(program, "BookEntry"));
-    EXPECT_EQ("BookEntry", user.GetText(T::IDC_NAME));
+    EXPECT_EQ("BookEntry", user.GetText(TransactionEditor::IDC_NAME));
     EXPECT_EQ(2, tables->GetItemCount());
-    auto* files = dynamic_cast<CListCtrl*>(view.GetDlgItem(T::IDC_FILES));
+    auto* files = dynamic_cast<CListCtrl*>(view.GetDlgItem(TransactionEditor::IDC_FILES));
     ASSERT_NE(nullptr, files);
     EXPECT_EQ(2, files->GetItemCount());
     // The dialogs of the selected table: its controls with the header, its reference fields.
-    ASSERT_TRUE(user.ClickListRow(T::IDC_TABLES, 1, 1));
+    ASSERT_TRUE(user.ClickListRow(TransactionEditor::IDC_TABLES, 1, 1));
     program.dialogs.Answer(
         [](CDialog& dialog, DialogDriver& controls)
         {
@@ -296,21 +282,21 @@ TEST(PageEditorViewsTest, ATransactionIsBuiltInTheDesignerAndStoredWithItsTreeIt
             EXPECT_TRUE(controls.SetText(FormControlsEditor::HeaderBox, "Book Lines"));
             EXPECT_TRUE(controls.PressOk());
         });
-    ASSERT_TRUE(user.Click(T::IDC_FORM_CONTROLS));
+    ASSERT_TRUE(user.Click(TransactionEditor::IDC_FORM_CONTROLS));
     EXPECT_EQ("BOOK LINES", made->GetTableTitle(made->GetDetailTableAt(0)));
-    ASSERT_TRUE(user.ClickListRow(T::IDC_TABLES, 0, 1));
+    ASSERT_TRUE(user.ClickListRow(TransactionEditor::IDC_TABLES, 0, 1));
     AddRefFieldIn(program, "shelf");
-    ASSERT_TRUE(user.Click(T::IDC_REFERENCE_FIELDS));
+    ASSERT_TRUE(user.Click(TransactionEditor::IDC_REFERENCE_FIELDS));
     ASSERT_EQ(1u, made->GetRefFields().size());
     EXPECT_EQ(made->GetBasicTable(), made->GetRefFields()[0]->GetTable());
-    ASSERT_TRUE(user.ClickListRow(T::IDC_FILES, 0, 1));
+    ASSERT_TRUE(user.ClickListRow(TransactionEditor::IDC_FILES, 0, 1));
     PressOkOn(program, FieldVisibilityEditor::IDD);
-    ASSERT_TRUE(user.Click(T::IDC_SET_PROPERTIES));
+    ASSERT_TRUE(user.Click(TransactionEditor::IDC_SET_PROPERTIES));
     EXPECT_EQ((std::vector<UINT>{FormControlsEditor::IDD, RefFieldEditor::IDD,
                                  FieldVisibilityEditor::IDD}),
               program.dialogs.Shown());
     // Cancel shows the start page and the view lets go of the transaction.
-    ASSERT_TRUE(user.Click(T::IDC_CANCEL));
+    ASSERT_TRUE(user.Click(TransactionEditor::IDC_CANCEL));
     EXPECT_EQ(RightPane::StartPage, program.Frame().GetCurrentRightPane());
     EXPECT_EQ(nullptr, view.GetEditor()->GetTransaction());
     EXPECT_EQ(1u, program.boxes.Shown().size() - 1);
@@ -320,28 +306,30 @@ TEST(PageEditorViewsTest, AMapFormIsBuiltInTheEditorAndStoredWithItsTreeItem)
 {
     RunningProgram program;
     ASSERT_TRUE(program.started);
-    Table* mapTable = DesignTables(program);
+    Table* mapTable = DesignTablesAndMapTable(program);
     ASSERT_NE(nullptr, mapTable);
     Module& module = *program.Project().GetCurrentModule();
     program.Frame().EditMapForm(mapTable);
     ASSERT_EQ(RightPane::MapFormView, program.Frame().GetCurrentRightPane());
     auto& view = PaneView<MapFormDlg>(program, RightPane::MapFormView);
     DialogDriver user(view);
-    EXPECT_EQ("publication", user.GetText(M::IDC_TABLE_NAME));
-    EXPECT_EQ("Report not assigned.", user.GetText(M::IDC_REPORT_LABEL));
-    EXPECT_FALSE(view.GetDlgItem(M::IDC_EDITABLE)->IsWindowEnabled());
+    EXPECT_EQ("publication", user.GetText(MapFormEditor::IDC_TABLE_NAME));
+    EXPECT_EQ("Report not assigned.", user.GetText(MapFormEditor::IDC_REPORT_LABEL));
+    EXPECT_FALSE(view.GetDlgItem(MapFormEditor::IDC_EDITABLE)->IsWindowEnabled());
 
-    ASSERT_TRUE(user.SetText(M::IDC_HEADER, "Publications"));
-    ASSERT_TRUE(user.Select(M::IDC_FIELDS, IndexOf(view, M::IDC_FIELDS, "publisher_id")));
-    ASSERT_TRUE(user.Click(M::IDC_ADD_FIELD));
-    ASSERT_TRUE(user.Select(M::IDC_FIELDS, IndexOf(view, M::IDC_FIELDS, "author_id")));
-    ASSERT_TRUE(user.Click(M::IDC_ADD_FIELD));
-    auto* fields = dynamic_cast<CListCtrl*>(view.GetDlgItem(M::IDC_FIELD_LIST));
+    ASSERT_TRUE(user.SetText(MapFormEditor::IDC_HEADER, "Publications"));
+    ASSERT_TRUE(user.Select(MapFormEditor::IDC_FIELDS,
+                            ComboIndexOf(view, MapFormEditor::IDC_FIELDS, "publisher_id")));
+    ASSERT_TRUE(user.Click(MapFormEditor::IDC_ADD_FIELD));
+    ASSERT_TRUE(user.Select(MapFormEditor::IDC_FIELDS,
+                            ComboIndexOf(view, MapFormEditor::IDC_FIELDS, "author_id")));
+    ASSERT_TRUE(user.Click(MapFormEditor::IDC_ADD_FIELD));
+    auto* fields = dynamic_cast<CListCtrl*>(view.GetDlgItem(MapFormEditor::IDC_FIELD_LIST));
     ASSERT_NE(nullptr, fields);
     ASSERT_EQ(2, fields->GetItemCount());
 
     // Two top fields are refused; the second is removed with the Delete key after the warning.
-    ASSERT_TRUE(user.Click(M::IDC_ADD_MAP_FORM));
+    ASSERT_TRUE(user.Click(MapFormEditor::IDC_ADD_MAP_FORM));
     EXPECT_EQ((std::vector<std::string>{"Please Enter the Top and Bottom fields"}),
               program.boxes.ShownTexts());
     program.dialogs.Answer(
@@ -353,44 +341,46 @@ TEST(PageEditorViewsTest, AMapFormIsBuiltInTheEditorAndStoredWithItsTreeItem)
             EXPECT_TRUE(warning.PressOk());
         });
     program.boxes.Answer(IDNO);
-    ASSERT_TRUE(user.ClickListRow(M::IDC_FIELD_LIST, 1, 1));
-    view.GetDlgItem(M::IDC_FIELD_LIST)->SetFocus();
+    ASSERT_TRUE(user.ClickListRow(MapFormEditor::IDC_FIELD_LIST, 1, 1));
+    view.GetDlgItem(MapFormEditor::IDC_FIELD_LIST)->SetFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
     EXPECT_EQ(1, fields->GetItemCount());
 
     // The bottom field, editable through the author form.
-    ASSERT_TRUE(user.Click(M::IDC_BOTTOM_FIELDS));
-    ASSERT_TRUE(user.Select(M::IDC_FIELDS, IndexOf(view, M::IDC_FIELDS, "author_id")));
-    ASSERT_TRUE(user.Click(M::IDC_ADD_FIELD));
-    ASSERT_TRUE(
-        user.Select(M::IDC_MASTER_FORMS, IndexOf(view, M::IDC_MASTER_FORMS, "author_form")));
-    ASSERT_TRUE(user.Click(M::IDC_ASSIGN_MASTER));
+    ASSERT_TRUE(user.Click(MapFormEditor::IDC_BOTTOM_FIELDS));
+    ASSERT_TRUE(user.Select(MapFormEditor::IDC_FIELDS,
+                            ComboIndexOf(view, MapFormEditor::IDC_FIELDS, "author_id")));
+    ASSERT_TRUE(user.Click(MapFormEditor::IDC_ADD_FIELD));
+    ASSERT_TRUE(user.Select(MapFormEditor::IDC_MASTER_FORMS,
+                            ComboIndexOf(view, MapFormEditor::IDC_MASTER_FORMS, "author_form")));
+    ASSERT_TRUE(user.Click(MapFormEditor::IDC_ASSIGN_MASTER));
     MapForm* made = view.GetEditor()->GetMapForm();
     EXPECT_EQ(module.FindMasterFormByName("author_form"), made->GetBottomMasterForm());
 
     // A top input field over a reference field named as an output field of the select-record
     // procedure, and its properties.
-    ASSERT_TRUE(user.Click(M::IDC_TOP_FIELDS));
+    ASSERT_TRUE(user.Click(MapFormEditor::IDC_TOP_FIELDS));
     AddRefFieldIn(program, "Publisher_ID");
-    ASSERT_TRUE(user.Click(M::IDC_ADD_REF_FIELD));
-    ASSERT_TRUE(user.Select(M::IDC_REF_FIELDS, IndexOf(view, M::IDC_REF_FIELDS, "Publisher_ID")));
-    ASSERT_TRUE(user.Click(M::IDC_ADD_INPUT));
+    ASSERT_TRUE(user.Click(MapFormEditor::IDC_ADD_REF_FIELD));
+    ASSERT_TRUE(user.Select(MapFormEditor::IDC_REF_FIELDS,
+                            ComboIndexOf(view, MapFormEditor::IDC_REF_FIELDS, "Publisher_ID")));
+    ASSERT_TRUE(user.Click(MapFormEditor::IDC_ADD_INPUT));
     ASSERT_EQ(1u, made->GetTopInputFieldReps().size());
     PressOkOn(program, FieldRepPropertiesDlg::IDD);
-    ASSERT_TRUE(user.DoubleClickListRow(M::IDC_INPUT_LIST, 0, 1));
+    ASSERT_TRUE(user.DoubleClickListRow(MapFormEditor::IDC_INPUT_LIST, 0, 1));
     EXPECT_EQ((std::vector<UINT>{WarningDlg::IDD, RefFieldEditor::IDD, FieldRepPropertiesDlg::IDD}),
               program.dialogs.Shown());
     KeepScreenshot(program, "map-form-editor.png");
 
-    ASSERT_TRUE(user.Click(M::IDC_ADD_MAP_FORM));
+    ASSERT_TRUE(user.Click(MapFormEditor::IDC_ADD_MAP_FORM));
     EXPECT_EQ((std::vector<MapForm*>{made}), module.GetMapForms());
     EXPECT_EQ("publication_form", made->GetFormName());
     EXPECT_EQ("Publications", made->GetHeader());
-    EXPECT_EQ("", user.GetText(M::IDC_TABLE_NAME));
+    EXPECT_EQ("", user.GetText(MapFormEditor::IDC_TABLE_NAME));
 
     // Opened again, the stored map form shows its header and top field.
     program.Frame().EditMapForm(made->GetMappingTable());
-    EXPECT_EQ("Publications", user.GetText(M::IDC_HEADER));
+    EXPECT_EQ("Publications", user.GetText(MapFormEditor::IDC_HEADER));
     ASSERT_EQ(1, fields->GetItemCount());
     EXPECT_EQ("publisher_id", fields->GetItemText(0, 1));
 }
@@ -399,13 +389,13 @@ TEST(PageEditorViewsTest, ANewMapFormLeftForAnotherPaneIsDropped)
 {
     RunningProgram program;
     ASSERT_TRUE(program.started);
-    Table* mapTable = DesignTables(program);
+    Table* mapTable = DesignTablesAndMapTable(program);
     program.Frame().EditMapForm(mapTable);
     auto& view = PaneView<MapFormDlg>(program, RightPane::MapFormView);
     ASSERT_NE(nullptr, view.GetEditor()->GetMapForm());
     EXPECT_TRUE(view.GetEditor()->IsNew());
     DialogDriver user(view);
-    ASSERT_TRUE(user.Click(M::IDC_CANCEL));
+    ASSERT_TRUE(user.Click(MapFormEditor::IDC_CANCEL));
     EXPECT_EQ(nullptr, view.GetEditor()->GetMapForm());
     program.Frame().EditMapForm(mapTable);
     program.Frame().ShowStartPage();

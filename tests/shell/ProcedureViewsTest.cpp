@@ -16,24 +16,8 @@
 
 namespace
 {
-using P = ProcedureEditor;
-
-int IndexOf(CWnd& window, int combo, const char* text)
-{
-    const auto* box = dynamic_cast<CComboBox*>(window.GetDlgItem(combo));
-    for (int i = 0; box != nullptr && i < box->GetCount(); ++i)
-    {
-        CString item;
-        box->GetLBText(i, item);
-        if (item == text)
-            return i;
-    }
-    ADD_FAILURE() << text << " not in combo " << combo;
-    return -1;
-}
-
 // The designed tables in the running program's project.
-void DesignTables(RunningProgram& program)
+void DesignProgramTables(RunningProgram& program)
 {
     RecordingHost host;
     DesignedProject::DesignTables(program.Project(), host);
@@ -44,7 +28,7 @@ TEST(ProcedureViewsTest, AProcedureIsBuiltInTheViewAndStoredWithItsTreeItem)
 {
     RunningProgram program;
     ASSERT_TRUE(program.started);
-    DesignTables(program);
+    DesignProgramTables(program);
     Module& module = *program.Project().GetCurrentModule();
     program.Frame().ShowRightPane(RightPane::ProcedureView);
     auto& view =
@@ -52,10 +36,12 @@ TEST(ProcedureViewsTest, AProcedureIsBuiltInTheViewAndStoredWithItsTreeItem)
     view.LoadProcedure(nullptr);
     DialogDriver user(view);
 
-    ASSERT_TRUE(user.Select(P::IDC_MAIN_TABLE, IndexOf(view, P::IDC_MAIN_TABLE, "author")));
-    ASSERT_TRUE(user.Click(P::IDC_ADD_MAIN_TABLE));
-    ASSERT_TRUE(user.Select(P::IDC_DETAIL_TABLE, IndexOf(view, P::IDC_DETAIL_TABLE, "publisher")));
-    ASSERT_TRUE(user.Click(P::IDC_ADD_DETAIL_TABLE));
+    ASSERT_TRUE(user.Select(ProcedureEditor::IDC_MAIN_TABLE,
+                            ComboIndexOf(view, ProcedureEditor::IDC_MAIN_TABLE, "author")));
+    ASSERT_TRUE(user.Click(ProcedureEditor::IDC_ADD_MAIN_TABLE));
+    ASSERT_TRUE(user.Select(ProcedureEditor::IDC_DETAIL_TABLE,
+                            ComboIndexOf(view, ProcedureEditor::IDC_DETAIL_TABLE, "publisher")));
+    ASSERT_TRUE(user.Click(ProcedureEditor::IDC_ADD_DETAIL_TABLE));
     program.dialogs.Answer(
         [](CDialog& dialog, DialogDriver& relation)
         {
@@ -76,23 +62,23 @@ TEST(ProcedureViewsTest, AProcedureIsBuiltInTheViewAndStoredWithItsTreeItem)
             ASSERT_TRUE(relation.Click(RelationEditor::IDC_ADD));
             ASSERT_TRUE(relation.PressOk());
         });
-    ASSERT_TRUE(user.Click(P::IDC_RELATION));
+    ASSERT_TRUE(user.Click(ProcedureEditor::IDC_RELATION));
     EXPECT_EQ(0u, program.dialogs.PendingScripts());
 
     for (const char* field : {"name", "born"})
     {
-        ASSERT_TRUE(user.Select(P::IDC_PARAMETER_TABLE, 0));
-        ASSERT_TRUE(
-            user.Select(P::IDC_PARAMETER_FIELD, IndexOf(view, P::IDC_PARAMETER_FIELD, field)));
-        ASSERT_TRUE(user.SetText(P::IDC_PARAMETER_NAME, field));
-        ASSERT_TRUE(user.Click(P::IDC_ADD_PARAMETER));
+        ASSERT_TRUE(user.Select(ProcedureEditor::IDC_PARAMETER_TABLE, 0));
+        ASSERT_TRUE(user.Select(ProcedureEditor::IDC_PARAMETER_FIELD,
+                                ComboIndexOf(view, ProcedureEditor::IDC_PARAMETER_FIELD, field)));
+        ASSERT_TRUE(user.SetText(ProcedureEditor::IDC_PARAMETER_NAME, field));
+        ASSERT_TRUE(user.Click(ProcedureEditor::IDC_ADD_PARAMETER));
     }
-    ASSERT_TRUE(user.SetText(P::IDC_NAME, "PRC_AuthorSearch"));
-    ASSERT_TRUE(user.SetCheck(P::IDC_ALLOW_VARIATION, true));
-    ASSERT_TRUE(user.Click(P::IDC_CREATE_DERIVED));
-    const CString text = user.GetText(P::IDC_TEXT);
+    ASSERT_TRUE(user.SetText(ProcedureEditor::IDC_NAME, "PRC_AuthorSearch"));
+    ASSERT_TRUE(user.SetCheck(ProcedureEditor::IDC_ALLOW_VARIATION, true));
+    ASSERT_TRUE(user.Click(ProcedureEditor::IDC_CREATE_DERIVED));
+    const CString text = user.GetText(ProcedureEditor::IDC_TEXT);
     Procedure* built = view.GetEditor()->GetProcedure();
-    ASSERT_TRUE(user.Click(P::IDC_ADD_PROCEDURE));
+    ASSERT_TRUE(user.Click(ProcedureEditor::IDC_ADD_PROCEDURE));
     EXPECT_EQ(0u, program.boxes.Shown().size());
 
     Procedure* stored = module.FindProcedureByName("PRC_AuthorSearch");
@@ -109,11 +95,11 @@ TEST(ProcedureViewsTest, AProcedureIsBuiltInTheViewAndStoredWithItsTreeItem)
     EXPECT_EQ(kept, shown);
     EXPECT_NE(-1, shown.Find("CREATE PROCEDURE PRC_AuthorSearch")) << shown.GetString();
     EXPECT_NE(-1, text.Find("@PRC_born_Var")) << text.GetString();
-    EXPECT_EQ("", user.GetText(P::IDC_NAME));
+    EXPECT_EQ("", user.GetText(ProcedureEditor::IDC_NAME));
 
     // The editor with the procedure loaded, kept as a picture.
     view.LoadProcedure(stored);
-    EXPECT_EQ("PRC_AuthorSearch", user.GetText(P::IDC_NAME));
+    EXPECT_EQ("PRC_AuthorSearch", user.GetText(ProcedureEditor::IDC_NAME));
     HWND window = program.Frame().GetSafeHwnd();
     window->resize(1200, 900);
     QApplication::processEvents();
@@ -127,7 +113,7 @@ TEST(ProcedureViewsTest, TheLoginProcedureAndFieldsAreAssignedInTheView)
 {
     RunningProgram program;
     ASSERT_TRUE(program.started);
-    DesignTables(program);
+    DesignProgramTables(program);
     Module& module = *program.Project().GetCurrentModule();
     CString authorName = "author";
     Table* author = module.FindTableByName(authorName);
@@ -152,17 +138,17 @@ TEST(ProcedureViewsTest, TheLoginProcedureAndFieldsAreAssignedInTheView)
             ASSERT_EQ(ProcedureAssigner::IDD, dialog.GetTemplateId());
             ASSERT_TRUE(
                 assign.Select(ProcedureAssigner::IDC_PROCEDURE,
-                              IndexOf(dialog, ProcedureAssigner::IDC_PROCEDURE, "PRC_Login")));
+                              ComboIndexOf(dialog, ProcedureAssigner::IDC_PROCEDURE, "PRC_Login")));
             ASSERT_TRUE(assign.PressOk());
         });
     ASSERT_TRUE(user.Click(LoginPageEditor::IDC_ASSIGN_PROCEDURE));
     EXPECT_EQ(login, page.GetLoginProcedure());
     EXPECT_EQ("Assigned Procedure :PRC_Login", user.GetText(LoginPageEditor::IDC_PROCEDURE_LABEL));
 
-    const int name = IndexOf(view, LoginPageEditor::IDC_OUTPUT_FIELDS, "name");
+    const int name = ComboIndexOf(view, LoginPageEditor::IDC_OUTPUT_FIELDS, "name");
     ASSERT_TRUE(user.Select(LoginPageEditor::IDC_OUTPUT_FIELDS, name));
     ASSERT_TRUE(user.Click(LoginPageEditor::IDC_ASSIGN_EMPLOYEE));
-    const int born = IndexOf(view, LoginPageEditor::IDC_OUTPUT_FIELDS, "born");
+    const int born = ComboIndexOf(view, LoginPageEditor::IDC_OUTPUT_FIELDS, "born");
     ASSERT_TRUE(user.Select(LoginPageEditor::IDC_OUTPUT_FIELDS, born));
     ASSERT_TRUE(user.Click(LoginPageEditor::IDC_ASSIGN_DESIGNATION));
     ASSERT_NE(nullptr, page.GetUserNameField());

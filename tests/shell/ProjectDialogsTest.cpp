@@ -14,8 +14,6 @@ namespace fs = std::filesystem;
 
 namespace
 {
-using Dlg = BrowseFilePathDlg;
-
 class ProjectDialogsTest : public ::testing::Test
 {
 protected:
@@ -50,34 +48,34 @@ TEST_F(ProjectDialogsTest, ProjectPropertiesBuildsTheConnectionAndSetsUpTheProje
     program.dialogs.Answer(
         [&](CDialog& dialog, DialogDriver& user)
         {
-            EXPECT_EQ(user.GetText(Dlg::IDC_SERVER_NAME), "");
-            EXPECT_EQ(user.GetText(Dlg::IDC_DATE_FORMAT), "mm/dd/yyyy");
-            EXPECT_FALSE(Enabled(dialog, Dlg::IDC_USER_ID));
-            EXPECT_FALSE(Enabled(dialog, Dlg::IDC_MANUAL_STRING));
-            user.SetText(Dlg::IDC_SERVER_NAME, "HOST");
-            user.SetText(Dlg::IDC_DATABASE_NAME, "ShopData");
-            EXPECT_EQ(user.GetText(Dlg::IDC_AUTOMATIC_STRING),
+            EXPECT_EQ(user.GetText(BrowseFilePathDlg::IDC_SERVER_NAME), "");
+            EXPECT_EQ(user.GetText(BrowseFilePathDlg::IDC_DATE_FORMAT), "mm/dd/yyyy");
+            EXPECT_FALSE(Enabled(dialog, BrowseFilePathDlg::IDC_USER_ID));
+            EXPECT_FALSE(Enabled(dialog, BrowseFilePathDlg::IDC_MANUAL_STRING));
+            user.SetText(BrowseFilePathDlg::IDC_SERVER_NAME, "HOST");
+            user.SetText(BrowseFilePathDlg::IDC_DATABASE_NAME, "ShopData");
+            EXPECT_EQ(user.GetText(BrowseFilePathDlg::IDC_AUTOMATIC_STRING),
                       "Data Source =HOST; Initial Catalog =ShopData; Integrated Security=True");
-            user.Click(Dlg::IDC_SQL_AUTHENTICATION);
-            EXPECT_TRUE(Enabled(dialog, Dlg::IDC_USER_ID));
-            user.SetText(Dlg::IDC_USER_ID, "sa");
-            user.SetText(Dlg::IDC_PASSWORD, "MiXeD");
-            EXPECT_EQ(user.GetText(Dlg::IDC_AUTOMATIC_STRING),
+            user.Click(BrowseFilePathDlg::IDC_SQL_AUTHENTICATION);
+            EXPECT_TRUE(Enabled(dialog, BrowseFilePathDlg::IDC_USER_ID));
+            user.SetText(BrowseFilePathDlg::IDC_USER_ID, "sa");
+            user.SetText(BrowseFilePathDlg::IDC_PASSWORD, "MiXeD");
+            EXPECT_EQ(user.GetText(BrowseFilePathDlg::IDC_AUTOMATIC_STRING),
                       "Data Source =HOST; Initial Catalog =ShopData; User Id =sa; Password "
                       "=MiXeD; ");
 
-            user.Click(Dlg::IDC_MANUAL);
-            EXPECT_EQ(user.GetText(Dlg::IDC_MANUAL_STRING),
+            user.Click(BrowseFilePathDlg::IDC_MANUAL);
+            EXPECT_EQ(user.GetText(BrowseFilePathDlg::IDC_MANUAL_STRING),
                       "Data Source =HOST; Initial Catalog =ShopData; User Id =sa; Password "
                       "=MiXeD; ");
-            EXPECT_TRUE(Enabled(dialog, Dlg::IDC_MANUAL_STRING));
-            EXPECT_FALSE(Enabled(dialog, Dlg::IDC_SERVER_NAME));
-            user.SetText(Dlg::IDC_MANUAL_STRING,
+            EXPECT_TRUE(Enabled(dialog, BrowseFilePathDlg::IDC_MANUAL_STRING));
+            EXPECT_FALSE(Enabled(dialog, BrowseFilePathDlg::IDC_SERVER_NAME));
+            user.SetText(BrowseFilePathDlg::IDC_MANUAL_STRING,
                          "data source=Other;initial catalog=Orders;user id=Clerk;password=PaSs");
-            EXPECT_EQ(user.GetText(Dlg::IDC_DATABASE_NAME), "Orders");
-            user.Click(Dlg::IDC_AUTO);
-            EXPECT_EQ(user.GetText(Dlg::IDC_USER_ID), "Clerk");
-            EXPECT_EQ(user.GetText(Dlg::IDC_AUTOMATIC_STRING),
+            EXPECT_EQ(user.GetText(BrowseFilePathDlg::IDC_DATABASE_NAME), "Orders");
+            user.Click(BrowseFilePathDlg::IDC_AUTO);
+            EXPECT_EQ(user.GetText(BrowseFilePathDlg::IDC_USER_ID), "Clerk");
+            EXPECT_EQ(user.GetText(BrowseFilePathDlg::IDC_AUTOMATIC_STRING),
                       "Data Source =Other; Initial Catalog =Orders; User Id =Clerk; Password "
                       "=PaSs; ");
 
@@ -88,10 +86,12 @@ TEST_F(ProjectDialogsTest, ProjectPropertiesBuildsTheConnectionAndSetsUpTheProje
                 const char* text;
             };
             const std::vector<Edit> steps[] = {
-                {{Dlg::IDC_DATABASE_NAME, ""}},
-                {{Dlg::IDC_DATABASE_NAME, "Shop:Data"}},
-                {{Dlg::IDC_DATABASE_NAME, "Orders"}, {Dlg::IDC_PROJECT_NAME, "My Shop"}},
-                {{Dlg::IDC_PROJECT_NAME, "Shop"}, {Dlg::IDC_PROJECT_PATH, "Projects\\"}},
+                {{BrowseFilePathDlg::IDC_DATABASE_NAME, ""}},
+                {{BrowseFilePathDlg::IDC_DATABASE_NAME, "Shop:Data"}},
+                {{BrowseFilePathDlg::IDC_DATABASE_NAME, "Orders"},
+                 {BrowseFilePathDlg::IDC_PROJECT_NAME, "My Shop"}},
+                {{BrowseFilePathDlg::IDC_PROJECT_NAME, "Shop"},
+                 {BrowseFilePathDlg::IDC_PROJECT_PATH, "Projects\\"}},
             };
             for (const std::vector<Edit>& step : steps)
             {
@@ -100,9 +100,9 @@ TEST_F(ProjectDialogsTest, ProjectPropertiesBuildsTheConnectionAndSetsUpTheProje
                 user.PressOk();
                 openAfterRefusal = openAfterRefusal && !dialog.IsEnded();
             }
-            user.SetText(Dlg::IDC_PROJECT_PATH, ModelFolder());
-            user.Select(Dlg::IDC_VISUAL_STUDIO, 1);
-            user.SetCheck(Dlg::IDC_CONFIRMATIONS, true);
+            user.SetText(BrowseFilePathDlg::IDC_PROJECT_PATH, ModelFolder());
+            user.Select(BrowseFilePathDlg::IDC_VISUAL_STUDIO, 1);
+            user.SetCheck(BrowseFilePathDlg::IDC_CONFIRMATIONS, true);
             user.PressOk();
         });
     program.Command(ID_PROJECT_PROPERTIES);
@@ -143,11 +143,11 @@ TEST_F(ProjectDialogsTest, BrowsingGivesTheFolderInTheModelsFormAndACancelledLog
     program.dialogs.Answer(
         [&](CDialog&, DialogDriver& user)
         {
-            user.Click(Dlg::IDC_BROWSE_PATH);
-            EXPECT_EQ(user.GetText(Dlg::IDC_PROJECT_PATH), ModelFolder());
-            user.SetText(Dlg::IDC_LOGO, "old.jpg");
-            user.Click(Dlg::IDC_BROWSE_LOGO);
-            EXPECT_EQ(user.GetText(Dlg::IDC_LOGO), "");
+            user.Click(BrowseFilePathDlg::IDC_BROWSE_PATH);
+            EXPECT_EQ(user.GetText(BrowseFilePathDlg::IDC_PROJECT_PATH), ModelFolder());
+            user.SetText(BrowseFilePathDlg::IDC_LOGO, "old.jpg");
+            user.Click(BrowseFilePathDlg::IDC_BROWSE_LOGO);
+            EXPECT_EQ(user.GetText(BrowseFilePathDlg::IDC_LOGO), "");
             user.PressCancel();
         });
     program.Command(ID_PROJECT_PROPERTIES);
@@ -170,7 +170,7 @@ TEST_F(ProjectDialogsTest, TheThemeButtonChoosesASchemeThatReplacesTheProjectsFi
     fs::create_directories(master.parent_path());
     std::ofstream(master) << "the project's own";
     program.dialogs.Answer([](CDialog&, DialogDriver& user)
-                           { EXPECT_TRUE(user.Click(Dlg::IDC_THEME)); });
+                           { EXPECT_TRUE(user.Click(BrowseFilePathDlg::IDC_THEME)); });
     program.dialogs.Answer(
         [&](CDialog& dialog, DialogDriver& user)
         {
@@ -187,7 +187,8 @@ TEST_F(ProjectDialogsTest, TheThemeButtonChoosesASchemeThatReplacesTheProjectsFi
             user.PressOk();
         });
     program.Command(ID_PROJECT_PROPERTIES);
-    EXPECT_EQ(program.dialogs.Shown(), (std::vector<UINT>{Dlg::IDD, SelectThemeDlg::IDD}));
+    EXPECT_EQ(program.dialogs.Shown(),
+              (std::vector<UINT>{BrowseFilePathDlg::IDD, SelectThemeDlg::IDD}));
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(program.boxes.Shown()[0].type, static_cast<UINT>(MB_OKCANCEL));
     EXPECT_NE(ReadFile(master), "the project's own");

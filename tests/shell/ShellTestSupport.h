@@ -4,6 +4,7 @@
 #include "model/Module.h"
 #include "model/ProjectStore.h"
 #include "platform/core/ScriptedMessageBoxes.h"
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/DialogDriver.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/TreeCtrl.h"
@@ -87,6 +88,31 @@ inline HTREEITEM FindTreeItem(const CTreeCtrl& tree, HTREEITEM first, const CStr
             return found;
     }
     return nullptr;
+}
+
+// The texts of a combo box of the window, in their order.
+inline std::vector<CString> ComboItems(CWnd& window, int combo)
+{
+    std::vector<CString> items;
+    const auto* box = dynamic_cast<CComboBox*>(window.GetDlgItem(combo));
+    for (int i = 0; box != nullptr && i < box->GetCount(); ++i)
+    {
+        CString item;
+        box->GetLBText(i, item);
+        items.push_back(item);
+    }
+    return items;
+}
+
+// The index of the text in a combo box of the window; -1, and a failure, when it is not there.
+inline int ComboIndexOf(CWnd& window, int combo, const char* text)
+{
+    const std::vector<CString> items = ComboItems(window, combo);
+    for (size_t i = 0; i < items.size(); ++i)
+        if (items[i] == text)
+            return static_cast<int>(i);
+    ADD_FAILURE() << text << " not in combo " << combo;
+    return -1;
 }
 
 inline std::string ReadFile(const std::filesystem::path& path)

@@ -13,29 +13,16 @@
 
 namespace
 {
-using D = TableDesigner;
-
 TableDialog& TableView(RunningProgram& program)
 {
     return dynamic_cast<TableDialog&>(*program.Frame().GetRightPaneView(RightPane::TableView));
 }
 
-// Whether an item of the tree, at any depth, reads the text.
-bool TreeShows(CTreeCtrl& tree, HTREEITEM first, const CString& text)
-{
-    for (HTREEITEM item = first; item != nullptr; item = tree.GetNextSiblingItem(item))
-    {
-        if (tree.GetItemText(item) == text || TreeShows(tree, tree.GetChildItem(item), text))
-            return true;
-    }
-    return false;
-}
-
 void AddField(DialogDriver& user, const char* name, int type)
 {
-    ASSERT_TRUE(user.SetText(D::IDC_FIELD_NAME, name));
-    ASSERT_TRUE(user.Select(D::IDC_TYPE, type));
-    ASSERT_TRUE(user.Click(D::IDC_ADD));
+    ASSERT_TRUE(user.SetText(TableDesigner::IDC_FIELD_NAME, name));
+    ASSERT_TRUE(user.Select(TableDesigner::IDC_TYPE, type));
+    ASSERT_TRUE(user.Click(TableDesigner::IDC_ADD));
 }
 } // namespace
 
@@ -50,11 +37,11 @@ TEST(TableDesignerViewTest, ANewMasterTableIsStoredWithItsTreeItemsAndTheNextOne
     ASSERT_EQ(RightPane::TableView, program.Frame().GetCurrentRightPane());
     TableDialog& view = TableView(program);
     DialogDriver user(view);
-    EXPECT_EQ("Table1", user.GetText(D::IDC_TABLE_NAME));
-    ASSERT_TRUE(user.SetText(D::IDC_TABLE_NAME, "Customer"));
+    EXPECT_EQ("Table1", user.GetText(TableDesigner::IDC_TABLE_NAME));
+    ASSERT_TRUE(user.SetText(TableDesigner::IDC_TABLE_NAME, "Customer"));
     AddField(user, "name", 4);
     AddField(user, "city", 4);
-    ASSERT_TRUE(user.Click(D::IDC_OK));
+    ASSERT_TRUE(user.Click(TableDesigner::IDC_OK));
 
     Table* table = module->FindMasterTableByNameExact("customer");
     ASSERT_NE(nullptr, table);
@@ -63,16 +50,16 @@ TEST(TableDesignerViewTest, ANewMasterTableIsStoredWithItsTreeItemsAndTheNextOne
         names.push_back(field->GetFieldName());
     EXPECT_EQ((std::vector<CString>{"customer_id", "Is_Deleted", "name", "city"}), names);
     EXPECT_NE(nullptr, module->FindMasterFormForTable(table));
-    EXPECT_EQ("Table2", user.GetText(D::IDC_TABLE_NAME));
+    EXPECT_EQ("Table2", user.GetText(TableDesigner::IDC_TABLE_NAME));
     EXPECT_EQ(0u, program.boxes.Shown().size());
 
     // The tree shows the table, and the designer shows it loaded: kept as a picture.
     CTreeCtrl& tree = program.Frame().GetTreeView()->GetTreeCtrl();
-    EXPECT_TRUE(TreeShows(tree, tree.GetRootItem(), "customer"));
-    EXPECT_TRUE(TreeShows(tree, tree.GetRootItem(), "city"));
+    EXPECT_NE(FindTreeItem(tree, tree.GetRootItem(), "customer"), nullptr);
+    EXPECT_NE(FindTreeItem(tree, tree.GetRootItem(), "city"), nullptr);
     program.Frame().EditTable(table, Table::masterKind);
-    EXPECT_EQ("customer", user.GetText(D::IDC_TABLE_NAME));
-    auto* grid = dynamic_cast<CListCtrl*>(view.GetDlgItem(D::IDC_GRID));
+    EXPECT_EQ("customer", user.GetText(TableDesigner::IDC_TABLE_NAME));
+    auto* grid = dynamic_cast<CListCtrl*>(view.GetDlgItem(TableDesigner::IDC_GRID));
     ASSERT_NE(nullptr, grid);
     EXPECT_EQ(4, grid->GetItemCount());
     EXPECT_EQ(" city", grid->GetItemText(3, 1));
@@ -117,29 +104,29 @@ TEST(TableDesignerViewTest, ASizeOutOfRangeIsReportedAndACharFieldGetsItsDefault
     program.Frame().EditTable(nullptr, Table::masterKind);
     TableDialog& view = TableView(program);
     DialogDriver user(view);
-    ASSERT_TRUE(user.SetText(D::IDC_FIELD_NAME, "code"));
-    ASSERT_TRUE(user.Select(D::IDC_TYPE, 3));
-    ASSERT_TRUE(user.SetText(D::IDC_SIZE, "9000"));
-    ASSERT_TRUE(user.Click(D::IDC_ADD));
+    ASSERT_TRUE(user.SetText(TableDesigner::IDC_FIELD_NAME, "code"));
+    ASSERT_TRUE(user.Select(TableDesigner::IDC_TYPE, 3));
+    ASSERT_TRUE(user.SetText(TableDesigner::IDC_SIZE, "9000"));
+    ASSERT_TRUE(user.Click(TableDesigner::IDC_ADD));
     EXPECT_EQ(1u, program.boxes.Shown().size());
-    EXPECT_EQ("10", user.GetText(D::IDC_SIZE));
-    EXPECT_EQ("code", user.GetText(D::IDC_FIELD_NAME));
+    EXPECT_EQ("10", user.GetText(TableDesigner::IDC_SIZE));
+    EXPECT_EQ("code", user.GetText(TableDesigner::IDC_FIELD_NAME));
     ASSERT_NE(nullptr, view.GetDesigner());
     EXPECT_EQ(0, view.GetDesigner()->GetTable()->GetFieldCount());
     // Within range the field is added and the editors are cleared.
-    ASSERT_TRUE(user.SetText(D::IDC_SIZE, "12"));
-    ASSERT_TRUE(user.Click(D::IDC_ADD));
+    ASSERT_TRUE(user.SetText(TableDesigner::IDC_SIZE, "12"));
+    ASSERT_TRUE(user.Click(TableDesigner::IDC_ADD));
     ASSERT_EQ(1, view.GetDesigner()->GetTable()->GetFieldCount());
     EXPECT_EQ(12, view.GetDesigner()->GetTable()->GetFieldAt(0)->GetSize());
-    EXPECT_EQ("", user.GetText(D::IDC_FIELD_NAME));
+    EXPECT_EQ("", user.GetText(TableDesigner::IDC_FIELD_NAME));
     view.EnableOK(false);
-    EXPECT_FALSE(view.GetDlgItem(D::IDC_OK)->IsWindowEnabled());
+    EXPECT_FALSE(view.GetDlgItem(TableDesigner::IDC_OK)->IsWindowEnabled());
     view.EnableOK(true);
-    EXPECT_TRUE(view.GetDlgItem(D::IDC_OK)->IsWindowEnabled());
+    EXPECT_TRUE(view.GetDlgItem(TableDesigner::IDC_OK)->IsWindowEnabled());
     // Leaving the pane deletes the new table; the controls are emptied.
     program.Frame().ShowStartPage();
     EXPECT_EQ(nullptr, view.GetDesigner()->GetTable());
-    EXPECT_EQ("", user.GetText(D::IDC_TABLE_NAME));
+    EXPECT_EQ("", user.GetText(TableDesigner::IDC_TABLE_NAME));
 }
 
 TEST(TableDesignerViewTest, TheEditorsConfirmationIsTheWarningDialogWithTheCallersMessage)

@@ -14,31 +14,6 @@
 
 namespace
 {
-using U = UserFunctionEditor;
-using F = FunctionOutputFields;
-
-std::vector<CString> ComboItems(CWnd& window, int combo)
-{
-    std::vector<CString> items;
-    const auto* box = dynamic_cast<CComboBox*>(window.GetDlgItem(combo));
-    for (int i = 0; box != nullptr && i < box->GetCount(); ++i)
-    {
-        CString item;
-        box->GetLBText(i, item);
-        items.push_back(item);
-    }
-    return items;
-}
-
-int IndexOf(CWnd& window, int combo, const char* text)
-{
-    const std::vector<CString> items = ComboItems(window, combo);
-    for (size_t i = 0; i < items.size(); ++i)
-        if (items[i] == text)
-            return static_cast<int>(i);
-    ADD_FAILURE() << text << " not in combo " << combo;
-    return -1;
-}
 
 // The item at any depth from the first one on whose text starts with the text; null when none
 // does.
@@ -73,29 +48,32 @@ TEST(UserFunctionViewTest, AHookOfTheWrittenClassFileIsRegisteredWithItsOutputFi
     auto& view = dynamic_cast<UserFunctionDlg&>(
         *program.Frame().GetRightPaneView(RightPane::UserFunctionView));
     DialogDriver user(view);
-    ASSERT_TRUE(user.Select(U::IDC_CLASS, IndexOf(view, U::IDC_CLASS, "_author")));
-    EXPECT_EQ(ComboItems(view, U::IDC_FUNCTION),
+    ASSERT_TRUE(user.Select(UserFunctionEditor::IDC_CLASS,
+                            ComboIndexOf(view, UserFunctionEditor::IDC_CLASS, "_author")));
+    EXPECT_EQ(ComboItems(view, UserFunctionEditor::IDC_FUNCTION),
               (std::vector<CString>{"HandlePreAdd", "HandlePostAdd", "HandlePreUpdate",
                                     "HandlePostUpdate", "HandlePreDelete", "HandlePostDelete"}));
-    ASSERT_TRUE(user.Select(U::IDC_FUNCTION, IndexOf(view, U::IDC_FUNCTION, "HandlePostAdd")));
-    EXPECT_NE(-1, user.GetText(U::IDC_BODY).Find("return stat;"));
+    ASSERT_TRUE(user.Select(UserFunctionEditor::IDC_FUNCTION,
+                            ComboIndexOf(view, UserFunctionEditor::IDC_FUNCTION, "HandlePostAdd")));
+    EXPECT_NE(-1, user.GetText(UserFunctionEditor::IDC_BODY).Find("return stat;"));
 
     ASSERT_TRUE(
-        user.Select(U::IDC_DEPENDENT_TABLE, IndexOf(view, U::IDC_DEPENDENT_TABLE, "publisher")));
-    ASSERT_TRUE(user.Click(U::IDC_ADD_TABLE));
+        user.Select(UserFunctionEditor::IDC_DEPENDENT_TABLE,
+                    ComboIndexOf(view, UserFunctionEditor::IDC_DEPENDENT_TABLE, "publisher")));
+    ASSERT_TRUE(user.Click(UserFunctionEditor::IDC_ADD_TABLE));
     program.dialogs.Answer(
         [](CDialog& dialog, DialogDriver& fields)
         {
-            ASSERT_EQ(F::IDD, dialog.GetTemplateId());
-            ASSERT_TRUE(fields.Select(F::IDC_TABLE, 0));
-            ASSERT_TRUE(fields.Click(F::IDC_ADD_ALL));
-            ASSERT_TRUE(fields.Click(F::IDC_ALIAS_MODE));
-            ASSERT_TRUE(fields.SetText(F::IDC_ALIAS_NAME, "Books"));
-            ASSERT_TRUE(fields.Select(F::IDC_ALIAS_TYPE, 0));
-            ASSERT_TRUE(fields.Click(F::IDC_ALIAS_ADD));
+            ASSERT_EQ(FunctionOutputFields::IDD, dialog.GetTemplateId());
+            ASSERT_TRUE(fields.Select(FunctionOutputFields::IDC_TABLE, 0));
+            ASSERT_TRUE(fields.Click(FunctionOutputFields::IDC_ADD_ALL));
+            ASSERT_TRUE(fields.Click(FunctionOutputFields::IDC_ALIAS_MODE));
+            ASSERT_TRUE(fields.SetText(FunctionOutputFields::IDC_ALIAS_NAME, "Books"));
+            ASSERT_TRUE(fields.Select(FunctionOutputFields::IDC_ALIAS_TYPE, 0));
+            ASSERT_TRUE(fields.Click(FunctionOutputFields::IDC_ALIAS_ADD));
             ASSERT_TRUE(fields.PressOk());
         });
-    ASSERT_TRUE(user.Click(U::IDC_ADD_OUTPUT_FIELDS));
+    ASSERT_TRUE(user.Click(UserFunctionEditor::IDC_ADD_OUTPUT_FIELDS));
     EXPECT_EQ(0u, program.dialogs.PendingScripts());
     Function* built = view.GetEditor()->GetFunction();
     ASSERT_NE(nullptr, built);
@@ -115,7 +93,7 @@ TEST(UserFunctionViewTest, AHookOfTheWrittenClassFileIsRegisteredWithItsOutputFi
     const std::filesystem::path path = std::filesystem::current_path() / "user-function-editor.png";
     ASSERT_TRUE(shot.save(QString::fromStdString(path.string()), "PNG"));
 
-    ASSERT_TRUE(user.Click(U::IDC_OK));
+    ASSERT_TRUE(user.Click(UserFunctionEditor::IDC_OK));
     EXPECT_TRUE(program.boxes.Shown().empty());
     CString authorName = "author";
     Class* author = module.GetClassForTable(module.FindTableByName(authorName), false);

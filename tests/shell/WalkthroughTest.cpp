@@ -36,8 +36,6 @@
 
 namespace
 {
-using TD = TableDesigner;
-
 // A user at the program: the tree on the left, the view of the right pane, pictures kept in the
 // build folder.
 class Walkthrough
@@ -138,14 +136,14 @@ public:
         RunContextCommand(Category(slot), command);
         ASSERT_EQ(RightPane::TableView, Frame().GetCurrentRightPane());
         DialogDriver user(View());
-        ASSERT_TRUE(user.SetText(TD::IDC_TABLE_NAME, name));
+        ASSERT_TRUE(user.SetText(TableDesigner::IDC_TABLE_NAME, name));
         for (const auto& [field, type] : fields)
         {
-            ASSERT_TRUE(user.SetText(TD::IDC_FIELD_NAME, field));
-            ASSERT_TRUE(user.Select(TD::IDC_TYPE, type));
-            ASSERT_TRUE(user.Click(TD::IDC_ADD));
+            ASSERT_TRUE(user.SetText(TableDesigner::IDC_FIELD_NAME, field));
+            ASSERT_TRUE(user.Select(TableDesigner::IDC_TYPE, type));
+            ASSERT_TRUE(user.Click(TableDesigner::IDC_ADD));
         }
-        ASSERT_TRUE(user.Click(TD::IDC_OK));
+        ASSERT_TRUE(user.Click(TableDesigner::IDC_OK));
     }
 
     RunningProgram program;

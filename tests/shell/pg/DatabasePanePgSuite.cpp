@@ -11,8 +11,6 @@
 
 namespace
 {
-using Pane = DatabasePane;
-
 CString ConnectString()
 {
     const char* connect = std::getenv("WEAVO_PG_ODBC");
@@ -96,7 +94,7 @@ protected:
         std::vector<std::vector<std::string>> rows;
         for (const ListRow& row : View().GetPane()->GetTableRows())
             rows.push_back({row.cells[1].GetString(), row.cells[2].GetString(),
-                            row.textColour == Pane::kRed ? "red" : "black"});
+                            row.textColour == DatabasePane::kRed ? "red" : "black"});
         return rows;
     }
 
@@ -130,9 +128,9 @@ TEST_F(DatabasePanePgSuite, SyncDbShowsThePaneAndLoadsTheChosenDatabase)
     EXPECT_EQ(program.dialogs.Shown(), std::vector<UINT>{DataSourceDlg::IDD});
     EXPECT_TRUE(program.boxes.Shown().empty());
     DialogDriver user(View());
-    EXPECT_EQ(user.GetText(Pane::IDC_DATABASE_CAPTION), std::getenv("WEAVO_PG_DATABASE"));
-    EXPECT_TRUE(View().GetDlgItem(Pane::IDC_TABLE_LIST)->IsWindowVisible());
-    EXPECT_EQ(View().GetPane()->GetStates().GetItems(Pane::IDC_MODULES),
+    EXPECT_EQ(user.GetText(DatabasePane::IDC_DATABASE_CAPTION), std::getenv("WEAVO_PG_DATABASE"));
+    EXPECT_TRUE(View().GetDlgItem(DatabasePane::IDC_TABLE_LIST)->IsWindowVisible());
+    EXPECT_EQ(View().GetPane()->GetStates().GetItems(DatabasePane::IDC_MODULES),
               std::vector<CString>{program.Project().GetBaseModule()->GetName()});
     std::vector<Table*> projectTables;
     program.Project().GetBaseModule()->GetAllTables(projectTables);
@@ -147,7 +145,7 @@ TEST_F(DatabasePanePgSuite, SyncDbShowsThePaneAndLoadsTheChosenDatabase)
     expected.push_back({"", "ledger", "red"});
     EXPECT_EQ(TableRows(), expected);
 
-    ASSERT_TRUE(user.ClickListRow(Pane::IDC_TABLE_LIST, 0, 1));
+    ASSERT_TRUE(user.ClickListRow(DatabasePane::IDC_TABLE_LIST, 0, 1));
     QApplication::processEvents();
     const std::filesystem::path shot = std::filesystem::current_path() / "database-pane.png";
     ASSERT_TRUE(
@@ -166,8 +164,9 @@ TEST_F(DatabasePanePgSuite, CancelledChooserLeavesThePaneWithoutADatabase)
 
     EXPECT_EQ(program.boxes.Shown().size(), 1u);
     EXPECT_FALSE(View().GetPane()->IsLoaded());
-    EXPECT_FALSE(View().GetDlgItem(Pane::IDC_TABLE_LIST)->IsWindowVisible());
-    EXPECT_EQ(DialogDriver(View()).GetText(Pane::IDC_DATABASE_CAPTION), "Database not selected");
+    EXPECT_FALSE(View().GetDlgItem(DatabasePane::IDC_TABLE_LIST)->IsWindowVisible());
+    EXPECT_EQ(DialogDriver(View()).GetText(DatabasePane::IDC_DATABASE_CAPTION),
+              "Database not selected");
 }
 
 TEST_F(DatabasePanePgSuite, CopyFieldsAddsTheColumnsTheProjectTableLacks)
@@ -175,15 +174,15 @@ TEST_F(DatabasePanePgSuite, CopyFieldsAddsTheColumnsTheProjectTableLacks)
     AnswerChooser(true);
     program.Frame().ShowRightPane(RightPane::SQLView);
     DialogDriver user(View());
-    ASSERT_TRUE(user.Click(Pane::IDC_LOAD_DATABASE));
+    ASSERT_TRUE(user.Click(DatabasePane::IDC_LOAD_DATABASE));
     const int fields = customer->GetFieldCount();
     int row = 0;
     for (const ListRow& listed : View().GetPane()->GetTableRows())
         if (listed.cells[1] == "customer")
             row = listed.data;
-    ASSERT_TRUE(user.ClickListRow(Pane::IDC_TABLE_LIST, row, 1));
-    EXPECT_EQ(user.GetText(Pane::IDC_TABLE_CAPTION), "customer");
-    ASSERT_TRUE(user.Click(Pane::IDC_COPY_FIELDS));
+    ASSERT_TRUE(user.ClickListRow(DatabasePane::IDC_TABLE_LIST, row, 1));
+    EXPECT_EQ(user.GetText(DatabasePane::IDC_TABLE_CAPTION), "customer");
+    ASSERT_TRUE(user.Click(DatabasePane::IDC_COPY_FIELDS));
 
     std::vector<std::string> added;
     for (int index = fields; index < customer->GetFieldCount(); ++index)
@@ -235,7 +234,7 @@ TEST_F(DatabasePanePgSuite, NewAndAlterDatabaseReportTheRefusedScript)
             scope.Click(AlterScriptSelDlg::IDC_PROJECT);
             scope.PressOk();
         });
-    for (int button : {Pane::IDC_NEW_DATABASE, Pane::IDC_ALTER_DATABASE})
+    for (int button : {DatabasePane::IDC_NEW_DATABASE, DatabasePane::IDC_ALTER_DATABASE})
     {
         SCOPED_TRACE(button);
         const std::size_t before = program.boxes.Shown().size();
@@ -243,8 +242,8 @@ TEST_F(DatabasePanePgSuite, NewAndAlterDatabaseReportTheRefusedScript)
         const std::vector<std::string> shown = program.boxes.ShownTexts();
         ASSERT_EQ(shown.size(), before + 1);
         EXPECT_EQ(shown.back().rfind("SQL Error: ", 0), 0u) << shown.back();
-        EXPECT_NE(shown.back().find(button == Pane::IDC_NEW_DATABASE ? "_Script.sql"
-                                                                     : "_AlterScript.sql"),
+        EXPECT_NE(shown.back().find(button == DatabasePane::IDC_NEW_DATABASE ? "_Script.sql"
+                                                                             : "_AlterScript.sql"),
                   std::string::npos)
             << shown.back();
     }
