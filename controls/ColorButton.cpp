@@ -13,8 +13,6 @@
 #include <algorithm>
 #include <cstring>
 
-using namespace ColorButtonLook;
-
 namespace
 {
 constexpr std::size_t kMaxUrl = 260;
@@ -48,7 +46,7 @@ QImage ImageOf(const std::vector<COLORREF>& pixels, int width, int height)
 bool MakeMaskedImage(const QImage& source, COLORREF transparent, CBitmap& bitmap, CBitmap& mask)
 {
     std::vector<COLORREF> pixels = PixelsOf(source);
-    const std::vector<bool> clear = MakeMask(pixels, transparent);
+    const std::vector<bool> clear = ColorButtonLook::MakeMask(pixels, transparent);
     std::vector<COLORREF> maskPixels(clear.size());
     std::transform(clear.begin(), clear.end(), maskPixels.begin(),
                    [](bool white) { return white ? RGB(255, 255, 255) : RGB(0, 0, 0); });
@@ -111,9 +109,9 @@ DWORD ColorButton::SetBitmaps(int hoverId, COLORREF hoverTransparent, int idleId
     {
         std::vector<COLORREF> pixels = PixelsOf(hover);
         if (idleId == BTNST_AUTO_GRAY)
-            MakeGrey(pixels, hoverTransparent);
+            ColorButtonLook::MakeGrey(pixels, hoverTransparent);
         else
-            MakeDarker(pixels, hoverTransparent);
+            ColorButtonLook::MakeDarker(pixels, hoverTransparent);
         idle = ImageOf(pixels, hover.width(), hover.height());
         idleKey = hoverTransparent;
     }
@@ -143,7 +141,7 @@ DWORD ColorButton::SetBitmaps(int hoverId, COLORREF hoverTransparent, int idleId
 
 DWORD ColorButton::SetPressedOffset(int mode, BOOL repaint)
 {
-    if (!PressedOffsetOf(mode, m_pressedOffset))
+    if (!ColorButtonLook::PressedOffsetOf(mode, m_pressedOffset))
         return BTNST_INVALIDPRESSEDSTYLE;
     if (repaint)
         Invalidate();
@@ -161,7 +159,7 @@ void ColorButton::SetCheck(int checked, BOOL repaint)
 
 void ColorButton::SetDefaultColors(BOOL repaint)
 {
-    for (int state = Hover; state <= Focused; ++state)
+    for (int state = ColorButtonLook::Hover; state <= ColorButtonLook::Focused; ++state)
     {
         m_backgrounds[state] = GetSysColor(COLOR_3DFACE);
         m_texts[state] = GetSysColor(COLOR_BTNTEXT);
@@ -170,7 +168,8 @@ void ColorButton::SetDefaultColors(BOOL repaint)
         Invalidate();
 }
 
-void ColorButton::SetColor(ColorState state, COLORREF background, COLORREF text, BOOL repaint)
+void ColorButton::SetColor(ColorButtonLook::ColorState state, COLORREF background, COLORREF text,
+                           BOOL repaint)
 {
     m_backgrounds[state] = background;
     m_texts[state] = text;
@@ -178,12 +177,12 @@ void ColorButton::SetColor(ColorState state, COLORREF background, COLORREF text,
         Invalidate();
 }
 
-COLORREF ColorButton::GetBackgroundColor(ColorState state) const
+COLORREF ColorButton::GetBackgroundColor(ColorButtonLook::ColorState state) const
 {
     return m_backgrounds[state];
 }
 
-COLORREF ColorButton::GetTextColor(ColorState state) const
+COLORREF ColorButton::GetTextColor(ColorButtonLook::ColorState state) const
 {
     return m_texts[state];
 }
@@ -465,9 +464,9 @@ void ColorButton::ShowMenu()
     Invalidate();
 }
 
-State ColorButton::StateOf(UINT itemState) const
+ColorButtonLook::State ColorButton::StateOf(UINT itemState) const
 {
-    State state;
+    ColorButtonLook::State state;
     state.checkBoxMode = m_checkBoxMode;
     state.checked = m_checked;
     state.selected = (itemState & ODS_SELECTED) != 0;
@@ -500,8 +499,9 @@ void ColorButton::DrawItem(LPDRAWITEMSTRUCT drawItem)
         const CSize size = m_hoverIcon != nullptr
                                ? CSize(m_hoverIcon->width(), m_hoverIcon->height())
                                : m_hoverImage.bitmap->GetBitmapDimension();
-        Placement placement = PlaceImage(client, size, !caption.IsEmpty(), m_align, m_gap);
-        if (IsPressed(m_drawn) && !m_checkBoxMode)
+        ColorButtonLook::Placement placement =
+            ColorButtonLook::PlaceImage(client, size, !caption.IsEmpty(), m_align, m_gap);
+        if (ColorButtonLook::IsPressed(m_drawn) && !m_checkBoxMode)
             placement.image.OffsetRect(m_pressedOffset);
         if (m_hoverIcon != nullptr)
             DrawIcon(dc, placement.image);
@@ -521,35 +521,35 @@ void ColorButton::DrawItem(LPDRAWITEMSTRUCT drawItem)
 
 void ColorButton::DrawBackground(CDC* dc, CRect* rect)
 {
-    if (HasBlackFrame(m_drawn))
+    if (ColorButtonLook::HasBlackFrame(m_drawn))
     {
         CBrush black(RGB(0, 0, 0));
         dc->FrameRect(rect, &black);
         rect->DeflateRect(1, 1);
     }
     if (!m_transparent)
-        dc->FillSolidRect(rect, m_backgrounds[ColorStateOf(m_drawn)]);
+        dc->FillSolidRect(rect, m_backgrounds[ColorButtonLook::ColorStateOf(m_drawn)]);
 }
 
 void ColorButton::DrawBorder(CDC* dc, CRect* rect)
 {
     const COLORREF highlight = GetSysColor(COLOR_3DHIGHLIGHT);
     const COLORREF shadow = GetSysColor(COLOR_3DSHADOW);
-    switch (BorderOf(m_drawn))
+    switch (ColorButtonLook::BorderOf(m_drawn))
     {
-    case Border::SunkenThin:
+    case ColorButtonLook::Border::SunkenThin:
         dc->Draw3dRect(rect, shadow, highlight);
         break;
-    case Border::ShadowFrame:
+    case ColorButtonLook::Border::ShadowFrame:
     {
         CBrush frame(shadow);
         dc->FrameRect(rect, &frame);
         break;
     }
-    case Border::RaisedThin:
+    case ColorButtonLook::Border::RaisedThin:
         dc->Draw3dRect(rect, highlight, shadow);
         break;
-    case Border::Classic3D:
+    case ColorButtonLook::Border::Classic3D:
     {
         CRect outer = *rect;
         dc->Draw3dRect(&outer, highlight, GetSysColor(COLOR_3DDKSHADOW));
@@ -557,22 +557,23 @@ void ColorButton::DrawBorder(CDC* dc, CRect* rect)
         dc->Draw3dRect(&outer, GetSysColor(COLOR_3DLIGHT), shadow);
         break;
     }
-    case Border::None:
+    case ColorButtonLook::Border::None:
         break;
     }
 }
 
 void ColorButton::DrawIcon(CDC* dc, const CRect& rect)
 {
-    const HICON icon = UsesHoverImage(m_drawn, m_idleIcon != nullptr) || m_idleIcon == nullptr
-                           ? m_hoverIcon
-                           : m_idleIcon;
+    const HICON icon =
+        ColorButtonLook::UsesHoverImage(m_drawn, m_idleIcon != nullptr) || m_idleIcon == nullptr
+            ? m_hoverIcon
+            : m_idleIcon;
     dc->DrawState(rect.TopLeft(), rect.Size(), icon, m_drawn.disabled ? DSS_DISABLED : DSS_NORMAL);
 }
 
 void ColorButton::DrawBitmap(CDC* dc, const CRect& rect)
 {
-    const bool hover = UsesHoverImage(m_drawn, m_idleImage.bitmap != nullptr);
+    const bool hover = ColorButtonLook::UsesHoverImage(m_drawn, m_idleImage.bitmap != nullptr);
     const Image& image = hover || !m_idleImage.bitmap ? m_hoverImage : m_idleImage;
     if (m_drawn.disabled && m_greyedBitmap)
     {
@@ -604,7 +605,7 @@ void ColorButton::DrawText(CDC* dc, const CString& caption, CRect rect)
     const int height = measured.Height();
     rect.top += (rect.Height() - height) / 2;
     rect.bottom = rect.top + height;
-    if (IsPressed(m_drawn) && !m_checkBoxMode)
+    if (ColorButtonLook::IsPressed(m_drawn) && !m_checkBoxMode)
         rect.OffsetRect(m_pressedOffset);
     if (m_drawn.disabled)
     {
@@ -616,7 +617,7 @@ void ColorButton::DrawText(CDC* dc, const CString& caption, CRect rect)
         dc->DrawText(caption, &rect, DT_WORDBREAK | DT_CENTER);
         return;
     }
-    const ColorState state = ColorStateOf(m_drawn);
+    const ColorButtonLook::ColorState state = ColorButtonLook::ColorStateOf(m_drawn);
     dc->SetTextColor(m_texts[state]);
     dc->SetBkColor(m_backgrounds[state]);
     dc->DrawText(caption, &rect, DT_WORDBREAK | DT_CENTER);

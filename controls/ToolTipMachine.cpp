@@ -1,7 +1,5 @@
 #include "controls/ToolTipMachine.h"
 
-using Command = ToolTipMachine::Command;
-
 ToolTipMachine::Commands ToolTipMachine::StartTool(int tool)
 {
     m_current = tool;

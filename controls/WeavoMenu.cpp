@@ -18,7 +18,6 @@ IMPLEMENT_DYNAMIC(WeavoMenu, CMenu)
 
 namespace
 {
-using namespace WeavoMenuLayout;
 
 constexpr UINT kHiddenToolBarId = 0xE800;
 
@@ -36,9 +35,9 @@ LOGFONT MenuFont()
     return metrics.lfMenuFont;
 }
 
-Metrics HostMetrics()
+WeavoMenuLayout::Metrics HostMetrics()
 {
-    Metrics metrics;
+    WeavoMenuLayout::Metrics metrics;
     metrics.textWidth = [](const CString& text)
     {
         CFont font;
@@ -50,9 +49,9 @@ Metrics HostMetrics()
     return metrics;
 }
 
-Metrics& CurrentMetrics()
+WeavoMenuLayout::Metrics& CurrentMetrics()
 {
-    static Metrics metrics = HostMetrics();
+    static WeavoMenuLayout::Metrics metrics = HostMetrics();
     return metrics;
 }
 
@@ -118,12 +117,12 @@ const std::vector<HMENU>& WeavoMenu::AllPopups()
     return PopupList();
 }
 
-Metrics WeavoMenu::SetMetrics(Metrics metrics)
+WeavoMenuLayout::Metrics WeavoMenu::SetMetrics(WeavoMenuLayout::Metrics metrics)
 {
     return std::exchange(CurrentMetrics(), metrics.textWidth ? std::move(metrics) : HostMetrics());
 }
 
-Metrics WeavoMenu::GetMetrics()
+WeavoMenuLayout::Metrics WeavoMenu::GetMetrics()
 {
     return CurrentMetrics();
 }
@@ -131,7 +130,7 @@ Metrics WeavoMenu::GetMetrics()
 int WeavoMenu::OsClass()
 {
     // Every host here is of the newest class.
-    static const int osClass = kNewNtClass;
+    static const int osClass = WeavoMenuLayout::kNewNtClass;
     return osClass;
 }
 
@@ -358,10 +357,11 @@ void WeavoMenu::MeasureItem(LPMEASUREITEMSTRUCT measureItem)
     const WeavoMenuData* record = RecordOf(measureItem->itemData);
     if (record == nullptr)
         return;
-    const ItemSize size = (record->flags & MF_SEPARATOR) != 0
-                              ? MeasureSeparator(GetMetrics())
-                              : WeavoMenuLayout::MeasureItem(record->text, GetMetrics(), OsClass(),
-                                                             m_imageWidth, m_imageHeight);
+    const WeavoMenuLayout::ItemSize size =
+        (record->flags & MF_SEPARATOR) != 0
+            ? WeavoMenuLayout::MeasureSeparator(GetMetrics())
+            : WeavoMenuLayout::MeasureItem(record->text, GetMetrics(), OsClass(), m_imageWidth,
+                                           m_imageHeight);
     measureItem->itemWidth = static_cast<UINT>(size.width);
     measureItem->itemHeight = static_cast<UINT>(size.height);
 }
@@ -372,9 +372,10 @@ void WeavoMenu::DrawItem(LPDRAWITEMSTRUCT drawItem)
     if (record == nullptr || drawItem->hDC == nullptr)
         return;
     const COLORREF menu = GetSysColor(COLOR_MENU);
-    const COLORREF face = FaceColour(OsClass(), GetSysColor(COLOR_3DFACE), menu);
+    const COLORREF face = WeavoMenuLayout::FaceColour(OsClass(), GetSysColor(COLOR_3DFACE), menu);
     // No device here works with a palette.
-    if (ChooseStyle(face, menu, /*paletteDevice=*/false) == Style::Flat)
+    if (WeavoMenuLayout::ChooseStyle(face, menu, /*paletteDevice=*/false) ==
+        WeavoMenuLayout::Style::Flat)
         DrawFlat(*drawItem->hDC, *drawItem, *record);
     else
         DrawClassic(*drawItem->hDC, *drawItem, *record);
@@ -383,9 +384,10 @@ void WeavoMenu::DrawItem(LPDRAWITEMSTRUCT drawItem)
 void WeavoMenu::DrawClassic(CDC& dc, const DRAWITEMSTRUCT& item, const WeavoMenuData& record)
 {
     const CRect rect(item.rcItem);
-    const bool newShell = IsNewShell(OsClass());
+    const bool newShell = WeavoMenuLayout::IsNewShell(OsClass());
     const COLORREF menu = GetSysColor(COLOR_MENU);
-    const COLORREF background = FaceColour(OsClass(), GetSysColor(COLOR_3DFACE), menu);
+    const COLORREF background =
+        WeavoMenuLayout::FaceColour(OsClass(), GetSysColor(COLOR_3DFACE), menu);
     if ((record.flags & MF_SEPARATOR) != 0)
     {
         dc.FillSolidRect(rect, background);
@@ -398,7 +400,7 @@ void WeavoMenu::DrawClassic(CDC& dc, const DRAWITEMSTRUCT& item, const WeavoMenu
     const bool checked = (item.itemState & ODS_CHECKED) != 0;
     const bool hasImage = record.images != nullptr;
     const int width = m_imageWidth;
-    const int offset = ImageOffset(rect.Height(), m_imageHeight);
+    const int offset = WeavoMenuLayout::ImageOffset(rect.Height(), m_imageHeight);
     const CRect box(rect.left + 1, rect.top + offset + 1, rect.left + width + 3,
                     rect.top + offset + m_imageHeight + 3);
     if (selected)
@@ -447,9 +449,10 @@ void WeavoMenu::DrawFlat(CDC& target, const DRAWITEMSTRUCT& item, const WeavoMen
 {
     const CRect rect(item.rcItem);
     const COLORREF menu = GetSysColor(COLOR_MENU);
-    const COLORREF face = FaceColour(OsClass(), GetSysColor(COLOR_3DFACE), menu);
+    const COLORREF face = WeavoMenuLayout::FaceColour(OsClass(), GetSysColor(COLOR_3DFACE), menu);
     const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
-    const FlatColours colours = FlatColoursOf(face, menu, highlight, GetSysColor(COLOR_GRAYTEXT));
+    const WeavoMenuLayout::FlatColours colours =
+        WeavoMenuLayout::FlatColoursOf(face, menu, highlight, GetSysColor(COLOR_GRAYTEXT));
     const int width = m_imageWidth;
     const int columnRight = rect.left + width + 5;
     if ((record.flags & MF_SEPARATOR) != 0)
@@ -482,7 +485,7 @@ void WeavoMenu::DrawFlat(CDC& target, const DRAWITEMSTRUCT& item, const WeavoMen
         dc.FillSolidRect(rect, colours.textArea);
         FillRect(dc, rect.left, rect.top, columnRight, rect.bottom, colours.imageColumn);
     }
-    const int offset = ImageOffset(rect.Height(), m_imageHeight);
+    const int offset = WeavoMenuLayout::ImageOffset(rect.Height(), m_imageHeight);
     if (record.images != nullptr)
     {
         if (checked)
@@ -513,8 +516,9 @@ void WeavoMenu::DrawFlat(CDC& target, const DRAWITEMSTRUCT& item, const WeavoMen
 void WeavoMenu::DrawText(CDC& dc, const CRect& rect, const WeavoMenuData& record) const
 {
     CRect area = rect;
-    dc.DrawText(LeadingPart(record.text), &area, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-    const CString accelerator = AcceleratorPart(record.text);
+    dc.DrawText(WeavoMenuLayout::LeadingPart(record.text), &area,
+                DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    const CString accelerator = WeavoMenuLayout::AcceleratorPart(record.text);
     if (accelerator.IsEmpty())
         return;
     area = rect;

@@ -25,37 +25,35 @@ FormatArg::FormatArg(std::string_view text) : m_kind(Kind::String)
 
 namespace
 {
-
-using Kind = FormatArg::Kind;
-
-const char* kindName(Kind kind)
+const char* kindName(FormatArg::Kind kind)
 {
     switch (kind)
     {
-    case Kind::SignedInteger:
+    case FormatArg::Kind::SignedInteger:
         return "a signed integer";
-    case Kind::UnsignedInteger:
+    case FormatArg::Kind::UnsignedInteger:
         return "an unsigned integer";
-    case Kind::Floating:
+    case FormatArg::Kind::Floating:
         return "a floating-point number";
-    case Kind::String:
+    case FormatArg::Kind::String:
         return "a string";
-    case Kind::Pointer:
+    case FormatArg::Kind::Pointer:
         return "a pointer";
     }
     return "of an unknown kind";
 }
 
-bool isIntegral(Kind kind)
+bool isIntegral(FormatArg::Kind kind)
 {
-    return kind == Kind::SignedInteger || kind == Kind::UnsignedInteger;
+    return kind == FormatArg::Kind::SignedInteger || kind == FormatArg::Kind::UnsignedInteger;
 }
 
 // The integer's bits, whatever its signedness.
 unsigned long long rawBits(const FormatArg& arg)
 {
-    return arg.kind() == Kind::SignedInteger ? static_cast<unsigned long long>(arg.signedValue())
-                                             : arg.unsignedValue();
+    return arg.kind() == FormatArg::Kind::SignedInteger
+               ? static_cast<unsigned long long>(arg.signedValue())
+               : arg.unsignedValue();
 }
 
 long long asSigned(unsigned long long raw, int bits)
@@ -220,7 +218,8 @@ private:
         case 'G':
         {
             const FormatArg& arg = takeOf(
-                type, [](Kind kind) { return kind == Kind::Floating; }, "a floating value");
+                type, [](FormatArg::Kind kind) { return kind == FormatArg::Kind::Floating; },
+                "a floating value");
             m_out += printed(spec(type, ""), arg.floatingValue());
             return;
         }
@@ -228,7 +227,8 @@ private:
         {
             std::string_view text =
                 takeOf(
-                    type, [](Kind kind) { return kind == Kind::String; }, "a string")
+                    type, [](FormatArg::Kind kind) { return kind == FormatArg::Kind::String; },
+                    "a string")
                     .stringValue();
             // A precision of -1 (none) becomes npos: the whole string.
             writePadded(text.substr(0, static_cast<std::size_t>(m_precision)));
@@ -237,7 +237,8 @@ private:
         case 'p':
         {
             const FormatArg& arg = takeOf(
-                type, [](Kind kind) { return kind == Kind::Pointer; }, "a pointer");
+                type, [](FormatArg::Kind kind) { return kind == FormatArg::Kind::Pointer; },
+                "a pointer");
             writePadded(printed("%p", arg.pointerValue()));
             return;
         }
@@ -319,14 +320,14 @@ private:
         }
         const long long value = asSigned(rawBits(arg), 64);
         if (value < INT_MIN || value > INT_MAX ||
-            (arg.kind() == Kind::UnsignedInteger && value < 0))
+            (arg.kind() == FormatArg::Kind::UnsignedInteger && value < 0))
         {
             failAt(argumentName() + " is out of range for the " + role);
         }
         return value;
     }
 
-    const FormatArg& takeOf(char type, bool (*accepts)(Kind), const char* expected)
+    const FormatArg& takeOf(char type, bool (*accepts)(FormatArg::Kind), const char* expected)
     {
         const FormatArg& arg = take("value");
         if (!accepts(arg.kind()))

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-using namespace ColorButtonLook;
-
 TEST(ColorButtonLookTest, DerivedPixelsAreGreyOrAQuarterDarkerAndTheTransparentOnesStay)
 {
+    using namespace ColorButtonLook;
+
     EXPECT_EQ(GreyOf(RGB(255, 0, 0)), RGB(76, 76, 76));
     EXPECT_EQ(GreyOf(RGB(0, 255, 0)), RGB(149, 149, 149));
     EXPECT_EQ(GreyOf(RGB(0, 0, 255)), RGB(29, 29, 29));
@@ -28,6 +28,8 @@ TEST(ColorButtonLookTest, DerivedPixelsAreGreyOrAQuarterDarkerAndTheTransparentO
 
 TEST(ColorButtonLookTest, StatesPickPressedColoursBordersAndImages)
 {
+    using namespace ColorButtonLook;
+
     struct Case
     {
         const char* name;
@@ -78,6 +80,8 @@ TEST(ColorButtonLookTest, StatesPickPressedColoursBordersAndImages)
 
 TEST(ColorButtonLookTest, TheImageGoesBesideAboveOrCentredAndPressingMovesIt)
 {
+    using namespace ColorButtonLook;
+
     const CRect client(0, 0, 100, 40);
     const CSize image(16, 10);
     const CSize gap(3, 3);

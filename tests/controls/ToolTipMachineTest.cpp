@@ -6,8 +6,6 @@
 
 namespace
 {
-using Command = ToolTipMachine::Command;
-
 // Runs the machine's timers on a clock the test moves, with the cursor over the tool the test
 // says; records whether the tip is up.
 class TipClock
@@ -15,27 +13,27 @@ class TipClock
 public:
     void Run(const ToolTipMachine::Commands& commands)
     {
-        for (const Command command : commands)
+        for (const ToolTipMachine::Command command : commands)
         {
             switch (command)
             {
-            case Command::StartTimer1:
+            case ToolTipMachine::Command::StartTimer1:
                 m_due[1] = m_now + ToolTipMachine::kInitialDelay;
                 break;
-            case Command::StartTimer2:
+            case ToolTipMachine::Command::StartTimer2:
                 m_due[2] = m_now + ToolTipMachine::kCheckPeriod;
                 break;
-            case Command::StopTimer1:
+            case ToolTipMachine::Command::StopTimer1:
                 m_due.erase(1);
                 break;
-            case Command::StopTimer2:
+            case ToolTipMachine::Command::StopTimer2:
                 m_due.erase(2);
                 break;
-            case Command::Show:
+            case ToolTipMachine::Command::Show:
                 m_shown = true;
                 ++m_shows;
                 break;
-            case Command::Hide:
+            case ToolTipMachine::Command::Hide:
                 m_shown = false;
                 break;
             }

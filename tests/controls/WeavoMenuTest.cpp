@@ -14,14 +14,12 @@
 
 namespace
 {
-using namespace WeavoMenuLayout;
-
 constexpr UINT IDR_TEST_MENU = 9100;
 
 // Every character 7 pixels wide, but "W" 12; the menu bar 19 high.
-Metrics FixedMetrics()
+WeavoMenuLayout::Metrics FixedMetrics()
 {
-    Metrics metrics;
+    WeavoMenuLayout::Metrics metrics;
     metrics.textWidth = [](const CString& text)
     {
         int width = 0;
@@ -41,7 +39,7 @@ public:
     ~FixedMetricsScope() { WeavoMenu::SetMetrics(m_previous); }
 
 private:
-    Metrics m_previous;
+    WeavoMenuLayout::Metrics m_previous;
 };
 
 void RegisterTestMenu()
@@ -57,6 +55,8 @@ void RegisterTestMenu()
 
 TEST(WeavoMenuLayoutTest, ItemsAreMeasuredFromTheTextAndTheImageSize)
 {
+    using namespace WeavoMenuLayout;
+
     const Metrics metrics = FixedMetrics();
     struct Case
     {
@@ -85,6 +85,8 @@ TEST(WeavoMenuLayoutTest, ItemsAreMeasuredFromTheTextAndTheImageSize)
 
 TEST(WeavoMenuLayoutTest, ShortcutsOfAPopupStartAtOneX)
 {
+    using namespace WeavoMenuLayout;
+
     const Metrics metrics = FixedMetrics();
     const std::vector<CString> texts = {"&New\tCtrl+N", "Save &As...", "WW\tCtrl+W", "E&xit",
                                         "&Open...\tCtrl+O"};
@@ -104,6 +106,8 @@ TEST(WeavoMenuLayoutTest, ShortcutsOfAPopupStartAtOneX)
 
 TEST(WeavoMenuLayoutTest, TheStyleAndTheFlatColoursFollowTheSystemColours)
 {
+    using namespace WeavoMenuLayout;
+
     EXPECT_EQ(ChooseStyle(RGB(192, 192, 192), RGB(255, 255, 255), false), Style::Flat);
     EXPECT_EQ(ChooseStyle(RGB(192, 192, 192), RGB(192, 192, 192), false), Style::Classic);
     EXPECT_EQ(ChooseStyle(RGB(192, 192, 192), RGB(255, 255, 255), true), Style::Classic);

@@ -15,19 +15,19 @@
 
 namespace
 {
-using namespace served_site;
 
 // A screenshot of the browser tests, kept in the build folder.
-fs::path Screenshot(const std::string& name)
+std::filesystem::path Screenshot(const std::string& name)
 {
-    return fs::path(ProgramFolder()) / (name + ".png");
+    return std::filesystem::path(ProgramFolder()) / (name + ".png");
 }
 
 // Writes, serves and checks the project's site; the screenshot of its login page is named
 // after the test.
-void ExpectServed(ForgeonProject& project, const fs::path& root, const std::string& name)
+void ExpectServed(ForgeonProject& project, const std::filesystem::path& root,
+                  const std::string& name)
 {
-    GeneratedSite site(project, root);
+    served_site::GeneratedSite site(project, root);
     site.Write();
     if (testing::Test::HasFatalFailure())
         return;
@@ -52,7 +52,7 @@ void AddLoginPages()
 }
 
 // The user's own report definition that an RDLC report on an existing file lists by its name.
-void WriteOwnReportDefinition(const fs::path& application, const std::string& name)
+void WriteOwnReportDefinition(const std::filesystem::path& application, const std::string& name)
 {
     WriteHostFile(application / name,
                   "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
@@ -80,7 +80,7 @@ TEST(GeneratedSite, NewProjectIsServed)
 TEST(GeneratedSite, FormPagesAreServed)
 {
     FormPagesProject fixture;
-    fs::remove(fixture.ApplicationFolder() / "Themes" / "UI" / "Main.Master");
+    std::filesystem::remove(fixture.ApplicationFolder() / "Themes" / "UI" / "Main.Master");
     WriteOwnDataSet(fixture.ApplicationFolder());
     ExpectServed(fixture.Project(), fixture.Root(), "FormPages");
 }
@@ -126,11 +126,11 @@ TEST(GeneratedSite, DashBoardPagesAreServed)
 // Writes the project, compiles it with the database stand-in in place of the generated
 // DBHandler, lets a stand-in Global.asax log every session in, serves the site and runs the
 // browser tests' script on it.
-ToolResult ServeWithStandIns(ForgeonProject& project, const fs::path& root,
-                             const fs::path& dbHandler, const std::string& script,
+ToolResult ServeWithStandIns(ForgeonProject& project, const std::filesystem::path& root,
+                             const std::filesystem::path& dbHandler, const std::string& script,
                              const std::vector<std::string>& arguments)
 {
-    GeneratedSite site(project, root);
+    served_site::GeneratedSite site(project, root);
     site.Write();
     if (testing::Test::HasFatalFailure())
         return {};

@@ -12,7 +12,6 @@
 
 namespace
 {
-using namespace served_site;
 
 std::string Environment(const char* name)
 {
@@ -27,14 +26,14 @@ TEST(GuardedSite, AttacksChangeNothingAndReachablePagesWork)
 {
     ASSERT_FALSE(Environment("WEAVO_PG_ODBC").empty()) << "runs beside with_pg_cluster.sh";
     GuardProject fixture;
-    GeneratedSite site(fixture.Project(), fixture.Root());
+    served_site::GeneratedSite site(fixture.Project(), fixture.Root());
     site.Write();
     ASSERT_FALSE(testing::Test::HasFatalFailure());
-    site.CheckAndCompile(
-        {{"util/dbhandler.cs", fs::path(WEAVO_TEST_DATA) / "site" / "PostgresDBHandler.cs"}});
+    site.CheckAndCompile({{"util/dbhandler.cs", std::filesystem::path(WEAVO_TEST_DATA) / "site" /
+                                                    "PostgresDBHandler.cs"}});
     ASSERT_FALSE(testing::Test::HasFatalFailure());
 
-    fs::create_directories(fixture.Root() / "_system" / "scripts");
+    std::filesystem::create_directories(fixture.Root() / "_system" / "scripts");
     GenerationReport report;
     PgSqlScriptWriter(fixture.Project(), report).Write();
     ASSERT_TRUE(report.IsEmpty()) << report.GetText().GetString();
@@ -46,11 +45,12 @@ TEST(GuardedSite, AttacksChangeNothingAndReachablePagesWork)
                                                "KestraneWeavo_PGSQL_CreateTables.sql"));
     ASSERT_EQ(0, run.exitCode) << run.output;
 
-    const fs::path log = fixture.Root() / "statements.log";
+    const std::filesystem::path log = fixture.Root() / "statements.log";
     WriteHostFile(log, "");
     ::setenv("WEAVO_SQL_LOG", log.c_str(), 1);
-    const ToolResult served = site.Serve(
-        "guarded-site.mjs", {log.string(), (fs::path(ProgramFolder()) / "Guarded").string()});
+    const ToolResult served =
+        site.Serve("guarded-site.mjs",
+                   {log.string(), (std::filesystem::path(ProgramFolder()) / "Guarded").string()});
     EXPECT_EQ(0, served.exitCode) << served.output;
 }
 } // namespace
