@@ -139,7 +139,7 @@ TEST(CellComboListTest, TheEntryUnderTheMouseBecomesTheSelection)
     const QRect money = entries->visualItemRect(entries->item(3));
     QCursor::setPos(entries->viewport()->mapToGlobal(money.center()));
     // The hover reaches the list through the event loop, later on a busy machine.
-    QTest::qWaitFor([&] { return combo.GetSelectedText() == "money"; }, 2000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return combo.GetSelectedText() == "money"; }, 2000));
     EXPECT_EQ(combo.GetSelectedText(), "money");
     EXPECT_TRUE(owner.m_sent.empty());
 }
