@@ -32,7 +32,6 @@ protected:
 
     RunningProgram program;
 };
-} // namespace
 
 TEST_F(ClassicWriteCommandTest, WriteAllAsksItsQuestionsAndWritesTheLoginPagesMenusAndLogs)
 {
@@ -109,3 +108,4 @@ TEST_F(ClassicWriteCommandTest, AnErrorOfTheProjectGoesToItsLogAndNothingIsWritt
               "Error : \r\nMain Tables is not present for procedure\r\n\tPRC_orphan\r\n");
     EXPECT_FALSE(std::filesystem::exists(Path("Login")));
 }
+} // namespace

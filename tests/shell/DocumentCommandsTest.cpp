@@ -30,7 +30,6 @@ protected:
 
     RunningProgram program;
 };
-} // namespace
 
 TEST_F(DocumentCommandsTest, SaveAsksOnceForAFileAndThenWritesToIt)
 {
@@ -356,3 +355,4 @@ TEST_F(DocumentCommandsTest, SqlQueryWritesTheDatabaseScriptIntoAWritableScripts
         EXPECT_EQ(std::filesystem::exists(script), test.box.empty());
     }
 }
+} // namespace

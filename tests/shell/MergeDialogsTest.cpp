@@ -40,7 +40,6 @@ class MergeDialogsTest : public MergeSelectionTest
 protected:
     ScriptedDialogs m_dialogs;
 };
-} // namespace
 
 TEST_F(MergeDialogsTest, TheDialogsSelectReviewMapAndSaveThroughTheirControllers)
 {
@@ -151,3 +150,4 @@ TEST_F(MergeDialogsTest, TheDialogsSelectReviewMapAndSaveThroughTheirControllers
     EXPECT_TRUE(Collector().GetNeededTables().empty());
     EXPECT_TRUE(m_boxes.Shown().empty()) << LastBox();
 }
+} // namespace

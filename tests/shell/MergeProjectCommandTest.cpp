@@ -77,7 +77,6 @@ protected:
     RunningProgram program;
     TempFolderOverride temp{program.folder.Path()};
 };
-} // namespace
 
 TEST_F(MergeProjectCommandTest, TheOpenFileIsRefusedAndCancelStopsBeforeTheFileChooser)
 {
@@ -177,3 +176,4 @@ TEST_F(MergeProjectCommandTest, AnOpenProjectThatCannotBeSavedIsNotMerged)
     EXPECT_EQ(RequestTitles(), std::vector<CString>{"KestraneWeavo File Save"});
     EXPECT_TRUE(program.dialogs.Shown().empty());
 }
+} // namespace

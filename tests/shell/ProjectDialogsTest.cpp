@@ -40,7 +40,6 @@ protected:
 
     RunningProgram program;
 };
-} // namespace
 
 TEST_F(ProjectDialogsTest, ProjectPropertiesBuildsTheConnectionAndSetsUpTheProjectOnOk)
 {
@@ -314,3 +313,4 @@ TEST_F(ProjectDialogsTest, DependenciesListEveryRecordTickedAndOkTakesTheBoxes)
     EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
     EXPECT_TRUE(records[1].selected);
 }
+} // namespace

@@ -70,7 +70,6 @@ protected:
 
     RunningProgram program;
 };
-} // namespace
 
 TEST_F(ProjectTreeViewTest, ANewProjectShowsItsTreeInTheWindow)
 {
@@ -304,3 +303,4 @@ TEST_F(ProjectTreeViewTest, TheDeleteKeyRunsTheGuardsOfTheSelectedItem)
                          "need to clean the data mannualy."}));
     EXPECT_EQ(program.Project().GetModuleCount(), 1);
 }
+} // namespace

@@ -58,7 +58,6 @@ protected:
     HTREEITEM dragged = nullptr;
     HTREEITEM highlighted = nullptr;
 };
-} // namespace
 
 TEST_F(TreeDragTest, ASearchReportDraggedOntoAnotherModuleMovesAfterTheQuestion)
 {
@@ -82,3 +81,4 @@ TEST_F(TreeDragTest, ASearchReportDraggedOntoAnotherModuleMovesAfterTheQuestion)
     EXPECT_TRUE(Tree().IsExpanded(node));
     EXPECT_EQ(Tree().GetItemText(Tree().GetChildItem(node)), report->GetFormName());
 }
+} // namespace

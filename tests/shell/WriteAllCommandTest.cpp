@@ -50,7 +50,6 @@ protected:
         "\\Shop\\Shop.sln in your Microsoft Visual Studio. \nPlease ensure that you have SP1 "
         "installed if you are using Visual Studio 2005";
 };
-} // namespace
 
 TEST_F(WriteAllCommandTest, ACompleteRunSavesWritesTheTreeCopiesTheUsersFilesAndSaysSo)
 {
@@ -181,3 +180,4 @@ TEST_F(WriteAllCommandTest, AProjectFolderThatCannotBeWrittenGetsOneMessage)
     ASSERT_EQ(Texts().size(), 1u);
     EXPECT_EQ(Texts()[0].rfind("Could not write output at ", 0), 0u);
 }
+} // namespace

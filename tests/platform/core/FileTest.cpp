@@ -57,7 +57,6 @@ template <typename Call> int FileFailure(Call call)
     }
     return CFileException::none;
 }
-} // namespace
 
 TEST_F(FileTest, OpenFailureCarriesTheHostReasonAndTheName)
 {
@@ -234,3 +233,4 @@ TEST_F(FileTest, ArchiveFailureNamesTheFile)
         EXPECT_EQ(path + ": unexpected end of file", error.what());
     }
 }
+} // namespace

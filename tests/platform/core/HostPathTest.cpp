@@ -61,7 +61,6 @@ protected:
 
     fs::path m_root;
 };
-} // namespace
 
 TEST(HostPathTest, EmptyOrNullPathGivesEmpty)
 {
@@ -262,3 +261,4 @@ TEST(HostPathTest, ProgramFolderIsTheTestExecutablesFolder)
     EXPECT_NE(folder.back(), '/');
     EXPECT_EQ(fs::path(folder), fs::canonical(program_invocation_name).parent_path());
 }
+} // namespace

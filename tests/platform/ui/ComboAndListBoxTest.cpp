@@ -42,7 +42,6 @@ protected:
     CComboBox& editCombo;
     CListBox& list;
 };
-} // namespace
 
 TEST_F(ListsTest, NewListsHaveNoSelectionAndFillingIsSilent)
 {
@@ -125,3 +124,4 @@ TEST_F(ListsTest, SearchIgnoresCaseStartsAfterTheGivenItemAndWraps)
     EXPECT_EQ(combo.GetCurSel(), 3);
     EXPECT_EQ(list.SelectString(0, "al"), 2);
 }
+} // namespace

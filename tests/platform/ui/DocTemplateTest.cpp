@@ -42,7 +42,6 @@ protected:
     const std::string first = (folder.Path() / "first.wvt").string();
     const std::string second = (folder.Path() / "second.wvt").string();
 };
-} // namespace
 
 TEST_F(DocTemplateTest, OpeningAnotherFileReusesTheDocumentAndTheFrame)
 {
@@ -108,3 +107,4 @@ TEST_F(DocTemplateTest, ReplacedClientPaneStaysAliveAndHidden)
     EXPECT_FALSE(firstView->IsWindowVisible());
     EXPECT_EQ(firstView->GetParentFrame(), frame);
 }
+} // namespace

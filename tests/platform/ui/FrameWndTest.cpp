@@ -100,7 +100,6 @@ void SendCommand(CWnd& window, UINT id)
 {
     window.SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), 0));
 }
-} // namespace
 
 // An application with a new document open in a BarsFrame.
 class FrameWndTest : public ::testing::Test
@@ -270,3 +269,4 @@ TEST_F(FrameWndTest, ActivatingMaximisedMaximisesTheWindow)
     frame.ActivateFrame(SW_SHOWMAXIMIZED);
     EXPECT_TRUE(frame.GetSafeHwnd()->windowState().testFlag(Qt::WindowMaximized));
 }
+} // namespace

@@ -31,7 +31,6 @@ protected:
     ControlHost host;
     CListCtrl& grid;
 };
-} // namespace
 
 TEST_F(ListCtrlTest, RowsHoldTextsUnderTheColumns)
 {
@@ -143,3 +142,4 @@ TEST_F(ListCtrlTest, ClicksAreReportedToTheOwner)
     ASSERT_NE(click, host.m_clicks.end());
     EXPECT_EQ(click->idFrom, static_cast<UINT_PTR>(IDC_GRID));
 }
+} // namespace

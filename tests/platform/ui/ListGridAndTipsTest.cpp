@@ -110,7 +110,6 @@ protected:
     ControlHost host;
     CellTipList list;
 };
-} // namespace
 
 TEST_F(ListGridAndTipsTest, GridLinesShowRightOfEveryColumnOnlyWithTheStyle)
 {
@@ -165,3 +164,4 @@ TEST_F(ListGridAndTipsTest, WithoutEnableToolTipsTheListAsksForNoTool)
     RestMouse(InViewport(CellCentre(0, 1)));
     EXPECT_NE(QToolTip::text(), "cell 0 1");
 }
+} // namespace

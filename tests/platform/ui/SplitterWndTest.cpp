@@ -154,7 +154,6 @@ int ColumnSize(CSplitterWnd& splitter, int col)
     splitter.GetColumnInfo(col, current, min);
     return current;
 }
-} // namespace
 
 // An application with a new document open in a SplitFrame.
 class SplitterWndTest : public ::testing::Test
@@ -307,3 +306,4 @@ TEST(SplitterPaneSizesTest, SizesSavedInTheProfileComeBackInTheNextApplication)
     splitter.GetColumnInfo(0, current, min);
     EXPECT_EQ(min, 10);
 }
+} // namespace

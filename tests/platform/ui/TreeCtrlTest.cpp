@@ -33,7 +33,6 @@ protected:
     HTREEITEM customer;
     HTREEITEM order;
 };
-} // namespace
 
 TEST_F(TreeCtrlTest, ItemsAreWalkedInInsertionOrder)
 {
@@ -197,3 +196,4 @@ TEST(TreeCtrlCreateTest, CreatedTreeNotifiesTheWindowItBelongsTo)
     EXPECT_EQ(host.m_treeChanges[0].hdr.idFrom, 77u);
     EXPECT_EQ(host.m_treeChanges[0].hdr.hwndFrom, &tree);
 }
+} // namespace

@@ -44,7 +44,6 @@ protected:
         return properties;
     }
 };
-} // namespace
 
 TEST_F(ProjectPropertiesTest, TheServerListHoldsWhatTheSearchFoundOrLocalWhenItFoundNone)
 {
@@ -287,3 +286,4 @@ TEST_F(ProjectPropertiesTest, AProjectNameThatIsNoIdentifierIsWarnedOf)
         EXPECT_EQ(Settings().GetProjectName(), answer == IDOK ? "My-Shop" : "");
     }
 }
+} // namespace

@@ -41,7 +41,6 @@ protected:
     Module* second = nullptr;
     RoleManager roles{project};
 };
-} // namespace
 
 TEST_F(RoleManagerTest, StartsWithTheModulesThePagesOfTheCurrentOneAndTheRolesOfTheBase)
 {
@@ -129,3 +128,4 @@ TEST_F(RoleManagerTest, AssignAndRemoveChangeTheEditedRolesPage)
     EXPECT_FALSE(roles.State().removeEnabled);
     EXPECT_EQ(roles.State().rows[0].page, "");
 }
+} // namespace

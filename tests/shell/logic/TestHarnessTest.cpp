@@ -98,7 +98,6 @@ protected:
     TestHarness harness{Path("work"), out};
     std::string expectedFailures;
 };
-} // namespace
 
 TEST_F(HarnessTest, AFolderRunWritesResultsReportAndTheFailedFiles)
 {
@@ -187,3 +186,4 @@ TEST(TestHarnessLineTest, TakeLineDropsTheKeywordAndLeadingBlanks)
     EXPECT_EQ(TestHarness::TakeLine("  REFTGOFILE", "REFTGOFILE"), "");
     EXPECT_EQ(TestHarness::TakeLine("x REFTGOFILE y", "REFTGOFILE"), "x  y");
 }
+} // namespace

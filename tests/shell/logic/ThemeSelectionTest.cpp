@@ -34,7 +34,6 @@ protected:
         return selection;
     }
 };
-} // namespace
 
 TEST_F(ThemeSelectionTest, EachThemeIsListedOnceWithTheSchemesOfTheFirstAndTheCurrentScheme)
 {
@@ -108,3 +107,4 @@ TEST_F(ThemeSelectionTest, ALibraryWithoutPicturesLeavesTheDefaultThemeAsItWas)
     EXPECT_EQ(Settings().GetMasterPageFile(), "Plain.master");
     EXPECT_TRUE(Loaded().Themes().empty());
 }
+} // namespace

@@ -117,7 +117,6 @@ protected:
     CDatabase database;
     Table* customer = nullptr;
 };
-} // namespace
 
 TEST_F(DatabasePanePgSuite, SyncDbShowsThePaneAndLoadsTheChosenDatabase)
 {
@@ -248,3 +247,4 @@ TEST_F(DatabasePanePgSuite, NewAndAlterDatabaseReportTheRefusedScript)
             << shown.back();
     }
 }
+} // namespace
