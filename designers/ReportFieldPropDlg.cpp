@@ -160,14 +160,7 @@ void ReportFieldPropDlg::Show()
 
 void ReportFieldPropDlg::OnOk()
 {
-    ControlStates& states = m_settings.States();
-    m_view.ReadTexts(states,
-                     {ReportFieldSettings::IDC_COLUMN_NUMBER, ReportFieldSettings::IDC_WIDTH,
-                      ReportFieldSettings::IDC_NAME, ReportFieldSettings::IDC_IMAGE_HEIGHT,
-                      ReportFieldSettings::IDC_IMAGE_WIDTH});
-    for (const int id : {ReportFieldSettings::IDC_LEFT, ReportFieldSettings::IDC_CENTER,
-                         ReportFieldSettings::IDC_RIGHT, ReportFieldSettings::IDC_FILE_CONTENT})
-        states.SetCheck(id, IsDlgButtonChecked(id) != 0);
+    ReadControls();
     m_settings.Ok();
     OnCancel();
 }
