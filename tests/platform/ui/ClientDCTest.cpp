@@ -85,7 +85,8 @@ COLORREF PixelOf(const QImage& image, int x, int y)
 
 TEST(ClientDCTest, AChildCopyingItsParentsBackgroundEndsAndShowsTheParentBehindIt)
 {
-    const Watchdog watchdog(std::chrono::seconds(20), "a child that copies its parent's background");
+    const Watchdog watchdog(std::chrono::seconds(20),
+                            "a child that copies its parent's background");
     FilledWnd parent;
     ASSERT_TRUE(parent.Create(nullptr, "", WS_POPUP, CRect(0, 0, 60, 40), nullptr, 0));
     SeeThroughWnd child;
@@ -103,7 +104,8 @@ TEST(ClientDCTest, AChildCopyingItsParentsBackgroundEndsAndShowsTheParentBehindI
 
 TEST(ClientDCTest, AWindowMakingClientDCsOfItselfWhilePaintingPaintsOnce)
 {
-    const Watchdog watchdog(std::chrono::seconds(20), "a window that makes a client DC in its paint");
+    const Watchdog watchdog(std::chrono::seconds(20),
+                            "a window that makes a client DC in its paint");
     SelfCopyingWnd window;
     ASSERT_TRUE(window.Create(nullptr, "", WS_POPUP, CRect(0, 0, 30, 30), nullptr, 0));
     const QColor background = window.GetSafeHwnd()->palette().color(QPalette::Window);
