@@ -120,6 +120,7 @@ ApplicationReport* NewReport(const char* name, int pageFiles, bool graph)
         report->SetChartData(1, new GraphData);
     return report;
 }
+} // namespace
 
 class ClassicWriteAllTest : public ::testing::Test
 {
@@ -159,8 +160,6 @@ protected:
     GenerationReport m_writeAllReport;
     ScriptedMessageBoxes m_boxes;
 };
-
-} // namespace
 
 TEST_F(ClassicWriteAllTest, TheCheckDecidesWhetherAnythingIsWritten)
 {
