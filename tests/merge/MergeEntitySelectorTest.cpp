@@ -8,11 +8,8 @@
 #include <functional>
 #include <set>
 
-namespace
-{
-
 // Records what the dialog opens and runs the script given for each.
-class RecordingHost : public MergeEntityHost, public MergeDependencyHost
+class MergeEntitySelectorHost : public MergeEntityHost, public MergeDependencyHost
 {
 public:
     void OpenSelectiveMerge(Module* module, MergeDependencyCollector&) override
@@ -36,7 +33,6 @@ public:
     std::function<void(MergeDependencyCollector&)> review;
     std::function<void(MergeDependencyCollector&)> mapping;
 };
-} // namespace
 
 class MergeEntitySelectorTest : public MergeSelectionTest
 {
@@ -61,7 +57,7 @@ protected:
         return -1;
     }
 
-    RecordingHost m_host;
+    MergeEntitySelectorHost m_host;
     std::unique_ptr<MergeEntitySelector> m_selector;
 };
 
