@@ -6,6 +6,7 @@
 #include "entities/ProcedureInvokation.h"
 #include "entities/Variable.h"
 #include "model/Field.h"
+#include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
 #include "model/TextFile.h"
 
@@ -28,6 +29,22 @@ bool IsTextSqlType(int typeCode)
     return typeCode == FieldTypeChar || typeCode == FieldTypeVarchar || typeCode == FieldTypeText ||
            typeCode == FieldTypeNChar || typeCode == FieldTypeNVarchar ||
            typeCode == FieldTypeNText;
+}
+
+bool IsQuotedSqlField(const Field* field)
+{
+    return field != nullptr && IsQuotedSqlType(field->GetTypeCode());
+}
+
+bool IsListControlKind(int kind)
+{
+    return kind == FieldRepData::ComboBox || kind == FieldRepData::MultipleComboBox;
+}
+
+CString WithoutBlanks(CString text)
+{
+    text.Remove(' ');
+    return text;
 }
 
 namespace

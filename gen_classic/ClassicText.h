@@ -21,6 +21,15 @@ int GetFieldVisibilityCode(const AspFile* file, const Field* field);
 // types. The types quoted in SQL are gen_web's IsQuotedSqlType.
 bool IsTextSqlType(int typeCode);
 
+// The field has a type quoted in SQL; a null field is not quoted.
+bool IsQuotedSqlField(const Field* field);
+
+// A drop-down list or a multiple-choice list.
+bool IsListControlKind(int kind);
+
+// The text with its blanks taken out, as in the name of a form.
+CString WithoutBlanks(CString text);
+
 // After a read of a field whose values reach SQL bare: a value that is not a number becomes 0,
 // or NULL when the field allows null; an empty value stays empty.
 void WriteNumericGuard(TextFile& out, int indent, const Field* field, const CString& variable);

@@ -20,7 +20,7 @@
 
 namespace
 {
-const char* const tableOpen =
+const char* const dashBoardTableOpen =
     "<TABLE align=center cellPadding=2 cellSpacing=1 class=tableborder2 width=\"98%%\">\n";
 const char* const cellOpen = "<TD align = center valign = middle bgColor = white class = menutitle "
                              "width = \"23%\">";
@@ -70,7 +70,7 @@ void DashBoardPageWriter::Write()
     // The page's text goes past the client functions to the page's own marker.
     const int position = FindIncludePosition(InsertAtNextMarker(0));
 
-    m_textFile.Write(6, tableOpen);
+    m_textFile.Write(6, dashBoardTableOpen);
     for (const DashBoardPageData* placement : m_page->GetPlacements())
     {
         if (placement->GetDashBoard() == nullptr)
@@ -173,7 +173,7 @@ void DashBoardPageWriter::WriteBody(const DashBoard& dashBoard, int indent)
     const Grid* grid = dashBoard.GetGrid();
     if (grid == nullptr)
         return;
-    m_textFile.Write(indent, tableOpen);
+    m_textFile.Write(indent, dashBoardTableOpen);
     m_textFile.Write(indent + 1, "<TR>\n");
     m_textFile.Write(indent + 1,
                      "<TD colspan = \"%d\" class = \"menutitle\" align = \"center\" bgcolor = "
@@ -182,7 +182,7 @@ void DashBoardPageWriter::WriteBody(const DashBoard& dashBoard, int indent)
     m_textFile.Write(indent + 1, "</TR>\n");
     m_textFile.Write(indent, "</TABLE>\n");
     WriteGrid(*grid, indent);
-    m_textFile.Write(indent, tableOpen);
+    m_textFile.Write(indent, dashBoardTableOpen);
     m_textFile.Write(indent + 1, "<TR>\n");
     m_textFile.Write(indent + 2,
                      "<TD bgcolor = \"<%%=glb_bgControl%%>\" colspan = \"10\"> &nbsp; </TD>\n");
@@ -192,7 +192,7 @@ void DashBoardPageWriter::WriteBody(const DashBoard& dashBoard, int indent)
 
 void DashBoardPageWriter::WriteGrid(const Grid& grid, int indent)
 {
-    m_textFile.Write(indent, tableOpen);
+    m_textFile.Write(indent, dashBoardTableOpen);
     for (int row = 0; row < grid.GetRowCount(); ++row)
     {
         m_textFile.Write(indent + 1, "<TR>\n");

@@ -29,11 +29,6 @@ const char* const controlCell =
 const char* const controlCellLine =
     "<TD bgColor = <%%=glb_bgControl%%> class = pagetext1 width = \"25%%\">\n";
 
-bool IsListKind(int kind)
-{
-    return kind == FieldRepData::ComboBox || kind == FieldRepData::MultipleComboBox;
-}
-
 bool IsDateKind(int kind)
 {
     return kind == FieldRepData::DateControl || kind == FieldRepData::DateTime;
@@ -533,7 +528,7 @@ void FormControlWriter::WriteTailWithKind(const Control& control, int tailKind,
                                           const CString& optionText)
 {
     TextFile& out = control.out;
-    if (IsListKind(control.kind))
+    if (IsListControlKind(control.kind))
     {
         WriteSelect(control, tailKind);
         if (tailKind == FieldVisibility::ReadOnly || tailKind == FieldVisibility::Invisible)
@@ -649,7 +644,7 @@ void FormControlWriter::WriteConditionalBlock(const Control& control,
 void FormControlWriter::WritePlainControl(const Control& control, bool byVariable)
 {
     TextFile& out = control.out;
-    if (IsListKind(control.kind))
+    if (IsListControlKind(control.kind))
         WriteSelect(control, FieldVisibility::Editable);
     else if (byVariable && control.kind == FieldRepData::RadioButton)
         WriteRadioOptions(control, false);

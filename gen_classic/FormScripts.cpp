@@ -34,11 +34,6 @@ bool IsTextKind(int kind)
            kind == FieldRepData::TextArea || kind == FieldRepData::Password;
 }
 
-bool IsListKind(int kind)
-{
-    return kind == FieldRepData::ComboBox || kind == FieldRepData::MultipleComboBox;
-}
-
 int ControlKind(const FieldRep& control)
 {
     return control.GetFieldRepData() != nullptr ? control.GetFieldRepData()->GetControlKind() : -1;
@@ -62,12 +57,6 @@ CString ScriptCaption(const FieldRep& control)
 CString TableName(const Table* table)
 {
     return table != nullptr ? table->GetTableName() : CString();
-}
-
-CString WithoutBlanks(CString text)
-{
-    text.Remove(' ');
-    return text;
 }
 
 const char* ComparisonAlert(const CString& comparison)
@@ -240,7 +229,7 @@ void FormControlWriter::WriteFieldChecks(const std::vector<FieldRep*>& controls,
                 WriteDateChecks(*control, id, out);
             }
         }
-        else if (IsListKind(kind) && control->GetFieldRepData()->GetNoneCaption())
+        else if (IsListControlKind(kind) && control->GetFieldRepData()->GetNoneCaption())
         {
             out.Write(I + 1, "if(formName.%s.value == %i)\n", id,
                       control->GetFieldRepData()->GetSelectAllCaption() ? 1 : 0);

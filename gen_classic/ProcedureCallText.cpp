@@ -19,11 +19,6 @@
 
 namespace
 {
-bool IsQuoted(const Field* field)
-{
-    return field != nullptr && IsQuotedSqlType(field->GetTypeCode());
-}
-
 bool IsDate(const Field* field)
 {
     return field != nullptr && field->GetTypeCode() == FieldTypeDateTime;
@@ -42,7 +37,7 @@ void QueryText::AddTerm(const Field* field, const CString& variable)
     m_out.Write(m_termIndent, "\" ");
     if (IsDate(field))
         m_out.Write(0, "'\" &SingleQuoteToDouble(ConvertDate(%s)) &\"'", variable);
-    else if (IsQuoted(field))
+    else if (IsQuotedSqlField(field))
         m_out.Write(0, "'\" &SingleQuoteToDouble(%s) &\"'", variable);
     else
         m_out.Write(0, "\" &(%s) &\"", variable);
@@ -117,7 +112,7 @@ void FieldLookupWriter::Write(Field* field, const CString& variable, const Field
         if (IsDate(values[i].field))
             m_out.Write(indent + 3, "\"'\" & SingleQuoteToDouble(ConvertDate(%s)) & \"'\"",
                         values[i].name);
-        else if (IsQuoted(values[i].field))
+        else if (IsQuotedSqlField(values[i].field))
             m_out.Write(indent + 3, "\"'\" & SingleQuoteToDouble(%s) & \"'\"", values[i].name);
         else
             m_out.Write(indent + 3, "%s", values[i].name);

@@ -28,12 +28,6 @@ std::vector<FieldVariableMap*> MapsOfKinds(const ApplicationReport& page, int fi
             maps.push_back(map);
     return maps;
 }
-
-CString WithoutBlanks(CString text)
-{
-    text.Remove(' ');
-    return text;
-}
 } // namespace
 
 ReportPageWriter::ReportPageWriter(ForgeonProject* project, ApplicationReport* page,

@@ -24,7 +24,7 @@
 namespace
 {
 const char* const quoteMark = "\"'\"";
-const char* const tableOpen =
+const char* const borderedTableOpen =
     "<TABLE align=center border=1 cellPadding=2 cellSpacing=1 class=tableborder2 width=\"98%%\">\n";
 const char* const listArguments =
     "glb_con,glb_ReportField_FieldName,glb_ReportField_FieldType,glb_ReportField_DisplayName,"
@@ -68,11 +68,6 @@ CString KeyName(const Procedure* procedure)
     Table* table = procedure != nullptr ? procedure->GetMainTable() : nullptr;
     Field* key = table != nullptr ? table->GetPrimaryKeyField() : nullptr;
     return key != nullptr ? key->GetFieldName() : CString();
-}
-
-bool IsQuoted(const Field* field)
-{
-    return field != nullptr && IsQuotedSqlType(field->GetTypeCode());
 }
 
 Procedure* ProcedureOf(const ReportGroup& group)
@@ -144,7 +139,7 @@ void ReportSectionWriter::WriteParameterTail(const ProcedureInvokation& call)
             if (first && afterFirstPass)
                 m_text.Write(0, " %s", " & \",\" ");
             first = false;
-            const bool quoted = IsQuoted(field);
+            const bool quoted = IsQuotedSqlField(field);
             if (quoted)
                 m_text.Write(0, "%s& %s & SingleQuoteToDouble(%s)", separator, quoteMark,
                              pair.second->GetFieldName());
@@ -198,7 +193,7 @@ void ReportSectionWriter::WriteQueryFunction(const ReportGroup& group, int inden
         if (parameters[i].field == nullptr || pair == nullptr || pair->second == nullptr)
             continue;
         const CString value = pair->second->GetFieldName();
-        const bool quoted = IsQuoted(parameters[i].field);
+        const bool quoted = IsQuotedSqlField(parameters[i].field);
         const char* joint = i + 1 < parameters.size() ? "_" : "";
         m_text.Write(indent + 1, quoted ? "If %s = \"\" Then\n" : "If %s = 0 Then\n", value);
         m_text.Write(indent + 2, "strQry = strQry & \"All%s\"\n", joint);
@@ -334,7 +329,7 @@ void ReportSectionWriter::WriteInnerParameterTail(const ProcedureInvokation& cal
             m_text.Write(0, "&\"");
         first = false;
         m_text.Write(0, ",");
-        if (IsQuoted(map->field))
+        if (IsQuotedSqlField(map->field))
             m_text.Write(0, "'\"&SingleQuoteToDouble(%s)&\"'", pair->second->GetFieldName());
         else
             m_text.Write(0, "\"&%s&\"", pair->second->GetFieldName());
@@ -445,7 +440,7 @@ void ReportSectionWriter::WriteSection(int indent, bool withTable)
         return;
     }
     if (withTable)
-        m_text.Write(indent, tableOpen);
+        m_text.Write(indent, borderedTableOpen);
     if (!groups.empty())
     {
         const ReportGroup& group = *groups.back();
@@ -762,7 +757,7 @@ void ReportSectionWriter::WriteGroupedSection(int indent, bool withTable)
 {
     const auto& groups = m_report->GetReportGroups();
     if (withTable)
-        m_text.Write(indent, tableOpen);
+        m_text.Write(indent, borderedTableOpen);
     if (groups.empty())
     {
         if (withTable)

@@ -34,11 +34,6 @@ CString ScriptText(const CString& text)
     return EscapeJavaScriptString(text);
 }
 
-bool IsComboKind(int kind)
-{
-    return kind == FieldRepData::ComboBox || kind == FieldRepData::EditableComboBox;
-}
-
 // Both controls' data take their value from one back field.
 bool HaveSameBackField(const FieldRep& first, const FieldRep& second)
 {
@@ -380,7 +375,7 @@ void AspxScriptWriter::WriteRecomputeReplies(const std::vector<FieldRep*>& contr
                     continue;
                 if (IsGridTarget(*target))
                     gridReset = true;
-                else if (IsComboKind(KindOf(*target)) && HaveSameBackField(*target, *parent))
+                else if (IsComboControlKind(KindOf(*target)) && HaveSameBackField(*target, *parent))
                     kept.push_back(target);
                 else
                     WriteRecomputeReply(*parent, *target, indent + 1);
@@ -422,7 +417,7 @@ void AspxScriptWriter::WriteRecomputeReply(FieldRep& parent, FieldRep& target, i
         m_out.Write(indent, "updateReport(httpRequest, '%s');\n", ReportDivName());
         return;
     }
-    if (IsComboKind(kind))
+    if (IsComboControlKind(kind))
     {
         if (kind == FieldRepData::EditableComboBox)
             m_out.Write(indent,

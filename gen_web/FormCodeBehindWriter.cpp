@@ -8,6 +8,7 @@
 #include "gen_web/FormControlFill.h"
 #include "gen_web/FormDesignerWriter.h"
 #include "gen_web/PageControls.h"
+#include "gen_web/PageFileKinds.h"
 #include "gen_web/PageHeaderWriter.h"
 #include "gen_web/ReportXmlCodeWriter.h"
 #include "model/EventRecmpFields.h"
@@ -22,18 +23,10 @@
 
 namespace
 {
-constexpr int addFileKind = 5;
-constexpr int updateFileKind = 7;
 
-CString DataClassName(ForgeonProject& project, Table* table)
+CString DataClassNameOrEmpty(ForgeonProject& project, Table* table)
 {
     return table != nullptr ? GetDataClassName(project, *table) : CString();
-}
-
-CString KeyName(const Table* table)
-{
-    const Field* key = table != nullptr ? table->GetPrimaryKeyField() : nullptr;
-    return key != nullptr ? key->GetFieldName() : CString();
 }
 } // namespace
 
@@ -41,8 +34,9 @@ FormCodeBehindWriter::FormCodeBehindWriter(ForgeonProject* project, Form& form,
                                            GenerationReport& report)
     : AspxWriter(project, &form, report), m_form(form),
       m_dataObject(form.GetTable() != nullptr ? "m_" + form.GetTable()->GetTableName() : CString()),
-      m_dataClass(DataClassName(*project, form.GetTable())), m_key(KeyName(form.GetTable())),
-      m_pageBaseName(GetPageBaseName(form)), m_fragments(*project, form, m_textFile, m_dataObject)
+      m_dataClass(DataClassNameOrEmpty(*project, form.GetTable())),
+      m_key(GetPrimaryKeyName(form.GetTable())), m_pageBaseName(GetPageBaseName(form)),
+      m_fragments(*project, form, m_textFile, m_dataObject)
 {
 }
 
@@ -58,9 +52,9 @@ void FormCodeBehindWriter::Write()
         m_pageFile = dynamic_cast<AspxFile*>(file);
         if (m_pageFile == nullptr)
             continue;
-        if (m_pageFile->GetFileKind() == addFileKind)
+        if (m_pageFile->GetFileKind() == formAddFileKind)
             WriteAddPage();
-        else if (m_pageFile->GetFileKind() == updateFileKind)
+        else if (m_pageFile->GetFileKind() == formUpdateFileKind)
             WriteUpdatePage();
     }
 }
@@ -113,7 +107,7 @@ void FormCodeBehindWriter::WriteClassHead()
 {
     m_textFile.Write(0, "namespace %s\n{\n", m_project->GetProjectName());
     m_textFile.Write(1, "public partial class %s : System.Web.UI.Page\n",
-                     PageClass(m_pageFile->GetFileKind() == addFileKind ? "Add" : "Update"));
+                     PageClass(m_pageFile->GetFileKind() == formAddFileKind ? "Add" : "Update"));
     m_textFile.Write(1, "{\n");
 }
 
@@ -390,7 +384,7 @@ void FormCodeBehindWriter::WriteValues(int indent, bool update)
 void FormCodeBehindWriter::WriteValueLine(const FieldRep& control, int indent, bool update)
 {
     const CString name = ControlName(control);
-    const AspFile* updateFile = m_form.FindAspFileByType(updateFileKind);
+    const AspFile* updateFile = m_form.FindAspFileByType(formUpdateFileKind);
     const FieldVisibility* visibility = update && updateFile != nullptr
                                             ? updateFile->FindFieldVisibility(control.GetField())
                                             : nullptr;

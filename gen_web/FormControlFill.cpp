@@ -18,20 +18,6 @@
 namespace
 {
 // The control's data call when its class and function are set.
-const ClassInvokation* DataCallOf(const FieldRep& control)
-{
-    const ClassInvokation* call = control.GetFieldRepData()->GetDataCall();
-    return call != nullptr && call->GetClass() != nullptr && call->GetFunction() != nullptr
-               ? call
-               : nullptr;
-}
-
-bool HasFrontAndBack(const FieldRep& control)
-{
-    return control.GetFieldRepData()->GetFrontField() != nullptr &&
-           control.GetFieldRepData()->GetBackField() != nullptr;
-}
-
 CString FrontName(const FieldRep& control)
 {
     return EscapeCSharpString(control.GetFieldRepData()->GetFrontField()->GetFieldName());
@@ -107,12 +93,12 @@ void FormControlFill::WriteInitializeControls(int indent, Fill fill)
             !FormInterface::RecomputesSameBackField(control))
             continue;
         const int kind = ControlKind(*control);
-        const ClassInvokation* call = DataCallOf(*control);
+        const ClassInvokation* call = GetUsableDataCall(*control);
         if ((kind == FieldRepData::ComboBox || kind == FieldRepData::EditableComboBox) &&
             call != nullptr)
         {
             m_fragments.WriteCallParameterValues(*call, indent + 1, /*detailRow=*/false);
-            if (!HasFrontAndBack(*control))
+            if (!HasFrontAndBackFields(*control))
                 continue;
             WriteDataObjectDeclaration(*control, indent + 1);
             m_out.Write(indent + 1, "dataTable = m_%s.%s(", CallTableName(*call),
@@ -137,7 +123,7 @@ void FormControlFill::WriteInitializeControls(int indent, Fill fill)
 
 void FormControlFill::WriteTextFromDataCall(const FieldRep& control, int indent)
 {
-    const ClassInvokation* call = DataCallOf(control);
+    const ClassInvokation* call = GetUsableDataCall(control);
     if (call == nullptr || control.GetFieldRepData()->GetFrontField() == nullptr)
         return;
     WriteDataObjectDeclaration(control, indent);
@@ -158,7 +144,7 @@ void FormControlFill::WriteUpdateInitializeControls(int indent)
     {
         const int kind = ControlKind(*control);
         if ((kind != FieldRepData::ComboBox && kind != FieldRepData::EditableComboBox) ||
-            DataCallOf(*control) == nullptr)
+            GetUsableDataCall(*control) == nullptr)
             continue;
         if (IsRecomputeTarget(m_page, control))
         {
@@ -179,7 +165,7 @@ void FormControlFill::WriteUpdateInitializeControls(int indent)
 void FormControlFill::WriteSelectedComboFill(const FieldRep& control, int indent,
                                              const CString& value)
 {
-    if (!HasFrontAndBack(control))
+    if (!HasFrontAndBackFields(control))
         return;
     const CString name = ControlName(control);
     WriteDataObjectDeclaration(control, indent);
@@ -305,7 +291,7 @@ void FormControlFill::WriteColumnFills(int indent)
 
 void FormControlFill::WriteDataObjectDeclaration(const FieldRep& control, int indent)
 {
-    const ClassInvokation& call = *DataCallOf(control);
+    const ClassInvokation& call = *GetUsableDataCall(control);
     const Table* table = call.GetClass()->GetTable();
     if (m_fragments.AddUnique(table != nullptr ? static_cast<const void*>(table) : call.GetClass()))
         return;
@@ -315,7 +301,7 @@ void FormControlFill::WriteDataObjectDeclaration(const FieldRep& control, int in
 
 void FormControlFill::WriteMemberCall(const FieldRep& control, int indent, bool members)
 {
-    const ClassInvokation& call = *DataCallOf(control);
+    const ClassInvokation& call = *GetUsableDataCall(control);
     m_out.Write(indent, "dataTable = m_%s.%s(", CallTableName(call),
                 call.GetFunction()->GetFieldName());
     const char* separator = "";

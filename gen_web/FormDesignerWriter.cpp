@@ -3,6 +3,7 @@
 #include "entities/AspxFile.h"
 #include "entities/Form.h"
 #include "gen_web/CodeBehindFragments.h"
+#include "gen_web/PageFileKinds.h"
 #include "gen_web/PageHeaderWriter.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
@@ -10,11 +11,6 @@
 #include "model/ForgeonProject.h"
 #include "model/ProjectSettings.h"
 #include "model/Table.h"
-
-namespace
-{
-constexpr int updateFileKind = 7;
-} // namespace
 
 FormDesignerWriter::FormDesignerWriter(ForgeonProject* project, Form& form, AspxFile& pageFile,
                                        GenerationReport& report)
@@ -39,7 +35,7 @@ void FormDesignerWriter::Write(const CString& pageClass, const CString& folder)
 
 void FormDesignerWriter::WriteDeclarations()
 {
-    const bool update = m_pageFile.GetFileKind() == updateFileKind;
+    const bool update = m_pageFile.GetFileKind() == formUpdateFileKind;
     WriteDeclaration("HtmlControls.HtmlForm %s;\n", m_form.GetFormName());
     m_textFile.Write(0, "\n");
     if (update)

@@ -1,8 +1,11 @@
 #include "gen_web/PageControls.h"
 
 #include "entities/AspFile.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
 #include "entities/Form.h"
 #include "entities/Transaction.h"
+#include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/FieldVisibility.h"
@@ -22,6 +25,31 @@ std::vector<FieldRep*> PlacedOf(const std::vector<FieldRep*>& all)
     return controls;
 }
 } // namespace
+
+const ClassInvokation* GetUsableDataCall(const FieldRep& control)
+{
+    const ClassInvokation* call = control.GetFieldRepData()->GetDataCall();
+    return call != nullptr && call->GetClass() != nullptr && call->GetFunction() != nullptr
+               ? call
+               : nullptr;
+}
+
+bool HasFrontAndBackFields(const FieldRep& control)
+{
+    return control.GetFieldRepData()->GetFrontField() != nullptr &&
+           control.GetFieldRepData()->GetBackField() != nullptr;
+}
+
+bool IsComboControlKind(int kind)
+{
+    return kind == FieldRepData::ComboBox || kind == FieldRepData::EditableComboBox;
+}
+
+CString GetPrimaryKeyName(const Table* table)
+{
+    const Field* key = table != nullptr ? table->GetPrimaryKeyField() : nullptr;
+    return key != nullptr ? key->GetFieldName() : CString();
+}
 
 int GetWrittenControlKind(const FieldRep& control)
 {

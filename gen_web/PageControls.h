@@ -5,6 +5,7 @@
 #include <vector>
 
 class AspFile;
+class ClassInvokation;
 class FieldRep;
 class FieldRepData;
 class Form;
@@ -23,6 +24,16 @@ int GetWrittenControlKind(const FieldRep& control);
 // The Update page of a form or master-detail page keeps the control's stored value in a member
 // "m_" + field name: Combo Box, Radio Button and Editable Combo Box.
 bool HasValueMember(const FieldRep& control);
+
+// The control's data call when it names both a class and a function; else null.
+const ClassInvokation* GetUsableDataCall(const FieldRep& control);
+// The control's data has both a front field, which it shows, and a back field, which it stores.
+bool HasFrontAndBackFields(const FieldRep& control);
+// Combo Box and Editable Combo Box.
+bool IsComboControlKind(int kind);
+
+// The name of the table's primary key field; empty without a table or key.
+CString GetPrimaryKeyName(const Table* table);
 
 // The page's controls in order that its pages show: bound to a field, with data, without the
 // skip flag that marks the controls the model made by itself.

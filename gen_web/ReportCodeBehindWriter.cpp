@@ -16,14 +16,6 @@
 #include "model/Table.h"
 #include "platform/core/LiteralEscaping.h"
 
-namespace
-{
-bool IsComboKind(int kind)
-{
-    return kind == FieldRepData::ComboBox || kind == FieldRepData::EditableComboBox;
-}
-} // namespace
-
 ReportCodeBehindWriter::ReportCodeBehindWriter(ForgeonProject* project, ApplicationReport* report,
                                                GenerationReport& generationReport)
     : AspxWriter(project, report, generationReport), m_applicationReport(report),
@@ -126,7 +118,7 @@ void ReportCodeBehindWriter::WriteMembers()
     for (const FieldRep* control : ReportFilterControls(*m_applicationReport))
     {
         const int kind = ControlKind(*control);
-        if (IsComboKind(kind) || kind == FieldRepData::RadioButton)
+        if (IsComboControlKind(kind) || kind == FieldRepData::RadioButton)
             m_textFile.Write(2, "String m_%s;\n", ControlName(*control));
     }
 }

@@ -5,68 +5,68 @@
 
 namespace
 {
-using Attribute = ReportXMLWriterClassWriter::Attribute;
-using Kind = Attribute::Kind;
+using XmlAttribute = ReportXMLWriterClassWriter::Attribute;
+using XmlAttributeKind = XmlAttribute::Kind;
 
-Attribute Text(const char* prefix, const char* argument)
+XmlAttribute Text(const char* prefix, const char* argument)
 {
-    return {Kind::Text, prefix, argument};
+    return {XmlAttributeKind::Text, prefix, argument};
 }
 
-Attribute Optional(const char* prefix, const char* argument)
+XmlAttribute Optional(const char* prefix, const char* argument)
 {
-    return {Kind::OptionalText, prefix, argument};
+    return {XmlAttributeKind::OptionalText, prefix, argument};
 }
 
-Attribute Number(const char* prefix, const char* argument)
+XmlAttribute Number(const char* prefix, const char* argument)
 {
-    return {Kind::Number, prefix, argument};
+    return {XmlAttributeKind::Number, prefix, argument};
 }
 
-Attribute Flag(const char* text, const char* argument)
+XmlAttribute Flag(const char* text, const char* argument)
 {
-    return {Kind::Flag, text, argument};
+    return {XmlAttributeKind::Flag, text, argument};
 }
 
-Attribute Raw(const char* prefix, const char* argument)
+XmlAttribute Raw(const char* prefix, const char* argument)
 {
-    return {Kind::Raw, prefix, argument};
+    return {XmlAttributeKind::Raw, prefix, argument};
 }
 
 // The if-line that guards an attribute of the kind, or null when it is always written.
-const char* GuardOf(Kind kind)
+const char* GuardOf(XmlAttributeKind kind)
 {
     switch (kind)
     {
-    case Kind::OptionalText:
+    case XmlAttributeKind::OptionalText:
         return "if (%s != null)\n";
-    case Kind::Number:
-    case Kind::Percent:
+    case XmlAttributeKind::Number:
+    case XmlAttributeKind::Percent:
         return "if (%s > 0)\n";
-    case Kind::Flag:
+    case XmlAttributeKind::Flag:
         return "if (%s)\n";
     default:
         return nullptr;
     }
 }
 
-const Attribute id = Optional(" id='", "id");
-const Attribute align = Optional(" align='", "align");
-const Attribute target = Optional(" target='", "target");
-const Attribute value = Optional(" value='", "value");
-const Attribute onblur = Optional(" onblur='", "onblur");
-const Attribute title = Text(" title='", "title");
-const Attribute percentWidth = {Kind::Percent, " width='", "width"};
-const Attribute width = Number(" width='", "width");
-const Attribute height = Number(" height='", "height");
-const Attribute border = Number(" border='", "border");
-const Attribute hspace = Number(" hspace='", "hspace");
-const Attribute vspace = Number(" vspace='", "vspace");
-const Attribute rowspan = Number(" rowspan='", "rowspan");
-const Attribute colspan = Number(" colspan='", "colspan");
-const Attribute visible = Flag(" visible='false'", "bVisible");
-const Attribute disabled = Flag(" disabled=''", "bDisabled");
-const Attribute checkedFlag = Flag(" checked=''", "bChecked");
+const XmlAttribute id = Optional(" id='", "id");
+const XmlAttribute align = Optional(" align='", "align");
+const XmlAttribute target = Optional(" target='", "target");
+const XmlAttribute value = Optional(" value='", "value");
+const XmlAttribute onblur = Optional(" onblur='", "onblur");
+const XmlAttribute title = Text(" title='", "title");
+const XmlAttribute percentWidth = {XmlAttributeKind::Percent, " width='", "width"};
+const XmlAttribute width = Number(" width='", "width");
+const XmlAttribute height = Number(" height='", "height");
+const XmlAttribute border = Number(" border='", "border");
+const XmlAttribute hspace = Number(" hspace='", "hspace");
+const XmlAttribute vspace = Number(" vspace='", "vspace");
+const XmlAttribute rowspan = Number(" rowspan='", "rowspan");
+const XmlAttribute colspan = Number(" colspan='", "colspan");
+const XmlAttribute visible = Flag(" visible='false'", "bVisible");
+const XmlAttribute disabled = Flag(" disabled=''", "bDisabled");
+const XmlAttribute checkedFlag = Flag(" checked=''", "bChecked");
 } // namespace
 
 ReportXMLWriterClassWriter::ReportXMLWriterClassWriter(const ForgeonProject& project,
@@ -352,13 +352,13 @@ void ReportXMLWriterClassWriter::WriteAttribute(const Attribute& attribute)
     }
     switch (attribute.kind)
     {
-    case Kind::Flag:
+    case XmlAttributeKind::Flag:
         m_file.Write(indent, "m_xmlString += \"%s\";\n", prefix);
         break;
-    case Kind::Raw:
+    case XmlAttributeKind::Raw:
         m_file.Write(indent, "m_xmlString += \"%s\" + %s;\n", prefix, argument);
         break;
-    case Kind::Percent:
+    case XmlAttributeKind::Percent:
         m_file.Write(indent, "m_xmlString += \"%s\" + %s + \"%%'\";\n", prefix, argument);
         break;
     default:

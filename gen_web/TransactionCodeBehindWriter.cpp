@@ -8,6 +8,7 @@
 #include "gen_web/FormControlFill.h"
 #include "gen_web/FormDesignerWriter.h"
 #include "gen_web/PageControls.h"
+#include "gen_web/PageFileKinds.h"
 #include "gen_web/PageHeaderWriter.h"
 #include "gen_web/TransactionGridWriter.h"
 #include "model/EventRecmpFields.h"
@@ -25,13 +26,6 @@
 
 namespace
 {
-constexpr int addFileKind = 1;
-constexpr int updateFileKind = 3;
-
-CString DataClassName(ForgeonProject& project, const Table* table)
-{
-    return GetDataClassName(project, *table);
-}
 
 bool IsPlaced(const FieldRep* control)
 {
@@ -88,9 +82,9 @@ void TransactionCodeBehindWriter::Write()
         m_pageFile = dynamic_cast<AspxFile*>(file);
         if (m_pageFile == nullptr)
             continue;
-        if (m_pageFile->GetFileKind() == addFileKind)
+        if (m_pageFile->GetFileKind() == transactionAddFileKind)
             WriteAddPage();
-        else if (m_pageFile->GetFileKind() == updateFileKind)
+        else if (m_pageFile->GetFileKind() == transactionUpdateFileKind)
             WriteUpdatePage();
     }
 }
@@ -172,12 +166,12 @@ void TransactionCodeBehindWriter::WritePreInit(int indent)
 
 void TransactionCodeBehindWriter::WriteDataObjects(int indent)
 {
-    const CString master = DataClassName(*m_project, m_transaction.GetBasicTable());
+    const CString master = GetDataClassName(*m_project, *m_transaction.GetBasicTable());
     m_textFile.Write(indent, "%s %s = new %s();\n", master, m_dataObject, master);
     m_textFile.Write(0, "\n");
     for (const Table* table : m_transaction.GetDetailTables())
     {
-        const CString detail = DataClassName(*m_project, table);
+        const CString detail = GetDataClassName(*m_project, *table);
         m_textFile.Write(indent, "%s m_%s = new %s();\n", detail, table->GetTableName(), detail);
     }
     WriteCodeLines(m_textFile, {
@@ -483,7 +477,7 @@ void TransactionCodeBehindWriter::WriteRequestKey(const char* local, int indent)
 void TransactionCodeBehindWriter::WriteValuesArray(const Table& table, int indent, bool update)
 {
     const bool master = &table == m_transaction.GetBasicTable();
-    const AspFile* updateFile = m_transaction.FindAspFileByType(updateFileKind);
+    const AspFile* updateFile = m_transaction.FindAspFileByType(transactionUpdateFileKind);
     if (update && updateFile != nullptr && updateFile->HasInvisibleField())
     {
         // A detail row's hidden values come from its own stored record.
@@ -795,5 +789,5 @@ bool TransactionCodeBehindWriter::IsUploadPage() const
 
 bool TransactionCodeBehindWriter::IsUpdatePage() const
 {
-    return m_pageFile != nullptr && m_pageFile->GetFileKind() == updateFileKind;
+    return m_pageFile != nullptr && m_pageFile->GetFileKind() == transactionUpdateFileKind;
 }

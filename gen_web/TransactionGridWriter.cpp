@@ -21,29 +21,9 @@
 
 namespace
 {
-const ClassInvokation* DataCallOf(const FieldRep& control)
-{
-    const ClassInvokation* call = control.GetFieldRepData()->GetDataCall();
-    return call != nullptr && call->GetClass() != nullptr && call->GetFunction() != nullptr
-               ? call
-               : nullptr;
-}
-
-bool HasFrontAndBack(const FieldRep& control)
-{
-    return control.GetFieldRepData()->GetFrontField() != nullptr &&
-           control.GetFieldRepData()->GetBackField() != nullptr;
-}
-
 bool HasRecomputeLists(const FieldRep& control)
 {
     return !control.GetFieldRepData()->GetEventRecmpFieldsList().empty();
-}
-
-CString KeyName(const Table& table)
-{
-    const Field* key = table.GetPrimaryKeyField();
-    return key != nullptr ? key->GetFieldName() : CString();
 }
 } // namespace
 
@@ -435,7 +415,8 @@ void TransactionGridWriter::WriteDefaultValue(const FieldRep& control, int inden
     default:
         return;
     }
-    if (DataCallOf(control) == nullptr || !HasFrontAndBack(control) || IsRecomputedInRow(control))
+    if (GetUsableDataCall(control) == nullptr || !HasFrontAndBackFields(control) ||
+        IsRecomputedInRow(control))
         return;
     if (!m_dataTableDeclared)
     {
@@ -477,7 +458,7 @@ void TransactionGridWriter::WriteDefaultValue(const FieldRep& control, int inden
 
 void TransactionGridWriter::WriteDataCall(const FieldRep& control, int indent)
 {
-    const ClassInvokation& call = *DataCallOf(control);
+    const ClassInvokation& call = *GetUsableDataCall(control);
     const Table* table = call.GetClass()->GetTable();
     const CString tableName =
         table != nullptr ? table->GetTableName() : call.GetClass()->GetFieldName();
@@ -530,7 +511,7 @@ void TransactionGridWriter::WriteComboCell(const FieldRep& control, int indent, 
                     RecomputeArgument(control));
     if (!dataRow && IsRecomputedInRow(control))
         m_out.Write(indent, "w.WriteComboOption(\"null\", \"None\", true);\n");
-    else if (DataCallOf(control) != nullptr && HasFrontAndBack(control))
+    else if (GetUsableDataCall(control) != nullptr && HasFrontAndBackFields(control))
     {
         WriteDataCall(control, indent);
         m_out.Write(indent, "fillOptionsForGridCombo(w, dataTable, \"%s\", \"%s\", %s);\n",
@@ -691,7 +672,7 @@ void TransactionGridWriter::WriteGridRowMethod(Table& table, int indent)
             {i + 1, "w.BeginGridData(null, null, 0, 0, 0);"},
         });
     m_out.Write(i + 1, "valueString = utilHandler.GetValueOfField(strA, \"%s\");\n",
-                KeyName(table));
+                GetPrimaryKeyName(&table));
     m_out.Write(i + 1, "idString = \"%s\" + count;\n", RowId("id"));
     WriteCodeLines(m_out, {
                               {i + 1, "w.WriteInputField(\"hidden\", valueString, idString, null, "
@@ -709,7 +690,7 @@ void TransactionGridWriter::WriteFillGridMethod(Table& table, int indent)
     m_out.Write(i, "public void fillGridFor%s(ReportXMLWriter w)\n", name);
     m_out.Write(i, "{\n");
     m_out.Write(i + 1, "String primaryKey = this.Request.Params[\"%s\"];\n",
-                KeyName(*m_transaction.GetBasicTable()));
+                GetPrimaryKeyName(m_transaction.GetBasicTable()));
     m_out.Write(i + 1, "DataTable dataTable = m_%s.SelectRecordFor%s(primaryKey);\n", name,
                 foreignKey->GetFieldName());
     WriteCodeLines(m_out,
@@ -728,7 +709,7 @@ void TransactionGridWriter::WriteFillGridMethod(Table& table, int indent)
                        {i + 2, "{"},
                        {i + 3, "String columnName = dataTable.Columns[j].ColumnName.ToString();"},
                    });
-    std::vector<CString> columns{KeyName(table)};
+    std::vector<CString> columns{GetPrimaryKeyName(&table)};
     for (const FieldRep* control : m_controls)
         columns.push_back(ControlName(*control));
     for (const CString& column : columns)

@@ -3,16 +3,11 @@
 #include "entities/AspFile.h"
 #include "entities/Transaction.h"
 #include "gen_web/PageControls.h"
+#include "gen_web/PageFileKinds.h"
 #include "gen_web/TransactionCodeBehindWriter.h"
 #include "gen_web/TransactionScriptWriter.h"
 #include "model/Table.h"
 #include "platform/core/LiteralEscaping.h"
-
-namespace
-{
-constexpr int addFileKind = 1;
-constexpr int updateFileKind = 3;
-} // namespace
 
 TransactionMarkupWriter::TransactionMarkupWriter(ForgeonProject* project, Transaction& transaction,
                                                  GenerationReport& report)
@@ -33,12 +28,12 @@ void TransactionMarkupWriter::Write()
             continue;
         m_pageFile = file;
         const char* suffix = nullptr;
-        if (file->GetFileKind() == addFileKind)
+        if (file->GetFileKind() == transactionAddFileKind)
         {
             WriteAddPage();
             suffix = "Add";
         }
-        else if (file->GetFileKind() == updateFileKind)
+        else if (file->GetFileKind() == transactionUpdateFileKind)
         {
             WriteUpdatePage();
             suffix = "Update";

@@ -5,6 +5,7 @@
 #include "gen_web/CodeBehindFragments.h"
 #include "gen_web/FieldRowLayout.h"
 #include "gen_web/PageControls.h"
+#include "gen_web/PageFileKinds.h"
 #include "gen_web/TransactionGridWriter.h"
 #include "model/EventRecmpFields.h"
 #include "model/Field.h"
@@ -14,11 +15,6 @@
 #include "model/Table.h"
 #include "model/TextFile.h"
 #include "platform/core/LiteralEscaping.h"
-
-namespace
-{
-constexpr int updateFileKind = 3;
-} // namespace
 
 TransactionScriptWriter::TransactionScriptWriter(AspFile& pageFile, Transaction& transaction,
                                                  ForgeonProject& project, TextFile& out)
@@ -96,7 +92,7 @@ void TransactionScriptWriter::WriteSaveAnswer(int indent)
 
 bool TransactionScriptWriter::IsUpdatePage() const
 {
-    return m_pageFile.GetFileKind() == updateFileKind;
+    return m_pageFile.GetFileKind() == transactionUpdateFileKind;
 }
 
 std::vector<FieldRep*> TransactionScriptWriter::RecomputeTargets(const EventRecmpFields& list) const

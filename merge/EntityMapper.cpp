@@ -5,6 +5,7 @@
 #include "entities/MapForm.h"
 #include "entities/Procedure.h"
 #include "merge/MergeDependencyCollector.h"
+#include "merge/MergeEntityNames.h"
 #include "merge/PointerLists.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
@@ -13,36 +14,11 @@
 
 namespace
 {
-CString NameOf(const Table* table)
-{
-    return table->GetTableName();
-}
-
-CString NameOf(const Procedure* procedure)
-{
-    return procedure->GetName();
-}
-
-CString NameOf(const FormInterface* page)
-{
-    return page->GetFormName();
-}
-
-CString NameOf(const Field* field)
-{
-    return field->GetFieldName();
-}
-
-CString NameOf(const Module* module)
-{
-    return module->GetName();
-}
-
 template <class T> std::vector<CString> NamesOf(const std::vector<T*>& list)
 {
     std::vector<CString> names;
     for (const T* item : list)
-        names.push_back(NameOf(item));
+        names.push_back(EntityName(*item));
     return names;
 }
 
@@ -50,7 +26,8 @@ template <class T> std::vector<CString> PairTexts(const PointerMap<T, T>& map)
 {
     std::vector<CString> texts;
     for (const auto& [key, value] : map)
-        texts.push_back(NameOf(key) + " -> " + (value != nullptr ? NameOf(value) : CString()));
+        texts.push_back(EntityName(*key) + " -> " +
+                        (value != nullptr ? EntityName(*value) : CString()));
     return texts;
 }
 

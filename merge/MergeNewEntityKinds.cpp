@@ -249,17 +249,10 @@ void MergeNewClassEntities::CollectFunctionTables(Function* f, Function* g)
 
 namespace
 {
-CString DisplayName(const ProcedureFieldInfo& column)
-{
-    CString name;
-    column.GetDisplayName(name);
-    return name;
-}
-
 ProcedureFieldInfo* FindColumnByDisplayName(const Function& function, const CString& name)
 {
     for (ProcedureFieldInfo* column : function.GetOutputFields())
-        if (column != nullptr && SameNameNoCase(DisplayName(*column), name))
+        if (column != nullptr && SameNameNoCase(ColumnDisplayName(column), name))
             return column;
     return nullptr;
 }
@@ -271,7 +264,7 @@ void MergeNewClassEntities::CollectOutputColumns(Function* f, Function* g)
         MergeNewPartPass<ProcedureFieldInfo>{
             .xs = f->GetOutputFields(),
             .ys = g->GetOutputFields(),
-            .name = DisplayName,
+            .name = [](const ProcedureFieldInfo& column) { return ColumnDisplayName(&column); },
             .find = [f, g](const CString& name, bool inY)
             { return FindColumnByDisplayName(inY ? *g : *f, name); },
             .make =

@@ -21,14 +21,9 @@
 
 namespace
 {
-CString FieldNameOf(const Field* field)
-{
-    return field != nullptr ? field->GetFieldName() : CString();
-}
-
 CString ControlName(const FieldRep& control)
 {
-    return FieldNameOf(control.GetField());
+    return FieldNameOrEmpty(control.GetField());
 }
 
 std::vector<FieldRep*> ControlsOf(FormInterface& page)
@@ -48,10 +43,6 @@ std::vector<Variable*> VariablesOf(const FormInterface& page)
     return variables;
 }
 
-CString PageFileUrl(const AspFile& file)
-{
-    return file.GetRelativeUrl(FALSE, FALSE);
-}
 } // namespace
 
 MergeNewFormInterfaceEntities::MergeNewFormInterfaceEntities(const MergeNewContext& context)
@@ -187,7 +178,7 @@ void MergeNewFormInterfaceEntities::CollectRefFields(MergeNewTableEntities& tabl
     MergeNewMap<Field>& fields = tables.GetFieldMap();
     for (RefField* refField : std::vector<RefField*>(m_firstPage->GetRefFields()))
     {
-        const CString name = FieldNameOf(refField->GetField());
+        const CString name = FieldNameOrEmpty(refField->GetField());
         Field* counterpart = nullptr;
         if (RefField* found = m_secondPage->GetRefFieldByName(name))
             counterpart = found->GetField();
@@ -200,7 +191,7 @@ void MergeNewFormInterfaceEntities::CollectRefFields(MergeNewTableEntities& tabl
     }
     for (RefField* refField : std::vector<RefField*>(m_secondPage->GetRefFields()))
     {
-        const CString name = FieldNameOf(refField->GetField());
+        const CString name = FieldNameOrEmpty(refField->GetField());
         if (m_firstPage->GetRefFieldByName(name) != nullptr)
             continue;
         Log("FIELD : %s\n", name);
@@ -213,7 +204,7 @@ void MergeNewFormInterfaceEntities::CollectDerivedFields(MergeNewTableEntities& 
     MergeNewMap<Field>& fields = tables.GetFieldMap();
     for (DerivedField* derived : std::vector<DerivedField*>(m_firstPage->GetDerivedFields()))
     {
-        const CString name = FieldNameOf(derived->GetField());
+        const CString name = FieldNameOrEmpty(derived->GetField());
         DerivedField* counterpart = m_secondPage->GetDerivedFieldByName(name);
         // A derived field of both pages pairs its own field with the other's.
         Field* counterpartField = counterpart != nullptr ? counterpart->GetField() : nullptr;
@@ -229,7 +220,7 @@ void MergeNewFormInterfaceEntities::CollectDerivedFields(MergeNewTableEntities& 
     }
     for (DerivedField* derived : std::vector<DerivedField*>(m_secondPage->GetDerivedFields()))
     {
-        const CString name = FieldNameOf(derived->GetField());
+        const CString name = FieldNameOrEmpty(derived->GetField());
         if (m_firstPage->GetDerivedFieldByName(name) != nullptr)
             continue;
         AppendOverwrite(&MergeOverwriteSet::GetDerivedFieldList, derived, false);

@@ -2,71 +2,11 @@
 
 // The shared pairing rule of the kind collectors; included by their sources only.
 
-#include "entities/Class.h"
-#include "entities/Designation.h"
-#include "entities/FormInterface.h"
-#include "entities/Function.h"
 #include "entities/Menu.h"
-#include "entities/Parameter.h"
-#include "entities/Procedure.h"
-#include "entities/RDLCInfo.h"
-#include "entities/TableAdapter.h"
-#include "entities/Variable.h"
-#include "entities/XSDInfo.h"
+#include "merge/MergeEntityNames.h"
 #include "merge/MergeNewKinds.h"
-#include "model/Field.h"
-#include "model/Table.h"
 
 #include <optional>
-
-inline CString EntityName(const Table& table)
-{
-    return table.GetTableName();
-}
-inline CString EntityName(const Field& field)
-{
-    return field.GetFieldName();
-}
-inline CString EntityName(const Class& dataClass)
-{
-    return dataClass.GetFieldName();
-}
-inline CString EntityName(const Function& function)
-{
-    return function.GetFieldName();
-}
-inline CString EntityName(const Parameter& parameter)
-{
-    return parameter.GetFieldName();
-}
-inline CString EntityName(const Variable& variable)
-{
-    return variable.GetFieldName();
-}
-inline CString EntityName(const Procedure& procedure)
-{
-    return procedure.GetName();
-}
-inline CString EntityName(const Designation& designation)
-{
-    return designation.GetName();
-}
-inline CString EntityName(const FormInterface& page)
-{
-    return page.GetFormName();
-}
-inline CString EntityName(const XSDInfo& info)
-{
-    return info.GetName();
-}
-inline CString EntityName(const RDLCInfo& info)
-{
-    return info.GetName();
-}
-inline CString EntityName(const TableAdapter& adapter)
-{
-    return adapter.GetName();
-}
 
 inline bool SameNameNoCase(const CString& a, const CString& b)
 {

@@ -1,4 +1,5 @@
 #include "merge/MergeOverwriteSet.h"
+#include "merge/MergeEntityNames.h"
 
 #include "entities/ApplicationReport.h"
 #include "entities/Class.h"
@@ -70,13 +71,6 @@ template <class Test> FormInterface* FirstPage(const ForgeonProject* project, Te
         }
     }
     return nullptr;
-}
-
-CString DisplayNameOf(const ProcedureFieldInfo* column)
-{
-    CString name;
-    column->GetDisplayName(name);
-    return name;
 }
 
 // The pages and report groups of every module let go of the function's output column.
@@ -295,7 +289,7 @@ void MergeOverwriteSet::DeleteProcedureColumns()
                                  { return item != nullptr && item->HasOutputColumn(column); });
         if (owner == m_ownerProcedures.end())
             continue;
-        WriteName(DisplayNameOf(column));
+        WriteName(ColumnDisplayName(column));
         RemoveProcedureColumn(*owner, column);
     }
 }
@@ -314,7 +308,7 @@ void MergeOverwriteSet::DeleteFunctionColumns()
             });
         if (owner == m_functions.end())
             continue;
-        WriteName(DisplayNameOf(column));
+        WriteName(ColumnDisplayName(column));
         RemoveFunctionColumnUse(m_first, *owner, column);
         (*owner)->RemoveProcedureFieldInfo(column);
     }

@@ -15,6 +15,7 @@
 #include "entities/Transaction.h"
 #include "entities/Variable.h"
 #include "merge/MergeDependencyCollector.h"
+#include "merge/MergeEntityNames.h"
 #include "merge/MergeMarks.h"
 #include "merge/ProjectMergerPageKinds.h"
 #include "model/Field.h"
@@ -232,13 +233,6 @@ const Function* FunctionOf(const ReportGroup* group)
     const ClassInvokation* call = group->GetClassCall();
     return call != nullptr ? call->GetFunction() : nullptr;
 }
-
-CString DisplayName(const ProcedureFieldInfo& info)
-{
-    CString name;
-    info.GetDisplayName(name);
-    return name;
-}
 } // namespace
 
 ReportGroup* ProjectMerger::FindReportGroupByFunctionName(const ApplicationReport* report,
@@ -297,9 +291,9 @@ ProcedureFieldInfo* ProjectMerger::FindOutputColumn(const Procedure* procedure,
 {
     if (column == nullptr || procedure == nullptr)
         return nullptr;
-    const CString name = DisplayName(*column);
+    const CString name = ColumnDisplayName(column);
     for (ProcedureFieldInfo* own : procedure->GetOutputColumns())
-        if (DisplayName(*own).CompareNoCase(name) == 0)
+        if (ColumnDisplayName(own).CompareNoCase(name) == 0)
             return own;
     return nullptr;
 }
@@ -349,7 +343,7 @@ bool ProjectMerger::ResolveReportField(const ReportField* source, ReportField* t
     if (const ProcedureFieldInfo* info = source->GetFieldInfo())
     {
         const ProcedureFieldInfo* own = target->GetFieldInfo();
-        if (own == nullptr || DisplayName(*own).CompareNoCase(DisplayName(*info)) != 0)
+        if (own == nullptr || ColumnDisplayName(own).CompareNoCase(ColumnDisplayName(info)) != 0)
         {
             // The group procedure's own column, else a column of the column's own.
             if (ProcedureFieldInfo* column = FindGroupOutputColumn(group, info))

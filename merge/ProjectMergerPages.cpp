@@ -14,6 +14,7 @@
 #include "entities/ProcedureTable.h"
 #include "entities/UniquenessProcedureTable.h"
 #include "entities/Variable.h"
+#include "merge/MergeEntityNames.h"
 #include "merge/MergeMarks.h"
 #include "merge/PointerLists.h"
 #include "merge/ProjectMerger.h"
@@ -28,19 +29,6 @@
 
 #include <algorithm>
 #include <memory>
-
-namespace
-{
-CString FieldNameOf(const Field* field)
-{
-    return field != nullptr ? field->GetFieldName() : CString();
-}
-
-CString PageFileUrl(const AspFile& file)
-{
-    return file.GetRelativeUrl(FALSE, FALSE);
-}
-} // namespace
 
 void ProjectMerger::ResolvePage(FormInterface* target, FormInterface* source)
 {
@@ -103,7 +91,7 @@ void ProjectMerger::MarkRefFieldsForOverwrite(const FormInterface* source, FormI
     if (m_overwriteReference == nullptr)
         return;
     for (RefField* refField : target->GetRefFields())
-        if (source->FindRefFieldByName(FieldNameOf(refField->GetField())) == nullptr)
+        if (source->FindRefFieldByName(FieldNameOrEmpty(refField->GetField())) == nullptr)
             AppendOnce(m_overwriteReference->GetRefFieldList(), refField);
 }
 
@@ -168,7 +156,7 @@ FormulaTreeNode* ProjectMerger::CopyFormulaTree(const FormulaTreeNode* source,
     node->SetOperator(source->GetOperator());
     // An operand is the page's control of the operand's field.
     if (const FieldRep* operand = source->GetOperand(); operand != nullptr)
-        node->SetOperand(page.FindFieldRepByFieldName(FieldNameOf(operand->GetField())));
+        node->SetOperand(page.FindFieldRepByFieldName(FieldNameOrEmpty(operand->GetField())));
     if (const FormulaTreeNode* left = source->GetLeft())
         node->SetLeft(CopyFormulaTree(left, page));
     if (const FormulaTreeNode* right = source->GetRight())
@@ -211,12 +199,12 @@ void ProjectMerger::ResolveFieldReps(FormInterface* target, FormInterface* sourc
                        field->GetFieldName(), field->GetTable()->GetTableName());
             else
                 Report("fieldRep for %s field(Ref/Derived) not found in first file!\n\n",
-                       FieldNameOf(field));
+                       FieldNameOrEmpty(field));
             continue;
         }
         const bool resolved = ResolveFieldRep(control, counterpart, target);
         if (resolved && target->IndexOfFieldRep(counterpart) < 0 &&
-            target->FindFieldRepByFieldName(FieldNameOf(counterpart->GetField())) == nullptr &&
+            target->FindFieldRepByFieldName(FieldNameOrEmpty(counterpart->GetField())) == nullptr &&
             m_newEntities.OwnsCreated(counterpart))
         {
             target->AddFieldRep(counterpart);
@@ -239,8 +227,8 @@ bool ProjectMerger::ResolveFieldRep(FieldRep* source, FieldRep* target, FormInte
     if (field == nullptr)
     {
         const Table* table = sourceField != nullptr ? sourceField->GetTable() : nullptr;
-        Report("%s fieldRep in %s table not found in first file!\n\n", FieldNameOf(sourceField),
-               table != nullptr ? table->GetTableName() : CString());
+        Report("%s fieldRep in %s table not found in first file!\n\n",
+               FieldNameOrEmpty(sourceField), table != nullptr ? table->GetTableName() : CString());
         return false;
     }
     ResolveField(sourceField, field);
@@ -440,7 +428,8 @@ void ProjectMerger::CopyGrid(const Grid* source, Grid* target, FormInterface* pa
             else if (const auto* control = dynamic_cast<const FieldRep*>(cell->GetCellData()))
             {
                 // The cell shows the page's own control of that field.
-                if (FieldRep* own = page->FindFieldRepByFieldName(FieldNameOf(control->GetField())))
+                if (FieldRep* own =
+                        page->FindFieldRepByFieldName(FieldNameOrEmpty(control->GetField())))
                     made->SetCellData(own, GridCell::kFieldRep);
             }
         }

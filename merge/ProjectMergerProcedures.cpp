@@ -4,6 +4,7 @@
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ProcedureInvokation.h"
 #include "entities/Variable.h"
+#include "merge/MergeEntityNames.h"
 #include "merge/MergeOverwriteSet.h"
 #include "merge/ProjectMerger.h"
 #include "model/Field.h"
@@ -19,13 +20,6 @@ namespace
 CString TableName(const Table* table)
 {
     return table != nullptr ? table->GetTableName() : CString();
-}
-
-CString DisplayNameOf(const ProcedureFieldInfo& column)
-{
-    CString name;
-    column.GetDisplayName(name);
-    return name;
 }
 } // namespace
 
@@ -243,7 +237,7 @@ void ProjectMerger::ResolveOutputColumn(const Procedure* source, Procedure* targ
                 m_newEntities.HandOver(resolvedField);
         }
     }
-    if (!target->HasOutputColumnNamedNoCase(DisplayNameOf(*resolved)))
+    if (!target->HasOutputColumnNamedNoCase(ColumnDisplayName(resolved.get())))
         target->AddOutputColumn(resolved.release());
 }
 
@@ -253,7 +247,7 @@ bool ProjectMerger::ResolveFieldInfo(const ProcedureFieldInfo* source, Procedure
         source->GetField() != nullptr ? ResolveFieldReference(source->GetField()) : nullptr;
     if (field == nullptr)
     {
-        Report("%s fieldInfo not found in procedure in first file!\n\n", DisplayNameOf(*source));
+        Report("%s fieldInfo not found in procedure in first file!\n\n", ColumnDisplayName(source));
         return false;
     }
     target->SetField(field);
@@ -302,7 +296,7 @@ void ProjectMerger::MarkProcedureTablesForOverwrite(const Procedure* source, Pro
 void ProjectMerger::MarkOutputColumnsForOverwrite(const Procedure* source, Procedure* target)
 {
     for (ProcedureFieldInfo* column : target->GetOutputColumns())
-        if (!source->HasOutputColumnNamedNoCase(DisplayNameOf(*column)))
+        if (!source->HasOutputColumnNamedNoCase(ColumnDisplayName(column)))
         {
             m_overwriteReference->GetProcedureColumnList().push_back(column);
             m_overwriteReference->GetOwnerProcedureList().push_back(target);

@@ -4,6 +4,7 @@
 #include "entities/Procedure.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ProcedureInvokation.h"
+#include "merge/MergeEntityNames.h"
 #include "merge/ProjectMerger.h"
 #include "model/EventRecmpFields.h"
 #include "model/Field.h"
@@ -21,14 +22,6 @@ CString ProcedureName(const ProcedureInvokation* call)
 {
     const Procedure* procedure = call != nullptr ? call->GetProcedure() : nullptr;
     return procedure != nullptr ? procedure->GetName() : CString();
-}
-
-CString DisplayName(const ProcedureFieldInfo* column)
-{
-    CString name;
-    if (column != nullptr)
-        column->GetDisplayName(name);
-    return name;
 }
 
 // The page's control of the control's field.
@@ -72,7 +65,7 @@ DateValidation* ProjectMerger::CopyDateValidation(const DateValidation* source,
         column = FindOutputColumn(call != nullptr ? call->GetProcedure() : nullptr, result);
         if (column == nullptr)
             Report("%s fieldInfo of %s procedure is not found in DateValidation\n\n",
-                   DisplayName(result), ProcedureName(source->GetProcedureInvokation()));
+                   ColumnDisplayName(result), ProcedureName(source->GetProcedureInvokation()));
     }
     return new DateValidation(variable, source->GetComparisonKind(), call.release(), column);
 }
@@ -107,7 +100,7 @@ bool ProjectMerger::CopyVisibilityData(const VisibilityData* source, VisibilityD
             target->SetResultField(FindOutputColumn(call->GetProcedure(), result));
             if (target->GetResultField() == nullptr)
                 Report("%s fieldInfo of %s procedure is not found in VisibilityData\n\n",
-                       DisplayName(result), ProcedureName(incoming));
+                       ColumnDisplayName(result), ProcedureName(incoming));
         }
     }
     target->SetVariable(VariableCounterpart(source->GetVariable(), page));

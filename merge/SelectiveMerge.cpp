@@ -10,35 +10,25 @@
 #include "entities/RDLCReport.h"
 #include "entities/Transaction.h"
 #include "merge/MergeDependencyCollector.h"
+#include "merge/MergeEntityNames.h"
 #include "merge/PointerLists.h"
 #include "model/Module.h"
 #include "model/Table.h"
 
 namespace
 {
-using Collector = MergeDependencyCollector;
-
-CString NameOf(const Table* table)
-{
-    return table->GetTableName();
-}
-
-CString NameOf(const FormInterface* page)
-{
-    return page->GetFormName();
-}
 
 template <class T> std::vector<SelectiveMerge::Item> ItemsOf(const std::vector<T*>& list)
 {
     std::vector<SelectiveMerge::Item> items;
     for (const T* entity : list)
-        items.push_back({NameOf(entity), entity->GetId(), false});
+        items.push_back({EntityName(*entity), entity->GetId(), false});
     return items;
 }
 
 template <class T>
-std::optional<bool> Test(const Collector& collector, const T* entity,
-                         bool (Collector::*isSelected)(const T*) const)
+std::optional<bool> Test(const MergeDependencyCollector& collector, const T* entity,
+                         bool (MergeDependencyCollector::*isSelected)(const T*) const)
 {
     if (entity == nullptr)
         return std::nullopt;
@@ -122,23 +112,26 @@ std::optional<bool> SelectiveMerge::IsSelected(int kind, int id) const
     {
     case MasterTables:
     case MasterDetailTables:
-        return Test(m_collector, m_module->FindTableById(id), &Collector::IsTableSelected);
+        return Test(m_collector, m_module->FindTableById(id),
+                    &MergeDependencyCollector::IsTableSelected);
     case MasterForms:
         return Test(m_collector, m_module->FindMasterFormById(id),
-                    &Collector::IsMasterFormSelected);
+                    &MergeDependencyCollector::IsMasterFormSelected);
     case MasterDetailForms:
         return Test(m_collector, m_module->FindTransactionById(id),
-                    &Collector::IsTransactionSelected);
+                    &MergeDependencyCollector::IsTransactionSelected);
     case SearchReports:
-        return Test(m_collector, m_module->FindReportById(id), &Collector::IsReportSelected);
+        return Test(m_collector, m_module->FindReportById(id),
+                    &MergeDependencyCollector::IsReportSelected);
     case Reports:
         return Test(m_collector, m_module->FindRDLCReportById(id),
-                    &Collector::IsRDLCReportSelected);
+                    &MergeDependencyCollector::IsRDLCReportSelected);
     case Dashboards:
-        return Test(m_collector, m_module->FindDashBoardById(id), &Collector::IsDashBoardSelected);
+        return Test(m_collector, m_module->FindDashBoardById(id),
+                    &MergeDependencyCollector::IsDashBoardSelected);
     case DashboardPages:
         return Test(m_collector, m_module->FindDashBoardPageById(id),
-                    &Collector::IsDashBoardPageSelected);
+                    &MergeDependencyCollector::IsDashBoardPageSelected);
     default:
         return std::nullopt;
     }

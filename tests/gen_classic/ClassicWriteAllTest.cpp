@@ -27,11 +27,8 @@
 #include <string>
 #include <vector>
 
-namespace
-{
-
 // The shell's side, answered by script.
-class ScriptedServices : public ClassicWriteServices
+class ClassicWriteAllServices : public ClassicWriteServices
 {
 public:
     void SaveBackupCopy(const CString& stamp) override { calls.push_back("backup " + stamp.str()); }
@@ -56,7 +53,7 @@ public:
 };
 
 // Records each page writer call with the current module.
-class RecordingWriters : public ClassicPageWriters
+class ClassicWriteAllWriters : public ClassicPageWriters
 {
 public:
     using ClassicPageWriters::ClassicPageWriters;
@@ -92,6 +89,8 @@ private:
     }
 };
 
+namespace
+{
 // The module checks file the given warnings after the real findings.
 class CheckedWriteAll : public AspWriteAll
 {
@@ -120,6 +119,7 @@ ApplicationReport* NewReport(const char* name, int pageFiles, bool graph)
         report->SetChartData(1, new GraphData);
     return report;
 }
+} // namespace
 
 class ClassicWriteAllTest : public ::testing::Test
 {
@@ -154,13 +154,11 @@ protected:
 
     GenWebProject m_fixture;
     Module* m_second = new Module("Second");
-    ScriptedServices m_services;
-    RecordingWriters m_writers{m_fixture.Project(), m_writeAllReport};
+    ClassicWriteAllServices m_services;
+    ClassicWriteAllWriters m_writers{m_fixture.Project(), m_writeAllReport};
     GenerationReport m_writeAllReport;
     ScriptedMessageBoxes m_boxes;
 };
-
-} // namespace
 
 TEST_F(ClassicWriteAllTest, TheCheckDecidesWhetherAnythingIsWritten)
 {
@@ -419,7 +417,7 @@ TEST(ClassicWriteAllPagesTest, EveryReportKindCollectorAndDashboardPagePassTheCh
     GenWebProject& project = reports.Project();
     project.Project().SetSqlServerDatabase(0);
     TheProjectDiagnostics().ClearErrorsAndWarnings();
-    ScriptedServices services;
+    ClassicWriteAllServices services;
     ScriptedMessageBoxes boxes;
     AspWriteAll writeAll(&project.Project(), nullptr, services);
     writeAll.SetWriteErrorsLogPath(project.Temp().ModelPath("ForgeonWriteErrors.txt"));

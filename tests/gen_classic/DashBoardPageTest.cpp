@@ -13,8 +13,6 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
 // The dashboard page "Overview" of BaseModule over the table "sales" (region, year, total):
 // "Sales Summary" placed with PRC_Regions(year), its own query PRC_Summary filtering region
 // and year, and a grid of a label, two values, a link and a nested grid; "Stock" shown once
@@ -142,7 +140,6 @@ protected:
     std::vector<std::unique_ptr<Menu>> m_menus;
     DashBoardPage* m_page = new DashBoardPage;
 };
-} // namespace
 
 TEST_F(DashBoardPageTest, PlacementsWithAndWithoutProcedurePassTheChecks)
 {

@@ -11,8 +11,6 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
 // The collector "Sales Board" of five list reports "Sales A" to "Sales E" of BaseModule, each
 // over PRC_Sales(name, placed) with a filter on both fields. The collector filters on name,
 // which every report maps, and on amount, which none does; only the first two reports have a
@@ -53,7 +51,6 @@ protected:
     GenWebProject& m_project = m_reports.Project();
     ReportCollector* m_collector = new ReportCollector;
 };
-} // namespace
 
 // Five reports in three columns: two rows of frames, the missing sixth as two empty cells; the
 // print pages of the two reports with a page file leave the collector's name filter out.

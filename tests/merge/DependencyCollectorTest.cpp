@@ -19,7 +19,7 @@ void LinkFromMenu(Menu* menu, FormInterface* page, int ownerKind)
 
 // The second project: module "Sales" with entities that need others, some of which the
 // first project has.
-std::unique_ptr<ForgeonProject> BuildSecond()
+std::unique_ptr<ForgeonProject> BuildCollectorSecond()
 {
     Module* sales = nullptr;
     auto project = NewMergeProject("Second", sales);
@@ -133,7 +133,7 @@ std::unique_ptr<ForgeonProject> BuildSecond()
 }
 
 // The first project: some of the second project's names, some in another letter case.
-std::unique_ptr<ForgeonProject> BuildFirst()
+std::unique_ptr<ForgeonProject> BuildCollectorFirst()
 {
     Module* sales = nullptr;
     auto project = NewMergeProject("First", sales);
@@ -183,11 +183,12 @@ constexpr auto TableName = [](const Table* table) { return table->GetTableName()
 constexpr auto PageName = [](const FormInterface* page) { return page->GetFormName(); };
 constexpr auto ItsName = [](const auto* item) { return CString(item->GetName()); };
 constexpr auto ItsFieldName = [](const auto* item) { return item->GetFieldName(); };
+} // namespace
 
 class DependencyCollectorTest : public MergeInputs
 {
 protected:
-    void SetUp() override { Load(BuildFirst(), BuildSecond()); }
+    void SetUp() override { Load(BuildCollectorFirst(), BuildCollectorSecond()); }
 
     // The collector over the inputs with "Sales" of the second project selected.
     std::unique_ptr<MergeDependencyCollector> NewCollector()
@@ -216,7 +217,6 @@ protected:
         return dynamic_cast<Page*>(SecondSales()->FindPageByName(name));
     }
 };
-} // namespace
 
 TEST_F(DependencyCollectorTest, PresenceFollowsTheLetterCaseRuleOfEachKind)
 {

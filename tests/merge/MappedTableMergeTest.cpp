@@ -63,11 +63,11 @@ private:
     int m_item;
     bool m_map;
 };
+} // namespace
 
 class MappedTableMergeTest : public MergeRun
 {
 };
-} // namespace
 
 TEST_F(MappedTableMergeTest, AMappedTableIsNotCopiedAndAnUnmappedOneIs)
 {

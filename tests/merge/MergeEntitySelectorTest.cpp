@@ -8,12 +8,8 @@
 #include <functional>
 #include <set>
 
-namespace
-{
-using S = MergeEntitySelector;
-
 // Records what the dialog opens and runs the script given for each.
-class RecordingHost : public MergeEntityHost, public MergeDependencyHost
+class MergeEntitySelectorHost : public MergeEntityHost, public MergeDependencyHost
 {
 public:
     void OpenSelectiveMerge(Module* module, MergeDependencyCollector&) override
@@ -41,11 +37,12 @@ public:
 class MergeEntitySelectorTest : public MergeSelectionTest
 {
 protected:
-    S& Selector()
+    MergeEntitySelector& Selector()
     {
         if (!m_selector)
         {
-            m_selector = std::make_unique<S>(First(), Second(), Collector(), m_host);
+            m_selector =
+                std::make_unique<MergeEntitySelector>(First(), Second(), Collector(), m_host);
             m_selector->Open();
         }
         return *m_selector;
@@ -60,9 +57,12 @@ protected:
         return -1;
     }
 
-    RecordingHost m_host;
-    std::unique_ptr<S> m_selector;
+    MergeEntitySelectorHost m_host;
+    std::unique_ptr<MergeEntitySelector> m_selector;
 };
+
+namespace
+{
 
 std::vector<std::string> Boxes(const ScriptedMessageBoxes& boxes)
 {
@@ -81,35 +81,56 @@ TEST_F(MergeEntitySelectorTest, OpeningFillsTheModulesAndPathsAndEnablesOnlySele
     EXPECT_EQ(Selector().GetModuleLabel(), "Module not selected");
     EXPECT_EQ(Selector().GetNameText(), " ");
     EXPECT_EQ(Selector().GetOverwrite(), 0);
-    EXPECT_EQ(S::GetKinds().size(), 10u);
-    EXPECT_EQ(S::GetKinds().front(), "Master Tables");
-    EXPECT_EQ(S::GetKinds().back(), "Dashboard Pages");
+    EXPECT_EQ(MergeEntitySelector::GetKinds().size(), 10u);
+    EXPECT_EQ(MergeEntitySelector::GetKinds().front(), "Master Tables");
+    EXPECT_EQ(MergeEntitySelector::GetKinds().back(), "Dashboard Pages");
 }
 
 TEST_F(MergeEntitySelectorTest, SelectAndRemoveSwitchTheEnablingAndTheCollectorsModule)
 {
-    const std::vector<int> selectedOnly = {S::FullModuleButton, S::SelectiveButton,
-                                           S::ResolveButton, S::RemoveButton, IDOK};
+    const std::vector<int> selectedOnly = {
+        MergeEntitySelector::FullModuleButton, MergeEntitySelector::SelectiveButton,
+        MergeEntitySelector::ResolveButton, MergeEntitySelector::RemoveButton, IDOK};
     struct Step
     {
         const char* name;
-        std::function<void(S&)> action;
+        std::function<void(MergeEntitySelector&)> action;
         std::vector<int> answers;
         const char* module;
         const char* label;
     };
     const Step steps[] = {
-        {"opened", [](S&) {}, {}, nullptr, "Module not selected"},
+        {"opened", [](MergeEntitySelector&) {}, {}, nullptr, "Module not selected"},
         {"select with nothing chosen",
-         [](S& s) { s.Select(-1); },
+         [](MergeEntitySelector& s) { s.Select(-1); },
          {},
          nullptr,
          "Module not selected"},
-        {"remove with no module", [](S& s) { s.Remove(); }, {}, nullptr, "Module not selected"},
-        {"select Sales", [this](S& s) { s.Select(ModuleIndex("Sales")); }, {}, "Sales", "Sales"},
-        {"remove answered No", [](S& s) { s.Remove(); }, {IDNO}, "Sales", "Sales"},
-        {"remove answered Yes", [](S& s) { s.Remove(); }, {IDYES}, nullptr, "Module not selected."},
-        {"select Extra", [this](S& s) { s.Select(ModuleIndex("Extra")); }, {}, "Extra", "Extra"},
+        {"remove with no module",
+         [](MergeEntitySelector& s) { s.Remove(); },
+         {},
+         nullptr,
+         "Module not selected"},
+        {"select Sales",
+         [this](MergeEntitySelector& s) { s.Select(ModuleIndex("Sales")); },
+         {},
+         "Sales",
+         "Sales"},
+        {"remove answered No",
+         [](MergeEntitySelector& s) { s.Remove(); },
+         {IDNO},
+         "Sales",
+         "Sales"},
+        {"remove answered Yes",
+         [](MergeEntitySelector& s) { s.Remove(); },
+         {IDYES},
+         nullptr,
+         "Module not selected."},
+        {"select Extra",
+         [this](MergeEntitySelector& s) { s.Select(ModuleIndex("Extra")); },
+         {},
+         "Extra",
+         "Extra"},
     };
     for (const Step& step : steps)
     {
@@ -117,7 +138,7 @@ TEST_F(MergeEntitySelectorTest, SelectAndRemoveSwitchTheEnablingAndTheCollectors
             m_boxes.Answer(answer);
         step.action(Selector());
         const bool selected = step.module != nullptr;
-        EXPECT_EQ(Selector().IsEnabled(S::SelectButton), !selected) << step.name;
+        EXPECT_EQ(Selector().IsEnabled(MergeEntitySelector::SelectButton), !selected) << step.name;
         for (int id : selectedOnly)
             EXPECT_EQ(Selector().IsEnabled(id), selected) << step.name << " control " << id;
         EXPECT_EQ(Selector().GetModuleLabel(), step.label) << step.name;

@@ -34,7 +34,18 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
+#include <string>
+
+// A file's bytes as written, line ends included.
+inline std::string ReadFileBytes(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
 
 // A project with settings, an empty "BaseModule" (which the store's repairs fill with the login
 // objects) and the module "Sales", which the builder fills.

@@ -12,12 +12,6 @@
 
 namespace
 {
-std::string FileText(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
 // A project whose RDLC report uses one description of each kind.
 std::unique_ptr<ForgeonProject> BuildDescribed()
 {
@@ -39,6 +33,7 @@ std::unique_ptr<ForgeonProject> BuildDescribed()
     sales->Append(report);
     return project;
 }
+} // namespace
 
 class MergeMarkTest : public MergeInputs
 {
@@ -46,11 +41,10 @@ protected:
     std::vector<BYTE> SavedBytes(ForgeonProject* project, const char* name)
     {
         EXPECT_TRUE(m_store.ArchiveProject(project, m_folder.ModelPath(name), FALSE)) << LastBox();
-        const std::string text = FileText(m_folder.Path() / name);
+        const std::string text = ReadFileBytes(m_folder.Path() / name);
         return std::vector<BYTE>(text.begin(), text.end());
     }
 };
-} // namespace
 
 TEST_F(MergeMarkTest, MarkedDescriptionsSaveToTheBytesOfUnmarkedOnesAndLoadUnmarked)
 {
@@ -105,7 +99,7 @@ TEST(MergeReportFilesTest, FilesAreMadeWithTheirFoldersOrRecordedAsUnwritten)
         EXPECT_EQ(file->written, test.opened) << test.relative;
         EXPECT_EQ(file->failure.IsEmpty(), test.opened) << test.relative;
         // An unopened file's text stays with its writer.
-        EXPECT_EQ(FileText(file->hostPath), test.opened ? "line\r\n" : "") << test.relative;
+        EXPECT_EQ(ReadFileBytes(file->hostPath), test.opened ? "line\r\n" : "") << test.relative;
         EXPECT_EQ(std::string(writer.GetBuffer().GetString()), test.opened ? "" : "line\n")
             << test.relative;
     }
@@ -117,5 +111,5 @@ TEST(MergeReportFilesTest, FilesAreMadeWithTheirFoldersOrRecordedAsUnwritten)
     files.Open(writer, temp.ModelPath("KestraneWeavo\\merging.txt"));
     files.Close(writer);
     EXPECT_EQ(files.GetFiles().size(), 3u);
-    EXPECT_EQ(FileText(temp.Path() / "KestraneWeavo" / "merging.txt"), "");
+    EXPECT_EQ(ReadFileBytes(temp.Path() / "KestraneWeavo" / "merging.txt"), "");
 }

@@ -13,9 +13,6 @@
 
 namespace
 {
-using Kind = ScriptedMergeSelection::Kind;
-
-const std::string separator = std::string(58, '-') + "\n\n";
 
 std::string Tree(const Menu& menu)
 {
@@ -29,11 +26,11 @@ std::string Tree(const Menu& menu)
     }
     return text;
 }
+} // namespace
 
 class MergeMenuClassResolverTest : public MergeRun
 {
 };
-} // namespace
 
 TEST_F(MergeMenuClassResolverTest, MenusMergeByFullNameOnceAnywhereInTheTreeAndLinkTheirRoles)
 {
@@ -47,10 +44,12 @@ TEST_F(MergeMenuClassResolverTest, MenusMergeByFullNameOnceAnywhereInTheTreeAndL
     second->GetCurrentModule()->FindMenuByFullName("Extras")->AddSubMenu(NewMenu("New"));
     Load(std::move(first), std::move(second));
 
-    ScriptedMergeSelection selection = ScriptedMergeSelection::Entities(
-        "Sales",
-        {{Kind::Menu, "Extras"}, {Kind::Menu, "Extras__Tools"}, {Kind::Menu, "Extras__New"}},
-        false);
+    ScriptedMergeSelection selection =
+        ScriptedMergeSelection::Entities("Sales",
+                                         {{ScriptedMergeSelection::Kind::Menu, "Extras"},
+                                          {ScriptedMergeSelection::Kind::Menu, "Extras__Tools"},
+                                          {ScriptedMergeSelection::Kind::Menu, "Extras__New"}},
+                                         false);
     ASSERT_TRUE(RunStoreMerge(selection));
     const Menu* merged = FirstSales()->FindMenuByFullName("Extras");
     ASSERT_NE(merged, nullptr);
@@ -88,7 +87,10 @@ TEST_F(MergeMenuClassResolverTest, ANewDashboardPageIsRebuiltFromTheIncomingEntr
             second->GetCurrentModule()->FindDashBoardPageByName("home")->DeleteAllDashBoards();
         Load(NewSalesProject("First", Path("a")), std::move(second));
         ScriptedMergeSelection selection = ScriptedMergeSelection::Entities(
-            "Sales", {{Kind::DashBoard, "overview"}, {Kind::DashBoardPage, "home"}}, false);
+            "Sales",
+            {{ScriptedMergeSelection::Kind::DashBoard, "overview"},
+             {ScriptedMergeSelection::Kind::DashBoardPage, "home"}},
+            false);
         ASSERT_TRUE(RunStoreMerge(selection));
         const DashBoardPage* home = FirstSales()->FindDashBoardPageByName("home");
         ASSERT_NE(home, nullptr);
@@ -98,7 +100,7 @@ TEST_F(MergeMenuClassResolverTest, ANewDashboardPageIsRebuiltFromTheIncomingEntr
         {
             EXPECT_EQ(home->GetDashBoardAt(0), FirstSales()->FindDashBoardByName("overview"));
         }
-        EXPECT_EQ(TempText("Report_ .txt"), separator);
+        EXPECT_EQ(TempText("Report_ .txt"), reportSeparator);
     }
 }
 
@@ -121,7 +123,8 @@ TEST_F(MergeMenuClassResolverTest, OnlyTheSelectedFunctionsOfAClassArrive)
     }
     Load(BuildSalesFixture("First", Path("a")), std::move(second));
     ListSelection selection(
-        ScriptedMergeSelection::Entities("Sales", {{Kind::Table, "customer"}}, false),
+        ScriptedMergeSelection::Entities(
+            "Sales", {{ScriptedMergeSelection::Kind::Table, "customer"}}, false),
         [](MergeDependencyCollector& dependencies, Module& module)
         {
             Class* dataClass = module.FindClassByName("_customer");

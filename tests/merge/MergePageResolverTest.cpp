@@ -19,20 +19,13 @@
 
 namespace
 {
-using Kind = ScriptedMergeSelection::Kind;
-
-const std::string separator = std::string(58, '-') + "\n\n";
-
-std::string Text(const CString& text)
-{
-    return text.GetString();
-}
 
 std::string ControlNames(FormInterface& page)
 {
     std::string names;
     for (int index = 0; const FieldRep* control = page.GetFieldRep(index); ++index)
-        names += " " + Text(control->GetField() != nullptr ? control->GetField()->GetFieldName()
+        names +=
+            " " + StdString(control->GetField() != nullptr ? control->GetField()->GetFieldName()
                                                            : CString("-"));
     return names;
 }
@@ -51,11 +44,11 @@ std::set<std::string> Lines(const std::string& text)
         lines.insert(line);
     return lines;
 }
+} // namespace
 
 class MergePageResolverTest : public MergeRun
 {
 };
-} // namespace
 
 TEST_F(MergePageResolverTest, AnExistingMasterFormKeepsItsObjectAndGainsTheSourcesControls)
 {
@@ -81,13 +74,13 @@ TEST_F(MergePageResolverTest, AnExistingMasterFormKeepsItsObjectAndGainsTheSourc
     ASSERT_NE(own, nullptr);
     EXPECT_EQ(ControlNames(*own), " name");
 
-    ScriptedMergeSelection selection =
-        ScriptedMergeSelection::Entities("Sales",
-                                         {{Kind::Table, "customer"},
-                                          {Kind::Table, "supplier"},
-                                          {Kind::MasterForm, "customer_form"},
-                                          {Kind::MasterForm, "supplier_form"}},
-                                         false);
+    ScriptedMergeSelection selection = ScriptedMergeSelection::Entities(
+        "Sales",
+        {{ScriptedMergeSelection::Kind::Table, "customer"},
+         {ScriptedMergeSelection::Kind::Table, "supplier"},
+         {ScriptedMergeSelection::Kind::MasterForm, "customer_form"},
+         {ScriptedMergeSelection::Kind::MasterForm, "supplier_form"}},
+        false);
     ASSERT_TRUE(RunStoreMerge(selection));
     EXPECT_EQ(FirstSales()->FindMasterFormByName("customer_form"), own);
     EXPECT_EQ(ControlNames(*own), " name phone");
@@ -102,7 +95,7 @@ TEST_F(MergePageResolverTest, AnExistingMasterFormKeepsItsObjectAndGainsTheSourc
         EXPECT_EQ(file->GetOwnerPage(), added);
     EXPECT_EQ(Lines(TempText("KestraneWeavo/merging1.txt")),
               (std::set<std::string>{"customer_form", "supplier_form"}));
-    EXPECT_EQ(TempText("Report_ .txt"), separator);
+    EXPECT_EQ(TempText("Report_ .txt"), reportSeparator);
 }
 
 TEST_F(MergePageResolverTest, TrimTableTitlesKeepsOneTitleForTheBasicTableAndOnePerDetailTable)
@@ -139,10 +132,12 @@ TEST_F(MergePageResolverTest, TrimTableTitlesKeepsOneTitleForTheBasicTableAndOne
 TEST_F(MergePageResolverTest, ATransactionTakesItsTablesTitlesAndPagesFromTheFirstProject)
 {
     Load(NewSalesProject("First", Path("a")), BuildSalesFixture("Second", Path("b")));
-    ScriptedMergeSelection selection = ScriptedMergeSelection::Entities(
-        "Sales",
-        {{Kind::Table, "order_basic"}, {Kind::Table, "order_detail"}, {Kind::Transaction, "order"}},
-        false);
+    ScriptedMergeSelection selection =
+        ScriptedMergeSelection::Entities("Sales",
+                                         {{ScriptedMergeSelection::Kind::Table, "order_basic"},
+                                          {ScriptedMergeSelection::Kind::Table, "order_detail"},
+                                          {ScriptedMergeSelection::Kind::Transaction, "order"}},
+                                         false);
     ProjectMerger merger(First(), Second(), selection);
     ASSERT_TRUE(merger.Merge());
     Transaction* merged = FirstSales()->FindTransactionByName("order");
@@ -156,7 +151,7 @@ TEST_F(MergePageResolverTest, ATransactionTakesItsTablesTitlesAndPagesFromTheFir
     const Transaction* source = SecondSales()->FindTransactionByName("order");
     EXPECT_EQ(merged->GetTableTitle(basic), source->GetTableTitle(source->GetBasicTable()));
     EXPECT_EQ(merged->GetAspFiles().size(), source->GetAspFiles().size());
-    EXPECT_EQ(TempText("Report_ .txt"), separator);
+    EXPECT_EQ(TempText("Report_ .txt"), reportSeparator);
 
     // Tables found nowhere: both lines, the other detail table still merged, nothing added.
     auto stray = std::make_unique<Transaction>();
@@ -187,8 +182,8 @@ TEST_F(MergePageResolverTest, DashboardsAlwaysArriveAsNewObjects)
         Load(std::move(first), BuildSalesFixture("Second", Path("b")));
         const DashBoard* own = FirstSales()->FindDashBoardByName("overview");
         const std::size_t count = FirstSales()->GetDashBoards().size();
-        ScriptedMergeSelection selection =
-            ScriptedMergeSelection::Entities("Sales", {{Kind::DashBoard, "overview"}}, false);
+        ScriptedMergeSelection selection = ScriptedMergeSelection::Entities(
+            "Sales", {{ScriptedMergeSelection::Kind::DashBoard, "overview"}}, false);
         ASSERT_TRUE(RunStoreMerge(selection));
         const DashBoard* merged = FirstSales()->FindDashBoardByName("overview");
         ASSERT_NE(merged, nullptr);
@@ -260,8 +255,8 @@ TEST_F(MergePageResolverTest, GroupsMatchByFunctionNameAndColumnsAndFiltersByNam
 TEST_F(MergePageResolverTest, AReportKeepsAMatchingGroupInPlaceAndAppendsANewOne)
 {
     Load(BuildSalesFixture("First", Path("a")), BuildSalesFixture("Second", Path("b")));
-    ScriptedMergeSelection selection =
-        ScriptedMergeSelection::Entities("Sales", {{Kind::Report, "customer Report"}}, false);
+    ScriptedMergeSelection selection = ScriptedMergeSelection::Entities(
+        "Sales", {{ScriptedMergeSelection::Kind::Report, "customer Report"}}, false);
     ProjectMerger merger(First(), Second(), selection);
     ASSERT_TRUE(merger.Merge());
     ApplicationReport* own = FirstSales()->FindReportByName("customer Report");

@@ -13,7 +13,6 @@
 
 namespace
 {
-using Kind = ScriptedMergeSelection::Kind;
 
 Field* FieldOf(const Table* table, const char* name)
 {
@@ -44,7 +43,7 @@ Field* NewAliasField(const char* name)
 // the procedure PRC_Customer_SelectAll (parameter name, columns name and the alias total,
 // variation variable) and PRC_orders_X on Customer with the column name; second "Geo":
 // region(code).
-std::unique_ptr<ForgeonProject> BuildFirst()
+std::unique_ptr<ForgeonProject> BuildProcedureResolverFirst()
 {
     Module* sales = nullptr;
     auto project = NewMergeProject("First", sales);
@@ -61,7 +60,7 @@ std::unique_ptr<ForgeonProject> BuildFirst()
     return project;
 }
 
-std::unique_ptr<ForgeonProject> BuildSecond()
+std::unique_ptr<ForgeonProject> BuildProcedureResolverSecond()
 {
     Module* sales = nullptr;
     auto project = NewMergeProject("Second", sales);
@@ -102,12 +101,13 @@ class MappingSelection : public MergeSelection
 {
 public:
     explicit MappingSelection(bool overwrite)
-        : m_scripted(ScriptedMergeSelection::Entities("Sales",
-                                                      {{Kind::Table, "Customer"},
-                                                       {Kind::Table, "orders"},
-                                                       {Kind::Procedure, "PRC_Customer_SelectAll"},
-                                                       {Kind::Procedure, "PRC_orders_X"}},
-                                                      overwrite))
+        : m_scripted(ScriptedMergeSelection::Entities(
+              "Sales",
+              {{ScriptedMergeSelection::Kind::Table, "Customer"},
+               {ScriptedMergeSelection::Kind::Table, "orders"},
+               {ScriptedMergeSelection::Kind::Procedure, "PRC_Customer_SelectAll"},
+               {ScriptedMergeSelection::Kind::Procedure, "PRC_orders_X"}},
+              overwrite))
     {
     }
 
@@ -126,6 +126,7 @@ public:
 private:
     ScriptedMergeSelection m_scripted;
 };
+} // namespace
 
 class MergeProcedureResolverTest : public MergeRun
 {
@@ -146,11 +147,10 @@ protected:
         return merger.GetReport().GetBuffer().GetString();
     }
 };
-} // namespace
 
 TEST_F(MergeProcedureResolverTest, EveryReportLineIsWrittenOnceInTheOrderMet)
 {
-    Load(BuildFirst(), BuildSecond());
+    Load(BuildProcedureResolverFirst(), BuildProcedureResolverSecond());
     MappingSelection selection(false);
     auto merger = std::make_unique<ProjectMerger>(First(), Second(), selection);
     ASSERT_TRUE(merger->Merge());
@@ -162,10 +162,9 @@ TEST_F(MergeProcedureResolverTest, EveryReportLineIsWrittenOnceInTheOrderMet)
         "Customer.Phone field in Customer table not found in first file!\n\n"
         "region foreign Table for Customer.region_ref field not found in first file!\n\n"
         "region.code foreign field for Customer.region_ref field not found in first file!\n\n";
-    const std::string separator = std::string(58, '-') + "\n\n";
     const std::string report = TempText("Report_ .txt");
-    EXPECT_TRUE(report == tableLine + customerLines + separator ||
-                report == customerLines + tableLine + separator)
+    EXPECT_TRUE(report == tableLine + customerLines + reportSeparator ||
+                report == customerLines + tableLine + reportSeparator)
         << report;
 
     // A procedure that the new-entities collector does not know, into a namesake of the
@@ -330,7 +329,7 @@ TEST_F(MergeProcedureResolverTest,
     };
     for (const Case& test : cases)
     {
-        Load(BuildFirst(), BuildSecond());
+        Load(BuildProcedureResolverFirst(), BuildProcedureResolverSecond());
         MappingSelection selection(test.overwrite);
         auto merger = std::make_unique<ProjectMerger>(First(), Second(), selection);
         Module* sales = Second()->FindModuleByName("Sales");

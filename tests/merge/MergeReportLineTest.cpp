@@ -13,11 +13,12 @@
 #include <functional>
 #include <memory>
 
-namespace
-{
 class MergeReportLineTest : public MergeRun
 {
 };
+
+namespace
+{
 
 // A call of a procedure that neither project holds.
 ProcedureInvokation* CallOf(Procedure* procedure)

@@ -7,25 +7,21 @@
 
 namespace
 {
-std::string Text(const CString& text)
-{
-    return text.GetString();
-}
-
 std::string NameOf(const Table* table)
 {
-    return table != nullptr ? Text(table->GetTableName()) : "-";
+    return table != nullptr ? StdString(table->GetTableName()) : "-";
 }
 
 std::string NameOf(const Field* field)
 {
-    return field != nullptr ? Text(field->GetFieldName()) : "-";
+    return field != nullptr ? StdString(field->GetFieldName()) : "-";
 }
 
 std::string NameOf(const Variable* variable)
 {
-    return variable != nullptr ? Text(variable->GetFieldName()) + "/" + Text(variable->GetValue())
-                               : "-";
+    return variable != nullptr
+               ? StdString(variable->GetFieldName()) + "/" + StdString(variable->GetValue())
+               : "-";
 }
 
 void DescribeTable(std::ostringstream& out, const Table& table)
@@ -33,14 +29,14 @@ void DescribeTable(std::ostringstream& out, const Table& table)
     out << "table " << NameOf(&table) << " kind " << table.GetKind() << ":";
     for (const Field* field : table.GetFields())
     {
-        out << " " << NameOf(field) << "(" << Text(field->GetTypeName()) << " " << field->GetSize()
-            << " '" << Text(field->GetDisplayName()) << "'";
+        out << " " << NameOf(field) << "(" << StdString(field->GetTypeName()) << " "
+            << field->GetSize() << " '" << StdString(field->GetDisplayName()) << "'";
         if (field->GetTable() != &table)
             out << " table " << NameOf(field->GetTable());
         if (field->IsKey())
             out << " key";
         if (field->GetForeignField() != nullptr)
-            out << " -> " << Text(field->GetForeignReference());
+            out << " -> " << StdString(field->GetForeignReference());
         out << ")";
     }
     out << "\n";
@@ -48,9 +44,9 @@ void DescribeTable(std::ostringstream& out, const Table& table)
 
 void DescribeProcedure(std::ostringstream& out, const Procedure& procedure)
 {
-    out << "procedure " << Text(procedure.GetName()) << " on " << NameOf(procedure.GetMainTable())
-        << " kind " << procedure.GetKind() << " text '" << Text(procedure.GetProcedureText())
-        << "'\n  details:";
+    out << "procedure " << StdString(procedure.GetName()) << " on "
+        << NameOf(procedure.GetMainTable()) << " kind " << procedure.GetKind() << " text '"
+        << StdString(procedure.GetProcedureText()) << "'\n  details:";
     for (const Table* table : procedure.GetTables())
         out << " " << NameOf(table);
     out << "\n  parameters:";
@@ -67,14 +63,14 @@ void DescribeProcedure(std::ostringstream& out, const Procedure& procedure)
     }
     out << "\n  filters:";
     for (const FieldFilter* filter : procedure.GetFilters())
-        out << " " << NameOf(filter->GetField()) << Text(filter->GetOperatorText())
+        out << " " << NameOf(filter->GetField()) << StdString(filter->GetOperatorText())
             << NameOf(filter->GetVariable());
     out << "\n  columns:";
     for (const ProcedureFieldInfo* column : procedure.GetOutputColumns())
     {
         CString name;
         column->GetDisplayName(name);
-        out << " " << Text(name);
+        out << " " << StdString(name);
         if (column->GetField() != nullptr && column->GetField()->GetTable() == nullptr &&
             !procedure.ContainsAliasField(column->GetField()))
             out << "(unowned)";

@@ -17,14 +17,22 @@
 // A project file's text as the merge wrote it, line ends as in memory.
 inline std::string MergeFileText(const std::filesystem::path& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    std::string text(std::istreambuf_iterator<char>(file), {});
+    const std::string text = ReadFileBytes(path);
     std::string plain;
     for (std::size_t i = 0; i < text.size(); ++i)
         if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
             plain += text[i];
     return plain;
 }
+
+// The text as a standard string.
+inline std::string StdString(const CString& text)
+{
+    return text.GetString();
+}
+
+// What a merge report holds after the last object's lines: the closing rule and a blank line.
+inline const std::string reportSeparator = std::string(58, '-') + "\n\n";
 
 // One line per table of the module (kind, then each field with type, size, display name and
 // foreign reference) and per procedure (main and detail tables, parameters, relations, output

@@ -5,12 +5,11 @@
 
 namespace
 {
-using Kind = ScriptedMergeSelection::Kind;
 
 // First "Sales": customer(name, fax). Second "Sales": Customer(Phone, name as nvarchar 80) and
 // the new map table cust_region and transaction table order_basic; second "Stock": stock(qty);
 // second "Empty": nothing.
-std::unique_ptr<ForgeonProject> BuildFirst()
+std::unique_ptr<ForgeonProject> BuildRunFirst()
 {
     Module* sales = nullptr;
     auto project = NewMergeProject("First", sales);
@@ -18,7 +17,7 @@ std::unique_ptr<ForgeonProject> BuildFirst()
     return project;
 }
 
-std::unique_ptr<ForgeonProject> BuildSecond()
+std::unique_ptr<ForgeonProject> BuildRunSecond()
 {
     Module* sales = nullptr;
     auto project = NewMergeProject("Second", sales);
@@ -37,17 +36,15 @@ std::unique_ptr<ForgeonProject> BuildSecond()
     project->AddModule(NewModule("Empty", 4));
     return project;
 }
+} // namespace
 
 class MergeRunTest : public MergeRun
 {
 };
 
-const std::string separator = std::string(58, '-') + "\n\n";
-} // namespace
-
 TEST_F(MergeRunTest, CancelReturnsFalseLeavesTheReportEmptyAndChangesNothing)
 {
-    Load(BuildFirst(), BuildSecond());
+    Load(BuildRunFirst(), BuildRunSecond());
     const std::string before = DescribeModule(*FirstSales());
     ScriptedMergeSelection selection = ScriptedMergeSelection::Cancel();
     EXPECT_FALSE(RunStoreMerge(selection));
@@ -63,7 +60,7 @@ TEST_F(MergeRunTest, CancelReturnsFalseLeavesTheReportEmptyAndChangesNothing)
 
 TEST_F(MergeRunTest, ASelectionWithoutModuleEndsInErrorInMerging)
 {
-    Load(BuildFirst(), BuildSecond());
+    Load(BuildRunFirst(), BuildRunSecond());
     ScriptedMergeSelection selection = ScriptedMergeSelection::FullModule("Nowhere", false);
     EXPECT_FALSE(RunStoreMerge(selection));
     EXPECT_EQ(m_statusTexts, (std::vector<std::string>{"Mapping started", "Error in Merging"}));
@@ -99,10 +96,11 @@ TEST_F(MergeRunTest, StatusTextsAndPhaseMarkersFollowThePhasesWithAndWithoutMenu
     for (const Case& test : cases)
     {
         m_statusTexts.clear();
-        Load(BuildFirst(), BuildSecond());
-        std::vector<ScriptedMergeSelection::Entity> entities = {{Kind::Table, "Customer"}};
+        Load(BuildRunFirst(), BuildRunSecond());
+        std::vector<ScriptedMergeSelection::Entity> entities = {
+            {ScriptedMergeSelection::Kind::Table, "Customer"}};
         if (test.withMenu)
-            entities.push_back({Kind::Menu, "Customers"});
+            entities.push_back({ScriptedMergeSelection::Kind::Menu, "Customers"});
         ScriptedMergeSelection selection =
             ScriptedMergeSelection::Entities("Sales", entities, false);
         selection.WithNameText(test.nameText);
@@ -112,7 +110,7 @@ TEST_F(MergeRunTest, StatusTextsAndPhaseMarkersFollowThePhasesWithAndWithoutMenu
         EXPECT_EQ(m_statusTexts, expected) << test.withMenu;
         EXPECT_EQ(TempText("KestraneWeavo/merging.txt"), markers + test.logTail) << test.withMenu;
         const std::string report = std::string("Report_") + test.nameText + ".txt";
-        EXPECT_EQ(TempText(report.c_str()), separator) << test.withMenu;
+        EXPECT_EQ(TempText(report.c_str()), reportSeparator) << test.withMenu;
         EXPECT_EQ(TempText("Report.txt"), "") << test.withMenu;
     }
 }
@@ -133,7 +131,7 @@ TEST_F(MergeRunTest, AModuleWithoutNamesakeArrivesLastOnlyWhenItHoldsSomething)
     };
     for (const Case& test : cases)
     {
-        Load(BuildFirst(), BuildSecond());
+        Load(BuildRunFirst(), BuildRunSecond());
         ScriptedMergeSelection selection = ScriptedMergeSelection::FullModule(test.module, false);
         ASSERT_TRUE(RunStoreMerge(selection)) << test.module;
         ASSERT_EQ(First()->GetModuleCount(), test.appended ? 3 : 2) << test.module;
@@ -178,14 +176,16 @@ TEST_F(MergeRunTest, FieldsOfTheSecondProjectReplaceAndJoinTheFirstsTablesByKind
     };
     for (const Case& test : cases)
     {
-        Load(BuildFirst(), BuildSecond());
-        ScriptedMergeSelection selection = ScriptedMergeSelection::Entities(
-            "Sales",
-            {{Kind::Table, "Customer"}, {Kind::Table, "cust_region"}, {Kind::Table, "order_basic"}},
-            test.overwrite);
+        Load(BuildRunFirst(), BuildRunSecond());
+        ScriptedMergeSelection selection =
+            ScriptedMergeSelection::Entities("Sales",
+                                             {{ScriptedMergeSelection::Kind::Table, "Customer"},
+                                              {ScriptedMergeSelection::Kind::Table, "cust_region"},
+                                              {ScriptedMergeSelection::Kind::Table, "order_basic"}},
+                                             test.overwrite);
         ASSERT_TRUE(RunStoreMerge(selection)) << test.overwrite;
         EXPECT_EQ(DescribeModule(*FirstSales()), test.customer + newTables) << test.overwrite;
-        EXPECT_EQ(TempText("Report_ .txt"), separator) << test.overwrite;
+        EXPECT_EQ(TempText("Report_ .txt"), reportSeparator) << test.overwrite;
         // The second input's names lose their prefixes as well.
         EXPECT_EQ(DescribeModule(*SecondSales()).find("Customer."), std::string::npos);
     }

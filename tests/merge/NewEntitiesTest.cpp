@@ -22,14 +22,8 @@
 
 namespace
 {
-std::string FileText(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
 // One entity kind as the tests build, select and query it.
-struct Kind
+struct EntityKindCase
 {
     const char* name;
     // Adds an entity of the name to the module.
@@ -41,7 +35,7 @@ struct Kind
     bool twoWay = false;
 };
 
-const Kind kinds[] = {
+const EntityKindCase kinds[] = {
     {"table",
      [](Module* module, const char* name)
      {
@@ -154,6 +148,7 @@ enum class Expect
     made,
     none
 };
+} // namespace
 
 class NewEntitiesTest : public ::testing::Test
 {
@@ -187,7 +182,8 @@ protected:
 
     std::string Log(const char* name) const
     {
-        return FileText(m_hostTemp.Path() / (std::string("Merge_NewEntities") + name + ".txt"));
+        return ReadFileBytes(m_hostTemp.Path() /
+                             (std::string("Merge_NewEntities") + name + ".txt"));
     }
 
     TempFolder m_hostTemp{"WeavoMergeTemp"};
@@ -195,7 +191,6 @@ protected:
     ScriptedMessageBoxes m_boxes;
     MergeReportFiles m_files;
 };
-} // namespace
 
 TEST_F(NewEntitiesTest, EachKindPairsByPresenceAndSelection)
 {
@@ -216,7 +211,7 @@ TEST_F(NewEntitiesTest, EachKindPairsByPresenceAndSelection)
         {"src_off", false, true, false, Expect::none, Expect::made},
         {"tgt_only", true, false, false, Expect::none, Expect::made},
     };
-    for (const Kind& kind : kinds)
+    for (const EntityKindCase& kind : kinds)
     {
         Pair pair;
         std::vector<std::pair<CObject*, CObject*>> entities;
@@ -433,12 +428,9 @@ TEST_F(NewEntitiesTest, MadeObjectsThatNobodyTookAreFreedWithTheCollector)
     EXPECT_EQ(adopted->GetTableName(), CString("src_table"));
 }
 
-namespace
-{
 class NewEntitiesRunTest : public MergeInputs
 {
 };
-} // namespace
 
 TEST_F(NewEntitiesRunTest, ACollectionOverStoredProjectsWritesItsTenLogs)
 {
@@ -476,7 +468,7 @@ TEST_F(NewEntitiesRunTest, ACollectionOverStoredProjectsWritesItsTenLogs)
         ASSERT_NE(file, nullptr) << log;
         EXPECT_TRUE(file->written) << log;
     }
-    EXPECT_EQ(FileText(hostTemp.Path() / "Merge_NewEntities_Table.txt"), "FIELD : phone\r\n");
+    EXPECT_EQ(ReadFileBytes(hostTemp.Path() / "Merge_NewEntities_Table.txt"), "FIELD : phone\r\n");
 }
 
 namespace

@@ -22,12 +22,6 @@
 
 namespace
 {
-std::string FileText(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
 // The text with each "\n" written as "\r\n", as a written file holds it.
 std::string WithCrLf(const std::string& text)
 {
@@ -100,7 +94,7 @@ Field* NewPageField(const char* name)
 // Two master forms over "stock" with same-named parts, two reports with a same-named column,
 // two procedures with a same-named column, two classes with a same-named function, and one
 // entity of every other kind the pass removes.
-std::unique_ptr<ForgeonProject> BuildFirst()
+std::unique_ptr<ForgeonProject> BuildOverwriteFirst()
 {
     Module* sales = nullptr;
     auto project = NewMergeProject("First", sales);
@@ -195,6 +189,7 @@ std::unique_ptr<ForgeonProject> BuildFirst()
     sales->Append(rdlcReport);
     return project;
 }
+} // namespace
 
 class OverwriteSetTest : public MergeInputs
 {
@@ -202,7 +197,7 @@ protected:
     void SetUp() override
     {
         Module* unused = nullptr;
-        Load(BuildFirst(), NewMergeProject("Second", unused));
+        Load(BuildOverwriteFirst(), NewMergeProject("Second", unused));
     }
 
     template <class Page> Page* FirstPage(const char* name) const
@@ -267,7 +262,6 @@ protected:
     TempFolder m_hostTemp{"WeavoMergeTemp"};
     MergeReportFiles m_files;
 };
-} // namespace
 
 TEST_F(OverwriteSetTest, WithEveryListEmptyTheReportHoldsTheHeadingsAlone)
 {
@@ -276,7 +270,7 @@ TEST_F(OverwriteSetTest, WithEveryListEmptyTheReportHoldsTheHeadingsAlone)
     set.OpenReport("empty run");
     set.ApplyDeletions();
     const std::filesystem::path written = m_hostTemp.Path() / "Merge_OverwriteReport_empty run.txt";
-    EXPECT_EQ(FileText(written), WithCrLf(ReportOf(FixtureSections(""), false)));
+    EXPECT_EQ(ReadFileBytes(written), WithCrLf(ReportOf(FixtureSections(""), false)));
     ASSERT_EQ(m_files.GetFiles().size(), 1u);
     EXPECT_EQ(m_files.GetFiles().front().hostPath, written.string());
     EXPECT_TRUE(m_files.GetFiles().front().written);
@@ -312,7 +306,7 @@ TEST_F(OverwriteSetTest, EachListedObjectLeavesItsOwnOwnerAndSameNamedOnesStay)
     const std::string variableName = set.GetVariableList().front()->GetFieldName().GetString();
     set.ApplyDeletions();
 
-    EXPECT_EQ(FileText(m_hostTemp.Path() / "Merge_OverwriteReport_baseMODULE.txt"),
+    EXPECT_EQ(ReadFileBytes(m_hostTemp.Path() / "Merge_OverwriteReport_baseMODULE.txt"),
               WithCrLf(ReportOf(FixtureSections(variableName), true)));
 
     struct Outcome

@@ -7,7 +7,6 @@
 
 namespace
 {
-using K = SelectiveMerge;
 
 std::vector<std::string> ItemNames(const SelectiveMerge& dialog)
 {
@@ -51,6 +50,7 @@ std::vector<std::string> Selection(MergeDependencyCollector& collector)
     add("dashboard pages:", NamesOf(collector.GetSelectedDashBoardPages()));
     return lines;
 }
+} // namespace
 
 class SelectiveMergeTest : public MergeSelectionTest
 {
@@ -74,7 +74,6 @@ protected:
 
     std::unique_ptr<SelectiveMerge> m_dialog;
 };
-} // namespace
 
 TEST_F(SelectiveMergeTest, SelectListsTheKindWithTheCollectorsCheckMarks)
 {
@@ -94,14 +93,16 @@ TEST_F(SelectiveMergeTest, SelectListsTheKindWithTheCollectorsCheckMarks)
         std::vector<bool> checks;
     };
     const Case cases[] = {
-        {K::MasterTables, {"customer", "orders", "product"}, {false, true, false}},
-        {K::MasterDetailTables, {"invoice", "invoice_line"}, {false, true}},
-        {K::MasterForms, {"customer_form", "orders_form", "product_form"}, {false, false, true}},
-        {K::MasterDetailForms, {"customer_trn", "invoice_trn"}, {false, true}},
-        {K::SearchReports, {"sales_report", "stock_report"}, {false, true}},
-        {K::Reports, {"orders_rdlc", "stock_rdlc"}, {true, false}},
-        {K::Dashboards, {"board_a", "board_b"}, {false, true}},
-        {K::DashboardPages, {"dash_page"}, {true}},
+        {SelectiveMerge::MasterTables, {"customer", "orders", "product"}, {false, true, false}},
+        {SelectiveMerge::MasterDetailTables, {"invoice", "invoice_line"}, {false, true}},
+        {SelectiveMerge::MasterForms,
+         {"customer_form", "orders_form", "product_form"},
+         {false, false, true}},
+        {SelectiveMerge::MasterDetailForms, {"customer_trn", "invoice_trn"}, {false, true}},
+        {SelectiveMerge::SearchReports, {"sales_report", "stock_report"}, {false, true}},
+        {SelectiveMerge::Reports, {"orders_rdlc", "stock_rdlc"}, {true, false}},
+        {SelectiveMerge::Dashboards, {"board_a", "board_b"}, {false, true}},
+        {SelectiveMerge::DashboardPages, {"dash_page"}, {true}},
     };
     ASSERT_EQ(SelectiveMerge::GetKinds().size(), std::size(cases));
 
@@ -151,7 +152,7 @@ TEST_F(SelectiveMergeTest, SaveSelectsEachKindWithWhatItBringsAndUncheckingTakes
         {"a master table with its class, form and transaction, whose detail table comes with "
          "its class",
          true,
-         K::MasterTables,
+         SelectiveMerge::MasterTables,
          {"customer"},
          {"tables: customer invoice_line", "classes: _customer _invoice_line",
           "forms: customer_form", "transactions: customer_trn"},
@@ -159,38 +160,38 @@ TEST_F(SelectiveMergeTest, SaveSelectsEachKindWithWhatItBringsAndUncheckingTakes
         {"unchecked: the table, its class, its form and every transaction using it go; the "
          "detail table stays",
          false,
-         K::MasterTables,
+         SelectiveMerge::MasterTables,
          {},
          {"tables: invoice_line", "classes: _invoice_line"},
          {"_customer", "_invoice_line"}},
         {"every shown item is saved: the unchecked detail table goes with the transactions "
          "using it",
          true,
-         K::MasterDetailTables,
+         SelectiveMerge::MasterDetailTables,
          {"invoice"},
          {"tables: invoice customer", "classes: _customer", "forms: customer_form"},
          {"_customer", "_invoice_line"}},
         {"a transaction",
          true,
-         K::MasterDetailForms,
+         SelectiveMerge::MasterDetailForms,
          {"customer_trn"},
          {"transactions: customer_trn"},
          {}},
         {"a master form",
          false,
-         K::MasterForms,
+         SelectiveMerge::MasterForms,
          {"orders_form"},
          {"forms: orders_form", "transactions: customer_trn"},
          {}},
         {"a search report",
          false,
-         K::SearchReports,
+         SelectiveMerge::SearchReports,
          {"sales_report"},
          {"forms: orders_form", "transactions: customer_trn", "reports: sales_report"},
          {}},
         {"a transaction unchecked",
          false,
-         K::MasterDetailForms,
+         SelectiveMerge::MasterDetailForms,
          {},
          {"forms: orders_form", "reports: sales_report"},
          {}},
@@ -214,20 +215,20 @@ TEST_F(SelectiveMergeTest, SaveSelectsEachKindWithWhatItBringsAndUncheckingTakes
 
 TEST_F(SelectiveMergeTest, SavingAReportSelectsEveryDescriptionAndADashboardPageItsDashboards)
 {
-    CheckOnly(K::Reports, {"stock_rdlc"});
+    CheckOnly(SelectiveMerge::Reports, {"stock_rdlc"});
     Dialog().Save();
-    CheckOnly(K::DashboardPages, {"dash_page"});
+    CheckOnly(SelectiveMerge::DashboardPages, {"dash_page"});
     Dialog().Save();
     EXPECT_EQ(Selection(Collector()),
               (std::vector<std::string>{
                   "rdlc: stock_rdlc", "rdlc infos: Reports\\orders.rdlc Reports\\stock.rdlc",
                   "xsd infos: DataSets\\StockSet.xsd", "adapters: StockAdapter",
                   "dashboards: board_a", "dashboard pages: dash_page"}));
-    CheckOnly(K::Reports, {});
+    CheckOnly(SelectiveMerge::Reports, {});
     Dialog().Save();
-    CheckOnly(K::DashboardPages, {});
+    CheckOnly(SelectiveMerge::DashboardPages, {});
     Dialog().Save();
-    CheckOnly(K::Dashboards, {"board_b"});
+    CheckOnly(SelectiveMerge::Dashboards, {"board_b"});
     Dialog().Save();
     EXPECT_EQ(Selection(Collector()),
               (std::vector<std::string>{"rdlc infos: Reports\\orders.rdlc Reports\\stock.rdlc",
@@ -248,8 +249,9 @@ TEST_F(SelectiveMergeTest, CheckMarksWithoutSaveChangeNothing)
 
 TEST_F(SelectiveMergeTest, SaveAfterAKindChangeWithoutSelectReadsTheItemsOfTheShownKind)
 {
-    CheckOnly(K::MasterTables, {"product"});
-    for (int kind : {K::MasterForms, K::MasterDetailForms, K::Dashboards, K::Reports})
+    CheckOnly(SelectiveMerge::MasterTables, {"product"});
+    for (int kind : {SelectiveMerge::MasterForms, SelectiveMerge::MasterDetailForms,
+                     SelectiveMerge::Dashboards, SelectiveMerge::Reports})
     {
         Dialog().SelectKind(kind);
         Dialog().Save();

@@ -13,8 +13,6 @@
 #include <cstdio>
 #include <filesystem>
 
-using namespace bench;
-
 namespace
 {
 class Answers : public ClassicWriteServices
@@ -33,6 +31,7 @@ public:
 
 int main(int argc, char** argv)
 {
+    using namespace bench;
     if (argc != 2)
     {
         std::fprintf(stderr, "usage: bench_classic_write_all <output folder>\n");

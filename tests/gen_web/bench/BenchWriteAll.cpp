@@ -13,10 +13,9 @@
 #include <cstdio>
 #include <filesystem>
 
-using namespace bench;
-
 int main(int argc, char** argv)
 {
+    using namespace bench;
     if (argc != 2)
     {
         std::fprintf(stderr, "usage: bench_write_all <output folder>\n");

@@ -78,6 +78,7 @@ std::string DescribeLists(const ForgeonProject& project)
         << Names(project.GetXSDInfos()) << "\n";
     return out.str();
 }
+} // namespace
 
 class MergePropertyTest : public MergeRun
 {
@@ -115,6 +116,9 @@ protected:
             << writeAll.GetReport().GetText().GetString() << LastBox();
     }
 };
+
+namespace
+{
 
 struct SelectionCase
 {
