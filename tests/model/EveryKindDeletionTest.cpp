@@ -37,12 +37,9 @@ struct DeletionCase
     bool used;
     std::function<bool(const Module&)> isGone;
     AfterLoad afterLoad = AfterLoad::gone;
-};
 
-void PrintTo(const DeletionCase& deletion, std::ostream* out)
-{
-    *out << deletion.name;
-}
+    friend void PrintTo(const DeletionCase& deletion, std::ostream* out) { *out << deletion.name; }
+};
 
 Function* FirstFunction(const Module& module)
 {

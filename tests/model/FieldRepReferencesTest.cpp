@@ -21,7 +21,7 @@
 
 namespace
 {
-LinkControl* NewLink(Menu* target, int alignment, const char* caption)
+LinkControl* NewAlignedLink(Menu* target, int alignment, const char* caption)
 {
     auto* link = new LinkControl(target, 0, 0, alignment);
     link->SetCaption(caption);
@@ -117,9 +117,9 @@ TEST(FieldRepReferencesTest, RemovingAMenuUnlinksOnlyTheLinksToIt)
     Menu kept;
     FieldRep rep;
     auto* data = new FieldRepData;
-    LinkControl* toRemoved = NewLink(&removed, LinkControl::Left, "a");
+    LinkControl* toRemoved = NewAlignedLink(&removed, LinkControl::Left, "a");
     toRemoved->AddVariableMap(new LinkVariableMap);
-    LinkControl* toKept = NewLink(&kept, LinkControl::Left, "b");
+    LinkControl* toKept = NewAlignedLink(&kept, LinkControl::Left, "b");
     toKept->AddVariableMap(new LinkVariableMap);
     data->AddLinkControl(toRemoved);
     data->AddLinkControl(toKept);
@@ -138,10 +138,10 @@ TEST(FieldRepReferencesTest, LinksAreFoundByTargetAndAlignmentAndMoveOrGoByIndex
 {
     Menu menu;
     FieldRepData data;
-    data.AddLinkControl(NewLink(&menu, LinkControl::Left, "1"));
-    LinkControl* right = NewLink(&menu, LinkControl::Right, "2");
+    data.AddLinkControl(NewAlignedLink(&menu, LinkControl::Left, "1"));
+    LinkControl* right = NewAlignedLink(&menu, LinkControl::Right, "2");
     data.AddLinkControl(right);
-    data.AddLinkControl(NewLink(nullptr, LinkControl::Right, "3"));
+    data.AddLinkControl(NewAlignedLink(nullptr, LinkControl::Right, "3"));
     EXPECT_EQ(right, data.FindLinkControl(&menu, LinkControl::Right));
     EXPECT_EQ(nullptr, data.FindLinkControl(&menu, LinkControl::Center));
     EXPECT_EQ(nullptr, data.FindLinkControl(nullptr, LinkControl::Left));

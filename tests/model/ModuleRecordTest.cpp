@@ -32,7 +32,7 @@ namespace
 {
 // The names the getter gives for each item of the list.
 template <class T, class Getter>
-std::vector<CString> Names(const std::vector<T*>& items, Getter getter)
+std::vector<CString> ItemNames(const std::vector<T*>& items, Getter getter)
 {
     std::vector<CString> names;
     for (const T* item : items)
@@ -137,13 +137,13 @@ TEST(ModuleRecordTest, LoadSortsTheNameOrderedListsAndLeavesTheOthers)
 
     const std::unique_ptr<Module> loaded = RoundTrip(module);
     EXPECT_EQ((std::vector<CString>{"Alpha", "alpha", "beta"}),
-              Names(loaded->GetMasterTables(), &Table::GetTableName));
+              ItemNames(loaded->GetMasterTables(), &Table::GetTableName));
     EXPECT_EQ((std::vector<CString>{"zeta_map", "eta_map"}),
-              Names(loaded->GetMapTables(), &Table::GetTableName));
+              ItemNames(loaded->GetMapTables(), &Table::GetTableName));
     EXPECT_EQ((std::vector<CString>{"Bar", "Zoo"}),
-              Names(loaded->GetReports(), &FormInterface::GetFormName));
+              ItemNames(loaded->GetReports(), &FormInterface::GetFormName));
     EXPECT_EQ((std::vector<CString>{"Zoo", "Bar"}),
-              Names(loaded->GetDashBoardPages(), &FormInterface::GetFormName));
+              ItemNames(loaded->GetDashBoardPages(), &FormInterface::GetFormName));
     EXPECT_EQ(CString("PRC_a"), loaded->GetProcedures().front()->GetName());
 }
 
