@@ -77,7 +77,6 @@ protected:
     FieldRep* m_note =
         AddFormulaControl(m_page, NewTypedField("note", FieldTypeInt, &m_lines), false);
 };
-} // namespace
 
 TEST(FormulaTreeNodeTest, OperatorTextsAndExpressionNames)
 {
@@ -194,3 +193,5 @@ TEST(FormulaRemapTest, OperandsOffTheSourcePageStayAndMissingCopiesBecomeNull)
     EXPECT_EQ(nullptr, tree->GetLeft()->GetRight()->GetOperand());
     EXPECT_EQ(&elsewhere, tree->GetRight()->GetOperand());
 }
+
+} // namespace

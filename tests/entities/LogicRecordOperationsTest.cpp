@@ -105,7 +105,6 @@ template <class T> std::unique_ptr<T> LoadAndResave(const std::vector<BYTE>& rec
     EXPECT_EQ(record, SaveObject(object.get()));
     return object;
 }
-} // namespace
 
 TEST_F(LogicRecordTest, ClassReadsItsFunctionsInOrder)
 {
@@ -447,3 +446,5 @@ TEST(DependentDataTest, RemovingAControlTakesOnlyItsFirstOccurrence)
     EXPECT_FALSE(group.ContainsFieldRep(&first));
     EXPECT_EQ(std::vector<FieldRep*>{&second}, group.GetControls());
 }
+
+} // namespace

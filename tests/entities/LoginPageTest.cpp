@@ -53,8 +53,6 @@ ProcedureInvokation* NewLoginCall(Procedure* procedure, Variable* procedureVaria
     return call;
 }
 
-} // namespace
-
 TEST_F(LoginPageTest, DefaultControlsAreTwoTextBoxesOnFieldsOfNoTableWithTheirVariables)
 {
     ScopedOpenProjectOfKind project(1);
@@ -215,3 +213,5 @@ TEST_F(LoginPageTest, DestructorDeletesTheFieldsItMadeButNoFieldOfATableOrRefere
     ASSERT_EQ(1, std::ranges::count(table.GetFields(), tableField));
     EXPECT_EQ("login", tableField->GetFieldName());
 }
+
+} // namespace

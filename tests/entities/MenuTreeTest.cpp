@@ -71,8 +71,6 @@ protected:
     Designation role;
 };
 
-} // namespace
-
 TEST_F(MenuTreeTest, FullNamesJoinTheAncestorPathAndTheNameWithADoubleUnderscore)
 {
     EXPECT_EQ("Root", root.GetFullName());
@@ -216,3 +214,5 @@ TEST(RoleMenuTreeTest, DeletingADeepMenuTreeLeavesNoItemInAnyRole)
     EXPECT_TRUE(clerk.GetMenus().empty());
     EXPECT_TRUE(manager.GetMenus().empty());
 }
+
+} // namespace

@@ -70,8 +70,6 @@ protected:
     Variable supplying;
 };
 
-} // namespace
-
 TEST(PageFileListsTest, LinkingItemsByIndexAndNullLinksRemoved)
 {
     Menu first;
@@ -387,3 +385,5 @@ TEST(PageFileListsTest, VisibilitiesFoundThroughTheirDataProcedureVariableOrColu
     EXPECT_FALSE(file.RemoveFieldVisibilityByVariable(&variable));
     EXPECT_EQ(2u, file.GetFieldVisibilities().size());
 }
+
+} // namespace

@@ -65,7 +65,6 @@ protected:
     Field* status = orders->FindFieldByName("Status");
     std::unique_ptr<Procedure> base;
 };
-} // namespace
 
 TEST_F(ProcedureNamingTest, StandardProceduresOfATable)
 {
@@ -218,3 +217,5 @@ TEST_F(ProcedureNamingTest, DerivedProceduresShareTheBasesObjects)
     EXPECT_EQ((std::vector<BooleanTreeNode*>{combined, combined}),
               base->GetSubProcedureAt(3)->GetFilterTrees());
 }
+
+} // namespace

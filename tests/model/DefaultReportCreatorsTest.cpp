@@ -69,7 +69,6 @@ protected:
     Table* m_dept = nullptr;
     Table* m_employee = nullptr;
 };
-} // namespace
 
 // The report, its description and its adapter's select command: one join per foreign key with
 // the aliases tbl0 and tbl1 (INNER for a required key, LEFT OUTER for a nullable one), dates
@@ -261,3 +260,5 @@ TEST_F(DefaultReportCreatorsTest, TransactionCreatorMakesClassesAndReports)
     EXPECT_EQ(-1,
               report->GetXSDInfo()->GetTableAdapters().at(0)->GetCommandText().Find("Is_Deleted"));
 }
+
+} // namespace

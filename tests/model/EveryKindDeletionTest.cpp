@@ -226,7 +226,6 @@ protected:
     ProjectStore m_store;
     MainFrameAccess::ProjectSource m_previousSource;
 };
-} // namespace
 
 TEST_P(EveryKindDeletionTest, RemovesEveryReferenceThenSavesAndLoadsAgain)
 {
@@ -257,3 +256,5 @@ TEST_P(EveryKindDeletionTest, RemovesEveryReferenceThenSavesAndLoadsAgain)
 INSTANTIATE_TEST_SUITE_P(EveryKind, EveryKindDeletionTest, ::testing::ValuesIn(deletions),
                          [](const ::testing::TestParamInfo<DeletionCase>& info)
                          { return std::string(info.param.name); });
+
+} // namespace

@@ -36,8 +36,6 @@ std::vector<CString> LinkCaptions(const FieldRepData& data)
     return captions;
 }
 
-} // namespace
-
 TEST(FieldRepReferencesTest, UsesFieldChecksLookupFieldsOwnFieldAndTables)
 {
     std::unique_ptr<Table> table(NewTable("t", Table::masterKind, {"own", "front", "sibling"}));
@@ -196,8 +194,6 @@ TEST(FieldRepReferencesTest, CallParameterMappingCheckNumbersEachShortCallOfAFun
     EXPECT_EQ(3, counter);
 }
 
-namespace
-{
 // Controls on the fields "a", "b" and "c" of a table "t", and a control with data whose event
 // lists the tests fill.
 class EventRecomputes : public ::testing::Test
@@ -241,7 +237,6 @@ protected:
     FieldRep m_repC{m_c};
     FieldRep m_owner;
 };
-} // namespace
 
 TEST_F(EventRecomputes, RemovingAControlTakesItsFirstRecordOfEachListAndDeletesEmptiedLists)
 {
@@ -422,3 +417,5 @@ TEST_F(EventRecomputes, ListsAreMatchedByTheFieldNamesOfTheirProcedureRecomputes
     unmatched.AddProcedureRecompute(&m_repB, nullptr);
     EXPECT_EQ(nullptr, Data().FindEventRecmpFieldsSharingField(&unmatched));
 }
+
+} // namespace

@@ -84,7 +84,6 @@ protected:
     Field* m_countryRef = nullptr;
     MainFrameAccess::ProjectSource m_previous;
 };
-} // namespace
 
 TEST(FieldRepSettingsTest, ControlKindFollowsTheFieldType)
 {
@@ -214,3 +213,5 @@ TEST_F(FieldRepLookupTest, ProjectFindsTheClassOfATableInAnyModuleAndCreatesOneO
     EXPECT_EQ(created, m_project.GetClassForTable(other, false));
     EXPECT_EQ(nullptr, m_project.GetClassForTable(nullptr, true));
 }
+
+} // namespace

@@ -116,7 +116,6 @@ std::string FileText(const std::filesystem::path& path)
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
-} // namespace
 
 TEST_F(ModelServicesTest, FindTableByNameIgnoresCaseAndAnswersFromTheFirstModuleWithTheTable)
 {
@@ -548,3 +547,5 @@ TEST(TextFileAssignmentTest, TargetTakesTheBufferAndSettingsButKeepsWritingToIts
     collecting.Write(0, "dropped");
     EXPECT_EQ(collecting.GetBuffer(), "");
 }
+
+} // namespace

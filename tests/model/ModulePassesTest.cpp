@@ -107,7 +107,6 @@ protected:
     Field* m_link = AddVarcharField(m_detail, "order_ref", m_basic->GetPrimaryKeyField());
     Transaction* m_orders = NewTransaction("Orders", m_basic, m_detail);
 };
-} // namespace
 
 TEST_F(DetailTablePassTest, KeyVariablesBecomePageVariablesOnFormsAndOnlyOfTheBasicTableInOrders)
 {
@@ -355,3 +354,5 @@ TEST_F(ModulePassTest, MapFormsConfirmTheirTopControlsAndOnlyTheFirstBottomOne)
     EXPECT_TRUE(IsAddedBySync(secondBottom));
     EXPECT_FALSE(IsAddedBySync(bareTop));
 }
+
+} // namespace

@@ -117,7 +117,6 @@ std::string Refusal(const std::string& name)
 {
     return "Can not delete " + name + ". It is used in following objects!\r\n";
 }
-} // namespace
 
 TEST_F(ProjectDeletionTest, ATableThatNothingUsesIsDeletedWithoutADump)
 {
@@ -714,3 +713,5 @@ TEST_F(ProjectDeletionTest, AReportMadeForItsTableTakesItsOwnDescriptionsOnlyWhe
             m_project.DeleteXSDInfo(m_project.GetXSDInfos().front());
     }
 }
+
+} // namespace

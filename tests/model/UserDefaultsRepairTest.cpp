@@ -184,7 +184,6 @@ protected:
 };
 
 using LoadRepairPassTest = UserDefaultsRepairTest;
-} // namespace
 
 TEST_F(UserDefaultsRepairTest, OnlyTheFirstPasswordColumnOfTheFirstUserAccountReportGoes)
 {
@@ -301,3 +300,5 @@ TEST_F(LoadRepairPassTest, ReadingAnOutdatedProjectRepairsItOnceForAll)
     EXPECT_TRUE(m_boxes.Shown().empty());
     store.DeleteProject();
 }
+
+} // namespace
