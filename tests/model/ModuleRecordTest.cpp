@@ -55,7 +55,7 @@ ArchiveBytes ModuleRecordUpToCollectors()
 }
 
 // A module written and read back at the current version.
-std::unique_ptr<Module> RoundTrip(const Module& module)
+std::unique_ptr<Module> ReloadedModule(const Module& module)
 {
     const ScopedArchiveVersion current(CurrentVersion());
     return std::unique_ptr<Module>(LoadObject<Module>(SaveObject(&module)));
@@ -135,7 +135,7 @@ TEST(ModuleRecordTest, LoadSortsTheNameOrderedListsAndLeavesTheOthers)
         module.Append(procedure);
     }
 
-    const std::unique_ptr<Module> loaded = RoundTrip(module);
+    const std::unique_ptr<Module> loaded = ReloadedModule(module);
     EXPECT_EQ((std::vector<CString>{"Alpha", "alpha", "beta"}),
               ItemNames(loaded->GetMasterTables(), &Table::GetTableName));
     EXPECT_EQ((std::vector<CString>{"zeta_map", "eta_map"}),
@@ -160,7 +160,7 @@ TEST(ModuleRecordTest, LoadGivesEveryPageItsModule)
     module.Append(NewPage<MultiPageReport>("Pages"));
     module.Append(NewPage<ReportCollector>("Collector"));
 
-    const std::unique_ptr<Module> loaded = RoundTrip(module);
+    const std::unique_ptr<Module> loaded = ReloadedModule(module);
     std::vector<FormInterface*> pages{
         loaded->GetMasterForms().front(),     loaded->GetTransactions().front(),
         loaded->GetDashBoards().front(),      loaded->GetReports().front(),
