@@ -14,7 +14,6 @@ IMPLEMENT_DYNCREATE(ApplicationReportDlg, CFormView)
 
 namespace
 {
-using R = ReportDesigner;
 
 // A sheet with a title bar and ruled rows.
 void RegisterReportPicture()
@@ -31,124 +30,141 @@ void RegisterReportPicture()
         for (int line = 0; line < 5; ++line)
             painter.drawLine(8, 15 + line * 4, 31, 15 + line * 4);
         painter.end();
-        RegisterBitmapResource(R::Picture, picture);
+        RegisterBitmapResource(ReportDesigner::Picture, picture);
         return true;
     }();
     (void)registered;
 }
 
 const DialogTemplateRegistration reportTemplate{{
-    R::IDD,
+    ReportDesigner::IDD,
     "",
     {
-        {R::IDC_PICTURE, ControlKind::Picture, "", false, false, 0, 0, R::Picture},
+        {ReportDesigner::IDC_PICTURE, ControlKind::Picture, "", false, false, 0, 0,
+         ReportDesigner::Picture},
         {0, ControlKind::Static, "Name"},
-        {R::IDC_NAME, ControlKind::Edit, ""},
+        {ReportDesigner::IDC_NAME, ControlKind::Edit, ""},
         {0, ControlKind::Static, "Header"},
-        {R::IDC_HEADER, ControlKind::Edit, ""},
-        {R::IDC_SUB_HEADER_ON, ControlKind::CheckBox, "SubHeader"},
-        {R::IDC_SUB_HEADER_LABEL, ControlKind::Static, "Sub Header"},
-        {R::IDC_SUB_HEADER, ControlKind::Edit, ""},
+        {ReportDesigner::IDC_HEADER, ControlKind::Edit, ""},
+        {ReportDesigner::IDC_SUB_HEADER_ON, ControlKind::CheckBox, "SubHeader"},
+        {ReportDesigner::IDC_SUB_HEADER_LABEL, ControlKind::Static, "Sub Header"},
+        {ReportDesigner::IDC_SUB_HEADER, ControlKind::Edit, ""},
         {0, ControlKind::Static, "Population Function"},
-        {R::IDC_FUNCTION_LABEL, ControlKind::Static, "Function not assigned.", false, false, 260},
-        {R::IDC_ASSIGN, ControlKind::PushButton, "Assign"},
-        {R::IDC_REMOVE, ControlKind::PushButton, "Remove"},
-        {R::IDC_SET_FILTERS, ControlKind::PushButton, "Set Filters"},
-        {R::IDC_SET_COLUMNS, ControlKind::PushButton, "Set Columns"},
-        {R::IDC_LINK_CONTROLS, ControlKind::PushButton, "Link Controls"},
-        {R::IDC_SUB_GROUP_LABEL, ControlKind::Static, "Sub Group Functions"},
-        {R::IDC_GROUP_LIST, ControlKind::ListCtrl, "", false, false, 260, 80},
-        {R::IDC_ASSIGN_SUB_GROUP, ControlKind::PushButton, "Assign"},
-        {R::IDC_REMOVE_SUB_GROUP, ControlKind::PushButton, "Remove"},
-        {R::IDC_MAP_PARAMETERS, ControlKind::PushButton, "Map parameters"},
-        {R::IDC_WITHOUT_LINKS, ControlKind::CheckBox,
+        {ReportDesigner::IDC_FUNCTION_LABEL, ControlKind::Static, "Function not assigned.", false,
+         false, 260},
+        {ReportDesigner::IDC_ASSIGN, ControlKind::PushButton, "Assign"},
+        {ReportDesigner::IDC_REMOVE, ControlKind::PushButton, "Remove"},
+        {ReportDesigner::IDC_SET_FILTERS, ControlKind::PushButton, "Set Filters"},
+        {ReportDesigner::IDC_SET_COLUMNS, ControlKind::PushButton, "Set Columns"},
+        {ReportDesigner::IDC_LINK_CONTROLS, ControlKind::PushButton, "Link Controls"},
+        {ReportDesigner::IDC_SUB_GROUP_LABEL, ControlKind::Static, "Sub Group Functions"},
+        {ReportDesigner::IDC_GROUP_LIST, ControlKind::ListCtrl, "", false, false, 260, 80},
+        {ReportDesigner::IDC_ASSIGN_SUB_GROUP, ControlKind::PushButton, "Assign"},
+        {ReportDesigner::IDC_REMOVE_SUB_GROUP, ControlKind::PushButton, "Remove"},
+        {ReportDesigner::IDC_MAP_PARAMETERS, ControlKind::PushButton, "Map parameters"},
+        {ReportDesigner::IDC_WITHOUT_LINKS, ControlKind::CheckBox,
          "Create additional report without update link"},
-        {R::IDC_GROUP_REPORT, ControlKind::RadioButton, "Group Report", false, true},
-        {R::IDC_LIST_REPORT, ControlKind::RadioButton, "List Report"},
-        {R::IDC_GRID_REPORT, ControlKind::RadioButton, "Grid Report"},
-        {R::IDC_GRAPH_REPORT, ControlKind::RadioButton, "Graph Report"},
-        {R::IDC_NOTEPAD_REPORT, ControlKind::RadioButton, "Notepad Report"},
-        {R::IDC_SINGLE_RECORD_REPORT, ControlKind::RadioButton, "Single Record Report"},
+        {ReportDesigner::IDC_GROUP_REPORT, ControlKind::RadioButton, "Group Report", false, true},
+        {ReportDesigner::IDC_LIST_REPORT, ControlKind::RadioButton, "List Report"},
+        {ReportDesigner::IDC_GRID_REPORT, ControlKind::RadioButton, "Grid Report"},
+        {ReportDesigner::IDC_GRAPH_REPORT, ControlKind::RadioButton, "Graph Report"},
+        {ReportDesigner::IDC_NOTEPAD_REPORT, ControlKind::RadioButton, "Notepad Report"},
+        {ReportDesigner::IDC_SINGLE_RECORD_REPORT, ControlKind::RadioButton,
+         "Single Record Report"},
         {0, ControlKind::Static, "Graph Type"},
-        {R::IDC_GRAPH_TYPE, ControlKind::ComboBox, ""},
-        {R::IDC_GRAPH_DATA, ControlKind::PushButton, "Graph Data"},
-        {R::IDC_PAGING, ControlKind::CheckBox, "Paging Required"},
-        {R::IDC_GROUP_HEADER, ControlKind::PushButton, "Assign Group Hdr"},
-        {R::IDC_ASSIGN_PROCEDURE, ControlKind::PushButton, "Assign Procedure"},
-        {R::IDC_REMOVE_PROCEDURE, ControlKind::PushButton, "Remove Procedure"},
-        {R::IDC_VARIABLES, ControlKind::PushButton, "Variables"},
-        {R::IDC_OUTPUT_LIST, ControlKind::ListCtrl, "", false, false, 170, 80},
-        {R::IDC_ADD_FORM_CONTROL, ControlKind::PushButton, "Add Form Control"},
-        {R::IDC_ADD_TO_REPORT, ControlKind::PushButton, "Add to Report"},
-        {R::IDC_ADD_BUTTON, ControlKind::PushButton, "Add Button Control"},
-        {R::IDC_FILTER_LIST, ControlKind::ListCtrl, "", false, false, 170, 80},
-        {R::IDC_FILTER_UP, ControlKind::PushButton, "^"},
-        {R::IDC_FILTER_DOWN, ControlKind::PushButton, "v"},
-        {R::IDC_REMOVE_CONTROL, ControlKind::PushButton, "Remove Control"},
-        {R::IDC_COLUMN_LIST, ControlKind::ListCtrl, "", false, false, 170, 80},
-        {R::IDC_COLUMN_UP, ControlKind::PushButton, "^"},
-        {R::IDC_COLUMN_DOWN, ControlKind::PushButton, "v"},
-        {R::IDC_REMOVE_FROM_REPORT, ControlKind::PushButton, "Remove from Report"},
+        {ReportDesigner::IDC_GRAPH_TYPE, ControlKind::ComboBox, ""},
+        {ReportDesigner::IDC_GRAPH_DATA, ControlKind::PushButton, "Graph Data"},
+        {ReportDesigner::IDC_PAGING, ControlKind::CheckBox, "Paging Required"},
+        {ReportDesigner::IDC_GROUP_HEADER, ControlKind::PushButton, "Assign Group Hdr"},
+        {ReportDesigner::IDC_ASSIGN_PROCEDURE, ControlKind::PushButton, "Assign Procedure"},
+        {ReportDesigner::IDC_REMOVE_PROCEDURE, ControlKind::PushButton, "Remove Procedure"},
+        {ReportDesigner::IDC_VARIABLES, ControlKind::PushButton, "Variables"},
+        {ReportDesigner::IDC_OUTPUT_LIST, ControlKind::ListCtrl, "", false, false, 170, 80},
+        {ReportDesigner::IDC_ADD_FORM_CONTROL, ControlKind::PushButton, "Add Form Control"},
+        {ReportDesigner::IDC_ADD_TO_REPORT, ControlKind::PushButton, "Add to Report"},
+        {ReportDesigner::IDC_ADD_BUTTON, ControlKind::PushButton, "Add Button Control"},
+        {ReportDesigner::IDC_FILTER_LIST, ControlKind::ListCtrl, "", false, false, 170, 80},
+        {ReportDesigner::IDC_FILTER_UP, ControlKind::PushButton, "^"},
+        {ReportDesigner::IDC_FILTER_DOWN, ControlKind::PushButton, "v"},
+        {ReportDesigner::IDC_REMOVE_CONTROL, ControlKind::PushButton, "Remove Control"},
+        {ReportDesigner::IDC_COLUMN_LIST, ControlKind::ListCtrl, "", false, false, 170, 80},
+        {ReportDesigner::IDC_COLUMN_UP, ControlKind::PushButton, "^"},
+        {ReportDesigner::IDC_COLUMN_DOWN, ControlKind::PushButton, "v"},
+        {ReportDesigner::IDC_REMOVE_FROM_REPORT, ControlKind::PushButton, "Remove from Report"},
         {0, ControlKind::Static, "Num Columns"},
-        {R::IDC_NUM_COLUMNS, ControlKind::Edit, ""},
-        {R::IDC_SINGLE_COLUMN, ControlKind::RadioButton, "Single Column", false, true},
-        {R::IDC_TWO_COLUMNS, ControlKind::RadioButton, "Two Columns"},
+        {ReportDesigner::IDC_NUM_COLUMNS, ControlKind::Edit, ""},
+        {ReportDesigner::IDC_SINGLE_COLUMN, ControlKind::RadioButton, "Single Column", false, true},
+        {ReportDesigner::IDC_TWO_COLUMNS, ControlKind::RadioButton, "Two Columns"},
         {0, ControlKind::Static, "Module"},
-        {R::IDC_MODULE, ControlKind::ComboBox, ""},
+        {ReportDesigner::IDC_MODULE, ControlKind::ComboBox, ""},
         {0, ControlKind::Static, "Table"},
-        {R::IDC_TABLE, ControlKind::ComboBox, ""},
-        {R::IDC_SELECT_TABLE, ControlKind::PushButton, "Select Table"},
-        {R::IDC_TABLE_NAME, ControlKind::Static, "", false, false, 160},
-        {R::IDC_OK, ControlKind::PushButton, "OK"},
-        {R::IDC_CLEAR, ControlKind::PushButton, "Clear"},
-        {R::IDC_CANCEL, ControlKind::PushButton, "Cancel"},
-        {R::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+        {ReportDesigner::IDC_TABLE, ControlKind::ComboBox, ""},
+        {ReportDesigner::IDC_SELECT_TABLE, ControlKind::PushButton, "Select Table"},
+        {ReportDesigner::IDC_TABLE_NAME, ControlKind::Static, "", false, false, 160},
+        {ReportDesigner::IDC_OK, ControlKind::PushButton, "OK"},
+        {ReportDesigner::IDC_CLEAR, ControlKind::PushButton, "Clear"},
+        {ReportDesigner::IDC_CANCEL, ControlKind::PushButton, "Cancel"},
+        {ReportDesigner::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
     },
     WS_CHILD,
     Lay::Column({
-        Lay::Row({Lay::Control(R::IDC_PICTURE), Lay::Field(R::IDC_NAME), Lay::Field(R::IDC_HEADER),
+        Lay::Row({Lay::Control(ReportDesigner::IDC_PICTURE), Lay::Field(ReportDesigner::IDC_NAME),
+                  Lay::Field(ReportDesigner::IDC_HEADER), Lay::Stretch()}),
+        Lay::Row({Lay::Control(ReportDesigner::IDC_SUB_HEADER_ON),
+                  Lay::Field(ReportDesigner::IDC_SUB_HEADER),
+                  Lay::Control(ReportDesigner::IDC_WITHOUT_LINKS), Lay::Stretch()}),
+        Lay::Row({Lay::Field(ReportDesigner::IDC_FUNCTION_LABEL),
+                  Lay::Control(ReportDesigner::IDC_ASSIGN),
+                  Lay::Control(ReportDesigner::IDC_REMOVE),
+                  Lay::Control(ReportDesigner::IDC_SET_FILTERS),
+                  Lay::Control(ReportDesigner::IDC_SET_COLUMNS),
+                  Lay::Control(ReportDesigner::IDC_LINK_CONTROLS), Lay::Stretch()}),
+        Lay::Row({Lay::Control(ReportDesigner::IDC_GROUP_REPORT),
+                  Lay::Control(ReportDesigner::IDC_LIST_REPORT),
+                  Lay::Control(ReportDesigner::IDC_GRID_REPORT),
+                  Lay::Control(ReportDesigner::IDC_GRAPH_REPORT),
+                  Lay::Control(ReportDesigner::IDC_NOTEPAD_REPORT),
+                  Lay::Control(ReportDesigner::IDC_SINGLE_RECORD_REPORT), Lay::Stretch()}),
+        Lay::Control(ReportDesigner::IDC_SUB_GROUP_LABEL),
+        Lay::Row({Lay::Control(ReportDesigner::IDC_GROUP_LIST),
+                  Lay::ButtonColumn({ReportDesigner::IDC_ASSIGN_SUB_GROUP,
+                                     ReportDesigner::IDC_REMOVE_SUB_GROUP,
+                                     ReportDesigner::IDC_MAP_PARAMETERS}),
+                  Lay::ButtonColumn({ReportDesigner::IDC_ASSIGN_PROCEDURE,
+                                     ReportDesigner::IDC_REMOVE_PROCEDURE,
+                                     ReportDesigner::IDC_GROUP_HEADER}),
+                  Lay::Control(ReportDesigner::IDC_COLUMN_LIST),
+                  Lay::ButtonColumn({ReportDesigner::IDC_COLUMN_UP, ReportDesigner::IDC_COLUMN_DOWN,
+                                     ReportDesigner::IDC_REMOVE_FROM_REPORT}),
                   Lay::Stretch()}),
-        Lay::Row({Lay::Control(R::IDC_SUB_HEADER_ON), Lay::Field(R::IDC_SUB_HEADER),
-                  Lay::Control(R::IDC_WITHOUT_LINKS), Lay::Stretch()}),
-        Lay::Row({Lay::Field(R::IDC_FUNCTION_LABEL), Lay::Control(R::IDC_ASSIGN),
-                  Lay::Control(R::IDC_REMOVE), Lay::Control(R::IDC_SET_FILTERS),
-                  Lay::Control(R::IDC_SET_COLUMNS), Lay::Control(R::IDC_LINK_CONTROLS),
-                  Lay::Stretch()}),
-        Lay::Row({Lay::Control(R::IDC_GROUP_REPORT), Lay::Control(R::IDC_LIST_REPORT),
-                  Lay::Control(R::IDC_GRID_REPORT), Lay::Control(R::IDC_GRAPH_REPORT),
-                  Lay::Control(R::IDC_NOTEPAD_REPORT), Lay::Control(R::IDC_SINGLE_RECORD_REPORT),
-                  Lay::Stretch()}),
-        Lay::Control(R::IDC_SUB_GROUP_LABEL),
+        Lay::Row({Lay::Field(ReportDesigner::IDC_GRAPH_TYPE),
+                  Lay::Control(ReportDesigner::IDC_GRAPH_DATA),
+                  Lay::Control(ReportDesigner::IDC_PAGING),
+                  Lay::Control(ReportDesigner::IDC_VARIABLES),
+                  Lay::Field(ReportDesigner::IDC_NUM_COLUMNS),
+                  Lay::Control(ReportDesigner::IDC_SINGLE_COLUMN),
+                  Lay::Control(ReportDesigner::IDC_TWO_COLUMNS), Lay::Stretch()}),
         Lay::Row(
-            {Lay::Control(R::IDC_GROUP_LIST),
-             Lay::ButtonColumn(
-                 {R::IDC_ASSIGN_SUB_GROUP, R::IDC_REMOVE_SUB_GROUP, R::IDC_MAP_PARAMETERS}),
-             Lay::ButtonColumn(
-                 {R::IDC_ASSIGN_PROCEDURE, R::IDC_REMOVE_PROCEDURE, R::IDC_GROUP_HEADER}),
-             Lay::Control(R::IDC_COLUMN_LIST),
-             Lay::ButtonColumn({R::IDC_COLUMN_UP, R::IDC_COLUMN_DOWN, R::IDC_REMOVE_FROM_REPORT}),
+            {Lay::Control(ReportDesigner::IDC_OUTPUT_LIST),
+             Lay::ButtonColumn({ReportDesigner::IDC_ADD_FORM_CONTROL,
+                                ReportDesigner::IDC_ADD_TO_REPORT, ReportDesigner::IDC_ADD_BUTTON}),
+             Lay::Control(ReportDesigner::IDC_FILTER_LIST),
+             Lay::ButtonColumn({ReportDesigner::IDC_FILTER_UP, ReportDesigner::IDC_FILTER_DOWN,
+                                ReportDesigner::IDC_REMOVE_CONTROL}),
              Lay::Stretch()}),
-        Lay::Row({Lay::Field(R::IDC_GRAPH_TYPE), Lay::Control(R::IDC_GRAPH_DATA),
-                  Lay::Control(R::IDC_PAGING), Lay::Control(R::IDC_VARIABLES),
-                  Lay::Field(R::IDC_NUM_COLUMNS), Lay::Control(R::IDC_SINGLE_COLUMN),
-                  Lay::Control(R::IDC_TWO_COLUMNS), Lay::Stretch()}),
-        Lay::Row(
-            {Lay::Control(R::IDC_OUTPUT_LIST),
-             Lay::ButtonColumn({R::IDC_ADD_FORM_CONTROL, R::IDC_ADD_TO_REPORT, R::IDC_ADD_BUTTON}),
-             Lay::Control(R::IDC_FILTER_LIST),
-             Lay::ButtonColumn({R::IDC_FILTER_UP, R::IDC_FILTER_DOWN, R::IDC_REMOVE_CONTROL}),
-             Lay::Stretch()}),
-        Lay::Row({Lay::Field(R::IDC_MODULE), Lay::Field(R::IDC_TABLE),
-                  Lay::Control(R::IDC_SELECT_TABLE), Lay::Control(R::IDC_TABLE_NAME),
-                  Lay::Stretch()}),
-        Lay::Buttons({R::IDC_OK, R::IDC_CLEAR, R::IDC_CANCEL, R::IDC_HELP_BUTTON}),
+        Lay::Row({Lay::Field(ReportDesigner::IDC_MODULE), Lay::Field(ReportDesigner::IDC_TABLE),
+                  Lay::Control(ReportDesigner::IDC_SELECT_TABLE),
+                  Lay::Control(ReportDesigner::IDC_TABLE_NAME), Lay::Stretch()}),
+        Lay::Buttons({ReportDesigner::IDC_OK, ReportDesigner::IDC_CLEAR, ReportDesigner::IDC_CANCEL,
+                      ReportDesigner::IDC_HELP_BUTTON}),
     }),
 }};
 
 // The sub-group controls that only some report kinds show.
-constexpr int subGroupControls[] = {R::IDC_SUB_GROUP_LABEL, R::IDC_GROUP_LIST,
-                                    R::IDC_ASSIGN_SUB_GROUP, R::IDC_REMOVE_SUB_GROUP,
-                                    R::IDC_MAP_PARAMETERS};
+constexpr int subGroupControls[] = {
+    ReportDesigner::IDC_SUB_GROUP_LABEL, ReportDesigner::IDC_GROUP_LIST,
+    ReportDesigner::IDC_ASSIGN_SUB_GROUP, ReportDesigner::IDC_REMOVE_SUB_GROUP,
+    ReportDesigner::IDC_MAP_PARAMETERS};
 
 int RowOf(NMHDR* header)
 {
@@ -157,93 +173,103 @@ int RowOf(NMHDR* header)
 } // namespace
 
 ApplicationReportDlg::ApplicationReportDlg()
-    : CFormView(R::IDD), m_designer(DesignerViewHost::MakeController<ReportDesigner>), m_view(*this)
+    : CFormView(ReportDesigner::IDD), m_designer(DesignerViewHost::MakeController<ReportDesigner>),
+      m_view(*this)
 {
     RegisterReportPicture();
-    const std::pair<int, void (R::*)()> buttons[] = {
-        {R::IDC_ASSIGN, &R::AssignFunction},
-        {R::IDC_REMOVE, &R::RemoveFunction},
-        {R::IDC_SET_FILTERS, &R::SetFilters},
-        {R::IDC_SET_COLUMNS, &R::SetColumns},
-        {R::IDC_LINK_CONTROLS, &R::LinkControls},
-        {R::IDC_ASSIGN_SUB_GROUP, &R::AssignSubGroupFunction},
-        {R::IDC_REMOVE_SUB_GROUP, &R::RemoveSubGroupFunction},
-        {R::IDC_MAP_PARAMETERS, &R::MapParameters},
-        {R::IDC_OK, &R::Ok},
-        {R::IDC_CANCEL, &R::Cancel},
-        {R::IDC_CLEAR, &R::Clear},
-        {R::IDC_GRAPH_DATA, &R::EditGraphData},
-        {R::IDC_PAGING, &R::TogglePaging},
-        {R::IDC_GROUP_HEADER, &R::AssignGroupHeader},
-        {R::IDC_ASSIGN_PROCEDURE, &R::AssignProcedure},
-        {R::IDC_REMOVE_PROCEDURE, &R::RemoveProcedure},
-        {R::IDC_ADD_BUTTON, &R::AddButtonControl},
-        {R::IDC_REMOVE_CONTROL, &R::RemoveControl},
-        {R::IDC_COLUMN_UP, &R::MoveColumnUp},
-        {R::IDC_COLUMN_DOWN, &R::MoveColumnDown},
-        {R::IDC_FILTER_UP, &R::MoveFilterUp},
-        {R::IDC_FILTER_DOWN, &R::MoveFilterDown},
-        {R::IDC_VARIABLES, &R::EditVariables},
-        {R::IDC_SUB_HEADER_ON, &R::ToggleSubHeader},
-        {R::IDC_WITHOUT_LINKS, &R::ToggleWithoutLinks},
-        {R::IDC_SELECT_TABLE, &R::SelectTable},
+    const std::pair<int, void (ReportDesigner::*)()> buttons[] = {
+        {ReportDesigner::IDC_ASSIGN, &ReportDesigner::AssignFunction},
+        {ReportDesigner::IDC_REMOVE, &ReportDesigner::RemoveFunction},
+        {ReportDesigner::IDC_SET_FILTERS, &ReportDesigner::SetFilters},
+        {ReportDesigner::IDC_SET_COLUMNS, &ReportDesigner::SetColumns},
+        {ReportDesigner::IDC_LINK_CONTROLS, &ReportDesigner::LinkControls},
+        {ReportDesigner::IDC_ASSIGN_SUB_GROUP, &ReportDesigner::AssignSubGroupFunction},
+        {ReportDesigner::IDC_REMOVE_SUB_GROUP, &ReportDesigner::RemoveSubGroupFunction},
+        {ReportDesigner::IDC_MAP_PARAMETERS, &ReportDesigner::MapParameters},
+        {ReportDesigner::IDC_OK, &ReportDesigner::Ok},
+        {ReportDesigner::IDC_CANCEL, &ReportDesigner::Cancel},
+        {ReportDesigner::IDC_CLEAR, &ReportDesigner::Clear},
+        {ReportDesigner::IDC_GRAPH_DATA, &ReportDesigner::EditGraphData},
+        {ReportDesigner::IDC_PAGING, &ReportDesigner::TogglePaging},
+        {ReportDesigner::IDC_GROUP_HEADER, &ReportDesigner::AssignGroupHeader},
+        {ReportDesigner::IDC_ASSIGN_PROCEDURE, &ReportDesigner::AssignProcedure},
+        {ReportDesigner::IDC_REMOVE_PROCEDURE, &ReportDesigner::RemoveProcedure},
+        {ReportDesigner::IDC_ADD_BUTTON, &ReportDesigner::AddButtonControl},
+        {ReportDesigner::IDC_REMOVE_CONTROL, &ReportDesigner::RemoveControl},
+        {ReportDesigner::IDC_COLUMN_UP, &ReportDesigner::MoveColumnUp},
+        {ReportDesigner::IDC_COLUMN_DOWN, &ReportDesigner::MoveColumnDown},
+        {ReportDesigner::IDC_FILTER_UP, &ReportDesigner::MoveFilterUp},
+        {ReportDesigner::IDC_FILTER_DOWN, &ReportDesigner::MoveFilterDown},
+        {ReportDesigner::IDC_VARIABLES, &ReportDesigner::EditVariables},
+        {ReportDesigner::IDC_SUB_HEADER_ON, &ReportDesigner::ToggleSubHeader},
+        {ReportDesigner::IDC_WITHOUT_LINKS, &ReportDesigner::ToggleWithoutLinks},
+        {ReportDesigner::IDC_SELECT_TABLE, &ReportDesigner::SelectTable},
     };
     for (const auto& [id, command] : buttons)
         MapControlRange(BN_CLICKED, id, id, [this, command] { Run(command); });
-    MapControlRange(BN_CLICKED, R::IDC_HELP_BUTTON, R::IDC_HELP_BUTTON,
-                    [this] { ShowContextHelp(this, R::HelpContext); });
-    MapControlRange(EN_KILLFOCUS, R::IDC_NAME, R::IDC_NAME, [this] { Run(&R::NameLostFocus); });
-    MapControlRange(EN_CHANGE, R::IDC_NUM_COLUMNS, R::IDC_NUM_COLUMNS,
+    MapControlRange(BN_CLICKED, ReportDesigner::IDC_HELP_BUTTON, ReportDesigner::IDC_HELP_BUTTON,
+                    [this] { ShowContextHelp(this, ReportDesigner::HelpContext); });
+    MapControlRange(EN_KILLFOCUS, ReportDesigner::IDC_NAME, ReportDesigner::IDC_NAME,
+                    [this] { Run(&ReportDesigner::NameLostFocus); });
+    MapControlRange(EN_CHANGE, ReportDesigner::IDC_NUM_COLUMNS, ReportDesigner::IDC_NUM_COLUMNS,
                     [this]
                     {
                         if (!m_showing)
-                            Run(&R::ColumnCountChanged);
+                            Run(&ReportDesigner::ColumnCountChanged);
                     });
-    for (const auto& [id, kind] : {std::pair{R::IDC_GROUP_REPORT, 0},
-                                   {R::IDC_LIST_REPORT, 1},
-                                   {R::IDC_GRID_REPORT, 2},
-                                   {R::IDC_GRAPH_REPORT, 3},
-                                   {R::IDC_NOTEPAD_REPORT, 4},
-                                   {R::IDC_SINGLE_RECORD_REPORT, 5}})
+    for (const auto& [id, kind] : {std::pair{ReportDesigner::IDC_GROUP_REPORT, 0},
+                                   {ReportDesigner::IDC_LIST_REPORT, 1},
+                                   {ReportDesigner::IDC_GRID_REPORT, 2},
+                                   {ReportDesigner::IDC_GRAPH_REPORT, 3},
+                                   {ReportDesigner::IDC_NOTEPAD_REPORT, 4},
+                                   {ReportDesigner::IDC_SINGLE_RECORD_REPORT, 5}})
         MapControlRange(BN_CLICKED, id, id,
-                        [this, kind = kind] { RunWith([kind](R& r) { r.ChooseKind(kind); }); });
-    for (const auto& [id, columns] : {std::pair{R::IDC_SINGLE_COLUMN, 1}, {R::IDC_TWO_COLUMNS, 2}})
+                        [this, kind = kind]
+                        { RunWith([kind](ReportDesigner& r) { r.ChooseKind(kind); }); });
+    for (const auto& [id, columns] :
+         {std::pair{ReportDesigner::IDC_SINGLE_COLUMN, 1}, {ReportDesigner::IDC_TWO_COLUMNS, 2}})
         MapControlRange(BN_CLICKED, id, id,
                         [this, columns = columns]
-                        { RunWith([columns](R& r) { r.ChooseLayout(columns); }); });
+                        { RunWith([columns](ReportDesigner& r) { r.ChooseLayout(columns); }); });
     for (const auto& [id, command] :
-         {std::pair{R::IDC_GRAPH_TYPE, &R::ChooseGraphType}, {R::IDC_MODULE, &R::ChooseModule}})
+         {std::pair{ReportDesigner::IDC_GRAPH_TYPE, &ReportDesigner::ChooseGraphType},
+          {ReportDesigner::IDC_MODULE, &ReportDesigner::ChooseModule}})
         MapControlRange(CBN_SELCHANGE, id, id,
                         [this, id = id, command = command]
                         {
                             const auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(id));
                             const int index = combo != nullptr ? combo->GetCurSel() : -1;
-                            RunWith([command, index](R& r) { (r.*command)(index); });
+                            RunWith([command, index](ReportDesigner& r) { (r.*command)(index); });
                         });
-    MapControlRange(BN_CLICKED, R::IDC_ADD_FORM_CONTROL, R::IDC_ADD_FORM_CONTROL,
+    MapControlRange(BN_CLICKED, ReportDesigner::IDC_ADD_FORM_CONTROL,
+                    ReportDesigner::IDC_ADD_FORM_CONTROL,
                     [this]
                     {
                         const std::vector<int> rows = SelectedRows(m_outputs);
-                        RunWith([&rows](R& r) { r.AddFormControl(rows); });
+                        RunWith([&rows](ReportDesigner& r) { r.AddFormControl(rows); });
                     });
-    MapControlRange(BN_CLICKED, R::IDC_ADD_TO_REPORT, R::IDC_ADD_TO_REPORT,
+    MapControlRange(BN_CLICKED, ReportDesigner::IDC_ADD_TO_REPORT,
+                    ReportDesigner::IDC_ADD_TO_REPORT,
                     [this]
                     {
                         const std::vector<int> rows = SelectedRows(m_outputs);
-                        RunWith([&rows](R& r) { r.AddToReport(rows); });
+                        RunWith([&rows](ReportDesigner& r) { r.AddToReport(rows); });
                     });
-    MapControlRange(BN_CLICKED, R::IDC_REMOVE_FROM_REPORT, R::IDC_REMOVE_FROM_REPORT,
+    MapControlRange(BN_CLICKED, ReportDesigner::IDC_REMOVE_FROM_REPORT,
+                    ReportDesigner::IDC_REMOVE_FROM_REPORT,
                     [this]
                     {
                         const std::vector<int> rows = SelectedRows(m_columns);
-                        RunWith([&rows](R& r) { r.RemoveFromReport(rows); });
+                        RunWith([&rows](ReportDesigner& r) { r.RemoveFromReport(rows); });
                     });
-    MapNotify(NM_CLICK, R::IDC_GROUP_LIST, &ApplicationReportDlg::OnGroupClick);
-    MapNotify(NM_DBLCLK, R::IDC_GROUP_LIST, &ApplicationReportDlg::OnGroupDoubleClick);
-    MapNotify(NM_CLICK, R::IDC_FILTER_LIST, &ApplicationReportDlg::OnFilterClick);
-    MapNotify(NM_DBLCLK, R::IDC_FILTER_LIST, &ApplicationReportDlg::OnFilterDoubleClick);
-    MapNotify(NM_CLICK, R::IDC_COLUMN_LIST, &ApplicationReportDlg::OnColumnClick);
-    MapNotify(NM_DBLCLK, R::IDC_COLUMN_LIST, &ApplicationReportDlg::OnColumnDoubleClick);
+    MapNotify(NM_CLICK, ReportDesigner::IDC_GROUP_LIST, &ApplicationReportDlg::OnGroupClick);
+    MapNotify(NM_DBLCLK, ReportDesigner::IDC_GROUP_LIST, &ApplicationReportDlg::OnGroupDoubleClick);
+    MapNotify(NM_CLICK, ReportDesigner::IDC_FILTER_LIST, &ApplicationReportDlg::OnFilterClick);
+    MapNotify(NM_DBLCLK, ReportDesigner::IDC_FILTER_LIST,
+              &ApplicationReportDlg::OnFilterDoubleClick);
+    MapNotify(NM_CLICK, ReportDesigner::IDC_COLUMN_LIST, &ApplicationReportDlg::OnColumnClick);
+    MapNotify(NM_DBLCLK, ReportDesigner::IDC_COLUMN_LIST,
+              &ApplicationReportDlg::OnColumnDoubleClick);
 }
 
 ApplicationReportDlg::~ApplicationReportDlg() = default;
@@ -258,18 +284,18 @@ void ApplicationReportDlg::OnInitialUpdate()
     CFormView::OnInitialUpdate();
     if (m_groups.GetSafeHwnd() != nullptr)
         return;
-    const std::pair<CCellListCtrl*, int> lists[] = {{&m_groups, R::IDC_GROUP_LIST},
-                                                    {&m_outputs, R::IDC_OUTPUT_LIST},
-                                                    {&m_filters, R::IDC_FILTER_LIST},
-                                                    {&m_columns, R::IDC_COLUMN_LIST}};
+    const std::pair<CCellListCtrl*, int> lists[] = {{&m_groups, ReportDesigner::IDC_GROUP_LIST},
+                                                    {&m_outputs, ReportDesigner::IDC_OUTPUT_LIST},
+                                                    {&m_filters, ReportDesigner::IDC_FILTER_LIST},
+                                                    {&m_columns, ReportDesigner::IDC_COLUMN_LIST}};
     for (const auto& [list, id] : lists)
         list->SubclassDlgItem(id, this);
-    SetListColumns(m_groups, R::GroupColumns());
-    SetListColumns(m_outputs, R::OutputColumns());
-    SetListColumns(m_filters, R::FilterColumns());
-    SetListColumns(m_columns, R::ReportColumns());
+    SetListColumns(m_groups, ReportDesigner::GroupColumns());
+    SetListColumns(m_outputs, ReportDesigner::OutputColumns());
+    SetListColumns(m_filters, ReportDesigner::FilterColumns());
+    SetListColumns(m_columns, ReportDesigner::ReportColumns());
     m_toolTips.Create(this);
-    AddToolTips(m_toolTips, *this, R::ToolTips());
+    AddToolTips(m_toolTips, *this, ReportDesigner::ToolTips());
     Show();
 }
 
@@ -307,13 +333,13 @@ BOOL ApplicationReportDlg::PreTranslateMessage(MSG* msg)
         m_toolTips.RelayEvent(msg);
     if (IsDeleteKeyFor(*msg, m_filters))
     {
-        Run(&R::RemoveControl);
+        Run(&ReportDesigner::RemoveControl);
         return TRUE;
     }
     if (IsDeleteKeyFor(*msg, m_columns))
     {
         const std::vector<int> rows = SelectedRows(m_columns);
-        RunWith([&rows](R& r) { r.RemoveFromReport(rows); });
+        RunWith([&rows](ReportDesigner& r) { r.RemoveFromReport(rows); });
         return TRUE;
     }
     return CFormView::PreTranslateMessage(msg);
@@ -331,16 +357,17 @@ void ApplicationReportDlg::ReadControls()
 {
     ReportDesigner& designer = *m_designer.Current();
     m_view.ReadTexts(designer.States(),
-                     {R::IDC_NAME, R::IDC_HEADER, R::IDC_SUB_HEADER, R::IDC_NUM_COLUMNS});
-    if (const auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(R::IDC_TABLE)))
-        designer.States().Select(R::IDC_TABLE, combo->GetCurSel());
+                     {ReportDesigner::IDC_NAME, ReportDesigner::IDC_HEADER,
+                      ReportDesigner::IDC_SUB_HEADER, ReportDesigner::IDC_NUM_COLUMNS});
+    if (const auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(ReportDesigner::IDC_TABLE)))
+        designer.States().Select(ReportDesigner::IDC_TABLE, combo->GetCurSel());
     designer.SelectFilterRow(m_filters.GetSafeHwnd() != nullptr ? m_filters.GetCurSel() : -1);
     designer.SelectColumnRow(m_columns.GetSafeHwnd() != nullptr ? m_columns.GetCurSel() : -1);
 }
 
 void ApplicationReportDlg::Run(void (ReportDesigner::*command)())
 {
-    RunWith([command](R& r) { (r.*command)(); });
+    RunWith([command](ReportDesigner& r) { (r.*command)(); });
 }
 
 void ApplicationReportDlg::RunWith(const std::function<void(ReportDesigner&)>& command)
@@ -379,7 +406,7 @@ void ApplicationReportDlg::OnGroupClick(NMHDR* header, LRESULT* result)
 {
     *result = 0;
     const int row = RowOf(header);
-    RunWith([row](R& r) { r.ClickGroupRow(row); });
+    RunWith([row](ReportDesigner& r) { r.ClickGroupRow(row); });
 }
 
 void ApplicationReportDlg::OnGroupDoubleClick(NMHDR* header, LRESULT* result)
@@ -387,7 +414,7 @@ void ApplicationReportDlg::OnGroupDoubleClick(NMHDR* header, LRESULT* result)
     *result = 0;
     const int row = RowOf(header);
     RunWith(
-        [row](R& r)
+        [row](ReportDesigner& r)
         {
             r.ClickGroupRow(row);
             r.MapParameters();
@@ -398,26 +425,26 @@ void ApplicationReportDlg::OnFilterClick(NMHDR* header, LRESULT* result)
 {
     *result = 0;
     const int row = RowOf(header);
-    RunWith([row](R& r) { r.SelectFilterRow(row); });
+    RunWith([row](ReportDesigner& r) { r.SelectFilterRow(row); });
 }
 
 void ApplicationReportDlg::OnFilterDoubleClick(NMHDR* header, LRESULT* result)
 {
     *result = 0;
     const int row = RowOf(header);
-    RunWith([row](R& r) { r.EditFilterSettings(row); });
+    RunWith([row](ReportDesigner& r) { r.EditFilterSettings(row); });
 }
 
 void ApplicationReportDlg::OnColumnClick(NMHDR* header, LRESULT* result)
 {
     *result = 0;
     const int row = RowOf(header);
-    RunWith([row](R& r) { r.SelectColumnRow(row); });
+    RunWith([row](ReportDesigner& r) { r.SelectColumnRow(row); });
 }
 
 void ApplicationReportDlg::OnColumnDoubleClick(NMHDR* header, LRESULT* result)
 {
     *result = 0;
     const int row = RowOf(header);
-    RunWith([row](R& r) { r.EditColumnSettings(row); });
+    RunWith([row](ReportDesigner& r) { r.EditColumnSettings(row); });
 }

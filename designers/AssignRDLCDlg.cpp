@@ -6,25 +6,24 @@
 
 namespace
 {
-using A = RDLCAssigner;
 
 const DialogTemplateRegistration assignRDLCTemplate{{
-    A::IDD,
+    RDLCAssigner::IDD,
     "Select RDLC for ",
     {
         {0, ControlKind::Static, "RDLC:"},
-        {A::IDC_RDLC, ControlKind::ComboBox, ""},
-        {A::IDC_ASSIGN, ControlKind::PushButton, "Assign"},
-        {A::IDC_RDLC_NAME, ControlKind::Static, "RDLC Not assigned."},
+        {RDLCAssigner::IDC_RDLC, ControlKind::ComboBox, ""},
+        {RDLCAssigner::IDC_ASSIGN, ControlKind::PushButton, "Assign"},
+        {RDLCAssigner::IDC_RDLC_NAME, ControlKind::Static, "RDLC Not assigned."},
         {IDOK, ControlKind::DefPushButton, "OK"},
         {IDCANCEL, ControlKind::PushButton, "Cancel"},
-        {A::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+        {RDLCAssigner::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
     },
     0,
     Lay::Column({
-        Lay::Row({Lay::Field(A::IDC_RDLC), Lay::Control(A::IDC_ASSIGN)}),
-        Lay::Control(A::IDC_RDLC_NAME),
-        Lay::Buttons({IDOK, IDCANCEL, A::IDC_HELP_BUTTON}),
+        Lay::Row({Lay::Field(RDLCAssigner::IDC_RDLC), Lay::Control(RDLCAssigner::IDC_ASSIGN)}),
+        Lay::Control(RDLCAssigner::IDC_RDLC_NAME),
+        Lay::Buttons({IDOK, IDCANCEL, RDLCAssigner::IDC_HELP_BUTTON}),
     }),
 }};
 } // namespace
@@ -32,8 +31,8 @@ const DialogTemplateRegistration assignRDLCTemplate{{
 AssignRDLCDlg::AssignRDLCDlg(RDLCReport& report, ForgeonProject& project, CWnd* parent)
     : CDialog(IDD, parent), m_assigner(report, project), m_view(*this)
 {
-    MapControl(BN_CLICKED, A::IDC_ASSIGN, &AssignRDLCDlg::OnAssign);
-    MapControlRange(BN_CLICKED, A::IDC_HELP_BUTTON, A::IDC_HELP_BUTTON,
+    MapControl(BN_CLICKED, RDLCAssigner::IDC_ASSIGN, &AssignRDLCDlg::OnAssign);
+    MapControlRange(BN_CLICKED, RDLCAssigner::IDC_HELP_BUTTON, RDLCAssigner::IDC_HELP_BUTTON,
                     [this] { ShowContextHelp(this, IDD); });
 }
 
@@ -48,7 +47,7 @@ BOOL AssignRDLCDlg::OnInitDialog()
 
 void AssignRDLCDlg::OnAssign()
 {
-    ReadChoices(*this, m_view, m_assigner.States(), {}, {A::IDC_RDLC});
+    ReadChoices(*this, m_view, m_assigner.States(), {}, {RDLCAssigner::IDC_RDLC});
     m_assigner.Assign();
     m_view.Show(m_assigner.States());
 }

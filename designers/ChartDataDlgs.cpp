@@ -7,43 +7,42 @@
 
 namespace
 {
-using E = ChartDataEditor;
 
 const DialogTemplateRegistration chartTemplates{
     {
-        E::IDD_COLUMN,
+        ChartDataEditor::IDD_COLUMN,
         "Column and area chart data",
         {
             {0, ControlKind::Static, "Caption:"},
-            {E::IDC_CAPTION, ControlKind::Edit, ""},
+            {ChartDataEditor::IDC_CAPTION, ControlKind::Edit, ""},
             {0, ControlKind::Static, "Subcaption:"},
-            {E::IDC_SUBCAPTION, ControlKind::Edit, ""},
+            {ChartDataEditor::IDC_SUBCAPTION, ControlKind::Edit, ""},
             {0, ControlKind::Static, "Number Prefix:"},
-            {E::IDC_NUMBER_PREFIX, ControlKind::Edit, ""},
+            {ChartDataEditor::IDC_NUMBER_PREFIX, ControlKind::Edit, ""},
             {0, ControlKind::Static, "x-Name:"},
-            {E::IDC_X_NAME, ControlKind::Edit, ""},
+            {ChartDataEditor::IDC_X_NAME, ControlKind::Edit, ""},
             {0, ControlKind::Static, "y-Name:"},
-            {E::IDC_Y_NAME, ControlKind::Edit, ""},
+            {ChartDataEditor::IDC_Y_NAME, ControlKind::Edit, ""},
             {0, ControlKind::Static, "x-Parameter:"},
-            {E::IDC_X_PARAMETER, ControlKind::ComboBox, ""},
+            {ChartDataEditor::IDC_X_PARAMETER, ControlKind::ComboBox, ""},
             {0, ControlKind::Static, "y-Parameter:"},
-            {E::IDC_Y_PARAMETER, ControlKind::ComboBox, ""},
+            {ChartDataEditor::IDC_Y_PARAMETER, ControlKind::ComboBox, ""},
             {IDOK, ControlKind::DefPushButton, "OK"},
             {IDCANCEL, ControlKind::PushButton, "Cancel"},
         },
     },
     {
-        E::IDD_PIE,
+        ChartDataEditor::IDD_PIE,
         "Pie and doughunt chart data",
         {
             {0, ControlKind::Static, "Caption:"},
-            {E::IDC_PIE_CAPTION, ControlKind::Edit, ""},
+            {ChartDataEditor::IDC_PIE_CAPTION, ControlKind::Edit, ""},
             {0, ControlKind::Static, "Subcaption:"},
-            {E::IDC_PIE_SUBCAPTION, ControlKind::Edit, ""},
+            {ChartDataEditor::IDC_PIE_SUBCAPTION, ControlKind::Edit, ""},
             {0, ControlKind::Static, "Number Prefix:"},
-            {E::IDC_PIE_NUMBER_PREFIX, ControlKind::Edit, ""},
+            {ChartDataEditor::IDC_PIE_NUMBER_PREFIX, ControlKind::Edit, ""},
             {0, ControlKind::Static, "Parameter:"},
-            {E::IDC_PIE_PARAMETER, ControlKind::ComboBox, ""},
+            {ChartDataEditor::IDC_PIE_PARAMETER, ControlKind::ComboBox, ""},
             {IDOK, ControlKind::DefPushButton, "OK"},
             {IDCANCEL, ControlKind::PushButton, "Cancel"},
         },
@@ -69,10 +68,12 @@ BOOL ChartDataDlg::OnInitDialog()
 void ChartDataDlg::OnOK()
 {
     ReadChoices(*this, m_view, m_editor.States(),
-                {E::IDC_CAPTION, E::IDC_SUBCAPTION, E::IDC_NUMBER_PREFIX, E::IDC_X_NAME,
-                 E::IDC_Y_NAME, E::IDC_PIE_CAPTION, E::IDC_PIE_SUBCAPTION,
-                 E::IDC_PIE_NUMBER_PREFIX},
-                {E::IDC_X_PARAMETER, E::IDC_Y_PARAMETER, E::IDC_PIE_PARAMETER});
+                {ChartDataEditor::IDC_CAPTION, ChartDataEditor::IDC_SUBCAPTION,
+                 ChartDataEditor::IDC_NUMBER_PREFIX, ChartDataEditor::IDC_X_NAME,
+                 ChartDataEditor::IDC_Y_NAME, ChartDataEditor::IDC_PIE_CAPTION,
+                 ChartDataEditor::IDC_PIE_SUBCAPTION, ChartDataEditor::IDC_PIE_NUMBER_PREFIX},
+                {ChartDataEditor::IDC_X_PARAMETER, ChartDataEditor::IDC_Y_PARAMETER,
+                 ChartDataEditor::IDC_PIE_PARAMETER});
     m_editor.Ok();
     CDialog::OnOK();
 }

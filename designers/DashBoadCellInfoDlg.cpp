@@ -5,57 +5,67 @@
 
 namespace
 {
-using C = DashBoardCellEditor;
 
 const DialogTemplateRegistration cellInfoTemplate{{
-    C::IDD,
+    DashBoardCellEditor::IDD,
     "Assign DashBoard Column properties",
     {
         {0, ControlKind::Static, "Caption"},
-        {C::IDC_CAPTION, ControlKind::Edit, ""},
-        {C::IDC_STATIC_TEXT, ControlKind::RadioButton, "Static text"},
-        {C::IDC_MENU, ControlKind::RadioButton, "Menu"},
-        {C::IDC_DISPLAY_FIELDS, ControlKind::RadioButton, "Display Fields"},
-        {C::IDC_MENU_TREE, ControlKind::TreeCtrl, "", false, false, 160, 90},
-        {C::IDC_ASSIGN_MENU, ControlKind::PushButton, "Assign Menu"},
-        {C::IDC_REMOVE_MENU, ControlKind::PushButton, "Remove Menu"},
-        {C::IDC_MENU_LABEL, ControlKind::Static, "Menu not assigned.", false, false, 200},
-        {C::IDC_FILE_LABEL, ControlKind::Static, "File not assigned.", false, false, 200},
+        {DashBoardCellEditor::IDC_CAPTION, ControlKind::Edit, ""},
+        {DashBoardCellEditor::IDC_STATIC_TEXT, ControlKind::RadioButton, "Static text"},
+        {DashBoardCellEditor::IDC_MENU, ControlKind::RadioButton, "Menu"},
+        {DashBoardCellEditor::IDC_DISPLAY_FIELDS, ControlKind::RadioButton, "Display Fields"},
+        {DashBoardCellEditor::IDC_MENU_TREE, ControlKind::TreeCtrl, "", false, false, 160, 90},
+        {DashBoardCellEditor::IDC_ASSIGN_MENU, ControlKind::PushButton, "Assign Menu"},
+        {DashBoardCellEditor::IDC_REMOVE_MENU, ControlKind::PushButton, "Remove Menu"},
+        {DashBoardCellEditor::IDC_MENU_LABEL, ControlKind::Static, "Menu not assigned.", false,
+         false, 200},
+        {DashBoardCellEditor::IDC_FILE_LABEL, ControlKind::Static, "File not assigned.", false,
+         false, 200},
         {0, ControlKind::Static, "Variables for Assigned ASP File"},
-        {C::IDC_TARGETS, ControlKind::ListCtrl, "", false, false, 240, 110},
-        {C::IDC_MAP, ControlKind::PushButton, ">"},
-        {C::IDC_UNMAP, ControlKind::PushButton, "<"},
-        {C::IDC_FUNCTION_FIELDS, ControlKind::RadioButton, "Function Fields", false, true},
-        {C::IDC_DASHBOARD_VARIABLES, ControlKind::RadioButton, "Dash board Variables"},
-        {C::IDC_FUNCTION_LABEL, ControlKind::Static, "", false, false, 200},
-        {C::IDC_SOURCES, ControlKind::ListCtrl, "", false, false, 200, 110},
-        {C::IDC_ADD_DISPLAY_FIELD, ControlKind::PushButton, "Add Display Field"},
-        {C::IDC_DISPLAY_LIST, ControlKind::ListCtrl, "", false, false, 240, 110},
-        {C::IDC_REMOVE_DISPLAY_FIELD, ControlKind::PushButton, "Remove"},
+        {DashBoardCellEditor::IDC_TARGETS, ControlKind::ListCtrl, "", false, false, 240, 110},
+        {DashBoardCellEditor::IDC_MAP, ControlKind::PushButton, ">"},
+        {DashBoardCellEditor::IDC_UNMAP, ControlKind::PushButton, "<"},
+        {DashBoardCellEditor::IDC_FUNCTION_FIELDS, ControlKind::RadioButton, "Function Fields",
+         false, true},
+        {DashBoardCellEditor::IDC_DASHBOARD_VARIABLES, ControlKind::RadioButton,
+         "Dash board Variables"},
+        {DashBoardCellEditor::IDC_FUNCTION_LABEL, ControlKind::Static, "", false, false, 200},
+        {DashBoardCellEditor::IDC_SOURCES, ControlKind::ListCtrl, "", false, false, 200, 110},
+        {DashBoardCellEditor::IDC_ADD_DISPLAY_FIELD, ControlKind::PushButton, "Add Display Field"},
+        {DashBoardCellEditor::IDC_DISPLAY_LIST, ControlKind::ListCtrl, "", false, false, 240, 110},
+        {DashBoardCellEditor::IDC_REMOVE_DISPLAY_FIELD, ControlKind::PushButton, "Remove"},
         {0, ControlKind::Static, "Display Name"},
-        {C::IDC_DISPLAY_NAME, ControlKind::Edit, ""},
-        {C::IDC_SET_DISPLAY_NAME, ControlKind::PushButton, "Add Display Field Name"},
+        {DashBoardCellEditor::IDC_DISPLAY_NAME, ControlKind::Edit, ""},
+        {DashBoardCellEditor::IDC_SET_DISPLAY_NAME, ControlKind::PushButton,
+         "Add Display Field Name"},
         {IDOK, ControlKind::DefPushButton, "OK"},
-        {C::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+        {DashBoardCellEditor::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
     },
     0,
     Lay::Column({
-        Lay::Row({Lay::Field(C::IDC_CAPTION), Lay::Control(C::IDC_STATIC_TEXT),
-                  Lay::Control(C::IDC_MENU), Lay::Control(C::IDC_DISPLAY_FIELDS)}),
-        Lay::Row({Lay::Control(C::IDC_MENU_TREE),
-                  Lay::ButtonColumn({C::IDC_ASSIGN_MENU, C::IDC_REMOVE_MENU}),
-                  Lay::Column({Lay::Control(C::IDC_MENU_LABEL), Lay::Control(C::IDC_FILE_LABEL)})}),
+        Lay::Row({Lay::Field(DashBoardCellEditor::IDC_CAPTION),
+                  Lay::Control(DashBoardCellEditor::IDC_STATIC_TEXT),
+                  Lay::Control(DashBoardCellEditor::IDC_MENU),
+                  Lay::Control(DashBoardCellEditor::IDC_DISPLAY_FIELDS)}),
+        Lay::Row({Lay::Control(DashBoardCellEditor::IDC_MENU_TREE),
+                  Lay::ButtonColumn(
+                      {DashBoardCellEditor::IDC_ASSIGN_MENU, DashBoardCellEditor::IDC_REMOVE_MENU}),
+                  Lay::Column({Lay::Control(DashBoardCellEditor::IDC_MENU_LABEL),
+                               Lay::Control(DashBoardCellEditor::IDC_FILE_LABEL)})}),
         Lay::Row(
-            {Lay::Column({Lay::Field(C::IDC_TARGETS)}),
-             Lay::ButtonColumn({C::IDC_MAP, C::IDC_UNMAP}),
-             Lay::Column({Lay::Row({Lay::Control(C::IDC_FUNCTION_FIELDS),
-                                    Lay::Control(C::IDC_DASHBOARD_VARIABLES)}),
-                          Lay::Control(C::IDC_FUNCTION_LABEL), Lay::Control(C::IDC_SOURCES)})}),
-        Lay::Row({Lay::Control(C::IDC_DISPLAY_LIST),
-                  Lay::ButtonColumn({C::IDC_ADD_DISPLAY_FIELD, C::IDC_REMOVE_DISPLAY_FIELD})}),
-        Lay::Row({Lay::Field(C::IDC_DISPLAY_NAME), Lay::Control(C::IDC_SET_DISPLAY_NAME),
-                  Lay::Stretch()}),
-        Lay::Buttons({IDOK, C::IDC_HELP_BUTTON}),
+            {Lay::Column({Lay::Field(DashBoardCellEditor::IDC_TARGETS)}),
+             Lay::ButtonColumn({DashBoardCellEditor::IDC_MAP, DashBoardCellEditor::IDC_UNMAP}),
+             Lay::Column({Lay::Row({Lay::Control(DashBoardCellEditor::IDC_FUNCTION_FIELDS),
+                                    Lay::Control(DashBoardCellEditor::IDC_DASHBOARD_VARIABLES)}),
+                          Lay::Control(DashBoardCellEditor::IDC_FUNCTION_LABEL),
+                          Lay::Control(DashBoardCellEditor::IDC_SOURCES)})}),
+        Lay::Row({Lay::Control(DashBoardCellEditor::IDC_DISPLAY_LIST),
+                  Lay::ButtonColumn({DashBoardCellEditor::IDC_ADD_DISPLAY_FIELD,
+                                     DashBoardCellEditor::IDC_REMOVE_DISPLAY_FIELD})}),
+        Lay::Row({Lay::Field(DashBoardCellEditor::IDC_DISPLAY_NAME),
+                  Lay::Control(DashBoardCellEditor::IDC_SET_DISPLAY_NAME), Lay::Stretch()}),
+        Lay::Buttons({IDOK, DashBoardCellEditor::IDC_HELP_BUTTON}),
     }),
 }};
 } // namespace
@@ -64,47 +74,51 @@ DashBoadCellInfoDlg::DashBoadCellInfoDlg(DashBoard& page, GridCell& cell, DashBo
                                          CWnd* parent)
     : CDialog(IDD, parent), m_editor(page, cell, host), m_view(*this)
 {
-    const std::pair<int, void (C::*)()> commands[] = {
-        {C::IDC_STATIC_TEXT, &C::StaticTextMode},
-        {C::IDC_MENU, &C::MenuMode},
-        {C::IDC_DISPLAY_FIELDS, &C::DisplayFieldMode},
-        {C::IDC_ASSIGN_MENU, &C::AssignMenu},
-        {C::IDC_REMOVE_MENU, &C::RemoveMenu},
-        {C::IDC_FUNCTION_FIELDS, &C::ShowFunctionFields},
-        {C::IDC_DASHBOARD_VARIABLES, &C::ShowDashBoardVariables},
-        {C::IDC_MAP, &C::Map},
-        {C::IDC_UNMAP, &C::Unmap},
-        {C::IDC_ADD_DISPLAY_FIELD, &C::AddDisplayField},
-        {C::IDC_REMOVE_DISPLAY_FIELD, &C::RemoveDisplayField},
-        {C::IDC_SET_DISPLAY_NAME, &C::SetDisplayName},
+    const std::pair<int, void (DashBoardCellEditor::*)()> commands[] = {
+        {DashBoardCellEditor::IDC_STATIC_TEXT, &DashBoardCellEditor::StaticTextMode},
+        {DashBoardCellEditor::IDC_MENU, &DashBoardCellEditor::MenuMode},
+        {DashBoardCellEditor::IDC_DISPLAY_FIELDS, &DashBoardCellEditor::DisplayFieldMode},
+        {DashBoardCellEditor::IDC_ASSIGN_MENU, &DashBoardCellEditor::AssignMenu},
+        {DashBoardCellEditor::IDC_REMOVE_MENU, &DashBoardCellEditor::RemoveMenu},
+        {DashBoardCellEditor::IDC_FUNCTION_FIELDS, &DashBoardCellEditor::ShowFunctionFields},
+        {DashBoardCellEditor::IDC_DASHBOARD_VARIABLES,
+         &DashBoardCellEditor::ShowDashBoardVariables},
+        {DashBoardCellEditor::IDC_MAP, &DashBoardCellEditor::Map},
+        {DashBoardCellEditor::IDC_UNMAP, &DashBoardCellEditor::Unmap},
+        {DashBoardCellEditor::IDC_ADD_DISPLAY_FIELD, &DashBoardCellEditor::AddDisplayField},
+        {DashBoardCellEditor::IDC_REMOVE_DISPLAY_FIELD, &DashBoardCellEditor::RemoveDisplayField},
+        {DashBoardCellEditor::IDC_SET_DISPLAY_NAME, &DashBoardCellEditor::SetDisplayName},
     };
     for (const auto& [id, command] : commands)
         MapControlRange(BN_CLICKED, id, id, [this, command = command] { Run(command); });
-    MapControl(BN_CLICKED, C::IDC_HELP_BUTTON, &DashBoadCellInfoDlg::OnHelp);
-    MapNotify(NM_DBLCLK, C::IDC_DISPLAY_LIST, &DashBoadCellInfoDlg::OnDisplayDoubleClick);
-    MapNotify(NM_DBLCLK, C::IDC_MENU_TREE, &DashBoadCellInfoDlg::OnTreeDoubleClick);
+    MapControl(BN_CLICKED, DashBoardCellEditor::IDC_HELP_BUTTON, &DashBoadCellInfoDlg::OnHelp);
+    MapNotify(NM_DBLCLK, DashBoardCellEditor::IDC_DISPLAY_LIST,
+              &DashBoadCellInfoDlg::OnDisplayDoubleClick);
+    MapNotify(NM_DBLCLK, DashBoardCellEditor::IDC_MENU_TREE,
+              &DashBoadCellInfoDlg::OnTreeDoubleClick);
 }
 
 BOOL DashBoadCellInfoDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_targets.SubclassDlgItem(C::IDC_TARGETS, this);
-    m_sources.SubclassDlgItem(C::IDC_SOURCES, this);
-    m_displayFields.SubclassDlgItem(C::IDC_DISPLAY_LIST, this);
-    m_menuTree.SubclassDlgItem(C::IDC_MENU_TREE, this);
-    SetListColumns(m_targets, C::TargetColumns());
-    SetListColumns(m_sources, C::SourceColumns());
-    SetListColumns(m_displayFields, C::DisplayColumns());
+    m_targets.SubclassDlgItem(DashBoardCellEditor::IDC_TARGETS, this);
+    m_sources.SubclassDlgItem(DashBoardCellEditor::IDC_SOURCES, this);
+    m_displayFields.SubclassDlgItem(DashBoardCellEditor::IDC_DISPLAY_LIST, this);
+    m_menuTree.SubclassDlgItem(DashBoardCellEditor::IDC_MENU_TREE, this);
+    SetListColumns(m_targets, DashBoardCellEditor::TargetColumns());
+    SetListColumns(m_sources, DashBoardCellEditor::SourceColumns());
+    SetListColumns(m_displayFields, DashBoardCellEditor::DisplayColumns());
     m_editor.Open();
     Show();
     m_toolTips.Create(this);
-    AddToolTips(m_toolTips, *this, C::ToolTips());
+    AddToolTips(m_toolTips, *this, DashBoardCellEditor::ToolTips());
     return TRUE;
 }
 
 void DashBoadCellInfoDlg::ReadSelections()
 {
-    m_view.ReadTexts(m_editor.States(), {C::IDC_CAPTION, C::IDC_DISPLAY_NAME});
+    m_view.ReadTexts(m_editor.States(),
+                     {DashBoardCellEditor::IDC_CAPTION, DashBoardCellEditor::IDC_DISPLAY_NAME});
     m_editor.SelectTarget(m_targets.GetCurSel());
     m_editor.SelectSource(m_sources.GetCurSel());
     m_editor.SelectDisplayField(m_displayFields.GetCurSel());
@@ -163,5 +177,5 @@ void DashBoadCellInfoDlg::OnOK()
 
 void DashBoadCellInfoDlg::OnHelp()
 {
-    ShowContextHelp(this, C::HelpContext);
+    ShowContextHelp(this, DashBoardCellEditor::HelpContext);
 }

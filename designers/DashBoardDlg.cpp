@@ -11,72 +11,85 @@ IMPLEMENT_DYNCREATE(DashBoardDlg, CFormView)
 
 namespace
 {
-using D = DashBoardDesigner;
 
 const DialogTemplateRegistration dashBoardTemplate{{
-    D::IDD,
+    DashBoardDesigner::IDD,
     "",
     {
         {0, ControlKind::Static, "Name"},
-        {D::IDC_NAME, ControlKind::Edit, ""},
+        {DashBoardDesigner::IDC_NAME, ControlKind::Edit, ""},
         {0, ControlKind::Static, "Header"},
-        {D::IDC_HEADER, ControlKind::Edit, ""},
-        {D::IDC_PICTURE, ControlKind::Picture, "", false, false, 0, 0, D::IDB_PICTURE},
-        {D::IDC_TREE, ControlKind::TreeCtrl, "", false, false, 300, 220},
-        {D::IDC_ADD_DATA, ControlKind::PushButton, "Add Data"},
-        {D::IDC_REMOVE_DATA, ControlKind::PushButton, "Remove Data"},
-        {D::IDC_ADD_TABLE, ControlKind::PushButton, "Add Table"},
-        {D::IDC_INSERT_ROW, ControlKind::PushButton, "Insert Row"},
-        {D::IDC_INSERT_COLUMN, ControlKind::PushButton, "Insert Column"},
-        {D::IDC_SET_PARENT, ControlKind::PushButton, "Set Parent"},
-        {D::IDC_SELECTED_COLUMN, ControlKind::Static, "", false, false, 150},
-        {D::IDC_ADD_ROW, ControlKind::PushButton, "Add Row"},
-        {D::IDC_ADD_COLUMN, ControlKind::PushButton, "Add Column"},
-        {D::IDC_REMOVE_EMPTY_ROWS, ControlKind::PushButton, "Remove Empty Rows"},
-        {D::IDC_REMOVE_EMPTY_COLUMNS, ControlKind::PushButton, "Remove Empty Columns"},
-        {D::IDC_SELECTED_TABLE, ControlKind::Static, "", false, false, 150},
-        {D::IDC_ADD, ControlKind::PushButton, "Add"},
-        {D::IDC_REMOVE, ControlKind::PushButton, "Remove"},
-        {D::IDC_VARIABLES, ControlKind::PushButton, "Variables"},
-        {D::IDC_ASSIGN_FUNCTION, ControlKind::PushButton, "Assign &Function"},
-        {D::IDC_REMOVE_FUNCTION, ControlKind::PushButton, "Remove Function"},
-        {D::IDC_FUNCTION_LABEL, ControlKind::Static, "", false, false, 220},
+        {DashBoardDesigner::IDC_HEADER, ControlKind::Edit, ""},
+        {DashBoardDesigner::IDC_PICTURE, ControlKind::Picture, "", false, false, 0, 0,
+         DashBoardDesigner::IDB_PICTURE},
+        {DashBoardDesigner::IDC_TREE, ControlKind::TreeCtrl, "", false, false, 300, 220},
+        {DashBoardDesigner::IDC_ADD_DATA, ControlKind::PushButton, "Add Data"},
+        {DashBoardDesigner::IDC_REMOVE_DATA, ControlKind::PushButton, "Remove Data"},
+        {DashBoardDesigner::IDC_ADD_TABLE, ControlKind::PushButton, "Add Table"},
+        {DashBoardDesigner::IDC_INSERT_ROW, ControlKind::PushButton, "Insert Row"},
+        {DashBoardDesigner::IDC_INSERT_COLUMN, ControlKind::PushButton, "Insert Column"},
+        {DashBoardDesigner::IDC_SET_PARENT, ControlKind::PushButton, "Set Parent"},
+        {DashBoardDesigner::IDC_SELECTED_COLUMN, ControlKind::Static, "", false, false, 150},
+        {DashBoardDesigner::IDC_ADD_ROW, ControlKind::PushButton, "Add Row"},
+        {DashBoardDesigner::IDC_ADD_COLUMN, ControlKind::PushButton, "Add Column"},
+        {DashBoardDesigner::IDC_REMOVE_EMPTY_ROWS, ControlKind::PushButton, "Remove Empty Rows"},
+        {DashBoardDesigner::IDC_REMOVE_EMPTY_COLUMNS, ControlKind::PushButton,
+         "Remove Empty Columns"},
+        {DashBoardDesigner::IDC_SELECTED_TABLE, ControlKind::Static, "", false, false, 150},
+        {DashBoardDesigner::IDC_ADD, ControlKind::PushButton, "Add"},
+        {DashBoardDesigner::IDC_REMOVE, ControlKind::PushButton, "Remove"},
+        {DashBoardDesigner::IDC_VARIABLES, ControlKind::PushButton, "Variables"},
+        {DashBoardDesigner::IDC_ASSIGN_FUNCTION, ControlKind::PushButton, "Assign &Function"},
+        {DashBoardDesigner::IDC_REMOVE_FUNCTION, ControlKind::PushButton, "Remove Function"},
+        {DashBoardDesigner::IDC_FUNCTION_LABEL, ControlKind::Static, "", false, false, 220},
         {0, ControlKind::Static, "Move to grid"},
-        {D::IDC_GRIDS, ControlKind::ComboBox, ""},
+        {DashBoardDesigner::IDC_GRIDS, ControlKind::ComboBox, ""},
         {0, ControlKind::Static, "Grid Cell"},
-        {D::IDC_CELLS, ControlKind::ComboBox, ""},
-        {D::IDC_MOVE_GRID, ControlKind::PushButton, "Move Selected Grid"},
-        {D::IDC_REFRESH, ControlKind::PushButton, "Refresh"},
-        {D::IDC_BROWSER, ControlKind::Custom, "", false, false, 600, 200},
-        {D::IDC_NUM_ROWS, ControlKind::Edit, "", true},
-        {D::IDC_NUM_COLUMNS, ControlKind::Edit, "", true},
-        {D::IDC_OK, ControlKind::PushButton, "OK"},
-        {D::IDC_CANCEL, ControlKind::PushButton, "Cancel"},
-        {D::IDC_CLEAR, ControlKind::PushButton, "Clear"},
-        {D::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+        {DashBoardDesigner::IDC_CELLS, ControlKind::ComboBox, ""},
+        {DashBoardDesigner::IDC_MOVE_GRID, ControlKind::PushButton, "Move Selected Grid"},
+        {DashBoardDesigner::IDC_REFRESH, ControlKind::PushButton, "Refresh"},
+        {DashBoardDesigner::IDC_BROWSER, ControlKind::Custom, "", false, false, 600, 200},
+        {DashBoardDesigner::IDC_NUM_ROWS, ControlKind::Edit, "", true},
+        {DashBoardDesigner::IDC_NUM_COLUMNS, ControlKind::Edit, "", true},
+        {DashBoardDesigner::IDC_OK, ControlKind::PushButton, "OK"},
+        {DashBoardDesigner::IDC_CANCEL, ControlKind::PushButton, "Cancel"},
+        {DashBoardDesigner::IDC_CLEAR, ControlKind::PushButton, "Clear"},
+        {DashBoardDesigner::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
     },
     WS_CHILD,
     Lay::Column({
-        Lay::Row({Lay::Field(D::IDC_NAME), Lay::Field(D::IDC_HEADER), Lay::Control(D::IDC_NUM_ROWS),
-                  Lay::Control(D::IDC_NUM_COLUMNS), Lay::Stretch(), Lay::Control(D::IDC_PICTURE)}),
-        Lay::Row({Lay::Control(D::IDC_TREE),
-                  Lay::Column({Lay::ButtonColumn({D::IDC_ADD_DATA, D::IDC_REMOVE_DATA,
-                                                  D::IDC_ADD_TABLE, D::IDC_INSERT_ROW,
-                                                  D::IDC_INSERT_COLUMN, D::IDC_SET_PARENT}),
-                               Lay::Control(D::IDC_SELECTED_COLUMN), Lay::Stretch()}),
-                  Lay::Column(
-                      {Lay::ButtonColumn({D::IDC_ADD_ROW, D::IDC_ADD_COLUMN,
-                                          D::IDC_REMOVE_EMPTY_ROWS, D::IDC_REMOVE_EMPTY_COLUMNS}),
-                       Lay::Control(D::IDC_SELECTED_TABLE), Lay::Stretch()}),
-                  Lay::Stretch()}),
-        Lay::Row({Lay::Control(D::IDC_ADD), Lay::Control(D::IDC_REMOVE),
-                  Lay::Control(D::IDC_VARIABLES), Lay::Control(D::IDC_ASSIGN_FUNCTION),
-                  Lay::Control(D::IDC_REMOVE_FUNCTION), Lay::Control(D::IDC_FUNCTION_LABEL),
-                  Lay::Stretch()}),
-        Lay::Row({Lay::Field(D::IDC_GRIDS), Lay::Field(D::IDC_CELLS),
-                  Lay::Control(D::IDC_MOVE_GRID), Lay::Control(D::IDC_REFRESH), Lay::Stretch()}),
-        Lay::Control(D::IDC_BROWSER),
-        Lay::Buttons({D::IDC_OK, D::IDC_CANCEL, D::IDC_CLEAR, D::IDC_HELP_BUTTON}),
+        Lay::Row({Lay::Field(DashBoardDesigner::IDC_NAME),
+                  Lay::Field(DashBoardDesigner::IDC_HEADER),
+                  Lay::Control(DashBoardDesigner::IDC_NUM_ROWS),
+                  Lay::Control(DashBoardDesigner::IDC_NUM_COLUMNS), Lay::Stretch(),
+                  Lay::Control(DashBoardDesigner::IDC_PICTURE)}),
+        Lay::Row(
+            {Lay::Control(DashBoardDesigner::IDC_TREE),
+             Lay::Column(
+                 {Lay::ButtonColumn(
+                      {DashBoardDesigner::IDC_ADD_DATA, DashBoardDesigner::IDC_REMOVE_DATA,
+                       DashBoardDesigner::IDC_ADD_TABLE, DashBoardDesigner::IDC_INSERT_ROW,
+                       DashBoardDesigner::IDC_INSERT_COLUMN, DashBoardDesigner::IDC_SET_PARENT}),
+                  Lay::Control(DashBoardDesigner::IDC_SELECTED_COLUMN), Lay::Stretch()}),
+             Lay::Column({Lay::ButtonColumn({DashBoardDesigner::IDC_ADD_ROW,
+                                             DashBoardDesigner::IDC_ADD_COLUMN,
+                                             DashBoardDesigner::IDC_REMOVE_EMPTY_ROWS,
+                                             DashBoardDesigner::IDC_REMOVE_EMPTY_COLUMNS}),
+                          Lay::Control(DashBoardDesigner::IDC_SELECTED_TABLE), Lay::Stretch()}),
+             Lay::Stretch()}),
+        Lay::Row({Lay::Control(DashBoardDesigner::IDC_ADD),
+                  Lay::Control(DashBoardDesigner::IDC_REMOVE),
+                  Lay::Control(DashBoardDesigner::IDC_VARIABLES),
+                  Lay::Control(DashBoardDesigner::IDC_ASSIGN_FUNCTION),
+                  Lay::Control(DashBoardDesigner::IDC_REMOVE_FUNCTION),
+                  Lay::Control(DashBoardDesigner::IDC_FUNCTION_LABEL), Lay::Stretch()}),
+        Lay::Row({Lay::Field(DashBoardDesigner::IDC_GRIDS),
+                  Lay::Field(DashBoardDesigner::IDC_CELLS),
+                  Lay::Control(DashBoardDesigner::IDC_MOVE_GRID),
+                  Lay::Control(DashBoardDesigner::IDC_REFRESH), Lay::Stretch()}),
+        Lay::Control(DashBoardDesigner::IDC_BROWSER),
+        Lay::Buttons({DashBoardDesigner::IDC_OK, DashBoardDesigner::IDC_CANCEL,
+                      DashBoardDesigner::IDC_CLEAR, DashBoardDesigner::IDC_HELP_BUTTON}),
     }),
 }};
 
@@ -89,32 +102,33 @@ void FillMenu(CMenu& menu, const std::vector<PopupEntry>& entries)
 } // namespace
 
 DashBoardDlg::DashBoardDlg()
-    : CFormView(D::IDD), m_host(*this, &m_browser),
-      m_designer([this](ForgeonProject& project)
-                 { return std::make_unique<D>(project, ViewEditorHost::Get(), m_host); }),
+    : CFormView(DashBoardDesigner::IDD), m_host(*this, &m_browser),
+      m_designer(
+          [this](ForgeonProject& project)
+          { return std::make_unique<DashBoardDesigner>(project, ViewEditorHost::Get(), m_host); }),
       m_view(*this)
 {
     RegisterDesignerPictures();
-    const std::pair<int, void (D::*)()> buttons[] = {
-        {D::IDC_ADD, &D::AddParentGrid},
-        {D::IDC_REMOVE, &D::RemoveParentGrid},
-        {D::IDC_SET_PARENT, &D::SetParent},
-        {D::IDC_VARIABLES, &D::EditVariables},
-        {D::IDC_ASSIGN_FUNCTION, &D::AssignFunction},
-        {D::IDC_REMOVE_FUNCTION, &D::RemoveFunction},
-        {D::IDC_REFRESH, &D::Refresh},
-        {D::IDC_OK, &D::Ok},
-        {D::IDC_CANCEL, &D::Cancel},
-        {D::IDC_CLEAR, &D::Clear},
+    const std::pair<int, void (DashBoardDesigner::*)()> buttons[] = {
+        {DashBoardDesigner::IDC_ADD, &DashBoardDesigner::AddParentGrid},
+        {DashBoardDesigner::IDC_REMOVE, &DashBoardDesigner::RemoveParentGrid},
+        {DashBoardDesigner::IDC_SET_PARENT, &DashBoardDesigner::SetParent},
+        {DashBoardDesigner::IDC_VARIABLES, &DashBoardDesigner::EditVariables},
+        {DashBoardDesigner::IDC_ASSIGN_FUNCTION, &DashBoardDesigner::AssignFunction},
+        {DashBoardDesigner::IDC_REMOVE_FUNCTION, &DashBoardDesigner::RemoveFunction},
+        {DashBoardDesigner::IDC_REFRESH, &DashBoardDesigner::Refresh},
+        {DashBoardDesigner::IDC_OK, &DashBoardDesigner::Ok},
+        {DashBoardDesigner::IDC_CANCEL, &DashBoardDesigner::Cancel},
+        {DashBoardDesigner::IDC_CLEAR, &DashBoardDesigner::Clear},
     };
     for (const auto& [id, command] : buttons)
         MapControlRange(BN_CLICKED, id, id, [this, command = command] { Run(command); });
     const std::pair<int, UINT> cellButtons[] = {
-        {D::IDC_ADD_DATA, D::kAddMenu},
-        {D::IDC_REMOVE_DATA, D::kEraseData},
-        {D::IDC_ADD_TABLE, D::kInsertTable},
-        {D::IDC_INSERT_ROW, D::kInsertRowBefore},
-        {D::IDC_INSERT_COLUMN, D::kInsertColumnBefore},
+        {DashBoardDesigner::IDC_ADD_DATA, DashBoardDesigner::kAddMenu},
+        {DashBoardDesigner::IDC_REMOVE_DATA, DashBoardDesigner::kEraseData},
+        {DashBoardDesigner::IDC_ADD_TABLE, DashBoardDesigner::kInsertTable},
+        {DashBoardDesigner::IDC_INSERT_ROW, DashBoardDesigner::kInsertRowBefore},
+        {DashBoardDesigner::IDC_INSERT_COLUMN, DashBoardDesigner::kInsertColumnBefore},
     };
     for (const auto& [id, command] : cellButtons)
     {
@@ -130,10 +144,10 @@ DashBoardDlg::DashBoardDlg()
                         });
     }
     const std::pair<int, UINT> tableButtons[] = {
-        {D::IDC_ADD_ROW, D::kAppendRow},
-        {D::IDC_ADD_COLUMN, D::kAppendColumn},
-        {D::IDC_REMOVE_EMPTY_ROWS, D::kRemoveEmptyRows},
-        {D::IDC_REMOVE_EMPTY_COLUMNS, D::kRemoveEmptyColumns},
+        {DashBoardDesigner::IDC_ADD_ROW, DashBoardDesigner::kAppendRow},
+        {DashBoardDesigner::IDC_ADD_COLUMN, DashBoardDesigner::kAppendColumn},
+        {DashBoardDesigner::IDC_REMOVE_EMPTY_ROWS, DashBoardDesigner::kRemoveEmptyRows},
+        {DashBoardDesigner::IDC_REMOVE_EMPTY_COLUMNS, DashBoardDesigner::kRemoveEmptyColumns},
     };
     for (const auto& [id, command] : tableButtons)
     {
@@ -148,11 +162,11 @@ DashBoardDlg::DashBoardDlg()
                             }
                         });
     }
-    MapControl(BN_CLICKED, D::IDC_MOVE_GRID, &DashBoardDlg::OnMoveGrid);
-    MapControl(BN_CLICKED, D::IDC_HELP_BUTTON, &DashBoardDlg::OnHelp);
-    MapControl(CBN_SELCHANGE, D::IDC_GRIDS, &DashBoardDlg::OnGrid);
-    MapNotify(NM_CLICK, D::IDC_TREE, &DashBoardDlg::OnTreeClick);
-    MapNotify(NM_RCLICK, D::IDC_TREE, &DashBoardDlg::OnTreeRightClick);
+    MapControl(BN_CLICKED, DashBoardDesigner::IDC_MOVE_GRID, &DashBoardDlg::OnMoveGrid);
+    MapControl(BN_CLICKED, DashBoardDesigner::IDC_HELP_BUTTON, &DashBoardDlg::OnHelp);
+    MapControl(CBN_SELCHANGE, DashBoardDesigner::IDC_GRIDS, &DashBoardDlg::OnGrid);
+    MapNotify(NM_CLICK, DashBoardDesigner::IDC_TREE, &DashBoardDlg::OnTreeClick);
+    MapNotify(NM_RCLICK, DashBoardDesigner::IDC_TREE, &DashBoardDlg::OnTreeRightClick);
 }
 
 DashBoardDlg::~DashBoardDlg() = default;
@@ -164,8 +178,8 @@ DashBoardDesigner* DashBoardDlg::GetDesigner()
 
 void DashBoardDlg::BuildMenus()
 {
-    FillMenu(m_cellMenu, D::CellMenu());
-    FillMenu(m_tableMenu, D::TableMenu());
+    FillMenu(m_cellMenu, DashBoardDesigner::CellMenu());
+    FillMenu(m_tableMenu, DashBoardDesigner::TableMenu());
 }
 
 void DashBoardDlg::OnInitialUpdate()
@@ -173,18 +187,18 @@ void DashBoardDlg::OnInitialUpdate()
     CFormView::OnInitialUpdate();
     if (m_tree.GetSafeHwnd() == nullptr)
     {
-        m_tree.SubclassDlgItem(D::IDC_TREE, this);
+        m_tree.SubclassDlgItem(DashBoardDesigner::IDC_TREE, this);
         m_treeImages.Create(dashBoardTreeBitmap, 16, 0, RGB(255, 255, 255));
         m_tree.SetImageList(&m_treeImages);
-        m_browser.SubclassDlgItem(D::IDC_BROWSER, this);
-        m_picture.SubclassDlgItem(D::IDC_PICTURE, this);
-        m_picture.SetBitmap(D::IDB_PICTURE);
+        m_browser.SubclassDlgItem(DashBoardDesigner::IDC_BROWSER, this);
+        m_picture.SubclassDlgItem(DashBoardDesigner::IDC_PICTURE, this);
+        m_picture.SetBitmap(DashBoardDesigner::IDB_PICTURE);
         BuildMenus();
     }
     if (!m_toolTipsCreated)
     {
         m_toolTips.Create(this);
-        AddToolTips(m_toolTips, *this, D::ToolTips());
+        AddToolTips(m_toolTips, *this, DashBoardDesigner::ToolTips());
         m_toolTipsCreated = true;
     }
     if (DashBoardDesigner* designer = GetDesigner();
@@ -234,8 +248,9 @@ BOOL DashBoardDlg::PreTranslateMessage(MSG* msg)
 void DashBoardDlg::ReadControls()
 {
     DashBoardDesigner* designer = m_designer.Current();
-    m_view.ReadTexts(designer->States(), {D::IDC_NAME, D::IDC_HEADER});
-    for (int id : {D::IDC_GRIDS, D::IDC_CELLS})
+    m_view.ReadTexts(designer->States(),
+                     {DashBoardDesigner::IDC_NAME, DashBoardDesigner::IDC_HEADER});
+    for (int id : {DashBoardDesigner::IDC_GRIDS, DashBoardDesigner::IDC_CELLS})
     {
         if (const auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(id)))
             designer->States().Select(id, combo->GetCurSel());
@@ -340,7 +355,8 @@ void DashBoardDlg::OnGrid()
     if (GetDesigner() == nullptr)
         return;
     ReadControls();
-    m_designer.Current()->ChooseGrid(m_designer.Current()->States().GetSelection(D::IDC_GRIDS));
+    m_designer.Current()->ChooseGrid(
+        m_designer.Current()->States().GetSelection(DashBoardDesigner::IDC_GRIDS));
     Show();
 }
 
@@ -355,5 +371,5 @@ void DashBoardDlg::OnMoveGrid()
 
 void DashBoardDlg::OnHelp()
 {
-    ShowContextHelp(this, D::HelpContext);
+    ShowContextHelp(this, DashBoardDesigner::HelpContext);
 }

@@ -9,91 +9,105 @@ IMPLEMENT_DYNCREATE(DashBoardPageDlg, CFormView)
 
 namespace
 {
-using P = DashBoardPageDesigner;
 
 const DialogTemplateRegistration dashBoardPageTemplate{{
-    P::IDD,
+    DashBoardPageDesigner::IDD,
     "",
     {
         {0, ControlKind::Static, "Name"},
-        {P::IDC_NAME, ControlKind::Edit, ""},
+        {DashBoardPageDesigner::IDC_NAME, ControlKind::Edit, ""},
         {0, ControlKind::Static, "Header"},
-        {P::IDC_HEADER, ControlKind::Edit, ""},
-        {P::IDC_PICTURE, ControlKind::Picture, "", false, false, 0, 0, P::IDB_PICTURE},
+        {DashBoardPageDesigner::IDC_HEADER, ControlKind::Edit, ""},
+        {DashBoardPageDesigner::IDC_PICTURE, ControlKind::Picture, "", false, false, 0, 0,
+         DashBoardPageDesigner::IDB_PICTURE},
         {0, ControlKind::Static, "Dashboard"},
-        {P::IDC_DASHBOARDS, ControlKind::ComboBox, ""},
-        {P::IDC_ADD, ControlKind::PushButton, "Add"},
-        {P::IDC_PLACEMENTS, ControlKind::ListCtrl, "", false, false, 220, 120},
-        {P::IDC_UP, ControlKind::PushButton, "Up"},
-        {P::IDC_DOWN, ControlKind::PushButton, "Down"},
-        {P::IDC_SHOW_ONCE, ControlKind::RadioButton, "Show once"},
-        {P::IDC_USING_PROCEDURE, ControlKind::RadioButton, "Using Procedure"},
-        {P::IDC_ASSIGN_PROCEDURE, ControlKind::PushButton, "Assign Procedure"},
-        {P::IDC_REMOVE_PROCEDURE, ControlKind::PushButton, "Remove Procedure"},
-        {P::IDC_PROCEDURE_LABEL, ControlKind::Static, "", false, false, 240},
-        {P::IDC_VARIABLES, ControlKind::PushButton, "Variables"},
+        {DashBoardPageDesigner::IDC_DASHBOARDS, ControlKind::ComboBox, ""},
+        {DashBoardPageDesigner::IDC_ADD, ControlKind::PushButton, "Add"},
+        {DashBoardPageDesigner::IDC_PLACEMENTS, ControlKind::ListCtrl, "", false, false, 220, 120},
+        {DashBoardPageDesigner::IDC_UP, ControlKind::PushButton, "Up"},
+        {DashBoardPageDesigner::IDC_DOWN, ControlKind::PushButton, "Down"},
+        {DashBoardPageDesigner::IDC_SHOW_ONCE, ControlKind::RadioButton, "Show once"},
+        {DashBoardPageDesigner::IDC_USING_PROCEDURE, ControlKind::RadioButton, "Using Procedure"},
+        {DashBoardPageDesigner::IDC_ASSIGN_PROCEDURE, ControlKind::PushButton, "Assign Procedure"},
+        {DashBoardPageDesigner::IDC_REMOVE_PROCEDURE, ControlKind::PushButton, "Remove Procedure"},
+        {DashBoardPageDesigner::IDC_PROCEDURE_LABEL, ControlKind::Static, "", false, false, 240},
+        {DashBoardPageDesigner::IDC_VARIABLES, ControlKind::PushButton, "Variables"},
         {0, ControlKind::Static, "Page Variable"},
-        {P::IDC_PAGE_VARIABLES, ControlKind::ComboBox, ""},
-        {P::IDC_PAIR, ControlKind::PushButton, ">"},
-        {P::IDC_UNPAIR, ControlKind::PushButton, "<"},
-        {P::IDC_PAIRS, ControlKind::ListCtrl, "", false, false, 260, 110},
-        {P::IDC_MAP_FIELDS, ControlKind::ListCtrl, "", false, false, 180, 110},
-        {P::IDC_ASSIGN_MAP, ControlKind::PushButton, "Assign"},
-        {P::IDC_REMOVE_MAP, ControlKind::PushButton, "Remove"},
-        {P::IDC_MAP_VARIABLES, ControlKind::ListCtrl, "", false, false, 260, 110},
-        {P::IDC_OK, ControlKind::PushButton, "OK"},
-        {P::IDC_CANCEL, ControlKind::PushButton, "Cancel"},
-        {P::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+        {DashBoardPageDesigner::IDC_PAGE_VARIABLES, ControlKind::ComboBox, ""},
+        {DashBoardPageDesigner::IDC_PAIR, ControlKind::PushButton, ">"},
+        {DashBoardPageDesigner::IDC_UNPAIR, ControlKind::PushButton, "<"},
+        {DashBoardPageDesigner::IDC_PAIRS, ControlKind::ListCtrl, "", false, false, 260, 110},
+        {DashBoardPageDesigner::IDC_MAP_FIELDS, ControlKind::ListCtrl, "", false, false, 180, 110},
+        {DashBoardPageDesigner::IDC_ASSIGN_MAP, ControlKind::PushButton, "Assign"},
+        {DashBoardPageDesigner::IDC_REMOVE_MAP, ControlKind::PushButton, "Remove"},
+        {DashBoardPageDesigner::IDC_MAP_VARIABLES, ControlKind::ListCtrl, "", false, false, 260,
+         110},
+        {DashBoardPageDesigner::IDC_OK, ControlKind::PushButton, "OK"},
+        {DashBoardPageDesigner::IDC_CANCEL, ControlKind::PushButton, "Cancel"},
+        {DashBoardPageDesigner::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
     },
     WS_CHILD,
     Lay::Column({
-        Lay::Row({Lay::Field(P::IDC_NAME), Lay::Field(P::IDC_HEADER), Lay::Stretch(),
-                  Lay::Control(P::IDC_PICTURE)}),
-        Lay::Row({Lay::Field(P::IDC_DASHBOARDS), Lay::Control(P::IDC_ADD), Lay::Stretch()}),
+        Lay::Row({Lay::Field(DashBoardPageDesigner::IDC_NAME),
+                  Lay::Field(DashBoardPageDesigner::IDC_HEADER), Lay::Stretch(),
+                  Lay::Control(DashBoardPageDesigner::IDC_PICTURE)}),
+        Lay::Row({Lay::Field(DashBoardPageDesigner::IDC_DASHBOARDS),
+                  Lay::Control(DashBoardPageDesigner::IDC_ADD), Lay::Stretch()}),
         Lay::Row(
-            {Lay::Control(P::IDC_PLACEMENTS), Lay::ButtonColumn({P::IDC_UP, P::IDC_DOWN}),
-             Lay::Column({Lay::Control(P::IDC_SHOW_ONCE), Lay::Control(P::IDC_USING_PROCEDURE),
-                          Lay::ButtonColumn({P::IDC_ASSIGN_PROCEDURE, P::IDC_REMOVE_PROCEDURE}),
-                          Lay::Control(P::IDC_PROCEDURE_LABEL)}),
+            {Lay::Control(DashBoardPageDesigner::IDC_PLACEMENTS),
+             Lay::ButtonColumn({DashBoardPageDesigner::IDC_UP, DashBoardPageDesigner::IDC_DOWN}),
+             Lay::Column({Lay::Control(DashBoardPageDesigner::IDC_SHOW_ONCE),
+                          Lay::Control(DashBoardPageDesigner::IDC_USING_PROCEDURE),
+                          Lay::ButtonColumn({DashBoardPageDesigner::IDC_ASSIGN_PROCEDURE,
+                                             DashBoardPageDesigner::IDC_REMOVE_PROCEDURE}),
+                          Lay::Control(DashBoardPageDesigner::IDC_PROCEDURE_LABEL)}),
              Lay::Stretch()}),
-        Lay::Row({Lay::Control(P::IDC_VARIABLES), Lay::Field(P::IDC_PAGE_VARIABLES),
-                  Lay::ButtonColumn({P::IDC_PAIR, P::IDC_UNPAIR}), Lay::Control(P::IDC_PAIRS),
-                  Lay::Stretch()}),
-        Lay::Row({Lay::Control(P::IDC_MAP_FIELDS),
-                  Lay::ButtonColumn({P::IDC_ASSIGN_MAP, P::IDC_REMOVE_MAP}),
-                  Lay::Control(P::IDC_MAP_VARIABLES), Lay::Stretch()}),
-        Lay::Buttons({P::IDC_OK, P::IDC_CANCEL, P::IDC_HELP_BUTTON}),
+        Lay::Row({Lay::Control(DashBoardPageDesigner::IDC_VARIABLES),
+                  Lay::Field(DashBoardPageDesigner::IDC_PAGE_VARIABLES),
+                  Lay::ButtonColumn(
+                      {DashBoardPageDesigner::IDC_PAIR, DashBoardPageDesigner::IDC_UNPAIR}),
+                  Lay::Control(DashBoardPageDesigner::IDC_PAIRS), Lay::Stretch()}),
+        Lay::Row({Lay::Control(DashBoardPageDesigner::IDC_MAP_FIELDS),
+                  Lay::ButtonColumn({DashBoardPageDesigner::IDC_ASSIGN_MAP,
+                                     DashBoardPageDesigner::IDC_REMOVE_MAP}),
+                  Lay::Control(DashBoardPageDesigner::IDC_MAP_VARIABLES), Lay::Stretch()}),
+        Lay::Buttons({DashBoardPageDesigner::IDC_OK, DashBoardPageDesigner::IDC_CANCEL,
+                      DashBoardPageDesigner::IDC_HELP_BUTTON}),
     }),
 }};
 } // namespace
 
 DashBoardPageDlg::DashBoardPageDlg()
-    : CFormView(P::IDD), m_host(*this, nullptr),
-      m_designer([this](ForgeonProject& project)
-                 { return std::make_unique<P>(project, ViewEditorHost::Get(), m_host); }),
+    : CFormView(DashBoardPageDesigner::IDD), m_host(*this, nullptr),
+      m_designer(
+          [this](ForgeonProject& project) {
+              return std::make_unique<DashBoardPageDesigner>(project, ViewEditorHost::Get(),
+                                                             m_host);
+          }),
       m_view(*this)
 {
     RegisterDesignerPictures();
-    const std::pair<int, void (P::*)()> buttons[] = {
-        {P::IDC_ADD, &P::AddDashBoard},
-        {P::IDC_UP, &P::MoveUp},
-        {P::IDC_DOWN, &P::MoveDown},
-        {P::IDC_SHOW_ONCE, &P::ShowOnce},
-        {P::IDC_USING_PROCEDURE, &P::UsingProcedure},
-        {P::IDC_ASSIGN_PROCEDURE, &P::AssignProcedure},
-        {P::IDC_REMOVE_PROCEDURE, &P::RemoveProcedure},
-        {P::IDC_VARIABLES, &P::EditVariables},
-        {P::IDC_PAIR, &P::Pair},
-        {P::IDC_UNPAIR, &P::Unpair},
-        {P::IDC_ASSIGN_MAP, &P::AssignMap},
-        {P::IDC_REMOVE_MAP, &P::RemoveMap},
-        {P::IDC_OK, &P::Ok},
-        {P::IDC_CANCEL, &P::Cancel},
+    const std::pair<int, void (DashBoardPageDesigner::*)()> buttons[] = {
+        {DashBoardPageDesigner::IDC_ADD, &DashBoardPageDesigner::AddDashBoard},
+        {DashBoardPageDesigner::IDC_UP, &DashBoardPageDesigner::MoveUp},
+        {DashBoardPageDesigner::IDC_DOWN, &DashBoardPageDesigner::MoveDown},
+        {DashBoardPageDesigner::IDC_SHOW_ONCE, &DashBoardPageDesigner::ShowOnce},
+        {DashBoardPageDesigner::IDC_USING_PROCEDURE, &DashBoardPageDesigner::UsingProcedure},
+        {DashBoardPageDesigner::IDC_ASSIGN_PROCEDURE, &DashBoardPageDesigner::AssignProcedure},
+        {DashBoardPageDesigner::IDC_REMOVE_PROCEDURE, &DashBoardPageDesigner::RemoveProcedure},
+        {DashBoardPageDesigner::IDC_VARIABLES, &DashBoardPageDesigner::EditVariables},
+        {DashBoardPageDesigner::IDC_PAIR, &DashBoardPageDesigner::Pair},
+        {DashBoardPageDesigner::IDC_UNPAIR, &DashBoardPageDesigner::Unpair},
+        {DashBoardPageDesigner::IDC_ASSIGN_MAP, &DashBoardPageDesigner::AssignMap},
+        {DashBoardPageDesigner::IDC_REMOVE_MAP, &DashBoardPageDesigner::RemoveMap},
+        {DashBoardPageDesigner::IDC_OK, &DashBoardPageDesigner::Ok},
+        {DashBoardPageDesigner::IDC_CANCEL, &DashBoardPageDesigner::Cancel},
     };
     for (const auto& [id, command] : buttons)
         MapControlRange(BN_CLICKED, id, id, [this, command = command] { Run(command); });
-    MapControl(BN_CLICKED, P::IDC_HELP_BUTTON, &DashBoardPageDlg::OnHelp);
-    MapNotify(NM_DBLCLK, P::IDC_PLACEMENTS, &DashBoardPageDlg::OnPlacementDoubleClick);
+    MapControl(BN_CLICKED, DashBoardPageDesigner::IDC_HELP_BUTTON, &DashBoardPageDlg::OnHelp);
+    MapNotify(NM_DBLCLK, DashBoardPageDesigner::IDC_PLACEMENTS,
+              &DashBoardPageDlg::OnPlacementDoubleClick);
 }
 
 DashBoardPageDlg::~DashBoardPageDlg() = default;
@@ -108,23 +122,24 @@ void DashBoardPageDlg::OnInitialUpdate()
     CFormView::OnInitialUpdate();
     if (m_placements.GetSafeHwnd() == nullptr)
     {
-        const std::pair<CCellListCtrl*, int> lists[] = {{&m_placements, P::IDC_PLACEMENTS},
-                                                        {&m_pairs, P::IDC_PAIRS},
-                                                        {&m_mapVariables, P::IDC_MAP_VARIABLES},
-                                                        {&m_mapFields, P::IDC_MAP_FIELDS}};
+        const std::pair<CCellListCtrl*, int> lists[] = {
+            {&m_placements, DashBoardPageDesigner::IDC_PLACEMENTS},
+            {&m_pairs, DashBoardPageDesigner::IDC_PAIRS},
+            {&m_mapVariables, DashBoardPageDesigner::IDC_MAP_VARIABLES},
+            {&m_mapFields, DashBoardPageDesigner::IDC_MAP_FIELDS}};
         for (const auto& [list, id] : lists)
             list->SubclassDlgItem(id, this);
-        SetListColumns(m_placements, P::PlacementColumns());
-        SetListColumns(m_pairs, P::PairColumns());
-        SetListColumns(m_mapVariables, P::MapVariableColumns());
-        SetListColumns(m_mapFields, P::MapFieldColumns());
-        m_picture.SubclassDlgItem(P::IDC_PICTURE, this);
-        m_picture.SetBitmap(P::IDB_PICTURE);
+        SetListColumns(m_placements, DashBoardPageDesigner::PlacementColumns());
+        SetListColumns(m_pairs, DashBoardPageDesigner::PairColumns());
+        SetListColumns(m_mapVariables, DashBoardPageDesigner::MapVariableColumns());
+        SetListColumns(m_mapFields, DashBoardPageDesigner::MapFieldColumns());
+        m_picture.SubclassDlgItem(DashBoardPageDesigner::IDC_PICTURE, this);
+        m_picture.SetBitmap(DashBoardPageDesigner::IDB_PICTURE);
     }
     if (!m_toolTipsCreated)
     {
         m_toolTips.Create(this);
-        AddToolTips(m_toolTips, *this, P::ToolTips());
+        AddToolTips(m_toolTips, *this, DashBoardPageDesigner::ToolTips());
         m_toolTipsCreated = true;
     }
     if (DashBoardPageDesigner* designer = GetDesigner();
@@ -182,8 +197,10 @@ BOOL DashBoardPageDlg::PreTranslateMessage(MSG* msg)
 void DashBoardPageDlg::ReadControls()
 {
     DashBoardPageDesigner* designer = m_designer.Current();
-    m_view.ReadTexts(designer->States(), {P::IDC_NAME, P::IDC_HEADER});
-    for (int id : {P::IDC_DASHBOARDS, P::IDC_PAGE_VARIABLES})
+    m_view.ReadTexts(designer->States(),
+                     {DashBoardPageDesigner::IDC_NAME, DashBoardPageDesigner::IDC_HEADER});
+    for (int id :
+         {DashBoardPageDesigner::IDC_DASHBOARDS, DashBoardPageDesigner::IDC_PAGE_VARIABLES})
     {
         if (const auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(id)))
             designer->States().Select(id, combo->GetCurSel());
@@ -228,5 +245,5 @@ void DashBoardPageDlg::OnPlacementDoubleClick(NMHDR* header, LRESULT* result)
 
 void DashBoardPageDlg::OnHelp()
 {
-    ShowContextHelp(this, P::HelpContext);
+    ShowContextHelp(this, DashBoardPageDesigner::HelpContext);
 }

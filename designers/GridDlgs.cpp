@@ -7,34 +7,32 @@
 
 namespace
 {
-using S = GridSizeInput;
-using M = GridMover;
 
 const DialogTemplateRegistration addGridTemplate{{
-    S::IDD,
+    GridSizeInput::IDD,
     "Add New Grid in Dashboard",
     {
         {0, ControlKind::Static, "Num Rows"},
-        {S::IDC_NUM_ROWS, ControlKind::Edit, ""},
+        {GridSizeInput::IDC_NUM_ROWS, ControlKind::Edit, ""},
         {0, ControlKind::Static, "Num Columns"},
-        {S::IDC_NUM_COLUMNS, ControlKind::Edit, ""},
+        {GridSizeInput::IDC_NUM_COLUMNS, ControlKind::Edit, ""},
         {IDOK, ControlKind::DefPushButton, "OK"},
         {IDCANCEL, ControlKind::PushButton, "Cancel"},
-        {S::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+        {GridSizeInput::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
     },
 }};
 
 const DialogTemplateRegistration moveGridTemplate{{
-    M::IDD,
+    GridMover::IDD,
     "Move table",
     {
         {0, ControlKind::Static, "Move to grid"},
-        {M::IDC_GRIDS, ControlKind::ComboBox, ""},
+        {GridMover::IDC_GRIDS, ControlKind::ComboBox, ""},
         {0, ControlKind::Static, "Grid Cell"},
-        {M::IDC_CELLS, ControlKind::ComboBox, ""},
+        {GridMover::IDC_CELLS, ControlKind::ComboBox, ""},
         {IDOK, ControlKind::DefPushButton, "OK"},
         {IDCANCEL, ControlKind::PushButton, "Cancel"},
-        {M::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+        {GridMover::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
     },
 }};
 
@@ -47,37 +45,37 @@ int ComboSelection(CWnd& dialog, int id)
 
 AddGridDlg::AddGridDlg(CWnd* parent) : CDialog(IDD, parent)
 {
-    MapControl(BN_CLICKED, S::IDC_HELP_BUTTON, &AddGridDlg::OnHelp);
+    MapControl(BN_CLICKED, GridSizeInput::IDC_HELP_BUTTON, &AddGridDlg::OnHelp);
 }
 
 BOOL AddGridDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     m_toolTips.Create(this);
-    AddToolTips(m_toolTips, *this, S::ToolTips());
+    AddToolTips(m_toolTips, *this, GridSizeInput::ToolTips());
     return TRUE;
 }
 
 void AddGridDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Text(pDX, S::IDC_NUM_ROWS, m_size.rows);
-    DDV_MinMaxUInt(pDX, m_size.rows, S::kMinRows, S::kMaxRows);
-    DDX_Text(pDX, S::IDC_NUM_COLUMNS, m_size.columns);
-    DDV_MinMaxUInt(pDX, m_size.columns, S::kMinColumns, S::kMaxColumns);
+    DDX_Text(pDX, GridSizeInput::IDC_NUM_ROWS, m_size.rows);
+    DDV_MinMaxUInt(pDX, m_size.rows, GridSizeInput::kMinRows, GridSizeInput::kMaxRows);
+    DDX_Text(pDX, GridSizeInput::IDC_NUM_COLUMNS, m_size.columns);
+    DDV_MinMaxUInt(pDX, m_size.columns, GridSizeInput::kMinColumns, GridSizeInput::kMaxColumns);
 }
 
 void AddGridDlg::OnHelp()
 {
-    ShowContextHelp(this, S::HelpContext);
+    ShowContextHelp(this, GridSizeInput::HelpContext);
 }
 
 MoveGridDlg::MoveGridDlg(DashBoard& page, GridCell& cell, CWnd* parent)
     : CDialog(IDD, parent), m_mover(page, cell), m_view(*this)
 {
-    MapControl(CBN_SELCHANGE, M::IDC_GRIDS, &MoveGridDlg::OnGrid);
-    MapControl(CBN_SELCHANGE, M::IDC_CELLS, &MoveGridDlg::OnCell);
-    MapControl(BN_CLICKED, M::IDC_HELP_BUTTON, &MoveGridDlg::OnHelp);
+    MapControl(CBN_SELCHANGE, GridMover::IDC_GRIDS, &MoveGridDlg::OnGrid);
+    MapControl(CBN_SELCHANGE, GridMover::IDC_CELLS, &MoveGridDlg::OnCell);
+    MapControl(BN_CLICKED, GridMover::IDC_HELP_BUTTON, &MoveGridDlg::OnHelp);
 }
 
 BOOL MoveGridDlg::OnInitDialog()
@@ -88,29 +86,29 @@ BOOL MoveGridDlg::OnInitDialog()
     m_mover.Open();
     m_view.Show(m_mover.States());
     m_toolTips.Create(this);
-    AddToolTips(m_toolTips, *this, M::ToolTips());
+    AddToolTips(m_toolTips, *this, GridMover::ToolTips());
     return TRUE;
 }
 
 void MoveGridDlg::OnGrid()
 {
-    m_mover.ChooseGrid(ComboSelection(*this, M::IDC_GRIDS));
+    m_mover.ChooseGrid(ComboSelection(*this, GridMover::IDC_GRIDS));
     m_view.Show(m_mover.States());
 }
 
 void MoveGridDlg::OnCell()
 {
-    m_mover.ChooseCell(ComboSelection(*this, M::IDC_CELLS));
+    m_mover.ChooseCell(ComboSelection(*this, GridMover::IDC_CELLS));
 }
 
 void MoveGridDlg::OnOK()
 {
-    m_mover.ChooseCell(ComboSelection(*this, M::IDC_CELLS));
+    m_mover.ChooseCell(ComboSelection(*this, GridMover::IDC_CELLS));
     if (m_mover.Ok())
         EndDialog(IDOK);
 }
 
 void MoveGridDlg::OnHelp()
 {
-    ShowContextHelp(this, M::HelpContext);
+    ShowContextHelp(this, GridMover::HelpContext);
 }

@@ -5,18 +5,17 @@
 
 namespace
 {
-using E = GroupHeaderEditor;
 
 const DialogTemplateRegistration groupHeaderTemplate{{
-    E::IDD,
+    GroupHeaderEditor::IDD,
     "Group Header Properties...",
     {
         {0, ControlKind::Static, "Header:"},
-        {E::IDC_HEADER, ControlKind::Edit, ""},
+        {GroupHeaderEditor::IDC_HEADER, ControlKind::Edit, ""},
         {0, ControlKind::Static, "Header Value:"},
-        {E::IDC_HEADER_VALUE, ControlKind::ComboBox, ""},
+        {GroupHeaderEditor::IDC_HEADER_VALUE, ControlKind::ComboBox, ""},
         {0, ControlKind::Static, "Input Key for Next Proc:"},
-        {E::IDC_NEXT_KEY, ControlKind::ComboBox, ""},
+        {GroupHeaderEditor::IDC_NEXT_KEY, ControlKind::ComboBox, ""},
         {IDOK, ControlKind::DefPushButton, "OK"},
         {IDCANCEL, ControlKind::PushButton, "Cancel"},
     },
@@ -38,8 +37,8 @@ BOOL GroupHdrPropDlg::OnInitDialog()
 
 void GroupHdrPropDlg::OnOK()
 {
-    ReadChoices(*this, m_view, m_editor.States(), {E::IDC_HEADER},
-                {E::IDC_HEADER_VALUE, E::IDC_NEXT_KEY});
+    ReadChoices(*this, m_view, m_editor.States(), {GroupHeaderEditor::IDC_HEADER},
+                {GroupHeaderEditor::IDC_HEADER_VALUE, GroupHeaderEditor::IDC_NEXT_KEY});
     m_editor.Ok();
     CDialog::OnOK();
 }

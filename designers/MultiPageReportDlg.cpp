@@ -8,80 +8,97 @@ IMPLEMENT_DYNCREATE(MultiPageReportDlg, CFormView)
 
 namespace
 {
-using M = MultiPageReportDesigner;
 
 const DialogTemplateRegistration multiPageTemplate{{
-    M::IDD,
+    MultiPageReportDesigner::IDD,
     "",
     {
         {0, ControlKind::Static, "Multi Page Report Header"},
-        {M::IDC_NAME, ControlKind::Edit, ""},
-        {M::IDC_ALERT_PAGE, ControlKind::CheckBox, "Alert Page"},
+        {MultiPageReportDesigner::IDC_NAME, ControlKind::Edit, ""},
+        {MultiPageReportDesigner::IDC_ALERT_PAGE, ControlKind::CheckBox, "Alert Page"},
         {0, ControlKind::Static, "Report"},
-        {M::IDC_REPORT, ControlKind::ComboBox, ""},
-        {M::IDC_ADD_REPORT, ControlKind::PushButton, "Add Report"},
-        {M::IDC_SET_VARIABLES, ControlKind::PushButton, "Set Variables"},
-        {M::IDC_PAGE_LIST, ControlKind::ListCtrl, "", false, false, 330, 110},
-        {M::IDC_UP, ControlKind::PushButton, "^"},
-        {M::IDC_DOWN, ControlKind::PushButton, "v"},
-        {M::IDC_ASSIGN_PROCEDURE, ControlKind::PushButton, "Assign Procedure"},
-        {M::IDC_REMOVE_PROCEDURE, ControlKind::PushButton, "Remove Procedure"},
-        {M::IDC_VARIABLE_LIST, ControlKind::ListCtrl, "", false, false, 330, 110},
+        {MultiPageReportDesigner::IDC_REPORT, ControlKind::ComboBox, ""},
+        {MultiPageReportDesigner::IDC_ADD_REPORT, ControlKind::PushButton, "Add Report"},
+        {MultiPageReportDesigner::IDC_SET_VARIABLES, ControlKind::PushButton, "Set Variables"},
+        {MultiPageReportDesigner::IDC_PAGE_LIST, ControlKind::ListCtrl, "", false, false, 330, 110},
+        {MultiPageReportDesigner::IDC_UP, ControlKind::PushButton, "^"},
+        {MultiPageReportDesigner::IDC_DOWN, ControlKind::PushButton, "v"},
+        {MultiPageReportDesigner::IDC_ASSIGN_PROCEDURE, ControlKind::PushButton,
+         "Assign Procedure"},
+        {MultiPageReportDesigner::IDC_REMOVE_PROCEDURE, ControlKind::PushButton,
+         "Remove Procedure"},
+        {MultiPageReportDesigner::IDC_VARIABLE_LIST, ControlKind::ListCtrl, "", false, false, 330,
+         110},
         {0, ControlKind::Static, "Page Variable"},
-        {M::IDC_PAGE_VARIABLE, ControlKind::ComboBox, ""},
-        {M::IDC_ASSIGN, ControlKind::PushButton, "Assign"},
-        {M::IDC_REMOVE, ControlKind::PushButton, "Remove"},
-        {M::IDC_PROCEDURE_FIELDS, ControlKind::ListCtrl, "", false, false, 330, 110},
-        {M::IDC_ADD_FIELD_REP, ControlKind::PushButton, "Add Field Representation"},
-        {M::IDC_REMOVE_FIELD_REP, ControlKind::PushButton, "Remove Field Representation"},
-        {M::IDC_FIELD_REP_LIST, ControlKind::ListCtrl, "", false, false, 240, 110},
-        {M::IDC_ADD_MULTI_PAGE, ControlKind::PushButton, "Add Multi Page Report"},
-        {M::IDC_CANCEL, ControlKind::PushButton, "Cancel "},
+        {MultiPageReportDesigner::IDC_PAGE_VARIABLE, ControlKind::ComboBox, ""},
+        {MultiPageReportDesigner::IDC_ASSIGN, ControlKind::PushButton, "Assign"},
+        {MultiPageReportDesigner::IDC_REMOVE, ControlKind::PushButton, "Remove"},
+        {MultiPageReportDesigner::IDC_PROCEDURE_FIELDS, ControlKind::ListCtrl, "", false, false,
+         330, 110},
+        {MultiPageReportDesigner::IDC_ADD_FIELD_REP, ControlKind::PushButton,
+         "Add Field Representation"},
+        {MultiPageReportDesigner::IDC_REMOVE_FIELD_REP, ControlKind::PushButton,
+         "Remove Field Representation"},
+        {MultiPageReportDesigner::IDC_FIELD_REP_LIST, ControlKind::ListCtrl, "", false, false, 240,
+         110},
+        {MultiPageReportDesigner::IDC_ADD_MULTI_PAGE, ControlKind::PushButton,
+         "Add Multi Page Report"},
+        {MultiPageReportDesigner::IDC_CANCEL, ControlKind::PushButton, "Cancel "},
     },
     WS_CHILD,
     Lay::Column({
-        Lay::Row({Lay::Field(M::IDC_NAME), Lay::Control(M::IDC_ALERT_PAGE), Lay::Stretch()}),
-        Lay::Row({Lay::Field(M::IDC_REPORT), Lay::Control(M::IDC_ADD_REPORT),
-                  Lay::Control(M::IDC_SET_VARIABLES), Lay::Stretch()}),
-        Lay::Row({Lay::Control(M::IDC_PAGE_LIST),
-                  Lay::ButtonColumn(
-                      {M::IDC_UP, M::IDC_DOWN, M::IDC_ASSIGN_PROCEDURE, M::IDC_REMOVE_PROCEDURE}),
+        Lay::Row({Lay::Field(MultiPageReportDesigner::IDC_NAME),
+                  Lay::Control(MultiPageReportDesigner::IDC_ALERT_PAGE), Lay::Stretch()}),
+        Lay::Row({Lay::Field(MultiPageReportDesigner::IDC_REPORT),
+                  Lay::Control(MultiPageReportDesigner::IDC_ADD_REPORT),
+                  Lay::Control(MultiPageReportDesigner::IDC_SET_VARIABLES), Lay::Stretch()}),
+        Lay::Row(
+            {Lay::Control(MultiPageReportDesigner::IDC_PAGE_LIST),
+             Lay::ButtonColumn({MultiPageReportDesigner::IDC_UP, MultiPageReportDesigner::IDC_DOWN,
+                                MultiPageReportDesigner::IDC_ASSIGN_PROCEDURE,
+                                MultiPageReportDesigner::IDC_REMOVE_PROCEDURE}),
+             Lay::Stretch()}),
+        Lay::Row({Lay::Control(MultiPageReportDesigner::IDC_VARIABLE_LIST),
+                  Lay::Column({Lay::Field(MultiPageReportDesigner::IDC_PAGE_VARIABLE),
+                               Lay::ButtonColumn({MultiPageReportDesigner::IDC_ASSIGN,
+                                                  MultiPageReportDesigner::IDC_REMOVE})}),
                   Lay::Stretch()}),
-        Lay::Row({Lay::Control(M::IDC_VARIABLE_LIST),
-                  Lay::Column({Lay::Field(M::IDC_PAGE_VARIABLE),
-                               Lay::ButtonColumn({M::IDC_ASSIGN, M::IDC_REMOVE})}),
-                  Lay::Stretch()}),
-        Lay::Row({Lay::Control(M::IDC_PROCEDURE_FIELDS),
-                  Lay::ButtonColumn({M::IDC_ADD_FIELD_REP, M::IDC_REMOVE_FIELD_REP}),
-                  Lay::Control(M::IDC_FIELD_REP_LIST), Lay::Stretch()}),
-        Lay::Buttons({M::IDC_ADD_MULTI_PAGE, M::IDC_CANCEL}),
+        Lay::Row({Lay::Control(MultiPageReportDesigner::IDC_PROCEDURE_FIELDS),
+                  Lay::ButtonColumn({MultiPageReportDesigner::IDC_ADD_FIELD_REP,
+                                     MultiPageReportDesigner::IDC_REMOVE_FIELD_REP}),
+                  Lay::Control(MultiPageReportDesigner::IDC_FIELD_REP_LIST), Lay::Stretch()}),
+        Lay::Buttons(
+            {MultiPageReportDesigner::IDC_ADD_MULTI_PAGE, MultiPageReportDesigner::IDC_CANCEL}),
     }),
 }};
 } // namespace
 
 MultiPageReportDlg::MultiPageReportDlg()
-    : CFormView(M::IDD), m_designer(DesignerViewHost::MakeController<MultiPageReportDesigner>),
-      m_view(*this)
+    : CFormView(MultiPageReportDesigner::IDD),
+      m_designer(DesignerViewHost::MakeController<MultiPageReportDesigner>), m_view(*this)
 {
-    const std::pair<int, void (M::*)()> buttons[] = {
-        {M::IDC_ADD_REPORT, &M::AddReport},
-        {M::IDC_SET_VARIABLES, &M::SetVariables},
-        {M::IDC_ASSIGN, &M::Assign},
-        {M::IDC_REMOVE, &M::Remove},
-        {M::IDC_ASSIGN_PROCEDURE, &M::AssignProcedure},
-        {M::IDC_REMOVE_PROCEDURE, &M::RemoveProcedure},
-        {M::IDC_UP, &M::MoveUp},
-        {M::IDC_DOWN, &M::MoveDown},
-        {M::IDC_ADD_FIELD_REP, &M::AddFieldRepresentation},
-        {M::IDC_REMOVE_FIELD_REP, &M::RemoveFieldRepresentation},
-        {M::IDC_ADD_MULTI_PAGE, &M::AddMultiPageReport},
-        {M::IDC_CANCEL, &M::Cancel},
-        {M::IDC_ALERT_PAGE, &M::ToggleAlertPage},
+    const std::pair<int, void (MultiPageReportDesigner::*)()> buttons[] = {
+        {MultiPageReportDesigner::IDC_ADD_REPORT, &MultiPageReportDesigner::AddReport},
+        {MultiPageReportDesigner::IDC_SET_VARIABLES, &MultiPageReportDesigner::SetVariables},
+        {MultiPageReportDesigner::IDC_ASSIGN, &MultiPageReportDesigner::Assign},
+        {MultiPageReportDesigner::IDC_REMOVE, &MultiPageReportDesigner::Remove},
+        {MultiPageReportDesigner::IDC_ASSIGN_PROCEDURE, &MultiPageReportDesigner::AssignProcedure},
+        {MultiPageReportDesigner::IDC_REMOVE_PROCEDURE, &MultiPageReportDesigner::RemoveProcedure},
+        {MultiPageReportDesigner::IDC_UP, &MultiPageReportDesigner::MoveUp},
+        {MultiPageReportDesigner::IDC_DOWN, &MultiPageReportDesigner::MoveDown},
+        {MultiPageReportDesigner::IDC_ADD_FIELD_REP,
+         &MultiPageReportDesigner::AddFieldRepresentation},
+        {MultiPageReportDesigner::IDC_REMOVE_FIELD_REP,
+         &MultiPageReportDesigner::RemoveFieldRepresentation},
+        {MultiPageReportDesigner::IDC_ADD_MULTI_PAGE, &MultiPageReportDesigner::AddMultiPageReport},
+        {MultiPageReportDesigner::IDC_CANCEL, &MultiPageReportDesigner::Cancel},
+        {MultiPageReportDesigner::IDC_ALERT_PAGE, &MultiPageReportDesigner::ToggleAlertPage},
     };
     for (const auto& [id, command] : buttons)
         MapControlRange(BN_CLICKED, id, id,
-                        [this, command] { Run([command](M& m) { (m.*command)(); }); });
-    MapNotify(NM_CLICK, M::IDC_PAGE_LIST, &MultiPageReportDlg::OnPageClick);
+                        [this, command]
+                        { Run([command](MultiPageReportDesigner& m) { (m.*command)(); }); });
+    MapNotify(NM_CLICK, MultiPageReportDesigner::IDC_PAGE_LIST, &MultiPageReportDlg::OnPageClick);
 }
 
 MultiPageReportDlg::~MultiPageReportDlg() = default;
@@ -96,18 +113,19 @@ void MultiPageReportDlg::OnInitialUpdate()
     CFormView::OnInitialUpdate();
     if (m_pages.GetSafeHwnd() != nullptr)
         return;
-    const std::pair<CCellListCtrl*, int> lists[] = {{&m_pages, M::IDC_PAGE_LIST},
-                                                    {&m_variables, M::IDC_VARIABLE_LIST},
-                                                    {&m_procedureFields, M::IDC_PROCEDURE_FIELDS},
-                                                    {&m_fieldReps, M::IDC_FIELD_REP_LIST}};
+    const std::pair<CCellListCtrl*, int> lists[] = {
+        {&m_pages, MultiPageReportDesigner::IDC_PAGE_LIST},
+        {&m_variables, MultiPageReportDesigner::IDC_VARIABLE_LIST},
+        {&m_procedureFields, MultiPageReportDesigner::IDC_PROCEDURE_FIELDS},
+        {&m_fieldReps, MultiPageReportDesigner::IDC_FIELD_REP_LIST}};
     for (const auto& [list, id] : lists)
         list->SubclassDlgItem(id, this);
-    SetListColumns(m_pages, M::PageColumns());
-    SetListColumns(m_variables, M::VariableColumns());
-    SetListColumns(m_procedureFields, M::ProcedureFieldColumns());
-    SetListColumns(m_fieldReps, M::FieldRepColumns());
+    SetListColumns(m_pages, MultiPageReportDesigner::PageColumns());
+    SetListColumns(m_variables, MultiPageReportDesigner::VariableColumns());
+    SetListColumns(m_procedureFields, MultiPageReportDesigner::ProcedureFieldColumns());
+    SetListColumns(m_fieldReps, MultiPageReportDesigner::FieldRepColumns());
     m_toolTips.Create(this);
-    AddToolTips(m_toolTips, *this, M::ToolTips());
+    AddToolTips(m_toolTips, *this, MultiPageReportDesigner::ToolTips());
     Show();
 }
 
@@ -140,8 +158,8 @@ BOOL MultiPageReportDlg::PreTranslateMessage(MSG* msg)
 void MultiPageReportDlg::ReadControls()
 {
     MultiPageReportDesigner& designer = *m_designer.Current();
-    m_view.ReadTexts(designer.States(), {M::IDC_NAME});
-    for (int id : {M::IDC_REPORT, M::IDC_PAGE_VARIABLE})
+    m_view.ReadTexts(designer.States(), {MultiPageReportDesigner::IDC_NAME});
+    for (int id : {MultiPageReportDesigner::IDC_REPORT, MultiPageReportDesigner::IDC_PAGE_VARIABLE})
     {
         if (const auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(id)))
             designer.States().Select(id, combo->GetCurSel());
@@ -179,5 +197,5 @@ void MultiPageReportDlg::OnPageClick(NMHDR* header, LRESULT* result)
 {
     *result = 0;
     const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
-    Run([row](M& m) { m.ClickPageRow(row); });
+    Run([row](MultiPageReportDesigner& m) { m.ClickPageRow(row); });
 }

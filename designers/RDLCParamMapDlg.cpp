@@ -5,26 +5,26 @@
 
 namespace
 {
-using M = RDLCParamMapper;
 
 const DialogTemplateRegistration paramMapTemplate{{
-    M::IDD,
+    RDLCParamMapper::IDD,
     "Map parameters",
     {
-        {M::IDC_FILTERS, ControlKind::ListCtrl, "", false, false, 200, 160},
-        {M::IDC_PARAMETERS, ControlKind::ListCtrl, "", false, false, 200, 160},
-        {M::IDC_ASSIGN, ControlKind::PushButton, "Assign"},
-        {M::IDC_REMOVE, ControlKind::PushButton, "Remove"},
-        {M::IDC_MAPS, ControlKind::ListCtrl, "", false, false, 420, 160},
+        {RDLCParamMapper::IDC_FILTERS, ControlKind::ListCtrl, "", false, false, 200, 160},
+        {RDLCParamMapper::IDC_PARAMETERS, ControlKind::ListCtrl, "", false, false, 200, 160},
+        {RDLCParamMapper::IDC_ASSIGN, ControlKind::PushButton, "Assign"},
+        {RDLCParamMapper::IDC_REMOVE, ControlKind::PushButton, "Remove"},
+        {RDLCParamMapper::IDC_MAPS, ControlKind::ListCtrl, "", false, false, 420, 160},
         {IDOK, ControlKind::DefPushButton, "OK"},
-        {M::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+        {RDLCParamMapper::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
     },
     0,
     Lay::Column({
-        Lay::Row({Lay::Control(M::IDC_FILTERS), Lay::Control(M::IDC_PARAMETERS)}),
-        Lay::Buttons({M::IDC_ASSIGN, M::IDC_REMOVE}),
-        Lay::Control(M::IDC_MAPS),
-        Lay::Buttons({IDOK, M::IDC_HELP_BUTTON}),
+        Lay::Row({Lay::Control(RDLCParamMapper::IDC_FILTERS),
+                  Lay::Control(RDLCParamMapper::IDC_PARAMETERS)}),
+        Lay::Buttons({RDLCParamMapper::IDC_ASSIGN, RDLCParamMapper::IDC_REMOVE}),
+        Lay::Control(RDLCParamMapper::IDC_MAPS),
+        Lay::Buttons({IDOK, RDLCParamMapper::IDC_HELP_BUTTON}),
     }),
 }};
 } // namespace
@@ -32,19 +32,19 @@ const DialogTemplateRegistration paramMapTemplate{{
 RDLCParamMapDlg::RDLCParamMapDlg(RDLCReport& report, TableAdapter& adapter, CWnd* parent)
     : CDialog(IDD, parent), m_mapper(report, adapter)
 {
-    MapControl(BN_CLICKED, M::IDC_ASSIGN, &RDLCParamMapDlg::OnAssign);
-    MapControl(BN_CLICKED, M::IDC_REMOVE, &RDLCParamMapDlg::OnRemove);
+    MapControl(BN_CLICKED, RDLCParamMapper::IDC_ASSIGN, &RDLCParamMapDlg::OnAssign);
+    MapControl(BN_CLICKED, RDLCParamMapper::IDC_REMOVE, &RDLCParamMapDlg::OnRemove);
 }
 
 BOOL RDLCParamMapDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_filters.SubclassDlgItem(M::IDC_FILTERS, this);
-    m_parameters.SubclassDlgItem(M::IDC_PARAMETERS, this);
-    m_maps.SubclassDlgItem(M::IDC_MAPS, this);
-    SetListColumns(m_filters, M::FilterHeadings());
-    SetListColumns(m_parameters, M::ParameterHeadings());
-    SetListColumns(m_maps, M::MapHeadings());
+    m_filters.SubclassDlgItem(RDLCParamMapper::IDC_FILTERS, this);
+    m_parameters.SubclassDlgItem(RDLCParamMapper::IDC_PARAMETERS, this);
+    m_maps.SubclassDlgItem(RDLCParamMapper::IDC_MAPS, this);
+    SetListColumns(m_filters, RDLCParamMapper::FilterHeadings());
+    SetListColumns(m_parameters, RDLCParamMapper::ParameterHeadings());
+    SetListColumns(m_maps, RDLCParamMapper::MapHeadings());
     m_mapper.Open();
     ShowListRows(m_filters, m_mapper.GetFilterRows());
     ShowListRows(m_parameters, m_mapper.GetParameterRows());

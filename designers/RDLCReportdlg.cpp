@@ -18,48 +18,54 @@ IMPLEMENT_DYNCREATE(RDLCReportdlg, CFormView)
 
 namespace
 {
-using D = RDLCReportDesigner;
 
 const DialogTemplateRegistration rdlcReportTemplate{{
-    D::IDD,
+    RDLCReportDesigner::IDD,
     "",
     {
         {0, ControlKind::Static, "Name"},
-        {D::IDC_NAME, ControlKind::Edit, ""},
+        {RDLCReportDesigner::IDC_NAME, ControlKind::Edit, ""},
         {0, ControlKind::Static, "Header"},
-        {D::IDC_HEADER, ControlKind::Edit, ""},
-        {D::IDC_SINGLE_COLUMN, ControlKind::RadioButton, "Single Column"},
-        {D::IDC_TWO_COLUMNS, ControlKind::RadioButton, "Two Columns"},
-        {D::IDC_RDLC_NAME, ControlKind::Static, "RDLC Not assigned."},
-        {D::IDC_ASSIGN, ControlKind::PushButton, "Assign"},
-        {D::IDC_REMOVE, ControlKind::PushButton, "Remove"},
-        {D::IDC_REBUILD, ControlKind::PushButton, "Re-build Report"},
-        {D::IDC_SYNCHRONIZE, ControlKind::PushButton, "Synchronize", true},
-        {D::IDC_RDLC, ControlKind::ComboBox, "", true},
-        {D::IDC_SET_RDLC, ControlKind::PushButton, "Set RDLC", true},
-        {D::IDC_ADD_ADAPTER, ControlKind::PushButton, ">", true},
-        {D::IDC_REMOVE_ADAPTER, ControlKind::PushButton, "<", true},
-        {D::IDC_ADAPTERS, ControlKind::ListCtrl, "", false, false, 300, 160},
-        {D::IDC_MAP_PARAMETERS, ControlKind::PushButton, "Map parameters"},
-        {D::IDC_REMOVE_MAP, ControlKind::PushButton, "Remove", true},
-        {D::IDC_MAP, ControlKind::PushButton, "v", true},
-        {D::IDC_FORM_CONTROLS, ControlKind::PushButton, "Form Controls"},
-        {D::IDC_REFERENCE_FIELDS, ControlKind::PushButton, "Reference Fields"},
-        {D::IDC_LINK_CONTROLS, ControlKind::PushButton, "Link Controls"},
-        {D::IDC_OK, ControlKind::PushButton, "OK"},
-        {D::IDC_CANCEL, ControlKind::PushButton, "Cancel"},
-        {D::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+        {RDLCReportDesigner::IDC_HEADER, ControlKind::Edit, ""},
+        {RDLCReportDesigner::IDC_SINGLE_COLUMN, ControlKind::RadioButton, "Single Column"},
+        {RDLCReportDesigner::IDC_TWO_COLUMNS, ControlKind::RadioButton, "Two Columns"},
+        {RDLCReportDesigner::IDC_RDLC_NAME, ControlKind::Static, "RDLC Not assigned."},
+        {RDLCReportDesigner::IDC_ASSIGN, ControlKind::PushButton, "Assign"},
+        {RDLCReportDesigner::IDC_REMOVE, ControlKind::PushButton, "Remove"},
+        {RDLCReportDesigner::IDC_REBUILD, ControlKind::PushButton, "Re-build Report"},
+        {RDLCReportDesigner::IDC_SYNCHRONIZE, ControlKind::PushButton, "Synchronize", true},
+        {RDLCReportDesigner::IDC_RDLC, ControlKind::ComboBox, "", true},
+        {RDLCReportDesigner::IDC_SET_RDLC, ControlKind::PushButton, "Set RDLC", true},
+        {RDLCReportDesigner::IDC_ADD_ADAPTER, ControlKind::PushButton, ">", true},
+        {RDLCReportDesigner::IDC_REMOVE_ADAPTER, ControlKind::PushButton, "<", true},
+        {RDLCReportDesigner::IDC_ADAPTERS, ControlKind::ListCtrl, "", false, false, 300, 160},
+        {RDLCReportDesigner::IDC_MAP_PARAMETERS, ControlKind::PushButton, "Map parameters"},
+        {RDLCReportDesigner::IDC_REMOVE_MAP, ControlKind::PushButton, "Remove", true},
+        {RDLCReportDesigner::IDC_MAP, ControlKind::PushButton, "v", true},
+        {RDLCReportDesigner::IDC_FORM_CONTROLS, ControlKind::PushButton, "Form Controls"},
+        {RDLCReportDesigner::IDC_REFERENCE_FIELDS, ControlKind::PushButton, "Reference Fields"},
+        {RDLCReportDesigner::IDC_LINK_CONTROLS, ControlKind::PushButton, "Link Controls"},
+        {RDLCReportDesigner::IDC_OK, ControlKind::PushButton, "OK"},
+        {RDLCReportDesigner::IDC_CANCEL, ControlKind::PushButton, "Cancel"},
+        {RDLCReportDesigner::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
     },
     WS_CHILD,
     Lay::Column({
-        Lay::Row({Lay::Field(D::IDC_NAME), Lay::Field(D::IDC_HEADER)}),
         Lay::Row(
-            {Lay::Control(D::IDC_SINGLE_COLUMN), Lay::Control(D::IDC_TWO_COLUMNS), Lay::Stretch()}),
-        Lay::Row({Lay::Control(D::IDC_RDLC_NAME), Lay::Control(D::IDC_ASSIGN),
-                  Lay::Control(D::IDC_REMOVE), Lay::Control(D::IDC_REBUILD), Lay::Stretch()}),
-        Lay::Row({Lay::Control(D::IDC_ADAPTERS), Lay::ButtonColumn({D::IDC_MAP_PARAMETERS})}),
-        Lay::Buttons({D::IDC_FORM_CONTROLS, D::IDC_REFERENCE_FIELDS, D::IDC_LINK_CONTROLS}),
-        Lay::Buttons({D::IDC_OK, D::IDC_CANCEL, D::IDC_HELP_BUTTON}),
+            {Lay::Field(RDLCReportDesigner::IDC_NAME), Lay::Field(RDLCReportDesigner::IDC_HEADER)}),
+        Lay::Row({Lay::Control(RDLCReportDesigner::IDC_SINGLE_COLUMN),
+                  Lay::Control(RDLCReportDesigner::IDC_TWO_COLUMNS), Lay::Stretch()}),
+        Lay::Row({Lay::Control(RDLCReportDesigner::IDC_RDLC_NAME),
+                  Lay::Control(RDLCReportDesigner::IDC_ASSIGN),
+                  Lay::Control(RDLCReportDesigner::IDC_REMOVE),
+                  Lay::Control(RDLCReportDesigner::IDC_REBUILD), Lay::Stretch()}),
+        Lay::Row({Lay::Control(RDLCReportDesigner::IDC_ADAPTERS),
+                  Lay::ButtonColumn({RDLCReportDesigner::IDC_MAP_PARAMETERS})}),
+        Lay::Buttons({RDLCReportDesigner::IDC_FORM_CONTROLS,
+                      RDLCReportDesigner::IDC_REFERENCE_FIELDS,
+                      RDLCReportDesigner::IDC_LINK_CONTROLS}),
+        Lay::Buttons({RDLCReportDesigner::IDC_OK, RDLCReportDesigner::IDC_CANCEL,
+                      RDLCReportDesigner::IDC_HELP_BUTTON}),
     }),
 }};
 } // namespace
@@ -114,29 +120,33 @@ void RDLCDesignerViewHost::ShowStartPage()
     ViewEditorHost::Get().ShowStartPage();
 }
 
-RDLCReportdlg::RDLCReportdlg() : CFormView(D::IDD), m_host(this), m_view(*this)
+RDLCReportdlg::RDLCReportdlg() : CFormView(RDLCReportDesigner::IDD), m_host(this), m_view(*this)
 {
-    const std::pair<int, void (D::*)()> buttons[] = {
-        {D::IDC_SINGLE_COLUMN, &D::SingleColumn},
-        {D::IDC_TWO_COLUMNS, &D::TwoColumns},
-        {D::IDC_ASSIGN, &D::AssignRDLC},
-        {D::IDC_REMOVE, &D::RemoveRDLC},
-        {D::IDC_REBUILD, &D::Rebuild},
-        {D::IDC_FORM_CONTROLS, &D::FormControls},
-        {D::IDC_REFERENCE_FIELDS, &D::ReferenceFields},
-        {D::IDC_LINK_CONTROLS, &D::LinkControls},
-        {D::IDC_MAP_PARAMETERS, &D::MapParameters},
-        {D::IDC_OK, &D::Ok},
-        {D::IDC_CANCEL, &D::Cancel},
+    const std::pair<int, void (RDLCReportDesigner::*)()> buttons[] = {
+        {RDLCReportDesigner::IDC_SINGLE_COLUMN, &RDLCReportDesigner::SingleColumn},
+        {RDLCReportDesigner::IDC_TWO_COLUMNS, &RDLCReportDesigner::TwoColumns},
+        {RDLCReportDesigner::IDC_ASSIGN, &RDLCReportDesigner::AssignRDLC},
+        {RDLCReportDesigner::IDC_REMOVE, &RDLCReportDesigner::RemoveRDLC},
+        {RDLCReportDesigner::IDC_REBUILD, &RDLCReportDesigner::Rebuild},
+        {RDLCReportDesigner::IDC_FORM_CONTROLS, &RDLCReportDesigner::FormControls},
+        {RDLCReportDesigner::IDC_REFERENCE_FIELDS, &RDLCReportDesigner::ReferenceFields},
+        {RDLCReportDesigner::IDC_LINK_CONTROLS, &RDLCReportDesigner::LinkControls},
+        {RDLCReportDesigner::IDC_MAP_PARAMETERS, &RDLCReportDesigner::MapParameters},
+        {RDLCReportDesigner::IDC_OK, &RDLCReportDesigner::Ok},
+        {RDLCReportDesigner::IDC_CANCEL, &RDLCReportDesigner::Cancel},
     };
     for (const auto& [id, command] : buttons)
         MapControlRange(BN_CLICKED, id, id, [this, command = command] { Run(command); });
-    MapControlRange(EN_KILLFOCUS, D::IDC_NAME, D::IDC_NAME, [this] { Run(&D::LeaveName); });
-    MapControlRange(EN_KILLFOCUS, D::IDC_HEADER, D::IDC_HEADER, [this] { Run(&D::LeaveHeader); });
-    MapControlRange(BN_CLICKED, D::IDC_CLEAR, D::IDC_CLEAR, [this] { ForgetReport(nullptr); });
-    MapControlRange(BN_CLICKED, D::IDC_HELP_BUTTON, D::IDC_HELP_BUTTON,
-                    [this] { ShowContextHelp(this, D::IDD); });
-    MapNotify(NM_DBLCLK, D::IDC_ADAPTERS, &RDLCReportdlg::OnAdapterDoubleClick);
+    MapControlRange(EN_KILLFOCUS, RDLCReportDesigner::IDC_NAME, RDLCReportDesigner::IDC_NAME,
+                    [this] { Run(&RDLCReportDesigner::LeaveName); });
+    MapControlRange(EN_KILLFOCUS, RDLCReportDesigner::IDC_HEADER, RDLCReportDesigner::IDC_HEADER,
+                    [this] { Run(&RDLCReportDesigner::LeaveHeader); });
+    MapControlRange(BN_CLICKED, RDLCReportDesigner::IDC_CLEAR, RDLCReportDesigner::IDC_CLEAR,
+                    [this] { ForgetReport(nullptr); });
+    MapControlRange(BN_CLICKED, RDLCReportDesigner::IDC_HELP_BUTTON,
+                    RDLCReportDesigner::IDC_HELP_BUTTON,
+                    [this] { ShowContextHelp(this, RDLCReportDesigner::IDD); });
+    MapNotify(NM_DBLCLK, RDLCReportDesigner::IDC_ADAPTERS, &RDLCReportdlg::OnAdapterDoubleClick);
 }
 
 RDLCReportdlg::~RDLCReportdlg() = default;
@@ -159,8 +169,8 @@ void RDLCReportdlg::OnInitialUpdate()
     CFormView::OnInitialUpdate();
     if (m_adapters.GetSafeHwnd() != nullptr)
         return;
-    m_adapters.SubclassDlgItem(D::IDC_ADAPTERS, this);
-    SetListColumns(m_adapters, D::AdapterHeadings());
+    m_adapters.SubclassDlgItem(RDLCReportDesigner::IDC_ADAPTERS, this);
+    SetListColumns(m_adapters, RDLCReportDesigner::AdapterHeadings());
     LoadRDLCReport(nullptr);
 }
 
@@ -198,7 +208,8 @@ void RDLCReportdlg::Run(void (RDLCReportDesigner::*command)())
     RDLCReportDesigner* designer = GetDesigner();
     if (designer == nullptr || designer->GetReport() == nullptr)
         return;
-    m_view.ReadTexts(designer->States(), {D::IDC_NAME, D::IDC_HEADER});
+    m_view.ReadTexts(designer->States(),
+                     {RDLCReportDesigner::IDC_NAME, RDLCReportDesigner::IDC_HEADER});
     designer->SelectAdapter(m_adapters.GetCurSel());
     (designer->*command)();
     Show();
@@ -207,7 +218,7 @@ void RDLCReportdlg::Run(void (RDLCReportDesigner::*command)())
 void RDLCReportdlg::OnAdapterDoubleClick(NMHDR*, LRESULT* result)
 {
     *result = 0;
-    Run(&D::MapParameters);
+    Run(&RDLCReportDesigner::MapParameters);
 }
 
 void RDLCReportdlg::Show()

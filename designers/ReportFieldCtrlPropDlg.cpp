@@ -5,30 +5,34 @@
 
 namespace
 {
-using E = ReportFieldControlEditor;
 
 const DialogTemplateRegistration reportFieldControlTemplate{{
-    E::IDD,
+    ReportFieldControlEditor::IDD,
     "Report Field Control Property Dlg",
     {
-        {E::IDC_ASSIGN_CONTROL, ControlKind::PushButton, "Assign Field Rep"},
-        {E::IDC_ASSIGN_PROCEDURE, ControlKind::PushButton, "Assign Procedure"},
-        {E::IDC_PROCEDURE_NAME, ControlKind::Static, ""},
-        {E::IDC_PARAMETERS, ControlKind::ListCtrl, "", false, false, 240, 160},
-        {E::IDC_ASSIGN, ControlKind::PushButton, "Assign"},
-        {E::IDC_REMOVE, ControlKind::PushButton, "Remove"},
-        {E::IDC_SOURCE_KIND, ControlKind::ComboBox, ""},
-        {E::IDC_SOURCES, ControlKind::ListCtrl, "", false, false, 200, 160},
+        {ReportFieldControlEditor::IDC_ASSIGN_CONTROL, ControlKind::PushButton, "Assign Field Rep"},
+        {ReportFieldControlEditor::IDC_ASSIGN_PROCEDURE, ControlKind::PushButton,
+         "Assign Procedure"},
+        {ReportFieldControlEditor::IDC_PROCEDURE_NAME, ControlKind::Static, ""},
+        {ReportFieldControlEditor::IDC_PARAMETERS, ControlKind::ListCtrl, "", false, false, 240,
+         160},
+        {ReportFieldControlEditor::IDC_ASSIGN, ControlKind::PushButton, "Assign"},
+        {ReportFieldControlEditor::IDC_REMOVE, ControlKind::PushButton, "Remove"},
+        {ReportFieldControlEditor::IDC_SOURCE_KIND, ControlKind::ComboBox, ""},
+        {ReportFieldControlEditor::IDC_SOURCES, ControlKind::ListCtrl, "", false, false, 200, 160},
         {IDOK, ControlKind::DefPushButton, "OK"},
         {IDCANCEL, ControlKind::PushButton, "Cancel"},
     },
     0,
     Lay::Column({
-        Lay::Row({Lay::Control(E::IDC_ASSIGN_CONTROL), Lay::Control(E::IDC_ASSIGN_PROCEDURE),
-                  Lay::Control(E::IDC_PROCEDURE_NAME), Lay::Stretch()}),
-        Lay::Row({Lay::Control(E::IDC_PARAMETERS),
-                  Lay::ButtonColumn({E::IDC_ASSIGN, E::IDC_REMOVE}),
-                  Lay::Column({Lay::Control(E::IDC_SOURCE_KIND), Lay::Control(E::IDC_SOURCES)})}),
+        Lay::Row({Lay::Control(ReportFieldControlEditor::IDC_ASSIGN_CONTROL),
+                  Lay::Control(ReportFieldControlEditor::IDC_ASSIGN_PROCEDURE),
+                  Lay::Control(ReportFieldControlEditor::IDC_PROCEDURE_NAME), Lay::Stretch()}),
+        Lay::Row({Lay::Control(ReportFieldControlEditor::IDC_PARAMETERS),
+                  Lay::ButtonColumn(
+                      {ReportFieldControlEditor::IDC_ASSIGN, ReportFieldControlEditor::IDC_REMOVE}),
+                  Lay::Column({Lay::Control(ReportFieldControlEditor::IDC_SOURCE_KIND),
+                               Lay::Control(ReportFieldControlEditor::IDC_SOURCES)})}),
         Lay::Buttons({IDOK, IDCANCEL}),
     }),
 }};
@@ -39,24 +43,26 @@ ReportFieldCtrlPropDlg::ReportFieldCtrlPropDlg(ForgeonProject& project, ReportGr
     : CDialog(IDD, parent), m_host(project, this), m_editor(group, column, project, m_host),
       m_view(*this)
 {
-    const std::pair<int, void (E::*)()> buttons[] = {
-        {E::IDC_ASSIGN_CONTROL, &E::AssignControl},
-        {E::IDC_ASSIGN_PROCEDURE, &E::AssignProcedure},
-        {E::IDC_ASSIGN, &E::Assign},
-        {E::IDC_REMOVE, &E::Remove},
+    const std::pair<int, void (ReportFieldControlEditor::*)()> buttons[] = {
+        {ReportFieldControlEditor::IDC_ASSIGN_CONTROL, &ReportFieldControlEditor::AssignControl},
+        {ReportFieldControlEditor::IDC_ASSIGN_PROCEDURE,
+         &ReportFieldControlEditor::AssignProcedure},
+        {ReportFieldControlEditor::IDC_ASSIGN, &ReportFieldControlEditor::Assign},
+        {ReportFieldControlEditor::IDC_REMOVE, &ReportFieldControlEditor::Remove},
     };
     for (const auto& [id, command] : buttons)
         MapControlRange(BN_CLICKED, id, id, [this, command = command] { Run(command); });
-    MapControl(CBN_SELCHANGE, E::IDC_SOURCE_KIND, &ReportFieldCtrlPropDlg::OnSourceKind);
+    MapControl(CBN_SELCHANGE, ReportFieldControlEditor::IDC_SOURCE_KIND,
+               &ReportFieldCtrlPropDlg::OnSourceKind);
 }
 
 BOOL ReportFieldCtrlPropDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_parameters.SubclassDlgItem(E::IDC_PARAMETERS, this);
-    m_sources.SubclassDlgItem(E::IDC_SOURCES, this);
-    SetListColumns(m_parameters, E::ParameterHeadings());
-    SetListColumns(m_sources, E::SourceHeadings());
+    m_parameters.SubclassDlgItem(ReportFieldControlEditor::IDC_PARAMETERS, this);
+    m_sources.SubclassDlgItem(ReportFieldControlEditor::IDC_SOURCES, this);
+    SetListColumns(m_parameters, ReportFieldControlEditor::ParameterHeadings());
+    SetListColumns(m_sources, ReportFieldControlEditor::SourceHeadings());
     m_editor.Open();
     Show();
     return TRUE;
@@ -72,7 +78,8 @@ void ReportFieldCtrlPropDlg::Run(void (ReportFieldControlEditor::*command)())
 
 void ReportFieldCtrlPropDlg::OnSourceKind()
 {
-    const auto* box = dynamic_cast<CComboBox*>(GetDlgItem(E::IDC_SOURCE_KIND));
+    const auto* box =
+        dynamic_cast<CComboBox*>(GetDlgItem(ReportFieldControlEditor::IDC_SOURCE_KIND));
     m_editor.ChooseSourceKind(box != nullptr ? box->GetCurSel() : -1);
     Show();
 }

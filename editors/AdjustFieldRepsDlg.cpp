@@ -8,33 +8,35 @@
 
 namespace
 {
-using C = FormControlsEditor;
 
 constexpr int HeaderLabel = 2301;
 
 const DialogTemplateRegistration adjustFieldRepsTemplate{{
-    C::IDD,
+    FormControlsEditor::IDD,
     "Manage Form Controls",
     {
         {HeaderLabel, ControlKind::Static, "Form Header"},
-        {C::HeaderBox, ControlKind::Edit, ""},
-        {C::FieldList, ControlKind::ListCtrl, "", false, false, 200, 220},
-        {C::CreateButton, ControlKind::PushButton, ">"},
-        {C::RemoveButton, ControlKind::PushButton, "<"},
-        {C::ControlList, ControlKind::ListCtrl, "", false, false, 200, 220},
-        {C::UpButton, ControlKind::PushButton, "Up"},
-        {C::DownButton, ControlKind::PushButton, "Down"},
-        {C::PropertiesButton, ControlKind::PushButton, "Set properties"},
+        {FormControlsEditor::HeaderBox, ControlKind::Edit, ""},
+        {FormControlsEditor::FieldList, ControlKind::ListCtrl, "", false, false, 200, 220},
+        {FormControlsEditor::CreateButton, ControlKind::PushButton, ">"},
+        {FormControlsEditor::RemoveButton, ControlKind::PushButton, "<"},
+        {FormControlsEditor::ControlList, ControlKind::ListCtrl, "", false, false, 200, 220},
+        {FormControlsEditor::UpButton, ControlKind::PushButton, "Up"},
+        {FormControlsEditor::DownButton, ControlKind::PushButton, "Down"},
+        {FormControlsEditor::PropertiesButton, ControlKind::PushButton, "Set properties"},
         {IDOK, ControlKind::DefPushButton, "OK"},
-        {C::HelpButton, ControlKind::PushButton, "Help"},
+        {FormControlsEditor::HelpButton, ControlKind::PushButton, "Help"},
     },
     0,
     Lay::Column({
-        Lay::Field(C::HeaderBox),
-        Lay::Row({Lay::Control(C::FieldList), Lay::ButtonColumn({C::CreateButton, C::RemoveButton}),
-                  Lay::Control(C::ControlList),
-                  Lay::ButtonColumn({C::UpButton, C::DownButton, C::PropertiesButton})}),
-        Lay::Buttons({IDOK, C::HelpButton}),
+        Lay::Field(FormControlsEditor::HeaderBox),
+        Lay::Row({Lay::Control(FormControlsEditor::FieldList),
+                  Lay::ButtonColumn(
+                      {FormControlsEditor::CreateButton, FormControlsEditor::RemoveButton}),
+                  Lay::Control(FormControlsEditor::ControlList),
+                  Lay::ButtonColumn({FormControlsEditor::UpButton, FormControlsEditor::DownButton,
+                                     FormControlsEditor::PropertiesButton})}),
+        Lay::Buttons({IDOK, FormControlsEditor::HelpButton}),
     }),
 }};
 
@@ -45,37 +47,41 @@ AdjustFieldRepsDlg::AdjustFieldRepsDlg(ForgeonProject& project, std::vector<Fiel
     : CDialog(IDD, parent), m_project(project), m_page(page),
       m_editor(std::move(fields), page, module, ViewEditorHost::Get()), m_view(*this)
 {
-    MapControlRange(BN_CLICKED, C::CreateButton, C::CreateButton,
-                    [this] { Run(&C::CreateControl); });
-    MapControlRange(BN_CLICKED, C::RemoveButton, C::RemoveButton,
-                    [this] { Run(&C::RemoveControl); });
-    MapControlRange(BN_CLICKED, C::UpButton, C::UpButton, [this] { Run(&C::MoveUp); });
-    MapControlRange(BN_CLICKED, C::DownButton, C::DownButton, [this] { Run(&C::MoveDown); });
-    MapControlRange(BN_CLICKED, C::PropertiesButton, C::PropertiesButton,
-                    [this] { OnProperties(); });
-    MapControlRange(EN_KILLFOCUS, C::HeaderBox, C::HeaderBox, [this] { OnHeaderLeft(); });
-    MapControlRange(BN_CLICKED, C::HelpButton, C::HelpButton,
+    MapControlRange(BN_CLICKED, FormControlsEditor::CreateButton, FormControlsEditor::CreateButton,
+                    [this] { Run(&FormControlsEditor::CreateControl); });
+    MapControlRange(BN_CLICKED, FormControlsEditor::RemoveButton, FormControlsEditor::RemoveButton,
+                    [this] { Run(&FormControlsEditor::RemoveControl); });
+    MapControlRange(BN_CLICKED, FormControlsEditor::UpButton, FormControlsEditor::UpButton,
+                    [this] { Run(&FormControlsEditor::MoveUp); });
+    MapControlRange(BN_CLICKED, FormControlsEditor::DownButton, FormControlsEditor::DownButton,
+                    [this] { Run(&FormControlsEditor::MoveDown); });
+    MapControlRange(BN_CLICKED, FormControlsEditor::PropertiesButton,
+                    FormControlsEditor::PropertiesButton, [this] { OnProperties(); });
+    MapControlRange(EN_KILLFOCUS, FormControlsEditor::HeaderBox, FormControlsEditor::HeaderBox,
+                    [this] { OnHeaderLeft(); });
+    MapControlRange(BN_CLICKED, FormControlsEditor::HelpButton, FormControlsEditor::HelpButton,
                     [this] { ShowContextHelp(this, IDD); });
-    MapNotify(NM_CLICK, C::FieldList, &AdjustFieldRepsDlg::OnFieldClick);
-    MapNotify(NM_CLICK, C::ControlList, &AdjustFieldRepsDlg::OnControlClick);
-    MapNotify(NM_DBLCLK, C::ControlList, &AdjustFieldRepsDlg::OnControlDoubleClick);
+    MapNotify(NM_CLICK, FormControlsEditor::FieldList, &AdjustFieldRepsDlg::OnFieldClick);
+    MapNotify(NM_CLICK, FormControlsEditor::ControlList, &AdjustFieldRepsDlg::OnControlClick);
+    MapNotify(NM_DBLCLK, FormControlsEditor::ControlList,
+              &AdjustFieldRepsDlg::OnControlDoubleClick);
 }
 
 BOOL AdjustFieldRepsDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_fields.SubclassDlgItem(C::FieldList, this);
-    m_controls.SubclassDlgItem(C::ControlList, this);
-    SetListColumns(m_fields, C::GetFieldColumns());
-    SetListColumns(m_controls, C::GetControlColumns());
+    m_fields.SubclassDlgItem(FormControlsEditor::FieldList, this);
+    m_controls.SubclassDlgItem(FormControlsEditor::ControlList, this);
+    SetListColumns(m_fields, FormControlsEditor::GetFieldColumns());
+    SetListColumns(m_controls, FormControlsEditor::GetControlColumns());
     m_editor.Load();
     const int shown = m_editor.IsHeaderShown() ? SW_SHOW : SW_HIDE;
     GetDlgItem(HeaderLabel)->ShowWindow(shown);
-    GetDlgItem(C::HeaderBox)->ShowWindow(shown);
+    GetDlgItem(FormControlsEditor::HeaderBox)->ShowWindow(shown);
     ShowListRows(m_fields, m_editor.GetFieldRows());
     Show();
     m_toolTips.Create(this);
-    AddToolTips(m_toolTips, *this, C::GetToolTips());
+    AddToolTips(m_toolTips, *this, FormControlsEditor::GetToolTips());
     return TRUE;
 }
 
@@ -123,6 +129,6 @@ void AdjustFieldRepsDlg::OnProperties()
 void AdjustFieldRepsDlg::OnHeaderLeft()
 {
     CString header;
-    GetDlgItemText(C::HeaderBox, header);
+    GetDlgItemText(FormControlsEditor::HeaderBox, header);
     m_editor.LeaveHeader(header);
 }

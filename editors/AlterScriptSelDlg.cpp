@@ -5,25 +5,24 @@
 
 namespace
 {
-using Dlg = AlterScriptSelDlg;
 
 const DialogTemplateRegistration alterScriptTemplate{{
-    Dlg::IDD,
+    AlterScriptSelDlg::IDD,
     "Generate Alter script for",
     {
-        {Dlg::IDC_TABLE, ControlKind::RadioButton, "Selected Table"},
-        {Dlg::IDC_MODULE, ControlKind::RadioButton, "Selected Module"},
-        {Dlg::IDC_PROJECT, ControlKind::RadioButton, "Project"},
+        {AlterScriptSelDlg::IDC_TABLE, ControlKind::RadioButton, "Selected Table"},
+        {AlterScriptSelDlg::IDC_MODULE, ControlKind::RadioButton, "Selected Module"},
+        {AlterScriptSelDlg::IDC_PROJECT, ControlKind::RadioButton, "Project"},
         {IDOK, ControlKind::DefPushButton, "OK"},
         {IDCANCEL, ControlKind::PushButton, "Cancel"},
-        {Dlg::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+        {AlterScriptSelDlg::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
     },
     0,
     Lay::Column({
-        Lay::Control(Dlg::IDC_TABLE),
-        Lay::Control(Dlg::IDC_MODULE),
-        Lay::Control(Dlg::IDC_PROJECT),
-        Lay::Buttons({IDOK, IDCANCEL, Dlg::IDC_HELP_BUTTON}),
+        Lay::Control(AlterScriptSelDlg::IDC_TABLE),
+        Lay::Control(AlterScriptSelDlg::IDC_MODULE),
+        Lay::Control(AlterScriptSelDlg::IDC_PROJECT),
+        Lay::Buttons({IDOK, IDCANCEL, AlterScriptSelDlg::IDC_HELP_BUTTON}),
     }),
 }};
 } // namespace

@@ -6,30 +6,30 @@
 
 namespace
 {
-using F = FormProceduresAssigner;
 
 const DialogTemplateRegistration formProceduresTemplate{{
-    F::IDD,
+    FormProceduresAssigner::IDD,
     "Procedures for Forms",
     {
         {0, ControlKind::Static, "Procedure Type"},
-        {F::IDC_TYPE, ControlKind::ComboBox, ""},
-        {F::IDC_ASSIGN, ControlKind::PushButton, "Assign Procedure"},
-        {F::IDC_REMOVE, ControlKind::PushButton, "Remove Procedure"},
-        {F::IDC_UNIQUENESS, ControlKind::Static, "", false, false, 360},
-        {F::IDC_UPDATE, ControlKind::Static, "", false, false, 360},
-        {F::IDC_DELETE, ControlKind::Static, "", false, false, 360},
-        {F::IDC_DEFAULT_VALUE, ControlKind::Static, "", false, false, 360},
+        {FormProceduresAssigner::IDC_TYPE, ControlKind::ComboBox, ""},
+        {FormProceduresAssigner::IDC_ASSIGN, ControlKind::PushButton, "Assign Procedure"},
+        {FormProceduresAssigner::IDC_REMOVE, ControlKind::PushButton, "Remove Procedure"},
+        {FormProceduresAssigner::IDC_UNIQUENESS, ControlKind::Static, "", false, false, 360},
+        {FormProceduresAssigner::IDC_UPDATE, ControlKind::Static, "", false, false, 360},
+        {FormProceduresAssigner::IDC_DELETE, ControlKind::Static, "", false, false, 360},
+        {FormProceduresAssigner::IDC_DEFAULT_VALUE, ControlKind::Static, "", false, false, 360},
         {IDOK, ControlKind::DefPushButton, "OK"},
     },
     0,
     Lay::Column({
-        Lay::Row(
-            {Lay::Field(F::IDC_TYPE), Lay::Control(F::IDC_ASSIGN), Lay::Control(F::IDC_REMOVE)}),
-        Lay::Control(F::IDC_UNIQUENESS),
-        Lay::Control(F::IDC_UPDATE),
-        Lay::Control(F::IDC_DELETE),
-        Lay::Control(F::IDC_DEFAULT_VALUE),
+        Lay::Row({Lay::Field(FormProceduresAssigner::IDC_TYPE),
+                  Lay::Control(FormProceduresAssigner::IDC_ASSIGN),
+                  Lay::Control(FormProceduresAssigner::IDC_REMOVE)}),
+        Lay::Control(FormProceduresAssigner::IDC_UNIQUENESS),
+        Lay::Control(FormProceduresAssigner::IDC_UPDATE),
+        Lay::Control(FormProceduresAssigner::IDC_DELETE),
+        Lay::Control(FormProceduresAssigner::IDC_DEFAULT_VALUE),
         Lay::Buttons({IDOK}),
     }),
 }};
@@ -39,9 +39,9 @@ AssignFormProceduresDlg::AssignFormProceduresDlg(ForgeonProject& project, FormIn
                                                  Table* table, CWnd* parent)
     : CDialog(IDD, parent), m_assigner(project, ViewEditorHost::Get(), page, table), m_view(*this)
 {
-    MapControl(BN_CLICKED, F::IDC_ASSIGN, &AssignFormProceduresDlg::OnAssign);
-    MapControl(BN_CLICKED, F::IDC_REMOVE, &AssignFormProceduresDlg::OnRemove);
-    MapControl(CBN_SELCHANGE, F::IDC_TYPE, &AssignFormProceduresDlg::OnType);
+    MapControl(BN_CLICKED, FormProceduresAssigner::IDC_ASSIGN, &AssignFormProceduresDlg::OnAssign);
+    MapControl(BN_CLICKED, FormProceduresAssigner::IDC_REMOVE, &AssignFormProceduresDlg::OnRemove);
+    MapControl(CBN_SELCHANGE, FormProceduresAssigner::IDC_TYPE, &AssignFormProceduresDlg::OnType);
 }
 
 BOOL AssignFormProceduresDlg::OnInitDialog()
@@ -60,6 +60,6 @@ void AssignFormProceduresDlg::Run(void (FormProceduresAssigner::*command)())
 
 void AssignFormProceduresDlg::OnType()
 {
-    if (const auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(F::IDC_TYPE)))
-        m_assigner.States().Select(F::IDC_TYPE, combo->GetCurSel());
+    if (const auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(FormProceduresAssigner::IDC_TYPE)))
+        m_assigner.States().Select(FormProceduresAssigner::IDC_TYPE, combo->GetCurSel());
 }

@@ -7,38 +7,41 @@
 
 namespace
 {
-using A = FunctionAssignment;
 
 const DialogTemplateRegistration assignFunctionTemplate{{
-    A::IDD,
+    FunctionAssignment::IDD,
     "Assign Function",
     {
         {0, ControlKind::Static, "Module"},
-        {A::IDC_MODULE, ControlKind::ComboBox, ""},
+        {FunctionAssignment::IDC_MODULE, ControlKind::ComboBox, ""},
         {0, ControlKind::Static, "Class"},
-        {A::IDC_CLASS, ControlKind::ComboBox, ""},
+        {FunctionAssignment::IDC_CLASS, ControlKind::ComboBox, ""},
         {0, ControlKind::Static, "Function"},
-        {A::IDC_FUNCTION, ControlKind::ComboBox, ""},
-        {A::IDC_ASSIGN, ControlKind::PushButton, "Assign"},
-        {A::IDC_FUNCTION_NAME, ControlKind::Static, "Function not assigned.", false, false, 260},
-        {A::IDC_FIELDS, ControlKind::ListCtrl, "", false, false, 200, 160},
-        {A::IDC_MAP, ControlKind::PushButton, "<"},
-        {A::IDC_UNMAP, ControlKind::PushButton, ">"},
-        {A::IDC_PARAMETERS, ControlKind::ListCtrl, "", false, false, 240, 160},
+        {FunctionAssignment::IDC_FUNCTION, ControlKind::ComboBox, ""},
+        {FunctionAssignment::IDC_ASSIGN, ControlKind::PushButton, "Assign"},
+        {FunctionAssignment::IDC_FUNCTION_NAME, ControlKind::Static, "Function not assigned.",
+         false, false, 260},
+        {FunctionAssignment::IDC_FIELDS, ControlKind::ListCtrl, "", false, false, 200, 160},
+        {FunctionAssignment::IDC_MAP, ControlKind::PushButton, "<"},
+        {FunctionAssignment::IDC_UNMAP, ControlKind::PushButton, ">"},
+        {FunctionAssignment::IDC_PARAMETERS, ControlKind::ListCtrl, "", false, false, 240, 160},
         {1664, ControlKind::PushButton, "Load Classes and Functions", true},
         {1665, ControlKind::PushButton, "Remove", true},
         {IDOK, ControlKind::DefPushButton, "OK"},
-        {A::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+        {FunctionAssignment::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
     },
     0,
     Lay::Column({
-        Lay::Row(
-            {Lay::Field(A::IDC_MODULE), Lay::Field(A::IDC_CLASS), Lay::Field(A::IDC_FUNCTION)}),
-        Lay::Row({Lay::Control(A::IDC_ASSIGN), Lay::Control(A::IDC_FUNCTION_NAME),
-                  Lay::Control(1664), Lay::Control(1665)}),
-        Lay::Row({Lay::Control(A::IDC_PARAMETERS), Lay::ButtonColumn({A::IDC_MAP, A::IDC_UNMAP}),
-                  Lay::Control(A::IDC_FIELDS)}),
-        Lay::Buttons({IDOK, A::IDC_HELP_BUTTON}),
+        Lay::Row({Lay::Field(FunctionAssignment::IDC_MODULE),
+                  Lay::Field(FunctionAssignment::IDC_CLASS),
+                  Lay::Field(FunctionAssignment::IDC_FUNCTION)}),
+        Lay::Row({Lay::Control(FunctionAssignment::IDC_ASSIGN),
+                  Lay::Control(FunctionAssignment::IDC_FUNCTION_NAME), Lay::Control(1664),
+                  Lay::Control(1665)}),
+        Lay::Row({Lay::Control(FunctionAssignment::IDC_PARAMETERS),
+                  Lay::ButtonColumn({FunctionAssignment::IDC_MAP, FunctionAssignment::IDC_UNMAP}),
+                  Lay::Control(FunctionAssignment::IDC_FIELDS)}),
+        Lay::Buttons({IDOK, FunctionAssignment::IDC_HELP_BUTTON}),
     }),
 }};
 
@@ -52,28 +55,36 @@ AssignFunctionDlg::AssignFunctionDlg(const ForgeonProject& project, FormInterfac
                                      ClassInvokation* invokation, bool allowChange, CWnd* parent)
     : CDialog(IDD, parent), m_assignment(project, page, invokation, allowChange), m_view(*this)
 {
-    MapControlRange(BN_CLICKED, A::IDC_ASSIGN, A::IDC_ASSIGN, [this] { Run(&A::Assign); });
-    MapControlRange(BN_CLICKED, A::IDC_MAP, A::IDC_MAP, [this] { Run(&A::Map); });
-    MapControlRange(BN_CLICKED, A::IDC_UNMAP, A::IDC_UNMAP, [this] { Run(&A::Unmap); });
-    MapControlRange(BN_CLICKED, A::IDC_HELP_BUTTON, A::IDC_HELP_BUTTON,
-                    [this] { ShowContextHelp(this, A::HelpContext); });
-    MapControlRange(CBN_SELCHANGE, A::IDC_MODULE, A::IDC_MODULE,
-                    [this] { RunChoice(&A::ChooseModule, A::IDC_MODULE); });
-    MapControlRange(CBN_SELCHANGE, A::IDC_CLASS, A::IDC_CLASS,
-                    [this] { RunChoice(&A::ChooseClass, A::IDC_CLASS); });
-    MapControlRange(CBN_SELCHANGE, A::IDC_FUNCTION, A::IDC_FUNCTION,
-                    [this] { RunChoice(&A::ChooseFunction, A::IDC_FUNCTION); });
-    MapNotify(NM_CLICK, A::IDC_FIELDS, &AssignFunctionDlg::OnFieldClick);
-    MapNotify(NM_CLICK, A::IDC_PARAMETERS, &AssignFunctionDlg::OnParameterClick);
+    MapControlRange(BN_CLICKED, FunctionAssignment::IDC_ASSIGN, FunctionAssignment::IDC_ASSIGN,
+                    [this] { Run(&FunctionAssignment::Assign); });
+    MapControlRange(BN_CLICKED, FunctionAssignment::IDC_MAP, FunctionAssignment::IDC_MAP,
+                    [this] { Run(&FunctionAssignment::Map); });
+    MapControlRange(BN_CLICKED, FunctionAssignment::IDC_UNMAP, FunctionAssignment::IDC_UNMAP,
+                    [this] { Run(&FunctionAssignment::Unmap); });
+    MapControlRange(BN_CLICKED, FunctionAssignment::IDC_HELP_BUTTON,
+                    FunctionAssignment::IDC_HELP_BUTTON,
+                    [this] { ShowContextHelp(this, FunctionAssignment::HelpContext); });
+    MapControlRange(
+        CBN_SELCHANGE, FunctionAssignment::IDC_MODULE, FunctionAssignment::IDC_MODULE,
+        [this] { RunChoice(&FunctionAssignment::ChooseModule, FunctionAssignment::IDC_MODULE); });
+    MapControlRange(
+        CBN_SELCHANGE, FunctionAssignment::IDC_CLASS, FunctionAssignment::IDC_CLASS,
+        [this] { RunChoice(&FunctionAssignment::ChooseClass, FunctionAssignment::IDC_CLASS); });
+    MapControlRange(
+        CBN_SELCHANGE, FunctionAssignment::IDC_FUNCTION, FunctionAssignment::IDC_FUNCTION,
+        [this]
+        { RunChoice(&FunctionAssignment::ChooseFunction, FunctionAssignment::IDC_FUNCTION); });
+    MapNotify(NM_CLICK, FunctionAssignment::IDC_FIELDS, &AssignFunctionDlg::OnFieldClick);
+    MapNotify(NM_CLICK, FunctionAssignment::IDC_PARAMETERS, &AssignFunctionDlg::OnParameterClick);
 }
 
 BOOL AssignFunctionDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_fields.SubclassDlgItem(A::IDC_FIELDS, this);
-    m_parameters.SubclassDlgItem(A::IDC_PARAMETERS, this);
-    SetListColumns(m_fields, A::FieldColumns());
-    SetListColumns(m_parameters, A::ParameterColumns());
+    m_fields.SubclassDlgItem(FunctionAssignment::IDC_FIELDS, this);
+    m_parameters.SubclassDlgItem(FunctionAssignment::IDC_PARAMETERS, this);
+    SetListColumns(m_fields, FunctionAssignment::FieldColumns());
+    SetListColumns(m_parameters, FunctionAssignment::ParameterColumns());
     m_assignment.Open();
     Show();
     m_toolTips.Create(this);

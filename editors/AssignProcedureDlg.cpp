@@ -7,34 +7,36 @@
 
 namespace
 {
-using A = ProcedureAssigner;
 
 const DialogTemplateRegistration assignTemplate{{
-    A::IDD,
+    ProcedureAssigner::IDD,
     "Assign Procedure",
     {
         {0, ControlKind::Static, "Module"},
-        {A::IDC_MODULE, ControlKind::ComboBox, ""},
+        {ProcedureAssigner::IDC_MODULE, ControlKind::ComboBox, ""},
         {0, ControlKind::Static, "Procedure"},
-        {A::IDC_PROCEDURE, ControlKind::ComboBox, ""},
-        {A::IDC_PROCEDURE_NAME, ControlKind::Static, ""},
-        {A::IDC_MAP_INPUT, ControlKind::RadioButton, "Map Input Var"},
-        {A::IDC_MAP_OUTPUT, ControlKind::RadioButton, "MapOutputFields"},
-        {A::IDC_MAPPINGS, ControlKind::ListCtrl, "", false, false, 320, 200},
-        {A::IDC_ASSIGN, ControlKind::PushButton, "Assign"},
-        {A::IDC_VARIABLES, ControlKind::ListCtrl, "", false, false, 200, 200},
+        {ProcedureAssigner::IDC_PROCEDURE, ControlKind::ComboBox, ""},
+        {ProcedureAssigner::IDC_PROCEDURE_NAME, ControlKind::Static, ""},
+        {ProcedureAssigner::IDC_MAP_INPUT, ControlKind::RadioButton, "Map Input Var"},
+        {ProcedureAssigner::IDC_MAP_OUTPUT, ControlKind::RadioButton, "MapOutputFields"},
+        {ProcedureAssigner::IDC_MAPPINGS, ControlKind::ListCtrl, "", false, false, 320, 200},
+        {ProcedureAssigner::IDC_ASSIGN, ControlKind::PushButton, "Assign"},
+        {ProcedureAssigner::IDC_VARIABLES, ControlKind::ListCtrl, "", false, false, 200, 200},
         {IDOK, ControlKind::DefPushButton, "OK"},
         {IDCANCEL, ControlKind::PushButton, "Cancel"},
-        {A::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+        {ProcedureAssigner::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
     },
     0,
     Lay::Column({
-        Lay::Row({Lay::Field(A::IDC_MODULE), Lay::Field(A::IDC_PROCEDURE),
-                  Lay::Control(A::IDC_PROCEDURE_NAME), Lay::Stretch()}),
-        Lay::Row({Lay::Control(A::IDC_MAP_INPUT), Lay::Control(A::IDC_MAP_OUTPUT), Lay::Stretch()}),
-        Lay::Row({Lay::Control(A::IDC_MAPPINGS), Lay::ButtonColumn({A::IDC_ASSIGN}),
-                  Lay::Control(A::IDC_VARIABLES)}),
-        Lay::Buttons({IDOK, IDCANCEL, A::IDC_HELP_BUTTON}),
+        Lay::Row({Lay::Field(ProcedureAssigner::IDC_MODULE),
+                  Lay::Field(ProcedureAssigner::IDC_PROCEDURE),
+                  Lay::Control(ProcedureAssigner::IDC_PROCEDURE_NAME), Lay::Stretch()}),
+        Lay::Row({Lay::Control(ProcedureAssigner::IDC_MAP_INPUT),
+                  Lay::Control(ProcedureAssigner::IDC_MAP_OUTPUT), Lay::Stretch()}),
+        Lay::Row({Lay::Control(ProcedureAssigner::IDC_MAPPINGS),
+                  Lay::ButtonColumn({ProcedureAssigner::IDC_ASSIGN}),
+                  Lay::Control(ProcedureAssigner::IDC_VARIABLES)}),
+        Lay::Buttons({IDOK, IDCANCEL, ProcedureAssigner::IDC_HELP_BUTTON}),
     }),
 }};
 } // namespace
@@ -42,19 +44,19 @@ const DialogTemplateRegistration assignTemplate{{
 AssignProcedureDlg::AssignProcedureDlg(ProcedureAssigner& assigner, CWnd* parent)
     : CDialog(IDD, parent), m_assigner(assigner), m_view(*this)
 {
-    MapControl(BN_CLICKED, A::IDC_ASSIGN, &AssignProcedureDlg::OnAssign);
-    MapControl(BN_CLICKED, A::IDC_MAP_OUTPUT, &AssignProcedureDlg::OnMapOutput);
-    MapControl(BN_CLICKED, A::IDC_MAP_INPUT, &AssignProcedureDlg::OnMapInput);
-    MapControl(BN_CLICKED, A::IDC_HELP_BUTTON, &AssignProcedureDlg::OnHelp);
-    MapControl(CBN_SELCHANGE, A::IDC_MODULE, &AssignProcedureDlg::OnModule);
-    MapControl(CBN_SELCHANGE, A::IDC_PROCEDURE, &AssignProcedureDlg::OnProcedure);
+    MapControl(BN_CLICKED, ProcedureAssigner::IDC_ASSIGN, &AssignProcedureDlg::OnAssign);
+    MapControl(BN_CLICKED, ProcedureAssigner::IDC_MAP_OUTPUT, &AssignProcedureDlg::OnMapOutput);
+    MapControl(BN_CLICKED, ProcedureAssigner::IDC_MAP_INPUT, &AssignProcedureDlg::OnMapInput);
+    MapControl(BN_CLICKED, ProcedureAssigner::IDC_HELP_BUTTON, &AssignProcedureDlg::OnHelp);
+    MapControl(CBN_SELCHANGE, ProcedureAssigner::IDC_MODULE, &AssignProcedureDlg::OnModule);
+    MapControl(CBN_SELCHANGE, ProcedureAssigner::IDC_PROCEDURE, &AssignProcedureDlg::OnProcedure);
 }
 
 BOOL AssignProcedureDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_mappings.SubclassDlgItem(A::IDC_MAPPINGS, this);
-    m_variables.SubclassDlgItem(A::IDC_VARIABLES, this);
+    m_mappings.SubclassDlgItem(ProcedureAssigner::IDC_MAPPINGS, this);
+    m_variables.SubclassDlgItem(ProcedureAssigner::IDC_VARIABLES, this);
     SetListColumns(m_mappings, ProcedureAssigner::MappingColumns());
     SetListColumns(m_variables, ProcedureAssigner::VariableColumns());
     m_assigner.Open();

@@ -6,16 +6,15 @@
 
 namespace
 {
-using R = ReportAssigner;
 
 const DialogTemplateRegistration assignReportTemplate{{
-    R::IDD,
+    ReportAssigner::IDD,
     "Assign Search Report",
     {
         {0, ControlKind::Static, "Module"},
-        {R::IDC_MODULE, ControlKind::ComboBox, ""},
+        {ReportAssigner::IDC_MODULE, ControlKind::ComboBox, ""},
         {0, ControlKind::Static, "Report"},
-        {R::IDC_REPORT, ControlKind::ComboBox, ""},
+        {ReportAssigner::IDC_REPORT, ControlKind::ComboBox, ""},
         {IDOK, ControlKind::DefPushButton, "OK"},
         {IDCANCEL, ControlKind::PushButton, "Cancel"},
         {AssignReportDlg::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
@@ -27,7 +26,7 @@ AssignReportDlg::AssignReportDlg(ForgeonProject& project, FormInterface* page, T
                                  ApplicationReport* preset, CWnd* parent)
     : CDialog(IDD, parent), m_assigner(project, page, table, preset), m_view(*this)
 {
-    MapControl(CBN_SELCHANGE, R::IDC_MODULE, &AssignReportDlg::OnModule);
+    MapControl(CBN_SELCHANGE, ReportAssigner::IDC_MODULE, &AssignReportDlg::OnModule);
     MapControl(BN_CLICKED, IDC_HELP_BUTTON, &AssignReportDlg::OnHelp);
 }
 
@@ -47,13 +46,13 @@ int AssignReportDlg::Selection(int combo)
 
 void AssignReportDlg::OnModule()
 {
-    m_assigner.ChooseModule(Selection(R::IDC_MODULE));
+    m_assigner.ChooseModule(Selection(ReportAssigner::IDC_MODULE));
     m_view.Show(m_assigner.States());
 }
 
 void AssignReportDlg::OnOK()
 {
-    m_assigner.ChooseReport(Selection(R::IDC_REPORT));
+    m_assigner.ChooseReport(Selection(ReportAssigner::IDC_REPORT));
     m_assigner.Ok();
     CDialog::OnOK();
 }

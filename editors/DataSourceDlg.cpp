@@ -4,23 +4,22 @@
 
 namespace
 {
-using Dlg = DataSourceDlg;
 
 const DialogTemplateRegistration dataSourceTemplate{{
-    Dlg::IDD,
+    DataSourceDlg::IDD,
     "Select Data Source",
     {
         {0, ControlKind::Static, "Data sources and drivers"},
-        {Dlg::IDC_SOURCES, ControlKind::ListBox, "", false, false, 320, 160},
+        {DataSourceDlg::IDC_SOURCES, ControlKind::ListBox, "", false, false, 320, 160},
         {0, ControlKind::Static, "Connection string"},
-        {Dlg::IDC_CONNECT, ControlKind::Edit, ""},
+        {DataSourceDlg::IDC_CONNECT, ControlKind::Edit, ""},
         {IDOK, ControlKind::DefPushButton, "OK"},
         {IDCANCEL, ControlKind::PushButton, "Cancel"},
     },
     0,
     Lay::Column({
-        Lay::Field(Dlg::IDC_SOURCES),
-        Lay::Field(Dlg::IDC_CONNECT),
+        Lay::Field(DataSourceDlg::IDC_SOURCES),
+        Lay::Field(DataSourceDlg::IDC_CONNECT),
         Lay::Buttons({IDOK, IDCANCEL}),
     }),
 }};

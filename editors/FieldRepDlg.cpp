@@ -3,6 +3,7 @@
 #include "editors/AdvancedArea.h"
 #include "editors/AssignFunctionDlg.h"
 #include "editors/ContextHelp.h"
+#include "editors/DialogParts.h"
 #include "editors/LinkDialogs.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
@@ -17,11 +18,10 @@
 
 namespace
 {
-using E = ControlPropertiesEditor;
 
 // Constructed after the set-up: the part below "Advanced>>" is hidden once the dialog is laid
 // out at its size.
-constexpr UINT WM_COLLAPSE = WM_USER + 0x156;
+constexpr UINT WM_COLLAPSE_PROPERTIES = WM_USER + 0x156;
 
 // Labels that are shown and hidden with their boxes.
 constexpr int MaxLengthLabel = 2101;
@@ -37,73 +37,73 @@ constexpr int CandidatesLabel = 2111;
 
 // The part below "Advanced>>", the lowest control last.
 const std::vector<int> advancedArea = {
-    E::AssignFunctionButton,
-    E::RemoveFunctionButton,
-    E::FunctionLabel,
+    ControlPropertiesEditor::AssignFunctionButton,
+    ControlPropertiesEditor::RemoveFunctionButton,
+    ControlPropertiesEditor::FunctionLabel,
     FrontLabel,
-    E::FrontCombo,
+    ControlPropertiesEditor::FrontCombo,
     BackLabel,
-    E::BackCombo,
-    E::LinkList,
-    E::AssignLinkButton,
-    E::RemoveLinkButton,
+    ControlPropertiesEditor::BackCombo,
+    ControlPropertiesEditor::LinkList,
+    ControlPropertiesEditor::AssignLinkButton,
+    ControlPropertiesEditor::RemoveLinkButton,
     EventsLabel,
-    E::EventCombo,
+    ControlPropertiesEditor::EventCombo,
     CandidatesLabel,
-    E::CandidateCombo,
-    E::AddRecomputeButton,
-    E::RemoveRecomputeButton,
-    E::RecomputeList,
+    ControlPropertiesEditor::CandidateCombo,
+    ControlPropertiesEditor::AddRecomputeButton,
+    ControlPropertiesEditor::RemoveRecomputeButton,
+    ControlPropertiesEditor::RecomputeList,
 };
-
-DialogControl Hidden(int id, ControlKind kind, const char* caption)
-{
-    return {id, kind, caption, /*hidden=*/true};
-}
 
 const DialogTemplateRegistration fieldRepTemplates{
     {
-        E::IDD,
+        ControlPropertiesEditor::IDD,
         "Control properties",
         {
             {0, ControlKind::Static, "Caption"},
-            {E::CaptionBox, ControlKind::Edit, ""},
-            {E::CompulsoryCheck, ControlKind::CheckBox, "Compulsary Field"},
-            {E::SeparateRowCheck, ControlKind::CheckBox, "Place on seperate row"},
+            {ControlPropertiesEditor::CaptionBox, ControlKind::Edit, ""},
+            {ControlPropertiesEditor::CompulsoryCheck, ControlKind::CheckBox, "Compulsary Field"},
+            {ControlPropertiesEditor::SeparateRowCheck, ControlKind::CheckBox,
+             "Place on seperate row"},
             {0, ControlKind::Static, "Control Type"},
-            {E::KindCombo, ControlKind::ComboBox, ""},
+            {ControlPropertiesEditor::KindCombo, ControlKind::ComboBox, ""},
             {MaxLengthLabel, ControlKind::Static, "Max Length"},
-            {E::MaxLengthBox, ControlKind::Edit, ""},
+            {ControlPropertiesEditor::MaxLengthBox, ControlKind::Edit, ""},
             {WidthLabel, ControlKind::Static, "Width"},
-            {E::WidthBox, ControlKind::Edit, ""},
+            {ControlPropertiesEditor::WidthBox, ControlKind::Edit, ""},
             {RowsLabel, ControlKind::Static, "Rows"},
-            {E::RowsBox, ControlKind::Edit, ""},
+            {ControlPropertiesEditor::RowsBox, ControlKind::Edit, ""},
             {ColumnsLabel, ControlKind::Static, "Columns"},
-            {E::ColumnsBox, ControlKind::Edit, ""},
+            {ControlPropertiesEditor::ColumnsBox, ControlKind::Edit, ""},
             {ValuesLabel, ControlKind::Static, "Radio Values"},
-            {E::ValueStringsBox, ControlKind::Edit, ""},
+            {ControlPropertiesEditor::ValueStringsBox, ControlKind::Edit, ""},
             {DisplayLabel, ControlKind::Static, "Radio display"},
-            {E::DisplayStringsBox, ControlKind::Edit, ""},
+            {ControlPropertiesEditor::DisplayStringsBox, ControlKind::Edit, ""},
             {IDOK, ControlKind::DefPushButton, "OK"},
-            {E::HelpButton, ControlKind::PushButton, "Help"},
-            {E::AdvancedButton, ControlKind::PushButton, "Advanced>>"},
-            {E::AssignFunctionButton, ControlKind::PushButton, "Assign Function"},
-            {E::RemoveFunctionButton, ControlKind::PushButton, "Remove Function"},
-            {E::FunctionLabel, ControlKind::Static, "Function not assigned.", false, false, 260},
+            {ControlPropertiesEditor::HelpButton, ControlKind::PushButton, "Help"},
+            {ControlPropertiesEditor::AdvancedButton, ControlKind::PushButton, "Advanced>>"},
+            {ControlPropertiesEditor::AssignFunctionButton, ControlKind::PushButton,
+             "Assign Function"},
+            {ControlPropertiesEditor::RemoveFunctionButton, ControlKind::PushButton,
+             "Remove Function"},
+            {ControlPropertiesEditor::FunctionLabel, ControlKind::Static, "Function not assigned.",
+             false, false, 260},
             {FrontLabel, ControlKind::Static, "Front Field"},
-            {E::FrontCombo, ControlKind::ComboBox, ""},
+            {ControlPropertiesEditor::FrontCombo, ControlKind::ComboBox, ""},
             {BackLabel, ControlKind::Static, "Back Field"},
-            {E::BackCombo, ControlKind::ComboBox, ""},
-            {E::LinkList, ControlKind::ListCtrl, "", false, false, 300, 80},
-            {E::AssignLinkButton, ControlKind::PushButton, "Assign Link"},
-            {E::RemoveLinkButton, ControlKind::PushButton, "Remove Link"},
+            {ControlPropertiesEditor::BackCombo, ControlKind::ComboBox, ""},
+            {ControlPropertiesEditor::LinkList, ControlKind::ListCtrl, "", false, false, 300, 80},
+            {ControlPropertiesEditor::AssignLinkButton, ControlKind::PushButton, "Assign Link"},
+            {ControlPropertiesEditor::RemoveLinkButton, ControlKind::PushButton, "Remove Link"},
             {EventsLabel, ControlKind::Static, "Events"},
-            {E::EventCombo, ControlKind::ComboBox, ""},
+            {ControlPropertiesEditor::EventCombo, ControlKind::ComboBox, ""},
             {CandidatesLabel, ControlKind::Static, "Recompute"},
-            {E::CandidateCombo, ControlKind::ComboBox, ""},
-            {E::AddRecomputeButton, ControlKind::PushButton, ">"},
-            {E::RemoveRecomputeButton, ControlKind::PushButton, "<"},
-            {E::RecomputeList, ControlKind::ListCtrl, "", false, false, 300, 100},
+            {ControlPropertiesEditor::CandidateCombo, ControlKind::ComboBox, ""},
+            {ControlPropertiesEditor::AddRecomputeButton, ControlKind::PushButton, ">"},
+            {ControlPropertiesEditor::RemoveRecomputeButton, ControlKind::PushButton, "<"},
+            {ControlPropertiesEditor::RecomputeList, ControlKind::ListCtrl, "", false, false, 300,
+             100},
             Hidden(2120, ControlKind::Static, "Selected Field"),
             Hidden(2121, ControlKind::PushButton, "Update"),
             Hidden(2122, ControlKind::Static, "Range"),
@@ -122,21 +122,31 @@ const DialogTemplateRegistration fieldRepTemplates{
         },
         0,
         Lay::Column({
-            Lay::Row({Lay::Field(E::CaptionBox), Lay::Control(E::CompulsoryCheck),
-                      Lay::Control(E::SeparateRowCheck)}),
-            Lay::Field(E::KindCombo),
-            Lay::Row({Lay::Field(E::MaxLengthBox), Lay::Field(E::WidthBox), Lay::Field(E::RowsBox),
-                      Lay::Field(E::ColumnsBox)}),
-            Lay::Row({Lay::Field(E::ValueStringsBox), Lay::Field(E::DisplayStringsBox)}),
-            Lay::Buttons({IDOK, E::HelpButton, E::AdvancedButton}),
-            Lay::Row({Lay::Control(E::AssignFunctionButton), Lay::Control(E::RemoveFunctionButton),
-                      Lay::Control(E::FunctionLabel)}),
-            Lay::Row({Lay::Field(E::FrontCombo), Lay::Field(E::BackCombo)}),
-            Lay::Row({Lay::Control(E::LinkList),
-                      Lay::ButtonColumn({E::AssignLinkButton, E::RemoveLinkButton})}),
-            Lay::Row({Lay::Field(E::EventCombo), Lay::Field(E::CandidateCombo),
-                      Lay::ButtonColumn({E::AddRecomputeButton, E::RemoveRecomputeButton})}),
-            Lay::Control(E::RecomputeList),
+            Lay::Row({Lay::Field(ControlPropertiesEditor::CaptionBox),
+                      Lay::Control(ControlPropertiesEditor::CompulsoryCheck),
+                      Lay::Control(ControlPropertiesEditor::SeparateRowCheck)}),
+            Lay::Field(ControlPropertiesEditor::KindCombo),
+            Lay::Row({Lay::Field(ControlPropertiesEditor::MaxLengthBox),
+                      Lay::Field(ControlPropertiesEditor::WidthBox),
+                      Lay::Field(ControlPropertiesEditor::RowsBox),
+                      Lay::Field(ControlPropertiesEditor::ColumnsBox)}),
+            Lay::Row({Lay::Field(ControlPropertiesEditor::ValueStringsBox),
+                      Lay::Field(ControlPropertiesEditor::DisplayStringsBox)}),
+            Lay::Buttons({IDOK, ControlPropertiesEditor::HelpButton,
+                          ControlPropertiesEditor::AdvancedButton}),
+            Lay::Row({Lay::Control(ControlPropertiesEditor::AssignFunctionButton),
+                      Lay::Control(ControlPropertiesEditor::RemoveFunctionButton),
+                      Lay::Control(ControlPropertiesEditor::FunctionLabel)}),
+            Lay::Row({Lay::Field(ControlPropertiesEditor::FrontCombo),
+                      Lay::Field(ControlPropertiesEditor::BackCombo)}),
+            Lay::Row({Lay::Control(ControlPropertiesEditor::LinkList),
+                      Lay::ButtonColumn({ControlPropertiesEditor::AssignLinkButton,
+                                         ControlPropertiesEditor::RemoveLinkButton})}),
+            Lay::Row({Lay::Field(ControlPropertiesEditor::EventCombo),
+                      Lay::Field(ControlPropertiesEditor::CandidateCombo),
+                      Lay::ButtonColumn({ControlPropertiesEditor::AddRecomputeButton,
+                                         ControlPropertiesEditor::RemoveRecomputeButton})}),
+            Lay::Control(ControlPropertiesEditor::RecomputeList),
             Lay::Row({Lay::Control(2120), Lay::Control(2121), Lay::Field(1052), Lay::Control(2123),
                       Lay::Control(2124), Lay::Control(2125), Lay::Control(2126),
                       Lay::Control(2127), Lay::Control(2128), Lay::Control(2129),
@@ -160,11 +170,6 @@ const DialogTemplateRegistration fieldRepTemplates{
     },
 };
 
-int SelectionOf(const CWnd& dialog, int id)
-{
-    const auto* combo = dynamic_cast<const CComboBox*>(dialog.GetDlgItem(id));
-    return combo != nullptr ? combo->GetCurSel() : -1;
-}
 } // namespace
 
 ClassInvokation* ViewControlPropertiesHost::AssignFunction(FormInterface& page,
@@ -187,30 +192,38 @@ FieldRepDlg::FieldRepDlg(ForgeonProject& project, FormInterface& page, FieldRep&
     : CDialog(IDD, parent), m_host(project, this), m_editor(page, control, &m_host), m_owner(owner),
       m_view(*this)
 {
-    MapControlRange(BN_CLICKED, E::CompulsoryCheck, E::CompulsoryCheck,
-                    [this] { Run(&E::ToggleCompulsory); });
-    MapControlRange(BN_CLICKED, E::SeparateRowCheck, E::SeparateRowCheck,
-                    [this] { ReadControls(); });
-    MapControlRange(CBN_SELCHANGE, E::KindCombo, E::KindCombo, [this] { OnKindChange(); });
-    MapControlRange(BN_CLICKED, E::AssignFunctionButton, E::AssignFunctionButton,
-                    [this] { Run(&E::AssignFunction); });
-    MapControlRange(BN_CLICKED, E::RemoveFunctionButton, E::RemoveFunctionButton,
-                    [this] { Run(&E::RemoveFunction); });
-    MapControlRange(BN_CLICKED, E::AssignLinkButton, E::AssignLinkButton,
-                    [this] { Run(&E::AssignLink); });
-    MapControlRange(BN_CLICKED, E::RemoveLinkButton, E::RemoveLinkButton,
-                    [this] { OnRemoveLink(); });
-    MapControlRange(CBN_SELCHANGE, E::EventCombo, E::EventCombo, [this] { OnEventChange(); });
-    MapControlRange(BN_CLICKED, E::AddRecomputeButton, E::AddRecomputeButton,
-                    [this] { OnAddRecompute(); });
-    MapControlRange(BN_CLICKED, E::RemoveRecomputeButton, E::RemoveRecomputeButton,
+    MapControlRange(BN_CLICKED, ControlPropertiesEditor::CompulsoryCheck,
+                    ControlPropertiesEditor::CompulsoryCheck,
+                    [this] { Run(&ControlPropertiesEditor::ToggleCompulsory); });
+    MapControlRange(BN_CLICKED, ControlPropertiesEditor::SeparateRowCheck,
+                    ControlPropertiesEditor::SeparateRowCheck, [this] { ReadControls(); });
+    MapControlRange(CBN_SELCHANGE, ControlPropertiesEditor::KindCombo,
+                    ControlPropertiesEditor::KindCombo, [this] { OnKindChange(); });
+    MapControlRange(BN_CLICKED, ControlPropertiesEditor::AssignFunctionButton,
+                    ControlPropertiesEditor::AssignFunctionButton,
+                    [this] { Run(&ControlPropertiesEditor::AssignFunction); });
+    MapControlRange(BN_CLICKED, ControlPropertiesEditor::RemoveFunctionButton,
+                    ControlPropertiesEditor::RemoveFunctionButton,
+                    [this] { Run(&ControlPropertiesEditor::RemoveFunction); });
+    MapControlRange(BN_CLICKED, ControlPropertiesEditor::AssignLinkButton,
+                    ControlPropertiesEditor::AssignLinkButton,
+                    [this] { Run(&ControlPropertiesEditor::AssignLink); });
+    MapControlRange(BN_CLICKED, ControlPropertiesEditor::RemoveLinkButton,
+                    ControlPropertiesEditor::RemoveLinkButton, [this] { OnRemoveLink(); });
+    MapControlRange(CBN_SELCHANGE, ControlPropertiesEditor::EventCombo,
+                    ControlPropertiesEditor::EventCombo, [this] { OnEventChange(); });
+    MapControlRange(BN_CLICKED, ControlPropertiesEditor::AddRecomputeButton,
+                    ControlPropertiesEditor::AddRecomputeButton, [this] { OnAddRecompute(); });
+    MapControlRange(BN_CLICKED, ControlPropertiesEditor::RemoveRecomputeButton,
+                    ControlPropertiesEditor::RemoveRecomputeButton,
                     [this] { OnRemoveRecompute(); });
-    MapControlRange(BN_CLICKED, E::AdvancedButton, E::AdvancedButton, [this] { OnAdvanced(); });
-    MapControlRange(BN_CLICKED, E::HelpButton, E::HelpButton,
-                    [this] { ShowContextHelp(this, IDD); });
-    MapNotify(NM_CLICK, E::RecomputeList, &FieldRepDlg::OnRecomputeClick);
-    MapNotify(NM_CLICK, E::LinkList, &FieldRepDlg::OnLinkClick);
-    MapMessage(WM_COLLAPSE, &FieldRepDlg::OnCollapse);
+    MapControlRange(BN_CLICKED, ControlPropertiesEditor::AdvancedButton,
+                    ControlPropertiesEditor::AdvancedButton, [this] { OnAdvanced(); });
+    MapControlRange(BN_CLICKED, ControlPropertiesEditor::HelpButton,
+                    ControlPropertiesEditor::HelpButton, [this] { ShowContextHelp(this, IDD); });
+    MapNotify(NM_CLICK, ControlPropertiesEditor::RecomputeList, &FieldRepDlg::OnRecomputeClick);
+    MapNotify(NM_CLICK, ControlPropertiesEditor::LinkList, &FieldRepDlg::OnLinkClick);
+    MapMessage(WM_COLLAPSE_PROPERTIES, &FieldRepDlg::OnCollapse);
 }
 
 BOOL FieldRepDlg::OnInitDialog()
@@ -222,16 +235,16 @@ BOOL FieldRepDlg::OnInitDialog()
         GetSafeHwnd()->setWindowFlags(Qt::Widget);
     }
     CDialog::OnInitDialog();
-    m_recomputes.SubclassDlgItem(E::RecomputeList, this);
-    m_links.SubclassDlgItem(E::LinkList, this);
-    SetListColumns(m_recomputes, E::GetRecomputeColumns());
-    SetListColumns(m_links, E::GetLinkColumns());
+    m_recomputes.SubclassDlgItem(ControlPropertiesEditor::RecomputeList, this);
+    m_links.SubclassDlgItem(ControlPropertiesEditor::LinkList, this);
+    SetListColumns(m_recomputes, ControlPropertiesEditor::GetRecomputeColumns());
+    SetListColumns(m_links, ControlPropertiesEditor::GetLinkColumns());
     m_editor.Load();
     Show();
     SetWindowText(m_editor.GetTitle());
     m_toolTips.Create(this);
-    AddToolTips(m_toolTips, *this, E::GetToolTips());
-    PostMessage(WM_COLLAPSE);
+    AddToolTips(m_toolTips, *this, ControlPropertiesEditor::GetToolTips());
+    PostMessage(WM_COLLAPSE_PROPERTIES);
     return TRUE;
 }
 
@@ -240,15 +253,15 @@ void FieldRepDlg::DoDataExchange(CDataExchange* pDX)
     // The controls show the editor's state; only the typed values are read.
     if (!pDX->m_bSaveAndValidate)
         return;
-    DDX_Text(pDX, E::CaptionBox, m_editor.caption);
-    DDX_Text(pDX, E::DisplayStringsBox, m_editor.displayStrings);
-    DDX_Text(pDX, E::ValueStringsBox, m_editor.valueStrings);
-    DDX_Text(pDX, E::MaxLengthBox, m_editor.maxLength);
-    DDX_Text(pDX, E::WidthBox, m_editor.width);
-    DDX_Text(pDX, E::RowsBox, m_editor.rows);
-    DDX_Text(pDX, E::ColumnsBox, m_editor.columns);
+    DDX_Text(pDX, ControlPropertiesEditor::CaptionBox, m_editor.caption);
+    DDX_Text(pDX, ControlPropertiesEditor::DisplayStringsBox, m_editor.displayStrings);
+    DDX_Text(pDX, ControlPropertiesEditor::ValueStringsBox, m_editor.valueStrings);
+    DDX_Text(pDX, ControlPropertiesEditor::MaxLengthBox, m_editor.maxLength);
+    DDX_Text(pDX, ControlPropertiesEditor::WidthBox, m_editor.width);
+    DDX_Text(pDX, ControlPropertiesEditor::RowsBox, m_editor.rows);
+    DDX_Text(pDX, ControlPropertiesEditor::ColumnsBox, m_editor.columns);
     int separate = 0;
-    DDX_Check(pDX, E::SeparateRowCheck, separate);
+    DDX_Check(pDX, ControlPropertiesEditor::SeparateRowCheck, separate);
     m_editor.separateRow = separate != 0;
 }
 
@@ -256,9 +269,9 @@ bool FieldRepDlg::ReadControls()
 {
     if (!UpdateData(TRUE))
         return false;
-    m_editor.frontSelection = SelectionOf(*this, E::FrontCombo);
-    m_editor.backSelection = SelectionOf(*this, E::BackCombo);
-    m_editor.candidateSelection = SelectionOf(*this, E::CandidateCombo);
+    m_editor.frontSelection = SelectionOf(*this, ControlPropertiesEditor::FrontCombo);
+    m_editor.backSelection = SelectionOf(*this, ControlPropertiesEditor::BackCombo);
+    m_editor.candidateSelection = SelectionOf(*this, ControlPropertiesEditor::CandidateCombo);
     return true;
 }
 
@@ -271,9 +284,14 @@ void FieldRepDlg::Show()
         for (int id : ids)
             GetDlgItem(id)->ShowWindow(shown ? SW_SHOW : SW_HIDE);
     };
-    show({MaxLengthLabel, E::MaxLengthBox, WidthLabel, E::WidthBox}, m_editor.ShowsTextBoxSizes());
-    show({RowsLabel, E::RowsBox, ColumnsLabel, E::ColumnsBox}, m_editor.ShowsTextAreaSizes());
-    show({ValuesLabel, E::ValueStringsBox, DisplayLabel, E::DisplayStringsBox},
+    show({MaxLengthLabel, ControlPropertiesEditor::MaxLengthBox, WidthLabel,
+          ControlPropertiesEditor::WidthBox},
+         m_editor.ShowsTextBoxSizes());
+    show({RowsLabel, ControlPropertiesEditor::RowsBox, ColumnsLabel,
+          ControlPropertiesEditor::ColumnsBox},
+         m_editor.ShowsTextAreaSizes());
+    show({ValuesLabel, ControlPropertiesEditor::ValueStringsBox, DisplayLabel,
+          ControlPropertiesEditor::DisplayStringsBox},
          m_editor.ShowsRadioValues());
     ShowListRows(m_recomputes, m_editor.GetRecomputeListRows());
     ShowListRows(m_links, m_editor.GetLinkListRows());
@@ -291,7 +309,7 @@ void FieldRepDlg::OnKindChange()
 {
     if (!ReadControls())
         return;
-    m_editor.SelectKind(SelectionOf(*this, E::KindCombo));
+    m_editor.SelectKind(SelectionOf(*this, ControlPropertiesEditor::KindCombo));
     Show();
     // The kind's boxes change the height of the part above the button.
     ShowAdvanced();
@@ -301,7 +319,7 @@ void FieldRepDlg::OnEventChange()
 {
     if (!ReadControls())
         return;
-    m_editor.SelectEventItem(SelectionOf(*this, E::EventCombo));
+    m_editor.SelectEventItem(SelectionOf(*this, ControlPropertiesEditor::EventCombo));
     m_clickedRecompute = -1;
     Show();
 }
@@ -355,7 +373,8 @@ void FieldRepDlg::OnAdvanced()
 
 void FieldRepDlg::ShowAdvanced()
 {
-    ShowAdvancedArea(*this, advancedArea, E::AdvancedButton, m_editor.IsAdvancedShown());
+    ShowAdvancedArea(*this, advancedArea, ControlPropertiesEditor::AdvancedButton,
+                     m_editor.IsAdvancedShown());
     if (m_owner != nullptr)
         m_owner->FitPage();
 }

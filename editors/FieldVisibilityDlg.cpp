@@ -6,44 +6,47 @@
 
 namespace
 {
-using V = FieldVisibilityEditor;
 
 constexpr int VisibilityGroup = 2201;
 constexpr int FileCombo = 1247;
 
 const DialogTemplateRegistration fieldVisibilityTemplate{{
-    V::IDD,
+    FieldVisibilityEditor::IDD,
     "File Properties",
     {
         {0, ControlKind::Static, "File Header"},
-        {V::TitleBox, ControlKind::Edit, ""},
+        {FieldVisibilityEditor::TitleBox, ControlKind::Edit, ""},
         {0, ControlKind::Static, "Selected File"},
-        {V::SelectedFile, ControlKind::Static, "", false, false, 260},
+        {FieldVisibilityEditor::SelectedFile, ControlKind::Static, "", false, false, 260},
         {VisibilityGroup, ControlKind::GroupBox, "Page control visibility"},
-        {V::EditableRadio, ControlKind::RadioButton, "Editable"},
-        {V::ReadOnlyRadio, ControlKind::RadioButton, "Read Only"},
-        {V::InvisibleRadio, ControlKind::RadioButton, "Invisible"},
-        {V::UpdateButton, ControlKind::PushButton, "Update"},
-        {V::ClearButton, ControlKind::PushButton, "Clear"},
-        {V::FieldList, ControlKind::ListCtrl, "", false, false, 380, 200},
+        {FieldVisibilityEditor::EditableRadio, ControlKind::RadioButton, "Editable"},
+        {FieldVisibilityEditor::ReadOnlyRadio, ControlKind::RadioButton, "Read Only"},
+        {FieldVisibilityEditor::InvisibleRadio, ControlKind::RadioButton, "Invisible"},
+        {FieldVisibilityEditor::UpdateButton, ControlKind::PushButton, "Update"},
+        {FieldVisibilityEditor::ClearButton, ControlKind::PushButton, "Clear"},
+        {FieldVisibilityEditor::FieldList, ControlKind::ListCtrl, "", false, false, 380, 200},
         {IDOK, ControlKind::DefPushButton, "OK"},
-        {V::HelpButton, ControlKind::PushButton, "Help"},
+        {FieldVisibilityEditor::HelpButton, ControlKind::PushButton, "Help"},
         {FileCombo, ControlKind::ComboBox, "", true},
-        {V::AssignDataButton, ControlKind::PushButton, "Assign Visibilty Data", true},
-        {V::RemoveDataButton, ControlKind::PushButton, "Remove Visibility Data", true},
+        {FieldVisibilityEditor::AssignDataButton, ControlKind::PushButton, "Assign Visibilty Data",
+         true},
+        {FieldVisibilityEditor::RemoveDataButton, ControlKind::PushButton, "Remove Visibility Data",
+         true},
     },
     0,
     Lay::Column({
-        Lay::Field(V::TitleBox),
-        Lay::Field(V::SelectedFile),
+        Lay::Field(FieldVisibilityEditor::TitleBox),
+        Lay::Field(FieldVisibilityEditor::SelectedFile),
         Lay::Group(VisibilityGroup,
                    {
-                       Lay::Row({Lay::Control(V::EditableRadio), Lay::Control(V::ReadOnlyRadio),
-                                 Lay::Control(V::InvisibleRadio)}),
-                       Lay::Buttons({V::UpdateButton, V::ClearButton}),
+                       Lay::Row({Lay::Control(FieldVisibilityEditor::EditableRadio),
+                                 Lay::Control(FieldVisibilityEditor::ReadOnlyRadio),
+                                 Lay::Control(FieldVisibilityEditor::InvisibleRadio)}),
+                       Lay::Buttons({FieldVisibilityEditor::UpdateButton,
+                                     FieldVisibilityEditor::ClearButton}),
                    }),
-        Lay::Control(V::FieldList),
-        Lay::Buttons({IDOK, V::HelpButton}),
+        Lay::Control(FieldVisibilityEditor::FieldList),
+        Lay::Buttons({IDOK, FieldVisibilityEditor::HelpButton}),
     }),
 }};
 } // namespace
@@ -51,25 +54,31 @@ const DialogTemplateRegistration fieldVisibilityTemplate{{
 FieldVisibilityDlg::FieldVisibilityDlg(FormInterface& page, AspFile* file, CWnd* parent)
     : CDialog(IDD, parent), m_editor(page, file), m_view(*this)
 {
-    for (int id : {V::EditableRadio, V::ReadOnlyRadio, V::InvisibleRadio})
+    for (int id : {FieldVisibilityEditor::EditableRadio, FieldVisibilityEditor::ReadOnlyRadio,
+                   FieldVisibilityEditor::InvisibleRadio})
         MapControlRange(BN_CLICKED, id, id, [this, id] { OnRadio(id); });
-    MapControlRange(BN_CLICKED, V::UpdateButton, V::UpdateButton, [this] { Run(&V::Update); });
-    MapControlRange(BN_CLICKED, V::ClearButton, V::ClearButton, [this] { Run(&V::Clear); });
-    MapControlRange(EN_KILLFOCUS, V::TitleBox, V::TitleBox, [this] { OnTitleLeft(); });
-    MapControlRange(BN_CLICKED, V::HelpButton, V::HelpButton,
-                    [this] { ShowContextHelp(this, IDD); });
-    MapNotify(NM_CLICK, V::FieldList, &FieldVisibilityDlg::OnRowClick);
+    MapControlRange(BN_CLICKED, FieldVisibilityEditor::UpdateButton,
+                    FieldVisibilityEditor::UpdateButton,
+                    [this] { Run(&FieldVisibilityEditor::Update); });
+    MapControlRange(BN_CLICKED, FieldVisibilityEditor::ClearButton,
+                    FieldVisibilityEditor::ClearButton,
+                    [this] { Run(&FieldVisibilityEditor::Clear); });
+    MapControlRange(EN_KILLFOCUS, FieldVisibilityEditor::TitleBox, FieldVisibilityEditor::TitleBox,
+                    [this] { OnTitleLeft(); });
+    MapControlRange(BN_CLICKED, FieldVisibilityEditor::HelpButton,
+                    FieldVisibilityEditor::HelpButton, [this] { ShowContextHelp(this, IDD); });
+    MapNotify(NM_CLICK, FieldVisibilityEditor::FieldList, &FieldVisibilityDlg::OnRowClick);
 }
 
 BOOL FieldVisibilityDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_list.SubclassDlgItem(V::FieldList, this);
-    SetListColumns(m_list, V::GetColumns());
+    m_list.SubclassDlgItem(FieldVisibilityEditor::FieldList, this);
+    SetListColumns(m_list, FieldVisibilityEditor::GetColumns());
     m_editor.Load();
     Show();
     m_toolTips.Create(this);
-    AddToolTips(m_toolTips, *this, V::GetToolTips());
+    AddToolTips(m_toolTips, *this, FieldVisibilityEditor::GetToolTips());
     return TRUE;
 }
 
@@ -95,7 +104,7 @@ void FieldVisibilityDlg::OnRadio(int id)
 void FieldVisibilityDlg::OnTitleLeft()
 {
     CString title;
-    GetDlgItemText(V::TitleBox, title);
+    GetDlgItemText(FieldVisibilityEditor::TitleBox, title);
     m_editor.LeaveTitle(title);
 }
 

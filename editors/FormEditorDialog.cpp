@@ -10,87 +10,92 @@ IMPLEMENT_DYNCREATE(FormEditorDialog, CFormView)
 
 namespace
 {
-using F = FormEditor;
 
-constexpr int kLayoutGroup = 2101;
-constexpr int kControlsGroup = 2102;
-constexpr int kReportGroup = 2103;
+constexpr int kFormLayoutGroup = 2101;
+constexpr int kFormControlsGroup = 2102;
+constexpr int kFormReportGroup = 2103;
 
 const DialogTemplateRegistration formEditorTemplate{{
-    F::IDD,
+    FormEditor::IDD,
     "",
     {
-        {F::IDC_PICTURE, ControlKind::Picture, "", false, false, 0, 0, F::formBitmap},
+        {FormEditor::IDC_PICTURE, ControlKind::Picture, "", false, false, 0, 0,
+         FormEditor::formBitmap},
         {0, ControlKind::Static, "Form Name"},
-        {F::IDC_NAME, ControlKind::Edit, "", false, false, 260},
-        {F::IDC_TABLE_LABEL, ControlKind::Static, "Master Table : ", false, false, 320},
+        {FormEditor::IDC_NAME, ControlKind::Edit, "", false, false, 260},
+        {FormEditor::IDC_TABLE_LABEL, ControlKind::Static, "Master Table : ", false, false, 320},
         {1218, ControlKind::Edit, "", /*hidden=*/true},
-        {kLayoutGroup, ControlKind::GroupBox, "Layout"},
-        {F::IDC_SINGLE_COLUMN, ControlKind::RadioButton, "Single Column"},
-        {F::IDC_TWO_COLUMNS, ControlKind::RadioButton, "Two Columns"},
+        {kFormLayoutGroup, ControlKind::GroupBox, "Layout"},
+        {FormEditor::IDC_SINGLE_COLUMN, ControlKind::RadioButton, "Single Column"},
+        {FormEditor::IDC_TWO_COLUMNS, ControlKind::RadioButton, "Two Columns"},
         {1690, ControlKind::RadioButton, "Default", /*hidden=*/true, /*group=*/true},
         {1691, ControlKind::RadioButton, "Pop-Up", /*hidden=*/true},
-        {kControlsGroup, ControlKind::GroupBox, "Page controls"},
-        {F::IDC_FORM_CONTROLS, ControlKind::PushButton, "Form Controls"},
-        {F::IDC_LINK_CONTROLS, ControlKind::PushButton, "Link Controls"},
-        {F::IDC_REFERENCE_FIELDS, ControlKind::PushButton, "Reference Fields"},
+        {kFormControlsGroup, ControlKind::GroupBox, "Page controls"},
+        {FormEditor::IDC_FORM_CONTROLS, ControlKind::PushButton, "Form Controls"},
+        {FormEditor::IDC_LINK_CONTROLS, ControlKind::PushButton, "Link Controls"},
+        {FormEditor::IDC_REFERENCE_FIELDS, ControlKind::PushButton, "Reference Fields"},
         {1211, ControlKind::PushButton, "Variables", /*hidden=*/true},
         {1386, ControlKind::PushButton, "Add &Derived Fields", /*hidden=*/true},
         {1039, ControlKind::PushButton, "Control Visibility", /*hidden=*/true},
         {1387, ControlKind::PushButton, "&Manage Form Methods", /*hidden=*/true},
-        {kReportGroup, ControlKind::GroupBox, "Report"},
-        {F::IDC_ASSIGN_REPORT, ControlKind::PushButton, "Assign Report"},
-        {F::IDC_REMOVE_REPORT, ControlKind::PushButton, "Remove Report"},
-        {F::IDC_REPORT_LABEL, ControlKind::Static, "Report not assigned.", false, false, 320},
-        {F::IDC_FILES, ControlKind::ListCtrl, "", false, false, 360, 120},
-        {F::IDC_SET_PROPERTIES, ControlKind::PushButton, "Set Properties"},
-        {F::IDC_OK, ControlKind::PushButton, "OK"},
-        {F::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+        {kFormReportGroup, ControlKind::GroupBox, "Report"},
+        {FormEditor::IDC_ASSIGN_REPORT, ControlKind::PushButton, "Assign Report"},
+        {FormEditor::IDC_REMOVE_REPORT, ControlKind::PushButton, "Remove Report"},
+        {FormEditor::IDC_REPORT_LABEL, ControlKind::Static, "Report not assigned.", false, false,
+         320},
+        {FormEditor::IDC_FILES, ControlKind::ListCtrl, "", false, false, 360, 120},
+        {FormEditor::IDC_SET_PROPERTIES, ControlKind::PushButton, "Set Properties"},
+        {FormEditor::IDC_OK, ControlKind::PushButton, "OK"},
+        {FormEditor::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
     },
     WS_CHILD,
     Lay::Column({
-        Lay::Row({Lay::Control(F::IDC_PICTURE), Lay::Field(F::IDC_NAME),
-                  Lay::Control(F::IDC_TABLE_LABEL), Lay::Stretch()}),
-        Lay::Row({Lay::Group(kLayoutGroup, {Lay::Row({Lay::Control(F::IDC_SINGLE_COLUMN),
-                                                      Lay::Control(F::IDC_TWO_COLUMNS)})}),
-                  Lay::Group(kControlsGroup, {Lay::Row({Lay::Control(F::IDC_FORM_CONTROLS),
-                                                        Lay::Control(F::IDC_LINK_CONTROLS),
-                                                        Lay::Control(F::IDC_REFERENCE_FIELDS)})}),
+        Lay::Row({Lay::Control(FormEditor::IDC_PICTURE), Lay::Field(FormEditor::IDC_NAME),
+                  Lay::Control(FormEditor::IDC_TABLE_LABEL), Lay::Stretch()}),
+        Lay::Row(
+            {Lay::Group(kFormLayoutGroup, {Lay::Row({Lay::Control(FormEditor::IDC_SINGLE_COLUMN),
+                                                     Lay::Control(FormEditor::IDC_TWO_COLUMNS)})}),
+             Lay::Group(kFormControlsGroup,
+                        {Lay::Row({Lay::Control(FormEditor::IDC_FORM_CONTROLS),
+                                   Lay::Control(FormEditor::IDC_LINK_CONTROLS),
+                                   Lay::Control(FormEditor::IDC_REFERENCE_FIELDS)})}),
+             Lay::Stretch()}),
+        Lay::Group(kFormReportGroup,
+                   {Lay::Row({Lay::Control(FormEditor::IDC_ASSIGN_REPORT),
+                              Lay::Control(FormEditor::IDC_REMOVE_REPORT),
+                              Lay::Control(FormEditor::IDC_REPORT_LABEL), Lay::Stretch()})}),
+        Lay::Row({Lay::Control(FormEditor::IDC_FILES), Lay::Control(FormEditor::IDC_SET_PROPERTIES),
                   Lay::Stretch()}),
-        Lay::Group(kReportGroup, {Lay::Row({Lay::Control(F::IDC_ASSIGN_REPORT),
-                                            Lay::Control(F::IDC_REMOVE_REPORT),
-                                            Lay::Control(F::IDC_REPORT_LABEL), Lay::Stretch()})}),
-        Lay::Row({Lay::Control(F::IDC_FILES), Lay::Control(F::IDC_SET_PROPERTIES), Lay::Stretch()}),
         Lay::Stretch(),
-        Lay::Buttons({F::IDC_OK, F::IDC_HELP_BUTTON}),
+        Lay::Buttons({FormEditor::IDC_OK, FormEditor::IDC_HELP_BUTTON}),
     }),
 }};
 } // namespace
 
 FormEditorDialog::FormEditorDialog()
-    : CFormView(F::IDD),
+    : CFormView(FormEditor::IDD),
       m_editor(
           [](ForgeonProject&)
           { return std::make_unique<FormEditor>(ViewEditorHost::Get(), ViewPageDialogs::Get()); }),
       m_view(*this)
 {
     RegisterEditorPictures();
-    const std::pair<int, void (F::*)()> buttons[] = {
-        {F::IDC_OK, &F::Ok},
-        {F::IDC_ASSIGN_REPORT, &F::AssignReport},
-        {F::IDC_REMOVE_REPORT, &F::RemoveReport},
-        {F::IDC_FORM_CONTROLS, &F::FormControls},
-        {F::IDC_LINK_CONTROLS, &F::LinkControls},
-        {F::IDC_REFERENCE_FIELDS, &F::ReferenceFields},
-        {F::IDC_SINGLE_COLUMN, &F::SingleColumn},
-        {F::IDC_TWO_COLUMNS, &F::TwoColumns},
-        {F::IDC_SET_PROPERTIES, &F::SetProperties},
+    const std::pair<int, void (FormEditor::*)()> buttons[] = {
+        {FormEditor::IDC_OK, &FormEditor::Ok},
+        {FormEditor::IDC_ASSIGN_REPORT, &FormEditor::AssignReport},
+        {FormEditor::IDC_REMOVE_REPORT, &FormEditor::RemoveReport},
+        {FormEditor::IDC_FORM_CONTROLS, &FormEditor::FormControls},
+        {FormEditor::IDC_LINK_CONTROLS, &FormEditor::LinkControls},
+        {FormEditor::IDC_REFERENCE_FIELDS, &FormEditor::ReferenceFields},
+        {FormEditor::IDC_SINGLE_COLUMN, &FormEditor::SingleColumn},
+        {FormEditor::IDC_TWO_COLUMNS, &FormEditor::TwoColumns},
+        {FormEditor::IDC_SET_PROPERTIES, &FormEditor::SetProperties},
     };
     for (const auto& [id, command] : buttons)
         MapControlRange(BN_CLICKED, id, id, [this, command] { Run(command); });
-    MapControlRange(BN_CLICKED, F::IDC_HELP_BUTTON, F::IDC_HELP_BUTTON,
-                    [this] { ShowContextHelp(this, F::IDD); });
-    MapNotify(NM_DBLCLK, F::IDC_FILES, &FormEditorDialog::OnFileDoubleClick);
+    MapControlRange(BN_CLICKED, FormEditor::IDC_HELP_BUTTON, FormEditor::IDC_HELP_BUTTON,
+                    [this] { ShowContextHelp(this, FormEditor::IDD); });
+    MapNotify(NM_DBLCLK, FormEditor::IDC_FILES, &FormEditorDialog::OnFileDoubleClick);
 }
 
 FormEditorDialog::~FormEditorDialog() = default;
@@ -105,12 +110,12 @@ void FormEditorDialog::OnInitialUpdate()
     CFormView::OnInitialUpdate();
     if (m_files.GetSafeHwnd() != nullptr)
         return;
-    m_files.SubclassDlgItem(F::IDC_FILES, this);
-    SetListColumns(m_files, F::FileColumns());
-    m_picture.SubclassDlgItem(F::IDC_PICTURE, this);
-    m_picture.SetBitmap(F::formBitmap);
+    m_files.SubclassDlgItem(FormEditor::IDC_FILES, this);
+    SetListColumns(m_files, FormEditor::FileColumns());
+    m_picture.SubclassDlgItem(FormEditor::IDC_PICTURE, this);
+    m_picture.SetBitmap(FormEditor::formBitmap);
     m_toolTips.Create(this);
-    AddToolTips(m_toolTips, *this, F::ToolTips());
+    AddToolTips(m_toolTips, *this, FormEditor::ToolTips());
     Show();
 }
 
@@ -140,7 +145,7 @@ void FormEditorDialog::ReloadPage()
 
 BOOL FormEditorDialog::PreTranslateMessage(MSG* msg)
 {
-    const CWnd* name = GetDlgItem(F::IDC_NAME);
+    const CWnd* name = GetDlgItem(FormEditor::IDC_NAME);
     if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN && GetEditor() != nullptr &&
         name != nullptr && msg->hwnd == name->GetSafeHwnd())
     {
@@ -154,7 +159,7 @@ BOOL FormEditorDialog::PreTranslateMessage(MSG* msg)
 
 void FormEditorDialog::ReadControls()
 {
-    m_view.ReadTexts(m_editor.Current()->States(), {F::IDC_NAME});
+    m_view.ReadTexts(m_editor.Current()->States(), {FormEditor::IDC_NAME});
     m_editor.Current()->SelectFile(m_files.GetSafeHwnd() != nullptr ? m_files.GetCurSel() : -1);
 }
 
@@ -170,7 +175,7 @@ void FormEditorDialog::Run(void (FormEditor::*command)())
 void FormEditorDialog::OnFileDoubleClick(NMHDR*, LRESULT* result)
 {
     *result = 0;
-    Run(&F::SetProperties);
+    Run(&FormEditor::SetProperties);
 }
 
 void FormEditorDialog::Show()

@@ -2,6 +2,7 @@
 
 #include "editors/AdvancedArea.h"
 #include "editors/ContextHelp.h"
+#include "editors/DialogParts.h"
 #include "entities/FormInterface.h"
 #include "model/FieldRep.h"
 #include "platform/ui/ComboBox.h"
@@ -11,24 +12,16 @@
 
 namespace
 {
-using P = MenuPicker;
-using L = LinkEditor;
-using G = PageLinkEditor;
 
 // Posted by the set-up: the dialog collapses once it is laid out at its size.
-constexpr UINT WM_COLLAPSE = WM_USER + 0x155;
+constexpr UINT WM_COLLAPSE_LINKS = WM_USER + 0x155;
 
 // The controls below the "Advanced>>" button, the lowest last.
-const int parameterArea[] = {L::IDC_MENU_VARIABLES, L::IDC_ASSIGN, L::IDC_UNASSIGN,
-                             L::IDC_FORM_VARIABLES};
+const int parameterArea[] = {LinkEditor::IDC_MENU_VARIABLES, LinkEditor::IDC_ASSIGN,
+                             LinkEditor::IDC_UNASSIGN, LinkEditor::IDC_FORM_VARIABLES};
 
 // Carried hidden by the page dialog's template, without behaviour.
-const int hiddenIds[] = {1393, 1394, 1395, 1396};
-
-DialogControl Hidden(int id, ControlKind kind, const char* caption)
-{
-    return {id, kind, caption, /*hidden=*/true};
-}
+const int hiddenPageIds[] = {1393, 1394, 1395, 1396};
 
 // The editor part, the list of links and the parameter area of both link dialogs, after the
 // controls that come first.
@@ -37,23 +30,23 @@ std::vector<DialogControl> LinkControls(std::vector<DialogControl> first, const 
     std::vector<DialogControl> controls = std::move(first);
     const std::vector<DialogControl> rest = {
         {0, ControlKind::Static, nameLabel},
-        {L::IDC_CAPTION, ControlKind::Edit, ""},
+        {LinkEditor::IDC_CAPTION, ControlKind::Edit, ""},
         {0, ControlKind::Static, "Align"},
-        {L::IDC_ALIGN, ControlKind::ComboBox, ""},
-        {L::IDC_ADD, ControlKind::PushButton, "Add"},
-        {L::IDC_DELETE, ControlKind::PushButton, "Delete"},
-        {L::IDC_CLEAR, ControlKind::PushButton, "Clear"},
+        {LinkEditor::IDC_ALIGN, ControlKind::ComboBox, ""},
+        {LinkEditor::IDC_ADD, ControlKind::PushButton, "Add"},
+        {LinkEditor::IDC_DELETE, ControlKind::PushButton, "Delete"},
+        {LinkEditor::IDC_CLEAR, ControlKind::PushButton, "Clear"},
         {0, ControlKind::Static, "List of links"},
-        {L::IDC_LINKS, ControlKind::ListCtrl, "", false, false, 460, 140},
-        {L::IDC_UP, ControlKind::PushButton, "Up"},
-        {L::IDC_DOWN, ControlKind::PushButton, "Down"},
+        {LinkEditor::IDC_LINKS, ControlKind::ListCtrl, "", false, false, 460, 140},
+        {LinkEditor::IDC_UP, ControlKind::PushButton, "Up"},
+        {LinkEditor::IDC_DOWN, ControlKind::PushButton, "Down"},
         {IDOK, ControlKind::DefPushButton, "OK"},
-        {L::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
-        {L::IDC_ADVANCED, ControlKind::PushButton, "Advanced>>"},
-        {L::IDC_MENU_VARIABLES, ControlKind::ListCtrl, "", false, false, 260, 120},
-        {L::IDC_ASSIGN, ControlKind::PushButton, "<"},
-        {L::IDC_UNASSIGN, ControlKind::PushButton, ">"},
-        {L::IDC_FORM_VARIABLES, ControlKind::ListCtrl, "", false, false, 160, 120},
+        {LinkEditor::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+        {LinkEditor::IDC_ADVANCED, ControlKind::PushButton, "Advanced>>"},
+        {LinkEditor::IDC_MENU_VARIABLES, ControlKind::ListCtrl, "", false, false, 260, 120},
+        {LinkEditor::IDC_ASSIGN, ControlKind::PushButton, "<"},
+        {LinkEditor::IDC_UNASSIGN, ControlKind::PushButton, ">"},
+        {LinkEditor::IDC_FORM_VARIABLES, ControlKind::ListCtrl, "", false, false, 160, 120},
     };
     controls.insert(controls.end(), rest.begin(), rest.end());
     return controls;
@@ -63,13 +56,14 @@ DialogLayout LinkLayout(std::vector<DialogLayout> first)
 {
     std::vector<DialogLayout> items = std::move(first);
     const std::vector<DialogLayout> rest = {
-        Lay::Row({Lay::Field(L::IDC_CAPTION), Lay::Field(L::IDC_ALIGN)}),
-        Lay::Buttons({L::IDC_ADD, L::IDC_DELETE, L::IDC_CLEAR}),
-        Lay::Row({Lay::Field(L::IDC_LINKS), Lay::ButtonColumn({L::IDC_UP, L::IDC_DOWN})}),
-        Lay::Buttons({IDOK, L::IDC_HELP_BUTTON, L::IDC_ADVANCED}),
-        Lay::Row({Lay::Control(L::IDC_MENU_VARIABLES),
-                  Lay::ButtonColumn({L::IDC_ASSIGN, L::IDC_UNASSIGN}),
-                  Lay::Control(L::IDC_FORM_VARIABLES)}),
+        Lay::Row({Lay::Field(LinkEditor::IDC_CAPTION), Lay::Field(LinkEditor::IDC_ALIGN)}),
+        Lay::Buttons({LinkEditor::IDC_ADD, LinkEditor::IDC_DELETE, LinkEditor::IDC_CLEAR}),
+        Lay::Row({Lay::Field(LinkEditor::IDC_LINKS),
+                  Lay::ButtonColumn({LinkEditor::IDC_UP, LinkEditor::IDC_DOWN})}),
+        Lay::Buttons({IDOK, LinkEditor::IDC_HELP_BUTTON, LinkEditor::IDC_ADVANCED}),
+        Lay::Row({Lay::Control(LinkEditor::IDC_MENU_VARIABLES),
+                  Lay::ButtonColumn({LinkEditor::IDC_ASSIGN, LinkEditor::IDC_UNASSIGN}),
+                  Lay::Control(LinkEditor::IDC_FORM_VARIABLES)}),
     };
     items.insert(items.end(), rest.begin(), rest.end());
     return Lay::Column(std::move(items));
@@ -77,54 +71,57 @@ DialogLayout LinkLayout(std::vector<DialogLayout> first)
 
 const DialogTemplateRegistration linkTemplates{
     {
-        P::IDD,
+        MenuPicker::IDD,
         "Select menu for link",
         {
             {0, ControlKind::Static, "Select menu from tree"},
-            {P::IDC_TREE, ControlKind::TreeCtrl, "", false, false, 260, 240},
-            {P::IDC_ASSIGN, ControlKind::PushButton, "Assign"},
-            {P::IDC_REMOVE, ControlKind::PushButton, "Remove"},
-            {P::IDC_MENU_NAME, ControlKind::Static, "Menu not assigned"},
-            {P::IDC_FILE_NAME, ControlKind::Static, ""},
+            {MenuPicker::IDC_TREE, ControlKind::TreeCtrl, "", false, false, 260, 240},
+            {MenuPicker::IDC_ASSIGN, ControlKind::PushButton, "Assign"},
+            {MenuPicker::IDC_REMOVE, ControlKind::PushButton, "Remove"},
+            {MenuPicker::IDC_MENU_NAME, ControlKind::Static, "Menu not assigned"},
+            {MenuPicker::IDC_FILE_NAME, ControlKind::Static, ""},
             {IDOK, ControlKind::DefPushButton, "OK"},
-            {P::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+            {MenuPicker::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
         },
         0,
         Lay::Column({
-            Lay::Field(P::IDC_TREE),
-            Lay::Buttons({P::IDC_ASSIGN, P::IDC_REMOVE}),
-            Lay::Control(P::IDC_MENU_NAME),
-            Lay::Control(P::IDC_FILE_NAME),
-            Lay::Buttons({IDOK, P::IDC_HELP_BUTTON}),
+            Lay::Field(MenuPicker::IDC_TREE),
+            Lay::Buttons({MenuPicker::IDC_ASSIGN, MenuPicker::IDC_REMOVE}),
+            Lay::Control(MenuPicker::IDC_MENU_NAME),
+            Lay::Control(MenuPicker::IDC_FILE_NAME),
+            Lay::Buttons({IDOK, MenuPicker::IDC_HELP_BUTTON}),
         }),
     },
     {
-        G::IDD,
+        PageLinkEditor::IDD,
         "Linkcontrols for form",
         LinkControls(
             {
                 {0, ControlKind::Static, "Prelink columns"},
-                {G::IDC_PRE_COLUMNS, ControlKind::Edit, ""},
+                {PageLinkEditor::IDC_PRE_COLUMNS, ControlKind::Edit, ""},
                 {0, ControlKind::Static, "Postlink columns"},
-                {G::IDC_POST_COLUMNS, ControlKind::Edit, ""},
-                {L::IDC_SELECT_MENU, ControlKind::PushButton, "Select Menu"},
-                {L::IDC_MENU_NAME, ControlKind::Static, "Menu not assigned"},
+                {PageLinkEditor::IDC_POST_COLUMNS, ControlKind::Edit, ""},
+                {LinkEditor::IDC_SELECT_MENU, ControlKind::PushButton, "Select Menu"},
+                {LinkEditor::IDC_MENU_NAME, ControlKind::Static, "Menu not assigned"},
                 {0, ControlKind::Static, "Type"},
-                {G::IDC_PRE_LINK, ControlKind::RadioButton, "Pre Link"},
-                {G::IDC_POST_LINK, ControlKind::RadioButton, "Post Link"},
-                Hidden(hiddenIds[0], ControlKind::ListCtrl, ""),
-                Hidden(hiddenIds[1], ControlKind::TreeCtrl, ""),
-                Hidden(hiddenIds[2], ControlKind::Static, "Selected Field"),
-                Hidden(hiddenIds[3], ControlKind::PushButton, "Set"),
+                {PageLinkEditor::IDC_PRE_LINK, ControlKind::RadioButton, "Pre Link"},
+                {PageLinkEditor::IDC_POST_LINK, ControlKind::RadioButton, "Post Link"},
+                Hidden(hiddenPageIds[0], ControlKind::ListCtrl, ""),
+                Hidden(hiddenPageIds[1], ControlKind::TreeCtrl, ""),
+                Hidden(hiddenPageIds[2], ControlKind::Static, "Selected Field"),
+                Hidden(hiddenPageIds[3], ControlKind::PushButton, "Set"),
             },
             "Name"),
         0,
         LinkLayout({
-            Lay::Row({Lay::Field(G::IDC_PRE_COLUMNS), Lay::Field(G::IDC_POST_COLUMNS)}),
-            Lay::Row({Lay::Control(L::IDC_SELECT_MENU), Lay::Control(L::IDC_MENU_NAME)}),
-            Lay::Row({Lay::Field(G::IDC_PRE_LINK), Lay::Control(G::IDC_POST_LINK)}),
-            Lay::Row({Lay::Control(hiddenIds[0]), Lay::Control(hiddenIds[1]),
-                      Lay::Control(hiddenIds[2]), Lay::Control(hiddenIds[3])}),
+            Lay::Row({Lay::Field(PageLinkEditor::IDC_PRE_COLUMNS),
+                      Lay::Field(PageLinkEditor::IDC_POST_COLUMNS)}),
+            Lay::Row({Lay::Control(LinkEditor::IDC_SELECT_MENU),
+                      Lay::Control(LinkEditor::IDC_MENU_NAME)}),
+            Lay::Row({Lay::Field(PageLinkEditor::IDC_PRE_LINK),
+                      Lay::Control(PageLinkEditor::IDC_POST_LINK)}),
+            Lay::Row({Lay::Control(hiddenPageIds[0]), Lay::Control(hiddenPageIds[1]),
+                      Lay::Control(hiddenPageIds[2]), Lay::Control(hiddenPageIds[3])}),
         }),
     },
     {
@@ -132,13 +129,14 @@ const DialogTemplateRegistration linkTemplates{
         "Linkcontrols for field",
         LinkControls(
             {
-                {L::IDC_SELECT_MENU, ControlKind::PushButton, "Select Menu"},
-                {L::IDC_MENU_NAME, ControlKind::Static, "Menu not assigned"},
+                {LinkEditor::IDC_SELECT_MENU, ControlKind::PushButton, "Select Menu"},
+                {LinkEditor::IDC_MENU_NAME, ControlKind::Static, "Menu not assigned"},
             },
             "Link"),
         0,
         LinkLayout({
-            Lay::Row({Lay::Control(L::IDC_SELECT_MENU), Lay::Control(L::IDC_MENU_NAME)}),
+            Lay::Row({Lay::Control(LinkEditor::IDC_SELECT_MENU),
+                      Lay::Control(LinkEditor::IDC_MENU_NAME)}),
         }),
     },
 };
@@ -148,17 +146,19 @@ SelectMenuForLinkDlg::SelectMenuForLinkDlg(const ForgeonProject& project, Menu* 
                                            CWnd* parent)
     : CDialog(IDD, parent), m_picker(project, chosen), m_view(*this)
 {
-    MapControlRange(BN_CLICKED, P::IDC_ASSIGN, P::IDC_ASSIGN, [this] { Run(&MenuPicker::Assign); });
-    MapControlRange(BN_CLICKED, P::IDC_REMOVE, P::IDC_REMOVE, [this] { Run(&MenuPicker::Remove); });
-    MapControlRange(BN_CLICKED, P::IDC_HELP_BUTTON, P::IDC_HELP_BUTTON,
+    MapControlRange(BN_CLICKED, MenuPicker::IDC_ASSIGN, MenuPicker::IDC_ASSIGN,
+                    [this] { Run(&MenuPicker::Assign); });
+    MapControlRange(BN_CLICKED, MenuPicker::IDC_REMOVE, MenuPicker::IDC_REMOVE,
+                    [this] { Run(&MenuPicker::Remove); });
+    MapControlRange(BN_CLICKED, MenuPicker::IDC_HELP_BUTTON, MenuPicker::IDC_HELP_BUTTON,
                     [this] { ShowContextHelp(this, IDD); });
-    MapNotify(TVN_SELCHANGED, P::IDC_TREE, &SelectMenuForLinkDlg::OnSelChanged);
+    MapNotify(TVN_SELCHANGED, MenuPicker::IDC_TREE, &SelectMenuForLinkDlg::OnSelChanged);
 }
 
 BOOL SelectMenuForLinkDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_tree.SubclassDlgItem(P::IDC_TREE, this);
+    m_tree.SubclassDlgItem(MenuPicker::IDC_TREE, this);
     m_tree.SaveExpandedItems();
     m_picker.Open();
     m_treeView.Show(m_tree, m_picker.Tree());
@@ -187,23 +187,30 @@ LinkDialogView::LinkDialogView(UINT templateId, CWnd* parent, std::unique_ptr<Li
     : CDialog(templateId, parent), m_view(*this), m_editor(std::move(editor)),
       m_linkColumns(linkColumns), m_toolTipTable(toolTips), m_moveUp(moveUp)
 {
-    MapControlRange(BN_CLICKED, L::IDC_SELECT_MENU, L::IDC_SELECT_MENU,
+    MapControlRange(BN_CLICKED, LinkEditor::IDC_SELECT_MENU, LinkEditor::IDC_SELECT_MENU,
                     [this] { Run(&LinkEditor::SelectMenu); });
-    MapControlRange(BN_CLICKED, L::IDC_ADD, L::IDC_ADD, [this] { Run(&LinkEditor::AddOrUpdate); });
-    MapControlRange(BN_CLICKED, L::IDC_DELETE, L::IDC_DELETE, [this] { Run(&LinkEditor::Delete); });
-    MapControlRange(BN_CLICKED, L::IDC_CLEAR, L::IDC_CLEAR, [this] { Run(&LinkEditor::Clear); });
-    MapControlRange(BN_CLICKED, L::IDC_UP, L::IDC_UP, [this] { Run(&LinkEditor::Up); });
-    MapControlRange(BN_CLICKED, L::IDC_DOWN, L::IDC_DOWN, [this] { Run(&LinkEditor::Down); });
-    MapControlRange(BN_CLICKED, L::IDC_ASSIGN, L::IDC_ASSIGN,
+    MapControlRange(BN_CLICKED, LinkEditor::IDC_ADD, LinkEditor::IDC_ADD,
+                    [this] { Run(&LinkEditor::AddOrUpdate); });
+    MapControlRange(BN_CLICKED, LinkEditor::IDC_DELETE, LinkEditor::IDC_DELETE,
+                    [this] { Run(&LinkEditor::Delete); });
+    MapControlRange(BN_CLICKED, LinkEditor::IDC_CLEAR, LinkEditor::IDC_CLEAR,
+                    [this] { Run(&LinkEditor::Clear); });
+    MapControlRange(BN_CLICKED, LinkEditor::IDC_UP, LinkEditor::IDC_UP,
+                    [this] { Run(&LinkEditor::Up); });
+    MapControlRange(BN_CLICKED, LinkEditor::IDC_DOWN, LinkEditor::IDC_DOWN,
+                    [this] { Run(&LinkEditor::Down); });
+    MapControlRange(BN_CLICKED, LinkEditor::IDC_ASSIGN, LinkEditor::IDC_ASSIGN,
                     [this] { Run(&LinkEditor::AssignVariable); });
-    MapControlRange(BN_CLICKED, L::IDC_UNASSIGN, L::IDC_UNASSIGN,
+    MapControlRange(BN_CLICKED, LinkEditor::IDC_UNASSIGN, LinkEditor::IDC_UNASSIGN,
                     [this] { Run(&LinkEditor::RemoveVariable); });
-    MapControlRange(BN_CLICKED, L::IDC_ADVANCED, L::IDC_ADVANCED, [this] { OnAdvanced(); });
-    MapControlRange(BN_CLICKED, L::IDC_HELP_BUTTON, L::IDC_HELP_BUTTON, [this] { OnHelp(); });
-    MapNotify(NM_CLICK, L::IDC_LINKS, &LinkDialogView::OnLinkClick);
-    MapNotify(NM_CLICK, L::IDC_MENU_VARIABLES, &LinkDialogView::OnMenuVariableClick);
-    MapNotify(NM_CLICK, L::IDC_FORM_VARIABLES, &LinkDialogView::OnFormVariableClick);
-    MapMessage(WM_COLLAPSE, &LinkDialogView::OnCollapse);
+    MapControlRange(BN_CLICKED, LinkEditor::IDC_ADVANCED, LinkEditor::IDC_ADVANCED,
+                    [this] { OnAdvanced(); });
+    MapControlRange(BN_CLICKED, LinkEditor::IDC_HELP_BUTTON, LinkEditor::IDC_HELP_BUTTON,
+                    [this] { OnHelp(); });
+    MapNotify(NM_CLICK, LinkEditor::IDC_LINKS, &LinkDialogView::OnLinkClick);
+    MapNotify(NM_CLICK, LinkEditor::IDC_MENU_VARIABLES, &LinkDialogView::OnMenuVariableClick);
+    MapNotify(NM_CLICK, LinkEditor::IDC_FORM_VARIABLES, &LinkDialogView::OnFormVariableClick);
+    MapMessage(WM_COLLAPSE_LINKS, &LinkDialogView::OnCollapse);
 }
 
 ChooseLinkMenu LinkDialogView::PickerFor(const ForgeonProject& project, CWnd* owner)
@@ -219,9 +226,9 @@ ChooseLinkMenu LinkDialogView::PickerFor(const ForgeonProject& project, CWnd* ow
 BOOL LinkDialogView::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_links.SubclassDlgItem(L::IDC_LINKS, this);
-    m_menuVariables.SubclassDlgItem(L::IDC_MENU_VARIABLES, this);
-    m_formVariables.SubclassDlgItem(L::IDC_FORM_VARIABLES, this);
+    m_links.SubclassDlgItem(LinkEditor::IDC_LINKS, this);
+    m_menuVariables.SubclassDlgItem(LinkEditor::IDC_MENU_VARIABLES, this);
+    m_formVariables.SubclassDlgItem(LinkEditor::IDC_FORM_VARIABLES, this);
     SetListColumns(m_links, m_linkColumns);
     SetListColumns(m_menuVariables, LinkEditor::MenuVariableColumns());
     SetListColumns(m_formVariables, LinkEditor::FormVariableColumns());
@@ -230,7 +237,7 @@ BOOL LinkDialogView::OnInitDialog()
     Show();
     m_toolTips.Create(this);
     AddToolTips(m_toolTips, *this, m_toolTipTable);
-    PostMessage(WM_COLLAPSE);
+    PostMessage(WM_COLLAPSE_LINKS);
     return TRUE;
 }
 
@@ -241,9 +248,9 @@ int LinkDialogView::RowOf(NMHDR* header)
 
 void LinkDialogView::ReadControls()
 {
-    m_view.ReadTexts(m_editor->States(), {L::IDC_CAPTION});
-    if (auto* align = dynamic_cast<CComboBox*>(GetDlgItem(L::IDC_ALIGN)))
-        m_editor->States().Select(L::IDC_ALIGN, align->GetCurSel());
+    m_view.ReadTexts(m_editor->States(), {LinkEditor::IDC_CAPTION});
+    if (auto* align = dynamic_cast<CComboBox*>(GetDlgItem(LinkEditor::IDC_ALIGN)))
+        m_editor->States().Select(LinkEditor::IDC_ALIGN, align->GetCurSel());
 }
 
 void LinkDialogView::Run(void (LinkEditor::*command)())
@@ -286,8 +293,8 @@ void LinkDialogView::OnFormVariableClick(NMHDR* header, LRESULT* result)
 
 void LinkDialogView::ShowParameterArea(bool shown)
 {
-    ShowAdvancedArea(*this, {std::begin(parameterArea), std::end(parameterArea)}, L::IDC_ADVANCED,
-                     shown);
+    ShowAdvancedArea(*this, {std::begin(parameterArea), std::end(parameterArea)},
+                     LinkEditor::IDC_ADVANCED, shown);
 }
 
 LRESULT LinkDialogView::OnCollapse(WPARAM, LPARAM)
@@ -319,8 +326,10 @@ LinkControlDlg::LinkControlDlg(ForgeonProject& project, FormInterface& page, CWn
                      PageLinkEditor::LinkColumns(), PageLinkEditor::ToolTips(), 0),
       m_preColumns(page.GetPreLinkColumnCount()), m_postColumns(page.GetPostLinkColumnCount())
 {
-    MapControlRange(BN_CLICKED, G::IDC_PRE_LINK, G::IDC_PRE_LINK, [this] { OnPlacement(true); });
-    MapControlRange(BN_CLICKED, G::IDC_POST_LINK, G::IDC_POST_LINK, [this] { OnPlacement(false); });
+    MapControlRange(BN_CLICKED, PageLinkEditor::IDC_PRE_LINK, PageLinkEditor::IDC_PRE_LINK,
+                    [this] { OnPlacement(true); });
+    MapControlRange(BN_CLICKED, PageLinkEditor::IDC_POST_LINK, PageLinkEditor::IDC_POST_LINK,
+                    [this] { OnPlacement(false); });
 }
 
 void LinkControlDlg::OnPlacement(bool preLink)
@@ -332,9 +341,9 @@ void LinkControlDlg::OnPlacement(bool preLink)
 
 void LinkControlDlg::DoDataExchange(CDataExchange* pDX)
 {
-    DDX_Text(pDX, G::IDC_PRE_COLUMNS, m_preColumns);
+    DDX_Text(pDX, PageLinkEditor::IDC_PRE_COLUMNS, m_preColumns);
     DDV_MinMaxInt(pDX, m_preColumns, 1, 4);
-    DDX_Text(pDX, G::IDC_POST_COLUMNS, m_postColumns);
+    DDX_Text(pDX, PageLinkEditor::IDC_POST_COLUMNS, m_postColumns);
     DDV_MinMaxInt(pDX, m_postColumns, 1, 4);
 }
 
@@ -352,7 +361,7 @@ FieldLinkControlDlg::FieldLinkControlDlg(ForgeonProject& project, FieldRep& cont
                      std::make_unique<FieldLinkEditor>(control, page, PickerFor(project, this)),
                      FieldLinkEditor::LinkColumns(), FieldLinkEditor::ToolTips(), 50)
 {
-    MapNotify(NM_DBLCLK, L::IDC_LINKS, &FieldLinkControlDlg::OnLinkDoubleClick);
+    MapNotify(NM_DBLCLK, LinkEditor::IDC_LINKS, &FieldLinkControlDlg::OnLinkDoubleClick);
 }
 
 void FieldLinkControlDlg::OnLinkDoubleClick(NMHDR* header, LRESULT* result)

@@ -7,39 +7,43 @@ IMPLEMENT_DYNCREATE(LoginPageDlg, CFormView)
 
 namespace
 {
-using L = LoginPageEditor;
 
 const DialogTemplateRegistration loginTemplate{{
-    L::IDD,
+    LoginPageEditor::IDD,
     "",
     {
-        {L::IDC_ASSIGN_PROCEDURE, ControlKind::PushButton, "Assign Procedure"},
-        {L::IDC_PROCEDURE_LABEL, ControlKind::Static, "Assigned Procedure :", false, false, 320},
+        {LoginPageEditor::IDC_ASSIGN_PROCEDURE, ControlKind::PushButton, "Assign Procedure"},
+        {LoginPageEditor::IDC_PROCEDURE_LABEL, ControlKind::Static, "Assigned Procedure :", false,
+         false, 320},
         {0, ControlKind::Static, "Procedure output Fields"},
-        {L::IDC_OUTPUT_FIELDS, ControlKind::ComboBox, ""},
-        {L::IDC_ASSIGN_EMPLOYEE, ControlKind::PushButton, "Assign As EmployeeField"},
-        {L::IDC_ASSIGN_DESIGNATION, ControlKind::PushButton, "Assign As Designation"},
-        {L::IDC_EMPLOYEE_LABEL, ControlKind::Static, "Employee Field :", false, false, 320},
-        {L::IDC_DESIGNATION_LABEL, ControlKind::Static, "Designation Field :", false, false, 320},
+        {LoginPageEditor::IDC_OUTPUT_FIELDS, ControlKind::ComboBox, ""},
+        {LoginPageEditor::IDC_ASSIGN_EMPLOYEE, ControlKind::PushButton, "Assign As EmployeeField"},
+        {LoginPageEditor::IDC_ASSIGN_DESIGNATION, ControlKind::PushButton, "Assign As Designation"},
+        {LoginPageEditor::IDC_EMPLOYEE_LABEL, ControlKind::Static, "Employee Field :", false, false,
+         320},
+        {LoginPageEditor::IDC_DESIGNATION_LABEL, ControlKind::Static, "Designation Field :", false,
+         false, 320},
     },
     WS_CHILD,
     Lay::Column({
-        Lay::Row({Lay::Control(L::IDC_ASSIGN_PROCEDURE), Lay::Control(L::IDC_PROCEDURE_LABEL),
-                  Lay::Stretch()}),
-        Lay::Row({Lay::Field(L::IDC_OUTPUT_FIELDS), Lay::Control(L::IDC_ASSIGN_EMPLOYEE),
-                  Lay::Control(L::IDC_ASSIGN_DESIGNATION), Lay::Stretch()}),
-        Lay::Control(L::IDC_EMPLOYEE_LABEL),
-        Lay::Control(L::IDC_DESIGNATION_LABEL),
+        Lay::Row({Lay::Control(LoginPageEditor::IDC_ASSIGN_PROCEDURE),
+                  Lay::Control(LoginPageEditor::IDC_PROCEDURE_LABEL), Lay::Stretch()}),
+        Lay::Row({Lay::Field(LoginPageEditor::IDC_OUTPUT_FIELDS),
+                  Lay::Control(LoginPageEditor::IDC_ASSIGN_EMPLOYEE),
+                  Lay::Control(LoginPageEditor::IDC_ASSIGN_DESIGNATION), Lay::Stretch()}),
+        Lay::Control(LoginPageEditor::IDC_EMPLOYEE_LABEL),
+        Lay::Control(LoginPageEditor::IDC_DESIGNATION_LABEL),
         Lay::Stretch(),
     }),
 }};
 } // namespace
 
-LoginPageDlg::LoginPageDlg() : CFormView(L::IDD), m_view(*this)
+LoginPageDlg::LoginPageDlg() : CFormView(LoginPageEditor::IDD), m_view(*this)
 {
-    MapControl(BN_CLICKED, L::IDC_ASSIGN_PROCEDURE, &LoginPageDlg::OnAssignProcedure);
-    MapControl(BN_CLICKED, L::IDC_ASSIGN_EMPLOYEE, &LoginPageDlg::OnAssignEmployee);
-    MapControl(BN_CLICKED, L::IDC_ASSIGN_DESIGNATION, &LoginPageDlg::OnAssignDesignation);
+    MapControl(BN_CLICKED, LoginPageEditor::IDC_ASSIGN_PROCEDURE, &LoginPageDlg::OnAssignProcedure);
+    MapControl(BN_CLICKED, LoginPageEditor::IDC_ASSIGN_EMPLOYEE, &LoginPageDlg::OnAssignEmployee);
+    MapControl(BN_CLICKED, LoginPageEditor::IDC_ASSIGN_DESIGNATION,
+               &LoginPageDlg::OnAssignDesignation);
 }
 
 LoginPageDlg::~LoginPageDlg() = default;
@@ -67,8 +71,9 @@ void LoginPageDlg::Run(void (LoginPageEditor::*command)())
 {
     if (GetEditor() == nullptr)
         return;
-    if (const auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(L::IDC_OUTPUT_FIELDS)))
-        m_editor.Current()->States().Select(L::IDC_OUTPUT_FIELDS, combo->GetCurSel());
+    if (const auto* combo =
+            dynamic_cast<CComboBox*>(GetDlgItem(LoginPageEditor::IDC_OUTPUT_FIELDS)))
+        m_editor.Current()->States().Select(LoginPageEditor::IDC_OUTPUT_FIELDS, combo->GetCurSel());
     (m_editor.Current()->*command)();
     Show();
 }

@@ -9,110 +9,117 @@ IMPLEMENT_DYNCREATE(MapFormDlg, CFormView)
 
 namespace
 {
-using M = MapFormEditor;
 
 constexpr int kBottomGroup = 2121;
-constexpr int kReportGroup = 2122;
+constexpr int kMapReportGroup = 2122;
 
 const DialogTemplateRegistration mapFormTemplate{{
-    M::IDD,
+    MapFormEditor::IDD,
     "",
     {
         {0, ControlKind::Static, "Selected Map Table :"},
-        {M::IDC_TABLE_NAME, ControlKind::Static, "", false, false, 240},
+        {MapFormEditor::IDC_TABLE_NAME, ControlKind::Static, "", false, false, 240},
         {0, ControlKind::Static, "Form Header"},
-        {M::IDC_HEADER, ControlKind::Edit, "", false, false, 260},
-        {M::IDC_TOP_FIELDS, ControlKind::RadioButton, "Top Fields"},
-        {M::IDC_BOTTOM_FIELDS, ControlKind::RadioButton, "Bottom Fields"},
-        {M::IDC_ADD_REF_FIELD, ControlKind::PushButton, "Add &Ref Field"},
+        {MapFormEditor::IDC_HEADER, ControlKind::Edit, "", false, false, 260},
+        {MapFormEditor::IDC_TOP_FIELDS, ControlKind::RadioButton, "Top Fields"},
+        {MapFormEditor::IDC_BOTTOM_FIELDS, ControlKind::RadioButton, "Bottom Fields"},
+        {MapFormEditor::IDC_ADD_REF_FIELD, ControlKind::PushButton, "Add &Ref Field"},
         {0, ControlKind::Static, "Fields"},
-        {M::IDC_FIELDS, ControlKind::ComboBox, ""},
-        {M::IDC_ADD_FIELD, ControlKind::PushButton, "Add"},
-        {M::IDC_FIELD_LIST, ControlKind::ListCtrl, "", false, false, 260, 120},
-        {M::IDC_INPUT_LABEL, ControlKind::Static, "Input Field Name"},
-        {M::IDC_REF_FIELDS, ControlKind::ComboBox, ""},
-        {M::IDC_ADD_INPUT, ControlKind::PushButton, "Add"},
-        {M::IDC_INPUT_LIST, ControlKind::ListCtrl, "", false, false, 260, 120},
-        {M::IDC_UP, ControlKind::PushButton, "Up"},
-        {M::IDC_DOWN, ControlKind::PushButton, "Down"},
+        {MapFormEditor::IDC_FIELDS, ControlKind::ComboBox, ""},
+        {MapFormEditor::IDC_ADD_FIELD, ControlKind::PushButton, "Add"},
+        {MapFormEditor::IDC_FIELD_LIST, ControlKind::ListCtrl, "", false, false, 260, 120},
+        {MapFormEditor::IDC_INPUT_LABEL, ControlKind::Static, "Input Field Name"},
+        {MapFormEditor::IDC_REF_FIELDS, ControlKind::ComboBox, ""},
+        {MapFormEditor::IDC_ADD_INPUT, ControlKind::PushButton, "Add"},
+        {MapFormEditor::IDC_INPUT_LIST, ControlKind::ListCtrl, "", false, false, 260, 120},
+        {MapFormEditor::IDC_UP, ControlKind::PushButton, "Up"},
+        {MapFormEditor::IDC_DOWN, ControlKind::PushButton, "Down"},
         {kBottomGroup, ControlKind::GroupBox, "Bottom Field Property"},
-        {M::IDC_EDITABLE, ControlKind::RadioButton, "Editable", false, /*group=*/true},
-        {M::IDC_SELECTION, ControlKind::RadioButton, "Selection"},
+        {MapFormEditor::IDC_EDITABLE, ControlKind::RadioButton, "Editable", false, /*group=*/true},
+        {MapFormEditor::IDC_SELECTION, ControlKind::RadioButton, "Selection"},
         {0, ControlKind::Static, "Master Forms"},
-        {M::IDC_MASTER_FORMS, ControlKind::ComboBox, ""},
-        {M::IDC_ASSIGN_MASTER, ControlKind::PushButton, "Assign"},
-        {M::IDC_VARIABLES, ControlKind::PushButton, "Set Variables"},
-        {M::IDC_LINK_CONTROLS, ControlKind::PushButton, "Assign Link Controls"},
-        {M::IDC_FORM_PROCEDURES, ControlKind::PushButton, "&Form Procedures"},
-        {kReportGroup, ControlKind::GroupBox, "Report for Map form"},
-        {M::IDC_ASSIGN_REPORT, ControlKind::PushButton, "Assign Report"},
-        {M::IDC_REMOVE_REPORT, ControlKind::PushButton, "Remove Report"},
-        {M::IDC_REPORT_LABEL, ControlKind::Static, "", false, false, 260},
-        {M::IDC_ADD_MAP_FORM, ControlKind::PushButton, "Add Map Form"},
-        {M::IDC_CANCEL, ControlKind::PushButton, "Cancel"},
+        {MapFormEditor::IDC_MASTER_FORMS, ControlKind::ComboBox, ""},
+        {MapFormEditor::IDC_ASSIGN_MASTER, ControlKind::PushButton, "Assign"},
+        {MapFormEditor::IDC_VARIABLES, ControlKind::PushButton, "Set Variables"},
+        {MapFormEditor::IDC_LINK_CONTROLS, ControlKind::PushButton, "Assign Link Controls"},
+        {MapFormEditor::IDC_FORM_PROCEDURES, ControlKind::PushButton, "&Form Procedures"},
+        {kMapReportGroup, ControlKind::GroupBox, "Report for Map form"},
+        {MapFormEditor::IDC_ASSIGN_REPORT, ControlKind::PushButton, "Assign Report"},
+        {MapFormEditor::IDC_REMOVE_REPORT, ControlKind::PushButton, "Remove Report"},
+        {MapFormEditor::IDC_REPORT_LABEL, ControlKind::Static, "", false, false, 260},
+        {MapFormEditor::IDC_ADD_MAP_FORM, ControlKind::PushButton, "Add Map Form"},
+        {MapFormEditor::IDC_CANCEL, ControlKind::PushButton, "Cancel"},
     },
     WS_CHILD,
     Lay::Column({
-        Lay::Row({Lay::Field(M::IDC_TABLE_NAME), Lay::Field(M::IDC_HEADER), Lay::Stretch()}),
-        Lay::Row({Lay::Control(M::IDC_TOP_FIELDS), Lay::Control(M::IDC_BOTTOM_FIELDS),
-                  Lay::Control(M::IDC_ADD_REF_FIELD), Lay::Stretch()}),
-        Lay::Row(
-            {Lay::Column({Lay::Row({Lay::Field(M::IDC_FIELDS), Lay::Control(M::IDC_ADD_FIELD)}),
-                          Lay::Control(M::IDC_FIELD_LIST)}),
-             Lay::Column(
-                 {Lay::Row({Lay::Control(M::IDC_INPUT_LABEL), Lay::Control(M::IDC_REF_FIELDS),
-                            Lay::Control(M::IDC_ADD_INPUT)}),
-                  Lay::Row({Lay::Control(M::IDC_INPUT_LIST),
-                            Lay::ButtonColumn({M::IDC_UP, M::IDC_DOWN})})}),
-             Lay::Stretch()}),
+        Lay::Row({Lay::Field(MapFormEditor::IDC_TABLE_NAME), Lay::Field(MapFormEditor::IDC_HEADER),
+                  Lay::Stretch()}),
+        Lay::Row({Lay::Control(MapFormEditor::IDC_TOP_FIELDS),
+                  Lay::Control(MapFormEditor::IDC_BOTTOM_FIELDS),
+                  Lay::Control(MapFormEditor::IDC_ADD_REF_FIELD), Lay::Stretch()}),
+        Lay::Row({Lay::Column({Lay::Row({Lay::Field(MapFormEditor::IDC_FIELDS),
+                                         Lay::Control(MapFormEditor::IDC_ADD_FIELD)}),
+                               Lay::Control(MapFormEditor::IDC_FIELD_LIST)}),
+                  Lay::Column({Lay::Row({Lay::Control(MapFormEditor::IDC_INPUT_LABEL),
+                                         Lay::Control(MapFormEditor::IDC_REF_FIELDS),
+                                         Lay::Control(MapFormEditor::IDC_ADD_INPUT)}),
+                               Lay::Row({Lay::Control(MapFormEditor::IDC_INPUT_LIST),
+                                         Lay::ButtonColumn(
+                                             {MapFormEditor::IDC_UP, MapFormEditor::IDC_DOWN})})}),
+                  Lay::Stretch()}),
         Lay::Group(kBottomGroup,
-                   {Lay::Row({Lay::Control(M::IDC_EDITABLE), Lay::Control(M::IDC_SELECTION),
-                              Lay::Field(M::IDC_MASTER_FORMS), Lay::Control(M::IDC_ASSIGN_MASTER),
-                              Lay::Stretch()})}),
-        Lay::Buttons({M::IDC_VARIABLES, M::IDC_LINK_CONTROLS, M::IDC_FORM_PROCEDURES}),
-        Lay::Group(kReportGroup, {Lay::Row({Lay::Control(M::IDC_ASSIGN_REPORT),
-                                            Lay::Control(M::IDC_REMOVE_REPORT),
-                                            Lay::Control(M::IDC_REPORT_LABEL), Lay::Stretch()})}),
+                   {Lay::Row({Lay::Control(MapFormEditor::IDC_EDITABLE),
+                              Lay::Control(MapFormEditor::IDC_SELECTION),
+                              Lay::Field(MapFormEditor::IDC_MASTER_FORMS),
+                              Lay::Control(MapFormEditor::IDC_ASSIGN_MASTER), Lay::Stretch()})}),
+        Lay::Buttons({MapFormEditor::IDC_VARIABLES, MapFormEditor::IDC_LINK_CONTROLS,
+                      MapFormEditor::IDC_FORM_PROCEDURES}),
+        Lay::Group(kMapReportGroup,
+                   {Lay::Row({Lay::Control(MapFormEditor::IDC_ASSIGN_REPORT),
+                              Lay::Control(MapFormEditor::IDC_REMOVE_REPORT),
+                              Lay::Control(MapFormEditor::IDC_REPORT_LABEL), Lay::Stretch()})}),
         Lay::Stretch(),
-        Lay::Buttons({M::IDC_ADD_MAP_FORM, M::IDC_CANCEL}),
+        Lay::Buttons({MapFormEditor::IDC_ADD_MAP_FORM, MapFormEditor::IDC_CANCEL}),
     }),
 }};
 } // namespace
 
 MapFormDlg::MapFormDlg()
-    : CFormView(M::IDD), m_editor(
-                             [](ForgeonProject& project)
-                             {
-                                 return std::make_unique<MapFormEditor>(
-                                     project, ViewEditorHost::Get(), ViewPageDialogs::Get());
-                             }),
+    : CFormView(MapFormEditor::IDD),
+      m_editor(
+          [](ForgeonProject& project)
+          {
+              return std::make_unique<MapFormEditor>(project, ViewEditorHost::Get(),
+                                                     ViewPageDialogs::Get());
+          }),
       m_view(*this)
 {
-    const std::pair<int, void (M::*)()> buttons[] = {
-        {M::IDC_TOP_FIELDS, &M::ShowTopFields},
-        {M::IDC_BOTTOM_FIELDS, &M::ShowBottomFields},
-        {M::IDC_EDITABLE, &M::MakeEditable},
-        {M::IDC_SELECTION, &M::MakeSelectable},
-        {M::IDC_ADD_FIELD, &M::AddField},
-        {M::IDC_ADD_INPUT, &M::AddInputField},
-        {M::IDC_ASSIGN_MASTER, &M::AssignMasterForm},
-        {M::IDC_UP, &M::MoveInputUp},
-        {M::IDC_DOWN, &M::MoveInputDown},
-        {M::IDC_ADD_REF_FIELD, &M::AddRefField},
-        {M::IDC_VARIABLES, &M::SetVariables},
-        {M::IDC_LINK_CONTROLS, &M::LinkControls},
-        {M::IDC_FORM_PROCEDURES, &M::FormProcedures},
-        {M::IDC_REMOVE_REPORT, &M::RemoveReport},
-        {M::IDC_ADD_MAP_FORM, &M::AddMapForm},
-        {M::IDC_CANCEL, &M::Cancel},
+    const std::pair<int, void (MapFormEditor::*)()> buttons[] = {
+        {MapFormEditor::IDC_TOP_FIELDS, &MapFormEditor::ShowTopFields},
+        {MapFormEditor::IDC_BOTTOM_FIELDS, &MapFormEditor::ShowBottomFields},
+        {MapFormEditor::IDC_EDITABLE, &MapFormEditor::MakeEditable},
+        {MapFormEditor::IDC_SELECTION, &MapFormEditor::MakeSelectable},
+        {MapFormEditor::IDC_ADD_FIELD, &MapFormEditor::AddField},
+        {MapFormEditor::IDC_ADD_INPUT, &MapFormEditor::AddInputField},
+        {MapFormEditor::IDC_ASSIGN_MASTER, &MapFormEditor::AssignMasterForm},
+        {MapFormEditor::IDC_UP, &MapFormEditor::MoveInputUp},
+        {MapFormEditor::IDC_DOWN, &MapFormEditor::MoveInputDown},
+        {MapFormEditor::IDC_ADD_REF_FIELD, &MapFormEditor::AddRefField},
+        {MapFormEditor::IDC_VARIABLES, &MapFormEditor::SetVariables},
+        {MapFormEditor::IDC_LINK_CONTROLS, &MapFormEditor::LinkControls},
+        {MapFormEditor::IDC_FORM_PROCEDURES, &MapFormEditor::FormProcedures},
+        {MapFormEditor::IDC_REMOVE_REPORT, &MapFormEditor::RemoveReport},
+        {MapFormEditor::IDC_ADD_MAP_FORM, &MapFormEditor::AddMapForm},
+        {MapFormEditor::IDC_CANCEL, &MapFormEditor::Cancel},
     };
     for (const auto& [id, command] : buttons)
         MapControlRange(BN_CLICKED, id, id, [this, command] { Run(command); });
-    MapControlRange(EN_KILLFOCUS, M::IDC_HEADER, M::IDC_HEADER, [this] { Run(&M::LeaveHeader); });
-    MapControl(CBN_SELCHANGE, M::IDC_MASTER_FORMS, &MapFormDlg::OnMasterForm);
-    MapNotify(NM_CLICK, M::IDC_FIELD_LIST, &MapFormDlg::OnFieldClick);
-    MapNotify(NM_CLICK, M::IDC_INPUT_LIST, &MapFormDlg::OnInputClick);
-    MapNotify(NM_DBLCLK, M::IDC_INPUT_LIST, &MapFormDlg::OnInputDoubleClick);
+    MapControlRange(EN_KILLFOCUS, MapFormEditor::IDC_HEADER, MapFormEditor::IDC_HEADER,
+                    [this] { Run(&MapFormEditor::LeaveHeader); });
+    MapControl(CBN_SELCHANGE, MapFormEditor::IDC_MASTER_FORMS, &MapFormDlg::OnMasterForm);
+    MapNotify(NM_CLICK, MapFormEditor::IDC_FIELD_LIST, &MapFormDlg::OnFieldClick);
+    MapNotify(NM_CLICK, MapFormEditor::IDC_INPUT_LIST, &MapFormDlg::OnInputClick);
+    MapNotify(NM_DBLCLK, MapFormEditor::IDC_INPUT_LIST, &MapFormDlg::OnInputDoubleClick);
 }
 
 MapFormDlg::~MapFormDlg() = default;
@@ -127,10 +134,10 @@ void MapFormDlg::OnInitialUpdate()
     CFormView::OnInitialUpdate();
     if (m_fields.GetSafeHwnd() != nullptr)
         return;
-    m_fields.SubclassDlgItem(M::IDC_FIELD_LIST, this);
-    m_inputs.SubclassDlgItem(M::IDC_INPUT_LIST, this);
-    SetListColumns(m_fields, M::FieldColumns());
-    SetListColumns(m_inputs, M::InputColumns());
+    m_fields.SubclassDlgItem(MapFormEditor::IDC_FIELD_LIST, this);
+    m_inputs.SubclassDlgItem(MapFormEditor::IDC_INPUT_LIST, this);
+    SetListColumns(m_fields, MapFormEditor::FieldColumns());
+    SetListColumns(m_inputs, MapFormEditor::InputColumns());
     Show();
 }
 
@@ -153,8 +160,8 @@ void MapFormDlg::ClearPage()
 
 BOOL MapFormDlg::PreTranslateMessage(MSG* msg)
 {
-    const std::pair<CCellListCtrl*, void (M::*)()> deletions[] = {
-        {&m_fields, &M::RemoveField}, {&m_inputs, &M::RemoveInputField}};
+    const std::pair<CCellListCtrl*, void (MapFormEditor::*)()> deletions[] = {
+        {&m_fields, &MapFormEditor::RemoveField}, {&m_inputs, &MapFormEditor::RemoveInputField}};
     for (const auto& [list, command] : deletions)
     {
         if (list->GetSafeHwnd() != nullptr && IsDeleteKeyFor(*msg, *list))
@@ -169,8 +176,9 @@ BOOL MapFormDlg::PreTranslateMessage(MSG* msg)
 void MapFormDlg::ReadControls()
 {
     MapFormEditor& editor = *m_editor.Current();
-    m_view.ReadTexts(editor.States(), {M::IDC_HEADER});
-    for (const int id : {M::IDC_FIELDS, M::IDC_REF_FIELDS, M::IDC_MASTER_FORMS})
+    m_view.ReadTexts(editor.States(), {MapFormEditor::IDC_HEADER});
+    for (const int id : {MapFormEditor::IDC_FIELDS, MapFormEditor::IDC_REF_FIELDS,
+                         MapFormEditor::IDC_MASTER_FORMS})
     {
         if (const auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(id)))
             editor.States().Select(id, combo->GetCurSel());
@@ -197,7 +205,7 @@ void MapFormDlg::OnMasterForm()
         return;
     ReadControls();
     m_editor.Current()->ChooseMasterForm(
-        m_editor.Current()->States().GetSelection(M::IDC_MASTER_FORMS));
+        m_editor.Current()->States().GetSelection(MapFormEditor::IDC_MASTER_FORMS));
     Show();
 }
 

@@ -1,6 +1,7 @@
 #include "editors/MenuDlg.h"
 
 #include "editors/ContextHelp.h"
+#include "editors/DialogParts.h"
 #include "editors/EditorPictures.h"
 #include "editors/SetMenuParent.h"
 #include "editors/ViewEditorHost.h"
@@ -37,9 +38,6 @@ enum
     IDC_FILES_HELP = 1781,
 };
 
-using C = MenuCreation;
-using R = MenuDesignation;
-using F = MenuInterfaceFiles;
 constexpr int IDC_TREE = MenuCreation::IDC_TREE;
 
 const DialogTemplateRegistration menuTemplates{
@@ -53,21 +51,21 @@ const DialogTemplateRegistration menuTemplates{
          {IDC_PICTURE, ControlKind::Picture, "", false, false, 48, 40, menuTreeBitmap},
          {0, ControlKind::GroupBox, "Menu Tree"},
          {IDC_TREE, ControlKind::TreeCtrl, "", false, false, 320, 360},
-         {C::IDC_UP, ControlKind::PushButton, "Up"},
-         {C::IDC_DOWN, ControlKind::PushButton, "Down"},
+         {MenuCreation::IDC_UP, ControlKind::PushButton, "Up"},
+         {MenuCreation::IDC_DOWN, ControlKind::PushButton, "Down"},
          {0, ControlKind::GroupBox, "Menu properties"},
          {0, ControlKind::Static, "Selected Menu Name"},
-         {C::IDC_NAME, ControlKind::Edit, ""},
-         {C::IDC_ATTACH, ControlKind::PushButton, "Attach File To Menu"},
-         {C::IDC_REMOVE_FILE, ControlKind::PushButton, "Remove File"},
+         {MenuCreation::IDC_NAME, ControlKind::Edit, ""},
+         {MenuCreation::IDC_ATTACH, ControlKind::PushButton, "Attach File To Menu"},
+         {MenuCreation::IDC_REMOVE_FILE, ControlKind::PushButton, "Remove File"},
          {0, ControlKind::Static, "Attached File Name"},
-         {C::IDC_FILE_NAME, ControlKind::Static, "File not assigned."},
+         {MenuCreation::IDC_FILE_NAME, ControlKind::Static, "File not assigned."},
          {0, ControlKind::Static, "Parent Menu"},
-         {C::IDC_PARENT_NAME, ControlKind::Static, "Parent menu not set."},
-         {C::IDC_CHANGE_PARENT, ControlKind::PushButton, "Change Parent Menu"},
-         {C::IDC_ADD_SUB, ControlKind::PushButton, "Add Sub-menu"},
-         {C::IDC_UPDATE, ControlKind::PushButton, "Update"},
-         {C::IDC_DELETE, ControlKind::PushButton, "Delete"},
+         {MenuCreation::IDC_PARENT_NAME, ControlKind::Static, "Parent menu not set."},
+         {MenuCreation::IDC_CHANGE_PARENT, ControlKind::PushButton, "Change Parent Menu"},
+         {MenuCreation::IDC_ADD_SUB, ControlKind::PushButton, "Add Sub-menu"},
+         {MenuCreation::IDC_UPDATE, ControlKind::PushButton, "Update"},
+         {MenuCreation::IDC_DELETE, ControlKind::PushButton, "Delete"},
          {IDC_OK_PAGE, ControlKind::PushButton, "OK"},
          {IDC_CREATION_HELP, ControlKind::PushButton, "Help"},
      },
@@ -75,14 +73,17 @@ const DialogTemplateRegistration menuTemplates{
      Lay::Column({
          Lay::Row({Lay::Control(IDC_PICTURE), Lay::Stretch()}),
          Lay::Row({
-             Lay::Group(0, {Lay::Control(IDC_TREE),
-                            Lay::Row({Lay::Control(C::IDC_UP), Lay::Control(C::IDC_DOWN)})}),
              Lay::Group(0,
-                        {Lay::Field(C::IDC_NAME),
-                         Lay::Row({Lay::Control(C::IDC_ATTACH), Lay::Control(C::IDC_REMOVE_FILE)}),
-                         Lay::Field(C::IDC_FILE_NAME), Lay::Field(C::IDC_PARENT_NAME),
-                         Lay::ButtonColumn({C::IDC_CHANGE_PARENT, C::IDC_ADD_SUB, C::IDC_UPDATE,
-                                            C::IDC_DELETE})}),
+                        {Lay::Control(IDC_TREE), Lay::Row({Lay::Control(MenuCreation::IDC_UP),
+                                                           Lay::Control(MenuCreation::IDC_DOWN)})}),
+             Lay::Group(
+                 0, {Lay::Field(MenuCreation::IDC_NAME),
+                     Lay::Row({Lay::Control(MenuCreation::IDC_ATTACH),
+                               Lay::Control(MenuCreation::IDC_REMOVE_FILE)}),
+                     Lay::Field(MenuCreation::IDC_FILE_NAME),
+                     Lay::Field(MenuCreation::IDC_PARENT_NAME),
+                     Lay::ButtonColumn({MenuCreation::IDC_CHANGE_PARENT, MenuCreation::IDC_ADD_SUB,
+                                        MenuCreation::IDC_UPDATE, MenuCreation::IDC_DELETE})}),
          }),
          Lay::Buttons({IDC_OK_PAGE, IDC_CREATION_HELP}),
      })},
@@ -91,9 +92,9 @@ const DialogTemplateRegistration menuTemplates{
      {
          {IDC_PICTURE, ControlKind::Picture, "", false, false, 48, 40, menuRolesBitmap},
          {0, ControlKind::Static, "Role"},
-         {R::IDC_ROLE, ControlKind::ComboBox, ""},
+         {MenuDesignation::IDC_ROLE, ControlKind::ComboBox, ""},
          {0, ControlKind::Static, "Destination Role"},
-         {R::IDC_DESTINATION, ControlKind::ComboBox, ""},
+         {MenuDesignation::IDC_DESTINATION, ControlKind::ComboBox, ""},
          {IDC_ROLE_COPY, ControlKind::PushButton, "Copy"},
          {IDC_ROLE_MODULE, ControlKind::ComboBox, "", /*hidden=*/true},
          {0, ControlKind::GroupBox, "Select Menus"},
@@ -110,8 +111,8 @@ const DialogTemplateRegistration menuTemplates{
      },
      WS_CHILD,
      Lay::Column({
-         Lay::Row({Lay::Control(IDC_PICTURE), Lay::Field(R::IDC_ROLE),
-                   Lay::Field(R::IDC_DESTINATION), Lay::Control(IDC_ROLE_COPY),
+         Lay::Row({Lay::Control(IDC_PICTURE), Lay::Field(MenuDesignation::IDC_ROLE),
+                   Lay::Field(MenuDesignation::IDC_DESTINATION), Lay::Control(IDC_ROLE_COPY),
                    Lay::Control(IDC_ROLE_MODULE)}),
          Lay::Row({Lay::Group(0, {Lay::Control(IDC_TREE)}),
                    Lay::ButtonColumn({IDC_ROLE_ASSIGN, IDC_ROLE_UNASSIGN}),
@@ -125,22 +126,22 @@ const DialogTemplateRegistration menuTemplates{
      {
          {IDC_PICTURE, ControlKind::Picture, "", false, false, 48, 40, menuFilesBitmap},
          {0, ControlKind::Static, "Modules"},
-         {F::IDC_MODULE, ControlKind::ComboBox, ""},
+         {MenuInterfaceFiles::IDC_MODULE, ControlKind::ComboBox, ""},
          {0, ControlKind::Static, "File Type"},
-         {F::IDC_FILE_TYPE, ControlKind::ComboBox, ""},
+         {MenuInterfaceFiles::IDC_FILE_TYPE, ControlKind::ComboBox, ""},
          {0, ControlKind::Static, "Forms"},
-         {F::IDC_PAGE, ControlKind::ComboBox, ""},
+         {MenuInterfaceFiles::IDC_PAGE, ControlKind::ComboBox, ""},
          {0, ControlKind::Static, "Aspx Files"},
-         {F::IDC_FILE, ControlKind::ComboBox, ""},
-         {F::IDC_SELECT_FILE, ControlKind::PushButton, "Select File"},
+         {MenuInterfaceFiles::IDC_FILE, ControlKind::ComboBox, ""},
+         {MenuInterfaceFiles::IDC_SELECT_FILE, ControlKind::PushButton, "Select File"},
          {0, ControlKind::Static, "File Name"},
-         {F::IDC_FILE_NAME, ControlKind::Static, "File not selected"},
+         {MenuInterfaceFiles::IDC_FILE_NAME, ControlKind::Static, "File not selected"},
          {0, ControlKind::GroupBox, "Top menu"},
          {0, ControlKind::Static, "Name"},
-         {F::IDC_TOP_MENU, ControlKind::Static, "Top Menu not assigned"},
-         {F::IDC_ASSIGN, ControlKind::PushButton, "Assign"},
-         {F::IDC_REMOVE, ControlKind::PushButton, "Remove"},
-         {F::IDC_MAP, ControlKind::PushButton, "Map Parameters"},
+         {MenuInterfaceFiles::IDC_TOP_MENU, ControlKind::Static, "Top Menu not assigned"},
+         {MenuInterfaceFiles::IDC_ASSIGN, ControlKind::PushButton, "Assign"},
+         {MenuInterfaceFiles::IDC_REMOVE, ControlKind::PushButton, "Remove"},
+         {MenuInterfaceFiles::IDC_MAP, ControlKind::PushButton, "Map Parameters"},
          {IDC_TREE, ControlKind::TreeCtrl, "", /*hidden=*/true},
          {IDC_OK_PAGE, ControlKind::PushButton, "OK"},
          {IDC_FILES_HELP, ControlKind::PushButton, "Help"},
@@ -148,15 +149,16 @@ const DialogTemplateRegistration menuTemplates{
      WS_CHILD,
      Lay::Column({
          Lay::Row({Lay::Control(IDC_PICTURE), Lay::Stretch()}),
-         Lay::Field(F::IDC_MODULE),
-         Lay::Field(F::IDC_FILE_TYPE),
-         Lay::Field(F::IDC_PAGE),
-         Lay::Field(F::IDC_FILE),
-         Lay::Row({Lay::Control(F::IDC_SELECT_FILE), Lay::Stretch()}),
-         Lay::Field(F::IDC_FILE_NAME),
-         Lay::Group(0, {Lay::Field(F::IDC_TOP_MENU),
-                        Lay::Row({Lay::Control(F::IDC_ASSIGN), Lay::Control(F::IDC_REMOVE),
-                                  Lay::Control(F::IDC_MAP), Lay::Stretch()})}),
+         Lay::Field(MenuInterfaceFiles::IDC_MODULE),
+         Lay::Field(MenuInterfaceFiles::IDC_FILE_TYPE),
+         Lay::Field(MenuInterfaceFiles::IDC_PAGE),
+         Lay::Field(MenuInterfaceFiles::IDC_FILE),
+         Lay::Row({Lay::Control(MenuInterfaceFiles::IDC_SELECT_FILE), Lay::Stretch()}),
+         Lay::Field(MenuInterfaceFiles::IDC_FILE_NAME),
+         Lay::Group(0, {Lay::Field(MenuInterfaceFiles::IDC_TOP_MENU),
+                        Lay::Row({Lay::Control(MenuInterfaceFiles::IDC_ASSIGN),
+                                  Lay::Control(MenuInterfaceFiles::IDC_REMOVE),
+                                  Lay::Control(MenuInterfaceFiles::IDC_MAP), Lay::Stretch()})}),
          Lay::Control(IDC_TREE),
          Lay::Stretch(),
          Lay::Buttons({IDC_OK_PAGE, IDC_FILES_HELP}),
@@ -212,12 +214,6 @@ const DialogTemplateRegistration menuTemplates{
          {AssignMenuParamDlg::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
      }},
 };
-
-int SelectionOf(const CWnd& dialog, int id)
-{
-    const auto* combo = dynamic_cast<const CComboBox*>(dialog.GetDlgItem(id));
-    return combo != nullptr ? combo->GetCurSel() : -1;
-}
 
 // The real dialogs the pages open.
 class ViewMenuHost final : public MenuEditorHost
@@ -295,17 +291,23 @@ public:
     explicit MenuCreationPage(MenuDlg& view)
         : MenuPage(IDD_MENU_CREATION, view, IDC_CREATION_HELP, IDD_MENU_CREATION)
     {
-        MapControlRange(BN_CLICKED, C::IDC_UP, C::IDC_UP, [this] { Run(&C::Up); });
-        MapControlRange(BN_CLICKED, C::IDC_DOWN, C::IDC_DOWN, [this] { Run(&C::Down); });
-        MapControlRange(BN_CLICKED, C::IDC_UPDATE, C::IDC_UPDATE, [this] { Run(&C::Update); });
-        MapControlRange(BN_CLICKED, C::IDC_ADD_SUB, C::IDC_ADD_SUB,
-                        [this] { Run(&C::AddSubMenu); });
-        MapControlRange(BN_CLICKED, C::IDC_ATTACH, C::IDC_ATTACH, [this] { Run(&C::AttachFile); });
-        MapControlRange(BN_CLICKED, C::IDC_REMOVE_FILE, C::IDC_REMOVE_FILE,
-                        [this] { Run(&C::RemoveFile); });
-        MapControlRange(BN_CLICKED, C::IDC_CHANGE_PARENT, C::IDC_CHANGE_PARENT,
-                        [this] { Run(&C::ChangeParent); });
-        MapControlRange(BN_CLICKED, C::IDC_DELETE, C::IDC_DELETE, [this] { Run(&C::Delete); });
+        MapControlRange(BN_CLICKED, MenuCreation::IDC_UP, MenuCreation::IDC_UP,
+                        [this] { Run(&MenuCreation::Up); });
+        MapControlRange(BN_CLICKED, MenuCreation::IDC_DOWN, MenuCreation::IDC_DOWN,
+                        [this] { Run(&MenuCreation::Down); });
+        MapControlRange(BN_CLICKED, MenuCreation::IDC_UPDATE, MenuCreation::IDC_UPDATE,
+                        [this] { Run(&MenuCreation::Update); });
+        MapControlRange(BN_CLICKED, MenuCreation::IDC_ADD_SUB, MenuCreation::IDC_ADD_SUB,
+                        [this] { Run(&MenuCreation::AddSubMenu); });
+        MapControlRange(BN_CLICKED, MenuCreation::IDC_ATTACH, MenuCreation::IDC_ATTACH,
+                        [this] { Run(&MenuCreation::AttachFile); });
+        MapControlRange(BN_CLICKED, MenuCreation::IDC_REMOVE_FILE, MenuCreation::IDC_REMOVE_FILE,
+                        [this] { Run(&MenuCreation::RemoveFile); });
+        MapControlRange(BN_CLICKED, MenuCreation::IDC_CHANGE_PARENT,
+                        MenuCreation::IDC_CHANGE_PARENT,
+                        [this] { Run(&MenuCreation::ChangeParent); });
+        MapControlRange(BN_CLICKED, MenuCreation::IDC_DELETE, MenuCreation::IDC_DELETE,
+                        [this] { Run(&MenuCreation::Delete); });
         MapNotify(NM_CLICK, IDC_TREE, &MenuCreationPage::OnTreeClick);
     }
 
@@ -314,15 +316,15 @@ public:
         CDialog::OnInitDialog();
         m_tree.SubclassDlgItem(IDC_TREE, this);
         CreateTips({{IDC_TREE, "Menu creation tree"},
-                    {C::IDC_UP, "Move menu UP"},
-                    {C::IDC_DOWN, "Move menu DOWN"},
-                    {C::IDC_NAME, "Menu name"},
-                    {C::IDC_ATTACH, "Assign File"},
-                    {C::IDC_REMOVE_FILE, "Remove File"},
-                    {C::IDC_CHANGE_PARENT, "Set Parent"},
-                    {C::IDC_ADD_SUB, "Add sub menu"},
-                    {C::IDC_UPDATE, "Update menu"},
-                    {C::IDC_DELETE, "Delete menu"},
+                    {MenuCreation::IDC_UP, "Move menu UP"},
+                    {MenuCreation::IDC_DOWN, "Move menu DOWN"},
+                    {MenuCreation::IDC_NAME, "Menu name"},
+                    {MenuCreation::IDC_ATTACH, "Assign File"},
+                    {MenuCreation::IDC_REMOVE_FILE, "Remove File"},
+                    {MenuCreation::IDC_CHANGE_PARENT, "Set Parent"},
+                    {MenuCreation::IDC_ADD_SUB, "Add sub menu"},
+                    {MenuCreation::IDC_UPDATE, "Update menu"},
+                    {MenuCreation::IDC_DELETE, "Delete menu"},
                     {IDC_OK_PAGE, "Back to Weavo Dashboard"},
                     {IDC_CREATION_HELP, "Help on menu creation"}});
         return TRUE;
@@ -341,7 +343,7 @@ private:
     void Read(MenuCreation& page)
     {
         m_treeView.Read(m_tree, page.Tree());
-        m_states.ReadTexts(page.Controls(), {C::IDC_NAME});
+        m_states.ReadTexts(page.Controls(), {MenuCreation::IDC_NAME});
     }
     void Run(void (MenuCreation::*command)())
     {
@@ -370,20 +372,25 @@ public:
     explicit MenuDesignationPage(MenuDlg& view)
         : MenuPage(IDD_MENU_ROLES, view, IDC_ROLE_HELP, IDD_MENU_ROLES)
     {
-        MapControlRange(BN_CLICKED, IDC_ROLE_ASSIGN, IDC_ROLE_ASSIGN, [this] { Run(&R::Assign); });
+        MapControlRange(BN_CLICKED, IDC_ROLE_ASSIGN, IDC_ROLE_ASSIGN,
+                        [this] { Run(&MenuDesignation::Assign); });
         MapControlRange(BN_CLICKED, IDC_ROLE_UNASSIGN, IDC_ROLE_UNASSIGN,
-                        [this] { Run(&R::Unassign); });
+                        [this] { Run(&MenuDesignation::Unassign); });
         MapControlRange(BN_CLICKED, IDC_ROLE_REMOVE_ALL, IDC_ROLE_REMOVE_ALL,
-                        [this] { Run(&R::RemoveAll); });
-        MapControlRange(BN_CLICKED, IDC_ROLE_COPY, IDC_ROLE_COPY, [this] { Run(&R::Copy); });
+                        [this] { Run(&MenuDesignation::RemoveAll); });
+        MapControlRange(BN_CLICKED, IDC_ROLE_COPY, IDC_ROLE_COPY,
+                        [this] { Run(&MenuDesignation::Copy); });
         MapControlRange(BN_CLICKED, IDC_ROLE_SELECT_ALL, IDC_ROLE_SELECT_ALL,
-                        [this] { Run(&R::SelectAll); });
+                        [this] { Run(&MenuDesignation::SelectAll); });
         MapControlRange(BN_CLICKED, IDC_ROLE_DESELECT_ALL, IDC_ROLE_DESELECT_ALL,
-                        [this] { Run(&R::DeselectAll); });
-        MapControlRange(CBN_SELCHANGE, R::IDC_ROLE, R::IDC_ROLE,
-                        [this] { Choose(&R::ChooseRole, R::IDC_ROLE); });
-        MapControlRange(CBN_SELCHANGE, R::IDC_DESTINATION, R::IDC_DESTINATION,
-                        [this] { Choose(&R::ChooseDestination, R::IDC_DESTINATION); });
+                        [this] { Run(&MenuDesignation::DeselectAll); });
+        MapControlRange(CBN_SELCHANGE, MenuDesignation::IDC_ROLE, MenuDesignation::IDC_ROLE,
+                        [this]
+                        { Choose(&MenuDesignation::ChooseRole, MenuDesignation::IDC_ROLE); });
+        MapControlRange(
+            CBN_SELCHANGE, MenuDesignation::IDC_DESTINATION, MenuDesignation::IDC_DESTINATION,
+            [this]
+            { Choose(&MenuDesignation::ChooseDestination, MenuDesignation::IDC_DESTINATION); });
         MapNotify(NM_CLICK, IDC_ROLE_LIST, &MenuDesignationPage::OnRowClick);
     }
 
@@ -458,19 +465,27 @@ public:
     explicit MenuInterfacePage(MenuDlg& view)
         : MenuPage(IDD_MENU_FILES, view, IDC_FILES_HELP, IDD_MENU_FILES)
     {
-        MapControlRange(BN_CLICKED, F::IDC_SELECT_FILE, F::IDC_SELECT_FILE,
-                        [this] { Run(&F::SelectFile); });
-        MapControlRange(BN_CLICKED, F::IDC_ASSIGN, F::IDC_ASSIGN, [this] { Run(&F::Assign); });
-        MapControlRange(BN_CLICKED, F::IDC_REMOVE, F::IDC_REMOVE, [this] { Run(&F::Remove); });
-        MapControlRange(BN_CLICKED, F::IDC_MAP, F::IDC_MAP, [this] { Run(&F::MapParameters); });
-        MapControlRange(CBN_SELCHANGE, F::IDC_FILE_TYPE, F::IDC_FILE_TYPE,
-                        [this] { Choose(&F::ChooseType, F::IDC_FILE_TYPE); });
-        MapControlRange(CBN_SELCHANGE, F::IDC_MODULE, F::IDC_MODULE,
-                        [this] { Choose(&F::ChooseModule, F::IDC_MODULE); });
-        MapControlRange(CBN_SELCHANGE, F::IDC_PAGE, F::IDC_PAGE,
-                        [this] { Choose(&F::ChoosePage, F::IDC_PAGE); });
-        MapControlRange(CBN_SELCHANGE, F::IDC_FILE, F::IDC_FILE,
-                        [this] { Choose(&F::ChooseFile, F::IDC_FILE); });
+        MapControlRange(BN_CLICKED, MenuInterfaceFiles::IDC_SELECT_FILE,
+                        MenuInterfaceFiles::IDC_SELECT_FILE,
+                        [this] { Run(&MenuInterfaceFiles::SelectFile); });
+        MapControlRange(BN_CLICKED, MenuInterfaceFiles::IDC_ASSIGN, MenuInterfaceFiles::IDC_ASSIGN,
+                        [this] { Run(&MenuInterfaceFiles::Assign); });
+        MapControlRange(BN_CLICKED, MenuInterfaceFiles::IDC_REMOVE, MenuInterfaceFiles::IDC_REMOVE,
+                        [this] { Run(&MenuInterfaceFiles::Remove); });
+        MapControlRange(BN_CLICKED, MenuInterfaceFiles::IDC_MAP, MenuInterfaceFiles::IDC_MAP,
+                        [this] { Run(&MenuInterfaceFiles::MapParameters); });
+        MapControlRange(
+            CBN_SELCHANGE, MenuInterfaceFiles::IDC_FILE_TYPE, MenuInterfaceFiles::IDC_FILE_TYPE,
+            [this] { Choose(&MenuInterfaceFiles::ChooseType, MenuInterfaceFiles::IDC_FILE_TYPE); });
+        MapControlRange(
+            CBN_SELCHANGE, MenuInterfaceFiles::IDC_MODULE, MenuInterfaceFiles::IDC_MODULE,
+            [this] { Choose(&MenuInterfaceFiles::ChooseModule, MenuInterfaceFiles::IDC_MODULE); });
+        MapControlRange(CBN_SELCHANGE, MenuInterfaceFiles::IDC_PAGE, MenuInterfaceFiles::IDC_PAGE,
+                        [this]
+                        { Choose(&MenuInterfaceFiles::ChoosePage, MenuInterfaceFiles::IDC_PAGE); });
+        MapControlRange(CBN_SELCHANGE, MenuInterfaceFiles::IDC_FILE, MenuInterfaceFiles::IDC_FILE,
+                        [this]
+                        { Choose(&MenuInterfaceFiles::ChooseFile, MenuInterfaceFiles::IDC_FILE); });
     }
 
     BOOL OnInitDialog() override

@@ -8,85 +8,94 @@ IMPLEMENT_DYNCREATE(ProcedureDlg, CFormView)
 
 namespace
 {
-using P = ProcedureEditor;
 
 const DialogTemplateRegistration procedureTemplate{{
-    P::IDD,
+    ProcedureEditor::IDD,
     "",
     {
         {0, ControlKind::Static, "Module"},
-        {P::IDC_MODULE, ControlKind::ComboBox, ""},
+        {ProcedureEditor::IDC_MODULE, ControlKind::ComboBox, ""},
         {0, ControlKind::Static, "Procedure Name"},
-        {P::IDC_NAME, ControlKind::Edit, ""},
+        {ProcedureEditor::IDC_NAME, ControlKind::Edit, ""},
         {0, ControlKind::Static, "Main Table"},
-        {P::IDC_MAIN_TABLE, ControlKind::ComboBox, ""},
-        {P::IDC_ADD_MAIN_TABLE, ControlKind::PushButton, "Add Main Table"},
-        {P::IDC_MAIN_TABLE_LABEL, ControlKind::Static, "MainTable : ", false, false, 220},
+        {ProcedureEditor::IDC_MAIN_TABLE, ControlKind::ComboBox, ""},
+        {ProcedureEditor::IDC_ADD_MAIN_TABLE, ControlKind::PushButton, "Add Main Table"},
+        {ProcedureEditor::IDC_MAIN_TABLE_LABEL, ControlKind::Static, "MainTable : ", false, false,
+         220},
         {0, ControlKind::Static, "Detail Table"},
-        {P::IDC_DETAIL_TABLE, ControlKind::ComboBox, ""},
-        {P::IDC_ADD_DETAIL_TABLE, ControlKind::PushButton, "Add Detail Table"},
-        {P::IDC_RELATION, ControlKind::PushButton, "Relation"},
-        {P::IDC_DETAIL_LIST, ControlKind::ListCtrl, "", false, false, 300, 110},
-        {P::IDC_OUTPUT_LIST, ControlKind::ListCtrl, "", false, false, 380, 110},
-        {P::IDC_ADD_FIELD_INFO, ControlKind::PushButton, "Add Field Info"},
+        {ProcedureEditor::IDC_DETAIL_TABLE, ControlKind::ComboBox, ""},
+        {ProcedureEditor::IDC_ADD_DETAIL_TABLE, ControlKind::PushButton, "Add Detail Table"},
+        {ProcedureEditor::IDC_RELATION, ControlKind::PushButton, "Relation"},
+        {ProcedureEditor::IDC_DETAIL_LIST, ControlKind::ListCtrl, "", false, false, 300, 110},
+        {ProcedureEditor::IDC_OUTPUT_LIST, ControlKind::ListCtrl, "", false, false, 380, 110},
+        {ProcedureEditor::IDC_ADD_FIELD_INFO, ControlKind::PushButton, "Add Field Info"},
         {0, ControlKind::Static, "Parameter Table"},
-        {P::IDC_PARAMETER_TABLE, ControlKind::ComboBox, ""},
+        {ProcedureEditor::IDC_PARAMETER_TABLE, ControlKind::ComboBox, ""},
         {0, ControlKind::Static, "Parameter Field"},
-        {P::IDC_PARAMETER_FIELD, ControlKind::ComboBox, ""},
+        {ProcedureEditor::IDC_PARAMETER_FIELD, ControlKind::ComboBox, ""},
         {0, ControlKind::Static, "Parameter Name"},
-        {P::IDC_PARAMETER_NAME, ControlKind::Edit, ""},
-        {P::IDC_ADD_PARAMETER, ControlKind::PushButton, "Add Parameter"},
-        {P::IDC_PARAMETER_LIST, ControlKind::ListCtrl, "", false, false, 300, 110},
-        {P::IDC_ALLOW_VARIATION, ControlKind::CheckBox, "Allow Parameter variation"},
-        {P::IDC_SELECT_VARIATION, ControlKind::PushButton, "Select Variation  Param"},
-        {P::IDC_VARIATION_LIST, ControlKind::ListCtrl, "", false, false, 300, 110},
-        {P::IDC_CREATE_DERIVED, ControlKind::PushButton, "Create Derived Procedures"},
-        {P::IDC_WRITE_PROCEDURE, ControlKind::CheckBox, "Write Procedure"},
-        {P::IDC_TEXT, ControlKind::MultiLineEdit, "", false, false, 700, 220},
-        {P::IDC_APPLY, ControlKind::PushButton, "Apply"},
-        {P::IDC_ADD_PROCEDURE, ControlKind::PushButton, "Add Procedure"},
-        {P::IDC_CANCEL, ControlKind::PushButton, "Cancel"},
+        {ProcedureEditor::IDC_PARAMETER_NAME, ControlKind::Edit, ""},
+        {ProcedureEditor::IDC_ADD_PARAMETER, ControlKind::PushButton, "Add Parameter"},
+        {ProcedureEditor::IDC_PARAMETER_LIST, ControlKind::ListCtrl, "", false, false, 300, 110},
+        {ProcedureEditor::IDC_ALLOW_VARIATION, ControlKind::CheckBox, "Allow Parameter variation"},
+        {ProcedureEditor::IDC_SELECT_VARIATION, ControlKind::PushButton, "Select Variation  Param"},
+        {ProcedureEditor::IDC_VARIATION_LIST, ControlKind::ListCtrl, "", false, false, 300, 110},
+        {ProcedureEditor::IDC_CREATE_DERIVED, ControlKind::PushButton, "Create Derived Procedures"},
+        {ProcedureEditor::IDC_WRITE_PROCEDURE, ControlKind::CheckBox, "Write Procedure"},
+        {ProcedureEditor::IDC_TEXT, ControlKind::MultiLineEdit, "", false, false, 700, 220},
+        {ProcedureEditor::IDC_APPLY, ControlKind::PushButton, "Apply"},
+        {ProcedureEditor::IDC_ADD_PROCEDURE, ControlKind::PushButton, "Add Procedure"},
+        {ProcedureEditor::IDC_CANCEL, ControlKind::PushButton, "Cancel"},
     },
     WS_CHILD,
     Lay::Column({
-        Lay::Row({Lay::Field(P::IDC_MODULE), Lay::Field(P::IDC_NAME), Lay::Stretch()}),
-        Lay::Row({Lay::Field(P::IDC_MAIN_TABLE), Lay::Control(P::IDC_ADD_MAIN_TABLE),
-                  Lay::Control(P::IDC_MAIN_TABLE_LABEL), Lay::Stretch()}),
-        Lay::Row({Lay::Field(P::IDC_DETAIL_TABLE), Lay::Control(P::IDC_ADD_DETAIL_TABLE),
-                  Lay::Control(P::IDC_RELATION), Lay::Stretch()}),
-        Lay::Row({Lay::Control(P::IDC_DETAIL_LIST), Lay::Control(P::IDC_OUTPUT_LIST),
-                  Lay::ButtonColumn({P::IDC_ADD_FIELD_INFO})}),
-        Lay::Row({Lay::Field(P::IDC_PARAMETER_TABLE), Lay::Field(P::IDC_PARAMETER_FIELD),
-                  Lay::Field(P::IDC_PARAMETER_NAME), Lay::Control(P::IDC_ADD_PARAMETER)}),
-        Lay::Row({Lay::Control(P::IDC_PARAMETER_LIST),
-                  Lay::ButtonColumn({P::IDC_SELECT_VARIATION, P::IDC_CREATE_DERIVED}),
-                  Lay::Control(P::IDC_VARIATION_LIST)}),
-        Lay::Row({Lay::Control(P::IDC_ALLOW_VARIATION), Lay::Control(P::IDC_WRITE_PROCEDURE),
+        Lay::Row({Lay::Field(ProcedureEditor::IDC_MODULE), Lay::Field(ProcedureEditor::IDC_NAME),
                   Lay::Stretch()}),
-        Lay::Control(P::IDC_TEXT),
-        Lay::Buttons({P::IDC_APPLY, P::IDC_ADD_PROCEDURE, P::IDC_CANCEL}),
+        Lay::Row({Lay::Field(ProcedureEditor::IDC_MAIN_TABLE),
+                  Lay::Control(ProcedureEditor::IDC_ADD_MAIN_TABLE),
+                  Lay::Control(ProcedureEditor::IDC_MAIN_TABLE_LABEL), Lay::Stretch()}),
+        Lay::Row({Lay::Field(ProcedureEditor::IDC_DETAIL_TABLE),
+                  Lay::Control(ProcedureEditor::IDC_ADD_DETAIL_TABLE),
+                  Lay::Control(ProcedureEditor::IDC_RELATION), Lay::Stretch()}),
+        Lay::Row({Lay::Control(ProcedureEditor::IDC_DETAIL_LIST),
+                  Lay::Control(ProcedureEditor::IDC_OUTPUT_LIST),
+                  Lay::ButtonColumn({ProcedureEditor::IDC_ADD_FIELD_INFO})}),
+        Lay::Row({Lay::Field(ProcedureEditor::IDC_PARAMETER_TABLE),
+                  Lay::Field(ProcedureEditor::IDC_PARAMETER_FIELD),
+                  Lay::Field(ProcedureEditor::IDC_PARAMETER_NAME),
+                  Lay::Control(ProcedureEditor::IDC_ADD_PARAMETER)}),
+        Lay::Row({Lay::Control(ProcedureEditor::IDC_PARAMETER_LIST),
+                  Lay::ButtonColumn(
+                      {ProcedureEditor::IDC_SELECT_VARIATION, ProcedureEditor::IDC_CREATE_DERIVED}),
+                  Lay::Control(ProcedureEditor::IDC_VARIATION_LIST)}),
+        Lay::Row({Lay::Control(ProcedureEditor::IDC_ALLOW_VARIATION),
+                  Lay::Control(ProcedureEditor::IDC_WRITE_PROCEDURE), Lay::Stretch()}),
+        Lay::Control(ProcedureEditor::IDC_TEXT),
+        Lay::Buttons({ProcedureEditor::IDC_APPLY, ProcedureEditor::IDC_ADD_PROCEDURE,
+                      ProcedureEditor::IDC_CANCEL}),
     }),
 }};
 } // namespace
 
-ProcedureDlg::ProcedureDlg() : CFormView(P::IDD), m_view(*this)
+ProcedureDlg::ProcedureDlg() : CFormView(ProcedureEditor::IDD), m_view(*this)
 {
-    MapControl(CBN_SELCHANGE, P::IDC_MODULE, &ProcedureDlg::OnModule);
-    MapControl(CBN_SELCHANGE, P::IDC_PARAMETER_TABLE, &ProcedureDlg::OnParameterTable);
-    MapControl(BN_CLICKED, P::IDC_ADD_MAIN_TABLE, &ProcedureDlg::OnAddMainTable);
-    MapControl(BN_CLICKED, P::IDC_ADD_DETAIL_TABLE, &ProcedureDlg::OnAddDetailTable);
-    MapControl(BN_CLICKED, P::IDC_ADD_PARAMETER, &ProcedureDlg::OnAddParameter);
-    MapControl(EN_KILLFOCUS, P::IDC_NAME, &ProcedureDlg::OnNameKillFocus);
-    MapControl(BN_CLICKED, P::IDC_ADD_FIELD_INFO, &ProcedureDlg::OnAddFieldInfo);
-    MapControl(BN_CLICKED, P::IDC_RELATION, &ProcedureDlg::OnRelation);
-    MapControl(BN_CLICKED, P::IDC_WRITE_PROCEDURE, &ProcedureDlg::OnWriteProcedure);
-    MapControl(BN_CLICKED, P::IDC_ALLOW_VARIATION, &ProcedureDlg::OnAllowVariation);
-    MapControl(BN_CLICKED, P::IDC_SELECT_VARIATION, &ProcedureDlg::OnSelectVariation);
-    MapControl(BN_CLICKED, P::IDC_CREATE_DERIVED, &ProcedureDlg::OnCreateDerived);
-    MapControl(BN_CLICKED, P::IDC_APPLY, &ProcedureDlg::OnApply);
-    MapControl(BN_CLICKED, P::IDC_ADD_PROCEDURE, &ProcedureDlg::OnAddProcedure);
-    MapControl(BN_CLICKED, P::IDC_CANCEL, &ProcedureDlg::OnCancelProcedure);
-    MapNotify(NM_CLICK, P::IDC_PARAMETER_LIST, &ProcedureDlg::OnParameterClick);
+    MapControl(CBN_SELCHANGE, ProcedureEditor::IDC_MODULE, &ProcedureDlg::OnModule);
+    MapControl(CBN_SELCHANGE, ProcedureEditor::IDC_PARAMETER_TABLE,
+               &ProcedureDlg::OnParameterTable);
+    MapControl(BN_CLICKED, ProcedureEditor::IDC_ADD_MAIN_TABLE, &ProcedureDlg::OnAddMainTable);
+    MapControl(BN_CLICKED, ProcedureEditor::IDC_ADD_DETAIL_TABLE, &ProcedureDlg::OnAddDetailTable);
+    MapControl(BN_CLICKED, ProcedureEditor::IDC_ADD_PARAMETER, &ProcedureDlg::OnAddParameter);
+    MapControl(EN_KILLFOCUS, ProcedureEditor::IDC_NAME, &ProcedureDlg::OnNameKillFocus);
+    MapControl(BN_CLICKED, ProcedureEditor::IDC_ADD_FIELD_INFO, &ProcedureDlg::OnAddFieldInfo);
+    MapControl(BN_CLICKED, ProcedureEditor::IDC_RELATION, &ProcedureDlg::OnRelation);
+    MapControl(BN_CLICKED, ProcedureEditor::IDC_WRITE_PROCEDURE, &ProcedureDlg::OnWriteProcedure);
+    MapControl(BN_CLICKED, ProcedureEditor::IDC_ALLOW_VARIATION, &ProcedureDlg::OnAllowVariation);
+    MapControl(BN_CLICKED, ProcedureEditor::IDC_SELECT_VARIATION, &ProcedureDlg::OnSelectVariation);
+    MapControl(BN_CLICKED, ProcedureEditor::IDC_CREATE_DERIVED, &ProcedureDlg::OnCreateDerived);
+    MapControl(BN_CLICKED, ProcedureEditor::IDC_APPLY, &ProcedureDlg::OnApply);
+    MapControl(BN_CLICKED, ProcedureEditor::IDC_ADD_PROCEDURE, &ProcedureDlg::OnAddProcedure);
+    MapControl(BN_CLICKED, ProcedureEditor::IDC_CANCEL, &ProcedureDlg::OnCancelProcedure);
+    MapNotify(NM_CLICK, ProcedureEditor::IDC_PARAMETER_LIST, &ProcedureDlg::OnParameterClick);
 }
 
 ProcedureDlg::~ProcedureDlg() = default;
@@ -101,10 +110,11 @@ void ProcedureDlg::OnInitialUpdate()
     CFormView::OnInitialUpdate();
     if (m_detailList.GetSafeHwnd() != nullptr)
         return;
-    const std::pair<CCellListCtrl*, int> lists[] = {{&m_detailList, P::IDC_DETAIL_LIST},
-                                                    {&m_parameterList, P::IDC_PARAMETER_LIST},
-                                                    {&m_variationList, P::IDC_VARIATION_LIST},
-                                                    {&m_outputList, P::IDC_OUTPUT_LIST}};
+    const std::pair<CCellListCtrl*, int> lists[] = {
+        {&m_detailList, ProcedureEditor::IDC_DETAIL_LIST},
+        {&m_parameterList, ProcedureEditor::IDC_PARAMETER_LIST},
+        {&m_variationList, ProcedureEditor::IDC_VARIATION_LIST},
+        {&m_outputList, ProcedureEditor::IDC_OUTPUT_LIST}};
     for (const auto& [list, id] : lists)
         list->SubclassDlgItem(id, this);
     SetListColumns(m_detailList, ProcedureEditor::DetailColumns());
@@ -164,8 +174,10 @@ BOOL ProcedureDlg::PreTranslateMessage(MSG* msg)
 void ProcedureDlg::ReadControls()
 {
     m_view.ReadTexts(m_editor.Current()->States(),
-                     {P::IDC_NAME, P::IDC_PARAMETER_NAME, P::IDC_TEXT});
-    for (int id : {P::IDC_MAIN_TABLE, P::IDC_DETAIL_TABLE, P::IDC_PARAMETER_FIELD})
+                     {ProcedureEditor::IDC_NAME, ProcedureEditor::IDC_PARAMETER_NAME,
+                      ProcedureEditor::IDC_TEXT});
+    for (int id : {ProcedureEditor::IDC_MAIN_TABLE, ProcedureEditor::IDC_DETAIL_TABLE,
+                   ProcedureEditor::IDC_PARAMETER_FIELD})
     {
         if (const auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(id)))
             m_editor.Current()->States().Select(id, combo->GetCurSel());

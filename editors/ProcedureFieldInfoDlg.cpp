@@ -7,53 +7,57 @@
 
 namespace
 {
-using F = FunctionOutputFields;
 
 // The aggregate choices the template carries hidden, and its hidden "Selected Field" label.
-const int hiddenIds[] = {1364, 1365, 1366, 1367, 1368, 1369, 1370};
+const int hiddenOutputIds[] = {1364, 1365, 1366, 1367, 1368, 1369, 1370};
 
 const DialogTemplateRegistration outputFieldsTemplate{{
-    F::IDD,
+    FunctionOutputFields::IDD,
     "Manage function Output Fields",
     {
         {0, ControlKind::Static, "Table"},
-        {F::IDC_TABLE, ControlKind::ComboBox, ""},
+        {FunctionOutputFields::IDC_TABLE, ControlKind::ComboBox, ""},
         {0, ControlKind::Static, "Field"},
-        {F::IDC_FIELD, ControlKind::ComboBox, ""},
-        {F::IDC_ADD, ControlKind::PushButton, "Add"},
-        {F::IDC_ADD_ALL, ControlKind::PushButton, "Add All"},
-        {F::IDC_ALIAS_MODE, ControlKind::CheckBox, "Alias Fields"},
+        {FunctionOutputFields::IDC_FIELD, ControlKind::ComboBox, ""},
+        {FunctionOutputFields::IDC_ADD, ControlKind::PushButton, "Add"},
+        {FunctionOutputFields::IDC_ADD_ALL, ControlKind::PushButton, "Add All"},
+        {FunctionOutputFields::IDC_ALIAS_MODE, ControlKind::CheckBox, "Alias Fields"},
         {0, ControlKind::Static, "Alias Name"},
-        {F::IDC_ALIAS_NAME, ControlKind::Edit, ""},
+        {FunctionOutputFields::IDC_ALIAS_NAME, ControlKind::Edit, ""},
         {0, ControlKind::Static, "Data Type"},
-        {F::IDC_ALIAS_TYPE, ControlKind::ComboBox, ""},
-        {F::IDC_ALIAS_ADD, ControlKind::PushButton, "Add"},
-        {hiddenIds[0], ControlKind::RadioButton, "Count", true},
-        {hiddenIds[1], ControlKind::RadioButton, "Sum", true},
-        {hiddenIds[2], ControlKind::RadioButton, "Min", true},
-        {hiddenIds[3], ControlKind::RadioButton, "Max", true},
-        {hiddenIds[4], ControlKind::RadioButton, "Average", true},
-        {hiddenIds[5], ControlKind::RadioButton, "Percentage", true},
-        {hiddenIds[6], ControlKind::Static, "Selected Field", true},
-        {F::IDC_OUTPUT, ControlKind::ListCtrl, "", false, false, 360, 180},
-        {F::IDC_DELETE, ControlKind::PushButton, "Delete"},
-        {F::IDC_CLEAR, ControlKind::PushButton, "Clear"},
+        {FunctionOutputFields::IDC_ALIAS_TYPE, ControlKind::ComboBox, ""},
+        {FunctionOutputFields::IDC_ALIAS_ADD, ControlKind::PushButton, "Add"},
+        {hiddenOutputIds[0], ControlKind::RadioButton, "Count", true},
+        {hiddenOutputIds[1], ControlKind::RadioButton, "Sum", true},
+        {hiddenOutputIds[2], ControlKind::RadioButton, "Min", true},
+        {hiddenOutputIds[3], ControlKind::RadioButton, "Max", true},
+        {hiddenOutputIds[4], ControlKind::RadioButton, "Average", true},
+        {hiddenOutputIds[5], ControlKind::RadioButton, "Percentage", true},
+        {hiddenOutputIds[6], ControlKind::Static, "Selected Field", true},
+        {FunctionOutputFields::IDC_OUTPUT, ControlKind::ListCtrl, "", false, false, 360, 180},
+        {FunctionOutputFields::IDC_DELETE, ControlKind::PushButton, "Delete"},
+        {FunctionOutputFields::IDC_CLEAR, ControlKind::PushButton, "Clear"},
         {IDOK, ControlKind::DefPushButton, "OK"},
-        {F::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+        {FunctionOutputFields::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
     },
     0,
     Lay::Column({
-        Lay::Row({Lay::Field(F::IDC_TABLE), Lay::Field(F::IDC_FIELD), Lay::Control(F::IDC_ADD),
-                  Lay::Control(F::IDC_ADD_ALL)}),
-        Lay::Control(F::IDC_ALIAS_MODE),
-        Lay::Row({Lay::Field(F::IDC_ALIAS_NAME), Lay::Field(F::IDC_ALIAS_TYPE),
-                  Lay::Control(F::IDC_ALIAS_ADD)}),
-        Lay::Row({Lay::Control(hiddenIds[0]), Lay::Control(hiddenIds[1]),
-                  Lay::Control(hiddenIds[2]), Lay::Control(hiddenIds[3]),
-                  Lay::Control(hiddenIds[4]), Lay::Control(hiddenIds[5]),
-                  Lay::Control(hiddenIds[6])}),
-        Lay::Row({Lay::Control(F::IDC_OUTPUT), Lay::ButtonColumn({F::IDC_DELETE, F::IDC_CLEAR})}),
-        Lay::Buttons({IDOK, F::IDC_HELP_BUTTON}),
+        Lay::Row({Lay::Field(FunctionOutputFields::IDC_TABLE),
+                  Lay::Field(FunctionOutputFields::IDC_FIELD),
+                  Lay::Control(FunctionOutputFields::IDC_ADD),
+                  Lay::Control(FunctionOutputFields::IDC_ADD_ALL)}),
+        Lay::Control(FunctionOutputFields::IDC_ALIAS_MODE),
+        Lay::Row({Lay::Field(FunctionOutputFields::IDC_ALIAS_NAME),
+                  Lay::Field(FunctionOutputFields::IDC_ALIAS_TYPE),
+                  Lay::Control(FunctionOutputFields::IDC_ALIAS_ADD)}),
+        Lay::Row({Lay::Control(hiddenOutputIds[0]), Lay::Control(hiddenOutputIds[1]),
+                  Lay::Control(hiddenOutputIds[2]), Lay::Control(hiddenOutputIds[3]),
+                  Lay::Control(hiddenOutputIds[4]), Lay::Control(hiddenOutputIds[5]),
+                  Lay::Control(hiddenOutputIds[6])}),
+        Lay::Row({Lay::Control(FunctionOutputFields::IDC_OUTPUT),
+                  Lay::ButtonColumn(
+                      {FunctionOutputFields::IDC_DELETE, FunctionOutputFields::IDC_CLEAR})}),
+        Lay::Buttons({IDOK, FunctionOutputFields::IDC_HELP_BUTTON}),
     }),
 }};
 } // namespace
@@ -62,30 +66,34 @@ ProcedureFieldInfoDlg::ProcedureFieldInfoDlg(ForgeonProject& project, Function& 
                                              CWnd* parent)
     : CDialog(IDD, parent), m_fields(project, function), m_view(*this)
 {
-    const std::pair<int, void (F::*)()> buttons[] = {
-        {F::IDC_ADD, &F::Add},
-        {F::IDC_ADD_ALL, &F::AddAll},
-        {F::IDC_ALIAS_MODE, &F::ToggleAliasMode},
-        {F::IDC_ALIAS_ADD, &F::AddOrUpdateAlias},
-        {F::IDC_DELETE, &F::Delete},
-        {F::IDC_CLEAR, &F::Clear},
+    const std::pair<int, void (FunctionOutputFields::*)()> buttons[] = {
+        {FunctionOutputFields::IDC_ADD, &FunctionOutputFields::Add},
+        {FunctionOutputFields::IDC_ADD_ALL, &FunctionOutputFields::AddAll},
+        {FunctionOutputFields::IDC_ALIAS_MODE, &FunctionOutputFields::ToggleAliasMode},
+        {FunctionOutputFields::IDC_ALIAS_ADD, &FunctionOutputFields::AddOrUpdateAlias},
+        {FunctionOutputFields::IDC_DELETE, &FunctionOutputFields::Delete},
+        {FunctionOutputFields::IDC_CLEAR, &FunctionOutputFields::Clear},
     };
     for (const auto& [id, command] : buttons)
         MapControlRange(BN_CLICKED, id, id, [this, command] { Run(command); });
-    MapControlRange(BN_CLICKED, F::IDC_HELP_BUTTON, F::IDC_HELP_BUTTON,
-                    [this] { ShowContextHelp(this, F::HelpContext); });
-    MapControlRange(CBN_SELCHANGE, F::IDC_TABLE, F::IDC_TABLE,
-                    [this] { RunChoice(&F::ChooseTable, F::IDC_TABLE); });
-    MapControlRange(CBN_SELCHANGE, F::IDC_FIELD, F::IDC_FIELD,
-                    [this] { RunChoice(&F::ChooseField, F::IDC_FIELD); });
-    MapNotify(NM_DBLCLK, F::IDC_OUTPUT, &ProcedureFieldInfoDlg::OnOutputDoubleClick);
+    MapControlRange(BN_CLICKED, FunctionOutputFields::IDC_HELP_BUTTON,
+                    FunctionOutputFields::IDC_HELP_BUTTON,
+                    [this] { ShowContextHelp(this, FunctionOutputFields::HelpContext); });
+    MapControlRange(
+        CBN_SELCHANGE, FunctionOutputFields::IDC_TABLE, FunctionOutputFields::IDC_TABLE,
+        [this] { RunChoice(&FunctionOutputFields::ChooseTable, FunctionOutputFields::IDC_TABLE); });
+    MapControlRange(
+        CBN_SELCHANGE, FunctionOutputFields::IDC_FIELD, FunctionOutputFields::IDC_FIELD,
+        [this] { RunChoice(&FunctionOutputFields::ChooseField, FunctionOutputFields::IDC_FIELD); });
+    MapNotify(NM_DBLCLK, FunctionOutputFields::IDC_OUTPUT,
+              &ProcedureFieldInfoDlg::OnOutputDoubleClick);
 }
 
 BOOL ProcedureFieldInfoDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_output.SubclassDlgItem(F::IDC_OUTPUT, this);
-    SetListColumns(m_output, F::OutputColumns());
+    m_output.SubclassDlgItem(FunctionOutputFields::IDC_OUTPUT, this);
+    SetListColumns(m_output, FunctionOutputFields::OutputColumns());
     m_fields.Open();
     Show();
     m_toolTips.Create(this);
@@ -94,9 +102,10 @@ BOOL ProcedureFieldInfoDlg::OnInitDialog()
 
 void ProcedureFieldInfoDlg::ReadControls()
 {
-    m_view.ReadTexts(m_fields.States(), {F::IDC_ALIAS_NAME});
-    if (const auto* type = dynamic_cast<CComboBox*>(GetDlgItem(F::IDC_ALIAS_TYPE)))
-        m_fields.States().Select(F::IDC_ALIAS_TYPE, type->GetCurSel());
+    m_view.ReadTexts(m_fields.States(), {FunctionOutputFields::IDC_ALIAS_NAME});
+    if (const auto* type =
+            dynamic_cast<CComboBox*>(GetDlgItem(FunctionOutputFields::IDC_ALIAS_TYPE)))
+        m_fields.States().Select(FunctionOutputFields::IDC_ALIAS_TYPE, type->GetCurSel());
 }
 
 void ProcedureFieldInfoDlg::Run(void (FunctionOutputFields::*command)())

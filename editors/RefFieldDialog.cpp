@@ -7,31 +7,31 @@
 
 namespace
 {
-using R = RefFieldEditor;
 
 const DialogTemplateRegistration refFieldTemplate{{
-    R::IDD,
+    RefFieldEditor::IDD,
     "Manage Reference Fields",
     {
         {0, ControlKind::Static, "Name "},
-        {R::NameBox, ControlKind::Edit, ""},
+        {RefFieldEditor::NameBox, ControlKind::Edit, ""},
         {0, ControlKind::Static, "Data Type"},
-        {R::TypeCombo, ControlKind::ComboBox, ""},
-        {R::AddButton, ControlKind::PushButton, "Add"},
-        {R::DeleteButton, ControlKind::PushButton, "Delete"},
-        {R::ClearButton, ControlKind::PushButton, "Clear"},
-        {R::FieldList, ControlKind::ListCtrl, "", false, false, 320, 180},
+        {RefFieldEditor::TypeCombo, ControlKind::ComboBox, ""},
+        {RefFieldEditor::AddButton, ControlKind::PushButton, "Add"},
+        {RefFieldEditor::DeleteButton, ControlKind::PushButton, "Delete"},
+        {RefFieldEditor::ClearButton, ControlKind::PushButton, "Clear"},
+        {RefFieldEditor::FieldList, ControlKind::ListCtrl, "", false, false, 320, 180},
         {IDOK, ControlKind::DefPushButton, "OK"},
-        {R::HelpButton, ControlKind::PushButton, "Help"},
-        {R::TableLabel, ControlKind::Static, "", true},
-        {R::ValidateCheck, ControlKind::CheckBox, "Validate", true},
+        {RefFieldEditor::HelpButton, ControlKind::PushButton, "Help"},
+        {RefFieldEditor::TableLabel, ControlKind::Static, "", true},
+        {RefFieldEditor::ValidateCheck, ControlKind::CheckBox, "Validate", true},
     },
     0,
     Lay::Column({
-        Lay::Row({Lay::Field(R::NameBox), Lay::Field(R::TypeCombo)}),
-        Lay::Buttons({R::AddButton, R::DeleteButton, R::ClearButton}),
-        Lay::Control(R::FieldList),
-        Lay::Buttons({IDOK, R::HelpButton}),
+        Lay::Row({Lay::Field(RefFieldEditor::NameBox), Lay::Field(RefFieldEditor::TypeCombo)}),
+        Lay::Buttons(
+            {RefFieldEditor::AddButton, RefFieldEditor::DeleteButton, RefFieldEditor::ClearButton}),
+        Lay::Control(RefFieldEditor::FieldList),
+        Lay::Buttons({IDOK, RefFieldEditor::HelpButton}),
     }),
 }};
 } // namespace
@@ -39,34 +39,37 @@ const DialogTemplateRegistration refFieldTemplate{{
 RefFieldDialog::RefFieldDialog(FormInterface& page, Table* table, CWnd* parent)
     : CDialog(IDD, parent), m_editor(page, table), m_view(*this)
 {
-    MapControlRange(BN_CLICKED, R::AddButton, R::AddButton, [this] { Run(&R::AddOrUpdate); });
-    MapControlRange(BN_CLICKED, R::DeleteButton, R::DeleteButton, [this] { Run(&R::Delete); });
-    MapControlRange(BN_CLICKED, R::ClearButton, R::ClearButton, [this] { Run(&R::Clear); });
-    MapControlRange(BN_CLICKED, R::ValidateCheck, R::ValidateCheck,
-                    [this] { Run(&R::ToggleValidate); });
-    MapControlRange(BN_CLICKED, R::HelpButton, R::HelpButton,
+    MapControlRange(BN_CLICKED, RefFieldEditor::AddButton, RefFieldEditor::AddButton,
+                    [this] { Run(&RefFieldEditor::AddOrUpdate); });
+    MapControlRange(BN_CLICKED, RefFieldEditor::DeleteButton, RefFieldEditor::DeleteButton,
+                    [this] { Run(&RefFieldEditor::Delete); });
+    MapControlRange(BN_CLICKED, RefFieldEditor::ClearButton, RefFieldEditor::ClearButton,
+                    [this] { Run(&RefFieldEditor::Clear); });
+    MapControlRange(BN_CLICKED, RefFieldEditor::ValidateCheck, RefFieldEditor::ValidateCheck,
+                    [this] { Run(&RefFieldEditor::ToggleValidate); });
+    MapControlRange(BN_CLICKED, RefFieldEditor::HelpButton, RefFieldEditor::HelpButton,
                     [this] { ShowContextHelp(this, IDD); });
-    MapNotify(NM_CLICK, R::FieldList, &RefFieldDialog::OnRowClick);
+    MapNotify(NM_CLICK, RefFieldEditor::FieldList, &RefFieldDialog::OnRowClick);
 }
 
 BOOL RefFieldDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_list.SubclassDlgItem(R::FieldList, this);
-    SetListColumns(m_list, R::GetColumns());
+    m_list.SubclassDlgItem(RefFieldEditor::FieldList, this);
+    SetListColumns(m_list, RefFieldEditor::GetColumns());
     m_editor.Load();
     Show();
     m_toolTips.Create(this);
-    AddToolTips(m_toolTips, *this, R::GetToolTips());
+    AddToolTips(m_toolTips, *this, RefFieldEditor::GetToolTips());
     return TRUE;
 }
 
 void RefFieldDialog::ReadControls()
 {
     CString name;
-    GetDlgItemText(R::NameBox, name);
+    GetDlgItemText(RefFieldEditor::NameBox, name);
     m_editor.SetName(name);
-    if (const auto* type = dynamic_cast<const CComboBox*>(GetDlgItem(R::TypeCombo)))
+    if (const auto* type = dynamic_cast<const CComboBox*>(GetDlgItem(RefFieldEditor::TypeCombo)))
         m_editor.SelectType(type->GetCurSel());
 }
 

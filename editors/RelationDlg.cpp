@@ -10,31 +10,32 @@
 
 namespace
 {
-using R = RelationEditor;
 
 const DialogTemplateRegistration relationTemplate{{
-    R::IDD,
+    RelationEditor::IDD,
     "Relation Dialog",
     {
         {0, ControlKind::Static, "Select Main Table"},
-        {R::IDC_LEFT_TABLE, ControlKind::ComboBox, ""},
+        {RelationEditor::IDC_LEFT_TABLE, ControlKind::ComboBox, ""},
         {0, ControlKind::Static, "Select Detail Table"},
-        {R::IDC_RIGHT_TABLE, ControlKind::ComboBox, ""},
-        {R::IDC_LEFT_TREE, ControlKind::TreeCtrl, "", false, false, 220, 200},
-        {R::IDC_RIGHT_TREE, ControlKind::TreeCtrl, "", false, false, 220, 200},
-        {R::IDC_ADD, ControlKind::PushButton, "Add Relation"},
-        {R::IDC_RELATIONS, ControlKind::ListCtrl, "", false, false, 450, 140},
+        {RelationEditor::IDC_RIGHT_TABLE, ControlKind::ComboBox, ""},
+        {RelationEditor::IDC_LEFT_TREE, ControlKind::TreeCtrl, "", false, false, 220, 200},
+        {RelationEditor::IDC_RIGHT_TREE, ControlKind::TreeCtrl, "", false, false, 220, 200},
+        {RelationEditor::IDC_ADD, ControlKind::PushButton, "Add Relation"},
+        {RelationEditor::IDC_RELATIONS, ControlKind::ListCtrl, "", false, false, 450, 140},
         {IDOK, ControlKind::DefPushButton, "OK"},
         {IDCANCEL, ControlKind::PushButton, "Cancel"},
-        {R::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+        {RelationEditor::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
     },
     0,
     Lay::Column({
-        Lay::Row({Lay::Field(R::IDC_LEFT_TABLE), Lay::Field(R::IDC_RIGHT_TABLE)}),
-        Lay::Row({Lay::Control(R::IDC_LEFT_TREE), Lay::Control(R::IDC_RIGHT_TREE)}),
-        Lay::Buttons({R::IDC_ADD}),
-        Lay::Control(R::IDC_RELATIONS),
-        Lay::Buttons({IDOK, IDCANCEL, R::IDC_HELP_BUTTON}),
+        Lay::Row({Lay::Field(RelationEditor::IDC_LEFT_TABLE),
+                  Lay::Field(RelationEditor::IDC_RIGHT_TABLE)}),
+        Lay::Row({Lay::Control(RelationEditor::IDC_LEFT_TREE),
+                  Lay::Control(RelationEditor::IDC_RIGHT_TREE)}),
+        Lay::Buttons({RelationEditor::IDC_ADD}),
+        Lay::Control(RelationEditor::IDC_RELATIONS),
+        Lay::Buttons({IDOK, IDCANCEL, RelationEditor::IDC_HELP_BUTTON}),
     }),
 }};
 
@@ -48,23 +49,25 @@ int ComboSelection(CWnd& window, int id)
 RelationDlg::RelationDlg(Procedure& procedure, CWnd* parent)
     : CDialog(IDD, parent), m_editor(procedure, ViewEditorHost::Get()), m_view(*this)
 {
-    MapControl(CBN_SELCHANGE, R::IDC_LEFT_TABLE, &RelationDlg::OnLeftTable);
-    MapControl(CBN_SELCHANGE, R::IDC_RIGHT_TABLE, &RelationDlg::OnRightTable);
-    MapControl(BN_CLICKED, R::IDC_ADD, &RelationDlg::OnAdd);
-    MapControl(BN_CLICKED, R::IDC_HELP_BUTTON, &RelationDlg::OnHelp);
-    MapNotify(NM_CLICK, R::IDC_RELATIONS, &RelationDlg::OnListClick);
-    MapNotify(TVN_ITEMCHANGED, R::IDC_LEFT_TREE, &RelationDlg::OnTreeCheck);
-    MapNotify(TVN_ITEMCHANGED, R::IDC_RIGHT_TREE, &RelationDlg::OnTreeCheck);
+    MapControl(CBN_SELCHANGE, RelationEditor::IDC_LEFT_TABLE, &RelationDlg::OnLeftTable);
+    MapControl(CBN_SELCHANGE, RelationEditor::IDC_RIGHT_TABLE, &RelationDlg::OnRightTable);
+    MapControl(BN_CLICKED, RelationEditor::IDC_ADD, &RelationDlg::OnAdd);
+    MapControl(BN_CLICKED, RelationEditor::IDC_HELP_BUTTON, &RelationDlg::OnHelp);
+    MapNotify(NM_CLICK, RelationEditor::IDC_RELATIONS, &RelationDlg::OnListClick);
+    MapNotify(TVN_ITEMCHANGED, RelationEditor::IDC_LEFT_TREE, &RelationDlg::OnTreeCheck);
+    MapNotify(TVN_ITEMCHANGED, RelationEditor::IDC_RIGHT_TREE, &RelationDlg::OnTreeCheck);
 }
 
 BOOL RelationDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_list.SubclassDlgItem(R::IDC_RELATIONS, this);
+    m_list.SubclassDlgItem(RelationEditor::IDC_RELATIONS, this);
     SetListColumns(m_list, RelationEditor::Columns());
     for (TreeControl* tree : {&m_leftTree, &m_rightTree})
     {
-        tree->SubclassDlgItem(tree == &m_leftTree ? R::IDC_LEFT_TREE : R::IDC_RIGHT_TREE, this);
+        tree->SubclassDlgItem(tree == &m_leftTree ? RelationEditor::IDC_LEFT_TREE
+                                                  : RelationEditor::IDC_RIGHT_TREE,
+                              this);
         tree->ModifyStyle(0, TVS_CHECKBOXES);
     }
     m_editor.Open();
@@ -112,13 +115,13 @@ void RelationDlg::Show()
 
 void RelationDlg::OnLeftTable()
 {
-    m_editor.ChooseLeftTable(ComboSelection(*this, R::IDC_LEFT_TABLE));
+    m_editor.ChooseLeftTable(ComboSelection(*this, RelationEditor::IDC_LEFT_TABLE));
     Show();
 }
 
 void RelationDlg::OnRightTable()
 {
-    m_editor.ChooseRightTable(ComboSelection(*this, R::IDC_RIGHT_TABLE));
+    m_editor.ChooseRightTable(ComboSelection(*this, RelationEditor::IDC_RIGHT_TABLE));
     Show();
 }
 
@@ -139,7 +142,7 @@ void RelationDlg::OnTreeCheck(NMHDR* header, LRESULT* result)
 {
     *result = 0;
     const auto* change = reinterpret_cast<NMTVITEMCHANGE*>(header);
-    const bool left = header->idFrom == static_cast<UINT_PTR>(R::IDC_LEFT_TREE);
+    const bool left = header->idFrom == static_cast<UINT_PTR>(RelationEditor::IDC_LEFT_TREE);
     TreeControl& tree = left ? m_leftTree : m_rightTree;
     int index = 0;
     for (HTREEITEM item = tree.GetChildItem(tree.GetRootItem()); item != nullptr;

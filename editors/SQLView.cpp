@@ -15,36 +15,35 @@ IMPLEMENT_DYNCREATE(SQLView, CRecordView)
 
 namespace
 {
-using P = DatabasePane;
 constexpr int kScriptGroup = 2001;
 constexpr int kTableGroup = 2002;
-constexpr int kTablesLabel = 2010;
+constexpr int kDatabaseTablesLabel = 2010;
 constexpr int kFieldsLabel = 2011;
 constexpr int kTableLabel = 2012;
 
 const DialogTemplateRegistration sqlViewTemplate{{
-    P::IDD,
+    DatabasePane::IDD,
     "",
     {
-        {P::IDC_TITLE, ControlKind::Picture, "", false, false, 0, 0, databaseBitmap},
-        {P::IDC_LOAD_DATABASE, ControlKind::PushButton, "Load Database..."},
-        {P::IDC_DATABASE_CAPTION, ControlKind::Static, "Databse not selected"},
+        {DatabasePane::IDC_TITLE, ControlKind::Picture, "", false, false, 0, 0, databaseBitmap},
+        {DatabasePane::IDC_LOAD_DATABASE, ControlKind::PushButton, "Load Database..."},
+        {DatabasePane::IDC_DATABASE_CAPTION, ControlKind::Static, "Databse not selected"},
         {0, ControlKind::Static, "Modules"},
-        {P::IDC_MODULES, ControlKind::ComboBox, ""},
-        {P::IDC_NEW_DATABASE, ControlKind::PushButton, "New Database"},
-        {P::IDC_ALTER_DATABASE, ControlKind::PushButton, "Alter Database"},
+        {DatabasePane::IDC_MODULES, ControlKind::ComboBox, ""},
+        {DatabasePane::IDC_NEW_DATABASE, ControlKind::PushButton, "New Database"},
+        {DatabasePane::IDC_ALTER_DATABASE, ControlKind::PushButton, "Alter Database"},
         {kScriptGroup, ControlKind::GroupBox, "Generate Alter Script for"},
-        {P::IDC_SCRIPT_TABLE, ControlKind::PushButton, "Selected Table"},
-        {P::IDC_SCRIPT_MODULE, ControlKind::PushButton, "Selected Module"},
-        {P::IDC_SCRIPT_PROJECT, ControlKind::PushButton, "Project"},
+        {DatabasePane::IDC_SCRIPT_TABLE, ControlKind::PushButton, "Selected Table"},
+        {DatabasePane::IDC_SCRIPT_MODULE, ControlKind::PushButton, "Selected Module"},
+        {DatabasePane::IDC_SCRIPT_PROJECT, ControlKind::PushButton, "Project"},
         {kTableGroup, ControlKind::GroupBox, "Options for Selected Table"},
-        {P::IDC_COPY_FIELDS, ControlKind::PushButton, "Copy Fields"},
+        {DatabasePane::IDC_COPY_FIELDS, ControlKind::PushButton, "Copy Fields"},
         {kTableLabel, ControlKind::Static, "Table Name"},
-        {P::IDC_TABLE_CAPTION, ControlKind::Static, "Table not selected"},
-        {kTablesLabel, ControlKind::Static, "List of Tables"},
-        {P::IDC_TABLE_LIST, ControlKind::ListCtrl, "", false, false, 240, 300},
+        {DatabasePane::IDC_TABLE_CAPTION, ControlKind::Static, "Table not selected"},
+        {kDatabaseTablesLabel, ControlKind::Static, "List of Tables"},
+        {DatabasePane::IDC_TABLE_LIST, ControlKind::ListCtrl, "", false, false, 240, 300},
         {kFieldsLabel, ControlKind::Static, "List of fields for selected table"},
-        {P::IDC_FIELD_LIST, ControlKind::ListCtrl, "", false, false, 320, 300},
+        {DatabasePane::IDC_FIELD_LIST, ControlKind::ListCtrl, "", false, false, 320, 300},
         {2003, ControlKind::PushButton, "Copy All Procedures", true},
         {2004, ControlKind::PushButton, "Copy Fields for All Tables", true},
         {2005, ControlKind::PushButton, "Alter selected Proc", true},
@@ -52,23 +51,30 @@ const DialogTemplateRegistration sqlViewTemplate{{
         {2007, ControlKind::PushButton, "Copy All", true},
         {2008, ControlKind::PushButton, "Show All", true},
         {2009, ControlKind::PushButton, "Alter All Procedures of Project", true},
-        {P::IDC_OK, ControlKind::PushButton, "OK"},
-        {P::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+        {DatabasePane::IDC_OK, ControlKind::PushButton, "OK"},
+        {DatabasePane::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
     },
     WS_CHILD,
     Lay::Column({
-        Lay::Row({Lay::Control(P::IDC_TITLE), Lay::Control(P::IDC_LOAD_DATABASE),
-                  Lay::Control(P::IDC_DATABASE_CAPTION), Lay::Stretch()}),
-        Lay::Row({Lay::Field(P::IDC_MODULES), Lay::Control(P::IDC_NEW_DATABASE),
-                  Lay::Control(P::IDC_ALTER_DATABASE), Lay::Stretch()}),
-        Lay::Row({Lay::Group(kScriptGroup, {Lay::Row({Lay::Control(P::IDC_SCRIPT_TABLE),
-                                                      Lay::Control(P::IDC_SCRIPT_MODULE),
-                                                      Lay::Control(P::IDC_SCRIPT_PROJECT)})}),
-                  Lay::Group(kTableGroup, {Lay::Control(P::IDC_COPY_FIELDS)}), Lay::Stretch()}),
-        Lay::Row({Lay::Control(kTableLabel), Lay::Control(P::IDC_TABLE_CAPTION), Lay::Stretch()}),
-        Lay::Row({Lay::Column({Lay::Control(kTablesLabel), Lay::Control(P::IDC_TABLE_LIST)}),
-                  Lay::Column({Lay::Control(kFieldsLabel), Lay::Control(P::IDC_FIELD_LIST)})}),
-        Lay::Buttons({P::IDC_OK, P::IDC_HELP_BUTTON}),
+        Lay::Row({Lay::Control(DatabasePane::IDC_TITLE),
+                  Lay::Control(DatabasePane::IDC_LOAD_DATABASE),
+                  Lay::Control(DatabasePane::IDC_DATABASE_CAPTION), Lay::Stretch()}),
+        Lay::Row({Lay::Field(DatabasePane::IDC_MODULES),
+                  Lay::Control(DatabasePane::IDC_NEW_DATABASE),
+                  Lay::Control(DatabasePane::IDC_ALTER_DATABASE), Lay::Stretch()}),
+        Lay::Row(
+            {Lay::Group(kScriptGroup, {Lay::Row({Lay::Control(DatabasePane::IDC_SCRIPT_TABLE),
+                                                 Lay::Control(DatabasePane::IDC_SCRIPT_MODULE),
+                                                 Lay::Control(DatabasePane::IDC_SCRIPT_PROJECT)})}),
+             Lay::Group(kTableGroup, {Lay::Control(DatabasePane::IDC_COPY_FIELDS)}),
+             Lay::Stretch()}),
+        Lay::Row({Lay::Control(kTableLabel), Lay::Control(DatabasePane::IDC_TABLE_CAPTION),
+                  Lay::Stretch()}),
+        Lay::Row({Lay::Column({Lay::Control(kDatabaseTablesLabel),
+                               Lay::Control(DatabasePane::IDC_TABLE_LIST)}),
+                  Lay::Column(
+                      {Lay::Control(kFieldsLabel), Lay::Control(DatabasePane::IDC_FIELD_LIST)})}),
+        Lay::Buttons({DatabasePane::IDC_OK, DatabasePane::IDC_HELP_BUTTON}),
     }),
 }};
 } // namespace
@@ -95,21 +101,21 @@ private:
 };
 
 SQLView::SQLView()
-    : CRecordView(P::IDD), m_host(std::make_unique<Host>(*this)), m_view(*this),
+    : CRecordView(DatabasePane::IDD), m_host(std::make_unique<Host>(*this)), m_view(*this),
       m_previousPrompt(SetDataSourcePrompt(&DataSourceDlg::Prompt))
 {
     RegisterEditorPictures();
-    MapControl(BN_CLICKED, P::IDC_LOAD_DATABASE, &SQLView::OnLoadDatabase);
-    MapControl(BN_CLICKED, P::IDC_NEW_DATABASE, &SQLView::OnNewDatabase);
-    MapControl(BN_CLICKED, P::IDC_ALTER_DATABASE, &SQLView::OnAlterDatabase);
-    MapControl(BN_CLICKED, P::IDC_SCRIPT_TABLE, &SQLView::OnTableAlterScript);
-    MapControl(BN_CLICKED, P::IDC_SCRIPT_MODULE, &SQLView::OnModuleAlterScript);
-    MapControl(BN_CLICKED, P::IDC_SCRIPT_PROJECT, &SQLView::OnProjectAlterScript);
-    MapControl(BN_CLICKED, P::IDC_COPY_FIELDS, &SQLView::OnCopyFields);
-    MapControl(BN_CLICKED, P::IDC_OK, &SQLView::OnOk);
-    MapControl(BN_CLICKED, P::IDC_HELP_BUTTON, &SQLView::OnHelp);
-    MapControl(CBN_SELCHANGE, P::IDC_MODULES, &SQLView::OnModuleChanged);
-    MapNotify(NM_CLICK, P::IDC_TABLE_LIST, &SQLView::OnTableClick);
+    MapControl(BN_CLICKED, DatabasePane::IDC_LOAD_DATABASE, &SQLView::OnLoadDatabase);
+    MapControl(BN_CLICKED, DatabasePane::IDC_NEW_DATABASE, &SQLView::OnNewDatabase);
+    MapControl(BN_CLICKED, DatabasePane::IDC_ALTER_DATABASE, &SQLView::OnAlterDatabase);
+    MapControl(BN_CLICKED, DatabasePane::IDC_SCRIPT_TABLE, &SQLView::OnTableAlterScript);
+    MapControl(BN_CLICKED, DatabasePane::IDC_SCRIPT_MODULE, &SQLView::OnModuleAlterScript);
+    MapControl(BN_CLICKED, DatabasePane::IDC_SCRIPT_PROJECT, &SQLView::OnProjectAlterScript);
+    MapControl(BN_CLICKED, DatabasePane::IDC_COPY_FIELDS, &SQLView::OnCopyFields);
+    MapControl(BN_CLICKED, DatabasePane::IDC_OK, &SQLView::OnOk);
+    MapControl(BN_CLICKED, DatabasePane::IDC_HELP_BUTTON, &SQLView::OnHelp);
+    MapControl(CBN_SELCHANGE, DatabasePane::IDC_MODULES, &SQLView::OnModuleChanged);
+    MapNotify(NM_CLICK, DatabasePane::IDC_TABLE_LIST, &SQLView::OnTableClick);
 }
 
 SQLView::~SQLView()
@@ -134,7 +140,7 @@ DatabasePane* SQLView::GetPane()
 void SQLView::DoDataExchange(CDataExchange* pDX)
 {
     CRecordView::DoDataExchange(pDX);
-    DDX_Control(pDX, P::IDC_MODULES, m_modules);
+    DDX_Control(pDX, DatabasePane::IDC_MODULES, m_modules);
 }
 
 void SQLView::OnInitialUpdate()
@@ -142,8 +148,8 @@ void SQLView::OnInitialUpdate()
     CRecordView::OnInitialUpdate();
     if (m_tables.GetSafeHwnd() == nullptr)
     {
-        m_tables.SubclassDlgItem(P::IDC_TABLE_LIST, this);
-        m_fields.SubclassDlgItem(P::IDC_FIELD_LIST, this);
+        m_tables.SubclassDlgItem(DatabasePane::IDC_TABLE_LIST, this);
+        m_fields.SubclassDlgItem(DatabasePane::IDC_FIELD_LIST, this);
         for (CCellListCtrl* list : {&m_tables, &m_fields})
             list->SetExtendedStyle(list->GetExtendedStyle() | LVS_EX_FULLROWSELECT |
                                    LVS_EX_GRIDLINES);
@@ -229,5 +235,5 @@ void SQLView::OnOk()
 
 void SQLView::OnHelp()
 {
-    ShowContextHelp(this, P::IDD);
+    ShowContextHelp(this, DatabasePane::IDD);
 }

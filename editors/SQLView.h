@@ -1,9 +1,9 @@
 #pragma once
 
 #include "controls/CellListCtrl.h"
-#include "editors/logic/DatabasePane.h"
 #include "editors/ControlStatesView.h"
 #include "editors/WvpDialog.h"
+#include "editors/logic/DatabasePane.h"
 #include "platform/odbc/CDatabase.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/RecordView.h"

@@ -12,87 +12,93 @@ IMPLEMENT_DYNCREATE(TableDialog, CFormView)
 
 namespace
 {
-using D = TableDesigner;
 
 const DialogTemplateRegistration tableTemplate{{
-    D::IDD,
+    TableDesigner::IDD,
     "",
     {
-        {D::IDC_PICTURE, ControlKind::Picture, ""},
+        {TableDesigner::IDC_PICTURE, ControlKind::Picture, ""},
         {0, ControlKind::Static, "Table Name"},
-        {D::IDC_TABLE_NAME, ControlKind::Edit, ""},
-        {D::IDC_KIND, ControlKind::ComboBox, "", /*hidden=*/true},
-        {D::IDC_CHANGE_KIND, ControlKind::PushButton, "Change Table Type", /*hidden=*/true},
+        {TableDesigner::IDC_TABLE_NAME, ControlKind::Edit, ""},
+        {TableDesigner::IDC_KIND, ControlKind::ComboBox, "", /*hidden=*/true},
+        {TableDesigner::IDC_CHANGE_KIND, ControlKind::PushButton, "Change Table Type",
+         /*hidden=*/true},
         {0, ControlKind::Static, "Field Name"},
-        {D::IDC_FIELD_NAME, ControlKind::Edit, ""},
-        {D::IDC_DISPLAY_NAME, ControlKind::Edit, "", /*hidden=*/true},
+        {TableDesigner::IDC_FIELD_NAME, ControlKind::Edit, ""},
+        {TableDesigner::IDC_DISPLAY_NAME, ControlKind::Edit, "", /*hidden=*/true},
         {0, ControlKind::Static, "Data Type"},
-        {D::IDC_TYPE, ControlKind::ComboBox, ""},
+        {TableDesigner::IDC_TYPE, ControlKind::ComboBox, ""},
         {0, ControlKind::Static, "Size"},
-        {D::IDC_SIZE, ControlKind::Edit, ""},
+        {TableDesigner::IDC_SIZE, ControlKind::Edit, ""},
         {0, ControlKind::Static, "Precision"},
-        {D::IDC_PRECISION, ControlKind::Edit, ""},
+        {TableDesigner::IDC_PRECISION, ControlKind::Edit, ""},
         {0, ControlKind::Static, "Default Value"},
-        {D::IDC_DEFAULT_VALUE, ControlKind::Edit, ""},
-        {D::IDC_ALLOW_NULL, ControlKind::CheckBox, "Allow Null"},
-        {D::IDC_FOREIGN_KEY, ControlKind::CheckBox, "Foreign Key"},
+        {TableDesigner::IDC_DEFAULT_VALUE, ControlKind::Edit, ""},
+        {TableDesigner::IDC_ALLOW_NULL, ControlKind::CheckBox, "Allow Null"},
+        {TableDesigner::IDC_FOREIGN_KEY, ControlKind::CheckBox, "Foreign Key"},
         {0, ControlKind::Static, "Module"},
-        {D::IDC_FOREIGN_MODULE, ControlKind::ComboBox, ""},
+        {TableDesigner::IDC_FOREIGN_MODULE, ControlKind::ComboBox, ""},
         {0, ControlKind::Static, "Foreign Field Table"},
-        {D::IDC_FOREIGN_TABLE, ControlKind::ComboBox, ""},
-        {D::IDC_ADD, ControlKind::PushButton, "Add"},
-        {D::IDC_DELETE, ControlKind::PushButton, "Delete"},
-        {D::IDC_CLEAR, ControlKind::PushButton, "Clear"},
+        {TableDesigner::IDC_FOREIGN_TABLE, ControlKind::ComboBox, ""},
+        {TableDesigner::IDC_ADD, ControlKind::PushButton, "Add"},
+        {TableDesigner::IDC_DELETE, ControlKind::PushButton, "Delete"},
+        {TableDesigner::IDC_CLEAR, ControlKind::PushButton, "Clear"},
         {0, ControlKind::Static, "Select Field"},
-        {D::IDC_FRONT_FIELDS, ControlKind::ComboBox, ""},
-        {D::IDC_ASSIGN_FRONT, ControlKind::PushButton, "Assign"},
-        {D::IDC_REMOVE_FRONT, ControlKind::PushButton, "Remove"},
-        {D::IDC_FRONT_LABEL, ControlKind::Static, "Front field not assigned."},
-        {D::IDC_GRID, ControlKind::ListCtrl, "", false, false, 820, 240},
-        {D::IDC_GENERATE, ControlKind::CheckBox, "Generate Forms and Reports"},
-        {D::IDC_OK, ControlKind::PushButton, "OK"},
-        {D::IDC_CANCEL, ControlKind::PushButton, "Cancel"},
-        {D::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+        {TableDesigner::IDC_FRONT_FIELDS, ControlKind::ComboBox, ""},
+        {TableDesigner::IDC_ASSIGN_FRONT, ControlKind::PushButton, "Assign"},
+        {TableDesigner::IDC_REMOVE_FRONT, ControlKind::PushButton, "Remove"},
+        {TableDesigner::IDC_FRONT_LABEL, ControlKind::Static, "Front field not assigned."},
+        {TableDesigner::IDC_GRID, ControlKind::ListCtrl, "", false, false, 820, 240},
+        {TableDesigner::IDC_GENERATE, ControlKind::CheckBox, "Generate Forms and Reports"},
+        {TableDesigner::IDC_OK, ControlKind::PushButton, "OK"},
+        {TableDesigner::IDC_CANCEL, ControlKind::PushButton, "Cancel"},
+        {TableDesigner::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
     },
     WS_CHILD,
     Lay::Column({
-        Lay::Row({Lay::Control(D::IDC_PICTURE), Lay::Field(D::IDC_TABLE_NAME), Lay::Stretch()}),
-        Lay::Row({Lay::Field(D::IDC_FIELD_NAME), Lay::Field(D::IDC_TYPE), Lay::Field(D::IDC_SIZE),
-                  Lay::Field(D::IDC_PRECISION)}),
-        Lay::Row({Lay::Field(D::IDC_DEFAULT_VALUE), Lay::Control(D::IDC_ALLOW_NULL),
-                  Lay::Control(D::IDC_FOREIGN_KEY)}),
-        Lay::Row({Lay::Field(D::IDC_FOREIGN_MODULE), Lay::Field(D::IDC_FOREIGN_TABLE)}),
-        Lay::Buttons({D::IDC_ADD, D::IDC_DELETE, D::IDC_CLEAR}),
-        Lay::Row({Lay::Field(D::IDC_FRONT_FIELDS), Lay::Control(D::IDC_ASSIGN_FRONT),
-                  Lay::Control(D::IDC_REMOVE_FRONT), Lay::Control(D::IDC_FRONT_LABEL),
-                  Lay::Stretch()}),
-        Lay::Control(D::IDC_GRID),
-        Lay::Row({Lay::Control(D::IDC_GENERATE), Lay::Stretch()}),
-        Lay::Buttons({D::IDC_OK, D::IDC_CANCEL, D::IDC_HELP_BUTTON}),
+        Lay::Row({Lay::Control(TableDesigner::IDC_PICTURE),
+                  Lay::Field(TableDesigner::IDC_TABLE_NAME), Lay::Stretch()}),
+        Lay::Row({Lay::Field(TableDesigner::IDC_FIELD_NAME), Lay::Field(TableDesigner::IDC_TYPE),
+                  Lay::Field(TableDesigner::IDC_SIZE), Lay::Field(TableDesigner::IDC_PRECISION)}),
+        Lay::Row({Lay::Field(TableDesigner::IDC_DEFAULT_VALUE),
+                  Lay::Control(TableDesigner::IDC_ALLOW_NULL),
+                  Lay::Control(TableDesigner::IDC_FOREIGN_KEY)}),
+        Lay::Row({Lay::Field(TableDesigner::IDC_FOREIGN_MODULE),
+                  Lay::Field(TableDesigner::IDC_FOREIGN_TABLE)}),
+        Lay::Buttons({TableDesigner::IDC_ADD, TableDesigner::IDC_DELETE, TableDesigner::IDC_CLEAR}),
+        Lay::Row({Lay::Field(TableDesigner::IDC_FRONT_FIELDS),
+                  Lay::Control(TableDesigner::IDC_ASSIGN_FRONT),
+                  Lay::Control(TableDesigner::IDC_REMOVE_FRONT),
+                  Lay::Control(TableDesigner::IDC_FRONT_LABEL), Lay::Stretch()}),
+        Lay::Control(TableDesigner::IDC_GRID),
+        Lay::Row({Lay::Control(TableDesigner::IDC_GENERATE), Lay::Stretch()}),
+        Lay::Buttons(
+            {TableDesigner::IDC_OK, TableDesigner::IDC_CANCEL, TableDesigner::IDC_HELP_BUTTON}),
     }),
 }};
 } // namespace
 
-TableDialog::TableDialog() : CFormView(D::IDD), m_view(*this)
+TableDialog::TableDialog() : CFormView(TableDesigner::IDD), m_view(*this)
 {
     RegisterEditorPictures();
-    MapControl(BN_CLICKED, D::IDC_ADD, &TableDialog::OnAdd);
-    MapControl(BN_CLICKED, D::IDC_DELETE, &TableDialog::OnDelete);
-    MapControl(BN_CLICKED, D::IDC_CLEAR, &TableDialog::OnClear);
-    MapControl(BN_CLICKED, D::IDC_ALLOW_NULL, &TableDialog::OnAllowNull);
-    MapControl(BN_CLICKED, D::IDC_FOREIGN_KEY, &TableDialog::OnForeignKey);
-    MapControl(BN_CLICKED, D::IDC_ASSIGN_FRONT, &TableDialog::OnAssign);
-    MapControl(BN_CLICKED, D::IDC_REMOVE_FRONT, &TableDialog::OnRemove);
-    MapControl(BN_CLICKED, D::IDC_GENERATE, &TableDialog::OnGenerate);
-    MapControl(BN_CLICKED, D::IDC_OK, &TableDialog::OnOk);
-    MapControl(BN_CLICKED, D::IDC_CANCEL, &TableDialog::OnCancel);
-    MapControl(BN_CLICKED, D::IDC_HELP_BUTTON, &TableDialog::OnHelp);
-    MapControl(CBN_SELCHANGE, D::IDC_TYPE, &TableDialog::OnTypeChanged);
-    MapControl(CBN_SELCHANGE, D::IDC_FOREIGN_MODULE, &TableDialog::OnModuleChanged);
-    MapControl(CBN_SELCHANGE, D::IDC_FOREIGN_TABLE, &TableDialog::OnForeignTableChanged);
-    MapControl(CBN_SELCHANGE, D::IDC_FRONT_FIELDS, &TableDialog::OnFrontFieldChanged);
-    MapNotify(NM_CLICK, D::IDC_GRID, &TableDialog::OnGridClick);
-    MapNotify(NM_DBLCLK, D::IDC_GRID, &TableDialog::OnGridClick);
+    MapControl(BN_CLICKED, TableDesigner::IDC_ADD, &TableDialog::OnAdd);
+    MapControl(BN_CLICKED, TableDesigner::IDC_DELETE, &TableDialog::OnDelete);
+    MapControl(BN_CLICKED, TableDesigner::IDC_CLEAR, &TableDialog::OnClear);
+    MapControl(BN_CLICKED, TableDesigner::IDC_ALLOW_NULL, &TableDialog::OnAllowNull);
+    MapControl(BN_CLICKED, TableDesigner::IDC_FOREIGN_KEY, &TableDialog::OnForeignKey);
+    MapControl(BN_CLICKED, TableDesigner::IDC_ASSIGN_FRONT, &TableDialog::OnAssign);
+    MapControl(BN_CLICKED, TableDesigner::IDC_REMOVE_FRONT, &TableDialog::OnRemove);
+    MapControl(BN_CLICKED, TableDesigner::IDC_GENERATE, &TableDialog::OnGenerate);
+    MapControl(BN_CLICKED, TableDesigner::IDC_OK, &TableDialog::OnOk);
+    MapControl(BN_CLICKED, TableDesigner::IDC_CANCEL, &TableDialog::OnCancel);
+    MapControl(BN_CLICKED, TableDesigner::IDC_HELP_BUTTON, &TableDialog::OnHelp);
+    MapControl(CBN_SELCHANGE, TableDesigner::IDC_TYPE, &TableDialog::OnTypeChanged);
+    MapControl(CBN_SELCHANGE, TableDesigner::IDC_FOREIGN_MODULE, &TableDialog::OnModuleChanged);
+    MapControl(CBN_SELCHANGE, TableDesigner::IDC_FOREIGN_TABLE,
+               &TableDialog::OnForeignTableChanged);
+    MapControl(CBN_SELCHANGE, TableDesigner::IDC_FRONT_FIELDS, &TableDialog::OnFrontFieldChanged);
+    MapNotify(NM_CLICK, TableDesigner::IDC_GRID, &TableDialog::OnGridClick);
+    MapNotify(NM_DBLCLK, TableDesigner::IDC_GRID, &TableDialog::OnGridClick);
 }
 
 TableDialog::~TableDialog() = default;
@@ -116,15 +122,15 @@ TableDesigner* TableDialog::GetDesigner()
 void TableDialog::DoDataExchange(CDataExchange* pDX)
 {
     CFormView::DoDataExchange(pDX);
-    DDX_Control(pDX, D::IDC_TYPE, m_typeCombo);
-    DDX_Control(pDX, D::IDC_FOREIGN_MODULE, m_moduleCombo);
-    DDX_Control(pDX, D::IDC_FOREIGN_TABLE, m_foreignTableCombo);
-    DDX_Control(pDX, D::IDC_FRONT_FIELDS, m_frontFieldCombo);
-    DDX_Control(pDX, D::IDC_KIND, m_kindCombo);
-    DDX_Control(pDX, D::IDC_PICTURE, m_picture);
-    DDX_Text(pDX, D::IDC_SIZE, m_size);
+    DDX_Control(pDX, TableDesigner::IDC_TYPE, m_typeCombo);
+    DDX_Control(pDX, TableDesigner::IDC_FOREIGN_MODULE, m_moduleCombo);
+    DDX_Control(pDX, TableDesigner::IDC_FOREIGN_TABLE, m_foreignTableCombo);
+    DDX_Control(pDX, TableDesigner::IDC_FRONT_FIELDS, m_frontFieldCombo);
+    DDX_Control(pDX, TableDesigner::IDC_KIND, m_kindCombo);
+    DDX_Control(pDX, TableDesigner::IDC_PICTURE, m_picture);
+    DDX_Text(pDX, TableDesigner::IDC_SIZE, m_size);
     DDV_MinMaxUInt(pDX, m_size, 0, 8000);
-    DDX_Text(pDX, D::IDC_DEFAULT_VALUE, m_defaultValue);
+    DDX_Text(pDX, TableDesigner::IDC_DEFAULT_VALUE, m_defaultValue);
     DDV_MaxChars(pDX, m_defaultValue, 8000);
 }
 
@@ -133,7 +139,7 @@ void TableDialog::OnInitialUpdate()
     CFormView::OnInitialUpdate();
     if (m_grid.GetSafeHwnd() == nullptr)
     {
-        m_grid.SubclassDlgItem(D::IDC_GRID, this);
+        m_grid.SubclassDlgItem(TableDesigner::IDC_GRID, this);
         SetListColumns(m_grid, TableDesigner::GridColumns());
     }
     if (!m_toolTipsCreated)
@@ -192,9 +198,10 @@ void TableDialog::OnCancel()
 void TableDialog::ReadTexts()
 {
     m_view.ReadTexts(m_designer->States(),
-                     {D::IDC_TABLE_NAME, D::IDC_FIELD_NAME, D::IDC_DISPLAY_NAME, D::IDC_SIZE,
-                      D::IDC_PRECISION, D::IDC_DEFAULT_VALUE});
-    m_designer->States().Select(D::IDC_FRONT_FIELDS, m_frontFieldCombo.GetCurSel());
+                     {TableDesigner::IDC_TABLE_NAME, TableDesigner::IDC_FIELD_NAME,
+                      TableDesigner::IDC_DISPLAY_NAME, TableDesigner::IDC_SIZE,
+                      TableDesigner::IDC_PRECISION, TableDesigner::IDC_DEFAULT_VALUE});
+    m_designer->States().Select(TableDesigner::IDC_FRONT_FIELDS, m_frontFieldCombo.GetCurSel());
 }
 
 void TableDialog::Run(void (TableDesigner::*command)())
@@ -252,7 +259,7 @@ void TableDialog::RunChoice(void (TableDesigner::*command)(int), const CComboBox
 void TableDialog::OnFrontFieldChanged()
 {
     if (m_designer != nullptr)
-        m_designer->States().Select(D::IDC_FRONT_FIELDS, m_frontFieldCombo.GetCurSel());
+        m_designer->States().Select(TableDesigner::IDC_FRONT_FIELDS, m_frontFieldCombo.GetCurSel());
 }
 
 void TableDialog::OnGridClick(NMHDR* header, LRESULT* result)
@@ -268,5 +275,5 @@ void TableDialog::OnGridClick(NMHDR* header, LRESULT* result)
 
 void TableDialog::OnHelp()
 {
-    ShowContextHelp(this, D::IDD);
+    ShowContextHelp(this, TableDesigner::IDD);
 }

@@ -11,39 +11,39 @@ IMPLEMENT_DYNCREATE(TransactionDlg, CFormView)
 
 namespace
 {
-using T = TransactionEditor;
 
-constexpr int kLayoutGroup = 2111;
-constexpr int kControlsGroup = 2112;
-constexpr int kTablesLabel = 2113;
+constexpr int kTransactionLayoutGroup = 2111;
+constexpr int kTransactionControlsGroup = 2112;
+constexpr int kTransactionTablesLabel = 2113;
 
 const DialogTemplateRegistration transactionTemplate{{
-    T::IDD,
+    TransactionEditor::IDD,
     "",
     {
-        {T::IDC_PICTURE, ControlKind::Picture, "", false, false, 0, 0, T::transactionBitmap},
+        {TransactionEditor::IDC_PICTURE, ControlKind::Picture, "", false, false, 0, 0,
+         TransactionEditor::transactionBitmap},
         {0, ControlKind::Static, "Name"},
-        {T::IDC_NAME, ControlKind::Edit, "", false, false, 260},
-        {kLayoutGroup, ControlKind::GroupBox, "Layout"},
-        {T::IDC_SINGLE_COLUMN, ControlKind::RadioButton, "Single Column"},
-        {T::IDC_TWO_COLUMNS, ControlKind::RadioButton, "Two Columns"},
+        {TransactionEditor::IDC_NAME, ControlKind::Edit, "", false, false, 260},
+        {kTransactionLayoutGroup, ControlKind::GroupBox, "Layout"},
+        {TransactionEditor::IDC_SINGLE_COLUMN, ControlKind::RadioButton, "Single Column"},
+        {TransactionEditor::IDC_TWO_COLUMNS, ControlKind::RadioButton, "Two Columns"},
         {0, ControlKind::Static, "Module"},
-        {T::IDC_MODULE, ControlKind::ComboBox, ""},
+        {TransactionEditor::IDC_MODULE, ControlKind::ComboBox, ""},
         {0, ControlKind::Static, "Master Table"},
-        {T::IDC_MASTER_TABLE, ControlKind::ComboBox, ""},
-        {T::IDC_ADD_MASTER, ControlKind::PushButton, "Add Master"},
+        {TransactionEditor::IDC_MASTER_TABLE, ControlKind::ComboBox, ""},
+        {TransactionEditor::IDC_ADD_MASTER, ControlKind::PushButton, "Add Master"},
         {0, ControlKind::Static, "Detail Table"},
-        {T::IDC_DETAIL_TABLE, ControlKind::ComboBox, ""},
-        {T::IDC_ADD_DETAIL, ControlKind::PushButton, "Add Detail"},
-        {kTablesLabel, ControlKind::Static, "List of Master-Detail tables"},
-        {T::IDC_TABLES, ControlKind::ListCtrl, "", false, false, 300, 110},
-        {T::IDC_REMOVE_TABLE, ControlKind::PushButton, "Remove Table"},
+        {TransactionEditor::IDC_DETAIL_TABLE, ControlKind::ComboBox, ""},
+        {TransactionEditor::IDC_ADD_DETAIL, ControlKind::PushButton, "Add Detail"},
+        {kTransactionTablesLabel, ControlKind::Static, "List of Master-Detail tables"},
+        {TransactionEditor::IDC_TABLES, ControlKind::ListCtrl, "", false, false, 300, 110},
+        {TransactionEditor::IDC_REMOVE_TABLE, ControlKind::PushButton, "Remove Table"},
         {1068, ControlKind::PushButton, "Up", /*hidden=*/true},
         {1069, ControlKind::PushButton, "Down", /*hidden=*/true},
-        {kControlsGroup, ControlKind::GroupBox, "Page controls"},
-        {T::IDC_FORM_CONTROLS, ControlKind::PushButton, "Form Controls"},
-        {T::IDC_LINK_CONTROLS, ControlKind::PushButton, "Link Controls"},
-        {T::IDC_REFERENCE_FIELDS, ControlKind::PushButton, "Reference Fields"},
+        {kTransactionControlsGroup, ControlKind::GroupBox, "Page controls"},
+        {TransactionEditor::IDC_FORM_CONTROLS, ControlKind::PushButton, "Form Controls"},
+        {TransactionEditor::IDC_LINK_CONTROLS, ControlKind::PushButton, "Link Controls"},
+        {TransactionEditor::IDC_REFERENCE_FIELDS, ControlKind::PushButton, "Reference Fields"},
         {1211, ControlKind::PushButton, "Variables", /*hidden=*/true},
         {1386, ControlKind::PushButton, "Add Derived Field", /*hidden=*/true},
         {1046, ControlKind::PushButton, "Assign Report", /*hidden=*/true},
@@ -51,67 +51,77 @@ const DialogTemplateRegistration transactionTemplate{{
         {1212, ControlKind::PushButton, "Control Visibility", /*hidden=*/true},
         {1387, ControlKind::PushButton, "Form Methods", /*hidden=*/true},
         {1654, ControlKind::CheckBox, "Create Other Form", /*hidden=*/true},
-        {T::IDC_FILES, ControlKind::ListCtrl, "", false, false, 300, 90},
-        {T::IDC_SET_PROPERTIES, ControlKind::PushButton, "Set Properties"},
-        {T::IDC_OK, ControlKind::PushButton, "OK"},
-        {T::IDC_CANCEL, ControlKind::PushButton, "Cancel"},
+        {TransactionEditor::IDC_FILES, ControlKind::ListCtrl, "", false, false, 300, 90},
+        {TransactionEditor::IDC_SET_PROPERTIES, ControlKind::PushButton, "Set Properties"},
+        {TransactionEditor::IDC_OK, ControlKind::PushButton, "OK"},
+        {TransactionEditor::IDC_CANCEL, ControlKind::PushButton, "Cancel"},
         {1526, ControlKind::PushButton, "Cancel", /*hidden=*/true},
-        {T::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+        {TransactionEditor::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
     },
     WS_CHILD,
     Lay::Column({
-        Lay::Row({Lay::Control(T::IDC_PICTURE), Lay::Field(T::IDC_NAME),
-                  Lay::Group(kLayoutGroup, {Lay::Row({Lay::Control(T::IDC_SINGLE_COLUMN),
-                                                      Lay::Control(T::IDC_TWO_COLUMNS)})}),
+        Lay::Row({Lay::Control(TransactionEditor::IDC_PICTURE),
+                  Lay::Field(TransactionEditor::IDC_NAME),
+                  Lay::Group(kTransactionLayoutGroup,
+                             {Lay::Row({Lay::Control(TransactionEditor::IDC_SINGLE_COLUMN),
+                                        Lay::Control(TransactionEditor::IDC_TWO_COLUMNS)})}),
                   Lay::Stretch()}),
-        Lay::Row({Lay::Field(T::IDC_MODULE), Lay::Stretch()}),
-        Lay::Row({Lay::Field(T::IDC_MASTER_TABLE), Lay::Control(T::IDC_ADD_MASTER),
-                  Lay::Field(T::IDC_DETAIL_TABLE), Lay::Control(T::IDC_ADD_DETAIL),
-                  Lay::Stretch()}),
-        Lay::Control(kTablesLabel),
-        Lay::Row({Lay::Control(T::IDC_TABLES), Lay::Control(T::IDC_REMOVE_TABLE), Lay::Stretch()}),
+        Lay::Row({Lay::Field(TransactionEditor::IDC_MODULE), Lay::Stretch()}),
+        Lay::Row({Lay::Field(TransactionEditor::IDC_MASTER_TABLE),
+                  Lay::Control(TransactionEditor::IDC_ADD_MASTER),
+                  Lay::Field(TransactionEditor::IDC_DETAIL_TABLE),
+                  Lay::Control(TransactionEditor::IDC_ADD_DETAIL), Lay::Stretch()}),
+        Lay::Control(kTransactionTablesLabel),
+        Lay::Row({Lay::Control(TransactionEditor::IDC_TABLES),
+                  Lay::Control(TransactionEditor::IDC_REMOVE_TABLE), Lay::Stretch()}),
         Lay::Group(
-            kControlsGroup,
-            {Lay::Row({Lay::Control(T::IDC_FORM_CONTROLS), Lay::Control(T::IDC_LINK_CONTROLS),
-                       Lay::Control(T::IDC_REFERENCE_FIELDS), Lay::Stretch()})}),
-        Lay::Row({Lay::Control(T::IDC_FILES), Lay::Control(T::IDC_SET_PROPERTIES), Lay::Stretch()}),
+            kTransactionControlsGroup,
+            {Lay::Row({Lay::Control(TransactionEditor::IDC_FORM_CONTROLS),
+                       Lay::Control(TransactionEditor::IDC_LINK_CONTROLS),
+                       Lay::Control(TransactionEditor::IDC_REFERENCE_FIELDS), Lay::Stretch()})}),
+        Lay::Row({Lay::Control(TransactionEditor::IDC_FILES),
+                  Lay::Control(TransactionEditor::IDC_SET_PROPERTIES), Lay::Stretch()}),
         Lay::Stretch(),
-        Lay::Buttons({T::IDC_OK, T::IDC_CANCEL, T::IDC_HELP_BUTTON}),
+        Lay::Buttons({TransactionEditor::IDC_OK, TransactionEditor::IDC_CANCEL,
+                      TransactionEditor::IDC_HELP_BUTTON}),
     }),
 }};
 } // namespace
 
 TransactionDlg::TransactionDlg()
-    : CFormView(T::IDD), m_editor(
-                             [](ForgeonProject& project)
-                             {
-                                 return std::make_unique<TransactionEditor>(
-                                     project, ViewEditorHost::Get(), ViewPageDialogs::Get());
-                             }),
+    : CFormView(TransactionEditor::IDD),
+      m_editor(
+          [](ForgeonProject& project)
+          {
+              return std::make_unique<TransactionEditor>(project, ViewEditorHost::Get(),
+                                                         ViewPageDialogs::Get());
+          }),
       m_view(*this)
 {
     RegisterEditorPictures();
-    const std::pair<int, void (T::*)()> buttons[] = {
-        {T::IDC_ADD_MASTER, &T::AddMaster},
-        {T::IDC_ADD_DETAIL, &T::AddDetail},
-        {T::IDC_REMOVE_TABLE, &T::RemoveTable},
-        {T::IDC_SINGLE_COLUMN, &T::SingleColumn},
-        {T::IDC_TWO_COLUMNS, &T::TwoColumns},
-        {T::IDC_FORM_CONTROLS, &T::FormControls},
-        {T::IDC_LINK_CONTROLS, &T::LinkControls},
-        {T::IDC_REFERENCE_FIELDS, &T::ReferenceFields},
-        {T::IDC_SET_PROPERTIES, &T::SetProperties},
-        {T::IDC_OK, &T::Ok},
-        {T::IDC_CANCEL, &T::Cancel},
+    const std::pair<int, void (TransactionEditor::*)()> buttons[] = {
+        {TransactionEditor::IDC_ADD_MASTER, &TransactionEditor::AddMaster},
+        {TransactionEditor::IDC_ADD_DETAIL, &TransactionEditor::AddDetail},
+        {TransactionEditor::IDC_REMOVE_TABLE, &TransactionEditor::RemoveTable},
+        {TransactionEditor::IDC_SINGLE_COLUMN, &TransactionEditor::SingleColumn},
+        {TransactionEditor::IDC_TWO_COLUMNS, &TransactionEditor::TwoColumns},
+        {TransactionEditor::IDC_FORM_CONTROLS, &TransactionEditor::FormControls},
+        {TransactionEditor::IDC_LINK_CONTROLS, &TransactionEditor::LinkControls},
+        {TransactionEditor::IDC_REFERENCE_FIELDS, &TransactionEditor::ReferenceFields},
+        {TransactionEditor::IDC_SET_PROPERTIES, &TransactionEditor::SetProperties},
+        {TransactionEditor::IDC_OK, &TransactionEditor::Ok},
+        {TransactionEditor::IDC_CANCEL, &TransactionEditor::Cancel},
     };
     for (const auto& [id, command] : buttons)
         MapControlRange(BN_CLICKED, id, id, [this, command] { Run(command); });
-    MapControlRange(BN_CLICKED, T::IDC_HELP_BUTTON, T::IDC_HELP_BUTTON,
-                    [this] { ShowContextHelp(this, T::IDD); });
-    MapControlRange(EN_KILLFOCUS, T::IDC_NAME, T::IDC_NAME, [this] { Run(&T::LeaveName); });
-    MapControl(CBN_SELCHANGE, T::IDC_MODULE, &TransactionDlg::OnModule);
-    MapNotify(NM_CLICK, T::IDC_TABLES, &TransactionDlg::OnTableClick);
-    MapNotify(NM_DBLCLK, T::IDC_FILES, &TransactionDlg::OnFileDoubleClick);
+    MapControlRange(BN_CLICKED, TransactionEditor::IDC_HELP_BUTTON,
+                    TransactionEditor::IDC_HELP_BUTTON,
+                    [this] { ShowContextHelp(this, TransactionEditor::IDD); });
+    MapControlRange(EN_KILLFOCUS, TransactionEditor::IDC_NAME, TransactionEditor::IDC_NAME,
+                    [this] { Run(&TransactionEditor::LeaveName); });
+    MapControl(CBN_SELCHANGE, TransactionEditor::IDC_MODULE, &TransactionDlg::OnModule);
+    MapNotify(NM_CLICK, TransactionEditor::IDC_TABLES, &TransactionDlg::OnTableClick);
+    MapNotify(NM_DBLCLK, TransactionEditor::IDC_FILES, &TransactionDlg::OnFileDoubleClick);
 }
 
 TransactionDlg::~TransactionDlg() = default;
@@ -126,14 +136,14 @@ void TransactionDlg::OnInitialUpdate()
     CFormView::OnInitialUpdate();
     if (m_tables.GetSafeHwnd() != nullptr)
         return;
-    m_tables.SubclassDlgItem(T::IDC_TABLES, this);
-    m_files.SubclassDlgItem(T::IDC_FILES, this);
-    SetListColumns(m_tables, T::TableColumns());
-    SetListColumns(m_files, T::FileColumns());
-    m_picture.SubclassDlgItem(T::IDC_PICTURE, this);
-    m_picture.SetBitmap(T::transactionBitmap);
+    m_tables.SubclassDlgItem(TransactionEditor::IDC_TABLES, this);
+    m_files.SubclassDlgItem(TransactionEditor::IDC_FILES, this);
+    SetListColumns(m_tables, TransactionEditor::TableColumns());
+    SetListColumns(m_files, TransactionEditor::FileColumns());
+    m_picture.SubclassDlgItem(TransactionEditor::IDC_PICTURE, this);
+    m_picture.SetBitmap(TransactionEditor::transactionBitmap);
     m_toolTips.Create(this);
-    AddToolTips(m_toolTips, *this, T::ToolTips());
+    AddToolTips(m_toolTips, *this, TransactionEditor::ToolTips());
     Show();
 }
 
@@ -162,8 +172,8 @@ void TransactionDlg::ReloadPage()
 void TransactionDlg::ReadControls()
 {
     TransactionEditor& editor = *m_editor.Current();
-    m_view.ReadTexts(editor.States(), {T::IDC_NAME});
-    for (const int id : {T::IDC_MASTER_TABLE, T::IDC_DETAIL_TABLE})
+    m_view.ReadTexts(editor.States(), {TransactionEditor::IDC_NAME});
+    for (const int id : {TransactionEditor::IDC_MASTER_TABLE, TransactionEditor::IDC_DETAIL_TABLE})
     {
         if (const auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(id)))
             editor.States().Select(id, combo->GetCurSel());
@@ -189,7 +199,7 @@ void TransactionDlg::OnModule()
     if (GetEditor() == nullptr)
         return;
     ReadControls();
-    if (const auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(T::IDC_MODULE)))
+    if (const auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(TransactionEditor::IDC_MODULE)))
         m_editor.Current()->ChooseModule(combo->GetCurSel());
     Show();
 }
@@ -204,7 +214,7 @@ void TransactionDlg::OnTableClick(NMHDR* header, LRESULT* result)
 void TransactionDlg::OnFileDoubleClick(NMHDR*, LRESULT* result)
 {
     *result = 0;
-    Run(&T::SetProperties);
+    Run(&TransactionEditor::SetProperties);
 }
 
 void TransactionDlg::Show()

@@ -15,7 +15,6 @@ IMPLEMENT_DYNCREATE(UserFunctionDlg, CFormView)
 
 namespace
 {
-using U = UserFunctionEditor;
 
 // A page of code: a frame with indented lines.
 void RegisterFunctionPicture()
@@ -32,80 +31,90 @@ void RegisterFunctionPicture()
         for (int line = 0; line < 6; ++line)
             painter.drawLine(indents[line], 8 + line * 5, 29, 8 + line * 5);
         painter.end();
-        RegisterBitmapResource(U::Picture, picture);
+        RegisterBitmapResource(UserFunctionEditor::Picture, picture);
         return true;
     }();
     (void)registered;
 }
 
 const DialogTemplateRegistration userFunctionTemplate{{
-    U::IDD,
+    UserFunctionEditor::IDD,
     "",
     {
-        {U::IDC_PICTURE, ControlKind::Picture, "", false, false, 0, 0, U::Picture},
+        {UserFunctionEditor::IDC_PICTURE, ControlKind::Picture, "", false, false, 0, 0,
+         UserFunctionEditor::Picture},
         {0, ControlKind::Static, "Module"},
-        {U::IDC_MODULE, ControlKind::ComboBox, ""},
+        {UserFunctionEditor::IDC_MODULE, ControlKind::ComboBox, ""},
         {0, ControlKind::Static, "Class"},
-        {U::IDC_CLASS, ControlKind::ComboBox, ""},
+        {UserFunctionEditor::IDC_CLASS, ControlKind::ComboBox, ""},
         {0, ControlKind::Static, "Function"},
-        {U::IDC_FUNCTION, ControlKind::ComboBox, ""},
-        {U::IDC_PARAMETERS, ControlKind::ListCtrl, "", false, false, 220, 120},
-        {U::IDC_UPDATE_PARAMETERS, ControlKind::PushButton, "Update Parameter List"},
+        {UserFunctionEditor::IDC_FUNCTION, ControlKind::ComboBox, ""},
+        {UserFunctionEditor::IDC_PARAMETERS, ControlKind::ListCtrl, "", false, false, 220, 120},
+        {UserFunctionEditor::IDC_UPDATE_PARAMETERS, ControlKind::PushButton,
+         "Update Parameter List"},
         {0, ControlKind::Static, "Table Module"},
-        {U::IDC_TABLE_MODULE, ControlKind::ComboBox, ""},
+        {UserFunctionEditor::IDC_TABLE_MODULE, ControlKind::ComboBox, ""},
         {0, ControlKind::Static, "Dependent Table"},
-        {U::IDC_DEPENDENT_TABLE, ControlKind::ComboBox, ""},
-        {U::IDC_ADD_TABLE, ControlKind::PushButton, "Add"},
-        {U::IDC_DELETE_TABLE, ControlKind::PushButton, "Delete"},
-        {U::IDC_DEPENDENT_TABLES, ControlKind::ListCtrl, "", false, false, 220, 120},
-        {U::IDC_ADD_OUTPUT_FIELDS, ControlKind::PushButton, "Add Output Fields"},
-        {U::IDC_OUTPUT_FIELDS, ControlKind::ListCtrl, "", false, false, 220, 120},
+        {UserFunctionEditor::IDC_DEPENDENT_TABLE, ControlKind::ComboBox, ""},
+        {UserFunctionEditor::IDC_ADD_TABLE, ControlKind::PushButton, "Add"},
+        {UserFunctionEditor::IDC_DELETE_TABLE, ControlKind::PushButton, "Delete"},
+        {UserFunctionEditor::IDC_DEPENDENT_TABLES, ControlKind::ListCtrl, "", false, false, 220,
+         120},
+        {UserFunctionEditor::IDC_ADD_OUTPUT_FIELDS, ControlKind::PushButton, "Add Output Fields"},
+        {UserFunctionEditor::IDC_OUTPUT_FIELDS, ControlKind::ListCtrl, "", false, false, 220, 120},
         {0, ControlKind::Static, "Function Body"},
-        {U::IDC_BODY, ControlKind::MultiLineEdit, "", false, false, 680, 200},
-        {U::IDC_OK, ControlKind::PushButton, "OK"},
-        {U::IDC_CANCEL, ControlKind::PushButton, "Cancel"},
-        {U::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
+        {UserFunctionEditor::IDC_BODY, ControlKind::MultiLineEdit, "", false, false, 680, 200},
+        {UserFunctionEditor::IDC_OK, ControlKind::PushButton, "OK"},
+        {UserFunctionEditor::IDC_CANCEL, ControlKind::PushButton, "Cancel"},
+        {UserFunctionEditor::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
     },
     WS_CHILD,
     Lay::Column({
-        Lay::Row({Lay::Control(U::IDC_PICTURE), Lay::Field(U::IDC_MODULE), Lay::Field(U::IDC_CLASS),
-                  Lay::Field(U::IDC_FUNCTION), Lay::Stretch()}),
-        Lay::Row({Lay::Field(U::IDC_TABLE_MODULE), Lay::Field(U::IDC_DEPENDENT_TABLE),
-                  Lay::Control(U::IDC_ADD_TABLE), Lay::Control(U::IDC_DELETE_TABLE),
-                  Lay::Stretch()}),
-        Lay::Row({Lay::Control(U::IDC_PARAMETERS), Lay::Control(U::IDC_DEPENDENT_TABLES),
-                  Lay::Control(U::IDC_OUTPUT_FIELDS)}),
-        Lay::Buttons({U::IDC_UPDATE_PARAMETERS, U::IDC_ADD_OUTPUT_FIELDS}),
-        Lay::Field(U::IDC_BODY),
-        Lay::Buttons({U::IDC_OK, U::IDC_CANCEL, U::IDC_HELP_BUTTON}),
+        Lay::Row({Lay::Control(UserFunctionEditor::IDC_PICTURE),
+                  Lay::Field(UserFunctionEditor::IDC_MODULE),
+                  Lay::Field(UserFunctionEditor::IDC_CLASS),
+                  Lay::Field(UserFunctionEditor::IDC_FUNCTION), Lay::Stretch()}),
+        Lay::Row({Lay::Field(UserFunctionEditor::IDC_TABLE_MODULE),
+                  Lay::Field(UserFunctionEditor::IDC_DEPENDENT_TABLE),
+                  Lay::Control(UserFunctionEditor::IDC_ADD_TABLE),
+                  Lay::Control(UserFunctionEditor::IDC_DELETE_TABLE), Lay::Stretch()}),
+        Lay::Row({Lay::Control(UserFunctionEditor::IDC_PARAMETERS),
+                  Lay::Control(UserFunctionEditor::IDC_DEPENDENT_TABLES),
+                  Lay::Control(UserFunctionEditor::IDC_OUTPUT_FIELDS)}),
+        Lay::Buttons(
+            {UserFunctionEditor::IDC_UPDATE_PARAMETERS, UserFunctionEditor::IDC_ADD_OUTPUT_FIELDS}),
+        Lay::Field(UserFunctionEditor::IDC_BODY),
+        Lay::Buttons({UserFunctionEditor::IDC_OK, UserFunctionEditor::IDC_CANCEL,
+                      UserFunctionEditor::IDC_HELP_BUTTON}),
     }),
 }};
 } // namespace
 
-UserFunctionDlg::UserFunctionDlg() : CFormView(U::IDD), m_view(*this)
+UserFunctionDlg::UserFunctionDlg() : CFormView(UserFunctionEditor::IDD), m_view(*this)
 {
     RegisterFunctionPicture();
-    const std::pair<int, void (U::*)()> buttons[] = {
-        {U::IDC_ADD_TABLE, &U::AddTable},
-        {U::IDC_DELETE_TABLE, &U::DeleteTable},
-        {U::IDC_UPDATE_PARAMETERS, &U::UpdateParameters},
-        {U::IDC_ADD_OUTPUT_FIELDS, &U::AddOutputFields},
-        {U::IDC_OK, &U::Ok},
-        {U::IDC_CANCEL, &U::Cancel},
+    const std::pair<int, void (UserFunctionEditor::*)()> buttons[] = {
+        {UserFunctionEditor::IDC_ADD_TABLE, &UserFunctionEditor::AddTable},
+        {UserFunctionEditor::IDC_DELETE_TABLE, &UserFunctionEditor::DeleteTable},
+        {UserFunctionEditor::IDC_UPDATE_PARAMETERS, &UserFunctionEditor::UpdateParameters},
+        {UserFunctionEditor::IDC_ADD_OUTPUT_FIELDS, &UserFunctionEditor::AddOutputFields},
+        {UserFunctionEditor::IDC_OK, &UserFunctionEditor::Ok},
+        {UserFunctionEditor::IDC_CANCEL, &UserFunctionEditor::Cancel},
     };
     for (const auto& [id, command] : buttons)
         MapControlRange(BN_CLICKED, id, id, [this, command] { Run(command); });
-    MapControlRange(BN_CLICKED, U::IDC_HELP_BUTTON, U::IDC_HELP_BUTTON,
-                    [this] { ShowContextHelp(this, U::HelpContext); });
-    const std::pair<int, void (U::*)(int)> choices[] = {
-        {U::IDC_CLASS, &U::ChooseClass},
-        {U::IDC_FUNCTION, &U::ChooseMethod},
-        {U::IDC_DEPENDENT_TABLE, &U::ChooseDependentTable},
+    MapControlRange(BN_CLICKED, UserFunctionEditor::IDC_HELP_BUTTON,
+                    UserFunctionEditor::IDC_HELP_BUTTON,
+                    [this] { ShowContextHelp(this, UserFunctionEditor::HelpContext); });
+    const std::pair<int, void (UserFunctionEditor::*)(int)> choices[] = {
+        {UserFunctionEditor::IDC_CLASS, &UserFunctionEditor::ChooseClass},
+        {UserFunctionEditor::IDC_FUNCTION, &UserFunctionEditor::ChooseMethod},
+        {UserFunctionEditor::IDC_DEPENDENT_TABLE, &UserFunctionEditor::ChooseDependentTable},
     };
     for (const auto& [id, command] : choices)
         MapControlRange(CBN_SELCHANGE, id, id,
                         [this, command, id = id] { RunChoice(command, id); });
-    MapNotify(NM_CLICK, U::IDC_DEPENDENT_TABLES, &UserFunctionDlg::OnTableClick);
+    MapNotify(NM_CLICK, UserFunctionEditor::IDC_DEPENDENT_TABLES, &UserFunctionDlg::OnTableClick);
 }
 
 UserFunctionDlg::~UserFunctionDlg() = default;
@@ -120,17 +129,17 @@ void UserFunctionDlg::OnInitialUpdate()
     CFormView::OnInitialUpdate();
     if (m_tables.GetSafeHwnd() != nullptr)
         return;
-    m_tables.SubclassDlgItem(U::IDC_DEPENDENT_TABLES, this);
-    m_outputs.SubclassDlgItem(U::IDC_OUTPUT_FIELDS, this);
-    m_parameters.SubclassDlgItem(U::IDC_PARAMETERS, this);
-    SetListColumns(m_tables, U::TableColumns());
-    SetListColumns(m_outputs, U::OutputColumns());
-    SetListColumns(m_parameters, U::ParameterColumns());
-    if (auto* body = dynamic_cast<CEdit*>(GetDlgItem(U::IDC_BODY)))
+    m_tables.SubclassDlgItem(UserFunctionEditor::IDC_DEPENDENT_TABLES, this);
+    m_outputs.SubclassDlgItem(UserFunctionEditor::IDC_OUTPUT_FIELDS, this);
+    m_parameters.SubclassDlgItem(UserFunctionEditor::IDC_PARAMETERS, this);
+    SetListColumns(m_tables, UserFunctionEditor::TableColumns());
+    SetListColumns(m_outputs, UserFunctionEditor::OutputColumns());
+    SetListColumns(m_parameters, UserFunctionEditor::ParameterColumns());
+    if (auto* body = dynamic_cast<CEdit*>(GetDlgItem(UserFunctionEditor::IDC_BODY)))
         body->SetReadOnly();
     LoadFunction(nullptr);
     m_toolTips.Create(this);
-    AddToolTips(m_toolTips, *this, U::ToolTips());
+    AddToolTips(m_toolTips, *this, UserFunctionEditor::ToolTips());
 }
 
 void UserFunctionDlg::LoadFunction(Function* function)

@@ -66,7 +66,7 @@ void ViewPageDialogs::AssignFormProcedures(FormInterface& page, Table* table)
 }
 
 ApplicationReport* ViewPageDialogs::AssignReport(FormInterface& page, Table* table,
-                                                  ApplicationReport* preset)
+                                                 ApplicationReport* preset)
 {
     ForgeonProject* project = MainFrameAccess::GetProject();
     if (project == nullptr)

@@ -1,5 +1,7 @@
 #include "designers/logic/DashBoardCellEditor.h"
 
+#include "designers/logic/OutputColumns.h"
+
 #include "designers/logic/DashBoardGrids.h"
 #include "designers/logic/DashBoardHost.h"
 #include "editors/logic/ListLookup.h"
@@ -20,22 +22,23 @@
 
 namespace
 {
-using C = DashBoardCellEditor;
 
-const int kMenuControls[] = {
-    C::IDC_MENU_TREE,       C::IDC_ASSIGN_MENU,         C::IDC_REMOVE_MENU,
-    C::IDC_FUNCTION_FIELDS, C::IDC_DASHBOARD_VARIABLES, C::IDC_TARGETS,
-    C::IDC_SOURCES,         C::IDC_DISPLAY_LIST,        C::IDC_MAP,
-    C::IDC_UNMAP,           C::IDC_ADD_DISPLAY_FIELD,   C::IDC_REMOVE_DISPLAY_FIELD};
-const int kDisplayFieldControls[] = {C::IDC_SOURCES, C::IDC_DISPLAY_LIST,
-                                     C::IDC_REMOVE_DISPLAY_FIELD};
+const int kMenuControls[] = {DashBoardCellEditor::IDC_MENU_TREE,
+                             DashBoardCellEditor::IDC_ASSIGN_MENU,
+                             DashBoardCellEditor::IDC_REMOVE_MENU,
+                             DashBoardCellEditor::IDC_FUNCTION_FIELDS,
+                             DashBoardCellEditor::IDC_DASHBOARD_VARIABLES,
+                             DashBoardCellEditor::IDC_TARGETS,
+                             DashBoardCellEditor::IDC_SOURCES,
+                             DashBoardCellEditor::IDC_DISPLAY_LIST,
+                             DashBoardCellEditor::IDC_MAP,
+                             DashBoardCellEditor::IDC_UNMAP,
+                             DashBoardCellEditor::IDC_ADD_DISPLAY_FIELD,
+                             DashBoardCellEditor::IDC_REMOVE_DISPLAY_FIELD};
+const int kDisplayFieldControls[] = {DashBoardCellEditor::IDC_SOURCES,
+                                     DashBoardCellEditor::IDC_DISPLAY_LIST,
+                                     DashBoardCellEditor::IDC_REMOVE_DISPLAY_FIELD};
 
-CString DisplayName(const ProcedureFieldInfo& info)
-{
-    CString name;
-    info.GetDisplayName(name);
-    return name;
-}
 } // namespace
 
 DashBoardCellEditor::DashBoardCellEditor(DashBoard& page, GridCell& cell, DashBoardHost& host)
@@ -300,7 +303,7 @@ void DashBoardCellEditor::FillSources()
                              function->GetFieldName());
         m_outputFields = function->GetOutputFields();
         for (const ProcedureFieldInfo* info : m_outputFields)
-            m_sourceRows.push_back({{DisplayName(*info)}});
+            m_sourceRows.push_back({{OutputColumns::DisplayName(info)}});
     }
     FillDisplayFields();
 }
@@ -310,7 +313,8 @@ void DashBoardCellEditor::FillDisplayFields()
     m_displayRows.clear();
     for (const FieldCaption& field : m_panel->GetDisplayFields())
     {
-        const CString name = field.fieldInfo != nullptr ? DisplayName(*field.fieldInfo) : CString();
+        const CString name =
+            field.fieldInfo != nullptr ? OutputColumns::DisplayName(field.fieldInfo) : CString();
         m_displayRows.push_back({{name, field.caption}});
     }
 }

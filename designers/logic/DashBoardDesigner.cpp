@@ -1,4 +1,5 @@
 #include "designers/logic/DashBoardDesigner.h"
+#include "designers/logic/DesignerTexts.h"
 
 #include "designers/logic/DashBoardHost.h"
 #include "editors/logic/EditorHost.h"
@@ -21,19 +22,17 @@
 
 namespace
 {
-using D = DashBoardDesigner;
 
 constexpr const char* kNameRuleMessage = "Special charater in dashboard name.Please check.";
 
-const int kCellButtons[] = {D::IDC_ADD_DATA,  D::IDC_REMOVE_DATA, D::IDC_SET_PARENT,
-                            D::IDC_ADD_TABLE, D::IDC_INSERT_ROW,  D::IDC_INSERT_COLUMN};
-const int kTableButtons[] = {D::IDC_ADD_ROW, D::IDC_ADD_COLUMN, D::IDC_REMOVE_EMPTY_ROWS,
-                             D::IDC_REMOVE_EMPTY_COLUMNS};
+const int kCellButtons[] = {
+    DashBoardDesigner::IDC_ADD_DATA,   DashBoardDesigner::IDC_REMOVE_DATA,
+    DashBoardDesigner::IDC_SET_PARENT, DashBoardDesigner::IDC_ADD_TABLE,
+    DashBoardDesigner::IDC_INSERT_ROW, DashBoardDesigner::IDC_INSERT_COLUMN};
+const int kTableButtons[] = {DashBoardDesigner::IDC_ADD_ROW, DashBoardDesigner::IDC_ADD_COLUMN,
+                             DashBoardDesigner::IDC_REMOVE_EMPTY_ROWS,
+                             DashBoardDesigner::IDC_REMOVE_EMPTY_COLUMNS};
 
-bool AskYesNo(const char* question)
-{
-    return AfxMessageBox(question, MB_YESNO) == IDYES;
-}
 } // namespace
 
 DashBoardDesigner::DashBoardDesigner(ForgeonProject& project, EditorHost& host,

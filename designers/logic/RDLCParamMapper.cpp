@@ -10,7 +10,7 @@
 
 namespace
 {
-CString FieldNameOf(const Field* field)
+CString FieldNameOrEmpty(const Field* field)
 {
     return field != nullptr ? field->GetFieldName() : CString();
 }
@@ -41,7 +41,7 @@ void RDLCParamMapper::Open()
     m_filters = m_report.GetFieldReps();
     m_filterRows.clear();
     for (const FieldRep* filter : m_filters)
-        m_filterRows.push_back({{"", FieldNameOf(filter->GetField())}});
+        m_filterRows.push_back({{"", FieldNameOrEmpty(filter->GetField())}});
     m_parameterRows.clear();
     for (const CString& parameter : m_adapter.GetParameterNames())
     {
@@ -58,7 +58,8 @@ void RDLCParamMapper::FillMaps()
     if (const TableAdapterMap* map = m_report.GetTableAdapterMapAt(index))
     {
         for (const ColumnFieldPair& pair : map->m_pairs)
-            m_mapRows.push_back({{m_adapter.GetName(), pair.m_column, FieldNameOf(pair.m_field)}});
+            m_mapRows.push_back(
+                {{m_adapter.GetName(), pair.m_column, FieldNameOrEmpty(pair.m_field)}});
     }
 }
 

@@ -1,4 +1,5 @@
 #include "designers/logic/RDLCReportDesigner.h"
+#include "designers/logic/DesignerTexts.h"
 
 #include "designers/logic/RDLCDesignerHost.h"
 #include "designers/logic/WebProjectReports.h"
@@ -14,7 +15,6 @@
 
 namespace
 {
-const char* const duplicateName = "A report with this name already exists.";
 
 bool DiffersIgnoringCase(const CString& name, const CString& other)
 {
@@ -154,7 +154,7 @@ void RDLCReportDesigner::LeaveName()
     m_name = m_states.GetText(IDC_NAME);
     if (DiffersIgnoringCase(m_name, m_report->GetFormName()) && IsNameUsedByAnotherReport(m_name))
     {
-        AfxMessageBox(duplicateName);
+        AfxMessageBox(duplicateReportName);
         m_name = m_report->GetFormName();
         m_states.SetText(IDC_NAME, m_name);
         return;
@@ -264,7 +264,7 @@ void RDLCReportDesigner::Ok()
     }
     if (m_isNew && IsNameUsedByAnotherReport(m_name))
     {
-        AfxMessageBox(duplicateName);
+        AfxMessageBox(duplicateReportName);
         return;
     }
     if (HasSpecialCharacters(m_name))
@@ -274,7 +274,7 @@ void RDLCReportDesigner::Ok()
     }
     if (DiffersIgnoringCase(m_name, m_report->GetFormName()) && IsNameUsedByAnotherReport(m_name))
     {
-        AfxMessageBox(duplicateName);
+        AfxMessageBox(duplicateReportName);
         return;
     }
     if (m_isNew && m_report->GetRDLCInfo() == nullptr)

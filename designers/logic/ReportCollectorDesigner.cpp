@@ -1,4 +1,5 @@
 #include "designers/logic/ReportCollectorDesigner.h"
+#include "designers/logic/DesignerTexts.h"
 
 #include "designers/logic/ReportDesignerHost.h"
 #include "entities/ApplicationReport.h"
@@ -53,10 +54,6 @@ bool ReportFiltersOnMatch(const ApplicationReport& report, const Field* field)
     return false;
 }
 
-CString FieldNameOf(const FieldRep& control)
-{
-    return control.GetField() != nullptr ? control.GetField()->GetFieldName() : CString();
-}
 } // namespace
 
 ReportCollectorDesigner::ReportCollectorDesigner(ForgeonProject& project, ReportDesignerHost& host)
@@ -202,7 +199,7 @@ void ReportCollectorDesigner::RefreshCommonFields()
 {
     m_commonRows.clear();
     for (const FieldRep* control : m_commonFields)
-        m_commonRows.push_back({{FieldNameOf(*control)}});
+        m_commonRows.push_back({{ControlFieldName(control)}});
 }
 
 void ReportCollectorDesigner::RefreshFilters()
@@ -212,7 +209,7 @@ void ReportCollectorDesigner::RefreshFilters()
     if (m_collector == nullptr)
         return;
     for (const FieldRep* filter : m_collector->GetFieldReps())
-        m_filterRows.push_back({{FieldNameOf(*filter)}});
+        m_filterRows.push_back({{ControlFieldName(filter)}});
 }
 
 void ReportCollectorDesigner::NameLostFocus()

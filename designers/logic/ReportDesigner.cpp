@@ -1,4 +1,6 @@
 #include "designers/logic/ReportDesigner.h"
+#include "designers/logic/DesignerTexts.h"
+#include "designers/logic/OutputColumns.h"
 
 #include "designers/logic/ReportCopy.h"
 #include "designers/logic/ReportDesignerHost.h"
@@ -38,7 +40,6 @@ constexpr int graphKind = 3;
 constexpr int notepadKind = 4;
 constexpr int singleRecordKind = 5;
 
-const char* const duplicateName = "A report with this name already exists.";
 const char* const noProcedureSelected = "Please select correct procedure.";
 
 // "Class.Function" of a group's class call; empty without one.
@@ -49,26 +50,6 @@ CString FunctionText(const ReportGroup& group)
         return {};
     const CString className = call->GetClass() != nullptr ? call->GetClass()->GetFieldName() : "";
     return className + "." + call->GetFunction()->GetFieldName();
-}
-
-CString DisplayName(const ProcedureFieldInfo& column)
-{
-    CString name;
-    column.GetDisplayName(name);
-    return name;
-}
-
-// The name a filter shows: its field's name, else its caption.
-CString FilterName(const FieldRep& filter)
-{
-    if (filter.GetField() != nullptr)
-        return filter.GetField()->GetFieldName();
-    return filter.GetFieldRepData() != nullptr ? filter.GetFieldRepData()->GetCaption() : "";
-}
-
-bool AskYesNo(const char* question, UINT icon = 0)
-{
-    return AfxMessageBox(question, MB_YESNO | icon) == IDYES;
 }
 
 // The kind radios, with the kind each sets.
@@ -281,7 +262,8 @@ void ReportDesigner::RefreshGroupLists()
     if (m_currentGroup == nullptr)
         return;
     for (int i = 0; i < m_currentGroup->GetFunctionColumnCount(); ++i)
-        m_outputRows.push_back({{DisplayName(*m_currentGroup->GetFunctionColumnAt(i))}});
+        m_outputRows.push_back(
+            {{OutputColumns::DisplayName(m_currentGroup->GetFunctionColumnAt(i))}});
     for (const FieldRep* filter : m_currentGroup->GetFilters())
         m_filterRows.push_back({{FilterName(*filter)}});
     for (const ReportField* column : m_currentGroup->GetReportFields())
@@ -376,7 +358,7 @@ void ReportDesigner::NameLostFocus()
     bool duplicate = false;
     if (IsDuplicateName(m_name))
     {
-        AfxMessageBox(duplicateName);
+        AfxMessageBox(duplicateReportName);
         m_states.SetText(IDC_NAME, m_report->GetFormName());
         duplicate = true;
     }
@@ -515,7 +497,7 @@ void ReportDesigner::Ok()
     }
     if (m_isNew && m_project.IsReportNameUsed(m_name))
     {
-        AfxMessageBox(duplicateName);
+        AfxMessageBox(duplicateReportName);
         return;
     }
     if (HasSpecialCharacters(m_name))
@@ -525,7 +507,7 @@ void ReportDesigner::Ok()
     }
     if (IsDuplicateName(m_name))
     {
-        AfxMessageBox(duplicateName);
+        AfxMessageBox(duplicateReportName);
         return;
     }
     m_report->SetName(m_name);
@@ -746,7 +728,8 @@ void ReportDesigner::AddToReport(const std::vector<int>& outputRows)
         if (m_currentGroup->HasColumnForOutputField(column))
         {
             CString message;
-            message.Format("Report field '%s' already present", DisplayName(*column).GetString());
+            message.Format("Report field '%s' already present",
+                           OutputColumns::DisplayName(column).GetString());
             AfxMessageBox(message);
             continue;
         }
@@ -893,7 +876,7 @@ void ReportDesigner::ToggleWithoutLinks()
     }
     if (m_project.IsReportNameUsed(m_report->GetFormName() + "_WithoutLinks"))
     {
-        AfxMessageBox(duplicateName);
+        AfxMessageBox(duplicateReportName);
         m_withoutLinks = false;
         m_states.SetCheck(IDC_WITHOUT_LINKS, false);
         return;

@@ -1,4 +1,5 @@
 #include "designers/logic/ReportFieldControlEditor.h"
+#include "designers/logic/DesignerTexts.h"
 
 #include "designers/logic/OutputColumns.h"
 #include "designers/logic/ReportDialogsHost.h"
@@ -21,13 +22,6 @@ namespace
 {
 constexpr int buttonKind = FieldRepData::Button;
 
-CString ControlName(const FieldRep* control)
-{
-    return control != nullptr && control->GetField() != nullptr
-               ? control->GetField()->GetFieldName()
-               : CString();
-}
-
 // What feeds the parameter: the source column's display name, else the source control's field
 // name, else the source variable's name.
 CString BindingText(const ReportFieldBinding* binding)
@@ -37,7 +31,7 @@ CString BindingText(const ReportFieldBinding* binding)
     if (binding->m_sourceColumn != nullptr)
         return OutputColumns::DisplayName(binding->m_sourceColumn);
     if (binding->m_sourceControl != nullptr)
-        return ControlName(binding->m_sourceControl);
+        return ControlFieldName(binding->m_sourceControl);
     return binding->m_sourceVariable != nullptr ? binding->m_sourceVariable->GetFieldName()
                                                 : CString();
 }
@@ -169,7 +163,7 @@ void ReportFieldControlEditor::FillSources()
         break;
     case HiddenControls:
         for (const FieldRep* control : m_group.GetFilters())
-            m_sourceRows.push_back({{"", ControlName(control)}});
+            m_sourceRows.push_back({{"", ControlFieldName(control)}});
         break;
     case ProcedureFields:
         if (m_property != nullptr && m_property->GetProcedure() != nullptr)

@@ -1,4 +1,5 @@
 #include "designers/logic/ReportFieldSettings.h"
+#include "designers/logic/DesignerTexts.h"
 
 #include "designers/logic/OutputColumns.h"
 #include "designers/logic/ReportDialogsHost.h"
@@ -100,11 +101,6 @@ std::vector<Variable*> VariablesOf(const FormInterface* page)
     if (page != nullptr)
         page->GetVariables(variables, true);
     return variables;
-}
-
-CString ControlName(const FieldRep* control)
-{
-    return control->GetField() != nullptr ? control->GetField()->GetFieldName() : CString();
 }
 } // namespace
 
@@ -266,7 +262,7 @@ void ReportFieldSettings::FillSources()
         break;
     case HiddenControls:
         for (const FieldRep* control : m_group.GetFilters())
-            m_sourceRows.push_back({{ControlName(control)}});
+            m_sourceRows.push_back({{ControlFieldName(control)}});
         break;
     default:
         break;

@@ -1,4 +1,5 @@
 #include "designers/logic/ReportFilterEditor.h"
+#include "designers/logic/DesignerTexts.h"
 
 #include "designers/logic/OutputColumns.h"
 #include "designers/logic/ReportDialogsHost.h"
@@ -10,17 +11,6 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "platform/core/MessageBox.h"
-
-namespace
-{
-CString FilterName(const FieldRep* filter)
-{
-    if (filter->GetField() != nullptr)
-        return filter->GetField()->GetFieldName();
-    return filter->GetFieldRepData() != nullptr ? filter->GetFieldRepData()->GetCaption()
-                                                : CString();
-}
-} // namespace
 
 ReportFilterEditor::ReportFilterEditor(ReportGroup& group, ReportDialogsHost& host)
     : GroupListEditor(group, "Filters for :"), m_host(host)
@@ -42,7 +32,7 @@ std::vector<CString> ReportFilterEditor::EntryNames() const
 {
     std::vector<CString> names;
     for (const FieldRep* filter : m_group.GetFilters())
-        names.push_back(FilterName(filter));
+        names.push_back(FilterName(*filter));
     return names;
 }
 

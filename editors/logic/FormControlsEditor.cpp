@@ -14,7 +14,7 @@
 
 namespace
 {
-ListRow NameRow(const CString& name, int data)
+ListRow NumberedNameRow(const CString& name, int data)
 {
     ListRow row;
     row.cells = {"", name};
@@ -64,7 +64,8 @@ void FormControlsEditor::Load()
 {
     m_fieldRows.clear();
     for (const Field* field : m_fields)
-        m_fieldRows.push_back(NameRow(field->GetFieldName(), static_cast<int>(m_fieldRows.size())));
+        m_fieldRows.push_back(
+            NumberedNameRow(field->GetFieldName(), static_cast<int>(m_fieldRows.size())));
     FillControls();
     auto* transaction = dynamic_cast<Transaction*>(&m_page);
     m_headerShown = transaction != nullptr;
@@ -85,8 +86,8 @@ void FormControlsEditor::FillControls()
         if (rep != nullptr && !IsLeftOut(rep) &&
             std::ranges::find(m_fields, rep->GetField()) != m_fields.end())
         {
-            m_controlRows.push_back(
-                NameRow(rep->GetField()->GetFieldName(), static_cast<int>(m_controls.size())));
+            m_controlRows.push_back(NumberedNameRow(rep->GetField()->GetFieldName(),
+                                                    static_cast<int>(m_controls.size())));
             m_controls.push_back(rep);
         }
     if (m_selectedControl >= static_cast<int>(m_controls.size()))

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <vector>
 
+// ItemAt (model/ListAccess.h) gives the item at a combo or list position.
+
 // The position of the item; -1 when it is not there.
 template <class T> int PositionOf(const std::vector<T*>& list, const T* item)
 {

@@ -7,7 +7,6 @@
 
 namespace
 {
-using R = ReportAssigner;
 
 // "BaseModule" holds "Orders" and "Stock", "Sales" holds "Invoices".
 class AssignReportDlgTest : public ::testing::Test
@@ -37,10 +36,10 @@ TEST_F(AssignReportDlgTest, OkTakesTheReportOfTheChosenModuleAndCancelKeepsThePr
             CString title;
             dialog.GetWindowText(title);
             EXPECT_EQ(title, "Assign Search Report");
-            EXPECT_EQ(user.GetText(R::IDC_REPORT), "Stock");
-            EXPECT_TRUE(user.Select(R::IDC_MODULE, 1));
-            EXPECT_EQ(user.GetText(R::IDC_REPORT), "");
-            EXPECT_TRUE(user.Select(R::IDC_REPORT, 0));
+            EXPECT_EQ(user.GetText(ReportAssigner::IDC_REPORT), "Stock");
+            EXPECT_TRUE(user.Select(ReportAssigner::IDC_MODULE, 1));
+            EXPECT_EQ(user.GetText(ReportAssigner::IDC_REPORT), "");
+            EXPECT_TRUE(user.Select(ReportAssigner::IDC_REPORT, 0));
             user.PressOk();
         });
     AssignReportDlg dialog(open.Project(), nullptr, nullptr, stock);
@@ -50,7 +49,7 @@ TEST_F(AssignReportDlgTest, OkTakesTheReportOfTheChosenModuleAndCancelKeepsThePr
     dialogs.Answer(
         [](CDialog&, DialogDriver& user)
         {
-            EXPECT_TRUE(user.Select(R::IDC_REPORT, 0));
+            EXPECT_TRUE(user.Select(ReportAssigner::IDC_REPORT, 0));
             user.PressCancel();
         });
     AssignReportDlg cancelled(open.Project(), nullptr, nullptr, stock);

@@ -34,7 +34,6 @@
 
 namespace
 {
-using E = ControlPropertiesEditor;
 
 // The "orders" form shows Name and City (Name with the link "Details"); Kind has no control.
 // The orders class has the function "Cities" that outputs Name and City.
@@ -140,26 +139,26 @@ TEST_F(ControlDialogsTest, ManageControlSettingsEditsTheControlThroughItsPage)
             ASSERT_NE(page, nullptr);
             DialogDriver user(*page);
             EXPECT_EQ(Title(*page), "Control Properties for : Name");
-            EXPECT_EQ(GapBelow(*page, E::AdvancedButton), 10);
-            EXPECT_FALSE(Visible(*page, E::RecomputeList));
-            EXPECT_TRUE(Visible(*page, E::WidthBox));
-            EXPECT_EQ(user.GetText(E::WidthBox), "40");
+            EXPECT_EQ(GapBelow(*page, ControlPropertiesEditor::AdvancedButton), 10);
+            EXPECT_FALSE(Visible(*page, ControlPropertiesEditor::RecomputeList));
+            EXPECT_TRUE(Visible(*page, ControlPropertiesEditor::WidthBox));
+            EXPECT_EQ(user.GetText(ControlPropertiesEditor::WidthBox), "40");
 
             // Radio values that do not pair up keep the dialog open.
-            EXPECT_TRUE(user.Select(E::KindCombo, 3));
-            EXPECT_FALSE(Visible(*page, E::WidthBox));
-            EXPECT_TRUE(Visible(*page, E::ValueStringsBox));
-            user.SetText(E::ValueStringsBox, "1,2");
-            user.SetText(E::DisplayStringsBox, "One");
+            EXPECT_TRUE(user.Select(ControlPropertiesEditor::KindCombo, 3));
+            EXPECT_FALSE(Visible(*page, ControlPropertiesEditor::WidthBox));
+            EXPECT_TRUE(Visible(*page, ControlPropertiesEditor::ValueStringsBox));
+            user.SetText(ControlPropertiesEditor::ValueStringsBox, "1,2");
+            user.SetText(ControlPropertiesEditor::DisplayStringsBox, "One");
             EXPECT_TRUE(owner.PressOk());
             EXPECT_FALSE(dialog.IsEnded());
 
-            EXPECT_TRUE(user.Select(E::KindCombo, 1));
+            EXPECT_TRUE(user.Select(ControlPropertiesEditor::KindCombo, 1));
             EXPECT_EQ(Name().GetFieldRepData()->GetControlKind(), FieldRepData::ComboBox);
-            EXPECT_TRUE(user.Click(E::AdvancedButton));
-            EXPECT_EQ(user.GetText(E::AdvancedButton), "<<Advanced");
-            EXPECT_TRUE(Visible(*page, E::RecomputeList));
-            EXPECT_EQ(GapBelow(*page, E::RecomputeList), 10);
+            EXPECT_TRUE(user.Click(ControlPropertiesEditor::AdvancedButton));
+            EXPECT_EQ(user.GetText(ControlPropertiesEditor::AdvancedButton), "<<Advanced");
+            EXPECT_TRUE(Visible(*page, ControlPropertiesEditor::RecomputeList));
+            EXPECT_EQ(GapBelow(*page, ControlPropertiesEditor::RecomputeList), 10);
             // The owner shows the whole page above its buttons.
             CRect pageRect;
             page->GetWindowRect(&pageRect);
@@ -169,32 +168,35 @@ TEST_F(ControlDialogsTest, ManageControlSettingsEditsTheControlThroughItsPage)
             KeepGrab(dialog.GetSafeHwnd(), LAYOUT_GRAB_DIR, "manage-control-settings-expanded");
 
             AnswerFunctionWithCities();
-            EXPECT_TRUE(user.Click(E::AssignFunctionButton));
-            EXPECT_EQ(user.GetText(E::FunctionLabel), "Function : _orders.Cities");
-            EXPECT_TRUE(user.Select(E::FrontCombo, 0));
-            EXPECT_TRUE(user.Select(E::BackCombo, 1));
+            EXPECT_TRUE(user.Click(ControlPropertiesEditor::AssignFunctionButton));
+            EXPECT_EQ(user.GetText(ControlPropertiesEditor::FunctionLabel),
+                      "Function : _orders.Cities");
+            EXPECT_TRUE(user.Select(ControlPropertiesEditor::FrontCombo, 0));
+            EXPECT_TRUE(user.Select(ControlPropertiesEditor::BackCombo, 1));
 
-            EXPECT_TRUE(user.Select(E::EventCombo, 0));
-            EXPECT_TRUE(user.Select(E::CandidateCombo, 1));
-            EXPECT_TRUE(user.Click(E::AddRecomputeButton));
-            EXPECT_TRUE(user.Select(E::CandidateCombo, 1));
-            EXPECT_TRUE(user.Click(E::AddRecomputeButton));
-            EXPECT_EQ(Rows(*page, E::RecomputeList), (std::vector<std::string>{"orders_City"}));
+            EXPECT_TRUE(user.Select(ControlPropertiesEditor::EventCombo, 0));
+            EXPECT_TRUE(user.Select(ControlPropertiesEditor::CandidateCombo, 1));
+            EXPECT_TRUE(user.Click(ControlPropertiesEditor::AddRecomputeButton));
+            EXPECT_TRUE(user.Select(ControlPropertiesEditor::CandidateCombo, 1));
+            EXPECT_TRUE(user.Click(ControlPropertiesEditor::AddRecomputeButton));
+            EXPECT_EQ(Rows(*page, ControlPropertiesEditor::RecomputeList),
+                      (std::vector<std::string>{"orders_City"}));
 
             // "Remove Link" without a clicked row leaves the links; with one it removes it.
-            EXPECT_TRUE(user.Click(E::RemoveLinkButton));
-            EXPECT_EQ(Rows(*page, E::LinkList), (std::vector<std::string>{"Details"}));
+            EXPECT_TRUE(user.Click(ControlPropertiesEditor::RemoveLinkButton));
+            EXPECT_EQ(Rows(*page, ControlPropertiesEditor::LinkList),
+                      (std::vector<std::string>{"Details"}));
             dialogs.Answer([](CDialog&, DialogDriver& links) { links.PressOk(); });
-            EXPECT_TRUE(user.Click(E::AssignLinkButton));
-            EXPECT_TRUE(user.ClickListRow(E::LinkList, 0, 1));
-            EXPECT_TRUE(user.Click(E::RemoveLinkButton));
-            EXPECT_TRUE(Rows(*page, E::LinkList).empty());
+            EXPECT_TRUE(user.Click(ControlPropertiesEditor::AssignLinkButton));
+            EXPECT_TRUE(user.ClickListRow(ControlPropertiesEditor::LinkList, 0, 1));
+            EXPECT_TRUE(user.Click(ControlPropertiesEditor::RemoveLinkButton));
+            EXPECT_TRUE(Rows(*page, ControlPropertiesEditor::LinkList).empty());
 
-            EXPECT_TRUE(user.Click(E::CompulsoryCheck));
+            EXPECT_TRUE(user.Click(ControlPropertiesEditor::CompulsoryCheck));
             EXPECT_EQ(Name().IsMandatory(), !compulsory);
-            user.SetText(E::CaptionBox, "Customer Name");
-            EXPECT_TRUE(user.Click(E::AdvancedButton));
-            EXPECT_EQ(GapBelow(*page, E::AdvancedButton), 10);
+            user.SetText(ControlPropertiesEditor::CaptionBox, "Customer Name");
+            EXPECT_TRUE(user.Click(ControlPropertiesEditor::AdvancedButton));
+            EXPECT_EQ(GapBelow(*page, ControlPropertiesEditor::AdvancedButton), 10);
             EXPECT_TRUE(owner.PressOk());
         });
     ScriptedMessageBoxes boxes{IDOK};
@@ -214,7 +216,7 @@ TEST_F(ControlDialogsTest, ManageControlSettingsEditsTheControlThroughItsPage)
     EXPECT_EQ(data->GetFrontField(), table->FindFieldByName("Name"));
     EXPECT_EQ(data->GetBackField(), table->FindFieldByName("City"));
     EXPECT_TRUE(data->GetLinkControls().empty());
-    const EventRecmpFields* events = data->FindEventRecmpFields(E::OnChange);
+    const EventRecmpFields* events = data->FindEventRecmpFields(ControlPropertiesEditor::OnChange);
     ASSERT_NE(events, nullptr);
     ASSERT_EQ(events->GetClassRecomputes().size(), 1u);
     EXPECT_EQ(events->GetClassRecomputes()[0]->fieldRep, form->GetFieldReps()[1]);
@@ -233,16 +235,16 @@ TEST_F(ControlDialogsTest, ControlPropertiesAloneCloseAfterTheirMessage)
         [&](CDialog& dialog, DialogDriver& user)
         {
             EXPECT_EQ(Title(dialog), "Control Properties for : City");
-            EXPECT_EQ(GapBelow(dialog, E::AdvancedButton), 10);
-            EXPECT_TRUE(user.Click(E::AdvancedButton));
-            EXPECT_EQ(GapBelow(dialog, E::RecomputeList), 10);
+            EXPECT_EQ(GapBelow(dialog, ControlPropertiesEditor::AdvancedButton), 10);
+            EXPECT_TRUE(user.Click(ControlPropertiesEditor::AdvancedButton));
+            EXPECT_EQ(GapBelow(dialog, ControlPropertiesEditor::RecomputeList), 10);
             KeepGrab(dialog.GetSafeHwnd(), LAYOUT_GRAB_DIR, "control-properties-expanded");
-            EXPECT_TRUE(user.Select(E::KindCombo, 3));
+            EXPECT_TRUE(user.Select(ControlPropertiesEditor::KindCombo, 3));
             // The Advanced part stays open below the kind's boxes.
-            EXPECT_EQ(GapBelow(dialog, E::RecomputeList), 10);
-            user.SetText(E::ValueStringsBox, "1,2,3");
-            user.SetText(E::DisplayStringsBox, "One,Two");
-            user.SetText(E::CaptionBox, "Town");
+            EXPECT_EQ(GapBelow(dialog, ControlPropertiesEditor::RecomputeList), 10);
+            user.SetText(ControlPropertiesEditor::ValueStringsBox, "1,2,3");
+            user.SetText(ControlPropertiesEditor::DisplayStringsBox, "One,Two");
+            user.SetText(ControlPropertiesEditor::CaptionBox, "Town");
             user.PressOk();
         });
     ScriptedMessageBoxes boxes{IDOK};
@@ -260,7 +262,8 @@ TEST_F(ControlDialogsTest, ControlPropertiesAloneCloseAfterTheirMessage)
     dialogs.Answer(
         [](CDialog& dialog, DialogDriver& user)
         {
-            auto* kinds = dynamic_cast<CComboBox*>(dialog.GetDlgItem(E::KindCombo));
+            auto* kinds =
+                dynamic_cast<CComboBox*>(dialog.GetDlgItem(ControlPropertiesEditor::KindCombo));
             EXPECT_EQ(kinds->GetCurSel(), -1);
             EXPECT_EQ(kinds->GetCount(), 9);
             user.PressCancel();

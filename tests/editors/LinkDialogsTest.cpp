@@ -19,7 +19,6 @@
 
 namespace
 {
-using L = LinkEditor;
 
 // "Masters" > "Orders" opens the orders page (variables "OrderId", "Status"); the links of the
 // invoices page (variables "CustId", "Region") and of its one control are edited.
@@ -81,7 +80,7 @@ protected:
 
     static bool AreaShown(CDialog& dialog)
     {
-        return dialog.GetDlgItem(L::IDC_FORM_VARIABLES)->GetSafeHwnd()->isVisible();
+        return dialog.GetDlgItem(LinkEditor::IDC_FORM_VARIABLES)->GetSafeHwnd()->isVisible();
     }
 
     OpenBaseModuleProject open;
@@ -99,46 +98,47 @@ TEST_F(LinkDialogsTest, PageLinksAreAddedMovedMappedAndDeleted)
             CString title;
             dialog.GetWindowText(title);
             EXPECT_EQ(title, " Linkcontrol settingsinvoices");
-            EXPECT_EQ(GapBelow(dialog, L::IDC_ADVANCED), 10);
+            EXPECT_EQ(GapBelow(dialog, LinkEditor::IDC_ADVANCED), 10);
             EXPECT_FALSE(AreaShown(dialog));
 
             for (const char* caption : {"First", "Second"})
             {
                 AnswerPickerWithOrders();
-                EXPECT_TRUE(user.Click(L::IDC_SELECT_MENU));
-                EXPECT_EQ(user.GetText(L::IDC_MENU_NAME), "Orders");
-                user.SetText(L::IDC_CAPTION, caption);
-                user.Select(L::IDC_ALIGN, caption[0] == 'F' ? 0 : 2);
+                EXPECT_TRUE(user.Click(LinkEditor::IDC_SELECT_MENU));
+                EXPECT_EQ(user.GetText(LinkEditor::IDC_MENU_NAME), "Orders");
+                user.SetText(LinkEditor::IDC_CAPTION, caption);
+                user.Select(LinkEditor::IDC_ALIGN, caption[0] == 'F' ? 0 : 2);
                 if (caption[0] == 'S')
                     user.Click(PageLinkEditor::IDC_POST_LINK);
-                EXPECT_TRUE(user.Click(L::IDC_ADD));
+                EXPECT_TRUE(user.Click(LinkEditor::IDC_ADD));
             }
-            EXPECT_EQ(Rows(dialog, L::IDC_LINKS),
+            EXPECT_EQ(Rows(dialog, LinkEditor::IDC_LINKS),
                       (std::vector<std::string>{"First|PRE", "Second|POST"}));
 
-            EXPECT_TRUE(user.ClickListRow(L::IDC_LINKS, 1, 1));
-            EXPECT_EQ(user.GetText(L::IDC_ADD), "Update");
-            EXPECT_TRUE(user.Click(L::IDC_ADVANCED));
-            EXPECT_EQ(user.GetText(L::IDC_ADVANCED), "<<Advanced");
+            EXPECT_TRUE(user.ClickListRow(LinkEditor::IDC_LINKS, 1, 1));
+            EXPECT_EQ(user.GetText(LinkEditor::IDC_ADD), "Update");
+            EXPECT_TRUE(user.Click(LinkEditor::IDC_ADVANCED));
+            EXPECT_EQ(user.GetText(LinkEditor::IDC_ADVANCED), "<<Advanced");
             EXPECT_TRUE(AreaShown(dialog));
-            EXPECT_EQ(GapBelow(dialog, L::IDC_FORM_VARIABLES), 10);
+            EXPECT_EQ(GapBelow(dialog, LinkEditor::IDC_FORM_VARIABLES), 10);
             KeepGrab(dialog.GetSafeHwnd(), LAYOUT_GRAB_DIR, "link-controls-expanded");
-            EXPECT_TRUE(user.ClickListRow(L::IDC_MENU_VARIABLES, 1, 1));
-            EXPECT_TRUE(user.ClickListRow(L::IDC_FORM_VARIABLES, 0, 1));
-            EXPECT_TRUE(user.Click(L::IDC_ASSIGN));
-            EXPECT_EQ(Rows(dialog, L::IDC_MENU_VARIABLES),
+            EXPECT_TRUE(user.ClickListRow(LinkEditor::IDC_MENU_VARIABLES, 1, 1));
+            EXPECT_TRUE(user.ClickListRow(LinkEditor::IDC_FORM_VARIABLES, 0, 1));
+            EXPECT_TRUE(user.Click(LinkEditor::IDC_ASSIGN));
+            EXPECT_EQ(Rows(dialog, LinkEditor::IDC_MENU_VARIABLES),
                       (std::vector<std::string>{"OrderId|", "Status|CustId"}));
 
             // Up within the post-links leaves the only one where it is.
-            EXPECT_TRUE(user.Click(L::IDC_UP));
-            EXPECT_EQ(Rows(dialog, L::IDC_LINKS),
+            EXPECT_TRUE(user.Click(LinkEditor::IDC_UP));
+            EXPECT_EQ(Rows(dialog, LinkEditor::IDC_LINKS),
                       (std::vector<std::string>{"First|PRE", "Second|POST"}));
-            EXPECT_TRUE(user.Click(L::IDC_ADVANCED));
-            EXPECT_EQ(GapBelow(dialog, L::IDC_ADVANCED), 10);
+            EXPECT_TRUE(user.Click(LinkEditor::IDC_ADVANCED));
+            EXPECT_EQ(GapBelow(dialog, LinkEditor::IDC_ADVANCED), 10);
 
-            EXPECT_TRUE(user.ClickListRow(L::IDC_LINKS, 0, 1));
-            EXPECT_TRUE(user.Click(L::IDC_DELETE));
-            EXPECT_EQ(Rows(dialog, L::IDC_LINKS), (std::vector<std::string>{"Second|POST"}));
+            EXPECT_TRUE(user.ClickListRow(LinkEditor::IDC_LINKS, 0, 1));
+            EXPECT_TRUE(user.Click(LinkEditor::IDC_DELETE));
+            EXPECT_EQ(Rows(dialog, LinkEditor::IDC_LINKS),
+                      (std::vector<std::string>{"Second|POST"}));
 
             user.SetText(PageLinkEditor::IDC_PRE_COLUMNS, "5");
             user.PressOk();
@@ -167,14 +167,14 @@ TEST_F(LinkDialogsTest, PageLinksAreAddedMovedMappedAndDeleted)
             CString title;
             dialog.GetWindowText(title);
             EXPECT_EQ(title, "Linkcontrol settings for Customer");
-            EXPECT_EQ(GapBelow(dialog, L::IDC_ADVANCED), 10);
+            EXPECT_EQ(GapBelow(dialog, LinkEditor::IDC_ADVANCED), 10);
             AnswerPickerWithOrders();
-            user.Click(L::IDC_SELECT_MENU);
-            user.SetText(L::IDC_CAPTION, "Open");
-            EXPECT_TRUE(user.Click(L::IDC_ADD));
-            EXPECT_EQ(Rows(dialog, L::IDC_LINKS), (std::vector<std::string>{"Open|left"}));
-            EXPECT_TRUE(user.DoubleClickListRow(L::IDC_LINKS, 0, 1));
-            EXPECT_EQ(user.GetText(L::IDC_ADD), "Update");
+            user.Click(LinkEditor::IDC_SELECT_MENU);
+            user.SetText(LinkEditor::IDC_CAPTION, "Open");
+            EXPECT_TRUE(user.Click(LinkEditor::IDC_ADD));
+            EXPECT_EQ(Rows(dialog, LinkEditor::IDC_LINKS), (std::vector<std::string>{"Open|left"}));
+            EXPECT_TRUE(user.DoubleClickListRow(LinkEditor::IDC_LINKS, 0, 1));
+            EXPECT_EQ(user.GetText(LinkEditor::IDC_ADD), "Update");
             user.PressOk();
         });
     FieldLinkControlDlg field(open.Project(), *control, *invoices);
@@ -186,7 +186,7 @@ TEST_F(LinkDialogsTest, PageLinksAreAddedMovedMappedAndDeleted)
     CRect before;
     shown.GetWindowRect(&before);
     EXPECT_EQ(TopOf(shown), before.top - 50);
-    EXPECT_EQ(GapBelow(shown, L::IDC_ADVANCED), 10);
+    EXPECT_EQ(GapBelow(shown, LinkEditor::IDC_ADVANCED), 10);
     shown.DestroyWindow();
     EXPECT_EQ(control->GetFieldRepData()->GetLinkControls().size(), 1u);
 }

@@ -13,7 +13,6 @@
 
 namespace
 {
-using C = DashBoardCellEditor;
 
 // A dashboard of the module with the variables "Region" and "Year", bound to the function
 // Sales.Totals whose output fields are Amount and Count (and one without a field); the menu
@@ -64,14 +63,21 @@ protected:
     }();
     Function* function = nullptr;
     Menu* menu = nullptr;
-    C editor{*page, Cell(), dash};
+    DashBoardCellEditor editor{*page, Cell(), dash};
 };
 
-const std::vector<int> kMenuControls = {
-    C::IDC_MENU_TREE,       C::IDC_ASSIGN_MENU,         C::IDC_REMOVE_MENU,
-    C::IDC_FUNCTION_FIELDS, C::IDC_DASHBOARD_VARIABLES, C::IDC_TARGETS,
-    C::IDC_SOURCES,         C::IDC_DISPLAY_LIST,        C::IDC_MAP,
-    C::IDC_UNMAP,           C::IDC_ADD_DISPLAY_FIELD,   C::IDC_REMOVE_DISPLAY_FIELD};
+const std::vector<int> kMenuControls = {DashBoardCellEditor::IDC_MENU_TREE,
+                                        DashBoardCellEditor::IDC_ASSIGN_MENU,
+                                        DashBoardCellEditor::IDC_REMOVE_MENU,
+                                        DashBoardCellEditor::IDC_FUNCTION_FIELDS,
+                                        DashBoardCellEditor::IDC_DASHBOARD_VARIABLES,
+                                        DashBoardCellEditor::IDC_TARGETS,
+                                        DashBoardCellEditor::IDC_SOURCES,
+                                        DashBoardCellEditor::IDC_DISPLAY_LIST,
+                                        DashBoardCellEditor::IDC_MAP,
+                                        DashBoardCellEditor::IDC_UNMAP,
+                                        DashBoardCellEditor::IDC_ADD_DISPLAY_FIELD,
+                                        DashBoardCellEditor::IDC_REMOVE_DISPLAY_FIELD};
 
 TEST_F(CellEditorTest, OpeningShowsThePanelsMode)
 {
@@ -84,13 +90,16 @@ TEST_F(CellEditorTest, OpeningShowsThePanelsMode)
         const char* menuLabel;
     };
     const Case cases[] = {
-        {"EmptyCell", nullptr, C::IDC_STATIC_TEXT, {}, "Menu not assigned."},
+        {"EmptyCell", nullptr, DashBoardCellEditor::IDC_STATIC_TEXT, {}, "Menu not assigned."},
         {"Menu",
          [this](DashBoardCellInfo* panel) { panel->SetMenu(menu); },
-         C::IDC_MENU,
-         {C::IDC_MENU_TREE, C::IDC_REMOVE_MENU, C::IDC_FUNCTION_FIELDS, C::IDC_DASHBOARD_VARIABLES,
-          C::IDC_TARGETS, C::IDC_SOURCES, C::IDC_DISPLAY_LIST, C::IDC_MAP, C::IDC_UNMAP,
-          C::IDC_ADD_DISPLAY_FIELD, C::IDC_REMOVE_DISPLAY_FIELD},
+         DashBoardCellEditor::IDC_MENU,
+         {DashBoardCellEditor::IDC_MENU_TREE, DashBoardCellEditor::IDC_REMOVE_MENU,
+          DashBoardCellEditor::IDC_FUNCTION_FIELDS, DashBoardCellEditor::IDC_DASHBOARD_VARIABLES,
+          DashBoardCellEditor::IDC_TARGETS, DashBoardCellEditor::IDC_SOURCES,
+          DashBoardCellEditor::IDC_DISPLAY_LIST, DashBoardCellEditor::IDC_MAP,
+          DashBoardCellEditor::IDC_UNMAP, DashBoardCellEditor::IDC_ADD_DISPLAY_FIELD,
+          DashBoardCellEditor::IDC_REMOVE_DISPLAY_FIELD},
          "Orders"},
         {"DisplayFields",
          [this](DashBoardCellInfo* panel)
@@ -98,8 +107,9 @@ TEST_F(CellEditorTest, OpeningShowsThePanelsMode)
              panel->SetStaticText(FALSE);
              panel->AddDisplayField(Output(0), "Total");
          },
-         C::IDC_DISPLAY_FIELDS,
-         {C::IDC_SOURCES, C::IDC_DISPLAY_LIST, C::IDC_REMOVE_DISPLAY_FIELD},
+         DashBoardCellEditor::IDC_DISPLAY_FIELDS,
+         {DashBoardCellEditor::IDC_SOURCES, DashBoardCellEditor::IDC_DISPLAY_LIST,
+          DashBoardCellEditor::IDC_REMOVE_DISPLAY_FIELD},
          "Menu not assigned."},
     };
     for (const Case& c : cases)
@@ -112,13 +122,14 @@ TEST_F(CellEditorTest, OpeningShowsThePanelsMode)
             c.content(panel);
             Cell().SetCellData(panel, GridCell::kDashBoardCellInfo);
         }
-        C cellEditor(*page, Cell(), dash);
+        DashBoardCellEditor cellEditor(*page, Cell(), dash);
         cellEditor.Open();
         ASSERT_NE(Cell().GetDashBoardCellInfo(), nullptr);
-        for (int radio : {C::IDC_STATIC_TEXT, C::IDC_MENU, C::IDC_DISPLAY_FIELDS})
+        for (int radio : {DashBoardCellEditor::IDC_STATIC_TEXT, DashBoardCellEditor::IDC_MENU,
+                          DashBoardCellEditor::IDC_DISPLAY_FIELDS})
             EXPECT_EQ(cellEditor.States().IsChecked(radio), radio == c.checked) << radio;
         EXPECT_EQ(EnabledIds(cellEditor.States(), kMenuControls), c.enabled);
-        EXPECT_EQ(cellEditor.States().GetText(C::IDC_MENU_LABEL), c.menuLabel);
+        EXPECT_EQ(cellEditor.States().GetText(DashBoardCellEditor::IDC_MENU_LABEL), c.menuLabel);
     }
     EXPECT_TRUE(boxes.Shown().empty());
 }
@@ -131,10 +142,11 @@ TEST_F(CellEditorTest, MenuLinkMapsEachTargetOnce)
     editor.AssignMenu();
     EXPECT_EQ(editor.GetPanel().GetMenu(), menu);
     EXPECT_FALSE(editor.GetPanel().IsStaticText());
-    EXPECT_EQ(editor.States().GetText(C::IDC_MENU_LABEL), "Orders");
-    EXPECT_EQ(editor.States().GetText(C::IDC_FILE_LABEL), menu->GetAspFile()->GetDefaultFileName());
-    EXPECT_FALSE(editor.States().IsEnabled(C::IDC_ASSIGN_MENU));
-    EXPECT_TRUE(editor.States().IsEnabled(C::IDC_REMOVE_MENU));
+    EXPECT_EQ(editor.States().GetText(DashBoardCellEditor::IDC_MENU_LABEL), "Orders");
+    EXPECT_EQ(editor.States().GetText(DashBoardCellEditor::IDC_FILE_LABEL),
+              menu->GetAspFile()->GetDefaultFileName());
+    EXPECT_FALSE(editor.States().IsEnabled(DashBoardCellEditor::IDC_ASSIGN_MENU));
+    EXPECT_TRUE(editor.States().IsEnabled(DashBoardCellEditor::IDC_REMOVE_MENU));
     EXPECT_EQ(RowTexts(editor.GetTargetRows()),
               (std::vector<std::string>{"OrderRegion|NOT ASSIGNED", "OrderYear|NOT ASSIGNED"}));
 
@@ -146,7 +158,7 @@ TEST_F(CellEditorTest, MenuLinkMapsEachTargetOnce)
     editor.SelectSource(1);
     editor.Map();
     editor.ShowFunctionFields();
-    EXPECT_EQ(editor.States().GetText(C::IDC_FUNCTION_LABEL), "Sales.Totals");
+    EXPECT_EQ(editor.States().GetText(DashBoardCellEditor::IDC_FUNCTION_LABEL), "Sales.Totals");
     EXPECT_EQ(RowTexts(editor.GetSourceRows()), (std::vector<std::string>{"Amount", "Count", ""}));
     editor.SelectTarget(0);
     editor.SelectSource(1);
@@ -174,8 +186,8 @@ TEST_F(CellEditorTest, MenuLinkMapsEachTargetOnce)
     EXPECT_EQ(editor.GetPanel().GetMenu(), nullptr);
     EXPECT_TRUE(editor.GetPanel().GetVariableMaps().empty());
     EXPECT_TRUE(editor.GetTargetRows().empty());
-    EXPECT_EQ(editor.States().GetText(C::IDC_FILE_LABEL), "File not assigned.");
-    EXPECT_TRUE(editor.States().IsEnabled(C::IDC_ASSIGN_MENU));
+    EXPECT_EQ(editor.States().GetText(DashBoardCellEditor::IDC_FILE_LABEL), "File not assigned.");
+    EXPECT_TRUE(editor.States().IsEnabled(DashBoardCellEditor::IDC_ASSIGN_MENU));
 }
 
 TEST_F(CellEditorTest, StaticTextOverAMenuAsksAndAlwaysDropsMapsAndFields)
@@ -198,8 +210,8 @@ TEST_F(CellEditorTest, StaticTextOverAMenuAsksAndAlwaysDropsMapsAndFields)
         EXPECT_EQ(editor.GetPanel().IsStaticText(), answer == IDYES);
         EXPECT_TRUE(editor.GetPanel().GetVariableMaps().empty());
         EXPECT_TRUE(editor.GetPanel().GetDisplayFields().empty());
-        EXPECT_TRUE(editor.States().IsChecked(C::IDC_STATIC_TEXT));
-        EXPECT_FALSE(editor.States().IsChecked(C::IDC_MENU));
+        EXPECT_TRUE(editor.States().IsChecked(DashBoardCellEditor::IDC_STATIC_TEXT));
+        EXPECT_FALSE(editor.States().IsChecked(DashBoardCellEditor::IDC_MENU));
         EXPECT_TRUE(EnabledIds(editor.States(), kMenuControls).empty());
     }
     EXPECT_EQ(Texts(boxes), std::vector<std::string>(2, "Do you want to remove the menu?"));
@@ -210,9 +222,11 @@ TEST_F(CellEditorTest, DisplayFieldsAreAddedOnceAndNamed)
     editor.Open();
     editor.DisplayFieldMode();
     EXPECT_FALSE(editor.GetPanel().IsStaticText());
-    EXPECT_TRUE(editor.States().IsChecked(C::IDC_DISPLAY_FIELDS));
-    EXPECT_EQ(EnabledIds(editor.States(), kMenuControls),
-              (std::vector<int>{C::IDC_SOURCES, C::IDC_DISPLAY_LIST, C::IDC_REMOVE_DISPLAY_FIELD}));
+    EXPECT_TRUE(editor.States().IsChecked(DashBoardCellEditor::IDC_DISPLAY_FIELDS));
+    EXPECT_EQ(
+        EnabledIds(editor.States(), kMenuControls),
+        (std::vector<int>{DashBoardCellEditor::IDC_SOURCES, DashBoardCellEditor::IDC_DISPLAY_LIST,
+                          DashBoardCellEditor::IDC_REMOVE_DISPLAY_FIELD}));
     for (int source : {0, 1, 0, 2})
     {
         editor.SelectSource(source);
@@ -221,19 +235,19 @@ TEST_F(CellEditorTest, DisplayFieldsAreAddedOnceAndNamed)
     EXPECT_EQ(RowTexts(editor.GetDisplayRows()), (std::vector<std::string>{"Amount|", "Count|"}));
 
     editor.SetDisplayName();
-    editor.States().SetText(C::IDC_DISPLAY_NAME, "Total amount");
+    editor.States().SetText(DashBoardCellEditor::IDC_DISPLAY_NAME, "Total amount");
     editor.SetDisplayName();
     editor.PickDisplayField(0);
-    editor.States().SetText(C::IDC_DISPLAY_NAME, "Total amount");
+    editor.States().SetText(DashBoardCellEditor::IDC_DISPLAY_NAME, "Total amount");
     editor.SetDisplayName();
-    EXPECT_EQ(editor.States().GetText(C::IDC_DISPLAY_NAME), "");
+    EXPECT_EQ(editor.States().GetText(DashBoardCellEditor::IDC_DISPLAY_NAME), "");
     EXPECT_EQ(Texts(boxes),
               (std::vector<std::string>{"Please enter the display name for the selected field.",
                                         "Please select a field."}));
     EXPECT_EQ(RowTexts(editor.GetDisplayRows()),
               (std::vector<std::string>{"Amount|Total amount", "Count|"}));
     editor.PickDisplayField(0);
-    EXPECT_EQ(editor.States().GetText(C::IDC_DISPLAY_NAME), "Total amount");
+    EXPECT_EQ(editor.States().GetText(DashBoardCellEditor::IDC_DISPLAY_NAME), "Total amount");
     editor.EmptyDisplayCaption();
     EXPECT_EQ(RowTexts(editor.GetDisplayRows()), (std::vector<std::string>{"Amount|", "Count|"}));
 
@@ -247,7 +261,7 @@ TEST_F(CellEditorTest, DisplayFieldsAreAddedOnceAndNamed)
     editor.RemoveDisplayField();
     EXPECT_EQ(RowTexts(editor.GetDisplayRows()), (std::vector<std::string>{"Amount|"}));
 
-    editor.States().SetText(C::IDC_CAPTION, "Totals");
+    editor.States().SetText(DashBoardCellEditor::IDC_CAPTION, "Totals");
     editor.Ok();
     EXPECT_EQ(editor.GetPanel().GetCaption(), "Totals");
     EXPECT_EQ(CellLabel(Cell()), "TD_(TR0,TD0)_Totals");

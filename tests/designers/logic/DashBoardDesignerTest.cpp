@@ -18,13 +18,14 @@
 
 namespace
 {
-using D = DashBoardDesigner;
 
 // The cell buttons, then the table buttons.
 const std::vector<int> kButtons = {
-    D::IDC_ADD_DATA,          D::IDC_REMOVE_DATA,         D::IDC_SET_PARENT, D::IDC_ADD_TABLE,
-    D::IDC_INSERT_ROW,        D::IDC_INSERT_COLUMN,       D::IDC_ADD_ROW,    D::IDC_ADD_COLUMN,
-    D::IDC_REMOVE_EMPTY_ROWS, D::IDC_REMOVE_EMPTY_COLUMNS};
+    DashBoardDesigner::IDC_ADD_DATA,          DashBoardDesigner::IDC_REMOVE_DATA,
+    DashBoardDesigner::IDC_SET_PARENT,        DashBoardDesigner::IDC_ADD_TABLE,
+    DashBoardDesigner::IDC_INSERT_ROW,        DashBoardDesigner::IDC_INSERT_COLUMN,
+    DashBoardDesigner::IDC_ADD_ROW,           DashBoardDesigner::IDC_ADD_COLUMN,
+    DashBoardDesigner::IDC_REMOVE_EMPTY_ROWS, DashBoardDesigner::IDC_REMOVE_EMPTY_COLUMNS};
 
 // Answers the warning dialog from a script (OK when none is left).
 class AnsweringHost : public RecordingHost
@@ -76,7 +77,7 @@ protected:
 
     ::Grid& PageGrid() { return *designer.GetDashBoard()->GetGrid(); }
     // Clicks the row with the label; grids are named as TreeText names them.
-    D::Popup Click(const std::string& label)
+    DashBoardDesigner::Popup Click(const std::string& label)
     {
         const auto& rows = designer.GetTreeRows();
         std::istringstream lines(TreeText(rows, *designer.GetDashBoard()));
@@ -87,22 +88,22 @@ protected:
                 return designer.ClickTree(row);
         }
         ADD_FAILURE() << label << " not in the tree";
-        return D::Popup::None;
+        return DashBoardDesigner::Popup::None;
     }
     std::string Tree() { return TreeText(designer.GetTreeRows(), *designer.GetDashBoard()); }
     std::vector<std::string> Enabled()
     {
         const std::map<int, const char*> names = {
-            {D::IDC_ADD_DATA, "Add Data"},
-            {D::IDC_REMOVE_DATA, "Remove Data"},
-            {D::IDC_SET_PARENT, "Set Parent"},
-            {D::IDC_ADD_TABLE, "Add Table"},
-            {D::IDC_INSERT_ROW, "Insert Row"},
-            {D::IDC_INSERT_COLUMN, "Insert Column"},
-            {D::IDC_ADD_ROW, "Add Row"},
-            {D::IDC_ADD_COLUMN, "Add Column"},
-            {D::IDC_REMOVE_EMPTY_ROWS, "Remove Empty Rows"},
-            {D::IDC_REMOVE_EMPTY_COLUMNS, "Remove Empty Columns"}};
+            {DashBoardDesigner::IDC_ADD_DATA, "Add Data"},
+            {DashBoardDesigner::IDC_REMOVE_DATA, "Remove Data"},
+            {DashBoardDesigner::IDC_SET_PARENT, "Set Parent"},
+            {DashBoardDesigner::IDC_ADD_TABLE, "Add Table"},
+            {DashBoardDesigner::IDC_INSERT_ROW, "Insert Row"},
+            {DashBoardDesigner::IDC_INSERT_COLUMN, "Insert Column"},
+            {DashBoardDesigner::IDC_ADD_ROW, "Add Row"},
+            {DashBoardDesigner::IDC_ADD_COLUMN, "Add Column"},
+            {DashBoardDesigner::IDC_REMOVE_EMPTY_ROWS, "Remove Empty Rows"},
+            {DashBoardDesigner::IDC_REMOVE_EMPTY_COLUMNS, "Remove Empty Columns"}};
         std::vector<std::string> enabled;
         for (int id : EnabledIds(designer.States(), kButtons))
             enabled.push_back(names.at(id));
@@ -113,7 +114,7 @@ protected:
     OpenNewProject open;
     AnsweringHost host;
     FakeDashBoardHost dash;
-    D designer{open.project, host, dash};
+    DashBoardDesigner designer{open.project, host, dash};
     // The dashboards of the new project.
     std::vector<DashBoard*> existing;
 };
@@ -134,38 +135,38 @@ const CommandCase kCommandCases[] = {
      "Tables\n  Table0\n    TD_(TR0,TD0)\n    TD_(TR0,TD1)_Sales\n    TD_(TR1,TD0)\n"
      "    TD_(TR1,TD1)\n",
      "TD_(0,0) TD_(0,1) TD_(1,0) TD_(1,1)"},
-    {"InsertRowBefore", "TD_(TR1,TD0)", true, D::kInsertRowBefore, 0,
+    {"InsertRowBefore", "TD_(TR1,TD0)", true, DashBoardDesigner::kInsertRowBefore, 0,
      "Tables\n  Table0\n    TD_(TR0,TD0)\n    TD_(TR0,TD1)_Sales\n    TD_(TR1,TD0)\n"
      "    TD_(TR1,TD1)\n    TD_(TR2,TD0)\n    TD_(TR2,TD1)\n",
      "TD_(0,0) TD_(0,1) TD_(1,0) TD_(1,1) TD_(2,0) TD_(2,1)"},
-    {"InsertColumnBefore", "TD_(TR0,TD1)_Sales", true, D::kInsertColumnBefore, 0,
+    {"InsertColumnBefore", "TD_(TR0,TD1)_Sales", true, DashBoardDesigner::kInsertColumnBefore, 0,
      "Tables\n  Table0\n    TD_(TR0,TD0)\n    TD_(TR0,TD1)\n    TD_(TR0,TD2)_Sales\n"
      "    TD_(TR1,TD0)\n    TD_(TR1,TD1)\n    TD_(TR1,TD2)\n",
      "TD_(0,0) TD_(0,1) TD_(0,2) TD_(1,0) TD_(1,1) TD_(1,2)"},
-    {"AppendRow", "Table0", false, D::kAppendRow, 0,
+    {"AppendRow", "Table0", false, DashBoardDesigner::kAppendRow, 0,
      "Tables\n  Table0\n    TD_(TR0,TD0)\n    TD_(TR0,TD1)_Sales\n    TD_(TR1,TD0)\n"
      "    TD_(TR1,TD1)\n    TD_(TR2,TD0)\n    TD_(TR2,TD1)\n",
      "TD_(0,0) TD_(0,1) TD_(1,0) TD_(1,1) TD_(2,0) TD_(2,1)"},
-    {"AppendColumn", "Table0", false, D::kAppendColumn, 0,
+    {"AppendColumn", "Table0", false, DashBoardDesigner::kAppendColumn, 0,
      "Tables\n  Table0\n    TD_(TR0,TD0)\n    TD_(TR0,TD1)_Sales\n    TD_(TR0,TD2)\n"
      "    TD_(TR1,TD0)\n    TD_(TR1,TD1)\n    TD_(TR1,TD2)\n",
      "TD_(0,0) TD_(0,1) TD_(0,2) TD_(1,0) TD_(1,1) TD_(1,2)"},
-    {"RemoveEmptyRowsYes", "Table0", false, D::kRemoveEmptyRows, IDYES,
+    {"RemoveEmptyRowsYes", "Table0", false, DashBoardDesigner::kRemoveEmptyRows, IDYES,
      "Tables\n  Table0\n    TD_(TR0,TD0)\n    TD_(TR0,TD1)_Sales\n", "TD_(0,0) TD_(0,1)"},
-    {"RemoveEmptyRowsNo", "Table0", false, D::kRemoveEmptyRows, IDNO,
+    {"RemoveEmptyRowsNo", "Table0", false, DashBoardDesigner::kRemoveEmptyRows, IDNO,
      "Tables\n  Table0\n    TD_(TR0,TD0)\n    TD_(TR0,TD1)_Sales\n    TD_(TR1,TD0)\n"
      "    TD_(TR1,TD1)\n",
      "TD_(0,0) TD_(0,1) TD_(1,0) TD_(1,1)"},
-    {"RemoveEmptyColumnsRenumbers", "Table0", false, D::kRemoveEmptyColumns, IDYES,
+    {"RemoveEmptyColumnsRenumbers", "Table0", false, DashBoardDesigner::kRemoveEmptyColumns, IDYES,
      "Tables\n  Table0\n    TD_(TR0,TD0)_Sales\n    TD_(TR1,TD0)\n", "TD_(0,0) TD_(1,0)"},
-    {"EraseDataYes", "TD_(TR0,TD1)_Sales", true, D::kEraseData, IDYES,
+    {"EraseDataYes", "TD_(TR0,TD1)_Sales", true, DashBoardDesigner::kEraseData, IDYES,
      "Tables\n  Table0\n    TD_(TR0,TD0)\n    TD_(TR0,TD1)\n    TD_(TR1,TD0)\n    TD_(TR1,TD1)\n",
      "TD_(0,0) TD_(0,1) TD_(1,0) TD_(1,1)"},
-    {"EraseDataNo", "TD_(TR0,TD1)_Sales", true, D::kEraseData, IDNO,
+    {"EraseDataNo", "TD_(TR0,TD1)_Sales", true, DashBoardDesigner::kEraseData, IDNO,
      "Tables\n  Table0\n    TD_(TR0,TD0)\n    TD_(TR0,TD1)_Sales\n    TD_(TR1,TD0)\n"
      "    TD_(TR1,TD1)\n",
      "TD_(0,0) TD_(0,1) TD_(1,0) TD_(1,1)"},
-    {"InsertTable", "TD_(TR1,TD1)", true, D::kInsertTable, 0,
+    {"InsertTable", "TD_(TR1,TD1)", true, DashBoardDesigner::kInsertTable, 0,
      "Tables\n  Table0\n    TD_(TR0,TD0)\n    TD_(TR0,TD1)_Sales\n    TD_(TR1,TD0)\n"
      "    TD_(TR1,TD1)\n      Table1\n        TD_(TR0,TD0)\n        TD_(TR0,TD1)\n",
      "TD_(0,0) TD_(0,1) TD_(1,0) TD_(1,1)"},
@@ -193,11 +194,11 @@ TEST_P(DashBoardCommandTest, TreeAndCombosFollowTheGrid)
 
     std::vector<::Grid*> grids;
     designer.GetDashBoard()->CollectGrids(grids);
-    EXPECT_EQ(designer.States().GetItems(D::IDC_GRIDS), GridComboItems(grids));
-    EXPECT_EQ(designer.States().GetItems(D::IDC_GRIDS).front(),
+    EXPECT_EQ(designer.States().GetItems(DashBoardDesigner::IDC_GRIDS), GridComboItems(grids));
+    EXPECT_EQ(designer.States().GetItems(DashBoardDesigner::IDC_GRIDS).front(),
               CString("Table-") + std::to_string(PageGrid().GetId()).c_str());
     designer.ChooseGrid(0);
-    EXPECT_EQ(Joined(designer.States().GetItems(D::IDC_CELLS)), c.pageGridCells);
+    EXPECT_EQ(Joined(designer.States().GetItems(DashBoardDesigner::IDC_CELLS)), c.pageGridCells);
     for (const auto& row : PageGrid().GetRows())
     {
         for (const GridCell* cell : row)
@@ -216,9 +217,9 @@ TEST_F(DashBoardDesignerTest, RemovingEveryEmptyRowLeavesTheTableWithoutChildren
     boxes.Answer(IDYES);
     boxes.Answer(IDYES);
     Click("TD_(TR0,TD1)_Sales");
-    designer.CellCommand(D::kEraseData);
+    designer.CellCommand(DashBoardDesigner::kEraseData);
     Click("Table0");
-    designer.TableCommand(D::kRemoveEmptyRows);
+    designer.TableCommand(DashBoardDesigner::kRemoveEmptyRows);
     EXPECT_EQ(Tree(), "Tables\n  Table0\n");
     EXPECT_EQ(PageGrid().GetRowCount(), 0);
 }
@@ -257,15 +258,15 @@ TEST_F(DashBoardDesignerTest, ButtonStatesFollowTheSelection)
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.clicked);
-        const D::Popup popup = Click(c.clicked);
+        const DashBoardDesigner::Popup popup = Click(c.clicked);
         EXPECT_EQ(Enabled(), c.enabled);
-        EXPECT_EQ(designer.States().GetText(D::IDC_SELECTED_COLUMN), c.column);
+        EXPECT_EQ(designer.States().GetText(DashBoardDesigner::IDC_SELECTED_COLUMN), c.column);
         const CString table =
             c.table ? GridLabel(*PageGrid().GetCellAt(1, 1)->GetSubGrid()) : CString();
-        EXPECT_EQ(designer.States().GetText(D::IDC_SELECTED_TABLE), table);
-        EXPECT_EQ(popup, c.table                              ? D::Popup::Table
-                         : std::string(c.clicked) == "Tables" ? D::Popup::None
-                                                              : D::Popup::Cell);
+        EXPECT_EQ(designer.States().GetText(DashBoardDesigner::IDC_SELECTED_TABLE), table);
+        EXPECT_EQ(popup, c.table                              ? DashBoardDesigner::Popup::Table
+                         : std::string(c.clicked) == "Tables" ? DashBoardDesigner::Popup::None
+                                                              : DashBoardDesigner::Popup::Cell);
     }
 }
 
@@ -276,11 +277,11 @@ TEST_F(DashBoardDesignerTest, CellCommandsAreRefusedWithTheirMessages)
     dash.gridSizes.push_back({1, 1});
 
     Click("TD_(TR1,TD1)");
-    designer.CellCommand(D::kAddMenu);
+    designer.CellCommand(DashBoardDesigner::kAddMenu);
     Click("TD_(TR0,TD1)_Sales");
-    designer.CellCommand(D::kInsertTable);
+    designer.CellCommand(DashBoardDesigner::kInsertTable);
     Click("TD_(TR0,TD0)");
-    designer.CellCommand(D::kEraseData);
+    designer.CellCommand(DashBoardDesigner::kEraseData);
 
     EXPECT_EQ(Texts(boxes),
               (std::vector<std::string>{"Can not add menu as child grid is assigned",
@@ -293,23 +294,23 @@ TEST_F(DashBoardDesignerTest, InsertTableOverAGridAsksAndReplacesIt)
 {
     dash.gridSizes = {{1, 1}, {2, 1}, {1, 3}};
     Click("TD_(TR0,TD0)");
-    designer.CellCommand(D::kInsertTable);
+    designer.CellCommand(DashBoardDesigner::kInsertTable);
     const ::Grid* first = PageGrid().GetCellAt(0, 0)->GetSubGrid();
     ASSERT_NE(first, nullptr);
 
     boxes.Answer(IDNO);
-    designer.CellCommand(D::kInsertTable);
+    designer.CellCommand(DashBoardDesigner::kInsertTable);
     EXPECT_EQ(PageGrid().GetCellAt(0, 0)->GetSubGrid(), first);
 
     boxes.Answer(IDYES);
-    designer.CellCommand(D::kInsertTable);
+    designer.CellCommand(DashBoardDesigner::kInsertTable);
     ASSERT_NE(PageGrid().GetCellAt(0, 0)->GetSubGrid(), nullptr);
     EXPECT_EQ(PageGrid().GetCellAt(0, 0)->GetSubGrid()->GetRowCount(), 2);
 
     // A cancelled size leaves the grid in place.
     boxes.Answer(IDYES);
     dash.gridSizes.clear();
-    designer.CellCommand(D::kInsertTable);
+    designer.CellCommand(DashBoardDesigner::kInsertTable);
     EXPECT_EQ(PageGrid().GetCellAt(0, 0)->GetSubGrid()->GetRowCount(), 2);
     EXPECT_EQ(Texts(boxes), std::vector<std::string>(3, "Do you want to replace existing grid?"));
 }
@@ -318,15 +319,15 @@ TEST_F(DashBoardDesignerTest, AddMenuOpensTheCellDialogAndRelabels)
 {
     dash.editCell = [](DashBoard&, GridCell& cell) { PutPanel(cell, "Orders"); };
     Click("TD_(TR1,TD0)");
-    designer.CellCommand(D::kAddMenu);
+    designer.CellCommand(DashBoardDesigner::kAddMenu);
     EXPECT_EQ(dash.calls, std::vector<CString>{"cell content"});
     EXPECT_NE(Tree().find("TD_(TR1,TD0)_Orders"), std::string::npos);
 }
 
 TEST_F(DashBoardDesignerTest, ParentGridAddAndRemove)
 {
-    EXPECT_FALSE(designer.States().IsEnabled(D::IDC_ADD));
-    EXPECT_TRUE(designer.States().IsEnabled(D::IDC_REMOVE));
+    EXPECT_FALSE(designer.States().IsEnabled(DashBoardDesigner::IDC_ADD));
+    EXPECT_TRUE(designer.States().IsEnabled(DashBoardDesigner::IDC_REMOVE));
     Click("TD_(TR0,TD0)");
     boxes.Answer(IDNO);
     designer.RemoveParentGrid();
@@ -336,9 +337,9 @@ TEST_F(DashBoardDesignerTest, ParentGridAddAndRemove)
     EXPECT_EQ(designer.GetDashBoard()->GetGrid(), nullptr);
     EXPECT_EQ(Tree(), "Tables\n");
     EXPECT_EQ(designer.GetSelectedCell(), nullptr);
-    EXPECT_TRUE(designer.States().IsEnabled(D::IDC_ADD));
-    EXPECT_FALSE(designer.States().IsEnabled(D::IDC_REMOVE));
-    EXPECT_TRUE(designer.States().GetItems(D::IDC_GRIDS).empty());
+    EXPECT_TRUE(designer.States().IsEnabled(DashBoardDesigner::IDC_ADD));
+    EXPECT_FALSE(designer.States().IsEnabled(DashBoardDesigner::IDC_REMOVE));
+    EXPECT_TRUE(designer.States().GetItems(DashBoardDesigner::IDC_GRIDS).empty());
     EXPECT_EQ(Texts(boxes), std::vector<std::string>(2, "Do you want to remove parent grid?"));
 
     designer.AddParentGrid(); // cancelled
@@ -374,9 +375,9 @@ protected:
         designer.GetDashBoard()->CollectGrids(grids);
         const auto found = std::find(grids.begin(), grids.end(), grid);
         designer.ChooseGrid(static_cast<int>(found - grids.begin()));
-        const auto& cells = designer.States().GetItems(D::IDC_CELLS);
+        const auto& cells = designer.States().GetItems(DashBoardDesigner::IDC_CELLS);
         designer.States().Select(
-            D::IDC_CELLS,
+            DashBoardDesigner::IDC_CELLS,
             static_cast<int>(std::find(cells.begin(), cells.end(), CString(cell)) - cells.begin()));
     }
 
@@ -529,8 +530,8 @@ class DashBoardNameTest : public DashBoardDesignerTest,
 TEST_P(DashBoardNameTest, OkStoresANewPageWhoseNamePasses)
 {
     DashBoard* page = designer.GetDashBoard();
-    designer.States().SetText(D::IDC_NAME, GetParam().name);
-    designer.States().SetText(D::IDC_HEADER, "Header");
+    designer.States().SetText(DashBoardDesigner::IDC_NAME, GetParam().name);
+    designer.States().SetText(DashBoardDesigner::IDC_HEADER, "Header");
     designer.Ok();
     const auto& stored = open.Current().GetDashBoards();
     if (GetParam().accepted)
@@ -544,7 +545,7 @@ TEST_P(DashBoardNameTest, OkStoresANewPageWhoseNamePasses)
                   std::vector<CString>{"add " + open.Current().GetName() + " " + GetParam().name});
         EXPECT_NE(designer.GetDashBoard(), page);
         EXPECT_TRUE(designer.IsNew());
-        EXPECT_EQ(designer.States().GetText(D::IDC_NAME), "");
+        EXPECT_EQ(designer.States().GetText(DashBoardDesigner::IDC_NAME), "");
         EXPECT_TRUE(boxes.Shown().empty());
     }
     else
@@ -565,10 +566,10 @@ INSTANTIATE_TEST_SUITE_P(Names, DashBoardNameTest,
 
 TEST_F(DashBoardDesignerTest, OkRefusesAMissingNameOrHeaderAndRestoresAStoredName)
 {
-    designer.States().SetText(D::IDC_NAME, "Board");
+    designer.States().SetText(DashBoardDesigner::IDC_NAME, "Board");
     designer.Ok();
-    designer.States().SetText(D::IDC_HEADER, "Header");
-    designer.States().SetText(D::IDC_NAME, "");
+    designer.States().SetText(DashBoardDesigner::IDC_HEADER, "Header");
+    designer.States().SetText(DashBoardDesigner::IDC_NAME, "");
     designer.Ok();
     EXPECT_EQ(Texts(boxes), std::vector<std::string>(2, "Please enter dashboard name and header."));
 
@@ -577,13 +578,13 @@ TEST_F(DashBoardDesignerTest, OkRefusesAMissingNameOrHeaderAndRestoresAStoredNam
     stored->SetHeader("Old");
     open.Current().AddDashBoard(stored, true);
     designer.LoadDashBoard(stored);
-    EXPECT_FALSE(designer.States().IsEnabled(D::IDC_NAME));
-    designer.States().SetText(D::IDC_NAME, "Stored.1");
+    EXPECT_FALSE(designer.States().IsEnabled(DashBoardDesigner::IDC_NAME));
+    designer.States().SetText(DashBoardDesigner::IDC_NAME, "Stored.1");
     designer.Ok();
-    EXPECT_EQ(designer.States().GetText(D::IDC_NAME), "Stored");
+    EXPECT_EQ(designer.States().GetText(DashBoardDesigner::IDC_NAME), "Stored");
     EXPECT_EQ(stored->GetFormName(), "Stored");
 
-    designer.States().SetText(D::IDC_HEADER, "New");
+    designer.States().SetText(DashBoardDesigner::IDC_HEADER, "New");
     designer.Ok();
     EXPECT_EQ(stored->GetHeader(), "New");
     EXPECT_TRUE(designer.IsNew());
@@ -602,7 +603,7 @@ TEST_F(DashBoardDesignerTest, ClearAndForgetDeleteOnlyANewPage)
     designer.ClearPage();
     EXPECT_EQ(designer.GetDashBoard(), nullptr);
     EXPECT_TRUE(designer.GetTreeRows().empty());
-    EXPECT_TRUE(designer.States().IsEnabled(D::IDC_ADD));
+    EXPECT_TRUE(designer.States().IsEnabled(DashBoardDesigner::IDC_ADD));
     existing.push_back(stored);
     EXPECT_EQ(open.Current().GetDashBoards().size(), existing.size());
 }
@@ -610,9 +611,9 @@ TEST_F(DashBoardDesignerTest, ClearAndForgetDeleteOnlyANewPage)
 TEST_F(DashBoardDesignerTest, RefreshWritesThePreviewOnlyWithAPathAndAName)
 {
     TempFolder folder("WeavoPreview");
-    designer.States().SetText(D::IDC_NAME, "");
+    designer.States().SetText(DashBoardDesigner::IDC_NAME, "");
     designer.Refresh();
-    designer.States().SetText(D::IDC_NAME, "Board");
+    designer.States().SetText(DashBoardDesigner::IDC_NAME, "Board");
     designer.Refresh();
     EXPECT_EQ(Texts(boxes), (std::vector<std::string>{
                                 "Please enter the dashboard name.",
@@ -651,7 +652,7 @@ TEST_F(DashBoardDesignerTest, RefreshWritesThePreviewOnlyWithAPathAndAName)
 
     // A name that would lead out of the folder is refused before any file is made.
     boxes.Answer(IDOK);
-    designer.States().SetText(D::IDC_NAME, "..\\Board");
+    designer.States().SetText(DashBoardDesigner::IDC_NAME, "..\\Board");
     designer.Refresh();
     EXPECT_EQ(Texts(boxes).back(), "Special charater in dashboard name.Please check.");
     EXPECT_EQ(dash.calls.size(), 1u);
@@ -715,7 +716,7 @@ TEST_F(DashBoardFunctionTest, AssignAndRemoveTheDataFunction)
         Answer(step.ok, step.choose);
         designer.AssignFunction();
         EXPECT_EQ(page.GetClassInvokation() != nullptr, step.bound);
-        EXPECT_EQ(designer.States().GetText(D::IDC_FUNCTION_LABEL), step.label);
+        EXPECT_EQ(designer.States().GetText(DashBoardDesigner::IDC_FUNCTION_LABEL), step.label);
     }
 
     // A cell showing the function's field keeps it.
@@ -729,7 +730,7 @@ TEST_F(DashBoardFunctionTest, AssignAndRemoveTheDataFunction)
     EXPECT_NE(page.GetClassInvokation(), nullptr);
     designer.RemoveFunction();
     EXPECT_EQ(page.GetClassInvokation(), nullptr);
-    EXPECT_EQ(designer.States().GetText(D::IDC_FUNCTION_LABEL), "");
+    EXPECT_EQ(designer.States().GetText(DashBoardDesigner::IDC_FUNCTION_LABEL), "");
     EXPECT_EQ(Texts(boxes), std::vector<std::string>{
                                 "Can not delete Function as Function field is assigned to one of "
                                 "the cells"});

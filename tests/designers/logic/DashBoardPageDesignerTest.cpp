@@ -8,22 +8,13 @@
 #include "entities/ProcedureInvokation.h"
 #include "entities/Variable.h"
 #include "tests/designers/logic/DashBoardTestSupport.h"
+#include "tests/designers/logic/DesignerTestSupport.h"
 #include "tests/model/ModelBuilders.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
-using P = DashBoardPageDesigner;
-
-Variable* AddVariable(FormInterface& page, const char* name, int kind = Variable::pageKind)
-{
-    auto* variable = new Variable;
-    variable->SetName(name);
-    variable->SetKind(kind);
-    page.AddFieldVariableMap(new FieldVariableMap{nullptr, variable});
-    return variable;
-}
 
 // The dashboards Alpha (variables Region and Year, and the parameter Code), Beta and Gamma in the
 // module; the procedure Totals with the output fields Amount and Count; a designer on a new page
@@ -41,9 +32,9 @@ protected:
             module.AddDashBoard(dashBoard, false);
         }
         alpha = module.FindDashBoardByName("Alpha");
-        AddVariable(*alpha, "Region");
-        AddVariable(*alpha, "Year");
-        AddVariable(*alpha, "Code", Variable::parameterKind);
+        AddPageVariable(*alpha, "Region");
+        AddPageVariable(*alpha, "Year");
+        AddPageVariable(*alpha, "Code", Variable::parameterKind);
         Table* table = NewTable("SalesTable", Table::masterKind, {"Amount", "Count"});
         module.AppendMasterTable(table);
         procedure = NewProcedure("Totals", table);
@@ -52,14 +43,14 @@ protected:
                                                               ProcedureFieldInfo::noAggregate));
         module.Append(procedure);
         designer.LoadDashBoardPage(nullptr);
-        AddVariable(*designer.GetPage(), "PageRegion");
+        AddPageVariable(*designer.GetPage(), "PageRegion");
         designer.LoadDashBoardPage(designer.GetPage());
     }
     void Place(const char* name)
     {
-        const auto& names = designer.States().GetItems(P::IDC_DASHBOARDS);
+        const auto& names = designer.States().GetItems(DashBoardPageDesigner::IDC_DASHBOARDS);
         designer.States().Select(
-            P::IDC_DASHBOARDS,
+            DashBoardPageDesigner::IDC_DASHBOARDS,
             static_cast<int>(std::find(names.begin(), names.end(), CString(name)) - names.begin()));
         designer.AddDashBoard();
     }
@@ -82,7 +73,7 @@ protected:
     FakeDashBoardHost dash;
     DashBoard* alpha = nullptr;
     Procedure* procedure = nullptr;
-    P designer{open.project, host, dash};
+    DashBoardPageDesigner designer{open.project, host, dash};
 };
 
 TEST_F(PageDesignerTest, PlacementsAreAddedOnceAndMoveWithinTheEnds)
@@ -91,23 +82,23 @@ TEST_F(PageDesignerTest, PlacementsAreAddedOnceAndMoveWithinTheEnds)
     EXPECT_TRUE(designer.IsNew());
     for (const char* name : {"Alpha", "Beta", "Alpha", "Gamma"})
         Place(name);
-    EXPECT_EQ(designer.States().GetSelection(P::IDC_DASHBOARDS), -1);
+    EXPECT_EQ(designer.States().GetSelection(DashBoardPageDesigner::IDC_DASHBOARDS), -1);
     EXPECT_EQ(RowTexts(designer.GetPlacementRows()),
               (std::vector<std::string>{"Alpha", "Beta", "Gamma"}));
     struct Step
     {
         int select;
-        void (P::*command)();
+        void (DashBoardPageDesigner::*command)();
         std::vector<std::string> rows;
         int selected;
     };
     const Step steps[] = {
-        {0, &P::MoveUp, {"Alpha", "Beta", "Gamma"}, 0},
-        {2, &P::MoveDown, {"Alpha", "Beta", "Gamma"}, 2},
-        {0, &P::MoveDown, {"Beta", "Alpha", "Gamma"}, 1},
-        {2, &P::MoveUp, {"Beta", "Gamma", "Alpha"}, 1},
-        {0, &P::RemovePlacement, {"Gamma", "Alpha"}, -1},
-        {-1, &P::RemovePlacement, {"Gamma", "Alpha"}, -1},
+        {0, &DashBoardPageDesigner::MoveUp, {"Alpha", "Beta", "Gamma"}, 0},
+        {2, &DashBoardPageDesigner::MoveDown, {"Alpha", "Beta", "Gamma"}, 2},
+        {0, &DashBoardPageDesigner::MoveDown, {"Beta", "Alpha", "Gamma"}, 1},
+        {2, &DashBoardPageDesigner::MoveUp, {"Beta", "Gamma", "Alpha"}, 1},
+        {0, &DashBoardPageDesigner::RemovePlacement, {"Gamma", "Alpha"}, -1},
+        {-1, &DashBoardPageDesigner::RemovePlacement, {"Gamma", "Alpha"}, -1},
     };
     for (const Step& step : steps)
     {
@@ -122,13 +113,14 @@ TEST_F(PageDesignerTest, ProcedureButtonsDoNothingWhileShowOnce)
 {
     PlaceAlpha(false);
     EXPECT_TRUE(designer.IsShowOnce());
-    EXPECT_EQ(designer.States().GetText(P::IDC_PROCEDURE_LABEL), "Procedure not assigned.");
+    EXPECT_EQ(designer.States().GetText(DashBoardPageDesigner::IDC_PROCEDURE_LABEL),
+              "Procedure not assigned.");
     designer.AssignProcedure();
     designer.RemoveProcedure();
     EXPECT_TRUE(host.calls.empty());
 
     designer.UsingProcedure();
-    EXPECT_TRUE(designer.States().IsChecked(P::IDC_USING_PROCEDURE));
+    EXPECT_TRUE(designer.States().IsChecked(DashBoardPageDesigner::IDC_USING_PROCEDURE));
     host.assign = [this](ProcedureAssigner& assigner)
     {
         assigner.GetInvocation()->SetProcedure(procedure);
@@ -136,7 +128,8 @@ TEST_F(PageDesignerTest, ProcedureButtonsDoNothingWhileShowOnce)
     };
     designer.AssignProcedure();
     EXPECT_EQ(designer.GetPage()->GetDashBoardProcedure(alpha), procedure);
-    EXPECT_EQ(designer.States().GetText(P::IDC_PROCEDURE_LABEL), "AssignedProcedure : Totals");
+    EXPECT_EQ(designer.States().GetText(DashBoardPageDesigner::IDC_PROCEDURE_LABEL),
+              "AssignedProcedure : Totals");
     EXPECT_EQ(RowTexts(designer.GetMapFieldRows()), (std::vector<std::string>{"Amount", "Count"}));
 
     // Cancelled: the procedure stays.
@@ -163,13 +156,13 @@ TEST_F(PageDesignerTest, PairsAndMapsFollowTheSelectedVariables)
     PlaceAlpha(true);
     EXPECT_EQ(RowTexts(designer.GetPairRows()), (std::vector<std::string>{"Region|", "Year|"}));
     designer.SelectPair(1);
-    designer.States().Select(P::IDC_PAGE_VARIABLES, 0);
+    designer.States().Select(DashBoardPageDesigner::IDC_PAGE_VARIABLES, 0);
     designer.Pair();
     EXPECT_EQ(RowTexts(designer.GetPairRows()),
               (std::vector<std::string>{"Region|", "Year|PageRegion"}));
-    AddVariable(*designer.GetPage(), "PageYear");
+    AddPageVariable(*designer.GetPage(), "PageYear");
     designer.EditVariables();
-    designer.States().Select(P::IDC_PAGE_VARIABLES, 1);
+    designer.States().Select(DashBoardPageDesigner::IDC_PAGE_VARIABLES, 1);
     designer.Pair();
     EXPECT_EQ(RowTexts(designer.GetPairRows()),
               (std::vector<std::string>{"Region|", "Year|PageYear"}));
@@ -230,8 +223,8 @@ TEST_F(PageDesignerTest, OkStoresTheTrimmedNameWithUnderscores)
             designer.SelectPlacement(0);
             designer.RemovePlacement();
         }
-        designer.States().SetText(P::IDC_NAME, step.name);
-        designer.States().SetText(P::IDC_HEADER, step.header);
+        designer.States().SetText(DashBoardPageDesigner::IDC_NAME, step.name);
+        designer.States().SetText(DashBoardPageDesigner::IDC_HEADER, step.header);
         const std::size_t shown = boxes.Shown().size();
         designer.Ok();
         EXPECT_EQ(designer.GetPage(), page);
@@ -250,12 +243,12 @@ TEST_F(PageDesignerTest, OkStoresTheTrimmedNameWithUnderscores)
     EXPECT_EQ(dash.calls.back(), "add page to " + open.Current().GetName());
     EXPECT_NE(designer.GetPage(), page);
     EXPECT_TRUE(designer.IsNew());
-    EXPECT_TRUE(designer.States().IsChecked(P::IDC_SHOW_ONCE));
+    EXPECT_TRUE(designer.States().IsChecked(DashBoardPageDesigner::IDC_SHOW_ONCE));
 
     // A stored page takes the name and stays.
     designer.LoadDashBoardPage(page);
-    EXPECT_FALSE(designer.States().IsEnabled(P::IDC_NAME));
-    designer.States().SetText(P::IDC_HEADER, "Other");
+    EXPECT_FALSE(designer.States().IsEnabled(DashBoardPageDesigner::IDC_NAME));
+    designer.States().SetText(DashBoardPageDesigner::IDC_HEADER, "Other");
     designer.Ok();
     EXPECT_EQ(designer.GetPage(), page);
     EXPECT_EQ(page->GetHeader(), "Other");

@@ -9,23 +9,27 @@
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ReportCollector.h"
 #include "entities/ReportGroup.h"
+#include "entities/Variable.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/Table.h"
 #include "platform/core/ScriptedMessageBoxes.h"
+#include "tests/editors/logic/EditorTestSupport.h"
 
 #include <functional>
 #include <string>
 #include <vector>
 
-// The cells of one column of the rows.
-inline std::vector<CString> Cells(const std::vector<ListRow>& rows, std::size_t column = 0)
+// A variable of the kind on the page, without a field.
+inline Variable* AddPageVariable(FormInterface& page, const char* name,
+                                 int kind = Variable::pageKind)
 {
-    std::vector<CString> cells;
-    for (const ListRow& row : rows)
-        cells.push_back(row.cells.at(column));
-    return cells;
+    auto* variable = new Variable;
+    variable->SetName(name);
+    variable->SetKind(kind);
+    page.AddFieldVariableMap(new FieldVariableMap{nullptr, variable});
+    return variable;
 }
 
 // Selects the combo item that reads the text; the selection stays when none does.

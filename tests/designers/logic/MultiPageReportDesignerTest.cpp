@@ -12,26 +12,16 @@
 
 namespace
 {
-using M = MultiPageReportDesigner;
-
-Variable* AddVariable(FormInterface& page, const char* name)
-{
-    auto* variable = new Variable;
-    variable->SetName(name);
-    variable->SetKind(Variable::pageKind);
-    page.AddFieldVariableMap(new FieldVariableMap{nullptr, variable});
-    return variable;
-}
 
 // A designer on a new page of the project's two reports "Sales" (variables from, to) and
 // "Stock", with the page variables start and end.
-struct Designer
+struct MultiPageDesignerFixture
 {
-    Designer() : designer(fixture.project, host)
+    MultiPageDesignerFixture() : designer(fixture.project, host)
     {
         sales = fixture.AddReport("Sales", fixture.listBooks);
-        AddVariable(*sales, "from");
-        AddVariable(*sales, "to");
+        AddPageVariable(*sales, "from");
+        AddPageVariable(*sales, "to");
         stock = fixture.AddReport("Stock", fixture.listPublishers);
         procedure = new Procedure;
         procedure->SetName("PRC_book_all");
@@ -39,19 +29,19 @@ struct Designer
             procedure->AddOutputColumn(new ProcedureFieldInfo(field, 6));
         fixture.Current().AddProcedure(procedure);
         designer.LoadReport(nullptr);
-        AddVariable(*designer.GetPage(), "start");
-        AddVariable(*designer.GetPage(), "end");
+        AddPageVariable(*designer.GetPage(), "start");
+        AddPageVariable(*designer.GetPage(), "end");
         designer.SetVariables();
     }
     void Add(const char* name)
     {
-        SelectItem(designer.States(), M::IDC_REPORT, name);
+        SelectItem(designer.States(), MultiPageReportDesigner::IDC_REPORT, name);
         designer.AddReport();
     }
     void Map(int reportVariable, int pageVariable)
     {
         designer.SelectVariableRow(reportVariable);
-        designer.States().Select(M::IDC_PAGE_VARIABLE, pageVariable);
+        designer.States().Select(MultiPageReportDesigner::IDC_PAGE_VARIABLE, pageVariable);
         designer.Assign();
     }
     void AnswerProcedure()
@@ -65,7 +55,7 @@ struct Designer
 
     ReportProject fixture;
     RecordingDesignerHost host;
-    M designer;
+    MultiPageReportDesigner designer;
     ApplicationReport* sales = nullptr;
     ApplicationReport* stock = nullptr;
     Procedure* procedure = nullptr;
@@ -73,19 +63,19 @@ struct Designer
 
 TEST(MultiPageReportDesignerTest, AReportIsAddedOnceAndTheComboSelectionClears)
 {
-    Designer d;
+    MultiPageDesignerFixture d;
     d.Add("Sales");
     d.Add("Stock");
     d.Add("Sales");
     EXPECT_EQ((std::vector<CString>{"Sales", "Stock"}), Cells(d.designer.GetPageRows(), 0));
-    EXPECT_EQ(-1, d.designer.States().GetSelection(M::IDC_REPORT));
+    EXPECT_EQ(-1, d.designer.States().GetSelection(MultiPageReportDesigner::IDC_REPORT));
     EXPECT_EQ((std::vector<CString>{"start", "end"}),
-              d.designer.States().GetItems(M::IDC_PAGE_VARIABLE));
+              d.designer.States().GetItems(MultiPageReportDesigner::IDC_PAGE_VARIABLE));
 }
 
 TEST(MultiPageReportDesignerTest, VariablePairsAreAddedReplacedAndRemovedAfterAsking)
 {
-    Designer d;
+    MultiPageDesignerFixture d;
     d.Add("Sales");
     // Without a page clicked nothing is mapped.
     d.Map(0, 0);
@@ -115,7 +105,7 @@ TEST(MultiPageReportDesignerTest, VariablePairsAreAddedReplacedAndRemovedAfterAs
 
 TEST(MultiPageReportDesignerTest, EachPageHasItsProcedureAndItsOutputFieldsOnce)
 {
-    Designer d;
+    MultiPageDesignerFixture d;
     d.Add("Sales");
     d.Add("Stock");
     ScriptedMessageBoxes boxes;
@@ -178,7 +168,7 @@ TEST(MultiPageReportDesignerTest, PagesMoveWithinTheListOnly)
     };
     for (const Case& c : cases)
     {
-        Designer d;
+        MultiPageDesignerFixture d;
         d.Add("Sales");
         d.Add("Stock");
         d.designer.ClickPageRow(c.row);
@@ -195,11 +185,11 @@ TEST(MultiPageReportDesignerTest, PagesMoveWithinTheListOnly)
 
 TEST(MultiPageReportDesignerTest, AddStoresANewPageOnceAndCancelDiscardsIt)
 {
-    Designer d;
+    MultiPageDesignerFixture d;
     ScriptedMessageBoxes boxes;
     d.designer.AddMultiPageReport();
     EXPECT_EQ(std::vector<std::string>{"Please enter the Alert Page name."}, boxes.ShownTexts());
-    d.designer.States().SetText(M::IDC_NAME, "Overview");
+    d.designer.States().SetText(MultiPageReportDesigner::IDC_NAME, "Overview");
     MultiPageReport* page = d.designer.GetPage();
     d.designer.AddMultiPageReport();
     ASSERT_EQ(1u, d.fixture.Current().GetMultiPageReports().size());
@@ -211,19 +201,19 @@ TEST(MultiPageReportDesignerTest, AddStoresANewPageOnceAndCancelDiscardsIt)
 
     // Stored under another name, it is not added again.
     d.designer.LoadReport(page);
-    EXPECT_EQ("Overview", d.designer.States().GetText(M::IDC_NAME));
-    d.designer.States().SetText(M::IDC_NAME, "Summary");
+    EXPECT_EQ("Overview", d.designer.States().GetText(MultiPageReportDesigner::IDC_NAME));
+    d.designer.States().SetText(MultiPageReportDesigner::IDC_NAME, "Summary");
     d.designer.AddMultiPageReport();
     EXPECT_EQ(1u, d.fixture.Current().GetMultiPageReports().size());
     EXPECT_EQ("Summary", page->GetFormName());
 
     // "Cancel " drops the unsaved page for a new one.
     const int unsaved = d.designer.GetPage()->GetId();
-    d.designer.States().SetText(M::IDC_NAME, "Draft");
+    d.designer.States().SetText(MultiPageReportDesigner::IDC_NAME, "Draft");
     d.designer.Cancel();
     EXPECT_NE(unsaved, d.designer.GetPage()->GetId());
     EXPECT_TRUE(d.designer.IsNew());
-    EXPECT_EQ("", d.designer.States().GetText(M::IDC_NAME));
+    EXPECT_EQ("", d.designer.States().GetText(MultiPageReportDesigner::IDC_NAME));
     EXPECT_EQ(1u, d.fixture.Current().GetMultiPageReports().size());
 }
 } // namespace

@@ -7,12 +7,11 @@
 
 namespace
 {
-using D = RDLCReportDesigner;
 
 class RDLCDesignerTest : public ::testing::Test, public RDLCFixture
 {
 protected:
-    std::vector<CString> AdapterNames(const D& designer) const
+    std::vector<CString> AdapterNames(const RDLCReportDesigner& designer) const
     {
         std::vector<CString> names;
         for (const ListRow& row : designer.GetAdapterRows())
@@ -27,11 +26,11 @@ protected:
         return names;
     }
     // A new report named and headed through the edits.
-    void Name(D& designer, const char* name, const char* header)
+    void Name(RDLCReportDesigner& designer, const char* name, const char* header)
     {
-        designer.States().SetText(D::IDC_NAME, name);
+        designer.States().SetText(RDLCReportDesigner::IDC_NAME, name);
         designer.LeaveName();
-        designer.States().SetText(D::IDC_HEADER, header);
+        designer.States().SetText(RDLCReportDesigner::IDC_HEADER, header);
         designer.LeaveHeader();
     }
 };
@@ -86,22 +85,22 @@ TEST_F(RDLCDesignerTest, AssignDialogReadsTheWebProjectFile)
 // "Remove" and with "Re-build Report", which reads the file again.
 TEST_F(RDLCDesignerTest, AssignRemoveAndRebuild)
 {
-    D designer(open.Project(), rdlcHost);
+    RDLCReportDesigner designer(open.Project(), rdlcHost);
     designer.Load(nullptr);
     ASSERT_TRUE(designer.IsNew());
-    EXPECT_TRUE(designer.States().IsEnabled(D::IDC_NAME));
-    EXPECT_TRUE(designer.States().IsEnabled(D::IDC_ASSIGN));
-    EXPECT_FALSE(designer.States().IsEnabled(D::IDC_REBUILD));
-    EXPECT_FALSE(designer.States().IsEnabled(D::IDC_MAP_PARAMETERS));
-    EXPECT_EQ(designer.States().GetText(D::IDC_RDLC_NAME), "RDLC Not assigned.");
+    EXPECT_TRUE(designer.States().IsEnabled(RDLCReportDesigner::IDC_NAME));
+    EXPECT_TRUE(designer.States().IsEnabled(RDLCReportDesigner::IDC_ASSIGN));
+    EXPECT_FALSE(designer.States().IsEnabled(RDLCReportDesigner::IDC_REBUILD));
+    EXPECT_FALSE(designer.States().IsEnabled(RDLCReportDesigner::IDC_MAP_PARAMETERS));
+    EXPECT_EQ(designer.States().GetText(RDLCReportDesigner::IDC_RDLC_NAME), "RDLC Not assigned.");
     designer.AssignRDLC();
     RDLCReport* report = designer.GetReport();
     ASSERT_NE(report->GetRDLCInfo(), nullptr);
-    EXPECT_EQ(designer.States().GetText(D::IDC_RDLC_NAME), "Sales\\Orders.rdlc");
+    EXPECT_EQ(designer.States().GetText(RDLCReportDesigner::IDC_RDLC_NAME), "Sales\\Orders.rdlc");
     EXPECT_EQ(AdapterNames(designer), (std::vector<CString>{"OrdersTableAdapter"}));
-    EXPECT_FALSE(designer.States().IsEnabled(D::IDC_ASSIGN));
-    EXPECT_TRUE(designer.States().IsEnabled(D::IDC_REBUILD));
-    EXPECT_TRUE(designer.States().IsEnabled(D::IDC_MAP_PARAMETERS));
+    EXPECT_FALSE(designer.States().IsEnabled(RDLCReportDesigner::IDC_ASSIGN));
+    EXPECT_TRUE(designer.States().IsEnabled(RDLCReportDesigner::IDC_REBUILD));
+    EXPECT_TRUE(designer.States().IsEnabled(RDLCReportDesigner::IDC_MAP_PARAMETERS));
     designer.SelectAdapter(0);
     designer.MapParameters();
 
@@ -119,7 +118,7 @@ TEST_F(RDLCDesignerTest, AssignRemoveAndRebuild)
     EXPECT_TRUE(report->GetTableAdapterMaps().empty());
     EXPECT_EQ(report->GetRDLCInfo(), nullptr);
     EXPECT_TRUE(designer.GetAdapters().empty());
-    EXPECT_FALSE(designer.States().IsEnabled(D::IDC_MAP_PARAMETERS));
+    EXPECT_FALSE(designer.States().IsEnabled(RDLCReportDesigner::IDC_MAP_PARAMETERS));
 
     designer.AssignRDLC();
     mapTwo();
@@ -129,7 +128,7 @@ TEST_F(RDLCDesignerTest, AssignRemoveAndRebuild)
     EXPECT_TRUE(report->GetTableAdapterMaps().empty());
     EXPECT_EQ(report->GetRDLCInfo(), open.Project().GetRDLCInfos()[0]);
     EXPECT_EQ(AdapterNames(designer), (std::vector<CString>{"OrdersTableAdapter"}));
-    EXPECT_EQ(designer.States().GetItems(D::IDC_RDLC),
+    EXPECT_EQ(designer.States().GetItems(RDLCReportDesigner::IDC_RDLC),
               (std::vector<CString>{"Sales\\Orders.rdlc"}));
     const std::string remove = "Do you really want to remove the assigned RDLC ?";
     const std::string rebuild = "Updare Report will remove all Parameter-Form Control mappings.\n"
@@ -146,7 +145,7 @@ TEST_F(RDLCDesignerTest, AssignRemoveAndRebuild)
 TEST_F(RDLCDesignerTest, OkStoresANewReportOnlyWithADefinition)
 {
     ScriptedMessageBoxes boxes;
-    D designer(open.Project(), rdlcHost);
+    RDLCReportDesigner designer(open.Project(), rdlcHost);
     designer.Load(nullptr);
     Name(designer, "Monthly", "Monthly sales");
     designer.TwoColumns();
@@ -164,12 +163,12 @@ TEST_F(RDLCDesignerTest, OkStoresANewReportOnlyWithADefinition)
     EXPECT_EQ(stored->GetColumnCount(), 2);
     EXPECT_NE(designer.GetReport(), stored);
     EXPECT_TRUE(designer.IsNew());
-    EXPECT_EQ(designer.States().GetText(D::IDC_NAME), "");
+    EXPECT_EQ(designer.States().GetText(RDLCReportDesigner::IDC_NAME), "");
 
     designer.Load(stored);
-    EXPECT_FALSE(designer.States().IsEnabled(D::IDC_NAME));
-    EXPECT_TRUE(designer.States().IsChecked(D::IDC_TWO_COLUMNS));
-    EXPECT_EQ(designer.States().GetText(D::IDC_HEADER), "Monthly sales");
+    EXPECT_FALSE(designer.States().IsEnabled(RDLCReportDesigner::IDC_NAME));
+    EXPECT_TRUE(designer.States().IsChecked(RDLCReportDesigner::IDC_TWO_COLUMNS));
+    EXPECT_EQ(designer.States().GetText(RDLCReportDesigner::IDC_HEADER), "Monthly sales");
     designer.ReferenceFields();
     designer.FormControls();
     designer.LinkControls();
@@ -183,8 +182,9 @@ TEST_F(RDLCDesignerTest, OkStoresANewReportOnlyWithADefinition)
 
     stored->SetMode(0);
     designer.Load(stored);
-    for (const int id :
-         {D::IDC_ASSIGN, D::IDC_REMOVE, D::IDC_REBUILD, D::IDC_MAP_PARAMETERS, D::IDC_ADAPTERS})
+    for (const int id : {RDLCReportDesigner::IDC_ASSIGN, RDLCReportDesigner::IDC_REMOVE,
+                         RDLCReportDesigner::IDC_REBUILD, RDLCReportDesigner::IDC_MAP_PARAMETERS,
+                         RDLCReportDesigner::IDC_ADAPTERS})
         EXPECT_FALSE(designer.States().IsEnabled(id)) << id;
     designer.ForgetReport(stored);
     EXPECT_TRUE(designer.IsNew());

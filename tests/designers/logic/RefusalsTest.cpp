@@ -15,7 +15,6 @@
 
 namespace
 {
-using D = RDLCReportDesigner;
 
 // Every refusal of the report dialogs and the RDLC designer: its message, after any
 // confirmation, and a model unchanged by it.
@@ -62,13 +61,13 @@ protected:
     }
 
     // A designer on a new report named and headed so, through the edits' kill focus.
-    std::unique_ptr<D> NewReport(const char* name, const char* header)
+    std::unique_ptr<RDLCReportDesigner> NewReport(const char* name, const char* header)
     {
-        auto designer = std::make_unique<D>(open.Project(), rdlcHost);
+        auto designer = std::make_unique<RDLCReportDesigner>(open.Project(), rdlcHost);
         designer->Load(nullptr);
-        designer->States().SetText(D::IDC_NAME, name);
+        designer->States().SetText(RDLCReportDesigner::IDC_NAME, name);
         designer->LeaveName();
-        designer->States().SetText(D::IDC_HEADER, header);
+        designer->States().SetText(RDLCReportDesigner::IDC_HEADER, header);
         designer->LeaveHeader();
         return designer;
     }
@@ -163,7 +162,7 @@ TEST_F(RefusalsTest, EachRefusalSaysWhyAndChangesNothing)
          [&]
          {
              auto designer = NewReport("stored", "Header");
-             EXPECT_EQ(designer->States().GetText(D::IDC_NAME), "");
+             EXPECT_EQ(designer->States().GetText(RDLCReportDesigner::IDC_NAME), "");
          },
          {"A report with this name already exists."}},
         {"special character on leaving the name",
@@ -183,11 +182,11 @@ TEST_F(RefusalsTest, EachRefusalSaysWhyAndChangesNothing)
          {},
          [&]
          {
-             D designer(open.Project(), rdlcHost);
+             RDLCReportDesigner designer(open.Project(), rdlcHost);
              designer.Load(stored);
-             designer.States().SetText(D::IDC_NAME, "Sales");
+             designer.States().SetText(RDLCReportDesigner::IDC_NAME, "Sales");
              designer.LeaveName();
-             EXPECT_EQ(designer.States().GetText(D::IDC_NAME), "Stored");
+             EXPECT_EQ(designer.States().GetText(RDLCReportDesigner::IDC_NAME), "Stored");
          },
          {"A report with this name already exists."}},
         {"mapping the return value",

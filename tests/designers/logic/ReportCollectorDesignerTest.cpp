@@ -8,11 +8,13 @@
 
 namespace
 {
-using C = ReportCollectorDesigner;
 
-struct Designer
+struct CollectorDesignerFixture
 {
-    Designer() : designer(fixture.project, host) { designer.LoadReportCollector(nullptr); }
+    CollectorDesignerFixture() : designer(fixture.project, host)
+    {
+        designer.LoadReportCollector(nullptr);
+    }
 
     // A stored report with a filter on each named field ("table.field").
     ApplicationReport* Report(const char* name, const std::vector<std::string>& filters)
@@ -31,28 +33,28 @@ struct Designer
     }
     void Add(const char* name)
     {
-        SelectItem(designer.States(), C::IDC_REPORT, name);
+        SelectItem(designer.States(), ReportCollectorDesigner::IDC_REPORT, name);
         designer.AddReport();
     }
 
     ReportProject fixture;
     RecordingDesignerHost host;
-    C designer;
+    ReportCollectorDesigner designer;
 };
 
 TEST(ReportCollectorDesignerTest, ANewCollectorAndItsReportsStartWithTheDefaults)
 {
-    Designer d;
+    CollectorDesignerFixture d;
     d.Report("Sales", {"book.title"});
     d.designer.LoadReportCollector(nullptr);
     const ReportCollector* collector = d.designer.GetCollector();
     EXPECT_EQ(CString("ReportCollector") + CString(std::to_string(collector->GetId())),
-              d.designer.States().GetText(C::IDC_NAME));
-    EXPECT_EQ("2", d.designer.States().GetText(C::IDC_NUM_COLUMNS));
-    EXPECT_FALSE(d.designer.States().IsChecked(C::IDC_FILTERS_ON));
+              d.designer.States().GetText(ReportCollectorDesigner::IDC_NAME));
+    EXPECT_EQ("2", d.designer.States().GetText(ReportCollectorDesigner::IDC_NUM_COLUMNS));
+    EXPECT_FALSE(d.designer.States().IsChecked(ReportCollectorDesigner::IDC_FILTERS_ON));
     ScriptedMessageBoxes boxes;
     d.Add("Sales");
-    EXPECT_EQ(-1, d.designer.States().GetSelection(C::IDC_REPORT));
+    EXPECT_EQ(-1, d.designer.States().GetSelection(ReportCollectorDesigner::IDC_REPORT));
     d.Add("Sales");
     EXPECT_EQ(std::vector<std::string>{"Report aleady present"}, boxes.ShownTexts());
     ASSERT_EQ(1u, d.designer.GetEntryRows().size());
@@ -62,19 +64,19 @@ TEST(ReportCollectorDesignerTest, ANewCollectorAndItsReportsStartWithTheDefaults
     EXPECT_EQ((std::vector<CString>{"title"}), Cells(d.designer.GetCommonFieldRows()));
 
     d.designer.ClickEntryRow(0);
-    EXPECT_EQ("Sales", d.designer.States().GetText(C::IDC_ENTRY_NAME));
-    EXPECT_TRUE(d.designer.States().IsEnabled(C::IDC_HEIGHT));
-    d.designer.States().SetText(C::IDC_HEIGHT, "300");
-    d.designer.States().SetText(C::IDC_WIDTH, "500");
+    EXPECT_EQ("Sales", d.designer.States().GetText(ReportCollectorDesigner::IDC_ENTRY_NAME));
+    EXPECT_TRUE(d.designer.States().IsEnabled(ReportCollectorDesigner::IDC_HEIGHT));
+    d.designer.States().SetText(ReportCollectorDesigner::IDC_HEIGHT, "300");
+    d.designer.States().SetText(ReportCollectorDesigner::IDC_WIDTH, "500");
     d.designer.Update();
     EXPECT_EQ((std::vector<CString>{"Sales", "300", "500"}), d.designer.GetEntryRows()[0].cells);
-    EXPECT_EQ("200", d.designer.States().GetText(C::IDC_HEIGHT));
-    EXPECT_EQ("400", d.designer.States().GetText(C::IDC_WIDTH));
-    EXPECT_FALSE(d.designer.States().IsEnabled(C::IDC_WIDTH));
+    EXPECT_EQ("200", d.designer.States().GetText(ReportCollectorDesigner::IDC_HEIGHT));
+    EXPECT_EQ("400", d.designer.States().GetText(ReportCollectorDesigner::IDC_WIDTH));
+    EXPECT_FALSE(d.designer.States().IsEnabled(ReportCollectorDesigner::IDC_WIDTH));
 
     for (const auto& [typed, stored] : {std::pair{"3", 3}, {"x3", 0}, {"", 0}, {"12", 12}})
     {
-        d.designer.States().SetText(C::IDC_NUM_COLUMNS, typed);
+        d.designer.States().SetText(ReportCollectorDesigner::IDC_NUM_COLUMNS, typed);
         d.designer.ColumnCountChanged();
         EXPECT_EQ(stored, collector->GetNumColumns()) << typed;
     }
@@ -100,7 +102,7 @@ TEST(ReportCollectorDesignerTest, CommonFieldsMatchTheSameFieldOrAKeyAndItsForei
     };
     for (const Case& c : cases)
     {
-        Designer d;
+        CollectorDesignerFixture d;
         for (std::size_t i = 0; i < c.reports.size(); ++i)
             d.Report(("R" + std::to_string(i)).c_str(), c.reports[i]);
         d.designer.LoadReportCollector(nullptr);
@@ -119,7 +121,7 @@ TEST(ReportCollectorDesignerTest, CommonFieldsMatchTheSameFieldOrAKeyAndItsForei
 
 TEST(ReportCollectorDesignerTest, FiltersAreMadeOncePerFieldAndGoWheneverTheFlagEndsOff)
 {
-    Designer d;
+    CollectorDesignerFixture d;
     d.Report("Sales", {"book.title", "book.id"});
     d.Report("Stock", {"book.id", "book.title"});
     d.designer.LoadReportCollector(nullptr);
@@ -180,8 +182,8 @@ TEST(ReportCollectorDesignerTest, FiltersAreMadeOncePerFieldAndGoWheneverTheFlag
 
 TEST(ReportCollectorDesignerTest, AddCollectorRefusesAnotherOfTheNameButNotItself)
 {
-    Designer d;
-    d.designer.States().SetText(C::IDC_NAME, "Board");
+    CollectorDesignerFixture d;
+    d.designer.States().SetText(ReportCollectorDesigner::IDC_NAME, "Board");
     d.designer.AddCollector();
     ASSERT_EQ(1u, d.fixture.Current().GetReportCollectors().size());
     ReportCollector* board = d.fixture.Current().GetReportCollectors().front();
@@ -189,7 +191,7 @@ TEST(ReportCollectorDesignerTest, AddCollectorRefusesAnotherOfTheNameButNotItsel
     EXPECT_TRUE(d.designer.IsNew());
 
     ScriptedMessageBoxes boxes;
-    d.designer.States().SetText(C::IDC_NAME, "Board");
+    d.designer.States().SetText(ReportCollectorDesigner::IDC_NAME, "Board");
     d.designer.AddCollector();
     EXPECT_EQ(std::vector<std::string>{"ReportColector already exists. Please check the name."},
               boxes.ShownTexts());
@@ -197,7 +199,7 @@ TEST(ReportCollectorDesignerTest, AddCollectorRefusesAnotherOfTheNameButNotItsel
 
     // The stored collector is stored again under its own name.
     d.designer.LoadReportCollector(board);
-    d.designer.States().SetText(C::IDC_NUM_COLUMNS, "3");
+    d.designer.States().SetText(ReportCollectorDesigner::IDC_NUM_COLUMNS, "3");
     d.designer.AddCollector();
     EXPECT_EQ(1u, boxes.ShownTexts().size());
     EXPECT_EQ(3, board->GetNumColumns());
@@ -205,7 +207,7 @@ TEST(ReportCollectorDesignerTest, AddCollectorRefusesAnotherOfTheNameButNotItsel
     EXPECT_EQ(1u, d.fixture.Current().GetReportCollectors().size());
 
     d.designer.LoadReportCollector(board);
-    d.designer.States().SetText(C::IDC_NAME, "Panel");
+    d.designer.States().SetText(ReportCollectorDesigner::IDC_NAME, "Panel");
     d.designer.NameLostFocus();
     EXPECT_EQ("Panel", board->GetFormName());
     EXPECT_EQ("rename Panel", d.host.calls.back());

@@ -18,18 +18,17 @@
 
 namespace
 {
-using R = ReportDesigner;
 
 const std::string duplicate = "A report with this name already exists.";
 
-struct Designer
+struct ReportDesignerFixture
 {
-    Designer() : designer(fixture.project, host) {}
+    ReportDesignerFixture() : designer(fixture.project, host) {}
 
     void Type(const char* name, const char* header = "Header")
     {
-        designer.States().SetText(R::IDC_NAME, name);
-        designer.States().SetText(R::IDC_HEADER, header);
+        designer.States().SetText(ReportDesigner::IDC_NAME, name);
+        designer.States().SetText(ReportDesigner::IDC_HEADER, header);
     }
     // A new report populated by the function.
     void NewWithFunction(Function* function)
@@ -49,7 +48,7 @@ struct Designer
 
     ReportProject fixture;
     RecordingDesignerHost host;
-    R designer;
+    ReportDesigner designer;
 };
 
 // One OK of the designer: what the report is before, what is typed, the answers, and what
@@ -77,7 +76,7 @@ class ReportOkTest : public ::testing::TestWithParam<OkCase>
 TEST_P(ReportOkTest, StepsRunInOrder)
 {
     const OkCase& c = GetParam();
-    Designer d;
+    ReportDesignerFixture d;
     d.fixture.AddReport("Sales", d.fixture.listBooks);
     d.fixture.AddReport("Stock", d.fixture.listBooks);
     if (c.stored)
@@ -203,7 +202,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReportDesignerTest, TheNameRuleRefusesExactlyThePartsByteRanges)
 {
-    Designer d;
+    ReportDesignerFixture d;
     for (int byte = 1; byte < 256; ++byte)
     {
         const bool special =
@@ -245,46 +244,47 @@ TEST(ReportDesignerTest, NameKillFocusRefusesOrStoresAtOnce)
     };
     for (const Case& c : cases)
     {
-        Designer d;
+        ReportDesignerFixture d;
         d.fixture.AddReport("Sales", d.fixture.listBooks);
         d.fixture.AddReport("St;ock", d.fixture.listBooks);
         d.fixture.AddReport("Stock", d.fixture.listBooks);
         d.designer.LoadReport(c.stored ? d.fixture.Current().FindReportByName("Sales") : nullptr);
-        d.designer.States().SetText(R::IDC_NAME, c.typed);
+        d.designer.States().SetText(ReportDesigner::IDC_NAME, c.typed);
         ScriptedMessageBoxes boxes;
         d.designer.NameLostFocus();
         EXPECT_EQ(c.messages, boxes.ShownTexts()) << c.typed;
-        EXPECT_EQ(CString(c.edit), d.designer.States().GetText(R::IDC_NAME)) << c.typed;
+        EXPECT_EQ(CString(c.edit), d.designer.States().GetText(ReportDesigner::IDC_NAME))
+            << c.typed;
         EXPECT_EQ(CString(c.reportName), d.designer.GetReport()->GetFormName()) << c.typed;
     }
 }
 
 TEST(ReportDesignerTest, LoadShowsTheReportAndOnlyANewOneHasItsNameEnabled)
 {
-    Designer d;
+    ReportDesignerFixture d;
     ApplicationReport* sales = d.fixture.AddReport("Sales", d.fixture.listBooks);
     sales->SetSubHeader("Sub");
     sales->SetColumnLayout(1);
     d.designer.LoadReport(sales);
     const ControlStates& s = d.designer.States();
-    EXPECT_EQ("Sales", s.GetText(R::IDC_NAME));
-    EXPECT_FALSE(s.IsEnabled(R::IDC_NAME));
-    EXPECT_TRUE(s.IsChecked(R::IDC_SUB_HEADER_ON));
-    EXPECT_TRUE(s.IsEnabled(R::IDC_SUB_HEADER));
-    EXPECT_TRUE(s.IsEnabled(R::IDC_WITHOUT_LINKS));
-    EXPECT_TRUE(s.IsChecked(R::IDC_SINGLE_COLUMN));
-    EXPECT_EQ("Books.ListBooks", s.GetText(R::IDC_FUNCTION_LABEL));
+    EXPECT_EQ("Sales", s.GetText(ReportDesigner::IDC_NAME));
+    EXPECT_FALSE(s.IsEnabled(ReportDesigner::IDC_NAME));
+    EXPECT_TRUE(s.IsChecked(ReportDesigner::IDC_SUB_HEADER_ON));
+    EXPECT_TRUE(s.IsEnabled(ReportDesigner::IDC_SUB_HEADER));
+    EXPECT_TRUE(s.IsEnabled(ReportDesigner::IDC_WITHOUT_LINKS));
+    EXPECT_TRUE(s.IsChecked(ReportDesigner::IDC_SINGLE_COLUMN));
+    EXPECT_EQ("Books.ListBooks", s.GetText(ReportDesigner::IDC_FUNCTION_LABEL));
     EXPECT_EQ(sales->GetReportGroups().front(), d.designer.GetCurrentGroup());
     EXPECT_EQ((std::vector<CString>{"id", "title", "publisher_id"}),
               Cells(d.designer.GetOutputRows()));
 
     d.designer.LoadReport(nullptr);
-    EXPECT_TRUE(s.IsEnabled(R::IDC_NAME));
-    EXPECT_TRUE(s.IsChecked(R::IDC_LIST_REPORT));
-    EXPECT_FALSE(s.IsEnabled(R::IDC_WITHOUT_LINKS));
-    EXPECT_FALSE(s.IsEnabled(R::IDC_SUB_HEADER));
-    EXPECT_TRUE(s.IsChecked(R::IDC_TWO_COLUMNS));
-    EXPECT_EQ("Function not assigned.", s.GetText(R::IDC_FUNCTION_LABEL));
+    EXPECT_TRUE(s.IsEnabled(ReportDesigner::IDC_NAME));
+    EXPECT_TRUE(s.IsChecked(ReportDesigner::IDC_LIST_REPORT));
+    EXPECT_FALSE(s.IsEnabled(ReportDesigner::IDC_WITHOUT_LINKS));
+    EXPECT_FALSE(s.IsEnabled(ReportDesigner::IDC_SUB_HEADER));
+    EXPECT_TRUE(s.IsChecked(ReportDesigner::IDC_TWO_COLUMNS));
+    EXPECT_EQ("Function not assigned.", s.GetText(ReportDesigner::IDC_FUNCTION_LABEL));
     EXPECT_EQ(4, d.designer.GetReport()->GetColumnLayout());
 }
 
@@ -311,7 +311,7 @@ TEST(ReportDesignerTest, KindChangesAskAndTheGridRefusesSeveralGroups)
     };
     for (const Case& c : cases)
     {
-        Designer d;
+        ReportDesignerFixture d;
         d.NewWithFunction(d.fixture.listBooks);
         if (c.groups > 1)
         {
@@ -323,10 +323,11 @@ TEST(ReportDesignerTest, KindChangesAskAndTheGridRefusesSeveralGroups)
         d.designer.ChooseKind(c.kind);
         EXPECT_EQ(c.messages, boxes.ShownTexts()) << c.kind;
         EXPECT_EQ(c.kindAfter, d.designer.GetReport()->GetReportKind()) << c.kind;
-        EXPECT_TRUE(d.designer.States().IsChecked(c.kindAfter == 5   ? R::IDC_SINGLE_RECORD_REPORT
-                                                  : c.kindAfter == 0 ? R::IDC_GROUP_REPORT
-                                                  : c.kindAfter == 2 ? R::IDC_GRID_REPORT
-                                                                     : R::IDC_LIST_REPORT));
+        EXPECT_TRUE(d.designer.States().IsChecked(
+            c.kindAfter == 5   ? ReportDesigner::IDC_SINGLE_RECORD_REPORT
+            : c.kindAfter == 0 ? ReportDesigner::IDC_GROUP_REPORT
+            : c.kindAfter == 2 ? ReportDesigner::IDC_GRID_REPORT
+                               : ReportDesigner::IDC_LIST_REPORT));
         // The single-record kind starts without a source table.
         EXPECT_EQ(c.kindAfter == 5, d.designer.GetReport()->GetTable() == nullptr);
         if (!boxes.ShownTexts().empty())
@@ -340,7 +341,7 @@ TEST(ReportDesignerTest, GraphTypeChangeDropsTheChartOnlyOnYes)
 {
     for (const int answer : {IDYES, IDNO})
     {
-        Designer d;
+        ReportDesignerFixture d;
         d.NewWithFunction(d.fixture.listBooks);
         d.designer.ChooseGraphType(3);
         d.designer.GetReport()->SetChartData(3, new ColumnGraphData);
@@ -351,13 +352,14 @@ TEST(ReportDesignerTest, GraphTypeChangeDropsTheChartOnlyOnYes)
                                      "get lost"},
             boxes.ShownTexts());
         EXPECT_EQ(answer == IDYES, d.designer.GetReport()->GetChartData() == nullptr);
-        EXPECT_EQ(answer == IDYES ? 5 : 3, d.designer.States().GetSelection(R::IDC_GRAPH_TYPE));
+        EXPECT_EQ(answer == IDYES ? 5 : 3,
+                  d.designer.States().GetSelection(ReportDesigner::IDC_GRAPH_TYPE));
     }
 }
 
 TEST(ReportDesignerTest, GraphDataMakesOrUpdatesTheChartOfTheChosenClass)
 {
-    Designer d;
+    ReportDesignerFixture d;
     d.NewWithFunction(d.fixture.listBooks);
     ScriptedMessageBoxes boxes;
     d.designer.ChooseGraphType(2);
@@ -412,11 +414,11 @@ TEST(ReportDesignerTest, GraphDataMakesOrUpdatesTheChartOfTheChosenClass)
 
 TEST(ReportDesignerTest, PagingIsStoredByOk)
 {
-    Designer d;
+    ReportDesignerFixture d;
     ApplicationReport* sales = d.fixture.AddReport("Sales", d.fixture.listBooks);
     d.designer.LoadReport(sales);
     d.designer.TogglePaging();
-    EXPECT_TRUE(d.designer.States().IsChecked(R::IDC_PAGING));
+    EXPECT_TRUE(d.designer.States().IsChecked(ReportDesigner::IDC_PAGING));
     EXPECT_FALSE(sales->IsPagingRequired());
     d.designer.Ok();
     EXPECT_TRUE(sales->IsPagingRequired());
@@ -424,7 +426,7 @@ TEST(ReportDesignerTest, PagingIsStoredByOk)
 
 TEST(ReportDesignerTest, PopulationAndSubGroupFunctions)
 {
-    Designer d;
+    ReportDesignerFixture d;
     d.designer.LoadReport(nullptr);
     ScriptedMessageBoxes boxes{IDOK, IDOK, IDNO, IDYES, IDYES};
     d.designer.AssignSubGroupFunction();
@@ -437,7 +439,8 @@ TEST(ReportDesignerTest, PopulationAndSubGroupFunctions)
     d.host.assignFunction = ReportProject::Choose(d.fixture.listPublishers);
     d.designer.AssignFunction();
     EXPECT_EQ(1u, d.designer.GetReport()->GetReportGroups().size());
-    EXPECT_EQ("Books.ListPublishers", d.designer.States().GetText(R::IDC_FUNCTION_LABEL));
+    EXPECT_EQ("Books.ListPublishers",
+              d.designer.States().GetText(ReportDesigner::IDC_FUNCTION_LABEL));
     // The class of the population function is refused as a sub-group.
     d.host.assignFunction = ReportProject::Choose(d.fixture.listBooks);
     d.designer.AssignSubGroupFunction();
@@ -458,7 +461,8 @@ TEST(ReportDesignerTest, PopulationAndSubGroupFunctions)
     d.designer.RemoveFunction();
     EXPECT_TRUE(d.designer.GetReport()->GetReportGroups().empty());
     EXPECT_TRUE(d.designer.GetGroupRows().empty());
-    EXPECT_EQ("Function not assigned.", d.designer.States().GetText(R::IDC_FUNCTION_LABEL));
+    EXPECT_EQ("Function not assigned.",
+              d.designer.States().GetText(ReportDesigner::IDC_FUNCTION_LABEL));
     EXPECT_EQ((std::vector<std::string>{"Please assign report population function first",
                                         "Function already present for the Report",
                                         "Do you really want to remove the group population "
@@ -471,7 +475,7 @@ TEST(ReportDesignerTest, PopulationAndSubGroupFunctions)
 
 TEST(ReportDesignerTest, FilterAndColumnListsOfTheCurrentGroup)
 {
-    Designer d;
+    ReportDesignerFixture d;
     d.NewWithFunction(d.fixture.listBooks);
     ScriptedMessageBoxes boxes;
     d.designer.AddFormControl({0, 1});
@@ -531,24 +535,24 @@ TEST(ReportDesignerTest, FilterAndColumnListsOfTheCurrentGroup)
 
 TEST(ReportDesignerTest, SelectTableOnlyForTheSingleRecordKind)
 {
-    Designer d;
+    ReportDesignerFixture d;
     d.NewWithFunction(d.fixture.listBooks);
     ScriptedMessageBoxes boxes{IDYES};
-    d.designer.States().Select(R::IDC_TABLE, 1);
+    d.designer.States().Select(ReportDesigner::IDC_TABLE, 1);
     d.designer.SelectTable();
     EXPECT_EQ(nullptr, d.designer.GetReport()->GetTable());
     d.designer.ChooseKind(5);
-    EXPECT_TRUE(d.designer.States().IsEnabled(R::IDC_SELECT_TABLE));
-    d.designer.States().Select(R::IDC_TABLE, 1);
+    EXPECT_TRUE(d.designer.States().IsEnabled(ReportDesigner::IDC_SELECT_TABLE));
+    d.designer.States().Select(ReportDesigner::IDC_TABLE, 1);
     d.designer.SelectTable();
     EXPECT_EQ(d.fixture.book, d.designer.GetReport()->GetTable());
-    EXPECT_EQ("book", d.designer.States().GetText(R::IDC_TABLE_NAME));
+    EXPECT_EQ("book", d.designer.States().GetText(ReportDesigner::IDC_TABLE_NAME));
     EXPECT_EQ("This is not a formView report", boxes.ShownTexts().front());
 }
 
 TEST(ReportDesignerTest, AssignProcedureAddsAGroupOnceAndNeverForAGrid)
 {
-    Designer d;
+    ReportDesignerFixture d;
     auto* procedure = new Procedure;
     procedure->SetName("PRC_book_all");
     d.fixture.Current().AddProcedure(procedure);
@@ -576,7 +580,7 @@ TEST(ReportDesignerTest, AssignProcedureAddsAGroupOnceAndNeverForAGrid)
 
 TEST(ReportDesignerTest, GroupHeaderIsStoredOnOk)
 {
-    Designer d;
+    ReportDesignerFixture d;
     d.NewWithFunction(d.fixture.listBooks);
     d.host.assignFunction = ReportProject::Choose(d.fixture.other);
     d.designer.AssignSubGroupFunction();
@@ -609,7 +613,7 @@ TEST(ReportDesignerTest, TheWithoutLinksCopyIsMadeOnceWithItsGroupsAndOwnVariabl
     const auto shared = std::make_unique<Variable>();
     const auto sharedMap =
         std::make_unique<FieldVariableMap>(FieldVariableMap{nullptr, shared.get()});
-    Designer d;
+    ReportDesignerFixture d;
     ApplicationReport* sales = d.fixture.AddReport("Sales", d.fixture.listBooks);
     sales->SetPagingRequired(true);
     sales->SetColumnLayout(1);
@@ -659,19 +663,19 @@ TEST(ReportDesignerTest, TheWithoutLinksCopyIsMadeOnceWithItsGroupsAndOwnVariabl
     EXPECT_TRUE(sales->HasCompanionWithoutLinks());
     EXPECT_TRUE(copy->HasCompanionWithoutLinks());
     EXPECT_EQ("refresh tree", d.host.calls.back());
-    EXPECT_FALSE(d.designer.States().IsEnabled(R::IDC_WITHOUT_LINKS));
+    EXPECT_FALSE(d.designer.States().IsEnabled(ReportDesigner::IDC_WITHOUT_LINKS));
 
     // A second time nothing happens.
     d.designer.ToggleWithoutLinks();
     d.designer.LoadReport(sales);
-    EXPECT_FALSE(d.designer.States().IsEnabled(R::IDC_WITHOUT_LINKS));
+    EXPECT_FALSE(d.designer.States().IsEnabled(ReportDesigner::IDC_WITHOUT_LINKS));
     EXPECT_EQ(3u, d.fixture.Current().GetReports().size() + 1);
     EXPECT_TRUE(boxes.ShownTexts().empty());
 }
 
 TEST(ReportDesignerTest, TheWithoutLinksCopyIsRefusedWhenItsNameIsTaken)
 {
-    Designer d;
+    ReportDesignerFixture d;
     ApplicationReport* sales = d.fixture.AddReport("Sales", d.fixture.listBooks);
     d.fixture.AddReport("SALES_withoutlinks", d.fixture.listBooks);
     d.designer.LoadReport(sales);
@@ -680,17 +684,17 @@ TEST(ReportDesignerTest, TheWithoutLinksCopyIsRefusedWhenItsNameIsTaken)
     EXPECT_EQ(std::vector<std::string>{duplicate}, boxes.ShownTexts());
     EXPECT_EQ(2u, d.fixture.Current().GetReports().size());
     EXPECT_FALSE(sales->HasCompanionWithoutLinks());
-    EXPECT_FALSE(d.designer.States().IsChecked(R::IDC_WITHOUT_LINKS));
+    EXPECT_FALSE(d.designer.States().IsChecked(ReportDesigner::IDC_WITHOUT_LINKS));
 }
 
 TEST(ReportDesignerTest, ANewReportGoesWithClearPageAndAStoredOneStays)
 {
-    Designer d;
+    ReportDesignerFixture d;
     ApplicationReport* sales = d.fixture.AddReport("Sales", d.fixture.listBooks);
     d.NewWithFunction(d.fixture.listBooks);
     d.designer.ClearPage();
     EXPECT_EQ(nullptr, d.designer.GetReport());
-    EXPECT_EQ("", d.designer.States().GetText(R::IDC_NAME));
+    EXPECT_EQ("", d.designer.States().GetText(ReportDesigner::IDC_NAME));
     d.designer.LoadReport(sales);
     d.fixture.Current().RemoveReport(sales);
     d.designer.ForgetReport(sales);
@@ -702,19 +706,19 @@ TEST(ReportDesignerTest, ANewReportGoesWithClearPageAndAStoredOneStays)
 
 TEST(ReportDesignerTest, LayoutAndSubHeaderControls)
 {
-    Designer d;
+    ReportDesignerFixture d;
     d.NewWithFunction(d.fixture.listBooks);
     d.designer.ChooseLayout(1);
-    EXPECT_TRUE(d.designer.States().IsChecked(R::IDC_SINGLE_COLUMN));
-    EXPECT_FALSE(d.designer.States().IsChecked(R::IDC_TWO_COLUMNS));
-    d.designer.States().SetText(R::IDC_NUM_COLUMNS, "3");
+    EXPECT_TRUE(d.designer.States().IsChecked(ReportDesigner::IDC_SINGLE_COLUMN));
+    EXPECT_FALSE(d.designer.States().IsChecked(ReportDesigner::IDC_TWO_COLUMNS));
+    d.designer.States().SetText(ReportDesigner::IDC_NUM_COLUMNS, "3");
     d.designer.ColumnCountChanged();
     EXPECT_EQ(3, d.designer.GetReport()->GetColumnLayout());
     d.designer.ToggleSubHeader();
-    EXPECT_TRUE(d.designer.States().IsEnabled(R::IDC_SUB_HEADER));
-    d.designer.States().SetText(R::IDC_SUB_HEADER, "Below");
+    EXPECT_TRUE(d.designer.States().IsEnabled(ReportDesigner::IDC_SUB_HEADER));
+    d.designer.States().SetText(ReportDesigner::IDC_SUB_HEADER, "Below");
     d.designer.ToggleSubHeader();
-    EXPECT_EQ("", d.designer.States().GetText(R::IDC_SUB_HEADER));
-    EXPECT_FALSE(d.designer.States().IsEnabled(R::IDC_SUB_HEADER_LABEL));
+    EXPECT_EQ("", d.designer.States().GetText(ReportDesigner::IDC_SUB_HEADER));
+    EXPECT_FALSE(d.designer.States().IsEnabled(ReportDesigner::IDC_SUB_HEADER_LABEL));
 }
 } // namespace

@@ -17,7 +17,6 @@
 
 namespace
 {
-using S = ReportFieldSettings;
 
 class ReportSubDialogsTest : public ::testing::Test, public ReportFixture
 {
@@ -160,7 +159,7 @@ protected:
     {
         settings.ChoosePageKind(0);
         settings.ChoosePage(0);
-        settings.States().Select(S::IDC_PAGE_FILE, 0);
+        settings.States().Select(ReportFieldSettings::IDC_PAGE_FILE, 0);
         settings.AddFile();
     }
     std::vector<CString> MappedColumn(const ReportFieldSettings& settings) const
@@ -182,12 +181,12 @@ TEST_F(ReportFieldSettingsTest, BindingsReplaceTheirTargetsAndRecordIdReplacesRe
                                  host);
     settings.Open();
     EXPECT_EQ(settings.GetCaption(), "Report field settings:customer");
-    EXPECT_EQ(settings.States().GetText(S::IDC_NAME), "customer");
-    EXPECT_EQ(settings.States().GetItems(S::IDC_PAGE_KIND),
+    EXPECT_EQ(settings.States().GetText(ReportFieldSettings::IDC_NAME), "customer");
+    EXPECT_EQ(settings.States().GetItems(ReportFieldSettings::IDC_PAGE_KIND),
               (std::vector<CString>{"Master forms", "Master detail", "Reports"}));
     Link(settings);
     // The page files of kinds 1 and 3 are offered, kind 2 is an action page.
-    EXPECT_EQ(settings.States().GetItems(S::IDC_PAGE_FILE).size(), 2u);
+    EXPECT_EQ(settings.States().GetItems(ReportFieldSettings::IDC_PAGE_FILE).size(), 2u);
     EXPECT_EQ(column->GetAspFile(), form->GetAspFiles()[0]);
     EXPECT_EQ(MappedColumn(settings), (std::vector<CString>{"customer=NOT SET", "region=NOT SET"}));
 
@@ -198,16 +197,17 @@ TEST_F(ReportFieldSettingsTest, BindingsReplaceTheirTargetsAndRecordIdReplacesRe
         int source;
         std::vector<CString> shown;
     } steps[] = {
-        {0, S::FunctionFields, 2, {"customer=total", "region=NOT SET"}},
-        {0, S::ReportVariables, 1, {"customer=chosen", "region=NOT SET"}},
-        {1, S::RecordId, -1, {"customer=chosen", "region=Record Id"}},
-        {0, S::RecordId, -1, {"customer=Record Id", "region=NOT SET"}},
-        {1, S::HiddenControls, 0, {"customer=Record Id", "region=region"}},
+        {0, ReportFieldSettings::FunctionFields, 2, {"customer=total", "region=NOT SET"}},
+        {0, ReportFieldSettings::ReportVariables, 1, {"customer=chosen", "region=NOT SET"}},
+        {1, ReportFieldSettings::RecordId, -1, {"customer=chosen", "region=Record Id"}},
+        {0, ReportFieldSettings::RecordId, -1, {"customer=Record Id", "region=NOT SET"}},
+        {1, ReportFieldSettings::HiddenControls, 0, {"customer=Record Id", "region=region"}},
     };
     for (const auto& step : steps)
     {
         settings.ChooseSourceKind(step.sourceKind);
-        EXPECT_EQ(settings.States().IsEnabled(S::IDC_SOURCES), step.sourceKind != S::RecordId);
+        EXPECT_EQ(settings.States().IsEnabled(ReportFieldSettings::IDC_SOURCES),
+                  step.sourceKind != ReportFieldSettings::RecordId);
         settings.SelectPageVariable(step.pageVariable);
         settings.SelectSource(step.source);
         settings.Map();
@@ -228,10 +228,10 @@ TEST_F(ReportFieldSettingsTest, PageFileChangesAskAndOkStoresTheLayout)
     settings.Open();
     settings.RemoveFile();
     Link(settings);
-    settings.ChooseSourceKind(S::RecordId);
+    settings.ChooseSourceKind(ReportFieldSettings::RecordId);
     settings.SelectPageVariable(0);
     settings.Map();
-    settings.States().Select(S::IDC_PAGE_FILE, 1);
+    settings.States().Select(ReportFieldSettings::IDC_PAGE_FILE, 1);
     settings.AddFile();
     EXPECT_EQ(column->GetAspFile(), form->GetAspFiles()[0]);
     EXPECT_EQ(column->GetBindings().size(), 1u);
@@ -242,7 +242,7 @@ TEST_F(ReportFieldSettingsTest, PageFileChangesAskAndOkStoresTheLayout)
     EXPECT_NE(column->GetAspFile(), nullptr);
     settings.RemoveFile();
     EXPECT_EQ(column->GetAspFile(), nullptr);
-    EXPECT_EQ(settings.States().GetText(S::IDC_FILE_NAME), "ASPX NAME:");
+    EXPECT_EQ(settings.States().GetText(ReportFieldSettings::IDC_FILE_NAME), "ASPX NAME:");
     EXPECT_EQ(boxes.ShownTexts(),
               (std::vector<std::string>{"No asp file attached to this field.",
                                         "Do you want to change the ASPX file?",
@@ -253,15 +253,15 @@ TEST_F(ReportFieldSettingsTest, PageFileChangesAskAndOkStoresTheLayout)
     settings.ToggleMoney();
     EXPECT_TRUE(column->IsMoney());
     for (const auto& [id, text] :
-         std::vector<std::pair<int, const char*>>{{S::IDC_COLUMN_NUMBER, "3"},
-                                                  {S::IDC_WIDTH, "25"},
-                                                  {S::IDC_NAME, "Client"},
-                                                  {S::IDC_IMAGE_HEIGHT, "40"},
-                                                  {S::IDC_IMAGE_WIDTH, "60"}})
+         std::vector<std::pair<int, const char*>>{{ReportFieldSettings::IDC_COLUMN_NUMBER, "3"},
+                                                  {ReportFieldSettings::IDC_WIDTH, "25"},
+                                                  {ReportFieldSettings::IDC_NAME, "Client"},
+                                                  {ReportFieldSettings::IDC_IMAGE_HEIGHT, "40"},
+                                                  {ReportFieldSettings::IDC_IMAGE_WIDTH, "60"}})
         settings.States().SetText(id, text);
-    settings.States().SetCheck(S::IDC_LEFT, false);
-    settings.States().SetCheck(S::IDC_RIGHT, true);
-    settings.States().SetCheck(S::IDC_FILE_CONTENT, true);
+    settings.States().SetCheck(ReportFieldSettings::IDC_LEFT, false);
+    settings.States().SetCheck(ReportFieldSettings::IDC_RIGHT, true);
+    settings.States().SetCheck(ReportFieldSettings::IDC_FILE_CONTENT, true);
     settings.Ok();
     EXPECT_EQ(column->GetColNo(), 3);
     EXPECT_EQ(column->GetWidth(), 25);

@@ -30,9 +30,6 @@
 
 namespace
 {
-using R = ReportDesigner;
-using M = MultiPageReportDesigner;
-using C = ReportCollectorDesigner;
 
 // The position of the text among the items, or a failure.
 int PositionIn(const std::vector<CString>& items, const char* text)
@@ -132,8 +129,8 @@ void MakeReport(DesignerProgram& p)
 {
     auto& view = p.OpenNewReport();
     DialogDriver user(view);
-    ASSERT_TRUE(user.SetText(R::IDC_NAME, "Sales"));
-    ASSERT_TRUE(user.SetText(R::IDC_HEADER, "Sales list"));
+    ASSERT_TRUE(user.SetText(ReportDesigner::IDC_NAME, "Sales"));
+    ASSERT_TRUE(user.SetText(ReportDesigner::IDC_HEADER, "Sales list"));
     p.program.dialogs.Answer(
         [](CDialog& dialog, DialogDriver& assign)
         {
@@ -149,15 +146,15 @@ void MakeReport(DesignerProgram& p)
             ASSERT_TRUE(assign.Click(FunctionAssignment::IDC_ASSIGN));
             ASSERT_TRUE(assign.PressOk());
         });
-    ASSERT_TRUE(user.Click(R::IDC_ASSIGN));
-    EXPECT_EQ("Books.ListBooks", user.GetText(R::IDC_FUNCTION_LABEL));
-    ASSERT_TRUE(user.ClickListRow(R::IDC_OUTPUT_LIST, 1));
-    ASSERT_TRUE(user.Click(R::IDC_ADD_FORM_CONTROL));
-    ASSERT_TRUE(user.ClickListRow(R::IDC_OUTPUT_LIST, 1));
-    ASSERT_TRUE(user.Click(R::IDC_ADD_TO_REPORT));
-    ASSERT_TRUE(user.ClickListRow(R::IDC_OUTPUT_LIST, 2));
-    ASSERT_TRUE(user.Click(R::IDC_ADD_TO_REPORT));
-    ASSERT_TRUE(user.Click(R::IDC_OK));
+    ASSERT_TRUE(user.Click(ReportDesigner::IDC_ASSIGN));
+    EXPECT_EQ("Books.ListBooks", user.GetText(ReportDesigner::IDC_FUNCTION_LABEL));
+    ASSERT_TRUE(user.ClickListRow(ReportDesigner::IDC_OUTPUT_LIST, 1));
+    ASSERT_TRUE(user.Click(ReportDesigner::IDC_ADD_FORM_CONTROL));
+    ASSERT_TRUE(user.ClickListRow(ReportDesigner::IDC_OUTPUT_LIST, 1));
+    ASSERT_TRUE(user.Click(ReportDesigner::IDC_ADD_TO_REPORT));
+    ASSERT_TRUE(user.ClickListRow(ReportDesigner::IDC_OUTPUT_LIST, 2));
+    ASSERT_TRUE(user.Click(ReportDesigner::IDC_ADD_TO_REPORT));
+    ASSERT_TRUE(user.Click(ReportDesigner::IDC_OK));
 }
 
 TEST(DesignerViewsTest, TheReportViewStoresAReportAndItsCategoryCountRises)
@@ -189,7 +186,7 @@ TEST(DesignerViewsTest, TheReportViewStoresAReportAndItsCategoryCountRises)
     auto& view = dynamic_cast<ApplicationReportDlg&>(
         *p.program.Frame().GetRightPaneView(RightPane::ReportView));
     EXPECT_EQ(sales, view.GetDesigner()->GetReport());
-    EXPECT_EQ("Sales", DialogDriver(view).GetText(R::IDC_NAME));
+    EXPECT_EQ("Sales", DialogDriver(view).GetText(ReportDesigner::IDC_NAME));
 
     // Deleting it from the tree leaves the designer on a new report.
     p.program.Frame().GetTreeView()->GetTreeCtrl().SelectItem(found);
@@ -197,7 +194,7 @@ TEST(DesignerViewsTest, TheReportViewStoresAReportAndItsCategoryCountRises)
     p.program.Command(ID_DELETE_TREE_ITEM);
     EXPECT_EQ(nullptr, p.Current().FindReportByName("Sales"));
     EXPECT_TRUE(view.GetDesigner()->IsNew());
-    EXPECT_EQ("", DialogDriver(view).GetText(R::IDC_NAME));
+    EXPECT_EQ("", DialogDriver(view).GetText(ReportDesigner::IDC_NAME));
 }
 
 // The three entities made in the views, as the project file holds them.
@@ -262,12 +259,13 @@ TEST(DesignerViewsTest, AReportAPageOfReportsAndACollectorMadeInTheViewsSaveAndL
     auto& pageView = p.OpenNew<MultiPageReportDlg>(RightPane::MultiPageReportView);
     pageView.LoadReport(nullptr);
     DialogDriver pageUser(pageView);
-    ASSERT_TRUE(pageUser.SetText(M::IDC_NAME, "Overview"));
+    ASSERT_TRUE(pageUser.SetText(MultiPageReportDesigner::IDC_NAME, "Overview"));
     ASSERT_TRUE(pageUser.Select(
-        M::IDC_REPORT,
-        PositionIn(pageView.GetDesigner()->States().GetItems(M::IDC_REPORT), "Sales")));
-    ASSERT_TRUE(pageUser.Click(M::IDC_ADD_REPORT));
-    ASSERT_TRUE(pageUser.ClickListRow(M::IDC_PAGE_LIST, 0));
+        MultiPageReportDesigner::IDC_REPORT,
+        PositionIn(pageView.GetDesigner()->States().GetItems(MultiPageReportDesigner::IDC_REPORT),
+                   "Sales")));
+    ASSERT_TRUE(pageUser.Click(MultiPageReportDesigner::IDC_ADD_REPORT));
+    ASSERT_TRUE(pageUser.ClickListRow(MultiPageReportDesigner::IDC_PAGE_LIST, 0));
     p.program.dialogs.Answer(
         [&p](CDialog& dialog, DialogDriver& assign)
         {
@@ -280,29 +278,30 @@ TEST(DesignerViewsTest, AReportAPageOfReportsAndACollectorMadeInTheViewsSaveAndL
             ASSERT_TRUE(assign.PressOk());
             (void)p;
         });
-    ASSERT_TRUE(pageUser.Click(M::IDC_ASSIGN_PROCEDURE));
-    ASSERT_TRUE(pageUser.ClickListRow(M::IDC_PAGE_LIST, 0));
-    ASSERT_TRUE(pageUser.ClickListRow(M::IDC_PROCEDURE_FIELDS, 1));
-    ASSERT_TRUE(pageUser.Click(M::IDC_ADD_FIELD_REP));
-    ASSERT_TRUE(pageUser.Click(M::IDC_ADD_MULTI_PAGE));
+    ASSERT_TRUE(pageUser.Click(MultiPageReportDesigner::IDC_ASSIGN_PROCEDURE));
+    ASSERT_TRUE(pageUser.ClickListRow(MultiPageReportDesigner::IDC_PAGE_LIST, 0));
+    ASSERT_TRUE(pageUser.ClickListRow(MultiPageReportDesigner::IDC_PROCEDURE_FIELDS, 1));
+    ASSERT_TRUE(pageUser.Click(MultiPageReportDesigner::IDC_ADD_FIELD_REP));
+    ASSERT_TRUE(pageUser.Click(MultiPageReportDesigner::IDC_ADD_MULTI_PAGE));
     EXPECT_EQ(pages + 1, p.Current().GetMultiPageReports().size());
 
     const std::size_t collectors = p.Current().GetReportCollectors().size();
     auto& collectorView = p.OpenNew<ReportCollectorDlg>(RightPane::ReportCollectorView);
     collectorView.LoadReportCollector(nullptr);
     DialogDriver collectorUser(collectorView);
-    ASSERT_TRUE(collectorUser.SetText(C::IDC_NAME, "Board"));
-    ASSERT_TRUE(collectorUser.SetText(C::IDC_NUM_COLUMNS, "3"));
-    ASSERT_TRUE(collectorUser.Select(
-        C::IDC_REPORT,
-        PositionIn(collectorView.GetDesigner()->States().GetItems(C::IDC_REPORT), "Sales")));
-    ASSERT_TRUE(collectorUser.Click(C::IDC_ADD_REPORT));
+    ASSERT_TRUE(collectorUser.SetText(ReportCollectorDesigner::IDC_NAME, "Board"));
+    ASSERT_TRUE(collectorUser.SetText(ReportCollectorDesigner::IDC_NUM_COLUMNS, "3"));
+    ASSERT_TRUE(collectorUser.Select(ReportCollectorDesigner::IDC_REPORT,
+                                     PositionIn(collectorView.GetDesigner()->States().GetItems(
+                                                    ReportCollectorDesigner::IDC_REPORT),
+                                                "Sales")));
+    ASSERT_TRUE(collectorUser.Click(ReportCollectorDesigner::IDC_ADD_REPORT));
     EXPECT_TRUE(collectorView.GetDesigner()->AreFiltersOn());
-    ASSERT_TRUE(collectorUser.ClickListRow(C::IDC_COMMON_FIELDS, 0));
-    ASSERT_TRUE(collectorUser.Click(C::IDC_ADD_FILTER));
+    ASSERT_TRUE(collectorUser.ClickListRow(ReportCollectorDesigner::IDC_COMMON_FIELDS, 0));
+    ASSERT_TRUE(collectorUser.Click(ReportCollectorDesigner::IDC_ADD_FILTER));
     EXPECT_NE(nullptr, collectorView.GetDesigner()->GetCollector()->FindVariableByName(
                            "reportCollector_title_var"));
-    ASSERT_TRUE(collectorUser.Click(C::IDC_ADD_COLLECTOR));
+    ASSERT_TRUE(collectorUser.Click(ReportCollectorDesigner::IDC_ADD_COLLECTOR));
     EXPECT_EQ(collectors + 1, p.Current().GetReportCollectors().size());
     EXPECT_TRUE(p.program.boxes.ShownTexts().empty());
 
@@ -380,11 +379,12 @@ TEST(DesignerViewsTest, TheReportDesignerOpensItsSubDialogs)
     view.LoadReport(sales);
     DialogDriver user(view);
     const std::pair<UINT, std::function<bool()>> openings[] = {
-        {ReportFilterDlg::IDD, [&] { return user.Click(R::IDC_SET_FILTERS); }},
-        {ReportColumnDlg::IDD, [&] { return user.Click(R::IDC_SET_COLUMNS); }},
-        {ReportFieldPropDlg::IDD, [&] { return user.DoubleClickListRow(R::IDC_COLUMN_LIST, 0); }},
+        {ReportFilterDlg::IDD, [&] { return user.Click(ReportDesigner::IDC_SET_FILTERS); }},
+        {ReportColumnDlg::IDD, [&] { return user.Click(ReportDesigner::IDC_SET_COLUMNS); }},
+        {ReportFieldPropDlg::IDD,
+         [&] { return user.DoubleClickListRow(ReportDesigner::IDC_COLUMN_LIST, 0); }},
         {FieldRepPropertiesDlg::IDD,
-         [&] { return user.DoubleClickListRow(R::IDC_FILTER_LIST, 0); }},
+         [&] { return user.DoubleClickListRow(ReportDesigner::IDC_FILTER_LIST, 0); }},
     };
     for (const auto& [templateId, open] : openings)
     {

@@ -13,28 +13,19 @@
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/editors/consumers/WrittenApplication.h"
 #include "tests/editors/logic/DesignedProject.h"
+#include "tests/gen_web/GenWebProject.h"
 #include "tests/gen_web/PreparedProjectFolder.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
+#include <filesystem>
 
 namespace
 {
 namespace fs = std::filesystem;
-using P = ProcedureEditor;
 
-std::string ReadBytes(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
-void Choose(ProcedureEditor& editor, int combo, const char* name)
+void ChooseProcedureItem(ProcedureEditor& editor, int combo, const char* name)
 {
     const std::vector<CString>& items = editor.States().GetItems(combo);
     for (std::size_t i = 0; i < items.size(); ++i)
@@ -50,9 +41,9 @@ CString BuildSearchProcedure(DesignedProject& designed)
 {
     ProcedureEditor editor(designed.project, designed.host);
     editor.LoadProcedure(nullptr);
-    Choose(editor, P::IDC_MAIN_TABLE, "author");
+    ChooseProcedureItem(editor, ProcedureEditor::IDC_MAIN_TABLE, "author");
     editor.AddMainTable();
-    Choose(editor, P::IDC_DETAIL_TABLE, "publisher");
+    ChooseProcedureItem(editor, ProcedureEditor::IDC_DETAIL_TABLE, "publisher");
     editor.AddDetailTable();
     RelationEditor relations(*editor.GetProcedure(), designed.host);
     relations.Open();
@@ -65,15 +56,15 @@ CString BuildSearchProcedure(DesignedProject& designed)
     for (const char* field : {"name", "born"})
     {
         editor.ChooseParameterTable(0);
-        Choose(editor, P::IDC_PARAMETER_FIELD, field);
-        editor.States().SetText(P::IDC_PARAMETER_NAME, field);
+        ChooseProcedureItem(editor, ProcedureEditor::IDC_PARAMETER_FIELD, field);
+        editor.States().SetText(ProcedureEditor::IDC_PARAMETER_NAME, field);
         editor.AddOrUpdateParameter();
     }
     editor.ToggleVariation();
-    editor.States().SetText(P::IDC_NAME, "PRC_AuthorSearch");
+    editor.States().SetText(ProcedureEditor::IDC_NAME, "PRC_AuthorSearch");
     editor.NameLostFocus();
     editor.CreateDerivedProcedures();
-    const CString text = editor.States().GetText(P::IDC_TEXT);
+    const CString text = editor.States().GetText(ProcedureEditor::IDC_TEXT);
     editor.AddProcedure();
     return text;
 }
@@ -154,7 +145,7 @@ TEST(DesignedProcedures, TheEditorsTextIsInTheTableProcedureFile)
         return text;
     };
     const std::string expected = lines(text.GetString());
-    const std::string written = lines(ReadBytes(file));
+    const std::string written = lines(ReadHostFile(file));
     EXPECT_NE(std::string::npos, written.find(expected)) << written;
 }
 
@@ -218,5 +209,5 @@ TEST(DesignedProcedures, TheProjectRoundTripsToTheSameBytes)
     ASSERT_NE(nullptr, loaded.GetLoginPage()->GetLoginProcedure());
     EXPECT_EQ("PRC_AuthorSearch", loaded.GetLoginPage()->GetLoginProcedure()->GetName());
     ASSERT_TRUE(store.ArchiveProject(store.GetProject(), second.c_str(), FALSE));
-    EXPECT_TRUE(ReadBytes(first) == ReadBytes(second));
+    EXPECT_TRUE(ReadHostFile(first) == ReadHostFile(second));
 }

@@ -2,6 +2,7 @@
 #include "model/ProjectStore.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/editors/logic/DesignedProject.h"
+#include "tests/gen_web/GenWebProject.h"
 #include "tests/gen_web/PreparedProjectFolder.h"
 #include "tests/gen_web/ReportViewerAssembly.h"
 #include "tests/gen_web/UtilLibrary.h"
@@ -9,20 +10,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
+#include <filesystem>
 
 namespace
 {
 namespace fs = std::filesystem;
-
-std::string ReadBytes(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
 } // namespace
 
 // Write All writes the pages, data classes and reports of the designed tables, and the C# of the
@@ -75,5 +67,5 @@ TEST(DesignedTables, TheProjectRoundTripsToTheSameBytes)
     }
     ASSERT_TRUE(store.ArchiveProject(nullptr, first.c_str(), TRUE));
     ASSERT_TRUE(store.ArchiveProject(store.GetProject(), second.c_str(), FALSE));
-    EXPECT_EQ(ReadBytes(first), ReadBytes(second));
+    EXPECT_EQ(ReadHostFile(first), ReadHostFile(second));
 }

@@ -31,7 +31,7 @@ namespace
 namespace fs = std::filesystem;
 
 // Picks the combo entry of the name.
-void Choose(ControlStates& states, int combo, const CString& name)
+void ChooseTransactionItem(ControlStates& states, int combo, const CString& name)
 {
     const std::vector<CString>& items = states.GetItems(combo);
     const auto found = std::find(items.begin(), items.end(), name);
@@ -103,9 +103,9 @@ struct EditedPages
         TransactionEditor editor(designed.project, designed.host, dialogs);
         editor.LoadTransaction(nullptr);
         ControlStates& states = editor.States();
-        Choose(states, TransactionEditor::IDC_MASTER_TABLE, "book_basic");
+        ChooseTransactionItem(states, TransactionEditor::IDC_MASTER_TABLE, "book_basic");
         editor.AddMaster();
-        Choose(states, TransactionEditor::IDC_DETAIL_TABLE, "book_detail");
+        ChooseTransactionItem(states, TransactionEditor::IDC_DETAIL_TABLE, "book_detail");
         editor.AddDetail();
         editor.SingleColumn();
         editor.TwoColumns();
@@ -132,7 +132,7 @@ struct EditedPages
         for (const char* referred : {"publisher", "author"})
         {
             designer.ToggleForeignKey();
-            Choose(designer.States(), TableDesigner::IDC_FOREIGN_TABLE, referred);
+            ChooseTransactionItem(designer.States(), TableDesigner::IDC_FOREIGN_TABLE, referred);
             designer.ChooseForeignTable(
                 designer.States().GetSelection(TableDesigner::IDC_FOREIGN_TABLE));
             designer.AddOrUpdate(true);
@@ -152,10 +152,10 @@ struct EditedPages
         ControlStates& states = editor.States();
         states.SetText(MapFormEditor::IDC_HEADER, "Publications");
         editor.LeaveHeader();
-        Choose(states, MapFormEditor::IDC_FIELDS, "publisher_id");
+        ChooseTransactionItem(states, MapFormEditor::IDC_FIELDS, "publisher_id");
         editor.AddField();
         editor.ShowBottomFields();
-        Choose(states, MapFormEditor::IDC_FIELDS, "author_id");
+        ChooseTransactionItem(states, MapFormEditor::IDC_FIELDS, "author_id");
         editor.AddField();
         states.Select(MapFormEditor::IDC_MASTER_FORMS,
                       PositionOf(base.GetMasterForms(), base.FindMasterFormByName("author_form")));
@@ -165,7 +165,7 @@ struct EditedPages
         refFieldTable = mapTable;
         refFieldName = "Publisher_ID";
         editor.AddRefField();
-        Choose(states, MapFormEditor::IDC_REF_FIELDS, "Publisher_ID");
+        ChooseTransactionItem(states, MapFormEditor::IDC_REF_FIELDS, "Publisher_ID");
         editor.AddInputField();
         mapForm = editor.GetMapForm();
         editor.AddMapForm();

@@ -24,7 +24,6 @@
 
 namespace
 {
-using E = ControlPropertiesEditor;
 
 // A form over "orders" with controls for Name, City and When (a DateTime field).
 struct PropertiesFixture
@@ -73,11 +72,11 @@ TEST(ControlPropertiesEditorTest, KindsEventsAndBoxesFollowTheKind)
         PropertiesFixture fixture;
         fixture.Control(0).GetFieldRepData()->SetControlKind(test.kind);
         fixture.Control(0).GetFieldRepData()->SetWidth(55);
-        E editor(*fixture.form, fixture.Control(0));
+        ControlPropertiesEditor editor(*fixture.form, fixture.Control(0));
         editor.Load();
         std::vector<CString> events;
         for (int event : editor.GetEvents())
-            events.push_back(E::GetEventName(event));
+            events.push_back(ControlPropertiesEditor::GetEventName(event));
         EXPECT_EQ(Joined(events), test.events) << test.kind;
         EXPECT_EQ(editor.AreEventControlsEnabled(), !events.empty()) << test.kind;
         EXPECT_EQ(editor.ShowsTextBoxSizes(), test.textBox) << test.kind;
@@ -91,11 +90,11 @@ TEST(ControlPropertiesEditorTest, KindsEventsAndBoxesFollowTheKind)
 TEST(ControlPropertiesEditorTest, KindListsByPageAndField)
 {
     PropertiesFixture fixture;
-    E editor(*fixture.form, fixture.Control(0));
+    ControlPropertiesEditor editor(*fixture.form, fixture.Control(0));
     editor.Load();
     EXPECT_EQ(Joined(editor.GetKinds()), "Text Box;Combo Box;Date Control;Radio Button;Check "
                                          "Box;Text Area;Password;Editable Combo Box;FileUpload;");
-    E date(*fixture.form, fixture.Control(2));
+    ControlPropertiesEditor date(*fixture.form, fixture.Control(2));
     date.Load();
     EXPECT_EQ(Joined(date.GetKinds()), "Date Control;");
 }
@@ -104,7 +103,7 @@ TEST(ControlPropertiesEditorTest, AKindNotOfferedIsKeptOnOpenAndOk)
 {
     PropertiesFixture fixture;
     fixture.Control(0).GetFieldRepData()->SetControlKind(FieldRepData::Hidden);
-    E editor(*fixture.form, fixture.Control(0));
+    ControlPropertiesEditor editor(*fixture.form, fixture.Control(0));
     editor.Load();
     EXPECT_EQ(editor.GetKindSelection(), -1);
     EXPECT_EQ(fixture.Control(0).GetFieldRepData()->GetControlKind(), FieldRepData::Hidden);
@@ -117,7 +116,7 @@ TEST(ControlPropertiesEditorTest, AKindNotOfferedIsKeptOnOpenAndOk)
 TEST(ControlPropertiesEditorTest, RecomputeEntriesOnePerControlAndEvent)
 {
     PropertiesFixture fixture;
-    E editor(*fixture.form, fixture.Control(0));
+    ControlPropertiesEditor editor(*fixture.form, fixture.Control(0));
     editor.Load();
     editor.AddRecompute(1);
     editor.AddRecompute(1);
@@ -151,7 +150,7 @@ TEST(ControlPropertiesEditorTest, WriteBackStoresTheValuesAndChecksRadioLists)
     for (const Case& test : cases)
     {
         PropertiesFixture fixture;
-        E editor(*fixture.form, fixture.Control(0));
+        ControlPropertiesEditor editor(*fixture.form, fixture.Control(0));
         editor.Load();
         editor.SelectKind(test.kind);
         editor.caption = "Customer";
@@ -187,7 +186,7 @@ TEST(ControlPropertiesEditorTest, FrontAndBackComeFromTheFunctionOutputFields)
     link->SetCaption("Details");
     data->AddLinkControl(link);
 
-    E editor(*fixture.form, fixture.Control(0));
+    ControlPropertiesEditor editor(*fixture.form, fixture.Control(0));
     editor.Load();
     EXPECT_EQ(std::string(editor.GetFunctionLabel()), "Function : OrdersData.SelectAll");
     EXPECT_EQ(Joined(editor.GetFrontBackItems()), "orders.Name;orders.City;");
@@ -223,7 +222,7 @@ TEST(ControlPropertiesEditorTest, TransactionFieldIsReadOnlyWhenItsControlRecomp
 
     for (FieldRep* control : {&name, &city})
     {
-        E editor(transaction, *control);
+        ControlPropertiesEditor editor(transaction, *control);
         editor.Load();
         editor.UpdateTransactionVisibility();
     }
@@ -244,7 +243,7 @@ TEST(ControlPropertiesEditorTest, CaptionRenamesItsVariableAndOneColumnPagesKeep
         fixture.form->AddVariableForField(fixture.table->FindFieldByName("City"));
         fixture.form->AddVariableForField(fixture.table->FindFieldByName("Name"));
         fixture.Control(0).GetFieldRepData()->SetCaption("Name");
-        E editor(*fixture.form, fixture.Control(0));
+        ControlPropertiesEditor editor(*fixture.form, fixture.Control(0));
         editor.Load();
         EXPECT_EQ(editor.IsSeparateRowEnabled(), columns != 1);
         editor.caption = "Customer Name";
@@ -256,7 +255,7 @@ TEST(ControlPropertiesEditorTest, CaptionRenamesItsVariableAndOneColumnPagesKeep
 }
 
 // Answers the sub-dialogs: the function dialog chooses a call (or none), the link dialog adds one.
-struct RecordingHost : ControlPropertiesHost
+struct RecordingControlPropertiesHost : ControlPropertiesHost
 {
     ClassInvokation* chosen = nullptr;
     ClassInvokation* offered = nullptr;
@@ -316,7 +315,7 @@ TEST(ControlPropertiesEditorTest, OkClosesAStandaloneDialogAfterAFailureButKeeps
             data->SetDataProcedure(call);
             data->SetBackField(table->FindFieldByName("City"));
         }
-        E editor(transaction, control);
+        ControlPropertiesEditor editor(transaction, control);
         editor.Load();
         editor.SelectKind(test.radioMismatch ? 3 : 0);
         editor.valueStrings = "1,2";
@@ -345,8 +344,8 @@ TEST(ControlPropertiesEditorTest, SubDialogsTitleCompulsoryAndControlsWithoutDat
     function->AddOutputField(new ProcedureFieldInfo(fixture.table->FindFieldByName("City"), 0));
     fixture.Control(0).GetFieldRepData()->SetCaption("Customer");
 
-    RecordingHost host;
-    E editor(*fixture.form, fixture.Control(0), &host);
+    RecordingControlPropertiesHost host;
+    ControlPropertiesEditor editor(*fixture.form, fixture.Control(0), &host);
     editor.Load();
     EXPECT_EQ(std::string(editor.GetTitle()), "Control Properties for : Customer");
     EXPECT_TRUE(editor.HasData());
@@ -359,7 +358,8 @@ TEST(ControlPropertiesEditorTest, SubDialogsTitleCompulsoryAndControlsWithoutDat
     host.chosen = call;
     editor.AssignFunction();
     EXPECT_EQ(fixture.Control(0).GetFieldRepData()->GetDataCall(), call);
-    EXPECT_EQ(Joined(editor.GetStates().GetItems(E::FrontCombo)), "orders.City;");
+    EXPECT_EQ(Joined(editor.GetStates().GetItems(ControlPropertiesEditor::FrontCombo)),
+              "orders.City;");
     editor.AssignFunction();
     EXPECT_EQ(host.offered, call);
 
@@ -373,7 +373,7 @@ TEST(ControlPropertiesEditorTest, SubDialogsTitleCompulsoryAndControlsWithoutDat
     const bool compulsory = fixture.Control(0).IsMandatory();
     editor.ToggleCompulsory();
     EXPECT_EQ(fixture.Control(0).IsMandatory(), !compulsory);
-    EXPECT_EQ(editor.GetStates().IsChecked(E::CompulsoryCheck), !compulsory);
+    EXPECT_EQ(editor.GetStates().IsChecked(ControlPropertiesEditor::CompulsoryCheck), !compulsory);
 
     // Text Box: front combo and events on, back combo off; Date Control: event controls off.
     struct Case
@@ -388,26 +388,33 @@ TEST(ControlPropertiesEditorTest, SubDialogsTitleCompulsoryAndControlsWithoutDat
     {
         editor.SelectKind(test.kind);
         const ControlStates states = editor.GetStates();
-        EXPECT_TRUE(states.IsEnabled(E::FrontCombo));
-        EXPECT_EQ(states.IsEnabled(E::BackCombo), test.back) << test.kind;
-        EXPECT_EQ(states.IsEnabled(E::DisplayStringsBox), test.display) << test.kind;
-        for (int id :
-             {E::EventCombo, E::CandidateCombo, E::AddRecomputeButton, E::RemoveRecomputeButton})
+        EXPECT_TRUE(states.IsEnabled(ControlPropertiesEditor::FrontCombo));
+        EXPECT_EQ(states.IsEnabled(ControlPropertiesEditor::BackCombo), test.back) << test.kind;
+        EXPECT_EQ(states.IsEnabled(ControlPropertiesEditor::DisplayStringsBox), test.display)
+            << test.kind;
+        for (int id : {ControlPropertiesEditor::EventCombo, ControlPropertiesEditor::CandidateCombo,
+                       ControlPropertiesEditor::AddRecomputeButton,
+                       ControlPropertiesEditor::RemoveRecomputeButton})
             EXPECT_EQ(states.IsEnabled(id), test.events) << test.kind << " " << id;
     }
-    EXPECT_EQ(std::string(editor.GetStates().GetText(E::AdvancedButton)), "Advanced>>");
+    EXPECT_EQ(std::string(editor.GetStates().GetText(ControlPropertiesEditor::AdvancedButton)),
+              "Advanced>>");
     editor.ToggleAdvanced();
-    EXPECT_EQ(std::string(editor.GetStates().GetText(E::AdvancedButton)), "<<Advanced");
+    EXPECT_EQ(std::string(editor.GetStates().GetText(ControlPropertiesEditor::AdvancedButton)),
+              "<<Advanced");
 
     // Without data nothing can be edited and the title shows the field name.
     fixture.Control(1).SetFieldRepData(nullptr);
-    E bare(*fixture.form, fixture.Control(1), &host);
+    ControlPropertiesEditor bare(*fixture.form, fixture.Control(1), &host);
     bare.Load();
     EXPECT_FALSE(bare.HasData());
     EXPECT_EQ(std::string(bare.GetTitle()), "Control Properties for : City");
     const ControlStates states = bare.GetStates();
-    for (int id : {E::CaptionBox, E::KindCombo, E::WidthBox, E::ValueStringsBox, E::FrontCombo,
-                   E::BackCombo, E::EventCombo, E::CandidateCombo, E::SeparateRowCheck})
+    for (int id : {ControlPropertiesEditor::CaptionBox, ControlPropertiesEditor::KindCombo,
+                   ControlPropertiesEditor::WidthBox, ControlPropertiesEditor::ValueStringsBox,
+                   ControlPropertiesEditor::FrontCombo, ControlPropertiesEditor::BackCombo,
+                   ControlPropertiesEditor::EventCombo, ControlPropertiesEditor::CandidateCombo,
+                   ControlPropertiesEditor::SeparateRowCheck})
         EXPECT_FALSE(states.IsEnabled(id)) << id;
     bare.AssignFunction();
     EXPECT_EQ(host.offered, call);
@@ -419,7 +426,7 @@ TEST(ControlPropertiesEditorTest, SubDialogsTitleCompulsoryAndControlsWithoutDat
     for (int index : {0, 1})
     {
         fixture.Control(index).SetVariable(&own);
-        E editor(*fixture.form, fixture.Control(index));
+        ControlPropertiesEditor editor(*fixture.form, fixture.Control(index));
         editor.Load();
         EXPECT_TRUE(editor.Ok(false));
         EXPECT_EQ(fixture.Control(index).GetVariable(), index == 1 ? &own : nullptr) << index;

@@ -62,7 +62,7 @@ public:
     NoConstraints constraints;
 };
 
-class RecordingHost : public DatabasePaneHost
+class RecordingDatabasePaneHost : public DatabasePaneHost
 {
 public:
     bool ChooseAlterScope(AlterScriptScope& scope) override
@@ -141,7 +141,7 @@ struct PaneFixture : SampleProjectFolder
     std::function<void(DbSchema&)> arrange;
     std::set<std::string> skipped;
     RecordingConnection connection;
-    RecordingHost host;
+    RecordingDatabasePaneHost host;
     DatabasePane pane{sample.Project(), connection, host};
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editors/logic/ControlStates.h"
 #include "editors/logic/EditorHost.h"
 #include "entities/Function.h"
 #include "entities/Procedure.h"
@@ -14,6 +15,15 @@
 #include <functional>
 #include <string>
 #include <vector>
+
+// The cells of one column of the rows.
+inline std::vector<CString> Cells(const std::vector<ListRow>& rows, std::size_t column = 0)
+{
+    std::vector<CString> cells;
+    for (const ListRow& row : rows)
+        cells.push_back(row.cells.at(column));
+    return cells;
+}
 
 // Records what a controller asks of the window around it, one line per request.
 class RecordingHost : public EditorHost

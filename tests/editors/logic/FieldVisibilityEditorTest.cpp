@@ -13,7 +13,6 @@
 
 namespace
 {
-using E = FieldVisibilityEditor;
 
 // An update page of "orders" with controls for Name, City and Note (Note added by a sync, so
 // left out), City read-only and Note carrying visibility data.
@@ -35,7 +34,7 @@ struct VisibilityFixture
         file->AddFieldVisibility(city);
     }
 
-    std::string Properties(const E& editor) const
+    std::string Properties(const FieldVisibilityEditor& editor) const
     {
         std::string text;
         for (const ListRow& row : editor.GetRows())
@@ -44,10 +43,11 @@ struct VisibilityFixture
     }
 };
 
-std::string Checks(const E& editor)
+std::string Checks(const FieldVisibilityEditor& editor)
 {
     std::string text;
-    for (int id : {E::EditableRadio, E::ReadOnlyRadio, E::InvisibleRadio})
+    for (int id : {FieldVisibilityEditor::EditableRadio, FieldVisibilityEditor::ReadOnlyRadio,
+                   FieldVisibilityEditor::InvisibleRadio})
         text += editor.GetStates().IsChecked(id) ? '1' : '0';
     return text;
 }
@@ -55,19 +55,21 @@ std::string Checks(const E& editor)
 TEST(FieldVisibilityEditorTest, OpensWithTheFileOrDisabledWithout)
 {
     VisibilityFixture fixture;
-    E editor(*fixture.form, fixture.file);
+    FieldVisibilityEditor editor(*fixture.form, fixture.file);
     editor.Load();
     EXPECT_EQ(fixture.Properties(editor), "orders_Name=Editable;orders_City=ReadOnly;");
-    EXPECT_EQ(std::string(editor.GetStates().GetText(E::TitleBox)), "UPDATE ORDERS");
-    for (int id : {E::EditableRadio, E::UpdateButton, E::ClearButton})
+    EXPECT_EQ(std::string(editor.GetStates().GetText(FieldVisibilityEditor::TitleBox)),
+              "UPDATE ORDERS");
+    for (int id : {FieldVisibilityEditor::EditableRadio, FieldVisibilityEditor::UpdateButton,
+                   FieldVisibilityEditor::ClearButton})
         EXPECT_FALSE(editor.GetStates().IsEnabled(id)) << id;
-    EXPECT_TRUE(editor.GetStates().IsEnabled(E::FieldList));
+    EXPECT_TRUE(editor.GetStates().IsEnabled(FieldVisibilityEditor::FieldList));
 
-    E without(*fixture.form, nullptr);
+    FieldVisibilityEditor without(*fixture.form, nullptr);
     without.Load();
     EXPECT_TRUE(without.GetRows().empty());
-    EXPECT_FALSE(without.GetStates().IsEnabled(E::FieldList));
-    EXPECT_FALSE(without.GetStates().IsEnabled(E::TitleBox));
+    EXPECT_FALSE(without.GetStates().IsEnabled(FieldVisibilityEditor::FieldList));
+    EXPECT_FALSE(without.GetStates().IsEnabled(FieldVisibilityEditor::TitleBox));
     without.SelectRow(0);
     EXPECT_EQ(without.GetCurrent(), nullptr);
 }
@@ -95,11 +97,11 @@ TEST(FieldVisibilityEditorTest, UpdateStoresTheFlagSetWhateverTheButtonsShow)
         {"read only click",
          {},
          0,
-         {E::ReadOnlyRadio},
+         {FieldVisibilityEditor::ReadOnlyRadio},
          "100",
          "orders_Name=ReadOnly;orders_City=ReadOnly;"},
         {"earlier flag applies to the next row",
-         {E::InvisibleRadio},
+         {FieldVisibilityEditor::InvisibleRadio},
          1,
          {},
          "010",
@@ -107,26 +109,26 @@ TEST(FieldVisibilityEditorTest, UpdateStoresTheFlagSetWhateverTheButtonsShow)
         {"flag toggled off keeps the kind",
          {},
          1,
-         {E::EditableRadio, E::EditableRadio},
+         {FieldVisibilityEditor::EditableRadio, FieldVisibilityEditor::EditableRadio},
          "010",
          "orders_Name=Editable;orders_City=ReadOnly;"},
         {"last click wins",
          {},
          0,
-         {E::EditableRadio, E::InvisibleRadio},
+         {FieldVisibilityEditor::EditableRadio, FieldVisibilityEditor::InvisibleRadio},
          "100",
          "orders_Name=Invisible;orders_City=ReadOnly;"},
     };
     for (const RadioCase& test : cases)
     {
         VisibilityFixture fixture;
-        E editor(*fixture.form, fixture.file);
+        FieldVisibilityEditor editor(*fixture.form, fixture.file);
         editor.Load();
         for (int id : test.clicksBefore)
             editor.ToggleRadio(id);
         editor.SelectRow(test.row);
         EXPECT_EQ(Checks(editor), test.checksAfterSelect) << test.name;
-        EXPECT_TRUE(editor.GetStates().IsEnabled(E::UpdateButton)) << test.name;
+        EXPECT_TRUE(editor.GetStates().IsEnabled(FieldVisibilityEditor::UpdateButton)) << test.name;
         for (int id : test.clicksAfterSelect)
             editor.ToggleRadio(id);
         editor.Update();
@@ -134,37 +136,38 @@ TEST(FieldVisibilityEditorTest, UpdateStoresTheFlagSetWhateverTheButtonsShow)
         EXPECT_EQ(fixture.file->GetFieldVisibilities().size(), test.row == 0 ? 2u : 1u)
             << test.name;
         EXPECT_EQ(Checks(editor), "000") << test.name;
-        EXPECT_FALSE(editor.GetStates().IsEnabled(E::ReadOnlyRadio)) << test.name;
+        EXPECT_FALSE(editor.GetStates().IsEnabled(FieldVisibilityEditor::ReadOnlyRadio))
+            << test.name;
     }
 }
 
 TEST(FieldVisibilityEditorTest, RadiosAreExclusiveAndClickingTwiceClears)
 {
     VisibilityFixture fixture;
-    E editor(*fixture.form, fixture.file);
+    FieldVisibilityEditor editor(*fixture.form, fixture.file);
     editor.Load();
-    editor.ToggleRadio(E::ReadOnlyRadio);
-    editor.ToggleRadio(E::InvisibleRadio);
+    editor.ToggleRadio(FieldVisibilityEditor::ReadOnlyRadio);
+    editor.ToggleRadio(FieldVisibilityEditor::InvisibleRadio);
     EXPECT_EQ(Checks(editor), "001");
-    EXPECT_FALSE(editor.IsFlagSet(E::ReadOnlyRadio));
-    editor.ToggleRadio(E::InvisibleRadio);
+    EXPECT_FALSE(editor.IsFlagSet(FieldVisibilityEditor::ReadOnlyRadio));
+    editor.ToggleRadio(FieldVisibilityEditor::InvisibleRadio);
     EXPECT_EQ(Checks(editor), "000");
-    EXPECT_FALSE(editor.IsFlagSet(E::InvisibleRadio));
+    EXPECT_FALSE(editor.IsFlagSet(FieldVisibilityEditor::InvisibleRadio));
 }
 
 TEST(FieldVisibilityEditorTest, ClearCancelAndDataRecordsLeaveTheFileUnchanged)
 {
     VisibilityFixture fixture;
     {
-        E editor(*fixture.form, fixture.file);
+        FieldVisibilityEditor editor(*fixture.form, fixture.file);
         editor.Load();
         editor.SelectRow(0);
-        editor.ToggleRadio(E::InvisibleRadio);
+        editor.ToggleRadio(FieldVisibilityEditor::InvisibleRadio);
         editor.Clear();
         EXPECT_EQ(Checks(editor), "000");
-        EXPECT_TRUE(editor.IsFlagSet(E::InvisibleRadio));
+        EXPECT_TRUE(editor.IsFlagSet(FieldVisibilityEditor::InvisibleRadio));
         EXPECT_EQ(editor.GetSelectedRow(), -1);
-        EXPECT_FALSE(editor.GetStates().IsEnabled(E::ClearButton));
+        EXPECT_FALSE(editor.GetStates().IsEnabled(FieldVisibilityEditor::ClearButton));
         editor.Close();
         EXPECT_EQ(editor.GetCurrent(), nullptr);
     }
@@ -172,14 +175,14 @@ TEST(FieldVisibilityEditorTest, ClearCancelAndDataRecordsLeaveTheFileUnchanged)
 
     fixture.file->FindFieldVisibility(fixture.table->FindFieldByName("City"))
         ->SetVisibilityData(new VisibilityData);
-    E editor(*fixture.form, fixture.file);
+    FieldVisibilityEditor editor(*fixture.form, fixture.file);
     editor.Load();
     EXPECT_EQ(fixture.Properties(editor),
               "orders_Name=Editable;orders_City=Visibility depends on Data;");
-    editor.ToggleRadio(E::InvisibleRadio);
+    editor.ToggleRadio(FieldVisibilityEditor::InvisibleRadio);
     editor.SelectRow(1);
-    EXPECT_FALSE(editor.GetStates().IsEnabled(E::InvisibleRadio));
-    EXPECT_TRUE(editor.GetStates().IsEnabled(E::UpdateButton));
+    EXPECT_FALSE(editor.GetStates().IsEnabled(FieldVisibilityEditor::InvisibleRadio));
+    EXPECT_TRUE(editor.GetStates().IsEnabled(FieldVisibilityEditor::UpdateButton));
     editor.Update();
     EXPECT_EQ(fixture.file->GetFieldVisibilities()[0]->GetVisibilityKind(),
               FieldVisibility::ReadOnly);
@@ -188,7 +191,7 @@ TEST(FieldVisibilityEditorTest, ClearCancelAndDataRecordsLeaveTheFileUnchanged)
 TEST(FieldVisibilityEditorTest, LeavingTheTitleBoxRetitlesTheFile)
 {
     VisibilityFixture fixture;
-    E editor(*fixture.form, fixture.file);
+    FieldVisibilityEditor editor(*fixture.form, fixture.file);
     editor.Load();
     editor.LeaveTitle("Change order");
     EXPECT_EQ(std::string(fixture.file->GetPageTitle()), "Change order");

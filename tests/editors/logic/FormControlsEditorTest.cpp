@@ -15,7 +15,6 @@
 
 namespace
 {
-using E = FormControlsEditor;
 
 // A form whose master link field is City.
 class LinkedForm : public Form
@@ -63,7 +62,7 @@ struct ControlsFixture
     }
 };
 
-std::string Controls(const E& editor)
+std::string Controls(const FormControlsEditor& editor)
 {
     std::string text;
     for (const ListRow& row : editor.GetControlRows())
@@ -89,7 +88,7 @@ TEST(FormControlsEditorTest, CreateControlOnlyWhereThePageAllowsIt)
     for (const Case& test : cases)
     {
         ControlsFixture fixture;
-        E editor(fixture.Fields(), *fixture.form, &fixture.module, fixture.host);
+        FormControlsEditor editor(fixture.Fields(), *fixture.form, &fixture.module, fixture.host);
         editor.Load();
         ASSERT_GE(fixture.FieldRow(test.field), 0) << test.field;
         editor.SelectField(fixture.FieldRow(test.field));
@@ -109,7 +108,7 @@ TEST(FormControlsEditorTest, NewControlGetsItsVariable)
     std::erase_if(fields, [](const Field* field) { return field->GetFieldName() == "City"; });
     auto page = std::make_unique<Form>();
     page->SetTable(fixture.table.get());
-    E editor(fields, *page, nullptr, fixture.host);
+    FormControlsEditor editor(fields, *page, nullptr, fixture.host);
     editor.Load();
     editor.SelectField(fixture.FieldRow("Name"));
     editor.CreateControl();
@@ -125,7 +124,7 @@ TEST(FormControlsEditorTest, RemoveAfterTheWarningUnlessUsed)
     for (int row : {0, 1})
     {
         ControlsFixture fixture;
-        E editor(fixture.Fields(), *fixture.form, &fixture.module, fixture.host);
+        FormControlsEditor editor(fixture.Fields(), *fixture.form, &fixture.module, fixture.host);
         editor.Load();
         editor.SelectControl(row);
         editor.RemoveControl();
@@ -153,7 +152,7 @@ TEST(FormControlsEditorTest, UpAndDownSwapNeighboursAndStopAtTheEnds)
     for (const Case& test : cases)
     {
         ControlsFixture fixture;
-        E editor(fixture.Fields(), *fixture.form, &fixture.module, fixture.host);
+        FormControlsEditor editor(fixture.Fields(), *fixture.form, &fixture.module, fixture.host);
         editor.Load();
         editor.SelectControl(test.row);
         test.up ? editor.MoveUp() : editor.MoveDown();
@@ -165,7 +164,7 @@ TEST(FormControlsEditorTest, UpAndDownSwapNeighboursAndStopAtTheEnds)
 TEST(FormControlsEditorTest, HeaderWithASpecialCharacterIsReportedAndKept)
 {
     ControlsFixture fixture;
-    E editor(fixture.Fields(), *fixture.form, &fixture.module, fixture.host);
+    FormControlsEditor editor(fixture.Fields(), *fixture.form, &fixture.module, fixture.host);
     editor.Load();
     EXPECT_FALSE(editor.IsHeaderShown());
     for (const char* header : {"Orders", "Orders#"})
@@ -177,7 +176,7 @@ TEST(FormControlsEditorTest, HeaderWithASpecialCharacterIsReportedAndKept)
         {
             EXPECT_EQ(boxes.ShownTexts()[0], " Special character in form name. Please check.");
         }
-        EXPECT_EQ(std::string(editor.GetStates().GetText(E::HeaderBox)), header);
+        EXPECT_EQ(std::string(editor.GetStates().GetText(FormControlsEditor::HeaderBox)), header);
     }
 }
 } // namespace

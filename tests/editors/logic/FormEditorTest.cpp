@@ -12,7 +12,6 @@
 
 namespace
 {
-using E = FormEditor;
 
 // The open project's base module with the form "Orders" over the table orders (fields code and
 // note), its two ASP.NET page files, and the editor loaded with it.
@@ -39,38 +38,37 @@ protected:
     OpenNewProject open;
     RecordingHost host;
     RecordingPageDialogs dialogs;
-    E editor{host, dialogs};
+    FormEditor editor{host, dialogs};
     Table* table = nullptr;
     Form* form = nullptr;
 };
-} // namespace
 
 TEST_F(FormEditorTest, LoadingShowsTheNameTableReportFilesAndLayout)
 {
     const ControlStates& states = editor.States();
-    EXPECT_EQ("Orders", states.GetText(E::IDC_NAME));
-    EXPECT_FALSE(states.IsEnabled(E::IDC_NAME));
-    EXPECT_EQ("Master Table : orders", states.GetText(E::IDC_TABLE_LABEL));
+    EXPECT_EQ("Orders", states.GetText(FormEditor::IDC_NAME));
+    EXPECT_FALSE(states.IsEnabled(FormEditor::IDC_NAME));
+    EXPECT_EQ("Master Table : orders", states.GetText(FormEditor::IDC_TABLE_LABEL));
     ASSERT_EQ(2u, editor.GetFileRows().size());
     EXPECT_EQ((std::vector<CString>{"", "ordersAdd.aspx"}), editor.GetFileRows()[0].cells);
     EXPECT_EQ((std::vector<CString>{"", "ordersUpdate.aspx"}), editor.GetFileRows()[1].cells);
-    EXPECT_FALSE(states.IsChecked(E::IDC_SINGLE_COLUMN));
-    EXPECT_TRUE(states.IsChecked(E::IDC_TWO_COLUMNS));
+    EXPECT_FALSE(states.IsChecked(FormEditor::IDC_SINGLE_COLUMN));
+    EXPECT_TRUE(states.IsChecked(FormEditor::IDC_TWO_COLUMNS));
 
     // A copied form's name may be edited; a form of one column checks "Single Column".
     Form* copy = new Form(*form);
     open.Current().Append(copy);
     copy->SetColumnCount(1);
     editor.LoadForm(copy);
-    EXPECT_TRUE(states.IsEnabled(E::IDC_NAME));
-    EXPECT_TRUE(states.IsChecked(E::IDC_SINGLE_COLUMN));
-    EXPECT_FALSE(states.IsChecked(E::IDC_TWO_COLUMNS));
+    EXPECT_TRUE(states.IsEnabled(FormEditor::IDC_NAME));
+    EXPECT_TRUE(states.IsChecked(FormEditor::IDC_SINGLE_COLUMN));
+    EXPECT_FALSE(states.IsChecked(FormEditor::IDC_TWO_COLUMNS));
 
     editor.ClearForm();
     EXPECT_EQ(nullptr, editor.GetForm());
-    EXPECT_EQ("", states.GetText(E::IDC_NAME));
-    EXPECT_EQ("", states.GetText(E::IDC_REPORT_LABEL));
-    EXPECT_FALSE(states.IsEnabled(E::IDC_NAME));
+    EXPECT_EQ("", states.GetText(FormEditor::IDC_NAME));
+    EXPECT_EQ("", states.GetText(FormEditor::IDC_REPORT_LABEL));
+    EXPECT_FALSE(states.IsEnabled(FormEditor::IDC_NAME));
     // Without a form the commands do nothing.
     editor.FormControls();
     editor.SingleColumn();
@@ -108,7 +106,7 @@ TEST_F(FormEditorTest, TheNameCheckRefusesSpecialCharactersAndAsksBeforeRenaming
         ScriptedMessageBoxes boxes;
         for (const int answer : each.answers)
             boxes.Answer(answer);
-        editor.States().SetText(E::IDC_NAME, each.text);
+        editor.States().SetText(FormEditor::IDC_NAME, each.text);
         EXPECT_EQ(each.passes, editor.CheckName()) << each.text;
         EXPECT_EQ(each.name, form->GetFormName()) << each.text;
         EXPECT_EQ(each.boxes, Texts(boxes)) << each.text;
@@ -119,7 +117,7 @@ TEST_F(FormEditorTest, TheNameCheckRefusesSpecialCharactersAndAsksBeforeRenaming
     for (const char c : std::string("!\"#$%&'()*+,./;<=>?@[\\]^`{|}~"))
     {
         ScriptedMessageBoxes boxes;
-        editor.States().SetText(E::IDC_NAME, ("Ord" + std::string(1, c) + "ers").c_str());
+        editor.States().SetText(FormEditor::IDC_NAME, ("Ord" + std::string(1, c) + "ers").c_str());
         EXPECT_FALSE(editor.CheckName()) << c;
         editor.Ok();
         EXPECT_EQ((std::vector<std::string>{special, special}), Texts(boxes)) << c;
@@ -129,7 +127,7 @@ TEST_F(FormEditorTest, TheNameCheckRefusesSpecialCharactersAndAsksBeforeRenaming
 
     // OK passes the check and shows the start page.
     ScriptedMessageBoxes boxes;
-    editor.States().SetText(E::IDC_NAME, "Orders");
+    editor.States().SetText(FormEditor::IDC_NAME, "Orders");
     editor.Ok();
     EXPECT_EQ((std::vector<CString>{"start page"}), host.calls);
     EXPECT_TRUE(FormEditor::CheckPageName(nullptr, "a/b", host));
@@ -140,9 +138,9 @@ TEST_F(FormEditorTest, TheReportLabelButtonsAssignmentAndRemoval)
     ControlStates& states = editor.States();
     const auto expectShown = [&](const char* label, bool assigned)
     {
-        EXPECT_EQ(label, states.GetText(E::IDC_REPORT_LABEL));
-        EXPECT_EQ(!assigned, states.IsEnabled(E::IDC_ASSIGN_REPORT));
-        EXPECT_EQ(assigned, states.IsEnabled(E::IDC_REMOVE_REPORT));
+        EXPECT_EQ(label, states.GetText(FormEditor::IDC_REPORT_LABEL));
+        EXPECT_EQ(!assigned, states.IsEnabled(FormEditor::IDC_ASSIGN_REPORT));
+        EXPECT_EQ(assigned, states.IsEnabled(FormEditor::IDC_REMOVE_REPORT));
     };
     expectShown("Report not assigned.", false);
     ApplicationReport* report = AddReport("orders Report");
@@ -189,19 +187,23 @@ TEST_F(FormEditorTest, TheLayoutRadiosChangeTheColumnCountOnlyWhenItDiffers)
         void (FormEditor::*click)();
         int columns;
     };
-    const std::vector<Step> steps = {
-        {&E::TwoColumns, 2}, {&E::SingleColumn, 1}, {&E::SingleColumn, 1}, {&E::TwoColumns, 2}};
+    const std::vector<Step> steps = {{&FormEditor::TwoColumns, 2},
+                                     {&FormEditor::SingleColumn, 1},
+                                     {&FormEditor::SingleColumn, 1},
+                                     {&FormEditor::TwoColumns, 2}};
     for (const Step& step : steps)
     {
         // A click on the current layout leaves even a stale radio alone.
-        editor.States().SetCheck(E::IDC_SINGLE_COLUMN, true);
-        editor.States().SetCheck(E::IDC_TWO_COLUMNS, true);
+        editor.States().SetCheck(FormEditor::IDC_SINGLE_COLUMN, true);
+        editor.States().SetCheck(FormEditor::IDC_TWO_COLUMNS, true);
         const int before = form->GetColumnCount();
         (editor.*step.click)();
         EXPECT_EQ(step.columns, form->GetColumnCount());
         const bool changed = before != step.columns;
-        EXPECT_EQ(!changed || step.columns == 1, editor.States().IsChecked(E::IDC_SINGLE_COLUMN));
-        EXPECT_EQ(!changed || step.columns == 2, editor.States().IsChecked(E::IDC_TWO_COLUMNS));
+        EXPECT_EQ(!changed || step.columns == 1,
+                  editor.States().IsChecked(FormEditor::IDC_SINGLE_COLUMN));
+        EXPECT_EQ(!changed || step.columns == 2,
+                  editor.States().IsChecked(FormEditor::IDC_TWO_COLUMNS));
     }
 }
 
@@ -256,3 +258,4 @@ TEST_F(FormEditorTest, TheDialogsOfControlsLinksAndReferenceFieldsGetThePageAndI
         names.push_back(field->GetFieldName());
     EXPECT_EQ((std::vector<CString>{"code", "note", "customer_name", "total"}), names);
 }
+} // namespace

@@ -17,7 +17,7 @@
 namespace
 {
 using Output = FunctionOutputFields;
-using Rows = std::vector<std::vector<std::string>>;
+using RowCells = std::vector<std::vector<std::string>>;
 
 // A function of the "orders" class that also uses "cities"; both tables carry their default
 // columns and two fields of their own.
@@ -40,9 +40,9 @@ protected:
         dialog->Open();
     }
 
-    Rows Cells() const
+    RowCells Cells() const
     {
-        Rows cells;
+        RowCells cells;
         for (const ListRow& row : dialog->GetOutputRows())
             cells.push_back({row.cells.begin(), row.cells.end()});
         return cells;
@@ -88,7 +88,7 @@ TEST_F(FunctionOutputFieldsTest, TablesAndTableFields)
     AddField(0, orders, "City");
     AddField(1, cities, "Name");
     AddField(0, orders, "City");
-    EXPECT_EQ(Cells(), (Rows{{"City", ""}, {"Name", ""}}));
+    EXPECT_EQ(Cells(), (RowCells{{"City", ""}, {"Name", ""}}));
     EXPECT_EQ(Texts(boxes), std::vector<std::string>{"Field info exists."});
     EXPECT_EQ(dialog->States().GetSelection(Output::IDC_FIELD), FieldIndex(orders, "City"));
 
@@ -98,7 +98,7 @@ TEST_F(FunctionOutputFieldsTest, TablesAndTableFields)
     EXPECT_EQ(Texts(boxes).back(), "Please select a table.");
     dialog->ChooseTable(0);
     dialog->AddAll();
-    Rows expected{{"City", ""}, {"Name", ""}};
+    RowCells expected{{"City", ""}, {"Name", ""}};
     for (const Field* field : orders->GetFields())
         if (Name(field).find("Is_Deleted") == std::string::npos && Name(field) != "City")
             expected.push_back({Name(field), ""});
@@ -115,7 +115,7 @@ TEST_F(FunctionOutputFieldsTest, AliasFieldsAddAndUpdate)
     AddAlias("City", 4);
     AddAlias("Total", 0);
     AddAlias("", 0);
-    EXPECT_EQ(Cells(), (Rows{{"City", ""}, {"Total", "Decimal"}, {"City", "varchar"}}));
+    EXPECT_EQ(Cells(), (RowCells{{"City", ""}, {"Total", "Decimal"}, {"City", "varchar"}}));
     EXPECT_EQ(Texts(boxes), std::vector<std::string>{"Field with this name exists."});
     EXPECT_EQ(function->GetAliasFields().size(), 2u);
 
@@ -124,7 +124,7 @@ TEST_F(FunctionOutputFieldsTest, AliasFieldsAddAndUpdate)
     EXPECT_EQ(dialog->States().GetText(Output::IDC_ALIAS_ADD), "Update");
     EXPECT_TRUE(dialog->States().IsChecked(Output::IDC_ALIAS_MODE));
     AddAlias("Sum_Total", 1);
-    EXPECT_EQ(Cells(), (Rows{{"City", ""}, {"Sum_Total", "float"}, {"City", "varchar"}}));
+    EXPECT_EQ(Cells(), (RowCells{{"City", ""}, {"Sum_Total", "float"}, {"City", "varchar"}}));
     EXPECT_EQ(function->GetAliasFields()[0]->GetDisplayName(), "Sum Total");
     EXPECT_EQ(dialog->States().GetText(Output::IDC_ALIAS_ADD), "Add");
     EXPECT_EQ(dialog->States().GetText(Output::IDC_ALIAS_NAME), "");
@@ -184,7 +184,7 @@ TEST_F(FunctionOutputFieldsTest, DeleteAsksAndIsRefusedWhileAPageUsesTheColumn)
     const struct
     {
         int row, answer;
-        Rows rows;
+        RowCells rows;
     } steps[] = {
         {1, IDCANCEL, {{"City", ""}, {"Code", ""}}},
         {0, IDOK, {{"City", ""}, {"Code", ""}}},
@@ -217,6 +217,6 @@ TEST_F(FunctionOutputFieldsTest, PreparedColumnsNeverStoredAreFreed)
     EXPECT_TRUE(function->GetOutputFields().empty());
     dialog->Add();
     EXPECT_EQ(dialog->GetPrepared(), nullptr);
-    EXPECT_EQ(Cells(), (Rows{{Name(orders->GetFields()[2]), ""}}));
+    EXPECT_EQ(Cells(), (RowCells{{Name(orders->GetFields()[2]), ""}}));
 }
 } // namespace

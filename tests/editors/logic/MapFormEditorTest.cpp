@@ -17,15 +17,6 @@
 
 namespace
 {
-using E = MapFormEditor;
-
-std::vector<CString> Cells(const std::vector<ListRow>& rows)
-{
-    std::vector<CString> cells;
-    for (const ListRow& row : rows)
-        cells.push_back(row.cells.at(1));
-    return cells;
-}
 
 // The base module holds the master tables book (title) and author (name) with the master form
 // author_form, and the map table book_author (book_id, author_id) with its select-record
@@ -70,12 +61,12 @@ protected:
     }
     void ChooseField(int index)
     {
-        States().Select(E::IDC_FIELDS, index);
+        States().Select(MapFormEditor::IDC_FIELDS, index);
         editor.AddField();
     }
     void ChooseInput(int index)
     {
-        States().Select(E::IDC_REF_FIELDS, index);
+        States().Select(MapFormEditor::IDC_REF_FIELDS, index);
         editor.AddInputField();
     }
     // Another control of the page recomputes the control.
@@ -90,7 +81,7 @@ protected:
     OpenNewProject open;
     RecordingHost host;
     RecordingPageDialogs dialogs;
-    E editor{open.project, host, dialogs};
+    MapFormEditor editor{open.project, host, dialogs};
     Table* book = nullptr;
     Table* author = nullptr;
     Table* mapTable = nullptr;
@@ -100,7 +91,6 @@ protected:
     Form* bookForm = nullptr;
     Procedure* selectRecord = nullptr;
 };
-} // namespace
 
 TEST_F(MapFormEditorTest, LoadingANewMapFormMakesItsVariablesAndControls)
 {
@@ -113,23 +103,25 @@ TEST_F(MapFormEditorTest, LoadingANewMapFormMakesItsVariablesAndControls)
         controls.push_back(control->GetField()->GetFieldName());
     EXPECT_EQ((std::vector<CString>{"book_id", "author_id"}), controls);
     const ControlStates& states = States();
-    EXPECT_EQ("book_author", states.GetText(E::IDC_TABLE_NAME));
-    EXPECT_EQ("Report not assigned.", states.GetText(E::IDC_REPORT_LABEL));
-    EXPECT_TRUE(states.IsChecked(E::IDC_TOP_FIELDS));
-    for (const int id :
-         {E::IDC_EDITABLE, E::IDC_SELECTION, E::IDC_MASTER_FORMS, E::IDC_ASSIGN_MASTER})
+    EXPECT_EQ("book_author", states.GetText(MapFormEditor::IDC_TABLE_NAME));
+    EXPECT_EQ("Report not assigned.", states.GetText(MapFormEditor::IDC_REPORT_LABEL));
+    EXPECT_TRUE(states.IsChecked(MapFormEditor::IDC_TOP_FIELDS));
+    for (const int id : {MapFormEditor::IDC_EDITABLE, MapFormEditor::IDC_SELECTION,
+                         MapFormEditor::IDC_MASTER_FORMS, MapFormEditor::IDC_ASSIGN_MASTER})
         EXPECT_FALSE(states.IsEnabled(id)) << id;
-    EXPECT_EQ((std::vector<CString>{"book_id", "author_id"}), states.GetItems(E::IDC_FIELDS));
-    EXPECT_TRUE(states.GetItems(E::IDC_REF_FIELDS).empty());
-    EXPECT_EQ(open.Current().GetMasterForms().size(), states.GetItems(E::IDC_MASTER_FORMS).size());
+    EXPECT_EQ((std::vector<CString>{"book_id", "author_id"}),
+              states.GetItems(MapFormEditor::IDC_FIELDS));
+    EXPECT_TRUE(states.GetItems(MapFormEditor::IDC_REF_FIELDS).empty());
+    EXPECT_EQ(open.Current().GetMasterForms().size(),
+              states.GetItems(MapFormEditor::IDC_MASTER_FORMS).size());
     EXPECT_TRUE(editor.GetFieldRows().empty());
 
     // Cancel on the new map form leaves the module as it was.
     editor.Cancel();
     EXPECT_EQ(nullptr, editor.GetMapForm());
     EXPECT_TRUE(open.Current().GetMapForms().empty());
-    EXPECT_EQ("", States().GetText(E::IDC_TABLE_NAME));
-    EXPECT_FALSE(States().IsChecked(E::IDC_TOP_FIELDS));
+    EXPECT_EQ("", States().GetText(MapFormEditor::IDC_TABLE_NAME));
+    EXPECT_FALSE(States().IsChecked(MapFormEditor::IDC_TOP_FIELDS));
     editor.LoadTable(nullptr);
     EXPECT_EQ(nullptr, editor.GetMapForm());
 }
@@ -137,9 +129,9 @@ TEST_F(MapFormEditorTest, LoadingANewMapFormMakesItsVariablesAndControls)
 TEST_F(MapFormEditorTest, FieldsAreAddedOnceToTheTopOrTheBottom)
 {
     ChooseField(0);
-    EXPECT_EQ((std::vector<CString>{"book_id"}), Cells(editor.GetFieldRows()));
+    EXPECT_EQ((std::vector<CString>{"book_id"}), Cells(editor.GetFieldRows(), 1));
     EXPECT_EQ(0, editor.GetSelectedField());
-    EXPECT_EQ(-1, States().GetSelection(E::IDC_FIELDS));
+    EXPECT_EQ(-1, States().GetSelection(MapFormEditor::IDC_FIELDS));
     {
         ScriptedMessageBoxes boxes;
         ChooseField(0);
@@ -150,7 +142,7 @@ TEST_F(MapFormEditorTest, FieldsAreAddedOnceToTheTopOrTheBottom)
     EXPECT_EQ((std::vector<Field*>{bookId}), Page().GetTopFields());
     EXPECT_EQ((std::vector<Field*>{authorId}), Page().GetBottomFields());
     // The bottom list shows the controls off the top fields.
-    EXPECT_EQ((std::vector<CString>{"author_id"}), Cells(editor.GetFieldRows()));
+    EXPECT_EQ((std::vector<CString>{"author_id"}), Cells(editor.GetFieldRows(), 1));
     {
         ScriptedMessageBoxes boxes;
         ChooseField(1);
@@ -167,29 +159,29 @@ TEST_F(MapFormEditorTest, TheBottomModeFallsBackToSelectionWithoutABottomField)
     // No bottom field: "Selection" is refused and "Editable" shows.
     editor.ShowBottomFields();
     EXPECT_FALSE(editor.IsTopMode());
-    EXPECT_TRUE(States().IsChecked(E::IDC_EDITABLE));
-    EXPECT_FALSE(States().IsChecked(E::IDC_SELECTION));
-    EXPECT_TRUE(States().IsEnabled(E::IDC_MASTER_FORMS));
+    EXPECT_TRUE(States().IsChecked(MapFormEditor::IDC_EDITABLE));
+    EXPECT_FALSE(States().IsChecked(MapFormEditor::IDC_SELECTION));
+    EXPECT_TRUE(States().IsEnabled(MapFormEditor::IDC_MASTER_FORMS));
     // "Editable" without a bottom field falls back to "Selection".
     editor.MakeEditable();
-    EXPECT_TRUE(States().IsChecked(E::IDC_SELECTION));
-    EXPECT_FALSE(States().IsChecked(E::IDC_EDITABLE));
+    EXPECT_TRUE(States().IsChecked(MapFormEditor::IDC_SELECTION));
+    EXPECT_FALSE(States().IsChecked(MapFormEditor::IDC_EDITABLE));
 
     ChooseField(1);
     editor.MakeSelectable();
     EXPECT_FALSE(editor.IsBottomEditable());
-    EXPECT_TRUE(States().IsChecked(E::IDC_SELECTION));
-    EXPECT_FALSE(States().IsEnabled(E::IDC_MASTER_FORMS));
-    EXPECT_TRUE(States().IsEnabled(E::IDC_ADD_INPUT));
+    EXPECT_TRUE(States().IsChecked(MapFormEditor::IDC_SELECTION));
+    EXPECT_FALSE(States().IsEnabled(MapFormEditor::IDC_MASTER_FORMS));
+    EXPECT_TRUE(States().IsEnabled(MapFormEditor::IDC_ADD_INPUT));
     const PageTableFlags flags = Page().GetTableFlags(mapTable);
     EXPECT_FALSE(flags.firstFlag);
     EXPECT_TRUE(flags.secondFlag);
 
     editor.ShowTopFields();
     EXPECT_TRUE(editor.IsTopMode());
-    EXPECT_FALSE(States().IsEnabled(E::IDC_EDITABLE));
-    EXPECT_FALSE(States().IsEnabled(E::IDC_ASSIGN_MASTER));
-    EXPECT_TRUE(States().IsEnabled(E::IDC_REF_FIELDS));
+    EXPECT_FALSE(States().IsEnabled(MapFormEditor::IDC_EDITABLE));
+    EXPECT_FALSE(States().IsEnabled(MapFormEditor::IDC_ASSIGN_MASTER));
+    EXPECT_TRUE(States().IsEnabled(MapFormEditor::IDC_REF_FIELDS));
 }
 
 TEST_F(MapFormEditorTest, InputFieldsNeedAnOutputFieldOfTheSelectRecordProcedure)
@@ -198,7 +190,7 @@ TEST_F(MapFormEditorTest, InputFieldsNeedAnOutputFieldOfTheSelectRecordProcedure
     AddRefField("publisher");
     editor.AddRefField();
     EXPECT_EQ((std::vector<CString>{"author_ID", "publisher"}),
-              States().GetItems(E::IDC_REF_FIELDS));
+              States().GetItems(MapFormEditor::IDC_REF_FIELDS));
     EXPECT_EQ((std::vector<CString>{"reference fields  book_author"}), dialogs.calls);
     const std::string refused = "Please create and select one of the reference fields such that "
                                 "the select record procedure contains an output field with same "
@@ -207,7 +199,7 @@ TEST_F(MapFormEditorTest, InputFieldsNeedAnOutputFieldOfTheSelectRecordProcedure
         ScriptedMessageBoxes boxes;
         ChooseInput(1);
         EXPECT_EQ((std::vector<std::string>{refused}), Texts(boxes));
-        EXPECT_EQ(-1, States().GetSelection(E::IDC_REF_FIELDS));
+        EXPECT_EQ(-1, States().GetSelection(MapFormEditor::IDC_REF_FIELDS));
     }
     ChooseInput(0);
     ASSERT_EQ(1u, Page().GetTopInputFieldReps().size());
@@ -216,7 +208,7 @@ TEST_F(MapFormEditorTest, InputFieldsNeedAnOutputFieldOfTheSelectRecordProcedure
     EXPECT_FALSE(input->GetField()->GetDisplayName().IsEmpty());
     EXPECT_EQ(input->GetField()->GetDisplayName(), input->GetFieldRepData()->GetCaption());
     EXPECT_EQ(0, input->GetFieldRepData()->GetControlKind());
-    EXPECT_EQ((std::vector<CString>{"author_ID"}), Cells(editor.GetInputRows()));
+    EXPECT_EQ((std::vector<CString>{"author_ID"}), Cells(editor.GetInputRows(), 1));
 
     // Bottom part: added while the bottom field is selectable, not while it is editable.
     ChooseField(0);
@@ -225,7 +217,7 @@ TEST_F(MapFormEditorTest, InputFieldsNeedAnOutputFieldOfTheSelectRecordProcedure
     editor.MakeSelectable();
     ChooseInput(0);
     EXPECT_EQ(1u, Page().GetBottomInputFieldReps().size());
-    EXPECT_EQ((std::vector<CString>{"author_ID"}), Cells(editor.GetInputRows()));
+    EXPECT_EQ((std::vector<CString>{"author_ID"}), Cells(editor.GetInputRows(), 1));
 
     // Without the procedure every input field is refused.
     selectRecord->SetName("PRC_book_author_Other");
@@ -247,7 +239,7 @@ TEST_F(MapFormEditorTest, EditableAsksBeforeDroppingTheBottomInputsAndJoinsTheMa
     for (const int answer : {IDNO, IDYES})
     {
         ScriptedMessageBoxes boxes{answer};
-        States().SetCheck(E::IDC_EDITABLE, true);
+        States().SetCheck(MapFormEditor::IDC_EDITABLE, true);
         editor.MakeEditable();
         EXPECT_EQ((std::vector<std::string>{"Do you really want to make the bottom field editable? "
                                             "This will delete all the existing inputs for the "
@@ -255,18 +247,19 @@ TEST_F(MapFormEditorTest, EditableAsksBeforeDroppingTheBottomInputsAndJoinsTheMa
                   Texts(boxes));
         EXPECT_EQ(answer == IDYES, editor.IsBottomEditable());
         EXPECT_EQ(answer == IDYES ? 0u : 1u, Page().GetBottomInputFieldReps().size());
-        EXPECT_EQ(answer == IDNO, States().IsChecked(E::IDC_SELECTION));
+        EXPECT_EQ(answer == IDNO, States().IsChecked(MapFormEditor::IDC_SELECTION));
     }
-    EXPECT_FALSE(States().IsEnabled(E::IDC_ADD_INPUT));
-    EXPECT_TRUE(States().IsEnabled(E::IDC_ASSIGN_MASTER));
+    EXPECT_FALSE(States().IsEnabled(MapFormEditor::IDC_ADD_INPUT));
+    EXPECT_TRUE(States().IsEnabled(MapFormEditor::IDC_ASSIGN_MASTER));
 
     // With a master form the select-record procedures get its table and one relation.
-    States().Select(E::IDC_MASTER_FORMS, PositionOf(open.Current().GetMasterForms(), authorForm));
+    States().Select(MapFormEditor::IDC_MASTER_FORMS,
+                    PositionOf(open.Current().GetMasterForms(), authorForm));
     editor.AssignMasterForm();
     for (int i = 0; i < 2; ++i)
         editor.MakeEditable();
     EXPECT_EQ(PositionOf(open.Current().GetMasterForms(), authorForm),
-              States().GetSelection(E::IDC_MASTER_FORMS));
+              States().GetSelection(MapFormEditor::IDC_MASTER_FORMS));
     const std::vector<Table*>& tables = selectRecord->GetTables();
     EXPECT_EQ(1, std::count(tables.begin(), tables.end(), author));
     ASSERT_EQ(1u, selectRecord->GetRelations().size());
@@ -285,7 +278,7 @@ TEST_F(MapFormEditorTest, AssigningReplacingAndChangingTheMasterForm)
     ChooseField(1);
     const int authorIndex = PositionOf(open.Current().GetMasterForms(), authorForm);
     const int bookIndex = PositionOf(open.Current().GetMasterForms(), bookForm);
-    States().Select(E::IDC_MASTER_FORMS, authorIndex);
+    States().Select(MapFormEditor::IDC_MASTER_FORMS, authorIndex);
     {
         ScriptedMessageBoxes boxes;
         editor.AssignMasterForm();
@@ -296,19 +289,19 @@ TEST_F(MapFormEditorTest, AssigningReplacingAndChangingTheMasterForm)
     EXPECT_TRUE(Page().GetTableFlags(mapTable).secondFlag);
     EXPECT_NE(nullptr, open.Current().FindProcedureByName("PRC_book_author_SelectAll"));
     // The bottom list shows the master form's controls too.
-    EXPECT_EQ((std::vector<CString>{"author_id", "name"}), Cells(editor.GetFieldRows()));
+    EXPECT_EQ((std::vector<CString>{"author_id", "name"}), Cells(editor.GetFieldRows(), 1));
 
     const std::string replace =
         "Master Form for the bottom field already exists! Do you really want to replace it?";
     for (const int answer : {IDNO, IDYES})
     {
         ScriptedMessageBoxes boxes{answer};
-        States().Select(E::IDC_MASTER_FORMS, bookIndex);
+        States().Select(MapFormEditor::IDC_MASTER_FORMS, bookIndex);
         editor.AssignMasterForm();
         EXPECT_EQ((std::vector<std::string>{replace}), Texts(boxes));
         EXPECT_EQ(answer == IDYES ? bookForm : authorForm, Page().GetBottomMasterForm());
     }
-    EXPECT_EQ((std::vector<CString>{"author_id", "title"}), Cells(editor.GetFieldRows()));
+    EXPECT_EQ((std::vector<CString>{"author_id", "title"}), Cells(editor.GetFieldRows(), 1));
 
     const std::string change = "Do you really want to change the assigned form for the bottom "
                                "field ? This will remove the existing master form for the bottom "
@@ -332,7 +325,8 @@ TEST_F(MapFormEditorTest, SelectionAsksBeforeDroppingTheMasterForm)
     ChooseField(0);
     editor.ShowBottomFields();
     ChooseField(1);
-    States().Select(E::IDC_MASTER_FORMS, PositionOf(open.Current().GetMasterForms(), authorForm));
+    States().Select(MapFormEditor::IDC_MASTER_FORMS,
+                    PositionOf(open.Current().GetMasterForms(), authorForm));
     editor.AssignMasterForm();
     const CString question = "warning Do you really want to make the bottom field selectable? "
                              "This will remove the existing master form for the bottom field.";
@@ -340,12 +334,12 @@ TEST_F(MapFormEditorTest, SelectionAsksBeforeDroppingTheMasterForm)
     host.confirm = false;
     editor.MakeSelectable();
     EXPECT_EQ(authorForm, Page().GetBottomMasterForm());
-    EXPECT_TRUE(States().IsChecked(E::IDC_EDITABLE));
+    EXPECT_TRUE(States().IsChecked(MapFormEditor::IDC_EDITABLE));
     EXPECT_TRUE(Page().GetTableFlags(mapTable).firstFlag);
     host.confirm = true;
     editor.MakeSelectable();
     EXPECT_EQ(nullptr, Page().GetBottomMasterForm());
-    EXPECT_TRUE(States().IsChecked(E::IDC_SELECTION));
+    EXPECT_TRUE(States().IsChecked(MapFormEditor::IDC_SELECTION));
     EXPECT_FALSE(Page().GetTableFlags(mapTable).firstFlag);
     EXPECT_TRUE(Page().GetTableFlags(mapTable).secondFlag);
     EXPECT_EQ((std::vector<CString>{question, question}), host.calls);
@@ -395,7 +389,7 @@ TEST_F(MapFormEditorTest, RemovingFieldsAndInputFieldsAsksAndRefusesUsedControls
             data->RemoveEventRecmpFields(data->GetEventRecmpFieldsList().back());
         }
         EXPECT_EQ(step.boxes, Texts(boxes));
-        EXPECT_EQ(step.rows, Cells(editor.GetFieldRows()));
+        EXPECT_EQ(step.rows, Cells(editor.GetFieldRows(), 1));
         EXPECT_EQ(step.controlKept, Page().GetFieldRepForField(bookId) != nullptr);
     }
     // Removed for good: the control and the field's variable go.
@@ -403,7 +397,7 @@ TEST_F(MapFormEditorTest, RemovingFieldsAndInputFieldsAsksAndRefusesUsedControls
     editor.SelectField(1);
     ScriptedMessageBoxes yes{IDYES};
     editor.RemoveField();
-    EXPECT_EQ((std::vector<CString>{"author_id"}), Cells(editor.GetFieldRows()));
+    EXPECT_EQ((std::vector<CString>{"author_id"}), Cells(editor.GetFieldRows(), 1));
     EXPECT_EQ(nullptr, Page().GetFieldRepForField(bookId));
     EXPECT_EQ(nullptr, Page().FindFieldVariableMapByField(bookId));
 
@@ -468,7 +462,7 @@ TEST_F(MapFormEditorTest, AddMapFormChecksTheHeaderAndTheFieldsAndStoresTheForm)
     {
         if (step.field >= 0)
             ChooseField(step.field);
-        States().SetText(E::IDC_HEADER, step.header);
+        States().SetText(MapFormEditor::IDC_HEADER, step.header);
         editor.LeaveHeader();
         ScriptedMessageBoxes boxes;
         editor.AddMapForm();
@@ -492,8 +486,8 @@ TEST_F(MapFormEditorTest, AddMapFormChecksTheHeaderAndTheFieldsAndStoresTheForm)
     editor.LoadTable(mapTable);
     EXPECT_FALSE(editor.IsNew());
     EXPECT_EQ(made, editor.GetMapForm());
-    EXPECT_EQ("Books of authors", States().GetText(E::IDC_HEADER));
-    EXPECT_EQ((std::vector<CString>{"book_id"}), Cells(editor.GetFieldRows()));
+    EXPECT_EQ("Books of authors", States().GetText(MapFormEditor::IDC_HEADER));
+    EXPECT_EQ((std::vector<CString>{"book_id"}), Cells(editor.GetFieldRows(), 1));
     editor.ClearPage();
     EXPECT_EQ((std::vector<MapForm*>{made}), open.Current().GetMapForms());
 }
@@ -520,30 +514,30 @@ TEST_F(MapFormEditorTest, TheOtherDialogsTheInputOrderAndTheReport)
         std::vector<CString> rows;
     };
     const std::vector<Move> moves = {
-        {0, &E::MoveInputUp, {"author_id", "book_id"}},
-        {1, &E::MoveInputDown, {"author_id", "book_id"}},
-        {0, &E::MoveInputDown, {"book_id", "author_id"}},
-        {1, &E::MoveInputUp, {"author_id", "book_id"}},
+        {0, &MapFormEditor::MoveInputUp, {"author_id", "book_id"}},
+        {1, &MapFormEditor::MoveInputDown, {"author_id", "book_id"}},
+        {0, &MapFormEditor::MoveInputDown, {"book_id", "author_id"}},
+        {1, &MapFormEditor::MoveInputUp, {"author_id", "book_id"}},
     };
     for (const Move& move : moves)
     {
         editor.SelectInput(move.row);
         (editor.*move.move)();
-        EXPECT_EQ(move.rows, Cells(editor.GetInputRows())) << move.row;
+        EXPECT_EQ(move.rows, Cells(editor.GetInputRows(), 1)) << move.row;
     }
 
     // A stored map form with a report: the label and its removal after the warning.
     ChooseField(0);
     editor.ShowBottomFields();
     ChooseField(1);
-    States().SetText(E::IDC_HEADER, "Books");
+    States().SetText(MapFormEditor::IDC_HEADER, "Books");
     MapForm* made = editor.GetMapForm();
     editor.AddMapForm();
     auto* report = NewPage<ApplicationReport>("book_author Report");
     open.Current().Append(report);
     made->SetReport(report);
     editor.LoadTable(mapTable);
-    EXPECT_EQ("ReportName : book_author Report", States().GetText(E::IDC_REPORT_LABEL));
+    EXPECT_EQ("ReportName : book_author Report", States().GetText(MapFormEditor::IDC_REPORT_LABEL));
     host.calls.clear();
     for (const bool confirm : {false, true})
     {
@@ -551,7 +545,8 @@ TEST_F(MapFormEditorTest, TheOtherDialogsTheInputOrderAndTheReport)
         editor.RemoveReport();
         EXPECT_EQ(confirm ? nullptr : report, made->GetReport());
     }
-    EXPECT_EQ("Report not assigned.", States().GetText(E::IDC_REPORT_LABEL));
+    EXPECT_EQ("Report not assigned.", States().GetText(MapFormEditor::IDC_REPORT_LABEL));
     EXPECT_EQ(2u, host.calls.size());
     EXPECT_EQ("warning  Do you want to remove the existing report ?", host.calls[0]);
 }
+} // namespace

@@ -80,7 +80,6 @@ protected:
     Menu* reports = nullptr;
     Designation* director = nullptr;
 };
-} // namespace
 
 TEST_F(MenuParentChangeTest, TheCandidatesAreTheModulesMenusButTheMenuAndItsSubTree)
 {
@@ -134,3 +133,4 @@ TEST_F(MenuParentChangeTest, ASubMenuAndATopLevelMenuMoveUnderTheChosenParent)
     EXPECT_FALSE(moveUnder(*reports, *orders));
     EXPECT_EQ(reports->GetParent(), nullptr);
 }
+} // namespace

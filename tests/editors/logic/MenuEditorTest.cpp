@@ -113,7 +113,6 @@ protected:
     Designation* clerk = nullptr;
     Form* form = nullptr;
 };
-} // namespace
 
 TEST_F(MenuEditorTest, TheFillerListsEveryModuleWithItsMenus)
 {
@@ -258,8 +257,6 @@ TEST_F(MenuEditorTest, MenuNamesRefuseTheSpecialCharacters)
     }
 }
 
-namespace
-{
 // The "Menus" page filled, with the item of a menu clicked.
 class MenuCreationTest : public MenuEditorTest
 {
@@ -280,7 +277,6 @@ protected:
 
     MenuCreation page{Project(), host};
 };
-} // namespace
 
 TEST_F(MenuCreationTest, AClickEnablesTheCommandsThatSuitTheMenu)
 {
@@ -477,8 +473,6 @@ TEST_F(MenuCreationTest, ChangeParentAndDeleteRefillTheTree)
     EXPECT_EQ(page.GetSelected(), nullptr);
 }
 
-namespace
-{
 // The "Role wise Menus" page after a refresh with "Director" chosen.
 class MenuDesignationTest : public MenuEditorTest
 {
@@ -511,7 +505,6 @@ protected:
 
     MenuDesignation page{Project()};
 };
-} // namespace
 
 TEST_F(MenuDesignationTest, AssignGivesTheTickedMenusOfEveryModuleWithTheirAncestorsOnce)
 {
@@ -633,8 +626,6 @@ TEST_F(MenuDesignationTest, CopyAddsWhatTheDestinationLacksAndRemovalsAskFirst)
     EXPECT_TRUE(Ticked().empty());
 }
 
-namespace
-{
 // The "Menus on Files" page reset, the orders form's second file picked.
 class MenuInterfaceFilesTest : public MenuEditorTest
 {
@@ -665,7 +656,6 @@ protected:
 
     MenuInterfaceFiles page{Project(), host};
 };
-} // namespace
 
 TEST_F(MenuInterfaceFilesTest, SelectFileAssignAndRemoveSetTheTopMenu)
 {
@@ -867,3 +857,4 @@ TEST_F(MenuEditorTest, TheEditorRefreshesItsPagesOnLoadAndOnTabChanges)
               "Masters and more");
     EXPECT_EQ(editor.Menus().Controls().GetText(1096), "Menu not selected.");
 }
+} // namespace

@@ -21,9 +21,8 @@
 
 namespace
 {
-using A = ProcedureAssigner;
 
-std::vector<std::string> Cells(const std::vector<ListRow>& rows)
+std::vector<std::string> RowLines(const std::vector<ListRow>& rows)
 {
     std::vector<std::string> cells;
     for (const ListRow& row : rows)
@@ -83,9 +82,10 @@ protected:
         }
     }
 
-    int IndexOfFind(A& assigner)
+    int IndexOfFind(ProcedureAssigner& assigner)
     {
-        const std::vector<CString>& items = assigner.States().GetItems(A::IDC_PROCEDURE);
+        const std::vector<CString>& items =
+            assigner.States().GetItems(ProcedureAssigner::IDC_PROCEDURE);
         for (std::size_t i = 0; i < items.size(); ++i)
         {
             if (items[i] == "PRC_Find")
@@ -95,9 +95,9 @@ protected:
         return -1;
     }
     // Plays the assignment: PRC_Find chosen, its parameters mapped onto v1 and v2, OK.
-    std::function<bool(A&)> MapFind()
+    std::function<bool(ProcedureAssigner&)> MapFind()
     {
-        return [this](A& assigner)
+        return [this](ProcedureAssigner& assigner)
         {
             assigner.Open();
             assigner.ChooseProcedure(IndexOfFind(assigner));
@@ -123,22 +123,22 @@ TEST_F(ProcedureAssignmentTest, AssignerOffersMapsAndKeepsSlots)
 {
     ProcedureInvokation invocation;
     invocation.AddFieldVariableMap(new FieldVariableMap{FieldOf(*author, "name"), nullptr});
-    A assigner(designed.project, &form, &invocation, true);
+    ProcedureAssigner assigner(designed.project, &form, &invocation, true);
     assigner.Open();
     EXPECT_EQ(assigner.ReleaseInvocation(), nullptr);
-    for (const CString& name : assigner.States().GetItems(A::IDC_PROCEDURE))
+    for (const CString& name : assigner.States().GetItems(ProcedureAssigner::IDC_PROCEDURE))
     {
         for (const char* tail : {"_Insert", "_Update", "_Delete"})
             EXPECT_EQ(name.Find(tail), -1) << name.GetString();
     }
-    EXPECT_EQ(assigner.States().GetSelection(A::IDC_PROCEDURE), -1);
-    EXPECT_TRUE(assigner.States().IsChecked(A::IDC_MAP_INPUT));
-    EXPECT_EQ(Cells(assigner.GetVariableRows()), (std::vector<std::string>{"|v1", "|v2"}));
+    EXPECT_EQ(assigner.States().GetSelection(ProcedureAssigner::IDC_PROCEDURE), -1);
+    EXPECT_TRUE(assigner.States().IsChecked(ProcedureAssigner::IDC_MAP_INPUT));
+    EXPECT_EQ(RowLines(assigner.GetVariableRows()), (std::vector<std::string>{"|v1", "|v2"}));
 
     assigner.ChooseProcedure(IndexOfFind(assigner));
     EXPECT_EQ(invocation.GetVariablePairs(), (std::vector<VariablePair*>{nullptr, nullptr}));
     EXPECT_EQ(invocation.GetFieldVariableMaps().size(), 1u);
-    EXPECT_EQ(Cells(assigner.GetMappingRows()),
+    EXPECT_EQ(RowLines(assigner.GetMappingRows()),
               (std::vector<std::string>{"PRC_name_Var|NOT_ASSIGNED", "PRC_born_Var|NOT_ASSIGNED"}));
     EXPECT_EQ(assigner.GetSelectedMapping(), 1);
 
@@ -160,19 +160,20 @@ TEST_F(ProcedureAssignmentTest, AssignerOffersMapsAndKeepsSlots)
         assigner.SelectMapping(step.mapping);
         assigner.SelectVariable(step.variable);
         step.remove ? assigner.DeleteMapping() : assigner.Assign();
-        EXPECT_EQ(Cells(assigner.GetMappingRows()), step.rows);
+        EXPECT_EQ(RowLines(assigner.GetMappingRows()), step.rows);
     }
     ASSERT_EQ(invocation.GetVariablePairs().size(), 2u);
     EXPECT_EQ(invocation.GetVariablePairs()[1], nullptr);
 
     assigner.MapOutputFields();
-    EXPECT_EQ(Cells(assigner.GetMappingRows()), (std::vector<std::string>{"author_id|", "name|"}));
+    EXPECT_EQ(RowLines(assigner.GetMappingRows()),
+              (std::vector<std::string>{"author_id|", "name|"}));
     assigner.SelectMapping(0);
     assigner.SelectVariable(1);
     assigner.Assign();
     assigner.Assign();
     EXPECT_EQ(invocation.GetFieldVariableMaps().size(), 3u);
-    EXPECT_EQ(Cells(assigner.GetMappingRows()),
+    EXPECT_EQ(RowLines(assigner.GetMappingRows()),
               (std::vector<std::string>{"author_id|v2", "name|"}));
     assigner.DeleteMapping();
     EXPECT_EQ(invocation.GetFieldVariableMaps().size(), 2u);
@@ -198,7 +199,7 @@ TEST_F(ProcedureAssignmentTest, OkNeedsEveryParameterMappedExceptOnReports)
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.what);
-        A assigner(designed.project, c.page, nullptr, true);
+        ProcedureAssigner assigner(designed.project, c.page, nullptr, true);
         assigner.Open();
         assigner.ChooseProcedure(IndexOfFind(assigner));
         for (int row = 0; row < c.mapped; ++row)
@@ -217,9 +218,9 @@ TEST_F(ProcedureAssignmentTest, OkNeedsEveryParameterMappedExceptOnReports)
                                  "Please map the proc vars with corresponding form vars."});
     }
     // Without a procedure, and with a procedure without parameters, OK closes at once.
-    A empty(designed.project, &form, nullptr, false);
+    ProcedureAssigner empty(designed.project, &form, nullptr, false);
     empty.Open();
-    EXPECT_FALSE(empty.States().IsEnabled(A::IDC_PROCEDURE));
+    EXPECT_FALSE(empty.States().IsEnabled(ProcedureAssigner::IDC_PROCEDURE));
     EXPECT_TRUE(empty.Ok());
     std::unique_ptr<ProcedureInvokation> made(empty.ReleaseInvocation());
     EXPECT_NE(made, nullptr);
@@ -385,7 +386,7 @@ TEST_F(ProcedureAssignmentTest, RelationFieldTestAndList)
                   c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
     }
     ASSERT_EQ(find->GetRelations().size(), 2u);
-    EXPECT_EQ(Cells(dialog.GetRows()),
+    EXPECT_EQ(RowLines(dialog.GetRows()),
               (std::vector<std::string>{find->GetRelations()[0]->GetDescription().GetString(),
                                         find->GetRelations()[1]->GetDescription().GetString()}));
     EXPECT_EQ(find->GetRelations()[0]->GetFirstTable(), publisher);

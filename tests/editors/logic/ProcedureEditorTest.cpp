@@ -11,7 +11,6 @@
 
 namespace
 {
-using E = ProcedureEditor;
 
 int IndexOf(const std::vector<CString>& items, const char* name)
 {
@@ -48,17 +47,18 @@ protected:
     }
     void MainTable(const char* name)
     {
-        Choose(E::IDC_MAIN_TABLE, name);
+        Choose(ProcedureEditor::IDC_MAIN_TABLE, name);
         editor.AddMainTable();
     }
     void Parameter(const char* name, const char* table, const char* field)
     {
-        editor.States().SetText(E::IDC_PARAMETER_NAME, name);
+        editor.States().SetText(ProcedureEditor::IDC_PARAMETER_NAME, name);
         if (table != nullptr)
         {
-            const int index = IndexOf(editor.States().GetItems(E::IDC_PARAMETER_TABLE), table);
+            const int index =
+                IndexOf(editor.States().GetItems(ProcedureEditor::IDC_PARAMETER_TABLE), table);
             editor.ChooseParameterTable(index);
-            Choose(E::IDC_PARAMETER_FIELD, field);
+            Choose(ProcedureEditor::IDC_PARAMETER_FIELD, field);
         }
         editor.AddOrUpdateParameter();
     }
@@ -109,7 +109,7 @@ TEST_F(ProcedureEditorTest, ParameterStepsRefuseOrStoreTheVariable)
         {
             Parameter("name", "author", "name");
             editor.ClickParameterRow(0);
-            EXPECT_EQ(editor.States().GetText(E::IDC_ADD_PARAMETER), "Update");
+            EXPECT_EQ(editor.States().GetText(ProcedureEditor::IDC_ADD_PARAMETER), "Update");
         }
         ScriptedMessageBoxes boxes;
         const bool chooseField = c.mainTable != nullptr && c.field != nullptr;
@@ -127,8 +127,8 @@ TEST_F(ProcedureEditorTest, ParameterStepsRefuseOrStoreTheVariable)
         EXPECT_EQ(Column(editor.GetParameterRows(), 1), std::vector<std::string>{c.boundField});
         if (c.message == nullptr)
         {
-            EXPECT_EQ(editor.States().GetText(E::IDC_ADD_PARAMETER), "Add Parameter");
-            EXPECT_EQ(editor.States().GetText(E::IDC_PARAMETER_NAME), "");
+            EXPECT_EQ(editor.States().GetText(ProcedureEditor::IDC_ADD_PARAMETER), "Add Parameter");
+            EXPECT_EQ(editor.States().GetText(ProcedureEditor::IDC_PARAMETER_NAME), "");
         }
     }
 }
@@ -158,12 +158,12 @@ TEST_F(ProcedureEditorTest, NamingStepsRevertRefusedNames)
         SCOPED_TRACE(c.typed);
         ScriptedMessageBoxes boxes;
         designed.host.calls.clear();
-        editor.States().SetText(E::IDC_NAME, c.typed);
+        editor.States().SetText(ProcedureEditor::IDC_NAME, c.typed);
         editor.NameLostFocus();
         EXPECT_EQ(Texts(boxes),
                   c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
         EXPECT_EQ(editor.GetProcedure()->GetName(), c.name);
-        EXPECT_EQ(editor.States().GetText(E::IDC_NAME), c.name);
+        EXPECT_EQ(editor.States().GetText(ProcedureEditor::IDC_NAME), c.name);
         const bool revertedEarly = c.message != nullptr && c.message[0] != 'A';
         EXPECT_EQ(designed.host.calls, revertedEarly
                                            ? std::vector<CString>{}
@@ -181,13 +181,13 @@ TEST_F(ProcedureEditorTest, StoringStepsAddToTheCurrentModule)
     stored->SetName("PRC_Taken");
     Module& current = *designed.project.GetCurrentModule();
     current.AddProcedure(stored);
-    editor.States().SetText(E::IDC_NAME, "PRC_Taken");
+    editor.States().SetText(ProcedureEditor::IDC_NAME, "PRC_Taken");
     editor.AddProcedure();
     EXPECT_EQ(Texts(boxes),
               (std::vector<std::string>{"Please select Main Table.", "Please enter procedure name.",
                                         "A procedure with this name already exists."}));
     Procedure* built = editor.GetProcedure();
-    editor.States().SetText(E::IDC_NAME, "PRC_Authors");
+    editor.States().SetText(ProcedureEditor::IDC_NAME, "PRC_Authors");
     editor.AddProcedure();
     EXPECT_EQ(designed.project.FindProcedureByName("PRC_Authors"), built);
     EXPECT_EQ(designed.host.calls,
@@ -197,7 +197,7 @@ TEST_F(ProcedureEditorTest, StoringStepsAddToTheCurrentModule)
     EXPECT_EQ(editor.GetProcedure()->GetMainTable(), nullptr);
 
     editor.LoadProcedure(built);
-    editor.States().SetText(E::IDC_NAME, "prc_authors");
+    editor.States().SetText(ProcedureEditor::IDC_NAME, "prc_authors");
     editor.AddProcedure();
     EXPECT_EQ(built->GetName(), "prc_authors");
     EXPECT_EQ(boxes.Shown().size(), 3u);
@@ -206,7 +206,7 @@ TEST_F(ProcedureEditorTest, StoringStepsAddToTheCurrentModule)
 TEST_F(ProcedureEditorTest, VariationRulesAndDerivedProcedures)
 {
     MainTable("author");
-    editor.States().SetText(E::IDC_NAME, "PRC_Base");
+    editor.States().SetText(ProcedureEditor::IDC_NAME, "PRC_Base");
     editor.NameLostFocus();
     Parameter("a", "author", "name");
     Parameter("b", "author", "born");
@@ -215,7 +215,7 @@ TEST_F(ProcedureEditorTest, VariationRulesAndDerivedProcedures)
     editor.ToggleVariation();
     editor.ToggleVariation();
     editor.ToggleVariation();
-    EXPECT_TRUE(editor.States().IsEnabled(E::IDC_CREATE_DERIVED));
+    EXPECT_TRUE(editor.States().IsEnabled(ProcedureEditor::IDC_CREATE_DERIVED));
     EXPECT_EQ(Column(editor.GetVariationRows(), 0),
               (std::vector<std::string>{"PRC_a_Var", "PRC_b_Var", "PRC_c_Var"}));
     EXPECT_EQ(
@@ -256,26 +256,27 @@ TEST_F(ProcedureEditorTest, TextIsTheScriptWritersAfterEveryChange)
     EXPECT_EQ(Column(editor.GetOutputRows(), 1),
               (std::vector<std::string>{"book_basic.book_basic_id", "book_basic.title",
                                         "book_basic.price"}));
-    Choose(E::IDC_DETAIL_TABLE, "book_detail");
+    Choose(ProcedureEditor::IDC_DETAIL_TABLE, "book_detail");
     editor.AddDetailTable();
-    EXPECT_EQ(editor.States().GetText(E::IDC_TEXT), WriterText());
+    EXPECT_EQ(editor.States().GetText(ProcedureEditor::IDC_TEXT), WriterText());
     Parameter("title", "book_basic", "title");
-    const CString text = editor.States().GetText(E::IDC_TEXT);
+    const CString text = editor.States().GetText(ProcedureEditor::IDC_TEXT);
     EXPECT_EQ(text, WriterText());
     EXPECT_NE(text.Find("@PRC_title_Var"), -1) << text.GetString();
     EXPECT_EQ(editor.GetProcedure()->GetProcedureText(), text);
     EXPECT_EQ(Column(editor.GetDetailRows(), 1), std::vector<std::string>{"book_detail"});
-    EXPECT_EQ(editor.States().GetText(E::IDC_MAIN_TABLE_LABEL), "MainTable : book_basic");
+    EXPECT_EQ(editor.States().GetText(ProcedureEditor::IDC_MAIN_TABLE_LABEL),
+              "MainTable : book_basic");
 
     ScriptedMessageBoxes boxes;
-    editor.States().SetText(E::IDC_TEXT, "SELECT title FROM book_basic");
+    editor.States().SetText(ProcedureEditor::IDC_TEXT, "SELECT title FROM book_basic");
     editor.Apply();
     EXPECT_EQ(Texts(boxes),
               std::vector<std::string>{"Please check the procedure string with the selected output "
                                        "fields."});
     EXPECT_EQ(procedure.GetProcedureText(), text);
     const CString edited = "SELECT b.book_basic_id, title, price FROM book_basic b";
-    editor.States().SetText(E::IDC_TEXT, edited);
+    editor.States().SetText(ProcedureEditor::IDC_TEXT, edited);
     editor.Apply();
     EXPECT_EQ(procedure.GetProcedureText(), edited);
     EXPECT_EQ(boxes.Shown().size(), 1u);

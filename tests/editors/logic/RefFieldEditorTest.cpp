@@ -11,7 +11,6 @@
 
 namespace
 {
-using E = RefFieldEditor;
 
 // A page over "orders" with a control for Name, and reference fields Total (orders, decimal),
 // Stock (items, int) and Price (orders, float).
@@ -38,7 +37,7 @@ struct RefFieldFixture
     }
 };
 
-std::string Rows(const E& editor)
+std::string Rows(const RefFieldEditor& editor)
 {
     std::string text;
     for (const ListRow& row : editor.GetRows())
@@ -49,18 +48,19 @@ std::string Rows(const E& editor)
 TEST(RefFieldEditorTest, OpensWithTheTableRowsOnly)
 {
     RefFieldFixture fixture;
-    E editor(*fixture.form, fixture.orders.get());
+    RefFieldEditor editor(*fixture.form, fixture.orders.get());
     editor.Load();
     EXPECT_EQ(Rows(editor), "Total:Decimal;Price:float;");
-    EXPECT_EQ(std::string(editor.GetStates().GetText(E::TableLabel)), "Table : orders");
-    EXPECT_EQ(editor.GetStates().GetSelection(E::TypeCombo), 0);
-    EXPECT_TRUE(editor.GetStates().IsChecked(E::ValidateCheck));
-    EXPECT_FALSE(editor.GetStates().IsEnabled(E::DeleteButton));
+    EXPECT_EQ(std::string(editor.GetStates().GetText(RefFieldEditor::TableLabel)),
+              "Table : orders");
+    EXPECT_EQ(editor.GetStates().GetSelection(RefFieldEditor::TypeCombo), 0);
+    EXPECT_TRUE(editor.GetStates().IsChecked(RefFieldEditor::ValidateCheck));
+    EXPECT_FALSE(editor.GetStates().IsEnabled(RefFieldEditor::DeleteButton));
     editor.SelectRow(1);
-    EXPECT_EQ(std::string(editor.GetStates().GetText(E::NameBox)), "Price");
-    EXPECT_EQ(editor.GetStates().GetSelection(E::TypeCombo), 1);
-    EXPECT_EQ(std::string(editor.GetStates().GetText(E::AddButton)), "Update");
-    EXPECT_TRUE(editor.GetStates().IsEnabled(E::DeleteButton));
+    EXPECT_EQ(std::string(editor.GetStates().GetText(RefFieldEditor::NameBox)), "Price");
+    EXPECT_EQ(editor.GetStates().GetSelection(RefFieldEditor::TypeCombo), 1);
+    EXPECT_EQ(std::string(editor.GetStates().GetText(RefFieldEditor::AddButton)), "Update");
+    EXPECT_TRUE(editor.GetStates().IsEnabled(RefFieldEditor::DeleteButton));
 }
 
 // Each case: row loaded (-1 adds), name and type typed, messages, and the rows afterwards.
@@ -92,7 +92,7 @@ TEST(RefFieldEditorTest, AddAndUpdateByName)
     for (const AddCase& test : cases)
     {
         RefFieldFixture fixture;
-        E editor(*fixture.form, fixture.orders.get());
+        RefFieldEditor editor(*fixture.form, fixture.orders.get());
         editor.Load();
         if (test.row >= 0)
             editor.SelectRow(test.row);
@@ -110,7 +110,7 @@ TEST(RefFieldEditorTest, AddAndUpdateByName)
 TEST(RefFieldEditorTest, AddedFieldTakesTheValidateFlagAndEditorsClear)
 {
     RefFieldFixture fixture;
-    E editor(*fixture.form, fixture.orders.get());
+    RefFieldEditor editor(*fixture.form, fixture.orders.get());
     editor.Load();
     editor.SetName("Qty");
     editor.SelectType(3);
@@ -120,8 +120,8 @@ TEST(RefFieldEditorTest, AddedFieldTakesTheValidateFlagAndEditorsClear)
     EXPECT_FALSE(added->GetValidate());
     EXPECT_EQ(added->GetTable(), fixture.orders.get());
     EXPECT_FALSE(std::string(added->GetField()->GetDisplayName()).empty());
-    EXPECT_EQ(std::string(editor.GetStates().GetText(E::NameBox)), "");
-    EXPECT_EQ(editor.GetStates().GetSelection(E::TypeCombo), 0);
+    EXPECT_EQ(std::string(editor.GetStates().GetText(RefFieldEditor::NameBox)), "");
+    EXPECT_EQ(editor.GetStates().GetSelection(RefFieldEditor::TypeCombo), 0);
 }
 
 TEST(RefFieldEditorTest, DeleteAsksFirst)
@@ -129,7 +129,7 @@ TEST(RefFieldEditorTest, DeleteAsksFirst)
     for (int answer : {IDCANCEL, IDOK})
     {
         RefFieldFixture fixture;
-        E editor(*fixture.form, fixture.orders.get());
+        RefFieldEditor editor(*fixture.form, fixture.orders.get());
         editor.Load();
         editor.SelectRow(1);
         ScriptedMessageBoxes boxes{answer};
@@ -139,7 +139,7 @@ TEST(RefFieldEditorTest, DeleteAsksFirst)
         EXPECT_EQ(fixture.form->GetRefFields().size(), answer == IDOK ? 2u : 3u);
     }
     RefFieldFixture fixture;
-    E editor(*fixture.form, fixture.orders.get());
+    RefFieldEditor editor(*fixture.form, fixture.orders.get());
     editor.Load();
     ScriptedMessageBoxes boxes;
     editor.Delete();

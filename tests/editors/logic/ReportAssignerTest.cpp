@@ -8,7 +8,6 @@
 
 namespace
 {
-using R = ReportAssigner;
 
 // "BaseModule" (current) holds the reports "Orders" and "Stock", "Sales" the report "Invoices".
 class ReportAssignerTest : public ::testing::Test
@@ -58,13 +57,13 @@ TEST_F(ReportAssignerTest, CombosFollowTheModuleAndOkTakesTheSelection)
         SCOPED_TRACE(c.name);
         ReportAssigner assigner(open.Project(), nullptr, nullptr, c.preset);
         assigner.Open();
-        EXPECT_EQ(assigner.States().GetItems(R::IDC_MODULE),
+        EXPECT_EQ(assigner.States().GetItems(ReportAssigner::IDC_MODULE),
                   (std::vector<CString>{"BaseModule", "Sales"}));
-        EXPECT_EQ(assigner.States().GetSelection(R::IDC_MODULE), 0);
+        EXPECT_EQ(assigner.States().GetSelection(ReportAssigner::IDC_MODULE), 0);
         if (c.module >= 0)
             assigner.ChooseModule(c.module);
-        EXPECT_EQ(assigner.States().GetItems(R::IDC_REPORT), c.reports);
-        EXPECT_EQ(assigner.States().GetSelection(R::IDC_REPORT), c.shownSelection);
+        EXPECT_EQ(assigner.States().GetItems(ReportAssigner::IDC_REPORT), c.reports);
+        EXPECT_EQ(assigner.States().GetSelection(ReportAssigner::IDC_REPORT), c.shownSelection);
         EXPECT_EQ(assigner.GetChosenReport(), c.preset);
         if (c.report != -2)
             assigner.ChooseReport(c.report);

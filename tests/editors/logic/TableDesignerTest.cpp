@@ -14,7 +14,6 @@
 
 namespace
 {
-using D = TableDesigner;
 using Boxes = std::vector<std::string>;
 
 struct Designer
@@ -30,7 +29,7 @@ struct Designer
     Table* StoreCustomer()
     {
         designer.LoadTable(nullptr, Table::masterKind);
-        states.SetText(D::IDC_TABLE_NAME, "Customer");
+        states.SetText(TableDesigner::IDC_TABLE_NAME, "Customer");
         AddField("name", 4);
         AddField("city", 4);
         designer.Ok(true);
@@ -38,7 +37,7 @@ struct Designer
     }
     void AddField(const char* name, int type)
     {
-        states.SetText(D::IDC_FIELD_NAME, name);
+        states.SetText(TableDesigner::IDC_FIELD_NAME, name);
         designer.ChooseType(type);
         designer.AddOrUpdate(true);
     }
@@ -56,15 +55,15 @@ TEST(TableDesignerTest, FieldChecksShowTheirMessagesInOrderAndStoreOnlyAGoodFiel
         bool stored;
     };
     const auto name = [](const char* text)
-    { return [text](Designer& d) { d.states.SetText(D::IDC_FIELD_NAME, text); }; };
+    { return [text](Designer& d) { d.states.SetText(TableDesigner::IDC_FIELD_NAME, text); }; };
     const Case cases[] = {
         {"plain", 0, name("city"), {}, true},
         {"default with hyphen, colon, underscore",
          0,
          [](Designer& d)
          {
-             d.states.SetText(D::IDC_FIELD_NAME, "code");
-             d.states.SetText(D::IDC_DEFAULT_VALUE, " a-b:c_d ");
+             d.states.SetText(TableDesigner::IDC_FIELD_NAME, "code");
+             d.states.SetText(TableDesigner::IDC_DEFAULT_VALUE, " a-b:c_d ");
          },
          {},
          true},
@@ -72,8 +71,8 @@ TEST(TableDesignerTest, FieldChecksShowTheirMessagesInOrderAndStoreOnlyAGoodFiel
          0,
          [](Designer& d)
          {
-             d.states.SetText(D::IDC_FIELD_NAME, "code");
-             d.states.SetText(D::IDC_DEFAULT_VALUE, "a.b");
+             d.states.SetText(TableDesigner::IDC_FIELD_NAME, "code");
+             d.states.SetText(TableDesigner::IDC_DEFAULT_VALUE, "a.b");
          },
          {"Special characters not allowed in default value."},
          false},
@@ -81,7 +80,7 @@ TEST(TableDesignerTest, FieldChecksShowTheirMessagesInOrderAndStoreOnlyAGoodFiel
          0,
          [](Designer& d)
          {
-             d.states.SetText(D::IDC_FIELD_NAME, "ref");
+             d.states.SetText(TableDesigner::IDC_FIELD_NAME, "ref");
              d.designer.ToggleForeignKey();
          },
          {"Select a foreign field table."},
@@ -119,12 +118,13 @@ TEST(TableDesignerTest, FieldChecksShowTheirMessagesInOrderAndStoreOnlyAGoodFiel
         const int before = d.designer.GetTable()->GetFieldCount();
         ScriptedMessageBoxes boxes;
         c.type(d);
-        const CString typed = d.states.GetText(D::IDC_FIELD_NAME);
+        const CString typed = d.states.GetText(TableDesigner::IDC_FIELD_NAME);
         d.designer.AddOrUpdate(true);
         EXPECT_EQ(c.boxes, Texts(boxes)) << c.name;
         EXPECT_EQ(before + (c.stored ? 1 : 0), d.designer.GetTable()->GetFieldCount()) << c.name;
         // A refusal keeps what was typed; a stored field empties the editors.
-        EXPECT_EQ(c.stored ? CString() : typed, d.states.GetText(D::IDC_FIELD_NAME)) << c.name;
+        EXPECT_EQ(c.stored ? CString() : typed, d.states.GetText(TableDesigner::IDC_FIELD_NAME))
+            << c.name;
     }
 }
 
@@ -135,11 +135,12 @@ TEST(TableDesignerTest, AFailedReadResetsTheSizeOfCharTypesAndAFieldNameIsTrimme
     for (const auto& [type, size] : {std::pair{3, "10"}, {4, "50"}, {1, "8"}})
     {
         d.designer.ChooseType(type);
-        d.states.SetText(D::IDC_SIZE, "9999");
-        d.states.SetText(D::IDC_FIELD_NAME, "x");
+        d.states.SetText(TableDesigner::IDC_SIZE, "9999");
+        d.states.SetText(TableDesigner::IDC_FIELD_NAME, "x");
         d.designer.AddOrUpdate(/*controlsRead=*/false);
         // Only char and varchar go back to their default size.
-        EXPECT_EQ(CString(type == 1 ? "9999" : size), d.states.GetText(D::IDC_SIZE)) << type;
+        EXPECT_EQ(CString(type == 1 ? "9999" : size), d.states.GetText(TableDesigner::IDC_SIZE))
+            << type;
     }
     EXPECT_EQ(0, d.designer.GetTable()->GetFieldCount());
     d.AddField("  city  ", 4);
@@ -152,16 +153,16 @@ TEST(TableDesignerTest, AMapTableTakesTwoForeignKeysAndRefusesTheThird)
     Table* customer = d.StoreCustomer();
     ASSERT_NE(nullptr, customer);
     d.designer.LoadTable(nullptr, Table::mapKind);
-    EXPECT_FALSE(d.states.IsEnabled(D::IDC_TYPE));
+    EXPECT_FALSE(d.states.IsEnabled(TableDesigner::IDC_TYPE));
     ScriptedMessageBoxes boxes;
     for (const char* name : {"a", "b", "c"})
     {
         d.designer.ToggleForeignKey();
-        const auto& tables = d.states.GetItems(D::IDC_FOREIGN_TABLE);
+        const auto& tables = d.states.GetItems(TableDesigner::IDC_FOREIGN_TABLE);
         const auto found = std::find(tables.begin(), tables.end(), CString("customer"));
         ASSERT_NE(tables.end(), found);
         d.designer.ChooseForeignTable(static_cast<int>(found - tables.begin()));
-        d.states.SetText(D::IDC_FIELD_NAME, name);
+        d.states.SetText(TableDesigner::IDC_FIELD_NAME, name);
         d.designer.AddOrUpdate(true);
     }
     EXPECT_EQ(Boxes{"Only two foreign fields should be created in Map Table."}, Texts(boxes));
@@ -170,7 +171,7 @@ TEST(TableDesignerTest, AMapTableTakesTwoForeignKeysAndRefusesTheThird)
     // Unchecking the foreign key of a map table is refused.
     d.designer.ToggleForeignKey();
     d.designer.ToggleForeignKey();
-    EXPECT_TRUE(d.states.IsChecked(D::IDC_FOREIGN_KEY));
+    EXPECT_TRUE(d.states.IsChecked(TableDesigner::IDC_FOREIGN_KEY));
     EXPECT_EQ("Can not change the foreign key status for map table.", Texts(boxes).back());
 }
 
@@ -197,60 +198,62 @@ TEST(TableDesignerTest, TypeEffectsOnSizePrecisionDefaultValueAndForeignKey)
     for (const Case& c : cases)
     {
         d.designer.ChooseType(c.type);
-        EXPECT_EQ(c.size, d.states.GetText(D::IDC_SIZE)) << c.type;
-        EXPECT_EQ(c.sizeEnabled, d.states.IsEnabled(D::IDC_SIZE)) << c.type;
-        EXPECT_EQ(c.precision, d.states.GetText(D::IDC_PRECISION)) << c.type;
-        EXPECT_EQ(c.precisionEnabled, d.states.IsEnabled(D::IDC_PRECISION)) << c.type;
-        EXPECT_EQ(c.defaultEnabled, d.states.IsEnabled(D::IDC_DEFAULT_VALUE)) << c.type;
-        EXPECT_EQ(c.foreignKeyEnabled, d.states.IsEnabled(D::IDC_FOREIGN_KEY)) << c.type;
+        EXPECT_EQ(c.size, d.states.GetText(TableDesigner::IDC_SIZE)) << c.type;
+        EXPECT_EQ(c.sizeEnabled, d.states.IsEnabled(TableDesigner::IDC_SIZE)) << c.type;
+        EXPECT_EQ(c.precision, d.states.GetText(TableDesigner::IDC_PRECISION)) << c.type;
+        EXPECT_EQ(c.precisionEnabled, d.states.IsEnabled(TableDesigner::IDC_PRECISION)) << c.type;
+        EXPECT_EQ(c.defaultEnabled, d.states.IsEnabled(TableDesigner::IDC_DEFAULT_VALUE)) << c.type;
+        EXPECT_EQ(c.foreignKeyEnabled, d.states.IsEnabled(TableDesigner::IDC_FOREIGN_KEY))
+            << c.type;
     }
     // With a decimal row loaded the precision is the field's; a varchar row keeps its size.
-    d.states.SetText(D::IDC_FIELD_NAME, "price");
+    d.states.SetText(TableDesigner::IDC_FIELD_NAME, "price");
     d.designer.ChooseType(2);
-    d.states.SetText(D::IDC_PRECISION, "5");
+    d.states.SetText(TableDesigner::IDC_PRECISION, "5");
     d.designer.AddOrUpdate(true);
     d.AddField("note", 4);
     d.designer.GetTable()->GetFieldAt(1)->SetSize(120);
     d.designer.LoadRow(0);
-    EXPECT_EQ("5", d.states.GetText(D::IDC_PRECISION));
-    EXPECT_EQ("Update", d.states.GetText(D::IDC_ADD));
-    EXPECT_TRUE(d.states.IsEnabled(D::IDC_DELETE));
+    EXPECT_EQ("5", d.states.GetText(TableDesigner::IDC_PRECISION));
+    EXPECT_EQ("Update", d.states.GetText(TableDesigner::IDC_ADD));
+    EXPECT_TRUE(d.states.IsEnabled(TableDesigner::IDC_DELETE));
     d.designer.LoadRow(1);
-    EXPECT_EQ("120", d.states.GetText(D::IDC_SIZE));
+    EXPECT_EQ("120", d.states.GetText(TableDesigner::IDC_SIZE));
 }
 
 TEST(TableDesignerTest, LoadingStatesPerKindOfTable)
 {
     Designer d;
     d.designer.LoadTable(nullptr, Table::masterKind);
-    EXPECT_TRUE(d.states.IsChecked(D::IDC_GENERATE));
-    EXPECT_TRUE(d.states.IsEnabled(D::IDC_GENERATE));
-    EXPECT_TRUE(d.states.IsEnabled(D::IDC_CANCEL));
+    EXPECT_TRUE(d.states.IsChecked(TableDesigner::IDC_GENERATE));
+    EXPECT_TRUE(d.states.IsEnabled(TableDesigner::IDC_GENERATE));
+    EXPECT_TRUE(d.states.IsEnabled(TableDesigner::IDC_CANCEL));
     EXPECT_EQ(TableDesigner::masterBitmap, d.designer.GetBitmap());
-    EXPECT_EQ("Table1", d.states.GetText(D::IDC_TABLE_NAME));
+    EXPECT_EQ("Table1", d.states.GetText(TableDesigner::IDC_TABLE_NAME));
 
     Table* customer = d.StoreCustomer();
     ASSERT_NE(nullptr, customer);
-    EXPECT_EQ("Table2", d.states.GetText(D::IDC_TABLE_NAME));
+    EXPECT_EQ("Table2", d.states.GetText(TableDesigner::IDC_TABLE_NAME));
     d.designer.LoadTable(customer, customer->GetKind());
     // The generated pages exist: nothing left to generate.
-    EXPECT_FALSE(d.states.IsChecked(D::IDC_GENERATE));
-    EXPECT_FALSE(d.states.IsEnabled(D::IDC_GENERATE));
-    EXPECT_FALSE(d.states.IsEnabled(D::IDC_CANCEL));
+    EXPECT_FALSE(d.states.IsChecked(TableDesigner::IDC_GENERATE));
+    EXPECT_FALSE(d.states.IsEnabled(TableDesigner::IDC_GENERATE));
+    EXPECT_FALSE(d.states.IsEnabled(TableDesigner::IDC_CANCEL));
 
     d.open.Current().EnsureSystemTables();
     Table* login = d.open.project.FindTableByName("useraccount");
     ASSERT_NE(nullptr, login);
     d.designer.LoadTable(login, login->GetKind());
-    for (int id : {D::IDC_TABLE_NAME, D::IDC_ADD, D::IDC_CLEAR, D::IDC_GENERATE,
-                   D::IDC_ASSIGN_FRONT, D::IDC_REMOVE_FRONT})
+    for (int id : {TableDesigner::IDC_TABLE_NAME, TableDesigner::IDC_ADD, TableDesigner::IDC_CLEAR,
+                   TableDesigner::IDC_GENERATE, TableDesigner::IDC_ASSIGN_FRONT,
+                   TableDesigner::IDC_REMOVE_FRONT})
         EXPECT_FALSE(d.states.IsEnabled(id)) << id;
     for (const ListRow& row : d.designer.GetRows())
         EXPECT_EQ(0, row.data);
 
     d.designer.LoadTable(nullptr, Table::masterDetailKind);
     EXPECT_EQ(TableDesigner::otherBitmap, d.designer.GetBitmap());
-    EXPECT_EQ(1, d.states.GetSelection(D::IDC_KIND));
+    EXPECT_EQ(1, d.states.GetSelection(TableDesigner::IDC_KIND));
 }
 
 TEST(TableDesignerTest, OkAppliesTheNameWithItsChecksAndStoresANewTable)
@@ -283,7 +286,7 @@ TEST(TableDesignerTest, OkAppliesTheNameWithItsChecksAndStoresANewTable)
         d.designer.LoadTable(nullptr, c.kind);
         if (c.withField)
             d.AddField("title", 4);
-        d.states.SetText(D::IDC_TABLE_NAME, c.typed);
+        d.states.SetText(TableDesigner::IDC_TABLE_NAME, c.typed);
         ScriptedMessageBoxes boxes;
         d.designer.Ok(true);
         EXPECT_EQ(c.boxes, Texts(boxes)) << c.typed;
@@ -294,7 +297,7 @@ TEST(TableDesignerTest, OkAppliesTheNameWithItsChecksAndStoresANewTable)
             const Table* table = d.open.project.FindTableByName(c.stored);
             ASSERT_NE(nullptr, table) << c.typed;
             EXPECT_EQ(c.stored, table->GetTableName());
-            EXPECT_EQ("Table3", d.states.GetText(D::IDC_TABLE_NAME));
+            EXPECT_EQ("Table3", d.states.GetText(TableDesigner::IDC_TABLE_NAME));
             EXPECT_TRUE(d.designer.IsNew());
         }
     }
@@ -308,7 +311,7 @@ TEST(TableDesignerTest, RenamingAStoredTableRenamesItsKeyPagesAndClass)
     Module& module = d.open.Current();
     d.designer.LoadTable(customer, customer->GetKind());
     d.host.calls.clear();
-    d.states.SetText(D::IDC_TABLE_NAME, "Client");
+    d.states.SetText(TableDesigner::IDC_TABLE_NAME, "Client");
     ScriptedMessageBoxes boxes;
     d.designer.Ok(true);
     EXPECT_TRUE(boxes.Shown().empty());
@@ -322,7 +325,7 @@ TEST(TableDesignerTest, RenamingAStoredTableRenamesItsKeyPagesAndClass)
 
     // A change of case only keeps the case typed and tells about the class file.
     d.designer.LoadTable(customer, customer->GetKind());
-    d.states.SetText(D::IDC_TABLE_NAME, "Client");
+    d.states.SetText(TableDesigner::IDC_TABLE_NAME, "Client");
     d.designer.Ok(true);
     EXPECT_EQ("Client", customer->GetTableName());
     ASSERT_EQ(1u, boxes.Shown().size());
@@ -336,7 +339,7 @@ TEST(TableDesignerTest, RenamingTheDetailTableRenamesNoPageAndTheBasicTableItsPa
     Designer d;
     d.designer.LoadTable(nullptr, Table::masterDetailKind);
     d.AddField("title", 4);
-    d.states.SetText(D::IDC_TABLE_NAME, "invoice");
+    d.states.SetText(TableDesigner::IDC_TABLE_NAME, "invoice");
     d.designer.Ok(true);
     Module& module = d.open.Current();
     Table* detail = d.open.project.FindTableByName("invoice_detail");
@@ -346,7 +349,7 @@ TEST(TableDesignerTest, RenamingTheDetailTableRenamesNoPageAndTheBasicTableItsPa
         pages.push_back(transaction->GetFormName());
     ASSERT_EQ(1u, pages.size());
     d.designer.LoadTable(detail, detail->GetKind());
-    d.states.SetText(D::IDC_TABLE_NAME, "line");
+    d.states.SetText(TableDesigner::IDC_TABLE_NAME, "line");
     d.designer.Ok(true);
     EXPECT_EQ("line", detail->GetTableName());
     EXPECT_EQ(pages[0], module.GetTransactions()[0]->GetFormName());
@@ -356,7 +359,7 @@ TEST(TableDesignerTest, RenamingTheDetailTableRenamesNoPageAndTheBasicTableItsPa
     Table* basic = d.open.project.FindTableByName("invoice_basic");
     ASSERT_NE(nullptr, basic);
     d.designer.LoadTable(basic, basic->GetKind());
-    d.states.SetText(D::IDC_TABLE_NAME, "bill_basic");
+    d.states.SetText(TableDesigner::IDC_TABLE_NAME, "bill_basic");
     d.designer.Ok(true);
     EXPECT_EQ("bill_basic_form", module.GetTransactions()[0]->GetFormName());
     EXPECT_NE(nullptr, module.FindReportByName("bill_basic Report"));
@@ -369,7 +372,7 @@ TEST(TableDesignerTest, GenerationMakesEachDefaultPageOnce)
     d.designer.LoadTable(nullptr, Table::masterKind);
     d.designer.ToggleGenerate(); // off: nothing generated on OK
     d.AddField("title", 4);
-    d.states.SetText(D::IDC_TABLE_NAME, "book");
+    d.states.SetText(TableDesigner::IDC_TABLE_NAME, "book");
     d.designer.Ok(true);
     Module& module = d.open.Current();
     Table* book = d.open.project.FindTableByName("book");
@@ -379,9 +382,9 @@ TEST(TableDesignerTest, GenerationMakesEachDefaultPageOnce)
     const std::size_t rdlcs = module.GetRDLCReports().size();
     EXPECT_EQ(nullptr, module.FindMasterFormForTable(book));
     d.designer.LoadTable(book, book->GetKind());
-    EXPECT_TRUE(d.states.IsEnabled(D::IDC_GENERATE));
+    EXPECT_TRUE(d.states.IsEnabled(TableDesigner::IDC_GENERATE));
     d.designer.ToggleGenerate();
-    EXPECT_FALSE(d.states.IsEnabled(D::IDC_GENERATE));
+    EXPECT_FALSE(d.states.IsEnabled(TableDesigner::IDC_GENERATE));
     d.designer.ToggleGenerate();
     d.designer.ToggleGenerate();
     EXPECT_EQ(forms + 1, module.GetMasterForms().size());
@@ -395,13 +398,13 @@ TEST(TableDesignerTest, UpdateKeepsTheKeyAndFrontFlags)
     Designer d;
     Table* customer = d.StoreCustomer();
     d.designer.LoadTable(customer, customer->GetKind());
-    d.states.Select(D::IDC_FRONT_FIELDS, 1); // "city"
+    d.states.Select(TableDesigner::IDC_FRONT_FIELDS, 1); // "city"
     d.designer.AssignFrontField();
     ASSERT_EQ("city", customer->GetFrontField()->GetFieldName());
     for (int row : {0, 3})
     {
         d.designer.LoadRow(row);
-        d.states.SetText(D::IDC_DEFAULT_VALUE, "x");
+        d.states.SetText(TableDesigner::IDC_DEFAULT_VALUE, "x");
         d.designer.AddOrUpdate(true);
     }
     ASSERT_NE(nullptr, customer->GetPrimaryKeyField());
@@ -416,22 +419,23 @@ TEST(TableDesignerTest, FrontFieldAssignAndRemoveAndTheGridTexts)
     Designer d;
     Table* customer = d.StoreCustomer();
     d.designer.LoadTable(customer, customer->GetKind());
-    EXPECT_EQ((std::vector<CString>{"name", "city"}), d.states.GetItems(D::IDC_FRONT_FIELDS));
+    EXPECT_EQ((std::vector<CString>{"name", "city"}),
+              d.states.GetItems(TableDesigner::IDC_FRONT_FIELDS));
     ScriptedMessageBoxes boxes{IDOK, IDNO, IDYES};
     d.designer.AssignFrontField();
-    d.states.Select(D::IDC_FRONT_FIELDS, 0);
+    d.states.Select(TableDesigner::IDC_FRONT_FIELDS, 0);
     d.designer.AssignFrontField();
-    EXPECT_EQ("name", d.states.GetText(D::IDC_FRONT_LABEL));
-    EXPECT_FALSE(d.states.IsEnabled(D::IDC_ASSIGN_FRONT));
+    EXPECT_EQ("name", d.states.GetText(TableDesigner::IDC_FRONT_LABEL));
+    EXPECT_FALSE(d.states.IsEnabled(TableDesigner::IDC_ASSIGN_FRONT));
     EXPECT_EQ((std::vector<CString>{" ", " name", " varchar", " 50", " ", " FALSE", " TRUE",
                                     " FALSE", " "}),
               d.designer.GetRows()[2].cells);
     EXPECT_EQ(0, d.designer.GetRows()[0].data);
     EXPECT_EQ(1, d.designer.GetRows()[2].data);
     d.designer.RemoveFrontField(); // No
-    EXPECT_EQ("name", d.states.GetText(D::IDC_FRONT_LABEL));
+    EXPECT_EQ("name", d.states.GetText(TableDesigner::IDC_FRONT_LABEL));
     d.designer.RemoveFrontField(); // Yes
-    EXPECT_EQ("Front field not assigned.", d.states.GetText(D::IDC_FRONT_LABEL));
+    EXPECT_EQ("Front field not assigned.", d.states.GetText(TableDesigner::IDC_FRONT_LABEL));
     EXPECT_EQ((Boxes{"Please select table field for assigning front field.",
                      "Do you really want to remove front field?",
                      "Do you really want to remove front field?"}),
@@ -440,10 +444,10 @@ TEST(TableDesignerTest, FrontFieldAssignAndRemoveAndTheGridTexts)
     // A foreign key shows its reference.
     d.designer.LoadTable(nullptr, Table::masterKind);
     d.designer.ToggleForeignKey();
-    const auto& tables = d.states.GetItems(D::IDC_FOREIGN_TABLE);
+    const auto& tables = d.states.GetItems(TableDesigner::IDC_FOREIGN_TABLE);
     const auto found = std::find(tables.begin(), tables.end(), CString("customer"));
     d.designer.ChooseForeignTable(static_cast<int>(found - tables.begin()));
-    EXPECT_EQ("customer_id", d.states.GetText(D::IDC_FIELD_NAME));
+    EXPECT_EQ("customer_id", d.states.GetText(TableDesigner::IDC_FIELD_NAME));
     d.designer.AddOrUpdate(true);
     EXPECT_EQ(" customer.customer_id", d.designer.GetRows()[0].cells[8]);
     EXPECT_EQ(" TRUE", d.designer.GetRows()[0].cells[7]);
@@ -475,7 +479,7 @@ TEST(TableDesignerTest, DeleteAsksFirstAndRefreshesTheTree)
     EXPECT_EQ((std::vector<CString>{"customer_id", "Is_Deleted", "name"}), FieldNames(*customer));
     EXPECT_EQ(Boxes(2, "Do you really want to delete field?"), Texts(boxes));
     EXPECT_EQ(std::vector<CString>{"refresh tree"}, d.host.calls);
-    EXPECT_FALSE(d.states.IsEnabled(D::IDC_DELETE));
+    EXPECT_FALSE(d.states.IsEnabled(TableDesigner::IDC_DELETE));
 }
 
 TEST(TableDesignerTest, AForeignTableChosenThenUncheckedIsNotReferenced)
@@ -486,7 +490,7 @@ TEST(TableDesignerTest, AForeignTableChosenThenUncheckedIsNotReferenced)
     {
         d.designer.LoadTable(nullptr, Table::masterKind);
         d.designer.ToggleForeignKey();
-        const auto& tables = d.states.GetItems(D::IDC_FOREIGN_TABLE);
+        const auto& tables = d.states.GetItems(TableDesigner::IDC_FOREIGN_TABLE);
         const auto found = std::find(tables.begin(), tables.end(), CString("customer"));
         d.designer.ChooseForeignTable(static_cast<int>(found - tables.begin()));
         if (byType)
@@ -510,8 +514,8 @@ TEST(TableDesignerTest, ClearPageDeletesANewTableAndAReloadKeepsTheCurrentModule
     d.designer.ClearPage();
     EXPECT_EQ(customer, d.open.project.FindTableByName("customer"));
     EXPECT_TRUE(d.designer.GetRows().empty());
-    EXPECT_EQ("", d.states.GetText(D::IDC_TABLE_NAME));
-    EXPECT_TRUE(d.states.GetItems(D::IDC_FRONT_FIELDS).empty());
+    EXPECT_EQ("", d.states.GetText(TableDesigner::IDC_TABLE_NAME));
+    EXPECT_TRUE(d.states.GetItems(TableDesigner::IDC_FRONT_FIELDS).empty());
 
     d.designer.LoadTable(nullptr, Table::masterKind);
     d.AddField("title", 4);
@@ -520,8 +524,9 @@ TEST(TableDesignerTest, ClearPageDeletesANewTableAndAReloadKeepsTheCurrentModule
     EXPECT_FALSE(d.designer.IsNew());
     d.host.calls.clear();
     d.designer.ReloadPage();
-    EXPECT_EQ(std::vector<CString>{"BaseModule"}, d.states.GetItems(D::IDC_FOREIGN_MODULE));
-    EXPECT_EQ(0, d.states.GetSelection(D::IDC_FOREIGN_MODULE));
+    EXPECT_EQ(std::vector<CString>{"BaseModule"},
+              d.states.GetItems(TableDesigner::IDC_FOREIGN_MODULE));
+    EXPECT_EQ(0, d.states.GetSelection(TableDesigner::IDC_FOREIGN_MODULE));
     d.designer.Cancel();
     EXPECT_EQ(std::vector<CString>{"start page"}, d.host.calls);
 }

@@ -14,20 +14,11 @@
 
 namespace
 {
-using E = TransactionEditor;
 
 // A foreign key of the table to the field.
 Field* AddForeignKey(Table* table, const char* name, Field* referred)
 {
     return AddVarcharField(table, name, referred);
-}
-
-std::vector<CString> Cells(const std::vector<ListRow>& rows)
-{
-    std::vector<CString> cells;
-    for (const ListRow& row : rows)
-        cells.push_back(row.cells.at(1));
-    return cells;
 }
 
 // The base module holds the master-detail tables order_basic (customer), order_detail
@@ -59,8 +50,14 @@ protected:
         }
         (editor.*command)();
     }
-    void AddMaster(const char* name) { Choose(E::IDC_MASTER_TABLE, name, &E::AddMaster); }
-    void AddDetail(const char* name) { Choose(E::IDC_DETAIL_TABLE, name, &E::AddDetail); }
+    void AddMaster(const char* name)
+    {
+        Choose(TransactionEditor::IDC_MASTER_TABLE, name, &TransactionEditor::AddMaster);
+    }
+    void AddDetail(const char* name)
+    {
+        Choose(TransactionEditor::IDC_DETAIL_TABLE, name, &TransactionEditor::AddDetail);
+    }
 
     std::vector<CString> VariableNames() const
     {
@@ -80,45 +77,44 @@ protected:
     OpenNewProject open;
     RecordingHost host;
     RecordingPageDialogs dialogs;
-    E editor{open.project, host, dialogs};
+    TransactionEditor editor{open.project, host, dialogs};
     Table* basic = nullptr;
     Table* detail = nullptr;
     Table* unlinked = nullptr;
     Field* link = nullptr;
 };
-} // namespace
 
 TEST_F(TransactionEditorTest, ANewTransactionOffersTheModulesMasterDetailTables)
 {
     const ControlStates& states = editor.States();
     EXPECT_TRUE(editor.IsNew());
     ASSERT_NE(nullptr, editor.GetTransaction());
-    EXPECT_EQ((std::vector<CString>{"BaseModule"}), states.GetItems(E::IDC_MODULE));
-    EXPECT_EQ(0, states.GetSelection(E::IDC_MODULE));
+    EXPECT_EQ((std::vector<CString>{"BaseModule"}), states.GetItems(TransactionEditor::IDC_MODULE));
+    EXPECT_EQ(0, states.GetSelection(TransactionEditor::IDC_MODULE));
     const std::vector<CString> all = {"note_detail", "order_basic", "order_detail"};
     EXPECT_EQ(FieldNames(*basic).size(), 2u);
-    std::vector<CString> masters = states.GetItems(E::IDC_MASTER_TABLE);
+    std::vector<CString> masters = states.GetItems(TransactionEditor::IDC_MASTER_TABLE);
     std::sort(masters.begin(), masters.end());
     EXPECT_EQ(all, masters);
-    EXPECT_TRUE(states.IsEnabled(E::IDC_NAME));
-    EXPECT_TRUE(states.IsEnabled(E::IDC_ADD_DETAIL));
-    EXPECT_TRUE(states.IsEnabled(E::IDC_MODULE));
-    EXPECT_TRUE(states.IsChecked(E::IDC_TWO_COLUMNS));
-    EXPECT_EQ((std::vector<CString>{"NOTABLE"}), Cells(editor.GetTableRows()));
+    EXPECT_TRUE(states.IsEnabled(TransactionEditor::IDC_NAME));
+    EXPECT_TRUE(states.IsEnabled(TransactionEditor::IDC_ADD_DETAIL));
+    EXPECT_TRUE(states.IsEnabled(TransactionEditor::IDC_MODULE));
+    EXPECT_TRUE(states.IsChecked(TransactionEditor::IDC_TWO_COLUMNS));
+    EXPECT_EQ((std::vector<CString>{"NOTABLE"}), Cells(editor.GetTableRows(), 1));
     EXPECT_TRUE(editor.GetFileRows().empty());
 }
 
 TEST_F(TransactionEditorTest, AddMasterMakesVariablesAndControlsAndASecondOneReplacesIt)
 {
     AddMaster("order_detail");
-    EXPECT_EQ((std::vector<CString>{"order_detail"}), Cells(editor.GetTableRows()));
+    EXPECT_EQ((std::vector<CString>{"order_detail"}), Cells(editor.GetTableRows(), 1));
     EXPECT_EQ((std::vector<CString>{"order_detail_order_detail_idVar",
                                     "order_detail_order_basic_idVar", "order_detail_itemVar"}),
               VariableNames());
     EXPECT_EQ((std::vector<CString>{"order_basic_id", "item"}), ControlFields());
-    EXPECT_FALSE(editor.States().IsEnabled(E::IDC_MODULE));
+    EXPECT_FALSE(editor.States().IsEnabled(TransactionEditor::IDC_MODULE));
     // The detail combo leaves the basic table out.
-    for (const CString& name : editor.States().GetItems(E::IDC_DETAIL_TABLE))
+    for (const CString& name : editor.States().GetItems(TransactionEditor::IDC_DETAIL_TABLE))
         EXPECT_NE("order_detail", name);
 
     // The same table again changes nothing; another one replaces it with its own entries.
@@ -126,7 +122,7 @@ TEST_F(TransactionEditorTest, AddMasterMakesVariablesAndControlsAndASecondOneRep
     EXPECT_EQ(3u, VariableNames().size());
     AddMaster("order_basic");
     EXPECT_EQ(basic, editor.GetTransaction()->GetBasicTable());
-    EXPECT_EQ((std::vector<CString>{"order_basic"}), Cells(editor.GetTableRows()));
+    EXPECT_EQ((std::vector<CString>{"order_basic"}), Cells(editor.GetTableRows(), 1));
     EXPECT_EQ((std::vector<CString>{"order_basic_order_basic_idVar", "order_basic_customerVar"}),
               VariableNames());
     EXPECT_EQ((std::vector<CString>{"customer"}), ControlFields());
@@ -157,10 +153,10 @@ TEST_F(TransactionEditorTest, AddDetailChecksTheBasicTableAndTheForeignKey)
             AddMaster(step.master);
         AddDetail(step.detail);
         EXPECT_EQ(step.boxes, Texts(boxes)) << step.detail;
-        EXPECT_EQ(step.rows, Cells(editor.GetTableRows())) << step.detail;
-        EXPECT_EQ(-1, editor.States().GetSelection(E::IDC_DETAIL_TABLE));
+        EXPECT_EQ(step.rows, Cells(editor.GetTableRows(), 1)) << step.detail;
+        EXPECT_EQ(-1, editor.States().GetSelection(TransactionEditor::IDC_DETAIL_TABLE));
     }
-    EXPECT_FALSE(editor.States().IsEnabled(E::IDC_ADD_DETAIL));
+    EXPECT_FALSE(editor.States().IsEnabled(TransactionEditor::IDC_ADD_DETAIL));
     // The master link field gets a variable but no control.
     EXPECT_EQ((std::vector<CString>{"order_basic_order_basic_idVar", "order_basic_customerVar",
                                     "order_detail_order_detail_idVar",
@@ -219,8 +215,8 @@ TEST_F(TransactionEditorTest, RemoveTableAsksAndReEnablesAddDetail)
         editor.SelectTable(step.row);
         editor.RemoveTable();
         EXPECT_EQ((std::vector<std::string>{"Do you really want to delete table?"}), Texts(boxes));
-        EXPECT_EQ(step.rows, Cells(editor.GetTableRows()));
-        EXPECT_EQ(step.addDetail, editor.States().IsEnabled(E::IDC_ADD_DETAIL));
+        EXPECT_EQ(step.rows, Cells(editor.GetTableRows(), 1));
+        EXPECT_EQ(step.addDetail, editor.States().IsEnabled(TransactionEditor::IDC_ADD_DETAIL));
     }
     EXPECT_TRUE(VariableNames().empty());
     EXPECT_TRUE(ControlFields().empty());
@@ -264,7 +260,7 @@ TEST_F(TransactionEditorTest, OkNamesTheTransactionBeforeTheTableChecks)
             editor.RemoveTable();
         }
         ScriptedMessageBoxes boxes;
-        editor.States().SetText(E::IDC_NAME, each.name);
+        editor.States().SetText(TransactionEditor::IDC_NAME, each.name);
         editor.Ok();
         EXPECT_EQ((std::vector<std::string>{each.message}), Texts(boxes)) << each.message;
         ASSERT_TRUE(editor.IsNew());
@@ -291,7 +287,7 @@ TEST_F(TransactionEditorTest, OkAddsTheTransactionWithTheFilesOfTheProjectsPageK
         AddDetail("order_detail");
         Transaction* made = editor.GetTransaction();
         const CString name = each.outputKind == 1 ? "Orders" : "ClassicOrders";
-        editor.States().SetText(E::IDC_NAME, name);
+        editor.States().SetText(TransactionEditor::IDC_NAME, name);
         ScriptedMessageBoxes boxes;
         host.calls.clear();
         editor.Ok();
@@ -308,7 +304,7 @@ TEST_F(TransactionEditorTest, OkAddsTheTransactionWithTheFilesOfTheProjectsPageK
         // The editor offers a new transaction.
         EXPECT_TRUE(editor.IsNew());
         EXPECT_NE(made, editor.GetTransaction());
-        EXPECT_EQ("", editor.States().GetText(E::IDC_NAME));
+        EXPECT_EQ("", editor.States().GetText(TransactionEditor::IDC_NAME));
     }
 }
 
@@ -320,12 +316,13 @@ TEST_F(TransactionEditorTest, AStoredTransactionIsRenamedOnLeavingTheNameAndItsF
     open.Current().AddTransaction(stored, /*withFiles=*/true);
     editor.LoadTransaction(stored);
     EXPECT_FALSE(editor.IsNew());
-    EXPECT_FALSE(editor.States().IsEnabled(E::IDC_NAME));
-    EXPECT_FALSE(editor.States().IsEnabled(E::IDC_ADD_DETAIL));
-    EXPECT_EQ((std::vector<CString>{"order_basic", "order_detail"}), Cells(editor.GetTableRows()));
+    EXPECT_FALSE(editor.States().IsEnabled(TransactionEditor::IDC_NAME));
+    EXPECT_FALSE(editor.States().IsEnabled(TransactionEditor::IDC_ADD_DETAIL));
+    EXPECT_EQ((std::vector<CString>{"order_basic", "order_detail"}),
+              Cells(editor.GetTableRows(), 1));
     EXPECT_EQ(2u, editor.GetFileRows().size());
 
-    editor.States().SetText(E::IDC_NAME, "Sales");
+    editor.States().SetText(TransactionEditor::IDC_NAME, "Sales");
     editor.LeaveName();
     EXPECT_EQ("Sales", stored->GetFormName());
     EXPECT_EQ((std::vector<CString>{"rename Sales"}), host.calls);
@@ -377,7 +374,7 @@ TEST_F(TransactionEditorTest, FormControlsTakesAHeaderWithoutSpecialCharactersAs
 TEST_F(TransactionEditorTest, ReferenceFieldsNeedARowAndLinksAndLayoutChangeThePage)
 {
     AddMaster("order_basic");
-    editor.States().SetText(E::IDC_NAME, "Orders");
+    editor.States().SetText(TransactionEditor::IDC_NAME, "Orders");
     {
         ScriptedMessageBoxes boxes;
         editor.Ok();
@@ -396,14 +393,15 @@ TEST_F(TransactionEditorTest, ReferenceFieldsNeedARowAndLinksAndLayoutChangeTheP
 
     editor.SingleColumn();
     EXPECT_EQ(1, editor.GetTransaction()->GetColumnCount());
-    EXPECT_TRUE(editor.States().IsChecked(E::IDC_SINGLE_COLUMN));
-    EXPECT_FALSE(editor.States().IsChecked(E::IDC_TWO_COLUMNS));
+    EXPECT_TRUE(editor.States().IsChecked(TransactionEditor::IDC_SINGLE_COLUMN));
+    EXPECT_FALSE(editor.States().IsChecked(TransactionEditor::IDC_TWO_COLUMNS));
     editor.TwoColumns();
     EXPECT_EQ(2, editor.GetTransaction()->GetColumnCount());
-    EXPECT_TRUE(editor.States().IsChecked(E::IDC_TWO_COLUMNS));
+    EXPECT_TRUE(editor.States().IsChecked(TransactionEditor::IDC_TWO_COLUMNS));
 
     // Cancel drops the new transaction and shows the start page.
     editor.Cancel();
     EXPECT_EQ(nullptr, editor.GetTransaction());
     EXPECT_EQ((std::vector<CString>{"start page"}), host.calls);
 }
+} // namespace

@@ -19,7 +19,7 @@
 namespace
 {
 using Editor = UserFunctionEditor;
-using Names = std::vector<std::string>;
+using NameList = std::vector<std::string>;
 
 // The developer's half of the orders class: a hook and two methods of one name.
 const char* const ordersPartial = "namespace Shop\r\n"
@@ -71,21 +71,21 @@ protected:
     }
 
     ::Class* Class(int index) { return open.Current().GetClasses()[index]; }
-    Names Items(int id)
+    NameList Items(int id)
     {
         const auto& items = editor.States().GetItems(id);
         return {items.begin(), items.end()};
     }
-    static Names SecondCells(const std::vector<ListRow>& rows)
+    static NameList SecondCells(const std::vector<ListRow>& rows)
     {
-        Names cells;
+        NameList cells;
         for (const ListRow& row : rows)
             cells.push_back(std::string(row.cells.at(1)));
         return cells;
     }
-    static Names ParameterNames(const Function& function)
+    static NameList ParameterNames(const Function& function)
     {
-        Names names;
+        NameList names;
         for (const Parameter* parameter : function.GetParameters())
             names.push_back(std::string(parameter->GetFieldName()));
         return names;
@@ -111,16 +111,16 @@ protected:
 TEST_F(UserFunctionEditorTest, TheClassFileOffersItsMethodsAndTheChosenOnesParameters)
 {
     EXPECT_TRUE(editor.IsNew());
-    EXPECT_EQ(Items(Editor::IDC_CLASS), (Names{"_orders", "_customers"}));
+    EXPECT_EQ(Items(Editor::IDC_CLASS), (NameList{"_orders", "_customers"}));
     EXPECT_EQ(editor.States().GetSelection(Editor::IDC_CLASS), -1);
     EXPECT_EQ(editor.States().GetSelection(Editor::IDC_MODULE), 0);
-    EXPECT_EQ(Items(Editor::IDC_DEPENDENT_TABLE), (Names{"orders", "customers"}));
+    EXPECT_EQ(Items(Editor::IDC_DEPENDENT_TABLE), (NameList{"orders", "customers"}));
 
     // Each class choice and the methods offered; a class without a file offers none.
     const struct
     {
         int classIndex;
-        Names methods;
+        NameList methods;
     } classes[] = {{0, {"HandlePreAdd", "ByCity", "ByCity"}},
                    {1, {}},
                    {0, {"HandlePreAdd", "ByCity", "ByCity"}}};
@@ -136,7 +136,7 @@ TEST_F(UserFunctionEditorTest, TheClassFileOffersItsMethodsAndTheChosenOnesParam
     const struct
     {
         int method;
-        Names parameters;
+        NameList parameters;
         const char* body;
     } methods[] = {{1, {"city", "limit"}, "return Select(city, limit);"},
                    {2, {"city"}, "return null;"},
@@ -154,7 +154,7 @@ TEST_F(UserFunctionEditorTest, TheClassFileOffersItsMethodsAndTheChosenOnesParam
 TEST_F(UserFunctionEditorTest, OkRegistersTheFunctionOnce)
 {
     editor.Ok();
-    EXPECT_EQ(Texts(boxes), Names{"Function is not complete"});
+    EXPECT_EQ(Texts(boxes), NameList{"Function is not complete"});
     const size_t defaults = Class(0)->GetFunctions().size();
 
     Function* function = Register(1);
@@ -162,7 +162,7 @@ TEST_F(UserFunctionEditorTest, OkRegistersTheFunctionOnce)
     EXPECT_EQ(Class(0)->GetFunctions().back(), function);
     EXPECT_EQ(function->GetFieldName(), "ByCity");
     EXPECT_EQ(function->GetKind(), 1);
-    EXPECT_EQ(ParameterNames(*function), (Names{"city", "limit"}));
+    EXPECT_EQ(ParameterNames(*function), (NameList{"city", "limit"}));
     EXPECT_EQ(host.calls, std::vector<CString>{"add BaseModule ByCity"});
     EXPECT_FALSE(editor.IsNew());
     EXPECT_TRUE(Items(Editor::IDC_CLASS).empty());
@@ -181,10 +181,10 @@ TEST_F(UserFunctionEditorTest, OkRegistersTheFunctionOnce)
     function->AddParameter(extra);
     editor.LoadFunction(function);
     EXPECT_EQ(editor.States().GetSelection(Editor::IDC_FUNCTION), 1);
-    EXPECT_EQ(SecondCells(editor.GetParameterRows()), (Names{"limit", "CITY_CODE"}));
+    EXPECT_EQ(SecondCells(editor.GetParameterRows()), (NameList{"limit", "CITY_CODE"}));
     editor.ChooseMethod(1);
     editor.Ok();
-    EXPECT_EQ(ParameterNames(*function), (Names{"limit", "CITY_CODE", "city"}));
+    EXPECT_EQ(ParameterNames(*function), (NameList{"limit", "CITY_CODE", "city"}));
     EXPECT_EQ(Class(0)->GetFunctions().size(), defaults + 1);
 }
 
@@ -198,16 +198,16 @@ TEST_F(UserFunctionEditorTest, DependentTablesParametersAndOutputFields)
         editor.AddTable();
         EXPECT_EQ(editor.States().GetSelection(Editor::IDC_DEPENDENT_TABLE), -1);
     }
-    EXPECT_EQ(SecondCells(editor.GetTableRows()), (Names{"customers", "orders"}));
+    EXPECT_EQ(SecondCells(editor.GetTableRows()), (NameList{"customers", "orders"}));
 
     editor.AddOutputFields();
-    EXPECT_EQ(SecondCells(editor.GetOutputRows()), Names{"City"});
+    EXPECT_EQ(SecondCells(editor.GetOutputRows()), NameList{"City"});
     EXPECT_EQ(host.calls.back(), "output fields");
 
     // The orders table leaves with the output column of its field.
     editor.SelectTableRow(1);
     editor.DeleteTable();
-    EXPECT_EQ(SecondCells(editor.GetTableRows()), Names{"customers"});
+    EXPECT_EQ(SecondCells(editor.GetTableRows()), NameList{"customers"});
     EXPECT_TRUE(editor.GetOutputRows().empty());
 
     // "Update Parameter List" brings the function's parameters in line with the method's.
@@ -216,8 +216,8 @@ TEST_F(UserFunctionEditorTest, DependentTablesParametersAndOutputFields)
     function->AddParameter(stale);
     editor.ChooseMethod(2);
     editor.UpdateParameters();
-    EXPECT_EQ(SecondCells(editor.GetParameterRows()), Names{"city"});
-    EXPECT_EQ(ParameterNames(*function), Names{"city"});
+    EXPECT_EQ(SecondCells(editor.GetParameterRows()), NameList{"city"});
+    EXPECT_EQ(ParameterNames(*function), NameList{"city"});
 
     editor.Cancel();
     editor.ForgetFunction(function);

@@ -8,7 +8,6 @@
 
 namespace
 {
-using E = VariableEditor;
 
 FieldVariableMap* AddMap(Form& page, const char* name, int kind, Field* field = nullptr)
 {
@@ -37,13 +36,13 @@ TEST(VariableEditorTest, OpeningTakesOutAndFreesTheSoftDeleteVariables)
     AddMap(page, "customer_Is_Deleted", Variable::pageKind);
     AddMap(page, "city", Variable::pageKind);
     AddMap(page, "Is_Deleted", Variable::pageKind);
-    E editor(open.project, page.EditFieldVariableMaps(), &page);
+    VariableEditor editor(open.project, page.EditFieldVariableMaps(), &page);
     editor.Open();
     EXPECT_EQ(std::vector<CString>{"city"}, Names(page));
     ASSERT_EQ(1u, editor.GetRows().size());
     EXPECT_EQ((std::vector<CString>{"", "city", "v"}), editor.GetRows()[0].cells);
-    EXPECT_TRUE(editor.States().IsChecked(E::IDC_INPUT));
-    EXPECT_FALSE(editor.States().IsChecked(E::IDC_LOCAL));
+    EXPECT_TRUE(editor.States().IsChecked(VariableEditor::IDC_INPUT));
+    EXPECT_FALSE(editor.States().IsChecked(VariableEditor::IDC_LOCAL));
 }
 
 TEST(VariableEditorTest, AddAndUpdateMakeInputVariablesAndAnEmptyNameIsRefused)
@@ -51,26 +50,26 @@ TEST(VariableEditorTest, AddAndUpdateMakeInputVariablesAndAnEmptyNameIsRefused)
     OpenNewProject open;
     Form page;
     AddMap(page, "p", Variable::parameterKind);
-    E editor(open.project, page.EditFieldVariableMaps(), &page);
+    VariableEditor editor(open.project, page.EditFieldVariableMaps(), &page);
     editor.Open();
     ScriptedMessageBoxes boxes;
     editor.AddOrUpdate();
     EXPECT_EQ(std::vector<std::string>{"Please enter valid variable name."}, Texts(boxes));
-    editor.States().SetText(E::IDC_NAME, "q");
-    editor.States().SetText(E::IDC_DEFAULT_VALUE, "1");
+    editor.States().SetText(VariableEditor::IDC_NAME, "q");
+    editor.States().SetText(VariableEditor::IDC_DEFAULT_VALUE, "1");
     editor.AddOrUpdate();
     editor.ClickRow(0);
-    EXPECT_TRUE(editor.States().IsChecked(E::IDC_LOCAL));
-    EXPECT_EQ("Update", editor.States().GetText(E::IDC_ADD));
-    editor.States().SetText(E::IDC_NAME, "p2");
+    EXPECT_TRUE(editor.States().IsChecked(VariableEditor::IDC_LOCAL));
+    EXPECT_EQ("Update", editor.States().GetText(VariableEditor::IDC_ADD));
+    editor.States().SetText(VariableEditor::IDC_NAME, "p2");
     editor.AddOrUpdate();
     EXPECT_EQ((std::vector<CString>{"p2", "q"}), Names(page));
     for (const FieldVariableMap* map : page.GetFieldVariableMaps())
         EXPECT_EQ(Variable::pageKind, map->variable->GetKind());
-    EXPECT_EQ("Add", editor.States().GetText(E::IDC_ADD));
-    EXPECT_FALSE(editor.States().IsEnabled(E::IDC_DELETE));
+    EXPECT_EQ("Add", editor.States().GetText(VariableEditor::IDC_ADD));
+    EXPECT_FALSE(editor.States().IsEnabled(VariableEditor::IDC_DELETE));
     editor.ClickRow(-1);
-    EXPECT_TRUE(editor.States().IsChecked(E::IDC_INPUT));
+    EXPECT_TRUE(editor.States().IsChecked(VariableEditor::IDC_INPUT));
 }
 
 TEST(VariableEditorTest, DeleteAsksAndNeverDeletesAGlobalOrAShownVariable)
@@ -107,7 +106,7 @@ TEST(VariableEditorTest, DeleteAsksAndNeverDeletesAGlobalOrAShownVariable)
             control->SetVariable(map->variable);
         page.AddFieldRep(control);
         {
-            E editor(open.project, page.EditFieldVariableMaps(), &page);
+            VariableEditor editor(open.project, page.EditFieldVariableMaps(), &page);
             editor.Open();
             ScriptedMessageBoxes boxes;
             for (int answer : c.answers)
