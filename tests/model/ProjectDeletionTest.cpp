@@ -99,13 +99,6 @@ protected:
         return property;
     }
 
-    static Menu* NewMenu(const char* name)
-    {
-        auto* menu = new Menu;
-        menu->SetName(name);
-        return menu;
-    }
-
     Table* m_customer = nullptr;
     Field* m_name = nullptr;
     Table* m_orders = nullptr;
