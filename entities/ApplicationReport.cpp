@@ -103,9 +103,7 @@ bool ColumnShowsField(const ReportField* column, const Field* field)
     const Table* table = referred->GetTable();
     if (table == nullptr)
         return false;
-    const Field* front =
-        table->GetFrontField() != nullptr ? table->GetFrontField() : table->GetDefaultFrontField();
-    return shown == front;
+    return shown == table->GetDisplayField();
 }
 
 } // namespace

@@ -131,24 +131,17 @@ CString FormPageWord(int fileKind)
     return {};
 }
 
-// The first item of the list that matches, else null.
-template <class T, class Predicate> T* FirstMatch(const std::vector<T*>& list, Predicate matches)
-{
-    const auto found = std::ranges::find_if(list, matches);
-    return found == list.end() ? nullptr : *found;
-}
-
 // The first visibility whose data passes the test.
 template <class Test>
 FieldVisibility* FindVisibilityByData(const std::vector<FieldVisibility*>& visibilities,
                                       const Test& test)
 {
-    return FirstMatch(visibilities,
-                      [&test](const FieldVisibility* visibility)
-                      {
-                          const VisibilityData* data = visibility->GetVisibilityData();
-                          return data != nullptr && test(*data);
-                      });
+    return FindFirst(visibilities,
+                     [&test](const FieldVisibility* visibility)
+                     {
+                         const VisibilityData* data = visibility->GetVisibilityData();
+                         return data != nullptr && test(*data);
+                     });
 }
 
 // The first map of the list that matches, else null.
@@ -621,8 +614,8 @@ FieldVisibility* AspFile::FindFieldVisibility(const Field* field) const
 {
     if (field == nullptr)
         return nullptr;
-    return FirstMatch(m_fieldVisibilities, [field](const FieldVisibility* visibility)
-                      { return visibility->GetField() == field; });
+    return FindFirst(m_fieldVisibilities, [field](const FieldVisibility* visibility)
+                     { return visibility->GetField() == field; });
 }
 
 bool AspFile::HasFieldVisibility(const FieldVisibility* visibility) const

@@ -15,7 +15,7 @@ IMPLEMENT_SERIAL(DashBoardCellInfo, CObject, 0)
 
 namespace
 {
-using VariableMapRecords =
+using CellVariableMapRecords =
     PairRecords<DashBoardVariableMap, &DashBoardVariableMap::target,
                 &DashBoardVariableMap::sourceVariable, &DashBoardVariableMap::sourceField>;
 
@@ -145,7 +145,7 @@ void DashBoardCellInfo::Serialize(CArchive& ar)
         WriteBoolInt(ar, m_staticText);
         ar << m_caption;
         ar.WriteObject(m_menu);
-        VariableMapRecords::Write(ar, m_variableMaps);
+        CellVariableMapRecords::Write(ar, m_variableMaps);
         ar << static_cast<int>(m_displayFields.size());
         for (const FieldCaption& displayField : m_displayFields)
         {
@@ -157,7 +157,7 @@ void DashBoardCellInfo::Serialize(CArchive& ar)
     m_staticText = ReadBoolInt(ar);
     ar >> m_caption;
     m_menu = ReadRef<Menu>(ar);
-    VariableMapRecords::Read(ar, m_variableMaps, VariableMapRecords::EmptyEntry::Kept);
+    CellVariableMapRecords::Read(ar, m_variableMaps, CellVariableMapRecords::EmptyEntry::Kept);
     ReadDisplayFields(ar);
 }
 

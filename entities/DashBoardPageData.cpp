@@ -15,7 +15,7 @@ IMPLEMENT_SERIAL(DashBoardPageData, CObject, 0)
 namespace
 {
 // A placement keeps the field first; a cell keeps it last.
-using VariableMapRecords =
+using PlacementVariableMapRecords =
     PairRecords<DashBoardVariableMap, &DashBoardVariableMap::sourceField,
                 &DashBoardVariableMap::target, &DashBoardVariableMap::sourceVariable>;
 } // namespace
@@ -70,14 +70,15 @@ void DashBoardPageData::Serialize(CArchive& ar)
         ar.WriteObject(m_dashBoard);
         ar.WriteObject(m_procedureInvokation);
         VariablePairRecords::Write(ar, m_variablePairs);
-        VariableMapRecords::Write(ar, m_variableMaps);
+        PlacementVariableMapRecords::Write(ar, m_variableMaps);
         ar.WriteObject(m_classInvokation);
         return;
     }
     m_dashBoard = ReadRef<DashBoard>(ar);
     m_procedureInvokation = ReadOwned<ProcedureInvokation>(ar);
     VariablePairRecords::Read(ar, m_variablePairs, VariablePairRecords::EmptyEntry::Kept);
-    VariableMapRecords::Read(ar, m_variableMaps, VariableMapRecords::EmptyEntry::Kept);
+    PlacementVariableMapRecords::Read(ar, m_variableMaps,
+                                      PlacementVariableMapRecords::EmptyEntry::Kept);
     if (ArchiveVersion() > 78)
         m_classInvokation = ReadOwned<ClassInvokation>(ar);
 }

@@ -4,8 +4,7 @@
 #include "entities/ProcedureInvokation.h"
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
-
-#include <array>
+#include "model/FieldFilter.h"
 
 IMPLEMENT_SERIAL(DateValidation, CObject, 0)
 
@@ -14,11 +13,6 @@ DateValidation::DateValidation(Variable* variable, int comparisonKind,
     : m_variable(variable), m_comparisonKind(comparisonKind), m_procedureInvokation(invokation),
       m_resultField(resultField)
 {
-}
-
-namespace
-{
-const std::array<const char*, 6> comparisonTexts = {"=", "<=", ">=", "!=", "<", ">"};
 }
 
 DateValidation::~DateValidation()
@@ -44,9 +38,7 @@ void DateValidation::Serialize(CArchive& ar)
 
 CString DateValidation::GetOperatorText() const
 {
-    if (m_comparisonKind < 0 || m_comparisonKind >= static_cast<int>(comparisonTexts.size()))
-        return "";
-    return comparisonTexts[m_comparisonKind];
+    return ComparisonOperatorText(m_comparisonKind);
 }
 
 Procedure* DateValidation::GetProcedure() const

@@ -27,28 +27,6 @@ bool SameNoCase(const CString& left, const CString& right)
     return left.CompareNoCase(right) == 0;
 }
 
-CString DisplayNameOf(const ProcedureFieldInfo* outputField)
-{
-    CString name;
-    outputField->GetDisplayName(name);
-    return name;
-}
-
-template <class T, class Predicate> T* FirstMatch(const std::vector<T*>& list, Predicate matches)
-{
-    const auto found = std::find_if(list.begin(), list.end(), matches);
-    return found != list.end() ? *found : nullptr;
-}
-
-// The field a lookup shows for the table: its front field, else its default one.
-Field* DisplayFieldOf(const Table* table)
-{
-    if (table == nullptr)
-        return nullptr;
-    Field* front = table->GetFrontField();
-    return front != nullptr ? front : table->GetDefaultFrontField();
-}
-
 const std::vector<CString> recordHandlerNames = {"HandleAdd", "HandleUpdate", "HandleDelete",
                                                  "SelectRecord"};
 } // namespace
@@ -102,8 +80,8 @@ bool Function::IsUserFunction() const
 
 Parameter* Function::FindParameterByName(const CString& name) const
 {
-    return FirstMatch(m_parameters, [&name](const Parameter* parameter)
-                      { return SameNoCase(parameter->GetFieldName(), name); });
+    return FindFirst(m_parameters, [&name](const Parameter* parameter)
+                     { return SameNoCase(parameter->GetFieldName(), name); });
 }
 
 Parameter* Function::FindParameterLike(const Parameter* item) const
@@ -152,8 +130,8 @@ bool Function::UsesTable(const Table* table) const
 
 Table* Function::FindTableByName(const CString& name) const
 {
-    return FirstMatch(m_usedTables, [&name](const Table* table)
-                      { return SameNoCase(table->GetTableName(), name); });
+    return FindFirst(m_usedTables, [&name](const Table* table)
+                     { return SameNoCase(table->GetTableName(), name); });
 }
 
 void Function::RemoveTable(Table* table)
@@ -208,19 +186,19 @@ bool Function::HasProcedureFieldInfoNamedExact(const CString& name) const
 {
     return std::any_of(m_outputFields.begin(), m_outputFields.end(),
                        [&name](const ProcedureFieldInfo* outputField)
-                       { return DisplayNameOf(outputField) == name; });
+                       { return outputField->GetDisplayName() == name; });
 }
 
 ProcedureFieldInfo* Function::FindProcedureFieldInfoByName(const CString& name) const
 {
-    return FirstMatch(m_outputFields, [&name](const ProcedureFieldInfo* outputField)
-                      { return SameNoCase(DisplayNameOf(outputField), name); });
+    return FindFirst(m_outputFields, [&name](const ProcedureFieldInfo* outputField)
+                     { return SameNoCase(outputField->GetDisplayName(), name); });
 }
 
 ProcedureFieldInfo*
 Function::FindProcedureFieldInfoLike(const ProcedureFieldInfo* outputField) const
 {
-    return outputField != nullptr ? FindProcedureFieldInfoByName(DisplayNameOf(outputField))
+    return outputField != nullptr ? FindProcedureFieldInfoByName(outputField->GetDisplayName())
                                   : nullptr;
 }
 
@@ -247,7 +225,8 @@ void Function::RemoveFieldWithReferences(Field* field)
     {
         RemoveOutputFieldsOf(current);
         const Field* foreign = current->IsForeignKey() ? current->GetForeignField() : nullptr;
-        current = foreign != nullptr ? DisplayFieldOf(foreign->GetTable()) : nullptr;
+        const Table* referred = foreign != nullptr ? foreign->GetTable() : nullptr;
+        current = referred != nullptr ? referred->GetDisplayField() : nullptr;
     }
 }
 
@@ -267,8 +246,8 @@ bool Function::ContainsAliasField(const Field* field) const
 
 Field* Function::FindAliasFieldByName(const CString& name) const
 {
-    return FirstMatch(m_aliasFields,
-                      [&name](const Field* field) { return field->GetFieldName() == name; });
+    return FindFirst(m_aliasFields,
+                     [&name](const Field* field) { return field->GetFieldName() == name; });
 }
 
 bool Function::RemoveAliasField(Field* field)

@@ -5,6 +5,7 @@
 #include "entities/Menu.h"
 #include "model/ArchiveIO.h"
 #include "model/FieldRep.h"
+#include "model/ListAccess.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -20,11 +21,6 @@ namespace
 bool IsEmptyCell(const GridCell* cell)
 {
     return cell == nullptr || cell->IsEmpty();
-}
-
-bool IsIndexOf(int index, std::size_t size)
-{
-    return index >= 0 && static_cast<std::size_t>(index) < size;
 }
 } // namespace
 
@@ -82,10 +78,10 @@ void Grid::BuildCells(int rows, int columns)
 
 GridCell* Grid::GetCellAt(int row, int column) const
 {
-    if (!IsIndexOf(row, m_rows.size()) || column >= GetColumnCount())
+    if (!IsValidIndex(m_rows, row) || column >= GetColumnCount())
         return nullptr;
     const Row& cells = m_rows[static_cast<std::size_t>(row)];
-    return IsIndexOf(column, cells.size()) ? cells[static_cast<std::size_t>(column)] : nullptr;
+    return IsValidIndex(cells, column) ? cells[static_cast<std::size_t>(column)] : nullptr;
 }
 
 GridCell* Grid::FindCellById(int id) const
@@ -182,7 +178,7 @@ void Grid::Renumber()
 
 void Grid::RemoveRow(int index)
 {
-    if (!IsIndexOf(index, m_rows.size()))
+    if (!IsValidIndex(m_rows, index))
         return;
     for (GridCell* cell : m_rows[static_cast<std::size_t>(index)])
         delete cell;
@@ -195,7 +191,7 @@ void Grid::RemoveColumn(int index)
         return;
     for (Row& row : m_rows)
     {
-        if (!IsIndexOf(index, row.size()))
+        if (!IsValidIndex(row, index))
             continue;
         delete row[static_cast<std::size_t>(index)];
         row.erase(row.begin() + index);
@@ -219,7 +215,7 @@ void Grid::RemoveEmptyColumns()
         const bool empty =
             std::all_of(m_rows.begin(), m_rows.end(),
                         [column](const Row& row) {
-                            return !IsIndexOf(column, row.size()) ||
+                            return !IsValidIndex(row, column) ||
                                    IsEmptyCell(row[static_cast<std::size_t>(column)]);
                         });
         if (empty)

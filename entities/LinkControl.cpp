@@ -11,7 +11,7 @@ IMPLEMENT_SERIAL(LinkControl, CObject, 0)
 
 namespace
 {
-using VariableMapRecords =
+using LinkVariableMapRecords =
     PairRecords<LinkVariableMap, &LinkVariableMap::pageVariable, &LinkVariableMap::targetVariable>;
 } // namespace
 
@@ -88,7 +88,7 @@ void LinkControl::Serialize(CArchive& ar)
         ar << m_alignment;
         ar.WriteObject(m_target);
         ar << m_caption;
-        VariableMapRecords::Write(ar, m_variableMaps);
+        LinkVariableMapRecords::Write(ar, m_variableMaps);
         return;
     }
 
@@ -96,5 +96,6 @@ void LinkControl::Serialize(CArchive& ar)
     m_target = ReadRef<Menu>(ar);
     ar >> m_caption;
     if (ArchiveVersion() > 49)
-        VariableMapRecords::Read(ar, m_variableMaps, VariableMapRecords::EmptyEntry::AsNull);
+        LinkVariableMapRecords::Read(ar, m_variableMaps,
+                                     LinkVariableMapRecords::EmptyEntry::AsNull);
 }

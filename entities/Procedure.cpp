@@ -35,16 +35,9 @@ CString TableNameOf(const Table* table)
 }
 
 // The name of a field or variable; empty for null.
-template <class T> CString NameOf(const T* named)
+template <class T> CString FieldNameOf(const T* named)
 {
     return named != nullptr ? named->GetFieldName() : CString();
-}
-
-CString DisplayNameOf(const ProcedureFieldInfo* column)
-{
-    CString name;
-    column->GetDisplayName(name);
-    return name;
 }
 
 // From the last "_" on; the whole name when it holds none.
@@ -382,13 +375,13 @@ bool Procedure::HasOutputColumn(ProcedureFieldInfo* column) const
 bool Procedure::HasOutputColumnNamed(const CString& name) const
 {
     return std::ranges::any_of(m_outputColumns, [&name](const ProcedureFieldInfo* column)
-                               { return DisplayNameOf(column) == name; });
+                               { return column->GetDisplayName() == name; });
 }
 
 bool Procedure::HasOutputColumnNamedNoCase(const CString& name) const
 {
     return std::ranges::any_of(m_outputColumns, [&name](const ProcedureFieldInfo* column)
-                               { return DisplayNameOf(column).CompareNoCase(name) == 0; });
+                               { return column->GetDisplayName().CompareNoCase(name) == 0; });
 }
 
 ProcedureFieldInfo* Procedure::FindOutputColumnByDisplayName(const CString& name) const
@@ -396,7 +389,7 @@ ProcedureFieldInfo* Procedure::FindOutputColumnByDisplayName(const CString& name
     CString lowerName = name;
     lowerName.MakeLower();
     return FindFirst(m_outputColumns, [&lowerName](const ProcedureFieldInfo* column)
-                     { return DisplayNameOf(column).MakeLower() == lowerName; });
+                     { return column->GetDisplayName().MakeLower() == lowerName; });
 }
 
 void Procedure::RemoveOutputColumn(ProcedureFieldInfo* column)
@@ -439,13 +432,14 @@ Field* Procedure::GetAliasFieldAt(int index) const
 
 Field* Procedure::FindAliasFieldByName(const CString& name) const
 {
-    return FindFirst(m_aliasFields, [&name](const Field* field) { return NameOf(field) == name; });
+    return FindFirst(m_aliasFields,
+                     [&name](const Field* field) { return FieldNameOf(field) == name; });
 }
 
 Field* Procedure::FindAliasFieldByNameNoCase(const CString& name) const
 {
     return FindFirst(m_aliasFields, [&name](const Field* field)
-                     { return NameOf(field).CompareNoCase(name) == 0; });
+                     { return FieldNameOf(field).CompareNoCase(name) == 0; });
 }
 
 void Procedure::RemoveAliasField(Field* field)
@@ -510,7 +504,7 @@ Variable* Procedure::FindFieldParameterVariableByName(const CString& name) const
     FindFieldParameter(m_fieldParameters, out,
                        [&name](const FieldVariableMap& parameter) {
                            return parameter.variable != nullptr &&
-                                  NameOf(parameter.variable) == name;
+                                  FieldNameOf(parameter.variable) == name;
                        });
     return out.variable;
 }
@@ -576,13 +570,13 @@ FieldFilter* Procedure::FindEquivalentFilter(FieldFilter* filter) const
 {
     if (filter == nullptr)
         return nullptr;
-    const CString fieldName = NameOf(filter->GetField());
-    const CString variableName = NameOf(filter->GetVariable());
+    const CString fieldName = FieldNameOf(filter->GetField());
+    const CString variableName = FieldNameOf(filter->GetVariable());
     return FindFirst(m_filters,
                      [&](const FieldFilter* own)
                      {
-                         return NameOf(own->GetField()).CompareNoCase(fieldName) == 0 &&
-                                NameOf(own->GetVariable()).CompareNoCase(variableName) == 0 &&
+                         return FieldNameOf(own->GetField()).CompareNoCase(fieldName) == 0 &&
+                                FieldNameOf(own->GetVariable()).CompareNoCase(variableName) == 0 &&
                                 own->GetComparisonKind() == filter->GetComparisonKind();
                      });
 }
@@ -664,7 +658,7 @@ Variable* Procedure::GetVariableAt(int index) const
 Variable* Procedure::FindVariableByName(const CString& name) const
 {
     return FindFirst(m_variationVariables,
-                     [&name](const Variable* variable) { return NameOf(variable) == name; });
+                     [&name](const Variable* variable) { return FieldNameOf(variable) == name; });
 }
 
 bool Procedure::HasVariable(Variable* variable) const

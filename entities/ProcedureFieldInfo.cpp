@@ -23,6 +23,13 @@ void ProcedureFieldInfo::GetDisplayName(CString& out) const
     out = m_field != nullptr ? WithAggregate(m_field->GetFieldName(), "_") : CString();
 }
 
+CString ProcedureFieldInfo::GetDisplayName() const
+{
+    CString name;
+    GetDisplayName(name);
+    return name;
+}
+
 void ProcedureFieldInfo::GetCaption(CString& out) const
 {
     out = m_field != nullptr ? WithAggregate(m_field->GetDisplayName(), " ") : CString();

@@ -38,6 +38,7 @@ public:
     // The column name used by generated code, reports and the SELECT check: the field name,
     // with "_" and the aggregate name when there is an aggregate; empty without a field.
     void GetDisplayName(CString& out) const;
+    CString GetDisplayName() const;
     // The field's display name, with " " and the aggregate name when there is an aggregate;
     // empty without a field.
     void GetCaption(CString& out) const;

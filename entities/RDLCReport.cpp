@@ -73,13 +73,6 @@ bool DataInvokesClassOf(const FieldRepData* data, const Table* table)
                                });
 }
 
-// The display field a foreign key shows from its table: the front field, else the default one.
-Field* DisplayFieldOf(const Table* table)
-{
-    Field* front = table->GetFrontField();
-    return front != nullptr ? front : table->GetDefaultFrontField();
-}
-
 // The query of an adapter of the table's class function: select list, joins and the
 // soft-delete filter; the names of the result columns go to the adapter.
 CString SelectAllRecordsStatement(const Table& table, TableAdapter& adapter,
@@ -104,7 +97,8 @@ CString SelectAllRecordsStatement(const Table& table, TableAdapter& adapter,
                              : ownColumn + ", ";
         const Field* referred = field->IsForeignKey() ? field->GetForeignField() : nullptr;
         const Table* referredTable = referred != nullptr ? referred->GetTable() : nullptr;
-        const Field* display = referredTable != nullptr ? DisplayFieldOf(referredTable) : nullptr;
+        const Field* display =
+            referredTable != nullptr ? referredTable->GetDisplayField() : nullptr;
         if (display == nullptr)
         {
             adapter.AddColumnName(fieldName);

@@ -62,7 +62,7 @@ constexpr int noToken = -1;
 
 constexpr std::string_view singleCharacters = ".;:(){}<>+-*/%&|!~^=?";
 
-bool IsBlank(int c)
+bool IsCSharpSpace(int c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
 }
@@ -266,7 +266,7 @@ bool CSharpScanner::SkipBlanksAndComments()
             return true;
         }
     }
-    if (IsBlank(c))
+    if (IsCSharpSpace(c))
     {
         Consume(1, true);
         return true;
@@ -480,7 +480,7 @@ int CSharpScanner::Operator()
     if (c == '[')
     {
         std::size_t length = 1;
-        while (Peek(length) == ',' || IsBlank(Peek(length)))
+        while (Peek(length) == ',' || IsCSharpSpace(Peek(length)))
             ++length;
         if (Peek(length) == ']')
         {

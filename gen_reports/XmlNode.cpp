@@ -7,14 +7,14 @@
 
 namespace
 {
-bool IsBlank(char ch)
+bool IsXmlSpace(char ch)
 {
     return std::isspace(static_cast<unsigned char>(ch)) != 0;
 }
 
 const char* SkipBlanks(const char* p, const char* end)
 {
-    while (p < end && IsBlank(*p))
+    while (p < end && IsXmlSpace(*p))
         ++p;
     return p;
 }
@@ -74,7 +74,7 @@ bool IsBlankText(const CString& text)
 {
     for (int i = 0; i < text.GetLength(); ++i)
     {
-        if (!IsBlank(text[i]))
+        if (!IsXmlSpace(text[i]))
             return false;
     }
     return true;
@@ -89,7 +89,7 @@ void SetFromRange(CString& target, const char* begin, const char* end,
     if (options.trimValues)
     {
         begin = SkipBlanks(begin, end);
-        while (end > begin && IsBlank(end[-1]))
+        while (end > begin && IsXmlSpace(end[-1]))
             --end;
     }
     if (end <= begin)
@@ -166,7 +166,7 @@ bool EndsElementName(char ch)
 
 bool EndsAttributeName(char ch)
 {
-    return IsBlank(ch) || ch == '=' || ch == '>' || ch == '/';
+    return IsXmlSpace(ch) || ch == '=' || ch == '>' || ch == '/';
 }
 } // namespace
 
@@ -361,7 +361,7 @@ const char* XmlNode::LoadAttributes(const char* p, const char* end, XmlParseOpti
             else
             {
                 valueEnd = FindStop(p, end, options.escapeCharacter,
-                                    [](char c) { return IsBlank(c) || c == '>'; });
+                                    [](char c) { return IsXmlSpace(c) || c == '>'; });
                 SetFromRange(attribute->value, p, valueEnd, options);
                 p = valueEnd;
             }
@@ -381,7 +381,8 @@ const char* XmlNode::LoadEndTag(const char* p, const char* end, XmlParseOptions&
                                 bool& closes)
 {
     const char* tagStart = SkipBlanks(p + 2, end);
-    const char* tagEnd = FindStop(tagStart, end, 0, [](char c) { return IsBlank(c) || c == '>'; });
+    const char* tagEnd =
+        FindStop(tagStart, end, 0, [](char c) { return IsXmlSpace(c) || c == '>'; });
     if (tagEnd == end)
         return Fail(options, p, 2, Formatted("it must be closed with </%s>", m_name));
     const CString tagName(tagStart, static_cast<int>(tagEnd - tagStart));

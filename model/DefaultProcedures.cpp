@@ -265,12 +265,6 @@ void AddTableFieldsToFunctionsOf(Module& module, const Class& dataClass)
             module.AddTableFieldsToFunction(function);
     }
 }
-
-Field* FrontFieldOf(const Table* table)
-{
-    Field* front = table->GetFrontField();
-    return front != nullptr ? front : table->GetDefaultFrontField();
-}
 } // namespace
 
 bool Module::HasTableProcedure(Table* table, const CString& name) const
@@ -562,7 +556,7 @@ void Module::AddTableFieldsToFunction(Function* function)
                   });
     for (const Field* field : foreignKeys)
     {
-        Field* front = FrontFieldOf(field->GetForeignField()->GetTable());
+        Field* front = field->GetForeignField()->GetTable()->GetDisplayField();
         if (front != nullptr && !function->HasOutputField(front))
             AddOutputFieldUnlessNamed(function, front);
     }

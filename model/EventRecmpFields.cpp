@@ -15,7 +15,7 @@ IMPLEMENT_SERIAL(EventRecmpFields, CObject, 0)
 namespace
 {
 // The field of the control a record refills; null when either is missing.
-Field* RecomputedField(const FieldRep* rep)
+Field* FieldOfRep(const FieldRep* rep)
 {
     return rep != nullptr ? rep->GetField() : nullptr;
 }
@@ -92,7 +92,7 @@ void EventRecmpFields::DeleteClassInvokation(EventClassRecompute* record)
 
 void EventRecmpFields::RemoveProcedureRecompute(const FieldRep* rep)
 {
-    Field* field = RecomputedField(rep);
+    Field* field = FieldOfRep(rep);
     for (auto it = m_procedureRecomputes.begin(); it != m_procedureRecomputes.end(); ++it)
     {
         EventProcedureRecompute* record = *it;
@@ -125,7 +125,7 @@ EventRecmpFields::FindProcedureRecomputeByFieldName(const CString& name) const
                      [&name](const EventProcedureRecompute* record)
                      {
                          const Field* field =
-                             record != nullptr ? RecomputedField(record->fieldRep) : nullptr;
+                             record != nullptr ? FieldOfRep(record->fieldRep) : nullptr;
                          return field != nullptr && field->GetFieldName().CompareNoCase(name) == 0;
                      });
     return found != m_procedureRecomputes.end() ? *found : nullptr;

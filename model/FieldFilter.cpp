@@ -17,11 +17,16 @@ constexpr std::array<const char*, 6> comparisonTexts = {"=", "<=", ">=", "!=", "
 
 FieldFilter::FieldFilter() : m_id(++filterCounter) {}
 
+CString ComparisonOperatorText(int kind)
+{
+    if (kind < 0 || kind >= static_cast<int>(comparisonTexts.size()))
+        return CString();
+    return comparisonTexts[static_cast<std::size_t>(kind)];
+}
+
 CString FieldFilter::GetOperatorText() const
 {
-    if (m_comparisonKind < 0 || m_comparisonKind >= static_cast<int>(comparisonTexts.size()))
-        return CString();
-    return comparisonTexts[static_cast<std::size_t>(m_comparisonKind)];
+    return ComparisonOperatorText(m_comparisonKind);
 }
 
 void FieldFilter::Serialize(CArchive& ar)

@@ -38,3 +38,7 @@ private:
     Variable* m_variable = nullptr;
     Field* m_field = nullptr;
 };
+
+// The operator text of a comparison kind of a filter or a date validation: "=", "<=", ">=", "!=",
+// "<", ">"; empty for any other kind.
+CString ComparisonOperatorText(int kind);

@@ -62,7 +62,7 @@ template <class T> void SwapNeighbours(std::vector<T*>& list, int first)
 }
 
 // The field of the control a class recompute refills; null when either is missing.
-Field* RecomputedField(const EventClassRecompute* record)
+Field* FieldOfClassRecompute(const EventClassRecompute* record)
 {
     if (record == nullptr || record->fieldRep == nullptr)
         return nullptr;
@@ -71,7 +71,7 @@ Field* RecomputedField(const EventClassRecompute* record)
 // The record refills a control on a field of the table.
 bool RefillsFieldOf(const EventClassRecompute* record, const Table* table)
 {
-    const Field* field = RecomputedField(record);
+    const Field* field = FieldOfClassRecompute(record);
     return table != nullptr && field != nullptr && table->ContainsField(field);
 }
 } // namespace
@@ -168,8 +168,9 @@ bool FieldRepData::HasClassRecomputeFor(const FieldRep* rep) const
 
 bool FieldRepData::HasClassRecomputeForField(const Field* field) const
 {
-    return field != nullptr && AnyClassRecompute([field](const EventClassRecompute* record)
-                                                 { return RecomputedField(record) == field; });
+    return field != nullptr &&
+           AnyClassRecompute([field](const EventClassRecompute* record)
+                             { return FieldOfClassRecompute(record) == field; });
 }
 
 bool FieldRepData::HasClassRecomputeForTable(const Table* table) const
@@ -183,7 +184,7 @@ bool FieldRepData::RecomputesTransactionField(const Transaction* transaction) co
     return transaction != nullptr && AnyClassRecompute(
                                          [transaction](const EventClassRecompute* record)
                                          {
-                                             const Field* field = RecomputedField(record);
+                                             const Field* field = FieldOfClassRecompute(record);
                                              return field != nullptr &&
                                                     field->GetTable() != nullptr &&
                                                     transaction->UsesTable(field->GetTable());

@@ -48,7 +48,7 @@ constexpr int firstRDLCVersion = 74;
 constexpr int firstSettingsVersion = 76;
 
 // The first element whose name equals the name ignoring case.
-template <class T> T* FindByNameNoCase(const std::vector<T*>& list, const CString& name)
+template <class T> T* FindInfoByNameNoCase(const std::vector<T*>& list, const CString& name)
 {
     const auto found =
         std::find_if(list.begin(), list.end(),
@@ -187,6 +187,11 @@ bool DeleteListedInfo(const std::vector<Module*>& modules, std::vector<Info*>& l
     return true;
 }
 } // namespace
+
+Module* CurrentModuleOf(const ForgeonProject* project)
+{
+    return project == nullptr ? nullptr : project->GetCurrentModule();
+}
 
 ForgeonProject::ForgeonProject() = default;
 
@@ -691,12 +696,12 @@ CString ForgeonProject::GetClassicTemplatePath() const
 
 RDLCInfo* ForgeonProject::FindRDLCInfoByName(const CString& name) const
 {
-    return FindByNameNoCase(m_rdlcInfos, name);
+    return FindInfoByNameNoCase(m_rdlcInfos, name);
 }
 
 XSDInfo* ForgeonProject::FindXSDInfoByName(const CString& name) const
 {
-    return FindByNameNoCase(m_xsdInfos, name);
+    return FindInfoByNameNoCase(m_xsdInfos, name);
 }
 
 XSDInfo* ForgeonProject::FindXSDInfoMatchingName(CString name) const
@@ -715,7 +720,7 @@ XSDInfo* ForgeonProject::FindXSDInfoMatchingName(CString name) const
 bool ForgeonProject::IsRDLCInfoNameUsed(const RDLCInfo* info) const
 {
     const CString name = info->GetName();
-    if (FindByNameNoCase(m_rdlcInfos, name) != nullptr)
+    if (FindInfoByNameNoCase(m_rdlcInfos, name) != nullptr)
         return true;
     for (const Module* module : m_modules)
     {
@@ -732,7 +737,7 @@ bool ForgeonProject::IsRDLCInfoNameUsed(const RDLCInfo* info) const
 bool ForgeonProject::IsXSDInfoNameUsed(const XSDInfo* info) const
 {
     const CString name = info->GetName();
-    if (FindByNameNoCase(m_xsdInfos, name) != nullptr)
+    if (FindInfoByNameNoCase(m_xsdInfos, name) != nullptr)
         return true;
     for (const Module* module : m_modules)
     {

@@ -304,3 +304,6 @@ private:
     std::vector<XSDInfo*> m_xsdInfos;
     std::vector<CObject*> m_unownedObjects;
 };
+
+// The project's current module; null for a null project.
+Module* CurrentModuleOf(const ForgeonProject* project);

@@ -28,6 +28,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
+#include "model/ListAccess.h"
 #include "model/MainFrameAccess.h"
 #include "model/NameUtilities.h"
 #include "model/Ownership.h"
@@ -97,31 +98,20 @@ template <class T> bool Holds(const std::vector<T*>& list, const T* item)
     return std::find(list.begin(), list.end(), item) != list.end();
 }
 
-template <class T, class Test> T* FindIf(const std::vector<T*>& list, const Test& test)
-{
-    const auto found = std::find_if(list.begin(), list.end(), test);
-    return found == list.end() ? nullptr : *found;
-}
-
-template <class T> T* ItemAt(const std::vector<T*>& list, int index)
-{
-    return index < 0 || index >= static_cast<int>(list.size()) ? nullptr : list[index];
-}
-
 template <class T> T* FindById(const std::vector<T*>& list, int id)
 {
-    return FindIf(list, [id](const T* item) { return item->GetId() == id; });
+    return FindFirst(list, [id](const T* item) { return item->GetId() == id; });
 }
 
 template <class T> T* FindByExactName(const std::vector<T*>& list, const CString& name)
 {
-    return FindIf(list, [&name](const T* item) { return NameOf(item) == name; });
+    return FindFirst(list, [&name](const T* item) { return NameOf(item) == name; });
 }
 
 template <class T> T* FindByNameNoCase(const std::vector<T*>& list, const CString& name)
 {
-    return FindIf(list, [&name](const T* item)
-                  { return NameOf(item).CompareNoCase(name.GetString()) == 0; });
+    return FindFirst(list, [&name](const T* item)
+                     { return NameOf(item).CompareNoCase(name.GetString()) == 0; });
 }
 
 // The first entity built on the table; null for a null table.
@@ -129,7 +119,7 @@ template <class T> T* FindByTable(const std::vector<T*>& list, const Table* tabl
 {
     return table == nullptr
                ? nullptr
-               : FindIf(list, [table](const T* item) { return item->GetTable() == table; });
+               : FindFirst(list, [table](const T* item) { return item->GetTable() == table; });
 }
 
 template <class T> bool Remove(std::vector<T*>& list, const T* item)
@@ -895,8 +885,8 @@ Form* Module::FindMasterFormForTable(const Table* table) const
 Transaction* Module::FindTransactionByTable(const Table* table) const
 {
     return table == nullptr ? nullptr
-                            : FindIf(m_transactions, [table](const Transaction* transaction)
-                                     { return transaction->UsesTable(table); });
+                            : FindFirst(m_transactions, [table](const Transaction* transaction)
+                                        { return transaction->UsesTable(table); });
 }
 
 FormInterface* Module::FindFormOfTable(const Table* table) const

@@ -38,26 +38,11 @@
 
 namespace
 {
-bool IsIndexOf(const std::vector<CString>& list, int index)
-{
-    return index >= 0 && static_cast<std::size_t>(index) < list.size();
-}
-
 CString TextAt(const std::vector<CString>& list, int index)
 {
-    return IsIndexOf(list, index) ? list[static_cast<std::size_t>(index)] : CString();
+    return IsValidIndex(list, index) ? list[static_cast<std::size_t>(index)] : CString();
 }
 
-void RemoveAt(std::vector<CString>& list, int index)
-{
-    if (IsIndexOf(list, index))
-        list.erase(list.begin() + index);
-}
-
-bool Lists(const std::vector<CString>& list, const CString& text)
-{
-    return std::find(list.begin(), list.end(), text) != list.end();
-}
 } // namespace
 
 ProjectDiagnostics::ProjectDiagnostics()
@@ -87,22 +72,22 @@ CString ProjectDiagnostics::GetIgnoredWarning(int index) const
 
 bool ProjectDiagnostics::IsWarning(const CString& text) const
 {
-    return Lists(m_warnings, text);
+    return Contains(m_warnings, text);
 }
 
 bool ProjectDiagnostics::IsIgnoredWarning(const CString& text) const
 {
-    return Lists(m_ignoredWarnings, text);
+    return Contains(m_ignoredWarnings, text);
 }
 
 void ProjectDiagnostics::RemoveWarningAt(int index)
 {
-    RemoveAt(m_warnings, index);
+    EraseAt(m_warnings, index);
 }
 
 void ProjectDiagnostics::RemoveIgnoredWarningAt(int index)
 {
-    RemoveAt(m_ignoredWarnings, index);
+    EraseAt(m_ignoredWarnings, index);
 }
 
 void ProjectDiagnostics::SetTextLists(TextLists lists)
@@ -174,15 +159,6 @@ template <class Action> void InNestedUsageSet(ProjectDiagnostics& diagnostics, A
     diagnostics.PopUsageSet();
 }
 
-// The field that lookups show for a row of the table.
-Field* DisplayFieldOf(const Table* table)
-{
-    if (table == nullptr)
-        return nullptr;
-    return table->GetFrontField() != nullptr ? table->GetFrontField()
-                                             : table->GetDefaultFrontField();
-}
-
 // The column's output column is the field or, for a foreign key, the field shown for the row
 // it refers to.
 bool ColumnShowsFieldOrItsDisplay(const ReportField* column, const Field* field)
@@ -192,8 +168,10 @@ bool ColumnShowsFieldOrItsDisplay(const ReportField* column, const Field* field)
         return false;
     if (output->GetField() == field)
         return true;
-    return field->IsForeignKey() && field->GetForeignField() != nullptr &&
-           output->GetField() == DisplayFieldOf(field->GetForeignField()->GetTable());
+    if (!field->IsForeignKey() || field->GetForeignField() == nullptr)
+        return false;
+    const Table* referred = field->GetForeignField()->GetTable();
+    return referred != nullptr && output->GetField() == referred->GetDisplayField();
 }
 
 // Removes, from the last to the first, the group's columns that match.

@@ -139,6 +139,12 @@ Field* Table::GetDefaultFrontField() const
     return GetFieldAt(m_kind == masterDetailKind ? 1 : 2);
 }
 
+Field* Table::GetDisplayField() const
+{
+    Field* front = GetFrontField();
+    return front != nullptr ? front : GetDefaultFrontField();
+}
+
 void Table::GetForeignKeyFields(std::vector<Field*>& out) const
 {
     out.clear();

@@ -69,6 +69,8 @@ public:
     // The field lookups show when none has the front-field flag: the first varchar, else the
     // only field, else the second (master-detail) or third field.
     Field* GetDefaultFrontField() const;
+    // The field lookups show for a row: the front field, else the default one.
+    Field* GetDisplayField() const;
 
     // Empties out, then appends every field with the foreign-key flag, in list order.
     void GetForeignKeyFields(std::vector<Field*>& out) const;

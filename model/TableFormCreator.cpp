@@ -19,14 +19,6 @@ TableFormCreator::~TableFormCreator()
     m_table = nullptr;
 }
 
-namespace
-{
-Module* CurrentModuleOf(const ForgeonProject* project)
-{
-    return project == nullptr ? nullptr : project->GetCurrentModule();
-}
-} // namespace
-
 Form* TableFormCreator::CreateForm()
 {
     Module* module = CurrentModuleOf(m_project);

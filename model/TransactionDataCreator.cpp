@@ -29,14 +29,6 @@ TransactionDataCreator::~TransactionDataCreator()
     m_transaction = nullptr;
 }
 
-namespace
-{
-Module* CurrentModuleOf(const ForgeonProject* project)
-{
-    return project == nullptr ? nullptr : project->GetCurrentModule();
-}
-} // namespace
-
 void TransactionDataCreator::CreateAll()
 {
     CreateDetailTable();

@@ -21,8 +21,6 @@
 namespace
 {
 
-const int currentVersion = TheVersionHistory().GetCurrentVersion();
-
 std::unique_ptr<ApplicationReport> SavedAndLoaded(const ApplicationReport& report)
 {
     return std::unique_ptr<ApplicationReport>(LoadObject<ApplicationReport>(SaveObject(&report)));
@@ -39,7 +37,7 @@ TEST(ApplicationReportRecordTest, VersionGates)
 TEST(ApplicationReportRecordTest,
      ReportWithGroupsKeepsItsObjectsAndSharedReferencesThroughSaveAndLoad)
 {
-    ScopedArchiveVersion scoped(currentVersion);
+    ScopedArchiveVersion scoped(CurrentVersion());
     Table table;
     table.SetTableName("Orders");
     table.EnsureDefaultFields();
@@ -78,7 +76,7 @@ TEST(ApplicationReportRecordTest,
 
 TEST(ApplicationReportRecordTest, ChartDataIsReadAsTheClassItsChartTypeAsksFor)
 {
-    ScopedArchiveVersion scoped(currentVersion);
+    ScopedArchiveVersion scoped(CurrentVersion());
     ApplicationReport pie;
     pie.SetChartData(5, new PieChartData);
     EXPECT_NE(nullptr, dynamic_cast<PieChartData*>(SavedAndLoaded(pie)->GetChartData()));

@@ -110,17 +110,19 @@ TEST(AspFileRecordTest, OwnerPageIsReadAsTheClassItsOwnerKindNames)
 // base name, flag and visibilities come after 54, the title after 71. The flag is not kept.
 TEST(AspFileRecordTest, VersionGates)
 {
-    using B = ArchiveBytes;
-    const B visibility = B().Int(1).NewClass("FieldVisibility").Null().Null().Int(2);
+    const ArchiveBytes visibility =
+        ArchiveBytes().Int(1).NewClass("FieldVisibility").Null().Null().Int(2);
     for (int ownerKind : {3, 9, 10, -1})
     {
         SCOPED_TRACE(ownerKind);
         ExpectRecordVersions<AspFile>(
-            "AspFile", {Always(B().Int(ownerKind).Int(4)), Until(33, B().Str("gone")),
-                        Always(B().Null()), Always(B().Int(0).Int(0).Null().Null().Int(0).Int(0)),
-                        After(54, B().Str("base").Int(7).Append(visibility),
-                              B().Str("").Int(0).Int(0), B().Str("base").Int(0).Append(visibility)),
-                        After(71, B().Str("TITLE"), B().Str(""))});
+            "AspFile", {Always(ArchiveBytes().Int(ownerKind).Int(4)),
+                        Until(33, ArchiveBytes().Str("gone")), Always(ArchiveBytes().Null()),
+                        Always(ArchiveBytes().Int(0).Int(0).Null().Null().Int(0).Int(0)),
+                        After(54, ArchiveBytes().Str("base").Int(7).Append(visibility),
+                              ArchiveBytes().Str("").Int(0).Int(0),
+                              ArchiveBytes().Str("base").Int(0).Append(visibility)),
+                        After(71, ArchiveBytes().Str("TITLE"), ArchiveBytes().Str(""))});
     }
 }
 

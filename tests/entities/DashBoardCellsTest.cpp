@@ -12,7 +12,7 @@
 namespace
 {
 
-DashBoardVariableMap* NewMap(Variable* target, Field* sourceField = nullptr)
+DashBoardVariableMap* NewCellMap(Variable* target, Field* sourceField = nullptr)
 {
     return new DashBoardVariableMap{target, nullptr, sourceField};
 }
@@ -39,8 +39,8 @@ TEST(DashBoardCellInfoTest, RemovalsByTargetOrIndexIgnoreWhatIsNotThere)
     ProcedureFieldInfo total;
     ProcedureFieldInfo count;
     DashBoardCellInfo cell;
-    cell.AddVariableMap(NewMap(&first));
-    cell.AddVariableMap(NewMap(&second));
+    cell.AddVariableMap(NewCellMap(&first));
+    cell.AddVariableMap(NewCellMap(&second));
     cell.AddDisplayField(&total);
     cell.AddDisplayField(&count);
     cell.RemoveVariableMap(&absent);
@@ -99,7 +99,7 @@ TEST_F(DashBoardCellsTest, TheFirstPanelOfEachRowDecidesForTheRowInEveryGrid)
 {
     PlacePanel(*m_grid, 0, 0);
     PlacePanel(*m_grid, 0, 1)->AddDisplayField(&m_priceColumn);
-    PlacePanel(*NestGrid(*m_grid, 1, 0, 1, 2), 0, 1)->AddVariableMap(NewMap(&m_target, m_qty));
+    PlacePanel(*NestGrid(*m_grid, 1, 0, 1, 2), 0, 1)->AddVariableMap(NewCellMap(&m_target, m_qty));
     EXPECT_FALSE(m_board.IsFieldUsedInCells(m_price));
     EXPECT_TRUE(m_board.IsFieldUsedInCells(m_qty));
     EXPECT_FALSE(m_board.IsFieldUsedInCells(nullptr));
@@ -114,8 +114,8 @@ TEST_F(DashBoardCellsTest, DeletingAFieldUsedByTwoCellsOfARowRemovesItFromBoth)
     DashBoardCellInfo* right = PlacePanel(*m_grid, 0, 1);
     for (DashBoardCellInfo* cell : {left, right})
     {
-        cell->AddVariableMap(NewMap(&m_target, m_price));
-        cell->AddVariableMap(NewMap(&m_otherTarget, m_price));
+        cell->AddVariableMap(NewCellMap(&m_target, m_price));
+        cell->AddVariableMap(NewCellMap(&m_otherTarget, m_price));
         cell->AddDisplayField(&m_priceColumn);
         cell->AddDisplayField(&m_priceColumn);
         cell->AddDisplayField(&m_qtyColumn);
@@ -134,8 +134,8 @@ TEST_F(DashBoardCellsTest, DeletingAFieldUsedByTwoCellsOfARowRemovesItFromBoth)
 TEST_F(DashBoardCellsTest, ClearingAFieldKeepsTheMapsWithoutTheirSourceField)
 {
     DashBoardCellInfo* cell = PlacePanel(*NestGrid(*m_grid, 1, 0, 1, 1), 0, 0);
-    cell->AddVariableMap(NewMap(&m_target, m_price));
-    cell->AddVariableMap(NewMap(&m_otherTarget, m_qty));
+    cell->AddVariableMap(NewCellMap(&m_target, m_price));
+    cell->AddVariableMap(NewCellMap(&m_otherTarget, m_qty));
     cell->AddDisplayField(&m_priceColumn);
     cell->AddDisplayField(&m_priceColumn);
 
@@ -166,7 +166,7 @@ TEST_F(DashBoardCellsTest, ClassSourceFieldsAreUsedThroughCellsAndClearedWithThe
     m_board.SetGrid(nullptr);
     EXPECT_FALSE(m_board.IsClassFunctionFieldUsed());
     m_board.SetGrid(m_grid);
-    cell->AddVariableMap(NewMap(&m_target, m_price));
+    cell->AddVariableMap(NewCellMap(&m_target, m_price));
 
     Class otherClass;
     m_board.RemoveClassInvokation(&otherClass);

@@ -21,8 +21,6 @@
 
 #include <memory>
 
-using B = ArchiveBytes;
-
 // Files before 24 name the field of each shown column itself, with an aggregate and a caption
 // from 20; the cell makes and owns an output column for each.
 TEST(DashBoardRecordTest, CellVersionGates)
@@ -30,12 +28,13 @@ TEST(DashBoardRecordTest, CellVersionGates)
     const int none = ProcedureFieldInfo::noAggregate;
     const int max = ProcedureFieldInfo::maxAggregate;
     const int count = ProcedureFieldInfo::countAggregate;
-    const B column = B().NewClass("ProcedureFieldInfo").Null();
+    const ArchiveBytes column = ArchiveBytes().NewClass("ProcedureFieldInfo").Null();
     ExpectRecordVersions<DashBoardCellInfo>(
         "DashBoardCellInfo",
-        {Always(B().Int(1).Str("Totals").Null().Int(1).Null().Null().Null()),
-         Until(19, B().Int(2).Null().Null(),
-               B().Int(2)
+        {Always(ArchiveBytes().Int(1).Str("Totals").Null().Int(1).Null().Null().Null()),
+         Until(19, ArchiveBytes().Int(2).Null().Null(),
+               ArchiveBytes()
+                   .Int(2)
                    .Append(column)
                    .Int(none)
                    .Str("")
@@ -45,8 +44,10 @@ TEST(DashBoardRecordTest, CellVersionGates)
                    .Int(none)
                    .Str("")
                    .Str("")),
-         Between(19, 23, B().Int(2).Null().Int(max).Str("Most").Null().Int(count).Str("Count"),
-                 B().Int(2)
+         Between(19, 23,
+                 ArchiveBytes().Int(2).Null().Int(max).Str("Most").Null().Int(count).Str("Count"),
+                 ArchiveBytes()
+                     .Int(2)
                      .Append(column)
                      .Int(max)
                      .Str("")
@@ -56,33 +57,36 @@ TEST(DashBoardRecordTest, CellVersionGates)
                      .Int(count)
                      .Str("")
                      .Str("Count")),
-         After(23, B().Int(1).Null().Str("Total"))});
+         After(23, ArchiveBytes().Int(1).Null().Str("Total"))});
 }
 
 TEST(DashBoardRecordTest, DashBoardVersionGates)
 {
     ExpectRecordVersions<DashBoard>(
-        "DashBoard",
-        PartsOf(PageParts("Stock"), {Always(B().Null().Null()), After(77, B().Null(), B().Null()),
-                                     After(80, B().Str("STOCK"), B().Str(""))}));
+        "DashBoard", PartsOf(PageParts("Stock"),
+                             {Always(ArchiveBytes().Null().Null()),
+                              After(77, ArchiveBytes().Null(), ArchiveBytes().Null()),
+                              After(80, ArchiveBytes().Str("STOCK"), ArchiveBytes().Str(""))}));
 }
 
 TEST(DashBoardRecordTest, PageVersionGates)
 {
     ExpectRecordVersions<DashBoardPage>(
-        "DashBoardPage", PartsOf(PageParts("Board"), {Always(B().Int(1)
-                                                                 .NewClass("DashBoardPageData")
-                                                                 .Null()
-                                                                 .Null()
-                                                                 .Int(1)
-                                                                 .Null()
-                                                                 .Null()
-                                                                 .Int(1)
-                                                                 .Null()
-                                                                 .Null()
-                                                                 .Null()),
-                                                      After(78, B().Null(), B().Null()),
-                                                      After(79, B().Str("BOARD"), B().Str(""))}));
+        "DashBoardPage", PartsOf(PageParts("Board"),
+                                 {Always(ArchiveBytes()
+                                             .Int(1)
+                                             .NewClass("DashBoardPageData")
+                                             .Null()
+                                             .Null()
+                                             .Int(1)
+                                             .Null()
+                                             .Null()
+                                             .Int(1)
+                                             .Null()
+                                             .Null()
+                                             .Null()),
+                                  After(78, ArchiveBytes().Null(), ArchiveBytes().Null()),
+                                  After(79, ArchiveBytes().Str("BOARD"), ArchiveBytes().Str(""))}));
 }
 
 // Charts of files before 33 keep the values their constructors give.
@@ -94,15 +98,16 @@ TEST(DashBoardRecordTest, ChartVersionGates)
         std::vector<BYTE> ownPart;
         int constructorType;
     } charts[] = {{"GraphData", {}, 0},
-                  {"ColumnGraphData", B().Str("x").Str("y").Str("px").Str("py"), 3},
-                  {"PieChartData", B().Str("p"), 6}};
+                  {"ColumnGraphData", ArchiveBytes().Str("x").Str("y").Str("px").Str("py"), 3},
+                  {"PieChartData", ArchiveBytes().Str("p"), 6}};
     for (const auto& chart : charts)
     {
         SCOPED_TRACE(chart.className);
         ExpectRecordVersions<GraphData>(
-            chart.className, {After(32, B().Str("Caption").Int(5).Str("#").Str("Sub"),
-                                    B().Str("").Int(chart.constructorType).Str("").Str("")),
-                              Always(chart.ownPart)});
+            chart.className,
+            {After(32, ArchiveBytes().Str("Caption").Int(5).Str("#").Str("Sub"),
+                   ArchiveBytes().Str("").Int(chart.constructorType).Str("").Str("")),
+             Always(chart.ownPart)});
     }
 }
 

@@ -28,8 +28,6 @@ ArchiveBytes RoleRecordStart(const std::string& name)
     return bytes;
 }
 
-} // namespace
-
 TEST_F(DesignationRecordTest, OldRecordsReadOnlyTheFieldsOfTheirVersionAndALargerIdRaisesTheCounter)
 {
     for (int i = 0; i < 3; ++i)
@@ -124,3 +122,5 @@ TEST(DetailTableReportRecordTest, PairsSurviveSaveAndLoadWithNullEntriesStayingN
     EXPECT_EQ(loadedPageVariable.get(), pairs[3]->reportVariable);
     EXPECT_EQ(loadedReportVariable.get(), pairs[3]->pageVariable);
 }
+
+} // namespace

@@ -16,7 +16,7 @@
 
 namespace
 {
-template <class T> std::unique_ptr<T> RoundTrip(T& object)
+template <class T> std::unique_ptr<T> ReloadedCopy(T& object)
 {
     return std::unique_ptr<T>(LoadObject<T>(SaveObject(&object)));
 }
@@ -102,7 +102,7 @@ TEST_F(MergeMarkTest, MarksStartClearAndAreNotStored)
         EXPECT_EQ(object.GetMergeMark(), 0);
         object.SetMergeMark(1);
         EXPECT_EQ(object.GetMergeMark(), 1);
-        return RoundTrip(object)->GetMergeMark();
+        return ReloadedCopy(object)->GetMergeMark();
     };
 
     EXPECT_EQ(markedRoundTrip(procedure), 0);

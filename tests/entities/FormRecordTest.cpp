@@ -131,13 +131,14 @@ TEST_F(LoginPageRecordTest, LoadingRestoresTheNameAndKeepsTheThreeReferences)
 // Form-level links of files before 26 are read and dropped; the display type comes from 70.
 TEST(FormRecordGateTest, VersionGates)
 {
-    using B = ArchiveBytes;
     ExpectRecordVersions<Form>(
         "Form",
-        PartsOf(PageParts("F"),
-                {Until(25, B().Int(1).NewClass("LinkControl").Int(0).Null().Str("old").Int(0)),
-                 Always(B().Null().Null().Int(1).Str("Head").Int(1).Null().Null()),
-                 After(69, B().Int(1), B().Int(0))}));
+        PartsOf(
+            PageParts("F"),
+            {Until(25,
+                   ArchiveBytes().Int(1).NewClass("LinkControl").Int(0).Null().Str("old").Int(0)),
+             Always(ArchiveBytes().Null().Null().Int(1).Str("Head").Int(1).Null().Null()),
+             After(69, ArchiveBytes().Int(1), ArchiveBytes().Int(0))}));
 }
 
 } // namespace

@@ -42,7 +42,7 @@ Field* NewTypedField(const char* name, int typeCode, Table* table = nullptr)
 
 // A control of the page showing the field, its value kept in a variable of the field's name
 // and "_Var" unless mapped is false.
-FieldRep* AddControl(FormInterface& page, Field* field, bool mapped = true)
+FieldRep* AddFormulaControl(FormInterface& page, Field* field, bool mapped = true)
 {
     auto* control = new FieldRep(field);
     page.AddFieldRep(control);
@@ -69,13 +69,14 @@ protected:
 
     Table m_lines;
     Form m_page;
-    FieldRep* m_price = AddControl(m_page, NewTypedField("price", FieldTypeFloat, &m_lines));
-    FieldRep* m_qty = AddControl(m_page, NewTypedField("qty", FieldTypeInt, &m_lines));
-    FieldRep* m_code = AddControl(m_page, NewTypedField("code", FieldTypeVarchar, &m_lines));
-    FieldRep* m_amount = AddControl(m_page, NewTypedField("amount", FieldTypeDecimal, &m_lines));
-    FieldRep* m_note = AddControl(m_page, NewTypedField("note", FieldTypeInt, &m_lines), false);
+    FieldRep* m_price = AddFormulaControl(m_page, NewTypedField("price", FieldTypeFloat, &m_lines));
+    FieldRep* m_qty = AddFormulaControl(m_page, NewTypedField("qty", FieldTypeInt, &m_lines));
+    FieldRep* m_code = AddFormulaControl(m_page, NewTypedField("code", FieldTypeVarchar, &m_lines));
+    FieldRep* m_amount =
+        AddFormulaControl(m_page, NewTypedField("amount", FieldTypeDecimal, &m_lines));
+    FieldRep* m_note =
+        AddFormulaControl(m_page, NewTypedField("note", FieldTypeInt, &m_lines), false);
 };
-} // namespace
 
 TEST(FormulaTreeNodeTest, OperatorTextsAndExpressionNames)
 {
@@ -154,10 +155,10 @@ TEST_F(FormulaPageTest, FormulaContainsItsRootAndEveryNodeBelowButANodeOnlyThose
 TEST_F(FormulaPageTest, CopiedPageFormulaNamesTheCopysControlsAndOutlivesTheSource)
 {
     auto* source = new Form;
-    FieldRep* price = AddControl(*source, m_price->GetField());
-    FieldRep* qty = AddControl(*source, m_qty->GetField());
+    FieldRep* price = AddFormulaControl(*source, m_price->GetField());
+    FieldRep* qty = AddFormulaControl(*source, m_qty->GetField());
     Field* total = NewTypedField("total", FieldTypeFloat);
-    AddControl(*source, total);
+    AddFormulaControl(*source, total);
     auto* derived = new DerivedField(total, &m_lines);
     derived->SetFormula(Join(Leaf(price), 3, Leaf(qty)));
     source->AddDerivedField(derived);
@@ -192,3 +193,5 @@ TEST(FormulaRemapTest, OperandsOffTheSourcePageStayAndMissingCopiesBecomeNull)
     EXPECT_EQ(nullptr, tree->GetLeft()->GetRight()->GetOperand());
     EXPECT_EQ(&elsewhere, tree->GetRight()->GetOperand());
 }
+
+} // namespace

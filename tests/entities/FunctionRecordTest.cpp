@@ -53,12 +53,18 @@ TEST(FunctionRecordTest, RoundTripKeepsEveryStoredFieldAndTheSharedObjects)
 // The kind comes from 68, the alias fields from 73.
 TEST(FunctionRecordTest, VersionGates)
 {
-    using B = ArchiveBytes;
-    ExpectRecordVersions<Function>(
-        "Function",
-        {Always(B().Str("GetTotals").Null().Null().Int(1).NewClass("Parameter").Str("fromDate")),
-         Always(B().Int(0).Int(0)), After(67, B().Int(1), B().Int(0)),
-         After(72, B().Int(2).Null().Null(), B().Int(0), B().Int(0))});
+    ExpectRecordVersions<Function>("Function",
+                                   {Always(ArchiveBytes()
+                                               .Str("GetTotals")
+                                               .Null()
+                                               .Null()
+                                               .Int(1)
+                                               .NewClass("Parameter")
+                                               .Str("fromDate")),
+                                    Always(ArchiveBytes().Int(0).Int(0)),
+                                    After(67, ArchiveBytes().Int(1), ArchiveBytes().Int(0)),
+                                    After(72, ArchiveBytes().Int(2).Null().Null(),
+                                          ArchiveBytes().Int(0), ArchiveBytes().Int(0))});
 }
 
 TEST(FormulaTreeNodeRecordTest, HandBuiltTreeReadsBackAndSavesTheSameBytes)

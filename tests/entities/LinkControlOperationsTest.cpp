@@ -31,7 +31,6 @@ protected:
     Variable m_targetName;
     LinkControl m_link;
 };
-} // namespace
 
 TEST(LinkControlTest, AlignmentTextsAndEmptyForOtherValues)
 {
@@ -103,3 +102,5 @@ TEST(LinkTargetUrlTest, TargetUrlIsThatOfTheTargetsOpenedFileFromASubfolderOrEmp
     menu.SetAspFile(page.GetAspFiles()[0]);
     EXPECT_EQ("../../Sales/UI/Sales_Overview.aspx", link.GetTargetUrl());
 }
+
+} // namespace

@@ -10,7 +10,7 @@
 
 namespace
 {
-LinkVariableMap* NewMap(Variable* pageVariable, Variable* targetVariable)
+LinkVariableMap* NewLinkMap(Variable* pageVariable, Variable* targetVariable)
 {
     return new LinkVariableMap{pageVariable, targetVariable};
 }
@@ -29,10 +29,10 @@ TEST(LinkControlRecordTest, RoundTripKeepsTargetCaptionAlignmentAndMapsWithNullE
     link.SetAlignment(LinkControl::Center);
     link.SetTarget(&menu);
     link.SetCaption("Open order");
-    link.AddVariableMap(NewMap(&page, &target));
+    link.AddVariableMap(NewLinkMap(&page, &target));
     link.AddVariableMap(nullptr);
-    link.AddVariableMap(NewMap(&page, nullptr));
-    link.AddVariableMap(NewMap(nullptr, nullptr));
+    link.AddVariableMap(NewLinkMap(&page, nullptr));
+    link.AddVariableMap(NewLinkMap(nullptr, nullptr));
 
     const std::vector<BYTE> bytes = SaveObject(&link);
     std::unique_ptr<LinkControl> loaded(LoadObject<LinkControl>(bytes));
@@ -47,12 +47,20 @@ TEST(LinkControlRecordTest, RoundTripKeepsTargetCaptionAlignmentAndMapsWithNullE
 
 TEST(LinkControlRecordTest, VersionGates)
 {
-    using B = ArchiveBytes;
     ExpectRecordVersions<LinkControl>(
         "LinkControl",
-        {Always(B().Int(LinkControl::Right).Null().Str("Next")),
-         After(49, B().Int(2).Null().Null().NewClass("Variable").Str("v").Int(1).Str("").Null(),
-               B().Int(0))},
+        {Always(ArchiveBytes().Int(LinkControl::Right).Null().Str("Next")),
+         After(49,
+               ArchiveBytes()
+                   .Int(2)
+                   .Null()
+                   .Null()
+                   .NewClass("Variable")
+                   .Str("v")
+                   .Int(1)
+                   .Str("")
+                   .Null(),
+               ArchiveBytes().Int(0))},
         [](LinkControl& link)
         {
             if (!link.GetVariableMaps().empty())
@@ -70,7 +78,7 @@ TEST(LinkControlRecordTest, CopyTakesTargetAlignmentAndCaptionButNotTheMaps)
     LinkControl source(&menu, 0, 0, LinkControl::Left);
     EXPECT_TRUE(source.GetCaption().IsEmpty());
     source.SetCaption("FIND");
-    source.AddVariableMap(NewMap(&variable, &variable));
+    source.AddVariableMap(NewLinkMap(&variable, &variable));
 
     const LinkControl copy(&source);
     EXPECT_EQ(&menu, copy.GetTarget());

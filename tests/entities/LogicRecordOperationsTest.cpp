@@ -27,7 +27,7 @@
 
 namespace
 {
-Function* AddFunction(Class& owner, const char* name, int kind = 0)
+Function* AddKindFunction(Class& owner, const char* name, int kind = 0)
 {
     auto* function = new Function;
     function->SetName(name);
@@ -64,8 +64,8 @@ protected:
         m_class.SetName("OrdersClass");
         m_class.SetTable(&m_orders);
         for (const char* name : {"SelectAllRecords", "HandleAdd", "HandleUpdate"})
-            AddFunction(m_class, name, 1);
-        m_function = AddFunction(m_class, "TopCustomers");
+            AddKindFunction(m_class, name, 1);
+        m_function = AddKindFunction(m_class, "TopCustomers");
         m_from = NewParameter(*m_function, "fromDate");
         m_to = NewParameter(*m_function, "toDate");
         m_region = NewParameter(*m_function, "region");
@@ -105,7 +105,6 @@ template <class T> std::unique_ptr<T> LoadAndResave(const std::vector<BYTE>& rec
     EXPECT_EQ(record, SaveObject(object.get()));
     return object;
 }
-} // namespace
 
 TEST_F(LogicRecordTest, ClassReadsItsFunctionsInOrder)
 {
@@ -447,3 +446,5 @@ TEST(DependentDataTest, RemovingAControlTakesOnlyItsFirstOccurrence)
     EXPECT_FALSE(group.ContainsFieldRep(&first));
     EXPECT_EQ(std::vector<FieldRep*>{&second}, group.GetControls());
 }
+
+} // namespace

@@ -23,17 +23,17 @@ namespace
 {
 
 // The open project while it lives, of the given output kind.
-class ScopedOpenProject
+class ScopedOpenProjectOfKind
 {
 public:
-    explicit ScopedOpenProject(int outputKind)
+    explicit ScopedOpenProjectOfKind(int outputKind)
         : m_previous(MainFrameAccess::SetProjectSource([this] { return &m_project; }))
     {
         m_project.SetOutputKind(outputKind);
     }
-    ~ScopedOpenProject() { MainFrameAccess::SetProjectSource(m_previous); }
-    ScopedOpenProject(const ScopedOpenProject&) = delete;
-    ScopedOpenProject& operator=(const ScopedOpenProject&) = delete;
+    ~ScopedOpenProjectOfKind() { MainFrameAccess::SetProjectSource(m_previous); }
+    ScopedOpenProjectOfKind(const ScopedOpenProjectOfKind&) = delete;
+    ScopedOpenProjectOfKind& operator=(const ScopedOpenProjectOfKind&) = delete;
 
 private:
     ForgeonProject m_project;
@@ -53,11 +53,9 @@ ProcedureInvokation* NewLoginCall(Procedure* procedure, Variable* procedureVaria
     return call;
 }
 
-} // namespace
-
 TEST_F(LoginPageTest, DefaultControlsAreTwoTextBoxesOnFieldsOfNoTableWithTheirVariables)
 {
-    ScopedOpenProject project(1);
+    ScopedOpenProjectOfKind project(1);
     LoginPage page;
     page.CreateDefaultControls();
 
@@ -109,7 +107,7 @@ TEST_F(LoginPageTest, PageFileFollowsTheOutputKindAndIsMadeOnlyOnce)
     }
 
     // The open project's output kind decides for the default controls.
-    ScopedOpenProject classic(0);
+    ScopedOpenProjectOfKind classic(0);
     LoginPage page;
     page.CreateDefaultControls();
     ASSERT_EQ(1u, page.GetAspFiles().size());
@@ -215,3 +213,5 @@ TEST_F(LoginPageTest, DestructorDeletesTheFieldsItMadeButNoFieldOfATableOrRefere
     ASSERT_EQ(1, std::ranges::count(table.GetFields(), tableField));
     EXPECT_EQ("login", tableField->GetFieldName());
 }
+
+} // namespace

@@ -17,7 +17,7 @@
 namespace
 {
 
-FieldRep* NewControl(Field* field, bool addedBySync = false)
+FieldRep* NewSyncControl(Field* field, bool addedBySync = false)
 {
     auto* control = new FieldRep(field);
     auto* data = new FieldRepData;
@@ -53,7 +53,7 @@ TEST_F(MapFormRecordTest, RoundTripKeepsPartsAndSharesMappingTableFields)
     page.SetMappingTable(m_mapTable.get());
     page.AddTopField(m_mapProduct);
     page.AddBottomField(m_mapKey);
-    page.AddFieldRep(NewControl(m_mapProduct));
+    page.AddFieldRep(NewSyncControl(m_mapProduct));
     page.AddFieldVariableMap(new FieldVariableMap{m_mapProduct, NewVariable("Product")});
     page.SetHeader("Map products");
     page.SetReport(report.get());
@@ -88,14 +88,15 @@ TEST_F(MapFormRecordTest, RoundTripKeepsPartsAndSharesMappingTableFields)
 // bottom fields, top and bottom input controls, header, report, report-variable maps.
 TEST_F(MapFormRecordTest, RecordReadsInputControlsAndDropsNullReportPairs)
 {
-    using B = ArchiveBytes;
-    const B controls = B().Int(1).NewClass("FieldRep").Null().Null().Null().Null().Int(1);
+    const ArchiveBytes controls =
+        ArchiveBytes().Int(1).NewClass("FieldRep").Null().Null().Null().Null().Int(1);
     const std::vector<RecordPart> parts = PartsOf(
-        PageParts("M"), {Always(B().Null().Null().Int(0).Int(0)), Always(controls),
-                         Always(B().Int(2).ClassRef(3).Null().Null().Null().Null().Int(0).Null()),
-                         Always(B().Str("Head").Null().Int(2).Null().Null().Null().Null())});
+        PageParts("M"),
+        {Always(ArchiveBytes().Null().Null().Int(0).Int(0)), Always(controls),
+         Always(ArchiveBytes().Int(2).ClassRef(3).Null().Null().Null().Null().Int(0).Null()),
+         Always(ArchiveBytes().Str("Head").Null().Int(2).Null().Null().Null().Null())});
     const std::unique_ptr<MapForm> loaded = ReadRecordAndSentinel<MapForm>(
-        B(RecordAt("MapForm", parts, CurrentVersion(), false)), CurrentVersion());
+        ArchiveBytes(RecordAt("MapForm", parts, CurrentVersion(), false)), CurrentVersion());
 
     ASSERT_EQ(loaded->GetTopInputFieldReps().size(), 1u);
     EXPECT_TRUE(loaded->GetTopInputFieldReps()[0]->IsMandatory());
@@ -130,11 +131,11 @@ TEST_F(MapFormRecordTest, LoadedPageSharesItsMasterFormsObjectsAndFreesEachOnce)
     form->AddFieldVariableMap(new FieldVariableMap{
         NewField("Products_id", m_productTable.get(), true), NewVariable("Products_id")});
     form->AddFieldVariableMap(new FieldVariableMap{name, NewVariable("Name")});
-    form->AddFieldRep(NewControl(name));
-    form->AddFieldRep(NewControl(NewField("Note", m_productTable.get()), true));
+    form->AddFieldRep(NewSyncControl(name));
+    form->AddFieldRep(NewSyncControl(NewField("Note", m_productTable.get()), true));
     MapForm page;
     page.SetMappingTable(m_mapTable.get());
-    page.AddFieldRep(NewControl(m_mapProduct));
+    page.AddFieldRep(NewSyncControl(m_mapProduct));
     page.SetBottomMasterForm(form.get());
 
     std::unique_ptr<Table> productTable;

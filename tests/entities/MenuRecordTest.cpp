@@ -5,6 +5,7 @@
 #include "entities/ReportField.h"
 #include "model/VersionHistory.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/RecordBytes.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +13,6 @@
 
 namespace
 {
-
-const int currentVersion = TheVersionHistory().GetCurrentVersion();
 
 // A top-level menu "Masters" with the sub-menus "Orders" (which has "Lines") and "Customers".
 struct MenuTree
@@ -39,7 +38,7 @@ struct MenuTree
 
 TEST(MenuRecordTest, MenuTreeSurvivesSaveAndLoadWithNewIdsAndNoMergeMark)
 {
-    ScopedArchiveVersion version(currentVersion);
+    ScopedArchiveVersion version(CurrentVersion());
     MenuTree tree;
     tree.orders->SetValue(42);
     tree.top->SetMergeMark(1);
@@ -59,7 +58,7 @@ TEST(MenuRecordTest, MenuTreeSurvivesSaveAndLoadWithNewIdsAndNoMergeMark)
 
 TEST(MenuRecordTest, MenuAndItsPageFilesStayLinkedBothWaysFromTheMenuSide)
 {
-    ScopedArchiveVersion version(currentVersion);
+    ScopedArchiveVersion version(CurrentVersion());
     Menu menu;
     AspxFile opened;
     AspxFile shown;
@@ -80,7 +79,7 @@ TEST(MenuRecordTest, MenuAndItsPageFilesStayLinkedBothWaysFromTheMenuSide)
 
 TEST(MenuRecordTest, MenuAndItsPageFilesStayLinkedBothWaysFromTheFileSide)
 {
-    ScopedArchiveVersion version(currentVersion);
+    ScopedArchiveVersion version(CurrentVersion());
     AspFile file;
     ReportField column;
     Menu opener;
@@ -113,7 +112,7 @@ TEST(MenuRecordTest, MenuAndItsPageFilesStayLinkedBothWaysFromTheFileSide)
 
 TEST(MenuRecordTest, RolesAndMenusStayLinkedBothWaysFromTheRoleSide)
 {
-    ScopedArchiveVersion version(currentVersion);
+    ScopedArchiveVersion version(CurrentVersion());
     MenuTree tree;
     Designation role(TRUE);
     role.SetName("clerk");

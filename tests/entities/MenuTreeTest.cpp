@@ -14,7 +14,7 @@ namespace
 
 using Strings = std::vector<std::string>;
 
-Menu* NewMenu(const char* name, Menu* parent)
+Menu* NewSubMenu(const char* name, Menu* parent)
 {
     auto* menu = new Menu;
     menu->SetName(name);
@@ -22,7 +22,7 @@ Menu* NewMenu(const char* name, Menu* parent)
     return menu;
 }
 
-Strings Names(const std::vector<Menu*>& menus)
+Strings MenuNames(const std::vector<Menu*>& menus)
 {
     Strings names;
     for (const Menu* menu : menus)
@@ -40,17 +40,17 @@ protected:
     {
         std::vector<Menu*> out;
         menu.CollectSubMenus(out, excluded);
-        return Names(out);
+        return MenuNames(out);
     }
 
     Menu root;
-    Menu* a = NewMenu("A", &root);
-    Menu* a1 = NewMenu("A1", a);
-    Menu* a1a = NewMenu("A1a", a1);
-    Menu* a2 = NewMenu("A2", a);
-    Menu* b = NewMenu("B", &root);
-    Menu* b1 = NewMenu("B1", b);
-    Menu* c = NewMenu("C", &root);
+    Menu* a = NewSubMenu("A", &root);
+    Menu* a1 = NewSubMenu("A1", a);
+    Menu* a1a = NewSubMenu("A1a", a1);
+    Menu* a2 = NewSubMenu("A2", a);
+    Menu* b = NewSubMenu("B", &root);
+    Menu* b1 = NewSubMenu("B1", b);
+    Menu* c = NewSubMenu("C", &root);
 };
 
 using Menus = std::vector<Menu*>;
@@ -70,8 +70,6 @@ protected:
     Menu second;
     Designation role;
 };
-
-} // namespace
 
 TEST_F(MenuTreeTest, FullNamesJoinTheAncestorPathAndTheNameWithADoubleUnderscore)
 {
@@ -93,7 +91,7 @@ TEST_F(MenuTreeTest, CollectingListsDescendantsFirstAndSkipsOnlyAnExcludedDirect
 
     std::vector<Menu*> leaves;
     root.CollectLeafSubMenus(leaves);
-    EXPECT_EQ((Strings{"A1a", "A2", "B1", "C"}), Names(leaves));
+    EXPECT_EQ((Strings{"A1a", "A2", "B1", "C"}), MenuNames(leaves));
     c->CollectLeafSubMenus(leaves);
     EXPECT_EQ(4u, leaves.size()) << "an item is not its own leaf";
 }
@@ -120,13 +118,13 @@ TEST_F(MenuTreeTest, MovingSubMenusSwapsNeighboursAndIgnoresTheEndsAndStrangers)
 {
     root.MoveSubMenuDown(a);
     root.MoveSubMenuUp(c);
-    EXPECT_EQ((Strings{"B", "C", "A"}), Names(root.GetSubMenus()));
+    EXPECT_EQ((Strings{"B", "C", "A"}), MenuNames(root.GetSubMenus()));
 
     root.MoveSubMenuDown(a);
     root.MoveSubMenuUp(b);
     root.MoveSubMenuUp(a1);
     root.MoveSubMenuDown(nullptr);
-    EXPECT_EQ((Strings{"B", "C", "A"}), Names(root.GetSubMenus()));
+    EXPECT_EQ((Strings{"B", "C", "A"}), MenuNames(root.GetSubMenus()));
 }
 
 TEST_F(MenuTreeTest, RolesAreFoundByTheirIds)
@@ -205,14 +203,16 @@ TEST(RoleMenuTreeTest, DeletingADeepMenuTreeLeavesNoItemInAnyRole)
     Designation manager;
     {
         Menu top;
-        Menu* middle = NewMenu("", &top);
-        Menu* inner = NewMenu("", middle);
-        clerk.AddMenu(NewMenu("", inner));
+        Menu* middle = NewSubMenu("", &top);
+        Menu* inner = NewSubMenu("", middle);
+        clerk.AddMenu(NewSubMenu("", inner));
         clerk.AddMenu(middle);
         manager.AddMenu(inner);
-        manager.AddMenu(NewMenu("", &top));
+        manager.AddMenu(NewSubMenu("", &top));
         manager.AddMenu(&top);
     }
     EXPECT_TRUE(clerk.GetMenus().empty());
     EXPECT_TRUE(manager.GetMenus().empty());
 }
+
+} // namespace

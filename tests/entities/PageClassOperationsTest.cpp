@@ -39,7 +39,7 @@ struct PageClassCase
     const char* copyName;
 };
 
-template <class Page> Page* Named(Page* page)
+template <class Page> Page* NamedOrders(Page* page)
 {
     page->SetName("Orders");
     return page;
@@ -50,7 +50,7 @@ FormInterface* MakeForm(Module& module, Table& table)
 {
     for (int index = 0; index < 2; ++index)
     {
-        auto* form = Named(new Form);
+        auto* form = NamedOrders(new Form);
         form->SetTable(&table);
         module.Append(form);
     }
@@ -59,7 +59,7 @@ FormInterface* MakeForm(Module& module, Table& table)
 
 FormInterface* MakeTransaction(Module& module, Table& table)
 {
-    auto* transaction = Named(new Transaction);
+    auto* transaction = NamedOrders(new Transaction);
     transaction->SetBasicTable(&table);
     module.Append(transaction);
     return transaction;
@@ -67,14 +67,14 @@ FormInterface* MakeTransaction(Module& module, Table& table)
 
 template <class Page> FormInterface* MakeListed(Module& module, Table&)
 {
-    auto* page = Named(new Page);
+    auto* page = NamedOrders(new Page);
     module.Append(page);
     return page;
 }
 
 FormInterface* MakeReportOverTable(Module& module, Table& table)
 {
-    auto* report = Named(new ApplicationReport);
+    auto* report = NamedOrders(new ApplicationReport);
     report->SetTable(&table);
     module.Append(report);
     return report;
@@ -82,7 +82,7 @@ FormInterface* MakeReportOverTable(Module& module, Table& table)
 
 FormInterface* MakeLoginPage(Module& module, Table&)
 {
-    module.AdoptLoginPage(Named(new LoginPage));
+    module.AdoptLoginPage(NamedOrders(new LoginPage));
     return module.GetLoginPage();
 }
 

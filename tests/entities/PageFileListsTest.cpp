@@ -27,7 +27,7 @@ Menu* AddSubMenu(Menu& parent, const char* name)
     return child;
 }
 
-MenuVariableMap NewMap(Menu* menu, std::vector<MenuVariableMap::VariablePair> pairs = {})
+MenuVariableMap NewMenuMap(Menu* menu, std::vector<MenuVariableMap::VariablePair> pairs = {})
 {
     return MenuVariableMap{menu, std::move(pairs)};
 }
@@ -70,8 +70,6 @@ protected:
     Variable supplying;
 };
 
-} // namespace
-
 TEST(PageFileListsTest, LinkingItemsByIndexAndNullLinksRemoved)
 {
     Menu first;
@@ -94,16 +92,16 @@ TEST_F(PageFileMenuTest, RemoveMenuErasesEveryOccurrenceClearsTheSideItHeldAndDr
     file.AddLinkingItem(&stranger);
     file.AddLinkingItem(a);
     file.SetTopMenu(&root);
-    file.AddTopMenuVariableMap(NewMap(a));
+    file.AddTopMenuVariableMap(NewMenuMap(a));
     file.SetLeftMenu(b);
-    file.AddLeftMenuVariableMap(NewMap(b1));
+    file.AddLeftMenuVariableMap(NewMenuMap(b1));
 
     file.RemoveMenu(a);
     EXPECT_FALSE(file.IsLinkedFrom(a));
     EXPECT_TRUE(file.IsLinkedFrom(&stranger));
     EXPECT_EQ(nullptr, file.FindTopMenuVariableMap(a));
 
-    file.AddTopMenuVariableMap(NewMap(b2));
+    file.AddTopMenuVariableMap(NewMenuMap(b2));
     // The file joined the lists of its side menus; as the callers do, each menu forgets the file
     // when the file forgets it.
     EXPECT_TRUE(root.HasAspFile(&file));
@@ -114,7 +112,7 @@ TEST_F(PageFileMenuTest, RemoveMenuErasesEveryOccurrenceClearsTheSideItHeldAndDr
     EXPECT_EQ(b, file.GetLeftMenu());
     EXPECT_EQ(1u, file.GetLeftMenuVariableMaps().size());
 
-    file.AddLeftMenuVariableMap(NewMap(b2));
+    file.AddLeftMenuVariableMap(NewMenuMap(b2));
     file.RemoveMenu(b1);
     EXPECT_EQ((std::vector<Menu*>{b2}), MenusOf(file.GetLeftMenuVariableMaps()));
 
@@ -133,11 +131,11 @@ TEST_F(PageFileMenuTest, MapsByIndexByLeafMenuAndByNameIgnoringCaseTopFirst)
     Menu otherB2;
     otherB2.SetName("b2");
     AspxFile file;
-    file.AddTopMenuVariableMap(NewMap(nullptr));
-    file.AddTopMenuVariableMap(NewMap(a));
-    file.AddLeftMenuVariableMap(NewMap(nullptr));
-    file.AddLeftMenuVariableMap(NewMap(&otherA));
-    file.AddLeftMenuVariableMap(NewMap(b2));
+    file.AddTopMenuVariableMap(NewMenuMap(nullptr));
+    file.AddTopMenuVariableMap(NewMenuMap(a));
+    file.AddLeftMenuVariableMap(NewMenuMap(nullptr));
+    file.AddLeftMenuVariableMap(NewMenuMap(&otherA));
+    file.AddLeftMenuVariableMap(NewMenuMap(b2));
 
     EXPECT_EQ(nullptr, file.GetTopMenuVariableMapAt(2));
     EXPECT_EQ(nullptr, file.FindTopMenuVariableMap(b2));
@@ -159,9 +157,9 @@ TEST_F(PageFileMenuTest, SyncGivesEveryLeafAMapKeepsItsPairsAndDeletesTheOthers)
     ScopedArchiveVersion version(TheVersionHistory().GetCurrentVersion());
     AspxFile file;
     file.SetTopMenu(&root);
-    file.AddTopMenuVariableMap(NewMap(&stranger));
-    file.AddTopMenuVariableMap(NewMap(b1, {{&opened, &supplying}}));
-    file.AddTopMenuVariableMap(NewMap(b));
+    file.AddTopMenuVariableMap(NewMenuMap(&stranger));
+    file.AddTopMenuVariableMap(NewMenuMap(b1, {{&opened, &supplying}}));
+    file.AddTopMenuVariableMap(NewMenuMap(b));
 
     file.SyncMenuVariableMaps(TRUE);
     EXPECT_EQ((std::vector<Menu*>{b1, a, b2}), MenusOf(file.GetTopMenuVariableMaps()));
@@ -187,7 +185,7 @@ TEST(PageFileListsTest, SyncOverAWideTreeKeepsTheMapsOfItsLeavesAndAddsTheRestIn
     AspxFile file;
     file.SetTopMenu(&root);
     for (Menu* menu : {leaves[99], &stranger, leaves[50], leaves[99], leaves[0]})
-        file.AddTopMenuVariableMap(NewMap(menu));
+        file.AddTopMenuVariableMap(NewMenuMap(menu));
 
     file.SyncMenuVariableMaps(TRUE);
     std::vector<Menu*> expected{leaves[99], leaves[50], leaves[99], leaves[0]};
@@ -211,7 +209,7 @@ TEST_F(PageFileMenuTest, SyncBelowVersion41EmptiesThePairsOfTheLeafMaps)
         ScopedArchiveVersion version(fileVersion);
         AspxFile file;
         file.SetLeftMenu(b);
-        file.AddLeftMenuVariableMap(NewMap(b2, {{&opened, &supplying}}));
+        file.AddLeftMenuVariableMap(NewMenuMap(b2, {{&opened, &supplying}}));
 
         file.SyncMenuVariableMaps(FALSE);
         EXPECT_EQ((std::vector<Menu*>{b2, b1}), MenusOf(file.GetLeftMenuVariableMaps()));
@@ -225,7 +223,7 @@ TEST_F(PageFileMenuTest, SyncTakesTheLeftSideWhenTheTopIsNotAskedOrNotSetAndEmpt
     ScopedArchiveVersion version(TheVersionHistory().GetCurrentVersion());
     AspxFile leftOnly;
     leftOnly.SetLeftMenu(b);
-    leftOnly.AddTopMenuVariableMap(NewMap(a));
+    leftOnly.AddTopMenuVariableMap(NewMenuMap(a));
     leftOnly.SyncMenuVariableMaps(TRUE);
     EXPECT_TRUE(leftOnly.GetTopMenuVariableMaps().empty());
     EXPECT_EQ((std::vector<Menu*>{b1, b2}), MenusOf(leftOnly.GetLeftMenuVariableMaps()));
@@ -233,8 +231,8 @@ TEST_F(PageFileMenuTest, SyncTakesTheLeftSideWhenTheTopIsNotAskedOrNotSetAndEmpt
     // Asked for the left side while only a top menu is set: the top side stays as it is.
     AspxFile topOnly;
     topOnly.SetTopMenu(&root);
-    topOnly.AddTopMenuVariableMap(NewMap(&stranger));
-    topOnly.AddLeftMenuVariableMap(NewMap(b1));
+    topOnly.AddTopMenuVariableMap(NewMenuMap(&stranger));
+    topOnly.AddLeftMenuVariableMap(NewMenuMap(b1));
     topOnly.SyncMenuVariableMaps(FALSE);
     EXPECT_EQ((std::vector<Menu*>{&stranger}), MenusOf(topOnly.GetTopMenuVariableMaps()));
     EXPECT_TRUE(topOnly.GetLeftMenuVariableMaps().empty());
@@ -242,7 +240,7 @@ TEST_F(PageFileMenuTest, SyncTakesTheLeftSideWhenTheTopIsNotAskedOrNotSetAndEmpt
     // A menu without sub-menus has no leaves.
     AspxFile leafMenu;
     leafMenu.SetTopMenu(a);
-    leafMenu.AddTopMenuVariableMap(NewMap(a));
+    leafMenu.AddTopMenuVariableMap(NewMenuMap(a));
     leafMenu.SyncMenuVariableMaps(TRUE);
     EXPECT_TRUE(leafMenu.GetTopMenuVariableMaps().empty());
 }
@@ -266,7 +264,7 @@ TEST_F(PageFileMenuTest, GrowingTheShownTreeGivesTheFilesTheMapsASyncWouldMake)
     // A sub-tree built apart brings its leaves; a leaf mapped before keeps its one map.
     auto* d = new Menu;
     Menu* d1 = AddSubMenu(*d, "D1");
-    topFile.AddTopMenuVariableMap(NewMap(d1));
+    topFile.AddTopMenuVariableMap(NewMenuMap(d1));
     b2->AddSubMenu(d);
 
     EXPECT_EQ((std::vector<Menu*>{b1, c, a1, d1}), MenusOf(topFile.GetTopMenuVariableMaps()));
@@ -281,12 +279,12 @@ TEST_F(PageFileMenuTest, GrowingTheShownTreeGivesTheFilesTheMapsASyncWouldMake)
 TEST_F(PageFileMenuTest, DuplicateMapsOfOneMenuAreErasedAfterTheFirst)
 {
     AspxFile file;
-    file.AddTopMenuVariableMap(NewMap(a, {{&opened, &supplying}}));
-    file.AddTopMenuVariableMap(NewMap(b2));
-    file.AddTopMenuVariableMap(NewMap(a));
-    file.AddLeftMenuVariableMap(NewMap(b1));
-    file.AddLeftMenuVariableMap(NewMap(b1, {{&opened, &supplying}}));
-    file.AddLeftMenuVariableMap(NewMap(b1));
+    file.AddTopMenuVariableMap(NewMenuMap(a, {{&opened, &supplying}}));
+    file.AddTopMenuVariableMap(NewMenuMap(b2));
+    file.AddTopMenuVariableMap(NewMenuMap(a));
+    file.AddLeftMenuVariableMap(NewMenuMap(b1));
+    file.AddLeftMenuVariableMap(NewMenuMap(b1, {{&opened, &supplying}}));
+    file.AddLeftMenuVariableMap(NewMenuMap(b1));
 
     file.RemoveDuplicateMenuVariableMaps();
     EXPECT_EQ((std::vector<Menu*>{a, b2}), MenusOf(file.GetTopMenuVariableMaps()));
@@ -387,3 +385,5 @@ TEST(PageFileListsTest, VisibilitiesFoundThroughTheirDataProcedureVariableOrColu
     EXPECT_FALSE(file.RemoveFieldVisibilityByVariable(&variable));
     EXPECT_EQ(2u, file.GetFieldVisibilities().size());
 }
+
+} // namespace

@@ -13,6 +13,7 @@
 #include "model/RefField.h"
 #include "model/Table.h"
 #include "tests/entities/PageTestSupport.h"
+#include "tests/model/ModelBuilders.h"
 #include "tests/support/ArchiveBytes.h"
 
 #include <gtest/gtest.h>
@@ -21,13 +22,6 @@
 
 namespace
 {
-
-LinkControl* NewLink(const char* caption)
-{
-    auto* link = new LinkControl;
-    link->SetCaption(caption);
-    return link;
-}
 
 // A field as a load leaves it: with its display name.
 Field* NewNamedField(const char* name, Table* table = nullptr)

@@ -54,6 +54,11 @@ struct PairRecordCase
     // The entries of the loaded object's lists, null ones counted as such.
     std::function<std::string(const CObject&)> describe;
     const char* loaded;
+
+    friend void PrintTo(const PairRecordCase& pairCase, std::ostream* out)
+    {
+        *out << pairCase.name;
+    }
 };
 
 template <class T> std::string Slot(const T* entry)
@@ -154,11 +159,6 @@ const PairRecordCase pairRecordCases[] = {
      { return Slots(static_cast<const DashBoardCellInfo&>(object).GetVariableMaps()); },
      "pair pair pair "},
 };
-
-void PrintTo(const PairRecordCase& pairCase, std::ostream* out)
-{
-    *out << pairCase.name;
-}
 
 std::vector<BYTE> ExpectedBytes(const std::string& name)
 {

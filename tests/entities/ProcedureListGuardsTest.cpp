@@ -118,7 +118,7 @@ TEST(ProcedureListGuardsTest, MissingObjectsChangeNothing)
 
 namespace
 {
-Variable* Named(Variable& variable, const char* name)
+Variable* NamedVariable(Variable& variable, const char* name)
 {
     variable.SetName(name);
     return &variable;
@@ -168,10 +168,10 @@ TEST(ProcedureCallTest, FieldMapsByFieldAndByExactVariableName)
     Field status;
     Variable c0, c1;
     ProcedureInvokation call;
-    auto* amountMap = new FieldVariableMap{&amount, Named(c0, "c0")};
+    auto* amountMap = new FieldVariableMap{&amount, NamedVariable(c0, "c0")};
     call.AddFieldVariableMap(amountMap);
     call.AddFieldVariableMap(new FieldVariableMap{&status, nullptr});
-    call.AddFieldVariableMap(new FieldVariableMap{&status, Named(c1, "c1")});
+    call.AddFieldVariableMap(new FieldVariableMap{&status, NamedVariable(c1, "c1")});
     EXPECT_EQ(call.GetFieldVariableMaps()[1], call.FindFieldVariableMap(&status));
     EXPECT_EQ(call.GetFieldVariableMaps()[2], call.FindFieldVariableMapByVariableName("c1"));
     EXPECT_EQ(nullptr, call.FindFieldVariableByName("C1"));

@@ -16,16 +16,16 @@
 
 namespace
 {
-using Names = std::vector<std::string>;
+using NameStrings = std::vector<std::string>;
 
 // Orders has the fields Orders_id (key), Is_Deleted, CustomerId, Status and Region.
 class ProcedureNamingTest : public ::testing::Test
 {
 protected:
     // The fields of the procedure's filters, each with a leaf root of its own.
-    static Names FilteredFields(const Procedure& procedure)
+    static NameStrings FilteredFields(const Procedure& procedure)
     {
-        Names names;
+        NameStrings names;
         for (std::size_t i = 0; i < procedure.GetFilters().size(); ++i)
         {
             const FieldFilter* filter = procedure.GetFilters()[i];
@@ -37,7 +37,7 @@ protected:
 
     // A new select-all procedure deriving over the fields; per derived procedure, its name after
     // the base's name, then the fields of its parameters.
-    std::vector<Names> Derive(std::initializer_list<const char*> fieldNames)
+    std::vector<NameStrings> Derive(std::initializer_list<const char*> fieldNames)
     {
         base.reset(new Procedure(orders.get(), true));
         for (const char* name : fieldNames)
@@ -47,12 +47,12 @@ protected:
         }
         base->AddFilterTreeLeaves();
         base->CreateDerivedProcedures();
-        std::vector<Names> result;
+        std::vector<NameStrings> result;
         for (const Procedure* derived : base->GetDerivedProcedures())
         {
             EXPECT_EQ(Procedure::derivedKind, derived->GetKind());
             EXPECT_FALSE(derived->IsSelectAllProcedure());
-            Names entry{derived->GetName().Mid(base->GetName().GetLength()).GetString()};
+            NameStrings entry{derived->GetName().Mid(base->GetName().GetLength()).GetString()};
             for (const FieldVariableMap& parameter : derived->GetFieldParameters())
                 entry.emplace_back(parameter.field->GetFieldName().GetString());
             result.push_back(entry);
@@ -65,7 +65,6 @@ protected:
     Field* status = orders->FindFieldByName("Status");
     std::unique_ptr<Procedure> base;
 };
-} // namespace
 
 TEST_F(ProcedureNamingTest, StandardProceduresOfATable)
 {
@@ -75,10 +74,10 @@ TEST_F(ProcedureNamingTest, StandardProceduresOfATable)
     ASSERT_EQ(5u, all.GetOutputColumns().size());
     EXPECT_EQ(orders->GetFieldAt(4), all.GetOutputFieldAt(4));
     EXPECT_EQ(ProcedureFieldInfo::noAggregate, all.GetOutputColumnAt(4)->GetAggregate());
-    EXPECT_EQ(Names{}, FilteredFields(all));
+    EXPECT_EQ(NameStrings{}, FilteredFields(all));
     const Procedure record(orders.get(), false);
     EXPECT_EQ(CString("PRC_Orders_SelectRecord"), record.GetName());
-    EXPECT_EQ(Names{"Orders_id"}, FilteredFields(record));
+    EXPECT_EQ(NameStrings{"Orders_id"}, FilteredFields(record));
     EXPECT_EQ(CString("PRC_Orders_id_Var"), record.GetFieldParameterVariableAt(0)->GetFieldName());
     EXPECT_EQ(Variable::parameterKind, record.GetFieldParameterVariableAt(0)->GetKind());
     Procedure lastRecord;
@@ -93,7 +92,7 @@ TEST_F(ProcedureNamingTest, StandardProceduresOfATable)
     forMapForm.SetRowStatusFilter(Procedure::allRows);
     forMapForm.InitSelectRecordForMapForm(&mapForm);
     EXPECT_EQ(CString("PRC_Orders_SelectRecordTB"), forMapForm.GetName());
-    EXPECT_EQ((Names{"Status", "CustomerId"}), FilteredFields(forMapForm));
+    EXPECT_EQ((NameStrings{"Status", "CustomerId"}), FilteredFields(forMapForm));
     EXPECT_EQ(Procedure::liveRowsOnly, forMapForm.GetRowStatusFilter());
 }
 
@@ -176,14 +175,15 @@ TEST_F(ProcedureNamingTest, KindTestsOfStandardNamesAreExact)
 
 TEST_F(ProcedureNamingTest, DerivedProceduresCountInBinaryFirstVariableMostSignificant)
 {
-    EXPECT_EQ(std::vector<Names>{}, Derive({}));
-    EXPECT_EQ((std::vector<Names>{{"_All"}, {"_Status", "Status"}}), Derive({"Status"}));
-    EXPECT_EQ((std::vector<Names>{{"_All_All"},
-                                  {"_All_Status", "Status"},
-                                  {"_CustomerId_All", "CustomerId"},
-                                  {"_CustomerId_Status", "CustomerId", "Status"}}),
+    EXPECT_EQ(std::vector<NameStrings>{}, Derive({}));
+    EXPECT_EQ((std::vector<NameStrings>{{"_All"}, {"_Status", "Status"}}), Derive({"Status"}));
+    EXPECT_EQ((std::vector<NameStrings>{{"_All_All"},
+                                        {"_All_Status", "Status"},
+                                        {"_CustomerId_All", "CustomerId"},
+                                        {"_CustomerId_Status", "CustomerId", "Status"}}),
               Derive({"CustomerId", "Status"}));
-    EXPECT_EQ((std::vector<Names>{{"_All_All_All"},
+    EXPECT_EQ(
+        (std::vector<NameStrings>{{"_All_All_All"},
                                   {"_All_All_Region", "Region"},
                                   {"_All_Status_All", "Status"},
                                   {"_All_Status_Region", "Status", "Region"},
@@ -191,7 +191,7 @@ TEST_F(ProcedureNamingTest, DerivedProceduresCountInBinaryFirstVariableMostSigni
                                   {"_CustomerId_All_Region", "CustomerId", "Region"},
                                   {"_CustomerId_Status_All", "CustomerId", "Status"},
                                   {"_CustomerId_Status_Region", "CustomerId", "Status", "Region"}}),
-              Derive({"CustomerId", "Status", "Region"}));
+        Derive({"CustomerId", "Status", "Region"}));
     EXPECT_EQ(CString("PRC_Orders_SelectAll_All_All_All"), base->GetSubProcedureAt(0)->GetName());
 }
 
@@ -217,3 +217,5 @@ TEST_F(ProcedureNamingTest, DerivedProceduresShareTheBasesObjects)
     EXPECT_EQ((std::vector<BooleanTreeNode*>{combined, combined}),
               base->GetSubProcedureAt(3)->GetFilterTrees());
 }
+
+} // namespace

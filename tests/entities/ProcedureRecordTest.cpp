@@ -19,7 +19,7 @@
 namespace
 {
 // A table as a load leaves it (key and soft-delete columns) with one more field.
-Table* NewTable(const char* name, const char* extraField)
+Table* NewTableWithField(const char* name, const char* extraField)
 {
     auto* table = new Table;
     table->SetTableName(name);
@@ -37,8 +37,8 @@ Table* NewTable(const char* name, const char* extraField)
 TEST(ProcedureRecordTest, RoundTripKeepsSharedReferences)
 {
     ScopedArchiveVersion version(CurrentVersion());
-    std::unique_ptr<Table> orders(NewTable("Orders", "Amount"));
-    std::unique_ptr<Table> customers(NewTable("Customers", "City"));
+    std::unique_ptr<Table> orders(NewTableWithField("Orders", "Amount"));
+    std::unique_ptr<Table> customers(NewTableWithField("Customers", "City"));
     Field* amount = orders->FindFieldByName("Amount");
     Field* key = orders->GetPrimaryKeyField();
     ASSERT_NE(nullptr, key);
@@ -84,30 +84,36 @@ TEST(ProcedureRecordTest, RoundTripKeepsSharedReferences)
 
 TEST(ProcedureRecordTest, VersionGates)
 {
-    using B = ArchiveBytes;
     const int count = ProcedureFieldInfo::countAggregate;
     const int average = ProcedureFieldInfo::averageAggregate;
-    const B columns = B().Int(2).NewClass("ProcedureFieldInfo").Null().Int(count).Str("");
+    const ArchiveBytes columns =
+        ArchiveBytes().Int(2).NewClass("ProcedureFieldInfo").Null().Int(count).Str("");
     ExpectRecordVersions<Procedure>(
         "Procedure",
-        {Always(B().Str("PRC_Orders").Null()),
-         After(21, B().Int(Procedure::allRows), B().Int(Procedure::liveRowsOnly)),
-         After(22, B().Int(0), B().Int(1)), Always(B().Int(1).Null()), Until(43, B().Int(1).Null()),
-         Until(17, B().Int(1).Null()), Until(43, B().Int(1).Null().Int(1).Null()),
-         Until(9, B().Int(0)),
-         Between(9, 28, B().Int(1).NewClass("Variable").Str("Old").Int(0).Str("5")),
-         After(14, B().Int(Procedure::standardKind), B().Int(Procedure::customKind)),
+        {Always(ArchiveBytes().Str("PRC_Orders").Null()),
+         After(21, ArchiveBytes().Int(Procedure::allRows),
+               ArchiveBytes().Int(Procedure::liveRowsOnly)),
+         After(22, ArchiveBytes().Int(0), ArchiveBytes().Int(1)),
+         Always(ArchiveBytes().Int(1).Null()), Until(43, ArchiveBytes().Int(1).Null()),
+         Until(17, ArchiveBytes().Int(1).Null()),
+         Until(43, ArchiveBytes().Int(1).Null().Int(1).Null()), Until(9, ArchiveBytes().Int(0)),
+         Between(9, 28, ArchiveBytes().Int(1).NewClass("Variable").Str("Old").Int(0).Str("5")),
+         After(14, ArchiveBytes().Int(Procedure::standardKind),
+               ArchiveBytes().Int(Procedure::customKind)),
          // Files before 24 hold each column inline as a field and an aggregate.
-         Until(17, {}, B().Int(0)),
-         Between(17, 23, B().Int(2).Null().Int(count).Null().Int(average),
-                 B(columns).ClassRef(3).Null().Int(average).Str("")),
-         After(23, B().Int(1).NewClass("ProcedureFieldInfo").Null().Int(count).Str("note")),
-         After(26, B().Int(1).Null().Str("SELECT 1").Int(1), B().Int(0).Str("").Int(0)),
-         After(28, B().Int(1).Null().Null(), B().Int(0)),
+         Until(17, {}, ArchiveBytes().Int(0)),
+         Between(17, 23, ArchiveBytes().Int(2).Null().Int(count).Null().Int(average),
+                 ArchiveBytes(columns).ClassRef(3).Null().Int(average).Str("")),
+         After(23,
+               ArchiveBytes().Int(1).NewClass("ProcedureFieldInfo").Null().Int(count).Str("note")),
+         After(26, ArchiveBytes().Int(1).Null().Str("SELECT 1").Int(1),
+               ArchiveBytes().Int(0).Str("").Int(0)),
+         After(28, ArchiveBytes().Int(1).Null().Null(), ArchiveBytes().Int(0)),
          // The null entries of the owned lists are dropped.
-         After(35, B().Int(1).Null(), B().Int(0), B().Int(0)),
-         After(40, B().Int(1).Null(), B().Int(0), B().Int(0)),
-         After(46, B().Int(1).Null(), B().Int(0), B().Int(0)), After(63, B().Int(1), B().Int(0))},
+         After(35, ArchiveBytes().Int(1).Null(), ArchiveBytes().Int(0), ArchiveBytes().Int(0)),
+         After(40, ArchiveBytes().Int(1).Null(), ArchiveBytes().Int(0), ArchiveBytes().Int(0)),
+         After(46, ArchiveBytes().Int(1).Null(), ArchiveBytes().Int(0), ArchiveBytes().Int(0)),
+         After(63, ArchiveBytes().Int(1), ArchiveBytes().Int(0))},
         // The procedure does not own the variables of old files, which all become page variables.
         [](Procedure& procedure)
         {
@@ -155,7 +161,7 @@ TEST(ProcedureRecordTest, ProcedureKeepsKindTwoVariablesAndDerivedOnesOwnNothing
 TEST(ProcedureInvokationRecordTest, RoundTripKeepsPairsMapsAndSharing)
 {
     ScopedArchiveVersion version(CurrentVersion());
-    std::unique_ptr<Table> table(NewTable("Orders", "Amount"));
+    std::unique_ptr<Table> table(NewTableWithField("Orders", "Amount"));
     std::unique_ptr<Procedure> procedure(new Procedure);
     procedure->SetName("PRC_Orders_Delete");
     Variable* parameter = NewVariable("PRC_Orders_id_Var", Variable::pageKind);
@@ -189,10 +195,10 @@ TEST(ProcedureInvokationRecordTest, RoundTripKeepsPairsMapsAndSharing)
 
 TEST(ProcedureInvokationRecordTest, VersionGates)
 {
-    using B = ArchiveBytes;
     ExpectRecordVersions<ProcedureInvokation>(
         "ProcedureInvokation",
-        {Always(B().Null().Int(1).Null().Null()), After(49, B().Int(1).Null().Null(), B().Int(0))});
+        {Always(ArchiveBytes().Null().Int(1).Null().Null()),
+         After(49, ArchiveBytes().Int(1).Null().Null(), ArchiveBytes().Int(0))});
 }
 
 TEST(ProcedureInvokationRecordTest, CopyTakesTheProcedureOnly)
@@ -212,7 +218,7 @@ TEST(ProcedureInvokationRecordTest, CopyTakesTheProcedureOnly)
 TEST(UniquenessProcedureTableRecordTest, RoundTripKeepsTheTablesFieldsAndOutOfRangeGivesNone)
 {
     ScopedArchiveVersion version(CurrentVersion());
-    std::unique_ptr<Table> table(NewTable("Customers", "Email"));
+    std::unique_ptr<Table> table(NewTableWithField("Customers", "Email"));
     Field* email = table->FindFieldByName("Email");
     UniquenessProcedureTable uniqueness(table.get(), new ProcedureInvokation);
     uniqueness.AddField(email);

@@ -45,7 +45,6 @@ protected:
     Field* customerId = orders->FindFieldByName("CustomerId");
     Procedure procedure{orders.get(), true};
 };
-} // namespace
 
 TEST_F(ProcedureUsageTest, FieldAndTableUsageListEachFindingWithItsText)
 {
@@ -121,3 +120,5 @@ TEST_F(ProcedureUsageTest, FilterDeletionIsRefusedInsideACombinedCondition)
     EXPECT_EQ(std::vector<BooleanTreeNode*>{combined}, procedure.GetFilterTrees());
     EXPECT_EQ(1u, boxes.Shown().size());
 }
+
+} // namespace

@@ -48,8 +48,6 @@ protected:
     TableAdapter m_adapter;
 };
 
-} // namespace
-
 TEST_F(DatasetQueryTest, WithoutFunctionOrOpenProjectSelectsEveryColumnOfTheTable)
 {
     Function* function = AddSelectAllRecordsFunction(m_orders);
@@ -169,3 +167,5 @@ TEST_F(DatasetQueryTest, TableOfOnlyTheDeletedFlagGivesAnEmptySelectListAndNoTab
     EXPECT_TRUE(untouched.GetName().IsEmpty());
     EXPECT_TRUE(untouched.GetCommandText().IsEmpty());
 }
+
+} // namespace

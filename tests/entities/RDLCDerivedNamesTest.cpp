@@ -49,8 +49,6 @@ protected:
     RDLCReport m_report;
 };
 
-} // namespace
-
 TEST_F(DerivedNamesTest, DescriptionTakesPathAndEntriesFromModuleAndTable)
 {
     m_report.SetDefaultRDLCInfo();
@@ -112,3 +110,5 @@ TEST_F(DerivedNamesTest, BoundReportOrMissingModuleTableOrDescriptionsDeriveNoth
     m_report.SetDefaultXSDInfo();
     ExpectUnchanged();
 }
+
+} // namespace

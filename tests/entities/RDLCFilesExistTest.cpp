@@ -42,8 +42,6 @@ protected:
     RDLCReport m_report;
 };
 
-} // namespace
-
 TEST_F(FilesExistTest, DefinitionAndTheListedDatasetFileOfEveryEntryMustExist)
 {
     WriteFile("Sales/DataSets", "Orders_SelectAllRecords.xsd");
@@ -83,3 +81,5 @@ TEST_F(FilesExistTest, TableDerivedReportAnswersTrueAtOnceAndWithoutDescriptionO
     EXPECT_TRUE(m_report.FilesExist(&m_project));
     EXPECT_TRUE(m_report.FilesExist(nullptr));
 }
+
+} // namespace

@@ -16,23 +16,21 @@
 namespace
 {
 
-const int currentVersion = TheVersionHistory().GetCurrentVersion();
-
-using B = ArchiveBytes;
-
-const B adapter = B().Str("OrdersTableAdapter")
-                      .Str("Text")
-                      .Str("SELECT * FROM Orders")
-                      .Int(1)
-                      .Str("@Id")
-                      .Int(2)
-                      .Str("Id")
-                      .Str("Total");
-const B info = B().Str("Sales\\RDLCs\\Orders_SelectAllRecords.rdlc")
-                   .Int(1)
-                   .Str("Orders_SelectAllRecords")
-                   .Str("OrdersTableAdapter")
-                   .Str("Orders");
+const ArchiveBytes adapter = ArchiveBytes()
+                                 .Str("OrdersTableAdapter")
+                                 .Str("Text")
+                                 .Str("SELECT * FROM Orders")
+                                 .Int(1)
+                                 .Str("@Id")
+                                 .Int(2)
+                                 .Str("Id")
+                                 .Str("Total");
+const ArchiveBytes info = ArchiveBytes()
+                              .Str("Sales\\RDLCs\\Orders_SelectAllRecords.rdlc")
+                              .Int(1)
+                              .Str("Orders_SelectAllRecords")
+                              .Str("OrdersTableAdapter")
+                              .Str("Orders");
 
 // Deletes the description objects that the project, not the report, owns.
 struct ProjectLists
@@ -51,10 +49,13 @@ struct ProjectLists
 // Descriptions and adapters hold status words from 82.
 TEST(RDLCRecordTest, DescriptionVersionGates)
 {
-    ExpectRecordVersions<RDLCInfo>("RDLCInfo", {Always(info), After(81, B().Int(5), B().Int(0))});
+    ExpectRecordVersions<RDLCInfo>(
+        "RDLCInfo", {Always(info), After(81, ArchiveBytes().Int(5), ArchiveBytes().Int(0))});
     ExpectRecordVersions<XSDInfo>(
-        "XSDInfo", {Always(B().Str("Orders.xsd").Int(1).NewClass("TableAdapter").Append(adapter)),
-                    After(81, B().Int(7), B().Int(0)), After(81, B().Int(9), B().Int(0))});
+        "XSDInfo",
+        {Always(ArchiveBytes().Str("Orders.xsd").Int(1).NewClass("TableAdapter").Append(adapter)),
+         After(81, ArchiveBytes().Int(7), ArchiveBytes().Int(0)),
+         After(81, ArchiveBytes().Int(9), ArchiveBytes().Int(0))});
 }
 
 // From 82 a report holds its mode, data set and table; the adapters of older files belong to no
@@ -63,16 +64,22 @@ TEST(RDLCRecordTest, ReportVersionGates)
 {
     ExpectRecordVersions<RDLCReport>(
         "RDLCReport",
-        PartsOf(
-            PageParts("OrderList"),
-            {Always(B().Str("Orders").NewClass("RDLCInfo").Append(info)),
-             After(81, B().Int(5), B().Int(0)),
-             Always(B().Int(1).NewClass("TableAdapter").Append(adapter)),
-             After(81, B().Int(7), B().Int(0)), Always(B().Int(1).Str("@Id").Null()),
-             After(
-                 81,
-                 B().Int(0).NewClass("XSDInfo").Str("Orders.xsd").Int(1).ObjectRef(6).Int(0).Null(),
-                 B().Int(1).Null().Null())}),
+        PartsOf(PageParts("OrderList"),
+                {Always(ArchiveBytes().Str("Orders").NewClass("RDLCInfo").Append(info)),
+                 After(81, ArchiveBytes().Int(5), ArchiveBytes().Int(0)),
+                 Always(ArchiveBytes().Int(1).NewClass("TableAdapter").Append(adapter)),
+                 After(81, ArchiveBytes().Int(7), ArchiveBytes().Int(0)),
+                 Always(ArchiveBytes().Int(1).Str("@Id").Null()),
+                 After(81,
+                       ArchiveBytes()
+                           .Int(0)
+                           .NewClass("XSDInfo")
+                           .Str("Orders.xsd")
+                           .Int(1)
+                           .ObjectRef(6)
+                           .Int(0)
+                           .Null(),
+                       ArchiveBytes().Int(1).Null().Null())}),
         [](RDLCReport& report)
         {
             ProjectLists lists{report.GetRDLCInfo(), report.GetXSDInfo()};
@@ -83,7 +90,7 @@ TEST(RDLCRecordTest, ReportVersionGates)
 
 TEST(RDLCRecordTest, ReportKeepsMapsAndSharedDescriptionsThroughSaveAndLoad)
 {
-    ScopedArchiveVersion scoped(currentVersion);
+    ScopedArchiveVersion scoped(CurrentVersion());
     Table table;
     table.SetTableName("Orders");
     table.EnsureDefaultFields();

@@ -65,8 +65,6 @@ struct ClassCall
     ClassInvokation* call = new ClassInvokation;
 };
 
-} // namespace
-
 TEST_F(RDLCReportOperationsTest, ColumnMapKeepsOnePairPerColumn)
 {
     m_report.AddTableAdapterColumnMap(&m_orders, {"@Id", &m_field});
@@ -271,3 +269,5 @@ TEST_F(RDLCReportOperationsTest, DatasetRemovalErasesItsMapsAndEntries)
     m_report.RemoveXSDInfoTableAdapterMaps(nullptr);
     EXPECT_EQ(m_report.GetTableAdapterMaps().size(), 2u);
 }
+
+} // namespace

@@ -40,8 +40,6 @@ protected:
     MultiPageReport m_multiReport;
 };
 
-} // namespace
-
 TEST_F(ReportCollectorTest, CollectedReportGetsOneClassicFileInTheCollectorsList)
 {
     EXPECT_EQ(m_collector.GetNumColumns(), 2);
@@ -204,3 +202,5 @@ TEST_F(MultiPageReportTest, ProcedureCallOfAPageIsFoundByItsReportAndRecordedAsU
     m_multiReport.DeleteProcedureCallForReport(&m_stock);
     EXPECT_EQ(m_multiReport.GetPages()[1]->GetProcedureCall(), nullptr);
 }
+
+} // namespace

@@ -15,24 +15,16 @@
 
 #include <memory>
 
-namespace
-{
-
-const int currentVersion = TheVersionHistory().GetCurrentVersion();
-
-} // namespace
-
 // The collector's part has no version gate of its own: three columns, one report (object 4,
 // which the collector does not own) shown twice.
 TEST(ReportCollectorRecordTest, VersionGates)
 {
-    using B = ArchiveBytes;
     ExpectRecordVersions<ReportCollector>(
         "ReportCollector",
         PartsOf(PartsOf(PageParts("Overview"),
-                        {Always(B().Int(3).Int(2).NewClass("ApplicationReport"))}),
+                        {Always(ArchiveBytes().Int(3).Int(2).NewClass("ApplicationReport"))}),
                 PartsOf(ReportParts("Sales", 4),
-                        {Always(B().Int(100).Int(200).ObjectRef(4).Int(50).Int(60))})),
+                        {Always(ArchiveBytes().Int(100).Int(200).ObjectRef(4).Int(50).Int(60))})),
         [](ReportCollector& collector) { delete collector.GetEntries().at(0).m_report; });
 }
 
@@ -52,7 +44,7 @@ TEST(ReportCollectorRecordTest, ClearFiltersEmptiesControlsAndMaps)
 
 TEST(MultiPageReportRecordTest, PagesKeepCallsMappingsAndSharedReferencesThroughSaveAndLoad)
 {
-    ScopedArchiveVersion scoped(currentVersion);
+    ScopedArchiveVersion scoped(CurrentVersion());
     ApplicationReport report;
     report.SetName("Sales");
     Field field;
@@ -84,13 +76,20 @@ TEST(MultiPageReportRecordTest, PagesKeepCallsMappingsAndSharedReferencesThrough
 // A page's field map is read field first, then its two variables, in every version.
 TEST(MultiPageReportRecordTest, PageVersionGates)
 {
-    using B = ArchiveBytes;
-    const B second = B().ClassRef(3).Str("Second").Int(1);
+    const ArchiveBytes second = ArchiveBytes().ClassRef(3).Str("Second").Int(1);
     ExpectRecordVersions<MultiPageData>(
         "MultiPageData",
-        {Always(B().Null().Null().Int(0).Int(1).Null().NewClass("Variable").Str("First").Int(1)),
-         Until(9, second, B().Str("").Append(second).Str("")),
-         After(9, B().Str("").Append(second).Str(""))},
+        {Always(ArchiveBytes()
+                    .Null()
+                    .Null()
+                    .Int(0)
+                    .Int(1)
+                    .Null()
+                    .NewClass("Variable")
+                    .Str("First")
+                    .Int(1)),
+         Until(9, second, ArchiveBytes().Str("").Append(second).Str("")),
+         After(9, ArchiveBytes().Str("").Append(second).Str(""))},
         [](MultiPageData& page)
         {
             delete page.GetFieldMaps().at(0)->m_first;

@@ -9,7 +9,7 @@
 namespace
 {
 
-std::vector<CString> ColumnNames(const ReportGroup* group)
+std::vector<CString> GroupColumnNames(const ReportGroup* group)
 {
     std::vector<CString> names;
     for (const ReportField* column : group->GetReportFields())
@@ -44,7 +44,7 @@ TEST_F(ReportColumnSyncTest, AddsColumnsForFunctionFieldsExceptKeysAndForeignKey
     m_report.AddMissingFieldsToGroups();
     m_report.AddMissingFieldsToGroups();
 
-    EXPECT_EQ((std::vector<CString>{"Button", "Unit price", "Quantity"}), ColumnNames(group));
+    EXPECT_EQ((std::vector<CString>{"Button", "Unit price", "Quantity"}), GroupColumnNames(group));
     EXPECT_EQ(button, group->GetReportFields()[0]);
     EXPECT_EQ(m_price, group->GetReportFields()[1]->GetFieldInfo()->GetField());
     EXPECT_NE(m_function.GetOutputFields()[2], group->GetReportFields()[1]->GetFieldInfo());
@@ -65,11 +65,11 @@ TEST_F(ReportColumnSyncTest, RemovesAdjacentColumnsTheFunctionNoLongerOutputsAnd
         m_function.AddOutputField(new ProcedureFieldInfo(region, ProcedureFieldInfo::noAggregate));
     }
     group->SyncColumnsWithFunction();
-    ASSERT_EQ((std::vector<CString>{"Name", "Region"}), ColumnNames(group));
+    ASSERT_EQ((std::vector<CString>{"Name", "Region"}), GroupColumnNames(group));
 
     region->SetForeignKey(true);
     group->SyncColumnsWithFunction();
-    EXPECT_EQ(std::vector<CString>{"Name"}, ColumnNames(group));
+    EXPECT_EQ(std::vector<CString>{"Name"}, GroupColumnNames(group));
 }
 
 TEST_F(ReportColumnSyncTest, AColumnTakesTheAggregateOfItsOutputAndStays)

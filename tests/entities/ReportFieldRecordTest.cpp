@@ -18,27 +18,27 @@
 
 #include <memory>
 
-using B = ArchiveBytes;
-
 // Files before 24 name a field instead of an output column; a binding's source column comes
 // from 35, the control property from 46, the image settings from 60, the money flag from 65.
 TEST(ReportFieldRecordTest, VersionGates)
 {
     ExpectRecordVersions<ReportField>(
         "ReportField",
-        {Always(B().Str("Amount").Int(0).Null().Null()),
-         Always(B().Int(3).Int(20).Int(2).Str("Amount").Int(1).Null().Null().Null()),
-         After(34, B().Null(), B().Null()),
-         After(45, B().NewClass("ReportFieldControlProperty").Null().Null().Int(0), B().Null()),
-         After(59, B().Int(1).Int(30).Int(40), B().Int(0).Int(10).Int(10)),
-         After(64, B().Int(1), B().Int(0))});
+        {Always(ArchiveBytes().Str("Amount").Int(0).Null().Null()),
+         Always(ArchiveBytes().Int(3).Int(20).Int(2).Str("Amount").Int(1).Null().Null().Null()),
+         After(34, ArchiveBytes().Null(), ArchiveBytes().Null()),
+         After(45, ArchiveBytes().NewClass("ReportFieldControlProperty").Null().Null().Int(0),
+               ArchiveBytes().Null()),
+         After(59, ArchiveBytes().Int(1).Int(30).Int(40), ArchiveBytes().Int(0).Int(10).Int(10)),
+         After(64, ArchiveBytes().Int(1), ArchiveBytes().Int(0))});
 }
 
 TEST(ReportFieldRecordTest, ControlPropertyVersionGates)
 {
     ExpectRecordVersions<ReportFieldControlProperty>(
         "ReportFieldControlProperty",
-        {Always(B().Null()
+        {Always(ArchiveBytes()
+                    .Null()
                     .Null()
                     .Int(1)
                     .Null()
@@ -86,11 +86,17 @@ TEST(ReportGroupRecordTest, VersionGates)
 {
     ExpectRecordVersions<ReportGroup>(
         "ReportGroup",
-        {Always(B().Null().Int(0).Int(0).Null()),
-         After(29, B().NewClass("ProcedureFieldInfo").Null().Int(1).Str("Customer").Str("Header"),
-               B().Null().Str("")),
-         After(31, B().ObjectRef(4), B().Null()),
-         Always(B().NewClass("ClassInvokation").Null().Null().Int(0))},
+        {Always(ArchiveBytes().Null().Int(0).Int(0).Null()),
+         After(29,
+               ArchiveBytes()
+                   .NewClass("ProcedureFieldInfo")
+                   .Null()
+                   .Int(1)
+                   .Str("Customer")
+                   .Str("Header"),
+               ArchiveBytes().Null().Str("")),
+         After(31, ArchiveBytes().ObjectRef(4), ArchiveBytes().Null()),
+         Always(ArchiveBytes().NewClass("ClassInvokation").Null().Null().Int(0))},
         [](ReportGroup& group) { delete group.GetHeaderValue(); });
 }
 

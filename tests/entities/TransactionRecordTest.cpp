@@ -19,7 +19,8 @@
 namespace
 {
 
-std::unique_ptr<Table> NewTable(const char* name, std::initializer_list<const char*> fieldNames)
+std::unique_ptr<Table> NewOwnedTable(const char* name,
+                                     std::initializer_list<const char*> fieldNames)
 {
     auto table = std::make_unique<Table>();
     table->SetTableName(name);
@@ -47,8 +48,8 @@ class TransactionRecordTest : public ::testing::Test
 {
 protected:
     ScopedArchiveVersion m_version{TheVersionHistory().GetCurrentVersion()};
-    std::unique_ptr<Table> m_basic = NewTable("Orders_basic", {"Orders_id", "Customer"});
-    std::unique_ptr<Table> m_detail = NewTable("Lines_detail", {"Lines_id", "Orders_id"});
+    std::unique_ptr<Table> m_basic = NewOwnedTable("Orders_basic", {"Orders_id", "Customer"});
+    std::unique_ptr<Table> m_detail = NewOwnedTable("Lines_detail", {"Lines_id", "Orders_id"});
 };
 
 TEST_F(TransactionRecordTest, RoundTripKeepsTablesTitlesReportsAndFlagWithSharedTables)
@@ -186,13 +187,15 @@ TEST_F(TransactionRecordTest, LoadInAClassicProjectGivesClassicFilesWithOnePerDe
 // load adds the default page files, so only what was read is checked.
 TEST(TransactionRecordGateTest, VersionGates)
 {
-    using B = ArchiveBytes;
     ReadAtEveryGate<Transaction>(
         "Transaction",
-        PartsOf(PageParts("T"),
-                {Always(B().Null().Int(0)),
-                 Until(27, B().Int(1).NewClass("UniquenessProcedureTable").Null().Null().Int(0)),
-                 Always(B().Int(0)), After(48, B().Int(1).Null().Str("T")), After(63, B().Int(1))}),
+        PartsOf(
+            PageParts("T"),
+            {Always(ArchiveBytes().Null().Int(0)),
+             Until(27,
+                   ArchiveBytes().Int(1).NewClass("UniquenessProcedureTable").Null().Null().Int(0)),
+             Always(ArchiveBytes().Int(0)), After(48, ArchiveBytes().Int(1).Null().Str("T")),
+             After(63, ArchiveBytes().Int(1))}),
         [](Transaction& transaction, int version)
         {
             ASSERT_EQ(transaction.GetTableTitles().size(), version > 48 ? 1u : 0u);

@@ -11,14 +11,14 @@
 // Every kind is read as a page variable; the value comes from 10. A parameter is its name alone.
 TEST(VariableRecordTest, VersionGates)
 {
-    using B = ArchiveBytes;
     for (int kind : {Variable::parameterKind, Variable::sharedKind})
     {
         ExpectRecordVersions<Variable>(
-            "Variable", {Always(B().Str("Id").Int(kind), B().Str("Id").Int(Variable::pageKind)),
-                         After(9, B().Str("42"), B().Str(""))});
+            "Variable", {Always(ArchiveBytes().Str("Id").Int(kind),
+                                ArchiveBytes().Str("Id").Int(Variable::pageKind)),
+                         After(9, ArchiveBytes().Str("42"), ArchiveBytes().Str(""))});
     }
-    ExpectRecordVersions<Parameter>("Parameter", {Always(B().Str("rate"))});
+    ExpectRecordVersions<Parameter>("Parameter", {Always(ArchiveBytes().Str("rate"))});
 }
 
 TEST(VariableRecordTest, CopyIsADistinctObjectWithTheSourcesMembersOrAnEmptyPageVariable)

@@ -123,7 +123,6 @@ const char* const handMadeDataSets =
     "    CommandText SELECT 1\n"
     "    Column \n";
 const char* const handMadeMissingDataSet = "XSDInfo Sales\\DataSets\\Missing.xsd\n";
-} // namespace
 
 // The hand-made project file lists a report definition with data sets that lack their adapter
 // name or their description, a text file, a missing definition, items whose names differ in
@@ -212,8 +211,6 @@ TEST(ReportProjectReaders, HandMadeFixturesAreWellFormed)
     EXPECT_EQ(4, checked);
 }
 
-namespace
-{
 // The project "Shop" with the RDLC reports of "customer" and "product", written by Write All.
 // The tables have their data classes before the reports are made, as a user's tables do: the
 // data sets, named after the classes when made, are written and listed under the tables' names.
@@ -258,7 +255,6 @@ protected:
     DataClassProject m_fixture;
     ScopedOpenProject m_open{&m_fixture.Project()};
 };
-} // namespace
 
 // The readers register one RDLCInfo a written report definition and one XSDInfo a written
 // data set, with the names, command and columns the writers wrote (command texts with their
@@ -326,3 +322,5 @@ TEST_F(WrittenReportProject, EveryPrefixOfTheWrittenFilesLoadsWithinItsText)
         }
     }
 }
+
+} // namespace

@@ -18,7 +18,7 @@ namespace
 {
 namespace fs = std::filesystem;
 
-std::vector<char> ReadFileBytes(const fs::path& path)
+std::vector<char> ReadFileChars(const fs::path& path)
 {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), {}};
@@ -75,6 +75,6 @@ TEST(DamagedFileTest, EveryFuzzFileLoadsIntoAUsableProjectOrIsRefusedCleanly)
         ASSERT_TRUE(store.ArchiveProject(store.GetProject(), first.c_str(), FALSE));
         ASSERT_TRUE(store.ArchiveProject(nullptr, first.c_str(), TRUE));
         ASSERT_TRUE(store.ArchiveProject(store.GetProject(), second.c_str(), FALSE));
-        EXPECT_TRUE(ReadFileBytes(first) == ReadFileBytes(second));
+        EXPECT_TRUE(ReadFileChars(first) == ReadFileChars(second));
     }
 }

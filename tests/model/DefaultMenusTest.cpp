@@ -100,7 +100,6 @@ protected:
 
     DashBoard* SalesDashboard() const { return m_sales->FindDashBoardByName("Sales_Dashboard"); }
 };
-} // namespace
 
 TEST_F(DefaultMenusTest, ModuleBesideTheOpenProjectLooksForTheProjectItemInItself)
 {
@@ -355,3 +354,5 @@ TEST_F(DefaultEntriesTest, RenamingLeavesObjectsTheUserRenamedAlone)
     EXPECT_NE(m_sales->FindMenuByName("Sales Dashboard"), nullptr);
     EXPECT_EQ(m_sales->GetDashBoardPages().front()->GetFormName(), "Stock_Dashboard");
 }
+
+} // namespace

@@ -20,12 +20,12 @@
 
 namespace
 {
-using Names = std::vector<CString>;
+using NameList = std::vector<CString>;
 
 // The name of each item of the list, in list order.
-template <class List, class NameOf> Names Collect(const List& list, NameOf nameOf)
+template <class List, class NameOf> NameList Collect(const List& list, NameOf nameOf)
 {
-    Names names;
+    NameList names;
     for (const auto& item : list)
         names.push_back(nameOf(item));
     return names;
@@ -36,33 +36,33 @@ CString NameOfColumn(const ProcedureFieldInfo* column)
     return column->GetField()->GetFieldName();
 }
 
-Names ColumnNames(const Procedure* procedure)
+NameList ProcedureColumnNames(const Procedure* procedure)
 {
     return Collect(procedure->GetOutputColumns(), NameOfColumn);
 }
 
-Names ParameterNames(const Procedure* procedure)
+NameList ParameterNames(const Procedure* procedure)
 {
     return Collect(procedure->GetFieldParameters(), [](const FieldVariableMap& parameter)
                    { return parameter.field->GetFieldName(); });
 }
 
-Names ProcedureNames(const Module& module)
+NameList ProcedureNames(const Module& module)
 {
     return Collect(module.GetProcedures(), [](const Procedure* p) { return p->GetName(); });
 }
 
-Names ParameterNames(const Function* function)
+NameList ParameterNames(const Function* function)
 {
     return Collect(function->GetParameters(), [](const Parameter* p) { return p->GetFieldName(); });
 }
 
-Names FunctionNames(const Class* dataClass)
+NameList FunctionNames(const Class* dataClass)
 {
     return Collect(dataClass->GetFunctions(), [](const Function* f) { return f->GetFieldName(); });
 }
 
-Names OutputNames(const Function* function)
+NameList OutputNames(const Function* function)
 {
     return Collect(function->GetOutputFields(), NameOfColumn);
 }
@@ -113,21 +113,22 @@ TEST_F(DefaultProceduresTest,
     m_module.CreateDeleteProcedure(item, "");
     m_module.CreateDeleteProcedure(item, "PRC_Stock_Delete");
 
-    EXPECT_EQ(ProcedureNames(m_module),
-              (Names{"PRC_Item_Delete", "PRC_Item_Insert", "PRC_Item_Update", "PRC_Stock_Delete"}));
+    EXPECT_EQ(ProcedureNames(m_module), (NameList{"PRC_Item_Delete", "PRC_Item_Insert",
+                                                  "PRC_Item_Update", "PRC_Stock_Delete"}));
     Procedure* insert = Find("PRC_Item_Insert");
     EXPECT_EQ(insert->GetMainTable(), item);
     EXPECT_EQ(insert->GetKind(), Procedure::standardKind);
     EXPECT_FALSE(insert->GetCustomNameFlag());
     EXPECT_TRUE(insert->IsInsertProcedure());
-    EXPECT_EQ(ColumnNames(insert), (Names{"Title", "Price"}));
-    EXPECT_EQ(ParameterNames(insert), (Names{"Title", "Price"}));
-    EXPECT_EQ(ColumnNames(Find("PRC_Item_Update")), (Names{"Item_id", "Title", "Price"}));
-    EXPECT_EQ(ParameterNames(Find("PRC_Item_Update")), (Names{"Item_id", "Title", "Price"}));
+    EXPECT_EQ(ProcedureColumnNames(insert), (NameList{"Title", "Price"}));
+    EXPECT_EQ(ParameterNames(insert), (NameList{"Title", "Price"}));
+    EXPECT_EQ(ProcedureColumnNames(Find("PRC_Item_Update")),
+              (NameList{"Item_id", "Title", "Price"}));
+    EXPECT_EQ(ParameterNames(Find("PRC_Item_Update")), (NameList{"Item_id", "Title", "Price"}));
     Procedure* remove = Find("PRC_Item_Delete");
     EXPECT_FALSE(remove->GetCustomNameFlag());
-    EXPECT_EQ(ColumnNames(remove), (Names{"Item_id"}));
-    EXPECT_EQ(ParameterNames(remove), (Names{"Item_id"}));
+    EXPECT_EQ(ProcedureColumnNames(remove), (NameList{"Item_id"}));
+    EXPECT_EQ(ParameterNames(remove), (NameList{"Item_id"}));
     Procedure* named = Find("PRC_Stock_Delete");
     EXPECT_TRUE(named->GetCustomNameFlag());
     EXPECT_TRUE(named->GetProcedureText().IsEmpty());
@@ -169,8 +170,8 @@ TEST_F(DefaultProceduresTest, UpdateOfTableLeavesOutLinkToAnotherTransactionsBas
     m_module.CreateTableWriteProcedure(line, false);
     m_module.CreateTableWriteProcedure(line, true);
 
-    EXPECT_EQ(ColumnNames(Find("PRC_Line_Update")), (Names{"Line_id", "Amount"}));
-    EXPECT_EQ(ColumnNames(Find("PRC_Line_Insert")), (Names{"Amount", "Order_ref"}));
+    EXPECT_EQ(ProcedureColumnNames(Find("PRC_Line_Update")), (NameList{"Line_id", "Amount"}));
+    EXPECT_EQ(ProcedureColumnNames(Find("PRC_Line_Insert")), (NameList{"Amount", "Order_ref"}));
 }
 
 TEST_F(DefaultProceduresTest, NamedTransactionProceduresFollowThePageName)
@@ -183,15 +184,15 @@ TEST_F(DefaultProceduresTest, NamedTransactionProceduresFollowThePageName)
     m_module.CreateNamedTransactionProcedures(order);
     m_module.CreateNamedTransactionProcedures(order);
 
-    const Names expected{"PRC_Order_basic_Delete",           "PRC_Order_basic_Insert",
-                         "PRC_Order_basic_SelectLastRecord", "PRC_Order_basic_SelectRecord",
-                         "PRC_Order_basic_Update",           "PRC_Order_detail1_Delete",
-                         "PRC_Order_detail1_Insert",         "PRC_Order_detail1_SelectAll",
-                         "PRC_Order_detail1_SelectRecord",   "PRC_Order_detail1_Update",
-                         "PRC_Order_detail2_Delete",         "PRC_Order_detail2_Insert",
-                         "PRC_Order_detail2_SelectAll",      "PRC_Order_detail2_SelectRecord",
-                         "PRC_Order_detail2_Update"};
-    Names names = ProcedureNames(m_module);
+    const NameList expected{"PRC_Order_basic_Delete",           "PRC_Order_basic_Insert",
+                            "PRC_Order_basic_SelectLastRecord", "PRC_Order_basic_SelectRecord",
+                            "PRC_Order_basic_Update",           "PRC_Order_detail1_Delete",
+                            "PRC_Order_detail1_Insert",         "PRC_Order_detail1_SelectAll",
+                            "PRC_Order_detail1_SelectRecord",   "PRC_Order_detail1_Update",
+                            "PRC_Order_detail2_Delete",         "PRC_Order_detail2_Insert",
+                            "PRC_Order_detail2_SelectAll",      "PRC_Order_detail2_SelectRecord",
+                            "PRC_Order_detail2_Update"};
+    NameList names = ProcedureNames(m_module);
     std::sort(names.begin(), names.end(),
               [](const CString& x, const CString& y) { return x.Compare(y) < 0; });
     EXPECT_EQ(names, expected);
@@ -225,11 +226,12 @@ TEST_F(DefaultProceduresTest, TransactionProceduresWithoutNamesFollowTheTablesAn
     }
     Procedure* all = Find("PRC_Line_SelectAll");
     ASSERT_FALSE(all->GetFilters().empty());
-    EXPECT_EQ(ParameterNames(all), (Names{"Order_ref"}));
-    EXPECT_EQ(ColumnNames(Find("PRC_Line_Insert")), (Names{"Line_id", "Qty", "Order_ref"}));
-    EXPECT_EQ(ColumnNames(Find("PRC_Line_Update")), (Names{"Line_id", "Qty"}));
-    EXPECT_EQ(ParameterNames(Find("PRC_Line_Update")), (Names{"Line_id", "Qty"}));
-    EXPECT_EQ(ColumnNames(Find("PRC_Orders_Insert")), (Names{"Orders_id", "Placed"}));
+    EXPECT_EQ(ParameterNames(all), (NameList{"Order_ref"}));
+    EXPECT_EQ(ProcedureColumnNames(Find("PRC_Line_Insert")),
+              (NameList{"Line_id", "Qty", "Order_ref"}));
+    EXPECT_EQ(ProcedureColumnNames(Find("PRC_Line_Update")), (NameList{"Line_id", "Qty"}));
+    EXPECT_EQ(ParameterNames(Find("PRC_Line_Update")), (NameList{"Line_id", "Qty"}));
+    EXPECT_EQ(ProcedureColumnNames(Find("PRC_Orders_Insert")), (NameList{"Orders_id", "Placed"}));
 }
 
 TEST_F(DefaultProceduresTest,
@@ -252,8 +254,8 @@ TEST_F(DefaultProceduresTest,
     EXPECT_FALSE(m_module.HasSelectAllProcedure(nullptr));
 
     // No link field, so no select-all; the select-record procedure is made once.
-    EXPECT_EQ(ProcedureNames(m_module), (Names{"PRC_Line_Delete", "PRC_Line_Insert",
-                                               "PRC_Line_SelectRecord", "PRC_Line_Update"}));
+    EXPECT_EQ(ProcedureNames(m_module), (NameList{"PRC_Line_Delete", "PRC_Line_Insert",
+                                                  "PRC_Line_SelectRecord", "PRC_Line_Update"}));
 }
 
 TEST_F(DefaultProceduresTest, TransactionLookupByPageNameIgnoresCaseElseByTable)
@@ -284,12 +286,13 @@ TEST_F(DefaultProceduresTest, RebuildRefillsWriteProceduresOfMasterTable)
 
     m_module.RebuildTableProcedures(item);
 
-    EXPECT_EQ(ProcedureNames(m_module), (Names{"PRC_Item_Delete", "PRC_Item_Insert",
-                                               "PRC_Item_SelectAll", "PRC_Item_Update"}));
-    EXPECT_EQ(ColumnNames(Find("PRC_Item_Insert")), (Names{"Title", "Added"}));
-    EXPECT_EQ(ParameterNames(Find("PRC_Item_Update")), (Names{"Item_id", "Title", "Added"}));
-    EXPECT_EQ(ColumnNames(Find("PRC_Item_Delete")), (Names{"Item_id"}));
-    EXPECT_EQ(ColumnNames(Find("PRC_Item_SelectAll")), (Names{"Item_id", "Is_Deleted", "Title"}));
+    EXPECT_EQ(ProcedureNames(m_module), (NameList{"PRC_Item_Delete", "PRC_Item_Insert",
+                                                  "PRC_Item_SelectAll", "PRC_Item_Update"}));
+    EXPECT_EQ(ProcedureColumnNames(Find("PRC_Item_Insert")), (NameList{"Title", "Added"}));
+    EXPECT_EQ(ParameterNames(Find("PRC_Item_Update")), (NameList{"Item_id", "Title", "Added"}));
+    EXPECT_EQ(ProcedureColumnNames(Find("PRC_Item_Delete")), (NameList{"Item_id"}));
+    EXPECT_EQ(ProcedureColumnNames(Find("PRC_Item_SelectAll")),
+              (NameList{"Item_id", "Is_Deleted", "Title"}));
 }
 
 TEST_F(DefaultProceduresTest, RebuildKeepsCustomNameOfStandaloneDetailKindTable)
@@ -301,8 +304,8 @@ TEST_F(DefaultProceduresTest, RebuildKeepsCustomNameOfStandaloneDetailKindTable)
     m_module.RebuildTableProcedures(loose);
 
     EXPECT_EQ(ProcedureNames(m_module),
-              (Names{"PRC_Loose_Insert", "PRC_Loose_Update", "PRC_Stock_Delete"}));
-    EXPECT_EQ(ColumnNames(Find("PRC_Stock_Delete")), (Names{"Loose_id"}));
+              (NameList{"PRC_Loose_Insert", "PRC_Loose_Update", "PRC_Stock_Delete"}));
+    EXPECT_EQ(ProcedureColumnNames(Find("PRC_Stock_Delete")), (NameList{"Loose_id"}));
 }
 
 class MapTableProceduresTest : public DefaultProceduresTest
@@ -345,14 +348,14 @@ TEST_F(MapTableProceduresTest, MapTableGetsSelectsOnceAndBottomMasterTableSelect
     m_module.CreateMapTableProcedures(m_map);
 
     EXPECT_EQ(ProcedureNames(m_module),
-              (Names{"PRC_Item_Map_SelectAll", "PRC_Item_Map_SelectRecord"}));
-    const Names allFields{"Item_Map_id", "Is_Deleted", "Item_ref", "Store_ref"};
+              (NameList{"PRC_Item_Map_SelectAll", "PRC_Item_Map_SelectRecord"}));
+    const NameList allFields{"Item_Map_id", "Is_Deleted", "Item_ref", "Store_ref"};
     Procedure* all = Find("PRC_Item_Map_SelectAll");
-    EXPECT_EQ(ColumnNames(all), allFields);
+    EXPECT_EQ(ProcedureColumnNames(all), allFields);
     EXPECT_NE(all->FindFieldFilterByField(m_storeRef), nullptr);
     EXPECT_EQ(all->GetRelations().size(), 2u);
     Procedure* record = Find("PRC_Item_Map_SelectRecord");
-    EXPECT_EQ(ColumnNames(record), allFields);
+    EXPECT_EQ(ProcedureColumnNames(record), allFields);
     EXPECT_NE(record->FindFieldFilterByField(m_map->GetPrimaryKeyField()), nullptr);
 
     AddStoreMasterForm();
@@ -361,8 +364,8 @@ TEST_F(MapTableProceduresTest, MapTableGetsSelectsOnceAndBottomMasterTableSelect
     m_module.CreateMapTableProcedures(nullptr);
 
     EXPECT_EQ(ProcedureNames(m_module),
-              (Names{"PRC_Item_Map_SelectAll", "PRC_Item_Map_SelectRecord",
-                     "PRC_Store_SelectLastRecord"}));
+              (NameList{"PRC_Item_Map_SelectAll", "PRC_Item_Map_SelectRecord",
+                        "PRC_Store_SelectLastRecord"}));
     EXPECT_EQ(Find("PRC_Store_SelectLastRecord")->GetMainTable(), m_store);
 }
 
@@ -378,9 +381,10 @@ TEST_F(MapTableProceduresTest, WriteProceduresWithoutBottomMasterTakeTheMapField
     m_module.CreateTableWriteProcedure(m_map, false);
     m_module.UpdateMapTableWriteProcedures(nullptr);
 
-    EXPECT_EQ(ColumnNames(Find("PRC_Item_Map_Insert")), (Names{"Item_ref", "Store_ref"}));
+    EXPECT_EQ(ProcedureColumnNames(Find("PRC_Item_Map_Insert")),
+              (NameList{"Item_ref", "Store_ref"}));
     EXPECT_EQ(ParameterNames(Find("PRC_Item_Map_Update")),
-              (Names{"Item_Map_id", "Item_ref", "Store_ref"}));
+              (NameList{"Item_Map_id", "Item_ref", "Store_ref"}));
 }
 
 TEST_F(MapTableProceduresTest, WriteProceduresWithBottomMasterTakeItsFieldsButKey)
@@ -393,9 +397,9 @@ TEST_F(MapTableProceduresTest, WriteProceduresWithBottomMasterTakeItsFieldsButKe
 
     m_module.UpdateMapTableWriteProcedures(m_mapForm);
 
-    EXPECT_EQ(ColumnNames(Find("PRC_Item_Map_Insert")), (Names{"Item_ref", "City"}));
-    EXPECT_EQ(ParameterNames(Find("PRC_Item_Map_Insert")), (Names{"Item_ref", "City"}));
-    EXPECT_EQ(ColumnNames(Find("PRC_Item_Map_Update")), (Names{"Item_Map_id", "City"}));
+    EXPECT_EQ(ProcedureColumnNames(Find("PRC_Item_Map_Insert")), (NameList{"Item_ref", "City"}));
+    EXPECT_EQ(ParameterNames(Find("PRC_Item_Map_Insert")), (NameList{"Item_ref", "City"}));
+    EXPECT_EQ(ProcedureColumnNames(Find("PRC_Item_Map_Update")), (NameList{"Item_Map_id", "City"}));
 }
 
 TEST_F(MapTableProceduresTest, RebuildOfMapTableRefillsFromItsMapForm)
@@ -405,8 +409,9 @@ TEST_F(MapTableProceduresTest, RebuildOfMapTableRefillsFromItsMapForm)
 
     m_module.RebuildTableProcedures(m_map);
 
-    EXPECT_EQ(ColumnNames(Find("PRC_Item_Map_Insert")), (Names{"Item_ref", "Store_ref"}));
-    EXPECT_EQ(ColumnNames(Find("PRC_Item_Map_Delete")), (Names{"Item_Map_id"}));
+    EXPECT_EQ(ProcedureColumnNames(Find("PRC_Item_Map_Insert")),
+              (NameList{"Item_ref", "Store_ref"}));
+    EXPECT_EQ(ProcedureColumnNames(Find("PRC_Item_Map_Delete")), (NameList{"Item_Map_id"}));
 }
 
 TEST_F(MapTableProceduresTest, SelectParameterForFirstTopField)
@@ -451,20 +456,20 @@ TEST_F(ClassFunctionsTest, OneForeignKeyGivesSelectRecordForItAndUserFunctionsSh
     m_module.AddDefaultClassFunctions(customer);
 
     EXPECT_EQ(FunctionNames(customer),
-              (Names{"HandleAdd", "HandleUpdate", "HandleDelete", "SelectAllRecords",
-                     "SelectRecord", "SelectRecordForRegion_id"}));
-    EXPECT_EQ(ParameterNames(customer->FindFunctionByName("SelectRecord")), (Names{"id"}));
+              (NameList{"HandleAdd", "HandleUpdate", "HandleDelete", "SelectAllRecords",
+                        "SelectRecord", "SelectRecordForRegion_id"}));
+    EXPECT_EQ(ParameterNames(customer->FindFunctionByName("SelectRecord")), (NameList{"id"}));
     EXPECT_EQ(ParameterNames(customer->FindFunctionByName("SelectRecordForRegion_id")),
-              (Names{"id"}));
+              (NameList{"id"}));
     const Function* all = customer->FindFunctionByName("SelectAllRecords");
     EXPECT_EQ(all->GetClass(), customer);
     EXPECT_EQ(all->GetTable(), customer->GetTable());
     EXPECT_EQ(all->GetKind(), 0);
-    EXPECT_EQ(OutputNames(all), (Names{"Customer_id", "Name", "Region_id", "Label"}));
+    EXPECT_EQ(OutputNames(all), (NameList{"Customer_id", "Name", "Region_id", "Label"}));
     ASSERT_EQ(all->GetUsedTables().size(), 1u);
     EXPECT_EQ(all->GetUsedTables().front()->GetTableName(), "Region");
     const Function* handler = customer->FindFunctionByName("HandleAdd");
-    EXPECT_EQ(OutputNames(handler), (Names{"Customer_id", "Name", "Region_id"}));
+    EXPECT_EQ(OutputNames(handler), (NameList{"Customer_id", "Name", "Region_id"}));
     EXPECT_TRUE(handler->GetUsedTables().empty());
     EXPECT_TRUE(handler->GetParameters().empty());
 }
@@ -475,11 +480,11 @@ TEST_F(ClassFunctionsTest, SeveralForeignKeysAddMultiParamFunction)
     m_module.AddDefaultClassFunctions(customer);
 
     EXPECT_EQ(FunctionNames(customer),
-              (Names{"HandleAdd", "HandleUpdate", "HandleDelete", "SelectAllRecords",
-                     "SelectRecord", "SelectRecordForRegion_id", "SelectRecordForAgent_id",
-                     "SelectRecordForMultiParam"}));
+              (NameList{"HandleAdd", "HandleUpdate", "HandleDelete", "SelectAllRecords",
+                        "SelectRecord", "SelectRecordForRegion_id", "SelectRecordForAgent_id",
+                        "SelectRecordForMultiParam"}));
     EXPECT_EQ(ParameterNames(customer->FindFunctionByName("SelectRecordForMultiParam")),
-              (Names{"param_Region_id", "param_Agent_id"}));
+              (NameList{"param_Region_id", "param_Agent_id"}));
 }
 
 TEST_F(ClassFunctionsTest, ExistingFunctionIsKeptAndTableFieldsAddedLaterReachEveryKindZeroFunction)
@@ -498,8 +503,8 @@ TEST_F(ClassFunctionsTest, ExistingFunctionIsKeptAndTableFieldsAddedLaterReachEv
     m_module.AddTableFieldsToClassFunctions(customer->GetTable());
 
     EXPECT_EQ(OutputNames(customer->FindFunctionByName("SelectAllRecords")),
-              (Names{"Customer_id", "Name", "Phone"}));
-    EXPECT_EQ(OutputNames(other), (Names{"Customer_id", "Name"}));
+              (NameList{"Customer_id", "Name", "Phone"}));
+    EXPECT_EQ(OutputNames(other), (NameList{"Customer_id", "Name"}));
 }
 
 TEST_F(ClassFunctionsTest, DefaultFunctionsUpToTableStopAtItsClass)

@@ -30,12 +30,12 @@ Field* AddField(Table* table, const char* name, int type, Field* foreign = nullp
     return field;
 }
 
-std::vector<std::string> Names(const std::vector<CString>& names)
+std::vector<std::string> AsStdStrings(const std::vector<CString>& names)
 {
     return {names.begin(), names.end()};
 }
 
-std::vector<std::string> FieldNames(const std::vector<Field*>& fields)
+std::vector<std::string> FieldListNames(const std::vector<Field*>& fields)
 {
     std::vector<std::string> names;
     for (const Field* field : fields)
@@ -69,7 +69,6 @@ protected:
     Table* m_dept = nullptr;
     Table* m_employee = nullptr;
 };
-} // namespace
 
 // The report, its description and its adapter's select command: one join per foreign key with
 // the aliases tbl0 and tbl1 (INNER for a required key, LEFT OUTER for a nullable one), dates
@@ -117,7 +116,7 @@ TEST_F(DefaultReportCreatorsTest, RDLCReportReadsTheTableWithOneJoinPerForeignKe
             << c.dateFormat;
         EXPECT_EQ(
             (std::vector<std::string>{"employee_id", "name", "born", "dept_id_", "boss_dept_id_"}),
-            Names(adapter->GetColumnNames()));
+            AsStdStrings(adapter->GetColumnNames()));
     }
     // The project owns every description the creator made.
     EXPECT_EQ(3u, m_open.Project().GetRDLCInfos().size());
@@ -175,8 +174,8 @@ TEST_F(DefaultReportCreatorsTest, MapPagesSortTheFieldsIntoTopAndBottomLists)
     ASSERT_NE(nullptr, mapForm);
     EXPECT_EQ(CString("dept_staff_form"), mapForm->GetFormName());
     EXPECT_EQ(CString("dept_staff Form"), mapForm->GetHeader());
-    EXPECT_EQ(std::vector<std::string>{"dept_id"}, FieldNames(mapForm->GetTopFields()));
-    EXPECT_EQ(std::vector<std::string>{"employee_id"}, FieldNames(mapForm->GetBottomFields()));
+    EXPECT_EQ(std::vector<std::string>{"dept_id"}, FieldListNames(mapForm->GetTopFields()));
+    EXPECT_EQ(std::vector<std::string>{"employee_id"}, FieldListNames(mapForm->GetBottomFields()));
     ApplicationReport* report = mapForm->GetReport();
     ASSERT_NE(nullptr, report);
     EXPECT_EQ(CString("dept_staff Report"), report->GetFormName());
@@ -184,7 +183,7 @@ TEST_F(DefaultReportCreatorsTest, MapPagesSortTheFieldsIntoTopAndBottomLists)
     delete report;
 }
 
-// Names derived from the basic table: each "_basic" (or else "_Basic") replaced.
+// AsStdStrings derived from the basic table: each "_basic" (or else "_Basic") replaced.
 TEST_F(DefaultReportCreatorsTest, TransactionCreatorDerivesItsNamesFromTheBasicTable)
 {
     const struct
@@ -235,7 +234,7 @@ TEST_F(DefaultReportCreatorsTest, DetailTableAndItsForeignKeyAreMadeOnce)
     EXPECT_EQ(first, second);
     EXPECT_EQ(fieldCount, second->GetFields().size());
     EXPECT_EQ((std::vector<std::string>{"sale_detail_id", "sale_id"}),
-              FieldNames(second->GetFields()));
+              FieldListNames(second->GetFields()));
     EXPECT_EQ(2u, Base().GetTransactionTables().size());
 }
 
@@ -261,3 +260,5 @@ TEST_F(DefaultReportCreatorsTest, TransactionCreatorMakesClassesAndReports)
     EXPECT_EQ(-1,
               report->GetXSDInfo()->GetTableAdapters().at(0)->GetCommandText().Find("Is_Deleted"));
 }
+
+} // namespace

@@ -203,7 +203,7 @@ TEST(ProjectDiagnosticsTest, ReportWritesErrorsThenWarningsToTheProjectFolderAnd
 namespace
 {
 // A page file of the kind, owned by the page.
-AspFile* AddPageFile(FormInterface& page, int fileKind)
+AspFile* AddPageFileOfKind(FormInterface& page, int fileKind)
 {
     page.CreateAspFile(fileKind, 0);
     return page.GetAspFiles().back();
@@ -234,9 +234,9 @@ TEST_F(EntityUsageSetRemovalTest, PageLinksLeaveOnlyTheMenusOfTheRemovedPageOnBo
 {
     Form removed;
     Form kept;
-    AspFile* removedMain = AddPageFile(removed, 1);
-    AspFile* removedList = AddPageFile(removed, 2);
-    AspFile* keptMain = AddPageFile(kept, 1);
+    AspFile* removedMain = AddPageFileOfKind(removed, 1);
+    AspFile* removedList = AddPageFileOfKind(removed, 2);
+    AspFile* keptMain = AddPageFileOfKind(kept, 1);
     Variable* removedVariable = NewVariable("removed_var");
     Variable* keptVariable = NewVariable("kept_var");
     {
@@ -330,7 +330,7 @@ TEST_F(EntityUsageSetRemovalTest, DashBoardReferencesRemoveEveryPlacementOfTheDa
     Place(page, &removed, nullptr);
     Place(page, &kept, nullptr);
     Place(page, &removed, nullptr);
-    AspFile* file = AddPageFile(removed, 0);
+    AspFile* file = AddPageFileOfKind(removed, 0);
     Menu menu;
     menu.SetAspFile(file);
     UsageSet().AddFormInterface(&page);
@@ -413,7 +413,7 @@ TEST_F(EntityUsageSetRemovalTest, MenuReferencesDropEveryEntryOfTheMenuFromRoles
     role.AddMenu(&removed);
     role.AddMenu(&kept);
     Form form;
-    AspFile* file = AddPageFile(form, 1);
+    AspFile* file = AddPageFileOfKind(form, 1);
     file->SetTopMenu(&removed);
     UsageSet().AddRole(&role);
     UsageSet().AddFormInterface(&form);

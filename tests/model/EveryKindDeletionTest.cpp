@@ -37,12 +37,9 @@ struct DeletionCase
     bool used;
     std::function<bool(const Module&)> isGone;
     AfterLoad afterLoad = AfterLoad::gone;
-};
 
-void PrintTo(const DeletionCase& deletion, std::ostream* out)
-{
-    *out << deletion.name;
-}
+    friend void PrintTo(const DeletionCase& deletion, std::ostream* out) { *out << deletion.name; }
+};
 
 Function* FirstFunction(const Module& module)
 {
@@ -229,7 +226,6 @@ protected:
     ProjectStore m_store;
     MainFrameAccess::ProjectSource m_previousSource;
 };
-} // namespace
 
 TEST_P(EveryKindDeletionTest, RemovesEveryReferenceThenSavesAndLoadsAgain)
 {
@@ -260,3 +256,5 @@ TEST_P(EveryKindDeletionTest, RemovesEveryReferenceThenSavesAndLoadsAgain)
 INSTANTIATE_TEST_SUITE_P(EveryKind, EveryKindDeletionTest, ::testing::ValuesIn(deletions),
                          [](const ::testing::TestParamInfo<DeletionCase>& info)
                          { return std::string(info.param.name); });
+
+} // namespace

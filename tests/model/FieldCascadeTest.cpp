@@ -81,7 +81,6 @@ bool ShowsField(const std::vector<FieldRep*>& controls, const Field* field)
     }
     return false;
 }
-} // namespace
 
 TEST_F(FieldCascadeTest, ForeignKeyUsageRecordsTheReferringTableOnceWhichAloneLosesItsKey)
 {
@@ -212,8 +211,6 @@ TEST_F(FieldCascadeTest, ProcedureLosesColumnParameterFilterAndRelationsOfTheFie
     }
 }
 
-namespace
-{
 using FieldCascadeReportTest = ReportTest;
 
 // The output column of the procedure that shows the field.
@@ -221,7 +218,6 @@ ProcedureFieldInfo* ColumnOf(Procedure& procedure, Field* field)
 {
     return procedure.FindOutputColumnByField(field);
 }
-} // namespace
 
 TEST_F(FieldCascadeReportTest, ReportLosesColumnsAndFiltersShowingTheField)
 {
@@ -260,8 +256,6 @@ TEST_F(FieldCascadeReportTest, ReportLosesTheColumnOfTheDisplayFieldAForeignKeyR
     EXPECT_EQ(std::vector<ReportField*>{priceColumn}, group->GetReportFields());
 }
 
-namespace
-{
 // The test's pages and procedures live in the base module of the open project.
 class FieldCascadeProjectTest : public FieldCascadeTest
 {
@@ -269,7 +263,6 @@ protected:
     OpenBaseModuleProject m_open;
     Module* m_module = &m_open.Base();
 };
-} // namespace
 
 TEST_F(FieldCascadeProjectTest, ReportVariableMapsOfTheFieldsVariableAreRemoved)
 {
@@ -314,8 +307,6 @@ TEST_F(FieldCascadeProjectTest, PagesUsingTheProceduresOutputColumnOfTheFieldLet
     EXPECT_TRUE(UsageSet().GetProcedures().empty());
 }
 
-namespace
-{
 // The open project's base module holds the tables "customer" (with a field name) and
 // "orders" (with a field customer_ref referring to customer_id); "customer" is deleted.
 class TableCascadeTest : public PageOperationsTest
@@ -368,7 +359,6 @@ template <class T> bool Holds(const std::vector<T*>& list, const T* item)
 {
     return std::find(list.begin(), list.end(), item) != list.end();
 }
-} // namespace
 
 TEST_F(TableCascadeTest, PagesBuiltOnTheTableAreDeletedAndTheSetIsEmptied)
 {
@@ -507,3 +497,5 @@ TEST_F(FieldCascadeTest, AFreedProjectTakesItsPagesOutOfTheUsageSet)
     EXPECT_EQ(0, pages);
     TheProjectDiagnostics().RemoveFieldReferences(m_price);
 }
+
+} // namespace

@@ -7,6 +7,7 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
+#include "tests/model/ModelBuilders.h"
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/RecordBytes.h"
 
@@ -16,50 +17,52 @@
 
 namespace
 {
-using B = ArchiveBytes;
 
 // A FieldRepData record of the control kind with every item its gates allow set: files before
 // 50 hold a single link (null when asked) and files before 51 old recompute lists; columns below
 // 40 become 35.
 std::vector<RecordPart> DataParts(int kind, bool nullLink = false)
 {
-    const B link = B().NewClass("LinkControl").Int(LinkControl::Center).Null().Str("Back");
-    const B events = B().Int(1).NewClass("EventRecmpFields").Int(EventRecmpFields::OnBlur).Int(0);
-    const B head = B().Null().Null().Null().Null().Str("Yes,No").Str("Pick").Int(kind).Int(20);
-    return {
-        Always(B(head).Str("Y,N").Int(3).Int(1)),
-        Until(50, B().Int(1).Null()),
-        Always(B().Int(0)),
-        After(24, B().Int(6).Int(20).Int(60), B().Int(4).Int(35).Int(40),
-              B().Int(6).Int(35).Int(60)),
-        Until(49, nullLink ? B().Null() : link,
-              nullLink ? B().Int(0) : B().Int(1).Append(link).Int(0)),
-        After(49, B().Int(1)
-                      .NewClass("LinkControl")
-                      .Int(LinkControl::Left)
-                      .Null()
-                      .Str("Next")
-                      .Int(1)
-                      .Null()
-                      .Null()),
-        Between(
-            49, 50,
-            B().Int(2).Null().NewClass("ProcedureInvokation").Null().Int(0).Int(0).Null().Null()),
-        Until(50, {}, B().Int(0)),
-        Between(50, 66, events, B(events).Int(0)),
-        After(66, B(events).Int(0)),
-        After(57, B().Int(1), B().Int(0)),
-        After(59, B().Int(1), B().Int(0)),
-        After(61, B().Int(1), B().Int(0)),
-        After(65, B().Null(), B().Null()),
-        After(82, B().Int(1), B().Int(0))};
-}
-
-LinkControl* NewLink(const char* caption)
-{
-    auto* link = new LinkControl;
-    link->SetCaption(caption);
-    return link;
+    const ArchiveBytes link =
+        ArchiveBytes().NewClass("LinkControl").Int(LinkControl::Center).Null().Str("Back");
+    const ArchiveBytes events =
+        ArchiveBytes().Int(1).NewClass("EventRecmpFields").Int(EventRecmpFields::OnBlur).Int(0);
+    const ArchiveBytes head =
+        ArchiveBytes().Null().Null().Null().Null().Str("Yes,No").Str("Pick").Int(kind).Int(20);
+    return {Always(ArchiveBytes(head).Str("Y,N").Int(3).Int(1)),
+            Until(50, ArchiveBytes().Int(1).Null()),
+            Always(ArchiveBytes().Int(0)),
+            After(24, ArchiveBytes().Int(6).Int(20).Int(60), ArchiveBytes().Int(4).Int(35).Int(40),
+                  ArchiveBytes().Int(6).Int(35).Int(60)),
+            Until(49, nullLink ? ArchiveBytes().Null() : link,
+                  nullLink ? ArchiveBytes().Int(0) : ArchiveBytes().Int(1).Append(link).Int(0)),
+            After(49, ArchiveBytes()
+                          .Int(1)
+                          .NewClass("LinkControl")
+                          .Int(LinkControl::Left)
+                          .Null()
+                          .Str("Next")
+                          .Int(1)
+                          .Null()
+                          .Null()),
+            Between(49, 50,
+                    ArchiveBytes()
+                        .Int(2)
+                        .Null()
+                        .NewClass("ProcedureInvokation")
+                        .Null()
+                        .Int(0)
+                        .Int(0)
+                        .Null()
+                        .Null()),
+            Until(50, {}, ArchiveBytes().Int(0)),
+            Between(50, 66, events, ArchiveBytes(events).Int(0)),
+            After(66, ArchiveBytes(events).Int(0)),
+            After(57, ArchiveBytes().Int(1), ArchiveBytes().Int(0)),
+            After(59, ArchiveBytes().Int(1), ArchiveBytes().Int(0)),
+            After(61, ArchiveBytes().Int(1), ArchiveBytes().Int(0)),
+            After(65, ArchiveBytes().Null(), ArchiveBytes().Null()),
+            After(82, ArchiveBytes().Int(1), ArchiveBytes().Int(0))};
 }
 } // namespace
 
@@ -190,8 +193,9 @@ TEST(EventRecmpFieldsRecordTest, RoundTripKeepsBothRecomputeListsInOrderAndTheir
 TEST(EventRecmpFieldsRecordTest, VersionGates)
 {
     ExpectRecordVersions<EventRecmpFields>(
-        "EventRecmpFields", {Always(B().Int(EventRecmpFields::OnClick).Int(1).Null().Null()),
-                             After(66, B().Int(1).Null().Null(), B().Int(0))});
+        "EventRecmpFields",
+        {Always(ArchiveBytes().Int(EventRecmpFields::OnClick).Int(1).Null().Null()),
+         After(66, ArchiveBytes().Int(1).Null().Null(), ArchiveBytes().Int(0))});
 }
 
 TEST(EventRecmpFieldsRecordTest, CopyTakesTheEventKindOnly)

@@ -93,11 +93,12 @@ TEST(FieldRepRecordTest, CopyDeepCopiesTheDataAndKeepsOnlyTheMandatoryFlag)
 // field is mandatory in files before 64.
 TEST(FieldRepRecordTest, VersionGates)
 {
-    using B = ArchiveBytes;
     ExpectRecordVersions<FieldRep>(
-        "FieldRep", {Always(B().Null().Null().Null()), Between(47, 53, B().Int(2).Null().Null()),
-                     After(53, B().NewClass("ValidationData").Int(0).Int(0), B().Null()),
-                     After(63, B().Int(0), B().Int(1))});
+        "FieldRep",
+        {Always(ArchiveBytes().Null().Null().Null()),
+         Between(47, 53, ArchiveBytes().Int(2).Null().Null()),
+         After(53, ArchiveBytes().NewClass("ValidationData").Int(0).Int(0), ArchiveBytes().Null()),
+         After(63, ArchiveBytes().Int(0), ArchiveBytes().Int(1))});
 }
 
 TEST(FieldRepRecordTest, BeforeVersion64MandatoryFollowsTheFieldAndFrom64TheStoredFlag)

@@ -21,7 +21,7 @@
 
 namespace
 {
-LinkControl* NewLink(Menu* target, int alignment, const char* caption)
+LinkControl* NewAlignedLink(Menu* target, int alignment, const char* caption)
 {
     auto* link = new LinkControl(target, 0, 0, alignment);
     link->SetCaption(caption);
@@ -35,8 +35,6 @@ std::vector<CString> LinkCaptions(const FieldRepData& data)
         captions.push_back(link->GetCaption());
     return captions;
 }
-
-} // namespace
 
 TEST(FieldRepReferencesTest, UsesFieldChecksLookupFieldsOwnFieldAndTables)
 {
@@ -117,9 +115,9 @@ TEST(FieldRepReferencesTest, RemovingAMenuUnlinksOnlyTheLinksToIt)
     Menu kept;
     FieldRep rep;
     auto* data = new FieldRepData;
-    LinkControl* toRemoved = NewLink(&removed, LinkControl::Left, "a");
+    LinkControl* toRemoved = NewAlignedLink(&removed, LinkControl::Left, "a");
     toRemoved->AddVariableMap(new LinkVariableMap);
-    LinkControl* toKept = NewLink(&kept, LinkControl::Left, "b");
+    LinkControl* toKept = NewAlignedLink(&kept, LinkControl::Left, "b");
     toKept->AddVariableMap(new LinkVariableMap);
     data->AddLinkControl(toRemoved);
     data->AddLinkControl(toKept);
@@ -138,10 +136,10 @@ TEST(FieldRepReferencesTest, LinksAreFoundByTargetAndAlignmentAndMoveOrGoByIndex
 {
     Menu menu;
     FieldRepData data;
-    data.AddLinkControl(NewLink(&menu, LinkControl::Left, "1"));
-    LinkControl* right = NewLink(&menu, LinkControl::Right, "2");
+    data.AddLinkControl(NewAlignedLink(&menu, LinkControl::Left, "1"));
+    LinkControl* right = NewAlignedLink(&menu, LinkControl::Right, "2");
     data.AddLinkControl(right);
-    data.AddLinkControl(NewLink(nullptr, LinkControl::Right, "3"));
+    data.AddLinkControl(NewAlignedLink(nullptr, LinkControl::Right, "3"));
     EXPECT_EQ(right, data.FindLinkControl(&menu, LinkControl::Right));
     EXPECT_EQ(nullptr, data.FindLinkControl(&menu, LinkControl::Center));
     EXPECT_EQ(nullptr, data.FindLinkControl(nullptr, LinkControl::Left));
@@ -196,8 +194,6 @@ TEST(FieldRepReferencesTest, CallParameterMappingCheckNumbersEachShortCallOfAFun
     EXPECT_EQ(3, counter);
 }
 
-namespace
-{
 // Controls on the fields "a", "b" and "c" of a table "t", and a control with data whose event
 // lists the tests fill.
 class EventRecomputes : public ::testing::Test
@@ -241,7 +237,6 @@ protected:
     FieldRep m_repC{m_c};
     FieldRep m_owner;
 };
-} // namespace
 
 TEST_F(EventRecomputes, RemovingAControlTakesItsFirstRecordOfEachListAndDeletesEmptiedLists)
 {
@@ -422,3 +417,5 @@ TEST_F(EventRecomputes, ListsAreMatchedByTheFieldNamesOfTheirProcedureRecomputes
     unmatched.AddProcedureRecompute(&m_repB, nullptr);
     EXPECT_EQ(nullptr, Data().FindEventRecmpFieldsSharingField(&unmatched));
 }
+
+} // namespace

@@ -13,7 +13,7 @@
 
 namespace
 {
-Field MakeField(int typeCode, int size, const char* displayName = "Shown")
+Field MakeTypedField(int typeCode, int size, const char* displayName = "Shown")
 {
     Field field;
     field.Set("col", displayName, typeCode, size, 0, nullptr, "", false, false, false, false,
@@ -24,7 +24,7 @@ Field MakeField(int typeCode, int size, const char* displayName = "Shown")
 // The control kind SetFieldRepData chooses for a field of the type and size.
 int KindFor(int typeCode, int size)
 {
-    Field field = MakeField(typeCode, size);
+    Field field = MakeTypedField(typeCode, size);
     FieldRep rep(&field);
     rep.SetFieldRepData(new FieldRepData);
     return rep.GetFieldRepData()->GetControlKind();
@@ -84,7 +84,6 @@ protected:
     Field* m_countryRef = nullptr;
     MainFrameAccess::ProjectSource m_previous;
 };
-} // namespace
 
 TEST(FieldRepSettingsTest, ControlKindFollowsTheFieldType)
 {
@@ -101,7 +100,7 @@ TEST(FieldRepSettingsTest, ControlKindFollowsTheFieldType)
 
 TEST(FieldRepSettingsTest, MaxLengthIsTheSizeAndOnlyAnEmptyCaptionTakesTheDisplayName)
 {
-    Field field = MakeField(FieldTypeVarchar, 75, "Full Name");
+    Field field = MakeTypedField(FieldTypeVarchar, 75, "Full Name");
     FieldRep fresh(&field);
     fresh.SetFieldRepData(new FieldRepData);
     EXPECT_EQ(75, fresh.GetFieldRepData()->GetMaxLength());
@@ -118,7 +117,7 @@ TEST(FieldRepSettingsTest, MaxLengthIsTheSizeAndOnlyAnEmptyCaptionTakesTheDispla
 
 TEST(FieldRepSettingsTest, ReapplyingTheOwnDataResetsTheKindButWithoutFieldOnlyAttaches)
 {
-    Field field = MakeField(FieldTypeDateTime, 8);
+    Field field = MakeTypedField(FieldTypeDateTime, 8);
     FieldRep rep(&field);
     auto* data = new FieldRepData;
     rep.SetFieldRepData(data);
@@ -214,3 +213,5 @@ TEST_F(FieldRepLookupTest, ProjectFindsTheClassOfATableInAnyModuleAndCreatesOneO
     EXPECT_EQ(created, m_project.GetClassForTable(other, false));
     EXPECT_EQ(nullptr, m_project.GetClassForTable(nullptr, true));
 }
+
+} // namespace

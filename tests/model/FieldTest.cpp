@@ -25,11 +25,13 @@ ArchiveBytes FieldRecordStart()
 // the front-field flag from 84.
 std::vector<RecordPart> FieldParts()
 {
-    using B = ArchiveBytes;
-    const B start = B().Str(" order_date ").Int(4).Int(30).Int(2).Int(7).Int(0);
-    return {Always(B(start).Int(5).Str("x").Int(1).Int(0), B(start).Int(1).Str("x").Int(1).Int(0)),
-            After(3, B().Null(), B().Null()), After(8, B().Str("Ordered"), B().Str("Order Date")),
-            Always(B().Null()), After(83, B().Int(1), B().Int(0))};
+    const ArchiveBytes start =
+        ArchiveBytes().Str(" order_date ").Int(4).Int(30).Int(2).Int(7).Int(0);
+    return {Always(ArchiveBytes(start).Int(5).Str("x").Int(1).Int(0),
+                   ArchiveBytes(start).Int(1).Str("x").Int(1).Int(0)),
+            After(3, ArchiveBytes().Null(), ArchiveBytes().Null()),
+            After(8, ArchiveBytes().Str("Ordered"), ArchiveBytes().Str("Order Date")),
+            Always(ArchiveBytes().Null()), After(83, ArchiveBytes().Int(1), ArchiveBytes().Int(0))};
 }
 } // namespace
 
@@ -170,10 +172,10 @@ TEST(FieldTest, NameTestsAreCaseSensitiveAndReferencesNeedAForeignField)
 // The validate flag comes from 56; the reference field owns its field.
 TEST(RefFieldRecordTest, VersionGates)
 {
-    using B = ArchiveBytes;
     ExpectRecordVersions<RefField>(
-        "RefField", PartsOf(PartsOf({Always(B().NewClass("Field"))}, FieldParts()),
-                            {Always(B().Null()), After(55, B().Int(0), B().Int(1))}));
+        "RefField", PartsOf(PartsOf({Always(ArchiveBytes().NewClass("Field"))}, FieldParts()),
+                            {Always(ArchiveBytes().Null()),
+                             After(55, ArchiveBytes().Int(0), ArchiveBytes().Int(1))}));
     EXPECT_TRUE(RefField().GetValidate());
 }
 

@@ -39,7 +39,6 @@ protected:
 
     TempFolder m_temp{"WeavoFileUtilities"};
 };
-} // namespace
 
 TEST_F(FileUtilitiesTest, FileExistsOnlyForReadableFiles)
 {
@@ -89,3 +88,5 @@ TEST_F(FileUtilitiesTest, ReadOnlyFolderIsNotWritable)
     fs::permissions(HostPathOf("Project"), fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_FALSE(IsFolderWritable(ModelPath("Project\\")));
 }
+
+} // namespace

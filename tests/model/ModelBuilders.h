@@ -1,13 +1,16 @@
 #pragma once
 
 #include "entities/Form.h"
+#include "entities/LinkControl.h"
 #include "entities/Menu.h"
 #include "entities/Procedure.h"
+#include "entities/Transaction.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
 #include "model/Module.h"
 #include "model/Table.h"
+#include "model/VisibilityData.h"
 
 #include <initializer_list>
 
@@ -57,6 +60,28 @@ inline Form* NewForm(const char* name, Table* table)
     Form* form = NewPage<Form>(name);
     form->SetTable(table);
     return form;
+}
+
+// A transaction page over the basic table and, when given, the detail table.
+inline Transaction* NewTransaction(const char* name, Table* basic, Table* detail = nullptr)
+{
+    auto* transaction = NewPage<Transaction>(name);
+    transaction->SetBasicTable(basic);
+    if (detail != nullptr)
+        transaction->AddDetailTable(detail);
+    return transaction;
+}
+
+inline LinkControl* NewLink(const char* caption)
+{
+    auto* link = new LinkControl;
+    link->SetCaption(caption);
+    return link;
+}
+
+inline VisibilityValue* NewValue(const char* text, int status, int relation = 0)
+{
+    return new VisibilityValue{text, status, relation};
 }
 
 inline Procedure* NewProcedure(const char* name, Table* mainTable = nullptr, int kind = 0)

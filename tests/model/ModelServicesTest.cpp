@@ -52,7 +52,7 @@ protected:
 };
 
 // A control of the field with its own data, calling the function when one is given.
-FieldRep* NewControl(Field* field, Class* dataClass = nullptr, Function* function = nullptr)
+FieldRep* NewClassControl(Field* field, Class* dataClass = nullptr, Function* function = nullptr)
 {
     auto* data = new FieldRepData;
     if (function != nullptr)
@@ -69,7 +69,7 @@ FieldRep* NewControl(Field* field, Class* dataClass = nullptr, Function* functio
 // A control placed on the page whose data a user changed afterwards: another kind, no length.
 FieldRep* AddChangedControl(FormInterface* page, Field* field)
 {
-    FieldRep* control = NewControl(field);
+    FieldRep* control = NewClassControl(field);
     page->AddFieldRep(control);
     control->GetFieldRepData()->SetControlKind(FieldRepData::ComboBox);
     control->GetFieldRepData()->SetMaxLength(0);
@@ -82,7 +82,7 @@ bool HasDefaultData(const FieldRep* control)
            control->GetFieldRepData()->GetMaxLength() == 50;
 }
 
-Function* AddFunction(Class* dataClass, const char* name)
+Function* AddClassFunction(Class* dataClass, const char* name)
 {
     auto* function = new Function;
     function->SetName(name);
@@ -116,7 +116,6 @@ std::string FileText(const std::filesystem::path& path)
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
-} // namespace
 
 TEST_F(ModelServicesTest, FindTableByNameIgnoresCaseAndAnswersFromTheFirstModuleWithTheTable)
 {
@@ -273,9 +272,9 @@ TEST_F(ModelServicesTest, RemoveSelectRecordForFunctionDeletesOnlyThatFunctionOf
     m_base->AddTable(invoices);
     Class* orderClass = AddClass(m_base, orders);
     Class* invoiceClass = AddClass(m_base, invoices);
-    AddFunction(orderClass, "SelectAllRecords");
-    AddFunction(orderClass, "SelectRecordForcustomer_id");
-    AddFunction(invoiceClass, "SelectRecordForcustomer_id");
+    AddClassFunction(orderClass, "SelectAllRecords");
+    AddClassFunction(orderClass, "SelectRecordForcustomer_id");
+    AddClassFunction(invoiceClass, "SelectRecordForcustomer_id");
 
     m_base->RemoveSelectRecordForFunction(orders->FindFieldByName("customer_id"), orders);
 
@@ -296,10 +295,10 @@ TEST_F(ModelServicesTest, RemoveSelectRecordForFunctionClearsTheCallsToIt)
         m_second->AddTable(orders);
         Field* field = orders->FindFieldByName("customer_id");
         Class* dataClass = AddClass(m_second, orders);
-        Function* function = AddFunction(dataClass, "SelectRecordForcustomer_id");
+        Function* function = AddClassFunction(dataClass, "SelectRecordForcustomer_id");
         Form* form = NewForm(open ? "report_form" : "orders_form", nullptr);
         (open ? m_base : m_second)->Append(form);
-        FieldRep* control = NewControl(field, dataClass, function);
+        FieldRep* control = NewClassControl(field, dataClass, function);
         form->AddFieldRep(control);
 
         m_second->RemoveSelectRecordForFunction(field, orders);
@@ -490,12 +489,12 @@ TEST_F(ModelServicesTest, UnmappedParametersAreListedUnderOneHeadingPerKindOfPag
     for (Module* module : {m_base, m_second})
     {
         auto* form = NewPage<Form>(module == m_base ? "BaseForm" : "SecondForm");
-        form->AddFieldRep(NewControl(city, &dataClass, &function));
+        form->AddFieldRep(NewClassControl(city, &dataClass, &function));
         module->Append(form);
     }
     auto* report = NewPage<ApplicationReport>("Search");
     auto* group = new ReportGroup;
-    group->AddFilter(NewControl(city, &dataClass, &function));
+    group->AddFilter(NewClassControl(city, &dataClass, &function));
     report->AddReportGroup(group);
     m_second->Append(report);
 
@@ -548,3 +547,5 @@ TEST(TextFileAssignmentTest, TargetTakesTheBufferAndSettingsButKeepsWritingToIts
     collecting.Write(0, "dropped");
     EXPECT_EQ(collecting.GetBuffer(), "");
 }
+
+} // namespace

@@ -78,7 +78,6 @@ protected:
 const std::string lookupText = "A front or back field in the fieldRep is not proper!\n\t";
 const std::string radioText = "A display or value string in the fieldRep(radio button) is not "
                               "proper!\n\t";
-} // namespace
 
 TEST_F(ModuleChecksTest, LookupControlWithDataProcedureNeedsBothFrontAndBackField)
 {
@@ -367,8 +366,6 @@ TEST_F(ModuleChecksTest, ProcedureCallsAreCheckedOnTransactionsButNotOnMapForms)
     EXPECT_TRUE(Errors().empty());
 }
 
-namespace
-{
 // A customer table with a select procedure P showing the name column and a second procedure Q
 // on the same table; pages are added by the tests.
 class ModuleChecksUsageTest : public DeletionFixture
@@ -478,7 +475,6 @@ protected:
 };
 
 const std::string used = "Procedure Field is used in ";
-} // namespace
 
 TEST_F(ModuleChecksUsageTest, ColumnUsesAreSoughtInEveryPageKindInTheirOrder)
 {
@@ -615,3 +611,5 @@ TEST_F(ModuleChecksUsageTest, AUsedDatasetDescriptionLeavesTheReportsThatMapItsA
     EXPECT_TRUE(printout->GetTableAdapterMaps().empty());
     EXPECT_EQ(nullptr, printout->GetXSDInfo());
 }
+
+} // namespace

@@ -45,15 +45,6 @@ Designation* NewRole(const char* name)
     return role;
 }
 
-Transaction* NewTransaction(const char* name, Table* basic, Table* detail = nullptr)
-{
-    auto* transaction = NewPage<Transaction>(name);
-    transaction->SetBasicTable(basic);
-    if (detail != nullptr)
-        transaction->AddDetailTable(detail);
-    return transaction;
-}
-
 MapForm* NewMapForm(const char* name, Table* table)
 {
     auto* mapForm = NewPage<MapForm>(name);
@@ -474,7 +465,7 @@ struct SearchReportFixture
     Function* selectAll = nullptr;
 };
 
-std::vector<CString> ColumnNames(const ReportGroup& group)
+std::vector<CString> GroupColumnFieldNames(const ReportGroup& group)
 {
     std::vector<CString> names;
     for (const ReportField* column : group.GetReportFields())
@@ -500,7 +491,7 @@ TEST(ModuleSearchReportTest, UserAccountReportLeavesOutKeyForeignKeyAndPassword)
     ASSERT_EQ(report->GetReportGroups().size(), 1u);
     const ReportGroup& group = *report->GetReportGroups().front();
     EXPECT_EQ(group.GetClassCall()->GetFunction(), fixture.selectAll);
-    EXPECT_EQ(ColumnNames(group), (std::vector<CString>{"username"}));
+    EXPECT_EQ(GroupColumnFieldNames(group), (std::vector<CString>{"username"}));
 
     const ReportField* first = group.GetReportFields().front();
     EXPECT_EQ(first->GetAspFile(), form->GetAspFileAt(1));
@@ -524,7 +515,7 @@ TEST(ModuleSearchReportTest, OtherTablesKeepTheirPasswordAndGetMissingColumnsAdd
     fixture.module.AddMasterForm(NewForm("CustomerForm", fixture.table), true);
     ApplicationReport* report = fixture.module.CreateSearchReport(fixture.table);
     ASSERT_NE(report, nullptr);
-    EXPECT_EQ(ColumnNames(*report->GetReportGroups().front()),
+    EXPECT_EQ(GroupColumnFieldNames(*report->GetReportGroups().front()),
               (std::vector<CString>{"username", "Password"}));
 
     report->SetTable(fixture.table);
@@ -533,7 +524,7 @@ TEST(ModuleSearchReportTest, OtherTablesKeepTheirPasswordAndGetMissingColumnsAdd
     fixture.module.AddMissingFieldsToTableReport(fixture.table);
     fixture.module.AddMissingFieldsToTableReport(nullptr);
 
-    EXPECT_EQ(ColumnNames(*report->GetReportGroups().front()),
+    EXPECT_EQ(GroupColumnFieldNames(*report->GetReportGroups().front()),
               (std::vector<CString>{"username", "Password", "Is_Deleted", "city"}));
 }
 

@@ -37,7 +37,7 @@ Variable* MapVariable(FormInterface* page, Field* field, int kind)
 }
 
 // A control of the field with settings attached as they are.
-FieldRep* AddControl(FormInterface* page, Field* field, bool addedBySync = false)
+FieldRep* AddSyncedControl(FormInterface* page, Field* field, bool addedBySync = false)
 {
     auto* control = new FieldRep(field);
     auto* data = new FieldRepData;
@@ -47,7 +47,7 @@ FieldRep* AddControl(FormInterface* page, Field* field, bool addedBySync = false
     return control;
 }
 
-AspFile* AddPageFile(FormInterface* page)
+AspFile* AddBarePageFile(FormInterface* page)
 {
     auto* file = new AspFile;
     file->SetOwnerPage(page);
@@ -63,14 +63,6 @@ std::vector<CString> ControlFieldNames(const FormInterface& page)
         names.push_back(control->GetField() != nullptr ? control->GetField()->GetFieldName()
                                                        : CString());
     return names;
-}
-
-Transaction* NewTransaction(const char* name, Table* basic, Table* detail)
-{
-    auto* transaction = NewPage<Transaction>(name);
-    transaction->SetBasicTable(basic);
-    transaction->AddDetailTable(detail);
-    return transaction;
 }
 
 Procedure* NewStandardProcedure(Table* table, const char* suffix)
@@ -115,7 +107,6 @@ protected:
     Field* m_link = AddVarcharField(m_detail, "order_ref", m_basic->GetPrimaryKeyField());
     Transaction* m_orders = NewTransaction("Orders", m_basic, m_detail);
 };
-} // namespace
 
 TEST_F(DetailTablePassTest, KeyVariablesBecomePageVariablesOnFormsAndOnlyOfTheBasicTableInOrders)
 {
@@ -138,11 +129,11 @@ TEST_F(DetailTablePassTest, KeyVariablesBecomePageVariablesOnFormsAndOnlyOfTheBa
 TEST_F(ModulePassTest, ControlsOfKeyAndDeletedFlagColumnsLoseTheirSettings)
 {
     Form* form = NewForm("Customers", m_customer);
-    FieldRep* key = AddControl(form, m_key);
-    FieldRep* deleted = AddControl(form, m_customer->FindFieldByName("Is_Deleted"));
-    FieldRep* name = AddControl(form, m_name);
+    FieldRep* key = AddSyncedControl(form, m_key);
+    FieldRep* deleted = AddSyncedControl(form, m_customer->FindFieldByName("Is_Deleted"));
+    FieldRep* name = AddSyncedControl(form, m_name);
     auto* report = NewPage<ApplicationReport>("Overview");
-    FieldRep* reportKey = AddControl(report, m_key);
+    FieldRep* reportKey = AddSyncedControl(report, m_key);
     m_module.Append(form);
     m_module.Append(report);
 
@@ -170,19 +161,19 @@ TEST_F(ModulePassTest, PageFilesLoseStaleMenuMapsDuplicatesAndTransactionNullLin
     };
 
     auto* report = NewPage<ApplicationReport>("Overview");
-    AspFile* reportFile = AddPageFile(report);
+    AspFile* reportFile = AddBarePageFile(report);
     showMainWithTwoMaps(reportFile);
     auto* links = NewPage<MapForm>("Links");
-    AspFile* mapFile = AddPageFile(links);
+    AspFile* mapFile = AddBarePageFile(links);
     showMainWithTwoMaps(mapFile);
     auto* home = NewPage<DashBoardPage>("Home");
-    AspFile* homeFile = AddPageFile(home);
+    AspFile* homeFile = AddBarePageFile(home);
     homeFile->AddLeftMenuVariableMap(MenuVariableMap{customers, {}});
     auto* orders = NewPage<Transaction>("Orders");
-    AspFile* ordersFile = AddPageFile(orders);
+    AspFile* ordersFile = AddBarePageFile(orders);
     ordersFile->AddLinkingItem(nullptr);
     Form* form = NewForm("Customers", nullptr);
-    AspFile* formFile = AddPageFile(form);
+    AspFile* formFile = AddBarePageFile(form);
     formFile->AddLinkingItem(nullptr);
     m_module.Append(report);
     m_module.Append(links);
@@ -253,8 +244,8 @@ TEST_F(ModulePassTest, ControlsOfKeyColumnsAreRemovedFromEveryDataPageKind)
     mapForm->SetMappingTable(m_customer);
     for (FormInterface* page : std::initializer_list<FormInterface*>{form, orders, report, mapForm})
     {
-        AddControl(page, m_key);
-        AddControl(page, m_name);
+        AddSyncedControl(page, m_key);
+        AddSyncedControl(page, m_name);
     }
     m_module.Append(form);
     m_module.Append(orders);
@@ -315,7 +306,7 @@ TEST_F(ModulePassTest, PagesGainControlsWithTheirVariablesForNewFieldsUntilUncon
     m_module.AppendTransactionTable(basic);
     m_module.AppendTransactionTable(detail);
     Form* form = NewForm("Customers", m_customer);
-    AddControl(form, m_name);
+    AddSyncedControl(form, m_name);
     Transaction* orders = NewTransaction("Orders", basic, detail);
     m_module.Append(form);
     m_module.Append(orders);
@@ -347,13 +338,13 @@ TEST_F(ModulePassTest, MapFormsConfirmTheirTopControlsAndOnlyTheFirstBottomOne)
     mapForm->AddTopField(customer);
     mapForm->AddBottomField(product);
     mapForm->AddBottomField(note);
-    FieldRep* top = AddControl(mapForm, customer, true);
-    FieldRep* firstBottom = AddControl(mapForm, product, true);
-    FieldRep* secondBottom = AddControl(mapForm, note, true);
+    FieldRep* top = AddSyncedControl(mapForm, customer, true);
+    FieldRep* firstBottom = AddSyncedControl(mapForm, product, true);
+    FieldRep* secondBottom = AddSyncedControl(mapForm, note, true);
     auto* bare = NewPage<MapForm>("Bare");
     bare->SetMappingTable(links);
     bare->AddTopField(customer);
-    FieldRep* bareTop = AddControl(bare, customer, true);
+    FieldRep* bareTop = AddSyncedControl(bare, customer, true);
     m_module.Append(mapForm);
     m_module.Append(bare);
 
@@ -363,3 +354,5 @@ TEST_F(ModulePassTest, MapFormsConfirmTheirTopControlsAndOnlyTheFirstBottomOne)
     EXPECT_TRUE(IsAddedBySync(secondBottom));
     EXPECT_FALSE(IsAddedBySync(bareTop));
 }
+
+} // namespace

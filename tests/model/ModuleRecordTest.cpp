@@ -32,7 +32,7 @@ namespace
 {
 // The names the getter gives for each item of the list.
 template <class T, class Getter>
-std::vector<CString> Names(const std::vector<T*>& items, Getter getter)
+std::vector<CString> ItemNames(const std::vector<T*>& items, Getter getter)
 {
     std::vector<CString> names;
     for (const T* item : items)
@@ -55,7 +55,7 @@ ArchiveBytes ModuleRecordUpToCollectors()
 }
 
 // A module written and read back at the current version.
-std::unique_ptr<Module> RoundTrip(const Module& module)
+std::unique_ptr<Module> ReloadedModule(const Module& module)
 {
     const ScopedArchiveVersion current(CurrentVersion());
     return std::unique_ptr<Module>(LoadObject<Module>(SaveObject(&module)));
@@ -135,15 +135,15 @@ TEST(ModuleRecordTest, LoadSortsTheNameOrderedListsAndLeavesTheOthers)
         module.Append(procedure);
     }
 
-    const std::unique_ptr<Module> loaded = RoundTrip(module);
+    const std::unique_ptr<Module> loaded = ReloadedModule(module);
     EXPECT_EQ((std::vector<CString>{"Alpha", "alpha", "beta"}),
-              Names(loaded->GetMasterTables(), &Table::GetTableName));
+              ItemNames(loaded->GetMasterTables(), &Table::GetTableName));
     EXPECT_EQ((std::vector<CString>{"zeta_map", "eta_map"}),
-              Names(loaded->GetMapTables(), &Table::GetTableName));
+              ItemNames(loaded->GetMapTables(), &Table::GetTableName));
     EXPECT_EQ((std::vector<CString>{"Bar", "Zoo"}),
-              Names(loaded->GetReports(), &FormInterface::GetFormName));
+              ItemNames(loaded->GetReports(), &FormInterface::GetFormName));
     EXPECT_EQ((std::vector<CString>{"Zoo", "Bar"}),
-              Names(loaded->GetDashBoardPages(), &FormInterface::GetFormName));
+              ItemNames(loaded->GetDashBoardPages(), &FormInterface::GetFormName));
     EXPECT_EQ(CString("PRC_a"), loaded->GetProcedures().front()->GetName());
 }
 
@@ -160,7 +160,7 @@ TEST(ModuleRecordTest, LoadGivesEveryPageItsModule)
     module.Append(NewPage<MultiPageReport>("Pages"));
     module.Append(NewPage<ReportCollector>("Collector"));
 
-    const std::unique_ptr<Module> loaded = RoundTrip(module);
+    const std::unique_ptr<Module> loaded = ReloadedModule(module);
     std::vector<FormInterface*> pages{
         loaded->GetMasterForms().front(),     loaded->GetTransactions().front(),
         loaded->GetDashBoards().front(),      loaded->GetReports().front(),

@@ -207,7 +207,6 @@ protected:
     ProjectStore m_store;
     MainFrameAccess::ProjectSource m_previous;
 };
-} // namespace
 
 TEST_F(NewProjectTest, NewProjectHoldsExactlyTheDefaultObjects)
 {
@@ -367,3 +366,5 @@ TEST_F(NewProjectTest, ProjectDashboardHasARowPerModuleLinkedToItsDashboardItem)
     project.UpdateProjectDashboard();
     EXPECT_EQ(dashBoard->GetGrid()->GetRowCount(), 3);
 }
+
+} // namespace

@@ -99,13 +99,6 @@ protected:
         return property;
     }
 
-    static Menu* NewMenu(const char* name)
-    {
-        auto* menu = new Menu;
-        menu->SetName(name);
-        return menu;
-    }
-
     Table* m_customer = nullptr;
     Field* m_name = nullptr;
     Table* m_orders = nullptr;
@@ -117,7 +110,6 @@ std::string Refusal(const std::string& name)
 {
     return "Can not delete " + name + ". It is used in following objects!\r\n";
 }
-} // namespace
 
 TEST_F(ProjectDeletionTest, ATableThatNothingUsesIsDeletedWithoutADump)
 {
@@ -714,3 +706,5 @@ TEST_F(ProjectDeletionTest, AReportMadeForItsTableTakesItsOwnDescriptionsOnlyWhe
             m_project.DeleteXSDInfo(m_project.GetXSDInfos().front());
     }
 }
+
+} // namespace

@@ -75,7 +75,6 @@ ArchiveBytes ProjectRecordAfterPrefix(const Gates& gates)
         bytes.ObjectRef(2);
     return bytes;
 }
-} // namespace
 
 TEST_F(ProjectRecordTest, StoreWritesTheVersionFirstThenTheListsAndTheSettingsLast)
 {
@@ -365,3 +364,5 @@ TEST_F(ProjectRootTest, RenamesFollowTheModuleAndARemovedDescriptionIsTheCallers
     EXPECT_EQ(CString("SalesReports\\Orders.rdlc"), other.GetName());
     EXPECT_EQ(CString("Shop\\Orders.xsd"), xsd->GetName());
 }
+
+} // namespace

@@ -86,7 +86,6 @@ class ProjectSettingsFoldersTest : public ::testing::Test
 protected:
     TempFolder m_temp{"WeavoSettings"};
 };
-} // namespace
 
 TEST(ProjectSettingsTest, TemplatePathAndReportViewerVersionFollowTheSettings)
 {
@@ -181,3 +180,5 @@ TEST(ProjectSettingsRecordTest, OlderRecordsKeepTheDefaultsOfFieldsTheyDoNotHold
         EXPECT_EQ(fields.databaseServerEdition, settings.GetDatabaseServerEdition());
     }
 }
+
+} // namespace

@@ -125,7 +125,6 @@ protected:
     ScopedArchiveVersion m_version{CurrentVersion()};
     ProjectStore m_store;
 };
-} // namespace
 
 TEST_F(ProjectStoreTest, ProjectOfEveryStoredClassSavesLoadsAndSavesToTheSameBytes)
 {
@@ -169,8 +168,6 @@ TEST_F(ProjectStoreTest, ProjectOfEveryStoredClassSavesLoadsAndSavesToTheSameByt
     EXPECT_EQ(base, base->GetLoginPage()->GetModule());
 }
 
-namespace
-{
 // Three modules of three tables each, every table with its default form, search report and
 // menu entries, the later tables of a module referring to the one before.
 void BuildProjectOfModules(ForgeonProject& project)
@@ -193,8 +190,6 @@ void BuildProjectOfModules(ForgeonProject& project)
         creator.CreateReport();
     }
 }
-
-} // namespace
 
 TEST_F(ProjectStoreTest, ProjectSavedRightAfterItWasBuiltSavesToTheSameBytesOnceLoaded)
 {
@@ -334,8 +329,6 @@ TEST(ProjectFixUpTest, ClassesTakeTheirTableNamesAndControlsTheirFieldCaptions)
     EXPECT_EQ(module, loginPage->GetModule());
 }
 
-namespace
-{
 // A module whose record fails after it was half written, as a full disk would.
 class FailingModule : public Module
 {
@@ -408,7 +401,6 @@ ForgeonProject* ProjectWithRoles(int count)
     DiagnosticsSnapshot::IgnoreOnly("Form has no caption");
     return project;
 }
-} // namespace
 
 TEST_F(ProjectStoreTest, GetProjectMakesAnEmptyProjectOnceAndEmptyPathsTouchNothing)
 {
@@ -665,3 +657,5 @@ TEST_F(ProjectStoreTest, MergeRunsTheMergerOnBothInputsWhichFailedLoadsKeep)
     EXPECT_EQ(nullptr, m_store.GetFirstMergeProject());
     EXPECT_EQ(nullptr, m_store.GetSecondMergeProject());
 }
+
+} // namespace

@@ -159,7 +159,6 @@ const std::map<std::string, std::string> repairedDefaults = {
 // built here. The page and menu bases stand only for their derived classes.
 const std::set<std::string> unwrittenClasses = {"BooleanTreeNode", "FieldFilter", "FormInterface",
                                                 "MenuInterface"};
-} // namespace
 
 TEST_F(RecordRoundTripTest, DefaultObjectOfEveryRegisteredClassReadsBackExactly)
 {
@@ -382,3 +381,5 @@ TEST_F(RecordRoundTripTest, ValuesALoadReplacesAreStableAfterOneLoad)
     module.Append(new Class);
     ExpectStableAfterOneLoad(&module, "module");
 }
+
+} // namespace

@@ -43,7 +43,6 @@ protected:
     Table m_orders;
     Relation m_relation;
 };
-} // namespace
 
 TEST_F(RelationTest,
        JoinConditionFollowsTheForeignKeyInEitherDirectionAndDescriptionNamesTheJoinFields)
@@ -93,3 +92,5 @@ TEST_F(RelationTest, SaveAndLoadShareTheJoinFieldsWithTheTables)
     EXPECT_EQ(m_relation.GetDescription(), loaded->GetDescription());
     EXPECT_EQ(m_relation.GetJoinCondition(), loaded->GetJoinCondition());
 }
+
+} // namespace

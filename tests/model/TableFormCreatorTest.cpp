@@ -25,7 +25,6 @@ protected:
     OpenBaseModuleProject m_open;
     Table* m_table = nullptr;
 };
-} // namespace
 
 TEST_F(TableFormCreatorTest, FormIsNamedAndCaptionedAfterTheTableWithControlsForItsFields)
 {
@@ -84,3 +83,5 @@ TEST_F(TableFormCreatorTest, PagesGoToTheCurrentModuleAndNothingIsMadeWithoutOne
     EXPECT_TRUE(m_open.Base().GetMasterForms().empty());
     EXPECT_TRUE(m_open.Base().GetClasses().empty());
 }
+
+} // namespace

@@ -11,7 +11,7 @@
 
 namespace
 {
-Field* MakeField(CString name, int typeCode = FieldTypeInt, Field* foreign = nullptr)
+Field* MakeTableField(CString name, int typeCode = FieldTypeInt, Field* foreign = nullptr)
 {
     auto* field = new Field;
     field->Set(name, name, typeCode, 0, 0, foreign, CString(), false, foreign != nullptr, false,
@@ -25,11 +25,11 @@ std::unique_ptr<Table> MakeTable(CString name, int kind, std::vector<CString> fi
     table->SetTableName(name);
     table->SetKind(kind);
     for (const CString& fieldName : fieldNames)
-        table->AddField(MakeField(fieldName));
+        table->AddField(MakeTableField(fieldName));
     return table;
 }
 
-std::vector<CString> FieldNames(const Table& table)
+std::vector<CString> TableFieldNames(const Table& table)
 {
     std::vector<CString> names;
     for (const Field* field : table.GetFields())
@@ -70,12 +70,12 @@ TEST(TableRecordTest, LoadedTableOwnsItsFieldsAndASecondLoadAddsNothing)
     std::unique_ptr<Table> loaded(LoadObject<Table>(SaveObject(original.get())));
     ASSERT_NE(nullptr, loaded);
     EXPECT_EQ(Table::masterDetailKind, loaded->GetKind());
-    EXPECT_EQ(FieldNames(*original), FieldNames(*loaded));
+    EXPECT_EQ(TableFieldNames(*original), TableFieldNames(*loaded));
     for (const Field* field : loaded->GetFields())
         EXPECT_EQ(loaded.get(), field->GetTable());
 
     std::unique_ptr<Table> reloaded(LoadObject<Table>(SaveObject(loaded.get())));
-    EXPECT_EQ(FieldNames(*original), FieldNames(*reloaded));
+    EXPECT_EQ(TableFieldNames(*original), TableFieldNames(*reloaded));
 }
 
 TEST(TableRecordTest, Version3RecordHasNoKindAndGainsTheDefaultFields)
@@ -91,7 +91,7 @@ TEST(TableRecordTest, Version3RecordHasNoKindAndGainsTheDefaultFields)
     EXPECT_EQ(recordSentinel, reader.ReadInt());
     ASSERT_NE(nullptr, table);
     EXPECT_EQ(Table::masterKind, table->GetKind());
-    EXPECT_EQ((std::vector<CString>{"customer_id", "Is_Deleted", "name"}), FieldNames(*table));
+    EXPECT_EQ((std::vector<CString>{"customer_id", "Is_Deleted", "name"}), TableFieldNames(*table));
     EXPECT_TRUE(table->GetFieldAt(0)->IsKey());
     const Field* name = table->GetFieldAt(2);
     EXPECT_EQ(table.get(), name->GetTable());
@@ -105,7 +105,7 @@ TEST(TableDefaultFieldsTest, ColumnNamedLikeTheKeyInAnyCaseBecomesTheKey)
     auto table = MakeTable("customer", Table::masterKind, {"name", "customer_ID", "CUSTOMER_id"});
     table->EnsureDefaultFields();
     EXPECT_EQ((std::vector<CString>{"name", "Is_Deleted", "customer_ID", "CUSTOMER_id"}),
-              FieldNames(*table));
+              TableFieldNames(*table));
     EXPECT_FALSE(table->GetFieldAt(0)->IsKey());
     EXPECT_TRUE(table->GetFieldAt(2)->IsKey());
     EXPECT_TRUE(table->GetFieldAt(3)->IsKey());
@@ -123,7 +123,7 @@ TEST(TableDefaultFieldsTest, SoftDeleteColumnInAnyCaseIsNotAddedTwiceAndLeavesMa
     auto detail = MakeTable("order_basic", Table::masterDetailKind, {"IS_DELETED", "is_deleted"});
     std::unique_ptr<Field> removed(detail->GetFieldAt(0));
     detail->EnsureDefaultFields();
-    EXPECT_EQ((std::vector<CString>{"order_basic_id", "is_deleted"}), FieldNames(*detail));
+    EXPECT_EQ((std::vector<CString>{"order_basic_id", "is_deleted"}), TableFieldNames(*detail));
     EXPECT_EQ(CString("IS_DELETED"), removed->GetFieldName());
 }
 
@@ -188,7 +188,7 @@ TEST(TableFrontFieldTest, DefaultFrontFieldRules)
 
     auto master = MakeTable("c", Table::masterKind, {"c_id", "Is_Deleted", "code", "rank"});
     EXPECT_EQ(master->GetFieldAt(2), master->GetDefaultFrontField());
-    master->AddField(MakeField("label", FieldTypeVarchar));
+    master->AddField(MakeTableField("label", FieldTypeVarchar));
     EXPECT_EQ(master->GetFieldAt(4), master->GetDefaultFrontField());
 
     auto detail = MakeTable("d_basic", Table::masterDetailKind, {"d_basic_id", "code", "rank"});
@@ -230,8 +230,8 @@ TEST(TableForeignKeyTest, ForeignKeyQueriesAndClearing)
     customers->EnsureKeyField();
     Field* customerKey = customers->GetFieldAt(0);
     auto orders = MakeTable("orders", Table::masterKind, {"orders_id"});
-    orders->AddField(MakeField("customer_id", FieldTypeInt, customerKey));
-    orders->AddField(MakeField("billed_to", FieldTypeInt, customerKey));
+    orders->AddField(MakeTableField("customer_id", FieldTypeInt, customerKey));
+    orders->AddField(MakeTableField("billed_to", FieldTypeInt, customerKey));
     orders->EnsureKeyField();
     Field* unflagged = orders->GetFieldAt(1);
     unflagged->SetForeignKey(false);
@@ -258,7 +258,7 @@ TEST(TableCopyTest, CopyHasFreshIdsAndDetachCopyRestoresTheNameWithoutForeignKey
 {
     auto customers = MakeTable("customers", Table::masterKind, {"customers_id"});
     auto source = MakeTable("customer", Table::mapKind, {"a"});
-    source->AddField(MakeField("customers_id", FieldTypeInt, customers->GetFieldAt(0)));
+    source->AddField(MakeTableField("customers_id", FieldTypeInt, customers->GetFieldAt(0)));
     source->SetMergeMark(3);
     source->GetFieldAt(0)->SetMergeMark(4);
 
@@ -267,7 +267,7 @@ TEST(TableCopyTest, CopyHasFreshIdsAndDetachCopyRestoresTheNameWithoutForeignKey
     EXPECT_EQ(Table::mapKind, copy.GetKind());
     EXPECT_NE(source->GetId(), copy.GetId());
     EXPECT_EQ(0, copy.GetMergeMark());
-    EXPECT_EQ(FieldNames(*source), FieldNames(copy));
+    EXPECT_EQ(TableFieldNames(*source), TableFieldNames(copy));
     for (int i = 0; i < copy.GetFieldCount(); ++i)
     {
         EXPECT_NE(source->GetFieldAt(i), copy.GetFieldAt(i));

@@ -40,7 +40,6 @@ protected:
 
     TempFolder m_temp{"WeavoTextFile"};
 };
-} // namespace
 
 TEST(TextFileTest, WritesIndentTabsBeforeTheConvertedFormatAndSeparatorLines)
 {
@@ -260,3 +259,5 @@ TEST(TextFileFailureTest, FailedWriteIsReportedAtTheWriteWhenFlushedAndAtCloseOt
     EXPECT_EQ(CString("/dev/full"), report.GetUnwrittenFiles()[0].name);
     EXPECT_EQ(full, report.GetUnwrittenFiles()[0].reason);
 }
+
+} // namespace

@@ -55,7 +55,7 @@ ApplicationReport* NewReport(const char* name, Table* table, Procedure& procedur
 }
 
 // A procedure of the module.
-Procedure& NewProcedure(Module& module)
+Procedure& AppendSelectAllProcedure(Module& module)
 {
     auto* procedure = new Procedure;
     procedure->SetName("PRC_useraccount_SelectAll");
@@ -63,7 +63,7 @@ Procedure& NewProcedure(Module& module)
     return *procedure;
 }
 
-std::vector<std::string> ColumnNames(const ApplicationReport& report)
+std::vector<std::string> ReportColumnNames(const ApplicationReport& report)
 {
     std::vector<std::string> names;
     for (const ReportField* column : report.GetReportGroups().front()->GetReportFields())
@@ -92,8 +92,8 @@ Module* OldBaseModule()
     base->AppendMasterTable(NewTable("personnel_role", Table::masterKind, {"role_name"}));
     Table* accounts = NewTable("useraccount", Table::masterKind, {"username", "password"});
     base->AppendMasterTable(accounts);
-    base->Append(
-        NewReport("useraccount Report", accounts, NewProcedure(*base), {"username", "password"}));
+    base->Append(NewReport("useraccount Report", accounts, AppendSelectAllProcedure(*base),
+                           {"username", "password"}));
     Form* form = NewFormWithPageFiles("useraccount_form", accounts);
     form->AddVariablesForTable(accounts);
     form->CreateFieldRepsForTable(accounts);
@@ -184,7 +184,6 @@ protected:
 };
 
 using LoadRepairPassTest = UserDefaultsRepairTest;
-} // namespace
 
 TEST_F(UserDefaultsRepairTest, OnlyTheFirstPasswordColumnOfTheFirstUserAccountReportGoes)
 {
@@ -193,7 +192,7 @@ TEST_F(UserDefaultsRepairTest, OnlyTheFirstPasswordColumnOfTheFirstUserAccountRe
     Table* otherCase = NewTable("UserAccount", Table::masterKind, {"password"});
     module.AppendMasterTable(accounts);
     module.AppendMasterTable(otherCase);
-    Procedure& procedure = NewProcedure(module);
+    Procedure& procedure = AppendSelectAllProcedure(module);
     ApplicationReport* skipped = NewReport("skipped", otherCase, procedure, {"password"});
     ApplicationReport* empty = NewPage<ApplicationReport>("empty");
     empty->SetTable(accounts);
@@ -205,9 +204,9 @@ TEST_F(UserDefaultsRepairTest, OnlyTheFirstPasswordColumnOfTheFirstUserAccountRe
 
     module.RemovePasswordFromUserAccountReport();
 
-    EXPECT_EQ((std::vector<std::string>{"password"}), ColumnNames(*skipped));
-    EXPECT_EQ((std::vector<std::string>{"username", "Password"}), ColumnNames(*first));
-    EXPECT_EQ((std::vector<std::string>{"Password"}), ColumnNames(*second));
+    EXPECT_EQ((std::vector<std::string>{"password"}), ReportColumnNames(*skipped));
+    EXPECT_EQ((std::vector<std::string>{"username", "Password"}), ReportColumnNames(*first));
+    EXPECT_EQ((std::vector<std::string>{"Password"}), ReportColumnNames(*second));
 }
 
 TEST_F(UserDefaultsRepairTest, UserAccountColumnsBecomeNvarcharAndUpdatePagesHideThePassword)
@@ -253,7 +252,7 @@ TEST_F(UserDefaultsRepairTest, LoadingAnOlderProjectRepairsTheLoginDefaultsOfThe
     EXPECT_NE(nullptr, base->GetClassForTable(roles, false));
     EXPECT_EQ(FieldTypeNVarchar, accounts->FindFieldByName("password")->GetTypeCode());
     EXPECT_EQ((std::vector<std::string>{"username"}),
-              ColumnNames(*base->FindReportByName("useraccount Report")));
+              ReportColumnNames(*base->FindReportByName("useraccount Report")));
     const Form* form = base->FindMasterFormByName("useraccount_form");
     ASSERT_EQ(1u, UpdatePageVisibilities(*form).size());
     EXPECT_EQ(accounts->FindFieldByName("password"),
@@ -301,3 +300,5 @@ TEST_F(LoadRepairPassTest, ReadingAnOutdatedProjectRepairsItOnceForAll)
     EXPECT_TRUE(m_boxes.Shown().empty());
     store.DeleteProject();
 }
+
+} // namespace

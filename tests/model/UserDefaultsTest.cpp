@@ -58,7 +58,6 @@ protected:
     OpenBaseModuleProject m_open;
     Module& m_base = m_open.Base();
 };
-} // namespace
 
 TEST_F(UserDefaultsTest, LoginTablesHaveTheirColumnsInOrderWithTypesSizesAndLinks)
 {
@@ -241,8 +240,6 @@ TEST_F(UserDefaultsTest, MenusAreGrantedToTheFirstRoleOfTheBaseModule)
     EXPECT_TRUE(m_base.GetDesignations().back()->GetMenus().empty());
 }
 
-namespace
-{
 // Names of the module's tables, forms and reports.
 std::vector<std::string> ContentNames(const Module& module)
 {
@@ -255,7 +252,6 @@ std::vector<std::string> ContentNames(const Module& module)
         names.push_back(report->GetFormName().str());
     return names;
 }
-} // namespace
 
 TEST_F(UserDefaultsTest, LoginPageCreatorFillsTheBaseModuleOnceWhateverModuleIsCurrent)
 {
@@ -312,3 +308,5 @@ TEST(LoginPageCreatorTest, NothingHappensWithoutAnOpenProjectOrModule)
     EXPECT_TRUE(base->IsEmpty());
     EXPECT_EQ(nullptr, base->GetLoginPage());
 }
+
+} // namespace

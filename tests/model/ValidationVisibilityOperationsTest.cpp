@@ -6,6 +6,7 @@
 #include "model/FieldVisibility.h"
 #include "model/ValidationData.h"
 #include "model/VisibilityData.h"
+#include "tests/model/ModelBuilders.h"
 
 #include <gtest/gtest.h>
 
@@ -13,15 +14,6 @@
 
 namespace
 {
-VisibilityValue* NewValue(const char* text, int status, int relation = 0)
-{
-    auto* value = new VisibilityValue;
-    value->value = text;
-    value->layoutStatus = status;
-    value->relation = relation;
-    return value;
-}
-
 // Visibility data decided by a procedure with the result field, and two values.
 struct ProcedureVisibility
 {

@@ -8,20 +8,13 @@
 #include "model/FieldVisibility.h"
 #include "model/ValidationData.h"
 #include "model/VisibilityData.h"
+#include "tests/model/ModelBuilders.h"
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/RecordBytes.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
-
-namespace
-{
-VisibilityValue* NewValue(const char* text, int status, int relation)
-{
-    return new VisibilityValue{text, status, relation};
-}
-} // namespace
 
 TEST(ValidationDataRecordTest, RoundTripKeepsRulesAndGroupsInOrder)
 {
@@ -43,15 +36,22 @@ TEST(ValidationDataRecordTest, RoundTripKeepsRulesAndGroupsInOrder)
 // Files before 53 hold a single rule, kept only with a variable, which then belongs to the page.
 TEST(ValidationDataRecordTest, VersionGates)
 {
-    using B = ArchiveBytes;
-    const B variable = B().NewClass("Variable").Str("v").Int(1).Str("");
+    const ArchiveBytes variable = ArchiveBytes().NewClass("Variable").Str("v").Int(1).Str("");
     ExpectRecordVersions<ValidationData>(
         "ValidationData",
-        {Until(9, B().Null().Int(3).Null().Null(), B().Int(0).Int(0)),
-         Between(
-             9, 52, B(variable).Int(5).Null().Null(),
-             B().Int(1).NewClass("DateValidation").Append(variable).Int(5).Null().Null().Int(0)),
-         After(52, B().Int(1).NewClass("DateValidation").Null().Int(2).Null().Null().Int(0))},
+        {Until(9, ArchiveBytes().Null().Int(3).Null().Null(), ArchiveBytes().Int(0).Int(0)),
+         Between(9, 52, ArchiveBytes(variable).Int(5).Null().Null(),
+                 ArchiveBytes()
+                     .Int(1)
+                     .NewClass("DateValidation")
+                     .Append(variable)
+                     .Int(5)
+                     .Null()
+                     .Null()
+                     .Int(0)),
+         After(
+             52,
+             ArchiveBytes().Int(1).NewClass("DateValidation").Null().Int(2).Null().Null().Int(0))},
         [](ValidationData& validation)
         {
             for (const DateValidation* rule : validation.GetDateValidations())
@@ -87,11 +87,12 @@ TEST(VisibilityDataRecordTest, RoundTripKeepsSourcesAndValuesWithTheirRelations)
 // Each value's relation comes from 57, a reserved int from 55.
 TEST(VisibilityDataRecordTest, VersionGates)
 {
-    using B = ArchiveBytes;
     ExpectRecordVersions<VisibilityData>(
-        "VisibilityData", {Always(B().Null().Null().Null().Int(2).Int(2).Str("5")),
-                           After(56, B().Int(4), B().Int(0)), Always(B().Int(2).Str("9")),
-                           After(56, B().Int(3), B().Int(0)), After(54, B().Int(0), B().Int(0))});
+        "VisibilityData", {Always(ArchiveBytes().Null().Null().Null().Int(2).Int(2).Str("5")),
+                           After(56, ArchiveBytes().Int(4), ArchiveBytes().Int(0)),
+                           Always(ArchiveBytes().Int(2).Str("9")),
+                           After(56, ArchiveBytes().Int(3), ArchiveBytes().Int(0)),
+                           After(54, ArchiveBytes().Int(0), ArchiveBytes().Int(0))});
 }
 
 TEST(FieldVisibilityRecordTest, RoundTripKeepsFieldDataAndKind)
