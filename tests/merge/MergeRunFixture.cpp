@@ -7,17 +7,17 @@
 
 namespace
 {
-std::string NameOf(const Table* table)
+std::string DescribedName(const Table* table)
 {
     return table != nullptr ? StdString(table->GetTableName()) : "-";
 }
 
-std::string NameOf(const Field* field)
+std::string DescribedName(const Field* field)
 {
     return field != nullptr ? StdString(field->GetFieldName()) : "-";
 }
 
-std::string NameOf(const Variable* variable)
+std::string DescribedName(const Variable* variable)
 {
     return variable != nullptr
                ? StdString(variable->GetFieldName()) + "/" + StdString(variable->GetValue())
@@ -26,13 +26,13 @@ std::string NameOf(const Variable* variable)
 
 void DescribeTable(std::ostringstream& out, const Table& table)
 {
-    out << "table " << NameOf(&table) << " kind " << table.GetKind() << ":";
+    out << "table " << DescribedName(&table) << " kind " << table.GetKind() << ":";
     for (const Field* field : table.GetFields())
     {
-        out << " " << NameOf(field) << "(" << StdString(field->GetTypeName()) << " "
+        out << " " << DescribedName(field) << "(" << StdString(field->GetTypeName()) << " "
             << field->GetSize() << " '" << StdString(field->GetDisplayName()) << "'";
         if (field->GetTable() != &table)
-            out << " table " << NameOf(field->GetTable());
+            out << " table " << DescribedName(field->GetTable());
         if (field->IsKey())
             out << " key";
         if (field->GetForeignField() != nullptr)
@@ -45,26 +45,26 @@ void DescribeTable(std::ostringstream& out, const Table& table)
 void DescribeProcedure(std::ostringstream& out, const Procedure& procedure)
 {
     out << "procedure " << StdString(procedure.GetName()) << " on "
-        << NameOf(procedure.GetMainTable()) << " kind " << procedure.GetKind() << " text '"
+        << DescribedName(procedure.GetMainTable()) << " kind " << procedure.GetKind() << " text '"
         << StdString(procedure.GetProcedureText()) << "'\n  details:";
     for (const Table* table : procedure.GetTables())
-        out << " " << NameOf(table);
+        out << " " << DescribedName(table);
     out << "\n  parameters:";
     for (const FieldVariableMap& parameter : procedure.GetFieldParameters())
-        out << " " << NameOf(parameter.field) << "=" << NameOf(parameter.variable);
+        out << " " << DescribedName(parameter.field) << "=" << DescribedName(parameter.variable);
     out << "\n  relations:";
     for (const Relation* relation : procedure.GetRelations())
     {
-        out << " " << NameOf(relation->GetFirstTable()) << "-" << NameOf(relation->GetSecondTable())
-            << "[";
+        out << " " << DescribedName(relation->GetFirstTable()) << "-"
+            << DescribedName(relation->GetSecondTable()) << "[";
         for (const Field* field : relation->GetJoinFields())
-            out << NameOf(field) << ";";
+            out << DescribedName(field) << ";";
         out << "]";
     }
     out << "\n  filters:";
     for (const FieldFilter* filter : procedure.GetFilters())
-        out << " " << NameOf(filter->GetField()) << StdString(filter->GetOperatorText())
-            << NameOf(filter->GetVariable());
+        out << " " << DescribedName(filter->GetField()) << StdString(filter->GetOperatorText())
+            << DescribedName(filter->GetVariable());
     out << "\n  columns:";
     for (const ProcedureFieldInfo* column : procedure.GetOutputColumns())
     {
@@ -77,10 +77,10 @@ void DescribeProcedure(std::ostringstream& out, const Procedure& procedure)
     }
     out << "\n  aliases:";
     for (const Field* field : procedure.GetAliasFields())
-        out << " " << NameOf(field);
+        out << " " << DescribedName(field);
     out << "\n  variables:";
     for (const Variable* variable : procedure.GetVariationVariables())
-        out << " " << NameOf(variable);
+        out << " " << DescribedName(variable);
     out << "\n";
 }
 } // namespace
