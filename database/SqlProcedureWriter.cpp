@@ -472,13 +472,20 @@ void SqlProcedureWriter::WriteSelectList(const Procedure& procedure, const Table
         m_procedureFile.Write(0, " SELECT %s.*, %s.* ", main, master->GetTableName());
 }
 
+// The main table stands in the FROM line already: a relation that starts at it joins its other
+// table.
 void SqlProcedureWriter::WriteJoins(const Procedure& procedure)
 {
     for (const Relation* relation : procedure.GetRelations())
-        if (relation->GetFirstTable() != nullptr && relation->GetSecondTable() != nullptr)
-            m_procedureFile.Write(0, "INNER JOIN %s ON %s\r\n",
-                                  relation->GetFirstTable()->GetTableName(),
-                                  relation->GetJoinCondition());
+    {
+        const Table* first = relation->GetFirstTable();
+        const Table* second = relation->GetSecondTable();
+        if (first == nullptr || second == nullptr)
+            continue;
+        const Table* joined = first == procedure.GetMainTable() ? second : first;
+        m_procedureFile.Write(0, "INNER JOIN %s ON %s\r\n", joined->GetTableName(),
+                              relation->GetJoinCondition());
+    }
 }
 
 void SqlProcedureWriter::WriteWhereClause(const Procedure& procedure, const Table& table)

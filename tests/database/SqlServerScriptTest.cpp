@@ -1,6 +1,7 @@
 #include "database/DesignationScriptWriter.h"
 #include "database/SqlProcedureWriter.h"
 #include "database/SqlScriptWriter.h"
+#include "model/Relation.h"
 #include "tests/database/SampleProject.h"
 #include "tests/database/ScriptFiles.h"
 
@@ -40,6 +41,35 @@ TEST_F(SqlServerScriptTest, ProcedureTextOfEveryFamily)
             writer.WriteProcedure(*procedure);
 
     EXPECT_EQ(std::string(writer.GetProcedureText()), Expected("procedures.txt"));
+}
+
+// A relation may start at the main table or end at it; either way the other table is joined.
+TEST_F(SqlServerScriptTest, RelationJoinsTheTableThatIsNotTheMainTable)
+{
+    CString ordersName = "orders";
+    Table* orders = sample.Base().FindTableByName(ordersName);
+    ASSERT_NE(orders, nullptr);
+    for (bool mainTableFirst : {false, true})
+    {
+        Procedure procedure;
+        procedure.SetName("PRC_orders_Joined");
+        procedure.SetMainTable(orders);
+        procedure.SetKind(Procedure::standardKind);
+        auto* relation = new Relation;
+        relation->SetFirstTable(mainTableFirst ? orders : &sample.Customer());
+        relation->SetSecondTable(mainTableFirst ? &sample.Customer() : orders);
+        procedure.AddRelation(relation);
+        SqlProcedureWriter writer(sample.Project());
+        writer.WriteProcedure(procedure);
+
+        const std::string text(writer.GetProcedureText());
+        EXPECT_NE(text.find("SELECT * FROM orders\r\n"
+                            "INNER JOIN customer ON customer.customer_id=orders.bill_to\r\n"
+                            "WHERE orders.Is_Deleted = 'N'\r\n"),
+                  std::string::npos)
+            << "main table first: " << mainTableFirst << "\n"
+            << text;
+    }
 }
 
 TEST_F(SqlServerScriptTest, TableProcedureFileHoldsTheWrittenProceduresOfTheTable)
