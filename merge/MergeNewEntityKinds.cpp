@@ -1,5 +1,6 @@
 #include "entities/ProcedureFieldInfo.h"
 #include "merge/MergeDependencyCollector.h"
+#include "merge/MergeNameIndex.h"
 #include "merge/MergeNewPairing.h"
 #include "merge/MergeReportFiles.h"
 #include "model/ForgeonProject.h"
@@ -42,15 +43,16 @@ void MergeNewTableEntities::CollectTables(Module* target, Module* source)
     std::vector<Table*> sources;
     target->GetAllTables(targets);
     source->GetAllTables(sources);
+    // The pass makes no table of either module.
+    MergeNameIndex<Table> targetTables;
+    MergeNameIndex<Table> sourceTables;
+    AddModuleTables(targetTables, *target);
+    AddModuleTables(sourceTables, *source);
     RunPass(MergeNewPass<Table>{
         .targets = targets,
         .sources = sources,
-        .find =
-            [target, source](const Table& table, bool inSource)
-        {
-            CString name = table.GetTableName();
-            return (inSource ? source : target)->FindTableByName(name);
-        },
+        .find = [&targetTables, &sourceTables](const Table& table, bool inSource)
+        { return (inSource ? sourceTables : targetTables).Find(table.GetTableName()); },
         .make =
             [this](const Table& table)
         {
@@ -115,11 +117,16 @@ MergeNewClassEntities::MergeNewClassEntities(const MergeNewContext& context,
 
 void MergeNewClassEntities::CollectClasses(Module* target, Module* source)
 {
+    // The pass makes no class of either module.
+    MergeNameIndex<Class> targetClasses;
+    MergeNameIndex<Class> sourceClasses;
+    AddModuleClasses(targetClasses, *target);
+    AddModuleClasses(sourceClasses, *source);
     RunPass(MergeNewPass<Class>{
         .targets = target->GetClasses(),
         .sources = source->GetClasses(),
-        .find = [target, source](const Class& dataClass, bool inSource)
-        { return (inSource ? source : target)->FindClassByName(dataClass.GetFieldName()); },
+        .find = [&targetClasses, &sourceClasses](const Class& dataClass, bool inSource)
+        { return (inSource ? sourceClasses : targetClasses).Find(dataClass.GetFieldName()); },
         .make =
             [this](const Class& dataClass)
         {
@@ -247,26 +254,22 @@ void MergeNewClassEntities::CollectFunctionTables(Function* f, Function* g)
         true);
 }
 
-namespace
-{
-ProcedureFieldInfo* FindColumnByDisplayName(const Function& function, const CString& name)
-{
-    for (ProcedureFieldInfo* column : function.GetOutputFields())
-        if (column != nullptr && SameNameNoCase(ColumnDisplayName(column), name))
-            return column;
-    return nullptr;
-}
-} // namespace
-
 void MergeNewClassEntities::CollectOutputColumns(Function* f, Function* g)
 {
+    // The pass adds no column to either function.
+    const auto displayName = [](const ProcedureFieldInfo& column)
+    { return ColumnDisplayName(&column); };
+    MergeNameIndex<ProcedureFieldInfo> fColumns;
+    MergeNameIndex<ProcedureFieldInfo> gColumns;
+    fColumns.Add(f->GetOutputFields(), displayName);
+    gColumns.Add(g->GetOutputFields(), displayName);
     RunPartPass(
         MergeNewPartPass<ProcedureFieldInfo>{
             .xs = f->GetOutputFields(),
             .ys = g->GetOutputFields(),
-            .name = [](const ProcedureFieldInfo& column) { return ColumnDisplayName(&column); },
-            .find = [f, g](const CString& name, bool inY)
-            { return FindColumnByDisplayName(inY ? *g : *f, name); },
+            .name = displayName,
+            .find = [&fColumns, &gColumns](const CString& name, bool inY)
+            { return (inY ? gColumns : fColumns).Find(name); },
             .make =
                 [this](ProcedureFieldInfo& column, bool)
             {

@@ -88,6 +88,7 @@ bool ProjectMerger::Merge()
         if (HoldsEntities(*target) && !m_first->HasModuleNamed(source->GetName()))
         {
             m_first->AddModule(target);
+            IndexModule(*target);
             m_newEntities.HandOver(target);
         }
         Report("----------------------------------------------------------\n\n");

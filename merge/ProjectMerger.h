@@ -1,5 +1,6 @@
 #pragma once
 
+#include "merge/MergeNameIndex.h"
 #include "merge/MergeNewEntities.h"
 #include "merge/MergeReportFiles.h"
 #include "model/ProjectDiagnostics.h"
@@ -236,8 +237,10 @@ private:
     // Enters a table or a menu tree that joined the target module in the lookups.
     void IndexTable(Table* table);
     void IndexMenuTree(Menu* menu);
+    // Enters the tables, menus and classes of a module that joined the first project.
+    void IndexModule(const Module& module);
     void DropIndexes();
-    static void AddMenuTree(std::unordered_map<std::string, Menu*>& index, Menu* menu);
+    static void AddMenuTree(MergeNameIndex<Menu>& index, Menu* menu);
     // Hands a new table to the target module; the module's table of the name when it has one.
     Table* AdoptTable(Table* made, const Table* source);
     // Hands a new procedure to the target module; null when no module pair runs.
@@ -357,10 +360,12 @@ private:
     // The module pair whose phases run; whether its target belongs to the first project yet.
     Module* m_targetModule = nullptr;
     bool m_targetInFirst = false;
-    // The first project's tables by lower-case name and menus by full name, the first in module
-    // order; built when first asked, kept up with what the phases add, dropped after the run.
-    mutable std::optional<std::unordered_map<std::string, Table*>> m_firstTables;
-    mutable std::optional<std::unordered_map<std::string, Menu*>> m_firstMenus;
+    // The first project's tables and classes by name ignoring case and menus by full name, the
+    // first in module order; built when first asked, kept up with what the phases add, dropped
+    // after the run.
+    mutable std::optional<MergeNameIndex<Table>> m_firstTables;
+    mutable std::optional<MergeNameIndex<Menu>> m_firstMenus;
+    mutable std::optional<MergeNameIndex<Class>> m_firstClasses;
 };
 
 // Installs, for its lifetime, a factory of ProjectMerger over the selection as the merger of

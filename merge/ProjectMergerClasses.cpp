@@ -16,10 +16,13 @@
 
 Class* ProjectMerger::FindFirstClass(const CString& name) const
 {
-    for (const Module* module : m_first->GetModules())
-        if (Class* found = module->FindClassByName(name))
-            return found;
-    return nullptr;
+    if (!m_firstClasses)
+    {
+        m_firstClasses.emplace();
+        for (const Module* module : m_first->GetModules())
+            AddModuleClasses(*m_firstClasses, *module);
+    }
+    return m_firstClasses->Find(name);
 }
 
 Function* ProjectMerger::FindFirstFunction(const Function* function) const
@@ -47,6 +50,8 @@ Class* ProjectMerger::AdoptClass(Class* made)
     if (Class* namesake = m_targetModule->FindClassByName(made->GetFieldName()))
         return namesake;
     m_targetModule->Append(made);
+    if (m_firstClasses && m_targetInFirst)
+        m_firstClasses->Add(made->GetFieldName(), made);
     m_newEntities.HandOver(made);
     return made;
 }

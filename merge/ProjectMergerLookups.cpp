@@ -10,43 +10,21 @@
 #include "model/RefField.h"
 #include "model/Table.h"
 
-namespace
-{
-std::string LowerKey(const CString& name)
-{
-    CString lower = name;
-    lower.MakeLower();
-    return lower.GetString();
-}
-
-template <class T, class Key>
-T* FindIn(const std::unordered_map<std::string, T*>& index, const Key& key)
-{
-    const auto found = index.find(key);
-    return found != index.end() ? found->second : nullptr;
-}
-} // namespace
-
 Table* ProjectMerger::FindFirstTable(const CString& name) const
 {
     if (!m_firstTables)
     {
-        // The order of Module::FindTableByName: master, map, then transaction tables.
         m_firstTables.emplace();
         for (const Module* module : m_first->GetModules())
-            for (const std::vector<Table*>* list :
-                 {&module->GetMasterTables(), &module->GetMapTables(),
-                  &module->GetTransactionTables()})
-                for (Table* table : *list)
-                    m_firstTables->try_emplace(LowerKey(table->GetTableName()), table);
+            AddModuleTables(*m_firstTables, *module);
     }
-    return FindIn(*m_firstTables, LowerKey(name));
+    return m_firstTables->Find(name);
 }
 
 void ProjectMerger::IndexTable(Table* table)
 {
     if (m_firstTables && m_targetInFirst)
-        m_firstTables->try_emplace(LowerKey(table->GetTableName()), table);
+        m_firstTables->Add(table->GetTableName(), table);
 }
 
 Menu* ProjectMerger::FindFirstMenu(const Menu* menu) const
@@ -55,17 +33,17 @@ Menu* ProjectMerger::FindFirstMenu(const Menu* menu) const
         return nullptr;
     if (!m_firstMenus)
     {
-        m_firstMenus.emplace();
+        m_firstMenus.emplace(true);
         for (const Module* module : m_first->GetModules())
             for (Menu* top : module->GetMenus())
                 AddMenuTree(*m_firstMenus, top);
     }
-    return FindIn(*m_firstMenus, std::string(menu->GetFullName().GetString()));
+    return m_firstMenus->Find(menu->GetFullName());
 }
 
-void ProjectMerger::AddMenuTree(std::unordered_map<std::string, Menu*>& index, Menu* menu)
+void ProjectMerger::AddMenuTree(MergeNameIndex<Menu>& index, Menu* menu)
 {
-    index.try_emplace(menu->GetFullName().GetString(), menu);
+    index.Add(menu->GetFullName(), menu);
     for (Menu* child : menu->GetSubMenus())
         AddMenuTree(index, child);
 }
@@ -76,10 +54,22 @@ void ProjectMerger::IndexMenuTree(Menu* menu)
         AddMenuTree(*m_firstMenus, menu);
 }
 
+void ProjectMerger::IndexModule(const Module& module)
+{
+    if (m_firstTables)
+        AddModuleTables(*m_firstTables, module);
+    if (m_firstMenus)
+        for (Menu* top : module.GetMenus())
+            AddMenuTree(*m_firstMenus, top);
+    if (m_firstClasses)
+        AddModuleClasses(*m_firstClasses, module);
+}
+
 void ProjectMerger::DropIndexes()
 {
     m_firstTables.reset();
     m_firstMenus.reset();
+    m_firstClasses.reset();
 }
 
 Field* ProjectMerger::FindFirstField(const Field* field, const FormInterface* page) const

@@ -46,7 +46,7 @@ public:
              Field* foreign, CString defaultValue, bool keyFlag, bool foreignKeyFlag,
              bool allowNullFlag, bool keyColumnMark, bool frontFieldFlag);
 
-    CString GetFieldName() const { return m_name; }
+    const CString& GetFieldName() const { return m_name; }
     void SetFieldName(CString name) { m_name = name; }
     CString GetDisplayName() const { return m_displayName; }
     void SetDisplayName(CString displayName) { m_displayName = displayName; }

@@ -10,6 +10,7 @@
 #include "model/ProjectDiagnostics.h"
 
 #include <algorithm>
+#include <string_view>
 
 IMPLEMENT_SERIAL(Table, CObject, 0)
 
@@ -105,11 +106,21 @@ Field* Table::FindFieldById(int id) const
     return nullptr;
 }
 
-Field* Table::FindFieldByName(CString name) const
+Field* Table::FindFieldByName(const CString& name) const
 {
+    // Field names of a table tend to share their start, so letters are compared from the end.
+    const auto lower = [](char ch)
+    { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch; };
+    const auto sameLetter = [&lower](char a, char b) { return lower(a) == lower(b); };
+    const std::string_view wanted(name.GetString(), name.GetLength());
     for (Field* field : m_fields)
-        if (field->GetFieldName().CompareNoCase(name) == 0)
+    {
+        const CString& fieldName = field->GetFieldName();
+        const std::string_view own(fieldName.GetString(), fieldName.GetLength());
+        if (own.size() == wanted.size() &&
+            std::equal(own.rbegin(), own.rend(), wanted.rbegin(), sameLetter))
             return field;
+    }
     return nullptr;
 }
 

@@ -60,7 +60,7 @@ public:
     bool ContainsField(const Field* field) const;
     Field* FindFieldById(int id) const;
     // The first field whose name equals the argument ignoring case.
-    Field* FindFieldByName(CString name) const;
+    Field* FindFieldByName(const CString& name) const;
 
     // The first field with the key flag, or null.
     Field* GetPrimaryKeyField() const;

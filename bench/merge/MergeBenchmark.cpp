@@ -4,6 +4,7 @@
 // process, the best of three runs.
 //
 //   bench_merge                  250, 500 and 1,000 tables, one line each
+//   bench_merge <tables>...      the given numbers of tables (for a profiler)
 
 #include "bench/store/BenchTables.h"
 #include "merge/MergeSelection.h"
@@ -21,6 +22,7 @@
 #include <ctime>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -89,7 +91,7 @@ double Time(const std::string& first, const std::string& second, bool merge)
 }
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("weavo-bench-merge-" + std::to_string(getpid()));
@@ -99,7 +101,14 @@ int main()
     const std::string first = (folder / "first.wvt").string();
     const std::string second = (folder / "second.wvt").string();
     std::printf("tables | load both ms | load+merge ms | merge ms | merge/load\n");
-    for (const int tables : {250, 500, 1000})
+    std::vector<int> sizes = {250, 500, 1000};
+    if (argc > 1)
+    {
+        sizes.clear();
+        for (int index = 1; index < argc; ++index)
+            sizes.push_back(std::atoi(argv[index]));
+    }
+    for (const int tables : sizes)
     {
         if (!Build(tables, tables, "first_", first) ||
             !Build(tables, tables / 2, "second_", second))

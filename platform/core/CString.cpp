@@ -23,6 +23,16 @@ char foldLower(char ch)
     return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
 }
 
+// -1, 0 or 1 as a orders before, like or after b with ASCII letters folded to lower case.
+int CompareFolded(std::string_view a, std::string_view b)
+{
+    const auto folded = [](char ch) { return static_cast<unsigned char>(foldLower(ch)); };
+    const auto order = std::lexicographical_compare_three_way(
+        a.begin(), a.end(), b.begin(), b.end(),
+        [&](char x, char y) { return folded(x) <=> folded(y); });
+    return order < 0 ? -1 : (order > 0 ? 1 : 0);
+}
+
 int sign(int value)
 {
     return (value > 0) - (value < 0);
@@ -298,17 +308,12 @@ int CString::Compare(const char* text) const
 
 int CString::CompareNoCase(const char* text) const
 {
-    return CompareNoCase(CString(text));
+    return CompareFolded(m_str, viewOf(text));
 }
 
 int CString::CompareNoCase(const CString& text) const
 {
-    const std::string_view other = text.m_str;
-    const auto folded = [](char ch) { return static_cast<unsigned char>(foldLower(ch)); };
-    const auto order = std::lexicographical_compare_three_way(
-        m_str.begin(), m_str.end(), other.begin(), other.end(),
-        [&](char a, char b) { return folded(a) <=> folded(b); });
-    return order < 0 ? -1 : (order > 0 ? 1 : 0);
+    return CompareFolded(m_str, text.m_str);
 }
 
 char* CString::GetBuffer(int minLength)
