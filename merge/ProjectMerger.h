@@ -201,6 +201,7 @@ public:
     Form* FindFirstMasterForm(const CString& name) const;
     Transaction* FindFirstTransaction(const CString& name) const;
     ApplicationReport* FindFirstReport(const CString& name) const;
+    RDLCReport* FindFirstRDLCReport(const CString& name) const;
     // By the menu's full name.
     Menu* FindFirstMenu(const Menu* menu) const;
     // The variable of the first page that has one of the name, pages of all kinds.
@@ -237,7 +238,7 @@ private:
     // Enters a table or a menu tree that joined the target module in the lookups.
     void IndexTable(Table* table);
     void IndexMenuTree(Menu* menu);
-    // Enters the tables, menus and classes of a module that joined the first project.
+    // Enters the tables, menus, classes and pages of a module that joined the first project.
     void IndexModule(const Module& module);
     void DropIndexes();
     static void AddMenuTree(MergeNameIndex<Menu>& index, Menu* menu);
@@ -256,6 +257,19 @@ private:
     template <class Page>
     Page* FindFirstPageOfKind(const CString& name,
                               Page* (Module::*find)(const CString&) const) const;
+    // The first project's page of the name in the pages that list gives, through the index,
+    // which is built when first asked.
+    template <class Page>
+    Page* FindIndexedPage(std::optional<MergeNameIndex<Page>>& index,
+                          const std::vector<Page*>& (Module::*list)() const, bool exact,
+                          const CString& name) const;
+    template <class Page>
+    static void AddPages(MergeNameIndex<Page>& index, const std::vector<Page*>& pages);
+    // Enters a page that joined the target module in the lookups; other kinds are not indexed.
+    void IndexPage(Form* form);
+    void IndexPage(Transaction* transaction);
+    void IndexPage(ApplicationReport* report);
+    template <class Page> void IndexPage(Page* /*page*/) {}
     // The phase of a page kind; found sees each source page that has a target.
     template <class Page>
     void RunPagePhase(const PagePhase<Page>& phase, Module* target,
@@ -366,6 +380,10 @@ private:
     mutable std::optional<MergeNameIndex<Table>> m_firstTables;
     mutable std::optional<MergeNameIndex<Menu>> m_firstMenus;
     mutable std::optional<MergeNameIndex<Class>> m_firstClasses;
+    // The first project's master forms and transactions by exact name, reports ignoring case.
+    mutable std::optional<MergeNameIndex<Form>> m_firstForms;
+    mutable std::optional<MergeNameIndex<Transaction>> m_firstTransactions;
+    mutable std::optional<MergeNameIndex<ApplicationReport>> m_firstReports;
 };
 
 // Installs, for its lifetime, a factory of ProjectMerger over the selection as the merger of

@@ -1,9 +1,13 @@
+#include "entities/ApplicationReport.h"
 #include "entities/DerivedField.h"
+#include "entities/Form.h"
 #include "entities/FormInterface.h"
 #include "entities/Menu.h"
 #include "entities/Procedure.h"
+#include "entities/Transaction.h"
 #include "entities/Variable.h"
 #include "merge/ProjectMerger.h"
+#include "merge/ProjectMergerPageKinds.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
@@ -63,6 +67,12 @@ void ProjectMerger::IndexModule(const Module& module)
             AddMenuTree(*m_firstMenus, top);
     if (m_firstClasses)
         AddModuleClasses(*m_firstClasses, module);
+    if (m_firstForms)
+        AddPages(*m_firstForms, module.GetMasterForms());
+    if (m_firstTransactions)
+        AddPages(*m_firstTransactions, module.GetTransactions());
+    if (m_firstReports)
+        AddPages(*m_firstReports, module.GetReports());
 }
 
 void ProjectMerger::DropIndexes()
@@ -70,6 +80,9 @@ void ProjectMerger::DropIndexes()
     m_firstTables.reset();
     m_firstMenus.reset();
     m_firstClasses.reset();
+    m_firstForms.reset();
+    m_firstTransactions.reset();
+    m_firstReports.reset();
 }
 
 Field* ProjectMerger::FindFirstField(const Field* field, const FormInterface* page) const

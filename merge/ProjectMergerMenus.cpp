@@ -22,7 +22,7 @@ void ProjectMerger::ResolveDashBoardPages(Module* /*source*/, Module* target)
         PagePhase<DashBoardPage>{
             &MergeNewEntities::GetDashBoardPageCount, &MergeNewEntities::GetDashBoardPageAt,
             &MergeNewEntities::GetDashBoardPageCounterpart, &Module::FindDashBoardPageByName,
-            &Module::AddDashBoardPage, false, "%s dashBoardPage not found in first file!\n\n",
+            &Module::AddDashBoardPage, nullptr, "%s dashBoardPage not found in first file!\n\n",
             &ProjectMerger::ResolveDashBoardPage},
         target);
 }

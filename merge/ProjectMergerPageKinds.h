@@ -19,6 +19,26 @@ Page* ProjectMerger::FindFirstPageOfKind(const CString& name,
 }
 
 template <class Page>
+Page* ProjectMerger::FindIndexedPage(std::optional<MergeNameIndex<Page>>& index,
+                                     const std::vector<Page*>& (Module::*list)() const, bool exact,
+                                     const CString& name) const
+{
+    if (!index)
+    {
+        index.emplace(exact);
+        for (const Module* module : m_first->GetModules())
+            AddPages(*index, (module->*list)());
+    }
+    return index->Find(name);
+}
+
+template <class Page>
+void ProjectMerger::AddPages(MergeNameIndex<Page>& index, const std::vector<Page*>& pages)
+{
+    index.Add(pages, [](const Page& page) { return page.GetFormName(); });
+}
+
+template <class Page>
 void ProjectMerger::RegisterPage(Page* page, Module* target,
                                  Page* (Module::*find)(const CString&) const,
                                  bool (Module::*add)(Page*, bool))
@@ -26,6 +46,8 @@ void ProjectMerger::RegisterPage(Page* page, Module* target,
     if (!m_newEntities.OwnsCreated(page) || (target->*find)(page->GetFormName()) != nullptr)
         return;
     (target->*add)(page, false);
+    if (m_targetInFirst)
+        IndexPage(page);
     m_newEntities.HandOver(page);
 }
 
@@ -38,7 +60,8 @@ template <class Page> struct PagePhase
     Page* (MergeNewEntities::*counterpart)(Page*) const;
     Page* (Module::*find)(const CString&) const;
     bool (Module::*add)(Page*, bool);
-    bool lookUp;
+    // The first project's page of the name; null for none.
+    Page* (ProjectMerger::*findFirst)(const CString&) const;
     // The line for a page without counterpart; null: none.
     const char* missingLine;
     void (ProjectMerger::*resolve)(Page* source, Page* target);
@@ -53,7 +76,7 @@ void ProjectMerger::RunPagePhase(
     {
         Page* source = (m_newEntities.*phase.at)(i);
         Page* page =
-            phase.lookUp ? FindFirstPageOfKind(source->GetFormName(), phase.find) : nullptr;
+            phase.findFirst != nullptr ? (this->*phase.findFirst)(source->GetFormName()) : nullptr;
         if (page == nullptr)
             page = (m_newEntities.*phase.counterpart)(source);
         if (page == nullptr)

@@ -28,17 +28,35 @@
 
 Form* ProjectMerger::FindFirstMasterForm(const CString& name) const
 {
-    return FindFirstPageOfKind(name, &Module::FindMasterFormByName);
+    return FindIndexedPage(m_firstForms, &Module::GetMasterForms, true, name);
 }
 
 Transaction* ProjectMerger::FindFirstTransaction(const CString& name) const
 {
-    return FindFirstPageOfKind(name, &Module::FindTransactionByName);
+    return FindIndexedPage(m_firstTransactions, &Module::GetTransactions, true, name);
 }
 
 ApplicationReport* ProjectMerger::FindFirstReport(const CString& name) const
 {
-    return FindFirstPageOfKind(name, &Module::FindReportByName);
+    return FindIndexedPage(m_firstReports, &Module::GetReports, false, name);
+}
+
+void ProjectMerger::IndexPage(Form* form)
+{
+    if (m_firstForms)
+        m_firstForms->Add(form->GetFormName(), form);
+}
+
+void ProjectMerger::IndexPage(Transaction* transaction)
+{
+    if (m_firstTransactions)
+        m_firstTransactions->Add(transaction->GetFormName(), transaction);
+}
+
+void ProjectMerger::IndexPage(ApplicationReport* report)
+{
+    if (m_firstReports)
+        m_firstReports->Add(report->GetFormName(), report);
 }
 
 void ProjectMerger::ResolveMasterForms(Module* /*source*/, Module* target)
@@ -47,8 +65,8 @@ void ProjectMerger::ResolveMasterForms(Module* /*source*/, Module* target)
     RunPagePhase(
         PagePhase<Form>{&MergeNewEntities::GetMasterFormCount, &MergeNewEntities::GetMasterFormAt,
                         &MergeNewEntities::GetMasterFormCounterpart, &Module::FindMasterFormByName,
-                        &Module::AddMasterForm, true, "%s form not found in first file!\n\n",
-                        &ProjectMerger::ResolveMasterForm},
+                        &Module::AddMasterForm, &ProjectMerger::FindFirstMasterForm,
+                        "%s form not found in first file!\n\n", &ProjectMerger::ResolveMasterForm},
         target, [this](const Form& form) { m_formLog.Write(0, "%s\n", form.GetFormName()); });
     m_reportFiles.Close(m_formLog);
 }
@@ -96,7 +114,8 @@ void ProjectMerger::ResolveTransactions(Module* /*source*/, Module* target)
                                         &MergeNewEntities::GetTransactionAt,
                                         &MergeNewEntities::GetTransactionCounterpart,
                                         &Module::FindTransactionByName, &Module::AddTransaction,
-                                        true, nullptr, &ProjectMerger::ResolveTransaction},
+                                        &ProjectMerger::FindFirstTransaction, nullptr,
+                                        &ProjectMerger::ResolveTransaction},
                  target);
 }
 
@@ -149,7 +168,7 @@ void ProjectMerger::ResolveDashBoards(Module* /*source*/, Module* target)
     RunPagePhase(PagePhase<DashBoard>{&MergeNewEntities::GetDashBoardCount,
                                       &MergeNewEntities::GetDashBoardAt,
                                       &MergeNewEntities::GetDashBoardCounterpart,
-                                      &Module::FindDashBoardByName, &Module::AddDashBoard, false,
+                                      &Module::FindDashBoardByName, &Module::AddDashBoard, nullptr,
                                       "%s dashBoard not found in first file!\n\n",
                                       &ProjectMerger::ResolveDashBoard},
                  target);
@@ -173,7 +192,8 @@ void ProjectMerger::ResolveReports(Module* /*source*/, Module* target)
         PagePhase<ApplicationReport>{
             &MergeNewEntities::GetReportCount, &MergeNewEntities::GetReportAt,
             &MergeNewEntities::GetReportCounterpart, &Module::FindReportByName, &Module::AddReport,
-            true, "%s report not found in first file!\n\n", &ProjectMerger::ResolveReport},
+            &ProjectMerger::FindFirstReport, "%s report not found in first file!\n\n",
+            &ProjectMerger::ResolveReport},
         target);
 }
 

@@ -13,15 +13,20 @@
 #include <algorithm>
 #include <memory>
 
+RDLCReport* ProjectMerger::FindFirstRDLCReport(const CString& name) const
+{
+    return FindFirstPageOfKind(name, &Module::FindRDLCReportByName);
+}
+
 void ProjectMerger::ResolveRDLCReports(Module* /*source*/, Module* target)
 {
-    RunPagePhase(PagePhase<RDLCReport>{&MergeNewEntities::GetRDLCReportCount,
-                                       &MergeNewEntities::GetRDLCReportAt,
-                                       &MergeNewEntities::GetRDLCReportCounterpart,
-                                       &Module::FindRDLCReportByName, &Module::AddRDLCReport, true,
-                                       "%s RDLC report not found in first file!\n\n",
-                                       &ProjectMerger::ResolveRDLCReport},
-                 target);
+    RunPagePhase(
+        PagePhase<RDLCReport>{
+            &MergeNewEntities::GetRDLCReportCount, &MergeNewEntities::GetRDLCReportAt,
+            &MergeNewEntities::GetRDLCReportCounterpart, &Module::FindRDLCReportByName,
+            &Module::AddRDLCReport, &ProjectMerger::FindFirstRDLCReport,
+            "%s RDLC report not found in first file!\n\n", &ProjectMerger::ResolveRDLCReport},
+        target);
 }
 
 void ProjectMerger::ResolveRDLCReport(RDLCReport* source, RDLCReport* target)
