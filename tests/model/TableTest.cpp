@@ -224,6 +224,25 @@ TEST(TableFieldListTest, LookupsAndRemovals)
     EXPECT_EQ(0, table->GetFieldCount());
 }
 
+TEST(TableFieldListTest, FindFieldByNameTakesTheFirstFieldOfTheNameIgnoringAsciiCase)
+{
+    auto table = MakeTable("t", Table::masterKind,
+                           {"t.column_1", "T.Column_1", "t.column_12", "t.column_2", "\xC4x"});
+    const std::vector<Field*> fields = table->GetFields();
+    struct Lookup
+    {
+        const char* name;
+        Field* found;
+    };
+    const Lookup lookups[] = {
+        {"T.COLUMN_1", fields[0]}, {"t.Column_12", fields[2]}, {"t.column_2", fields[3]},
+        {"t.column_3", nullptr},   {"t.column_", nullptr},     {"x.column_1", nullptr},
+        {"\xC4X", fields[4]},      {"\xE4x", nullptr},         {"", nullptr},
+    };
+    for (const Lookup& lookup : lookups)
+        EXPECT_EQ(table->FindFieldByName(lookup.name), lookup.found) << lookup.name;
+}
+
 TEST(TableForeignKeyTest, ForeignKeyQueriesAndClearing)
 {
     auto customers = MakeTable("customers", Table::masterKind, {"customers_id"});
