@@ -93,6 +93,22 @@ double Time(const std::string& first, const std::string& second, bool merge)
 
 int main(int argc, char** argv)
 {
+    std::vector<int> sizes = {250, 500, 1000};
+    if (argc > 1)
+    {
+        sizes.clear();
+        for (int index = 1; index < argc; ++index)
+        {
+            char* end = nullptr;
+            const long tables = std::strtol(argv[index], &end, 10);
+            if (end == argv[index] || *end != '\0' || tables < 2 || tables > 100000)
+            {
+                std::fprintf(stderr, "not a number of tables from 2 to 100000: %s\n", argv[index]);
+                return 2;
+            }
+            sizes.push_back(static_cast<int>(tables));
+        }
+    }
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("weavo-bench-merge-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
@@ -101,13 +117,6 @@ int main(int argc, char** argv)
     const std::string first = (folder / "first.wvt").string();
     const std::string second = (folder / "second.wvt").string();
     std::printf("tables | load both ms | load+merge ms | merge ms | merge/load\n");
-    std::vector<int> sizes = {250, 500, 1000};
-    if (argc > 1)
-    {
-        sizes.clear();
-        for (int index = 1; index < argc; ++index)
-            sizes.push_back(std::atoi(argv[index]));
-    }
     for (const int tables : sizes)
     {
         if (!Build(tables, tables, "first_", first) ||
