@@ -9,7 +9,6 @@
 #include "editors/AssignFunctionDlg.h"
 #include "editors/FieldRepDlg.h"
 #include "editors/LinkDialogs.h"
-#include "editors/ViewEditorHost.h"
 #include "entities/ColumnGraphData.h"
 #include "entities/PieChartData.h"
 #include "model/MainFrameAccess.h"
@@ -18,76 +17,6 @@ DesignerViewHost& DesignerViewHost::Get()
 {
     static DesignerViewHost host;
     return host;
-}
-
-void DesignerViewHost::UpdateFieldItemText(const Table& table, const Field& field)
-{
-    ViewEditorHost::Get().UpdateFieldItemText(table, field);
-}
-
-void DesignerViewHost::UpdateTableItemNames(const Table& table)
-{
-    ViewEditorHost::Get().UpdateTableItemNames(table);
-}
-
-void DesignerViewHost::UpdateFormItemText(const FormInterface& page)
-{
-    ViewEditorHost::Get().UpdateFormItemText(page);
-}
-
-void DesignerViewHost::RefreshTree()
-{
-    ViewEditorHost::Get().RefreshTree();
-}
-
-void DesignerViewHost::ShowStartPage()
-{
-    ViewEditorHost::Get().ShowStartPage();
-}
-
-void DesignerViewHost::AddProcedureItem(Module& module, Procedure& procedure)
-{
-    ViewEditorHost::Get().AddProcedureItem(module, procedure);
-}
-
-void DesignerViewHost::AddUserFunctionItem(Module& module, Function& function)
-{
-    ViewEditorHost::Get().AddUserFunctionItem(module, function);
-}
-
-void DesignerViewHost::AddTransactionItem(Module& module, Transaction& transaction)
-{
-    ViewEditorHost::Get().AddTransactionItem(module, transaction);
-}
-
-void DesignerViewHost::RenameSelectedItem(const CString& text)
-{
-    ViewEditorHost::Get().RenameSelectedItem(text);
-}
-
-bool DesignerViewHost::ConfirmWarning(const CString& message)
-{
-    return ViewEditorHost::Get().ConfirmWarning(message);
-}
-
-void DesignerViewHost::EditVariables(std::vector<FieldVariableMap*>& maps, FormInterface* page)
-{
-    ViewEditorHost::Get().EditVariables(maps, page);
-}
-
-bool DesignerViewHost::AssignProcedure(ProcedureAssigner& assigner)
-{
-    return ViewEditorHost::Get().AssignProcedure(assigner);
-}
-
-void DesignerViewHost::EditRelations(Procedure& procedure)
-{
-    ViewEditorHost::Get().EditRelations(procedure);
-}
-
-void DesignerViewHost::EditOutputFields(Function& function)
-{
-    ViewEditorHost::Get().EditOutputFields(function);
 }
 
 void DesignerViewHost::AddApplicationReportItem(Module& module, ApplicationReport& report)

@@ -73,9 +73,7 @@ const DialogTemplateRegistration multiPageTemplate{{
 }};
 } // namespace
 
-MultiPageReportDlg::MultiPageReportDlg()
-    : CFormView(MultiPageReportDesigner::IDD),
-      m_designer(DesignerViewHost::MakeController<MultiPageReportDesigner>), m_view(*this)
+MultiPageReportDlg::MultiPageReportDlg() : CFormView(MultiPageReportDesigner::IDD), m_view(*this)
 {
     const std::pair<int, void (MultiPageReportDesigner::*)()> buttons[] = {
         {MultiPageReportDesigner::IDC_ADD_REPORT, &MultiPageReportDesigner::AddReport},

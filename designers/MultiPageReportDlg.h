@@ -2,7 +2,6 @@
 
 #include "controls/CellListCtrl.h"
 #include "controls/RichToolTipCtrl.h"
-#include "designers/DesignerViewHost.h"
 #include "designers/logic/MultiPageReportDesigner.h"
 #include "editors/ControlStatesView.h"
 #include "editors/ProjectController.h"

@@ -1,6 +1,6 @@
 #include "designers/logic/MultiPageReportDesigner.h"
 
-#include "designers/logic/ReportDesignerHost.h"
+#include "editors/logic/EditorHost.h"
 #include "editors/logic/ProcedureAssigner.h"
 #include "entities/ApplicationReport.h"
 #include "entities/MultiPageData.h"
@@ -17,7 +17,7 @@
 
 #include <memory>
 
-MultiPageReportDesigner::MultiPageReportDesigner(ForgeonProject& project, ReportDesignerHost& host)
+MultiPageReportDesigner::MultiPageReportDesigner(ForgeonProject& project, EditorHost& host)
     : m_project(project), m_host(host)
 {
 }

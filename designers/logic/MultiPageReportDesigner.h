@@ -5,9 +5,9 @@
 #include <vector>
 
 class ApplicationReport;
+class EditorHost;
 class ForgeonProject;
 class MultiPageReport;
-class ReportDesignerHost;
 class Variable;
 
 // The multi-page report designer: the reports a page shows one after another, the page's own
@@ -41,7 +41,7 @@ public:
     static constexpr int IDC_FIELD_REP_LIST = 1467;
     static constexpr int IDC_PROCEDURE_FIELDS = 1470;
 
-    MultiPageReportDesigner(ForgeonProject& project, ReportDesignerHost& host);
+    MultiPageReportDesigner(ForgeonProject& project, EditorHost& host);
     MultiPageReportDesigner(const MultiPageReportDesigner&) = delete;
     MultiPageReportDesigner& operator=(const MultiPageReportDesigner&) = delete;
     // A page never stored is deleted.
@@ -102,7 +102,7 @@ private:
     Variable* SelectedReportVariable() const;
 
     ForgeonProject& m_project;
-    ReportDesignerHost& m_host;
+    EditorHost& m_host;
     MultiPageReport* m_page = nullptr;
     bool m_isNew = false;
     ApplicationReport* m_currentReport = nullptr;

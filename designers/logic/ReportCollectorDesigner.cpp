@@ -2,6 +2,7 @@
 #include "designers/logic/DesignerTexts.h"
 
 #include "designers/logic/ReportDesignerHost.h"
+#include "editors/logic/EditorHost.h"
 #include "entities/ApplicationReport.h"
 #include "entities/ReportCollector.h"
 #include "entities/ReportGroup.h"
@@ -56,8 +57,9 @@ bool ReportFiltersOnMatch(const ApplicationReport& report, const Field* field)
 
 } // namespace
 
-ReportCollectorDesigner::ReportCollectorDesigner(ForgeonProject& project, ReportDesignerHost& host)
-    : m_project(project), m_host(host)
+ReportCollectorDesigner::ReportCollectorDesigner(ForgeonProject& project, EditorHost& host,
+                                                 ReportDesignerHost& reportHost)
+    : m_project(project), m_host(host), m_reportHost(reportHost)
 {
 }
 
@@ -377,9 +379,9 @@ void ReportCollectorDesigner::AddCollector()
     {
         module->AddReportCollector(m_collector);
         m_isNew = false;
-        m_host.AddReportCollectorItem(*module, *m_collector);
+        m_reportHost.AddReportCollectorItem(*module, *m_collector);
     }
     else
-        m_host.RenameItemIfSelected(m_collector->GetId(), name);
+        m_reportHost.RenameItemIfSelected(m_collector->GetId(), name);
     LoadReportCollector(nullptr);
 }

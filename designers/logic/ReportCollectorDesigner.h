@@ -5,6 +5,7 @@
 #include <vector>
 
 class ApplicationReport;
+class EditorHost;
 class Field;
 class FieldRep;
 class ForgeonProject;
@@ -36,7 +37,8 @@ public:
     static constexpr int IDC_UPDATE = 1479;
     static constexpr int IDC_FILTERS_ON = 1482;
 
-    ReportCollectorDesigner(ForgeonProject& project, ReportDesignerHost& host);
+    ReportCollectorDesigner(ForgeonProject& project, EditorHost& host,
+                            ReportDesignerHost& reportHost);
     ReportCollectorDesigner(const ReportCollectorDesigner&) = delete;
     ReportCollectorDesigner& operator=(const ReportCollectorDesigner&) = delete;
     // A collector never stored is deleted.
@@ -86,7 +88,8 @@ private:
     void EvaluateFilters();
 
     ForgeonProject& m_project;
-    ReportDesignerHost& m_host;
+    EditorHost& m_host;
+    ReportDesignerHost& m_reportHost;
     ReportCollector* m_collector = nullptr;
     bool m_isNew = false;
     bool m_filtersOn = false;

@@ -4,6 +4,7 @@
 
 #include "designers/logic/ReportCopy.h"
 #include "designers/logic/ReportDesignerHost.h"
+#include "editors/logic/EditorHost.h"
 #include "editors/logic/ProcedureAssigner.h"
 #include "entities/ApplicationReport.h"
 #include "entities/AspFile.h"
@@ -73,8 +74,9 @@ constexpr int formControlWidgets[] = {
 };
 } // namespace
 
-ReportDesigner::ReportDesigner(ForgeonProject& project, ReportDesignerHost& host)
-    : m_project(project), m_host(host)
+ReportDesigner::ReportDesigner(ForgeonProject& project, EditorHost& host,
+                               ReportDesignerHost& reportHost)
+    : m_project(project), m_host(host), m_reportHost(reportHost)
 {
     m_states.SetItems(IDC_GRAPH_TYPE, GraphTypes());
 }
@@ -380,13 +382,13 @@ void ReportDesigner::AssignFunction()
     if (!groups.empty())
     {
         if (ClassInvokation* call = groups.front()->GetClassCall())
-            m_host.AssignFunction(*m_report, *call, true);
+            m_reportHost.AssignFunction(*m_report, *call, true);
         RefreshFunctionLabel();
         RefreshGroupLists();
         return;
     }
     auto call = std::make_unique<ClassInvokation>();
-    if (!m_host.AssignFunction(*m_report, *call, true) || call->GetFunction() == nullptr)
+    if (!m_reportHost.AssignFunction(*m_report, *call, true) || call->GetFunction() == nullptr)
         return;
     m_report->AddReportGroup(new ReportGroup(m_report, call.release()));
     m_currentGroup = m_report->GetReportGroups().front();
@@ -412,21 +414,21 @@ void ReportDesigner::RemoveFunction()
 void ReportDesigner::SetFilters()
 {
     if (m_report != nullptr && !m_report->GetReportGroups().empty())
-        m_host.EditReportFilters(*m_report->GetReportGroups().front());
+        m_reportHost.EditReportFilters(*m_report->GetReportGroups().front());
     RefreshGroupLists();
 }
 
 void ReportDesigner::SetColumns()
 {
     if (m_report != nullptr && !m_report->GetReportGroups().empty())
-        m_host.EditReportColumns(*m_report->GetReportGroups().front());
+        m_reportHost.EditReportColumns(*m_report->GetReportGroups().front());
     RefreshGroupLists();
 }
 
 void ReportDesigner::LinkControls()
 {
     if (m_report != nullptr)
-        m_host.EditLinkControls(*m_report);
+        m_reportHost.EditLinkControls(*m_report);
 }
 
 void ReportDesigner::AssignSubGroupFunction()
@@ -439,7 +441,7 @@ void ReportDesigner::AssignSubGroupFunction()
         return;
     }
     auto call = std::make_unique<ClassInvokation>();
-    if (!m_host.AssignFunction(*m_report, *call, true) || call->GetClass() == nullptr)
+    if (!m_reportHost.AssignFunction(*m_report, *call, true) || call->GetClass() == nullptr)
         return;
     if (m_report->HasGroupForClass(call->GetClass()))
     {
@@ -469,7 +471,7 @@ void ReportDesigner::MapParameters()
 {
     ReportGroup* group = GroupOfRow(m_selectedGroupRow);
     if (group != nullptr && group->GetClassCall() != nullptr)
-        m_host.AssignFunction(*m_report, *group->GetClassCall(), false);
+        m_reportHost.AssignFunction(*m_report, *group->GetClassCall(), false);
 }
 
 void ReportDesigner::ClickGroupRow(int row)
@@ -528,10 +530,10 @@ void ReportDesigner::Ok()
             return;
         module->AddReport(m_report, true);
         m_isNew = false;
-        m_host.AddApplicationReportItem(*module, *m_report);
+        m_reportHost.AddApplicationReportItem(*module, *m_report);
     }
     else
-        m_host.RenameItemIfSelected(m_report->GetId(), m_name);
+        m_reportHost.RenameItemIfSelected(m_report->GetId(), m_name);
     m_host.ShowStartPage();
 }
 
@@ -621,7 +623,7 @@ void ReportDesigner::EditGraphData()
     const bool matching = stored != nullptr && typeid(*stored) == typeid(*chart);
     if (!matching)
         chart->SetCaption(m_report->GetFormName());
-    if (!m_host.EditChartData(*m_report, m_selectedGroupRow + 1, *chart))
+    if (!m_reportHost.EditChartData(*m_report, m_selectedGroupRow + 1, *chart))
         return;
     chart->SetChartType(static_cast<UINT>(chartType));
     if (matching)
@@ -651,7 +653,7 @@ void ReportDesigner::AssignGroupHeader()
         return;
     }
     GroupHeader header{group->GetHeader(), group->GetHeaderValue(), group->GetNextProcKey()};
-    if (!m_host.EditGroupHeader(*group, header))
+    if (!m_reportHost.EditGroupHeader(*group, header))
         return;
     group->SetHeaderValue(header.value);
     group->SetHeader(header.value != nullptr ? header.text : CString());
@@ -819,7 +821,7 @@ void ReportDesigner::EditFilterSettings(int row)
 {
     FieldRep* filter = m_currentGroup != nullptr ? m_currentGroup->GetFilterAt(row) : nullptr;
     if (filter != nullptr)
-        m_host.EditControlSettings(*m_report, *filter);
+        m_reportHost.EditControlSettings(*m_report, *filter);
     RefreshGroupLists();
 }
 
@@ -829,7 +831,7 @@ void ReportDesigner::EditColumnSettings(int row)
         return;
     const std::vector<ReportField*>& columns = m_currentGroup->GetReportFields();
     if (static_cast<std::size_t>(row) < columns.size())
-        m_host.EditReportFieldSettings(*m_currentGroup, *columns[row], m_module);
+        m_reportHost.EditReportFieldSettings(*m_currentGroup, *columns[row], m_module);
     RefreshGroupLists();
 }
 

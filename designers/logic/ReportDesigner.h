@@ -5,6 +5,7 @@
 #include <vector>
 
 class ApplicationReport;
+class EditorHost;
 class ForgeonProject;
 class Module;
 class ReportDesignerHost;
@@ -78,7 +79,7 @@ public:
     static constexpr int IDC_SINGLE_COLUMN = 1737;
     static constexpr int IDC_GROUP_REPORT = 1757;
 
-    ReportDesigner(ForgeonProject& project, ReportDesignerHost& host);
+    ReportDesigner(ForgeonProject& project, EditorHost& host, ReportDesignerHost& reportHost);
     ReportDesigner(const ReportDesigner&) = delete;
     ReportDesigner& operator=(const ReportDesigner&) = delete;
     // A report never stored is deleted.
@@ -185,7 +186,8 @@ private:
     void ChangeKind(int kind);
 
     ForgeonProject& m_project;
-    ReportDesignerHost& m_host;
+    EditorHost& m_host;
+    ReportDesignerHost& m_reportHost;
     ApplicationReport* m_report = nullptr;
     ReportGroup* m_currentGroup = nullptr;
     Module* m_module = nullptr;

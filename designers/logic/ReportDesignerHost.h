@@ -1,11 +1,13 @@
 #pragma once
 
-#include "editors/logic/EditorHost.h"
+#include "platform/core/CString.h"
 
 class ApplicationReport;
 class ClassInvokation;
 class FieldRep;
+class FormInterface;
 class GraphData;
+class Module;
 class ProcedureFieldInfo;
 class ReportCollector;
 class ReportField;
@@ -19,12 +21,15 @@ struct GroupHeader
     ProcedureFieldInfo* nextKey = nullptr;
 };
 
-// What the report designers ask beyond the editors' host: the report sub-dialogs, the function
-// assignment, the page dialogs, and the tree items of the pages they store. The views pass one
-// that runs the real modal dialogs; controller tests pass one that records and answers.
-class ReportDesignerHost : public EditorHost
+// What the report designers ask of the window around them beyond the editors' host: the report
+// sub-dialogs, the function assignment, the page dialogs, and the tree items of the pages they
+// store. The views pass one that runs the real modal dialogs; controller tests pass one that
+// records and answers.
+class ReportDesignerHost
 {
 public:
+    virtual ~ReportDesignerHost() = default;
+
     // The page's item under its module in the project tree, with the category count.
     virtual void AddApplicationReportItem(Module& module, ApplicationReport& report) = 0;
     virtual void AddReportCollectorItem(Module& module, ReportCollector& collector) = 0;

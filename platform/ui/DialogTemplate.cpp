@@ -351,7 +351,8 @@ private:
             if (rootStretch && trailingBar && &item == &node.items.back())
                 box->addStretch(1);
             const Built built = Build(item);
-            grows = grows || built.grows;
+            // A stretch in a row widens; only a column's stretch makes its box taller.
+            grows = grows || (built.grows && (column || !built.stretch));
             if (built.stretch)
                 box->addStretch(1);
             else if (built.widget != nullptr)
@@ -376,7 +377,8 @@ private:
                     return true;
         }
         for (const DialogLayout& item : node.items)
-            if (AnyGrows(item))
+            if (AnyGrows(item) &&
+                (node.kind != DialogLayout::Kind::Row || item.kind != DialogLayout::Kind::Stretch))
                 return true;
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include "designers/logic/ReportDesignerHost.h"
 #include "editors/logic/ControlStates.h"
+#include "editors/logic/EditorHost.h"
 #include "entities/ApplicationReport.h"
 #include "entities/Class.h"
 #include "entities/ClassInvokation.h"
@@ -43,9 +44,10 @@ inline void SelectItem(ControlStates& states, int id, const char* text)
     }
 }
 
-// Records what a designer asks of the window around it, one line per request, and plays the
-// sub-dialogs with the test's answers (a dialog without an answer is cancelled).
-class RecordingDesignerHost : public ReportDesignerHost
+// Records what a designer asks of the window around it, one line per request of either host in
+// the order asked, and plays the sub-dialogs with the test's answers (a dialog without an answer
+// is cancelled). A designer takes it as its editors' host and as its report designers' host.
+class RecordingDesignerHost : public EditorHost, public ReportDesignerHost
 {
 public:
     void UpdateFieldItemText(const Table&, const Field&) override { calls.push_back("field"); }

@@ -11,7 +11,7 @@ namespace
 
 struct CollectorDesignerFixture
 {
-    CollectorDesignerFixture() : designer(fixture.project, host)
+    CollectorDesignerFixture() : designer(fixture.project, host, host)
     {
         designer.LoadReportCollector(nullptr);
     }

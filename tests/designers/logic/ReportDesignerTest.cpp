@@ -23,7 +23,7 @@ const std::string duplicate = "A report with this name already exists.";
 
 struct ReportDesignerFixture
 {
-    ReportDesignerFixture() : designer(fixture.project, host) {}
+    ReportDesignerFixture() : designer(fixture.project, host, host) {}
 
     void Type(const char* name, const char* header = "Header")
     {

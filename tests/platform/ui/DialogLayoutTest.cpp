@@ -144,6 +144,40 @@ TEST(DialogLayoutTest, ListsAndTreesTakeTheRoomAWindowGains)
     EXPECT_EQ(LayoutFaults(window, ControlsOf(window)), QStringList());
 }
 
+// A stretch in a row only widens it: the row of a word-wrapping note keeps its height and the
+// list below takes the height gained.
+TEST(DialogLayoutTest, ARowWithAStretchKeepsItsHeightAndTheListTakesTheRoom)
+{
+    constexpr int kNote = 150;
+    DialogTemplate page{9402, "Rows", {}};
+    page.controls = {
+        {0, ControlKind::Static, "Name"},
+        {kName, ControlKind::Edit, ""},
+        {kAdd, ControlKind::PushButton, "Assign"},
+        {kNote, ControlKind::Static, "A note that may break into two lines."},
+        {kList, ControlKind::ListCtrl, ""},
+        {IDOK, ControlKind::DefPushButton, "OK"},
+    };
+    page.layout = Lay::Column({
+        Lay::Row({Lay::Field(kName), Lay::Control(kAdd), Lay::Control(kNote), Lay::Stretch()}),
+        Lay::Control(kList),
+        Lay::Buttons({IDOK}),
+    });
+    ControlHost host(page);
+    QWidget* window = host.GetSafeHwnd();
+    ShowAt(window, QSize(700, 400));
+    const QRect note = PlaceOf(host, kNote);
+    const QRect list = PlaceOf(host, kList);
+
+    ShowAt(window, QSize(700, 700));
+
+    EXPECT_EQ(PlaceOf(host, kNote).height(), note.height());
+    EXPECT_EQ(PlaceOf(host, kList).top(), list.top());
+    EXPECT_EQ(PlaceOf(host, kList).height(), list.height() + 300);
+    EXPECT_LE(list.top() - note.bottom(), 30);
+    EXPECT_EQ(LayoutFaults(window, ControlsOf(window)), QStringList());
+}
+
 TEST(DialogLayoutTest, AControlTheLayoutLeavesOutGoesAtTheBottomAndAnUnknownIdIsSkipped)
 {
     DialogTemplate page{9402, "Partial", {}};
