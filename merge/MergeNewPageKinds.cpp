@@ -13,11 +13,14 @@
 #include "entities/ReportGroup.h"
 #include "entities/Transaction.h"
 #include "merge/MergeDependencyCollector.h"
+#include "merge/MergeNameIndex.h"
 #include "merge/MergeNewPairing.h"
 #include "model/FieldRep.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/RefField.h"
+
+#include <memory>
 
 namespace
 {
@@ -268,6 +271,19 @@ MergeNewPass<Page> PagePass(const std::vector<Page*>& targets, const std::vector
         .pair = std::move(pair),
     };
 }
+
+// Has the pass find pages through indexes of its two lists, which are the lists its module
+// lookup searches; the collection adds no page to either module.
+template <class Page> void FindThroughIndexes(MergeNewPass<Page>& pass, bool exact)
+{
+    auto targets = std::make_shared<MergeNameIndex<Page>>(exact);
+    auto sources = std::make_shared<MergeNameIndex<Page>>(exact);
+    const auto pageName = [](const Page& page) { return page.GetFormName(); };
+    targets->Add(pass.targets, pageName);
+    sources->Add(pass.sources, pageName);
+    pass.find = [targets, sources](const Page& page, bool inSource)
+    { return (inSource ? *sources : *targets).Find(page.GetFormName()); };
+}
 } // namespace
 
 MergeNewFormEntities::MergeNewFormEntities(const MergeNewContext& context,
@@ -280,7 +296,7 @@ MergeNewFormEntities::MergeNewFormEntities(const MergeNewContext& context,
 void MergeNewFormEntities::CollectMasterForms(Module* target, Module* source)
 {
     const MergeDependencyCollector& dependencies = *m_context.dependencies;
-    RunPass(PagePass<Form>(
+    auto pass = PagePass<Form>(
         target->GetMasterForms(), source->GetMasterForms(), &Module::FindMasterFormByName, target,
         source, [this](const Form&) { return Make<Form>(); }, &MergeOverwriteSet::GetMasterFormList,
         "MASTER FORM : %s\n",
@@ -293,13 +309,15 @@ void MergeNewFormEntities::CollectMasterForms(Module* target, Module* source)
                 return;
             m_masterForms.try_emplace(pair->key, pair->value);
             CollectPageParts(pair->key, pair->value, pair->flag);
-        }));
+        });
+    FindThroughIndexes(pass, true);
+    RunPass(pass);
 }
 
 void MergeNewFormEntities::CollectTransactions(Module* target, Module* source)
 {
     const MergeDependencyCollector& dependencies = *m_context.dependencies;
-    RunPass(PagePass<Transaction>(
+    auto pass = PagePass<Transaction>(
         target->GetTransactions(), source->GetTransactions(), &Module::FindTransactionByName,
         target, source, [this](const Transaction&) { return Make<Transaction>(); },
         &MergeOverwriteSet::GetTransactionList, "TRANSACTION : %s\n",
@@ -313,7 +331,9 @@ void MergeNewFormEntities::CollectTransactions(Module* target, Module* source)
                 return;
             m_transactions.try_emplace(pair->key, pair->value);
             CollectPageParts(pair->key, pair->value, pair->flag);
-        }));
+        });
+    FindThroughIndexes(pass, true);
+    RunPass(pass);
 }
 
 void MergeNewFormEntities::CollectDashBoards(Module* target, Module* source)
@@ -471,6 +491,7 @@ void MergeNewReportEntities::CollectReports(Module* target, Module* source)
             CollectReportGroups(pair->value, pair->key, true, pair->flag);
         });
     pass.secondLine = "REPORT : %s\n";
+    FindThroughIndexes(pass, false);
     RunPass(pass);
 }
 

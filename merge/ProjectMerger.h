@@ -265,11 +265,14 @@ private:
                           const CString& name) const;
     template <class Page>
     static void AddPages(MergeNameIndex<Page>& index, const std::vector<Page*>& pages);
-    // Enters a page that joined the target module in the lookups; other kinds are not indexed.
-    void IndexPage(Form* form);
-    void IndexPage(Transaction* transaction);
-    void IndexPage(ApplicationReport* report);
-    template <class Page> void IndexPage(Page* /*page*/) {}
+    // The first project's index of the page's kind once built; null for the kinds without one.
+    MergeNameIndex<Form>* BuiltIndexOf(const Form* form);
+    MergeNameIndex<Transaction>* BuiltIndexOf(const Transaction* transaction);
+    MergeNameIndex<ApplicationReport>* BuiltIndexOf(const ApplicationReport* report);
+    template <class Page> MergeNameIndex<Page>* BuiltIndexOf(const Page* /*page*/)
+    {
+        return nullptr;
+    }
     // The phase of a page kind; found sees each source page that has a target.
     template <class Page>
     void RunPagePhase(const PagePhase<Page>& phase, Module* target,

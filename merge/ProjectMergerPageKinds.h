@@ -43,11 +43,15 @@ void ProjectMerger::RegisterPage(Page* page, Module* target,
                                  Page* (Module::*find)(const CString&) const,
                                  bool (Module::*add)(Page*, bool))
 {
-    if (!m_newEntities.OwnsCreated(page) || (target->*find)(page->GetFormName()) != nullptr)
+    const CString& name = page->GetFormName();
+    MergeNameIndex<Page>* index = m_targetInFirst ? BuiltIndexOf(page) : nullptr;
+    // The index holds the target module's pages: a name it lacks is none of the module's.
+    const bool mayHold = index == nullptr || index->Find(name) != nullptr;
+    if (!m_newEntities.OwnsCreated(page) || (mayHold && (target->*find)(name) != nullptr))
         return;
     (target->*add)(page, false);
-    if (m_targetInFirst)
-        IndexPage(page);
+    if (index != nullptr)
+        index->Add(name, page);
     m_newEntities.HandOver(page);
 }
 

@@ -41,22 +41,19 @@ ApplicationReport* ProjectMerger::FindFirstReport(const CString& name) const
     return FindIndexedPage(m_firstReports, &Module::GetReports, false, name);
 }
 
-void ProjectMerger::IndexPage(Form* form)
+MergeNameIndex<Form>* ProjectMerger::BuiltIndexOf(const Form* /*form*/)
 {
-    if (m_firstForms)
-        m_firstForms->Add(form->GetFormName(), form);
+    return m_firstForms ? &*m_firstForms : nullptr;
 }
 
-void ProjectMerger::IndexPage(Transaction* transaction)
+MergeNameIndex<Transaction>* ProjectMerger::BuiltIndexOf(const Transaction* /*transaction*/)
 {
-    if (m_firstTransactions)
-        m_firstTransactions->Add(transaction->GetFormName(), transaction);
+    return m_firstTransactions ? &*m_firstTransactions : nullptr;
 }
 
-void ProjectMerger::IndexPage(ApplicationReport* report)
+MergeNameIndex<ApplicationReport>* ProjectMerger::BuiltIndexOf(const ApplicationReport* /*report*/)
 {
-    if (m_firstReports)
-        m_firstReports->Add(report->GetFormName(), report);
+    return m_firstReports ? &*m_firstReports : nullptr;
 }
 
 void ProjectMerger::ResolveMasterForms(Module* /*source*/, Module* target)
