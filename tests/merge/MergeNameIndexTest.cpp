@@ -4,6 +4,7 @@
 #include "merge/MergeNameIndex.h"
 #include "tests/merge/MergeRunFixture.h"
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -181,4 +182,36 @@ TEST_F(MergeFirstLookupTest, FirstProjectLookupsAnswerFromTheFirstModuleUnderEac
             EXPECT_EQ(lookup.find(name), expected) << lookup.name << " " << name.GetString();
         }
     }
+}
+
+TEST_F(MergeFirstLookupTest, PagesNamedAlikeArriveUnderTheirKindsCaseRule)
+{
+    // The second of two reports named alike merges into the first one's copy, which the phase
+    // added to the first project; master forms compare their names exactly, so both arrive.
+    Module* sales = nullptr;
+    auto first = NewMergeProject("First", sales);
+    sales->Append(NewPage<ApplicationReport>("kept"));
+    Module* secondSales = nullptr;
+    auto second = NewMergeProject("Second", secondSales);
+    for (const char* name : {"Audit", "AUDIT", "audit_log"})
+        secondSales->Append(NewPage<ApplicationReport>(name));
+    for (const char* name : {"entry", "Entry"})
+        secondSales->Append(NewPage<Form>(name));
+    Load(std::move(first), std::move(second));
+    ScriptedMergeSelection selection = ScriptedMergeSelection::FullModule("Sales", false);
+    ASSERT_TRUE(RunStoreMerge(selection));
+
+    std::vector<std::string> reports;
+    for (const ApplicationReport* report : FirstSales()->GetReports())
+        reports.push_back(StdString(report->GetFormName()));
+    std::vector<std::string> forms;
+    for (const Form* form : FirstSales()->GetMasterForms())
+        forms.push_back(StdString(form->GetFormName()));
+    std::ranges::sort(reports);
+    std::ranges::sort(forms);
+    EXPECT_EQ(reports.size(), 3U);
+    EXPECT_EQ(std::ranges::count_if(reports, [](const std::string& name)
+                                    { return CString(name.c_str()).CompareNoCase("audit") == 0; }),
+              1);
+    EXPECT_EQ(forms, (std::vector<std::string>{"Entry", "entry"}));
 }
