@@ -186,7 +186,7 @@ bool Function::HasProcedureFieldInfoNamedExact(const CString& name) const
 {
     return std::any_of(m_outputFields.begin(), m_outputFields.end(),
                        [&name](const ProcedureFieldInfo* outputField)
-                       { return outputField->GetDisplayName() == name; });
+                       { return outputField->HasDisplayName(name); });
 }
 
 ProcedureFieldInfo* Function::FindProcedureFieldInfoByName(const CString& name) const

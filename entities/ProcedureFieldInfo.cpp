@@ -3,6 +3,9 @@
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
 
+#include <cstddef>
+#include <string_view>
+
 IMPLEMENT_SERIAL(ProcedureFieldInfo, CObject, 0)
 
 ProcedureFieldInfo::ProcedureFieldInfo(Field* field, int aggregate)
@@ -28,6 +31,23 @@ CString ProcedureFieldInfo::GetDisplayName() const
     CString name;
     GetDisplayName(name);
     return name;
+}
+
+bool ProcedureFieldInfo::HasDisplayName(const CString& name) const
+{
+    if (m_field == nullptr)
+        return name.IsEmpty();
+    const std::string_view whole(name.GetString(), static_cast<std::size_t>(name.GetLength()));
+    const CString& fieldName = m_field->GetFieldName();
+    const std::string_view field(fieldName.GetString(),
+                                 static_cast<std::size_t>(fieldName.GetLength()));
+    if (m_aggregate == noAggregate)
+        return whole == field;
+    const CString aggregateName = GetAggregateName();
+    const std::string_view aggregate(aggregateName.GetString(),
+                                     static_cast<std::size_t>(aggregateName.GetLength()));
+    return whole.size() == field.size() + 1 + aggregate.size() && whole.starts_with(field) &&
+           whole[field.size()] == '_' && whole.ends_with(aggregate);
 }
 
 void ProcedureFieldInfo::GetCaption(CString& out) const

@@ -39,6 +39,8 @@ public:
     // with "_" and the aggregate name when there is an aggregate; empty without a field.
     void GetDisplayName(CString& out) const;
     CString GetDisplayName() const;
+    // Whether the display name is exactly name, without building it.
+    bool HasDisplayName(const CString& name) const;
     // The field's display name, with " " and the aggregate name when there is an aggregate;
     // empty without a field.
     void GetCaption(CString& out) const;

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 // Entities by name: the first entity added under a name is the one found, as a linear search
@@ -22,6 +23,7 @@ public:
 
     // Enters the entity unless an earlier one holds its name.
     void Add(const CString& name, T* entity) { m_entries.try_emplace(name, entity); }
+    void Add(CString&& name, T* entity) { m_entries.try_emplace(std::move(name), entity); }
     // Enters each entity of the list by the name that nameOf gives.
     template <class List, class NameOf> void Add(const List& list, const NameOf& nameOf)
     {

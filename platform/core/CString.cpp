@@ -26,11 +26,18 @@ char foldLower(char ch)
 // -1, 0 or 1 as a orders before, like or after b with ASCII letters folded to lower case.
 int CompareFolded(std::string_view a, std::string_view b)
 {
-    const auto folded = [](char ch) { return static_cast<unsigned char>(foldLower(ch)); };
-    const auto order = std::lexicographical_compare_three_way(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [&](char x, char y) { return folded(x) <=> folded(y); });
-    return order < 0 ? -1 : (order > 0 ? 1 : 0);
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i)
+    {
+        // Equal bytes fold alike; only a difference needs folding.
+        if (a[i] == b[i])
+            continue;
+        const auto x = static_cast<unsigned char>(foldLower(a[i]));
+        const auto y = static_cast<unsigned char>(foldLower(b[i]));
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
 int sign(int value)

@@ -131,6 +131,28 @@ TEST(FunctionOperationsTest, OutputFieldLookupsByFieldAggregateIndexAndDisplayNa
     EXPECT_EQ(sum, function.FindProcedureFieldInfoLike(&like));
 }
 
+TEST(FunctionOperationsTest, DisplayNameMatchesExactlyAsTheBuiltName)
+{
+    Field amount;
+    amount.SetFieldName("Amount");
+    Field named;
+    named.SetFieldName("Amount_Sum");
+    const ProcedureFieldInfo columns[] = {
+        {&amount, ProcedureFieldInfo::noAggregate},
+        {&amount, ProcedureFieldInfo::sumAggregate},
+        {&amount, ProcedureFieldInfo::percentageAggregate},
+        {&amount, 42},
+        {&named, ProcedureFieldInfo::noAggregate},
+        {nullptr, ProcedureFieldInfo::sumAggregate},
+    };
+    for (const ProcedureFieldInfo& column : columns)
+        for (const char* name :
+             {"", "Amount", "amount", "Amount_Sum", "Amount_sum", "AmountxSum", "Amount_Sum_",
+              "Amount_", "_Sum", "Amount_Percentage", "Amount_None", "Amount_Count"})
+            EXPECT_EQ(column.HasDisplayName(name), column.GetDisplayName() == name)
+                << column.GetDisplayName().GetString() << " / " << name;
+}
+
 TEST(FunctionOperationsTest,
      RemovingAnAliasOutputDeletesTheAliasAndOutputsOfAFieldGoWithTheirNeighbours)
 {

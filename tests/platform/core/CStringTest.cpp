@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <compare>
 #include <cstring>
+#include <string>
 #include <unordered_set>
+#include <vector>
 
 namespace
 {
@@ -178,6 +181,28 @@ TEST(CStringTest, CompareNoCaseFoldsAsciiLettersToLower)
     EXPECT_EQ(CString("[").CompareNoCase("{"), -1);
     EXPECT_NE(CString("\xE4").CompareNoCase("\xC4"), 0);
     EXPECT_EQ(CString("\xE4").CompareNoCase("a"), 1);
+}
+
+TEST(CStringTest, CompareNoCaseOrdersAsTheFoldedBytes)
+{
+    // Every pair of strings of up to two of these characters against the folded byte order.
+    std::vector<std::string> texts{""};
+    for (std::size_t from = 0; texts[from].size() < 2; ++from)
+        for (const char ch : {'a', 'A', 'z', 'Z', '_', '\xE4', '\xC4'})
+            texts.push_back(texts[from] + ch);
+    const auto folded = [](std::string text)
+    {
+        for (char& ch : text)
+            ch = ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
+        return std::vector<unsigned char>(text.begin(), text.end());
+    };
+    for (const std::string& a : texts)
+        for (const std::string& b : texts)
+        {
+            const auto order = folded(a) <=> folded(b);
+            const int expected = order < 0 ? -1 : (order > 0 ? 1 : 0);
+            ASSERT_EQ(CString(a).CompareNoCase(CString(b)), expected) << a << " " << b;
+        }
 }
 
 TEST(CStringTest, BufferLengthComesFromTheFirstNulOrTheGivenLength)
