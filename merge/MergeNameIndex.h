@@ -66,6 +66,37 @@ private:
     std::unordered_map<CString, T*, NameHash, SameName> m_entries;
 };
 
+// Entities by name for short lists, such as the output columns of one function, where a walk
+// over names taken once costs less than hashing them. Same first-match and case rules as
+// MergeNameIndex.
+template <class T> class MergeNameList
+{
+public:
+    template <class List, class NameOf> MergeNameList(const List& list, const NameOf& nameOf)
+    {
+        m_entries.reserve(list.size());
+        for (T* entity : list)
+            if (entity != nullptr)
+                m_entries.push_back({nameOf(*entity), entity});
+    }
+    // Null when no entity has the name.
+    T* Find(const CString& name) const
+    {
+        for (const Entry& entry : m_entries)
+            if (entry.name.GetLength() == name.GetLength() && entry.name.CompareNoCase(name) == 0)
+                return entry.entity;
+        return nullptr;
+    }
+
+private:
+    struct Entry
+    {
+        CString name;
+        T* entity;
+    };
+    std::vector<Entry> m_entries;
+};
+
 // Enters the module's tables in the order Module::FindTableByName searches them: master, map,
 // then transaction tables.
 inline void AddModuleTables(MergeNameIndex<Table>& index, const Module& module)

@@ -259,10 +259,8 @@ void MergeNewClassEntities::CollectOutputColumns(Function* f, Function* g)
     // The pass adds no column to either function.
     const auto displayName = [](const ProcedureFieldInfo& column)
     { return ColumnDisplayName(&column); };
-    MergeNameIndex<ProcedureFieldInfo> fColumns;
-    MergeNameIndex<ProcedureFieldInfo> gColumns;
-    fColumns.Add(f->GetOutputFields(), displayName);
-    gColumns.Add(g->GetOutputFields(), displayName);
+    const MergeNameList<ProcedureFieldInfo> fColumns(f->GetOutputFields(), displayName);
+    const MergeNameList<ProcedureFieldInfo> gColumns(g->GetOutputFields(), displayName);
     RunPartPass(
         MergeNewPartPass<ProcedureFieldInfo>{
             .xs = f->GetOutputFields(),

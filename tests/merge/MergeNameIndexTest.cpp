@@ -108,6 +108,32 @@ TEST(MergeNameIndexTest, AnswersAsALinearSearchBeforeAndAfterLaterItemsJoin)
     }
 }
 
+TEST(MergeNameIndexTest, ShortListFindsAsTheIndexDoes)
+{
+    const std::vector<CString> names = ShortNames();
+    std::vector<std::unique_ptr<NamedItem>> owned;
+    std::vector<NamedItem*> items;
+    // Every name twice, so that only the first of each may be found.
+    for (int round = 0; round < 2; ++round)
+        for (const CString& name : names)
+        {
+            owned.push_back(std::make_unique<NamedItem>(NamedItem{name}));
+            items.push_back(owned.back().get());
+        }
+    // A null entry is passed over.
+    std::vector<NamedItem*> entered{nullptr};
+    entered.insert(entered.end(), items.begin(), items.end());
+    MergeNameIndex<NamedItem> index;
+    index.Add(entered, NamedItemName);
+    const MergeNameList<NamedItem> list(entered, NamedItemName);
+    for (const CString& name : names)
+    {
+        ASSERT_EQ(list.Find(name), FirstNamedItem(items, name, false)) << name.GetString();
+        ASSERT_EQ(list.Find(name), index.Find(name)) << name.GetString();
+    }
+    EXPECT_EQ(list.Find("none"), nullptr);
+}
+
 class MergeFirstLookupTest : public MergeRun
 {
 };
