@@ -38,11 +38,13 @@ public:
         return found != m_entries.end() ? found->second : nullptr;
     }
 
-private:
+    // The character as names compare it.
     static char Folded(char ch, bool exact)
     {
         return !exact && ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
     }
+
+private:
     struct NameHash
     {
         bool exact;
@@ -82,8 +84,13 @@ public:
     // Null when no entity has the name.
     T* Find(const CString& name) const
     {
+        // Names of one list tend to share their start, so the last letters are tried first.
+        const int length = name.GetLength();
         for (const Entry& entry : m_entries)
-            if (entry.name.GetLength() == name.GetLength() && entry.name.CompareNoCase(name) == 0)
+            if (entry.name.GetLength() == length &&
+                (length == 0 || MergeNameIndex<T>::Folded(entry.name[length - 1], false) ==
+                                    MergeNameIndex<T>::Folded(name[length - 1], false)) &&
+                entry.name.CompareNoCase(name) == 0)
                 return entry.entity;
         return nullptr;
     }
