@@ -4,14 +4,10 @@
 #include "gen_classic/AspWriteAll.h"
 #include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
-#include "model/Module.h"
-#include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
 #include "tests/gen_web/bench/WriteAllBenchProject.h"
 
-#include <chrono>
 #include <cstdio>
-#include <filesystem>
 
 namespace
 {
@@ -47,32 +43,12 @@ int main(int argc, char** argv)
     MainFrameAccess::SetProjectSource([&project] { return &project; });
     project.InitNewProject();
     project.SetOutputKind(0);
-    project.SetProjectName("Bench");
-    project.SetProjectPath(argv[1]);
-    for (int m = 1; m < moduleCount; ++m)
-        project.AddNewModule();
-    for (Module* module : project.GetModules())
-        AddTables(project, *module);
+    AddBenchModules(project, argv[1]);
 
     Answers answers;
     AspWriteAll writeAll(&project, nullptr, answers);
-    const auto start = std::chrono::steady_clock::now();
-    const Cpu cpuAtStart = ProcessorTimes();
-    const bool written = writeAll.Run(nullptr);
-    const Cpu cpuAtEnd = ProcessorTimes();
-    const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
-
-    std::size_t forms = 0;
-    for (const Module* module : project.GetModules())
-        forms += module->GetMasterForms().size();
-    int files = 0;
-    for (const auto& entry :
-         std::filesystem::recursive_directory_iterator(ToHostPath(project.GetProjectPath())))
-        files += entry.is_regular_file() ? 1 : 0;
-    std::printf(
-        "Classic Write All of %zu master forms: %.3f s (%.3f s user, %.3f s sys), %d files%s\n",
-        forms, seconds.count(), cpuAtEnd.user - cpuAtStart.user,
-        cpuAtEnd.system - cpuAtStart.system, files, written ? "" : " (not everything was written)");
+    const bool written =
+        TimeWriteAll(project, "Classic Write All", [&writeAll] { return writeAll.Run(nullptr); });
     if (!written)
         std::fprintf(stderr, "%s\n", writeAll.GetReport().GetText().GetString());
     MainFrameAccess::SetProjectSource({});

@@ -5,13 +5,9 @@
 #include "gen_web/ProjectFolder.h"
 #include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
-#include "model/Module.h"
-#include "platform/core/HostPath.h"
 #include "tests/gen_web/bench/WriteAllBenchProject.h"
 
-#include <chrono>
 #include <cstdio>
-#include <filesystem>
 
 int main(int argc, char** argv)
 {
@@ -24,34 +20,14 @@ int main(int argc, char** argv)
     ForgeonProject project;
     MainFrameAccess::SetProjectSource([&project] { return &project; });
     project.InitNewProject();
-    project.SetProjectName("Bench");
-    project.SetProjectPath(argv[1]);
-    for (int m = 1; m < moduleCount; ++m)
-        project.AddNewModule();
-    for (Module* module : project.GetModules())
-        AddTables(project, *module);
+    AddBenchModules(project, argv[1]);
     // The folder as Project Properties sets it up: Write All checks that the project file's
     // support files are there.
     SetUpProjectFolder(project, ProgramFolder().c_str());
     CopyProjectTheme(project, ProgramFolder().c_str());
 
-    const auto start = std::chrono::steady_clock::now();
-    const Cpu cpuAtStart = ProcessorTimes();
-    const bool written = AspxWriteAll(&project).Run(nullptr);
-    const Cpu cpuAtEnd = ProcessorTimes();
-    const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
-
-    std::size_t forms = 0;
-    for (const Module* module : project.GetModules())
-        forms += module->GetMasterForms().size();
-    int files = 0;
-    for (const auto& entry :
-         std::filesystem::recursive_directory_iterator(ToHostPath(project.GetProjectPath())))
-        files += entry.is_regular_file() ? 1 : 0;
-    std::printf("Write All of %zu master forms: %.3f s (%.3f s user, %.3f s sys), %d files%s\n",
-                forms, seconds.count(), cpuAtEnd.user - cpuAtStart.user,
-                cpuAtEnd.system - cpuAtStart.system, files,
-                written ? "" : " (not everything was written)");
+    const bool written = TimeWriteAll(project, "Write All",
+                                      [&project] { return AspxWriteAll(&project).Run(nullptr); });
     MainFrameAccess::SetProjectSource({});
     return written ? 0 : 1;
 }

@@ -7,8 +7,13 @@
 #include "model/Module.h"
 #include "model/Table.h"
 #include "model/TableFormCreator.h"
+#include "platform/core/HostPath.h"
 
 #include <sys/resource.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
 
 namespace bench
 {
@@ -54,5 +59,40 @@ inline void AddTables(ForgeonProject& project, Module& module)
         module.AddTable(table);
         TableFormCreator(table, &project).CreateForm();
     }
+}
+
+// Names the project, points it at the output folder and fills its modules.
+inline void AddBenchModules(ForgeonProject& project, const char* folder)
+{
+    project.SetProjectName("Bench");
+    project.SetProjectPath(folder);
+    for (int m = 1; m < moduleCount; ++m)
+        project.AddNewModule();
+    for (Module* module : project.GetModules())
+        AddTables(project, *module);
+}
+
+// Runs a Write All and prints "<what> of N master forms: ..." with its elapsed and processor
+// time and the files in the project folder; true when everything was written.
+template <class Run> bool TimeWriteAll(const ForgeonProject& project, const char* what, Run run)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const Cpu cpuAtStart = ProcessorTimes();
+    const bool written = run();
+    const Cpu cpuAtEnd = ProcessorTimes();
+    const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+
+    std::size_t forms = 0;
+    for (const Module* module : project.GetModules())
+        forms += module->GetMasterForms().size();
+    int files = 0;
+    for (const auto& entry :
+         std::filesystem::recursive_directory_iterator(ToHostPath(project.GetProjectPath())))
+        files += entry.is_regular_file() ? 1 : 0;
+    std::printf("%s of %zu master forms: %.3f s (%.3f s user, %.3f s sys), %d files%s\n", what,
+                forms, seconds.count(), cpuAtEnd.user - cpuAtStart.user,
+                cpuAtEnd.system - cpuAtStart.system, files,
+                written ? "" : " (not everything was written)");
+    return written;
 }
 } // namespace bench
