@@ -38,12 +38,6 @@ public:
         return found != m_entries.end() ? found->second : nullptr;
     }
 
-    // The character as names compare it.
-    static char Folded(char ch, bool exact)
-    {
-        return !exact && ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
-    }
-
 private:
     struct NameHash
     {
@@ -52,7 +46,8 @@ private:
         {
             std::size_t hash = 14695981039346656037ULL;
             for (const char ch : std::string_view(name.GetString(), name.GetLength()))
-                hash = (hash ^ static_cast<unsigned char>(Folded(ch, exact))) * 1099511628211ULL;
+                hash = (hash ^ static_cast<unsigned char>(exact ? ch : CString::FoldNoCase(ch))) *
+                       1099511628211ULL;
             return hash;
         }
     };
@@ -88,8 +83,8 @@ public:
         const int length = name.GetLength();
         for (const Entry& entry : m_entries)
             if (entry.name.GetLength() == length &&
-                (length == 0 || MergeNameIndex<T>::Folded(entry.name[length - 1], false) ==
-                                    MergeNameIndex<T>::Folded(name[length - 1], false)) &&
+                (length == 0 || CString::FoldNoCase(entry.name[length - 1]) ==
+                                    CString::FoldNoCase(name[length - 1])) &&
                 entry.name.CompareNoCase(name) == 0)
                 return entry.entity;
         return nullptr;

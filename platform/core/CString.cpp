@@ -18,11 +18,6 @@ char foldUpper(char ch)
     return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch;
 }
 
-char foldLower(char ch)
-{
-    return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
-}
-
 // -1, 0 or 1 as a orders before, like or after b with ASCII letters folded to lower case.
 int CompareFolded(std::string_view a, std::string_view b)
 {
@@ -32,8 +27,8 @@ int CompareFolded(std::string_view a, std::string_view b)
         // Equal bytes fold alike; only a difference needs folding.
         if (a[i] == b[i])
             continue;
-        const auto x = static_cast<unsigned char>(foldLower(a[i]));
-        const auto y = static_cast<unsigned char>(foldLower(b[i]));
+        const auto x = static_cast<unsigned char>(CString::FoldNoCase(a[i]));
+        const auto y = static_cast<unsigned char>(CString::FoldNoCase(b[i]));
         if (x != y)
             return x < y ? -1 : 1;
     }
@@ -230,7 +225,7 @@ CString& CString::MakeUpper()
 
 CString& CString::MakeLower()
 {
-    std::ranges::transform(m_str, m_str.begin(), foldLower);
+    std::ranges::transform(m_str, m_str.begin(), CString::FoldNoCase);
     return *this;
 }
 

@@ -87,6 +87,11 @@ public:
     int CompareNoCase(const char* text) const;
     // The whole of both strings, also past a NUL byte that one of them holds.
     int CompareNoCase(const CString& text) const;
+    // The byte as CompareNoCase compares it: ASCII letters folded to lower case.
+    static char FoldNoCase(char ch)
+    {
+        return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
+    }
     int Collate(const char* text) const { return Compare(text); }
 
     template <typename... Args> void Format(const char* format, const Args&... args)
