@@ -14,11 +14,6 @@
 namespace
 {
 
-CString FieldName(const Field* field)
-{
-    return field != nullptr ? field->GetFieldName() : CString();
-}
-
 CString MapVariableName(const FormInterface* page, int index)
 {
     const FieldVariableMap* map = page != nullptr ? page->GetFieldVariableMapAt(index) : nullptr;
@@ -168,8 +163,8 @@ void LoginActionWriter::WriteExecuteQuery(int indent)
     m_body.Write(indent + 1, "If rsQry.EOF Then\n");
     WriteLoginFailure(indent + 2);
     m_body.Write(indent + 1, "Else\n");
-    const CString employee = FieldName(m_loginPage->GetUserNameField());
-    const CString role = FieldName(m_loginPage->GetDesignationField());
+    const CString employee = FieldNameOrEmpty(m_loginPage->GetUserNameField());
+    const CString role = FieldNameOrEmpty(m_loginPage->GetDesignationField());
     const int level = indent + 2;
     m_body.Write(level, "Response.cookies(\"username\") = %s\n", MapVariableName(m_loginPage, 0));
     m_body.Write(level, "Response.cookies(\"password\") = \"\"\n");

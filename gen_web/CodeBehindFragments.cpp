@@ -25,11 +25,6 @@
 
 namespace
 {
-CString FieldNameOf(const Field* field)
-{
-    return field != nullptr ? field->GetFieldName() : CString();
-}
-
 CString UpperCased(CString text)
 {
     text.MakeUpper();
@@ -39,7 +34,7 @@ CString UpperCased(CString text)
 
 CString ControlName(const FieldRep& control)
 {
-    return FieldNameOf(control.GetField());
+    return FieldNameOrEmpty(control.GetField());
 }
 
 int ControlKind(const FieldRep& control)
@@ -152,7 +147,7 @@ void CodeBehindFragments::WriteRecomputeMethod(FieldRep& control, int indent, bo
             if (target == nullptr || target->GetField() == nullptr ||
                 target->GetFieldRepData() == nullptr)
                 continue;
-            const CString front = FieldNameOf(target->GetFieldRepData()->GetFrontField());
+            const CString front = FieldNameOrEmpty(target->GetFieldRepData()->GetFrontField());
             switch (ControlKind(*target))
             {
             case FieldRepData::ComboBox:
@@ -204,8 +199,8 @@ void CodeBehindFragments::WriteComboRecompute(const FieldRep& target, int indent
         WriteCallArguments(*call->GetFunction(), false);
         m_out.Write(0, ");\n");
         m_out.Write(indent, "writeDataToFillCombo(dataTable,\"%s\", \"%s\");\n",
-                    EscapeCSharpString(FieldNameOf(data.GetFrontField())),
-                    EscapeCSharpString(FieldNameOf(data.GetBackField())));
+                    EscapeCSharpString(FieldNameOrEmpty(data.GetFrontField())),
+                    EscapeCSharpString(FieldNameOrEmpty(data.GetBackField())));
     }
     m_out.Write(indent, "Response.Write(\"</%s>\");\n", name);
 }
@@ -523,7 +518,7 @@ void CodeBehindFragments::WriteRequestParamAssignment(const FieldRep& control, i
     {
         if (map->variable != nullptr)
             key = map->variable->GetFieldName();
-        id = FieldNameOf(map->field);
+        id = FieldNameOrEmpty(map->field);
     }
     m_out.Write(indent, "reqParam = Request.Params[\"%s\"];\n", EscapeCSharpString(key));
     if (control.GetFieldRepData() == nullptr || control.GetFieldRepData()->IsAddedBySync())

@@ -72,12 +72,6 @@ inline CString EntityName(const Module& module)
     return module.GetName();
 }
 
-// The field's name; empty without a field.
-inline CString FieldNameOrEmpty(const Field* field)
-{
-    return field != nullptr ? field->GetFieldName() : CString();
-}
-
 // The display name of a function's output column; empty without a column.
 inline CString ColumnDisplayName(const ProcedureFieldInfo* column)
 {

@@ -128,3 +128,9 @@ private:
     Field* m_foreignField = nullptr;
     BYTE m_mergeMark = 0;
 };
+
+// The field's name; empty without a field.
+inline CString FieldNameOrEmpty(const Field* field)
+{
+    return field != nullptr ? field->GetFieldName() : CString();
+}

@@ -88,11 +88,6 @@ bool RemovePageLinkUsages(Module& module, FormInterface* page)
     return true;
 }
 
-CString FieldNameOf(const Field* field)
-{
-    return field != nullptr ? field->GetFieldName() : CString();
-}
-
 // The list the entity is in loses it, and the entity is deleted; false when no list holds it.
 template <class T, class... Lists> bool DeleteFromFirst(T* entity, Lists&... lists)
 {
@@ -485,7 +480,7 @@ bool Module::CanRemoveFieldRep(FieldRep* fieldRep, FormInterface* page)
     CString usage;
     if (!page->IsFieldRepUnused(fieldRep))
         usage = "Used for mapping or recomputation in:" + page->GetFormName();
-    return ReportUsage(FieldNameOf(fieldRep->GetField()), usage);
+    return ReportUsage(FieldNameOrEmpty(fieldRep->GetField()), usage);
 }
 
 bool Module::CheckVariableUsage(FieldVariableMap* map, bool report)
@@ -511,8 +506,8 @@ bool Module::CheckProcedureFieldUsage(Procedure* procedure, Field* field)
         { page->CollectProcedureVariableUsage(procedure, variable, usage); };
         AskEach(askPage, m_transactions, m_dashBoards, m_reports, m_dashBoardPages);
     }
-    FileRefusal(FieldNameOf(field), usage);
-    return ReportUsage(FieldNameOf(field), usage);
+    FileRefusal(FieldNameOrEmpty(field), usage);
+    return ReportUsage(FieldNameOrEmpty(field), usage);
 }
 
 bool Module::DeleteTable(Table* table)

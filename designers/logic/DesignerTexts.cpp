@@ -12,9 +12,7 @@ bool AskYesNo(const char* question, UINT icon)
 
 CString ControlFieldName(const FieldRep* control)
 {
-    return control != nullptr && control->GetField() != nullptr
-               ? control->GetField()->GetFieldName()
-               : CString();
+    return FieldNameOrEmpty(control != nullptr ? control->GetField() : nullptr);
 }
 
 CString FilterName(const FieldRep& filter)

@@ -8,14 +8,6 @@
 #include "model/FieldRep.h"
 #include "platform/core/MessageBox.h"
 
-namespace
-{
-CString FieldNameOrEmpty(const Field* field)
-{
-    return field != nullptr ? field->GetFieldName() : CString();
-}
-} // namespace
-
 RDLCParamMapper::RDLCParamMapper(RDLCReport& report, TableAdapter& adapter)
     : m_report(report), m_adapter(adapter)
 {
