@@ -109,9 +109,8 @@ Field* Table::FindFieldById(int id) const
 Field* Table::FindFieldByName(const CString& name) const
 {
     // Field names of a table tend to share their start, so letters are compared from the end.
-    const auto lower = [](char ch)
-    { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch; };
-    const auto sameLetter = [&lower](char a, char b) { return lower(a) == lower(b); };
+    const auto sameLetter = [](char a, char b)
+    { return CString::FoldNoCase(a) == CString::FoldNoCase(b); };
     const std::string_view wanted(name.GetString(), name.GetLength());
     for (Field* field : m_fields)
     {
