@@ -5,6 +5,7 @@
 #include "model/Module.h"
 #include "model/ProjectSettings.h"
 
+#include "tests/support/HostFiles.h"
 #include "tests/support/TempFolder.h"
 
 #include <filesystem>
@@ -38,15 +39,6 @@ private:
     Module* m_base = new Module("BaseModule");
     GenerationReport m_report;
 };
-
-// The whole file, or "" when it cannot be read.
-inline std::string ReadHostFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // Writes the text as the whole file, making its folders.
 inline void WriteHostFile(const std::filesystem::path& path, const std::string& text)

@@ -29,6 +29,7 @@
 #include "tests/model/ModelBuilders.h"
 #include "tests/model/ProjectRecordBytes.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/HostFiles.h"
 #include "tests/support/RecordBytes.h"
 #include "tests/support/TempFolder.h"
 
@@ -39,13 +40,6 @@
 #include <iterator>
 #include <memory>
 #include <string>
-
-// A file's bytes as written, line ends included.
-inline std::string ReadFileBytes(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
 
 // A project with settings, an empty "BaseModule" (which the store's repairs fill with the login
 // objects) and the module "Sales", which the builder fills.

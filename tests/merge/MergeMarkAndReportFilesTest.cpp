@@ -41,7 +41,7 @@ protected:
     std::vector<BYTE> SavedBytes(ForgeonProject* project, const char* name)
     {
         EXPECT_TRUE(m_store.ArchiveProject(project, m_folder.ModelPath(name), FALSE)) << LastBox();
-        const std::string text = ReadFileBytes(m_folder.Path() / name);
+        const std::string text = ReadHostFile(m_folder.Path() / name);
         return std::vector<BYTE>(text.begin(), text.end());
     }
 };
@@ -99,7 +99,7 @@ TEST(MergeReportFilesTest, FilesAreMadeWithTheirFoldersOrRecordedAsUnwritten)
         EXPECT_EQ(file->written, test.opened) << test.relative;
         EXPECT_EQ(file->failure.IsEmpty(), test.opened) << test.relative;
         // An unopened file's text stays with its writer.
-        EXPECT_EQ(ReadFileBytes(file->hostPath), test.opened ? "line\r\n" : "") << test.relative;
+        EXPECT_EQ(ReadHostFile(file->hostPath), test.opened ? "line\r\n" : "") << test.relative;
         EXPECT_EQ(std::string(writer.GetBuffer().GetString()), test.opened ? "" : "line\n")
             << test.relative;
     }
@@ -111,5 +111,5 @@ TEST(MergeReportFilesTest, FilesAreMadeWithTheirFoldersOrRecordedAsUnwritten)
     files.Open(writer, temp.ModelPath("KestraneWeavo\\merging.txt"));
     files.Close(writer);
     EXPECT_EQ(files.GetFiles().size(), 3u);
-    EXPECT_EQ(ReadFileBytes(temp.Path() / "KestraneWeavo" / "merging.txt"), "");
+    EXPECT_EQ(ReadHostFile(temp.Path() / "KestraneWeavo" / "merging.txt"), "");
 }

@@ -17,7 +17,7 @@
 // A project file's text as the merge wrote it, line ends as in memory.
 inline std::string MergeFileText(const std::filesystem::path& path)
 {
-    const std::string text = ReadFileBytes(path);
+    const std::string text = ReadHostFile(path);
     std::string plain;
     for (std::size_t i = 0; i < text.size(); ++i)
         if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))

@@ -182,7 +182,7 @@ protected:
 
     std::string Log(const char* name) const
     {
-        return ReadFileBytes(m_hostTemp.Path() /
+        return ReadHostFile(m_hostTemp.Path() /
                              (std::string("Merge_NewEntities") + name + ".txt"));
     }
 
@@ -468,7 +468,7 @@ TEST_F(NewEntitiesRunTest, ACollectionOverStoredProjectsWritesItsTenLogs)
         ASSERT_NE(file, nullptr) << log;
         EXPECT_TRUE(file->written) << log;
     }
-    EXPECT_EQ(ReadFileBytes(hostTemp.Path() / "Merge_NewEntities_Table.txt"), "FIELD : phone\r\n");
+    EXPECT_EQ(ReadHostFile(hostTemp.Path() / "Merge_NewEntities_Table.txt"), "FIELD : phone\r\n");
 }
 
 namespace

@@ -270,7 +270,7 @@ TEST_F(OverwriteSetTest, WithEveryListEmptyTheReportHoldsTheHeadingsAlone)
     set.OpenReport("empty run");
     set.ApplyDeletions();
     const std::filesystem::path written = m_hostTemp.Path() / "Merge_OverwriteReport_empty run.txt";
-    EXPECT_EQ(ReadFileBytes(written), WithCrLf(ReportOf(FixtureSections(""), false)));
+    EXPECT_EQ(ReadHostFile(written), WithCrLf(ReportOf(FixtureSections(""), false)));
     ASSERT_EQ(m_files.GetFiles().size(), 1u);
     EXPECT_EQ(m_files.GetFiles().front().hostPath, written.string());
     EXPECT_TRUE(m_files.GetFiles().front().written);
@@ -306,7 +306,7 @@ TEST_F(OverwriteSetTest, EachListedObjectLeavesItsOwnOwnerAndSameNamedOnesStay)
     const std::string variableName = set.GetVariableList().front()->GetFieldName().GetString();
     set.ApplyDeletions();
 
-    EXPECT_EQ(ReadFileBytes(m_hostTemp.Path() / "Merge_OverwriteReport_baseMODULE.txt"),
+    EXPECT_EQ(ReadHostFile(m_hostTemp.Path() / "Merge_OverwriteReport_baseMODULE.txt"),
               WithCrLf(ReportOf(FixtureSections(variableName), true)));
 
     struct Outcome
