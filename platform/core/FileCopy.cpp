@@ -1,19 +1,104 @@
 #include "platform/core/FileCopy.h"
 
+#include "platform/core/FileReplacement.h"
 #include "platform/core/HostPath.h"
 
 #include <cerrno>
-#include <filesystem>
-#include <system_error>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+constexpr std::size_t copyBlockSize = 1 << 16;
+
+// Closes the descriptor when it goes.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int Get() const { return m_fd; }
+    // Closes now; false with errno set when the close reports a failed write.
+    bool Close()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+bool WriteAll(int fd, const char* bytes, std::size_t count)
+{
+    while (count > 0)
+    {
+        const ssize_t written = ::write(fd, bytes, count);
+        if (written < 0)
+        {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes += written;
+        count -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+// Copies every byte of the source into the file at the path.
+bool CopyBytes(int source, const std::string& path)
+{
+    Descriptor target(::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
+    if (target.Get() < 0)
+        return false;
+    char buffer[copyBlockSize];
+    for (;;)
+    {
+        const ssize_t count = ::read(source, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return false;
+        if (count == 0)
+            return target.Close();
+        if (!WriteAll(target.Get(), buffer, static_cast<std::size_t>(count)))
+            return false;
+    }
+}
+} // namespace
 
 BOOL CopyFile(const char* existingPath, const char* newPath, BOOL failIfExists)
 {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const bool copied = fs::copy_file(
-        ToHostPath(existingPath), ToHostPath(newPath),
-        failIfExists ? fs::copy_options::none : fs::copy_options::overwrite_existing, error);
-    if (error)
-        errno = error.value();
-    return copied ? TRUE : FALSE;
+    Descriptor source(::open(ToHostPath(existingPath).c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat sourceInfo;
+    if (source.Get() < 0 || ::fstat(source.Get(), &sourceInfo) != 0)
+        return FALSE;
+    if (S_ISDIR(sourceInfo.st_mode))
+    {
+        errno = EISDIR;
+        return FALSE;
+    }
+    FileReplacement replacement(ToHostPath(newPath));
+    struct stat targetInfo;
+    const bool exists = ::stat(replacement.GetTarget().c_str(), &targetInfo) == 0;
+    if (exists && (failIfExists || replacement.IsTargetProtected()))
+    {
+        errno = failIfExists ? EEXIST : EACCES;
+        return FALSE;
+    }
+    if (exists && targetInfo.st_dev == sourceInfo.st_dev && targetInfo.st_ino == sourceInfo.st_ino)
+        return TRUE;
+    if (!replacement.CreateTemporary() || !CopyBytes(source.Get(), replacement.GetTemporary()))
+        return FALSE;
+    return replacement.Commit(failIfExists != FALSE, sourceInfo.st_mode) ? TRUE : FALSE;
 }

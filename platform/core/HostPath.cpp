@@ -143,6 +143,18 @@ std::string ToModelPath(const char* hostPath)
     return "C:" + path;
 }
 
+std::string AbsolutePath(const char* path)
+{
+    std::string given = path != nullptr ? path : "";
+    if (given.empty() || IsSeparator(given.front()) || HasDrive(given))
+        return given;
+    while (given.starts_with("./"))
+        given.erase(0, 2);
+    std::error_code error;
+    const std::filesystem::path current = std::filesystem::current_path(error);
+    return error ? given : WithoutTrailingSlashes(current.string()) + "/" + given;
+}
+
 bool EnsureFolderChain(const char* modelPath)
 {
     return EnsureHostFolderChain(ToHostPath(modelPath), nullptr);

@@ -22,6 +22,11 @@ std::string ToHostPath(const char* modelPath);
 // is returned as it is.
 std::string ToModelPath(const char* hostPath);
 
+// The path with the current folder in front when it is relative, as a path named on the command
+// line is; an absolute host path ("/..."), a model path with a drive letter or a leading "\"
+// and an empty path stay as they are.
+std::string AbsolutePath(const char* path);
+
 // $TMPDIR when set and non-empty, else "/tmp"; without a trailing slash.
 std::string HostTempFolder();
 

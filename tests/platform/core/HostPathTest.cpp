@@ -124,6 +124,25 @@ TEST(HostPathTest, PosixPathStaysAsItIs)
     EXPECT_EQ(ToHostPath("rel/a:b.txt"), "rel/a:b.txt");
 }
 
+TEST(HostPathTest, ARelativePathIsTakenFromTheCurrentFolder)
+{
+    const std::string current = std::filesystem::current_path().string();
+    const struct
+    {
+        const char* given;
+        std::string absolute;
+    } cases[] = {
+        {"Shop.wvt", current + "/Shop.wvt"},
+        {"./sub/Shop.wvt", current + "/sub/Shop.wvt"},
+        {"/home/user/Shop.wvt", "/home/user/Shop.wvt"},
+        {"C:\\Work\\Shop.wvt", "C:\\Work\\Shop.wvt"},
+        {"\\\\server\\Shop.wvt", "\\\\server\\Shop.wvt"},
+        {"", ""},
+    };
+    for (const auto& each : cases)
+        EXPECT_EQ(AbsolutePath(each.given), each.absolute) << each.given;
+}
+
 TEST(HostPathTest, AnAbsoluteHostPathTakesTheModelsFormAndMapsBack)
 {
     const struct
