@@ -14,6 +14,7 @@
 #include "model/ProjectMerger.h"
 #include "platform/core/CException.h"
 #include "platform/core/CFile.h"
+#include "platform/core/FileReplacement.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
 
@@ -35,8 +36,6 @@ constexpr int archiveBufferSize = 1 << 16;
 // A project file holds some 50 bytes an object; the room a load reserves for more than it
 // needs costs address space only.
 constexpr std::uint64_t fileBytesPerObject = 32;
-// A save is written under this suffix beside its target and renamed over it when complete.
-constexpr const char* temporarySuffix = ".weavo-save";
 // A save that does not read back stays beside its target under this suffix.
 constexpr const char* unreadableSuffix = ".unreadable";
 
@@ -120,12 +119,17 @@ private:
     ProjectDiagnostics::TextLists m_diagnostics;
 };
 
-void ReportArchiveError(const char* reason)
+CString ArchiveErrorText(const std::string& reason)
 {
     CString text = "Error in archiving";
-    if (reason != nullptr && *reason != '\0')
-        text += CString("\n") + reason;
-    AfxMessageBox(text, MB_OK);
+    if (!reason.empty())
+        text += CString("\n") + reason.c_str();
+    return text;
+}
+
+void ReportArchiveError(const std::string& reason)
+{
+    AfxMessageBox(ArchiveErrorText(reason), MB_OK);
 }
 
 // Runs the work; the reason when it fails (empty when the failure gives none).
@@ -152,7 +156,7 @@ template <class Work> BOOL Guarded(Work work)
     const std::optional<std::string> failure = FailureOf(work);
     if (!failure)
         return TRUE;
-    ReportArchiveError(failure->c_str());
+    ReportArchiveError(*failure);
     return FALSE;
 }
 
@@ -168,17 +172,21 @@ template <class Reader> void ReadArchive(const char* path, Reader read)
 }
 
 // The new file of a save that did not read back goes beside the target under its own name;
-// the user is told which file is which.
-void KeepUnreadableSave(const char* path, const std::string& temporary, const std::string& reason)
+// the message says which file is which.
+CString KeepUnreadableSave(const char* path, FileReplacement& replacement,
+                           const std::string& reason)
 {
-    CString kept = CString(path) + unreadableSuffix;
-    if (std::rename(temporary.c_str(), ToHostPath(kept).c_str()) != 0)
-        kept = temporary.c_str();
+    const bool throughLink = replacement.GetTarget() != ToHostPath(path);
+    CString kept = throughLink ? CString(replacement.GetTarget().c_str()) + unreadableSuffix
+                               : CString(path) + unreadableSuffix;
+    if (std::rename(replacement.GetTemporary().c_str(), ToHostPath(kept).c_str()) != 0)
+        kept = replacement.GetTemporary().c_str();
+    replacement.Release();
     CString text = CString("The saved project could not be read back, so ") + path +
                    " was left as it was.\nThe new file was kept as " + kept + ".";
     if (!reason.empty())
         text += CString("\n") + reason.c_str();
-    AfxMessageBox(text, MB_OK | MB_ICONERROR);
+    return text;
 }
 
 // Makes the objects of a load safe to free in any order: links between menus, page files and
@@ -279,17 +287,36 @@ BOOL ProjectStore::ArchiveProject(ForgeonProject* project, const char* path, BOO
 {
     if (IsEmptyPath(path))
         return FALSE;
-    return load ? LoadInto(path) : Save(project, path);
+    if (load)
+        return LoadInto(path);
+    const std::optional<SaveFailure> failure = Save(project, path);
+    if (failure)
+        AfxMessageBox(failure->text, failure->type);
+    return failure ? FALSE : TRUE;
 }
 
-BOOL ProjectStore::Save(ForgeonProject* project, const char* path)
+std::optional<CString> ProjectStore::SaveQuietly(ForgeonProject* project, const char* path)
 {
-    const std::string target = ToHostPath(path);
-    const std::string temporary = target + temporarySuffix;
-    BOOL saved = Guarded(
+    if (IsEmptyPath(path))
+        return CString("No file name was given.");
+    std::optional<SaveFailure> failure = Save(project, path);
+    return failure ? std::optional<CString>(failure->text) : std::nullopt;
+}
+
+std::optional<ProjectStore::SaveFailure> ProjectStore::Save(ForgeonProject* project,
+                                                            const char* path)
+{
+    FileReplacement replacement(ToHostPath(path));
+    if (replacement.IsTargetProtected())
+        return SaveFailure{CString(path) + " is read-only, so the project was not saved.\nSave "
+                                           "it under another name, or make the file writable.",
+                           MB_OK | MB_ICONERROR};
+    std::optional<std::string> failure = FailureOf(
         [&]
         {
-            CFile file(temporary.c_str(),
+            if (!replacement.CreateTemporary())
+                throw CFileException(CFileException::CauseFromErrno(errno), errno, path);
+            CFile file(replacement.GetTemporary().c_str(),
                        CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive);
             CArchive ar(&file, CArchive::store | CArchive::bNoFlushOnDelete, archiveBufferSize);
             ar.ReserveObjects(m_objectCount);
@@ -299,23 +326,18 @@ BOOL ProjectStore::Save(ForgeonProject* project, const char* path)
             file.Flush();
             file.Close();
         });
-    if (saved)
+    if (!failure)
     {
-        if (const std::optional<std::string> failure = ReadBackFailure(temporary.c_str()))
-        {
-            KeepUnreadableSave(path, temporary, *failure);
-            return FALSE;
-        }
-        saved = Guarded(
-            [&]
-            {
-                if (std::rename(temporary.c_str(), target.c_str()) != 0)
-                    throw CFileException(CFileException::CauseFromErrno(errno), errno, path);
-            });
+        if (const std::optional<std::string> unreadable =
+                ReadBackFailure(replacement.GetTemporary().c_str()))
+            return SaveFailure{KeepUnreadableSave(path, replacement, *unreadable),
+                               MB_OK | MB_ICONERROR};
+        if (!replacement.Commit(/*keepExisting=*/false))
+            failure = CFileException(CFileException::CauseFromErrno(errno), errno, path).what();
     }
-    if (!saved)
-        std::remove(temporary.c_str());
-    return saved;
+    if (failure)
+        return SaveFailure{ArchiveErrorText(*failure), MB_OK};
+    return std::nullopt;
 }
 
 std::optional<std::string> ProjectStore::ReadBackFailure(const char* path)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/CString.h"
 #include "platform/core/Types.h"
 
 #include <cstddef>
@@ -49,8 +50,12 @@ public:
 
     // load FALSE saves the project to the path; load TRUE reads the path as the open project
     // (the project argument is then not used). FALSE for an empty path, and after a failure,
-    // which has been reported.
+    // which has been reported. A save goes through a symbolic link to the file it leads to,
+    // keeps the old file's permission bits and refuses a file the user made read-only.
     BOOL ArchiveProject(ForgeonProject* project, const char* path, BOOL load);
+    // Saves as ArchiveProject does, but shows nothing: the text a save would have shown when
+    // it failed, nothing when the file was written. For copies the user did not ask for.
+    std::optional<CString> SaveQuietly(ForgeonProject* project, const char* path);
     // Storing writes the project; loading reads a project into the place the flags select,
     // replacing what stood there, and repairs it.
     void SerializeProject(ForgeonProject* project, CArchive& ar);
@@ -74,7 +79,13 @@ private:
     // Reads the file into the place the flags select.
     BOOL LoadInto(const char* path);
     BOOL LoadMergeInput(const char* path);
-    BOOL Save(ForgeonProject* project, const char* path);
+    // What a failed save tells the user.
+    struct SaveFailure
+    {
+        CString text;
+        UINT type;
+    };
+    std::optional<SaveFailure> Save(ForgeonProject* project, const char* path);
     // Reads the file as opening it would, into a project that is dropped afterwards; the open
     // project, the role counter, the archive version and the diagnostics lists stay as they
     // were. The reason when the read or the repairs fail or the read ends before the file.

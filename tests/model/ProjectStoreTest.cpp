@@ -577,6 +577,51 @@ TEST_F(ProjectStoreTest, SaveThatReadsBackReplacesTheFileQuietlyAndLeavesTheGlob
     EXPECT_TRUE(before == LoadGlobals());
 }
 
+TEST_F(ProjectStoreTest, SaveRefusesReadOnlyFilesKeepsTheModeAndWritesThroughALink)
+{
+    EveryClassProject built;
+    const std::vector<BYTE> expected = SaveObject(built.GetProject());
+    const std::vector<BYTE> old{1, 2, 3};
+    for (const char* name : {"locked.wvt", "locked.wvp", "private.wvt", "target.wvt"})
+        WriteFileBytes(HostPathOf(name), old);
+    // By its mode bits, so that root is refused as well.
+    for (const char* name : {"locked.wvt", "locked.wvp"})
+        std::filesystem::permissions(HostPathOf(name), std::filesystem::perms::owner_read);
+    std::filesystem::permissions(HostPathOf("private.wvt"),
+                                 std::filesystem::perms::owner_read |
+                                     std::filesystem::perms::owner_write);
+    std::filesystem::create_symlink("target.wvt", HostPathOf("link.wvt"));
+
+    for (const char* name : {"locked.wvt", "locked.wvp"})
+    {
+        EXPECT_FALSE(m_store.ArchiveProject(built.GetProject(), PathOf(name), FALSE));
+        EXPECT_EQ(LastBox(), PathOf(name).str() +
+                                 " is read-only, so the project was not saved.\nSave it under "
+                                 "another name, or make the file writable.");
+        EXPECT_EQ(m_boxes.Shown().back().type, MB_OK | MB_ICONERROR);
+        EXPECT_EQ(old, ReadHostFile(HostPathOf(name)));
+    }
+    EXPECT_TRUE(m_store.ArchiveProject(built.GetProject(), PathOf("private.wvt"), FALSE));
+    EXPECT_EQ(std::filesystem::status(HostPathOf("private.wvt")).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_TRUE(m_store.ArchiveProject(built.GetProject(), PathOf("link.wvt"), FALSE));
+    EXPECT_TRUE(std::filesystem::is_symlink(HostPathOf("link.wvt")));
+    EXPECT_EQ(expected, ReadHostFile(HostPathOf("target.wvt")));
+    EXPECT_EQ(2u, m_boxes.Shown().size());
+
+    // A quiet save names its failure instead of showing it.
+    const std::optional<CString> failure =
+        m_store.SaveQuietly(built.GetProject(), PathOf("nofolder\\shop.wvt"));
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(0, failure->Find("Error in archiving\n"));
+    EXPECT_FALSE(m_store.SaveQuietly(built.GetProject(), PathOf("private.wvt")).has_value());
+    EXPECT_EQ(2u, m_boxes.Shown().size());
+    const std::vector<std::filesystem::path> expectedFiles{
+        HostPathOf("link.wvt"), HostPathOf("locked.wvp"), HostPathOf("locked.wvt"),
+        HostPathOf("private.wvt"), HostPathOf("target.wvt")};
+    EXPECT_EQ(expectedFiles, FilesIn(m_folder.Path()));
+}
+
 TEST_F(ProjectStoreTest, MergeLoadsKeepTheRoleCounterAndOrdinaryLoadsResetItToTheHighestRead)
 {
     const std::unique_ptr<ForgeonProject> project(ProjectWithRoles(3));
