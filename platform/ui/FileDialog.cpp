@@ -42,6 +42,27 @@ int ExtensionDot(const CString& path)
     const int slash = path.ReverseFind('/');
     return dot > slash + 1 ? dot : -1;
 }
+// Asks until the user chooses a path the program can use, or cancels. The program keeps paths
+// with "\" as separators, so a host name holding a "\" would lead to another file; such a
+// choice is refused with a message naming it, and the dialog comes again in its folder.
+std::optional<CString> ChooseUsablePath(FileChoice choice, CWnd* parent)
+{
+    for (;;)
+    {
+        std::optional<CString> chosen = GetFileChooser().Choose(choice, parent);
+        if (!chosen || chosen->Find('\\') < 0)
+            return chosen;
+        AfxMessageBox(*chosen + "\nFile and folder names with a \"\\\" cannot be used here. Please "
+                                "choose another name.",
+                      MB_OK | MB_ICONWARNING);
+        const int slash = chosen->ReverseFind('/');
+        if (choice.kind != FileChoice::Kind::Folder && slash >= 0)
+        {
+            choice.initialFolder = chosen->Left(slash);
+            choice.fileName = chosen->Mid(slash + 1);
+        }
+    }
+}
 } // namespace
 
 FileChooser* SetFileChooser(FileChooser* chooser)
@@ -146,7 +167,7 @@ INT_PTR CFileDialog::DoModal()
     choice.fileName = m_fileName;
     choice.filter = m_filter;
     choice.confirmOverwrite = (m_ofn.Flags & OFN_OVERWRITEPROMPT) != 0;
-    const std::optional<CString> chosen = GetFileChooser().Choose(choice, m_parentWnd);
+    const std::optional<CString> chosen = ChooseUsablePath(choice, m_parentWnd);
     if (!chosen)
     {
         return IDCANCEL;
@@ -189,7 +210,7 @@ BOOL BrowseForFolder(CWnd* parent, LPCTSTR title, CString& folder)
     choice.kind = FileChoice::Kind::Folder;
     choice.title = title != nullptr ? title : "";
     choice.initialFolder = folder;
-    const std::optional<CString> chosen = GetFileChooser().Choose(choice, parent);
+    const std::optional<CString> chosen = ChooseUsablePath(choice, parent);
     if (!chosen)
     {
         return FALSE;

@@ -94,6 +94,26 @@ TEST_F(DocumentCommandsTest, SaveAsMovesTheProjectToTheNewFileOnlyWhenItWasWritt
     EXPECT_EQ(program.Doc().GetTitle(), first.c_str());
 }
 
+TEST_F(DocumentCommandsTest, SaveAsRefusesANameWithABackslashAndWritesNoOtherFile)
+{
+    std::filesystem::create_directory(program.folder.Path() / "we");
+    std::ofstream(program.folder.Path() / "we" / "ird.wvt") << "another project";
+    const std::string odd = program.PathOf("we\\ird.wvt");
+    program.files.Answer(odd.c_str());
+    program.files.Cancel();
+    EXPECT_FALSE(program.Doc().SaveAs(&program.Project(), false));
+    EXPECT_EQ(ReadFile(program.folder.Path() / "we" / "ird.wvt"), "another project");
+    EXPECT_FALSE(std::filesystem::exists(odd));
+    ASSERT_EQ(program.boxes.Shown().size(), 1u);
+    EXPECT_EQ(program.boxes.Shown()[0].text,
+              odd + "\nFile and folder names with a \"\\\" cannot be used here. Please choose "
+                    "another name.");
+    ASSERT_EQ(program.files.Requests().size(), 2u) << "the dialog comes again";
+    EXPECT_EQ(program.files.Requests()[1].initialFolder, program.folder.Path().c_str());
+    EXPECT_EQ(program.files.Requests()[1].fileName, "we\\ird.wvt");
+    EXPECT_EQ(program.Doc().GetPath(), "");
+}
+
 TEST_F(DocumentCommandsTest, NewOnANeverSavedProjectOffersSaveAsAndStaysWhenItIsCancelled)
 {
     ForgeonProject* before = &program.Project();

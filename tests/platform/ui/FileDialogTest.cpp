@@ -1,5 +1,6 @@
 #include "platform/ui/FileDialog.h"
 #include "platform/core/MessageBox.h"
+#include "platform/core/ScriptedMessageBoxes.h"
 
 #include <QApplication>
 #include <QFile>
@@ -88,6 +89,22 @@ TEST(FileDialogTest, FolderBrowserStartsFromTheGivenFolder)
     EXPECT_EQ(chooser.Requests()[0].kind, FileChoice::Kind::Folder);
     EXPECT_EQ(chooser.Requests()[0].initialFolder, "/srv");
     EXPECT_EQ(chooser.Requests()[1].initialFolder, "/srv/output");
+}
+
+TEST(FileDialogTest, ANameWithABackslashIsRefusedAndAskedForAgain)
+{
+    ScriptedFileChooser chooser;
+    ScriptedMessageBoxes boxes;
+    chooser.Answer("/srv/a\\b");
+    chooser.Answer("/srv/ab");
+    CString folder = "/srv";
+    EXPECT_TRUE(BrowseForFolder(nullptr, "Output folder", folder));
+    EXPECT_EQ(folder, "/srv/ab");
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].text, "/srv/a\\b\nFile and folder names with a \"\\\" cannot be "
+                                     "used here. Please choose another name.");
+    EXPECT_EQ(boxes.Shown()[0].type, MB_OK | MB_ICONWARNING);
+    EXPECT_EQ(chooser.Requests().size(), 2u);
 }
 
 TEST(FileDialogTest, ScriptedChooserRestoresThePreviousOne)
