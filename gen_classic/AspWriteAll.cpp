@@ -41,19 +41,9 @@ class ModifiedFilesCopy : public MirroringEnumerateFolders
 public:
     ModifiedFilesCopy(ForgeonProject* project, const CString& source, const CString& destination,
                       GenerationReport& report)
-        : MirroringEnumerateFolders(project, source, destination, /*overwrite=*/true),
-          m_report(report)
+        : MirroringEnumerateFolders(project, source, destination, /*overwrite=*/true, &report)
     {
     }
-
-protected:
-    void OnCopyFailed(const CString&, const CString& destination) override
-    {
-        m_report.AddUnwrittenFile(destination, std::strerror(errno));
-    }
-
-private:
-    GenerationReport& m_report;
 };
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "entities/Transaction.h"
 #include "gen_web/AspxObjectWriter.h"
 #include "gen_web/DataClassUse.h"
+#include "gen_web/ProjectFolder.h"
 #include "gen_web/ProjectItemCheck.h"
 #include "gen_web/ProjectWriterSet.h"
 #include "model/FileUtilities.h"
@@ -29,7 +30,7 @@ AspxWriteAll::AspxWriteAll(ForgeonProject* project, WriterSet& writers)
 
 AspxWriteAll::~AspxWriteAll() = default;
 
-bool AspxWriteAll::Run(Module* module)
+bool AspxWriteAll::Run(Module* module, bool copyModifiedFiles)
 {
     m_report.ForgetFolders();
     if (!IsOutputFolderWritable())
@@ -51,6 +52,8 @@ bool AspxWriteAll::Run(Module* module)
         WriteModulePages(*current);
     }
     ReportMissingProjectItems(*m_project, m_report);
+    if (copyModifiedFiles && m_report.IsEmpty())
+        ReplaceModifiedFiles(m_project, m_report).Run();
     if (m_report.IsEmpty())
         return true;
     AfxMessageBox(m_report.GetText());

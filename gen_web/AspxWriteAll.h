@@ -24,10 +24,11 @@ public:
 
     // Null writes every module's pages, a module only its own; the project-wide files are
     // written in both cases. When the project path cannot be made or written, the message
-    // "Could not write output at " + path and nothing written; otherwise a non-empty report is
-    // shown in one message. True when everything was written and every Compile and Content
-    // item of the project file names a file.
-    bool Run(Module* module);
+    // "Could not write output at " + path and nothing written. With copyModifiedFiles, a run
+    // that wrote everything then copies the user's files of "_modifiedCode" over the output.
+    // A non-empty report is shown in one message. True when everything was written and copied
+    // and every Compile and Content item of the project file names a file.
+    bool Run(Module* module, bool copyModifiedFiles = false);
 
     GenerationReport& GetReport() { return m_report; }
 

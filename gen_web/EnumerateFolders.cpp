@@ -1,9 +1,12 @@
 #include "gen_web/EnumerateFolders.h"
 
+#include "model/GenerationReport.h"
 #include "platform/core/FileCopy.h"
 #include "platform/core/HostPath.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -94,9 +97,10 @@ CString EnumerateFolders::RelativePath(const CString& path) const
 }
 
 MirroringEnumerateFolders::MirroringEnumerateFolders(ForgeonProject* project, CString sourceRoot,
-                                                     CString destinationRoot, bool overwrite)
+                                                     CString destinationRoot, bool overwrite,
+                                                     GenerationReport* report)
     : m_project(project), m_sourceRoot(WithSeparator(sourceRoot)),
-      m_destinationRoot(WithSeparator(destinationRoot)), m_overwrite(overwrite)
+      m_destinationRoot(WithSeparator(destinationRoot)), m_overwrite(overwrite), m_report(report)
 {
 }
 
@@ -117,13 +121,10 @@ int MirroringEnumerateFolders::OnFile(const CString& filePath)
 {
     SetDestinationFor(FolderOf(filePath));
     const int last = std::max(filePath.ReverseFind('\\'), filePath.ReverseFind('/'));
-    const CString destination = m_destination + filePath.Mid(last + 1);
-    if (!CopyFile(filePath, destination, m_overwrite ? FALSE : TRUE))
-        OnCopyFailed(filePath, destination);
+    CopyFileReportingFailure(filePath, m_destination + filePath.Mid(last + 1), m_overwrite,
+                             m_destinationError, m_report);
     return 1;
 }
-
-void MirroringEnumerateFolders::OnCopyFailed(const CString&, const CString&) {}
 
 void MirroringEnumerateFolders::SetDestinationFor(const CString& sourceFolder)
 {
@@ -136,6 +137,16 @@ void MirroringEnumerateFolders::SetDestinationFor(const CString& sourceFolder)
 
 int MirroringEnumerateFolders::MakeDestinationFolder()
 {
-    EnsureFolderChain(m_destination);
+    m_destinationError = EnsureFolderChain(m_destination) ? 0 : errno;
     return 1;
+}
+
+void CopyFileReportingFailure(const CString& source, const CString& destination, bool overwrite,
+                              int folderError, GenerationReport* report)
+{
+    int error = folderError;
+    if (error == 0 && !CopyFile(source, destination, overwrite ? FALSE : TRUE))
+        error = !overwrite && errno == EEXIST ? 0 : errno;
+    if (error != 0 && report != nullptr)
+        report->AddUnwrittenFile(destination, std::strerror(error));
 }

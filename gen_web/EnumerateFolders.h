@@ -3,6 +3,7 @@
 #include "platform/core/CString.h"
 
 class ForgeonProject;
+class GenerationReport;
 
 // Walks a folder tree: every sub-folder (before its own entries) and every file, in name order.
 // Folder paths end with "\".
@@ -29,7 +30,9 @@ private:
 };
 
 // A walker that copies every file of the walked folder into the mirror of its own folder below
-// a destination root, making the folders as whole chains.
+// a destination root, making the folders as whole chains. Each file is copied through a
+// temporary name, so a failed copy leaves no part of a file; with a report, every file not
+// copied is recorded in it with the reason (a file kept because it exists is not a failure).
 class MirroringEnumerateFolders : public EnumerateFolders
 {
 public:
@@ -41,15 +44,13 @@ public:
 
 protected:
     MirroringEnumerateFolders(ForgeonProject* project, CString sourceRoot, CString destinationRoot,
-                              bool overwrite);
+                              bool overwrite, GenerationReport* report = nullptr);
 
     // The destination folder of a folder path below the source root, below the destination
     // root; the path as it is by default.
     virtual CString MapRelativeFolder(const CString& relative) const { return relative; }
     // Makes the current destination folder; a file in its place leaves it unmade.
     int MakeDestinationFolder();
-    // A file that could not be copied; nothing by default.
-    virtual void OnCopyFailed(const CString& source, const CString& destination);
 
     ForgeonProject* m_project;
     CString m_destination;
@@ -61,4 +62,13 @@ private:
     CString m_sourceRoot;
     CString m_destinationRoot;
     bool m_overwrite;
+    GenerationReport* m_report;
+    // Why the current destination folder could not be made; 0 when it was.
+    int m_destinationError = 0;
 };
+
+// Copies the file, keeping an existing destination unless overwrite is set (which is no
+// failure). folderError is why the destination's folder could not be made, 0 when it was; a
+// copy not made goes to the report, when given, with its reason.
+void CopyFileReportingFailure(const CString& source, const CString& destination, bool overwrite,
+                              int folderError, GenerationReport* report);

@@ -2,10 +2,11 @@
 
 #include "model/ForgeonProject.h"
 #include "model/ProjectSettings.h"
-#include "platform/core/FileCopy.h"
 #include "platform/core/HostPath.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace
@@ -41,23 +42,30 @@ CString GetOutputRoot(const ForgeonProject& project)
     return GetProjectFolder(project) + project.GetProjectName() + "\\";
 }
 
-void SetUpProjectFolder(ForgeonProject& project, const CString& programFolder)
+GenerationReport SetUpProjectFolder(ForgeonProject& project, const CString& programFolder)
 {
-    WeavoEnumerateFolders(&project, programFolder).Run();
-    EnsureFolderExists(GetProjectFolder(project) + "_modifiedCode");
-    EnsureFolderExists(GetOutputRoot(project) + "uploadedData");
-    EnsureFolderExists(GetOutputRoot(project) + "Themes");
-    EnsureFolderExists(GetOutputRoot(project) + "Themes\\UI");
+    GenerationReport report;
+    WeavoEnumerateFolders(&project, programFolder, &report).Run();
+    for (const CString& folder :
+         {GetProjectFolder(project) + "_modifiedCode", GetOutputRoot(project) + "uploadedData",
+          GetOutputRoot(project) + "Themes", GetOutputRoot(project) + "Themes\\UI"})
+    {
+        if (!EnsureFolderExists(folder))
+            report.AddUnwrittenFile(folder, std::strerror(errno));
+    }
+    return report;
 }
 
-void CopyProjectTheme(ForgeonProject& project, const CString& programFolder, bool overwrite)
+void CopyProjectTheme(ForgeonProject& project, const CString& programFolder, bool overwrite,
+                      GenerationReport* report)
 {
     const ProjectSettings* settings = project.GetProjectSettings();
     if (settings == nullptr || settings->GetThemeName().IsEmpty() ||
         settings->GetColorSchemeName().IsEmpty())
         return;
-    ThemesEnumerateFolders(&project, "", /*copy=*/true, overwrite)
-        .Walk(programFolder + "\\themes\\" + settings->GetThemeName() + "\\" +
+    ThemesEnumerateFolders copy(&project, "", /*copy=*/true, overwrite);
+    copy.ReportFailuresTo(report);
+    copy.Walk(programFolder + "\\themes\\" + settings->GetThemeName() + "\\" +
               settings->GetColorSchemeName() + "\\");
 }
 
@@ -97,9 +105,10 @@ CString NextFreeProjectName(const CString& programFolder)
     }
 }
 
-WeavoEnumerateFolders::WeavoEnumerateFolders(ForgeonProject* project, const CString& programFolder)
+WeavoEnumerateFolders::WeavoEnumerateFolders(ForgeonProject* project, const CString& programFolder,
+                                             GenerationReport* report)
     : MirroringEnumerateFolders(project, programFolder + "\\KestraneWeavoFiles\\",
-                                GetOutputRoot(*project), /*overwrite=*/false)
+                                GetOutputRoot(*project), /*overwrite=*/false, report)
 {
 }
 
@@ -125,9 +134,9 @@ CString ModuleEnumerateFolders::MapRelativeFolder(const CString& relative) const
     return mapped;
 }
 
-ReplaceModifiedFiles::ReplaceModifiedFiles(ForgeonProject* project)
+ReplaceModifiedFiles::ReplaceModifiedFiles(ForgeonProject* project, GenerationReport& report)
     : MirroringEnumerateFolders(project, GetProjectFolder(*project) + "_modifiedCode\\",
-                                GetOutputRoot(*project), /*overwrite=*/true)
+                                GetOutputRoot(*project), /*overwrite=*/true, &report)
 {
 }
 
@@ -155,8 +164,9 @@ int ThemesEnumerateFolders::OnFile(const CString& filePath)
         folder = GetOutputRoot(*m_project) + "includes\\CSS\\";
     else
         return 1;
-    EnsureFolderChain(folder);
-    CopyFile(filePath, folder + FileNameOfPath(filePath), m_overwrite ? FALSE : TRUE);
+    const int folderError = EnsureFolderChain(folder) ? 0 : errno;
+    CopyFileReportingFailure(filePath, folder + FileNameOfPath(filePath), m_overwrite, folderError,
+                             m_report);
     return 1;
 }
 

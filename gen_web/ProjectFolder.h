@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gen_web/EnumerateFolders.h"
+#include "model/GenerationReport.h"
 #include "platform/core/CString.h"
 
 #include <vector>
@@ -19,13 +20,15 @@ CString GetOutputRoot(const ForgeonProject& project);
 
 // Copies the support files of the program folder into the output root, keeping files that
 // exist there, and makes the fixed folders "_modifiedCode", "uploadedData", "Themes" and
-// "Themes\UI". The shell passes the program's own folder.
-void SetUpProjectFolder(ForgeonProject& project, const CString& programFolder);
+// "Themes\UI". The shell passes the program's own folder. Returns the files not copied and
+// the folders not made, each with its reason.
+GenerationReport SetUpProjectFolder(ForgeonProject& project, const CString& programFolder);
 // Copies the colour scheme that the settings name from the program's theme library into the
 // output root: its UI files to "Themes\UI", its CSS files to "includes\CSS"; files that exist
 // there stay unless overwrite is set. Nothing when the settings name no theme or no scheme.
-void CopyProjectTheme(ForgeonProject& project, const CString& programFolder,
-                      bool overwrite = false);
+// The files not copied go to the report, when given.
+void CopyProjectTheme(ForgeonProject& project, const CString& programFolder, bool overwrite = false,
+                      GenerationReport* report = nullptr);
 // The settings take the theme and colour scheme of the first picture of the program's theme
 // library and the first master page in it; what the library lacks stays as it was.
 void ApplyDefaultTheme(ForgeonProject& project, const CString& programFolder);
@@ -39,7 +42,8 @@ CString NextFreeProjectName(const CString& programFolder);
 class WeavoEnumerateFolders : public MirroringEnumerateFolders
 {
 public:
-    WeavoEnumerateFolders(ForgeonProject* project, const CString& programFolder);
+    WeavoEnumerateFolders(ForgeonProject* project, const CString& programFolder,
+                          GenerationReport* report = nullptr);
 };
 
 // A module's output folder copied under the module's new name; every occurrence of the old
@@ -60,11 +64,12 @@ private:
     CString m_oldName;
 };
 
-// The user's files of "_modifiedCode" over the generated output, replacing it.
+// The user's files of "_modifiedCode" over the generated output, replacing it; the files not
+// copied go to the report.
 class ReplaceModifiedFiles : public MirroringEnumerateFolders
 {
 public:
-    explicit ReplaceModifiedFiles(ForgeonProject* project);
+    ReplaceModifiedFiles(ForgeonProject* project, GenerationReport& report);
 };
 
 // Collects the paths of files of one extension and, with copy set, copies theme files into the
@@ -76,6 +81,8 @@ public:
     // ".jpg" also wants ".jpeg"; an empty extension wants nothing.
     ThemesEnumerateFolders(ForgeonProject* project, const CString& extension, bool copy,
                            bool overwrite);
+    // The files that could not be copied go to the report.
+    void ReportFailuresTo(GenerationReport* report) { m_report = report; }
 
     int OnFile(const CString& filePath) override;
 
@@ -91,4 +98,5 @@ private:
     std::vector<CString> m_collectedFiles;
     bool m_copy;
     bool m_overwrite;
+    GenerationReport* m_report = nullptr;
 };

@@ -41,6 +41,13 @@ CString BackupPlace::CopyPath(const CString& stamp) const
     return BackupFolder() + "\\" + name + stamp + ".wvt";
 }
 
+CString BackupFailureText(const CString& target, const CString& reason)
+{
+    CString oneLine = reason;
+    oneLine.Replace("\n", " ");
+    return "Back up file " + target + " could not be written: " + oneLine;
+}
+
 bool BackupStopwatch::Lap(DWORD now)
 {
     if (m_running)

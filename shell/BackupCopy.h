@@ -24,6 +24,10 @@ struct BackupPlace
     CString CopyPath(const CString& stamp) const;
 };
 
+// The status text of a backup copy that could not be written: the copy's path and the reason,
+// on one line.
+CString BackupFailureText(const CString& target, const CString& reason);
+
 // The time a user spends switching the panes: each switch adds the time since the previous one;
 // once the total passes five minutes a backup is due and the count starts again.
 class BackupStopwatch

@@ -12,6 +12,7 @@
 #include "model/LoginPageCreator.h"
 #include "model/ProjectSettings.h"
 #include "model/ProjectStore.h"
+#include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/View.h"
@@ -23,6 +24,8 @@
 #include "shell/MainFrame.h"
 #include "shell/logic/TestHarness.h"
 
+#include <cerrno>
+#include <cstring>
 #include <utility>
 
 IMPLEMENT_DYNCREATE(ForgeonDoc, CDocument)
@@ -116,8 +119,8 @@ std::optional<CString> ForgeonDoc::AskSaveFileName(const char* title, const char
 
 void ForgeonDoc::AdoptPath(const CString& path)
 {
-    m_strPath = path;
-    SetTitle(path);
+    m_strPath = AbsolutePath(path).c_str();
+    SetTitle(m_strPath);
 }
 
 void ForgeonDoc::NewProject()
@@ -165,10 +168,12 @@ BOOL ForgeonDoc::OnOpenDocument(const char* path)
     return OpenProjectFile(path) ? TRUE : FALSE;
 }
 
-bool ForgeonDoc::OpenProjectFile(const CString& path)
+bool ForgeonDoc::OpenProjectFile(const CString& given)
 {
-    if (path.IsEmpty())
+    if (given.IsEmpty())
         return false;
+    // A path named on the command line may be relative; the backups are placed by it later.
+    const CString path = AbsolutePath(given).c_str();
     auto loading = std::make_unique<ProjectStore>();
     m_pLoadingStore = loading.get();
     const bool loaded = loading->ArchiveProject(nullptr, path, TRUE) != FALSE;
@@ -256,8 +261,6 @@ void ForgeonDoc::SaveBackupCopy(const CString& stamp)
     if (!HasPathOrAskToSave())
         return;
     const BackupPlace place(m_strPath);
-    if (!EnsureFolderExists(place.BackupFolder()))
-        return;
     const CString target = place.CopyPath(stamp.IsEmpty() ? BackupStampNow() : stamp);
     MainFrame* frame = Frame();
     if (frame != nullptr)
@@ -266,10 +269,21 @@ void ForgeonDoc::SaveBackupCopy(const CString& stamp)
         status.Format("Back up file %s is getting generated. Please wait", target.GetString());
         frame->SetStatusText(status);
     }
-    CWaitCursor wait;
-    SaveProjectTo(target);
+    std::optional<CString> failure;
+    {
+        CWaitCursor wait;
+        if (EnsureFolderExists(place.BackupFolder()))
+            failure = m_pStore->SaveQuietly(GetProject(), target);
+        else
+            failure = "The folder " + place.BackupFolder() +
+                      " could not be made: " + std::strerror(errno);
+    }
+    // The next backup is tried when the next one is due.
+    const CString said = failure ? BackupFailureText(target, *failure) : CString();
     if (frame != nullptr)
-        frame->SetStatusText("");
+        frame->SetStatusText(said);
+    else if (failure)
+        AfxMessageBox(said, MB_OK | MB_ICONWARNING);
 }
 
 void ForgeonDoc::ApplyDefaultTheme()
@@ -332,11 +346,9 @@ void ForgeonDoc::OnWriteAll()
     if (dialog.DoModal() != IDOK)
         return;
     CWaitCursor wait;
-    // The driver has named what it could not write.
-    if (!AspxWriteAll(project).Run(nullptr))
+    // The driver has named what it could not write or copy.
+    if (!AspxWriteAll(project).Run(nullptr, dialog.m_useModifiedFiles != FALSE))
         return;
-    if (dialog.m_useModifiedFiles)
-        ReplaceModifiedFiles(project).Run();
     const CString solution = GetProjectFolder(*project) + projectName + ".sln";
     const bool visualStudio2005 = project->GetProjectSettings()->GetVisualStudioVersion() == 0;
     CString message;

@@ -54,9 +54,9 @@ public:
     // tree refreshed and the start page shown.
     void NewProject();
     // Reads the project file into a store of its own and, only when that succeeded, makes it the
-    // open project: the path, the title and the recent-file list follow. A failure leaves the open
-    // project, its path and its title as they were.
-    bool OpenProjectFile(const CString& path);
+    // open project: the path (made absolute), the title and the recent-file list follow. A failure
+    // leaves the open project, its path and its title as they were.
+    bool OpenProjectFile(const CString& given);
     // Writes the project to its file, asking for one when it has none; false when the user
     // cancelled or the store could not write it.
     bool Save();
@@ -68,7 +68,8 @@ public:
     // True with a path; without one asks whether to save and saves on Yes, giving false.
     bool HasPathOrAskToSave();
     // A copy of the project file into "<name>_backup" beside it, named with the stamp (the
-    // date and time now when empty).
+    // date and time now when empty). A copy that cannot be written is named with the reason in
+    // the status bar (a message without a frame); nothing else is shown.
     void SaveBackupCopy(const CString& stamp);
     // The first theme, colour scheme and master page of the theme library beside the program.
     void ApplyDefaultTheme();

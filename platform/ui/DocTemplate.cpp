@@ -1,9 +1,12 @@
 #include "platform/ui/DocTemplate.h"
 
+#include "platform/core/HostPath.h"
 #include "platform/ui/CreateObjectAs.h"
 #include "platform/ui/Document.h"
 #include "platform/ui/FrameWnd.h"
 #include "platform/ui/WinApp.h"
+
+#include <string>
 
 IMPLEMENT_DYNAMIC(CDocTemplate, CCmdTarget)
 IMPLEMENT_DYNAMIC(CSingleDocTemplate, CDocTemplate)
@@ -44,6 +47,10 @@ CSingleDocTemplate::~CSingleDocTemplate() = default;
 
 CDocument* CSingleDocTemplate::OpenDocumentFile(const char* path, BOOL makeVisible)
 {
+    // A path named on the command line may be relative to the folder the program started in.
+    const std::string absolute = path != nullptr ? AbsolutePath(path) : std::string();
+    if (path != nullptr)
+        path = absolute.c_str();
     const bool created = !m_document;
     if (created)
     {

@@ -4,11 +4,11 @@
 #include "model/ForgeonProject.h"
 #include "model/NameUtilities.h"
 #include "model/ProjectSettings.h"
-#include "platform/core/FileCopy.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
 #include "shell/logic/ModuleRenamer.h"
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <iterator>
@@ -293,14 +293,19 @@ bool ProjectProperties::Apply()
     // The automatic string follows the fields as they are now.
     BuildConnectionString();
     Store();
-    SetUpProjectFolder(*m_project, m_programFolder);
-    CopyThemeIntoProject(*m_project, m_programFolder, /*overwrite=*/false);
+    GenerationReport report = SetUpProjectFolder(*m_project, m_programFolder);
+    CopyThemeIntoProject(*m_project, m_programFolder, /*overwrite=*/false, &report);
     if (!m_state.logoPath.IsEmpty())
     {
         const CString images = GetOutputRoot(*m_project) + "includes\\images\\";
-        EnsureFolderExists(images);
-        CopyFile(m_state.logoPath, images + "logo.jpg", FALSE);
+        const int folderError = EnsureFolderExists(images) ? 0 : errno;
+        CopyFileReportingFailure(m_state.logoPath, images + "logo.jpg", /*overwrite=*/true,
+                                 folderError, &report);
     }
+    if (!report.IsEmpty())
+        AfxMessageBox("The project folder " + GetProjectFolder(*m_project) +
+                          " was not completed.\n" + report.GetText(),
+                      MB_OK | MB_ICONWARNING);
     return true;
 }
 
@@ -325,7 +330,8 @@ void ProjectProperties::Store()
         settings.SetDatabaseServerEdition(m_state.databaseServer);
 }
 
-void CopyThemeIntoProject(ForgeonProject& project, const CString& programFolder, bool overwrite)
+void CopyThemeIntoProject(ForgeonProject& project, const CString& programFolder, bool overwrite,
+                          GenerationReport* report)
 {
     const ProjectSettings* settings = project.GetProjectSettings();
     if (settings == nullptr)
@@ -334,5 +340,5 @@ void CopyThemeIntoProject(ForgeonProject& project, const CString& programFolder,
         ApplyDefaultTheme(project, programFolder);
     // A project without a folder has nowhere to take the files.
     if (!settings->GetProjectPath().IsEmpty())
-        CopyProjectTheme(project, programFolder, overwrite);
+        CopyProjectTheme(project, programFolder, overwrite, report);
 }

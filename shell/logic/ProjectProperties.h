@@ -7,6 +7,7 @@
 #include <vector>
 
 class ForgeonProject;
+class GenerationReport;
 
 // Fills the array with the names of the database servers it finds; false when the search
 // failed.
@@ -84,7 +85,8 @@ public:
     static CString ParseConnectionValue(CString connection, const CString& key);
 
     // Checks the values, showing the first refusal; stores them in the settings, sets up the
-    // project folder and copies the theme and the logo. False when refused.
+    // project folder and copies the theme and the logo, and names in one message what could
+    // not be copied or made. False when refused.
     bool Apply();
 
     const CString& GetConnectionString() const { return m_connectionString; }
@@ -106,5 +108,7 @@ private:
 };
 
 // The theme of the settings, the default one when they name none, copied into the project
-// folder; nothing is copied while the project has no path.
-void CopyThemeIntoProject(ForgeonProject& project, const CString& programFolder, bool overwrite);
+// folder; nothing is copied while the project has no path. The files not copied go to the
+// report, when given.
+void CopyThemeIntoProject(ForgeonProject& project, const CString& programFolder, bool overwrite,
+                          GenerationReport* report = nullptr);

@@ -1,6 +1,7 @@
 #include "gen_web/ProjectFolder.h"
 
 #include "tests/gen_web/GenWebProject.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
@@ -72,12 +73,54 @@ TEST_F(ProjectFolderTest, ModifiedFilesReplaceGeneratedOnesInTheirOwnFolders)
     WriteHostFile(Out("Web.config"), "generated");
     WriteHostFile(Out("M/UI/Page.aspx"), "generated");
 
-    EXPECT_EQ(1, ReplaceModifiedFiles(&m_fixture.Project()).Run());
+    GenerationReport report;
+    EXPECT_EQ(1, ReplaceModifiedFiles(&m_fixture.Project(), report).Run());
+    EXPECT_TRUE(report.IsEmpty()) << report.GetText();
 
     EXPECT_EQ("mine", ReadHostFile(Out("Web.config")));
     EXPECT_EQ("my page", ReadHostFile(Out("M/UI/Page.aspx")));
     EXPECT_EQ("after the folder", ReadHostFile(Out("M/z.txt")));
     EXPECT_FALSE(fs::exists(Out("M/UI/z.txt")));
+}
+
+// The names and reasons of the files the report holds.
+std::vector<std::string> UnwrittenOf(const GenerationReport& report)
+{
+    std::vector<std::string> lines;
+    for (const GenerationReport::Entry& entry : report.GetUnwrittenFiles())
+        lines.push_back((entry.name + " (" + entry.reason + ")").GetString());
+    return lines;
+}
+
+TEST_F(ProjectFolderTest, CopiesThatCannotBeMadeAreNamedAndLeaveNoPartOfAFile)
+{
+    const std::string big(256 * 1024, 'x');
+    WriteHostFile(m_fixture.Root() / "Shop/_modifiedCode/Web.config", big);
+    WriteHostFile(m_fixture.Root() / "Shop/_modifiedCode/M/Page.aspx", "my page");
+    WriteHostFile(Out("Web.config"), "generated");
+    WriteHostFile(Out("M"), "a file where the folder goes");
+    WriteHostFile(Bin("KestraneWeavoFiles/big.js"), big);
+    WriteHostFile(Bin("KestraneWeavoFiles/small.js"), "small");
+    const CString output = GetOutputRoot(m_fixture.Project());
+    GenerationReport modified;
+    GenerationReport support;
+    {
+        const ScopedFileSizeLimit fullDisk(64 * 1024);
+        ReplaceModifiedFiles(&m_fixture.Project(), modified).Run();
+        support = SetUpProjectFolder(m_fixture.Project(), BinFolder());
+    }
+    EXPECT_EQ(UnwrittenOf(modified),
+              (std::vector<std::string>{(output + "M\\Page.aspx (Not a directory)").GetString(),
+                                        (output + "Web.config (File too large)").GetString()}));
+    EXPECT_EQ(ReadHostFile(Out("Web.config")), "generated");
+    EXPECT_EQ(UnwrittenOf(support),
+              std::vector<std::string>{(output + "big.js (File too large)").GetString()});
+    EXPECT_FALSE(fs::exists(Out("big.js")));
+    EXPECT_EQ(ReadHostFile(Out("small.js")), "small");
+
+    // With room a later run copies what is missing.
+    EXPECT_TRUE(SetUpProjectFolder(m_fixture.Project(), BinFolder()).IsEmpty());
+    EXPECT_TRUE(ReadHostFile(Out("big.js")) == big);
 }
 
 TEST_F(ProjectFolderTest, ModuleCopyReplacesTheOldNameOnlyBelowTheOutputRoot)

@@ -148,6 +148,40 @@ TEST(MainFrameTest, FiveMinutesOfSwitchingWriteOneStampedBackupBesideTheProject)
     EXPECT_EQ(program.boxes.Shown().size(), 0u);
 }
 
+TEST(MainFrameTest, ARelativelyOpenedProjectIsBackedUpBesideItAndAFailedBackupIsTriedAgain)
+{
+    ScriptedDesktop desktop(LocalTimeMs(2008, 3, 3, 9, 0));
+    RunningProgram program;
+    WriteTwoModuleProject(program.PathOf("Shop.wvt"));
+    const std::filesystem::path started = std::filesystem::current_path();
+    std::filesystem::current_path(program.folder.Path());
+    const bool opened = program.Doc().OpenProjectFile("Shop.wvt");
+    std::filesystem::current_path(started);
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(program.Doc().GetPath(), program.PathOf("Shop.wvt").c_str());
+
+    // A file stands where the backup folder goes.
+    const std::filesystem::path backups = program.folder.Path() / "Shop_backup";
+    std::ofstream(backups) << "in the way";
+    MainFrame& frame = program.Frame();
+    frame.ShowRightPane(RightPane::TableView);
+    desktop.Advance(300'001);
+    frame.ShowStartPage();
+    const std::string folder = program.folder.Path().string() + "\\Shop_backup";
+    EXPECT_EQ(frame.GetStatusBar()->GetPaneText(0),
+              ("Back up file " + folder +
+               "\\Shop~3Mar2008(9-5).wvt could not be written: The folder " + folder +
+               " could not be made: Not a directory")
+                  .c_str());
+    EXPECT_TRUE(program.boxes.Shown().empty());
+
+    std::filesystem::remove(backups);
+    desktop.Advance(300'001);
+    frame.ShowRightPane(RightPane::MenuView);
+    EXPECT_TRUE(std::filesystem::exists(backups / "Shop~3Mar2008(9-10).wvt"));
+    EXPECT_EQ(frame.GetStatusBar()->GetPaneText(0), "");
+}
+
 TEST(MainFrameTest, ABackupDueForANeverSavedProjectAsksToSaveInstead)
 {
     ScriptedDesktop desktop(LocalTimeMs(2008, 3, 3, 9, 5));

@@ -100,6 +100,21 @@ TEST_F(WriteAllCommandTest, AnIncompleteRunNamesWhatWasNotWrittenAndNeitherCopie
     EXPECT_NE(ReadFile(output / "Web.config"), "mine");
 }
 
+TEST_F(WriteAllCommandTest, AModifiedFileThatCannotBeCopiedIsNamedAndTheRunDoesNotSucceed)
+{
+    // The generated project file stands where the folder of this one goes.
+    std::filesystem::create_directories(modified / "Shop.csproj");
+    std::ofstream(modified / "Shop.csproj" / "Note.txt") << "mine";
+    program.dialogs.Answer([](CDialog&, DialogDriver& user) { user.PressOk(); });
+    AnswerSave();
+    program.Command(ID_WRITE_ALL);
+    const CString expected = "These files could not be written:\n" +
+                             program.Project().GetProjectPath() +
+                             "Shop\\Shop\\Shop.csproj\\Note.txt (Not a directory)";
+    EXPECT_EQ(Texts(), std::vector<std::string>{expected.GetString()});
+    EXPECT_EQ(ReadFile(output / "Web.config"), "mine") << "the other files are copied";
+}
+
 TEST_F(WriteAllCommandTest, StopsBeforeAnythingWhenTheSaveIsCancelledOrTheProjectHasNoName)
 {
     program.files.Cancel();

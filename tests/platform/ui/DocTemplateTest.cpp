@@ -1,5 +1,6 @@
 #include "platform/ui/DocTemplate.h"
 #include "platform/core/ScriptedMessageBoxes.h"
+#include "platform/ui/RecentFileList.h"
 #include "platform/ui/View.h"
 #include "tests/platform/ui/DocViewFixtures.h"
 
@@ -57,6 +58,17 @@ TEST_F(DocTemplateTest, OpeningAnotherFileReusesTheDocumentAndTheFrame)
     EXPECT_EQ(dynamic_cast<TextDocument*>(doc)->m_text, "second");
     EXPECT_EQ(doc->GetTitle(), "second.wvt");
     EXPECT_EQ(view->initialUpdates, 2) << "the views are refreshed for the new file";
+}
+
+TEST_F(DocTemplateTest, ARelativePathIsKeptAsTheAbsoluteOneItNamed)
+{
+    const std::filesystem::path started = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path());
+    CDocument* doc = app.OpenDocumentFile("first.wvt");
+    std::filesystem::current_path(started);
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->GetPathName(), first.c_str());
+    EXPECT_EQ((*app.GetRecentFileList())[0], first.c_str());
 }
 
 TEST_F(DocTemplateTest, CancellingTheSaveQuestionKeepsTheModifiedDocument)

@@ -1,5 +1,6 @@
 #include "shell/logic/ProjectProperties.h"
 #include "tests/shell/logic/ProgramFolderFixture.h"
+#include "tests/support/FileSizeLimit.h"
 
 namespace fs = std::filesystem;
 
@@ -270,6 +271,34 @@ TEST_F(ProjectPropertiesTest, OkStoresTheSettingsAndSetsUpTheProjectFolderWithTh
     EXPECT_EQ(Settings().GetSqlServerAuthentication(), 1);
     EXPECT_EQ(Settings().GetServerName(), "HOST");
     EXPECT_EQ(Read(output / "includes/CSS/style.css"), "the project's own");
+}
+
+TEST_F(ProjectPropertiesTest, OkNamesWhatItCouldNotCopyAndLeavesNoPartOfAFile)
+{
+    const std::string big(256 * 1024, 'x');
+    Write(Bin("KestraneWeavoFiles/big.js"), big);
+    Write(Bin("themes/classic/blue/a.jpg"), "picture");
+    Write(Bin("themes/classic/blue/CSS/style.css"), big);
+    Write(Bin("themes/classic/blue/UI/Main.master"), "master");
+    Write(folder.Path() / "logo.png", big);
+    Settings().SetThemeName("");
+    ProjectProperties properties = Valid();
+    properties.Edit().logoPath = (folder.Path() / "logo.png").c_str();
+    {
+        const ScopedFileSizeLimit fullDisk(64 * 1024);
+        EXPECT_TRUE(properties.Apply());
+    }
+    const CString output = folder.ModelPath() + "\\Shop\\Shop\\";
+    const CString expected = "The project folder " + folder.ModelPath() +
+                             "\\Shop\\ was not completed.\nThese files could not be written:\n" +
+                             output + "big.js (File too large)\n" + output +
+                             "includes\\CSS\\style.css (File too large)\n" + output +
+                             "includes\\images\\logo.jpg (File too large)";
+    EXPECT_EQ(Messages(), std::vector<std::string>{expected.GetString()});
+    const fs::path written = folder.Path() / "Shop" / "Shop";
+    for (const char* missing : {"big.js", "includes/CSS/style.css", "includes/images/logo.jpg"})
+        EXPECT_FALSE(fs::exists(written / missing)) << missing;
+    EXPECT_EQ(Read(written / "Themes/UI/Main.master"), "master");
 }
 
 TEST_F(ProjectPropertiesTest, AProjectNameThatIsNoIdentifierIsWarnedOf)
