@@ -124,15 +124,16 @@ BOOL CRichToolTipCtrl::AddTool(CWnd* window, LPCTSTR text, LPCRECT rect, UINT id
         tool->m_textCallback = -1;
     else
         tool->m_text = text != nullptr ? text : "";
-    CRect area;
     if (rect != nullptr)
-        area = *rect;
-    else
-        window->GetClientRect(&area);
-    window->ClientToScreen(&area);
-    if (m_parent != nullptr)
-        m_parent->ScreenToClient(&area);
-    tool->m_rect = area;
+    {
+        CRect area = *rect;
+        window->ClientToScreen(&area);
+        if (m_parent != nullptr)
+            m_parent->ScreenToClient(&area);
+        tool->m_rect = area;
+    }
+    tool->m_wholeWindow = rect == nullptr;
+    tool->m_rect = ToolRect(*tool);
     tool->m_width = m_maxWidth;
     tool->m_textColor = m_textColor;
     tool->m_backColor = m_backColor;
@@ -169,10 +170,22 @@ int CRichToolTipCtrl::ToolAt(CPoint screen, CWnd* under) const
         const CRichToolTipInfo& tool = *m_tools[index];
         const bool windowMatches = under == nullptr ? tool.m_window->IsWindowVisible() != FALSE
                                                     : IsAncestorOrSelf(tool.m_window, under);
-        if (windowMatches && tool.m_rect.PtInRect(point))
+        if (windowMatches && ToolRect(tool).PtInRect(point))
             return static_cast<int>(index);
     }
     return -1;
+}
+
+CRect CRichToolTipCtrl::ToolRect(const CRichToolTipInfo& tool) const
+{
+    if (!tool.m_wholeWindow)
+        return tool.m_rect;
+    CRect area;
+    tool.m_window->GetClientRect(&area);
+    tool.m_window->ClientToScreen(&area);
+    if (m_parent != nullptr)
+        m_parent->ScreenToClient(&area);
+    return area;
 }
 
 bool CRichToolTipCtrl::CursorOverTip() const

@@ -18,6 +18,9 @@ public:
     UINT m_id = 0;
     // In the tip's parent's client coordinates.
     CRect m_rect;
+    // The tool is its whole window: its rectangle follows the window, which a layout may place
+    // after the tool was added.
+    bool m_wholeWindow = false;
     // 0: m_text; -1: the text is asked from the parent with TTN_NEEDTEXT.
     int m_textCallback = 0;
     CString m_text;
@@ -72,6 +75,8 @@ protected:
 private:
     // The tool at the screen point; -1 when none.
     int ToolAt(CPoint screen, CWnd* under) const;
+    // The tool's rectangle in the parent's client coordinates, as its window lies now.
+    CRect ToolRect(const CRichToolTipInfo& tool) const;
     bool CursorOverTip() const;
     void Run(const ToolTipMachine::Commands& commands);
     void ShowTip(CPoint point);

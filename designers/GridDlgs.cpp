@@ -43,7 +43,7 @@ int ComboSelection(CWnd& dialog, int id)
 }
 } // namespace
 
-AddGridDlg::AddGridDlg(CWnd* parent) : CDialog(IDD, parent)
+AddGridDlg::AddGridDlg(CWnd* parent) : ToolTipDialog(IDD, parent)
 {
     MapControl(BN_CLICKED, GridSizeInput::IDC_HELP_BUTTON, &AddGridDlg::OnHelp);
 }
@@ -71,7 +71,7 @@ void AddGridDlg::OnHelp()
 }
 
 MoveGridDlg::MoveGridDlg(DashBoard& page, GridCell& cell, CWnd* parent)
-    : CDialog(IDD, parent), m_mover(page, cell), m_view(*this)
+    : ToolTipDialog(IDD, parent), m_mover(page, cell), m_view(*this)
 {
     MapControl(CBN_SELCHANGE, GridMover::IDC_GRIDS, &MoveGridDlg::OnGrid);
     MapControl(CBN_SELCHANGE, GridMover::IDC_CELLS, &MoveGridDlg::OnCell);

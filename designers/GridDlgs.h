@@ -1,12 +1,12 @@
 #pragma once
 
-#include "controls/RichToolTipCtrl.h"
+#include "controls/ToolTipDialog.h"
 #include "designers/logic/GridDialogs.h"
 #include "editors/ControlStatesView.h"
 #include "platform/ui/Dialog.h"
 
 // "Add New Grid in Dashboard": rows 1 to 10 and columns 1 to 6, read by the caller after OK.
-class AddGridDlg : public CDialog
+class AddGridDlg : public ToolTipDialog
 {
 public:
     static constexpr UINT IDD = GridSizeInput::IDD;
@@ -23,11 +23,10 @@ private:
     void OnHelp();
 
     GridSizeInput m_size;
-    CRichToolTipCtrl m_toolTips;
 };
 
 // "Move table: " over a GridMover.
-class MoveGridDlg : public CDialog
+class MoveGridDlg : public ToolTipDialog
 {
 public:
     static constexpr UINT IDD = GridMover::IDD;
@@ -45,5 +44,4 @@ private:
 
     GridMover m_mover;
     ControlStatesView m_view;
-    CRichToolTipCtrl m_toolTips;
 };

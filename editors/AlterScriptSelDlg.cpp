@@ -28,7 +28,7 @@ const DialogTemplateRegistration alterScriptTemplate{{
 } // namespace
 
 AlterScriptSelDlg::AlterScriptSelDlg(bool tableSelected, CWnd* parent)
-    : CDialog(IDD, parent), m_scope(tableSelected)
+    : ToolTipDialog(IDD, parent), m_scope(tableSelected)
 {
     MapControlRange(BN_CLICKED, IDC_TABLE, IDC_TABLE,
                     [this] { Choose(AlterScriptScope::Scope::Table); });

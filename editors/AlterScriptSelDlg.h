@@ -1,12 +1,12 @@
 #pragma once
 
+#include "controls/ToolTipDialog.h"
 #include "editors/logic/AlterScriptScope.h"
 #include "platform/ui/Dialog.h"
-#include "platform/ui/ToolTipCtrl.h"
 
 // "Generate Alter script for": the selected table, the selected module or the project. After
 // OK the caller reads the scope's flags.
-class AlterScriptSelDlg : public CDialog
+class AlterScriptSelDlg : public ToolTipDialog
 {
 public:
     static constexpr UINT IDD = 319;
@@ -26,5 +26,4 @@ private:
     void OnHelp();
 
     AlterScriptScope m_scope;
-    CToolTipCtrl m_toolTips;
 };

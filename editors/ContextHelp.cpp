@@ -1,10 +1,10 @@
 #include "editors/ContextHelp.h"
 
+#include "controls/RichToolTipCtrl.h"
 #include "editors/ProgramFiles.h"
 #include "model/FileUtilities.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/DesktopServices.h"
-#include "platform/ui/ToolTipCtrl.h"
 #include "platform/ui/Wnd.h"
 
 void ShowContextHelp(CWnd* caller, UINT contextId)
@@ -20,7 +20,8 @@ void ShowContextHelp(CWnd* caller, UINT contextId)
              contextId);
 }
 
-void AddControlTips(CToolTipCtrl& tips, CWnd& dialog, std::initializer_list<ControlTip> controls)
+void AddControlTips(CRichToolTipCtrl& tips, CWnd& dialog,
+                    std::initializer_list<ControlTip> controls)
 {
     tips.Create(&dialog);
     for (const ControlTip& control : controls)

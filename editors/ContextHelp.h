@@ -4,7 +4,7 @@
 
 #include <initializer_list>
 
-class CToolTipCtrl;
+class CRichToolTipCtrl;
 class CWnd;
 
 // A control of a dialog and the tool tip it shows.
@@ -19,4 +19,5 @@ struct ControlTip
 void ShowContextHelp(CWnd* caller, UINT contextId);
 
 // Creates the dialog's tool-tip control and gives each control its tip.
-void AddControlTips(CToolTipCtrl& tips, CWnd& dialog, std::initializer_list<ControlTip> controls);
+void AddControlTips(CRichToolTipCtrl& tips, CWnd& dialog,
+                    std::initializer_list<ControlTip> controls);

@@ -256,11 +256,11 @@ private:
 };
 
 // A page of the menu editor: a child dialog of the tab control over the editor of its view.
-class MenuPage : public CDialog
+class MenuPage : public ToolTipDialog
 {
 public:
     MenuPage(UINT templateId, MenuDlg& view, int helpId, UINT contextId)
-        : CDialog(templateId), m_owner(view), m_states(*this), m_contextId(contextId)
+        : ToolTipDialog(templateId), m_owner(view), m_states(*this), m_contextId(contextId)
     {
         MapControl(BN_CLICKED, IDC_OK_PAGE, &MenuPage::OnOk);
         MapControl(BN_CLICKED, helpId, &MenuPage::OnHelp);
@@ -275,13 +275,15 @@ protected:
             ViewEditorHost::Get().ShowStartPage();
     }
     void OnHelp() { ShowContextHelp(this, m_contextId); }
-    void CreateTips(std::initializer_list<ControlTip> tips) { AddControlTips(m_tips, *this, tips); }
+    void CreateTips(std::initializer_list<ControlTip> tips)
+    {
+        AddControlTips(m_toolTips, *this, tips);
+    }
 
     MenuDlg& m_owner;
     TreeControl m_tree;
     MenuTreeView m_treeView;
     ControlStatesView m_states;
-    CToolTipCtrl m_tips;
     UINT m_contextId;
 };
 
@@ -621,7 +623,8 @@ HTREEITEM MenuTreeView::HandleOf(int index) const
                : nullptr;
 }
 
-ChildMenuDlg::ChildMenuDlg(const Menu& parent, CWnd* owner) : CDialog(IDD, owner), m_parent(parent)
+ChildMenuDlg::ChildMenuDlg(const Menu& parent, CWnd* owner)
+    : ToolTipDialog(IDD, owner), m_parent(parent)
 {
     MapControlRange(BN_CLICKED, IDC_HELP_BUTTON, IDC_HELP_BUTTON,
                     [this] { ShowContextHelp(this, IDD); });
@@ -649,7 +652,7 @@ void ChildMenuDlg::OnOK()
 }
 
 AssignFileToMenu::AssignFileToMenu(const ForgeonProject& project, Menu& menu, CWnd* owner)
-    : CDialog(IDD, owner), m_choice(project, menu), m_view(*this)
+    : ToolTipDialog(IDD, owner), m_choice(project, menu), m_view(*this)
 {
     MapControlRange(BN_CLICKED, IDC_HELP_BUTTON, IDC_HELP_BUTTON,
                     [this] { ShowContextHelp(this, IDD); });
@@ -696,7 +699,7 @@ void AssignFileToMenu::OnOK()
 }
 
 SelectMenuDlg::SelectMenuDlg(const ForgeonProject& project, CWnd* owner)
-    : CDialog(IDD, owner), m_choice(project), m_view(*this)
+    : ToolTipDialog(IDD, owner), m_choice(project), m_view(*this)
 {
     MapControl(BN_CLICKED, IDC_SELECT, &SelectMenuDlg::OnSelect);
     MapControlRange(BN_CLICKED, IDC_HELP_BUTTON, IDC_HELP_BUTTON,
@@ -724,7 +727,7 @@ void SelectMenuDlg::OnSelect()
 }
 
 AssignMenuParamDlg::AssignMenuParamDlg(AspFile& file, bool top, CWnd* owner)
-    : CDialog(IDD, owner), m_mapping(file, top), m_view(*this)
+    : ToolTipDialog(IDD, owner), m_mapping(file, top), m_view(*this)
 {
     MapControlRange(BN_CLICKED, IDC_SELECT_MENU, IDC_SELECT_MENU,
                     [this] { Run(&MenuParameterMapping::SelectMenu); });

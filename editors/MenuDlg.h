@@ -2,13 +2,13 @@
 
 #include "controls/CellListCtrl.h"
 #include "controls/TabCtrl.h"
+#include "controls/ToolTipDialog.h"
 #include "controls/TreeControl.h"
 #include "editors/ControlStatesView.h"
 #include "editors/WvpDialog.h"
 #include "editors/logic/MenuPages.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/FormView.h"
-#include "platform/ui/ToolTipCtrl.h"
 
 #include <memory>
 #include <vector>
@@ -30,7 +30,7 @@ private:
 };
 
 // "Add child menus for ": the name of a new sub-menu.
-class ChildMenuDlg : public CDialog
+class ChildMenuDlg : public ToolTipDialog
 {
 public:
     enum
@@ -49,11 +49,10 @@ public:
 private:
     const Menu& m_parent;
     CString m_name;
-    CToolTipCtrl m_toolTips;
 };
 
 // "Assign file to menu": module, file type, page and page file of the menu.
-class AssignFileToMenu : public CDialog
+class AssignFileToMenu : public ToolTipDialog
 {
 public:
     enum
@@ -71,11 +70,10 @@ private:
 
     MenuFileAssignment m_choice;
     ControlStatesView m_view;
-    CToolTipCtrl m_toolTips;
 };
 
 // "Select menu": the top menu of a page file.
-class SelectMenuDlg : public CDialog
+class SelectMenuDlg : public ToolTipDialog
 {
 public:
     enum
@@ -97,11 +95,10 @@ private:
     TreeControl m_tree;
     MenuTreeView m_treeView;
     ControlStatesView m_view;
-    CToolTipCtrl m_toolTips;
 };
 
 // "Map menu paramaters for ": the variables the leaves of a page file's top menu pass.
-class AssignMenuParamDlg : public CDialog
+class AssignMenuParamDlg : public ToolTipDialog
 {
 public:
     enum
@@ -124,7 +121,6 @@ private:
     MenuParameterMapping m_mapping;
     CCellListCtrl m_list;
     ControlStatesView m_view;
-    CToolTipCtrl m_toolTips;
 };
 
 class MenuDlgTabCtrl;

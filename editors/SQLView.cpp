@@ -150,9 +150,13 @@ void SQLView::OnInitialUpdate()
     {
         m_tables.SubclassDlgItem(DatabasePane::IDC_TABLE_LIST, this);
         m_fields.SubclassDlgItem(DatabasePane::IDC_FIELD_LIST, this);
+        // The selected table stays marked while the user works with the buttons.
         for (CCellListCtrl* list : {&m_tables, &m_fields})
+        {
             list->SetExtendedStyle(list->GetExtendedStyle() | LVS_EX_FULLROWSELECT |
                                    LVS_EX_GRIDLINES);
+            list->ModifyStyle(0, LVS_SHOWSELALWAYS);
+        }
         SetListColumns(m_tables, DatabasePane::GetTableColumns());
         SetListColumns(m_fields, DatabasePane::GetFieldColumns());
     }

@@ -24,7 +24,7 @@ const DialogTemplateRegistration setMenuParentTemplate{{
 
 SetMenuParent::SetMenuParent(ForgeonProject& project, Menu& menu, CWnd* parent,
                              MenuParentChange::CandidateSource candidates)
-    : CDialog(IDD, parent), m_change(project, menu, std::move(candidates))
+    : ToolTipDialog(IDD, parent), m_change(project, menu, std::move(candidates))
 {
     MapControl(BN_CLICKED, IDC_HELP_BUTTON, &SetMenuParent::OnHelp);
 }

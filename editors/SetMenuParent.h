@@ -1,12 +1,12 @@
 #pragma once
 
+#include "controls/ToolTipDialog.h"
 #include "editors/logic/MenuParentChange.h"
 #include "platform/ui/Dialog.h"
-#include "platform/ui/ToolTipCtrl.h"
 
 // "Change parent for": the menu goes under the parent chosen from the candidates that the
 // caller's source offers.
-class SetMenuParent : public CDialog
+class SetMenuParent : public ToolTipDialog
 {
 public:
     static constexpr UINT IDD = 301;
@@ -23,5 +23,4 @@ private:
     void OnHelp();
 
     MenuParentChange m_change;
-    CToolTipCtrl m_toolTips;
 };

@@ -28,7 +28,7 @@ const DialogTemplateRegistration writeAllTemplate{{
 }};
 } // namespace
 
-WriteAllDlg::WriteAllDlg(ForgeonProject* project, CWnd* parent) : CDialog(IDD, parent)
+WriteAllDlg::WriteAllDlg(ForgeonProject* project, CWnd* parent) : ToolTipDialog(IDD, parent)
 {
     if (project != nullptr)
         m_destination = project->GetProjectPath() + project->GetProjectName();

@@ -1,14 +1,14 @@
 #pragma once
 
+#include "controls/ToolTipDialog.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/Edit.h"
-#include "platform/ui/ToolTipCtrl.h"
 
 class ForgeonProject;
 
 // Shown before Write All: the destination folder and whether the user's modified files replace
 // the generated ones afterwards.
-class WriteAllDlg : public CDialog
+class WriteAllDlg : public ToolTipDialog
 {
 public:
     static constexpr UINT IDD = 357;
@@ -31,5 +31,4 @@ private:
 
     CString m_destination;
     CEdit m_destinationEdit;
-    CToolTipCtrl m_toolTips;
 };

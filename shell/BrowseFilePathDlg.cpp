@@ -107,7 +107,7 @@ bool EnumerateServers(CStringArray& servers)
 
 BrowseFilePathDlg::BrowseFilePathDlg(ForgeonProject* project, CWnd* parent,
                                      ServerListSource servers)
-    : CDialog(IDD, parent), m_project(project),
+    : ToolTipDialog(IDD, parent), m_project(project),
       m_properties(project, GetProgramFolder(),
                    servers ? std::move(servers) : ServerListSource(&EnumerateServers))
 {

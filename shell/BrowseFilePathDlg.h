@@ -1,7 +1,7 @@
 #pragma once
 
+#include "controls/ToolTipDialog.h"
 #include "platform/ui/Dialog.h"
-#include "platform/ui/ToolTipCtrl.h"
 #include "shell/logic/ProjectProperties.h"
 
 #include <functional>
@@ -10,7 +10,7 @@ class ForgeonProject;
 
 // "Project Properties": shows the settings that ProjectProperties edits and forwards the user's
 // changes to it; OK stores them when they pass its checks.
-class BrowseFilePathDlg : public CDialog
+class BrowseFilePathDlg : public ToolTipDialog
 {
 public:
     static constexpr UINT IDD = 144;
@@ -63,7 +63,6 @@ private:
 
     ForgeonProject* m_project;
     ProjectProperties m_properties;
-    CToolTipCtrl m_toolTips;
     // Set while Show fills the controls, whose change notifications are then not the user's.
     bool m_showing = false;
 };

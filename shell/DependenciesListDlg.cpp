@@ -29,7 +29,7 @@ const DialogTemplateRegistration dependenciesTemplate{{
 } // namespace
 
 DependenciesListDlg::DependenciesListDlg(DependenciesDlg& request, CWnd* parent)
-    : CDialog(IDD, parent), m_request(request)
+    : ToolTipDialog(IDD, parent), m_request(request)
 {
     MapControl(BN_CLICKED, IDC_HELP_BUTTON, &DependenciesListDlg::OnHelp);
 }

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "controls/CellListCtrl.h"
+#include "controls/ToolTipDialog.h"
 #include "platform/ui/Dialog.h"
-#include "platform/ui/ToolTipCtrl.h"
 
 class DependenciesDlg;
 
 // "Dependencies...": the objects that may move along, each with a "Move" box, under the
 // request's heading; OK sets each record's flag from its box.
-class DependenciesListDlg : public CDialog
+class DependenciesListDlg : public ToolTipDialog
 {
 public:
     static constexpr UINT IDD = 208;
@@ -32,5 +32,4 @@ private:
 
     DependenciesDlg& m_request;
     CCellListCtrl m_list;
-    CToolTipCtrl m_toolTips;
 };

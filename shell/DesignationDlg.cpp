@@ -57,7 +57,7 @@ int SelectionOf(CWnd* control)
 } // namespace
 
 DesignationDlg::DesignationDlg(ForgeonProject& project, CWnd* parent)
-    : CDialog(IDD, parent), m_roles(project)
+    : ToolTipDialog(IDD, parent), m_roles(project)
 {
     const struct
     {

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "controls/ListControl.h"
+#include "controls/ToolTipDialog.h"
 #include "platform/ui/Dialog.h"
-#include "platform/ui/ToolTipCtrl.h"
 #include "shell/logic/RoleManager.h"
 
 struct NMHDR;
 
 // "Manage Roles": shows what RoleManager holds and forwards the user's commands to it.
-class DesignationDlg : public CDialog
+class DesignationDlg : public ToolTipDialog
 {
 public:
     static constexpr UINT IDD = 146;
@@ -42,6 +42,5 @@ private:
 
     RoleManager m_roles;
     ListControl m_list;
-    CToolTipCtrl m_toolTips;
     bool m_showing = false;
 };

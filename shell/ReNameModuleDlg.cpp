@@ -26,7 +26,7 @@ const DialogTemplateRegistration renameModuleTemplate{{
 } // namespace
 
 ReNameModuleDlg::ReNameModuleDlg(ForgeonProject* project, CWnd* parent)
-    : CDialog(IDD, parent), m_project(project)
+    : ToolTipDialog(IDD, parent), m_project(project)
 {
     MapControl(CBN_SELCHANGE, IDC_MODULE, &ReNameModuleDlg::OnModuleChanged);
     MapControl(BN_CLICKED, IDC_HELP_BUTTON, &ReNameModuleDlg::OnHelp);

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "controls/ToolTipDialog.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Dialog.h"
-#include "platform/ui/ToolTipCtrl.h"
 
 class ForgeonProject;
 class Module;
 
 // "Rename Module": a module chosen in the combo (the current one at first) takes the name typed,
 // with the checks and the follow-ups of every module rename.
-class ReNameModuleDlg : public CDialog
+class ReNameModuleDlg : public ToolTipDialog
 {
 public:
     static constexpr UINT IDD = 254;
@@ -33,5 +33,4 @@ private:
     ForgeonProject* m_project;
     Module* m_module = nullptr;
     CComboBox m_moduleCombo;
-    CToolTipCtrl m_toolTips;
 };

@@ -45,7 +45,7 @@ int ClickedItem(NMHDR* header)
 } // namespace
 
 SelectThemeDlg::SelectThemeDlg(ForgeonProject& project, CWnd* parent)
-    : CDialog(IDD, parent), m_selection(project, GetProgramFolder())
+    : ToolTipDialog(IDD, parent), m_selection(project, GetProgramFolder())
 {
     MapNotify(NM_CLICK, IDC_THEMES, &SelectThemeDlg::OnThemeClicked);
     MapNotify(NM_CLICK, IDC_SCHEMES, &SelectThemeDlg::OnSchemeClicked);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "controls/ThumbListCtrl.h"
+#include "controls/ToolTipDialog.h"
 #include "platform/ui/Dialog.h"
-#include "platform/ui/ToolTipCtrl.h"
 #include "shell/logic/ThemeSelection.h"
 
 struct NMHDR;
@@ -10,7 +10,7 @@ struct NMHDR;
 // "Select Color scheme": the themes and the schemes of the theme clicked as pictures, the
 // scheme clicked as a preview and the project's scheme; "Select" makes the preview the
 // project's.
-class SelectThemeDlg : public CDialog
+class SelectThemeDlg : public ToolTipDialog
 {
 public:
     static constexpr UINT IDD = 285;
@@ -41,5 +41,4 @@ private:
     CThumbListCtrl m_schemes;
     CThumbListCtrl m_preview;
     CThumbListCtrl m_selected;
-    CToolTipCtrl m_toolTips;
 };

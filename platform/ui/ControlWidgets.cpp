@@ -78,6 +78,8 @@ QWidget* CreateCombo(bool editable, QWidget* parent)
     auto* combo = new QComboBox(parent);
     combo->setEditable(editable);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // Wide enough for its longest item, also for items added after the dialog was laid out.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     QObject::connect(combo, &QComboBox::activated, combo,
                      [combo] { CWnd::NotifyOwner(combo, CBN_SELCHANGE); });
     new FocusNotifier(combo, 0, CBN_KILLFOCUS);

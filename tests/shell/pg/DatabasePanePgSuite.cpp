@@ -6,8 +6,10 @@
 #include "platform/odbc/CDatabase.h"
 #include "tests/shell/ShellTestSupport.h"
 
+#include <QComboBox>
 #include <QImage>
 #include <QPixmap>
+#include <QTreeWidget>
 
 namespace
 {
@@ -150,6 +152,25 @@ TEST_F(DatabasePanePgSuite, SyncDbShowsThePaneAndLoadsTheChosenDatabase)
     ASSERT_TRUE(
         program.Frame().GetSafeHwnd()->grab().save(QString::fromStdString(shot.string()), "PNG"));
     EXPECT_FALSE(QImage(QString::fromStdString(shot.string())).isNull());
+    // The module's whole name shows, and the chosen table keeps its mark without the focus.
+    auto* modules =
+        qobject_cast<QComboBox*>(View().GetDlgItem(DatabasePane::IDC_MODULES)->GetSafeHwnd());
+    ASSERT_NE(modules, nullptr);
+    QComboBox fitting;
+    fitting.setFont(modules->font());
+    fitting.addItem(modules->currentText());
+    EXPECT_GE(modules->width(), fitting.sizeHint().width());
+    auto* tables =
+        qobject_cast<QTreeWidget*>(View().GetDlgItem(DatabasePane::IDC_TABLE_LIST)->GetSafeHwnd());
+    ASSERT_NE(tables, nullptr);
+    const QImage list = tables->viewport()->grab().toImage();
+    const auto backgroundAt = [&](int row)
+    {
+        const QRect cell = tables->visualRect(tables->model()->index(row, 2));
+        return list.pixelColor(cell.right() - 3, cell.center().y());
+    };
+    EXPECT_NE(backgroundAt(0), QColor(Qt::white));
+    EXPECT_EQ(backgroundAt(1), QColor(Qt::white));
 
     // Leaving the pane resets it.
     program.Frame().ShowStartPage();
