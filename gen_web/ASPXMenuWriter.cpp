@@ -9,6 +9,7 @@
 #include "entities/RDLCReport.h"
 #include "entities/Transaction.h"
 #include "gen_web/CodeLines.h"
+#include "gen_web/DashBoardPageNames.h"
 #include "gen_web/PageReach.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
@@ -49,6 +50,7 @@ void ASPXMenuWriter::Write()
     WriteResolveTable();
     WriteResolveTopMenus();
     WriteIsFileAssigned();
+    WriteFirstAssignedUrl();
     WritePageReach();
     m_textFile.Write(1, "}\n");
     m_textFile.Write(0, "}\n");
@@ -69,6 +71,8 @@ void ASPXMenuWriter::WriteHead()
     m_textFile.Write(1, "{\n");
 }
 
+// The files of each role's menus, then its dashboard pages (those that lead it to its pages) that
+// none of its menus opens.
 void ASPXMenuWriter::WriteRoleFileLookup()
 {
     m_textFile.Write(2, "string [,] ROLE_FILE_LOOKUP = new string[,] {\n");
@@ -77,13 +81,20 @@ void ASPXMenuWriter::WriteRoleFileLookup()
     {
         for (const Designation* role : base->GetDesignations())
         {
+            std::vector<CString> files;
             for (const Menu* menu : role->GetMenus())
+                if (menu->GetAspFile() != nullptr)
+                    files.push_back(menu->GetAspFile()->GetDefaultFileName());
+            for (const DashBoardPage* page : RoleDashBoardPages(*m_project, *role))
             {
-                if (menu->GetAspFile() == nullptr)
-                    continue;
+                const CString file = DashBoardPageFileName(*page);
+                if (!file.IsEmpty() && std::ranges::find(files, file) == files.end())
+                    files.push_back(file);
+            }
+            for (const CString& file : files)
+            {
                 m_textFile.Write(0, "%s", separator);
-                m_textFile.Write(3, "{\"%s\", \"%s\"}", RoleId(*role),
-                                 EscapeCSharpString(menu->GetAspFile()->GetDefaultFileName()));
+                m_textFile.Write(3, "{\"%s\", \"%s\"}", RoleId(*role), EscapeCSharpString(file));
                 separator = ",\n";
             }
         }
@@ -136,7 +147,7 @@ void ASPXMenuWriter::WritePageBranches(const FormInterface& page)
         const Menu* topMenu = file->GetTopMenu();
         if (!file->IsAspxFile() || topMenu == nullptr)
             continue;
-        for (const Designation* role : topMenu->GetRoles())
+        for (const Designation* role : MenuBarRoles(*topMenu))
         {
             const CString structureName = StructureName(*topMenu, *role);
             if (!HasStructure(structureName))
@@ -146,6 +157,19 @@ void ASPXMenuWriter::WritePageBranches(const FormInterface& page)
                 m_entries.push_back(entry);
         }
     }
+}
+
+// The roles linked to the menu, then the other roles of the base module, that have an item on
+// its bar.
+std::vector<const Designation*> ASPXMenuWriter::MenuBarRoles(const Menu& topMenu) const
+{
+    std::vector<const Designation*> roles(topMenu.GetRoles().begin(), topMenu.GetRoles().end());
+    if (const Module* base = m_project->GetBaseModule())
+        for (const Designation* role : base->GetDesignations())
+            if (std::ranges::find(roles, role) == roles.end())
+                roles.push_back(role);
+    std::erase_if(roles, [&](const Designation* role) { return !ShowsItems(topMenu, *role); });
+    return roles;
 }
 
 void ASPXMenuWriter::WriteBranch(const Menu& topMenu, const Designation& role,
@@ -174,14 +198,11 @@ void ASPXMenuWriter::WriteItems(const Menu& menu, const Designation& role)
     }
     for (const Menu* subMenu : menu.GetSubMenus())
     {
-        if (!role.HasMenu(subMenu) || !subMenu->GetSubMenus().empty() ||
-            OpensMissingReport(*subMenu))
+        if (!ShowsLeaf(*subMenu, role))
             continue;
-        const AspFile* page = subMenu->GetAspFile();
-        const CString url = page != nullptr ? page->GetRelativeUrl(TRUE, FALSE) : CString();
         m_textFile.Write(4, "MenuItem %s = new MenuItem(\"%s\", null, null, \"%s\");\n",
                          ItemId(*subMenu), EscapeCSharpString(subMenu->GetName()),
-                         EscapeCSharpString(url));
+                         EscapeCSharpString(subMenu->GetAspFile()->GetRelativeUrl(TRUE, FALSE)));
         if (hasItem)
             m_textFile.Write(4, " %s.ChildItems.Add(%s);\n", id, ItemId(*subMenu));
         else
@@ -189,9 +210,26 @@ void ASPXMenuWriter::WriteItems(const Menu& menu, const Designation& role)
     }
     for (const Menu* subMenu : menu.GetSubMenus())
     {
-        if (role.HasMenu(subMenu) && !subMenu->GetSubMenus().empty())
+        if (!subMenu->GetSubMenus().empty() && ShowsItems(*subMenu, role))
             WriteItems(*subMenu, role);
     }
+}
+
+bool ASPXMenuWriter::ShowsLeaf(const Menu& menu, const Designation& role) const
+{
+    return menu.GetSubMenus().empty() && role.HasMenu(&menu) && menu.GetAspFile() != nullptr &&
+           !OpensMissingReport(menu);
+}
+
+bool ASPXMenuWriter::ShowsItems(const Menu& menu, const Designation& role) const
+{
+    return std::ranges::any_of(menu.GetSubMenus(),
+                               [&](const Menu* subMenu)
+                               {
+                                   return ShowsLeaf(*subMenu, role) ||
+                                          (!subMenu->GetSubMenus().empty() &&
+                                           ShowsItems(*subMenu, role));
+                               });
 }
 
 void ASPXMenuWriter::WriteWriteTopMenus()
@@ -203,6 +241,7 @@ void ASPXMenuWriter::WriteWriteTopMenus()
             {2, "{"},
             {3, "String combiNation = resolveTopMenus(role, fileName);"},
             {3, "writeTopMenuStructure(combiNation, ref menu);"},
+            {3, "menu.Visible = menu.Items.Count > 0;"},
             {2, "}"},
         });
 }
@@ -258,6 +297,25 @@ void ASPXMenuWriter::WriteIsFileAssigned()
             {5, "return true;"},
             {3, "}"},
             {3, "return false;"},
+            {2, "}"},
+        });
+}
+
+// A dashboard cell opens the first of its pages that the role holds.
+void ASPXMenuWriter::WriteFirstAssignedUrl()
+{
+    WriteCodeLines(
+        m_textFile,
+        {
+            {2, "//The first of the pages that the role holds, or \"\" when it holds none"},
+            {2, "public String FirstAssignedUrl(String role, params String[] urls)"},
+            {2, "{"},
+            {3, "foreach (String url in urls)"},
+            {3, "{"},
+            {4, "if (IsFileAssigned(role, url.Substring(url.LastIndexOf('/') + 1)))"},
+            {5, "return url;"},
+            {3, "}"},
+            {3, "return \"\";"},
             {2, "}"},
         });
 }

@@ -37,13 +37,19 @@ private:
     void WriteTopMenuStructure();
     void WritePageBranches(const FormInterface& page);
     void WriteBranch(const Menu& topMenu, const Designation& role, const CString& structureName);
-    // The menu's own item (when it has a parent), its leaf items, then depth first its
-    // sub-menus that have sub-menus, each as far as the role has it.
+    std::vector<const Designation*> MenuBarRoles(const Menu& topMenu) const;
+    // The menu's own item (when it has a parent), its leaf items that the role holds, then depth
+    // first its sub-menus that hold such items.
     void WriteItems(const Menu& menu, const Designation& role);
+    // A leaf item that the role holds and that opens a page.
+    bool ShowsLeaf(const Menu& menu, const Designation& role) const;
+    // Whether such a leaf stands anywhere below the menu.
+    bool ShowsItems(const Menu& menu, const Designation& role) const;
     void WriteWriteTopMenus();
     void WriteResolveTable();
     void WriteResolveTopMenus();
     void WriteIsFileAssigned();
+    void WriteFirstAssignedUrl();
     void WritePageReach();
 
     // The structure name of the menu for the role: "<menu>_<role>" upper-cased, blanks as "_".

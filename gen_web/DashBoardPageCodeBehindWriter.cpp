@@ -6,6 +6,7 @@
 #include "entities/Menu.h"
 #include "gen_web/CodeBehindFragments.h"
 #include "gen_web/DashBoardPageNames.h"
+#include "gen_web/PageReach.h"
 #include "model/ForgeonProject.h"
 #include "model/ProjectSettings.h"
 #include "platform/core/LiteralEscaping.h"
@@ -67,8 +68,22 @@ void DashBoardPageCodeBehindWriter::WriteManageLinkVisibility()
         const AspFile* file = panel->GetMenu()->GetAspFile();
         if (file == nullptr)
             continue;
-        m_textFile.Write(3, "this.%s.Visible = writer.IsFileAssigned(m_role, \"%s\");\n",
-                         DashBoardLinkId(*panel), EscapeCSharpString(file->GetFileName(FALSE)));
+        const CString id = DashBoardLinkId(*panel);
+        const std::vector<const Menu*> menus = DashBoardCellMenus(*m_project, *panel->GetMenu());
+        if (menus.size() == 1)
+            m_textFile.Write(3, "this.%s.Visible = writer.IsFileAssigned(m_role, \"%s\");\n", id,
+                             EscapeCSharpString(file->GetFileName(FALSE)));
+        else
+        {
+            // A role without the cell's page is led to its first page of the same menu.
+            CString urls;
+            for (const Menu* menu : menus)
+                urls += ", \"" +
+                        EscapeCSharpString(menu->GetAspFile()->GetRelativeUrl(TRUE, FALSE)) + "\"";
+            m_textFile.Write(3, "this.%s.NavigateUrl = writer.FirstAssignedUrl(m_role%s);\n", id,
+                             urls);
+            m_textFile.Write(3, "this.%s.Visible = this.%s.NavigateUrl != \"\";\n", id, id);
+        }
         m_textFile.Write(0, "\n");
     }
     m_textFile.Write(2, "}\n");

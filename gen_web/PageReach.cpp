@@ -2,6 +2,7 @@
 
 #include "entities/ApplicationReport.h"
 #include "entities/AspFile.h"
+#include "entities/DashBoardCellInfo.h"
 #include "entities/DashBoardPage.h"
 #include "entities/Designation.h"
 #include "entities/Form.h"
@@ -11,6 +12,7 @@
 #include "entities/RDLCReport.h"
 #include "entities/ReportField.h"
 #include "entities/Transaction.h"
+#include "gen_web/DashBoardPageNames.h"
 #include "gen_web/PageControls.h"
 #include "model/DefaultNames.h"
 #include "model/Field.h"
@@ -22,7 +24,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <vector>
+#include <typeinfo>
 
 namespace
 {
@@ -127,7 +129,8 @@ std::map<int, std::set<std::string>> ReachablePages(const ForgeonProject& projec
             std::vector<const FormInterface*> pending = passwordPages;
             for (const Menu* menu : role->GetMenus())
                 pending.push_back(OwnerOf(menu));
-            pending.push_back(role->GetDashBoardPage());
+            for (const DashBoardPage* dashBoard : RoleDashBoardPages(project, *role))
+                pending.push_back(dashBoard);
             std::vector<const FormInterface*> seen;
             std::set<std::string>& paths = reach[role->GetId()];
             while (!pending.empty())
@@ -156,4 +159,68 @@ std::string PasswordPagePath(const ForgeonProject& project)
         std::ranges::any_of(base->GetMasterForms(), [](const Form* form)
                             { return form->GetFormName() == changePasswordFormName; });
     return exists ? PagePath(*base, CString(changePasswordFormName) + "Update.aspx") : "";
+}
+
+std::vector<const Menu*> DashBoardCellMenus(const ForgeonProject& project, const Menu& menu)
+{
+    std::vector<const Menu*> menus{&menu};
+    const FormInterface* page = OwnerOf(&menu);
+    if (page == nullptr || dynamic_cast<const DashBoardPage*>(page) != nullptr ||
+        menu.GetParent() == nullptr)
+        return menus;
+    for (const Menu* sibling : menu.GetParent()->GetSubMenus())
+    {
+        const FormInterface* other = OwnerOf(sibling);
+        const auto* report = dynamic_cast<const RDLCReport*>(other);
+        if (sibling != &menu && other != nullptr && typeid(*other) == typeid(*page) &&
+            (report == nullptr || report->FilesExist(&project)))
+            menus.push_back(sibling);
+    }
+    return menus;
+}
+
+std::vector<const DashBoardPage*> RoleDashBoardPages(const ForgeonProject& project,
+                                                     const Designation& role)
+{
+    std::vector<const DashBoardPage*> pages;
+    if (role.GetDashBoardPage() != nullptr)
+        pages.push_back(role.GetDashBoardPage());
+    std::vector<const DashBoardPage*> leading;
+    // The account pages are the administrator's, whatever menus a role holds.
+    auto leads = [&](const Menu* menu)
+    {
+        const FormInterface* page = OwnerOf(menu);
+        const auto* dashBoard = dynamic_cast<const DashBoardPage*>(page);
+        if (page == nullptr || IsAccountPage(*page))
+            return false;
+        return dashBoard == nullptr ? role.HasMenu(menu)
+                                    : std::ranges::find(leading, dashBoard) != leading.end();
+    };
+    for (bool found = true; found;)
+    {
+        found = false;
+        for (const Module* module : project.GetModules())
+            for (const DashBoardPage* page : module->GetDashBoardPages())
+            {
+                if (std::ranges::find(leading, page) != leading.end())
+                    continue;
+                const std::vector<const DashBoardCellInfo*> cells = CollectDashBoardLinks(*page);
+                if (std::ranges::any_of(cells,
+                                        [&](const DashBoardCellInfo* cell) {
+                                            return std::ranges::any_of(
+                                                DashBoardCellMenus(project, *cell->GetMenu()),
+                                                leads);
+                                        }))
+                {
+                    leading.push_back(page);
+                    found = true;
+                }
+            }
+    }
+    for (const Module* module : project.GetModules())
+        for (const DashBoardPage* page : module->GetDashBoardPages())
+            if (page != role.GetDashBoardPage() &&
+                std::ranges::find(leading, page) != leading.end())
+                pages.push_back(page);
+    return pages;
 }

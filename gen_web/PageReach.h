@@ -5,17 +5,31 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
+class DashBoardPage;
+class Designation;
 class ForgeonProject;
+class Menu;
 
-// The pages that each role of the project may open, by role id: the pages its menus lead to and
-// the pages those lead to through their links and report link cells (a dashboard shows only the
-// links of the role's own menus), with every
-// page of the same form, master-detail page or report, and the change-password pages. The pages
-// of the user accounts are left to the administrator, who may open every page. Each page as the
+// The pages that each role of the project may open, by role id: the pages its menus and its
+// dashboard pages lead to and the pages those lead to through their links and report link cells
+// (a dashboard shows only the links that lead to the role's own pages), with every page of the
+// same form, master-detail page or report, and the change-password pages. The pages of the user
+// accounts are left to the administrator, who may open every page. Each page as the
 // application-relative path "~/<module>/UI/<file>", lower-cased.
 std::map<int, std::set<std::string>> ReachablePages(const ForgeonProject& project);
 
 // The application-relative path of the change-password Update page of the login module, as
 // above but in its own case; empty when the project has none.
 std::string PasswordPagePath(const ForgeonProject& project);
+
+// The menus that a dashboard cell linking the menu may open, in order: the menu, and when its page
+// is no dashboard, the other items of its parent menu that open a page of the same kind (RDLC
+// reports without their files left out). A role's cell opens the first of them that it holds.
+std::vector<const Menu*> DashBoardCellMenus(const ForgeonProject& project, const Menu& menu);
+
+// The role's dashboard pages: its own, then every dashboard page whose cells lead it, directly or
+// through another of them, to a page of its menus that is no dashboard.
+std::vector<const DashBoardPage*> RoleDashBoardPages(const ForgeonProject& project,
+                                                     const Designation& role);

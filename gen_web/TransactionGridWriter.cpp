@@ -288,7 +288,7 @@ void TransactionGridWriter::WriteDefaultCell(const FieldRep& control, int indent
         m_out.Write(indent,
                     "w.WriteTextAreaField(%d, %d, val_%s, \"%s__ROW__\", %s, %s, false, "
                     "\"TextAreaControl\", %s);\n",
-                    data.GetWidth(), data.GetRows(), name, RowId(name), HiddenFlag(control),
+                    data.GetColumns(), data.GetRows(), name, RowId(name), HiddenFlag(control),
                     ReadOnlyFlag(control), RecomputeArgument(control));
         break;
     case FieldRepData::CheckBox:
@@ -363,7 +363,7 @@ void TransactionGridWriter::WriteDataCell(const FieldRep& control, int indent)
         m_out.Write(indent,
                     "w.WriteTextAreaField(%d, %d, valueString, idString, %s, %s, false, "
                     "\"TextAreaControl\", %s);\n",
-                    data.GetWidth(), data.GetRows(), HiddenFlag(control), ReadOnlyFlag(control),
+                    data.GetColumns(), data.GetRows(), HiddenFlag(control), ReadOnlyFlag(control),
                     RecomputeArgument(control, /*dataRow=*/true));
         break;
     case FieldRepData::CheckBox:

@@ -1,5 +1,6 @@
 #include "gen_web/PageReach.h"
 
+#include "entities/DashBoardPage.h"
 #include "entities/LinkControl.h"
 #include "tests/gen_web/GuardProject.h"
 
@@ -60,5 +61,31 @@ TEST(PageReach, RolesReachTheirMenusPagesAndWhatTheyLinkTo)
     for (const auto& expected : cases)
         EXPECT_EQ(expected.pages, PagesOf(project, expected.role)) << expected.role;
     EXPECT_EQ("~/BaseModule/UI/ChangePassword_formUpdate.aspx", PasswordPagePath(project));
+}
+
+// A role's dashboard pages are its own and those whose cells lead it to its pages; a cell whose
+// page the role does not hold leads it to its first page of the same menu and kind.
+TEST(PageReach, DashBoardsLeadRolesToTheirPages)
+{
+    GuardProject fixture;
+    ForgeonProject& project = fixture.Project();
+    Module& base = *project.GetBaseModule();
+    auto pageNames = [&](const char* roleName)
+    {
+        std::vector<CString> names;
+        for (const DashBoardPage* page :
+             RoleDashBoardPages(project, *base.FindDesignationByName(roleName)))
+            names.push_back(page->GetFormName());
+        return names;
+    };
+    EXPECT_EQ((std::vector<CString>{"Project_Dashboard", "BaseModule_Dashboard"}),
+              pageNames("editor"));
+    EXPECT_EQ(std::vector<CString>{"Project_Dashboard"}, pageNames("clerk"));
+
+    std::vector<CString> masters;
+    for (const Menu* menu : DashBoardCellMenus(project, *base.FindMenuByName("Useraccount")))
+        masters.push_back(menu->GetName());
+    EXPECT_EQ((std::vector<CString>{"Useraccount", "Document"}), masters);
+    EXPECT_EQ(1u, DashBoardCellMenus(project, *base.FindMenuByName("Project Dashboard")).size());
 }
 } // namespace

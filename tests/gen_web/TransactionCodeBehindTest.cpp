@@ -90,6 +90,27 @@ TEST(TransactionCodeBehind, PagesCompileWithDataAndUtilClasses)
     EXPECT_EQ("all checks passed\n", run.output);
 }
 
+// A text area of a detail grid takes the columns and rows set for it, not the width of a text
+// box, on the Add page's new row and the Update page's stored rows.
+TEST(TransactionCodeBehind, GridTextAreaTakesItsColumns)
+{
+    TransactionProject fixture;
+    for (FieldRep* control : fixture.Sale().GetFieldReps())
+        if (control->GetField()->GetFieldName() == "remark" &&
+            control->GetField()->GetTable()->GetTableName() == "sale_line")
+        {
+            control->GetFieldRepData()->SetControlKind(FieldRepData::TextArea);
+            control->GetFieldRepData()->SetColumns(66);
+            control->GetFieldRepData()->SetRows(3);
+        }
+    ProjectWriterSet(fixture.Project(), fixture.Report())
+        .WriteTransactionCodeBehind(fixture.Sale());
+    for (const auto& [file, line] :
+         {std::pair{"saleAdd.aspx.cs", "w.WriteTextAreaField(66, 3, val_remark, "},
+          std::pair{"saleUpdate.aspx.cs", "w.WriteTextAreaField(66, 3, valueString, idString, "}})
+        EXPECT_NE(std::string::npos, ReadHostFile(fixture.PageFolder() / file).find(line)) << file;
+}
+
 // A page without master table, with a master table without key or with a detail table without
 // foreign key to the master table is skipped and listed, and nothing of it is written.
 TEST(TransactionCodeBehind, PageWithoutKeysIsSkippedAndListed)

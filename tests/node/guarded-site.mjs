@@ -346,6 +346,68 @@ try {
     fs.rmSync(files, { recursive: true, force: true });
 }
 
+// Navigation by role, in Chromium: the administrator's menu bar keeps its items apart; the
+// editor's bar holds exactly its menus under their parents, and its dashboard and bar lead it, by
+// clicks, to its pages, which it uses; the clerk, without menus, gets pages without a bar.
+const navigation = await launchChromium();
+try {
+    const problems = [];
+    const menuItems = "#ctl00_KestraneWeavoContent_Menu1 li.static";
+    const signedIn = async (user) => {
+        const tab = await watchedTab(await navigation.browser.createBrowserContext(), problems);
+        tab.on("dialog", (dialog) => dialog.accept());
+        await tab.goto(`${base}/${ui}/Login.aspx`, { waitUntil: "networkidle0" });
+        await tab.type("#ctl00_KestraneWeavoContent_user_name", user);
+        await tab.type("#ctl00_KestraneWeavoContent_password", passwords[user]);
+        await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0" }), tab.click("#ctl00_KestraneWeavoContent_Log_in")]);
+        return tab;
+    };
+    const clicked = (tab, selector) =>
+        Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }), tab.click(selector)]);
+
+    const admin = await signedIn("admin");
+    await admin.goto(`${base}/${ui}/documentAdd.aspx`, { waitUntil: "networkidle0" });
+    const gaps = await admin.$$eval(`${menuItems} > a`, (links) => links.map((link) => {
+        const range = document.createRange();
+        range.selectNodeContents(link);
+        return range.getBoundingClientRect();
+    }).map((text, i, texts) => (i === 0 ? 20 : text.left - texts[i - 1].right)));
+    check(gaps.length > 2 && gaps.every((gap) => gap >= 12), `the administrator's menu items stand ${gaps.join(", ")} pixels apart`);
+    await settledScreenshot(admin, `${shots}-AdministratorMenu.png`);
+
+    const editor = await signedIn("editor");
+    await clicked(editor, "#ctl00_KestraneWeavoContent_BaseModule");
+    await clicked(editor, "#ctl00_KestraneWeavoContent_Masters");
+    check(editor.url().endsWith("/documentAdd.aspx"), `the editor's dashboard leads to ${editor.url()}`);
+    const bar = await editor.$$eval(menuItems, (items) => items.map((item) =>
+        [...item.querySelectorAll("a")].map((link) => link.textContent).join(" > ")));
+    check(bar.join(" | ") === "Masters > Document | Search Reports > Search document", `the editor's menu bar: ${bar.join(" | ")}`);
+    await editor.hover(`${menuItems}:nth-child(2) > a`);
+    await editor.waitForSelector(`${menuItems}:nth-child(2) li.dynamic a`, { visible: true, timeout: 5000 });
+    await clicked(editor, `${menuItems}:nth-child(2) li.dynamic a`);
+    check(editor.url().endsWith("/document_Report_report.aspx"), `the editor's menu leads to ${editor.url()}`);
+    await editor.evaluate(() => HandleAction("SHOW"));
+    await editor.waitForSelector("#ctl00_KestraneWeavoContent_reportDiv table", { timeout: 15000 })
+        .catch(() => failures.push("the report that the editor's menu leads to shows no table"));
+    await settledScreenshot(editor, `${shots}-EditorMenu.png`);
+    await editor.hover(`${menuItems}:nth-child(1) > a`);
+    await editor.waitForSelector(`${menuItems}:nth-child(1) li.dynamic a`, { visible: true, timeout: 5000 });
+    await clicked(editor, `${menuItems}:nth-child(1) li.dynamic a`);
+    await editor.type("#ctl00_KestraneWeavoContent_title", "By the menu");
+    await clicked(editor, "#AddButton");
+    const message = await editor.$eval("#ctl00_KestraneWeavoContent_MessageLabel", (label) => label.textContent);
+    check(message.includes("Record Added Successfully!"), `the editor's add through its menu: "${message}"`);
+
+    const clerk = await signedIn("clerk");
+    await clerk.goto(`${base}/${passwordPage}`, { waitUntil: "networkidle0" });
+    check((await clerk.$(menuItems)) === null, "the clerk's page has a menu bar");
+    failures.push(...problems.map((problem) => `in Chromium, navigating: ${problem}`));
+} catch (error) {
+    failures.push(`in Chromium, navigating: ${error.stack || error}`);
+} finally {
+    await navigation.close();
+}
+
 for (const failure of failures)
     console.log(failure);
 console.log(`${failures.length} failures`);
