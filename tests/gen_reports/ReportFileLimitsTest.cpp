@@ -71,17 +71,6 @@ public:
     {
         std::ofstream(Application() / relative) << text;
     }
-    // A project file that lists the report definitions and the data sets.
-    void WriteProjectFile(const std::vector<const char*>& reports,
-                          const std::vector<const char*>& dataSets) const
-    {
-        std::string text = "<Project><ItemGroup>\n";
-        for (const char* report : reports)
-            text += std::string("<EmbeddedResource Include=\"Sales\\") + report + "\" />\n";
-        for (const char* dataSet : dataSets)
-            text += std::string("<None Include=\"Sales\\") + dataSet + "\" />\n";
-        Write("Shop.csproj", text + "</ItemGroup></Project>\n");
-    }
     // Reads as the designers do; the seconds it took.
     double Read(CsprojReader& reader, const fs::path& pipe)
     {
@@ -108,17 +97,19 @@ std::vector<CString> RDLCNames(const ForgeonProject& project)
 TEST(ReportFileLimits, OnlyRegularFilesWithinTheLimitAreRead)
 {
     LimitsProject shop;
-    shop.WriteProjectFile({"Orders.rdlc", "Device.rdlc", "Pipe.rdlc", "Folder.rdlc"},
-                          {"Orders.xsd", "Huge.xsd"});
+    std::string items;
+    for (const char* name : {"Orders.rdlc", "Device.rdlc", "Pipe.rdlc", "Folder.rdlc"})
+        items += std::string("<EmbeddedResource Include=\"Sales\\") + name + "\" />";
+    for (const char* name : {"Orders.xsd", "Huge.xsd"})
+        items += std::string("<None Include=\"Sales\\") + name + "\" />";
+    shop.Write("Shop.csproj", "<Project><ItemGroup>" + items + "</ItemGroup></Project>");
     shop.Write("Sales/Orders.rdlc", "<Report />");
     shop.Write("Sales/Orders.xsd", "<xs:schema />");
     fs::create_symlink("/dev/null", shop.Application() / "Sales/Device.rdlc");
     const fs::path pipe = shop.Application() / "Sales/Pipe.rdlc";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     fs::create_directory(shop.Application() / "Sales/Folder.rdlc");
-    {
-        std::ofstream huge(shop.Application() / "Sales/Huge.xsd");
-    }
+    shop.Write("Sales/Huge.xsd", "");
     fs::resize_file(shop.Application() / "Sales/Huge.xsd", XmlFile::maxFileSize + 1);
 
     CsprojReader reader(shop.ModelPath("Shop.csproj"), &shop.project);
