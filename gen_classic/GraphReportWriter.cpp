@@ -2,6 +2,9 @@
 
 #include "entities/ApplicationReport.h"
 #include "entities/AspFile.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
+#include "entities/Function.h"
 #include "entities/GraphData.h"
 #include "entities/Procedure.h"
 #include "entities/ProcedureInvokation.h"
@@ -36,6 +39,21 @@ Procedure* FirstGroupProcedure(const ApplicationReport& report)
     const ProcedureInvokation* call = groups.empty() ? nullptr : groups.front()->GetProcedureCall();
     return call != nullptr ? call->GetProcedure() : nullptr;
 }
+
+// Why the chart data page cannot be written from the report's first group: a report made in
+// the report designer fills its groups through functions of the data classes, which only the
+// ASP.NET application has.
+CString NoChartQueryReason(const ApplicationReport& report)
+{
+    const auto& groups = report.GetReportGroups();
+    const ClassInvokation* call = groups.empty() ? nullptr : groups.front()->GetClassCall();
+    if (call == nullptr || call->GetFunction() == nullptr)
+        return "the chart data page needs a procedure in the report's first group";
+    const CString className = call->GetClass() != nullptr ? call->GetClass()->GetFieldName() : "";
+    return "the report's first group calls the function " + className + "." +
+           call->GetFunction()->GetFieldName() +
+           ", which no classic page can run; the chart data page needs a procedure";
+}
 } // namespace
 
 GraphReportWriter::GraphReportWriter(ForgeonProject* project, ApplicationReport* report,
@@ -48,6 +66,13 @@ GraphReportWriter::GraphReportWriter(ForgeonProject* project, ApplicationReport*
 // name.
 void GraphReportWriter::Write()
 {
+    if (m_page->FindAspFileByType(chartDataFileKind) == nullptr)
+    {
+        const CString reason = FirstGroupProcedure(*m_page) == nullptr
+                                   ? NoChartQueryReason(*m_page)
+                                   : "the report has no page file for its chart data";
+        m_report.AddSkippedPage(m_page->GetFormName() + " (chart data page)", reason);
+    }
     for (AspFile* file : m_page->GetAspFiles())
     {
         bool written = false;
@@ -128,8 +153,7 @@ bool GraphReportWriter::WriteChartDataPage(const AspFile& file)
     if (procedure == nullptr)
     {
         m_report.AddSkippedPage(m_page->GetFormName() + " (" + file.GetFileName(FALSE) + ")",
-                                "the chart data page needs a procedure in the report's first "
-                                "group");
+                                NoChartQueryReason(*m_page));
         return false;
     }
     const GraphData* chart = m_page->GetChartData();

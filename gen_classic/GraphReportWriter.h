@@ -16,7 +16,8 @@ public:
 
     // The graph page for the page file of kind 0, the chart data page for that of kind 11,
     // each saved under its file name in the current module's folder. A report whose first group
-    // calls no procedure gets no chart data page, and the report lists it.
+    // calls no procedure (a function of a data class instead), or that has no page file of kind
+    // 11, gets no chart data page, and the report lists it with the reason.
     void Write();
 
 private:

@@ -15,6 +15,7 @@
 #include "model/GenerationReport.h"
 #include "model/Module.h"
 #include "model/Table.h"
+#include "platform/core/LiteralEscaping.h"
 
 #include <algorithm>
 
@@ -32,6 +33,22 @@ bool HasClickFunction(const AspFile& file)
 {
     const int kind = file.GetFileKind();
     return kind != 2 && kind != 4 && kind != 6 && kind != 8 && kind != 9 && kind != 11;
+}
+
+// The text as a script identifier: every character but the ASCII letters, digits, "_" and "$"
+// becomes "_", and one starting with a digit gets a "_" before it.
+CString ScriptIdentifier(const CString& text)
+{
+    std::string name;
+    for (const char ch : text.str())
+    {
+        const bool kept = (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') ||
+                          (ch >= '0' && ch <= '9') || ch == '_' || ch == '$';
+        name += kept ? ch : '_';
+    }
+    if (name.empty() || (name[0] >= '0' && name[0] <= '9'))
+        name.insert(0, "_");
+    return CString(name.c_str());
 }
 
 bool MayUse(const Designation& role, const Menu* menu)
@@ -67,6 +84,7 @@ MenuWriter::MenuWriter(const ForgeonProject& project, const CString& folder,
 
 void MenuWriter::Write()
 {
+    m_arrayNames = {"RESOLVE_MENU_ITEMS", "RESOLVE_MENU_ITEMS_1"};
     WriteMenus(true);
     SaveFile("/_system/js/TopMenus.js", m_menusFile);
     m_entries.clear();
@@ -117,22 +135,36 @@ void MenuWriter::WriteMenuArrays(const AspFile& file, bool top)
     const CString fileName = file.GetClassicFileName(FALSE);
     for (const Designation* role : menu->GetRoles())
     {
-        CString arrayName = menu->GetName() + "_" + role->GetName();
-        if (!top)
-            arrayName += "_1";
-        arrayName.MakeUpper();
-        arrayName.Replace(' ', '_');
-        const bool known =
-            std::any_of(m_entries.begin(), m_entries.end(),
-                        [&](const auto& entry) { return entry.arrayName == arrayName; });
+        bool known = false;
+        const CString arrayName = ArrayName(*menu, *role, top, known);
         if (!known)
         {
             m_menusFile.Write(0, "var %s = [\n", arrayName);
             WriteMenuItems(*menu, *role, 1);
             m_menusFile.Write(0, "];\n\n");
         }
-        m_entries.push_back({role, fileName, arrayName});
+        m_entries.push_back({menu, role, fileName, arrayName});
     }
+}
+
+CString MenuWriter::ArrayName(const Menu& menu, const Designation& role, bool top, bool& known)
+{
+    const auto entry =
+        std::find_if(m_entries.begin(), m_entries.end(),
+                     [&](const auto& made) { return made.menu == &menu && made.role == &role; });
+    known = entry != m_entries.end();
+    if (known)
+        return entry->arrayName;
+    CString text = menu.GetName() + "_" + role.GetName();
+    if (!top)
+        text += "_1";
+    text.MakeUpper();
+    const CString base = ScriptIdentifier(text);
+    CString name = base;
+    for (int number = 2; m_arrayNames.contains(name); ++number)
+        name.Format("%s_%d", base.GetString(), number);
+    m_arrayNames.insert(name);
+    return name;
 }
 
 void MenuWriter::WriteMenuItems(const Menu& menu, const Designation& role, int indent)
@@ -145,7 +177,8 @@ void MenuWriter::WriteMenuItems(const Menu& menu, const Designation& role, int i
     {
         const Menu& subMenu = *usable[index];
         const bool hasSubMenus = !subMenu.GetSubMenus().empty();
-        m_menusFile.Write(indent, "['%s', '#', {'tw' : '%s'}, %d", subMenu.GetName(),
+        m_menusFile.Write(indent, "['%s', '#', {'tw' : '%s'}, %d",
+                          EscapeJavaScriptString(subMenu.GetName()),
                           hasSubMenus ? "_parent" : "_self", subMenu.GetId());
         if (hasSubMenus)
         {
@@ -176,8 +209,8 @@ void MenuWriter::WriteResolveMenuItems(bool top)
     m_menusFile.Write(0, top ? "var RESOLVE_MENU_ITEMS = [\n" : "var RESOLVE_MENU_ITEMS_1 = [\n");
     for (const MenuEntry& entry : m_entries)
     {
-        m_menusFile.Write(1, "[%d, '%s', %s]", RoleNumber(entry.role), entry.fileName,
-                          entry.arrayName);
+        m_menusFile.Write(1, "[%d, '%s', %s]", RoleNumber(entry.role),
+                          EscapeJavaScriptString(entry.fileName), entry.arrayName);
         m_menusFile.Write(0, ",");
         m_menusFile.Write(0, "\n");
     }

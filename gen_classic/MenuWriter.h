@@ -3,6 +3,7 @@
 #include "model/TextFile.h"
 #include "platform/core/CString.h"
 
+#include <set>
 #include <vector>
 
 class AspFile;
@@ -27,6 +28,7 @@ public:
 private:
     struct MenuEntry
     {
+        const Menu* menu;
         const Designation* role;
         CString fileName;
         CString arrayName;
@@ -37,6 +39,10 @@ private:
     std::vector<AspFile*> CollectPageFiles() const;
     void WriteMenus(bool top);
     void WriteMenuArrays(const AspFile& file, bool top);
+    // The array name of the menu for the role: the menu name, "_", the role name and "_1" for
+    // the left menus, upper-cased, as a script identifier that no other array and no name of
+    // the scripts has; a name made before for the pair is found in the entries.
+    CString ArrayName(const Menu& menu, const Designation& role, bool top, bool& known);
     void WriteMenuItems(const Menu& menu, const Designation& role, int indent);
     void WriteResolveMenuItems(bool top);
     void WriteFindMenuItem(bool top);
@@ -52,4 +58,6 @@ private:
     TextFile m_menusFile{false, false, '=', 60};
     TextFile m_onClickFile{false, false, '=', 60};
     std::vector<MenuEntry> m_entries;
+    // The array names of both passes, with the names the scripts declare themselves.
+    std::set<CString> m_arrayNames;
 };

@@ -11,6 +11,7 @@ CsprojReader::CsprojReader(CString projectFilePath, ForgeonProject* project)
 void CsprojReader::Read()
 {
     Load();
+    NoteRefusal(*this);
     ReadReportFiles();
     ReadDataSetFiles();
 }
@@ -63,12 +64,22 @@ void CsprojReader::ReadDataSetFiles()
 
 void CsprojReader::ReadReportFile(const CString& fullPath, const CString& relativeName)
 {
-    RdlcFileReader(fullPath, relativeName, m_project).Read();
+    RdlcFileReader reader(fullPath, relativeName, m_project);
+    reader.Read();
+    NoteRefusal(reader);
 }
 
 void CsprojReader::ReadDataSetFile(const CString& fullPath, const CString& relativeName)
 {
-    XsdFileReader(fullPath, relativeName, m_project).Read();
+    XsdFileReader reader(fullPath, relativeName, m_project);
+    reader.Read();
+    NoteRefusal(reader);
+}
+
+void CsprojReader::NoteRefusal(const XmlFile& reader)
+{
+    if (!reader.GetReadRefusal().IsEmpty())
+        m_refusedFiles.push_back(reader.DescribeRefusal());
 }
 
 CString CsprojReader::FullPathOf(const CString& relativeName) const

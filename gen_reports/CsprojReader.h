@@ -9,7 +9,7 @@ class ForgeonProject;
 
 // Reads the web project file back and registers in the project every report definition and
 // typed data set that it lists, unless the project has one of that name already. Files that
-// are missing read as empty; nothing is reported.
+// are missing read as empty; files that are not regular or too large are refused and listed.
 class CsprojReader : public XmlFile
 {
 public:
@@ -29,6 +29,10 @@ public:
     void ReadReportFile(const CString& fullPath, const CString& relativeName);
     void ReadDataSetFile(const CString& fullPath, const CString& relativeName);
 
+    // The project file and the files it lists that were refused, each as its path, ": " and
+    // the reason, in reading order.
+    const std::vector<CString>& GetRefusedFiles() const { return m_refusedFiles; }
+
 private:
     // The item's path under the web project folder.
     CString FullPathOf(const CString& relativeName) const;
@@ -36,6 +40,10 @@ private:
     void CollectIncludes(const char* elementName, bool (*accept)(const CString&),
                          std::vector<CString>& includes) const;
 
+    // Lists the file when the reader refused it.
+    void NoteRefusal(const XmlFile& reader);
+
     CString m_projectFilePath;
     ForgeonProject* m_project;
+    std::vector<CString> m_refusedFiles;
 };

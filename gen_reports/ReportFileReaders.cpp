@@ -78,6 +78,8 @@ ProjectItemReader::ProjectItemReader(CString fullPath, CString relativeName,
 void RdlcFileReader::Read()
 {
     Load();
+    if (!GetReadRefusal().IsEmpty())
+        return;
     auto info = std::make_unique<RDLCInfo>();
     info->SetName(m_relativeName);
     info->SetStatus(1);
@@ -99,6 +101,8 @@ void RdlcFileReader::Read()
 void XsdFileReader::Read()
 {
     Load();
+    if (!GetReadRefusal().IsEmpty())
+        return;
     auto dataSet = std::make_unique<XSDInfo>();
     dataSet->SetFilePath(m_relativeName);
     dataSet->SetStatus(1);

@@ -25,7 +25,8 @@ class RdlcFileReader : public ProjectItemReader
 public:
     using ProjectItemReader::ProjectItemReader;
 
-    // Registers the RDLCInfo unless the project has one of that name.
+    // Registers the RDLCInfo unless the project has one of that name or the file was refused
+    // (GetReadRefusal).
     void Read();
 };
 
@@ -35,6 +36,7 @@ class XsdFileReader : public ProjectItemReader
 public:
     using ProjectItemReader::ProjectItemReader;
 
-    // Registers the XSDInfo unless the project has one of that name.
+    // Registers the XSDInfo unless the project has one of that name or the file was refused
+    // (GetReadRefusal).
     void Read();
 };

@@ -2,8 +2,11 @@
 
 #include "platform/core/HostPath.h"
 
-#include <cstdio>
+#include <cerrno>
+#include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 XmlFile::XmlFile(CString path) : m_path(std::move(path)) {}
@@ -17,17 +20,50 @@ const char* XmlFile::Load()
 void XmlFile::ReadFile()
 {
     m_content.Empty();
+    m_readRefusal.Empty();
     const std::string hostPath = ToHostPath(m_path);
-    FILE* file = std::fopen(hostPath.c_str(), "r");
-    if (file == nullptr)
+    // Not blocking, so that opening a named pipe without a writer returns at once.
+    const int descriptor = ::open(hostPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
         return;
-    // Read by blocks rather than lines so that a long line and a NUL byte are kept whole.
+    struct stat status
+    {
+    };
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))
+        m_readRefusal = "not a regular file";
+    else if (status.st_size > maxFileSize)
+        m_readRefusal.Format("larger than %lld MB", maxFileSize / (1024 * 1024));
+    if (!m_readRefusal.IsEmpty())
+    {
+        ::close(descriptor);
+        return;
+    }
+    // Read by blocks rather than lines so that a long line and a NUL byte are kept whole; a
+    // file that grows while it is read is cut at the limit.
     std::string content;
-    char buffer[2000];
-    for (std::size_t count; (count = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
-        content.append(buffer, count);
-    std::fclose(file);
+    char buffer[8192];
+    for (;;)
+    {
+        const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            break;
+        content.append(buffer, static_cast<std::size_t>(count));
+        if (static_cast<long long>(content.size()) > maxFileSize)
+        {
+            content.clear();
+            m_readRefusal.Format("larger than %lld MB", maxFileSize / (1024 * 1024));
+            break;
+        }
+    }
+    ::close(descriptor);
     m_content = CString(content);
+}
+
+CString XmlFile::DescribeRefusal() const
+{
+    return m_readRefusal.IsEmpty() ? CString() : m_path + ": " + m_readRefusal;
 }
 
 const char* XmlFile::Parse()

@@ -15,10 +15,14 @@ public:
     XmlFile(const XmlFile&) = delete;
     XmlFile& operator=(const XmlFile&) = delete;
 
+    // Files larger than this are not read.
+    static constexpr long long maxFileSize = 64LL * 1024 * 1024;
+
     // ReadFile, then Parse; the position where parsing stopped, or null.
     const char* Load();
     // The whole file as the content, its bytes as read; a file that cannot be opened leaves
-    // the content empty.
+    // the content empty. Only a regular file of at most maxFileSize bytes is read: anything
+    // else leaves the content empty and says why in GetReadRefusal.
     void ReadFile();
     // Loads the root from the content with the default options and an error record of this
     // load's own.
@@ -29,6 +33,10 @@ public:
 
     const CString& GetPath() const { return m_path; }
     const CString& GetContent() const { return m_content; }
+    // Why the last ReadFile refused the file; empty when it was read or could not be opened.
+    const CString& GetReadRefusal() const { return m_readRefusal; }
+    // The path, ": " and the refusal; empty when the file was not refused.
+    CString DescribeRefusal() const;
     XmlNode& GetRoot() { return m_root; }
     const XmlNode& GetRoot() const { return m_root; }
     // The options of the last Parse with its first error, if any.
@@ -37,6 +45,7 @@ public:
 private:
     CString m_path;
     CString m_content;
+    CString m_readRefusal;
     XmlNode m_root;
     XmlParseOptions m_options;
 };

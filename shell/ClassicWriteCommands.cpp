@@ -62,8 +62,17 @@ void ForgeonDoc::OnClassicWriteAll()
         return;
     }
     CWaitCursor wait;
+    // With a database read, the SQL Server script may become its alter script.
+    const DbSchema* schema = GetDbSchema();
+    if (schema != nullptr)
+    {
+        WarningDlg alterScript(Frame());
+        alterScript.m_message = "Do you want to create SQL file for Alter table?";
+        if (alterScript.DoModal() != IDOK)
+            schema = nullptr;
+    }
     DocumentWriteServices services(*this, Frame());
-    AspWriteAll(project, nullptr, services).Run(nullptr);
+    AspWriteAll(project, schema, services).Run(nullptr);
 }
 
 void ForgeonDoc::OnReviewReport()

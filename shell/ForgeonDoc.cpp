@@ -1,8 +1,10 @@
 #include "shell/ForgeonDoc.h"
 
+#include "database/DesignationScriptWriter.h"
 #include "database/SqlScriptWriter.h"
 #include "editors/ContextHelp.h"
 #include "editors/ProgramFiles.h"
+#include "editors/SQLView.h"
 #include "editors/WriteAllDlg.h"
 #include "gen_web/AspxWriteAll.h"
 #include "gen_web/ProjectFolder.h"
@@ -63,6 +65,7 @@ ForgeonDoc::ForgeonDoc() : m_pStore(std::make_unique<ProjectStore>())
     MapCommand(ID_IMPORT_TABLES, &ForgeonDoc::OnImportTables);
     MapCommand(ID_SWITCH_DATABASE, &ForgeonDoc::OnSwitchDatabase);
     MapCommand(ID_SQL_QUERY, &ForgeonDoc::OnSqlQuery);
+    MapCommand(ID_PROJECT_SQL_SCRIPTS, &ForgeonDoc::OnProjectSqlScripts);
     MapCommand(ID_SYNC_DB, &ForgeonDoc::OnSyncDb);
     MapCommand(ID_MERGE_PROJECT, &ForgeonDoc::OnMergeProject);
     MapCommand(ID_HELP_FILE, &ForgeonDoc::OnHelp);
@@ -405,15 +408,21 @@ void ForgeonDoc::OnSwitchDatabase()
         project->SetSqlServerDatabase(sqlServer ? 0 : 1);
 }
 
-void ForgeonDoc::OnSqlQuery()
+ForgeonProject* ForgeonDoc::ProjectWithScriptPath()
 {
     ForgeonProject* project = GetProject();
-    if (project->GetProjectSettings() == nullptr || project->GetProjectPath().IsEmpty())
-    {
-        AfxMessageBox("Project Path not set for this project.\nPlease fill project properties "
-                      "before writing SQL.");
+    if (project->GetProjectSettings() != nullptr && !project->GetProjectPath().IsEmpty())
+        return project;
+    AfxMessageBox("Project Path not set for this project.\nPlease fill project properties "
+                  "before writing SQL.");
+    return nullptr;
+}
+
+void ForgeonDoc::OnSqlQuery()
+{
+    ForgeonProject* project = ProjectWithScriptPath();
+    if (project == nullptr)
         return;
-    }
     const CString folder =
         project->GetProjectPath() + project->GetProjectName() + "\\" + "scripts\\";
     if (!IsFolderWritable(folder))
@@ -425,6 +434,27 @@ void ForgeonDoc::OnSqlQuery()
     SqlScriptWriter(*project, nullptr, report).WriteDatabaseScript();
     if (!report.IsEmpty())
         AfxMessageBox(report.GetText().GetString());
+}
+
+void ForgeonDoc::OnProjectSqlScripts()
+{
+    ForgeonProject* project = ProjectWithScriptPath();
+    if (project == nullptr)
+        return;
+    GenerationReport report;
+    DesignationScriptWriter(*project, report).Write();
+    if (!report.IsEmpty())
+        AfxMessageBox(report.GetText().GetString());
+}
+
+const DbSchema* ForgeonDoc::GetDbSchema() const
+{
+    MainFrame* frame = Frame();
+    auto* view = frame != nullptr
+                     ? dynamic_cast<SQLView*>(frame->GetRightPaneView(RightPane::SQLView))
+                     : nullptr;
+    const DatabasePane* pane = view != nullptr ? view->GetPane() : nullptr;
+    return pane != nullptr ? pane->GetSchema() : nullptr;
 }
 
 void ForgeonDoc::OnSyncDb()

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+class DbSchema;
 class ForgeonProject;
 class ForgeonView;
 class MainFrame;
@@ -22,6 +23,8 @@ constexpr UINT ID_WRITE_ALL = 32783;
 constexpr UINT ID_CLASSIC_WRITE_ALL = 32782;
 constexpr UINT ID_REVIEW_REPORT = 32785;
 constexpr UINT ID_SQL_QUERY = 32773;
+// The SQL scripts of the whole project (the roles' designation rows); no menu carries it.
+constexpr UINT ID_PROJECT_SQL_SCRIPTS = 32786;
 constexpr UINT ID_MERGE_PROJECT = 32788;
 constexpr UINT ID_SYNC_DB = 32781;
 constexpr UINT ID_MANAGE_ROLES = 32803;
@@ -75,6 +78,9 @@ public:
     void ApplyDefaultTheme();
     // Writes the table into a project file that the import command reads.
     bool ExportTable(Table* table);
+    // The database the database pane has read for the open project; null before it has read
+    // one.
+    const DbSchema* GetDbSchema() const;
 
     // The framework's open (recent files, the command line).
     BOOL OnOpenDocument(const char* path) override;
@@ -102,6 +108,8 @@ public:
     void OnSwitchDatabase();
     // Sql Query: the SQL Server database script of the project.
     void OnSqlQuery();
+    // The designation script "_system/scripts/desigInsert.sql" of the project folder.
+    void OnProjectSqlScripts();
     // Merge Project: another project file merged into a copy of this one's file, which is saved
     // under a new name (MergeProjectCommand.cpp).
     void OnMergeProject();
@@ -116,6 +124,8 @@ private:
     std::optional<CString> AskSaveFileName(const char* title, const char* extension) const;
     // The open project when it has settings; otherwise says "No Tables created" and gives null.
     ForgeonProject* ProjectWithSettings();
+    // The open project when its path is set; otherwise says so and gives null.
+    ForgeonProject* ProjectWithScriptPath();
     // The path becomes the project's file and the title.
     void AdoptPath(const CString& path);
     // Copies the tables of the current module of the loaded project that the open module does

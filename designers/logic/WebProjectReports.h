@@ -8,5 +8,6 @@ class ForgeonProject;
 // "\", the project name and ".csproj".
 CString WebProjectFilePath(const ForgeonProject& project);
 // Registers the report definitions and data sets the web project file lists. False, with the
-// project's lists as they were, when the file is missing, empty or not well-formed.
+// project's lists as they were, when the file is missing, empty, refused or cut short before the
+// end of its root element. Refused files (not regular, too large) are named in one message.
 bool ReadWebProjectReports(ForgeonProject& project);

@@ -187,3 +187,51 @@ TEST(MenuWriterTest, AScriptThatCannotBeWrittenIsReported)
     MenuWriter(project.Project(), project.Project().GetProjectPath(), project.Report()).Write();
     EXPECT_EQ(project.Report().GetUnwrittenFiles().size(), 4u);
 }
+
+// Array names are script identifiers, one per menu and role: names that fold to the same text
+// and names of the scripts' own tables get a number; item texts are escaped.
+TEST(MenuWriterTest, OddNamesGiveDistinctIdentifiers)
+{
+    GenWebProject project;
+    Module& base = project.Base();
+    std::vector<Designation*> roles;
+    for (const char* name : {"Sales Manager", "Sales-Manager", "Menu Items"})
+    {
+        roles.push_back(new Designation);
+        roles.back()->SetName(name);
+        base.Append(roles.back());
+    }
+    Menu* main = NewMenu("Main");
+    Menu* resolve = NewMenu("Resolve");
+    main->AddSubMenu(NewMenu("Bob's \\ list"));
+    for (Menu* menu : {main, resolve})
+        base.Append(menu);
+    for (Designation* role : roles)
+    {
+        role->AddMenu(main);
+        role->AddMenu(main->GetSubMenus().front());
+    }
+    roles[2]->AddMenu(resolve);
+    Table* table = NewTable("customer");
+    base.AppendMasterTable(table);
+    Form* form = NewForm("Customer", table);
+    base.Append(form);
+    form->CreateAspFile(1, AspFile::formOwner);
+    AspFile* file = form->GetAspFileAt(0);
+    file->SetTopMenu(main);
+    file->SetLeftMenu(resolve);
+    MenuWriter(project.Project(), project.Project().GetProjectPath(), project.Report()).Write();
+
+    const std::string top = ReadHostFile(project.Root() / "_system/js/TopMenus.js");
+    for (const char* array : {"MAIN_SALES_MANAGER", "MAIN_SALES_MANAGER_2", "MAIN_MENU_ITEMS"})
+    {
+        EXPECT_EQ(Count(top, std::string("var ") + array + " = [\r\n"), 1) << array << "\n" << top;
+        EXPECT_EQ(Count(top, std::string(", ") + array + "]"), 1) << array << "\n" << top;
+    }
+    EXPECT_EQ(Count(top, "\t['Bob\\'s \\\\ list', '#'"), 3) << top;
+    const std::string left = ReadHostFile(project.Root() / "_system/js/LeftMenus.js");
+    EXPECT_EQ(Count(left, "var RESOLVE_MENU_ITEMS_1_2 = [\r\n"), 1) << left;
+    EXPECT_EQ(Count(left, "var RESOLVE_MENU_ITEMS_1 = [\r\n"), 1) << left;
+    for (const std::string& script : {top, left})
+        ExpectNodeAccepts({script}, project.Root());
+}

@@ -1,5 +1,8 @@
 #include "entities/ApplicationReport.h"
 #include "entities/AspFile.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
+#include "entities/Function.h"
 #include "entities/GraphData.h"
 #include "entities/Procedure.h"
 #include "entities/ProcedureFieldInfo.h"
@@ -202,6 +205,43 @@ TEST(ReportPageTest, TheGraphPageNamesTheChartOfItsType)
                             ".swf?chartWidth=350&chartHeight=300\"\n"),
                   std::string::npos)
             << type;
+    }
+}
+
+// A graph report made in the report designer fills its groups through a function of a data
+// class, which no classic page can run: its chart data page is not written, and the run names
+// it with the function, also when the report has no page file for it (a list report with a
+// chart).
+TEST(ReportPageTest, AChartFedByAFunctionIsNamedAsNotWritten)
+{
+    for (const int kind : {3, 1})
+    {
+        SCOPED_TRACE(kind);
+        Class orders;
+        orders.SetName("orders_class");
+        Function totals;
+        totals.SetName("TotalsByRegion");
+        GenWebProject project;
+        auto* call = new ClassInvokation;
+        call->SetFunction(&orders, &totals);
+        auto* report = new ApplicationReport;
+        report->SetName("Sales Chart");
+        report->SetModule(&project.Base());
+        project.Base().Append(report);
+        report->AddReportGroup(new ReportGroup(report, call));
+        report->SetReportKind(kind);
+        report->CreateDefaultAspFiles(0);
+        report->SetChartData(2, new GraphData);
+        GraphReportWriter(&project.Project(), report, project.Report()).Write();
+
+        EXPECT_TRUE(std::filesystem::exists(project.Root() / "BaseModule/Sales_Chart_report.asp"));
+        EXPECT_FALSE(std::filesystem::exists(project.Root() / "BaseModule/Sales_Chart_action.asp"));
+        EXPECT_EQ(project.Report().GetText().str(),
+                  std::string("These pages were skipped:\nSales Chart (") +
+                      (kind == 3 ? "Sales_Chart_action.asp" : "chart data page") +
+                      ") (the report's first group calls the function "
+                      "orders_class.TotalsByRegion, which no classic page can run; the chart "
+                      "data page needs a procedure)");
     }
 }
 } // namespace

@@ -375,4 +375,41 @@ TEST_F(DocumentCommandsTest, SqlQueryWritesTheDatabaseScriptIntoAWritableScripts
         EXPECT_EQ(std::filesystem::exists(script), test.box.empty());
     }
 }
+// The hidden command 32786 writes the designation rows of every module's roles; it needs the
+// project path first, and a file it cannot write is named.
+TEST_F(DocumentCommandsTest, ProjectSqlScriptsWriteTheDesignationScript)
+{
+    const std::filesystem::path script =
+        program.folder.Path() / "_system" / "scripts" / "desigInsert.sql";
+    program.Command(ID_PROJECT_SQL_SCRIPTS);
+    EXPECT_EQ(program.boxes.ShownTexts(),
+              std::vector<std::string>{"Project Path not set for this project.\nPlease fill "
+                                       "project properties before writing SQL."});
+    EXPECT_FALSE(std::filesystem::exists(script));
+
+    program.Project().SetProjectPath(program.folder.ModelPath());
+    auto* clerk = new Designation;
+    clerk->SetName("O'Brien Clerk");
+    program.Project().GetBaseModule()->Append(clerk);
+    program.Command(ID_PROJECT_SQL_SCRIPTS);
+    EXPECT_EQ(program.boxes.Shown().size(), 1u);
+    std::string expected = "DELETE FROM Designations\r\n";
+    int position = 0;
+    for (const Designation* role : program.Project().GetBaseModule()->GetDesignations())
+    {
+        CString name = role->GetName();
+        name.Replace("'", "''");
+        expected += "INSERT INTO Designations(Designations_Id, Designation_Name,Reports_To) "
+                    "VALUES(" +
+                    std::to_string(++position) + ",'" + name.str() + "', 0)\r\n";
+    }
+    EXPECT_EQ(ReadFile(script), expected + "\r\n");
+
+    std::filesystem::remove(script);
+    std::filesystem::create_directory(script);
+    program.Command(ID_PROJECT_SQL_SCRIPTS);
+    ASSERT_EQ(program.boxes.Shown().size(), 2u);
+    EXPECT_NE(program.boxes.ShownTexts()[1].find("desigInsert.sql"), std::string::npos)
+        << program.boxes.ShownTexts()[1];
+}
 } // namespace

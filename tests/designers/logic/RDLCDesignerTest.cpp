@@ -36,7 +36,8 @@ protected:
 };
 
 // The assignment dialog reads the web project file each time it opens; a missing or damaged
-// file lists nothing and leaves the project's lists as they were.
+// file lists nothing and leaves the project's lists as they were; what follows the project
+// element is not looked at.
 TEST_F(RDLCDesignerTest, AssignDialogReadsTheWebProjectFile)
 {
     RDLCReport report;
@@ -51,11 +52,15 @@ TEST_F(RDLCDesignerTest, AssignDialogReadsTheWebProjectFile)
         {"cut after an item", std::string(projectFile).substr(0, 176), {}},
         {"cut inside an item", std::string(projectFile).substr(0, 200), {}},
         {"missing", "", {}},
+        {"text after the project element",
+         std::string(projectFile) + "\r\n<!-- saved -->\nx",
+         {"Sales\\Orders.rdlc"}},
         {"written", projectFile, {"Sales\\Orders.rdlc"}},
     };
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.what);
+        report.SetRDLCInfo(nullptr);
         if (c.file.empty())
             std::filesystem::remove(Application() / "Shop.csproj");
         else
@@ -78,6 +83,25 @@ TEST_F(RDLCDesignerTest, AssignDialogReadsTheWebProjectFile)
     again.ChooseRDLC(-1);
     again.Assign();
     EXPECT_EQ(report.GetRDLCInfo(), nullptr);
+}
+
+// A listed file that is not a regular file is not read; one message names it and the rest is
+// offered.
+TEST_F(RDLCDesignerTest, AssignDialogNamesTheFilesItRefused)
+{
+    WriteProjectFile("<Project><ItemGroup><EmbeddedResource Include=\"Sales\\Orders.rdlc\" />"
+                     "<EmbeddedResource Include=\"Sales\\Device.rdlc\" /></ItemGroup></Project>");
+    std::filesystem::create_symlink("/dev/null", Application() / "Sales" / "Device.rdlc");
+    RDLCReport report;
+    ScriptedMessageBoxes boxes({IDOK});
+    RDLCAssigner assigner(report, open.Project());
+    assigner.Open();
+    EXPECT_EQ(assigner.States().GetItems(RDLCAssigner::IDC_RDLC),
+              std::vector<CString>{"Sales\\Orders.rdlc"});
+    EXPECT_EQ(boxes.ShownTexts(),
+              std::vector<std::string>{"These files of the web project were not read:\n" +
+                                       folder.ModelPath("Shop\\Shop\\Sales\\Device.rdlc").str() +
+                                       ": not a regular file\n"});
 }
 
 // A new report: the definition assigned through the dialog brings the adapters its data sets

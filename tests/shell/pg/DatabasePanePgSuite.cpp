@@ -1,6 +1,8 @@
 #include "editors/AlterScriptSelDlg.h"
 #include "editors/DataSourceDlg.h"
 #include "editors/SQLView.h"
+#include "editors/WarningDlg.h"
+#include "entities/DashBoardPage.h"
 #include "model/Field.h"
 #include "model/Table.h"
 #include "platform/odbc/CDatabase.h"
@@ -266,6 +268,50 @@ TEST_F(DatabasePanePgSuite, NewAndAlterDatabaseReportTheRefusedScript)
                                                                              : "_AlterScript.sql"),
                   std::string::npos)
             << shown.back();
+    }
+}
+// Once the pane has read the database, the classic Write All asks whether its SQL Server script
+// is to be the alter script against it: Yes writes the alter script, No the create script.
+TEST_F(DatabasePanePgSuite, ClassicWriteAllOffersTheAlterScriptOfTheDatabaseRead)
+{
+    AnswerChooser(true);
+    program.Command(ID_SYNC_DB);
+    ASSERT_TRUE(View().GetPane()->IsLoaded());
+    // A new project's dashboard and dashboard page share their name, which the classic Write
+    // All refuses as a duplicate.
+    for (DashBoardPage* page : program.Project().GetBaseModule()->GetDashBoardPages())
+        page->SetName(page->GetFormName() + "_Page");
+    const std::filesystem::path scripts = program.folder.Path() / "Shop" / "scripts";
+    for (const bool alter : {true, false})
+    {
+        SCOPED_TRACE(alter);
+        std::filesystem::remove_all(scripts);
+        std::vector<std::string> questions;
+        for (int answer = 0; answer < 2; ++answer)
+            program.dialogs.Answer(
+                [&questions, alter, answer](CDialog& dialog, DialogDriver& user)
+                {
+                    EXPECT_EQ(dialog.GetTemplateId(), WarningDlg::IDD);
+                    questions.push_back(user.GetText(WarningDlg::IDC_MESSAGE).str());
+                    if (answer == 1 && alter)
+                        user.PressOk();
+                    else
+                        user.PressCancel();
+                });
+        program.dialogs.Answer([](CDialog&, DialogDriver& user) { user.PressOk(); });
+        program.Command(ID_CLASSIC_WRITE_ALL);
+        EXPECT_EQ(questions,
+                  (std::vector<std::string>{"Do you want to alter existing DataBase ?",
+                                            "Do you want to create SQL file for Alter table?"}));
+        EXPECT_EQ(program.dialogs.UnscriptedCount(), 0u);
+        const std::filesystem::path written =
+            scripts /
+            (alter ? "KestraneWeavo_Shop_AlterScript.sql" : "KestraneWeavo_Shop_Script.sql");
+        ASSERT_TRUE(std::filesystem::exists(written)) << written;
+        EXPECT_FALSE(
+            std::filesystem::exists(scripts / (alter ? "KestraneWeavo_Shop_Script.sql"
+                                                     : "KestraneWeavo_Shop_AlterScript.sql")));
+        EXPECT_NE(ReadFile(written).find("CREATE TABLE [dbo].[customer]"), std::string::npos);
     }
 }
 } // namespace
