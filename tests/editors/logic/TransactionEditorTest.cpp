@@ -1,8 +1,15 @@
 #include "editors/logic/TransactionEditor.h"
 #include "entities/AspFile.h"
+#include "entities/DetailTableReport.h"
+#include "entities/Menu.h"
+#include "entities/MenuInterface.h"
+#include "entities/ProcedureInvokation.h"
 #include "entities/Transaction.h"
 #include "entities/Variable.h"
+#include "model/EventRecmpFields.h"
 #include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/RefField.h"
 #include "tests/editors/logic/EditorTestSupport.h"
 #include "tests/editors/logic/RecordingPageDialogs.h"
 #include "tests/model/ModelBuilders.h"
@@ -403,5 +410,265 @@ TEST_F(TransactionEditorTest, ReferenceFieldsNeedARowAndLinksAndLayoutChangeTheP
     editor.Cancel();
     EXPECT_EQ(nullptr, editor.GetTransaction());
     EXPECT_EQ((std::vector<CString>{"start page"}), host.calls);
+}
+
+// A field of no table, for a reference field.
+Field* TransactionPageField(const char* name)
+{
+    auto* field = new Field;
+    field->Set(name, name, FieldTypeVarchar, 50, 0, nullptr, "", false, false, true, false, false);
+    return field;
+}
+
+// A page variable named after the field.
+Variable* TransactionVariableFor(const Field* field)
+{
+    auto* variable = new Variable;
+    variable->SetName(field->GetFieldName() + "_Var");
+    return variable;
+}
+
+// A stored transaction "Orders" over order_basic with the detail tables order_detail, line_detail
+// and note_detail, each titled by its name.
+class StoredTransactionTest : public TransactionEditorTest
+{
+protected:
+    StoredTransactionTest()
+    {
+        lines = NewTable("line_detail", Table::masterDetailKind);
+        AddForeignKey(lines, "order_basic_id", basic->GetPrimaryKeyField());
+        open.Current().AppendTransactionTable(lines);
+        stored = NewTransaction("Orders", basic);
+        for (Table* table : {detail, lines, unlinked})
+            stored->AddDetailTable(table);
+        open.Current().AddTransaction(stored, /*withFiles=*/true);
+        editor.LoadTransaction(stored);
+    }
+
+    std::vector<CString> DetailOrder() const
+    {
+        std::vector<CString> names;
+        for (const Table* table : stored->GetDetailTables())
+            names.push_back(table->GetTableName() + ":" +
+                            stored->GetTableTitleAt(static_cast<int>(names.size()) + 1).title);
+        return names;
+    }
+
+    Table* lines = nullptr;
+    Transaction* stored = nullptr;
+};
+
+TEST_F(StoredTransactionTest, TheHiddenPageButtonsOpenTheirDialogsForTheSelectedRow)
+{
+    struct Case
+    {
+        void (TransactionEditor::*command)();
+        int row;
+        std::vector<CString> dialogCalls;
+        std::vector<CString> hostCalls;
+        std::vector<std::string> boxes;
+        int selectionAfter;
+    };
+    const std::vector<Case> cases = {
+        {&TransactionEditor::Variables, -1, {}, {"variables"}, {}, -1},
+        {&TransactionEditor::AddDerivedField, -1, {}, {}, {}, -1},
+        {&TransactionEditor::AddDerivedField, 2, {"derived fields Orders line_detail"}, {}, {}, -1},
+        {&TransactionEditor::FormMethods, -1, {}, {}, {}, -1},
+        {&TransactionEditor::FormMethods,
+         0,
+         {},
+         {},
+         {"Uniqueness procedure can not be assigned to the basic table"},
+         0},
+        {&TransactionEditor::FormMethods, 3, {"procedures Orders note_detail"}, {}, {}, 3},
+    };
+    for (const Case& each : cases)
+    {
+        dialogs.calls.clear();
+        host.calls.clear();
+        ScriptedMessageBoxes boxes;
+        editor.SelectTable(each.row);
+        (editor.*each.command)();
+        EXPECT_EQ(each.dialogCalls, dialogs.calls) << each.row;
+        EXPECT_EQ(each.hostCalls, host.calls) << each.row;
+        EXPECT_EQ(each.boxes, Texts(boxes)) << each.row;
+        EXPECT_EQ(each.selectionAfter, editor.GetSelectedTable()) << each.row;
+    }
+}
+
+TEST_F(StoredTransactionTest, UpAndDownMoveTheSelectedDetailTableWithItsTitle)
+{
+    stored->SetTableTitle(lines, "Lines");
+    struct Step
+    {
+        void (TransactionEditor::*command)();
+        int row;
+        std::vector<CString> order;
+        int selectionAfter;
+    };
+    const std::vector<Step> steps = {
+        {&TransactionEditor::MoveUp,
+         1,
+         {"order_detail:order_detail", "line_detail:Lines", "note_detail:note_detail"},
+         1},
+        {&TransactionEditor::MoveDown,
+         3,
+         {"order_detail:order_detail", "line_detail:Lines", "note_detail:note_detail"},
+         3},
+        {&TransactionEditor::MoveDown,
+         0,
+         {"order_detail:order_detail", "line_detail:Lines", "note_detail:note_detail"},
+         0},
+        {&TransactionEditor::MoveUp,
+         2,
+         {"line_detail:Lines", "order_detail:order_detail", "note_detail:note_detail"},
+         1},
+        {&TransactionEditor::MoveDown,
+         1,
+         {"order_detail:order_detail", "line_detail:Lines", "note_detail:note_detail"},
+         2},
+        {&TransactionEditor::MoveDown,
+         2,
+         {"order_detail:order_detail", "note_detail:note_detail", "line_detail:Lines"},
+         3},
+    };
+    for (const Step& step : steps)
+    {
+        editor.SelectTable(step.row);
+        (editor.*step.command)();
+        EXPECT_EQ(step.order, DetailOrder()) << step.row;
+        EXPECT_EQ(step.selectionAfter, editor.GetSelectedTable()) << step.row;
+    }
+    EXPECT_EQ((std::vector<CString>{"order_basic", "order_detail", "note_detail", "line_detail"}),
+              Cells(editor.GetTableRows(), 1));
+}
+
+TEST_F(StoredTransactionTest, RemoveReportDropsTheSelectedTablesDetailReportOnly)
+{
+    for (Table* table : {detail, lines})
+    {
+        auto* entry = new DetailTableReport;
+        entry->SetTable(table);
+        stored->AddDetailTableReport(entry);
+    }
+    for (const int row : {-1, 0, 2})
+    {
+        editor.SelectTable(row);
+        editor.RemoveReport();
+    }
+    EXPECT_NE(nullptr, stored->FindDetailTableReport(detail));
+    EXPECT_EQ(nullptr, stored->FindDetailTableReport(lines));
+    EXPECT_EQ(1u, stored->GetDetailTableReports().size());
+}
+
+TEST_F(StoredTransactionTest, FormControlsPassesTheMenuVariablesBoundToTheRowsTable)
+{
+    const auto variableOf = [this](Field* field)
+    { return stored->FindFieldVariableMapByField(field)->variable; };
+    for (Table* table : {basic, detail})
+        for (Field* field : table->GetFields())
+            stored->AddFieldVariableMap(new FieldVariableMap{field, TransactionVariableFor(field)});
+    Variable* item = variableOf(detail->GetFields().back());
+    Variable* customer = variableOf(basic->GetFields().back());
+    Variable menuFileVariable;
+    AspFile* file = stored->GetAspFiles().front();
+    file->AddTopMenuVariableMap(MenuVariableMap{nullptr, {{&menuFileVariable, item}}});
+    file->AddLeftMenuVariableMap(
+        MenuVariableMap{nullptr, {{&menuFileVariable, customer}, {&menuFileVariable, item}}});
+
+    const std::vector<std::pair<int, std::vector<Variable*>>> cases = {
+        {0, {customer}}, {1, {item}}, {2, {}}};
+    for (const auto& [row, variables] : cases)
+    {
+        editor.SelectTable(row);
+        editor.FormControls();
+        EXPECT_EQ(variables, dialogs.controlMenuVariables) << row;
+    }
+}
+
+TEST_F(StoredTransactionTest, CreateOtherFormCopiesTheFormUnderTheNextFreeNumber)
+{
+    open.Current().AddTransaction(NewTransaction("Orders1", basic), /*withFiles=*/false);
+    auto* refField = new RefField(TransactionPageField("total"), detail);
+    stored->AddRefField(refField);
+    Field* itemField = detail->GetFields().back();
+    for (Field* field : {itemField, refField->GetField()})
+    {
+        Variable* variable = TransactionVariableFor(field);
+        stored->AddFieldVariableMap(new FieldVariableMap{field, variable});
+        stored->AddFieldRepForField(field);
+        stored->GetFieldRepForField(field)->GetFieldRepData()->SetVariable(variable);
+    }
+    auto* global = new Variable;
+    global->SetName("UserId");
+    global->SetKind(2);
+    stored->AddFieldVariableMap(new FieldVariableMap{nullptr, global});
+    FieldRep* itemControl = stored->GetFieldRepForField(itemField);
+    FieldRep* totalControl = stored->GetFieldRepForField(refField->GetField());
+    auto* recomputes = new EventRecmpFields;
+    recomputes->SetEventKind(EventRecmpFields::OnBlur);
+    auto* call = new ProcedureInvokation;
+    Variable procedureVariable;
+    call->AddVariablePair(
+        new VariablePair{&procedureVariable, itemControl->GetFieldRepData()->GetVariable()});
+    recomputes->AddProcedureRecompute(totalControl, call);
+    itemControl->GetFieldRepData()->AddEventRecmpFields(recomputes);
+    Menu* menu = NewMenu("Main");
+    open.Current().Append(menu);
+    AspFile* file = stored->FindAspFileByType(3);
+    file->SetTopMenu(menu);
+    Variable menuFileVariable;
+    file->AddTopMenuVariableMap(MenuVariableMap{
+        nullptr, {{&menuFileVariable, itemControl->GetFieldRepData()->GetVariable()}}});
+
+    // An unchecked box does nothing; a checked one is cleared after the copy.
+    editor.CreateOtherForm();
+    EXPECT_EQ(2u, open.Current().GetTransactions().size());
+    editor.States().SetCheck(TransactionEditor::IDC_CREATE_OTHER_FORM, true);
+    editor.CreateOtherForm();
+    EXPECT_FALSE(editor.States().IsChecked(TransactionEditor::IDC_CREATE_OTHER_FORM));
+    EXPECT_EQ((std::vector<CString>{"add BaseModule Orders2"}), host.calls);
+    Transaction* other = open.Current().FindTransactionByName("Orders2");
+    ASSERT_NE(nullptr, other);
+    EXPECT_TRUE(other->IsCopy());
+    EXPECT_EQ(basic, other->GetBasicTable());
+    EXPECT_EQ(stored->GetDetailTables(), other->GetDetailTables());
+
+    // Controls on the same table field or on the copied reference field, their variables the
+    // copy's own; the global variable stays behind.
+    ASSERT_EQ(2u, other->GetFieldReps().size());
+    FieldRep* otherItem = other->GetFieldReps()[0];
+    FieldRep* otherTotal = other->GetFieldReps()[1];
+    EXPECT_EQ(itemField, otherItem->GetField());
+    ASSERT_EQ(1u, other->GetRefFields().size());
+    EXPECT_EQ(other->GetRefFields()[0]->GetField(), otherTotal->GetField());
+    EXPECT_NE(refField->GetField(), otherTotal->GetField());
+    Variable* otherItemVariable = otherItem->GetFieldRepData()->GetVariable();
+    ASSERT_NE(nullptr, otherItemVariable);
+    EXPECT_EQ(other->FindVariableByName("item_Var"), otherItemVariable);
+    EXPECT_NE(itemControl->GetFieldRepData()->GetVariable(), otherItemVariable);
+    EXPECT_EQ(nullptr, other->FindVariableByName("UserId"));
+
+    const auto& lists = otherItem->GetFieldRepData()->GetEventRecmpFieldsList();
+    ASSERT_EQ(1u, lists.size());
+    EXPECT_EQ(EventRecmpFields::OnBlur, lists[0]->GetEventKind());
+    ASSERT_EQ(1u, lists[0]->GetProcedureRecomputes().size());
+    const EventProcedureRecompute* recompute = lists[0]->GetProcedureRecomputes()[0];
+    EXPECT_EQ(otherTotal, recompute->fieldRep);
+    ASSERT_NE(nullptr, recompute->invokation);
+    EXPECT_NE(call, recompute->invokation);
+    ASSERT_EQ(1u, recompute->invokation->GetVariablePairs().size());
+    EXPECT_EQ(&procedureVariable, recompute->invokation->GetVariablePairs()[0]->first);
+    EXPECT_EQ(otherItemVariable, recompute->invokation->GetVariablePairs()[0]->second);
+
+    AspFile* otherFile = other->FindAspFileByType(3);
+    ASSERT_NE(nullptr, otherFile);
+    EXPECT_EQ(menu, otherFile->GetTopMenu());
+    ASSERT_EQ(file->GetTopMenuVariableMaps().size(), otherFile->GetTopMenuVariableMaps().size());
+    EXPECT_EQ((std::vector<MenuVariableMap::VariablePair>{{&menuFileVariable, otherItemVariable}}),
+              otherFile->GetTopMenuVariableMaps().back().m_variablePairs);
+    // The transaction edited stays as it was.
+    EXPECT_EQ(stored, editor.GetTransaction());
+    EXPECT_EQ(2u, stored->GetFieldReps().size());
 }
 } // namespace
