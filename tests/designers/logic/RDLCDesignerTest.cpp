@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace
 {
 
@@ -233,5 +235,174 @@ TEST_F(RDLCDesignerTest, ParameterMapDialog)
                   "to be mapped with Form Controls.",
                   "Selected Parameter-Filter map already present.",
                   "Do you really want to remove map?", "Do you really want to remove map?"}));
+}
+
+// The commands of the hidden controls: the RDLC chosen from the web project's list, the adapters
+// of its entries added and removed, and parameters mapped onto the report's controls; each
+// refusal changes nothing.
+TEST_F(RDLCDesignerTest, TheHiddenAdapterAndMapCommands)
+{
+    using D = RDLCReportDesigner;
+    D designer(open.Project(), rdlcHost);
+    designer.Load(nullptr);
+    RDLCReport* report = designer.GetReport();
+    for (const char* name : {"total", "region"})
+        report->AddFieldRep(new FieldRep(FieldOf(name)));
+    const std::string present = "Selected TableAdapter already present.";
+    const std::string mapped = "Cannot remove the selected TableAdapter as it \t\t\t\t\t\t\tis "
+                               "invilved in Parameter-Field map.\n\t\t\t\t\t\t\tTo remove "
+                               "this TableAdapter, please remove the \t\t\t\t\t\t\trelated "
+                               "maps mannually.";
+    const std::vector<CString> orders = {"OrdersTableAdapter"};
+    const std::vector<CString> minOnRegion = {"OrdersTableAdapter", "@min", "region"};
+    struct Step
+    {
+        const char* what;
+        std::function<void()> act;
+        std::vector<std::string> boxes;
+        std::vector<CString> adapters;
+        std::vector<std::vector<CString>> maps;
+    };
+    const auto select = [&](int entry, int adapter, int parameter, int field)
+    {
+        designer.SelectEntry(entry);
+        designer.SelectAdapter(adapter);
+        designer.SelectParameter(parameter);
+        designer.SelectFormField(field);
+    };
+    const std::vector<Step> steps = {
+        {"set without a choice", [&] { designer.SetRDLC(); }, {}, {}, {}},
+        {"synchronize and set",
+         [&]
+         {
+             designer.Synchronize();
+             designer.States().Select(D::IDC_RDLC, 0);
+             designer.SetRDLC();
+         },
+         {},
+         orders,
+         {}},
+        {"add present",
+         [&]
+         {
+             select(0, -1, -1, -1);
+             designer.AddAdapter();
+         },
+         {present},
+         orders,
+         {}},
+        {"add an entry without adapter",
+         [&]
+         {
+             select(1, -1, -1, -1);
+             designer.AddAdapter();
+         },
+         {},
+         orders,
+         {}},
+        {"remove unmapped",
+         [&]
+         {
+             select(-1, 0, -1, -1);
+             designer.RemoveAdapter();
+         },
+         {},
+         {},
+         {}},
+        {"add again",
+         [&]
+         {
+             select(0, -1, -1, -1);
+             designer.AddAdapter();
+         },
+         {},
+         orders,
+         {}},
+        {"map without adapter",
+         [&]
+         {
+             select(-1, -1, 1, 1);
+             designer.MapParameter();
+         },
+         {"Please select TableAdapter From selected TableAdapter list\nand then try to add "
+          "Parameter-Form Control map."},
+         orders,
+         {}},
+        {"map the return value",
+         [&]
+         {
+             select(-1, 0, 0, 1);
+             designer.MapParameter();
+         },
+         {"@RETURN_VALUE is out parameter of stored procedure used which dose not requied to be "
+          "mapped with Form Controls."},
+         orders,
+         {}},
+        {"map without field",
+         [&]
+         {
+             select(-1, 0, 1, -1);
+             designer.MapParameter();
+         },
+         {},
+         orders,
+         {}},
+        {"map",
+         [&]
+         {
+             select(-1, 0, 1, 1);
+             designer.MapParameter();
+         },
+         {},
+         orders,
+         {minOnRegion}},
+        {"map twice",
+         [&]
+         {
+             select(-1, 0, 1, 0);
+             designer.MapParameter();
+         },
+         {"Selected Parameter-Form Control map already present."},
+         orders,
+         {minOnRegion}},
+        {"remove mapped",
+         [&]
+         {
+             select(-1, 0, -1, -1);
+             designer.RemoveAdapter();
+         },
+         {mapped},
+         orders,
+         {minOnRegion}},
+        {"set while mapped",
+         [&] { designer.SetRDLC(); },
+         {"Cannot change RDLC selection as it is involved in Parameter-Field map. \nTo change "
+          "this selection please remove the related maps mannually."},
+         orders,
+         {minOnRegion}},
+    };
+    for (const Step& step : steps)
+    {
+        ScriptedMessageBoxes boxes;
+        step.act();
+        EXPECT_EQ(boxes.ShownTexts(), step.boxes) << step.what;
+        EXPECT_EQ(AdapterNames(designer), step.adapters) << step.what;
+        std::vector<std::vector<CString>> maps;
+        for (const ListRow& row : designer.GetMapRows())
+            maps.push_back(row.cells);
+        EXPECT_EQ(maps, step.maps) << step.what;
+    }
+
+    // Another report holding the RDLC keeps it from this one.
+    auto* other = new RDLCReport;
+    other->SetRDLCInfo(report->GetRDLCInfo());
+    open.Base().AddRDLCReport(other, false);
+    report->ClearTableAdapterMaps();
+    report->SetRDLCInfo(nullptr);
+    ScriptedMessageBoxes boxes;
+    designer.SetRDLC();
+    EXPECT_EQ(boxes.ShownTexts(), (std::vector<std::string>{"Can not use selected RDLC as it is "
+                                                            "already used by some report."}));
+    EXPECT_EQ(report->GetRDLCInfo(), nullptr);
 }
 } // namespace
