@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace
 {
 
@@ -248,150 +246,60 @@ TEST_F(RDLCDesignerTest, TheHiddenAdapterAndMapCommands)
     RDLCReport* report = designer.GetReport();
     for (const char* name : {"total", "region"})
         report->AddFieldRep(new FieldRep(FieldOf(name)));
-    const std::string present = "Selected TableAdapter already present.";
+    designer.SetRDLC();
+    designer.Synchronize();
+    designer.States().Select(D::IDC_RDLC, 0);
+    designer.SetRDLC();
+    EXPECT_EQ(report->GetRDLCInfo(), open.Project().GetRDLCInfos()[0]);
+
+    const std::string noAdapter = "Please select TableAdapter From selected TableAdapter list\nand "
+                                  "then try to add Parameter-Form Control map.";
     const std::string mapped = "Cannot remove the selected TableAdapter as it \t\t\t\t\t\t\tis "
                                "invilved in Parameter-Field map.\n\t\t\t\t\t\t\tTo remove "
                                "this TableAdapter, please remove the \t\t\t\t\t\t\trelated "
                                "maps mannually.";
-    const std::vector<CString> orders = {"OrdersTableAdapter"};
-    const std::vector<CString> minOnRegion = {"OrdersTableAdapter", "@min", "region"};
-    struct Step
+    const std::string changing =
+        "Cannot change RDLC selection as it is involved in Parameter-Field "
+        "map. \nTo change this selection please remove the related maps "
+        "mannually.";
+    const std::string returnValue = "@RETURN_VALUE is out parameter of stored procedure used which "
+                                    "dose not requied to be mapped with Form Controls.";
+    const struct
     {
-        const char* what;
-        std::function<void()> act;
-        std::vector<std::string> boxes;
-        std::vector<CString> adapters;
-        std::vector<std::vector<CString>> maps;
+        void (D::*command)();
+        int entry, adapter, parameter, field;
+        std::string box;
+        std::size_t adapters, maps;
+    } steps[] = {
+        {&D::AddAdapter, 0, -1, -1, -1, "Selected TableAdapter already present.", 1, 0},
+        {&D::AddAdapter, 1, -1, -1, -1, "", 1, 0}, // its data set lacks the adapter
+        {&D::RemoveAdapter, -1, 0, -1, -1, "", 0, 0},
+        {&D::AddAdapter, 0, -1, -1, -1, "", 1, 0},
+        {&D::MapParameter, -1, -1, 1, 1, noAdapter, 1, 0},
+        {&D::MapParameter, -1, 0, 0, 1, returnValue, 1, 0},
+        {&D::MapParameter, -1, 0, 1, -1, "", 1, 0},
+        {&D::MapParameter, -1, 0, 1, 1, "", 1, 1},
+        {&D::MapParameter, -1, 0, 1, 0, "Selected Parameter-Form Control map already present.", 1,
+         1},
+        {&D::RemoveAdapter, -1, 0, -1, -1, mapped, 1, 1},
+        {&D::SetRDLC, -1, -1, -1, -1, changing, 1, 1},
     };
-    const auto select = [&](int entry, int adapter, int parameter, int field)
-    {
-        designer.SelectEntry(entry);
-        designer.SelectAdapter(adapter);
-        designer.SelectParameter(parameter);
-        designer.SelectFormField(field);
-    };
-    const std::vector<Step> steps = {
-        {"set without a choice", [&] { designer.SetRDLC(); }, {}, {}, {}},
-        {"synchronize and set",
-         [&]
-         {
-             designer.Synchronize();
-             designer.States().Select(D::IDC_RDLC, 0);
-             designer.SetRDLC();
-         },
-         {},
-         orders,
-         {}},
-        {"add present",
-         [&]
-         {
-             select(0, -1, -1, -1);
-             designer.AddAdapter();
-         },
-         {present},
-         orders,
-         {}},
-        {"add an entry without adapter",
-         [&]
-         {
-             select(1, -1, -1, -1);
-             designer.AddAdapter();
-         },
-         {},
-         orders,
-         {}},
-        {"remove unmapped",
-         [&]
-         {
-             select(-1, 0, -1, -1);
-             designer.RemoveAdapter();
-         },
-         {},
-         {},
-         {}},
-        {"add again",
-         [&]
-         {
-             select(0, -1, -1, -1);
-             designer.AddAdapter();
-         },
-         {},
-         orders,
-         {}},
-        {"map without adapter",
-         [&]
-         {
-             select(-1, -1, 1, 1);
-             designer.MapParameter();
-         },
-         {"Please select TableAdapter From selected TableAdapter list\nand then try to add "
-          "Parameter-Form Control map."},
-         orders,
-         {}},
-        {"map the return value",
-         [&]
-         {
-             select(-1, 0, 0, 1);
-             designer.MapParameter();
-         },
-         {"@RETURN_VALUE is out parameter of stored procedure used which dose not requied to be "
-          "mapped with Form Controls."},
-         orders,
-         {}},
-        {"map without field",
-         [&]
-         {
-             select(-1, 0, 1, -1);
-             designer.MapParameter();
-         },
-         {},
-         orders,
-         {}},
-        {"map",
-         [&]
-         {
-             select(-1, 0, 1, 1);
-             designer.MapParameter();
-         },
-         {},
-         orders,
-         {minOnRegion}},
-        {"map twice",
-         [&]
-         {
-             select(-1, 0, 1, 0);
-             designer.MapParameter();
-         },
-         {"Selected Parameter-Form Control map already present."},
-         orders,
-         {minOnRegion}},
-        {"remove mapped",
-         [&]
-         {
-             select(-1, 0, -1, -1);
-             designer.RemoveAdapter();
-         },
-         {mapped},
-         orders,
-         {minOnRegion}},
-        {"set while mapped",
-         [&] { designer.SetRDLC(); },
-         {"Cannot change RDLC selection as it is involved in Parameter-Field map. \nTo change "
-          "this selection please remove the related maps mannually."},
-         orders,
-         {minOnRegion}},
-    };
-    for (const Step& step : steps)
+    for (const auto& step : steps)
     {
         ScriptedMessageBoxes boxes;
-        step.act();
-        EXPECT_EQ(boxes.ShownTexts(), step.boxes) << step.what;
-        EXPECT_EQ(AdapterNames(designer), step.adapters) << step.what;
-        std::vector<std::vector<CString>> maps;
-        for (const ListRow& row : designer.GetMapRows())
-            maps.push_back(row.cells);
-        EXPECT_EQ(maps, step.maps) << step.what;
+        designer.SelectEntry(step.entry);
+        designer.SelectAdapter(step.adapter);
+        designer.SelectParameter(step.parameter);
+        designer.SelectFormField(step.field);
+        (designer.*step.command)();
+        const auto expected =
+            step.box.empty() ? std::vector<std::string>{} : std::vector<std::string>{step.box};
+        EXPECT_EQ(boxes.ShownTexts(), expected) << step.box;
+        EXPECT_EQ(designer.GetAdapters().size(), step.adapters) << step.box;
+        EXPECT_EQ(designer.GetMapRows().size(), step.maps) << step.box;
     }
+    EXPECT_EQ(designer.GetMapRows()[0].cells,
+              (std::vector<CString>{"OrdersTableAdapter", "@min", "region"}));
 
     // Another report holding the RDLC keeps it from this one.
     auto* other = new RDLCReport;

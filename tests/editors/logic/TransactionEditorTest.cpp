@@ -412,14 +412,6 @@ TEST_F(TransactionEditorTest, ReferenceFieldsNeedARowAndLinksAndLayoutChangeTheP
     EXPECT_EQ((std::vector<CString>{"start page"}), host.calls);
 }
 
-// A field of no table, for a reference field.
-Field* TransactionPageField(const char* name)
-{
-    auto* field = new Field;
-    field->Set(name, name, FieldTypeVarchar, 50, 0, nullptr, "", false, false, true, false, false);
-    return field;
-}
-
 // A page variable named after the field.
 Variable* TransactionVariableFor(const Field* field)
 {
@@ -429,29 +421,22 @@ Variable* TransactionVariableFor(const Field* field)
 }
 
 // A stored transaction "Orders" over order_basic with the detail tables order_detail, line_detail
-// and note_detail, each titled by its name.
+// and note_detail, titled "O", "L" and "N".
 class StoredTransactionTest : public TransactionEditorTest
 {
 protected:
     StoredTransactionTest()
     {
         lines = NewTable("line_detail", Table::masterDetailKind);
-        AddForeignKey(lines, "order_basic_id", basic->GetPrimaryKeyField());
         open.Current().AppendTransactionTable(lines);
         stored = NewTransaction("Orders", basic);
-        for (Table* table : {detail, lines, unlinked})
+        for (const auto& [table, title] : {std::pair{detail, "O"}, {lines, "L"}, {unlinked, "N"}})
+        {
             stored->AddDetailTable(table);
+            stored->SetTableTitle(table, title);
+        }
         open.Current().AddTransaction(stored, /*withFiles=*/true);
         editor.LoadTransaction(stored);
-    }
-
-    std::vector<CString> DetailOrder() const
-    {
-        std::vector<CString> names;
-        for (const Table* table : stored->GetDetailTables())
-            names.push_back(table->GetTableName() + ":" +
-                            stored->GetTableTitleAt(static_cast<int>(names.size()) + 1).title);
-        return names;
     }
 
     Table* lines = nullptr;
@@ -460,83 +445,68 @@ protected:
 
 TEST_F(StoredTransactionTest, TheHiddenPageButtonsOpenTheirDialogsForTheSelectedRow)
 {
-    struct Case
+    using E = TransactionEditor;
+    const struct
     {
-        void (TransactionEditor::*command)();
+        void (E::*command)();
         int row;
-        std::vector<CString> dialogCalls;
-        std::vector<CString> hostCalls;
-        std::vector<std::string> boxes;
+        CString call;
+        std::string box;
         int selectionAfter;
+    } cases[] = {
+        {&E::Variables, -1, "variables", "", -1},
+        {&E::AddDerivedField, -1, "", "", -1},
+        {&E::AddDerivedField, 2, "derived fields Orders line_detail", "", -1},
+        {&E::FormMethods, -1, "", "", -1},
+        {&E::FormMethods, 0, "", "Uniqueness procedure can not be assigned to the basic table", 0},
+        {&E::FormMethods, 3, "procedures Orders note_detail", "", 3},
     };
-    const std::vector<Case> cases = {
-        {&TransactionEditor::Variables, -1, {}, {"variables"}, {}, -1},
-        {&TransactionEditor::AddDerivedField, -1, {}, {}, {}, -1},
-        {&TransactionEditor::AddDerivedField, 2, {"derived fields Orders line_detail"}, {}, {}, -1},
-        {&TransactionEditor::FormMethods, -1, {}, {}, {}, -1},
-        {&TransactionEditor::FormMethods,
-         0,
-         {},
-         {},
-         {"Uniqueness procedure can not be assigned to the basic table"},
-         0},
-        {&TransactionEditor::FormMethods, 3, {"procedures Orders note_detail"}, {}, {}, 3},
-    };
-    for (const Case& each : cases)
+    for (const auto& each : cases)
     {
         dialogs.calls.clear();
         host.calls.clear();
         ScriptedMessageBoxes boxes;
         editor.SelectTable(each.row);
         (editor.*each.command)();
-        EXPECT_EQ(each.dialogCalls, dialogs.calls) << each.row;
-        EXPECT_EQ(each.hostCalls, host.calls) << each.row;
-        EXPECT_EQ(each.boxes, Texts(boxes)) << each.row;
+        std::vector<CString> calls = dialogs.calls;
+        calls.insert(calls.end(), host.calls.begin(), host.calls.end());
+        EXPECT_EQ(each.call.IsEmpty() ? std::vector<CString>{} : std::vector<CString>{each.call},
+                  calls);
+        EXPECT_EQ(each.box, boxes.Shown().empty() ? "" : Texts(boxes)[0]) << each.row;
         EXPECT_EQ(each.selectionAfter, editor.GetSelectedTable()) << each.row;
     }
 }
 
 TEST_F(StoredTransactionTest, UpAndDownMoveTheSelectedDetailTableWithItsTitle)
 {
-    stored->SetTableTitle(lines, "Lines");
-    struct Step
+    using E = TransactionEditor;
+    // The detail tables by their titles' letters, each title found at the table's place.
+    const auto order = [this]
     {
-        void (TransactionEditor::*command)();
+        std::string letters;
+        for (std::size_t i = 0; i < stored->GetDetailTables().size(); ++i)
+        {
+            const TableTitleEntry entry = stored->GetTableTitleAt(static_cast<int>(i) + 1);
+            EXPECT_EQ(entry.table, stored->GetDetailTables()[i]);
+            letters += entry.title.GetString();
+        }
+        return letters;
+    };
+    const struct
+    {
+        void (E::*command)();
         int row;
-        std::vector<CString> order;
+        const char* order;
         int selectionAfter;
+    } steps[] = {
+        {&E::MoveUp, 1, "OLN", 1}, {&E::MoveDown, 3, "OLN", 3}, {&E::MoveDown, 0, "OLN", 0},
+        {&E::MoveUp, 2, "LON", 1}, {&E::MoveDown, 1, "OLN", 2}, {&E::MoveDown, 2, "ONL", 3},
     };
-    const std::vector<Step> steps = {
-        {&TransactionEditor::MoveUp,
-         1,
-         {"order_detail:order_detail", "line_detail:Lines", "note_detail:note_detail"},
-         1},
-        {&TransactionEditor::MoveDown,
-         3,
-         {"order_detail:order_detail", "line_detail:Lines", "note_detail:note_detail"},
-         3},
-        {&TransactionEditor::MoveDown,
-         0,
-         {"order_detail:order_detail", "line_detail:Lines", "note_detail:note_detail"},
-         0},
-        {&TransactionEditor::MoveUp,
-         2,
-         {"line_detail:Lines", "order_detail:order_detail", "note_detail:note_detail"},
-         1},
-        {&TransactionEditor::MoveDown,
-         1,
-         {"order_detail:order_detail", "line_detail:Lines", "note_detail:note_detail"},
-         2},
-        {&TransactionEditor::MoveDown,
-         2,
-         {"order_detail:order_detail", "note_detail:note_detail", "line_detail:Lines"},
-         3},
-    };
-    for (const Step& step : steps)
+    for (const auto& step : steps)
     {
         editor.SelectTable(step.row);
         (editor.*step.command)();
-        EXPECT_EQ(step.order, DetailOrder()) << step.row;
+        EXPECT_EQ(step.order, order()) << step.row;
         EXPECT_EQ(step.selectionAfter, editor.GetSelectedTable()) << step.row;
     }
     EXPECT_EQ((std::vector<CString>{"order_basic", "order_detail", "note_detail", "line_detail"}),
@@ -557,27 +527,22 @@ TEST_F(StoredTransactionTest, RemoveReportDropsTheSelectedTablesDetailReportOnly
         editor.RemoveReport();
     }
     EXPECT_NE(nullptr, stored->FindDetailTableReport(detail));
-    EXPECT_EQ(nullptr, stored->FindDetailTableReport(lines));
     EXPECT_EQ(1u, stored->GetDetailTableReports().size());
 }
 
 TEST_F(StoredTransactionTest, FormControlsPassesTheMenuVariablesBoundToTheRowsTable)
 {
-    const auto variableOf = [this](Field* field)
-    { return stored->FindFieldVariableMapByField(field)->variable; };
     for (Table* table : {basic, detail})
         for (Field* field : table->GetFields())
             stored->AddFieldVariableMap(new FieldVariableMap{field, TransactionVariableFor(field)});
-    Variable* item = variableOf(detail->GetFields().back());
-    Variable* customer = variableOf(basic->GetFields().back());
+    Variable* item = stored->FindFieldVariableMapByField(detail->GetFields().back())->variable;
+    Variable* customer = stored->FindFieldVariableMapByField(basic->GetFields().back())->variable;
     Variable menuFileVariable;
     AspFile* file = stored->GetAspFiles().front();
     file->AddTopMenuVariableMap(MenuVariableMap{nullptr, {{&menuFileVariable, item}}});
     file->AddLeftMenuVariableMap(
         MenuVariableMap{nullptr, {{&menuFileVariable, customer}, {&menuFileVariable, item}}});
-
-    const std::vector<std::pair<int, std::vector<Variable*>>> cases = {
-        {0, {customer}}, {1, {item}}, {2, {}}};
+    const std::pair<int, std::vector<Variable*>> cases[] = {{0, {customer}}, {1, {item}}, {2, {}}};
     for (const auto& [row, variables] : cases)
     {
         editor.SelectTable(row);
@@ -589,10 +554,12 @@ TEST_F(StoredTransactionTest, FormControlsPassesTheMenuVariablesBoundToTheRowsTa
 TEST_F(StoredTransactionTest, CreateOtherFormCopiesTheFormUnderTheNextFreeNumber)
 {
     open.Current().AddTransaction(NewTransaction("Orders1", basic), /*withFiles=*/false);
-    auto* refField = new RefField(TransactionPageField("total"), detail);
+    auto* totalField = new Field;
+    totalField->SetFieldName("total");
+    auto* refField = new RefField(totalField, detail);
     stored->AddRefField(refField);
     Field* itemField = detail->GetFields().back();
-    for (Field* field : {itemField, refField->GetField()})
+    for (Field* field : {itemField, totalField})
     {
         Variable* variable = TransactionVariableFor(field);
         stored->AddFieldVariableMap(new FieldVariableMap{field, variable});
@@ -603,23 +570,20 @@ TEST_F(StoredTransactionTest, CreateOtherFormCopiesTheFormUnderTheNextFreeNumber
     global->SetName("UserId");
     global->SetKind(2);
     stored->AddFieldVariableMap(new FieldVariableMap{nullptr, global});
-    FieldRep* itemControl = stored->GetFieldRepForField(itemField);
-    FieldRep* totalControl = stored->GetFieldRepForField(refField->GetField());
+    // The item's blur recomputes the total through a procedure given the item's variable.
+    FieldRepData* itemData = stored->GetFieldRepForField(itemField)->GetFieldRepData();
     auto* recomputes = new EventRecmpFields;
     recomputes->SetEventKind(EventRecmpFields::OnBlur);
     auto* call = new ProcedureInvokation;
-    Variable procedureVariable;
-    call->AddVariablePair(
-        new VariablePair{&procedureVariable, itemControl->GetFieldRepData()->GetVariable()});
-    recomputes->AddProcedureRecompute(totalControl, call);
-    itemControl->GetFieldRepData()->AddEventRecmpFields(recomputes);
+    Variable parameter;
+    call->AddVariablePair(new VariablePair{&parameter, itemData->GetVariable()});
+    recomputes->AddProcedureRecompute(stored->GetFieldRepForField(totalField), call);
+    itemData->AddEventRecmpFields(recomputes);
     Menu* menu = NewMenu("Main");
     open.Current().Append(menu);
     AspFile* file = stored->FindAspFileByType(3);
     file->SetTopMenu(menu);
-    Variable menuFileVariable;
-    file->AddTopMenuVariableMap(MenuVariableMap{
-        nullptr, {{&menuFileVariable, itemControl->GetFieldRepData()->GetVariable()}}});
+    file->AddTopMenuVariableMap(MenuVariableMap{nullptr, {{&parameter, itemData->GetVariable()}}});
 
     // An unchecked box does nothing; a checked one is cleared after the copy.
     editor.CreateOtherForm();
@@ -633,42 +597,37 @@ TEST_F(StoredTransactionTest, CreateOtherFormCopiesTheFormUnderTheNextFreeNumber
     EXPECT_TRUE(other->IsCopy());
     EXPECT_EQ(basic, other->GetBasicTable());
     EXPECT_EQ(stored->GetDetailTables(), other->GetDetailTables());
-
-    // Controls on the same table field or on the copied reference field, their variables the
-    // copy's own; the global variable stays behind.
-    ASSERT_EQ(2u, other->GetFieldReps().size());
-    FieldRep* otherItem = other->GetFieldReps()[0];
-    FieldRep* otherTotal = other->GetFieldReps()[1];
-    EXPECT_EQ(itemField, otherItem->GetField());
-    ASSERT_EQ(1u, other->GetRefFields().size());
-    EXPECT_EQ(other->GetRefFields()[0]->GetField(), otherTotal->GetField());
-    EXPECT_NE(refField->GetField(), otherTotal->GetField());
-    Variable* otherItemVariable = otherItem->GetFieldRepData()->GetVariable();
-    ASSERT_NE(nullptr, otherItemVariable);
-    EXPECT_EQ(other->FindVariableByName("item_Var"), otherItemVariable);
-    EXPECT_NE(itemControl->GetFieldRepData()->GetVariable(), otherItemVariable);
     EXPECT_EQ(nullptr, other->FindVariableByName("UserId"));
 
-    const auto& lists = otherItem->GetFieldRepData()->GetEventRecmpFieldsList();
-    ASSERT_EQ(1u, lists.size());
-    EXPECT_EQ(EventRecmpFields::OnBlur, lists[0]->GetEventKind());
-    ASSERT_EQ(1u, lists[0]->GetProcedureRecomputes().size());
-    const EventProcedureRecompute* recompute = lists[0]->GetProcedureRecomputes()[0];
+    // The controls stand on the same table field and on the copied reference field, with the
+    // copy's own variables, in the recompute and in the menu map too.
+    ASSERT_EQ(2u, other->GetFieldReps().size());
+    ASSERT_EQ(1u, other->GetRefFields().size());
+    FieldRep* otherTotal = other->GetFieldReps()[1];
+    EXPECT_EQ(itemField, other->GetFieldReps()[0]->GetField());
+    EXPECT_EQ(other->GetRefFields()[0]->GetField(), otherTotal->GetField());
+    EXPECT_NE(totalField, otherTotal->GetField());
+    const FieldRepData* otherItemData = other->GetFieldReps()[0]->GetFieldRepData();
+    Variable* otherItemVariable = other->FindVariableByName("item_Var");
+    ASSERT_NE(nullptr, otherItemVariable);
+    EXPECT_EQ(otherItemVariable, otherItemData->GetVariable());
+    ASSERT_EQ(1u, otherItemData->GetEventRecmpFieldsList().size());
+    const EventRecmpFields* otherRecomputes = otherItemData->GetEventRecmpFieldsList()[0];
+    EXPECT_EQ(EventRecmpFields::OnBlur, otherRecomputes->GetEventKind());
+    ASSERT_EQ(1u, otherRecomputes->GetProcedureRecomputes().size());
+    const EventProcedureRecompute* recompute = otherRecomputes->GetProcedureRecomputes()[0];
     EXPECT_EQ(otherTotal, recompute->fieldRep);
     ASSERT_NE(nullptr, recompute->invokation);
     EXPECT_NE(call, recompute->invokation);
-    ASSERT_EQ(1u, recompute->invokation->GetVariablePairs().size());
-    EXPECT_EQ(&procedureVariable, recompute->invokation->GetVariablePairs()[0]->first);
-    EXPECT_EQ(otherItemVariable, recompute->invokation->GetVariablePairs()[0]->second);
-
+    const VariablePair* pair = recompute->invokation->GetVariablePairAt(0);
+    ASSERT_NE(nullptr, pair);
+    EXPECT_EQ(&parameter, pair->first);
+    EXPECT_EQ(otherItemVariable, pair->second);
     AspFile* otherFile = other->FindAspFileByType(3);
     ASSERT_NE(nullptr, otherFile);
     EXPECT_EQ(menu, otherFile->GetTopMenu());
-    ASSERT_EQ(file->GetTopMenuVariableMaps().size(), otherFile->GetTopMenuVariableMaps().size());
-    EXPECT_EQ((std::vector<MenuVariableMap::VariablePair>{{&menuFileVariable, otherItemVariable}}),
+    EXPECT_EQ((std::vector<MenuVariableMap::VariablePair>{{&parameter, otherItemVariable}}),
               otherFile->GetTopMenuVariableMaps().back().m_variablePairs);
-    // The transaction edited stays as it was.
-    EXPECT_EQ(stored, editor.GetTransaction());
     EXPECT_EQ(2u, stored->GetFieldReps().size());
 }
 } // namespace
