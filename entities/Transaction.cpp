@@ -2,6 +2,7 @@
 
 #include "entities/ApplicationReport.h"
 #include "entities/AspFile.h"
+#include "entities/ClassInvokation.h"
 #include "entities/DerivedField.h"
 #include "entities/DetailTableReport.h"
 #include "entities/Form.h"
@@ -638,13 +639,27 @@ Transaction* Transaction::CreateOtherForm(Module& module) const
         auto* copy = new FieldRep(*source);
         copy->SetField(field);
         if (FieldRepData* data = copy->GetFieldRepData())
-            data->SetVariable(other->OtherFormVariable(source->GetFieldRepData()->GetVariable()));
+        {
+            const FieldRepData* sourceData = source->GetFieldRepData();
+            data->SetVariable(other->OtherFormVariable(sourceData->GetVariable()));
+            if (data->GetDataCall() != nullptr && sourceData->GetDataCall() != nullptr)
+            {
+                const auto& sourceMaps = sourceData->GetDataCall()->GetParameterMaps();
+                const auto& maps = data->GetDataCall()->GetParameterMaps();
+                for (std::size_t i = 0; i < sourceMaps.size() && i < maps.size(); ++i)
+                    maps[i]->m_field = other->OtherFormField(sourceMaps[i]->m_field);
+            }
+        }
         other->m_fieldReps.push_back(copy);
         copies.emplace_back(source, copy);
     }
     for (const auto& [source, copy] : copies)
         other->CopyProcedureRecomputes(*source, *copy);
-    module.AddTransaction(other, /*withFiles=*/true);
+    if (!module.AddTransaction(other, /*withFiles=*/true))
+    {
+        delete other;
+        return nullptr;
+    }
     other->CopyTopMenus(*this);
     return other;
 }

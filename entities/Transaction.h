@@ -140,7 +140,8 @@ public:
     // with copies of the reference fields, of the controls (bound to the same fields, or to the
     // copied reference field of the same name) with their procedure recomputes, of the
     // field-variable maps but those of global variables, and of the page files' top menus and
-    // their maps. It is marked as a copy.
+    // their maps. It is marked as a copy. Controls of other page fields are left out. Null when
+    // the module refuses it.
     Transaction* CreateOtherForm(Module& module) const;
 
     // Without any field-variable map: variables for the basic table, then the detail tables.

@@ -430,8 +430,8 @@ void TransactionEditor::CreateOtherForm()
         module = m_project.GetCurrentModule();
     if (module == nullptr)
         return;
-    Transaction* other = m_transaction->CreateOtherForm(*module);
-    m_host.AddTransactionItem(*module, *other);
+    if (Transaction* other = m_transaction->CreateOtherForm(*module))
+        m_host.AddTransactionItem(*module, *other);
 }
 
 void TransactionEditor::Ok()

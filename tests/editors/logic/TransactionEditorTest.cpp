@@ -569,7 +569,8 @@ TEST_F(StoredTransactionTest, CreateOtherFormCopiesTheFormUnderTheNextFreeNumber
     auto* global = new Variable;
     global->SetName("UserId");
     global->SetKind(2);
-    stored->AddFieldVariableMap(new FieldVariableMap{nullptr, global});
+    auto* globalMap = new FieldVariableMap{nullptr, global};
+    stored->AddFieldVariableMap(globalMap);
     // The item's blur recomputes the total through a procedure given the item's variable.
     FieldRepData* itemData = stored->GetFieldRepForField(itemField)->GetFieldRepData();
     auto* recomputes = new EventRecmpFields;
@@ -629,5 +630,9 @@ TEST_F(StoredTransactionTest, CreateOtherFormCopiesTheFormUnderTheNextFreeNumber
     EXPECT_EQ((std::vector<MenuVariableMap::VariablePair>{{&parameter, otherItemVariable}}),
               otherFile->GetTopMenuVariableMaps().back().m_variablePairs);
     EXPECT_EQ(2u, stored->GetFieldReps().size());
+    // The page owns no map of a global variable.
+    stored->RemoveFieldVariableMapByVariable(global);
+    delete global;
+    delete globalMap;
 }
 } // namespace
