@@ -12,6 +12,7 @@
 #include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
 #include "model/Table.h"
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/DialogTemplate.h"
 
 IMPLEMENT_DYNCREATE(RDLCReportdlg, CFormView)
@@ -134,6 +135,12 @@ RDLCReportdlg::RDLCReportdlg() : CFormView(RDLCReportDesigner::IDD), m_host(this
         {RDLCReportDesigner::IDC_MAP_PARAMETERS, &RDLCReportDesigner::MapParameters},
         {RDLCReportDesigner::IDC_OK, &RDLCReportDesigner::Ok},
         {RDLCReportDesigner::IDC_CANCEL, &RDLCReportDesigner::Cancel},
+        {RDLCReportDesigner::IDC_SYNCHRONIZE, &RDLCReportDesigner::Synchronize},
+        {RDLCReportDesigner::IDC_SET_RDLC, &RDLCReportDesigner::SetRDLC},
+        {RDLCReportDesigner::IDC_ADD_ADAPTER, &RDLCReportDesigner::AddAdapter},
+        {RDLCReportDesigner::IDC_REMOVE_ADAPTER, &RDLCReportDesigner::RemoveAdapter},
+        {RDLCReportDesigner::IDC_REMOVE_MAP, &RDLCReportDesigner::RemoveAdapter},
+        {RDLCReportDesigner::IDC_MAP, &RDLCReportDesigner::MapParameter},
     };
     for (const auto& [id, command] : buttons)
         MapControlRange(BN_CLICKED, id, id, [this, command = command] { Run(command); });
@@ -211,6 +218,8 @@ void RDLCReportdlg::Run(void (RDLCReportDesigner::*command)())
     m_view.ReadTexts(designer->States(),
                      {RDLCReportDesigner::IDC_NAME, RDLCReportDesigner::IDC_HEADER});
     designer->SelectAdapter(m_adapters.GetCurSel());
+    if (const auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(RDLCReportDesigner::IDC_RDLC)))
+        designer->States().Select(RDLCReportDesigner::IDC_RDLC, combo->GetCurSel());
     (designer->*command)();
     Show();
 }

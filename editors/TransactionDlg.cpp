@@ -38,19 +38,23 @@ const DialogTemplateRegistration transactionTemplate{{
         {kTransactionTablesLabel, ControlKind::Static, "List of Master-Detail tables"},
         {TransactionEditor::IDC_TABLES, ControlKind::ListCtrl, "", false, false, 300, 110},
         {TransactionEditor::IDC_REMOVE_TABLE, ControlKind::PushButton, "Remove Table"},
-        {1068, ControlKind::PushButton, "Up", /*hidden=*/true},
-        {1069, ControlKind::PushButton, "Down", /*hidden=*/true},
+        {TransactionEditor::IDC_UP, ControlKind::PushButton, "Up", /*hidden=*/true},
+        {TransactionEditor::IDC_DOWN, ControlKind::PushButton, "Down", /*hidden=*/true},
         {kTransactionControlsGroup, ControlKind::GroupBox, "Page controls"},
         {TransactionEditor::IDC_FORM_CONTROLS, ControlKind::PushButton, "Form Controls"},
         {TransactionEditor::IDC_LINK_CONTROLS, ControlKind::PushButton, "Link Controls"},
         {TransactionEditor::IDC_REFERENCE_FIELDS, ControlKind::PushButton, "Reference Fields"},
-        {1211, ControlKind::PushButton, "Variables", /*hidden=*/true},
-        {1386, ControlKind::PushButton, "Add Derived Field", /*hidden=*/true},
+        {TransactionEditor::IDC_VARIABLES, ControlKind::PushButton, "Variables", /*hidden=*/true},
+        {TransactionEditor::IDC_ADD_DERIVED_FIELD, ControlKind::PushButton, "Add Derived Field",
+         /*hidden=*/true},
         {1046, ControlKind::PushButton, "Assign Report", /*hidden=*/true},
-        {1047, ControlKind::PushButton, "Remove Report", /*hidden=*/true},
+        {TransactionEditor::IDC_REMOVE_REPORT, ControlKind::PushButton, "Remove Report",
+         /*hidden=*/true},
         {1212, ControlKind::PushButton, "Control Visibility", /*hidden=*/true},
-        {1387, ControlKind::PushButton, "Form Methods", /*hidden=*/true},
-        {1654, ControlKind::CheckBox, "Create Other Form", /*hidden=*/true},
+        {TransactionEditor::IDC_FORM_METHODS, ControlKind::PushButton, "Form Methods",
+         /*hidden=*/true},
+        {TransactionEditor::IDC_CREATE_OTHER_FORM, ControlKind::CheckBox, "Create Other Form",
+         /*hidden=*/true},
         {TransactionEditor::IDC_FILES, ControlKind::ListCtrl, "", false, false, 300, 90},
         {TransactionEditor::IDC_SET_PROPERTIES, ControlKind::PushButton, "Set Properties"},
         {TransactionEditor::IDC_OK, ControlKind::PushButton, "OK"},
@@ -111,6 +115,13 @@ TransactionDlg::TransactionDlg()
         {TransactionEditor::IDC_SET_PROPERTIES, &TransactionEditor::SetProperties},
         {TransactionEditor::IDC_OK, &TransactionEditor::Ok},
         {TransactionEditor::IDC_CANCEL, &TransactionEditor::Cancel},
+        {TransactionEditor::IDC_VARIABLES, &TransactionEditor::Variables},
+        {TransactionEditor::IDC_ADD_DERIVED_FIELD, &TransactionEditor::AddDerivedField},
+        {TransactionEditor::IDC_FORM_METHODS, &TransactionEditor::FormMethods},
+        {TransactionEditor::IDC_REMOVE_REPORT, &TransactionEditor::RemoveReport},
+        {TransactionEditor::IDC_UP, &TransactionEditor::MoveUp},
+        {TransactionEditor::IDC_DOWN, &TransactionEditor::MoveDown},
+        {TransactionEditor::IDC_CREATE_OTHER_FORM, &TransactionEditor::CreateOtherForm},
     };
     for (const auto& [id, command] : buttons)
         MapControlRange(BN_CLICKED, id, id, [this, command] { Run(command); });
@@ -173,6 +184,8 @@ void TransactionDlg::ReadControls()
 {
     TransactionEditor& editor = *m_editor.Current();
     m_view.ReadTexts(editor.States(), {TransactionEditor::IDC_NAME});
+    editor.States().SetCheck(TransactionEditor::IDC_CREATE_OTHER_FORM,
+                             IsDlgButtonChecked(TransactionEditor::IDC_CREATE_OTHER_FORM) != 0);
     for (const int id : {TransactionEditor::IDC_MASTER_TABLE, TransactionEditor::IDC_DETAIL_TABLE})
     {
         if (const auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(id)))

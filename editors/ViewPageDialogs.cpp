@@ -16,8 +16,11 @@ ViewPageDialogs& ViewPageDialogs::Get()
     return dialogs;
 }
 
-CString ViewPageDialogs::AdjustFormControls(FormInterface& page, const std::vector<Field*>& fields)
+CString ViewPageDialogs::AdjustFormControls(FormInterface& page, const std::vector<Field*>& fields,
+                                            const std::vector<Variable*>& /*menuVariables*/)
 {
+    // The dialog lists the table's fields and the page's controls; the menu variables show in
+    // none of its lists.
     ForgeonProject* project = MainFrameAccess::GetProject();
     if (project == nullptr)
         return CString();
@@ -30,6 +33,12 @@ void ViewPageDialogs::EditReferenceFields(FormInterface& page, Table* table)
 {
     RefFieldDialog dialog(page, table);
     dialog.DoModal();
+}
+
+void ViewPageDialogs::EditDerivedFields(FormInterface& /*page*/, Table* /*table*/)
+{
+    // No derived-field dialog is built; the transaction view keeps the control that asks for it
+    // hidden.
 }
 
 void ViewPageDialogs::EditLinkControls(FormInterface& page)

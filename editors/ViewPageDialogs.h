@@ -9,7 +9,9 @@ class ViewPageDialogs final : public PageDialogs
 public:
     static ViewPageDialogs& Get();
 
-    CString AdjustFormControls(FormInterface& page, const std::vector<Field*>& fields) override;
+    CString AdjustFormControls(FormInterface& page, const std::vector<Field*>& fields,
+                               const std::vector<Variable*>& menuVariables) override;
+    void EditDerivedFields(FormInterface& page, Table* table) override;
     void EditReferenceFields(FormInterface& page, Table* table) override;
     void EditLinkControls(FormInterface& page) override;
     void EditFieldVisibility(FormInterface& page, AspFile& file) override;

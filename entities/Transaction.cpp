@@ -2,15 +2,20 @@
 
 #include "entities/ApplicationReport.h"
 #include "entities/AspFile.h"
+#include "entities/ClassInvokation.h"
 #include "entities/DerivedField.h"
 #include "entities/DetailTableReport.h"
 #include "entities/Form.h"
+#include "entities/MenuInterface.h"
+#include "entities/ProcedureInvokation.h"
 #include "entities/UniquenessProcedureTable.h"
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
 #include "model/DependenciesDlg.h"
+#include "model/EventRecmpFields.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
+#include "model/FieldRepData.h"
 #include "model/ListAccess.h"
 #include "model/Module.h"
 #include "model/Ownership.h"
@@ -330,6 +335,19 @@ void Transaction::SetTableTitle(Table* table, const CString& title)
         found->title = title;
 }
 
+void Transaction::SwapTableTitles(const Table* first, const Table* second)
+{
+    const auto entryOf = [this](const Table* table)
+    {
+        return std::find_if(m_tableTitles.begin(), m_tableTitles.end(),
+                            [table](const TableTitleEntry& e) { return e.table == table; });
+    };
+    const auto firstEntry = entryOf(first);
+    const auto secondEntry = entryOf(second);
+    if (firstEntry != m_tableTitles.end() && secondEntry != m_tableTitles.end())
+        std::iter_swap(firstEntry, secondEntry);
+}
+
 void Transaction::RemoveTableTitle(Table* table)
 {
     const auto found = std::find_if(m_tableTitles.begin(), m_tableTitles.end(),
@@ -583,4 +601,132 @@ void Transaction::SyncTableFlags()
 TableTitleEntry Transaction::GetTableTitleAt(int index) const
 {
     return IsValidIndex(m_tableTitles, index) ? m_tableTitles[index] : TableTitleEntry{};
+}
+
+Transaction* Transaction::CreateOtherForm(Module& module) const
+{
+    CString name;
+    for (int number = 1;; ++number)
+    {
+        name.Format("%s%d", m_name.GetString(), number);
+        if (module.FindTransactionByName(name) == nullptr)
+            break;
+    }
+    auto* other = new Transaction;
+    other->m_name = name;
+    other->m_isCopy = true;
+    if (m_basicTable != nullptr)
+        other->SetBasicTable(m_basicTable);
+    for (Table* detail : m_detailTables)
+        other->AddDetailTable(detail);
+    for (const RefField* refField : m_refFields)
+        other->m_refFields.push_back(new RefField(*refField));
+    for (const FieldVariableMap* map : m_fieldVariableMaps)
+    {
+        Field* field = other->OtherFormField(map->field);
+        if (map->variable == nullptr || IsSharedVariableMap(map) ||
+            (map->field != nullptr && field == nullptr))
+            continue;
+        other->m_fieldVariableMaps.push_back(
+            new FieldVariableMap{field, new Variable(map->variable)});
+    }
+    std::vector<std::pair<const FieldRep*, FieldRep*>> copies;
+    for (const FieldRep* source : m_fieldReps)
+    {
+        Field* field = other->OtherFormField(source->GetField());
+        if (source->GetField() != nullptr && field == nullptr)
+            continue;
+        auto* copy = new FieldRep(*source);
+        copy->SetField(field);
+        if (FieldRepData* data = copy->GetFieldRepData())
+        {
+            const FieldRepData* sourceData = source->GetFieldRepData();
+            data->SetVariable(other->OtherFormVariable(sourceData->GetVariable()));
+            if (data->GetDataCall() != nullptr && sourceData->GetDataCall() != nullptr)
+            {
+                const auto& sourceMaps = sourceData->GetDataCall()->GetParameterMaps();
+                const auto& maps = data->GetDataCall()->GetParameterMaps();
+                for (std::size_t i = 0; i < sourceMaps.size() && i < maps.size(); ++i)
+                    maps[i]->m_field = other->OtherFormField(sourceMaps[i]->m_field);
+            }
+        }
+        other->m_fieldReps.push_back(copy);
+        copies.emplace_back(source, copy);
+    }
+    for (const auto& [source, copy] : copies)
+        other->CopyProcedureRecomputes(*source, *copy);
+    if (!module.AddTransaction(other, /*withFiles=*/true))
+    {
+        delete other;
+        return nullptr;
+    }
+    other->CopyTopMenus(*this);
+    return other;
+}
+
+Field* Transaction::OtherFormField(Field* sourceField) const
+{
+    if (sourceField == nullptr || sourceField->GetTable() != nullptr)
+        return sourceField;
+    const RefField* refField = GetRefFieldByName(sourceField->GetFieldName());
+    return refField != nullptr ? refField->GetField() : nullptr;
+}
+
+Variable* Transaction::OtherFormVariable(Variable* sourceVariable) const
+{
+    if (sourceVariable == nullptr || sourceVariable->GetKind() == 2)
+        return sourceVariable;
+    return FindVariableByName(sourceVariable->GetFieldName());
+}
+
+void Transaction::CopyProcedureRecomputes(const FieldRep& source, FieldRep& copy) const
+{
+    const FieldRepData* sourceData = source.GetFieldRepData();
+    FieldRepData* copyData = copy.GetFieldRepData();
+    if (sourceData == nullptr || copyData == nullptr)
+        return;
+    for (const EventRecmpFields* sourceList : sourceData->GetEventRecmpFieldsList())
+    {
+        auto* list = new EventRecmpFields(*sourceList);
+        for (const EventProcedureRecompute* recompute : sourceList->GetProcedureRecomputes())
+        {
+            const Field* field =
+                recompute->fieldRep != nullptr ? recompute->fieldRep->GetField() : nullptr;
+            FieldRep* target =
+                field != nullptr ? FindFieldRepByFieldName(field->GetFieldName()) : nullptr;
+            if (target == nullptr)
+                continue;
+            ProcedureInvokation* call = nullptr;
+            if (recompute->invokation != nullptr)
+            {
+                call = new ProcedureInvokation(recompute->invokation);
+                for (const VariablePair* pair : recompute->invokation->GetVariablePairs())
+                    call->AddVariablePair(
+                        pair == nullptr
+                            ? nullptr
+                            : new VariablePair{pair->first, OtherFormVariable(pair->second)});
+            }
+            list->AddProcedureRecompute(target, call);
+        }
+        copyData->AddEventRecmpFields(list);
+    }
+}
+
+void Transaction::CopyTopMenus(const Transaction& source)
+{
+    for (const AspFile* sourceFile : source.m_aspFiles)
+    {
+        AspFile* file = FindAspFileByType(sourceFile->GetFileKind());
+        if (file == nullptr || sourceFile->GetTopMenu() == nullptr)
+            continue;
+        file->SetTopMenu(sourceFile->GetTopMenu());
+        file->DeleteTopMenuVariableMaps();
+        for (const MenuVariableMap& sourceMap : sourceFile->GetTopMenuVariableMaps())
+        {
+            std::vector<MenuVariableMap::VariablePair> pairs;
+            for (const auto& [menuFileVariable, fileVariable] : sourceMap.m_variablePairs)
+                pairs.emplace_back(menuFileVariable, OtherFormVariable(fileVariable));
+            file->AddTopMenuVariableMap(MenuVariableMap(sourceMap.m_menu, std::move(pairs)));
+        }
+    }
 }

@@ -86,6 +86,8 @@ public:
     void SetTableTitle(Table* table, const CString& title);
     void RemoveTableTitle(Table* table);
     void RemoveTableTitleAt(int index);
+    // The title entries of the two tables change places; nothing unless both have one.
+    void SwapTableTitles(const Table* first, const Table* second);
 
     // Empties out, then the controls of the table's fields and of its reference and derived
     // fields, in control order.
@@ -133,6 +135,15 @@ public:
     // Numbered by the transactions of the module over the same basic table.
     CString GetCopyNamePrefix() const override;
 
+    // Another form of this transaction, added to the module with its page files: named after
+    // this one with the first number no transaction of the module has, over the same tables,
+    // with copies of the reference fields, of the controls (bound to the same fields, or to the
+    // copied reference field of the same name) with their procedure recomputes, of the
+    // field-variable maps but those of global variables, and of the page files' top menus and
+    // their maps. It is marked as a copy. Controls of other page fields are left out. Null when
+    // the module refuses it.
+    Transaction* CreateOtherForm(Module& module) const;
+
     // Without any field-variable map: variables for the basic table, then the detail tables.
     void EnsureDefaultVariables();
     // Erases the page file from the page's list and deletes it; nothing when absent.
@@ -145,6 +156,19 @@ private:
     void AddTitleUnlessTitled(Table* table, const CString& title);
     // The field's own table, else the table of its reference or derived field.
     Table* TableOfField(Field* field) const;
+    // Run on another form being made. A table field stands for itself, a reference field's
+    // page field for the page field of this page's reference field of the same name; null for
+    // any other field.
+    Field* OtherFormField(Field* sourceField) const;
+    // The variable of this page named as the source's; a global variable stands for itself;
+    // null otherwise.
+    Variable* OtherFormVariable(Variable* sourceVariable) const;
+    // The source control's procedure recomputes for the copy, each naming this page's control
+    // of the same field name with a copy of the invocation and its variable pairs.
+    void CopyProcedureRecomputes(const FieldRep& source, FieldRep& copy) const;
+    // The top menu and top-menu maps of each of the source's page files onto this page's page
+    // file of the same kind.
+    void CopyTopMenus(const Transaction& source);
 
     int m_id;
     bool m_customProcedureNames = false;

@@ -181,6 +181,13 @@ public:
     // pages, classes, pages, menus with their descendants, dashboard pages with their
     // dashboards. Nothing without a selected module.
     void SelectFullModule();
+    // One entity of the selected module with the dependants the full-module selection adds for
+    // it: a table with its classes and pages (a transaction's detail tables in turn), a menu with
+    // its descendants, a dashboard page with its dashboards. Nothing when it is selected already
+    // (a table needs a selected module).
+    void SelectTableWithDependants(Table* table);
+    void SelectMenuWithDescendants(Menu* menu);
+    void SelectDashBoardPageWithDashBoards(DashBoardPage* page);
 
     // The dependency passes: each appends one line per finding to the lines, in order, and the
     // entity found to its needed list unless it is there.
@@ -207,10 +214,7 @@ private:
     template <class T>
     static void AddFinding(std::vector<CString>& lines, const CString& name, const char* literal,
                            const CString& owner, std::vector<T*>& needed, T* entity);
-    // Full-module selection of one table and its dependants.
-    void SelectTableWithDependants(Table* table);
     void SelectClassWithFunctions(Class* dataClass);
-    void SelectMenuWithDescendants(Menu* menu);
 
     ForgeonProject* m_first;
     ForgeonProject* m_second;

@@ -302,7 +302,7 @@ void MergeDependencyCollector::SelectClassWithFunctions(Class* dataClass)
 
 void MergeDependencyCollector::SelectTableWithDependants(Table* table)
 {
-    if (!AppendOnce(m_selectedTables, table))
+    if (m_selectedModule == nullptr || !AppendOnce(m_selectedTables, table))
         return;
     for (Class* dataClass : m_selectedModule->GetClasses())
     {
@@ -374,13 +374,16 @@ void MergeDependencyCollector::SelectFullModule()
     for (Menu* menu : menus)
         SelectMenuWithDescendants(menu);
     for (DashBoardPage* page : m_selectedModule->GetDashBoardPages())
+        SelectDashBoardPageWithDashBoards(page);
+}
+
+void MergeDependencyCollector::SelectDashBoardPageWithDashBoards(DashBoardPage* page)
+{
+    if (!AppendOnce(m_selectedDashBoardPages, page))
+        return;
+    for (const DashBoardPageData* placement : page->GetPlacements())
     {
-        if (!AppendOnce(m_selectedDashBoardPages, page))
-            continue;
-        for (const DashBoardPageData* placement : page->GetPlacements())
-        {
-            if (placement->GetDashBoard() != nullptr)
-                AppendOnce(m_selectedDashBoards, placement->GetDashBoard());
-        }
+        if (placement->GetDashBoard() != nullptr)
+            AppendOnce(m_selectedDashBoards, placement->GetDashBoard());
     }
 }

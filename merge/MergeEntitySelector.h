@@ -70,6 +70,41 @@ public:
     // OK: true when the dialog closes.
     bool Ok();
 
+    // The handlers of the controls the template keeps hidden.
+    // "Select existing module": the flag toggles; set, the first project's first module is
+    // chosen and the selected module takes its name; clear, the choice goes and the selected
+    // module takes the name text.
+    void ToggleExistingModule();
+    // A first-project module chosen: the selected module takes its name, which becomes a root
+    // item of the tree.
+    void ChooseFirstModule(int index);
+    // A kind chosen: the tree holds the module's name over its entities of the kind, checked
+    // as the collector holds them.
+    void ChooseKind(int index);
+    // "Select All" / "De-Select All": the first root item and every item below it.
+    void SelectAll() { SetFirstRootChecks(true); }
+    void DeselectAll() { SetFirstRootChecks(false); }
+    // "Select" of the kind: every checked entity joins the collector's selection with its
+    // dependants.
+    void SelectChecked();
+
+    // One item of the entity tree: a root (a module name) or an entity under the last root
+    // before it.
+    struct TreeItem
+    {
+        CString name;
+        // The entity's id; 0 for a root.
+        int id = 0;
+        bool checked = false;
+        bool root = false;
+    };
+    const std::vector<TreeItem>& GetTree() const { return m_tree; }
+    // The user's check mark, as the tree shows it.
+    void SetItemCheck(int index, bool checked);
+    bool IsExistingModuleSelected() const { return m_selectExistingModule; }
+    // The first-project module chosen in its combo; -1 for none.
+    int GetFirstModuleChoice() const { return m_firstModuleChoice; }
+
     const std::vector<CString>& GetModuleNames() const { return m_moduleNames; }
     const std::vector<CString>& GetFirstModuleNames() const { return m_firstModuleNames; }
     static const std::vector<CString>& GetKinds();
@@ -88,6 +123,12 @@ private:
     CString MissingTableLines() const;
     // Selected or present by name in the first project; a page without a table needs none.
     bool IsTableAvailable(const Table* table) const;
+    // The entity of the id and the chosen kind is in its selection list. Ids are counted per
+    // kind, so the entity is looked up by the kind alone.
+    bool IsIdSelected(int id) const;
+    // The entity of the id, of the chosen kind, into the selection with its dependants.
+    void SelectEntity(int id);
+    void SetFirstRootChecks(bool checked);
 
     ForgeonProject* m_first;
     ForgeonProject* m_second;
@@ -102,4 +143,7 @@ private:
     CString m_firstFilePath;
     CString m_moduleLabel = "Module not selected";
     int m_overwrite = 0;
+    int m_firstModuleChoice = -1;
+    int m_kind = 0;
+    std::vector<TreeItem> m_tree;
 };

@@ -4,7 +4,6 @@
 #include "entities/Class.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
-#include "entities/DashBoardPageData.h"
 #include "entities/Form.h"
 #include "entities/Function.h"
 #include "entities/RDLCReport.h"
@@ -192,14 +191,8 @@ void SelectiveMerge::SaveItem(int kind, int id, bool checked)
         {
             if (!checked)
                 m_collector.RemoveSelectedDashBoardPage(page);
-            else if (AppendOnce(m_collector.GetSelectedDashBoardPages(), page))
-            {
-                for (const DashBoardPageData* placement : page->GetPlacements())
-                {
-                    if (placement->GetDashBoard() != nullptr)
-                        AppendOnce(m_collector.GetSelectedDashBoards(), placement->GetDashBoard());
-                }
-            }
+            else
+                m_collector.SelectDashBoardPageWithDashBoards(page);
         }
         break;
     case Reports:

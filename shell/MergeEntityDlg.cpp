@@ -6,6 +6,8 @@
 #include "shell/MergeDependencyDlg.h"
 #include "shell/SelectiveMergeDlg.h"
 
+#include <utility>
+
 namespace
 {
 constexpr int ModuleGroup = 2421;
@@ -96,18 +98,26 @@ MergeEntityDlg::MergeEntityDlg(ForgeonProject* first, ForgeonProject* second,
 {
     MapControlRange(BN_CLICKED, MergeEntitySelector::SelectButton,
                     MergeEntitySelector::SelectButton, [this] { OnSelect(); });
-    MapControlRange(BN_CLICKED, MergeEntitySelector::RemoveButton,
-                    MergeEntitySelector::RemoveButton,
-                    [this] { Run(&MergeEntitySelector::Remove); });
-    MapControlRange(BN_CLICKED, MergeEntitySelector::FullModuleButton,
-                    MergeEntitySelector::FullModuleButton,
-                    [this] { Run(&MergeEntitySelector::FullModule); });
-    MapControlRange(BN_CLICKED, MergeEntitySelector::SelectiveButton,
-                    MergeEntitySelector::SelectiveButton,
-                    [this] { Run(&MergeEntitySelector::SelectiveMerging); });
-    MapControlRange(BN_CLICKED, MergeEntitySelector::ResolveButton,
-                    MergeEntitySelector::ResolveButton,
-                    [this] { Run(&MergeEntitySelector::Resolve); });
+    const std::pair<int, void (MergeEntitySelector::*)()> buttons[] = {
+        {MergeEntitySelector::RemoveButton, &MergeEntitySelector::Remove},
+        {MergeEntitySelector::FullModuleButton, &MergeEntitySelector::FullModule},
+        {MergeEntitySelector::SelectiveButton, &MergeEntitySelector::SelectiveMerging},
+        {MergeEntitySelector::ResolveButton, &MergeEntitySelector::Resolve},
+        {MergeEntitySelector::ExistingModuleRadio, &MergeEntitySelector::ToggleExistingModule},
+        {MergeEntitySelector::SelectAllButton, &MergeEntitySelector::SelectAll},
+        {MergeEntitySelector::DeselectAllButton, &MergeEntitySelector::DeselectAll},
+        {MergeEntitySelector::SelectKindButton, &MergeEntitySelector::SelectChecked},
+    };
+    for (const auto& [id, command] : buttons)
+        MapControlRange(BN_CLICKED, id, id, [this, command = command] { Run(command); });
+    MapControlRange(
+        CBN_SELCHANGE, MergeEntitySelector::FirstModuleCombo, MergeEntitySelector::FirstModuleCombo,
+        [this] {
+            OnCombo(MergeEntitySelector::FirstModuleCombo, &MergeEntitySelector::ChooseFirstModule);
+        });
+    MapControlRange(CBN_SELCHANGE, MergeEntitySelector::KindCombo, MergeEntitySelector::KindCombo,
+                    [this]
+                    { OnCombo(MergeEntitySelector::KindCombo, &MergeEntitySelector::ChooseKind); });
     MapControlRange(BN_CLICKED, MergeEntitySelector::HelpButton, MergeEntitySelector::HelpButton,
                     [this] { ShowContextHelp(this, IDD); });
 }
@@ -165,7 +175,45 @@ void MergeEntityDlg::Show()
     states.SetText(MergeEntitySelector::ModuleName, m_selector.GetModuleLabel());
     for (int id : enabledControls)
         states.Enable(id, m_selector.IsEnabled(id));
+    states.SetCheck(MergeEntitySelector::ExistingModuleRadio,
+                    m_selector.IsExistingModuleSelected());
     m_view.Show(states);
+    if (auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(MergeEntitySelector::FirstModuleCombo)))
+        combo->SetCurSel(m_selector.GetFirstModuleChoice());
+    ShowTree();
+}
+
+void MergeEntityDlg::ShowTree()
+{
+    if (m_tree.GetSafeHwnd() == nullptr)
+        return;
+    m_tree.DeleteAllItems();
+    m_shownItems.clear();
+    HTREEITEM root = TVI_ROOT;
+    for (const MergeEntitySelector::TreeItem& item : m_selector.GetTree())
+    {
+        HTREEITEM shown = m_tree.InsertItem(item.name, item.root ? TVI_ROOT : root);
+        m_tree.SetItemData(shown, static_cast<DWORD_PTR>(item.id));
+        m_tree.SetCheck(shown, item.checked ? TRUE : FALSE);
+        if (item.root)
+            root = shown;
+        m_shownItems.push_back(shown);
+    }
+}
+
+void MergeEntityDlg::ReadChecks()
+{
+    for (std::size_t index = 0; index < m_shownItems.size(); ++index)
+        m_selector.SetItemCheck(static_cast<int>(index),
+                                m_tree.GetCheck(m_shownItems[index]) != FALSE);
+}
+
+void MergeEntityDlg::OnCombo(int id, void (MergeEntitySelector::*choose)(int))
+{
+    auto* combo = dynamic_cast<CComboBox*>(GetDlgItem(id));
+    ReadChecks();
+    (m_selector.*choose)(combo != nullptr ? combo->GetCurSel() : -1);
+    Show();
 }
 
 void MergeEntityDlg::OnSelect()
@@ -177,6 +225,7 @@ void MergeEntityDlg::OnSelect()
 
 void MergeEntityDlg::Run(void (MergeEntitySelector::*command)())
 {
+    ReadChecks();
     (m_selector.*command)();
     Show();
 }

@@ -28,12 +28,19 @@ private:
     void OnSelect();
     void Run(void (MergeEntitySelector::*command)());
     void Show();
+    void ShowTree();
+    // The tree's check marks into the selector.
+    void ReadChecks();
+    // A combo's selection handed to the selector.
+    void OnCombo(int id, void (MergeEntitySelector::*choose)(int));
     void OpenSelectiveMerge(Module* module, MergeDependencyCollector& collector) override;
     void OpenDependencyReview(MergeDependencyCollector& collector) override;
 
     MergeEntitySelector m_selector;
     ControlStatesView m_view;
     TreeControl m_tree;
+    // The tree items shown, in the order of the selector's tree.
+    std::vector<HTREEITEM> m_shownItems;
     CRichToolTipCtrl m_toolTips;
 };
 

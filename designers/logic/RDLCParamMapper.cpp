@@ -60,18 +60,27 @@ void RDLCParamMapper::Assign(const CString& parameter)
     const FieldRep* filter = ItemAt(m_filters, m_selectedFilter);
     if (parameter.IsEmpty() || filter == nullptr)
         return;
+    if (MapParameter(m_report, m_adapter, parameter, filter->GetField(),
+                     "Selected Parameter-Filter map already present."))
+        FillMaps();
+}
+
+bool RDLCParamMapper::MapParameter(RDLCReport& report, TableAdapter& adapter,
+                                   const CString& parameter, Field* field,
+                                   const char* duplicateRefusal)
+{
     if (parameter == returnValueParameter)
     {
         AfxMessageBox(returnValueRefusal);
-        return;
+        return false;
     }
-    if (m_report.IsTableAdapterColumnMapped(&m_adapter, parameter))
+    if (report.IsTableAdapterColumnMapped(&adapter, parameter))
     {
-        AfxMessageBox("Selected Parameter-Filter map already present.");
-        return;
+        AfxMessageBox(duplicateRefusal);
+        return false;
     }
-    m_report.AddTableAdapterColumnMap(&m_adapter, {parameter, filter->GetField()});
-    FillMaps();
+    report.AddTableAdapterColumnMap(&adapter, {parameter, field});
+    return true;
 }
 
 void RDLCParamMapper::Remove()

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+class Field;
 class FieldRep;
 class RDLCReport;
 class TableAdapter;
@@ -36,6 +37,11 @@ public:
     // Maps the parameter of that text (the selected parameter row's) onto the selected filter.
     void Assign(const CString& parameter);
     void Remove();
+
+    // Maps the adapter's parameter onto the field unless it is the return value or mapped
+    // already (the duplicate's refusal is the caller's text); true when mapped.
+    static bool MapParameter(RDLCReport& report, TableAdapter& adapter, const CString& parameter,
+                             Field* field, const char* duplicateRefusal);
 
 private:
     void FillMaps();

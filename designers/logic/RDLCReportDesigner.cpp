@@ -2,12 +2,15 @@
 #include "designers/logic/DesignerTexts.h"
 
 #include "designers/logic/RDLCDesignerHost.h"
+#include "designers/logic/RDLCParamMapper.h"
 #include "designers/logic/WebProjectReports.h"
 #include "editors/logic/ListLookup.h"
 #include "entities/RDLCInfo.h"
 #include "entities/RDLCReport.h"
 #include "entities/TableAdapter.h"
 #include "entities/XSDInfo.h"
+#include "model/Field.h"
+#include "model/FieldRep.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
@@ -70,7 +73,11 @@ void RDLCReportDesigner::ClearPage()
     m_header.Empty();
     m_adapters.clear();
     m_selectedAdapter = -1;
+    m_selectedEntry = -1;
+    m_selectedParameter = -1;
+    m_selectedFormField = -1;
     m_adapterRows.clear();
+    m_mapRows.clear();
     m_states = ControlStates();
     m_states.SetText(IDC_NAME, "");
     m_states.SetText(IDC_HEADER, "");
@@ -105,6 +112,24 @@ void RDLCReportDesigner::ShowState()
     m_adapterRows.clear();
     for (const TableAdapter* adapter : m_adapters)
         m_adapterRows.push_back({{adapter->GetName()}});
+    FillMaps();
+}
+
+void RDLCReportDesigner::FillMaps()
+{
+    m_mapRows.clear();
+    for (const TableAdapterMap& map : m_report->GetTableAdapterMaps())
+    {
+        const CString adapter = map.m_tableAdapter != nullptr ? map.m_tableAdapter->GetName() : "";
+        for (const ColumnFieldPair& pair : map.m_pairs)
+            m_mapRows.push_back({{adapter, pair.m_column, FieldNameOrEmpty(pair.m_field)}});
+    }
+}
+
+TableAdapter* RDLCReportDesigner::FindEntryAdapter(const RDLCDataSetEntry& entry) const
+{
+    const XSDInfo* dataSet = m_project.FindXSDInfoMatchingName(entry.m_dataSetName + ".xsd");
+    return dataSet != nullptr ? dataSet->FindTableAdapter(entry.m_tableAdapterName) : nullptr;
 }
 
 void RDLCReportDesigner::CollectAdapters()
@@ -116,9 +141,7 @@ void RDLCReportDesigner::CollectAdapters()
         return;
     for (const RDLCDataSetEntry& entry : info->GetEntries())
     {
-        const XSDInfo* dataSet = m_project.FindXSDInfoMatchingName(entry.m_dataSetName + ".xsd");
-        if (TableAdapter* adapter =
-                dataSet != nullptr ? dataSet->FindTableAdapter(entry.m_tableAdapterName) : nullptr)
+        if (TableAdapter* adapter = FindEntryAdapter(entry))
             m_adapters.push_back(adapter);
     }
 }
@@ -250,6 +273,87 @@ void RDLCReportDesigner::MapParameters()
     TableAdapter* adapter = ItemAt(m_adapters, m_selectedAdapter);
     if (m_report != nullptr && adapter != nullptr)
         m_host.MapParameters(*m_report, *adapter);
+}
+
+void RDLCReportDesigner::Synchronize()
+{
+    if (m_report != nullptr)
+        ReadProjectFile();
+}
+
+void RDLCReportDesigner::SetRDLC()
+{
+    RDLCInfo* info = ItemAt(m_project.GetRDLCInfos(), m_states.GetSelection(IDC_RDLC));
+    if (m_report == nullptr || info == nullptr)
+        return;
+    if (!m_report->GetTableAdapterMaps().empty())
+    {
+        AfxMessageBox("Cannot change RDLC selection as it is involved in Parameter-Field map. \n"
+                      "To change this selection please remove the related maps mannually.");
+        return;
+    }
+    if (m_project.IsRDLCInfoUsedByOtherReport(info, m_report))
+    {
+        AfxMessageBox("Can not use selected RDLC as it is already used by some report.");
+        return;
+    }
+    m_report->SetRDLCInfo(info);
+    CollectAdapters();
+    ShowState();
+}
+
+void RDLCReportDesigner::AddAdapter()
+{
+    RDLCInfo* info = m_report != nullptr ? m_report->GetRDLCInfo() : nullptr;
+    const RDLCDataSetEntry* entry = info != nullptr ? info->GetEntryAt(m_selectedEntry) : nullptr;
+    TableAdapter* adapter = entry != nullptr ? FindEntryAdapter(*entry) : nullptr;
+    if (adapter == nullptr)
+        return;
+    if (std::ranges::find(m_adapters, adapter) != m_adapters.end())
+    {
+        AfxMessageBox("Selected TableAdapter already present.");
+        return;
+    }
+    m_adapters.push_back(adapter);
+    ShowState();
+}
+
+void RDLCReportDesigner::RemoveAdapter()
+{
+    TableAdapter* adapter = ItemAt(m_adapters, m_selectedAdapter);
+    if (m_report == nullptr || adapter == nullptr)
+        return;
+    if (!m_report->IsTableAdapterMapEmpty(adapter))
+    {
+        AfxMessageBox("Cannot remove the selected TableAdapter as it \t\t\t\t\t\t\tis invilved in "
+                      "Parameter-Field map.\n\t\t\t\t\t\t\tTo remove this TableAdapter, please "
+                      "remove the \t\t\t\t\t\t\trelated maps mannually.");
+        return;
+    }
+    m_report->RemoveTableAdapterMapAt(m_report->FindTableAdapterMapIndex(adapter));
+    m_adapters.erase(m_adapters.begin() + m_selectedAdapter);
+    m_selectedAdapter = -1;
+    ShowState();
+}
+
+void RDLCReportDesigner::MapParameter()
+{
+    if (m_report == nullptr)
+        return;
+    TableAdapter* adapter = ItemAt(m_adapters, m_selectedAdapter);
+    if (adapter == nullptr)
+    {
+        AfxMessageBox("Please select TableAdapter From selected TableAdapter list\nand then try to "
+                      "add Parameter-Form Control map.");
+        return;
+    }
+    const CString parameter = adapter->GetParameterAt(m_selectedParameter);
+    const FieldRep* control = ItemAt(m_report->GetFieldReps(), m_selectedFormField);
+    if (parameter.IsEmpty() || control == nullptr)
+        return;
+    if (RDLCParamMapper::MapParameter(*m_report, *adapter, parameter, control->GetField(),
+                                      "Selected Parameter-Form Control map already present."))
+        FillMaps();
 }
 
 void RDLCReportDesigner::Ok()

@@ -7,6 +7,7 @@
 class ForgeonProject;
 class RDLCDesignerHost;
 class RDLCReport;
+struct RDLCDataSetEntry;
 class TableAdapter;
 
 // The RDLC report designer: the report's name, header and layout, its report definition from
@@ -74,6 +75,26 @@ public:
     void LinkControls();
     void SelectAdapter(int row) { m_selectedAdapter = row; }
     void MapParameters();
+
+    // The commands of the controls the template keeps hidden, on the selections below.
+    // "Synchronize": the web project file read again into the RDLC combo.
+    void Synchronize();
+    // "Set RDLC": the combo's RDLC becomes the report's, unless maps exist or another report
+    // uses it.
+    void SetRDLC();
+    // The data set entry of the report's RDLC, the selected adapter's query parameter and the
+    // report control whose field a parameter is mapped to; -1 for none.
+    void SelectEntry(int index) { m_selectedEntry = index; }
+    void SelectParameter(int index) { m_selectedParameter = index; }
+    void SelectFormField(int index) { m_selectedFormField = index; }
+    // ">": the adapter of the selected entry joins the selected adapters.
+    void AddAdapter();
+    // "<" and the hidden "Remove": the selected adapter leaves them, refused while mapped.
+    void RemoveAdapter();
+    // "v": the selected parameter of the selected adapter mapped onto the selected form field.
+    void MapParameter();
+    // The map rows: adapter, parameter and field name of every pair of the report.
+    const std::vector<ListRow>& GetMapRows() const { return m_mapRows; }
     void Ok();
     void Cancel();
 
@@ -83,6 +104,9 @@ private:
     void CollectAdapters();
     void ShowReport();
     void ShowState();
+    void FillMaps();
+    // The adapter of the RDLC entry's data set, or null.
+    TableAdapter* FindEntryAdapter(const RDLCDataSetEntry& entry) const;
     bool IsNameUsedByAnotherReport(const CString& name) const;
 
     ForgeonProject& m_project;
@@ -93,6 +117,10 @@ private:
     CString m_header;
     std::vector<TableAdapter*> m_adapters;
     int m_selectedAdapter = -1;
+    int m_selectedEntry = -1;
+    int m_selectedParameter = -1;
+    int m_selectedFormField = -1;
+    std::vector<ListRow> m_mapRows;
     ControlStates m_states;
     std::vector<ListRow> m_adapterRows;
 };

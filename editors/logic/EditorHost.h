@@ -32,7 +32,8 @@ struct FieldVariableMap;
 // before a command (with DDX/DDV where the resource validates), forwards the notification to
 // the controller's operation, and copies the controller's state back into the controls. It has
 // no behaviour of its own. Controls that the template carries hidden and no code shows are
-// declared hidden and get no behaviour.
+// declared hidden; those the editor gives behaviour to have their operations in the controller
+// all the same, and the view forwards their notifications.
 //
 // Name checks live in model/NameUtilities (HasSpecialCharacters, HasMenuSpecialCharacters,
 // HasBlanks, StartsWithDigit, IsSqlKeyword); each editor composes them with its own messages

@@ -169,7 +169,7 @@ void FormEditor::FormControls()
         fields.push_back(refField->GetField());
     for (const DerivedField* derived : m_form->GetDerivedFields())
         fields.push_back(derived->GetField());
-    m_dialogs.AdjustFormControls(*m_form, fields);
+    m_dialogs.AdjustFormControls(*m_form, fields, {});
 }
 
 void FormEditor::LinkControls()

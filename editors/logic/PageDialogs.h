@@ -10,6 +10,7 @@ class Field;
 class FieldRep;
 class FormInterface;
 class Table;
+class Variable;
 
 // The modal dialogs the page editors (form, transaction and map form) open on a page. The views
 // pass one that runs the real dialogs; controller tests pass one that records and answers.
@@ -18,9 +19,13 @@ class PageDialogs
 public:
     virtual ~PageDialogs() = default;
 
-    // "Manage Form Controls" with the fields; the "Form Header" text as the dialog left it
-    // (shown for a transaction only; empty otherwise).
-    virtual CString AdjustFormControls(FormInterface& page, const std::vector<Field*>& fields) = 0;
+    // "Manage Form Controls" with the fields and the variables that the page files' top- and
+    // left-menu maps bind to the fields' table (a transaction's only); the "Form Header" text as
+    // the dialog left it (shown for a transaction only; empty otherwise).
+    virtual CString AdjustFormControls(FormInterface& page, const std::vector<Field*>& fields,
+                                       const std::vector<Variable*>& menuVariables) = 0;
+    // The derived fields of the page for the table.
+    virtual void EditDerivedFields(FormInterface& page, Table* table) = 0;
     // "Manage Reference Fields" of the page for the table.
     virtual void EditReferenceFields(FormInterface& page, Table* table) = 0;
     // The link controls of the page.

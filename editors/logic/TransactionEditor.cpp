@@ -5,6 +5,8 @@
 #include "editors/logic/ModuleCombo.h"
 #include "editors/logic/PageDialogs.h"
 #include "entities/AspxFile.h"
+#include "entities/DetailTableReport.h"
+#include "entities/MenuInterface.h"
 #include "entities/Procedure.h"
 #include "entities/Transaction.h"
 #include "entities/Variable.h"
@@ -307,7 +309,8 @@ void TransactionEditor::FormControls()
         if (!field->IsKeyOrDeletedFlag())
             fields.push_back(field);
     }
-    const CString header = m_dialogs.AdjustFormControls(*m_transaction, fields);
+    const CString header =
+        m_dialogs.AdjustFormControls(*m_transaction, fields, MenuVariablesOfTable(table));
     if (!header.IsEmpty() && !HasSpecialCharacters(header))
         m_transaction->SetTableTitle(table, header);
 }
@@ -329,6 +332,106 @@ void TransactionEditor::LinkControls()
 {
     if (m_transaction != nullptr)
         m_dialogs.EditLinkControls(*m_transaction);
+}
+
+std::vector<Variable*> TransactionEditor::MenuVariablesOfTable(const Table* table) const
+{
+    std::vector<Variable*> variables;
+    const auto take = [this, table, &variables](const std::vector<MenuVariableMap>& maps)
+    {
+        for (const MenuVariableMap& map : maps)
+        {
+            for (const auto& [menuFileVariable, fileVariable] : map.m_variablePairs)
+            {
+                const Field* field = m_transaction->GetMappedFieldOfVariable(fileVariable);
+                if (field != nullptr && field->GetTable() == table &&
+                    std::ranges::find(variables, fileVariable) == variables.end())
+                    variables.push_back(fileVariable);
+            }
+        }
+    };
+    for (const AspFile* file : m_transaction->GetAspFiles())
+    {
+        take(file->GetTopMenuVariableMaps());
+        take(file->GetLeftMenuVariableMaps());
+    }
+    return variables;
+}
+
+void TransactionEditor::Variables()
+{
+    if (m_transaction != nullptr)
+        m_host.EditVariables(m_transaction->EditFieldVariableMaps(), m_transaction);
+}
+
+void TransactionEditor::AddDerivedField()
+{
+    if (Table* table = SelectedTable())
+        m_dialogs.EditDerivedFields(*m_transaction, table);
+    m_selectedTable = -1;
+}
+
+void TransactionEditor::FormMethods()
+{
+    if (m_selectedTable == 0 && m_transaction != nullptr)
+        AfxMessageBox("Uniqueness procedure can not be assigned to the basic table");
+    else if (m_selectedTable > 0)
+    {
+        if (Table* table = SelectedTable())
+            m_dialogs.AssignFormProcedures(*m_transaction, table);
+    }
+}
+
+void TransactionEditor::RemoveReport()
+{
+    Table* table = SelectedTable();
+    DetailTableReport* report =
+        table != nullptr ? m_transaction->FindDetailTableReport(table) : nullptr;
+    if (report == nullptr)
+        return;
+    m_transaction->RemoveDetailTableReport(report);
+    FillTableList();
+}
+
+void TransactionEditor::SwapDetailTables(int index, int selectedRow)
+{
+    Table* first = m_transaction->GetDetailTableAt(index);
+    Table* second = m_transaction->GetDetailTableAt(index + 1);
+    if (first == nullptr || second == nullptr)
+        return;
+    m_transaction->MoveDetailTableDown(index);
+    m_transaction->SwapTableTitles(first, second);
+    FillTableList();
+    m_selectedTable = selectedRow;
+}
+
+void TransactionEditor::MoveUp()
+{
+    // Row r holds detail table r - 1; the first detail row cannot go up.
+    if (m_transaction != nullptr && m_selectedTable >= 2)
+        SwapDetailTables(m_selectedTable - 2, m_selectedTable - 1);
+}
+
+void TransactionEditor::MoveDown()
+{
+    if (m_transaction != nullptr && m_selectedTable >= 1)
+        SwapDetailTables(m_selectedTable - 1, m_selectedTable + 1);
+}
+
+void TransactionEditor::CreateOtherForm()
+{
+    if (!m_states.IsChecked(IDC_CREATE_OTHER_FORM))
+        return;
+    m_states.SetCheck(IDC_CREATE_OTHER_FORM, false);
+    if (m_transaction == nullptr)
+        return;
+    Module* module = m_transaction->GetModule();
+    if (module == nullptr)
+        module = m_project.GetCurrentModule();
+    if (module == nullptr)
+        return;
+    if (Transaction* other = m_transaction->CreateOtherForm(*module))
+        m_host.AddTransactionItem(*module, *other);
 }
 
 void TransactionEditor::Ok()

@@ -11,6 +11,7 @@ class Module;
 class PageDialogs;
 class Table;
 class Transaction;
+class Variable;
 
 // The transaction designer: a master-detail page named, given its basic table and one detail
 // table from the master-detail tables of a module, laid out in one or two columns, with the
@@ -24,15 +25,22 @@ public:
     static constexpr int IDC_ADD_DETAIL = 1040;
     static constexpr int IDC_OK = 1044;
     static constexpr int IDC_CANCEL = 1045;
+    static constexpr int IDC_REMOVE_REPORT = 1047;
     static constexpr int IDC_FORM_CONTROLS = 1048;
     static constexpr int IDC_LINK_CONTROLS = 1049;
+    static constexpr int IDC_UP = 1068;
+    static constexpr int IDC_DOWN = 1069;
     static constexpr int IDC_NAME = 1105;
     static constexpr int IDC_MASTER_TABLE = 1108;
     static constexpr int IDC_DETAIL_TABLE = 1111;
     static constexpr int IDC_TABLES = 1121;
+    static constexpr int IDC_VARIABLES = 1211;
     static constexpr int IDC_MODULE = 1226;
     static constexpr int IDC_REFERENCE_FIELDS = 1385;
+    static constexpr int IDC_ADD_DERIVED_FIELD = 1386;
+    static constexpr int IDC_FORM_METHODS = 1387;
     static constexpr int IDC_HELP_BUTTON = 1527;
+    static constexpr int IDC_CREATE_OTHER_FORM = 1654;
     static constexpr int IDC_REMOVE_TABLE = 1663;
     static constexpr int IDC_PICTURE = 1712;
     static constexpr int IDC_SINGLE_COLUMN = 1734;
@@ -75,9 +83,26 @@ public:
     void LeaveName();
     void SingleColumn() { SetColumnCount(1); }
     void TwoColumns() { SetColumnCount(2); }
+    // "Manage Form Controls" for the selected row's table, with the variables the page files'
+    // menu maps bind to it; a valid "Form Header" becomes the table's title.
     void FormControls();
     void ReferenceFields();
     void LinkControls();
+    // The controls below the template keeps hidden.
+    // "Variables": the page variables.
+    void Variables();
+    // "Add Derived Field": the derived fields of the selected row's table.
+    void AddDerivedField();
+    // "Form Methods": the procedures of the selected detail table; refused for the basic table.
+    void FormMethods();
+    // "Remove Report": the selected table's detail-table report goes.
+    void RemoveReport();
+    // "Up" / "Down": the selected detail table with its title one place up / down.
+    void MoveUp();
+    void MoveDown();
+    // "Create Other Form", after the view read the box into the states: when checked, another
+    // form of the transaction is added to its module and the box is cleared.
+    void CreateOtherForm();
     void Ok();
     // Cancel: a new transaction is dropped and the start page shown.
     void Cancel();
@@ -101,6 +126,12 @@ private:
     void EnsureDetailProcedures(Table* detail, Field* linkField);
     // The table of the selected row: row 0 the basic table, row r the detail table r - 1.
     Table* SelectedTable() const;
+    // Swaps the detail table at the index with the one after it, with their titles; the moved
+    // row stays selected at its new place.
+    void SwapDetailTables(int index, int selectedRow);
+    // The variables of the page files' top- and left-menu maps whose mapped fields belong to the
+    // table, each once.
+    std::vector<Variable*> MenuVariablesOfTable(const Table* table) const;
     void DropNewTransaction();
 
     ForgeonProject& m_project;

@@ -397,3 +397,117 @@ TEST_F(MergeEntitySelectorTest, MappingEntriesGoByFilterAndLeaveByTheirPosition)
     EXPECT_EQ(TextsOf(mapper.GetMappedData()), (std::vector<std::string>{rows[1]}));
     EXPECT_EQ(Collector().GetTableMap().size(), 1u);
 }
+
+namespace
+{
+// The tree as "name" for entities and "[name]" for roots, a "+" after a checked item.
+std::vector<std::string> TreeTexts(const MergeEntitySelector& selector)
+{
+    std::vector<std::string> texts;
+    for (const MergeEntitySelector::TreeItem& item : selector.GetTree())
+    {
+        std::string text = item.root ? "[" + std::string(item.name) + "]" : std::string(item.name);
+        texts.push_back(item.checked ? text + "+" : text);
+    }
+    return texts;
+}
+} // namespace
+
+TEST_F(MergeEntitySelectorTest, TheKindTreeListsTheEntitiesAndSelectAddsTheCheckedOnes)
+{
+    Selector().ChooseKind(0);
+    EXPECT_TRUE(Selector().GetTree().empty());
+    Selector().Select(ModuleIndex("Sales"));
+    MergeDependencyCollector& c = Collector();
+    c.GetSelectedTables().push_back(SecondTable("orders"));
+    c.GetSelectedTransactions().push_back(SecondPage<Transaction>("invoice_trn"));
+    // Per kind: the tree, the entity checked, and what the collector's list then holds.
+    const struct
+    {
+        int kind;
+        std::vector<std::string> tree;
+        const char* checked;
+        std::function<std::vector<std::string>()> selected;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {0,
+         {"[Sales]", "customer", "orders+", "product"},
+         "product",
+         [&] { return NamesOf(c.GetSelectedMasterForms()); },
+         {"product_form"}},
+        {1, {"[Sales]"}, "", [&] { return NamesOf(c.GetSelectedTables()); }, {"orders", "product"}},
+        {2,
+         {"[Sales]", "invoice", "invoice_line"},
+         "invoice",
+         [&] { return NamesOf(c.GetSelectedTransactions()); },
+         {"invoice_trn", "customer_trn"}},
+        {7,
+         {"[Sales]", "customer_trn+", "invoice_trn+"},
+         "",
+         [] { return std::vector<std::string>{}; },
+         {}},
+        {8,
+         {"[Sales]", "SalesMenu"},
+         "SalesMenu",
+         [&] { return NamesOf(c.GetSelectedMenus()); },
+         {"SalesMenu"}},
+        {9,
+         {"[Sales]", "dash_page"},
+         "dash_page",
+         [&] { return NamesOf(c.GetSelectedDashBoards()); },
+         {"board_a"}},
+        {10,
+         {"[Sales]", "orders_rdlc", "stock_rdlc"},
+         "stock_rdlc",
+         [&] { return NamesOf(c.GetSelectedRDLCInfos()); },
+         {"Reports\\orders.rdlc", "Reports\\stock.rdlc"}},
+    };
+    for (const auto& test : cases)
+    {
+        Selector().ChooseKind(test.kind);
+        EXPECT_EQ(TreeTexts(Selector()), test.tree) << test.kind;
+        const auto& tree = Selector().GetTree();
+        for (std::size_t i = 0; i < tree.size(); ++i)
+            Selector().SetItemCheck(static_cast<int>(i), tree[i].name == test.checked);
+        Selector().SelectChecked();
+        EXPECT_EQ(test.selected(), test.expected) << test.kind;
+    }
+    // Select All and De-Select All mark the root and everything under it.
+    Selector().SelectAll();
+    EXPECT_EQ(TreeTexts(Selector()),
+              (std::vector<std::string>{"[Sales]+", "orders_rdlc+", "stock_rdlc+"}));
+    Selector().DeselectAll();
+    EXPECT_EQ(TreeTexts(Selector()),
+              (std::vector<std::string>{"[Sales]", "orders_rdlc", "stock_rdlc"}));
+}
+
+TEST_F(MergeEntitySelectorTest, TheExistingModuleRadioAndTheFirstModuleComboRenameTheModule)
+{
+    Selector().Select(ModuleIndex("Extra"));
+    Module* extra = Selector().GetSelectedModule();
+    struct Step
+    {
+        std::function<void()> act;
+        bool existing;
+        int choice;
+        const char* name;
+        std::vector<std::string> tree;
+    };
+    const std::vector<Step> steps = {
+        {[&] { Selector().ToggleExistingModule(); }, true, 0, "BaseModule", {}},
+        {[&] { Selector().ToggleExistingModule(); }, false, -1, " ", {}},
+        {[&] { Selector().ChooseFirstModule(2); }, false, -1, " ", {}},
+        {[&] { Selector().ChooseFirstModule(1); }, false, 1, "Sales", {"[Sales]"}},
+    };
+    for (const Step& step : steps)
+    {
+        step.act();
+        EXPECT_EQ(Selector().IsExistingModuleSelected(), step.existing);
+        for (int id :
+             {MergeEntitySelector::FirstModulesLabel, MergeEntitySelector::FirstModuleCombo})
+            EXPECT_EQ(Selector().IsEnabled(id), step.existing) << step.name;
+        EXPECT_EQ(Selector().GetFirstModuleChoice(), step.choice) << step.name;
+        EXPECT_EQ(extra->GetName(), step.name);
+        EXPECT_EQ(TreeTexts(Selector()), step.tree) << step.name;
+    }
+}

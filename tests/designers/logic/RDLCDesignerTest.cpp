@@ -258,4 +258,83 @@ TEST_F(RDLCDesignerTest, ParameterMapDialog)
                   "Selected Parameter-Filter map already present.",
                   "Do you really want to remove map?", "Do you really want to remove map?"}));
 }
+
+// The commands of the hidden controls: the RDLC chosen from the web project's list, the adapters
+// of its entries added and removed, and parameters mapped onto the report's controls; each
+// refusal changes nothing.
+TEST_F(RDLCDesignerTest, TheHiddenAdapterAndMapCommands)
+{
+    using D = RDLCReportDesigner;
+    D designer(open.Project(), rdlcHost);
+    designer.Load(nullptr);
+    RDLCReport* report = designer.GetReport();
+    for (const char* name : {"total", "region"})
+        report->AddFieldRep(new FieldRep(FieldOf(name)));
+    designer.SetRDLC();
+    designer.Synchronize();
+    designer.States().Select(D::IDC_RDLC, 0);
+    designer.SetRDLC();
+    EXPECT_EQ(report->GetRDLCInfo(), open.Project().GetRDLCInfos()[0]);
+
+    const std::string noAdapter = "Please select TableAdapter From selected TableAdapter list\nand "
+                                  "then try to add Parameter-Form Control map.";
+    const std::string mapped = "Cannot remove the selected TableAdapter as it \t\t\t\t\t\t\tis "
+                               "invilved in Parameter-Field map.\n\t\t\t\t\t\t\tTo remove "
+                               "this TableAdapter, please remove the \t\t\t\t\t\t\trelated "
+                               "maps mannually.";
+    const std::string changing =
+        "Cannot change RDLC selection as it is involved in Parameter-Field "
+        "map. \nTo change this selection please remove the related maps "
+        "mannually.";
+    const std::string returnValue = "@RETURN_VALUE is out parameter of stored procedure used which "
+                                    "dose not requied to be mapped with Form Controls.";
+    const struct
+    {
+        void (D::*command)();
+        int entry, adapter, parameter, field;
+        std::string box;
+        std::size_t adapters, maps;
+    } steps[] = {
+        {&D::AddAdapter, 0, -1, -1, -1, "Selected TableAdapter already present.", 1, 0},
+        {&D::AddAdapter, 1, -1, -1, -1, "", 1, 0}, // its data set lacks the adapter
+        {&D::RemoveAdapter, -1, 0, -1, -1, "", 0, 0},
+        {&D::AddAdapter, 0, -1, -1, -1, "", 1, 0},
+        {&D::MapParameter, -1, -1, 1, 1, noAdapter, 1, 0},
+        {&D::MapParameter, -1, 0, 0, 1, returnValue, 1, 0},
+        {&D::MapParameter, -1, 0, 1, -1, "", 1, 0},
+        {&D::MapParameter, -1, 0, 1, 1, "", 1, 1},
+        {&D::MapParameter, -1, 0, 1, 0, "Selected Parameter-Form Control map already present.", 1,
+         1},
+        {&D::RemoveAdapter, -1, 0, -1, -1, mapped, 1, 1},
+        {&D::SetRDLC, -1, -1, -1, -1, changing, 1, 1},
+    };
+    for (const auto& step : steps)
+    {
+        ScriptedMessageBoxes boxes;
+        designer.SelectEntry(step.entry);
+        designer.SelectAdapter(step.adapter);
+        designer.SelectParameter(step.parameter);
+        designer.SelectFormField(step.field);
+        (designer.*step.command)();
+        const auto expected =
+            step.box.empty() ? std::vector<std::string>{} : std::vector<std::string>{step.box};
+        EXPECT_EQ(boxes.ShownTexts(), expected) << step.box;
+        EXPECT_EQ(designer.GetAdapters().size(), step.adapters) << step.box;
+        EXPECT_EQ(designer.GetMapRows().size(), step.maps) << step.box;
+    }
+    EXPECT_EQ(designer.GetMapRows()[0].cells,
+              (std::vector<CString>{"OrdersTableAdapter", "@min", "region"}));
+
+    // Another report holding the RDLC keeps it from this one.
+    auto* other = new RDLCReport;
+    other->SetRDLCInfo(report->GetRDLCInfo());
+    open.Base().AddRDLCReport(other, false);
+    report->ClearTableAdapterMaps();
+    report->SetRDLCInfo(nullptr);
+    ScriptedMessageBoxes boxes;
+    designer.SetRDLC();
+    EXPECT_EQ(boxes.ShownTexts(), (std::vector<std::string>{"Can not use selected RDLC as it is "
+                                                            "already used by some report."}));
+    EXPECT_EQ(report->GetRDLCInfo(), nullptr);
+}
 } // namespace

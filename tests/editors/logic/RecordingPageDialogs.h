@@ -15,11 +15,17 @@
 class RecordingPageDialogs : public PageDialogs
 {
 public:
-    CString AdjustFormControls(FormInterface& page, const std::vector<Field*>& fields) override
+    CString AdjustFormControls(FormInterface& page, const std::vector<Field*>& fields,
+                               const std::vector<Variable*>& menuVariables) override
     {
         calls.push_back("form controls " + page.GetFormName());
         controlFields = fields;
+        controlMenuVariables = menuVariables;
         return header;
+    }
+    void EditDerivedFields(FormInterface& page, Table* table) override
+    {
+        calls.push_back("derived fields " + page.GetFormName() + " " + table->GetTableName());
     }
     void EditReferenceFields(FormInterface& page, Table* table) override
     {
@@ -59,6 +65,7 @@ public:
     // What "Form Header" reads when the form controls dialog closes.
     CString header;
     std::vector<Field*> controlFields;
+    std::vector<Variable*> controlMenuVariables;
     // Plays the report dialog; without it the dialog keeps the preset report.
     std::function<ApplicationReport*(ApplicationReport*)> chooseReport;
     // Play the reference fields, link and visibility dialogs.

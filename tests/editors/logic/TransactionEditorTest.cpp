@@ -1,8 +1,15 @@
 #include "editors/logic/TransactionEditor.h"
 #include "entities/AspFile.h"
+#include "entities/DetailTableReport.h"
+#include "entities/Menu.h"
+#include "entities/MenuInterface.h"
+#include "entities/ProcedureInvokation.h"
 #include "entities/Transaction.h"
 #include "entities/Variable.h"
+#include "model/EventRecmpFields.h"
 #include "model/FieldRep.h"
+#include "model/FieldRepData.h"
+#include "model/RefField.h"
 #include "tests/editors/logic/EditorTestSupport.h"
 #include "tests/editors/logic/RecordingPageDialogs.h"
 #include "tests/model/ModelBuilders.h"
@@ -403,5 +410,229 @@ TEST_F(TransactionEditorTest, ReferenceFieldsNeedARowAndLinksAndLayoutChangeTheP
     editor.Cancel();
     EXPECT_EQ(nullptr, editor.GetTransaction());
     EXPECT_EQ((std::vector<CString>{"start page"}), host.calls);
+}
+
+// A page variable named after the field.
+Variable* TransactionVariableFor(const Field* field)
+{
+    auto* variable = new Variable;
+    variable->SetName(field->GetFieldName() + "_Var");
+    return variable;
+}
+
+// A stored transaction "Orders" over order_basic with the detail tables order_detail, line_detail
+// and note_detail, titled "O", "L" and "N".
+class StoredTransactionTest : public TransactionEditorTest
+{
+protected:
+    StoredTransactionTest()
+    {
+        lines = NewTable("line_detail", Table::masterDetailKind);
+        open.Current().AppendTransactionTable(lines);
+        stored = NewTransaction("Orders", basic);
+        for (const auto& [table, title] : {std::pair{detail, "O"}, {lines, "L"}, {unlinked, "N"}})
+        {
+            stored->AddDetailTable(table);
+            stored->SetTableTitle(table, title);
+        }
+        open.Current().AddTransaction(stored, /*withFiles=*/true);
+        editor.LoadTransaction(stored);
+    }
+
+    Table* lines = nullptr;
+    Transaction* stored = nullptr;
+};
+
+TEST_F(StoredTransactionTest, TheHiddenPageButtonsOpenTheirDialogsForTheSelectedRow)
+{
+    using E = TransactionEditor;
+    const struct
+    {
+        void (E::*command)();
+        int row;
+        CString call;
+        std::string box;
+        int selectionAfter;
+    } cases[] = {
+        {&E::Variables, -1, "variables", "", -1},
+        {&E::AddDerivedField, -1, "", "", -1},
+        {&E::AddDerivedField, 2, "derived fields Orders line_detail", "", -1},
+        {&E::FormMethods, -1, "", "", -1},
+        {&E::FormMethods, 0, "", "Uniqueness procedure can not be assigned to the basic table", 0},
+        {&E::FormMethods, 3, "procedures Orders note_detail", "", 3},
+    };
+    for (const auto& each : cases)
+    {
+        dialogs.calls.clear();
+        host.calls.clear();
+        ScriptedMessageBoxes boxes;
+        editor.SelectTable(each.row);
+        (editor.*each.command)();
+        std::vector<CString> calls = dialogs.calls;
+        calls.insert(calls.end(), host.calls.begin(), host.calls.end());
+        EXPECT_EQ(each.call.IsEmpty() ? std::vector<CString>{} : std::vector<CString>{each.call},
+                  calls);
+        EXPECT_EQ(each.box, boxes.Shown().empty() ? "" : Texts(boxes)[0]) << each.row;
+        EXPECT_EQ(each.selectionAfter, editor.GetSelectedTable()) << each.row;
+    }
+}
+
+TEST_F(StoredTransactionTest, UpAndDownMoveTheSelectedDetailTableWithItsTitle)
+{
+    using E = TransactionEditor;
+    // The detail tables by their titles' letters, each title found at the table's place.
+    const auto order = [this]
+    {
+        std::string letters;
+        for (std::size_t i = 0; i < stored->GetDetailTables().size(); ++i)
+        {
+            const TableTitleEntry entry = stored->GetTableTitleAt(static_cast<int>(i) + 1);
+            EXPECT_EQ(entry.table, stored->GetDetailTables()[i]);
+            letters += entry.title.GetString();
+        }
+        return letters;
+    };
+    const struct
+    {
+        void (E::*command)();
+        int row;
+        const char* order;
+        int selectionAfter;
+    } steps[] = {
+        {&E::MoveUp, 1, "OLN", 1}, {&E::MoveDown, 3, "OLN", 3}, {&E::MoveDown, 0, "OLN", 0},
+        {&E::MoveUp, 2, "LON", 1}, {&E::MoveDown, 1, "OLN", 2}, {&E::MoveDown, 2, "ONL", 3},
+    };
+    for (const auto& step : steps)
+    {
+        editor.SelectTable(step.row);
+        (editor.*step.command)();
+        EXPECT_EQ(step.order, order()) << step.row;
+        EXPECT_EQ(step.selectionAfter, editor.GetSelectedTable()) << step.row;
+    }
+    EXPECT_EQ((std::vector<CString>{"order_basic", "order_detail", "note_detail", "line_detail"}),
+              Cells(editor.GetTableRows(), 1));
+}
+
+TEST_F(StoredTransactionTest, RemoveReportDropsTheSelectedTablesDetailReportOnly)
+{
+    for (Table* table : {detail, lines})
+    {
+        auto* entry = new DetailTableReport;
+        entry->SetTable(table);
+        stored->AddDetailTableReport(entry);
+    }
+    for (const int row : {-1, 0, 2})
+    {
+        editor.SelectTable(row);
+        editor.RemoveReport();
+    }
+    EXPECT_NE(nullptr, stored->FindDetailTableReport(detail));
+    EXPECT_EQ(1u, stored->GetDetailTableReports().size());
+}
+
+TEST_F(StoredTransactionTest, FormControlsPassesTheMenuVariablesBoundToTheRowsTable)
+{
+    for (Table* table : {basic, detail})
+        for (Field* field : table->GetFields())
+            stored->AddFieldVariableMap(new FieldVariableMap{field, TransactionVariableFor(field)});
+    Variable* item = stored->FindFieldVariableMapByField(detail->GetFields().back())->variable;
+    Variable* customer = stored->FindFieldVariableMapByField(basic->GetFields().back())->variable;
+    Variable menuFileVariable;
+    AspFile* file = stored->GetAspFiles().front();
+    file->AddTopMenuVariableMap(MenuVariableMap{nullptr, {{&menuFileVariable, item}}});
+    file->AddLeftMenuVariableMap(
+        MenuVariableMap{nullptr, {{&menuFileVariable, customer}, {&menuFileVariable, item}}});
+    const std::pair<int, std::vector<Variable*>> cases[] = {{0, {customer}}, {1, {item}}, {2, {}}};
+    for (const auto& [row, variables] : cases)
+    {
+        editor.SelectTable(row);
+        editor.FormControls();
+        EXPECT_EQ(variables, dialogs.controlMenuVariables) << row;
+    }
+}
+
+TEST_F(StoredTransactionTest, CreateOtherFormCopiesTheFormUnderTheNextFreeNumber)
+{
+    open.Current().AddTransaction(NewTransaction("Orders1", basic), /*withFiles=*/false);
+    auto* totalField = new Field;
+    totalField->SetFieldName("total");
+    auto* refField = new RefField(totalField, detail);
+    stored->AddRefField(refField);
+    Field* itemField = detail->GetFields().back();
+    for (Field* field : {itemField, totalField})
+    {
+        Variable* variable = TransactionVariableFor(field);
+        stored->AddFieldVariableMap(new FieldVariableMap{field, variable});
+        stored->AddFieldRepForField(field);
+        stored->GetFieldRepForField(field)->GetFieldRepData()->SetVariable(variable);
+    }
+    auto* global = new Variable;
+    global->SetName("UserId");
+    global->SetKind(2);
+    auto* globalMap = new FieldVariableMap{nullptr, global};
+    stored->AddFieldVariableMap(globalMap);
+    // The item's blur recomputes the total through a procedure given the item's variable.
+    FieldRepData* itemData = stored->GetFieldRepForField(itemField)->GetFieldRepData();
+    auto* recomputes = new EventRecmpFields;
+    recomputes->SetEventKind(EventRecmpFields::OnBlur);
+    auto* call = new ProcedureInvokation;
+    Variable parameter;
+    call->AddVariablePair(new VariablePair{&parameter, itemData->GetVariable()});
+    recomputes->AddProcedureRecompute(stored->GetFieldRepForField(totalField), call);
+    itemData->AddEventRecmpFields(recomputes);
+    Menu* menu = NewMenu("Main");
+    open.Current().Append(menu);
+    AspFile* file = stored->FindAspFileByType(3);
+    file->SetTopMenu(menu);
+    file->AddTopMenuVariableMap(MenuVariableMap{nullptr, {{&parameter, itemData->GetVariable()}}});
+
+    // An unchecked box does nothing; a checked one is cleared after the copy.
+    editor.CreateOtherForm();
+    EXPECT_EQ(2u, open.Current().GetTransactions().size());
+    editor.States().SetCheck(TransactionEditor::IDC_CREATE_OTHER_FORM, true);
+    editor.CreateOtherForm();
+    EXPECT_FALSE(editor.States().IsChecked(TransactionEditor::IDC_CREATE_OTHER_FORM));
+    EXPECT_EQ((std::vector<CString>{"add BaseModule Orders2"}), host.calls);
+    Transaction* other = open.Current().FindTransactionByName("Orders2");
+    ASSERT_NE(nullptr, other);
+    EXPECT_TRUE(other->IsCopy());
+    EXPECT_EQ(basic, other->GetBasicTable());
+    EXPECT_EQ(stored->GetDetailTables(), other->GetDetailTables());
+    EXPECT_EQ(nullptr, other->FindVariableByName("UserId"));
+
+    // The controls stand on the same table field and on the copied reference field, with the
+    // copy's own variables, in the recompute and in the menu map too.
+    ASSERT_EQ(2u, other->GetFieldReps().size());
+    ASSERT_EQ(1u, other->GetRefFields().size());
+    FieldRep* otherTotal = other->GetFieldReps()[1];
+    EXPECT_EQ(itemField, other->GetFieldReps()[0]->GetField());
+    EXPECT_EQ(other->GetRefFields()[0]->GetField(), otherTotal->GetField());
+    EXPECT_NE(totalField, otherTotal->GetField());
+    const FieldRepData* otherItemData = other->GetFieldReps()[0]->GetFieldRepData();
+    Variable* otherItemVariable = other->FindVariableByName("item_Var");
+    ASSERT_NE(nullptr, otherItemVariable);
+    EXPECT_EQ(otherItemVariable, otherItemData->GetVariable());
+    ASSERT_EQ(1u, otherItemData->GetEventRecmpFieldsList().size());
+    const EventRecmpFields* otherRecomputes = otherItemData->GetEventRecmpFieldsList()[0];
+    EXPECT_EQ(EventRecmpFields::OnBlur, otherRecomputes->GetEventKind());
+    ASSERT_EQ(1u, otherRecomputes->GetProcedureRecomputes().size());
+    const EventProcedureRecompute* recompute = otherRecomputes->GetProcedureRecomputes()[0];
+    EXPECT_EQ(otherTotal, recompute->fieldRep);
+    ASSERT_NE(nullptr, recompute->invokation);
+    EXPECT_NE(call, recompute->invokation);
+    const VariablePair* pair = recompute->invokation->GetVariablePairAt(0);
+    ASSERT_NE(nullptr, pair);
+    EXPECT_EQ(&parameter, pair->first);
+    EXPECT_EQ(otherItemVariable, pair->second);
+    AspFile* otherFile = other->FindAspFileByType(3);
+    ASSERT_NE(nullptr, otherFile);
+    EXPECT_EQ(menu, otherFile->GetTopMenu());
+    EXPECT_EQ((std::vector<MenuVariableMap::VariablePair>{{&parameter, otherItemVariable}}),
+              otherFile->GetTopMenuVariableMaps().back().m_variablePairs);
+    EXPECT_EQ(2u, stored->GetFieldReps().size());
+    // The page owns no map of a global variable.
+    stored->RemoveFieldVariableMapByVariable(global);
+    delete global;
+    delete globalMap;
 }
 } // namespace
