@@ -451,6 +451,10 @@ async function refusedDeletesSaySo() {
         { form: { ACTION: "DELETE", order_basic_id: "0 or 1=1", REQUEST_TOKEN: token } }));
     check(order.answer.text.includes("Can not Delete Record!") && order.ran.length === 0,
         `an order's delete with a refused key: ${plainText(order.answer.text)}, ran ${order.ran.join(" | ")}`);
+    const listed = await changesOf(() => admin.request(`${ui}/document_Report_report.aspx`,
+        { form: { ACTION: "DELETE", record_id: "3 or 1=1", REQUEST_TOKEN: token } }));
+    check(listed.answer.status === 200 && listed.ran.length === 0,
+        `a report's delete with a refused key: ${listed.answer.status}, ran ${listed.ran.join(" | ")}`);
 }
 
 // The project's own files are not served; stored uploads are, whatever their names; an upload
