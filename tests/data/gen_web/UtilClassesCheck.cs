@@ -43,13 +43,6 @@ public class UtilClassesCheck
         Check("safe file name", "a~252fb ~22c~22 ~3Cd~3E~7E1.txt", util.SafeFileName("a%2fb \"c\" <d>~1.txt"));
         Check("upload name", "a%2fb \"c\" <d>~1.txt", util.GetUploadName("1a2b3c4d/a~252fb ~22c~22 ~3Cd~3E~7E1.txt"));
         Check("upload name stored before", "x~y.txt", util.GetUploadName("x~y.txt"));
-        DataTable detail = new DataTable();
-        detail.Columns.Add("order_id");
-        detail.Rows.Add(new object[] { "5" });
-        Check("detail of its master", true, util.IsDetailOf(detail, "order_id", " 5"));
-        Check("detail of another master", false, util.IsDetailOf(detail, "order_id", "2"));
-        Check("detail of a refused master key", false, util.IsDetailOf(detail, "order_id", "5 OR 1=1"));
-        Check("detail not stored", false, util.IsDetailOf(new DataTable(), "order_id", "5"));
         Check("empty password", "", util.HashPassword("", 7));
         Check("null password", "null", util.HashPassword("null", 7));
         Check("hash", "\u003f\u003fu\u003f\u003ac\u003flF\u003f\u007f\u003fmpa\u003f\u003f\u003f\u003f\u003f",
