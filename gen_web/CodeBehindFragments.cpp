@@ -370,15 +370,25 @@ void CodeBehindFragments::WriteFileSave(const FieldRep& control, int indent,
                                         const CString& replyPage)
 {
     const CString name = ControlName(control);
+    // A post that did not come from the page's own form has no file field nor view state.
+    m_out.Write(indent, "if(!IsPostBack || this.%s.PostedFile == null)\n", name);
+    m_out.Write(indent, "{\n");
+    m_out.Write(indent + 1,
+                "util.KeepPageMessage(this, \"The form did not send all of its fields.\");\n");
+    m_out.Write(indent + 1, "Response.Redirect(\"%s\");\n", EscapeCSharpString(replyPage));
+    m_out.Write(indent, "}\n");
     m_out.Write(indent, "if(this.%s.PostedFile.ContentLength != 0)\n", name);
     m_out.Write(indent, "{\n");
     m_out.Write(indent + 1, "%s = this.%s.PostedFile.FileName;\n", name, name);
     m_out.Write(indent + 1, "%s = util.GetFileName(%s);\n", name, name);
     m_out.Write(indent + 1, "if(util.IsExecutableFile(%s))\n", name);
+    m_out.Write(indent + 1, "{\n");
     m_out.Write(indent + 2,
-                "Response.Redirect(\"%s?MessageLabel=\" + Server.UrlEncode(\"The file \" + %s + "
-                "\" was not uploaded: files of this type are not accepted.\"));\n",
-                EscapeCSharpString(replyPage), name);
+                "util.KeepPageMessage(this, \"The file \" + %s + \" was not uploaded: files of "
+                "this type are not accepted.\");\n",
+                name);
+    m_out.Write(indent + 2, "Response.Redirect(\"%s\");\n", EscapeCSharpString(replyPage));
+    m_out.Write(indent + 1, "}\n");
     m_out.Write(indent + 1, "%s = util.SaveUpload(this.%s.PostedFile, location, %s);\n", name, name,
                 name);
     m_out.Write(indent, "}\n");
@@ -441,7 +451,7 @@ void CodeBehindFragments::WriteFileColumnFill(const FieldRep& control, int inden
     const CString name = ControlName(control);
     m_out.Write(indent + 1, "ViewState[\"%sStored\"] = r[j].ToString();\n", name);
     m_out.Write(indent + 1,
-                "this.%sLabel.Text = Server.HtmlEncode(new UtilHandler().GetFileName(r[j]."
+                "this.%sLabel.Text = Server.HtmlEncode(new UtilHandler().GetUploadName(r[j]."
                 "ToString()));\n",
                 name);
     m_out.Write(indent, "}\n");

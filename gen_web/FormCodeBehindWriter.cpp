@@ -23,6 +23,8 @@
 
 namespace
 {
+// The server's answer to a confirmation that differs, the text the page's script shows.
+constexpr const char* passwordMismatchMessage = "Confirm password should be matching with password";
 
 CString DataClassNameOrEmpty(ForgeonProject& project, Table* table)
 {
@@ -155,7 +157,7 @@ void FormCodeBehindWriter::WriteAddPageLoad(int indent)
     m_textFile.Write(i + 2, "extractAndAssignValuesToControls();\n");
     if (IsUploadPage())
     {
-        m_textFile.Write(i + 2, "m_messageString = this.Request.Params[\"MessageLabel\"];\n");
+        m_textFile.Write(i + 2, "m_messageString = new UtilHandler().TakePageMessage(this);\n");
         m_textFile.Write(i + 2, "this.MessageLabel.Text = Server.HtmlEncode(m_messageString);\n");
     }
     if (m_form.GetReport() != nullptr)
@@ -240,7 +242,7 @@ void FormCodeBehindWriter::WriteHandleAdd(int indent)
     WriteHandlerHead(i, "handleAdd");
     WriteValues(i + 2, /*update=*/false);
     m_textFile.Write(i + 2, "%s.SetValues(values);\n", m_dataObject);
-    WriteDataObjectCall(i + 2, "Add", "Added");
+    WriteConfirmedDataObjectCall(i + 2, "Add", "Added", ConfirmedPassword("password"));
     WriteActionReply(i + 2, IsUploadPage());
     WriteCatch(i, IsUploadPage());
 }
@@ -250,7 +252,7 @@ void FormCodeBehindWriter::WriteHandleUpdate(int indent)
     const int i = indent;
     WriteHandlerHead(i, "handleUpdate");
     WriteRequestKey(i + 2, m_form.HasFileUploadControl());
-    if (m_pageFile->HasInvisibleField())
+    if (m_pageFile->HasInvisibleField() || IsAccountPage())
     {
         m_textFile.Write(i + 2, "// extracting record from database for invisible controls\n");
         m_textFile.Write(i + 2, "DataTable dtRecord = %s.SelectRecord(id);\n", m_dataObject);
@@ -261,7 +263,7 @@ void FormCodeBehindWriter::WriteHandleUpdate(int indent)
     if (IsAccountPage())
         WritePasswordChange(i + 2);
     else
-        WriteDataObjectCall(i + 2, "Update", "Updated");
+        WriteConfirmedDataObjectCall(i + 2, "Update", "Updated", ConfirmedPassword("new_password"));
     WriteActionReply(i + 2, IsUploadPage());
     WriteCatch(i, IsUploadPage());
 }
@@ -271,8 +273,14 @@ void FormCodeBehindWriter::WriteHandleDelete(int indent)
     const int i = indent;
     WriteHandlerHead(i, "handleDelete");
     WriteRequestKey(i + 2, /*fromHiddenField=*/false);
-    m_textFile.Write(i + 2, "%s.SetPrimaryKey(id);\n", m_dataObject);
-    WriteDataObjectCall(i + 2, "Delete", "Deleted");
+    // A key that is not a number deletes nothing and says so.
+    m_textFile.Write(i + 2, "if (new UtilHandler().ToSqlNumber(id, null) == null)\n");
+    m_textFile.Write(i + 3, "m_messageString = \"Can not Delete Record!\";\n");
+    m_textFile.Write(i + 2, "else\n");
+    m_textFile.Write(i + 2, "{\n");
+    m_textFile.Write(i + 3, "%s.SetPrimaryKey(id);\n", m_dataObject);
+    WriteDataObjectCall(i + 3, "Delete", "Deleted");
+    m_textFile.Write(i + 2, "}\n");
     WriteActionReply(i + 2, m_form.HasFileUploadControl());
     WriteCatch(i, m_form.HasFileUploadControl());
 }
@@ -297,8 +305,21 @@ void FormCodeBehindWriter::WriteDataObjectCall(int indent, const char* action, c
     m_textFile.Write(indent + 1, "m_messageString = \"Can not %s Record!\";\n", action);
 }
 
-// The account's own update: only with every field and its old password; a new password ends
-// the session's duty to set one.
+void FormCodeBehindWriter::WriteConfirmedDataObjectCall(int indent, const char* action,
+                                                        const char* done, const CString& confirmed)
+{
+    if (confirmed.IsEmpty())
+        return WriteDataObjectCall(indent, action, done);
+    m_textFile.Write(indent, "if (%s != confirm_password)\n", confirmed);
+    m_textFile.Write(indent + 1, "m_messageString = \"%s\";\n", passwordMismatchMessage);
+    m_textFile.Write(indent, "else\n");
+    m_textFile.Write(indent, "{\n");
+    WriteDataObjectCall(indent + 1, action, done);
+    m_textFile.Write(indent, "}\n");
+}
+
+// The account's own update: only with every field, its old password and a confirmed new one; the
+// user name stays the stored one; a new password ends the session's duty to set one.
 void FormCodeBehindWriter::WritePasswordChange(int indent)
 {
     m_textFile.Write(indent,
@@ -310,12 +331,19 @@ void FormCodeBehindWriter::WritePasswordChange(int indent)
     {
         const CString name = ControlName(*control);
         if (name != "password" && GetVisibilityText(*m_pageFile, *control) != "Invisible")
-            missing += (missing.IsEmpty() ? "" : " || ") + name + " == null";
+            missing += CString(missing.IsEmpty() ? "" : " || ") + "this.Request.Params[\"" + name +
+                       "\"] == null";
     }
     if (!missing.IsEmpty())
     {
         m_textFile.Write(indent, "if (%s)\n", missing);
         m_textFile.Write(indent + 1, "refusal = \"The form did not send all of its fields.\";\n");
+    }
+    const CString confirmed = ConfirmedPassword("new_password");
+    if (!confirmed.IsEmpty())
+    {
+        m_textFile.Write(indent, "if (refusal == null && %s != confirm_password)\n", confirmed);
+        m_textFile.Write(indent + 1, "refusal = \"%s\";\n", passwordMismatchMessage);
     }
     m_textFile.Write(indent, "if (refusal != null)\n");
     m_textFile.Write(indent + 1, "m_messageString = refusal;\n");
@@ -401,7 +429,9 @@ void FormCodeBehindWriter::WriteValueLine(const FieldRep& control, int indent, b
             m_fragments.WriteFileUploadValue(control, indent, nullptr, m_pageBaseName + "Add.aspx");
         return;
     default:
-        if (source == FieldVisibility::Invisible)
+        // The account's own page keeps what it shows read-only, the user name, as stored.
+        if (source == FieldVisibility::Invisible ||
+            (IsAccountPage() && source == FieldVisibility::ReadOnly))
             m_textFile.Write(indent, "String %s = dtRecord.Rows[0][\"%s\"].ToString();\n", name,
                              name);
         else
@@ -414,9 +444,9 @@ void FormCodeBehindWriter::WriteActionReply(int indent, bool upload)
 {
     if (upload)
     {
-        m_textFile.Write(indent, "String url = \"%s?MessageLabel=\" + m_messageString;\n",
+        m_textFile.Write(indent, "new UtilHandler().KeepPageMessage(this, m_messageString);\n");
+        m_textFile.Write(indent, "Response.Redirect(\"%s\");\n",
                          EscapeCSharpString(m_pageBaseName + "Add.aspx"));
-        m_textFile.Write(indent, "Response.Redirect(url);\n");
         return;
     }
     WriteCodeLines(m_textFile, {
@@ -526,6 +556,20 @@ bool FormCodeBehindWriter::IsUploadPage() const
             return true;
     }
     return false;
+}
+
+CString FormCodeBehindWriter::ConfirmedPassword(const char* name) const
+{
+    bool confirmed = false;
+    bool confirmation = false;
+    for (const FieldRep* control : GetPlacedControls(m_form))
+    {
+        if (GetVisibilityText(*m_pageFile, *control) == "Invisible")
+            continue;
+        confirmed = confirmed || ControlName(*control) == name;
+        confirmation = confirmation || ControlName(*control) == "confirm_password";
+    }
+    return confirmed && confirmation ? CString(name) : CString();
 }
 
 bool FormCodeBehindWriter::IsAccountPage() const

@@ -42,6 +42,10 @@ private:
     // The Pre hook, the action and the Post hook of the data object, with the message of each
     // outcome.
     void WriteDataObjectCall(int indent, const char* action, const char* done);
+    // The same, refused with a message when the confirmed password differs from
+    // "confirm_password"; without a confirmed password the plain call.
+    void WriteConfirmedDataObjectCall(int indent, const char* action, const char* done,
+                                      const CString& confirmed);
     // The posted values and the "values" array handed to the data object.
     void WriteValues(int indent, bool update);
     void WriteValueLine(const FieldRep& control, int indent, bool update);
@@ -63,6 +67,8 @@ private:
     std::vector<FieldRep*> RecomputingControls() const;
     bool IsUploadPage() const;
     bool IsAccountPage() const;
+    // The name when the page shows it and "confirm_password", which must repeat it; else empty.
+    CString ConfirmedPassword(const char* name) const;
     CString PageClass(const char* suffix) const;
 
     Form& m_form;

@@ -56,6 +56,11 @@ int GetWrittenControlKind(const FieldRep& control)
     const FieldRepData* data = control.GetFieldRepData();
     if (data == nullptr)
         return -1;
+    // The account form's new password and its confirmation, page fields of their own.
+    const Field* field = control.GetField();
+    if (field != nullptr && field->GetTable() == nullptr &&
+        (field->GetFieldName() == "new_password" || field->GetFieldName() == "confirm_password"))
+        return FieldRepData::Password;
     switch (const int kind = data->GetControlKind())
     {
     case FieldRepData::MultipleComboBox:

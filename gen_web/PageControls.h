@@ -18,7 +18,8 @@ class Transaction;
 // The kind the page writers write a control as: its data's control kind, the kinds that older
 // project files hold and the editor no longer offers as the nearest offered one (Multiple Combo
 // Box and Editable Text Box as Combo Box, DateTime as Date Control, Month and Year as Text Box,
-// Button as Hidden); -1 without data.
+// Button as Hidden), and the page fields "new_password" and "confirm_password" of the account
+// forms as Password; -1 without data.
 int GetWrittenControlKind(const FieldRep& control);
 
 // The Update page of a form or master-detail page keeps the control's stored value in a member

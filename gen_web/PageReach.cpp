@@ -14,6 +14,7 @@
 #include "entities/Transaction.h"
 #include "gen_web/DashBoardPageNames.h"
 #include "gen_web/PageControls.h"
+#include "gen_web/PageFileKinds.h"
 #include "model/DefaultNames.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
@@ -106,8 +107,12 @@ void AddFiles(const FormInterface& page, std::set<std::string>& paths)
 {
     if (page.GetModule() == nullptr)
         return;
+    // The password form's Add page makes accounts of any role: only its Update page, which
+    // changes the logged-in account's own password.
+    const bool passwordForm =
+        dynamic_cast<const Form*>(&page) != nullptr && page.GetFormName() == changePasswordFormName;
     for (const AspFile* file : page.GetAspFiles())
-        if (file->IsAspxFile())
+        if (file->IsAspxFile() && (!passwordForm || file->GetFileKind() == formUpdateFileKind))
             paths.insert(Lowered(PagePath(*page.GetModule(), file->GetDefaultFileName())));
     if (dynamic_cast<const RDLCReport*>(&page) != nullptr)
         paths.insert(Lowered(PagePath(*page.GetModule(), GetPrintPageName(page) + ".aspx")));

@@ -15,8 +15,8 @@ class Menu;
 // The pages that each role of the project may open, by role id: the pages its menus and its
 // dashboard pages lead to and the pages those lead to through their links and report link cells
 // (a dashboard shows only the links that lead to the role's own pages), with every page of the
-// same form, master-detail page or report, and the change-password pages. The pages of the user
-// accounts are left to the administrator, who may open every page. Each page as the
+// same form, master-detail page or report, and the change-password form's Update page. The pages
+// of the user accounts are left to the administrator, who may open every page. Each page as the
 // application-relative path "~/<module>/UI/<file>", lower-cased.
 std::map<int, std::set<std::string>> ReachablePages(const ForgeonProject& project);
 

@@ -216,10 +216,14 @@ void ReportCodeBehindWriter::WriteHandleDelete()
             table != nullptr ? m_project->GetClassForTable(table, false) : nullptr)
     {
         const CString name = table->GetTableName();
-        m_textFile.Write(3, "%s %s = new %s();\n", dataClass->GetFieldName(), name,
+        // A key that is not a number deletes nothing.
+        m_textFile.Write(3, "if (new UtilHandler().ToSqlNumber(id, null) != null)\n");
+        m_textFile.Write(3, "{\n");
+        m_textFile.Write(4, "%s %s = new %s();\n", dataClass->GetFieldName(), name,
                          dataClass->GetFieldName());
-        m_textFile.Write(3, "%s.SetPrimaryKey(id);\n", name);
-        m_textFile.Write(3, "%s.HandleDelete();\n", name);
+        m_textFile.Write(4, "%s.SetPrimaryKey(id);\n", name);
+        m_textFile.Write(4, "%s.HandleDelete();\n", name);
+        m_textFile.Write(3, "}\n");
     }
     WriteAnswerLines(3);
     m_textFile.Write(2, "}\n");

@@ -281,7 +281,7 @@ void ReportXmlCodeWriter::WriteValueLine(const ReportField& column, int indent, 
                  EscapeCSharpString(ColumnKey(column)));
     const bool date = ColumnTypeCode(column) == FieldTypeDateTime;
     if (ShowsStoredFile(*m_project, column))
-        m_out->Write(indent, "val = util.GetFileName(val);\n");
+        m_out->Write(indent, "val = util.GetUploadName(val);\n");
     if (date && m_project->GetDateFormat().MakeLower() == "dd/mm/yyyy")
         m_out->Write(indent, "val = util.ConvertDate(val);\n");
     else if (!date && toXml)

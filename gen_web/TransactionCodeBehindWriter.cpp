@@ -229,9 +229,13 @@ void TransactionCodeBehindWriter::WriteAddPageLoad(int indent)
                                });
     m_fragments.WriteComboResets(master, i + 2);
     m_fragments.WriteDateDefaults(master, i + 2);
+    m_textFile.Write(i + 2, "initializeControls();\n");
+    m_textFile.Write(i + 2, "extractAndAssignValuesToControls();\n");
+    // The message of the upload page's last save, which redirected here.
+    if (ShowsMessageLabel())
+        m_textFile.Write(i + 2, "this.MessageLabel.Text = Server.HtmlEncode(new "
+                                "UtilHandler().TakePageMessage(this));\n");
     WriteCodeLines(m_textFile, {
-                                   {i + 2, "initializeControls();"},
-                                   {i + 2, "extractAndAssignValuesToControls();"},
                                    {i + 2, "WriteGridServer();"},
                                    {i + 2, "WriteMenus();"},
                                    {i + 2, "ManageLinkVisibility();"},
@@ -363,6 +367,25 @@ void TransactionCodeBehindWriter::WriteDetailCall(const CString& dataObject, con
     m_textFile.Write(indent + 1, "m_messageString = \"%s\";\n", message);
 }
 
+void TransactionCodeBehindWriter::WriteOwnedDetailCall(const Table& table, const char* action,
+                                                       const char* message, int indent)
+{
+    m_textFile.Write(indent, "if (!%s)\n", DetailOwnedTest(table));
+    m_textFile.Write(indent + 1, "m_messageString = \"%s\";\n", message);
+    m_textFile.Write(indent, "else\n");
+    m_textFile.Write(indent, "{\n");
+    WriteDetailCall("m_" + table.GetTableName(), action, message, indent + 1);
+    m_textFile.Write(indent, "}\n");
+}
+
+CString TransactionCodeBehindWriter::DetailOwnedTest(const Table& table) const
+{
+    const Field* link = table.FindForeignKeyFieldTo(m_transaction.GetBasicTable());
+    return "new UtilHandler().IsDetailOf(m_" + table.GetTableName() +
+           ".SelectRecord(detailId), \"" + (link != nullptr ? link->GetFieldName() : CString()) +
+           "\", basicId)";
+}
+
 void TransactionCodeBehindWriter::WriteAddDetails(const Table& table, int indent)
 {
     const int i = indent;
@@ -424,13 +447,13 @@ void TransactionCodeBehindWriter::WriteUpdateDetails(const Table& table, int ind
                      "else if (detailId != null && detailId != \"0\" && isDelete == null)\n");
     m_textFile.Write(i + 2, "{\n");
     m_textFile.Write(i + 3, "%s.SetPrimaryKey(detailId);\n", object);
-    WriteDetailCall(object, "Update", "Can not Update Detail Record!", i + 3);
+    WriteOwnedDetailCall(table, "Update", "Can not Update Detail Record!", i + 3);
     m_textFile.Write(i + 2, "}\n");
     m_textFile.Write(i + 2,
                      "else if (detailId != null && detailId != \"0\" && isDelete != null)\n");
     m_textFile.Write(i + 2, "{\n");
     m_textFile.Write(i + 3, "%s.SetPrimaryKey(detailId);\n", object);
-    WriteDetailCall(object, "Delete", "Can not Delete Detail Record!", i + 3);
+    WriteOwnedDetailCall(table, "Delete", "Can not Delete Detail Record!", i + 3);
     m_textFile.Write(i + 2, "}\n");
     WriteRowWalkTail(i + 1, "else if( rowNo == null)");
     m_textFile.Write(i, "}\n");
@@ -440,11 +463,17 @@ void TransactionCodeBehindWriter::WriteHandleDelete(int indent)
 {
     const int i = indent + 2;
     WriteHandlerHead(indent, "handleDelete");
-    for (const Table* table : m_transaction.GetDetailTables())
-        m_textFile.Write(i, "delete_%s();\n", table->GetTableName());
     WriteRequestKey("id", i);
-    m_textFile.Write(i, "%s.SetPrimaryKey(id);\n", m_dataObject);
-    m_textFile.Write(i, "%s.HandleDelete();\n", m_dataObject);
+    // A key that is not a number deletes nothing and says so.
+    m_textFile.Write(i, "if (new UtilHandler().ToSqlNumber(id, null) == null)\n");
+    m_textFile.Write(i + 1, "m_messageString = \"Can not Delete Record!\";\n");
+    m_textFile.Write(i, "else\n");
+    m_textFile.Write(i, "{\n");
+    for (const Table* table : m_transaction.GetDetailTables())
+        m_textFile.Write(i + 1, "delete_%s();\n", table->GetTableName());
+    m_textFile.Write(i + 1, "%s.SetPrimaryKey(id);\n", m_dataObject);
+    m_textFile.Write(i + 1, "%s.HandleDelete();\n", m_dataObject);
+    m_textFile.Write(i, "}\n");
     WriteReply(i);
     WriteCatch(indent);
 }
@@ -455,12 +484,14 @@ void TransactionCodeBehindWriter::WriteDeleteDetails(const Table& table, int ind
     const CString object = "m_" + table.GetTableName();
     m_textFile.Write(i, "void delete_%s()\n", table.GetTableName());
     m_textFile.Write(i, "{\n");
+    WriteRequestKey("basicId", i + 1);
     WriteRowWalkHead(i + 1);
     WriteRowParams(table, i + 2, /*withId=*/true, /*withDelete=*/false);
     m_textFile.Write(i + 2, "if (detailId != null && detailId != \"0\")\n");
     m_textFile.Write(i + 2, "{\n");
     m_textFile.Write(i + 3, "%s.SetPrimaryKey(detailId);\n", object);
-    m_textFile.Write(i + 3, "%s.HandleDelete();\n", object);
+    m_textFile.Write(i + 3, "if (%s)\n", DetailOwnedTest(table));
+    m_textFile.Write(i + 4, "%s.HandleDelete();\n", object);
     m_textFile.Write(i + 2, "}\n");
     WriteRowWalkTail(i + 1, "else if (rowNo == null)");
     m_textFile.Write(i, "}\n");
@@ -572,9 +603,9 @@ void TransactionCodeBehindWriter::WriteReply(int indent)
 {
     if (IsUploadPage())
     {
-        m_textFile.Write(indent, "String url = \"%s?MessageLabel=\" + m_messageString;\n",
+        m_textFile.Write(indent, "new UtilHandler().KeepPageMessage(this, m_messageString);\n");
+        m_textFile.Write(indent, "Response.Redirect(\"%s\");\n",
                          EscapeCSharpString(m_baseName + "Add.aspx"));
-        m_textFile.Write(indent, "Response.Redirect(url);\n");
         return;
     }
     WriteCodeLines(m_textFile, {
@@ -754,11 +785,7 @@ void TransactionCodeBehindWriter::WriteDesignerFile(const char* mode)
     }
     const std::vector<FieldRep*> master = ControlsOf(*m_transaction.GetBasicTable());
     WriteDesignerControlDeclarations(m_textFile, master, update);
-    if (std::any_of(master.begin(), master.end(),
-                    [](const FieldRep* control) {
-                        return control != nullptr &&
-                               ControlKind(*control) == FieldRepData::FileUpload;
-                    }))
+    if (ShowsMessageLabel())
         WriteDesignerDeclaration(m_textFile, "WebControls.Label MessageLabel;\n", "");
     WriteDesignerDeclaration(m_textFile, "WebControls.Menu Menu1;\n", "");
     std::vector<LinkControl*> links = m_transaction.GetPreLinkList();
@@ -785,6 +812,13 @@ std::vector<FieldRep*> TransactionCodeBehindWriter::ControlsOf(const Table& tabl
 bool TransactionCodeBehindWriter::IsUploadPage() const
 {
     return m_transaction.HasFileUploadControl();
+}
+
+bool TransactionCodeBehindWriter::ShowsMessageLabel() const
+{
+    return std::ranges::any_of(
+        ControlsOf(*m_transaction.GetBasicTable()), [](const FieldRep* control)
+        { return control != nullptr && ControlKind(*control) == FieldRepData::FileUpload; });
 }
 
 bool TransactionCodeBehindWriter::IsUpdatePage() const

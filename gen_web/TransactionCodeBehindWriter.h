@@ -55,6 +55,12 @@ private:
     // The Pre hook, the action and the Post hook of a detail row, or the message.
     void WriteDetailCall(const CString& dataObject, const char* action, const char* message,
                          int indent);
+    // The same for the posted row detailId, refused with the message unless the stored row's
+    // link field holds the master key basicId.
+    void WriteOwnedDetailCall(const Table& table, const char* action, const char* message,
+                              int indent);
+    // The generated test that the stored row detailId of the table belongs to basicId.
+    CString DetailOwnedTest(const Table& table) const;
     // The posted values of the table's controls and the "values" array handed to SetValues.
     void WriteValuesArray(const Table& table, int indent, bool update);
     // The master key from the request, or from its hidden control on an upload page.
@@ -81,6 +87,8 @@ private:
     std::vector<FieldRep*> ControlsOf(const Table& table) const;
     bool IsUploadPage() const;
     bool IsUpdatePage() const;
+    // The master table has an upload control, and so the page its message label.
+    bool ShowsMessageLabel() const;
 
     Transaction& m_transaction;
     AspxFile* m_pageFile = nullptr;

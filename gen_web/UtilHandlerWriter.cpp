@@ -24,6 +24,8 @@ void UtilHandlerWriter::Write()
     WriteHashPassword();
     WritePageGuard();
     WriteAccountChecks();
+    WriteDetailCheck();
+    WritePageMessage();
     WriteUploadStore();
     m_file.Write(1, "}\n");
     WriteFieldValues();
@@ -337,6 +339,40 @@ void UtilHandlerWriter::WriteAccountChecks()
         });
 }
 
+void UtilHandlerWriter::WriteDetailCheck()
+{
+    WriteCodeLines(
+        m_file,
+        {
+            {2, "//True when the record is one row whose link field holds the master key"},
+            {2, "public bool IsDetailOf(DataTable record, String linkField, String masterKey)"},
+            {2, "{"},
+            {3, "String key = ToSqlNumber(masterKey, null);"},
+            {3, "return key != null && record.Rows.Count == 1 && "
+                "record.Rows[0][linkField].ToString() == key;"},
+            {2, "}"},
+        });
+}
+
+void UtilHandlerWriter::WritePageMessage()
+{
+    WriteCodeLines(m_file,
+                   {
+                       {2, "//Keeps the message for the page that the answer sends the browser to"},
+                       {2, "public void KeepPageMessage(System.Web.UI.Page page, String message)"},
+                       {2, "{"},
+                       {3, "page.Session[\"page_message\"] = message;"},
+                       {2, "}"},
+                       {2, "//The message that the site kept for this page, once; \"\" when none"},
+                       {2, "public String TakePageMessage(System.Web.UI.Page page)"},
+                       {2, "{"},
+                       {3, "String message = Convert.ToString(page.Session[\"page_message\"]);"},
+                       {3, "page.Session.Remove(\"page_message\");"},
+                       {3, "return message;"},
+                       {2, "}"},
+                   });
+}
+
 void UtilHandlerWriter::WriteUploadStore()
 {
     WriteCodeLines(
@@ -344,8 +380,8 @@ void UtilHandlerWriter::WriteUploadStore()
         {
             {2, "//Saves an uploaded file into a folder of its own below the folder and returns "
                 "the name to store:"},
-            {2, "//that folder's name, \"/\" and the file's own name, which GetFileName gives "
-                "back for display"},
+            {2, "//that folder's name, \"/\" and the file's own name made safe to serve, which "
+                "GetUploadName gives back"},
             {2, "public String SaveUpload(System.Web.HttpPostedFile file, String folder, String "
                 "name)"},
             {2, "{"},
@@ -354,9 +390,44 @@ void UtilHandlerWriter::WriteUploadStore()
             {4, "own = Guid.NewGuid().ToString(\"N\").Substring(0, 8);"},
             {3, "while (System.IO.Directory.Exists(System.IO.Path.Combine(folder, own)));"},
             {3, "System.IO.Directory.CreateDirectory(System.IO.Path.Combine(folder, own));"},
+            {3, "String safe = SafeFileName(name);"},
             {3, "file.SaveAs(System.IO.Path.Combine(System.IO.Path.Combine(folder, own), "
-                "name));"},
-            {3, "return own + \"/\" + name;"},
+                "safe));"},
+            {3, "return own + \"/\" + safe;"},
+            {2, "}"},
+            {2, "//The name with each character that a server refuses or reads apart in a path, "
+                "and \"~\" itself,"},
+            {2, "//written as \"~\" and two hex digits"},
+            {2, "public String SafeFileName(String name)"},
+            {2, "{"},
+            {3, "StringBuilder safe = new StringBuilder();"},
+            {3, "foreach (char c in name)"},
+            {3, "{"},
+            {4, "if (c < ' ' || c == (char)127 || \"\\\"#%&*:<>?\\\\/|~\".IndexOf(c) >= 0)"},
+            {5, "safe.Append(\"~\" + ((int)c).ToString(\"X2\"));"},
+            {4, "else"},
+            {5, "safe.Append(c);"},
+            {3, "}"},
+            {3, "return safe.ToString();"},
+            {2, "}"},
+            {2, "//The file's own name of a stored upload, for display"},
+            {2, "public String GetUploadName(String stored)"},
+            {2, "{"},
+            {3, "String name = GetFileName(stored);"},
+            {3, "StringBuilder own = new StringBuilder();"},
+            {3, "for (int i = 0; i < name.Length; i++)"},
+            {3, "{"},
+            {4, "int value;"},
+            {4, "if (name[i] == '~' && i + 2 < name.Length && Int32.TryParse(name.Substring(i + 1, "
+                "2), System.Globalization.NumberStyles.AllowHexSpecifier, null, out value))"},
+            {4, "{"},
+            {5, "own.Append((char)value);"},
+            {5, "i += 2;"},
+            {4, "}"},
+            {4, "else"},
+            {5, "own.Append(name[i]);"},
+            {3, "}"},
+            {3, "return own.ToString();"},
             {2, "}"},
         });
 }
@@ -383,7 +454,8 @@ void UtilHandlerWriter::WriteUploadedFileHandler()
                 "uploadedData/\"));"},
             {2, "String path = System.IO.Path.GetFullPath(context.Request.PhysicalPath);"},
             {2, "context.Response.AddHeader(\"X-Content-Type-Options\", \"nosniff\");"},
-            {2, "if (!path.StartsWith(folder) || !System.IO.File.Exists(path))"},
+            {2, "if (!path.StartsWith(folder) || !System.IO.File.Exists(path) ||"},
+            {3, "System.IO.Path.GetFileName(path).ToLower() == \"web.config\")"},
             {2, "{"},
             {3, "context.Response.StatusCode = 404;"},
             {3, "return;"},

@@ -7,7 +7,8 @@ class TextFile;
 
 // Util\UtilHandler.cs: XML escaping, date conversion, the one helper through which request
 // values reach SQL (quote doubling and the number check), value-list lookups, file-name
-// extraction, the upload check and password hashing.
+// extraction, the upload check and store, password hashing, the page guard and the page
+// message kept across a redirect.
 class UtilHandlerWriter
 {
 public:
@@ -29,6 +30,10 @@ private:
     void WriteHashPassword();
     void WritePageGuard();
     void WriteAccountChecks();
+    // Whether a posted detail row belongs to the master record being saved.
+    void WriteDetailCheck();
+    // The message an answer leaves in the session for the page it redirects to.
+    void WritePageMessage();
     void WriteUploadStore();
     void WriteUploadedFileHandler();
     void WriteFieldValues();

@@ -53,6 +53,13 @@ void WebConfigWriter::WriteHttpHandlers()
                  m_projectName);
     m_file.Write(3, "<add verb=\"GET\" path=\"ajaxstyle.css\" type=\"%s.CSSHandler\"/>\n",
                  m_projectName);
+    // The project's own files, never served: its assembly, its debug symbols, the Visual Studio
+    // user and solution files and the report definitions.
+    m_file.Write(3, "<add verb=\"*\" path=\"*.dll\" type=\"System.Web.HttpForbiddenHandler\"/>\n");
+    m_file.Write(3, "<add verb=\"*\" path=\"*.pdb\" type=\"System.Web.HttpForbiddenHandler\"/>\n");
+    m_file.Write(3, "<add verb=\"*\" path=\"*.user\" type=\"System.Web.HttpForbiddenHandler\"/>\n");
+    m_file.Write(3, "<add verb=\"*\" path=\"*.sln\" type=\"System.Web.HttpForbiddenHandler\"/>\n");
+    m_file.Write(3, "<add verb=\"*\" path=\"*.rdlc\" type=\"System.Web.HttpForbiddenHandler\"/>\n");
     m_file.Write(2, "</httpHandlers>\n");
 }
 

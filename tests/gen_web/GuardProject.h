@@ -11,6 +11,7 @@
 #include "model/LoginPageCreator.h"
 #include "model/Module.h"
 #include "model/TableFormCreator.h"
+#include "model/TransactionDataCreator.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/support/TempFolder.h"
 
@@ -18,8 +19,9 @@
 #include <string>
 
 // A new project "Guard" with the login pages and the table "document" (a title and an uploaded
-// scan) with its form and search report. Besides the administrator's role, "editor" has the
-// document's menus and "clerk" none; both have the project dashboard.
+// scan) with its form and search report, and the administrator's master-detail page "order".
+// Besides the administrator's role, "editor" has the document's menus and "clerk" none; both
+// have the project dashboard.
 class GuardProject
 {
 public:
@@ -45,12 +47,27 @@ public:
         for (const char* menu : {"Document", "Search document"})
             editor->AddMenu(base.FindMenuByName(menu));
         AddRole(base, "clerk", dashBoard);
+        AddOrders(base);
     }
 
     ForgeonProject& Project() { return m_project; }
     const std::filesystem::path& Root() const { return m_temp.Path(); }
 
 private:
+    // "order" over "order_basic" (a note) and "order_detail" (an item and the link column
+    // "order_id"), made as the master-detail creator makes them.
+    void AddOrders(Module& base)
+    {
+        Table* orders = NewTable("order_basic", Table::masterDetailKind, {"note"});
+        base.AddTable(orders);
+        TransactionDataCreator creator(orders,
+                                       NewTable("order_detail", Table::masterDetailKind, {"item"}),
+                                       &m_project, nullptr);
+        creator.CreateDetailTable();
+        creator.CreateTransaction();
+        creator.AddClassFunctions();
+    }
+
     static Designation* AddRole(Module& module, const char* name, DashBoardPage* dashBoard)
     {
         auto* role = new Designation(TRUE);

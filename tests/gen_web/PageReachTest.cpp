@@ -18,7 +18,7 @@ std::set<std::string> PagesOf(const ForgeonProject& project, const char* roleNam
 }
 
 // Each role reaches its menus' pages with the other pages of the same form or report, the
-// pages that those link to, and the change-password pages; never the account pages.
+// pages that those link to, and the change-password page; never the account pages.
 TEST(PageReach, RolesReachTheirMenusPagesAndWhatTheyLinkTo)
 {
     GuardProject fixture;
@@ -37,10 +37,9 @@ TEST(PageReach, RolesReachTheirMenusPagesAndWhatTheyLinkTo)
     base.Append(auditor);
 
     const std::string ui = "~/basemodule/ui/";
-    // The change-password pages, which every page links to, and the module dashboard they link
-    // to.
-    const std::set<std::string> passwordPages{ui + "changepassword_formadd.aspx",
-                                              ui + "changepassword_formupdate.aspx",
+    // The change-password Update page, which every page links to, and the module dashboard it
+    // links to; never the Add page, which makes accounts of any role.
+    const std::set<std::string> passwordPages{ui + "changepassword_formupdate.aspx",
                                               ui + "basemodule_dashboard.aspx"};
     auto with = [&passwordPages](std::set<std::string> pages)
     {

@@ -408,6 +408,152 @@ try {
     await navigation.close();
 }
 
+// The statements that the call ran, SELECTs left out.
+async function changesOf(send) {
+    const before = statements().length;
+    const answer = await send();
+    return { answer, ran: statements().slice(before).filter((line) => !/^\s*select/i.test(line)) };
+}
+
+// The message label of a form's Add page, "" without one.
+function pageMessage(html) {
+    return plainText(/<span[^>]*id="ctl00_KestraneWeavoContent_MessageLabel"[^>]*>([^<]*)<\/span>/.exec(html)?.[1] || "");
+}
+
+// A role reaches the password form's Update page only: its Add page would make an account of
+// any role.
+async function passwordFormAddsNoAccount() {
+    const clerk = new Client();
+    check((await login(clerk, "clerk", passwords.clerk)).status === 302, "the clerk cannot log in again");
+    const token = await clerk.token(passwordPage);
+    await expectRefused("the clerk adds an administrator through the password form", () => clerk.request(
+        `${ui}/ChangePassword_formAdd.aspx`, {
+            form: {
+                ACTION: "ADD", username: "usurper", password: "x", new_password: "x", confirm_password: "x",
+                personnel_role_id: "1", REQUEST_TOKEN: token,
+            },
+        }));
+    check((await login(new Client(), "usurper", "x")).status !== 302, "the account added through the password form logs in");
+    return clerk;
+}
+
+// The password page changes the password only: masked inputs, a confirmation the server checks,
+// the account's own name kept.
+async function passwordPageChangesOnlyThePassword(clerk) {
+    const page = (await clerk.request(passwordPage)).text;
+    for (const name of ["new_password", "confirm_password"]) {
+        const tag = new RegExp(`<(input|textarea)[^>]*id="ctl00_KestraneWeavoContent_${name}"[^>]*>`).exec(page)?.[0] || "";
+        check(/^<input/.test(tag) && /type="password"/.test(tag), `the password page shows ${name} as ${tag}`);
+    }
+    const token = hiddenFields(page).REQUEST_TOKEN;
+    const change = (form) => clerk.request(passwordPage, {
+        form: { ACTION: "UPDATE", username: "clerk", password: passwords.clerk, REQUEST_TOKEN: token, ...form },
+    });
+    const mismatch = await changesOf(() => change({ new_password: "Clerk-pass2", confirm_password: "Clerk-pass3" }));
+    expectMessage("a new password that differs from its confirmation", mismatch.answer,
+        "Confirm password should be matching with password");
+    check(mismatch.ran.length === 0, `a new password that differs from its confirmation ran ${mismatch.ran.join(" | ")}`);
+    const renamed = await changesOf(() => change({ username: "Admin", new_password: "Clerk-pass2", confirm_password: "Clerk-pass2" }));
+    expectMessage("the clerk's password change", renamed.answer, "Record Updated Successfully!");
+    check(renamed.ran.length === 1 && renamed.ran[0].includes("username = N'clerk'"),
+        `the clerk's password change under the name Admin ran ${renamed.ran.join(" | ")}`);
+    passwords.clerk = "Clerk-pass2";
+    check((await login(new Client(), "clerk", passwords.clerk)).status === 302, "the clerk cannot log in with the changed password");
+}
+
+// A detail row is saved or deleted only with its own master record.
+async function detailRowsStayWithTheirMaster() {
+    const token = await admin.token(`${ui}/orderAdd.aspx`);
+    for (const [note, item] of [["first order", "pen"], ["second order", "ink"]]) {
+        const added = await changesOf(() => admin.request(`${ui}/orderAdd.aspx`,
+            { form: { ACTION: "ADD", note, inp1: "1", item1: item, REQUEST_TOKEN: token } }));
+        check(added.ran.some((line) => /^INSERT INTO order_detail/i.test(line)),
+            `the administrator's order ${note} ran ${added.ran.join(" | ")} (${added.answer.status})`);
+    }
+    const save = (order, row) => changesOf(() => admin.request(`${ui}/orderUpdate.aspx`, {
+        form: { ACTION: "UPDATE", order_basic_id: order, note: `order ${order}`, inp1: "1", ...row, REQUEST_TOKEN: token },
+    }));
+    for (const [what, row, message] of [
+        ["moved", { id1: "2", item1: "moved" }, "Can not Update Detail Record!"],
+        ["deleted", { id1: "2", item1: "ink", delete1: "on" }, "Can not Delete Detail Record!"],
+    ]) {
+        const { answer, ran } = await save("1", row);
+        expectMessage(`order 2's row ${what} through order 1`, answer, message);
+        const detail = ran.filter((line) => /order_detail/i.test(line));
+        check(detail.length === 0, `order 2's row ${what} through order 1 ran ${detail.join(" | ")}`);
+    }
+    const own = await save("2", { id1: "2", item1: "ink updated" });
+    check(own.ran.some((line) => /^UPDATE order_detail SET item = N'ink updated'.* WHERE order_detail_id = 2$/i.test(line)),
+        `order 2's own row was not updated: ${own.ran.join(" | ")}`);
+    const deleted = await changesOf(() => admin.request(`${ui}/orderUpdate.aspx`, {
+        form: { ACTION: "DELETE", order_basic_id: "1", inp1: "1", id1: "2", REQUEST_TOKEN: token },
+    }));
+    check(!deleted.ran.some((line) => /order_detail_id = 2/i.test(line)) &&
+        deleted.ran.some((line) => /^DELETE FROM order_basic WHERE order_basic_id = 1$/i.test(line)),
+    `order 1's delete with order 2's row ran ${deleted.ran.join(" | ")}`);
+}
+
+// A delete with a key that is not a number runs nothing and says so; the message of the next
+// page is the one the site kept, never one of the address.
+async function refusedDeletesSaySo() {
+    const token = await admin.token(`${ui}/documentUpdate.aspx`);
+    const refused = await changesOf(() => admin.request(`${ui}/documentUpdate.aspx`,
+        { form: { ACTION: "DELETE", document_id: "2 or 1=1", REQUEST_TOKEN: token } }));
+    check(refused.answer.status === 302 && /documentAdd\.aspx$/.test(refused.answer.location) && refused.ran.length === 0,
+        `a delete with a refused key: ${refused.answer.status} to "${refused.answer.location}", ran ${refused.ran.join(" | ")}`);
+    const shown = pageMessage((await admin.request(`${ui}/documentAdd.aspx`)).text);
+    check(shown === "Can not Delete Record!", `after a refused delete the page says "${shown}"`);
+    const again = pageMessage((await admin.request(`${ui}/documentAdd.aspx`)).text);
+    check(again === "", `the kept message is shown again: "${again}"`);
+    const spoofed = await admin.request(`${ui}/documentAdd.aspx?MessageLabel=${encodeURIComponent("Your password expired")}`);
+    check(spoofed.status === 200 && !spoofed.text.includes("Your password expired"),
+        `the address's message is shown: ${pageMessage(spoofed.text)}`);
+    const order = await changesOf(() => admin.request(`${ui}/orderUpdate.aspx`,
+        { form: { ACTION: "DELETE", order_basic_id: "0 or 1=1", REQUEST_TOKEN: token } }));
+    check(order.answer.text.includes("Can not Delete Record!") && order.ran.length === 0,
+        `an order's delete with a refused key: ${plainText(order.answer.text)}, ran ${order.ran.join(" | ")}`);
+    const listed = await changesOf(() => admin.request(`${ui}/document_Report_report.aspx`,
+        { form: { ACTION: "DELETE", record_id: "3 or 1=1", REQUEST_TOKEN: token } }));
+    check(listed.answer.status === 200 && listed.ran.length === 0,
+        `a report's delete with a refused key: ${listed.answer.status}, ran ${listed.ran.join(" | ")}`);
+}
+
+// The project's own files are not served; stored uploads are, whatever their names; an upload
+// post without the form's view state is refused.
+async function filesThatMustNotBeServed() {
+    for (const file of ["bin/Guard.dll", "Guard.csproj.user", "uploadedData/web.config"]) {
+        const answer = await fetch(`${base}/${file}`);
+        check(answer.status >= 400 && answer.status < 500, `${file} answers ${answer.status}`);
+    }
+    const upload = async (title, name, text, withState = true) => {
+        const page = await admin.request(`${ui}/documentAdd.aspx`);
+        const form = new FormData();
+        for (const [key, value] of Object.entries(hiddenFields(page.text)))
+            if (withState || !key.startsWith("__"))
+                form.append(key, value);
+        form.append("ctl00$KestraneWeavoContent$scan", new Blob([text]), name);
+        return changesOf(() => admin.request(`${ui}/documentAdd.aspx?ACTION=ADD&title=${encodeURIComponent(title)}`, { body: form }));
+    };
+    for (const name of ["part%2fwhole.txt", 'say "hi".txt']) {
+        const { ran } = await upload(name, name, `notes of ${name}`);
+        const stored = /N'([^']*)'\);?$/.exec(ran.find((line) => /^INSERT INTO document/i.test(line)) || "")?.[1] || "";
+        const answer = await fetch(`${base}/uploadedData/${stored.split("/").map(encodeURIComponent).join("/")}`);
+        const body = await answer.text();
+        check(stored !== "" && answer.status === 200 && body === `notes of ${name}`,
+            `the upload ${name}, stored as "${stored}", answers ${answer.status}: ${body.slice(0, 200)}`);
+    }
+    const bare = await upload("bare", "bare.txt", "bare notes", false);
+    check(bare.answer.status === 302 && bare.ran.length === 0,
+        `an upload without the view state: ${bare.answer.status}, ran ${bare.ran.join(" | ")}`);
+    const shown = pageMessage((await admin.request(`${ui}/documentAdd.aspx`)).text);
+    check(shown === "The form did not send all of its fields.", `after an upload without the view state: "${shown}"`);
+}
+
+await passwordPageChangesOnlyThePassword(await passwordFormAddsNoAccount());
+await detailRowsStayWithTheirMaster();
+await refusedDeletesSaySo();
+await filesThatMustNotBeServed();
+
 for (const failure of failures)
     console.log(failure);
 console.log(`${failures.length} failures`);

@@ -215,6 +215,10 @@ private:
                "        listen 127.0.0.1:" +
                std::to_string(webPort) +
                ";\n"
+               "        # The assemblies' folder, refused as IIS refuses it.\n"
+               "        location ^~ /bin/ {\n"
+               "            return 404;\n"
+               "        }\n"
                "        location / {\n"
                "            include /etc/nginx/fastcgi_params;\n"
                "            fastcgi_param SCRIPT_FILENAME $document_root$fastcgi_script_name;\n"

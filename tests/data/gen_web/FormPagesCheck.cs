@@ -150,7 +150,9 @@ public class FormPagesCheck
               LastStatement());
 
         Call(NewPage(typeof(ordersUpdate), new _orders(), "ACTION=DELETE&orders_id=5%20OR%201%3D1"), "handleDelete");
-        Check("handleDelete", "update orders set Is_Deleted = 'Y' where orders_id = 0", LastStatement());
+        Check("handleDelete with a key that is not a number", "(none)", LastStatement());
+        Call(NewPage(typeof(ordersUpdate), new _orders(), "ACTION=DELETE&orders_id=5"), "handleDelete");
+        Check("handleDelete", "update orders set Is_Deleted = 'Y' where orders_id = 5", LastStatement());
 
         Call(NewPage(typeof(ordersUpdate), new _orders(), ""), "fillControls", "2; DROP TABLE x");
         Check("fillControls",

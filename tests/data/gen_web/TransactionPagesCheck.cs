@@ -7,6 +7,7 @@ using System.IO;
 using System.Reflection;
 using System.Runtime.Serialization;
 using System.Web;
+using System.Web.SessionState;
 using Shop;
 
 public class TransactionPagesCheck
@@ -35,7 +36,7 @@ public class TransactionPagesCheck
 
     // The page as a request with the posted values finds it; the page's constructor needs a web
     // host, so its members are set here: each data object new, each hidden field holding the
-    // posted value of its name.
+    // posted value of its name; the request has an empty session.
     static object NewPage(Type pageType, string query)
     {
         HttpContext context = new HttpContext(new HttpRequest("page.aspx", "http://localhost/page.aspx", query),
@@ -46,6 +47,9 @@ public class TransactionPagesCheck
         basePage.GetField("_context", members).SetValue(page, context);
         basePage.GetField("_request", members).SetValue(page, context.Request);
         basePage.GetField("_response", members).SetValue(page, context.Response);
+        SessionStateUtility.AddHttpSessionStateToContext(context, new HttpSessionStateContainer(
+            "check", new SessionStateItemCollection(), new HttpStaticObjectsCollection(), 20, true,
+            HttpCookieMode.UseCookies, SessionStateMode.InProc, false));
         foreach (FieldInfo field in pageType.GetFields(members))
             if (field.FieldType.Name.StartsWith("_"))
                 field.SetValue(page, Activator.CreateInstance(field.FieldType));
@@ -57,6 +61,16 @@ public class TransactionPagesCheck
             }
         pageType.GetField("m_messageString", members).SetValue(page, "");
         return page;
+    }
+
+    // The stored detail row of the table with the key, linked to the master record.
+    static void StoreRow(string table, string key, string link, string master)
+    {
+        System.Data.DataTable row = new System.Data.DataTable();
+        row.Columns.Add(link);
+        row.Columns.Add("qty");
+        row.Rows.Add(new object[] { master, "3" });
+        DBHandler.Answers["FROM " + table + " WHERE " + table + "_id = " + key] = row;
     }
 
     static void Call(object page, string method)
@@ -90,24 +104,43 @@ public class TransactionPagesCheck
               Changes());
 
         // Row 1 is stored (id 4) and updated, row 2 is new, row 3 is stored and ticked for
-        // deletion; keys that are not numbers become 0 or null. "qty", hidden on the Update page,
-        // comes from the row's stored record, which the recording handler does not find.
+        // deletion; keys that are not numbers become 0 or null, and a master key that is not a
+        // number owns no stored row. "qty", hidden on the Update page, comes from the row's
+        // stored record.
         Call(NewPage(typeof(saleUpdate),
                      "ACTION=UPDATE&sale_basic_id=5%20OR%201%3D1&remark=x" +
                      "&inp1=1&id1=4&qty1=1&inp2=2&id2=0&qty2=2&inp3=3&id3=6%3B%20DROP&delete3=3"),
              "handleUpdate");
-        Check("handleUpdate",
+        Check("handleUpdate with a master key that is not a number",
               "UPDATE sale_basic SET customer_id = null,sdate = N'',remark = N'x' WHERE sale_basic_id = 0\n" +
-              "UPDATE sale_line SET sale_id = null,customer_id = null,shipped = N'',ddate = N'',qty = null," +
-              "remark = N'' WHERE sale_line_id = 4\n" +
               "INSERT INTO sale_line(sale_id,customer_id,shipped,ddate,qty,remark) VALUES(null,null,N'',N''," +
-              "null,N'');\n" +
-              "DELETE FROM  sale_line WHERE sale_line_id = 0",
+              "null,N'');",
               Changes());
 
-        // Each grid posts its rows under its own names: a row of one grid touches only its table.
+        // Rows 4 and 6 are master 5's, rows 8 and 9 master 2's: only master 5's rows change.
+        StoreRow("sale_line", "4", "sale_id", "5");
+        StoreRow("sale_line", "6", "sale_id", "5");
+        StoreRow("sale_line", "8", "sale_id", "2");
+        StoreRow("sale_line", "9", "sale_id", "2");
+        Call(NewPage(typeof(saleUpdate),
+                     "ACTION=UPDATE&sale_basic_id=5&remark=x&inp1=1&id1=4&inp2=2&id2=8&inp3=3&id3=6&delete3=3" +
+                     "&inp4=4&id4=9&delete4=4"),
+             "handleUpdate");
+        Check("handleUpdate",
+              "UPDATE sale_basic SET customer_id = null,sdate = N'',remark = N'x' WHERE sale_basic_id = 5\n" +
+              "UPDATE sale_line SET sale_id = 5,customer_id = null,shipped = N'',ddate = N'',qty = 3," +
+              "remark = N'' WHERE sale_line_id = 4\n" +
+              "DELETE FROM  sale_line WHERE sale_line_id = 6",
+              Changes());
+
+        // Each grid posts its rows under its own names: a row of one grid touches only its table,
+        // and only when it is the master's.
+        StoreRow("order_line", "4", "order_id", "9");
+        StoreRow("order_line", "5", "order_id", "2");
+        StoreRow("order_payment", "7", "order_id", "9");
         Call(NewPage(typeof(order_entryUpdate), "ACTION=DELETE&order_basic_id=9" +
                      "&order_line_inp1=1&order_line_id1=4&order_line_inp2=2&order_line_id2=0" +
+                     "&order_line_inp3=3&order_line_id3=5" +
                      "&order_payment_inp1=1&order_payment_id1=7&inp1=1&id1=5"),
              "handleDelete");
         Check("handleDelete",

@@ -40,6 +40,9 @@ public class UtilClassesCheck
         Check("empty variable", "null", util.GetValueOfVariable("b", values));
         Check("missing variable", "null", util.GetValueOfVariable("c", values));
         Check("file name", "c.txt", util.GetFileName("C:\\a\\b/c.txt"));
+        Check("safe file name", "a~252fb ~22c~22 ~3Cd~3E~7E1.txt", util.SafeFileName("a%2fb \"c\" <d>~1.txt"));
+        Check("upload name", "a%2fb \"c\" <d>~1.txt", util.GetUploadName("1a2b3c4d/a~252fb ~22c~22 ~3Cd~3E~7E1.txt"));
+        Check("upload name stored before", "x~y.txt", util.GetUploadName("x~y.txt"));
         Check("empty password", "", util.HashPassword("", 7));
         Check("null password", "null", util.HashPassword("null", 7));
         Check("hash", "\u003f\u003fu\u003f\u003ac\u003flF\u003f\u007f\u003fmpa\u003f\u003f\u003f\u003f\u003f",

@@ -45,7 +45,7 @@ namespace Shop
 			{
 				initializeControls();
 				extractAndAssignValuesToControls();
-				m_messageString = this.Request.Params["MessageLabel"];
+				m_messageString = new UtilHandler().TakePageMessage(this);
 				this.MessageLabel.Text = Server.HtmlEncode(m_messageString);
 				WriteMenus();
 				ManageLinkVisibility();
@@ -59,12 +59,20 @@ namespace Shop
 				String title = this.Request.Params["title"];
 				String location = Server.MapPath("~/uploadedData/");
 				String scan = "";
+				if(!IsPostBack || this.scan.PostedFile == null)
+				{
+					util.KeepPageMessage(this, "The form did not send all of its fields.");
+					Response.Redirect("documentAdd.aspx");
+				}
 				if(this.scan.PostedFile.ContentLength != 0)
 				{
 					scan = this.scan.PostedFile.FileName;
 					scan = util.GetFileName(scan);
 					if(util.IsExecutableFile(scan))
-						Response.Redirect("documentAdd.aspx?MessageLabel=" + Server.UrlEncode("The file " + scan + " was not uploaded: files of this type are not accepted."));
+					{
+						util.KeepPageMessage(this, "The file " + scan + " was not uploaded: files of this type are not accepted.");
+						Response.Redirect("documentAdd.aspx");
+					}
 					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
 				}
 				String[,] values = { 
@@ -80,14 +88,14 @@ namespace Shop
 				}
 				else
 					m_messageString = "Can not Add Record!";
-				String url = "documentAdd.aspx?MessageLabel=" + m_messageString;
-				Response.Redirect(url);
+				new UtilHandler().KeepPageMessage(this, m_messageString);
+				Response.Redirect("documentAdd.aspx");
 			}
 			catch (SqlException e)
 			{
 				m_messageString = e.Errors[0].Message;
-				String url = "documentAdd.aspx?MessageLabel=" + m_messageString;
-				Response.Redirect(url);
+				new UtilHandler().KeepPageMessage(this, m_messageString);
+				Response.Redirect("documentAdd.aspx");
 			}
 		}
 		void initializeControls()

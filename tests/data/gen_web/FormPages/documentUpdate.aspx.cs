@@ -77,7 +77,7 @@ namespace Shop
 					if (columnName.Equals("scan"))
 					{
 						ViewState["scanStored"] = r[j].ToString();
-						this.scanLabel.Text = Server.HtmlEncode(new UtilHandler().GetFileName(r[j].ToString()));
+						this.scanLabel.Text = Server.HtmlEncode(new UtilHandler().GetUploadName(r[j].ToString()));
 					}
 				}
 			}
@@ -108,12 +108,20 @@ namespace Shop
 				String title = this.Request.Params["title"];
 				String location = Server.MapPath("~/uploadedData/");
 				String scan = Convert.ToString(ViewState["scanStored"]);
+				if(!IsPostBack || this.scan.PostedFile == null)
+				{
+					util.KeepPageMessage(this, "The form did not send all of its fields.");
+					Response.Redirect("documentAdd.aspx");
+				}
 				if(this.scan.PostedFile.ContentLength != 0)
 				{
 					scan = this.scan.PostedFile.FileName;
 					scan = util.GetFileName(scan);
 					if(util.IsExecutableFile(scan))
-						Response.Redirect("documentAdd.aspx?MessageLabel=" + Server.UrlEncode("The file " + scan + " was not uploaded: files of this type are not accepted."));
+					{
+						util.KeepPageMessage(this, "The file " + scan + " was not uploaded: files of this type are not accepted.");
+						Response.Redirect("documentAdd.aspx");
+					}
 					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
 				}
 				String[,] values = { 
@@ -130,14 +138,14 @@ namespace Shop
 				}
 				else
 					m_messageString = "Can not Update Record!";
-				String url = "documentAdd.aspx?MessageLabel=" + m_messageString;
-				Response.Redirect(url);
+				new UtilHandler().KeepPageMessage(this, m_messageString);
+				Response.Redirect("documentAdd.aspx");
 			}
 			catch (SqlException e)
 			{
 				m_messageString = e.Errors[0].Message;
-				String url = "documentAdd.aspx?MessageLabel=" + m_messageString;
-				Response.Redirect(url);
+				new UtilHandler().KeepPageMessage(this, m_messageString);
+				Response.Redirect("documentAdd.aspx");
 			}
 		}
 		void handleDelete()
@@ -145,23 +153,28 @@ namespace Shop
 			try
 			{
 				String id = this.Request.Params["document_id"];
-				m_document.SetPrimaryKey(id);
-				if(m_document.HandlePreDelete())
-				{
-					m_document.HandleDelete();
-					m_document.HandlePostDelete();
-					m_messageString = "Record Deleted Successfully!";
-				}
-				else
+				if (new UtilHandler().ToSqlNumber(id, null) == null)
 					m_messageString = "Can not Delete Record!";
-				String url = "documentAdd.aspx?MessageLabel=" + m_messageString;
-				Response.Redirect(url);
+				else
+				{
+					m_document.SetPrimaryKey(id);
+					if(m_document.HandlePreDelete())
+					{
+						m_document.HandleDelete();
+						m_document.HandlePostDelete();
+						m_messageString = "Record Deleted Successfully!";
+					}
+					else
+						m_messageString = "Can not Delete Record!";
+				}
+				new UtilHandler().KeepPageMessage(this, m_messageString);
+				Response.Redirect("documentAdd.aspx");
 			}
 			catch (SqlException e)
 			{
 				m_messageString = e.Errors[0].Message;
-				String url = "documentAdd.aspx?MessageLabel=" + m_messageString;
-				Response.Redirect(url);
+				new UtilHandler().KeepPageMessage(this, m_messageString);
+				Response.Redirect("documentAdd.aspx");
 			}
 		}
 		void handleRecompute()

@@ -218,15 +218,20 @@ namespace Shop
 			try
 			{
 				String id = this.Request.Params["orders_id"];
-				m_orders.SetPrimaryKey(id);
-				if(m_orders.HandlePreDelete())
-				{
-					m_orders.HandleDelete();
-					m_orders.HandlePostDelete();
-					m_messageString = "Record Deleted Successfully!";
-				}
-				else
+				if (new UtilHandler().ToSqlNumber(id, null) == null)
 					m_messageString = "Can not Delete Record!";
+				else
+				{
+					m_orders.SetPrimaryKey(id);
+					if(m_orders.HandlePreDelete())
+					{
+						m_orders.HandleDelete();
+						m_orders.HandlePostDelete();
+						m_messageString = "Record Deleted Successfully!";
+					}
+					else
+						m_messageString = "Can not Delete Record!";
+				}
 				Response.CacheControl = "no-cache";
 				Response.ContentType = "text/xml";
 				ReportXMLWriter w = new ReportXMLWriter();

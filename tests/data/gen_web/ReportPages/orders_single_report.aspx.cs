@@ -152,9 +152,12 @@ namespace Shop
 		void handleDelete()
 		{
 			String id = Request.Params["record_id"];
-			_orders orders = new _orders();
-			orders.SetPrimaryKey(id);
-			orders.HandleDelete();
+			if (new UtilHandler().ToSqlNumber(id, null) != null)
+			{
+				_orders orders = new _orders();
+				orders.SetPrimaryKey(id);
+				orders.HandleDelete();
+			}
 			Response.CacheControl = "no-cache";
 			Response.ContentType = "text/xml";
 			ReportXMLWriter w = new ReportXMLWriter();

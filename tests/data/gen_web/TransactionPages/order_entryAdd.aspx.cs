@@ -85,6 +85,7 @@ namespace Shop
 				this.agent.Text = "null";
 				initializeControls();
 				extractAndAssignValuesToControls();
+				this.MessageLabel.Text = Server.HtmlEncode(new UtilHandler().TakePageMessage(this));
 				WriteGridServer();
 				WriteMenus();
 				ManageLinkVisibility();
@@ -98,12 +99,20 @@ namespace Shop
 				String note = this.Request.Params["note"];
 				String location = Server.MapPath("~/uploadedData/");
 				String scan = "";
+				if(!IsPostBack || this.scan.PostedFile == null)
+				{
+					util.KeepPageMessage(this, "The form did not send all of its fields.");
+					Response.Redirect("order_entryAdd.aspx");
+				}
 				if(this.scan.PostedFile.ContentLength != 0)
 				{
 					scan = this.scan.PostedFile.FileName;
 					scan = util.GetFileName(scan);
 					if(util.IsExecutableFile(scan))
-						Response.Redirect("order_entryAdd.aspx?MessageLabel=" + Server.UrlEncode("The file " + scan + " was not uploaded: files of this type are not accepted."));
+					{
+						util.KeepPageMessage(this, "The file " + scan + " was not uploaded: files of this type are not accepted.");
+						Response.Redirect("order_entryAdd.aspx");
+					}
 					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
 				}
 				String customer_id = this.Request.Params["customer_id"];
@@ -128,14 +137,14 @@ namespace Shop
 				}
 				else
 					m_messageString = "Can not Add Basic Record!";
-				String url = "order_entryAdd.aspx?MessageLabel=" + m_messageString;
-				Response.Redirect(url);
+				new UtilHandler().KeepPageMessage(this, m_messageString);
+				Response.Redirect("order_entryAdd.aspx");
 			}
 			catch (SqlException e)
 			{
 				m_messageString = e.Errors[0].Message;
-				String url = "order_entryAdd.aspx?MessageLabel=" + m_messageString;
-				Response.Redirect(url);
+				new UtilHandler().KeepPageMessage(this, m_messageString);
+				Response.Redirect("order_entryAdd.aspx");
 			}
 		}
 		void addDetailsFororder_line(String basicId)

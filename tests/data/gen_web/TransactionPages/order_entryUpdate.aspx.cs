@@ -88,12 +88,20 @@ namespace Shop
 				String note = this.Request.Params["note"];
 				String location = Server.MapPath("~/uploadedData/");
 				String scan = Convert.ToString(ViewState["scanStored"]);
+				if(!IsPostBack || this.scan.PostedFile == null)
+				{
+					util.KeepPageMessage(this, "The form did not send all of its fields.");
+					Response.Redirect("order_entryAdd.aspx");
+				}
 				if(this.scan.PostedFile.ContentLength != 0)
 				{
 					scan = this.scan.PostedFile.FileName;
 					scan = util.GetFileName(scan);
 					if(util.IsExecutableFile(scan))
-						Response.Redirect("order_entryAdd.aspx?MessageLabel=" + Server.UrlEncode("The file " + scan + " was not uploaded: files of this type are not accepted."));
+					{
+						util.KeepPageMessage(this, "The file " + scan + " was not uploaded: files of this type are not accepted.");
+						Response.Redirect("order_entryAdd.aspx");
+					}
 					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
 				}
 				String customer_id = this.Request.Params["customer_id"];
@@ -118,14 +126,14 @@ namespace Shop
 				}
 				else
 					m_messageString = "Can not Update Basic Record";
-				String url = "order_entryAdd.aspx?MessageLabel=" + m_messageString;
-				Response.Redirect(url);
+				new UtilHandler().KeepPageMessage(this, m_messageString);
+				Response.Redirect("order_entryAdd.aspx");
 			}
 			catch (SqlException e)
 			{
 				m_messageString = e.Errors[0].Message;
-				String url = "order_entryAdd.aspx?MessageLabel=" + m_messageString;
-				Response.Redirect(url);
+				new UtilHandler().KeepPageMessage(this, m_messageString);
+				Response.Redirect("order_entryAdd.aspx");
 			}
 		}
 		void updateorder_line()
@@ -180,24 +188,34 @@ namespace Shop
 				else if (detailId != null && detailId != "0" && isDelete == null)
 				{
 					m_order_line.SetPrimaryKey(detailId);
-					if(m_order_line.HandlePreUpdate())
-					{
-						m_order_line.HandleUpdate();
-						m_order_line.HandlePostUpdate();
-					}
-					else
+					if (!new UtilHandler().IsDetailOf(m_order_line.SelectRecord(detailId), "order_id", basicId))
 						m_messageString = "Can not Update Detail Record!";
+					else
+					{
+						if(m_order_line.HandlePreUpdate())
+						{
+							m_order_line.HandleUpdate();
+							m_order_line.HandlePostUpdate();
+						}
+						else
+							m_messageString = "Can not Update Detail Record!";
+					}
 				}
 				else if (detailId != null && detailId != "0" && isDelete != null)
 				{
 					m_order_line.SetPrimaryKey(detailId);
-					if(m_order_line.HandlePreDelete())
-					{
-						m_order_line.HandleDelete();
-						m_order_line.HandlePostDelete();
-					}
-					else
+					if (!new UtilHandler().IsDetailOf(m_order_line.SelectRecord(detailId), "order_id", basicId))
 						m_messageString = "Can not Delete Detail Record!";
+					else
+					{
+						if(m_order_line.HandlePreDelete())
+						{
+							m_order_line.HandleDelete();
+							m_order_line.HandlePostDelete();
+						}
+						else
+							m_messageString = "Can not Delete Detail Record!";
+					}
 				}
 				else if( rowNo == null)
 					stat = false;
@@ -252,24 +270,34 @@ namespace Shop
 				else if (detailId != null && detailId != "0" && isDelete == null)
 				{
 					m_order_payment.SetPrimaryKey(detailId);
-					if(m_order_payment.HandlePreUpdate())
-					{
-						m_order_payment.HandleUpdate();
-						m_order_payment.HandlePostUpdate();
-					}
-					else
+					if (!new UtilHandler().IsDetailOf(m_order_payment.SelectRecord(detailId), "order_id", basicId))
 						m_messageString = "Can not Update Detail Record!";
+					else
+					{
+						if(m_order_payment.HandlePreUpdate())
+						{
+							m_order_payment.HandleUpdate();
+							m_order_payment.HandlePostUpdate();
+						}
+						else
+							m_messageString = "Can not Update Detail Record!";
+					}
 				}
 				else if (detailId != null && detailId != "0" && isDelete != null)
 				{
 					m_order_payment.SetPrimaryKey(detailId);
-					if(m_order_payment.HandlePreDelete())
-					{
-						m_order_payment.HandleDelete();
-						m_order_payment.HandlePostDelete();
-					}
-					else
+					if (!new UtilHandler().IsDetailOf(m_order_payment.SelectRecord(detailId), "order_id", basicId))
 						m_messageString = "Can not Delete Detail Record!";
+					else
+					{
+						if(m_order_payment.HandlePreDelete())
+						{
+							m_order_payment.HandleDelete();
+							m_order_payment.HandlePostDelete();
+						}
+						else
+							m_messageString = "Can not Delete Detail Record!";
+					}
 				}
 				else if( rowNo == null)
 					stat = false;
@@ -280,23 +308,29 @@ namespace Shop
 		{
 			try
 			{
-				delete_order_line();
-				delete_order_payment();
 				String id = this.order_basic_id.Value;
-				m_order_entry.SetPrimaryKey(id);
-				m_order_entry.HandleDelete();
-				String url = "order_entryAdd.aspx?MessageLabel=" + m_messageString;
-				Response.Redirect(url);
+				if (new UtilHandler().ToSqlNumber(id, null) == null)
+					m_messageString = "Can not Delete Record!";
+				else
+				{
+					delete_order_line();
+					delete_order_payment();
+					m_order_entry.SetPrimaryKey(id);
+					m_order_entry.HandleDelete();
+				}
+				new UtilHandler().KeepPageMessage(this, m_messageString);
+				Response.Redirect("order_entryAdd.aspx");
 			}
 			catch (SqlException e)
 			{
 				m_messageString = e.Errors[0].Message;
-				String url = "order_entryAdd.aspx?MessageLabel=" + m_messageString;
-				Response.Redirect(url);
+				new UtilHandler().KeepPageMessage(this, m_messageString);
+				Response.Redirect("order_entryAdd.aspx");
 			}
 		}
 		void delete_order_line()
 		{
+			String basicId = this.order_basic_id.Value;
 			int rowCount = 1;
 			bool stat = true;
 			while (stat)
@@ -310,7 +344,8 @@ namespace Shop
 				if (detailId != null && detailId != "0")
 				{
 					m_order_line.SetPrimaryKey(detailId);
-					m_order_line.HandleDelete();
+					if (new UtilHandler().IsDetailOf(m_order_line.SelectRecord(detailId), "order_id", basicId))
+						m_order_line.HandleDelete();
 				}
 				else if (rowNo == null)
 					stat = false;
@@ -319,6 +354,7 @@ namespace Shop
 		}
 		void delete_order_payment()
 		{
+			String basicId = this.order_basic_id.Value;
 			int rowCount = 1;
 			bool stat = true;
 			while (stat)
@@ -332,7 +368,8 @@ namespace Shop
 				if (detailId != null && detailId != "0")
 				{
 					m_order_payment.SetPrimaryKey(detailId);
-					m_order_payment.HandleDelete();
+					if (new UtilHandler().IsDetailOf(m_order_payment.SelectRecord(detailId), "order_id", basicId))
+						m_order_payment.HandleDelete();
 				}
 				else if (rowNo == null)
 					stat = false;
@@ -357,7 +394,7 @@ namespace Shop
 					if (columnName.Equals("scan"))
 					{
 						ViewState["scanStored"] = r[j].ToString();
-						this.scanLabel.Text = Server.HtmlEncode(new UtilHandler().GetFileName(r[j].ToString()));
+						this.scanLabel.Text = Server.HtmlEncode(new UtilHandler().GetUploadName(r[j].ToString()));
 					}
 					if (columnName.Equals("customer_id"))
 					{

@@ -183,24 +183,34 @@ namespace Shop
 				else if (detailId != null && detailId != "0" && isDelete == null)
 				{
 					m_sale_line.SetPrimaryKey(detailId);
-					if(m_sale_line.HandlePreUpdate())
-					{
-						m_sale_line.HandleUpdate();
-						m_sale_line.HandlePostUpdate();
-					}
-					else
+					if (!new UtilHandler().IsDetailOf(m_sale_line.SelectRecord(detailId), "sale_id", basicId))
 						m_messageString = "Can not Update Detail Record!";
+					else
+					{
+						if(m_sale_line.HandlePreUpdate())
+						{
+							m_sale_line.HandleUpdate();
+							m_sale_line.HandlePostUpdate();
+						}
+						else
+							m_messageString = "Can not Update Detail Record!";
+					}
 				}
 				else if (detailId != null && detailId != "0" && isDelete != null)
 				{
 					m_sale_line.SetPrimaryKey(detailId);
-					if(m_sale_line.HandlePreDelete())
-					{
-						m_sale_line.HandleDelete();
-						m_sale_line.HandlePostDelete();
-					}
-					else
+					if (!new UtilHandler().IsDetailOf(m_sale_line.SelectRecord(detailId), "sale_id", basicId))
 						m_messageString = "Can not Delete Detail Record!";
+					else
+					{
+						if(m_sale_line.HandlePreDelete())
+						{
+							m_sale_line.HandleDelete();
+							m_sale_line.HandlePostDelete();
+						}
+						else
+							m_messageString = "Can not Delete Detail Record!";
+					}
 				}
 				else if( rowNo == null)
 					stat = false;
@@ -211,10 +221,15 @@ namespace Shop
 		{
 			try
 			{
-				delete_sale_line();
 				String id = this.Request.Params["sale_basic_id"];
-				m_sale.SetPrimaryKey(id);
-				m_sale.HandleDelete();
+				if (new UtilHandler().ToSqlNumber(id, null) == null)
+					m_messageString = "Can not Delete Record!";
+				else
+				{
+					delete_sale_line();
+					m_sale.SetPrimaryKey(id);
+					m_sale.HandleDelete();
+				}
 				Response.CacheControl = "no-cache";
 				Response.ContentType = "text/xml";
 				ReportXMLWriter w = new ReportXMLWriter();
@@ -239,6 +254,7 @@ namespace Shop
 		}
 		void delete_sale_line()
 		{
+			String basicId = this.Request.Params["sale_basic_id"];
 			int rowCount = 1;
 			bool stat = true;
 			while (stat)
@@ -252,7 +268,8 @@ namespace Shop
 				if (detailId != null && detailId != "0")
 				{
 					m_sale_line.SetPrimaryKey(detailId);
-					m_sale_line.HandleDelete();
+					if (new UtilHandler().IsDetailOf(m_sale_line.SelectRecord(detailId), "sale_id", basicId))
+						m_sale_line.HandleDelete();
 				}
 				else if (rowNo == null)
 					stat = false;
