@@ -272,15 +272,23 @@ void FormCodeBehindWriter::WriteHandleDelete(int indent)
 {
     const int i = indent;
     WriteHandlerHead(i, "handleDelete");
-    WriteRequestKey(i + 2, /*fromHiddenField=*/false);
-    // A key that is not a number deletes nothing and says so.
-    m_textFile.Write(i + 2, "if (new UtilHandler().ToSqlNumber(id, null) == null)\n");
-    m_textFile.Write(i + 3, "m_messageString = \"Can not Delete Record!\";\n");
-    m_textFile.Write(i + 2, "else\n");
-    m_textFile.Write(i + 2, "{\n");
-    m_textFile.Write(i + 3, "%s.SetPrimaryKey(id);\n", m_dataObject);
-    WriteDataObjectCall(i + 3, "Delete", "Deleted");
-    m_textFile.Write(i + 2, "}\n");
+    if (IsAccountPage())
+    {
+        // The password page changes the password only: it deletes no account.
+        m_textFile.Write(i + 2, "m_messageString = \"Can not Delete Record!\";\n");
+    }
+    else
+    {
+        WriteRequestKey(i + 2, /*fromHiddenField=*/false);
+        // A key that is not a number deletes nothing and says so.
+        m_textFile.Write(i + 2, "if (new UtilHandler().ToSqlNumber(id, null) == null)\n");
+        m_textFile.Write(i + 3, "m_messageString = \"Can not Delete Record!\";\n");
+        m_textFile.Write(i + 2, "else\n");
+        m_textFile.Write(i + 2, "{\n");
+        m_textFile.Write(i + 3, "%s.SetPrimaryKey(id);\n", m_dataObject);
+        WriteDataObjectCall(i + 3, "Delete", "Deleted");
+        m_textFile.Write(i + 2, "}\n");
+    }
     WriteActionReply(i + 2, m_form.HasFileUploadControl());
     WriteCatch(i, m_form.HasFileUploadControl());
 }

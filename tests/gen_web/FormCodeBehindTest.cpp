@@ -30,7 +30,8 @@ TEST(FormCodeBehind, PagesAreWrittenAsExpected)
             << name;
 }
 
-// The password page acts on the user that the session names; no page reads a cookie.
+// The password page acts on the user that the session names and deletes nothing; no page reads a
+// cookie.
 TEST(FormCodeBehind, AccountPageTakesTheUserFromTheSession)
 {
     FormProject fixture;
@@ -42,7 +43,11 @@ TEST(FormCodeBehind, AccountPageTakesTheUserFromTheSession)
     for (std::size_t at = 0; (at = page.find("Session[\"login_id\"]", at)) != std::string::npos;
          ++at)
         ++readings;
-    EXPECT_EQ(3u, readings) << "the record to show, update and delete";
+    EXPECT_EQ(2u, readings) << "the record to show and update";
+    // It deletes no account.
+    const std::size_t remove = page.find("void handleDelete()");
+    ASSERT_NE(std::string::npos, remove);
+    EXPECT_EQ(std::string::npos, page.find("HandleDelete", remove));
 }
 
 // The pages compile with their designer files, the data classes and the Util classes. Run under

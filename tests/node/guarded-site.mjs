@@ -459,6 +459,10 @@ async function passwordPageChangesOnlyThePassword(clerk) {
         `the clerk's password change under the name Admin ran ${renamed.ran.join(" | ")}`);
     passwords.clerk = "Clerk-pass2";
     check((await login(new Client(), "clerk", passwords.clerk)).status === 302, "the clerk cannot log in with the changed password");
+    const fresh = hiddenFields((await clerk.request(passwordPage)).text).REQUEST_TOKEN;
+    const removed = await changesOf(() => clerk.request(passwordPage, { form: { ACTION: "DELETE", REQUEST_TOKEN: fresh } }));
+    expectMessage("the clerk's account deleted through the password page", removed.answer, "Can not Delete Record!");
+    check(removed.ran.length === 0, `the clerk's delete through the password page ran ${removed.ran.join(" | ")}`);
 }
 
 // A detail row is saved or deleted only with its own master record.
