@@ -12,6 +12,7 @@
 #include "model/LoginPageCreator.h"
 #include "model/ProjectSettings.h"
 #include "model/ProjectStore.h"
+#include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/View.h"
@@ -23,6 +24,7 @@
 #include "shell/MainFrame.h"
 #include "shell/logic/TestHarness.h"
 
+#include <cerrno>
 #include <utility>
 
 IMPLEMENT_DYNCREATE(ForgeonDoc, CDocument)
@@ -117,7 +119,12 @@ std::optional<CString> ForgeonDoc::AskSaveFileName(const char* title, const char
 void ForgeonDoc::AdoptPath(const CString& path)
 {
     m_strPath = path;
-    SetTitle(path);
+    ShowFileInTitle();
+}
+
+void ForgeonDoc::ShowFileInTitle()
+{
+    SetTitle(m_strPath.IsEmpty() ? "Untitled" : ToHostPath(m_strPath).c_str());
 }
 
 void ForgeonDoc::NewProject()
@@ -126,7 +133,7 @@ void ForgeonDoc::NewProject()
     project->InitNewProject();
     ApplyDefaultTheme();
     m_strPath.Empty();
-    SetTitle("Untitled");
+    ShowFileInTitle();
     LoginPageCreator().Create();
     m_pStore->SetProject(project);
     if (MainFrame* frame = Frame())
@@ -174,7 +181,11 @@ bool ForgeonDoc::OpenProjectFile(const CString& path)
     const bool loaded = loading->ArchiveProject(nullptr, path, TRUE) != FALSE;
     m_pLoadingStore = nullptr;
     if (!loaded)
+    {
+        // The project folder that Project Properties showed gives way to the open file.
+        ShowFileInTitle();
         return false;
+    }
     MainFrame* frame = Frame();
     if (frame != nullptr)
     {
@@ -342,7 +353,7 @@ void ForgeonDoc::OnWriteAll()
     CString message;
     message.Format("Your Code has been generated successfully. \nYou may load %s in your "
                    "Microsoft Visual Studio. %s",
-                   solution.GetString(),
+                   ToHostPath(solution).c_str(),
                    visualStudio2005 ? "\nPlease ensure that you have SP1 installed if you are "
                                       "using Visual Studio 2005"
                                     : "");
@@ -366,7 +377,7 @@ void ForgeonDoc::OnProjectProperties()
     BrowseFilePathDlg dialog(project, Frame());
     if (dialog.DoModal() != IDOK)
         return;
-    SetTitle(project->GetProjectPath());
+    SetTitle(ToHostPath(project->GetProjectPath()).c_str());
     if (MainFrame* frame = Frame())
         frame->RefreshTree();
 }
@@ -406,7 +417,7 @@ void ForgeonDoc::OnSqlQuery()
         project->GetProjectPath() + project->GetProjectName() + "\\" + "scripts\\";
     if (!IsFolderWritable(folder))
     {
-        AfxMessageBox(("Could not write script at " + folder).GetString());
+        AfxMessageBox(UnwritableFolderMessage("Could not write script at ", folder, errno));
         return;
     }
     GenerationReport report;
