@@ -253,11 +253,9 @@ void DatabasePane::FillTableList()
         module->GetAllTables(m_rowTables);
     for (const Table* table : m_rowTables)
     {
-        CString lower = table->GetTableName();
-        lower.MakeLower();
         DbTable* found = nullptr;
         for (auto it = remaining.begin(); it != remaining.end(); ++it)
-            if ((*it)->GetName() == lower)
+            if ((*it)->GetName().CompareNoCase(table->GetTableName()) == 0)
             {
                 found = *it;
                 remaining.erase(it);
