@@ -365,7 +365,8 @@ bool DatabasePane::RunScript(const CString& path, bool connectionOnly)
     {
         CString message = "SQL Error: " + failure.m_strError.Left(kMaxErrorText) + "\n";
         CString advice;
-        advice.Format("Please check the %s and run it manually in your database", path.GetString());
+        advice.Format("Please check the %s and run it manually in your database",
+                      ToHostPath(path).c_str());
         AfxMessageBox((message + advice).GetString());
         return false;
     }

@@ -428,7 +428,7 @@ TEST(DatabasePaneTest, RunScriptRunsEachBatchAndStopsAtTheFirstRefused)
         {
             EXPECT_EQ(boxes.ShownTexts()[0],
                       "SQL Error: " + std::string(CDBException(-1).m_strError.GetString()) +
-                          "\nPlease check the " + fixture.folder.ModelPath("run.sql").GetString() +
+                          "\nPlease check the " + path.string() +
                           " and run it manually in your database");
         }
     }
