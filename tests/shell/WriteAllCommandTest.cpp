@@ -58,7 +58,7 @@ TEST_F(WriteAllCommandTest, ACompleteRunSavesWritesTheTreeCopiesTheUsersFilesAnd
         {
             EXPECT_EQ(dialog.GetTemplateId(), WriteAllDlg::IDD);
             EXPECT_EQ(user.GetText(WriteAllDlg::IDC_DESTINATION),
-                      program.Project().GetProjectPath() + "Shop");
+                      (program.folder.Path() / "Shop").string().c_str());
             user.PressOk();
         });
     AnswerSave();
