@@ -39,7 +39,7 @@ int DbColumn::GetTypeCode() const
     return Field::FindTypeCode(m_typeName);
 }
 
-DbTable::DbTable(const CString& name) : m_name(Lower(name)) {}
+DbTable::DbTable(const CString& name) : m_name(name) {}
 
 DbColumn& DbTable::AddColumn(const CString& name, const CString& typeName, int length,
                              bool nullable)
@@ -69,17 +69,15 @@ DbColumn* DbTable::FindColumn(const CString& name) const
     return nullptr;
 }
 
-// The stored names are in lower case already.
 DbTable* DbSchema::FindTable(const CString& name) const
 {
-    return FindTableLower(name);
+    for (const std::unique_ptr<DbTable>& table : m_tables)
+        if (table->GetName().CompareNoCase(name) == 0)
+            return table.get();
+    return nullptr;
 }
 
 DbTable* DbSchema::FindTableLower(const CString& name) const
 {
-    const CString lower = Lower(name);
-    for (const std::unique_ptr<DbTable>& table : m_tables)
-        if (table->GetName() == lower)
-            return table.get();
-    return nullptr;
+    return FindTable(name);
 }

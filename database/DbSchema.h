@@ -48,7 +48,8 @@ private:
     CString m_name;
 };
 
-// One database table: its name in lower case, its columns in catalogue order and its triggers.
+// One database table: its name as the catalogue gives it, its columns in catalogue order and its
+// triggers.
 class DbTable
 {
 public:
@@ -82,9 +83,9 @@ public:
     void Clear() { m_tables.clear(); }
     const std::vector<std::unique_ptr<DbTable>>& GetTables() const { return m_tables; }
 
-    // The table whose name, lower-cased, equals the lower-cased name; or null.
+    // The first table whose name equals the name ignoring case; or null.
     DbTable* FindTable(const CString& name) const;
-    // The table whose stored (lower-case) name equals the lower-cased name; or null.
+    // FindTable, for the callers that pass a lower-case name.
     DbTable* FindTableLower(const CString& name) const;
 
 private:

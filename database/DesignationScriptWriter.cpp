@@ -15,14 +15,12 @@ DesignationScriptWriter::DesignationScriptWriter(const ForgeonProject& project,
 void DesignationScriptWriter::Write()
 {
     const CString path = m_project.GetProjectPath() + "_system/scripts/desigInsert.sql";
-    m_report.MakeFileFolder(path);
-    if (m_scriptFile.Open(path) != nullptr)
-    {
-        m_scriptFile.Write(0, "DELETE FROM Designations\n");
-        WriteRows();
-        m_scriptFile.Write(0, "\n");
-        m_scriptFile.Close();
-    }
+    if (!m_report.OpenFile(m_scriptFile, path))
+        return;
+    m_scriptFile.Write(0, "DELETE FROM Designations\n");
+    WriteRows();
+    m_scriptFile.Write(0, "\n");
+    m_scriptFile.Close();
     m_report.RecordFile(path, m_scriptFile);
 }
 

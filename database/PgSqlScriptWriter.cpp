@@ -42,9 +42,7 @@ PgSqlScriptWriter::PgSqlScriptWriter(const ForgeonProject& project, GenerationRe
     : m_project(project), m_report(report),
       m_path(project.GetProjectPath() + "_system/scripts/" + "KestraneWeavo_PGSQL_CreateTables.sql")
 {
-    m_report.MakeFileFolder(m_path);
-    if (m_scriptFile.Open(m_path) == nullptr)
-        m_report.RecordFile(m_path, m_scriptFile);
+    m_report.OpenFile(m_scriptFile, m_path);
 }
 
 PgSqlScriptWriter::~PgSqlScriptWriter()

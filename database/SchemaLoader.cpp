@@ -35,9 +35,9 @@ void LoadTables(SQLTable& tables, DbSchema& schema)
 {
     for (tables.MoveFirst(); !tables.IsEOF(); tables.MoveNext())
     {
-        CString name = tables.m_table_name;
-        name.MakeLower();
-        if (name == "dtproperties")
+        // Names keep their case: "Mixed_CASE" and "mixed_case" are two tables.
+        const CString name = tables.m_table_name;
+        if (name.CompareNoCase("dtproperties") == 0)
             continue;
         auto table = std::make_unique<DbTable>(name);
         ReadColumns(tables, *table);

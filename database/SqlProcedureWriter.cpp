@@ -99,23 +99,17 @@ CString SqlProcedureWriter::GetProcedureText() const
     return m_procedureFile.GetBuffer();
 }
 
-bool SqlProcedureWriter::OpenTableProcedureFile(const Table& table)
-{
-    return m_procedureFile.Open(TableProcedureFilePath(table)) != nullptr;
-}
-
 void SqlProcedureWriter::WriteTableProcedureFile(const Module& module, const Table& table,
                                                  GenerationReport& report)
 {
-    report.MakeFileFolder(TableProcedureFilePath(table));
-    if (OpenTableProcedureFile(table))
-    {
-        for (const Procedure* procedure : module.GetProcedures())
-            if (procedure->GetMainTable() == &table && procedure->GetWriteFlag())
-                WriteProcedure(*procedure);
-        m_procedureFile.Close();
-    }
-    report.RecordFile(TableProcedureFilePath(table), m_procedureFile);
+    const CString path = TableProcedureFilePath(table);
+    if (!report.OpenFile(m_procedureFile, path))
+        return;
+    for (const Procedure* procedure : module.GetProcedures())
+        if (procedure->GetMainTable() == &table && procedure->GetWriteFlag())
+            WriteProcedure(*procedure);
+    m_procedureFile.Close();
+    report.RecordFile(path, m_procedureFile);
 }
 
 CString SqlProcedureWriter::TableProcedureFilePath(const Table& table) const

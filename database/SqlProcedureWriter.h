@@ -40,9 +40,6 @@ private:
         const Variable* variable;
     };
 
-    // Opens "<project path>Scripts\<table>_procedureCreate.sql", replacing it; false when it
-    // cannot be opened.
-    bool OpenTableProcedureFile(const Table& table);
     void WriteInsertFamily(const Procedure& procedure, const Table& table);
     void WriteUpdateFamily(const Procedure& procedure, const Table& table);
     void WriteDeleteFamily(const Procedure& procedure, const Table& table);

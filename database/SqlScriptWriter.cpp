@@ -44,9 +44,7 @@ SqlScriptWriter::SqlScriptWriter(ForgeonProject& project, const DbSchema* schema
     : m_project(project), m_report(report),
       m_path(schema != nullptr ? project.GetAlterScriptFilePath() : project.GetScriptFilePath())
 {
-    m_report.MakeFileFolder(m_path);
-    if (m_scriptFile.Open(m_path) == nullptr)
-        m_report.RecordFile(m_path, m_scriptFile);
+    m_report.OpenFile(m_scriptFile, m_path);
 }
 
 SqlScriptWriter::~SqlScriptWriter()

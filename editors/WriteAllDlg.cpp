@@ -2,6 +2,7 @@
 
 #include "editors/ContextHelp.h"
 #include "model/ForgeonProject.h"
+#include "platform/core/HostPath.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/DialogTemplate.h"
 
@@ -30,8 +31,9 @@ const DialogTemplateRegistration writeAllTemplate{{
 
 WriteAllDlg::WriteAllDlg(ForgeonProject* project, CWnd* parent) : ToolTipDialog(IDD, parent)
 {
+    // The folder as the host writes it.
     if (project != nullptr)
-        m_destination = project->GetProjectPath() + project->GetProjectName();
+        m_destination = ToHostPath(project->GetProjectPath() + project->GetProjectName()).c_str();
     MapControl(BN_CLICKED, IDC_HELP_BUTTON, &WriteAllDlg::OnHelp);
 }
 

@@ -145,7 +145,7 @@ bool AspWriteAll::Run(Module* module)
     const CString path = m_project->GetProjectSettings() != nullptr ? ProjectPath() : CString();
     if (path.IsEmpty() || !m_report.MakeFolderChain(path) || !IsFolderWritable(path))
     {
-        AfxMessageBox("Could not write output at " + path);
+        AfxMessageBox(UnwritableFolderMessage("Could not write output at ", path, errno));
         return false;
     }
     if (m_project->HasDuplicateNames())

@@ -17,6 +17,8 @@
 #include "model/Table.h"
 #include "platform/core/MessageBox.h"
 
+#include <cerrno>
+
 AspxWriteAll::AspxWriteAll(ForgeonProject* project)
     : m_project(project), m_ownWriters(std::make_unique<ProjectWriterSet>(*project, m_report)),
       m_writers(*m_ownWriters)
@@ -35,7 +37,8 @@ bool AspxWriteAll::Run(Module* module, bool copyModifiedFiles)
     m_report.ForgetFolders();
     if (!IsOutputFolderWritable())
     {
-        AfxMessageBox("Could not write output at " + OutputPath());
+        const int error = errno;
+        AfxMessageBox(UnwritableFolderMessage("Could not write output at ", OutputPath(), error));
         return false;
     }
     WriteProjectFiles();

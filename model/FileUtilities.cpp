@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -46,4 +47,12 @@ bool IsFolderWritable(CString folder)
     std::fclose(file);
     ::unlink(testPath.c_str());
     return true;
+}
+
+CString UnwritableFolderMessage(const char* text, const CString& folder, int error)
+{
+    CString message = CString(text) + ToHostPath(folder).c_str();
+    if (!folder.IsEmpty() && error != 0)
+        message += CString("\n") + std::strerror(error);
+    return message;
 }

@@ -13,5 +13,10 @@ bool FileExists(CString path);
 BOOL CreateFolderIfMissing(CString path);
 
 // Creates and deletes a test file in the folder. The test file's path is the folder followed
-// directly by its name, so the folder must end with a separator.
+// directly by its name, so the folder must end with a separator. False with errno telling why
+// when the file cannot be made.
 bool IsFolderWritable(CString folder);
+
+// The refusal of a folder that takes no output: the text, the folder as the host writes it and,
+// for a folder named, the host's reason for the error on a line of its own.
+CString UnwritableFolderMessage(const char* text, const CString& folder, int error);

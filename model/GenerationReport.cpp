@@ -54,6 +54,19 @@ bool GenerationReport::MakeFileFolder(const CString& filePath)
     return folder.IsEmpty() || MakeFolderChain(folder);
 }
 
+bool GenerationReport::OpenFile(TextFile& file, const CString& path)
+{
+    if (!MakeFileFolder(path))
+    {
+        AddUnwrittenFile(path, std::strerror(errno));
+        return false;
+    }
+    if (file.Open(path) != nullptr)
+        return true;
+    RecordFile(path, file);
+    return false;
+}
+
 CString GenerationReport::GetText() const
 {
     CString text;

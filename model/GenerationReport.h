@@ -35,6 +35,9 @@ public:
     bool MakeFolderChain(const CString& path) { return m_folders.Ensure(path); }
     // MakeFolderChain of the folder that holds the file; true for a path without a folder.
     bool MakeFileFolder(const CString& filePath);
+    // Makes the file's folder and opens the file for writing; a folder that cannot be made or a
+    // file that does not open is recorded with the host's reason. True when the file is open.
+    bool OpenFile(TextFile& file, const CString& path);
     // Forgets the folders made, for a new run.
     void ForgetFolders() { m_folders.Clear(); }
 

@@ -123,7 +123,12 @@ std::optional<CString> ForgeonDoc::AskSaveFileName(const char* title, const char
 void ForgeonDoc::AdoptPath(const CString& path)
 {
     m_strPath = AbsolutePath(path).c_str();
-    SetTitle(m_strPath);
+    ShowFileInTitle();
+}
+
+void ForgeonDoc::ShowFileInTitle()
+{
+    SetTitle(m_strPath.IsEmpty() ? "Untitled" : ToHostPath(m_strPath).c_str());
 }
 
 void ForgeonDoc::NewProject()
@@ -132,7 +137,7 @@ void ForgeonDoc::NewProject()
     project->InitNewProject();
     ApplyDefaultTheme();
     m_strPath.Empty();
-    SetTitle("Untitled");
+    ShowFileInTitle();
     LoginPageCreator().Create();
     m_pStore->SetProject(project);
     if (MainFrame* frame = Frame())
@@ -182,7 +187,11 @@ bool ForgeonDoc::OpenProjectFile(const CString& given)
     const bool loaded = loading->ArchiveProject(nullptr, path, TRUE) != FALSE;
     m_pLoadingStore = nullptr;
     if (!loaded)
+    {
+        // The project folder that Project Properties showed gives way to the open file.
+        ShowFileInTitle();
         return false;
+    }
     MainFrame* frame = Frame();
     if (frame != nullptr)
     {
@@ -357,7 +366,7 @@ void ForgeonDoc::OnWriteAll()
     CString message;
     message.Format("Your Code has been generated successfully. \nYou may load %s in your "
                    "Microsoft Visual Studio. %s",
-                   solution.GetString(),
+                   ToHostPath(solution).c_str(),
                    visualStudio2005 ? "\nPlease ensure that you have SP1 installed if you are "
                                       "using Visual Studio 2005"
                                     : "");
@@ -381,7 +390,7 @@ void ForgeonDoc::OnProjectProperties()
     BrowseFilePathDlg dialog(project, Frame());
     if (dialog.DoModal() != IDOK)
         return;
-    SetTitle(project->GetProjectPath());
+    SetTitle(ToHostPath(project->GetProjectPath()).c_str());
     if (MainFrame* frame = Frame())
         frame->RefreshTree();
 }
@@ -427,7 +436,7 @@ void ForgeonDoc::OnSqlQuery()
         project->GetProjectPath() + project->GetProjectName() + "\\" + "scripts\\";
     if (!IsFolderWritable(folder))
     {
-        AfxMessageBox(("Could not write script at " + folder).GetString());
+        AfxMessageBox(UnwritableFolderMessage("Could not write script at ", folder, errno));
         return;
     }
     GenerationReport report;

@@ -128,6 +128,8 @@ private:
     ForgeonProject* ProjectWithScriptPath();
     // The path becomes the project's file and the title.
     void AdoptPath(const CString& path);
+    // The title shows the project's file as the host writes it, or "Untitled" without one.
+    void ShowFileInTitle();
     // Copies the tables of the current module of the loaded project that the open module does
     // not have, with their default pages; the names of those it has are appended to message.
     void ImportTables(ForgeonProject& loaded, CString& message);

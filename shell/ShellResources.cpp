@@ -137,10 +137,26 @@ QImage ToolBarPicture(int size, bool hot)
     return picture;
 }
 
+// A menu: a window with a title strip over three item lines, within a square of the size.
+void DrawMenuPicture(QPainter& painter, const QRect& square)
+{
+    const QColor frame(51, 102, 153);
+    const QRect window = square.adjusted(1, 2, -2, -2);
+    painter.fillRect(window, QColor(255, 255, 255));
+    painter.fillRect(QRect(window.topLeft(), QSize(window.width(), 3)), frame);
+    painter.setPen(frame);
+    painter.drawRect(window);
+    painter.setPen(QColor(96, 96, 96));
+    for (int y = window.top() + 5; y < window.bottom() - 1; y += 3)
+        painter.drawLine(window.left() + 2, y, window.right() - 3, y);
+}
+
 // The pictures of the tree items in image-list order: project, module, then per category its
-// node and its items (fields after master tables).
+// node and its items (fields after master tables). Menus have a picture of their own (the
+// style's menu button is the toolkit's logo in some styles).
 QImage TreeItemPicture()
 {
+    constexpr QStyle::StandardPixmap kMenuPicture = QStyle::SP_CustomBase;
     const QStyle::StandardPixmap icons[] = {
         QStyle::SP_ComputerIcon,
         QStyle::SP_DirIcon,
@@ -162,7 +178,7 @@ QImage TreeItemPicture()
         QStyle::SP_DirClosedIcon,
         QStyle::SP_DriveHDIcon,
         QStyle::SP_DirClosedIcon,
-        QStyle::SP_TitleBarMenuButton,
+        kMenuPicture,
         QStyle::SP_DirClosedIcon,
         QStyle::SP_CommandLink,
     };
@@ -173,6 +189,11 @@ QImage TreeItemPicture()
     QPainter painter(&picture);
     for (int index = 0; index < count; ++index)
     {
+        if (icons[index] == kMenuPicture)
+        {
+            DrawMenuPicture(painter, QRect(index * size + 1, 1, size - 2, size - 2));
+            continue;
+        }
         const QIcon icon = QApplication::style()->standardIcon(icons[index]);
         painter.drawPixmap(index * size + 1, 1, icon.pixmap(size - 2, size - 2));
     }

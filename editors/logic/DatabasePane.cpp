@@ -253,11 +253,9 @@ void DatabasePane::FillTableList()
         module->GetAllTables(m_rowTables);
     for (const Table* table : m_rowTables)
     {
-        CString lower = table->GetTableName();
-        lower.MakeLower();
         DbTable* found = nullptr;
         for (auto it = remaining.begin(); it != remaining.end(); ++it)
-            if ((*it)->GetName() == lower)
+            if ((*it)->GetName().CompareNoCase(table->GetTableName()) == 0)
             {
                 found = *it;
                 remaining.erase(it);
@@ -367,7 +365,8 @@ bool DatabasePane::RunScript(const CString& path, bool connectionOnly)
     {
         CString message = "SQL Error: " + failure.m_strError.Left(kMaxErrorText) + "\n";
         CString advice;
-        advice.Format("Please check the %s and run it manually in your database", path.GetString());
+        advice.Format("Please check the %s and run it manually in your database",
+                      ToHostPath(path).c_str());
         AfxMessageBox((message + advice).GetString());
         return false;
     }

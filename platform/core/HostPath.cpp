@@ -140,7 +140,10 @@ std::string ToModelPath(const char* hostPath)
     if (path.empty() || path.front() != '/')
         return path;
     std::replace(path.begin(), path.end(), '/', '\\');
-    return "C:" + path;
+    // Drive "C:" would put a folder under "/temp" into the trace folder; any other drive maps
+    // back to the same host path.
+    const std::string onDriveC = "C:" + path;
+    return TraceFolderPrefixLength(onDriveC) != 0 ? "D:" + path : onDriveC;
 }
 
 std::string AbsolutePath(const char* path)

@@ -17,9 +17,11 @@
 // - every "\" becomes "/"; a path already in POSIX form stays as it is.
 std::string ToHostPath(const char* modelPath);
 
-// The model's form of a host path, for a path the user chose on the host: an absolute POSIX
-// path gets the drive "C:" and "\" separators ("/home/a/" gives "C:\home\a\"); any other path
-// is returned as it is.
+// The model's form of a host path, for a path the user chose or typed on the host: an absolute
+// POSIX path gets the drive "C:" and "\" separators ("/home/a/" gives "C:\home\a\"), or the
+// drive "D:" when it lies under "/temp" ("/temp/a" gives "D:\temp\a"), so that only the fixed
+// trace folder maps to the temp folder; any other path is returned as it is. ToHostPath gives
+// the host path back.
 std::string ToModelPath(const char* hostPath);
 
 // The path with the current folder in front when it is relative, as a path named on the command

@@ -1,5 +1,6 @@
 #include "platform/odbc/CDatabase.h"
 
+#include <chrono>
 #include <utility>
 
 namespace
@@ -43,6 +44,13 @@ CString DriverConnectString(const char* connect)
     return text;
 }
 
+CString NoAnswerText(DWORD seconds)
+{
+    CString text;
+    text.Format("The server did not answer within %u seconds.", static_cast<unsigned>(seconds));
+    return text;
+}
+
 bool NamesDataSource(const CString& connect)
 {
     CString upper = connect;
@@ -74,6 +82,18 @@ private:
 CDBException::CDBException(RETCODE retCode, SQLSMALLINT handleType, SQLHANDLE handle)
     : CDBException(retCode, ReadDiagnostics(retCode, handleType, handle))
 {
+}
+
+CDBException::CDBException(RETCODE retCode, const CString& firstLine, SQLSMALLINT handleType,
+                           SQLHANDLE handle)
+    : CDBException(retCode, WithFirstLine(firstLine, ReadDiagnostics(retCode, handleType, handle)))
+{
+}
+
+CDBException::Diagnostics CDBException::WithFirstLine(const CString& line, Diagnostics diagnostics)
+{
+    diagnostics.messages = line + "\n" + diagnostics.messages;
+    return diagnostics;
 }
 
 CDBException::CDBException(RETCODE retCode, const Diagnostics& diagnostics)
@@ -144,13 +164,25 @@ BOOL CDatabase::OpenEx(const char* connect)
                        SQL_HANDLE_ENV, m_henv);
         SQLHDBC connection = nullptr;
         CheckSqlReturn(SQLAllocHandle(SQL_HANDLE_DBC, m_henv, &connection), SQL_HANDLE_ENV, m_henv);
+        if (m_dwLoginTimeout != 0)
+            SQLSetConnectAttr(connection, SQL_ATTR_LOGIN_TIMEOUT,
+                              reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(m_dwLoginTimeout)),
+                              0);
+        const auto started = std::chrono::steady_clock::now();
         const RETCODE retCode = SQLDriverConnect(
             connection, nullptr,
             reinterpret_cast<SQLCHAR*>(const_cast<char*>(connectString.GetString())), SQL_NTS,
             nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
         if (!Succeeded(retCode))
         {
-            CDBException failure(retCode, SQL_HANDLE_DBC, connection);
+            // A failure that took the whole login timeout is the server's silence.
+            const bool unanswered =
+                m_dwLoginTimeout != 0 && std::chrono::steady_clock::now() - started >=
+                                             std::chrono::seconds(m_dwLoginTimeout);
+            CDBException failure = unanswered
+                                       ? CDBException(retCode, NoAnswerText(m_dwLoginTimeout),
+                                                      SQL_HANDLE_DBC, connection)
+                                       : CDBException(retCode, SQL_HANDLE_DBC, connection);
             SQLFreeHandle(SQL_HANDLE_DBC, connection);
             throw failure;
         }

@@ -18,6 +18,9 @@ public:
     // Reads the diagnostic records of the handle; without a handle, or when it has none, the
     // error text says what the return code means.
     CDBException(RETCODE retCode, SQLSMALLINT handleType = 0, SQLHANDLE handle = nullptr);
+    // As above, with a line of the system's own before the driver's texts.
+    CDBException(RETCODE retCode, const CString& firstLine, SQLSMALLINT handleType,
+                 SQLHANDLE handle);
 
     RETCODE m_nRetCode;
     CString m_strError;
@@ -32,6 +35,7 @@ private:
     };
 
     CDBException(RETCODE retCode, const Diagnostics& diagnostics);
+    static Diagnostics WithFirstLine(const CString& line, Diagnostics diagnostics);
     static Diagnostics ReadDiagnostics(RETCODE retCode, SQLSMALLINT handleType, SQLHANDLE handle);
 };
 
@@ -53,14 +57,20 @@ public:
 
     // Connects with the connect string ("ODBC;" and the driver's keywords). A string without
     // "DSN=", "FILEDSN=" or "Driver=" asks the data-source prompt; false when it is cancelled.
-    // A failing connection raises CDBException.
+    // A failing connection raises CDBException; one that the server did not answer within the
+    // login timeout says so.
     BOOL OpenEx(const char* connect);
+    // Seconds a connection waits for the server's answer; 0 waits as long as the driver does.
+    void SetLoginTimeout(DWORD seconds) { m_dwLoginTimeout = seconds; }
     BOOL IsOpen() const { return m_hdbc != nullptr; }
     // Runs one statement to its end; a failure raises CDBException.
     void ExecuteSQL(const char* sql);
     void Close();
 
     SQLHDBC m_hdbc = nullptr;
+    DWORD m_dwLoginTimeout = kDefaultLoginTimeout;
+
+    static constexpr DWORD kDefaultLoginTimeout = 15;
 
 private:
     SQLHENV m_henv = nullptr;

@@ -186,8 +186,10 @@ public:
         {
             if (!m_placed[index])
             {
-                qWarning("Dialog %u: the layout leaves out control %d; it goes at the bottom",
-                         m_template.resourceId, m_template.controls[index].id);
+                // A hidden control needs no place; it waits at the bottom unremarked.
+                if (!m_template.controls[index].hidden)
+                    qWarning("Dialog %u: the layout leaves out control %d; it goes at the bottom",
+                             m_template.resourceId, m_template.controls[index].id);
                 box->addWidget(m_widgets[index]);
             }
         }

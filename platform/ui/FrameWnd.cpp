@@ -10,9 +10,11 @@
 #include "platform/ui/WinApp.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QPointer>
+#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 
@@ -31,6 +33,22 @@ CFrameWnd::~CFrameWnd()
         AfxGetApp()->m_pMainWnd = nullptr;
 }
 
+namespace
+{
+// Where the platform puts a new main window by default: three quarters of the screen's work area
+// each way, an eighth of it in from its top left corner; a window manager that maximises it
+// later keeps this as the size it restores to.
+void PlaceAtDefaultSize(QWidget& window)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QRect area = screen->availableGeometry();
+    window.setGeometry(area.left() + area.width() / 8, area.top() + area.height() / 8,
+                       area.width() * 3 / 4, area.height() * 3 / 4);
+}
+} // namespace
+
 BOOL CFrameWnd::LoadFrame(UINT resourceId, CWnd* parent, CCreateContext* context)
 {
     if (GetSafeHwnd() != nullptr)
@@ -39,8 +57,10 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, CWnd* parent, CCreateContext* context
     if (m_title.IsEmpty() && AfxGetApp() != nullptr)
         m_title = AfxGetApp()->GetAppName();
     // Closing the window asks the frame (WM_CLOSE, OnClose), which decides.
-    SetOwnedWidget(
-        new QMainWindow(parent != nullptr ? parent->GetSafeHwnd() : nullptr, Qt::Window));
+    auto* window = new QMainWindow(parent != nullptr ? parent->GetSafeHwnd() : nullptr, Qt::Window);
+    SetOwnedWidget(window);
+    if (parent == nullptr)
+        PlaceAtDefaultSize(*window);
     CMenu menu;
     if (menu.LoadMenu(resourceId))
     {

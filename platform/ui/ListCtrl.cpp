@@ -345,6 +345,9 @@ DWORD CListCtrl::SetExtendedStyle(DWORD style)
     list->setSelectionBehavior((style & LVS_EX_FULLROWSELECT) != 0
                                    ? QAbstractItemView::SelectRows
                                    : QAbstractItemView::SelectItems);
+    // Grid lines change the rows' height.
+    if (((previous ^ style) & LVS_EX_GRIDLINES) != 0)
+        list->doItemsLayout();
     list->viewport()->update();
     return previous;
 }

@@ -17,6 +17,11 @@
 
 namespace
 {
+bool HasGridLines(const QWidget* list)
+{
+    return (list->property("weavoExtendedStyle").toUInt() & LVS_EX_GRIDLINES) != 0;
+}
+
 LPARAM RowData(const QTreeWidget* list, int row)
 {
     const QTreeWidgetItem* item = list->topLevelItem(row);
@@ -96,11 +101,11 @@ protected:
     }
 
     // LVS_EX_GRIDLINES: a line right of every column and under every row height, down the view.
+    // The line under a row takes the pixel row that the grid adds to each row's height.
     void paintEvent(QPaintEvent* event) override
     {
         QTreeWidget::paintEvent(event);
-        if ((property("weavoExtendedStyle").toUInt() & LVS_EX_GRIDLINES) == 0 ||
-            topLevelItemCount() == 0)
+        if (!HasGridLines(this) || topLevelItemCount() == 0)
             return;
         QPainter painter(viewport());
         painter.setPen(ToQColor(GetSysColor(COLOR_BTNFACE)));
@@ -193,10 +198,20 @@ public:
         }
         dc.Detach();
         QStyleOptionViewItem shown(option);
+        // The last pixel row is the grid line's, so that it never covers the text's lowest row.
+        if (HasGridLines(m_list))
+            shown.rect.setBottom(shown.rect.bottom() - 1);
         if (background != GetSysColor(COLOR_WINDOW))
-            painter->fillRect(option.rect, ToQColor(background));
+            painter->fillRect(shown.rect, ToQColor(background));
         shown.palette.setColor(QPalette::Text, ToQColor(text));
         QStyledItemDelegate::paint(painter, shown, index);
+    }
+
+    // A list with grid lines gives each row one pixel row more, for the line under it.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const QSize size = QStyledItemDelegate::sizeHint(option, index);
+        return HasGridLines(m_list) ? size + QSize(0, 1) : size;
     }
 
 private:

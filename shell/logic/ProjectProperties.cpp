@@ -44,6 +44,12 @@ template <class Texts> int FirstBeginningWith(const Texts& texts, const CString&
     return -1;
 }
 
+// The location as the settings keep it: a path typed in the host's form takes the model's form.
+CString StoredLocation(const CString& typed)
+{
+    return ToModelPath(Trimmed(typed)).c_str();
+}
+
 bool IsFolder(const CString& path)
 {
     std::error_code error;
@@ -263,7 +269,7 @@ CString ProjectProperties::Refusal() const
                "Please enter valid name";
     if (name.FindOneOf(" \t") >= 0)
         return "Please enter Project Name without space/s in between";
-    const CString path = Trimmed(m_state.projectPath);
+    const CString path = StoredLocation(m_state.projectPath);
     if (path.IsEmpty())
         return "Directory name can not be null";
     if (!IsValidLocation(path))
@@ -313,7 +319,7 @@ void ProjectProperties::Store()
 {
     ProjectSettings& settings = *m_project->GetProjectSettings();
     settings.SetProjectName(Trimmed(m_state.projectName));
-    settings.SetProjectPath(Trimmed(m_state.projectPath));
+    settings.SetProjectPath(StoredLocation(m_state.projectPath));
     settings.SetDateFormat(kDateFormats[m_state.dateFormat == 1 ? 1 : 0]);
     settings.SetDatabaseName(Trimmed(m_state.databaseName));
     settings.SetServerName(m_state.serverName);

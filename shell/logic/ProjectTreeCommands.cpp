@@ -34,6 +34,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 
 namespace
 {
@@ -498,7 +499,7 @@ CString ProjectTreeCommands::WritableOutputPath() const
     const CString path = project.GetProjectSettings() != nullptr ? project.GetProjectPath() : "";
     if (!path.IsEmpty() && EnsureFolderChain(path) && IsFolderWritable(path))
         return path;
-    AfxMessageBox("Could not write output at " + path);
+    AfxMessageBox(UnwritableFolderMessage("Could not write output at ", path, errno));
     return {};
 }
 

@@ -9,6 +9,8 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <set>
+#include <sys/stat.h>
 #include <utility>
 #include <vector>
 
@@ -100,9 +102,17 @@ std::vector<std::string> SectionsOf(const CString& text)
     return sections;
 }
 
-// The ".tg" files of the folder, then those of its sub-folders, each in name order.
-void CollectTestFiles(const std::filesystem::path& folder, std::vector<std::string>& files)
+// A folder as the file system knows it, whatever the path or link that reached it.
+using FolderIdentity = std::pair<dev_t, ino_t>;
+
+// The ".tg" files of the folder, then those of its sub-folders, each in name order. Links to
+// folders are followed, but a folder already walked (visited) is not walked again.
+void CollectTestFiles(const std::filesystem::path& folder, std::vector<std::string>& files,
+                      std::set<FolderIdentity>& visited)
 {
+    struct stat info;
+    if (::stat(folder.c_str(), &info) != 0 || !visited.insert({info.st_dev, info.st_ino}).second)
+        return;
     std::error_code error;
     std::vector<std::filesystem::path> entries;
     for (const auto& entry : std::filesystem::directory_iterator(folder, error))
@@ -116,7 +126,7 @@ void CollectTestFiles(const std::filesystem::path& folder, std::vector<std::stri
     for (const auto& entry : entries)
     {
         if (std::filesystem::is_directory(entry, error))
-            CollectTestFiles(entry, files);
+            CollectTestFiles(entry, files, visited);
     }
 }
 
@@ -167,7 +177,8 @@ void TestHarness::RunRegressionTests(const CString& path)
 std::string TestHarness::ListTestFiles(const CString& folder)
 {
     std::vector<std::string> files;
-    CollectTestFiles(ToHostPath(folder), files);
+    std::set<FolderIdentity> visited;
+    CollectTestFiles(ToHostPath(folder), files, visited);
     const std::string setPath = WorkPath("tgSet.tgs");
     const auto set = OpenForWriting(setPath);
     for (const std::string& file : files)

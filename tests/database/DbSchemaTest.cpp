@@ -67,7 +67,7 @@ TEST(DbSchemaTest, LookupsIgnoreCase)
         {"orders", nullptr},
         {"", nullptr},
     };
-    EXPECT_EQ(orders.GetName(), "customer_orders");
+    EXPECT_EQ(orders.GetName(), "Customer_Orders") << "the name as the catalogue gives it";
     for (const auto& test : tables)
     {
         SCOPED_TRACE(test.name);

@@ -199,9 +199,9 @@ TEST_F(PgOdbcSuite, LoadReadsTablesColumnsAndTriggersThroughTheDataSourcePrompt)
     EXPECT_EQ(loaded, (std::vector<std::string>{
                           "sysobjects: name varchar 255 null id int4 4 null type bpchar 8 null "
                           "parent_obj int4 4 null",
-                          "customer: customer_id int4 4 not-null Name varchar 200 not-null "
+                          "Customer: customer_id int4 4 not-null Name varchar 200 not-null "
                           "joined timestamp 16 null note text 8190 null credit numeric 12 null",
-                          "o'brien: x bpchar 12 null trigger TR_O'Brien",
+                          "O'Brien: x bpchar 12 null trigger TR_O'Brien",
                           "item: item_id int4 4 not-null price int4 4 null trigger TR_item_audit "
                           "trigger TR_item_stock",
                           "item_line: item_line_id int4 4 not-null qty int4 4 null trigger "

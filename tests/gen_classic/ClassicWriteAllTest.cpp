@@ -228,7 +228,7 @@ TEST_F(ClassicWriteAllTest, AProjectPathThatCannotBeWrittenStopsBeforeTheCheck)
     EXPECT_FALSE(writeAll.Run(nullptr));
     ASSERT_EQ(m_boxes.Shown().size(), 1u);
     EXPECT_EQ(m_boxes.Shown()[0].text,
-              "Could not write output at " + m_fixture.Project().GetProjectPath().str());
+              "Could not write output at " + (Path("blocked") / "").string() + "\nNot a directory");
     EXPECT_EQ(m_services.calls, std::vector<std::string>{"backup _BeforeWriteAll"});
     EXPECT_TRUE(m_writers.calls.empty());
 }

@@ -11,6 +11,7 @@
 #include "entities/RDLCReport.h"
 #include "entities/Transaction.h"
 #include "entities/XSDInfo.h"
+#include "platform/core/HostPath.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 
 #include "tests/gen_web/GenWebProject.h"
@@ -248,7 +249,8 @@ TEST_F(WriteAllOrderTest, UnwritableOutputFolderGivesOneMessageAndWritesNothing)
     EXPECT_FALSE(AspxWriteAll(&m_fixture.Project(), m_writers).Run(nullptr));
     EXPECT_TRUE(m_writers.calls.empty());
     ASSERT_EQ(1u, m_boxes.Shown().size());
-    EXPECT_EQ("Could not write output at " + path.str(), m_boxes.Shown()[0].text);
+    EXPECT_EQ("Could not write output at " + ToHostPath(path) + "\nNot a directory",
+              m_boxes.Shown()[0].text);
     std::vector<std::string> entries;
     for (const auto& entry : std::filesystem::directory_iterator(m_fixture.Root()))
         entries.push_back(entry.path().filename().string());

@@ -4,6 +4,7 @@
 #include "model/ProjectSettings.h"
 #include "model/Table.h"
 #include "platform/ui/RecentFileList.h"
+#include "shell/BrowseFilePathDlg.h"
 #include "shell/ForgeonView.h"
 #include "shell/logic/ProjectTree.h"
 #include "tests/model/ModelBuilders.h"
@@ -199,6 +200,18 @@ TEST_F(DocumentCommandsTest, AFileThatDoesNotLoadKeepsTheOpenProjectItsPathAndTi
     std::ofstream(bad) << "not a project";
     ASSERT_TRUE(program.Doc().OpenProjectFile(good.c_str()));
     ForgeonProject* open = &program.Project();
+    // Project Properties shows the project folder in the title.
+    const std::string folder = program.folder.Path().string() + "/";
+    program.dialogs.Answer(
+        [&](CDialog&, DialogDriver& user)
+        {
+            user.SetText(BrowseFilePathDlg::IDC_DATABASE_NAME, "ShopData");
+            user.SetText(BrowseFilePathDlg::IDC_PROJECT_NAME, "Shop");
+            user.SetText(BrowseFilePathDlg::IDC_PROJECT_PATH, folder.c_str());
+            user.PressOk();
+        });
+    program.Command(ID_PROJECT_PROPERTIES);
+    EXPECT_EQ(program.Doc().GetTitle(), folder.c_str());
 
     program.files.Answer(bad.c_str());
     program.Command(ID_FILE_OPEN);
@@ -347,13 +360,14 @@ TEST_F(DocumentCommandsTest, SqlQueryWritesTheDatabaseScriptIntoAWritableScripts
         bool folder;
         std::string box;
     };
-    const std::string folder = program.folder.ModelPath("Shop\\scripts\\").GetString();
     // A new project has no path until one is set.
     const Case cases[] = {
         {"no project path", false, true,
          "Project Path not set for this project.\nPlease fill project properties before writing "
          "SQL."},
-        {"no scripts folder", true, false, "Could not write script at " + folder},
+        {"no scripts folder", true, false,
+         "Could not write script at " + (program.folder.Path() / "Shop/scripts/").string() +
+             "\nNo such file or directory"},
         {"written", true, true, ""},
     };
     program.Project().SetProjectName("Shop");

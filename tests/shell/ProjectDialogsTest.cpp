@@ -22,6 +22,7 @@ protected:
     {
         return CString(ToModelPath(program.folder.Path().c_str()).c_str()) + "\\";
     }
+    CString HostFolder() const { return (program.folder.Path().string() + "/").c_str(); }
     static bool Enabled(CDialog& dialog, int id)
     {
         return dialog.GetDlgItem(id)->IsWindowEnabled();
@@ -99,7 +100,8 @@ TEST_F(ProjectDialogsTest, ProjectPropertiesBuildsTheConnectionAndSetsUpTheProje
                 user.PressOk();
                 openAfterRefusal = openAfterRefusal && !dialog.IsEnded();
             }
-            user.SetText(BrowseFilePathDlg::IDC_PROJECT_PATH, ModelFolder());
+            // A location typed as the host writes it.
+            user.SetText(BrowseFilePathDlg::IDC_PROJECT_PATH, HostFolder());
             user.Select(BrowseFilePathDlg::IDC_VISUAL_STUDIO, 1);
             user.SetCheck(BrowseFilePathDlg::IDC_CONFIRMATIONS, true);
             user.PressOk();
@@ -126,7 +128,7 @@ TEST_F(ProjectDialogsTest, ProjectPropertiesBuildsTheConnectionAndSetsUpTheProje
     EXPECT_EQ(settings.GetSqlServerAuthentication(), 1);
     EXPECT_EQ(settings.GetVisualStudioVersion(), 3);
     EXPECT_TRUE(settings.GetConfirmations());
-    EXPECT_EQ(program.Doc().GetTitle(), ModelFolder());
+    EXPECT_EQ(program.Doc().GetTitle(), HostFolder());
     // The support tree and the default theme are in the new project's folder.
     const fs::path output = program.folder.Path() / "Shop" / "Shop";
     EXPECT_TRUE(fs::exists(output / "Themes" / "UI" / "Main.Master"));

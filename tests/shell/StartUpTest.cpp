@@ -11,6 +11,8 @@
 #include "shell/SplitterWnd.h"
 #include "tests/shell/ShellTestSupport.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 #include <fstream>
@@ -34,6 +36,10 @@ TEST(StartUpTest, WithoutArgumentsANewProjectWithBaseModuleShowsTheStartPage)
     RunningProgram program;
     ASSERT_TRUE(program.started);
     EXPECT_TRUE(program.Frame().GetSafeHwnd()->windowState().testFlag(Qt::WindowMaximized));
+    // Where no window manager maximises it, and once restored, it covers most of the screen.
+    const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+    EXPECT_EQ(program.Frame().GetSafeHwnd()->normalGeometry().size(),
+              QSize(screen.width() * 3 / 4, screen.height() * 3 / 4));
     EXPECT_EQ(program.Project().GetModuleNames(), std::vector<CString>{"BaseModule"});
     EXPECT_NE(program.Project().GetBaseModule()->GetLoginPage(), nullptr);
     EXPECT_EQ(program.Doc().GetPath(), "");

@@ -47,7 +47,7 @@ protected:
     const std::string success =
         "Your Code has been generated successfully. \nYou may load " +
         program.folder.Path().string() +
-        "\\Shop\\Shop.sln in your Microsoft Visual Studio. \nPlease ensure that you have SP1 "
+        "/Shop/Shop.sln in your Microsoft Visual Studio. \nPlease ensure that you have SP1 "
         "installed if you are using Visual Studio 2005";
 };
 
@@ -58,7 +58,7 @@ TEST_F(WriteAllCommandTest, ACompleteRunSavesWritesTheTreeCopiesTheUsersFilesAnd
         {
             EXPECT_EQ(dialog.GetTemplateId(), WriteAllDlg::IDD);
             EXPECT_EQ(user.GetText(WriteAllDlg::IDC_DESTINATION),
-                      program.Project().GetProjectPath() + "Shop");
+                      (program.folder.Path() / "Shop").string().c_str());
             user.PressOk();
         });
     AnswerSave();
@@ -193,6 +193,7 @@ TEST_F(WriteAllCommandTest, AProjectFolderThatCannotBeWrittenGetsOneMessage)
     AnswerSave();
     program.Command(ID_WRITE_ALL);
     ASSERT_EQ(Texts().size(), 1u);
-    EXPECT_EQ(Texts()[0].rfind("Could not write output at ", 0), 0u);
+    EXPECT_EQ(Texts()[0],
+              "Could not write output at " + program.PathOf("blocked/") + "\nNot a directory");
 }
 } // namespace

@@ -207,6 +207,8 @@ TEST(DatabasePaneTest, TableRowsPairProjectAndDatabaseTables)
         schema.FindTable("orders")->AddColumn("extra", "int", 4, true);
         auto stock = std::make_unique<DbTable>("PRODUCT");
         schema.AddTable(std::move(stock));
+        // Names differing only in case are two tables, each shown as the catalogue names it.
+        schema.AddTable(std::make_unique<DbTable>("Archive"));
     };
     ASSERT_TRUE(fixture.pane.LoadDatabase(false));
     const std::vector<std::vector<std::string>> base = {
@@ -217,7 +219,8 @@ TEST(DatabasePaneTest, TableRowsPairProjectAndDatabaseTables)
         {"invoice_basic", "", "red"},
         {"invoice_detail", "", "red"},
         {"", "archive", "red"},
-        {"", "product", "red"},
+        {"", "PRODUCT", "red"},
+        {"", "Archive", "red"},
     };
     EXPECT_EQ(fixture.TableRows(), base);
     EXPECT_EQ(fixture.pane.GetStates().GetItems(Pane::IDC_MODULES),
@@ -230,10 +233,10 @@ TEST(DatabasePaneTest, TableRowsPairProjectAndDatabaseTables)
     EXPECT_TRUE(fixture.pane.GetFieldRows().empty());
     EXPECT_EQ(fixture.pane.GetSelectedTableRow(), -1);
     const std::vector<std::vector<std::string>> stock = {
-        {"product", "product", "red"}, {"product_customer_map", "", "red"},
+        {"product", "PRODUCT", "red"}, {"product_customer_map", "", "red"},
         {"", "personnel_role", "red"}, {"", "useraccount", "red"},
         {"", "customer", "red"},       {"", "orders", "red"},
-        {"", "archive", "red"},
+        {"", "archive", "red"},        {"", "Archive", "red"},
     };
     EXPECT_EQ(fixture.TableRows(), stock);
 }
@@ -425,7 +428,7 @@ TEST(DatabasePaneTest, RunScriptRunsEachBatchAndStopsAtTheFirstRefused)
         {
             EXPECT_EQ(boxes.ShownTexts()[0],
                       "SQL Error: " + std::string(CDBException(-1).m_strError.GetString()) +
-                          "\nPlease check the " + fixture.folder.ModelPath("run.sql").GetString() +
+                          "\nPlease check the " + path.string() +
                           " and run it manually in your database");
         }
     }

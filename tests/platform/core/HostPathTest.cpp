@@ -145,6 +145,7 @@ TEST(HostPathTest, ARelativePathIsTakenFromTheCurrentFolder)
 
 TEST(HostPathTest, AnAbsoluteHostPathTakesTheModelsFormAndMapsBack)
 {
+    TmpdirOverride tmpdir("/scratch");
     const struct
     {
         const char* host;
@@ -152,6 +153,9 @@ TEST(HostPathTest, AnAbsoluteHostPathTakesTheModelsFormAndMapsBack)
     } cases[] = {
         {"/home/user/Projects/", "C:\\home\\user\\Projects\\"},
         {"/srv", "C:\\srv"},
+        {"/temp/sites/", "D:\\temp\\sites\\"},
+        {"/TEMP", "D:\\TEMP"},
+        {"/temporary/x", "C:\\temporary\\x"},
         {"relative/x", "relative/x"},
         {"D:\\Work", "D:\\Work"},
         {"", ""},

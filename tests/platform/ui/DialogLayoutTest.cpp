@@ -195,6 +195,40 @@ TEST(DialogLayoutTest, AControlTheLayoutLeavesOutGoesAtTheBottomAndAnUnknownIdIs
     EXPECT_EQ(LayoutFaults(host.GetSafeHwnd(), ControlsOf(host.GetSafeHwnd())), QStringList());
 }
 
+std::vector<std::string>& CapturedWarnings()
+{
+    static std::vector<std::string> warnings;
+    return warnings;
+}
+
+void CaptureWarning(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    if (type == QtWarningMsg)
+        CapturedWarnings().push_back(text.toStdString());
+}
+
+TEST(DialogLayoutTest, OnlyAShownControlTheLayoutLeavesOutIsRemarkedUpon)
+{
+    DialogTemplate page{9403, "Hidden", {}};
+    page.controls = {
+        {1, ControlKind::Edit, ""},
+        {2, ControlKind::PushButton, "Unused", /*hidden=*/true},
+        {3, ControlKind::CheckBox, "Forgotten"},
+    };
+    page.layout = Lay::Column({Lay::Control(1)});
+    CapturedWarnings().clear();
+    const QtMessageHandler previous = qInstallMessageHandler(&CaptureWarning);
+    ControlHost host(page);
+    qInstallMessageHandler(previous);
+    ShowAt(host.GetSafeHwnd(), QSize(300, 200));
+
+    EXPECT_EQ(CapturedWarnings(),
+              std::vector<std::string>{
+                  "Dialog 9403: the layout leaves out control 3; it goes at the bottom"});
+    EXPECT_FALSE(host.GetDlgItem(2)->IsWindowVisible());
+    EXPECT_TRUE(host.GetDlgItem(3)->IsWindowVisible());
+}
+
 TEST(DialogLayoutTest, AFormViewScrollsWhileThePaneIsSmallerThanItsControls)
 {
     DialogTemplate form = DesignerTemplate();

@@ -8,10 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QColor>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QMainWindow>
+#include <QScreen>
 #include <QToolBar>
 
 namespace
@@ -268,5 +271,15 @@ TEST_F(FrameWndTest, ActivatingMaximisedMaximisesTheWindow)
 {
     frame.ActivateFrame(SW_SHOWMAXIMIZED);
     EXPECT_TRUE(frame.GetSafeHwnd()->windowState().testFlag(Qt::WindowMaximized));
+}
+
+TEST_F(FrameWndTest, AMainWindowOpensOverThreeQuartersOfTheScreenEachWay)
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    frame.ActivateFrame();
+    QApplication::processEvents();
+    EXPECT_EQ(frame.GetSafeHwnd()->normalGeometry(),
+              QRect(area.left() + area.width() / 8, area.top() + area.height() / 8,
+                    area.width() * 3 / 4, area.height() * 3 / 4));
 }
 } // namespace

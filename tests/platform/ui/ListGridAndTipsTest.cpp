@@ -116,13 +116,15 @@ TEST_F(ListGridAndTipsTest, GridLinesShowRightOfEveryColumnOnlyWithTheStyle)
     CRect cell;
     list.GetSubItemRect(0, 0, LVIR_BOUNDS, cell);
     const QPoint line = InViewport(CPoint(cell.left + 99, cell.CenterPoint().y));
-    const QPoint under = InViewport(CPoint(cell.left + 50, cell.bottom - 1));
     const auto shot = [this] { return Viewport()->grab().toImage(); };
     const QColor grid = ToQColor(GetSysColor(COLOR_BTNFACE));
 
     const QImage plain = shot();
     list.SetExtendedStyle(LVS_EX_GRIDLINES);
     const QImage lined = shot();
+    // The rows grew by the line's pixel row.
+    list.GetSubItemRect(0, 0, LVIR_BOUNDS, cell);
+    const QPoint under = InViewport(CPoint(cell.left + 50, cell.bottom - 1));
 
     EXPECT_NE(plain.pixelColor(line), grid);
     EXPECT_EQ(lined.pixelColor(line), grid);

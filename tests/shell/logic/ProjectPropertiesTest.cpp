@@ -220,6 +220,41 @@ TEST_F(ProjectPropertiesTest, TheFirstFaultOfTheValuesIsShownAndNothingIsStored)
     }
 }
 
+TEST_F(ProjectPropertiesTest, ALocationTypedInTheHostsFormIsCheckedAndStoredInTheModelsForm)
+{
+    fs::create_directories(folder.Path() / "Taken");
+    const std::string host = folder.Path().string();
+    const struct
+    {
+        std::string typed;
+        const char* name;
+        const char* refusal;
+    } cases[] = {
+        {host + "/", "Shop", ""},
+        {" " + host + " ", "Store", ""},
+        {host + "/a|b/", "Shop", kLocation},
+        {host, "Taken", "Directory already exists! Please select another path"},
+    };
+    for (const auto& each : cases)
+    {
+        ProjectProperties properties = Valid();
+        properties.Edit().projectName = each.name;
+        properties.Edit().projectPath = each.typed.c_str();
+        const std::size_t before = boxes.Shown().size();
+        const bool applied = properties.Apply();
+        EXPECT_EQ(applied, *each.refusal == '\0') << each.typed;
+        if (!applied)
+        {
+            ASSERT_EQ(boxes.Shown().size(), before + 1) << each.typed;
+            EXPECT_EQ(boxes.Shown().back().text, each.refusal) << each.typed;
+            continue;
+        }
+        EXPECT_EQ(Settings().GetProjectPath(), CString(ToModelPath(host.c_str()).c_str()) + "\\")
+            << each.typed;
+        EXPECT_TRUE(fs::is_directory(folder.Path() / each.name / each.name)) << each.typed;
+    }
+}
+
 TEST_F(ProjectPropertiesTest, OkStoresTheSettingsAndSetsUpTheProjectFolderWithThemeAndLogo)
 {
     Write(Bin("KestraneWeavoFiles/includes/JS/Ajax.js"), "support");

@@ -180,6 +180,22 @@ TEST_F(HarnessTest, AnEmptyFolderAndACountOnlyRun)
                                            "Files = 1\nTotal Number Of Test Cases = 3\n\n");
 }
 
+TEST_F(HarnessTest, AFolderReachedAgainThroughALinkIsListedOnce)
+{
+    AddMasterFile("a.tg", "<%@ Page a.tg %>");
+    AddMasterFile("sub/b.tg", "<%@ Page b.tg %>");
+    std::filesystem::create_directory_symlink(".", Path("tg/self"));
+    std::filesystem::create_directory_symlink(Path("tg/sub"), Path("tg/zzz"));
+    std::filesystem::create_directories(Path("elsewhere"));
+    AddMasterFile("../elsewhere/c.tg", "<%@ Page c.tg %>");
+    std::filesystem::create_directory_symlink(Path("elsewhere"), Path("tg/sub/linked"));
+
+    const std::string set = harness.ListTestFiles(Path("tg").c_str());
+
+    EXPECT_EQ(ReadFile(set), Crlf(Path("tg/a.tg") + "\n" + Path("tg/sub/b.tg") + "\n" +
+                                  Path("tg/sub/linked/c.tg") + "\n"));
+}
+
 TEST(TestHarnessLineTest, TakeLineDropsTheKeywordAndLeadingBlanks)
 {
     EXPECT_EQ(TestHarness::TakeLine("OutDir \t C:\\out\\x\r", "OutDir"), "C:\\out\\x");
