@@ -34,6 +34,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace
 {
@@ -89,6 +90,27 @@ constexpr std::array<int, 8> kTableCountSlots = {
     TreeSlot::MasterForms,    TreeSlot::DetailForms,      TreeSlot::SearchReports,
     TreeSlot::Reports,        TreeSlot::UserFunctions,    TreeSlot::MapForms,
     TreeSlot::UserProcedures, TreeSlot::DefaultProcedures};
+// The editor that the one entry of the menu, a create command, opens new.
+std::optional<RightPane> CreatingPane(TreeMenu menu)
+{
+    switch (menu)
+    {
+    case TreeMenu::DashboardsNode:
+        return RightPane::DashBoardView;
+    case TreeMenu::ReportsNode:
+        return RightPane::RDLCReportView;
+    case TreeMenu::UserFunctionsNode:
+        return RightPane::UserFunctionView;
+    case TreeMenu::Procedure:
+        return RightPane::ProcedureView;
+    case TreeMenu::MultiPageReport:
+        return RightPane::MultiPageReportView;
+    case TreeMenu::ReportCollector:
+        return RightPane::ReportCollectorView;
+    default:
+        return std::nullopt;
+    }
+}
 } // namespace
 
 const std::vector<TreeMenuEntry>& TreeMenuEntries(TreeMenu menu)
@@ -238,6 +260,12 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
     }
     if (module == nullptr)
         return;
+    if (const std::optional<RightPane> pane = CreatingPane(menu))
+    {
+        if (command == kFirst)
+            EditNew(m_host, *pane);
+        return;
+    }
     switch (menu)
     {
     case TreeMenu::TableCategory:
@@ -286,10 +314,6 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
             WritePage(module->FindTransactionById(m_tree.Control().GetItemData(item)),
                       &AspxObjectWriter::WriteTransaction);
         return;
-    case TreeMenu::DashboardsNode:
-        if (command == kFirst)
-            EditNew(m_host, RightPane::DashBoardView);
-        return;
     case TreeMenu::SearchReportsNode:
         if (command == kFirst)
             EditNew(m_host, RightPane::ReportView);
@@ -303,10 +327,6 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
         else if (command == kSecond)
             WritePage(module->FindReportById(m_tree.Control().GetItemData(item)),
                       &AspxObjectWriter::WriteReport);
-        return;
-    case TreeMenu::ReportsNode:
-        if (command == kFirst)
-            EditNew(m_host, RightPane::RDLCReportView);
         return;
     case TreeMenu::MenusNode:
         if (command == kFirst)
@@ -324,22 +344,6 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
         else if (command == kSecond)
             WritePage(module->FindDashBoardPageById(m_tree.Control().GetItemData(item)),
                       &AspxObjectWriter::WriteDashBoardPage);
-        return;
-    case TreeMenu::UserFunctionsNode:
-        if (command == kFirst)
-            EditNew(m_host, RightPane::UserFunctionView);
-        return;
-    case TreeMenu::Procedure:
-        if (command == kFirst)
-            EditNew(m_host, RightPane::ProcedureView);
-        return;
-    case TreeMenu::MultiPageReport:
-        if (command == kFirst)
-            EditNew(m_host, RightPane::MultiPageReportView);
-        return;
-    case TreeMenu::ReportCollector:
-        if (command == kFirst)
-            EditNew(m_host, RightPane::ReportCollectorView);
         return;
     default:
         return;
