@@ -116,7 +116,16 @@ bool ProjectTree::IsModuleItem(TreeHandle item) const
 
 bool ProjectTree::IsCategoryNode(TreeHandle item) const
 {
-    return item != nullptr && IsModuleItem(m_tree.GetParentItem(item));
+    if (item == nullptr)
+        return false;
+    const TreeHandle parent = m_tree.GetParentItem(item);
+    if (IsModuleItem(parent))
+        return true;
+    // The groups of the default procedures stand under their category node.
+    Module* module = parent != nullptr && IsModuleItem(m_tree.GetParentItem(parent))
+                         ? FindModuleOfTreeItem(parent)
+                         : nullptr;
+    return module != nullptr && parent == CategoryNode(*module, TreeSlot::DefaultProcedures);
 }
 
 bool ProjectTree::IsEntityItem(TreeHandle item) const

@@ -6,6 +6,7 @@
 #include "entities/DashBoardPage.h"
 #include "entities/Form.h"
 #include "entities/Function.h"
+#include "entities/LoginPage.h"
 #include "entities/MapForm.h"
 #include "entities/Menu.h"
 #include "entities/MultiPageReport.h"
@@ -31,9 +32,10 @@ CString CountText(const char* prefix, int count)
     return text;
 }
 
+// The procedures of kind 0, the default ones, are those CountUserProcedures counts.
 int CountDefaultProcedures(const Module& module)
 {
-    return static_cast<int>(module.GetProcedures().size()) - module.CountUserProcedures();
+    return module.CountUserProcedures();
 }
 
 // The slot a table of the kind goes under, and its item image.
@@ -58,11 +60,12 @@ void ProjectTreeBuilder::PopulateModule(TreeHandle moduleItem, Module& module)
     AddCategoryNodes(moduleItem, module);
     // Each count text once, when the module's entities are in.
     m_countsDeferred = true;
+    m_inserted.reset();
     AddModuleEntities(module);
     m_countsDeferred = false;
     for (const TreeCategory& category : kCategories)
     {
-        if (m_tree.GetChildItem(CategoryNode(module, category.slot)) != nullptr)
+        if (m_inserted.test(static_cast<std::size_t>(category.slot)))
             SetInsertCountText(module, category.slot);
     }
 }
@@ -70,8 +73,14 @@ void ProjectTreeBuilder::PopulateModule(TreeHandle moduleItem, Module& module)
 void ProjectTreeBuilder::AddCategoryNodes(TreeHandle moduleItem, Module& module)
 {
     for (const TreeCategory& category : kCategories)
+    {
+        if (category.slot == TreeSlot::LoginPage && module.GetLoginPage() == nullptr)
+            continue;
+        const TreeHandle parent =
+            category.parentSlot != 0 ? CategoryNode(module, category.parentSlot) : moduleItem;
         CategoryNode(module, category.slot) =
-            m_tree.InsertItem(category.text, category.nodeImage, category.code, moduleItem);
+            m_tree.InsertItem(category.text, category.nodeImage, category.code, parent);
+    }
 }
 
 void ProjectTreeBuilder::AddModuleEntities(Module& module)
@@ -122,6 +131,7 @@ void ProjectTreeBuilder::AddModuleEntities(Module& module)
                 AddUserFunctionItem(module, *function);
         }
     }
+    AddLoginPageItem(module);
 }
 
 TreeHandle ProjectTreeBuilder::AddEntityItem(Module& module, int slot, const CString& text, int id,
@@ -131,9 +141,16 @@ TreeHandle ProjectTreeBuilder::AddEntityItem(Module& module, int slot, const CSt
     if (node == nullptr)
         return nullptr;
     const TreeHandle item = m_tree.InsertItem(text, image, id, node);
-    if (!m_countsDeferred)
-        SetInsertCountText(module, slot);
+    CountInsert(module, slot);
     return item;
+}
+
+void ProjectTreeBuilder::CountInsert(Module& module, int slot)
+{
+    if (m_countsDeferred)
+        m_inserted.set(static_cast<std::size_t>(slot));
+    else
+        SetInsertCountText(module, slot);
 }
 
 void ProjectTreeBuilder::SetInsertCountText(Module& module, int slot)
@@ -170,7 +187,7 @@ int ProjectTreeBuilder::CountOfSlot(const Module& module, int slot)
     case TreeSlot::Dashboards:
         return static_cast<int>(module.GetDashBoards().size());
     case TreeSlot::UserProcedures:
-        return module.CountUserProcedures();
+        return static_cast<int>(module.GetProcedures().size()) - CountDefaultProcedures(module);
     case TreeSlot::DefaultProcedures:
     case TreeSlot::SelectAllProcedures:
     case TreeSlot::SelectRecordProcedures:
@@ -225,12 +242,14 @@ void ProjectTreeBuilder::AddFormsOfTable(Module& module, Table& table)
 
 void ProjectTreeBuilder::AddProcedureItem(Module& module, Procedure& procedure)
 {
-    if (procedure.GetKind() != 0)
+    if (procedure.GetKind() != Procedure::standardKind)
     {
         AddEntityItem(module, TreeSlot::UserProcedures, procedure.GetName(), procedure.GetId(),
                       TreeImage::Module);
         return;
     }
+    // A default procedure shows in its group when it is one of the select procedures; the count
+    // of all of them goes on the node of the groups.
     int slot = 0;
     if (procedure.GetName().Find("SelectAll") >= 0)
         slot = TreeSlot::SelectAllProcedures;
@@ -241,9 +260,7 @@ void ProjectTreeBuilder::AddProcedureItem(Module& module, Procedure& procedure)
     if (node == nullptr)
         return;
     m_tree.InsertItem(procedure.GetName(), TreeImage::Module, procedure.GetId(), node);
-    if (const TreeHandle countNode = CategoryNode(module, TreeSlot::DefaultProcedures))
-        m_tree.SetItemText(countNode,
-                           CountText("Default Procedures(", CountDefaultProcedures(module)));
+    CountInsert(module, TreeSlot::DefaultProcedures);
 }
 
 void ProjectTreeBuilder::AddTransactionItem(Module& module, Transaction& transaction)
@@ -300,9 +317,17 @@ void ProjectTreeBuilder::AddUserFunctionItem(Module& module, Function& function)
     AddEntityItem(module, TreeSlot::UserFunctions, function.GetFieldName(), function.GetId(), 22);
 }
 
+void ProjectTreeBuilder::AddLoginPageItem(Module& module)
+{
+    // A module has one login page: its item carries no id.
+    if (const LoginPage* page = module.GetLoginPage())
+        AddEntityItem(module, TreeSlot::LoginPage, page->GetFormName(), 0, TreeImage::Module);
+}
+
 void ProjectTreeBuilder::RemoveCategoryNodes(Module& module)
 {
-    for (int slot = 1; slot < Module::treeItemCount; ++slot)
+    // From the last, so that the groups go before the node they stand under.
+    for (int slot = Module::treeItemCount - 1; slot > 0; --slot)
     {
         TreeHandle& node = CategoryNode(module, slot);
         if (node == nullptr)

@@ -2,6 +2,9 @@
 
 #include "shell/logic/ProjectTreeControl.h"
 
+#include "model/Module.h"
+
+#include <bitset>
 #include <utility>
 #include <vector>
 
@@ -12,7 +15,6 @@ class Form;
 class Function;
 class MapForm;
 class Menu;
-class Module;
 class MultiPageReport;
 class Procedure;
 class RDLCReport;
@@ -50,6 +52,8 @@ public:
     void AddMultiPageReportItem(Module& module, MultiPageReport& report);
     void AddReportCollectorItem(Module& module, ReportCollector& collector);
     void AddUserFunctionItem(Module& module, Function& function);
+    // The module's login page, when it has one.
+    void AddLoginPageItem(Module& module);
 
     // Deletes the module's category nodes with their subtrees and empties their slots.
     void RemoveCategoryNodes(Module& module);
@@ -71,10 +75,14 @@ private:
     // slot holds no node.
     TreeHandle AddEntityItem(Module& module, int slot, const CString& text, int id, int image);
     void SetInsertCountText(Module& module, int slot);
+    // An entity of the slot went in: its count text now, or once the module is populated.
+    void CountInsert(Module& module, int slot);
     // Is the item the module item or below it.
     bool IsWithin(TreeHandle item, TreeHandle moduleItem) const;
     ItemKey KeyOf(TreeHandle item) const;
 
     ProjectTreeControl& m_tree;
     bool m_countsDeferred = false;
+    // The slots that took an entity while the counts were deferred.
+    std::bitset<Module::treeItemCount> m_inserted;
 };

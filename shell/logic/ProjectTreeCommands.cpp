@@ -35,6 +35,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <optional>
 
 namespace
 {
@@ -51,36 +52,66 @@ bool IsTableSlot(int slot)
            slot == TreeSlot::MapTables;
 }
 
-// The entities the model deletes with a table, by slot.
-struct DependentItem
+bool IsProcedureSlot(int slot)
 {
-    Module* module;
-    int slot;
-    int id;
-    TreeHandle item;
-};
+    return slot == TreeSlot::UserProcedures || slot == TreeSlot::SelectAllProcedures ||
+           slot == TreeSlot::SelectRecordProcedures;
+}
 
-bool StillExists(const DependentItem& dependent)
+// Is the entity of the item under the module's node of the slot still in the module.
+bool ItemEntityExists(const Module& module, int slot, int id)
 {
-    Module& module = *dependent.module;
-    switch (dependent.slot)
+    switch (slot)
     {
     case TreeSlot::MasterForms:
-        return module.FindMasterFormById(dependent.id) != nullptr;
+        return module.FindMasterFormById(id) != nullptr;
     case TreeSlot::DetailForms:
-        return module.FindTransactionById(dependent.id) != nullptr;
+        return module.FindTransactionById(id) != nullptr;
     case TreeSlot::SearchReports:
-        return module.FindReportById(dependent.id) != nullptr;
+        return module.FindReportById(id) != nullptr;
     case TreeSlot::Reports:
-        return module.FindRDLCReportById(dependent.id) != nullptr;
+        return module.FindRDLCReportById(id) != nullptr;
+    case TreeSlot::MapForms:
+        return module.FindMapFormById(id) != nullptr;
+    case TreeSlot::UserFunctions:
+        return module.FindFunctionById(id) != nullptr;
     default:
-        return module.FindFunctionById(dependent.id) != nullptr;
+        return !IsProcedureSlot(slot) || module.FindProcedureById(id) != nullptr;
     }
 }
 
-constexpr std::array<int, 5> kDependentSlots = {TreeSlot::MasterForms, TreeSlot::DetailForms,
-                                                TreeSlot::SearchReports, TreeSlot::Reports,
-                                                TreeSlot::UserFunctions};
+constexpr std::array<int, 3> kProcedureSlots = {
+    TreeSlot::UserProcedures, TreeSlot::SelectAllProcedures, TreeSlot::SelectRecordProcedures};
+// The kinds the model deletes with a table, and the counts a table delete refreshes.
+constexpr std::array<int, 9> kTableDependentSlots = {
+    TreeSlot::MasterForms,    TreeSlot::DetailForms,         TreeSlot::SearchReports,
+    TreeSlot::Reports,        TreeSlot::UserFunctions,       TreeSlot::MapForms,
+    TreeSlot::UserProcedures, TreeSlot::SelectAllProcedures, TreeSlot::SelectRecordProcedures};
+constexpr std::array<int, 8> kTableCountSlots = {
+    TreeSlot::MasterForms,    TreeSlot::DetailForms,      TreeSlot::SearchReports,
+    TreeSlot::Reports,        TreeSlot::UserFunctions,    TreeSlot::MapForms,
+    TreeSlot::UserProcedures, TreeSlot::DefaultProcedures};
+// The editor that the one entry of the menu, a create command, opens new.
+std::optional<RightPane> CreatingPane(TreeMenu menu)
+{
+    switch (menu)
+    {
+    case TreeMenu::DashboardsNode:
+        return RightPane::DashBoardView;
+    case TreeMenu::ReportsNode:
+        return RightPane::RDLCReportView;
+    case TreeMenu::UserFunctionsNode:
+        return RightPane::UserFunctionView;
+    case TreeMenu::Procedure:
+        return RightPane::ProcedureView;
+    case TreeMenu::MultiPageReport:
+        return RightPane::MultiPageReportView;
+    case TreeMenu::ReportCollector:
+        return RightPane::ReportCollectorView;
+    default:
+        return std::nullopt;
+    }
+}
 } // namespace
 
 const std::vector<TreeMenuEntry>& TreeMenuEntries(TreeMenu menu)
@@ -107,9 +138,9 @@ const std::vector<TreeMenuEntry>& TreeMenuEntries(TreeMenu menu)
         {{kFirst, "Write MapForm"}},
         {{kFirst, "Create DashBoardPage"}, {kSecond, "Write DashBoardPage"}},
         {{kFirst, "Create Function"}},
-        {},
-        {},
-        {},
+        {{kFirst, "Create Procedure"}},
+        {{kFirst, "Create MultiPageReport"}},
+        {{kFirst, "Create ReportCollector"}},
     }};
     return entries[static_cast<std::size_t>(menu)];
 }
@@ -150,6 +181,18 @@ TreeMenuChoice ProjectTreeCommands::ChooseMenu(TreeHandle item) const
     case TreeSlot::MasterTables:
     case TreeSlot::DetailTables:
         return {TreeMenu::TableCategory, {}};
+    case TreeSlot::MapTables:
+        // A map table is made in the table designer; forms and pastes are for the other kinds.
+        return {TreeMenu::TableCategory, {kSecond, kThird}};
+    case TreeSlot::UserProcedures:
+    case TreeSlot::DefaultProcedures:
+    case TreeSlot::SelectAllProcedures:
+    case TreeSlot::SelectRecordProcedures:
+        return {TreeMenu::Procedure, {}};
+    case TreeSlot::MultiPageReports:
+        return {TreeMenu::MultiPageReport, {}};
+    case TreeSlot::ReportCollectors:
+        return {TreeMenu::ReportCollector, {}};
     case TreeSlot::MasterForms:
         return {TreeMenu::MasterFormsNode, {}};
     case TreeSlot::DetailForms:
@@ -171,8 +214,14 @@ TreeMenuChoice ProjectTreeCommands::ChooseMenu(TreeHandle item) const
     }
     if (IsTableSlot(parentSlot))
         return {TreeMenu::TableItem, {}};
+    if (IsProcedureSlot(parentSlot))
+        return {TreeMenu::Procedure, {}};
     switch (parentSlot)
     {
+    case TreeSlot::MultiPageReports:
+        return {TreeMenu::MultiPageReport, {}};
+    case TreeSlot::ReportCollectors:
+        return {TreeMenu::ReportCollector, {}};
     case TreeSlot::MasterForms:
         return {TreeMenu::FormItem, {}};
     case TreeSlot::DetailForms:
@@ -212,17 +261,28 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
     }
     if (module == nullptr)
         return;
-    const bool detailNode = item == CategoryNode(*module, TreeSlot::DetailTables);
+    if (const std::optional<RightPane> pane = CreatingPane(menu))
+    {
+        if (command == kFirst)
+            EditNew(m_host, *pane);
+        return;
+    }
     switch (menu)
     {
     case TreeMenu::TableCategory:
+    {
+        const int kind = item == CategoryNode(*module, TreeSlot::DetailTables)
+                             ? Table::masterDetailKind
+                         : item == CategoryNode(*module, TreeSlot::MapTables) ? Table::mapKind
+                                                                              : Table::masterKind;
         if (command == kFirst)
-            m_host.OpenTableEditor(nullptr, detailNode ? 1 : 0, /*enableOK=*/false);
-        else if (command == kSecond && !detailNode)
+            m_host.OpenTableEditor(nullptr, kind, /*enableOK=*/false);
+        else if (command == kSecond && kind == Table::masterKind)
             CreateForms();
-        else if (command == kThird)
-            PasteTable(detailNode ? 1 : 0);
+        else if (command == kThird && kind != Table::mapKind)
+            PasteTable(kind);
         return;
+    }
     case TreeMenu::TableItem:
         if (command == kFirst)
             CreateFormOfItem(item);
@@ -255,10 +315,6 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
             WritePage(module->FindTransactionById(m_tree.Control().GetItemData(item)),
                       &AspxObjectWriter::WriteTransaction);
         return;
-    case TreeMenu::DashboardsNode:
-        if (command == kFirst)
-            EditNew(m_host, RightPane::DashBoardView);
-        return;
     case TreeMenu::SearchReportsNode:
         if (command == kFirst)
             EditNew(m_host, RightPane::ReportView);
@@ -272,10 +328,6 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
         else if (command == kSecond)
             WritePage(module->FindReportById(m_tree.Control().GetItemData(item)),
                       &AspxObjectWriter::WriteReport);
-        return;
-    case TreeMenu::ReportsNode:
-        if (command == kFirst)
-            EditNew(m_host, RightPane::RDLCReportView);
         return;
     case TreeMenu::MenusNode:
         if (command == kFirst)
@@ -293,10 +345,6 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
         else if (command == kSecond)
             WritePage(module->FindDashBoardPageById(m_tree.Control().GetItemData(item)),
                       &AspxObjectWriter::WriteDashBoardPage);
-        return;
-    case TreeMenu::UserFunctionsNode:
-        if (command == kFirst)
-            EditNew(m_host, RightPane::UserFunctionView);
         return;
     default:
         return;
@@ -601,9 +649,17 @@ void ProjectTreeCommands::DeleteSelectedItem()
         AfxMessageBox("Can not delete Default Table");
         return;
     }
+    const TreeHandle parent = m_tree.Control().GetParentItem(item);
+    // The login page, pages of reports and report collectors are not deleted from the tree.
+    if (Module* module = m_tree.FindModuleOfTreeItem(item))
+    {
+        const int slot = ProjectTree::SlotOfItem(*module, parent);
+        if (slot == TreeSlot::LoginPage || slot == TreeSlot::MultiPageReports ||
+            slot == TreeSlot::ReportCollectors)
+            return;
+    }
     if (AfxMessageBox("Do you really want to delete the selected entity?", MB_OKCANCEL) != IDOK)
         return;
-    const TreeHandle parent = m_tree.Control().GetParentItem(item);
     for (Module* module : Project().GetModules())
     {
         const int slot = ProjectTree::SlotOfItem(*module, parent);
@@ -640,7 +696,7 @@ void ProjectTreeCommands::DeleteEntityOfSlot(Module& module, int slot, TreeHandl
         return;
     case TreeSlot::MapForms:
         DeleteEntity(module.FindMapFormById(id), &ForgeonProject::DeleteMapForm, item,
-                     RightPane::MapFormView, {});
+                     RightPane::MapFormView, {TreeSlot::MapForms});
         return;
     case TreeSlot::DetailForms:
         DeleteTransaction(module, item);
@@ -657,7 +713,8 @@ void ProjectTreeCommands::DeleteEntityOfSlot(Module& module, int slot, TreeHandl
     case TreeSlot::SelectAllProcedures:
     case TreeSlot::SelectRecordProcedures:
         DeleteEntity(module.FindProcedureById(id), &ForgeonProject::DeleteProcedure, item,
-                     RightPane::ProcedureView, {});
+                     RightPane::ProcedureView,
+                     {TreeSlot::UserProcedures, TreeSlot::DefaultProcedures});
         return;
     case TreeSlot::SearchReports:
         DeleteEntity(module.FindReportById(id), &ForgeonProject::DeleteApplicationReport, item,
@@ -700,7 +757,6 @@ void ProjectTreeCommands::DeleteTable(Module& module, int slot, TreeHandle item)
     Table* table = TableOfItem(module, item);
     if (table == nullptr)
         return;
-    std::vector<DependentItem> dependents;
     bool usedByProcedures = false;
     bool ownsFunctions = false;
     bool usedByForms = false;
@@ -718,43 +774,23 @@ void ProjectTreeCommands::DeleteTable(Module& module, int slot, TreeHandle item)
                                     return procedure->GetMainTable() == table ||
                                            procedure->FindTableById(table->GetId()) != nullptr;
                                 });
-        const auto collect = [&](int dependentSlot, int id)
-        {
-            const TreeHandle node = CategoryNode(*each, dependentSlot);
-            if (const TreeHandle found = node ? m_tree.FindChildItem(node, id) : nullptr)
-                dependents.push_back({each, dependentSlot, id, found});
-        };
         std::vector<Form*> forms;
         each->GetFormsForTable(table, forms);
         usedByForms = usedByForms || !forms.empty();
-        for (const Form* form : forms)
-            collect(TreeSlot::MasterForms, form->GetId());
-        for (const Transaction* transaction : each->GetTransactions())
-        {
-            if (!transaction->UsesTable(table))
-                continue;
-            usedByTransactions = true;
-            collect(TreeSlot::DetailForms, transaction->GetId());
-        }
-        for (const ApplicationReport* report : each->GetReports())
-        {
-            if (report->GetTable() != table)
-                continue;
-            ownsReports = true;
-            collect(TreeSlot::SearchReports, report->GetId());
-        }
-        for (const RDLCReport* report : each->GetRDLCReports())
-        {
-            if (report->GetTable() != table)
-                continue;
-            ownsRDLCReports = true;
-            collect(TreeSlot::Reports, report->GetId());
-        }
+        usedByTransactions =
+            usedByTransactions ||
+            std::ranges::any_of(each->GetTransactions(), [table](const Transaction* transaction)
+                                { return transaction->UsesTable(table); });
+        ownsReports = ownsReports || std::ranges::any_of(each->GetReports(),
+                                                         [table](const ApplicationReport* report)
+                                                         { return report->GetTable() == table; });
+        ownsRDLCReports =
+            ownsRDLCReports ||
+            std::ranges::any_of(each->GetRDLCReports(), [table](const RDLCReport* report)
+                                { return report->GetTable() == table; });
         std::vector<Function*> functions;
         each->GetUserFunctionsOfTable(table, functions);
         ownsFunctions = ownsFunctions || !functions.empty();
-        for (const Function* function : functions)
-            collect(TreeSlot::UserFunctions, function->GetId());
     }
     if (!project.DeleteTable(table))
         return;
@@ -775,15 +811,30 @@ void ProjectTreeCommands::DeleteTable(Module& module, int slot, TreeHandle item)
         m_host.ResetEditor(RightPane::ReportView);
     if (ownsRDLCReports)
         m_host.ResetEditor(RightPane::RDLCReportView);
-    for (const DependentItem& dependent : dependents)
-    {
-        if (!StillExists(dependent))
-            m_tree.Control().DeleteItem(dependent.item);
-    }
-    std::vector<int> counts(kDependentSlots.begin(), kDependentSlots.end());
-    if (slot != TreeSlot::MapTables)
-        counts.push_back(slot);
+    // The items of what went with the table.
+    RemoveStaleItems({kTableDependentSlots.begin(), kTableDependentSlots.end()});
+    std::vector<int> counts(kTableCountSlots.begin(), kTableCountSlots.end());
+    counts.push_back(slot);
     AfterDelete(item, RightPane::TableView, counts);
+}
+
+void ProjectTreeCommands::RemoveStaleItems(const std::vector<int>& slots)
+{
+    for (Module* module : Project().GetModules())
+    {
+        for (const int slot : slots)
+        {
+            const TreeHandle node = CategoryNode(*module, slot);
+            for (TreeHandle item = node != nullptr ? m_tree.Control().GetChildItem(node) : nullptr;
+                 item != nullptr;)
+            {
+                const TreeHandle next = m_tree.Control().GetNextSiblingItem(item);
+                if (!ItemEntityExists(*module, slot, m_tree.Control().GetItemData(item)))
+                    m_tree.Control().DeleteItem(item);
+                item = next;
+            }
+        }
+    }
 }
 
 void ProjectTreeCommands::DeleteTransaction(Module& module, TreeHandle item)
@@ -808,8 +859,11 @@ void ProjectTreeCommands::DeleteTransaction(Module& module, TreeHandle item)
         if (!own.empty())
             m_host.ResetEditor(RightPane::ProcedureView);
     }
-    DeleteEntity(transaction, &ForgeonProject::DeleteTransaction, item, RightPane::TransactionView,
-                 {TreeSlot::DetailForms});
+    if (!project.DeleteTransaction(transaction))
+        return;
+    RemoveStaleItems({kProcedureSlots.begin(), kProcedureSlots.end()});
+    AfterDelete(item, RightPane::TransactionView,
+                {TreeSlot::DetailForms, TreeSlot::UserProcedures, TreeSlot::DefaultProcedures});
 }
 
 void ProjectTreeCommands::DeleteField(TreeHandle item)

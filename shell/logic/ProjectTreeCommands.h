@@ -118,6 +118,8 @@ private:
     // Deletes the entity of the item under the module's node of the slot.
     void DeleteEntityOfSlot(Module& module, int slot, TreeHandle item);
     void DeleteTable(Module& module, int slot, TreeHandle item);
+    // Deletes, in every module, the items under the nodes of the slots whose entities went.
+    void RemoveStaleItems(const std::vector<int>& slots);
     void DeleteTransaction(Module& module, TreeHandle item);
     void DeleteField(TreeHandle item);
     // After a delete by the model: the item removed, the editor let go, the counts refreshed.

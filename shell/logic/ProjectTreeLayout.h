@@ -5,7 +5,7 @@
 #include <array>
 
 // The category nodes of a module in the project tree. A node's slot is its index in the module's
-// block of tree-item handles (Module::GetTreeItems); the tree creates the ten categories of
+// block of tree-item handles (Module::GetTreeItems); the tree creates the categories of
 // kCategories, the other slots stay empty.
 namespace TreeSlot
 {
@@ -51,10 +51,13 @@ struct TreeCategory
     // The node's item data.
     int code;
     int itemImage;
+    // The slot of the node it stands under; 0 for the module item.
+    int parentSlot = 0;
 };
 
-// In the order the nodes stand under a module.
-inline constexpr std::array<TreeCategory, 10> kCategories = {{
+// In the order the nodes stand under a module. Kinds without images of their own show the
+// module's image; the default procedures stand in two groups under their node.
+inline constexpr std::array<TreeCategory, 19> kCategories = {{
     {TreeSlot::MasterTables, "Master Tables", "Master Tables(", "Master Tables(", 2, -2, 3},
     {TreeSlot::MasterForms, "Master Forms", "Master Forms(", "Master Forms(", 5, -3, 6},
     {TreeSlot::DetailTables, "Master-Detail Tables", "Master-Detail Tables(",
@@ -62,11 +65,30 @@ inline constexpr std::array<TreeCategory, 10> kCategories = {{
     {TreeSlot::DetailForms, "Master-Detail Forms", "Master-Detail Forms(", "Master Detail Forms(",
      9, -5, 10},
     {TreeSlot::Dashboards, "Dashboards", "Dashboards(", "Dashboards(", 17, -6, 18},
+    {TreeSlot::UserProcedures, "Procedures", "Procedures(", "Procedures(", TreeImage::Module, -7,
+     TreeImage::Module},
+    {TreeSlot::DefaultProcedures, "Default Procedures", "Default Procedures(",
+     "Default Procedures(", TreeImage::Module, -8, TreeImage::Module},
+    {TreeSlot::SelectAllProcedures, "SelectAll", "SelectAll", "SelectAll", TreeImage::Module, -9,
+     TreeImage::Module, TreeSlot::DefaultProcedures},
+    {TreeSlot::SelectRecordProcedures, "SelectRecord", "SelectRecord", "SelectRecord",
+     TreeImage::Module, -10, TreeImage::Module, TreeSlot::DefaultProcedures},
     {TreeSlot::SearchReports, "Search Reports", "Search Reports(", "Search Reports(", 13, -11, 14},
     {TreeSlot::Reports, "Reports", "Reports(", "Reports(", 11, -19, 12},
     {TreeSlot::Menus, "Menus", "Menus(", "Menus(", 19, -12, 20},
+    {TreeSlot::MapTables, "Map Tables", "Map Tables(", "Map Tables(", TreeImage::Module, -13,
+     TreeImage::Module},
+    {TreeSlot::MapForms, "Map Forms", "Map Forms(", "Map Forms(", TreeImage::Module, -14,
+     TreeImage::Module},
     {TreeSlot::DashBoardPages, "DashBoardPages", "DashBoardPages(", "Dashboard Pages(", 15, -15,
      16},
+    {TreeSlot::MultiPageReports, "MultiPageReports", "MultiPageReports(", "MultiPageReports(",
+     TreeImage::Module, -16, TreeImage::Module},
+    // Only in a module that has a login page.
+    {TreeSlot::LoginPage, "Login Page", "Login Page", "Login Page", TreeImage::Module, -17,
+     TreeImage::Module},
+    {TreeSlot::ReportCollectors, "ReportCollectors", "ReportCollectors(", "ReportCollectors(",
+     TreeImage::Module, -20, TreeImage::Module},
     {TreeSlot::UserFunctions, "User Defined Functions", "User Defined Functions",
      "User Defined Functions(", 21, -18, 22},
 }};

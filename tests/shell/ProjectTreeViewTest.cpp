@@ -81,10 +81,17 @@ TEST_F(ProjectTreeViewTest, ANewProjectShowsItsTreeInTheWindow)
                                                    "Master-Detail Tables [7] -4\n"
                                                    "Master-Detail Forms [9] -5\n"
                                                    "Dashboards(2) [17] -6\n"
+                                                   "Procedures [1] -7\n"
+                                                   "Default Procedures [1] -8\n"
                                                    "Search Reports(1) [13] -11\n"
                                                    "Reports [11] -19\n"
                                                    "Menus(1) [19] -12\n"
+                                                   "Map Tables [1] -13\n"
+                                                   "Map Forms [1] -14\n"
                                                    "DashBoardPages(2) [15] -15\n"
+                                                   "MultiPageReports [1] -16\n"
+                                                   "Login Page [1] -17\n"
+                                                   "ReportCollectors [1] -20\n"
                                                    "User Defined Functions [21] -18\n");
     EXPECT_TRUE(Tree().IsExpanded(root));
     EXPECT_TRUE(Tree().IsExpanded(Tree().GetChildItem(root)));
@@ -141,6 +148,11 @@ TEST_F(ProjectTreeViewTest, EveryContextMenuShowsItsEntriesWithTheirEnabledState
         {Tree().GetChildItem(Node(Base(), TreeSlot::DashBoardPages)),
          {"Create DashBoardPage (grayed)", "Write DashBoardPage"}},
         {Node(Base(), TreeSlot::UserFunctions), {"Create Function"}},
+        {Node(Base(), TreeSlot::MapTables),
+         {"Create Table", "Create Forms (grayed)", "Paste Table (grayed)"}},
+        {Node(Base(), TreeSlot::SelectRecordProcedures), {"Create Procedure"}},
+        {Node(Base(), TreeSlot::MultiPageReports), {"Create MultiPageReport"}},
+        {Node(Base(), TreeSlot::ReportCollectors), {"Create ReportCollector"}},
     };
     for (const auto& each : cases)
     {
@@ -151,8 +163,10 @@ TEST_F(ProjectTreeViewTest, EveryContextMenuShowsItsEntriesWithTheirEnabledState
         EXPECT_EQ(menus.Shown().back().point, CPoint(40, 50));
         EXPECT_EQ(menus.Shown().back().flags & TPM_RETURNCMD, TPM_RETURNCMD);
     }
-    // Fields, menus and dashboards have no menu.
+    // Fields, menus, dashboards, map forms and the login page have no menu.
     const std::size_t shown = menus.Shown().size();
+    View().ShowContextMenu(Node(Base(), TreeSlot::MapForms), CPoint(0, 0));
+    View().ShowContextMenu(Tree().GetChildItem(Node(Base(), TreeSlot::LoginPage)), CPoint(0, 0));
     View().ShowContextMenu(Tree().GetChildItem(Node(Base(), TreeSlot::Menus)), CPoint(0, 0));
     View().ShowContextMenu(Tree().GetChildItem(Node(Base(), TreeSlot::Dashboards)), CPoint(0, 0));
     EXPECT_EQ(menus.Shown().size(), shown);

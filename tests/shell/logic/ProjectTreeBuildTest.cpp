@@ -24,7 +24,7 @@ std::string TableLines(const std::vector<Table*>& tables, int image)
 }
 } // namespace
 
-TEST_F(TreeFixture, ANewProjectShowsItsRootAndTheTenCategoriesOfBaseModule)
+TEST_F(TreeFixture, ANewProjectShowsItsRootAndTheCategoriesOfBaseModule)
 {
     EXPECT_EQ(control.Dump(nullptr, 3), "Untitled Project [0] 0\n"
                                         "  BaseModule [1] 1\n"
@@ -33,21 +33,32 @@ TEST_F(TreeFixture, ANewProjectShowsItsRootAndTheTenCategoriesOfBaseModule)
                                         "    Master-Detail Tables [7] -4\n"
                                         "    Master-Detail Forms [9] -5\n"
                                         "    Dashboards(2) [17] -6\n"
+                                        "    Procedures [1] -7\n"
+                                        "    Default Procedures [1] -8\n"
                                         "    Search Reports(1) [13] -11\n"
                                         "    Reports [11] -19\n"
                                         "    Menus(1) [19] -12\n"
+                                        "    Map Tables [1] -13\n"
+                                        "    Map Forms [1] -14\n"
                                         "    DashBoardPages(2) [15] -15\n"
+                                        "    MultiPageReports [1] -16\n"
+                                        "    Login Page [1] -17\n"
+                                        "    ReportCollectors [1] -20\n"
                                         "    User Defined Functions [21] -18\n");
     EXPECT_EQ(control.Dump(Node(Base(), TreeSlot::MasterTables), 2),
               TableLines(Base().GetMasterTables(), 3));
+    // The groups of the default procedures, and the base module's login page.
+    EXPECT_EQ(control.Dump(Node(Base(), TreeSlot::DefaultProcedures), 2),
+              "SelectAll [1] -9\nSelectRecord [1] -10\n");
+    EXPECT_EQ(control.Dump(Node(Base(), TreeSlot::LoginPage), 2), "Login Page [1] 0\n");
     const TreeHandle forms = Node(Base(), TreeSlot::MasterForms);
     EXPECT_EQ(control.GetItemData(control.Child(forms, "useraccount_form")),
               Base().FindMasterFormByName("useraccount_form")->GetId());
     EXPECT_EQ(control.GetItemImage(control.Child(forms, "ChangePassword_form")), 6);
     EXPECT_TRUE(control.IsExpanded(tree.GetRootItem()));
     EXPECT_TRUE(control.IsExpanded(tree.GetModuleItem(0)));
-    // The slots the tree does not create stay empty.
-    for (const int slot : {0, 6, 7, 8, 9, 10, 11, 12, 16, 17, 19, 20, 21})
+    // The slots the tree does not use stay empty.
+    for (const int slot : {0, 10, 11, 12})
         EXPECT_EQ(Node(Base(), slot), nullptr) << slot;
 }
 
@@ -85,12 +96,12 @@ TEST_F(TreeFixture, CategoryNodesShowTheirBareNamesUntilAnEntityOfTheirKindIsIns
         control.GetItemImage(control.Child(Node(*module, TreeSlot::DetailTables), "orders_detail")),
         8);
 
-    // A map table has no node to go under: no item anywhere.
-    const std::size_t items = control.CountItems();
+    // A map table goes under Map Tables with the module's picture.
     Table* link = NewTable("orders_link", Table::mapKind);
     module->AddTable(link);
     ProjectTreeBuilder(control).AddTableItem(*module, *link);
-    EXPECT_EQ(control.CountItems(), items);
+    EXPECT_EQ(control.Dump(Node(*module, TreeSlot::MapTables), 2), TableLines({link}, 1));
+    EXPECT_EQ(control.GetItemText(Node(*module, TreeSlot::MapTables)), "Map Tables(1)");
 
     // A delete leaves the refresh text, with the count also at 0.
     ProjectTreeBuilder(control).RefreshCountText(*module, TreeSlot::DetailTables);
@@ -246,4 +257,96 @@ TEST_F(TreeFixture, EditorsKeepItemTextsCurrent)
     EXPECT_EQ(control.GetItemText(accounts), "accounts");
     tree.RenameSelectedItemOf(form->GetId(), "users");
     EXPECT_EQ(control.GetItemText(accounts), "users");
+}
+
+TEST_F(TreeFixture, ProceduresMapFormsAndReportPagesShowUnderTheirNodesWithTheirCounts)
+{
+    Module* module = project.AddNewModule();
+    const OtherKinds kinds(*module);
+    tree.BuildTree(&project);
+    // Default procedures show in their groups, unless neither group takes them; a module without
+    // a login page has no node for it.
+    EXPECT_EQ(control.Dump(tree.GetModuleItem(1), 3, /*withData=*/false),
+              "Master Tables [2]\n"
+              "Master Forms [5]\n"
+              "Master-Detail Tables [7]\n"
+              "Master-Detail Forms [9]\n"
+              "Dashboards(1) [17]\n"
+              "  Module2_Dashboard [18]\n"
+              "Procedures(1) [1]\n"
+              "  PRC_OrderSearch [1]\n"
+              "Default Procedures(4) [1]\n"
+              "  SelectAll [1]\n"
+              "    PRC_orders_SelectAll [1]\n"
+              "  SelectRecord [1]\n"
+              "    PRC_orders_SelectRecord [1]\n"
+              "    PRC_orders_SelectLastRecord [1]\n"
+              "Search Reports [13]\n"
+              "Reports [11]\n"
+              "Menus(1) [19]\n"
+              "  Module2Menu [20]\n"
+              "Map Tables(1) [1]\n"
+              "  orders_region [1]\n"
+              "    orders_region_id [4]\n"
+              "    Is_Deleted [4]\n"
+              "    region [4]\n"
+              "Map Forms(1) [1]\n"
+              "  orders_map [1]\n"
+              "DashBoardPages(1) [15]\n"
+              "  Module2_Dashboard [16]\n"
+              "MultiPageReports(1) [1]\n"
+              "  Overview [1]\n"
+              "ReportCollectors(1) [1]\n"
+              "  Desk [1]\n"
+              "User Defined Functions [21]\n");
+    // Items carry their entities' ids.
+    const std::pair<int, int> items[] = {
+        {TreeSlot::UserProcedures, kinds.search->GetId()},
+        {TreeSlot::SelectRecordProcedures, kinds.selectRecord->GetId()},
+        {TreeSlot::MapTables, kinds.link->GetId()},
+        {TreeSlot::MapForms, kinds.map->GetId()},
+        {TreeSlot::MultiPageReports, kinds.overview->GetId()},
+        {TreeSlot::ReportCollectors, kinds.desk->GetId()},
+    };
+    for (const auto& [slot, id] : items)
+        EXPECT_EQ(control.GetItemData(control.GetChildItem(Node(*module, slot))), id) << slot;
+    EXPECT_EQ(Node(*module, TreeSlot::LoginPage), nullptr);
+
+    // The groups are category nodes of the module; the procedures under them are entities.
+    const TreeHandle selectAll = Node(*module, TreeSlot::SelectAllProcedures);
+    EXPECT_FALSE(tree.IsEntityItem(selectAll));
+    EXPECT_TRUE(tree.IsEntityItem(control.GetChildItem(selectAll)));
+    EXPECT_EQ(tree.FindModuleOfTreeItem(control.GetChildItem(selectAll)), module);
+    EXPECT_EQ(tree.FindEntityItem(-9, tree.GetModuleItem(1)), nullptr);
+
+    // An editor's insert counts the procedures of the kind, shown or not; one that no group
+    // takes gets no item and leaves the count as it was.
+    for (const char* name : {"PRC_orders_Update", "PRC_customer_SelectAll"})
+    {
+        auto* other = new Procedure;
+        other->SetName(name);
+        other->SetKind(Procedure::standardKind);
+        module->AddProcedure(other);
+        ProjectTreeBuilder(control).AddProcedureItem(*module, *other);
+        EXPECT_EQ(control.GetItemText(Node(*module, TreeSlot::DefaultProcedures)),
+                  other->GetName().Find("Update") >= 0 ? "Default Procedures(4)"
+                                                       : "Default Procedures(6)");
+    }
+    auto* custom = new Procedure;
+    custom->SetName("PRC_Totals");
+    module->AddProcedure(custom);
+    ProjectTreeBuilder(control).AddProcedureItem(*module, *custom);
+    EXPECT_EQ(control.GetItemText(Node(*module, TreeSlot::UserProcedures)), "Procedures(2)");
+    EXPECT_NE(Item(*module, TreeSlot::UserProcedures, "PRC_Totals"), nullptr);
+
+    // A rebuilt module keeps its groups under their node and what was expanded.
+    control.Expand(tree.GetModuleItem(1), true);
+    control.Expand(Node(*module, TreeSlot::DefaultProcedures), true);
+    control.Expand(selectAll, true);
+    tree.RebuildModule(*module);
+    EXPECT_TRUE(control.IsExpanded(Node(*module, TreeSlot::SelectAllProcedures)));
+    EXPECT_EQ(control.GetParentItem(Node(*module, TreeSlot::SelectRecordProcedures)),
+              Node(*module, TreeSlot::DefaultProcedures));
+    EXPECT_EQ(control.Dump(Node(*module, TreeSlot::SelectRecordProcedures), 1, false),
+              "PRC_orders_SelectLastRecord [1]\nPRC_orders_SelectRecord [1]\n");
 }

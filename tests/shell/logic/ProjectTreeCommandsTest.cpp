@@ -3,6 +3,7 @@
 #include "entities/DashBoardPage.h"
 #include "entities/Form.h"
 #include "entities/Function.h"
+#include "entities/LoginPage.h"
 #include "entities/MapForm.h"
 #include "entities/Menu.h"
 #include "entities/Procedure.h"
@@ -56,9 +57,9 @@ TEST(TreeMenuTest, EveryMenuHasItsEntriesInOrder)
         {TreeMenu::MapFormItem, "10 Write MapForm; "},
         {TreeMenu::DashBoardPage, "10 Create DashBoardPage; 20 Write DashBoardPage; "},
         {TreeMenu::UserFunctionsNode, "10 Create Function; "},
-        {TreeMenu::Procedure, ""},
-        {TreeMenu::MultiPageReport, ""},
-        {TreeMenu::ReportCollector, ""},
+        {TreeMenu::Procedure, "10 Create Procedure; "},
+        {TreeMenu::MultiPageReport, "10 Create MultiPageReport; "},
+        {TreeMenu::ReportCollector, "10 Create ReportCollector; "},
     };
     ASSERT_EQ(expected.size(), static_cast<std::size_t>(kTreeMenuCount) + 1);
     for (const auto& [menu, entries] : expected)
@@ -291,10 +292,17 @@ TEST_F(CommandFixture, DeletingATableTakesItsPagesOutOfTheTreeAndTheProjectLoads
                                                       "Master-Detail Tables [7] -4\n"
                                                       "Master Detail Forms(0) [9] -5\n"
                                                       "Dashboards(2) [17] -6\n"
+                                                      "Procedures(0) [1] -7\n"
+                                                      "Default Procedures(0) [1] -8\n"
                                                       "Search Reports(2) [13] -11\n"
                                                       "Reports(0) [11] -19\n"
                                                       "Menus(1) [19] -12\n"
+                                                      "Map Tables [1] -13\n"
+                                                      "Map Forms(0) [1] -14\n"
                                                       "DashBoardPages(2) [15] -15\n"
+                                                      "MultiPageReports [1] -16\n"
+                                                      "Login Page [1] -17\n"
+                                                      "ReportCollectors [1] -20\n"
                                                       "User Defined Functions(0) [21] -18\n");
     EXPECT_EQ(Item(Base(), TreeSlot::MasterForms, "customer_form"), nullptr);
     EXPECT_EQ(control.GetItemText(Node(*second, TreeSlot::MasterForms)), "Master Forms(0)");
@@ -306,6 +314,8 @@ TEST_F(CommandFixture, DeletingATableTakesItsPagesOutOfTheTreeAndTheProjectLoads
         for (TreeHandle item = control.GetChildItem(node); item != nullptr;
              item = control.GetNextSiblingItem(item))
         {
+            if (tree.IsCategoryNode(item))
+                continue;
             control.SelectItem(item);
             host.opened.clear();
             commands.OpenItem(item);
@@ -493,8 +503,7 @@ TEST_F(CommandFixture, WriteCommandsWriteIntoTheProjectFolder)
          {"TopMenus.js", "TopMenusOnClick.js", "LeftMenus.js", "LeftMenusOnClick.js"})
         EXPECT_TRUE(std::filesystem::exists(folder.Path() / "_system" / "js" / script)) << script;
     EXPECT_EQ(boxes.Shown().size(), shown);
-    // Write MapForm writes the map page and its action page of that map form (the tree lists no
-    // map forms; the command runs on an item that carries the map form's id).
+    // Write MapForm on a map form's item writes the map page and its action page.
     auto* map = new MapForm;
     map->SetName("customer_map");
     Table* regions = NewTable("customer_region", Table::mapKind, {"region"});
@@ -502,9 +511,8 @@ TEST_F(CommandFixture, WriteCommandsWriteIntoTheProjectFolder)
     map->SetMappingTable(regions);
     Base().Append(map);
     map->EnsureReportFiles();
-    project.SelectModuleAt(0);
-    commands.RunMenuCommand(TreeMenu::MapFormItem, 10,
-                            control.InsertItem("customer_map", 0, map->GetId(), nullptr));
+    tree.BuildTree(&project);
+    Choose(Item(Base(), TreeSlot::MapForms, "customer_map"), 10);
     for (const char* page : {"customer_map_addReport.asp", "customer_map_addReport_action.asp"})
         EXPECT_TRUE(std::filesystem::exists(folder.Path() / "BaseModule" / page)) << page;
     EXPECT_EQ(boxes.Shown().size(), shown);
@@ -538,4 +546,144 @@ TEST_F(CommandFixture, DeletingATableResetsTheEditorsOfWhatItTookOrChanged)
     Delete(Item(Base(), TreeSlot::DetailTables, "order_basic"));
     EXPECT_EQ(host.reset,
               (std::vector<RightPane>{RightPane::TransactionView, RightPane::TableView}));
+}
+
+TEST_F(CommandFixture, ProceduresMapFormsAndReportPagesHaveTheirMenusAndOpenInTheirEditors)
+{
+    const OtherKinds kinds(Base());
+    tree.BuildTree(&project);
+    const TreeHandle link = Item(Base(), TreeSlot::MapTables, "orders_region");
+    const TreeHandle login = control.GetChildItem(Node(Base(), TreeSlot::LoginPage));
+    struct Menu
+    {
+        TreeHandle item;
+        TreeMenu menu;
+        std::vector<UINT> grayed;
+    };
+    const Menu menus[] = {
+        {Node(Base(), TreeSlot::MapTables), TreeMenu::TableCategory, {20, 30}},
+        {link, TreeMenu::TableItem, {}},
+        {Node(Base(), TreeSlot::UserProcedures), TreeMenu::Procedure, {}},
+        {Node(Base(), TreeSlot::DefaultProcedures), TreeMenu::Procedure, {}},
+        {Node(Base(), TreeSlot::SelectAllProcedures), TreeMenu::Procedure, {}},
+        {Item(Base(), TreeSlot::UserProcedures, "PRC_OrderSearch"), TreeMenu::Procedure, {}},
+        {Item(Base(), TreeSlot::SelectRecordProcedures, "PRC_orders_SelectLastRecord"),
+         TreeMenu::Procedure,
+         {}},
+        {Node(Base(), TreeSlot::MapForms), TreeMenu::None, {}},
+        {Item(Base(), TreeSlot::MapForms, "orders_map"), TreeMenu::MapFormItem, {}},
+        {Node(Base(), TreeSlot::MultiPageReports), TreeMenu::MultiPageReport, {}},
+        {Item(Base(), TreeSlot::MultiPageReports, "Overview"), TreeMenu::MultiPageReport, {}},
+        {Node(Base(), TreeSlot::ReportCollectors), TreeMenu::ReportCollector, {}},
+        {Item(Base(), TreeSlot::ReportCollectors, "Desk"), TreeMenu::ReportCollector, {}},
+        {Node(Base(), TreeSlot::LoginPage), TreeMenu::None, {}},
+        {login, TreeMenu::None, {}},
+    };
+    for (const Menu& each : menus)
+    {
+        const TreeMenuChoice choice = commands.ChooseMenu(each.item);
+        EXPECT_EQ(choice.menu, each.menu) << control.GetItemText(each.item).GetString();
+        EXPECT_EQ(choice.grayed, each.grayed) << control.GetItemText(each.item).GetString();
+    }
+
+    struct Opened
+    {
+        TreeHandle item;
+        RightPane pane;
+        const void* entity;
+    };
+    const Opened opened[] = {
+        {Item(Base(), TreeSlot::UserProcedures, "PRC_OrderSearch"), RightPane::ProcedureView,
+         Entity(kinds.search)},
+        {Item(Base(), TreeSlot::SelectAllProcedures, "PRC_orders_SelectAll"),
+         RightPane::ProcedureView, Entity(kinds.selectAll)},
+        {Item(Base(), TreeSlot::SelectRecordProcedures, "PRC_orders_SelectLastRecord"),
+         RightPane::ProcedureView, Entity(kinds.selectLast)},
+        {link, RightPane::TableView, kinds.link},
+        {Item(Base(), TreeSlot::MapForms, "orders_map"), RightPane::MapFormView, Entity(kinds.map)},
+        {Item(Base(), TreeSlot::MultiPageReports, "Overview"), RightPane::MultiPageReportView,
+         Entity(kinds.overview)},
+        {Item(Base(), TreeSlot::ReportCollectors, "Desk"), RightPane::ReportCollectorView,
+         Entity(kinds.desk)},
+        {login, RightPane::LoginPageView, Entity(Base().GetLoginPage())},
+    };
+    for (const Opened& each : opened)
+    {
+        host.opened.clear();
+        commands.OpenItem(each.item);
+        ASSERT_EQ(host.opened.size(), 1u) << control.GetItemText(each.item).GetString();
+        EXPECT_EQ(host.opened[0].pane, each.pane) << control.GetItemText(each.item).GetString();
+        EXPECT_EQ(host.opened[0].entity, each.entity) << control.GetItemText(each.item).GetString();
+    }
+    host.opened.clear();
+    commands.OpenItem(Node(Base(), TreeSlot::SelectAllProcedures));
+    EXPECT_TRUE(host.opened.empty());
+
+    // The create commands open their editors new; on a map table "Create Form" opens the map
+    // form editor on the table, and Map Tables makes tables of the map kind only.
+    host.opened.clear();
+    host.tableKinds.clear();
+    Choose(Node(Base(), TreeSlot::MapTables), 10);
+    Choose(Node(Base(), TreeSlot::MapTables), 20);
+    Choose(Node(Base(), TreeSlot::MapTables), 30);
+    Choose(Node(Base(), TreeSlot::UserProcedures), 10);
+    Choose(Item(Base(), TreeSlot::SelectAllProcedures, "PRC_orders_SelectAll"), 10);
+    Choose(Node(Base(), TreeSlot::MultiPageReports), 10);
+    Choose(Item(Base(), TreeSlot::ReportCollectors, "Desk"), 10);
+    Choose(link, 10);
+    std::vector<std::pair<RightPane, const void*>> shown;
+    for (const RecordingHost::Opened& each : host.opened)
+        shown.emplace_back(each.pane, each.entity);
+    EXPECT_EQ(shown, (std::vector<std::pair<RightPane, const void*>>{
+                         {RightPane::TableView, nullptr},
+                         {RightPane::ProcedureView, nullptr},
+                         {RightPane::ProcedureView, nullptr},
+                         {RightPane::MultiPageReportView, nullptr},
+                         {RightPane::ReportCollectorView, nullptr},
+                         {RightPane::MapFormView, kinds.link},
+                     }));
+    EXPECT_EQ(host.tableKinds, std::vector<int>{Table::mapKind});
+    EXPECT_EQ(Base().GetMapTables().size(), 1u);
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(CommandFixture, DeletingProceduresMapFormsAndTheirTablesRefreshesTheirNodes)
+{
+    const OtherKinds kinds(Base());
+    kinds.selectAll->SetMainTable(customer);
+    tree.BuildTree(&project);
+    ScriptedMessageBoxes answers({IDOK, IDOK, IDOK, IDOK});
+    const auto text = [this](int slot) { return control.GetItemText(Node(Base(), slot)); };
+
+    // The login page, pages of reports and report collectors are not deleted, and not asked for.
+    for (const int slot :
+         {TreeSlot::LoginPage, TreeSlot::MultiPageReports, TreeSlot::ReportCollectors})
+        Delete(control.GetChildItem(Node(Base(), slot)));
+    EXPECT_TRUE(answers.Shown().empty());
+    EXPECT_EQ(Base().GetMultiPageReports().size(), 1u);
+    EXPECT_EQ(Base().GetReportCollectors().size(), 1u);
+    for (const int slot :
+         {TreeSlot::LoginPage, TreeSlot::MultiPageReports, TreeSlot::ReportCollectors})
+        EXPECT_NE(control.GetChildItem(Node(Base(), slot)), nullptr) << slot;
+
+    Delete(Item(Base(), TreeSlot::UserProcedures, "PRC_OrderSearch"));
+    EXPECT_EQ(Base().FindProcedureByName("PRC_OrderSearch"), nullptr);
+    EXPECT_EQ(text(TreeSlot::UserProcedures), "Procedures(0)");
+    EXPECT_EQ(host.reset, std::vector<RightPane>{RightPane::ProcedureView});
+
+    // A default procedure goes with its table.
+    Delete(Item(Base(), TreeSlot::MasterTables, "customer"));
+    EXPECT_EQ(Item(Base(), TreeSlot::SelectAllProcedures, "PRC_orders_SelectAll"), nullptr);
+    EXPECT_EQ(text(TreeSlot::DefaultProcedures), "Default Procedures(3)");
+
+    Delete(Item(Base(), TreeSlot::MapForms, "orders_map"));
+    EXPECT_TRUE(Base().GetMapForms().empty());
+    EXPECT_EQ(text(TreeSlot::MapForms), "Map Forms(0)");
+    EXPECT_EQ(host.reset.back(), RightPane::MapFormView);
+
+    Delete(Item(Base(), TreeSlot::MapTables, "orders_region"));
+    EXPECT_TRUE(Base().GetMapTables().empty());
+    EXPECT_EQ(text(TreeSlot::MapTables), "Map Tables(0)");
+    EXPECT_EQ(answers.Shown().size(), 4u);
+    EXPECT_EQ(answers.Shown()[3].text, kConfirmDelete);
 }

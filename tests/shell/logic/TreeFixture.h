@@ -2,6 +2,10 @@
 
 #include "entities/Class.h"
 #include "entities/Function.h"
+#include "entities/MapForm.h"
+#include "entities/MultiPageReport.h"
+#include "entities/Procedure.h"
+#include "entities/ReportCollector.h"
 #include "model/ForgeonProject.h"
 #include "model/LoginPageCreator.h"
 #include "model/Module.h"
@@ -20,6 +24,48 @@
 
 #include <string>
 #include <vector>
+
+// The kinds shown beside the tables and their pages: a user procedure, default procedures of a
+// table (a select-all, a select-record, a select-last-record and an insert procedure), a map
+// table with its map form, a page of reports and a report collector.
+struct OtherKinds
+{
+    explicit OtherKinds(Module& module)
+    {
+        const auto procedure = [&module](const char* name, int kind)
+        {
+            auto* added = new Procedure;
+            added->SetName(name);
+            added->SetKind(kind);
+            module.Append(added);
+            return added;
+        };
+        search = procedure("PRC_OrderSearch", Procedure::customKind);
+        selectAll = procedure("PRC_orders_SelectAll", Procedure::standardKind);
+        selectRecord = procedure("PRC_orders_SelectRecord", Procedure::standardKind);
+        selectLast = procedure("PRC_orders_SelectLastRecord", Procedure::standardKind);
+        insert = procedure("PRC_orders_Insert", Procedure::standardKind);
+        link = NewTable("orders_region", Table::mapKind, {"region"});
+        module.AppendMapTable(link);
+        map = NewPage<MapForm>("orders_map");
+        map->SetMappingTable(link);
+        module.Append(map);
+        overview = NewPage<MultiPageReport>("Overview");
+        module.Append(overview);
+        desk = NewPage<ReportCollector>("Desk");
+        module.Append(desk);
+    }
+
+    Procedure* search;
+    Procedure* selectAll;
+    Procedure* selectRecord;
+    Procedure* selectLast;
+    Procedure* insert;
+    Table* link;
+    MapForm* map;
+    MultiPageReport* overview;
+    ReportCollector* desk;
+};
 
 // A host that records what the commands ask of the window, one line a request.
 class RecordingHost : public TreeCommandHost
