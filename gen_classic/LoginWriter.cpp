@@ -4,10 +4,13 @@
 #include "entities/DashBoardPage.h"
 #include "entities/Designation.h"
 #include "entities/LoginPage.h"
+#include "entities/Procedure.h"
+#include "entities/ProcedureInvokation.h"
 #include "entities/Variable.h"
 #include "gen_classic/ClassicText.h"
 #include "gen_classic/PageWriteInfo.h"
 #include "model/Field.h"
+#include "model/FieldFilter.h"
 #include "model/GenerationReport.h"
 #include "model/Module.h"
 
@@ -18,6 +21,47 @@ CString MapVariableName(const FormInterface* page, int index)
 {
     const FieldVariableMap* map = page != nullptr ? page->GetFieldVariableMapAt(index) : nullptr;
     return map != nullptr && map->variable != nullptr ? map->variable->GetFieldName() : CString();
+}
+
+// The procedure's select has a condition "field = @variable": only selects with a main table
+// write their conditions.
+bool ComparesWith(const Procedure& procedure, const Variable* variable)
+{
+    if (variable == nullptr || procedure.GetMainTable() == nullptr ||
+        procedure.IsInsertProcedure() || procedure.IsUpdateProcedure() ||
+        procedure.IsDeleteProcedure())
+        return false;
+    for (const FieldFilter* filter : procedure.GetFilters())
+        if (filter->GetVariable() == variable && filter->GetField() != nullptr &&
+            filter->GetComparisonKind() == 0)
+            return true;
+    return false;
+}
+
+// Why the login call cannot tell one user from another, or empty when it can: its procedure
+// must compare the user name and the password the page passes it, and the page must name the
+// result fields that hold the user's id and role.
+CString LoginCheckFault(const LoginPage& page, const ProcedureInvokation& call)
+{
+    const Procedure* procedure = call.GetProcedure();
+    if (procedure == nullptr)
+        return "the login call names no procedure";
+    const char* values[] = {"user name", "password"};
+    for (int index = 0; index < 2; ++index)
+    {
+        const FieldVariableMap* map = page.GetFieldVariableMapAt(index);
+        const Variable* passed = map != nullptr && map->variable != nullptr
+                                     ? call.FindProcedureVariableOf(map->variable)
+                                     : nullptr;
+        if (!ComparesWith(*procedure, passed))
+            return "the login procedure " + procedure->GetName() + " does not compare the " +
+                   values[index];
+    }
+    if (page.GetUserNameField() == nullptr)
+        return "the login page has no employee field";
+    if (page.GetDesignationField() == nullptr)
+        return "the login page has no designation field";
+    return CString();
 }
 
 } // namespace
@@ -149,9 +193,17 @@ void LoginActionWriter::WriteExecuteQuery(int indent)
     m_body.Write(indent, "Function ExecuteQuery()\n\n");
     const ProcedureInvokation* call =
         m_loginPage != nullptr ? m_loginPage->GetLoginCall() : nullptr;
-    if (call == nullptr)
+    const CString fault = call != nullptr ? LoginCheckFault(*m_loginPage, *call) : CString();
+    if (call == nullptr || !fault.IsEmpty())
     {
-        // Without the login call no user can be checked, so none gets in.
+        // A user that cannot be checked does not get in; a login call that cannot check is
+        // reported.
+        if (!fault.IsEmpty())
+        {
+            m_body.Write(indent + 1, "' No user is let in: %s\n", fault);
+            m_report.AddSkippedPage(m_loginPage->GetFormName() + " (" + GetOutputAddress() + ")",
+                                    "it lets no user in: " + fault);
+        }
         WriteLoginFailure(indent + 1);
         m_body.Write(indent, "End Function\n\n");
         WriteDecideDashboard(indent);

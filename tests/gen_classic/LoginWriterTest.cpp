@@ -10,6 +10,7 @@
 #include "gen_classic/PageWriteInfo.h"
 #include "gen_web/TemplatePageWriter.h"
 #include "model/Field.h"
+#include "model/FieldFilter.h"
 #include "model/ProjectSettings.h"
 #include "tests/gen_classic/ClassicGolden.h"
 #include "tests/gen_web/GenWebProject.h"
@@ -18,13 +19,15 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace
 {
 
-// The default login page of BaseModule calling PRC_Login with its two values; the roles and
-// their dashboards are added by the tests.
+// The default login page of BaseModule calling PRC_Login over useraccount, which compares
+// the user name and the password the page passes it; the roles and their dashboards are added
+// by the tests.
 class LoginFixture
 {
 public:
@@ -42,17 +45,25 @@ public:
         if (!withCall)
             return;
         m_procedure->SetName("PRC_Login");
+        m_procedure->SetMainTable(m_accounts.get());
         auto* call = new ProcedureInvokation;
         call->SetProcedure(m_procedure.get());
-        for (const FieldVariableMap* map : m_page->GetFieldVariableMaps())
+        for (const char* name : {"username", "password"})
         {
-            auto* parameter = new Variable;
-            parameter->SetName("@" + map->field->GetFieldName());
-            m_procedure->AddFieldParameterPair(map->field, parameter);
-            call->AddVariablePair(new VariablePair{parameter, map->variable});
+            Field* field = m_accounts->FindFieldByName(name);
+            m_procedure->AddFieldFilter(field);
+            FieldVariableMap parameter;
+            m_procedure->FindFieldParameterByField(field, parameter);
+            const FieldVariableMap* value =
+                m_page->GetFieldVariableMapAt(static_cast<int>(call->GetVariablePairs().size()));
+            call->AddVariablePair(new VariablePair{parameter.variable, value->variable});
         }
         m_page->SetLoginCall(call);
     }
+
+    LoginPage& Page() { return *m_page; }
+    Procedure& LoginProcedure() { return *m_procedure; }
+    Table& Accounts() { return *m_accounts; }
 
     // A role of the module with the id, and a dashboard page of its own when named.
     void AddRole(int id, const char* dashboard)
@@ -79,10 +90,13 @@ public:
     }
 
     AspFile* File() { return m_page->GetAspFileAt(0); }
-    std::filesystem::path Page(const char* name) const { return m_fixture.Root() / "Login" / name; }
+    std::filesystem::path PagePath(const char* name) const
+    {
+        return m_fixture.Root() / "Login" / name;
+    }
     std::string Read(const char* name) const
     {
-        std::string text = ReadHostFile(Page(name));
+        std::string text = ReadHostFile(PagePath(name));
         std::erase(text, '\r');
         return text;
     }
@@ -93,6 +107,8 @@ private:
     LoginPage* m_page = new LoginPage;
     std::unique_ptr<Field> m_employee = std::make_unique<Field>();
     std::unique_ptr<Field> m_role = std::make_unique<Field>();
+    std::unique_ptr<Table> m_accounts{
+        NewTable("useraccount", Table::masterKind, {"username", "password"})};
     std::unique_ptr<Procedure> m_procedure = std::make_unique<Procedure>();
 };
 
@@ -154,6 +170,74 @@ TEST(LoginWriterTest, ThePagesMatchTheExpectedFilesForRolesWithAndWithoutDashboa
     }
 }
 
+// A login call that cannot tell one user from another lets nobody in, and Write All names it.
+TEST(LoginWriterTest, ALoginCallThatChecksNoUserLetsNoneInAndIsReported)
+{
+    const struct
+    {
+        const char* fault;
+        std::function<void(LoginFixture&)> change;
+    } cases[] = {
+        // A procedure made in the procedure editor: parameters, but no conditions.
+        {"the login procedure PRC_Login does not compare the user name",
+         [](LoginFixture& login)
+         {
+             while (!login.LoginProcedure().GetFilters().empty())
+                 login.LoginProcedure().DeleteFieldFilter(login.LoginProcedure().GetFilters()[0]);
+         }},
+        {"the login procedure PRC_Login does not compare the password",
+         [](LoginFixture& login) { login.LoginProcedure().GetFilters()[1]->SetComparisonKind(3); }},
+        {"the login procedure PRC_Login does not compare the user name",
+         [](LoginFixture& login) { login.LoginProcedure().SetMainTable(nullptr); }},
+        {"the login procedure PRC_Login does not compare the password",
+         [](LoginFixture& login)
+         {
+             login.Page().GetLoginCall()->ClearVariablePairOf(
+                 login.LoginProcedure().GetFilters()[1]->GetVariable());
+         }},
+        {"the login procedure PRC_useraccount_Delete does not compare the user name",
+         [](LoginFixture& login)
+         {
+             login.LoginProcedure().SetName("PRC_useraccount_Delete");
+             login.LoginProcedure().SetKind(Procedure::standardKind);
+         }},
+        {"the login call names no procedure",
+         [](LoginFixture& login) { login.Page().GetLoginCall()->SetProcedure(nullptr); }},
+        {"the login page has no employee field",
+         [](LoginFixture& login) { login.Page().SetUserNameField(nullptr); }},
+        {"the login page has no designation field",
+         [](LoginFixture& login) { login.Page().SetDesignationField(nullptr); }},
+    };
+    for (const auto& c : cases)
+    {
+        LoginFixture login;
+        login.AddRole(1, nullptr);
+        c.change(login);
+        login.Write();
+        EXPECT_EQ(login.Project().Report().GetText(),
+                  CString("These pages were skipped:\nLogin Page (Login_action.asp) (it lets no "
+                          "user in: ") +
+                      c.fault + ")");
+        const std::string page = login.Read("Login_action.asp");
+        EXPECT_NE(page.find("\t' No user is let in: " + std::string(c.fault) +
+                            "\n"
+                            "\tsInfo = \"Login Failed : Invalid Username or Password.\"\n"
+                            "\tredir = \"../Login/Login.asp?\" & redirString & \"&strInfo=\" & "
+                            "sInfo\nEnd Function\n"),
+                  std::string::npos)
+            << page;
+        EXPECT_EQ(page.find("strQry ="), std::string::npos) << c.fault;
+        EXPECT_EQ(page.find("rsQry("), std::string::npos) << c.fault;
+    }
+    LoginFixture login;
+    login.AddRole(1, nullptr);
+    login.LoginProcedure().GetFilters()[0]->SetComparisonKind(3);
+    login.Write();
+    std::filesystem::copy(ClassicData("_system"), login.Project().Root() / "_system",
+                          std::filesystem::copy_options::recursive);
+    EXPECT_EQ("", Joined(CheckPageFile(login.PagePath("Login_action.asp"))));
+}
+
 TEST(LoginWriterTest, TheFormIsTheTemplateAndEveryPagePassesThePageCheckAndNode)
 {
     LoginFixture login;
@@ -166,7 +250,7 @@ TEST(LoginWriterTest, TheFormIsTheTemplateAndEveryPagePassesThePageCheckAndNode)
     std::filesystem::copy(ClassicData("_system"), login.Project().Root() / "_system",
                           std::filesystem::copy_options::recursive);
     for (const char* name : {"Login.asp", "Login_action.asp", "Logout.asp"})
-        EXPECT_EQ("", Joined(CheckPageFile(login.Page(name)))) << name;
+        EXPECT_EQ("", Joined(CheckPageFile(login.PagePath(name)))) << name;
     const std::vector<std::string> scripts = PageScripts(login.Read("Login.asp"));
     ASSERT_EQ(scripts.size(), 1u);
     ExpectNodeAccepts(scripts, login.Project().Root());
@@ -185,7 +269,7 @@ TEST(LoginWriterTest, ThePageFileKeepsItsKindAndAMissingTemplateSkipsThePages)
     login.Write("/no/such/folder/Template.asp");
     ASSERT_EQ(login.Project().Report().GetSkippedPages().size(), 1u);
     EXPECT_NE(login.Project().Report().GetText().Find("LoginTemplate.asp"), -1);
-    EXPECT_FALSE(std::filesystem::exists(login.Page("Login_action.asp")));
+    EXPECT_FALSE(std::filesystem::exists(login.PagePath("Login_action.asp")));
 }
 
 TEST(BaseWriterTest, BuildsThePageDataInItsOrderAndReadsTemplatesLineByLine)

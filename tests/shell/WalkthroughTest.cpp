@@ -513,11 +513,22 @@ TEST(WalkthroughTest, ANewUserMakesEveryKindThroughTheTreeAndWritesBothApplicati
             ASSERT_TRUE(procedure.SetText(ProcedureEditor::IDC_PARAMETER_NAME, field));
             ASSERT_TRUE(procedure.Click(ProcedureEditor::IDC_ADD_PARAMETER));
         }
+        // The editor offers no output fields or conditions of its own: "Add Field Info" shows
+        // the procedure's, and the parameters are only declared.
+        ASSERT_TRUE(procedure.Click(ProcedureEditor::IDC_ADD_FIELD_INFO));
+        auto* outputs = dynamic_cast<CListCtrl*>(view.GetDlgItem(ProcedureEditor::IDC_OUTPUT_LIST));
+        ASSERT_NE(nullptr, outputs);
+        EXPECT_EQ(0, outputs->GetItemCount());
         ASSERT_TRUE(procedure.SetText(ProcedureEditor::IDC_NAME, "PRC_Login"));
         ASSERT_TRUE(procedure.Click(ProcedureEditor::IDC_ADD_PROCEDURE));
     }
     Procedure* login = user.Current().FindProcedureByName("PRC_Login");
     ASSERT_NE(nullptr, login);
+    EXPECT_EQ("\n/****** PRC_Login ******/\r\nCREATE PROCEDURE PRC_Login\r\n"
+              "\t@PRC_username_Var nvarchar(50),\r\n\t@PRC_password_Var nvarchar(50)\r\n"
+              "AS\r\n\r\nSELECT * FROM useraccount\r\nWHERE useraccount.Is_Deleted = 'N'\r\n"
+              "GO\r\n\n",
+              login->GetProcedureText());
     EXPECT_EQ("Procedures(1)", user.Tree().GetItemText(user.Category(TreeSlot::UserProcedures)));
     EXPECT_EQ(RightPane::ProcedureView,
               user.OpenItem(user.Under(TreeSlot::UserProcedures, "PRC_Login")));
@@ -547,6 +558,8 @@ TEST(WalkthroughTest, ANewUserMakesEveryKindThroughTheTreeAndWritesBothApplicati
         ASSERT_TRUE(page.Click(LoginPageEditor::IDC_ASSIGN_PROCEDURE));
         EXPECT_EQ("Assigned Procedure :PRC_Login",
                   page.GetText(LoginPageEditor::IDC_PROCEDURE_LABEL));
+        // No output fields to choose the employee and designation fields from.
+        EXPECT_EQ(std::vector<CString>{}, user.ComboItems(LoginPageEditor::IDC_OUTPUT_FIELDS));
     }
     EXPECT_EQ(login, user.Current().GetLoginPage()->GetLoginProcedure());
 
@@ -617,8 +630,9 @@ TEST(WalkthroughTest, ANewUserMakesEveryKindThroughTheTreeAndWritesBothApplicati
         CompileWrittenApplication(site, user.program.folder.Path() / "Press.dll");
     EXPECT_EQ(0, compiled.exitCode) << compiled.output;
 
-    // The classic pages: the login action calls the procedure, the map form has its pages, and
-    // every page passes the page check.
+    // The classic pages: the map form has its pages, and every page passes the page check. The
+    // login procedure compares nothing, so the login action lets no user in and Write All says
+    // so.
     boxes = user.program.boxes.Shown().size();
     user.program.dialogs.Answer([](CDialog&, DialogDriver& no) { EXPECT_TRUE(no.PressCancel()); });
     user.program.dialogs.Answer(
@@ -628,7 +642,11 @@ TEST(WalkthroughTest, ANewUserMakesEveryKindThroughTheTreeAndWritesBothApplicati
             EXPECT_TRUE(ok.PressOk());
         });
     user.program.Command(ID_CLASSIC_WRITE_ALL);
-    EXPECT_EQ(std::vector<std::string>{}, user.BoxesSince(boxes));
+    EXPECT_EQ(
+        std::vector<std::string>{"These pages were skipped:\nLogin Page (Login_action.asp) (it "
+                                 "lets no user in: the login procedure PRC_Login does not "
+                                 "compare the user name)"},
+        user.BoxesSince(boxes));
     const std::filesystem::path root = user.program.folder.Path();
     std::filesystem::copy(
         std::filesystem::path(WEAVO_TEST_DATA) / "gen_classic" / "_system", root / "_system",
@@ -650,6 +668,9 @@ TEST(WalkthroughTest, ANewUserMakesEveryKindThroughTheTreeAndWritesBothApplicati
     for (const char* page :
          {"publication_form_addReport.asp", "publication_form_addReport_action.asp"})
         EXPECT_TRUE(std::filesystem::exists(root / "BaseModule" / page)) << page;
-    EXPECT_NE(std::string::npos, ReadFile(root / "Login" / "Login_action.asp").find("PRC_Login"));
+    const std::string action = ReadFile(root / "Login" / "Login_action.asp");
+    EXPECT_NE(std::string::npos, action.find("PRC_Login"));
+    EXPECT_EQ(std::string::npos, action.find("rsQry.Open"));
+    EXPECT_NE(std::string::npos, action.find("Login Failed : Invalid Username or Password."));
     EXPECT_EQ(0u, user.program.dialogs.UnscriptedCount());
 }
