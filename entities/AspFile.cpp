@@ -809,6 +809,13 @@ void AspFile::RemoveDuplicateMenuVariableMaps()
     RemoveDuplicateMaps(m_leftMenuMaps);
 }
 
+void AspFile::RemoveMenuVariableMapsOf(const std::unordered_set<const Menu*>& menus)
+{
+    for (std::vector<MenuVariableMap>* maps : {&m_topMenuMaps, &m_leftMenuMaps})
+        std::erase_if(*maps,
+                      [&menus](const MenuVariableMap& map) { return menus.contains(map.m_menu); });
+}
+
 MenuLeafAddition::MenuLeafAddition(const Menu* formerLeaf, Menu& child)
     : m_formerLeaf(formerLeaf),
       m_formerLeafMapped(formerLeaf != nullptr && formerLeaf->HasBeenMapped())

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -254,6 +255,8 @@ public:
     void AddMenuLeafMaps(const Menu& topLevel, const std::vector<MenuLeafAddition>& additions);
     // Erases from each side every later map of a menu an earlier map has.
     void RemoveDuplicateMenuVariableMaps();
+    // Erases from both sides the maps of the given menus, which are about to be deleted.
+    void RemoveMenuVariableMapsOf(const std::unordered_set<const Menu*>& menus);
     // The load-time clean-up: SyncMenuVariableMaps for the top, then for the left side, then,
     // when asked, RemoveDuplicateMenuVariableMaps.
     void CleanUpMenuVariableMaps(MenuLeafIndex& leafIndex, bool dropDuplicates);

@@ -34,7 +34,9 @@ void MenuInterface::Serialize(CArchive& ar)
 
 void MenuInterface::SetAspFile(AspFile* file)
 {
-    if (m_openedFile != nullptr)
+    // Detaching from the file it keeps would erase the file's map of this item with the pairs
+    // set there.
+    if (m_openedFile != nullptr && m_openedFile != file)
         m_openedFile->RemoveMenu(this);
     m_openedFile = file;
     if (file != nullptr && !file->IsLinkedFrom(this))

@@ -61,7 +61,8 @@ public:
     // The page file the item opens.
     AspFile* GetAspFile() const { return m_openedFile; }
     // Detaches the item from its previous opened file, then opens the new one and, when that
-    // file does not list the item yet, appends the item to its linking items. Null only clears.
+    // file does not list the item yet, appends the item to its linking items. Null only clears;
+    // the file the item opens already changes nothing.
     void SetAspFile(AspFile* file);
 
     // The page files that show this item as their top or left menu; kept from the file side.

@@ -483,13 +483,7 @@ void MergeOverwriteSet::DeleteMenus()
     DeleteHeld(
         "\nDELETED MENUS: \n", m_menus, [](const Menu* menu) { return menu->GetName(); },
         [this](const Menu* menu) { return HoldsMenu(m_first, menu); },
-        [this](Menu* menu)
-        {
-            if (!m_first->DeleteMenu(menu))
-                return;
-            for (Module* module : m_first->GetModules())
-                module->CleanUpPageFiles();
-        });
+        [this](Menu* menu) { m_first->DeleteMenu(menu); });
 }
 
 void MergeOverwriteSet::DeletePages()

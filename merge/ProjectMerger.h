@@ -329,6 +329,9 @@ private:
     void ResolveFieldReps(FormInterface* target, FormInterface* source);
     void ResolveLinks(FormInterface* target, const FormInterface* source, bool pre);
     void ResolvePageProcedureTables(FormInterface* target, const FormInterface* source);
+    // The page's own procedure call, re-pointed to the procedure of that name; one that cannot
+    // be leaves the target's call as it was and a "not found" line.
+    void ResolvePageProcedureCall(FormInterface* target, const FormInterface* source);
     static bool HoldsProcedureTable(const FormInterface& page, const Table* table, int kind);
     void ResolvePageTableFlags(FormInterface* target, const FormInterface* source);
     // A new invocation resolved from the source; null for none or when its procedure is missing.

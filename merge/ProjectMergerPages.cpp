@@ -51,6 +51,7 @@ void ProjectMerger::ResolvePage(FormInterface* target, FormInterface* source)
     ResolveLinks(target, source, true);
     ResolveLinks(target, source, false);
     ResolvePageProcedureTables(target, source);
+    ResolvePageProcedureCall(target, source);
     ResolvePageTableFlags(target, source);
     // The layout last: its cells show the page's own controls.
     if (source->GetGrid() != nullptr)
@@ -371,6 +372,22 @@ void ProjectMerger::ResolvePageProcedureTables(FormInterface* target, const Form
         target->AddProcedureTable(new ProcedureTable(
             table, ResolvedInvocation(entry->GetInvocation()), entry->GetKind()));
     }
+}
+
+void ProjectMerger::ResolvePageProcedureCall(FormInterface* target, const FormInterface* source)
+{
+    const ProcedureInvokation* call = source->GetProcedureCall();
+    if (call == nullptr)
+        return;
+    if (ProcedureInvokation* resolved = ResolvedInvocation(call))
+    {
+        if (resolved != target->GetProcedureCall())
+            delete target->GetProcedureCall();
+        target->SetProcedureCall(resolved);
+        return;
+    }
+    Report("%s procedure of %s page not found in first file!\n\n", call->GetProcedure()->GetName(),
+           source->GetFormName());
 }
 
 bool ProjectMerger::HoldsProcedureTable(const FormInterface& page, const Table* table, int kind)

@@ -243,6 +243,7 @@ public:
     bool DeleteRDLCReport(RDLCReport* report);
     bool DeleteDashBoard(DashBoard* dashBoard);
     bool DeleteDashBoardPage(DashBoardPage* page);
+    // Then every module's page files are tidied (Module::CleanUpPageFiles).
     bool DeleteMenu(Menu* menu);
     bool DeleteProcedure(Procedure* procedure);
     // True when a class of some module owned and deleted the function.

@@ -342,8 +342,8 @@ public:
     void AddTableFieldsToFunction(Function* function);
     void AddTableFieldsToClassFunctions(Table* table);
 
-    // The page files tidy their menu variable maps and a transaction's files lose their null
-    // links; also one of the load passes.
+    // The page files of every page kind tidy their menu variable maps and a transaction's files
+    // lose their null links; also one of the load passes.
     void CleanUpPageFiles();
     // With a table: the classes up to the first one bound to it; with null: every class; also
     // one of the load passes.
@@ -532,8 +532,9 @@ public:
     bool DeleteRDLCReport(RDLCReport* report);
     bool DeleteProcedure(Procedure* procedure);
     void DeleteDesignation(Designation* designation);
-    // A sub-menu leaves its parent, a top-level menu the module's menus; the page files are
-    // tidied and the menu deleted. False, nothing deleted, when it is in neither.
+    // The page files that show the menu's tree lose the maps of its subtree; a sub-menu leaves
+    // its parent, a top-level menu the module's menus; the page files are tidied and the menu
+    // deleted. False, nothing deleted, when it is in neither.
     bool DeleteMenu(Menu* menu);
     // The class that owns the function deletes it; false when no class of the module does.
     bool DeleteClassFunction(Function* function);

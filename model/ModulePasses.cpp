@@ -1,11 +1,16 @@
 #include "entities/ApplicationReport.h"
 #include "entities/AspFile.h"
+#include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
 #include "entities/Form.h"
+#include "entities/LoginPage.h"
 #include "entities/MapForm.h"
+#include "entities/MultiPageReport.h"
 #include "entities/Procedure.h"
 #include "entities/ProcedureInvokation.h"
 #include "entities/ProcedureTable.h"
+#include "entities/RDLCReport.h"
+#include "entities/ReportCollector.h"
 #include "entities/Transaction.h"
 #include "entities/UniquenessProcedureTable.h"
 #include "entities/Variable.h"
@@ -189,6 +194,13 @@ void Module::CleanUpPageFiles()
     CleanUpFilesOf(m_reports, leafIndex, true, false);
     CleanUpFilesOf(m_mapForms, leafIndex, false, false);
     CleanUpFilesOf(m_dashBoardPages, leafIndex, true, false);
+    // The files of every other page kind too: none may keep a map of a deleted menu.
+    CleanUpFilesOf(m_rdlcReports, leafIndex, true, false);
+    CleanUpFilesOf(m_dashBoards, leafIndex, true, false);
+    CleanUpFilesOf(m_multiPageReports, leafIndex, true, false);
+    CleanUpFilesOf(m_reportCollectors, leafIndex, true, false);
+    if (m_loginPage != nullptr)
+        CleanUpFilesOf(std::vector<LoginPage*>{m_loginPage}, leafIndex, true, false);
 }
 
 void Module::LinkDetailTableProcedures()

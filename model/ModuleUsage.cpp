@@ -1,6 +1,7 @@
 #include "model/Module.h"
 
 #include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
 #include "entities/Class.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
@@ -34,6 +35,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <unordered_set>
 #include <vector>
 
 namespace
@@ -579,10 +581,20 @@ bool Module::DeleteMenu(Menu* menu)
     const bool subMenu =
         parent != nullptr && parent != menu &&
         std::ranges::find(parent->GetSubMenus(), menu) != parent->GetSubMenus().end();
-    if (!subMenu && !RemoveMenu(menu))
+    if (!subMenu && std::ranges::find(m_menus, menu) == m_menus.end())
         return false;
+    // The page files that show the menu's tree, of any page kind and module, lose the maps of
+    // the menu and its sub-menus before they go.
+    std::vector<Menu*> subtree{menu};
+    menu->CollectSubMenus(subtree, nullptr);
+    const std::unordered_set<const Menu*> deleted(subtree.begin(), subtree.end());
+    for (AspFile* file : menu->GetTopLevelMenu().GetPageFiles())
+        file->RemoveMenuVariableMapsOf(deleted);
+    if (subMenu)
+        parent->RemoveSubMenu(menu);
+    else
+        RemoveMenu(menu);
     CleanUpPageFiles();
-    // A sub-menu leaves its parent's list as it is deleted.
     delete menu;
     return true;
 }

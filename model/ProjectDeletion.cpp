@@ -139,7 +139,13 @@ bool ForgeonProject::DeleteDashBoardPage(DashBoardPage* page)
 bool ForgeonProject::DeleteMenu(Menu* menu)
 {
     const auto remove = [](Module* module, Menu* item) { module->RemoveMenuUsages(item, true); };
-    return RemoveThenDelete(m_modules, menu, remove, &Module::DeleteMenu);
+    if (!RemoveThenDelete(m_modules, menu, remove, &Module::DeleteMenu))
+        return false;
+    // A page file may show a menu tree of another module: every module's files follow the
+    // trees as they are now.
+    for (Module* module : m_modules)
+        module->CleanUpPageFiles();
+    return true;
 }
 
 bool ForgeonProject::DeleteProcedure(Procedure* procedure)

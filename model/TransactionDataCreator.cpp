@@ -6,6 +6,7 @@
 #include "model/Module.h"
 #include "model/RDLCCreator.h"
 #include "model/Table.h"
+#include "platform/core/MessageBox.h"
 
 #include <algorithm>
 
@@ -31,6 +32,8 @@ TransactionDataCreator::~TransactionDataCreator()
 
 void TransactionDataCreator::CreateAll()
 {
+    if (!CheckBasicTable())
+        return;
     CreateDetailTable();
     CreateTransaction();
     AddClassFunctions();
@@ -44,6 +47,22 @@ CString TransactionDataCreator::DerivedName(const char* replacement) const
     if (name.Replace("_basic", replacement) == 0)
         name.Replace("_Basic", replacement);
     return name;
+}
+
+bool TransactionDataCreator::NamesOwnDetailTable() const
+{
+    return m_basicTable != nullptr && m_basicTable->GetKind() == Table::masterDetailKind &&
+           DerivedName("_detail").CompareNoCase(m_basicTable->GetTableName()) == 0;
+}
+
+bool TransactionDataCreator::CheckBasicTable() const
+{
+    if (!NamesOwnDetailTable())
+        return true;
+    AfxMessageBox("The table " + m_basicTable->GetTableName() +
+                  " has no _basic in its name and would become its own detail table: no "
+                  "master-detail page is made for it.");
+    return false;
 }
 
 bool TransactionDataCreator::HasForeignKeyToBasicTable(const CString& name) const
@@ -74,7 +93,7 @@ Table* TransactionDataCreator::FindMasterDetailTable(const CString& name) const
 Table* TransactionDataCreator::CreateDetailTable()
 {
     Module* module = CurrentModuleOf(m_project);
-    if (module == nullptr || m_basicTable == nullptr)
+    if (module == nullptr || m_basicTable == nullptr || NamesOwnDetailTable())
         return nullptr;
     CString detailName = DerivedName("_detail");
     detailName.MakeLower();

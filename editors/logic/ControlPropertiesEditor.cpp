@@ -165,7 +165,7 @@ ControlStates ControlPropertiesEditor::GetStates() const
     states.SetText(AdvancedButton, m_advanced ? "<<Advanced" : "Advanced>>");
 
     for (int id : {CaptionBox, DisplayStringsBox, ValueStringsBox, MaxLengthBox, WidthBox, RowsBox,
-                   ColumnsBox, KindCombo, FrontCombo})
+                   ColumnsBox, KindCombo, FrontCombo, LinkList, AssignLinkButton, RemoveLinkButton})
         states.Enable(id, m_hasData);
     states.Enable(DisplayStringsBox, m_hasData && (KindIs(FieldRepData::RadioButton) ||
                                                    KindIs(FieldRepData::CheckBox)));
@@ -311,7 +311,8 @@ void ControlPropertiesEditor::AssignFunction()
 
 void ControlPropertiesEditor::AssignLink()
 {
-    if (m_host != nullptr)
+    // The links live in the control's data.
+    if (m_host != nullptr && m_control.GetFieldRepData() != nullptr)
         m_host->EditFieldLinks(m_control, m_page);
 }
 

@@ -231,7 +231,5 @@ void MenuCreation::Delete()
         return;
     m_tree.Select(-1);
     Refill();
-    for (Module* module : m_project.GetModules())
-        module->CleanUpPageFiles();
     ResetSelection();
 }

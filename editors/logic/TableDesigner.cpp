@@ -65,6 +65,13 @@ bool ContainsBasicPart(const CString& name)
     return name.Find("_basic") >= 0 || name.Find("_Basic") >= 0;
 }
 
+// The role the model reads from a master-detail table's name: a detail table has a "_detail"
+// part and no "_basic" part.
+bool NamesDetailTable(const CString& name)
+{
+    return !ContainsBasicPart(name) && name.Find("_detail") >= 0;
+}
+
 // The transaction name that the master-detail creator gives a basic table.
 CString TransactionNameOf(CString basicName)
 {
@@ -740,9 +747,9 @@ void TableDesigner::Generate()
     }
     default:
     {
-        if (m_table->IsDetailTable())
-            break;
         TransactionDataCreator creator(m_table, &m_project);
+        if (m_table->IsDetailTable() || !creator.CheckBasicTable())
+            break;
         creator.CreateDetailTable();
         if (module->FindTransactionByName(TransactionNameOf(m_table->GetTableName())) == nullptr)
             creator.CreateTransaction();
@@ -798,6 +805,8 @@ bool TableDesigner::ApplyName()
             m_states.SetText(IDC_TABLE_NAME, oldName);
         return false;
     }
+    if (!KeepsTableRole(name))
+        return false;
     const bool failed = !CheckTableName(name);
     m_table->SetTableName(name);
     if (!m_isNew && name.CompareNoCase(oldName) != 0)
@@ -835,6 +844,19 @@ bool TableDesigner::IsNameTaken(CString& name) const
         taken = m_project.FindTableByName(name) != nullptr;
     }
     return taken || m_project.IsTransactionNameUsed(name);
+}
+
+bool TableDesigner::KeepsTableRole(const CString& name)
+{
+    if (m_isNew || m_table->GetKind() != Table::masterDetailKind)
+        return true;
+    const bool detail = NamesDetailTable(m_table->GetTableName());
+    if (NamesDetailTable(name) == detail)
+        return true;
+    AfxMessageBox(detail ? "A detail table's name must contain _detail. Please check."
+                         : "Only a detail table's name may contain _detail. Please check.");
+    m_states.SetText(IDC_TABLE_NAME, m_table->GetTableName());
+    return false;
 }
 
 bool TableDesigner::CheckTableName(CString& name) const

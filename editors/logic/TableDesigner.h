@@ -130,6 +130,9 @@ private:
     // Lower-cases a name that differs from the table's other than in case; true when another
     // table or a transaction has it.
     bool IsNameTaken(CString& name) const;
+    // A stored master-detail table keeps its role, which the model reads from the name: false,
+    // after a message and with the stored name shown again, when the name would change it.
+    bool KeepsTableRole(const CString& name);
     // The special-character and keyword tests; a stored table's name is put back on failure.
     bool CheckTableName(CString& name) const;
     // The pages of the table named after the old name follow the new one.

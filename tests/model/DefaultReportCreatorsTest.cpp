@@ -10,6 +10,7 @@
 #include "model/RDLCCreator.h"
 #include "model/TableFormCreator.h"
 #include "model/TransactionDataCreator.h"
+#include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/model/ModelBuilders.h"
 
 #include <gtest/gtest.h>
@@ -259,6 +260,30 @@ TEST_F(DefaultReportCreatorsTest, TransactionCreatorMakesClassesAndReports)
     ASSERT_NE(nullptr, report);
     EXPECT_EQ(-1,
               report->GetXSDInfo()->GetTableAdapters().at(0)->GetCommandText().Find("Is_Deleted"));
+}
+
+// A master-detail table without "_basic" in its name would be its own detail table: the
+// creator says so and leaves the table and the module as they were.
+TEST_F(DefaultReportCreatorsTest, ABasicTableNamedLikeADetailTableIsRefusedAndKeptAsItIs)
+{
+    Table* table = NewTable("Line_Detail", Table::masterDetailKind, {"amount"});
+    Base().AddTable(table);
+    const std::vector<std::string> fields = FieldListNames(table->GetFields());
+
+    ScriptedMessageBoxes boxes;
+    TransactionDataCreator(table, &m_open.Project()).CreateAll();
+    EXPECT_EQ(nullptr, TransactionDataCreator(table, &m_open.Project()).CreateDetailTable());
+
+    EXPECT_EQ(boxes.ShownTexts(),
+              std::vector<std::string>{"The table Line_Detail has no _basic in its name and "
+                                       "would become its own detail table: no master-detail "
+                                       "page is made for it."});
+    EXPECT_EQ(CString("Line_Detail"), table->GetTableName());
+    EXPECT_EQ(fields, FieldListNames(table->GetFields()));
+    EXPECT_EQ(std::vector<Table*>{table}, Base().GetTransactionTables());
+    EXPECT_TRUE(Base().GetTransactions().empty());
+    EXPECT_TRUE(Base().GetReports().empty());
+    EXPECT_TRUE(Base().GetRDLCReports().empty());
 }
 
 } // namespace

@@ -410,12 +410,18 @@ TEST(ControlPropertiesEditorTest, SubDialogsTitleCompulsoryAndControlsWithoutDat
     EXPECT_FALSE(bare.HasData());
     EXPECT_EQ(std::string(bare.GetTitle()), "Control Properties for : City");
     const ControlStates states = bare.GetStates();
-    for (int id : {ControlPropertiesEditor::CaptionBox, ControlPropertiesEditor::KindCombo,
-                   ControlPropertiesEditor::WidthBox, ControlPropertiesEditor::ValueStringsBox,
-                   ControlPropertiesEditor::FrontCombo, ControlPropertiesEditor::BackCombo,
-                   ControlPropertiesEditor::EventCombo, ControlPropertiesEditor::CandidateCombo,
-                   ControlPropertiesEditor::SeparateRowCheck})
+    for (int id :
+         {ControlPropertiesEditor::CaptionBox, ControlPropertiesEditor::KindCombo,
+          ControlPropertiesEditor::WidthBox, ControlPropertiesEditor::ValueStringsBox,
+          ControlPropertiesEditor::FrontCombo, ControlPropertiesEditor::BackCombo,
+          ControlPropertiesEditor::EventCombo, ControlPropertiesEditor::CandidateCombo,
+          ControlPropertiesEditor::SeparateRowCheck, ControlPropertiesEditor::LinkList,
+          ControlPropertiesEditor::AssignLinkButton, ControlPropertiesEditor::RemoveLinkButton})
         EXPECT_FALSE(states.IsEnabled(id)) << id;
+    // The links live in the data: the link dialog is not opened.
+    const int linkEdits = host.linkEdits;
+    bare.AssignLink();
+    EXPECT_EQ(host.linkEdits, linkEdits);
     bare.AssignFunction();
     EXPECT_EQ(host.offered, call);
     EXPECT_TRUE(bare.Ok(true));

@@ -5,6 +5,7 @@
 #include "model/FieldRep.h"
 #include "platform/core/StringTable.h"
 #include "tests/editors/logic/EditorTestSupport.h"
+#include "tests/model/ModelBuilders.h"
 
 #include <gtest/gtest.h>
 
@@ -348,16 +349,40 @@ TEST(TableDesignerTest, RenamingTheDetailTableRenamesNoPageAndTheBasicTableItsPa
     for (const auto* transaction : module.GetTransactions())
         pages.push_back(transaction->GetFormName());
     ASSERT_EQ(1u, pages.size());
-    d.designer.LoadTable(detail, detail->GetKind());
-    d.states.SetText(TableDesigner::IDC_TABLE_NAME, "line");
-    d.designer.Ok(true);
-    EXPECT_EQ("line", detail->GetTableName());
+    // The model reads the role from the name: a rename keeps "_detail" in a detail table's
+    // name and out of a basic table's.
+    Table* basic = d.open.project.FindTableByName("invoice_basic");
+    ASSERT_NE(nullptr, basic);
+    const struct
+    {
+        Table* table;
+        const char* typed;
+        const char* stored;
+        const char* message;
+    } renames[] = {
+        {detail, "line", "invoice_detail",
+         "A detail table's name must contain _detail. Please check."},
+        {basic, "bill_detail", "invoice_basic",
+         "Only a detail table's name may contain _detail. Please check."},
+        // A name typed in another case is stored in lower case as any other.
+        {detail, "Line_Detail", "line_detail", nullptr},
+    };
+    for (const auto& rename : renames)
+    {
+        ScriptedMessageBoxes boxes;
+        d.designer.LoadTable(rename.table, rename.table->GetKind());
+        d.states.SetText(TableDesigner::IDC_TABLE_NAME, rename.typed);
+        d.designer.Ok(true);
+        EXPECT_EQ(rename.stored, rename.table->GetTableName()) << rename.typed;
+        EXPECT_EQ(rename.stored, d.states.GetText(TableDesigner::IDC_TABLE_NAME));
+        EXPECT_EQ(rename.message != nullptr ? Boxes{rename.message} : Boxes{}, boxes.ShownTexts())
+            << rename.typed;
+        EXPECT_TRUE(rename.table->IsDetailTable() == (rename.table == detail)) << rename.typed;
+    }
     EXPECT_EQ(pages[0], module.GetTransactions()[0]->GetFormName());
     EXPECT_NE(nullptr, module.FindReportByName("invoice_basic Report"));
 
     // The basic table takes its transaction, report and RDLC report along.
-    Table* basic = d.open.project.FindTableByName("invoice_basic");
-    ASSERT_NE(nullptr, basic);
     d.designer.LoadTable(basic, basic->GetKind());
     d.states.SetText(TableDesigner::IDC_TABLE_NAME, "bill_basic");
     d.designer.Ok(true);
@@ -391,6 +416,32 @@ TEST(TableDesignerTest, GenerationMakesEachDefaultPageOnce)
     EXPECT_EQ(reports + 1, module.GetReports().size());
     EXPECT_EQ(rdlcs + 1, module.GetRDLCReports().size());
     EXPECT_NE(nullptr, module.FindRDLCReportByName("book_rdlc"));
+}
+
+// A stored master-detail table named like a detail table would become its own detail table:
+// "Generate Forms and Reports" says so and makes nothing.
+TEST(TableDesignerTest, GenerationRefusesAMasterDetailTableWithoutBasicInItsName)
+{
+    Designer d;
+    Module& module = d.open.Current();
+    Table* lines = NewTable("Line_Detail", Table::masterDetailKind, {"amount"});
+    module.AddTable(lines);
+    const std::vector<CString> fields = FieldNames(*lines);
+    const std::size_t reports = module.GetReports().size();
+    const std::size_t rdlcs = module.GetRDLCReports().size();
+
+    ScriptedMessageBoxes boxes;
+    d.designer.LoadTable(lines, lines->GetKind());
+    d.designer.ToggleGenerate();
+    EXPECT_EQ(Boxes{"The table Line_Detail has no _basic in its name and would become its own "
+                    "detail table: no master-detail page is made for it."},
+              boxes.ShownTexts());
+    EXPECT_EQ("Line_Detail", lines->GetTableName());
+    EXPECT_EQ(fields, FieldNames(*lines));
+    EXPECT_EQ(std::vector<Table*>{lines}, module.GetTransactionTables());
+    EXPECT_TRUE(module.GetTransactions().empty());
+    EXPECT_EQ(reports, module.GetReports().size());
+    EXPECT_EQ(rdlcs, module.GetRDLCReports().size());
 }
 
 TEST(TableDesignerTest, UpdateKeepsTheKeyAndFrontFlags)
