@@ -232,7 +232,7 @@ void TransactionCodeBehindWriter::WriteAddPageLoad(int indent)
     m_textFile.Write(i + 2, "initializeControls();\n");
     m_textFile.Write(i + 2, "extractAndAssignValuesToControls();\n");
     // The message of the upload page's last save, which redirected here.
-    if (ShowsMessageLabel())
+    if (IsUploadPage())
         m_textFile.Write(i + 2, "this.MessageLabel.Text = Server.HtmlEncode(new "
                                 "UtilHandler().TakePageMessage(this));\n");
     WriteCodeLines(m_textFile, {
@@ -785,7 +785,8 @@ void TransactionCodeBehindWriter::WriteDesignerFile(const char* mode)
     }
     const std::vector<FieldRep*> master = ControlsOf(*m_transaction.GetBasicTable());
     WriteDesignerControlDeclarations(m_textFile, master, update);
-    if (ShowsMessageLabel())
+    // The markup has the label wherever a control of the page uploads a file.
+    if (IsUploadPage())
         WriteDesignerDeclaration(m_textFile, "WebControls.Label MessageLabel;\n", "");
     WriteDesignerDeclaration(m_textFile, "WebControls.Menu Menu1;\n", "");
     std::vector<LinkControl*> links = m_transaction.GetPreLinkList();
@@ -812,13 +813,6 @@ std::vector<FieldRep*> TransactionCodeBehindWriter::ControlsOf(const Table& tabl
 bool TransactionCodeBehindWriter::IsUploadPage() const
 {
     return m_transaction.HasFileUploadControl();
-}
-
-bool TransactionCodeBehindWriter::ShowsMessageLabel() const
-{
-    return std::ranges::any_of(
-        ControlsOf(*m_transaction.GetBasicTable()), [](const FieldRep* control)
-        { return control != nullptr && ControlKind(*control) == FieldRepData::FileUpload; });
 }
 
 bool TransactionCodeBehindWriter::IsUpdatePage() const

@@ -87,8 +87,6 @@ private:
     std::vector<FieldRep*> ControlsOf(const Table& table) const;
     bool IsUploadPage() const;
     bool IsUpdatePage() const;
-    // The master table has an upload control, and so the page its message label.
-    bool ShowsMessageLabel() const;
 
     Transaction& m_transaction;
     AspxFile* m_pageFile = nullptr;

@@ -111,6 +111,26 @@ TEST(TransactionCodeBehind, GridTextAreaTakesItsColumns)
         EXPECT_NE(std::string::npos, ReadHostFile(fixture.PageFolder() / file).find(line)) << file;
 }
 
+// A page whose only upload is in a detail grid has the message label in its markup: its
+// code-behind declares it and shows there the message that its last save kept.
+TEST(TransactionCodeBehind, DetailUploadPageShowsTheKeptMessage)
+{
+    TransactionProject fixture;
+    for (FieldRep* control : fixture.Sale().GetFieldReps())
+        if (control->GetField()->GetFieldName() == "remark" &&
+            control->GetField()->GetTable()->GetTableName() == "sale_line")
+            control->GetFieldRepData()->SetControlKind(FieldRepData::FileUpload);
+    ProjectWriterSet(fixture.Project(), fixture.Report())
+        .WriteTransactionCodeBehind(fixture.Sale());
+    for (const auto& [file, line] :
+         {std::pair{"saleAdd.aspx.cs", "new UtilHandler().KeepPageMessage(this, m_messageString);"},
+          std::pair{"saleAdd.aspx.cs", "this.MessageLabel.Text = Server.HtmlEncode(new "
+                                       "UtilHandler().TakePageMessage(this));"},
+          std::pair{"saleUpdate.aspx.designer.cs", "WebControls.Label MessageLabel;"}})
+        EXPECT_NE(std::string::npos, ReadHostFile(fixture.PageFolder() / file).find(line))
+            << file << ": " << line;
+}
+
 // A page without master table, with a master table without key or with a detail table without
 // foreign key to the master table is skipped and listed, and nothing of it is written.
 TEST(TransactionCodeBehind, PageWithoutKeysIsSkippedAndListed)
