@@ -4,6 +4,7 @@
 #include "platform/core/CString.h"
 #include "platform/core/Types.h"
 
+#include <functional>
 #include <vector>
 
 class ApplicationReport;
@@ -404,6 +405,10 @@ protected:
     static CString ControlName(const FieldRep* fieldRep);
     // Clears the field from the front and back field of the controls' data.
     static void ClearFrontBackFieldOf(const std::vector<FieldRep*>& controls, Field* field);
+    // A copy of the control bound to the field, the fields of its data call's parameter maps
+    // translated for the page the copy goes to.
+    static FieldRep* CopyControl(const FieldRep& source, Field* field,
+                                 const std::function<Field*(Field*)>& translate);
 
     int m_preLinkColumnCount = 2;
     int m_postLinkColumnCount = 2;

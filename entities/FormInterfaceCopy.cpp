@@ -82,22 +82,10 @@ void FormInterface::CopyFrom(const FormInterface* source)
 
 void FormInterface::CopyFieldReps(const FormInterface* source)
 {
+    const auto translate = [this](Field* field) { return TranslateCopiedField(field); };
     for (const FieldRep* sourceRep : source->m_fieldReps)
-    {
-        auto* copy = new FieldRep(*sourceRep);
-        copy->SetField(TranslateCopiedField(sourceRep->GetField()));
-        const FieldRepData* sourceData = sourceRep->GetFieldRepData();
-        const FieldRepData* copyData = copy->GetFieldRepData();
-        if (sourceData != nullptr && copyData != nullptr && sourceData->GetDataCall() != nullptr &&
-            copyData->GetDataCall() != nullptr)
-        {
-            const auto& sourceMaps = sourceData->GetDataCall()->GetParameterMaps();
-            const auto& copyMaps = copyData->GetDataCall()->GetParameterMaps();
-            for (size_t i = 0; i < sourceMaps.size() && i < copyMaps.size(); ++i)
-                copyMaps[i]->m_field = TranslateCopiedField(sourceMaps[i]->m_field);
-        }
-        m_fieldReps.push_back(copy);
-    }
+        m_fieldReps.push_back(
+            CopyControl(*sourceRep, TranslateCopiedField(sourceRep->GetField()), translate));
 
     for (size_t i = 0; i < source->m_fieldReps.size(); ++i)
     {
@@ -120,6 +108,24 @@ void FormInterface::CopyFieldReps(const FormInterface* source)
             copyData->AddEventRecmpFields(list);
         }
     }
+}
+
+FieldRep* FormInterface::CopyControl(const FieldRep& source, Field* field,
+                                     const std::function<Field*(Field*)>& translate)
+{
+    auto* copy = new FieldRep(source);
+    copy->SetField(field);
+    const FieldRepData* sourceData = source.GetFieldRepData();
+    const FieldRepData* copyData = copy->GetFieldRepData();
+    if (sourceData != nullptr && copyData != nullptr && sourceData->GetDataCall() != nullptr &&
+        copyData->GetDataCall() != nullptr)
+    {
+        const auto& sourceMaps = sourceData->GetDataCall()->GetParameterMaps();
+        const auto& copyMaps = copyData->GetDataCall()->GetParameterMaps();
+        for (size_t i = 0; i < sourceMaps.size() && i < copyMaps.size(); ++i)
+            copyMaps[i]->m_field = translate(sourceMaps[i]->m_field);
+    }
+    return copy;
 }
 
 Field* FormInterface::TranslateCopiedField(Field* field)

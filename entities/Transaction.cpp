@@ -636,20 +636,11 @@ Transaction* Transaction::CreateOtherForm(Module& module) const
         Field* field = other->OtherFormField(source->GetField());
         if (source->GetField() != nullptr && field == nullptr)
             continue;
-        auto* copy = new FieldRep(*source);
-        copy->SetField(field);
+        FieldRep* copy =
+            CopyControl(*source, field,
+                        [other](Field* sourceField) { return other->OtherFormField(sourceField); });
         if (FieldRepData* data = copy->GetFieldRepData())
-        {
-            const FieldRepData* sourceData = source->GetFieldRepData();
-            data->SetVariable(other->OtherFormVariable(sourceData->GetVariable()));
-            if (data->GetDataCall() != nullptr && sourceData->GetDataCall() != nullptr)
-            {
-                const auto& sourceMaps = sourceData->GetDataCall()->GetParameterMaps();
-                const auto& maps = data->GetDataCall()->GetParameterMaps();
-                for (std::size_t i = 0; i < sourceMaps.size() && i < maps.size(); ++i)
-                    maps[i]->m_field = other->OtherFormField(sourceMaps[i]->m_field);
-            }
-        }
+            data->SetVariable(other->OtherFormVariable(source->GetFieldRepData()->GetVariable()));
         other->m_fieldReps.push_back(copy);
         copies.emplace_back(source, copy);
     }

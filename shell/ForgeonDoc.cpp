@@ -122,7 +122,7 @@ std::optional<CString> ForgeonDoc::AskSaveFileName(const char* title, const char
 
 void ForgeonDoc::AdoptPath(const CString& path)
 {
-    m_strPath = AbsolutePath(path).c_str();
+    m_strPath = path;
     ShowFileInTitle();
 }
 
