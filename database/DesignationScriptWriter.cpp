@@ -12,9 +12,14 @@ DesignationScriptWriter::DesignationScriptWriter(const ForgeonProject& project,
 {
 }
 
+CString DesignationScriptWriter::GetPath() const
+{
+    return m_project.GetProjectPath() + "_system/scripts/desigInsert.sql";
+}
+
 void DesignationScriptWriter::Write()
 {
-    const CString path = m_project.GetProjectPath() + "_system/scripts/desigInsert.sql";
+    const CString path = GetPath();
     if (!m_report.OpenFile(m_scriptFile, path))
         return;
     m_scriptFile.Write(0, "DELETE FROM Designations\n");

@@ -32,6 +32,9 @@ public:
     // is set, in list order. A file that cannot be opened or written goes to the report.
     void WriteTableProcedureFile(const Module& module, const Table& table,
                                  GenerationReport& report);
+    // The table's procedure file under the project's "Scripts" folder.
+    CString TableProcedureFilePath(const Table& table) const;
+    // The table's procedure file under the project's "Scripts" folder.
 
 private:
     struct Parameter
@@ -70,7 +73,6 @@ private:
     // "Is_Deleted" never.
     static std::vector<Parameter> ParametersOf(const Procedure& procedure, const Table& table,
                                                bool withKey);
-    CString TableProcedureFilePath(const Table& table) const;
     // The table of the bottom master form of the table's map form; null when none.
     const Table* BottomMasterTable(const Table& table) const;
 

@@ -1,17 +1,20 @@
 #include "shell/ForgeonDoc.h"
 
 #include "database/DesignationScriptWriter.h"
+#include "database/SqlProcedureWriter.h"
 #include "database/SqlScriptWriter.h"
 #include "editors/ContextHelp.h"
 #include "editors/ProgramFiles.h"
 #include "editors/SQLView.h"
 #include "editors/WriteAllDlg.h"
+#include "entities/Procedure.h"
 #include "gen_web/AspxWriteAll.h"
 #include "gen_web/ProjectFolder.h"
 #include "model/FileUtilities.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
 #include "model/LoginPageCreator.h"
+#include "model/Module.h"
 #include "model/ProjectSettings.h"
 #include "model/ProjectStore.h"
 #include "platform/core/HostPath.h"
@@ -26,6 +29,7 @@
 #include "shell/MainFrame.h"
 #include "shell/logic/TestHarness.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -34,6 +38,20 @@ IMPLEMENT_DYNCREATE(ForgeonDoc, CDocument)
 
 namespace
 {
+// The tables with a procedure to write, in the order of their first procedure.
+std::vector<const Table*> ProcedureTables(const Module& module)
+{
+    std::vector<const Table*> tables;
+    for (const Procedure* procedure : module.GetProcedures())
+    {
+        const Table* table = procedure->GetMainTable();
+        if (table != nullptr && procedure->GetWriteFlag() &&
+            std::find(tables.begin(), tables.end(), table) == tables.end())
+            tables.push_back(table);
+    }
+    return tables;
+}
+
 constexpr const char* kExtension = "wvt";
 constexpr const char* kSaveQuestion = "Do you want to save changes in current project?";
 
@@ -445,15 +463,35 @@ void ForgeonDoc::OnSqlQuery()
         AfxMessageBox(report.GetText().GetString());
 }
 
+// Every script of the project: the database script, each table's procedure file and the
+// designation script; the box names the files written, or those that could not be.
 void ForgeonDoc::OnProjectSqlScripts()
 {
     ForgeonProject* project = ProjectWithScriptPath();
     if (project == nullptr)
         return;
     GenerationReport report;
-    DesignationScriptWriter(*project, report).Write();
+    std::vector<CString> paths{project->GetScriptFilePath()};
+    SqlScriptWriter(*project, nullptr, report).WriteDatabaseScript();
+    for (const Module* module : project->GetModules())
+        for (const Table* table : ProcedureTables(*module))
+        {
+            SqlProcedureWriter writer(*project);
+            paths.push_back(writer.TableProcedureFilePath(*table));
+            writer.WriteTableProcedureFile(*module, *table, report);
+        }
+    DesignationScriptWriter designations(*project, report);
+    paths.push_back(designations.GetPath());
+    designations.Write();
     if (!report.IsEmpty())
+    {
         AfxMessageBox(report.GetText().GetString());
+        return;
+    }
+    CString written = "The SQL scripts of the project were written:";
+    for (const CString& path : paths)
+        written += "\n" + CString(ToHostPath(path).c_str());
+    AfxMessageBox(written.GetString());
 }
 
 const DbSchema* ForgeonDoc::GetDbSchema() const

@@ -3,6 +3,7 @@
 #include "model/Field.h"
 #include "model/ProjectSettings.h"
 #include "model/Table.h"
+#include "platform/core/HostPath.h"
 #include "platform/ui/RecentFileList.h"
 #include "shell/BrowseFilePathDlg.h"
 #include "shell/ForgeonView.h"
@@ -389,9 +390,10 @@ TEST_F(DocumentCommandsTest, SqlQueryWritesTheDatabaseScriptIntoAWritableScripts
         EXPECT_EQ(std::filesystem::exists(script), test.box.empty());
     }
 }
-// The hidden command 32786 writes the designation rows of every module's roles; it needs the
-// project path first, and a file it cannot write is named.
-TEST_F(DocumentCommandsTest, ProjectSqlScriptsWriteTheDesignationScript)
+// The hidden command 32786 writes every script of the project: the database script, the
+// procedure file of each table with procedures and the designation rows of every module's roles.
+// It needs the project path first, names the files it wrote, and names a file it cannot write.
+TEST_F(DocumentCommandsTest, ProjectSqlScriptsWriteEveryScriptOfTheProject)
 {
     const std::filesystem::path script =
         program.folder.Path() / "_system" / "scripts" / "desigInsert.sql";
@@ -402,14 +404,32 @@ TEST_F(DocumentCommandsTest, ProjectSqlScriptsWriteTheDesignationScript)
     EXPECT_FALSE(std::filesystem::exists(script));
 
     program.Project().SetProjectPath(program.folder.ModelPath());
+    Module& base = *program.Project().GetBaseModule();
     auto* clerk = new Designation;
     clerk->SetName("O'Brien Clerk");
-    program.Project().GetBaseModule()->Append(clerk);
+    base.Append(clerk);
+    Table* table = base.GetMasterTables().at(0);
+    base.Append(NewProcedure("Insert_Clerks", table));
     program.Command(ID_PROJECT_SQL_SCRIPTS);
-    EXPECT_EQ(program.boxes.Shown().size(), 1u);
+    const std::filesystem::path database = ToHostPath(program.Project().GetScriptFilePath());
+    const std::filesystem::path procedures =
+        program.folder.Path() / "Scripts" / (table->GetTableName().str() + "_procedureCreate.sql");
+    ASSERT_EQ(program.boxes.Shown().size(), 2u);
+    const std::string written = program.boxes.ShownTexts()[1];
+    EXPECT_EQ(written.rfind(
+                  "The SQL scripts of the project were written:\n" + database.string() + "\n", 0),
+              0u)
+        << written;
+    for (const std::filesystem::path& path : {database, procedures, script})
+    {
+        EXPECT_NE(written.find(path.string()), std::string::npos) << path;
+        EXPECT_TRUE(std::filesystem::is_regular_file(path)) << path;
+    }
+    EXPECT_NE(ReadFile(database).find("CREATE TABLE"), std::string::npos);
+    EXPECT_NE(ReadFile(procedures).find("Insert_Clerks"), std::string::npos);
     std::string expected = "DELETE FROM Designations\r\n";
     int position = 0;
-    for (const Designation* role : program.Project().GetBaseModule()->GetDesignations())
+    for (const Designation* role : base.GetDesignations())
     {
         CString name = role->GetName();
         name.Replace("'", "''");
@@ -422,8 +442,8 @@ TEST_F(DocumentCommandsTest, ProjectSqlScriptsWriteTheDesignationScript)
     std::filesystem::remove(script);
     std::filesystem::create_directory(script);
     program.Command(ID_PROJECT_SQL_SCRIPTS);
-    ASSERT_EQ(program.boxes.Shown().size(), 2u);
-    EXPECT_NE(program.boxes.ShownTexts()[1].find("desigInsert.sql"), std::string::npos)
-        << program.boxes.ShownTexts()[1];
+    ASSERT_EQ(program.boxes.Shown().size(), 3u);
+    EXPECT_NE(program.boxes.ShownTexts()[2].find("desigInsert.sql"), std::string::npos)
+        << program.boxes.ShownTexts()[2];
 }
 } // namespace
