@@ -490,10 +490,9 @@ TEST_F(CommandFixture, WriteCommandsWriteIntoTheProjectFolder)
     EXPECT_TRUE(std::filesystem::exists(output / "Module2" / "UI" / "Module2_Dashboard.aspx"));
     EXPECT_FALSE(std::filesystem::exists(ui / "useraccountAdd.aspx"));
     ASSERT_EQ(boxes.Shown().size(), 2u);
-    EXPECT_NE(
-        boxes.Shown()[1].text.find(
-            "BaseModule\\UI\\useraccountAdd.aspx (listed in the project file but not written)"),
-        std::string::npos)
+    EXPECT_NE(boxes.Shown()[1].text.find(
+                  "BaseModule/UI/useraccountAdd.aspx (listed in the project file but not written)"),
+              std::string::npos)
         << boxes.Shown()[1].text;
     EXPECT_FALSE(std::filesystem::is_empty(folder.Path() / "Shop" / "scripts"));
     // Write Menu writes the four classic menu scripts of the project, with no message.
