@@ -88,6 +88,30 @@ TEST_F(WriteAllCommandTest, WithoutTheOptionTheGeneratedFilesStay)
     EXPECT_NE(ReadFile(output / "Web.config").find("<configuration"), std::string::npos);
 }
 
+TEST_F(WriteAllCommandTest, ALinkInTheOutputIsReplacedAndTheSuccessMessageSaysSo)
+{
+    const std::filesystem::path elsewhere = program.folder.Path() / "elsewhere.config";
+    std::ofstream(elsewhere) << "not the project's";
+    std::filesystem::create_directories(output);
+    std::filesystem::create_symlink(elsewhere, output / "Web.config");
+    program.dialogs.Answer(
+        [](CDialog&, DialogDriver& user)
+        {
+            user.SetCheck(WriteAllDlg::IDC_MODIFIED_FILES, false);
+            user.PressOk();
+        });
+    AnswerSave();
+    program.Command(ID_WRITE_ALL);
+    EXPECT_EQ(Texts(), std::vector<std::string>{success +
+                                                "\n\nThese links were replaced by the files "
+                                                "written:\n" +
+                                                (output / "Web.config").string() + " (it led to " +
+                                                elsewhere.string() + ")"});
+    EXPECT_EQ(ReadFile(elsewhere), "not the project's");
+    EXPECT_FALSE(std::filesystem::is_symlink(output / "Web.config"));
+    EXPECT_NE(ReadFile(output / "Web.config").find("<configuration"), std::string::npos);
+}
+
 TEST_F(WriteAllCommandTest, AnIncompleteRunNamesWhatWasNotWrittenAndNeitherCopiesNorSucceeds)
 {
     std::filesystem::create_directories(projectFolder / "Shop.sln");
