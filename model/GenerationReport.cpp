@@ -20,14 +20,15 @@ void AppendSection(CString& text, const CString& heading,
     if (!text.IsEmpty())
         text += "\n";
     text += heading;
-    const std::size_t shown = std::min(entries.size(), budget);
+    // Each section shows its first line at least.
+    const std::size_t shown = std::min(entries.size(), std::max<std::size_t>(budget, 1));
     for (std::size_t index = 0; index < shown; ++index)
     {
         const GenerationReport::Entry& entry = entries[index];
         const CString name = hostPaths ? CString(ToHostPath(entry.name).c_str()) : entry.name;
         text += "\n" + name + " (" + entry.reason + ")";
     }
-    budget -= shown;
+    budget -= std::min(budget, shown);
     if (shown < entries.size())
     {
         CString rest;

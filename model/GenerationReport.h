@@ -42,12 +42,12 @@ public:
     const std::vector<Entry>& GetSkippedPages() const { return m_skippedPages; }
     const std::vector<Note>& GetNotes() const { return m_notes; }
     // The unwritten files (as host paths), the skipped pages and the notes, one a line with its
-    // reason, for a message box: after the first shownEntries lines each section that goes on
-    // ends with the count of the rest.
+    // reason, for a message box: once shownEntries lines are shown, each section shows its first
+    // line and the count of the rest.
     CString GetText() const;
     // The same with every line, for a log.
     CString GetFullText() const;
-    static constexpr std::size_t shownEntries = 20;
+    static constexpr std::size_t shownEntries = 10;
 
     // From here on only files and folders below this folder are written (see OutputRoot).
     void SetOutputRoot(const CString& modelRoot) { m_root.Set(modelRoot); }

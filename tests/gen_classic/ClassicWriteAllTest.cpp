@@ -350,6 +350,29 @@ TEST_F(ClassicWriteAllTest, FailuresEndTheRunWithTheirCountTheMessageAndTheLog)
     EXPECT_EQ(log, text) << "every module's failures stay in the log";
 }
 
+TEST_F(ClassicWriteAllTest, AMessageOfManyFailuresShowsTheFirstLinesAndWhereTheLogHoldsThemAll)
+{
+    for (int index = 0; index < 30; ++index)
+        m_fixture.Base().Append(NewReport(("Report" + std::to_string(index)).c_str(), 1, false));
+    WriteHostFile(Path("BaseModule"), "a file where the module folder goes");
+    AspWriteAll writeAll(&m_fixture.Project(), nullptr, m_services);
+    Isolate(writeAll);
+    EXPECT_FALSE(writeAll.Run(nullptr));
+
+    const auto lines = [](const std::string& text) { return std::ranges::count(text, '\n') + 1; };
+    const std::string full = writeAll.GetReport().GetFullText().str();
+    EXPECT_GT(lines(full), 30);
+    ASSERT_EQ(1u, m_boxes.Shown().size());
+    const std::string& text = m_boxes.Shown()[0].text;
+    EXPECT_EQ(lines(text), 16) << text;
+    EXPECT_NE(text.find("\nand "), std::string::npos) << text;
+    EXPECT_EQ(text.substr(text.rfind('\n') + 1),
+              "Every line is in " + Path("ForgeonWriteErrors.txt").string());
+    std::string log = ReadHostFile(Path("ForgeonWriteErrors.txt"));
+    std::erase(log, '\r');
+    EXPECT_EQ(full, log);
+}
+
 TEST_F(ClassicWriteAllTest, NamesAndLinksThatLeadOutOfTheProjectPathWriteNothingThere)
 {
     namespace fs = std::filesystem;

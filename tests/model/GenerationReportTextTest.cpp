@@ -36,6 +36,12 @@ std::size_t LineCount(const CString& text)
 
 struct TextCase
 {
+    friend void PrintTo(const TextCase& each, std::ostream* out)
+    {
+        *out << each.unwritten << " unwritten, " << each.skipped << " skipped, " << each.notes
+             << " notes";
+    }
+
     int unwritten;
     int skipped;
     int notes;
@@ -65,12 +71,12 @@ TEST_P(GenerationReportText, ShowsTheFirstLinesAndTheCountOfTheRest)
 INSTANTIATE_TEST_SUITE_P(
     Sizes, GenerationReportText,
     ::testing::Values(
-        // A vanished output folder: 8,836 files, of which twenty are shown.
-        TextCase{8836, 0, 0, 22, 8837, "and 8816 more"},
-        TextCase{20, 0, 0, 21, 21,
-                 "/out/Shop/BaseModule/UI/Page20.aspx (No such file or directory)"},
-        // The budget runs out in the second section; the third gives its heading and count.
-        TextCase{15, 10, 2, 25, 30, "and 2 more"}, TextCase{1, 1, 2, 7, 7, "Map2 (map form)"}));
+        // A vanished output folder: 8,836 files, of which ten are shown.
+        TextCase{8836, 0, 0, 12, 8837, "and 8826 more"},
+        TextCase{10, 0, 0, 11, 11,
+                 "/out/Shop/BaseModule/UI/Page10.aspx (No such file or directory)"},
+        // The budget runs out in the second section; the third gives its first line and count.
+        TextCase{7, 10, 2, 16, 22, "and 1 more"}, TextCase{1, 1, 2, 7, 7, "Map2 (map form)"}));
 
 // The output root of a temp folder "Shop" beside "Shop2", with "Shop/Linked" a link to "Shop2".
 class OutputRootAdmission : public ::testing::Test
