@@ -152,6 +152,11 @@ void CopyFileReportingFailure(const CString& source, const CString& destination,
 {
     int error = folderError;
     std::string target = ToHostPath(destination);
+    // A file kept as it is, whatever other names it has, needs no preparing.
+    std::error_code statusError;
+    if (!overwrite &&
+        std::filesystem::is_regular_file(std::filesystem::symlink_status(target, statusError)))
+        return;
     if (error == 0 && report != nullptr)
     {
         target = report->PrepareFile(destination);
