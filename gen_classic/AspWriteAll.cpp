@@ -154,6 +154,7 @@ bool AspWriteAll::Run(Module* module)
         return false;
     m_report.ForgetFolders();
     OpenWriteErrorsLog();
+    m_report.SetOutputRoot(path);
     WriteDatabaseScript();
     for (int index = 0; index < m_project->GetModuleCount(); ++index)
     {
@@ -192,6 +193,7 @@ bool AspWriteAll::CheckBeforeWrite(Module* module)
         fullText += "Warning : \n" + warning + "\n";
     const CString path = ProjectPath();
     GenerationReport logReport;
+    logReport.SetOutputRoot(path);
     CString message;
     bool result = true;
     if (!diagnostics.GetErrors().empty())
@@ -236,15 +238,9 @@ void AspWriteAll::WriteDatabaseScript()
         SqlScriptWriter(*m_project, m_schema, m_report).WriteDatabaseScript();
     else
     {
-        MakeFolder(ProjectPath() + "_system\\scripts");
+        m_report.MakeFolder(ProjectPath() + "_system\\scripts");
         PgSqlScriptWriter(*m_project, m_report).Write();
     }
-}
-
-void AspWriteAll::MakeFolder(const CString& path)
-{
-    if (!m_report.MakeFolderChain(path))
-        m_report.AddUnwrittenFile(path, std::strerror(errno));
 }
 
 void AspWriteAll::Status(const Module& module, const char* text)
@@ -254,7 +250,7 @@ void AspWriteAll::Status(const Module& module, const char* text)
 
 void AspWriteAll::WriteModule(Module& module)
 {
-    MakeFolder(ProjectPath() + module.GetName());
+    m_report.MakeFolder(ProjectPath() + module.GetName());
     Status(module, " : Writing SQL File completed");
     WriteLoginPages(module);
     WriteMasterForms(module);
@@ -281,7 +277,7 @@ void AspWriteAll::WriteModule(Module& module)
 
 void AspWriteAll::WriteLoginPages(Module& module)
 {
-    MakeFolder(ProjectPath() + "Login");
+    m_report.MakeFolder(ProjectPath() + "Login");
     if (LoginPage* page = module.GetLoginPage())
         m_writers.WriteLoginPage(*page, module);
 }
@@ -360,19 +356,26 @@ void AspWriteAll::OpenWriteErrorsLog()
 {
     const CString& path = m_writeErrorsLogPath;
     const int last = std::max(path.ReverseFind('\\'), path.ReverseFind('/'));
+    // Outside the output folder; a folder not made shows in the open's failure.
     if (last > 0)
-        MakeFolder(path.Left(last));
+        m_report.MakeFolderChain(path.Left(last));
     if (m_writeErrorsLog.Open(path) == nullptr)
         m_report.AddUnwrittenFile(path, m_writeErrorsLog.GetOpenError());
 }
 
 void AspWriteAll::Finish()
 {
-    m_writeErrorsLog.Write(0, "%s", m_report.GetText());
+    const CString fullText = m_report.GetFullText();
+    m_writeErrorsLog.Write(0, "%s", fullText);
     m_writeErrorsLog.Close();
+    CString text = m_report.GetText();
+    if (text != fullText)
+        text += CString("\nEvery line is in ") + ToHostPath(m_writeErrorsLogPath).c_str();
     if (m_report.IsEmpty())
     {
         m_services.SetStatusText("Writing completed");
+        if (!text.IsEmpty())
+            AfxMessageBox(text);
         return;
     }
     const int count =
@@ -380,5 +383,5 @@ void AspWriteAll::Finish()
     CString status;
     status.Format("Writing completed with %d errors", count);
     m_services.SetStatusText(status);
-    AfxMessageBox(m_report.GetText());
+    AfxMessageBox(text);
 }

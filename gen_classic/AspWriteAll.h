@@ -112,7 +112,6 @@ private:
     void WriteMenus(Module& module);
     // The user's files of "_modifiedCode\<name>" over "<name>" under the project path.
     void CopyModifiedFiles(const CString& name);
-    void MakeFolder(const CString& path);
     void Status(const Module& module, const char* text);
     // Truncates the log; the master form writer logs into it during the run.
     void OpenWriteErrorsLog();

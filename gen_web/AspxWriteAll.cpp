@@ -6,6 +6,7 @@
 #include "entities/LoginPage.h"
 #include "entities/RDLCReport.h"
 #include "entities/Transaction.h"
+#include "gen_web/AspNetPages.h"
 #include "gen_web/AspxObjectWriter.h"
 #include "gen_web/DataClassUse.h"
 #include "gen_web/ProjectFolder.h"
@@ -15,9 +16,12 @@
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/Table.h"
+#include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
 
 #include <cerrno>
+#include <filesystem>
+#include <system_error>
 
 AspxWriteAll::AspxWriteAll(ForgeonProject* project)
     : m_project(project), m_ownWriters(std::make_unique<ProjectWriterSet>(*project, m_report)),
@@ -41,6 +45,7 @@ bool AspxWriteAll::Run(Module* module, bool copyModifiedFiles)
         AfxMessageBox(UnwritableFolderMessage("Could not write output at ", OutputPath(), error));
         return false;
     }
+    m_report.SetOutputRoot(GetProjectFolder(*m_project));
     WriteProjectFiles();
     WriteConfiguration();
     WriteUtilClasses();
@@ -55,8 +60,8 @@ bool AspxWriteAll::Run(Module* module, bool copyModifiedFiles)
         WriteModulePages(*current);
     }
     ReportMissingProjectItems(*m_project, m_report);
-    if (copyModifiedFiles && m_report.IsEmpty())
-        ReplaceModifiedFiles(m_project, m_report).Run();
+    if (copyModifiedFiles)
+        CopyModifiedFiles();
     if (m_report.IsEmpty())
         return true;
     AfxMessageBox(m_report.GetText());
@@ -113,6 +118,29 @@ void AspxWriteAll::WriteModulePages(Module& module)
         AspxObjectWriter(m_project, page, m_writers, m_report).WriteDashBoardPage();
     WriteCalledDataClasses(module);
     m_writers.WriteLoginDataClasses();
+    for (const PageWithoutAspNetWriter& page : PagesWithoutAspNetWriter(module))
+        m_report.AddNote("These pages are not generated for the ASP.NET application:",
+                         page.page->GetFormName(), page.kind);
+}
+
+void AspxWriteAll::CopyModifiedFiles()
+{
+    const CString source = GetProjectFolder(*m_project) + "_modifiedCode";
+    const CString heading = "Your modified files were not copied:";
+    const CString shownSource = ToHostPath(source).c_str();
+    if (!m_report.IsEmpty())
+    {
+        m_report.AddNote(heading, shownSource, "not every file was written");
+        return;
+    }
+    std::error_code error;
+    std::filesystem::directory_iterator folder(ToHostPath(source), error);
+    if (error)
+    {
+        m_report.AddNote(heading, shownSource, error.message().c_str());
+        return;
+    }
+    ReplaceModifiedFiles(m_project, m_report).Run();
 }
 
 // The classes that pages call of tables without a page of their own, which the project file

@@ -23,11 +23,12 @@ public:
     AspxWriteAll& operator=(const AspxWriteAll&) = delete;
 
     // Null writes every module's pages, a module only its own; the project-wide files are
-    // written in both cases. When the project path cannot be made or written, the message
-    // "Could not write output at " + path and nothing written. With copyModifiedFiles, a run
-    // that wrote everything then copies the user's files of "_modifiedCode" over the output.
-    // A non-empty report is shown in one message. True when everything was written and copied
-    // and every Compile and Content item of the project file names a file.
+    // written in both cases, and nothing outside the project folder. When the project path
+    // cannot be made or written, the message "Could not write output at " + path and nothing
+    // written. With copyModifiedFiles, a run that wrote everything then copies the user's files
+    // of "_modifiedCode" over the output. A report with failures is shown in one message, notes
+    // included. True when everything was written and copied and every Compile and Content item
+    // of the project file names a file; the report's notes are then for the caller to show.
     bool Run(Module* module, bool copyModifiedFiles = false);
 
     GenerationReport& GetReport() { return m_report; }
@@ -42,6 +43,9 @@ private:
     void WriteSqlScripts(Module* module);
     void WriteModulePages(Module& module);
     void WriteCalledDataClasses(Module& module);
+    // The user's files of "_modifiedCode" over the output; when the run failed, or the folder
+    // cannot be read, a note says why they were not copied.
+    void CopyModifiedFiles();
 
     ForgeonProject* m_project;
     GenerationReport m_report;

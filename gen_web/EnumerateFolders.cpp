@@ -137,6 +137,12 @@ void MirroringEnumerateFolders::SetDestinationFor(const CString& sourceFolder)
 
 int MirroringEnumerateFolders::MakeDestinationFolder()
 {
+    // A folder outside the report's output root is not made; each of its files is refused.
+    if (m_report != nullptr && !m_report->IsFolderAdmitted(m_destination))
+    {
+        m_destinationError = 0;
+        return 1;
+    }
     m_destinationError = EnsureFolderChain(m_destination) ? 0 : errno;
     return 1;
 }
@@ -145,7 +151,19 @@ void CopyFileReportingFailure(const CString& source, const CString& destination,
                               int folderError, GenerationReport* report)
 {
     int error = folderError;
-    if (error == 0 && !CopyFile(source, destination, overwrite ? FALSE : TRUE))
+    std::string target = ToHostPath(destination);
+    // A file kept as it is, whatever other names it has, needs no preparing.
+    std::error_code statusError;
+    if (!overwrite &&
+        std::filesystem::is_regular_file(std::filesystem::symlink_status(target, statusError)))
+        return;
+    if (error == 0 && report != nullptr)
+    {
+        target = report->PrepareFile(destination);
+        if (target.empty())
+            return;
+    }
+    if (error == 0 && !CopyFile(source, target.c_str(), overwrite ? FALSE : TRUE))
         error = !overwrite && errno == EEXIST ? 0 : errno;
     if (error != 0 && report != nullptr)
         report->AddUnwrittenFile(destination, std::strerror(error));

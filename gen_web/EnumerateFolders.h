@@ -32,7 +32,8 @@ private:
 // A walker that copies every file of the walked folder into the mirror of its own folder below
 // a destination root, making the folders as whole chains. Each file is copied through a
 // temporary name, so a failed copy leaves no part of a file; with a report, every file not
-// copied is recorded in it with the reason (a file kept because it exists is not a failure).
+// copied is recorded in it with the reason (a file kept because it exists is not a failure),
+// and the report's output root bounds where files go.
 class MirroringEnumerateFolders : public EnumerateFolders
 {
 public:
@@ -68,7 +69,8 @@ private:
 };
 
 // Copies the file, keeping an existing destination unless overwrite is set (which is no
-// failure). folderError is why the destination's folder could not be made, 0 when it was; a
-// copy not made goes to the report, when given, with its reason.
+// failure). folderError is why the destination's folder could not be made, 0 when it was. With
+// a report the destination is prepared by it (GenerationReport::PrepareFile), and a copy not
+// made goes to it with its reason.
 void CopyFileReportingFailure(const CString& source, const CString& destination, bool overwrite,
                               int folderError, GenerationReport* report);

@@ -1,11 +1,11 @@
 #include "gen_web/ProjectFileWriter.h"
 
 #include "entities/AspFile.h"
-#include "entities/DashBoard.h"
 #include "entities/FormInterface.h"
 #include "entities/RDLCInfo.h"
 #include "entities/RDLCReport.h"
 #include "entities/XSDInfo.h"
+#include "gen_web/AspNetPages.h"
 #include "gen_web/CodeLines.h"
 #include "gen_web/DataClassUse.h"
 #include "gen_web/ProjectFolder.h"
@@ -67,12 +67,9 @@ void ProjectFileWriter::CollectModulePages()
         const Module* module = m_project.GetModuleAt(index);
         ModulePages pages{
             EscapeXml(module->GetName()), {}, index == 0 && module->GetLoginPage() != nullptr};
-        std::vector<FormInterface*> allPages;
-        module->GetAllPages(allPages);
-        for (const FormInterface* page : allPages)
+        // Only pages that are written: a listed file that is missing fails the build.
+        for (const FormInterface* page : PagesWithAspNetWriter(*module))
         {
-            if (dynamic_cast<const DashBoard*>(page) != nullptr)
-                continue;
             const auto* rdlcReport = dynamic_cast<const RDLCReport*>(page);
             if (rdlcReport != nullptr && !rdlcReport->FilesExist(&m_project))
                 continue;

@@ -45,6 +45,7 @@ CString GetOutputRoot(const ForgeonProject& project)
 GenerationReport SetUpProjectFolder(ForgeonProject& project, const CString& programFolder)
 {
     GenerationReport report;
+    report.SetOutputRoot(GetProjectFolder(project));
     WeavoEnumerateFolders(&project, programFolder, &report).Run();
     for (const CString& folder :
          {GetProjectFolder(project) + "_modifiedCode", GetOutputRoot(project) + "uploadedData",

@@ -3,11 +3,13 @@
 #include "gen_web/ProjectFolder.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
+#include "model/OutputRoot.h"
 #include "platform/core/HostPath.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -66,10 +68,15 @@ void ReportMissingProjectItems(const ForgeonProject& project, GenerationReport& 
         return;
     std::ostringstream text;
     text << file.rdbuf();
+    // A file that the run named already is not named twice.
+    std::set<std::string> named;
+    for (const GenerationReport::Entry& entry : report.GetUnwrittenFiles())
+        named.insert(NormalHostPath(entry.name));
     for (const std::string& include : CheckedIncludes(text.str()))
     {
         const CString path = root + include.c_str();
-        if (!std::filesystem::is_regular_file(ToHostPath(path)))
+        if (!std::filesystem::is_regular_file(ToHostPath(path)) &&
+            !named.contains(NormalHostPath(path)))
             report.AddUnwrittenFile(path, "listed in the project file but not written");
     }
 }

@@ -10,9 +10,6 @@
 #include "model/Module.h"
 #include "model/ProjectSettings.h"
 
-#include <cerrno>
-#include <cstring>
-
 VSProjectWriter::VSProjectWriter(ForgeonProject* project, GenerationReport& report)
     : TemplatePageWriter(project, report), m_projectName(project->GetProjectName())
 {
@@ -35,26 +32,20 @@ void VSProjectWriter::MakeFolders()
 {
     const CString projectFolder = GetProjectFolder(*m_project);
     const CString output = GetOutputRoot(*m_project);
-    MakeFolder(output + "Properties");
+    m_report.MakeFolder(output + "Properties");
     for (const Module* module : m_project->GetModules())
     {
         const CString moduleFolder = output + module->GetName();
         const CString modifiedFolder = projectFolder + "_modifiedCode/" + module->GetName();
         for (const CString& folder : {moduleFolder, modifiedFolder})
         {
-            MakeFolder(folder);
+            m_report.MakeFolder(folder);
             for (const char* subFolder : {"UI", "CS", "DataSets", "RDLCs"})
-                MakeFolder(folder + "\\" + subFolder);
+                m_report.MakeFolder(folder + "\\" + subFolder);
         }
     }
-    MakeFolder(output + "PDFReports");
-    MakeFolder(output + "Util");
-}
-
-void VSProjectWriter::MakeFolder(const CString& path)
-{
-    if (!m_report.MakeFolderChain(path))
-        m_report.AddUnwrittenFile(path, std::strerror(errno));
+    m_report.MakeFolder(output + "PDFReports");
+    m_report.MakeFolder(output + "Util");
 }
 
 void VSProjectWriter::CollectMasterPages()

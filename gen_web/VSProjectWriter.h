@@ -16,9 +16,8 @@ public:
     void Write();
 
 private:
+    // A folder refused or not made goes to the report.
     void MakeFolders();
-    // A folder that cannot be made goes to the report.
-    void MakeFolder(const CString& path);
     void CollectMasterPages();
     // Runs the writer into the collected text and saves it as the page.
     template <class Writer, class... Inputs>

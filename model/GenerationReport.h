@@ -1,15 +1,19 @@
 #pragma once
 
+#include "model/OutputRoot.h"
 #include "platform/core/CString.h"
 #include "platform/core/HostPath.h"
 
+#include <string>
 #include <vector>
 
 class TextFile;
 
 // What one run of the generators could not do: every file it could not write and every page it
-// skipped, each with its reason. Writers add to it; the driver shows it once at the end. It also
-// remembers the folders the run made, so that each is made or looked at once.
+// skipped, each with its reason. Writers add to it; the driver shows it once at the end. Notes
+// tell what the user should know of a run that did not fail. It also remembers the folders the
+// run made, so that each is made or looked at once, and, with an output root, refuses every
+// file and folder outside it.
 class GenerationReport
 {
 public:
@@ -18,35 +22,65 @@ public:
         CString name;
         CString reason;
     };
+    struct Note
+    {
+        CString heading;
+        std::vector<Entry> entries;
+    };
 
     void AddUnwrittenFile(const CString& path, const CString& reason);
     void AddSkippedPage(const CString& page, const CString& reason);
+    // An entry under the heading, which is shown once; no failure of the run.
+    void AddNote(const CString& heading, const CString& name, const CString& reason);
     // After the file was closed: records it when it did not open or a write failed; true when
     // it was written.
     bool RecordFile(const CString& path, const TextFile& file);
 
+    // No file unwritten and no page skipped; notes do not count.
     bool IsEmpty() const { return m_unwrittenFiles.empty() && m_skippedPages.empty(); }
     const std::vector<Entry>& GetUnwrittenFiles() const { return m_unwrittenFiles; }
     const std::vector<Entry>& GetSkippedPages() const { return m_skippedPages; }
-    // The unwritten files and then the skipped pages, one a line with its reason.
+    const std::vector<Note>& GetNotes() const { return m_notes; }
+    // The unwritten files (as host paths), the skipped pages and the notes, one a line with its
+    // reason, for a message box: once shownEntries lines are shown, each section shows its first
+    // line and the count of the rest.
     CString GetText() const;
+    // The same with every line, for a log.
+    CString GetFullText() const;
+    static constexpr std::size_t shownEntries = 10;
 
+    // From here on only files and folders below this folder are written (see OutputRoot).
+    void SetOutputRoot(const CString& modelRoot) { m_root.Set(modelRoot); }
+    // The folder may be made: it lies below the output root, with no linked folder on its way.
+    bool IsFolderAdmitted(const CString& path)
+    {
+        return m_root.AdmitFolder(path).refusal.IsEmpty();
+    }
+    // Makes the admitted folder with every missing parent; a refused folder or one that cannot be
+    // made is recorded with the reason. True when it exists.
+    bool MakeFolder(const CString& path);
     // EnsureFolderChain that looks at each folder once while this report's run lasts.
     bool MakeFolderChain(const CString& path) { return m_folders.Ensure(path); }
-    // MakeFolderChain of the folder that holds the file; true for a path without a folder.
-    bool MakeFileFolder(const CString& filePath);
-    // Makes the file's folder and opens the file for writing; a folder that cannot be made or a
-    // file that does not open is recorded with the host's reason. True when the file is open.
+    // Readies the file's path for writing: admits it, makes its folder and, below an output
+    // root, takes a link at its path away (noted). The host path to write to, or empty when the
+    // file was refused or its folder could not be made, which is recorded.
+    std::string PrepareFile(const CString& path);
+    // Prepares the file and opens it for writing; a failure is recorded with the host's reason.
+    // True when the file is open.
     bool OpenFile(TextFile& file, const CString& path);
     // Forgets the folders made, for a new run.
-    void ForgetFolders() { m_folders.Clear(); }
+    void ForgetFolders();
 
 private:
+    CString Text(std::size_t limit) const;
+
+    OutputRoot m_root;
     FolderChainCache m_folders;
     std::vector<Entry> m_unwrittenFiles;
     std::vector<Entry> m_skippedPages;
+    std::vector<Note> m_notes;
 };
 
-// Makes the file's folder with every missing parent, writes the text as the whole file and
+// Prepares the file (GenerationReport::PrepareFile), writes the text as the whole file and
 // records a failure in the report; true when the file was written.
 bool SaveTextFile(const CString& path, const CString& text, GenerationReport& report);

@@ -377,7 +377,8 @@ void ForgeonDoc::OnWriteAll()
         return;
     CWaitCursor wait;
     // The driver has named what it could not write or copy.
-    if (!AspxWriteAll(project).Run(nullptr, dialog.m_useModifiedFiles != FALSE))
+    AspxWriteAll writeAll(project);
+    if (!writeAll.Run(nullptr, dialog.m_useModifiedFiles != FALSE))
         return;
     const CString solution = GetProjectFolder(*project) + projectName + ".sln";
     const bool visualStudio2005 = project->GetProjectSettings()->GetVisualStudioVersion() == 0;
@@ -388,6 +389,9 @@ void ForgeonDoc::OnWriteAll()
                    visualStudio2005 ? "\nPlease ensure that you have SP1 installed if you are "
                                       "using Visual Studio 2005"
                                     : "");
+    const CString notes = writeAll.GetReport().GetText();
+    if (!notes.IsEmpty())
+        message += "\n\n" + notes;
     AfxMessageBox(message);
 }
 

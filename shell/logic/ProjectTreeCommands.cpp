@@ -18,6 +18,7 @@
 #include "gen_classic/MenuWriter.h"
 #include "gen_web/AspxObjectWriter.h"
 #include "gen_web/AspxWriteAll.h"
+#include "gen_web/ProjectFolder.h"
 #include "gen_web/ProjectWriterSet.h"
 #include "model/Field.h"
 #include "model/FileUtilities.h"
@@ -366,8 +367,13 @@ void ProjectTreeCommands::CreateModule()
 
 void ProjectTreeCommands::WriteModule()
 {
-    if (Module* module = CurrentModule())
-        AspxWriteAll(&Project()).Run(module);
+    Module* module = CurrentModule();
+    if (module == nullptr)
+        return;
+    AspxWriteAll writeAll(&Project());
+    // A failed run has shown its report; a run that wrote everything shows its notes.
+    if (writeAll.Run(module) && !writeAll.GetReport().GetNotes().empty())
+        AfxMessageBox(writeAll.GetReport().GetText());
 }
 
 void ProjectTreeCommands::DeleteModuleItem(TreeHandle item)
@@ -535,6 +541,7 @@ void ProjectTreeCommands::WritePage(FormInterface* page, void (AspxObjectWriter:
         return;
     ForgeonProject& project = Project();
     GenerationReport report;
+    report.SetOutputRoot(GetProjectFolder(project));
     ProjectWriterSet writers(project, report);
     (AspxObjectWriter(&project, page, writers, report).*write)();
     if (!report.IsEmpty())

@@ -24,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -347,6 +348,82 @@ TEST_F(ClassicWriteAllTest, FailuresEndTheRunWithTheirCountTheMessageAndTheLog)
     std::string log = ReadHostFile(Path("ForgeonWriteErrors.txt"));
     std::erase(log, '\r');
     EXPECT_EQ(log, text) << "every module's failures stay in the log";
+}
+
+TEST_F(ClassicWriteAllTest, AMessageOfManyFailuresShowsTheFirstLinesAndWhereTheLogHoldsThemAll)
+{
+    for (int index = 0; index < 30; ++index)
+        m_fixture.Base().Append(NewReport(("Report" + std::to_string(index)).c_str(), 1, false));
+    WriteHostFile(Path("BaseModule"), "a file where the module folder goes");
+    AspWriteAll writeAll(&m_fixture.Project(), nullptr, m_services);
+    Isolate(writeAll);
+    EXPECT_FALSE(writeAll.Run(nullptr));
+
+    const auto lines = [](const std::string& text) { return std::ranges::count(text, '\n') + 1; };
+    const std::string full = writeAll.GetReport().GetFullText().str();
+    EXPECT_GT(lines(full), 30);
+    ASSERT_EQ(1u, m_boxes.Shown().size());
+    const std::string& text = m_boxes.Shown()[0].text;
+    EXPECT_EQ(lines(text), 16) << text;
+    EXPECT_NE(text.find("\nand "), std::string::npos) << text;
+    EXPECT_EQ(text.substr(text.rfind('\n') + 1),
+              "Every line is in " + Path("ForgeonWriteErrors.txt").string());
+    std::string log = ReadHostFile(Path("ForgeonWriteErrors.txt"));
+    std::erase(log, '\r');
+    EXPECT_EQ(full, log);
+}
+
+TEST_F(ClassicWriteAllTest, NamesAndLinksThatLeadOutOfTheProjectPathWriteNothingThere)
+{
+    namespace fs = std::filesystem;
+    m_fixture.Project().GetProjectSettings()->SetProjectPath(m_fixture.Temp().ModelPath("a\\b\\"));
+    auto* login = new LoginPage;
+    login->CreateDefaultControls();
+    m_fixture.Base().SetLoginPage(login);
+    m_second->SetName("..\\..\\escaped");
+    const fs::path project = Path("a/b");
+    const fs::path outside = Path("outside");
+    WriteHostFile(outside / "Login.asp", "outside");
+    WriteHostFile(project / "_modifiedCode" / "Login" / "Extra.asp", "mine");
+    fs::create_directories(project / "Login");
+    fs::create_symlink(outside / "Login.asp", project / "Login" / "Login.asp");
+    fs::create_symlink(outside / "Extra.asp", project / "Login" / "Extra.asp");
+    m_services.answerModifiedFiles = true;
+
+    AspWriteAll writeAll(&m_fixture.Project(), nullptr, m_services);
+    Isolate(writeAll);
+    EXPECT_FALSE(writeAll.Run(nullptr));
+
+    // Files outside the project path: the log and the link's target only, as they were.
+    std::vector<std::string> files;
+    for (auto it = fs::recursive_directory_iterator(m_fixture.Root()); it != fs::end(it); ++it)
+    {
+        if (it->path() == project)
+            it.disable_recursion_pending();
+        else if (!it->is_directory())
+            files.push_back(fs::relative(it->path(), m_fixture.Root()).string());
+    }
+    std::ranges::sort(files);
+    EXPECT_EQ((std::vector<std::string>{"ForgeonWriteErrors.txt", "outside/Login.asp"}), files);
+    EXPECT_EQ("outside", ReadHostFile(outside / "Login.asp"));
+    EXPECT_FALSE(fs::is_symlink(project / "Login" / "Login.asp"));
+    EXPECT_NE(ReadHostFile(project / "Login" / "Login.asp").find("<%"), std::string::npos);
+    EXPECT_EQ("mine", ReadHostFile(project / "Login" / "Extra.asp"));
+
+    const GenerationReport& report = writeAll.GetReport();
+    const std::string refusal = "outside the output folder " + project.string();
+    ASSERT_FALSE(report.GetUnwrittenFiles().empty());
+    for (const GenerationReport::Entry& entry : report.GetUnwrittenFiles())
+    {
+        EXPECT_NE(entry.name.Find("escaped"), -1) << entry.name;
+        EXPECT_EQ(refusal, entry.reason.str()) << entry.name;
+    }
+    const std::string links = "These links were replaced by the files written:\n" +
+                              (project / "Login" / "Login.asp").string() + " (it led to " +
+                              (outside / "Login.asp").string() + ")\n" +
+                              (project / "Login" / "Extra.asp").string() + " (it led to " +
+                              (outside / "Extra.asp").string() + ")";
+    EXPECT_NE(report.GetFullText().Find(links.c_str()), -1) << report.GetFullText();
 }
 
 // A project holding a list report with a button column, a group report, two graph reports (the

@@ -63,6 +63,16 @@ TEST_F(ProjectFolderTest, SetUpCopiesEachSupportFileIntoItsOwnMirrorAndKeepsProj
     WriteHostFile(output / "a/z.txt", "changed in the project");
     SetUpProjectFolder(m_fixture.Project(), BinFolder());
     EXPECT_EQ("changed in the project", ReadHostFile(output / "a/z.txt"));
+
+    // A kept file with another name stays; a dangling link is replaced, its target not made.
+    fs::create_hard_link(output / "a/z.txt", m_fixture.Root() / "other-name.txt");
+    fs::remove(output / "root.txt");
+    fs::create_symlink(m_fixture.Root() / "elsewhere.txt", output / "root.txt");
+    EXPECT_TRUE(SetUpProjectFolder(m_fixture.Project(), BinFolder()).IsEmpty());
+    EXPECT_EQ("changed in the project", ReadHostFile(output / "a/z.txt"));
+    EXPECT_FALSE(fs::is_symlink(output / "root.txt"));
+    EXPECT_EQ("support", ReadHostFile(output / "root.txt"));
+    EXPECT_FALSE(fs::exists(m_fixture.Root() / "elsewhere.txt"));
 }
 
 TEST_F(ProjectFolderTest, ModifiedFilesReplaceGeneratedOnesInTheirOwnFolders)

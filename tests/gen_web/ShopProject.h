@@ -58,6 +58,7 @@ public:
     ForgeonProject& Project() { return m_project; }
     GenerationReport& Report() { return m_report; }
     const std::filesystem::path& Root() const { return m_temp.Path(); }
+    const TempFolder& Temp() const { return m_temp; }
     // The application folder Shop\Shop on the host.
     std::filesystem::path ApplicationFolder() const { return m_temp.Path() / "Shop" / "Shop"; }
 

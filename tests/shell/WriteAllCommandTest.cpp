@@ -88,6 +88,30 @@ TEST_F(WriteAllCommandTest, WithoutTheOptionTheGeneratedFilesStay)
     EXPECT_NE(ReadFile(output / "Web.config").find("<configuration"), std::string::npos);
 }
 
+TEST_F(WriteAllCommandTest, ALinkInTheOutputIsReplacedAndTheSuccessMessageSaysSo)
+{
+    const std::filesystem::path elsewhere = program.folder.Path() / "elsewhere.config";
+    std::ofstream(elsewhere) << "not the project's";
+    std::filesystem::create_directories(output);
+    std::filesystem::create_symlink(elsewhere, output / "Web.config");
+    program.dialogs.Answer(
+        [](CDialog&, DialogDriver& user)
+        {
+            user.SetCheck(WriteAllDlg::IDC_MODIFIED_FILES, false);
+            user.PressOk();
+        });
+    AnswerSave();
+    program.Command(ID_WRITE_ALL);
+    EXPECT_EQ(Texts(), std::vector<std::string>{success +
+                                                "\n\nThese links were replaced by the files "
+                                                "written:\n" +
+                                                (output / "Web.config").string() + " (it led to " +
+                                                elsewhere.string() + ")"});
+    EXPECT_EQ(ReadFile(elsewhere), "not the project's");
+    EXPECT_FALSE(std::filesystem::is_symlink(output / "Web.config"));
+    EXPECT_NE(ReadFile(output / "Web.config").find("<configuration"), std::string::npos);
+}
+
 TEST_F(WriteAllCommandTest, AnIncompleteRunNamesWhatWasNotWrittenAndNeitherCopiesNorSucceeds)
 {
     std::filesystem::create_directories(projectFolder / "Shop.sln");
@@ -97,6 +121,10 @@ TEST_F(WriteAllCommandTest, AnIncompleteRunNamesWhatWasNotWrittenAndNeitherCopie
     ASSERT_EQ(program.boxes.Shown().size(), 1u);
     EXPECT_NE(Texts()[0].find("Shop.sln"), std::string::npos);
     EXPECT_EQ(Texts()[0].find("successfully"), std::string::npos);
+    EXPECT_NE(Texts()[0].find("\nYour modified files were not copied:\n" + modified.string() +
+                              " (not every file was written)"),
+              std::string::npos)
+        << Texts()[0];
     EXPECT_NE(ReadFile(output / "Web.config"), "mine");
 }
 
@@ -108,10 +136,10 @@ TEST_F(WriteAllCommandTest, AModifiedFileThatCannotBeCopiedIsNamedAndTheRunDoesN
     program.dialogs.Answer([](CDialog&, DialogDriver& user) { user.PressOk(); });
     AnswerSave();
     program.Command(ID_WRITE_ALL);
-    const CString expected = "These files could not be written:\n" +
-                             program.Project().GetProjectPath() +
-                             "Shop\\Shop\\Shop.csproj\\Note.txt (Not a directory)";
-    EXPECT_EQ(Texts(), std::vector<std::string>{expected.GetString()});
+    const std::string expected = "These files could not be written:\n" +
+                                 (output / "Shop.csproj" / "Note.txt").string() +
+                                 " (Not a directory)";
+    EXPECT_EQ(Texts(), std::vector<std::string>{expected});
     EXPECT_EQ(ReadFile(output / "Web.config"), "mine") << "the other files are copied";
 }
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -107,4 +108,21 @@ TEST(QtMessageBoxTest, InstalledHandlerAnswersAfxMessageBox)
     const auto* target = installed.target<int (*)(const std::string&, UINT, UINT)>();
     ASSERT_NE(target, nullptr);
     EXPECT_EQ(*target, &ShowQtMessageBox);
+}
+
+// The generators' reports show ten lines of files in a message box, then the count of the rest.
+TEST(QtMessageBoxTest, AReportOfTenLongPathsAndACountFitsTheScreen)
+{
+    std::string text = "These files could not be written:";
+    for (int index = 0; index < 10; ++index)
+        text += "\n/home/someone/projects/KestraneWeavoOutput/Shop/Shop/BaseModule/UI/"
+                "customer_order_line_form_page" +
+                std::to_string(index) + "Update.aspx.designer.cs (No such file or directory)";
+    text += "\nand 8816 more";
+    auto box = CreateMessageBox(text, MB_OK | MB_ICONHAND);
+    box->show();
+    const QSize size = box->frameGeometry().size();
+    const QSize screen = box->screen()->availableGeometry().size();
+    EXPECT_LE(size.width(), screen.width());
+    EXPECT_LE(size.height(), std::min(screen.height(), 768));
 }

@@ -323,12 +323,12 @@ TEST_F(ProjectPropertiesTest, OkNamesWhatItCouldNotCopyAndLeavesNoPartOfAFile)
         const ScopedFileSizeLimit fullDisk(64 * 1024);
         EXPECT_TRUE(properties.Apply());
     }
-    const CString output = folder.ModelPath() + "\\Shop\\Shop\\";
+    const CString output = (folder.Path() / "Shop" / "Shop").c_str();
     const CString expected = "The project folder " + folder.ModelPath() +
                              "\\Shop\\ was not completed.\nThese files could not be written:\n" +
-                             output + "big.js (File too large)\n" + output +
-                             "includes\\CSS\\style.css (File too large)\n" + output +
-                             "includes\\images\\logo.jpg (File too large)";
+                             output + "/big.js (File too large)\n" + output +
+                             "/includes/CSS/style.css (File too large)\n" + output +
+                             "/includes/images/logo.jpg (File too large)";
     EXPECT_EQ(Messages(), std::vector<std::string>{expected.GetString()});
     const fs::path written = folder.Path() / "Shop" / "Shop";
     for (const char* missing : {"big.js", "includes/CSS/style.css", "includes/images/logo.jpg"})
