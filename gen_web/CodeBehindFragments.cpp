@@ -18,6 +18,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
+#include "model/Table.h"
 #include "model/TextFile.h"
 #include "platform/core/LiteralEscaping.h"
 
@@ -344,7 +345,7 @@ void CodeBehindFragments::WriteFileUploadValue(const FieldRep& control, int inde
 {
     const CString name = ControlName(control);
     m_out.Write(indent, "String %s = \"\";\n", name);
-    WriteFileSave(control, indent, replyPage);
+    WriteFileSave(control, indent, "\"" + EscapeCSharpString(replyPage) + "\"");
     const int updateKind = m_page.GetClassName() == "Transaction" ? 3 : 7;
     const AspFile* updateFile = m_page.FindAspFileByType(updateKind);
     if (pageFile == nullptr || pageFile != updateFile)
@@ -363,11 +364,55 @@ void CodeBehindFragments::WriteFileUploadUpdateValue(const FieldRep& control, in
 {
     const CString name = ControlName(control);
     m_out.Write(indent, "String %s = Convert.ToString(ViewState[\"%sStored\"]);\n", name, name);
-    WriteFileSave(control, indent, replyPage);
+    const Table* table = control.GetField() != nullptr ? control.GetField()->GetTable() : nullptr;
+    const Field* key = table != nullptr ? table->GetPrimaryKeyField() : nullptr;
+    WriteFileSave(control, indent,
+                  "\"" + EscapeCSharpString(replyPage) + "?" +
+                      (key != nullptr ? key->GetFieldName() : CString()) +
+                      "=\" + HttpUtility.UrlEncode(id)");
+}
+
+void CodeBehindFragments::WriteRequestLimitReply(int indent, const CString& pageFileName,
+                                                 const CString& keyName)
+{
+    CString url = "\"" + EscapeCSharpString(pageFileName) + "\"";
+    if (!keyName.IsEmpty())
+        url = "\"" + EscapeCSharpString(pageFileName + "?" + keyName) +
+              "=\" + HttpUtility.UrlEncode(this.Request.QueryString[\"" +
+              EscapeCSharpString(keyName) + "\"])";
+    m_out.Write(indent, "void Page_Error(object sender, EventArgs e)\n");
+    m_out.Write(indent, "{\n");
+    m_out.Write(indent + 1, "UtilHandler util = new UtilHandler();\n");
+    m_out.Write(indent + 1, "if (!util.IsOverRequestLimit(this))\n");
+    m_out.Write(indent + 2, "return;\n");
+    m_out.Write(indent + 1, "Server.ClearError();\n");
+    m_out.Write(indent + 1, "util.KeepPageMessage(this, \"The file was not uploaded: it is larger "
+                            "than the site accepts.\");\n");
+    m_out.Write(indent + 1, "Response.Redirect(%s);\n", url);
+    m_out.Write(indent, "}\n");
+}
+
+void CodeBehindFragments::WriteKeptMessage(int indent)
+{
+    m_out.Write(indent, "this.MessageLabel.Text = Server.HtmlEncode(new "
+                        "UtilHandler().TakePageMessage(this));\n");
+}
+
+void CodeBehindFragments::WriteKeepSavedUploads(int indent)
+{
+    m_out.Write(indent, "new UtilHandler().KeepSavedUploads();\n");
+}
+
+void CodeBehindFragments::WriteUnkeptUploadsRemoval(int indent)
+{
+    m_out.Write(indent, "finally\n");
+    m_out.Write(indent, "{\n");
+    m_out.Write(indent + 1, "new UtilHandler().RemoveUnkeptUploads();\n");
+    m_out.Write(indent, "}\n");
 }
 
 void CodeBehindFragments::WriteFileSave(const FieldRep& control, int indent,
-                                        const CString& replyPage)
+                                        const CString& replyUrl)
 {
     const CString name = ControlName(control);
     // A post that did not come from the page's own form has no file field nor view state.
@@ -375,19 +420,16 @@ void CodeBehindFragments::WriteFileSave(const FieldRep& control, int indent,
     m_out.Write(indent, "{\n");
     m_out.Write(indent + 1,
                 "util.KeepPageMessage(this, \"The form did not send all of its fields.\");\n");
-    m_out.Write(indent + 1, "Response.Redirect(\"%s\");\n", EscapeCSharpString(replyPage));
+    m_out.Write(indent + 1, "Response.Redirect(%s);\n", replyUrl);
     m_out.Write(indent, "}\n");
     m_out.Write(indent, "if(this.%s.PostedFile.ContentLength != 0)\n", name);
     m_out.Write(indent, "{\n");
     m_out.Write(indent + 1, "%s = this.%s.PostedFile.FileName;\n", name, name);
     m_out.Write(indent + 1, "%s = util.GetFileName(%s);\n", name, name);
-    m_out.Write(indent + 1, "if(util.IsExecutableFile(%s))\n", name);
+    m_out.Write(indent + 1, "if(util.UploadRefusal(%s) != null)\n", name);
     m_out.Write(indent + 1, "{\n");
-    m_out.Write(indent + 2,
-                "util.KeepPageMessage(this, \"The file \" + %s + \" was not uploaded: files of "
-                "this type are not accepted.\");\n",
-                name);
-    m_out.Write(indent + 2, "Response.Redirect(\"%s\");\n", EscapeCSharpString(replyPage));
+    m_out.Write(indent + 2, "util.KeepPageMessage(this, util.UploadRefusal(%s));\n", name);
+    m_out.Write(indent + 2, "Response.Redirect(%s);\n", replyUrl);
     m_out.Write(indent + 1, "}\n");
     m_out.Write(indent + 1, "%s = util.SaveUpload(this.%s.PostedFile, location, %s);\n", name, name,
                 name);

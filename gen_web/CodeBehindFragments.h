@@ -55,8 +55,18 @@ public:
     // null; on the page's update file an empty upload keeps the stored name.
     void WriteFileUploadValue(const FieldRep& control, int indent, const AspFile* pageFile,
                               const CString& replyPage);
-    // The same on an update page, starting from the stored name its label shows.
+    // The same on an update page, starting from the stored name its label shows; a refused file
+    // returns to the page of the record, the key "id".
     void WriteFileUploadUpdateValue(const FieldRep& control, int indent, const CString& replyPage);
+    // Page_Error of an upload page: a post larger than the server takes, whose form cannot be
+    // read, goes to the page of keyName's record (the Add page without one) with a message.
+    void WriteRequestLimitReply(int indent, const CString& pageFileName, const CString& keyName);
+    // The message label shows the message that the page's last answer kept for it.
+    void WriteKeptMessage(int indent);
+    // Once the record that holds the request's uploads is saved: the files stay.
+    void WriteKeepSavedUploads(int indent);
+    // After the handler's catch block: the files of a record not saved are removed.
+    void WriteUnkeptUploadsRemoval(int indent);
 
     // The blocks of fillControls, one per control kind.
     void WriteTextColumnFill(const FieldRep& control, int indent);
@@ -93,8 +103,9 @@ private:
     void WriteTextRecompute(const FieldRep& target, int indent, bool detailRow);
     void WriteRequestParamAssignment(const FieldRep& control, int indent);
     void WriteColumnCondition(const FieldRep& control, int indent);
-    // The lines that save the posted file, after its name is taken.
-    void WriteFileSave(const FieldRep& control, int indent, const CString& replyPage);
+    // The lines that save the posted file, after its name is taken; a refusal redirects to the
+    // C# expression replyUrl.
+    void WriteFileSave(const FieldRep& control, int indent, const CString& replyUrl);
     // The name a grid row posts the field's input under, before the row number.
     CString GridRowName(const Field& field) const;
 

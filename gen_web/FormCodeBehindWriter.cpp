@@ -69,6 +69,8 @@ void FormCodeBehindWriter::WriteAddPage()
     WriteMembers();
     WriteAddPageLoad(2);
     WriteHandleAdd(2);
+    if (IsUploadPage())
+        m_fragments.WriteRequestLimitReply(2, m_pageBaseName + "Add.aspx", "");
     m_fragments.ClearObjects();
     m_fragments.AddUnique(m_form.GetTable());
     FormControlFill fill(m_form, m_form.GetTable(), m_form.GetFieldReps(), m_textFile, m_fragments,
@@ -98,6 +100,8 @@ void FormCodeBehindWriter::WriteUpdatePage()
     fill.WriteInitAndSetRecomputingCombo(2);
     m_fragments.WriteExtractAndAssignValues(2);
     WriteHandleUpdate(2);
+    if (IsUploadPage())
+        m_fragments.WriteRequestLimitReply(2, m_pageBaseName + "Update.aspx", m_key);
     WriteHandleDelete(2);
     WriteHandleRecompute(2);
     WriteRecomputeMethods(2);
@@ -194,6 +198,9 @@ void FormCodeBehindWriter::WriteUpdatePageLoad(int indent)
                        {i + 1, "{"},
                    });
     m_fragments.WriteComboResets(GetPlacedControls(m_form), i + 2);
+    // The message of a refused upload, which returned here.
+    if (IsUploadPage())
+        m_fragments.WriteKeptMessage(i + 2);
     if (m_form.GetReport() != nullptr)
         m_textFile.Write(i + 2, "WriteReportServer();\n");
     m_textFile.Write(i + 2, "WriteMenus();\n");
@@ -244,7 +251,7 @@ void FormCodeBehindWriter::WriteHandleAdd(int indent)
     m_textFile.Write(i + 2, "%s.SetValues(values);\n", m_dataObject);
     WriteConfirmedDataObjectCall(i + 2, "Add", "Added", ConfirmedPassword("password"));
     WriteActionReply(i + 2, IsUploadPage());
-    WriteCatch(i, IsUploadPage());
+    WriteCatch(i, IsUploadPage(), /*savesUploads=*/IsUploadPage());
 }
 
 void FormCodeBehindWriter::WriteHandleUpdate(int indent)
@@ -265,7 +272,7 @@ void FormCodeBehindWriter::WriteHandleUpdate(int indent)
     else
         WriteConfirmedDataObjectCall(i + 2, "Update", "Updated", ConfirmedPassword("new_password"));
     WriteActionReply(i + 2, IsUploadPage());
-    WriteCatch(i, IsUploadPage());
+    WriteCatch(i, IsUploadPage(), /*savesUploads=*/IsUploadPage());
 }
 
 void FormCodeBehindWriter::WriteHandleDelete(int indent)
@@ -290,7 +297,7 @@ void FormCodeBehindWriter::WriteHandleDelete(int indent)
         m_textFile.Write(i + 2, "}\n");
     }
     WriteActionReply(i + 2, m_form.HasFileUploadControl());
-    WriteCatch(i, m_form.HasFileUploadControl());
+    WriteCatch(i, m_form.HasFileUploadControl(), /*savesUploads=*/false);
 }
 
 void FormCodeBehindWriter::WriteHandlerHead(int indent, const char* name)
@@ -306,6 +313,8 @@ void FormCodeBehindWriter::WriteDataObjectCall(int indent, const char* action, c
     m_textFile.Write(indent, "if(%s.HandlePre%s())\n", m_dataObject, action);
     m_textFile.Write(indent, "{\n");
     m_textFile.Write(indent + 1, "%s.Handle%s();\n", m_dataObject, action);
+    if (IsUploadPage() && CString(action) != "Delete")
+        m_fragments.WriteKeepSavedUploads(indent + 1);
     m_textFile.Write(indent + 1, "%s.HandlePost%s();\n", m_dataObject, action);
     m_textFile.Write(indent + 1, "m_messageString = \"Record %s Successfully!\";\n", done);
     m_textFile.Write(indent, "}\n");
@@ -432,7 +441,7 @@ void FormCodeBehindWriter::WriteValueLine(const FieldRep& control, int indent, b
         return;
     case FieldRepData::FileUpload:
         if (update)
-            m_fragments.WriteFileUploadUpdateValue(control, indent, m_pageBaseName + "Add.aspx");
+            m_fragments.WriteFileUploadUpdateValue(control, indent, m_pageBaseName + "Update.aspx");
         else
             m_fragments.WriteFileUploadValue(control, indent, nullptr, m_pageBaseName + "Add.aspx");
         return;
@@ -472,7 +481,7 @@ void FormCodeBehindWriter::WriteActionReply(int indent, bool upload)
                                });
 }
 
-void FormCodeBehindWriter::WriteCatch(int indent, bool upload)
+void FormCodeBehindWriter::WriteCatch(int indent, bool upload, bool savesUploads)
 {
     WriteCodeLines(m_textFile, {
                                    {indent + 1, "}"},
@@ -485,6 +494,8 @@ void FormCodeBehindWriter::WriteCatch(int indent, bool upload)
                                           "UtilHandler().ConvertToXML(e.Errors[0].Message);\n");
     WriteActionReply(indent + 2, upload);
     m_textFile.Write(indent + 1, "}\n");
+    if (savesUploads)
+        m_fragments.WriteUnkeptUploadsRemoval(indent + 1);
     m_textFile.Write(indent, "}\n");
 }
 

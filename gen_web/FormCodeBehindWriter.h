@@ -54,7 +54,8 @@ private:
     void WriteRequestKey(int indent, bool fromHiddenField);
     // The handler's result: a redirect on an upload page, else the XML answer.
     void WriteActionReply(int indent, bool upload);
-    void WriteCatch(int indent, bool upload);
+    // savesUploads: the handler saves uploaded files, removed when its record is not saved.
+    void WriteCatch(int indent, bool upload, bool savesUploads);
     void WriteHandleRecompute(int indent);
     void WriteRecomputeMethods(int indent);
     // The shared fill methods, the report methods, WriteMenus, ManageLinkVisibility and the

@@ -12,6 +12,7 @@
 #include "entities/RDLCReport.h"
 #include "entities/ReportField.h"
 #include "entities/Transaction.h"
+#include "gen_web/CodeBehindFragments.h"
 #include "gen_web/DashBoardPageNames.h"
 #include "gen_web/PageControls.h"
 #include "gen_web/PageFileKinds.h"
@@ -153,6 +154,36 @@ std::map<int, std::set<std::string>> ReachablePages(const ForgeonProject& projec
         }
     }
     return reach;
+}
+
+std::vector<UploadColumn> UploadColumns(const ForgeonProject& project)
+{
+    std::vector<UploadColumn> columns;
+    for (const Module* module : project.GetModules())
+    {
+        std::vector<FormInterface*> pages;
+        module->GetAllPages(pages);
+        for (const FormInterface* page : pages)
+        {
+            // Only a master part uploads: a detail grid has no cell for a file.
+            const auto* transaction = dynamic_cast<const Transaction*>(page);
+            if (dynamic_cast<const Form*>(page) == nullptr && transaction == nullptr)
+                continue;
+            for (const FieldRep* control : page->GetFieldReps())
+            {
+                const Field* field = control->GetField();
+                if (field == nullptr || field->GetTable() == nullptr ||
+                    ControlKind(*control) != FieldRepData::FileUpload ||
+                    (transaction != nullptr && field->GetTable() != transaction->GetBasicTable()))
+                    continue;
+                UploadColumn& column = columns.emplace_back();
+                column.table = field->GetTable()->GetTableName().GetString();
+                column.column = field->GetFieldName().GetString();
+                AddFiles(*page, column.pages);
+            }
+        }
+    }
+    return columns;
 }
 
 std::string PasswordPagePath(const ForgeonProject& project)

@@ -20,6 +20,19 @@ class Menu;
 // application-relative path "~/<module>/UI/<file>", lower-cased.
 std::map<int, std::set<std::string>> ReachablePages(const ForgeonProject& project);
 
+// A column that holds the names of uploaded files, with the pages of the form or master-detail
+// page that saves them (paths as above).
+struct UploadColumn
+{
+    std::string table;
+    std::string column;
+    std::set<std::string> pages;
+};
+
+// The columns of the project's forms and master-detail pages whose control is a file upload,
+// in page and control order.
+std::vector<UploadColumn> UploadColumns(const ForgeonProject& project);
+
 // The application-relative path of the change-password Update page of the login module, as
 // above but in its own case; empty when the project has none.
 std::string PasswordPagePath(const ForgeonProject& project);

@@ -7,6 +7,7 @@
 #include "gen_web/PageControls.h"
 #include "gen_web/RDLCReportParts.h"
 #include "model/ForgeonProject.h"
+#include "platform/core/LiteralEscaping.h"
 
 RDLCPrintPageWriter::RDLCPrintPageWriter(ForgeonProject* project, RDLCReport* report,
                                          GenerationReport& generationReport)
@@ -85,12 +86,14 @@ void RDLCPrintPageWriter::WritePageLoad(int indent)
 {
     m_textFile.Write(indent, "protected void Page_Load(object sender, EventArgs e)\n");
     m_textFile.Write(indent, "{\n");
-    // The page reads the database and writes a file: only for a logged-in user.
+    // Only for a role that reaches the report; the printed document only for its own session.
     CodeBehindFragments(*m_project, *m_rdlcReport, m_textFile, "").WriteLoginCheck(indent + 1);
-    // Only a file name: the request cannot reach outside the PDF folder.
-    m_textFile.Write(indent + 1,
-                     "String printFileName = Path.GetFileName(Request.Params[\"printFileName\"] "
-                     "+ \"\");\n");
+    m_textFile.Write(indent + 1, "String printed = Request.Params[\"printed\"];\n");
+    m_textFile.Write(indent + 1, "if (printed != null)\n");
+    m_textFile.Write(indent + 1, "{\n");
+    m_textFile.Write(indent + 2, "new UtilHandler().SendPrintedReport(this, printed);\n");
+    m_textFile.Write(indent + 2, "return;\n");
+    m_textFile.Write(indent + 1, "}\n");
     m_textFile.Write(0, "\n");
     WriteDataSources(indent + 1);
     WritePdfOutput(indent + 1);
@@ -137,19 +140,19 @@ void RDLCPrintPageWriter::WritePdfOutput(int indent)
                        {i, "renderedBytes = ReportViewer1.LocalReport.Render(reportType, "
                            "deviceInfo, out mimeType, out encoding, out "
                            "fileNameExtension, out streams, out warnings);"},
-                       {i, "String fpath = MapPath(\"~//PDFReports//\"+printFileName+\"\");"},
-                       {i, "FileStream newFile = new FileStream(fpath, FileMode.Create);"},
-                       {i, "newFile.Write(renderedBytes, 0, renderedBytes.Length);"},
-                       {i, "newFile.Close();"},
-                       {i, "Response.Write(\"<html><head><script language=javascript>"
-                           "function print(){var x = document.getElementById('printdoc');"
-                           "x.print();}</script></head><body onload=\\\"setTimeout('print()', "
-                           "1000);\\\"><embed id=\\\"printdoc\\\" src=\\\"../../PDFReports/\"+"
-                           "HttpUtility.HtmlAttributeEncode(printFileName)+\"\\\" "
-                           "name=\\\"printdoc\\\"/></body></html>\");"},
-                       {i, "Response.Flush();"},
-                       {i, "Response.End();"},
+                       {i, "printed = new UtilHandler().KeepPrintedReport(this, renderedBytes);"},
                    });
+    m_textFile.Write(i,
+                     "Response.Write(\"<html><head><script language=javascript>function print(){"
+                     "var x = document.getElementById('printdoc');x.print();}</script></head><body "
+                     "onload=\\\"setTimeout('print()', 1000);\\\"><embed id=\\\"printdoc\\\" "
+                     "src=\\\"%s.aspx?printed=\"+printed+\"\\\" name=\\\"printdoc\\\"/></body>"
+                     "</html>\");\n",
+                     EscapeCSharpString(GetPrintPageName()));
+    WriteCodeLines(m_textFile, {
+                                   {i, "Response.Flush();"},
+                                   {i, "Response.End();"},
+                               });
 }
 
 void RDLCPrintPageWriter::WriteDesignerFile()

@@ -5,9 +5,9 @@
 class RDLCReport;
 
 // The print page of an RDLC report, opened by its page's Print button: it runs the report's
-// queries with the values in its URL, renders the report into a PDF file of the application's
-// PDFReports folder and answers a page that prints that file. The page, its code-behind and its
-// designer file, once per report.
+// queries with the values in its URL, renders the report as a PDF document kept for the session
+// alone and answers a page that prints that document, which the page itself then sends once. The
+// page, its code-behind and its designer file, once per report.
 class RDLCPrintPageWriter : public AspxWriter
 {
 public:

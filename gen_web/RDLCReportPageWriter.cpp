@@ -218,7 +218,6 @@ void RDLCReportPageWriter::WriteCodeFile()
     fragments.WriteFillRecomputeDateMethod(2);
     WriteHandleShow(2);
     WriteHandlePrint(2);
-    WriteDeletePrintFile(2);
     fragments.WriteFillComboMethod(2);
     fragments.WriteMenusMethod(2, m_pageFile->GetFileName(FALSE));
     WriteManageLinkVisibility(2);
@@ -262,20 +261,7 @@ void RDLCReportPageWriter::WritePageLoad(int indent)
     m_textFile.Write(i + 1, "if (action != null && action.Equals(\"SHOW\"))\n");
     m_textFile.Write(i + 2, "handleShow();\n");
     m_textFile.Write(i + 1, "else if (action != null && action.Equals(\"PRINT\"))\n");
-    m_textFile.Write(i + 2, "{\n");
-    for (const char* line :
-         {"DateTime dt = DateTime.Now;", "int dtYear = dt.Year;", "int dtMonth = dt.Month;",
-          "int dtDay = dt.Day;", "int dtHour = dt.Hour;", "int dtMinute = dt.Minute;",
-          "int dtSecond = dt.Second;"})
-        m_textFile.Write(i + 3, "%s\n", line);
-    m_textFile.Write(0, "\n");
-    m_textFile.Write(i + 3, "String timeStamp = dtYear.ToString() + dtMonth.ToString() + "
-                            "dtDay.ToString() + dtHour.ToString() + dtMinute.ToString() + "
-                            "dtSecond.ToString();\n");
-    m_textFile.Write(0, "\n");
-    m_textFile.Write(i + 3, "handlePrint(timeStamp);\n");
-    m_textFile.Write(i + 3, "deletePrintFile(timeStamp);\n");
-    m_textFile.Write(i + 2, "}\n");
+    m_textFile.Write(i + 2, "handlePrint();\n");
     m_textFile.Write(i + 1, "else if (action != null && action.Contains(\"RECOMPUTE\"))\n");
     m_textFile.Write(i + 2, "handleRecompute();\n");
     m_textFile.Write(i + 1, "else \n");
@@ -360,7 +346,7 @@ void RDLCReportPageWriter::WriteHandleShow(int indent)
 
 void RDLCReportPageWriter::WriteHandlePrint(int indent)
 {
-    m_textFile.Write(indent, "void handlePrint(String timeStamp)\n");
+    m_textFile.Write(indent, "void handlePrint()\n");
     m_textFile.Write(indent, "{\n");
     RDLCReportParts parts(*m_project, *m_rdlcReport, m_textFile);
     CString query;
@@ -371,29 +357,15 @@ void RDLCReportPageWriter::WriteHandlePrint(int indent)
             continue;
         parts.WriteControlValue(control, name, indent + 1);
         // Encoded for the URL, and so that no value ends the script's string.
-        query += "&" + name + "=\"+HttpUtility.UrlEncode(" + name + " + \"\").Replace(\"'\", " +
-                 "\"%27\")+\"";
+        query += (query.IsEmpty() ? "?" : "&") + name + "=\"+HttpUtility.UrlEncode(" + name +
+                 " + \"\").Replace(\"'\", " + "\"%27\")+\"";
     }
-    const CString className = GetClassName();
+    // The print page renders the report itself and keeps it for this session only.
     m_textFile.Write(indent + 1,
                      "ClientScript.RegisterStartupScript(this.GetType(), \"onclick\", \"<script "
-                     "language=javascript> var url = '%s_Print.aspx?printFileName=%s_Print_\"+"
-                     "timeStamp+\".pdf%s'; window.open(url,'PrintMe','height=300px,width=500px,"
-                     "scrollbars=1'); </script>\");\n",
-                     className, className, query);
-    m_textFile.Write(indent, "}\n");
-}
-
-void RDLCReportPageWriter::WriteDeletePrintFile(int indent)
-{
-    // The print page renders into the application's own folder, wherever it is installed.
-    m_textFile.Write(indent, "void deletePrintFile(String timeStamp)\n");
-    m_textFile.Write(indent, "{\n");
-    m_textFile.Write(indent + 1,
-                     "String printFilePath = MapPath(\"~//PDFReports//%s_report_Print_\"+timeStamp+"
-                     "\".pdf\");\n",
-                     EscapeCSharpString(GetPageIdentifier()));
-    m_textFile.Write(indent + 1, "File.Delete(printFilePath);\n");
+                     "language=javascript> var url = '%s_Print.aspx%s'; window.open(url,'PrintMe',"
+                     "'height=300px,width=500px,scrollbars=1'); </script>\");\n",
+                     GetClassName(), query);
     m_textFile.Write(indent, "}\n");
 }
 

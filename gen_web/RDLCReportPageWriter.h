@@ -55,7 +55,6 @@ private:
     void WriteRecomputeMethods(int indent);
     void WriteHandleShow(int indent);
     void WriteHandlePrint(int indent);
-    void WriteDeletePrintFile(int indent);
     void WriteManageLinkVisibility(int indent);
     void WriteControlDeclarations(int indent);
     void WriteLinkDeclarations(int indent);

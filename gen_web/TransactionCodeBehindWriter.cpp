@@ -97,6 +97,8 @@ void TransactionCodeBehindWriter::WriteAddPage()
     WriteDataObjects(2);
     WriteAddPageLoad(2);
     WriteHandleAdd(2);
+    if (IsUploadPage())
+        m_fragments.WriteRequestLimitReply(2, m_baseName + "Add.aspx", "");
     for (const Table* table : m_transaction.GetDetailTables())
         WriteAddDetails(*table, 2);
     m_fragments.AddUnique(m_transaction.GetBasicTable());
@@ -124,6 +126,8 @@ void TransactionCodeBehindWriter::WriteUpdatePage()
     WriteValueMembers(2);
     WriteUpdatePageLoad(2);
     WriteHandleUpdate(2);
+    if (IsUploadPage())
+        m_fragments.WriteRequestLimitReply(2, m_baseName + "Update.aspx", m_key);
     for (const Table* table : m_transaction.GetDetailTables())
         WriteUpdateDetails(*table, 2);
     WriteHandleDelete(2);
@@ -233,8 +237,7 @@ void TransactionCodeBehindWriter::WriteAddPageLoad(int indent)
     m_textFile.Write(i + 2, "extractAndAssignValuesToControls();\n");
     // The message of the upload page's last save, which redirected here.
     if (IsUploadPage())
-        m_textFile.Write(i + 2, "this.MessageLabel.Text = Server.HtmlEncode(new "
-                                "UtilHandler().TakePageMessage(this));\n");
+        m_fragments.WriteKeptMessage(i + 2);
     WriteCodeLines(m_textFile, {
                                    {i + 2, "WriteGridServer();"},
                                    {i + 2, "WriteMenus();"},
@@ -272,6 +275,9 @@ void TransactionCodeBehindWriter::WriteUpdatePageLoad(int indent)
                        {i + 1, "{"},
                    });
     m_fragments.WriteComboResets(master, i + 2);
+    // The message of a refused upload, which returned here.
+    if (IsUploadPage())
+        m_fragments.WriteKeptMessage(i + 2);
     m_textFile.Write(i + 2, "WriteMenus();\n");
     m_textFile.Write(i + 2, "ManageLinkVisibility();\n");
     m_textFile.Write(i + 2, "if (m_%s != null && m_%s.Length > 0)\n", m_key, m_key);
@@ -305,6 +311,8 @@ void TransactionCodeBehindWriter::WriteHandleAdd(int indent)
     m_textFile.Write(i, "if(%s.HandlePreAdd())\n", m_dataObject);
     m_textFile.Write(i, "{\n");
     m_textFile.Write(i + 1, "DataTable dbTable = %s.HandleAdd();\n", m_dataObject);
+    if (IsUploadPage())
+        m_fragments.WriteKeepSavedUploads(i + 1);
     m_textFile.Write(i + 1, "String basicId = dbTable.Rows[0][\"basicId\"].ToString();\n");
     m_textFile.Write(i + 1, "%s.HandlePostAdd();\n", m_dataObject);
     for (const Table* table : m_transaction.GetDetailTables())
@@ -313,7 +321,7 @@ void TransactionCodeBehindWriter::WriteHandleAdd(int indent)
     m_textFile.Write(i, "else\n");
     m_textFile.Write(i + 1, "m_messageString = \"Can not Add Basic Record!\";\n");
     WriteReply(i);
-    WriteCatch(indent);
+    WriteCatch(indent, /*savesUploads=*/IsUploadPage());
 }
 
 void TransactionCodeBehindWriter::WriteRowWalkHead(int indent)
@@ -415,6 +423,8 @@ void TransactionCodeBehindWriter::WriteHandleUpdate(int indent)
     m_textFile.Write(i, "if(%s.HandlePreUpdate())\n", m_dataObject);
     m_textFile.Write(i, "{\n");
     m_textFile.Write(i + 1, "%s.HandleUpdate();\n", m_dataObject);
+    if (IsUploadPage())
+        m_fragments.WriteKeepSavedUploads(i + 1);
     m_textFile.Write(i + 1, "%s.HandlePostUpdate();\n", m_dataObject);
     for (const Table* table : m_transaction.GetDetailTables())
         m_textFile.Write(i + 1, "update%s();\n", table->GetTableName());
@@ -422,7 +432,7 @@ void TransactionCodeBehindWriter::WriteHandleUpdate(int indent)
     m_textFile.Write(i, "else\n");
     m_textFile.Write(i + 1, "m_messageString = \"Can not Update Basic Record\";\n");
     WriteReply(i);
-    WriteCatch(indent);
+    WriteCatch(indent, /*savesUploads=*/IsUploadPage());
 }
 
 void TransactionCodeBehindWriter::WriteUpdateDetails(const Table& table, int indent)
@@ -475,7 +485,7 @@ void TransactionCodeBehindWriter::WriteHandleDelete(int indent)
     m_textFile.Write(i + 1, "%s.HandleDelete();\n", m_dataObject);
     m_textFile.Write(i, "}\n");
     WriteReply(i);
-    WriteCatch(indent);
+    WriteCatch(indent, /*savesUploads=*/false);
 }
 
 void TransactionCodeBehindWriter::WriteDeleteDetails(const Table& table, int indent)
@@ -550,7 +560,8 @@ void TransactionCodeBehindWriter::WriteValuesArray(const Table& table, int inden
         if (master && kind == FieldRepData::FileUpload)
         {
             if (update)
-                m_fragments.WriteFileUploadUpdateValue(*control, indent, m_baseName + "Add.aspx");
+                m_fragments.WriteFileUploadUpdateValue(*control, indent,
+                                                       m_baseName + "Update.aspx");
             else
                 m_fragments.WriteFileUploadValue(*control, indent, nullptr,
                                                  m_baseName + "Add.aspx");
@@ -620,7 +631,7 @@ void TransactionCodeBehindWriter::WriteReply(int indent)
                                });
 }
 
-void TransactionCodeBehindWriter::WriteCatch(int indent)
+void TransactionCodeBehindWriter::WriteCatch(int indent, bool savesUploads)
 {
     WriteCodeLines(m_textFile, {
                                    {indent + 1, "}"},
@@ -634,6 +645,8 @@ void TransactionCodeBehindWriter::WriteCatch(int indent)
                                        "UtilHandler().ConvertToXML(e.Errors[0].Message);\n");
     WriteReply(indent + 2);
     m_textFile.Write(indent + 1, "}\n");
+    if (savesUploads)
+        m_fragments.WriteUnkeptUploadsRemoval(indent + 1);
     m_textFile.Write(indent, "}\n");
 }
 

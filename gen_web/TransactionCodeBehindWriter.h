@@ -68,7 +68,8 @@ private:
     // The handler's answer: a redirect on an upload page, else the grids and the message as XML.
     void WriteReply(int indent);
     // The catch block with the server's message, answered like the try block.
-    void WriteCatch(int indent);
+    // savesUploads: the handler saves uploaded files, removed when its record is not saved.
+    void WriteCatch(int indent, bool savesUploads);
 
     void WriteHandleRecompute(int indent);
     void WriteRecomputeMethods(int indent);

@@ -1,10 +1,13 @@
 #include "gen_web/UtilHandlerWriter.h"
 
 #include "gen_web/CodeLines.h"
+#include "gen_web/PageReach.h"
 #include "model/ForgeonProject.h"
+#include "model/Module.h"
+#include "platform/core/LiteralEscaping.h"
 
 UtilHandlerWriter::UtilHandlerWriter(const ForgeonProject& project, TextFile& file)
-    : m_file(file), m_namespace(project.GetProjectName())
+    : m_project(project), m_file(file), m_namespace(project.GetProjectName())
 {
 }
 
@@ -27,6 +30,7 @@ void UtilHandlerWriter::Write()
     WriteDetailCheck();
     WritePageMessage();
     WriteUploadStore();
+    WritePrintedReports();
     m_file.Write(1, "}\n");
     WriteFieldValues();
     m_file.Write(0, "}\n");
@@ -272,11 +276,8 @@ void UtilHandlerWriter::WritePageGuard()
             {2, "public String RefusedPageUrl(System.Web.UI.Page page, String loginUrl)"},
             {2, "{"},
             {3, "System.Web.SessionState.HttpSessionState session = page.Session;"},
-            {3, "Object role = session[\"login_role\"];"},
-            {3, "Object key = session[\"login_key\"];"},
-            {3, "System.Web.HttpCookie cookie = page.Request.Cookies[\"login_key\"];"},
-            {3, "if (role == null || key == null || cookie == null || cookie.Value != "
-                "key.ToString())"},
+            {3, "Object role = LoggedInRole(session, page.Request);"},
+            {3, "if (role == null)"},
             {4, "return loginUrl;"},
             {3, "bool passwordRequired = session[\"password_required\"] != null && "
                 "ASPXMenuWriter.PASSWORD_PAGE != \"\";"},
@@ -307,6 +308,19 @@ void UtilHandlerWriter::WritePageGuard()
             {3, "Object token = page.Session[\"request_token\"];"},
             {3, "return page.Request.HttpMethod == \"POST\" && token != null && "
                 "page.Request.Form[\"REQUEST_TOKEN\"] == token.ToString();"},
+            {2, "}"},
+            {2, "//The role of the session's login when the browser holds the session's login "
+                "key; null without one"},
+            {2, "public Object LoggedInRole(System.Web.SessionState.HttpSessionState session, "
+                "System.Web.HttpRequest request)"},
+            {2, "{"},
+            {3, "Object role = session[\"login_role\"];"},
+            {3, "Object key = session[\"login_key\"];"},
+            {3, "System.Web.HttpCookie cookie = request.Cookies[\"login_key\"];"},
+            {3, "if (role == null || key == null || cookie == null || cookie.Value != "
+                "key.ToString())"},
+            {4, "return null;"},
+            {3, "return role;"},
             {2, "}"},
             {2, "//A new random value for a login key or a request token"},
             {2, "public String NewToken()"},
@@ -378,10 +392,34 @@ void UtilHandlerWriter::WriteUploadStore()
     WriteCodeLines(
         m_file,
         {
+            {2, "//Why a file of that name is not taken, null when it is: a file that the server "
+                "could run, a name"},
+            {2, "//of no file (none, or dots and blanks only) or one too long for the file system"},
+            {2, "public String UploadRefusal(String name)"},
+            {2, "{"},
+            {3, "if (IsExecutableFile(name))"},
+            {4, "return \"The file \" + name + \" was not uploaded: files of this type are not "
+                "accepted.\";"},
+            {3, "if (name.Replace(\".\", \"\").Trim().Length == 0 || "
+                "Encoding.UTF8.GetByteCount(SafeFileName(name)) > 200)"},
+            {4, "return \"The file was not uploaded: its name is missing, made of dots only or "
+                "too long.\";"},
+            {3, "return null;"},
+            {2, "}"},
+            {2, "//True when the request is larger than the server takes: its form cannot be "
+                "read"},
+            {2, "public bool IsOverRequestLimit(System.Web.UI.Page page)"},
+            {2, "{"},
+            {3, "System.Web.Configuration.HttpRuntimeSection runtime = "
+                "(System.Web.Configuration.HttpRuntimeSection)System.Web.Configuration."
+                "WebConfigurationManager.GetSection(\"system.web/httpRuntime\");"},
+            {3, "return page.Request.ContentLength > runtime.MaxRequestLength * 1024L;"},
+            {2, "}"},
             {2, "//Saves an uploaded file into a folder of its own below the folder and returns "
                 "the name to store:"},
             {2, "//that folder's name, \"/\" and the file's own name made safe to serve, which "
-                "GetUploadName gives back"},
+                "GetUploadName gives back."},
+            {2, "//The request removes the file at its end unless KeepSavedUploads keeps it."},
             {2, "public String SaveUpload(System.Web.HttpPostedFile file, String folder, String "
                 "name)"},
             {2, "{"},
@@ -391,19 +429,46 @@ void UtilHandlerWriter::WriteUploadStore()
             {3, "while (System.IO.Directory.Exists(System.IO.Path.Combine(folder, own)));"},
             {3, "System.IO.Directory.CreateDirectory(System.IO.Path.Combine(folder, own));"},
             {3, "String safe = SafeFileName(name);"},
-            {3, "file.SaveAs(System.IO.Path.Combine(System.IO.Path.Combine(folder, own), "
-                "safe));"},
+            {3, "String path = System.IO.Path.Combine(System.IO.Path.Combine(folder, own), safe);"},
+            {3, "SavedUploads().Add(path);"},
+            {3, "file.SaveAs(path);"},
             {3, "return own + \"/\" + safe;"},
             {2, "}"},
+            {2, "//The files of this request's uploads are held by a saved record"},
+            {2, "public void KeepSavedUploads()"},
+            {2, "{"},
+            {3, "SavedUploads().Clear();"},
+            {2, "}"},
+            {2, "//Removes the files that this request saved for a record it did not save, with "
+                "their folders"},
+            {2, "public void RemoveUnkeptUploads()"},
+            {2, "{"},
+            {3, "foreach (String path in SavedUploads())"},
+            {3, "{"},
+            {4, "if (System.IO.File.Exists(path))"},
+            {5, "System.IO.File.Delete(path);"},
+            {4, "System.IO.Directory.Delete(System.IO.Path.GetDirectoryName(path));"},
+            {3, "}"},
+            {3, "SavedUploads().Clear();"},
+            {2, "}"},
+            {2, "ArrayList SavedUploads()"},
+            {2, "{"},
+            {3, "System.Collections.IDictionary items = System.Web.HttpContext.Current.Items;"},
+            {3, "if (items[\"saved_uploads\"] == null)"},
+            {4, "items[\"saved_uploads\"] = new ArrayList();"},
+            {3, "return (ArrayList)items[\"saved_uploads\"];"},
+            {2, "}"},
             {2, "//The name with each character that a server refuses or reads apart in a path, "
-                "and \"~\" itself,"},
-            {2, "//written as \"~\" and two hex digits"},
+                "\"~\" itself and"},
+            {2, "//a leading \".\" written as \"~\" and two hex digits"},
             {2, "public String SafeFileName(String name)"},
             {2, "{"},
             {3, "StringBuilder safe = new StringBuilder();"},
-            {3, "foreach (char c in name)"},
+            {3, "for (int i = 0; i < name.Length; i++)"},
             {3, "{"},
-            {4, "if (c < ' ' || c == (char)127 || \"\\\"#%&*:<>?\\\\/|~\".IndexOf(c) >= 0)"},
+            {4, "char c = name[i];"},
+            {4, "if (c < ' ' || c == (char)127 || \"\\\"#%&*:<>?\\\\/|~\".IndexOf(c) >= 0 || "
+                "(i == 0 && c == '.'))"},
             {5, "safe.Append(\"~\" + ((int)c).ToString(\"X2\"));"},
             {4, "else"},
             {5, "safe.Append(c);"},
@@ -432,18 +497,82 @@ void UtilHandlerWriter::WriteUploadStore()
         });
 }
 
+void UtilHandlerWriter::WritePrintedReports()
+{
+    WriteCodeLines(
+        m_file,
+        {
+            {2, "//Keeps a printed report for the session that printed it, under a random name in "
+                "a folder that the"},
+            {2, "//server never serves, and returns that name"},
+            {2, "public String KeepPrintedReport(System.Web.UI.Page page, Byte[] document)"},
+            {2, "{"},
+            {3, "String folder = PrintedReportsFolder(page);"},
+            {3, "String name = NewToken();"},
+            {3, "System.IO.File.WriteAllBytes(System.IO.Path.Combine(folder, name), document);"},
+            {3, "page.Session[\"printed_report_\" + name] = name;"},
+            {3, "return name;"},
+            {2, "}"},
+            {2, "//Answers the printed report of that name to the session that printed it, once, "
+                "and removes it;"},
+            {2, "//any other request finds nothing"},
+            {2, "public void SendPrintedReport(System.Web.UI.Page page, String name)"},
+            {2, "{"},
+            {3, "String folder = PrintedReportsFolder(page);"},
+            {3, "System.Web.HttpResponse response = page.Response;"},
+            {3, "String path = System.IO.Path.Combine(folder, name);"},
+            {3, "if (page.Session[\"printed_report_\" + name] == null || "
+                "!System.IO.File.Exists(path))"},
+            {3, "{"},
+            {4, "response.StatusCode = 404;"},
+            {4, "response.End();"},
+            {3, "}"},
+            {3, "page.Session.Remove(\"printed_report_\" + name);"},
+            {3, "Byte[] document = System.IO.File.ReadAllBytes(path);"},
+            {3, "System.IO.File.Delete(path);"},
+            {3, "response.Clear();"},
+            {3, "response.ContentType = \"application/pdf\";"},
+            {3, "response.Cache.SetCacheability(System.Web.HttpCacheability.NoCache);"},
+            {3, "response.BinaryWrite(document);"},
+            {3, "response.End();"},
+            {2, "}"},
+            {2, "//The folder of the printed reports, made when missing; a report not sent within "
+                "ten minutes is removed"},
+            {2, "String PrintedReportsFolder(System.Web.UI.Page page)"},
+            {2, "{"},
+            {3, "String folder = page.Server.MapPath(\"~/App_Data/PrintedReports\");"},
+            {3, "System.IO.Directory.CreateDirectory(folder);"},
+            {3, "foreach (String old in System.IO.Directory.GetFiles(folder))"},
+            {3, "{"},
+            {4, "if (System.IO.File.GetLastWriteTimeUtc(old) < DateTime.UtcNow.AddMinutes(-10))"},
+            {5, "System.IO.File.Delete(old);"},
+            {3, "}"},
+            {3, "return folder;"},
+            {2, "}"},
+        });
+}
+
 void UtilHandlerWriter::WriteUploadedFileHandler()
 {
     WriteCodeLines(
         m_file,
         {
-            {0,
-             "//Sends the uploaded files as downloads, never as pages of the application; outside"},
-            {0,
-             "//the namespace, so that the upload folder's configuration names it alike in every "
-             "project"},
-            {0, "public class UploadedFileHandler : System.Web.IHttpHandler"},
+            {0, "//Sends the uploaded files as downloads, never as pages of the application, and "
+                "only to a login"},
+            {0, "//whose role opens a page of a form that holds the file; outside the namespace, "
+                "so that the upload"},
+            {0, "//folder's configuration names it alike in every project"},
+            {0, "public class UploadedFileHandler : System.Web.IHttpHandler, "
+                "System.Web.SessionState.IReadOnlySessionState"},
             {0, "{"},
+        });
+    WriteUploadColumns();
+    const Module* base = m_project.GetBaseModule();
+    m_file.Write(1, "const String LOGIN_PAGE = \"~/%s/UI/Login.aspx\";\n",
+                 EscapeCSharpString(base != nullptr ? base->GetName() : CString()));
+    WriteCodeLines(
+        m_file,
+        {
             {1, "public bool IsReusable"},
             {1, "{"},
             {2, "get { return true; }"},
@@ -454,10 +583,34 @@ void UtilHandlerWriter::WriteUploadedFileHandler()
                 "uploadedData/\"));"},
             {2, "String path = System.IO.Path.GetFullPath(context.Request.PhysicalPath);"},
             {2, "context.Response.AddHeader(\"X-Content-Type-Options\", \"nosniff\");"},
-            {2, "if (!path.StartsWith(folder) || !System.IO.File.Exists(path) ||"},
-            {3, "System.IO.Path.GetFileName(path).ToLower() == \"web.config\")"},
+            {2, "if (!path.StartsWith(folder) || System.IO.Path.GetFileName(path).ToLower() == "
+                "\"web.config\")"},
             {2, "{"},
             {3, "context.Response.StatusCode = 404;"},
+            {3, "return;"},
+            {2, "}"},
+        });
+    m_file.Write(2,
+                 "Object role = new %s.UtilHandler().LoggedInRole(context.Session, "
+                 "context.Request);\n",
+                 m_namespace);
+    WriteCodeLines(
+        m_file,
+        {
+            {2, "if (role == null)"},
+            {2, "{"},
+            {3, "context.Response.Redirect(LOGIN_PAGE);"},
+            {3, "return;"},
+            {2, "}"},
+            {2, "if (!System.IO.File.Exists(path))"},
+            {2, "{"},
+            {3, "context.Response.StatusCode = 404;"},
+            {3, "return;"},
+            {2, "}"},
+            {2, "if (context.Session[\"password_required\"] != null || !IsHeldForRole(role."
+                "ToString(), path.Substring(folder.Length).Replace('\\\\', '/')))"},
+            {2, "{"},
+            {3, "context.Response.Redirect(LOGIN_PAGE + \"?Refused=1\");"},
             {3, "return;"},
             {2, "}"},
             {2, "context.Response.ContentType = \"application/octet-stream\";"},
@@ -466,6 +619,52 @@ void UtilHandlerWriter::WriteUploadedFileHandler()
                 "System.IO.Path.GetFileName(path)) + \"\\\"\");"},
             {2, "context.Response.TransmitFile(path);"},
             {1, "}"},
-            {0, "}"},
+            {1, "//True when the stored name is in a column of a form of which the role opens a "
+                "page"},
+            {1, "bool IsHeldForRole(String role, String stored)"},
+            {1, "{"},
         });
+    m_file.Write(2, "%s.ASPXMenuWriter menus = new %s.ASPXMenuWriter();\n", m_namespace,
+                 m_namespace);
+    m_file.Write(2,
+                 "String value = \"N'\" + new %s.UtilHandler().ReplaceSingleQuoteInString(stored) "
+                 "+ \"'\";\n",
+                 m_namespace);
+    WriteCodeLines(m_file, {
+                               {2, "for (int i = 0; i < UPLOAD_COLUMNS.GetLength(0); i++)"},
+                               {2, "{"},
+                               {3, "bool opens = false;"},
+                               {3, "foreach (String page in UPLOAD_COLUMNS[i, 2].Split('|'))"},
+                               {4, "opens = opens || menus.MayOpen(role, page);"},
+                               {3, "String query = \"SELECT \" + UPLOAD_COLUMNS[i, 1] + \" FROM \" "
+                                   "+ UPLOAD_COLUMNS[i, 0] + \" WHERE \" + UPLOAD_COLUMNS[i, 1] + "
+                                   "\" = \" + value;"},
+                           });
+    m_file.Write(3, "if (opens && new %s.DBHandler().ExecuteQuery(query).Rows.Count > 0)\n",
+                 m_namespace);
+    WriteCodeLines(m_file, {
+                               {4, "return true;"},
+                               {2, "}"},
+                               {2, "return false;"},
+                               {1, "}"},
+                               {0, "}"},
+                           });
+}
+
+void UtilHandlerWriter::WriteUploadColumns()
+{
+    m_file.Write(1, "//The columns that hold uploaded files: table, column and the pages of the "
+                    "form that saves them\n");
+    m_file.Write(1, "static readonly String[,] UPLOAD_COLUMNS = new String[,] {\n");
+    for (const UploadColumn& column : UploadColumns(m_project))
+    {
+        std::string pages;
+        for (const std::string& page : column.pages)
+            pages += (pages.empty() ? "" : "|") + page;
+        m_file.Write(2, "{\"%s\", \"%s\", \"%s\"},\n",
+                     EscapeCSharpString(CString(column.table.c_str())),
+                     EscapeCSharpString(CString(column.column.c_str())),
+                     EscapeCSharpString(CString(pages.c_str())));
+    }
+    m_file.Write(1, "};\n");
 }

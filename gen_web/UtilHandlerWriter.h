@@ -7,8 +7,8 @@ class TextFile;
 
 // Util\UtilHandler.cs: XML escaping, date conversion, the one helper through which request
 // values reach SQL (quote doubling and the number check), value-list lookups, file-name
-// extraction, the upload check and store, password hashing, the page guard and the page
-// message kept across a redirect.
+// extraction, the upload check and store, password hashing, the page guard, the page message
+// kept across a redirect and the printed reports; and the handler that sends uploaded files.
 class UtilHandlerWriter
 {
 public:
@@ -34,10 +34,15 @@ private:
     void WriteDetailCheck();
     // The message an answer leaves in the session for the page it redirects to.
     void WritePageMessage();
+    // The upload check and store, and the removal of files whose record was not saved.
     void WriteUploadStore();
+    // Printed reports kept for the session that printed them until they are sent.
+    void WritePrintedReports();
     void WriteUploadedFileHandler();
+    void WriteUploadColumns();
     void WriteFieldValues();
 
+    const ForgeonProject& m_project;
     TextFile& m_file;
     CString m_namespace;
 };

@@ -27,6 +27,7 @@ void WebConfigWriter::Write()
     m_file.Write(2, "<authentication mode=\"Windows\"/>\n");
     m_file.Write(2, "<httpCookies httpOnlyCookies=\"true\"/>\n");
     m_file.Write(1, "</system.web>\n");
+    WriteDataFolder();
     m_file.Write(0, "</configuration>\n");
 }
 
@@ -54,12 +55,15 @@ void WebConfigWriter::WriteHttpHandlers()
     m_file.Write(3, "<add verb=\"GET\" path=\"ajaxstyle.css\" type=\"%s.CSSHandler\"/>\n",
                  m_projectName);
     // The project's own files, never served: its assembly, its debug symbols, the Visual Studio
-    // user and solution files and the report definitions.
+    // user and solution files, the report definitions and the data sets with their queries.
     m_file.Write(3, "<add verb=\"*\" path=\"*.dll\" type=\"System.Web.HttpForbiddenHandler\"/>\n");
     m_file.Write(3, "<add verb=\"*\" path=\"*.pdb\" type=\"System.Web.HttpForbiddenHandler\"/>\n");
     m_file.Write(3, "<add verb=\"*\" path=\"*.user\" type=\"System.Web.HttpForbiddenHandler\"/>\n");
     m_file.Write(3, "<add verb=\"*\" path=\"*.sln\" type=\"System.Web.HttpForbiddenHandler\"/>\n");
-    m_file.Write(3, "<add verb=\"*\" path=\"*.rdlc\" type=\"System.Web.HttpForbiddenHandler\"/>\n");
+    for (const char* extension : {"rdlc", "xsd", "xsc", "xss"})
+        m_file.Write(3,
+                     "<add verb=\"*\" path=\"*.%s\" type=\"System.Web.HttpForbiddenHandler\"/>\n",
+                     extension);
     m_file.Write(2, "</httpHandlers>\n");
 }
 
@@ -84,4 +88,18 @@ void WebConfigWriter::WriteCompilation()
                  m_reportViewerVersion);
     m_file.Write(3, "</buildProviders>\n");
     m_file.Write(2, "</compilation>\n");
+}
+
+// The application's data folder, where printed reports wait for their session, is never served,
+// also by servers that do not keep it back on their own.
+void WebConfigWriter::WriteDataFolder()
+{
+    m_file.Write(1, "<location path=\"App_Data\">\n");
+    m_file.Write(2, "<system.web>\n");
+    m_file.Write(3, "<httpHandlers>\n");
+    m_file.Write(4, "<clear/>\n");
+    m_file.Write(4, "<add verb=\"*\" path=\"*\" type=\"System.Web.HttpForbiddenHandler\"/>\n");
+    m_file.Write(3, "</httpHandlers>\n");
+    m_file.Write(2, "</system.web>\n");
+    m_file.Write(1, "</location>\n");
 }

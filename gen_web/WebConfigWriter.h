@@ -6,8 +6,8 @@ class ForgeonProject;
 class TextFile;
 
 // web.config of the generated application: the connection string "m_connectionString", the
-// report viewer's handler, assemblies and build provider, the style-sheet handler and Windows
-// authentication. Every value from the project is XML-escaped.
+// report viewer's handler, assemblies and build provider, the style-sheet handler, Windows
+// authentication and the files never served. Every value from the project is XML-escaped.
 class WebConfigWriter
 {
 public:
@@ -19,6 +19,7 @@ private:
     void WriteConnectionStrings();
     void WriteHttpHandlers();
     void WriteCompilation();
+    void WriteDataFolder();
 
     TextFile& m_file;
     CString m_connectionString;

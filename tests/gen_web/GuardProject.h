@@ -21,7 +21,7 @@
 // A new project "Guard" with the login pages and the table "document" (a title and an uploaded
 // scan) with its form and search report, and the administrator's master-detail page "order".
 // Besides the administrator's role, "editor" has the document's menus and "clerk" none; both
-// have the project dashboard.
+// have the project dashboard. The document's RDLC report is the administrator's.
 class GuardProject
 {
 public:
@@ -48,6 +48,7 @@ public:
             editor->AddMenu(base.FindMenuByName(menu));
         AddRole(base, "clerk", dashBoard);
         AddOrders(base);
+        creator.CreateRDLCReport();
     }
 
     ForgeonProject& Project() { return m_project; }

@@ -291,7 +291,8 @@ try {
     check(stored.length === 3, `${stored.length} documents inserted: ${stored.join(" | ")}`);
     check(new Set(stored.map((name) => name.toLowerCase())).size === stored.length, `stored files share a name: ${stored.join(" | ")}`);
     for (const [index, text] of [[0, "first notes"], [2, "second notes"]]) {
-        const answer = await fetch(`${base}/uploadedData/${stored[index].split("/").map(encodeURIComponent).join("/")}`);
+        const answer = await fetch(`${base}/uploadedData/${stored[index].split("/").map(encodeURIComponent).join("/")}`,
+            { headers: { Cookie: cookiesOf(admin) } });
         const body = await answer.text();
         check(body === text, `the stored file ${stored[index]} holds "${body}"`);
         check(answer.headers.get("x-content-type-options") === "nosniff", `${stored[index]} is sent without nosniff`);
@@ -541,7 +542,8 @@ async function filesThatMustNotBeServed() {
     for (const name of ["part%2fwhole.txt", 'say "hi".txt']) {
         const { ran } = await upload(name, name, `notes of ${name}`);
         const stored = /N'([^']*)'\);?$/.exec(ran.find((line) => /^INSERT INTO document/i.test(line)) || "")?.[1] || "";
-        const answer = await fetch(`${base}/uploadedData/${stored.split("/").map(encodeURIComponent).join("/")}`);
+        const answer = await fetch(`${base}/uploadedData/${stored.split("/").map(encodeURIComponent).join("/")}`,
+            { headers: { Cookie: cookiesOf(admin) } });
         const body = await answer.text();
         check(stored !== "" && answer.status === 200 && body === `notes of ${name}`,
             `the upload ${name}, stored as "${stored}", answers ${answer.status}: ${body.slice(0, 200)}`);
@@ -557,6 +559,170 @@ await passwordPageChangesOnlyThePassword(await passwordFormAddsNoAccount());
 await detailRowsStayWithTheirMaster();
 await refusedDeletesSaySo();
 await filesThatMustNotBeServed();
+await printedReportsStayWithTheirSession();
+await uploadsAnswerOnlyTheirRoles();
+await uploadNamesAndSizesAreRefusedWithTheirPagesMessage();
+
+// The client's cookies as a request header.
+function cookiesOf(client) {
+    return [...client.cookies].map(([k, v]) => `${k}=${v}`).join("; ");
+}
+
+// The written application's folder, beside the statement log.
+function applicationFile(...parts) {
+    return path.join(path.dirname(log), "Guard", "Guard", ...parts);
+}
+
+// The files of a folder of the application, none when it does not exist.
+function filesIn(...parts) {
+    const folder = applicationFile(...parts);
+    return fs.existsSync(folder) ? fs.readdirSync(folder) : [];
+}
+
+// Print renders the report for the session that printed it, once, into no served folder; the
+// print page takes no file name. A role that holds the report prints it in Chromium.
+async function printedReportsStayWithTheirSession() {
+    const report = `${ui}/document_rdlc_report.aspx`;
+    const opened = await changesOf(() => admin.request(`${report}?ACTION=PRINT`));
+    const printPage = /var url = '([^']*)'/.exec(opened.answer.text)?.[1] || "";
+    check(/^document_rdlc_report_Print\.aspx$/.test(printPage) && opened.ran.length === 0,
+        `the report's print opens "${printPage}", ran ${opened.ran.join(" | ")}`);
+    for (const name of ["..%2f..%2fWeb.config", "evil.aspx"])
+        await changesOf(() => admin.request(`${ui}/document_rdlc_report_Print.aspx?printFileName=${name}`));
+    check(filesIn("PDFReports").length === 0 && !fs.existsSync(applicationFile("BaseModule", "UI", "evil.aspx")),
+        `the print page wrote ${filesIn("PDFReports").join(", ")} into the site`);
+
+    const printed = await admin.request(`${ui}/${printPage}`);
+    const source = /<embed id="printdoc" src="([^"]*)"/.exec(printed.text)?.[1] || "";
+    const name = /\?printed=([-\w]+)$/.exec(source)?.[1] || "";
+    check(name !== "" && !printed.text.includes("PDFReports"), `the print page embeds "${source}"`);
+    const stored = fs.existsSync(applicationFile("App_Data", "PrintedReports", name));
+    check(stored, `the printed report ${name} is not kept in App_Data`);
+    const served = await fetch(`${base}/App_Data/PrintedReports/${name}`);
+    check(served.status >= 400 && served.status < 500, `the data folder serves the printed report: ${served.status}`);
+    const clerk = new Client();
+    await login(clerk, "clerk", passwords.clerk);
+    const otherAdmin = new Client();
+    await login(otherAdmin, "admin", passwords.admin);
+    await expectRefused("the printed report without a login", () => new Client().request(`${ui}/${source}`), /\/Login\.aspx$/);
+    await expectRefused("the printed report to a role without the report", () => clerk.request(`${ui}/${source}`));
+    const other = await changesOf(() => otherAdmin.request(`${ui}/${source}`));
+    check(other.answer.status === 404 && other.ran.length === 0,
+        `another session of the administrator gets the printed report: ${other.answer.status}`);
+    const own = await admin.request(`${ui}/${source}`);
+    check(own.status === 200 && own.text.startsWith("%PDF-") && own.text.includes("Second"),
+        `the printing session gets ${own.status}: ${own.text.slice(0, 100)}`);
+    check((await admin.request(`${ui}/${source}`)).status === 404, "the printed report is sent twice");
+    check(!fs.existsSync(applicationFile("App_Data", "PrintedReports", name)), "the sent report stays in App_Data");
+
+    const browser = await launchChromium();
+    try {
+        const problems = [];
+        const tab = await watchedTab(browser.browser, problems);
+        tab.on("dialog", (dialog) => dialog.accept());
+        await tab.goto(`${base}/${ui}/Login.aspx`, { waitUntil: "networkidle0" });
+        await tab.type("#ctl00_KestraneWeavoContent_user_name", "admin");
+        await tab.type("#ctl00_KestraneWeavoContent_password", passwords.admin);
+        await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0" }), tab.click("#ctl00_KestraneWeavoContent_Log_in")]);
+        await tab.goto(`${base}/${report}`, { waitUntil: "networkidle0" });
+        const waiting = filesIn("App_Data", "PrintedReports");
+        const popup = new Promise((resolve) => browser.browser.once("targetcreated", (target) => resolve(target.page())));
+        await tab.click("#Print");
+        const printTab = await popup;
+        const document = await printTab.waitForResponse((answer) => answer.url().includes("?printed="), { timeout: 15000 });
+        // The browser's PDF viewer takes the answer over; its headers are not shown here.
+        check(document.status() === 200, `the print window's document answers ${document.status()}`);
+        await new Promise((resolve) => setTimeout(resolve, 1500));
+        await printTab.screenshot({ path: `${shots}-Print.png` });
+        const left = filesIn("App_Data", "PrintedReports").filter((file) => !waiting.includes(file));
+        check(left.length === 0, `the report printed in Chromium stays in App_Data as ${left.join(", ")}`);
+        failures.push(...problems.map((problem) => `in Chromium, printing: ${problem}`));
+    } catch (error) {
+        failures.push(`in Chromium, printing: ${error.stack || error}`);
+    } finally {
+        await browser.close();
+    }
+}
+
+// An uploaded file answers only a login whose role opens a page of the form that holds it.
+async function uploadsAnswerOnlyTheirRoles() {
+    const editor = new Client();
+    check((await login(editor, "editor", passwords.editor)).status === 302, "the editor cannot log in");
+    const clerk = new Client();
+    await login(clerk, "clerk", passwords.clerk);
+    const { ran } = await postUpload(editor, `${ui}/documentAdd.aspx`, "ACTION=ADD&title=held", "held.txt", "held notes");
+    const stored = /N'([^']*)'\);?$/.exec(ran.find((line) => /^INSERT INTO document/i.test(line)) || "")?.[1] || "";
+    const file = `uploadedData/${stored.split("/").map(encodeURIComponent).join("/")}`;
+    await expectRefused("an upload without a login", () => new Client().request(file), /\/Login\.aspx$/);
+    await expectRefused("an upload to a role without its form", () => clerk.request(file));
+    for (const [who, client] of [["the editor", editor], ["the administrator", admin]]) {
+        const answer = await client.request(file);
+        check(stored !== "" && answer.status === 200 && answer.text === "held notes",
+            `${who} downloads the upload "${stored}": ${answer.status} ${answer.text.slice(0, 100)}`);
+    }
+    const missing = await admin.request(`uploadedData/0badf00d/held.txt`);
+    check(missing.status === 404, `an upload that no record holds answers ${missing.status}`);
+}
+
+// Posts the page's form with a file, the fields in the address as the page's script sends them;
+// the answer and the statements that changed something.
+async function postUpload(client, page, fields, name, content) {
+    const form = new FormData();
+    for (const [key, value] of Object.entries(hiddenFields((await client.request(page)).text)))
+        form.append(key, value);
+    form.append("ctl00$KestraneWeavoContent$scan", new Blob([content]), name);
+    return changesOf(() => client.request(`${page.split("?")[0]}?${fields}`, { body: form }));
+}
+
+// DataSet files are not served; an upload whose name is no file's or too long, or which is
+// larger than the site takes, is refused with the page's message and saves nothing; a file
+// whose record is not saved leaves nothing on disk; a name beginning with "." is stored and
+// sent; a refusal on the Update page returns to it.
+async function uploadNamesAndSizesAreRefusedWithTheirPagesMessage() {
+    for (const extension of ["xsd", "xsc", "xss"]) {
+        const answer = await fetch(`${base}/BaseModule/DataSets/document_SelectAllRecords.${extension}`);
+        check(answer.status >= 400 && answer.status < 500, `the data set's .${extension} file answers ${answer.status}`);
+    }
+    const editor = new Client();
+    await login(editor, "editor", passwords.editor);
+    const add = `${ui}/documentAdd.aspx`;
+    const unnamed = "The file was not uploaded: its name is missing, made of dots only or too long.";
+    for (const [name, content, message] of [
+        ["", "no name", /The form did not send all of its fields\.|its name is missing/],
+        [".", "a dot", unnamed],
+        ["..", "two dots", unnamed],
+        ["x".repeat(300), "a long name", unnamed],
+        ["big.txt", "x".repeat(5 * 1024 * 1024), "The file was not uploaded: it is larger than the site accepts."],
+    ]) {
+        const label = `the upload "${name.slice(0, 20)}" of ${content.length} bytes`;
+        const { answer, ran } = await postUpload(editor, add, "ACTION=ADD&title=refused", name, content);
+        check(answer.status === 302 && /\/documentAdd\.aspx$/.test(answer.location) && ran.length === 0,
+            `${label}: ${answer.status} to "${answer.location}", ran ${ran.join(" | ")}`);
+        const shown = pageMessage((await editor.request(add)).text);
+        check(typeof message === "string" ? shown === message : message.test(shown), `after ${label} the page says "${shown}"`);
+    }
+    const folders = filesIn("uploadedData");
+    const unsaved = await postUpload(editor, add, "ACTION=ADD&title=unsaved", `${"y".repeat(60)}.txt`, "too long a name for its column");
+    const tried = /N'([^']*)'\);?$/.exec(unsaved.ran.find((line) => /^INSERT INTO document/i.test(line)) || "")?.[1] || "";
+    check(tried !== "" && !fs.existsSync(applicationFile("uploadedData", tried.split("/")[0])) &&
+        filesIn("uploadedData").length === folders.length,
+    `the file of a record not saved stays as "${tried}": ${filesIn("uploadedData").join(", ")}`);
+
+    const dotted = await postUpload(editor, add, "ACTION=ADD&title=dotted", ".profile", "dotted notes");
+    const stored = /N'([^']*)'\);?$/.exec(dotted.ran.find((line) => /^INSERT INTO document/i.test(line)) || "")?.[1] || "";
+    const answer = await editor.request(`uploadedData/${stored.split("/").map(encodeURIComponent).join("/")}`);
+    check(/^[0-9a-f]{8}\/~2Eprofile$/.test(stored) && answer.status === 200 && answer.text === "dotted notes",
+        `".profile", stored as "${stored}", answers ${answer.status}: ${answer.text.slice(0, 100)}`);
+
+    const update = `${ui}/documentUpdate.aspx?document_id=2`;
+    const refused = await postUpload(editor, update, "ACTION=UPDATE&title=Marked&document_id=2", "evil.aspx", "<% %>");
+    check(refused.answer.status === 302 && /\/documentUpdate\.aspx\?document_id=2$/.test(refused.answer.location) &&
+        refused.ran.length === 0,
+    `a refused upload on the Update page: ${refused.answer.status} to "${refused.answer.location}", ran ${refused.ran.join(" | ")}`);
+    const shown = pageMessage((await editor.request(update)).text);
+    check(shown === "The file evil.aspx was not uploaded: files of this type are not accepted.",
+        `the Update page after a refused upload says "${shown}"`);
+}
 
 for (const failure of failures)
     console.log(failure);

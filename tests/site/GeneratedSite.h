@@ -211,6 +211,10 @@ private:
                "    scgi_temp_path " +
                folder +
                "/scgi;\n"
+               "    # Requests as large as the application takes, kept in memory: the workers\n"
+               "    # may not write into the test's folder.\n"
+               "    client_max_body_size 16m;\n"
+               "    client_body_buffer_size 16m;\n"
                "    server {\n"
                "        listen 127.0.0.1:" +
                std::to_string(webPort) +

@@ -43,6 +43,15 @@ public class UtilClassesCheck
         Check("safe file name", "a~252fb ~22c~22 ~3Cd~3E~7E1.txt", util.SafeFileName("a%2fb \"c\" <d>~1.txt"));
         Check("upload name", "a%2fb \"c\" <d>~1.txt", util.GetUploadName("1a2b3c4d/a~252fb ~22c~22 ~3Cd~3E~7E1.txt"));
         Check("upload name stored before", "x~y.txt", util.GetUploadName("x~y.txt"));
+        Check("leading dot", "~2E.~25.x.txt", util.SafeFileName("..%.x.txt"));
+        Check("leading dot shown", ".hidden", util.GetUploadName("1a2b3c4d/" + util.SafeFileName(".hidden")));
+        string unnamed = "The file was not uploaded: its name is missing, made of dots only or too long.";
+        foreach (string name in new string[] { "", " ", ".", "..", ". .", new string('x', 201), new string('\u00e9', 101) })
+            Check("upload name [" + name + "]", unnamed, util.UploadRefusal(name));
+        Check("upload of a page", "The file a.aspx was not uploaded: files of this type are not accepted.",
+              util.UploadRefusal("a.aspx"));
+        foreach (string name in new string[] { "notes.txt", ".profile", new string('x', 200), new string('\u00e9', 100) })
+            Check("upload name [" + name + "]", null, util.UploadRefusal(name));
         Check("empty password", "", util.HashPassword("", 7));
         Check("null password", "null", util.HashPassword("null", 7));
         Check("hash", "\u003f\u003fu\u003f\u003ac\u003flF\u003f\u007f\u003fmpa\u003f\u003f\u003f\u003f\u003f",

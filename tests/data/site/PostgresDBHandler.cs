@@ -63,6 +63,37 @@ namespace Guard
         {
         }
 
+        // A report's query as the generated class runs it: a parameter of the value "0" turns its
+        // "= @name" condition into "!= 0", every other one is bound; here, as ODBC binds them, by
+        // the order in which their names stand in the text.
+        public DataSet ExecuteRDLCQuery(String commandText, String commandType, String ds,
+                                        String tbl, String[] sqlParams, String[] sqlParamVals)
+        {
+            if (commandType != "Text")
+                throw new NotSupportedException("PostgreSQL runs no stored procedure " + commandText);
+            for (int i = 0; i < sqlParams.Length; i++)
+            {
+                if (sqlParamVals[i] == "0")
+                    commandText = commandText.Replace("= " + sqlParams[i], "!= 0");
+            }
+            using (OdbcConnection connection = Open())
+            {
+                OdbcCommand command = Command(connection, commandText);
+                command.CommandText = Regex.Replace(
+                    command.CommandText, @"@\w+", (Match name) =>
+                    {
+                        int index = Array.IndexOf(sqlParams, name.Value);
+                        if (index < 0)
+                            return name.Value;
+                        command.Parameters.AddWithValue(name.Value, sqlParamVals[index]);
+                        return "?";
+                    });
+                DataSet dataSet = new DataSet(ds);
+                new OdbcDataAdapter(command).Fill(dataSet, tbl);
+                return dataSet;
+            }
+        }
+
         static OdbcConnection Open()
         {
             OdbcConnection connection =

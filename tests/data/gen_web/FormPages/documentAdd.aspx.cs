@@ -68,9 +68,9 @@ namespace Shop
 				{
 					scan = this.scan.PostedFile.FileName;
 					scan = util.GetFileName(scan);
-					if(util.IsExecutableFile(scan))
+					if(util.UploadRefusal(scan) != null)
 					{
-						util.KeepPageMessage(this, "The file " + scan + " was not uploaded: files of this type are not accepted.");
+						util.KeepPageMessage(this, util.UploadRefusal(scan));
 						Response.Redirect("documentAdd.aspx");
 					}
 					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
@@ -83,6 +83,7 @@ namespace Shop
 				if(m_document.HandlePreAdd())
 				{
 					m_document.HandleAdd();
+					new UtilHandler().KeepSavedUploads();
 					m_document.HandlePostAdd();
 					m_messageString = "Record Added Successfully!";
 				}
@@ -97,6 +98,19 @@ namespace Shop
 				new UtilHandler().KeepPageMessage(this, m_messageString);
 				Response.Redirect("documentAdd.aspx");
 			}
+			finally
+			{
+				new UtilHandler().RemoveUnkeptUploads();
+			}
+		}
+		void Page_Error(object sender, EventArgs e)
+		{
+			UtilHandler util = new UtilHandler();
+			if (!util.IsOverRequestLimit(this))
+				return;
+			Server.ClearError();
+			util.KeepPageMessage(this, "The file was not uploaded: it is larger than the site accepts.");
+			Response.Redirect("documentAdd.aspx");
 		}
 		void initializeControls()
 		{

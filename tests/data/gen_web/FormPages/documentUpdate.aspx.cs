@@ -48,6 +48,7 @@ namespace Shop
 				handleDelete();
 			else 
 			{
+				this.MessageLabel.Text = Server.HtmlEncode(new UtilHandler().TakePageMessage(this));
 				WriteMenus();
 				ManageLinkVisibility();
 				if (m_document_id != null && m_document_id.Length > 0)
@@ -111,16 +112,16 @@ namespace Shop
 				if(!IsPostBack || this.scan.PostedFile == null)
 				{
 					util.KeepPageMessage(this, "The form did not send all of its fields.");
-					Response.Redirect("documentAdd.aspx");
+					Response.Redirect("documentUpdate.aspx?document_id=" + HttpUtility.UrlEncode(id));
 				}
 				if(this.scan.PostedFile.ContentLength != 0)
 				{
 					scan = this.scan.PostedFile.FileName;
 					scan = util.GetFileName(scan);
-					if(util.IsExecutableFile(scan))
+					if(util.UploadRefusal(scan) != null)
 					{
-						util.KeepPageMessage(this, "The file " + scan + " was not uploaded: files of this type are not accepted.");
-						Response.Redirect("documentAdd.aspx");
+						util.KeepPageMessage(this, util.UploadRefusal(scan));
+						Response.Redirect("documentUpdate.aspx?document_id=" + HttpUtility.UrlEncode(id));
 					}
 					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
 				}
@@ -133,6 +134,7 @@ namespace Shop
 				if(m_document.HandlePreUpdate())
 				{
 					m_document.HandleUpdate();
+					new UtilHandler().KeepSavedUploads();
 					m_document.HandlePostUpdate();
 					m_messageString = "Record Updated Successfully!";
 				}
@@ -147,6 +149,19 @@ namespace Shop
 				new UtilHandler().KeepPageMessage(this, m_messageString);
 				Response.Redirect("documentAdd.aspx");
 			}
+			finally
+			{
+				new UtilHandler().RemoveUnkeptUploads();
+			}
+		}
+		void Page_Error(object sender, EventArgs e)
+		{
+			UtilHandler util = new UtilHandler();
+			if (!util.IsOverRequestLimit(this))
+				return;
+			Server.ClearError();
+			util.KeepPageMessage(this, "The file was not uploaded: it is larger than the site accepts.");
+			Response.Redirect("documentUpdate.aspx?document_id=" + HttpUtility.UrlEncode(this.Request.QueryString["document_id"]));
 		}
 		void handleDelete()
 		{

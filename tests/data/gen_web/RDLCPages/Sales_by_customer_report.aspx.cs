@@ -40,20 +40,7 @@ namespace Shop
 			if (action != null && action.Equals("SHOW"))
 				handleShow();
 			else if (action != null && action.Equals("PRINT"))
-				{
-					DateTime dt = DateTime.Now;
-					int dtYear = dt.Year;
-					int dtMonth = dt.Month;
-					int dtDay = dt.Day;
-					int dtHour = dt.Hour;
-					int dtMinute = dt.Minute;
-					int dtSecond = dt.Second;
-
-					String timeStamp = dtYear.ToString() + dtMonth.ToString() + dtDay.ToString() + dtHour.ToString() + dtMinute.ToString() + dtSecond.ToString();
-
-					handlePrint(timeStamp);
-					deletePrintFile(timeStamp);
-				}
+				handlePrint();
 			else if (action != null && action.Contains("RECOMPUTE"))
 				handleRecompute();
 			else 
@@ -242,7 +229,7 @@ namespace Shop
 				Response.Redirect(url);
 			}
 		}
-		void handlePrint(String timeStamp)
+		void handlePrint()
 		{
 			String customer_id = this.Request.Params["customer_id"];
 			String status = this.Request.Params["status"];
@@ -257,12 +244,7 @@ namespace Shop
 			credit = util.ReplaceSingleQuoteInString(credit);
 
 			String urgent = this.Request.Params["urgent"];
-			ClientScript.RegisterStartupScript(this.GetType(), "onclick", "<script language=javascript> var url = 'Sales_by_customer_report_Print.aspx?printFileName=Sales_by_customer_report_Print_"+timeStamp+".pdf&customer_id="+HttpUtility.UrlEncode(customer_id + "").Replace("'", "%27")+"&status="+HttpUtility.UrlEncode(status + "").Replace("'", "%27")+"&odate="+HttpUtility.UrlEncode(odate + "").Replace("'", "%27")+"&notes="+HttpUtility.UrlEncode(notes + "").Replace("'", "%27")+"&credit="+HttpUtility.UrlEncode(credit + "").Replace("'", "%27")+"&urgent="+HttpUtility.UrlEncode(urgent + "").Replace("'", "%27")+"'; window.open(url,'PrintMe','height=300px,width=500px,scrollbars=1'); </script>");
-		}
-		void deletePrintFile(String timeStamp)
-		{
-			String printFilePath = MapPath("~//PDFReports//Sales_by_customer_report_Print_"+timeStamp+".pdf");
-			File.Delete(printFilePath);
+			ClientScript.RegisterStartupScript(this.GetType(), "onclick", "<script language=javascript> var url = 'Sales_by_customer_report_Print.aspx?customer_id="+HttpUtility.UrlEncode(customer_id + "").Replace("'", "%27")+"&status="+HttpUtility.UrlEncode(status + "").Replace("'", "%27")+"&odate="+HttpUtility.UrlEncode(odate + "").Replace("'", "%27")+"&notes="+HttpUtility.UrlEncode(notes + "").Replace("'", "%27")+"&credit="+HttpUtility.UrlEncode(credit + "").Replace("'", "%27")+"&urgent="+HttpUtility.UrlEncode(urgent + "").Replace("'", "%27")+"'; window.open(url,'PrintMe','height=300px,width=500px,scrollbars=1'); </script>");
 		}
 		public void writeDataToFillCombo(DataTable dataTable, String frontField, String backField)
 		{

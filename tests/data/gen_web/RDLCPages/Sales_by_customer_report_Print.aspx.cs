@@ -25,7 +25,12 @@ namespace Shop
 			if (refusedUrl != null)
 				Response.Redirect(refusedUrl);
 
-			String printFileName = Path.GetFileName(Request.Params["printFileName"] + "");
+			String printed = Request.Params["printed"];
+			if (printed != null)
+			{
+				new UtilHandler().SendPrintedReport(this, printed);
+				return;
+			}
 
 			ReportViewer1.LocalReport.DataSources.Clear();
 			String commandText = "PRC_orders_ByCustomer";
@@ -86,11 +91,8 @@ namespace Shop
 			String[] streams;
 			Byte[] renderedBytes;
 			renderedBytes = ReportViewer1.LocalReport.Render(reportType, deviceInfo, out mimeType, out encoding, out fileNameExtension, out streams, out warnings);
-			String fpath = MapPath("~//PDFReports//"+printFileName+"");
-			FileStream newFile = new FileStream(fpath, FileMode.Create);
-			newFile.Write(renderedBytes, 0, renderedBytes.Length);
-			newFile.Close();
-			Response.Write("<html><head><script language=javascript>function print(){var x = document.getElementById('printdoc');x.print();}</script></head><body onload=\"setTimeout('print()', 1000);\"><embed id=\"printdoc\" src=\"../../PDFReports/"+HttpUtility.HtmlAttributeEncode(printFileName)+"\" name=\"printdoc\"/></body></html>");
+			printed = new UtilHandler().KeepPrintedReport(this, renderedBytes);
+			Response.Write("<html><head><script language=javascript>function print(){var x = document.getElementById('printdoc');x.print();}</script></head><body onload=\"setTimeout('print()', 1000);\"><embed id=\"printdoc\" src=\"Sales_by_customer_report_Print.aspx?printed="+printed+"\" name=\"printdoc\"/></body></html>");
 			Response.Flush();
 			Response.End();
 		}

@@ -108,9 +108,9 @@ namespace Shop
 				{
 					scan = this.scan.PostedFile.FileName;
 					scan = util.GetFileName(scan);
-					if(util.IsExecutableFile(scan))
+					if(util.UploadRefusal(scan) != null)
 					{
-						util.KeepPageMessage(this, "The file " + scan + " was not uploaded: files of this type are not accepted.");
+						util.KeepPageMessage(this, util.UploadRefusal(scan));
 						Response.Redirect("order_entryAdd.aspx");
 					}
 					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
@@ -130,6 +130,7 @@ namespace Shop
 				if(m_order_entry.HandlePreAdd())
 				{
 					DataTable dbTable = m_order_entry.HandleAdd();
+					new UtilHandler().KeepSavedUploads();
 					String basicId = dbTable.Rows[0]["basicId"].ToString();
 					m_order_entry.HandlePostAdd();
 					addDetailsFororder_line(basicId);
@@ -146,6 +147,19 @@ namespace Shop
 				new UtilHandler().KeepPageMessage(this, m_messageString);
 				Response.Redirect("order_entryAdd.aspx");
 			}
+			finally
+			{
+				new UtilHandler().RemoveUnkeptUploads();
+			}
+		}
+		void Page_Error(object sender, EventArgs e)
+		{
+			UtilHandler util = new UtilHandler();
+			if (!util.IsOverRequestLimit(this))
+				return;
+			Server.ClearError();
+			util.KeepPageMessage(this, "The file was not uploaded: it is larger than the site accepts.");
+			Response.Redirect("order_entryAdd.aspx");
 		}
 		void addDetailsFororder_line(String basicId)
 		{

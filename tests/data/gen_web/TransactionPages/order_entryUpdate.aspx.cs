@@ -67,6 +67,7 @@ namespace Shop
 
 				this.agent_editable.Text = "None";
 				this.agent.Text = "null";
+				this.MessageLabel.Text = Server.HtmlEncode(new UtilHandler().TakePageMessage(this));
 				WriteMenus();
 				ManageLinkVisibility();
 				if (m_order_basic_id != null && m_order_basic_id.Length > 0)
@@ -91,16 +92,16 @@ namespace Shop
 				if(!IsPostBack || this.scan.PostedFile == null)
 				{
 					util.KeepPageMessage(this, "The form did not send all of its fields.");
-					Response.Redirect("order_entryAdd.aspx");
+					Response.Redirect("order_entryUpdate.aspx?order_basic_id=" + HttpUtility.UrlEncode(id));
 				}
 				if(this.scan.PostedFile.ContentLength != 0)
 				{
 					scan = this.scan.PostedFile.FileName;
 					scan = util.GetFileName(scan);
-					if(util.IsExecutableFile(scan))
+					if(util.UploadRefusal(scan) != null)
 					{
-						util.KeepPageMessage(this, "The file " + scan + " was not uploaded: files of this type are not accepted.");
-						Response.Redirect("order_entryAdd.aspx");
+						util.KeepPageMessage(this, util.UploadRefusal(scan));
+						Response.Redirect("order_entryUpdate.aspx?order_basic_id=" + HttpUtility.UrlEncode(id));
 					}
 					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
 				}
@@ -120,6 +121,7 @@ namespace Shop
 				if(m_order_entry.HandlePreUpdate())
 				{
 					m_order_entry.HandleUpdate();
+					new UtilHandler().KeepSavedUploads();
 					m_order_entry.HandlePostUpdate();
 					updateorder_line();
 					updateorder_payment();
@@ -135,6 +137,19 @@ namespace Shop
 				new UtilHandler().KeepPageMessage(this, m_messageString);
 				Response.Redirect("order_entryAdd.aspx");
 			}
+			finally
+			{
+				new UtilHandler().RemoveUnkeptUploads();
+			}
+		}
+		void Page_Error(object sender, EventArgs e)
+		{
+			UtilHandler util = new UtilHandler();
+			if (!util.IsOverRequestLimit(this))
+				return;
+			Server.ClearError();
+			util.KeepPageMessage(this, "The file was not uploaded: it is larger than the site accepts.");
+			Response.Redirect("order_entryUpdate.aspx?order_basic_id=" + HttpUtility.UrlEncode(this.Request.QueryString["order_basic_id"]));
 		}
 		void updateorder_line()
 		{

@@ -1,0 +1,45 @@
+#include "gen_web/PageReach.h"
+
+#include "entities/Transaction.h"
+#include "tests/gen_web/GuardProject.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+// The file upload controls of the master-detail page "order": its note in the master part and
+// its item in the grid.
+void UploadOrderFields(Module& module)
+{
+    for (FieldRep* control : module.GetTransactions().front()->GetFieldReps())
+        if (control->GetField()->GetFieldName() == "note" ||
+            control->GetField()->GetFieldName() == "item")
+            control->GetFieldRepData()->SetControlKind(FieldRepData::FileUpload);
+}
+
+// The columns whose uploads a download may find are those of the forms' upload controls and of
+// the master parts', each with the pages of its form; a grid saves no file.
+TEST(UploadColumns, AreTheUploadControlsOfFormsAndMasterParts)
+{
+    GuardProject fixture;
+    UploadOrderFields(*fixture.Project().GetBaseModule());
+    const std::string ui = "~/basemodule/ui/";
+    const std::vector<UploadColumn> columns = UploadColumns(fixture.Project());
+    const struct
+    {
+        const char* table;
+        const char* column;
+        std::set<std::string> pages;
+    } expected[] = {
+        {"document", "scan", {ui + "documentadd.aspx", ui + "documentupdate.aspx"}},
+        {"order_basic", "note", {ui + "orderadd.aspx", ui + "orderupdate.aspx"}},
+    };
+    ASSERT_EQ(std::size(expected), columns.size());
+    for (std::size_t i = 0; i < columns.size(); ++i)
+    {
+        EXPECT_EQ(expected[i].table, columns[i].table);
+        EXPECT_EQ(expected[i].column, columns[i].column);
+        EXPECT_EQ(expected[i].pages, columns[i].pages) << columns[i].table;
+    }
+}
+} // namespace
