@@ -273,7 +273,10 @@ void ForgeonDoc::SaveBackupCopy(const CString& stamp)
     if (!HasPathOrAskToSave())
         return;
     const BackupPlace place(m_strPath);
-    const CString target = place.CopyPath(stamp.IsEmpty() ? BackupStampNow() : stamp);
+    // Texts name the files as the host writes them.
+    const CString folder = ToHostPath(place.BackupFolder()).c_str();
+    const CString target =
+        ToHostPath(place.CopyPath(stamp.IsEmpty() ? BackupStampNow() : stamp)).c_str();
     MainFrame* frame = Frame();
     if (frame != nullptr)
     {
@@ -284,11 +287,10 @@ void ForgeonDoc::SaveBackupCopy(const CString& stamp)
     std::optional<CString> failure;
     {
         CWaitCursor wait;
-        if (EnsureFolderExists(place.BackupFolder()))
-            failure = m_pStore->SaveQuietly(GetProject(), target);
+        if (EnsureFolderExists(folder))
+            failure = m_pStore->SaveQuietly(GetProject(), target, /*modeOf=*/m_strPath);
         else
-            failure = "The folder " + place.BackupFolder() +
-                      " could not be made: " + std::strerror(errno);
+            failure = "The folder " + folder + " could not be made: " + std::strerror(errno);
     }
     // The next backup is tried when the next one is due.
     const CString said = failure ? BackupFailureText(target, *failure) : CString();

@@ -1,0 +1,102 @@
+#include "platform/core/FileReplacement.h"
+#include "tests/shell/ShellTestSupport.h"
+
+#include <algorithm>
+#include <map>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+// Every file below the folder, by its path relative to the folder, with its permission bits.
+std::map<std::string, mode_t> ModesBelow(const fs::path& folder)
+{
+    std::map<std::string, mode_t> modes;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder))
+    {
+        struct stat info;
+        if (entry.is_regular_file() && ::stat(entry.path().c_str(), &info) == 0)
+            modes[fs::relative(entry.path(), folder).string()] = info.st_mode & 07777;
+    }
+    return modes;
+}
+
+// The id of a process that has ended.
+pid_t EndedProcess()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+// The umask of a user who lets everyone read the files made, for the test's time.
+class OpenUmask
+{
+public:
+    OpenUmask() : m_previous(::umask(022)) {}
+    ~OpenUmask() { ::umask(m_previous); }
+    OpenUmask(const OpenUmask&) = delete;
+    OpenUmask& operator=(const OpenUmask&) = delete;
+
+private:
+    mode_t m_previous;
+};
+
+TEST(ProjectFileSavingTest, AProtectedProjectAndEveryFileItsSavesAndBackupsMakeStayTheOwners)
+{
+    const OpenUmask umask;
+    RunningProgram program;
+    program.files.Answer(program.PathOf("Shop.wvt").c_str());
+    ASSERT_TRUE(program.Doc().Save());
+    ASSERT_EQ(::chmod(program.PathOf("Shop.wvt").c_str(), 0600), 0);
+
+    // Temporaries of saves that were killed, of this process and of names that are none.
+    const std::string dead = "Shop.wvt.weavo-" + std::to_string(EndedProcess()) + "-7";
+    const std::string live = "Shop.wvt.weavo-" + std::to_string(::getpid()) + "-99999";
+    const std::string otherFile = "Other.wvt.weavo-" + std::to_string(EndedProcess()) + "-1";
+    for (const std::string& name : {dead, live, otherFile, std::string("Shop.wvt.weavo-x-1")})
+        std::ofstream(program.PathOf(name.c_str())) << "left";
+
+    // While the project is written, its new file can be read by its owner only.
+    const fs::path project = program.PathOf("Shop.wvt");
+    FileReplacement during(project.string());
+    ASSERT_TRUE(during.CreateTemporary());
+    struct stat temporary;
+    ASSERT_EQ(::fstat(during.GetDescriptor(), &temporary), 0);
+    EXPECT_EQ(temporary.st_mode & 07777, 0600u);
+    struct stat named;
+    ASSERT_EQ(::stat(during.GetTemporary().c_str(), &named), 0);
+    EXPECT_EQ(named.st_ino, temporary.st_ino) << "the file created is the one written";
+    const fs::path unfinished = during.GetTemporary();
+    during.Release();
+    fs::remove(unfinished);
+
+    ASSERT_TRUE(program.Doc().Save());
+    program.Doc().SaveBackupCopy("~given");
+    const std::map<std::string, mode_t> expected{
+        {"Shop.wvt", 0600}, {"Shop_backup/Shop~given.wvt", 0600}, {live, 0644},
+        {otherFile, 0644},  {"Shop.wvt.weavo-x-1", 0644},
+    };
+    std::map<std::string, mode_t> found = ModesBelow(program.folder.Path());
+    std::erase_if(
+        found, [](const auto& entry)
+        { return entry.first.rfind("profile", 0) == 0 || entry.first.rfind("data", 0) == 0; });
+    EXPECT_EQ(found, expected);
+    EXPECT_EQ(program.Frame().GetStatusBar()->GetPaneText(0), "");
+
+    // A project that everyone may read is backed up so, and Open clears the dead's temporaries.
+    ASSERT_EQ(::chmod(program.PathOf("Shop.wvt").c_str(), 0644), 0);
+    program.Doc().SaveBackupCopy("~open");
+    EXPECT_EQ(ModesBelow(program.folder.Path() / "Shop_backup")["Shop~open.wvt"], 0644u);
+    std::ofstream(program.PathOf(dead.c_str())) << "left";
+    ASSERT_TRUE(program.Doc().OpenProjectFile(program.PathOf("Shop.wvt").c_str()));
+    EXPECT_FALSE(fs::exists(program.PathOf(dead.c_str())));
+    EXPECT_TRUE(fs::exists(program.PathOf(live.c_str())));
+}
+} // namespace
