@@ -14,6 +14,7 @@
 #include "model/LoginPageCreator.h"
 #include "model/ProjectSettings.h"
 #include "model/ProjectStore.h"
+#include "platform/core/FileStamp.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/FileDialog.h"
@@ -123,7 +124,21 @@ std::optional<CString> ForgeonDoc::AskSaveFileName(const char* title, const char
 void ForgeonDoc::AdoptPath(const CString& path)
 {
     m_strPath = path;
+    m_fileStamp = FileStamp::Of(path);
     ShowFileInTitle();
+}
+
+bool ForgeonDoc::MayReplaceProjectFile() const
+{
+    const std::optional<FileStamp> now = FileStamp::Of(m_strPath);
+    if (!now || now == m_fileStamp)
+        return true;
+    const CString question =
+        CString(ToHostPath(m_strPath).c_str()) +
+        "\nwas changed by another program after this project was opened or last saved.\n"
+        "Replace it with this project? Its changes will be lost.\n"
+        "Choose No to keep the file; Save As saves this project under another name.";
+    return AfxMessageBox(question, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
 }
 
 void ForgeonDoc::ShowFileInTitle()
@@ -137,6 +152,7 @@ void ForgeonDoc::NewProject()
     project->InitNewProject();
     ApplyDefaultTheme();
     m_strPath.Empty();
+    m_fileStamp.reset();
     ShowFileInTitle();
     LoginPageCreator().Create();
     m_pStore->SetProject(project);
@@ -229,7 +245,10 @@ bool ForgeonDoc::Save()
         AdoptPath(*path);
         return true;
     }
-    return SaveProjectTo(m_strPath);
+    if (!MayReplaceProjectFile() || !SaveProjectTo(m_strPath))
+        return false;
+    m_fileStamp = FileStamp::Of(m_strPath);
+    return true;
 }
 
 bool ForgeonDoc::SaveAs(ForgeonProject* project, bool merged)

@@ -100,3 +100,51 @@ TEST(ProjectFileSavingTest, AProtectedProjectAndEveryFileItsSavesAndBackupsMakeS
     EXPECT_TRUE(fs::exists(program.PathOf(live.c_str())));
 }
 } // namespace
+
+namespace
+{
+// Another instance of the program: it opens the file, adds a module and saves.
+void SaveFromAnotherInstance(const std::string& path)
+{
+    ProjectStore other;
+    ASSERT_TRUE(other.ArchiveProject(nullptr, path.c_str(), TRUE));
+    other.GetProject()->AddNewModule();
+    ASSERT_TRUE(other.ArchiveProject(other.GetProject(), path.c_str(), FALSE));
+}
+
+TEST(ProjectFileSavingTest, SavingOverAFileAnotherInstanceSavedAsksBeforeReplacingIt)
+{
+    RunningProgram program;
+    const std::string path = program.PathOf("Shop.wvt");
+    program.files.Answer(path.c_str());
+    ASSERT_TRUE(program.Doc().Save());
+    ASSERT_TRUE(program.Doc().Save()) << "the file saved last is replaced without a question";
+    EXPECT_TRUE(program.boxes.Shown().empty());
+
+    SaveFromAnotherInstance(path);
+    const std::string theirs = ReadFile(path);
+    const std::string question =
+        path + "\nwas changed by another program after this project was opened or last saved.\n"
+               "Replace it with this project? Its changes will be lost.\n"
+               "Choose No to keep the file; Save As saves this project under another name.";
+    program.boxes.Answer(IDNO);
+    EXPECT_FALSE(program.Doc().Save());
+    ASSERT_EQ(program.boxes.Shown().size(), 1u);
+    EXPECT_EQ(program.boxes.Shown()[0].text, question);
+    EXPECT_EQ(program.boxes.Shown()[0].type, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2);
+    EXPECT_EQ(ReadFile(path), theirs);
+
+    program.boxes.Answer(IDYES);
+    EXPECT_TRUE(program.Doc().Save());
+    EXPECT_EQ(program.boxes.Shown().size(), 2u) << "asked again while the file is theirs";
+    EXPECT_NE(ReadFile(path), theirs);
+    EXPECT_TRUE(program.Doc().Save());
+    EXPECT_EQ(program.boxes.Shown().size(), 2u);
+
+    // Opened here, the file is the one the next save may replace.
+    SaveFromAnotherInstance(path);
+    ASSERT_TRUE(program.Doc().OpenProjectFile(path.c_str()));
+    EXPECT_TRUE(program.Doc().Save());
+    EXPECT_EQ(program.boxes.Shown().size(), 2u);
+}
+} // namespace
