@@ -71,10 +71,15 @@ DbColumn* DbTable::FindColumn(const CString& name) const
 
 DbTable* DbSchema::FindTable(const CString& name) const
 {
+    DbTable* ignoringCase = nullptr;
     for (const std::unique_ptr<DbTable>& table : m_tables)
-        if (table->GetName().CompareNoCase(name) == 0)
+    {
+        if (table->GetName() == name)
             return table.get();
-    return nullptr;
+        if (ignoringCase == nullptr && table->GetName().CompareNoCase(name) == 0)
+            ignoringCase = table.get();
+    }
+    return ignoringCase;
 }
 
 DbTable* DbSchema::FindTableLower(const CString& name) const

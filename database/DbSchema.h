@@ -83,7 +83,8 @@ public:
     void Clear() { m_tables.clear(); }
     const std::vector<std::unique_ptr<DbTable>>& GetTables() const { return m_tables; }
 
-    // The first table whose name equals the name ignoring case; or null.
+    // The table of exactly that name, else the first whose name equals it ignoring case; or
+    // null.
     DbTable* FindTable(const CString& name) const;
     // FindTable, for the callers that pass a lower-case name.
     DbTable* FindTableLower(const CString& name) const;

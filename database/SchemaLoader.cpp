@@ -48,7 +48,15 @@ void LoadTables(SQLTable& tables, DbSchema& schema)
 }
 } // namespace
 
-DatabaseLoad LoadDatabase(SQLTable& tables, DbSchema& schema, bool connectionOnly)
+CString LostConnectionText(const CString& reason)
+{
+    const CString lines = reason.IsEmpty() || reason.Right(1) == "\n" ? reason : reason + "\n";
+    return "The connection to the database was lost.\n" + lines +
+           "Click \"Load Database...\" and choose the data source to connect again.";
+}
+
+DatabaseLoad LoadDatabase(SQLTable& tables, DbSchema& schema, bool connectionOnly,
+                          bool afterLostConnection)
 {
     DatabaseLoad load;
     tables.m_strTypeParam = "'TABLE'";
@@ -66,7 +74,10 @@ DatabaseLoad LoadDatabase(SQLTable& tables, DbSchema& schema, bool connectionOnl
     catch (const CDBException& failure)
     {
         schema.Clear();
-        AfxMessageBox(failure.m_strError.GetString(), MB_ICONEXCLAMATION);
+        const bool lost = afterLostConnection ||
+                          (tables.m_pDatabase != nullptr && tables.m_pDatabase->IsConnectionDead());
+        AfxMessageBox(lost ? LostConnectionText(failure.m_strError) : failure.m_strError,
+                      MB_ICONEXCLAMATION);
         load.connectionFailed = failure.m_nRetCode == AFX_SQL_ERROR_CONNECT_FAIL;
     }
     return load;

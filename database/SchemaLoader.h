@@ -5,6 +5,10 @@
 class DbSchema;
 class SQLTable;
 
+// The text of a failure after which the connection was found lost: what was lost, the driver's
+// reason (lines ending in "\n") and how to connect again.
+CString LostConnectionText(const CString& reason);
+
 struct DatabaseLoad
 {
     bool loaded = false;
@@ -17,5 +21,7 @@ struct DatabaseLoad
 // Opens the catalogue's tables (a recordset without an open database asks for a data source)
 // and, unless only the connection is asked for, fills the schema with every table but
 // "dtproperties", named in lower case, with its columns and triggers. A database exception is
-// shown in a message box with the exclamation icon and leaves the schema empty.
-DatabaseLoad LoadDatabase(SQLTable& tables, DbSchema& schema, bool connectionOnly);
+// shown in a message box with the exclamation icon and leaves the schema empty; after a lost
+// connection the box says so (LostConnectionText).
+DatabaseLoad LoadDatabase(SQLTable& tables, DbSchema& schema, bool connectionOnly,
+                          bool afterLostConnection = false);

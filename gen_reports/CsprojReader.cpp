@@ -8,12 +8,15 @@ CsprojReader::CsprojReader(CString projectFilePath, ForgeonProject* project)
 {
 }
 
-void CsprojReader::Read()
+bool CsprojReader::Read()
 {
-    Load();
+    const bool loaded = LoadDocument();
     NoteRefusal(*this);
+    if (!loaded)
+        return false;
     ReadReportFiles();
     ReadDataSetFiles();
+    return true;
 }
 
 void CsprojReader::CollectIncludes(const char* elementName, bool (*accept)(const CString&),
@@ -50,6 +53,7 @@ void CsprojReader::ReadReportFiles()
 {
     std::vector<CString> resources;
     CollectEmbeddedResources(resources);
+    m_names = ReportNameIndex(*m_project);
     for (const CString& resource : resources)
         ReadReportFile(FullPathOf(resource), resource);
 }
@@ -58,20 +62,21 @@ void CsprojReader::ReadDataSetFiles()
 {
     std::vector<CString> items;
     CollectDataSetItems(items);
+    m_names = ReportNameIndex(*m_project);
     for (const CString& item : items)
         ReadDataSetFile(FullPathOf(item), item);
 }
 
 void CsprojReader::ReadReportFile(const CString& fullPath, const CString& relativeName)
 {
-    RdlcFileReader reader(fullPath, relativeName, m_project);
+    RdlcFileReader reader(fullPath, relativeName, m_project, m_names);
     reader.Read();
     NoteRefusal(reader);
 }
 
 void CsprojReader::ReadDataSetFile(const CString& fullPath, const CString& relativeName)
 {
-    XsdFileReader reader(fullPath, relativeName, m_project);
+    XsdFileReader reader(fullPath, relativeName, m_project, m_names);
     reader.Read();
     NoteRefusal(reader);
 }

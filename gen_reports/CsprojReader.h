@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gen_reports/XmlFile.h"
+#include "model/ReportNameIndex.h"
 #include "platform/core/CString.h"
 
 #include <vector>
@@ -8,14 +9,17 @@
 class ForgeonProject;
 
 // Reads the web project file back and registers in the project every report definition and
-// typed data set that it lists, unless the project has one of that name already. Files that
-// are missing read as empty; files that are not regular or too large are refused and listed.
+// typed data set that it lists, unless the project uses that name already. A missing project
+// file reads as empty. Project files and listed files that are not regular, too large, not
+// text or not whole XML documents, and listed files that are missing, are refused and listed.
 class CsprojReader : public XmlFile
 {
 public:
     CsprojReader(CString projectFilePath, ForgeonProject* project);
 
-    void Read();
+    // Reads the project file and, when it is a whole XML document, the files it lists; false
+    // when the project file is missing or refused.
+    bool Read();
 
     // The "Include" of every "EmbeddedResource" item, in file order.
     void CollectEmbeddedResources(std::vector<CString>& resources) const;
@@ -45,5 +49,7 @@ private:
 
     CString m_projectFilePath;
     ForgeonProject* m_project;
+    // The names the project uses, as the reading of a list of files began.
+    ReportNameIndex m_names;
     std::vector<CString> m_refusedFiles;
 };

@@ -4,7 +4,9 @@
 #include "entities/TableAdapter.h"
 #include "entities/XSDInfo.h"
 #include "model/ForgeonProject.h"
+#include "model/ReportNameIndex.h"
 
+#include <cstring>
 #include <initializer_list>
 #include <memory>
 #include <vector>
@@ -69,16 +71,24 @@ TableAdapter* ReadTableAdapter(const XmlNode& element)
 } // namespace
 
 ProjectItemReader::ProjectItemReader(CString fullPath, CString relativeName,
-                                     ForgeonProject* project)
+                                     ForgeonProject* project, ReportNameIndex& names)
     : XmlFile(fullPath), m_fullPath(std::move(fullPath)), m_relativeName(std::move(relativeName)),
-      m_project(project)
+      m_project(project), m_names(names)
 {
+}
+
+bool ProjectItemReader::LoadItem()
+{
+    if (LoadDocument())
+        return true;
+    if (GetOpenError() != 0)
+        Refuse(std::strerror(GetOpenError()));
+    return false;
 }
 
 void RdlcFileReader::Read()
 {
-    Load();
-    if (!GetReadRefusal().IsEmpty())
+    if (!LoadItem())
         return;
     auto info = std::make_unique<RDLCInfo>();
     info->SetName(m_relativeName);
@@ -94,14 +104,15 @@ void RdlcFileReader::Read()
                          dataSetInfo->GetChildText("rd:TableAdapterName"),
                          dataSetInfo->GetChildText("rd:TableName"));
     }
-    if (!m_project->IsRDLCInfoNameUsed(info.get()))
-        m_project->AddRDLCInfo(info.release());
+    if (m_names.IsRDLCNameUsed(info->GetName()))
+        return;
+    m_names.AddRDLCName(info->GetName());
+    m_project->AddRDLCInfo(info.release());
 }
 
 void XsdFileReader::Read()
 {
-    Load();
-    if (!GetReadRefusal().IsEmpty())
+    if (!LoadItem())
         return;
     auto dataSet = std::make_unique<XSDInfo>();
     dataSet->SetFilePath(m_relativeName);
@@ -110,6 +121,8 @@ void XsdFileReader::Read()
     FindElements("TableAdapter", adapters);
     for (const XmlNode* adapter : adapters)
         dataSet->AddTableAdapter(ReadTableAdapter(*adapter));
-    if (!m_project->IsXSDInfoNameUsed(dataSet.get()))
-        m_project->AddXSDInfo(dataSet.release());
+    if (m_names.IsXSDNameUsed(dataSet->GetName()))
+        return;
+    m_names.AddXSDName(dataSet->GetName());
+    m_project->AddXSDInfo(dataSet.release());
 }

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <new>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,19 +14,65 @@ XmlFile::XmlFile(CString path) : m_path(std::move(path)) {}
 
 const char* XmlFile::Load()
 {
-    ReadFile();
-    return Parse();
+    try
+    {
+        ReadFile();
+        return Parse();
+    }
+    catch (const std::bad_alloc&)
+    {
+        Refuse("too large to read in the memory available");
+        return nullptr;
+    }
+}
+
+bool XmlFile::LoadDocument()
+{
+    const char* stop = Load();
+    if (m_openError != 0 || !m_readRefusal.IsEmpty())
+        return false;
+    const CString failure = DescribeParseFailure(stop);
+    if (!failure.IsEmpty())
+        Refuse(failure);
+    return failure.IsEmpty();
+}
+
+void XmlFile::Refuse(const CString& reason)
+{
+    m_root.Clear();
+    m_content.Empty();
+    m_readRefusal = reason;
+}
+
+CString XmlFile::DescribeParseFailure(const char* stop) const
+{
+    if (m_options.errorFlag)
+        return "not well-formed XML: " + m_options.errorMessage;
+    const CString& root = m_root.GetName();
+    if (stop == nullptr || root.IsEmpty())
+        return "no XML element in it";
+    CString text = m_content.Left(static_cast<int>(stop - m_content.GetString()));
+    text.TrimRight();
+    const CString endTag = "</" + root + ">";
+    const bool selfClosed = m_root.GetChildCount() == 0 && text.Right(2) == "/>";
+    if (selfClosed || text.Right(endTag.GetLength()) == endTag)
+        return "";
+    return "not well-formed XML: it ends before " + endTag;
 }
 
 void XmlFile::ReadFile()
 {
     m_content.Empty();
     m_readRefusal.Empty();
+    m_openError = 0;
     const std::string hostPath = ToHostPath(m_path);
     // Not blocking, so that opening a named pipe without a writer returns at once.
     const int descriptor = ::open(hostPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
+    {
+        m_openError = errno;
         return;
+    }
     struct stat status
     {
     };
@@ -58,12 +105,17 @@ void XmlFile::ReadFile()
         }
     }
     ::close(descriptor);
-    m_content = CString(content);
+    // The parser reads up to the first NUL: UTF-16 and binary files would be taken in part.
+    if (content.find('\0') != std::string::npos)
+        m_readRefusal = "holds NUL bytes: not UTF-8 or ASCII text (UTF-16?)";
+    else
+        m_content = CString(std::move(content));
 }
 
 CString XmlFile::DescribeRefusal() const
 {
-    return m_readRefusal.IsEmpty() ? CString() : m_path + ": " + m_readRefusal;
+    return m_readRefusal.IsEmpty() ? CString()
+                                   : CString(ToHostPath(m_path).c_str()) + ": " + m_readRefusal;
 }
 
 const char* XmlFile::Parse()

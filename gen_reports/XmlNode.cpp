@@ -125,6 +125,17 @@ const char* Fail(XmlParseOptions& options, const char* position, int code, const
     return nullptr;
 }
 
+// Counts one more node of the load; false, with the error recorded, past the limit.
+bool TakeNode(XmlParseOptions& options, const char* position)
+{
+    if (++options.nodeCount <= options.maxNodes)
+        return true;
+    Fail(options, position, 5,
+         CString("The text holds more than " + std::to_string(options.maxNodes) +
+                 " elements and attributes."));
+    return false;
+}
+
 CString Formatted(const char* format, const CString& first, const CString& second = CString())
 {
     CString text;
@@ -176,6 +187,7 @@ void XmlParseOptions::ClearError()
     errorPosition = nullptr;
     errorCode = 0;
     errorMessage.Empty();
+    nodeCount = 0;
 }
 
 const XmlParseOptions& DefaultXmlParseOptions()
@@ -195,19 +207,22 @@ XmlNode::~XmlNode()
     Clear();
 }
 
-void XmlNode::Clear()
+void XmlNode::Clear() noexcept
 {
-    // Children are taken apart one level at a time so that a deep tree is freed without
-    // recursion.
-    std::vector<std::unique_ptr<XmlNode>> pending = std::move(m_children);
-    m_children.clear();
-    while (!pending.empty())
+    // Down to a leaf through the last children, which goes; then on from its parent. Neither
+    // recursion nor a list of its own: a deep tree is freed on a small stack, and freeing
+    // cannot fail for want of memory.
+    XmlNode* node = this;
+    while (node != this || !m_children.empty())
     {
-        std::unique_ptr<XmlNode> node = std::move(pending.back());
-        pending.pop_back();
-        for (auto& child : node->m_children)
-            pending.push_back(std::move(child));
-        node->m_children.clear();
+        if (!node->m_children.empty())
+        {
+            node = node->m_children.back().get();
+            continue;
+        }
+        XmlNode* parent = node->m_parent;
+        parent->m_children.pop_back();
+        node = parent;
     }
     m_attributes.clear();
 }
@@ -309,6 +324,8 @@ XmlNode::Start XmlNode::LoadStart(const char* p, const char* end, XmlParseOption
         const char* after = close == end ? end : close + std::strlen(markup->close);
         if (markup->type != skippedMarkup && m_parent != nullptr)
         {
+            if (!TakeNode(options, p))
+                return {nullptr, false};
             m_parent->AddMarkupChild(markup->type, markup->name, content, close);
             return {after, false};
         }
@@ -317,6 +334,8 @@ XmlNode::Start XmlNode::LoadStart(const char* p, const char* end, XmlParseOption
         p = after;
     }
 
+    if (!TakeNode(options, p))
+        return {nullptr, false};
     const char* nameEnd = FindStop(p + 1, end, 0, EndsElementName);
     m_name = CString(p + 1, static_cast<int>(nameEnd - p - 1));
     p = LoadAttributes(nameEnd, end, options);
@@ -343,6 +362,8 @@ const char* XmlNode::LoadAttributes(const char* p, const char* end, XmlParseOpti
         const char* nameEnd = FindStop(p, end, 0, EndsAttributeName);
         if (nameEnd == end)
             return Fail(options, p, 4, Formatted("<%s> attribute has error ", m_name));
+        if (!TakeNode(options, p))
+            return nullptr;
         auto attribute = std::make_unique<XmlAttribute>();
         attribute->name = CString(p, static_cast<int>(nameEnd - p));
         attribute->owner = this;

@@ -3,13 +3,17 @@
 #include "gen_reports/XmlEntityTable.h"
 #include "platform/core/CString.h"
 
+#include <cstddef>
 #include <memory>
 #include <vector>
 
 // How a text is loaded; one record serves a whole load and receives its first error.
 struct XmlParseOptions
 {
-    // Empties the error record.
+    // Enough for any report project by far, and some 200 MB of nodes at most.
+    static constexpr std::size_t defaultMaxNodes = 1'000'000;
+
+    // Empties the error record and the count of nodes.
     void ClearError();
 
     bool trimValues = false;
@@ -20,6 +24,10 @@ struct XmlParseOptions
     char escapeCharacter = 0;
     // Accept end tags that do not match their element.
     bool forceParse = false;
+    // A load that would make more elements, comments, CDATA sections and attributes than this
+    // stops with an error.
+    std::size_t maxNodes = defaultMaxNodes;
+    std::size_t nodeCount = 0;
 
     bool errorFlag = false;
     const char* errorPosition = nullptr;
@@ -84,8 +92,8 @@ public:
     const std::vector<std::unique_ptr<XmlNode>>& GetChildren() const { return m_children; }
     const std::vector<std::unique_ptr<XmlAttribute>>& GetAttributes() const { return m_attributes; }
 
-    // Deletes the children and attributes.
-    void Clear();
+    // Deletes the children and attributes, however deep the tree, without allocating.
+    void Clear() noexcept;
 
     const CString& GetName() const { return m_name; }
     const CString& GetValue() const { return m_value; }

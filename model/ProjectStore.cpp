@@ -28,6 +28,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <sys/stat.h>
 #include <utility>
 
 namespace
@@ -289,42 +290,47 @@ BOOL ProjectStore::ArchiveProject(ForgeonProject* project, const char* path, BOO
         return FALSE;
     if (load)
         return LoadInto(path);
-    const std::optional<SaveFailure> failure = Save(project, path);
+    const std::optional<SaveFailure> failure = Save(project, path, std::nullopt);
     if (failure)
         AfxMessageBox(failure->text, failure->type);
     return failure ? FALSE : TRUE;
 }
 
-std::optional<CString> ProjectStore::SaveQuietly(ForgeonProject* project, const char* path)
+std::optional<CString> ProjectStore::SaveQuietly(ForgeonProject* project, const char* path,
+                                                 const char* modeOf)
 {
     if (IsEmptyPath(path))
         return CString("No file name was given.");
-    std::optional<SaveFailure> failure = Save(project, path);
+    std::optional<mode_t> mode;
+    struct stat original;
+    if (!IsEmptyPath(modeOf) && ::stat(ToHostPath(modeOf).c_str(), &original) == 0)
+        mode = original.st_mode;
+    std::optional<SaveFailure> failure = Save(project, path, mode);
     return failure ? std::optional<CString>(failure->text) : std::nullopt;
 }
 
-std::optional<ProjectStore::SaveFailure> ProjectStore::Save(ForgeonProject* project,
-                                                            const char* path)
+std::optional<ProjectStore::SaveFailure>
+ProjectStore::Save(ForgeonProject* project, const char* path, std::optional<mode_t> mode)
 {
     FileReplacement replacement(ToHostPath(path));
     if (replacement.IsTargetProtected())
         return SaveFailure{CString(path) + " is read-only, so the project was not saved.\nSave "
                                            "it under another name, or make the file writable.",
                            MB_OK | MB_ICONERROR};
+    replacement.RemoveStaleTemporaries();
+    if (mode)
+        replacement.SetMode(*mode);
     std::optional<std::string> failure = FailureOf(
         [&]
         {
             if (!replacement.CreateTemporary())
                 throw CFileException(CFileException::CauseFromErrno(errno), errno, path);
-            CFile file(replacement.GetTemporary().c_str(),
-                       CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive);
+            CFile file(replacement.GetDescriptor(), replacement.GetTemporary().c_str());
             CArchive ar(&file, CArchive::store | CArchive::bNoFlushOnDelete, archiveBufferSize);
             ar.ReserveObjects(m_objectCount);
             SerializeProject(project, ar);
             m_objectCount = ar.GetObjectCount();
             ar.Close();
-            file.Flush();
-            file.Close();
         });
     if (!failure)
     {
@@ -361,6 +367,7 @@ std::optional<std::string> ProjectStore::ReadBackFailure(const char* path)
 
 BOOL ProjectStore::LoadInto(const char* path)
 {
+    FileReplacement(ToHostPath(path)).RemoveStaleTemporaries();
     return Guarded(
         [&]
         {

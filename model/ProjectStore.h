@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <sys/types.h>
 
 class CArchive;
 class ForgeonProject;
@@ -54,8 +55,11 @@ public:
     // keeps the old file's permission bits and refuses a file the user made read-only.
     BOOL ArchiveProject(ForgeonProject* project, const char* path, BOOL load);
     // Saves as ArchiveProject does, but shows nothing: the text a save would have shown when
-    // it failed, nothing when the file was written. For copies the user did not ask for.
-    std::optional<CString> SaveQuietly(ForgeonProject* project, const char* path);
+    // it failed, nothing when the file was written. For copies the user did not ask for; the
+    // copy takes the permission bits of the file at modeOf (a model path) when it is given and
+    // there.
+    std::optional<CString> SaveQuietly(ForgeonProject* project, const char* path,
+                                       const char* modeOf = nullptr);
     // Storing writes the project; loading reads a project into the place the flags select,
     // replacing what stood there, and repairs it.
     void SerializeProject(ForgeonProject* project, CArchive& ar);
@@ -85,7 +89,9 @@ private:
         CString text;
         UINT type;
     };
-    std::optional<SaveFailure> Save(ForgeonProject* project, const char* path);
+    // Saves; the file takes the mode when given, else keeps the replaced file's.
+    std::optional<SaveFailure> Save(ForgeonProject* project, const char* path,
+                                    std::optional<mode_t> mode);
     // Reads the file as opening it would, into a project that is dropped afterwards; the open
     // project, the role counter, the archive version and the diagnostics lists stay as they
     // were. The reason when the read or the repairs fail or the read ends before the file.

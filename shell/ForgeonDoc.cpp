@@ -17,6 +17,7 @@
 #include "model/Module.h"
 #include "model/ProjectSettings.h"
 #include "model/ProjectStore.h"
+#include "platform/core/FileStamp.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/FileDialog.h"
@@ -141,7 +142,21 @@ std::optional<CString> ForgeonDoc::AskSaveFileName(const char* title, const char
 void ForgeonDoc::AdoptPath(const CString& path)
 {
     m_strPath = path;
+    m_fileStamp = FileStamp::Of(path);
     ShowFileInTitle();
+}
+
+bool ForgeonDoc::MayReplaceProjectFile() const
+{
+    const std::optional<FileStamp> now = FileStamp::Of(m_strPath);
+    if (!now || now == m_fileStamp)
+        return true;
+    const CString question =
+        CString(ToHostPath(m_strPath).c_str()) +
+        "\nwas changed by another program after this project was opened or last saved.\n"
+        "Replace it with this project? Its changes will be lost.\n"
+        "Choose No to keep the file; Save As saves this project under another name.";
+    return AfxMessageBox(question, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
 }
 
 void ForgeonDoc::ShowFileInTitle()
@@ -155,6 +170,7 @@ void ForgeonDoc::NewProject()
     project->InitNewProject();
     ApplyDefaultTheme();
     m_strPath.Empty();
+    m_fileStamp.reset();
     ShowFileInTitle();
     LoginPageCreator().Create();
     m_pStore->SetProject(project);
@@ -247,7 +263,10 @@ bool ForgeonDoc::Save()
         AdoptPath(*path);
         return true;
     }
-    return SaveProjectTo(m_strPath);
+    if (!MayReplaceProjectFile() || !SaveProjectTo(m_strPath))
+        return false;
+    m_fileStamp = FileStamp::Of(m_strPath);
+    return true;
 }
 
 bool ForgeonDoc::SaveAs(ForgeonProject* project, bool merged)
@@ -291,7 +310,10 @@ void ForgeonDoc::SaveBackupCopy(const CString& stamp)
     if (!HasPathOrAskToSave())
         return;
     const BackupPlace place(m_strPath);
-    const CString target = place.CopyPath(stamp.IsEmpty() ? BackupStampNow() : stamp);
+    // Texts name the files as the host writes them.
+    const CString folder = ToHostPath(place.BackupFolder()).c_str();
+    const CString target =
+        ToHostPath(place.CopyPath(stamp.IsEmpty() ? BackupStampNow() : stamp)).c_str();
     MainFrame* frame = Frame();
     if (frame != nullptr)
     {
@@ -302,11 +324,10 @@ void ForgeonDoc::SaveBackupCopy(const CString& stamp)
     std::optional<CString> failure;
     {
         CWaitCursor wait;
-        if (EnsureFolderExists(place.BackupFolder()))
-            failure = m_pStore->SaveQuietly(GetProject(), target);
+        if (EnsureFolderExists(folder))
+            failure = m_pStore->SaveQuietly(GetProject(), target, /*modeOf=*/m_strPath);
         else
-            failure = "The folder " + place.BackupFolder() +
-                      " could not be made: " + std::strerror(errno);
+            failure = "The folder " + folder + " could not be made: " + std::strerror(errno);
     }
     // The next backup is tried when the next one is due.
     const CString said = failure ? BackupFailureText(target, *failure) : CString();

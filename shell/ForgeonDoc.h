@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/CString.h"
+#include "platform/core/FileStamp.h"
 #include "platform/ui/Document.h"
 
 #include <memory>
@@ -61,7 +62,8 @@ public:
     // leaves the open project, its path and its title as they were.
     bool OpenProjectFile(const CString& given);
     // Writes the project to its file, asking for one when it has none; false when the user
-    // cancelled or the store could not write it.
+    // cancelled or the store could not write it. A file that another program changed after it
+    // was opened or last saved here is replaced only when the user says so.
     bool Save();
     // Asks for a file and writes the project there; unless merged, the file becomes the
     // project's. False when cancelled or not written.
@@ -128,6 +130,9 @@ private:
     ForgeonProject* ProjectWithScriptPath();
     // The path becomes the project's file and the title.
     void AdoptPath(const CString& path);
+    // True when the project's file is as it was opened or last saved here, or gone; otherwise
+    // asks whether to replace it.
+    bool MayReplaceProjectFile() const;
     // The title shows the project's file as the host writes it, or "Untitled" without one.
     void ShowFileInTitle();
     // Copies the tables of the current module of the loaded project that the open module does
@@ -138,4 +143,6 @@ private:
     // The store a project file is read into; the open project while it is repaired.
     ProjectStore* m_pLoadingStore = nullptr;
     CString m_strPath;
+    // The project's file as it was opened or last saved.
+    std::optional<FileStamp> m_fileStamp;
 };

@@ -8,6 +8,7 @@ class ForgeonProject;
 // "\", the project name and ".csproj".
 CString WebProjectFilePath(const ForgeonProject& project);
 // Registers the report definitions and data sets the web project file lists. False, with the
-// project's lists as they were, when the file is missing, empty, refused or cut short before the
-// end of its root element. Refused files (not regular, too large) are named in one message.
+// project's lists as they were, when the file is missing, refused, empty or cut short before the
+// end of its root element. The files refused (not regular, too large, not text, missing from
+// the list's folder, not whole XML documents) are named in one message with their reasons.
 bool ReadWebProjectReports(ForgeonProject& project);

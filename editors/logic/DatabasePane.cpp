@@ -107,11 +107,12 @@ std::vector<CString> SplitScriptBatches(const CString& script)
 OdbcDatabaseConnection::OdbcDatabaseConnection() = default;
 OdbcDatabaseConnection::~OdbcDatabaseConnection() = default;
 
-DatabaseLoad OdbcDatabaseConnection::Load(DbSchema& schema, bool connectionOnly)
+DatabaseLoad OdbcDatabaseConnection::Load(DbSchema& schema, bool connectionOnly,
+                                          bool afterLostConnection)
 {
     Close();
     m_tables = std::make_unique<SQLTable>();
-    DatabaseLoad load = LoadDatabase(*m_tables, schema, connectionOnly);
+    DatabaseLoad load = LoadDatabase(*m_tables, schema, connectionOnly, afterLostConnection);
     if (load.loaded && m_tables->m_pDatabase != nullptr)
         m_constraints = std::make_unique<SysObjectsConstraints>(*m_tables->m_pDatabase);
     else
@@ -129,6 +130,11 @@ bool OdbcDatabaseConnection::IsOpen() const
 {
     return m_tables != nullptr && m_tables->m_pDatabase != nullptr &&
            m_tables->m_pDatabase->IsOpen();
+}
+
+bool OdbcDatabaseConnection::IsLost() const
+{
+    return IsOpen() && m_tables->m_pDatabase->IsConnectionDead();
 }
 
 void OdbcDatabaseConnection::Execute(const CString& sql)
@@ -185,9 +191,10 @@ void DatabasePane::ResetDatabase()
 
 bool DatabasePane::LoadDatabase(bool connectionOnly)
 {
+    const bool lost = m_connection.IsLost();
     ResetDatabase();
     auto schema = std::make_unique<DbSchema>();
-    const DatabaseLoad load = m_connection.Load(*schema, connectionOnly);
+    const DatabaseLoad load = m_connection.Load(*schema, connectionOnly, lost);
     if (!load.loaded)
     {
         if (load.connectionFailed)
@@ -363,6 +370,13 @@ bool DatabasePane::RunScript(const CString& path, bool connectionOnly)
     }
     catch (const CDBException& failure)
     {
+        if (m_connection.IsLost())
+        {
+            // The next run or load connects anew.
+            ResetDatabase();
+            AfxMessageBox(LostConnectionText(failure.m_strError.Left(kMaxErrorText)));
+            return false;
+        }
         CString message = "SQL Error: " + failure.m_strError.Left(kMaxErrorText) + "\n";
         CString advice;
         advice.Format("Please check the %s and run it manually in your database",

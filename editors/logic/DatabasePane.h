@@ -22,10 +22,13 @@ public:
     virtual ~DatabaseConnection() = default;
 
     // Drops the connection made before, connects anew and, unless only the connection is asked
-    // for, fills the schema. Reports its own failures.
-    virtual DatabaseLoad Load(DbSchema& schema, bool connectionOnly) = 0;
+    // for, fills the schema. Reports its own failures, saying so when they follow a connection
+    // that was lost.
+    virtual DatabaseLoad Load(DbSchema& schema, bool connectionOnly, bool afterLostConnection) = 0;
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;
+    // Open, but the server is gone from it.
+    virtual bool IsLost() const = 0;
     // Runs one batch; a failure raises CDBException.
     virtual void Execute(const CString& sql) = 0;
     // The constraint queries of the open connection; null without one.
@@ -39,9 +42,10 @@ public:
     OdbcDatabaseConnection();
     ~OdbcDatabaseConnection() override;
 
-    DatabaseLoad Load(DbSchema& schema, bool connectionOnly) override;
+    DatabaseLoad Load(DbSchema& schema, bool connectionOnly, bool afterLostConnection) override;
     void Close() override;
     bool IsOpen() const override;
+    bool IsLost() const override;
     void Execute(const CString& sql) override;
     ConstraintQueries* GetConstraints() override;
     // The catalogue recordset of the last load; null without one.

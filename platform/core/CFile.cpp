@@ -45,6 +45,11 @@ CFile::CFile(const char* path, UINT flags)
         throw error;
 }
 
+CFile::CFile(int descriptor, const char* path)
+    : m_fd(descriptor), m_ownsDescriptor(false), m_path(path)
+{
+}
+
 CFile::~CFile()
 {
     Abort();
@@ -54,6 +59,7 @@ BOOL CFile::Open(const char* path, UINT flags, CFileException* error)
 {
     Abort();
     m_path = path;
+    m_ownsDescriptor = true;
     const std::string hostPath = ToHostPath(path);
     int fd = ::open(hostPath.c_str(), OpenFlagsFor(flags), 0666);
     int osError = errno;
@@ -145,7 +151,7 @@ void CFile::Close()
 {
     if (m_fd == -1)
         return;
-    const int result = ::close(m_fd);
+    const int result = m_ownsDescriptor ? ::close(m_fd) : 0;
     m_fd = -1;
     if (result != 0)
         ThrowError(CFileException::CauseFromErrno(errno), errno);
@@ -153,7 +159,7 @@ void CFile::Close()
 
 void CFile::Abort()
 {
-    if (m_fd != -1)
+    if (m_fd != -1 && m_ownsDescriptor)
         ::close(m_fd);
     m_fd = -1;
 }

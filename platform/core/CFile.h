@@ -31,6 +31,9 @@ public:
 
     CFile() = default;
     CFile(const char* path, UINT flags);
+    // The file open on the descriptor, which stays the caller's: Close and the destructor let
+    // go of it without closing it. The path names the file in errors.
+    CFile(int descriptor, const char* path);
     CFile(const CFile&) = delete;
     CFile& operator=(const CFile&) = delete;
     virtual ~CFile();
@@ -59,6 +62,7 @@ private:
     [[noreturn]] void ThrowError(int cause, int osError) const;
 
     int m_fd = -1;
+    bool m_ownsDescriptor = true;
     CString m_path;
 };
 

@@ -26,13 +26,6 @@ public:
     Descriptor& operator=(const Descriptor&) = delete;
 
     int Get() const { return m_fd; }
-    // Closes now; false with errno set when the close reports a failed write.
-    bool Close()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0;
-    }
 
 private:
     int m_fd;
@@ -55,12 +48,9 @@ bool WriteAll(int fd, const char* bytes, std::size_t count)
     return true;
 }
 
-// Copies every byte of the source into the file at the path.
-bool CopyBytes(int source, const std::string& path)
+// Copies every byte of the source into the target.
+bool CopyBytes(int source, int target)
 {
-    Descriptor target(::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
-    if (target.Get() < 0)
-        return false;
     char buffer[copyBlockSize];
     for (;;)
     {
@@ -70,8 +60,8 @@ bool CopyBytes(int source, const std::string& path)
         if (count < 0)
             return false;
         if (count == 0)
-            return target.Close();
-        if (!WriteAll(target.Get(), buffer, static_cast<std::size_t>(count)))
+            return true;
+        if (!WriteAll(target, buffer, static_cast<std::size_t>(count)))
             return false;
     }
 }
@@ -98,7 +88,7 @@ BOOL CopyFile(const char* existingPath, const char* newPath, BOOL failIfExists)
     }
     if (exists && targetInfo.st_dev == sourceInfo.st_dev && targetInfo.st_ino == sourceInfo.st_ino)
         return TRUE;
-    if (!replacement.CreateTemporary() || !CopyBytes(source.Get(), replacement.GetTemporary()))
+    if (!replacement.CreateTemporary() || !CopyBytes(source.Get(), replacement.GetDescriptor()))
         return FALSE;
     return replacement.Commit(failIfExists != FALSE, sourceInfo.st_mode) ? TRUE : FALSE;
 }

@@ -5,6 +5,7 @@
 // Copies a file between model paths. With failIfExists an existing target is kept and the
 // copy fails; otherwise it is replaced, unless the user protected it (FileReplacement). The copy
 // is written beside the target and renamed into place when complete, so that a failed copy
-// leaves the old target, or none, and never a part of the file. A new target takes the source's
-// permission bits, a replaced one keeps its own. TRUE when copied; FALSE with errno set otherwise.
+// leaves the old target, or none, and never a part of the file; a power loss after it returns
+// leaves the copy. A new target takes the source's permission bits, a replaced one keeps its own.
+// TRUE when copied; FALSE with errno set otherwise.
 BOOL CopyFile(const char* existingPath, const char* newPath, BOOL failIfExists);

@@ -2,10 +2,13 @@
 
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace
@@ -13,6 +16,7 @@ namespace
 // As many links as the kernel follows in one path.
 constexpr int maxLinkHops = 40;
 constexpr int maxTemporaryNameTries = 100;
+constexpr const char* temporaryInfix = ".weavo-";
 
 std::string FolderPart(const std::string& path)
 {
@@ -33,6 +37,51 @@ std::optional<std::string> LinkText(const std::string& path)
     if (length < 0 || static_cast<std::size_t>(length) >= buffer.size())
         return std::nullopt;
     return std::string(buffer.data(), static_cast<std::size_t>(length));
+}
+
+std::string NamePart(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool IsDigits(const std::string& text)
+{
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// The process id of a temporary name "<name>.weavo-<pid>-<n>" of the file name; 0 when the
+// entry is not one.
+pid_t TemporaryOwner(const std::string& entry, const std::string& name)
+{
+    const std::string prefix = name + temporaryInfix;
+    if (entry.compare(0, prefix.size(), prefix) != 0)
+        return 0;
+    const std::string rest = entry.substr(prefix.size());
+    const std::size_t dash = rest.find('-');
+    if (dash == std::string::npos || !IsDigits(rest.substr(0, dash)) ||
+        !IsDigits(rest.substr(dash + 1)) || dash > 9)
+        return 0;
+    return static_cast<pid_t>(std::stol(rest.substr(0, dash)));
+}
+
+mode_t CurrentUmask()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+// A rename reaches the disk with its folder. Some file systems cannot sync a folder; the file
+// is in place then all the same.
+void SyncFolder(const std::string& folder)
+{
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 // Renames without replacing an existing target: EEXIST when there is one.
@@ -81,6 +130,28 @@ FileReplacement::~FileReplacement()
     RemoveTemporary();
 }
 
+void FileReplacement::RemoveStaleTemporaries() const
+{
+    const std::string folder = FolderPart(m_target);
+    const std::string name = NamePart(m_target);
+    DIR* entries = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (entries == nullptr)
+        return;
+    const int error = errno;
+    while (const dirent* entry = ::readdir(entries))
+    {
+        const pid_t owner = TemporaryOwner(entry->d_name, name);
+        if (owner <= 0 || owner == ::getpid() || ::kill(owner, 0) == 0 || errno != ESRCH)
+            continue;
+        const std::string path = folder.empty() ? entry->d_name : folder + "/" + entry->d_name;
+        struct stat info;
+        if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
+            ::unlink(path.c_str());
+    }
+    ::closedir(entries);
+    errno = error;
+}
+
 bool FileReplacement::IsTargetProtected() const
 {
     struct stat info;
@@ -101,12 +172,13 @@ bool FileReplacement::CreateTemporary()
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < maxTemporaryNameTries; ++attempt)
     {
-        const std::string name = m_target + ".weavo-" + std::to_string(::getpid()) + "-" +
+        const std::string name = m_target + temporaryInfix + std::to_string(::getpid()) + "-" +
                                  std::to_string(counter.fetch_add(1));
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                              S_IRUSR | S_IWUSR);
         if (fd >= 0)
         {
-            ::close(fd);
+            m_descriptor = fd;
             m_temporary = name;
             return true;
         }
@@ -120,22 +192,28 @@ bool FileReplacement::Commit(bool keepExisting, std::optional<mode_t> newFileMod
 {
     struct stat old;
     const bool replacing = ::stat(m_target.c_str(), &old) == 0;
-    int result = 0;
     if (replacing)
     {
         // The owner first: a change of owner clears bits that the mode then sets again. Only
         // the superuser may give a file away, so a refusal leaves it the user's.
-        if (::chown(m_temporary.c_str(), old.st_uid, old.st_gid) != 0 &&
-            ::chown(m_temporary.c_str(), static_cast<uid_t>(-1), old.st_gid) != 0)
+        if (::fchown(m_descriptor, old.st_uid, old.st_gid) != 0 &&
+            ::fchown(m_descriptor, static_cast<uid_t>(-1), old.st_gid) != 0)
             errno = 0;
-        result = ::chmod(m_temporary.c_str(), old.st_mode & 07777);
     }
-    else if (newFileMode)
-        result = ::chmod(m_temporary.c_str(), *newFileMode & 07777);
-    if (result == 0)
-        result = keepExisting ? RenameKeepingExisting(m_temporary.c_str(), m_target.c_str())
-                              : ::rename(m_temporary.c_str(), m_target.c_str());
-    if (result != 0)
+    const mode_t mode = m_mode        ? *m_mode
+                        : replacing   ? old.st_mode
+                        : newFileMode ? *newFileMode
+                                      : 0666 & ~CurrentUmask();
+    bool done = ::fchmod(m_descriptor, mode & 07777) == 0 && ::fsync(m_descriptor) == 0;
+    if (done)
+    {
+        const int fd = std::exchange(m_descriptor, -1);
+        done = ::close(fd) == 0;
+    }
+    if (done)
+        done = (keepExisting ? RenameKeepingExisting(m_temporary.c_str(), m_target.c_str())
+                             : ::rename(m_temporary.c_str(), m_target.c_str())) == 0;
+    if (!done)
     {
         const int error = errno;
         RemoveTemporary();
@@ -143,14 +221,31 @@ bool FileReplacement::Commit(bool keepExisting, std::optional<mode_t> newFileMod
         return false;
     }
     m_temporary.clear();
+    SyncFolder(FolderPart(m_target));
     return true;
+}
+
+void FileReplacement::Release()
+{
+    CloseDescriptor();
+    m_temporary.clear();
+}
+
+void FileReplacement::CloseDescriptor()
+{
+    if (m_descriptor >= 0)
+        ::close(std::exchange(m_descriptor, -1));
 }
 
 void FileReplacement::RemoveTemporary()
 {
-    if (m_temporary.empty())
-        return;
     const int error = errno;
+    CloseDescriptor();
+    if (m_temporary.empty())
+    {
+        errno = error;
+        return;
+    }
     std::remove(m_temporary.c_str());
     errno = error;
     m_temporary.clear();

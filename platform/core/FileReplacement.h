@@ -8,13 +8,14 @@
 // A file written under a temporary name beside the file it replaces and renamed over it once
 // complete, so that a failed write leaves the old file, or no file, and never a part of one.
 // A symbolic link at the path is followed: the file it leads to is replaced and the link stays.
-// The new file keeps the old file's permission bits and, where the host allows, its owner.
+// The temporary file is readable by the user only until the commit gives it its mode; its data
+// and the rename reach the disk before the commit returns.
 class FileReplacement
 {
 public:
     // hostPath is a host path; model paths are mapped by the caller.
     explicit FileReplacement(const std::string& hostPath);
-    // Removes the temporary file unless it was committed or released.
+    // Closes and removes the temporary file unless it was committed or released.
     ~FileReplacement();
     FileReplacement(const FileReplacement&) = delete;
     FileReplacement& operator=(const FileReplacement&) = delete;
@@ -24,25 +25,36 @@ public:
     // The target exists and the user protected it: it is not writable for this user, or none
     // of its write bits is set (which also counts for the superuser, whom access() lets write).
     bool IsTargetProtected() const;
+    // Removes the temporary files of the target ("<target>.weavo-<pid>-<n>") that a process
+    // which no longer runs left behind.
+    void RemoveStaleTemporaries() const;
 
-    // Makes a new, empty temporary file beside the target (mode 0666 under the umask). False
-    // with errno set.
+    // Makes a new, empty temporary file beside the target, mode 0600, and keeps it open for
+    // reading and writing. False with errno set.
     bool CreateTemporary();
     const std::string& GetTemporary() const { return m_temporary; }
+    // The open temporary file; it stays this object's to close.
+    int GetDescriptor() const { return m_descriptor; }
 
-    // Puts the temporary file in the target's place: it takes the permission bits of the target
-    // it replaces, or newFileMode when there was none and it is given. With keepExisting an
+    // The permission bits the file gets at the commit, also when it replaces a file.
+    void SetMode(mode_t mode) { m_mode = mode & 07777; }
+    // Puts the temporary file in the target's place: it takes the mode set, or the permission
+    // bits (and, where the host allows, the owner) of the target it replaces, or newFileMode
+    // when there was none and it is given, or 0666 under the umask. With keepExisting an
     // existing target stays and the commit fails with EEXIST. False with errno set; the
     // temporary file is then removed.
     bool Commit(bool keepExisting, std::optional<mode_t> newFileMode = std::nullopt);
-    // The temporary file is left where it is, for the caller to move or remove.
-    void Release() { m_temporary.clear(); }
+    // The temporary file is closed and left where it is, for the caller to move or remove.
+    void Release();
 
 private:
+    void CloseDescriptor();
     void RemoveTemporary();
 
     std::string m_target;
     // A link chain that does not end (errno of following it), 0 when it ends.
     int m_followError = 0;
     std::string m_temporary;
+    int m_descriptor = -1;
+    std::optional<mode_t> m_mode;
 };

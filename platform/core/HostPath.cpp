@@ -146,6 +146,18 @@ std::string ToModelPath(const char* hostPath)
     return TraceFolderPrefixLength(onDriveC) != 0 ? "D:" + path : onDriveC;
 }
 
+bool HostNamesHoldBackslash(const char* path)
+{
+    const std::string_view text = path != nullptr ? path : "";
+    return text.starts_with('/') && text.find('\\') != std::string_view::npos;
+}
+
+std::string BackslashNameRefusal(const char* path)
+{
+    return std::string(path != nullptr ? path : "") +
+           "\nFile and folder names with a \"\\\" cannot be used here.";
+}
+
 std::string AbsolutePath(const char* path)
 {
     std::string given = path != nullptr ? path : "";

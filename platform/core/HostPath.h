@@ -24,6 +24,12 @@ std::string ToHostPath(const char* modelPath);
 // the host path back.
 std::string ToModelPath(const char* hostPath);
 
+// A host path ("/...") whose names hold a "\": the model keeps "\" as its separator, so it
+// would lead to another file or folder.
+bool HostNamesHoldBackslash(const char* path);
+// Names the path and says that such names cannot be used; the caller adds what to do.
+std::string BackslashNameRefusal(const char* path);
+
 // The path with the current folder in front when it is relative, as a path named on the command
 // line is; an absolute host path ("/..."), a model path with a drive letter or a leading "\"
 // and an empty path stay as they are.

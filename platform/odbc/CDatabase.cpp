@@ -196,6 +196,14 @@ BOOL CDatabase::OpenEx(const char* connect)
     return TRUE;
 }
 
+bool CDatabase::IsConnectionDead() const
+{
+    SQLUINTEGER dead = SQL_CD_FALSE;
+    return m_hdbc != nullptr &&
+           Succeeded(SQLGetConnectAttr(m_hdbc, SQL_ATTR_CONNECTION_DEAD, &dead, 0, nullptr)) &&
+           dead == SQL_CD_TRUE;
+}
+
 void CDatabase::ExecuteSQL(const char* sql)
 {
     StatementHandle statement(m_hdbc);

@@ -63,6 +63,8 @@ public:
     // Seconds a connection waits for the server's answer; 0 waits as long as the driver does.
     void SetLoginTimeout(DWORD seconds) { m_dwLoginTimeout = seconds; }
     BOOL IsOpen() const { return m_hdbc != nullptr; }
+    // Open, but the driver found the server gone: the connection is of no more use.
+    bool IsConnectionDead() const;
     // Runs one statement to its end; a failure raises CDBException.
     void ExecuteSQL(const char* sql);
     void Close();

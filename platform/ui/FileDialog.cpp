@@ -1,5 +1,6 @@
 #include "platform/ui/FileDialog.h"
 
+#include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/QtText.h"
 #include "platform/ui/Wnd.h"
@@ -50,10 +51,9 @@ std::optional<CString> ChooseUsablePath(FileChoice choice, CWnd* parent)
     for (;;)
     {
         std::optional<CString> chosen = GetFileChooser().Choose(choice, parent);
-        if (!chosen || chosen->Find('\\') < 0)
+        if (!chosen || !HostNamesHoldBackslash(*chosen))
             return chosen;
-        AfxMessageBox(*chosen + "\nFile and folder names with a \"\\\" cannot be used here. Please "
-                                "choose another name.",
+        AfxMessageBox(CString(BackslashNameRefusal(*chosen)) + " Please choose another name.",
                       MB_OK | MB_ICONWARNING);
         const int slash = chosen->ReverseFind('/');
         if (choice.kind != FileChoice::Kind::Folder && slash >= 0)

@@ -272,6 +272,9 @@ CString ProjectProperties::Refusal() const
     const CString path = StoredLocation(m_state.projectPath);
     if (path.IsEmpty())
         return "Directory name can not be null";
+    if (HostNamesHoldBackslash(Trimmed(m_state.projectPath)))
+        return CString(BackslashNameRefusal(Trimmed(m_state.projectPath)).c_str()) +
+               " Please enter another location.";
     if (!IsValidLocation(path))
         return "Directory names cannot contain following characters\n *  |  /  \\  <  >  ?  :  \n "
                "Please enter valid location";

@@ -47,12 +47,16 @@ TEST(DbSchemaTest, TypeCodeOfACatalogueTypeName)
     }
 }
 
-TEST(DbSchemaTest, LookupsIgnoreCase)
+TEST(DbSchemaTest, LookupsPreferTheExactNameAndOtherwiseIgnoreCase)
 {
     DbSchema schema;
     schema.AddTable(std::make_unique<DbTable>("Customer_Orders"));
     schema.AddTable(std::make_unique<DbTable>("customer"));
+    schema.AddTable(std::make_unique<DbTable>("Mixed_CASE"));
+    schema.AddTable(std::make_unique<DbTable>("mixed_case"));
     DbTable& orders = *schema.GetTables()[0];
+    const DbTable* upper = schema.GetTables()[2].get();
+    const DbTable* lower = schema.GetTables()[3].get();
     orders.AddColumn("Order_Id", "int identity", 4, false);
     orders.AddColumn("note", "varchar", 50, true);
 
@@ -64,6 +68,9 @@ TEST(DbSchemaTest, LookupsIgnoreCase)
         {"customer_orders", &orders},
         {"CUSTOMER_ORDERS", &orders},
         {"Customer", schema.GetTables()[1].get()},
+        {"Mixed_CASE", upper},
+        {"mixed_case", lower},
+        {"MIXED_CASE", upper},
         {"orders", nullptr},
         {"", nullptr},
     };
@@ -74,6 +81,9 @@ TEST(DbSchemaTest, LookupsIgnoreCase)
         EXPECT_EQ(schema.FindTable(test.name), test.table);
         EXPECT_EQ(schema.FindTableLower(test.name), test.table);
     }
+    schema.AddTable(std::make_unique<DbTable>("customer_orders"));
+    EXPECT_EQ(schema.FindTable("customer_orders"), schema.GetTables()[4].get())
+        << "an exact name after a match ignoring case";
 
     const struct
     {

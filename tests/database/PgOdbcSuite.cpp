@@ -211,6 +211,23 @@ TEST_F(PgOdbcSuite, LoadReadsTablesColumnsAndTriggersThroughTheDataSourcePrompt)
     EXPECT_EQ(schema.FindTable("CUSTOMER"), schema.GetTables()[1].get());
 }
 
+// A connection whose server process was ended is found dead after its next statement fails, so
+// that the pane can say it was lost; a live one is not.
+TEST_F(PgOdbcSuite, AConnectionWhoseServerProcessEndedIsFoundDead)
+{
+    CDatabase database;
+    ASSERT_TRUE(database.OpenEx(ConnectString().GetString()));
+    const auto rows = QueryTextRows(database, "SELECT pg_backend_pid()", 1);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_FALSE(database.IsConnectionDead());
+    CDatabase other;
+    ASSERT_TRUE(other.OpenEx(ConnectString().GetString()));
+    other.ExecuteSQL("SELECT pg_terminate_backend(" + *rows[0][0] + ")");
+    EXPECT_FALSE(other.IsConnectionDead());
+    EXPECT_THROW(database.ExecuteSQL("SELECT 1"), CDBException);
+    EXPECT_TRUE(database.IsConnectionDead());
+}
+
 TEST_F(PgOdbcSuite, OnlyConnectingLeavesTheSchemaEmpty)
 {
     SQLTable tables(&database);

@@ -35,13 +35,14 @@ struct ReadingProject
         project.SetProjectPath(path);
     }
 
-    // Reads the web project file as the designer dialogs do.
-    void Read()
+    // Reads the web project file as the designer dialogs do; the files refused.
+    std::vector<CString> Read()
     {
         const CString name = project.GetProjectName();
         CsprojReader reader(project.GetProjectPath() + name + "\\" + name + "\\" + name + ".csproj",
                             &project);
         reader.Read();
+        return reader.GetRefusedFiles();
     }
 
     ForgeonProject project;
@@ -103,8 +104,6 @@ const char* const handMadeReports =
     "RDLCInfo Sales\\RDLCs\\Orders.rdlc\n"
     "  DataSet Orders_SelectAllRecords | OrdersTableAdapter | Orders\n"
     "  DataSet Lines_Set |  | Lines &amp; Notes\n";
-const char* const handMadeOtherReports = "RDLCInfo Sales\\Notes.txt\n";
-const char* const handMadeMissingReport = "RDLCInfo Sales\\RDLCs\\R&D.rdlc\n";
 const char* const handMadeDataSets =
     "XSDInfo Sales\\DataSets\\Orders.xsd\n"
     "  TableAdapter OrdersTableAdapter\n"
@@ -122,12 +121,12 @@ const char* const handMadeDataSets =
     "    CommandType \n"
     "    CommandText SELECT 1\n"
     "    Column \n";
-const char* const handMadeMissingDataSet = "XSDInfo Sales\\DataSets\\Missing.xsd\n";
 
 // The hand-made project file lists a report definition with data sets that lack their adapter
 // name or their description, a text file, a missing definition, items whose names differ in
 // case, and data sets written in capitals or missing. Objects whose names the project has
-// (in any case) are not registered again; a second read adds nothing.
+// (in any case) are not registered again; a second read adds nothing. The text file and the
+// missing files are named with their reasons, not registered as empty reports.
 TEST(ReportProjectReaders, HandMadeProjectRegistersWhatItLists)
 {
     const struct
@@ -137,14 +136,17 @@ TEST(ReportProjectReaders, HandMadeProjectRegistersWhatItLists)
         const char* presetDataSet;
         std::string expected;
     } cases[] = {
-        {"an empty project", nullptr, nullptr,
-         std::string(handMadeReports) + handMadeOtherReports + handMadeMissingReport +
-             handMadeDataSets + handMadeMissingDataSet},
+        {"an empty project", nullptr, nullptr, std::string(handMadeReports) + handMadeDataSets},
         {"a project with two of the names", "sales\\rdlcs\\r&d.RDLC",
          "SALES\\DATASETS\\MISSING.XSD",
-         "RDLCInfo sales\\rdlcs\\r&d.RDLC\n" + std::string(handMadeReports) + handMadeOtherReports +
+         "RDLCInfo sales\\rdlcs\\r&d.RDLC\n" + std::string(handMadeReports) +
              "XSDInfo SALES\\DATASETS\\MISSING.XSD\n" + handMadeDataSets},
     };
+    const CString folder = CString((fixtureRoot / "Shop" / "Shop").string()) + "/";
+    const std::vector<CString> refused{folder + "Sales/Notes.txt: no XML element in it",
+                                       folder + "Sales/RDLCs/R&D.rdlc: No such file or directory",
+                                       folder +
+                                           "Sales/DataSets/Missing.xsd: No such file or directory"};
     for (const auto& c : cases)
     {
         ReadingProject reading(fixtureRoot.string());
@@ -159,9 +161,9 @@ TEST(ReportProjectReaders, HandMadeProjectRegistersWhatItLists)
             dataSet->SetStatus(1);
             reading.project.AddXSDInfo(dataSet);
         }
-        reading.Read();
+        EXPECT_EQ(reading.Read(), refused) << c.what;
         EXPECT_EQ(c.expected, DescribeRead(reading.project)) << c.what;
-        reading.Read();
+        EXPECT_EQ(reading.Read(), refused) << c.what;
         EXPECT_EQ(c.expected, DescribeRead(reading.project)) << c.what;
     }
 }

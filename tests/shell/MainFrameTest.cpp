@@ -167,10 +167,10 @@ TEST(MainFrameTest, ARelativelyOpenedProjectIsBackedUpBesideItAndAFailedBackupIs
     frame.ShowRightPane(RightPane::TableView);
     desktop.Advance(300'001);
     frame.ShowStartPage();
-    const std::string folder = program.folder.Path().string() + "\\Shop_backup";
+    const std::string folder = program.folder.Path().string() + "/Shop_backup";
     EXPECT_EQ(frame.GetStatusBar()->GetPaneText(0),
               ("Back up file " + folder +
-               "\\Shop~3Mar2008(9-5).wvt could not be written: The folder " + folder +
+               "/Shop~3Mar2008(9-5).wvt could not be written: The folder " + folder +
                " could not be made: Not a directory")
                   .c_str());
     EXPECT_TRUE(program.boxes.Shown().empty());

@@ -1,6 +1,7 @@
 #include "designers/logic/RDLCParamMapper.h"
 #include "designers/logic/RDLCReportDesigner.h"
 #include "designers/logic/WebProjectReports.h"
+#include "platform/core/HostPath.h"
 #include "tests/designers/logic/RDLCFixture.h"
 
 #include <gtest/gtest.h>
@@ -98,10 +99,11 @@ TEST_F(RDLCDesignerTest, AssignDialogNamesTheFilesItRefused)
     assigner.Open();
     EXPECT_EQ(assigner.States().GetItems(RDLCAssigner::IDC_RDLC),
               std::vector<CString>{"Sales\\Orders.rdlc"});
-    EXPECT_EQ(boxes.ShownTexts(),
-              std::vector<std::string>{"These files of the web project were not read:\n" +
-                                       folder.ModelPath("Shop\\Shop\\Sales\\Device.rdlc").str() +
-                                       ": not a regular file\n"});
+    EXPECT_EQ(
+        boxes.ShownTexts(),
+        std::vector<std::string>{"These files of the web project were not read:\n" +
+                                 ToHostPath(folder.ModelPath("Shop\\Shop\\Sales\\Device.rdlc")) +
+                                 ": not a regular file\n"});
 }
 
 // A new report: the definition assigned through the dialog brings the adapters its data sets

@@ -27,9 +27,11 @@ public:
 class RecordingConnection : public DatabaseConnection
 {
 public:
-    DatabaseLoad Load(DbSchema& schema, bool connectionOnly) override
+    DatabaseLoad Load(DbSchema& schema, bool connectionOnly, bool afterLostConnection) override
     {
         ++loads;
+        loadsAfterLoss += afterLostConnection ? 1 : 0;
+        lost = false;
         DatabaseLoad load;
         if (refuseConnection)
         {
@@ -45,18 +47,26 @@ public:
     }
     void Close() override { open = false; }
     bool IsOpen() const override { return open; }
+    bool IsLost() const override { return open && lost; }
     void Execute(const CString& sql) override
     {
         if (executed.size() == refusedBatch)
+        {
+            lost = loseConnection;
             throw CDBException(-1);
+        }
         executed.emplace_back(sql.GetString());
     }
     ConstraintQueries* GetConstraints() override { return open ? &constraints : nullptr; }
 
     std::function<void(DbSchema&)> fill;
     bool refuseConnection = false;
+    // The refused batch finds the server gone.
+    bool loseConnection = false;
     bool open = false;
+    bool lost = false;
     int loads = 0;
+    int loadsAfterLoss = 0;
     std::size_t refusedBatch = std::size_t(-1);
     std::vector<std::string> executed;
     NoConstraints constraints;
@@ -432,6 +442,37 @@ TEST(DatabasePaneTest, RunScriptRunsEachBatchAndStopsAtTheFirstRefused)
                           " and run it manually in your database");
         }
     }
+}
+
+// A run that finds the server gone says so and how to connect again, and drops the connection:
+// the next load connects anew and knows the connection before it was lost.
+TEST(DatabasePaneTest, ALostConnectionIsNamedAndTheNextLoadConnectsAnew)
+{
+    PaneFixture fixture;
+    ScriptedMessageBoxes boxes;
+    const auto path = fixture.folder.Path() / "run.sql";
+    std::ofstream(path) << "INSERT t VALUES (1)\nGO\n";
+    ASSERT_TRUE(fixture.pane.LoadDatabase(false));
+    fixture.connection.refusedBatch = 0;
+    fixture.connection.loseConnection = true;
+    EXPECT_FALSE(fixture.pane.RunScript(fixture.folder.ModelPath("run.sql"), true));
+    EXPECT_EQ(boxes.ShownTexts(),
+              std::vector<std::string>{"The connection to the database was lost.\n" +
+                                       std::string(CDBException(-1).m_strError.GetString()) +
+                                       "Click \"Load Database...\" and choose the data source to "
+                                       "connect again."});
+    EXPECT_FALSE(fixture.connection.IsOpen());
+    EXPECT_FALSE(fixture.pane.IsLoaded());
+    EXPECT_EQ(LostConnectionText("no answer"),
+              "The connection to the database was lost.\nno answer\nClick \"Load Database...\" "
+              "and choose the data source to connect again.");
+
+    // Found lost by Load Database itself.
+    ASSERT_TRUE(fixture.pane.LoadDatabase(false));
+    EXPECT_EQ(fixture.connection.loadsAfterLoss, 0);
+    fixture.connection.lost = true;
+    ASSERT_TRUE(fixture.pane.LoadDatabase(false));
+    EXPECT_EQ(fixture.connection.loadsAfterLoss, 1);
 }
 
 TEST(DatabasePaneTest, CommandsWriteTheirScriptThenRunIt)

@@ -228,12 +228,16 @@ TEST_F(ProjectPropertiesTest, ALocationTypedInTheHostsFormIsCheckedAndStoredInTh
     {
         std::string typed;
         const char* name;
-        const char* refusal;
+        std::string refusal;
     } cases[] = {
         {host + "/", "Shop", ""},
         {" " + host + " ", "Store", ""},
         {host + "/a|b/", "Shop", kLocation},
         {host, "Taken", "Directory already exists! Please select another path"},
+        // "\" would become a separator: the project would be written to ".../a/b".
+        {" " + host + "/a\\b ", "Shop",
+         (host + "/a\\b\nFile and folder names with a \"\\\" cannot be used here. Please enter "
+                 "another location.")},
     };
     for (const auto& each : cases)
     {
@@ -242,17 +246,18 @@ TEST_F(ProjectPropertiesTest, ALocationTypedInTheHostsFormIsCheckedAndStoredInTh
         properties.Edit().projectPath = each.typed.c_str();
         const std::size_t before = boxes.Shown().size();
         const bool applied = properties.Apply();
-        EXPECT_EQ(applied, *each.refusal == '\0') << each.typed;
+        EXPECT_EQ(applied, each.refusal.empty()) << each.typed;
         if (!applied)
         {
             ASSERT_EQ(boxes.Shown().size(), before + 1) << each.typed;
-            EXPECT_EQ(boxes.Shown().back().text, each.refusal) << each.typed;
+            EXPECT_EQ(boxes.Shown().back().text, each.refusal.c_str()) << each.typed;
             continue;
         }
         EXPECT_EQ(Settings().GetProjectPath(), CString(ToModelPath(host.c_str()).c_str()) + "\\")
             << each.typed;
         EXPECT_TRUE(fs::is_directory(folder.Path() / each.name / each.name)) << each.typed;
     }
+    EXPECT_FALSE(fs::exists(folder.Path() / "a")) << "nothing was made for the refused location";
 }
 
 TEST_F(ProjectPropertiesTest, OkStoresTheSettingsAndSetsUpTheProjectFolderWithThemeAndLogo)

@@ -1,0 +1,150 @@
+#include "platform/core/FileReplacement.h"
+#include "tests/shell/ShellTestSupport.h"
+
+#include <algorithm>
+#include <map>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+// Every file below the folder, by its path relative to the folder, with its permission bits.
+std::map<std::string, mode_t> ModesBelow(const fs::path& folder)
+{
+    std::map<std::string, mode_t> modes;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder))
+    {
+        struct stat info;
+        if (entry.is_regular_file() && ::stat(entry.path().c_str(), &info) == 0)
+            modes[fs::relative(entry.path(), folder).string()] = info.st_mode & 07777;
+    }
+    return modes;
+}
+
+// The id of a process that has ended.
+pid_t EndedProcess()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
+}
+
+// The umask of a user who lets everyone read the files made, for the test's time.
+class OpenUmask
+{
+public:
+    OpenUmask() : m_previous(::umask(022)) {}
+    ~OpenUmask() { ::umask(m_previous); }
+    OpenUmask(const OpenUmask&) = delete;
+    OpenUmask& operator=(const OpenUmask&) = delete;
+
+private:
+    mode_t m_previous;
+};
+
+TEST(ProjectFileSavingTest, AProtectedProjectAndEveryFileItsSavesAndBackupsMakeStayTheOwners)
+{
+    const OpenUmask umask;
+    RunningProgram program;
+    program.files.Answer(program.PathOf("Shop.wvt").c_str());
+    ASSERT_TRUE(program.Doc().Save());
+    ASSERT_EQ(::chmod(program.PathOf("Shop.wvt").c_str(), 0600), 0);
+
+    // Temporaries of saves that were killed, of this process and of names that are none.
+    const std::string dead = "Shop.wvt.weavo-" + std::to_string(EndedProcess()) + "-7";
+    const std::string live = "Shop.wvt.weavo-" + std::to_string(::getpid()) + "-99999";
+    const std::string otherFile = "Other.wvt.weavo-" + std::to_string(EndedProcess()) + "-1";
+    for (const std::string& name : {dead, live, otherFile, std::string("Shop.wvt.weavo-x-1")})
+        std::ofstream(program.PathOf(name.c_str())) << "left";
+
+    // While the project is written, its new file can be read by its owner only.
+    const fs::path project = program.PathOf("Shop.wvt");
+    FileReplacement during(project.string());
+    ASSERT_TRUE(during.CreateTemporary());
+    struct stat temporary;
+    ASSERT_EQ(::fstat(during.GetDescriptor(), &temporary), 0);
+    EXPECT_EQ(temporary.st_mode & 07777, 0600u);
+    struct stat named;
+    ASSERT_EQ(::stat(during.GetTemporary().c_str(), &named), 0);
+    EXPECT_EQ(named.st_ino, temporary.st_ino) << "the file created is the one written";
+    const fs::path unfinished = during.GetTemporary();
+    during.Release();
+    fs::remove(unfinished);
+
+    ASSERT_TRUE(program.Doc().Save());
+    program.Doc().SaveBackupCopy("~given");
+    const std::map<std::string, mode_t> expected{
+        {"Shop.wvt", 0600}, {"Shop_backup/Shop~given.wvt", 0600}, {live, 0644},
+        {otherFile, 0644},  {"Shop.wvt.weavo-x-1", 0644},
+    };
+    std::map<std::string, mode_t> found = ModesBelow(program.folder.Path());
+    std::erase_if(
+        found, [](const auto& entry)
+        { return entry.first.rfind("profile", 0) == 0 || entry.first.rfind("data", 0) == 0; });
+    EXPECT_EQ(found, expected);
+    EXPECT_EQ(program.Frame().GetStatusBar()->GetPaneText(0), "");
+
+    // A project that everyone may read is backed up so, and Open clears the dead's temporaries.
+    ASSERT_EQ(::chmod(program.PathOf("Shop.wvt").c_str(), 0644), 0);
+    program.Doc().SaveBackupCopy("~open");
+    EXPECT_EQ(ModesBelow(program.folder.Path() / "Shop_backup")["Shop~open.wvt"], 0644u);
+    std::ofstream(program.PathOf(dead.c_str())) << "left";
+    ASSERT_TRUE(program.Doc().OpenProjectFile(program.PathOf("Shop.wvt").c_str()));
+    EXPECT_FALSE(fs::exists(program.PathOf(dead.c_str())));
+    EXPECT_TRUE(fs::exists(program.PathOf(live.c_str())));
+}
+} // namespace
+
+namespace
+{
+// Another instance of the program: it opens the file, adds a module and saves.
+void SaveFromAnotherInstance(const std::string& path)
+{
+    ProjectStore other;
+    ASSERT_TRUE(other.ArchiveProject(nullptr, path.c_str(), TRUE));
+    other.GetProject()->AddNewModule();
+    ASSERT_TRUE(other.ArchiveProject(other.GetProject(), path.c_str(), FALSE));
+}
+
+TEST(ProjectFileSavingTest, SavingOverAFileAnotherInstanceSavedAsksBeforeReplacingIt)
+{
+    RunningProgram program;
+    const std::string path = program.PathOf("Shop.wvt");
+    program.files.Answer(path.c_str());
+    ASSERT_TRUE(program.Doc().Save());
+    ASSERT_TRUE(program.Doc().Save()) << "the file saved last is replaced without a question";
+    EXPECT_TRUE(program.boxes.Shown().empty());
+
+    SaveFromAnotherInstance(path);
+    const std::string theirs = ReadFile(path);
+    const std::string question =
+        path + "\nwas changed by another program after this project was opened or last saved.\n"
+               "Replace it with this project? Its changes will be lost.\n"
+               "Choose No to keep the file; Save As saves this project under another name.";
+    program.boxes.Answer(IDNO);
+    EXPECT_FALSE(program.Doc().Save());
+    ASSERT_EQ(program.boxes.Shown().size(), 1u);
+    EXPECT_EQ(program.boxes.Shown()[0].text, question);
+    EXPECT_EQ(program.boxes.Shown()[0].type, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2);
+    EXPECT_EQ(ReadFile(path), theirs);
+
+    program.boxes.Answer(IDYES);
+    EXPECT_TRUE(program.Doc().Save());
+    EXPECT_EQ(program.boxes.Shown().size(), 2u) << "asked again while the file is theirs";
+    EXPECT_NE(ReadFile(path), theirs);
+    EXPECT_TRUE(program.Doc().Save());
+    EXPECT_EQ(program.boxes.Shown().size(), 2u);
+
+    // Opened here, the file is the one the next save may replace.
+    SaveFromAnotherInstance(path);
+    ASSERT_TRUE(program.Doc().OpenProjectFile(path.c_str()));
+    EXPECT_TRUE(program.Doc().Save());
+    EXPECT_EQ(program.boxes.Shown().size(), 2u);
+}
+} // namespace
