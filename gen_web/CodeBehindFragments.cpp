@@ -18,6 +18,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
+#include "model/Table.h"
 #include "model/TextFile.h"
 #include "platform/core/LiteralEscaping.h"
 
@@ -680,4 +681,32 @@ void CodeBehindFragments::WriteDateDefaults(const std::vector<FieldRep*>& contro
             m_out.Write(indent, "str = util.ConvertDate(str);\n");
         m_out.Write(indent, "this.%s.Value = str;\n", ControlName(*control));
     }
+}
+
+void CodeBehindFragments::WriteOfferedKeyRefusal(const std::vector<FieldRep*>& controls, int indent,
+                                                 const CString& refusal, bool afterElse)
+{
+    CString refused;
+    for (const FieldRep* control : controls)
+    {
+        const FieldRepData* data = control->GetFieldRepData();
+        const Field* back = data != nullptr ? data->GetBackField() : nullptr;
+        const Table* table = back != nullptr ? back->GetTable() : nullptr;
+        if (!IsComboControlKind(ControlKind(*control)) || table == nullptr ||
+            GetPrimaryKeyName(table) != back->GetFieldName())
+            continue;
+        refused += CString(refused.IsEmpty() ? "" : " || ") + "!new UtilHandler().IsOfferedKey(\"" +
+                   table->GetTableName() + "\", \"" + back->GetFieldName() + "\", " +
+                   ControlName(*control) + ", " +
+                   (table->FindFieldByName(Field::deletedFlagName) != nullptr ? "true" : "false") +
+                   ")";
+    }
+    if (refused.IsEmpty())
+    {
+        m_out.Write(afterElse ? 0 : indent, "");
+        return;
+    }
+    m_out.Write(afterElse ? 0 : indent, "if (%s)\n", refused);
+    m_out.Write(indent + 1, "%s\n", refusal);
+    m_out.Write(indent, "else ");
 }

@@ -89,18 +89,38 @@ std::vector<const FormInterface*> LinkedPages(const FormInterface& page)
     for (const FieldRep* control : page.GetFieldReps())
         if (control->GetFieldRepData() != nullptr)
             addLinks(control->GetFieldRepData()->GetLinkControls());
-    if (const auto* report = dynamic_cast<const ApplicationReport*>(&page))
-    {
-        std::vector<ReportField*> columns;
-        report->CollectReportFields(columns);
-        for (const ReportField* column : columns)
-            if (column->GetAspFile() != nullptr)
-                linked.push_back(column->GetAspFile()->GetOwnerPage());
-        if (report->GetTable() != nullptr && report->GetModule() != nullptr)
-            linked.push_back(report->GetModule()->GetMasterFormForTable(report->GetTable(), false));
-    }
     std::erase(linked, nullptr);
     return linked;
+}
+
+// The page files that a report's rows link to: its link cells' pages and the Update page of its
+// table's form; never an Add page.
+std::vector<const AspFile*> ReportRowFiles(const FormInterface& page)
+{
+    std::vector<const AspFile*> files;
+    const auto* report = dynamic_cast<const ApplicationReport*>(&page);
+    if (report == nullptr)
+        return files;
+    std::vector<ReportField*> columns;
+    report->CollectReportFields(columns);
+    for (const ReportField* column : columns)
+        files.push_back(column->GetAspFile());
+    const Form* form = report->GetTable() != nullptr && report->GetModule() != nullptr
+                           ? report->GetModule()->GetMasterFormForTable(report->GetTable(), false)
+                           : nullptr;
+    if (form != nullptr)
+        files.push_back(form->FindAspFileByType(formUpdateFileKind));
+    std::erase_if(files,
+                  [](const AspFile* file)
+                  {
+                      return file == nullptr || !file->IsAspxFile() ||
+                             file->GetFileKind() == formAddFileKind ||
+                             file->GetFileKind() == transactionAddFileKind ||
+                             file->GetOwnerPage() == nullptr ||
+                             file->GetOwnerPage()->GetModule() == nullptr ||
+                             IsAccountPage(*file->GetOwnerPage());
+                  });
+    return files;
 }
 
 void AddFiles(const FormInterface& page, std::set<std::string>& paths)
@@ -147,6 +167,9 @@ std::map<int, std::set<std::string>> ReachablePages(const ForgeonProject& projec
                     continue;
                 seen.push_back(page);
                 AddFiles(*page, paths);
+                for (const AspFile* file : ReportRowFiles(*page))
+                    paths.insert(Lowered(
+                        PagePath(*file->GetOwnerPage()->GetModule(), file->GetDefaultFileName())));
                 for (const FormInterface* linked : LinkedPages(*page))
                     pending.push_back(linked);
             }

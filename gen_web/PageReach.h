@@ -13,9 +13,10 @@ class ForgeonProject;
 class Menu;
 
 // The pages that each role of the project may open, by role id: the pages its menus and its
-// dashboard pages lead to and the pages those lead to through their links and report link cells
-// (a dashboard shows only the links that lead to the role's own pages), with every page of the
-// same form, master-detail page or report, and the change-password form's Update page. The pages
+// dashboard pages lead to and the pages those lead to through their links (a dashboard shows only
+// the links that lead to the role's own pages), with every page of the same form, master-detail
+// page or report, and the change-password form's Update page. A report adds only the pages its
+// rows link to, never an Add page. The pages
 // of the user accounts are left to the administrator, who may open every page. Each page as the
 // application-relative path "~/<module>/UI/<file>", lower-cased.
 std::map<int, std::set<std::string>> ReachablePages(const ForgeonProject& project);

@@ -302,7 +302,8 @@ void TransactionCodeBehindWriter::WriteHandleAdd(int indent)
     WriteHandlerHead(indent, "handleAdd");
     WriteValuesArray(*m_transaction.GetBasicTable(), i, /*update=*/false);
     m_textFile.Write(i, "%s.SetValues(values);\n", m_dataObject);
-    m_textFile.Write(i, "if(%s.HandlePreAdd())\n", m_dataObject);
+    WriteSaveRefusals(i, /*update=*/false);
+    m_textFile.Write(i, "else if(%s.HandlePreAdd())\n", m_dataObject);
     m_textFile.Write(i, "{\n");
     m_textFile.Write(i + 1, "DataTable dbTable = %s.HandleAdd();\n", m_dataObject);
     m_textFile.Write(i + 1, "String basicId = dbTable.Rows[0][\"basicId\"].ToString();\n");
@@ -412,7 +413,8 @@ void TransactionCodeBehindWriter::WriteHandleUpdate(int indent)
     WriteValuesArray(*m_transaction.GetBasicTable(), i, /*update=*/true);
     m_textFile.Write(i, "%s.SetValues(values);\n", m_dataObject);
     m_textFile.Write(i, "%s.SetPrimaryKey(id);\n", m_dataObject);
-    m_textFile.Write(i, "if(%s.HandlePreUpdate())\n", m_dataObject);
+    WriteSaveRefusals(i, /*update=*/true);
+    m_textFile.Write(i, "else if(%s.HandlePreUpdate())\n", m_dataObject);
     m_textFile.Write(i, "{\n");
     m_textFile.Write(i + 1, "%s.HandleUpdate();\n", m_dataObject);
     m_textFile.Write(i + 1, "%s.HandlePostUpdate();\n", m_dataObject);
@@ -423,6 +425,33 @@ void TransactionCodeBehindWriter::WriteHandleUpdate(int indent)
     m_textFile.Write(i + 1, "m_messageString = \"Can not Update Basic Record\";\n");
     WriteReply(i);
     WriteCatch(indent);
+}
+
+// An update of a record that is gone, a combo value that the page never offered and a post of
+// more detail rows than a grid holds save nothing and say so.
+void TransactionCodeBehindWriter::WriteSaveRefusals(int indent, bool update)
+{
+    const char* refusal = update ? "m_messageString = \"Can not Update Record!\";"
+                                 : "m_messageString = \"Can not Add Record!\";";
+    if (update)
+    {
+        m_textFile.Write(indent, "if (%s.SelectRecord(id).Rows.Count == 0)\n", m_dataObject);
+        m_textFile.Write(indent + 1, "%s\n", refusal);
+        m_textFile.Write(indent, "else ");
+    }
+    std::vector<FieldRep*> posted;
+    for (FieldRep* control : ControlsOf(*m_transaction.GetBasicTable()))
+        if (IsPlaced(control) &&
+            (update || GetVisibilityText(*m_pageFile, *control) != "Invisible"))
+            posted.push_back(control);
+    m_fragments.WriteOfferedKeyRefusal(posted, indent, refusal, /*afterElse=*/update);
+    CString prefixes;
+    for (const Table* table : m_transaction.GetDetailTables())
+        prefixes += CString(prefixes.IsEmpty() ? "" : ", ") + "\"" +
+                    GetGridRowPrefix(m_transaction, *table) + "inp\"";
+    m_textFile.Write(0, "if (new UtilHandler().HasTooManyRows(this, new String[] { %s }))\n",
+                     prefixes);
+    m_textFile.Write(indent + 1, "m_messageString = UtilHandler.TOO_MANY_ROWS;\n");
 }
 
 void TransactionCodeBehindWriter::WriteUpdateDetails(const Table& table, int indent)
@@ -464,8 +493,11 @@ void TransactionCodeBehindWriter::WriteHandleDelete(int indent)
     const int i = indent + 2;
     WriteHandlerHead(indent, "handleDelete");
     WriteRequestKey("id", i);
-    // A key that is not a number deletes nothing and says so.
-    m_textFile.Write(i, "if (new UtilHandler().ToSqlNumber(id, null) == null)\n");
+    // A key that is not a number, or of no stored record, deletes nothing and says so.
+    m_textFile.Write(i,
+                     "if (new UtilHandler().ToSqlNumber(id, null) == null || "
+                     "%s.SelectRecord(id).Rows.Count == 0)\n",
+                     m_dataObject);
     m_textFile.Write(i + 1, "m_messageString = \"Can not Delete Record!\";\n");
     m_textFile.Write(i, "else\n");
     m_textFile.Write(i, "{\n");

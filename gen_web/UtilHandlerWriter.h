@@ -34,6 +34,8 @@ private:
     void WriteDetailCheck();
     // The message an answer leaves in the session for the page it redirects to.
     void WritePageMessage();
+    // The notice of a record that is gone and the check of a key that a combo posts.
+    void WriteRecordChecks();
     void WriteUploadStore();
     void WriteUploadedFileHandler();
     void WriteFieldValues();

@@ -56,6 +56,9 @@ TEST(PageReach, RolesReachTheirMenusPagesAndWhatTheyLinkTo)
                          ui + "noteadd.aspx", ui + "noteupdate.aspx"})},
         {"clerk", with({ui + "project_dashboard.aspx"})},
         {"auditor", passwordPages},
+        // A report leads to the Update page its rows link to, never to the Add page.
+        {"reader", with({ui + "document_report_report.aspx", ui + "documentupdate.aspx",
+                         ui + "project_dashboard.aspx"})},
     };
     for (const auto& expected : cases)
         EXPECT_EQ(expected.pages, PagesOf(project, expected.role)) << expected.role;

@@ -81,6 +81,8 @@ namespace Shop
 					}
 				}
 			}
+			if (numRows == 0)
+				new UtilHandler().ShowRecordMissing(this);
 		}
 		void initializeControls()
 		{
@@ -104,40 +106,45 @@ namespace Shop
 			try
 			{
 				String id = this.document_id.Value;
-				UtilHandler util = new UtilHandler();
-				String title = this.Request.Params["title"];
-				String location = Server.MapPath("~/uploadedData/");
-				String scan = Convert.ToString(ViewState["scanStored"]);
-				if(!IsPostBack || this.scan.PostedFile == null)
+				if (m_document.SelectRecord(id).Rows.Count == 0)
+					m_messageString = "Can not Update Record!";
+				else
 				{
-					util.KeepPageMessage(this, "The form did not send all of its fields.");
-					Response.Redirect("documentAdd.aspx");
-				}
-				if(this.scan.PostedFile.ContentLength != 0)
-				{
-					scan = this.scan.PostedFile.FileName;
-					scan = util.GetFileName(scan);
-					if(util.IsExecutableFile(scan))
+					UtilHandler util = new UtilHandler();
+					String title = this.Request.Params["title"];
+					String location = Server.MapPath("~/uploadedData/");
+					String scan = Convert.ToString(ViewState["scanStored"]);
+					if(!IsPostBack || this.scan.PostedFile == null)
 					{
-						util.KeepPageMessage(this, "The file " + scan + " was not uploaded: files of this type are not accepted.");
+						util.KeepPageMessage(this, "The form did not send all of its fields.");
 						Response.Redirect("documentAdd.aspx");
 					}
-					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
+					if(this.scan.PostedFile.ContentLength != 0)
+					{
+						scan = this.scan.PostedFile.FileName;
+						scan = util.GetFileName(scan);
+						if(util.IsExecutableFile(scan))
+						{
+							util.KeepPageMessage(this, "The file " + scan + " was not uploaded: files of this type are not accepted.");
+							Response.Redirect("documentAdd.aspx");
+						}
+						scan = util.SaveUpload(this.scan.PostedFile, location, scan);
+					}
+					String[,] values = { 
+					{"title", title },
+					{"scan", scan }					
+					 };
+					m_document.SetValues(values);
+					m_document.SetPrimaryKey(id);
+					if(m_document.HandlePreUpdate())
+					{
+						m_document.HandleUpdate();
+						m_document.HandlePostUpdate();
+						m_messageString = "Record Updated Successfully!";
+					}
+					else
+						m_messageString = "Can not Update Record!";
 				}
-				String[,] values = { 
-				{"title", title },
-				{"scan", scan }				
-				 };
-				m_document.SetValues(values);
-				m_document.SetPrimaryKey(id);
-				if(m_document.HandlePreUpdate())
-				{
-					m_document.HandleUpdate();
-					m_document.HandlePostUpdate();
-					m_messageString = "Record Updated Successfully!";
-				}
-				else
-					m_messageString = "Can not Update Record!";
 				new UtilHandler().KeepPageMessage(this, m_messageString);
 				Response.Redirect("documentAdd.aspx");
 			}
@@ -153,7 +160,7 @@ namespace Shop
 			try
 			{
 				String id = this.Request.Params["document_id"];
-				if (new UtilHandler().ToSqlNumber(id, null) == null)
+				if (new UtilHandler().ToSqlNumber(id, null) == null || m_document.SelectRecord(id).Rows.Count == 0)
 					m_messageString = "Can not Delete Record!";
 				else
 				{

@@ -117,7 +117,13 @@ namespace Shop
  
 				m_order_entry.SetValues(values);
 				m_order_entry.SetPrimaryKey(id);
-				if(m_order_entry.HandlePreUpdate())
+				if (m_order_entry.SelectRecord(id).Rows.Count == 0)
+					m_messageString = "Can not Update Record!";
+				else if (!new UtilHandler().IsOfferedKey("customer", "customer_id", customer_id, false))
+					m_messageString = "Can not Update Record!";
+				else if (new UtilHandler().HasTooManyRows(this, new String[] { "order_line_inp", "order_payment_inp" }))
+					m_messageString = UtilHandler.TOO_MANY_ROWS;
+				else if(m_order_entry.HandlePreUpdate())
 				{
 					m_order_entry.HandleUpdate();
 					m_order_entry.HandlePostUpdate();
@@ -309,7 +315,7 @@ namespace Shop
 			try
 			{
 				String id = this.order_basic_id.Value;
-				if (new UtilHandler().ToSqlNumber(id, null) == null)
+				if (new UtilHandler().ToSqlNumber(id, null) == null || m_order_entry.SelectRecord(id).Rows.Count == 0)
 					m_messageString = "Can not Delete Record!";
 				else
 				{
@@ -409,6 +415,8 @@ namespace Shop
 					}
 				}
 			}
+			if (numRows == 0)
+				new UtilHandler().ShowRecordMissing(this);
 		}
 		void initializeControls()
 		{
