@@ -30,20 +30,22 @@ fs::path NodeTests()
 }
 
 // The answers of ScriptAnswers.cs, built with the generated ReportXMLWriter and UtilHandler
-// (with the menu class its page guard reads) of the project "Shop", written into the folder.
+// (with the menu and database classes its page guard reads) of the project "Shop", written into
+// the folder.
 void WriteAnswers(ShopProject& shop, const fs::path& answers)
 {
     ProjectWriterSet writers(shop.Project(), shop.Report());
-    writers.WriteUtilClass("ReportXMLWriter.cs");
-    writers.WriteUtilClass("UtilHandler.cs");
+    for (const char* name : {"ReportXMLWriter.cs", "UtilHandler.cs", "DBHandler.cs"})
+        writers.WriteUtilClass(name);
     writers.WriteMenus();
     const fs::path util = shop.ApplicationFolder() / "Util";
     const fs::path program = shop.Root() / "ScriptAnswers.exe";
-    const ToolResult build =
-        RunTool("mcs -r:System.Data -r:System.Xml -r:System.Web -out:" + ShellQuoted(program) +
-                " " + ShellQuoted(fs::path(WEAVO_TEST_DATA) / "support" / "ScriptAnswers.cs") +
-                " " + ShellQuoted(util / "ReportXMLWriter.cs") + " " +
-                ShellQuoted(util / "UtilHandler.cs") + " " + ShellQuoted(util / "Menus.cs"));
+    const ToolResult build = RunTool(
+        "mcs -r:System.Data -r:System.Xml -r:System.Web -r:System.Configuration -out:" +
+        ShellQuoted(program) + " " +
+        ShellQuoted(fs::path(WEAVO_TEST_DATA) / "support" / "ScriptAnswers.cs") + " " +
+        ShellQuoted(util / "ReportXMLWriter.cs") + " " + ShellQuoted(util / "UtilHandler.cs") +
+        " " + ShellQuoted(util / "DBHandler.cs") + " " + ShellQuoted(util / "Menus.cs"));
     ASSERT_EQ(0, build.exitCode) << build.output;
     fs::create_directories(answers);
     const ToolResult run = RunTool("mono " + ShellQuoted(program) + " " +
