@@ -139,14 +139,24 @@ void AddFiles(const FormInterface& page, std::set<std::string>& paths)
 }
 } // namespace
 
-std::map<int, std::set<std::string>> ReachablePages(const ForgeonProject& project)
+namespace
+{
+// Each role's pages as its menus, dashboards and their links lead to it, and the pages that only
+// a report's rows lead it to.
+struct RoleReach
+{
+    std::set<std::string> pages;
+    std::set<std::string> rowPages;
+};
+
+std::map<int, RoleReach> RoleReaches(const ForgeonProject& project)
 {
     std::vector<const FormInterface*> passwordPages;
     for (const Module* module : project.GetModules())
         for (const Form* form : module->GetMasterForms())
             if (form->GetFormName() == changePasswordFormName)
                 passwordPages.push_back(form);
-    std::map<int, std::set<std::string>> reach;
+    std::map<int, RoleReach> reach;
     for (const Module* module : project.GetModules())
     {
         for (const Designation* role : module->GetDesignations())
@@ -157,7 +167,7 @@ std::map<int, std::set<std::string>> ReachablePages(const ForgeonProject& projec
             for (const DashBoardPage* dashBoard : RoleDashBoardPages(project, *role))
                 pending.push_back(dashBoard);
             std::vector<const FormInterface*> seen;
-            std::set<std::string>& paths = reach[role->GetId()];
+            RoleReach& paths = reach[role->GetId()];
             while (!pending.empty())
             {
                 const FormInterface* page = pending.back();
@@ -166,16 +176,39 @@ std::map<int, std::set<std::string>> ReachablePages(const ForgeonProject& projec
                     IsAccountPage(*page))
                     continue;
                 seen.push_back(page);
-                AddFiles(*page, paths);
+                AddFiles(*page, paths.pages);
                 for (const AspFile* file : ReportRowFiles(*page))
-                    paths.insert(Lowered(
+                    paths.rowPages.insert(Lowered(
                         PagePath(*file->GetOwnerPage()->GetModule(), file->GetDefaultFileName())));
                 for (const FormInterface* linked : LinkedPages(*page))
                     pending.push_back(linked);
             }
+            for (const std::string& page : paths.pages)
+                paths.rowPages.erase(page);
         }
     }
     return reach;
+}
+} // namespace
+
+std::map<int, std::set<std::string>> ReachablePages(const ForgeonProject& project)
+{
+    std::map<int, std::set<std::string>> pages;
+    for (auto& [role, reach] : RoleReaches(project))
+    {
+        pages[role] = std::move(reach.pages);
+        pages[role].insert(reach.rowPages.begin(), reach.rowPages.end());
+    }
+    return pages;
+}
+
+std::map<int, std::set<std::string>> ViewOnlyPages(const ForgeonProject& project)
+{
+    std::map<int, std::set<std::string>> pages;
+    for (auto& [role, reach] : RoleReaches(project))
+        if (!reach.rowPages.empty())
+            pages[role] = std::move(reach.rowPages);
+    return pages;
 }
 
 std::string PasswordPagePath(const ForgeonProject& project)

@@ -314,7 +314,7 @@ void UtilHandlerWriter::WritePageGuard()
             {4, "if (!passwordRequired && !new ASPXMenuWriter().MayOpen(role.ToString(), path))"},
             {5, "return loginUrl + \"?Refused=1\";"},
             {3, "}"},
-            {3, "if (!IsActionAllowed(page))"},
+            {3, "if (!IsActionAllowed(page, role.ToString()))"},
             {4, "return loginUrl + \"?Refused=1\";"},
             {3, "if (!IsAccountUnchanged(session))"},
             {3, "{"},
@@ -327,7 +327,8 @@ void UtilHandlerWriter::WritePageGuard()
             {2, "}"},
             {2, "//True for a request without an action or with a read-only one, and for a POST "
                 "with the session's token"},
-            {2, "bool IsActionAllowed(System.Web.UI.Page page)"},
+            {2, "//to a page on whose records the role acts"},
+            {2, "bool IsActionAllowed(System.Web.UI.Page page, String role)"},
             {2, "{"},
             {3, "String action = page.Request.Params[\"ACTION\"];"},
             {3, "String[] readOnly = { \"LOAD\", \"UPDATECONTROLS\", \"REFRESHGRID\", "
@@ -335,6 +336,10 @@ void UtilHandlerWriter::WritePageGuard()
             {3, "if (action == null || Array.IndexOf(readOnly, action) >= 0 || "
                 "action.Contains(\"RECOMPUTE\"))"},
             {4, "return true;"},
+            {3,
+             "if (role != ASPXMenuWriter.ADMINISTRATOR_ROLE && !new ASPXMenuWriter().MayAct(role, "
+             "page.Request.AppRelativeCurrentExecutionFilePath))"},
+            {4, "return false;"},
             {3, "Object token = page.Session[\"request_token\"];"},
             {3, "return page.Request.HttpMethod == \"POST\" && token != null && "
                 "page.Request.Form[\"REQUEST_TOKEN\"] == token.ToString();"},

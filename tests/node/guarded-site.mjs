@@ -703,7 +703,7 @@ async function storedPasswordsStayOnTheServer(veteran) {
 }
 
 // A role that holds only a report reaches the report and the Update page its rows link to,
-// never the Add page.
+// never the Add page, and acts on no record there.
 async function reportsGrantTheirRowsOnly() {
     await addAccount("reader", "Reader-pass1", "4");
     const reader = new Client();
@@ -717,6 +717,10 @@ async function reportsGrantTheirRowsOnly() {
         { form: { ACTION: "ADD", title: "reader's", REQUEST_TOKEN: token } }));
     await expectRefused("the reader adds an order", () => reader.request(`${ui}/orderAdd.aspx`,
         { form: { ACTION: "ADD", note: "reader's", inp1: "1", item1: "x", REQUEST_TOKEN: token } }));
+    for (const action of ["UPDATE", "DELETE"])
+        await expectRefused(`the reader's ${action} through the Update page its report links to`,
+            () => reader.request(`${ui}/documentUpdate.aspx`,
+                { form: { ACTION: action, document_id: "2", title: "reader's", REQUEST_TOKEN: token } }));
 }
 
 // Records that are gone are neither updated nor deleted, and the pages say so; a combo value
