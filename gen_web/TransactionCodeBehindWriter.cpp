@@ -445,6 +445,12 @@ void TransactionCodeBehindWriter::WriteSaveRefusals(int indent, bool update)
             (update || GetVisibilityText(*m_pageFile, *control) != "Invisible"))
             posted.push_back(control);
     m_fragments.WriteOfferedKeyRefusal(posted, indent, refusal, /*afterElse=*/update);
+    WriteTooManyRowsRefusal(indent);
+}
+
+// After an "else " already written: "if" the grids post more rows than they hold, the refusal.
+void TransactionCodeBehindWriter::WriteTooManyRowsRefusal(int indent)
+{
     CString prefixes;
     for (const Table* table : m_transaction.GetDetailTables())
         prefixes += CString(prefixes.IsEmpty() ? "" : ", ") + "\"" +
@@ -499,6 +505,8 @@ void TransactionCodeBehindWriter::WriteHandleDelete(int indent)
                      "%s.SelectRecord(id).Rows.Count == 0)\n",
                      m_dataObject);
     m_textFile.Write(i + 1, "m_messageString = \"Can not Delete Record!\";\n");
+    m_textFile.Write(i, "else ");
+    WriteTooManyRowsRefusal(i);
     m_textFile.Write(i, "else\n");
     m_textFile.Write(i, "{\n");
     for (const Table* table : m_transaction.GetDetailTables())

@@ -41,6 +41,7 @@ private:
     void WriteAddDetails(const Table& table, int indent);
     void WriteHandleUpdate(int indent);
     void WriteSaveRefusals(int indent, bool update);
+    void WriteTooManyRowsRefusal(int indent);
     void WriteUpdateDetails(const Table& table, int indent);
     void WriteHandleDelete(int indent);
     void WriteDeleteDetails(const Table& table, int indent);

@@ -172,6 +172,14 @@ public class TransactionPagesCheck
               "DELETE FROM order_basic WHERE order_basic_id = 9",
               Changes());
 
+        // A delete posting more rows than a grid holds deletes nothing.
+        StringBuilder deleted = new StringBuilder("ACTION=DELETE&order_basic_id=9");
+        for (int row = 1; row <= UtilHandler.MAX_DETAIL_ROWS + 1; row++)
+            deleted.Append("&order_payment_inp" + row + "=" + row + "&order_payment_id" + row + "=7");
+        object crowdedDelete = NewPage(typeof(order_entryUpdate), deleted.ToString());
+        Call(crowdedDelete, "handleDelete");
+        Check("handleDelete of too many rows", UtilHandler.TOO_MANY_ROWS + "|", Message(crowdedDelete) + "|" + Changes());
+
         // An order that is gone deletes nothing.
         object gone = NewPage(typeof(order_entryUpdate), "ACTION=DELETE&order_basic_id=8&order_line_inp1=1&order_line_id1=4");
         Call(gone, "handleDelete");

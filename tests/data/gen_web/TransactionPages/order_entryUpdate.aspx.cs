@@ -317,6 +317,8 @@ namespace Shop
 				String id = this.order_basic_id.Value;
 				if (new UtilHandler().ToSqlNumber(id, null) == null || m_order_entry.SelectRecord(id).Rows.Count == 0)
 					m_messageString = "Can not Delete Record!";
+				else if (new UtilHandler().HasTooManyRows(this, new String[] { "order_line_inp", "order_payment_inp" }))
+					m_messageString = UtilHandler.TOO_MANY_ROWS;
 				else
 				{
 					delete_order_line();

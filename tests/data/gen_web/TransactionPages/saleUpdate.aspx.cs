@@ -230,6 +230,8 @@ namespace Shop
 				String id = this.Request.Params["sale_basic_id"];
 				if (new UtilHandler().ToSqlNumber(id, null) == null || m_sale.SelectRecord(id).Rows.Count == 0)
 					m_messageString = "Can not Delete Record!";
+				else if (new UtilHandler().HasTooManyRows(this, new String[] { "inp" }))
+					m_messageString = UtilHandler.TOO_MANY_ROWS;
 				else
 				{
 					delete_sale_line();
