@@ -200,6 +200,15 @@ void FormCodeBehindWriter::WriteUpdatePageLoad(int indent)
         m_textFile.Write(i + 2, "WriteReportServer();\n");
     m_textFile.Write(i + 2, "WriteMenus();\n");
     m_textFile.Write(i + 2, "ManageLinkVisibility();\n");
+    // A role that only a report's rows lead here gets no buttons that act on the record.
+    m_textFile.Write(i + 2, "if (m_role != ASPXMenuWriter.ADMINISTRATOR_ROLE && !new "
+                            "ASPXMenuWriter().MayAct(m_role, "
+                            "Request.AppRelativeCurrentExecutionFilePath))\n");
+    m_textFile.Write(i + 2, "{\n");
+    m_textFile.Write(i + 3, "UpdateButton.Visible = false;\n");
+    if (m_form.GetDisplayType() != 1)
+        m_textFile.Write(i + 3, "DeleteButton.Visible = false;\n");
+    m_textFile.Write(i + 2, "}\n");
     m_textFile.Write(i + 2, "if (m_%s != null && m_%s.Length > 0)\n", m_key, m_key);
     m_textFile.Write(i + 2, "{\n");
     m_textFile.Write(i + 3, "%s.Value = m_%s;\n", m_key, m_key);

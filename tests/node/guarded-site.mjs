@@ -709,8 +709,13 @@ async function reportsGrantTheirRowsOnly() {
     const reader = new Client();
     check((await login(reader, "reader", "Reader-pass1")).status === 302, "the reader cannot log in");
     check((await reader.request(`${ui}/document_Report_report.aspx`)).status === 200, "the reader's report does not answer");
-    check((await reader.request(`${ui}/documentUpdate.aspx?document_id=2`)).status === 200,
-        "the Update page that the reader's report links to does not answer");
+    const rowPage = await reader.request(`${ui}/documentUpdate.aspx?document_id=2`);
+    check(rowPage.status === 200 && /value="Marked"/.test(rowPage.text),
+        `the Update page that the reader's report links to answers ${rowPage.status}`);
+    check(!/UpdateButton|DeleteButton/.test(rowPage.text), "the reader's Update page shows the Update or Delete button");
+    const adminPage = await admin.request(`${ui}/documentUpdate.aspx?document_id=2`);
+    check(/UpdateButton/.test(adminPage.text) && /DeleteButton/.test(adminPage.text),
+        "the administrator's Update page lacks the Update or Delete button");
     const token = await reader.token(dashBoard);
     await expectRefused("the reader opens the document's Add page", () => reader.request(`${ui}/documentAdd.aspx`));
     await expectRefused("the reader adds a document", () => reader.request(`${ui}/documentAdd.aspx`,

@@ -120,7 +120,20 @@ public class FormPagesCheck
         HttpContext context = ContextOf(page);
         if (cookieRole != null)
             context.Request.Cookies.Add(new HttpCookie("login_role", cookieRole));
-        Call(page, "Page_Load", null, EventArgs.Empty);
+        try
+        {
+            page.GetType().GetMethod("Page_Load", BindingFlags.NonPublic | BindingFlags.Instance)
+                .Invoke(page, new object[] { null, EventArgs.Empty });
+        }
+        catch (TargetInvocationException e)
+        {
+            // What runs after a redirect is not the page's answer: a host ends the response there.
+            if (context.Response.StatusCode != 302)
+            {
+                Console.WriteLine("FAILED Page_Load: " + e.InnerException);
+                failures++;
+            }
+        }
         // The session's account check aside.
         DBHandler.Statements.RemoveAll(delegate(string run) { return run.Contains("FROM useraccount INNER JOIN personnel_role"); });
         string statement = LastStatement();

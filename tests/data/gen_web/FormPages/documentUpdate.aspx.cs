@@ -50,6 +50,11 @@ namespace Shop
 			{
 				WriteMenus();
 				ManageLinkVisibility();
+				if (m_role != ASPXMenuWriter.ADMINISTRATOR_ROLE && !new ASPXMenuWriter().MayAct(m_role, Request.AppRelativeCurrentExecutionFilePath))
+				{
+					UpdateButton.Visible = false;
+					DeleteButton.Visible = false;
+				}
 				if (m_document_id != null && m_document_id.Length > 0)
 				{
 					document_id.Value = m_document_id;

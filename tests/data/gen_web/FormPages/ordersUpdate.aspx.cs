@@ -58,6 +58,11 @@ namespace Shop
 
 				WriteMenus();
 				ManageLinkVisibility();
+				if (m_role != ASPXMenuWriter.ADMINISTRATOR_ROLE && !new ASPXMenuWriter().MayAct(m_role, Request.AppRelativeCurrentExecutionFilePath))
+				{
+					UpdateButton.Visible = false;
+					DeleteButton.Visible = false;
+				}
 				if (m_orders_id != null && m_orders_id.Length > 0)
 				{
 					orders_id.Value = m_orders_id;
