@@ -7,8 +7,9 @@ class TextFile;
 
 // Util\UtilHandler.cs: XML escaping, date conversion, the one helper through which request
 // values reach SQL (quote doubling and the number check), value-list lookups, file-name
-// extraction, the upload check and store, password hashing, the page guard and the page
-// message kept across a redirect.
+// extraction, the upload check and store, password hashing (a marked scheme beside the first),
+// the page guard (with the check of the session's account), the page message kept across a
+// redirect and the checks of records that are gone, of combo values and of grid rows.
 class UtilHandlerWriter
 {
 public:
