@@ -320,12 +320,19 @@ void ASPXMenuWriter::WriteFirstAssignedUrl()
         });
 }
 
-// The pages each role may open, the administrator's role, which opens every page, and the page
-// on which an account sets its password.
+// The pages each role may open, those of them on which it takes no action, the administrator's
+// role, which opens every page, and the page on which an account sets its password.
 void ASPXMenuWriter::WritePageReach()
 {
     m_textFile.Write(2, "string [,] ROLE_PAGE_LOOKUP = new string[,] {\n");
     for (const auto& [role, pages] : ReachablePages(*m_project))
+        for (const std::string& page : pages)
+            m_textFile.Write(3, "{\"%d\", \"%s\"},\n", role,
+                             EscapeCSharpString(CString(page.c_str())));
+    m_textFile.Write(3, "{\"\", \"\"}\n");
+    m_textFile.Write(2, "};\n");
+    m_textFile.Write(2, "string [,] ROLE_VIEW_ONLY_LOOKUP = new string[,] {\n");
+    for (const auto& [role, pages] : ViewOnlyPages(*m_project))
         for (const std::string& page : pages)
             m_textFile.Write(3, "{\"%d\", \"%s\"},\n", role,
                              EscapeCSharpString(CString(page.c_str())));
@@ -353,6 +360,19 @@ void ASPXMenuWriter::WritePageReach()
             {5, "return true;"},
             {3, "}"},
             {3, "return false;"},
+            {2, "}"},
+            {2,
+             "//True when the role may act on the records of a page it opens: false on the pages "
+             "that only a report's rows lead it to"},
+            {2, "public bool MayAct(String role, String page)"},
+            {2, "{"},
+            {3, "page = page.ToLower();"},
+            {3, "for (int i = 0; i < ROLE_VIEW_ONLY_LOOKUP.GetLength(0); i++)"},
+            {3, "{"},
+            {4, "if (ROLE_VIEW_ONLY_LOOKUP[i, 0] == role && ROLE_VIEW_ONLY_LOOKUP[i, 1] == page)"},
+            {5, "return false;"},
+            {3, "}"},
+            {3, "return true;"},
             {2, "}"},
         });
 }

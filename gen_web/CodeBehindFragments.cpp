@@ -723,3 +723,31 @@ void CodeBehindFragments::WriteDateDefaults(const std::vector<FieldRep*>& contro
         m_out.Write(indent, "this.%s.Value = str;\n", ControlName(*control));
     }
 }
+
+void CodeBehindFragments::WriteOfferedKeyRefusal(const std::vector<FieldRep*>& controls, int indent,
+                                                 const CString& refusal, bool afterElse)
+{
+    CString refused;
+    for (const FieldRep* control : controls)
+    {
+        const FieldRepData* data = control->GetFieldRepData();
+        const Field* back = data != nullptr ? data->GetBackField() : nullptr;
+        const Table* table = back != nullptr ? back->GetTable() : nullptr;
+        if (!IsComboControlKind(ControlKind(*control)) || table == nullptr ||
+            GetPrimaryKeyName(table) != back->GetFieldName())
+            continue;
+        refused += CString(refused.IsEmpty() ? "" : " || ") + "!new UtilHandler().IsOfferedKey(\"" +
+                   table->GetTableName() + "\", \"" + back->GetFieldName() + "\", " +
+                   ControlName(*control) + ", " +
+                   (table->FindFieldByName(Field::deletedFlagName) != nullptr ? "true" : "false") +
+                   ")";
+    }
+    if (refused.IsEmpty())
+    {
+        m_out.Write(afterElse ? 0 : indent, "");
+        return;
+    }
+    m_out.Write(afterElse ? 0 : indent, "if (%s)\n", refused);
+    m_out.Write(indent + 1, "%s\n", refusal);
+    m_out.Write(indent, "else ");
+}

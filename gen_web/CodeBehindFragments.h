@@ -86,6 +86,13 @@ public:
                           const char* itemText = "None", const char* itemValue = "null");
     // In the Add page's Page_Load: every date control set to today.
     void WriteDateDefaults(const std::vector<FieldRep*>& controls, int indent);
+    // A combo's value must be one that the page offers: a key of a record of its table that is
+    // not deleted. Writes, at the indent (none after an "else " already written), "if (<a
+    // combo's value is not offered>)", the refusal one level deeper and "else " before the line
+    // that follows; only the indent when no combo of the controls takes its values from a
+    // table's key.
+    void WriteOfferedKeyRefusal(const std::vector<FieldRep*>& controls, int indent,
+                                const CString& refusal, bool afterElse = false);
     // m_role from the session; a request that RefusedPageUrl refuses goes where it says.
     void WriteRoleCheck(int indent);
     // The same for a page without a role of its own.

@@ -21,6 +21,8 @@
 #include "model/Table.h"
 #include "platform/core/LiteralEscaping.h"
 
+#include <algorithm>
+
 namespace
 {
 // The server's answer to a confirmation that differs, the text the page's script shows.
@@ -205,6 +207,15 @@ void FormCodeBehindWriter::WriteUpdatePageLoad(int indent)
         m_textFile.Write(i + 2, "WriteReportServer();\n");
     m_textFile.Write(i + 2, "WriteMenus();\n");
     m_textFile.Write(i + 2, "ManageLinkVisibility();\n");
+    // A role that only a report's rows lead here gets no buttons that act on the record.
+    m_textFile.Write(i + 2, "if (m_role != ASPXMenuWriter.ADMINISTRATOR_ROLE && !new "
+                            "ASPXMenuWriter().MayAct(m_role, "
+                            "Request.AppRelativeCurrentExecutionFilePath))\n");
+    m_textFile.Write(i + 2, "{\n");
+    m_textFile.Write(i + 3, "UpdateButton.Visible = false;\n");
+    if (m_form.GetDisplayType() != 1)
+        m_textFile.Write(i + 3, "DeleteButton.Visible = false;\n");
+    m_textFile.Write(i + 2, "}\n");
     m_textFile.Write(i + 2, "if (m_%s != null && m_%s.Length > 0)\n", m_key, m_key);
     m_textFile.Write(i + 2, "{\n");
     m_textFile.Write(i + 3, "%s.Value = m_%s;\n", m_key, m_key);
@@ -259,18 +270,24 @@ void FormCodeBehindWriter::WriteHandleUpdate(int indent)
     const int i = indent;
     WriteHandlerHead(i, "handleUpdate");
     WriteRequestKey(i + 2, m_form.HasFileUploadControl());
-    if (m_pageFile->HasInvisibleField() || IsAccountPage())
+    // A record that is gone, or was never there, is not updated.
+    m_textFile.Write(i + 2, "if (%s.SelectRecord(id).Rows.Count == 0)\n", m_dataObject);
+    m_textFile.Write(i + 3, "m_messageString = \"Can not Update Record!\";\n");
+    m_textFile.Write(i + 2, "else\n");
+    m_textFile.Write(i + 2, "{\n");
+    if (m_pageFile->HasInvisibleField() || IsAccountPage() || HasStoredPassword())
     {
-        m_textFile.Write(i + 2, "// extracting record from database for invisible controls\n");
-        m_textFile.Write(i + 2, "DataTable dtRecord = %s.SelectRecord(id);\n", m_dataObject);
+        m_textFile.Write(i + 3, "// extracting record from database for invisible controls\n");
+        m_textFile.Write(i + 3, "DataTable dtRecord = %s.SelectRecord(id);\n", m_dataObject);
     }
-    WriteValues(i + 2, /*update=*/true);
-    m_textFile.Write(i + 2, "%s.SetValues(values);\n", m_dataObject);
-    m_textFile.Write(i + 2, "%s.SetPrimaryKey(id);\n", m_dataObject);
+    WriteValues(i + 3, /*update=*/true);
+    m_textFile.Write(i + 3, "%s.SetValues(values);\n", m_dataObject);
+    m_textFile.Write(i + 3, "%s.SetPrimaryKey(id);\n", m_dataObject);
     if (IsAccountPage())
-        WritePasswordChange(i + 2);
+        WritePasswordChange(i + 3);
     else
-        WriteConfirmedDataObjectCall(i + 2, "Update", "Updated", ConfirmedPassword("new_password"));
+        WriteConfirmedDataObjectCall(i + 3, "Update", "Updated", ConfirmedPassword("new_password"));
+    m_textFile.Write(i + 2, "}\n");
     WriteActionReply(i + 2, IsUploadPage());
     WriteCatch(i, IsUploadPage(), /*savesUploads=*/IsUploadPage());
 }
@@ -287,8 +304,11 @@ void FormCodeBehindWriter::WriteHandleDelete(int indent)
     else
     {
         WriteRequestKey(i + 2, /*fromHiddenField=*/false);
-        // A key that is not a number deletes nothing and says so.
-        m_textFile.Write(i + 2, "if (new UtilHandler().ToSqlNumber(id, null) == null)\n");
+        // A key that is not a number, or of a record that is gone, deletes nothing and says so.
+        m_textFile.Write(i + 2,
+                         "if (new UtilHandler().ToSqlNumber(id, null) == null || "
+                         "%s.SelectRecord(id).Rows.Count == 0)\n",
+                         m_dataObject);
         m_textFile.Write(i + 3, "m_messageString = \"Can not Delete Record!\";\n");
         m_textFile.Write(i + 2, "else\n");
         m_textFile.Write(i + 2, "{\n");
@@ -310,7 +330,15 @@ void FormCodeBehindWriter::WriteHandlerHead(int indent, const char* name)
 
 void FormCodeBehindWriter::WriteDataObjectCall(int indent, const char* action, const char* done)
 {
-    m_textFile.Write(indent, "if(%s.HandlePre%s())\n", m_dataObject, action);
+    // The values of the Add page's hidden controls are not read.
+    std::vector<FieldRep*> posted;
+    if (CString(action) != "Delete")
+        for (FieldRep* control : GetPlacedControls(m_form))
+            if (CString(action) != "Add" || GetVisibilityText(*m_pageFile, *control) != "Invisible")
+                posted.push_back(control);
+    m_fragments.WriteOfferedKeyRefusal(
+        posted, indent, "m_messageString = \"Can not " + CString(action) + " Record!\";");
+    m_textFile.Write(0, "if(%s.HandlePre%s())\n", m_dataObject, action);
     m_textFile.Write(indent, "{\n");
     m_textFile.Write(indent + 1, "%s.Handle%s();\n", m_dataObject, action);
     if (IsUploadPage() && CString(action) != "Delete")
@@ -336,7 +364,8 @@ void FormCodeBehindWriter::WriteConfirmedDataObjectCall(int indent, const char* 
 }
 
 // The account's own update: only with every field, its old password and a confirmed new one; the
-// user name stays the stored one; a new password ends the session's duty to set one.
+// user name stays the stored one; a new password ends the session's duty to set one and becomes
+// the session's.
 void FormCodeBehindWriter::WritePasswordChange(int indent)
 {
     m_textFile.Write(indent,
@@ -369,7 +398,14 @@ void FormCodeBehindWriter::WritePasswordChange(int indent)
     WriteDataObjectCall(indent + 1, "Update", "Updated");
     m_textFile.Write(indent + 1, "if (m_messageString == \"Record Updated Successfully!\" && "
                                  "!String.IsNullOrEmpty(this.Request.Params[\"new_password\"]))\n");
+    m_textFile.Write(indent + 1, "{\n");
     m_textFile.Write(indent + 2, "Session.Remove(\"password_required\");\n");
+    // The session goes on with the password it set.
+    m_textFile.Write(indent + 2,
+                     "Session[\"login_password\"] = "
+                     "%s.SelectRecord(id).Rows[0][\"password\"].ToString();\n",
+                     m_dataObject);
+    m_textFile.Write(indent + 1, "}\n");
     m_textFile.Write(indent, "}\n");
 }
 
@@ -446,13 +482,19 @@ void FormCodeBehindWriter::WriteValueLine(const FieldRep& control, int indent, b
             m_fragments.WriteFileUploadValue(control, indent, nullptr, m_pageBaseName + "Add.aspx");
         return;
     default:
-        // The account's own page keeps what it shows read-only, the user name, as stored.
+        // The account's own page changes the password only: the rest stays as stored.
         if (source == FieldVisibility::Invisible ||
-            (IsAccountPage() && source == FieldVisibility::ReadOnly))
+            (update && IsAccountPage() && name.Find("password") < 0))
             m_textFile.Write(indent, "String %s = dtRecord.Rows[0][\"%s\"].ToString();\n", name,
                              name);
         else
             m_textFile.Write(indent, "String %s = this.Request.Params[\"%s\"];\n", name, name);
+        // The page never shows a stored password: left empty, it stays.
+        if (update && IsStoredPassword(control))
+        {
+            m_textFile.Write(indent, "if (String.IsNullOrEmpty(%s))\n", name);
+            m_textFile.Write(indent + 1, "%s = dtRecord.Rows[0][\"%s\"].ToString();\n", name, name);
+        }
         return;
     }
 }
@@ -589,6 +631,19 @@ CString FormCodeBehindWriter::ConfirmedPassword(const char* name) const
         confirmation = confirmation || ControlName(*control) == "confirm_password";
     }
     return confirmed && confirmation ? CString(name) : CString();
+}
+
+bool FormCodeBehindWriter::IsStoredPassword(const FieldRep& control) const
+{
+    return ControlKind(control) == FieldRepData::Password && !IsAccountPage() &&
+           control.GetField() != nullptr && control.GetField()->GetTable() != nullptr &&
+           m_form.GetFormName() != "useraccount_form";
+}
+
+bool FormCodeBehindWriter::HasStoredPassword() const
+{
+    return std::ranges::any_of(GetPlacedControls(m_form), [this](const FieldRep* control)
+                               { return IsStoredPassword(*control); });
 }
 
 bool FormCodeBehindWriter::IsAccountPage() const

@@ -68,6 +68,9 @@ private:
     std::vector<FieldRep*> RecomputingControls() const;
     bool IsUploadPage() const;
     bool IsAccountPage() const;
+    // A password control of the form's table, which an Update page keeps when left empty.
+    bool IsStoredPassword(const FieldRep& control) const;
+    bool HasStoredPassword() const;
     // The name when the page shows it and "confirm_password", which must repeat it; else empty.
     CString ConfirmedPassword(const char* name) const;
     CString PageClass(const char* suffix) const;

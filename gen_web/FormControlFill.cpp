@@ -244,6 +244,8 @@ void FormControlFill::WriteFillControls(int indent)
     WriteColumnFills(i + 3);
     m_out.Write(i + 2, "}\n");
     m_out.Write(i + 1, "}\n");
+    m_out.Write(i + 1, "if (numRows == 0)\n");
+    m_out.Write(i + 2, "new UtilHandler().ShowRecordMissing(this);\n");
     m_out.Write(i, "}\n");
 }
 
@@ -274,7 +276,6 @@ void FormControlFill::WriteColumnFills(int indent)
             m_fragments.WriteCheckBoxColumnFill(*control, indent);
             break;
         case FieldRepData::TextArea:
-        case FieldRepData::Password:
             m_fragments.WriteValueColumnFill(*control, indent);
             break;
         case FieldRepData::FileUpload:

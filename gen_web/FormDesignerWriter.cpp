@@ -39,8 +39,13 @@ void FormDesignerWriter::WriteDeclarations()
     WriteDeclaration("HtmlControls.HtmlForm %s;\n", m_form.GetFormName());
     m_textFile.Write(0, "\n");
     if (update)
+    {
         WriteDeclaration("WebControls.HiddenField %s;\n",
                          m_form.GetTable()->GetPrimaryKeyField()->GetFieldName());
+        WriteDeclaration("HtmlControls.HtmlInputButton UpdateButton;\n", "");
+        if (m_form.GetDisplayType() != 1)
+            WriteDeclaration("HtmlControls.HtmlInputButton DeleteButton;\n", "");
+    }
     WriteDesignerControlDeclarations(m_textFile, m_form.GetFieldReps(), update);
     if (m_form.GetReport() != nullptr)
         WriteDeclaration("HtmlControls.HtmlGenericControl reportDiv;\n", "");

@@ -237,9 +237,9 @@ void LoginPartialClassWriter::WritePreUpdateCheck()
     m_textFile.Write(5, "String existingPassword = dataTable.Rows[0][\"password\"].ToString();\n");
     m_textFile.Write(5, "UtilHandler util = new UtilHandler();\n");
     m_textFile.Write(5, "int userAccount_id = Convert.ToInt32(m_primaryKey);\n");
-    m_textFile.Write(5, "m_password = util.HashPassword(m_password, userAccount_id);\n");
     m_textFile.Write(5, "//Check if existing password is matching\n");
-    m_textFile.Write(5, "if (m_password.CompareTo(existingPassword) != 0)\n");
+    m_textFile.Write(5,
+                     "if (!util.IsStoredPassword(m_password, userAccount_id, existingPassword))\n");
     m_textFile.Write(5, "{\n");
     m_textFile.Write(6, "stat = false;\n");
     m_textFile.Write(5, "}\n");

@@ -90,18 +90,38 @@ std::vector<const FormInterface*> LinkedPages(const FormInterface& page)
     for (const FieldRep* control : page.GetFieldReps())
         if (control->GetFieldRepData() != nullptr)
             addLinks(control->GetFieldRepData()->GetLinkControls());
-    if (const auto* report = dynamic_cast<const ApplicationReport*>(&page))
-    {
-        std::vector<ReportField*> columns;
-        report->CollectReportFields(columns);
-        for (const ReportField* column : columns)
-            if (column->GetAspFile() != nullptr)
-                linked.push_back(column->GetAspFile()->GetOwnerPage());
-        if (report->GetTable() != nullptr && report->GetModule() != nullptr)
-            linked.push_back(report->GetModule()->GetMasterFormForTable(report->GetTable(), false));
-    }
     std::erase(linked, nullptr);
     return linked;
+}
+
+// The page files that a report's rows link to: its link cells' pages and the Update page of its
+// table's form; never an Add page.
+std::vector<const AspFile*> ReportRowFiles(const FormInterface& page)
+{
+    std::vector<const AspFile*> files;
+    const auto* report = dynamic_cast<const ApplicationReport*>(&page);
+    if (report == nullptr)
+        return files;
+    std::vector<ReportField*> columns;
+    report->CollectReportFields(columns);
+    for (const ReportField* column : columns)
+        files.push_back(column->GetAspFile());
+    const Form* form = report->GetTable() != nullptr && report->GetModule() != nullptr
+                           ? report->GetModule()->GetMasterFormForTable(report->GetTable(), false)
+                           : nullptr;
+    if (form != nullptr)
+        files.push_back(form->FindAspFileByType(formUpdateFileKind));
+    std::erase_if(files,
+                  [](const AspFile* file)
+                  {
+                      return file == nullptr || !file->IsAspxFile() ||
+                             file->GetFileKind() == formAddFileKind ||
+                             file->GetFileKind() == transactionAddFileKind ||
+                             file->GetOwnerPage() == nullptr ||
+                             file->GetOwnerPage()->GetModule() == nullptr ||
+                             IsAccountPage(*file->GetOwnerPage());
+                  });
+    return files;
 }
 
 void AddFiles(const FormInterface& page, std::set<std::string>& paths)
@@ -120,14 +140,24 @@ void AddFiles(const FormInterface& page, std::set<std::string>& paths)
 }
 } // namespace
 
-std::map<int, std::set<std::string>> ReachablePages(const ForgeonProject& project)
+namespace
+{
+// Each role's pages as its menus, dashboards and their links lead to it, and the pages that only
+// a report's rows lead it to.
+struct RoleReach
+{
+    std::set<std::string> pages;
+    std::set<std::string> rowPages;
+};
+
+std::map<int, RoleReach> RoleReaches(const ForgeonProject& project)
 {
     std::vector<const FormInterface*> passwordPages;
     for (const Module* module : project.GetModules())
         for (const Form* form : module->GetMasterForms())
             if (form->GetFormName() == changePasswordFormName)
                 passwordPages.push_back(form);
-    std::map<int, std::set<std::string>> reach;
+    std::map<int, RoleReach> reach;
     for (const Module* module : project.GetModules())
     {
         for (const Designation* role : module->GetDesignations())
@@ -138,7 +168,7 @@ std::map<int, std::set<std::string>> ReachablePages(const ForgeonProject& projec
             for (const DashBoardPage* dashBoard : RoleDashBoardPages(project, *role))
                 pending.push_back(dashBoard);
             std::vector<const FormInterface*> seen;
-            std::set<std::string>& paths = reach[role->GetId()];
+            RoleReach& paths = reach[role->GetId()];
             while (!pending.empty())
             {
                 const FormInterface* page = pending.back();
@@ -147,13 +177,39 @@ std::map<int, std::set<std::string>> ReachablePages(const ForgeonProject& projec
                     IsAccountPage(*page))
                     continue;
                 seen.push_back(page);
-                AddFiles(*page, paths);
+                AddFiles(*page, paths.pages);
+                for (const AspFile* file : ReportRowFiles(*page))
+                    paths.rowPages.insert(Lowered(
+                        PagePath(*file->GetOwnerPage()->GetModule(), file->GetDefaultFileName())));
                 for (const FormInterface* linked : LinkedPages(*page))
                     pending.push_back(linked);
             }
+            for (const std::string& page : paths.pages)
+                paths.rowPages.erase(page);
         }
     }
     return reach;
+}
+} // namespace
+
+std::map<int, std::set<std::string>> ReachablePages(const ForgeonProject& project)
+{
+    std::map<int, std::set<std::string>> pages;
+    for (auto& [role, reach] : RoleReaches(project))
+    {
+        pages[role] = std::move(reach.pages);
+        pages[role].insert(reach.rowPages.begin(), reach.rowPages.end());
+    }
+    return pages;
+}
+
+std::map<int, std::set<std::string>> ViewOnlyPages(const ForgeonProject& project)
+{
+    std::map<int, std::set<std::string>> pages;
+    for (auto& [role, reach] : RoleReaches(project))
+        if (!reach.rowPages.empty())
+            pages[role] = std::move(reach.rowPages);
+    return pages;
 }
 
 std::vector<UploadColumn> UploadColumns(const ForgeonProject& project)

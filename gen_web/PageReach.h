@@ -13,9 +13,10 @@ class ForgeonProject;
 class Menu;
 
 // The pages that each role of the project may open, by role id: the pages its menus and its
-// dashboard pages lead to and the pages those lead to through their links and report link cells
-// (a dashboard shows only the links that lead to the role's own pages), with every page of the
-// same form, master-detail page or report, and the change-password form's Update page. The pages
+// dashboard pages lead to and the pages those lead to through their links (a dashboard shows only
+// the links that lead to the role's own pages), with every page of the same form, master-detail
+// page or report, and the change-password form's Update page. A report adds only the pages its
+// rows link to, never an Add page, and those only to be opened (ViewOnlyPages). The pages
 // of the user accounts are left to the administrator, who may open every page. Each page as the
 // application-relative path "~/<module>/UI/<file>", lower-cased.
 std::map<int, std::set<std::string>> ReachablePages(const ForgeonProject& project);
@@ -32,6 +33,10 @@ struct UploadColumn
 // The columns of the project's forms and master-detail pages whose control is a file upload,
 // in page and control order.
 std::vector<UploadColumn> UploadColumns(const ForgeonProject& project);
+
+// Of each role's pages, by role id, those that only a report's rows lead it to: it opens them but
+// takes no action on their records. Roles without such pages are left out.
+std::map<int, std::set<std::string>> ViewOnlyPages(const ForgeonProject& project);
 
 // The application-relative path of the change-password Update page of the login module, as
 // above but in its own case; empty when the project has none.

@@ -308,7 +308,8 @@ void TransactionCodeBehindWriter::WriteHandleAdd(int indent)
     WriteHandlerHead(indent, "handleAdd");
     WriteValuesArray(*m_transaction.GetBasicTable(), i, /*update=*/false);
     m_textFile.Write(i, "%s.SetValues(values);\n", m_dataObject);
-    m_textFile.Write(i, "if(%s.HandlePreAdd())\n", m_dataObject);
+    WriteSaveRefusals(i, /*update=*/false);
+    m_textFile.Write(i, "else if(%s.HandlePreAdd())\n", m_dataObject);
     m_textFile.Write(i, "{\n");
     m_textFile.Write(i + 1, "DataTable dbTable = %s.HandleAdd();\n", m_dataObject);
     if (IsUploadPage())
@@ -420,7 +421,8 @@ void TransactionCodeBehindWriter::WriteHandleUpdate(int indent)
     WriteValuesArray(*m_transaction.GetBasicTable(), i, /*update=*/true);
     m_textFile.Write(i, "%s.SetValues(values);\n", m_dataObject);
     m_textFile.Write(i, "%s.SetPrimaryKey(id);\n", m_dataObject);
-    m_textFile.Write(i, "if(%s.HandlePreUpdate())\n", m_dataObject);
+    WriteSaveRefusals(i, /*update=*/true);
+    m_textFile.Write(i, "else if(%s.HandlePreUpdate())\n", m_dataObject);
     m_textFile.Write(i, "{\n");
     m_textFile.Write(i + 1, "%s.HandleUpdate();\n", m_dataObject);
     if (IsUploadPage())
@@ -433,6 +435,39 @@ void TransactionCodeBehindWriter::WriteHandleUpdate(int indent)
     m_textFile.Write(i + 1, "m_messageString = \"Can not Update Basic Record\";\n");
     WriteReply(i);
     WriteCatch(indent, /*savesUploads=*/IsUploadPage());
+}
+
+// An update of a record that is gone, a combo value that the page never offered and a post of
+// more detail rows than a grid holds save nothing and say so.
+void TransactionCodeBehindWriter::WriteSaveRefusals(int indent, bool update)
+{
+    const char* refusal = update ? "m_messageString = \"Can not Update Record!\";"
+                                 : "m_messageString = \"Can not Add Record!\";";
+    if (update)
+    {
+        m_textFile.Write(indent, "if (%s.SelectRecord(id).Rows.Count == 0)\n", m_dataObject);
+        m_textFile.Write(indent + 1, "%s\n", refusal);
+        m_textFile.Write(indent, "else ");
+    }
+    std::vector<FieldRep*> posted;
+    for (FieldRep* control : ControlsOf(*m_transaction.GetBasicTable()))
+        if (IsPlaced(control) &&
+            (update || GetVisibilityText(*m_pageFile, *control) != "Invisible"))
+            posted.push_back(control);
+    m_fragments.WriteOfferedKeyRefusal(posted, indent, refusal, /*afterElse=*/update);
+    WriteTooManyRowsRefusal(indent);
+}
+
+// After an "else " already written: "if" the grids post more rows than they hold, the refusal.
+void TransactionCodeBehindWriter::WriteTooManyRowsRefusal(int indent)
+{
+    CString prefixes;
+    for (const Table* table : m_transaction.GetDetailTables())
+        prefixes += CString(prefixes.IsEmpty() ? "" : ", ") + "\"" +
+                    GetGridRowPrefix(m_transaction, *table) + "inp\"";
+    m_textFile.Write(0, "if (new UtilHandler().HasTooManyRows(this, new String[] { %s }))\n",
+                     prefixes);
+    m_textFile.Write(indent + 1, "m_messageString = UtilHandler.TOO_MANY_ROWS;\n");
 }
 
 void TransactionCodeBehindWriter::WriteUpdateDetails(const Table& table, int indent)
@@ -474,9 +509,14 @@ void TransactionCodeBehindWriter::WriteHandleDelete(int indent)
     const int i = indent + 2;
     WriteHandlerHead(indent, "handleDelete");
     WriteRequestKey("id", i);
-    // A key that is not a number deletes nothing and says so.
-    m_textFile.Write(i, "if (new UtilHandler().ToSqlNumber(id, null) == null)\n");
+    // A key that is not a number, or of no stored record, deletes nothing and says so.
+    m_textFile.Write(i,
+                     "if (new UtilHandler().ToSqlNumber(id, null) == null || "
+                     "%s.SelectRecord(id).Rows.Count == 0)\n",
+                     m_dataObject);
     m_textFile.Write(i + 1, "m_messageString = \"Can not Delete Record!\";\n");
+    m_textFile.Write(i, "else ");
+    WriteTooManyRowsRefusal(i);
     m_textFile.Write(i, "else\n");
     m_textFile.Write(i, "{\n");
     for (const Table* table : m_transaction.GetDetailTables())

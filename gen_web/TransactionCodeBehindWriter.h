@@ -40,6 +40,8 @@ private:
     void WriteHandleAdd(int indent);
     void WriteAddDetails(const Table& table, int indent);
     void WriteHandleUpdate(int indent);
+    void WriteSaveRefusals(int indent, bool update);
+    void WriteTooManyRowsRefusal(int indent);
     void WriteUpdateDetails(const Table& table, int indent);
     void WriteHandleDelete(int indent);
     void WriteDeleteDetails(const Table& table, int indent);

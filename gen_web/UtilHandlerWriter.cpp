@@ -29,6 +29,7 @@ void UtilHandlerWriter::Write()
     WriteAccountChecks();
     WriteDetailCheck();
     WritePageMessage();
+    WriteRecordChecks();
     WriteUploadStore();
     WritePrintedReports();
     m_file.Write(1, "}\n");
@@ -223,31 +224,55 @@ void UtilHandlerWriter::WriteIsExecutableFile()
 void UtilHandlerWriter::WriteHashPassword()
 {
     WriteCodeLines(
-        m_file, {
-                    {2, "public string HashPassword(string password, int id)"},
-                    {2, "{"},
-                    {3, "if (String.IsNullOrEmpty(password) || password == \"null\")"},
-                    {4, "return password; //no hashing if the password is empty"},
-                    {3, "ASCIIEncoding encoder = new ASCIIEncoding();"},
-                    {3, "Byte[] passwordBytes = encoder.GetBytes(password);"},
-                    {3, "//create an arbitrary salt using id"},
-                    {3, "int salt = unchecked(id + (4729133 << 16));"},
-                    {3, "salt = unchecked(salt + 861257);"},
-                    {3, "Byte[] idBytes = new Byte[4];"},
-                    {3, "idBytes[0] = (Byte)(salt >> 24);"},
-                    {3, "idBytes[1] = (Byte)(salt >> 16);"},
-                    {3, "idBytes[2] = (Byte)(salt >> 8);"},
-                    {3, "idBytes[3] = (Byte)(salt >> 0);"},
-                    {3, "//creating he hashing bytes using passward and salt"},
-                    {3, "Byte[] hashInput = new Byte[passwordBytes.Length + idBytes.Length];"},
-                    {3, "Array.Copy(passwordBytes, 0, hashInput, 0, passwordBytes.Length);"},
-                    {3, "Array.Copy(idBytes, 0, hashInput, passwordBytes.Length, idBytes.Length);"},
-                    {3, "SHA1 sha1 = SHA1.Create();"},
-                    {3, "Byte[] computedHash = sha1.ComputeHash(hashInput);"},
-                    {3, "string hashString = encoder.GetString(computedHash);"},
-                    {3, "return hashString;"},
-                    {2, "}"},
-                });
+        m_file,
+        {
+            {2, "//The stored form of a password: the mark of the scheme and the salted digest of "
+                "its UTF-8 bytes in base 64"},
+            {2, "public string HashPassword(string password, int id)"},
+            {2, "{"},
+            {3, "if (String.IsNullOrEmpty(password) || password == \"null\")"},
+            {4, "return password; //no hashing if the password is empty"},
+            {3,
+             "return PASSWORD_SCHEME + Convert.ToBase64String(SaltedDigest(Encoding.UTF8.GetBytes("
+             "password), id));"},
+            {2, "}"},
+            {2, "const string PASSWORD_SCHEME = \"U8:\";"},
+            {2,
+             "//The stored form of the first scheme: the digest of the ASCII bytes, read back as "
+             "ASCII"},
+            {2, "string HashPasswordAsAscii(string password, int id)"},
+            {2, "{"},
+            {3, "if (String.IsNullOrEmpty(password) || password == \"null\")"},
+            {4, "return password;"},
+            {3, "ASCIIEncoding encoder = new ASCIIEncoding();"},
+            {3, "return encoder.GetString(SaltedDigest(encoder.GetBytes(password), id));"},
+            {2, "}"},
+            {2, "//True when the stored form, of either scheme, is that of the typed password"},
+            {2, "public bool IsStoredPassword(string typed, int id, string stored)"},
+            {2, "{"},
+            {3, "bool marked = stored.Length == PASSWORD_SCHEME.Length + 28 && "
+                "stored.StartsWith(PASSWORD_SCHEME);"},
+            {3, "return (marked ? HashPassword(typed, id) : HashPasswordAsAscii(typed, id)) == "
+                "stored;"},
+            {2, "}"},
+            {2, "Byte[] SaltedDigest(Byte[] passwordBytes, int id)"},
+            {2, "{"},
+            {3, "//create an arbitrary salt using id"},
+            {3, "int salt = unchecked(id + (4729133 << 16));"},
+            {3, "salt = unchecked(salt + 861257);"},
+            {3, "Byte[] idBytes = new Byte[4];"},
+            {3, "idBytes[0] = (Byte)(salt >> 24);"},
+            {3, "idBytes[1] = (Byte)(salt >> 16);"},
+            {3, "idBytes[2] = (Byte)(salt >> 8);"},
+            {3, "idBytes[3] = (Byte)(salt >> 0);"},
+            {3, "//creating he hashing bytes using passward and salt"},
+            {3, "Byte[] hashInput = new Byte[passwordBytes.Length + idBytes.Length];"},
+            {3, "Array.Copy(passwordBytes, 0, hashInput, 0, passwordBytes.Length);"},
+            {3, "Array.Copy(idBytes, 0, hashInput, passwordBytes.Length, idBytes.Length);"},
+            {3, "SHA1 sha1 = SHA1.Create();"},
+            {3, "return sha1.ComputeHash(hashInput);"},
+            {2, "}"},
+        });
 }
 
 void UtilHandlerWriter::WriteFieldValues()
@@ -275,6 +300,7 @@ void UtilHandlerWriter::WritePageGuard()
                 "its scripts."},
             {2, "public String RefusedPageUrl(System.Web.UI.Page page, String loginUrl)"},
             {2, "{"},
+            {3, "page.Response.AddHeader(\"X-Frame-Options\", \"SAMEORIGIN\");"},
             {3, "System.Web.SessionState.HttpSessionState session = page.Session;"},
             {3, "Object role = LoggedInRole(session, page.Request);"},
             {3, "if (role == null)"},
@@ -289,15 +315,21 @@ void UtilHandlerWriter::WritePageGuard()
             {4, "if (!passwordRequired && !new ASPXMenuWriter().MayOpen(role.ToString(), path))"},
             {5, "return loginUrl + \"?Refused=1\";"},
             {3, "}"},
-            {3, "if (!IsActionAllowed(page))"},
+            {3, "if (!IsActionAllowed(page, role.ToString()))"},
             {4, "return loginUrl + \"?Refused=1\";"},
+            {3, "if (!IsAccountUnchanged(session))"},
+            {3, "{"},
+            {4, "session.Abandon();"},
+            {4, "return loginUrl;"},
+            {3, "}"},
             {3, "page.ClientScript.RegisterHiddenField(\"REQUEST_TOKEN\", "
                 "Convert.ToString(session[\"request_token\"]));"},
             {3, "return null;"},
             {2, "}"},
             {2, "//True for a request without an action or with a read-only one, and for a POST "
                 "with the session's token"},
-            {2, "bool IsActionAllowed(System.Web.UI.Page page)"},
+            {2, "//to a page on whose records the role acts"},
+            {2, "bool IsActionAllowed(System.Web.UI.Page page, String role)"},
             {2, "{"},
             {3, "String action = page.Request.Params[\"ACTION\"];"},
             {3, "String[] readOnly = { \"LOAD\", \"UPDATECONTROLS\", \"REFRESHGRID\", "
@@ -305,6 +337,10 @@ void UtilHandlerWriter::WritePageGuard()
             {3, "if (action == null || Array.IndexOf(readOnly, action) >= 0 || "
                 "action.Contains(\"RECOMPUTE\"))"},
             {4, "return true;"},
+            {3,
+             "if (role != ASPXMenuWriter.ADMINISTRATOR_ROLE && !new ASPXMenuWriter().MayAct(role, "
+             "page.Request.AppRelativeCurrentExecutionFilePath))"},
+            {4, "return false;"},
             {3, "Object token = page.Session[\"request_token\"];"},
             {3, "return page.Request.HttpMethod == \"POST\" && token != null && "
                 "page.Request.Form[\"REQUEST_TOKEN\"] == token.ToString();"},
@@ -321,6 +357,24 @@ void UtilHandlerWriter::WritePageGuard()
                 "key.ToString())"},
             {4, "return null;"},
             {3, "return role;"},
+            {2, "}"},
+            {2, "//True while the session's account is not deleted and keeps the role and the "
+                "password it logged in with"},
+            {2, "public bool IsAccountUnchanged(System.Web.SessionState.HttpSessionState session)"},
+            {2, "{"},
+            {3, "String sqlString = \"SELECT useraccount.password, personnel_role.role_no FROM "
+                "useraccount INNER JOIN personnel_role \";"},
+            {3,
+             "sqlString += \"ON useraccount.personnel_role_id = personnel_role.personnel_role_id "
+             "\";"},
+            {3,
+             "sqlString += \"WHERE useraccount.Is_Deleted = 'N' AND useraccount.useraccount_id = "
+             "\" + ToSqlNumber(Convert.ToString(session[\"login_id\"]), \"0\");"},
+            {3, "DataTable account = new DBHandler().ExecuteQuery(sqlString);"},
+            {3, "return account.Rows.Count == 1 && account.Rows[0][\"role_no\"].ToString() == "
+                "Convert.ToString(session[\"login_role\"]) &&"},
+            {4, "account.Rows[0][\"password\"].ToString() == "
+                "Convert.ToString(session[\"login_password\"]);"},
             {2, "}"},
             {2, "//A new random value for a login key or a request token"},
             {2, "public String NewToken()"},
@@ -346,9 +400,59 @@ void UtilHandlerWriter::WriteAccountChecks()
             {3, "String stored = record.Rows[0][\"password\"].ToString();"},
             {3, "if (String.IsNullOrEmpty(typed) && stored != \"\")"},
             {4, "return \"Please enter the old password.\";"},
-            {3, "if (HashPassword(typed == null ? \"\" : typed, Convert.ToInt32(id)) != stored)"},
+            {3,
+             "if (!IsStoredPassword(typed == null ? \"\" : typed, Convert.ToInt32(id), stored))"},
             {4, "return \"The old password is not correct.\";"},
             {3, "return null;"},
+            {2, "}"},
+        });
+}
+
+void UtilHandlerWriter::WriteRecordChecks()
+{
+    WriteCodeLines(
+        m_file,
+        {
+            {2, "//Shows, on a page opened on a record that is gone or never was, that it does not "
+                "exist"},
+            {2, "public void ShowRecordMissing(System.Web.UI.Page page)"},
+            {2, "{"},
+            {3, "page.ClientScript.RegisterStartupScript(typeof(UtilHandler), \"recordMissing\","},
+            {4, "\"var shown = document.querySelector('#messageDiv, [id$=\\\"MessageLabel\\\"]');"
+                " if (shown) shown.textContent = 'The record does not exist.';\", true);"},
+            {2, "}"},
+            {2, "//The most rows that a detail grid holds, and the answer to a post of more"},
+            {2, "public const int MAX_DETAIL_ROWS = 200;"},
+            {2, "public const String TOO_MANY_ROWS = \"A page holds at most 200 detail rows.\";"},
+            {2,
+             "//True when a grid, by the names of its rows' numbering inputs, posts more rows than "
+             "it holds"},
+            {2, "public bool HasTooManyRows(System.Web.UI.Page page, String[] rowInputs)"},
+            {2, "{"},
+            {3, "foreach (String rowInput in rowInputs)"},
+            {3, "{"},
+            {4, "if (page.Request.Params[rowInput + (MAX_DETAIL_ROWS + 1)] != null)"},
+            {5, "return true;"},
+            {3, "}"},
+            {3, "return false;"},
+            {2, "}"},
+            {2, "//True for no value (the None item) and for the key of a record of the table that "
+                "is not deleted:"},
+            {2, "//the values that a combo of the table offers"},
+            {2,
+             "public bool IsOfferedKey(String table, String key, String value, bool softDeleted)"},
+            {2, "{"},
+            {3, "if (String.IsNullOrEmpty(value) || value == \"null\")"},
+            {4, "return true;"},
+            {3, "String number = ToSqlNumber(value, null);"},
+            {3, "if (number == null)"},
+            {4, "return false;"},
+            {3,
+             "String sqlString = \"SELECT \" + key + \" FROM \" + table + \" WHERE \" + key + \" = "
+             "\" + number;"},
+            {3, "if (softDeleted)"},
+            {4, "sqlString += \" AND Is_Deleted = 'N'\";"},
+            {3, "return new DBHandler().ExecuteQuery(sqlString).Rows.Count > 0;"},
             {2, "}"},
         });
 }
@@ -595,22 +699,32 @@ void UtilHandlerWriter::WriteUploadedFileHandler()
                  "context.Request);\n",
                  m_namespace);
     WriteCodeLines(
+        m_file, {
+                    {2, "if (role == null)"},
+                    {2, "{"},
+                    {3, "context.Response.Redirect(LOGIN_PAGE);"},
+                    {3, "return;"},
+                    {2, "}"},
+                    {2, "if (!System.IO.File.Exists(path))"},
+                    {2, "{"},
+                    {3, "context.Response.StatusCode = 404;"},
+                    {3, "return;"},
+                    {2, "}"},
+                    {2, "if (context.Session[\"password_required\"] != null || !IsHeldForRole(role."
+                        "ToString(), path.Substring(folder.Length).Replace('\\\\', '/')))"},
+                    {2, "{"},
+                    {3, "context.Response.Redirect(LOGIN_PAGE + \"?Refused=1\");"},
+                    {3, "return;"},
+                    {2, "}"},
+                });
+    m_file.Write(2, "if (!new %s.UtilHandler().IsAccountUnchanged(context.Session))\n",
+                 m_namespace);
+    WriteCodeLines(
         m_file,
         {
-            {2, "if (role == null)"},
             {2, "{"},
+            {3, "context.Session.Abandon();"},
             {3, "context.Response.Redirect(LOGIN_PAGE);"},
-            {3, "return;"},
-            {2, "}"},
-            {2, "if (!System.IO.File.Exists(path))"},
-            {2, "{"},
-            {3, "context.Response.StatusCode = 404;"},
-            {3, "return;"},
-            {2, "}"},
-            {2, "if (context.Session[\"password_required\"] != null || !IsHeldForRole(role."
-                "ToString(), path.Substring(folder.Length).Replace('\\\\', '/')))"},
-            {2, "{"},
-            {3, "context.Response.Redirect(LOGIN_PAGE + \"?Refused=1\");"},
             {3, "return;"},
             {2, "}"},
             {2, "context.Response.ContentType = \"application/octet-stream\";"},

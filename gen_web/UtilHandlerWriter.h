@@ -7,8 +7,10 @@ class TextFile;
 
 // Util\UtilHandler.cs: XML escaping, date conversion, the one helper through which request
 // values reach SQL (quote doubling and the number check), value-list lookups, file-name
-// extraction, the upload check and store, password hashing, the page guard, the page message
-// kept across a redirect and the printed reports; and the handler that sends uploaded files.
+// extraction, the upload check and store, password hashing (a marked scheme beside the first),
+// the page guard (with the check of the session's account), the page message kept across a
+// redirect, the checks of records that are gone, of combo values and of grid rows, and the
+// printed reports; and the handler that sends uploaded files.
 class UtilHandlerWriter
 {
 public:
@@ -34,6 +36,8 @@ private:
     void WriteDetailCheck();
     // The message an answer leaves in the session for the page it redirects to.
     void WritePageMessage();
+    // The notice of a record that is gone and the check of a key that a combo posts.
+    void WriteRecordChecks();
     // The upload check and store, and the removal of files whose record was not saved.
     void WriteUploadStore();
     // Printed reports kept for the session that printed them until they are sent.

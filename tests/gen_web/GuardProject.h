@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entities/AspFile.h"
 #include "entities/DashBoardPage.h"
 #include "entities/Designation.h"
 #include "entities/Form.h"
@@ -7,6 +8,7 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
+#include "model/FieldVisibility.h"
 #include "model/ForgeonProject.h"
 #include "model/LoginPageCreator.h"
 #include "model/Module.h"
@@ -20,8 +22,9 @@
 
 // A new project "Guard" with the login pages and the table "document" (a title and an uploaded
 // scan) with its form and search report, and the administrator's master-detail page "order".
-// Besides the administrator's role, "editor" has the document's menus and "clerk" none; both
-// have the project dashboard. The document's RDLC report is the administrator's.
+// Besides the administrator's role, "editor" has the document's menus, "clerk" none and "reader"
+// the document's search report; they have the project dashboard; "retired" is inactive. The
+// document's RDLC report is the administrator's.
 class GuardProject
 {
 public:
@@ -49,6 +52,7 @@ public:
         AddRole(base, "clerk", dashBoard);
         AddOrders(base);
         creator.CreateRDLCReport();
+        AddAccountRoles(base, dashBoard);
     }
 
     ForgeonProject& Project() { return m_project; }
@@ -67,6 +71,19 @@ private:
         creator.CreateDetailTable();
         creator.CreateTransaction();
         creator.AddClassFunctions();
+    }
+
+    // "reader" holds the document's search report only; "retired" is inactive. The
+    // change-password page shows the account's role editable.
+    static void AddAccountRoles(Module& base, DashBoardPage* dashBoard)
+    {
+        AddRole(base, "reader", dashBoard)->AddMenu(base.FindMenuByName("Search document"));
+        AddRole(base, "retired", dashBoard)->SetActive(FALSE);
+        const Form* password = base.FindMasterFormByName("ChangePassword_form");
+        CString accounts = "useraccount";
+        const Field* role = base.FindTableByName(accounts)->FindFieldByName("personnel_role_id");
+        password->FindAspFileByType(7)->FindFieldVisibility(role)->SetVisibilityKind(
+            FieldVisibility::Editable);
     }
 
     static Designation* AddRole(Module& module, const char* name, DashBoardPage* dashBoard)

@@ -5,6 +5,8 @@
 // menu) log in; the pages a role may reach work in Chromium; every attack is refused, changes
 // nothing and runs no statement (the log of the site's database class tells). Prints each
 // failure and exits with their number.
+import { execFileSync } from "node:child_process";
+import crypto from "node:crypto";
 import fs from "node:fs";
 import os from "node:os";
 import path from "node:path";
@@ -228,7 +230,10 @@ for (const [what, old, message] of [
     ["without the user name", passwords.clerk, "The form did not send all of its fields."],
 ]) {
     const before = statements().length;
-    const form = { ACTION: "UPDATE", username: "clerk", new_password: "taken", confirm_password: "taken", REQUEST_TOKEN: passwordToken };
+    const form = {
+        ACTION: "UPDATE", username: "clerk", new_password: "taken", confirm_password: "taken", personnel_role_id: "3",
+        REQUEST_TOKEN: passwordToken,
+    };
     if (old !== undefined)
         form.password = old;
     if (what === "without the user name")
@@ -448,7 +453,7 @@ async function passwordPageChangesOnlyThePassword(clerk) {
     }
     const token = hiddenFields(page).REQUEST_TOKEN;
     const change = (form) => clerk.request(passwordPage, {
-        form: { ACTION: "UPDATE", username: "clerk", password: passwords.clerk, REQUEST_TOKEN: token, ...form },
+        form: { ACTION: "UPDATE", username: "clerk", password: passwords.clerk, personnel_role_id: "3", REQUEST_TOKEN: token, ...form },
     });
     const mismatch = await changesOf(() => change({ new_password: "Clerk-pass2", confirm_password: "Clerk-pass3" }));
     expectMessage("a new password that differs from its confirmation", mismatch.answer,
@@ -723,6 +728,293 @@ async function uploadNamesAndSizesAreRefusedWithTheirPagesMessage() {
     check(shown === "The file evil.aspx was not uploaded: files of this type are not accepted.",
         `the Update page after a refused upload says "${shown}"`);
 }
+
+// The stored form of a password: the salted SHA-1 digest of its UTF-8 bytes in base 64 after
+// the scheme's mark; the first scheme's, the digest of its ASCII bytes read back as ASCII.
+function passwordSalt(id) {
+    const salt = Buffer.alloc(4);
+    salt.writeInt32BE((id + (4729133 << 16) + 861257) | 0);
+    return salt;
+}
+
+function storedPassword(password, id) {
+    return "U8:" + crypto.createHash("sha1").update(Buffer.concat([Buffer.from(password, "utf8"), passwordSalt(id)])).digest("base64");
+}
+
+function firstSchemePassword(password, id) {
+    const digest = crypto.createHash("sha1").update(Buffer.concat([Buffer.from(password, "latin1"), passwordSalt(id)])).digest();
+    return [...digest].map((byte) => (byte < 128 ? String.fromCharCode(byte) : "?")).join("");
+}
+
+// Runs a statement on the site's database, as a deployment's own tools would.
+function runOnDatabase(statement) {
+    execFileSync("psql", ["-X", "-q", "-v", "ON_ERROR_STOP=1", "-h", "127.0.0.1", "-U", "postgres",
+        "-p", process.env.WEAVO_PG_PORT, "-d", process.env.WEAVO_PG_DATABASE, "-c", statement]);
+}
+
+// The administrator adds an account: its key and stored password, from the statement that
+// stored the password once the key was known.
+async function addAccount(user, password, role) {
+    const token = await admin.token(`${ui}/useraccountAdd.aspx`);
+    const { answer, ran } = await changesOf(() => admin.request(`${ui}/useraccountAdd.aspx`, {
+        form: { ACTION: "ADD", username: user, password, confirm_password: password, personnel_role_id: role, REQUEST_TOKEN: token },
+    }));
+    expectMessage(`the administrator adds ${user}`, answer, "Record Added Successfully!");
+    const stored = ran.map((line) => /^update useraccount set password = N'([^']*)' where useraccount_id = (\d+)$/i.exec(line))
+        .find((match) => match);
+    check(stored, `the account ${user} got no password: ${ran.join(" | ")}`);
+    return { id: stored ? Number(stored[2]) : 0, digest: stored ? stored[1] : "" };
+}
+
+// The administrator's change of an account on its page; an empty new password keeps the stored one.
+async function changeAccount(id, user, role, newPassword = "") {
+    const token = await admin.token(`${ui}/useraccountUpdate.aspx?useraccount_id=${id}`);
+    return changesOf(() => admin.request(`${ui}/useraccountUpdate.aspx`, {
+        form: {
+            ACTION: "UPDATE", useraccount_id: String(id), username: user, new_password: newPassword,
+            confirm_password: newPassword, personnel_role_id: role, REQUEST_TOKEN: token,
+        },
+    }));
+}
+
+// A session whose account is deleted, has another role or another password goes to the login
+// page and changes nothing; a new login works as the account now is.
+async function changedAccountsEndTheirSessions() {
+    const password = "Temp-pass1";
+    const { id } = await addAccount("temp", password, "2");
+    const signedIn = async (secret) => {
+        const client = new Client();
+        check((await login(client, "temp", secret)).status === 302, `temp cannot log in with ${secret}`);
+        check((await client.request(`${ui}/documentAdd.aspx`)).status === 200, "temp, an editor, cannot open the document's Add page");
+        return client;
+    };
+    const refusedAfter = async (what, client) => {
+        const token = hiddenFields((await client.request(dashBoard)).text).REQUEST_TOKEN;
+        await what();
+        const { answer, ran } = await changesOf(() => client.request(`${ui}/documentAdd.aspx`,
+            { form: { ACTION: "ADD", title: "by a stale session", REQUEST_TOKEN: token } }));
+        check(answer.status === 302 && /\/Login\.aspx$/.test(answer.location) && ran.length === 0,
+            `a session after ${what.name}: ${answer.status} to "${answer.location}", ran ${ran.join(" | ")}`);
+        const again = await client.request(dashBoard);
+        check(again.status === 302 && /\/Login\.aspx$/.test(again.location), `the session ended by ${what.name} answers again`);
+    };
+    await refusedAfter(async function roleChange() {
+        expectMessage("the administrator makes temp a clerk", (await changeAccount(id, "temp", "3")).answer, "Record Updated Successfully!");
+    }, await signedIn(password));
+    const clerkTemp = new Client();
+    check((await login(clerkTemp, "temp", password)).status === 302, "temp cannot log in as a clerk");
+    await expectRefused("temp, now a clerk, opens the document's Add page", () => clerkTemp.request(`${ui}/documentAdd.aspx`));
+    expectMessage("the administrator makes temp an editor again", (await changeAccount(id, "temp", "2")).answer, "Record Updated Successfully!");
+    await refusedAfter(async function passwordReset() {
+        expectMessage("the administrator resets temp's password", (await changeAccount(id, "temp", "2", "Temp-pass2")).answer,
+            "Record Updated Successfully!");
+    }, await signedIn(password));
+    await refusedAfter(async function deletion() {
+        const token = await admin.token(`${ui}/useraccountUpdate.aspx?useraccount_id=${id}`);
+        expectMessage("the administrator deletes temp", await admin.request(`${ui}/useraccountUpdate.aspx`,
+            { form: { ACTION: "DELETE", useraccount_id: String(id), REQUEST_TOKEN: token } }), "Record Deleted Successfully!");
+    }, await signedIn("Temp-pass2"));
+    check((await login(new Client(), "temp", "Temp-pass2")).status !== 302, "the deleted account logs in");
+}
+
+// A password beyond ASCII is stored with every character; a password stored the first way logs
+// in and is stored the new way at its next change.
+async function passwordsKeepEveryCharacter() {
+    const wide = "密码密码密码88";
+    const { id, digest } = await addAccount("wide", wide, "3");
+    check(digest === storedPassword(wide, id), `the password of wide is stored as ${digest}, not ${storedPassword(wide, id)}`);
+    check((await login(new Client(), "wide", wide)).status === 302, "wide cannot log in with its password");
+    check((await login(new Client(), "wide", "??????88")).status !== 302, "wide logs in with question marks");
+
+    let veteran = 100;
+    while (firstSchemePassword("Veteran-pass1", veteran).includes("\0"))
+        ++veteran;
+    const escaped = [...firstSchemePassword("Veteran-pass1", veteran)]
+        .map((c) => `\\x${c.charCodeAt(0).toString(16).padStart(2, "0")}`).join("");
+    runOnDatabase(`INSERT INTO useraccount(useraccount_id, Is_Deleted, username, password, personnel_role_id) ` +
+        `VALUES (${veteran}, 'N', 'veteran', E'${escaped}', 3)`);
+    const client = new Client();
+    check((await login(client, "veteran", "Veteran-pass1")).status === 302, "the account stored the first way cannot log in");
+    check((await login(new Client(), "veteran", "Veteran-pass2")).status !== 302, "the account stored the first way logs in with another password");
+    const token = await client.token(passwordPage);
+    const { answer, ran } = await changesOf(() => client.request(passwordPage, {
+        form: {
+            ACTION: "UPDATE", username: "veteran", password: "Veteran-pass1", new_password: "Veteran-pass2",
+            confirm_password: "Veteran-pass2", personnel_role_id: "3", REQUEST_TOKEN: token,
+        },
+    }));
+    expectMessage("the first-way account's password change", answer, "Record Updated Successfully!");
+    check(ran.length === 1 && ran[0].includes(`password = N'${storedPassword("Veteran-pass2", veteran)}'`),
+        `the first-way account's password change ran ${ran.join(" | ")}`);
+    check((await client.request(dashBoard)).status === 200, "the session that changed its own password ended");
+    check((await login(new Client(), "veteran", "Veteran-pass2")).status === 302, "the changed password does not log in");
+    check((await login(new Client(), "veteran", "Veteran-pass1")).status !== 302, "the first-way password still logs in");
+    return { id: veteran, digest: storedPassword("Veteran-pass2", veteran), password: "Veteran-pass2" };
+}
+
+// The password pages show no stored password, in their fields or their view state.
+async function storedPasswordsStayOnTheServer(veteran) {
+    const client = new Client();
+    check((await login(client, "veteran", veteran.password)).status === 302, "veteran cannot log in");
+    for (const [who, page] of [["veteran's password page", await client.request(passwordPage)],
+        ["the administrator's page of veteran", await admin.request(`${ui}/useraccountUpdate.aspx?useraccount_id=${veteran.id}`)]]) {
+        const fields = hiddenFields(page.text);
+        const state = Buffer.from(fields.__VIEWSTATE || "", "base64").toString("latin1");
+        for (const form of [veteran.digest, veteran.digest.slice(3)])
+            check(!page.text.includes(form) && !state.includes(form), `${who} holds the stored password ${form}`);
+        check(/value="veteran"|>veteran<\/textarea>/.test(page.text), `${who} does not show the user name`);
+        for (const input of page.text.match(/<input[^>]*type="password"[^>]*>/g) || [])
+            check(!/value="[^"]/.test(input), `${who} fills a password field: ${input}`);
+    }
+}
+
+// A role that holds only a report reaches the report and the Update page its rows link to,
+// never the Add page, and acts on no record there.
+async function reportsGrantTheirRowsOnly() {
+    await addAccount("reader", "Reader-pass1", "4");
+    const reader = new Client();
+    check((await login(reader, "reader", "Reader-pass1")).status === 302, "the reader cannot log in");
+    check((await reader.request(`${ui}/document_Report_report.aspx`)).status === 200, "the reader's report does not answer");
+    const rowPage = await reader.request(`${ui}/documentUpdate.aspx?document_id=2`);
+    check(rowPage.status === 200 && /value="Marked"/.test(rowPage.text),
+        `the Update page that the reader's report links to answers ${rowPage.status}`);
+    check(!/UpdateButton|DeleteButton/.test(rowPage.text), "the reader's Update page shows the Update or Delete button");
+    const adminPage = await admin.request(`${ui}/documentUpdate.aspx?document_id=2`);
+    check(/UpdateButton/.test(adminPage.text) && /DeleteButton/.test(adminPage.text),
+        "the administrator's Update page lacks the Update or Delete button");
+    const token = await reader.token(dashBoard);
+    await expectRefused("the reader opens the document's Add page", () => reader.request(`${ui}/documentAdd.aspx`));
+    await expectRefused("the reader adds a document", () => reader.request(`${ui}/documentAdd.aspx`,
+        { form: { ACTION: "ADD", title: "reader's", REQUEST_TOKEN: token } }));
+    await expectRefused("the reader adds an order", () => reader.request(`${ui}/orderAdd.aspx`,
+        { form: { ACTION: "ADD", note: "reader's", inp1: "1", item1: "x", REQUEST_TOKEN: token } }));
+    for (const action of ["UPDATE", "DELETE"])
+        await expectRefused(`the reader's ${action} through the Update page its report links to`,
+            () => reader.request(`${ui}/documentUpdate.aspx`,
+                { form: { ACTION: action, document_id: "2", title: "reader's", REQUEST_TOKEN: token } }));
+}
+
+// Records that are gone are neither updated nor deleted, and the pages say so; a combo value
+// that a page never offered is refused.
+async function goneRecordsSaySo() {
+    const page = await admin.request(`${ui}/documentUpdate.aspx?document_id=2`);
+    for (const [what, key] of [["deleted", "1"], ["missing", "9999"]]) {
+        const form = new FormData();
+        for (const [name, value] of Object.entries(hiddenFields(page.text)))
+            form.append(name, name.endsWith("$document_id") ? key : value);
+        const { answer, ran } = await changesOf(() => admin.request(`${ui}/documentUpdate.aspx?ACTION=UPDATE&title=revived`, { body: form }));
+        const shown = pageMessage((await admin.request(`${ui}/documentAdd.aspx`)).text);
+        check(answer.status === 302 && ran.length === 0 && shown === "Can not Update Record!",
+            `an update of a ${what} document: ${answer.status}, "${shown}", ran ${ran.join(" | ")}`);
+    }
+    const token = await admin.token(`${ui}/documentAdd.aspx`);
+    const removed = await changesOf(() => admin.request(`${ui}/documentUpdate.aspx`,
+        { form: { ACTION: "DELETE", document_id: "1", REQUEST_TOKEN: token } }));
+    const shown = pageMessage((await admin.request(`${ui}/documentAdd.aspx`)).text);
+    check(removed.ran.length === 0 && shown === "Can not Delete Record!",
+        `a delete of a deleted document: "${shown}", ran ${removed.ran.join(" | ")}`);
+    const missing = await admin.request(`${ui}/useraccountUpdate.aspx?useraccount_id=9999`);
+    check(missing.status === 200 && missing.text.includes("The record does not exist."),
+        `the account page of a missing account: ${missing.status} ${plainText(missing.text).slice(0, 300)}`);
+    const account = await changeAccount(9999, "ghost", "3");
+    expectMessage("an update of a missing account", account.answer, "Can not Update Record!");
+    check(account.ran.length === 0, `an update of a missing account ran ${account.ran.join(" | ")}`);
+    const order = await changesOf(() => admin.request(`${ui}/orderUpdate.aspx`,
+        { form: { ACTION: "UPDATE", order_basic_id: "9999", note: "ghost", REQUEST_TOKEN: token } }));
+    expectMessage("an update of a missing order", order.answer, "Can not Update Record!");
+    check(order.ran.length === 0, `an update of a missing order ran ${order.ran.join(" | ")}`);
+    // Role 5 is inactive: its record is deleted.
+    for (const role of ["99", "5", "1 or 1=1"]) {
+        const { answer, ran } = await changesOf(() => admin.request(`${ui}/useraccountAdd.aspx`, {
+            form: { ACTION: "ADD", username: `role${role}`, password: "x", confirm_password: "x", personnel_role_id: role, REQUEST_TOKEN: token },
+        }));
+        expectMessage(`an account of role ${role}`, answer, "Can not Add Record!");
+        check(ran.length === 0, `an account of role ${role} ran ${ran.join(" | ")}`);
+    }
+}
+
+// The footer names the session's account; the password page keeps the stored role; a post of
+// more detail rows than a grid holds is refused at once; pages are not framed by other sites.
+async function smallerLeaksClosed() {
+    const clerk = new Client();
+    check((await login(clerk, "clerk", passwords.clerk)).status === 302, "the clerk cannot log in once more");
+    clerk.cookies.set("login_username", "Mallory");
+    const footer = /Signed in as ([^<]*)</.exec((await clerk.request(dashBoard)).text)?.[1] || "";
+    check(footer === "clerk", `the footer names "${footer}"`);
+    const token = await clerk.token(passwordPage);
+    const promoted = await changesOf(() => clerk.request(passwordPage, {
+        form: {
+            ACTION: "UPDATE", username: "clerk", password: passwords.clerk, new_password: "Clerk-pass3",
+            confirm_password: "Clerk-pass3", personnel_role_id: "1", REQUEST_TOKEN: token,
+        },
+    }));
+    expectMessage("the clerk's password change with the administrator's role", promoted.answer, "Record Updated Successfully!");
+    check(promoted.ran.length === 1 && /personnel_role_id = 3 /.test(promoted.ran[0]),
+        `the clerk's password change with the administrator's role ran ${promoted.ran.join(" | ")}`);
+    passwords.clerk = "Clerk-pass3";
+    await expectRefused("the clerk opens the account list after its password change",
+        () => clerk.request(`${ui}/useraccount_Report_report.aspx`));
+
+    const rows = { ACTION: "ADD", note: "crowded", REQUEST_TOKEN: await admin.token(`${ui}/orderAdd.aspx`) };
+    for (let row = 1; row <= 5000; ++row)
+        Object.assign(rows, { [`inp${row}`]: String(row), [`item${row}`]: `item ${row}` });
+    const started = Date.now();
+    const crowded = await changesOf(() => admin.request(`${ui}/orderAdd.aspx`, { form: rows }));
+    expectMessage("an order of 5000 rows", crowded.answer, "A page holds at most 200 detail rows.");
+    check(crowded.ran.length === 0 && Date.now() - started < 5000,
+        `an order of 5000 rows took ${Date.now() - started} ms and ran ${crowded.ran.length} statements`);
+
+    const cookie = [...admin.cookies].map(([k, v]) => `${k}=${v}`).join("; ");
+    for (const page of [`${ui}/Login.aspx`, dashBoard, `${ui}/documentAdd.aspx`, `${ui}/orderAdd.aspx`]) {
+        const answer = await fetch(`${base}/${page}`, { headers: page.endsWith("Login.aspx") ? {} : { Cookie: cookie }, redirect: "manual" });
+        check(answer.status === 200 && answer.headers.get("x-frame-options") === "SAMEORIGIN",
+            `${page} answers ${answer.status} with X-Frame-Options "${answer.headers.get("x-frame-options")}"`);
+    }
+}
+
+// In Chromium: the account with a password beyond ASCII logs in; the reader opens its report
+// and, by a row's link, the Update page of a document.
+async function accountsInTheBrowser() {
+    const browser = await launchChromium();
+    try {
+        const problems = [];
+        const signedIn = async (user, password) => {
+            const tab = await watchedTab(await browser.browser.createBrowserContext(), problems);
+            tab.on("dialog", (dialog) => dialog.accept());
+            await tab.goto(`${base}/${ui}/Login.aspx`, { waitUntil: "networkidle0" });
+            await tab.type("#ctl00_KestraneWeavoContent_user_name", user);
+            await tab.type("#ctl00_KestraneWeavoContent_password", password);
+            await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0" }), tab.click("#ctl00_KestraneWeavoContent_Log_in")]);
+            return tab;
+        };
+        const wide = await signedIn("wide", "密码密码密码88");
+        check(wide.url().endsWith("/Project_Dashboard.aspx"), `wide's login in Chromium ends at ${wide.url()}`);
+        const reader = await signedIn("reader", "Reader-pass1");
+        await reader.goto(`${base}/${ui}/document_Report_report.aspx`, { waitUntil: "networkidle0" });
+        await reader.evaluate(() => HandleAction("SHOW"));
+        const rowLink = "#ctl00_KestraneWeavoContent_reportDiv table a[href*='documentUpdate.aspx']";
+        await reader.waitForSelector(rowLink, { timeout: 15000 });
+        await reader.waitForNetworkIdle();
+        await Promise.all([reader.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }), reader.click(rowLink)]);
+        const title = await reader.$eval("#ctl00_KestraneWeavoContent_title", (control) => control.value).catch(() => "");
+        check(reader.url().includes("documentUpdate.aspx") && title !== "",
+            `the reader's row link leads to ${reader.url()} showing "${title}"`);
+        await settledScreenshot(reader, `${shots}-ReaderRow.png`);
+        failures.push(...problems.map((problem) => `in Chromium, accounts: ${problem}`));
+    } catch (error) {
+        failures.push(`in Chromium, accounts: ${error.stack || error}`);
+    } finally {
+        await browser.close();
+    }
+}
+
+await changedAccountsEndTheirSessions();
+const veteran = await passwordsKeepEveryCharacter();
+await storedPasswordsStayOnTheServer(veteran);
+await reportsGrantTheirRowsOnly();
+await goneRecordsSaySo();
+await smallerLeaksClosed();
+await accountsInTheBrowser();
 
 for (const failure of failures)
     console.log(failure);

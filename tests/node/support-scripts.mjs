@@ -101,6 +101,10 @@ try {
         document.getElementById("qty3").value = "4";
         document.getElementById("shipped2").checked = true;
         results.requestBody = getRequestBody(form, "ADD");
+        while (body.rows.length < 200)
+            addGridRow(body, template);
+        const beyond = addGridRow(body, template);
+        results.gridRowLimit = [body.rows.length, beyond === null, alerts.pop()];
 
         results.validateBlank = validateString(control("notes"), "Please enter Notes");
         results.validateBlankFocus = document.activeElement.id;

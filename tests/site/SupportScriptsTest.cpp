@@ -30,14 +30,13 @@ fs::path NodeTests()
 }
 
 // The answers of ScriptAnswers.cs, built with the generated ReportXMLWriter and UtilHandler
-// (with the menu class its page guard reads and the database class its download handler reads)
-// of the project "Shop", written into the folder.
+// (with the menu and database classes its page guard reads) of the project "Shop", written into
+// the folder.
 void WriteAnswers(ShopProject& shop, const fs::path& answers)
 {
     ProjectWriterSet writers(shop.Project(), shop.Report());
-    writers.WriteUtilClass("ReportXMLWriter.cs");
-    writers.WriteUtilClass("UtilHandler.cs");
-    writers.WriteUtilClass("DBHandler.cs");
+    for (const char* name : {"ReportXMLWriter.cs", "UtilHandler.cs", "DBHandler.cs"})
+        writers.WriteUtilClass(name);
     writers.WriteMenus();
     const fs::path util = shop.ApplicationFolder() / "Util";
     const fs::path program = shop.Root() / "ScriptAnswers.exe";

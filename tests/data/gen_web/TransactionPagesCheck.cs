@@ -5,6 +5,7 @@ using System;
 using System.Collections.Generic;
 using System.IO;
 using System.Reflection;
+using System.Text;
 using System.Runtime.Serialization;
 using System.Web;
 using System.Web.SessionState;
@@ -73,6 +74,11 @@ public class TransactionPagesCheck
         DBHandler.Answers["FROM " + table + " WHERE " + table + "_id = " + key] = row;
     }
 
+    static string Message(object page)
+    {
+        return (string)page.GetType().GetField("m_messageString", BindingFlags.NonPublic | BindingFlags.Instance).GetValue(page);
+    }
+
     static void Call(object page, string method)
     {
         MethodInfo found = page.GetType().GetMethod(method, BindingFlags.NonPublic | BindingFlags.Instance);
@@ -90,34 +96,48 @@ public class TransactionPagesCheck
     public static int Main()
     {
         string quoted = HttpUtility.UrlEncode("O'Brien'); DROP TABLE x; --");
-        // Rows 1, 2 and 4: row 2 is ticked for deletion, the walk stops at the absent row 3.
+        // A customer that the combo never offered (not a key, or of no record that is not
+        // deleted) saves nothing.
+        foreach (string customer in new string[] { "3%20OR%201%3D1", "4" })
+        {
+            object refused = NewPage(typeof(saleAdd), "ACTION=ADD&customer_id=" + customer + "&remark=x&inp1=1&qty1=5");
+            Call(refused, "handleAdd");
+            Check("handleAdd of customer " + customer, "Can not Add Record!|", Message(refused) + "|" + Changes());
+        }
+        // Customer 3 is stored. Rows 1, 2 and 4: row 2 is ticked for deletion, the walk stops at
+        // the absent row 3.
+        StoreRow("customer", "3", "Is_Deleted", "N");
         Call(NewPage(typeof(saleAdd),
-                     "ACTION=ADD&customer_id=3%20OR%201%3D1&sdate=25/12/2024&remark=" + quoted +
+                     "ACTION=ADD&customer_id=3&sdate=25/12/2024&remark=" + quoted +
                      "&inp1=1&customer_id1=2&shipped1=on&ddate1=12/24/2024&qty1=5&remark1=" + quoted +
                      "&inp2=2&delete2=2&qty2=6&inp4=4&qty4=8"),
              "handleAdd");
         Check("handleAdd",
-              "INSERT INTO sale_basic(customer_id,sdate,remark) VALUES(null,N'12/25/2024'," +
+              "INSERT INTO sale_basic(customer_id,sdate,remark) VALUES(3,N'12/25/2024'," +
               "N'O''Brien''); DROP TABLE x; --')\n" +
               "INSERT INTO sale_line(sale_id,customer_id,shipped,ddate,qty,remark) VALUES(7,2," +
               "N'on',N'12/24/2024',5,N'O''Brien''); DROP TABLE x; --');",
               Changes());
 
-        // Row 1 is stored (id 4) and updated, row 2 is new, row 3 is stored and ticked for
-        // deletion; keys that are not numbers become 0 or null, and a master key that is not a
-        // number owns no stored row. "qty", hidden on the Update page, comes from the row's
-        // stored record.
-        Call(NewPage(typeof(saleUpdate),
-                     "ACTION=UPDATE&sale_basic_id=5%20OR%201%3D1&remark=x" +
-                     "&inp1=1&id1=4&qty1=1&inp2=2&id2=0&qty2=2&inp3=3&id3=6%3B%20DROP&delete3=3"),
-             "handleUpdate");
-        Check("handleUpdate with a master key that is not a number",
-              "UPDATE sale_basic SET customer_id = null,sdate = N'',remark = N'x' WHERE sale_basic_id = 0\n" +
-              "INSERT INTO sale_line(sale_id,customer_id,shipped,ddate,qty,remark) VALUES(null,null,N'',N''," +
-              "null,N'');",
-              Changes());
+        // More rows than a grid holds save nothing.
+        StringBuilder rows = new StringBuilder("ACTION=ADD&remark=x");
+        for (int row = 1; row <= UtilHandler.MAX_DETAIL_ROWS + 1; row++)
+            rows.Append("&inp" + row + "=" + row + "&qty" + row + "=1");
+        object crowded = NewPage(typeof(saleAdd), rows.ToString());
+        Call(crowded, "handleAdd");
+        Check("handleAdd of too many rows", UtilHandler.TOO_MANY_ROWS + "|", Message(crowded) + "|" + Changes());
+
+        // A master key that is not a number, or of no stored record, updates nothing.
+        foreach (string key in new string[] { "5%20OR%201%3D1", "5" })
+        {
+            object missing = NewPage(typeof(saleUpdate), "ACTION=UPDATE&sale_basic_id=" + key + "&remark=x" +
+                                     "&inp1=1&id1=4&qty1=1&inp2=2&id2=0&qty2=2");
+            Call(missing, "handleUpdate");
+            Check("handleUpdate of master " + key, "Can not Update Record!|", Message(missing) + "|" + Changes());
+        }
 
         // Rows 4 and 6 are master 5's, rows 8 and 9 master 2's: only master 5's rows change.
+        StoreRow("sale_basic", "5", "remark", "x");
         StoreRow("sale_line", "4", "sale_id", "5");
         StoreRow("sale_line", "6", "sale_id", "5");
         StoreRow("sale_line", "8", "sale_id", "2");
@@ -138,6 +158,7 @@ public class TransactionPagesCheck
         StoreRow("order_line", "4", "order_id", "9");
         StoreRow("order_line", "5", "order_id", "2");
         StoreRow("order_payment", "7", "order_id", "9");
+        StoreRow("order_basic", "9", "note", "x");
         Call(NewPage(typeof(order_entryUpdate), "ACTION=DELETE&order_basic_id=9" +
                      "&order_line_inp1=1&order_line_id1=4&order_line_inp2=2&order_line_id2=0" +
                      "&order_line_inp3=3&order_line_id3=5" +
@@ -150,6 +171,19 @@ public class TransactionPagesCheck
               "DELETE FROM order_payment WHERE order_id = 9\n" +
               "DELETE FROM order_basic WHERE order_basic_id = 9",
               Changes());
+
+        // A delete posting more rows than a grid holds deletes nothing.
+        StringBuilder deleted = new StringBuilder("ACTION=DELETE&order_basic_id=9");
+        for (int row = 1; row <= UtilHandler.MAX_DETAIL_ROWS + 1; row++)
+            deleted.Append("&order_payment_inp" + row + "=" + row + "&order_payment_id" + row + "=7");
+        object crowdedDelete = NewPage(typeof(order_entryUpdate), deleted.ToString());
+        Call(crowdedDelete, "handleDelete");
+        Check("handleDelete of too many rows", UtilHandler.TOO_MANY_ROWS + "|", Message(crowdedDelete) + "|" + Changes());
+
+        // An order that is gone deletes nothing.
+        object gone = NewPage(typeof(order_entryUpdate), "ACTION=DELETE&order_basic_id=8&order_line_inp1=1&order_line_id1=4");
+        Call(gone, "handleDelete");
+        Check("handleDelete of an order that is gone", "Can not Delete Record!|", Message(gone) + "|" + Changes());
 
         if (failures > 0)
             return 1;

@@ -54,10 +54,28 @@ public class UtilClassesCheck
             Check("upload name [" + name + "]", null, util.UploadRefusal(name));
         Check("empty password", "", util.HashPassword("", 7));
         Check("null password", "null", util.HashPassword("null", 7));
-        Check("hash", "\u003f\u003fu\u003f\u003ac\u003flF\u003f\u007f\u003fmpa\u003f\u003f\u003f\u003f\u003f",
-              util.HashPassword("secret", 7));
-        Check("salted by id", "MQ\u003f\u003f\u0002\u003f\u003f\u003f\u003f\u003f\u000dU\u003f0\u003fw\u003f\u003fl\u003f",
-              util.HashPassword("secret", 8));
+        // The salted SHA-1 digest of the UTF-8 bytes, in base 64 after the scheme's mark.
+        Check("hash", "U8:17F1mzpjqGxGhH/rbXBhoLaB1p0=", util.HashPassword("secret", 7));
+        Check("salted by id", "U8:TVGW6QKrs7nuzQ1VxjDod//kbMo=", util.HashPassword("secret", 8));
+        Check("hash beyond ASCII", "U8:B0qYNgx9EHFQngEi1w+NEDKAY5U=", util.HashPassword("\u5bc6\u7801\u5bc6\u7801\u5bc6\u780188", 7));
+        // The first scheme's forms: the ASCII bytes' digest read back as ASCII.
+        string oldSecret = "\u003f\u003fu\u003f\u003ac\u003flF\u003f\u007f\u003fmpa\u003f\u003f\u003f\u003f\u003f";
+        string oldSalted = "MQ\u003f\u003f\u0002\u003f\u003f\u003f\u003f\u003f\u000dU\u003f0\u003fw\u003f\u003fl\u003f";
+        object[,] stored = {
+            { "the new scheme", "secret", 7, "U8:17F1mzpjqGxGhH/rbXBhoLaB1p0=", true },
+            { "the new scheme, another id", "secret", 7, "U8:TVGW6QKrs7nuzQ1VxjDod//kbMo=", false },
+            { "the new scheme, another password", "Secret", 7, "U8:17F1mzpjqGxGhH/rbXBhoLaB1p0=", false },
+            { "the first scheme", "secret", 7, oldSecret, true },
+            { "the first scheme, another id", "secret", 8, oldSalted, true },
+            { "the first scheme, another password", "secreT", 7, oldSecret, false },
+            { "an empty stored password", "", 7, "", true },
+            { "a password for an empty stored one", "x", 7, "", false },
+            { "question marks for characters beyond ASCII", "??????88", 7, "U8:B0qYNgx9EHFQngEi1w+NEDKAY5U=", false },
+            { "characters beyond ASCII", "\u5bc6\u7801\u5bc6\u7801\u5bc6\u780188", 7, "U8:B0qYNgx9EHFQngEi1w+NEDKAY5U=", true },
+        };
+        for (int i = 0; i < stored.GetLength(0); i++)
+            Check("stored password: " + stored[i, 0], stored[i, 4],
+                  util.IsStoredPassword((string)stored[i, 1], (int)stored[i, 2], (string)stored[i, 3]));
     }
 
     static void CheckControlFieldHandler()

@@ -50,10 +50,16 @@ function updateReport(request, divId)
 }
 
 // Appends to the grid's body a copy of its template row, with "__ROW__" in every id, name,
-// value and handler replaced by the new row's number (rows count from 1).
+// value and handler replaced by the new row's number (rows count from 1); a grid holds at most
+// as many rows as the server takes (UtilHandler.MAX_DETAIL_ROWS).
 function addGridRow(body, defaultRow)
 {
 	var number = body.rows.length + 1;
+	if (number > 200)
+	{
+		alert("A page holds at most 200 detail rows.");
+		return null;
+	}
 	var row = body.insertRow(-1);
 	row.innerHTML = defaultRow.innerHTML.replace(/__ROW__/g, String(number));
 	row.className = defaultRow.className;

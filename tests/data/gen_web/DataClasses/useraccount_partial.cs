@@ -50,9 +50,8 @@ namespace Shop
 					String existingPassword = dataTable.Rows[0]["password"].ToString();
 					UtilHandler util = new UtilHandler();
 					int userAccount_id = Convert.ToInt32(m_primaryKey);
-					m_password = util.HashPassword(m_password, userAccount_id);
 					//Check if existing password is matching
-					if (m_password.CompareTo(existingPassword) != 0)
+					if (!util.IsStoredPassword(m_password, userAccount_id, existingPassword))
 					{
 						stat = false;
 					}

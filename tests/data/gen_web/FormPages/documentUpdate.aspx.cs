@@ -51,6 +51,11 @@ namespace Shop
 				this.MessageLabel.Text = Server.HtmlEncode(new UtilHandler().TakePageMessage(this));
 				WriteMenus();
 				ManageLinkVisibility();
+				if (m_role != ASPXMenuWriter.ADMINISTRATOR_ROLE && !new ASPXMenuWriter().MayAct(m_role, Request.AppRelativeCurrentExecutionFilePath))
+				{
+					UpdateButton.Visible = false;
+					DeleteButton.Visible = false;
+				}
 				if (m_document_id != null && m_document_id.Length > 0)
 				{
 					document_id.Value = m_document_id;
@@ -82,6 +87,8 @@ namespace Shop
 					}
 				}
 			}
+			if (numRows == 0)
+				new UtilHandler().ShowRecordMissing(this);
 		}
 		void initializeControls()
 		{
@@ -105,41 +112,46 @@ namespace Shop
 			try
 			{
 				String id = this.document_id.Value;
-				UtilHandler util = new UtilHandler();
-				String title = this.Request.Params["title"];
-				String location = Server.MapPath("~/uploadedData/");
-				String scan = Convert.ToString(ViewState["scanStored"]);
-				if(!IsPostBack || this.scan.PostedFile == null)
+				if (m_document.SelectRecord(id).Rows.Count == 0)
+					m_messageString = "Can not Update Record!";
+				else
 				{
-					util.KeepPageMessage(this, "The form did not send all of its fields.");
-					Response.Redirect("documentUpdate.aspx?document_id=" + HttpUtility.UrlEncode(id));
-				}
-				if(this.scan.PostedFile.ContentLength != 0)
-				{
-					scan = this.scan.PostedFile.FileName;
-					scan = util.GetFileName(scan);
-					if(util.UploadRefusal(scan) != null)
+					UtilHandler util = new UtilHandler();
+					String title = this.Request.Params["title"];
+					String location = Server.MapPath("~/uploadedData/");
+					String scan = Convert.ToString(ViewState["scanStored"]);
+					if(!IsPostBack || this.scan.PostedFile == null)
 					{
-						util.KeepPageMessage(this, util.UploadRefusal(scan));
+						util.KeepPageMessage(this, "The form did not send all of its fields.");
 						Response.Redirect("documentUpdate.aspx?document_id=" + HttpUtility.UrlEncode(id));
 					}
-					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
+					if(this.scan.PostedFile.ContentLength != 0)
+					{
+						scan = this.scan.PostedFile.FileName;
+						scan = util.GetFileName(scan);
+						if(util.UploadRefusal(scan) != null)
+						{
+							util.KeepPageMessage(this, util.UploadRefusal(scan));
+							Response.Redirect("documentUpdate.aspx?document_id=" + HttpUtility.UrlEncode(id));
+						}
+						scan = util.SaveUpload(this.scan.PostedFile, location, scan);
+					}
+					String[,] values = { 
+					{"title", title },
+					{"scan", scan }					
+					 };
+					m_document.SetValues(values);
+					m_document.SetPrimaryKey(id);
+					if(m_document.HandlePreUpdate())
+					{
+						m_document.HandleUpdate();
+						new UtilHandler().KeepSavedUploads();
+						m_document.HandlePostUpdate();
+						m_messageString = "Record Updated Successfully!";
+					}
+					else
+						m_messageString = "Can not Update Record!";
 				}
-				String[,] values = { 
-				{"title", title },
-				{"scan", scan }				
-				 };
-				m_document.SetValues(values);
-				m_document.SetPrimaryKey(id);
-				if(m_document.HandlePreUpdate())
-				{
-					m_document.HandleUpdate();
-					new UtilHandler().KeepSavedUploads();
-					m_document.HandlePostUpdate();
-					m_messageString = "Record Updated Successfully!";
-				}
-				else
-					m_messageString = "Can not Update Record!";
 				new UtilHandler().KeepPageMessage(this, m_messageString);
 				Response.Redirect("documentAdd.aspx");
 			}
@@ -168,7 +180,7 @@ namespace Shop
 			try
 			{
 				String id = this.Request.Params["document_id"];
-				if (new UtilHandler().ToSqlNumber(id, null) == null)
+				if (new UtilHandler().ToSqlNumber(id, null) == null || m_document.SelectRecord(id).Rows.Count == 0)
 					m_messageString = "Can not Delete Record!";
 				else
 				{

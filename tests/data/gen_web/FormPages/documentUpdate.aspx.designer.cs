@@ -5,6 +5,8 @@ namespace Shop
 		protected global::System.Web.UI.HtmlControls.HtmlForm document_form;
 
 		protected global::System.Web.UI.WebControls.HiddenField document_id;
+		protected global::System.Web.UI.HtmlControls.HtmlInputButton UpdateButton;
+		protected global::System.Web.UI.HtmlControls.HtmlInputButton DeleteButton;
 		protected global::System.Web.UI.HtmlControls.HtmlTextArea title;
 
 		protected global::System.Web.UI.HtmlControls.HtmlInputFile  scan;

@@ -82,7 +82,9 @@ namespace Shop
 				{"credit", credit }				
 				 };
 				m_orders.SetValues(values);
-				if(m_orders.HandlePreAdd())
+				if (!new UtilHandler().IsOfferedKey("customer", "customer_id", customer_id, true))
+					m_messageString = "Can not Add Record!";
+				else if(m_orders.HandlePreAdd())
 				{
 					m_orders.HandleAdd();
 					m_orders.HandlePostAdd();

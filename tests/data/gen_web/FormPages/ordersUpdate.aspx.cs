@@ -58,6 +58,11 @@ namespace Shop
 
 				WriteMenus();
 				ManageLinkVisibility();
+				if (m_role != ASPXMenuWriter.ADMINISTRATOR_ROLE && !new ASPXMenuWriter().MayAct(m_role, Request.AppRelativeCurrentExecutionFilePath))
+				{
+					UpdateButton.Visible = false;
+					DeleteButton.Visible = false;
+				}
 				if (m_orders_id != null && m_orders_id.Length > 0)
 				{
 					orders_id.Value = m_orders_id;
@@ -120,6 +125,8 @@ namespace Shop
 					}
 				}
 			}
+			if (numRows == 0)
+				new UtilHandler().ShowRecordMissing(this);
 		}
 		void initializeControls()
 		{
@@ -166,33 +173,40 @@ namespace Shop
 			try
 			{
 				String id = this.Request.Params["orders_id"];
-				String customer_id = this.Request.Params["customer_id"];
-				UtilHandler util = new UtilHandler();
-				String odate = this.Request.Params["odate"];
-				odate = util.ConvertDate(odate);
-
-				String status = this.Request.Params["status"];
-				String urgent = this.Request.Params["urgent"];
-				String notes = this.Request.Params["notes"];
-				String credit = this.Request.Params["credit"];
-				String[,] values = { 
-				{"customer_id", customer_id },
-				{"odate", odate },
-				{"status", status },
-				{"urgent", urgent },
-				{"notes", notes },
-				{"credit", credit }				
-				 };
-				m_orders.SetValues(values);
-				m_orders.SetPrimaryKey(id);
-				if(m_orders.HandlePreUpdate())
-				{
-					m_orders.HandleUpdate();
-					m_orders.HandlePostUpdate();
-					m_messageString = "Record Updated Successfully!";
-				}
-				else
+				if (m_orders.SelectRecord(id).Rows.Count == 0)
 					m_messageString = "Can not Update Record!";
+				else
+				{
+					String customer_id = this.Request.Params["customer_id"];
+					UtilHandler util = new UtilHandler();
+					String odate = this.Request.Params["odate"];
+					odate = util.ConvertDate(odate);
+
+					String status = this.Request.Params["status"];
+					String urgent = this.Request.Params["urgent"];
+					String notes = this.Request.Params["notes"];
+					String credit = this.Request.Params["credit"];
+					String[,] values = { 
+					{"customer_id", customer_id },
+					{"odate", odate },
+					{"status", status },
+					{"urgent", urgent },
+					{"notes", notes },
+					{"credit", credit }					
+					 };
+					m_orders.SetValues(values);
+					m_orders.SetPrimaryKey(id);
+					if (!new UtilHandler().IsOfferedKey("customer", "customer_id", customer_id, true))
+						m_messageString = "Can not Update Record!";
+					else if(m_orders.HandlePreUpdate())
+					{
+						m_orders.HandleUpdate();
+						m_orders.HandlePostUpdate();
+						m_messageString = "Record Updated Successfully!";
+					}
+					else
+						m_messageString = "Can not Update Record!";
+				}
 				Response.CacheControl = "no-cache";
 				Response.ContentType = "text/xml";
 				ReportXMLWriter w = new ReportXMLWriter();
@@ -218,7 +232,7 @@ namespace Shop
 			try
 			{
 				String id = this.Request.Params["orders_id"];
-				if (new UtilHandler().ToSqlNumber(id, null) == null)
+				if (new UtilHandler().ToSqlNumber(id, null) == null || m_orders.SelectRecord(id).Rows.Count == 0)
 					m_messageString = "Can not Delete Record!";
 				else
 				{

@@ -5,6 +5,8 @@ namespace Shop
 		protected global::System.Web.UI.HtmlControls.HtmlForm orders_form;
 
 		protected global::System.Web.UI.WebControls.HiddenField orders_id;
+		protected global::System.Web.UI.HtmlControls.HtmlInputButton UpdateButton;
+		protected global::System.Web.UI.HtmlControls.HtmlInputButton DeleteButton;
 		protected global::System.Web.UI.WebControls.DropDownList customer_id;
 
 		protected global::System.Web.UI.HtmlControls.HtmlInputText odate;

@@ -30,6 +30,9 @@ namespace Shop
 			Session.Remove("login_role");
 			Session.Remove("login_id");
 			Session.Remove("login_key");
+			Session.Remove("login_username");
+			Session.Remove("login_password");
+			Response.AddHeader("X-Frame-Options", "SAMEORIGIN");
 			if (!IsPostBack)
 			{
 				//a login starts a new session: the one the browser brings ends here
@@ -68,18 +71,19 @@ namespace Shop
 					String role = dataTable.Rows[0]["role_no"].ToString();
 					String id = dataTable.Rows[0]["useraccount_id"].ToString();
 					String dbPwd = dataTable.Rows[0]["password"].ToString();
-					pwd = util.HashPassword(pwd, Convert.ToInt32(id));
-					if (dbPwd.CompareTo(pwd) != 0)
+					if (!util.IsStoredPassword(pwd, Convert.ToInt32(id), dbPwd))
 					{
 						errorMsg.Visible = true;
 						errorMsg.Text = "Invalid password.";
 						user_name.Text = login;
-						password.Value = pwd;
+						password.Value = "";
 					}
 					else
 					{
 						Session["login_role"] = role;
 						Session["login_id"] = id;
+						Session["login_username"] = dataTable.Rows[0]["username"].ToString();
+						Session["login_password"] = dbPwd;
 						String loginKey = util.NewToken();
 						Session["login_key"] = loginKey;
 						Session["request_token"] = util.NewToken();
@@ -106,7 +110,7 @@ namespace Shop
 							errorMsg.Visible = true;
 							errorMsg.Text = "Dashboard is not assiged to this role";
 							user_name.Text = login;
-							password.Value = pwd;
+							password.Value = "";
 						}
 					}
 				}

@@ -127,7 +127,11 @@ namespace Shop
 				 };
  
 				m_order_entry.SetValues(values);
-				if(m_order_entry.HandlePreAdd())
+				if (!new UtilHandler().IsOfferedKey("customer", "customer_id", customer_id, false))
+					m_messageString = "Can not Add Record!";
+				else if (new UtilHandler().HasTooManyRows(this, new String[] { "order_line_inp", "order_payment_inp" }))
+					m_messageString = UtilHandler.TOO_MANY_ROWS;
+				else if(m_order_entry.HandlePreAdd())
 				{
 					DataTable dbTable = m_order_entry.HandleAdd();
 					new UtilHandler().KeepSavedUploads();

@@ -118,7 +118,13 @@ namespace Shop
  
 				m_order_entry.SetValues(values);
 				m_order_entry.SetPrimaryKey(id);
-				if(m_order_entry.HandlePreUpdate())
+				if (m_order_entry.SelectRecord(id).Rows.Count == 0)
+					m_messageString = "Can not Update Record!";
+				else if (!new UtilHandler().IsOfferedKey("customer", "customer_id", customer_id, false))
+					m_messageString = "Can not Update Record!";
+				else if (new UtilHandler().HasTooManyRows(this, new String[] { "order_line_inp", "order_payment_inp" }))
+					m_messageString = UtilHandler.TOO_MANY_ROWS;
+				else if(m_order_entry.HandlePreUpdate())
 				{
 					m_order_entry.HandleUpdate();
 					new UtilHandler().KeepSavedUploads();
@@ -324,8 +330,10 @@ namespace Shop
 			try
 			{
 				String id = this.order_basic_id.Value;
-				if (new UtilHandler().ToSqlNumber(id, null) == null)
+				if (new UtilHandler().ToSqlNumber(id, null) == null || m_order_entry.SelectRecord(id).Rows.Count == 0)
 					m_messageString = "Can not Delete Record!";
+				else if (new UtilHandler().HasTooManyRows(this, new String[] { "order_line_inp", "order_payment_inp" }))
+					m_messageString = UtilHandler.TOO_MANY_ROWS;
 				else
 				{
 					delete_order_line();
@@ -424,6 +432,8 @@ namespace Shop
 					}
 				}
 			}
+			if (numRows == 0)
+				new UtilHandler().ShowRecordMissing(this);
 		}
 		void initializeControls()
 		{

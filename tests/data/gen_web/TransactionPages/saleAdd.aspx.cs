@@ -101,7 +101,11 @@ namespace Shop
 				 };
  
 				m_sale.SetValues(values);
-				if(m_sale.HandlePreAdd())
+				if (!new UtilHandler().IsOfferedKey("customer", "customer_id", customer_id, false))
+					m_messageString = "Can not Add Record!";
+				else if (new UtilHandler().HasTooManyRows(this, new String[] { "inp" }))
+					m_messageString = UtilHandler.TOO_MANY_ROWS;
+				else if(m_sale.HandlePreAdd())
 				{
 					DataTable dbTable = m_sale.HandleAdd();
 					String basicId = dbTable.Rows[0]["basicId"].ToString();

@@ -91,7 +91,13 @@ namespace Shop
  
 				m_sale.SetValues(values);
 				m_sale.SetPrimaryKey(id);
-				if(m_sale.HandlePreUpdate())
+				if (m_sale.SelectRecord(id).Rows.Count == 0)
+					m_messageString = "Can not Update Record!";
+				else if (!new UtilHandler().IsOfferedKey("customer", "customer_id", customer_id, false))
+					m_messageString = "Can not Update Record!";
+				else if (new UtilHandler().HasTooManyRows(this, new String[] { "inp" }))
+					m_messageString = UtilHandler.TOO_MANY_ROWS;
+				else if(m_sale.HandlePreUpdate())
 				{
 					m_sale.HandleUpdate();
 					m_sale.HandlePostUpdate();
@@ -222,8 +228,10 @@ namespace Shop
 			try
 			{
 				String id = this.Request.Params["sale_basic_id"];
-				if (new UtilHandler().ToSqlNumber(id, null) == null)
+				if (new UtilHandler().ToSqlNumber(id, null) == null || m_sale.SelectRecord(id).Rows.Count == 0)
 					m_messageString = "Can not Delete Record!";
+				else if (new UtilHandler().HasTooManyRows(this, new String[] { "inp" }))
+					m_messageString = UtilHandler.TOO_MANY_ROWS;
 				else
 				{
 					delete_sale_line();
@@ -306,6 +314,8 @@ namespace Shop
 					}
 				}
 			}
+			if (numRows == 0)
+				new UtilHandler().ShowRecordMissing(this);
 		}
 		void initializeControls()
 		{

@@ -7,8 +7,8 @@ namespace KestraneWeavo.Themes
     {
         protected void Page_Load(object sender, EventArgs e)
         {
-            HttpCookie user = Request.Cookies["login_username"];
-            FooterText.Text = user == null || user.Value == "" ? "" : "Signed in as " + Server.HtmlEncode(user.Value);
+            String user = Session == null ? null : Convert.ToString(Session["login_username"]);
+            FooterText.Text = String.IsNullOrEmpty(user) ? "" : "Signed in as " + Server.HtmlEncode(user);
         }
     }
 }
