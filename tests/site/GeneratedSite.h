@@ -199,8 +199,6 @@ private:
                "    client_body_temp_path " +
                folder +
                "/body;\n"
-               "    # Bodies in memory: the workers may not write into the run folder.\n"
-               "    client_body_buffer_size 1m;\n"
                "    fastcgi_temp_path " +
                folder +
                "/fastcgi;\n"
