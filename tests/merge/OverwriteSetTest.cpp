@@ -377,3 +377,28 @@ TEST_F(OverwriteSetTest, EachListedObjectLeavesItsOwnOwnerAndSameNamedOnesStay)
     for (const Outcome& outcome : outcomes)
         EXPECT_TRUE(outcome.holds()) << outcome.what;
 }
+
+TEST_F(OverwriteSetTest, AFormThatGoesTakesTheBindingsOfItsVariablesInOtherReportsWithIt)
+{
+    auto* form = FirstPage<Form>("stock_form");
+    ReportField* column = FirstPage<ApplicationReport>("other_report")
+                              ->GetReportGroups()
+                              .front()
+                              ->GetReportFields()
+                              .front();
+    ASSERT_NE(QtyVariable(form), nullptr);
+    // A merge finds a binding's target by name in any page of the open project.
+    column->AddBinding(new ReportFieldBinding{QtyVariable(form), nullptr, nullptr, nullptr});
+    {
+        const TempFolderOverride temp(m_hostTemp.Path());
+        MergeOverwriteSet set(First(), m_files);
+        set.OpenReport("form");
+        set.GetMasterFormList().push_back(form);
+        set.ApplyDeletions();
+    }
+
+    EXPECT_EQ(FirstPage<Form>("stock_form"), nullptr);
+    EXPECT_TRUE(column->GetBindings().empty());
+    EXPECT_TRUE(m_store.ArchiveProject(First(), m_folder.ModelPath("merged.wvt"), FALSE))
+        << LastBox();
+}
