@@ -115,6 +115,12 @@ void FormInterface::RemoveProcedureReferences(Procedure* procedure)
         rep->RemoveProcedureReferences(procedure);
     if (procedure == nullptr)
         return;
+    // The page's own call goes with the procedure, as a page without a call is made.
+    if (CallsProcedure(m_procedureCall, procedure))
+    {
+        delete m_procedureCall;
+        m_procedureCall = nullptr;
+    }
     for (Field* aliasField : procedure->GetAliasFields())
         RemoveFieldVariableMapByField(aliasField);
 }

@@ -97,6 +97,11 @@ bool FormInterface::CollectProcedureUsage(Procedure* procedure, CString& list)
             found = true;
         }
     }
+    if (procedure != nullptr && CallsProcedure(m_procedureCall, procedure))
+    {
+        list += entry;
+        found = true;
+    }
     if (IsProcedureRecomputed(procedure))
         list += entry;
     else if (!found && !CollectExtraProcedureUsage(procedure, list))

@@ -221,7 +221,9 @@ void Function::RemoveOutputFieldsOf(const Field* field)
 void Function::RemoveFieldWithReferences(Field* field)
 {
     std::set<const Field*> handled;
-    for (Field* current = field; current != nullptr && handled.insert(current).second;)
+    // A field the function does not show brought no display field in: the chain stops there.
+    for (Field* current = field;
+         current != nullptr && HasOutputField(current) && handled.insert(current).second;)
     {
         RemoveOutputFieldsOf(current);
         const Field* foreign = current->IsForeignKey() ? current->GetForeignField() : nullptr;

@@ -104,9 +104,9 @@ public:
     void RemoveProcedureFieldInfo(ProcedureFieldInfo* outputField);
     // Erases and deletes every output field naming the field.
     void RemoveOutputFieldsOf(const Field* field);
-    // For a foreign-key field, first the display field of the referenced table, the same way
-    // (recursively; a chain that comes back to a field already handled stops there); then the
-    // output fields of the field.
+    // The output fields of the field; for a foreign-key field then the display field of the
+    // referenced table, the same way (recursively; a chain stops at a field that no output field
+    // names or that was already handled).
     void RemoveFieldWithReferences(Field* field);
     // RemoveFieldWithReferences for every field of the table that an output field names.
     void RemoveFieldsOfTable(const Table* table);

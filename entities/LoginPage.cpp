@@ -117,6 +117,14 @@ bool LoginPage::LoginCallCalls(const Procedure* procedure) const
     return procedure != nullptr && GetLoginProcedure() == procedure;
 }
 
+bool LoginPage::CollectProcedureUsage(Procedure* procedure, CString& list)
+{
+    if (!FormInterface::CollectProcedureUsage(procedure, list))
+        return false;
+    TheProjectDiagnostics().GetCurrentUsageSet().SetLoginPage(this);
+    return true;
+}
+
 bool LoginPage::CollectExtraProcedureUsage(Procedure* procedure, CString& list)
 {
     if (!LoginCallCalls(procedure))

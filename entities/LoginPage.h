@@ -33,6 +33,9 @@ public:
     // Null without login call.
     Procedure* GetLoginProcedure() const;
 
+    // The base question; a page that uses the procedure is also recorded as the login page of
+    // the current usage set, so that the removal reaches its controls and its own call.
+    bool CollectProcedureUsage(Procedure* procedure, CString& list) override;
     // When the login call calls the procedure: "LoginPage" is listed and the page recorded as
     // the login page of the current usage set.
     bool CollectExtraProcedureUsage(Procedure* procedure, CString& list) override;

@@ -1,6 +1,7 @@
 #include "entities/MultiPageReport.h"
 
 #include "entities/AspFile.h"
+#include "entities/FormInterfaceParts.h"
 #include "entities/MultiPageData.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ReportPageFiles.h"
@@ -39,8 +40,9 @@ void MultiPageReport::Serialize(CArchive& ar)
 bool MultiPageReport::CollectProcedureUsage(const Procedure* procedure, CString& list)
 {
     if (procedure == nullptr ||
-        std::ranges::none_of(m_pages, [procedure](const MultiPageData* page)
-                             { return page != nullptr && page->GetProcedure() == procedure; }))
+        (!CallsProcedure(GetProcedureCall(), procedure) &&
+         std::ranges::none_of(m_pages, [procedure](const MultiPageData* page)
+                              { return page != nullptr && page->GetProcedure() == procedure; })))
         return false;
     list += m_name + "_multiReport";
     RecordUsage();

@@ -31,9 +31,9 @@ public:
     // The report takes the page.
     void AddPage(MultiPageData* page) { m_pages.push_back(page); }
 
-    // The base question, and the report's own one: whether the call of a page calls the
-    // procedure; then the report name + "_multiReport" goes to the list and the report is
-    // recorded. The own one takes the procedure as const.
+    // The base question, and the report's own one: whether the report's own call or the call
+    // of a page calls the procedure; then the report name + "_multiReport" goes to the list and the
+    // report is recorded. The own one takes the procedure as const.
     using FormInterface::CollectProcedureUsage;
     virtual bool CollectProcedureUsage(const Procedure* procedure, CString& list);
 

@@ -246,6 +246,8 @@ public:
     // Then every module's page files are tidied (Module::CleanUpPageFiles).
     bool DeleteMenu(Menu* menu);
     bool DeleteProcedure(Procedure* procedure);
+    // Every report binding fed by the output column goes (the column is being removed).
+    void RemoveColumnBindings(const ProcedureFieldInfo* column);
     // True when a class of some module owned and deleted the function.
     bool DeleteFunction(Function* function);
     // The pages that show the table's fields through the function clear those controls' front

@@ -562,6 +562,17 @@ void Module::DeleteLoginPage()
     m_loginPage = nullptr;
 }
 
+void Module::ReleaseUnboundClasses()
+{
+    const auto unbound = std::ranges::stable_partition(
+        m_classes, [](const Class* dataClass) { return dataClass->GetTable() != nullptr; });
+    if (unbound.empty())
+        return;
+    m_unboundClasses.insert(m_unboundClasses.end(), unbound.begin(), unbound.end());
+    m_classes.erase(unbound.begin(), unbound.end());
+    m_classIndex.Reset();
+}
+
 bool Module::RemoveTable(Table* table)
 {
     std::vector<Table*>* list = TableListOfKind(table);

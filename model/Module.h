@@ -5,6 +5,8 @@
 #include "platform/core/CString.h"
 
 #include <array>
+#include <functional>
+#include <unordered_set>
 #include <vector>
 
 class ApplicationReport;
@@ -34,8 +36,10 @@ class ReportCollector;
 class Table;
 class TextFile;
 class Transaction;
+class Variable;
 class XSDInfo;
 struct FieldVariableMap;
+struct ReportFieldBinding;
 
 // One named part of a project. It owns the tables, pages, roles, menus, procedures, data classes
 // and login page of that part; pages point back to it.
@@ -142,6 +146,9 @@ public:
     // Replaces the login page without freeing the previous one.
     bool SetLoginPage(LoginPage* page);
     void DeleteLoginPage();
+    // Classes without table leave the class list, as a load leaves them; they are kept, not
+    // freed, since pages may still call their functions.
+    void ReleaseUnboundClasses();
 
     // Each takes the entity out of its list without freeing it; false when absent.
     // RemoveTable picks the list by the table's kind and also takes the module's kind-0
@@ -500,6 +507,13 @@ public:
     bool RemoveDashBoardUsages(DashBoard* dashBoard);
     bool CollectDashBoardPageUsage(DashBoardPage* page);
     bool RemoveProcedureUsages(Procedure* procedure);
+    // The bindings, link and menu maps and call pairs of the module's pages and report columns
+    // let go of the variables (those of a page that is being deleted).
+    void RemoveVariableReferences(const std::unordered_set<const Variable*>& variables);
+    // Every binding of the report columns and their buttons that the test finds stale goes.
+    void RemoveReportBindings(const std::function<bool(const ReportFieldBinding&)>& stale);
+    // The bindings fed by the output column go (the column is being removed).
+    void RemoveColumnBindings(const ProcedureFieldInfo* column);
     bool RemoveFunctionUsages(Function* function);
     // Without a report: the pages and roles let go of the menu, then of each of its sub-menus.
     bool RemoveMenuUsages(Menu* menu, bool top);

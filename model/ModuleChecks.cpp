@@ -318,6 +318,7 @@ void Module::RemoveProcedureFieldUse(Procedure* procedure, ProcedureFieldInfo* c
 {
     if (column == nullptr)
         return;
+    RemoveColumnBindings(column);
     for (Form* form : m_masterForms)
         RemovePageColumnUse(*form, procedure, column, true);
     for (MapForm* mapForm : m_mapForms)

@@ -401,7 +401,7 @@ bool Module::RemoveProcedureUsages(Procedure* procedure)
     const Procedure* called = procedure;
     for (MultiPageReport* report : m_multiPageReports)
         report->CollectProcedureUsage(called, usage);
-    AskEach(askPage, m_dashBoardPages);
+    AskEach(askPage, m_dashBoardPages, m_rdlcReports, m_reportCollectors);
     // The login page calls a procedure too; it is asked last so that its call cannot outlive
     // the procedure.
     if (m_loginPage != nullptr)

@@ -1,7 +1,10 @@
 #include "model/ForgeonProject.h"
 
+#include "entities/FormInterface.h"
+#include "entities/Procedure.h"
 #include "entities/RDLCInfo.h"
 #include "entities/RDLCReport.h"
+#include "entities/ReportFieldControlProperty.h"
 #include "entities/XSDInfo.h"
 #include "model/ListAccess.h"
 #include "model/Module.h"
@@ -10,6 +13,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <unordered_set>
 
 namespace
 {
@@ -23,6 +27,26 @@ bool RemoveThenDelete(const std::vector<Module*>& modules, T* entity, Remove rem
         std::invoke(remove, module, entity);
     return std::ranges::any_of(modules, [entity, erase](Module* module)
                                { return (module->*erase)(entity); });
+}
+
+// The page's variables first leave every binding, link and call of the other pages, which would
+// otherwise outlive them; then as RemoveThenDelete.
+template <class Page, class Remove>
+bool RemovePageThenDelete(const std::vector<Module*>& modules, Page* page, Remove remove,
+                          bool (Module::*erase)(Page*))
+{
+    if (page != nullptr)
+    {
+        std::unordered_set<const Variable*> variables;
+        for (const FieldVariableMap* map : page->GetFieldVariableMaps())
+        {
+            if (map->variable != nullptr && !FormInterface::IsSharedVariableMap(map))
+                variables.insert(map->variable);
+        }
+        for (Module* module : modules)
+            module->RemoveVariableReferences(variables);
+    }
+    return RemoveThenDelete(modules, page, remove, erase);
 }
 
 // Empties the error and warning lists, lets every module file its findings as errors and
@@ -49,30 +73,36 @@ bool RunUsageCheck(const std::vector<Module*>& modules, const Check& check, bool
 
 bool ForgeonProject::DeleteForm(Form* form)
 {
-    return RemoveThenDelete(m_modules, form, &Module::RemoveFormUsages, &Module::DeleteMasterForm);
+    return RemovePageThenDelete(m_modules, form, &Module::RemoveFormUsages,
+                                &Module::DeleteMasterForm);
 }
 
 bool ForgeonProject::DeleteMapForm(MapForm* mapForm)
 {
-    return RemoveThenDelete(m_modules, mapForm, &Module::RemoveMapFormUsages,
-                            &Module::DeleteMapForm);
+    return RemovePageThenDelete(m_modules, mapForm, &Module::RemoveMapFormUsages,
+                                &Module::DeleteMapForm);
 }
 
 bool ForgeonProject::DeleteTransaction(Transaction* transaction)
 {
-    return RemoveThenDelete(m_modules, transaction, &Module::RemoveTransactionUsages,
-                            &Module::DeleteTransaction);
+    return RemovePageThenDelete(m_modules, transaction, &Module::RemoveTransactionUsages,
+                                &Module::DeleteTransaction);
 }
 
 bool ForgeonProject::DeleteTable(Table* table)
 {
     TheProjectDiagnostics().ClearErrorsAndWarnings();
-    return RemoveThenDelete(m_modules, table, &Module::RemoveTableUsages, &Module::DeleteTable);
+    const bool deleted =
+        RemoveThenDelete(m_modules, table, &Module::RemoveTableUsages, &Module::DeleteTable);
+    for (Module* module : m_modules)
+        module->ReleaseUnboundClasses();
+    return deleted;
 }
 
 bool ForgeonProject::DeleteApplicationReport(ApplicationReport* report)
 {
-    return RemoveThenDelete(m_modules, report, &Module::RemoveReportUsages, &Module::DeleteReport);
+    return RemovePageThenDelete(m_modules, report, &Module::RemoveReportUsages,
+                                &Module::DeleteReport);
 }
 
 bool ForgeonProject::DeleteRDLCReport(RDLCReport* report)
@@ -84,8 +114,8 @@ bool ForgeonProject::DeleteRDLCReport(RDLCReport* report)
         report != nullptr && report->GetMode() == 0 ? report->GetRDLCInfo() : nullptr;
     XSDInfo* ownDataSet =
         report != nullptr && report->GetMode() == 0 ? report->GetXSDInfo() : nullptr;
-    if (!RemoveThenDelete(m_modules, report, &Module::RemoveRDLCReportUsages,
-                          &Module::DeleteRDLCReport))
+    if (!RemovePageThenDelete(m_modules, report, &Module::RemoveRDLCReportUsages,
+                              &Module::DeleteRDLCReport))
         return false;
     if (ownLayout != nullptr && !IsRDLCInfoUsedByOtherReport(ownLayout, nullptr))
     {
@@ -126,14 +156,14 @@ bool ForgeonProject::IsXSDInfoUsedByAReport(const XSDInfo* dataSet) const
 
 bool ForgeonProject::DeleteDashBoard(DashBoard* dashBoard)
 {
-    return RemoveThenDelete(m_modules, dashBoard, &Module::RemoveDashBoardUsages,
-                            &Module::DeleteDashBoard);
+    return RemovePageThenDelete(m_modules, dashBoard, &Module::RemoveDashBoardUsages,
+                                &Module::DeleteDashBoard);
 }
 
 bool ForgeonProject::DeleteDashBoardPage(DashBoardPage* page)
 {
-    return RemoveThenDelete(m_modules, page, &Module::CollectDashBoardPageUsage,
-                            &Module::DeleteDashBoardPage);
+    return RemovePageThenDelete(m_modules, page, &Module::CollectDashBoardPageUsage,
+                                &Module::DeleteDashBoardPage);
 }
 
 bool ForgeonProject::DeleteMenu(Menu* menu)
@@ -148,8 +178,25 @@ bool ForgeonProject::DeleteMenu(Menu* menu)
     return true;
 }
 
+void ForgeonProject::RemoveColumnBindings(const ProcedureFieldInfo* column)
+{
+    for (Module* module : m_modules)
+        module->RemoveColumnBindings(column);
+}
+
 bool ForgeonProject::DeleteProcedure(Procedure* procedure)
 {
+    // The report bindings fed by its output columns would outlive them.
+    if (procedure != nullptr)
+    {
+        for (Module* module : m_modules)
+            module->RemoveReportBindings(
+                [procedure](const ReportFieldBinding& binding)
+                {
+                    return binding.m_sourceColumn != nullptr &&
+                           procedure->HasOutputColumn(binding.m_sourceColumn);
+                });
+    }
     return RemoveThenDelete(m_modules, procedure, &Module::RemoveProcedureUsages,
                             &Module::DeleteProcedure);
 }

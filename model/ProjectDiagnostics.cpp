@@ -326,7 +326,10 @@ void RemoveFieldFromProcedure(ProjectDiagnostics& diagnostics, Procedure* proced
                          [&diagnostics, procedure, column]
                          {
                              if (ForgeonProject* project = MainFrameAccess::GetProject())
+                             {
                                  project->CollectProcedureFieldUsage(procedure, column, false);
+                                 project->RemoveColumnBindings(column);
+                             }
                              RemoveOutputColumnUsers(diagnostics.GetCurrentUsageSet(), procedure,
                                                      column);
                              procedure->RemoveOutputColumn(column);

@@ -202,7 +202,7 @@ TEST(FunctionOperationsTest, RemovingAUsedTableRemovesTheOutputFieldsOfItsFields
     EXPECT_EQ(std::vector<ProcedureFieldInfo*>{name}, function.GetOutputFields());
 }
 
-TEST(FunctionOperationsTest, RemovingAForeignKeyFieldRemovesTheReferencedTablesDisplayField)
+TEST(FunctionOperationsTest, RemovingAForeignKeyFieldRemovesTheReferencedDisplayFieldWhereShown)
 {
     std::unique_ptr<Table> customers(NewTable("Customers", Table::masterKind, {"name"}));
     customers->FindFieldByName("name")->SetFrontField(true);
@@ -214,9 +214,15 @@ TEST(FunctionOperationsTest, RemovingAForeignKeyFieldRemovesTheReferencedTablesD
     AddOutput(function, customerId);
     ProcedureFieldInfo* kept = AddOutput(function, orders->GetPrimaryKeyField());
 
+    // A function of the referenced table shows its display field but not the foreign key.
+    Function customerFunction;
+    ProcedureFieldInfo* name = AddOutput(customerFunction, customers->FindFieldByName("name"));
+
     function.RemoveFieldWithReferences(customerId);
+    customerFunction.RemoveFieldWithReferences(customerId);
 
     EXPECT_EQ(std::vector<ProcedureFieldInfo*>{kept}, function.GetOutputFields());
+    EXPECT_EQ(std::vector<ProcedureFieldInfo*>{name}, customerFunction.GetOutputFields());
 }
 
 TEST(FunctionOperationsTest, RemovingFieldsOfTablesThatReferToEachOtherEnds)

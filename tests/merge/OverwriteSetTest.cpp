@@ -377,3 +377,36 @@ TEST_F(OverwriteSetTest, EachListedObjectLeavesItsOwnOwnerAndSameNamedOnesStay)
     for (const Outcome& outcome : outcomes)
         EXPECT_TRUE(outcome.holds()) << outcome.what;
 }
+
+TEST_F(OverwriteSetTest, AFormOrVariableThatGoesTakesTheBindingsOfOtherReportsToItWithIt)
+{
+    for (const bool wholeForm : {true, false})
+    {
+        SetUp(); // fresh merge inputs for each run
+        auto* form = FirstPage<Form>("stock_form");
+        ReportField* column = FirstPage<ApplicationReport>("other_report")
+                                  ->GetReportGroups()
+                                  .front()
+                                  ->GetReportFields()
+                                  .front();
+        Variable* variable = QtyVariable(form);
+        ASSERT_NE(variable, nullptr);
+        // A merge finds a binding's target by name in any page of the open project.
+        column->AddBinding(new ReportFieldBinding{variable, nullptr, nullptr, nullptr});
+        {
+            const TempFolderOverride temp(m_hostTemp.Path());
+            MergeOverwriteSet set(First(), m_files);
+            set.OpenReport("form");
+            if (wholeForm)
+                set.GetMasterFormList().push_back(form);
+            else
+                set.GetVariableList().push_back(variable);
+            set.ApplyDeletions();
+        }
+
+        EXPECT_EQ(wholeForm, FirstPage<Form>("stock_form") == nullptr);
+        EXPECT_TRUE(column->GetBindings().empty()) << wholeForm;
+        EXPECT_TRUE(m_store.ArchiveProject(First(), m_folder.ModelPath("merged.wvt"), FALSE))
+            << LastBox();
+    }
+}

@@ -260,6 +260,10 @@ private:
         report->AddReportGroup(group);
         module.Append(report);
         form->SetReport(report);
+        // Bindings and maps that feed the form's variables from other pages.
+        Variable* formName = form->FindVariableByName("name");
+        column->AddBinding(new ReportFieldBinding{formName, nullptr, nullptr, m_outputColumn});
+        property->AddBinding(new ReportFieldBinding{formName, nullptr, nullptr, nullptr});
 
         auto* columnChart = NewPage<ApplicationReport>("SalesChart");
         columnChart->SetChartData(3, new ColumnGraphData);
@@ -277,6 +281,12 @@ private:
         transaction->AddDetailTableReport(detailReport);
         transaction->EnsureDefaultVariables();
         transaction->CreateDefaultAspFiles(1);
+        auto* formLink = new LinkControl(subMenu, 0, 0, LinkControl::Left);
+        formLink->AddVariableMap(new LinkVariableMap{nullptr, formName});
+        transaction->AddPreLink(formLink);
+        transaction->GetAspFiles().front()->SetTopMenu(m_topMenu);
+        transaction->GetAspFiles().front()->AddTopMenuVariableMap(
+            MenuVariableMap{subMenu, {{formName, nullptr}}});
         module.Append(transaction);
 
         auto* dashBoard = NewPage<DashBoard>("Board");
@@ -342,6 +352,13 @@ private:
         loginPage->SetLoginCall(NewCall(m_procedure));
         loginPage->SetUserNameField(m_customerName);
         module.AdoptLoginPage(loginPage);
+
+        // Every kind of page has a call of its own.
+        std::vector<FormInterface*> pages;
+        module.GetAllPages(pages);
+        pages.push_back(loginPage);
+        for (FormInterface* each : pages)
+            each->SetProcedureCall(NewCall(m_procedure));
     }
 
     ForgeonProject* m_project;

@@ -5,6 +5,7 @@
 #include "tests/model/EveryClassProject.h"
 #include "tests/model/ProjectRecordBytes.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/HostFiles.h"
 #include "tests/support/RecordBytes.h"
 #include "tests/support/TempFolder.h"
 
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <ostream>
@@ -72,6 +74,43 @@ bool ForeignFieldNamed(const Module& module, const char* name)
     return false;
 }
 
+std::size_t FirstDifference(const std::string& first, const std::string& second)
+{
+    return static_cast<std::size_t>(std::ranges::mismatch(first, second).in1 - first.begin());
+}
+
+std::vector<FormInterface*> PagesWithLogin(const Module& module)
+{
+    std::vector<FormInterface*> pages;
+    module.GetAllPages(pages);
+    if (module.GetLoginPage() != nullptr)
+        pages.push_back(module.GetLoginPage());
+    return pages;
+}
+
+bool NoPageCallsAProcedure(const Module& module)
+{
+    return std::ranges::none_of(PagesWithLogin(module), [](const FormInterface* page)
+                                { return page->GetProcedureCall() != nullptr; });
+}
+
+// The report column, its button and the transaction's link and menu map fed the form's
+// variable; none of them does any more.
+bool NothingFeedsTheFormsVariables(const Module& module)
+{
+    const ReportField* column =
+        module.FindReportByName("CustomerReport")->GetReportGroups().front()->GetReportFields()[0];
+    const Transaction* transaction = module.FindTransactionByName("Orders");
+    std::vector<LinkControl*> links;
+    transaction->GetPreLinks(links);
+    const std::vector<MenuVariableMap>& menuMaps =
+        transaction->GetAspFiles().front()->GetTopMenuVariableMaps();
+    return column->GetBindings().empty() && column->GetControlProperty()->GetBindings().empty() &&
+           links.back()->GetVariableMaps().empty() && !menuMaps.empty() &&
+           std::ranges::all_of(menuMaps, [](const MenuVariableMap& map)
+                               { return map.m_variablePairs.empty(); });
+}
+
 // As the table designer deletes a field: its usages first, then the field.
 bool DeleteField(ForgeonProject& project, Table* table, const char* name)
 {
@@ -124,15 +163,19 @@ const DeletionCase deletions[] = {
      [](ForgeonProject& project, Module& module)
      { return project.DeleteForm(module.FindMasterFormByName("CustomerForm")); },
      true,
-     [](const Module& module) { return module.FindMasterFormByName("CustomerForm") == nullptr; }},
+     [](const Module& module)
+     {
+         return module.FindMasterFormByName("CustomerForm") == nullptr &&
+                NothingFeedsTheFormsVariables(module);
+     }},
     {"MapForm",
      [](ForgeonProject& project, Module& module)
-     { return project.DeleteMapForm(module.FindMapFormByName("CustomerProduct")); },
+     { return project.DeleteMapForm(module.GetMapForms().front()); },
      false, [](const Module& module) { return module.GetMapForms().empty(); }},
     {"Transaction",
      [](ForgeonProject& project, Module& module)
      { return project.DeleteTransaction(module.FindTransactionByName("Orders")); },
-     false, [](const Module& module) { return module.GetTransactions().empty(); }},
+     true, [](const Module& module) { return module.GetTransactions().empty(); }},
     {"Report",
      [](ForgeonProject& project, Module& module)
      { return project.DeleteApplicationReport(module.FindReportByName("CustomerReport")); },
@@ -163,7 +206,9 @@ const DeletionCase deletions[] = {
     {"Procedure",
      [](ForgeonProject& project, Module& module)
      { return project.DeleteProcedure(module.FindProcedureByName("PRC_customer_SelectAll")); },
-     true, [](const Module& module) { return module.GetProcedures().empty(); }},
+     true,
+     [](const Module& module)
+     { return module.GetProcedures().empty() && NoPageCallsAProcedure(module); }},
     {"Function",
      [](ForgeonProject& project, Module& module)
      { return project.DeleteFunction(FirstFunction(module)); },
@@ -185,6 +230,14 @@ const DeletionCase deletions[] = {
      true,
      [](const Module& module)
      { return module.GetTransactionTables().back()->FindFieldByName("order_ref") == nullptr; }},
+    {"LoginPage",
+     [](ForgeonProject&, Module& module)
+     {
+         module.DeleteLoginPage();
+         return true;
+     },
+     false, [](const Module& module) { return module.GetLoginPage() == nullptr; },
+     AfterLoad::remade},
     {"Role",
      [](ForgeonProject&, Module& module)
      {
@@ -201,6 +254,9 @@ protected:
     EveryKindDeletionTest()
     {
         m_built.GetProject()->SetProjectPath(m_folder.ModelPath());
+        // The built project starts in the state the load-time repairs leave, so that a load
+        // after the deletion has nothing to repair.
+        ProjectStore::FixUpLoadedProject(m_built.GetProject());
         m_previousSource =
             MainFrameAccess::SetProjectSource([this] { return m_built.GetProject(); });
     }
@@ -212,6 +268,15 @@ protected:
     }
 
     CString PathOf(const char* name) const { return m_folder.ModelPath(name); }
+    // The bytes of a file the test saved; a missing or empty file fails the test.
+    std::string SavedBytes(const char* name) const
+    {
+        const std::filesystem::path path = m_folder.Path() / name;
+        EXPECT_TRUE(std::filesystem::is_regular_file(path)) << path;
+        std::string bytes = ReadHostFile(path);
+        EXPECT_FALSE(bytes.empty()) << path;
+        return bytes;
+    }
     // The text of the last message box, for failure messages.
     std::string LastBox() const
     {
@@ -242,6 +307,7 @@ TEST_P(EveryKindDeletionTest, RemovesEveryReferenceThenSavesAndLoadsAgain)
     EXPECT_TRUE(m_boxes.Shown().empty());
 
     ASSERT_TRUE(m_store.ArchiveProject(project, PathOf("after.wvt"), FALSE)) << LastBox();
+    const std::string saved = SavedBytes("after.wvt");
     ASSERT_TRUE(m_store.ArchiveProject(nullptr, PathOf("after.wvt"), TRUE)) << LastBox();
     ForgeonProject* loaded = m_store.GetProject();
     ASSERT_EQ(2, loaded->GetModuleCount());
@@ -249,7 +315,23 @@ TEST_P(EveryKindDeletionTest, RemovesEveryReferenceThenSavesAndLoadsAgain)
     {
         EXPECT_TRUE(deletion.isGone(*loaded->GetBaseModule()));
     }
-    EXPECT_TRUE(m_store.ArchiveProject(loaded, PathOf("again.wvt"), FALSE)) << LastBox();
+    ASSERT_TRUE(m_store.ArchiveProject(loaded, PathOf("again.wvt"), FALSE)) << LastBox();
+    std::string expected = saved;
+    std::string actual = SavedBytes("again.wvt");
+    // What the load makes again is compared from the first load on.
+    if (deletion.afterLoad == AfterLoad::remade)
+    {
+        ASSERT_TRUE(m_store.ArchiveProject(nullptr, PathOf("again.wvt"), TRUE)) << LastBox();
+        ASSERT_TRUE(m_store.ArchiveProject(m_store.GetProject(), PathOf("third.wvt"), FALSE))
+            << LastBox();
+        expected = actual;
+        actual = SavedBytes("third.wvt");
+    }
+    const std::size_t at = FirstDifference(expected, actual);
+    EXPECT_TRUE(expected == actual) << "the load changed the file from byte " << at << " of "
+                                    << expected.size() << "; now " << actual.size() << " bytes:\n"
+                                    << ::testing::PrintToString(expected.substr(at, 160)) << "\n"
+                                    << ::testing::PrintToString(actual.substr(at, 160));
     EXPECT_TRUE(m_boxes.Shown().empty());
 }
 

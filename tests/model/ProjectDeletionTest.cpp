@@ -230,6 +230,41 @@ TEST_F(ProjectDeletionTest, AProcedureLeavesEveryPageThatCallsItOrShowsItsColumn
     EXPECT_EQ(depth, TheProjectDiagnostics().GetUsageSetDepth());
 }
 
+TEST_F(ProjectDeletionTest, EveryKindOfPageNamedForItsOwnCallOfTheProcedureLosesThatCall)
+{
+    Procedure* procedure = AddProcedure("PRC_customer_SelectAll", m_customer);
+    std::vector<FormInterface*> pages;
+    const auto add = [this, &pages](auto* page)
+    {
+        m_module->Append(page);
+        pages.push_back(page);
+    };
+    add(NewForm("CustomerForm", m_customer));
+    add(NewPage<MapForm>("CustomerMap"));
+    add(NewPage<Transaction>("Orders"));
+    add(NewPage<DashBoard>("Board"));
+    add(NewPage<ApplicationReport>("Sales"));
+    add(NewPage<MultiPageReport>("Pages"));
+    add(NewPage<DashBoardPage>("Home"));
+    add(NewPage<RDLCReport>("Printout"));
+    add(NewPage<ReportCollector>("Collector"));
+    auto* loginPage = new LoginPage;
+    m_module->AdoptLoginPage(loginPage);
+    pages.push_back(loginPage);
+    for (FormInterface* page : pages)
+        page->SetProcedureCall(NewCall(procedure));
+
+    EXPECT_TRUE(m_project.DeleteProcedure(procedure));
+
+    EXPECT_EQ(Refusal("PRC_customer_SelectAll") +
+                  "CustomerForm\r\nCustomerMap\r\nOrders\r\nBoard\r\nSales\r\n"
+                  "Pages_multiReportHome\r\nPrintout\r\nCollector\r\n" +
+                  std::string(loginPage->GetFormName().GetString()) + "\r\n",
+              DumpText());
+    for (const FormInterface* page : pages)
+        EXPECT_EQ(nullptr, page->GetProcedureCall()) << page->GetFormName().GetString();
+}
+
 TEST_F(ProjectDeletionTest, AMenuAndItsSubMenusLeaveRolesAndPageLinksWithoutADump)
 {
     Menu* top = NewMenu("Main");
