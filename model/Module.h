@@ -523,6 +523,9 @@ public:
     // DeleteTable first removes the table's usages and searches master, transaction, then map
     // tables.
     bool DeleteTable(Table* table);
+    // Classes whose table is gone leave the class list, as a read leaves them out; they are
+    // kept, not freed, for the function references pages may still hold.
+    void SetAsideUnboundClasses();
     bool DeleteMasterForm(Form* form);
     bool DeleteMapForm(MapForm* mapForm);
     bool DeleteTransaction(Transaction* transaction);

@@ -67,7 +67,12 @@ bool ForgeonProject::DeleteTransaction(Transaction* transaction)
 bool ForgeonProject::DeleteTable(Table* table)
 {
     TheProjectDiagnostics().ClearErrorsAndWarnings();
-    return RemoveThenDelete(m_modules, table, &Module::RemoveTableUsages, &Module::DeleteTable);
+    const bool deleted =
+        RemoveThenDelete(m_modules, table, &Module::RemoveTableUsages, &Module::DeleteTable);
+    // The classes the table took with it, in any module.
+    for (Module* module : m_modules)
+        module->SetAsideUnboundClasses();
+    return deleted;
 }
 
 bool ForgeonProject::DeleteApplicationReport(ApplicationReport* report)
