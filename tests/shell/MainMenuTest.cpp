@@ -135,6 +135,7 @@ TEST(MainMenuTest, TheHiddenRegressionCommandWritesItsReportInTheTempFolder)
         ::setenv("TMPDIR", saved.c_str(), 1);
     else
         ::unsetenv("TMPDIR");
-    const std::string report = ReadFile(program.folder.Path() / "KestraneWeavo" / "tgsreport.txt");
+    const std::string report =
+        ReadHostFile(program.folder.Path() / "KestraneWeavo" / "tgsreport.txt");
     EXPECT_NE(report.find("Total Number Of Test Files = 0\r\n"), std::string::npos) << report;
 }

@@ -69,7 +69,7 @@ TEST_F(WriteAllCommandTest, ACompleteRunSavesWritesTheTreeCopiesTheUsersFilesAnd
          {projectFolder / "Shop.sln", output / "Shop.csproj",
           output / "BaseModule" / "UI" / "Login.aspx", output / "Util" / "DBHandler.cs"})
         EXPECT_TRUE(std::filesystem::exists(written)) << written;
-    EXPECT_EQ(ReadFile(output / "Web.config"), "mine");
+    EXPECT_EQ(ReadHostFile(output / "Web.config"), "mine");
     EXPECT_EQ(program.dialogs.UnscriptedCount(), 0u);
 }
 
@@ -84,8 +84,8 @@ TEST_F(WriteAllCommandTest, WithoutTheOptionTheGeneratedFilesStay)
     AnswerSave();
     program.Command(ID_WRITE_ALL);
     EXPECT_EQ(Texts(), std::vector<std::string>{success});
-    EXPECT_NE(ReadFile(output / "Web.config"), "mine");
-    EXPECT_NE(ReadFile(output / "Web.config").find("<configuration"), std::string::npos);
+    EXPECT_NE(ReadHostFile(output / "Web.config"), "mine");
+    EXPECT_NE(ReadHostFile(output / "Web.config").find("<configuration"), std::string::npos);
 }
 
 TEST_F(WriteAllCommandTest, AnIncompleteRunNamesWhatWasNotWrittenAndNeitherCopiesNorSucceeds)
@@ -97,7 +97,7 @@ TEST_F(WriteAllCommandTest, AnIncompleteRunNamesWhatWasNotWrittenAndNeitherCopie
     ASSERT_EQ(program.boxes.Shown().size(), 1u);
     EXPECT_NE(Texts()[0].find("Shop.sln"), std::string::npos);
     EXPECT_EQ(Texts()[0].find("successfully"), std::string::npos);
-    EXPECT_NE(ReadFile(output / "Web.config"), "mine");
+    EXPECT_NE(ReadHostFile(output / "Web.config"), "mine");
 }
 
 TEST_F(WriteAllCommandTest, AModifiedFileThatCannotBeCopiedIsNamedAndTheRunDoesNotSucceed)
@@ -112,7 +112,7 @@ TEST_F(WriteAllCommandTest, AModifiedFileThatCannotBeCopiedIsNamedAndTheRunDoesN
                              program.Project().GetProjectPath() +
                              "Shop\\Shop\\Shop.csproj\\Note.txt (Not a directory)";
     EXPECT_EQ(Texts(), std::vector<std::string>{expected.GetString()});
-    EXPECT_EQ(ReadFile(output / "Web.config"), "mine") << "the other files are copied";
+    EXPECT_EQ(ReadHostFile(output / "Web.config"), "mine") << "the other files are copied";
 }
 
 TEST_F(WriteAllCommandTest, StopsBeforeAnythingWhenTheSaveIsCancelledOrTheProjectHasNoName)

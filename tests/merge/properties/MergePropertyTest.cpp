@@ -207,7 +207,8 @@ TEST_F(MergePropertyTest, AVariantMergedIntoAFixtureSavesLoadsAndGenerates)
 }
 
 // Every kind of merge, the whole module or one entity of each kind, kept or overwriting, of the
-// variant into the fixture: the merged project saves, loads and saves to the same bytes.
+// variant with a procedure of its own into the fixture: the merged project saves, loads and saves
+// to the same bytes.
 TEST_F(MergePropertyTest, EveryMergeKindSavesLoadsAndSavesToTheSameBytes)
 {
     using Kind = ScriptedMergeSelection::Kind;
@@ -217,11 +218,17 @@ TEST_F(MergePropertyTest, EveryMergeKindSavesLoadsAndSavesToTheSameBytes)
         const char* name;
     };
     const EntityCase entities[] = {
-        {Kind::Table, "supplier"},           {Kind::Report, "supplier Report"},
-        {Kind::MasterForm, "supplier_form"}, {Kind::MapForm, "region_form"},
-        {Kind::Transaction, "order"},        {Kind::Menu, "Extras"},
-        {Kind::DashBoard, "overview"},       {Kind::DashBoardPage, "home"},
-        {Kind::Class, "_supplier"},          {Kind::RDLCReport, "supplier_rdlc"},
+        {Kind::Table, "supplier"},
+        {Kind::Procedure, "PRC_supplier_list"},
+        {Kind::Report, "supplier Report"},
+        {Kind::MasterForm, "supplier_form"},
+        {Kind::MapForm, "region_form"},
+        {Kind::Transaction, "order"},
+        {Kind::Menu, "Extras"},
+        {Kind::DashBoard, "overview"},
+        {Kind::DashBoardPage, "home"},
+        {Kind::Class, "_supplier"},
+        {Kind::RDLCReport, "supplier_rdlc"},
     };
     for (const bool overwrite : {false, true})
     {
@@ -235,8 +242,11 @@ TEST_F(MergePropertyTest, EveryMergeKindSavesLoadsAndSavesToTheSameBytes)
         for (auto& [name, selection] : selections)
         {
             SCOPED_TRACE(name + (overwrite ? ", overwrite" : ", keep"));
-            Load(BuildSalesFixture("First", Path("a")),
-                 BuildSalesFixture("Second", Path("b"), /*variant=*/true));
+            auto second = BuildSalesFixture("Second", Path("b"), /*variant=*/true);
+            Module* sales = second->FindModuleByName("Sales");
+            CString supplier = "supplier";
+            sales->Append(NewProcedure("PRC_supplier_list", sales->FindTableByName(supplier)));
+            Load(BuildSalesFixture("First", Path("a")), std::move(second));
             MergeAndRoundTrip(selection);
         }
     }
