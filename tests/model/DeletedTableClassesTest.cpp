@@ -48,16 +48,18 @@ TEST(DeletedTableClassesTest, ADeletedTablesClassesLeaveTheClassListsAsAReadLeav
         ASSERT_TRUE(store.ArchiveProject(&made, folder.ModelPath("made.wvt"), FALSE));
     }
     ASSERT_TRUE(store.ArchiveProject(nullptr, folder.ModelPath("made.wvt"), TRUE));
-    ForgeonProject* project = store.GetProject();
-    ScopedOpenProject open(project);
-    Table* customer = project->FindTableByName("customer");
-    ASSERT_NE(customer, nullptr);
-
-    ASSERT_TRUE(project->DeleteTable(customer));
-    EXPECT_EQ(UnboundClasses(*project), 0);
-    for (const Module* module : project->GetModules())
-        EXPECT_EQ(module->FindClassByName("_customer"), nullptr) << module->GetName().GetString();
-    ASSERT_TRUE(store.ArchiveProject(project, folder.ModelPath("deleted.wvt"), FALSE));
+    {
+        ForgeonProject* project = store.GetProject();
+        ScopedOpenProject open(project);
+        Table* customer = project->FindTableByName("customer");
+        ASSERT_NE(customer, nullptr);
+        ASSERT_TRUE(project->DeleteTable(customer));
+        EXPECT_EQ(UnboundClasses(*project), 0);
+        for (const Module* module : project->GetModules())
+            EXPECT_EQ(module->FindClassByName("_customer"), nullptr)
+                << module->GetName().GetString();
+        ASSERT_TRUE(store.ArchiveProject(project, folder.ModelPath("deleted.wvt"), FALSE));
+    }
     ASSERT_TRUE(store.ArchiveProject(nullptr, folder.ModelPath("deleted.wvt"), TRUE));
     ASSERT_TRUE(store.ArchiveProject(store.GetProject(), folder.ModelPath("again.wvt"), FALSE));
     const std::string deleted = ReadHostFile(ToHostPath(folder.ModelPath("deleted.wvt")));
