@@ -101,6 +101,13 @@ bool ProjectMerger::Merge()
     m_second->QualifyFieldNames(false);
     if (m_overwrite)
         m_overwriteSet->ApplyDeletions();
+    // The modules as a read leaves them: classes without table set aside, and page files whose
+    // menu maps follow their side menus' leaves.
+    for (Module* module : m_first->GetModules())
+    {
+        module->SetAsideUnboundClasses();
+        module->CleanUpPageFiles();
+    }
     m_reportFiles.Close(m_report);
     MainFrameAccess::SetStatusText("Merging completed.");
     return true;

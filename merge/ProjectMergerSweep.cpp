@@ -9,7 +9,9 @@
 #include "entities/Grid.h"
 #include "entities/GridCell.h"
 #include "entities/LinkControl.h"
+#include "entities/LoginPage.h"
 #include "entities/Menu.h"
+#include "entities/ReportCollector.h"
 #include "entities/ReportField.h"
 #include "entities/ReportGroup.h"
 #include "merge/ProjectMerger.h"
@@ -51,6 +53,11 @@ FirstProjectContents ContentsOf(const ForgeonProject& project)
             contents.roles.insert(role);
         std::vector<FormInterface*> pages;
         module->GetAllPages(pages);
+        // The pages GetAllPages leaves out hold page files that menus open too.
+        pages.insert(pages.end(), module->GetReportCollectors().begin(),
+                     module->GetReportCollectors().end());
+        if (module->GetLoginPage() != nullptr)
+            pages.push_back(module->GetLoginPage());
         for (const FormInterface* page : pages)
         {
             contents.pages.insert(page);

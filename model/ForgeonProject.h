@@ -237,7 +237,8 @@ public:
     bool DeleteForm(Form* form);
     bool DeleteMapForm(MapForm* mapForm);
     bool DeleteTransaction(Transaction* transaction);
-    // Empties the error and warning lists first.
+    // Empties the error and warning lists first; afterwards every module sets aside the classes
+    // left without table (Module::SetAsideUnboundClasses).
     bool DeleteTable(Table* table);
     bool DeleteApplicationReport(ApplicationReport* report);
     bool DeleteRDLCReport(RDLCReport* report);

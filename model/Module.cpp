@@ -277,16 +277,26 @@ void Module::ReadTransactions(CArchive& ar)
 void Module::ReadClasses(CArchive& ar)
 {
     m_classes.clear();
-    m_classIndex.Reset();
     const int count = ReadCount(ar);
     for (int i = 0; i < count; ++i)
     {
-        Class* dataClass = ReadOwned<Class>(ar);
-        if (dataClass != nullptr && dataClass->GetTable() != nullptr)
+        if (Class* dataClass = ReadOwned<Class>(ar))
             m_classes.push_back(dataClass);
-        else if (dataClass != nullptr)
-            m_unboundClasses.push_back(dataClass);
     }
+    SetAsideUnboundClasses();
+}
+
+void Module::SetAsideUnboundClasses()
+{
+    std::erase_if(m_classes,
+                  [this](Class* dataClass)
+                  {
+                      if (dataClass->GetTable() != nullptr)
+                          return false;
+                      m_unboundClasses.push_back(dataClass);
+                      return true;
+                  });
+    m_classIndex.Reset();
 }
 
 void Module::Load(CArchive& ar)
@@ -560,17 +570,6 @@ void Module::DeleteLoginPage()
 {
     delete m_loginPage;
     m_loginPage = nullptr;
-}
-
-void Module::ReleaseUnboundClasses()
-{
-    const auto unbound = std::ranges::stable_partition(
-        m_classes, [](const Class* dataClass) { return dataClass->GetTable() != nullptr; });
-    if (unbound.empty())
-        return;
-    m_unboundClasses.insert(m_unboundClasses.end(), unbound.begin(), unbound.end());
-    m_classes.erase(unbound.begin(), unbound.end());
-    m_classIndex.Reset();
 }
 
 bool Module::RemoveTable(Table* table)

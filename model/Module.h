@@ -146,9 +146,6 @@ public:
     // Replaces the login page without freeing the previous one.
     bool SetLoginPage(LoginPage* page);
     void DeleteLoginPage();
-    // Classes without table leave the class list, as a load leaves them; they are kept, not
-    // freed, since pages may still call their functions.
-    void ReleaseUnboundClasses();
 
     // Each takes the entity out of its list without freeing it; false when absent.
     // RemoveTable picks the list by the table's kind and also takes the module's kind-0
@@ -537,6 +534,9 @@ public:
     // DeleteTable first removes the table's usages and searches master, transaction, then map
     // tables.
     bool DeleteTable(Table* table);
+    // Classes whose table is gone leave the class list, as a read leaves them out; they are
+    // kept, not freed, for the function references pages may still hold.
+    void SetAsideUnboundClasses();
     bool DeleteMasterForm(Form* form);
     bool DeleteMapForm(MapForm* mapForm);
     bool DeleteTransaction(Transaction* transaction);

@@ -94,8 +94,9 @@ bool ForgeonProject::DeleteTable(Table* table)
     TheProjectDiagnostics().ClearErrorsAndWarnings();
     const bool deleted =
         RemoveThenDelete(m_modules, table, &Module::RemoveTableUsages, &Module::DeleteTable);
+    // The classes the table took with it, in any module.
     for (Module* module : m_modules)
-        module->ReleaseUnboundClasses();
+        module->SetAsideUnboundClasses();
     return deleted;
 }
 

@@ -281,7 +281,7 @@ TEST_P(AlterScriptGoldenTest, WritesTheExpectedScript)
     EXPECT_TRUE(test.build(builder, sample, failure)) << failure.GetString();
 
     const std::string script =
-        ReadBytes(folder.Path() / "Sample" / "scripts" / "KestraneWeavo_Sample_AlterScript.sql");
+        ReadHostFile(folder.Path() / "Sample" / "scripts" / "KestraneWeavo_Sample_AlterScript.sql");
     EXPECT_EQ(script, Expected(test.expected));
     EXPECT_EQ(constraints.asked, test.asked);
     ExpectSoundScript(script);
@@ -511,7 +511,7 @@ TEST_P(AlterScriptColumnTest, ChangedTableGetsItsColumnStatements)
                     .WriteTableAlterScript(customer, failure));
 
     std::string script =
-        ReadBytes(folder.Path() / "Sample" / "scripts" / "KestraneWeavo_Sample_AlterScript.sql");
+        ReadHostFile(folder.Path() / "Sample" / "scripts" / "KestraneWeavo_Sample_AlterScript.sql");
     std::erase(script, '\r');
     EXPECT_NE(script.find(test.present), std::string::npos) << script;
     EXPECT_EQ(script.find(test.absent), std::string::npos) << script;

@@ -16,7 +16,7 @@ TEST(PgSqlScriptTest, ScriptOfTheSampleProject)
     PgSqlScriptWriter(project.sample.Project(), project.report).Write();
 
     EXPECT_TRUE(project.report.IsEmpty());
-    EXPECT_EQ(ReadBytes(scripts / "KestraneWeavo_PGSQL_CreateTables.sql"),
+    EXPECT_EQ(ReadHostFile(scripts / "KestraneWeavo_PGSQL_CreateTables.sql"),
               Expected("KestraneWeavo_PGSQL_CreateTables.sql"));
 }
 } // namespace

@@ -1,19 +1,12 @@
 #pragma once
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
+#include "tests/support/HostFiles.h"
 
-// The bytes of a file; empty when it cannot be read.
-inline std::string ReadBytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+#include <filesystem>
+#include <string>
 
 // An expected file of tests/data/database.
 inline std::string Expected(const char* name)
 {
-    return ReadBytes(std::filesystem::path(WEAVO_DATABASE_TEST_DATA) / name);
+    return ReadHostFile(std::filesystem::path(WEAVO_DATABASE_TEST_DATA) / name);
 }

@@ -18,7 +18,7 @@ TEST_F(SqlServerScriptTest, DatabaseScriptOfTheSampleProject)
     SqlScriptWriter(sample.Project(), nullptr, report).WriteDatabaseScript();
 
     EXPECT_TRUE(report.IsEmpty());
-    EXPECT_EQ(ReadBytes(ScriptPath()), Expected("KestraneWeavo_Sample_Script.sql"));
+    EXPECT_EQ(ReadHostFile(ScriptPath()), Expected("KestraneWeavo_Sample_Script.sql"));
     EXPECT_EQ(sample.Project().GetDatabaseName(), "Sample_db");
 }
 
@@ -30,7 +30,7 @@ TEST_F(SqlServerScriptTest, ModuleScriptHasItsTablesAndForeignKeysOnly)
         writer.WriteModuleTables(sample.Stock());
         writer.WriteModuleForeignKeys(sample.Stock());
     }
-    EXPECT_EQ(ReadBytes(ScriptPath()), Expected("Stock_Script.sql"));
+    EXPECT_EQ(ReadHostFile(ScriptPath()), Expected("Stock_Script.sql"));
 }
 
 TEST_F(SqlServerScriptTest, ProcedureTextOfEveryFamily)
@@ -79,7 +79,7 @@ TEST_F(SqlServerScriptTest, TableProcedureFileHoldsTheWrittenProceduresOfTheTabl
         .WriteTableProcedureFile(sample.Base(), sample.Customer(), report);
 
     EXPECT_TRUE(report.IsEmpty());
-    EXPECT_EQ(ReadBytes(folder.Path() / "Scripts" / "customer_procedureCreate.sql"),
+    EXPECT_EQ(ReadHostFile(folder.Path() / "Scripts" / "customer_procedureCreate.sql"),
               Expected("customer_procedureCreate.sql"));
 }
 
@@ -87,13 +87,13 @@ TEST_F(SqlServerScriptTest, DesignationScriptLeavesTheDatabaseScriptAlone)
 {
     std::filesystem::create_directories(folder.Path() / "_system" / "scripts");
     SqlScriptWriter(sample.Project(), nullptr, report).WriteDatabaseScript();
-    const std::string databaseScript = ReadBytes(ScriptPath());
+    const std::string databaseScript = ReadHostFile(ScriptPath());
 
     DesignationScriptWriter(sample.Project(), report).Write();
 
     EXPECT_TRUE(report.IsEmpty());
-    EXPECT_EQ(ReadBytes(folder.Path() / "_system" / "scripts" / "desigInsert.sql"),
+    EXPECT_EQ(ReadHostFile(folder.Path() / "_system" / "scripts" / "desigInsert.sql"),
               Expected("desigInsert.sql"));
-    EXPECT_EQ(ReadBytes(ScriptPath()), databaseScript);
+    EXPECT_EQ(ReadHostFile(ScriptPath()), databaseScript);
 }
 } // namespace

@@ -13,6 +13,7 @@
 #include "model/ProjectStore.h"
 #include "tests/entities/PageTestSupport.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/HostFiles.h"
 #include "tests/support/RecordBytes.h"
 
 #include <gtest/gtest.h>
@@ -162,9 +163,9 @@ const PairRecordCase pairRecordCases[] = {
 
 std::vector<BYTE> ExpectedBytes(const std::string& name)
 {
-    std::ifstream file(fs::path(WEAVO_TEST_DATA) / "entities" / "pair-records" / (name + ".bin"),
-                       std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
+    const std::string bytes =
+        ReadHostFile(fs::path(WEAVO_TEST_DATA) / "entities" / "pair-records" / (name + ".bin"));
+    return {bytes.begin(), bytes.end()};
 }
 
 class PairRecordBytesTest : public ::testing::TestWithParam<PairRecordCase>

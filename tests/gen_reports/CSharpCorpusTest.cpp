@@ -10,6 +10,7 @@
 #include "tests/gen_web/ShopProject.h"
 #include "tests/gen_web/ToolRun.h"
 #include "tests/gen_web/TransactionProject.h"
+#include "tests/support/HostFiles.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -24,12 +25,6 @@
 namespace
 {
 namespace fs = std::filesystem;
-
-std::string ReadBytes(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
 
 // The .cs files under the folder.
 std::vector<fs::path> SourceFiles(const fs::path& folder)
@@ -144,7 +139,7 @@ TEST(CSharpCorpus, AFixtureThatTheCompilerAcceptsParses)
               "ArrayList Scale(double factor;int count;string note;int more;)\n"
               "Corner: int Angle(Point at;)\n",
               Signatures(parser));
-    const std::string text = ReadBytes(shapes);
+    const std::string text = ReadHostFile(shapes);
     const std::string header = "public virtual double Area()";
     const std::size_t start = text.find(header) + header.size();
     const std::size_t end = text.find("return sum;", start);
@@ -154,7 +149,7 @@ TEST(CSharpCorpus, AFixtureThatTheCompilerAcceptsParses)
 
 TEST(CSharpCorpus, TheFixtureWithAGenericTypeStopsThereAndKeepsTheRecordsBefore)
 {
-    const std::string text = ReadBytes(shapes);
+    const std::string text = ReadHostFile(shapes);
     const std::string dispose = "void IDisposable.Dispose() { }\n";
     const std::string factor = "double factor, ";
     struct Variant

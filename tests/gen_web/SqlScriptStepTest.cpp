@@ -17,10 +17,10 @@ protected:
 TEST_F(SqlScriptStepTest, WholeProjectGetsTheDatabaseScriptAndOneModuleItsTablesAndKeys)
 {
     writers.WriteSqlScripts(nullptr);
-    EXPECT_EQ(ReadBytes(ScriptPath()), Expected("KestraneWeavo_Sample_Script.sql"));
+    EXPECT_EQ(ReadHostFile(ScriptPath()), Expected("KestraneWeavo_Sample_Script.sql"));
 
     writers.WriteSqlScripts(&sample.Stock());
-    EXPECT_EQ(ReadBytes(ScriptPath()), Expected("Stock_Script.sql"));
+    EXPECT_EQ(ReadHostFile(ScriptPath()), Expected("Stock_Script.sql"));
     EXPECT_TRUE(report.IsEmpty());
 }
 

@@ -190,7 +190,7 @@ TEST_F(MergeMenuClassResolverTest, RunningThePhasesAgainChangesNothing)
     merger.ResolveXSDInfos();
     merger.ResolveRDLCInfos();
     merger.MergeModule(SecondSales(), FirstSales());
-    EXPECT_EQ(SavedBytes(First()), once);
+    ExpectSameBytes(once, SavedBytes(First()));
     EXPECT_EQ(ReportLines(merger), "");
 }
 

@@ -72,7 +72,7 @@ protected:
     {
         const std::string merged = SavedBytes(First(), "merged.wvt");
         ASSERT_TRUE(m_store.LoadFirstMergeProject(Path("merged.wvt"))) << LastBox();
-        EXPECT_TRUE(merged == SavedBytes(First(), "again.wvt"));
+        ExpectSameBytes(merged, SavedBytes(First(), "again.wvt"));
     }
     // The inputs that Load saved, read again.
     void Reload()

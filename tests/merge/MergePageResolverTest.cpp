@@ -342,4 +342,5 @@ TEST_F(MergePageResolverTest, ControlsAndReportsCarryTheirDataIntoANewProject)
         {
             EXPECT_NE(call->GetProcedure(), nullptr);
         }
+    ExpectSameBytes(merged, SavedBytes(First(), "again.wvt"));
 }

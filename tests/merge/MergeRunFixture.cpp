@@ -2,6 +2,7 @@
 
 #include "merge/MergeDependencyCollector.h"
 #include "model/FieldFilter.h"
+#include "platform/core/HostPath.h"
 
 #include <sstream>
 
@@ -129,7 +130,7 @@ bool MergeRun::TempFileExists(const char* relative) const
 std::string MergeRun::SavedBytes(ForgeonProject* project, const char* file)
 {
     EXPECT_TRUE(m_store.ArchiveProject(project, Path(file), FALSE)) << LastBox();
-    return MergeFileText(m_folder.Path() / file);
+    return MergeFileText(ToHostPath(Path(file)));
 }
 
 std::optional<MergeChoice> ListSelection::Choose(ForgeonProject* first, ForgeonProject* second,

@@ -71,8 +71,17 @@ protected:
     bool RunStoreMerge(MergeSelection& selection);
     // A model path under the test's folder.
     CString Path(const char* name) const { return m_folder.ModelPath(name); }
-    // The project saved to the file of the test's folder, and the file's bytes.
+    // The project saved to the file of the test's folder, and the file's bytes; a failure when
+    // the file cannot be read.
     std::string SavedBytes(ForgeonProject* project, const char* file = "saved.wvt");
+    // Two saves' bytes compared, a failure naming where they first differ.
+    static void ExpectSameBytes(const std::string& expected, const std::string& actual)
+    {
+        EXPECT_TRUE(actual == expected)
+            << actual.size() << " bytes, expected " << expected.size() << "; "
+            << FirstDifference(std::vector<BYTE>(actual.begin(), actual.end()),
+                               std::vector<BYTE>(expected.begin(), expected.end()));
+    }
     // The lines that went to the report's buffer once its file was closed.
     static std::string ReportLines(const ProjectMerger& merger)
     {

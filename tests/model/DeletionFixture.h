@@ -11,6 +11,7 @@
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/model/ProjectRecordBytes.h"
+#include "tests/support/HostFiles.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -46,11 +47,7 @@ protected:
     std::filesystem::path DumpPath() const { return m_folder.Path() / "ObjectRefDump.txt"; }
     bool DumpWritten() const { return std::filesystem::exists(DumpPath()); }
     // The dump file's bytes; empty when there is none.
-    std::string DumpText() const
-    {
-        std::ifstream file(DumpPath(), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), {});
-    }
+    std::string DumpText() const { return ReadHostFileIfAny(DumpPath()); }
     // A page file of the page, owned by it.
     static AspFile* AddPageFile(FormInterface* page)
     {

@@ -35,6 +35,7 @@
 #include "model/ValidationData.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/entities/PageOperationsSupport.h"
+#include "tests/support/HostFiles.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -193,9 +194,8 @@ TEST(ProjectDiagnosticsTest, ReportWritesErrorsThenWarningsToTheProjectFolderAnd
     diagnostics.ReportErrors(true);
     MainFrameAccess::SetProjectSource(previous);
 
-    std::ifstream log(folder.Path() / "errorLog.txt", std::ios::binary);
-    const std::string written{std::istreambuf_iterator<char>(log), {}};
-    EXPECT_EQ("Table used in relations\r\na warning\r\n", written);
+    EXPECT_EQ("Table used in relations\r\na warning\r\n",
+              ReadHostFile(folder.Path() / "errorLog.txt"));
     ASSERT_EQ(1u, boxes.Shown().size());
     EXPECT_EQ("Table used in relations\na warning\n", boxes.Shown().front().text);
 }

@@ -23,6 +23,7 @@
 #include "model/TextFile.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/model/ModelBuilders.h"
+#include "tests/support/HostFiles.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -111,12 +112,6 @@ bool ClassHasFunction(const Class* dataClass, const char* name)
     return dataClass->FindFunctionByName(name) != nullptr;
 }
 
-std::string FileText(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 TEST_F(ModelServicesTest, FindTableByNameIgnoresCaseAndAnswersFromTheFirstModuleWithTheTable)
 {
     Table* second = NewTable("Customer");
@@ -153,7 +148,7 @@ TEST_F(ModelServicesTest, DuplicateNamesAcrossKindsAndModulesAreShownAndReplaceT
     ASSERT_EQ(boxes.Shown().size(), 1u);
     EXPECT_EQ(boxes.Shown()[0].text,
               "Following are the duplicate names found in the project!\nOrders\nCustomer\n");
-    EXPECT_EQ(FileText(report), "Orders\r\nCustomer\r\n");
+    EXPECT_EQ(ReadHostFile(report), "Orders\r\nCustomer\r\n");
 }
 
 TEST_F(ModelServicesTest, ADashBoardPageMayCarryItsDashBoardsNameButTwoDashBoardsMayNot)
@@ -541,7 +536,7 @@ TEST(TextFileAssignmentTest, TargetTakesTheBufferAndSettingsButKeepsWritingToIts
     target.Write(0, "written\n");
     target.Close();
     EXPECT_EQ(target.GetBuffer(), "\tline\n");
-    EXPECT_EQ(FileText(folder.Path() / "target.txt"), "written\r\n");
+    EXPECT_EQ(ReadHostFile(folder.Path() / "target.txt"), "written\r\n");
 
     collecting = TextFile(true, false, '=', 60);
     collecting.Write(0, "dropped");

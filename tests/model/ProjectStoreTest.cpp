@@ -21,6 +21,7 @@
 #include "tests/model/ModelBuilders.h"
 #include "tests/model/ProjectRecordBytes.h"
 #include "tests/support/ArchiveBytes.h"
+#include "tests/support/HostFiles.h"
 #include "tests/support/RecordBytes.h"
 #include "tests/support/TempFolder.h"
 
@@ -65,10 +66,10 @@ const std::vector<std::string> fileClassNames =
 const std::vector<std::string> unwrittenClassNames =
     Words("BooleanTreeNode FieldFilter FormInterface MenuInterface");
 
-std::vector<BYTE> ReadHostFile(const std::filesystem::path& path)
+std::vector<BYTE> HostFileBytes(const std::filesystem::path& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    return std::vector<BYTE>(std::istreambuf_iterator<char>(file), {});
+    const std::string text = ReadHostFile(path);
+    return std::vector<BYTE>(text.begin(), text.end());
 }
 
 void WriteFileBytes(const std::filesystem::path& path, const std::vector<BYTE>& bytes)
@@ -113,8 +114,8 @@ protected:
         ScopedOpenProject openLoaded(m_store.GetProject());
         ASSERT_TRUE(m_store.ArchiveProject(m_store.GetProject(), PathOf("saved.wvt"), FALSE));
 
-        const std::vector<BYTE> made = ReadHostFile(HostPathOf("made.wvt"));
-        const std::vector<BYTE> saved = ReadHostFile(HostPathOf("saved.wvt"));
+        const std::vector<BYTE> made = HostFileBytes(HostPathOf("made.wvt"));
+        const std::vector<BYTE> saved = HostFileBytes(HostPathOf("saved.wvt"));
         EXPECT_TRUE(made == saved) << FirstDifference(made, saved);
     }
     std::filesystem::path HostPathOf(const char* name) const { return m_folder.Path() / name; }
@@ -137,8 +138,8 @@ TEST_F(ProjectStoreTest, ProjectOfEveryStoredClassSavesLoadsAndSavesToTheSameByt
     ASSERT_TRUE(m_store.ArchiveProject(loaded, PathOf("second.wvt"), FALSE));
     EXPECT_EQ(87, TheVersionHistory().GetArchiveVersion());
 
-    const std::vector<BYTE> first = ReadHostFile(HostPathOf("first.wvt"));
-    const std::vector<BYTE> second = ReadHostFile(HostPathOf("second.wvt"));
+    const std::vector<BYTE> first = HostFileBytes(HostPathOf("first.wvt"));
+    const std::vector<BYTE> second = HostFileBytes(HostPathOf("second.wvt"));
     EXPECT_TRUE(first == second) << FirstDifference(first, second);
     for (const std::string& name : fileClassNames)
     {
@@ -461,7 +462,7 @@ TEST_F(ProjectStoreTest, EveryTruncationOfAProjectFileIsReportedAndChangesNothin
 {
     const std::unique_ptr<ForgeonProject> project(ProjectWithRoles(2));
     ASSERT_TRUE(m_store.ArchiveProject(project.get(), PathOf("roles.wvt"), FALSE));
-    const std::vector<BYTE> bytes = ReadHostFile(HostPathOf("roles.wvt"));
+    const std::vector<BYTE> bytes = HostFileBytes(HostPathOf("roles.wvt"));
     DiagnosticsSnapshot::IgnoreOnly("Menu is empty");
     // Far above the ids in the file: every load resets the counter and reads smaller ids.
     const int largeId = 2'000'000'000;
@@ -495,14 +496,14 @@ TEST_F(ProjectStoreTest, FailedSaveLeavesTheOldFileAndNoOtherFile)
 {
     EveryClassProject built;
     ASSERT_TRUE(m_store.ArchiveProject(built.GetProject(), PathOf("shop.wvt"), FALSE));
-    const std::vector<BYTE> saved = ReadHostFile(HostPathOf("shop.wvt"));
+    const std::vector<BYTE> saved = HostFileBytes(HostPathOf("shop.wvt"));
 
     ForgeonProject failing;
     failing.AddModule(new FailingModule);
     EXPECT_FALSE(m_store.ArchiveProject(&failing, PathOf("shop.wvt"), FALSE));
     ASSERT_EQ(1u, m_boxes.Shown().size());
     EXPECT_EQ(0u, m_boxes.Shown().back().text.rfind("Error in archiving\n", 0));
-    EXPECT_EQ(saved, ReadHostFile(HostPathOf("shop.wvt")));
+    EXPECT_EQ(saved, HostFileBytes(HostPathOf("shop.wvt")));
 
     EXPECT_FALSE(m_store.ArchiveProject(built.GetProject(), PathOf("nofolder\\shop.wvt"), FALSE));
     EXPECT_EQ(2u, m_boxes.Shown().size());
@@ -532,7 +533,7 @@ TEST_F(ProjectStoreTest, SaveThatDoesNotReadBackKeepsTheOldFileAndTheNewBytesBes
         SCOPED_TRACE(test.name);
         EveryClassProject built;
         ASSERT_TRUE(m_store.ArchiveProject(built.GetProject(), PathOf("shop.wvt"), FALSE));
-        const std::vector<BYTE> old = ReadHostFile(HostPathOf("shop.wvt"));
+        const std::vector<BYTE> old = HostFileBytes(HostPathOf("shop.wvt"));
         test.spoil(*built.GetProject());
         ForgeonProject* open = m_store.GetProject();
         Designation::SetIdCounter(1000);
@@ -546,8 +547,8 @@ TEST_F(ProjectStoreTest, SaveThatDoesNotReadBackKeepsTheOldFileAndTheNewBytesBes
         const std::string text = m_boxes.Shown().back().text;
         EXPECT_NE(std::string::npos, text.find(PathOf("shop.wvt").str() + " was left")) << text;
         EXPECT_NE(std::string::npos, text.find(PathOf("shop.wvt.unreadable").str())) << text;
-        EXPECT_EQ(old, ReadHostFile(HostPathOf("shop.wvt")));
-        EXPECT_EQ(spoilt, ReadHostFile(HostPathOf("shop.wvt.unreadable")));
+        EXPECT_EQ(old, HostFileBytes(HostPathOf("shop.wvt")));
+        EXPECT_EQ(spoilt, HostFileBytes(HostPathOf("shop.wvt.unreadable")));
         const std::vector<std::filesystem::path> expectedFiles{HostPathOf("shop.wvt"),
                                                                HostPathOf("shop.wvt.unreadable")};
         EXPECT_EQ(expectedFiles, FilesIn(m_folder.Path()));
@@ -570,7 +571,7 @@ TEST_F(ProjectStoreTest, SaveThatReadsBackReplacesTheFileQuietlyAndLeavesTheGlob
 
     EXPECT_TRUE(m_store.ArchiveProject(built.GetProject(), PathOf("shop.wvt"), FALSE));
     EXPECT_TRUE(m_boxes.Shown().empty()) << LastBox();
-    EXPECT_EQ(expected, ReadHostFile(HostPathOf("shop.wvt")));
+    EXPECT_EQ(expected, HostFileBytes(HostPathOf("shop.wvt")));
     const std::vector<std::filesystem::path> expectedFiles{HostPathOf("shop.wvt")};
     EXPECT_EQ(expectedFiles, FilesIn(m_folder.Path()));
     EXPECT_EQ(open, m_store.GetProject());
@@ -599,14 +600,14 @@ TEST_F(ProjectStoreTest, SaveRefusesReadOnlyFilesKeepsTheModeAndWritesThroughALi
                                  " is read-only, so the project was not saved.\nSave it under "
                                  "another name, or make the file writable.");
         EXPECT_EQ(m_boxes.Shown().back().type, MB_OK | MB_ICONERROR);
-        EXPECT_EQ(old, ReadHostFile(HostPathOf(name)));
+        EXPECT_EQ(old, HostFileBytes(HostPathOf(name)));
     }
     EXPECT_TRUE(m_store.ArchiveProject(built.GetProject(), PathOf("private.wvt"), FALSE));
     EXPECT_EQ(std::filesystem::status(HostPathOf("private.wvt")).permissions(),
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     EXPECT_TRUE(m_store.ArchiveProject(built.GetProject(), PathOf("link.wvt"), FALSE));
     EXPECT_TRUE(std::filesystem::is_symlink(HostPathOf("link.wvt")));
-    EXPECT_EQ(expected, ReadHostFile(HostPathOf("target.wvt")));
+    EXPECT_EQ(expected, HostFileBytes(HostPathOf("target.wvt")));
     EXPECT_EQ(2u, m_boxes.Shown().size());
 
     // A quiet save names its failure instead of showing it.

@@ -3,6 +3,7 @@
 #include "model/GenerationReport.h"
 #include "platform/core/HostPath.h"
 
+#include "tests/support/HostFiles.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -32,11 +33,7 @@ protected:
     // The model path "C:\temp\<folder>\<name>".
     CString ModelPath(const char* name) const { return m_temp.ModelPath(name); }
 
-    std::string Contents(const char* name) const
-    {
-        std::ifstream in(m_temp.Path() / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    std::string Contents(const char* name) const { return ReadHostFile(m_temp.Path() / name); }
 
     TempFolder m_temp{"WeavoTextFile"};
 };

@@ -62,7 +62,7 @@ TEST_F(ClassicWriteCommandTest, WriteAllAsksItsQuestionsAndWritesTheLoginPagesMe
     EXPECT_TRUE(std::filesystem::exists(Path("Shop_backup")));
     // The pages this program has no classic writer for are named in one message and the log.
     const std::string status = program.Frame().GetStatusBar()->GetPaneText(0).str();
-    const std::string log = ReadFile(ToHostPath(AspWriteAll::WriteErrorsLogPath()));
+    const std::string log = ReadHostFile(ToHostPath(AspWriteAll::WriteErrorsLogPath()));
     if (program.boxes.Shown().empty())
     {
         EXPECT_EQ(status, "Writing completed");
@@ -85,7 +85,7 @@ TEST_F(ClassicWriteCommandTest, AlteringTheDatabaseShowsTheDatabasePaneAndTheRev
     EXPECT_EQ(program.Frame().GetCurrentRightPane(), RightPane::SQLView);
 
     program.Command(ID_REVIEW_REPORT);
-    const std::string report = ReadFile(Path("_system/scripts/ReviewReport.txt"));
+    const std::string report = ReadHostFile(Path("_system/scripts/ReviewReport.txt"));
     EXPECT_EQ(report.rfind("*************Procedures to be Reviewed*************\r\n", 0), 0u);
     EXPECT_NE(report.find("*************Menus to be Reviewed*************"), std::string::npos);
     EXPECT_TRUE(program.boxes.Shown().empty());
@@ -104,7 +104,7 @@ TEST_F(ClassicWriteCommandTest, AnErrorOfTheProjectGoesToItsLogAndNothingIsWritt
             user.PressOk();
         });
     program.Command(ID_CLASSIC_WRITE_ALL);
-    EXPECT_EQ(ReadFile(Path("ErrorLog.txt")),
+    EXPECT_EQ(ReadHostFile(Path("ErrorLog.txt")),
               "Error : \r\nMain Tables is not present for procedure\r\n\tPRC_orphan\r\n");
     EXPECT_FALSE(std::filesystem::exists(Path("Login")));
 }

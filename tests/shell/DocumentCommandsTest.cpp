@@ -104,7 +104,7 @@ TEST_F(DocumentCommandsTest, SaveAsRefusesANameWithABackslashAndWritesNoOtherFil
     program.files.Answer(odd.c_str());
     program.files.Cancel();
     EXPECT_FALSE(program.Doc().SaveAs(&program.Project(), false));
-    EXPECT_EQ(ReadFile(program.folder.Path() / "we" / "ird.wvt"), "another project");
+    EXPECT_EQ(ReadHostFile(program.folder.Path() / "we" / "ird.wvt"), "another project");
     EXPECT_FALSE(std::filesystem::exists(odd));
     ASSERT_EQ(program.boxes.Shown().size(), 1u);
     EXPECT_EQ(program.boxes.Shown()[0].text,
@@ -227,8 +227,7 @@ TEST_F(DocumentCommandsTest, AFileThatDoesNotLoadKeepsTheOpenProjectItsPathAndTi
 
     // Saving now writes the open project to its own file; the bad file is left as it was.
     EXPECT_TRUE(program.Doc().Save());
-    std::ifstream read(bad);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(read), {}), "not a project");
+    EXPECT_EQ(ReadHostFile(bad), "not a project");
 }
 
 TEST_F(DocumentCommandsTest, ClosingAsksAndCancelOrAFailedSaveKeepsTheWindow)
@@ -437,7 +436,7 @@ TEST_F(DocumentCommandsTest, ProjectSqlScriptsWriteEveryScriptOfTheProject)
                     "VALUES(" +
                     std::to_string(++position) + ",'" + name.str() + "', 0)\r\n";
     }
-    EXPECT_EQ(ReadFile(script), expected + "\r\n");
+    EXPECT_EQ(ReadHostFile(script), expected + "\r\n");
 
     std::filesystem::remove(script);
     std::filesystem::create_directory(script);

@@ -127,14 +127,11 @@ TEST(MainMenuTest, TheWindowWithItsFileMenuOpenIsWrittenIntoTheBuildFolder)
 TEST(MainMenuTest, TheHiddenRegressionCommandWritesItsReportInTheTempFolder)
 {
     RunningProgram program;
-    const char* previous = std::getenv("TMPDIR");
-    const std::string saved = previous != nullptr ? previous : "";
-    ::setenv("TMPDIR", program.folder.Path().c_str(), 1);
-    program.Command(ID_REGRESSION_TESTS);
-    if (previous != nullptr)
-        ::setenv("TMPDIR", saved.c_str(), 1);
-    else
-        ::unsetenv("TMPDIR");
-    const std::string report = ReadFile(program.folder.Path() / "KestraneWeavo" / "tgsreport.txt");
+    {
+        const TempFolderOverride temp(program.folder.Path());
+        program.Command(ID_REGRESSION_TESTS);
+    }
+    const std::string report =
+        ReadHostFile(program.folder.Path() / "KestraneWeavo" / "tgsreport.txt");
     EXPECT_NE(report.find("Total Number Of Test Files = 0\r\n"), std::string::npos) << report;
 }

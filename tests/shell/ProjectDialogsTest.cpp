@@ -192,7 +192,7 @@ TEST_F(ProjectDialogsTest, TheThemeButtonChoosesASchemeThatReplacesTheProjectsFi
               (std::vector<UINT>{BrowseFilePathDlg::IDD, SelectThemeDlg::IDD}));
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(program.boxes.Shown()[0].type, static_cast<UINT>(MB_OKCANCEL));
-    EXPECT_NE(ReadFile(master), "the project's own");
+    EXPECT_NE(ReadHostFile(master), "the project's own");
 }
 
 TEST_F(ProjectDialogsTest, ManageRolesAddsRenamesAndDeactivatesRolesOfTheBaseModule)
@@ -269,8 +269,8 @@ TEST_F(ProjectDialogsTest, RenameModuleCopiesTheModulesOutputAndModifiedCode)
     program.Command(ID_MODULE_RENAME);
     EXPECT_EQ(Messages(), std::vector<std::string>{"A Module with this name already exists."});
     EXPECT_EQ(program.Project().GetModuleNames(), (std::vector<CString>{"BaseModule", "Sales"}));
-    EXPECT_EQ(ReadFile(project / "Shop/Sales/UI/Page.aspx"), "Shop/Module2/UI/Page.aspx");
-    EXPECT_EQ(ReadFile(project / "_modifiedCode/Sales/CS/Mine.cs"),
+    EXPECT_EQ(ReadHostFile(project / "Shop/Sales/UI/Page.aspx"), "Shop/Module2/UI/Page.aspx");
+    EXPECT_EQ(ReadHostFile(project / "_modifiedCode/Sales/CS/Mine.cs"),
               "_modifiedCode/Module2/CS/Mine.cs");
     EXPECT_TRUE(fs::exists(project / "_modifiedCode/Module2/CS/Mine.cs"));
 }

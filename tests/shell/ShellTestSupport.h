@@ -11,6 +11,7 @@
 #include "shell/ForgeonApp.h"
 #include "shell/ForgeonDoc.h"
 #include "shell/MainFrame.h"
+#include "tests/support/HostFiles.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -76,6 +77,16 @@ inline void WriteTwoModuleProject(const std::string& path)
     ASSERT_TRUE(store.ArchiveProject(project, path.c_str(), FALSE));
 }
 
+// The project file read as opening it would, saved beside it, and that file's bytes.
+inline std::string SavedAfterLoad(const std::string& path)
+{
+    ProjectStore store;
+    EXPECT_TRUE(store.ArchiveProject(nullptr, path.c_str(), TRUE));
+    const std::string again = path + ".again";
+    EXPECT_TRUE(store.ArchiveProject(store.GetProject(), again.c_str(), FALSE));
+    return ReadHostFile(again);
+}
+
 // The item of the tree, at any depth from the first item on, that reads the text; null when none
 // does.
 inline HTREEITEM FindTreeItem(const CTreeCtrl& tree, HTREEITEM first, const CString& text)
@@ -113,12 +124,4 @@ inline int ComboIndexOf(CWnd& window, int combo, const char* text)
             return static_cast<int>(i);
     ADD_FAILURE() << text << " not in combo " << combo;
     return -1;
-}
-
-inline std::string ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
 }

@@ -126,13 +126,13 @@ TEST(StartUpTest, TheFileAssociationIsADesktopEntryAndAMimeTypeInTheDataFolder)
 {
     RunningProgram program;
     const std::filesystem::path data = program.folder.Path() / "data";
-    const std::string entry = ReadFile(data / "applications" / "kestraneweavo.desktop");
+    const std::string entry = ReadHostFile(data / "applications" / "kestraneweavo.desktop");
     EXPECT_NE(entry.find("[Desktop Entry]\n"), std::string::npos);
     EXPECT_NE(entry.find("MimeType=application/x-kestraneweavo;\n"), std::string::npos);
     const std::size_t exec = entry.find("Exec=\"/");
     ASSERT_NE(exec, std::string::npos);
     EXPECT_NE(entry.find("\" %f\n", exec), std::string::npos);
-    const std::string mime = ReadFile(data / "mime" / "packages" / "kestraneweavo.xml");
+    const std::string mime = ReadHostFile(data / "mime" / "packages" / "kestraneweavo.xml");
     EXPECT_NE(mime.find("<mime-type type=\"application/x-kestraneweavo\">"), std::string::npos);
     EXPECT_NE(mime.find("<glob pattern=\"*.wvt\"/>"), std::string::npos);
 

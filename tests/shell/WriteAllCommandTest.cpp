@@ -69,7 +69,7 @@ TEST_F(WriteAllCommandTest, ACompleteRunSavesWritesTheTreeCopiesTheUsersFilesAnd
          {projectFolder / "Shop.sln", output / "Shop.csproj",
           output / "BaseModule" / "UI" / "Login.aspx", output / "Util" / "DBHandler.cs"})
         EXPECT_TRUE(std::filesystem::exists(written)) << written;
-    EXPECT_EQ(ReadFile(output / "Web.config"), "mine");
+    EXPECT_EQ(ReadHostFile(output / "Web.config"), "mine");
     EXPECT_EQ(program.dialogs.UnscriptedCount(), 0u);
 }
 
@@ -84,8 +84,8 @@ TEST_F(WriteAllCommandTest, WithoutTheOptionTheGeneratedFilesStay)
     AnswerSave();
     program.Command(ID_WRITE_ALL);
     EXPECT_EQ(Texts(), std::vector<std::string>{success});
-    EXPECT_NE(ReadFile(output / "Web.config"), "mine");
-    EXPECT_NE(ReadFile(output / "Web.config").find("<configuration"), std::string::npos);
+    EXPECT_NE(ReadHostFile(output / "Web.config"), "mine");
+    EXPECT_NE(ReadHostFile(output / "Web.config").find("<configuration"), std::string::npos);
 }
 
 TEST_F(WriteAllCommandTest, ALinkInTheOutputIsReplacedAndTheSuccessMessageSaysSo)
@@ -107,9 +107,9 @@ TEST_F(WriteAllCommandTest, ALinkInTheOutputIsReplacedAndTheSuccessMessageSaysSo
                                                 "written:\n" +
                                                 (output / "Web.config").string() + " (it led to " +
                                                 elsewhere.string() + ")"});
-    EXPECT_EQ(ReadFile(elsewhere), "not the project's");
+    EXPECT_EQ(ReadHostFile(elsewhere), "not the project's");
     EXPECT_FALSE(std::filesystem::is_symlink(output / "Web.config"));
-    EXPECT_NE(ReadFile(output / "Web.config").find("<configuration"), std::string::npos);
+    EXPECT_NE(ReadHostFile(output / "Web.config").find("<configuration"), std::string::npos);
 }
 
 TEST_F(WriteAllCommandTest, AnIncompleteRunNamesWhatWasNotWrittenAndNeitherCopiesNorSucceeds)
@@ -125,7 +125,7 @@ TEST_F(WriteAllCommandTest, AnIncompleteRunNamesWhatWasNotWrittenAndNeitherCopie
                               " (not every file was written)"),
               std::string::npos)
         << Texts()[0];
-    EXPECT_NE(ReadFile(output / "Web.config"), "mine");
+    EXPECT_NE(ReadHostFile(output / "Web.config"), "mine");
 }
 
 TEST_F(WriteAllCommandTest, AModifiedFileThatCannotBeCopiedIsNamedAndTheRunDoesNotSucceed)
@@ -140,7 +140,7 @@ TEST_F(WriteAllCommandTest, AModifiedFileThatCannotBeCopiedIsNamedAndTheRunDoesN
                                  (output / "Shop.csproj" / "Note.txt").string() +
                                  " (Not a directory)";
     EXPECT_EQ(Texts(), std::vector<std::string>{expected});
-    EXPECT_EQ(ReadFile(output / "Web.config"), "mine") << "the other files are copied";
+    EXPECT_EQ(ReadHostFile(output / "Web.config"), "mine") << "the other files are copied";
 }
 
 TEST_F(WriteAllCommandTest, StopsBeforeAnythingWhenTheSaveIsCancelledOrTheProjectHasNoName)

@@ -161,21 +161,22 @@ public:
                            {"TMPDIR=" + (run / "aspnet").string(), "HOME=" + run.string()},
                            run / "mono.log");
         if (!mono.WaitForPort(fastCgiPort, 60))
-            return {-1, "the FastCGI server did not start:\n" + ReadHostFile(run / "mono.log")};
+            return {-1,
+                    "the FastCGI server did not start:\n" + ReadHostFileIfAny(run / "mono.log")};
         const int webPort = FreeLoopbackPort();
         WriteHostFile(run / "nginx.conf", NginxConfiguration(run, webPort, fastCgiPort));
         ServerProcess nginx({"nginx", "-c", (run / "nginx.conf").string(), "-p", run.string()}, {},
                             run / "nginx.log");
         if (!nginx.WaitForPort(webPort, 20))
-            return {-1, "nginx did not start:\n" + ReadHostFile(run / "nginx.log") +
-                            ReadHostFile(run / "error.log")};
+            return {-1, "nginx did not start:\n" + ReadHostFileIfAny(run / "nginx.log") +
+                            ReadHostFileIfAny(run / "error.log")};
         std::string command = "node " + ShellQuoted(fs::path(WEAVO_NODE_TESTS) / script) +
                               " http://127.0.0.1:" + std::to_string(webPort);
         for (const std::string& argument : arguments)
             command += " " + ShellQuoted(argument);
         ToolResult check = RunTool(command);
         if (check.exitCode != 0)
-            check.output += "\nFastCGI server log:\n" + ReadHostFile(run / "mono.log");
+            check.output += "\nFastCGI server log:\n" + ReadHostFileIfAny(run / "mono.log");
         return check;
     }
 

@@ -8,6 +8,7 @@
 #include "entities/ProcedureFieldInfo.h"
 #include "tests/designers/logic/DashBoardTestSupport.h"
 #include "tests/model/ModelBuilders.h"
+#include "tests/support/HostFiles.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -629,12 +630,10 @@ TEST_F(DashBoardDesignerTest, RefreshWritesThePreviewOnlyWithAPathAndAName)
     EXPECT_EQ(dash.calls, std::vector<CString>{"navigate " + path});
     EXPECT_EQ(designer.GetDashBoard()->GetFormName(), "Board");
     EXPECT_EQ(designer.GetDashBoard()->GetAspFiles().size(), 1u);
-    std::ifstream file(folder.Path() / "Board_preview.html", std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
+    const std::string preview = ReadHostFile(folder.Path() / "Board_preview.html");
     const std::string nestedId = GridLabel(*PageGrid().GetCellAt(1, 1)->GetSubGrid()).GetString();
     const std::string pageId = GridLabel(PageGrid()).GetString();
-    EXPECT_EQ(text.str(),
+    EXPECT_EQ(preview,
               "<html>\r\n<head>\r\n\t<title>Board</title>\r\n</head>\r\n<body>\r\n\t<h2></h2>\r\n"
               "\t<table border=\"1\" id=\"" +
                   pageId +

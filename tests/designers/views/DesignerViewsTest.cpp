@@ -331,7 +331,7 @@ TEST(DesignerViewsTest, AReportAPageOfReportsAndACollectorMadeInTheViewsSaveAndL
     ASSERT_TRUE(store.ArchiveProject(store.GetProject(), second.c_str(), FALSE));
     ASSERT_TRUE(store.ArchiveProject(nullptr, second.c_str(), TRUE));
     ASSERT_TRUE(store.ArchiveProject(store.GetProject(), third.c_str(), FALSE));
-    EXPECT_TRUE(ReadFile(second) == ReadFile(third));
+    EXPECT_TRUE(ReadHostFile(second) == ReadHostFile(third));
 }
 } // namespace
 

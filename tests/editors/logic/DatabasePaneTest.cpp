@@ -563,7 +563,7 @@ TEST(DatabasePaneTest, CommandsWriteTheirScriptThenRunIt)
             EXPECT_TRUE(fixture.connection.executed.empty());
             continue;
         }
-        const std::string script = ReadBytes(scripts / test.script);
+        const std::string script = ReadHostFile(scripts / test.script);
         EXPECT_EQ(script.find("[product]") != std::string::npos, test.stock);
         EXPECT_EQ(script.find("DROP TABLE [archive]") != std::string::npos, test.dropsArchive);
         std::vector<std::string> batches;

@@ -1,6 +1,7 @@
 #include "platform/core/CArchive.h"
 #include "platform/core/CFile.h"
 #include "platform/core/HostPath.h"
+#include "tests/support/HostFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -33,12 +34,6 @@ protected:
     void WriteHostFile(const char* name, const std::string& content) const
     {
         std::ofstream(PathOf(name), std::ios::binary) << content;
-    }
-
-    std::string ReadHostFile(const std::string& path) const
-    {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
     fs::path m_folder;

@@ -4,6 +4,7 @@
 #include "model/ProjectSettings.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/model/ModelBuilders.h"
+#include "tests/support/HostFiles.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -32,11 +33,7 @@ protected:
         std::filesystem::create_directories(path.parent_path());
         std::ofstream(path, std::ios::binary) << text;
     }
-    static std::string Read(const std::filesystem::path& path)
-    {
-        std::ifstream file(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    }
+    static std::string Read(const std::filesystem::path& path) { return ReadHostFile(path); }
     std::vector<std::string> Messages() const { return boxes.ShownTexts(); }
     ProjectSettings& Settings() { return *project.GetProjectSettings(); }
 

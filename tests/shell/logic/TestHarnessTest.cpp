@@ -1,4 +1,5 @@
 #include "shell/logic/TestHarness.h"
+#include "tests/support/HostFiles.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -16,12 +17,6 @@ void WriteFile(const std::filesystem::path& path, const std::string& text)
 {
     std::filesystem::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary) << text;
-}
-
-std::string ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 // Written files end their lines with CR LF.
@@ -110,26 +105,26 @@ TEST_F(HarnessTest, AFolderRunWritesResultsReportAndTheFailedFiles)
 
     harness.RunRegressionTests(Path("tg").c_str());
 
-    EXPECT_EQ(ReadFile(Path("work/tgSet.tgs")),
+    EXPECT_EQ(ReadHostFile(Path("work/tgSet.tgs")),
               Crlf(Path("tg/a.tg") + "\n" + Path("tg/c.tg") + "\n" + Path("tg/sub/b.tg") + "\n"));
-    EXPECT_EQ(ReadFile(Path("out/a.tgo")), ReadFile(Path("ref/a.tgo")));
-    EXPECT_EQ(ReadFile(Path("out/b.tgo")), ReadFile(Path("ref/sub/b.tgo")));
+    EXPECT_EQ(ReadHostFile(Path("out/a.tgo")), ReadHostFile(Path("ref/a.tgo")));
+    EXPECT_EQ(ReadHostFile(Path("out/b.tgo")), ReadHostFile(Path("ref/sub/b.tgo")));
     // The changed page fails its first case only.
-    EXPECT_EQ(ReadFile(Path("work/tgsreport.txt")),
+    EXPECT_EQ(ReadHostFile(Path("work/tgsreport.txt")),
               Report({Path("tg/a.tg") + ": Successful\n",
                       Path("tg/c.tg") + ": FAILED\n\nTest 0 Successful\nTest 1 Failed\n"
                                         "Test 2 Successful\nTest 3 Successful",
                       Path("tg/sub/b.tg") + ": Successful\n"},
                      2, 1, 7));
-    EXPECT_EQ(ReadFile(Path("work/FailedFiles.tgs")), Crlf(expectedFailures));
+    EXPECT_EQ(ReadHostFile(Path("work/FailedFiles.tgs")), Crlf(expectedFailures));
     EXPECT_NE(out.str().find("Test list completed---- \n"), std::string::npos);
 
     // The failed files run again as a set: only they run.
     WriteFile(Path("pages/c.tg.aspx"), "<%@ Page c.tg %>\n");
     harness.RunRegressionTests(Path("work/FailedFiles.tgs").c_str());
-    EXPECT_EQ(ReadFile(Path("work/tgsreport.txt")),
+    EXPECT_EQ(ReadHostFile(Path("work/tgsreport.txt")),
               Report({Path("tg/c.tg") + ": Successful\n"}, 1, 0, 3));
-    EXPECT_EQ(ReadFile(Path("work/FailedFiles.tgs")), "");
+    EXPECT_EQ(ReadHostFile(Path("work/FailedFiles.tgs")), "");
 }
 
 TEST_F(HarnessTest, FilesThatCannotRunAreReportedAsFailures)
@@ -153,7 +148,7 @@ TEST_F(HarnessTest, FilesThatCannotRunAreReportedAsFailures)
         WriteFile(Path("tg/" + std::string(test.name)), test.text);
         harness.RunRegressionTests(Path("tg/" + std::string(test.name)).c_str());
         EXPECT_EQ(out.str(), test.printed) << test.name;
-        EXPECT_EQ(ReadFile(Path("work/tgsreport.txt")),
+        EXPECT_EQ(ReadHostFile(Path("work/tgsreport.txt")),
                   Crlf(std::string(73, '=') + "\n\n" + Path("tg/" + std::string(test.name)) +
                        ": FAILED\n\n"))
             << test.name;
@@ -169,7 +164,7 @@ TEST_F(HarnessTest, AnEmptyFolderAndACountOnlyRun)
 {
     std::filesystem::create_directories(Path("tg"));
     harness.RunRegressionTests(Path("tg").c_str());
-    EXPECT_EQ(ReadFile(Path("work/tgsreport.txt")), Report({}, 0, 0, 0));
+    EXPECT_EQ(ReadHostFile(Path("work/tgsreport.txt")), Report({}, 0, 0, 0));
 
     AddMasterFile("a.tg", "<%@ Page a.tg %>");
     WriteFile(Path("work/set.tgs"), Path("tg/a.tg") + "\n");
@@ -192,8 +187,8 @@ TEST_F(HarnessTest, AFolderReachedAgainThroughALinkIsListedOnce)
 
     const std::string set = harness.ListTestFiles(Path("tg").c_str());
 
-    EXPECT_EQ(ReadFile(set), Crlf(Path("tg/a.tg") + "\n" + Path("tg/sub/b.tg") + "\n" +
-                                  Path("tg/sub/linked/c.tg") + "\n"));
+    EXPECT_EQ(ReadHostFile(set), Crlf(Path("tg/a.tg") + "\n" + Path("tg/sub/b.tg") + "\n" +
+                                      Path("tg/sub/linked/c.tg") + "\n"));
 }
 
 TEST(TestHarnessLineTest, TakeLineDropsTheKeywordAndLeadingBlanks)

@@ -8,20 +8,12 @@
 #include "model/DependenciesDlg.h"
 #include "model/ProjectStore.h"
 #include "tests/shell/logic/TreeFixture.h"
+#include "tests/support/HostFiles.h"
 #include "tests/support/TempFolder.h"
 
 #include <fstream>
 #include <iterator>
 #include <optional>
-
-namespace
-{
-std::string FileBytes(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-} // namespace
 
 // The base module of the command fixture with a dashboard and a menu of no special name, and a
 // master-detail form.
@@ -51,7 +43,7 @@ protected:
     {
         const std::string path = (folder.Path() / name).string();
         EXPECT_TRUE(ProjectStore().ArchiveProject(&project, path.c_str(), FALSE));
-        return FileBytes(path);
+        return ReadHostFile(path);
     }
     bool Drop(int slot, const char* name, Module& to, int targetSlot)
     {

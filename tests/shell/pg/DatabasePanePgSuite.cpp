@@ -311,7 +311,7 @@ TEST_F(DatabasePanePgSuite, ClassicWriteAllOffersTheAlterScriptOfTheDatabaseRead
         EXPECT_FALSE(
             std::filesystem::exists(scripts / (alter ? "KestraneWeavo_Shop_Script.sql"
                                                      : "KestraneWeavo_Shop_AlterScript.sql")));
-        EXPECT_NE(ReadFile(written).find("CREATE TABLE [dbo].[customer]"), std::string::npos);
+        EXPECT_NE(ReadHostFile(written).find("CREATE TABLE [dbo].[customer]"), std::string::npos);
     }
 }
 } // namespace
