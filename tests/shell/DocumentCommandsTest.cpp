@@ -424,8 +424,8 @@ TEST_F(DocumentCommandsTest, ProjectSqlScriptsWriteEveryScriptOfTheProject)
         EXPECT_NE(written.find(path.string()), std::string::npos) << path;
         EXPECT_TRUE(std::filesystem::is_regular_file(path)) << path;
     }
-    EXPECT_NE(ReadFile(database).find("CREATE TABLE"), std::string::npos);
-    EXPECT_NE(ReadFile(procedures).find("Insert_Clerks"), std::string::npos);
+    EXPECT_NE(ReadHostFile(database).find("CREATE TABLE"), std::string::npos);
+    EXPECT_NE(ReadHostFile(procedures).find("Insert_Clerks"), std::string::npos);
     std::string expected = "DELETE FROM Designations\r\n";
     int position = 0;
     for (const Designation* role : base.GetDesignations())

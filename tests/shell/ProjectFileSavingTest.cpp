@@ -122,7 +122,7 @@ TEST(ProjectFileSavingTest, SavingOverAFileAnotherInstanceSavedAsksBeforeReplaci
     EXPECT_TRUE(program.boxes.Shown().empty());
 
     SaveFromAnotherInstance(path);
-    const std::string theirs = ReadFile(path);
+    const std::string theirs = ReadHostFile(path);
     const std::string question =
         path + "\nwas changed by another program after this project was opened or last saved.\n"
                "Replace it with this project? Its changes will be lost.\n"
@@ -132,12 +132,12 @@ TEST(ProjectFileSavingTest, SavingOverAFileAnotherInstanceSavedAsksBeforeReplaci
     ASSERT_EQ(program.boxes.Shown().size(), 1u);
     EXPECT_EQ(program.boxes.Shown()[0].text, question);
     EXPECT_EQ(program.boxes.Shown()[0].type, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2);
-    EXPECT_EQ(ReadFile(path), theirs);
+    EXPECT_EQ(ReadHostFile(path), theirs);
 
     program.boxes.Answer(IDYES);
     EXPECT_TRUE(program.Doc().Save());
     EXPECT_EQ(program.boxes.Shown().size(), 2u) << "asked again while the file is theirs";
-    EXPECT_NE(ReadFile(path), theirs);
+    EXPECT_NE(ReadHostFile(path), theirs);
     EXPECT_TRUE(program.Doc().Save());
     EXPECT_EQ(program.boxes.Shown().size(), 2u);
 
