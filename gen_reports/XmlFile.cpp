@@ -1,12 +1,12 @@
 #include "gen_reports/XmlFile.h"
 
+#include "platform/core/CFile.h"
 #include "platform/core/HostPath.h"
 
 #include <cerrno>
-#include <fcntl.h>
+#include <cstdint>
 #include <new>
 #include <string>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -63,22 +63,13 @@ CString XmlFile::DescribeParseFailure(const char* stop) const
 void XmlFile::ReadFile()
 {
     m_content.Empty();
-    m_readRefusal.Empty();
-    m_openError = 0;
-    const std::string hostPath = ToHostPath(m_path);
-    // Not blocking, so that opening a named pipe without a writer returns at once.
-    const int descriptor = ::open(hostPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const RegularFileOpening opening = OpenRegularFile(ToHostPath(m_path));
+    const int descriptor = opening.descriptor;
+    m_readRefusal = opening.refusal.c_str();
+    m_openError = opening.osError;
     if (descriptor < 0)
-    {
-        m_openError = errno;
         return;
-    }
-    struct stat status
-    {
-    };
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))
-        m_readRefusal = "not a regular file";
-    else if (status.st_size > maxFileSize)
+    if (opening.size > static_cast<std::uint64_t>(maxFileSize))
         m_readRefusal.Format("larger than %lld MB", maxFileSize / (1024 * 1024));
     if (!m_readRefusal.IsEmpty())
     {

@@ -1,5 +1,7 @@
 #include "model/ArchiveIO.h"
 
+#include <string>
+
 void WriteBoolInt(CArchive& ar, bool value)
 {
     ar << (value ? 1 : 0);
@@ -29,6 +31,7 @@ int ReadCount(CArchive& ar)
     int count = 0;
     ar >> count;
     if (count < 0)
-        throw CArchiveException(CArchiveException::generic);
+        ar.ThrowMalformed(CArchiveException::generic,
+                          "a list count of " + std::to_string(count) + ", below 0");
     return count;
 }

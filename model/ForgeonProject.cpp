@@ -34,6 +34,7 @@
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 IMPLEMENT_SERIAL(ForgeonProject, CObject, 0)
@@ -236,7 +237,10 @@ void ForgeonProject::Load(CArchive& ar)
     ar >> version;
     TheVersionHistory().SetArchiveVersion(version);
     if (version < firstModuleVersion)
-        throw CArchiveException(CArchiveException::generic);
+        ar.ThrowMalformed(CArchiveException::generic,
+                          "file version " + std::to_string(version) +
+                              ", older than the oldest this program reads (" +
+                              std::to_string(firstModuleVersion) + ")");
     LoadModulesAndLists(ar, version);
     if (m_settings == nullptr)
         m_settings = new ProjectSettings;
@@ -251,7 +255,8 @@ void ForgeonProject::LoadModulesAndLists(CArchive& ar, int version)
     m_modules.clear();
     ReadOwnedList(ar, m_modules);
     if (m_currentModule != nullptr && !HoldsModule(m_currentModule))
-        throw CArchiveException(CArchiveException::badIndex);
+        ar.ThrowMalformed(CArchiveException::badIndex,
+                          "the current module is not one of the project's modules");
     if (version >= firstIgnoredWarningsVersion)
     {
         ProjectDiagnostics& diagnostics = TheProjectDiagnostics();

@@ -1,7 +1,11 @@
 #include "model/NameUtilities.h"
 
+#include "platform/core/TextBytes.h"
+
 #include <algorithm>
+#include <cstddef>
 #include <iterator>
+#include <string_view>
 
 namespace
 {
@@ -490,6 +494,55 @@ bool HasBlanks(const CString& text)
 bool StartsWithDigit(const CString& text)
 {
     return !text.IsEmpty() && text[0] >= '0' && text[0] <= '9';
+}
+
+TableNameFaults FindTableNameFaults(const CString& name)
+{
+    TableNameFaults faults;
+    faults.specialCharacters = HasSpecialCharacters(name);
+    faults.sqlKeyword = IsSqlKeyword(name);
+    faults.blanks = HasBlanks(name);
+    faults.digitFirst = StartsWithDigit(name);
+    return faults;
+}
+
+namespace
+{
+// What any name read from a file must be: not empty, well-formed UTF-8, no control character.
+CString RefuseReadName(const CString& name)
+{
+    const std::string_view bytes(name.GetString(), static_cast<std::size_t>(name.GetLength()));
+    if (bytes.empty())
+        return "it is empty";
+    if (!IsValidUtf8(bytes))
+        return "it holds bytes that are not UTF-8 text";
+    if (HasAny(name, [](unsigned char c) { return c < 0x20 || c == 0x7F; }))
+        return "it holds control characters";
+    return "";
+}
+} // namespace
+
+CString RefuseReadTableName(const CString& name)
+{
+    const CString refusal = RefuseReadName(name);
+    if (!refusal.IsEmpty())
+        return refusal;
+    const TableNameFaults faults = FindTableNameFaults(name);
+    if (faults.specialCharacters)
+        return "it holds special characters";
+    if (faults.sqlKeyword)
+        return "it is an SQL keyword";
+    return "";
+}
+
+CString RefuseReadModuleName(const CString& name)
+{
+    const CString refusal = RefuseReadName(name);
+    if (!refusal.IsEmpty())
+        return refusal;
+    if (HasInvalidNameCharacter(name))
+        return "it holds one of * | / \\ < > ? :";
+    return "";
 }
 
 const CString& GetProjectFileExtension()

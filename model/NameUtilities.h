@@ -24,6 +24,26 @@ bool HasBlanks(const CString& text);
 // True when the first character is a digit.
 bool StartsWithDigit(const CString& text);
 
+// The rules of a table name typed in the table designer, each found on its own: every name must
+// hold no special character and be no SQL reserved word; a new table's name also no blank and
+// no digit first.
+struct TableNameFaults
+{
+    bool specialCharacters = false;
+    bool sqlKeyword = false;
+    bool blanks = false;
+    bool digitFirst = false;
+};
+TableNameFaults FindTableNameFaults(const CString& name);
+
+// Why a table name read from a file is refused, empty when it is kept: what every typed table
+// name follows (not empty, no special character, no SQL reserved word), and well-formed UTF-8
+// without control characters.
+CString RefuseReadTableName(const CString& name);
+// Why a module name read from a file is refused, empty when it is kept: not empty, none of the
+// characters no file or folder name may hold, well-formed UTF-8 without control characters.
+CString RefuseReadModuleName(const CString& name);
+
 // The extension of project files, without the dot.
 const CString& GetProjectFileExtension();
 

@@ -10,13 +10,16 @@
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/ModuleLoadPasses.h"
+#include "model/NameUtilities.h"
 #include "model/ProjectDiagnostics.h"
 #include "model/ProjectMerger.h"
+#include "model/Table.h"
 #include "platform/core/CException.h"
 #include "platform/core/CFile.h"
 #include "platform/core/FileReplacement.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
+#include "platform/core/TextBytes.h"
 
 #include <cerrno>
 #include <cstddef>
@@ -30,6 +33,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <utility>
+#include <vector>
 
 namespace
 {
@@ -164,7 +168,7 @@ template <class Work> BOOL Guarded(Work work)
 // Opens the file for reading and hands its archive to the reader.
 template <class Reader> void ReadArchive(const char* path, Reader read)
 {
-    CFile file(path, CFile::modeRead | CFile::shareDenyWrite);
+    CFile file(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeRegularOnly);
     CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete, archiveBufferSize);
     ar.ReserveObjects(static_cast<std::size_t>(file.GetLength() / fileBytesPerObject));
     read(ar);
@@ -188,6 +192,16 @@ CString KeepUnreadableSave(const char* path, FileReplacement& replacement,
     if (!reason.empty())
         text += CString("\n") + reason.c_str();
     return text;
+}
+
+// A failure of the temporary file of a save names the file the user saves.
+std::string NamingTarget(const std::string& failure, const FileReplacement& replacement,
+                         const char* path)
+{
+    const std::string temporary = replacement.GetTemporary() + ": ";
+    if (failure.rfind(temporary, 0) != 0)
+        return failure;
+    return path + (": " + failure.substr(temporary.size()));
 }
 
 // Makes the objects of a load safe to free in any order: links between menus, page files and
@@ -222,6 +236,40 @@ void SettleLoadedObjects(const CArchive& ar, const std::vector<CObject*>& lettin
     }
 }
 
+// A name as the message about it shows it, in quotes.
+std::string QuotedName(const CString& name)
+{
+    return "\"" + PrintableBytes(name.str()) + "\"";
+}
+
+// Module and table names become folder and file names of the output: a name that the module
+// and table dialogs would not take refuses the file.
+void RefuseInvalidNames(const ForgeonProject& project, const CArchive& ar)
+{
+    const auto refuse = [&ar](const std::string& what, const CString& reason)
+    {
+        throw CArchiveException(CArchiveException::badName, ar.GetFile()->GetFilePath(),
+                                what + " is refused: " + reason.str());
+    };
+    for (const Module* module : project.GetModules())
+    {
+        const CString moduleName = module->GetName();
+        const std::string ofModule = " of module " + QuotedName(moduleName);
+        if (const CString reason = RefuseReadModuleName(moduleName); !reason.IsEmpty())
+            refuse("the module name " + QuotedName(moduleName), reason);
+        for (const std::vector<Table*>* tables :
+             {&module->GetMasterTables(), &module->GetTransactionTables(), &module->GetMapTables()})
+        {
+            for (const Table* table : *tables)
+            {
+                const CString tableName = table->GetTableName();
+                if (const CString reason = RefuseReadTableName(tableName); !reason.IsEmpty())
+                    refuse("the table name " + QuotedName(tableName) + ofModule, reason);
+            }
+        }
+    }
+}
+
 // Reads one project. It takes the objects of the file that no entity owns; after a failure
 // every object the load created is freed once.
 std::unique_ptr<ForgeonProject> ReadProject(CArchive& ar)
@@ -230,12 +278,25 @@ std::unique_ptr<ForgeonProject> ReadProject(CArchive& ar)
     {
         auto* project = ReadRef<ForgeonProject>(ar);
         if (project == nullptr)
-            throw CArchiveException(CArchiveException::badClass);
+            ar.ThrowMalformed(CArchiveException::badClass, "no project where one is expected");
+        RefuseInvalidNames(*project, ar);
         ar.ClaimObject(project);
         const std::vector<CObject*> unowned = ar.GetUnclaimedObjects();
         SettleLoadedObjects(ar, unowned);
         project->AdoptUnownedObjects(unowned);
         return std::unique_ptr<ForgeonProject>(project);
+    }
+    catch (const CException&)
+    {
+        FreeLoadedObjects(ar);
+        throw;
+    }
+    catch (const std::exception& error)
+    {
+        // A failure that does not say where the file broke gets the place the read stopped.
+        const CArchiveException located = ar.Malformed(CArchiveException::generic, error.what());
+        FreeLoadedObjects(ar);
+        throw located;
     }
     catch (...)
     {
@@ -342,7 +403,7 @@ ProjectStore::Save(ForgeonProject* project, const char* path, std::optional<mode
             failure = CFileException(CFileException::CauseFromErrno(errno), errno, path).what();
     }
     if (failure)
-        return SaveFailure{ArchiveErrorText(*failure), MB_OK};
+        return SaveFailure{ArchiveErrorText(NamingTarget(*failure, replacement, path)), MB_OK};
     return std::nullopt;
 }
 

@@ -861,13 +861,14 @@ bool TableDesigner::KeepsTableRole(const CString& name)
 
 bool TableDesigner::CheckTableName(CString& name) const
 {
+    const TableNameFaults faults = FindTableNameFaults(name);
     bool failed = false;
-    if (HasSpecialCharacters(name))
+    if (faults.specialCharacters)
     {
         AfxMessageBox("Special charater in table name.Please check.");
         failed = true;
     }
-    if (IsSqlKeyword(name))
+    if (faults.sqlKeyword)
     {
         AfxMessageBox("SQL Keyword used as table name.Please check.");
         failed = true;
@@ -915,8 +916,9 @@ void TableDesigner::RenamePages(const CString& oldName, const CString& name)
 
 bool TableDesigner::CheckNewTableName(const CString& name)
 {
+    const TableNameFaults faults = FindTableNameFaults(name);
     bool failed = false;
-    if (HasBlanks(name))
+    if (faults.blanks)
     {
         AfxMessageBox("Gap(s) in Table name. Please verify.");
         failed = true;
@@ -926,17 +928,17 @@ bool TableDesigner::CheckNewTableName(const CString& name)
         AfxMessageBox("A table with this name already exists.");
         failed = true;
     }
-    else if (HasSpecialCharacters(name))
+    else if (faults.specialCharacters)
     {
         AfxMessageBox("Special charater in table name. Please check.");
         return false;
     }
-    if (IsSqlKeyword(name))
+    if (faults.sqlKeyword)
     {
         AfxMessageBox("SQL Keyword used as table name. Please check.");
         return false;
     }
-    if (!failed && StartsWithDigit(name))
+    if (!failed && faults.digitFirst)
     {
         AfxMessageBox("Number(s) at the start of Table Name. Please check.");
         failed = true;

@@ -2,6 +2,7 @@
 
 #include "platform/core/CException.h"
 #include "platform/core/CFile.h"
+#include "platform/core/TextBytes.h"
 
 #include <algorithm>
 #include <bit>
@@ -89,6 +90,7 @@ void CArchive::Flush()
     else
     {
         const std::size_t readAhead = m_end - m_next;
+        m_bufferOffset += m_next;
         m_next = m_end = 0;
         if (readAhead > 0)
             m_file->Seek(-static_cast<std::int64_t>(readAhead), CFile::current);
@@ -132,6 +134,7 @@ UINT CArchive::Read(void* buffer, UINT count)
     {
         if (m_next == m_end)
         {
+            m_bufferOffset += m_end;
             m_next = 0;
             m_end = m_file->Read(m_buffer, static_cast<UINT>(m_bufferSize));
             if (m_end == 0)
@@ -334,10 +337,17 @@ void CArchive::WriteObject(const CObject* object)
     const CRuntimeClass* runtimeClass = object->GetRuntimeClass();
     if (runtimeClass->m_wSchema == 0xFFFF)
         Fail(CArchiveException::badClass);
+    if (m_writingDepth >= maxNesting)
+        Fail(CArchiveException::tooDeep, std::string("a ") + runtimeClass->m_lpszClassName +
+                                             " lies inside " + std::to_string(maxNesting) +
+                                             " other records; at most " +
+                                             std::to_string(maxNesting) + " may nest");
     WriteClass(runtimeClass);
     AddStored(object);
     // Serialize takes a non-const archive and object; storing does not change the object.
+    ++m_writingDepth;
     const_cast<CObject*>(object)->Serialize(*this);
+    --m_writingDepth;
 }
 
 DWORD CArchive::StoredIndex(const CObject* object) const
@@ -371,14 +381,21 @@ void CArchive::AddStored(const CObject* object)
 
 CRuntimeClass* CArchive::ReadNewClass()
 {
+    const std::uint64_t offset = ReadOffset() - sizeof(WORD);
     const auto schema = ReadLittleEndian<WORD>();
     std::string name(ReadLittleEndian<WORD>(), '\0');
     ReadExactly(name.data(), name.size());
-    CRuntimeClass* runtimeClass = CRuntimeClass::FromName(name.c_str());
+    CRuntimeClass* runtimeClass =
+        name.find('\0') == std::string::npos ? CRuntimeClass::FromName(name.c_str()) : nullptr;
     if (runtimeClass == nullptr)
-        Fail(CArchiveException::badClass);
+        FailAt(CArchiveException::badClass,
+               "the class \"" + PrintableBytes(name) + "\" is not a class of project files",
+               offset);
     if (runtimeClass->m_wSchema != schema)
-        Fail(CArchiveException::badSchema);
+        FailAt(CArchiveException::badSchema,
+               "the class " + name + " comes with schema " + std::to_string(schema) +
+                   ", this program reads schema " + std::to_string(runtimeClass->m_wSchema),
+               offset);
     m_loaded.push_back({runtimeClass, nullptr});
     return runtimeClass;
 }
@@ -387,7 +404,8 @@ CRuntimeClass* CArchive::LoadedClass(DWORD index) const
 {
     if (index >= m_loaded.size() || m_loaded[index].runtimeClass == nullptr ||
         m_loaded[index].object != nullptr)
-        Fail(CArchiveException::badIndex);
+        Fail(CArchiveException::badIndex, "a reference to class " + std::to_string(index) +
+                                              ", which the file has not defined before");
     return m_loaded[index].runtimeClass;
 }
 
@@ -396,16 +414,21 @@ CObject* CArchive::LoadedObject(DWORD index, const CRuntimeClass* requested) con
     if (index == nullTag)
         return nullptr;
     if (index >= m_loaded.size() || m_loaded[index].object == nullptr)
-        Fail(CArchiveException::badIndex);
+        Fail(CArchiveException::badIndex, "a reference to object " + std::to_string(index) +
+                                              ", which the file has not defined before");
     // The class the object was created with: the object itself is not touched.
     const LoadedEntry& entry = m_loaded[index];
     if (requested != nullptr && !entry.runtimeClass->IsDerivedFrom(requested))
-        Fail(CArchiveException::badClass);
+        Fail(CArchiveException::badClass, "a reference to object " + std::to_string(index) +
+                                              ", a " + entry.runtimeClass->m_lpszClassName +
+                                              ", where a " + requested->m_lpszClassName +
+                                              " is expected");
     return entry.object;
 }
 
 CObject* CArchive::ReadObject(const CRuntimeClass* requested)
 {
+    const std::uint64_t offset = ReadOffset();
     const auto tag = ReadLittleEndian<WORD>();
     CRuntimeClass* runtimeClass = nullptr;
     if (tag == newClassTag)
@@ -420,7 +443,16 @@ CObject* CArchive::ReadObject(const CRuntimeClass* requested)
         runtimeClass = LoadedClass(reference & ~largeClassTag);
     }
     if (requested != nullptr && !runtimeClass->IsDerivedFrom(requested))
-        Fail(CArchiveException::badClass);
+        FailAt(CArchiveException::badClass,
+               std::string("a ") + runtimeClass->m_lpszClassName + " where a " +
+                   requested->m_lpszClassName + " is expected",
+               offset);
+    if (m_reading.size() >= maxNesting)
+        FailAt(CArchiveException::tooDeep,
+               std::string("a ") + runtimeClass->m_lpszClassName + " inside " +
+                   std::to_string(maxNesting) + " other records; at most " +
+                   std::to_string(maxNesting) + " may nest",
+               offset);
     // The registry owns the object until an owner claims it or the load fails.
     CObject* object = runtimeClass->CreateObject();
     const auto index = static_cast<DWORD>(m_loaded.size());
@@ -447,11 +479,15 @@ void CArchive::ClaimObject(const CObject* object)
         return;
     const DWORD owner = m_reading.empty() ? 0 : m_reading.back();
     if (m_loaded[index].claimed)
-        Fail(CArchiveException::badIndex);
+        Fail(CArchiveException::badIndex, "object " + std::to_string(index) + ", a " +
+                                              m_loaded[index].runtimeClass->m_lpszClassName +
+                                              ", belongs to two owners");
     for (DWORD above = owner; above != 0; above = m_loaded[above].owner)
     {
         if (above == index)
-            Fail(CArchiveException::badIndex);
+            Fail(CArchiveException::badIndex, "object " + std::to_string(index) + ", a " +
+                                                  m_loaded[index].runtimeClass->m_lpszClassName +
+                                                  ", would own itself");
     }
     m_loaded[index].claimed = true;
     m_loaded[index].owner = owner;
@@ -522,7 +558,37 @@ void CArchive::RequireMode(bool storing) const
         Fail(CArchiveException::writeOnly);
 }
 
-void CArchive::Fail(int cause) const
+void CArchive::ThrowMalformed(int cause, const std::string& detail) const
 {
-    throw CArchiveException(cause, m_file != nullptr ? m_file->GetFilePath() : CString());
+    throw Malformed(cause, detail);
+}
+
+CArchiveException CArchive::Malformed(int cause, const std::string& detail) const
+{
+    if (IsLoading())
+        return MalformedAt(cause, detail, ReadOffset());
+    return CArchiveException(cause, m_file != nullptr ? m_file->GetFilePath() : CString(), detail);
+}
+
+void CArchive::Fail(int cause, const std::string& detail) const
+{
+    ThrowMalformed(cause, detail);
+}
+
+void CArchive::FailAt(int cause, const std::string& detail, std::uint64_t offset) const
+{
+    throw MalformedAt(cause, detail, offset);
+}
+
+CArchiveException CArchive::MalformedAt(int cause, const std::string& detail,
+                                        std::uint64_t offset) const
+{
+    std::string where = "at byte " + std::to_string(offset);
+    const DWORD slot = m_reading.empty() ? 0 : m_reading.back();
+    if (slot < m_loaded.size() && m_loaded[slot].runtimeClass != nullptr)
+        where += std::string(", in the record of a ") +
+                 m_loaded[slot].runtimeClass->m_lpszClassName + " (object " + std::to_string(slot) +
+                 ")";
+    return CArchiveException(cause, m_file != nullptr ? m_file->GetFilePath() : CString(), detail,
+                             where);
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "platform/core/CException.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
 #include "platform/core/Types.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -21,6 +24,9 @@ public:
     static constexpr UINT load = 1;
     // The destructor neither flushes nor positions the file.
     static constexpr UINT bNoFlushOnDelete = 2;
+    // The most object records written or read inside one another (a menu inside its parent
+    // menu inside ...). Deeper graphs are refused, on both sides, rather than overflow the stack.
+    static constexpr std::size_t maxNesting = 2000;
 
     // buffer, when given, holds at least bufferSize bytes and outlives the archive.
     CArchive(CFile* file, UINT mode, int bufferSize = 4096, void* buffer = nullptr);
@@ -82,6 +88,12 @@ public:
                 visit(entry.object, entry.runtimeClass);
         }
     }
+    // Raises CArchiveException with the cause and the detail, adding where the archive stands
+    // when loading: the byte offset and the class whose record is being read.
+    [[noreturn]] void ThrowMalformed(int cause, const std::string& detail) const;
+    // The exception ThrowMalformed raises; after a failure of a load, where it stopped.
+    CArchiveException Malformed(int cause, const std::string& detail) const;
+
     // The objects created that nobody claimed, in creation order.
     std::vector<CObject*> GetUnclaimedObjects() const;
     // After a failed load: deletes every created object that nobody claimed, the later ones
@@ -143,7 +155,12 @@ private:
 
     // Raises unless the archive is open in the given direction.
     void RequireMode(bool storing) const;
-    [[noreturn]] void Fail(int cause) const;
+    [[noreturn]] void Fail(int cause, const std::string& detail = std::string()) const;
+    // Loading: the detail, then the offset in the file and the record being read.
+    [[noreturn]] void FailAt(int cause, const std::string& detail, std::uint64_t offset) const;
+    CArchiveException MalformedAt(int cause, const std::string& detail, std::uint64_t offset) const;
+    // Loading: the offset in the file of the next byte to read.
+    std::uint64_t ReadOffset() const { return m_bufferOffset + m_next; }
 
     CFile* m_file;
     UINT m_mode;
@@ -153,6 +170,8 @@ private:
     // Loading: the bytes from m_next to m_end are read ahead. Storing: m_end bytes wait.
     std::size_t m_next = 0;
     std::size_t m_end = 0;
+    // Loading: the offset in the file, from where the archive started, of the buffer's first byte.
+    std::uint64_t m_bufferOffset = 0;
 
     // Storing: the index of every class written.
     std::unordered_map<const CRuntimeClass*, DWORD> m_storedClasses;
@@ -165,6 +184,8 @@ private:
     std::vector<LoadedEntry> m_loaded{LoadedEntry{}};
     // Loading: the slots of the objects whose records are being read, innermost last.
     std::vector<DWORD> m_reading;
+    // Storing: the number of object records being written inside one another.
+    std::size_t m_writingDepth = 0;
     // The archives open for loading (storing), the latest first, chained through m_previous.
     static CArchive* s_latestLoading;
     static CArchive* s_latestStoring;

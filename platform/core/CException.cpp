@@ -23,9 +23,21 @@ const char* ArchiveErrorReason(int cause)
         "invalid object index in file",
         "unexpected class in file",
         "unsupported class schema in file",
+        "objects nested too deep",
+        "invalid name in file",
     };
     return cause >= 0 && cause < static_cast<int>(std::size(reasons)) ? reasons[cause]
                                                                       : "archive error";
+}
+
+std::string ArchiveErrorMessage(int cause, const std::string& detail, const std::string& location)
+{
+    std::string message = ArchiveErrorReason(cause);
+    if (!detail.empty())
+        message += ": " + detail + (location.empty() ? "" : ",");
+    if (!location.empty())
+        message += " " + location;
+    return message;
 }
 } // namespace
 
@@ -37,6 +49,11 @@ CException::CException(const std::string& reason, const CString& fileName)
 CFileException::CFileException(int cause, LONG osError, const CString& fileName)
     : CException(FileErrorReason(osError), fileName), m_cause(cause), m_lOsError(osError),
       m_strFileName(fileName)
+{
+}
+
+CFileException::CFileException(int cause, const CString& fileName, const std::string& reason)
+    : CException(reason, fileName), m_cause(cause), m_lOsError(0), m_strFileName(fileName)
 {
 }
 
@@ -83,5 +100,12 @@ int CFileException::CauseFromErrno(int error)
 
 CArchiveException::CArchiveException(int cause, const CString& fileName)
     : CException(ArchiveErrorReason(cause), fileName), m_cause(cause), m_strFileName(fileName)
+{
+}
+
+CArchiveException::CArchiveException(int cause, const CString& fileName, const std::string& detail,
+                                     const std::string& location)
+    : CException(ArchiveErrorMessage(cause, detail, location), fileName), m_cause(cause),
+      m_strFileName(fileName)
 {
 }

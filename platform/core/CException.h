@@ -47,6 +47,8 @@ public:
     // osError is the host errno (0 when the failure has none).
     explicit CFileException(int cause = none, LONG osError = 0,
                             const CString& fileName = CString());
+    // A refusal that has no host errno: the message is "fileName: reason".
+    CFileException(int cause, const CString& fileName, const std::string& reason);
 
     // The cause that a host errno stands for.
     static int CauseFromErrno(int error);
@@ -69,10 +71,16 @@ public:
         writeOnly,
         badIndex,
         badClass,
-        badSchema
+        badSchema,
+        tooDeep,
+        badName
     };
 
     explicit CArchiveException(int cause = none, const CString& fileName = CString());
+    // The message is "fileName: reason: detail, location", the detail saying what was found
+    // and the location where ("at byte 80, in the record of a Menu"); either may be empty.
+    CArchiveException(int cause, const CString& fileName, const std::string& detail,
+                      const std::string& location = std::string());
 
     int m_cause;
     CString m_strFileName;

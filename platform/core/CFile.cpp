@@ -55,12 +55,47 @@ CFile::~CFile()
     Abort();
 }
 
+RegularFileOpening OpenRegularFile(const std::string& hostPath)
+{
+    RegularFileOpening opening;
+    opening.descriptor = ::open(hostPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (opening.descriptor == -1)
+    {
+        opening.osError = errno;
+        return opening;
+    }
+    struct stat status;
+    if (::fstat(opening.descriptor, &status) != 0)
+        opening.osError = errno;
+    else if (!S_ISREG(status.st_mode))
+        opening.refusal = "not a regular file";
+    else
+        opening.size = static_cast<std::uint64_t>(status.st_size);
+    if (opening.osError != 0 || !opening.refusal.empty())
+    {
+        ::close(opening.descriptor);
+        opening.descriptor = -1;
+    }
+    return opening;
+}
+
 BOOL CFile::Open(const char* path, UINT flags, CFileException* error)
 {
     Abort();
     m_path = path;
     m_ownsDescriptor = true;
     const std::string hostPath = ToHostPath(path);
+    if ((flags & typeRegularOnly) != 0 && (flags & (modeWrite | modeReadWrite)) == 0)
+    {
+        RegularFileOpening opening = OpenRegularFile(hostPath);
+        if (opening.descriptor == -1 && error != nullptr)
+            *error = opening.refusal.empty()
+                         ? CFileException(CFileException::CauseFromErrno(opening.osError),
+                                          opening.osError, m_path)
+                         : CFileException(CFileException::invalidFile, m_path, opening.refusal);
+        m_fd = opening.descriptor;
+        return m_fd != -1 ? TRUE : FALSE;
+    }
     int fd = ::open(hostPath.c_str(), OpenFlagsFor(flags), 0666);
     int osError = errno;
     struct stat status;

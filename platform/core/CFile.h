@@ -5,6 +5,7 @@
 #include "platform/core/Types.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // A host file, opened on a model path (mapped with ToHostPath) and read and written unbuffered.
@@ -24,6 +25,9 @@ public:
     static constexpr UINT modeNoTruncate = 0x2000;
     static constexpr UINT typeText = 0x4000;
     static constexpr UINT typeBinary = 0x8000;
+    // Reading: only a regular file opens; a named pipe, a device or a folder is refused at
+    // once, without waiting for a writer.
+    static constexpr UINT typeRegularOnly = 0x10000;
 
     static constexpr UINT begin = 0;
     static constexpr UINT current = 1;
@@ -65,6 +69,20 @@ private:
     bool m_ownsDescriptor = true;
     CString m_path;
 };
+
+// A host file opened for reading by OpenRegularFile: the descriptor (-1 when it was not opened)
+// and the file's size, or why it was not opened: the host errno, or a refusal.
+struct RegularFileOpening
+{
+    int descriptor = -1;
+    std::uint64_t size = 0;
+    int osError = 0;
+    std::string refusal;
+};
+
+// Opens a host path for reading when it names a regular file; "not a regular file" refuses
+// anything else, without blocking on a named pipe that has no writer.
+RegularFileOpening OpenRegularFile(const std::string& hostPath);
 
 // A growable file in memory, starting empty or with the given bytes.
 class CMemFile : public CFile

@@ -5,20 +5,18 @@
 #include "model/ProjectSettings.h"
 #include "model/ReportNameIndex.h"
 #include "platform/core/HostPath.h"
+#include "tests/support/PipeRelease.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -26,34 +24,6 @@
 namespace
 {
 namespace fs = std::filesystem;
-
-// Opens the named pipe for writing and closes it again when a reader still waits on it after
-// a few seconds, so that a reader that blocks on the pipe comes back (late) instead of hanging.
-class PipeRelease
-{
-public:
-    explicit PipeRelease(fs::path pipe)
-        : m_thread(
-              [this, pipe = std::move(pipe)]
-              {
-                  for (int i = 0; i < 100 && !m_done; ++i)
-                      std::this_thread::sleep_for(std::chrono::milliseconds(50));
-                  const int writer = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
-                  if (writer >= 0)
-                      ::close(writer);
-              })
-    {
-    }
-    ~PipeRelease()
-    {
-        m_done = true;
-        m_thread.join();
-    }
-
-private:
-    std::atomic<bool> m_done{false};
-    std::thread m_thread;
-};
 
 // The web project folder of a project "Shop" on a temporary folder.
 class LimitsProject

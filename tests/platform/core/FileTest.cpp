@@ -225,7 +225,7 @@ TEST_F(FileTest, ArchiveFailureNamesTheFile)
     {
         EXPECT_EQ(CArchiveException::endOfFile, error.m_cause);
         EXPECT_EQ(path, error.m_strFileName.str());
-        EXPECT_EQ(path + ": unexpected end of file", error.what());
+        EXPECT_EQ(path + ": unexpected end of file at byte 3", error.what());
     }
 }
 } // namespace

@@ -1,0 +1,327 @@
+// Crafted and damaged project files at every door that reads one (Open and the command line,
+// the table import, the merge inputs): each is refused with "Error in archiving" and a reason
+// that says what was wrong and where, never a crash or a hang.
+#include "entities/Menu.h"
+#include "model/ForgeonProject.h"
+#include "model/Module.h"
+#include "model/ProjectSettings.h"
+#include "model/ProjectStore.h"
+#include "platform/core/CArchive.h"
+#include "platform/core/ScriptedMessageBoxes.h"
+#include "tests/model/ModelBuilders.h"
+#include "tests/model/ProjectRecordBytes.h"
+#include "tests/support/ArchiveBytes.h"
+#include "tests/support/PipeRelease.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace
+{
+using Bytes = std::vector<BYTE>;
+
+Bytes StringBytes(const std::string& text)
+{
+    return Bytes(text.begin(), text.end());
+}
+
+// A string as the archive writes a short one: its length, then its bytes.
+Bytes ArchiveString(const std::string& text)
+{
+    return ArchiveBytes().Str(text);
+}
+
+// The bytes with the first occurrence of the pattern replaced; none when it is missing.
+Bytes ReplaceFirst(Bytes bytes, const Bytes& pattern, const Bytes& replacement)
+{
+    const auto found = std::search(bytes.begin(), bytes.end(), pattern.begin(), pattern.end());
+    if (found == bytes.end())
+        return {};
+    const auto at = found - bytes.begin();
+    bytes.erase(found, found + static_cast<long>(pattern.size()));
+    bytes.insert(bytes.begin() + at, replacement.begin(), replacement.end());
+    return bytes;
+}
+
+// Where the pattern starts in the bytes.
+std::size_t OffsetOf(const Bytes& bytes, const Bytes& pattern)
+{
+    return static_cast<std::size_t>(
+        std::search(bytes.begin(), bytes.end(), pattern.begin(), pattern.end()) - bytes.begin());
+}
+
+// The record of the menu "DeepMenu" from its name to its sub-menu count: no page files, no
+// opened file, no parent, no sub-menu.
+Bytes DeepMenuHead()
+{
+    return ArchiveBytes().Str("DeepMenu").Int(0).Word(0).Word(0).Int(0);
+}
+
+// The record of "DeepMenu" holding a chain of the given number of menus, each the only
+// sub-menu of the one before; every menu of the chain spells out its class again.
+Bytes NestedMenus(const Bytes& saved, int depth)
+{
+    ArchiveBytes head;
+    head.Str("DeepMenu").Int(0).Word(0).Word(0).Int(1);
+    Bytes chain = head;
+    chain.reserve(chain.size() + static_cast<std::size_t>(depth) * 32);
+    for (int level = 1; level <= depth; ++level)
+    {
+        const Bytes menu =
+            ArchiveBytes().NewClass("Menu").Str("m").Int(0).Word(0).Word(0).Int(level < depth);
+        chain.insert(chain.end(), menu.begin(), menu.end());
+    }
+    const Bytes tail = ArchiveBytes().Int(0).Int(0);
+    for (int level = 1; level <= depth; ++level)
+        chain.insert(chain.end(), tail.begin(), tail.end());
+    return ReplaceFirst(saved, DeepMenuHead(), chain);
+}
+
+// Reads the project files through the store as the doors do, and keeps the messages shown.
+class CraftedProjectFileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // A module with one table and one menu, whose names the cases replace.
+        ForgeonProject project;
+        ScopedOpenProject open(&project);
+        project.SetProjectSettings(new ProjectSettings);
+        auto* module = new Module("BaseModule");
+        module->AppendMasterTable(NewTable("tablemark1", Table::masterKind, {"name"}));
+        module->Append(NewMenu("DeepMenu"));
+        project.AddModule(module);
+        project.SetCurrentModule(module);
+        ProjectStore store;
+        ASSERT_TRUE(store.ArchiveProject(&project, PathOf("saved.wvt"), FALSE)) << LastBox();
+        std::ifstream file(HostPathOf("saved.wvt"), std::ios::binary);
+        m_saved.assign(std::istreambuf_iterator<char>(file), {});
+    }
+
+    CString PathOf(const char* name) const { return m_folder.ModelPath(name); }
+    std::filesystem::path HostPathOf(const char* name) const { return m_folder.Path() / name; }
+    std::string LastBox() const
+    {
+        return m_boxes.Shown().empty() ? std::string() : m_boxes.Shown().back().text;
+    }
+
+    void Write(const char* name, const Bytes& bytes) const
+    {
+        std::ofstream file(HostPathOf(name), std::ios::binary | std::ios::trunc);
+        file.write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+    }
+
+    TempFolder m_folder;
+    ScriptedMessageBoxes m_boxes;
+    DiagnosticsSnapshot m_diagnostics;
+    Bytes m_saved;
+};
+
+TEST_F(CraftedProjectFileTest, CraftedFilesAreRefusedWithWhatWasWrongAndWhere)
+{
+    const Bytes tableName = ArchiveString("tablemark1");
+    const Bytes moduleName = ArchiveString("BaseModule");
+    const std::size_t menuRecord = OffsetOf(m_saved, DeepMenuHead());
+    // Where the menu's sub-menu count lies, and the tag after it.
+    const std::size_t subMenuCount = menuRecord + DeepMenuHead().size() - 4;
+    const std::string inMenu = ", in the record of a Menu (object ";
+    // The saved file is read in the test by the offset of its parts.
+    ASSERT_LT(menuRecord, m_saved.size());
+
+    const std::size_t limit = CArchive::maxNesting;
+    // The file with the table's name replaced, and the refusal of that name.
+    const auto renamedTable = [&](const std::string& name)
+    { return ReplaceFirst(m_saved, tableName, ArchiveString(name)); };
+    const auto tableRefusal = [](const std::string& shown, const std::string& reason)
+    {
+        return "invalid name in file: the table name \"" + shown +
+               "\" of module \"BaseModule\" is refused: " + reason;
+    };
+    // The file with "DeepMenu" holding one sub-menu, spelt by the bytes given.
+    const auto withSubMenu = [&](const Bytes& subMenu)
+    {
+        return ReplaceFirst(
+            m_saved, DeepMenuHead(),
+            ArchiveBytes().Str("DeepMenu").Int(0).Word(0).Word(0).Int(1).Append(subMenu));
+    };
+    // Where the failure inside "DeepMenu" stands, the given number of bytes after its count.
+    const auto inDeepMenu = [&](std::size_t after)
+    { return "at byte " + std::to_string(subMenuCount + after) + inMenu + "..."; };
+    struct Case
+    {
+        const char* name;
+        Bytes bytes;
+        // The message after the path and ": "; a prefix when it ends with "...".
+        std::string reason;
+    };
+    const std::vector<Case> cases = {
+        // A menu nested beyond the bound: the project, the module and "DeepMenu" hold it.
+        {"deep.wvt", NestedMenus(m_saved, 50'000),
+         "objects nested too deep: a Menu inside " + std::to_string(limit) +
+             " other records; at most " + std::to_string(limit) + " may nest, at byte ..."},
+        {"deepbyone.wvt", NestedMenus(m_saved, static_cast<int>(limit) - 2),
+         "objects nested too deep: a Menu inside " + std::to_string(limit) + " other records..."},
+        {"backslashes.wvt", renamedTable("..\\..\\escapedA"),
+         tableRefusal("..\\..\\escapedA", "it holds special characters")},
+        {"slashes.wvt", renamedTable("../../escapedB"),
+         tableRefusal("../../escapedB", "it holds special characters")},
+        {"latin1.wvt",
+         renamedTable("gr\xF6\xDF"
+                      "e"),
+         tableRefusal("gr\\xF6\\xDFe", "it holds bytes that are not UTF-8 text")},
+        {"control.wvt", renamedTable(std::string("a\0b", 3)),
+         tableRefusal("a\\x00b", "it holds control characters")},
+        {"keyword.wvt", renamedTable("select"), tableRefusal("select", "it is an SQL keyword")},
+        {"emptytable.wvt", renamedTable(""), tableRefusal("", "it is empty")},
+        {"module.wvt", ReplaceFirst(m_saved, moduleName, ArchiveString("..\\..\\out")),
+         "invalid name in file: the module name \"..\\..\\out\" is refused: it holds one of * | "
+         "/ \\ < > ? :"},
+        // The sub-menu's class record spelt with a name no class has, then with another schema.
+        {"unknownclass.wvt", withSubMenu(ArchiveBytes().NewClass("Menv")),
+         "unexpected class in file: the class \"Menv\" is not a class of project files, " +
+             inDeepMenu(4)},
+        {"schema.wvt",
+         withSubMenu(ArchiveBytes().Word(0xFFFF).Word(3).Word(4).Append(StringBytes("Menu"))),
+         "unsupported class schema in file: the class Menu comes with schema 3, this program "
+         "reads schema 0, " +
+             inDeepMenu(4)},
+        {"forwardreference.wvt", withSubMenu(ArchiveBytes().Word(0x7000)),
+         "invalid object index in file: a reference to object 28672, which the file has not "
+         "defined before, " +
+             inDeepMenu(6)},
+        {"negativecount.wvt",
+         ReplaceFirst(m_saved, DeepMenuHead(),
+                      ArchiveBytes().Str("DeepMenu").Int(0).Word(0).Word(0).Int(-2)),
+         "archive error: a list count of -2, below 0, " + inDeepMenu(4)},
+        {"truncated.wvt", Bytes(m_saved.begin(), m_saved.begin() + static_cast<long>(menuRecord)),
+         "unexpected end of file at byte " + std::to_string(menuRecord) + inMenu + "..."},
+        {"notaproject.wvt", StringBytes("hello\n"),
+         "invalid object index in file: a reference to object 25960, which the file has not "
+         "defined before, at byte 2"},
+        {"empty.wvt", {}, "unexpected end of file at byte 0"},
+        {"tooold.wvt", ReplaceFirst(m_saved, ArchiveBytes().Int(87), ArchiveBytes().Int(38)),
+         "archive error: file version 38, older than the oldest this program reads (39), at "
+         "byte 24, in the record of a ForgeonProject (object 2)"},
+        {"nullproject.wvt", ArchiveBytes().Word(0),
+         "unexpected class in file: no project where one is expected, at byte 2"},
+    };
+    for (const Case& each : cases)
+    {
+        SCOPED_TRACE(each.name);
+        ASSERT_FALSE(each.bytes.empty() && std::string(each.name) != "empty.wvt");
+        Write(each.name, each.bytes);
+        const std::size_t shown = m_boxes.Shown().size();
+        const std::string prefix = "Error in archiving\n" + PathOf(each.name).str() + ": ";
+        ProjectStore store;
+        ForgeonProject* open = store.GetProject();
+        EXPECT_FALSE(store.ArchiveProject(nullptr, PathOf(each.name), TRUE));
+        EXPECT_EQ(open, store.GetProject());
+        EXPECT_FALSE(store.LoadSecondMergeProject(PathOf(each.name)));
+        EXPECT_EQ(nullptr, store.GetSecondMergeProject());
+        ASSERT_EQ(shown + 2, m_boxes.Shown().size());
+        for (std::size_t box = shown; box < shown + 2; ++box)
+        {
+            const std::string& text = m_boxes.Shown()[box].text;
+            const bool isPrefix = each.reason.ends_with("...");
+            const std::string expected =
+                prefix + (isPrefix ? each.reason.substr(0, each.reason.size() - 3) : each.reason);
+            if (isPrefix)
+                EXPECT_EQ(expected, text.substr(0, expected.size())) << text;
+            else
+                EXPECT_EQ(expected, text);
+        }
+    }
+}
+
+// A chain one level short of the bound loads, saves and loads again; the names a user can
+// type in the designer, blanks, a digit first, letters beyond ASCII, load.
+TEST_F(CraftedProjectFileTest, DeepButBoundedMenusAndTypableNamesLoad)
+{
+    const int depth = static_cast<int>(CArchive::maxNesting) - 3;
+    Write("bounded.wvt", NestedMenus(m_saved, depth));
+    ProjectStore store;
+    ASSERT_TRUE(store.ArchiveProject(nullptr, PathOf("bounded.wvt"), TRUE)) << LastBox();
+    int levels = 0;
+    for (const Menu* menu = store.GetProject()->GetCurrentModule()->FindMenuByName("DeepMenu");
+         menu != nullptr && !menu->GetSubMenus().empty(); menu = menu->GetSubMenus().front())
+        ++levels;
+    EXPECT_EQ(depth, levels);
+    ASSERT_TRUE(store.ArchiveProject(store.GetProject(), PathOf("resaved.wvt"), FALSE))
+        << LastBox();
+    ASSERT_TRUE(store.ArchiveProject(nullptr, PathOf("resaved.wvt"), TRUE)) << LastBox();
+
+    for (const char* name : {"order items", "2nd_table",
+                             "gr\xC3\xB6\xC3\x9F"
+                             "e",
+                             "a-b:c"})
+    {
+        SCOPED_TRACE(name);
+        Write("typable.wvt",
+              ReplaceFirst(m_saved, ArchiveString("tablemark1"), ArchiveString(name)));
+        EXPECT_TRUE(store.ArchiveProject(nullptr, PathOf("typable.wvt"), TRUE)) << LastBox();
+        EXPECT_NE(nullptr, store.GetProject()->FindTableByName(name));
+    }
+}
+
+// A chain of menus deeper than the bound is not saved: the save says why and leaves the
+// previous file as it was.
+TEST_F(CraftedProjectFileTest, SavingMenusNestedBeyondTheBoundIsRefused)
+{
+    ForgeonProject project;
+    ScopedOpenProject open(&project);
+    project.SetProjectSettings(new ProjectSettings);
+    auto* module = new Module("BaseModule");
+    project.AddModule(module);
+    project.SetCurrentModule(module);
+    // Built from the innermost menu out, so that each menu added is a top-level one.
+    Menu* top = NewMenu("m");
+    for (std::size_t level = 0; level < CArchive::maxNesting + 10; ++level)
+    {
+        Menu* parent = NewMenu("m");
+        parent->AddSubMenu(top);
+        top = parent;
+    }
+    module->Append(top);
+    ProjectStore store;
+    EXPECT_FALSE(store.ArchiveProject(&project, PathOf("saved.wvt"), FALSE));
+    ASSERT_EQ(1u, m_boxes.Shown().size());
+    const std::string limit = std::to_string(CArchive::maxNesting);
+    EXPECT_EQ("Error in archiving\n" + PathOf("saved.wvt").str() +
+                  ": objects nested too deep: a Menu lies inside " + limit +
+                  " other records; at most " + limit + " may nest",
+              m_boxes.Shown()[0].text);
+    std::ifstream file(HostPathOf("saved.wvt"), std::ios::binary);
+    EXPECT_TRUE(Bytes(std::istreambuf_iterator<char>(file), {}) == m_saved);
+}
+
+// A named pipe with no writer is refused at once, as are a folder and a device.
+TEST_F(CraftedProjectFileTest, OnlyRegularFilesAreRead)
+{
+    ASSERT_EQ(0, ::mkfifo(HostPathOf("pipe.wvt").c_str(), 0600));
+    const PipeRelease release(HostPathOf("pipe.wvt"));
+    std::filesystem::create_directory(HostPathOf("folder.wvt"));
+    for (const CString& path : {PathOf("pipe.wvt"), PathOf("folder.wvt"), CString("/dev/zero")})
+    {
+        SCOPED_TRACE(path.str());
+        const std::size_t shown = m_boxes.Shown().size();
+        ProjectStore store;
+        EXPECT_FALSE(store.ArchiveProject(nullptr, path, TRUE));
+        EXPECT_FALSE(store.LoadSecondMergeProject(path));
+        ASSERT_EQ(shown + 2, m_boxes.Shown().size());
+        for (std::size_t box = shown; box < shown + 2; ++box)
+            EXPECT_EQ("Error in archiving\n" + path.str() + ": not a regular file",
+                      m_boxes.Shown()[box].text);
+    }
+}
+} // namespace
