@@ -212,12 +212,12 @@ void ProjectProperties::ManualStringChanged(const CString& text)
 
 void ProjectProperties::ManualStringLeft()
 {
-    m_state.databaseName = Trimmed(ParseConnectionValue(m_state.manualString, "INITIAL CATALOG"));
+    m_state.databaseName = DatabaseOf(m_state.manualString);
 }
 
 void ProjectProperties::ParseIntoFields(const CString& connection)
 {
-    m_state.databaseName = Trimmed(ParseConnectionValue(connection, "INITIAL CATALOG"));
+    m_state.databaseName = DatabaseOf(connection);
     CString server = Trimmed(ParseConnectionValue(connection, "DATA SOURCE"));
     // The suffix the automatic string adds for SQL Express is not part of the server's name.
     const int suffix = server.GetLength() - static_cast<int>(std::strlen(kSqlExpressSuffix));
@@ -235,22 +235,27 @@ void ProjectProperties::ParseIntoFields(const CString& connection)
         m_state.authentication = 1;
 }
 
-CString ProjectProperties::ParseConnectionValue(CString connection, const CString& key)
+CString ProjectProperties::ParseConnectionValue(const CString& connection, const CString& key)
 {
-    if (connection.Right(1) != ";")
-        connection += ";";
-    CString upper = connection;
-    upper.MakeUpper();
-    CString upperKey = key;
-    upperKey.MakeUpper();
-    const int at = upper.Find(upperKey);
-    if (at < 0)
-        return "";
-    const int equals = connection.Find('=', at + upperKey.GetLength());
-    if (equals < 0)
-        return "";
-    const int end = connection.Find(';', equals + 1);
-    return connection.Mid(equals + 1, end - equals - 1);
+    int start = 0;
+    while (start < connection.GetLength())
+    {
+        int end = connection.Find(';', start);
+        if (end < 0)
+            end = connection.GetLength();
+        const CString part = connection.Mid(start, end - start);
+        const int equals = part.Find('=');
+        if (equals >= 0 && Trimmed(part.Left(equals)).CompareNoCase(key) == 0)
+            return part.Mid(equals + 1);
+        start = end + 1;
+    }
+    return "";
+}
+
+CString ProjectProperties::DatabaseOf(const CString& connection)
+{
+    const CString catalog = Trimmed(ParseConnectionValue(connection, "INITIAL CATALOG"));
+    return catalog.IsEmpty() ? Trimmed(ParseConnectionValue(connection, "DATABASE")) : catalog;
 }
 
 CString ProjectProperties::Refusal() const

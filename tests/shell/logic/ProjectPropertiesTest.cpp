@@ -156,10 +156,35 @@ TEST_F(ProjectPropertiesTest, AValueIsFoundByItsKeyInAnyCaseAndKeptAsTyped)
         {"User Id=sa", "USER ID", "sa"},
         {"Password", "PASSWORD", ""},
         {"Initial Catalog=Shop;", "USER ID", ""},
+        {"Driver={PostgreSQL Unicode};Server=db;Database=shopdb;Uid=clerk", "DATABASE", "shopdb"},
+        {"Driver={PostgreSQL Unicode};Server=db;Database=shopdb", "SERVER", "db"},
+        {"Initial Catalog=Shop", "CATALOG", ""},
     };
     for (const auto& each : cases)
         EXPECT_EQ(ProjectProperties::ParseConnectionValue(each.connection, each.key), each.value)
             << each.connection << " / " << each.key;
+}
+
+TEST_F(ProjectPropertiesTest, LeavingATypedStringTakesItsCatalogOrItsOdbcDatabase)
+{
+    const struct
+    {
+        const char* typed;
+        const char* database;
+    } cases[] = {
+        {"Driver={PostgreSQL Unicode};Server=db;Port=5432;Database=shopdb;Uid=clerk;Pwd=pw;",
+         "shopdb"},
+        {"Data Source=host;Initial Catalog= orders ;Database=other", "orders"},
+        {"Data Source=host;Integrated Security=True", ""},
+    };
+    for (const auto& each : cases)
+    {
+        ProjectProperties properties = Dialog();
+        properties.SwitchToManual();
+        properties.ManualStringChanged(each.typed);
+        properties.ManualStringLeft();
+        EXPECT_EQ(properties.State().databaseName, each.database) << each.typed;
+    }
 }
 
 // The offscreen dialog test covers the switches; here the SQL Express suffix of a typed server.
