@@ -351,7 +351,7 @@ void ForgeonDoc::OnWriteAll()
     const CString projectName = project->GetProjectName();
     if (projectPath.IsEmpty() || projectName.IsEmpty())
     {
-        AfxMessageBox("Please set the project path and project name in Project settings");
+        AfxMessageBox("Please set the project path and project name in Project Properties");
         return;
     }
     WriteAllDlg dialog(project, Frame());
