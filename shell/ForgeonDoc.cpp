@@ -443,6 +443,11 @@ void ForgeonDoc::OnSqlQuery()
     SqlScriptWriter(*project, nullptr, report).WriteDatabaseScript();
     if (!report.IsEmpty())
         AfxMessageBox(report.GetText().GetString());
+    else
+        AfxMessageBox(
+            ("The database script was written to " + ToHostPath(project->GetScriptFilePath()))
+                .c_str(),
+            MB_OK | MB_ICONINFORMATION);
 }
 
 void ForgeonDoc::OnProjectSqlScripts()

@@ -360,7 +360,10 @@ TEST_F(DocumentCommandsTest, SqlQueryWritesTheDatabaseScriptIntoAWritableScripts
         bool folder;
         std::string box;
     };
-    // A new project has no path until one is set.
+    program.Project().SetProjectName("Shop");
+    const std::filesystem::path script =
+        program.folder.Path() / "Shop" / "scripts" / "KestraneWeavo_Shop_Script.sql";
+    // A new project has no path until one is set; a written script is named.
     const Case cases[] = {
         {"no project path", false, true,
          "Project Path not set for this project.\nPlease fill project properties before writing "
@@ -368,11 +371,8 @@ TEST_F(DocumentCommandsTest, SqlQueryWritesTheDatabaseScriptIntoAWritableScripts
         {"no scripts folder", true, false,
          "Could not write script at " + (program.folder.Path() / "Shop/scripts/").string() +
              "\nNo such file or directory"},
-        {"written", true, true, ""},
+        {"written", true, true, "The database script was written to " + script.string()},
     };
-    program.Project().SetProjectName("Shop");
-    const std::filesystem::path script =
-        program.folder.Path() / "Shop" / "scripts" / "KestraneWeavo_Shop_Script.sql";
     for (const Case& test : cases)
     {
         SCOPED_TRACE(test.what);
@@ -385,8 +385,8 @@ TEST_F(DocumentCommandsTest, SqlQueryWritesTheDatabaseScriptIntoAWritableScripts
         program.Command(ID_SQL_QUERY);
         const std::vector<std::string> texts = program.boxes.ShownTexts();
         EXPECT_EQ(std::vector(texts.begin() + static_cast<std::ptrdiff_t>(shown), texts.end()),
-                  test.box.empty() ? std::vector<std::string>{} : std::vector{test.box});
-        EXPECT_EQ(std::filesystem::exists(script), test.box.empty());
+                  std::vector{test.box});
+        EXPECT_EQ(std::filesystem::exists(script), test.folder && test.path);
     }
 }
 // The hidden command 32786 writes the designation rows of every module's roles; it needs the
