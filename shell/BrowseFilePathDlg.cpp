@@ -282,7 +282,10 @@ void BrowseFilePathDlg::OnManualLeft()
 
 void BrowseFilePathDlg::OnBrowsePath()
 {
-    CString folder;
+    // The typed project folder, else the last folder chosen.
+    CString typed;
+    GetDlgItemText(IDC_PROJECT_PATH, typed);
+    CString folder = ToHostPath(typed.Trim()).c_str();
     if (!BrowseForFolder(this, "Select Project Location", folder))
         return;
     folder = ToModelPath(folder).c_str();

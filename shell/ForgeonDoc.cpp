@@ -14,6 +14,9 @@
 #include "model/LoginPageCreator.h"
 #include "model/ProjectSettings.h"
 #include "model/ProjectStore.h"
+#include "model/VersionHistory.h"
+#include "platform/core/CArchive.h"
+#include "platform/core/CFile.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/FileDialog.h"
@@ -36,6 +39,20 @@ namespace
 {
 constexpr const char* kExtension = "wvt";
 constexpr const char* kSaveQuestion = "Do you want to save changes in current project?";
+
+// The bytes a save would write. Writing sets the archive version; the one the project was read
+// with comes back.
+std::vector<BYTE> ProjectBytes(ForgeonProject* project)
+{
+    VersionHistory& history = TheVersionHistory();
+    const int version = history.GetArchiveVersion();
+    CMemFile file;
+    CArchive ar(&file, CArchive::store | CArchive::bNoFlushOnDelete);
+    ar.WriteObject(project);
+    ar.Close();
+    history.SetArchiveVersion(version);
+    return file.GetBytes();
+}
 
 CString FileNamePattern(const char* extension)
 {
@@ -103,6 +120,8 @@ std::optional<CString> ForgeonDoc::AskOpenFileName(const char* title) const
     CFileDialog dialog(TRUE, pattern, pattern, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, filter,
                        Frame());
     dialog.m_ofn.lpstrTitle = title;
+    const CString folder = ProjectFolder();
+    dialog.m_ofn.lpstrInitialDir = folder;
     if (dialog.DoModal() != IDOK)
         return std::nullopt;
     return dialog.GetPathName();
@@ -115,15 +134,42 @@ std::optional<CString> ForgeonDoc::AskSaveFileName(const char* title, const char
     CFileDialog dialog(FALSE, extension, FileNamePattern(extension),
                        OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter, Frame());
     dialog.m_ofn.lpstrTitle = title;
+    const CString folder = ProjectFolder();
+    dialog.m_ofn.lpstrInitialDir = folder;
     if (dialog.DoModal() != IDOK)
         return std::nullopt;
     return dialog.GetPathName();
+}
+
+CString ForgeonDoc::ProjectFolder() const
+{
+    const std::string file = ToHostPath(m_strPath);
+    const std::size_t slash = file.rfind('/');
+    return slash != std::string::npos ? file.substr(0, slash + 1).c_str() : "";
 }
 
 void ForgeonDoc::AdoptPath(const CString& path)
 {
     m_strPath = path;
     ShowFileInTitle();
+    if (CWinApp* app = AfxGetApp())
+        app->AddToRecentFileList(path);
+}
+
+bool ForgeonDoc::IsUntouchedNewProject()
+{
+    return m_strPath.IsEmpty() && !m_newProjectBytes.empty() &&
+           ProjectBytes(GetProject()) == m_newProjectBytes;
+}
+
+bool ForgeonDoc::SaveChangesOrCancel()
+{
+    if (IsUntouchedNewProject())
+        return true;
+    const int answer = AfxMessageBox(kSaveQuestion, MB_YESNOCANCEL | MB_ICONINFORMATION);
+    if (answer == IDCANCEL)
+        return false;
+    return answer != IDYES || (m_strPath.IsEmpty() ? SaveAs(GetProject(), false) : Save());
 }
 
 void ForgeonDoc::ShowFileInTitle()
@@ -145,14 +191,12 @@ void ForgeonDoc::NewProject()
         frame->RefreshTree();
         frame->ShowStartPage();
     }
+    m_newProjectBytes = ProjectBytes(project);
 }
 
 void ForgeonDoc::OnFileNew()
 {
-    const int answer = AfxMessageBox(kSaveQuestion, MB_YESNOCANCEL | MB_ICONINFORMATION);
-    if (answer == IDCANCEL)
-        return;
-    if (answer == IDYES && !(m_strPath.IsEmpty() ? SaveAs(GetProject(), false) : Save()))
+    if (!SaveChangesOrCancel())
         return;
     MainFrame* frame = Frame();
     if (frame != nullptr)
@@ -213,8 +257,6 @@ bool ForgeonDoc::OpenProjectFile(const CString& given)
         frame->RefreshTree();
         frame->ShowStartPage();
     }
-    if (CWinApp* app = AfxGetApp())
-        app->AddToRecentFileList(path);
     return true;
 }
 

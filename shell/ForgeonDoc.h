@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class DbSchema;
 class ForgeonProject;
@@ -68,6 +69,9 @@ public:
     bool SaveAs(ForgeonProject* project, bool merged);
     // Writes the open project to the path through the store.
     bool SaveProjectTo(const CString& path);
+    // Asks whether to save the project's changes, unless it is a new project nobody changed, and
+    // saves on Yes; false when the user cancelled or the save did not happen.
+    bool SaveChangesOrCancel();
     // True with a path; without one asks whether to save and saves on Yes, giving false.
     bool HasPathOrAskToSave();
     // A copy of the project file into "<name>_backup" beside it, named with the stamp (the
@@ -126,8 +130,12 @@ private:
     ForgeonProject* ProjectWithSettings();
     // The open project when its path is set; otherwise says so and gives null.
     ForgeonProject* ProjectWithScriptPath();
-    // The path becomes the project's file and the title.
+    // The folder of the project's file as the host writes it, ending in "/"; empty without one.
+    CString ProjectFolder() const;
+    // The path becomes the project's file, the title and the latest recent file.
     void AdoptPath(const CString& path);
+    // Without a file, and written as NewProject left it.
+    bool IsUntouchedNewProject();
     // The title shows the project's file as the host writes it, or "Untitled" without one.
     void ShowFileInTitle();
     // Copies the tables of the current module of the loaded project that the open module does
@@ -138,4 +146,6 @@ private:
     // The store a project file is read into; the open project while it is repaired.
     ProjectStore* m_pLoadingStore = nullptr;
     CString m_strPath;
+    // The project NewProject made, as a save would write it.
+    std::vector<BYTE> m_newProjectBytes;
 };

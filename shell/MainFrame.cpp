@@ -317,12 +317,8 @@ void MainFrame::WriteAutomaticBackup()
 
 void MainFrame::OnClose()
 {
-    const int answer = AfxMessageBox("Do you want to save changes in current project?",
-                                     MB_YESNOCANCEL | MB_ICONINFORMATION);
-    if (answer == IDCANCEL)
-        return;
     ForgeonDoc* doc = GetDoc();
-    if (answer == IDYES && doc != nullptr && !doc->Save())
+    if (doc != nullptr && !doc->SaveChangesOrCancel())
         return;
     CFrameWnd::OnClose();
 }

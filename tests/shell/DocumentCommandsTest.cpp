@@ -3,6 +3,7 @@
 #include "model/Field.h"
 #include "model/ProjectSettings.h"
 #include "model/Table.h"
+#include "platform/ui/QtMessageBox.h"
 #include "platform/ui/RecentFileList.h"
 #include "shell/BrowseFilePathDlg.h"
 #include "shell/ForgeonView.h"
@@ -10,6 +11,7 @@
 #include "tests/model/ModelBuilders.h"
 #include "tests/shell/ShellTestSupport.h"
 
+#include <QMessageBox>
 #include <QWidget>
 
 #include <fstream>
@@ -233,6 +235,7 @@ TEST_F(DocumentCommandsTest, AFileThatDoesNotLoadKeepsTheOpenProjectItsPathAndTi
 TEST_F(DocumentCommandsTest, ClosingAsksAndCancelOrAFailedSaveKeepsTheWindow)
 {
     HWND window = program.Frame().GetSafeHwnd();
+    program.Project().AddNewModule();
     program.boxes.Answer(IDCANCEL);
     program.Frame().SendMessage(WM_CLOSE);
     EXPECT_TRUE(window->isVisible());
@@ -425,5 +428,56 @@ TEST_F(DocumentCommandsTest, ProjectSqlScriptsWriteTheDesignationScript)
     ASSERT_EQ(program.boxes.Shown().size(), 2u);
     EXPECT_NE(program.boxes.ShownTexts()[1].find("desigInsert.sql"), std::string::npos)
         << program.boxes.ShownTexts()[1];
+}
+
+TEST_F(DocumentCommandsTest, AProjectNobodyChangedGivesWayWithoutAQuestion)
+{
+    program.Command(ID_FILE_NEW);
+    EXPECT_EQ(program.boxes.ShownTexts(), std::vector<std::string>{});
+
+    program.Project().AddNewModule();
+    program.boxes.Answer(IDNO);
+    program.Command(ID_FILE_NEW);
+    EXPECT_EQ(program.boxes.ShownTexts(), std::vector<std::string>{kSaveQuestion});
+    EXPECT_EQ(program.Project().GetModuleCount(), 1);
+
+    HWND window = program.Frame().GetSafeHwnd();
+    program.Frame().SendMessage(WM_CLOSE);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(program.boxes.ShownTexts().size(), 1u) << "Exit asks nothing either";
+}
+
+TEST_F(DocumentCommandsTest, FileDialogsStartInTheProjectsFolderAndTheFirstSaveIsRecent)
+{
+    const std::filesystem::path folder = program.folder.Path() / "shop";
+    std::filesystem::create_directory(folder);
+    const std::string path = (folder / "Shop.wvt").string();
+    program.files.Answer(path.c_str());
+    program.Command(ID_FILE_SAVE);
+    ASSERT_EQ(program.Doc().GetPath(), path.c_str());
+    EXPECT_EQ((*program.app.GetRecentFileList())[0], path.c_str());
+
+    program.files.Cancel();
+    program.Command(ID_FILE_SAVE_AS);
+    program.files.Cancel();
+    program.Command(ID_FILE_OPEN);
+    // A new project has no folder of its own: the dialog starts in the folder chosen last.
+    program.boxes.Answer(IDNO);
+    program.Command(ID_FILE_NEW);
+    program.files.Cancel();
+    program.Command(ID_FILE_OPEN);
+    std::vector<std::string> folders;
+    for (const FileChoice& choice : program.files.Requests())
+        folders.emplace_back(choice.initialFolder.GetString());
+    const std::string shown = folder.string() + "/";
+    EXPECT_EQ(std::vector(folders.begin() + 1, folders.end()),
+              (std::vector<std::string>{shown, shown, shown}));
+}
+
+TEST_F(DocumentCommandsTest, MessageBoxesAreTitledWithTheNameTheWindowShows)
+{
+    const std::unique_ptr<QMessageBox> box = CreateMessageBox("Saved.", MB_OK);
+    EXPECT_EQ(box->windowTitle().toStdString(), "KestraneWeavo");
+    EXPECT_EQ(program.Caption(), "Untitled - KestraneWeavo");
 }
 } // namespace

@@ -186,7 +186,7 @@ TEST(WalkthroughTest, EveryViewOpensFromTheTreeTakesAChangeAndTheProjectSavesAnd
 {
     Walkthrough w;
     ASSERT_TRUE(w.program.started);
-    w.program.boxes.Answer(IDNO);
+    // The project nobody changed gives way without a question.
     w.program.Command(ID_FILE_NEW);
     EXPECT_EQ(RightPane::StartPage, w.Frame().GetCurrentRightPane());
     w.Shoot("start-page");
@@ -395,12 +395,11 @@ TEST(WalkthroughTest, EveryViewOpensFromTheTreeTakesAChangeAndTheProjectSavesAnd
     EXPECT_TRUE(ReadFile(second) == ReadFile(third));
     EXPECT_GT(ReadFile(third).size(), 1000u);
 
-    // The questions and refusals on the way: the save question of New, the collector of
-    // reports without filters in common, and the question of each deletion.
+    // The questions and refusals on the way: the collector of reports without filters in
+    // common, and the question of each deletion.
     const char* noCommonFields =
         "There are no common fields in above reports. Filters can not be assigned.";
-    std::vector<std::string> expected = {"Do you want to save changes in current project?",
-                                         noCommonFields, noCommonFields};
+    std::vector<std::string> expected = {noCommonFields, noCommonFields};
     expected.insert(expected.end(), std::size(deletions) + 2,
                     "Do you really want to delete the selected entity?");
     EXPECT_EQ(expected, w.program.boxes.ShownTexts());
@@ -455,7 +454,6 @@ TEST(WalkthroughTest, ANewUserMakesEveryKindThroughTheTreeAndWritesBothApplicati
 {
     Walkthrough user;
     ASSERT_TRUE(user.program.started);
-    user.program.boxes.Answer(IDNO);
     user.program.Command(ID_FILE_NEW);
     ForgeonProject& project = user.program.Project();
     project.SetProjectName("Press");
@@ -600,7 +598,6 @@ TEST(WalkthroughTest, ANewUserMakesEveryKindThroughTheTreeAndWritesBothApplicati
     user.Tree().Expand(user.Category(TreeSlot::LoginPage), TVE_EXPAND);
     user.Shoot("tree-kinds");
     EXPECT_EQ((std::vector<std::string>{
-                  "Do you want to save changes in current project?",
                   "There are no common fields in above reports. Filters can not be assigned."}),
               user.program.boxes.ShownTexts());
 
