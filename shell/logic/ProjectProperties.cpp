@@ -44,10 +44,12 @@ template <class Texts> int FirstBeginningWith(const Texts& texts, const CString&
     return -1;
 }
 
-// The location as the settings keep it: a path typed in the host's form takes the model's form.
-CString StoredLocation(const CString& typed)
+// The location as the settings keep it: a path typed in the host's form takes the model's form;
+// the stored one stays when it names the same host folder.
+CString StoredLocation(const CString& typed, const CString& stored)
 {
-    return ToModelPath(Trimmed(typed)).c_str();
+    const CString location = ToModelPath(Trimmed(typed)).c_str();
+    return ToHostPath(location) == ToHostPath(stored) ? stored : location;
 }
 
 bool IsFolder(const CString& path)
@@ -82,9 +84,10 @@ void ProjectProperties::Load()
         m_state.databaseServer = edition;
     m_state.databaseName = Trimmed(settings->GetDatabaseName());
     SelectServer(settings->GetServerName());
-    m_state.projectPath = settings->GetProjectPath();
+    // Shown as the host writes it; Apply stores it in the model's form.
+    m_state.projectPath = ToHostPath(settings->GetProjectPath()).c_str();
     if (m_state.projectPath.IsEmpty())
-        m_state.projectPath = CString(ToModelPath(m_programFolder).c_str()) + "\\";
+        m_state.projectPath = m_programFolder + "/";
     m_state.projectName = settings->GetProjectName();
     if (m_state.projectName.IsEmpty())
         m_state.projectName = NextFreeProjectName(m_programFolder);
@@ -274,13 +277,13 @@ CString ProjectProperties::Refusal() const
                "Please enter valid name";
     if (name.FindOneOf(" \t") >= 0)
         return "Please enter Project Name without space/s in between";
-    const CString path = StoredLocation(m_state.projectPath);
+    const ProjectSettings& settings = *m_project->GetProjectSettings();
+    const CString path = StoredLocation(m_state.projectPath, settings.GetProjectPath());
     if (path.IsEmpty())
         return "Directory name can not be null";
     if (!IsValidLocation(path))
         return "Directory names cannot contain following characters\n *  |  /  \\  <  >  ?  :  \n "
                "Please enter valid location";
-    const ProjectSettings& settings = *m_project->GetProjectSettings();
     const CString oldFolder = NamedFolder(settings.GetProjectPath(), settings.GetProjectName());
     const CString newFolder = NamedFolder(path, name);
     if (oldFolder != newFolder && IsFolder(newFolder))
@@ -324,7 +327,7 @@ void ProjectProperties::Store()
 {
     ProjectSettings& settings = *m_project->GetProjectSettings();
     settings.SetProjectName(Trimmed(m_state.projectName));
-    settings.SetProjectPath(StoredLocation(m_state.projectPath));
+    settings.SetProjectPath(StoredLocation(m_state.projectPath, settings.GetProjectPath()));
     settings.SetDateFormat(kDateFormats[m_state.dateFormat == 1 ? 1 : 0]);
     settings.SetDatabaseName(Trimmed(m_state.databaseName));
     settings.SetServerName(m_state.serverName);

@@ -18,6 +18,7 @@ using ServerListSource = std::function<bool(CStringArray& servers)>;
 struct ProjectPropertiesState
 {
     CString projectName;
+    // As the host writes it.
     CString projectPath;
     // Items of the fixed combos; -1 when none is chosen.
     int dateFormat = 0;

@@ -92,7 +92,7 @@ TEST_F(ProjectPropertiesTest, LoadingShowsTheSettingsInTheirMode)
     EXPECT_FALSE(state.manualEnabled);
     // A new project's folder and name come from the program folder; a server the search did
     // not find stays as typed.
-    EXPECT_EQ(state.projectPath, CString(ToModelPath(BinFolder()).c_str()) + "\\");
+    EXPECT_EQ(state.projectPath, CString(BinFolder()) + "/");
     EXPECT_EQ(state.projectName, "Project1");
     Settings().SetServerName("GAMMA");
     EXPECT_EQ(Dialog(Servers(true, {"ALPHA"})).State().serverName, "GAMMA");
