@@ -12,6 +12,7 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/Table.h"
+#include "shell/ForgeonView.h"
 #include "tests/editors/logic/DesignedProject.h"
 #include "tests/shell/ShellTestSupport.h"
 
@@ -83,6 +84,7 @@ void CheckModal(RunningProgram& program, CDialog& dialog, const char* name)
 
 void CheckPane(RunningProgram& program, RightPane pane, const char* name)
 {
+    SCOPED_TRACE(static_cast<int>(pane));
     int checked = 0;
     CWnd& view = *program.Frame().GetRightPaneView(pane);
     program.Frame().GetSafeHwnd()->resize(1100, 760);
@@ -116,6 +118,15 @@ TEST(EditorToolTipsTest, RestingTheMouseOnAnyToolOfAnEditorOrItsDialogsArmsTheTi
     CheckPane(program, RightPane::TransactionView, "master-detail designer");
     program.Frame().EditUserFunction(nullptr);
     CheckPane(program, RightPane::UserFunctionView, "user function editor");
+    // The designers, each on a new page.
+    for (const RightPane pane :
+         {RightPane::ReportView, RightPane::DashBoardView, RightPane::DashBoardPageView,
+          RightPane::MultiPageReportView, RightPane::ReportCollectorView})
+    {
+        program.Frame().GetTreeView()->EditEntity(pane, nullptr);
+        ASSERT_EQ(program.Frame().GetCurrentRightPane(), pane);
+        CheckPane(program, pane, "designer");
+    }
     program.Frame().ShowStartPage();
 
     FieldRep& name = *form->GetFieldReps()[0];

@@ -263,8 +263,15 @@ TEST_F(ProjectDialogsTest, RenameModuleCopiesTheModulesOutputAndModifiedCode)
         std::ofstream(project / file) << file;
     }
     program.dialogs.Answer(
-        [](CDialog&, DialogDriver& user)
+        [](CDialog& dialog, DialogDriver& user)
         {
+            // Help stands beside OK and Cancel, a button of their size.
+            const QRect ok = dialog.GetDlgItem(IDOK)->GetSafeHwnd()->geometry();
+            const QRect help =
+                dialog.GetDlgItem(ReNameModuleDlg::IDC_HELP_BUTTON)->GetSafeHwnd()->geometry();
+            EXPECT_EQ(help.top(), ok.top());
+            EXPECT_EQ(help.width(), ok.width());
+            EXPECT_GT(help.left(), ok.right());
             user.Select(ReNameModuleDlg::IDC_MODULE, 1);
             EXPECT_EQ(user.GetText(ReNameModuleDlg::IDC_NAME), "Module2");
             user.SetText(ReNameModuleDlg::IDC_NAME, " basemodule ");
