@@ -32,7 +32,11 @@ LRESULT CCellListCtrl::CustomDraw(NMLVCUSTOMDRAW& draw)
     draw.clrText = rowEnabled ? record->textColour : m_colours.greyText;
     draw.clrTextBk = record->backgroundColour;
     CDC& dc = *CDC::FromHandle(draw.nmcd.hdc);
-    const CRect cell = CellRect(row, column);
+    CRect cell = CellRect(row, column);
+    // The row's last pixel row is the grid line's: the text's descent (an underscore) stays above
+    // it.
+    if ((GetExtendedStyle() & LVS_EX_GRIDLINES) != 0)
+        cell.bottom -= 1;
     const BOOL selected = (GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED) != 0;
     COLORREF text = draw.clrText;
     COLORREF background = draw.clrTextBk;

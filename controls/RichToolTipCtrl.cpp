@@ -67,6 +67,7 @@ CRichToolTipCtrl::CRichToolTipCtrl()
 
 CRichToolTipCtrl::~CRichToolTipCtrl()
 {
+    StopRelaying();
     ClearMessageMap();
     m_tools.clear();
     DestroyWindow();
@@ -79,6 +80,11 @@ BOOL CRichToolTipCtrl::Create(CWnd* parent)
     if (!CreateEx(WS_EX_TOPMOST | WS_EX_NOACTIVATE, className, "", WS_POPUP, CRect(0, 0, 10, 10),
                   parent, 0))
         return FALSE;
+    if (parent != nullptr && parent->GetSafeHwnd() != nullptr)
+    {
+        parent->AddInputRelay(this, [this](MSG* msg) { RelayEvent(msg); });
+        m_relaying = parent->GetSafeHwnd();
+    }
     TakeFont(nullptr);
     return TRUE;
 }
@@ -364,8 +370,16 @@ void CRichToolTipCtrl::OnSetFocus(CWnd* oldWnd)
     CWnd::OnSetFocus(oldWnd);
 }
 
+void CRichToolTipCtrl::StopRelaying()
+{
+    if (CWnd* parent = m_relaying.isNull() ? nullptr : CWnd::FromHandle(m_relaying.data()))
+        parent->RemoveInputRelay(this);
+    m_relaying.clear();
+}
+
 void CRichToolTipCtrl::OnDestroy()
 {
+    StopRelaying();
     KillTimer(kDelayTimer);
     KillTimer(kCheckTimer);
     CWnd::OnDestroy();

@@ -5,6 +5,8 @@
 #include "platform/ui/ToolTipCtrl.h"
 #include "platform/ui/Wnd.h"
 
+#include <QPointer>
+
 #include <functional>
 #include <memory>
 #include <vector>
@@ -30,15 +32,17 @@ public:
     LPARAM m_userValue = 0;
 };
 
-// A pop-up tip beside the cursor for the tools of a window: the window relays its messages, the
-// tip shows after a delay, hides after a time or on a click or key, and a text of two parts
-// joined by a carriage return shows its second part when the tip is clicked.
+// A pop-up tip beside the cursor for the tools of a window: the window's input is relayed to it
+// from its creation (CWnd::AddInputRelay), the tip shows after a delay, hides after a time or on a
+// click or key, and a text of two parts joined by a carriage return shows its second part when the
+// tip is clicked.
 class CRichToolTipCtrl : public CWnd
 {
 public:
     CRichToolTipCtrl();
     ~CRichToolTipCtrl() override;
 
+    // Makes the tip and has the parent relay its input and its children's to it.
     BOOL Create(CWnd* parent);
     // text LPSTR_TEXTCALLBACK asks the parent; rect is in the tool window's client coordinates
     // (null: the whole window). FALSE without a window.
@@ -47,6 +51,11 @@ public:
 
     void SetMaxTipWidth(int width) { m_maxWidth = width; }
     int GetToolCount() const { return static_cast<int>(m_tools.size()); }
+    // The tool of that index in the order added; null when out of range.
+    const CRichToolTipInfo* GetTool(int index) const
+    {
+        return index >= 0 && index < GetToolCount() ? m_tools[index].get() : nullptr;
+    }
     const CRichToolTipInfo* GetCurrentTool() const;
     // The part of the current tool's text the tip shows.
     const CString& GetShownText() const { return m_shownText; }
@@ -78,6 +87,7 @@ private:
     // The tool's rectangle in the parent's client coordinates, as its window lies now.
     CRect ToolRect(const CRichToolTipInfo& tool) const;
     bool CursorOverTip() const;
+    void StopRelaying();
     void Run(const ToolTipMachine::Commands& commands);
     void ShowTip(CPoint point);
     CString TextOf(const CRichToolTipInfo& tool);
@@ -85,6 +95,8 @@ private:
     void TakeFont(const CFont* font);
 
     CWnd* m_parent = nullptr;
+    // The widget of the window that relays to the tip.
+    QPointer<QWidget> m_relaying;
     CRect m_margins{2, 2, 3, 3};
     int m_maxWidth = 0;
     CPoint m_cursorOffset{0, 20};

@@ -20,6 +20,7 @@ namespace
 {
 
 constexpr UINT kHiddenToolBarId = 0xE800;
+constexpr int kShortcutMargin = 12;
 
 std::vector<HMENU>& PopupList()
 {
@@ -521,7 +522,9 @@ void WeavoMenu::DrawText(CDC& dc, const CRect& rect, const WeavoMenuData& record
     const CString accelerator = WeavoMenuLayout::AcceleratorPart(record.text);
     if (accelerator.IsEmpty())
         return;
+    // A margin after the shortcut, clear of the menu's frame.
     area = rect;
+    area.right -= kShortcutMargin;
     dc.DrawText(accelerator.Mid(1), &area, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
 }
 

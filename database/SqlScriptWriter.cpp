@@ -41,8 +41,16 @@ bool IsUnicodeType(int typeCode)
 
 SqlScriptWriter::SqlScriptWriter(ForgeonProject& project, const DbSchema* schema,
                                  GenerationReport& report)
-    : m_project(project), m_report(report),
-      m_path(schema != nullptr ? project.GetAlterScriptFilePath() : project.GetScriptFilePath())
+    : SqlScriptWriter(project,
+                      schema != nullptr ? project.GetAlterScriptFilePath()
+                                        : project.GetScriptFilePath(),
+                      report)
+{
+}
+
+SqlScriptWriter::SqlScriptWriter(ForgeonProject& project, const CString& path,
+                                 GenerationReport& report)
+    : m_project(project), m_report(report), m_path(path)
 {
     m_report.OpenFile(m_scriptFile, m_path);
 }

@@ -23,6 +23,8 @@ public:
     // script when a schema is given; an existing file is replaced. A file that cannot be opened
     // or written goes to the report.
     SqlScriptWriter(ForgeonProject& project, const DbSchema* schema, GenerationReport& report);
+    // The same on a script file of the caller's (one table's script).
+    SqlScriptWriter(ForgeonProject& project, const CString& path, GenerationReport& report);
     ~SqlScriptWriter();
     SqlScriptWriter(const SqlScriptWriter&) = delete;
     SqlScriptWriter& operator=(const SqlScriptWriter&) = delete;

@@ -329,8 +329,6 @@ void ApplicationReportDlg::ReloadPage() {}
 
 BOOL ApplicationReportDlg::PreTranslateMessage(MSG* msg)
 {
-    if (m_toolTips.GetSafeHwnd() != nullptr)
-        m_toolTips.RelayEvent(msg);
     if (IsDeleteKeyFor(*msg, m_filters))
     {
         Run(&ReportDesigner::RemoveControl);

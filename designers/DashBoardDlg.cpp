@@ -238,13 +238,6 @@ void DashBoardDlg::ReloadPage()
         LoadDashBoard(designer->GetDashBoard());
 }
 
-BOOL DashBoardDlg::PreTranslateMessage(MSG* msg)
-{
-    if (m_toolTips.GetSafeHwnd() != nullptr)
-        m_toolTips.RelayEvent(msg);
-    return CFormView::PreTranslateMessage(msg);
-}
-
 void DashBoardDlg::ReadControls()
 {
     DashBoardDesigner* designer = m_designer.Current();

@@ -184,8 +184,6 @@ void DashBoardPageDlg::ReloadPage()
 
 BOOL DashBoardPageDlg::PreTranslateMessage(MSG* msg)
 {
-    if (m_toolTips.GetSafeHwnd() != nullptr)
-        m_toolTips.RelayEvent(msg);
     if (IsDeleteKeyFor(*msg, m_placements))
     {
         Run(&DashBoardPageDesigner::RemovePlacement);

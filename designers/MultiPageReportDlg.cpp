@@ -146,13 +146,6 @@ void MultiPageReportDlg::ClearPage()
 
 void MultiPageReportDlg::ReloadPage() {}
 
-BOOL MultiPageReportDlg::PreTranslateMessage(MSG* msg)
-{
-    if (m_toolTips.GetSafeHwnd() != nullptr)
-        m_toolTips.RelayEvent(msg);
-    return CFormView::PreTranslateMessage(msg);
-}
-
 void MultiPageReportDlg::ReadControls()
 {
     MultiPageReportDesigner& designer = *m_designer.Current();

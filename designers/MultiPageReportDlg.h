@@ -23,7 +23,6 @@ public:
     void OnInitialUpdate() override;
     void ClearPage() override;
     void ReloadPage() override;
-    BOOL PreTranslateMessage(MSG* msg) override;
 
     // Shows the page; null starts a new one.
     void LoadReport(MultiPageReport* page);

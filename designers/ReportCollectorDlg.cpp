@@ -132,8 +132,6 @@ void ReportCollectorDlg::ReloadPage() {}
 
 BOOL ReportCollectorDlg::PreTranslateMessage(MSG* msg)
 {
-    if (m_toolTips.GetSafeHwnd() != nullptr)
-        m_toolTips.RelayEvent(msg);
     if (IsDeleteKeyFor(*msg, m_entries))
     {
         Run([](ReportCollectorDesigner& c) { c.DeleteEntry(); });

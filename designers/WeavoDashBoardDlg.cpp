@@ -92,13 +92,6 @@ void WeavoDashBoardDlg::OnInitialUpdate()
     m_picture.SetBitmap(StartPage::IDB_PICTURE);
 }
 
-BOOL WeavoDashBoardDlg::PreTranslateMessage(MSG* msg)
-{
-    if (m_toolTips.GetSafeHwnd() != nullptr)
-        m_toolTips.RelayEvent(msg);
-    return CFormView::PreTranslateMessage(msg);
-}
-
 void WeavoDashBoardDlg::ClickButton(int controlId)
 {
     m_page->Click(controlId, MainFrameAccess::GetProject());

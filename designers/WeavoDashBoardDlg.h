@@ -24,7 +24,6 @@ public:
     // The start page holds no entity.
     void ClearPage() override {}
     void ReloadPage() override {}
-    BOOL PreTranslateMessage(MSG* msg) override;
 
     // What a click on the button with the id does.
     void ClickButton(int controlId);

@@ -87,7 +87,18 @@ BOOL AssignFunctionDlg::OnInitDialog()
     SetListColumns(m_parameters, FunctionAssignment::ParameterColumns());
     m_assignment.Open();
     Show();
-    m_toolTips.Create(this);
+    using A = FunctionAssignment;
+    AddControlTips(m_toolTips, *this,
+                   {{A::IDC_MODULE, "Select module"},
+                    {A::IDC_CLASS, "Select class"},
+                    {A::IDC_FUNCTION, "Select function"},
+                    {A::IDC_ASSIGN, "Assign function"},
+                    {A::IDC_FIELDS, "Fields on the page"},
+                    {A::IDC_MAP, "Pass the field to the parameter"},
+                    {A::IDC_UNMAP, "Take the field off the parameter"},
+                    {A::IDC_PARAMETERS, "Parameters of the function"},
+                    {IDOK, "OK"},
+                    {A::IDC_HELP_BUTTON, "Help on assigning function"}});
     return TRUE;
 }
 

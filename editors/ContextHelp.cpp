@@ -3,6 +3,7 @@
 #include "controls/RichToolTipCtrl.h"
 #include "editors/ProgramFiles.h"
 #include "model/FileUtilities.h"
+#include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/DesktopServices.h"
 #include "platform/ui/Wnd.h"
@@ -12,7 +13,8 @@ void ShowContextHelp(CWnd* caller, UINT contextId)
     const CString helpFile = GetHelpFilePath();
     if (!FileExists(helpFile))
     {
-        AfxMessageBox("No help is installed: the help file " + helpFile + " does not exist.",
+        AfxMessageBox("No help is installed: the help file " +
+                          CString(ToHostPath(helpFile).c_str()) + " does not exist.",
                       MB_OK | MB_ICONINFORMATION);
         return;
     }

@@ -83,6 +83,17 @@ void ShowListRows(CCellListCtrl& list, const std::vector<ListRow>& rows)
     }
 }
 
+void FitListColumns(CCellListCtrl& list)
+{
+    for (int column = 0; column < list.GetColumnCount(); ++column)
+    {
+        const int width = list.GetColumnWidth(column);
+        list.SetColumnWidth(column, LVSCW_AUTOSIZE_USEHEADER);
+        if (list.GetColumnWidth(column) < width)
+            list.SetColumnWidth(column, width);
+    }
+}
+
 void AddToolTips(CRichToolTipCtrl& tips, CWnd& window, const std::vector<ToolTip>& table)
 {
     for (const ToolTip& tip : table)

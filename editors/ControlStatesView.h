@@ -34,6 +34,8 @@ void ShowComboItems(CComboBox& combo, const std::vector<CString>& items, int sel
 void SetListColumns(CCellListCtrl& list, const std::vector<ListColumn>& columns);
 // Every row again, with its colours and number.
 void ShowListRows(CCellListCtrl& list, const std::vector<ListRow>& rows);
+// Widens each column that its heading or a cell needs more room for.
+void FitListColumns(CCellListCtrl& list);
 // The tool tips of the table, their texts from the string table.
 void AddToolTips(CRichToolTipCtrl& tips, CWnd& window, const std::vector<ToolTip>& table);
 // The row of a list control's click or double click notification (-1 for none).

@@ -129,6 +129,8 @@ void ProcedureDlg::LoadProcedure(Procedure* procedure)
     {
         editor->LoadProcedure(procedure);
         Show();
+        // Each procedure shows from its top.
+        ScrollToPosition(CPoint(0, 0));
     }
 }
 

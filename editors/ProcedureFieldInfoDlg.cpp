@@ -96,7 +96,21 @@ BOOL ProcedureFieldInfoDlg::OnInitDialog()
     SetListColumns(m_output, FunctionOutputFields::OutputColumns());
     m_fields.Open();
     Show();
-    m_toolTips.Create(this);
+    using F = FunctionOutputFields;
+    AddControlTips(m_toolTips, *this,
+                   {{F::IDC_TABLE, "Select table"},
+                    {F::IDC_FIELD, "Select field"},
+                    {F::IDC_ADD, "Add the field to the output fields"},
+                    {F::IDC_ADD_ALL, "Add all fields of the table"},
+                    {F::IDC_ALIAS_MODE, "Check this box to add alias fields"},
+                    {F::IDC_ALIAS_NAME, "Enter alias name"},
+                    {F::IDC_ALIAS_TYPE, "Select data type of the alias"},
+                    {F::IDC_ALIAS_ADD, "Add alias field"},
+                    {F::IDC_OUTPUT, "Output fields list"},
+                    {F::IDC_DELETE, "Delete output field"},
+                    {F::IDC_CLEAR, "Clear selection"},
+                    {IDOK, "OK"},
+                    {F::IDC_HELP_BUTTON, "Help on function output fields"}});
     return TRUE;
 }
 

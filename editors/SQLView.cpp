@@ -208,6 +208,8 @@ void SQLView::Show()
     m_view.Show(m_pane->GetStates());
     ShowListRows(m_tables, m_pane->GetTableRows());
     ShowListRows(m_fields, m_pane->GetFieldRows());
+    FitListColumns(m_tables);
+    FitListColumns(m_fields);
     const int shown = m_pane->AreListsShown() ? SW_SHOW : SW_HIDE;
     m_tables.ShowWindow(shown);
     m_fields.ShowWindow(shown);

@@ -42,14 +42,15 @@ BOOL WriteAllDlg::OnInitDialog()
     m_useModifiedFiles = TRUE;
     CDialog::OnInitDialog();
     m_destinationEdit.SetReadOnly();
-    AddControlTips(m_toolTips, *this,
-                   {
-                       {IDC_MODIFIED_FILES,
-                        "Override Kestrane Weavo output with my files from \"_modified\" folder."},
-                       {IDOK, "Geneare the Dot net code"},
-                       {IDCANCEL, "Cancel"},
-                       {IDC_HELP_BUTTON, "Help"},
-                   });
+    AddControlTips(
+        m_toolTips, *this,
+        {
+            {IDC_MODIFIED_FILES,
+             "Override Kestrane Weavo output with my files from \"_modifiedCode\" folder."},
+            {IDOK, "Geneare the Dot net code"},
+            {IDCANCEL, "Cancel"},
+            {IDC_HELP_BUTTON, "Help"},
+        });
     return TRUE;
 }
 

@@ -804,6 +804,11 @@ CString ForgeonProject::GetAlterScriptFilePath() const
     return ScriptFilePath("_AlterScript.sql");
 }
 
+CString ForgeonProject::GetTableScriptFilePath(const CString& tableName) const
+{
+    return ScriptFilePath(CString("_" + tableName + "_Script.sql").GetString());
+}
+
 Table* ForgeonProject::FindTableByName(CString name) const
 {
     for (const Module* module : m_modules)

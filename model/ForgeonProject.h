@@ -278,6 +278,8 @@ public:
     CString GetScriptFilePath() const;
     // The same, ending in "_AlterScript.sql".
     CString GetAlterScriptFilePath() const;
+    // The same, ending in "_<table>_Script.sql": one table's script.
+    CString GetTableScriptFilePath(const CString& tableName) const;
 
 private:
     void Store(CArchive& ar);

@@ -25,7 +25,8 @@ const DialogTemplateRegistration projectPropertiesTemplate{{
         {BrowseFilePathDlg::IDC_DATE_FORMAT, ControlKind::ComboBox, ""},
         {BrowseFilePathDlg::IDC_THEME, ControlKind::PushButton, "Theme"},
         {0, ControlKind::Static, "Project Path"},
-        {BrowseFilePathDlg::IDC_PROJECT_PATH, ControlKind::Edit, ""},
+        // Wide enough to read a host path.
+        {BrowseFilePathDlg::IDC_PROJECT_PATH, ControlKind::Edit, "", false, false, 320},
         {BrowseFilePathDlg::IDC_BROWSE_PATH, ControlKind::PushButton, "..."},
         {0, ControlKind::Static, "Visual Studio"},
         {BrowseFilePathDlg::IDC_VISUAL_STUDIO, ControlKind::ComboBox, ""},
@@ -282,12 +283,14 @@ void BrowseFilePathDlg::OnManualLeft()
 
 void BrowseFilePathDlg::OnBrowsePath()
 {
-    CString folder;
+    // The typed project folder, else the last folder chosen.
+    CString typed;
+    GetDlgItemText(IDC_PROJECT_PATH, typed);
+    CString folder = ToHostPath(typed.Trim()).c_str();
     if (!BrowseForFolder(this, "Select Project Location", folder))
         return;
-    folder = ToModelPath(folder).c_str();
-    if (folder.Right(1) != "\\")
-        folder += "\\";
+    if (folder.Right(1) != "/")
+        folder += "/";
     SetDlgItemText(IDC_PROJECT_PATH, folder);
 }
 

@@ -17,6 +17,9 @@
 #include "model/Module.h"
 #include "model/ProjectSettings.h"
 #include "model/ProjectStore.h"
+#include "model/VersionHistory.h"
+#include "platform/core/CArchive.h"
+#include "platform/core/CFile.h"
 #include "platform/core/FileStamp.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
@@ -55,6 +58,20 @@ std::vector<const Table*> ProcedureTables(const Module& module)
 
 constexpr const char* kExtension = "wvt";
 constexpr const char* kSaveQuestion = "Do you want to save changes in current project?";
+
+// The bytes a save would write. Writing sets the archive version; the one the project was read
+// with comes back.
+std::vector<BYTE> ProjectBytes(ForgeonProject* project)
+{
+    VersionHistory& history = TheVersionHistory();
+    const int version = history.GetArchiveVersion();
+    CMemFile file;
+    CArchive ar(&file, CArchive::store | CArchive::bNoFlushOnDelete);
+    ar.WriteObject(project);
+    ar.Close();
+    history.SetArchiveVersion(version);
+    return file.GetBytes();
+}
 
 CString FileNamePattern(const char* extension)
 {
@@ -122,6 +139,8 @@ std::optional<CString> ForgeonDoc::AskOpenFileName(const char* title) const
     CFileDialog dialog(TRUE, pattern, pattern, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, filter,
                        Frame());
     dialog.m_ofn.lpstrTitle = title;
+    const CString folder = ProjectFolder();
+    dialog.m_ofn.lpstrInitialDir = folder;
     if (dialog.DoModal() != IDOK)
         return std::nullopt;
     return dialog.GetPathName();
@@ -134,9 +153,18 @@ std::optional<CString> ForgeonDoc::AskSaveFileName(const char* title, const char
     CFileDialog dialog(FALSE, extension, FileNamePattern(extension),
                        OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter, Frame());
     dialog.m_ofn.lpstrTitle = title;
+    const CString folder = ProjectFolder();
+    dialog.m_ofn.lpstrInitialDir = folder;
     if (dialog.DoModal() != IDOK)
         return std::nullopt;
     return dialog.GetPathName();
+}
+
+CString ForgeonDoc::ProjectFolder() const
+{
+    const std::string file = ToHostPath(m_strPath);
+    const std::size_t slash = file.rfind('/');
+    return slash != std::string::npos ? file.substr(0, slash + 1).c_str() : "";
 }
 
 void ForgeonDoc::AdoptPath(const CString& path)
@@ -144,6 +172,24 @@ void ForgeonDoc::AdoptPath(const CString& path)
     m_strPath = path;
     m_fileStamp = FileStamp::Of(path);
     ShowFileInTitle();
+    if (CWinApp* app = AfxGetApp())
+        app->AddToRecentFileList(path);
+}
+
+bool ForgeonDoc::IsUntouchedNewProject()
+{
+    return m_strPath.IsEmpty() && !m_newProjectBytes.empty() &&
+           ProjectBytes(GetProject()) == m_newProjectBytes;
+}
+
+bool ForgeonDoc::SaveChangesOrCancel()
+{
+    if (IsUntouchedNewProject())
+        return true;
+    const int answer = AfxMessageBox(kSaveQuestion, MB_YESNOCANCEL | MB_ICONINFORMATION);
+    if (answer == IDCANCEL)
+        return false;
+    return answer != IDYES || (m_strPath.IsEmpty() ? SaveAs(GetProject(), false) : Save());
 }
 
 bool ForgeonDoc::MayReplaceProjectFile() const
@@ -179,14 +225,12 @@ void ForgeonDoc::NewProject()
         frame->RefreshTree();
         frame->ShowStartPage();
     }
+    m_newProjectBytes = ProjectBytes(project);
 }
 
 void ForgeonDoc::OnFileNew()
 {
-    const int answer = AfxMessageBox(kSaveQuestion, MB_YESNOCANCEL | MB_ICONINFORMATION);
-    if (answer == IDCANCEL)
-        return;
-    if (answer == IDYES && !(m_strPath.IsEmpty() ? SaveAs(GetProject(), false) : Save()))
+    if (!SaveChangesOrCancel())
         return;
     MainFrame* frame = Frame();
     if (frame != nullptr)
@@ -247,8 +291,6 @@ bool ForgeonDoc::OpenProjectFile(const CString& given)
         frame->RefreshTree();
         frame->ShowStartPage();
     }
-    if (CWinApp* app = AfxGetApp())
-        app->AddToRecentFileList(path);
     return true;
 }
 
@@ -390,7 +432,7 @@ void ForgeonDoc::OnWriteAll()
     const CString projectName = project->GetProjectName();
     if (projectPath.IsEmpty() || projectName.IsEmpty())
     {
-        AfxMessageBox("Please set the project path and project name in Project settings");
+        AfxMessageBox("Please set the project path and project name in Project Properties");
         return;
     }
     WriteAllDlg dialog(project, Frame());
@@ -486,6 +528,11 @@ void ForgeonDoc::OnSqlQuery()
     SqlScriptWriter(*project, nullptr, report).WriteDatabaseScript();
     if (!report.IsEmpty())
         AfxMessageBox(report.GetText().GetString());
+    else
+        AfxMessageBox(
+            ("The database script was written to " + ToHostPath(project->GetScriptFilePath()))
+                .c_str(),
+            MB_OK | MB_ICONINFORMATION);
 }
 
 // Every script of the project: the database script, each table's procedure file and the

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class DbSchema;
 class ForgeonProject;
@@ -70,6 +71,9 @@ public:
     bool SaveAs(ForgeonProject* project, bool merged);
     // Writes the open project to the path through the store.
     bool SaveProjectTo(const CString& path);
+    // Asks whether to save the project's changes, unless it is a new project nobody changed, and
+    // saves on Yes; false when the user cancelled or the save did not happen.
+    bool SaveChangesOrCancel();
     // True with a path; without one asks whether to save and saves on Yes, giving false.
     bool HasPathOrAskToSave();
     // A copy of the project file into "<name>_backup" beside it, named with the stamp (the
@@ -128,11 +132,15 @@ private:
     ForgeonProject* ProjectWithSettings();
     // The open project when its path is set; otherwise says so and gives null.
     ForgeonProject* ProjectWithScriptPath();
-    // The path becomes the project's file and the title.
+    // The folder of the project's file as the host writes it, ending in "/"; empty without one.
+    CString ProjectFolder() const;
+    // The path becomes the project's file, the title and the latest recent file.
     void AdoptPath(const CString& path);
     // True when the project's file is as it was opened or last saved here, or gone; otherwise
     // asks whether to replace it.
     bool MayReplaceProjectFile() const;
+    // Without a file, and written as NewProject left it.
+    bool IsUntouchedNewProject();
     // The title shows the project's file as the host writes it, or "Untitled" without one.
     void ShowFileInTitle();
     // Copies the tables of the current module of the loaded project that the open module does
@@ -145,4 +153,6 @@ private:
     CString m_strPath;
     // The project's file as it was opened or last saved.
     std::optional<FileStamp> m_fileStamp;
+    // The project NewProject made, as a save would write it.
+    std::vector<BYTE> m_newProjectBytes;
 };

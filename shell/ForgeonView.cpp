@@ -36,14 +36,17 @@
 #include "shell/TreeCtrlTarget.h"
 #include "shell/logic/ModuleRenamer.h"
 #include "shell/logic/ProjectTree.h"
+#include "shell/logic/ProjectTreeLayout.h"
 #include "shell/logic/TreeEntityMover.h"
 
 #include <QBrush>
+#include <QFontMetrics>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPixmap>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTransform>
 #include <QTreeWidget>
 
@@ -147,6 +150,20 @@ void ForgeonView::RefreshTree()
 void ForgeonView::ClearTree()
 {
     m_pTree->Clear();
+}
+
+int ForgeonView::GetPaneWidth() const
+{
+    const auto* tree = qobject_cast<const QTreeWidget*>(GetTreeCtrl().GetSafeHwnd());
+    if (tree == nullptr)
+        return 0;
+    const QFontMetrics metrics(tree->font());
+    int text = 0;
+    for (const TreeCategory& category : kCategories)
+        text = std::max(text, metrics.horizontalAdvance(QString(category.text) + "(00)"));
+    constexpr int kIconAndGaps = 16 + 12;
+    return text + 3 * tree->indentation() + kIconAndGaps + 2 * tree->frameWidth() +
+           tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }
 
 void ForgeonView::ShowContextMenu(HTREEITEM item, CPoint screenPoint)

@@ -30,6 +30,8 @@ public:
     void RefreshTree() override;
     // Deletes every item; the tree shows no project until the next refresh.
     void ClearTree();
+    // The pane width that shows every category name with its count whole, two levels in.
+    int GetPaneWidth() const;
 
     // The tree's rows and lookups, through which the editors keep it current.
     ProjectTree& GetProjectTree() { return *m_pTree; }

@@ -34,6 +34,7 @@
 #include "shell/ShellResources.h"
 #include "shell/SplitterWnd.h"
 
+#include <algorithm>
 #include <utility>
 
 IMPLEMENT_DYNCREATE(MainFrame, CFrameWnd)
@@ -202,6 +203,14 @@ BOOL MainFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* context)
         m_paneViewIndex[static_cast<std::size_t>(index) + 1] = m_pSplitter->AddView(
             kEditorPane, GetRightPaneClass(static_cast<RightPane>(index)), &viewContext);
     m_pSplitter->ShowView(kEditorPane, ViewIndexOf(RightPane::StartPage));
+    if (const ForgeonView* tree = GetTreeView())
+    {
+        int width = 0;
+        int minimum = 0;
+        m_pSplitter->GetColumnInfo(kTreePane, width, minimum);
+        m_pSplitter->SetColumnInfo(kTreePane, std::max(width, tree->GetPaneWidth()), minimum);
+        m_pSplitter->RecalcLayout();
+    }
     return m_paneViewIndex[0] != -1;
 }
 
@@ -317,12 +326,8 @@ void MainFrame::WriteAutomaticBackup()
 
 void MainFrame::OnClose()
 {
-    const int answer = AfxMessageBox("Do you want to save changes in current project?",
-                                     MB_YESNOCANCEL | MB_ICONINFORMATION);
-    if (answer == IDCANCEL)
-        return;
     ForgeonDoc* doc = GetDoc();
-    if (answer == IDYES && doc != nullptr && !doc->Save())
+    if (doc != nullptr && !doc->SaveChangesOrCancel())
         return;
     CFrameWnd::OnClose();
 }

@@ -120,12 +120,6 @@ BOOL MergeDependencyDlg::OnInitDialog()
     return TRUE;
 }
 
-BOOL MergeDependencyDlg::PreTranslateMessage(MSG* msg)
-{
-    m_toolTips.RelayEvent(msg);
-    return CDialog::PreTranslateMessage(msg);
-}
-
 void MergeDependencyDlg::Show()
 {
     ShowListRows(m_list, RowsOf(m_review.GetFindings()));

@@ -18,7 +18,6 @@ public:
 
     BOOL OnInitDialog() override;
     void OnCancel() override;
-    BOOL PreTranslateMessage(MSG* msg) override;
     MergeDependencyReview& Review() { return m_review; }
 
 private:

@@ -163,12 +163,6 @@ BOOL MergeEntityDlg::OnInitDialog()
     return TRUE;
 }
 
-BOOL MergeEntityDlg::PreTranslateMessage(MSG* msg)
-{
-    m_toolTips.RelayEvent(msg);
-    return CDialog::PreTranslateMessage(msg);
-}
-
 void MergeEntityDlg::Show()
 {
     ControlStates states;

@@ -19,7 +19,6 @@ public:
 
     BOOL OnInitDialog() override;
     void OnOK() override;
-    BOOL PreTranslateMessage(MSG* msg) override;
     MergeEntitySelector& Selector() { return m_selector; }
 
     static const std::vector<ToolTip>& GetToolTips();

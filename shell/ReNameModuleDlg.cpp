@@ -5,6 +5,7 @@
 #include "model/MainFrameAccess.h"
 #include "model/Module.h"
 #include "platform/ui/DataExchange.h"
+#include "platform/ui/DialogLayout.h"
 #include "platform/ui/DialogTemplate.h"
 #include "shell/logic/ModuleRenamer.h"
 
@@ -22,6 +23,12 @@ const DialogTemplateRegistration renameModuleTemplate{{
         {IDCANCEL, ControlKind::PushButton, "Cancel"},
         {ReNameModuleDlg::IDC_HELP_BUTTON, ControlKind::PushButton, "Help"},
     },
+    0,
+    Lay::Column({
+        Lay::Field(ReNameModuleDlg::IDC_MODULE),
+        Lay::Field(ReNameModuleDlg::IDC_NAME),
+        Lay::Buttons({IDOK, IDCANCEL, ReNameModuleDlg::IDC_HELP_BUTTON}),
+    }),
 }};
 } // namespace
 

@@ -128,6 +128,24 @@ std::vector<FieldRep*> ReportCollectorDesigner::FindCommonFields(const ReportCol
     return common;
 }
 
+CString ReportCollectorDesigner::FreeDefaultName() const
+{
+    for (int number = 1;; ++number)
+    {
+        const CString name = "ReportCollector" + Number(number);
+        const bool taken = std::ranges::any_of(
+            m_project.GetModules(),
+            [&name](const Module* module)
+            {
+                return std::ranges::any_of(
+                    module->GetReportCollectors(), [&name](const ReportCollector* collector)
+                    { return collector->GetFormName().CompareNoCase(name) == 0; });
+            });
+        if (!taken)
+            return name;
+    }
+}
+
 void ReportCollectorDesigner::LoadReportCollector(ReportCollector* collector)
 {
     ClearPage();
@@ -136,7 +154,7 @@ void ReportCollectorDesigner::LoadReportCollector(ReportCollector* collector)
     else
     {
         m_collector = new ReportCollector;
-        m_collector->SetName("ReportCollector" + Number(m_collector->GetId()));
+        m_collector->SetName(FreeDefaultName());
         m_isNew = true;
     }
     m_states.SetText(IDC_NAME, m_collector->GetFormName());
@@ -310,12 +328,12 @@ void ReportCollectorDesigner::EvaluateFilters()
     else if (m_filtersOn)
     {
         m_commonFields = FindCommonFields(*m_collector);
-        if (m_commonFields.empty())
-        {
+        // One report alone has nothing to share yet.
+        if (m_commonFields.empty() && m_collector->GetEntries().size() > 1)
             AfxMessageBox("There are no common fields in above reports. Filters can not be "
                           "assigned.");
+        if (m_commonFields.empty())
             m_filtersOn = false;
-        }
     }
     if (!m_filtersOn)
         m_collector->ClearFilters();

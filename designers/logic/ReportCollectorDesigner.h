@@ -86,6 +86,8 @@ private:
     void ResetSelection();
     // Algorithms of the filters flag: the common fields, or the flag off with the filters gone.
     void EvaluateFilters();
+    // "ReportCollector" with the lowest number no collector of the project has taken.
+    CString FreeDefaultName() const;
 
     ForgeonProject& m_project;
     EditorHost& m_host;

@@ -447,8 +447,15 @@ void MapFormEditor::AssignMasterForm()
         m_mapForm->SetBottomMasterForm(nullptr);
     }
     m_mapForm->SetBottomMasterForm(form);
+    const std::vector<Procedure*> before = module->GetProcedures();
     module->CreateMapTableProcedures(m_mapForm->GetMappingTable());
     module->UpdateMapTableWriteProcedures(m_mapForm);
+    // The default procedures made show in the tree at once.
+    for (Procedure* procedure : module->GetProcedures())
+    {
+        if (std::ranges::find(before, procedure) == before.end())
+            m_host.AddProcedureItem(*module, *procedure);
+    }
     FillFieldList();
     m_mapForm->SetTableFlags({m_mapForm->GetMappingTable(), true, true});
 }

@@ -248,6 +248,7 @@ void ProcedureEditor::AddMainTable()
     {
         m_procedure->SetMainTable(table);
         FillParameterTables();
+        RefreshText();
     }
     RefreshMainTableLabel();
 }

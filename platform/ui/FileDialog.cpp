@@ -43,14 +43,30 @@ int ExtensionDot(const CString& path)
     const int slash = path.ReverseFind('/');
     return dot > slash + 1 ? dot : -1;
 }
+// The folder of the latest choice; a dialog without a folder of its own starts there.
+CString& LastChosenFolder()
+{
+    static CString folder;
+    return folder;
+}
+
 // Asks until the user chooses a path the program can use, or cancels. The program keeps paths
 // with "\" as separators, so a host name holding a "\" would lead to another file; such a
 // choice is refused with a message naming it, and the dialog comes again in its folder.
 std::optional<CString> ChooseUsablePath(FileChoice choice, CWnd* parent)
 {
+    if (choice.initialFolder.IsEmpty())
+        choice.initialFolder = LastChosenFolder();
     for (;;)
     {
         std::optional<CString> chosen = GetFileChooser().Choose(choice, parent);
+        if (chosen && !HostNamesHoldBackslash(*chosen))
+        {
+            const int slash = chosen->ReverseFind('/');
+            LastChosenFolder() = choice.kind == FileChoice::Kind::Folder ? *chosen
+                                 : slash >= 0                            ? chosen->Left(slash + 1)
+                                                                         : CString();
+        }
         if (!chosen || !HostNamesHoldBackslash(*chosen))
             return chosen;
         AfxMessageBox(CString(BackslashNameRefusal(*chosen)) + " Please choose another name.",

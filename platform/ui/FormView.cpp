@@ -3,6 +3,7 @@
 #include "platform/ui/DialogTemplate.h"
 
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 IMPLEMENT_DYNAMIC(CFormView, CView)
@@ -24,6 +25,25 @@ BOOL CFormView::Create(HWND parent, UINT id, CCreateContext* context)
     fill->addWidget(scroller);
     CreateControls(*dialogTemplate, body);
     return TRUE;
+}
+
+void CFormView::ScrollToPosition(POINT point)
+{
+    if (auto* scroller =
+            GetSafeHwnd() != nullptr ? GetSafeHwnd()->findChild<QScrollArea*>() : nullptr)
+    {
+        scroller->horizontalScrollBar()->setValue(point.x);
+        scroller->verticalScrollBar()->setValue(point.y);
+    }
+}
+
+CPoint CFormView::GetScrollPosition() const
+{
+    const auto* scroller =
+        GetSafeHwnd() != nullptr ? GetSafeHwnd()->findChild<QScrollArea*>() : nullptr;
+    return scroller != nullptr ? CPoint(scroller->horizontalScrollBar()->value(),
+                                        scroller->verticalScrollBar()->value())
+                               : CPoint();
 }
 
 void CFormView::OnInitialUpdate()

@@ -17,6 +17,10 @@ public:
     BOOL Create(HWND parent, UINT id, CCreateContext* context) override;
     // Fills the controls from the members (UpdateData(FALSE)).
     void OnInitialUpdate() override;
+    // Scrolls the body so that the point of it shows at the view's top left.
+    void ScrollToPosition(POINT point);
+    // Where the body is scrolled to.
+    CPoint GetScrollPosition() const;
 
 private:
     UINT m_templateId;

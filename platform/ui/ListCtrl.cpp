@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QVariant>
 
+#include <algorithm>
 #include <string>
 
 #include <QHeaderView>
@@ -117,6 +118,16 @@ BOOL CListCtrl::SetColumnWidth(int column, int width)
     if (list == nullptr || column < 0 || column >= list->columnCount())
     {
         return FALSE;
+    }
+    if (width == LVSCW_AUTOSIZE || width == LVSCW_AUTOSIZE_USEHEADER)
+    {
+        const bool withHeading = width == LVSCW_AUTOSIZE_USEHEADER;
+        // Public in the base class.
+        const QAbstractItemView* view = list;
+        constexpr int kMargin = 12;
+        width = view->sizeHintForColumn(column) + kMargin;
+        if (withHeading)
+            width = std::max(width, list->header()->sectionSizeHint(column));
     }
     list->setColumnWidth(column, width);
     return TRUE;

@@ -79,6 +79,9 @@ struct LVHITTESTINFO
 };
 
 // Image lists.
+// SetColumnWidth: as wide as the widest cell, or as the widest cell and the heading.
+constexpr int LVSCW_AUTOSIZE = -1;
+constexpr int LVSCW_AUTOSIZE_USEHEADER = -2;
 constexpr int LVSIL_NORMAL = 0;
 constexpr int LVSIL_SMALL = 1;
 

@@ -325,9 +325,10 @@ bool WantsKey(CWnd& wnd, const QKeyEvent& key)
     return (code & DLGC_WANTALLKEYS) != 0 || (tab && (code & DLGC_WANTTAB) != 0);
 }
 
-// Offers the message to the window and its parents, innermost first.
+// Relays the message and offers it to the window and its parents, innermost first.
 bool PreTranslate(CWnd* wnd, MSG& msg)
 {
+    MessageBridge::RelayInput(wnd, msg);
     for (CWnd* handle = wnd; handle != nullptr; handle = handle->GetParent())
     {
         if (handle->PreTranslateMessage(&msg))
@@ -349,6 +350,17 @@ void MessageBridge::Install(QWidget* widget)
     {
         area->viewport()->installEventFilter(bridge);
         area->viewport()->setMouseTracking(true);
+    }
+}
+
+void MessageBridge::RelayInput(CWnd* wnd, MSG& msg)
+{
+    for (CWnd* handle = wnd; handle != nullptr; handle = handle->GetParent())
+    {
+        // A copy: a relay may add or remove relays.
+        const auto relays = handle->m_state->inputRelays;
+        for (const auto& entry : relays)
+            entry.second(&msg);
     }
 }
 

@@ -31,6 +31,8 @@ public:
     // Sends every mouse event of the application to the window as its messages, in its client
     // coordinates, until called with null (SetCapture, ReleaseCapture).
     static void RouteMouseTo(QWidget* window);
+    // Hands the input message to the relays of the window and of its parents.
+    static void RelayInput(CWnd* wnd, MSG& msg);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

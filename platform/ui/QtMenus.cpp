@@ -71,6 +71,15 @@ public:
         HMENU menu = nullptr;
         CWnd* owner = nullptr;
         const MenuItem* item = element == CE_MenuItem ? ItemOf(option, &menu, &owner) : nullptr;
+        if (item == nullptr && element == CE_MenuItem)
+        {
+            // A plain item among owner-drawn ones (a recent file) in the menu's own colours.
+            QStyleOptionMenuItem plain = *qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+            plain.palette = MenuPalette(plain.palette);
+            painter->fillRect(plain.rect, plain.palette.window());
+            QProxyStyle::drawControl(element, &plain, painter, widget);
+            return;
+        }
         if (item == nullptr)
         {
             QProxyStyle::drawControl(element, option, painter, widget);
@@ -98,7 +107,44 @@ public:
         painter->restore();
     }
 
+    // A frame of one pixel in the shadow colour around the menu.
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override
+    {
+        if (metric == PM_MenuPanelWidth)
+            return 1;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        if (element != PE_FrameMenu)
+        {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        painter->save();
+        painter->setPen(ToQColor(GetSysColor(COLOR_3DSHADOW)));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+        painter->restore();
+    }
+
 private:
+    // The palette of the owner-drawn items' colours: menu text on the face colour.
+    static QPalette MenuPalette(QPalette palette)
+    {
+        for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            palette.setColor(role, ToQColor(GetSysColor(COLOR_3DFACE)));
+        for (const QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(role, ToQColor(GetSysColor(COLOR_MENUTEXT)));
+        palette.setColor(QPalette::Highlight, ToQColor(GetSysColor(COLOR_HIGHLIGHT)));
+        palette.setColor(QPalette::HighlightedText, ToQColor(GetSysColor(COLOR_HIGHLIGHTTEXT)));
+        return palette;
+    }
+
     // The owner-drawn item of a menu-item option and the window that measures and draws it.
     const MenuItem* ItemOf(const QStyleOption* option, HMENU* menu, CWnd** owner) const
     {

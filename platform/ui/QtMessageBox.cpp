@@ -1,6 +1,7 @@
 #include "platform/ui/QtMessageBox.h"
 
 #include "platform/core/MessageBox.h"
+#include "platform/ui/WinApp.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -59,7 +60,10 @@ QMessageBox::Icon IconOf(UINT type)
 std::unique_ptr<QMessageBox> CreateMessageBox(const std::string& text, UINT type, QWidget* parent)
 {
     auto box = std::make_unique<QMessageBox>(parent);
-    box->setWindowTitle(QApplication::applicationDisplayName());
+    // The application's name, as its main window shows it.
+    const CWinApp* app = AfxGetApp();
+    box->setWindowTitle(app != nullptr ? QString::fromUtf8(app->GetAppName().GetString())
+                                       : QApplication::applicationDisplayName());
     box->setText(QString::fromUtf8(text.c_str()));
     box->setIcon(IconOf(type));
     const int defaultAnswer = DefaultMessageBoxButton(type);

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDynamicPropertyChangeEvent>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -17,6 +18,7 @@
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <QTreeWidgetItemIterator>
 
 #include <optional>
@@ -233,6 +235,25 @@ private:
 
 // Key presses (TVN_KEYDOWN) and the start of a drag with the left button (TVN_BEGINDRAG; the
 // tree's own handling of the drag is left out: the owner drags).
+constexpr const char* kColumnFitPending = "weavoColumnFitPending";
+
+// Once the changes under way are done, the column becomes as wide as its widest shown row; the
+// tree's stretched column keeps at least the tree's width.
+void ScheduleColumnFit(QTreeWidget* tree)
+{
+    if (tree->property(kColumnFitPending).toBool())
+        return;
+    tree->setProperty(kColumnFitPending, true);
+    QTimer::singleShot(0, tree,
+                       [tree]
+                       {
+                           tree->setProperty(kColumnFitPending, false);
+                           // Public in the base class.
+                           const QAbstractItemView* view = tree;
+                           tree->header()->setMinimumSectionSize(view->sizeHintForColumn(0));
+                       });
+}
+
 class TreeWatcher : public QObject
 {
 public:
@@ -352,6 +373,15 @@ QTreeWidget* CreateTreeWidget(QWidget* parent)
     QObject::connect(tree, &QTreeWidget::itemCollapsed, tree,
                      [tree](QTreeWidgetItem* item) { NotifyExpansion(tree, item, false); });
     ConnectClicks(tree);
+    // Rows wider than the tree scroll it sideways rather than being cut.
+    const auto fit = [tree] { ScheduleColumnFit(tree); };
+    QAbstractItemModel* model = tree->model();
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, tree, fit);
+    QObject::connect(model, &QAbstractItemModel::rowsRemoved, tree, fit);
+    QObject::connect(model, &QAbstractItemModel::dataChanged, tree, fit);
+    QObject::connect(model, &QAbstractItemModel::modelReset, tree, fit);
+    QObject::connect(tree, &QTreeWidget::itemExpanded, tree, fit);
+    QObject::connect(tree, &QTreeWidget::itemCollapsed, tree, fit);
     return tree;
 }
 

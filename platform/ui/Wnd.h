@@ -233,6 +233,11 @@ public:
     virtual BOOL PreTranslateMessage(MSG* msg);
     // The message being dispatched (null outside of one).
     static const MSG* GetCurrentMessage();
+    // Every mouse and key message of this window and its children goes to the relay before any
+    // PreTranslateMessage sees it (a tool-tip control follows the mouse over its window's tools).
+    // One relay per relaying window; the relaying window removes it before it goes.
+    void AddInputRelay(const CWnd* relaying, std::function<void(MSG*)> relay);
+    void RemoveInputRelay(const CWnd* relaying);
 
     // Starts (or restarts) timer id; OnTimer(id) runs every elapse milliseconds while the event
     // loop runs. Returns id, or 0 without a widget.

@@ -186,6 +186,18 @@ const MSG* CWnd::GetCurrentMessage()
     return MessageBridge::CurrentMessage();
 }
 
+void CWnd::AddInputRelay(const CWnd* relaying, std::function<void(MSG*)> relay)
+{
+    RemoveInputRelay(relaying);
+    m_state->inputRelays.emplace_back(relaying, std::move(relay));
+}
+
+void CWnd::RemoveInputRelay(const CWnd* relaying)
+{
+    std::erase_if(m_state->inputRelays,
+                  [relaying](const auto& entry) { return entry.first == relaying; });
+}
+
 void CWnd::PreSubclassWindow() {}
 
 BOOL CWnd::SubclassWindow(HWND widget)

@@ -55,4 +55,5 @@ struct WndState
     std::vector<CommandEntry> commands;
     std::vector<NotifyEntry> notifies;
     std::map<UINT, std::function<LRESULT(WPARAM, LPARAM)>> messages;
+    std::vector<std::pair<const CWnd*, std::function<void(MSG*)>>> inputRelays;
 };

@@ -44,10 +44,12 @@ template <class Texts> int FirstBeginningWith(const Texts& texts, const CString&
     return -1;
 }
 
-// The location as the settings keep it: a path typed in the host's form takes the model's form.
-CString StoredLocation(const CString& typed)
+// The location as the settings keep it: a path typed in the host's form takes the model's form;
+// the stored one stays when it names the same host folder.
+CString StoredLocation(const CString& typed, const CString& stored)
 {
-    return ToModelPath(Trimmed(typed)).c_str();
+    const CString location = ToModelPath(Trimmed(typed)).c_str();
+    return ToHostPath(location) == ToHostPath(stored) ? stored : location;
 }
 
 bool IsFolder(const CString& path)
@@ -82,9 +84,10 @@ void ProjectProperties::Load()
         m_state.databaseServer = edition;
     m_state.databaseName = Trimmed(settings->GetDatabaseName());
     SelectServer(settings->GetServerName());
-    m_state.projectPath = settings->GetProjectPath();
+    // Shown as the host writes it; Apply stores it in the model's form.
+    m_state.projectPath = ToHostPath(settings->GetProjectPath()).c_str();
     if (m_state.projectPath.IsEmpty())
-        m_state.projectPath = CString(ToModelPath(m_programFolder).c_str()) + "\\";
+        m_state.projectPath = m_programFolder + "/";
     m_state.projectName = settings->GetProjectName();
     if (m_state.projectName.IsEmpty())
         m_state.projectName = NextFreeProjectName(m_programFolder);
@@ -212,12 +215,12 @@ void ProjectProperties::ManualStringChanged(const CString& text)
 
 void ProjectProperties::ManualStringLeft()
 {
-    m_state.databaseName = Trimmed(ParseConnectionValue(m_state.manualString, "INITIAL CATALOG"));
+    m_state.databaseName = DatabaseOf(m_state.manualString);
 }
 
 void ProjectProperties::ParseIntoFields(const CString& connection)
 {
-    m_state.databaseName = Trimmed(ParseConnectionValue(connection, "INITIAL CATALOG"));
+    m_state.databaseName = DatabaseOf(connection);
     CString server = Trimmed(ParseConnectionValue(connection, "DATA SOURCE"));
     // The suffix the automatic string adds for SQL Express is not part of the server's name.
     const int suffix = server.GetLength() - static_cast<int>(std::strlen(kSqlExpressSuffix));
@@ -235,22 +238,27 @@ void ProjectProperties::ParseIntoFields(const CString& connection)
         m_state.authentication = 1;
 }
 
-CString ProjectProperties::ParseConnectionValue(CString connection, const CString& key)
+CString ProjectProperties::ParseConnectionValue(const CString& connection, const CString& key)
 {
-    if (connection.Right(1) != ";")
-        connection += ";";
-    CString upper = connection;
-    upper.MakeUpper();
-    CString upperKey = key;
-    upperKey.MakeUpper();
-    const int at = upper.Find(upperKey);
-    if (at < 0)
-        return "";
-    const int equals = connection.Find('=', at + upperKey.GetLength());
-    if (equals < 0)
-        return "";
-    const int end = connection.Find(';', equals + 1);
-    return connection.Mid(equals + 1, end - equals - 1);
+    int start = 0;
+    while (start < connection.GetLength())
+    {
+        int end = connection.Find(';', start);
+        if (end < 0)
+            end = connection.GetLength();
+        const CString part = connection.Mid(start, end - start);
+        const int equals = part.Find('=');
+        if (equals >= 0 && Trimmed(part.Left(equals)).CompareNoCase(key) == 0)
+            return part.Mid(equals + 1);
+        start = end + 1;
+    }
+    return "";
+}
+
+CString ProjectProperties::DatabaseOf(const CString& connection)
+{
+    const CString catalog = Trimmed(ParseConnectionValue(connection, "INITIAL CATALOG"));
+    return catalog.IsEmpty() ? Trimmed(ParseConnectionValue(connection, "DATABASE")) : catalog;
 }
 
 CString ProjectProperties::Refusal() const
@@ -269,7 +277,8 @@ CString ProjectProperties::Refusal() const
                "Please enter valid name";
     if (name.FindOneOf(" \t") >= 0)
         return "Please enter Project Name without space/s in between";
-    const CString path = StoredLocation(m_state.projectPath);
+    const ProjectSettings& settings = *m_project->GetProjectSettings();
+    const CString path = StoredLocation(m_state.projectPath, settings.GetProjectPath());
     if (path.IsEmpty())
         return "Directory name can not be null";
     if (HostNamesHoldBackslash(Trimmed(m_state.projectPath)))
@@ -278,7 +287,6 @@ CString ProjectProperties::Refusal() const
     if (!IsValidLocation(path))
         return "Directory names cannot contain following characters\n *  |  /  \\  <  >  ?  :  \n "
                "Please enter valid location";
-    const ProjectSettings& settings = *m_project->GetProjectSettings();
     const CString oldFolder = NamedFolder(settings.GetProjectPath(), settings.GetProjectName());
     const CString newFolder = NamedFolder(path, name);
     if (oldFolder != newFolder && IsFolder(newFolder))
@@ -322,7 +330,7 @@ void ProjectProperties::Store()
 {
     ProjectSettings& settings = *m_project->GetProjectSettings();
     settings.SetProjectName(Trimmed(m_state.projectName));
-    settings.SetProjectPath(StoredLocation(m_state.projectPath));
+    settings.SetProjectPath(StoredLocation(m_state.projectPath, settings.GetProjectPath()));
     settings.SetDateFormat(kDateFormats[m_state.dateFormat == 1 ? 1 : 0]);
     settings.SetDatabaseName(Trimmed(m_state.databaseName));
     settings.SetServerName(m_state.serverName);

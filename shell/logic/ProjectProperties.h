@@ -18,6 +18,7 @@ using ServerListSource = std::function<bool(CStringArray& servers)>;
 struct ProjectPropertiesState
 {
     CString projectName;
+    // As the host writes it.
     CString projectPath;
     // Items of the fixed combos; -1 when none is chosen.
     int dateFormat = 0;
@@ -76,13 +77,16 @@ public:
     void SwitchToManual();
     // The manual string typed: it is the connection string from now on.
     void ManualStringChanged(const CString& text);
-    // Leaving the manual string: its "Initial Catalog" becomes the database name.
+    // Leaving the manual string: its "Initial Catalog" (an ODBC driver's "Database") becomes the
+    // database name.
     void ManualStringLeft();
     void SetServerName(const CString& name);
 
     // The value of the key in the connection string, keys in any case, the value as typed
     // (blanks around it kept); empty when the key or its "=" is missing.
-    static CString ParseConnectionValue(CString connection, const CString& key);
+    static CString ParseConnectionValue(const CString& connection, const CString& key);
+    // The database a connection string names: its "Initial Catalog", else its "Database".
+    static CString DatabaseOf(const CString& connection);
 
     // Checks the values, showing the first refusal; stores them in the settings, sets up the
     // project folder and copies the theme and the logo, and names in one message what could

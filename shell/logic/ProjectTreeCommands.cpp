@@ -486,10 +486,17 @@ void ProjectTreeCommands::WriteTableScript(TreeHandle item)
     Table* table = TableOfItem(*CurrentModule(), item);
     if (table == nullptr)
         return;
+    if (WritableOutputPath().IsEmpty())
+        return;
+    const CString path = Project().GetTableScriptFilePath(table->GetTableName());
     GenerationReport report;
-    SqlScriptWriter(Project(), nullptr, report).WriteTableScript(*table);
+    SqlScriptWriter(Project(), path, report).WriteTableScript(*table);
     if (!report.IsEmpty())
         AfxMessageBox(report.GetText());
+    else
+        AfxMessageBox("The script of table " + table->GetTableName() + " was written to " +
+                          ToHostPath(path).c_str(),
+                      MB_OK | MB_ICONINFORMATION);
 }
 
 void ProjectTreeCommands::WriteMenuScripts()
@@ -660,10 +667,20 @@ void ProjectTreeCommands::DeleteSelectedItem()
     // The login page, pages of reports and report collectors are not deleted from the tree.
     if (Module* module = m_tree.FindModuleOfTreeItem(item))
     {
-        const int slot = ProjectTree::SlotOfItem(*module, parent);
-        if (slot == TreeSlot::LoginPage || slot == TreeSlot::MultiPageReports ||
-            slot == TreeSlot::ReportCollectors)
+        switch (ProjectTree::SlotOfItem(*module, parent))
+        {
+        case TreeSlot::LoginPage:
+            AfxMessageBox("Can not delete the Login Page");
             return;
+        case TreeSlot::MultiPageReports:
+            AfxMessageBox("Can not delete a Multi Page Report");
+            return;
+        case TreeSlot::ReportCollectors:
+            AfxMessageBox("Can not delete a Report Collector");
+            return;
+        default:
+            break;
+        }
     }
     if (AfxMessageBox("Do you really want to delete the selected entity?", MB_OKCANCEL) != IDOK)
         return;
@@ -719,9 +736,7 @@ void ProjectTreeCommands::DeleteEntityOfSlot(Module& module, int slot, TreeHandl
     case TreeSlot::UserProcedures:
     case TreeSlot::SelectAllProcedures:
     case TreeSlot::SelectRecordProcedures:
-        DeleteEntity(module.FindProcedureById(id), &ForgeonProject::DeleteProcedure, item,
-                     RightPane::ProcedureView,
-                     {TreeSlot::UserProcedures, TreeSlot::DefaultProcedures});
+        DeleteProcedure(module.FindProcedureById(id), item);
         return;
     case TreeSlot::SearchReports:
         DeleteEntity(module.FindReportById(id), &ForgeonProject::DeleteApplicationReport, item,
@@ -741,6 +756,27 @@ void ProjectTreeCommands::DeleteEntityOfSlot(Module& module, int slot, TreeHandl
         return;
     default:
         return;
+    }
+}
+
+void ProjectTreeCommands::DeleteProcedure(Procedure* procedure, TreeHandle item)
+{
+    std::vector<const Module*> loginCallers;
+    for (const Module* module : Project().GetModules())
+    {
+        if (procedure != nullptr && module->GetLoginPage() != nullptr &&
+            module->GetLoginPage()->GetLoginProcedure() == procedure)
+            loginCallers.push_back(module);
+    }
+    DeleteEntity(procedure, &ForgeonProject::DeleteProcedure, item, RightPane::ProcedureView,
+                 {TreeSlot::UserProcedures, TreeSlot::DefaultProcedures});
+    for (const Module* module : loginCallers)
+    {
+        if (module->GetLoginPage() != nullptr &&
+            module->GetLoginPage()->GetLoginProcedure() == nullptr)
+            AfxMessageBox("The Login Page of module " + module->GetName() +
+                              " no longer has a procedure.",
+                          MB_OK | MB_ICONINFORMATION);
     }
 }
 

@@ -11,6 +11,7 @@ class ForgeonProject;
 class FormInterface;
 class MapForm;
 class Module;
+class Procedure;
 class ProjectTree;
 class ProjectTreeBuilder;
 class Table;
@@ -121,6 +122,8 @@ private:
     // Deletes, in every module, the items under the nodes of the slots whose entities went.
     void RemoveStaleItems(const std::vector<int>& slots);
     void DeleteTransaction(Module& module, TreeHandle item);
+    // A login page whose call the deletion cleared is named.
+    void DeleteProcedure(Procedure* procedure, TreeHandle item);
     void DeleteField(TreeHandle item);
     // After a delete by the model: the item removed, the editor let go, the counts refreshed.
     void AfterDelete(TreeHandle item, RightPane pane, std::vector<int> countSlots);

@@ -5,6 +5,7 @@
 #include "entities/GridCell.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DialogDriver.h"
+#include "tests/controls/ToolTipWalk.h"
 #include "tests/designers/logic/DashBoardTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -136,6 +137,10 @@ TEST(DashBoardDialogsTest, CellDialogTakesTheCaptionAndTheMode)
             EXPECT_TRUE(dialog.GetDlgItem(C::IDC_ASSIGN_MENU)->IsWindowEnabled());
             ASSERT_TRUE(user.SetText(C::IDC_CAPTION, "Orders"));
             Grab(dialog, "dashboard-cell.png");
+            // The mouse resting on any of its controls arms the dialog's tip.
+            int checked = 0;
+            EXPECT_EQ(ToolsThatArmNoTip(dialog, checked), std::vector<std::string>{});
+            EXPECT_GT(checked, 0);
             ASSERT_TRUE(user.PressOk());
         });
     DashBoadCellInfoDlg dialog(page, cell, host);

@@ -67,5 +67,5 @@ INSTANTIATE_TEST_SUITE_P(
                                     ReNameModuleDlg::IDC_NAME, "Module Name"},
                       TippedControl{ID_WRITE_ALL, WriteAllDlg::IDD, WriteAllDlg::IDC_MODIFIED_FILES,
                                     "Override Kestrane Weavo output with my files from "
-                                    "\"_modified\" folder."}));
+                                    "\"_modifiedCode\" folder."}));
 } // namespace

@@ -4,6 +4,7 @@
 #include "model/ProjectSettings.h"
 #include "model/Table.h"
 #include "platform/core/HostPath.h"
+#include "platform/ui/QtMessageBox.h"
 #include "platform/ui/RecentFileList.h"
 #include "shell/BrowseFilePathDlg.h"
 #include "shell/ForgeonView.h"
@@ -11,6 +12,7 @@
 #include "tests/model/ModelBuilders.h"
 #include "tests/shell/ShellTestSupport.h"
 
+#include <QMessageBox>
 #include <QWidget>
 
 #include <fstream>
@@ -233,6 +235,7 @@ TEST_F(DocumentCommandsTest, AFileThatDoesNotLoadKeepsTheOpenProjectItsPathAndTi
 TEST_F(DocumentCommandsTest, ClosingAsksAndCancelOrAFailedSaveKeepsTheWindow)
 {
     HWND window = program.Frame().GetSafeHwnd();
+    program.Project().AddNewModule();
     program.boxes.Answer(IDCANCEL);
     program.Frame().SendMessage(WM_CLOSE);
     EXPECT_TRUE(window->isVisible());
@@ -360,7 +363,10 @@ TEST_F(DocumentCommandsTest, SqlQueryWritesTheDatabaseScriptIntoAWritableScripts
         bool folder;
         std::string box;
     };
-    // A new project has no path until one is set.
+    program.Project().SetProjectName("Shop");
+    const std::filesystem::path script =
+        program.folder.Path() / "Shop" / "scripts" / "KestraneWeavo_Shop_Script.sql";
+    // A new project has no path until one is set; a written script is named.
     const Case cases[] = {
         {"no project path", false, true,
          "Project Path not set for this project.\nPlease fill project properties before writing "
@@ -368,11 +374,8 @@ TEST_F(DocumentCommandsTest, SqlQueryWritesTheDatabaseScriptIntoAWritableScripts
         {"no scripts folder", true, false,
          "Could not write script at " + (program.folder.Path() / "Shop/scripts/").string() +
              "\nNo such file or directory"},
-        {"written", true, true, ""},
+        {"written", true, true, "The database script was written to " + script.string()},
     };
-    program.Project().SetProjectName("Shop");
-    const std::filesystem::path script =
-        program.folder.Path() / "Shop" / "scripts" / "KestraneWeavo_Shop_Script.sql";
     for (const Case& test : cases)
     {
         SCOPED_TRACE(test.what);
@@ -385,8 +388,8 @@ TEST_F(DocumentCommandsTest, SqlQueryWritesTheDatabaseScriptIntoAWritableScripts
         program.Command(ID_SQL_QUERY);
         const std::vector<std::string> texts = program.boxes.ShownTexts();
         EXPECT_EQ(std::vector(texts.begin() + static_cast<std::ptrdiff_t>(shown), texts.end()),
-                  test.box.empty() ? std::vector<std::string>{} : std::vector{test.box});
-        EXPECT_EQ(std::filesystem::exists(script), test.box.empty());
+                  std::vector{test.box});
+        EXPECT_EQ(std::filesystem::exists(script), test.folder && test.path);
     }
 }
 // The hidden command 32786 writes every script of the project: the database script, the
@@ -444,5 +447,56 @@ TEST_F(DocumentCommandsTest, ProjectSqlScriptsWriteEveryScriptOfTheProject)
     ASSERT_EQ(program.boxes.Shown().size(), 3u);
     EXPECT_NE(program.boxes.ShownTexts()[2].find("desigInsert.sql"), std::string::npos)
         << program.boxes.ShownTexts()[2];
+}
+
+TEST_F(DocumentCommandsTest, AProjectNobodyChangedGivesWayWithoutAQuestion)
+{
+    program.Command(ID_FILE_NEW);
+    EXPECT_EQ(program.boxes.ShownTexts(), std::vector<std::string>{});
+
+    program.Project().AddNewModule();
+    program.boxes.Answer(IDNO);
+    program.Command(ID_FILE_NEW);
+    EXPECT_EQ(program.boxes.ShownTexts(), std::vector<std::string>{kSaveQuestion});
+    EXPECT_EQ(program.Project().GetModuleCount(), 1);
+
+    HWND window = program.Frame().GetSafeHwnd();
+    program.Frame().SendMessage(WM_CLOSE);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(program.boxes.ShownTexts().size(), 1u) << "Exit asks nothing either";
+}
+
+TEST_F(DocumentCommandsTest, FileDialogsStartInTheProjectsFolderAndTheFirstSaveIsRecent)
+{
+    const std::filesystem::path folder = program.folder.Path() / "shop";
+    std::filesystem::create_directory(folder);
+    const std::string path = (folder / "Shop.wvt").string();
+    program.files.Answer(path.c_str());
+    program.Command(ID_FILE_SAVE);
+    ASSERT_EQ(program.Doc().GetPath(), path.c_str());
+    EXPECT_EQ((*program.app.GetRecentFileList())[0], path.c_str());
+
+    program.files.Cancel();
+    program.Command(ID_FILE_SAVE_AS);
+    program.files.Cancel();
+    program.Command(ID_FILE_OPEN);
+    // A new project has no folder of its own: the dialog starts in the folder chosen last.
+    program.boxes.Answer(IDNO);
+    program.Command(ID_FILE_NEW);
+    program.files.Cancel();
+    program.Command(ID_FILE_OPEN);
+    std::vector<std::string> folders;
+    for (const FileChoice& choice : program.files.Requests())
+        folders.emplace_back(choice.initialFolder.GetString());
+    const std::string shown = folder.string() + "/";
+    EXPECT_EQ(std::vector(folders.begin() + 1, folders.end()),
+              (std::vector<std::string>{shown, shown, shown}));
+}
+
+TEST_F(DocumentCommandsTest, MessageBoxesAreTitledWithTheNameTheWindowShows)
+{
+    const std::unique_ptr<QMessageBox> box = CreateMessageBox("Saved.", MB_OK);
+    EXPECT_EQ(box->windowTitle().toStdString(), "KestraneWeavo");
+    EXPECT_EQ(program.Caption(), "Untitled - KestraneWeavo");
 }
 } // namespace

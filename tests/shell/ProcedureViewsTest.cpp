@@ -107,6 +107,14 @@ TEST(ProcedureViewsTest, AProcedureIsBuiltInTheViewAndStoredWithItsTreeItem)
     ASSERT_FALSE(shot.isNull());
     const std::filesystem::path path = std::filesystem::current_path() / "procedure-editor.png";
     ASSERT_TRUE(shot.save(QString::fromStdString(path.string()), "PNG"));
+
+    // A procedure opened after another scrolled down shows from its top.
+    window->resize(900, 420);
+    QApplication::processEvents();
+    view.ScrollToPosition(CPoint(0, 150));
+    ASSERT_GT(view.GetScrollPosition().y, 0) << "the body is taller than the pane";
+    view.LoadProcedure(stored);
+    EXPECT_EQ(view.GetScrollPosition(), CPoint(0, 0));
 }
 
 TEST(ProcedureViewsTest, TheLoginProcedureAndFieldsAreAssignedInTheView)

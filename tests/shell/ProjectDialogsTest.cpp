@@ -137,15 +137,21 @@ TEST_F(ProjectDialogsTest, ProjectPropertiesBuildsTheConnectionAndSetsUpTheProje
     EXPECT_FALSE(fs::is_empty(output / "includes"));
 }
 
-TEST_F(ProjectDialogsTest, BrowsingGivesTheFolderInTheModelsFormAndACancelledLogoNone)
+TEST_F(ProjectDialogsTest, PathsShowAsTheHostWritesThemWholeAndACancelledLogoIsNone)
 {
+    program.Project().GetProjectSettings()->SetProjectPath(ModelFolder());
     program.files.Answer(program.folder.Path().c_str());
     program.files.Cancel();
     program.dialogs.Answer(
-        [&](CDialog&, DialogDriver& user)
+        [&](CDialog& dialog, DialogDriver& user)
         {
+            // The stored path shows in the host's form, in a field wide enough for it.
+            EXPECT_EQ(user.GetText(BrowseFilePathDlg::IDC_PROJECT_PATH), HostFolder());
+            QWidget* field = dialog.GetDlgItem(BrowseFilePathDlg::IDC_PROJECT_PATH)->GetSafeHwnd();
+            EXPECT_GE(field->width(),
+                      field->fontMetrics().horizontalAdvance(QString(HostFolder().GetString())));
             user.Click(BrowseFilePathDlg::IDC_BROWSE_PATH);
-            EXPECT_EQ(user.GetText(BrowseFilePathDlg::IDC_PROJECT_PATH), ModelFolder());
+            EXPECT_EQ(user.GetText(BrowseFilePathDlg::IDC_PROJECT_PATH), HostFolder());
             user.SetText(BrowseFilePathDlg::IDC_LOGO, "old.jpg");
             user.Click(BrowseFilePathDlg::IDC_BROWSE_LOGO);
             EXPECT_EQ(user.GetText(BrowseFilePathDlg::IDC_LOGO), "");
@@ -257,8 +263,15 @@ TEST_F(ProjectDialogsTest, RenameModuleCopiesTheModulesOutputAndModifiedCode)
         std::ofstream(project / file) << file;
     }
     program.dialogs.Answer(
-        [](CDialog&, DialogDriver& user)
+        [](CDialog& dialog, DialogDriver& user)
         {
+            // Help stands beside OK and Cancel, a button of their size.
+            const QRect ok = dialog.GetDlgItem(IDOK)->GetSafeHwnd()->geometry();
+            const QRect help =
+                dialog.GetDlgItem(ReNameModuleDlg::IDC_HELP_BUTTON)->GetSafeHwnd()->geometry();
+            EXPECT_EQ(help.top(), ok.top());
+            EXPECT_EQ(help.width(), ok.width());
+            EXPECT_GT(help.left(), ok.right());
             user.Select(ReNameModuleDlg::IDC_MODULE, 1);
             EXPECT_EQ(user.GetText(ReNameModuleDlg::IDC_NAME), "Module2");
             user.SetText(ReNameModuleDlg::IDC_NAME, " basemodule ");

@@ -7,9 +7,11 @@
 #include "model/Field.h"
 #include "model/Table.h"
 #include "shell/ForgeonView.h"
+#include "tests/platform/ui/TextInk.h"
 #include "tests/shell/ShellTestSupport.h"
 
 #include <QPixmap>
+#include <QTreeWidget>
 
 namespace
 {
@@ -63,6 +65,18 @@ TEST(TableDesignerViewTest, ANewMasterTableIsStoredWithItsTreeItemsAndTheNextOne
     ASSERT_NE(nullptr, grid);
     EXPECT_EQ(4, grid->GetItemCount());
     EXPECT_EQ(" city", grid->GetItemText(3, 1));
+    // "customer_id" shows its underscore below the letters of " name".
+    QApplication::processEvents();
+    auto* widget = static_cast<QTreeWidget*>(grid->GetSafeHwnd());
+    const QImage cells = widget->viewport()->grab().toImage();
+    const auto nameArea = [grid, widget](int row)
+    {
+        CRect cell;
+        grid->GetSubItemRect(row, 1, LVIR_BOUNDS, cell);
+        return QRect(cell.left + 1, cell.top, cell.Width() - 3, cell.Height())
+            .translated(widget->viewport()->mapFrom(widget, QPoint(0, 0)));
+    };
+    EXPECT_GT(LowestInkRow(cells, nameArea(0)), LowestInkRow(cells, nameArea(2)));
     HWND window = program.Frame().GetSafeHwnd();
     window->resize(1100, 760);
     QApplication::processEvents();

@@ -162,7 +162,7 @@ TEST_F(WriteAllCommandTest, StopsBeforeAnythingWhenTheSaveIsCancelledOrTheProjec
     program.Command(ID_WRITE_ALL);
     EXPECT_TRUE(program.dialogs.Shown().empty());
     EXPECT_EQ(Texts().size(), 2u);
-    EXPECT_EQ(Texts().back(), "Please set the project path and project name in Project settings");
+    EXPECT_EQ(Texts().back(), "Please set the project path and project name in Project Properties");
 
     program.Project().SetProjectName("Shop");
     program.Command(ID_WRITE_ALL);

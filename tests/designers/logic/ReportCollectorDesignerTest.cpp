@@ -48,8 +48,7 @@ TEST(ReportCollectorDesignerTest, ANewCollectorAndItsReportsStartWithTheDefaults
     d.Report("Sales", {"book.title"});
     d.designer.LoadReportCollector(nullptr);
     const ReportCollector* collector = d.designer.GetCollector();
-    EXPECT_EQ(CString("ReportCollector") + CString(std::to_string(collector->GetId())),
-              d.designer.States().GetText(ReportCollectorDesigner::IDC_NAME));
+    EXPECT_EQ("ReportCollector1", d.designer.States().GetText(ReportCollectorDesigner::IDC_NAME));
     EXPECT_EQ("2", d.designer.States().GetText(ReportCollectorDesigner::IDC_NUM_COLUMNS));
     EXPECT_FALSE(d.designer.States().IsChecked(ReportCollectorDesigner::IDC_FILTERS_ON));
     ScriptedMessageBoxes boxes;
@@ -80,6 +79,36 @@ TEST(ReportCollectorDesignerTest, ANewCollectorAndItsReportsStartWithTheDefaults
         d.designer.ColumnCountChanged();
         EXPECT_EQ(stored, collector->GetNumColumns()) << typed;
     }
+}
+
+TEST(ReportCollectorDesignerTest, ANewCollectorTakesTheLowestNumberNoCollectorHas)
+{
+    CollectorDesignerFixture d;
+    Module& module = *d.fixture.project.GetCurrentModule();
+    for (const char* taken : {"ReportCollector1", "reportcollector2", "ReportCollector4"})
+    {
+        auto* stored = new ReportCollector;
+        stored->SetName(taken);
+        module.Append(stored);
+    }
+    d.designer.LoadReportCollector(nullptr);
+    EXPECT_EQ("ReportCollector3", d.designer.States().GetText(ReportCollectorDesigner::IDC_NAME));
+}
+
+TEST(ReportCollectorDesignerTest, OnlyASecondReportCanLeaveNoCommonField)
+{
+    CollectorDesignerFixture d;
+    d.Report("Plain", {});
+    d.Report("Sales", {"book.title"});
+    d.designer.LoadReportCollector(nullptr);
+    ScriptedMessageBoxes boxes;
+    d.Add("Plain");
+    EXPECT_EQ(boxes.ShownTexts(), std::vector<std::string>{});
+    EXPECT_FALSE(d.designer.AreFiltersOn());
+    d.Add("Sales");
+    EXPECT_EQ(boxes.ShownTexts(),
+              std::vector<std::string>{"There are no common fields in above reports. Filters "
+                                       "can not be assigned."});
 }
 
 TEST(ReportCollectorDesignerTest, CommonFieldsMatchTheSameFieldOrAKeyAndItsForeignKey)

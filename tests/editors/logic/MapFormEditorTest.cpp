@@ -279,11 +279,19 @@ TEST_F(MapFormEditorTest, AssigningReplacingAndChangingTheMasterForm)
     const int authorIndex = PositionOf(open.Current().GetMasterForms(), authorForm);
     const int bookIndex = PositionOf(open.Current().GetMasterForms(), bookForm);
     States().Select(MapFormEditor::IDC_MASTER_FORMS, authorIndex);
+    host.calls.clear();
     {
         ScriptedMessageBoxes boxes;
         editor.AssignMasterForm();
         EXPECT_TRUE(boxes.Shown().empty());
     }
+    // Each default procedure made gets its tree item at once.
+    std::vector<CString> added;
+    for (const Procedure* procedure : open.Current().GetProcedures())
+        if (procedure != selectRecord)
+            added.push_back("add " + open.Current().GetName() + " " + procedure->GetName());
+    EXPECT_FALSE(added.empty());
+    EXPECT_EQ(host.calls, added);
     EXPECT_EQ(authorForm, Page().GetBottomMasterForm());
     EXPECT_TRUE(Page().GetTableFlags(mapTable).firstFlag);
     EXPECT_TRUE(Page().GetTableFlags(mapTable).secondFlag);

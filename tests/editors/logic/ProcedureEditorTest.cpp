@@ -73,6 +73,13 @@ protected:
     ProcedureEditor editor;
 };
 
+TEST_F(ProcedureEditorTest, TheMainTableAddedShowsInTheProcedureTextAtOnce)
+{
+    MainTable("author");
+    EXPECT_EQ(editor.States().GetText(ProcedureEditor::IDC_TEXT), WriterText());
+    EXPECT_GE(editor.States().GetText(ProcedureEditor::IDC_TEXT).Find("author"), 0);
+}
+
 TEST_F(ProcedureEditorTest, ParameterStepsRefuseOrStoreTheVariable)
 {
     struct Case

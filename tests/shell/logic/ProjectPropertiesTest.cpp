@@ -92,7 +92,7 @@ TEST_F(ProjectPropertiesTest, LoadingShowsTheSettingsInTheirMode)
     EXPECT_FALSE(state.manualEnabled);
     // A new project's folder and name come from the program folder; a server the search did
     // not find stays as typed.
-    EXPECT_EQ(state.projectPath, CString(ToModelPath(BinFolder()).c_str()) + "\\");
+    EXPECT_EQ(state.projectPath, CString(BinFolder()) + "/");
     EXPECT_EQ(state.projectName, "Project1");
     Settings().SetServerName("GAMMA");
     EXPECT_EQ(Dialog(Servers(true, {"ALPHA"})).State().serverName, "GAMMA");
@@ -156,10 +156,35 @@ TEST_F(ProjectPropertiesTest, AValueIsFoundByItsKeyInAnyCaseAndKeptAsTyped)
         {"User Id=sa", "USER ID", "sa"},
         {"Password", "PASSWORD", ""},
         {"Initial Catalog=Shop;", "USER ID", ""},
+        {"Driver={PostgreSQL Unicode};Server=db;Database=shopdb;Uid=clerk", "DATABASE", "shopdb"},
+        {"Driver={PostgreSQL Unicode};Server=db;Database=shopdb", "SERVER", "db"},
+        {"Initial Catalog=Shop", "CATALOG", ""},
     };
     for (const auto& each : cases)
         EXPECT_EQ(ProjectProperties::ParseConnectionValue(each.connection, each.key), each.value)
             << each.connection << " / " << each.key;
+}
+
+TEST_F(ProjectPropertiesTest, LeavingATypedStringTakesItsCatalogOrItsOdbcDatabase)
+{
+    const struct
+    {
+        const char* typed;
+        const char* database;
+    } cases[] = {
+        {"Driver={PostgreSQL Unicode};Server=db;Port=5432;Database=shopdb;Uid=clerk;Pwd=pw;",
+         "shopdb"},
+        {"Data Source=host;Initial Catalog= orders ;Database=other", "orders"},
+        {"Data Source=host;Integrated Security=True", ""},
+    };
+    for (const auto& each : cases)
+    {
+        ProjectProperties properties = Dialog();
+        properties.SwitchToManual();
+        properties.ManualStringChanged(each.typed);
+        properties.ManualStringLeft();
+        EXPECT_EQ(properties.State().databaseName, each.database) << each.typed;
+    }
 }
 
 // The offscreen dialog test covers the switches; here the SQL Express suffix of a typed server.

@@ -7,10 +7,12 @@
 #include "entities/MapForm.h"
 #include "entities/Menu.h"
 #include "entities/Procedure.h"
+#include "entities/ProcedureInvokation.h"
 #include "entities/Transaction.h"
 #include "model/Field.h"
 #include "model/ProjectStore.h"
 #include "tests/shell/logic/TreeFixture.h"
+#include "tests/support/HostFiles.h"
 #include "tests/support/TempFolder.h"
 
 #include <filesystem>
@@ -475,7 +477,19 @@ TEST_F(CommandFixture, WriteCommandsWriteIntoTheProjectFolder)
     project.SetProjectPath((folder.Path().string() + "/").c_str());
     Choose(Item(Base(), TreeSlot::MasterForms, "customer_form"), 10);
     Choose(control.GetChildItem(Node(Base(), TreeSlot::SearchReports)), 20);
+    // Write Table Script writes the table's script to a file of its own and names it.
     Choose(Item(Base(), TreeSlot::MasterTables, "customer"), 70);
+    const std::filesystem::path tableScript =
+        folder.Path() / "Shop" / "scripts" / "KestraneWeavo_Shop_customer_Script.sql";
+    ASSERT_EQ(boxes.Shown().size(), 2u);
+    const std::string named = "The script of table customer was written to ";
+    ASSERT_EQ(boxes.Shown()[1].text.substr(0, named.size()), named);
+    EXPECT_TRUE(
+        std::filesystem::equivalent(boxes.Shown()[1].text.substr(named.size()), tableScript))
+        << boxes.Shown()[1].text;
+    EXPECT_NE(ReadHostFile(tableScript).find("CREATE TABLE [dbo].[customer] ("), std::string::npos);
+    EXPECT_FALSE(
+        std::filesystem::exists(tableScript.parent_path() / "KestraneWeavo_Shop_Script.sql"));
     const std::filesystem::path ui = folder.Path() / "Shop" / "Shop" / "BaseModule" / "UI";
     EXPECT_TRUE(std::filesystem::exists(ui / "customerAdd.aspx"));
     EXPECT_TRUE(std::filesystem::exists(ui / "customerUpdate.aspx.cs"));
@@ -490,8 +504,8 @@ TEST_F(CommandFixture, WriteCommandsWriteIntoTheProjectFolder)
     EXPECT_TRUE(std::filesystem::exists(output / "Web.config"));
     EXPECT_TRUE(std::filesystem::exists(output / "Module2" / "UI" / "Module2_Dashboard.aspx"));
     EXPECT_FALSE(std::filesystem::exists(ui / "useraccountAdd.aspx"));
-    ASSERT_EQ(boxes.Shown().size(), 2u);
-    const std::string& unwritten = boxes.Shown()[1].text;
+    ASSERT_EQ(boxes.Shown().size(), 3u);
+    const std::string& unwritten = boxes.Shown()[2].text;
     EXPECT_EQ(0u, unwritten.find("These files could not be written:\n"));
     EXPECT_NE(unwritten.find("includes/CSS/calendar.css (listed in the project file but not "
                              "written)"),
@@ -660,11 +674,17 @@ TEST_F(CommandFixture, DeletingProceduresMapFormsAndTheirTablesRefreshesTheirNod
     ScriptedMessageBoxes answers({IDOK, IDOK, IDOK, IDOK});
     const auto text = [this](int slot) { return control.GetItemText(Node(Base(), slot)); };
 
-    // The login page, pages of reports and report collectors are not deleted, and not asked for.
+    // The login page, pages of reports and report collectors are not deleted, and not asked for:
+    // the user is told so.
     for (const int slot :
          {TreeSlot::LoginPage, TreeSlot::MultiPageReports, TreeSlot::ReportCollectors})
         Delete(control.GetChildItem(Node(Base(), slot)));
-    EXPECT_TRUE(answers.Shown().empty());
+    std::vector<std::string> refusals;
+    for (const auto& box : answers.Shown())
+        refusals.push_back(box.text);
+    EXPECT_EQ(refusals, (std::vector<std::string>{"Can not delete the Login Page",
+                                                  "Can not delete a Multi Page Report",
+                                                  "Can not delete a Report Collector"}));
     EXPECT_EQ(Base().GetMultiPageReports().size(), 1u);
     EXPECT_EQ(Base().GetReportCollectors().size(), 1u);
     for (const int slot :
@@ -689,6 +709,29 @@ TEST_F(CommandFixture, DeletingProceduresMapFormsAndTheirTablesRefreshesTheirNod
     Delete(Item(Base(), TreeSlot::MapTables, "orders_region"));
     EXPECT_TRUE(Base().GetMapTables().empty());
     EXPECT_EQ(text(TreeSlot::MapTables), "Map Tables(0)");
-    EXPECT_EQ(answers.Shown().size(), 4u);
-    EXPECT_EQ(answers.Shown()[3].text, kConfirmDelete);
+    EXPECT_EQ(answers.Shown().size(), 7u);
+    EXPECT_EQ(answers.Shown()[6].text, kConfirmDelete);
+}
+
+TEST_F(CommandFixture, DeletingTheLoginPagesProcedureSaysThatThePageHasNoneLeft)
+{
+    const OtherKinds kinds(Base());
+    LoginPage& login = *Base().GetLoginPage();
+    if (login.GetLoginCall() == nullptr)
+        login.SetLoginCall(new ProcedureInvokation);
+    login.GetLoginCall()->SetProcedure(kinds.search);
+    tree.BuildTree(&project);
+    ScriptedMessageBoxes answers({IDOK, IDOK, IDOK, IDOK});
+    Delete(Item(Base(), TreeSlot::UserProcedures, "PRC_OrderSearch"));
+    EXPECT_EQ(Base().FindProcedureByName("PRC_OrderSearch"), nullptr);
+    ASSERT_FALSE(answers.Shown().empty());
+    EXPECT_EQ(answers.Shown().front().text, kConfirmDelete);
+    EXPECT_EQ(answers.Shown().back().text,
+              "The Login Page of module BaseModule no longer has a procedure.");
+
+    // A procedure the login page does not call goes without a word about it.
+    const std::size_t shown = answers.Shown().size();
+    Delete(Item(Base(), TreeSlot::SelectAllProcedures, "PRC_orders_SelectAll"));
+    ASSERT_EQ(answers.Shown().size(), shown + 1);
+    EXPECT_EQ(answers.Shown().back().text, kConfirmDelete);
 }

@@ -6,9 +6,11 @@
 #include "model/Field.h"
 #include "model/Table.h"
 #include "platform/odbc/CDatabase.h"
+#include "tests/platform/ui/TextInk.h"
 #include "tests/shell/ShellTestSupport.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPixmap>
 #include <QTreeWidget>
@@ -125,6 +127,7 @@ protected:
 TEST_F(DatabasePanePgSuite, SyncDbShowsThePaneAndLoadsTheChosenDatabase)
 {
     AnswerChooser(true);
+    program.Frame().GetSafeHwnd()->resize(1280, 800);
     program.Command(ID_SYNC_DB);
 
     EXPECT_EQ(program.Frame().GetCurrentRightPane(), RightPane::SQLView);
@@ -173,6 +176,31 @@ TEST_F(DatabasePanePgSuite, SyncDbShowsThePaneAndLoadsTheChosenDatabase)
     };
     EXPECT_NE(backgroundAt(0), QColor(Qt::white));
     EXPECT_EQ(backgroundAt(1), QColor(Qt::white));
+    // Every name fits its column, and an underscore shows below the letters of "orders".
+    const auto* names = dynamic_cast<CListCtrl*>(View().GetDlgItem(DatabasePane::IDC_TABLE_LIST));
+    ASSERT_NE(names, nullptr);
+    const QFontMetrics metrics(tables->font());
+    int underscored = -1;
+    int plain = -1;
+    for (int row = 0; row < names->GetItemCount(); ++row)
+    {
+        for (int column = 0; column < names->GetColumnCount(); ++column)
+            EXPECT_LE(metrics.horizontalAdvance(names->GetItemText(row, column).GetString()),
+                      names->GetColumnWidth(column) - 6)
+                << names->GetItemText(row, column).GetString();
+        if (names->GetItemText(row, 1).Find('_') >= 0)
+            underscored = row;
+        if (names->GetItemText(row, 1) == "orders")
+            plain = row;
+    }
+    ASSERT_GE(underscored, 0);
+    ASSERT_GE(plain, 0);
+    const auto nameArea = [&](int row)
+    {
+        const QRect cell = tables->visualRect(tables->model()->index(row, 1));
+        return QRect(cell.left() + 1, cell.top(), cell.width() - 3, cell.height());
+    };
+    EXPECT_GT(LowestInkRow(list, nameArea(underscored)), LowestInkRow(list, nameArea(plain)));
 
     // Leaving the pane resets it.
     program.Frame().ShowStartPage();
