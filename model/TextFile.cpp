@@ -4,9 +4,12 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <string>
 #include <string_view>
+#include <unistd.h>
 
 namespace
 {
@@ -156,7 +159,17 @@ FILE* TextFile::Open(const char* path)
     if (m_disabled)
         return nullptr;
     Close();
-    m_file = std::fopen(ToHostPath(path).c_str(), m_append ? "a" : "w");
+    // A symbolic link at the path is not followed: the open fails instead.
+    const int descriptor =
+        ::open(ToHostPath(path).c_str(),
+               O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | (m_append ? O_APPEND : O_TRUNC), 0666);
+    m_file = descriptor >= 0 ? ::fdopen(descriptor, m_append ? "a" : "w") : nullptr;
+    if (descriptor >= 0 && m_file == nullptr)
+    {
+        const int error = errno;
+        ::close(descriptor);
+        errno = error;
+    }
     // Whole texts are written at once, so the stream needs no buffer of its own.
     if (m_file != nullptr)
         std::setvbuf(m_file, nullptr, _IONBF, 0);

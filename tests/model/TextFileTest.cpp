@@ -100,6 +100,27 @@ TEST(TextFileTest, MissingOrMismatchedArgumentsThrowAndWriteNothing)
     EXPECT_TRUE(writer.GetBuffer().IsEmpty());
 }
 
+// A link at the path, planted after a check, makes the open fail; the file it leads to, or the
+// file a dangling one names, stays as it was.
+TEST_F(TextFileOnDiskTest, AnOpenDoesNotFollowALinkAtThePath)
+{
+    const std::filesystem::path outside = m_temp.Path() / "outside.txt";
+    std::ofstream(outside) << "kept";
+    std::filesystem::create_symlink(outside, m_temp.Path() / "linked.txt");
+    std::filesystem::create_symlink(m_temp.Path() / "absent.txt", m_temp.Path() / "dangling.txt");
+    for (const char* name : {"linked.txt", "dangling.txt"})
+    {
+        for (const bool append : {false, true})
+        {
+            const TextFile writer(ModelPath(name), false, '=', 60, false, append);
+            EXPECT_FALSE(writer.IsOpen()) << name;
+            EXPECT_EQ(CString(std::strerror(ELOOP)), writer.GetOpenError()) << name;
+        }
+    }
+    EXPECT_EQ("kept", Contents("outside.txt"));
+    EXPECT_FALSE(std::filesystem::exists(m_temp.Path() / "absent.txt"));
+}
+
 TEST_F(TextFileOnDiskTest,
        TextGoesToTheBufferUntilOpenAndAgainAfterCloseOrAFailedOpenWithTheHostReason)
 {
