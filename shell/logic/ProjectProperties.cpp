@@ -320,7 +320,8 @@ bool ProjectProperties::Apply()
                                  folderError, &report);
     }
     if (!report.IsEmpty())
-        AfxMessageBox("The project folder " + GetProjectFolder(*m_project) +
+        AfxMessageBox("The project folder " +
+                          CString(ToHostPath(GetProjectFolder(*m_project)).c_str()) +
                           " was not completed.\n" + report.GetText(),
                       MB_OK | MB_ICONWARNING);
     return true;

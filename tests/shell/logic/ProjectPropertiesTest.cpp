@@ -354,8 +354,8 @@ TEST_F(ProjectPropertiesTest, OkNamesWhatItCouldNotCopyAndLeavesNoPartOfAFile)
         EXPECT_TRUE(properties.Apply());
     }
     const CString output = (folder.Path() / "Shop" / "Shop").c_str();
-    const CString expected = "The project folder " + folder.ModelPath() +
-                             "\\Shop\\ was not completed.\nThese files could not be written:\n" +
+    const CString expected = "The project folder " + CString(folder.Path().c_str()) +
+                             "/Shop/ was not completed.\nThese files could not be written:\n" +
                              output + "/big.js (File too large)\n" + output +
                              "/includes/CSS/style.css (File too large)\n" + output +
                              "/includes/images/logo.jpg (File too large)";
