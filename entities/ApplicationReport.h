@@ -100,6 +100,7 @@ public:
     // deleted); the map and its variable are kept until the report is destroyed, since calls
     // and bindings may still name the variable.
     void DetachReportVariableForField(Field* field);
+    const std::vector<FieldVariableMap*>& GetDetachedMaps() const { return m_detachedMaps; }
 
     // A group's procedure call calls the procedure, or with the flag a group filter's data
     // procedure does.

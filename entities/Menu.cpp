@@ -9,7 +9,9 @@
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <iterator>
+#include <unordered_set>
 #include <utility>
 
 IMPLEMENT_SERIAL(Menu, MenuInterface, 0)
@@ -22,11 +24,23 @@ Menu::~Menu()
 {
     if (m_parent != nullptr && m_parent != this)
         std::erase(m_parent->m_subMenus, this);
-    // The sub-menus and roles would take themselves out of these lists as they go; the lists
-    // are taken over first so that the loops walk stable copies.
-    const std::vector<Menu*> subMenus = std::exchange(m_subMenus, {});
-    for (Menu* child : subMenus)
-        delete child;
+    // The subtree is taken apart before its items are freed, so that each is freed without
+    // sub-menus or parent and a deep chain does not recurse. The roles would take themselves
+    // out of the list as they go; it is taken over first so that the loop walks a stable copy.
+    std::vector<Menu*> pending = std::exchange(m_subMenus, {});
+    std::vector<Menu*> subtree;
+    while (!pending.empty())
+    {
+        Menu* item = pending.back();
+        pending.pop_back();
+        if (item == nullptr)
+            continue;
+        item->m_parent = nullptr;
+        std::ranges::move(std::exchange(item->m_subMenus, {}), std::back_inserter(pending));
+        subtree.push_back(item);
+    }
+    for (Menu* item : subtree)
+        delete item;
     const std::vector<Designation*> roles = std::exchange(m_roles, {});
     for (Designation* role : roles)
     {
@@ -81,17 +95,20 @@ bool Menu::RemoveSubMenu(Menu* child)
     return true;
 }
 
-const Menu& Menu::GetTopLevelMenu() const
+std::vector<const Menu*> Menu::GetLineToTop() const
 {
     // A damaged file may hold a cycle of parents: the walk ends where it meets an item again.
-    std::vector<const Menu*> path{this};
-    for (const Menu* parent = GetRealParent(); parent != nullptr; parent = parent->GetRealParent())
-    {
-        if (std::find(path.begin(), path.end(), parent) != path.end())
-            break;
-        path.push_back(parent);
-    }
-    return *path.back();
+    std::vector<const Menu*> line{this};
+    std::unordered_set<const Menu*> met{this};
+    for (const Menu* parent = GetRealParent(); parent != nullptr && met.insert(parent).second;
+         parent = parent->GetRealParent())
+        line.push_back(parent);
+    return line;
+}
+
+const Menu& Menu::GetTopLevelMenu() const
+{
+    return *GetLineToTop().back();
 }
 
 void Menu::MoveSubMenuUp(const Menu* child)
@@ -110,12 +127,15 @@ void Menu::MoveSubMenuDown(const Menu* child)
 
 template <class Test> Menu* Menu::FindInSubtree(const Test& test) const
 {
-    for (Menu* child : m_subMenus)
+    // The items still to compare, the next one last.
+    std::vector<Menu*> pending(m_subMenus.rbegin(), m_subMenus.rend());
+    while (!pending.empty())
     {
-        if (test(*child))
-            return child;
-        if (Menu* found = child->FindInSubtree(test))
-            return found;
+        Menu* item = pending.back();
+        pending.pop_back();
+        if (test(*item))
+            return item;
+        pending.insert(pending.end(), item->m_subMenus.rbegin(), item->m_subMenus.rend());
     }
     return nullptr;
 }
@@ -137,8 +157,11 @@ Menu* Menu::FindByFullName(const CString& fullName) const
 
 CString Menu::GetAncestorPath() const
 {
-    const Menu* parent = GetRealParent();
-    return (parent != nullptr ? parent->GetAncestorPath() : CString()) + GetName() + "_";
+    const std::vector<const Menu*> line = GetLineToTop();
+    CString path;
+    for (auto item = line.rbegin(); item != line.rend(); ++item)
+        path += (*item)->GetName() + "_";
+    return path;
 }
 
 CString Menu::GetFullName() const
@@ -153,8 +176,20 @@ void Menu::CollectSubMenus(std::vector<Menu*>& out, const Menu* excluded) const
     {
         if (child == excluded)
             continue;
-        child->CollectSubMenus(out, nullptr);
-        out.push_back(child);
+        // The items from the child down, each with the index of its next sub-menu to visit.
+        std::vector<std::pair<Menu*, std::size_t>> path{{child, 0}};
+        while (!path.empty())
+        {
+            auto& [item, next] = path.back();
+            if (next < item->m_subMenus.size())
+            {
+                Menu* sub = item->m_subMenus[next++];
+                path.emplace_back(sub, 0);
+                continue;
+            }
+            out.push_back(item);
+            path.pop_back();
+        }
     }
 }
 

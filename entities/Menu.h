@@ -92,6 +92,8 @@ private:
     template <class Test> Menu* FindInSubtree(const Test& test) const;
     // Each ancestor's name followed by "_", from the top-level item down to this one.
     CString GetAncestorPath() const;
+    // This item, its parent, the parent's parent and so on up to the top-level item.
+    std::vector<const Menu*> GetLineToTop() const;
     // The parent, or null when there is none or the item is its own parent.
     Menu* GetRealParent() const { return m_parent != this ? m_parent : nullptr; }
 

@@ -555,7 +555,7 @@ void MergeOverwriteSet::DeleteLoginPage()
 {
     Module* base = m_first->GetBaseModule();
     if (base != nullptr && m_name.CompareNoCase("BaseModule") == 0)
-        base->DeleteLoginPage();
+        m_first->DeleteLoginPage(base->GetLoginPage());
 }
 
 void MergeOverwriteSet::DeleteDesignations()

@@ -189,12 +189,12 @@ void RefillWriteProcedures(Module& module, Table* table, const Procedure& proced
             module, table, procedure.GetCustomNameFlag() ? procedure.GetName() : CString());
 }
 
-// The column and the field parameter of the field go; the parameter's variable is deleted
-// unless it is shared.
-void RemoveColumnAndParameter(Procedure* procedure, Field* field)
+// The column of the field with the report bindings it feeds and the field parameter of the
+// field go; the parameter's variable is deleted unless it is shared.
+void RemoveColumnAndParameter(Module& module, Procedure* procedure, Field* field)
 {
     if (ProcedureFieldInfo* column = procedure->FindOutputColumnByField(field))
-        procedure->RemoveOutputColumn(column);
+        Module::RemoveOutputColumn(module.GetReferringModules(), procedure, column);
     FieldVariableMap parameter;
     if (!procedure->FindFieldParameterByField(field, parameter))
         return;
@@ -206,7 +206,7 @@ void RemoveColumnAndParameter(Procedure* procedure, Field* field)
 // Insert and update take the map form's fields: the key for an update, the top fields for an
 // insert, and without a bottom master form every field but the key and the deleted flag; the
 // bottom master table's fields other than those two join both.
-void UpdateMapWriteProcedure(Procedure* procedure, const MapForm& mapForm)
+void UpdateMapWriteProcedure(Module& module, Procedure* procedure, const MapForm& mapForm)
 {
     const bool insert = procedure->IsInsertProcedure();
     const bool update = procedure->IsUpdateProcedure();
@@ -225,7 +225,7 @@ void UpdateMapWriteProcedure(Procedure* procedure, const MapForm& mapForm)
     for (Field* field : masterTable->GetFields())
     {
         if (field->IsKeyOrDeletedFlag())
-            RemoveColumnAndParameter(procedure, field);
+            RemoveColumnAndParameter(module, procedure, field);
         else
             EnsureColumnAndParameter(procedure, field);
     }
@@ -468,7 +468,7 @@ void Module::UpdateMapTableWriteProcedures(MapForm* mapForm)
                               : mapForm->GetMappingTable() == table ? mapForm
                                                                     : nullptr;
         if (form != nullptr)
-            UpdateMapWriteProcedure(procedure, *form);
+            UpdateMapWriteProcedure(*this, procedure, *form);
     }
 }
 

@@ -15,6 +15,7 @@ class Field;
 class Form;
 class FormInterface;
 class Function;
+class LoginPage;
 class MapForm;
 class Module;
 class Parameter;
@@ -244,11 +245,10 @@ public:
     bool DeleteRDLCReport(RDLCReport* report);
     bool DeleteDashBoard(DashBoard* dashBoard);
     bool DeleteDashBoardPage(DashBoardPage* page);
+    bool DeleteLoginPage(LoginPage* page);
     // Then every module's page files are tidied (Module::CleanUpPageFiles).
     bool DeleteMenu(Menu* menu);
     bool DeleteProcedure(Procedure* procedure);
-    // Every report binding fed by the output column goes (the column is being removed).
-    void RemoveColumnBindings(const ProcedureFieldInfo* column);
     // True when a class of some module owned and deleted the function.
     bool DeleteFunction(Function* function);
     // The pages that show the table's fields through the function clear those controls' front

@@ -566,10 +566,13 @@ bool Module::SetLoginPage(LoginPage* page)
     return true;
 }
 
-void Module::DeleteLoginPage()
+bool Module::DeleteLoginPage(LoginPage* page)
 {
+    if (page == nullptr || page != m_loginPage)
+        return false;
     delete m_loginPage;
     m_loginPage = nullptr;
+    return true;
 }
 
 bool Module::RemoveTable(Table* table)

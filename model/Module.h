@@ -145,7 +145,8 @@ public:
     bool AddProcedure(Procedure* procedure);
     // Replaces the login page without freeing the previous one.
     bool SetLoginPage(LoginPage* page);
-    void DeleteLoginPage();
+    // Frees the page when it is the module's login page; false otherwise.
+    bool DeleteLoginPage(LoginPage* page);
 
     // Each takes the entity out of its list without freeing it; false when absent.
     // RemoveTable picks the list by the table's kind and also takes the module's kind-0
@@ -511,6 +512,13 @@ public:
     void RemoveReportBindings(const std::function<bool(const ReportFieldBinding&)>& stale);
     // The bindings fed by the output column go (the column is being removed).
     void RemoveColumnBindings(const ProcedureFieldInfo* column);
+    // The modules whose pages may refer to this module's entities: those of the open project
+    // when it holds this module, else this module alone.
+    std::vector<Module*> GetReferringModules();
+    // The report bindings of the modules fed by the output column go; then the procedure frees
+    // the column.
+    static void RemoveOutputColumn(const std::vector<Module*>& modules, Procedure* procedure,
+                                   ProcedureFieldInfo* column);
     bool RemoveFunctionUsages(Function* function);
     // Without a report: the pages and roles let go of the menu, then of each of its sub-menus.
     bool RemoveMenuUsages(Menu* menu, bool top);

@@ -5,6 +5,7 @@
 #include "entities/FormInterface.h"
 #include "entities/LinkControl.h"
 #include "entities/LoginPage.h"
+#include "entities/Procedure.h"
 #include "entities/ProcedureInvokation.h"
 #include "entities/ProcedureTable.h"
 #include "entities/ReportField.h"
@@ -13,6 +14,9 @@
 #include "entities/UniquenessProcedureTable.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
+#include "model/ForgeonProject.h"
+#include "model/ListAccess.h"
+#include "model/MainFrameAccess.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -159,4 +163,20 @@ void Module::RemoveColumnBindings(const ProcedureFieldInfo* column)
 {
     RemoveReportBindings([column](const ReportFieldBinding& binding)
                          { return binding.m_sourceColumn == column; });
+}
+
+std::vector<Module*> Module::GetReferringModules()
+{
+    ForgeonProject* project = MainFrameAccess::GetProject();
+    if (project != nullptr && Contains(project->GetModules(), this))
+        return project->GetModules();
+    return {this};
+}
+
+void Module::RemoveOutputColumn(const std::vector<Module*>& modules, Procedure* procedure,
+                                ProcedureFieldInfo* column)
+{
+    for (Module* module : modules)
+        module->RemoveColumnBindings(column);
+    procedure->RemoveOutputColumn(column);
 }

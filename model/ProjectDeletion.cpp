@@ -5,6 +5,7 @@
 #include "entities/DashBoardPage.h"
 #include "entities/Form.h"
 #include "entities/FormInterface.h"
+#include "entities/LoginPage.h"
 #include "entities/MapForm.h"
 #include "entities/Procedure.h"
 #include "entities/RDLCInfo.h"
@@ -35,20 +36,40 @@ bool RemoveThenDelete(const std::vector<Module*>& modules, T* entity, Remove rem
                                { return (module->*erase)(entity); });
 }
 
-// The page's variables first leave every binding, link and call of the other pages, which would
-// otherwise outlive them; then as RemoveThenDelete.
+using Variables = std::unordered_set<const Variable*>;
+
+void AddOwnVariables(const std::vector<FieldVariableMap*>& maps, Variables& variables)
+{
+    for (const FieldVariableMap* map : maps)
+    {
+        if (map != nullptr && map->variable != nullptr && !FormInterface::IsSharedVariableMap(map))
+            variables.insert(map->variable);
+    }
+}
+
+// The variables that the page frees with itself.
+void AddFreedVariables(const FormInterface& page, Variables& variables)
+{
+    AddOwnVariables(page.GetFieldVariableMaps(), variables);
+}
+
+// A report also frees the maps its removed filters detached.
+void AddFreedVariables(const ApplicationReport& report, Variables& variables)
+{
+    AddOwnVariables(report.GetFieldVariableMaps(), variables);
+    AddOwnVariables(report.GetDetachedMaps(), variables);
+}
+
+// The variables the page frees first leave every binding, link and call of the other pages,
+// which would otherwise outlive them; then as RemoveThenDelete.
 template <class Page, class Remove>
 bool RemovePageThenDelete(const std::vector<Module*>& modules, Page* page, Remove remove,
                           bool (Module::*erase)(Page*))
 {
     if (page != nullptr)
     {
-        std::unordered_set<const Variable*> variables;
-        for (const FieldVariableMap* map : page->GetFieldVariableMaps())
-        {
-            if (map->variable != nullptr && !FormInterface::IsSharedVariableMap(map))
-                variables.insert(map->variable);
-        }
+        Variables variables;
+        AddFreedVariables(*page, variables);
         for (Module* module : modules)
             module->RemoveVariableReferences(variables);
     }
@@ -173,6 +194,13 @@ bool ForgeonProject::DeleteDashBoardPage(DashBoardPage* page)
                                 &Module::DeleteDashBoardPage);
 }
 
+bool ForgeonProject::DeleteLoginPage(LoginPage* page)
+{
+    // Only the page's variables are referred to from elsewhere.
+    const auto keep = [](Module*, LoginPage*) {};
+    return RemovePageThenDelete(m_modules, page, keep, &Module::DeleteLoginPage);
+}
+
 bool ForgeonProject::DeleteMenu(Menu* menu)
 {
     const auto remove = [](Module* module, Menu* item) { module->RemoveMenuUsages(item, true); };
@@ -183,12 +211,6 @@ bool ForgeonProject::DeleteMenu(Menu* menu)
     for (Module* module : m_modules)
         module->CleanUpPageFiles();
     return true;
-}
-
-void ForgeonProject::RemoveColumnBindings(const ProcedureFieldInfo* column)
-{
-    for (Module* module : m_modules)
-        module->RemoveColumnBindings(column);
 }
 
 bool ForgeonProject::DeleteProcedure(Procedure* procedure)

@@ -24,6 +24,7 @@
 #include "model/ForgeonProject.h"
 #include "model/ListAccess.h"
 #include "model/MainFrameAccess.h"
+#include "model/Module.h"
 #include "model/Ownership.h"
 #include "model/RefField.h"
 #include "model/Relation.h"
@@ -325,14 +326,14 @@ void RemoveFieldFromProcedure(ProjectDiagnostics& diagnostics, Procedure* proced
         InNestedUsageSet(diagnostics,
                          [&diagnostics, procedure, column]
                          {
-                             if (ForgeonProject* project = MainFrameAccess::GetProject())
-                             {
+                             ForgeonProject* project = MainFrameAccess::GetProject();
+                             if (project != nullptr)
                                  project->CollectProcedureFieldUsage(procedure, column, false);
-                                 project->RemoveColumnBindings(column);
-                             }
                              RemoveOutputColumnUsers(diagnostics.GetCurrentUsageSet(), procedure,
                                                      column);
-                             procedure->RemoveOutputColumn(column);
+                             Module::RemoveOutputColumn(project != nullptr ? project->GetModules()
+                                                                           : std::vector<Module*>(),
+                                                        procedure, column);
                          });
     }
     for (int index = 0; index < static_cast<int>(procedure->GetFieldParameters().size()); ++index)

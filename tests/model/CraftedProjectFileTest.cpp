@@ -274,8 +274,8 @@ TEST_F(CraftedProjectFileTest, DeepButBoundedMenusAndTypableNamesLoad)
     }
 }
 
-// A chain of menus deeper than the bound is not saved: the save says why and leaves the
-// previous file as it was.
+// A chain of menus far deeper than the bound is not saved: the save says why and leaves the
+// previous file as it was; the chain is then freed with the project.
 TEST_F(CraftedProjectFileTest, SavingMenusNestedBeyondTheBoundIsRefused)
 {
     ForgeonProject project;
@@ -286,13 +286,19 @@ TEST_F(CraftedProjectFileTest, SavingMenusNestedBeyondTheBoundIsRefused)
     project.SetCurrentModule(module);
     // Built from the innermost menu out, so that each menu added is a top-level one.
     Menu* top = NewMenu("m");
-    for (std::size_t level = 0; level < CArchive::maxNesting + 10; ++level)
+    for (int level = 0; level < 100000; ++level)
     {
         Menu* parent = NewMenu("m");
         parent->AddSubMenu(top);
         top = parent;
     }
     module->Append(top);
+    // The walks of the tree do not recurse either.
+    std::vector<Menu*> all;
+    module->CollectMenus(all, nullptr);
+    ASSERT_EQ(100001u, all.size());
+    EXPECT_EQ(top, &all.front()->GetTopLevelMenu());
+    EXPECT_EQ(nullptr, top->FindSubMenuByName("absent"));
     ProjectStore store;
     EXPECT_FALSE(store.ArchiveProject(&project, PathOf("saved.wvt"), FALSE));
     ASSERT_EQ(1u, m_boxes.Shown().size());

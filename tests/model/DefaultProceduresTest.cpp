@@ -1,3 +1,4 @@
+#include "entities/ApplicationReport.h"
 #include "entities/Class.h"
 #include "entities/Form.h"
 #include "entities/Function.h"
@@ -5,6 +6,9 @@
 #include "entities/Parameter.h"
 #include "entities/Procedure.h"
 #include "entities/ProcedureFieldInfo.h"
+#include "entities/ReportField.h"
+#include "entities/ReportFieldControlProperty.h"
+#include "entities/ReportGroup.h"
 #include "entities/Transaction.h"
 #include "entities/Variable.h"
 #include "model/Field.h"
@@ -394,9 +398,20 @@ TEST_F(MapTableProceduresTest, WriteProceduresWithBottomMasterTakeItsFieldsButKe
     m_module.CreateTableWriteProcedure(m_map, false);
     Find("PRC_Item_Map_Insert")->AddFieldParameter(m_store->GetPrimaryKeyField());
     Find("PRC_Item_Map_Insert")->AddOutputField(m_store->GetPrimaryKeyField());
+    // A report column fed by the key column loses that binding with the column.
+    auto* report = NewPage<ApplicationReport>("StoreReport");
+    auto* group = new ReportGroup(report, nullptr);
+    auto* reportColumn = new ReportField;
+    reportColumn->AddBinding(new ReportFieldBinding{
+        nullptr, nullptr, nullptr,
+        Find("PRC_Item_Map_Insert")->FindOutputColumnByField(m_store->GetPrimaryKeyField())});
+    group->AddReportField(reportColumn);
+    report->AddReportGroup(group);
+    m_module.Append(report);
 
     m_module.UpdateMapTableWriteProcedures(m_mapForm);
 
+    EXPECT_TRUE(reportColumn->GetBindings().empty());
     EXPECT_EQ(ProcedureColumnNames(Find("PRC_Item_Map_Insert")), (NameList{"Item_ref", "City"}));
     EXPECT_EQ(ParameterNames(Find("PRC_Item_Map_Insert")), (NameList{"Item_ref", "City"}));
     EXPECT_EQ(ProcedureColumnNames(Find("PRC_Item_Map_Update")), (NameList{"Item_Map_id", "City"}));

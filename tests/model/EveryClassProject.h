@@ -281,6 +281,20 @@ private:
         transaction->AddDetailTableReport(detailReport);
         transaction->EnsureDefaultVariables();
         transaction->CreateDefaultAspFiles(1);
+        // Links that feed the login page's variable and a variable the report detached.
+        auto* loginPage = new LoginPage;
+        loginPage->CreateDefaultControls();
+        Variable* userName = loginPage->GetFieldVariableMaps().front()->variable;
+        auto* loginLink = new LinkControl(subMenu, 0, 0, LinkControl::Left);
+        loginLink->AddVariableMap(new LinkVariableMap{nullptr, userName});
+        transaction->AddPreLink(loginLink);
+        report->AddReportVariableForField(m_customerName);
+        Variable* detached = report->FindFieldVariableMapByField(m_customerName)->variable;
+        report->DetachReportVariableForField(m_customerName);
+        detached->SetKind(Variable::pageKind); // as the load leaves a linked variable
+        auto* reportLink = new LinkControl(subMenu, 0, 0, LinkControl::Left);
+        reportLink->AddVariableMap(new LinkVariableMap{nullptr, detached});
+        transaction->AddPreLink(reportLink);
         auto* formLink = new LinkControl(subMenu, 0, 0, LinkControl::Left);
         formLink->AddVariableMap(new LinkVariableMap{nullptr, formName});
         transaction->AddPreLink(formLink);
@@ -348,7 +362,6 @@ private:
 
         module.Append(NewPage<ReportCollector>("Collector"));
 
-        auto* loginPage = new LoginPage;
         loginPage->SetLoginCall(NewCall(m_procedure));
         loginPage->SetUserNameField(m_customerName);
         module.AdoptLoginPage(loginPage);

@@ -111,6 +111,15 @@ bool NothingFeedsTheFormsVariables(const Module& module)
                                { return map.m_variablePairs.empty(); });
 }
 
+// The transaction's pre-link that feeds the login page's variable (0) or the variable the report
+// detached (1) maps nothing any more.
+bool PreLinkMapsNothing(const Module& module, std::size_t index)
+{
+    std::vector<LinkControl*> links;
+    module.FindTransactionByName("Orders")->GetPreLinks(links);
+    return links.at(index)->GetVariableMaps().empty();
+}
+
 // As the table designer deletes a field: its usages first, then the field.
 bool DeleteField(ForgeonProject& project, Table* table, const char* name)
 {
@@ -180,7 +189,10 @@ const DeletionCase deletions[] = {
      [](ForgeonProject& project, Module& module)
      { return project.DeleteApplicationReport(module.FindReportByName("CustomerReport")); },
      true,
-     [](const Module& module) { return module.FindReportByName("CustomerReport") == nullptr; }},
+     [](const Module& module) {
+         return module.FindReportByName("CustomerReport") == nullptr &&
+                PreLinkMapsNothing(module, 1);
+     }},
     {"RDLCReport",
      [](ForgeonProject& project, Module& module)
      { return project.DeleteRDLCReport(module.FindRDLCReportByName("Printout")); },
@@ -231,12 +243,11 @@ const DeletionCase deletions[] = {
      [](const Module& module)
      { return module.GetTransactionTables().back()->FindFieldByName("order_ref") == nullptr; }},
     {"LoginPage",
-     [](ForgeonProject&, Module& module)
-     {
-         module.DeleteLoginPage();
-         return true;
-     },
-     false, [](const Module& module) { return module.GetLoginPage() == nullptr; },
+     [](ForgeonProject& project, Module& module)
+     { return project.DeleteLoginPage(module.GetLoginPage()); },
+     false,
+     [](const Module& module)
+     { return module.GetLoginPage() == nullptr && PreLinkMapsNothing(module, 0); },
      AfterLoad::remade},
     {"Role",
      [](ForgeonProject&, Module& module)
