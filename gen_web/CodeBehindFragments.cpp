@@ -724,8 +724,7 @@ void CodeBehindFragments::WriteDateDefaults(const std::vector<FieldRep*>& contro
     }
 }
 
-void CodeBehindFragments::WriteOfferedKeyRefusal(const std::vector<FieldRep*>& controls, int indent,
-                                                 const CString& refusal, bool afterElse)
+CString OfferedKeyTest(const std::vector<FieldRep*>& controls)
 {
     CString refused;
     for (const FieldRep* control : controls)
@@ -742,6 +741,13 @@ void CodeBehindFragments::WriteOfferedKeyRefusal(const std::vector<FieldRep*>& c
                    (table->FindFieldByName(Field::deletedFlagName) != nullptr ? "true" : "false") +
                    ")";
     }
+    return refused;
+}
+
+void CodeBehindFragments::WriteOfferedKeyRefusal(const std::vector<FieldRep*>& controls, int indent,
+                                                 const CString& refusal, bool afterElse)
+{
+    const CString refused = OfferedKeyTest(controls);
     if (refused.IsEmpty())
     {
         m_out.Write(afterElse ? 0 : indent, "");
@@ -750,4 +756,9 @@ void CodeBehindFragments::WriteOfferedKeyRefusal(const std::vector<FieldRep*>& c
     m_out.Write(afterElse ? 0 : indent, "if (%s)\n", refused);
     m_out.Write(indent + 1, "%s\n", refusal);
     m_out.Write(indent, "else ");
+}
+
+const char* RoleMayActTest()
+{
+    return "new UtilHandler().MayAct(this, m_role)";
 }

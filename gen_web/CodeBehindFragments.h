@@ -130,3 +130,10 @@ CString ControlName(const FieldRep& control);
 int ControlKind(const FieldRep& control);
 // Some control is a combo box or an editable combo box.
 bool HasComboControl(const std::vector<FieldRep*>& controls);
+// The generated test that a combo's value is not one the page offers (see
+// WriteOfferedKeyRefusal), over the named locals of the controls; empty when no combo of the
+// controls takes its values from a table's key.
+CString OfferedKeyTest(const std::vector<FieldRep*>& controls);
+// The generated test, in a page's code, that the session's role m_role may act on the page's
+// records: false on a page that only a report's rows lead it to.
+const char* RoleMayActTest();

@@ -208,9 +208,7 @@ void FormCodeBehindWriter::WriteUpdatePageLoad(int indent)
     m_textFile.Write(i + 2, "WriteMenus();\n");
     m_textFile.Write(i + 2, "ManageLinkVisibility();\n");
     // A role that only a report's rows lead here gets no buttons that act on the record.
-    m_textFile.Write(i + 2, "if (m_role != ASPXMenuWriter.ADMINISTRATOR_ROLE && !new "
-                            "ASPXMenuWriter().MayAct(m_role, "
-                            "Request.AppRelativeCurrentExecutionFilePath))\n");
+    m_textFile.Write(i + 2, "if (!%s)\n", RoleMayActTest());
     m_textFile.Write(i + 2, "{\n");
     m_textFile.Write(i + 3, "UpdateButton.Visible = false;\n");
     if (m_form.GetDisplayType() != 1)

@@ -100,7 +100,10 @@ void TransactionCodeBehindWriter::WriteAddPage()
     if (IsUploadPage())
         m_fragments.WriteRequestLimitReply(2, m_baseName + "Add.aspx", "");
     for (const Table* table : m_transaction.GetDetailTables())
+    {
         WriteAddDetails(*table, 2);
+        WriteRowKeysOffered(*table, 2);
+    }
     m_fragments.AddUnique(m_transaction.GetBasicTable());
     FormControlFill fill(m_transaction, m_transaction.GetBasicTable(),
                          ControlsOf(*m_transaction.GetBasicTable()), m_textFile, m_fragments,
@@ -129,7 +132,10 @@ void TransactionCodeBehindWriter::WriteUpdatePage()
     if (IsUploadPage())
         m_fragments.WriteRequestLimitReply(2, m_baseName + "Update.aspx", m_key);
     for (const Table* table : m_transaction.GetDetailTables())
+    {
         WriteUpdateDetails(*table, 2);
+        WriteRowKeysOffered(*table, 2);
+    }
     WriteHandleDelete(2);
     for (const Table* table : m_transaction.GetDetailTables())
         WriteDeleteDetails(*table, 2);
@@ -437,8 +443,8 @@ void TransactionCodeBehindWriter::WriteHandleUpdate(int indent)
     WriteCatch(indent, /*savesUploads=*/IsUploadPage());
 }
 
-// An update of a record that is gone, a combo value that the page never offered and a post of
-// more detail rows than a grid holds save nothing and say so.
+// An update of a record that is gone, a combo value that the page never offered, of the master
+// or of a detail row, and a post of more detail rows than a grid holds save nothing and say so.
 void TransactionCodeBehindWriter::WriteSaveRefusals(int indent, bool update)
 {
     const char* refusal = update ? "m_messageString = \"Can not Update Record!\";"
@@ -456,6 +462,60 @@ void TransactionCodeBehindWriter::WriteSaveRefusals(int indent, bool update)
             posted.push_back(control);
     m_fragments.WriteOfferedKeyRefusal(posted, indent, refusal, /*afterElse=*/update);
     WriteTooManyRowsRefusal(indent);
+    CString rowKeysRefused;
+    for (const Table* table : m_transaction.GetDetailTables())
+        if (!RowKeyCombos(*table).empty())
+            rowKeysRefused += CString(rowKeysRefused.IsEmpty() ? "" : " || ") + "!" +
+                              RowKeysOfferedMethod(*table) + "()";
+    if (rowKeysRefused.IsEmpty())
+        return;
+    m_textFile.Write(indent, "else if (%s)\n", rowKeysRefused);
+    m_textFile.Write(indent + 1, "%s\n", refusal);
+}
+
+void TransactionCodeBehindWriter::WriteRowKeysOffered(const Table& table, int indent)
+{
+    const std::vector<FieldRep*> combos = RowKeyCombos(table);
+    if (combos.empty())
+        return;
+    const int i = indent;
+    m_textFile.Write(i, "//True when each combo value of the rows to be saved is one that the page "
+                        "offers\n");
+    m_textFile.Write(i, "bool %s()\n", RowKeysOfferedMethod(table));
+    m_textFile.Write(i, "{\n");
+    WriteRowWalkHead(i + 1);
+    WriteRowParams(table, i + 2, /*withId=*/false, /*withDelete=*/true);
+    m_textFile.Write(i + 2, "if (rowNo != null && isDelete == null)\n");
+    m_textFile.Write(i + 2, "{\n");
+    for (const FieldRep* control : combos)
+    {
+        m_textFile.Write(i + 3, "searchString = \"%s%s\";\n",
+                         GetGridRowPrefix(m_transaction, table), ControlName(*control));
+        m_textFile.Write(i + 3, "searchString += rowNo;\n");
+        m_textFile.Write(i + 3, "String %s = this.Request.Params[searchString];\n",
+                         ControlName(*control));
+    }
+    m_textFile.Write(i + 3, "if (%s)\n", OfferedKeyTest(combos));
+    m_textFile.Write(i + 4, "return false;\n");
+    m_textFile.Write(i + 2, "}\n");
+    WriteRowWalkTail(i + 1, "else if (rowNo == null)");
+    m_textFile.Write(i + 1, "return true;\n");
+    m_textFile.Write(i, "}\n");
+}
+
+CString TransactionCodeBehindWriter::RowKeysOfferedMethod(const Table& table)
+{
+    return "rowKeysOfferedFor" + table.GetTableName();
+}
+
+std::vector<FieldRep*> TransactionCodeBehindWriter::RowKeyCombos(const Table& table) const
+{
+    std::vector<FieldRep*> combos;
+    for (FieldRep* control : ControlsOf(table))
+        if (IsPlaced(control) && GetVisibilityText(*m_pageFile, *control) != "Invisible" &&
+            !OfferedKeyTest({control}).IsEmpty())
+            combos.push_back(control);
+    return combos;
 }
 
 // After an "else " already written: "if" the grids post more rows than they hold, the refusal.

@@ -42,6 +42,15 @@ private:
     void WriteHandleUpdate(int indent);
     void WriteSaveRefusals(int indent, bool update);
     void WriteTooManyRowsRefusal(int indent);
+    // rowKeysOfferedFor<T>(): false when a grid row to be saved holds a combo value that the
+    // page does not offer; not written when no combo of the table's rows takes its values from a
+    // table's key.
+    void WriteRowKeysOffered(const Table& table, int indent);
+    static CString RowKeysOfferedMethod(const Table& table);
+    // The table's combos whose values its grid rows post and take their values from a table's
+    // key: no hidden one, whose value is not read on the Add page and is the stored one on the
+    // Update page.
+    std::vector<FieldRep*> RowKeyCombos(const Table& table) const;
     void WriteUpdateDetails(const Table& table, int indent);
     void WriteHandleDelete(int indent);
     void WriteDeleteDetails(const Table& table, int indent);

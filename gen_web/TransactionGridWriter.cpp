@@ -226,26 +226,35 @@ void TransactionGridWriter::WriteFooters(const Table& table, int indent, bool up
                 name, name);
     m_out.Write(indent, "w.EndGridFooter();\n");
     m_out.Write(0, "\n");
-    m_out.Write(indent, "w.BeginGridFooter(null, \"right\", colSpan);\n");
     if (update)
-        WriteCodeLines(m_out, {
-                                  {indent, "w.WriteInputFieldGrid(\"button\", \"Commit\", null, "
-                                           "\"onclick='HandleAction(\\\"UPDATE\\\");'\", "
-                                           "\"ButtonControl\", false, false, false);"},
-                                  {indent, "w.WriteInputFieldGrid(\"button\", \"Delete\", null, "
-                                           "\"onclick='HandleAction(\\\"DELETE\\\");'\", "
-                                           "\"ButtonControl\", false, false, false);"},
-                              });
-    else
-        WriteCodeLines(m_out, {
-                                  {indent, "w.WriteInputFieldGrid(\"button\", \"Commit\", null, "
-                                           "\"onclick='HandleAction(\\\"ADD\\\");'\", "
-                                           "\"ButtonControl\", false, false, false);"},
-                                  {indent, "w.WriteInputFieldGrid(\"button\", \"Clear\", null, "
-                                           "\"onclick='reloadForm();'\", \"ButtonControl\", false, "
-                                           "false, false);"},
-                              });
-    m_out.Write(indent, "w.EndGridFooter();\n");
+    {
+        // A role that only a report's rows lead here gets no buttons that act on the record.
+        m_out.Write(indent, "if (%s)\n", RoleMayActTest());
+        m_out.Write(indent, "{\n");
+        WriteCodeLines(m_out,
+                       {
+                           {indent + 1, "w.BeginGridFooter(null, \"right\", colSpan);"},
+                           {indent + 1, "w.WriteInputFieldGrid(\"button\", \"Commit\", null, "
+                                        "\"onclick='HandleAction(\\\"UPDATE\\\");'\", "
+                                        "\"ButtonControl\", false, false, false);"},
+                           {indent + 1, "w.WriteInputFieldGrid(\"button\", \"Delete\", null, "
+                                        "\"onclick='HandleAction(\\\"DELETE\\\");'\", "
+                                        "\"ButtonControl\", false, false, false);"},
+                           {indent + 1, "w.EndGridFooter();"},
+                       });
+        m_out.Write(indent, "}\n");
+        return;
+    }
+    WriteCodeLines(m_out, {
+                              {indent, "w.BeginGridFooter(null, \"right\", colSpan);"},
+                              {indent, "w.WriteInputFieldGrid(\"button\", \"Commit\", null, "
+                                       "\"onclick='HandleAction(\\\"ADD\\\");'\", "
+                                       "\"ButtonControl\", false, false, false);"},
+                              {indent, "w.WriteInputFieldGrid(\"button\", \"Clear\", null, "
+                                       "\"onclick='reloadForm();'\", \"ButtonControl\", false, "
+                                       "false, false);"},
+                              {indent, "w.EndGridFooter();"},
+                          });
 }
 
 void TransactionGridWriter::WriteRowDeclarations(const FieldRep& control, int indent)

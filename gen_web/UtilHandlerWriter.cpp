@@ -337,13 +337,19 @@ void UtilHandlerWriter::WritePageGuard()
             {3, "if (action == null || Array.IndexOf(readOnly, action) >= 0 || "
                 "action.Contains(\"RECOMPUTE\"))"},
             {4, "return true;"},
-            {3,
-             "if (role != ASPXMenuWriter.ADMINISTRATOR_ROLE && !new ASPXMenuWriter().MayAct(role, "
-             "page.Request.AppRelativeCurrentExecutionFilePath))"},
+            {3, "if (!MayAct(page, role))"},
             {4, "return false;"},
             {3, "Object token = page.Session[\"request_token\"];"},
             {3, "return page.Request.HttpMethod == \"POST\" && token != null && "
                 "page.Request.Form[\"REQUEST_TOKEN\"] == token.ToString();"},
+            {2, "}"},
+            {2, "//True when the role may act on the records of the page: false on a page that "
+                "only a report's rows lead it to"},
+            {2, "public bool MayAct(System.Web.UI.Page page, String role)"},
+            {2, "{"},
+            {3, "return role == ASPXMenuWriter.ADMINISTRATOR_ROLE || new "
+                "ASPXMenuWriter().MayAct(role, "
+                "page.Request.AppRelativeCurrentExecutionFilePath);"},
             {2, "}"},
             {2, "//The role of the session's login when the browser holds the session's login "
                 "key; null without one"},

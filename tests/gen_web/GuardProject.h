@@ -21,10 +21,10 @@
 #include <string>
 
 // A new project "Guard" with the login pages and the table "document" (a title and an uploaded
-// scan) with its form and search report, and the administrator's master-detail page "order".
-// Besides the administrator's role, "editor" has the document's menus, "clerk" none and "reader"
-// the document's search report; they have the project dashboard; "retired" is inactive. The
-// document's RDLC report is the administrator's.
+// scan) with its form and search report, and the administrator's master-detail page "order" with
+// its search report. Besides the administrator's role, "editor" has the document's menus, "clerk"
+// none and "reader" the search reports of the document and the order; they have the project
+// dashboard; "retired" is inactive. The document's RDLC report is the administrator's.
 class GuardProject
 {
 public:
@@ -50,7 +50,7 @@ public:
         for (const char* menu : {"Document", "Search document"})
             editor->AddMenu(base.FindMenuByName(menu));
         AddRole(base, "clerk", dashBoard);
-        AddOrders(base);
+        AddOrders(base, *document);
         creator.CreateRDLCReport();
         AddAccountRoles(base, dashBoard);
     }
@@ -59,25 +59,34 @@ public:
     const std::filesystem::path& Root() const { return m_temp.Path(); }
 
 private:
-    // "order" over "order_basic" (a note) and "order_detail" (an item and the link column
-    // "order_id"), made as the master-detail creator makes them.
-    void AddOrders(Module& base)
+    // "order" over "order_basic" (a note) and "order_detail" (an item, the document chosen in a
+    // combo and the link column "order_id"), made as the master-detail creator makes them.
+    void AddOrders(Module& base, const Table& document)
     {
         Table* orders = NewTable("order_basic", Table::masterDetailKind, {"note"});
         base.AddTable(orders);
-        TransactionDataCreator creator(orders,
-                                       NewTable("order_detail", Table::masterDetailKind, {"item"}),
-                                       &m_project, nullptr);
+        Table* details = NewTable("order_detail", Table::masterDetailKind, {"item"});
+        auto* chosen = new Field;
+        chosen->Set("document_id", "document_id", FieldTypeInt, 4, 0, document.GetPrimaryKeyField(),
+                    "", /*keyFlag=*/false,
+                    /*foreignKeyFlag=*/true, /*allowNullFlag=*/true, /*keyColumnMark=*/false,
+                    /*frontFieldFlag=*/false);
+        chosen->SetTable(details);
+        details->AddField(chosen);
+        TransactionDataCreator creator(orders, details, &m_project, nullptr);
         creator.CreateDetailTable();
         creator.CreateTransaction();
         creator.AddClassFunctions();
+        creator.CreateReport();
     }
 
-    // "reader" holds the document's search report only; "retired" is inactive. The
+    // "reader" holds the search reports only; "retired" is inactive. The
     // change-password page shows the account's role editable.
     static void AddAccountRoles(Module& base, DashBoardPage* dashBoard)
     {
-        AddRole(base, "reader", dashBoard)->AddMenu(base.FindMenuByName("Search document"));
+        Designation* reader = AddRole(base, "reader", dashBoard);
+        for (const char* menu : {"Search document", "Search order Basic"})
+            reader->AddMenu(base.FindMenuByName(menu));
         AddRole(base, "retired", dashBoard)->SetActive(FALSE);
         const Form* password = base.FindMasterFormByName("ChangePassword_form");
         CString accounts = "useraccount";

@@ -58,16 +58,17 @@ TEST(PageReach, RolesReachTheirMenusPagesAndWhatTheyLinkTo)
         {"auditor", passwordPages},
         // A report leads to the Update page its rows link to, never to the Add page.
         {"reader", with({ui + "document_report_report.aspx", ui + "documentupdate.aspx",
+                         ui + "order_basic_report_report.aspx", ui + "orderupdate.aspx",
                          ui + "project_dashboard.aspx"})},
     };
     for (const auto& expected : cases)
         EXPECT_EQ(expected.pages, PagesOf(project, expected.role)) << expected.role;
-    // The reader only opens the Update page that its report's rows link to; the editor, holding
+    // The reader only opens the Update pages that its reports' rows link to; the editor, holding
     // the document's menu, also acts there.
     const Designation* reader = base.FindDesignationByName("reader");
-    EXPECT_EQ(
-        (std::map<int, std::set<std::string>>{{reader->GetId(), {ui + "documentupdate.aspx"}}}),
-        ViewOnlyPages(project));
+    EXPECT_EQ((std::map<int, std::set<std::string>>{
+                  {reader->GetId(), {ui + "documentupdate.aspx", ui + "orderupdate.aspx"}}}),
+              ViewOnlyPages(project));
     EXPECT_EQ("~/BaseModule/UI/ChangePassword_formUpdate.aspx", PasswordPagePath(project));
 }
 

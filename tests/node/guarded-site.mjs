@@ -882,16 +882,29 @@ async function reportsGrantTheirRowsOnly() {
     const adminPage = await admin.request(`${ui}/documentUpdate.aspx?document_id=2`);
     check(/UpdateButton/.test(adminPage.text) && /DeleteButton/.test(adminPage.text),
         "the administrator's Update page lacks the Update or Delete button");
+    const gridButtons = /<input[^>]*value="(Commit|Delete)"/g;
+    const orderPage = await reader.request(`${ui}/orderUpdate.aspx?order_basic_id=2`);
+    check(orderPage.status === 200 && /order 2/.test(orderPage.text) && /ink updated/.test(orderPage.text),
+        `the order's Update page that the reader's report links to answers ${orderPage.status}`);
+    check(!orderPage.text.match(gridButtons), "the reader's order Update page shows the Commit or Delete button");
+    const adminOrder = (await admin.request(`${ui}/orderUpdate.aspx?order_basic_id=2`)).text;
+    check((adminOrder.match(gridButtons) || []).length === 2,
+        `the administrator's order Update page shows ${(adminOrder.match(gridButtons) || []).join(", ")}`);
     const token = await reader.token(dashBoard);
     await expectRefused("the reader opens the document's Add page", () => reader.request(`${ui}/documentAdd.aspx`));
     await expectRefused("the reader adds a document", () => reader.request(`${ui}/documentAdd.aspx`,
         { form: { ACTION: "ADD", title: "reader's", REQUEST_TOKEN: token } }));
     await expectRefused("the reader adds an order", () => reader.request(`${ui}/orderAdd.aspx`,
         { form: { ACTION: "ADD", note: "reader's", inp1: "1", item1: "x", REQUEST_TOKEN: token } }));
-    for (const action of ["UPDATE", "DELETE"])
+    for (const action of ["UPDATE", "DELETE"]) {
         await expectRefused(`the reader's ${action} through the Update page its report links to`,
             () => reader.request(`${ui}/documentUpdate.aspx`,
                 { form: { ACTION: action, document_id: "2", title: "reader's", REQUEST_TOKEN: token } }));
+        await expectRefused(`the reader's ${action} through the order's Update page`,
+            () => reader.request(`${ui}/orderUpdate.aspx`, {
+                form: { ACTION: action, order_basic_id: "2", note: "reader's", inp1: "1", id1: "2", item1: "x", REQUEST_TOKEN: token },
+            }));
+    }
 }
 
 // Records that are gone are neither updated nor deleted, and the pages say so; a combo value
@@ -923,6 +936,24 @@ async function goneRecordsSaySo() {
         { form: { ACTION: "UPDATE", order_basic_id: "9999", note: "ghost", REQUEST_TOKEN: token } }));
     expectMessage("an update of a missing order", order.answer, "Can not Update Record!");
     check(order.ran.length === 0, `an update of a missing order ran ${order.ran.join(" | ")}`);
+    // A detail row's document that the grid never offered, deleted or missing, saves nothing on
+    // either page; the document it offers saves.
+    for (const [page, form, message] of [
+        ["orderAdd.aspx", { ACTION: "ADD", note: "rows of documents" }, "Can not Add Record!"],
+        ["orderUpdate.aspx", { ACTION: "UPDATE", order_basic_id: "2", note: "order 2" }, "Can not Update Record!"],
+    ]) {
+        const post = (document) => changesOf(() => admin.request(`${ui}/${page}`, {
+            form: { ...form, inp1: "1", id1: "0", item1: "chosen", document_id1: "2", inp2: "2", id2: "0", item2: "gone", document_id2: document, REQUEST_TOKEN: token },
+        }));
+        for (const document of ["1", "9999"]) {
+            const { answer, ran } = await post(document);
+            expectMessage(`${page}'s row of document ${document}`, answer, message);
+            check(ran.length === 0, `${page}'s row of document ${document} ran ${ran.join(" | ")}`);
+        }
+        const { ran } = await post("2");
+        check(ran.filter((line) => /^INSERT INTO order_detail\(.*document_id.*\) VALUES\(.*\b2\b.*\)/i.test(line)).length === 2,
+            `${page}'s rows of document 2 ran ${ran.join(" | ")}`);
+    }
     // Role 5 is inactive: its record is deleted.
     for (const role of ["99", "5", "1 or 1=1"]) {
         const { answer, ran } = await changesOf(() => admin.request(`${ui}/useraccountAdd.aspx`, {
@@ -990,16 +1021,25 @@ async function accountsInTheBrowser() {
         const wide = await signedIn("wide", "密码密码密码88");
         check(wide.url().endsWith("/Project_Dashboard.aspx"), `wide's login in Chromium ends at ${wide.url()}`);
         const reader = await signedIn("reader", "Reader-pass1");
-        await reader.goto(`${base}/${ui}/document_Report_report.aspx`, { waitUntil: "networkidle0" });
-        await reader.evaluate(() => HandleAction("SHOW"));
-        const rowLink = "#ctl00_KestraneWeavoContent_reportDiv table a[href*='documentUpdate.aspx']";
-        await reader.waitForSelector(rowLink, { timeout: 15000 });
-        await reader.waitForNetworkIdle();
-        await Promise.all([reader.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }), reader.click(rowLink)]);
+        // The report shows its rows; the reader follows the link that the selector finds.
+        const followRowLink = async (report, link) => {
+            await reader.goto(`${base}/${ui}/${report}`, { waitUntil: "networkidle0" });
+            await reader.evaluate(() => HandleAction("SHOW"));
+            const rowLink = `#ctl00_KestraneWeavoContent_reportDiv table a[href${link}]`;
+            await reader.waitForSelector(rowLink, { timeout: 15000 });
+            await reader.waitForNetworkIdle();
+            await Promise.all([reader.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }), reader.click(rowLink)]);
+        };
+        await followRowLink("document_Report_report.aspx", "*='documentUpdate.aspx'");
         const title = await reader.$eval("#ctl00_KestraneWeavoContent_title", (control) => control.value).catch(() => "");
         check(reader.url().includes("documentUpdate.aspx") && title !== "",
             `the reader's row link leads to ${reader.url()} showing "${title}"`);
         await settledScreenshot(reader, `${shots}-ReaderRow.png`);
+        await followRowLink("order_basic_Report_report.aspx", "$='orderUpdate.aspx?order_basic_id=2'");
+        const grid = await reader.$$eval("input", (inputs) => inputs.map((input) => input.value));
+        check(reader.url().includes("orderUpdate.aspx") && grid.includes("ink updated") &&
+            !grid.includes("Commit") && !grid.includes("Delete"),
+        `the reader's order row link leads to ${reader.url()} showing ${grid.join(", ")}`);
         failures.push(...problems.map((problem) => `in Chromium, accounts: ${problem}`));
     } catch (error) {
         failures.push(`in Chromium, accounts: ${error.stack || error}`);

@@ -37,7 +37,7 @@ public class TransactionPagesCheck
 
     // The page as a request with the posted values finds it; the page's constructor needs a web
     // host, so its members are set here: each data object new, each hidden field holding the
-    // posted value of its name; the request has an empty session.
+    // posted value of its name; the request has an empty session and is the administrator's.
     static object NewPage(Type pageType, string query)
     {
         HttpContext context = new HttpContext(new HttpRequest("page.aspx", "http://localhost/page.aspx", query),
@@ -61,6 +61,7 @@ public class TransactionPagesCheck
                 field.SetValue(page, hidden);
             }
         pageType.GetField("m_messageString", members).SetValue(page, "");
+        pageType.GetField("m_role", members).SetValue(page, ASPXMenuWriter.ADMINISTRATOR_ROLE);
         return page;
     }
 
@@ -104,9 +105,21 @@ public class TransactionPagesCheck
             Call(refused, "handleAdd");
             Check("handleAdd of customer " + customer, "Can not Add Record!|", Message(refused) + "|" + Changes());
         }
-        // Customer 3 is stored. Rows 1, 2 and 4: row 2 is ticked for deletion, the walk stops at
-        // the absent row 3.
+        // Customers 2 and 3 are stored. A row's customer that the grid never offered saves
+        // nothing, on either page.
+        StoreRow("customer", "2", "Is_Deleted", "N");
         StoreRow("customer", "3", "Is_Deleted", "N");
+        foreach (Type pageType in new Type[] { typeof(saleAdd), typeof(saleUpdate) })
+        {
+            object refused = NewPage(pageType, "ACTION=" + (pageType == typeof(saleAdd) ? "ADD" : "UPDATE") +
+                                     "&sale_basic_id=5&customer_id=3&remark=x&inp1=1&customer_id1=2&inp2=2&customer_id2=4");
+            StoreRow("sale_basic", "5", "remark", "x");
+            Call(refused, pageType == typeof(saleAdd) ? "handleAdd" : "handleUpdate");
+            string expected = pageType == typeof(saleAdd) ? "Can not Add Record!|" : "Can not Update Record!|";
+            Check(pageType.Name + " of a row's customer 4", expected, Message(refused) + "|" + Changes());
+            DBHandler.Answers.Remove("FROM sale_basic WHERE sale_basic_id = 5");
+        }
+        // Rows 1, 2 and 4: row 2 is ticked for deletion, the walk stops at the absent row 3.
         Call(NewPage(typeof(saleAdd),
                      "ACTION=ADD&customer_id=3&sdate=25/12/2024&remark=" + quoted +
                      "&inp1=1&customer_id1=2&shipped1=on&ddate1=12/24/2024&qty1=5&remark1=" + quoted +

@@ -51,7 +51,7 @@ namespace Shop
 				this.MessageLabel.Text = Server.HtmlEncode(new UtilHandler().TakePageMessage(this));
 				WriteMenus();
 				ManageLinkVisibility();
-				if (m_role != ASPXMenuWriter.ADMINISTRATOR_ROLE && !new ASPXMenuWriter().MayAct(m_role, Request.AppRelativeCurrentExecutionFilePath))
+				if (!new UtilHandler().MayAct(this, m_role))
 				{
 					UpdateButton.Visible = false;
 					DeleteButton.Visible = false;

@@ -58,7 +58,7 @@ namespace Shop
 
 				WriteMenus();
 				ManageLinkVisibility();
-				if (m_role != ASPXMenuWriter.ADMINISTRATOR_ROLE && !new ASPXMenuWriter().MayAct(m_role, Request.AppRelativeCurrentExecutionFilePath))
+				if (!new UtilHandler().MayAct(this, m_role))
 				{
 					UpdateButton.Visible = false;
 					DeleteButton.Visible = false;

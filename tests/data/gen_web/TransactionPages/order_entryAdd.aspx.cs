@@ -131,6 +131,8 @@ namespace Shop
 					m_messageString = "Can not Add Record!";
 				else if (new UtilHandler().HasTooManyRows(this, new String[] { "order_line_inp", "order_payment_inp" }))
 					m_messageString = UtilHandler.TOO_MANY_ROWS;
+				else if (!rowKeysOfferedFororder_line())
+					m_messageString = "Can not Add Record!";
 				else if(m_order_entry.HandlePreAdd())
 				{
 					DataTable dbTable = m_order_entry.HandleAdd();
@@ -211,6 +213,33 @@ namespace Shop
 					stat = false;
 				rowCount++;
 			}
+		}
+		//True when each combo value of the rows to be saved is one that the page offers
+		bool rowKeysOfferedFororder_line()
+		{
+			int rowCount = 1;
+			bool stat = true;
+			while (stat)
+			{
+				String searchString = "order_line_inp";
+				searchString += rowCount;
+				String rowNo = this.Request.Params[searchString];
+				searchString = "order_line_delete";
+				searchString += rowCount;
+				String isDelete = this.Request.Params[searchString];
+				if (rowNo != null && isDelete == null)
+				{
+					searchString = "order_line_buyer_id";
+					searchString += rowNo;
+					String buyer_id = this.Request.Params[searchString];
+					if (!new UtilHandler().IsOfferedKey("customer", "customer_id", buyer_id, false))
+						return false;
+				}
+				else if (rowNo == null)
+					stat = false;
+				rowCount++;
+			}
+			return true;
 		}
 		void addDetailsFororder_payment(String basicId)
 		{

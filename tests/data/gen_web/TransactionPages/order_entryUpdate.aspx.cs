@@ -124,6 +124,8 @@ namespace Shop
 					m_messageString = "Can not Update Record!";
 				else if (new UtilHandler().HasTooManyRows(this, new String[] { "order_line_inp", "order_payment_inp" }))
 					m_messageString = UtilHandler.TOO_MANY_ROWS;
+				else if (!rowKeysOfferedFororder_line())
+					m_messageString = "Can not Update Record!";
 				else if(m_order_entry.HandlePreUpdate())
 				{
 					m_order_entry.HandleUpdate();
@@ -242,6 +244,33 @@ namespace Shop
 					stat = false;
 				rowCount++;
 			}
+		}
+		//True when each combo value of the rows to be saved is one that the page offers
+		bool rowKeysOfferedFororder_line()
+		{
+			int rowCount = 1;
+			bool stat = true;
+			while (stat)
+			{
+				String searchString = "order_line_inp";
+				searchString += rowCount;
+				String rowNo = this.Request.Params[searchString];
+				searchString = "order_line_delete";
+				searchString += rowCount;
+				String isDelete = this.Request.Params[searchString];
+				if (rowNo != null && isDelete == null)
+				{
+					searchString = "order_line_buyer_id";
+					searchString += rowNo;
+					String buyer_id = this.Request.Params[searchString];
+					if (!new UtilHandler().IsOfferedKey("customer", "customer_id", buyer_id, false))
+						return false;
+				}
+				else if (rowNo == null)
+					stat = false;
+				rowCount++;
+			}
+			return true;
 		}
 		void updateorder_payment()
 		{
@@ -665,10 +694,13 @@ namespace Shop
 			w.WriteInputFieldGrid("button", "Add New Row", null, "onclick='addGridRow(order_lineDiv_body, order_lineDiv_defaultRow);'", "AddRowButton", false, false, false);
 			w.EndGridFooter();
 
-			w.BeginGridFooter(null, "right", colSpan);
-			w.WriteInputFieldGrid("button", "Commit", null, "onclick='HandleAction(\"UPDATE\");'", "ButtonControl", false, false, false);
-			w.WriteInputFieldGrid("button", "Delete", null, "onclick='HandleAction(\"DELETE\");'", "ButtonControl", false, false, false);
-			w.EndGridFooter();
+			if (new UtilHandler().MayAct(this, m_role))
+			{
+				w.BeginGridFooter(null, "right", colSpan);
+				w.WriteInputFieldGrid("button", "Commit", null, "onclick='HandleAction(\"UPDATE\");'", "ButtonControl", false, false, false);
+				w.WriteInputFieldGrid("button", "Delete", null, "onclick='HandleAction(\"DELETE\");'", "ButtonControl", false, false, false);
+				w.EndGridFooter();
+			}
 
 			w.EndGrid();
 		}
@@ -723,10 +755,13 @@ namespace Shop
 			w.WriteInputFieldGrid("button", "Add New Row", null, "onclick='addGridRow(order_paymentDiv_body, order_paymentDiv_defaultRow);'", "AddRowButton", false, false, false);
 			w.EndGridFooter();
 
-			w.BeginGridFooter(null, "right", colSpan);
-			w.WriteInputFieldGrid("button", "Commit", null, "onclick='HandleAction(\"UPDATE\");'", "ButtonControl", false, false, false);
-			w.WriteInputFieldGrid("button", "Delete", null, "onclick='HandleAction(\"DELETE\");'", "ButtonControl", false, false, false);
-			w.EndGridFooter();
+			if (new UtilHandler().MayAct(this, m_role))
+			{
+				w.BeginGridFooter(null, "right", colSpan);
+				w.WriteInputFieldGrid("button", "Commit", null, "onclick='HandleAction(\"UPDATE\");'", "ButtonControl", false, false, false);
+				w.WriteInputFieldGrid("button", "Delete", null, "onclick='HandleAction(\"DELETE\");'", "ButtonControl", false, false, false);
+				w.EndGridFooter();
+			}
 
 			w.EndGrid();
 		}

@@ -105,6 +105,8 @@ namespace Shop
 					m_messageString = "Can not Add Record!";
 				else if (new UtilHandler().HasTooManyRows(this, new String[] { "inp" }))
 					m_messageString = UtilHandler.TOO_MANY_ROWS;
+				else if (!rowKeysOfferedForsale_line())
+					m_messageString = "Can not Add Record!";
 				else if(m_sale.HandlePreAdd())
 				{
 					DataTable dbTable = m_sale.HandleAdd();
@@ -190,6 +192,33 @@ namespace Shop
 					stat = false;
 				rowCount++;
 			}
+		}
+		//True when each combo value of the rows to be saved is one that the page offers
+		bool rowKeysOfferedForsale_line()
+		{
+			int rowCount = 1;
+			bool stat = true;
+			while (stat)
+			{
+				String searchString = "inp";
+				searchString += rowCount;
+				String rowNo = this.Request.Params[searchString];
+				searchString = "delete";
+				searchString += rowCount;
+				String isDelete = this.Request.Params[searchString];
+				if (rowNo != null && isDelete == null)
+				{
+					searchString = "customer_id";
+					searchString += rowNo;
+					String customer_id = this.Request.Params[searchString];
+					if (!new UtilHandler().IsOfferedKey("customer", "customer_id", customer_id, false))
+						return false;
+				}
+				else if (rowNo == null)
+					stat = false;
+				rowCount++;
+			}
+			return true;
 		}
 		void initializeControls()
 		{

@@ -97,6 +97,8 @@ namespace Shop
 					m_messageString = "Can not Update Record!";
 				else if (new UtilHandler().HasTooManyRows(this, new String[] { "inp" }))
 					m_messageString = UtilHandler.TOO_MANY_ROWS;
+				else if (!rowKeysOfferedForsale_line())
+					m_messageString = "Can not Update Record!";
 				else if(m_sale.HandlePreUpdate())
 				{
 					m_sale.HandleUpdate();
@@ -222,6 +224,33 @@ namespace Shop
 					stat = false;
 				rowCount++;
 			}
+		}
+		//True when each combo value of the rows to be saved is one that the page offers
+		bool rowKeysOfferedForsale_line()
+		{
+			int rowCount = 1;
+			bool stat = true;
+			while (stat)
+			{
+				String searchString = "inp";
+				searchString += rowCount;
+				String rowNo = this.Request.Params[searchString];
+				searchString = "delete";
+				searchString += rowCount;
+				String isDelete = this.Request.Params[searchString];
+				if (rowNo != null && isDelete == null)
+				{
+					searchString = "customer_id";
+					searchString += rowNo;
+					String customer_id = this.Request.Params[searchString];
+					if (!new UtilHandler().IsOfferedKey("customer", "customer_id", customer_id, false))
+						return false;
+				}
+				else if (rowNo == null)
+					stat = false;
+				rowCount++;
+			}
+			return true;
 		}
 		void handleDelete()
 		{
@@ -581,10 +610,13 @@ namespace Shop
 			w.WriteInputFieldGrid("button", "Add New Row", null, "onclick='addGridRow(sale_lineDiv_body, sale_lineDiv_defaultRow);'", "AddRowButton", false, false, false);
 			w.EndGridFooter();
 
-			w.BeginGridFooter(null, "right", colSpan);
-			w.WriteInputFieldGrid("button", "Commit", null, "onclick='HandleAction(\"UPDATE\");'", "ButtonControl", false, false, false);
-			w.WriteInputFieldGrid("button", "Delete", null, "onclick='HandleAction(\"DELETE\");'", "ButtonControl", false, false, false);
-			w.EndGridFooter();
+			if (new UtilHandler().MayAct(this, m_role))
+			{
+				w.BeginGridFooter(null, "right", colSpan);
+				w.WriteInputFieldGrid("button", "Commit", null, "onclick='HandleAction(\"UPDATE\");'", "ButtonControl", false, false, false);
+				w.WriteInputFieldGrid("button", "Delete", null, "onclick='HandleAction(\"DELETE\");'", "ButtonControl", false, false, false);
+				w.EndGridFooter();
+			}
 
 			w.EndGrid();
 		}
