@@ -817,6 +817,27 @@ async function changedAccountsEndTheirSessions() {
     check((await login(new Client(), "temp", "Temp-pass2")).status !== 302, "the deleted account logs in");
 }
 
+// A download by a session whose account's password was reset ends that session at the login
+// page; the account's new login downloads again.
+async function changedAccountsDownloadNothing() {
+    const { id } = await addAccount("stale", "Stale-pass1", "2");
+    const stale = new Client();
+    check((await login(stale, "stale", "Stale-pass1")).status === 302, "stale cannot log in");
+    const { ran } = await postUpload(stale, `${ui}/documentAdd.aspx`, "ACTION=ADD&title=stale", "stale.txt", "stale notes");
+    const stored = /N'([^']*)'\);?$/.exec(ran.find((line) => /^INSERT INTO document/i.test(line)) || "")?.[1] || "";
+    const file = `uploadedData/${stored.split("/").map(encodeURIComponent).join("/")}`;
+    check((await stale.request(file)).text === "stale notes", `stale cannot download its upload "${stored}"`);
+    expectMessage("the administrator resets stale's password", (await changeAccount(id, "stale", "2", "Stale-pass2")).answer,
+        "Record Updated Successfully!");
+    const refused = await stale.request(file);
+    check(refused.status === 302 && /\/Login\.aspx$/.test(refused.location),
+        `a download after a password reset answers ${refused.status} to "${refused.location}"`);
+    check((await stale.request(dashBoard)).status === 302, "the session a download ended answers again");
+    const renewed = new Client();
+    check((await login(renewed, "stale", "Stale-pass2")).status === 302, "stale cannot log in anew");
+    check((await renewed.request(file)).text === "stale notes", "stale's new login cannot download its upload");
+}
+
 // A password beyond ASCII is stored with every character; a password stored the first way logs
 // in and is stored the new way at its next change.
 async function passwordsKeepEveryCharacter() {
@@ -1049,6 +1070,7 @@ async function accountsInTheBrowser() {
 }
 
 await changedAccountsEndTheirSessions();
+await changedAccountsDownloadNothing();
 const veteran = await passwordsKeepEveryCharacter();
 await storedPasswordsStayOnTheServer(veteran);
 await reportsGrantTheirRowsOnly();
