@@ -701,16 +701,22 @@ int FormInterface::AddVariablesForTable(Table* table)
     {
         if (FindFieldVariableMapByField(field) != nullptr)
             continue;
-        auto* variable = new Variable;
-        variable->SetName(field->GetFieldName());
-        variable->SetKind(Variable::pageKind);
-        m_fieldVariableMaps.push_back(new FieldVariableMap{field, variable});
+        Variable* variable = AddVariableNamedAfterField(field);
         // The field's control carries the new variable.
         const FieldRep* rep = GetFieldRepForField(field);
         if (rep != nullptr && rep->GetFieldRepData() != nullptr)
             rep->GetFieldRepData()->SetVariable(variable);
     }
     return table->GetFieldCount();
+}
+
+Variable* FormInterface::AddVariableNamedAfterField(Field* field)
+{
+    auto* variable = new Variable;
+    variable->SetName(field->GetFieldName());
+    variable->SetKind(Variable::pageKind);
+    m_fieldVariableMaps.push_back(new FieldVariableMap{field, variable});
+    return variable;
 }
 
 void FormInterface::AddVariableForField(Field* field)

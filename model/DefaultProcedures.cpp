@@ -601,11 +601,7 @@ void Module::AddFormKeyVariables()
         Field* key = table != nullptr ? table->GetPrimaryKeyField() : nullptr;
         if (key == nullptr || form->GetKeyFieldVariableMap() != nullptr)
             continue;
-        // Named after the key, as every load names the variable of a field's map.
-        auto* variable = new Variable;
-        variable->SetName(key->GetFieldName());
-        variable->SetKind(Variable::pageKind);
-        form->AddFieldVariableMap(new FieldVariableMap{key, variable});
+        form->AddVariableNamedAfterField(key);
     }
 }
 
