@@ -573,7 +573,7 @@ ReportField* ApplicationReport::FindReportFieldByQualifiedName(const CString& na
 void ApplicationReport::AddReportVariableForField(Field* field)
 {
     if (field != nullptr && !HasReportVariableForField(field))
-        AddVariableNamedAfterField(field);
+        AddVariableForField(field);
 }
 
 bool ApplicationReport::HasReportVariableForField(Field* field) const

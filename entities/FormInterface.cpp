@@ -701,7 +701,7 @@ int FormInterface::AddVariablesForTable(Table* table)
     {
         if (FindFieldVariableMapByField(field) != nullptr)
             continue;
-        Variable* variable = AddVariableNamedAfterField(field);
+        Variable* variable = AddVariableForField(field);
         // The field's control carries the new variable.
         const FieldRep* rep = GetFieldRepForField(field);
         if (rep != nullptr && rep->GetFieldRepData() != nullptr)
@@ -710,23 +710,15 @@ int FormInterface::AddVariablesForTable(Table* table)
     return table->GetFieldCount();
 }
 
-Variable* FormInterface::AddVariableNamedAfterField(Field* field)
+Variable* FormInterface::AddVariableForField(Field* field)
 {
+    if (field == nullptr)
+        return nullptr;
     auto* variable = new Variable;
     variable->SetName(field->GetFieldName());
     variable->SetKind(Variable::pageKind);
     m_fieldVariableMaps.push_back(new FieldVariableMap{field, variable});
     return variable;
-}
-
-void FormInterface::AddVariableForField(Field* field)
-{
-    if (field == nullptr)
-        return;
-    auto* variable = new Variable;
-    variable->SetName(field->GetFieldName() + "_Var");
-    variable->SetKind(Variable::parameterKind);
-    m_fieldVariableMaps.push_back(new FieldVariableMap{field, variable});
 }
 
 void FormInterface::RenameVariablesAfterFields()

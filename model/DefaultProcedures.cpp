@@ -596,7 +596,7 @@ void Module::AddFormKeyVariables()
         Field* key = table != nullptr ? table->GetPrimaryKeyField() : nullptr;
         if (key == nullptr || form->GetKeyFieldVariableMap() != nullptr)
             continue;
-        form->AddVariableNamedAfterField(key);
+        form->AddVariableForField(key);
     }
 }
 

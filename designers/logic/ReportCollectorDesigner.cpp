@@ -351,7 +351,7 @@ void ReportCollectorDesigner::AddFilter()
     Field* field = m_commonFields[m_selectedCommon]->GetField();
     if (m_collector->FindFieldRepByFieldName(field->GetFieldName()) == nullptr)
     {
-        Variable* variable = m_collector->AddVariableNamedAfterField(field);
+        Variable* variable = m_collector->AddVariableForField(field);
         auto* filter = new FieldRep(field);
         filter->SetFieldRepData(new FieldRepData);
         filter->SetVariable(variable);
