@@ -572,16 +572,8 @@ ReportField* ApplicationReport::FindReportFieldByQualifiedName(const CString& na
 
 void ApplicationReport::AddReportVariableForField(Field* field)
 {
-    if (field == nullptr || HasReportVariableForField(field))
-        return;
-    CString name = "rep_";
-    if (field->GetTable() != nullptr)
-        name += field->GetTable()->GetTableName() + "_";
-    name += field->GetFieldName() + "_var";
-    auto* variable = new Variable;
-    variable->SetName(name);
-    variable->SetKind(Variable::parameterKind);
-    AddFieldVariableMap(new FieldVariableMap{field, variable});
+    if (field != nullptr && !HasReportVariableForField(field))
+        AddVariableForField(field);
 }
 
 bool ApplicationReport::HasReportVariableForField(Field* field) const

@@ -93,7 +93,7 @@ public:
     // The first column whose group header followed by its name equals the text exactly.
     ReportField* FindReportFieldByQualifiedName(const CString& name) const;
 
-    // A kind-0 variable "rep_<table>_<field>_var" mapped to the field, when it has none.
+    // A variable named as the field and mapped to it, when it has none.
     void AddReportVariableForField(Field* field);
     bool HasReportVariableForField(Field* field) const;
     // Erases the field's variable map from the page's maps (a group's filter of the field is

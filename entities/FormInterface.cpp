@@ -701,10 +701,7 @@ int FormInterface::AddVariablesForTable(Table* table)
     {
         if (FindFieldVariableMapByField(field) != nullptr)
             continue;
-        auto* variable = new Variable;
-        variable->SetName(field->GetFieldName());
-        variable->SetKind(Variable::pageKind);
-        m_fieldVariableMaps.push_back(new FieldVariableMap{field, variable});
+        Variable* variable = AddVariableForField(field);
         // The field's control carries the new variable.
         const FieldRep* rep = GetFieldRepForField(field);
         if (rep != nullptr && rep->GetFieldRepData() != nullptr)
@@ -713,14 +710,15 @@ int FormInterface::AddVariablesForTable(Table* table)
     return table->GetFieldCount();
 }
 
-void FormInterface::AddVariableForField(Field* field)
+Variable* FormInterface::AddVariableForField(Field* field)
 {
     if (field == nullptr)
-        return;
+        return nullptr;
     auto* variable = new Variable;
-    variable->SetName(field->GetFieldName() + "_Var");
-    variable->SetKind(Variable::parameterKind);
+    variable->SetName(field->GetFieldName());
+    variable->SetKind(Variable::pageKind);
     m_fieldVariableMaps.push_back(new FieldVariableMap{field, variable});
+    return variable;
 }
 
 void FormInterface::RenameVariablesAfterFields()

@@ -356,8 +356,9 @@ public:
     // A kind-1 variable named as the field for every field of the table without a map; returns
     // the table's field count.
     int AddVariablesForTable(Table* table);
-    // A kind-0 variable named field name + "_Var".
-    void AddVariableForField(Field* field);
+    // A kind-1 variable named as the field, the way every load names a mapped variable, and
+    // its map appended; returns the variable, null without a field.
+    Variable* AddVariableForField(Field* field);
     void RenameVariablesAfterFields();
     void RenameVariablesAfterFieldsOfTable(Table* table);
     void RenameVariable(const char* oldText, CString newText);

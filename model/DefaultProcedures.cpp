@@ -190,17 +190,12 @@ void RefillWriteProcedures(Module& module, Table* table, const Procedure& proced
 }
 
 // The column of the field with the report bindings it feeds and the field parameter of the
-// field go; the parameter's variable is deleted unless it is shared.
+// field with the call pairs that pass it a value go.
 void RemoveColumnAndParameter(Module& module, Procedure* procedure, Field* field)
 {
     if (ProcedureFieldInfo* column = procedure->FindOutputColumnByField(field))
         Module::RemoveOutputColumn(module.GetReferringModules(), procedure, column);
-    FieldVariableMap parameter;
-    if (!procedure->FindFieldParameterByField(field, parameter))
-        return;
-    procedure->RemoveFieldParameter(parameter);
-    if (parameter.variable != nullptr && parameter.variable->GetKind() != Variable::sharedKind)
-        delete parameter.variable;
+    module.RemoveFieldParameter(procedure, field);
 }
 
 // Insert and update take the map form's fields: the key for an update, the top fields for an
@@ -601,11 +596,7 @@ void Module::AddFormKeyVariables()
         Field* key = table != nullptr ? table->GetPrimaryKeyField() : nullptr;
         if (key == nullptr || form->GetKeyFieldVariableMap() != nullptr)
             continue;
-        // Named after the key, as every load names the variable of a field's map.
-        auto* variable = new Variable;
-        variable->SetName(key->GetFieldName());
-        variable->SetKind(Variable::pageKind);
-        form->AddFieldVariableMap(new FieldVariableMap{key, variable});
+        form->AddVariableForField(key);
     }
 }
 

@@ -519,6 +519,9 @@ public:
     // the column.
     static void RemoveOutputColumn(const std::vector<Module*>& modules, Procedure* procedure,
                                    ProcedureFieldInfo* column);
+    // The procedure and its derived procedures lose the field's parameter, the calls of the
+    // procedure on the pages the pair at its place; its variable is freed unless still used.
+    void RemoveFieldParameter(Procedure* procedure, Field* field) const;
     bool RemoveFunctionUsages(Function* function);
     // Without a report: the pages and roles let go of the menu, then of each of its sub-menus.
     bool RemoveMenuUsages(Menu* menu, bool top);

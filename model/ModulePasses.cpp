@@ -72,39 +72,6 @@ std::vector<ProcedureInvokation*> ParameterCalls(const FormInterface& page)
     return calls;
 }
 
-// The procedure and its derived procedures lose the field's parameter. Calls of the procedure on
-// the module's pages lose the pair at the parameter's place, so that no pair keeps the
-// variable, which is then freed unless it is shared or a filter of the procedure still compares
-// with it.
-void RemoveFieldParameter(const Module& module, Procedure* procedure, Field* field)
-{
-    const std::vector<FieldVariableMap>& parameters = procedure->GetFieldParameters();
-    int index = 0;
-    while (index < static_cast<int>(parameters.size()) && parameters[index].field != field)
-        ++index;
-    if (index == static_cast<int>(parameters.size()))
-        return;
-    const FieldVariableMap parameter = parameters[index];
-    procedure->RemoveFieldParameterAt(index);
-    for (Procedure* derived : procedure->GetDerivedProcedures())
-        derived->RemoveFieldParameter(parameter);
-
-    std::vector<FormInterface*> pages;
-    module.GetAllPages(pages);
-    for (const FormInterface* page : pages)
-    {
-        for (ProcedureInvokation* call : ParameterCalls(*page))
-        {
-            if (call != nullptr && call->GetProcedure() == procedure)
-                call->RemoveVariablePairAt(index);
-        }
-    }
-    Variable* variable = parameter.variable;
-    if (variable != nullptr && variable->GetKind() != Variable::sharedKind &&
-        !procedure->HasFilterOnVariable(variable) && !procedure->HasVariable(variable))
-        delete variable;
-}
-
 void LinkDetailProcedures(Module& module, const Transaction& transaction, Table* detail)
 {
     Field* linkField = detail->FindForeignKeyFieldTo(transaction.GetBasicTable());
@@ -114,7 +81,7 @@ void LinkDetailProcedures(Module& module, const Transaction& transaction, Table*
     for (Procedure* procedure : procedures)
     {
         if (procedure->IsUpdateProcedure() && linkField != nullptr)
-            RemoveFieldParameter(module, procedure, linkField);
+            module.RemoveFieldParameter(procedure, linkField);
         else if (procedure->IsSelectAllProcedure() && filterField != nullptr &&
                  procedure->FindFieldFilterByField(filterField) == nullptr)
             procedure->AddFieldFilter(filterField);
@@ -165,6 +132,39 @@ void DeleteControlsAddedBySync(FormInterface& page)
         page.DeleteFieldRep(rep);
 }
 } // namespace
+
+// The procedure and its derived procedures lose the field's parameter. Calls of the procedure on
+// the module's pages lose the pair at the parameter's place, so that no pair keeps the
+// variable, which is then freed unless it is shared or a filter of the procedure still compares
+// with it.
+void Module::RemoveFieldParameter(Procedure* procedure, Field* field) const
+{
+    const std::vector<FieldVariableMap>& parameters = procedure->GetFieldParameters();
+    int index = 0;
+    while (index < static_cast<int>(parameters.size()) && parameters[index].field != field)
+        ++index;
+    if (index == static_cast<int>(parameters.size()))
+        return;
+    const FieldVariableMap parameter = parameters[index];
+    procedure->RemoveFieldParameterAt(index);
+    for (Procedure* derived : procedure->GetDerivedProcedures())
+        derived->RemoveFieldParameter(parameter);
+
+    std::vector<FormInterface*> pages;
+    GetAllPages(pages);
+    for (const FormInterface* page : pages)
+    {
+        for (ProcedureInvokation* call : ParameterCalls(*page))
+        {
+            if (call != nullptr && call->GetProcedure() == procedure)
+                call->RemoveVariablePairAt(index);
+        }
+    }
+    Variable* variable = parameter.variable;
+    if (variable != nullptr && variable->GetKind() != Variable::sharedKind &&
+        !procedure->HasFilterOnVariable(variable) && !procedure->HasVariable(variable))
+        delete variable;
+}
 
 void Module::MarkKeyFieldVariables()
 {

@@ -187,12 +187,7 @@ FieldRep* Module::AddFieldControlToPage(FormInterface* page, Field* field)
     auto* data = new FieldRepData;
     control->SetFieldRepData(data);
     if (const FieldVariableMap* map = page->FindFieldVariableMapByField(field))
-    {
-        // Named and of the kind that a load gives it, so that a new project reads back the same.
-        map->variable->SetName(field->GetFieldName());
-        map->variable->SetKind(Variable::pageKind);
         data->SetVariable(map->variable);
-    }
     page->AddFieldRep(control);
     return control;
 }

@@ -351,10 +351,7 @@ void ReportCollectorDesigner::AddFilter()
     Field* field = m_commonFields[m_selectedCommon]->GetField();
     if (m_collector->FindFieldRepByFieldName(field->GetFieldName()) == nullptr)
     {
-        auto* variable = new Variable;
-        variable->SetName("reportCollector_" + field->GetFieldName() + "_var");
-        variable->SetKind(Variable::pageKind);
-        m_collector->AddFieldVariableMap(new FieldVariableMap{field, variable});
+        Variable* variable = m_collector->AddVariableForField(field);
         auto* filter = new FieldRep(field);
         filter->SetFieldRepData(new FieldRepData);
         filter->SetVariable(variable);

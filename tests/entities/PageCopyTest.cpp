@@ -166,7 +166,7 @@ TEST_F(PageCopyTest, MapsTakeTheCopysFieldsAndNewVariablesAndAPageMadeFieldIsCop
     const FieldVariableMap* priceMap = copy.GetFieldVariableMaps()[0];
     EXPECT_EQ(priceMap->field, m_price);
     EXPECT_NE(priceMap->variable, m_source->GetFieldVariableMaps()[0]->variable);
-    EXPECT_EQ(priceMap->variable->GetFieldName(), "Price_Var");
+    EXPECT_EQ(priceMap->variable->GetFieldName(), "Price");
     const FieldVariableMap* refMap = copy.GetFieldVariableMaps()[1];
     EXPECT_EQ(refMap->field, copy.GetRefFields().front()->GetField());
     EXPECT_EQ(refMap->variable->GetFieldName(), "Cust");

@@ -52,7 +52,7 @@ TEST_F(PageUsageTest, FieldUsageNamesTheMapsVariableTheControlOrTheReferenceFiel
     m_page.AddVariableForField(m_price);
     list = "before\n";
     EXPECT_TRUE(m_page.CollectFieldUsage(m_price, list));
-    EXPECT_EQ(list, "before\nOrders_Price_Var\n");
+    EXPECT_EQ(list, "before\nOrders_Price\n");
 
     auto* pageField = NewField("Total");
     m_page.AddRefField(new RefField(pageField, &m_table));

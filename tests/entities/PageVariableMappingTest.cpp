@@ -15,10 +15,10 @@ TEST_F(PageVariableMappingTest, FieldVariableLookupsAndTableVariablesSkipMappedF
     m_page.AddVariableForField(m_price);
     m_page.AddVariablesForTable(&m_table);
     Variable* priceVariable = m_page.GetFieldVariableMapAt(0)->variable;
-    EXPECT_EQ(priceVariable->GetFieldName(), "Price_Var");
-    EXPECT_EQ(priceVariable->GetKind(), Variable::parameterKind);
+    EXPECT_EQ(priceVariable->GetFieldName(), "Price");
+    EXPECT_EQ(priceVariable->GetKind(), Variable::pageKind);
 
-    EXPECT_EQ(m_page.FindFieldVariableMapByVariableName("price_var")->variable, priceVariable);
+    EXPECT_EQ(m_page.FindFieldVariableMapByVariableName("price")->variable, priceVariable);
     EXPECT_EQ(m_page.GetMappedFieldOfVariable(priceVariable), m_price);
     EXPECT_EQ(m_page.FindVariableByName("orders_id"), m_page.GetFieldVariableMapAt(1)->variable);
     EXPECT_EQ(m_page.FindVariableByName("Orders_id"), nullptr);
@@ -29,9 +29,9 @@ TEST_F(PageVariableMappingTest, FieldVariableLookupsAndTableVariablesSkipMappedF
 
     std::vector<Variable*> variables{nullptr};
     m_page.GetVariables(variables, false);
-    EXPECT_EQ(variables.size(), 2u);
+    EXPECT_EQ(variables.size(), 3u);
     m_page.GetVariables(variables, true);
-    EXPECT_EQ(variables.size(), 4u);
+    EXPECT_EQ(variables.size(), 5u);
 
     NewField("Quantity", &m_table);
     EXPECT_EQ(m_page.AddVariablesForTable(&m_table), 3);
@@ -54,7 +54,7 @@ TEST_F(PageVariableMappingTest, RenamingVariablesByTextAfterFieldsAndOnAFieldRen
     m_price->SetFieldName("Cost");
     m_price->SetDisplayName("Unit Cost");
     m_page.OnFieldRenamed(m_price, "Price");
-    EXPECT_EQ(m_page.GetFieldVariableMapAt(1)->variable->GetFieldName(), "Cost_Var");
+    EXPECT_EQ(m_page.GetFieldVariableMapAt(1)->variable->GetFieldName(), "Cost");
     EXPECT_EQ(rep->GetFieldRepData()->GetCaption(), "Unit Cost");
 
     m_page.RenameVariablesAfterFields();
@@ -181,7 +181,7 @@ TEST_F(PageMappingCheckTest, WarnsOfAVariableMappedToANonKeyField)
 
     ASSERT_EQ(Warnings().size(), 2u);
     EXPECT_EQ(Warnings()[0], "Field mapped with this variable is not primary field.\n\t Orders - "
-                             "PRC_orders_Select\n\t\tPrice - Price_Var");
+                             "PRC_orders_Select\n\t\tPrice - Price");
     EXPECT_EQ(Warnings()[1], "Field mapped with this variable is not primary field.\n\t Orders - "
                              "PRC_orders_Select\n\t\tPrice - ");
 }

@@ -121,7 +121,7 @@ TEST_F(ReportUsageTest, FieldUsageTakesTheFirstOfMapFilterAndColumn)
     AddFilter(group, m_price);
     CString list;
     m_report.CollectFieldUsage(m_price, list);
-    EXPECT_EQ("Sales_rep_orders_Price_var\n", list);
+    EXPECT_EQ("Sales_Price\n", list);
 
     m_report.DetachReportVariableForField(m_price);
     list.Empty();
@@ -270,7 +270,8 @@ TEST_F(ReportUsageTest, QualifiedNamesJoinGroupHeaderAndColumnName)
     EXPECT_EQ(nullptr, m_report.FindReportFieldByQualifiedName("totalsqty"));
 }
 
-TEST_F(ReportUsageTest, ReportVariablesAreNamedAfterTableAndFieldOnce)
+// Named as a load names every mapped variable, so that a reopened report is unchanged.
+TEST_F(ReportUsageTest, ReportVariablesAreNamedAfterTheirFieldOnce)
 {
     Field total;
     total.SetFieldName("Total");
@@ -281,9 +282,9 @@ TEST_F(ReportUsageTest, ReportVariablesAreNamedAfterTableAndFieldOnce)
     m_report.AddReportVariableForField(nullptr);
 
     ASSERT_EQ(2u, m_report.GetFieldVariableMaps().size());
-    EXPECT_EQ("rep_orders_Price_var", m_report.GetFieldVariableMaps()[0]->variable->GetFieldName());
-    EXPECT_EQ(Variable::parameterKind, m_report.GetFieldVariableMaps()[0]->variable->GetKind());
-    EXPECT_EQ("rep_Total_var", m_report.GetFieldVariableMaps()[1]->variable->GetFieldName());
+    EXPECT_EQ("Price", m_report.GetFieldVariableMaps()[0]->variable->GetFieldName());
+    EXPECT_EQ(Variable::pageKind, m_report.GetFieldVariableMaps()[0]->variable->GetKind());
+    EXPECT_EQ("Total", m_report.GetFieldVariableMaps()[1]->variable->GetFieldName());
 }
 
 TEST_F(ReportUsageTest, FiltersMoveRemoveAndAreFoundByNameOrField)

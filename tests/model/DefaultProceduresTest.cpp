@@ -6,6 +6,7 @@
 #include "entities/Parameter.h"
 #include "entities/Procedure.h"
 #include "entities/ProcedureFieldInfo.h"
+#include "entities/ProcedureInvokation.h"
 #include "entities/ReportField.h"
 #include "entities/ReportFieldControlProperty.h"
 #include "entities/ReportGroup.h"
@@ -408,10 +409,25 @@ TEST_F(MapTableProceduresTest, WriteProceduresWithBottomMasterTakeItsFieldsButKe
     group->AddReportField(reportColumn);
     report->AddReportGroup(group);
     m_module.Append(report);
+    // The map form's call of the insert passes a value to each of its parameters.
+    auto* call = new ProcedureInvokation;
+    call->SetProcedure(Find("PRC_Item_Map_Insert"));
+    for (const FieldVariableMap& parameter : Find("PRC_Item_Map_Insert")->GetFieldParameters())
+        call->AddVariablePair(new VariablePair{parameter.variable, nullptr});
+    m_mapForm->SetProcedureCall(call);
+    const auto passed = [call]
+    {
+        return Collect(call->GetVariablePairs(),
+                       [](const VariablePair* pair) { return pair->first->GetFieldName(); });
+    };
+    NameList kept = passed();
+    ASSERT_EQ(1, std::erase(kept, "PRC_Store_id_Var"));
 
     m_module.UpdateMapTableWriteProcedures(m_mapForm);
 
     EXPECT_TRUE(reportColumn->GetBindings().empty());
+    // The pair of the key's parameter went with the parameter and its variable.
+    EXPECT_EQ(passed(), kept);
     EXPECT_EQ(ProcedureColumnNames(Find("PRC_Item_Map_Insert")), (NameList{"Item_ref", "City"}));
     EXPECT_EQ(ParameterNames(Find("PRC_Item_Map_Insert")), (NameList{"Item_ref", "City"}));
     EXPECT_EQ(ProcedureColumnNames(Find("PRC_Item_Map_Update")), (NameList{"Item_Map_id", "City"}));

@@ -164,7 +164,7 @@ TEST(ReportCollectorDesignerTest, FiltersAreMadeOncePerFieldAndGoWheneverTheFlag
     d.designer.SelectCommonFieldRow(1);
     d.designer.AddFilter();
     EXPECT_EQ((std::vector<CString>{"title", "id"}), Cells(d.designer.GetFilterRows()));
-    Variable* variable = collector->FindVariableByName("reportCollector_title_var");
+    Variable* variable = collector->FindVariableByName("title");
     ASSERT_NE(nullptr, variable);
     EXPECT_EQ(Variable::pageKind, variable->GetKind());
     EXPECT_EQ(ReportProject::FieldOf(d.fixture.book, "title"),
@@ -175,7 +175,7 @@ TEST(ReportCollectorDesignerTest, FiltersAreMadeOncePerFieldAndGoWheneverTheFlag
     d.designer.SelectFilterRow(0);
     d.designer.DeleteFilter();
     EXPECT_EQ((std::vector<CString>{"id"}), Cells(d.designer.GetFilterRows()));
-    EXPECT_EQ(nullptr, collector->FindVariableByName("reportCollector_title_var"));
+    EXPECT_EQ(nullptr, collector->FindVariableByName("title"));
     d.designer.SelectCommonFieldRow(0);
     d.designer.AddFilter();
     EXPECT_EQ(2u, d.designer.GetFilterRows().size());

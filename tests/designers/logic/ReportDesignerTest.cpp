@@ -491,7 +491,7 @@ TEST(ReportDesignerTest, FilterAndColumnListsOfTheCurrentGroup)
     EXPECT_EQ(3u, d.designer.GetColumnRows().size());
     EXPECT_EQ("Button", d.designer.GetColumnRows().back().cells.at(0));
     // The filters made their report variables.
-    EXPECT_NE(nullptr, d.designer.GetReport()->FindVariableByName("rep_book_title_var"));
+    EXPECT_NE(nullptr, d.designer.GetReport()->FindVariableByName("title"));
 
     d.designer.SelectFilterRow(2);
     d.designer.MoveFilterUp();
@@ -628,8 +628,7 @@ TEST(ReportDesignerTest, TheWithoutLinksCopyIsMadeOnceWithItsGroupsAndOwnVariabl
     shared->SetKind(Variable::sharedKind);
     sales->AddFieldVariableMap(sharedMap.get());
     auto* call = new ProcedureInvokation;
-    call->AddVariablePair(
-        new VariablePair{nullptr, sales->FindVariableByName("rep_book_title_var")});
+    call->AddVariablePair(new VariablePair{nullptr, sales->FindVariableByName("title")});
     group->SetProcedureCall(call);
 
     d.designer.LoadReport(sales);
@@ -655,9 +654,9 @@ TEST(ReportDesignerTest, TheWithoutLinksCopyIsMadeOnceWithItsGroupsAndOwnVariabl
               copied->GetReportFields().front()->GetFieldInfo());
     // The report variable once, the shared one not at all; the call names the copy's own.
     ASSERT_EQ(1u, copy->GetFieldVariableMaps().size());
-    Variable* own = copy->FindVariableByName("rep_book_title_var");
+    Variable* own = copy->FindVariableByName("title");
     ASSERT_NE(nullptr, own);
-    EXPECT_NE(sales->FindVariableByName("rep_book_title_var"), own);
+    EXPECT_NE(sales->FindVariableByName("title"), own);
     EXPECT_EQ(own, copied->GetProcedureCall()->GetVariablePairAt(0)->second);
     EXPECT_NE(nullptr, copy->FindAspFileByType(12));
     EXPECT_TRUE(sales->HasCompanionWithoutLinks());

@@ -318,10 +318,12 @@ TEST_F(ReportSubDialogsTest, ControlPropertyOfAButtonColumn)
         int sourceKind;
         int source;
         CString shown;
+        // Which of the control, the variable and the column the binding holds.
+        std::vector<bool> bound;
     } steps[] = {
-        {C::HiddenControls, 0, "region"},
-        {C::ReportVariables, 0, "rep_orders_region_var"},
-        {C::ProcedureFields, 0, "total"},
+        {C::HiddenControls, 0, "region", {true, false, false}},
+        {C::ReportVariables, 0, "region", {false, true, false}},
+        {C::ProcedureFields, 0, "total", {false, false, true}},
     };
     for (const auto& step : steps)
     {
@@ -330,7 +332,13 @@ TEST_F(ReportSubDialogsTest, ControlPropertyOfAButtonColumn)
         editor.SelectSource(step.source);
         editor.Assign();
         EXPECT_EQ(editor.GetParameterRows()[0].cells[1], step.shown);
-        EXPECT_EQ(editor.GetProperty()->GetBindings().size(), 1u);
+        ASSERT_EQ(editor.GetProperty()->GetBindings().size(), 1u);
+        const ReportFieldBinding* binding = editor.GetProperty()->GetBindings().front();
+        EXPECT_EQ((std::vector<bool>{binding->m_sourceControl != nullptr,
+                                     binding->m_sourceVariable != nullptr,
+                                     binding->m_sourceColumn != nullptr}),
+                  step.bound)
+            << step.shown;
     }
     editor.SelectParameter(0);
     editor.Remove();

@@ -249,7 +249,7 @@ TEST(ControlPropertiesEditorTest, CaptionRenamesItsVariableAndOneColumnPagesKeep
         editor.caption = "Customer Name";
         EXPECT_TRUE(editor.WriteBack());
         const auto& maps = fixture.form->GetFieldVariableMaps();
-        EXPECT_EQ(std::string(maps[0]->variable->GetFieldName()), "City_Var");
+        EXPECT_EQ(std::string(maps[0]->variable->GetFieldName()), "City");
         EXPECT_EQ(std::string(maps[1]->variable->GetFieldName()), "Customer_Name");
     }
 }

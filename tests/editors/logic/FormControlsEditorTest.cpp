@@ -115,7 +115,7 @@ TEST(FormControlsEditorTest, NewControlGetsItsVariable)
     ASSERT_EQ(page->GetFieldReps().size(), 1u);
     const Variable* variable = page->GetFieldReps()[0]->GetFieldRepData()->GetVariable();
     ASSERT_NE(variable, nullptr);
-    EXPECT_EQ(std::string(variable->GetFieldName()), "Name_Var");
+    EXPECT_EQ(std::string(variable->GetFieldName()), "Name");
     EXPECT_EQ(Controls(editor), "Name;");
 }
 

@@ -5,15 +5,15 @@
 	Dim formTopMenuFunctionName, formLeftMenuFunctionName
 	formTopMenuFunctionName = "Sales_A_report_Top_MenuOnClick"
 	formLeftMenuFunctionName = "Sales_A_report_Left_MenuOnClick"
-	Dim rep_orders_name_var, rep_orders_placed_var
+	Dim name, placed
 
 
 	call Check_Login()
 	call OpenConnection()
 	call GetCurrentFileAndDesignation()
 Function ExtractData()
-	rep_orders_name_var = Trim(Request("txt_name"))
-	rep_orders_placed_var = ConvertDate(Trim(Request("txt_placed")))
+	name = Trim(Request("txt_name"))
+	placed = ConvertDate(Trim(Request("txt_placed")))
 End Function
 
 		%>
@@ -29,8 +29,8 @@ function set_query()
 	var formName
 	formName = document.frmSalesA
 
-	formName.rep_orders_name_var.value = formName.txt_name.value
-	formName.rep_orders_placed_var.value = formName.txt_placed.value
+	formName.name.value = formName.name.value
+	formName.placed.value = formName.placed.value
 	formName.hiddenActionControl.value = "Show";
 	formName.action = "../../BaseModule/Sales_A_report.asp"
 	formName.submit();
@@ -63,7 +63,7 @@ function fn_print()
 							<TR>
 								<TD align = right bgColor = <%=glb_bgBlank%> class = menutitle width = "25%"> placed caption </TD>
 								<TD bgColor = <%=glb_bgControl%> class = pagetext1 width = "25%">
-									<INPUT class = pagetext2inside name = "txt_placed" size = "40" value = "<% = Server.HTMLEncode(rep_orders_placed_var & "")%>" maxlength = "20">
+									<INPUT class = pagetext2inside name = "txt_placed" size = "40" value = "<% = Server.HTMLEncode(placed & "")%>" maxlength = "20">
 								</TD>
 								<TD align = right bgColor = <%=glb_bgBlank%> class = menutitle width = "25%"></TD>
 								<TD bgColor = <%=glb_bgControl%> class = pagetext1 width = "25%"> &nbsp </TD>
@@ -71,8 +71,8 @@ function fn_print()
 							<TR>
 								<TD colspan = 2 align=right bgColor=<%=glb_bgBlank%> width = "25%">
 									<INPUT type=hidden name=hiddenActionControl>
-									<INPUT type = "hidden" name = rep_orders_name_var >
-									<INPUT type = "hidden" name = rep_orders_placed_var >
+									<INPUT type = "hidden" name = name value = "<%=name%>">
+									<INPUT type = "hidden" name = placed value = "<%=placed%>">
 									<INPUT type = "button" class = "button" name = "cmdshow" value = "Show" Onclick = "set_query();" >
 								</TD>
 							</TR>
@@ -80,8 +80,8 @@ function fn_print()
 					</TD>
 				</TR>
 							<%
-								strQry = FuncProc_PRC_Sales(rep_orders_name_var, rep_orders_placed_var)
-								ListPage = "../../BaseModule/Sales_A_report.asp?strQry=strQry"& "'" & SingleQuoteToDouble(rep_orders_name_var) & "'," & "'" & SingleQuoteToDouble(rep_orders_placed_var) & "'"
+								strQry = FuncProc_PRC_Sales(name, placed)
+								ListPage = "../../BaseModule/Sales_A_report.asp?strQry=strQry"& "'" & SingleQuoteToDouble(name) & "'," & "'" & SingleQuoteToDouble(placed) & "'"
 								glb_ReportField_FieldName	= "name"
 								glb_ReportField_FieldType	= "varchar"
 								glb_ReportField_DisplayName	= "Name"
@@ -99,27 +99,27 @@ function fn_print()
 								glb_ReportField_DisplayName_Print = Replace(glb_ReportField_DisplayName,",",":")
 								glb_ReportField_Width_Print = Replace(glb_ReportField_Width,",",":")
 								glb_ReportField_Alignment_Print = Replace(glb_ReportField_Alignment,",",":")
-								strReportHeader = "Sales A<BR>"&"name caption"&rep_orders_name_var&"placed caption"&rep_orders_placed_var
+								strReportHeader = "Sales A<BR>"&"name caption"&name&"placed caption"&placed
 								ReportSubHeader = ""
 								call Show_ResultList_Plain(strQry,ListPage,glb_con,glb_ReportField_FieldName,glb_ReportField_FieldType,glb_ReportField_DisplayName,glb_ReportField_Width,glb_ReportField_Alignment,glb_ReportField_IsLink,glb_ReportField_LinkPage,glb_SequenceNo_Params,glb_UpdLink_Params,glb_DelLink_Params)
-								Function FuncProc_PRC_Sales(rep_orders_name_var, rep_orders_placed_var)
+								Function FuncProc_PRC_Sales(name, placed)
 									strParam = ""
 									strQry = "PRC_Sales_"
 
-									If rep_orders_name_var = "" Then
+									If name = "" Then
 										strQry = strQry & "All_"
 									else
 										strQry = strQry & "name_"
-										if rep_orders_name_var <> "" then
-											strParam = strParam & "'" & SingleQuoteToDouble(rep_orders_name_var) & "',"
+										if name <> "" then
+											strParam = strParam & "'" & SingleQuoteToDouble(name) & "',"
 										end if
 									end if
-									If rep_orders_placed_var = "" Then
+									If placed = "" Then
 										strQry = strQry & "All"
 									else
 										strQry = strQry & "placed"
-										if rep_orders_placed_var <> "" then
-											strParam = strParam & "'" & SingleQuoteToDouble(rep_orders_placed_var) & "',"
+										if placed <> "" then
+											strParam = strParam & "'" & SingleQuoteToDouble(placed) & "',"
 										end if
 									end if
 									strQry = strQry & " " & strParam

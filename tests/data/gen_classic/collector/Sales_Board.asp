@@ -81,10 +81,10 @@ function set_query()
 							</TR>
 							<TR>
 								<TD bgColor = <%=glb_bgBlank%> align = center valign = top>
-									<IFRAME src = "../../BaseModule/Sales_A_ReportCollector.asp?rep_orders_name_var=<%= Server.URLEncode(reportCollector_name_var & "") %>"  width = 450 height = 250></IFRAME>
+									<IFRAME src = "../../BaseModule/Sales_A_ReportCollector.asp?name=<%= Server.URLEncode(reportCollector_name_var & "") %>"  width = 450 height = 250></IFRAME>
 								</TD>
 								<TD bgColor = <%=glb_bgBlank%> align = center valign = top>
-									<IFRAME src = "../../BaseModule/Sales_B_ReportCollector.asp?rep_orders_name_var=<%= Server.URLEncode(reportCollector_name_var & "") %>"  width = 450 height = 250></IFRAME>
+									<IFRAME src = "../../BaseModule/Sales_B_ReportCollector.asp?name=<%= Server.URLEncode(reportCollector_name_var & "") %>"  width = 450 height = 250></IFRAME>
 								</TD>
 								<TD bgColor = <%=glb_bgBlank%> align = center valign = top>
 									<IFRAME src = ""  width = 450 height = 250></IFRAME>

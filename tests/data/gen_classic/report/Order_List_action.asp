@@ -2,7 +2,7 @@
 <!-- #include file = "../_system/includes/functions.asp"-->
 
 <%
-
+	Dim name, placed
 
 	call ExtractData()
 

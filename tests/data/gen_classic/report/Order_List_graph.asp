@@ -5,7 +5,7 @@
 	Dim formTopMenuFunctionName, formLeftMenuFunctionName
 	formTopMenuFunctionName = "Order_List_report_Top_MenuOnClick"
 	formLeftMenuFunctionName = "Order_List_report_Left_MenuOnClick"
-	Dim rep_orders_name_var, rep_orders_placed_var
+	Dim name, placed
 
 
 	call Check_Login()
@@ -27,8 +27,8 @@ function set_query()
 	var formName
 	formName = document.frmOrderList
 
-	formName.rep_orders_name_var.value = formName.txt_name.value
-	formName.rep_orders_placed_var.value = formName.txt_placed.value
+	formName.name.value = formName.name.value
+	formName.placed.value = formName.placed.value
 	formName.hiddenActionControl.value = "Show";
 	formName.action = "../../BaseModule/Order_List_report.asp"
 	formName.submit();
@@ -71,18 +71,18 @@ function fn_Close()
 				<TR>
 					<TD align = right bgColor = <%=glb_bgBlank%> class = menutitle width = "25%"> name caption </TD>
 					<TD bgColor = <%=glb_bgControl%> class = pagetext1 width = "25%">
-						<INPUT class = pagetext2inside name = "txt_name" size = "40" value = "<% = Server.HTMLEncode(rep_orders_name_var & "")%>" maxlength = "20">
+						<INPUT class = pagetext2inside name = "txt_name" size = "40" value = "<% = Server.HTMLEncode(name & "")%>" maxlength = "20">
 					</TD>
 					<TD align = right bgColor = <%=glb_bgBlank%> class = menutitle width = "25%"> placed caption </TD>
 					<TD bgColor = <%=glb_bgControl%> class = pagetext1 width = "25%">
-						<INPUT class = pagetext2inside name = "txt_placed" size = "40" value = "<% = Server.HTMLEncode(rep_orders_placed_var & "")%>" maxlength = "20">
+						<INPUT class = pagetext2inside name = "txt_placed" size = "40" value = "<% = Server.HTMLEncode(placed & "")%>" maxlength = "20">
 					</TD>
 				</TR>
 				<TR>
 					<TD colspan = 4 align=right bgColor=<%=glb_bgBlank%> width = "25%">
 						<INPUT type=hidden name=hiddenActionControl>
-						<INPUT type = "hidden" name = rep_orders_name_var >
-						<INPUT type = "hidden" name = rep_orders_placed_var >
+						<INPUT type = "hidden" name = name value = "<%=name%>">
+						<INPUT type = "hidden" name = placed value = "<%=placed%>">
 						<INPUT type = "button" class = "button" name = "cmdshow" value = "Show" Onclick = "set_query();" >
 					</TD>
 				</TR>

@@ -5,7 +5,7 @@
 	Dim formTopMenuFunctionName, formLeftMenuFunctionName
 	formTopMenuFunctionName = "Orders_By_Day_report_Top_MenuOnClick"
 	formLeftMenuFunctionName = "Orders_By_Day_report_Left_MenuOnClick"
-	Dim rep_orders_name_var, rep_orders_placed_var
+	Dim name, placed
 
 
 	call Check_Login()
@@ -24,8 +24,8 @@ function set_query()
 	var formName
 	formName = document.frmOrdersByDay
 
-	formName.rep_orders_name_var.value = formName.txt_name.value
-	formName.rep_orders_placed_var.value = formName.txt_placed.value
+	formName.name.value = formName.name.value
+	formName.placed.value = formName.placed.value
 	formName.hiddenActionControl.value = "Show";
 	formName.action = "../../BaseModule/Orders_By_Day_report.asp"
 	formName.submit();
@@ -64,11 +64,11 @@ function fn_Close()
 							<TR>
 								<TD align = right bgColor = <%=glb_bgBlank%> class = menutitle width = "25%"> name caption </TD>
 								<TD bgColor = <%=glb_bgControl%> class = pagetext1 width = "25%">
-									<INPUT class = pagetext2inside name = "txt_name" size = "40" value = "<% = Server.HTMLEncode(rep_orders_name_var & "")%>" maxlength = "20">
+									<INPUT class = pagetext2inside name = "txt_name" size = "40" value = "<% = Server.HTMLEncode(name & "")%>" maxlength = "20">
 								</TD>
 								<TD align = right bgColor = <%=glb_bgBlank%> class = menutitle width = "25%"> placed caption </TD>
 								<TD bgColor = <%=glb_bgControl%> class = pagetext1 width = "25%">
-									<INPUT class = pagetext2inside name = "txt_placed" size = "40" value = "<% = Server.HTMLEncode(rep_orders_placed_var & "")%>" maxlength = "20">
+									<INPUT class = pagetext2inside name = "txt_placed" size = "40" value = "<% = Server.HTMLEncode(placed & "")%>" maxlength = "20">
 								</TD>
 							</TR>
 				</TABLE>
@@ -77,8 +77,8 @@ function fn_Close()
 					<TR>
 						<TD colspan = 2 align=right bgColor=<%=glb_bgBlank%> width = "25%">
 							<INPUT type=hidden name=hiddenActionControl>
-							<INPUT type = "hidden" name = rep_orders_name_var >
-							<INPUT type = "hidden" name = rep_orders_placed_var >
+							<INPUT type = "hidden" name = name value = "<%=name%>">
+							<INPUT type = "hidden" name = placed value = "<%=placed%>">
 							<INPUT type = "hidden" name = orders_id >
 							<INPUT type = "button" class = "button" name = "cmdshow" value = "Show" Onclick = "set_query();" >
 						</TD>
@@ -88,19 +88,19 @@ function fn_Close()
 				</tr>
 				<%
 
-				call ShowOutput_0(rep_orders_name_var,rep_orders_placed_var)
+				call ShowOutput_0(name,placed)
 
 				%>
 
 			</TABLE>
 		</FORM>
 <%
-FUNCTION ShowOutput_0(rep_orders_name_var,rep_orders_placed_var)
+FUNCTION ShowOutput_0(name,placed)
 
 	Dim rsReport0, strQry0 
 
 	set rsReport0 = server.CreateObject("ADODB.RecordSet")
-	strQry0 = "PRC_Orders "& "'" & SingleQuoteToDouble(rep_orders_name_var) & "'," & "'" & SingleQuoteToDouble(rep_orders_placed_var) & "'"
+	strQry0 = "PRC_Orders "& "'" & SingleQuoteToDouble(name) & "'," & "'" & SingleQuoteToDouble(placed) & "'"
 	rsReport0.Open strQry0,glb_con,1,2
 
 	If rsReport0.EOF Then

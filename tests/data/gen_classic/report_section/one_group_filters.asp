@@ -13,14 +13,14 @@
 								</TD>
 								<TD align = right bgColor = <%=glb_bgBlank%> class = menutitle width = "25%"> amount caption<FONT color = "RED">*</FONT> </TD>
 								<TD bgColor = <%=glb_bgControl%> class = pagetext1 width = "25%">
-									<INPUT class = pagetext2inside name = "txt_amount" size = "40" value = "<% = Server.HTMLEncode(rep_orders_amount_var & "")%>" maxlength = "20">
+									<INPUT class = pagetext2inside name = "txt_amount" size = "40" value = "<% = Server.HTMLEncode(amount & "")%>" maxlength = "20">
 								</TD>
 							</TR>
 			<TR>
 				<TD colspan = 3 align=right bgColor=<%=glb_bgBlank%> width = "25%">
 					<INPUT type=hidden name=hiddenActionControl>
 					<INPUT type = "hidden" name = v_name value = "<%=v_name%>">
-					<INPUT type = "hidden" name = rep_orders_amount_var >
+					<INPUT type = "hidden" name = amount value = "<%=amount%>">
 					<INPUT type = "button" class = "button" name = "cmdshow" value = "Show" Onclick = "set_query();" >
 				</TD>
 			</TR>
@@ -48,7 +48,7 @@
 				glb_ReportField_DisplayName_Print = Replace(glb_ReportField_DisplayName,",",":")
 				glb_ReportField_Width_Print = Replace(glb_ReportField_Width,",",":")
 				glb_ReportField_Alignment_Print = Replace(glb_ReportField_Alignment,",",":")
-				strReportHeader = "Orders List<BR>"&"name caption"&v_name&"amount caption"&rep_orders_amount_var
+				strReportHeader = "Orders List<BR>"&"name caption"&v_name&"amount caption"&amount
 				ReportSubHeader = ""
 				call Show_ResultList_Plain(strQry,ListPage,glb_con,glb_ReportField_FieldName,glb_ReportField_FieldType,glb_ReportField_DisplayName,glb_ReportField_Width,glb_ReportField_Alignment,glb_ReportField_IsLink,glb_ReportField_LinkPage,glb_SequenceNo_Params,glb_UpdLink_Params,glb_DelLink_Params)
 				Function FuncProc_PRC_List(v_name)

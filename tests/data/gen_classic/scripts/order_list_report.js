@@ -8,14 +8,14 @@ function set_query()
 		return
 	}
 
-	for (var i=0; i < formName.rad_size.length; i++)
+	for (var i=0; i < formName.size.length; i++)
 	{
-		if(formName.rad_size[i].checked)
+		if(formName.size[i].checked)
 		{
-			formName.rep_orders_size_var.value = formName.rad_size[i].value
+			formName.size.value = formName.size[i].value
 		}
 	}
-	formName.rep_orders_city_var.value = formName.txt_city.value
+	formName.city.value = formName.city.value
 	formName.hiddenActionControl.value = "Show";
 	formName.action = "../../BaseModule/Order_List_report.asp"
 	formName.submit();

@@ -67,12 +67,12 @@ namespace Shop
 		void extractAndAssignValuesToControls()
 		{
 			String reqParam;
-			reqParam = Request.Params["rep_orders_customer_id_var"];
+			reqParam = Request.Params["customer_id"];
 			customer_id.SelectedValue = reqParam;
-			reqParam = Request.Params["rep_orders_status_var"];
+			reqParam = Request.Params["status"];
 			if(reqParam != null)
 				status.Text = reqParam;
-			reqParam = Request.Params["rep_orders_odate_var"];
+			reqParam = Request.Params["odate"];
 			if(reqParam == null)
 			{
 				UtilHandler util = new UtilHandler();
@@ -80,13 +80,13 @@ namespace Shop
 				reqParam = util.ConvertDate(reqParam);
 			}
 			odate.Value = reqParam;
-			reqParam = Request.Params["rep_orders_notes_var"];
+			reqParam = Request.Params["notes"];
 			if(notes.Text == null)
 				notes.Text = reqParam;
-			reqParam = Request.Params["rep_orders_urgent_var"];
+			reqParam = Request.Params["urgent"];
 			if(reqParam == "on")
 				urgent.Checked = true;
-			reqParam = Request.Params["rep_orders_credit_var"];
+			reqParam = Request.Params["credit"];
 		}
 		void handleRecompute()
 		{

@@ -69,16 +69,16 @@ namespace Shop
 		void extractAndAssignValuesToControls()
 		{
 			String reqParam;
-			reqParam = Request.Params["rep_orders_customer_id_var"];
+			reqParam = Request.Params["customer_id"];
 			if(reqParam != null)
 			{
 				customer_id.SelectedValue = reqParam;
 				customer_id_editable.Text = customer_id.SelectedItem.Text;
 			}
-			reqParam = Request.Params["rep_orders_status_var"];
+			reqParam = Request.Params["status"];
 			if(reqParam != null)
 				status.Text = reqParam;
-			reqParam = Request.Params["rep_orders_odate_var"];
+			reqParam = Request.Params["odate"];
 			if(reqParam == null)
 			{
 				UtilHandler util = new UtilHandler();
@@ -86,13 +86,13 @@ namespace Shop
 				reqParam = util.ConvertDate(reqParam);
 			}
 			odate.Value = reqParam;
-			reqParam = Request.Params["rep_orders_notes_var"];
+			reqParam = Request.Params["notes"];
 			if(notes.Text == null)
 				notes.Text = reqParam;
-			reqParam = Request.Params["rep_orders_urgent_var"];
+			reqParam = Request.Params["urgent"];
 			if(reqParam == "on")
 				urgent.Checked = true;
-			reqParam = Request.Params["rep_orders_credit_var"];
+			reqParam = Request.Params["credit"];
 		}
 		void handleRecompute()
 		{

@@ -74,7 +74,7 @@ namespace Shop
 		void extractAndAssignValuesToControls()
 		{
 			String reqParam;
-			reqParam = Request.Params["rep_orders_customer_id_var"];
+			reqParam = Request.Params["customer_id"];
 			if(reqParam != null)
 			{
 				customer_id.SelectedValue = reqParam;
