@@ -324,20 +324,19 @@ void ASPXMenuWriter::WriteFirstAssignedUrl()
 // role, which opens every page, and the page on which an account sets its password.
 void ASPXMenuWriter::WritePageReach()
 {
-    m_textFile.Write(2, "string [,] ROLE_PAGE_LOOKUP = new string[,] {\n");
-    for (const auto& [role, pages] : ReachablePages(*m_project))
-        for (const std::string& page : pages)
-            m_textFile.Write(3, "{\"%d\", \"%s\"},\n", role,
-                             EscapeCSharpString(CString(page.c_str())));
-    m_textFile.Write(3, "{\"\", \"\"}\n");
-    m_textFile.Write(2, "};\n");
-    m_textFile.Write(2, "string [,] ROLE_VIEW_ONLY_LOOKUP = new string[,] {\n");
-    for (const auto& [role, pages] : ViewOnlyPages(*m_project))
-        for (const std::string& page : pages)
-            m_textFile.Write(3, "{\"%d\", \"%s\"},\n", role,
-                             EscapeCSharpString(CString(page.c_str())));
-    m_textFile.Write(3, "{\"\", \"\"}\n");
-    m_textFile.Write(2, "};\n");
+    const auto writeLookup =
+        [this](const char* name, const std::map<int, std::set<std::string>>& pagesByRole)
+    {
+        m_textFile.Write(2, "string [,] %s = new string[,] {\n", name);
+        for (const auto& [role, pages] : pagesByRole)
+            for (const std::string& page : pages)
+                m_textFile.Write(3, "{\"%d\", \"%s\"},\n", role,
+                                 EscapeCSharpString(CString(page.c_str())));
+        m_textFile.Write(3, "{\"\", \"\"}\n");
+        m_textFile.Write(2, "};\n");
+    };
+    writeLookup("ROLE_PAGE_LOOKUP", ReachablePages(*m_project));
+    writeLookup("ROLE_VIEW_ONLY_LOOKUP", ViewOnlyPages(*m_project));
     const Module* base = m_project->GetBaseModule();
     const std::vector<Designation*> roles =
         base != nullptr ? base->GetDesignations() : std::vector<Designation*>();
