@@ -724,6 +724,15 @@ void CodeBehindFragments::WriteDateDefaults(const std::vector<FieldRep*>& contro
     }
 }
 
+void CodeBehindFragments::WriteDeleteKeyRefusal(int indent)
+{
+    m_out.Write(indent,
+                "if (new UtilHandler().ToSqlNumber(id, null) == null || "
+                "%s.SelectRecord(id).Rows.Count == 0)\n",
+                m_dataObject);
+    m_out.Write(indent + 1, "m_messageString = \"Can not Delete Record!\";\n");
+}
+
 CString OfferedKeyTest(const std::vector<FieldRep*>& controls)
 {
     CString refused;

@@ -93,6 +93,9 @@ public:
     // table's key.
     void WriteOfferedKeyRefusal(const std::vector<FieldRep*>& controls, int indent,
                                 const CString& refusal, bool afterElse = false);
+    // A delete whose key "id" is not a number, or of no stored record of the data object,
+    // deletes nothing: "if (...)" and the refusal one level deeper.
+    void WriteDeleteKeyRefusal(int indent);
     // m_role from the session; a request that RefusedPageUrl refuses goes where it says.
     void WriteRoleCheck(int indent);
     // The same for a page without a role of its own.

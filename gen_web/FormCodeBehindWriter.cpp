@@ -302,12 +302,7 @@ void FormCodeBehindWriter::WriteHandleDelete(int indent)
     else
     {
         WriteRequestKey(i + 2, /*fromHiddenField=*/false);
-        // A key that is not a number, or of a record that is gone, deletes nothing and says so.
-        m_textFile.Write(i + 2,
-                         "if (new UtilHandler().ToSqlNumber(id, null) == null || "
-                         "%s.SelectRecord(id).Rows.Count == 0)\n",
-                         m_dataObject);
-        m_textFile.Write(i + 3, "m_messageString = \"Can not Delete Record!\";\n");
+        m_fragments.WriteDeleteKeyRefusal(i + 2);
         m_textFile.Write(i + 2, "else\n");
         m_textFile.Write(i + 2, "{\n");
         m_textFile.Write(i + 3, "%s.SetPrimaryKey(id);\n", m_dataObject);

@@ -569,12 +569,7 @@ void TransactionCodeBehindWriter::WriteHandleDelete(int indent)
     const int i = indent + 2;
     WriteHandlerHead(indent, "handleDelete");
     WriteRequestKey("id", i);
-    // A key that is not a number, or of no stored record, deletes nothing and says so.
-    m_textFile.Write(i,
-                     "if (new UtilHandler().ToSqlNumber(id, null) == null || "
-                     "%s.SelectRecord(id).Rows.Count == 0)\n",
-                     m_dataObject);
-    m_textFile.Write(i + 1, "m_messageString = \"Can not Delete Record!\";\n");
+    m_fragments.WriteDeleteKeyRefusal(i);
     m_textFile.Write(i, "else ");
     WriteTooManyRowsRefusal(i);
     m_textFile.Write(i, "else\n");
