@@ -31,6 +31,13 @@ CString UpperCased(CString text)
     text.MakeUpper();
     return text;
 }
+
+// The C# expression of the URL of the page opened on the record whose key keyValue holds.
+CString RecordPageUrl(const CString& page, const CString& keyName, const CString& keyValue)
+{
+    return "\"" + EscapeCSharpString(page + "?" + keyName) + "=\" + HttpUtility.UrlEncode(" +
+           keyValue + ")";
+}
 } // namespace
 
 CString ControlName(const FieldRep& control)
@@ -367,9 +374,7 @@ void CodeBehindFragments::WriteFileUploadUpdateValue(const FieldRep& control, in
     const Table* table = control.GetField() != nullptr ? control.GetField()->GetTable() : nullptr;
     const Field* key = table != nullptr ? table->GetPrimaryKeyField() : nullptr;
     WriteFileSave(control, indent,
-                  "\"" + EscapeCSharpString(replyPage) + "?" +
-                      (key != nullptr ? key->GetFieldName() : CString()) +
-                      "=\" + HttpUtility.UrlEncode(id)");
+                  RecordPageUrl(replyPage, key != nullptr ? key->GetFieldName() : CString(), "id"));
 }
 
 void CodeBehindFragments::WriteRequestLimitReply(int indent, const CString& pageFileName,
@@ -377,9 +382,8 @@ void CodeBehindFragments::WriteRequestLimitReply(int indent, const CString& page
 {
     CString url = "\"" + EscapeCSharpString(pageFileName) + "\"";
     if (!keyName.IsEmpty())
-        url = "\"" + EscapeCSharpString(pageFileName + "?" + keyName) +
-              "=\" + HttpUtility.UrlEncode(this.Request.QueryString[\"" +
-              EscapeCSharpString(keyName) + "\"])";
+        url = RecordPageUrl(pageFileName, keyName,
+                            "this.Request.QueryString[\"" + EscapeCSharpString(keyName) + "\"]");
     m_out.Write(indent, "void Page_Error(object sender, EventArgs e)\n");
     m_out.Write(indent, "{\n");
     m_out.Write(indent + 1, "UtilHandler util = new UtilHandler();\n");
