@@ -56,11 +56,7 @@ void WebConfigWriter::WriteHttpHandlers()
                  m_projectName);
     // The project's own files, never served: its assembly, its debug symbols, the Visual Studio
     // user and solution files, the report definitions and the data sets with their queries.
-    m_file.Write(3, "<add verb=\"*\" path=\"*.dll\" type=\"System.Web.HttpForbiddenHandler\"/>\n");
-    m_file.Write(3, "<add verb=\"*\" path=\"*.pdb\" type=\"System.Web.HttpForbiddenHandler\"/>\n");
-    m_file.Write(3, "<add verb=\"*\" path=\"*.user\" type=\"System.Web.HttpForbiddenHandler\"/>\n");
-    m_file.Write(3, "<add verb=\"*\" path=\"*.sln\" type=\"System.Web.HttpForbiddenHandler\"/>\n");
-    for (const char* extension : {"rdlc", "xsd", "xsc", "xss"})
+    for (const char* extension : {"dll", "pdb", "user", "sln", "rdlc", "xsd", "xsc", "xss"})
         m_file.Write(3,
                      "<add verb=\"*\" path=\"*.%s\" type=\"System.Web.HttpForbiddenHandler\"/>\n",
                      extension);
