@@ -737,17 +737,35 @@ void CodeBehindFragments::WriteDeleteKeyRefusal(int indent)
     m_out.Write(indent + 1, "m_messageString = \"Can not Delete Record!\";\n");
 }
 
+namespace
+{
+// The key field whose values the combo offers; null for any other control.
+const Field* OfferedKeyField(const FieldRep& control)
+{
+    const FieldRepData* data = control.GetFieldRepData();
+    const Field* back = data != nullptr ? data->GetBackField() : nullptr;
+    const Table* table = back != nullptr ? back->GetTable() : nullptr;
+    if (!IsComboControlKind(ControlKind(control)) || table == nullptr ||
+        GetPrimaryKeyName(table) != back->GetFieldName())
+        return nullptr;
+    return back;
+}
+} // namespace
+
+bool TakesValuesFromKey(const FieldRep& control)
+{
+    return OfferedKeyField(control) != nullptr;
+}
+
 CString OfferedKeyTest(const std::vector<FieldRep*>& controls)
 {
     CString refused;
     for (const FieldRep* control : controls)
     {
-        const FieldRepData* data = control->GetFieldRepData();
-        const Field* back = data != nullptr ? data->GetBackField() : nullptr;
-        const Table* table = back != nullptr ? back->GetTable() : nullptr;
-        if (!IsComboControlKind(ControlKind(*control)) || table == nullptr ||
-            GetPrimaryKeyName(table) != back->GetFieldName())
+        const Field* back = OfferedKeyField(*control);
+        if (back == nullptr)
             continue;
+        const Table* table = back->GetTable();
         refused += CString(refused.IsEmpty() ? "" : " || ") + "!new UtilHandler().IsOfferedKey(\"" +
                    table->GetTableName() + "\", \"" + back->GetFieldName() + "\", " +
                    ControlName(*control) + ", " +

@@ -133,6 +133,8 @@ CString ControlName(const FieldRep& control);
 int ControlKind(const FieldRep& control);
 // Some control is a combo box or an editable combo box.
 bool HasComboControl(const std::vector<FieldRep*>& controls);
+// The control is a combo that takes its values from a table's key.
+bool TakesValuesFromKey(const FieldRep& control);
 // The generated test that a combo's value is not one the page offers (see
 // WriteOfferedKeyRefusal), over the named locals of the controls; empty when no combo of the
 // controls takes its values from a table's key.

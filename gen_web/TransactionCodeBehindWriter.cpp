@@ -513,7 +513,7 @@ std::vector<FieldRep*> TransactionCodeBehindWriter::RowKeyCombos(const Table& ta
     std::vector<FieldRep*> combos;
     for (FieldRep* control : ControlsOf(table))
         if (IsPlaced(control) && GetVisibilityText(*m_pageFile, *control) != "Invisible" &&
-            !OfferedKeyTest({control}).IsEmpty())
+            TakesValuesFromKey(*control))
             combos.push_back(control);
     return combos;
 }
