@@ -665,7 +665,7 @@ Field* Transaction::OtherFormField(Field* sourceField) const
 
 Variable* Transaction::OtherFormVariable(Variable* sourceVariable) const
 {
-    if (sourceVariable == nullptr || sourceVariable->GetKind() == 2)
+    if (sourceVariable == nullptr || sourceVariable->GetKind() == Variable::sharedKind)
         return sourceVariable;
     return FindVariableByName(sourceVariable->GetFieldName());
 }

@@ -53,6 +53,13 @@ void AppendItems(std::vector<MergeEntitySelector::TreeItem>& tree, const std::ve
         tree.push_back({EntityName(*entity), entity->GetId()});
 }
 
+// The entity joins the selected list once; an id that names none adds nothing.
+template <class T> void AppendIfFound(std::vector<T*>& list, T* entity)
+{
+    if (entity != nullptr)
+        AppendOnce(list, entity);
+}
+
 CString FilePathOf(const ForgeonProject* project)
 {
     return project->GetProjectSettings() != nullptr ? project->GetProjectFilePath() : CString();
@@ -344,24 +351,19 @@ void MergeEntitySelector::SelectEntity(int id)
             m_collector.SelectTableWithDependants(table);
         break;
     case ProcedureKind:
-        if (Procedure* procedure = module.FindProcedureById(id))
-            AppendOnce(m_collector.GetSelectedProcedures(), procedure);
+        AppendIfFound(m_collector.GetSelectedProcedures(), module.FindProcedureById(id));
         break;
     case ReportKind:
-        if (ApplicationReport* report = module.FindReportById(id))
-            AppendOnce(m_collector.GetSelectedReports(), report);
+        AppendIfFound(m_collector.GetSelectedReports(), module.FindReportById(id));
         break;
     case MasterFormKind:
-        if (Form* form = module.FindMasterFormById(id))
-            AppendOnce(m_collector.GetSelectedMasterForms(), form);
+        AppendIfFound(m_collector.GetSelectedMasterForms(), module.FindMasterFormById(id));
         break;
     case MapFormKind:
-        if (MapForm* mapForm = module.FindMapFormById(id))
-            AppendOnce(m_collector.GetSelectedMapForms(), mapForm);
+        AppendIfFound(m_collector.GetSelectedMapForms(), module.FindMapFormById(id));
         break;
     case TransactionKind:
-        if (Transaction* transaction = module.FindTransactionById(id))
-            AppendOnce(m_collector.GetSelectedTransactions(), transaction);
+        AppendIfFound(m_collector.GetSelectedTransactions(), module.FindTransactionById(id));
         break;
     case MenuKind:
         if (Menu* menu = module.FindMenuById(id))
