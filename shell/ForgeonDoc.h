@@ -114,7 +114,8 @@ public:
     void OnSwitchDatabase();
     // Sql Query: the SQL Server database script of the project.
     void OnSqlQuery();
-    // The designation script "_system/scripts/desigInsert.sql" of the project folder.
+    // Every SQL script of the project: the database script, the procedure file of each table with
+    // procedures and the designation script "_system/scripts/desigInsert.sql".
     void OnProjectSqlScripts();
     // Merge Project: another project file merged into a copy of this one's file, which is saved
     // under a new name (MergeProjectCommand.cpp).

@@ -32,6 +32,18 @@ protected:
     // The save that Write All starts asks for Shop.wvt.
     void AnswerSave() { program.files.Answer(program.PathOf("Shop.wvt").c_str()); }
 
+    // Write All runs without taking the files of _modifiedCode, then saves as Shop.wvt.
+    void AnswerWithoutModifiedFiles()
+    {
+        program.dialogs.Answer(
+            [](CDialog&, DialogDriver& user)
+            {
+                user.SetCheck(WriteAllDlg::IDC_MODIFIED_FILES, false);
+                user.PressOk();
+            });
+        AnswerSave();
+    }
+
     std::vector<std::string> Texts() const
     {
         std::vector<std::string> texts;
@@ -75,13 +87,7 @@ TEST_F(WriteAllCommandTest, ACompleteRunSavesWritesTheTreeCopiesTheUsersFilesAnd
 
 TEST_F(WriteAllCommandTest, WithoutTheOptionTheGeneratedFilesStay)
 {
-    program.dialogs.Answer(
-        [](CDialog&, DialogDriver& user)
-        {
-            user.SetCheck(WriteAllDlg::IDC_MODIFIED_FILES, false);
-            user.PressOk();
-        });
-    AnswerSave();
+    AnswerWithoutModifiedFiles();
     program.Command(ID_WRITE_ALL);
     EXPECT_EQ(Texts(), std::vector<std::string>{success});
     EXPECT_NE(ReadHostFile(output / "Web.config"), "mine");
@@ -94,13 +100,7 @@ TEST_F(WriteAllCommandTest, ALinkInTheOutputIsReplacedAndTheSuccessMessageSaysSo
     std::ofstream(elsewhere) << "not the project's";
     std::filesystem::create_directories(output);
     std::filesystem::create_symlink(elsewhere, output / "Web.config");
-    program.dialogs.Answer(
-        [](CDialog&, DialogDriver& user)
-        {
-            user.SetCheck(WriteAllDlg::IDC_MODIFIED_FILES, false);
-            user.PressOk();
-        });
-    AnswerSave();
+    AnswerWithoutModifiedFiles();
     program.Command(ID_WRITE_ALL);
     EXPECT_EQ(Texts(), std::vector<std::string>{success +
                                                 "\n\nThese links were replaced by the files "
