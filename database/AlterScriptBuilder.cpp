@@ -113,7 +113,7 @@ bool AlterScriptBuilder::WriteTableAlterScript(const Table& table, CString& fail
     return WriteScript(failure,
                        [this, &table](SqlScriptWriter& writer)
                        {
-                           const DbTable* dbTable = m_schema->FindTableLower(table.GetTableName());
+                           const DbTable* dbTable = m_schema->FindTable(table.GetTableName());
                            if (dbTable == nullptr)
                            {
                                writer.WriteTableScript(table);
@@ -156,7 +156,7 @@ void AlterScriptBuilder::WriteTablesAlterScript(SqlScriptWriter& writer,
 {
     std::vector<const Table*> newTables;
     for (const Table* table : tables)
-        if (m_schema->FindTableLower(table->GetTableName()) == nullptr)
+        if (m_schema->FindTable(table->GetTableName()) == nullptr)
             newTables.push_back(table);
     for (const Table* table : newTables)
         writer.WriteTableScript(*table);
@@ -165,7 +165,7 @@ void AlterScriptBuilder::WriteTablesAlterScript(SqlScriptWriter& writer,
     std::vector<const Table*> changedTables;
     for (const Table* table : tables)
     {
-        const DbTable* dbTable = m_schema->FindTableLower(table->GetTableName());
+        const DbTable* dbTable = m_schema->FindTable(table->GetTableName());
         if (dbTable == nullptr || TableMatchesSchema(*table, *dbTable))
             continue;
         changedTables.push_back(table);

@@ -81,8 +81,3 @@ DbTable* DbSchema::FindTable(const CString& name) const
     }
     return ignoringCase;
 }
-
-DbTable* DbSchema::FindTableLower(const CString& name) const
-{
-    return FindTable(name);
-}

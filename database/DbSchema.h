@@ -86,8 +86,6 @@ public:
     // The table of exactly that name, else the first whose name equals it ignoring case; or
     // null.
     DbTable* FindTable(const CString& name) const;
-    // FindTable, for the callers that pass a lower-case name.
-    DbTable* FindTableLower(const CString& name) const;
 
 private:
     std::vector<std::unique_ptr<DbTable>> m_tables;

@@ -16,6 +16,7 @@ public:
 
     // Replaces the file; a file that cannot be opened or written goes to the report.
     void Write();
+    // "<project path>_system/scripts/desigInsert.sql".
     CString GetPath() const;
 
 private:

@@ -20,8 +20,8 @@ struct DatabaseLoad
 
 // Opens the catalogue's tables (a recordset without an open database asks for a data source)
 // and, unless only the connection is asked for, fills the schema with every table but
-// "dtproperties", named in lower case, with its columns and triggers. A database exception is
-// shown in a message box with the exclamation icon and leaves the schema empty; after a lost
-// connection the box says so (LostConnectionText).
+// "dtproperties", named as the catalogue gives it, with its columns and triggers. A database
+// exception is shown in a message box with the exclamation icon and leaves the schema empty; after
+// a lost connection the box says so (LostConnectionText).
 DatabaseLoad LoadDatabase(SQLTable& tables, DbSchema& schema, bool connectionOnly,
                           bool afterLostConnection = false);

@@ -34,7 +34,6 @@ public:
                                  GenerationReport& report);
     // The table's procedure file under the project's "Scripts" folder.
     CString TableProcedureFilePath(const Table& table) const;
-    // The table's procedure file under the project's "Scripts" folder.
 
 private:
     struct Parameter

@@ -14,6 +14,7 @@ bool CsprojReader::Read()
     NoteRefusal(*this);
     if (!loaded)
         return false;
+    m_names = ReportNameIndex(*m_project);
     ReadReportFiles();
     ReadDataSetFiles();
     return true;
@@ -53,7 +54,6 @@ void CsprojReader::ReadReportFiles()
 {
     std::vector<CString> resources;
     CollectEmbeddedResources(resources);
-    m_names = ReportNameIndex(*m_project);
     for (const CString& resource : resources)
         ReadReportFile(FullPathOf(resource), resource);
 }
@@ -62,7 +62,6 @@ void CsprojReader::ReadDataSetFiles()
 {
     std::vector<CString> items;
     CollectDataSetItems(items);
-    m_names = ReportNameIndex(*m_project);
     for (const CString& item : items)
         ReadDataSetFile(FullPathOf(item), item);
 }

@@ -28,16 +28,15 @@ public:
     // Ends in "xsd", compared exactly.
     static bool IsDataSetItem(const CString& include);
 
-    void ReadReportFiles();
-    void ReadDataSetFiles();
-    void ReadReportFile(const CString& fullPath, const CString& relativeName);
-    void ReadDataSetFile(const CString& fullPath, const CString& relativeName);
-
     // The project file and the files it lists that were refused, each as its path, ": " and
     // the reason, in reading order.
     const std::vector<CString>& GetRefusedFiles() const { return m_refusedFiles; }
 
 private:
+    void ReadReportFiles();
+    void ReadDataSetFiles();
+    void ReadReportFile(const CString& fullPath, const CString& relativeName);
+    void ReadDataSetFile(const CString& fullPath, const CString& relativeName);
     // The item's path under the web project folder.
     CString FullPathOf(const CString& relativeName) const;
     // The "Include" values of the elements of that name; items without one are passed over.
@@ -49,7 +48,7 @@ private:
 
     CString m_projectFilePath;
     ForgeonProject* m_project;
-    // The names the project uses, as the reading of a list of files began.
+    // The names the project uses, as Read found them, with those registered since.
     ReportNameIndex m_names;
     std::vector<CString> m_refusedFiles;
 };

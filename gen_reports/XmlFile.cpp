@@ -69,8 +69,10 @@ void XmlFile::ReadFile()
     m_openError = opening.osError;
     if (descriptor < 0)
         return;
+    const auto refuseTooLarge = [this]
+    { m_readRefusal.Format("larger than %lld MB", maxFileSize / (1024 * 1024)); };
     if (opening.size > static_cast<std::uint64_t>(maxFileSize))
-        m_readRefusal.Format("larger than %lld MB", maxFileSize / (1024 * 1024));
+        refuseTooLarge();
     if (!m_readRefusal.IsEmpty())
     {
         ::close(descriptor);
@@ -91,7 +93,7 @@ void XmlFile::ReadFile()
         if (static_cast<long long>(content.size()) > maxFileSize)
         {
             content.clear();
-            m_readRefusal.Format("larger than %lld MB", maxFileSize / (1024 * 1024));
+            refuseTooLarge();
             break;
         }
     }

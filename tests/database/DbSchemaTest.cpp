@@ -79,7 +79,6 @@ TEST(DbSchemaTest, LookupsPreferTheExactNameAndOtherwiseIgnoreCase)
     {
         SCOPED_TRACE(test.name);
         EXPECT_EQ(schema.FindTable(test.name), test.table);
-        EXPECT_EQ(schema.FindTableLower(test.name), test.table);
     }
     schema.AddTable(std::make_unique<DbTable>("customer_orders"));
     EXPECT_EQ(schema.FindTable("customer_orders"), schema.GetTables()[4].get())
