@@ -228,9 +228,13 @@ bool MergeOverwriteSet::RemoveVariable(Variable* variable)
                       { return candidate.FindFieldVariableMapByVariable(variable) != nullptr; }))
     {
         WriteName(variable->GetFieldName());
-        // The bindings, links and calls of other pages that feed it go first.
-        for (Module* module : m_first->GetModules())
-            module->RemoveVariableReferences({variable});
+        // The bindings, links and calls of other pages that feed it go first, unless the
+        // variable is shared and outlives the map.
+        if (!FormInterface::IsSharedVariableMap(page->FindFieldVariableMapByVariable(variable)))
+        {
+            for (Module* module : m_first->GetModules())
+                module->RemoveVariableReferences({variable});
+        }
         page->RemoveFieldVariableMapByVariable(variable);
         return true;
     }

@@ -378,9 +378,15 @@ TEST_F(OverwriteSetTest, EachListedObjectLeavesItsOwnOwnerAndSameNamedOnesStay)
         EXPECT_TRUE(outcome.holds()) << outcome.what;
 }
 
+// A shared variable outlives its map, so the bindings to it stay.
 TEST_F(OverwriteSetTest, AFormOrVariableThatGoesTakesTheBindingsOfOtherReportsToItWithIt)
 {
-    for (const bool wholeForm : {true, false})
+    const struct
+    {
+        bool wholeForm;
+        bool shared;
+    } cases[] = {{true, false}, {false, false}, {false, true}};
+    for (const auto& test : cases)
     {
         SetUp(); // fresh merge inputs for each run
         auto* form = FirstPage<Form>("stock_form");
@@ -391,22 +397,32 @@ TEST_F(OverwriteSetTest, AFormOrVariableThatGoesTakesTheBindingsOfOtherReportsTo
                                   .front();
         Variable* variable = QtyVariable(form);
         ASSERT_NE(variable, nullptr);
+        if (test.shared)
+            variable->SetKind(Variable::sharedKind);
+        // A shared map is freed by the last page that holds it, here the test.
+        FieldVariableMap* map = form->FindFieldVariableMapByVariable(variable);
         // A merge finds a binding's target by name in any page of the open project.
         column->AddBinding(new ReportFieldBinding{variable, nullptr, nullptr, nullptr});
         {
             const TempFolderOverride temp(m_hostTemp.Path());
             MergeOverwriteSet set(First(), m_files);
             set.OpenReport("form");
-            if (wholeForm)
+            if (test.wholeForm)
                 set.GetMasterFormList().push_back(form);
             else
                 set.GetVariableList().push_back(variable);
             set.ApplyDeletions();
         }
 
-        EXPECT_EQ(wholeForm, FirstPage<Form>("stock_form") == nullptr);
-        EXPECT_TRUE(column->GetBindings().empty()) << wholeForm;
+        EXPECT_EQ(test.wholeForm, FirstPage<Form>("stock_form") == nullptr);
+        EXPECT_EQ(column->GetBindings().empty(), !test.shared) << test.wholeForm;
         EXPECT_TRUE(m_store.ArchiveProject(First(), m_folder.ModelPath("merged.wvt"), FALSE))
             << LastBox();
+        if (test.shared)
+        {
+            column->RemoveBindingForVariable(variable);
+            delete variable;
+            delete map;
+        }
     }
 }
