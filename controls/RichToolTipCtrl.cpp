@@ -130,16 +130,8 @@ BOOL CRichToolTipCtrl::AddTool(CWnd* window, LPCTSTR text, LPCRECT rect, UINT id
         tool->m_textCallback = -1;
     else
         tool->m_text = text != nullptr ? text : "";
-    if (rect != nullptr)
-    {
-        CRect area = *rect;
-        window->ClientToScreen(&area);
-        if (m_parent != nullptr)
-            m_parent->ScreenToClient(&area);
-        tool->m_rect = area;
-    }
     tool->m_wholeWindow = rect == nullptr;
-    tool->m_rect = ToolRect(*tool);
+    tool->m_rect = rect != nullptr ? InParentClient(*window, *rect) : ToolRect(*tool);
     tool->m_width = m_maxWidth;
     tool->m_textColor = m_textColor;
     tool->m_backColor = m_backColor;
@@ -188,7 +180,12 @@ CRect CRichToolTipCtrl::ToolRect(const CRichToolTipInfo& tool) const
         return tool.m_rect;
     CRect area;
     tool.m_window->GetClientRect(&area);
-    tool.m_window->ClientToScreen(&area);
+    return InParentClient(*tool.m_window, area);
+}
+
+CRect CRichToolTipCtrl::InParentClient(const CWnd& window, CRect area) const
+{
+    window.ClientToScreen(&area);
     if (m_parent != nullptr)
         m_parent->ScreenToClient(&area);
     return area;

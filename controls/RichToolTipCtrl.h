@@ -86,6 +86,8 @@ private:
     int ToolAt(CPoint screen, CWnd* under) const;
     // The tool's rectangle in the parent's client coordinates, as its window lies now.
     CRect ToolRect(const CRichToolTipInfo& tool) const;
+    // The area in the window's client coordinates, in the parent's.
+    CRect InParentClient(const CWnd& window, CRect area) const;
     bool CursorOverTip() const;
     void StopRelaying();
     void Run(const ToolTipMachine::Commands& commands);

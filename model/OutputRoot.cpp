@@ -1,24 +1,16 @@
 #include "model/OutputRoot.h"
 
+#include "platform/core/FileReplacement.h"
 #include "platform/core/HostPath.h"
 
 #include <cerrno>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <vector>
 
 namespace
 {
 namespace fs = std::filesystem;
-
-std::string ReadLinkText(const std::string& hostPath, off_t size)
-{
-    std::vector<char> buffer(static_cast<std::size_t>(size > 0 ? size : 255) + 1);
-    const ssize_t length = ::readlink(hostPath.c_str(), buffer.data(), buffer.size());
-    return length < 0 ? std::string()
-                      : std::string(buffer.data(), static_cast<std::size_t>(length));
-}
 } // namespace
 
 std::string NormalHostPath(const CString& modelPath)
@@ -93,7 +85,7 @@ bool RemoveLinkAt(const std::string& hostPath, CString& removed)
         return true;
     CString what;
     if (S_ISLNK(info.st_mode))
-        what = CString("it led to ") + ReadLinkText(hostPath, info.st_size).c_str();
+        what = CString("it led to ") + LinkText(hostPath).value_or("").c_str();
     else if (S_ISREG(info.st_mode) && info.st_nlink > 1)
         what = "it was a hard link";
     else

@@ -1,5 +1,7 @@
 #include "platform/core/FileCopy.h"
 
+#include "platform/core/CException.h"
+#include "platform/core/CFile.h"
 #include "platform/core/FileReplacement.h"
 #include "platform/core/HostPath.h"
 
@@ -31,38 +33,22 @@ private:
     int m_fd;
 };
 
-bool WriteAll(int fd, const char* bytes, std::size_t count)
+// Copies every byte of the source into the target; false with errno set.
+bool CopyBytes(int source, int target, const char* path)
 {
-    while (count > 0)
+    try
     {
-        const ssize_t written = ::write(fd, bytes, count);
-        if (written < 0)
-        {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes += written;
-        count -= static_cast<std::size_t>(written);
+        CFile from(source, path);
+        CFile to(target, path);
+        char buffer[copyBlockSize];
+        while (const UINT count = from.Read(buffer, sizeof buffer))
+            to.Write(buffer, count);
+        return true;
     }
-    return true;
-}
-
-// Copies every byte of the source into the target.
-bool CopyBytes(int source, int target)
-{
-    char buffer[copyBlockSize];
-    for (;;)
+    catch (const CFileException& error)
     {
-        const ssize_t count = ::read(source, buffer, sizeof buffer);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            return false;
-        if (count == 0)
-            return true;
-        if (!WriteAll(target, buffer, static_cast<std::size_t>(count)))
-            return false;
+        errno = static_cast<int>(error.m_lOsError);
+        return false;
     }
 }
 } // namespace
@@ -88,7 +74,8 @@ BOOL CopyFile(const char* existingPath, const char* newPath, BOOL failIfExists)
     }
     if (exists && targetInfo.st_dev == sourceInfo.st_dev && targetInfo.st_ino == sourceInfo.st_ino)
         return TRUE;
-    if (!replacement.CreateTemporary() || !CopyBytes(source.Get(), replacement.GetDescriptor()))
+    if (!replacement.CreateTemporary() ||
+        !CopyBytes(source.Get(), replacement.GetDescriptor(), newPath))
         return FALSE;
     return replacement.Commit(failIfExists != FALSE, sourceInfo.st_mode) ? TRUE : FALSE;
 }

@@ -26,19 +26,6 @@ std::string FolderPart(const std::string& path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// The text of the link, or nothing when the path is not a link or cannot be read.
-std::optional<std::string> LinkText(const std::string& path)
-{
-    struct stat info;
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
-        return std::nullopt;
-    std::vector<char> buffer(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1);
-    const ssize_t length = ::readlink(path.c_str(), buffer.data(), buffer.size());
-    if (length < 0 || static_cast<std::size_t>(length) >= buffer.size())
-        return std::nullopt;
-    return std::string(buffer.data(), static_cast<std::size_t>(length));
-}
-
 std::string NamePart(const std::string& path)
 {
     const std::size_t slash = path.rfind('/');
@@ -107,6 +94,18 @@ int RenameKeepingExisting(const char* from, const char* to)
     return ::rename(from, to);
 }
 } // namespace
+
+std::optional<std::string> LinkText(const std::string& hostPath)
+{
+    struct stat info;
+    if (::lstat(hostPath.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+        return std::nullopt;
+    std::vector<char> buffer(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1);
+    const ssize_t length = ::readlink(hostPath.c_str(), buffer.data(), buffer.size());
+    if (length < 0 || static_cast<std::size_t>(length) >= buffer.size())
+        return std::nullopt;
+    return std::string(buffer.data(), static_cast<std::size_t>(length));
+}
 
 FileReplacement::FileReplacement(const std::string& hostPath) : m_target(hostPath)
 {

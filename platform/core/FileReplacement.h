@@ -58,3 +58,7 @@ private:
     int m_descriptor = -1;
     std::optional<mode_t> m_mode;
 };
+
+// The text of the symbolic link at the host path; nothing when the path is not a link or the
+// link cannot be read.
+std::optional<std::string> LinkText(const std::string& hostPath);

@@ -60,18 +60,18 @@ std::optional<CString> ChooseUsablePath(FileChoice choice, CWnd* parent)
     for (;;)
     {
         std::optional<CString> chosen = GetFileChooser().Choose(choice, parent);
-        if (chosen && !HostNamesHoldBackslash(*chosen))
+        if (!chosen)
+            return chosen;
+        const int slash = chosen->ReverseFind('/');
+        if (!HostNamesHoldBackslash(*chosen))
         {
-            const int slash = chosen->ReverseFind('/');
             LastChosenFolder() = choice.kind == FileChoice::Kind::Folder ? *chosen
                                  : slash >= 0                            ? chosen->Left(slash + 1)
                                                                          : CString();
-        }
-        if (!chosen || !HostNamesHoldBackslash(*chosen))
             return chosen;
+        }
         AfxMessageBox(CString(BackslashNameRefusal(*chosen)) + " Please choose another name.",
                       MB_OK | MB_ICONWARNING);
-        const int slash = chosen->ReverseFind('/');
         if (choice.kind != FileChoice::Kind::Folder && slash >= 0)
         {
             choice.initialFolder = chosen->Left(slash);

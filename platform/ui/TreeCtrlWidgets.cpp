@@ -233,8 +233,6 @@ private:
     mutable std::optional<ItemLook> m_drawn;
 };
 
-// Key presses (TVN_KEYDOWN) and the start of a drag with the left button (TVN_BEGINDRAG; the
-// tree's own handling of the drag is left out: the owner drags).
 constexpr const char* kColumnFitPending = "weavoColumnFitPending";
 
 // Once the changes under way are done, the column becomes as wide as its widest shown row; the
@@ -254,6 +252,8 @@ void ScheduleColumnFit(QTreeWidget* tree)
                        });
 }
 
+// Key presses (TVN_KEYDOWN) and the start of a drag with the left button (TVN_BEGINDRAG; the
+// tree's own handling of the drag is left out: the owner drags).
 class TreeWatcher : public QObject
 {
 public:

@@ -165,3 +165,37 @@ TEST(RichToolTipTest, TheTipTakesAFontAndFallsBackToTheSystemOne)
     tip.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(&none));
     EXPECT_TRUE(tip.UsesSystemFont());
 }
+
+TEST(RichToolTipTest, AToolWithARectangleArmsOnlyOverThatPartOfItsWindow)
+{
+    TippedDialog dialog;
+    CWnd* name = dialog.GetDlgItem(IDC_NAME);
+    CRect client;
+    name->GetClientRect(&client);
+    const CRect leftHalf(0, 0, client.Width() / 2, client.Height());
+    CPoint cursor;
+    CRichToolTipCtrl tip;
+    tip.SetCursorSource([&cursor] { return cursor; });
+    tip.Create(&dialog);
+    ASSERT_TRUE(tip.AddTool(name, "Left half", &leftHalf, 7));
+
+    CRect onScreen;
+    name->GetWindowRect(&onScreen);
+    CRect expected(onScreen.left, onScreen.top, onScreen.left + leftHalf.Width(),
+                   onScreen.top + leftHalf.Height());
+    dialog.ScreenToClient(&expected);
+    EXPECT_EQ(tip.GetTool(0)->m_rect, expected);
+    EXPECT_FALSE(tip.GetTool(0)->m_wholeWindow);
+
+    const auto moveTo = [&](int x)
+    {
+        cursor = CPoint(x, onScreen.CenterPoint().y);
+        MSG msg{name->GetSafeHwnd(), WM_MOUSEMOVE, 0, 0, 0, cursor};
+        tip.RelayEvent(&msg);
+    };
+    moveTo(onScreen.right - 3);
+    EXPECT_EQ(tip.GetCurrentTool(), nullptr);
+    moveTo(onScreen.left + 3);
+    ASSERT_NE(tip.GetCurrentTool(), nullptr);
+    EXPECT_EQ(tip.GetCurrentTool()->m_id, 7u);
+}

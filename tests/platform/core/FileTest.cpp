@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -89,6 +90,25 @@ TEST_F(FileTest, OpenFailureCausesFollowErrno)
         file.Open(PathOf("plain/inner").c_str(), CFile::modeCreate | CFile::modeWrite, &error));
     EXPECT_EQ(CFileException::badPath, error.m_cause);
     EXPECT_EQ(ENOTDIR, error.m_lOsError);
+}
+
+TEST_F(FileTest, AFileOnADescriptorLeavesItOpenForItsOwner)
+{
+    const std::string path = PathOf("held.bin");
+    const int descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(descriptor, 0);
+    {
+        CFile file(descriptor, "C:\\Work\\held.bin");
+        file.Write("abc", 3);
+        file.Close();
+    }
+    {
+        CFile file(descriptor, "C:\\Work\\held.bin");
+        file.Write("de", 2);
+    }
+    EXPECT_EQ(::write(descriptor, "f", 1), 1) << "the descriptor is still open";
+    EXPECT_EQ(::close(descriptor), 0);
+    EXPECT_EQ(ReadHostFile(path), "abcdef");
 }
 
 TEST_F(FileTest, WriteSeekAndReadBack)

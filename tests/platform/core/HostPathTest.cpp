@@ -284,4 +284,25 @@ TEST(HostPathTest, ProgramFolderIsTheTestExecutablesFolder)
     EXPECT_NE(folder.back(), '/');
     EXPECT_EQ(fs::path(folder), fs::canonical(program_invocation_name).parent_path());
 }
+TEST(HostPathTest, OnlyAHostPathWithABackslashInANameIsRefused)
+{
+    const struct
+    {
+        const char* path;
+        bool refused;
+    } cases[] = {
+        {"/home/user/a\\b.wvt", true},
+        {"/srv/out\\put/", true},
+        {"/home/user/Shop.wvt", false},
+        {"C:\\Work\\Shop.wvt", false},
+        {"relative\\Shop.wvt", false},
+        {"", false},
+        {nullptr, false},
+    };
+    for (const auto& each : cases)
+        EXPECT_EQ(HostNamesHoldBackslash(each.path), each.refused)
+            << (each.path != nullptr ? each.path : "(null)");
+    EXPECT_EQ(BackslashNameRefusal("/srv/a\\b"),
+              "/srv/a\\b\nFile and folder names with a \"\\\" cannot be used here.");
+}
 } // namespace

@@ -143,3 +143,25 @@ TEST_F(ListCtrlTest, ClicksAreReportedToTheOwner)
     EXPECT_EQ(click->idFrom, static_cast<UINT_PTR>(IDC_GRID));
 }
 } // namespace
+
+TEST_F(ListCtrlTest, AutosizedColumnsFitTheirWidestTextOrHeading)
+{
+    const CString longText = "customer_order_line_number";
+    const CString longHeading = "The type the field has in the database";
+    grid.SetItemText(0, 0, longText);
+    grid.InsertColumn(2, longHeading, LVCFMT_LEFT, 40);
+    grid.SetItemText(0, 2, "int");
+    host.GetSafeHwnd()->resize(600, 300);
+    host.GetSafeHwnd()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(host.GetSafeHwnd()));
+    const QFontMetrics metrics(grid.GetSafeHwnd()->font());
+
+    EXPECT_TRUE(grid.SetColumnWidth(0, LVSCW_AUTOSIZE));
+    EXPECT_GE(grid.GetColumnWidth(0), metrics.horizontalAdvance(longText.GetString()));
+    EXPECT_TRUE(grid.SetColumnWidth(2, LVSCW_AUTOSIZE));
+    const int cellsOnly = grid.GetColumnWidth(2);
+    EXPECT_LT(cellsOnly, metrics.horizontalAdvance(longHeading.GetString()));
+    EXPECT_GE(cellsOnly, metrics.horizontalAdvance("int"));
+    EXPECT_TRUE(grid.SetColumnWidth(2, LVSCW_AUTOSIZE_USEHEADER));
+    EXPECT_GE(grid.GetColumnWidth(2), metrics.horizontalAdvance(longHeading.GetString()));
+}

@@ -195,6 +195,31 @@ TEST(MessageBridgeTest, PreTranslateMessageOfAParentStopsTheKey)
     EXPECT_EQ(host.canvas.m_log, std::vector<std::string>{"key 36 1"});
 }
 
+TEST(MessageBridgeTest, AParentsInputRelayHearsTheChildsInputUntilRemoved)
+{
+    CanvasHost host;
+    host.host.m_swallowKey = VK_ESCAPE;
+    std::vector<std::string> heard;
+    const auto relayAs = [&heard](const std::string& name)
+    {
+        return [&heard, name](MSG* msg)
+        {
+            if (msg->message == WM_KEYDOWN)
+                heard.push_back(name + " " + std::to_string(msg->wParam));
+        };
+    };
+    const CWnd* relaying = &host.canvas;
+    host.host.AddInputRelay(relaying, relayAs("first"));
+    host.host.AddInputRelay(relaying, relayAs("second"));
+
+    QTest::keyClick(host.widget, Qt::Key_Escape);
+    host.host.RemoveInputRelay(relaying);
+    QTest::keyClick(host.widget, Qt::Key_Home);
+
+    EXPECT_EQ(heard, std::vector<std::string>{"second 27"});
+    EXPECT_EQ(host.canvas.m_log, std::vector<std::string>{"key 36 1"});
+}
+
 TEST(MessageBridgeTest, RectanglesExcludeTheirRightAndBottomEdges)
 {
     const CRect rect(10, 20, 30, 60);
