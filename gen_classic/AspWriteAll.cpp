@@ -25,6 +25,7 @@
 #include "model/Module.h"
 #include "model/ProjectDiagnostics.h"
 #include "platform/core/HostPath.h"
+#include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
@@ -140,6 +141,8 @@ CString AspWriteAll::ProjectPath() const
 
 bool AspWriteAll::Run(Module* module)
 {
+    if (!LargeStack::IsActive())
+        return LargeStack::Run([&] { return Run(module); });
     m_services.SaveBackupCopy("_BeforeWriteAll");
     const CString path = m_project->GetProjectSettings() != nullptr ? ProjectPath() : CString();
     if (path.IsEmpty() || !m_report.MakeFolderChain(path) || !IsFolderWritable(path))

@@ -17,6 +17,7 @@
 #include "model/Module.h"
 #include "model/Table.h"
 #include "platform/core/HostPath.h"
+#include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
 
 #include <cerrno>
@@ -38,6 +39,8 @@ AspxWriteAll::~AspxWriteAll() = default;
 
 bool AspxWriteAll::Run(Module* module, bool copyModifiedFiles)
 {
+    if (!LargeStack::IsActive())
+        return LargeStack::Run([&] { return Run(module, copyModifiedFiles); });
     m_report.ForgetFolders();
     if (!IsOutputFolderWritable())
     {

@@ -31,6 +31,7 @@
 #include "model/ProjectSettings.h"
 #include "model/Table.h"
 #include "model/TextFile.h"
+#include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
@@ -200,11 +201,16 @@ ForgeonProject::~ForgeonProject()
 {
     // The usage set of the last removal check may name this project's entities.
     TheProjectDiagnostics().GetCurrentUsageSet().Clear();
-    DeleteAll(m_modules);
-    delete m_settings;
-    DeleteAll(m_rdlcInfos);
-    DeleteAll(m_xsdInfos);
-    DeleteAll(m_unownedObjects);
+    // The entities' destructors follow their links as deep as the project nests.
+    LargeStack::Run(
+        [this]
+        {
+            DeleteAll(m_modules);
+            delete m_settings;
+            DeleteAll(m_rdlcInfos);
+            DeleteAll(m_xsdInfos);
+            DeleteAll(m_unownedObjects);
+        });
 }
 
 void ForgeonProject::Serialize(CArchive& ar)

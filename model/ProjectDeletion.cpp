@@ -16,6 +16,7 @@
 #include "model/ListAccess.h"
 #include "model/Module.h"
 #include "model/ProjectDiagnostics.h"
+#include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
@@ -30,10 +31,15 @@ template <class T, class Remove>
 bool RemoveThenDelete(const std::vector<Module*>& modules, T* entity, Remove remove,
                       bool (Module::*erase)(T*))
 {
-    for (Module* module : modules)
-        std::invoke(remove, module, entity);
-    return std::ranges::any_of(modules, [entity, erase](Module* module)
-                               { return (module->*erase)(entity); });
+    // The walks over menu trees recurse as deep as the trees nest.
+    return LargeStack::Run(
+        [&]
+        {
+            for (Module* module : modules)
+                std::invoke(remove, module, entity);
+            return std::ranges::any_of(modules, [entity, erase](Module* module)
+                                       { return (module->*erase)(entity); });
+        });
 }
 
 using Variables = std::unordered_set<const Variable*>;
@@ -83,8 +89,12 @@ bool RunUsageCheck(const std::vector<Module*>& modules, const Check& check, bool
 {
     ProjectDiagnostics& diagnostics = TheProjectDiagnostics();
     diagnostics.ClearErrorsAndWarnings();
-    for (Module* module : modules)
-        check(*module);
+    LargeStack::Run(
+        [&]
+        {
+            for (Module* module : modules)
+                check(*module);
+        });
     if (diagnostics.GetErrors().empty())
         return true;
     if (show)

@@ -18,6 +18,7 @@
 #include "platform/core/CFile.h"
 #include "platform/core/FileReplacement.h"
 #include "platform/core/HostPath.h"
+#include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/TextBytes.h"
 
@@ -351,7 +352,8 @@ BOOL ProjectStore::ArchiveProject(ForgeonProject* project, const char* path, BOO
         return FALSE;
     if (load)
         return LoadInto(path);
-    const std::optional<SaveFailure> failure = Save(project, path, std::nullopt);
+    const std::optional<SaveFailure> failure =
+        LargeStack::Run([&] { return Save(project, path, std::nullopt); });
     if (failure)
         AfxMessageBox(failure->text, failure->type);
     return failure ? FALSE : TRUE;
@@ -366,7 +368,8 @@ std::optional<CString> ProjectStore::SaveQuietly(ForgeonProject* project, const 
     struct stat original;
     if (!IsEmptyPath(modeOf) && ::stat(ToHostPath(modeOf).c_str(), &original) == 0)
         mode = original.st_mode;
-    std::optional<SaveFailure> failure = Save(project, path, mode);
+    const std::optional<SaveFailure> failure =
+        LargeStack::Run([&] { return Save(project, path, mode); });
     return failure ? std::optional<CString>(failure->text) : std::nullopt;
 }
 
@@ -432,12 +435,16 @@ BOOL ProjectStore::LoadInto(const char* path)
     return Guarded(
         [&]
         {
-            ReadArchive(path,
-                        [&](CArchive& ar)
-                        {
-                            SerializeProject(nullptr, ar);
-                            m_objectCount = ar.GetObjectCount();
-                        });
+            LargeStack::Run(
+                [&]
+                {
+                    ReadArchive(path,
+                                [&](CArchive& ar)
+                                {
+                                    SerializeProject(nullptr, ar);
+                                    m_objectCount = ar.GetObjectCount();
+                                });
+                });
         });
 }
 
@@ -539,9 +546,13 @@ BOOL ProjectStore::LoadMergeInput(const char* path)
 
 bool ProjectStore::MergeProjects()
 {
-    const std::unique_ptr<ProjectMergerInterface> merger =
-        CreateProjectMerger(m_firstMergeProject, m_secondMergeProject);
-    return merger != nullptr && merger->Merge();
+    return LargeStack::Run(
+        [&]
+        {
+            const std::unique_ptr<ProjectMergerInterface> merger =
+                CreateProjectMerger(m_firstMergeProject, m_secondMergeProject);
+            return merger != nullptr && merger->Merge();
+        });
 }
 
 std::span<const ProjectStore::ModuleStep> ProjectStore::PostLoadPasses()

@@ -22,6 +22,7 @@
 #include "platform/core/CFile.h"
 #include "platform/core/FileStamp.h"
 #include "platform/core/HostPath.h"
+#include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/FileDialog.h"
 #include "platform/ui/View.h"
@@ -59,18 +60,30 @@ std::vector<const Table*> ProcedureTables(const Module& module)
 constexpr const char* kExtension = "wvt";
 constexpr const char* kSaveQuestion = "Do you want to save changes in current project?";
 
-// The bytes a save would write. Writing sets the archive version; the one the project was read
-// with comes back.
+// The bytes a save would write, none when a save would refuse the project. Writing sets the
+// archive version; the one the project was read with comes back.
 std::vector<BYTE> ProjectBytes(ForgeonProject* project)
 {
     VersionHistory& history = TheVersionHistory();
     const int version = history.GetArchiveVersion();
     CMemFile file;
-    CArchive ar(&file, CArchive::store | CArchive::bNoFlushOnDelete);
-    ar.WriteObject(project);
-    ar.Close();
+    bool written = true;
+    LargeStack::Run(
+        [&]
+        {
+            CArchive ar(&file, CArchive::store | CArchive::bNoFlushOnDelete);
+            try
+            {
+                ar.WriteObject(project);
+                ar.Close();
+            }
+            catch (const CArchiveException&)
+            {
+                written = false;
+            }
+        });
     history.SetArchiveVersion(version);
-    return file.GetBytes();
+    return written ? file.GetBytes() : std::vector<BYTE>();
 }
 
 CString FileNamePattern(const char* extension)

@@ -4,7 +4,10 @@
 // them.
 
 #include "model/Field.h"
+#include "model/ForgeonProject.h"
+#include "model/Module.h"
 #include "model/Table.h"
+#include "model/TableFormCreator.h"
 
 #include <string>
 
@@ -34,4 +37,14 @@ inline Table* NewBenchTable(const CString& name, Table* previous)
     field->SetTable(table);
     table->AddField(field);
     return table;
+}
+
+// Adds the table to the project's current module with what the table designer's "Generate
+// Forms and Reports" makes of a master table: its form, its search report and their menus.
+inline void AddDesignedTable(ForgeonProject& project, Table* table)
+{
+    project.GetCurrentModule()->AddTable(table);
+    TableFormCreator creator(table, &project);
+    creator.CreateForm();
+    creator.CreateReport();
 }

@@ -14,7 +14,6 @@
 #include "model/Module.h"
 #include "model/ProjectStore.h"
 #include "model/Table.h"
-#include "model/TableFormCreator.h"
 
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -62,10 +61,7 @@ int Build(int tables, int perModule, const char* path)
             previous = nullptr;
         }
         Table* table = NewBenchTable(CString("table_") + std::to_string(number).c_str(), previous);
-        project.GetCurrentModule()->AddTable(table);
-        TableFormCreator creator(table, &project);
-        creator.CreateForm();
-        creator.CreateReport();
+        AddDesignedTable(project, table);
         previous = table;
         quarters[std::min(3, number * 4 / tables)] += CpuMilliseconds() - start;
     }

@@ -2,6 +2,7 @@
 
 #include "platform/core/CException.h"
 #include "platform/core/CFile.h"
+#include "platform/core/LargeStack.h"
 #include "platform/core/TextBytes.h"
 
 #include <algorithm>
@@ -337,11 +338,11 @@ void CArchive::WriteObject(const CObject* object)
     const CRuntimeClass* runtimeClass = object->GetRuntimeClass();
     if (runtimeClass->m_wSchema == 0xFFFF)
         Fail(CArchiveException::badClass);
-    if (m_writingDepth >= maxNesting)
-        Fail(CArchiveException::tooDeep, std::string("a ") + runtimeClass->m_lpszClassName +
-                                             " lies inside " + std::to_string(maxNesting) +
-                                             " other records; at most " +
-                                             std::to_string(maxNesting) + " may nest");
+    if (LargeStack::IsNearlyFull())
+        Fail(CArchiveException::tooDeep,
+             std::string("a ") + runtimeClass->m_lpszClassName + " lies inside " +
+                 std::to_string(m_writingDepth) +
+                 " other records; the project is too deeply nested to save here");
     WriteClass(runtimeClass);
     AddStored(object);
     // Serialize takes a non-const archive and object; storing does not change the object.
@@ -447,11 +448,11 @@ CObject* CArchive::ReadObject(const CRuntimeClass* requested)
                std::string("a ") + runtimeClass->m_lpszClassName + " where a " +
                    requested->m_lpszClassName + " is expected",
                offset);
-    if (m_reading.size() >= maxNesting)
+    if (LargeStack::IsNearlyFull())
         FailAt(CArchiveException::tooDeep,
                std::string("a ") + runtimeClass->m_lpszClassName + " inside " +
-                   std::to_string(maxNesting) + " other records; at most " +
-                   std::to_string(maxNesting) + " may nest",
+                   std::to_string(m_reading.size()) +
+                   " other records; the file is too deeply nested to read here",
                offset);
     // The registry owns the object until an owner claims it or the load fails.
     CObject* object = runtimeClass->CreateObject();

@@ -16,7 +16,8 @@ class CFile;
 
 // A buffered binary stream of numbers, strings and object graphs over a CFile, little-endian.
 // Objects are written once; a later writing of the same object is a back-reference to it.
-// Malformed or truncated input raises CArchiveException.
+// Malformed or truncated input raises CArchiveException. Object records nest as deep as the
+// stack allows (see LargeStack); a record that would go deeper is refused, on both sides.
 class CArchive
 {
 public:
@@ -24,10 +25,6 @@ public:
     static constexpr UINT load = 1;
     // The destructor neither flushes nor positions the file.
     static constexpr UINT bNoFlushOnDelete = 2;
-    // The most object records written or read inside one another (a menu inside its parent
-    // menu inside ...). Deeper graphs are refused, on both sides, rather than overflow the stack.
-    static constexpr std::size_t maxNesting = 2000;
-
     // buffer, when given, holds at least bufferSize bytes and outlives the archive.
     CArchive(CFile* file, UINT mode, int bufferSize = 4096, void* buffer = nullptr);
     CArchive(const CArchive&) = delete;

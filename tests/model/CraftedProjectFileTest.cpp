@@ -6,7 +6,7 @@
 #include "model/Module.h"
 #include "model/ProjectSettings.h"
 #include "model/ProjectStore.h"
-#include "platform/core/CArchive.h"
+#include "platform/core/LargeStack.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/model/ProjectRecordBytes.h"
@@ -139,7 +139,6 @@ TEST_F(CraftedProjectFileTest, CraftedFilesAreRefusedWithWhatWasWrongAndWhere)
     // The saved file is read in the test by the offset of its parts.
     ASSERT_LT(menuRecord, m_saved.size());
 
-    const std::size_t limit = CArchive::maxNesting;
     // The file with the table's name replaced, and the refusal of that name.
     const auto renamedTable = [&](const std::string& name)
     { return ReplaceFirst(m_saved, tableName, ArchiveString(name)); };
@@ -166,12 +165,6 @@ TEST_F(CraftedProjectFileTest, CraftedFilesAreRefusedWithWhatWasWrongAndWhere)
         std::string reason;
     };
     const std::vector<Case> cases = {
-        // A menu nested beyond the bound: the project, the module and "DeepMenu" hold it.
-        {"deep.wvt", NestedMenus(m_saved, 50'000),
-         "objects nested too deep: a Menu inside " + std::to_string(limit) +
-             " other records; at most " + std::to_string(limit) + " may nest, at byte ..."},
-        {"deepbyone.wvt", NestedMenus(m_saved, static_cast<int>(limit) - 2),
-         "objects nested too deep: a Menu inside " + std::to_string(limit) + " other records..."},
         {"backslashes.wvt", renamedTable("..\\..\\escapedA"),
          tableRefusal("..\\..\\escapedA", "it holds special characters")},
         {"slashes.wvt", renamedTable("../../escapedB"),
@@ -244,11 +237,11 @@ TEST_F(CraftedProjectFileTest, CraftedFilesAreRefusedWithWhatWasWrongAndWhere)
     }
 }
 
-// A chain one level short of the bound loads, saves and loads again; the names a user can
+// A chain far deeper than real projects nest loads, saves and loads again; the names a user can
 // type in the designer, blanks, a digit first, letters beyond ASCII, load.
-TEST_F(CraftedProjectFileTest, DeepButBoundedMenusAndTypableNamesLoad)
+TEST_F(CraftedProjectFileTest, DeepMenusAndTypableNamesLoad)
 {
-    const int depth = static_cast<int>(CArchive::maxNesting) - 3;
+    const int depth = 20'000;
     Write("bounded.wvt", NestedMenus(m_saved, depth));
     ProjectStore store;
     ASSERT_TRUE(store.ArchiveProject(nullptr, PathOf("bounded.wvt"), TRUE)) << LastBox();
@@ -274,9 +267,63 @@ TEST_F(CraftedProjectFileTest, DeepButBoundedMenusAndTypableNamesLoad)
     }
 }
 
-// A chain of menus far deeper than the bound is not saved: the save says why and leaves the
+// Files nested deeper than the stack holds are refused at the doors that read them, with what
+// was nested and where; the same file loads where the stack holds it, so that the stack left,
+// not a count, refuses.
+TEST_F(CraftedProjectFileTest, FilesNestedDeeperThanTheStackHoldsAreRefused)
+{
+    struct Case
+    {
+        int depth;
+        std::size_t stackSize;
+        bool loads;
+        // Read as a merge input too, not only opened.
+        bool merged;
+    };
+    const std::vector<Case> cases = {
+        {50'000, std::size_t{16} << 20, false, true},
+        {50'000, LargeStack::defaultSize, true, true},
+        {1'000'000, LargeStack::defaultSize, false, false},
+    };
+    for (const Case& each : cases)
+    {
+        SCOPED_TRACE(std::to_string(each.depth) + " in " + std::to_string(each.stackSize));
+        Write("deep.wvt", NestedMenus(m_saved, each.depth));
+        const LargeStack::ScopedLimits limits(each.stackSize, LargeStack::defaultMargin);
+        const std::size_t shown = m_boxes.Shown().size();
+        ProjectStore store;
+        ForgeonProject* open = store.GetProject();
+        EXPECT_EQ(each.loads, store.ArchiveProject(nullptr, PathOf("deep.wvt"), TRUE) != FALSE);
+        if (each.merged)
+        {
+            EXPECT_EQ(each.loads, store.LoadSecondMergeProject(PathOf("deep.wvt")) != FALSE);
+            EXPECT_EQ(each.loads, store.GetSecondMergeProject() != nullptr);
+        }
+        const std::size_t refusals = each.loads ? 0 : each.merged ? 2 : 1;
+        ASSERT_EQ(shown + refusals, m_boxes.Shown().size()) << LastBox();
+        EXPECT_EQ(each.loads, store.GetProject() != open);
+        const std::string what = "Error in archiving\n" + PathOf("deep.wvt").str() +
+                                 ": objects nested too deep: a Menu inside ";
+        for (std::size_t box = shown; box < shown + refusals; ++box)
+        {
+            const std::string& text = m_boxes.Shown()[box].text;
+            ASSERT_EQ(what, text.substr(0, what.size())) << text;
+            // The project, the module and "DeepMenu" hold the chain.
+            const int inside = std::stoi(text.substr(what.size()));
+            EXPECT_GT(inside, 1000);
+            EXPECT_LT(inside, each.depth + 3);
+            const std::string where = std::to_string(inside) +
+                                      " other records; the file is too deeply nested to read "
+                                      "here, at byte ";
+            EXPECT_EQ(what + where, text.substr(0, what.size() + where.size())) << text;
+            EXPECT_NE(std::string::npos, text.find(", in the record of a Menu (object ")) << text;
+        }
+    }
+}
+
+// A chain of menus deeper than the stack holds is not saved: the save says why and leaves the
 // previous file as it was; the chain is then freed with the project.
-TEST_F(CraftedProjectFileTest, SavingMenusNestedBeyondTheBoundIsRefused)
+TEST_F(CraftedProjectFileTest, SavingMenusNestedDeeperThanTheStackHoldsIsRefused)
 {
     ForgeonProject project;
     ScopedOpenProject open(&project);
@@ -300,13 +347,21 @@ TEST_F(CraftedProjectFileTest, SavingMenusNestedBeyondTheBoundIsRefused)
     EXPECT_EQ(top, &all.front()->GetTopLevelMenu());
     EXPECT_EQ(nullptr, top->FindSubMenuByName("absent"));
     ProjectStore store;
-    EXPECT_FALSE(store.ArchiveProject(&project, PathOf("saved.wvt"), FALSE));
+    {
+        const LargeStack::ScopedLimits limits(std::size_t{16} << 20, LargeStack::defaultMargin);
+        EXPECT_FALSE(store.ArchiveProject(&project, PathOf("saved.wvt"), FALSE));
+    }
     ASSERT_EQ(1u, m_boxes.Shown().size());
-    const std::string limit = std::to_string(CArchive::maxNesting);
-    EXPECT_EQ("Error in archiving\n" + PathOf("saved.wvt").str() +
-                  ": objects nested too deep: a Menu lies inside " + limit +
-                  " other records; at most " + limit + " may nest",
-              m_boxes.Shown()[0].text);
+    const std::string& text = m_boxes.Shown()[0].text;
+    const std::string what = "Error in archiving\n" + PathOf("saved.wvt").str() +
+                             ": objects nested too deep: a Menu lies inside ";
+    ASSERT_EQ(what, text.substr(0, what.size())) << text;
+    const int inside = std::stoi(text.substr(what.size()));
+    EXPECT_GT(inside, 1000);
+    EXPECT_LT(inside, 100000);
+    EXPECT_EQ(what + std::to_string(inside) +
+                  " other records; the project is too deeply nested to save here",
+              text);
     std::ifstream file(HostPathOf("saved.wvt"), std::ios::binary);
     EXPECT_TRUE(Bytes(std::istreambuf_iterator<char>(file), {}) == m_saved);
 }

@@ -3,8 +3,8 @@
 // message and the merge inputs freed.
 #include "model/Field.h"
 #include "model/Table.h"
-#include "shell/MergeEntityDlg.h"
 #include "tests/model/ModelBuilders.h"
+#include "tests/shell/MergeAnswers.h"
 #include "tests/shell/ShellTestSupport.h"
 
 namespace
@@ -47,19 +47,7 @@ protected:
     {
         program.boxes.Answer(IDOK);
         program.files.Answer(program.PathOf("Stock.wvt").c_str());
-        program.dialogs.Answer(
-            [](CDialog& dialog, DialogDriver& user)
-            {
-                auto& merge = dynamic_cast<MergeEntityDlg&>(dialog);
-                const std::vector<CString>& modules = merge.Selector().GetModuleNames();
-                const auto stock = std::ranges::find(modules, CString("Stock"));
-                ASSERT_NE(stock, modules.end());
-                EXPECT_TRUE(user.Select(MergeEntitySelector::ModuleCombo,
-                                        static_cast<int>(stock - modules.begin())));
-                EXPECT_TRUE(user.Click(MergeEntitySelector::SelectButton));
-                EXPECT_TRUE(user.Click(MergeEntitySelector::FullModuleButton));
-                EXPECT_TRUE(user.PressOk());
-            });
+        AnswerMergeWholeModule(program, "Stock");
         program.boxes.Answer(IDYES);
         program.files.Answer(program.PathOf("Merged.wvt").c_str());
         program.boxes.Answer(IDOK);
