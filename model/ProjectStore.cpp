@@ -240,7 +240,10 @@ void SettleLoadedObjects(const CArchive& ar, const std::vector<CObject*>& lettin
 // A name as the message about it shows it, in quotes.
 std::string QuotedName(const CString& name)
 {
-    return "\"" + PrintableBytes(name.str()) + "\"";
+    std::string quoted(1, '"');
+    quoted += PrintableBytes(name.str());
+    quoted += '"';
+    return quoted;
 }
 
 // Module and table names become folder and file names of the output: a name that the module

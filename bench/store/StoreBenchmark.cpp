@@ -1,7 +1,8 @@
 // Builds projects of growing size through the model and measures how the project store loads
 // and saves them, beside cat and cp of the same file. Not a test: run scripts/bench-store.sh.
 // Times are processor times (user and system), the best of three runs, so that other work on a
-// shared machine counts as little as it can.
+// shared machine counts as little as it can. "same" says whether the load and save wrote the
+// bytes it read.
 //
 //   bench_store                       every scenario, one line each
 //   bench_store build T M FILE        builds T tables, M to a module, saves FILE
@@ -24,6 +25,8 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -155,6 +158,14 @@ Run Fastest(const std::vector<std::string>& arguments, bool measured = false)
     return best;
 }
 
+// The two files hold the same bytes.
+bool SameBytes(const std::string& first, const std::string& second)
+{
+    std::ifstream a(first, std::ios::binary);
+    std::ifstream b(second, std::ios::binary);
+    return std::equal(std::istreambuf_iterator<char>(a), {}, std::istreambuf_iterator<char>(b), {});
+}
+
 void Scenario(const std::string& self, const std::filesystem::path& folder, int tables,
               int perModule)
 {
@@ -171,12 +182,13 @@ void Scenario(const std::string& self, const std::filesystem::path& folder, int 
     const Run cp = Fastest({"cp", file, copy});
     const Run loadSave = Fastest({self, "load", file, copy}, true);
     const double megabytes = std::filesystem::file_size(file) / 1e6;
-    std::printf("%6d %4d %7.1f | %7.1f %6.1f %6.1fx | %7.1f %6.1f %6.1fx | %6.0f | %5.0f %5.0f "
-                "%5.0f %5.0f\n",
+    std::printf("%6d %4d %7.1f | %7.1f %6.1f %6.1fx | %7.1f %6.1f %6.1fx | %6.0f | %4s | %5.0f "
+                "%5.0f %5.0f %5.0f\n",
                 tables, modules, megabytes, load.milliseconds, cat.milliseconds,
                 load.milliseconds / cat.milliseconds, loadSave.milliseconds, cp.milliseconds,
-                loadSave.milliseconds / cp.milliseconds, loadSave.peakMegabytes, quarters[0],
-                quarters[1], quarters[2], quarters[3]);
+                loadSave.milliseconds / cp.milliseconds, loadSave.peakMegabytes,
+                SameBytes(file, copy) ? "yes" : "NO", quarters[0], quarters[1], quarters[2],
+                quarters[3]);
     std::fflush(stdout);
 }
 
@@ -186,10 +198,10 @@ int RunAll(const std::string& self)
         std::filesystem::temp_directory_path() / ("weavo-bench-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
     std::printf("tables mods    MB   |  load ms  cat ms  ratio | l+s ms   cp ms  ratio | peak MB "
-                "| build us/table by quarter\n");
+                "| same | build us/table by quarter\n");
     for (const int tables : {50, 500, 2000, 5000})
         Scenario(self, folder, tables, 50);
-    for (const int tables : {100, 200, 400, 800})
+    for (const int tables : {100, 200, 400, 800, 1000})
         Scenario(self, folder, tables, tables);
     std::filesystem::remove_all(folder);
     return 0;
