@@ -75,11 +75,14 @@ Bytes NestedMenus(const Bytes& saved, int depth)
     head.Str("DeepMenu").Int(0).Word(0).Word(0).Int(1);
     Bytes chain = head;
     chain.reserve(chain.size() + static_cast<std::size_t>(depth) * 32);
+    const auto menu = [](bool withSubMenu) -> Bytes
+    { return ArchiveBytes().NewClass("Menu").Str("m").Int(0).Word(0).Word(0).Int(withSubMenu); };
+    const Bytes inner = menu(true);
+    const Bytes last = menu(false);
     for (int level = 1; level <= depth; ++level)
     {
-        const Bytes menu =
-            ArchiveBytes().NewClass("Menu").Str("m").Int(0).Word(0).Word(0).Int(level < depth);
-        chain.insert(chain.end(), menu.begin(), menu.end());
+        const Bytes& record = level < depth ? inner : last;
+        chain.insert(chain.end(), record.begin(), record.end());
     }
     const Bytes tail = ArchiveBytes().Int(0).Int(0);
     for (int level = 1; level <= depth; ++level)
