@@ -52,8 +52,14 @@ public class UtilClassesCheck
               util.UploadRefusal("a.aspx"));
         foreach (string name in new string[] { "notes.txt", ".profile", new string('x', 200), new string('\u00e9', 100) })
             Check("upload name [" + name + "]", null, util.UploadRefusal(name));
-        Check("empty password", "", util.HashPassword("", 7));
-        Check("null password", "null", util.HashPassword("null", 7));
+        Check("text variable", "1", util.GetTextOfVariable("a", values));
+        Check("empty text variable", "", util.GetTextOfVariable("b", values));
+        Check("missing text variable", "", util.GetTextOfVariable("c", values));
+        Check("text variable null", "null", util.GetTextOfVariable("n", new string[,] { { "n", "null" } }));
+        Check("posted null", "", util.GetTextOfVariable("n", new string[,] { { "n", null } }));
+        // Every text is hashed, "null" and none included.
+        Check("empty password", "U8:JuoBnOMBED/RnuTrfm3IhMPgG1Y=", util.HashPassword("", 7));
+        Check("null password", "U8:3ZcAFjklB6ysBumpoS8eorzbiNM=", util.HashPassword("null", 7));
         // The salted SHA-1 digest of the UTF-8 bytes, in base 64 after the scheme's mark.
         Check("hash", "U8:17F1mzpjqGxGhH/rbXBhoLaB1p0=", util.HashPassword("secret", 7));
         Check("salted by id", "U8:TVGW6QKrs7nuzQ1VxjDod//kbMo=", util.HashPassword("secret", 8));
@@ -70,6 +76,8 @@ public class UtilClassesCheck
             { "the first scheme, another password", "secreT", 7, oldSecret, false },
             { "an empty stored password", "", 7, "", true },
             { "a password for an empty stored one", "x", 7, "", false },
+            { "\"null\" stored in clear", "null", 7, "null", false },
+            { "none for \"null\" stored in clear", "", 7, "null", false },
             { "question marks for characters beyond ASCII", "??????88", 7, "U8:B0qYNgx9EHFQngEi1w+NEDKAY5U=", false },
             { "characters beyond ASCII", "\u5bc6\u7801\u5bc6\u7801\u5bc6\u780188", 7, "U8:B0qYNgx9EHFQngEi1w+NEDKAY5U=", true },
         };
