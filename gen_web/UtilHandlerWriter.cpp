@@ -549,14 +549,18 @@ void UtilHandlerWriter::WriteUploadStore()
         {
             {2, "//Why a file of that name is not taken, null when it is: a file that the server "
                 "could run, a name"},
-            {2, "//of no file (none, or dots and blanks only) or one too long for the file system"},
-            {2, "public String UploadRefusal(String name)"},
+            {2, "//of no file (none, or dots and blanks only), one too long for the file system "
+                "or, with its folder,"},
+            {2, "//for the column that stores it (a column length of 0 holds any)"},
+            {2, "public String UploadRefusal(String name, int columnLength)"},
             {2, "{"},
             {3, "if (IsExecutableFile(name))"},
             {4, "return \"The file \" + name + \" was not uploaded: files of this type are not "
                 "accepted.\";"},
+            {3, "String safe = SafeFileName(name);"},
             {3, "if (name.Replace(\".\", \"\").Trim().Length == 0 || "
-                "Encoding.UTF8.GetByteCount(SafeFileName(name)) > 200)"},
+                "Encoding.UTF8.GetByteCount(safe) > 200 ||"},
+            {4, "(columnLength > 0 && UPLOAD_FOLDER_LENGTH + 1 + safe.Length > columnLength))"},
             {4, "return \"The file was not uploaded: its name is missing, made of dots only or "
                 "too long.\";"},
             {3, "return null;"},
@@ -570,6 +574,8 @@ void UtilHandlerWriter::WriteUploadStore()
                 "WebConfigurationManager.GetSection(\"system.web/httpRuntime\");"},
             {3, "return page.Request.ContentLength > runtime.MaxRequestLength * 1024L;"},
             {2, "}"},
+            {2, "//The length of the folder name that each upload gets"},
+            {2, "const int UPLOAD_FOLDER_LENGTH = 8;"},
             {2, "//Saves an uploaded file into a folder of its own below the folder and returns "
                 "the name to store:"},
             {2, "//that folder's name, \"/\" and the file's own name made safe to serve, which "
@@ -580,7 +586,7 @@ void UtilHandlerWriter::WriteUploadStore()
             {2, "{"},
             {3, "String own;"},
             {3, "do"},
-            {4, "own = Guid.NewGuid().ToString(\"N\").Substring(0, 8);"},
+            {4, "own = Guid.NewGuid().ToString(\"N\").Substring(0, UPLOAD_FOLDER_LENGTH);"},
             {3, "while (System.IO.Directory.Exists(System.IO.Path.Combine(folder, own)));"},
             {3, "System.IO.Directory.CreateDirectory(System.IO.Path.Combine(folder, own));"},
             {3, "String safe = SafeFileName(name);"},

@@ -47,11 +47,19 @@ public class UtilClassesCheck
         Check("leading dot shown", ".hidden", util.GetUploadName("1a2b3c4d/" + util.SafeFileName(".hidden")));
         string unnamed = "The file was not uploaded: its name is missing, made of dots only or too long.";
         foreach (string name in new string[] { "", " ", ".", "..", ". .", new string('x', 201), new string('\u00e9', 101) })
-            Check("upload name [" + name + "]", unnamed, util.UploadRefusal(name));
+            Check("upload name [" + name + "]", unnamed, util.UploadRefusal(name, 0));
         Check("upload of a page", "The file a.aspx was not uploaded: files of this type are not accepted.",
-              util.UploadRefusal("a.aspx"));
+              util.UploadRefusal("a.aspx", 0));
         foreach (string name in new string[] { "notes.txt", ".profile", new string('x', 200), new string('\u00e9', 100) })
-            Check("upload name [" + name + "]", null, util.UploadRefusal(name));
+            Check("upload name [" + name + "]", null, util.UploadRefusal(name, 0));
+        // A column of 100 holds the folder of 8, "/" and 91 characters of the name made safe.
+        object[,] columns = {
+            { new string('x', 91), null }, { new string('x', 92), unnamed }, { new string('x', 154), unnamed },
+            { new string('\u00e9', 91), null }, { "~" + new string('x', 88), null }, { "~" + new string('x', 89), unnamed },
+        };
+        for (int i = 0; i < columns.GetLength(0); i++)
+            Check("upload name of " + ((string)columns[i, 0]).Length + " for a column of 100", columns[i, 1],
+                  util.UploadRefusal((string)columns[i, 0], 100));
         Check("text variable", "1", util.GetTextOfVariable("a", values));
         Check("empty text variable", "", util.GetTextOfVariable("b", values));
         Check("missing text variable", "", util.GetTextOfVariable("c", values));

@@ -98,9 +98,9 @@ namespace Shop
 				{
 					scan = this.scan.PostedFile.FileName;
 					scan = util.GetFileName(scan);
-					if(util.UploadRefusal(scan) != null)
+					if(util.UploadRefusal(scan, 50) != null)
 					{
-						util.KeepPageMessage(this, util.UploadRefusal(scan));
+						util.KeepPageMessage(this, util.UploadRefusal(scan, 50));
 						Response.Redirect("order_entryUpdate.aspx?order_basic_id=" + HttpUtility.UrlEncode(id));
 					}
 					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
