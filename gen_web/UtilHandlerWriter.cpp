@@ -34,6 +34,7 @@ void UtilHandlerWriter::Write()
     WritePrintedReports();
     m_file.Write(1, "}\n");
     WriteFieldValues();
+    WriteApplicationModule();
     m_file.Write(0, "}\n");
     WriteUploadedFileHandler();
 }
@@ -311,7 +312,6 @@ void UtilHandlerWriter::WritePageGuard()
                 "its scripts."},
             {2, "public String RefusedPageUrl(System.Web.UI.Page page, String loginUrl)"},
             {2, "{"},
-            {3, "page.Response.AddHeader(\"X-Frame-Options\", \"SAMEORIGIN\");"},
             {3, "System.Web.SessionState.HttpSessionState session = page.Session;"},
             {3, "Object role = LoggedInRole(session, page.Request);"},
             {3, "if (role == null)"},
@@ -697,19 +697,73 @@ void UtilHandlerWriter::WritePrintedReports()
             {3, "response.BinaryWrite(document);"},
             {3, "response.End();"},
             {2, "}"},
-            {2, "//The folder of the printed reports, made when missing; a report not sent within "
-                "ten minutes is removed"},
+            {2, "//The folder of the printed reports, made when missing, without the reports "
+                "not sent in time"},
             {2, "String PrintedReportsFolder(System.Web.UI.Page page)"},
             {2, "{"},
-            {3, "String folder = page.Server.MapPath(\"~/App_Data/PrintedReports\");"},
+            {3, "String folder = page.Server.MapPath(PRINTED_REPORTS);"},
             {3, "System.IO.Directory.CreateDirectory(folder);"},
+            {3, "RemoveUnsentPrintedReports(folder);"},
+            {3, "return folder;"},
+            {2, "}"},
+            {2, "const String PRINTED_REPORTS = \"~/App_Data/PrintedReports\";"},
+            {2, "//Removes the printed reports of the folder that were not sent within ten "
+                "minutes"},
+            {2, "public static void RemoveUnsentPrintedReports(String folder)"},
+            {2, "{"},
+            {3, "if (!System.IO.Directory.Exists(folder))"},
+            {4, "return;"},
             {3, "foreach (String old in System.IO.Directory.GetFiles(folder))"},
             {3, "{"},
             {4, "if (System.IO.File.GetLastWriteTimeUtc(old) < DateTime.UtcNow.AddMinutes(-10))"},
             {5, "System.IO.File.Delete(old);"},
             {3, "}"},
-            {3, "return folder;"},
             {2, "}"},
+            {2, "//Removes the printed reports that were not sent in time, on any request of a "
+                "print page"},
+            {2, "public void RemoveUnsentPrintedReports(System.Web.UI.Page page)"},
+            {2, "{"},
+            {3, "RemoveUnsentPrintedReports(page.Server.MapPath(PRINTED_REPORTS));"},
+            {2, "}"},
+            {2, "//At the application's start, the printed reports that were not sent in time"},
+            {2, "public static void RemoveUnsentPrintedReports()"},
+            {2, "{"},
+            {3, "RemoveUnsentPrintedReports(System.Web.Hosting.HostingEnvironment.MapPath("
+                "PRINTED_REPORTS));"},
+            {2, "}"},
+        });
+}
+
+void UtilHandlerWriter::WriteApplicationModule()
+{
+    WriteCodeLines(
+        m_file,
+        {
+            {1, "//Runs with every request of the application: at its start it removes the printed "
+                "reports left unsent;"},
+            {1, "//every answer, error pages included, forbids other sites to frame it"},
+            {1, "public class ApplicationModule : System.Web.IHttpModule"},
+            {1, "{"},
+            {2, "static bool started = false;"},
+            {2, "public void Init(System.Web.HttpApplication application)"},
+            {2, "{"},
+            {3, "lock (typeof(ApplicationModule))"},
+            {3, "{"},
+            {4, "if (!started)"},
+            {5, "UtilHandler.RemoveUnsentPrintedReports();"},
+            {4, "started = true;"},
+            {3, "}"},
+            {3, "application.PreSendRequestHeaders += delegate(Object sender, EventArgs e)"},
+            {3, "{"},
+            {4,
+             "System.Web.HttpResponse response = ((System.Web.HttpApplication)sender).Response;"},
+            {4, "response.AddHeader(\"X-Frame-Options\", \"SAMEORIGIN\");"},
+            {3, "};"},
+            {2, "}"},
+            {2, "public void Dispose()"},
+            {2, "{"},
+            {2, "}"},
+            {1, "}"},
         });
 }
 

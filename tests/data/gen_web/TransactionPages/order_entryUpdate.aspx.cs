@@ -635,7 +635,10 @@ namespace Shop
 			w.WriteGridDataHeader("packed", 0, 0);
 			w.WriteGridDataHeader("Item \"name\"", 0, 0);
 			w.WriteGridDataHeader("buyer_id", 0, 0);
-			w.WriteGridDataHeader("Delete Row", 0, 5);
+			if (new UtilHandler().MayAct(this, m_role))
+				w.WriteGridDataHeader("Delete Row", 0, 5);
+			else
+				w.WriteGridDataHeader("", 0, 5);
 			w.EndGridDataHeaderRow();
 
 			w.BeginGridDefaultRow(null);
@@ -661,7 +664,8 @@ namespace Shop
 
 
 			w.BeginGridData(null, null, 0, 0 ,0);
-			w.WriteInputField("checkbox", "__ROW__", "order_line_delete__ROW__", null, null, false, false, false, false, null, null);
+			if (new UtilHandler().MayAct(this, m_role))
+				w.WriteInputField("checkbox", "__ROW__", "order_line_delete__ROW__", null, null, false, false, false, false, null, null);
 			w.EndGridData();
 
 			w.BeginGridData(null, null, 0, 0 ,0);
@@ -675,12 +679,12 @@ namespace Shop
 			w.EndGridDefaultRow();
 
 			fillGridFororder_line(w);
-			w.BeginGridFooter(null, "right", colSpan);
-			w.WriteInputFieldGrid("button", "Add New Row", null, "onclick='addGridRow(order_lineDiv_body, order_lineDiv_defaultRow);'", "AddRowButton", false, false, false);
-			w.EndGridFooter();
-
 			if (new UtilHandler().MayAct(this, m_role))
 			{
+				w.BeginGridFooter(null, "right", colSpan);
+				w.WriteInputFieldGrid("button", "Add New Row", null, "onclick='addGridRow(order_lineDiv_body, order_lineDiv_defaultRow);'", "AddRowButton", false, false, false);
+				w.EndGridFooter();
+
 				w.BeginGridFooter(null, "right", colSpan);
 				w.WriteInputFieldGrid("button", "Commit", null, "onclick='HandleAction(\"UPDATE\");'", "ButtonControl", false, false, false);
 				w.WriteInputFieldGrid("button", "Delete", null, "onclick='HandleAction(\"DELETE\");'", "ButtonControl", false, false, false);
@@ -697,7 +701,10 @@ namespace Shop
 			w.BeginGridDataHeaderRow(null);
 			w.WriteGridDataHeader("paid", 0, 0);
 			w.WriteGridDataHeader("pdate", 0, 0);
-			w.WriteGridDataHeader("Delete Row", 0, 5);
+			if (new UtilHandler().MayAct(this, m_role))
+				w.WriteGridDataHeader("Delete Row", 0, 5);
+			else
+				w.WriteGridDataHeader("", 0, 5);
 			w.EndGridDataHeaderRow();
 
 			w.BeginGridDefaultRow(null);
@@ -722,7 +729,8 @@ namespace Shop
 
 
 			w.BeginGridData(null, null, 0, 0 ,0);
-			w.WriteInputField("checkbox", "__ROW__", "order_payment_delete__ROW__", null, null, false, false, false, false, null, null);
+			if (new UtilHandler().MayAct(this, m_role))
+				w.WriteInputField("checkbox", "__ROW__", "order_payment_delete__ROW__", null, null, false, false, false, false, null, null);
 			w.EndGridData();
 
 			w.BeginGridData(null, null, 0, 0 ,0);
@@ -736,12 +744,12 @@ namespace Shop
 			w.EndGridDefaultRow();
 
 			fillGridFororder_payment(w);
-			w.BeginGridFooter(null, "right", colSpan);
-			w.WriteInputFieldGrid("button", "Add New Row", null, "onclick='addGridRow(order_paymentDiv_body, order_paymentDiv_defaultRow);'", "AddRowButton", false, false, false);
-			w.EndGridFooter();
-
 			if (new UtilHandler().MayAct(this, m_role))
 			{
+				w.BeginGridFooter(null, "right", colSpan);
+				w.WriteInputFieldGrid("button", "Add New Row", null, "onclick='addGridRow(order_paymentDiv_body, order_paymentDiv_defaultRow);'", "AddRowButton", false, false, false);
+				w.EndGridFooter();
+
 				w.BeginGridFooter(null, "right", colSpan);
 				w.WriteInputFieldGrid("button", "Commit", null, "onclick='HandleAction(\"UPDATE\");'", "ButtonControl", false, false, false);
 				w.WriteInputFieldGrid("button", "Delete", null, "onclick='HandleAction(\"DELETE\");'", "ButtonControl", false, false, false);
@@ -789,7 +797,8 @@ namespace Shop
 			w.BeginGridData(null, null, 0, 0, 0);
 			valueString = null;
 			idString = "order_line_delete" + count;
-			w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, false, null, null);
+			if (new UtilHandler().MayAct(this, m_role))
+				w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, false, null, null);
 			w.EndGridData();
 			w.BeginGridData(null, null, 0, 0, 0);
 			valueString = "" + count;
@@ -891,7 +900,8 @@ namespace Shop
 			w.BeginGridData(null, null, 0, 0, 0);
 			valueString = null;
 			idString = "order_payment_delete" + count;
-			w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, false, null, null);
+			if (new UtilHandler().MayAct(this, m_role))
+				w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, false, null, null);
 			w.EndGridData();
 			w.BeginGridData(null, null, 0, 0, 0);
 			valueString = "" + count;

@@ -539,7 +539,10 @@ namespace Shop
 			w.WriteGridDataHeader("ddate", 0, 0);
 			w.WriteGridDataHeader("qty", 0, 0);
 			w.WriteGridDataHeader("remark", 0, 0);
-			w.WriteGridDataHeader("Delete Row", 0, 5);
+			if (new UtilHandler().MayAct(this, m_role))
+				w.WriteGridDataHeader("Delete Row", 0, 5);
+			else
+				w.WriteGridDataHeader("", 0, 5);
 			w.EndGridDataHeaderRow();
 
 			w.BeginGridDefaultRow(null);
@@ -583,7 +586,8 @@ namespace Shop
 
 
 			w.BeginGridData(null, null, 0, 0 ,0);
-			w.WriteInputField("checkbox", "__ROW__", "delete__ROW__", null, null, false, false, false, false, null, null);
+			if (new UtilHandler().MayAct(this, m_role))
+				w.WriteInputField("checkbox", "__ROW__", "delete__ROW__", null, null, false, false, false, false, null, null);
 			w.EndGridData();
 
 			w.BeginGridData(null, null, 0, 0 ,0);
@@ -597,12 +601,12 @@ namespace Shop
 			w.EndGridDefaultRow();
 
 			fillGridForsale_line(w);
-			w.BeginGridFooter(null, "right", colSpan);
-			w.WriteInputFieldGrid("button", "Add New Row", null, "onclick='addGridRow(sale_lineDiv_body, sale_lineDiv_defaultRow);'", "AddRowButton", false, false, false);
-			w.EndGridFooter();
-
 			if (new UtilHandler().MayAct(this, m_role))
 			{
+				w.BeginGridFooter(null, "right", colSpan);
+				w.WriteInputFieldGrid("button", "Add New Row", null, "onclick='addGridRow(sale_lineDiv_body, sale_lineDiv_defaultRow);'", "AddRowButton", false, false, false);
+				w.EndGridFooter();
+
 				w.BeginGridFooter(null, "right", colSpan);
 				w.WriteInputFieldGrid("button", "Commit", null, "onclick='HandleAction(\"UPDATE\");'", "ButtonControl", false, false, false);
 				w.WriteInputFieldGrid("button", "Delete", null, "onclick='HandleAction(\"DELETE\");'", "ButtonControl", false, false, false);
@@ -669,7 +673,8 @@ namespace Shop
 			w.BeginGridData(null, null, 0, 0, 0);
 			valueString = null;
 			idString = "delete" + count;
-			w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, false, null, null);
+			if (new UtilHandler().MayAct(this, m_role))
+				w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, false, null, null);
 			w.EndGridData();
 			w.BeginGridData(null, null, 0, 0, 0);
 			valueString = "" + count;
