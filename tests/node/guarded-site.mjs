@@ -1102,6 +1102,14 @@ async function secondRoundRefused() {
         ["deletes a document", "documentUpdate.aspx", { ACTION: "DELETE", document_id: "2", REQUEST_TOKEN: token }],
     ])
         await expectRefused(`the printer ${what}`, () => printing.request(`${ui}/${page}`, form ? { form } : {}));
+    let upload = "";
+    for (const folder of filesIn("uploadedData").filter((name) => name !== "web.config")) {
+        const file = `uploadedData/${folder}/${encodeURIComponent(filesIn("uploadedData", folder)[0] || "")}`;
+        if (upload === "" && (await admin.request(file)).status === 200)
+            upload = file;
+    }
+    check(upload !== "", "the administrator downloads no upload");
+    await expectRefused("the printer downloads a document's upload", () => printing.request(upload));
     const printPage = await printing.request(`${ui}/document_rdlc_report_Print.aspx`);
     const source = /<embed id="printdoc" src="([^"]*)"/.exec(printPage.text)?.[1] || "";
     const printed = await printing.request(`${ui}/${source}`);
