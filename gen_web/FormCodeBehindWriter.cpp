@@ -11,6 +11,7 @@
 #include "gen_web/PageFileKinds.h"
 #include "gen_web/PageHeaderWriter.h"
 #include "gen_web/ReportXmlCodeWriter.h"
+#include "model/DefaultNames.h"
 #include "model/EventRecmpFields.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
@@ -258,7 +259,18 @@ void FormCodeBehindWriter::WriteHandleAdd(int indent)
     WriteHandlerHead(i, "handleAdd");
     WriteValues(i + 2, /*update=*/false);
     m_textFile.Write(i + 2, "%s.SetValues(values);\n", m_dataObject);
-    WriteConfirmedDataObjectCall(i + 2, "Add", "Added", ConfirmedPassword("password"));
+    if (AddsAccounts())
+    {
+        // An account is never made without a password.
+        m_textFile.Write(i + 2, "if (String.IsNullOrEmpty(password))\n");
+        m_textFile.Write(i + 3, "m_messageString = \"Please enter the password.\";\n");
+        m_textFile.Write(i + 2, "else\n");
+        m_textFile.Write(i + 2, "{\n");
+        WriteConfirmedDataObjectCall(i + 3, "Add", "Added", ConfirmedPassword("password"));
+        m_textFile.Write(i + 2, "}\n");
+    }
+    else
+        WriteConfirmedDataObjectCall(i + 2, "Add", "Added", ConfirmedPassword("password"));
     WriteActionReply(i + 2, IsUploadPage());
     WriteCatch(i, IsUploadPage(), /*savesUploads=*/IsUploadPage());
 }
@@ -637,6 +649,18 @@ bool FormCodeBehindWriter::HasStoredPassword() const
 {
     return std::ranges::any_of(GetPlacedControls(m_form), [this](const FieldRep* control)
                                { return IsStoredPassword(*control); });
+}
+
+bool FormCodeBehindWriter::AddsAccounts() const
+{
+    return m_form.GetTable() != nullptr &&
+           m_form.GetTable()->GetTableName() == userAccountTableName &&
+           std::ranges::any_of(GetPlacedControls(m_form),
+                               [this](const FieldRep* control)
+                               {
+                                   return ControlName(*control) == "password" &&
+                                          GetVisibilityText(*m_pageFile, *control) != "Invisible";
+                               });
 }
 
 bool FormCodeBehindWriter::IsAccountPage() const

@@ -67,6 +67,8 @@ private:
     // Controls with event lists, the skip flag not looked at.
     std::vector<FieldRep*> RecomputingControls() const;
     bool IsUploadPage() const;
+    // The Add page makes accounts: the form of the accounts' table, with a password.
+    bool AddsAccounts() const;
     bool IsAccountPage() const;
     // A password control of the form's table, which an Update page keeps when left empty.
     bool IsStoredPassword(const FieldRep& control) const;

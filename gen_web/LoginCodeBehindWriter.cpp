@@ -58,7 +58,6 @@ void LoginCodeBehindWriter::WritePageLoad()
             {3, "Session.Remove(\"login_key\");"},
             {3, "Session.Remove(\"login_username\");"},
             {3, "Session.Remove(\"login_password\");"},
-            {3, "Response.AddHeader(\"X-Frame-Options\", \"SAMEORIGIN\");"},
             {3, "if (!IsPostBack)"},
             {3, "{"},
             {4, "//a login starts a new session: the one the browser brings ends here"},

@@ -64,7 +64,11 @@ void LoginDataClassWriter::WriteMembers()
             m_textFile.Write(2, "String m_%s;\n", field->GetFieldName());
     }
     if (IsAccountTable())
+    {
         m_textFile.Write(2, "String m_newPassword;\n");
+        m_textFile.Write(2, "String m_passwordText;\n");
+        m_textFile.Write(2, "String m_newPasswordText;\n");
+    }
     m_textFile.Write(2, "String m_primaryKey;\n");
     m_textFile.Write(2, "String m_Is_Deleted;\n");
     m_textFile.Write(0, "\n");
@@ -78,7 +82,7 @@ void LoginDataClassWriter::WriteHandleAdd()
     m_textFile.Write(2, "public void HandleAdd()\n");
     m_textFile.Write(2, "{\n");
     m_textFile.Write(3, "UtilHandler util = new UtilHandler();\n");
-    m_textFile.Write(3, "String password = m_password;\n");
+    m_textFile.Write(3, "String password = m_passwordText;\n");
     m_textFile.Write(3, "m_password = \"N''\";\n");
     WriteInsertStatements(");\";", "primaryKey");
     m_textFile.Write(3,
@@ -101,11 +105,11 @@ void LoginDataClassWriter::WriteHandleUpdate()
     m_textFile.Write(2, "{\n");
     m_textFile.Write(3, "UtilHandler util = new UtilHandler();\n");
     m_textFile.Write(3, "int userAccount_id = Convert.ToInt32(m_primaryKey);\n");
-    m_textFile.Write(3, "if (m_newPassword == \"null\")\n");
+    m_textFile.Write(3, "if (m_newPasswordText == \"\")\n");
     m_textFile.Write(4, "m_newPassword = \"password\"; //keeps the stored password\n");
     m_textFile.Write(3, "else\n");
     m_textFile.Write(3, "{\n");
-    m_textFile.Write(4, "m_newPassword = util.HashPassword(m_newPassword, userAccount_id);\n");
+    m_textFile.Write(4, "m_newPassword = util.HashPassword(m_newPasswordText, userAccount_id);\n");
     m_textFile.Write(4, "m_newPassword = util.ReplaceSingleQuoteInString(m_newPassword);\n");
     m_textFile.Write(4, "m_newPassword = \"N'\" + m_newPassword + \"'\";\n");
     m_textFile.Write(3, "}\n");
@@ -152,7 +156,12 @@ void LoginDataClassWriter::WriteSetValues()
             WriteSetValueLines(*field, /*useDefault=*/false);
     }
     if (IsAccountTable())
+    {
         m_textFile.Write(3, "m_newPassword = util.GetValueOfVariable(\"new_password\", values);\n");
+        m_textFile.Write(3, "m_passwordText = util.GetTextOfVariable(\"password\", values);\n");
+        m_textFile.Write(3,
+                         "m_newPasswordText = util.GetTextOfVariable(\"new_password\", values);\n");
+    }
     m_textFile.Write(3, "m_Is_Deleted= \"N'N'\";\n");
     m_textFile.Write(2, "}\n");
 }

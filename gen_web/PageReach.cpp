@@ -150,6 +150,21 @@ struct RoleReach
     std::set<std::string> rowPages;
 };
 
+// What a page that a role reaches grants it, by the page's kind: an RDLC report its report page
+// and its print page, nothing else; a search report its pages and, to be opened only, the pages
+// its rows link to; every page its own pages; and but for an RDLC report, the pages its links
+// name, which grant in turn.
+std::vector<const FormInterface*> Grant(const FormInterface& page, RoleReach& reach)
+{
+    AddFiles(page, reach.pages);
+    if (dynamic_cast<const RDLCReport*>(&page) != nullptr)
+        return {};
+    for (const AspFile* file : ReportRowFiles(page))
+        reach.rowPages.insert(
+            Lowered(PagePath(*file->GetOwnerPage()->GetModule(), file->GetDefaultFileName())));
+    return LinkedPages(page);
+}
+
 std::map<int, RoleReach> RoleReaches(const ForgeonProject& project)
 {
     std::vector<const FormInterface*> passwordPages;
@@ -177,11 +192,7 @@ std::map<int, RoleReach> RoleReaches(const ForgeonProject& project)
                     IsAccountPage(*page))
                     continue;
                 seen.push_back(page);
-                AddFiles(*page, paths.pages);
-                for (const AspFile* file : ReportRowFiles(*page))
-                    paths.rowPages.insert(Lowered(
-                        PagePath(*file->GetOwnerPage()->GetModule(), file->GetDefaultFileName())));
-                for (const FormInterface* linked : LinkedPages(*page))
+                for (const FormInterface* linked : Grant(*page, paths))
                     pending.push_back(linked);
             }
             for (const std::string& page : paths.pages)

@@ -15,8 +15,9 @@ class Menu;
 // The pages that each role of the project may open, by role id: the pages its menus and its
 // dashboard pages lead to and the pages those lead to through their links (a dashboard shows only
 // the links that lead to the role's own pages), with every page of the same form, master-detail
-// page or report, and the change-password form's Update page. A report adds only the pages its
-// rows link to, never an Add page, and those only to be opened (ViewOnlyPages). The pages
+// page or report, and the change-password form's Update page. A search report adds only the pages
+// its rows link to, never an Add page, and those only to be opened (ViewOnlyPages); an RDLC report
+// adds its print page and leads nowhere else. The pages
 // of the user accounts are left to the administrator, who may open every page. Each page as the
 // application-relative path "~/<module>/UI/<file>", lower-cased.
 std::map<int, std::set<std::string>> ReachablePages(const ForgeonProject& project);

@@ -86,7 +86,9 @@ void RDLCPrintPageWriter::WritePageLoad(int indent)
 {
     m_textFile.Write(indent, "protected void Page_Load(object sender, EventArgs e)\n");
     m_textFile.Write(indent, "{\n");
-    // Only for a role that reaches the report; the printed document only for its own session.
+    // Any request removes the printed reports left unsent. Only for a role that reaches the
+    // report; the printed document only for its own session.
+    m_textFile.Write(indent + 1, "new UtilHandler().RemoveUnsentPrintedReports(this);\n");
     CodeBehindFragments(*m_project, *m_rdlcReport, m_textFile, "").WriteLoginCheck(indent + 1);
     m_textFile.Write(indent + 1, "String printed = Request.Params[\"printed\"];\n");
     m_textFile.Write(indent + 1, "if (printed != null)\n");

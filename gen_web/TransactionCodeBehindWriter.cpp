@@ -331,22 +331,19 @@ void TransactionCodeBehindWriter::WriteHandleAdd(int indent)
     WriteCatch(indent, /*savesUploads=*/IsUploadPage());
 }
 
+// The walk over a grid's rows: rows 1, 2, ... up to the first without its numbering input, and
+// never beyond the most a grid holds; the saves and the checks before them walk alike.
 void TransactionCodeBehindWriter::WriteRowWalkHead(int indent)
 {
-    WriteCodeLines(m_textFile, {
-                                   {indent, "int rowCount = 1;"},
-                                   {indent, "bool stat = true;"},
-                                   {indent, "while (stat)"},
-                                   {indent, "{"},
-                               });
+    m_textFile.Write(
+        indent, "for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)\n");
+    m_textFile.Write(indent, "{\n");
 }
 
-void TransactionCodeBehindWriter::WriteRowWalkTail(int indent, const char* endTest)
+void TransactionCodeBehindWriter::WriteRowWalkEnd(int indent)
 {
-    m_textFile.Write(indent + 1, "%s\n", endTest);
-    m_textFile.Write(indent + 2, "stat = false;\n");
-    m_textFile.Write(indent + 1, "rowCount++;\n");
-    m_textFile.Write(indent, "}\n");
+    m_textFile.Write(indent, "if (rowNo == null)\n");
+    m_textFile.Write(indent + 1, "break;\n");
 }
 
 void TransactionCodeBehindWriter::WriteRowParams(const Table& table, int indent, bool withId,
@@ -409,13 +406,14 @@ void TransactionCodeBehindWriter::WriteAddDetails(const Table& table, int indent
     m_textFile.Write(i, "{\n");
     WriteRowWalkHead(i + 1);
     WriteRowParams(table, i + 2, /*withId=*/false, /*withDelete=*/true);
+    WriteRowWalkEnd(i + 2);
     m_textFile.Write(i + 2, "if (rowNo != null && isDelete == null)\n");
     m_textFile.Write(i + 2, "{\n");
     WriteValuesArray(table, i + 3, /*update=*/false);
     m_textFile.Write(i + 3, "%s.SetValues(values);\n", object);
     WriteDetailCall(object, "Add", "Can not Add Detail Record!", i + 3);
     m_textFile.Write(i + 2, "}\n");
-    WriteRowWalkTail(i + 1, "else if(rowNo == null)");
+    m_textFile.Write(i + 1, "}\n");
     m_textFile.Write(i, "}\n");
 }
 
@@ -485,6 +483,7 @@ void TransactionCodeBehindWriter::WriteRowKeysOffered(const Table& table, int in
     m_textFile.Write(i, "{\n");
     WriteRowWalkHead(i + 1);
     WriteRowParams(table, i + 2, /*withId=*/false, /*withDelete=*/true);
+    WriteRowWalkEnd(i + 2);
     m_textFile.Write(i + 2, "if (rowNo != null && isDelete == null)\n");
     m_textFile.Write(i + 2, "{\n");
     for (const FieldRep* control : combos)
@@ -498,7 +497,7 @@ void TransactionCodeBehindWriter::WriteRowKeysOffered(const Table& table, int in
     m_textFile.Write(i + 3, "if (%s)\n", OfferedKeyTest(combos));
     m_textFile.Write(i + 4, "return false;\n");
     m_textFile.Write(i + 2, "}\n");
-    WriteRowWalkTail(i + 1, "else if (rowNo == null)");
+    m_textFile.Write(i + 1, "}\n");
     m_textFile.Write(i + 1, "return true;\n");
     m_textFile.Write(i, "}\n");
 }
@@ -518,15 +517,22 @@ std::vector<FieldRep*> TransactionCodeBehindWriter::RowKeyCombos(const Table& ta
     return combos;
 }
 
-// After an "else " already written: "if" the grids post more rows than they hold, the refusal.
+// After an "else " already written: "if" a grid's post names more rows than it holds, by any of
+// its row inputs or controls, the refusal.
 void TransactionCodeBehindWriter::WriteTooManyRowsRefusal(int indent)
 {
-    CString prefixes;
+    CString tests;
     for (const Table* table : m_transaction.GetDetailTables())
-        prefixes += CString(prefixes.IsEmpty() ? "" : ", ") + "\"" +
-                    GetGridRowPrefix(m_transaction, *table) + "inp\"";
-    m_textFile.Write(0, "if (new UtilHandler().HasTooManyRows(this, new String[] { %s }))\n",
-                     prefixes);
+    {
+        CString fields = "\"inp\", \"id\", \"delete\"";
+        for (const FieldRep* control : ControlsOf(*table))
+            if (IsPlaced(control))
+                fields += ", \"" + ControlName(*control) + "\"";
+        tests += CString(tests.IsEmpty() ? "" : " || ") +
+                 "new UtilHandler().HasTooManyRows(this, \"" +
+                 GetGridRowPrefix(m_transaction, *table) + "\", new String[] { " + fields + " })";
+    }
+    m_textFile.Write(0, "if (%s)\n", tests.IsEmpty() ? CString("false") : tests);
     m_textFile.Write(indent + 1, "m_messageString = UtilHandler.TOO_MANY_ROWS;\n");
 }
 
@@ -539,6 +545,7 @@ void TransactionCodeBehindWriter::WriteUpdateDetails(const Table& table, int ind
     WriteRequestKey("basicId", i + 1);
     WriteRowWalkHead(i + 1);
     WriteRowParams(table, i + 2, /*withId=*/true, /*withDelete=*/true);
+    WriteRowWalkEnd(i + 2);
     m_textFile.Write(i + 2, "if (rowNo != null && isDelete == null)\n");
     m_textFile.Write(i + 2, "{\n");
     WriteValuesArray(table, i + 3, /*update=*/true);
@@ -560,7 +567,7 @@ void TransactionCodeBehindWriter::WriteUpdateDetails(const Table& table, int ind
     m_textFile.Write(i + 3, "%s.SetPrimaryKey(detailId);\n", object);
     WriteOwnedDetailCall(table, "Delete", "Can not Delete Detail Record!", i + 3);
     m_textFile.Write(i + 2, "}\n");
-    WriteRowWalkTail(i + 1, "else if( rowNo == null)");
+    m_textFile.Write(i + 1, "}\n");
     m_textFile.Write(i, "}\n");
 }
 
@@ -592,13 +599,14 @@ void TransactionCodeBehindWriter::WriteDeleteDetails(const Table& table, int ind
     WriteRequestKey("basicId", i + 1);
     WriteRowWalkHead(i + 1);
     WriteRowParams(table, i + 2, /*withId=*/true, /*withDelete=*/false);
+    WriteRowWalkEnd(i + 2);
     m_textFile.Write(i + 2, "if (detailId != null && detailId != \"0\")\n");
     m_textFile.Write(i + 2, "{\n");
     m_textFile.Write(i + 3, "%s.SetPrimaryKey(detailId);\n", object);
     m_textFile.Write(i + 3, "if (%s)\n", DetailOwnedTest(table));
     m_textFile.Write(i + 4, "%s.HandleDelete();\n", object);
     m_textFile.Write(i + 2, "}\n");
-    WriteRowWalkTail(i + 1, "else if (rowNo == null)");
+    m_textFile.Write(i + 1, "}\n");
     m_textFile.Write(i, "}\n");
 }
 

@@ -56,10 +56,10 @@ private:
     void WriteDeleteDetails(const Table& table, int indent);
     // "void name()" with the opening of its try block.
     void WriteHandlerHead(int indent, const char* name);
-    // The walk over the posted rows "inp" + n until the first absent one: the loop's opening,
-    // and its end with the test that stops it.
+    // The walk over the posted rows "inp" + n until the first absent one, at most the most rows
+    // a grid holds: the loop's opening, and after the row's values the test that stops it.
     void WriteRowWalkHead(int indent);
-    void WriteRowWalkTail(int indent, const char* endTest);
+    void WriteRowWalkEnd(int indent);
     // The row's request values under the table's grid row names: rowNo, with withId detailId,
     // and with withDelete isDelete.
     void WriteRowParams(const Table& table, int indent, bool withId, bool withDelete);

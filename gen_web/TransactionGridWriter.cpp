@@ -170,8 +170,8 @@ void TransactionGridWriter::WriteGridBlock(Table& table, int indent, bool update
     const CString name = table.GetTableName();
     m_out.Write(indent, "w.BeginGrid(\"%sDiv\");\n", name);
     m_out.Write(indent, "int colSpan = %d;\n", static_cast<int>(m_controls.size()) + 1);
-    WriteHeaderRow(indent);
-    WriteDefaultRow(indent);
+    WriteHeaderRow(indent, update);
+    WriteDefaultRow(indent, update);
     m_out.Write(0, "\n");
     if (update)
         m_out.Write(indent, "fillGridFor%s(w);\n", name);
@@ -180,34 +180,49 @@ void TransactionGridWriter::WriteGridBlock(Table& table, int indent, bool update
     m_out.Write(indent, "w.EndGrid();\n");
 }
 
-void TransactionGridWriter::WriteHeaderRow(int indent)
+// On the Update page, a role that only a report's rows lead there sees no box that deletes a row
+// nor the button that adds one: the Delete Row column stays, empty.
+void TransactionGridWriter::WriteMayActTest(int indent, bool update)
+{
+    if (update)
+        m_out.Write(indent, "if (%s)\n", RoleMayActTest());
+}
+
+void TransactionGridWriter::WriteHeaderRow(int indent, bool update)
 {
     m_out.Write(indent, "w.BeginGridDataHeaderRow(null);\n");
     for (const FieldRep* control : m_controls)
         m_out.Write(indent, "w.WriteGridDataHeader(\"%s\", 0, 0);\n",
                     EscapeCSharpString(control->GetFieldRepData()->GetCaption()));
-    m_out.Write(indent, "w.WriteGridDataHeader(\"Delete Row\", 0, 5);\n");
+    WriteMayActTest(indent, update);
+    m_out.Write(indent + (update ? 1 : 0), "w.WriteGridDataHeader(\"Delete Row\", 0, 5);\n");
+    if (update)
+    {
+        m_out.Write(indent, "else\n");
+        m_out.Write(indent + 1, "w.WriteGridDataHeader(\"\", 0, 5);\n");
+    }
     m_out.Write(indent, "w.EndGridDataHeaderRow();\n");
     m_out.Write(0, "\n");
 }
 
-void TransactionGridWriter::WriteDefaultRow(int indent)
+void TransactionGridWriter::WriteDefaultRow(int indent, bool update)
 {
     m_out.Write(indent, "w.BeginGridDefaultRow(null);\n");
     for (const FieldRep* control : m_controls)
         WriteDefaultCell(*control, indent);
     m_out.Write(0, "\n");
-    WriteFixedDefaultCell("checkbox", "__ROW__", RowId("delete__ROW__"), indent);
-    WriteFixedDefaultCell("hidden", "__ROW__", RowId("inp__ROW__"), indent);
-    WriteFixedDefaultCell("hidden", "0", RowId("id__ROW__"), indent);
+    WriteFixedDefaultCell("checkbox", "__ROW__", RowId("delete__ROW__"), indent, update);
+    WriteFixedDefaultCell("hidden", "__ROW__", RowId("inp__ROW__"), indent, false);
+    WriteFixedDefaultCell("hidden", "0", RowId("id__ROW__"), indent, false);
     m_out.Write(indent, "w.EndGridDefaultRow();\n");
 }
 
 void TransactionGridWriter::WriteFixedDefaultCell(const char* type, const char* value,
-                                                  const CString& id, int indent)
+                                                  const CString& id, int indent, bool actsOnly)
 {
     m_out.Write(indent, "w.BeginGridData(null, null, 0, 0 ,0);\n");
-    m_out.Write(indent,
+    WriteMayActTest(indent, actsOnly);
+    m_out.Write(indent + (actsOnly ? 1 : 0),
                 "w.WriteInputField(\"%s\", \"%s\", \"%s\", null, null, false, false, false, false, "
                 "null, null);\n",
                 type, value, id);
@@ -218,43 +233,42 @@ void TransactionGridWriter::WriteFixedDefaultCell(const char* type, const char* 
 void TransactionGridWriter::WriteFooters(const Table& table, int indent, bool update)
 {
     const CString name = table.GetTableName();
-    m_out.Write(indent, "w.BeginGridFooter(null, \"right\", colSpan);\n");
-    m_out.Write(indent,
+    // A role that only a report's rows lead to the Update page gets no buttons that add a row or
+    // act on the record.
+    WriteMayActTest(indent, update);
+    const int i = indent + (update ? 1 : 0);
+    if (update)
+        m_out.Write(indent, "{\n");
+    m_out.Write(i, "w.BeginGridFooter(null, \"right\", colSpan);\n");
+    m_out.Write(i,
                 "w.WriteInputFieldGrid(\"button\", \"Add New Row\", null, "
                 "\"onclick='addGridRow(%sDiv_body, %sDiv_defaultRow);'\", \"AddRowButton\", false, "
                 "false, false);\n",
                 name, name);
-    m_out.Write(indent, "w.EndGridFooter();\n");
+    m_out.Write(i, "w.EndGridFooter();\n");
     m_out.Write(0, "\n");
+    m_out.Write(i, "w.BeginGridFooter(null, \"right\", colSpan);\n");
     if (update)
-    {
-        // A role that only a report's rows lead here gets no buttons that act on the record.
-        m_out.Write(indent, "if (%s)\n", RoleMayActTest());
-        m_out.Write(indent, "{\n");
-        WriteCodeLines(m_out,
-                       {
-                           {indent + 1, "w.BeginGridFooter(null, \"right\", colSpan);"},
-                           {indent + 1, "w.WriteInputFieldGrid(\"button\", \"Commit\", null, "
-                                        "\"onclick='HandleAction(\\\"UPDATE\\\");'\", "
-                                        "\"ButtonControl\", false, false, false);"},
-                           {indent + 1, "w.WriteInputFieldGrid(\"button\", \"Delete\", null, "
-                                        "\"onclick='HandleAction(\\\"DELETE\\\");'\", "
-                                        "\"ButtonControl\", false, false, false);"},
-                           {indent + 1, "w.EndGridFooter();"},
-                       });
+        WriteCodeLines(m_out, {
+                                  {i, "w.WriteInputFieldGrid(\"button\", \"Commit\", null, "
+                                      "\"onclick='HandleAction(\\\"UPDATE\\\");'\", "
+                                      "\"ButtonControl\", false, false, false);"},
+                                  {i, "w.WriteInputFieldGrid(\"button\", \"Delete\", null, "
+                                      "\"onclick='HandleAction(\\\"DELETE\\\");'\", "
+                                      "\"ButtonControl\", false, false, false);"},
+                              });
+    else
+        WriteCodeLines(m_out, {
+                                  {i, "w.WriteInputFieldGrid(\"button\", \"Commit\", null, "
+                                      "\"onclick='HandleAction(\\\"ADD\\\");'\", "
+                                      "\"ButtonControl\", false, false, false);"},
+                                  {i, "w.WriteInputFieldGrid(\"button\", \"Clear\", null, "
+                                      "\"onclick='reloadForm();'\", \"ButtonControl\", false, "
+                                      "false, false);"},
+                              });
+    m_out.Write(i, "w.EndGridFooter();\n");
+    if (update)
         m_out.Write(indent, "}\n");
-        return;
-    }
-    WriteCodeLines(m_out, {
-                              {indent, "w.BeginGridFooter(null, \"right\", colSpan);"},
-                              {indent, "w.WriteInputFieldGrid(\"button\", \"Commit\", null, "
-                                       "\"onclick='HandleAction(\\\"ADD\\\");'\", "
-                                       "\"ButtonControl\", false, false, false);"},
-                              {indent, "w.WriteInputFieldGrid(\"button\", \"Clear\", null, "
-                                       "\"onclick='reloadForm();'\", \"ButtonControl\", false, "
-                                       "false, false);"},
-                              {indent, "w.EndGridFooter();"},
-                          });
 }
 
 void TransactionGridWriter::WriteRowDeclarations(const FieldRep& control, int indent)
@@ -666,10 +680,11 @@ void TransactionGridWriter::WriteGridRowMethod(Table& table, int indent)
                               {i + 1, "valueString = null;"},
                           });
     m_out.Write(i + 1, "idString = \"%s\" + count;\n", RowId("delete"));
+    WriteMayActTest(i + 1, /*update=*/true);
     WriteCodeLines(
         m_out,
         {
-            {i + 1, "w.WriteInputField(\"checkbox\", valueString, idString, null, null, false, "
+            {i + 2, "w.WriteInputField(\"checkbox\", valueString, idString, null, null, false, "
                     "false, false, false, null, null);"},
             {i + 1, "w.EndGridData();"},
             {i + 1, "w.BeginGridData(null, null, 0, 0, 0);"},

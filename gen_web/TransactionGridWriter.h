@@ -41,8 +41,10 @@ public:
 private:
     void WriteGridData(int indent, bool update);
     void WriteGridBlock(Table& table, int indent, bool update);
-    void WriteHeaderRow(int indent);
-    void WriteDefaultRow(int indent);
+    void WriteHeaderRow(int indent, bool update);
+    void WriteDefaultRow(int indent, bool update);
+    // On the Update page, "if" the role may act on the record; nothing on the Add page.
+    void WriteMayActTest(int indent, bool update);
     void WriteFooters(const Table& table, int indent, bool update);
     void WriteGridRowMethod(Table& table, int indent);
     void WriteFillGridMethod(Table& table, int indent);
@@ -64,7 +66,9 @@ private:
     // "C m_T = new C(); " once per method, the call's parameter values and
     // "dataTable = m_T.Fn(args);".
     void WriteDataCall(const FieldRep& control, int indent);
-    void WriteFixedDefaultCell(const char* type, const char* value, const CString& id, int indent);
+    // A cell of the default row; actsOnly: shown only to a role that may act on the record.
+    void WriteFixedDefaultCell(const char* type, const char* value, const CString& id, int indent,
+                               bool actsOnly);
 
     // HandleGridRecompute(\"RECOMPUTEON<EVENT>\", <name>__ROW__, inp__ROW__); names with the
     // row prefix.

@@ -34,6 +34,7 @@ void UtilHandlerWriter::Write()
     WritePrintedReports();
     m_file.Write(1, "}\n");
     WriteFieldValues();
+    WriteApplicationModule();
     m_file.Write(0, "}\n");
     WriteUploadedFileHandler();
 }
@@ -179,6 +180,17 @@ void UtilHandlerWriter::WriteGetValueOfVariable()
                        {3, "}"},
                        {3, "return value;"},
                        {2, "}"},
+                       {2, "//The text posted as it stands, \"\" when none: a password, where "
+                           "\"null\" is a text like any other"},
+                       {2, "public string GetTextOfVariable(string varName, string[,] values)"},
+                       {2, "{"},
+                       {3, "for (int i = 0; i < values.GetLength(0); i++)"},
+                       {3, "{"},
+                       {4, "if (values[i, 0] == varName)"},
+                       {5, "return values[i, 1] == null ? \"\" : values[i, 1];"},
+                       {3, "}"},
+                       {3, "return \"\";"},
+                       {2, "}"},
                    });
 }
 
@@ -230,8 +242,6 @@ void UtilHandlerWriter::WriteHashPassword()
                 "its UTF-8 bytes in base 64"},
             {2, "public string HashPassword(string password, int id)"},
             {2, "{"},
-            {3, "if (String.IsNullOrEmpty(password) || password == \"null\")"},
-            {4, "return password; //no hashing if the password is empty"},
             {3,
              "return PASSWORD_SCHEME + Convert.ToBase64String(SaltedDigest(Encoding.UTF8.GetBytes("
              "password), id));"},
@@ -242,14 +252,16 @@ void UtilHandlerWriter::WriteHashPassword()
              "ASCII"},
             {2, "string HashPasswordAsAscii(string password, int id)"},
             {2, "{"},
-            {3, "if (String.IsNullOrEmpty(password) || password == \"null\")"},
-            {4, "return password;"},
             {3, "ASCIIEncoding encoder = new ASCIIEncoding();"},
             {3, "return encoder.GetString(SaltedDigest(encoder.GetBytes(password), id));"},
             {2, "}"},
-            {2, "//True when the stored form, of either scheme, is that of the typed password"},
+            {2, "//True when the stored form, of either scheme, is that of the typed password; "
+                "an account stored"},
+            {2, "//without a password (the default one, until it sets its own) takes only none"},
             {2, "public bool IsStoredPassword(string typed, int id, string stored)"},
             {2, "{"},
+            {3, "if (stored == \"\")"},
+            {4, "return String.IsNullOrEmpty(typed);"},
             {3, "bool marked = stored.Length == PASSWORD_SCHEME.Length + 28 && "
                 "stored.StartsWith(PASSWORD_SCHEME);"},
             {3, "return (marked ? HashPassword(typed, id) : HashPasswordAsAscii(typed, id)) == "
@@ -300,7 +312,6 @@ void UtilHandlerWriter::WritePageGuard()
                 "its scripts."},
             {2, "public String RefusedPageUrl(System.Web.UI.Page page, String loginUrl)"},
             {2, "{"},
-            {3, "page.Response.AddHeader(\"X-Frame-Options\", \"SAMEORIGIN\");"},
             {3, "System.Web.SessionState.HttpSessionState session = page.Session;"},
             {3, "Object role = LoggedInRole(session, page.Request);"},
             {3, "if (role == null)"},
@@ -430,17 +441,51 @@ void UtilHandlerWriter::WriteRecordChecks()
             {2, "//The most rows that a detail grid holds, and the answer to a post of more"},
             {2, "public const int MAX_DETAIL_ROWS = 200;"},
             {2, "public const String TOO_MANY_ROWS = \"A page holds at most 200 detail rows.\";"},
-            {2,
-             "//True when a grid, by the names of its rows' numbering inputs, posts more rows than "
-             "it holds"},
-            {2, "public bool HasTooManyRows(System.Web.UI.Page page, String[] rowInputs)"},
+            {2, "//True when a grid posts more rows than it holds: the rows that the request names "
+                "by any of the"},
+            {2, "//grid's fields, whatever their numbering, each a number after a field's name"},
+            {2, "public bool HasTooManyRows(System.Web.UI.Page page, String prefix, String[] "
+                "fields)"},
             {2, "{"},
-            {3, "foreach (String rowInput in rowInputs)"},
+            {3, "ArrayList names = new ArrayList(page.Request.QueryString.AllKeys);"},
+            {3, "names.AddRange(page.Request.Form.AllKeys);"},
+            {3, "names.AddRange(page.Request.Cookies.AllKeys);"},
+            {3, "Hashtable rows = new Hashtable();"},
+            {3, "foreach (String name in names)"},
             {3, "{"},
-            {4, "if (page.Request.Params[rowInput + (MAX_DETAIL_ROWS + 1)] != null)"},
+            {4, "String row = PostedRowNumber(name, prefix, fields);"},
+            {4, "if (row != null)"},
+            {5, "rows[row] = row;"},
+            {4, "if (rows.Count > MAX_DETAIL_ROWS)"},
             {5, "return true;"},
             {3, "}"},
             {3, "return false;"},
+            {2, "}"},
+            {2, "//The digits that follow the longest of the fields' names in a posted name, null "
+                "when none does"},
+            {2, "String PostedRowNumber(String name, String prefix, String[] fields)"},
+            {2, "{"},
+            {3, "if (name == null || !name.StartsWith(prefix, StringComparison.Ordinal))"},
+            {4, "return null;"},
+            {3, "String rest = name.Substring(prefix.Length);"},
+            {3, "String row = null;"},
+            {3, "int longest = -1;"},
+            {3, "foreach (String field in fields)"},
+            {3, "{"},
+            {4, "if (field.Length <= longest || rest.Length <= field.Length || "
+                "!rest.StartsWith(field, StringComparison.Ordinal))"},
+            {5, "continue;"},
+            {4, "String number = rest.Substring(field.Length);"},
+            {4, "bool digits = true;"},
+            {4, "foreach (char c in number)"},
+            {5, "digits = digits && c >= '0' && c <= '9';"},
+            {4, "if (digits)"},
+            {4, "{"},
+            {5, "row = number;"},
+            {5, "longest = field.Length;"},
+            {4, "}"},
+            {3, "}"},
+            {3, "return row;"},
             {2, "}"},
             {2, "//True for no value (the None item) and for the key of a record of the table that "
                 "is not deleted:"},
@@ -504,14 +549,18 @@ void UtilHandlerWriter::WriteUploadStore()
         {
             {2, "//Why a file of that name is not taken, null when it is: a file that the server "
                 "could run, a name"},
-            {2, "//of no file (none, or dots and blanks only) or one too long for the file system"},
-            {2, "public String UploadRefusal(String name)"},
+            {2, "//of no file (none, or dots and blanks only), one too long for the file system "
+                "or, with its folder,"},
+            {2, "//for the column that stores it (a column length of 0 holds any)"},
+            {2, "public String UploadRefusal(String name, int columnLength)"},
             {2, "{"},
             {3, "if (IsExecutableFile(name))"},
             {4, "return \"The file \" + name + \" was not uploaded: files of this type are not "
                 "accepted.\";"},
+            {3, "String safe = SafeFileName(name);"},
             {3, "if (name.Replace(\".\", \"\").Trim().Length == 0 || "
-                "Encoding.UTF8.GetByteCount(SafeFileName(name)) > 200)"},
+                "Encoding.UTF8.GetByteCount(safe) > 200 ||"},
+            {4, "(columnLength > 0 && UPLOAD_FOLDER_LENGTH + 1 + safe.Length > columnLength))"},
             {4, "return \"The file was not uploaded: its name is missing, made of dots only or "
                 "too long.\";"},
             {3, "return null;"},
@@ -525,6 +574,8 @@ void UtilHandlerWriter::WriteUploadStore()
                 "WebConfigurationManager.GetSection(\"system.web/httpRuntime\");"},
             {3, "return page.Request.ContentLength > runtime.MaxRequestLength * 1024L;"},
             {2, "}"},
+            {2, "//The length of the folder name that each upload gets"},
+            {2, "const int UPLOAD_FOLDER_LENGTH = 8;"},
             {2, "//Saves an uploaded file into a folder of its own below the folder and returns "
                 "the name to store:"},
             {2, "//that folder's name, \"/\" and the file's own name made safe to serve, which "
@@ -535,7 +586,7 @@ void UtilHandlerWriter::WriteUploadStore()
             {2, "{"},
             {3, "String own;"},
             {3, "do"},
-            {4, "own = Guid.NewGuid().ToString(\"N\").Substring(0, 8);"},
+            {4, "own = Guid.NewGuid().ToString(\"N\").Substring(0, UPLOAD_FOLDER_LENGTH);"},
             {3, "while (System.IO.Directory.Exists(System.IO.Path.Combine(folder, own)));"},
             {3, "System.IO.Directory.CreateDirectory(System.IO.Path.Combine(folder, own));"},
             {3, "String safe = SafeFileName(name);"},
@@ -646,19 +697,73 @@ void UtilHandlerWriter::WritePrintedReports()
             {3, "response.BinaryWrite(document);"},
             {3, "response.End();"},
             {2, "}"},
-            {2, "//The folder of the printed reports, made when missing; a report not sent within "
-                "ten minutes is removed"},
+            {2, "//The folder of the printed reports, made when missing, without the reports "
+                "not sent in time"},
             {2, "String PrintedReportsFolder(System.Web.UI.Page page)"},
             {2, "{"},
-            {3, "String folder = page.Server.MapPath(\"~/App_Data/PrintedReports\");"},
+            {3, "String folder = page.Server.MapPath(PRINTED_REPORTS);"},
             {3, "System.IO.Directory.CreateDirectory(folder);"},
+            {3, "RemoveUnsentPrintedReports(folder);"},
+            {3, "return folder;"},
+            {2, "}"},
+            {2, "const String PRINTED_REPORTS = \"~/App_Data/PrintedReports\";"},
+            {2, "//Removes the printed reports of the folder that were not sent within ten "
+                "minutes"},
+            {2, "public static void RemoveUnsentPrintedReports(String folder)"},
+            {2, "{"},
+            {3, "if (!System.IO.Directory.Exists(folder))"},
+            {4, "return;"},
             {3, "foreach (String old in System.IO.Directory.GetFiles(folder))"},
             {3, "{"},
             {4, "if (System.IO.File.GetLastWriteTimeUtc(old) < DateTime.UtcNow.AddMinutes(-10))"},
             {5, "System.IO.File.Delete(old);"},
             {3, "}"},
-            {3, "return folder;"},
             {2, "}"},
+            {2, "//Removes the printed reports that were not sent in time, on any request of a "
+                "print page"},
+            {2, "public void RemoveUnsentPrintedReports(System.Web.UI.Page page)"},
+            {2, "{"},
+            {3, "RemoveUnsentPrintedReports(page.Server.MapPath(PRINTED_REPORTS));"},
+            {2, "}"},
+            {2, "//At the application's start, the printed reports that were not sent in time"},
+            {2, "public static void RemoveUnsentPrintedReports()"},
+            {2, "{"},
+            {3, "RemoveUnsentPrintedReports(System.Web.Hosting.HostingEnvironment.MapPath("
+                "PRINTED_REPORTS));"},
+            {2, "}"},
+        });
+}
+
+void UtilHandlerWriter::WriteApplicationModule()
+{
+    WriteCodeLines(
+        m_file,
+        {
+            {1, "//Runs with every request of the application: at its start it removes the printed "
+                "reports left unsent;"},
+            {1, "//every answer, error pages included, forbids other sites to frame it"},
+            {1, "public class ApplicationModule : System.Web.IHttpModule"},
+            {1, "{"},
+            {2, "static bool started = false;"},
+            {2, "public void Init(System.Web.HttpApplication application)"},
+            {2, "{"},
+            {3, "lock (typeof(ApplicationModule))"},
+            {3, "{"},
+            {4, "if (!started)"},
+            {5, "UtilHandler.RemoveUnsentPrintedReports();"},
+            {4, "started = true;"},
+            {3, "}"},
+            {3, "application.PreSendRequestHeaders += delegate(Object sender, EventArgs e)"},
+            {3, "{"},
+            {4,
+             "System.Web.HttpResponse response = ((System.Web.HttpApplication)sender).Response;"},
+            {4, "response.AddHeader(\"X-Frame-Options\", \"SAMEORIGIN\");"},
+            {3, "};"},
+            {2, "}"},
+            {2, "public void Dispose()"},
+            {2, "{"},
+            {2, "}"},
+            {1, "}"},
         });
 }
 

@@ -42,6 +42,7 @@ private:
     void WriteUploadStore();
     // Printed reports kept for the session that printed them until they are sent.
     void WritePrintedReports();
+    void WriteApplicationModule();
     void WriteUploadedFileHandler();
     void WriteUploadColumns();
     void WriteFieldValues();

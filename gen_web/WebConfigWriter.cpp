@@ -23,6 +23,10 @@ void WebConfigWriter::Write()
     WriteConnectionStrings();
     m_file.Write(1, "<system.web>\n");
     WriteHttpHandlers();
+    m_file.Write(2, "<httpModules>\n");
+    m_file.Write(3, "<add name=\"ApplicationModule\" type=\"%s.ApplicationModule\"/>\n",
+                 m_projectName);
+    m_file.Write(2, "</httpModules>\n");
     WriteCompilation();
     m_file.Write(2, "<authentication mode=\"Windows\"/>\n");
     m_file.Write(2, "<httpCookies httpOnlyCookies=\"true\"/>\n");

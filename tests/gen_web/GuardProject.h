@@ -5,6 +5,7 @@
 #include "entities/Designation.h"
 #include "entities/Form.h"
 #include "entities/Menu.h"
+#include "entities/RDLCReport.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
@@ -17,6 +18,7 @@
 #include "tests/model/ModelBuilders.h"
 #include "tests/support/TempFolder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -24,7 +26,8 @@
 // scan) with its form and search report, and the administrator's master-detail page "order" with
 // its search report. Besides the administrator's role, "editor" has the document's menus, "clerk"
 // none and "reader" the search reports of the document and the order; they have the project
-// dashboard; "retired" is inactive. The document's RDLC report is the administrator's.
+// dashboard; "retired" is inactive, "viewer" has the order's search report and "printer" the
+// document's RDLC report.
 class GuardProject
 {
 public:
@@ -80,7 +83,8 @@ private:
         creator.CreateReport();
     }
 
-    // "reader" holds the search reports only; "retired" is inactive. The
+    // "reader" holds the search reports only; "retired" is inactive; "viewer" holds the order's
+    // search report only, "printer" the document's RDLC report only. The
     // change-password page shows the account's role editable.
     static void AddAccountRoles(Module& base, DashBoardPage* dashBoard)
     {
@@ -88,6 +92,17 @@ private:
         for (const char* menu : {"Search document", "Search order Basic"})
             reader->AddMenu(base.FindMenuByName(menu));
         AddRole(base, "retired", dashBoard)->SetActive(FALSE);
+        AddRole(base, "viewer", dashBoard)->AddMenu(base.FindMenuByName("Search order Basic"));
+        std::vector<Menu*> menus;
+        base.CollectMenus(menus, nullptr);
+        const auto printed = std::ranges::find_if(menus,
+                                                  [&base](const Menu* menu)
+                                                  {
+                                                      return menu->GetAspFile() != nullptr &&
+                                                             menu->GetAspFile()->GetOwnerPage() ==
+                                                                 base.GetRDLCReports().front();
+                                                  });
+        AddRole(base, "printer", dashBoard)->AddMenu(*printed);
         const Form* password = base.FindMasterFormByName("ChangePassword_form");
         CString accounts = "useraccount";
         const Field* role = base.FindTableByName(accounts)->FindFieldByName("personnel_role_id");

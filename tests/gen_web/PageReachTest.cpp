@@ -1,5 +1,6 @@
 #include "gen_web/PageReach.h"
 
+#include "entities/AspFile.h"
 #include "entities/DashBoardPage.h"
 #include "entities/LinkControl.h"
 #include "tests/gen_web/GuardProject.h"
@@ -66,8 +67,10 @@ TEST(PageReach, RolesReachTheirMenusPagesAndWhatTheyLinkTo)
     // The reader only opens the Update pages that its reports' rows link to; the editor, holding
     // the document's menu, also acts there.
     const Designation* reader = base.FindDesignationByName("reader");
+    const Designation* viewer = base.FindDesignationByName("viewer");
     EXPECT_EQ((std::map<int, std::set<std::string>>{
-                  {reader->GetId(), {ui + "documentupdate.aspx", ui + "orderupdate.aspx"}}}),
+                  {reader->GetId(), {ui + "documentupdate.aspx", ui + "orderupdate.aspx"}},
+                  {viewer->GetId(), {ui + "orderupdate.aspx"}}}),
               ViewOnlyPages(project));
     EXPECT_EQ("~/BaseModule/UI/ChangePassword_formUpdate.aspx", PasswordPagePath(project));
 }
@@ -96,5 +99,62 @@ TEST(PageReach, DashBoardsLeadRolesToTheirPages)
         masters.push_back(menu->GetName());
     EXPECT_EQ((std::vector<CString>{"Useraccount", "Document"}), masters);
     EXPECT_EQ(1u, DashBoardCellMenus(project, *base.FindMenuByName("Project Dashboard")).size());
+}
+// Every page of every kind against every role: a menu item grants its own pages, a search report
+// the Update page its rows link to as well, to be opened only, an RDLC report its report and print
+// pages and nothing its links name, the dashboards and links what they name.
+TEST(PageReach, EachPageKindGrantsByItsRule)
+{
+    GuardProject fixture;
+    const ForgeonProject& project = fixture.Project();
+    std::set<std::string> every;
+    std::vector<FormInterface*> pages;
+    project.GetBaseModule()->GetAllPages(pages);
+    for (const FormInterface* page : pages)
+        for (const AspFile* file : page->GetAspFiles())
+        {
+            CString name = file->GetDefaultFileName();
+            name.MakeLower();
+            if (file->IsAspxFile())
+                every.insert("~/basemodule/ui/" + std::string(name.GetString()));
+        }
+    every.insert("~/basemodule/ui/document_rdlc_report_print.aspx");
+    const std::set<std::string> shared{"changepassword_formupdate.aspx",
+                                       "basemodule_dashboard.aspx", "project_dashboard.aspx"};
+    const struct
+    {
+        const char* role;
+        std::set<std::string> full;
+        std::set<std::string> viewOnly;
+    } cases[] = {
+        {"editor", {"documentadd.aspx", "documentupdate.aspx", "document_report_report.aspx"}, {}},
+        {"clerk", {}, {}},
+        {"reader",
+         {"document_report_report.aspx", "order_basic_report_report.aspx"},
+         {"documentupdate.aspx", "orderupdate.aspx"}},
+        {"retired", {}, {}},
+        {"viewer", {"order_basic_report_report.aspx"}, {"orderupdate.aspx"}},
+        {"printer", {"document_rdlc_report.aspx", "document_rdlc_report_print.aspx"}, {}},
+    };
+    const auto reach = ReachablePages(project);
+    const auto viewOnly = ViewOnlyPages(project);
+    for (const auto& expected : cases)
+    {
+        const int id = project.GetBaseModule()->FindDesignationByName(expected.role)->GetId();
+        const auto held = [id](const auto& map, const std::string& page)
+        {
+            const auto found = map.find(id);
+            return found != map.end() && found->second.contains(page);
+        };
+        for (const std::string& page : every)
+        {
+            const std::string file = page.substr(page.rfind('/') + 1);
+            const bool opened = shared.contains(file) || expected.full.contains(file) ||
+                                expected.viewOnly.contains(file);
+            EXPECT_EQ(opened, held(reach, page)) << expected.role << " opens " << page;
+            EXPECT_EQ(expected.viewOnly.contains(file), held(viewOnly, page))
+                << expected.role << " only views " << page;
+        }
+    }
 }
 } // namespace

@@ -1,8 +1,8 @@
 // Uses and attacks the generated "Guard" site served on a database, as its users and a client
 // of its own would:
 //   node guarded-site.mjs <base URL> <statement log> <screenshot prefix>
-// The default account, the administrator, an editor (the document's menus) and a clerk (no
-// menu) log in; the pages a role may reach work in Chromium; every attack is refused, changes
+// The default account, the administrator, an editor (the document's menus), a clerk (no menu),
+// a reader, a viewer (search reports only) and a printer (the RDLC report only) log in; the pages a role may reach work in Chromium; every attack is refused, changes
 // nothing and runs no statement (the log of the site's database class tells). Prints each
 // failure and exits with their number.
 import { execFileSync } from "node:child_process";
@@ -707,7 +707,7 @@ async function uploadNamesAndSizesAreRefusedWithTheirPagesMessage() {
         check(typeof message === "string" ? shown === message : message.test(shown), `after ${label} the page says "${shown}"`);
     }
     const folders = filesIn("uploadedData");
-    const unsaved = await postUpload(editor, add, "ACTION=ADD&title=unsaved", `${"y".repeat(60)}.txt`, "too long a name for its column");
+    const unsaved = await postUpload(editor, add, `ACTION=ADD&title=${"t".repeat(60)}`, "unsaved.txt", "too long a title for its column");
     const tried = /N'([^']*)'\);?$/.exec(unsaved.ran.find((line) => /^INSERT INTO document/i.test(line)) || "")?.[1] || "";
     check(tried !== "" && !fs.existsSync(applicationFile("uploadedData", tried.split("/")[0])) &&
         filesIn("uploadedData").length === folders.length,
@@ -1061,12 +1061,154 @@ async function accountsInTheBrowser() {
         check(reader.url().includes("orderUpdate.aspx") && grid.includes("ink updated") &&
             !grid.includes("Commit") && !grid.includes("Delete"),
         `the reader's order row link leads to ${reader.url()} showing ${grid.join(", ")}`);
+        // The RDLC report's role opens its report; the view-only role sees the order's rows
+        // without a box that adds or deletes one.
+        const printer = await signedIn("printer", "Printer-pass1");
+        await printer.goto(`${base}/${ui}/document_rdlc_report.aspx`, { waitUntil: "networkidle0" });
+        check(printer.url().endsWith("/document_rdlc_report.aspx") && (await printer.$("#Print")) !== null,
+            `the printer's report in Chromium is ${printer.url()}`);
+        await settledScreenshot(printer, `${shots}-PrinterReport.png`);
+        const viewer = await signedIn("viewer", "null");
+        await viewer.goto(`${base}/${ui}/orderUpdate.aspx?order_basic_id=2`, { waitUntil: "networkidle0" });
+        const inputs = await viewer.$$eval("input", (all) => all.map((input) => `${input.type}:${input.value}`));
+        check(inputs.includes("text:ink updated") && !inputs.some((input) => /^checkbox:|Add New Row/.test(input)),
+            `the viewer's order page in Chromium shows ${inputs.join(", ")}`);
+        await settledScreenshot(viewer, `${shots}-ViewerOrder.png`);
         failures.push(...problems.map((problem) => `in Chromium, accounts: ${problem}`));
     } catch (error) {
         failures.push(`in Chromium, accounts: ${error.stack || error}`);
     } finally {
         await browser.close();
     }
+}
+
+// The view-only role, the RDLC report's role, detail rows past a gap or the cap, passwords
+// empty or "null", upload names longer than their column, error pages and unsent prints.
+async function secondRoundRefused() {
+    const viewer = await addAccount("viewer", "Viewer-pass1", "6");
+    const printer = await addAccount("printer", "Printer-pass1", "7");
+    check(viewer.id > 0 && printer.id > 0, "the viewer's or the printer's account was not added");
+
+    // The RDLC report's role opens and prints its report, and nothing of the form.
+    const printing = new Client();
+    check((await login(printing, "printer", "Printer-pass1")).status === 302, "the printer cannot log in");
+    const report = await printing.request(`${ui}/document_rdlc_report.aspx`);
+    check(report.status === 200, `the printer's report answers ${report.status}`);
+    const token = await printing.token(`${ui}/document_rdlc_report.aspx`);
+    for (const [what, page, form] of [
+        ["opens the Add page", "documentAdd.aspx", null],
+        ["opens the Update page", "documentUpdate.aspx?document_id=2", null],
+        ["adds a document", "documentAdd.aspx", { ACTION: "ADD", title: "printed", REQUEST_TOKEN: token }],
+        ["deletes a document", "documentUpdate.aspx", { ACTION: "DELETE", document_id: "2", REQUEST_TOKEN: token }],
+    ])
+        await expectRefused(`the printer ${what}`, () => printing.request(`${ui}/${page}`, form ? { form } : {}));
+    let upload = "";
+    for (const folder of filesIn("uploadedData").filter((name) => name !== "web.config")) {
+        const file = `uploadedData/${folder}/${encodeURIComponent(filesIn("uploadedData", folder)[0] || "")}`;
+        if (upload === "" && (await admin.request(file)).status === 200)
+            upload = file;
+    }
+    check(upload !== "", "the administrator downloads no upload");
+    await expectRefused("the printer downloads a document's upload", () => printing.request(upload));
+    const printPage = await printing.request(`${ui}/document_rdlc_report_Print.aspx`);
+    const source = /<embed id="printdoc" src="([^"]*)"/.exec(printPage.text)?.[1] || "";
+    const printed = await printing.request(`${ui}/${source}`);
+    check(source !== "" && printed.status === 200 && printed.text.startsWith("%PDF-"),
+        `the printer's print answers ${printed.status}: "${source}"`);
+
+    // A print left unfetched goes on the next request of a print page.
+    const stale = applicationFile("App_Data", "PrintedReports", "unfetched");
+    fs.mkdirSync(path.dirname(stale), { recursive: true });
+    fs.writeFileSync(stale, "%PDF-");
+    fs.utimesSync(stale, new Date(Date.now() - 3600000), new Date(Date.now() - 3600000));
+    await new Client().request(`${ui}/document_rdlc_report_Print.aspx`);
+    check(!fs.existsSync(stale), "an unfetched printed report stays after a request of the print page");
+
+    // Detail rows: the cap counts rows by any field, a gap ends the rows that are checked and saved.
+    const orderToken = await admin.token(`${ui}/orderUpdate.aspx?order_basic_id=2`);
+    const update = { ACTION: "UPDATE", order_basic_id: "2", note: "order 2", REQUEST_TOKEN: orderToken };
+    const crowded = { ...update };
+    for (let row = 1; row <= 5000; ++row)
+        Object.assign(crowded, { [`id${row}`]: "0", [`delete${row}`]: "on" });
+    const mixed = { ...update, inp1: "1", id1: "0", item1: "one" };
+    for (let row = 2; row <= 201; ++row)
+        mixed[`document_id${row}`] = "2";
+    for (const [what, form] of [["5000 id and delete rows", crowded], ["rows named by their combo only", mixed]]) {
+        const started = Date.now();
+        const { answer, ran } = await changesOf(() => admin.request(`${ui}/orderUpdate.aspx`, { form }));
+        expectMessage(`an order update of ${what}`, answer, "A page holds at most 200 detail rows.");
+        check(ran.length === 0 && Date.now() - started < 5000, `an order update of ${what} took ${Date.now() - started} ms, ran ${ran.join(" | ")}`);
+    }
+    for (const document of ["1", "9999"]) {
+        const { ran } = await changesOf(() => admin.request(`${ui}/orderUpdate.aspx`, {
+            form: { ...update, inp1: "1", id1: "0", item1: "kept", document_id1: "2", id2: "0", inp3: "3", id3: "0", item3: "gap", document_id3: document },
+        }));
+        check(!ran.some((line) => /INSERT INTO order_detail/i.test(line) && /gap/.test(line)) &&
+            ran.some((line) => /^INSERT INTO order_detail/i.test(line) && /kept/.test(line)),
+        `rows past a gap with document ${document} ran ${ran.join(" | ")}`);
+    }
+    const full = { ACTION: "ADD", note: "full", REQUEST_TOKEN: await admin.token(`${ui}/orderAdd.aspx`) };
+    for (let row = 1; row <= 200; ++row)
+        Object.assign(full, { [`inp${row}`]: String(row), [`id${row}`]: "0", [`item${row}`]: `row ${row}`, [`document_id${row}`]: "2" });
+    const saved = await changesOf(() => admin.request(`${ui}/orderAdd.aspx`, { form: full }));
+    const savedRows = saved.ran.filter((line) => /^INSERT INTO order_detail/i.test(line)).length;
+    check(saved.answer.status === 200 && savedRows === 200 && !saved.answer.text.includes("at most 200"),
+        `an order of 200 rows answers ${saved.answer.status} and inserted ${savedRows} rows: ${plainText(saved.answer.text)}`);
+
+    // Passwords: none is refused, "null" is hashed like any other and a change to it takes.
+    const accountToken = await admin.token(`${ui}/useraccountAdd.aspx`);
+    for (const form of [{ password: "", confirm_password: "" }, {}]) {
+        const { answer, ran } = await changesOf(() => admin.request(`${ui}/useraccountAdd.aspx`, {
+            form: { ACTION: "ADD", username: "blank", personnel_role_id: "3", REQUEST_TOKEN: accountToken, ...form },
+        }));
+        expectMessage(`an account without a password (${Object.keys(form).length} fields)`, answer, "Please enter the password.");
+        check(ran.length === 0, `an account without a password ran ${ran.join(" | ")}`);
+    }
+    check((await login(new Client(), "blank", "null")).status !== 302, "an account without a password logs in with \"null\"");
+    const nullAccount = await addAccount("nullish", "null", "3");
+    check(nullAccount.digest === storedPassword("null", nullAccount.id), `the password "null" is stored as "${nullAccount.digest}"`);
+    check((await login(new Client(), "nullish", "null")).status === 302, "nullish cannot log in with its password");
+    check((await login(new Client(), "nullish", "")).status !== 302, "nullish logs in without its password");
+    const own = new Client();
+    await login(own, "viewer", "Viewer-pass1");
+    const passwordToken = await own.token(passwordPage);
+    const changed = await changesOf(() => own.request(passwordPage, {
+        form: {
+            ACTION: "UPDATE", username: "viewer", password: "Viewer-pass1", new_password: "null", confirm_password: "null",
+            personnel_role_id: "6", REQUEST_TOKEN: passwordToken,
+        },
+    }));
+    expectMessage("the viewer's change to \"null\"", changed.answer, "Record Updated Successfully!");
+    check(changed.ran.length === 1 && changed.ran[0].includes(`password = N'${storedPassword("null", viewer.id)}'`),
+        `the viewer's change to "null" ran ${changed.ran.join(" | ")}`);
+    check((await login(new Client(), "viewer", "null")).status === 302, "the viewer cannot log in with its new password");
+
+    // An upload name that its column cannot hold with its folder.
+    const editor = new Client();
+    await login(editor, "editor", passwords.editor);
+    const folders = filesIn("uploadedData").length;
+    const long = await postUpload(editor, `${ui}/documentAdd.aspx`, "ACTION=ADD&title=long", `${"n".repeat(150)}.txt`, "long name");
+    check(long.answer.status === 302 && long.ran.length === 0 && filesIn("uploadedData").length === folders,
+        `an upload name of 154 characters answers ${long.answer.status}, ran ${long.ran.join(" | ")}`);
+    check(pageMessage((await editor.request(`${ui}/documentAdd.aspx`)).text) ===
+        "The file was not uploaded: its name is missing, made of dots only or too long.", "the long upload name's message");
+
+    // Error pages are not framed either.
+    for (const [what, page] of [["a missing page", `${ui}/missing.aspx`], ["a forbidden type", "Guard.csproj.user"],
+        ["a refused request", `${ui}/Login.aspx?Refused=%3Cscript%3E`]]) {
+        const answer = await fetch(`${base}/${page}`, { redirect: "manual" });
+        check(answer.status >= 400 && answer.headers.get("x-frame-options") === "SAMEORIGIN",
+            `${what} answers ${answer.status} with X-Frame-Options "${answer.headers.get("x-frame-options")}"`);
+    }
+
+    // The view-only role's grid has no box that adds or deletes a row.
+    const viewing = new Client();
+    await login(viewing, "viewer", "null");
+    const viewed = (await viewing.request(`${ui}/orderUpdate.aspx?order_basic_id=2`)).text;
+    check(!/Add New Row|name="delete\d+"|Delete Row/.test(viewed) && /value="ink updated"/.test(viewed),
+        "the viewer's order page shows a box that adds or deletes a row");
+    const adminView = (await admin.request(`${ui}/orderUpdate.aspx?order_basic_id=2`)).text;
+    check(/Add New Row/.test(adminView) && /name="delete1"/.test(adminView), "the administrator's order page lost its row boxes");
 }
 
 await changedAccountsEndTheirSessions();
@@ -1076,6 +1218,7 @@ await storedPasswordsStayOnTheServer(veteran);
 await reportsGrantTheirRowsOnly();
 await goneRecordsSaySo();
 await smallerLeaksClosed();
+await secondRoundRefused();
 await accountsInTheBrowser();
 
 for (const failure of failures)

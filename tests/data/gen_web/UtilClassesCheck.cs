@@ -47,13 +47,27 @@ public class UtilClassesCheck
         Check("leading dot shown", ".hidden", util.GetUploadName("1a2b3c4d/" + util.SafeFileName(".hidden")));
         string unnamed = "The file was not uploaded: its name is missing, made of dots only or too long.";
         foreach (string name in new string[] { "", " ", ".", "..", ". .", new string('x', 201), new string('\u00e9', 101) })
-            Check("upload name [" + name + "]", unnamed, util.UploadRefusal(name));
+            Check("upload name [" + name + "]", unnamed, util.UploadRefusal(name, 0));
         Check("upload of a page", "The file a.aspx was not uploaded: files of this type are not accepted.",
-              util.UploadRefusal("a.aspx"));
+              util.UploadRefusal("a.aspx", 0));
         foreach (string name in new string[] { "notes.txt", ".profile", new string('x', 200), new string('\u00e9', 100) })
-            Check("upload name [" + name + "]", null, util.UploadRefusal(name));
-        Check("empty password", "", util.HashPassword("", 7));
-        Check("null password", "null", util.HashPassword("null", 7));
+            Check("upload name [" + name + "]", null, util.UploadRefusal(name, 0));
+        // A column of 100 holds the folder of 8, "/" and 91 characters of the name made safe.
+        object[,] columns = {
+            { new string('x', 91), null }, { new string('x', 92), unnamed }, { new string('x', 154), unnamed },
+            { new string('\u00e9', 91), null }, { "~" + new string('x', 88), null }, { "~" + new string('x', 89), unnamed },
+        };
+        for (int i = 0; i < columns.GetLength(0); i++)
+            Check("upload name of " + ((string)columns[i, 0]).Length + " for a column of 100", columns[i, 1],
+                  util.UploadRefusal((string)columns[i, 0], 100));
+        Check("text variable", "1", util.GetTextOfVariable("a", values));
+        Check("empty text variable", "", util.GetTextOfVariable("b", values));
+        Check("missing text variable", "", util.GetTextOfVariable("c", values));
+        Check("text variable null", "null", util.GetTextOfVariable("n", new string[,] { { "n", "null" } }));
+        Check("posted null", "", util.GetTextOfVariable("n", new string[,] { { "n", null } }));
+        // Every text is hashed, "null" and none included.
+        Check("empty password", "U8:JuoBnOMBED/RnuTrfm3IhMPgG1Y=", util.HashPassword("", 7));
+        Check("null password", "U8:3ZcAFjklB6ysBumpoS8eorzbiNM=", util.HashPassword("null", 7));
         // The salted SHA-1 digest of the UTF-8 bytes, in base 64 after the scheme's mark.
         Check("hash", "U8:17F1mzpjqGxGhH/rbXBhoLaB1p0=", util.HashPassword("secret", 7));
         Check("salted by id", "U8:TVGW6QKrs7nuzQ1VxjDod//kbMo=", util.HashPassword("secret", 8));
@@ -70,6 +84,8 @@ public class UtilClassesCheck
             { "the first scheme, another password", "secreT", 7, oldSecret, false },
             { "an empty stored password", "", 7, "", true },
             { "a password for an empty stored one", "x", 7, "", false },
+            { "\"null\" stored in clear", "null", 7, "null", false },
+            { "none for \"null\" stored in clear", "", 7, "null", false },
             { "question marks for characters beyond ASCII", "??????88", 7, "U8:B0qYNgx9EHFQngEi1w+NEDKAY5U=", false },
             { "characters beyond ASCII", "\u5bc6\u7801\u5bc6\u7801\u5bc6\u780188", 7, "U8:B0qYNgx9EHFQngEi1w+NEDKAY5U=", true },
         };

@@ -21,13 +21,15 @@ namespace Shop
 		String m_password;
 		String m_personnel_role_id;
 		String m_newPassword;
+		String m_passwordText;
+		String m_newPasswordText;
 		String m_primaryKey;
 		String m_Is_Deleted;
 
 		public void HandleAdd()
 		{
 			UtilHandler util = new UtilHandler();
-			String password = m_password;
+			String password = m_passwordText;
 			m_password = "N''";
 			String sSQLCommand = "INSERT INTO useraccount(Is_Deleted,username,password,personnel_role_id) " +
 			"VALUES("+ m_Is_Deleted + ","+ m_username + ","+ m_password + ","+ m_personnel_role_id + ");";
@@ -45,11 +47,11 @@ namespace Shop
 		{
 			UtilHandler util = new UtilHandler();
 			int userAccount_id = Convert.ToInt32(m_primaryKey);
-			if (m_newPassword == "null")
+			if (m_newPasswordText == "")
 				m_newPassword = "password"; //keeps the stored password
 			else
 			{
-				m_newPassword = util.HashPassword(m_newPassword, userAccount_id);
+				m_newPassword = util.HashPassword(m_newPasswordText, userAccount_id);
 				m_newPassword = util.ReplaceSingleQuoteInString(m_newPassword);
 				m_newPassword = "N'" + m_newPassword + "'";
 			}
@@ -82,6 +84,8 @@ namespace Shop
 			m_password = util.GetValueOfVariable("password", values);
 			m_personnel_role_id = util.ToSqlNumber(util.GetValueOfVariable("personnel_role_id", values), "null");
 			m_newPassword = util.GetValueOfVariable("new_password", values);
+			m_passwordText = util.GetTextOfVariable("password", values);
+			m_newPasswordText = util.GetTextOfVariable("new_password", values);
 			m_Is_Deleted= "N'N'";
 		}
 		public void SetPrimaryKey(String id)

@@ -68,9 +68,9 @@ namespace Shop
 				{
 					scan = this.scan.PostedFile.FileName;
 					scan = util.GetFileName(scan);
-					if(util.UploadRefusal(scan) != null)
+					if(util.UploadRefusal(scan, 50) != null)
 					{
-						util.KeepPageMessage(this, util.UploadRefusal(scan));
+						util.KeepPageMessage(this, util.UploadRefusal(scan, 50));
 						Response.Redirect("documentAdd.aspx");
 					}
 					scan = util.SaveUpload(this.scan.PostedFile, location, scan);

@@ -32,7 +32,6 @@ namespace Shop
 			Session.Remove("login_key");
 			Session.Remove("login_username");
 			Session.Remove("login_password");
-			Response.AddHeader("X-Frame-Options", "SAMEORIGIN");
 			if (!IsPostBack)
 			{
 				//a login starts a new session: the one the browser brings ends here

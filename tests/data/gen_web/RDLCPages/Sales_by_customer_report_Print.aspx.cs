@@ -21,6 +21,7 @@ namespace Shop
 	{
 		protected void Page_Load(object sender, EventArgs e)
 		{
+			new UtilHandler().RemoveUnsentPrintedReports(this);
 			String refusedUrl = new UtilHandler().RefusedPageUrl(this, "../../BaseModule/UI/Login.aspx");
 			if (refusedUrl != null)
 				Response.Redirect(refusedUrl);

@@ -108,9 +108,9 @@ namespace Shop
 				{
 					scan = this.scan.PostedFile.FileName;
 					scan = util.GetFileName(scan);
-					if(util.UploadRefusal(scan) != null)
+					if(util.UploadRefusal(scan, 50) != null)
 					{
-						util.KeepPageMessage(this, util.UploadRefusal(scan));
+						util.KeepPageMessage(this, util.UploadRefusal(scan, 50));
 						Response.Redirect("order_entryAdd.aspx");
 					}
 					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
@@ -129,7 +129,7 @@ namespace Shop
 				m_order_entry.SetValues(values);
 				if (!new UtilHandler().IsOfferedKey("customer", "customer_id", customer_id, false))
 					m_messageString = "Can not Add Record!";
-				else if (new UtilHandler().HasTooManyRows(this, new String[] { "order_line_inp", "order_payment_inp" }))
+				else if (new UtilHandler().HasTooManyRows(this, "order_line_", new String[] { "inp", "id", "delete", "packed", "item", "buyer_id" }) || new UtilHandler().HasTooManyRows(this, "order_payment_", new String[] { "inp", "id", "delete", "paid", "pdate" }))
 					m_messageString = UtilHandler.TOO_MANY_ROWS;
 				else if (!rowKeysOfferedFororder_line())
 					m_messageString = "Can not Add Record!";
@@ -169,9 +169,7 @@ namespace Shop
 		}
 		void addDetailsFororder_line(String basicId)
 		{
-			int rowCount = 1;
-			bool stat = true;
-			while (stat)
+			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
 			{
 				String searchString = "order_line_inp";
 				searchString += rowCount;
@@ -179,6 +177,8 @@ namespace Shop
 				searchString = "order_line_delete";
 				searchString += rowCount;
 				String isDelete = this.Request.Params[searchString];
+				if (rowNo == null)
+					break;
 				if (rowNo != null && isDelete == null)
 				{
 					searchString = "order_line_packed";
@@ -209,17 +209,12 @@ namespace Shop
 					else
 						m_messageString = "Can not Add Detail Record!";
 				}
-				else if(rowNo == null)
-					stat = false;
-				rowCount++;
 			}
 		}
 		//True when each combo value of the rows to be saved is one that the page offers
 		bool rowKeysOfferedFororder_line()
 		{
-			int rowCount = 1;
-			bool stat = true;
-			while (stat)
+			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
 			{
 				String searchString = "order_line_inp";
 				searchString += rowCount;
@@ -227,6 +222,8 @@ namespace Shop
 				searchString = "order_line_delete";
 				searchString += rowCount;
 				String isDelete = this.Request.Params[searchString];
+				if (rowNo == null)
+					break;
 				if (rowNo != null && isDelete == null)
 				{
 					searchString = "order_line_buyer_id";
@@ -235,17 +232,12 @@ namespace Shop
 					if (!new UtilHandler().IsOfferedKey("customer", "customer_id", buyer_id, false))
 						return false;
 				}
-				else if (rowNo == null)
-					stat = false;
-				rowCount++;
 			}
 			return true;
 		}
 		void addDetailsFororder_payment(String basicId)
 		{
-			int rowCount = 1;
-			bool stat = true;
-			while (stat)
+			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
 			{
 				String searchString = "order_payment_inp";
 				searchString += rowCount;
@@ -253,6 +245,8 @@ namespace Shop
 				searchString = "order_payment_delete";
 				searchString += rowCount;
 				String isDelete = this.Request.Params[searchString];
+				if (rowNo == null)
+					break;
 				if (rowNo != null && isDelete == null)
 				{
 					searchString = "order_payment_paid";
@@ -279,9 +273,6 @@ namespace Shop
 					else
 						m_messageString = "Can not Add Detail Record!";
 				}
-				else if(rowNo == null)
-					stat = false;
-				rowCount++;
 			}
 		}
 		void initializeControls()

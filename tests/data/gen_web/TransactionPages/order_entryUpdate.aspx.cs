@@ -98,9 +98,9 @@ namespace Shop
 				{
 					scan = this.scan.PostedFile.FileName;
 					scan = util.GetFileName(scan);
-					if(util.UploadRefusal(scan) != null)
+					if(util.UploadRefusal(scan, 50) != null)
 					{
-						util.KeepPageMessage(this, util.UploadRefusal(scan));
+						util.KeepPageMessage(this, util.UploadRefusal(scan, 50));
 						Response.Redirect("order_entryUpdate.aspx?order_basic_id=" + HttpUtility.UrlEncode(id));
 					}
 					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
@@ -122,7 +122,7 @@ namespace Shop
 					m_messageString = "Can not Update Record!";
 				else if (!new UtilHandler().IsOfferedKey("customer", "customer_id", customer_id, false))
 					m_messageString = "Can not Update Record!";
-				else if (new UtilHandler().HasTooManyRows(this, new String[] { "order_line_inp", "order_payment_inp" }))
+				else if (new UtilHandler().HasTooManyRows(this, "order_line_", new String[] { "inp", "id", "delete", "packed", "item", "buyer_id" }) || new UtilHandler().HasTooManyRows(this, "order_payment_", new String[] { "inp", "id", "delete", "paid", "pdate" }))
 					m_messageString = UtilHandler.TOO_MANY_ROWS;
 				else if (!rowKeysOfferedFororder_line())
 					m_messageString = "Can not Update Record!";
@@ -162,9 +162,7 @@ namespace Shop
 		void updateorder_line()
 		{
 			String basicId = this.order_basic_id.Value;
-			int rowCount = 1;
-			bool stat = true;
-			while (stat)
+			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
 			{
 				String searchString = "order_line_inp";
 				searchString += rowCount;
@@ -175,6 +173,8 @@ namespace Shop
 				searchString = "order_line_delete";
 				searchString += rowCount;
 				String isDelete = this.Request.Params[searchString];
+				if (rowNo == null)
+					break;
 				if (rowNo != null && isDelete == null)
 				{
 					searchString = "order_line_packed";
@@ -240,17 +240,12 @@ namespace Shop
 							m_messageString = "Can not Delete Detail Record!";
 					}
 				}
-				else if( rowNo == null)
-					stat = false;
-				rowCount++;
 			}
 		}
 		//True when each combo value of the rows to be saved is one that the page offers
 		bool rowKeysOfferedFororder_line()
 		{
-			int rowCount = 1;
-			bool stat = true;
-			while (stat)
+			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
 			{
 				String searchString = "order_line_inp";
 				searchString += rowCount;
@@ -258,6 +253,8 @@ namespace Shop
 				searchString = "order_line_delete";
 				searchString += rowCount;
 				String isDelete = this.Request.Params[searchString];
+				if (rowNo == null)
+					break;
 				if (rowNo != null && isDelete == null)
 				{
 					searchString = "order_line_buyer_id";
@@ -266,18 +263,13 @@ namespace Shop
 					if (!new UtilHandler().IsOfferedKey("customer", "customer_id", buyer_id, false))
 						return false;
 				}
-				else if (rowNo == null)
-					stat = false;
-				rowCount++;
 			}
 			return true;
 		}
 		void updateorder_payment()
 		{
 			String basicId = this.order_basic_id.Value;
-			int rowCount = 1;
-			bool stat = true;
-			while (stat)
+			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
 			{
 				String searchString = "order_payment_inp";
 				searchString += rowCount;
@@ -288,6 +280,8 @@ namespace Shop
 				searchString = "order_payment_delete";
 				searchString += rowCount;
 				String isDelete = this.Request.Params[searchString];
+				if (rowNo == null)
+					break;
 				if (rowNo != null && isDelete == null)
 				{
 					searchString = "order_payment_paid";
@@ -349,9 +343,6 @@ namespace Shop
 							m_messageString = "Can not Delete Detail Record!";
 					}
 				}
-				else if( rowNo == null)
-					stat = false;
-				rowCount++;
 			}
 		}
 		void handleDelete()
@@ -361,7 +352,7 @@ namespace Shop
 				String id = this.order_basic_id.Value;
 				if (new UtilHandler().ToSqlNumber(id, null) == null || m_order_entry.SelectRecord(id).Rows.Count == 0)
 					m_messageString = "Can not Delete Record!";
-				else if (new UtilHandler().HasTooManyRows(this, new String[] { "order_line_inp", "order_payment_inp" }))
+				else if (new UtilHandler().HasTooManyRows(this, "order_line_", new String[] { "inp", "id", "delete", "packed", "item", "buyer_id" }) || new UtilHandler().HasTooManyRows(this, "order_payment_", new String[] { "inp", "id", "delete", "paid", "pdate" }))
 					m_messageString = UtilHandler.TOO_MANY_ROWS;
 				else
 				{
@@ -383,9 +374,7 @@ namespace Shop
 		void delete_order_line()
 		{
 			String basicId = this.order_basic_id.Value;
-			int rowCount = 1;
-			bool stat = true;
-			while (stat)
+			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
 			{
 				String searchString = "order_line_inp";
 				searchString += rowCount;
@@ -393,23 +382,20 @@ namespace Shop
 				searchString = "order_line_id";
 				searchString += rowCount;
 				String detailId = this.Request.Params[searchString];
+				if (rowNo == null)
+					break;
 				if (detailId != null && detailId != "0")
 				{
 					m_order_line.SetPrimaryKey(detailId);
 					if (new UtilHandler().IsDetailOf(m_order_line.SelectRecord(detailId), "order_id", basicId))
 						m_order_line.HandleDelete();
 				}
-				else if (rowNo == null)
-					stat = false;
-				rowCount++;
 			}
 		}
 		void delete_order_payment()
 		{
 			String basicId = this.order_basic_id.Value;
-			int rowCount = 1;
-			bool stat = true;
-			while (stat)
+			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
 			{
 				String searchString = "order_payment_inp";
 				searchString += rowCount;
@@ -417,15 +403,14 @@ namespace Shop
 				searchString = "order_payment_id";
 				searchString += rowCount;
 				String detailId = this.Request.Params[searchString];
+				if (rowNo == null)
+					break;
 				if (detailId != null && detailId != "0")
 				{
 					m_order_payment.SetPrimaryKey(detailId);
 					if (new UtilHandler().IsDetailOf(m_order_payment.SelectRecord(detailId), "order_id", basicId))
 						m_order_payment.HandleDelete();
 				}
-				else if (rowNo == null)
-					stat = false;
-				rowCount++;
 			}
 		}
 		void fillControls(string id)
@@ -650,7 +635,10 @@ namespace Shop
 			w.WriteGridDataHeader("packed", 0, 0);
 			w.WriteGridDataHeader("Item \"name\"", 0, 0);
 			w.WriteGridDataHeader("buyer_id", 0, 0);
-			w.WriteGridDataHeader("Delete Row", 0, 5);
+			if (new UtilHandler().MayAct(this, m_role))
+				w.WriteGridDataHeader("Delete Row", 0, 5);
+			else
+				w.WriteGridDataHeader("", 0, 5);
 			w.EndGridDataHeaderRow();
 
 			w.BeginGridDefaultRow(null);
@@ -676,7 +664,8 @@ namespace Shop
 
 
 			w.BeginGridData(null, null, 0, 0 ,0);
-			w.WriteInputField("checkbox", "__ROW__", "order_line_delete__ROW__", null, null, false, false, false, false, null, null);
+			if (new UtilHandler().MayAct(this, m_role))
+				w.WriteInputField("checkbox", "__ROW__", "order_line_delete__ROW__", null, null, false, false, false, false, null, null);
 			w.EndGridData();
 
 			w.BeginGridData(null, null, 0, 0 ,0);
@@ -690,12 +679,12 @@ namespace Shop
 			w.EndGridDefaultRow();
 
 			fillGridFororder_line(w);
-			w.BeginGridFooter(null, "right", colSpan);
-			w.WriteInputFieldGrid("button", "Add New Row", null, "onclick='addGridRow(order_lineDiv_body, order_lineDiv_defaultRow);'", "AddRowButton", false, false, false);
-			w.EndGridFooter();
-
 			if (new UtilHandler().MayAct(this, m_role))
 			{
+				w.BeginGridFooter(null, "right", colSpan);
+				w.WriteInputFieldGrid("button", "Add New Row", null, "onclick='addGridRow(order_lineDiv_body, order_lineDiv_defaultRow);'", "AddRowButton", false, false, false);
+				w.EndGridFooter();
+
 				w.BeginGridFooter(null, "right", colSpan);
 				w.WriteInputFieldGrid("button", "Commit", null, "onclick='HandleAction(\"UPDATE\");'", "ButtonControl", false, false, false);
 				w.WriteInputFieldGrid("button", "Delete", null, "onclick='HandleAction(\"DELETE\");'", "ButtonControl", false, false, false);
@@ -712,7 +701,10 @@ namespace Shop
 			w.BeginGridDataHeaderRow(null);
 			w.WriteGridDataHeader("paid", 0, 0);
 			w.WriteGridDataHeader("pdate", 0, 0);
-			w.WriteGridDataHeader("Delete Row", 0, 5);
+			if (new UtilHandler().MayAct(this, m_role))
+				w.WriteGridDataHeader("Delete Row", 0, 5);
+			else
+				w.WriteGridDataHeader("", 0, 5);
 			w.EndGridDataHeaderRow();
 
 			w.BeginGridDefaultRow(null);
@@ -737,7 +729,8 @@ namespace Shop
 
 
 			w.BeginGridData(null, null, 0, 0 ,0);
-			w.WriteInputField("checkbox", "__ROW__", "order_payment_delete__ROW__", null, null, false, false, false, false, null, null);
+			if (new UtilHandler().MayAct(this, m_role))
+				w.WriteInputField("checkbox", "__ROW__", "order_payment_delete__ROW__", null, null, false, false, false, false, null, null);
 			w.EndGridData();
 
 			w.BeginGridData(null, null, 0, 0 ,0);
@@ -751,12 +744,12 @@ namespace Shop
 			w.EndGridDefaultRow();
 
 			fillGridFororder_payment(w);
-			w.BeginGridFooter(null, "right", colSpan);
-			w.WriteInputFieldGrid("button", "Add New Row", null, "onclick='addGridRow(order_paymentDiv_body, order_paymentDiv_defaultRow);'", "AddRowButton", false, false, false);
-			w.EndGridFooter();
-
 			if (new UtilHandler().MayAct(this, m_role))
 			{
+				w.BeginGridFooter(null, "right", colSpan);
+				w.WriteInputFieldGrid("button", "Add New Row", null, "onclick='addGridRow(order_paymentDiv_body, order_paymentDiv_defaultRow);'", "AddRowButton", false, false, false);
+				w.EndGridFooter();
+
 				w.BeginGridFooter(null, "right", colSpan);
 				w.WriteInputFieldGrid("button", "Commit", null, "onclick='HandleAction(\"UPDATE\");'", "ButtonControl", false, false, false);
 				w.WriteInputFieldGrid("button", "Delete", null, "onclick='HandleAction(\"DELETE\");'", "ButtonControl", false, false, false);
@@ -804,7 +797,8 @@ namespace Shop
 			w.BeginGridData(null, null, 0, 0, 0);
 			valueString = null;
 			idString = "order_line_delete" + count;
-			w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, false, null, null);
+			if (new UtilHandler().MayAct(this, m_role))
+				w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, false, null, null);
 			w.EndGridData();
 			w.BeginGridData(null, null, 0, 0, 0);
 			valueString = "" + count;
@@ -906,7 +900,8 @@ namespace Shop
 			w.BeginGridData(null, null, 0, 0, 0);
 			valueString = null;
 			idString = "order_payment_delete" + count;
-			w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, false, null, null);
+			if (new UtilHandler().MayAct(this, m_role))
+				w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, false, null, null);
 			w.EndGridData();
 			w.BeginGridData(null, null, 0, 0, 0);
 			valueString = "" + count;

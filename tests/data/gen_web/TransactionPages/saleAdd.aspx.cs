@@ -103,7 +103,7 @@ namespace Shop
 				m_sale.SetValues(values);
 				if (!new UtilHandler().IsOfferedKey("customer", "customer_id", customer_id, false))
 					m_messageString = "Can not Add Record!";
-				else if (new UtilHandler().HasTooManyRows(this, new String[] { "inp" }))
+				else if (new UtilHandler().HasTooManyRows(this, "", new String[] { "inp", "id", "delete", "customer_id", "shipped", "ddate", "qty", "remark" }))
 					m_messageString = UtilHandler.TOO_MANY_ROWS;
 				else if (!rowKeysOfferedForsale_line())
 					m_messageString = "Can not Add Record!";
@@ -140,9 +140,7 @@ namespace Shop
 		}
 		void addDetailsForsale_line(String basicId)
 		{
-			int rowCount = 1;
-			bool stat = true;
-			while (stat)
+			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
 			{
 				String searchString = "inp";
 				searchString += rowCount;
@@ -150,6 +148,8 @@ namespace Shop
 				searchString = "delete";
 				searchString += rowCount;
 				String isDelete = this.Request.Params[searchString];
+				if (rowNo == null)
+					break;
 				if (rowNo != null && isDelete == null)
 				{
 					searchString = "customer_id";
@@ -188,17 +188,12 @@ namespace Shop
 					else
 						m_messageString = "Can not Add Detail Record!";
 				}
-				else if(rowNo == null)
-					stat = false;
-				rowCount++;
 			}
 		}
 		//True when each combo value of the rows to be saved is one that the page offers
 		bool rowKeysOfferedForsale_line()
 		{
-			int rowCount = 1;
-			bool stat = true;
-			while (stat)
+			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
 			{
 				String searchString = "inp";
 				searchString += rowCount;
@@ -206,6 +201,8 @@ namespace Shop
 				searchString = "delete";
 				searchString += rowCount;
 				String isDelete = this.Request.Params[searchString];
+				if (rowNo == null)
+					break;
 				if (rowNo != null && isDelete == null)
 				{
 					searchString = "customer_id";
@@ -214,9 +211,6 @@ namespace Shop
 					if (!new UtilHandler().IsOfferedKey("customer", "customer_id", customer_id, false))
 						return false;
 				}
-				else if (rowNo == null)
-					stat = false;
-				rowCount++;
 			}
 			return true;
 		}

@@ -95,7 +95,7 @@ namespace Shop
 					m_messageString = "Can not Update Record!";
 				else if (!new UtilHandler().IsOfferedKey("customer", "customer_id", customer_id, false))
 					m_messageString = "Can not Update Record!";
-				else if (new UtilHandler().HasTooManyRows(this, new String[] { "inp" }))
+				else if (new UtilHandler().HasTooManyRows(this, "", new String[] { "inp", "id", "delete", "customer_id", "shipped", "ddate", "qty", "remark" }))
 					m_messageString = UtilHandler.TOO_MANY_ROWS;
 				else if (!rowKeysOfferedForsale_line())
 					m_messageString = "Can not Update Record!";
@@ -132,9 +132,7 @@ namespace Shop
 		void updatesale_line()
 		{
 			String basicId = this.Request.Params["sale_basic_id"];
-			int rowCount = 1;
-			bool stat = true;
-			while (stat)
+			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
 			{
 				String searchString = "inp";
 				searchString += rowCount;
@@ -145,6 +143,8 @@ namespace Shop
 				searchString = "delete";
 				searchString += rowCount;
 				String isDelete = this.Request.Params[searchString];
+				if (rowNo == null)
+					break;
 				if (rowNo != null && isDelete == null)
 				{
 					// extracting record from database for invisible controls
@@ -220,17 +220,12 @@ namespace Shop
 							m_messageString = "Can not Delete Detail Record!";
 					}
 				}
-				else if( rowNo == null)
-					stat = false;
-				rowCount++;
 			}
 		}
 		//True when each combo value of the rows to be saved is one that the page offers
 		bool rowKeysOfferedForsale_line()
 		{
-			int rowCount = 1;
-			bool stat = true;
-			while (stat)
+			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
 			{
 				String searchString = "inp";
 				searchString += rowCount;
@@ -238,6 +233,8 @@ namespace Shop
 				searchString = "delete";
 				searchString += rowCount;
 				String isDelete = this.Request.Params[searchString];
+				if (rowNo == null)
+					break;
 				if (rowNo != null && isDelete == null)
 				{
 					searchString = "customer_id";
@@ -246,9 +243,6 @@ namespace Shop
 					if (!new UtilHandler().IsOfferedKey("customer", "customer_id", customer_id, false))
 						return false;
 				}
-				else if (rowNo == null)
-					stat = false;
-				rowCount++;
 			}
 			return true;
 		}
@@ -259,7 +253,7 @@ namespace Shop
 				String id = this.Request.Params["sale_basic_id"];
 				if (new UtilHandler().ToSqlNumber(id, null) == null || m_sale.SelectRecord(id).Rows.Count == 0)
 					m_messageString = "Can not Delete Record!";
-				else if (new UtilHandler().HasTooManyRows(this, new String[] { "inp" }))
+				else if (new UtilHandler().HasTooManyRows(this, "", new String[] { "inp", "id", "delete", "customer_id", "shipped", "ddate", "qty", "remark" }))
 					m_messageString = UtilHandler.TOO_MANY_ROWS;
 				else
 				{
@@ -292,9 +286,7 @@ namespace Shop
 		void delete_sale_line()
 		{
 			String basicId = this.Request.Params["sale_basic_id"];
-			int rowCount = 1;
-			bool stat = true;
-			while (stat)
+			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
 			{
 				String searchString = "inp";
 				searchString += rowCount;
@@ -302,15 +294,14 @@ namespace Shop
 				searchString = "id";
 				searchString += rowCount;
 				String detailId = this.Request.Params[searchString];
+				if (rowNo == null)
+					break;
 				if (detailId != null && detailId != "0")
 				{
 					m_sale_line.SetPrimaryKey(detailId);
 					if (new UtilHandler().IsDetailOf(m_sale_line.SelectRecord(detailId), "sale_id", basicId))
 						m_sale_line.HandleDelete();
 				}
-				else if (rowNo == null)
-					stat = false;
-				rowCount++;
 			}
 		}
 		void fillControls(string id)
@@ -548,7 +539,10 @@ namespace Shop
 			w.WriteGridDataHeader("ddate", 0, 0);
 			w.WriteGridDataHeader("qty", 0, 0);
 			w.WriteGridDataHeader("remark", 0, 0);
-			w.WriteGridDataHeader("Delete Row", 0, 5);
+			if (new UtilHandler().MayAct(this, m_role))
+				w.WriteGridDataHeader("Delete Row", 0, 5);
+			else
+				w.WriteGridDataHeader("", 0, 5);
 			w.EndGridDataHeaderRow();
 
 			w.BeginGridDefaultRow(null);
@@ -592,7 +586,8 @@ namespace Shop
 
 
 			w.BeginGridData(null, null, 0, 0 ,0);
-			w.WriteInputField("checkbox", "__ROW__", "delete__ROW__", null, null, false, false, false, false, null, null);
+			if (new UtilHandler().MayAct(this, m_role))
+				w.WriteInputField("checkbox", "__ROW__", "delete__ROW__", null, null, false, false, false, false, null, null);
 			w.EndGridData();
 
 			w.BeginGridData(null, null, 0, 0 ,0);
@@ -606,12 +601,12 @@ namespace Shop
 			w.EndGridDefaultRow();
 
 			fillGridForsale_line(w);
-			w.BeginGridFooter(null, "right", colSpan);
-			w.WriteInputFieldGrid("button", "Add New Row", null, "onclick='addGridRow(sale_lineDiv_body, sale_lineDiv_defaultRow);'", "AddRowButton", false, false, false);
-			w.EndGridFooter();
-
 			if (new UtilHandler().MayAct(this, m_role))
 			{
+				w.BeginGridFooter(null, "right", colSpan);
+				w.WriteInputFieldGrid("button", "Add New Row", null, "onclick='addGridRow(sale_lineDiv_body, sale_lineDiv_defaultRow);'", "AddRowButton", false, false, false);
+				w.EndGridFooter();
+
 				w.BeginGridFooter(null, "right", colSpan);
 				w.WriteInputFieldGrid("button", "Commit", null, "onclick='HandleAction(\"UPDATE\");'", "ButtonControl", false, false, false);
 				w.WriteInputFieldGrid("button", "Delete", null, "onclick='HandleAction(\"DELETE\");'", "ButtonControl", false, false, false);
@@ -678,7 +673,8 @@ namespace Shop
 			w.BeginGridData(null, null, 0, 0, 0);
 			valueString = null;
 			idString = "delete" + count;
-			w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, false, null, null);
+			if (new UtilHandler().MayAct(this, m_role))
+				w.WriteInputField("checkbox", valueString, idString, null, null, false, false, false, false, null, null);
 			w.EndGridData();
 			w.BeginGridData(null, null, 0, 0, 0);
 			valueString = "" + count;
