@@ -88,7 +88,7 @@ void ForgeonDoc::ImportTables(ForgeonProject& loaded, CString& message)
         for (const Table* table : *tables)
         {
             CString name = table->GetTableName();
-            if (into->FindTableByName(name) != nullptr)
+            if (project->FindTableByName(name) != nullptr)
             {
                 if (message.IsEmpty())
                     message = "Following tables are already present in wvp\n";
