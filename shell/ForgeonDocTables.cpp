@@ -87,6 +87,8 @@ void ForgeonDoc::ImportTables(ForgeonProject& loaded, CString& message)
     {
         for (const Table* table : *tables)
         {
+            // A table of that name in any module of the project is kept, as the table designer
+            // keeps table names apart.
             CString name = table->GetTableName();
             if (project->FindTableByName(name) != nullptr)
             {

@@ -14,6 +14,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -67,6 +69,7 @@ TEST(ProjectFileWritesTest, ASaveWhereSyncingIsNotSupportedIsKeptAndAFailedOneNa
         }
         EXPECT_EQ(saved != FALSE, each.saved);
         EXPECT_EQ(ReadHostFile(folder.Path() / "shop.wvt") == "old", !each.saved);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
         if (each.saved)
         {
             EXPECT_TRUE(boxes.Shown().empty());

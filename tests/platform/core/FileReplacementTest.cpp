@@ -1,12 +1,9 @@
 #include "platform/core/FileReplacement.h"
-#include "platform/core/FileSync.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,29 +48,29 @@ TEST(FileReplacementTest, TheCleanUpRemovesOnlyWhatASaveLeftBehind)
         std::string file;
         std::string bytes;
         std::time_t age;
-        bool locked;
         bool removed;
     };
     const Case cases[] = {
-        {"left behind", stale + "1", std::string(kHeader) + "rest", 600, false, true},
-        {"the user's own file", stale + "2", "my notes", 600, false, false},
-        {"written a moment ago", stale + "3", std::string(kHeader) + "rest", 10, false, false},
-        {"still written elsewhere", stale + "4", std::string(kHeader) + "rest", 600, true, false},
-        {"another file's", "Other.wvt.weavo-999999999-5", std::string(kHeader), 600, false, false},
-        {"shorter than the header", stale + "6", "HE", 600, false, false},
+        {"left behind", stale + "1", std::string(kHeader) + "rest", 600, true},
+        {"the user's own file", stale + "2", "my notes", 600, false},
+        {"written a moment ago", stale + "3", std::string(kHeader) + "rest", 10, false},
+        {"another file's", "Other.wvt.weavo-999999999-5", std::string(kHeader), 600, false},
+        {"shorter than the header", stale + "6", "HE", 600, false},
     };
-    int lock = -1;
     for (const Case& each : cases)
     {
         const fs::path path = folder.Path() / each.file;
         std::ofstream(path, std::ios::binary) << each.bytes;
         Age(path, each.age);
-        if (each.locked)
-        {
-            lock = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-            ASSERT_EQ(::flock(lock, LOCK_EX | LOCK_NB), 0);
-        }
     }
+    // The temporary of a save still written, by an instance that does not run here, looks old:
+    // its lock keeps it.
+    FileReplacement writing(target.string());
+    ASSERT_TRUE(writing.CreateTemporary());
+    ASSERT_EQ(::write(writing.GetDescriptor(), kHeader, 4), 4);
+    const fs::path written = folder.Path() / (stale + "4");
+    fs::rename(writing.GetTemporary(), written);
+    Age(written, 600);
     // A link to a file left behind is no file left behind.
     const fs::path linked = folder.Path() / (stale + "7");
     fs::create_symlink(folder.Path() / (stale + "1"), linked);
@@ -88,67 +85,9 @@ TEST(FileReplacementTest, TheCleanUpRemovesOnlyWhatASaveLeftBehind)
     for (const Case& each : cases)
         EXPECT_EQ(!fs::exists(folder.Path() / each.file), each.removed) << each.name;
     EXPECT_EQ(fs::exists(others), givenAway);
+    EXPECT_TRUE(fs::exists(written));
     EXPECT_TRUE(fs::is_symlink(linked));
     EXPECT_EQ(ReadAll(target), std::string(kHeader) + "project");
-    ::close(lock);
-}
-
-// A temporary file stays locked while it is written, so that another instance's clean-up leaves
-// it alone however old it looks; the lock goes with the descriptor.
-TEST(FileReplacementTest, ATemporaryIsLockedUntilItIsClosed)
-{
-    TempFolder folder;
-    FileReplacement replacement((folder.Path() / "Shop.wvt").string());
-    ASSERT_TRUE(replacement.CreateTemporary());
-    ASSERT_EQ(::write(replacement.GetDescriptor(), kHeader, 4), 4);
-    const int other = ::open(replacement.GetTemporary().c_str(), O_RDONLY | O_CLOEXEC);
-    ASSERT_GE(other, 0);
-    EXPECT_NE(::flock(other, LOCK_EX | LOCK_NB), 0);
-    EXPECT_EQ(errno, EWOULDBLOCK);
-    const fs::path temporary = replacement.GetTemporary();
-    replacement.Release();
-    EXPECT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
-    ::close(other);
-    fs::remove(temporary);
-}
-
-// The failure the installed sync call gives, for one test.
-int g_syncError = 0;
-
-int FailingSync(int)
-{
-    errno = g_syncError;
-    return -1;
-}
-
-// A file system that cannot sync a file keeps the commit; one that fails to write refuses it,
-// keeps the old file and says why.
-TEST(FileReplacementTest, ACommitWhereSyncingIsNotSupportedIsKeptAndAFailedOneIsNot)
-{
-    const struct
-    {
-        int error;
-        bool committed;
-    } cases[] = {{EINVAL, true}, {ENOTSUP, true}, {EIO, false}, {ENOSPC, false}};
-    for (const auto& each : cases)
-    {
-        SCOPED_TRACE(each.error);
-        TempFolder folder;
-        const fs::path target = folder.Path() / "Shop.wvt";
-        std::ofstream(target) << "old";
-        g_syncError = each.error;
-        const SyncCall previous = SetSyncCall(&FailingSync);
-        FileReplacement replacement(target.string());
-        ASSERT_TRUE(replacement.CreateTemporary());
-        ASSERT_EQ(::write(replacement.GetDescriptor(), "new", 3), 3);
-        const bool committed = replacement.Commit(/*keepExisting=*/false);
-        const int error = errno;
-        SetSyncCall(previous);
-        EXPECT_EQ(committed, each.committed);
-        EXPECT_EQ(ReadAll(target), each.committed ? "new" : "old");
-        EXPECT_EQ(committed ? 0 : error, each.committed ? 0 : each.error);
-        EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), fs::directory_iterator()),
-                  1);
-    }
+    writing.Release();
 }
 } // namespace
