@@ -8,6 +8,12 @@
 
 namespace
 {
+// The text as whole lines: a last line without its "\n" gets one.
+CString AsLines(const CString& text)
+{
+    return text.IsEmpty() || text.Right(1) == "\n" ? text : text + "\n";
+}
+
 void ReadColumns(const SQLTable& tables, DbTable& table)
 {
     SQLColumn columns(tables.m_pDatabase);
@@ -45,15 +51,6 @@ void LoadTables(SQLTable& tables, DbSchema& schema)
         schema.AddTable(std::move(table));
     }
     tables.MoveFirst();
-}
-} // namespace
-
-namespace
-{
-// The text as whole lines: a last line without its "\n" gets one.
-CString AsLines(const CString& text)
-{
-    return text.IsEmpty() || text.Right(1) == "\n" ? text : text + "\n";
 }
 } // namespace
 
