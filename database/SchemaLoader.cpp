@@ -8,6 +8,12 @@
 
 namespace
 {
+// The text as whole lines: a last line without its "\n" gets one.
+CString AsLines(const CString& text)
+{
+    return text.IsEmpty() || text.Right(1) == "\n" ? text : text + "\n";
+}
+
 void ReadColumns(const SQLTable& tables, DbTable& table)
 {
     SQLColumn columns(tables.m_pDatabase);
@@ -50,19 +56,25 @@ void LoadTables(SQLTable& tables, DbSchema& schema)
 
 CString LostConnectionText(const CString& reason)
 {
-    const CString lines = reason.IsEmpty() || reason.Right(1) == "\n" ? reason : reason + "\n";
-    return "The connection to the database was lost.\n" + lines +
+    return "The connection to the database was lost.\n" + AsLines(reason) +
            "Click \"Load Database...\" and choose the data source to connect again.";
 }
 
+const char* NoDataSourceReason()
+{
+    return "No data source was chosen, so no connection was made.\n";
+}
+
 DatabaseLoad LoadDatabase(SQLTable& tables, DbSchema& schema, bool connectionOnly,
-                          bool afterLostConnection)
+                          const std::optional<CString>& lostReason)
 {
     DatabaseLoad load;
     tables.m_strTypeParam = "'TABLE'";
+    bool chosen = true;
     try
     {
-        if (!tables.Open())
+        chosen = tables.Open() != FALSE;
+        if (!chosen)
             throw CDBException(AFX_SQL_ERROR_CONNECT_FAIL);
         tables.MoveLast();
         tables.MoveFirst();
@@ -74,10 +86,15 @@ DatabaseLoad LoadDatabase(SQLTable& tables, DbSchema& schema, bool connectionOnl
     catch (const CDBException& failure)
     {
         schema.Clear();
-        const bool lost = afterLostConnection ||
+        const bool lost = lostReason.has_value() ||
                           (tables.m_pDatabase != nullptr && tables.m_pDatabase->IsConnectionDead());
-        AfxMessageBox(lost ? LostConnectionText(failure.m_strError) : failure.m_strError,
-                      MB_ICONEXCLAMATION);
+        const CString reason = chosen ? failure.m_strError : CString(NoDataSourceReason());
+        CString text = reason;
+        if (lost)
+            text = LostConnectionText(AsLines(lostReason.value_or("")) + reason);
+        else if (!chosen)
+            text += "Click \"Load Database...\" and choose the data source to connect.";
+        AfxMessageBox(text, MB_ICONEXCLAMATION);
         load.connectionFailed = failure.m_nRetCode == AFX_SQL_ERROR_CONNECT_FAIL;
     }
     return load;

@@ -5,9 +5,13 @@
 class DbSchema;
 class SQLTable;
 
+#include <optional>
+
 // The text of a failure after which the connection was found lost: what was lost, the driver's
 // reason (lines ending in "\n") and how to connect again.
 CString LostConnectionText(const CString& reason);
+// The reason given when the data-source chooser gave no data source.
+const char* NoDataSourceReason();
 
 struct DatabaseLoad
 {
@@ -22,6 +26,7 @@ struct DatabaseLoad
 // and, unless only the connection is asked for, fills the schema with every table but
 // "dtproperties", named as the catalogue gives it, with its columns and triggers. A database
 // exception is shown in a message box with the exclamation icon and leaves the schema empty; after
-// a lost connection the box says so (LostConnectionText).
+// a lost connection (the driver's reason of the loss given) the box says so, with that reason and
+// the failure's (LostConnectionText). A chooser that gives no data source is named as the reason.
 DatabaseLoad LoadDatabase(SQLTable& tables, DbSchema& schema, bool connectionOnly,
-                          bool afterLostConnection = false);
+                          const std::optional<CString>& lostReason = std::nullopt);

@@ -421,7 +421,14 @@ Module* ForgeonProject::AddNewModule()
     int suffix = GetModuleCount() + 1;
     CString name;
     name.Format("Module%d", suffix);
-    while (HasModuleNamed(name))
+    // Module names differ in more than case, as Rename Module and a project file's reader want.
+    const auto taken = [this](const CString& candidate)
+    {
+        return std::any_of(m_modules.begin(), m_modules.end(),
+                           [&candidate](const Module* module)
+                           { return module->GetName().CompareNoCase(candidate) == 0; });
+    };
+    while (taken(name))
         name.Format("Module%d", ++suffix);
     auto* module = new Module(name);
     module->SetNumber(NextModuleNumber());

@@ -532,6 +532,10 @@ CString RefuseReadTableName(const CString& name)
         return "it holds special characters";
     if (faults.sqlKeyword)
         return "it is an SQL keyword";
+    if (faults.blanks)
+        return "it holds blanks";
+    if (faults.digitFirst)
+        return "it starts with a digit";
     return "";
 }
 
@@ -540,9 +544,31 @@ CString RefuseReadModuleName(const CString& name)
     const CString refusal = RefuseReadName(name);
     if (!refusal.IsEmpty())
         return refusal;
+    if (HasBlanks(name))
+        return "it holds blanks";
     if (HasInvalidNameCharacter(name))
         return "it holds one of * | / \\ < > ? :";
+    if (name == "." || name == "..")
+        return "it names no folder of its own";
     return "";
+}
+
+bool IsReservedDeviceName(const CString& name)
+{
+    const int dot = name.Find('.');
+    CString base = dot < 0 ? name : name.Left(dot);
+    base.MakeUpper();
+    if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL")
+        return true;
+    return base.GetLength() == 4 && (base.Left(3) == "COM" || base.Left(3) == "LPT") &&
+           base[3] >= '1' && base[3] <= '9';
+}
+
+CString DeviceNameRefusal(const CString& name)
+{
+    return "\"" + name +
+           "\" is a name that Windows keeps for a device: no file of the site can take it. Please "
+           "enter another name.";
 }
 
 const CString& GetProjectFileExtension()

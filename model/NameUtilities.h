@@ -36,13 +36,21 @@ struct TableNameFaults
 };
 TableNameFaults FindTableNameFaults(const CString& name);
 
-// Why a table name read from a file is refused, empty when it is kept: what every typed table
-// name follows (not empty, no special character, no SQL reserved word), and well-formed UTF-8
-// without control characters.
+// Why a table name read from a file is refused, empty when it is kept: what a table name typed
+// in the table designer follows (not empty, no special character, no SQL reserved word, no blank,
+// no digit first), and well-formed UTF-8 without control characters.
 CString RefuseReadTableName(const CString& name);
-// Why a module name read from a file is refused, empty when it is kept: not empty, none of the
-// characters no file or folder name may hold, well-formed UTF-8 without control characters.
+// Why a module name read from a file is refused, empty when it is kept: what Rename Module takes
+// (not empty, no blank, none of the characters no file or folder name may hold, neither "." nor
+// ".."), well-formed UTF-8 without control characters.
 CString RefuseReadModuleName(const CString& name);
+
+// True when Windows keeps the name for a device, so that no file of a site on a Windows host can
+// take it: CON, PRN, AUX, NUL, COM1 to COM9 or LPT1 to LPT9, in any case, alone or before an
+// extension.
+bool IsReservedDeviceName(const CString& name);
+// What the designers say when a new name is one that Windows keeps for a device.
+CString DeviceNameRefusal(const CString& name);
 
 // The extension of project files, without the dot.
 const CString& GetProjectFileExtension();

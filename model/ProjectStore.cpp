@@ -10,9 +10,9 @@
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/ModuleLoadPasses.h"
-#include "model/NameUtilities.h"
 #include "model/ProjectDiagnostics.h"
 #include "model/ProjectMerger.h"
+#include "model/ProjectNameCheck.h"
 #include "model/Table.h"
 #include "platform/core/CException.h"
 #include "platform/core/CFile.h"
@@ -20,7 +20,6 @@
 #include "platform/core/HostPath.h"
 #include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
-#include "platform/core/TextBytes.h"
 
 #include <cerrno>
 #include <cstddef>
@@ -166,6 +165,14 @@ template <class Work> BOOL Guarded(Work work)
     return FALSE;
 }
 
+// How every project file begins: the archive's new-class record of the project (tag 0xFFFF,
+// schema 0, the length of the class name and the name).
+std::string ProjectFileHeader()
+{
+    const std::string name = RUNTIME_CLASS(ForgeonProject)->m_lpszClassName;
+    return std::string("\xFF\xFF\0\0", 4) + static_cast<char>(name.size()) + '\0' + name;
+}
+
 // Opens the file for reading and hands its archive to the reader.
 template <class Reader> void ReadArchive(const char* path, Reader read)
 {
@@ -237,41 +244,13 @@ void SettleLoadedObjects(const CArchive& ar, const std::vector<CObject*>& lettin
     }
 }
 
-// A name as the message about it shows it, in quotes.
-std::string QuotedName(const CString& name)
-{
-    std::string quoted(1, '"');
-    quoted += PrintableBytes(name.str());
-    quoted += '"';
-    return quoted;
-}
-
-// Module and table names become folder and file names of the output: a name that the module
-// and table dialogs would not take refuses the file.
+// Module and table names become folder and file names of the output: a name that the table
+// designer or Rename Module would not take refuses the file.
 void RefuseInvalidNames(const ForgeonProject& project, const CArchive& ar)
 {
-    const auto refuse = [&ar](const std::string& what, const CString& reason)
-    {
+    if (const CString refusal = RefuseProjectNames(project); !refusal.IsEmpty())
         throw CArchiveException(CArchiveException::badName, ar.GetFile()->GetFilePath(),
-                                what + " is refused: " + reason.str());
-    };
-    for (const Module* module : project.GetModules())
-    {
-        const CString moduleName = module->GetName();
-        const std::string ofModule = " of module " + QuotedName(moduleName);
-        if (const CString reason = RefuseReadModuleName(moduleName); !reason.IsEmpty())
-            refuse("the module name " + QuotedName(moduleName), reason);
-        for (const std::vector<Table*>* tables :
-             {&module->GetMasterTables(), &module->GetTransactionTables(), &module->GetMapTables()})
-        {
-            for (const Table* table : *tables)
-            {
-                const CString tableName = table->GetTableName();
-                if (const CString reason = RefuseReadTableName(tableName); !reason.IsEmpty())
-                    refuse("the table name " + QuotedName(tableName) + ofModule, reason);
-            }
-        }
-    }
+                                refusal.str());
 }
 
 // Reads one project. It takes the objects of the file that no entity owns; after a failure
@@ -384,7 +363,7 @@ ProjectStore::Save(ForgeonProject* project, const char* path, std::optional<mode
         return SaveFailure{CString(path) + " is read-only, so the project was not saved.\nSave "
                                            "it under another name, or make the file writable.",
                            MB_OK | MB_ICONERROR};
-    replacement.RemoveStaleTemporaries();
+    replacement.RemoveStaleTemporaries(ProjectFileHeader());
     if (mode)
         replacement.SetMode(*mode);
     std::optional<std::string> failure = FailureOf(
@@ -434,8 +413,7 @@ std::optional<std::string> ProjectStore::ReadBackFailure(const char* path)
 
 BOOL ProjectStore::LoadInto(const char* path)
 {
-    FileReplacement(ToHostPath(path)).RemoveStaleTemporaries();
-    return Guarded(
+    const BOOL loaded = Guarded(
         [&]
         {
             LargeStack::Run(
@@ -449,6 +427,15 @@ BOOL ProjectStore::LoadInto(const char* path)
                                 });
                 });
         });
+    const ForgeonProject* read = !m_mergeRead        ? m_project
+                                 : m_firstMergeInput ? m_firstMergeProject
+                                                     : m_secondMergeProject;
+    if (loaded && read != nullptr)
+    {
+        if (const CString warning = DeviceNameWarning(*read); !warning.IsEmpty())
+            AfxMessageBox(warning, MB_OK | MB_ICONWARNING);
+    }
+    return loaded;
 }
 
 void ProjectStore::SerializeProject(ForgeonProject* project, CArchive& ar)

@@ -23,6 +23,9 @@ void FreeLoadedObjects(CArchive& ar);
 // back; a load replaces the project it reads into only when the whole read and the repairs after
 // it succeeded. Failures are reported with "Error in archiving"; a save that does not read back
 // keeps the target as it was, leaves the new file beside it as "<target>.unreadable" and says so.
+// Every read refuses module and table names that the table designer or Rename Module would not
+// take, and a load warns of names that Windows keeps for devices. Only a save clears away what
+// killed saves left beside its file.
 class ProjectStore
 {
 public:

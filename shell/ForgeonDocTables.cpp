@@ -87,8 +87,10 @@ void ForgeonDoc::ImportTables(ForgeonProject& loaded, CString& message)
     {
         for (const Table* table : *tables)
         {
+            // A table of that name in any module of the project is kept, as the table designer
+            // keeps table names apart.
             CString name = table->GetTableName();
-            if (into->FindTableByName(name) != nullptr)
+            if (project->FindTableByName(name) != nullptr)
             {
                 if (message.IsEmpty())
                     message = "Following tables are already present in wvp\n";

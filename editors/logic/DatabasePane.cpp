@@ -108,11 +108,11 @@ OdbcDatabaseConnection::OdbcDatabaseConnection() = default;
 OdbcDatabaseConnection::~OdbcDatabaseConnection() = default;
 
 DatabaseLoad OdbcDatabaseConnection::Load(DbSchema& schema, bool connectionOnly,
-                                          bool afterLostConnection)
+                                          const std::optional<CString>& lostReason)
 {
     Close();
     m_tables = std::make_unique<SQLTable>();
-    DatabaseLoad load = LoadDatabase(*m_tables, schema, connectionOnly, afterLostConnection);
+    DatabaseLoad load = LoadDatabase(*m_tables, schema, connectionOnly, lostReason);
     if (load.loaded && m_tables->m_pDatabase != nullptr)
         m_constraints = std::make_unique<SysObjectsConstraints>(*m_tables->m_pDatabase);
     else
@@ -191,16 +191,18 @@ void DatabasePane::ResetDatabase()
 
 bool DatabasePane::LoadDatabase(bool connectionOnly)
 {
-    const bool lost = m_connection.IsLost();
+    if (m_connection.IsLost() && !m_lostReason)
+        m_lostReason = CString();
     ResetDatabase();
     auto schema = std::make_unique<DbSchema>();
-    const DatabaseLoad load = m_connection.Load(*schema, connectionOnly, lost);
+    const DatabaseLoad load = m_connection.Load(*schema, connectionOnly, m_lostReason);
     if (!load.loaded)
     {
         if (load.connectionFailed)
             ResetDatabase();
         return false;
     }
+    m_lostReason.reset();
     m_schema = std::move(schema);
     if (!connectionOnly)
         m_states.SetText(IDC_DATABASE_CAPTION, load.catalogue);
@@ -372,9 +374,10 @@ bool DatabasePane::RunScript(const CString& path, bool connectionOnly)
     {
         if (m_connection.IsLost())
         {
-            // The next run or load connects anew.
+            // The next run or load connects anew, and names the loss until one connects.
             ResetDatabase();
-            AfxMessageBox(LostConnectionText(failure.m_strError.Left(kMaxErrorText)));
+            m_lostReason = failure.m_strError.Left(kMaxErrorText);
+            AfxMessageBox(LostConnectionText(*m_lostReason));
             return false;
         }
         CString message = "SQL Error: " + failure.m_strError.Left(kMaxErrorText) + "\n";

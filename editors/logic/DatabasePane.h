@@ -7,6 +7,7 @@
 #include "platform/core/CString.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class ConstraintQueries;
@@ -22,9 +23,10 @@ public:
     virtual ~DatabaseConnection() = default;
 
     // Drops the connection made before, connects anew and, unless only the connection is asked
-    // for, fills the schema. Reports its own failures, saying so when they follow a connection
-    // that was lost.
-    virtual DatabaseLoad Load(DbSchema& schema, bool connectionOnly, bool afterLostConnection) = 0;
+    // for, fills the schema. Reports its own failures, saying so, with the driver's reason of the
+    // loss, when they follow a connection that was lost.
+    virtual DatabaseLoad Load(DbSchema& schema, bool connectionOnly,
+                              const std::optional<CString>& lostReason) = 0;
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;
     // Open, but the server is gone from it.
@@ -42,7 +44,8 @@ public:
     OdbcDatabaseConnection();
     ~OdbcDatabaseConnection() override;
 
-    DatabaseLoad Load(DbSchema& schema, bool connectionOnly, bool afterLostConnection) override;
+    DatabaseLoad Load(DbSchema& schema, bool connectionOnly,
+                      const std::optional<CString>& lostReason) override;
     void Close() override;
     bool IsOpen() const override;
     bool IsLost() const override;
@@ -146,6 +149,9 @@ private:
     DatabaseConnection& m_connection;
     DatabasePaneHost& m_host;
     std::unique_ptr<DbSchema> m_schema;
+    // Set when the connection was found lost, to the driver's reason (empty when it gave none);
+    // cleared when a load connects again.
+    std::optional<CString> m_lostReason;
     int m_moduleIndex = 0;
     int m_selectedRow = -1;
     std::vector<Table*> m_rowTables;

@@ -873,6 +873,10 @@ bool TableDesigner::CheckTableName(CString& name) const
         AfxMessageBox("SQL Keyword used as table name.Please check.");
         failed = true;
     }
+    // A stored table's new name follows what a new table's does; a new table's is checked
+    // when it is stored.
+    if (!failed && !m_isNew && name.CompareNoCase(m_table->GetTableName()) != 0)
+        failed = !CheckNewNameForm(name, faults);
     if (failed && !m_isNew && !m_table->GetTableName().IsEmpty())
         name = m_table->GetTableName();
     return !failed;
@@ -938,12 +942,22 @@ bool TableDesigner::CheckNewTableName(const CString& name)
         AfxMessageBox("SQL Keyword used as table name. Please check.");
         return false;
     }
-    if (!failed && faults.digitFirst)
-    {
-        AfxMessageBox("Number(s) at the start of Table Name. Please check.");
-        failed = true;
-    }
-    return !failed;
+    return !failed && CheckNewNameForm(name, faults);
+}
+
+bool TableDesigner::CheckNewNameForm(const CString& name, const TableNameFaults& faults) const
+{
+    const char* refusal = faults.blanks ? "Gap(s) in Table name. Please verify."
+                          : faults.digitFirst
+                              ? "Number(s) at the start of Table Name. Please check."
+                              : nullptr;
+    if (refusal != nullptr)
+        AfxMessageBox(refusal);
+    else if (IsReservedDeviceName(name))
+        AfxMessageBox(DeviceNameRefusal(name));
+    else
+        return true;
+    return false;
 }
 
 void TableDesigner::StoreNewTable()

@@ -9,6 +9,7 @@ class Field;
 class ForgeonProject;
 class Module;
 class Table;
+struct TableNameFaults;
 
 // The table designer: a table's name, its fields in a grid, the field editors, the front field
 // and the default pages of the table. It edits a stored table in place, or a new table that it
@@ -133,11 +134,15 @@ private:
     // A stored master-detail table keeps its role, which the model reads from the name: false,
     // after a message and with the stored name shown again, when the name would change it.
     bool KeepsTableRole(const CString& name);
-    // The special-character and keyword tests; a stored table's name is put back on failure.
+    // The special-character and keyword tests, and the new-name tests for a stored table's name
+    // changed other than in case; a stored table's name is put back on failure.
     bool CheckTableName(CString& name) const;
     // The pages of the table named after the old name follow the new one.
     void RenamePages(const CString& oldName, const CString& name);
     bool CheckNewTableName(const CString& name);
+    // A new name holds no blank, starts with no digit and is no device name of Windows; each
+    // refusal is shown.
+    bool CheckNewNameForm(const CString& name, const TableNameFaults& faults) const;
     void StoreNewTable();
     void Generate();
 

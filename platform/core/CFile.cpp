@@ -1,5 +1,6 @@
 #include "platform/core/CFile.h"
 
+#include "platform/core/FileSync.h"
 #include "platform/core/HostPath.h"
 
 #include <algorithm>
@@ -178,7 +179,7 @@ std::uint64_t CFile::GetPosition() const
 
 void CFile::Flush()
 {
-    if (::fsync(m_fd) != 0)
+    if (!SyncToDisk(m_fd))
         ThrowError(CFileException::CauseFromErrno(errno), errno);
 }
 

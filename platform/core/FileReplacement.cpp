@@ -1,11 +1,15 @@
 #include "platform/core/FileReplacement.h"
 
+#include "platform/core/FileSync.h"
+
 #include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -17,6 +21,8 @@ namespace
 constexpr int maxLinkHops = 40;
 constexpr int maxTemporaryNameTries = 100;
 constexpr const char* temporaryInfix = ".weavo-";
+// A temporary file unchanged for this many seconds is no longer being written.
+constexpr std::time_t staleTemporaryAge = 5 * 60;
 
 std::string FolderPart(const std::string& path)
 {
@@ -59,15 +65,38 @@ mode_t CurrentUmask()
     return mask;
 }
 
-// A rename reaches the disk with its folder. Some file systems cannot sync a folder; the file
-// is in place then all the same.
+// A rename reaches the disk with its folder. A folder that cannot be synced leaves the file in
+// place all the same.
 void SyncFolder(const std::string& folder)
 {
     const int fd =
         ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;
-    ::fsync(fd);
+    SyncToDisk(fd);
+    ::close(fd);
+}
+
+// Removes the entry of the folder when it is what a save of this program left: a regular file of
+// this user that begins with the header, that nobody has changed for a while and that no process
+// holds locked, as a save holds its temporary file while it writes it.
+void RemoveIfLeftBehind(int folder, const char* entry, std::string_view header)
+{
+    const int fd = ::openat(folder, entry, O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    struct stat info;
+    std::string start(header.size(), '\0');
+    const bool ours =
+        ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
+        info.st_mtime <= std::time(nullptr) - staleTemporaryAge &&
+        ::pread(fd, start.data(), start.size(), 0) == static_cast<ssize_t>(start.size()) &&
+        start == header && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    struct stat named;
+    // Still the file checked, under the lock.
+    if (ours && ::fstatat(folder, entry, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+        named.st_dev == info.st_dev && named.st_ino == info.st_ino)
+        ::unlinkat(folder, entry, 0);
     ::close(fd);
 }
 
@@ -129,23 +158,20 @@ FileReplacement::~FileReplacement()
     RemoveTemporary();
 }
 
-void FileReplacement::RemoveStaleTemporaries() const
+void FileReplacement::RemoveStaleTemporaries(std::string_view header) const
 {
     const std::string folder = FolderPart(m_target);
     const std::string name = NamePart(m_target);
+    const int error = errno;
     DIR* entries = ::opendir(folder.empty() ? "." : folder.c_str());
     if (entries == nullptr)
         return;
-    const int error = errno;
     while (const dirent* entry = ::readdir(entries))
     {
         const pid_t owner = TemporaryOwner(entry->d_name, name);
         if (owner <= 0 || owner == ::getpid() || ::kill(owner, 0) == 0 || errno != ESRCH)
             continue;
-        const std::string path = folder.empty() ? entry->d_name : folder + "/" + entry->d_name;
-        struct stat info;
-        if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
-            ::unlink(path.c_str());
+        RemoveIfLeftBehind(::dirfd(entries), entry->d_name, header);
     }
     ::closedir(entries);
     errno = error;
@@ -177,6 +203,9 @@ bool FileReplacement::CreateTemporary()
                               S_IRUSR | S_IWUSR);
         if (fd >= 0)
         {
+            // Held until the descriptor closes: a clean-up of another instance leaves it alone.
+            // File systems without locks leave that to the age of the file.
+            ::flock(fd, LOCK_EX | LOCK_NB);
             m_descriptor = fd;
             m_temporary = name;
             return true;
@@ -203,7 +232,7 @@ bool FileReplacement::Commit(bool keepExisting, std::optional<mode_t> newFileMod
                         : replacing   ? old.st_mode
                         : newFileMode ? *newFileMode
                                       : 0666 & ~CurrentUmask();
-    bool done = ::fchmod(m_descriptor, mode & 07777) == 0 && ::fsync(m_descriptor) == 0;
+    bool done = ::fchmod(m_descriptor, mode & 07777) == 0 && SyncToDisk(m_descriptor);
     if (done)
     {
         const int fd = std::exchange(m_descriptor, -1);

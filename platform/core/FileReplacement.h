@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 // A file written under a temporary name beside the file it replaces and renamed over it once
 // complete, so that a failed write leaves the old file, or no file, and never a part of one.
@@ -25,12 +26,13 @@ public:
     // The target exists and the user protected it: it is not writable for this user, or none
     // of its write bits is set (which also counts for the superuser, whom access() lets write).
     bool IsTargetProtected() const;
-    // Removes the temporary files of the target ("<target>.weavo-<pid>-<n>") that a process
-    // which no longer runs left behind.
-    void RemoveStaleTemporaries() const;
+    // Removes the temporary files of the target ("<target>.weavo-<pid>-<n>") that a save left
+    // behind: regular files of this user that begin with the header, unchanged for minutes, that
+    // no process holds locked and whose process does not run here.
+    void RemoveStaleTemporaries(std::string_view header) const;
 
     // Makes a new, empty temporary file beside the target, mode 0600, and keeps it open for
-    // reading and writing. False with errno set.
+    // reading and writing, locked (flock) until it is closed. False with errno set.
     bool CreateTemporary();
     const std::string& GetTemporary() const { return m_temporary; }
     // The open temporary file; it stays this object's to close.

@@ -2,18 +2,52 @@
 
 #include "platform/core/HostPath.h"
 
+#include <array>
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+// FNV-1a over the file's bytes from where the descriptor stands; nothing when a read fails.
+std::optional<std::uint64_t> ChecksumOf(int fd)
+{
+    std::uint64_t hash = 14695981039346656037ULL;
+    std::array<unsigned char, 1 << 16> buffer;
+    for (;;)
+    {
+        const ssize_t count = ::read(fd, buffer.data(), buffer.size());
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return std::nullopt;
+        if (count == 0)
+            return hash;
+        for (ssize_t i = 0; i < count; ++i)
+            hash = (hash ^ buffer[static_cast<std::size_t>(i)]) * 1099511628211ULL;
+    }
+}
+} // namespace
 
 std::optional<FileStamp> FileStamp::Of(const char* modelPath)
 {
-    struct stat info;
-    if (::stat(ToHostPath(modelPath).c_str(), &info) != 0)
+    const int fd = ::open(ToHostPath(modelPath).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return std::nullopt;
-    return FileStamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim};
+    struct stat info;
+    std::optional<std::uint64_t> checksum;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+        checksum = ChecksumOf(fd);
+    ::close(fd);
+    if (!checksum)
+        return std::nullopt;
+    return FileStamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim, *checksum};
 }
 
 bool FileStamp::operator==(const FileStamp& other) const
 {
     return device == other.device && inode == other.inode && size == other.size &&
-           modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec;
+           modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec &&
+           checksum == other.checksum;
 }

@@ -55,6 +55,10 @@ CString ModuleRenamer::Check(const CString& name) const
         return "Please enter Module Name without space";
     if (HasInvalidNameCharacter(trimmed))
         return kNameCharacterRefusal;
+    if (trimmed == "." || trimmed == "..")
+        return "\".\" and \"..\" name no folder of their own.\nPlease enter valid name";
+    if (IsReservedDeviceName(trimmed) && trimmed.CompareNoCase(m_module.GetName()) != 0)
+        return DeviceNameRefusal(trimmed);
     for (const Module* other : m_project.GetModules())
     {
         if (other != &m_module && other->GetName().CompareNoCase(trimmed) == 0)

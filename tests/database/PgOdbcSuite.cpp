@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -246,19 +247,28 @@ TEST_F(PgOdbcSuite, LoadFailuresAreShownWithTheExclamationIcon)
     {
         const char* name;
         DataSourcePrompt prompt;
+        // The driver's reason of a loss before the load.
+        std::optional<CString> lost;
         bool connectionFailed;
         const char* text;
     };
+    const DataSourcePrompt cancel = [](CString&) { return false; };
+    const DataSourcePrompt refused = [](CString& connect)
+    {
+        connect = RefusedConnectString();
+        return true;
+    };
     const Case cases[] = {
-        {"cancelled", [](CString&) { return false; }, true,
-         "The connection to the data source failed.\n"},
-        {"refused",
-         [](CString& connect)
-         {
-             connect = RefusedConnectString();
-             return true;
-         },
-         false, "port 1 failed"},
+        {"cancelled", cancel, std::nullopt, true,
+         "No data source was chosen, so no connection was made.\nClick \"Load Database...\" and "
+         "choose the data source to connect."},
+        {"refused", refused, std::nullopt, false, "port 1 failed"},
+        {"cancelled after a loss", cancel, CString("server closed the connection"), true,
+         "The connection to the database was lost.\nserver closed the connection\nNo data source "
+         "was chosen, so no connection was made.\nClick \"Load Database...\" and choose the data "
+         "source to connect again."},
+        {"refused after a loss", refused, CString("server closed the connection\n"), false,
+         "The connection to the database was lost.\nserver closed the connection\n"},
     };
     for (const Case& test : cases)
     {
@@ -267,7 +277,7 @@ TEST_F(PgOdbcSuite, LoadFailuresAreShownWithTheExclamationIcon)
         ScriptedMessageBoxes boxes;
         SQLTable tables;
         DbSchema schema;
-        const DatabaseLoad load = LoadDatabase(tables, schema, false);
+        const DatabaseLoad load = LoadDatabase(tables, schema, false, test.lost);
         SetDataSourcePrompt(previous);
 
         EXPECT_FALSE(load.loaded);

@@ -96,7 +96,14 @@ class CraftedProjectFileTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        // A module with one table and one menu, whose names the cases replace.
+        m_twoModules = Saved("two.wvt", true);
+        m_saved = Saved("saved.wvt", false);
+    }
+
+    // The bytes saved to the file of a module with one table and one menu, whose names the cases
+    // replace, and when asked a second module with a table.
+    Bytes Saved(const char* name, bool secondModule)
+    {
         ForgeonProject project;
         ScopedOpenProject open(&project);
         project.SetProjectSettings(new ProjectSettings);
@@ -105,10 +112,16 @@ protected:
         module->Append(NewMenu("DeepMenu"));
         project.AddModule(module);
         project.SetCurrentModule(module);
+        if (secondModule)
+        {
+            auto* second = new Module("SecondMod");
+            second->AppendMasterTable(NewTable("tablemark2", Table::masterKind, {"name"}));
+            project.AddModule(second);
+        }
         ProjectStore store;
-        ASSERT_TRUE(store.ArchiveProject(&project, PathOf("saved.wvt"), FALSE)) << LastBox();
-        std::ifstream file(HostPathOf("saved.wvt"), std::ios::binary);
-        m_saved.assign(std::istreambuf_iterator<char>(file), {});
+        EXPECT_TRUE(store.ArchiveProject(&project, PathOf(name), FALSE)) << LastBox();
+        std::ifstream file(HostPathOf(name), std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(file), {});
     }
 
     CString PathOf(const char* name) const { return m_folder.ModelPath(name); }
@@ -129,6 +142,7 @@ protected:
     ScriptedMessageBoxes m_boxes;
     DiagnosticsSnapshot m_diagnostics;
     Bytes m_saved;
+    Bytes m_twoModules;
 };
 
 TEST_F(CraftedProjectFileTest, CraftedFilesAreRefusedWithWhatWasWrongAndWhere)
@@ -150,6 +164,10 @@ TEST_F(CraftedProjectFileTest, CraftedFilesAreRefusedWithWhatWasWrongAndWhere)
         return "invalid name in file: the table name \"" + shown +
                "\" of module \"BaseModule\" is refused: " + reason;
     };
+    const auto renamedModule = [&](const std::string& name)
+    { return ReplaceFirst(m_saved, moduleName, ArchiveString(name)); };
+    const auto moduleRefusal = [](const std::string& shown, const std::string& reason)
+    { return "invalid name in file: the module name \"" + shown + "\" is refused: " + reason; };
     // The file with "DeepMenu" holding one sub-menu, spelt by the bytes given.
     const auto withSubMenu = [&](const Bytes& subMenu)
     {
@@ -180,9 +198,23 @@ TEST_F(CraftedProjectFileTest, CraftedFilesAreRefusedWithWhatWasWrongAndWhere)
          tableRefusal("a\\x00b", "it holds control characters")},
         {"keyword.wvt", renamedTable("select"), tableRefusal("select", "it is an SQL keyword")},
         {"emptytable.wvt", renamedTable(""), tableRefusal("", "it is empty")},
-        {"module.wvt", ReplaceFirst(m_saved, moduleName, ArchiveString("..\\..\\out")),
-         "invalid name in file: the module name \"..\\..\\out\" is refused: it holds one of * | "
-         "/ \\ < > ? :"},
+        {"blanktable.wvt", renamedTable("my table"), tableRefusal("my table", "it holds blanks")},
+        {"digittable.wvt", renamedTable("2nd_table"),
+         tableRefusal("2nd_table", "it starts with a digit")},
+        {"sametable.wvt",
+         ReplaceFirst(m_twoModules, ArchiveString("tablemark2"), ArchiveString("TABLEMARK1")),
+         "invalid name in file: the table name \"TABLEMARK1\" of module \"SecondMod\" is refused: "
+         "the table \"tablemark1\" of module \"BaseModule\" has that name"},
+        {"module.wvt", renamedModule("..\\..\\out"),
+         moduleRefusal("..\\..\\out", "it holds one of * | / \\ < > ? :")},
+        {"dotdot.wvt", renamedModule(".."), moduleRefusal("..", "it names no folder of its own")},
+        {"dot.wvt", renamedModule("."), moduleRefusal(".", "it names no folder of its own")},
+        {"blankmodule.wvt", renamedModule("Base Module"),
+         moduleRefusal("Base Module", "it holds blanks")},
+        {"emptymodule.wvt", renamedModule(""), moduleRefusal("", "it is empty")},
+        {"samemodule.wvt",
+         ReplaceFirst(m_twoModules, ArchiveString("SecondMod"), ArchiveString("BaseModule")),
+         moduleRefusal("BaseModule", "the module \"BaseModule\" has that name")},
         // The sub-menu's class record spelt with a name no class has, then with another schema.
         {"unknownclass.wvt", withSubMenu(ArchiveBytes().NewClass("Menv")),
          "unexpected class in file: the class \"Menv\" is not a class of project files, " +
@@ -223,10 +255,12 @@ TEST_F(CraftedProjectFileTest, CraftedFilesAreRefusedWithWhatWasWrongAndWhere)
         ForgeonProject* open = store.GetProject();
         EXPECT_FALSE(store.ArchiveProject(nullptr, PathOf(each.name), TRUE));
         EXPECT_EQ(open, store.GetProject());
+        EXPECT_FALSE(store.LoadFirstMergeProject(PathOf(each.name)));
+        EXPECT_EQ(nullptr, store.GetFirstMergeProject());
         EXPECT_FALSE(store.LoadSecondMergeProject(PathOf(each.name)));
         EXPECT_EQ(nullptr, store.GetSecondMergeProject());
-        ASSERT_EQ(shown + 2, m_boxes.Shown().size());
-        for (std::size_t box = shown; box < shown + 2; ++box)
+        ASSERT_EQ(shown + 3, m_boxes.Shown().size());
+        for (std::size_t box = shown; box < shown + 3; ++box)
         {
             const std::string& text = m_boxes.Shown()[box].text;
             const bool isPrefix = each.reason.ends_with("...");
@@ -241,7 +275,7 @@ TEST_F(CraftedProjectFileTest, CraftedFilesAreRefusedWithWhatWasWrongAndWhere)
 }
 
 // A chain far deeper than real projects nest loads, saves and loads again; the names a user can
-// type in the designer, blanks, a digit first, letters beyond ASCII, load.
+// type in the designer, letters beyond ASCII among them, load.
 TEST_F(CraftedProjectFileTest, DeepMenusAndTypableNamesLoad)
 {
     const int depth = 20'000;
@@ -257,7 +291,7 @@ TEST_F(CraftedProjectFileTest, DeepMenusAndTypableNamesLoad)
         << LastBox();
     ASSERT_TRUE(store.ArchiveProject(nullptr, PathOf("resaved.wvt"), TRUE)) << LastBox();
 
-    for (const char* name : {"order items", "2nd_table",
+    for (const char* name : {"order_items", "table2",
                              "gr\xC3\xB6\xC3\x9F"
                              "e",
                              "a-b:c"})
@@ -322,6 +356,32 @@ TEST_F(CraftedProjectFileTest, FilesNestedDeeperThanTheStackHoldsAreRefused)
             EXPECT_NE(std::string::npos, text.find(", in the record of a Menu (object ")) << text;
         }
     }
+}
+
+// Names that Windows keeps for devices load, at every door, with one warning that names each;
+// the read-back of a save shows none.
+TEST_F(CraftedProjectFileTest, DeviceNamesLoadWithAWarningNamingThem)
+{
+    Write("devices.wvt", ReplaceFirst(ReplaceFirst(m_twoModules, ArchiveString("tablemark1"),
+                                                   ArchiveString("con")),
+                                      ArchiveString("SecondMod"), ArchiveString("Lpt1.x")));
+    const std::string warning =
+        "Windows keeps these names for devices, so no file of the site can take them on a "
+        "Windows host:\nthe table name \"con\" of module \"BaseModule\"\nthe module name "
+        "\"Lpt1.x\"\nRename them before the next Write All.";
+    ProjectStore store;
+    ASSERT_TRUE(store.ArchiveProject(nullptr, PathOf("devices.wvt"), TRUE)) << LastBox();
+    ASSERT_TRUE(store.LoadFirstMergeProject(PathOf("devices.wvt"))) << LastBox();
+    ASSERT_TRUE(store.LoadSecondMergeProject(PathOf("devices.wvt"))) << LastBox();
+    ASSERT_TRUE(store.ArchiveProject(store.GetProject(), PathOf("resaved.wvt"), FALSE))
+        << LastBox();
+    ASSERT_EQ(3u, m_boxes.Shown().size());
+    for (const auto& box : m_boxes.Shown())
+    {
+        EXPECT_EQ(warning, box.text);
+        EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONWARNING), box.type);
+    }
+    EXPECT_NE(nullptr, store.GetProject()->FindTableByName("CON"));
 }
 
 // A chain of menus deeper than the stack holds is not saved: the save says why and leaves the

@@ -307,6 +307,13 @@ TEST_F(DocumentCommandsTest, ExportedTablesImportOnceWithTheirPagesAndGiveNoRole
     EXPECT_EQ(program.boxes.Shown()[1].text,
               "Following tables are already present in wvp\nCustomer\n");
     EXPECT_EQ(Designation::GetIdCounter(), roleCounter);
+
+    // Into another module: table names are kept apart in the whole project.
+    program.Project().SetCurrentModule(program.Project().AddNewModule());
+    program.files.Answer(path.c_str());
+    program.Command(ID_IMPORT_TABLES);
+    ASSERT_EQ(program.boxes.Shown().size(), 3u);
+    EXPECT_EQ(program.boxes.Shown()[2].text, program.boxes.Shown()[1].text);
 }
 
 TEST_F(DocumentCommandsTest, TheDefaultThemeIsTheFirstSchemeAndMasterPageOfTheLibrary)

@@ -7,11 +7,16 @@
 
 #include <algorithm>
 #include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace
 {
-// A table export whose table is named as the given bytes, spelt into the file.
-void WriteExportWithTableName(const std::string& path, const std::string& name)
+// A table export of module "BaseModule" with the tables "tablemark1" and "tablemark2", each
+// name given replaced by its bytes in the file.
+void WriteExportWithNames(const std::string& path,
+                          const std::vector<std::pair<std::string, std::string>>& names)
 {
     std::string bytes;
     {
@@ -20,16 +25,20 @@ void WriteExportWithTableName(const std::string& path, const std::string& name)
         project->SetProjectSettings(new ProjectSettings);
         auto* module = new Module("BaseModule");
         module->AppendMasterTable(NewTable("tablemark1", Table::masterKind, {"name"}));
+        module->AppendMasterTable(NewTable("tablemark2", Table::masterKind, {"name"}));
         project->AddModule(module);
         project->SetCurrentModule(module);
         ASSERT_TRUE(store.ArchiveProject(project, path.c_str(), FALSE));
         std::ifstream file(path, std::ios::binary);
         bytes.assign(std::istreambuf_iterator<char>(file), {});
     }
-    const std::string marker = "\x0Atablemark1";
-    const std::size_t at = bytes.find(marker);
-    ASSERT_NE(at, std::string::npos);
-    bytes.replace(at, marker.size(), static_cast<char>(name.size()) + name);
+    for (const auto& [was, name] : names)
+    {
+        const std::string marker = static_cast<char>(was.size()) + was;
+        const std::size_t at = bytes.find(marker);
+        ASSERT_NE(at, std::string::npos);
+        bytes.replace(at, marker.size(), static_cast<char>(name.size()) + name);
+    }
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
@@ -46,15 +55,14 @@ std::size_t TableCount(const ForgeonProject& project)
     return count;
 }
 
-// A file with a table name that leaves the output folder, and a named pipe: refused with one
-// message that names the file and the reason at the command line, Open, Import Tables and the
-// merge, and the open project stays as it was.
+// Files with names the designers would not take (a table name that leaves the output folder,
+// one with a blank, two tables of one name, a module named "..") and a named pipe: refused with
+// one message that names the file and the reason at the command line, Open, Import Tables and
+// the merge, and the open project stays as it was.
 TEST(ProjectFileDoorsTest, ACraftedFileIsRefusedAtEveryDoorAndChangesNothing)
 {
     TempFolder files;
-    const std::string escape = (files.Path() / "Escape.wvp").string();
     const std::string pipe = (files.Path() / "Pipe.wvt").string();
-    WriteExportWithTableName(escape, "..\\..\\escapedA");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     const PipeRelease release(pipe);
     struct Case
@@ -62,9 +70,26 @@ TEST(ProjectFileDoorsTest, ACraftedFileIsRefusedAtEveryDoorAndChangesNothing)
         std::string path;
         std::string reason;
     };
+    const auto crafted =
+        [&files](const char* name, const std::vector<std::pair<std::string, std::string>>& names)
+    {
+        const std::string path = (files.Path() / name).string();
+        WriteExportWithNames(path, names);
+        return path;
+    };
+    const std::string refusedTable = "invalid name in file: the table name ";
     const Case cases[] = {
-        {escape, "invalid name in file: the table name \"..\\..\\escapedA\" of module "
-                 "\"BaseModule\" is refused: it holds special characters"},
+        {crafted("Escape.wvp", {{"tablemark1", "..\\..\\escapedA"}}),
+         refusedTable + "\"..\\..\\escapedA\" of module \"BaseModule\" is refused: it holds "
+                        "special characters"},
+        {crafted("Blank.wvp", {{"tablemark1", "my table"}}),
+         refusedTable + "\"my table\" of module \"BaseModule\" is refused: it holds blanks"},
+        {crafted("Twice.wvt", {{"tablemark2", "Tablemark1"}}),
+         refusedTable + "\"tablemark1\" of module \"BaseModule\" is refused: the table "
+                        "\"Tablemark1\" of module \"BaseModule\" has that name"},
+        {crafted("Parent.wvt", {{"BaseModule", ".."}}),
+         "invalid name in file: the module name \"..\" is refused: it names no folder of its "
+         "own"},
         {pipe, "not a regular file"},
     };
     for (const Case& each : cases)

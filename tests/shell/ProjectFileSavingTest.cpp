@@ -2,6 +2,8 @@
 #include "tests/shell/ShellTestSupport.h"
 
 #include <algorithm>
+#include <ctime>
+#include <fcntl.h>
 #include <map>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -79,8 +81,9 @@ TEST(ProjectFileSavingTest, AProtectedProjectAndEveryFileItsSavesAndBackupsMakeS
 
     ASSERT_TRUE(program.Doc().Save());
     program.Doc().SaveBackupCopy("~given");
+    // Files that are no project's temporaries stay, whatever their names.
     const std::map<std::string, mode_t> expected{
-        {"Shop.wvt", 0600}, {"Shop_backup/Shop~given.wvt", 0600}, {live, 0644},
+        {"Shop.wvt", 0600}, {"Shop_backup/Shop~given.wvt", 0600}, {dead, 0644}, {live, 0644},
         {otherFile, 0644},  {"Shop.wvt.weavo-x-1", 0644},
     };
     std::map<std::string, mode_t> found = ModesBelow(program.folder.Path());
@@ -90,12 +93,22 @@ TEST(ProjectFileSavingTest, AProtectedProjectAndEveryFileItsSavesAndBackupsMakeS
     EXPECT_EQ(found, expected);
     EXPECT_EQ(program.Frame().GetStatusBar()->GetPaneText(0), "");
 
-    // A project that everyone may read is backed up so, and Open clears the dead's temporaries.
+    // A project that everyone may read is backed up so.
     ASSERT_EQ(::chmod(program.PathOf("Shop.wvt").c_str(), 0644), 0);
     program.Doc().SaveBackupCopy("~open");
     EXPECT_EQ(ModesBelow(program.folder.Path() / "Shop_backup")["Shop~open.wvt"], 0644u);
-    std::ofstream(program.PathOf(dead.c_str())) << "left";
+
+    // What a killed save left, a project file's start unchanged for minutes, stays where the
+    // project is only read and goes with the next save there.
+    fs::copy_file(program.PathOf("Shop.wvt"), program.PathOf(dead.c_str()),
+                  fs::copy_options::overwrite_existing);
+    const timespec old[2] = {{std::time(nullptr) - 3600, 0}, {std::time(nullptr) - 3600, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, program.PathOf(dead.c_str()).c_str(), old, 0), 0);
     ASSERT_TRUE(program.Doc().OpenProjectFile(program.PathOf("Shop.wvt").c_str()));
+    program.files.Answer(program.PathOf("Shop.wvt").c_str());
+    program.Command(ID_IMPORT_TABLES);
+    EXPECT_TRUE(fs::exists(program.PathOf(dead.c_str())));
+    ASSERT_TRUE(program.Doc().Save());
     EXPECT_FALSE(fs::exists(program.PathOf(dead.c_str())));
     EXPECT_TRUE(fs::exists(program.PathOf(live.c_str())));
 }
@@ -146,5 +159,36 @@ TEST(ProjectFileSavingTest, SavingOverAFileAnotherInstanceSavedAsksBeforeReplaci
     ASSERT_TRUE(program.Doc().OpenProjectFile(path.c_str()));
     EXPECT_TRUE(program.Doc().Save());
     EXPECT_EQ(program.boxes.Shown().size(), 2u);
+}
+} // namespace
+
+namespace
+{
+// Where a file system keeps whole seconds, another program's rewrite within the second, of the
+// same size, leaves the file's size and time as they were: its bytes tell it.
+TEST(ProjectFileSavingTest, ARewriteThatKeepsTheSizeAndTheTimeIsNoticed)
+{
+    RunningProgram program;
+    const std::string path = program.PathOf("Shop.wvt");
+    program.files.Answer(path.c_str());
+    ASSERT_TRUE(program.Doc().Save());
+    struct stat saved;
+    ASSERT_EQ(::stat(path.c_str(), &saved), 0);
+    std::string theirs = ReadHostFile(path);
+    ASSERT_FALSE(theirs.empty());
+    theirs.back() = static_cast<char>(theirs.back() ^ 1);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << theirs;
+    const timespec times[2] = {saved.st_atim, saved.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    struct stat rewritten;
+    ASSERT_EQ(::stat(path.c_str(), &rewritten), 0);
+    ASSERT_EQ(rewritten.st_ino, saved.st_ino);
+    ASSERT_EQ(rewritten.st_size, saved.st_size);
+
+    program.boxes.Answer(IDNO);
+    EXPECT_FALSE(program.Doc().Save());
+    ASSERT_EQ(program.boxes.Shown().size(), 1u);
+    EXPECT_EQ(program.boxes.Shown()[0].type, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2);
+    EXPECT_EQ(ReadHostFile(path), theirs);
 }
 } // namespace

@@ -9,6 +9,7 @@
 
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <set>
 
 namespace
@@ -27,10 +28,11 @@ public:
 class RecordingConnection : public DatabaseConnection
 {
 public:
-    DatabaseLoad Load(DbSchema& schema, bool connectionOnly, bool afterLostConnection) override
+    DatabaseLoad Load(DbSchema& schema, bool connectionOnly,
+                      const std::optional<CString>& lostReason) override
     {
         ++loads;
-        loadsAfterLoss += afterLostConnection ? 1 : 0;
+        lostReasons.push_back(lostReason ? std::optional(lostReason->str()) : std::nullopt);
         lost = false;
         DatabaseLoad load;
         if (refuseConnection)
@@ -66,7 +68,8 @@ public:
     bool open = false;
     bool lost = false;
     int loads = 0;
-    int loadsAfterLoss = 0;
+    // The driver's reason of a loss each load was given, nothing when it followed none.
+    std::vector<std::optional<std::string>> lostReasons;
     std::size_t refusedBatch = std::size_t(-1);
     std::vector<std::string> executed;
     NoConstraints constraints;
@@ -467,12 +470,19 @@ TEST(DatabasePaneTest, ALostConnectionIsNamedAndTheNextLoadConnectsAnew)
               "The connection to the database was lost.\nno answer\nClick \"Load Database...\" "
               "and choose the data source to connect again.");
 
-    // Found lost by Load Database itself.
+    // Every load names the loss and its reason until one connects: a chooser answered with
+    // Cancel, then a data source; then a loss that Load Database finds itself, without a reason.
+    const std::string reason = CDBException(-1).m_strError.GetString();
+    fixture.connection.refuseConnection = true;
+    EXPECT_FALSE(fixture.pane.LoadDatabase(false));
+    fixture.connection.refuseConnection = false;
     ASSERT_TRUE(fixture.pane.LoadDatabase(false));
-    EXPECT_EQ(fixture.connection.loadsAfterLoss, 0);
+    ASSERT_TRUE(fixture.pane.LoadDatabase(false));
     fixture.connection.lost = true;
     ASSERT_TRUE(fixture.pane.LoadDatabase(false));
-    EXPECT_EQ(fixture.connection.loadsAfterLoss, 1);
+    EXPECT_EQ(fixture.connection.lostReasons,
+              (std::vector<std::optional<std::string>>{std::nullopt, reason, reason, std::nullopt,
+                                                       std::string()}));
 }
 
 TEST(DatabasePaneTest, CommandsWriteTheirScriptThenRunIt)

@@ -3,6 +3,7 @@
 #include "entities/Form.h"
 #include "entities/Transaction.h"
 #include "model/FieldRep.h"
+#include "model/NameUtilities.h"
 #include "platform/core/StringTable.h"
 #include "tests/editors/logic/EditorTestSupport.h"
 #include "tests/model/ModelBuilders.h"
@@ -276,6 +277,8 @@ TEST(TableDesignerTest, OkAppliesTheNameWithItsChecksAndStoresANewTable)
         {"select", 0, true, {"SQL Keyword used as table name.Please check."}, nullptr},
         {"my table", 0, true, {"Gap(s) in Table name. Please verify."}, nullptr},
         {"9lives", 0, true, {"Number(s) at the start of Table Name. Please check."}, nullptr},
+        {"Con", 0, true, {DeviceNameRefusal("con").GetString()}, nullptr},
+        {"COM7", 0, true, {DeviceNameRefusal("com7").GetString()}, nullptr},
         {"Invoice", 1, true, {}, "invoice_basic"},
         {"item_Basic", 1, true, {}, "item_basic"},
     };
@@ -333,6 +336,45 @@ TEST(TableDesignerTest, RenamingAStoredTableRenamesItsKeyPagesAndClass)
     EXPECT_EQ("If client_partial.cs file has already been generated,\nthen please change the class "
               "name from _client to _Client in that file before next 'Write All'.",
               boxes.Shown()[0].text);
+}
+
+// A stored table's new name follows what a new table's does; a name that differs only in case
+// is no new name, so a table a project brought as "aux" may still be edited.
+TEST(TableDesignerTest, RenamingAStoredTableChecksTheNewNameAsANewTablesName)
+{
+    const struct
+    {
+        const char* stored;
+        const char* typed;
+        Boxes boxes;
+        const char* kept;
+    } cases[] = {
+        {"customer", "my table", {"Gap(s) in Table name. Please verify."}, "customer"},
+        {"customer",
+         "2nd_customer",
+         {"Number(s) at the start of Table Name. Please check."},
+         "customer"},
+        {"customer", "Nul", {DeviceNameRefusal("nul").GetString()}, "customer"},
+        {"customer", "client2", {}, "client2"},
+        {"aux",
+         "AUX",
+         {"If aux_partial.cs file has already been generated,\nthen please change the class name "
+          "from _aux to _AUX in that file before next 'Write All'."},
+         "AUX"},
+    };
+    for (const auto& c : cases)
+    {
+        Designer d;
+        Table* customer = d.StoreCustomer();
+        ASSERT_NE(nullptr, customer);
+        customer->SetTableName(c.stored);
+        d.designer.LoadTable(customer, customer->GetKind());
+        d.states.SetText(TableDesigner::IDC_TABLE_NAME, c.typed);
+        ScriptedMessageBoxes boxes;
+        d.designer.Ok(true);
+        EXPECT_EQ(c.boxes, Texts(boxes)) << c.typed;
+        EXPECT_EQ(c.kept, customer->GetTableName()) << c.typed;
+    }
 }
 
 TEST(TableDesignerTest, RenamingTheDetailTableRenamesNoPageAndTheBasicTableItsPages)

@@ -33,9 +33,23 @@ TEST_F(TreeFixture, AModuleNameIsCheckedTheSameOnEveryRoad)
         {"  Sales  ", ""},
         {"module2", ""},
         {"Sales-Team", ""},
+        {".", "\".\" and \"..\" name no folder of their own.\nPlease enter valid name"},
+        {" .. ", "\".\" and \"..\" name no folder of their own.\nPlease enter valid name"},
+        {"...", ""},
+        {"con", "\"con\" is a name that Windows keeps for a device: no file of the site can take "
+                "it. Please enter another name."},
+        {"Lpt9.old", "\"Lpt9.old\" is a name that Windows keeps for a device: no file of the site "
+                     "can take it. Please enter another name."},
+        {"COM10", ""},
+        {"Console", ""},
     };
     for (const auto& each : cases)
         EXPECT_EQ(ModuleRenamer(project, *second).Check(each.name), each.refusal) << each.name;
+
+    // A module that a project brought with such a name keeps it, in any case.
+    second->SetName("Aux");
+    EXPECT_EQ(ModuleRenamer(project, *second).Check("AUX"), "");
+    EXPECT_NE(ModuleRenamer(project, *second).Check("nul"), "");
 }
 
 TEST(CSharpIdentifierTest, NamesThatCanBeANamespace)

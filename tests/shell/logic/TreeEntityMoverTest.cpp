@@ -42,7 +42,8 @@ protected:
     std::string SavedBytes(const char* name)
     {
         const std::string path = (folder.Path() / name).string();
-        EXPECT_TRUE(ProjectStore().ArchiveProject(&project, path.c_str(), FALSE));
+        EXPECT_TRUE(ProjectStore().ArchiveProject(&project, path.c_str(), FALSE))
+            << (Messages().empty() ? std::string() : Messages().back());
         return ReadHostFile(path);
     }
     bool Drop(int slot, const char* name, Module& to, int targetSlot)
@@ -275,7 +276,7 @@ TEST_F(MoverFixture, ATableDroppedElsewhereMovesNothingButRebuildsBothModules)
     dependencies.AnswerOk({});
     const TreeHandle oldBaseNode = Node(Base(), TreeSlot::MasterForms);
     const TreeHandle oldSecondNode = Node(*second, TreeSlot::MasterForms);
-    EXPECT_FALSE(Drop(TreeSlot::DetailTables, "customer", *second, TreeSlot::DetailTables));
+    EXPECT_FALSE(Drop(TreeSlot::DetailTables, "customer_detail", *second, TreeSlot::DetailTables));
     EXPECT_NE(Item(*second, TreeSlot::DetailForms, "customer"), nullptr);
     EXPECT_NE(Node(Base(), TreeSlot::MasterForms), oldBaseNode);
     EXPECT_NE(Node(*second, TreeSlot::MasterForms), oldSecondNode);

@@ -153,10 +153,19 @@ protected:
         tree.BuildTree(&project);
     }
 
-    // A master-detail form on "customer" with its detail table.
+    // A master-detail form on "customer" with its detail table, named "customer_detail" so that
+    // the project reads back.
     void AddTransaction()
     {
         TransactionDataCreator(customer, &project).CreateAll();
+        for (Table* table : Base().GetTransactionTables())
+        {
+            if (table != customer && table->GetTableName() == "customer")
+            {
+                table->SetTableName("customer_detail");
+                table->RenameKeyField();
+            }
+        }
         tree.BuildTree(&project);
     }
     // A right click on the item and the command chosen in its menu.

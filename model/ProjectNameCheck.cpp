@@ -1,0 +1,117 @@
+#include "model/ProjectNameCheck.h"
+
+#include "model/ForgeonProject.h"
+#include "model/Module.h"
+#include "model/NameUtilities.h"
+#include "model/Table.h"
+#include "platform/core/TextBytes.h"
+
+#include <algorithm>
+#include <string>
+#include <unordered_map>
+
+namespace
+{
+// A name as the messages about it show it, in quotes.
+CString Quoted(const CString& name)
+{
+    return CString("\"") + PrintableBytes(name.str()).c_str() + "\"";
+}
+
+// The name as the designers compare names: ASCII letters folded.
+std::string Folded(const CString& name)
+{
+    std::string folded = name.str();
+    std::transform(folded.begin(), folded.end(), folded.begin(), &CString::FoldNoCase);
+    return folded;
+}
+
+CString ModuleText(const Module& module)
+{
+    return "the module name " + Quoted(module.GetName());
+}
+
+CString TableText(const Table& table, const Module& module)
+{
+    return "the table name " + Quoted(table.GetTableName()) + " of module " +
+           Quoted(module.GetName());
+}
+
+// Each table of the module once, in list order: master, transaction, map tables.
+std::vector<Table*> TablesOf(const Module& module)
+{
+    std::vector<Table*> tables;
+    module.GetAllTables(tables);
+    std::vector<Table*> distinct;
+    for (Table* table : tables)
+    {
+        if (std::find(distinct.begin(), distinct.end(), table) == distinct.end())
+            distinct.push_back(table);
+    }
+    return distinct;
+}
+
+CString Refused(const CString& what, const CString& reason)
+{
+    return what + " is refused: " + reason;
+}
+} // namespace
+
+CString RefuseProjectNames(const ForgeonProject& project)
+{
+    std::unordered_map<std::string, const Module*> modules;
+    std::unordered_map<std::string, std::pair<const Table*, const Module*>> tables;
+    for (const Module* module : project.GetModules())
+    {
+        const CString moduleName = module->GetName();
+        if (const CString reason = RefuseReadModuleName(moduleName); !reason.IsEmpty())
+            return Refused(ModuleText(*module), reason);
+        const auto [sameModule, newModule] = modules.emplace(moduleName.str(), module);
+        if (!newModule)
+            return Refused(ModuleText(*module), "the module " +
+                                                    Quoted(sameModule->second->GetName()) +
+                                                    " has that name");
+        for (const Table* table : TablesOf(*module))
+        {
+            const CString tableName = table->GetTableName();
+            if (const CString reason = RefuseReadTableName(tableName); !reason.IsEmpty())
+                return Refused(TableText(*table, *module), reason);
+            const auto [same, newTable] =
+                tables.emplace(Folded(tableName), std::make_pair(table, module));
+            if (!newTable)
+                return Refused(TableText(*table, *module),
+                               "the table " + Quoted(same->second.first->GetTableName()) +
+                                   " of module " + Quoted(same->second.second->GetName()) +
+                                   " has that name");
+        }
+    }
+    return "";
+}
+
+std::vector<CString> FindDeviceNames(const ForgeonProject& project)
+{
+    std::vector<CString> found;
+    for (const Module* module : project.GetModules())
+    {
+        if (IsReservedDeviceName(module->GetName()))
+            found.push_back(ModuleText(*module));
+        for (const Table* table : TablesOf(*module))
+        {
+            if (IsReservedDeviceName(table->GetTableName()))
+                found.push_back(TableText(*table, *module));
+        }
+    }
+    return found;
+}
+
+CString DeviceNameWarning(const ForgeonProject& project)
+{
+    const std::vector<CString> found = FindDeviceNames(project);
+    if (found.empty())
+        return "";
+    CString text = "Windows keeps these names for devices, so no file of the site can take them on "
+                   "a Windows host:\n";
+    for (const CString& name : found)
+        text += name + "\n";
+    return text + "Rename them before the next Write All.";
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/core/CString.h"
+
+#include <vector>
+
+class ForgeonProject;
+
+// The module and table names of a project as the table designer and Rename Module take typed
+// names, for every door that reads a project file: each name passes the rules of its kind, no two
+// tables of the whole project share a name compared ignoring case, and no two modules share a
+// name. Modules are compared as the model finds them, exactly: a merge brings in a module whose
+// name differs from another's in case only.
+// The first name refused, as "the table name "x" of module "y" is refused: <reason>"; empty
+// when every name is taken.
+CString RefuseProjectNames(const ForgeonProject& project);
+
+// Each module and table name that Windows keeps for a device, as "the table name "CON" of module
+// "y"", in module order.
+std::vector<CString> FindDeviceNames(const ForgeonProject& project);
+// The warning of a project read that holds such names; empty when it holds none.
+CString DeviceNameWarning(const ForgeonProject& project);

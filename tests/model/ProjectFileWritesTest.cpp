@@ -1,0 +1,156 @@
+// How a save reaches the disk: through the one descriptor that made its temporary file, synced
+// where the file system can sync, refused with its cause where writing fails.
+#include "model/ProjectStore.h"
+#include "platform/core/FileSync.h"
+#include "platform/core/ScriptedMessageBoxes.h"
+#include "tests/model/EveryClassProject.h"
+#include "tests/support/HostFiles.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace
+{
+// The failure the installed sync call gives.
+int g_syncError = 0;
+
+int FailingSync(int)
+{
+    errno = g_syncError;
+    return -1;
+}
+
+// The sync call replaced for one scope.
+class ScopedSyncCall
+{
+public:
+    explicit ScopedSyncCall(SyncCall call) : m_previous(SetSyncCall(call)) {}
+    ~ScopedSyncCall() { SetSyncCall(m_previous); }
+    ScopedSyncCall(const ScopedSyncCall&) = delete;
+    ScopedSyncCall& operator=(const ScopedSyncCall&) = delete;
+
+private:
+    SyncCall m_previous;
+};
+
+// A file system that cannot sync a file saves all the same; one whose disk fails keeps the old
+// file and names the cause.
+TEST(ProjectFileWritesTest, ASaveWhereSyncingIsNotSupportedIsKeptAndAFailedOneNamesItsCause)
+{
+    const struct
+    {
+        int error;
+        bool saved;
+    } cases[] = {{EINVAL, true}, {ENOTSUP, true}, {EIO, false}};
+    EveryClassProject built;
+    for (const auto& each : cases)
+    {
+        SCOPED_TRACE(each.error);
+        TempFolder folder;
+        const CString path = folder.ModelPath("shop.wvt");
+        std::ofstream(folder.Path() / "shop.wvt") << "old";
+        ScriptedMessageBoxes boxes;
+        ProjectStore store;
+        g_syncError = each.error;
+        BOOL saved = FALSE;
+        {
+            const ScopedSyncCall failing(&FailingSync);
+            saved = store.ArchiveProject(built.GetProject(), path, FALSE);
+        }
+        EXPECT_EQ(saved != FALSE, each.saved);
+        EXPECT_EQ(ReadHostFile(folder.Path() / "shop.wvt") == "old", !each.saved);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+        if (each.saved)
+        {
+            EXPECT_TRUE(boxes.Shown().empty());
+            continue;
+        }
+        ASSERT_EQ(boxes.Shown().size(), 1u);
+        const std::string& text = boxes.Shown()[0].text;
+        EXPECT_EQ(text.rfind("Error in archiving\n" + path.str() + ": ", 0), 0u) << text;
+        EXPECT_NE(text.find(std::strerror(EIO)), std::string::npos) << text;
+    }
+}
+
+// The events a watch saw for one file: how often each kind came, and whether the file was
+// modified after a descriptor open for writing had closed.
+struct FileEvents
+{
+    std::map<std::uint32_t, int> count;
+    bool modifiedAfterClose = false;
+};
+
+// The events of the watched folder by the name of the file they concern.
+std::map<std::string, FileEvents> ReadEvents(int watch)
+{
+    std::map<std::string, FileEvents> files;
+    alignas(inotify_event) char buffer[1 << 16];
+    for (ssize_t length = 0; (length = ::read(watch, buffer, sizeof buffer)) > 0;)
+    {
+        for (ssize_t at = 0; at < length;)
+        {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+            // The folder itself, read and synced.
+            if (event->len == 0)
+                continue;
+            FileEvents& file = files[event->name];
+            file.modifiedAfterClose |= (event->mask & IN_MODIFY) && file.count[IN_CLOSE_WRITE] > 0;
+            for (std::uint32_t kind : {IN_CREATE, IN_OPEN, IN_MODIFY, IN_CLOSE_WRITE,
+                                       IN_CLOSE_NOWRITE, IN_MOVED_FROM, IN_MOVED_TO})
+                file.count[kind] += (event->mask & kind) != 0;
+        }
+    }
+    return files;
+}
+
+// The save writes only through the descriptor that made its temporary file exclusively: the
+// temporary is created and opened for writing once, all its writes come before that
+// descriptor's close, any other opening of it only reads (the read-back), and nothing writes to
+// the project file's name but the rename.
+TEST(ProjectFileWritesTest, ASaveWritesOnlyThroughTheDescriptorThatMadeItsTemporary)
+{
+    TempFolder folder;
+    EveryClassProject built;
+    ScriptedMessageBoxes boxes;
+    ProjectStore store;
+    const CString path = folder.ModelPath("shop.wvt");
+    ASSERT_TRUE(store.ArchiveProject(built.GetProject(), path, FALSE));
+
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, folder.Path().c_str(),
+                                  IN_CREATE | IN_OPEN | IN_MODIFY | IN_CLOSE_WRITE |
+                                      IN_CLOSE_NOWRITE | IN_MOVED_FROM | IN_MOVED_TO),
+              0);
+    ASSERT_TRUE(store.ArchiveProject(built.GetProject(), path, FALSE));
+    std::map<std::string, FileEvents> files = ReadEvents(watch);
+    ::close(watch);
+
+    ASSERT_EQ(files.size(), 2u);
+    // "shop.wvt.weavo-<pid>-<n>" sorts after "shop.wvt".
+    ASSERT_EQ(files.rbegin()->first.rfind("shop.wvt.weavo-", 0), 0u);
+    FileEvents& temporary = files.rbegin()->second;
+    FileEvents& project = files["shop.wvt"];
+    EXPECT_EQ(project.count[IN_MODIFY] + project.count[IN_CLOSE_WRITE], 0) << "written by name";
+    EXPECT_EQ(project.count[IN_MOVED_TO], 1);
+    EXPECT_EQ(temporary.count[IN_CREATE], 1);
+    EXPECT_EQ(temporary.count[IN_CLOSE_WRITE], 1);
+    EXPECT_EQ(temporary.count[IN_OPEN], 1 + temporary.count[IN_CLOSE_NOWRITE])
+        << "every other opening only reads";
+    EXPECT_GT(temporary.count[IN_MODIFY], 0);
+    EXPECT_FALSE(temporary.modifiedAfterClose);
+    EXPECT_EQ(temporary.count[IN_MOVED_FROM], 1);
+}
+} // namespace

@@ -1,0 +1,93 @@
+#include "platform/core/FileReplacement.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+constexpr const char* kHeader = "HEAD";
+
+std::string ReadAll(const fs::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// The file's modification time set the given number of seconds back.
+void Age(const fs::path& path, std::time_t seconds)
+{
+    const timespec times[2] = {{std::time(nullptr) - seconds, 0},
+                               {std::time(nullptr) - seconds, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
+}
+
+// A clean-up removes only the temporary files a save left behind: regular files of this user
+// that begin with the header, unchanged for minutes and locked by nobody, beside the target only.
+TEST(FileReplacementTest, TheCleanUpRemovesOnlyWhatASaveLeftBehind)
+{
+    TempFolder folder;
+    const fs::path target = folder.Path() / "Shop.wvt";
+    std::ofstream(target) << kHeader << "project";
+    // No process runs under this id.
+    const std::string stale = "Shop.wvt.weavo-999999999-";
+    struct Case
+    {
+        const char* name;
+        std::string file;
+        std::string bytes;
+        std::time_t age;
+        bool removed;
+    };
+    const Case cases[] = {
+        {"left behind", stale + "1", std::string(kHeader) + "rest", 600, true},
+        {"the user's own file", stale + "2", "my notes", 600, false},
+        {"written a moment ago", stale + "3", std::string(kHeader) + "rest", 10, false},
+        {"another file's", "Other.wvt.weavo-999999999-5", std::string(kHeader), 600, false},
+        {"shorter than the header", stale + "6", "HE", 600, false},
+    };
+    for (const Case& each : cases)
+    {
+        const fs::path path = folder.Path() / each.file;
+        std::ofstream(path, std::ios::binary) << each.bytes;
+        Age(path, each.age);
+    }
+    // The temporary of a save still written, by an instance that does not run here, looks old:
+    // its lock keeps it.
+    FileReplacement writing(target.string());
+    ASSERT_TRUE(writing.CreateTemporary());
+    ASSERT_EQ(::write(writing.GetDescriptor(), kHeader, 4), 4);
+    const fs::path written = folder.Path() / (stale + "4");
+    fs::rename(writing.GetTemporary(), written);
+    Age(written, 600);
+    // A link to a file left behind is no file left behind.
+    const fs::path linked = folder.Path() / (stale + "7");
+    fs::create_symlink(folder.Path() / (stale + "1"), linked);
+
+    // Another user's file, where the test may give one away.
+    const fs::path others = folder.Path() / (stale + "8");
+    std::ofstream(others) << kHeader;
+    Age(others, 600);
+    const bool givenAway = ::geteuid() == 0 && ::chown(others.c_str(), 12345, 12345) == 0;
+
+    FileReplacement(target.string()).RemoveStaleTemporaries(kHeader);
+    for (const Case& each : cases)
+        EXPECT_EQ(!fs::exists(folder.Path() / each.file), each.removed) << each.name;
+    EXPECT_EQ(fs::exists(others), givenAway);
+    EXPECT_TRUE(fs::exists(written));
+    EXPECT_TRUE(fs::is_symlink(linked));
+    EXPECT_EQ(ReadAll(target), std::string(kHeader) + "project");
+    writing.Release();
+}
+} // namespace
