@@ -6,7 +6,9 @@
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/Edit.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QTimer>
 #include <QWidget>
@@ -20,6 +22,7 @@ namespace
 {
 constexpr UINT IDD_PERSON = 9301;
 constexpr UINT IDD_UNKNOWN = 9399;
+constexpr UINT IDD_LONG_TITLE = 9302;
 
 enum : int
 {
@@ -58,6 +61,14 @@ const DialogTemplateRegistration personTemplate{{
         {IDC_NOTE, ControlKind::Static, "Only for some", true},
         {IDOK, ControlKind::DefPushButton, "OK"},
         {IDCANCEL, ControlKind::PushButton, "Cancel"},
+    },
+}};
+
+const DialogTemplateRegistration longTitleTemplate{{
+    IDD_LONG_TITLE,
+    "Add New Grid in the Dashboard of the Module",
+    {
+        {IDOK, ControlKind::DefPushButton, "OK"},
     },
 }};
 
@@ -304,6 +315,33 @@ TEST(DialogTest, DisabledAndHiddenControls)
         });
 
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+TEST(DialogTest, ADialogIsWideEnoughForItsWholeTitle)
+{
+    ScriptedDialogs dialogs;
+    for (const char* title : {"", "Assign Search Report to the Form of the Sales Module"})
+    {
+        CDialog dialog(IDD_LONG_TITLE);
+        int width = 0;
+        QString shown;
+        dialogs.Answer(
+            [&](CDialog& open, DialogDriver& user)
+            {
+                if (*title != '\0')
+                {
+                    open.SetWindowText(title);
+                    open.GetSafeHwnd()->adjustSize();
+                }
+                width = open.GetSafeHwnd()->width();
+                shown = open.GetSafeHwnd()->windowTitle();
+                user.PressOk();
+            });
+        EXPECT_EQ(dialog.DoModal(), IDOK);
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        EXPECT_GT(width, QFontMetrics(bold).horizontalAdvance(shown)) << shown.toStdString();
+    }
 }
 
 TEST(DialogTest, DialogThatTheScriptLeavesOpenReturnsMinusOne)
