@@ -200,7 +200,10 @@ void ForgeonDoc::RememberSavedState()
 
 bool ForgeonDoc::IsUnchangedSinceSaved()
 {
-    return !m_savedBytes.empty() && ProjectBytes(GetProject()) == m_savedBytes;
+    // Before a project was made or opened the store's empty project holds nothing to save.
+    if (m_savedBytes.empty())
+        return GetProject()->GetModuleCount() == 0;
+    return ProjectBytes(GetProject()) == m_savedBytes;
 }
 
 bool ForgeonDoc::SaveChangesOrCancel()

@@ -144,7 +144,8 @@ private:
     bool MayReplaceProjectFile() const;
     // The project as a save would write it now becomes the one to compare with.
     void RememberSavedState();
-    // Written as it was made, opened or last saved.
+    // Written as it was made, opened or last saved; true for the empty project of a store before
+    // any was made or opened.
     bool IsUnchangedSinceSaved();
     // The tree and the start page of the open project, with an empty status bar.
     void ShowOpenProject();

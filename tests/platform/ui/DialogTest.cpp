@@ -22,7 +22,7 @@ namespace
 {
 constexpr UINT IDD_PERSON = 9301;
 constexpr UINT IDD_UNKNOWN = 9399;
-constexpr UINT IDD_LONG_TITLE = 9302;
+constexpr UINT IDD_LONG_TITLE = 9303;
 constexpr const char* kLongTitle = "Add New Grid in the Dashboard of the Module";
 
 enum : int
