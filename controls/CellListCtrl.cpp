@@ -179,8 +179,18 @@ void CCellListCtrl::InitColumns(const std::vector<int>& widths,
     CRect window;
     GetWindowRect(&window);
     for (size_t i = 0; i < widths.size(); ++i)
-        InsertColumn(static_cast<int>(i), i < headings.size() ? headings[i] : CString(),
-                     LVCFMT_LEFT, CellColumnWidth(window.Width(), widths[i]));
+    {
+        const int column = static_cast<int>(i);
+        const CString heading = i < headings.size() ? headings[i] : CString();
+        const int share = CellColumnWidth(window.Width(), widths[i]);
+        InsertColumn(column, heading, LVCFMT_LEFT, share);
+        // A shown column is at least as wide as its heading.
+        if (widths[i] > 0 && !heading.IsEmpty())
+        {
+            SetColumnWidth(column, LVSCW_AUTOSIZE_USEHEADER);
+            SetColumnWidth(column, std::max(share, GetColumnWidth(column)));
+        }
+    }
     RegisterHeaderChecks();
     m_headerImages.DeleteImageList();
     m_headerImages.Create(IDB_HEADER_CHECKS, 16, 3, RGB(255, 0, 255));

@@ -35,7 +35,8 @@ public:
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
     CCellHeaderCtrl* GetCellHeader() const { return m_header.get(); }
 
-    // One column per width (in 64ths of the window width) with the heading of the same index.
+    // One column per width (in 64ths of the window width) with the heading of the same index; a
+    // column given a width is at least as wide as its heading.
     void InitColumns(const std::vector<int>& widths, const std::vector<CString>& headings);
     int InsertItem(int row, LPCTSTR text, BOOL enabled = TRUE);
     int InsertItem(int row, LPCTSTR text, COLORREF textColour, COLORREF backgroundColour,

@@ -1,6 +1,11 @@
 #include "editors/DataSourceDlg.h"
 
+#include "model/ForgeonProject.h"
+#include "model/MainFrameAccess.h"
+#include "model/ProjectSettings.h"
 #include "platform/ui/DialogTemplate.h"
+
+#include <utility>
 
 namespace
 {
@@ -25,7 +30,8 @@ const DialogTemplateRegistration dataSourceTemplate{{
 }};
 } // namespace
 
-DataSourceDlg::DataSourceDlg(CWnd* parent) : CDialog(IDD, parent)
+DataSourceDlg::DataSourceDlg(CString offered, CWnd* parent)
+    : CDialog(IDD, parent), m_connect(std::move(offered))
 {
     MapControl(LBN_SELCHANGE, IDC_SOURCES, &DataSourceDlg::OnSourceChanged);
 }
@@ -37,6 +43,7 @@ BOOL DataSourceDlg::OnInitDialog()
     m_entries = ListDataSourcesAndDrivers();
     for (const DataSourceEntry& entry : m_entries)
         m_sources.AddString(entry.connect.GetString());
+    SetDlgItemText(IDC_CONNECT, m_connect);
     return TRUE;
 }
 
@@ -56,7 +63,11 @@ void DataSourceDlg::OnOK()
 
 bool DataSourceDlg::Prompt(CString& connect)
 {
-    DataSourceDlg dialog;
+    CString offered = connect;
+    const ForgeonProject* project = MainFrameAccess::GetProject();
+    if (offered.IsEmpty() && project != nullptr && project->GetProjectSettings() != nullptr)
+        offered = project->GetProjectSettings()->GetConnectionString();
+    DataSourceDlg dialog(offered);
     if (dialog.DoModal() != IDOK || dialog.GetConnect().IsEmpty())
         return false;
     connect = dialog.GetConnect();

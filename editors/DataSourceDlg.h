@@ -7,7 +7,7 @@
 #include <vector>
 
 // "Select Data Source": the data sources and drivers the driver manager knows, and the full
-// connection string, which choosing one fills in.
+// connection string, which starts as the one offered and which choosing an entry fills in.
 class DataSourceDlg : public CDialog
 {
 public:
@@ -15,14 +15,16 @@ public:
     static constexpr int IDC_SOURCES = 1001;
     static constexpr int IDC_CONNECT = 1002;
 
-    explicit DataSourceDlg(CWnd* parent = nullptr);
+    explicit DataSourceDlg(CString offered = CString(), CWnd* parent = nullptr);
 
     BOOL OnInitDialog() override;
     void OnOK() override;
 
     const CString& GetConnect() const { return m_connect; }
 
-    // The prompt of the ODBC layer: asks with this dialog; false on Cancel or an empty string.
+    // The prompt of the ODBC layer: asks with this dialog, offering the connect string given, or
+    // when that is empty the connection string of the open project's settings; false on Cancel
+    // or an empty string.
     static bool Prompt(CString& connect);
 
 private:

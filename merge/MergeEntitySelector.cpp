@@ -117,6 +117,7 @@ void MergeEntitySelector::Select(int index)
     m_selectedModule = m_second->GetModuleAt(index);
     m_collector.SetSelectedModule(m_selectedModule);
     m_moduleLabel = m_selectedModule->GetName();
+    m_mergingLabel.Empty();
 }
 
 void MergeEntitySelector::Remove()
@@ -128,11 +129,15 @@ void MergeEntitySelector::Remove()
     m_collector.SetSelectedModule(nullptr);
     m_collector.ClearSelection();
     m_moduleLabel = noModule;
+    m_mergingLabel.Empty();
 }
 
 void MergeEntitySelector::FullModule()
 {
     m_collector.SelectFullModule();
+    if (m_selectedModule != nullptr)
+        m_mergingLabel =
+            "Full Module chosen: all of " + m_selectedModule->GetName() + " is merged.";
 }
 
 void MergeEntitySelector::SelectiveMerging()
@@ -141,6 +146,7 @@ void MergeEntitySelector::SelectiveMerging()
         return;
     m_collector.GetSelectedMenus().clear();
     m_host.OpenSelectiveMerge(m_selectedModule, m_collector);
+    m_mergingLabel = "Selective Merging chosen: the entities selected are merged.";
 }
 
 void MergeEntitySelector::Resolve()

@@ -38,6 +38,7 @@ public:
     static constexpr int SelectiveButton = 1802;
     static constexpr int ResolveButton = 1039;
     static constexpr int HelpButton = 1739;
+    static constexpr int MergingLabel = 1806;
     // Controls the template creates hidden; nothing shows them.
     static constexpr int FirstModuleCombo = 1585;
     static constexpr int FirstModulesLabel = 1589;
@@ -111,6 +112,8 @@ public:
     const CString& GetFilePath() const { return m_filePath; }
     const CString& GetFirstFilePath() const { return m_firstFilePath; }
     const CString& GetModuleLabel() const { return m_moduleLabel; }
+    // Which merging setting is chosen for the selected module; empty before one is.
+    const CString& GetMergingLabel() const { return m_mergingLabel; }
     bool IsEnabled(int id) const;
     Module* GetSelectedModule() const { return m_selectedModule; }
     const CString& GetNameText() const { return m_nameText; }
@@ -142,6 +145,7 @@ private:
     CString m_filePath;
     CString m_firstFilePath;
     CString m_moduleLabel = "Module not selected";
+    CString m_mergingLabel;
     int m_overwrite = 0;
     int m_firstModuleChoice = -1;
     int m_kind = 0;

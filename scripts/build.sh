@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Configures and builds one build folder:
 #   build.sh <folder> [--target <target>]... [extra cmake arguments...]
+# Builds with one job per core, or with WEAVO_JOBS jobs when that is set.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir="$1"
@@ -13,4 +14,4 @@ done
 if [ ! -f "$dir/build.ninja" ]; then
     cmake -S . -B "$dir" -G Ninja "$@"
 fi
-cmake --build "$dir" --parallel "$(nproc)" "${targets[@]}"
+cmake --build "$dir" --parallel "${WEAVO_JOBS:-$(nproc)}" "${targets[@]}"

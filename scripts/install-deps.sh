@@ -1,15 +1,24 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs, then the node modules of the browser tests
-# (tests/node, from its package-lock.json); skips what is present.
+# Installs the Debian packages that building and running the program need:
+#   install-deps.sh            those and what the tests need (their consumers of the generated
+#                              output, the sanitizer build, and the node modules of the browser
+#                              tests from tests/node's package-lock.json)
+#   install-deps.sh --program  only what building and running the program needs
+# Skips what is present.
 set -euo pipefail
 
-packages=(
+program_packages=(
     cmake
     ninja-build
     g++
+    qt6-base-dev
+    unixodbc
+    unixodbc-dev
+    odbc-postgresql
+)
+test_packages=(
     libgtest-dev
     locales
-    qt6-base-dev
     postgresql-15
     mono-devel
     libxml2-utils
@@ -19,10 +28,15 @@ packages=(
     nginx
     mono-fastcgi-server4
     chromium
-    unixodbc
-    unixodbc-dev
-    odbc-postgresql
 )
+
+packages=("${program_packages[@]}")
+with_tests=1
+if [ "${1:-}" = "--program" ]; then
+    with_tests=0
+else
+    packages+=("${test_packages[@]}")
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -42,6 +56,10 @@ if [ ${#missing[@]} -ne 0 ]; then
     if command -v systemctl >/dev/null && systemctl is-active --quiet nginx 2>/dev/null; then
         "${sudo_cmd[@]}" systemctl disable --now nginx
     fi
+fi
+
+if [ "$with_tests" -eq 0 ]; then
+    exit 0
 fi
 
 # npm ci again only when the lock file changed since the last install.

@@ -107,6 +107,9 @@ CDocument* ForgeonApp::OpenDocumentFile(const char* path)
     auto* doc = dynamic_cast<ForgeonDoc*>(docTemplate->GetDocument());
     if (doc == nullptr || path == nullptr)
         return doc;
+    // The open project's changes are saved or given up first; Cancel keeps it open.
+    if (!doc->SaveChangesOrCancel())
+        return doc;
     return doc->OpenProjectFile(path) ? doc : nullptr;
 }
 

@@ -12,8 +12,9 @@ public:
     ForgeonApp();
 
     BOOL InitInstance() override;
-    // Opens the file in the one document, making document and frame first when needed; null
-    // when the file could not be read (the open project stays).
+    // Opens the file in the one document, making document and frame first when needed, after
+    // asking whether to save the open project's changes; null when the file could not be read
+    // (the open project stays), the document when the user cancelled.
     CDocument* OpenDocumentFile(const char* path) override;
 
     // The document of the project tree view, or null before the frame exists.

@@ -32,11 +32,14 @@
 #include "shell/DesignationDlg.h"
 #include "shell/ForgeonView.h"
 #include "shell/MainFrame.h"
+#include "shell/logic/ProjectProperties.h"
 #include "shell/logic/TestHarness.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 IMPLEMENT_DYNCREATE(ForgeonDoc, CDocument)
@@ -159,14 +162,28 @@ std::optional<CString> ForgeonDoc::AskOpenFileName(const char* title) const
     return dialog.GetPathName();
 }
 
-std::optional<CString> ForgeonDoc::AskSaveFileName(const char* title, const char* extension) const
+std::optional<CString> ForgeonDoc::AskSaveFileName(const char* title, const char* extension)
 {
     CString filter;
     filter.Format("%s File (*.%s)|*.%s||", extension, extension, extension);
-    CFileDialog dialog(FALSE, extension, FileNamePattern(extension),
-                       OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter, Frame());
+    CString fileName = FileNamePattern(extension);
+    CString folder = ProjectFolder();
+    // A project never saved starts in its own folder, under its own name.
+    const ForgeonProject* project = GetProject();
+    if (m_strPath.IsEmpty() && project->GetProjectSettings() != nullptr &&
+        !project->GetProjectPath().IsEmpty() && !project->GetProjectName().IsEmpty())
+    {
+        const CString own = GetProjectFolder(*project);
+        std::error_code error;
+        const bool made = std::filesystem::is_directory(ToHostPath(own), error);
+        folder = ToHostPath(made ? own : project->GetProjectPath()).c_str();
+        if (folder.Right(1) != "/")
+            folder += "/";
+        fileName = project->GetProjectName() + "." + extension;
+    }
+    CFileDialog dialog(FALSE, extension, fileName, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter,
+                       Frame());
     dialog.m_ofn.lpstrTitle = title;
-    const CString folder = ProjectFolder();
     dialog.m_ofn.lpstrInitialDir = folder;
     if (dialog.DoModal() != IDOK)
         return std::nullopt;
@@ -189,15 +206,22 @@ void ForgeonDoc::AdoptPath(const CString& path)
         app->AddToRecentFileList(path);
 }
 
-bool ForgeonDoc::IsUntouchedNewProject()
+void ForgeonDoc::RememberSavedState()
 {
-    return m_strPath.IsEmpty() && !m_newProjectBytes.empty() &&
-           ProjectBytes(GetProject()) == m_newProjectBytes;
+    m_savedBytes = ProjectBytes(GetProject());
+}
+
+bool ForgeonDoc::IsUnchangedSinceSaved()
+{
+    // Before a project was made or opened the store's empty project holds nothing to save.
+    if (m_savedBytes.empty())
+        return GetProject()->GetModuleCount() == 0;
+    return ProjectBytes(GetProject()) == m_savedBytes;
 }
 
 bool ForgeonDoc::SaveChangesOrCancel()
 {
-    if (IsUntouchedNewProject())
+    if (IsUnchangedSinceSaved())
         return true;
     const int answer = AfxMessageBox(kSaveQuestion, MB_YESNOCANCEL | MB_ICONINFORMATION);
     if (answer == IDCANCEL)
@@ -223,6 +247,17 @@ void ForgeonDoc::ShowFileInTitle()
     SetTitle(m_strPath.IsEmpty() ? "Untitled" : ToHostPath(m_strPath).c_str());
 }
 
+void ForgeonDoc::ShowOpenProject()
+{
+    MainFrame* frame = Frame();
+    if (frame == nullptr)
+        return;
+    frame->RefreshTree();
+    frame->ShowStartPage();
+    // What the status bar said of the project before is not said of this one.
+    frame->SetStatusText("");
+}
+
 void ForgeonDoc::NewProject()
 {
     ForgeonProject* project = m_pStore->GetProject();
@@ -233,12 +268,8 @@ void ForgeonDoc::NewProject()
     ShowFileInTitle();
     LoginPageCreator().Create();
     m_pStore->SetProject(project);
-    if (MainFrame* frame = Frame())
-    {
-        frame->RefreshTree();
-        frame->ShowStartPage();
-    }
-    m_newProjectBytes = ProjectBytes(project);
+    ShowOpenProject();
+    RememberSavedState();
 }
 
 void ForgeonDoc::OnFileNew()
@@ -258,6 +289,8 @@ void ForgeonDoc::OnFileNew()
 
 void ForgeonDoc::OnFileOpen()
 {
+    if (!SaveChangesOrCancel())
+        return;
     if (const std::optional<CString> path = AskOpenFileName("KestraneWeavo File Open"))
         OpenProjectFile(*path);
 }
@@ -292,6 +325,7 @@ bool ForgeonDoc::OpenProjectFile(const CString& given)
     std::swap(m_pStore, loading);
     loading.reset();
     AdoptPath(path);
+    RememberSavedState();
     ForgeonProject* project = GetProject();
     if (const ProjectSettings* settings = project->GetProjectSettings())
     {
@@ -299,11 +333,7 @@ bool ForgeonDoc::OpenProjectFile(const CString& given)
         if (settings->GetThemeName().IsEmpty() || settings->GetColorSchemeName().IsEmpty())
             ApplyDefaultTheme();
     }
-    if (frame != nullptr)
-    {
-        frame->RefreshTree();
-        frame->ShowStartPage();
-    }
+    ShowOpenProject();
     return true;
 }
 
@@ -316,11 +346,13 @@ bool ForgeonDoc::Save()
         if (!path || !SaveProjectTo(*path))
             return false;
         AdoptPath(*path);
+        RememberSavedState();
         return true;
     }
     if (!MayReplaceProjectFile() || !SaveProjectTo(m_strPath))
         return false;
     m_fileStamp = FileStamp::Of(m_strPath);
+    RememberSavedState();
     return true;
 }
 
@@ -331,7 +363,10 @@ bool ForgeonDoc::SaveAs(ForgeonProject* project, bool merged)
     if (!path || !m_pStore->ArchiveProject(project, *path, FALSE))
         return false;
     if (!merged)
+    {
         AdoptPath(*path);
+        RememberSavedState();
+    }
     return true;
 }
 
@@ -452,8 +487,9 @@ void ForgeonDoc::OnWriteAll()
     if (dialog.DoModal() != IDOK)
         return;
     CWaitCursor wait;
-    // The driver has named what it could not write or copy.
+    // The driver names what it could not write or copy, the set-up of the folder included.
     AspxWriteAll writeAll(project);
+    CompleteProjectFolder(*project, GetProgramFolder(), writeAll.GetReport());
     if (!writeAll.Run(nullptr, dialog.m_useModifiedFiles != FALSE))
         return;
     const CString solution = GetProjectFolder(*project) + projectName + ".sln";
@@ -532,7 +568,7 @@ void ForgeonDoc::OnSqlQuery()
         return;
     const CString folder =
         project->GetProjectPath() + project->GetProjectName() + "\\" + "scripts\\";
-    if (!IsFolderWritable(folder))
+    if (!EnsureFolderExists(folder) || !IsFolderWritable(folder))
     {
         AfxMessageBox(UnwritableFolderMessage("Could not write script at ", folder, errno));
         return;

@@ -71,8 +71,9 @@ public:
     bool SaveAs(ForgeonProject* project, bool merged);
     // Writes the open project to the path through the store.
     bool SaveProjectTo(const CString& path);
-    // Asks whether to save the project's changes, unless it is a new project nobody changed, and
-    // saves on Yes; false when the user cancelled or the save did not happen.
+    // Asks whether to save the project's changes, unless nothing differs from the project as it
+    // was made, opened or last saved, and saves on Yes; false when the user cancelled or the save
+    // did not happen.
     bool SaveChangesOrCancel();
     // True with a path; without one asks whether to save and saves on Yes, giving false.
     bool HasPathOrAskToSave();
@@ -90,8 +91,8 @@ public:
 
     // The framework's open (recent files, the command line).
     BOOL OnOpenDocument(const char* path) override;
-    // The document keeps no modified flag of its own: the frame asks on closing.
-    BOOL SaveModified() override { return TRUE; }
+    // Before another project takes its place (a recent file, closing): SaveChangesOrCancel.
+    BOOL SaveModified() override { return SaveChangesOrCancel() ? TRUE : FALSE; }
 
     void OnFileNew();
     void OnFileOpen();
@@ -128,7 +129,8 @@ private:
     MainFrame* Frame() const;
     ForgeonView* TreeView() const;
     std::optional<CString> AskOpenFileName(const char* title) const;
-    std::optional<CString> AskSaveFileName(const char* title, const char* extension) const;
+    // A project without a file starts in its own folder (or its path) with its own name.
+    std::optional<CString> AskSaveFileName(const char* title, const char* extension);
     // The open project when it has settings; otherwise says "No Tables created" and gives null.
     ForgeonProject* ProjectWithSettings();
     // The open project when its path is set; otherwise says so and gives null.
@@ -140,8 +142,13 @@ private:
     // True when the project's file is as it was opened or last saved here, or gone; otherwise
     // asks whether to replace it.
     bool MayReplaceProjectFile() const;
-    // Without a file, and written as NewProject left it.
-    bool IsUntouchedNewProject();
+    // The project as a save would write it now becomes the one to compare with.
+    void RememberSavedState();
+    // Written as it was made, opened or last saved; true for the empty project of a store before
+    // any was made or opened.
+    bool IsUnchangedSinceSaved();
+    // The tree and the start page of the open project, with an empty status bar.
+    void ShowOpenProject();
     // The title shows the project's file as the host writes it, or "Untitled" without one.
     void ShowFileInTitle();
     // Copies the tables of the current module of the loaded project that the open module does
@@ -154,6 +161,7 @@ private:
     CString m_strPath;
     // The project's file as it was opened or last saved.
     std::optional<FileStamp> m_fileStamp;
-    // The project NewProject made, as a save would write it.
-    std::vector<BYTE> m_newProjectBytes;
+    // The project as NewProject made it, or as it was opened or last saved, as a save would
+    // write it.
+    std::vector<BYTE> m_savedBytes;
 };

@@ -323,11 +323,3 @@ void MainFrame::WriteAutomaticBackup()
     if (ForgeonDoc* doc = GetDoc())
         doc->SaveBackupCopy("");
 }
-
-void MainFrame::OnClose()
-{
-    ForgeonDoc* doc = GetDoc();
-    if (doc != nullptr && !doc->SaveChangesOrCancel())
-        return;
-    CFrameWnd::OnClose();
-}

@@ -86,8 +86,6 @@ public:
 protected:
     int OnCreate(LPCREATESTRUCT createStruct) override;
     BOOL OnCreateClient(LPCREATESTRUCT createStruct, CCreateContext* context) override;
-    // Asks whether to save; Cancel, or a save that does not happen, keeps the window open.
-    void OnClose() override;
 
 private:
     // The index of the pane's view in the splitter's list; -1 when it could not be made.

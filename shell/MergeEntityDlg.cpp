@@ -32,6 +32,7 @@ const DialogTemplateRegistration mergeEntityTemplate{{
         {MergeEntitySelector::FullModuleButton, ControlKind::PushButton, "Full Module"},
         {MergeEntitySelector::SelectiveButton, ControlKind::PushButton, "Selective Merging"},
         {MergeEntitySelector::ResolveButton, ControlKind::PushButton, "Resolve"},
+        {MergeEntitySelector::MergingLabel, ControlKind::Static, "", false, false, 320},
         {IDOK, ControlKind::DefPushButton, "OK"},
         {IDCANCEL, ControlKind::PushButton, "Cancel"},
         {MergeEntitySelector::HelpButton, ControlKind::PushButton, "Help"},
@@ -63,7 +64,8 @@ const DialogTemplateRegistration mergeEntityTemplate{{
                    }),
         Lay::Group(SettingsGroup, {Lay::Buttons({MergeEntitySelector::FullModuleButton,
                                                  MergeEntitySelector::SelectiveButton,
-                                                 MergeEntitySelector::ResolveButton})}),
+                                                 MergeEntitySelector::ResolveButton}),
+                                   Lay::Control(MergeEntitySelector::MergingLabel)}),
         Lay::Buttons({IDOK, IDCANCEL, MergeEntitySelector::HelpButton}),
         Lay::Group(FiltersGroup,
                    {
@@ -167,6 +169,7 @@ void MergeEntityDlg::Show()
 {
     ControlStates states;
     states.SetText(MergeEntitySelector::ModuleName, m_selector.GetModuleLabel());
+    states.SetText(MergeEntitySelector::MergingLabel, m_selector.GetMergingLabel());
     for (int id : enabledControls)
         states.Enable(id, m_selector.IsEnabled(id));
     states.SetCheck(MergeEntitySelector::ExistingModuleRadio,

@@ -15,6 +15,7 @@
 #include "model/Module.h"
 #include "model/NameUtilities.h"
 #include "model/TextFile.h"
+#include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/StringFormat.h"
 
@@ -485,7 +486,9 @@ void DashBoardDesigner::Refresh()
     TextFile file(path, false, '=', 60, false, false);
     if (!file.IsOpen())
     {
-        AfxMessageBox(FormatString("Cannot write %s: %s", path, file.GetOpenError()).c_str());
+        AfxMessageBox(
+            FormatString("Cannot write %s: %s", ToHostPath(path).c_str(), file.GetOpenError())
+                .c_str());
         return;
     }
     WriteGridPreview(file, *m_page.Get());

@@ -5,6 +5,7 @@
 #include "entities/RDLCInfo.h"
 #include "entities/RDLCReport.h"
 #include "model/ForgeonProject.h"
+#include "platform/core/HostPath.h"
 
 RDLCAssigner::RDLCAssigner(RDLCReport& report, ForgeonProject& project)
     : m_report(report), m_project(project)
@@ -18,14 +19,9 @@ CString RDLCAssigner::GetCaption() const
 
 void RDLCAssigner::Open()
 {
-    m_read = ReadWebProjectReports(m_project);
-    std::vector<CString> names;
-    if (m_read)
-    {
-        for (const RDLCInfo* info : m_project.GetRDLCInfos())
-            names.push_back(info->GetName());
-    }
-    m_states.SetItems(IDC_RDLC, std::move(names));
+    std::optional<std::vector<CString>> names = ReadShownReportDefinitions(m_project);
+    m_read = names.has_value();
+    m_states.SetItems(IDC_RDLC, std::move(names).value_or(std::vector<CString>{}));
     m_states.Select(IDC_RDLC,
                     m_read ? PositionOf(m_project.GetRDLCInfos(), m_report.GetRDLCInfo()) : -1);
     ShowAssigned();
@@ -41,5 +37,6 @@ void RDLCAssigner::Assign()
 void RDLCAssigner::ShowAssigned()
 {
     const RDLCInfo* info = m_report.GetRDLCInfo();
-    m_states.SetText(IDC_RDLC_NAME, info != nullptr ? info->GetName() : "RDLC Not assigned.");
+    m_states.SetText(IDC_RDLC_NAME,
+                     info != nullptr ? ToHostPath(info->GetName()).c_str() : "RDLC Not assigned.");
 }

@@ -14,6 +14,7 @@
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
+#include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
 
 namespace
@@ -107,8 +108,9 @@ void RDLCReportDesigner::ShowState()
     m_states.Enable(IDC_REBUILD, editable && assigned);
     m_states.Enable(IDC_MAP_PARAMETERS, editable && !m_adapters.empty());
     m_states.Enable(IDC_REMOVE_MAP, editable && !m_adapters.empty());
-    m_states.SetText(IDC_RDLC_NAME,
-                     assigned ? m_report->GetRDLCInfo()->GetName() : "RDLC Not assigned.");
+    m_states.SetText(IDC_RDLC_NAME, assigned
+                                        ? ToHostPath(m_report->GetRDLCInfo()->GetName()).c_str()
+                                        : "RDLC Not assigned.");
     m_adapterRows.clear();
     for (const TableAdapter* adapter : m_adapters)
         m_adapterRows.push_back({{adapter->GetName()}});
@@ -148,13 +150,8 @@ void RDLCReportDesigner::CollectAdapters()
 
 void RDLCReportDesigner::ReadProjectFile()
 {
-    std::vector<CString> names;
-    if (ReadWebProjectReports(m_project))
-    {
-        for (const RDLCInfo* info : m_project.GetRDLCInfos())
-            names.push_back(info->GetName());
-    }
-    m_states.SetItems(IDC_RDLC, std::move(names));
+    m_states.SetItems(IDC_RDLC,
+                      ReadShownReportDefinitions(m_project).value_or(std::vector<CString>{}));
 }
 
 bool RDLCReportDesigner::IsNameUsedByAnotherReport(const CString& name) const

@@ -1,7 +1,9 @@
 #include "designers/logic/WebProjectReports.h"
 
+#include "entities/RDLCInfo.h"
 #include "gen_reports/CsprojReader.h"
 #include "model/ForgeonProject.h"
+#include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
 
 namespace
@@ -31,4 +33,14 @@ bool ReadWebProjectReports(ForgeonProject& project)
     const bool read = reader.Read();
     ShowRefusedFiles(reader.GetRefusedFiles());
     return read;
+}
+
+std::optional<std::vector<CString>> ReadShownReportDefinitions(ForgeonProject& project)
+{
+    if (!ReadWebProjectReports(project))
+        return std::nullopt;
+    std::vector<CString> names;
+    for (const RDLCInfo* info : project.GetRDLCInfos())
+        names.push_back(ToHostPath(info->GetName()).c_str());
+    return names;
 }

@@ -2,6 +2,9 @@
 
 #include "platform/core/CString.h"
 
+#include <optional>
+#include <vector>
+
 class ForgeonProject;
 
 // The generated web project file: the project path, the project name, "\", the project name,
@@ -12,3 +15,6 @@ CString WebProjectFilePath(const ForgeonProject& project);
 // end of its root element. The files refused (not regular, too large, not text, missing from
 // the list's folder, not whole XML documents) are named in one message with their reasons.
 bool ReadWebProjectReports(ForgeonProject& project);
+// ReadWebProjectReports, then the project's report definitions as the host writes their paths,
+// in the project's order; nothing when the file was not read.
+std::optional<std::vector<CString>> ReadShownReportDefinitions(ForgeonProject& project);

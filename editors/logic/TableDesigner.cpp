@@ -72,6 +72,23 @@ bool NamesDetailTable(const CString& name)
     return !ContainsBasicPart(name) && name.Find("_detail") >= 0;
 }
 
+// The column that the program adds itself to every table of that name and that a user field of
+// this name would take: the soft-delete column or the key; empty when the name takes neither.
+CString ImplicitColumnTakenBy(const CString& fieldName, const CString& tableName)
+{
+    if (fieldName.CompareNoCase(Field::deletedFlagName) == 0)
+        return Field::deletedFlagName;
+    const CString key = tableName + "_id";
+    return !tableName.IsEmpty() && fieldName.CompareNoCase(key) == 0 ? key : CString();
+}
+
+void RefuseImplicitColumn(const CString& column)
+{
+    AfxMessageBox(column +
+                  " is a column that the program adds to the table itself. Please use another "
+                  "field name.");
+}
+
 // The transaction name that the master-detail creator gives a basic table.
 CString TransactionNameOf(CString basicName)
 {
@@ -546,6 +563,18 @@ bool TableDesigner::CheckField()
         AfxMessageBox("Number(s) at the start of field name. Please check.");
         failed = true;
     }
+    if (!failed)
+    {
+        // A field edited under its own name keeps it: the key and the soft-delete column do.
+        const CString column = ImplicitColumnTakenBy(name, TypedTableName());
+        const Field* edited = IsUpdateMode() ? SelectedField() : nullptr;
+        if (!column.IsEmpty() &&
+            (edited == nullptr || edited->GetFieldName().CompareNoCase(name) != 0))
+        {
+            RefuseImplicitColumn(column);
+            failed = true;
+        }
+    }
     if (!failed && !IsUpdateMode() && m_table->FindFieldByName(name) != nullptr)
     {
         AfxMessageBox("Field with this name exists in the table.");
@@ -807,6 +836,15 @@ bool TableDesigner::ApplyName()
     }
     if (!KeepsTableRole(name))
         return false;
+    // A field of the key's name would become the key.
+    for (const Field* field : m_table->GetFields())
+    {
+        if (!field->IsKey() && field->GetFieldName().CompareNoCase(name + "_id") == 0)
+        {
+            RefuseImplicitColumn(name + "_id");
+            return false;
+        }
+    }
     const bool failed = !CheckTableName(name);
     m_table->SetTableName(name);
     if (!m_isNew && name.CompareNoCase(oldName) != 0)
@@ -833,6 +871,17 @@ bool TableDesigner::ApplyName()
         RenamePages(oldName, name);
     }
     return !failed;
+}
+
+CString TableDesigner::TypedTableName() const
+{
+    CString name = m_states.GetText(IDC_TABLE_NAME);
+    name.Trim();
+    if (name.IsEmpty() || name.CompareNoCase(m_table->GetTableName()) == 0)
+        return m_table->GetTableName();
+    // A new name is stored in lower case.
+    name.MakeLower();
+    return name;
 }
 
 bool TableDesigner::IsNameTaken(CString& name) const

@@ -110,6 +110,8 @@ private:
     Module* CurrentModule() const;
     bool IsLoginTable() const;
     bool IsUpdateMode() const;
+    // The table's name as OK will store it: as typed, else as stored.
+    CString TypedTableName() const;
     Field* SelectedField() const;
 
     void FillForeignTables(Module* module);

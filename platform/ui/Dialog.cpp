@@ -5,7 +5,9 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QFontMetrics>
 
+#include <algorithm>
 #include <utility>
 
 namespace
@@ -25,6 +27,22 @@ public:
 
     void accept() override { Route(IDOK); }
     void reject() override { Route(IDCANCEL); }
+
+    // Wide enough for the whole caption beside the title bar's icon and buttons.
+    QSize sizeHint() const override
+    {
+        QSize hint = QDialog::sizeHint();
+        if (isWindow() && !windowTitle().isEmpty())
+        {
+            QFont titleFont = font();
+            titleFont.setBold(true);
+            constexpr int kTitleBarFrame = 140;
+            hint.setWidth(
+                std::max(hint.width(), QFontMetrics(titleFont).horizontalAdvance(windowTitle()) +
+                                           kTitleBarFrame));
+        }
+        return hint;
+    }
 
 private:
     void Route(int command)

@@ -9,6 +9,7 @@
 #include "shell/logic/ModuleRenamer.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <iterator>
@@ -52,6 +53,14 @@ CString StoredLocation(const CString& typed, const CString& stored)
     return ToHostPath(location) == ToHostPath(stored) ? stored : location;
 }
 
+// Where a new project's folder is proposed: "KestraneWeavo" in the user's home folder, or the
+// program folder when the home folder is not known.
+CString ProposedProjectsFolder(const CString& programFolder)
+{
+    const char* home = std::getenv("HOME");
+    return home != nullptr && *home != '\0' ? CString(home) + "/KestraneWeavo" : programFolder;
+}
+
 bool IsFolder(const CString& path)
 {
     std::error_code error;
@@ -86,11 +95,12 @@ void ProjectProperties::Load()
     SelectServer(settings->GetServerName());
     // Shown as the host writes it; Apply stores it in the model's form.
     m_state.projectPath = ToHostPath(settings->GetProjectPath()).c_str();
+    const CString proposed = ProposedProjectsFolder(m_programFolder);
     if (m_state.projectPath.IsEmpty())
-        m_state.projectPath = m_programFolder + "/";
+        m_state.projectPath = proposed + "/";
     m_state.projectName = settings->GetProjectName();
     if (m_state.projectName.IsEmpty())
-        m_state.projectName = NextFreeProjectName(m_programFolder);
+        m_state.projectName = NextFreeProjectName(proposed);
     if (!settings->GetDateFormat().IsEmpty())
     {
         const int format = FirstBeginningWith(kDateFormats, settings->GetDateFormat());
@@ -310,8 +320,8 @@ bool ProjectProperties::Apply()
     // The automatic string follows the fields as they are now.
     BuildConnectionString();
     Store();
-    GenerationReport report = SetUpProjectFolder(*m_project, m_programFolder);
-    CopyThemeIntoProject(*m_project, m_programFolder, /*overwrite=*/false, &report);
+    GenerationReport report;
+    CompleteProjectFolder(*m_project, m_programFolder, report);
     if (!m_state.logoPath.IsEmpty())
     {
         const CString images = GetOutputRoot(*m_project) + "includes\\images\\";
@@ -359,4 +369,16 @@ void CopyThemeIntoProject(ForgeonProject& project, const CString& programFolder,
     // A project without a folder has nowhere to take the files.
     if (!settings->GetProjectPath().IsEmpty())
         CopyProjectTheme(project, programFolder, overwrite, report);
+}
+
+void CompleteProjectFolder(ForgeonProject& project, const CString& programFolder,
+                           GenerationReport& report)
+{
+    // Without a path the folder has no place.
+    if (project.GetProjectSettings() == nullptr || project.GetProjectPath().IsEmpty())
+        return;
+    const GenerationReport setUp = SetUpProjectFolder(project, programFolder);
+    for (const GenerationReport::Entry& entry : setUp.GetUnwrittenFiles())
+        report.AddUnwrittenFile(entry.name, entry.reason);
+    CopyThemeIntoProject(project, programFolder, /*overwrite=*/false, &report);
 }

@@ -116,3 +116,8 @@ private:
 // report, when given.
 void CopyThemeIntoProject(ForgeonProject& project, const CString& programFolder, bool overwrite,
                           GenerationReport* report = nullptr);
+// Puts in place what the project folder lacks of its set-up and of the theme's files, keeping the
+// files there; what could not be copied or made goes to the report. Nothing without a project
+// path.
+void CompleteProjectFolder(ForgeonProject& project, const CString& programFolder,
+                           GenerationReport& report);

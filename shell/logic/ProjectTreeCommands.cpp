@@ -28,6 +28,7 @@
 #include "model/Table.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
+#include "shell/logic/ProjectProperties.h"
 #include "shell/logic/ProjectTree.h"
 #include "shell/logic/ProjectTreeBuilder.h"
 #include "shell/logic/ProjectTreeLayout.h"
@@ -371,6 +372,7 @@ void ProjectTreeCommands::WriteModule()
     if (module == nullptr)
         return;
     AspxWriteAll writeAll(&Project());
+    CompleteProjectFolder(Project(), ProgramFolder().c_str(), writeAll.GetReport());
     // A failed run has shown its report; a run that wrote everything shows its notes.
     if (writeAll.Run(module) && !writeAll.GetReport().GetNotes().empty())
         AfxMessageBox(writeAll.GetReport().GetText());

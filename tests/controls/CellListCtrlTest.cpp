@@ -94,6 +94,20 @@ void ClickHeader(CCellListCtrl& list, int column)
 }
 } // namespace
 
+TEST(CellListCtrlTest, AColumnNarrowerThanItsHeadingTakesTheHeadingsWidth)
+{
+    SpyParent parent;
+    CCellListCtrl& list = parent.m_list;
+    while (list.GetColumns() > 0)
+        list.DeleteColumn(0);
+    list.InitColumns({0, 4, 4, 52}, {"", "Allow Null", "FK", "Foreign Field Reference"});
+    const QHeaderView* header = Widget(list)->header();
+    EXPECT_EQ(list.GetColumnWidth(0), 0) << "a hidden column stays hidden";
+    EXPECT_GT(header->sectionSizeHint(1), 16) << "the heading is wider than its share";
+    EXPECT_GE(list.GetColumnWidth(1), header->sectionSizeHint(1));
+    EXPECT_EQ(list.GetColumnWidth(3), 208) << "a column wider than its heading keeps its share";
+}
+
 TEST(CellListCtrlTest, ColumnsAreSixtyFourthsOfTheWidthAndRowsGetARecordPerColumn)
 {
     SpyParent parent;

@@ -201,7 +201,7 @@ TEST_F(ReportDialogsViewTest, SearchReportAndRDLCAssignmentsAndTheParameterMap)
             EXPECT_EQ(user.GetText(RDLCAssigner::IDC_RDLC_NAME), "RDLC Not assigned.");
             EXPECT_TRUE(user.Select(RDLCAssigner::IDC_RDLC, 0));
             EXPECT_TRUE(user.Click(RDLCAssigner::IDC_ASSIGN));
-            EXPECT_EQ(user.GetText(RDLCAssigner::IDC_RDLC_NAME), "Sales\\Orders.rdlc");
+            EXPECT_EQ(user.GetText(RDLCAssigner::IDC_RDLC_NAME), "Sales/Orders.rdlc");
             user.PressOk();
         });
     EXPECT_EQ(AssignRDLCDlg(rdlc, open.Project()).DoModal(), IDOK);
@@ -243,7 +243,7 @@ TEST_F(ReportDialogsViewTest, RDLCViewStoresANewReport)
             assign.PressOk();
         });
     EXPECT_TRUE(user.Click(D::IDC_ASSIGN));
-    EXPECT_EQ(user.GetText(D::IDC_RDLC_NAME), "Sales\\Orders.rdlc");
+    EXPECT_EQ(user.GetText(D::IDC_RDLC_NAME), "Sales/Orders.rdlc");
     EXPECT_FALSE(view.GetDlgItem(D::IDC_ASSIGN)->IsWindowEnabled());
     auto* adapters = dynamic_cast<CListCtrl*>(view.GetDlgItem(D::IDC_ADAPTERS));
     ASSERT_NE(adapters, nullptr);

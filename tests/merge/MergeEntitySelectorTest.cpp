@@ -163,8 +163,10 @@ TEST_F(MergeEntitySelectorTest, RemoveKeepsTheSelectionOnNoAndEmptiesItOnYes)
     Selector().Remove();
     EXPECT_EQ(Collector().GetSelectedTables().size(), tables);
     EXPECT_FALSE(Collector().GetSelectedXSDInfos().empty());
+    EXPECT_NE(Selector().GetMergingLabel(), "");
     m_boxes.Answer(IDYES);
     Selector().Remove();
+    EXPECT_EQ(Selector().GetMergingLabel(), "") << "the choice goes with the module";
     EXPECT_TRUE(Collector().GetSelectedTables().empty());
     EXPECT_TRUE(Collector().GetSelectedMasterForms().empty());
     EXPECT_TRUE(Collector().GetSelectedXSDInfos().empty());
@@ -174,7 +176,9 @@ TEST_F(MergeEntitySelectorTest, RemoveKeepsTheSelectionOnNoAndEmptiesItOnYes)
 TEST_F(MergeEntitySelectorTest, FullModuleSelectsTheModuleAndSelectiveMergingEmptiesTheMenus)
 {
     Selector().Select(ModuleIndex("Sales"));
+    EXPECT_EQ(Selector().GetMergingLabel(), "");
     Selector().FullModule();
+    EXPECT_EQ(Selector().GetMergingLabel(), "Full Module chosen: all of Sales is merged.");
     EXPECT_EQ(
         NamesOf(Collector().GetSelectedTables()),
         (std::vector<std::string>{"customer", "invoice_line", "orders", "product", "invoice"}));
@@ -185,6 +189,8 @@ TEST_F(MergeEntitySelectorTest, FullModuleSelectsTheModuleAndSelectiveMergingEmp
     EXPECT_TRUE(m_host.selectiveModules.empty());
 
     Selector().SelectiveMerging();
+    EXPECT_EQ(Selector().GetMergingLabel(),
+              "Selective Merging chosen: the entities selected are merged.");
     EXPECT_TRUE(Collector().GetSelectedMenus().empty());
     EXPECT_EQ(Collector().GetSelectedTables().size(), 5u);
     EXPECT_EQ(m_host.selectiveModules, (std::vector<Module*>{SecondSales()}));

@@ -216,10 +216,13 @@ TEST_F(DocumentCommandsTest, AFileThatDoesNotLoadKeepsTheOpenProjectItsPathAndTi
     program.Command(ID_PROJECT_PROPERTIES);
     EXPECT_EQ(program.Doc().GetTitle(), folder.c_str());
 
+    // The changed project is given up, then the file does not load.
+    program.boxes.Answer(IDNO);
     program.files.Answer(bad.c_str());
     program.Command(ID_FILE_OPEN);
-    ASSERT_EQ(program.boxes.Shown().size(), 1u);
-    EXPECT_EQ(program.boxes.Shown()[0].text.rfind("Error in archiving", 0), 0u);
+    ASSERT_EQ(program.boxes.Shown().size(), 2u);
+    EXPECT_EQ(program.boxes.Shown()[0].text, kSaveQuestion);
+    EXPECT_EQ(program.boxes.Shown()[1].text.rfind("Error in archiving", 0), 0u);
     EXPECT_EQ(&program.Project(), open);
     EXPECT_EQ(program.Doc().GetPath(), good.c_str());
     EXPECT_EQ(program.Doc().GetTitle(), good.c_str());
@@ -361,42 +364,52 @@ TEST_F(DocumentCommandsTest, ImportedForeignKeysPointAtTheOpenProjectsTablesOfTh
     EXPECT_EQ(key->GetForeignField(), newCountry->GetFields().front());
 }
 
-TEST_F(DocumentCommandsTest, SqlQueryWritesTheDatabaseScriptIntoAWritableScriptsFolder)
+TEST_F(DocumentCommandsTest, SqlQueryMakesTheScriptsFolderAndWritesTheDatabaseScript)
 {
+    enum class Folder
+    {
+        missing,
+        present,
+        blockedByAFile
+    };
     struct Case
     {
         const char* what;
         bool path;
-        bool folder;
+        Folder folder;
         std::string box;
     };
     program.Project().SetProjectName("Shop");
     const std::filesystem::path script =
         program.folder.Path() / "Shop" / "scripts" / "KestraneWeavo_Shop_Script.sql";
+    const std::string written = "The database script was written to " + script.string();
     // A new project has no path until one is set; a written script is named.
     const Case cases[] = {
-        {"no project path", false, true,
+        {"no project path", false, Folder::present,
          "Project Path not set for this project.\nPlease fill project properties before writing "
          "SQL."},
-        {"no scripts folder", true, false,
+        {"no scripts folder", true, Folder::missing, written},
+        {"scripts folder", true, Folder::present, written},
+        {"a file where the folder goes", true, Folder::blockedByAFile,
          "Could not write script at " + (program.folder.Path() / "Shop/scripts/").string() +
-             "\nNo such file or directory"},
-        {"written", true, true, "The database script was written to " + script.string()},
+             "\nNot a directory"},
     };
     for (const Case& test : cases)
     {
         SCOPED_TRACE(test.what);
         if (test.path)
             program.Project().SetProjectPath(program.folder.ModelPath());
-        std::filesystem::remove_all(script.parent_path());
-        if (test.folder)
+        std::filesystem::remove_all(script.parent_path().parent_path());
+        if (test.folder == Folder::present)
             std::filesystem::create_directories(script.parent_path());
+        if (test.folder == Folder::blockedByAFile)
+            std::ofstream(script.parent_path().parent_path()) << "a file";
         const std::size_t shown = program.boxes.Shown().size();
         program.Command(ID_SQL_QUERY);
         const std::vector<std::string> texts = program.boxes.ShownTexts();
         EXPECT_EQ(std::vector(texts.begin() + static_cast<std::ptrdiff_t>(shown), texts.end()),
                   std::vector{test.box});
-        EXPECT_EQ(std::filesystem::exists(script), test.folder && test.path);
+        EXPECT_EQ(std::filesystem::exists(script), test.box == written);
     }
 }
 // The hidden command 32786 writes every script of the project: the database script, the
@@ -473,6 +486,76 @@ TEST_F(DocumentCommandsTest, AProjectNobodyChangedGivesWayWithoutAQuestion)
     EXPECT_EQ(program.boxes.ShownTexts().size(), 1u) << "Exit asks nothing either";
 }
 
+TEST_F(DocumentCommandsTest, OpeningAnotherProjectAsksFirstAndCancelKeepsTheChanges)
+{
+    const std::string other = program.PathOf("Other.wvt");
+    WriteTwoModuleProject(other);
+    program.files.Answer(program.PathOf("Shop.wvt").c_str());
+    ASSERT_TRUE(program.Doc().Save());
+    program.Doc().OpenProjectFile(program.PathOf("Shop.wvt").c_str());
+    program.app.AddToRecentFileList(other.c_str());
+    program.Project().GetBaseModule()->SetName("Changed");
+    for (const UINT command : {UINT(ID_FILE_OPEN), UINT(ID_FILE_MRU_FILE1)})
+    {
+        program.boxes.Answer(IDCANCEL);
+        program.Command(command);
+        EXPECT_EQ(program.Project().GetBaseModule()->GetName(), "Changed") << command;
+        EXPECT_EQ(program.Doc().GetPath(), program.PathOf("Shop.wvt").c_str()) << command;
+    }
+    EXPECT_EQ(program.boxes.ShownTexts(), (std::vector<std::string>{kSaveQuestion, kSaveQuestion}));
+    EXPECT_EQ(program.files.Requests().size(), 1u) << "no file is asked for after Cancel";
+
+    // No loses the changes; what the status bar said of the merge is not said of the other.
+    MainFrameAccess::SetStatusText("Merging completed.");
+    program.boxes.Answer(IDNO);
+    program.files.Answer(other.c_str());
+    program.Command(ID_FILE_OPEN);
+    EXPECT_EQ(program.Doc().GetPath(), other.c_str());
+    EXPECT_EQ(program.Project().GetModuleCount(), 2);
+    EXPECT_EQ(program.Frame().GetStatusBar()->GetPaneText(0), "");
+    EXPECT_EQ(program.boxes.UnscriptedCount(), 0u);
+}
+
+TEST_F(DocumentCommandsTest, AProjectAsItWasSavedOrOpenedGivesWayWithoutAQuestion)
+{
+    const std::string path = program.PathOf("Shop.wvt");
+    program.Project().AddNewModule();
+    program.files.Answer(path.c_str());
+    program.Command(ID_FILE_SAVE);
+    program.Command(ID_FILE_NEW);
+    EXPECT_EQ(program.boxes.ShownTexts(), std::vector<std::string>{}) << "saved, then New";
+
+    program.files.Answer(path.c_str());
+    program.Command(ID_FILE_OPEN);
+    ASSERT_EQ(program.Project().GetModuleCount(), 2);
+    program.app.OnCmdMsg(ID_FILE_MRU_FILE1, 0);
+    EXPECT_EQ(program.boxes.ShownTexts(), std::vector<std::string>{}) << "opened, then reopened";
+
+    program.Project().AddNewModule();
+    program.Command(ID_FILE_SAVE);
+    HWND window = program.Frame().GetSafeHwnd();
+    program.Frame().SendMessage(WM_CLOSE);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(program.boxes.ShownTexts(), std::vector<std::string>{}) << "saved again, then Exit";
+}
+
+TEST_F(DocumentCommandsTest, TheFirstSaveOfAProjectWithAPathStartsInItsFolderUnderItsName)
+{
+    // Named after the path was set, the project has no folder yet: the dialog starts in the path.
+    program.Project().SetProjectPath(program.folder.Path().c_str());
+    program.Project().SetProjectName("Till");
+    program.files.Cancel();
+    program.Command(ID_FILE_SAVE);
+    std::filesystem::create_directory(program.folder.Path() / "Till");
+    program.files.Cancel();
+    program.Command(ID_FILE_SAVE_AS);
+    ASSERT_EQ(program.files.Requests().size(), 2u);
+    EXPECT_EQ(program.files.Requests()[0].initialFolder, program.PathOf("").c_str());
+    EXPECT_EQ(program.files.Requests()[1].initialFolder, program.PathOf("Till/").c_str());
+    for (const FileChoice& choice : program.files.Requests())
+        EXPECT_EQ(choice.fileName, "Till.wvt");
+}
+
 TEST_F(DocumentCommandsTest, FileDialogsStartInTheProjectsFolderAndTheFirstSaveIsRecent)
 {
     const std::filesystem::path folder = program.folder.Path() / "shop";
@@ -488,7 +571,6 @@ TEST_F(DocumentCommandsTest, FileDialogsStartInTheProjectsFolderAndTheFirstSaveI
     program.files.Cancel();
     program.Command(ID_FILE_OPEN);
     // A new project has no folder of its own: the dialog starts in the folder chosen last.
-    program.boxes.Answer(IDNO);
     program.Command(ID_FILE_NEW);
     program.files.Cancel();
     program.Command(ID_FILE_OPEN);

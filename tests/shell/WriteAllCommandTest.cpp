@@ -4,6 +4,7 @@
 #include "entities/Form.h"
 #include "entities/Function.h"
 #include "entities/Parameter.h"
+#include "gen_web/ProjectItemCheck.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ProjectSettings.h"
@@ -83,6 +84,32 @@ TEST_F(WriteAllCommandTest, ACompleteRunSavesWritesTheTreeCopiesTheUsersFilesAnd
         EXPECT_TRUE(std::filesystem::exists(written)) << written;
     EXPECT_EQ(ReadHostFile(output / "Web.config"), "mine");
     EXPECT_EQ(program.dialogs.UnscriptedCount(), 0u);
+}
+
+TEST_F(WriteAllCommandTest, AfterTheSiteFolderIsDeletedWriteAllWritesTheWholeSiteAgain)
+{
+    AnswerWithoutModifiedFiles();
+    program.Command(ID_WRITE_ALL);
+    std::filesystem::remove_all(output);
+    program.dialogs.Answer([](CDialog&, DialogDriver& user) { user.PressOk(); });
+    program.Command(ID_WRITE_ALL);
+    EXPECT_EQ(Texts(), (std::vector<std::string>{success, success}));
+    const std::string projectFile = ReadHostFile(output / "Shop.csproj");
+    for (const char* item :
+         {"\"Themes\\UI\\Main.Master\"", "\"Themes\\UI\\Main.Master.cs\"",
+          "\"Themes\\UI\\Main.Master.designer.cs\"", "\"includes\\CSS\\calendar.css\""})
+        EXPECT_NE(projectFile.find(std::string(" Include=") + item), std::string::npos) << item;
+    GenerationReport missing;
+    ReportMissingProjectItems(program.Project(), missing);
+    EXPECT_TRUE(missing.IsEmpty()) << missing.GetText();
+    // The pages name the master page; the uploads stay behind the login.
+    for (const std::filesystem::path& file :
+         {output / "Themes" / "UI" / "Main.Master", output / "Themes" / "UI" / "Main.Master.cs",
+          output / "Themes" / "UI" / "Main.Master.designer.cs"})
+        EXPECT_TRUE(std::filesystem::is_regular_file(file)) << file;
+    EXPECT_NE(
+        ReadHostFile(output / "uploadedData" / "web.config").find("type=\"UploadedFileHandler\""),
+        std::string::npos);
 }
 
 TEST_F(WriteAllCommandTest, WithoutTheOptionTheGeneratedFilesStay)

@@ -2,6 +2,7 @@
 
 #include "platform/core/CString.h"
 #include "platform/core/HostPath.h"
+#include "tests/support/ScopedEnvironment.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -55,25 +56,11 @@ private:
 };
 
 // Points TMPDIR, and so the fixed report folder, at a folder of the test's own.
-class TempFolderOverride
+class TempFolderOverride : public ScopedEnvironment
 {
 public:
     explicit TempFolderOverride(const std::filesystem::path& folder)
+        : ScopedEnvironment("TMPDIR", folder.c_str())
     {
-        if (const char* old = std::getenv("TMPDIR"))
-            m_old = old;
-        ::setenv("TMPDIR", folder.c_str(), 1);
     }
-    ~TempFolderOverride()
-    {
-        if (m_old)
-            ::setenv("TMPDIR", m_old->c_str(), 1);
-        else
-            ::unsetenv("TMPDIR");
-    }
-    TempFolderOverride(const TempFolderOverride&) = delete;
-    TempFolderOverride& operator=(const TempFolderOverride&) = delete;
-
-private:
-    std::optional<std::string> m_old;
 };

@@ -98,7 +98,7 @@ TEST_F(RDLCProjectFilesTest, AssignDialogReadsTheWrittenProjectFile)
             EXPECT_EQ(user.GetText(RDLCAssigner::IDC_RDLC), "");
             EXPECT_TRUE(user.Select(RDLCAssigner::IDC_RDLC, 0));
             EXPECT_TRUE(user.Click(RDLCAssigner::IDC_ASSIGN));
-            EXPECT_EQ(user.GetText(RDLCAssigner::IDC_RDLC_NAME), definition);
+            EXPECT_EQ(user.GetText(RDLCAssigner::IDC_RDLC_NAME), ToHostPath(definition).c_str());
             user.PressOk();
         });
     EXPECT_EQ(AssignRDLCDlg(report, program.Project()).DoModal(), IDOK);
@@ -129,7 +129,7 @@ TEST_F(RDLCProjectFilesTest, ViewMakesAReportOnTheWrittenDefinition)
             assign.PressOk();
         });
     EXPECT_TRUE(user.Click(D::IDC_ASSIGN));
-    EXPECT_EQ(user.GetText(D::IDC_RDLC_NAME), definition);
+    EXPECT_EQ(user.GetText(D::IDC_RDLC_NAME), ToHostPath(definition).c_str());
     auto* adapters = dynamic_cast<CListCtrl*>(view->GetDlgItem(D::IDC_ADAPTERS));
     ASSERT_NE(adapters, nullptr);
     ASSERT_EQ(adapters->GetItemCount(), 1);

@@ -105,6 +105,23 @@ TEST(TableDesignerTest, FieldChecksShowTheirMessagesInOrderAndStoreOnlyAGoodFiel
          name("NAME"),
          {"Field with this name exists in the table."},
          false},
+        {"the soft-delete column in another case",
+         0,
+         name("is_deleted"),
+         {"Is_Deleted is a column that the program adds to the table itself. Please use another "
+          "field name."},
+         false},
+        {"the key of the table's name as typed",
+         0,
+         [](Designer& d)
+         {
+             d.states.SetText(TableDesigner::IDC_TABLE_NAME, "Customer");
+             d.states.SetText(TableDesigner::IDC_FIELD_NAME, "CUSTOMER_ID");
+         },
+         {"customer_id is a column that the program adds to the table itself. Please use another "
+          "field name."},
+         false},
+        {"the key of another table", 0, name("order_id"), {}, true},
         {"map table without a foreign key",
          2,
          name("pair_a"),
@@ -128,6 +145,29 @@ TEST(TableDesignerTest, FieldChecksShowTheirMessagesInOrderAndStoreOnlyAGoodFiel
         EXPECT_EQ(c.stored ? CString() : typed, d.states.GetText(TableDesigner::IDC_FIELD_NAME))
             << c.name;
     }
+}
+
+TEST(TableDesignerTest, ANameWhoseKeyAFieldHoldsIsRefusedAndTheTableNotStored)
+{
+    Designer d;
+    d.designer.LoadTable(nullptr, Table::masterKind);
+    d.AddField("order_id", 0);
+    d.AddField("amount", 0);
+    ScriptedMessageBoxes boxes;
+    d.states.SetText(TableDesigner::IDC_TABLE_NAME, "Order");
+    d.designer.Ok(true);
+    EXPECT_EQ(Boxes{"order_id is a column that the program adds to the table itself. Please use "
+                    "another field name."},
+              Texts(boxes));
+    EXPECT_EQ(nullptr, d.open.project.FindTableByName("order"));
+
+    d.states.SetText(TableDesigner::IDC_TABLE_NAME, "Purchase");
+    d.designer.Ok(true);
+    Table* stored = d.open.project.FindTableByName("purchase");
+    ASSERT_NE(nullptr, stored);
+    ASSERT_NE(nullptr, stored->GetPrimaryKeyField());
+    EXPECT_EQ("purchase_id", stored->GetPrimaryKeyField()->GetFieldName());
+    EXPECT_NE(nullptr, stored->FindFieldByName("order_id"));
 }
 
 TEST(TableDesignerTest, AFailedReadResetsTheSizeOfCharTypesAndAFieldNameIsTrimmed)

@@ -6,7 +6,9 @@
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/Edit.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QTimer>
 #include <QWidget>
@@ -20,6 +22,8 @@ namespace
 {
 constexpr UINT IDD_PERSON = 9301;
 constexpr UINT IDD_UNKNOWN = 9399;
+constexpr UINT IDD_LONG_TITLE = 9303;
+constexpr const char* kLongTitle = "Add New Grid in the Dashboard of the Module";
 
 enum : int
 {
@@ -58,6 +62,14 @@ const DialogTemplateRegistration personTemplate{{
         {IDC_NOTE, ControlKind::Static, "Only for some", true},
         {IDOK, ControlKind::DefPushButton, "OK"},
         {IDCANCEL, ControlKind::PushButton, "Cancel"},
+    },
+}};
+
+const DialogTemplateRegistration longTitleTemplate{{
+    IDD_LONG_TITLE,
+    kLongTitle,
+    {
+        {IDOK, ControlKind::DefPushButton, "OK"},
     },
 }};
 
@@ -304,6 +316,23 @@ TEST(DialogTest, DisabledAndHiddenControls)
         });
 
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+TEST(DialogTest, ADialogIsWideEnoughForItsWholeTitle)
+{
+    ScriptedDialogs dialogs;
+    CDialog dialog(IDD_LONG_TITLE);
+    int width = 0;
+    dialogs.Answer(
+        [&](CDialog& open, DialogDriver& user)
+        {
+            width = open.GetSafeHwnd()->width();
+            user.PressOk();
+        });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    EXPECT_GT(width, QFontMetrics(bold).horizontalAdvance(kLongTitle));
 }
 
 TEST(DialogTest, DialogThatTheScriptLeavesOpenReturnsMinusOne)

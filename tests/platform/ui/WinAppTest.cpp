@@ -4,6 +4,7 @@
 #include "platform/ui/RecentFileList.h"
 #include "platform/ui/View.h"
 #include "tests/platform/ui/DocViewFixtures.h"
+#include "tests/support/ScopedEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -33,38 +34,6 @@ public:
     }
 
     std::vector<Param> params;
-};
-
-// Sets environment variables for one test and puts the old values back.
-class ScopedEnvironment
-{
-public:
-    ~ScopedEnvironment()
-    {
-        for (const auto& [name, value] : m_saved)
-        {
-            if (value)
-                ::setenv(name.c_str(), value->c_str(), 1);
-            else
-                ::unsetenv(name.c_str());
-        }
-    }
-
-    void Set(const char* name, const char* value)
-    {
-        if (!m_saved.contains(name))
-        {
-            const char* old = std::getenv(name);
-            m_saved[name] = old != nullptr ? std::optional<std::string>(old) : std::nullopt;
-        }
-        if (value != nullptr)
-            ::setenv(name, value, 1);
-        else
-            ::unsetenv(name);
-    }
-
-private:
-    std::map<std::string, std::optional<std::string>> m_saved;
 };
 
 CCommandLineInfo Parse(CWinApp& app, std::initializer_list<const char*> args)

@@ -76,6 +76,9 @@ TEST_F(ProjectPropertiesTest, LoadingShowsTheSettingsInTheirMode)
     Settings().SetSqlServerAuthentication(1);
     Settings().SetConnectionStringMode(1);
     Settings().SetConfirmations(true);
+    const std::string home = folder.Path().string();
+    const ScopedEnvironment homeFolder("HOME", home.c_str());
+    fs::create_directories(folder.Path() / "KestraneWeavo" / "Project1");
     ProjectProperties automatic = Dialog(Servers(true, {"ALPHA", "BETA"}));
     const ProjectPropertiesState& state = automatic.State();
     EXPECT_EQ(state.serverName, "BETA");
@@ -90,10 +93,10 @@ TEST_F(ProjectPropertiesTest, LoadingShowsTheSettingsInTheirMode)
                                      "Id =sa; Password =Secret; ");
     EXPECT_TRUE(state.serverEnabled && state.authenticationEnabled && state.credentialsEnabled);
     EXPECT_FALSE(state.manualEnabled);
-    // A new project's folder and name come from the program folder; a server the search did
-    // not find stays as typed.
-    EXPECT_EQ(state.projectPath, CString(BinFolder()) + "/");
-    EXPECT_EQ(state.projectName, "Project1");
+    // A new project's folder is proposed in the home folder, with the first name free there; a
+    // server the search did not find stays as typed.
+    EXPECT_EQ(state.projectPath, CString(home.c_str()) + "/KestraneWeavo/");
+    EXPECT_EQ(state.projectName, "Project2");
     Settings().SetServerName("GAMMA");
     EXPECT_EQ(Dialog(Servers(true, {"ALPHA"})).State().serverName, "GAMMA");
 

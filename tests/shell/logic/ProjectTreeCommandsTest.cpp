@@ -496,9 +496,9 @@ TEST_F(CommandFixture, WriteCommandsWriteIntoTheProjectFolder)
     EXPECT_TRUE(std::filesystem::exists(ui / "customer_Report_report.aspx"));
     Choose(Item(Base(), TreeSlot::DashBoardPages, "BaseModule_Dashboard"), 20);
     EXPECT_TRUE(std::filesystem::exists(ui / "BaseModule_Dashboard.aspx.cs"));
-    // Write Module writes the project's files and the pages of that module only; the report names
-    // the files that the project file lists and the run did not write (the support files of a
-    // folder not prepared, then the pages of the other module), the first ten and the count.
+    // Write Module puts the support files in place, then writes the project's files and the pages
+    // of that module only; the report names the files that the project file lists and the run did
+    // not write (the pages of the other module), the first ten and the count.
     Choose(tree.GetModuleItem(1), 20);
     const std::filesystem::path output = folder.Path() / "Shop" / "Shop";
     EXPECT_TRUE(std::filesystem::exists(output / "Web.config"));
@@ -507,10 +507,13 @@ TEST_F(CommandFixture, WriteCommandsWriteIntoTheProjectFolder)
     ASSERT_EQ(boxes.Shown().size(), 3u);
     const std::string& unwritten = boxes.Shown()[2].text;
     EXPECT_EQ(0u, unwritten.find("These files could not be written:\n"));
-    EXPECT_NE(unwritten.find("includes/CSS/calendar.css (listed in the project file but not "
-                             "written)"),
+    EXPECT_NE(unwritten.find("BaseModule/UI/useraccountAdd.aspx (listed in the project file but "
+                             "not written)"),
               std::string::npos)
         << unwritten;
+    EXPECT_EQ(unwritten.find("includes/"), std::string::npos) << unwritten;
+    EXPECT_TRUE(std::filesystem::exists(output / "includes" / "CSS" / "calendar.css"));
+    EXPECT_TRUE(std::filesystem::exists(output / "Themes" / "UI" / "Main.Master"));
     EXPECT_NE(unwritten.find("(listed in the project file but not written)\nand "),
               std::string::npos)
         << unwritten;

@@ -4,6 +4,7 @@
 #include "editors/WarningDlg.h"
 #include "entities/DashBoardPage.h"
 #include "model/Field.h"
+#include "model/ProjectSettings.h"
 #include "model/Table.h"
 #include "platform/odbc/CDatabase.h"
 #include "tests/platform/ui/TextInk.h"
@@ -17,6 +18,8 @@
 
 namespace
 {
+// The connection string typed in Project Properties.
+constexpr const char* kTypedConnection = "Data Source =SHOP; Initial Catalog =Shop; ";
 CString ConnectString()
 {
     const char* connect = std::getenv("WEAVO_PG_ODBC");
@@ -63,6 +66,7 @@ protected:
             database.ExecuteSQL(statement);
         program.Project().SetProjectName("Shop");
         program.Project().SetProjectPath((program.folder.Path().string() + "\\").c_str());
+        program.Project().GetProjectSettings()->SetConnectionString(kTypedConnection);
         Module& base = *program.Project().GetBaseModule();
         customer = NewTable("customer", {"name"});
         base.AddTable(customer);
@@ -80,7 +84,9 @@ protected:
                     user.PressCancel();
                     return;
                 }
-                // The installed driver is listed; choosing an entry fills in its connect string.
+                // The connection string of Project Properties is offered; the installed driver is
+                // listed, and choosing an entry fills in its connect string.
+                EXPECT_EQ(user.GetText(DataSourceDlg::IDC_CONNECT), kTypedConnection);
                 ASSERT_TRUE(user.Select(DataSourceDlg::IDC_SOURCES, 0));
                 const CString chosen = user.GetText(DataSourceDlg::IDC_CONNECT);
                 EXPECT_TRUE(chosen.Find("DSN=") == 0 || chosen.Find("Driver={") == 0)
