@@ -1,12 +1,9 @@
 #include "gen_web/EnumerateFolders.h"
 
 #include "model/GenerationReport.h"
-#include "platform/core/FileCopy.h"
 #include "platform/core/HostPath.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -98,7 +95,7 @@ CString EnumerateFolders::RelativePath(const CString& path) const
 
 MirroringEnumerateFolders::MirroringEnumerateFolders(ForgeonProject* project, CString sourceRoot,
                                                      CString destinationRoot, bool overwrite,
-                                                     GenerationReport* report)
+                                                     GenerationReport& report)
     : m_project(project), m_sourceRoot(WithSeparator(sourceRoot)),
       m_destinationRoot(WithSeparator(destinationRoot)), m_overwrite(overwrite), m_report(report)
 {
@@ -121,8 +118,7 @@ int MirroringEnumerateFolders::OnFile(const CString& filePath)
 {
     SetDestinationFor(FolderOf(filePath));
     const int last = std::max(filePath.ReverseFind('\\'), filePath.ReverseFind('/'));
-    CopyFileReportingFailure(filePath, m_destination + filePath.Mid(last + 1), m_overwrite,
-                             m_destinationError, m_report);
+    m_report.CopyFile(filePath, m_destination + filePath.Mid(last + 1), m_overwrite);
     return 1;
 }
 
@@ -137,34 +133,6 @@ void MirroringEnumerateFolders::SetDestinationFor(const CString& sourceFolder)
 
 int MirroringEnumerateFolders::MakeDestinationFolder()
 {
-    // A folder outside the report's output root is not made; each of its files is refused.
-    if (m_report != nullptr && !m_report->IsFolderAdmitted(m_destination))
-    {
-        m_destinationError = 0;
-        return 1;
-    }
-    m_destinationError = EnsureFolderChain(m_destination) ? 0 : errno;
+    m_report.MakeFolderQuietly(m_destination);
     return 1;
-}
-
-void CopyFileReportingFailure(const CString& source, const CString& destination, bool overwrite,
-                              int folderError, GenerationReport* report)
-{
-    int error = folderError;
-    std::string target = ToHostPath(destination);
-    // A file kept as it is, whatever other names it has, needs no preparing.
-    std::error_code statusError;
-    if (!overwrite &&
-        std::filesystem::is_regular_file(std::filesystem::symlink_status(target, statusError)))
-        return;
-    if (error == 0 && report != nullptr)
-    {
-        target = report->PrepareFile(destination);
-        if (target.empty())
-            return;
-    }
-    if (error == 0 && !CopyFile(source, target.c_str(), overwrite ? FALSE : TRUE))
-        error = !overwrite && errno == EEXIST ? 0 : errno;
-    if (error != 0 && report != nullptr)
-        report->AddUnwrittenFile(destination, std::strerror(error));
 }

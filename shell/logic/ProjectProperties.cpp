@@ -8,7 +8,6 @@
 #include "platform/core/MessageBox.h"
 #include "shell/logic/ModuleRenamer.h"
 
-#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <iterator>
@@ -314,10 +313,8 @@ bool ProjectProperties::Apply()
     CopyThemeIntoProject(*m_project, m_programFolder, /*overwrite=*/false, &report);
     if (!m_state.logoPath.IsEmpty())
     {
-        const CString images = GetOutputRoot(*m_project) + "includes\\images\\";
-        const int folderError = EnsureFolderExists(images) ? 0 : errno;
-        CopyFileReportingFailure(m_state.logoPath, images + "logo.jpg", /*overwrite=*/true,
-                                 folderError, &report);
+        report.CopyFile(m_state.logoPath, GetOutputRoot(*m_project) + "includes\\images\\logo.jpg",
+                        /*overwrite=*/true);
     }
     if (!report.IsEmpty())
         AfxMessageBox("The project folder " +

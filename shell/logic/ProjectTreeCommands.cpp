@@ -548,7 +548,7 @@ void ProjectTreeCommands::WritePage(FormInterface* page, void (AspxObjectWriter:
         return;
     ForgeonProject& project = Project();
     GenerationReport report;
-    report.SetOutputRoot(GetProjectFolder(project));
+    GuardProjectFolder(report, project);
     ProjectWriterSet writers(project, report);
     (AspxObjectWriter(&project, page, writers, report).*write)();
     if (!report.IsEmpty())

@@ -144,7 +144,10 @@ TEST_F(ProjectFolderTest, ModuleCopyReplacesTheOldNameOnlyBelowTheOutputRoot)
     WriteHostFile(output / "Sales/UI/Sales.aspx", "page");
     WriteHostFile(output / "Orders/UI/Sales.aspx", "old copy");
 
-    EXPECT_EQ(1, ModuleEnumerateFolders(&sales.Project(), "Orders", "Sales").Run());
+    GenerationReport report;
+    GuardProjectFolder(report, sales.Project());
+    EXPECT_EQ(1, ModuleEnumerateFolders(&sales.Project(), "Orders", "Sales", report).Run());
+    EXPECT_TRUE(report.IsEmpty()) << report.GetText();
 
     EXPECT_EQ((std::vector<std::string>{"Orders/nested.cs", "UI/Sales.aspx", "root.cs"}),
               FilesBelow(output / "Orders"));
