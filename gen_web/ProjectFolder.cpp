@@ -28,25 +28,6 @@ CString FolderOfPath(const CString& path)
     return separator < 0 ? CString() : path.Left(separator);
 }
 
-CString GetProjectFolder(const ForgeonProject& project)
-{
-    CString path = project.GetProjectPath();
-    if (!path.IsEmpty() && path.Right(1) != "\\")
-        path += "\\";
-    return path + project.GetProjectName() + "\\";
-}
-
-CString GetOutputRoot(const ForgeonProject& project)
-{
-    return GetProjectFolder(project) + project.GetProjectName() + "\\";
-}
-
-void GuardProjectFolder(GenerationReport& report, const ForgeonProject& project)
-{
-    report.SetOutputRoot(GetProjectFolder(project));
-    report.FollowLinkAt(GetOutputRoot(project));
-}
-
 GenerationReport SetUpProjectFolder(ForgeonProject& project, const CString& programFolder)
 {
     GenerationReport report;

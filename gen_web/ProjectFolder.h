@@ -2,6 +2,7 @@
 
 #include "gen_web/EnumerateFolders.h"
 #include "model/GenerationReport.h"
+#include "model/ProjectFolders.h"
 #include "platform/core/CString.h"
 
 #include <vector>
@@ -12,15 +13,6 @@ class ForgeonProject;
 // when it has none).
 CString FileNameOfPath(const CString& path);
 CString FolderOfPath(const CString& path);
-
-// The folder named after the project inside the project path, ending with "\".
-CString GetProjectFolder(const ForgeonProject& project);
-// The output root of the generated application: the project folder + project name + "\".
-CString GetOutputRoot(const ForgeonProject& project);
-
-// The report writes only below the project folder, which may be a link, as may the output
-// root: a site folder kept elsewhere (served by a web server) is written through its link.
-void GuardProjectFolder(GenerationReport& report, const ForgeonProject& project);
 
 // Copies the support files of the program folder into the output root, keeping files that
 // exist there, and makes the fixed folders "_modifiedCode", "uploadedData", "Themes" and

@@ -490,6 +490,7 @@ void ProjectTreeCommands::WriteTableScript(TreeHandle item)
         return;
     const CString path = Project().GetTableScriptFilePath(table->GetTableName());
     GenerationReport report;
+    GuardProjectFolder(report, Project());
     SqlScriptWriter(Project(), path, report).WriteTableScript(*table);
     if (!report.IsEmpty())
         AfxMessageBox(report.GetText());
