@@ -1,6 +1,7 @@
 #include "gen_web/AspxWriteAll.h"
 
 #include "model/TableFormCreator.h"
+#include "platform/core/HostPath.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 
 #include "tests/gen_web/PreparedProjectFolder.h"
@@ -238,4 +239,32 @@ TEST_P(WriteAllRefusedPaths, AreNamedAndNothingIsWrittenOutsideTheProjectFolder)
 
 INSTANTIATE_TEST_SUITE_P(Planted, WriteAllRefusedPaths, ::testing::ValuesIn(refusedCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A folder looked at early in the run and swapped for a link later in it: the pages written into
+// it afterwards are refused, not written through the link.
+TEST(WriteAllSwappedFolder, IsRefusedForEveryFileWrittenAfterTheSwap)
+{
+    GuardedShop guarded;
+    const auto before =
+        guarded.WrittenThenPlanted([](GuardedShop& g) { fs::remove_all(g.application / "Util"); });
+    bool swapped = false;
+    SetFolderProbeObserver(
+        [&](const std::string& folder)
+        {
+            if (swapped || fs::path(folder).filename() != "Util")
+                return;
+            swapped = true;
+            fs::rename(guarded.ui, guarded.ui.parent_path() / "UI.old");
+            fs::create_directory_symlink(guarded.outside / "cs", guarded.ui);
+        });
+    const auto outside = guarded.Outside();
+    AspxWriteAll writeAll(&guarded.shop.Project());
+    EXPECT_FALSE(writeAll.Run(nullptr));
+    SetFolderProbeObserver({});
+    ASSERT_TRUE(swapped);
+    ExpectEveryUnwrittenFileRefused(
+        writeAll.GetReport(), "/BaseModule/UI/",
+        Expanded("the folder @/Shop/BaseModule/UI is a symbolic link", guarded));
+    EXPECT_EQ(outside, guarded.Outside());
+}
 } // namespace
