@@ -1,3 +1,4 @@
+#include "gen_classic/AspWriteAll.h"
 #include "gen_web/AspxWriteAll.h"
 #include "gen_web/ProjectFolder.h"
 #include "shell/logic/ModuleRenamer.h"
@@ -86,6 +87,20 @@ struct Writer
     std::function<std::string(PlantedShop&)> run;
 };
 
+// The shell's side of the classic Write All: it writes whatever the user may choose.
+class WritingServices : public ClassicWriteServices
+{
+public:
+    void SaveBackupCopy(const CString&) override {}
+    bool SelectForWrite(const CString&, bool& writeMenus, bool& copyModifiedFiles) override
+    {
+        writeMenus = true;
+        copyModifiedFiles = true;
+        return true;
+    }
+    void SetStatusText(const CString&) override {}
+};
+
 std::string ShownTexts(const PlantedShop& planted)
 {
     std::string texts;
@@ -100,6 +115,18 @@ const Writer writers[] = {
      {
          AspxWriteAll(&p.shop.Project()).Run(nullptr, /*copyModifiedFiles=*/true);
          return ShownTexts(p);
+     }},
+    {"ClassicWriteAll", "../_system/scripts",
+     "../_system/scripts/KestraneWeavo_PGSQL_CreateTables.sql",
+     [](PlantedShop& p)
+     {
+         WritingServices services;
+         // The PostgreSQL script goes to a folder of its own.
+         p.shop.Project().SetSqlServerDatabase(0);
+         AspWriteAll writeAll(&p.shop.Project(), nullptr, services);
+         writeAll.SetWriteErrorsLogPath(p.shop.Temp().ModelPath("WriteErrors.txt"));
+         writeAll.Run(nullptr);
+         return std::string(writeAll.GetReport().GetFullText().GetString()) + ShownTexts(p);
      }},
     {"SupportFiles", "Shop/includes/JS", "Shop/includes/JS/Ajax.js",
      [](PlantedShop& p)
@@ -148,8 +175,8 @@ TEST_P(OutputTreeWriters, RefuseOrReplaceLinksBelowTheRootAndFollowTheRootsOwn)
 {
     const Writer& writer = *GetParam().writer;
     PlantedShop planted;
-    const fs::path folder = planted.projectFolder / writer.folder;
-    const fs::path file = planted.projectFolder / writer.file;
+    const fs::path folder = (planted.projectFolder / writer.folder).lexically_normal();
+    const fs::path file = (planted.projectFolder / writer.file).lexically_normal();
     fs::path written = file;
     switch (GetParam().plant)
     {
@@ -162,11 +189,12 @@ TEST_P(OutputTreeWriters, RefuseOrReplaceLinksBelowTheRootAndFollowTheRootsOwn)
     case Plant::linkedRootParent:
         PlantedShop::MoveBehindLink(planted.shop.Root() / "a" / "b" / "c",
                                     planted.shop.Root() / "real");
-        written = planted.shop.Root() / "real" / "Shop" / writer.file;
+        written = (planted.shop.Root() / "real" / "Shop" / writer.file).lexically_normal();
         break;
     case Plant::linkedSiteFolder:
         PlantedShop::MoveBehindLink(planted.site, planted.shop.Root() / "served");
-        written = planted.shop.Root() / "served" / fs::relative(file, planted.site);
+        if (const fs::path below = file.lexically_relative(planted.site); *below.begin() != "..")
+            written = planted.shop.Root() / "served" / below;
         break;
     }
     const auto before = planted.Outside();
