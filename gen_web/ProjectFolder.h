@@ -86,6 +86,9 @@ public:
     // ".jpg" also wants ".jpeg"; an empty extension wants nothing.
     ThemesEnumerateFolders(ForgeonProject* project, const CString& extension, bool copy,
                            bool overwrite);
+    // The report in use may be the walker's own.
+    ThemesEnumerateFolders(const ThemesEnumerateFolders&) = delete;
+    ThemesEnumerateFolders& operator=(const ThemesEnumerateFolders&) = delete;
     // The files are copied through the report, which holds those that could not be.
     void ReportFailuresTo(GenerationReport* report)
     {
