@@ -17,25 +17,6 @@ namespace
 {
 namespace fs = std::filesystem;
 
-// Every file and link below the folder, outside the skipped one, with its text or link target.
-std::map<std::string, std::string> Snapshot(const fs::path& folder, const fs::path& skipped)
-{
-    std::map<std::string, std::string> files;
-    for (auto it = fs::recursive_directory_iterator(folder); it != fs::end(it); ++it)
-    {
-        if (it->path() == skipped)
-        {
-            it.disable_recursion_pending();
-            continue;
-        }
-        if (it->is_symlink())
-            files[it->path().string()] = "-> " + fs::read_symlink(it->path()).string();
-        else if (it->is_regular_file())
-            files[it->path().string()] = ReadHostFile(it->path());
-    }
-    return files;
-}
-
 // The Shop project written below root/a/b/c, so that names that climb six folders up from a
 // module's folder land in root/a, with a folder "outside" beside it for the targets of links.
 struct GuardedShop
@@ -62,7 +43,7 @@ struct GuardedShop
     // Every file and link outside the project folder.
     std::map<std::string, std::string> Outside() const
     {
-        return Snapshot(shop.Root(), projectFolder);
+        return FilesAndLinksBelow(shop.Root(), projectFolder);
     }
 
     // A first run writes the project; then the plant, and what lies outside after it.

@@ -38,19 +38,7 @@ struct PlantedShop
         fs::create_directories(outside / "folder");
     }
 
-    // Every file and link outside the project folder, with its text or link target.
-    std::map<std::string, std::string> Outside() const
-    {
-        std::map<std::string, std::string> files;
-        for (auto it = fs::recursive_directory_iterator(outside); it != fs::end(it); ++it)
-        {
-            if (it->is_symlink())
-                files[it->path().string()] = "-> " + fs::read_symlink(it->path()).string();
-            else if (it->is_regular_file())
-                files[it->path().string()] = ReadHostFile(it->path());
-        }
-        return files;
-    }
+    std::map<std::string, std::string> Outside() const { return FilesAndLinksBelow(outside); }
 
     // The folder moves to the target and a link to it takes its place.
     static void MoveBehindLink(const fs::path& folder, const fs::path& target)
@@ -226,25 +214,12 @@ std::vector<PlantedCase> AllCases()
     return cases;
 }
 
-const char* PlantName(Plant plant)
-{
-    switch (plant)
-    {
-    case Plant::linkedFolder:
-        return "LinkedFolder";
-    case Plant::linkedFile:
-        return "LinkedFile";
-    case Plant::linkedRootParent:
-        return "LinkedRootParent";
-    case Plant::linkedSiteFolder:
-        return "LinkedSiteFolder";
-    }
-    return "";
-}
+constexpr const char* plantNames[] = {"LinkedFolder", "LinkedFile", "LinkedRootParent",
+                                      "LinkedSiteFolder"};
 
 INSTANTIATE_TEST_SUITE_P(Planted, OutputTreeWriters, ::testing::ValuesIn(AllCases()),
                          [](const auto& info) {
                              return std::string(info.param.writer->name) +
-                                    PlantName(info.param.plant);
+                                    plantNames[static_cast<int>(info.param.plant)];
                          });
 } // namespace
