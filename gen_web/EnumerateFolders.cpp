@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -57,7 +58,32 @@ std::vector<Entry> ListEntries(const CString& folder)
 int EnumerateFolders::Walk(const CString& folder)
 {
     m_root = WithSeparator(folder);
-    return WalkFolder(m_root);
+    m_walking.clear();
+    if (!Enter(m_root))
+        return 1;
+    const int result = WalkFolder(m_root);
+    m_walking.clear();
+    return result;
+}
+
+void EnumerateFolders::SkipFolder(const CString& folder)
+{
+    struct stat info;
+    if (::stat(ToHostPath(folder).c_str(), &info) == 0)
+        m_skipped.emplace_back(info.st_dev, info.st_ino);
+}
+
+bool EnumerateFolders::Enter(const CString& folder)
+{
+    struct stat info;
+    if (::stat(ToHostPath(folder).c_str(), &info) != 0)
+        return false;
+    const FolderId id(info.st_dev, info.st_ino);
+    if (std::ranges::find(m_skipped, id) != m_skipped.end() ||
+        std::ranges::find(m_walking, id) != m_walking.end())
+        return false;
+    m_walking.push_back(id);
+    return true;
 }
 
 int EnumerateFolders::WalkFolder(const CString& folder)
@@ -67,7 +93,11 @@ int EnumerateFolders::WalkFolder(const CString& folder)
         if (entry.isFolder)
         {
             const CString subFolder = folder + entry.name + "\\";
-            if (OnFolder(subFolder) == 0 || WalkFolder(subFolder) == 0)
+            if (!Enter(subFolder))
+                continue;
+            const int result = OnFolder(subFolder) == 0 ? 0 : WalkFolder(subFolder);
+            m_walking.pop_back();
+            if (result == 0)
                 return 0;
         }
         else if (OnFile(folder + entry.name) == 0)
@@ -105,6 +135,8 @@ int MirroringEnumerateFolders::Run()
 {
     m_destination = m_destinationRoot;
     MakeDestinationFolder();
+    // A source that holds its destination is not copied into itself.
+    SkipFolder(m_destinationRoot);
     return Walk(m_sourceRoot);
 }
 

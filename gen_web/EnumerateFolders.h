@@ -2,11 +2,16 @@
 
 #include "platform/core/CString.h"
 
+#include <sys/types.h>
+#include <utility>
+#include <vector>
+
 class ForgeonProject;
 class GenerationReport;
 
 // Walks a folder tree: every sub-folder (before its own entries) and every file, in name order.
-// Folder paths end with "\".
+// Folder paths end with "\". A folder that links back to one the walk is in, and a folder set
+// aside with SkipFolder, are not entered, so that a walk ends whatever links the tree holds.
 class EnumerateFolders
 {
 public:
@@ -22,11 +27,21 @@ public:
 protected:
     // The part of a path below the walked folder.
     CString RelativePath(const CString& path) const;
+    // The walk does not enter the folder (the destination of a copy), under whatever name it is
+    // found.
+    void SkipFolder(const CString& folder);
 
 private:
+    using FolderId = std::pair<dev_t, ino_t>;
+
     int WalkFolder(const CString& folder);
+    // False for a folder the walk is in or skips; otherwise it is entered.
+    bool Enter(const CString& folder);
 
     CString m_root;
+    std::vector<FolderId> m_skipped;
+    // The folders the walk is in, from the walked folder on.
+    std::vector<FolderId> m_walking;
 };
 
 // A walker that copies every file of the walked folder into the mirror of its own folder below
