@@ -506,6 +506,7 @@ void ProjectTreeCommands::WriteMenuScripts()
     if (path.IsEmpty())
         return;
     GenerationReport report;
+    report.SetOutputRoot(path);
     MenuWriter(Project(), path, report).Write();
     if (!report.IsEmpty())
         AfxMessageBox(report.GetText());
@@ -513,9 +514,13 @@ void ProjectTreeCommands::WriteMenuScripts()
 
 void ProjectTreeCommands::WriteMapFormPages(MapForm* form)
 {
-    if (form == nullptr || WritableOutputPath().IsEmpty())
+    if (form == nullptr)
+        return;
+    const CString path = WritableOutputPath();
+    if (path.IsEmpty())
         return;
     GenerationReport report;
+    report.SetOutputRoot(path);
     MapFormPageWriter(&Project(), *form, report).Write();
     if (!report.IsEmpty())
         AfxMessageBox(report.GetText());
