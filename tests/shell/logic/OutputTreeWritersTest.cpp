@@ -2,6 +2,7 @@
 #include "gen_web/AspxWriteAll.h"
 #include "gen_web/ProjectFolder.h"
 #include "shell/logic/ModuleRenamer.h"
+#include "shell/logic/ProjectProperties.h"
 #include "shell/logic/ThemeSelection.h"
 
 #include "platform/core/ScriptedMessageBoxes.h"
@@ -26,6 +27,7 @@ struct PlantedShop
     {
         shop.Project().SetProjectPath(shop.Temp().ModelPath("a\\b\\c\\"));
         WriteHostFile(bin / "KestraneWeavoFiles" / "includes" / "JS" / "Ajax.js", "support");
+        WriteHostFile(bin / "logo.png", "logo");
         for (const char* file : {"a.jpg", "UI/Blue.master", "CSS/ajaxstyle.css"})
             WriteHostFile(bin / "themes" / "classic" / "blue" / file, "theme");
         ProjectSettings& settings = *shop.Project().GetProjectSettings();
@@ -131,6 +133,17 @@ const Writer writers[] = {
          selection.SelectScheme(0);
          p.boxes.Answer(IDOK);
          selection.Select();
+         return ShownTexts(p);
+     }},
+    {"ProjectPropertiesLogo", "Shop/includes/images", "Shop/includes/images/logo.jpg",
+     [](PlantedShop& p)
+     {
+         ProjectProperties properties(&p.shop.Project(), p.BinFolder(),
+                                      [](CStringArray&) { return true; });
+         properties.Load();
+         properties.Edit().databaseName = "ShopData";
+         properties.Edit().logoPath = (p.bin / "logo.png").c_str();
+         properties.Apply();
          return ShownTexts(p);
      }},
     {"ModuleRename", "Shop/Orders/UI", "Shop/Orders/UI/mine.aspx",
