@@ -7,6 +7,7 @@
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
 #include "model/Module.h"
+#include "model/ProjectFolders.h"
 #include "model/Table.h"
 
 namespace
@@ -98,6 +99,7 @@ template <class Write> bool AlterScriptBuilder::WriteScript(CString& failure, Wr
     if (m_schema == nullptr || m_constraints == nullptr)
         return false;
     GenerationReport report;
+    GuardProjectFolder(report, m_project);
     {
         SqlScriptWriter writer(m_project, m_schema, report);
         writer.WriteUseDatabase();

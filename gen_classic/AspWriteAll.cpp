@@ -41,7 +41,7 @@ class ModifiedFilesCopy : public MirroringEnumerateFolders
 public:
     ModifiedFilesCopy(ForgeonProject* project, const CString& source, const CString& destination,
                       GenerationReport& report)
-        : MirroringEnumerateFolders(project, source, destination, /*overwrite=*/true, &report)
+        : MirroringEnumerateFolders(project, source, destination, /*overwrite=*/true, report)
     {
     }
 };

@@ -48,7 +48,7 @@ bool AspxWriteAll::Run(Module* module, bool copyModifiedFiles)
         AfxMessageBox(UnwritableFolderMessage("Could not write output at ", OutputPath(), error));
         return false;
     }
-    m_report.SetOutputRoot(GetProjectFolder(*m_project));
+    GuardProjectFolder(m_report, *m_project);
     WriteProjectFiles();
     WriteConfiguration();
     WriteUtilClasses();

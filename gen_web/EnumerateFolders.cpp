@@ -1,14 +1,12 @@
 #include "gen_web/EnumerateFolders.h"
 
 #include "model/GenerationReport.h"
-#include "platform/core/FileCopy.h"
 #include "platform/core/HostPath.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -60,7 +58,32 @@ std::vector<Entry> ListEntries(const CString& folder)
 int EnumerateFolders::Walk(const CString& folder)
 {
     m_root = WithSeparator(folder);
-    return WalkFolder(m_root);
+    m_walking.clear();
+    if (!Enter(m_root))
+        return 1;
+    const int result = WalkFolder(m_root);
+    m_walking.clear();
+    return result;
+}
+
+void EnumerateFolders::SkipFolder(const CString& folder)
+{
+    struct stat info;
+    if (::stat(ToHostPath(folder).c_str(), &info) == 0)
+        m_skipped.emplace_back(info.st_dev, info.st_ino);
+}
+
+bool EnumerateFolders::Enter(const CString& folder)
+{
+    struct stat info;
+    if (::stat(ToHostPath(folder).c_str(), &info) != 0)
+        return false;
+    const FolderId id(info.st_dev, info.st_ino);
+    if (std::ranges::find(m_skipped, id) != m_skipped.end() ||
+        std::ranges::find(m_walking, id) != m_walking.end())
+        return false;
+    m_walking.push_back(id);
+    return true;
 }
 
 int EnumerateFolders::WalkFolder(const CString& folder)
@@ -70,7 +93,11 @@ int EnumerateFolders::WalkFolder(const CString& folder)
         if (entry.isFolder)
         {
             const CString subFolder = folder + entry.name + "\\";
-            if (OnFolder(subFolder) == 0 || WalkFolder(subFolder) == 0)
+            if (!Enter(subFolder))
+                continue;
+            const int result = OnFolder(subFolder) == 0 ? 0 : WalkFolder(subFolder);
+            m_walking.pop_back();
+            if (result == 0)
                 return 0;
         }
         else if (OnFile(folder + entry.name) == 0)
@@ -98,7 +125,7 @@ CString EnumerateFolders::RelativePath(const CString& path) const
 
 MirroringEnumerateFolders::MirroringEnumerateFolders(ForgeonProject* project, CString sourceRoot,
                                                      CString destinationRoot, bool overwrite,
-                                                     GenerationReport* report)
+                                                     GenerationReport& report)
     : m_project(project), m_sourceRoot(WithSeparator(sourceRoot)),
       m_destinationRoot(WithSeparator(destinationRoot)), m_overwrite(overwrite), m_report(report)
 {
@@ -108,6 +135,8 @@ int MirroringEnumerateFolders::Run()
 {
     m_destination = m_destinationRoot;
     MakeDestinationFolder();
+    // A source that holds its destination is not copied into itself.
+    SkipFolder(m_destinationRoot);
     return Walk(m_sourceRoot);
 }
 
@@ -121,8 +150,7 @@ int MirroringEnumerateFolders::OnFile(const CString& filePath)
 {
     SetDestinationFor(FolderOf(filePath));
     const int last = std::max(filePath.ReverseFind('\\'), filePath.ReverseFind('/'));
-    CopyFileReportingFailure(filePath, m_destination + filePath.Mid(last + 1), m_overwrite,
-                             m_destinationError, m_report);
+    m_report.CopyFile(filePath, m_destination + filePath.Mid(last + 1), m_overwrite);
     return 1;
 }
 
@@ -137,34 +165,6 @@ void MirroringEnumerateFolders::SetDestinationFor(const CString& sourceFolder)
 
 int MirroringEnumerateFolders::MakeDestinationFolder()
 {
-    // A folder outside the report's output root is not made; each of its files is refused.
-    if (m_report != nullptr && !m_report->IsFolderAdmitted(m_destination))
-    {
-        m_destinationError = 0;
-        return 1;
-    }
-    m_destinationError = EnsureFolderChain(m_destination) ? 0 : errno;
+    m_report.MakeFolderQuietly(m_destination);
     return 1;
-}
-
-void CopyFileReportingFailure(const CString& source, const CString& destination, bool overwrite,
-                              int folderError, GenerationReport* report)
-{
-    int error = folderError;
-    std::string target = ToHostPath(destination);
-    // A file kept as it is, whatever other names it has, needs no preparing.
-    std::error_code statusError;
-    if (!overwrite &&
-        std::filesystem::is_regular_file(std::filesystem::symlink_status(target, statusError)))
-        return;
-    if (error == 0 && report != nullptr)
-    {
-        target = report->PrepareFile(destination);
-        if (target.empty())
-            return;
-    }
-    if (error == 0 && !CopyFile(source, target.c_str(), overwrite ? FALSE : TRUE))
-        error = !overwrite && errno == EEXIST ? 0 : errno;
-    if (error != 0 && report != nullptr)
-        report->AddUnwrittenFile(destination, std::strerror(error));
 }

@@ -2,11 +2,16 @@
 
 #include "platform/core/CString.h"
 
+#include <sys/types.h>
+#include <utility>
+#include <vector>
+
 class ForgeonProject;
 class GenerationReport;
 
 // Walks a folder tree: every sub-folder (before its own entries) and every file, in name order.
-// Folder paths end with "\".
+// Folder paths end with "\". A folder that links back to one the walk is in, and a folder set
+// aside with SkipFolder, are not entered, so that a walk ends whatever links the tree holds.
 class EnumerateFolders
 {
 public:
@@ -22,18 +27,28 @@ public:
 protected:
     // The part of a path below the walked folder.
     CString RelativePath(const CString& path) const;
+    // The walk does not enter the folder (the destination of a copy), under whatever name it is
+    // found.
+    void SkipFolder(const CString& folder);
 
 private:
+    using FolderId = std::pair<dev_t, ino_t>;
+
     int WalkFolder(const CString& folder);
+    // False for a folder the walk is in or skips; otherwise it is entered.
+    bool Enter(const CString& folder);
 
     CString m_root;
+    std::vector<FolderId> m_skipped;
+    // The folders the walk is in, from the walked folder on.
+    std::vector<FolderId> m_walking;
 };
 
 // A walker that copies every file of the walked folder into the mirror of its own folder below
-// a destination root, making the folders as whole chains. Each file is copied through a
-// temporary name, so a failed copy leaves no part of a file; with a report, every file not
-// copied is recorded in it with the reason (a file kept because it exists is not a failure),
-// and the report's output root bounds where files go.
+// a destination root, through the report (GenerationReport::CopyFile): each file is copied
+// through a temporary name, so a failed copy leaves no part of a file, and every file not
+// copied is recorded in the report with the reason (a file kept because it exists is not a
+// failure); the report's output root bounds where files go.
 class MirroringEnumerateFolders : public EnumerateFolders
 {
 public:
@@ -45,12 +60,13 @@ public:
 
 protected:
     MirroringEnumerateFolders(ForgeonProject* project, CString sourceRoot, CString destinationRoot,
-                              bool overwrite, GenerationReport* report = nullptr);
+                              bool overwrite, GenerationReport& report);
 
     // The destination folder of a folder path below the source root, below the destination
     // root; the path as it is by default.
     virtual CString MapRelativeFolder(const CString& relative) const { return relative; }
-    // Makes the current destination folder; a file in its place leaves it unmade.
+    // Makes the current destination folder; a folder that cannot be made is told of by its
+    // files. Always 1.
     int MakeDestinationFolder();
 
     ForgeonProject* m_project;
@@ -63,14 +79,5 @@ private:
     CString m_sourceRoot;
     CString m_destinationRoot;
     bool m_overwrite;
-    GenerationReport* m_report;
-    // Why the current destination folder could not be made; 0 when it was.
-    int m_destinationError = 0;
+    GenerationReport& m_report;
 };
-
-// Copies the file, keeping an existing destination unless overwrite is set (which is no
-// failure). folderError is why the destination's folder could not be made, 0 when it was. With
-// a report the destination is prepared by it (GenerationReport::PrepareFile), and a copy not
-// made goes to it with its reason.
-void CopyFileReportingFailure(const CString& source, const CString& destination, bool overwrite,
-                              int folderError, GenerationReport* report);

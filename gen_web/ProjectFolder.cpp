@@ -3,10 +3,9 @@
 #include "model/ForgeonProject.h"
 #include "model/ProjectSettings.h"
 #include "platform/core/HostPath.h"
+#include "platform/core/MessageBox.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <sys/stat.h>
 
 namespace
@@ -29,31 +28,15 @@ CString FolderOfPath(const CString& path)
     return separator < 0 ? CString() : path.Left(separator);
 }
 
-CString GetProjectFolder(const ForgeonProject& project)
-{
-    CString path = project.GetProjectPath();
-    if (!path.IsEmpty() && path.Right(1) != "\\")
-        path += "\\";
-    return path + project.GetProjectName() + "\\";
-}
-
-CString GetOutputRoot(const ForgeonProject& project)
-{
-    return GetProjectFolder(project) + project.GetProjectName() + "\\";
-}
-
 GenerationReport SetUpProjectFolder(ForgeonProject& project, const CString& programFolder)
 {
     GenerationReport report;
-    report.SetOutputRoot(GetProjectFolder(project));
-    WeavoEnumerateFolders(&project, programFolder, &report).Run();
+    GuardProjectFolder(report, project);
+    WeavoEnumerateFolders(&project, programFolder, report).Run();
     for (const CString& folder :
          {GetProjectFolder(project) + "_modifiedCode", GetOutputRoot(project) + "uploadedData",
           GetOutputRoot(project) + "Themes", GetOutputRoot(project) + "Themes\\UI"})
-    {
-        if (!EnsureFolderExists(folder))
-            report.AddUnwrittenFile(folder, std::strerror(errno));
-    }
+        report.MakeFolder(folder);
     return report;
 }
 
@@ -64,10 +47,17 @@ void CopyProjectTheme(ForgeonProject& project, const CString& programFolder, boo
     if (settings == nullptr || settings->GetThemeName().IsEmpty() ||
         settings->GetColorSchemeName().IsEmpty())
         return;
+    GenerationReport ownReport;
+    GenerationReport& copies = report != nullptr ? *report : ownReport;
+    if (!copies.HasOutputRoot())
+        GuardProjectFolder(copies, project);
     ThemesEnumerateFolders copy(&project, "", /*copy=*/true, overwrite);
-    copy.ReportFailuresTo(report);
+    copy.ReportFailuresTo(&copies);
     copy.Walk(programFolder + "\\themes\\" + settings->GetThemeName() + "\\" +
               settings->GetColorSchemeName() + "\\");
+    if (report == nullptr && !ownReport.IsEmpty())
+        AfxMessageBox("The colour scheme was not copied completely.\n" + ownReport.GetText(),
+                      MB_OK | MB_ICONWARNING);
 }
 
 void ApplyDefaultTheme(ForgeonProject& project, const CString& programFolder)
@@ -107,22 +97,35 @@ CString NextFreeProjectName(const CString& programFolder)
 }
 
 WeavoEnumerateFolders::WeavoEnumerateFolders(ForgeonProject* project, const CString& programFolder,
-                                             GenerationReport* report)
+                                             GenerationReport& report)
     : MirroringEnumerateFolders(project, programFolder + "\\KestraneWeavoFiles\\",
                                 GetOutputRoot(*project), /*overwrite=*/false, report)
 {
 }
 
+CString ModuleFolderCopyRefusal(const CString& oldName, const CString& newName)
+{
+    for (const CString& name : {oldName, newName})
+    {
+        if (name.IsEmpty() || name == "." || name == ".." || name.FindOneOf("\\/") >= 0)
+            return "the module name \"" + name + "\" is not a folder name of its own";
+    }
+    if (oldName == newName)
+        return "the module folder \"" + oldName + "\" would be copied into itself";
+    return "";
+}
+
 ModuleEnumerateFolders::ModuleEnumerateFolders(ForgeonProject* project, const CString& newName,
-                                               const CString& oldName)
-    : ModuleEnumerateFolders(project, newName, oldName, GetOutputRoot(*project))
+                                               const CString& oldName, GenerationReport& report)
+    : ModuleEnumerateFolders(project, newName, oldName, GetOutputRoot(*project), report)
 {
 }
 
 ModuleEnumerateFolders::ModuleEnumerateFolders(ForgeonProject* project, const CString& newName,
-                                               const CString& oldName, const CString& parentFolder)
+                                               const CString& oldName, const CString& parentFolder,
+                                               GenerationReport& report)
     : MirroringEnumerateFolders(project, parentFolder + oldName + "\\",
-                                parentFolder + newName + "\\", /*overwrite=*/true),
+                                parentFolder + newName + "\\", /*overwrite=*/true, report),
       m_newName(newName), m_oldName(oldName)
 {
 }
@@ -137,7 +140,7 @@ CString ModuleEnumerateFolders::MapRelativeFolder(const CString& relative) const
 
 ReplaceModifiedFiles::ReplaceModifiedFiles(ForgeonProject* project, GenerationReport& report)
     : MirroringEnumerateFolders(project, GetProjectFolder(*project) + "_modifiedCode\\",
-                                GetOutputRoot(*project), /*overwrite=*/true, &report)
+                                GetOutputRoot(*project), /*overwrite=*/true, report)
 {
 }
 
@@ -145,6 +148,8 @@ ThemesEnumerateFolders::ThemesEnumerateFolders(ForgeonProject* project, const CS
                                                bool copy, bool overwrite)
     : m_project(project), m_copy(copy), m_overwrite(overwrite)
 {
+    if (copy)
+        GuardProjectFolder(m_ownReport, *project);
     if (extension.IsEmpty())
         return;
     m_extensions.push_back(extension);
@@ -165,9 +170,7 @@ int ThemesEnumerateFolders::OnFile(const CString& filePath)
         folder = GetOutputRoot(*m_project) + "includes\\CSS\\";
     else
         return 1;
-    const int folderError = EnsureFolderChain(folder) ? 0 : errno;
-    CopyFileReportingFailure(filePath, folder + FileNameOfPath(filePath), m_overwrite, folderError,
-                             m_report);
+    m_report->CopyFile(filePath, folder + FileNameOfPath(filePath), m_overwrite);
     return 1;
 }
 

@@ -2,6 +2,7 @@
 
 #include "gen_web/EnumerateFolders.h"
 #include "model/GenerationReport.h"
+#include "model/ProjectFolders.h"
 #include "platform/core/CString.h"
 
 #include <vector>
@@ -13,11 +14,6 @@ class ForgeonProject;
 CString FileNameOfPath(const CString& path);
 CString FolderOfPath(const CString& path);
 
-// The folder named after the project inside the project path, ending with "\".
-CString GetProjectFolder(const ForgeonProject& project);
-// The output root of the generated application: the project folder + project name + "\".
-CString GetOutputRoot(const ForgeonProject& project);
-
 // Copies the support files of the program folder into the output root, keeping files that
 // exist there, and makes the fixed folders "_modifiedCode", "uploadedData", "Themes" and
 // "Themes\UI". The shell passes the program's own folder. Returns the files not copied and
@@ -26,7 +22,8 @@ GenerationReport SetUpProjectFolder(ForgeonProject& project, const CString& prog
 // Copies the colour scheme that the settings name from the program's theme library into the
 // output root: its UI files to "Themes\UI", its CSS files to "includes\CSS"; files that exist
 // there stay unless overwrite is set. Nothing when the settings name no theme or no scheme.
-// The files not copied go to the report, when given.
+// The files not copied go to the report, which is guarded by the project folder when it has no
+// output root; without a report a message box names them.
 void CopyProjectTheme(ForgeonProject& project, const CString& programFolder, bool overwrite = false,
                       GenerationReport* report = nullptr);
 // The settings take the theme and colour scheme of the first picture of the program's theme
@@ -43,18 +40,25 @@ class WeavoEnumerateFolders : public MirroringEnumerateFolders
 {
 public:
     WeavoEnumerateFolders(ForgeonProject* project, const CString& programFolder,
-                          GenerationReport* report = nullptr);
+                          GenerationReport& report);
 };
 
+// Why a module's folder cannot be copied from the old name to the new one: a name that is not
+// one plain folder name ("", ".", "..", or holding a separator) would copy another folder, or a
+// folder into itself. Empty when it can.
+CString ModuleFolderCopyRefusal(const CString& oldName, const CString& newName);
+
 // A module's output folder copied under the module's new name; every occurrence of the old
-// name below the output root is replaced, existing files are replaced.
+// name below the output root is replaced, existing files are replaced. The names pass
+// ModuleFolderCopyRefusal.
 class ModuleEnumerateFolders : public MirroringEnumerateFolders
 {
 public:
-    ModuleEnumerateFolders(ForgeonProject* project, const CString& newName, const CString& oldName);
+    ModuleEnumerateFolders(ForgeonProject* project, const CString& newName, const CString& oldName,
+                           GenerationReport& report);
     // The module's folder below parentFolder (ending with "\") instead of the output root.
     ModuleEnumerateFolders(ForgeonProject* project, const CString& newName, const CString& oldName,
-                           const CString& parentFolder);
+                           const CString& parentFolder, GenerationReport& report);
 
 protected:
     CString MapRelativeFolder(const CString& relative) const override;
@@ -75,14 +79,22 @@ public:
 // Collects the paths of files of one extension and, with copy set, copies theme files into the
 // project: those in a folder "UI" below the walked folder to "Themes\UI", those in a folder
 // "CSS" to "includes\CSS" (the folder names in any case; a file's own name does not count).
+// The copies go through a report guarded by the project folder, its own unless one is given.
 class ThemesEnumerateFolders : public EnumerateFolders
 {
 public:
     // ".jpg" also wants ".jpeg"; an empty extension wants nothing.
     ThemesEnumerateFolders(ForgeonProject* project, const CString& extension, bool copy,
                            bool overwrite);
-    // The files that could not be copied go to the report.
-    void ReportFailuresTo(GenerationReport* report) { m_report = report; }
+    // The report in use may be the walker's own.
+    ThemesEnumerateFolders(const ThemesEnumerateFolders&) = delete;
+    ThemesEnumerateFolders& operator=(const ThemesEnumerateFolders&) = delete;
+    // The files are copied through the report, which holds those that could not be.
+    void ReportFailuresTo(GenerationReport* report)
+    {
+        m_report = report != nullptr ? report : &m_ownReport;
+    }
+    const GenerationReport& GetReport() const { return *m_report; }
 
     int OnFile(const CString& filePath) override;
 
@@ -98,5 +110,6 @@ private:
     std::vector<CString> m_collectedFiles;
     bool m_copy;
     bool m_overwrite;
-    GenerationReport* m_report = nullptr;
+    GenerationReport m_ownReport;
+    GenerationReport* m_report = &m_ownReport;
 };

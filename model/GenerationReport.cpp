@@ -1,11 +1,14 @@
 #include "model/GenerationReport.h"
 
 #include "model/TextFile.h"
+#include "platform/core/FileCopy.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <limits>
+#include <sys/stat.h>
 
 namespace
 {
@@ -35,15 +38,6 @@ void AppendSection(CString& text, const CString& heading,
         rest.Format("\nand %d more", static_cast<int>(entries.size() - shown));
         text += rest;
     }
-}
-
-// The path up to its last separator, or empty when it has none.
-CString FolderOf(const CString& path)
-{
-    const int backslash = path.ReverseFind('\\');
-    const int slash = path.ReverseFind('/');
-    const int last = backslash > slash ? backslash : slash;
-    return last < 0 ? CString() : path.Left(last);
 }
 } // namespace
 
@@ -76,55 +70,73 @@ bool GenerationReport::RecordFile(const CString& path, const TextFile& file)
 
 bool GenerationReport::MakeFolder(const CString& path)
 {
-    const OutputRoot::Admission admitted = m_root.AdmitFolder(path);
-    if (!admitted.refusal.IsEmpty())
-        AddUnwrittenFile(path, admitted.refusal);
-    else if (!MakeFolderChain(admitted.hostPath.c_str()))
-        AddUnwrittenFile(path, std::strerror(errno));
-    else
-        return true;
-    return false;
+    const OutputRoot::Folder folder = m_root.OpenFolder(path);
+    if (!folder.refusal.IsEmpty())
+        AddUnwrittenFile(path, folder.refusal);
+    return folder.refusal.IsEmpty();
 }
 
-std::string GenerationReport::PrepareFile(const CString& path)
+bool GenerationReport::MakeFolderQuietly(const CString& path)
 {
-    const OutputRoot::Admission admitted = m_root.AdmitFile(path);
-    if (!admitted.refusal.IsEmpty())
+    return m_root.OpenFolder(path).refusal.IsEmpty();
+}
+
+OutputRoot::Folder GenerationReport::OpenFolderOfFile(const CString& path, std::string& name)
+{
+    OutputRoot::Folder folder = m_root.OpenFolderOfFile(path, name);
+    if (!folder.refusal.IsEmpty())
+        AddUnwrittenFile(path, folder.refusal);
+    return folder;
+}
+
+bool GenerationReport::TakeLinkAway(const OutputRoot::Folder& folder, const std::string& name,
+                                    const CString& path)
+{
+    std::string removed;
+    if (!m_root.IsSet())
+        return true;
+    if (!RemoveLinkAt(folder.descriptor.Get(), name, removed))
     {
-        AddUnwrittenFile(path, admitted.refusal);
-        return {};
-    }
-    const CString folder = FolderOf(admitted.hostPath.c_str());
-    CString removed;
-    if (!folder.IsEmpty() && !MakeFolderChain(folder))
-        AddUnwrittenFile(path, std::strerror(errno));
-    else if (m_root.IsSet() && !RemoveLinkAt(admitted.hostPath, removed))
         AddUnwrittenFile(path, CString("a link stands in its place: ") + std::strerror(errno));
-    else
-    {
-        if (!removed.IsEmpty())
-            AddNote("These links were replaced by the files written:", admitted.hostPath.c_str(),
-                    removed);
-        return admitted.hostPath;
+        return false;
     }
-    return {};
+    if (!removed.empty())
+        AddNote("These links were replaced by the files written:", NormalHostPath(path).c_str(),
+                removed.c_str());
+    return true;
 }
 
 bool GenerationReport::OpenFile(TextFile& file, const CString& path)
 {
-    const std::string hostPath = PrepareFile(path);
-    if (hostPath.empty())
+    std::string name;
+    const OutputRoot::Folder folder = OpenFolderOfFile(path, name);
+    if (!folder.refusal.IsEmpty() || !TakeLinkAway(folder, name, path))
         return false;
-    if (file.Open(hostPath.c_str()) != nullptr)
+    if (file.Open(CreateFileAt(folder.descriptor.Get(), name)) != nullptr)
         return true;
     RecordFile(path, file);
     return false;
 }
 
-void GenerationReport::ForgetFolders()
+bool GenerationReport::CopyFile(const CString& source, const CString& destination, bool overwrite)
 {
-    m_folders.Clear();
-    m_root.ForgetFolders();
+    std::string name;
+    const OutputRoot::Folder folder = OpenFolderOfFile(destination, name);
+    if (!folder.refusal.IsEmpty())
+        return false;
+    // A file kept as it is, whatever other names it has, needs no link taken away.
+    struct stat info;
+    if (!overwrite &&
+        ::fstatat(folder.descriptor.Get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISREG(info.st_mode))
+        return true;
+    if (!TakeLinkAway(folder, name, destination))
+        return false;
+    if (CopyFileAt(source, folder.descriptor.Get(), name, overwrite ? FALSE : TRUE) ||
+        (!overwrite && errno == EEXIST))
+        return true;
+    AddUnwrittenFile(destination, std::strerror(errno));
+    return false;
 }
 
 CString GenerationReport::GetText() const
@@ -151,11 +163,9 @@ CString GenerationReport::Text(std::size_t limit) const
 
 bool SaveTextFile(const CString& path, const CString& text, GenerationReport& report)
 {
-    const std::string hostPath = report.PrepareFile(path);
-    if (hostPath.empty())
+    TextFile file(/*disabled=*/false, /*flush=*/false, '=', 60);
+    if (!report.OpenFile(file, path))
         return false;
-    TextFile file(hostPath.c_str(), /*flush=*/false, '=', 60, /*disabled=*/false,
-                  /*append=*/false);
     file.Write(0, "%s", text);
     file.Close();
     return report.RecordFile(path, file);

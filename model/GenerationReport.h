@@ -51,28 +51,35 @@ public:
 
     // From here on only files and folders below this folder are written (see OutputRoot).
     void SetOutputRoot(const CString& modelRoot) { m_root.Set(modelRoot); }
-    // The folder may be made: it lies below the output root, with no linked folder on its way.
-    bool IsFolderAdmitted(const CString& path)
-    {
-        return m_root.AdmitFolder(path).refusal.IsEmpty();
-    }
-    // Makes the admitted folder with every missing parent; a refused folder or one that cannot be
-    // made is recorded with the reason. True when it exists.
+    // A folder below the output root that may be a link the user made (see OutputRoot).
+    void FollowLinkAt(const CString& modelFolder) { m_root.FollowLinkAt(modelFolder); }
+    bool HasOutputRoot() const { return m_root.IsSet(); }
+    // Makes the folder with every missing folder on its way; a refused folder or one that cannot
+    // be made is recorded with the reason. True when it exists.
     bool MakeFolder(const CString& path);
-    // EnsureFolderChain that looks at each folder once while this report's run lasts.
+    // MakeFolder that records nothing, for a folder whose files will tell of it.
+    bool MakeFolderQuietly(const CString& path);
+    // EnsureFolderChain, following links, that looks at each folder once while this report's run
+    // lasts: for the folders above the output root, which the user chose.
     bool MakeFolderChain(const CString& path) { return m_folders.Ensure(path); }
-    // Readies the file's path for writing: admits it, makes its folder and, below an output
-    // root, takes a link at its path away (noted). The host path to write to, or empty when the
-    // file was refused or its folder could not be made, which is recorded.
-    std::string PrepareFile(const CString& path);
-    // Prepares the file and opens it for writing; a failure is recorded with the host's reason.
-    // True when the file is open.
+    // Opens the file for writing through the output root: below a root a link at its path is
+    // taken away (noted) and never written through. A failure is recorded with its reason. True
+    // when the file is open.
     bool OpenFile(TextFile& file, const CString& path);
+    // Copies the source file to the destination through the output root, keeping an existing
+    // destination unless overwrite is set (which is no failure); below a root a link at the
+    // destination is replaced (noted). A copy not made is recorded with its reason.
+    bool CopyFile(const CString& source, const CString& destination, bool overwrite);
     // Forgets the folders made, for a new run.
-    void ForgetFolders();
+    void ForgetFolders() { m_folders.Clear(); }
 
 private:
     CString Text(std::size_t limit) const;
+    // The open folder of the file; a refusal is recorded.
+    OutputRoot::Folder OpenFolderOfFile(const CString& path, std::string& name);
+    // Below a root, takes a link at the file's name away (noted); a failure is recorded.
+    bool TakeLinkAway(const OutputRoot::Folder& folder, const std::string& name,
+                      const CString& path);
 
     OutputRoot m_root;
     FolderChainCache m_folders;
@@ -81,6 +88,6 @@ private:
     std::vector<Note> m_notes;
 };
 
-// Prepares the file (GenerationReport::PrepareFile), writes the text as the whole file and
-// records a failure in the report; true when the file was written.
+// Opens the file through the report (GenerationReport::OpenFile), writes the text as the whole
+// file and records a failure in the report; true when the file was written.
 bool SaveTextFile(const CString& path, const CString& text, GenerationReport& report);

@@ -1,49 +1,60 @@
 #pragma once
 
 #include "platform/core/CString.h"
+#include "platform/core/Descriptor.h"
 
 #include <string>
-#include <unordered_set>
+#include <vector>
 
-// The folder that one run of the generators writes in. A path is admitted when, with "." and
-// ".." resolved, it lies below the root and no folder between the root and it is a symbolic
-// link, so that nothing the model holds makes a run write elsewhere. Without a root every path
-// is admitted as it is.
+// The folder that one run of the generators writes in, and the one way into it. The root, as
+// the user set it, may be a symbolic link, and so may the folders named to FollowLinkAt: each
+// is opened once, at the run's first use of it, following links. Every folder below them is
+// opened from its parent's descriptor without following a link, and files are made through
+// those descriptors, so that nothing the model holds and no link planted below the root, also
+// while the run goes on, makes a run write elsewhere. A path is admitted when, with "." and
+// ".." resolved, it lies below the root. Without a root every path is opened as it is.
 class OutputRoot
 {
 public:
-    // The host path to write to, or an empty path and why the path was refused.
-    struct Admission
+    // An open folder on the way of a path, or why there is none.
+    struct Folder
     {
-        std::string hostPath;
+        Descriptor descriptor;
         CString refusal;
     };
 
     void Set(const CString& modelRoot);
+    // A folder below the root that the user may keep as a link (the site folder served from
+    // elsewhere): it is opened like the root. Set forgets these.
+    void FollowLinkAt(const CString& modelFolder);
     bool IsSet() const { return !m_hostRoot.empty(); }
 
-    // A file: below the root, not the root itself, with no linked folder on its way.
-    Admission AdmitFile(const CString& modelPath);
-    // A folder: the root or below it, with no linked folder on its way.
-    Admission AdmitFolder(const CString& modelPath);
-    // Forgets the folders found not to be links, for a new run.
-    void ForgetFolders() { m_checkedFolders.clear(); }
+    // The folder, made with every missing folder on its way: the root or a folder below it.
+    Folder OpenFolder(const CString& modelPath);
+    // The folder of the file, made with every missing folder on its way; name gets the file's
+    // name in it. A file lies below the root and is not the root itself.
+    Folder OpenFolderOfFile(const CString& modelPath, std::string& name);
 
 private:
-    Admission Admit(const CString& modelPath, bool isFile);
-    // The first folder of the path below the root, up to lastFolder components of it, that is a
-    // symbolic link; empty when there is none. Folders that do not exist yet end the search.
-    std::string FirstLinkedFolder(const std::string& relative, std::size_t lastFolder);
+    // The root or a followed folder: its path below the root, opened at the first use.
+    struct Anchor
+    {
+        std::vector<std::string> components;
+        Descriptor descriptor;
+        CString refusal;
+        bool opened = false;
+    };
+
+    Folder Open(const CString& modelPath, bool isFile, std::string& name);
+    // The anchor's descriptor; empty refusal when it is open.
+    const Anchor& OpenAnchor(Anchor& anchor);
+    // Opens the folders of the components from the anchor on, without following links.
+    Folder OpenBelow(const Anchor& anchor, const std::vector<std::string>& components,
+                     std::size_t first);
 
     std::string m_hostRoot;
-    std::unordered_set<std::string> m_checkedFolders;
+    std::vector<Anchor> m_anchors;
 };
 
 // The host form of the model path with "." and ".." resolved, without a trailing separator.
 std::string NormalHostPath(const CString& modelPath);
-
-// Takes a symbolic link, or a file that has other names, away from the path of a file about to
-// be written, so that the file written there is a regular file of its own and the file the link
-// led to stays as it was. removed says what was taken away ("it led to ..."), empty when
-// nothing was. False with errno set when it could not be taken away.
-bool RemoveLinkAt(const std::string& hostPath, CString& removed);

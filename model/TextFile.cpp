@@ -1,5 +1,6 @@
 #include "model/TextFile.h"
 
+#include "platform/core/Descriptor.h"
 #include "platform/core/HostPath.h"
 
 #include <cerrno>
@@ -160,9 +161,27 @@ FILE* TextFile::Open(const char* path)
         return nullptr;
     Close();
     // A symbolic link at the path is not followed: the open fails instead.
-    const int descriptor =
-        ::open(ToHostPath(path).c_str(),
-               O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | (m_append ? O_APPEND : O_TRUNC), 0666);
+    return Attach(::open(
+        ToHostPath(path).c_str(),
+        O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | (m_append ? O_APPEND : O_TRUNC), 0666));
+}
+
+FILE* TextFile::Open(Descriptor descriptor)
+{
+    if (m_disabled)
+        return nullptr;
+    Close();
+    // A device cannot be emptied, and needs not be.
+    if (descriptor.IsOpen() && !m_append && ::ftruncate(descriptor.Get(), 0) != 0 &&
+        errno != EINVAL)
+        descriptor.Close();
+    if (descriptor.IsOpen() && m_append && ::lseek(descriptor.Get(), 0, SEEK_END) < 0)
+        descriptor.Close();
+    return Attach(descriptor.IsOpen() ? descriptor.Release() : -1);
+}
+
+FILE* TextFile::Attach(int descriptor)
+{
     m_file = descriptor >= 0 ? ::fdopen(descriptor, m_append ? "a" : "w") : nullptr;
     if (descriptor >= 0 && m_file == nullptr)
     {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/CString.h"
+#include "platform/core/Descriptor.h"
 #include "platform/core/StringFormat.h"
 
 #include <array>
@@ -37,6 +38,9 @@ public:
     // Opens the path ("a" or "w" by the append flag) unless disabled, closing a file already
     // open; returns the file, null when disabled or when the open failed. The stored path stays.
     FILE* Open(const char* path);
+    // Open with a file already open for writing, which this writer takes over: it is emptied
+    // first unless appending. An invalid descriptor fails the open with errno's reason.
+    FILE* Open(Descriptor descriptor);
     // Closes the file; further writes go to the buffer again.
     void Close();
     // Empties the collected text.
@@ -65,6 +69,9 @@ public:
     const CString& GetBuffer() const { return m_buffer; }
 
 private:
+    // Writes to the descriptor, which it takes over, from now on; -1 records errno as the
+    // open's failure.
+    FILE* Attach(int descriptor);
     void WriteFormatted(int indent, const char* format, std::span<const FormatArg> args);
     // Text for the file collects in m_pending and is written on Close, when it reaches
     // pendingLimit, or at once when each write is to be flushed.

@@ -81,6 +81,7 @@ void ForgeonDoc::OnReviewReport()
     if (project == nullptr)
         return;
     GenerationReport report;
+    report.SetOutputRoot(project->GetProjectPath());
     ReviewReportWriter(*project, report).Write();
     if (!report.IsEmpty())
         AfxMessageBox(report.GetText());

@@ -574,6 +574,7 @@ void ForgeonDoc::OnSqlQuery()
         return;
     }
     GenerationReport report;
+    GuardProjectFolder(report, *project);
     SqlScriptWriter(*project, nullptr, report).WriteDatabaseScript();
     if (!report.IsEmpty())
         AfxMessageBox(report.GetText().GetString());
@@ -592,6 +593,7 @@ void ForgeonDoc::OnProjectSqlScripts()
     if (project == nullptr)
         return;
     GenerationReport report;
+    GuardProjectFolder(report, *project);
     std::vector<CString> paths{project->GetScriptFilePath()};
     SqlScriptWriter(*project, nullptr, report).WriteDatabaseScript();
     for (const Module* module : project->GetModules())

@@ -8,6 +8,7 @@
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
 #include "model/Module.h"
+#include "model/ProjectFolders.h"
 #include "model/Table.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
@@ -405,6 +406,7 @@ bool DatabasePane::ReportUnwritten(const CString& failure) const
 void DatabasePane::OnNewDatabase()
 {
     GenerationReport report;
+    GuardProjectFolder(report, m_project);
     {
         SqlScriptWriter writer(m_project, nullptr, report);
         writer.WriteDatabaseScript();

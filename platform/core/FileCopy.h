@@ -2,6 +2,8 @@
 
 #include "platform/core/Types.h"
 
+#include <string>
+
 // Copies a file between model paths. With failIfExists an existing target is kept and the
 // copy fails; otherwise it is replaced, unless the user protected it (FileReplacement). The copy
 // is written beside the target and renamed into place when complete, so that a failed copy
@@ -9,3 +11,8 @@
 // leaves the copy. A new target takes the source's permission bits, a replaced one keeps its own.
 // TRUE when copied; FALSE with errno set otherwise.
 BOOL CopyFile(const char* existingPath, const char* newPath, BOOL failIfExists);
+
+// CopyFile into the open folder under the name, through the folder's descriptor only: the copy
+// is made there under a temporary name and renamed over the name, so a symbolic link at the name
+// is replaced, never followed, and a file with other names keeps its other names unchanged.
+BOOL CopyFileAt(const char* existingPath, int folder, const std::string& name, BOOL failIfExists);

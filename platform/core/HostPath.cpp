@@ -69,8 +69,7 @@ std::string WithoutTrailingSlashes(std::string path)
 // Makes one folder unless it is there already; a file in its place fails with ENOTDIR.
 bool EnsureFolder(const std::string& folder)
 {
-    if (FolderProbeObserver())
-        FolderProbeObserver()(folder);
+    NoteFolderProbe(folder);
     struct stat info;
     if (::stat(folder.c_str(), &info) != 0)
     {
@@ -184,6 +183,12 @@ bool FolderChainCache::Ensure(const char* modelPath)
 void SetFolderProbeObserver(std::function<void(const std::string& hostFolder)> observer)
 {
     FolderProbeObserver() = std::move(observer);
+}
+
+void NoteFolderProbe(const std::string& hostFolder)
+{
+    if (FolderProbeObserver())
+        FolderProbeObserver()(hostFolder);
 }
 
 std::string ProgramFolder()

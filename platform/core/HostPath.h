@@ -57,8 +57,11 @@ private:
 };
 
 // Called with each host folder that EnsureFolderChain or a FolderChainCache looks at or makes,
-// before the file system is asked; lets tests count that work. None by default.
+// and with each folder that a writer below an output root makes, before the file system is
+// asked; lets tests count that work. None by default.
 void SetFolderProbeObserver(std::function<void(const std::string& hostFolder)> observer);
+// Tells the observer, when there is one, of the host folder.
+void NoteFolderProbe(const std::string& hostFolder);
 
 // The folder of the running executable, without a trailing separator; "" when it cannot be
 // read.

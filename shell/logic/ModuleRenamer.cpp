@@ -102,12 +102,23 @@ void ModuleRenamer::CopyModuleFolder(const CString& oldName, const CString& newN
 {
     if (m_project.GetProjectSettings() == nullptr || m_project.GetProjectPath().IsEmpty())
         return;
+    GenerationReport report;
+    GuardProjectFolder(report, m_project);
+    const CString refusal = ModuleFolderCopyRefusal(oldName, newName);
     // The generated module and the user's own versions of its files.
     for (const CString& parent :
          {GetOutputRoot(m_project), GetProjectFolder(m_project) + "_modifiedCode\\"})
     {
         std::error_code error;
-        if (std::filesystem::is_directory(ToHostPath(parent + oldName + "\\"), error))
-            ModuleEnumerateFolders(&m_project, newName, oldName, parent).Run();
+        if (!std::filesystem::is_directory(ToHostPath(parent + oldName + "\\"), error))
+            continue;
+        if (refusal.IsEmpty())
+            ModuleEnumerateFolders(&m_project, newName, oldName, parent, report).Run();
+        else
+            report.AddUnwrittenFile(parent + newName, refusal);
     }
+    if (!report.IsEmpty())
+        AfxMessageBox("The files of module \"" + oldName +
+                          "\" were not all copied to its new folder.\n" + report.GetText(),
+                      MB_OK | MB_ICONWARNING);
 }

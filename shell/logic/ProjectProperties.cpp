@@ -8,7 +8,6 @@
 #include "platform/core/MessageBox.h"
 #include "shell/logic/ModuleRenamer.h"
 
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -324,10 +323,8 @@ bool ProjectProperties::Apply()
     CompleteProjectFolder(*m_project, m_programFolder, report);
     if (!m_state.logoPath.IsEmpty())
     {
-        const CString images = GetOutputRoot(*m_project) + "includes\\images\\";
-        const int folderError = EnsureFolderExists(images) ? 0 : errno;
-        CopyFileReportingFailure(m_state.logoPath, images + "logo.jpg", /*overwrite=*/true,
-                                 folderError, &report);
+        report.CopyFile(m_state.logoPath, GetOutputRoot(*m_project) + "includes\\images\\logo.jpg",
+                        /*overwrite=*/true);
     }
     if (!report.IsEmpty())
         AfxMessageBox("The project folder " +

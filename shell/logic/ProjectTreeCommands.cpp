@@ -492,6 +492,7 @@ void ProjectTreeCommands::WriteTableScript(TreeHandle item)
         return;
     const CString path = Project().GetTableScriptFilePath(table->GetTableName());
     GenerationReport report;
+    GuardProjectFolder(report, Project());
     SqlScriptWriter(Project(), path, report).WriteTableScript(*table);
     if (!report.IsEmpty())
         AfxMessageBox(report.GetText());
@@ -507,6 +508,7 @@ void ProjectTreeCommands::WriteMenuScripts()
     if (path.IsEmpty())
         return;
     GenerationReport report;
+    report.SetOutputRoot(path);
     MenuWriter(Project(), path, report).Write();
     if (!report.IsEmpty())
         AfxMessageBox(report.GetText());
@@ -514,9 +516,13 @@ void ProjectTreeCommands::WriteMenuScripts()
 
 void ProjectTreeCommands::WriteMapFormPages(MapForm* form)
 {
-    if (form == nullptr || WritableOutputPath().IsEmpty())
+    if (form == nullptr)
+        return;
+    const CString path = WritableOutputPath();
+    if (path.IsEmpty())
         return;
     GenerationReport report;
+    report.SetOutputRoot(path);
     MapFormPageWriter(&Project(), *form, report).Write();
     if (!report.IsEmpty())
         AfxMessageBox(report.GetText());
@@ -550,7 +556,7 @@ void ProjectTreeCommands::WritePage(FormInterface* page, void (AspxObjectWriter:
         return;
     ForgeonProject& project = Project();
     GenerationReport report;
-    report.SetOutputRoot(GetProjectFolder(project));
+    GuardProjectFolder(report, project);
     ProjectWriterSet writers(project, report);
     (AspxObjectWriter(&project, page, writers, report).*write)();
     if (!report.IsEmpty())

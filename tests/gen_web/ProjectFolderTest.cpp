@@ -144,7 +144,10 @@ TEST_F(ProjectFolderTest, ModuleCopyReplacesTheOldNameOnlyBelowTheOutputRoot)
     WriteHostFile(output / "Sales/UI/Sales.aspx", "page");
     WriteHostFile(output / "Orders/UI/Sales.aspx", "old copy");
 
-    EXPECT_EQ(1, ModuleEnumerateFolders(&sales.Project(), "Orders", "Sales").Run());
+    GenerationReport report;
+    GuardProjectFolder(report, sales.Project());
+    EXPECT_EQ(1, ModuleEnumerateFolders(&sales.Project(), "Orders", "Sales", report).Run());
+    EXPECT_TRUE(report.IsEmpty()) << report.GetText();
 
     EXPECT_EQ((std::vector<std::string>{"Orders/nested.cs", "UI/Sales.aspx", "root.cs"}),
               FilesBelow(output / "Orders"));
@@ -254,3 +257,21 @@ TEST_F(ProjectFolderTest, WalkVisitsFoldersBeforeTheirEntriesAndStopsWhenAsked)
     EXPECT_EQ(1, StoppingWalker().Walk(m_fixture.Temp().ModelPath("missing")));
 }
 } // namespace
+
+// A link inside the module's folder back to the site: the copy ends, and neither the module's
+// own folder nor its new one is copied again through the link.
+TEST_F(ProjectFolderTest, ModuleCopyThroughALinkBackToTheSiteEnds)
+{
+    const fs::path site = Out("");
+    WriteHostFile(site / "Sales/UI/page.aspx", "page");
+    WriteHostFile(site / "Web.config", "config");
+    fs::create_directory_symlink(site, site / "Sales/loop");
+    GenerationReport report;
+    GuardProjectFolder(report, m_fixture.Project());
+
+    EXPECT_EQ(1, ModuleEnumerateFolders(&m_fixture.Project(), "Orders", "Sales", report).Run());
+
+    EXPECT_TRUE(report.IsEmpty()) << report.GetText();
+    EXPECT_EQ((std::vector<std::string>{"UI/page.aspx", "loop/Web.config"}),
+              FilesBelow(site / "Orders"));
+}

@@ -1,6 +1,7 @@
 #include "gen_web/AspxWriteAll.h"
 
 #include "model/TableFormCreator.h"
+#include "platform/core/HostPath.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 
 #include "tests/gen_web/PreparedProjectFolder.h"
@@ -15,25 +16,6 @@
 namespace
 {
 namespace fs = std::filesystem;
-
-// Every file and link below the folder, outside the skipped one, with its text or link target.
-std::map<std::string, std::string> Snapshot(const fs::path& folder, const fs::path& skipped)
-{
-    std::map<std::string, std::string> files;
-    for (auto it = fs::recursive_directory_iterator(folder); it != fs::end(it); ++it)
-    {
-        if (it->path() == skipped)
-        {
-            it.disable_recursion_pending();
-            continue;
-        }
-        if (it->is_symlink())
-            files[it->path().string()] = "-> " + fs::read_symlink(it->path()).string();
-        else if (it->is_regular_file())
-            files[it->path().string()] = ReadHostFile(it->path());
-    }
-    return files;
-}
 
 // The Shop project written below root/a/b/c, so that names that climb six folders up from a
 // module's folder land in root/a, with a folder "outside" beside it for the targets of links.
@@ -61,7 +43,7 @@ struct GuardedShop
     // Every file and link outside the project folder.
     std::map<std::string, std::string> Outside() const
     {
-        return Snapshot(shop.Root(), projectFolder);
+        return FilesAndLinksBelow(shop.Root(), projectFolder);
     }
 
     // A first run writes the project; then the plant, and what lies outside after it.
@@ -238,4 +220,32 @@ TEST_P(WriteAllRefusedPaths, AreNamedAndNothingIsWrittenOutsideTheProjectFolder)
 
 INSTANTIATE_TEST_SUITE_P(Planted, WriteAllRefusedPaths, ::testing::ValuesIn(refusedCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A folder looked at early in the run and swapped for a link later in it: the pages written into
+// it afterwards are refused, not written through the link.
+TEST(WriteAllSwappedFolder, IsRefusedForEveryFileWrittenAfterTheSwap)
+{
+    GuardedShop guarded;
+    const auto before =
+        guarded.WrittenThenPlanted([](GuardedShop& g) { fs::remove_all(g.application / "Util"); });
+    bool swapped = false;
+    SetFolderProbeObserver(
+        [&](const std::string& folder)
+        {
+            if (swapped || fs::path(folder).filename() != "Util")
+                return;
+            swapped = true;
+            fs::rename(guarded.ui, guarded.ui.parent_path() / "UI.old");
+            fs::create_directory_symlink(guarded.outside / "cs", guarded.ui);
+        });
+    const auto outside = guarded.Outside();
+    AspxWriteAll writeAll(&guarded.shop.Project());
+    EXPECT_FALSE(writeAll.Run(nullptr));
+    SetFolderProbeObserver({});
+    ASSERT_TRUE(swapped);
+    ExpectEveryUnwrittenFileRefused(
+        writeAll.GetReport(), "/BaseModule/UI/",
+        Expanded("the folder @/Shop/BaseModule/UI is a symbolic link", guarded));
+    EXPECT_EQ(outside, guarded.Outside());
+}
 } // namespace

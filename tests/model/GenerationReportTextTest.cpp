@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
 
 namespace
 {
@@ -97,7 +98,20 @@ protected:
     OutputRoot m_root;
 };
 
-TEST_F(OutputRootAdmission, AdmitsPathsBelowTheRootOnlyAndNoLinkedFolderOnTheWay)
+// The descriptor is open on the host folder.
+::testing::AssertionResult IsOpenOn(const Descriptor& descriptor, const std::string& folder)
+{
+    struct stat opened;
+    struct stat expected;
+    if (!descriptor.IsOpen() || ::fstat(descriptor.Get(), &opened) != 0)
+        return ::testing::AssertionFailure() << "no folder open";
+    if (::stat(folder.c_str(), &expected) != 0 || opened.st_ino != expected.st_ino ||
+        opened.st_dev != expected.st_dev)
+        return ::testing::AssertionFailure() << "another folder than " << folder << " is open";
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(OutputRootAdmission, OpensFoldersBelowTheRootOnlyAndNoLinkedFolderOnTheWay)
 {
     const std::string outside = "outside the output folder " + Host("Shop");
     const std::string linked = "the folder " + Host("Shop/Linked") + " is a symbolic link";
@@ -105,32 +119,72 @@ TEST_F(OutputRootAdmission, AdmitsPathsBelowTheRootOnlyAndNoLinkedFolderOnTheWay
     {
         const char* path;
         bool isFile;
-        std::string hostPath;
+        std::string folder;
+        const char* name;
         std::string refusal;
     };
     const Case cases[] = {
-        {"Shop\\Shop\\Web.config", true, Host("Shop/Shop/Web.config"), ""},
-        {"Shop\\Real\\New\\Deeper\\a.cs", true, Host("Shop/Real/New/Deeper/a.cs"), ""},
-        {"Shop\\UI\\..\\CS\\a.cs", true, Host("Shop/CS/a.cs"), ""},
-        {"Shop\\", false, Host("Shop"), ""},
-        {"Shop\\", true, "", outside},
-        {"Shop\\UI\\..\\..\\escaped.cs", true, "", outside},
-        {"Shop\\UI\\../../../escaped.cs", true, "", outside},
-        {"Shop2\\a.cs", true, "", outside},
-        {"Shop\\Linked\\a.cs", true, "", linked},
-        {"Shop\\Linked\\New", false, "", linked},
-        {"Shop\\Linked", false, "", linked},
+        {"Shop\\Shop\\Web.config", true, Host("Shop/Shop"), "Web.config", ""},
+        {"Shop\\Real\\New\\Deeper\\a.cs", true, Host("Shop/Real/New/Deeper"), "a.cs", ""},
+        {"Shop\\UI\\..\\CS\\a.cs", true, Host("Shop/CS"), "a.cs", ""},
+        {"Shop\\", false, Host("Shop"), "", ""},
+        {"Shop\\", true, "", "", outside},
+        {"Shop\\UI\\..\\..\\escaped.cs", true, "", "", outside},
+        {"Shop\\UI\\../../../escaped.cs", true, "", "", outside},
+        {"Shop2\\a.cs", true, "", "", outside},
+        {"Shop\\Linked\\a.cs", true, "", "", linked},
+        {"Shop\\Linked\\New", false, "", "", linked},
+        {"Shop\\Linked", false, "", "", linked},
         // A link at the file's own path is taken away when the file is written, not refused.
-        {"Shop\\Linked", true, Host("Shop/Linked"), ""},
+        {"Shop\\Linked", true, Host("Shop"), "Linked", ""},
+        // The followed folder is opened through its link.
+        {"Shop\\Served\\a.cs", true, Host("Shop2"), "a.cs", ""},
+        {"Shop\\Served\\Linked\\a.cs", true, "", "",
+         "the folder " + Host("Shop/Served/Linked") + " is a symbolic link"},
     };
+    std::filesystem::create_directory_symlink(m_temp.Path() / "Shop2",
+                                              m_temp.Path() / "Shop2" / "Linked");
+    std::filesystem::create_directory_symlink(m_temp.Path() / "Shop2",
+                                              m_temp.Path() / "Shop" / "Served");
+    m_root.FollowLinkAt(m_temp.ModelPath("Shop\\Served\\"));
     for (const Case& each : cases)
     {
         const CString path = m_temp.ModelPath(each.path);
-        const OutputRoot::Admission admission =
-            each.isFile ? m_root.AdmitFile(path) : m_root.AdmitFolder(path);
-        EXPECT_EQ(each.hostPath, admission.hostPath) << each.path;
-        EXPECT_EQ(each.refusal, admission.refusal.str()) << each.path;
+        std::string name;
+        const OutputRoot::Folder folder =
+            each.isFile ? m_root.OpenFolderOfFile(path, name) : m_root.OpenFolder(path);
+        EXPECT_EQ(each.refusal, folder.refusal.str()) << each.path;
+        if (each.refusal.empty())
+        {
+            EXPECT_TRUE(IsOpenOn(folder.descriptor, each.folder)) << each.path;
+            EXPECT_EQ(each.name, name) << each.path;
+        }
+        else
+        {
+            EXPECT_FALSE(folder.descriptor.IsOpen()) << each.path;
+        }
     }
+}
+
+TEST_F(OutputRootAdmission, ARootThatIsALinkIsFollowedOnceAndAFolderSwappedForALinkIsRefused)
+{
+    const std::filesystem::path kept = m_temp.Path() / "kept";
+    std::filesystem::create_directories(kept / "UI");
+    std::filesystem::create_directory_symlink(kept, m_temp.Path() / "root");
+    m_root.Set(m_temp.ModelPath("root\\"));
+    std::string name;
+    EXPECT_TRUE(IsOpenOn(m_root.OpenFolderOfFile(m_temp.ModelPath("root\\UI\\a"), name).descriptor,
+                         (kept / "UI").string()));
+    // The root stays where it was found; a folder below it is looked at on every open.
+    std::filesystem::remove(m_temp.Path() / "root");
+    std::filesystem::create_directory_symlink(m_temp.Path() / "Shop2", m_temp.Path() / "root");
+    std::filesystem::rename(kept / "UI", kept / "UI.old");
+    std::filesystem::create_directory_symlink(m_temp.Path() / "Shop2", kept / "UI");
+    const OutputRoot::Folder swapped =
+        m_root.OpenFolderOfFile(m_temp.ModelPath("root\\UI\\a"), name);
+    EXPECT_EQ("the folder " + Host("root/UI") + " is a symbolic link", swapped.refusal.str());
+    EXPECT_TRUE(IsOpenOn(m_root.OpenFolder(m_temp.ModelPath("root\\New")).descriptor,
+                         (kept / "New").string()));
 }
 
 TEST_F(OutputRootAdmission, RemovingALinkLeavesItsTargetAndAPlainFileAlone)
@@ -140,19 +194,21 @@ TEST_F(OutputRootAdmission, RemovingALinkLeavesItsTargetAndAPlainFileAlone)
     std::ofstream(m_temp.Path() / "Shop2" / "target.txt") << "target";
     std::filesystem::create_symlink(m_temp.Path() / "Shop2" / "target.txt", shop / "link.txt");
     std::filesystem::create_hard_link(m_temp.Path() / "Shop2" / "target.txt", shop / "hard.txt");
+    const OutputRoot::Folder folder = m_root.OpenFolder(m_temp.ModelPath("Shop\\"));
+    const int fd = folder.descriptor.Get();
 
-    CString removed;
-    ASSERT_TRUE(RemoveLinkAt((shop / "plain.txt").string(), removed));
-    EXPECT_EQ("", removed.str());
+    std::string removed;
+    ASSERT_TRUE(RemoveLinkAt(fd, "plain.txt", removed));
+    EXPECT_EQ("", removed);
     EXPECT_TRUE(std::filesystem::exists(shop / "plain.txt"));
-    ASSERT_TRUE(RemoveLinkAt((shop / "link.txt").string(), removed));
-    EXPECT_EQ("it led to " + Host("Shop2/target.txt"), removed.str());
-    ASSERT_TRUE(RemoveLinkAt((shop / "hard.txt").string(), removed));
-    EXPECT_EQ("it was a hard link", removed.str());
+    ASSERT_TRUE(RemoveLinkAt(fd, "link.txt", removed));
+    EXPECT_EQ("it led to " + Host("Shop2/target.txt"), removed);
+    ASSERT_TRUE(RemoveLinkAt(fd, "hard.txt", removed));
+    EXPECT_EQ("it was a hard link", removed);
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(shop / "link.txt")));
     EXPECT_FALSE(std::filesystem::exists(shop / "hard.txt"));
     EXPECT_TRUE(std::filesystem::exists(m_temp.Path() / "Shop2" / "target.txt"));
-    ASSERT_TRUE(RemoveLinkAt((shop / "missing.txt").string(), removed));
-    EXPECT_EQ("", removed.str());
+    ASSERT_TRUE(RemoveLinkAt(fd, "missing.txt", removed));
+    EXPECT_EQ("", removed);
 }
 } // namespace

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-// Records the host folders EnsureFolderChain and FolderChainCache look at while it lives.
+// Records the host folders EnsureFolderChain and FolderChainCache look at, and those a writer
+// below an output root makes, while it lives.
 class FolderProbes
 {
 public:

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 
@@ -26,4 +27,26 @@ inline std::string ReadHostFileIfAny(const std::filesystem::path& path)
 {
     std::error_code ignored;
     return std::filesystem::exists(path, ignored) ? ReadHostFile(path) : std::string();
+}
+
+// Every file and link below the folder, outside the skipped one, with its text or, for a link,
+// "-> " and its target.
+inline std::map<std::string, std::string>
+FilesAndLinksBelow(const std::filesystem::path& folder, const std::filesystem::path& skipped = {})
+{
+    namespace fs = std::filesystem;
+    std::map<std::string, std::string> files;
+    for (auto it = fs::recursive_directory_iterator(folder); it != fs::end(it); ++it)
+    {
+        if (it->path() == skipped)
+        {
+            it.disable_recursion_pending();
+            continue;
+        }
+        if (it->is_symlink())
+            files[it->path().string()] = "-> " + fs::read_symlink(it->path()).string();
+        else if (it->is_regular_file())
+            files[it->path().string()] = ReadHostFile(it->path());
+    }
+    return files;
 }

@@ -116,3 +116,42 @@ TEST_F(TreeFixture, ARenamedModuleTakesItsDefaultObjectsAndOutputFolderAlong)
     EXPECT_TRUE(ModuleRenamer(project, *second).Rename("SALES"));
     EXPECT_EQ(second->GetName(), "SALES");
 }
+
+// Names a crafted project file may hold: each would copy the site or the project folder into
+// itself. Nothing is copied and the message names the module and the reason.
+TEST_F(TreeFixture, AModuleWhoseNameIsNoFolderOfItsOwnIsRenamedWithoutCopyingAnyFolder)
+{
+    const char* const oldNames[] = {".", "..", "", "UI\\..\\.."};
+    for (int index = 0; index < 4; ++index)
+    {
+        const char* oldName = oldNames[index];
+        SCOPED_TRACE(oldName);
+        TempFolder folder;
+        project.SetProjectName("Shop");
+        project.SetProjectPath((folder.Path().string() + "/").c_str());
+        Module* module = project.AddNewModule();
+        module->SetName(oldName);
+        const std::filesystem::path projectFolder = folder.Path() / "Shop";
+        std::filesystem::create_directories(projectFolder / "Shop" / "UI");
+        std::ofstream(projectFolder / "Shop" / "UI" / "page.aspx") << "page";
+        std::filesystem::create_directories(projectFolder / "_modifiedCode");
+        const std::size_t shown = boxes.Shown().size();
+        const CString newName = ("Sales" + std::to_string(index)).c_str();
+
+        EXPECT_TRUE(ModuleRenamer(project, *module).Rename(newName));
+
+        EXPECT_EQ(module->GetName(), newName);
+        // Shop, Shop/Shop, its UI folder and page, _modifiedCode.
+        EXPECT_EQ(5, std::distance(std::filesystem::recursive_directory_iterator(folder.Path()),
+                                   std::filesystem::recursive_directory_iterator()));
+        ASSERT_EQ(shown + 1, boxes.Shown().size());
+        const std::string& text = boxes.Shown().back().text;
+        EXPECT_EQ(0u, text.find(std::string("The files of module \"") + oldName +
+                                "\" were not all copied to its new folder."))
+            << text;
+        EXPECT_NE(text.find(std::string("(the module name \"") + oldName +
+                            "\" is not a folder name of its own)"),
+                  std::string::npos)
+            << text;
+    }
+}

@@ -1,0 +1,81 @@
+#include "platform/core/Descriptor.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace
+{
+// The text of the symbolic link of the name inside the folder; empty when it cannot be read.
+std::string LinkTextAt(int folder, const std::string& name, const struct stat& info)
+{
+    std::vector<char> buffer(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1);
+    const ssize_t length = ::readlinkat(folder, name.c_str(), buffer.data(), buffer.size());
+    if (length < 0 || static_cast<std::size_t>(length) >= buffer.size())
+        return {};
+    return std::string(buffer.data(), static_cast<std::size_t>(length));
+}
+} // namespace
+
+void Descriptor::Close()
+{
+    if (m_fd < 0)
+        return;
+    const int error = errno;
+    ::close(std::exchange(m_fd, -1));
+    errno = error;
+}
+
+Descriptor Duplicate(int fd)
+{
+    return Descriptor(::fcntl(fd, F_DUPFD_CLOEXEC, 0));
+}
+
+Descriptor OpenFolderAt(int folder, const std::string& name, bool make, bool follow)
+{
+    const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (follow ? 0 : O_NOFOLLOW);
+    Descriptor opened(::openat(folder, name.c_str(), flags));
+    if (opened.IsOpen() || errno != ENOENT || !make)
+        return opened;
+    if (::mkdirat(folder, name.c_str(), 0777) != 0 && errno != EEXIST)
+        return opened;
+    return Descriptor(::openat(folder, name.c_str(), flags));
+}
+
+bool RemoveLinkAt(int folder, const std::string& name, std::string& removed)
+{
+    removed.clear();
+    struct stat info;
+    if (::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return true;
+    std::string what;
+    if (S_ISLNK(info.st_mode))
+        what = "it led to " + LinkTextAt(folder, name, info);
+    else if (S_ISREG(info.st_mode) && info.st_nlink > 1)
+        what = "it was a hard link";
+    else
+        return true;
+    if (::unlinkat(folder, name.c_str(), 0) != 0)
+        return false;
+    removed = what;
+    return true;
+}
+
+Descriptor CreateFileAt(int folder, const std::string& name)
+{
+    // Without a reader a fifo fails at once instead of blocking.
+    Descriptor file(::openat(folder, name.c_str(),
+                             O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0666));
+    if (!file.IsOpen())
+        return file;
+    struct stat info;
+    if (::fstat(file.Get(), &info) != 0)
+        return {};
+    if (!S_ISREG(info.st_mode) || info.st_nlink == 1)
+        return file;
+    file.Close();
+    errno = EMLINK;
+    return {};
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <string>
+#include <utility>
+
+// An open file or folder of the host; closed when it goes.
+class Descriptor
+{
+public:
+    Descriptor() = default;
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() { Close(); }
+    Descriptor(Descriptor&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+    Descriptor& operator=(Descriptor&& other) noexcept
+    {
+        if (this != &other)
+        {
+            Close();
+            m_fd = std::exchange(other.m_fd, -1);
+        }
+        return *this;
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int Get() const { return m_fd; }
+    bool IsOpen() const { return m_fd >= 0; }
+    // The caller takes the descriptor over and closes it.
+    int Release() { return std::exchange(m_fd, -1); }
+    // Closes the descriptor, keeping errno.
+    void Close();
+
+private:
+    int m_fd = -1;
+};
+
+// A second descriptor of the same open folder or file; invalid with errno set.
+Descriptor Duplicate(int fd);
+
+// Opens the folder named name inside the open folder, making it first (mode 0777 under the
+// umask) when it is missing and make is set. A symbolic link at the name is followed only when
+// follow is set; otherwise the open fails with ELOOP. Invalid with errno set.
+Descriptor OpenFolderAt(int folder, const std::string& name, bool make, bool follow);
+
+// Takes a symbolic link, or a regular file that has other names, away from the name inside the
+// open folder, so that a file written there is a file of its own and the file the link led to
+// stays as it was. removed says what was taken away ("it led to ...", "it was a hard link"),
+// empty when nothing was. False with errno set when it could not be taken away.
+bool RemoveLinkAt(int folder, const std::string& name, std::string& removed);
+
+// Opens the file of the name inside the open folder for writing, made when missing (mode 0666
+// under the umask) and never through a link: a symbolic link at the name fails with ELOOP, a
+// regular file with other names with EMLINK, a folder with EISDIR, a fifo without a reader
+// with ENXIO. The file's bytes stay; the caller empties it when it wants. Invalid with errno
+// set.
+Descriptor CreateFileAt(int folder, const std::string& name);
