@@ -256,8 +256,6 @@ TEST_F(ProjectFolderTest, WalkVisitsFoldersBeforeTheirEntriesAndStopsWhenAsked)
               walker.seen);
     EXPECT_EQ(1, StoppingWalker().Walk(m_fixture.Temp().ModelPath("missing")));
 }
-} // namespace
-
 // A link inside the module's folder back to the site: the copy ends, and neither the module's
 // own folder nor its new one is copied again through the link.
 TEST_F(ProjectFolderTest, ModuleCopyThroughALinkBackToTheSiteEnds)
@@ -275,3 +273,4 @@ TEST_F(ProjectFolderTest, ModuleCopyThroughALinkBackToTheSiteEnds)
     EXPECT_EQ((std::vector<std::string>{"UI/page.aspx", "loop/Web.config"}),
               FilesBelow(site / "Orders"));
 }
+} // namespace

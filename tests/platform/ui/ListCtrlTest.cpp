@@ -142,8 +142,6 @@ TEST_F(ListCtrlTest, ClicksAreReportedToTheOwner)
     ASSERT_NE(click, host.m_clicks.end());
     EXPECT_EQ(click->idFrom, static_cast<UINT_PTR>(IDC_GRID));
 }
-} // namespace
-
 TEST_F(ListCtrlTest, AutosizedColumnsFitTheirWidestTextOrHeading)
 {
     const CString longText = "customer_order_line_number";
@@ -165,3 +163,4 @@ TEST_F(ListCtrlTest, AutosizedColumnsFitTheirWidestTextOrHeading)
     EXPECT_TRUE(grid.SetColumnWidth(2, LVSCW_AUTOSIZE_USEHEADER));
     EXPECT_GE(grid.GetColumnWidth(2), metrics.horizontalAdvance(longHeading.GetString()));
 }
+} // namespace
