@@ -218,7 +218,7 @@ TEST_F(ProjectDeletionTest, AProcedureLeavesEveryPageThatCallsItOrShowsItsColumn
 
     EXPECT_TRUE(m_module->GetProcedures().empty());
     EXPECT_EQ(Refusal("PRC_customer_SelectAll") +
-                  "CustomerForm\r\nBoard\r\nSales\r\nPages_multiReportLoginPage\r\n",
+                  "CustomerForm\r\nBoard\r\nSales\r\nPages_multiReport\r\nLoginPage\r\n",
               DumpText());
     EXPECT_EQ(nullptr, form->GetUniquenessProcedure(m_customer));
     const ProcedureInvokation* loginCall = loginPage->GetLoginCall();
@@ -258,7 +258,7 @@ TEST_F(ProjectDeletionTest, EveryKindOfPageNamedForItsOwnCallOfTheProcedureLoses
 
     EXPECT_EQ(Refusal("PRC_customer_SelectAll") +
                   "CustomerForm\r\nCustomerMap\r\nOrders\r\nBoard\r\nSales\r\n"
-                  "Pages_multiReportHome\r\nPrintout\r\nCollector\r\n" +
+                  "Pages_multiReport\r\nHome\r\nPrintout\r\nCollector\r\n" +
                   std::string(loginPage->GetFormName().GetString()) + "\r\n",
               DumpText());
     for (const FormInterface* page : pages)
