@@ -232,8 +232,7 @@ bool MergeOverwriteSet::RemoveVariable(Variable* variable)
         // variable is shared and outlives the map.
         if (!FormInterface::IsSharedVariableMap(page->FindFieldVariableMapByVariable(variable)))
         {
-            for (Module* module : m_first->GetModules())
-                module->RemoveVariableReferences({variable});
+            Module::ReleaseReferences(m_first->GetModules(), {variable});
         }
         page->RemoveFieldVariableMapByVariable(variable);
         return true;

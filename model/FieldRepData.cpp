@@ -13,6 +13,7 @@
 #include "model/FieldRep.h"
 #include "model/ListAccess.h"
 #include "model/Ownership.h"
+#include "model/ReferenceList.h"
 #include "model/Table.h"
 
 #include <algorithm>
@@ -419,4 +420,11 @@ void FieldRepData::ConvertOldComboCaptions()
         m_selectAllCaption = false;
         m_noneCaption = false;
     }
+}
+
+void FieldRepData::ListReferences(ReferenceList& list)
+{
+    ClassInvokation::ListReferences(list, m_dataCall);
+    for (LinkControl* link : m_links)
+        link->ListReferences(list);
 }

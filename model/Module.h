@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ClassTableIndex.h"
+#include "model/ReferenceList.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
 
@@ -505,18 +506,16 @@ public:
     bool RemoveDashBoardUsages(DashBoard* dashBoard);
     bool CollectDashBoardPageUsage(DashBoardPage* page);
     bool RemoveProcedureUsages(Procedure* procedure);
-    // The bindings, link and menu maps and call pairs of the module's pages and report columns
-    // let go of the variables (those of a page that is being deleted).
-    void RemoveVariableReferences(const std::unordered_set<const Variable*>& variables);
-    // Every binding of the report columns and their buttons that the test finds stale goes.
-    void RemoveReportBindings(const std::function<bool(const ReportFieldBinding&)>& stale);
-    // The bindings fed by the output column go (the column is being removed).
-    void RemoveColumnBindings(const ProcedureFieldInfo* column);
+    // Every page of the module, the login page too, lists its references under its name.
+    void ListReferences(ReferenceList& list);
+    // The pages of the modules let go of every reference to the targets (entities that are
+    // about to be freed); answers how many there were.
+    static int ReleaseReferences(const std::vector<Module*>& modules,
+                                 const ReferenceList::Targets& targets);
     // The modules whose pages may refer to this module's entities: those of the open project
     // when it holds this module, else this module alone.
     std::vector<Module*> GetReferringModules();
-    // The report bindings of the modules fed by the output column go; then the procedure frees
-    // the column.
+    // The pages of the modules let go of the output column; then the procedure frees it.
     static void RemoveOutputColumn(const std::vector<Module*>& modules, Procedure* procedure,
                                    ProcedureFieldInfo* column);
     // The procedure and its derived procedures lose the field's parameter, the calls of the

@@ -5,6 +5,7 @@
 #include "entities/DashBoardPage.h"
 #include "entities/Form.h"
 #include "entities/FormInterface.h"
+#include "entities/Function.h"
 #include "entities/LoginPage.h"
 #include "entities/MapForm.h"
 #include "entities/Procedure.h"
@@ -70,8 +71,7 @@ bool RemovePageThenDelete(const std::vector<Module*>& modules, Page* page, Remov
     {
         Variables variables;
         AddFreedVariables(*page, variables);
-        for (Module* module : modules)
-            module->RemoveVariableReferences(variables);
+        Module::ReleaseReferences(modules, {variables.begin(), variables.end()});
     }
     return RemoveThenDelete(modules, page, remove, erase);
 }
@@ -215,25 +215,28 @@ bool ForgeonProject::DeleteMenu(Menu* menu)
 
 bool ForgeonProject::DeleteProcedure(Procedure* procedure)
 {
-    // The report bindings fed by its output columns would outlive them.
+    // What refers to its output columns would outlive them.
     if (procedure != nullptr)
-    {
-        for (Module* module : m_modules)
-            module->RemoveReportBindings(
-                [procedure](const ReportFieldBinding& binding)
-                {
-                    return binding.m_sourceColumn != nullptr &&
-                           procedure->HasOutputColumn(binding.m_sourceColumn);
-                });
-    }
+        Module::ReleaseReferences(m_modules, {procedure->GetOutputColumns().begin(),
+                                              procedure->GetOutputColumns().end()});
     return RemoveThenDelete(m_modules, procedure, &Module::RemoveProcedureUsages,
                             &Module::DeleteProcedure);
 }
 
 bool ForgeonProject::DeleteFunction(Function* function)
 {
-    return RemoveThenDelete(m_modules, function, &Module::RemoveFunctionUsages,
-                            &Module::DeleteClassFunction);
+    if (function == nullptr)
+        return false;
+    for (Module* module : m_modules)
+        module->RemoveFunctionUsages(function);
+    // What still refers to the function, its output columns or its parameters would outlive
+    // them: report columns showing its output, bindings fed by it, calls and parameter maps.
+    ReferenceList::Targets freed{function};
+    freed.insert(function->GetOutputFields().begin(), function->GetOutputFields().end());
+    freed.insert(function->GetParameters().begin(), function->GetParameters().end());
+    Module::ReleaseReferences(m_modules, freed);
+    return std::ranges::any_of(m_modules, [function](Module* module)
+                               { return module->DeleteClassFunction(function); });
 }
 
 void ForgeonProject::RemoveFunctionDependentTableReferences(Function* function, Table* table)
