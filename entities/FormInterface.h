@@ -364,6 +364,8 @@ public:
     // A kind-1 variable named as the field, the way every load names a mapped variable, and
     // its map appended; returns the variable, null without a field.
     Variable* AddVariableForField(Field* field);
+    // Every mapped variable takes the name of its field, as a read of the page names them.
+    void NameVariablesAsRead();
     void RenameVariablesAfterFields();
     void RenameVariablesAfterFieldsOfTable(Table* table);
     void RenameVariable(const char* oldText, CString newText);

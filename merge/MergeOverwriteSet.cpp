@@ -282,7 +282,8 @@ void MergeOverwriteSet::RemoveProcedureColumn(Procedure* procedure, ProcedureFie
 {
     for (Module* module : m_first->GetModules())
         module->RemoveProcedureFieldUse(procedure, column);
-    procedure->RemoveOutputColumn(column);
+    // What else refers to the column lets go of it before it is freed.
+    Module::RemoveOutputColumn(m_first->GetModules(), procedure, column);
 }
 
 void MergeOverwriteSet::DeleteProcedureColumns()
