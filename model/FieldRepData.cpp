@@ -424,6 +424,7 @@ void FieldRepData::ConvertOldComboCaptions()
 
 void FieldRepData::ListReferences(ReferenceList& list)
 {
+    list.AddSlot(m_variable);
     ClassInvokation::ListReferences(list, m_dataCall);
     for (LinkControl* link : m_links)
         link->ListReferences(list);

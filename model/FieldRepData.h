@@ -72,7 +72,7 @@ public:
     ClassInvokation* GetDataCall() const { return m_dataCall; }
     // Takes ownership; a previous data call is deleted.
     void SetDataCall(ClassInvokation* invokation);
-    // Lists what the data call and the links refer to.
+    // Lists the variable it carries, then what the data call and the links refer to.
     void ListReferences(ReferenceList& list);
 
     CString GetDisplayTexts() const { return m_displayTexts; }

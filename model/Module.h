@@ -537,6 +537,9 @@ public:
     // The master forms, transactions and reports that use the mapping; a finding is filed as
     // an error. With report set the refusal is also reported.
     bool CheckVariableUsage(FieldVariableMap* map, bool report);
+    // Appends, one line each, the pages that do not map the variable but whose listed
+    // references pass it, and records them.
+    void AddReferringPages(Variable* variable, CString& usage);
     // The pages that pass a value to the procedure's parameter of the field; a finding is
     // reported and filed as an error.
     bool CheckProcedureFieldUsage(Procedure* procedure, Field* field);

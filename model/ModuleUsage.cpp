@@ -491,9 +491,34 @@ bool Module::CheckVariableUsage(FieldVariableMap* map, bool report)
     const auto askPage = [map, &usage](FormInterface* page)
     { page->CollectVariableUsage(*map, usage); };
     AskEach(askPage, m_masterForms, m_transactions, m_reports);
+    AddReferringPages(map->variable, usage);
     const CString name = map->variable != nullptr ? map->variable->GetFieldName() : CString();
     FileRefusal(name, usage);
     return report ? ReportUsage(name, usage) : usage.IsEmpty();
+}
+
+void Module::AddReferringPages(Variable* variable, CString& usage)
+{
+    if (variable == nullptr)
+        return;
+    std::vector<FormInterface*> pages;
+    GetAllPages(pages);
+    pages.insert(pages.end(), m_reportCollectors.begin(), m_reportCollectors.end());
+    if (m_loginPage != nullptr)
+        pages.push_back(m_loginPage);
+    for (FormInterface* page : pages)
+    {
+        // The pages that map the variable hold it, and let go of their own references.
+        if (page->FindFieldVariableMapByVariable(variable) != nullptr)
+            continue;
+        ReferenceList list;
+        page->ListReferences(list);
+        const CString line = page->GetFormName() + "\n";
+        if (!list.Refers({variable}) || ("\n" + usage).Find("\n" + line) >= 0)
+            continue;
+        usage += line;
+        CurrentUsageSet().AddFormInterface(page);
+    }
 }
 
 bool Module::CheckProcedureFieldUsage(Procedure* procedure, Field* field)

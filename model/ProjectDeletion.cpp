@@ -13,7 +13,10 @@
 #include "entities/RDLCReport.h"
 #include "entities/ReportFieldControlProperty.h"
 #include "entities/Transaction.h"
+#include "entities/Variable.h"
 #include "entities/XSDInfo.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
 #include "model/ListAccess.h"
 #include "model/Module.h"
 #include "model/ProjectDiagnostics.h"
@@ -287,4 +290,47 @@ bool ForgeonProject::CanRemoveVariableMap(FieldVariableMap* map, bool show)
 {
     return RunUsageCheck(
         m_modules, [map, show](Module& module) { module.CheckVariableUsage(map, show); }, show);
+}
+
+bool ForgeonProject::IsPageVariableInUse(const FormInterface* page, FieldVariableMap* map,
+                                         bool report)
+{
+    const Variable* variable = map->variable;
+    const auto carries = [variable](const FieldRep* rep)
+    {
+        return rep->GetVariable() == variable ||
+               (rep->GetFieldRepData() != nullptr &&
+                rep->GetFieldRepData()->GetVariable() == variable);
+    };
+    if (page != nullptr && std::ranges::any_of(page->GetFieldReps(), carries))
+        return true;
+    return !CanRemoveVariableMap(map, report);
+}
+
+void ForgeonProject::ReleasePageVariable(FormInterface* page, std::vector<FieldVariableMap*>& maps,
+                                         FieldVariableMap* map)
+{
+    std::erase(maps, map);
+    if (page != nullptr)
+        page->RemoveVariableFromDataCalls(map->variable);
+    if (!FormInterface::IsSharedVariableMap(map))
+        ReleaseReferences({map->variable});
+    FormInterface::DeleteFieldVariableMap(map);
+}
+
+bool ForgeonProject::DeletePageVariable(FormInterface* page, std::vector<FieldVariableMap*>& maps,
+                                        FieldVariableMap* map)
+{
+    if (map->variable->GetKind() == Variable::sharedKind ||
+        IsPageVariableInUse(page, map, /*report=*/true))
+        return false;
+    if (page != nullptr)
+        page->RemoveVisibilityDataOf(map->variable);
+    ReleasePageVariable(page, maps, map);
+    return true;
+}
+
+void ForgeonProject::ReleaseReferences(const std::unordered_set<const void*>& targets)
+{
+    Module::ReleaseReferences(m_modules, targets);
 }
