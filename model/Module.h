@@ -506,6 +506,8 @@ public:
     bool RemoveDashBoardUsages(DashBoard* dashBoard);
     bool CollectDashBoardPageUsage(DashBoardPage* page);
     bool RemoveProcedureUsages(Procedure* procedure);
+    // The pages of GetAllPages, then the report collectors and the login page.
+    void GetEveryPage(std::vector<FormInterface*>& out) const;
     // Every page of the module, the login page too, lists its references under its name.
     void ListReferences(ReferenceList& list);
     // The pages of the modules let go of every reference to the targets (entities that are

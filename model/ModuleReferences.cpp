@@ -10,13 +10,18 @@
 
 #include <vector>
 
+void Module::GetEveryPage(std::vector<FormInterface*>& out) const
+{
+    GetAllPages(out);
+    out.insert(out.end(), m_reportCollectors.begin(), m_reportCollectors.end());
+    if (m_loginPage != nullptr)
+        out.push_back(m_loginPage);
+}
+
 void Module::ListReferences(ReferenceList& list)
 {
     std::vector<FormInterface*> pages;
-    GetAllPages(pages);
-    pages.insert(pages.end(), m_reportCollectors.begin(), m_reportCollectors.end());
-    if (m_loginPage != nullptr)
-        pages.push_back(m_loginPage);
+    GetEveryPage(pages);
     for (FormInterface* page : pages)
     {
         list.SetUser(page->GetFormName());

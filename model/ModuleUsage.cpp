@@ -502,10 +502,7 @@ void Module::AddReferringPages(Variable* variable, CString& usage)
     if (variable == nullptr)
         return;
     std::vector<FormInterface*> pages;
-    GetAllPages(pages);
-    pages.insert(pages.end(), m_reportCollectors.begin(), m_reportCollectors.end());
-    if (m_loginPage != nullptr)
-        pages.push_back(m_loginPage);
+    GetEveryPage(pages);
     for (FormInterface* page : pages)
     {
         // The pages that map the variable hold it, and let go of their own references.
