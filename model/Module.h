@@ -539,9 +539,10 @@ public:
     // The master forms, transactions and reports that use the mapping; a finding is filed as
     // an error. With report set the refusal is also reported.
     bool CheckVariableUsage(FieldVariableMap* map, bool report);
-    // Appends, one line each, the pages that do not map the variable but whose listed
-    // references pass it, and records them.
-    void AddReferringPages(Variable* variable, CString& usage);
+    // Appends, one line each, the pages not yet named whose listed references reach one of the
+    // targets, but those that hold them, and records them.
+    void AddReferringPages(const ReferenceList::Targets& targets, CString& usage,
+                           const std::function<bool(FormInterface&)>& holds = {});
     // The pages that pass a value to the procedure's parameter of the field; a finding is
     // reported and filed as an error.
     bool CheckProcedureFieldUsage(Procedure* procedure, Field* field);

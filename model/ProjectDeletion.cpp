@@ -234,10 +234,7 @@ bool ForgeonProject::DeleteFunction(Function* function)
         module->RemoveFunctionUsages(function);
     // What still refers to the function, its output columns or its parameters would outlive
     // them: report columns showing its output, bindings fed by it, calls and parameter maps.
-    ReferenceList::Targets freed{function};
-    freed.insert(function->GetOutputFields().begin(), function->GetOutputFields().end());
-    freed.insert(function->GetParameters().begin(), function->GetParameters().end());
-    Module::ReleaseReferences(m_modules, freed);
+    Module::ReleaseReferences(m_modules, function->FreedWithIt());
     return std::ranges::any_of(m_modules, [function](Module* module)
                                { return module->DeleteClassFunction(function); });
 }
