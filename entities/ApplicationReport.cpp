@@ -20,6 +20,7 @@
 #include "model/ListAccess.h"
 #include "model/Ownership.h"
 #include "model/ProjectDiagnostics.h"
+#include "model/ReferenceList.h"
 #include "model/Table.h"
 
 #include <algorithm>
@@ -646,4 +647,12 @@ std::vector<FieldRep*> ApplicationReport::GroupFilters() const
     for (const ReportGroup* group : m_groups)
         filters.insert(filters.end(), group->GetFilters().begin(), group->GetFilters().end());
     return filters;
+}
+
+void ApplicationReport::ListReferences(ReferenceList& list)
+{
+    FormInterface::ListReferences(list);
+    ClassInvokation::ListReferences(list, m_classCall);
+    for (ReportGroup* group : m_groups)
+        group->ListReferences(list);
 }

@@ -14,6 +14,7 @@ class ProcedureInvokation;
 class ReportField;
 class ReportGroup;
 class Table;
+class ReferenceList;
 
 // A report page of the generated application (list, group, grid, graph, notepad or
 // single-record report), built from an ordered list of groups.
@@ -66,6 +67,8 @@ public:
     // The report's class call goes when it calls the function (it is not deleted); the groups
     // drop theirs.
     void ClearExtraFunctionCalls(Function* function) override;
+    // The page's references, then those of its own call and of its groups.
+    void ListReferences(ReferenceList& list) override;
     // The report's class call.
     void RemoveExtraParameterMaps(Parameter* parameter) override;
     // The main page file (mode 1 ASP.NET, 0 classic) when the page has none, and for a graph

@@ -6,6 +6,7 @@
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
 #include "model/Ownership.h"
+#include "model/ReferenceList.h"
 #include "model/Table.h"
 
 #include <algorithm>
@@ -122,4 +123,20 @@ void ClassInvokation::Serialize(CArchive& ar)
         Field* field = ReadRef<Field>(ar);
         AddParameterMap(ReadRef<Parameter>(ar), field);
     }
+}
+
+void ClassInvokation::ListReferences(ReferenceList& list, ClassInvokation*& slot)
+{
+    ClassInvokation* call = slot;
+    if (call == nullptr)
+        return;
+    const auto dropCall = [&slot]
+    {
+        delete slot;
+        slot = nullptr;
+    };
+    list.Add(call->m_class, dropCall);
+    list.Add(call->m_function, dropCall);
+    for (ClassParameterMap* map : call->m_parameterMaps)
+        list.Add(map->m_parameter, [call, map] { call->RemoveParameterMap(map); });
 }

@@ -10,6 +10,7 @@ class Class;
 class Field;
 class Function;
 class Parameter;
+class ReferenceList;
 class Table;
 
 // A parameter of an invoked function and the field that supplies its value.
@@ -50,6 +51,10 @@ public:
 
     // Class, function, map count, then per map the field and the parameter.
     void Serialize(CArchive& ar) override;
+    // Lists the class and the function the call in the slot invokes (each release deletes the
+    // call and empties the slot), then the parameters its maps pass (each release drops the
+    // map).
+    static void ListReferences(ReferenceList& list, ClassInvokation*& slot);
 
     Class* GetClass() const { return m_class; }
     Function* GetFunction() const { return m_function; }

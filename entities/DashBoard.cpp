@@ -18,6 +18,7 @@
 #include "model/MainFrameAccess.h"
 #include "model/Module.h"
 #include "model/ProjectDiagnostics.h"
+#include "model/ReferenceList.h"
 
 #include <algorithm>
 
@@ -306,4 +307,12 @@ void CreateSinglePageFile(FormInterface& page, int aspx, int ownerKind)
     file->SetFileKind(0);
     file->SetOwnerPage(&page);
     page.AddAspFile(file);
+}
+
+void DashBoard::ListReferences(ReferenceList& list)
+{
+    FormInterface::ListReferences(list);
+    ClassInvokation::ListReferences(list, m_classInvokation);
+    for (DashBoardCellInfo* info : CollectCellInfos())
+        info->ListReferences(list);
 }

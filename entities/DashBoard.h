@@ -17,6 +17,7 @@ class Procedure;
 class ProcedureInvokation;
 class Table;
 class Variable;
+class ReferenceList;
 
 // A page of summary cells laid out in the page grid; the cells hold DashBoardCellInfo objects.
 // Its data comes from a procedure call or from a function of a user class.
@@ -49,6 +50,8 @@ public:
     virtual void RemoveFunctionReferences(Function* function);
     // The class invocation, when there is one.
     std::vector<ClassInvokation*> GetExtraClassCalls() const override;
+    // The page's references, then those of its own call and of its cells.
+    void ListReferences(ReferenceList& list) override;
     // As RemoveFunctionReferences.
     void ClearExtraFunctionCalls(Function* function) override
     {

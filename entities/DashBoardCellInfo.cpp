@@ -8,6 +8,7 @@
 #include "model/ListAccess.h"
 #include "model/Ownership.h"
 #include "model/PairRecords.h"
+#include "model/ReferenceList.h"
 
 #include <algorithm>
 
@@ -186,5 +187,24 @@ void DashBoardCellInfo::ReadDisplayFields(CArchive& ar)
         }
         m_madeFieldInfos.push_back(new ProcedureFieldInfo(field, aggregate));
         AddDisplayField(m_madeFieldInfos.back(), caption);
+    }
+}
+
+void DashBoardCellInfo::ListReferences(ReferenceList& list)
+{
+    for (DashBoardVariableMap* map : m_variableMaps)
+    {
+        for (const Variable* variable : {map->target, map->sourceVariable})
+            list.Add(variable, [this, map] { EraseAndDelete(m_variableMaps, map); });
+    }
+    for (const FieldCaption& shown : m_displayFields)
+    {
+        const ProcedureFieldInfo* column = shown.fieldInfo;
+        list.Add(column,
+                 [this, column]
+                 {
+                     std::erase_if(m_displayFields, [column](const FieldCaption& each)
+                                   { return each.fieldInfo == column; });
+                 });
     }
 }

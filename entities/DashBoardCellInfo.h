@@ -12,6 +12,7 @@ class Field;
 class Menu;
 class ProcedureFieldInfo;
 class Variable;
+class ReferenceList;
 
 // A value passed to a variable: the target receives the source variable or the source field
 // (the editors set exactly one source). None of the three is owned.
@@ -49,6 +50,9 @@ public:
     // aggregate code and caption are stored from version 20 (before: no aggregate, empty
     // caption).
     void Serialize(CArchive& ar) override;
+    // Lists the variables its maps pass (each release drops the map) and the output columns
+    // the cell shows (each release drops that column's entries).
+    void ListReferences(ReferenceList& list);
 
     bool IsStaticText() const { return m_staticText; }
     // TRUE also unlinks the menu.

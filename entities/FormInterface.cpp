@@ -721,6 +721,15 @@ Variable* FormInterface::AddVariableForField(Field* field)
     return variable;
 }
 
+void FormInterface::NameVariablesAsRead()
+{
+    for (FieldVariableMap* map : m_fieldVariableMaps)
+    {
+        if (map->field != nullptr && map->variable != nullptr)
+            map->variable->SetName(map->field->GetFieldName());
+    }
+}
+
 void FormInterface::RenameVariablesAfterFields()
 {
     for (FieldVariableMap* map : m_fieldVariableMaps)

@@ -17,6 +17,7 @@ class FieldRep;
 class FieldRepData;
 class FormulaTreeNode;
 class Function;
+class ReferenceList;
 class Grid;
 class LinkControl;
 class Menu;
@@ -140,6 +141,10 @@ public:
     // A call of the page's own that GetExtraClassCalls does not give drops its maps of the
     // parameter.
     virtual void RemoveExtraParameterMaps(Parameter*) {}
+    // Lists what the page refers to among the entities it does not own: the variables its
+    // calls, links and menu maps pass, the calls and links of its controls; page kinds add
+    // their own.
+    virtual void ListReferences(ReferenceList& list);
 
     // Null grid, second owned object, module and procedure call (nothing deleted), link lists
     // emptied without deleting, flags false, column counts 2.
@@ -359,6 +364,8 @@ public:
     // A kind-1 variable named as the field, the way every load names a mapped variable, and
     // its map appended; returns the variable, null without a field.
     Variable* AddVariableForField(Field* field);
+    // Every mapped variable takes the name of its field, as a read of the page names them.
+    void NameVariablesAsRead();
     void RenameVariablesAfterFields();
     void RenameVariablesAfterFieldsOfTable(Table* table);
     void RenameVariable(const char* oldText, CString newText);

@@ -71,9 +71,8 @@ void FormInterface::Serialize(CArchive& ar)
             variable->GetKind() != Variable::sharedKind)
             ar.ClaimObject(variable);
         map->variable = variable;
-        if (map->field != nullptr && map->variable != nullptr)
-            map->variable->SetName(map->field->GetFieldName());
     }
+    NameVariablesAsRead();
     // Two legacy field/variable pairs; their objects may be shared, so they are left alone.
     if (version >= 19 && version <= 73)
     {

@@ -288,3 +288,11 @@ void Function::CollectTableUsage(const Table* table, CString& list)
         if (CollectFieldUsage(field, list))
             return;
 }
+
+ReferenceList::Targets Function::FreedWithIt() const
+{
+    ReferenceList::Targets freed{this};
+    freed.insert(m_outputFields.begin(), m_outputFields.end());
+    freed.insert(m_parameters.begin(), m_parameters.end());
+    return freed;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ReferenceList.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
 #include "platform/core/Types.h"
@@ -74,6 +75,9 @@ public:
     // parameter for each name not found, and the parameters whose names are not given are
     // deleted through the project, which first clears the pages' references to them.
     void SyncParameters(const std::vector<CString>& names);
+
+    // The function with its output fields and parameters: what goes when it is deleted.
+    ReferenceList::Targets FreedWithIt() const;
 
     bool UsesTable(const Table* table) const;
     // The first used table whose name equals the text ignoring case, or null.

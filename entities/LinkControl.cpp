@@ -6,6 +6,7 @@
 #include "model/ArchiveIO.h"
 #include "model/Ownership.h"
 #include "model/PairRecords.h"
+#include "model/ReferenceList.h"
 
 IMPLEMENT_SERIAL(LinkControl, CObject, 0)
 
@@ -98,4 +99,15 @@ void LinkControl::Serialize(CArchive& ar)
     if (ArchiveVersion() > 49)
         LinkVariableMapRecords::Read(ar, m_variableMaps,
                                      LinkVariableMapRecords::EmptyEntry::AsNull);
+}
+
+void LinkControl::ListReferences(ReferenceList& list)
+{
+    for (LinkVariableMap* map : m_variableMaps)
+    {
+        if (map == nullptr)
+            continue;
+        for (const Variable* variable : {map->pageVariable, map->targetVariable})
+            list.Add(variable, [this, map] { RemoveLinkVariableMap(map); });
+    }
 }

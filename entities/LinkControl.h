@@ -8,6 +8,7 @@
 
 class Menu;
 class Variable;
+class ReferenceList;
 
 // A value a link passes: a variable of the page and the variable of the target page that
 // receives it.
@@ -43,6 +44,8 @@ public:
 
     // Alignment, target, caption, variable maps (from version 50).
     void Serialize(CArchive& ar) override;
+    // Lists the variables its maps pass; each release drops the map.
+    void ListReferences(ReferenceList& list);
 
     int GetAlignment() const { return m_alignment; }
     void SetAlignment(int alignment) { m_alignment = alignment; }

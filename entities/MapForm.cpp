@@ -318,13 +318,19 @@ void MapForm::CreateInputVariable(FieldRep* fieldRep)
 {
     if (fieldRep == nullptr)
         return;
+    // A control of a field gets its variable as a load leaves it: named after the field.
+    if (fieldRep->GetField() != nullptr)
+    {
+        AddVariableForField(fieldRep->GetField());
+        return;
+    }
+    // Without a field the name carries the caption, by which the field made later finds it.
     CString name = m_mappingTable == nullptr ? CString() : m_mappingTable->GetTableName();
     name += "_" + ControlName(fieldRep) + "_Var";
     name.Replace(' ', '_');
     auto* variable = new Variable;
     variable->SetName(name);
-    variable->SetKind(Variable::parameterKind);
-    m_fieldVariableMaps.push_back(new FieldVariableMap{fieldRep->GetField(), variable});
+    m_fieldVariableMaps.push_back(new FieldVariableMap{nullptr, variable});
 }
 
 void MapForm::RemoveTopInputFieldRep(FieldRep* fieldRep)
@@ -439,8 +445,12 @@ void MapForm::CreateFieldsForInputControls()
                                               return candidate->field == nullptr &&
                                                      VariableNameContains(candidate, captionName);
                                           });
-        if (map != nullptr)
-            map->field = field;
+        if (map == nullptr)
+            continue;
+        map->field = field;
+        // Named after its field, as the next load would name it.
+        if (map->variable != nullptr)
+            map->variable->SetName(field->GetFieldName());
     }
 }
 

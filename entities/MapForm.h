@@ -66,8 +66,9 @@ public:
     // The page takes the control and gives it a page variable.
     void AddTopInputFieldRep(FieldRep* fieldRep);
     void AddBottomInputFieldRep(FieldRep* fieldRep);
-    // A kind-0 variable named mapping table + "_" + field + "_Var" (blanks as "_"), mapped to
-    // the control's field.
+    // A page variable mapped to the control's field and named after it, as a load names it;
+    // a control without a field gets mapping table + "_" + caption + "_Var" (blanks as "_"),
+    // which CreateFieldsForInputControls renames after the field it makes.
     void CreateInputVariable(FieldRep* fieldRep);
     // Takes the control out of its list, drops its map and deletes it.
     void RemoveTopInputFieldRep(FieldRep* fieldRep);
@@ -81,7 +82,7 @@ public:
     // the map's variable name.
     FieldRep* FindFieldRepForFieldVariableMap(const FieldVariableMap* map);
     // Input controls without a field get one, with a reference field over the mapping table,
-    // and the map of their variable takes it.
+    // and the map of their variable takes it, its variable named after it.
     void CreateFieldsForInputControls();
     // As a master form's check, then whether the page shows every control of its bottom master
     // form.

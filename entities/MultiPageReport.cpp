@@ -44,7 +44,7 @@ bool MultiPageReport::CollectProcedureUsage(const Procedure* procedure, CString&
          std::ranges::none_of(m_pages, [procedure](const MultiPageData* page)
                               { return page != nullptr && page->GetProcedure() == procedure; })))
         return false;
-    list += m_name + "_multiReport";
+    list += m_name + "_multiReport\n";
     RecordUsage();
     return true;
 }

@@ -7,6 +7,7 @@
 #include "model/Field.h"
 #include "model/ListAccess.h"
 #include "model/Ownership.h"
+#include "model/ReferenceList.h"
 
 #include <algorithm>
 
@@ -168,4 +169,21 @@ bool ProcedureInvokation::HasCallerVariableNamed(const CString& name) const
                                    return pair != nullptr && pair->second != nullptr &&
                                           pair->second->GetFieldName().CompareNoCase(name) == 0;
                                });
+}
+
+void ProcedureInvokation::ListReferences(ReferenceList& list)
+{
+    for (VariablePair* pair : m_variablePairs)
+    {
+        if (pair == nullptr)
+            continue;
+        list.Add(pair->second,
+                 [this, pair]
+                 {
+                     const auto found = std::ranges::find(m_variablePairs, pair);
+                     if (found != m_variablePairs.end())
+                         SetVariablePairAt(static_cast<int>(found - m_variablePairs.begin()),
+                                           nullptr);
+                 });
+    }
 }

@@ -10,6 +10,7 @@
 class Field;
 class Procedure;
 class Variable;
+class ReferenceList;
 struct FieldVariableMap;
 
 // Maps one variable onto another: in a procedure call the procedure's variable (first) and the
@@ -82,6 +83,8 @@ public:
     // The procedure, the pairs (a null entry as two null references), then the field maps,
     // which a load reads after version 49.
     void Serialize(CArchive& ar) override;
+    // Lists the page variables its pairs pass; each release leaves the pair's place unmapped.
+    void ListReferences(ReferenceList& list);
 
 private:
     VariablePair* FindPairOfCallerVariable(Variable* callerVariable) const;

@@ -1,12 +1,14 @@
 #include "entities/ReportField.h"
 
 #include "entities/ProcedureFieldInfo.h"
+#include "entities/ReportGroup.h"
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ListAccess.h"
+#include "model/ReferenceList.h"
 
 #include <algorithm>
 
@@ -181,4 +183,38 @@ void ReportField::GetBindingSourceText(CString& out, Variable* target) const
         binding->m_sourceColumn->GetDisplayName(out);
     else if (index == FindRecordIdBindingIndex())
         out = "Record Id";
+}
+
+namespace
+{
+void ListBindingReferences(ReferenceList& list, ReportFieldBinding* binding,
+                           const ReferenceList::Action& drop)
+{
+    list.Add(binding->m_target, drop);
+    list.Add(binding->m_sourceVariable, drop);
+    list.Add(binding->m_sourceColumn, drop);
+}
+} // namespace
+
+void ReportField::ListReferences(ReferenceList& list, ReportGroup& group)
+{
+    if (m_fieldInfo != m_ownFieldInfo.get())
+        list.Add(m_fieldInfo, [&group, this] { group.RemoveReportField(this); });
+    for (ReportFieldBinding* binding : m_bindings)
+        ListBindingReferences(list, binding, [this, binding] { RemoveBinding(binding); });
+    ReportFieldControlProperty* property = m_controlProperty;
+    if (property == nullptr)
+        return;
+    for (ReportFieldBinding* binding : property->GetBindings())
+        ListBindingReferences(list, binding,
+                              [property, binding] { property->RemoveBinding(binding); });
+    if (property->GetControl() != nullptr)
+        property->GetControl()->ListReferences(list);
+}
+
+void ReportField::RemoveBinding(ReportFieldBinding* binding)
+{
+    const auto found = std::ranges::find(m_bindings, binding);
+    if (found != m_bindings.end())
+        RemoveBindingAt(static_cast<int>(found - m_bindings.begin()));
 }

@@ -10,6 +10,8 @@ class Field;
 class FieldRep;
 class ProcedureFieldInfo;
 class Variable;
+class ReferenceList;
+class ReportGroup;
 
 // One column or button of a report group: the output column it shows, its layout numbers and,
 // through its menu base, the page files it links to with the bindings that feed their
@@ -27,6 +29,9 @@ public:
     ReportField& operator=(const ReportField&) = delete;
 
     void Serialize(CArchive& ar) override;
+    // Lists the output column the column shows (released by the group, which drops the
+    // column), then what its bindings and its control refer to.
+    void ListReferences(ReferenceList& list, ReportGroup& group);
 
     Field* GetField() const { return m_field; }
     ProcedureFieldInfo* GetFieldInfo() const { return m_fieldInfo; }
@@ -70,6 +75,8 @@ public:
     // Replaces the binding of the same target; the column takes the binding.
     void SetBinding(ReportFieldBinding* binding);
     void RemoveBindingAt(int index);
+    // Nothing when the column does not hold the binding.
+    void RemoveBinding(ReportFieldBinding* binding);
     void RemoveBindingForVariable(Variable* target);
     // The first binding with neither source variable nor source control, or -1.
     int FindRecordIdBindingIndex() const;

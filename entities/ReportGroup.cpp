@@ -14,6 +14,7 @@
 #include "model/ListAccess.h"
 #include "model/Ownership.h"
 #include "model/ProjectDiagnostics.h"
+#include "model/ReferenceList.h"
 #include "model/Table.h"
 
 #include <algorithm>
@@ -489,4 +490,17 @@ void ReportGroup::CheckFunctionParameterMapping(CString& text, int& counter) con
     number.Format("%d.", counter);
     text += number + ReportName() + " for report group function " + function->GetFieldName() + "\n";
     ++counter;
+}
+
+void ReportGroup::ListReferences(ReferenceList& list)
+{
+    if (m_procedureCall != nullptr)
+        m_procedureCall->ListReferences(list);
+    ClassInvokation::ListReferences(list, m_classCall);
+    list.AddSlot(m_headerValue);
+    list.AddSlot(m_nextProcKey);
+    for (FieldRep* filter : m_filters)
+        filter->ListReferences(list);
+    for (ReportField* column : m_reportFields)
+        column->ListReferences(list, *this);
 }

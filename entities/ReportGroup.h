@@ -17,6 +17,7 @@ class ProcedureFieldInfo;
 class ProcedureInvokation;
 class ReportField;
 class Table;
+class ReferenceList;
 
 // A group of a report: fed by a procedure call or by a class-function call, with its filter
 // controls and its columns.
@@ -33,6 +34,8 @@ public:
     ~ReportGroup() override;
 
     void Serialize(CArchive& ar) override;
+    // Lists the group's calls, header and key columns, then its filters and columns.
+    void ListReferences(ReferenceList& list);
 
     ApplicationReport* GetReport() const { return m_report; }
     void SetReport(ApplicationReport* report) { m_report = report; }

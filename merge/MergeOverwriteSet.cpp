@@ -232,8 +232,7 @@ bool MergeOverwriteSet::RemoveVariable(Variable* variable)
         // variable is shared and outlives the map.
         if (!FormInterface::IsSharedVariableMap(page->FindFieldVariableMapByVariable(variable)))
         {
-            for (Module* module : m_first->GetModules())
-                module->RemoveVariableReferences({variable});
+            Module::ReleaseReferences(m_first->GetModules(), {variable});
         }
         page->RemoveFieldVariableMapByVariable(variable);
         return true;
@@ -283,7 +282,8 @@ void MergeOverwriteSet::RemoveProcedureColumn(Procedure* procedure, ProcedureFie
 {
     for (Module* module : m_first->GetModules())
         module->RemoveProcedureFieldUse(procedure, column);
-    procedure->RemoveOutputColumn(column);
+    // What else refers to the column lets go of it before it is freed.
+    Module::RemoveOutputColumn(m_first->GetModules(), procedure, column);
 }
 
 void MergeOverwriteSet::DeleteProcedureColumns()

@@ -1,11 +1,13 @@
 #include "merge/ProjectMerger.h"
 
+#include "entities/FormInterface.h"
 #include "merge/MergeDependencyCollector.h"
 #include "merge/MergeOverwriteSet.h"
 #include "merge/MergeSelection.h"
 #include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
 #include "model/Module.h"
+#include "model/ProjectStore.h"
 
 #include <algorithm>
 #include <optional>
@@ -107,7 +109,14 @@ bool ProjectMerger::Merge()
     {
         module->SetAsideUnboundClasses();
         module->CleanUpPageFiles();
+        // Variables mapped to a field of another spelling take its name.
+        std::vector<FormInterface*> pages;
+        module->GetAllPages(pages);
+        for (FormInterface* page : pages)
+            page->NameVariablesAsRead();
     }
+    // Then the repairs a load runs.
+    ProjectStore::FixUpLoadedProject(m_first);
     m_reportFiles.Close(m_report);
     MainFrameAccess::SetStatusText("Merging completed.");
     return true;

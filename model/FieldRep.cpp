@@ -12,6 +12,7 @@
 #include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
 #include "model/Ownership.h"
+#include "model/ReferenceList.h"
 #include "model/Table.h"
 #include "model/ValidationData.h"
 
@@ -274,4 +275,10 @@ void FieldRep::Serialize(CArchive& ar)
     if (version > 53)
         m_validation = ReadOwned<ValidationData>(ar);
     m_mandatory = version > 63 ? ReadBoolInt(ar) : MandatoryFor(m_field);
+}
+
+void FieldRep::ListReferences(ReferenceList& list)
+{
+    if (m_data != nullptr)
+        m_data->ListReferences(list);
 }

@@ -15,6 +15,7 @@ class Procedure;
 class Table;
 class ValidationData;
 class Variable;
+class ReferenceList;
 
 // One control of a page: a table field, or a page variable when there is no field, shown
 // through the control settings of its FieldRepData.
@@ -37,6 +38,8 @@ public:
     // Field, data, variable, validation, mandatory flag. Files of versions 48 to 53 hold a list
     // of validations instead of one, files before 64 no mandatory flag.
     void Serialize(CArchive& ar) override;
+    // Lists what the control's data refers to: its data call, its links' variables.
+    void ListReferences(ReferenceList& list);
 
     Field* GetField() const { return m_field; }
     void SetField(Field* field) { m_field = field; }

@@ -13,6 +13,7 @@
 #include "model/FieldRep.h"
 #include "model/ListAccess.h"
 #include "model/Ownership.h"
+#include "model/ReferenceList.h"
 #include "model/Table.h"
 
 #include <algorithm>
@@ -419,4 +420,12 @@ void FieldRepData::ConvertOldComboCaptions()
         m_selectAllCaption = false;
         m_noneCaption = false;
     }
+}
+
+void FieldRepData::ListReferences(ReferenceList& list)
+{
+    list.AddSlot(m_variable);
+    ClassInvokation::ListReferences(list, m_dataCall);
+    for (LinkControl* link : m_links)
+        link->ListReferences(list);
 }

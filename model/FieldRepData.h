@@ -11,6 +11,7 @@ class EventRecmpFields;
 class Field;
 class FieldRep;
 class LinkControl;
+class ReferenceList;
 class Menu;
 class Procedure;
 class ProcedureInvokation;
@@ -71,6 +72,8 @@ public:
     ClassInvokation* GetDataCall() const { return m_dataCall; }
     // Takes ownership; a previous data call is deleted.
     void SetDataCall(ClassInvokation* invokation);
+    // Lists the variable it carries, then what the data call and the links refer to.
+    void ListReferences(ReferenceList& list);
 
     CString GetDisplayTexts() const { return m_displayTexts; }
     void SetDisplayTexts(CString texts) { m_displayTexts = texts; }

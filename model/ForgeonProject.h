@@ -3,6 +3,7 @@
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
 
+#include <unordered_set>
 #include <vector>
 
 class ApplicationReport;
@@ -266,6 +267,20 @@ public:
     bool CanRemoveProcedureField(Procedure* procedure, Field* field);
     bool CollectProcedureFieldUsage(Procedure* procedure, ProcedureFieldInfo* column, bool show);
     bool CanRemoveVariableMap(FieldVariableMap* map, bool show);
+    // A page variable is in use when a control of its page or the control's data carries it,
+    // or a page uses its map (CanRemoveVariableMap, which reports the users when report is set).
+    bool IsPageVariableInUse(const FormInterface* page, FieldVariableMap* map, bool report);
+    // The map leaves the list, the page's data calls drop the variable, what else refers to the
+    // variable lets go of it, and the map is freed with its variable unless that is shared.
+    void ReleasePageVariable(FormInterface* page, std::vector<FieldVariableMap*>& maps,
+                             FieldVariableMap* map);
+    // Deletes the page variable of the list unless it is shared or in use, with its visibility
+    // rules; false, nothing changed, when it is refused.
+    bool DeletePageVariable(FormInterface* page, std::vector<FieldVariableMap*>& maps,
+                            FieldVariableMap* map);
+    // Every module's pages let go of their references to the targets, which are about to be
+    // freed.
+    void ReleaseReferences(const std::unordered_set<const void*>& targets);
 
     // Users, roles and login defaults (model/UserDefaults.cpp).
     // The highest id of the roles of every module; 0 without roles.

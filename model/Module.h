@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ClassTableIndex.h"
+#include "model/ReferenceList.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
 
@@ -505,18 +506,18 @@ public:
     bool RemoveDashBoardUsages(DashBoard* dashBoard);
     bool CollectDashBoardPageUsage(DashBoardPage* page);
     bool RemoveProcedureUsages(Procedure* procedure);
-    // The bindings, link and menu maps and call pairs of the module's pages and report columns
-    // let go of the variables (those of a page that is being deleted).
-    void RemoveVariableReferences(const std::unordered_set<const Variable*>& variables);
-    // Every binding of the report columns and their buttons that the test finds stale goes.
-    void RemoveReportBindings(const std::function<bool(const ReportFieldBinding&)>& stale);
-    // The bindings fed by the output column go (the column is being removed).
-    void RemoveColumnBindings(const ProcedureFieldInfo* column);
+    // The pages of GetAllPages, then the report collectors and the login page.
+    void GetEveryPage(std::vector<FormInterface*>& out) const;
+    // Every page of the module, the login page too, lists its references under its name.
+    void ListReferences(ReferenceList& list);
+    // The pages of the modules let go of every reference to the targets (entities that are
+    // about to be freed); answers how many there were.
+    static int ReleaseReferences(const std::vector<Module*>& modules,
+                                 const ReferenceList::Targets& targets);
     // The modules whose pages may refer to this module's entities: those of the open project
     // when it holds this module, else this module alone.
     std::vector<Module*> GetReferringModules();
-    // The report bindings of the modules fed by the output column go; then the procedure frees
-    // the column.
+    // The pages of the modules let go of the output column; then the procedure frees it.
     static void RemoveOutputColumn(const std::vector<Module*>& modules, Procedure* procedure,
                                    ProcedureFieldInfo* column);
     // The procedure and its derived procedures lose the field's parameter, the calls of the
@@ -538,6 +539,10 @@ public:
     // The master forms, transactions and reports that use the mapping; a finding is filed as
     // an error. With report set the refusal is also reported.
     bool CheckVariableUsage(FieldVariableMap* map, bool report);
+    // Appends, one line each, the pages not yet named whose listed references reach one of the
+    // targets, but those that hold them, and records them.
+    void AddReferringPages(const ReferenceList::Targets& targets, CString& usage,
+                           const std::function<bool(FormInterface&)>& holds = {});
     // The pages that pass a value to the procedure's parameter of the field; a finding is
     // reported and filed as an error.
     bool CheckProcedureFieldUsage(Procedure* procedure, Field* field);

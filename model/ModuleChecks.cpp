@@ -318,7 +318,6 @@ void Module::RemoveProcedureFieldUse(Procedure* procedure, ProcedureFieldInfo* c
 {
     if (column == nullptr)
         return;
-    RemoveColumnBindings(column);
     for (Form* form : m_masterForms)
         RemovePageColumnUse(*form, procedure, column, true);
     for (MapForm* mapForm : m_mapForms)

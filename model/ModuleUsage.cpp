@@ -417,6 +417,7 @@ bool Module::RemoveFunctionUsages(Function* function)
     const auto askPage = [function, &usage](FormInterface* page)
     { page->CollectFunctionUsage(function, usage); };
     AskEach(askPage, m_masterForms, m_transactions, m_reports, m_rdlcReports, m_dashBoards);
+    AddReferringPages(function->FreedWithIt(), usage);
     if (!ReportUsage(function->GetFieldName(), usage))
         CurrentUsageSet().RemoveFunctionReferences(function);
     CurrentUsageSet().Clear();
@@ -491,9 +492,34 @@ bool Module::CheckVariableUsage(FieldVariableMap* map, bool report)
     const auto askPage = [map, &usage](FormInterface* page)
     { page->CollectVariableUsage(*map, usage); };
     AskEach(askPage, m_masterForms, m_transactions, m_reports);
+    // The pages that map the variable hold it, and let go of their own references.
+    Variable* variable = map->variable;
+    if (variable != nullptr)
+        AddReferringPages({variable}, usage,
+                          [variable](FormInterface& page)
+                          { return page.FindFieldVariableMapByVariable(variable) != nullptr; });
     const CString name = map->variable != nullptr ? map->variable->GetFieldName() : CString();
     FileRefusal(name, usage);
     return report ? ReportUsage(name, usage) : usage.IsEmpty();
+}
+
+void Module::AddReferringPages(const ReferenceList::Targets& targets, CString& usage,
+                               const std::function<bool(FormInterface&)>& holds)
+{
+    std::vector<FormInterface*> pages;
+    GetEveryPage(pages);
+    for (FormInterface* page : pages)
+    {
+        if (holds && holds(*page))
+            continue;
+        ReferenceList list;
+        page->ListReferences(list);
+        const CString line = page->GetFormName() + "\n";
+        if (!list.Refers(targets) || ("\n" + usage).Find("\n" + line) >= 0)
+            continue;
+        usage += line;
+        CurrentUsageSet().AddFormInterface(page);
+    }
 }
 
 bool Module::CheckProcedureFieldUsage(Procedure* procedure, Field* field)

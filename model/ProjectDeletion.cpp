@@ -5,6 +5,7 @@
 #include "entities/DashBoardPage.h"
 #include "entities/Form.h"
 #include "entities/FormInterface.h"
+#include "entities/Function.h"
 #include "entities/LoginPage.h"
 #include "entities/MapForm.h"
 #include "entities/Procedure.h"
@@ -12,7 +13,10 @@
 #include "entities/RDLCReport.h"
 #include "entities/ReportFieldControlProperty.h"
 #include "entities/Transaction.h"
+#include "entities/Variable.h"
 #include "entities/XSDInfo.h"
+#include "model/FieldRep.h"
+#include "model/FieldRepData.h"
 #include "model/ListAccess.h"
 #include "model/Module.h"
 #include "model/ProjectDiagnostics.h"
@@ -76,8 +80,7 @@ bool RemovePageThenDelete(const std::vector<Module*>& modules, Page* page, Remov
     {
         Variables variables;
         AddFreedVariables(*page, variables);
-        for (Module* module : modules)
-            module->RemoveVariableReferences(variables);
+        Module::ReleaseReferences(modules, {variables.begin(), variables.end()});
     }
     return RemoveThenDelete(modules, page, remove, erase);
 }
@@ -225,25 +228,25 @@ bool ForgeonProject::DeleteMenu(Menu* menu)
 
 bool ForgeonProject::DeleteProcedure(Procedure* procedure)
 {
-    // The report bindings fed by its output columns would outlive them.
+    // What refers to its output columns would outlive them.
     if (procedure != nullptr)
-    {
-        for (Module* module : m_modules)
-            module->RemoveReportBindings(
-                [procedure](const ReportFieldBinding& binding)
-                {
-                    return binding.m_sourceColumn != nullptr &&
-                           procedure->HasOutputColumn(binding.m_sourceColumn);
-                });
-    }
+        Module::ReleaseReferences(m_modules, {procedure->GetOutputColumns().begin(),
+                                              procedure->GetOutputColumns().end()});
     return RemoveThenDelete(m_modules, procedure, &Module::RemoveProcedureUsages,
                             &Module::DeleteProcedure);
 }
 
 bool ForgeonProject::DeleteFunction(Function* function)
 {
-    return RemoveThenDelete(m_modules, function, &Module::RemoveFunctionUsages,
-                            &Module::DeleteClassFunction);
+    if (function == nullptr)
+        return false;
+    for (Module* module : m_modules)
+        module->RemoveFunctionUsages(function);
+    // What still refers to the function, its output columns or its parameters would outlive
+    // them: report columns showing its output, bindings fed by it, calls and parameter maps.
+    Module::ReleaseReferences(m_modules, function->FreedWithIt());
+    return std::ranges::any_of(m_modules, [function](Module* module)
+                               { return module->DeleteClassFunction(function); });
 }
 
 void ForgeonProject::RemoveFunctionDependentTableReferences(Function* function, Table* table)
@@ -294,4 +297,47 @@ bool ForgeonProject::CanRemoveVariableMap(FieldVariableMap* map, bool show)
 {
     return RunUsageCheck(
         m_modules, [map, show](Module& module) { module.CheckVariableUsage(map, show); }, show);
+}
+
+bool ForgeonProject::IsPageVariableInUse(const FormInterface* page, FieldVariableMap* map,
+                                         bool report)
+{
+    const Variable* variable = map->variable;
+    const auto carries = [variable](const FieldRep* rep)
+    {
+        return rep->GetVariable() == variable ||
+               (rep->GetFieldRepData() != nullptr &&
+                rep->GetFieldRepData()->GetVariable() == variable);
+    };
+    if (page != nullptr && std::ranges::any_of(page->GetFieldReps(), carries))
+        return true;
+    return !CanRemoveVariableMap(map, report);
+}
+
+void ForgeonProject::ReleasePageVariable(FormInterface* page, std::vector<FieldVariableMap*>& maps,
+                                         FieldVariableMap* map)
+{
+    std::erase(maps, map);
+    if (page != nullptr)
+        page->RemoveVariableFromDataCalls(map->variable);
+    if (!FormInterface::IsSharedVariableMap(map))
+        ReleaseReferences({map->variable});
+    FormInterface::DeleteFieldVariableMap(map);
+}
+
+bool ForgeonProject::DeletePageVariable(FormInterface* page, std::vector<FieldVariableMap*>& maps,
+                                        FieldVariableMap* map)
+{
+    if (map->variable->GetKind() == Variable::sharedKind ||
+        IsPageVariableInUse(page, map, /*report=*/true))
+        return false;
+    if (page != nullptr)
+        page->RemoveVisibilityDataOf(map->variable);
+    ReleasePageVariable(page, maps, map);
+    return true;
+}
+
+void ForgeonProject::ReleaseReferences(const std::unordered_set<const void*>& targets)
+{
+    Module::ReleaseReferences(m_modules, targets);
 }

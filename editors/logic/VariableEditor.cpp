@@ -102,20 +102,12 @@ void VariableEditor::AddOrUpdate()
 
 bool VariableEditor::IsReferenced(FieldVariableMap* map, bool report)
 {
-    const Variable* variable = map->variable;
-    if (m_page != nullptr &&
-        std::ranges::any_of(m_page->GetFieldReps(), [variable](const FieldRep* rep)
-                            { return rep->GetVariable() == variable; }))
-        return true;
-    return !m_project.CanRemoveVariableMap(map, report);
+    return m_project.IsPageVariableInUse(m_page, map, report);
 }
 
 void VariableEditor::Release(FieldVariableMap* map)
 {
-    std::erase(m_maps, map);
-    if (m_page != nullptr)
-        m_page->RemoveVariableFromDataCalls(map->variable);
-    FormInterface::DeleteFieldVariableMap(map);
+    m_project.ReleasePageVariable(m_page, m_maps, map);
 }
 
 void VariableEditor::Delete()
@@ -123,14 +115,10 @@ void VariableEditor::Delete()
     if (m_selectedRow < 0 || m_rows.empty() ||
         AfxMessageBox("Do you want to delete variable?", MB_OKCANCEL) != IDOK)
         return;
-    FieldVariableMap* map = m_rowMaps[m_selectedRow];
-    if (map->variable->GetKind() != Variable::sharedKind && !IsReferenced(map, /*report=*/true))
+    if (m_project.DeletePageVariable(m_page, m_maps, m_rowMaps[m_selectedRow]))
     {
         m_rows.erase(m_rows.begin() + m_selectedRow);
         m_rowMaps.erase(m_rowMaps.begin() + m_selectedRow);
-        if (m_page != nullptr)
-            m_page->RemoveVisibilityDataOf(map->variable);
-        Release(map);
     }
     else
         AfxMessageBox("Variable not free for deletion");

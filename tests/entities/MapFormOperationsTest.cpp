@@ -75,7 +75,7 @@ TEST_F(MapFormOperationsTest, FieldsOfBothPartsAndControlsOfFieldsOnThePageBefor
     EXPECT_EQ(nullptr, m_page.GetFieldRepForField(nullptr));
 }
 
-TEST_F(MapFormOperationsTest, InputControlsGetVariablesNamedAfterTableAndFieldAndLoseThemOnRemoval)
+TEST_F(MapFormOperationsTest, InputControlsGetVariablesNamedAsTheLoadNamesThemAndLoseThemOnRemoval)
 {
     FieldRep* quantity = NewInput(m_product, "Quantity");
     FieldRep* note = NewInput(nullptr, "Stock note");
@@ -88,8 +88,9 @@ TEST_F(MapFormOperationsTest, InputControlsGetVariablesNamedAfterTableAndFieldAn
     ASSERT_EQ(3u, m_page.GetFieldVariableMaps().size());
     const FieldVariableMap* first = m_page.GetFieldVariableMaps()[0];
     EXPECT_EQ(m_product, first->field);
-    EXPECT_EQ("Product_Map_Product_Var", first->variable->GetFieldName());
-    EXPECT_EQ(Variable::parameterKind, first->variable->GetKind());
+    EXPECT_EQ(m_product->GetFieldName(), first->variable->GetFieldName());
+    EXPECT_EQ(Variable::pageKind, first->variable->GetKind());
+    EXPECT_EQ(nullptr, m_page.GetFieldVariableMaps()[1]->field);
     EXPECT_EQ("Product_Map_Stock_note_Var",
               m_page.GetFieldVariableMaps()[1]->variable->GetFieldName());
     EXPECT_EQ(other, m_page.GetBottomInputFieldRepAt(0));
@@ -147,6 +148,8 @@ TEST_F(MapFormOperationsTest, InputControlsWithoutFieldGetPageFieldsOverTheMappi
     EXPECT_EQ(note->GetField(), m_page.GetRefFields()[0]->GetField());
     EXPECT_EQ(&m_mapTable, m_page.GetRefFields()[0]->GetTable());
     EXPECT_EQ(note->GetField(), m_page.GetFieldVariableMaps()[0]->field);
+    // Named after the new field, as the next load would name it.
+    EXPECT_EQ("Stock note", m_page.GetFieldVariableMaps()[0]->variable->GetFieldName());
     EXPECT_EQ(m_product, quantity->GetField());
 }
 

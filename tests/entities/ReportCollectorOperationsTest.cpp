@@ -192,7 +192,7 @@ TEST_F(MultiPageReportTest, ProcedureCallOfAPageIsFoundByItsReportAndRecordedAsU
     EXPECT_TRUE(UsageSet().GetMultiPageReports().empty());
     asked = &used;
     EXPECT_TRUE(m_multiReport.CollectProcedureUsage(asked, list));
-    EXPECT_EQ(list, "Overview_multiReport");
+    EXPECT_EQ(list, "Overview_multiReport\n");
     EXPECT_EQ(std::ranges::count(UsageSet().GetMultiPageReports(), &m_multiReport), 1);
     EXPECT_FALSE(m_multiReport.CollectProcedureUsage(static_cast<const Procedure*>(nullptr), list));
     // The page question of the base stays apart.

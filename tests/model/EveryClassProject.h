@@ -235,6 +235,13 @@ private:
             new ProcedureFieldInfo(m_customerName, ProcedureFieldInfo::noAggregate));
         function->AddUsedTable(m_customer);
         dataClass->AddFunction(function);
+        auto* recordFunction = new Function;
+        recordFunction->SetName("SelectRecord");
+        recordFunction->SetClass(dataClass);
+        recordFunction->SetTable(m_customer);
+        recordFunction->AddOutputField(
+            new ProcedureFieldInfo(m_customerName, ProcedureFieldInfo::noAggregate));
+        dataClass->AddFunction(recordFunction);
         module.Append(dataClass);
 
         Form* form = NewCustomerForm("CustomerForm");
@@ -365,6 +372,9 @@ private:
         loginPage->SetLoginCall(NewCall(m_procedure));
         loginPage->SetUserNameField(m_customerName);
         module.AdoptLoginPage(loginPage);
+
+        // The table's search report shows the output columns of the class's first function.
+        module.CreateSearchReport(m_customer);
 
         // Every kind of page has a call of its own.
         std::vector<FormInterface*> pages;

@@ -16,8 +16,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -39,6 +42,10 @@ struct DeletionCase
     bool used;
     std::function<bool(const Module&)> isGone;
     AfterLoad afterLoad = AfterLoad::gone;
+    // Whether or not something used it: the dump of its users is not checked.
+    bool anyUse = false;
+    // The deletion may be refused for an entity in use; the users are then named.
+    bool refusable = false;
 
     friend void PrintTo(const DeletionCase& deletion, std::ostream* out) { *out << deletion.name; }
 };
@@ -203,13 +210,16 @@ const DeletionCase deletions[] = {
     {"Menu",
      [](ForgeonProject& project, Module& module)
      { return project.DeleteMenu(module.FindMenuByName("Main")); },
-     false, [](const Module& module) { return module.GetMenus().empty(); }},
+     false, [](const Module& module) { return module.FindMenuByName("Main") == nullptr; }},
     {"SubMenu",
      [](ForgeonProject& project, Module& module)
      { return project.DeleteMenu(module.FindMenuByName("Customers")); },
      false,
      [](const Module& module)
-     { return module.FindMenuByName("Customers") == nullptr && module.GetMenus().size() == 1; }},
+     {
+         return module.FindMenuByName("Customers") == nullptr &&
+                module.FindMenuByName("Main") != nullptr;
+     }},
     {"Procedure",
      [](ForgeonProject& project, Module& module)
      { return project.DeleteProcedure(module.FindProcedureByName("PRC_customer_SelectAll")); },
@@ -253,6 +263,182 @@ const DeletionCase deletions[] = {
      false, [](const Module& module) { return module.GetDesignations().empty(); },
      AfterLoad::remade},
 };
+
+// Every entity of a kind in the rich project, counted and deleted by its place in the module.
+struct EntityKind
+{
+    const char* name;
+    std::function<int(const Module&)> count;
+    std::function<bool(ForgeonProject&, Module&, int)> remove;
+    AfterLoad afterLoad = AfterLoad::gone;
+    bool refusable = false;
+};
+
+std::vector<Function*> AllFunctions(const Module& module)
+{
+    std::vector<Function*> functions;
+    for (const Class* dataClass : module.GetClasses())
+        functions.insert(functions.end(), dataClass->GetFunctions().begin(),
+                         dataClass->GetFunctions().end());
+    return functions;
+}
+
+// The fields the tree deletes: all but the keys and the deletion flag of tables of the user.
+std::vector<Field*> AllFields(const Module& module)
+{
+    std::vector<Table*> tables;
+    module.GetAllTables(tables);
+    std::vector<Field*> fields;
+    for (const Table* table : tables)
+    {
+        if (table->IsSystemTable())
+            continue;
+        std::ranges::copy_if(table->GetFields(), std::back_inserter(fields),
+                             [](const Field* field)
+                             { return !field->IsKeyOrDeletedFlag() && !field->IsKeyColumn(); });
+    }
+    return fields;
+}
+
+std::vector<Menu*> AllMenus(const Module& module)
+{
+    std::vector<Menu*> menus;
+    for (Menu* menu : module.GetMenus())
+    {
+        menus.push_back(menu);
+        menu->CollectSubMenus(menus, nullptr);
+    }
+    return menus;
+}
+
+// The pages the tree deletes, the login page too.
+std::vector<FormInterface*> AllPages(const Module& module)
+{
+    std::vector<FormInterface*> pages = PagesWithLogin(module);
+    std::erase_if(pages, [](const FormInterface* page)
+                  { return dynamic_cast<const MultiPageReport*>(page) != nullptr; });
+    return pages;
+}
+
+bool DeletePage(ForgeonProject& project, FormInterface* page)
+{
+    if (auto* form = dynamic_cast<Form*>(page))
+        return project.DeleteForm(form);
+    if (auto* transaction = dynamic_cast<Transaction*>(page))
+        return project.DeleteTransaction(transaction);
+    if (auto* report = dynamic_cast<ApplicationReport*>(page))
+        return project.DeleteApplicationReport(report);
+    if (auto* mapForm = dynamic_cast<MapForm*>(page))
+        return project.DeleteMapForm(mapForm);
+    if (auto* dashBoardPage = dynamic_cast<DashBoardPage*>(page))
+        return project.DeleteDashBoardPage(dashBoardPage);
+    if (auto* dashBoard = dynamic_cast<DashBoard*>(page))
+        return project.DeleteDashBoard(dashBoard);
+    if (auto* rdlcReport = dynamic_cast<RDLCReport*>(page))
+        return project.DeleteRDLCReport(rdlcReport);
+    if (auto* loginPage = dynamic_cast<LoginPage*>(page))
+        return project.DeleteLoginPage(loginPage);
+    return false;
+}
+
+std::vector<std::pair<ReportGroup*, ReportField*>> AllReportColumns(const Module& module)
+{
+    std::vector<std::pair<ReportGroup*, ReportField*>> columns;
+    for (const ApplicationReport* report : module.GetReports())
+    {
+        for (ReportGroup* group : report->GetReportGroups())
+        {
+            for (ReportField* column : group->GetReportFields())
+                columns.emplace_back(group, column);
+        }
+    }
+    return columns;
+}
+
+// The variables of the pages, each with the page that maps it.
+std::vector<std::pair<FormInterface*, FieldVariableMap*>> AllVariables(const Module& module)
+{
+    std::vector<std::pair<FormInterface*, FieldVariableMap*>> variables;
+    for (FormInterface* page : AllPages(module))
+    {
+        for (FieldVariableMap* map : page->GetFieldVariableMaps())
+            variables.emplace_back(page, map);
+    }
+    return variables;
+}
+
+template <class List> int CountOf(const List& list)
+{
+    return static_cast<int>(list.size());
+}
+
+const EntityKind entityKinds[] = {
+    {"Function", [](const Module& module) { return CountOf(AllFunctions(module)); },
+     [](ForgeonProject& project, Module& module, int index)
+     { return project.DeleteFunction(AllFunctions(module).at(index)); },
+     AfterLoad::remade},
+    {"Field", [](const Module& module) { return CountOf(AllFields(module)); },
+     [](ForgeonProject& project, Module& module, int index)
+     {
+         Field* field = AllFields(module).at(index);
+         if (!project.RemoveFieldUsages(field))
+             return false;
+         field->GetTable()->DeleteField(field);
+         return true;
+     },
+     AfterLoad::remade},
+    {"Menu", [](const Module& module) { return CountOf(AllMenus(module)); },
+     [](ForgeonProject& project, Module& module, int index)
+     { return project.DeleteMenu(AllMenus(module).at(index)); }},
+    {"Page", [](const Module& module) { return CountOf(AllPages(module)); },
+     [](ForgeonProject& project, Module& module, int index)
+     { return DeletePage(project, AllPages(module).at(index)); },
+     AfterLoad::remade},
+    {"Procedure", [](const Module& module) { return CountOf(module.GetProcedures()); },
+     [](ForgeonProject& project, Module& module, int index)
+     { return project.DeleteProcedure(module.GetProcedures().at(index)); }},
+    {"Variable", [](const Module& module) { return CountOf(AllVariables(module)); },
+     [](ForgeonProject& project, Module& module, int index)
+     {
+         const auto [page, map] = AllVariables(module).at(index);
+         return project.DeletePageVariable(page, page->EditFieldVariableMaps(), map);
+     },
+     AfterLoad::remade, /*refusable=*/true},
+    {"ReportColumn", [](const Module& module) { return CountOf(AllReportColumns(module)); },
+     [](ForgeonProject&, Module& module, int index)
+     {
+         const auto [group, column] = AllReportColumns(module).at(index);
+         group->RemoveReportField(column);
+         return true;
+     }},
+};
+
+// Every entity of every kind of a fresh rich project, one case each.
+std::vector<DeletionCase> EveryEntity()
+{
+    static std::vector<std::string> names;
+    std::vector<DeletionCase> cases;
+    ScopedArchiveVersion version{CurrentVersion()};
+    EveryClassProject built;
+    ProjectStore::FixUpLoadedProject(built.GetProject());
+    const Module& base = *built.GetProject()->GetBaseModule();
+    names.reserve(64);
+    for (const EntityKind& kind : entityKinds)
+    {
+        const int count = kind.count(base);
+        for (int index = 0; index < count; ++index)
+        {
+            names.push_back(std::string(kind.name) + std::to_string(index));
+            cases.push_back(DeletionCase{
+                names.back().c_str(),
+                [&kind, index](ForgeonProject& project, Module& module)
+                { return kind.remove(project, module, index); },
+                false, [&kind, count](const Module& module) { return kind.count(module) < count; },
+                kind.afterLoad, /*anyUse=*/true, /*refusable=*/kind.refusable});
+        }
+    }
+    return cases;
+}
 
 class EveryKindDeletionTest : public ::testing::TestWithParam<DeletionCase>
 {
@@ -305,19 +491,33 @@ TEST_P(EveryKindDeletionTest, RemovesEveryReferenceThenSavesAndLoadsAgain)
     Module& base = *project->GetBaseModule();
     const int depth = TheProjectDiagnostics().GetUsageSetDepth();
 
-    ASSERT_TRUE(deletion.remove(*project, base));
-
-    EXPECT_TRUE(deletion.isGone(base));
-    EXPECT_EQ(deletion.used, std::filesystem::exists(m_folder.Path() / "ObjectRefDump.txt"));
+    const bool removed = deletion.remove(*project, base);
+    if (removed)
+    {
+        EXPECT_TRUE(deletion.isGone(base));
+        EXPECT_TRUE(m_boxes.Shown().empty());
+    }
+    else
+    {
+        // Refused as in use: nothing goes, and the users are named unless the page's own
+        // control carries it.
+        ASSERT_TRUE(deletion.refusable);
+        EXPECT_FALSE(deletion.isGone(base));
+        EXPECT_TRUE(m_boxes.Shown().empty() || !TheProjectDiagnostics().GetErrors().empty());
+    }
+    if (!deletion.anyUse)
+    {
+        EXPECT_EQ(deletion.used, std::filesystem::exists(m_folder.Path() / "ObjectRefDump.txt"));
+    }
     EXPECT_EQ(depth, TheProjectDiagnostics().GetUsageSetDepth());
-    EXPECT_TRUE(m_boxes.Shown().empty());
+    const std::size_t boxes = m_boxes.Shown().size();
 
     ASSERT_TRUE(m_store.ArchiveProject(project, PathOf("after.wvt"), FALSE)) << LastBox();
     const std::string saved = SavedBytes("after.wvt");
     ASSERT_TRUE(m_store.ArchiveProject(nullptr, PathOf("after.wvt"), TRUE)) << LastBox();
     ForgeonProject* loaded = m_store.GetProject();
     ASSERT_EQ(2, loaded->GetModuleCount());
-    if (deletion.afterLoad == AfterLoad::gone)
+    if (deletion.afterLoad == AfterLoad::gone && removed)
     {
         EXPECT_TRUE(deletion.isGone(*loaded->GetBaseModule()));
     }
@@ -338,10 +538,14 @@ TEST_P(EveryKindDeletionTest, RemovesEveryReferenceThenSavesAndLoadsAgain)
         << ", from "
         << FirstDifference(std::vector<BYTE>(expected.begin(), expected.end()),
                            std::vector<BYTE>(actual.begin(), actual.end()));
-    EXPECT_TRUE(m_boxes.Shown().empty());
+    EXPECT_EQ(boxes, m_boxes.Shown().size()) << LastBox();
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, EveryKindDeletionTest, ::testing::ValuesIn(deletions),
+                         [](const ::testing::TestParamInfo<DeletionCase>& info)
+                         { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(EveryEntity, EveryKindDeletionTest, ::testing::ValuesIn(EveryEntity()),
                          [](const ::testing::TestParamInfo<DeletionCase>& info)
                          { return std::string(info.param.name); });
 

@@ -218,7 +218,7 @@ TEST_F(ProjectDeletionTest, AProcedureLeavesEveryPageThatCallsItOrShowsItsColumn
 
     EXPECT_TRUE(m_module->GetProcedures().empty());
     EXPECT_EQ(Refusal("PRC_customer_SelectAll") +
-                  "CustomerForm\r\nBoard\r\nSales\r\nPages_multiReportLoginPage\r\n",
+                  "CustomerForm\r\nBoard\r\nSales\r\nPages_multiReport\r\nLoginPage\r\n",
               DumpText());
     EXPECT_EQ(nullptr, form->GetUniquenessProcedure(m_customer));
     const ProcedureInvokation* loginCall = loginPage->GetLoginCall();
@@ -258,7 +258,7 @@ TEST_F(ProjectDeletionTest, EveryKindOfPageNamedForItsOwnCallOfTheProcedureLoses
 
     EXPECT_EQ(Refusal("PRC_customer_SelectAll") +
                   "CustomerForm\r\nCustomerMap\r\nOrders\r\nBoard\r\nSales\r\n"
-                  "Pages_multiReportHome\r\nPrintout\r\nCollector\r\n" +
+                  "Pages_multiReport\r\nHome\r\nPrintout\r\nCollector\r\n" +
                   std::string(loginPage->GetFormName().GetString()) + "\r\n",
               DumpText());
     for (const FormInterface* page : pages)
@@ -740,6 +740,43 @@ TEST_F(ProjectDeletionTest, AReportMadeForItsTableTakesItsOwnDescriptionsOnlyWhe
         while (!m_project.GetXSDInfos().empty())
             m_project.DeleteXSDInfo(m_project.GetXSDInfos().front());
     }
+}
+
+// Pages that show a function's output without calling it are named as its users and let go of
+// the output, which goes with the function.
+TEST_F(ProjectDeletionTest, PagesShowingAFunctionsOutputAreNamedAndLetGoOfIt)
+{
+    auto* dataClass = new Class;
+    dataClass->SetName("_customer");
+    dataClass->SetTable(m_customer);
+    auto* function = new Function;
+    function->SetName("price");
+    function->SetClass(dataClass);
+    auto* output = new ProcedureFieldInfo(m_name, ProcedureFieldInfo::noAggregate);
+    function->AddOutputField(output);
+    dataClass->AddFunction(function);
+    m_module->Append(dataClass);
+    auto* report = NewPage<ApplicationReport>("Sales");
+    auto* group = new ReportGroup(report, nullptr);
+    group->AddReportField(new ReportField(output));
+    group->SetHeaderValue(output);
+    report->AddReportGroup(group);
+    m_module->Append(report);
+    auto* board = NewPage<DashBoard>("Board");
+    auto* cell = new DashBoardCellInfo(false);
+    cell->AddDisplayField(output, "Price");
+    auto* grid = new Grid(1, 1);
+    grid->GetRows().front().front()->SetCellData(cell, GridCell::kDashBoardCellInfo);
+    board->SetGrid(grid);
+    m_module->Append(board);
+
+    EXPECT_TRUE(m_project.DeleteFunction(function));
+
+    EXPECT_TRUE(dataClass->GetFunctions().empty());
+    EXPECT_EQ(Refusal("price") + "Sales\r\nBoard\r\n", DumpText());
+    EXPECT_TRUE(group->GetReportFields().empty());
+    EXPECT_EQ(nullptr, group->GetHeaderValue());
+    EXPECT_TRUE(cell->GetDisplayFields().empty());
 }
 
 } // namespace

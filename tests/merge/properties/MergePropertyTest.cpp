@@ -4,6 +4,8 @@
 // merge the second input is deleted and the merged project saves, loads and saves to the same
 // bytes.
 #include "gen_web/AspxWriteAll.h"
+#include "merge/MergeDependencyCollector.h"
+#include "merge/SelectiveMerge.h"
 #include "tests/gen_web/PreparedProjectFolder.h"
 #include "tests/merge/MergeRunFixture.h"
 #include "tests/merge/properties/MergeFixtureProjects.h"
@@ -95,6 +97,10 @@ protected:
     // Merges the module, deletes the second input, and checks that the merged project saves,
     // loads and saves again to the same bytes; answers the merged project's bytes.
     std::string MergeAndRoundTrip(ScriptedMergeSelection selection)
+    {
+        return MergeThroughAndRoundTrip(selection);
+    }
+    std::string MergeThroughAndRoundTrip(MergeSelection& selection)
     {
         EXPECT_TRUE(RunStoreMerge(selection));
         DeleteSecondInput();
@@ -248,6 +254,79 @@ TEST_F(MergePropertyTest, EveryMergeKindSavesLoadsAndSavesToTheSameBytes)
             sales->Append(NewProcedure("PRC_supplier_list", sales->FindTableByName(supplier)));
             Load(BuildSalesFixture("First", Path("a")), std::move(second));
             MergeAndRoundTrip(selection);
+        }
+    }
+}
+
+namespace
+{
+// Chooses as the selective merge dialog does: the master tables shown, only the named one
+// checked, saved.
+class DialogTableSelection : public MergeSelection
+{
+public:
+    DialogTableSelection(const char* table, bool overwrite) : m_table(table)
+    {
+        m_choice.overwrite = overwrite;
+    }
+
+    std::optional<MergeChoice> Choose(ForgeonProject*, ForgeonProject* second,
+                                      MergeDependencyCollector& dependencies) override
+    {
+        Module* module = second->FindModuleByName("Sales");
+        dependencies.SetSelectedModule(module);
+        SelectiveMerge dialog(module, dependencies);
+        dialog.SelectKind(SelectiveMerge::MasterTables);
+        dialog.Select();
+        for (std::size_t index = 0; index < dialog.GetItems().size(); ++index)
+            dialog.SetItemCheck(static_cast<int>(index), dialog.GetItems()[index].name == m_table);
+        dialog.Save();
+        return m_choice;
+    }
+
+private:
+    CString m_table;
+    MergeChoice m_choice;
+};
+} // namespace
+
+// The second project names the customer table "Customer" and gives it one more field: the
+// merge matches the tables ignoring case and leaves the model as a load leaves it, whatever
+// the selection.
+TEST_F(MergePropertyTest, NamesThatDifferOnlyInCaseMergeAsTheLoadLeavesThem)
+{
+    using Kind = ScriptedMergeSelection::Kind;
+    for (const bool overwrite : {false, true})
+    {
+        ScriptedMergeSelection fullModule = ScriptedMergeSelection::FullModule("Sales", overwrite);
+        ScriptedMergeSelection table =
+            ScriptedMergeSelection::Entities("Sales", {{Kind::Table, "Customer"}}, overwrite);
+        DialogTableSelection dialog("Customer", overwrite);
+        const std::pair<const char*, MergeSelection*> selections[] = {
+            {"full module", &fullModule},
+            {"table", &table},
+            {"table through the dialog", &dialog},
+        };
+        for (const auto& [name, selection] : selections)
+        {
+            SCOPED_TRACE(std::string(name) + (overwrite ? ", overwrite" : ", keep"));
+            auto second = NewSalesProject("Second", Path("b"));
+            {
+                ScopedOpenProject open(second.get());
+                Table* customer =
+                    NewTable("Customer", Table::masterKind, {"name", "city", "phone"});
+                second->GetCurrentModule()->AddTable(customer);
+                TableFormCreator(customer, second.get()).CreateAll();
+            }
+            Load(BuildSalesFixture("First", Path("a")), std::move(second));
+            MergeThroughAndRoundTrip(*selection);
+            const Module* merged = m_store.GetProject()->FindModuleByName("Sales");
+            ASSERT_NE(merged, nullptr);
+            std::vector<Table*> tables;
+            merged->GetAllTables(tables);
+            EXPECT_EQ(1, std::ranges::count_if(
+                             tables, [](const Table* table)
+                             { return table->GetTableName().CompareNoCase("customer") == 0; }));
         }
     }
 }

@@ -6,7 +6,7 @@ Dim formType
 Dim formTopMenuFunctionName, formLeftMenuFunctionName
 formTopMenuFunctionName = "items_addReport_Top_MenuOnClick"
 formLeftMenuFunctionName = "items_addReport_Left_MenuOnClick"
-Dim items_id, orders_id, product, qty, delivered, items_Region_Var, customer
+Dim items_id, orders_id, product, qty, delivered, Region, customer
 
 	if Trim(Request("cmdadd")) <> "" then
 		formType = Trim(Request("cmdadd"))
@@ -41,10 +41,10 @@ Function ExtractData()
 	qty = Trim(Request("txt_qty"))
 	if qty <> "" and not isNumeric(qty) then qty = "NULL"
 	delivered = MakeDateTimeVar(Trim(Request("txt_delivered")), Trim(Request("lst_hrs_delivered")), Trim(Request("lst_mins_delivered")))
-	items_Region_Var = Trim(Request("txt_Region"))
-	if items_Region_Var <> "" and not isNumeric(items_Region_Var) then items_Region_Var = 0
+	Region = Trim(Request("txt_Region"))
+	if Region <> "" and not isNumeric(Region) then Region = 0
 	customer = Trim(Request("txt_customer"))
-	redirString = "orders_id="&orders_id&"&product="&product&"&qty="&qty&"&delivered="&delivered&"&Region="&items_Region_Var&"&customer="&customer
+	redirString = "orders_id="&orders_id&"&product="&product&"&qty="&qty&"&delivered="&delivered&"&Region="&Region&"&customer="&customer
 
 End Function
 
@@ -169,7 +169,7 @@ formName.submit();
 								<TR>
 									<TD align = right bgColor = <%=glb_bgBlank%> class = menutitle width = "25%"> Region<FONT color = "RED">*</FONT> </TD>
 									<TD bgColor = <%=glb_bgControl%> class = pagetext1 width = "25%">
-										<INPUT class = pagetext2inside name = "txt_Region" size = "40" value = "<% = Server.HTMLEncode(items_Region_Var & "")%>" maxlength = "20">
+										<INPUT class = pagetext2inside name = "txt_Region" size = "40" value = "<% = Server.HTMLEncode(Region & "")%>" maxlength = "20">
 									</TD>
 									<TD align = right bgColor = <%=glb_bgBlank%> class = menutitle width = "25%"> orders_id caption<FONT color = "RED">*</FONT> </TD>
 									<TD bgColor = <%=glb_bgControl%> class = pagetext1 width = "25%">
@@ -209,6 +209,7 @@ formName.submit();
 										<INPUT type = "hidden" name = product value = "<%=Server.HTMLEncode(product & "")%>">
 										<INPUT type = "hidden" name = qty value = "<%=Server.HTMLEncode(qty & "")%>">
 										<INPUT type = "hidden" name = delivered value = "<%=Server.HTMLEncode(delivered & "")%>">
+										<INPUT type = "hidden" name = Region value = "<%=Server.HTMLEncode(Region & "")%>">
 										<INPUT type = "hidden" name = customer value = "<%=Server.HTMLEncode(customer & "")%>">
 										<INPUT type = "hidden" name = Recompute value = <%=Recompute%>>
 										<INPUT type = "button" class = "button" name = "cmdadd" value = "<%=formType%>" Onclick = "fn_validate_items();" >

@@ -3,7 +3,7 @@
 
 <%
 	Dim strQry, rsQry, sAct, redir, redirString, redirToFile
-	Dim items_id, orders_id, product, qty, delivered, items_Region_Var, customer
+	Dim items_id, orders_id, product, qty, delivered, Region, customer
 
 	call ExtractData()
 
@@ -38,10 +38,10 @@ Function ExtractData()
 	if delivered = "" then
 		delivered = "NULL"
 	end if
-	items_Region_Var = Trim(Request("txt_Region"))
-	if items_Region_Var <> "" and not isNumeric(items_Region_Var) then items_Region_Var = 0
+	Region = Trim(Request("txt_Region"))
+	if Region <> "" and not isNumeric(Region) then Region = 0
 	customer = Trim(Request("txt_customer"))
-	redirString = "orders_id="&orders_id&"&product="&product&"&qty="&qty&"&delivered="&delivered&"&Region="&items_Region_Var&"&customer="&customer
+	redirString = "orders_id="&orders_id&"&product="&product&"&qty="&qty&"&delivered="&delivered&"&Region="&Region&"&customer="&customer
 
 End Function
 
@@ -60,11 +60,11 @@ Function ValidateData()
 		redir = "../../BaseModule/items_addReport.asp?" & redirString & "&strInfo=" & sInfo
 		Response.Redirect(redir)
 	END IF
-	IF items_Region_Var = "" THEN
+	IF Region = "" THEN
 		sInfo = "Please enter valid Region"
 		redir = "../../BaseModule/items_addReport.asp?" & redirString & "&strInfo=" & sInfo
 		Response.Redirect(redir)
-	ELSEIF isNumeric(items_Region_Var) = false THEN
+	ELSEIF isNumeric(Region) = false THEN
 		sInfo = "Please enter valid Region"
 		redir = "../../BaseModule/items_addReport.asp?" & redirString & "&strInfo=" & sInfo
 		Response.Redirect(redir)
@@ -103,7 +103,7 @@ Function ExecuteQuery()
 	if redirToFile <> "" then
 		redir = redirToFile
 	else
-		redir = "../../BaseModule/items_addReport.asp?items_Region_Var=" &items_Region_Var& "&strInfo="& sInfo
+		redir = "../../BaseModule/items_addReport.asp?Region=" &Region& "&strInfo="& sInfo
 	end if
 End Function
 

@@ -6,7 +6,7 @@ Dim formType
 Dim formTopMenuFunctionName, formLeftMenuFunctionName
 formTopMenuFunctionName = "items_addReport_Top_MenuOnClick"
 formLeftMenuFunctionName = "items_addReport_Left_MenuOnClick"
-Dim items_id, orders_id, product, qty, delivered, items_Region_Var
+Dim items_id, orders_id, product, qty, delivered, Region
 
 	if Trim(Request("cmdadd")) <> "" then
 		formType = Trim(Request("cmdadd"))
@@ -32,9 +32,9 @@ Function ExtractData()
 	qty = Trim(Request("txt_qty"))
 	if qty <> "" and not isNumeric(qty) then qty = "NULL"
 	delivered = MakeDateTimeVar(Trim(Request("txt_delivered")), Trim(Request("lst_hrs_delivered")), Trim(Request("lst_mins_delivered")))
-	items_Region_Var = Trim(Request("txt_Region"))
-	if items_Region_Var <> "" and not isNumeric(items_Region_Var) then items_Region_Var = 0
-	redirString = "orders_id="&orders_id&"&product="&product&"&qty="&qty&"&delivered="&delivered&"&Region="&items_Region_Var
+	Region = Trim(Request("txt_Region"))
+	if Region <> "" and not isNumeric(Region) then Region = 0
+	redirString = "orders_id="&orders_id&"&product="&product&"&qty="&qty&"&delivered="&delivered&"&Region="&Region
 
 End Function
 
@@ -116,7 +116,7 @@ function fn_RemoveRecord_items(id)
 								<TR>
 									<TD align = right bgColor = <%=glb_bgBlank%> class = menutitle width = "25%"> Region<FONT color = "RED">*</FONT> </TD>
 									<TD bgColor = <%=glb_bgControl%> class = pagetext1 width = "25%">
-										<INPUT class = pagetext2inside name = "txt_Region" size = "40" value = "<% = Server.HTMLEncode(items_Region_Var & "")%>" maxlength = "20">
+										<INPUT class = pagetext2inside name = "txt_Region" size = "40" value = "<% = Server.HTMLEncode(Region & "")%>" maxlength = "20">
 									</TD>
 									<TD align = right bgColor = <%=glb_bgBlank%> class = menutitle width = "25%"> orders_id caption<FONT color = "RED">*</FONT> </TD>
 									<TD bgColor = <%=glb_bgControl%> class = pagetext1 width = "25%">
@@ -174,6 +174,7 @@ function fn_RemoveRecord_items(id)
 										<INPUT type = "hidden" name = product value = "<%=Server.HTMLEncode(product & "")%>">
 										<INPUT type = "hidden" name = qty value = "<%=Server.HTMLEncode(qty & "")%>">
 										<INPUT type = "hidden" name = delivered value = "<%=Server.HTMLEncode(delivered & "")%>">
+										<INPUT type = "hidden" name = Region value = "<%=Server.HTMLEncode(Region & "")%>">
 										<INPUT type = "button" class = "button" name = "cmdadd" value = "<%=formType%>" Onclick = "fn_validate_items();" >
 									</TD>
 								</TR>

@@ -1,0 +1,56 @@
+#include "model/Module.h"
+
+#include "entities/FormInterface.h"
+#include "entities/LoginPage.h"
+#include "entities/Procedure.h"
+#include "entities/ReportCollector.h"
+#include "model/ForgeonProject.h"
+#include "model/ListAccess.h"
+#include "model/MainFrameAccess.h"
+
+#include <vector>
+
+void Module::GetEveryPage(std::vector<FormInterface*>& out) const
+{
+    GetAllPages(out);
+    out.insert(out.end(), m_reportCollectors.begin(), m_reportCollectors.end());
+    if (m_loginPage != nullptr)
+        out.push_back(m_loginPage);
+}
+
+void Module::ListReferences(ReferenceList& list)
+{
+    std::vector<FormInterface*> pages;
+    GetEveryPage(pages);
+    for (FormInterface* page : pages)
+    {
+        list.SetUser(page->GetFormName());
+        page->ListReferences(list);
+    }
+}
+
+int Module::ReleaseReferences(const std::vector<Module*>& modules,
+                              const ReferenceList::Targets& targets)
+{
+    if (targets.empty())
+        return 0;
+    ReferenceList list;
+    for (Module* module : modules)
+        module->ListReferences(list);
+    return list.Release(targets);
+}
+
+std::vector<Module*> Module::GetReferringModules()
+{
+    ForgeonProject* project = MainFrameAccess::GetProject();
+    if (project != nullptr && Contains(project->GetModules(), this))
+        return project->GetModules();
+    return {this};
+}
+
+void Module::RemoveOutputColumn(const std::vector<Module*>& modules, Procedure* procedure,
+                                ProcedureFieldInfo* column)
+{
+    ReleaseReferences(modules, {column});
+    procedure->RemoveOutputColumn(column);
+}

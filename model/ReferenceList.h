@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/core/CString.h"
+
+#include <functional>
+#include <unordered_set>
+#include <vector>
+
+// What entities refer to among the entities they do not own, as each kind's own ListReferences
+// lists it: the entity referred to, the entity that refers to it and how that reference is let
+// go of. Deletions, usage checks and the merge read this one list, so that a reference listed
+// here can neither be missed by a check nor outlive what it refers to.
+class ReferenceList
+{
+public:
+    using Targets = std::unordered_set<const void*>;
+    using Action = std::function<void()>;
+
+    // Names the entity whose references are listed next.
+    void SetUser(const CString& name) { m_user = name; }
+    // Lists a reference to target (none for null). A holder lists its own references before
+    // those of its parts: the releases run last listed first, so that a release never reaches
+    // a part that an earlier release freed.
+    void Add(const void* target, Action release);
+    // A reference kept in a slot of its holder; its release empties the slot.
+    template <class T> void AddSlot(T*& slot)
+    {
+        if (slot != nullptr)
+            Add(slot, [&slot] { slot = nullptr; });
+    }
+
+    // Whether anything listed refers to one of the targets.
+    bool Refers(const Targets& targets) const;
+    // The users of the targets, each once, in the order listed.
+    std::vector<CString> UsersOf(const Targets& targets) const;
+    // Lets go of every reference to the targets, last listed first; answers how many.
+    int Release(const Targets& targets);
+
+private:
+    struct Reference
+    {
+        const void* target;
+        CString user;
+        Action release;
+    };
+    std::vector<Reference> m_references;
+    CString m_user;
+};
