@@ -173,6 +173,7 @@ bool ProcedureInvokation::HasCallerVariableNamed(const CString& name) const
 
 void ProcedureInvokation::ListReferences(ReferenceList& list)
 {
+    list.AddSlot(m_procedure);
     for (VariablePair* pair : m_variablePairs)
     {
         if (pair == nullptr)

@@ -426,6 +426,9 @@ void FieldRepData::ListReferences(ReferenceList& list)
 {
     list.AddSlot(m_variable);
     ClassInvokation::ListReferences(list, m_dataCall);
+    // The control's data call goes with its procedure.
+    if (m_dataProcedure != nullptr)
+        list.Add(m_dataProcedure->GetProcedure(), [this] { SetDataProcedure(nullptr); });
     for (LinkControl* link : m_links)
         link->ListReferences(list);
 }

@@ -406,8 +406,15 @@ bool Module::RemoveProcedureUsages(Procedure* procedure)
     // the procedure.
     if (m_loginPage != nullptr)
         m_loginPage->CollectProcedureUsage(procedure, usage);
+    // Pages not named yet whose listed references reach the procedure are named too.
+    std::unordered_set<const FormInterface*> named;
+    CurrentUsageSet().ForEachPage([&named](FormInterface* page) { named.insert(page); });
+    AddReferringPages({procedure}, usage,
+                      [&named](FormInterface& page) { return named.contains(&page); });
     if (!ReportUsage(procedure->GetName(), usage))
         CurrentUsageSet().RemoveProcedureReferences(procedure);
+    // What the removal above does not reach lets go of the procedure through the list.
+    ReleaseReferences({this}, {procedure});
     return true;
 }
 

@@ -230,6 +230,23 @@ TEST_F(ProjectDeletionTest, AProcedureLeavesEveryPageThatCallsItOrShowsItsColumn
     EXPECT_EQ(depth, TheProjectDiagnostics().GetUsageSetDepth());
 }
 
+TEST_F(ProjectDeletionTest, AReportWhoseColumnControlCallsTheProcedureIsNamedAndTheCallGoes)
+{
+    Procedure* procedure = AddProcedure("PRC_customer_SelectAll", m_customer);
+    ReportFieldControlProperty* property = AddColumnControl(NewPage<ApplicationReport>("Sales"));
+    auto* control = new FieldRep(m_name);
+    auto* data = new FieldRepData;
+    data->SetDataProcedure(NewCall(procedure));
+    control->AttachFieldRepData(data);
+    property->SetControl(control);
+
+    EXPECT_TRUE(m_project.DeleteProcedure(procedure));
+
+    EXPECT_TRUE(m_module->GetProcedures().empty());
+    EXPECT_EQ(nullptr, data->GetDataProcedure());
+    EXPECT_EQ(Refusal("PRC_customer_SelectAll") + "Sales\r\n", DumpText());
+}
+
 TEST_F(ProjectDeletionTest, EveryKindOfPageNamedForItsOwnCallOfTheProcedureLosesThatCall)
 {
     Procedure* procedure = AddProcedure("PRC_customer_SelectAll", m_customer);
