@@ -103,6 +103,8 @@ void LinkControl::Serialize(CArchive& ar)
 
 void LinkControl::ListReferences(ReferenceList& list)
 {
+    if (Menu* target = m_target)
+        list.Add(target, [this, target] { UnlinkMenu(target); });
     for (LinkVariableMap* map : m_variableMaps)
     {
         if (map == nullptr)

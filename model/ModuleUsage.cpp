@@ -444,6 +444,8 @@ bool Module::RemoveMenuUsages(Menu* menu, bool top)
                 CurrentUsageSet().AddRole(designation);
         }
         CurrentUsageSet().RemoveMenuReferences(menu);
+        // What the removal above does not reach lets go of the menu through the list.
+        ReleaseReferences({this}, {menu});
     }
     const std::vector<Menu*> subMenus = menu->GetSubMenus();
     for (Menu* subMenu : subMenus)

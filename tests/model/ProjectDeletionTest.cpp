@@ -247,6 +247,34 @@ TEST_F(ProjectDeletionTest, AReportWhoseColumnControlCallsTheProcedureIsNamedAnd
     EXPECT_EQ(Refusal("PRC_customer_SelectAll") + "Sales\r\n", DumpText());
 }
 
+TEST_F(ProjectDeletionTest, AReportColumnControlLinkingToADeletedMenuOrSubMenuLosesTheLink)
+{
+    Menu* top = NewMenu("Main");
+    Menu* sub = NewMenu("Orders");
+    top->AddSubMenu(sub);
+    m_module->Append(top);
+    std::vector<LinkControl*> links;
+    for (Menu* menu : {top, sub})
+    {
+        ReportFieldControlProperty* property =
+            AddColumnControl(NewPage<ApplicationReport>("Sales"));
+        auto* control = new FieldRep(m_name);
+        auto* data = new FieldRepData;
+        auto* link = new LinkControl;
+        link->SetTarget(menu);
+        data->AddLinkControl(link);
+        control->AttachFieldRepData(data);
+        property->SetControl(control);
+        links.push_back(link);
+    }
+
+    EXPECT_TRUE(m_project.DeleteMenu(top));
+
+    EXPECT_TRUE(m_module->GetMenus().empty());
+    for (const LinkControl* link : links)
+        EXPECT_EQ(nullptr, link->GetTarget());
+}
+
 TEST_F(ProjectDeletionTest, EveryKindOfPageNamedForItsOwnCallOfTheProcedureLosesThatCall)
 {
     Procedure* procedure = AddProcedure("PRC_customer_SelectAll", m_customer);
