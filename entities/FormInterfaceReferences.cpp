@@ -6,7 +6,9 @@
 #include "entities/ProcedureTable.h"
 #include "entities/UniquenessProcedureTable.h"
 #include "model/FieldRep.h"
+#include "model/FieldVisibility.h"
 #include "model/ReferenceList.h"
+#include "model/VisibilityData.h"
 
 #include <vector>
 
@@ -38,6 +40,14 @@ void ListPageFileReferences(ReferenceList& list, AspFile& file)
     {
         for (int index = 0; MenuVariableMap* map = (file.*mapAt)(index); ++index)
             ListMenuMapReferences(list, *map);
+    }
+    // A visibility rule decided by a procedure's output column goes with the column.
+    for (const FieldVisibility* visibility : file.GetFieldVisibilities())
+    {
+        const VisibilityData* data = visibility->GetVisibilityData();
+        if (data != nullptr)
+            list.Add(data->GetResultField(), [&file, field = visibility->GetField()]
+                     { file.RemoveFieldVisibility(field); });
     }
 }
 
