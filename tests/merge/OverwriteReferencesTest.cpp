@@ -40,6 +40,15 @@ Table* Customer(ForgeonProject& project)
     return Base(project).FindMasterTableByName("customer");
 }
 
+// The page with the variables it owns.
+ReferenceList::Targets PageWithVariables(const FormInterface* page)
+{
+    ReferenceList::Targets freed{page};
+    for (const FieldVariableMap* map : page->GetFieldVariableMaps())
+        freed.insert(map->variable);
+    return freed;
+}
+
 template <class Column>
 ReferenceList::Targets ColumnsOfTable(const std::vector<Column*>& columns, const Table* table)
 {
@@ -204,6 +213,57 @@ const OverwriteCase cases[] = {
      },
      "\nDELETED PROCS: \nPRC_customer_SelectAll\n",
      [](ForgeonProject& project) { return CustomerProcedure(project) == nullptr; }},
+    {"DashBoard",
+     [](MergeOverwriteSet& set, ForgeonProject& project)
+     {
+         DashBoard* board = Base(project).FindDashBoardByName("Board");
+         set.GetDashBoardList().push_back(board);
+         return PageWithVariables(board);
+     },
+     "\nDELETED DASHBOARDS: \nBoard\n",
+     [](ForgeonProject& project) { return Base(project).FindDashBoardByName("Board") == nullptr; },
+     true},
+    {"DashBoardPage",
+     [](MergeOverwriteSet& set, ForgeonProject& project)
+     {
+         DashBoardPage* home = Base(project).FindDashBoardPageByName("Home");
+         set.GetDashBoardPageList().push_back(home);
+         return PageWithVariables(home);
+     },
+     "\nDELETED DASHBOARD PAGES: \nHome\n",
+     [](ForgeonProject& project)
+     { return Base(project).FindDashBoardPageByName("Home") == nullptr; },
+     true},
+    {"Menu",
+     [](MergeOverwriteSet& set, ForgeonProject& project)
+     {
+         Menu* menu = Base(project).FindMenuByName("Main");
+         set.GetMenuList().push_back(menu);
+         std::vector<Menu*> subtree{menu};
+         menu->CollectSubMenus(subtree, nullptr);
+         return ReferenceList::Targets(subtree.begin(), subtree.end());
+     },
+     "\nDELETED MENUS: \nMain\n",
+     [](ForgeonProject& project) { return Base(project).FindMenuByName("Main") == nullptr; }},
+    {"MasterForm",
+     [](MergeOverwriteSet& set, ForgeonProject& project)
+     {
+         set.GetMasterFormList().push_back(CustomerForm(project));
+         return PageWithVariables(CustomerForm(project));
+     },
+     "\nDELETED MASTERFORMS: \nCustomerForm\n",
+     [](ForgeonProject& project) { return CustomerForm(project) == nullptr; }, true},
+    {"Report",
+     [](MergeOverwriteSet& set, ForgeonProject& project)
+     {
+         ApplicationReport* report = Base(project).FindReportByName("CustomerReport");
+         set.GetReportList().push_back(report);
+         return PageWithVariables(report);
+     },
+     "\nDELETED REPORTS: \nCustomerReport\n",
+     [](ForgeonProject& project)
+     { return Base(project).FindReportByName("CustomerReport") == nullptr; },
+     true},
     // The table's search report shows the function's output and parameters.
     {"Function",
      [](MergeOverwriteSet& set, ForgeonProject& project)
