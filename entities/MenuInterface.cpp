@@ -55,6 +55,12 @@ void MenuInterface::RemoveAspFile(const AspFile* file)
     std::erase(m_pageFiles, file);
 }
 
+void MenuInterface::UnlinkAspFile(AspFile* file)
+{
+    file->RemoveMenu(this);
+    RemoveAspFile(file);
+}
+
 void MenuInterface::KeepLinksTwoSided()
 {
     std::erase_if(m_pageFiles, [this](const AspFile* file)

@@ -72,6 +72,9 @@ public:
     // Clears the opened file when it is that file and erases the file from the page-file
     // list; nothing is freed.
     void RemoveAspFile(const AspFile* file);
+    // The item and the file forget each other on both sides: the file drops the item as its
+    // side menu, link and menu-map leaf; the item drops the file it opens or lists.
+    void UnlinkAspFile(AspFile* file);
     // After a load: page files that do not show the item are dropped from its list, and the
     // opened file lists the item among its linking items.
     void KeepLinksTwoSided();
