@@ -14,6 +14,7 @@
 #include "model/Ownership.h"
 #include "model/ProjectDiagnostics.h"
 #include "model/RefField.h"
+#include "model/ReferenceList.h"
 #include "model/Table.h"
 
 #include <algorithm>
@@ -583,12 +584,10 @@ bool MapForm::IsEventFieldRep(FieldRep* fieldRep)
            fieldRep->GetField() == m_topFields.back();
 }
 
-void MapForm::CollectTableUsage(Table* table, CString& list)
+void MapForm::ListReferences(ReferenceList& list)
 {
-    if (table == nullptr || table != m_mappingTable)
-        return;
-    list += m_name + "\n";
-    RecordUsage();
+    list.AddSlot(m_mappingTable);
+    FormInterface::ListReferences(list);
 }
 
 void MapForm::DeleteFieldRep(FieldRep* fieldRep)

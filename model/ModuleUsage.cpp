@@ -103,20 +103,27 @@ void RemoveCollectorEntries(ReportCollector& collector, const ApplicationReport*
     }
 }
 
-// Appends the users of the targets that each entity's list names, one line each, and records
-// each entity that has one.
+// Appends the users of the targets that the entity's list names, one line each; answers
+// whether there was one.
+template <class Entity>
+bool NameListedUser(Entity& entity, const ReferenceList::Targets& targets, CString& usage)
+{
+    ReferenceList list;
+    ListNamedReferences(list, entity);
+    const std::vector<CString> users = list.UsersOf(targets);
+    for (const CString& user : users)
+        usage += user + "\n";
+    return !users.empty();
+}
+
+// NameListedUser for each entity; those named are recorded.
 template <class Entities, class Record>
 void NameListedUsers(const Entities& entities, const ReferenceList::Targets& targets,
                      CString& usage, const Record& record)
 {
     for (auto* entity : entities)
     {
-        ReferenceList list;
-        ListNamedReferences(list, *entity);
-        const std::vector<CString> users = list.UsersOf(targets);
-        for (const CString& user : users)
-            usage += user + "\n";
-        if (!users.empty())
+        if (NameListedUser(*entity, targets, usage))
             record(entity);
     }
 }
@@ -188,17 +195,21 @@ bool Module::RemoveTableUsages(Table* table)
     for (Field* field : fields)
         RemoveFieldUsages(field);
     CString usage;
-    const auto askPage = [table, &usage](FormInterface* page)
-    { page->CollectTableUsage(table, usage); };
-    AskEach(askPage, m_masterForms, m_transactions);
-    for (ApplicationReport* report : m_reports)
-        report->CollectReportTableUsage(table, usage);
-    AskEach(askPage, m_dashBoards);
+    const ReferenceList::Targets targets{table};
+    // The pages whose lists refer to the table, those built on it among them, and those that
+    // use it through their controls, groups or class calls.
+    const auto askPage = [table, &targets, &usage](FormInterface* page)
+    {
+        if (NameListedUser(*page, targets, usage))
+            CurrentUsageSet().AddFormInterface(page);
+        else
+            page->CollectTableUsage(table, usage);
+    };
+    AskEach(askPage, m_masterForms, m_transactions, m_reports, m_dashBoards);
     for (RDLCReport* report : m_rdlcReports)
-        report->CollectReportTableUsage(table, usage);
+        report->CollectTableUsage(table, usage);
     // A map form is built on its mapping table; it goes with it.
     AskEach(askPage, m_mapForms);
-    const ReferenceList::Targets targets{table};
     for (const Class* dataClass : m_classes)
     {
         NameListedUsers(dataClass->GetFunctions(), targets, usage,
@@ -208,8 +219,11 @@ bool Module::RemoveTableUsages(Table* table)
                     [](Class* dataClass) { CurrentUsageSet().AddClass(dataClass); });
     NameListedUsers(m_procedures, targets, usage,
                     [](Procedure* procedure) { CurrentUsageSet().AddProcedure(procedure); });
-    // Pages built on other tables may take reference or derived fields from this one.
-    AddReferringPages(targets, usage);
+    // Pages of other kinds may take reference or derived fields from it.
+    std::unordered_set<const FormInterface*> recorded;
+    CurrentUsageSet().ForEachPage([&recorded](FormInterface* page) { recorded.insert(page); });
+    AddReferringPages(targets, usage,
+                      [&recorded](FormInterface& page) { return recorded.contains(&page); });
     if (!ReportUsage(table->GetTableName(), usage))
         TheProjectDiagnostics().RemoveTableReferences(table);
     // What the removal above does not reach lets go of the table through the list.

@@ -5,7 +5,6 @@
 #include "entities/ClassInvokation.h"
 #include "entities/DashBoard.h"
 #include "entities/DerivedField.h"
-#include "entities/DetailTableReport.h"
 #include "entities/Form.h"
 #include "entities/Function.h"
 #include "entities/MapForm.h"
@@ -459,14 +458,7 @@ void DeleteOrReleasePages(ProjectDiagnostics& diagnostics, const EntityUsageSet&
     for (Transaction* transaction : transactions)
         deleteOrRelease(transaction, transaction->GetBasicTable() == table,
                         &ForgeonProject::DeleteTransaction,
-                        [table](Transaction* page)
-                        {
-                            if (page->FindDetailTable(table) != nullptr)
-                                page->RemoveDetailTable(table);
-                            while (DetailTableReport* entry = page->FindDetailTableReport(table))
-                                page->RemoveDetailTableReport(entry);
-                            ReleaseTable(*page, table);
-                        });
+                        [table](Transaction* page) { ReleaseTable(*page, table); });
     const std::vector<ApplicationReport*> reports = set.GetReports();
     for (ApplicationReport* report : reports)
         deleteOrRelease(report, report->GetTable() == table,

@@ -10,6 +10,7 @@
 #include "model/FieldRepData.h"
 #include "model/ListAccess.h"
 #include "model/RefField.h"
+#include "model/ReferenceList.h"
 #include "tests/entities/PageOperationsSupport.h"
 
 #include <gtest/gtest.h>
@@ -268,10 +269,11 @@ TEST_F(MapFormOperationsTest, ReportLinkGivesFilesFlagsUsagesAndMappedControls)
     m_page.CollectReportUsage(nullptr, list);
     m_page.CollectReportUsage(&report, list);
     m_page.CollectReportVariableUsage(&reportVariable, list);
-    m_page.CollectTableUsage(&m_mapTable, list);
-    m_page.CollectTableUsage(nullptr, list);
-    EXPECT_EQ("ProductMap\nProductMap_Report variable Mapped with variableProductMap\n", list);
+    EXPECT_EQ("ProductMap\nProductMap_Report variable Mapped with variable", list);
     EXPECT_TRUE(Contains(UsageSet().GetMapForms(), &m_page));
+    ReferenceList listed;
+    m_page.ListReferences(listed);
+    EXPECT_TRUE(listed.Refers({&m_mapTable}));
 
     m_page.RemoveReport();
     EXPECT_EQ(nullptr, m_page.GetReport());

@@ -535,7 +535,7 @@ TEST_F(ProjectDeletionTest, ATableLeavesTheReferenceFieldsOfPagesOnOtherTables)
     EXPECT_EQ(Refusal("customer") + "OrderForm\r\n", DumpText());
 }
 
-TEST_F(ProjectDeletionTest, ATableNamesAndLeavesTheFunctionsClassesProceduresAndPagesListingIt)
+TEST_F(ProjectDeletionTest, ATableNamesAndLeavesThePagesFunctionsClassesAndProceduresListingIt)
 {
     Class* ordersClass = m_module->GetClassForTable(m_orders, true);
     auto* function = new Function;
@@ -555,7 +555,7 @@ TEST_F(ProjectDeletionTest, ATableNamesAndLeavesTheFunctionsClassesProceduresAnd
     EXPECT_TRUE(m_project.DeleteTable(m_customer));
 
     EXPECT_EQ(Refusal("customer") +
-                  "OrdersWithCustomer\r\n_customer\r\nPRC_orders_SelectAll\r\nOrderForm\r\n",
+                  "OrderForm\r\nOrdersWithCustomer\r\n_customer\r\nPRC_orders_SelectAll\r\n",
               DumpText());
     EXPECT_TRUE(function->GetUsedTables().empty());
     EXPECT_TRUE(joining->GetTables().empty());
