@@ -56,8 +56,12 @@ void FormInterface::ListReferences(ReferenceList& list)
 {
     for (AspFile* file : m_aspFiles)
         ListPageFileReferences(list, *file);
+    // A control of a field goes with the field, its own references first.
     for (FieldRep* control : m_fieldReps)
+    {
+        list.Add(control->GetField(), [this, control] { DeleteFieldRep(control); });
         control->ListReferences(list);
+    }
     for (const std::vector<LinkControl*>* links : {&m_preLinks, &m_postLinks})
     {
         for (LinkControl* link : *links)

@@ -587,6 +587,18 @@ bool MapForm::IsEventFieldRep(FieldRep* fieldRep)
 void MapForm::ListReferences(ReferenceList& list)
 {
     list.AddSlot(m_mappingTable);
+    for (Field* field : m_topFields)
+        list.Add(field, [this, field] { RemoveTopField(field); });
+    for (Field* field : m_bottomFields)
+        list.Add(field, [this, field] { RemoveBottomField(field); });
+    for (const std::vector<FieldRep*>* controls : {&m_topInputFieldReps, &m_bottomInputFieldReps})
+    {
+        for (FieldRep* control : *controls)
+        {
+            if (!Contains(m_fieldReps, control))
+                list.Add(control->GetField(), [this, control] { DeleteFieldRep(control); });
+        }
+    }
     FormInterface::ListReferences(list);
 }
 

@@ -76,6 +76,26 @@ TEST_F(MapFormOperationsTest, FieldsOfBothPartsAndControlsOfFieldsOnThePageBefor
     EXPECT_EQ(nullptr, m_page.GetFieldRepForField(nullptr));
 }
 
+TEST_F(MapFormOperationsTest, ItsListLetsGoOfAFieldInEitherPartAndOfItsInputControls)
+{
+    m_page.AddTopField(m_product);
+    m_page.AddBottomField(m_store);
+    m_page.AddBottomField(m_product);
+    m_page.AddTopInputFieldRep(NewInput(m_product, "Product"));
+    FieldRep* storeInput = NewInput(m_store, "Store");
+    m_page.AddBottomInputFieldRep(storeInput);
+    ReferenceList list;
+    m_page.ListReferences(list);
+
+    EXPECT_EQ(3, list.Release({m_product}));
+
+    EXPECT_TRUE(m_page.GetTopFields().empty());
+    EXPECT_EQ(std::vector<Field*>{m_store}, m_page.GetBottomFields());
+    EXPECT_TRUE(m_page.GetTopInputFieldReps().empty());
+    EXPECT_EQ(Reps{storeInput}, m_page.GetBottomInputFieldReps());
+    EXPECT_EQ(&m_mapTable, m_page.GetMappingTable());
+}
+
 TEST_F(MapFormOperationsTest, InputControlsGetVariablesNamedAsTheLoadNamesThemAndLoseThemOnRemoval)
 {
     FieldRep* quantity = NewInput(m_product, "Quantity");

@@ -576,6 +576,30 @@ TEST_F(ProjectDeletionTest, AKeyFieldLeavesTheForeignKeysOfEveryTableNamingOnlyT
     EXPECT_EQ(Refusal(key->GetFieldName().GetString()) + "orders\r\n", DumpText());
 }
 
+TEST_F(ProjectDeletionTest, AFieldLeavesTheControlsShowingItOnPagesOfEveryKind)
+{
+    std::vector<FormInterface*> pages;
+    const auto add = [this, &pages](auto* page)
+    {
+        page->AddFieldRep(new FieldRep(m_name));
+        page->AddFieldRep(new FieldRep(m_customer->GetPrimaryKeyField()));
+        m_module->Append(page);
+        pages.push_back(page);
+    };
+    add(NewPage<ApplicationReport>("Sales"));
+    add(NewPage<DashBoardPage>("Home"));
+    add(NewPage<ReportCollector>("Collector"));
+    add(NewPage<MultiPageReport>("Pages"));
+
+    EXPECT_TRUE(m_project.RemoveFieldUsages(m_name));
+
+    for (const FormInterface* page : pages)
+    {
+        ASSERT_EQ(1u, page->GetFieldReps().size()) << page->GetFormName().GetString();
+        EXPECT_EQ(m_customer->GetPrimaryKeyField(), page->GetFieldReps().front()->GetField());
+    }
+}
+
 TEST_F(ModuleUsageTest, EachRefusalReplacesTheDumpWithoutAMessageBoxAndNoUsageAllowsTheDeletion)
 {
     EXPECT_TRUE(m_module->ReportUsage("customer", ""));
