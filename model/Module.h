@@ -508,9 +508,10 @@ public:
     bool RemoveProcedureUsages(Procedure* procedure);
     // The pages of GetAllPages, then the report collectors and the login page.
     void GetEveryPage(std::vector<FormInterface*>& out) const;
-    // Every page of the module, the login page too, lists its references under its name.
+    // Every table, class with its functions, procedure and page of the module, the login page
+    // too, lists its references under its name.
     void ListReferences(ReferenceList& list);
-    // The pages of the modules let go of every reference to the targets (entities that are
+    // What the modules list lets go of every reference to the targets (entities that are
     // about to be freed); answers how many there were.
     static int ReleaseReferences(const std::vector<Module*>& modules,
                                  const ReferenceList::Targets& targets);

@@ -1,5 +1,6 @@
 #include "model/Module.h"
 
+#include "entities/Class.h"
 #include "entities/FormInterface.h"
 #include "entities/Function.h"
 #include "entities/LoginPage.h"
@@ -10,6 +11,8 @@
 #include "model/ForgeonProject.h"
 #include "model/ListAccess.h"
 #include "model/MainFrameAccess.h"
+#include "model/NamedReferences.h"
+#include "model/Table.h"
 
 #include <algorithm>
 #include <iterator>
@@ -41,13 +44,22 @@ void Module::GetEveryPage(std::vector<FormInterface*>& out) const
 
 void Module::ListReferences(ReferenceList& list)
 {
+    std::vector<Table*> tables;
+    GetAllTables(tables);
+    for (Table* table : tables)
+        ListNamedReferences(list, *table);
+    for (Class* dataClass : m_classes)
+    {
+        ListNamedReferences(list, *dataClass);
+        for (Function* function : dataClass->GetFunctions())
+            ListNamedReferences(list, *function);
+    }
+    for (Procedure* procedure : m_procedures)
+        ListNamedReferences(list, *procedure);
     std::vector<FormInterface*> pages;
     GetEveryPage(pages);
     for (FormInterface* page : pages)
-    {
-        list.SetUser(page->GetFormName());
-        page->ListReferences(list);
-    }
+        ListNamedReferences(list, *page);
 }
 
 int Module::ReleaseReferences(const std::vector<Module*>& modules,
