@@ -75,7 +75,6 @@ public:
     // adding it to the current usage set; a list entry ends with "\n".
     virtual bool IsFieldRepUsedElsewhere(FieldRep* fieldRep);
     virtual bool IsFieldRepMappedToReportVariable(FieldRep* fieldRep);
-    virtual bool CollectExtraProcedureUsage(Procedure* procedure, CString& list);
     virtual void SetName(const CString& name) { m_name = name; }
     // The first control whose field is the argument, else null.
     virtual FieldRep* GetFieldRepForField(Field* field);
@@ -99,21 +98,17 @@ public:
     virtual void DeleteFieldRep(FieldRep* fieldRep);
     // True means the field gets no control on this page.
     virtual bool IsMasterLinkField(Field* field);
-    virtual bool CollectProcedureUsage(Procedure* procedure, CString& list);
     // One entry per control whose data call belongs to the class; the class is recorded.
     virtual bool CollectClassUsage(Class* dataClass, CString& list);
     virtual void CheckExtraProcedureMapping(Procedure* procedure);
     // Files one text in the error list when the page links to the menu.
     virtual bool CollectMenuLinkUsage(Menu* menu);
-    virtual bool CollectExtraProcedureVariableUsage(Procedure* procedure, Variable* variable,
-                                                    CString& list);
     virtual void CollectVariableMappingUsage(Variable* variable, CString& list);
     virtual void CollectReportVariableUsage(Variable* variable, CString& list);
     virtual FieldRepData* FindExtraFieldRepDataUsingField(Field* field);
     virtual void ClearExtraFrontBackField(Field* field);
     // Every control's data drops its class recomputes of the control.
     virtual void RemoveClassRecomputeOf(FieldRep* fieldRep);
-    virtual void RemoveProcedureReferences(Procedure* procedure);
     virtual CString GetClassName();
     // Page files, controls and links let go of the menu; the links stay on the page.
     virtual void RemoveMenuReferences(Menu* menu);
@@ -379,7 +374,6 @@ public:
     // Erases (without deleting) every map of the given field or variable.
     void RemoveMatchingFieldVariableMaps(const FieldVariableMap& given);
     void CollectVariableUsage(const FieldVariableMap& given, CString& list);
-    bool CollectProcedureVariableUsage(Procedure* procedure, Variable* variable, CString& list);
 
     // Checks filing warnings and errors in the project diagnostics.
     void CheckProcedureMapping(Procedure* procedure);

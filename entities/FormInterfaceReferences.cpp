@@ -6,7 +6,10 @@
 #include "entities/ProcedureTable.h"
 #include "entities/UniquenessProcedureTable.h"
 #include "model/FieldRep.h"
+#include "model/FieldVisibility.h"
+#include "model/Ownership.h"
 #include "model/ReferenceList.h"
+#include "model/VisibilityData.h"
 
 #include <vector>
 
@@ -39,12 +42,24 @@ void ListPageFileReferences(ReferenceList& list, AspFile& file)
         for (int index = 0; MenuVariableMap* map = (file.*mapAt)(index); ++index)
             ListMenuMapReferences(list, *map);
     }
+    // A visibility goes with the procedure its data calls or reads.
+    for (FieldVisibility* visibility : file.GetFieldVisibilities())
+    {
+        const VisibilityData* data = visibility->GetVisibilityData();
+        if (data == nullptr)
+            continue;
+        const auto drop = [&file, visibility] { file.DeleteFieldVisibility(visibility); };
+        list.Add(data->GetResultField(), drop);
+        ProcedureInvokation::ListHeld(list, data->GetDataProcedure(), drop);
+    }
 }
 
-void ListCallReferences(ReferenceList& list, ProcedureInvokation* call)
+// The entries of the list whose calls go with their procedures.
+template <class Entry> void ListEntryCalls(ReferenceList& list, std::vector<Entry*>& entries)
 {
-    if (call != nullptr)
-        call->ListReferences(list);
+    for (Entry* entry : entries)
+        ProcedureInvokation::ListHeld(list, entry->GetInvocation(),
+                                      [&entries, entry] { EraseAndDelete(entries, entry); });
 }
 } // namespace
 
@@ -59,9 +74,19 @@ void FormInterface::ListReferences(ReferenceList& list)
         for (LinkControl* link : *links)
             link->ListReferences(list);
     }
-    ListCallReferences(list, m_procedureCall);
-    for (const ProcedureTable* entry : m_procedureTables)
-        ListCallReferences(list, entry->GetInvocation());
-    for (const UniquenessProcedureTable* entry : m_uniquenessProcedureTables)
-        ListCallReferences(list, entry->GetInvocation());
+    // The page's own call goes with its procedure, as a page without a call is made.
+    ProcedureInvokation::ListHeld(list, m_procedureCall,
+                                  [this]
+                                  {
+                                      delete m_procedureCall;
+                                      m_procedureCall = nullptr;
+                                  });
+    ListEntryCalls(list, m_procedureTables);
+    ListEntryCalls(list, m_uniquenessProcedureTables);
+    // A map of a computed column of a procedure goes with the procedure.
+    for (const FieldVariableMap* map : m_fieldVariableMaps)
+    {
+        Field* field = map->field;
+        list.Add(field, [this, field] { RemoveFieldVariableMapByField(field); });
+    }
 }

@@ -5,11 +5,10 @@
 #include "entities/ProcedureInvokation.h"
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
-#include "model/EntityUsageSet.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
-#include "model/ProjectDiagnostics.h"
+#include "model/ReferenceList.h"
 
 #include <algorithm>
 
@@ -117,35 +116,21 @@ bool LoginPage::LoginCallCalls(const Procedure* procedure) const
     return procedure != nullptr && GetLoginProcedure() == procedure;
 }
 
-bool LoginPage::CollectProcedureUsage(Procedure* procedure, CString& list)
-{
-    if (!FormInterface::CollectProcedureUsage(procedure, list))
-        return false;
-    TheProjectDiagnostics().GetCurrentUsageSet().SetLoginPage(this);
-    return true;
-}
-
-bool LoginPage::CollectExtraProcedureUsage(Procedure* procedure, CString& list)
-{
-    if (!LoginCallCalls(procedure))
-        return false;
-    list += "LoginPage";
-    list += "\n";
-    TheProjectDiagnostics().GetCurrentUsageSet().SetLoginPage(this);
-    return true;
-}
-
 void LoginPage::CheckExtraProcedureMapping(Procedure* procedure)
 {
     if (LoginCallCalls(procedure))
         CheckInvocationMapping(m_loginCall);
 }
 
-void LoginPage::RemoveProcedureReferences(Procedure* procedure)
+void LoginPage::ListReferences(ReferenceList& list)
 {
-    FormInterface::RemoveProcedureReferences(procedure);
-    if (!LoginCallCalls(procedure))
-        return;
-    m_loginCall->ClearVariablePairs();
-    m_loginCall->SetProcedure(nullptr);
+    FormInterface::ListReferences(list);
+    // The login call is named as such.
+    list.SetUser("LoginPage");
+    ProcedureInvokation::ListHeld(list, m_loginCall,
+                                  [this]
+                                  {
+                                      m_loginCall->ClearVariablePairs();
+                                      m_loginCall->SetProcedure(nullptr);
+                                  });
 }

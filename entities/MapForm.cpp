@@ -535,28 +535,6 @@ bool MapForm::IsFieldRepMappedToReportVariable(FieldRep* fieldRep)
            PageVariableNameContains(m_reportVariableMaps, ControlName(fieldRep));
 }
 
-bool MapForm::CollectExtraProcedureUsage(Procedure* procedure, CString& list)
-{
-    const auto invokes = [procedure](const FieldRep* rep)
-    {
-        const FieldRepData* data = rep->GetFieldRepData();
-        return data != nullptr && data->GetDataProcedure() != nullptr &&
-               data->GetDataProcedure()->GetProcedure() == procedure;
-    };
-    if (procedure == nullptr)
-        return false;
-    bool found = false;
-    for (const std::vector<FieldRep*>* controls : {&m_topInputFieldReps, &m_bottomInputFieldReps})
-    {
-        if (std::any_of(controls->begin(), controls->end(), invokes))
-        {
-            list += m_name + "\n";
-            found = true;
-        }
-    }
-    return found;
-}
-
 FieldRep* MapForm::GetFieldRepForField(Field* field)
 {
     FieldRep* rep = FormInterface::GetFieldRepForField(field);
@@ -647,11 +625,11 @@ void MapForm::RemoveClassRecomputeOf(FieldRep* fieldRep)
     }
 }
 
-void MapForm::RemoveProcedureReferences(Procedure* procedure)
+void MapForm::ListReferences(ReferenceList& list)
 {
-    FormInterface::RemoveProcedureReferences(procedure);
+    FormInterface::ListReferences(list);
     for (FieldRep* rep : InputFieldReps())
-        rep->RemoveProcedureReferences(procedure);
+        rep->ListReferences(list);
 }
 
 void MapForm::VisitDefaultEventRecmpFields()

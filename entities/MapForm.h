@@ -109,7 +109,6 @@ public:
 
     bool IsFieldRepUsedElsewhere(FieldRep* fieldRep) override;
     bool IsFieldRepMappedToReportVariable(FieldRep* fieldRep) override;
-    bool CollectExtraProcedureUsage(Procedure* procedure, CString& list) override;
     // The page's control, else the first top, then bottom, input control of the field.
     FieldRep* GetFieldRepForField(Field* field) override;
     // The page's event controls, then the input controls with recomputes.
@@ -123,7 +122,8 @@ public:
     FieldRepData* FindExtraFieldRepDataUsingField(Field* field) override;
     void ClearExtraFrontBackField(Field* field) override;
     void RemoveClassRecomputeOf(FieldRep* fieldRep) override;
-    void RemoveProcedureReferences(Procedure* procedure) override;
+    // The page's references, then those of the input controls.
+    void ListReferences(ReferenceList& list) override;
     CString GetClassName() override { return "MapForm"; }
     void VisitDefaultEventRecmpFields() override;
     // With a linked report: a table-flags record for the mapping table when it has none.

@@ -429,15 +429,6 @@ bool ReportGroup::CallsProcedure(const Procedure* procedure) const
     return m_procedureCall != nullptr && m_procedureCall->GetProcedure() == procedure;
 }
 
-void ReportGroup::RemoveProcedureReferences(Procedure* procedure)
-{
-    if (!CallsProcedure(procedure))
-        return;
-    SetProcedureCall(nullptr);
-    DeleteAll(m_reportFields);
-    DeleteAll(m_filters);
-}
-
 void ReportGroup::CheckGroup() const
 {
     const Procedure* procedure =

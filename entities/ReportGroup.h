@@ -117,8 +117,6 @@ public:
     bool IsFunctionFieldUsedAsFrontBack(Function* function, Table* table) const;
     // Such filters lose front and back field; such columns are removed.
     void ClearFunctionFieldFrontBack(Function* function, Table* table);
-    // A procedure call of the procedure is deleted with every column and filter.
-    void RemoveProcedureReferences(Procedure* procedure);
     // The procedure call exists and calls the procedure.
     bool CallsProcedure(const Procedure* procedure) const;
 

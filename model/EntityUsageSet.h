@@ -11,7 +11,6 @@ class Designation;
 class Form;
 class FormInterface;
 class Function;
-class LoginPage;
 class MapForm;
 class Menu;
 class MenuInterface;
@@ -35,7 +34,7 @@ public:
     EntityUsageSet(const EntityUsageSet&) = delete;
     EntityUsageSet& operator=(const EntityUsageSet&) = delete;
 
-    // Empties every list and forgets the login page.
+    // Empties every list.
     void Clear();
 
     // Each records the entity unless its list holds it already.
@@ -52,10 +51,6 @@ public:
 
     // The removals that follow a usage check: each takes the references to the entity out of
     // the entities recorded here, and only out of those.
-    // Forms and transactions drop visibility data of the procedure; every recorded page (and
-    // the login page) removes its references to it, with the calls of its date validations,
-    // report buttons and dashboard placements.
-    void RemoveProcedureReferences(Procedure* procedure);
     // Map forms built over the form as bottom master form lose it; then RemovePageLinks.
     void RemoveFormReferences(Form* form);
     // Menu items stop showing and opening the page's page files; report columns lose their
@@ -102,10 +97,8 @@ public:
     const std::vector<ReportCollector*>& GetReportCollectors() const { return m_reportCollectors; }
     const std::vector<Function*>& GetFunctions() const { return m_functions; }
     const std::vector<Class*>& GetClasses() const { return m_classes; }
-    LoginPage* GetLoginPage() const { return m_loginPage; }
-    void SetLoginPage(LoginPage* page) { m_loginPage = page; }
 
-    // Runs the action on every recorded page, list by list (not on the login page).
+    // Runs the action on every recorded page, list by list.
     void ForEachPage(const std::function<void(FormInterface*)>& action) const;
 
 private:
@@ -124,5 +117,4 @@ private:
     std::vector<ReportCollector*> m_reportCollectors;
     std::vector<Function*> m_functions;
     std::vector<Class*> m_classes;
-    LoginPage* m_loginPage = nullptr;
 };

@@ -2,9 +2,11 @@
 
 #include "entities/Class.h"
 #include "entities/ClassInvokation.h"
+#include "entities/DateValidation.h"
 #include "entities/Function.h"
 #include "entities/LinkControl.h"
 #include "entities/ProcedureFieldInfo.h"
+#include "entities/ProcedureInvokation.h"
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
@@ -232,12 +234,6 @@ void FieldRep::RemoveTableReferences(const Table* table)
     m_data->RemoveClassRecomputesOfTable(table);
 }
 
-void FieldRep::RemoveProcedureReferences(const Procedure* procedure)
-{
-    if (m_data != nullptr)
-        m_data->RemoveProcedureInvokation(procedure);
-}
-
 void FieldRep::RemoveMenuReferences(Menu* menu)
 {
     if (m_data == nullptr || menu == nullptr)
@@ -281,4 +277,13 @@ void FieldRep::ListReferences(ReferenceList& list)
 {
     if (m_data != nullptr)
         m_data->ListReferences(list);
+    if (m_validation == nullptr)
+        return;
+    // A date rule loses its call and the column it compares with when the procedure goes.
+    for (DateValidation* rule : m_validation->GetDateValidations())
+    {
+        const auto drop = [rule] { rule->RemoveProcedureInvokation(); };
+        list.Add(rule->GetResultField(), drop);
+        ProcedureInvokation::ListHeld(list, rule->GetProcedureInvokation(), drop);
+    }
 }

@@ -276,11 +276,8 @@ void FieldRepData::ClearClassInvokation()
     m_backField = nullptr;
 }
 
-void FieldRepData::RemoveProcedureInvokation(const Procedure* procedure)
+void FieldRepData::DropDataProcedure()
 {
-    if (procedure == nullptr || m_dataProcedure == nullptr ||
-        m_dataProcedure->GetProcedure() != procedure)
-        return;
     delete m_dataProcedure;
     m_dataProcedure = nullptr;
     m_frontField = nullptr;
@@ -426,9 +423,23 @@ void FieldRepData::ListReferences(ReferenceList& list)
 {
     list.AddSlot(m_variable);
     ClassInvokation::ListReferences(list, m_dataCall);
-    // The control's data call goes with its procedure.
-    if (m_dataProcedure != nullptr)
-        list.Add(m_dataProcedure->GetProcedure(), [this] { SetDataProcedure(nullptr); });
+    ProcedureInvokation::ListHeld(list, m_dataProcedure, [this] { DropDataProcedure(); });
+    for (EventRecmpFields* events : m_eventLists)
+    {
+        for (EventProcedureRecompute* record : events->GetProcedureRecomputes())
+            ProcedureInvokation::ListHeld(
+                list, record->invokation,
+                [events, record]
+                {
+                    const auto& records = events->GetProcedureRecomputes();
+                    events->RemoveProcedureRecomputeAt(
+                        static_cast<int>(std::ranges::find(records, record) - records.begin()));
+                });
+    }
+    for (ChangeEventHandle* handler : m_changeHandlers)
+        ProcedureInvokation::ListHeld(list, handler->GetProcedureInvokation(),
+                                      [this, handler]
+                                      { EraseAndDelete(m_changeHandlers, handler); });
     for (LinkControl* link : m_links)
         link->ListReferences(list);
 }

@@ -72,7 +72,8 @@ public:
     ClassInvokation* GetDataCall() const { return m_dataCall; }
     // Takes ownership; a previous data call is deleted.
     void SetDataCall(ClassInvokation* invokation);
-    // Lists the variable it carries, then what the data call and the links refer to.
+    // Lists the variable it carries, then what the data call, the data procedure, the procedure
+    // recomputes, the change handlers and the links refer to.
     void ListReferences(ReferenceList& list);
 
     CString GetDisplayTexts() const { return m_displayTexts; }
@@ -152,8 +153,8 @@ public:
 
     // Deletes the data call and clears the front and back fields; nothing without a data call.
     void ClearClassInvokation();
-    // Deletes a data procedure that calls the procedure and clears the front and back fields.
-    void RemoveProcedureInvokation(const Procedure* procedure);
+    // Deletes the data procedure and clears the front and back fields.
+    void DropDataProcedure();
 
     // The link with that target and alignment, or null.
     LinkControl* FindLinkControl(const Menu* target, int alignment) const;

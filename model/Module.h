@@ -505,6 +505,10 @@ public:
     bool RemoveRDLCReportUsages(RDLCReport* report);
     bool RemoveDashBoardUsages(DashBoard* dashBoard);
     bool CollectDashBoardPageUsage(DashBoardPage* page);
+    // The pages whose listed references reach the procedure, its columns, computed fields or
+    // parameters are named in this order, and let go of them: master forms, map forms,
+    // transactions, dashboards, reports, multi-page reports (named with "_multiReport"),
+    // dashboard pages, RDLC reports, report collectors, the login page.
     bool RemoveProcedureUsages(Procedure* procedure);
     // The pages of GetAllPages, then the report collectors and the login page.
     void GetEveryPage(std::vector<FormInterface*>& out) const;
@@ -543,8 +547,8 @@ public:
     // targets, but those that hold them, and records them.
     void AddReferringPages(const ReferenceList::Targets& targets, CString& usage,
                            const std::function<bool(FormInterface&)>& holds = {});
-    // The pages that pass a value to the procedure's parameter of the field; a finding is
-    // reported and filed as an error.
+    // The transactions, dashboards, reports and dashboard pages whose calls pass a value to the
+    // procedure's parameter of the field; a finding is reported and filed as an error.
     bool CheckProcedureFieldUsage(Procedure* procedure, Field* field);
     // Each erases the entity from its list and deletes it; false when it is not listed.
     // DeleteTable first removes the table's usages and searches master, transaction, then map

@@ -228,10 +228,8 @@ bool ForgeonProject::DeleteMenu(Menu* menu)
 
 bool ForgeonProject::DeleteProcedure(Procedure* procedure)
 {
-    // What refers to its output columns would outlive them.
-    if (procedure != nullptr)
-        Module::ReleaseReferences(m_modules, {procedure->GetOutputColumns().begin(),
-                                              procedure->GetOutputColumns().end()});
+    if (procedure == nullptr)
+        return false;
     return RemoveThenDelete(m_modules, procedure, &Module::RemoveProcedureUsages,
                             &Module::DeleteProcedure);
 }

@@ -11,6 +11,7 @@
 #include "model/ListAccess.h"
 #include "model/RefField.h"
 #include "tests/entities/PageOperationsSupport.h"
+#include "tests/support/PageReferences.h"
 
 #include <gtest/gtest.h>
 
@@ -234,14 +235,10 @@ TEST_F(MapFormOperationsTest, FieldAndProcedureReferencesReachTheInputControls)
 
     for (FieldRep* input : {top, m_page.GetBottomInputFieldRepAt(0)})
         input->GetFieldRepData()->SetDataProcedure(CallOfProcedure(&procedure));
-    CString list;
-    EXPECT_FALSE(m_page.CollectExtraProcedureUsage(nullptr, list));
-    EXPECT_TRUE(m_page.CollectExtraProcedureUsage(&procedure, list));
-    EXPECT_EQ("ProductMap\nProductMap\n", list);
-    m_page.RemoveProcedureReferences(&procedure);
-    list.Empty();
-    EXPECT_FALSE(m_page.CollectExtraProcedureUsage(&procedure, list));
-    EXPECT_TRUE(list.IsEmpty());
+    EXPECT_EQ(PageUsersOf(m_page, {&procedure}), std::vector<CString>{"ProductMap"});
+    ReleaseFromPage(m_page, {&procedure});
+    EXPECT_TRUE(PageUsersOf(m_page, {&procedure}).empty());
+    EXPECT_EQ(nullptr, top->GetFieldRepData()->GetDataProcedure());
 }
 
 TEST_F(MapFormOperationsTest, ReportLinkGivesFilesFlagsUsagesAndMappedControls)

@@ -21,6 +21,7 @@
 #include "model/RefField.h"
 #include "tests/entities/PageOperationsSupport.h"
 #include "tests/entities/PageTestSupport.h"
+#include "tests/support/PageReferences.h"
 
 #include <memory>
 
@@ -61,17 +62,14 @@ TEST_F(PageUsageTest, FieldUsageNamesTheMapsVariableTheControlOrTheReferenceFiel
     EXPECT_EQ(list, "Orders_reference/derived field\n");
 }
 
-TEST_F(PageUsageTest, ProcedureUsageAddsOneEntryPerKindOfCallAndNoneForOtherProcedures)
+TEST_F(PageUsageTest, EveryCallOfTheProcedureIsListedAndNoneOfOtherProcedures)
 {
     Procedure procedure;
     Procedure other;
-    CString list;
     m_page.AddUniquenessProcedureTable(
         new UniquenessProcedureTable(&m_table, CallOfProcedure(&other)));
     m_page.AddUniquenessProcedureTable(new UniquenessProcedureTable(&m_table, nullptr));
-    EXPECT_FALSE(m_page.CollectProcedureUsage(&procedure, list));
-    EXPECT_TRUE(list.IsEmpty());
-    EXPECT_TRUE(UsageSet().GetForms().empty());
+    EXPECT_TRUE(PageUsersOf(m_page, {&procedure}).empty());
 
     for (int i = 0; i < 2; ++i)
         m_page.AddUniquenessProcedureTable(
@@ -83,9 +81,13 @@ TEST_F(PageUsageTest, ProcedureUsageAddsOneEntryPerKindOfCallAndNoneForOtherProc
             ->GetFieldRepData()
             ->SetDataProcedure(CallOfProcedure(&procedure));
 
-    EXPECT_TRUE(m_page.CollectProcedureUsage(&procedure, list));
-    EXPECT_EQ(list, "Orders\nOrders\nOrders\nOrders\n");
-    EXPECT_TRUE(PageRecorded());
+    EXPECT_EQ(PageUsersOf(m_page, {&procedure}), std::vector<CString>{"Orders"});
+    ReleaseFromPage(m_page, {&procedure});
+    EXPECT_EQ(m_page.GetUniquenessProcedureTables().size(), 2u);
+    EXPECT_TRUE(m_page.GetProcedureTables().empty());
+    for (const FieldRep* control : m_page.GetFieldReps())
+        EXPECT_EQ(control->GetFieldRepData()->GetDataProcedure(), nullptr);
+    EXPECT_TRUE(PageUsersOf(m_page, {&procedure}).empty());
 }
 
 TEST_F(PageUsageTest, ARecomputeAloneMakesThePageAProcedureUser)
@@ -94,12 +96,10 @@ TEST_F(PageUsageTest, ARecomputeAloneMakesThePageAProcedureUser)
     auto* list = new EventRecmpFields;
     list->AddProcedureRecompute(AddControl(m_page, m_price), CallOfProcedure(&procedure));
     AddControl(m_page, nullptr)->GetFieldRepData()->AddEventRecmpFields(list);
-    CString text;
 
-    EXPECT_TRUE(m_page.CollectProcedureUsage(&procedure, text));
-
-    EXPECT_EQ(text, "Orders\n");
-    EXPECT_TRUE(PageRecorded());
+    EXPECT_EQ(PageUsersOf(m_page, {&procedure}), std::vector<CString>{"Orders"});
+    ReleaseFromPage(m_page, {&procedure});
+    EXPECT_TRUE(list->GetProcedureRecomputes().empty());
 }
 
 TEST_F(PageUsageTest, ClassUsageListsEachControlAndRecordsTheClass)
@@ -220,14 +220,10 @@ TEST_F(PageUsageTest, ProcedureVariableUsageNamesThePageOnce)
         call->AddVariablePair(new VariablePair{&procedureVariable, &pageVariable});
         m_page.AddUniquenessProcedureTable(new UniquenessProcedureTable(&m_table, call));
     }
-    CString list;
+    Variable unmapped;
 
-    EXPECT_FALSE(m_page.CollectProcedureVariableUsage(&procedure, &procedureVariable, list));
-    EXPECT_EQ(list, "Orders\n");
-
-    list.Empty();
-    m_page.CollectProcedureVariableUsage(&procedure, &pageVariable, list);
-    EXPECT_TRUE(list.IsEmpty());
+    EXPECT_EQ(PageUsersOf(m_page, {&procedureVariable}), std::vector<CString>{"Orders"});
+    EXPECT_TRUE(PageUsersOf(m_page, {&unmapped}).empty());
 }
 
 class PageFunctionUsageTest : public PageUsageTest
