@@ -385,31 +385,6 @@ void ApplicationReport::DeleteFieldRep(FieldRep* fieldRep)
     FormInterface::DeleteFieldRep(fieldRep);
 }
 
-std::vector<ClassInvokation*> ApplicationReport::GetExtraClassCalls() const
-{
-    std::vector<ClassInvokation*> calls;
-    for (const ReportGroup* group : m_groups)
-    {
-        if (group->GetClassCall() != nullptr)
-            calls.push_back(group->GetClassCall());
-    }
-    return calls;
-}
-
-void ApplicationReport::ClearExtraFunctionCalls(Function* function)
-{
-    if (m_classCall != nullptr && m_classCall->GetFunction() == function)
-        SetClassCall(nullptr);
-    for (ReportGroup* group : m_groups)
-        group->DropFunctionCall(function);
-}
-
-void ApplicationReport::RemoveExtraParameterMaps(Parameter* parameter)
-{
-    if (m_classCall != nullptr)
-        m_classCall->RemoveParameterMapsByParameter(parameter);
-}
-
 void ApplicationReport::ClearFunctionFieldFrontBack(Function* function, Table* table)
 {
     for (ReportGroup* group : m_groups)

@@ -57,16 +57,9 @@ public:
     // The first group drops its class recomputes of the control and the parameter maps of its
     // filter on the control's field; then the page deletes the control.
     void DeleteFieldRep(FieldRep* fieldRep) override;
-    // The groups' class calls.
-    std::vector<ClassInvokation*> GetExtraClassCalls() const override;
-    // The report's class call goes when it calls the function (it is not deleted); the groups
-    // drop theirs.
-    void ClearExtraFunctionCalls(Function* function) override;
     // The page's references, then those of its own calls and of its groups; the report's
     // procedure call and the groups calling a procedure go with it.
     void ListReferences(ReferenceList& list) override;
-    // The report's class call.
-    void RemoveExtraParameterMaps(Parameter* parameter) override;
     // The main page file (mode 1 ASP.NET, 0 classic) when the page has none, and for a graph
     // report in classic mode the extra file.
     virtual void CreateDefaultAspFiles(int mode);

@@ -111,13 +111,6 @@ void DashBoard::RemoveMenuReferences(Menu* menu)
         m_grid->RemoveMenuReferences(menu);
 }
 
-std::vector<ClassInvokation*> DashBoard::GetExtraClassCalls() const
-{
-    if (m_classInvokation == nullptr)
-        return {};
-    return {m_classInvokation};
-}
-
 void DashBoard::RemoveFunctionReferences(Function* function)
 {
     if (m_classInvokation == nullptr || m_classInvokation->GetFunction() != function)

@@ -128,14 +128,6 @@ public:
     // What a copy puts before the source's name; master forms and transactions number their
     // copies.
     virtual CString GetCopyNamePrefix() const { return {}; }
-    // The function calls the page makes besides its controls' data calls (a report's groups',
-    // a dashboard's); no null entry.
-    virtual std::vector<ClassInvokation*> GetExtraClassCalls() const { return {}; }
-    // The page's own calls of the function go, beyond its controls' data calls.
-    virtual void ClearExtraFunctionCalls(Function*) {}
-    // A call of the page's own that GetExtraClassCalls does not give drops its maps of the
-    // parameter.
-    virtual void RemoveExtraParameterMaps(Parameter*) {}
     // Lists what the page refers to among the entities it does not own: the variables its
     // calls, links and menu maps pass, the calls and links of its controls; page kinds add
     // their own.
@@ -315,10 +307,6 @@ public:
     void RemoveProcedureRecomputes(Procedure* procedure);
     bool IsFunctionRecomputed(Function* function) const;
     void RemoveFunctionRecomputes(Function* function);
-    bool CollectFunctionUsage(Function* function, CString& list);
-    void IsFunctionParameterUsed(Function* function, Parameter* parameter);
-    void RemoveFunctionParameterReferences(Function* function, Parameter* parameter);
-    void ClearFunctionCalls(Function* function);
     bool IsFieldRecomputedOnEvent(Field* field, bool withCalls) const;
     static bool RecomputesSameBackField(FieldRep* fieldRep);
     bool IsFrontOrBackFieldOfAnyControl(Field* field) const;

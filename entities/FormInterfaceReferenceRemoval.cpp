@@ -223,23 +223,6 @@ void FormInterface::RemoveFunctionRecomputes(Function* function)
     }
 }
 
-void FormInterface::RemoveFunctionParameterReferences(Function* function, Parameter* parameter)
-{
-    const std::vector<FieldRepData*> data = DataCallingFunction(function);
-    if (!data.empty())
-        data.front()->GetDataCall()->RemoveParameterMapsByParameter(parameter);
-    RemoveExtraParameterMaps(parameter);
-    for (ClassInvokation* call : GetExtraClassCalls())
-        call->RemoveParameterMapsByParameter(parameter);
-}
-
-void FormInterface::ClearFunctionCalls(Function* function)
-{
-    for (FieldRepData* data : DataCallingFunction(function))
-        data->ClearClassInvokation();
-    ClearExtraFunctionCalls(function);
-}
-
 void FormInterface::ClearFrontBackFieldOf(const std::vector<FieldRep*>& controls, Field* field)
 {
     for (const FieldRep* rep : controls)

@@ -274,38 +274,6 @@ bool FormInterface::IsFunctionRecomputed(Function* function) const
                         });
 }
 
-bool FormInterface::CollectFunctionUsage(Function* function, CString& list)
-{
-    bool found = false;
-    if (!DataCallingFunction(function).empty())
-    {
-        list += m_name + "\n";
-        found = true;
-    }
-    const bool pageCalls =
-        std::ranges::any_of(GetExtraClassCalls(), [function](const ClassInvokation* call)
-                            { return CallsFunction(call, function); });
-    if (pageCalls)
-    {
-        list += m_name + "\n";
-        found = true;
-    }
-    if (found)
-        RecordUsage();
-    return found;
-}
-
-void FormInterface::IsFunctionParameterUsed(Function* function, Parameter* parameter)
-{
-    const auto refersTo = [parameter](const ClassInvokation* call)
-    { return call != nullptr && call->HasParameterMapFor(parameter); };
-    const std::vector<FieldRepData*> data = DataCallingFunction(function);
-    if (std::ranges::any_of(data, [&refersTo](const FieldRepData* item)
-                            { return refersTo(item->GetDataCall()); }) ||
-        std::ranges::any_of(GetExtraClassCalls(), refersTo))
-        RecordUsage();
-}
-
 bool FormInterface::IsFieldRecomputedOnEvent(Field* field, bool withCalls) const
 {
     return AnyEventList(

@@ -156,15 +156,6 @@ void ReportGroup::RemoveFilterFieldParameterMaps(const Field* field)
     }
 }
 
-void ReportGroup::DropFunctionCall(const Function* function)
-{
-    if (m_classCall != nullptr && m_classCall->GetFunction() == function)
-    {
-        delete m_classCall;
-        m_classCall = nullptr;
-    }
-}
-
 CString ReportGroup::ReportName() const
 {
     return m_report != nullptr ? m_report->GetFormName() : CString();

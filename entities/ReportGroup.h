@@ -53,8 +53,6 @@ public:
     ProcedureFieldInfo* GetNextProcKey() const { return m_nextProcKey; }
     void SetNextProcKey(ProcedureFieldInfo* key) { m_nextProcKey = key; }
     ClassInvokation* GetClassCall() const { return m_classCall; }
-    // A class call of the function is deleted; the group is then fed by nothing.
-    void DropFunctionCall(const Function* function);
     // Every filter's data drops its class recomputes of the control.
     void RemoveClassRecomputeOf(const FieldRep* fieldRep);
     // The class call of every filter's data drops its parameter mappings of the field.

@@ -212,22 +212,6 @@ void EntityUsageSet::ClearFunctionFieldFrontBack(Function* function, Table* tabl
                 { page->ClearFunctionFieldFrontBack(function, table); });
 }
 
-void EntityUsageSet::RemoveFunctionReferences(Function* function)
-{
-    ForEachPage(
-        [function](FormInterface* page)
-        {
-            page->ClearFunctionCalls(function);
-            page->RemoveFunctionRecomputes(function);
-        });
-}
-
-void EntityUsageSet::RemoveFunctionParameterReferences(Function* function, Parameter* parameter)
-{
-    ForEachPage([function, parameter](FormInterface* page)
-                { page->RemoveFunctionParameterReferences(function, parameter); });
-}
-
 Table* EntityUsageSet::GetTableAt(int index) const
 {
     return ItemAt(m_tables, index);

@@ -15,7 +15,6 @@ class MapForm;
 class Menu;
 class MenuInterface;
 class MultiPageReport;
-class Parameter;
 class Procedure;
 class RDLCInfo;
 class RDLCReport;
@@ -69,10 +68,6 @@ public:
     void RemoveMenuReferences(Menu* menu);
     // The pages clear the front and back fields taken from the table through the function.
     void ClearFunctionFieldFrontBack(Function* function, Table* table);
-    // The pages drop their calls and recomputes of the function.
-    void RemoveFunctionReferences(Function* function);
-    // Every recorded page removes its references to the function's parameter.
-    void RemoveFunctionParameterReferences(Function* function, Parameter* parameter);
 
     // Null for a negative index or one past the end.
     Table* GetTableAt(int index) const;

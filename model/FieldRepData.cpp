@@ -422,10 +422,18 @@ void FieldRepData::ConvertOldComboCaptions()
 void FieldRepData::ListReferences(ReferenceList& list)
 {
     list.AddSlot(m_variable);
-    ClassInvokation::ListReferences(list, m_dataCall);
+    ClassInvokation::ListHeld(list, m_dataCall, [this] { ClearClassInvokation(); });
     ProcedureInvokation::ListHeld(list, m_dataProcedure, [this] { DropDataProcedure(); });
     for (EventRecmpFields* events : m_eventLists)
     {
+        for (const EventClassRecompute* record : events->GetClassRecomputes())
+        {
+            if (record->classInvokation == nullptr)
+                continue;
+            FieldRep* recomputed = record->fieldRep;
+            list.Add(record->classInvokation->GetFunction(),
+                     [events, recomputed] { events->RemoveClassRecompute(recomputed); });
+        }
         for (EventProcedureRecompute* record : events->GetProcedureRecomputes())
             ProcedureInvokation::ListHeld(
                 list, record->invokation,

@@ -72,7 +72,7 @@ public:
     ClassInvokation* GetDataCall() const { return m_dataCall; }
     // Takes ownership; a previous data call is deleted.
     void SetDataCall(ClassInvokation* invokation);
-    // Lists the variable it carries, then what the data call, the data procedure, the procedure
+    // Lists the variable it carries, then what the data call, the data procedure, the
     // recomputes, the change handlers and the links refer to.
     void ListReferences(ReferenceList& list);
 

@@ -418,32 +418,31 @@ bool Module::CollectDashBoardPageUsage(DashBoardPage* page)
     return true;
 }
 
-bool Module::RemoveProcedureUsages(Procedure* procedure)
+void Module::ReleaseUsers(std::vector<FormInterface*> pages, const CString& name,
+                          const ReferenceList::Targets& freed)
 {
-    std::vector<FormInterface*> pages =
-        PagesOf(m_masterForms, m_mapForms, m_transactions, m_dashBoards, m_reports,
-                m_multiPageReports, m_dashBoardPages, m_rdlcReports, m_reportCollectors);
     // The login page is listed last, so that its call is let go of first.
     if (m_loginPage != nullptr)
         pages.push_back(m_loginPage);
-    const ReferenceList::Targets freed = procedure->FreedWithIt();
     ReferenceList list;
     ListPageReferences(pages, list);
-    ReportUsage(procedure->GetName(), UsageText(list.UsersOf(freed)));
+    ReportUsage(name, UsageText(list.UsersOf(freed)));
     list.Release(freed);
+}
+
+bool Module::RemoveProcedureUsages(Procedure* procedure)
+{
+    ReleaseUsers(PagesOf(m_masterForms, m_mapForms, m_transactions, m_dashBoards, m_reports,
+                         m_multiPageReports, m_dashBoardPages, m_rdlcReports, m_reportCollectors),
+                 procedure->GetName(), procedure->FreedWithIt());
     return true;
 }
 
 bool Module::RemoveFunctionUsages(Function* function)
 {
-    CString usage;
-    const auto askPage = [function, &usage](FormInterface* page)
-    { page->CollectFunctionUsage(function, usage); };
-    AskEach(askPage, m_masterForms, m_transactions, m_reports, m_rdlcReports, m_dashBoards);
-    AddReferringPages(function->FreedWithIt(), usage);
-    if (!ReportUsage(function->GetFieldName(), usage))
-        CurrentUsageSet().RemoveFunctionReferences(function);
-    CurrentUsageSet().Clear();
+    ReleaseUsers(PagesOf(m_masterForms, m_transactions, m_reports, m_rdlcReports, m_dashBoards,
+                         m_mapForms, m_multiPageReports, m_dashBoardPages, m_reportCollectors),
+                 function->GetFieldName(), function->FreedWithIt());
     return true;
 }
 

@@ -257,21 +257,17 @@ protected:
     Parameter* m_parameter;
 };
 
-TEST_F(PageFunctionUsageTest, FunctionUsageNamesThePageOnceAndClearingDropsFrontFields)
+TEST_F(PageFunctionUsageTest, FunctionUsageNamesThePageOnceAndReleasingDropsFrontFields)
 {
     Function other;
-    CString list;
-    EXPECT_FALSE(m_page.CollectFunctionUsage(&other, list));
-    EXPECT_TRUE(UsageSet().GetForms().empty());
     AddCallingControl();
     FieldRep* rep = AddCallingControl();
     rep->GetFieldRepData()->SetFrontField(m_price);
+    EXPECT_TRUE(PageUsersOf(m_page, {&other}).empty());
 
-    EXPECT_TRUE(m_page.CollectFunctionUsage(m_function, list));
-    EXPECT_EQ(list, "Orders\n");
-    EXPECT_TRUE(PageRecorded());
+    EXPECT_EQ(PageUsersOf(m_page, {m_function}), std::vector<CString>{"Orders"});
 
-    m_page.ClearFunctionCalls(m_function);
+    ReleaseFromPage(m_page, m_function->FreedWithIt());
     EXPECT_EQ(rep->GetFieldRepData()->GetDataCall(), nullptr);
     EXPECT_EQ(rep->GetFieldRepData()->GetFrontField(), nullptr);
 }
@@ -290,18 +286,17 @@ TEST_F(PageFunctionUsageTest, FunctionFieldShownAsFrontFieldRecordsThePage)
     EXPECT_TRUE(UsageSet().GetForms().empty());
 }
 
-TEST_F(PageFunctionUsageTest, ParameterUsageRecordsThePageAndRemovalDropsTheMaps)
+TEST_F(PageFunctionUsageTest, ParameterUsageNamesThePageAndReleasingDropsTheMaps)
 {
     FieldRep* rep = AddCallingControl();
-    m_page.IsFunctionParameterUsed(m_function, m_parameter);
-    EXPECT_TRUE(UsageSet().GetForms().empty());
+    EXPECT_TRUE(PageUsersOf(m_page, {m_parameter}).empty());
 
     rep->GetFieldRepData()->GetDataCall()->AddParameterMap(m_parameter, m_price);
-    m_page.IsFunctionParameterUsed(m_function, m_parameter);
-    EXPECT_TRUE(PageRecorded());
+    EXPECT_EQ(PageUsersOf(m_page, {m_parameter}), std::vector<CString>{"Orders"});
 
-    m_page.RemoveFunctionParameterReferences(m_function, m_parameter);
+    ReleaseFromPage(m_page, {m_parameter});
     EXPECT_TRUE(rep->GetFieldRepData()->GetDataCall()->GetParameterMaps().empty());
+    EXPECT_NE(rep->GetFieldRepData()->GetDataCall(), nullptr);
 }
 
 TEST_F(PageFunctionUsageTest, ReportGroupsAndDashBoardsCallingTheFunctionAreUsers)
@@ -319,20 +314,16 @@ TEST_F(PageFunctionUsageTest, ReportGroupsAndDashBoardsCallingTheFunctionAreUser
     DashBoard dashBoard;
     dashBoard.SetName("Board");
     dashBoard.SetClassInvokation(newMappedCall());
-    CString list;
 
-    EXPECT_TRUE(report.CollectFunctionUsage(m_function, list));
-    EXPECT_TRUE(dashBoard.CollectFunctionUsage(m_function, list));
-    EXPECT_EQ(list, "Sales\nBoard\n");
-    EXPECT_EQ(UsageSet().GetReports().size(), 1u);
-    EXPECT_EQ(UsageSet().GetDashBoards().size(), 1u);
+    EXPECT_EQ(PageUsersOf(report, {m_function}), std::vector<CString>{"Sales"});
+    EXPECT_EQ(PageUsersOf(dashBoard, {m_function}), std::vector<CString>{"Board"});
 
-    report.RemoveFunctionParameterReferences(m_function, m_parameter);
+    ReleaseFromPage(report, {m_parameter});
     EXPECT_TRUE(report.GetClassCall()->GetParameterMaps().empty());
     EXPECT_TRUE(report.GetReportGroups().front()->GetClassCall()->GetParameterMaps().empty());
 
-    report.ClearFunctionCalls(m_function);
-    dashBoard.ClearFunctionCalls(m_function);
+    ReleaseFromPage(report, {m_function});
+    ReleaseFromPage(dashBoard, {m_function});
     EXPECT_EQ(report.GetClassCall(), nullptr);
     EXPECT_EQ(report.GetReportGroups().front()->GetClassCall(), nullptr);
     EXPECT_EQ(dashBoard.GetClassInvokation(), nullptr);

@@ -430,16 +430,17 @@ TEST_F(EntityUsageSetRemovalTest, FunctionReferencesDeleteTheDashBoardsCallOfThe
     Function kept;
     DashBoard callingRemoved;
     DashBoard callingKept;
+    ReferenceList list;
     for (auto [dashBoard, function] :
          {std::pair{&callingRemoved, &removed}, std::pair{&callingKept, &kept}})
     {
         auto* call = new ClassInvokation;
         call->SetFunction(&dataClass, function);
         dashBoard->SetClassInvokation(call);
-        UsageSet().AddFormInterface(dashBoard);
+        dashBoard->ListReferences(list);
     }
 
-    UsageSet().RemoveFunctionReferences(&removed);
+    list.Release(removed.FreedWithIt());
 
     EXPECT_EQ(nullptr, callingRemoved.GetClassInvokation());
     ASSERT_NE(nullptr, callingKept.GetClassInvokation());
