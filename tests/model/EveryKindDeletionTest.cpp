@@ -325,7 +325,16 @@ const DeletionCase deletions[] = {
     {"Function",
      [](ForgeonProject& project, Module& module)
      { return project.DeleteFunction(FirstFunction(module)); },
-     true, [](const Module& module) { return !HasFunction(module, "SelectAllRecords"); },
+     true,
+     [](const Module& module)
+     {
+         return !HasFunction(module, "SelectAllRecords") &&
+                module.FindReportByName("CustomerReport")
+                        ->GetReportGroups()
+                        .front()
+                        ->GetClassCall() == nullptr &&
+                module.FindDashBoardByName("Board")->GetClassInvokation() == nullptr;
+     },
      AfterLoad::remade},
     {"FunctionParameter",
      [](ForgeonProject& project, Module& module)
