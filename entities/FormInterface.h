@@ -128,9 +128,10 @@ public:
     // What a copy puts before the source's name; master forms and transactions number their
     // copies.
     virtual CString GetCopyNamePrefix() const { return {}; }
-    // Lists what the page refers to among the entities it does not own: the variables its
-    // calls, links and menu maps pass, the calls and links of its controls; page kinds add
-    // their own.
+    // Lists what the page refers to among the entities it does not own: the procedures its
+    // calls, record and uniqueness tables, visibilities and controls call (each call going with
+    // its procedure), the functions and classes its controls call, the variables its calls,
+    // links and menu maps pass, the fields its maps show; page kinds add their own.
     virtual void ListReferences(ReferenceList& list);
 
     // Null grid, second owned object, module and procedure call (nothing deleted), link lists
