@@ -649,6 +649,11 @@ bool AspFile::RemoveFieldVisibilityByVariable(const Variable* variable)
                              { return variable != nullptr && data.GetVariable() == variable; }));
 }
 
+void AspFile::DeleteFieldVisibility(FieldVisibility* visibility)
+{
+    EraseAndDelete(m_fieldVisibilities, visibility);
+}
+
 bool AspFile::UsesProcedureFieldInVisibility(const ProcedureFieldInfo* procedureField) const
 {
     return FindVisibilityByData(m_fieldVisibilities,

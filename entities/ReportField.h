@@ -30,7 +30,7 @@ public:
 
     void Serialize(CArchive& ar) override;
     // Lists the output column the column shows (released by the group, which drops the
-    // column), then what its bindings and its control refer to.
+    // column), then what its bindings and its control refer to, and its control's procedure.
     void ListReferences(ReferenceList& list, ReportGroup& group);
 
     Field* GetField() const { return m_field; }

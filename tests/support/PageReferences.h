@@ -1,0 +1,27 @@
+#pragma once
+
+#include "entities/FormInterface.h"
+#include "model/ReferenceList.h"
+
+#include <vector>
+
+// The page's listed references, under its name.
+inline ReferenceList ListedReferences(FormInterface& page)
+{
+    ReferenceList list;
+    list.SetUser(page.GetFormName());
+    page.ListReferences(list);
+    return list;
+}
+
+// The page's name once when its listed references reach one of the targets, else nothing.
+inline std::vector<CString> PageUsersOf(FormInterface& page, const ReferenceList::Targets& targets)
+{
+    return ListedReferences(page).UsersOf(targets);
+}
+
+// The page lets go of its references to the targets through its list; answers how many.
+inline int ReleaseFromPage(FormInterface& page, const ReferenceList::Targets& targets)
+{
+    return ListedReferences(page).Release(targets);
+}
