@@ -94,12 +94,10 @@ void FormInterface::ListReferences(ReferenceList& list)
                                   });
     ListEntryCalls(list, m_procedureTables);
     ListEntryCalls(list, m_uniquenessProcedureTables);
-    // A map of a computed column of a procedure goes with the procedure.
-    for (const FieldVariableMap* map : m_fieldVariableMaps)
-    {
-        Field* field = map->field;
-        list.Add(field, [this, field] { RemoveFieldVariableMapByField(field); });
-    }
+    // A map loses a field that goes, a procedure's computed column among them; the map and its
+    // variable stay, as other pages' menus, bindings and calls may hold the variable.
+    for (FieldVariableMap* map : m_fieldVariableMaps)
+        list.Add(map->field, [map] { map->field = nullptr; });
     for (const PageTableFlags& flags : m_tableFlags)
         list.Add(flags.table, [this, table = flags.table] { RemoveTableFlags(table); });
     // A reference or derived field taken from a table goes with it; a derived field in use

@@ -88,9 +88,10 @@ TEST_F(MapFormOperationsTest, ItsListLetsGoOfAFieldInEitherPartAndOfItsInputCont
     ReferenceList list;
     m_page.ListReferences(list);
 
-    // The top and bottom field, the input control and its field's variable map.
+    // The top and bottom field, the input control and its variable's map, which loses the field.
     EXPECT_EQ(4, list.Release({m_product}));
     EXPECT_EQ(nullptr, m_page.FindFieldVariableMapByField(m_product));
+    EXPECT_EQ(2u, m_page.GetFieldVariableMaps().size());
 
     EXPECT_TRUE(m_page.GetTopFields().empty());
     EXPECT_EQ(std::vector<Field*>{m_store}, m_page.GetBottomFields());
