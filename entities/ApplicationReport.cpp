@@ -400,13 +400,6 @@ void ApplicationReport::RemoveProcedureReferences(Procedure* procedure)
     }
 }
 
-void ApplicationReport::RemoveMenuReferences(Menu* menu)
-{
-    FormInterface::RemoveMenuReferences(menu);
-    for (FieldRep* filter : GroupFilters())
-        filter->RemoveMenuReferences(menu);
-}
-
 void ApplicationReport::VisitDefaultEventRecmpFields()
 {
     FormInterface::VisitDefaultEventRecmpFields();

@@ -53,7 +53,6 @@ public:
     void CollectVariableMappingUsage(Variable* variable, CString& list) override;
     // After the page's own removal, the groups calling the procedure are deleted.
     void RemoveProcedureReferences(Procedure* procedure) override;
-    void RemoveMenuReferences(Menu* menu) override;
     void VisitDefaultEventRecmpFields() override;
     // Only the groups drop their references; the report's own table stays.
     void RemoveTableReferences(Table* table) override;

@@ -134,13 +134,6 @@ void DashBoard::RemoveProcedureReferences(Procedure* procedure)
     m_procedureInvokation = nullptr;
 }
 
-void DashBoard::RemoveMenuReferences(Menu* menu)
-{
-    FormInterface::RemoveMenuReferences(menu);
-    if (m_grid != nullptr)
-        m_grid->RemoveMenuReferences(menu);
-}
-
 std::vector<ClassInvokation*> DashBoard::GetExtraClassCalls() const
 {
     if (m_classInvokation == nullptr)

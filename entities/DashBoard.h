@@ -45,7 +45,6 @@ public:
     bool CollectExtraProcedureVariableUsage(Procedure* procedure, Variable* variable,
                                             CString& list) override;
     void RemoveProcedureReferences(Procedure* procedure) override;
-    void RemoveMenuReferences(Menu* menu) override;
     // Deletes the class invocation when it calls the function.
     virtual void RemoveFunctionReferences(Function* function);
     // The class invocation, when there is one.

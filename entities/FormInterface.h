@@ -115,8 +115,6 @@ public:
     virtual void RemoveClassRecomputeOf(FieldRep* fieldRep);
     virtual void RemoveProcedureReferences(Procedure* procedure);
     virtual CString GetClassName();
-    // Page files, controls and links let go of the menu; the links stay on the page.
-    virtual void RemoveMenuReferences(Menu* menu);
     virtual void VisitDefaultEventRecmpFields();
     virtual void SyncTableFlags();
     // Controls drop their references to the table; controls of its fields are deleted.

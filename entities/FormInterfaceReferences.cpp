@@ -12,35 +12,6 @@
 
 namespace
 {
-// The pairs of a menu's map lose the variable.
-void ListMenuMapReferences(ReferenceList& list, MenuVariableMap& map)
-{
-    for (const MenuVariableMap::VariablePair& pair : map.m_variablePairs)
-    {
-        for (const Variable* variable : {pair.first, pair.second})
-        {
-            list.Add(variable,
-                     [&map, variable]
-                     {
-                         std::erase_if(map.m_variablePairs,
-                                       [variable](const MenuVariableMap::VariablePair& each) {
-                                           return each.first == variable || each.second == variable;
-                                       });
-                     });
-        }
-    }
-}
-
-void ListPageFileReferences(ReferenceList& list, AspFile& file)
-{
-    for (MenuVariableMap* (AspFile::*mapAt)(int) :
-         {&AspFile::GetTopMenuVariableMapAt, &AspFile::GetLeftMenuVariableMapAt})
-    {
-        for (int index = 0; MenuVariableMap* map = (file.*mapAt)(index); ++index)
-            ListMenuMapReferences(list, *map);
-    }
-}
-
 void ListCallReferences(ReferenceList& list, ProcedureInvokation* call)
 {
     if (call != nullptr)
@@ -51,7 +22,7 @@ void ListCallReferences(ReferenceList& list, ProcedureInvokation* call)
 void FormInterface::ListReferences(ReferenceList& list)
 {
     for (AspFile* file : m_aspFiles)
-        ListPageFileReferences(list, *file);
+        file->ListReferences(list);
     for (FieldRep* control : m_fieldReps)
         control->ListReferences(list);
     for (const std::vector<LinkControl*>* links : {&m_preLinks, &m_postLinks})

@@ -238,17 +238,6 @@ void FieldRep::RemoveProcedureReferences(const Procedure* procedure)
         m_data->RemoveProcedureInvokation(procedure);
 }
 
-void FieldRep::RemoveMenuReferences(Menu* menu)
-{
-    if (m_data == nullptr || menu == nullptr)
-        return;
-    for (LinkControl* link : m_data->GetLinkControls())
-    {
-        if (link != nullptr)
-            link->UnlinkMenu(menu);
-    }
-}
-
 bool FieldRep::MandatoryFor(const Field* field)
 {
     return field == nullptr || !field->IsAllowNull();

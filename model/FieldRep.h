@@ -92,8 +92,6 @@ public:
     void RemoveTableReferences(const Table* table);
     // Drops a data procedure calling the procedure, with the front and back fields.
     void RemoveProcedureReferences(const Procedure* procedure);
-    // Links of the data targeting the menu lose their target and their mappings.
-    void RemoveMenuReferences(Menu* menu);
 
 private:
     // The lookup combo box of a foreign-key field, when the referenced table's data class has a

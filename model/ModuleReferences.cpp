@@ -1,7 +1,9 @@
 #include "model/Module.h"
 
+#include "entities/Designation.h"
 #include "entities/FormInterface.h"
 #include "entities/LoginPage.h"
+#include "entities/Menu.h"
 #include "entities/Procedure.h"
 #include "entities/ReportCollector.h"
 #include "model/ForgeonProject.h"
@@ -26,6 +28,18 @@ void Module::ListReferences(ReferenceList& list)
     {
         list.SetUser(page->GetFormName());
         page->ListReferences(list);
+    }
+    std::vector<Menu*> menus;
+    CollectMenus(menus, nullptr);
+    for (Menu* menu : menus)
+    {
+        list.SetUser(menu->GetName());
+        menu->ListReferences(list);
+    }
+    for (Designation* designation : m_designations)
+    {
+        list.SetUser(designation->GetName());
+        designation->ListReferences(list);
     }
 }
 

@@ -1,7 +1,6 @@
 #include "model/Module.h"
 
 #include "entities/ApplicationReport.h"
-#include "entities/AspFile.h"
 #include "entities/Class.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
@@ -440,7 +439,7 @@ bool Module::RemoveMenuUsages(Menu* menu, bool top)
                 m_dashBoardPages, m_dashBoards);
         for (Designation* designation : m_designations)
         {
-            if (designation->HasMenu(menu))
+            if (ReferenceList::Reaches(*designation, {menu}))
                 CurrentUsageSet().AddRole(designation);
         }
         CurrentUsageSet().RemoveMenuReferences(menu);
@@ -479,7 +478,7 @@ void Module::CollectDesignationsOfDashBoardPage(DashBoardPage* page, CString& us
 {
     for (Designation* designation : m_designations)
     {
-        if (designation->GetDashBoardPage() == page)
+        if (ReferenceList::Reaches(*designation, {page}))
         {
             usage += designation->GetName() + "\n";
             CurrentUsageSet().AddRole(designation);
@@ -601,12 +600,9 @@ void Module::DeleteDesignation(Designation* designation)
 {
     if (!ContainsDesignation(designation))
         return;
-    // The roles reporting to it would otherwise keep a pointer to a deleted role.
-    for (Designation* other : m_designations)
-    {
-        if (other->GetReportsTo() == designation)
-            other->SetReportsTo(nullptr);
-    }
+    // The roles reporting to it and the menus granted to it would otherwise keep a pointer to
+    // a deleted role.
+    ReleaseReferences(GetReferringModules(), {designation});
     DeleteFromFirst(designation, m_designations);
 }
 
@@ -618,13 +614,11 @@ bool Module::DeleteMenu(Menu* menu)
         std::ranges::find(parent->GetSubMenus(), menu) != parent->GetSubMenus().end();
     if (!subMenu && std::ranges::find(m_menus, menu) == m_menus.end())
         return false;
-    // The page files that show the menu's tree, of any page kind and module, lose the maps of
-    // the menu and its sub-menus before they go.
+    // What refers to the menu or its sub-menus, page files' maps among them, lets go of them
+    // before they go.
     std::vector<Menu*> subtree{menu};
     menu->CollectSubMenus(subtree, nullptr);
-    const std::unordered_set<const Menu*> deleted(subtree.begin(), subtree.end());
-    for (AspFile* file : menu->GetTopLevelMenu().GetPageFiles())
-        file->RemoveMenuVariableMapsOf(deleted);
+    ReleaseReferences(GetReferringModules(), {subtree.begin(), subtree.end()});
     if (subMenu)
         parent->RemoveSubMenu(menu);
     else

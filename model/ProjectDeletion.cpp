@@ -3,6 +3,7 @@
 #include "entities/ApplicationReport.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
+#include "entities/Designation.h"
 #include "entities/Form.h"
 #include "entities/FormInterface.h"
 #include "entities/Function.h"
@@ -223,6 +224,18 @@ bool ForgeonProject::DeleteMenu(Menu* menu)
     // trees as they are now.
     for (Module* module : m_modules)
         module->CleanUpPageFiles();
+    return true;
+}
+
+bool ForgeonProject::DeleteDesignation(Designation* designation)
+{
+    const auto owner = std::ranges::find_if(m_modules, [designation](const Module* module)
+                                            { return module->ContainsDesignation(designation); });
+    if (owner == m_modules.end())
+        return false;
+    // The modules of a project that is not the open one are not reached by the owner alone.
+    Module::ReleaseReferences(m_modules, {designation});
+    (*owner)->DeleteDesignation(designation);
     return true;
 }
 

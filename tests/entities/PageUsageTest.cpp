@@ -21,6 +21,7 @@
 #include "model/RefField.h"
 #include "tests/entities/PageOperationsSupport.h"
 #include "tests/entities/PageTestSupport.h"
+#include "tests/support/ListedRelease.h"
 
 #include <memory>
 
@@ -143,8 +144,7 @@ TEST_F(PageUsageTest, MenuLinkedFromPreAndPostLinksFilesOneError)
     EXPECT_EQ(Errors(),
               std::vector<CString>{"Orders\n\tPresent as pre Link\tPresent as post Link"});
     EXPECT_TRUE(PageRecorded());
-    m_page.RemoveMenuReferences(menu.get());
-    m_page.RemoveMenuReferences(&other);
+    EXPECT_EQ(4, ReleaseListed(m_page, {menu.get(), &other}));
 }
 
 TEST_F(PageUsageTest, MenuLinkedFromControlsAndAPageFile)
@@ -162,7 +162,7 @@ TEST_F(PageUsageTest, MenuLinkedFromControlsAndAPageFile)
 
     EXPECT_EQ(Errors(), std::vector<CString>{"Orders\n\tPresent as Link assigned to a field "
                                              "rep\tPresent as Link assigned to a field rep"});
-    m_page.RemoveMenuReferences(menu.get());
+    EXPECT_EQ(3, ReleaseListed(m_page, {menu.get()}));
     EXPECT_FALSE(file->IsLinkedFrom(menu.get()));
 }
 
@@ -177,7 +177,7 @@ TEST_F(PageUsageTest, RemovingALeafMenuDropsTheMapsOfFilesThatOnlyShowItInTheirM
     m_page.AddAspFile(file);
     ASSERT_FALSE(file->IsLinkedFrom(leaf.get()));
 
-    m_page.RemoveMenuReferences(leaf.get());
+    EXPECT_EQ(1, ReleaseListed(m_page, {leaf.get()}));
 
     ASSERT_EQ(1u, file->GetTopMenuVariableMaps().size());
     EXPECT_EQ(&top, file->GetTopMenuVariableMaps()[0].m_menu);

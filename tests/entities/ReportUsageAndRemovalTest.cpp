@@ -4,6 +4,7 @@
 #include "entities/Variable.h"
 #include "model/EventRecmpFields.h"
 #include "tests/entities/ReportTestSupport.h"
+#include "tests/support/ListedRelease.h"
 
 #include <gtest/gtest.h>
 
@@ -235,7 +236,7 @@ TEST_F(ReportUsageTest, MenuLinksOfGroupFiltersAreErrorsOnePerLink)
 
     EXPECT_EQ((std::vector<CString>{"Sales\n", "Sales\n"}), Errors());
     EXPECT_EQ(1u, UsageSet().GetReports().size());
-    m_report.RemoveMenuReferences(&menu);
+    EXPECT_EQ(2, ReleaseListed(m_report, {&menu}));
     EXPECT_EQ(nullptr, filter->GetFieldRepData()->GetLinkControls()[0]->GetTarget());
 }
 

@@ -13,6 +13,7 @@
 #include "model/FieldRepData.h"
 #include "model/ValidationData.h"
 #include "tests/model/ModelBuilders.h"
+#include "tests/support/ListedRelease.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +51,6 @@ TEST(FieldRepReferencesTest, UsesFieldChecksLookupFieldsOwnFieldAndTables)
     EXPECT_TRUE(rep.UsesField(own));
     rep.RemoveTableReferences(table.get());
     rep.RemoveProcedureReferences(nullptr);
-    rep.RemoveMenuReferences(nullptr);
     EXPECT_EQ(nullptr, rep.GetFieldRepData());
 
     auto* data = new FieldRepData;
@@ -123,7 +123,7 @@ TEST(FieldRepReferencesTest, RemovingAMenuUnlinksOnlyTheLinksToIt)
     data->AddLinkControl(toKept);
     rep.AttachFieldRepData(data);
 
-    rep.RemoveMenuReferences(&removed);
+    EXPECT_EQ(1, ReleaseListed(rep, {&removed}));
 
     ASSERT_EQ(2u, data->GetLinkControls().size());
     EXPECT_EQ(nullptr, toRemoved->GetTarget());
