@@ -139,9 +139,9 @@ public:
     // A call of the page's own that GetExtraClassCalls does not give drops its maps of the
     // parameter.
     virtual void RemoveExtraParameterMaps(Parameter*) {}
-    // Lists what the page refers to among the entities it does not own: the variables its
-    // calls, links and menu maps pass, the calls and links of its controls; page kinds add
-    // their own.
+    // Lists what the page refers to among the entities it does not own: what its page files
+    // refer to (AspFile::ListReferences), the variables its calls and links pass, the menus its
+    // links open, the calls and links of its controls; page kinds add their own.
     virtual void ListReferences(ReferenceList& list);
 
     // Null grid, second owned object, module and procedure call (nothing deleted), link lists

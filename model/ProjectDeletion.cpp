@@ -233,7 +233,8 @@ bool ForgeonProject::DeleteDesignation(Designation* designation)
                                             { return module->ContainsDesignation(designation); });
     if (owner == m_modules.end())
         return false;
-    // The modules of a project that is not the open one are not reached by the owner alone.
+    // The owner reaches the other modules only of the open project; this one may be another,
+    // such as the merge's.
     Module::ReleaseReferences(m_modules, {designation});
     (*owner)->DeleteDesignation(designation);
     return true;
