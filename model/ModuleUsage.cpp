@@ -520,10 +520,8 @@ void Module::AddReferringPages(const ReferenceList::Targets& targets, CString& u
     {
         if (holds && holds(*page))
             continue;
-        ReferenceList list;
-        page->ListReferences(list);
         const CString line = page->GetFormName() + "\n";
-        if (!list.Refers(targets) || ("\n" + usage).Find("\n" + line) >= 0)
+        if (!ReferenceList::Reaches(*page, targets) || ("\n" + usage).Find("\n" + line) >= 0)
             continue;
         usage += line;
         CurrentUsageSet().AddFormInterface(page);
