@@ -469,6 +469,14 @@ void AspFile::ListReferences(ReferenceList& list)
         for (MenuVariableMap& map : *maps)
             ListMenuMapReferences(list, *maps, map);
     }
+    // A visibility rule decided by a procedure's output column goes with the column.
+    for (const FieldVisibility* visibility : m_fieldVisibilities)
+    {
+        const VisibilityData* data = visibility->GetVisibilityData();
+        if (data != nullptr)
+            list.Add(data->GetResultField(),
+                     [this, field = visibility->GetField()] { RemoveFieldVisibility(field); });
+    }
 }
 
 void AspFile::SetTopMenu(Menu* menu)

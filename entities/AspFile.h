@@ -196,7 +196,8 @@ public:
     // Lists the linking items and the top and left menus, each released by detaching it from
     // the file on both sides (MenuInterface::DetachFrom); then per map of either side its menu,
     // released by dropping the map, and the variables of its pairs, released by dropping the
-    // pairs that pass them.
+    // pairs that pass them; then the output columns that decide field visibilities, each
+    // released by dropping the visibility of that field.
     void ListReferences(ReferenceList& list);
 
     const std::vector<FieldEntry>& GetFieldEntries() const { return m_fieldEntries; }

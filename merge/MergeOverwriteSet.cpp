@@ -72,38 +72,6 @@ template <class Test> FormInterface* FirstPage(const ForgeonProject* project, Te
     }
     return nullptr;
 }
-
-// The pages and report groups of every module let go of the function's output column.
-void RemoveFunctionColumnUse(const ForgeonProject* project, Function* function,
-                             ProcedureFieldInfo* column)
-{
-    for (const Module* module : project->GetModules())
-    {
-        std::vector<FormInterface*> pages;
-        module->GetAllPages(pages);
-        for (FormInterface* page : pages)
-        {
-            if (column->GetField() != nullptr)
-                page->ClearFunctionFieldRefs(column->GetField(), function);
-        }
-        for (const ApplicationReport* report : module->GetReports())
-        {
-            for (ReportGroup* group : report->GetReportGroups())
-            {
-                std::vector<ReportField*> bound;
-                std::ranges::copy_if(group->GetReportFields(), std::back_inserter(bound),
-                                     [column](const ReportField* reportField)
-                                     { return reportField->GetFieldInfo() == column; });
-                for (ReportField* reportField : bound)
-                    group->RemoveReportField(reportField);
-                if (group->GetHeaderValue() == column)
-                    group->SetHeaderValue(nullptr);
-                if (group->GetNextProcKey() == column)
-                    group->SetNextProcKey(nullptr);
-            }
-        }
-    }
-}
 } // namespace
 
 MergeOverwriteSet::MergeOverwriteSet(ForgeonProject* first, MergeReportFiles& reportFiles)
@@ -278,14 +246,6 @@ void MergeOverwriteSet::DeleteVariables()
     }
 }
 
-void MergeOverwriteSet::RemoveProcedureColumn(Procedure* procedure, ProcedureFieldInfo* column)
-{
-    for (Module* module : m_first->GetModules())
-        module->RemoveProcedureFieldUse(procedure, column);
-    // What else refers to the column lets go of it before it is freed.
-    Module::RemoveOutputColumn(m_first->GetModules(), procedure, column);
-}
-
 void MergeOverwriteSet::DeleteProcedureColumns()
 {
     m_report.Write(0, "\nDELETED PROCEDUREINFO: \n");
@@ -297,7 +257,7 @@ void MergeOverwriteSet::DeleteProcedureColumns()
         if (owner == m_ownerProcedures.end())
             continue;
         WriteName(ColumnDisplayName(column));
-        RemoveProcedureColumn(*owner, column);
+        Module::RemoveOutputColumn(m_first->GetModules(), *owner, column);
     }
 }
 
@@ -316,8 +276,7 @@ void MergeOverwriteSet::DeleteFunctionColumns()
         if (owner == m_functions.end())
             continue;
         WriteName(ColumnDisplayName(column));
-        RemoveFunctionColumnUse(m_first, *owner, column);
-        (*owner)->RemoveProcedureFieldInfo(column);
+        Module::RemoveFunctionOutputColumn(m_first->GetModules(), *owner, column);
     }
 }
 
@@ -457,14 +416,7 @@ void MergeOverwriteSet::DeleteProcedureDetailTables()
                                                    { return item->InvolvesTable(table); });
         if (relation != relations.end())
             procedure->RemoveRelationAt(static_cast<int>(relation - relations.begin()));
-        std::vector<ProcedureFieldInfo*> columns;
-        std::ranges::copy_if(procedure->GetOutputColumns(), std::back_inserter(columns),
-                             [table](const ProcedureFieldInfo* column) {
-                                 return column->GetField() != nullptr &&
-                                        column->GetField()->GetTable() == table;
-                             });
-        for (ProcedureFieldInfo* column : columns)
-            RemoveProcedureColumn(procedure, column);
+        Module::RemoveOutputColumnsOfTable(m_first->GetModules(), procedure, table);
         procedure->RemoveTable(table);
     }
 }
@@ -480,8 +432,7 @@ void MergeOverwriteSet::DeleteFunctionTables()
         if (owner == m_functions.end())
             continue;
         WriteName(table->GetTableName());
-        m_first->RemoveFunctionDependentTableReferences(*owner, table);
-        (*owner)->RemoveTable(table);
+        Module::RemoveFunctionTable(m_first->GetModules(), *owner, table);
     }
 }
 
@@ -597,7 +548,7 @@ void MergeOverwriteSet::DeleteFunctions()
         if (owner == m_ownerClasses.end())
             continue;
         WriteName(function->GetFieldName());
-        (*owner)->DeleteFunction(function);
+        m_first->DeleteFunction(function);
     }
 }
 

@@ -139,8 +139,6 @@ private:
     void WriteName(const CString& name);
     // The variable leaves the page or procedures that hold it; false when none does.
     bool RemoveVariable(Variable* variable);
-    // The column's uses leave the pages of every module, then the procedure removes it.
-    void RemoveProcedureColumn(Procedure* procedure, ProcedureFieldInfo* column);
 
     ForgeonProject* m_first;
     MergeReportFiles& m_reportFiles;

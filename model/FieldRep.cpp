@@ -2,6 +2,7 @@
 
 #include "entities/Class.h"
 #include "entities/ClassInvokation.h"
+#include "entities/DateValidation.h"
 #include "entities/Function.h"
 #include "entities/LinkControl.h"
 #include "entities/ProcedureFieldInfo.h"
@@ -268,6 +269,17 @@ void FieldRep::Serialize(CArchive& ar)
 
 void FieldRep::ListReferences(ReferenceList& list)
 {
+    // A comparison rule goes with the variable it compares, and loses its call with the output
+    // column it compares against.
+    if (ValidationData* validation = m_validation)
+    {
+        for (DateValidation* rule : validation->GetDateValidations())
+        {
+            list.Add(rule->GetVariable(),
+                     [validation, rule] { validation->RemoveDateValidation(rule); });
+            list.Add(rule->GetResultField(), [rule] { rule->RemoveProcedureInvokation(); });
+        }
+    }
     if (m_data != nullptr)
         m_data->ListReferences(list);
 }

@@ -38,7 +38,8 @@ public:
     // Field, data, variable, validation, mandatory flag. Files of versions 48 to 53 hold a list
     // of validations instead of one, files before 64 no mandatory flag.
     void Serialize(CArchive& ar) override;
-    // Lists what the control's data refers to: its data call, its links' variables.
+    // Lists the variables and output columns its comparison rules compare, then what the
+    // control's data refers to: its data call, its links' variables.
     void ListReferences(ReferenceList& list);
 
     Field* GetField() const { return m_field; }

@@ -4,6 +4,8 @@
 #include "entities/ClassInvokation.h"
 #include "entities/Function.h"
 #include "entities/LinkControl.h"
+#include "entities/Procedure.h"
+#include "entities/ProcedureFieldInfo.h"
 #include "entities/ProcedureInvokation.h"
 #include "entities/Transaction.h"
 #include "entities/Variable.h"
@@ -429,6 +431,23 @@ void FieldRepData::ListReferences(ReferenceList& list)
     // The control's data call goes with its procedure.
     if (m_dataProcedure != nullptr)
         list.Add(m_dataProcedure->GetProcedure(), [this] { SetDataProcedure(nullptr); });
+    if (m_dataProcedure != nullptr && m_dataProcedure->GetProcedure() != nullptr)
+        ListShownColumns(list, m_dataProcedure->GetProcedure()->GetOutputColumns());
+    if (m_dataCall != nullptr && m_dataCall->GetFunction() != nullptr)
+        ListShownColumns(list, m_dataCall->GetFunction()->GetOutputFields());
     for (LinkControl* link : m_links)
         link->ListReferences(list);
+}
+
+void FieldRepData::ListShownColumns(ReferenceList& list,
+                                    const std::vector<ProcedureFieldInfo*>& columns)
+{
+    for (const ProcedureFieldInfo* column : columns)
+    {
+        for (Field** slot : {&m_frontField, &m_backField})
+        {
+            if (*slot != nullptr && column->GetField() == *slot)
+                list.Add(column, [slot] { *slot = nullptr; });
+        }
+    }
 }

@@ -14,6 +14,7 @@ class LinkControl;
 class ReferenceList;
 class Menu;
 class Procedure;
+class ProcedureFieldInfo;
 class ProcedureInvokation;
 class Table;
 class Transaction;
@@ -72,7 +73,8 @@ public:
     ClassInvokation* GetDataCall() const { return m_dataCall; }
     // Takes ownership; a previous data call is deleted.
     void SetDataCall(ClassInvokation* invokation);
-    // Lists the variable it carries, then what the data call and the links refer to.
+    // Lists the variable it carries, then what the data call, the front and back fields it
+    // shows from the call's output and the links refer to.
     void ListReferences(ReferenceList& list);
 
     CString GetDisplayTexts() const { return m_displayTexts; }
@@ -175,6 +177,8 @@ private:
     // Runs the removal on every event list once; lists left without class recomputes are
     // deleted.
     template <class Removal> void RemoveClassRecomputes(Removal removal);
+    // Lists the front and back fields that are fields of the call's output columns.
+    void ListShownColumns(ReferenceList& list, const std::vector<ProcedureFieldInfo*>& columns);
 
     // Version-50 files follow the links with pairs of a control and a procedure invocation
     // that nothing uses any more; the control belongs to its page, the invocation is freed.

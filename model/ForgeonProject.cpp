@@ -787,6 +787,8 @@ bool ForgeonProject::DeleteFunctionParameter(Function* function, Parameter* para
         return false;
     for (Module* module : m_modules)
         module->RemoveFunctionParameterUsages(function, parameter);
+    // Parameter maps of calls the pass above does not reach would outlive it.
+    Module::ReleaseReferences(m_modules, {parameter});
     return function->RemoveParameter(parameter);
 }
 

@@ -95,7 +95,7 @@ bool GenerationReport::TakeLinkAway(const OutputRoot::Folder& folder, const std:
     std::string removed;
     if (!m_root.IsSet())
         return true;
-    if (!RemoveLinkAt(folder.descriptor.Get(), name, removed))
+    if (!RemoveLinkAt(folder.descriptor, name, removed))
     {
         AddUnwrittenFile(path, CString("a link stands in its place: ") + std::strerror(errno));
         return false;
@@ -110,9 +110,16 @@ bool GenerationReport::OpenFile(TextFile& file, const CString& path)
 {
     std::string name;
     const OutputRoot::Folder folder = OpenFolderOfFile(path, name);
-    if (!folder.refusal.IsEmpty() || !TakeLinkAway(folder, name, path))
+    if (!folder.refusal.IsEmpty())
         return false;
-    if (file.Open(CreateFileAt(folder.descriptor.Get(), name)) != nullptr)
+    Descriptor made = CreateFileAt(folder.descriptor, name);
+    if (!made.IsOpen() && (errno == ELOOP || errno == EMLINK))
+    {
+        if (!TakeLinkAway(folder, name, path))
+            return false;
+        made = CreateFileAt(folder.descriptor, name);
+    }
+    if (file.Open(std::move(made)) != nullptr)
         return true;
     RecordFile(path, file);
     return false;
@@ -126,13 +133,12 @@ bool GenerationReport::CopyFile(const CString& source, const CString& destinatio
         return false;
     // A file kept as it is, whatever other names it has, needs no link taken away.
     struct stat info;
-    if (!overwrite &&
-        ::fstatat(folder.descriptor.Get(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+    if (!overwrite && ::fstatat(folder.descriptor, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
         S_ISREG(info.st_mode))
         return true;
     if (!TakeLinkAway(folder, name, destination))
         return false;
-    if (CopyFileAt(source, folder.descriptor.Get(), name, overwrite ? FALSE : TRUE) ||
+    if (CopyFileAt(source, folder.descriptor, name, overwrite ? FALSE : TRUE) ||
         (!overwrite && errno == EEXIST))
         return true;
     AddUnwrittenFile(destination, std::strerror(errno));

@@ -521,6 +521,17 @@ public:
     // The pages of the modules let go of the output column; then the procedure frees it.
     static void RemoveOutputColumn(const std::vector<Module*>& modules, Procedure* procedure,
                                    ProcedureFieldInfo* column);
+    // RemoveOutputColumn for each output column whose field belongs to the table.
+    static void RemoveOutputColumnsOfTable(const std::vector<Module*>& modules,
+                                           Procedure* procedure, const Table* table);
+    // The pages of the modules let go of the function's output column; then the function frees
+    // it.
+    static void RemoveFunctionOutputColumn(const std::vector<Module*>& modules, Function* function,
+                                           ProcedureFieldInfo* column);
+    // The pages of the modules let go of the function's output columns of the table; then the
+    // function drops the table and frees them.
+    static void RemoveFunctionTable(const std::vector<Module*>& modules, Function* function,
+                                    Table* table);
     // The procedure and its derived procedures lose the field's parameter, the calls of the
     // procedure on the pages the pair at its place; its variable is freed unless still used.
     void RemoveFieldParameter(Procedure* procedure, Field* field) const;
@@ -593,8 +604,6 @@ public:
     // The pages that use the procedure's output column (or the function's field); each is
     // filed and recorded in the current usage set.
     void CheckProcedureFieldUse(Procedure* procedure, ProcedureFieldInfo* column);
-    // The pages let go of the uses that CheckProcedureFieldUse finds, dashboards excepted.
-    void RemoveProcedureFieldUse(Procedure* procedure, ProcedureFieldInfo* column);
     void CheckFunctionFieldUse(Function* function, Field* field);
     // The RDLC reports' uses of the description are reported and, when there are any, the
     // recorded reports drop it. Always true.

@@ -128,37 +128,6 @@ void CheckPageColumnUse(FormInterface& page, Procedure* procedure, ProcedureFiel
         AddError(procedureFieldUse + page.GetFormName() + " as VisibilityData");
 }
 
-void RemovePageColumnUse(FormInterface& page, Procedure* procedure, ProcedureFieldInfo* column,
-                         bool withVisibility)
-{
-    if (UsesColumnInControls(page, procedure, column->GetField()))
-        page.ClearProcedureFieldFrontBack(column->GetField(), procedure);
-    if (withVisibility && page.CheckVisibilityDataUse(column))
-        page.RemoveVisibilityDataRefs(procedure);
-}
-
-// The group drops its filter on the column's field and, when it calls the procedure, its
-// report fields bound to the column.
-void RemoveGroupColumnUse(ReportGroup& group, Procedure* procedure, ProcedureFieldInfo* column)
-{
-    const std::vector<FieldRep*>& filters = group.GetFilters();
-    const FieldRep* filter =
-        column->GetField() != nullptr ? group.FindFilterForField(column->GetField()) : nullptr;
-    if (filter != nullptr)
-        group.RemoveFilterAt(
-            static_cast<int>(std::ranges::find(filters, filter) - filters.begin()));
-    if (!group.CallsProcedure(procedure))
-        return;
-    std::vector<ReportField*> bound;
-    for (ReportField* reportField : group.GetReportFields())
-    {
-        if (reportField->GetFieldInfo() == column)
-            bound.push_back(reportField);
-    }
-    for (ReportField* reportField : bound)
-        group.RemoveReportField(reportField);
-}
-
 // The RDLC reports' uses of a report or dataset description go to the usage report under the
 // description's name; when there are any, the reports recorded meanwhile drop it.
 template <class Info>
@@ -311,23 +280,6 @@ void Module::CheckProcedureFieldUse(Procedure* procedure, ProcedureFieldInfo* co
     {
         if (ShowsColumn(*report, procedure, column))
             AddUsageError(procedureFieldUse + report->GetFormName(), report);
-    }
-}
-
-void Module::RemoveProcedureFieldUse(Procedure* procedure, ProcedureFieldInfo* column)
-{
-    if (column == nullptr)
-        return;
-    for (Form* form : m_masterForms)
-        RemovePageColumnUse(*form, procedure, column, true);
-    for (MapForm* mapForm : m_mapForms)
-        RemovePageColumnUse(*mapForm, procedure, column, false);
-    for (Transaction* transaction : m_transactions)
-        RemovePageColumnUse(*transaction, procedure, column, true);
-    for (const ApplicationReport* report : m_reports)
-    {
-        for (ReportGroup* group : report->GetReportGroups())
-            RemoveGroupColumnUse(*group, procedure, column);
     }
 }
 

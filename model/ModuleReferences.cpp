@@ -2,15 +2,36 @@
 
 #include "entities/Designation.h"
 #include "entities/FormInterface.h"
+#include "entities/Function.h"
 #include "entities/LoginPage.h"
 #include "entities/Menu.h"
 #include "entities/Procedure.h"
+#include "entities/ProcedureFieldInfo.h"
 #include "entities/ReportCollector.h"
+#include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/ListAccess.h"
 #include "model/MainFrameAccess.h"
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
+
+namespace
+{
+// The columns whose field belongs to the table.
+std::vector<ProcedureFieldInfo*> ColumnsOfTable(const std::vector<ProcedureFieldInfo*>& columns,
+                                                const Table* table)
+{
+    std::vector<ProcedureFieldInfo*> found;
+    std::ranges::copy_if(columns, std::back_inserter(found),
+                         [table](const ProcedureFieldInfo* column) {
+                             return column->GetField() != nullptr &&
+                                    column->GetField()->GetTable() == table;
+                         });
+    return found;
+}
+} // namespace
 
 void Module::GetEveryPage(std::vector<FormInterface*>& out) const
 {
@@ -67,4 +88,27 @@ void Module::RemoveOutputColumn(const std::vector<Module*>& modules, Procedure* 
 {
     ReleaseReferences(modules, {column});
     procedure->RemoveOutputColumn(column);
+}
+
+void Module::RemoveOutputColumnsOfTable(const std::vector<Module*>& modules, Procedure* procedure,
+                                        const Table* table)
+{
+    for (ProcedureFieldInfo* column : ColumnsOfTable(procedure->GetOutputColumns(), table))
+        RemoveOutputColumn(modules, procedure, column);
+}
+
+void Module::RemoveFunctionOutputColumn(const std::vector<Module*>& modules, Function* function,
+                                        ProcedureFieldInfo* column)
+{
+    ReleaseReferences(modules, {column});
+    function->RemoveProcedureFieldInfo(column);
+}
+
+void Module::RemoveFunctionTable(const std::vector<Module*>& modules, Function* function,
+                                 Table* table)
+{
+    const std::vector<ProcedureFieldInfo*> columns =
+        ColumnsOfTable(function->GetOutputFields(), table);
+    ReleaseReferences(modules, {columns.begin(), columns.end()});
+    function->RemoveTable(table);
 }

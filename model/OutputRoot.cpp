@@ -7,57 +7,97 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <string_view>
 #include <sys/stat.h>
 
 namespace
 {
 namespace fs = std::filesystem;
 
-bool StartsWith(const std::vector<std::string>& components, const std::vector<std::string>& prefix)
+// A host path with "." and ".." resolved: whether it begins at "/", and its names in order. A
+// relative path keeps the ".." that climb above its start, and only those.
+struct NormalPath
 {
-    return prefix.size() <= components.size() &&
-           std::equal(prefix.begin(), prefix.end(), components.begin());
+    bool absolute = false;
+    std::vector<std::string> components;
+};
+
+NormalPath SplitNormal(std::string_view hostPath)
+{
+    NormalPath normal{hostPath.starts_with('/'), {}};
+    std::vector<std::string>& components = normal.components;
+    while (!hostPath.empty())
+    {
+        const std::size_t end = std::min(hostPath.find('/'), hostPath.size());
+        const std::string_view name = hostPath.substr(0, end);
+        hostPath.remove_prefix(std::min(end + 1, hostPath.size()));
+        if (name == "..")
+        {
+            if (!components.empty() && components.back() != "..")
+                components.pop_back();
+            else if (!normal.absolute)
+                components.emplace_back(name);
+        }
+        else if (!name.empty() && name != ".")
+            components.emplace_back(name);
+    }
+    return normal;
 }
 
-// The folder of the host path opened, following links, and made first when missing.
-OutputRoot::Folder OpenHostFolder(const std::string& hostPath)
+// The folder of the host path opened, following links, and made first when missing; invalid
+// with errno set.
+Descriptor OpenHostFolder(const std::string& hostPath)
 {
     const std::string folder = hostPath.empty() ? "." : hostPath;
     Descriptor opened(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!opened.IsOpen() && errno == ENOENT && EnsureFolderChain(folder.c_str()))
         opened = Descriptor(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!opened.IsOpen())
-        return {{}, std::strerror(errno)};
-    return {std::move(opened), {}};
+    return opened;
+}
+
+bool StartsWith(const std::vector<std::string>& components, const std::vector<std::string>& prefix)
+{
+    return prefix.size() <= components.size() &&
+           std::equal(prefix.begin(), prefix.end(), components.begin());
 }
 } // namespace
 
 std::string NormalHostPath(const CString& modelPath)
 {
-    fs::path path = fs::path(ToHostPath(modelPath)).lexically_normal();
-    if (!path.has_filename() && path.has_relative_path())
-        path = path.parent_path();
-    return path.string();
+    const std::string hostPath = ToHostPath(modelPath);
+    const NormalPath normal = SplitNormal(hostPath);
+    std::string path = normal.absolute ? "/" : "";
+    for (const std::string& name : normal.components)
+        path += (path.empty() || path.back() == '/' ? "" : "/") + name;
+    return path.empty() && !hostPath.empty() ? "." : path;
 }
 
 void OutputRoot::Set(const CString& modelRoot)
 {
     m_hostRoot = modelRoot.IsEmpty() ? std::string() : NormalHostPath(modelRoot);
+    const NormalPath root = SplitNormal(m_hostRoot);
+    m_rootAbsolute = root.absolute;
+    m_rootComponents = root.components;
     m_anchors.clear();
     if (IsSet())
         m_anchors.emplace_back();
 }
 
+bool OutputRoot::Below(const CString& modelPath, std::vector<std::string>& components) const
+{
+    NormalPath path = SplitNormal(ToHostPath(modelPath));
+    if (path.absolute != m_rootAbsolute || !StartsWith(path.components, m_rootComponents))
+        return false;
+    components.assign(std::make_move_iterator(path.components.begin() + m_rootComponents.size()),
+                      std::make_move_iterator(path.components.end()));
+    return components.empty() || components.front() != "..";
+}
+
 void OutputRoot::FollowLinkAt(const CString& modelFolder)
 {
-    if (!IsSet())
-        return;
-    const fs::path relative = fs::path(NormalHostPath(modelFolder)).lexically_relative(m_hostRoot);
-    if (relative.empty() || relative == "." || *relative.begin() == "..")
-        return;
-    Anchor& anchor = m_anchors.emplace_back();
-    for (const fs::path& component : relative)
-        anchor.components.push_back(component.string());
+    std::vector<std::string> components;
+    if (IsSet() && Below(modelFolder, components) && !components.empty())
+        m_anchors.emplace_back().components = std::move(components);
 }
 
 OutputRoot::Folder OutputRoot::OpenFolder(const CString& modelPath)
@@ -73,25 +113,21 @@ OutputRoot::Folder OutputRoot::OpenFolderOfFile(const CString& modelPath, std::s
 
 OutputRoot::Folder OutputRoot::Open(const CString& modelPath, bool isFile, std::string& name)
 {
-    const fs::path path(NormalHostPath(modelPath));
     if (!IsSet())
     {
+        const fs::path path(NormalHostPath(modelPath));
         name = isFile ? path.filename().string() : std::string();
-        return OpenHostFolder(isFile ? path.parent_path().string() : path.string());
+        m_unrooted = OpenHostFolder(isFile ? path.parent_path().string() : path.string());
+        if (!m_unrooted.IsOpen())
+            return {-1, std::strerror(errno)};
+        return {m_unrooted.Get(), {}};
     }
-    const fs::path relative = path.lexically_relative(m_hostRoot);
-    const bool isRoot = relative == ".";
-    if (relative.empty() || *relative.begin() == ".." || (isFile && isRoot))
-        return {{}, CString("outside the output folder ") + m_hostRoot.c_str()};
     std::vector<std::string> components;
-    if (!isRoot)
-    {
-        for (const fs::path& component : relative)
-            components.push_back(component.string());
-    }
+    if (!Below(modelPath, components) || (isFile && components.empty()))
+        return {-1, CString("outside the output folder ") + m_hostRoot.c_str()};
     if (isFile)
     {
-        name = components.back();
+        name = std::move(components.back());
         components.pop_back();
     }
     Anchor* nearest = &m_anchors.front();
@@ -101,74 +137,96 @@ OutputRoot::Folder OutputRoot::Open(const CString& modelPath, bool isFile, std::
             StartsWith(components, anchor.components))
             nearest = &anchor;
     }
-    const Anchor& anchor = OpenAnchor(*nearest);
+    Anchor& anchor = OpenAnchor(*nearest);
     if (!anchor.refusal.IsEmpty())
-        return {{}, anchor.refusal};
+        return {-1, anchor.refusal};
     return OpenBelow(anchor, components, anchor.components.size());
 }
 
-const OutputRoot::Anchor& OutputRoot::OpenAnchor(Anchor& anchor)
+OutputRoot::Anchor& OutputRoot::OpenAnchor(Anchor& anchor)
 {
     if (anchor.opened)
         return anchor;
     anchor.opened = true;
     if (anchor.components.empty())
     {
-        Folder root = OpenHostFolder(m_hostRoot);
-        anchor.descriptor = std::move(root.descriptor);
-        anchor.refusal = root.refusal;
+        anchor.descriptor = OpenHostFolder(m_hostRoot);
+        if (!anchor.descriptor.IsOpen())
+            anchor.refusal = std::strerror(errno);
         return anchor;
     }
-    const Anchor& root = OpenAnchor(m_anchors.front());
+    Anchor& root = OpenAnchor(m_anchors.front());
     std::vector<std::string> parent = anchor.components;
     const std::string last = parent.back();
     parent.pop_back();
-    Folder folder = root.refusal.IsEmpty() ? OpenBelow(root, parent, 0) : Folder{{}, root.refusal};
+    const Folder folder =
+        root.refusal.IsEmpty() ? OpenBelow(root, parent, 0) : Folder{-1, root.refusal};
     if (!folder.refusal.IsEmpty())
     {
         anchor.refusal = folder.refusal;
         return anchor;
     }
-    anchor.descriptor = OpenFolderAt(folder.descriptor.Get(), last, /*make=*/true, /*follow=*/true);
+    anchor.descriptor = OpenFolderAt(folder.descriptor, last, /*make=*/true, /*follow=*/true);
     if (!anchor.descriptor.IsOpen())
         anchor.refusal = std::strerror(errno);
     return anchor;
 }
 
-OutputRoot::Folder OutputRoot::OpenBelow(const Anchor& anchor,
-                                         const std::vector<std::string>& components,
+bool OutputRoot::OpenedFolder::IsAt(int folder, const std::string& atName) const
+{
+    struct stat info;
+    return name == atName && ::fstatat(folder, atName.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+           info.st_dev == device && info.st_ino == inode;
+}
+
+OutputRoot::Folder OutputRoot::OpenBelow(Anchor& anchor, const std::vector<std::string>& components,
                                          std::size_t first)
 {
-    Descriptor opened;
     int folder = anchor.descriptor.Get();
-    std::string hostPath = m_hostRoot;
-    for (std::size_t index = 0; index < components.size(); ++index)
+    for (std::size_t index = first; index < components.size(); ++index)
     {
-        hostPath += "/" + components[index];
-        if (index < first)
-            continue;
-        Descriptor next = OpenFolderAt(folder, components[index], /*make=*/false, /*follow=*/false);
-        if (!next.IsOpen() && errno == ENOENT)
+        const std::size_t level = index - first;
+        const std::string& name = components[index];
+        if (level < anchor.below.size() && !anchor.below[level].IsAt(folder, name))
+            anchor.below.resize(level);
+        if (level == anchor.below.size())
         {
-            NoteFolderProbe(hostPath);
-            next = OpenFolderAt(folder, components[index], /*make=*/true, /*follow=*/false);
-        }
-        if (!next.IsOpen())
-        {
-            const int error = errno;
+            OpenedFolder next{name, OpenFolderAt(folder, name, /*make=*/false, /*follow=*/false)};
+            if (!next.descriptor.IsOpen() && errno == ENOENT)
+            {
+                NoteFolderProbe(HostPathOf(components, index));
+                next.descriptor = OpenFolderAt(folder, name, /*make=*/true, /*follow=*/false);
+            }
             struct stat info;
-            if (error == ELOOP ||
-                (::fstatat(folder, components[index].c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-                 S_ISLNK(info.st_mode)))
-                return {{}, CString("the folder ") + hostPath.c_str() + " is a symbolic link"};
-            return {{}, std::strerror(error)};
+            if (!next.descriptor.IsOpen() || ::fstat(next.descriptor.Get(), &info) != 0)
+                return Refusal(folder, components, index);
+            next.device = info.st_dev;
+            next.inode = info.st_ino;
+            anchor.below.push_back(std::move(next));
         }
-        opened = std::move(next);
-        folder = opened.Get();
+        folder = anchor.below[level].descriptor.Get();
     }
-    if (!opened.IsOpen())
-        opened = Duplicate(folder);
-    if (!opened.IsOpen())
-        return {{}, std::strerror(errno)};
-    return {std::move(opened), {}};
+    return {folder, {}};
+}
+
+OutputRoot::Folder OutputRoot::Refusal(int folder, const std::vector<std::string>& components,
+                                       std::size_t index) const
+{
+    const int error = errno;
+    struct stat info;
+    if (error == ELOOP ||
+        (::fstatat(folder, components[index].c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+         S_ISLNK(info.st_mode)))
+        return {-1, CString("the folder ") + HostPathOf(components, index).c_str() +
+                        " is a symbolic link"};
+    return {-1, std::strerror(error)};
+}
+
+std::string OutputRoot::HostPathOf(const std::vector<std::string>& components,
+                                   std::size_t index) const
+{
+    std::string hostPath = m_hostRoot;
+    for (std::size_t at = 0; at <= index; ++at)
+        hostPath += "/" + components[at];
+    return hostPath;
 }

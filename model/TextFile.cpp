@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
@@ -134,6 +135,17 @@ void AppendFileBytes(std::string& bytes, std::string_view text, bool& endsWithCa
     if (!text.empty())
         endsWithCarriageReturn = text.back() == '\r';
 }
+
+// Empties the open file. One already empty is left alone: a truncation, even to the size the
+// file has, makes the file system write the file out when it is closed. A device cannot be
+// emptied, and needs not be. False with errno set.
+bool Empty(int descriptor)
+{
+    struct stat info;
+    if (::fstat(descriptor, &info) != 0)
+        return false;
+    return info.st_size == 0 || ::ftruncate(descriptor, 0) == 0 || errno == EINVAL;
+}
 } // namespace
 
 TextFile::TextFile(const char* path, bool flush, char separatorChar, int separatorLength,
@@ -171,9 +183,7 @@ FILE* TextFile::Open(Descriptor descriptor)
     if (m_disabled)
         return nullptr;
     Close();
-    // A device cannot be emptied, and needs not be.
-    if (descriptor.IsOpen() && !m_append && ::ftruncate(descriptor.Get(), 0) != 0 &&
-        errno != EINVAL)
+    if (descriptor.IsOpen() && !m_append && !Empty(descriptor.Get()))
         descriptor.Close();
     if (descriptor.IsOpen() && m_append && ::lseek(descriptor.Get(), 0, SEEK_END) < 0)
         descriptor.Close();

@@ -6,6 +6,7 @@
 #include "entities/ProcedureFieldInfo.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
+#include "model/Module.h"
 #include "model/Table.h"
 #include "platform/core/MessageBox.h"
 
@@ -182,7 +183,7 @@ void FunctionOutputFields::Delete()
     {
         if (m_prepared == column)
             m_prepared = nullptr;
-        m_function.RemoveProcedureFieldInfo(column);
+        Module::RemoveFunctionOutputColumn(m_project.GetModules(), &m_function, column);
         FillOutput();
     }
     Clear();

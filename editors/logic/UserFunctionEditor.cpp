@@ -175,7 +175,7 @@ void UserFunctionEditor::DeleteTable()
     if (table == nullptr)
         return;
     m_project.RemoveFunctionDependentTableReferences(m_function, table);
-    m_function->RemoveTable(table);
+    Module::RemoveFunctionTable(m_project.GetModules(), m_function, table);
     FillTables();
     FillOutputs();
 }

@@ -86,7 +86,8 @@ int RenameKeepingExistingAt(int folder, const std::string& from, const std::stri
 }
 
 // The regular file's owner and mode go to the copy that replaces it; a new file takes the
-// source's mode. The data reaches the disk where the file system can sync it.
+// source's mode. The data of a copy that replaces a file reaches the disk first, where the file
+// system can sync it, so that a power loss leaves the old file or the whole copy.
 bool FinishCopy(int copy, const struct stat* replaced, mode_t sourceMode)
 {
     // The owner first: a change of owner clears bits that the mode then sets again. Only the
@@ -97,7 +98,7 @@ bool FinishCopy(int copy, const struct stat* replaced, mode_t sourceMode)
     const mode_t mode = replaced != nullptr ? replaced->st_mode : sourceMode;
     if (::fchmod(copy, mode & 07777) != 0)
         return false;
-    return ::fsync(copy) == 0 || errno == EINVAL || errno == ENOTSUP;
+    return replaced == nullptr || ::fsync(copy) == 0 || errno == EINVAL || errno == ENOTSUP;
 }
 } // namespace
 
@@ -164,7 +165,5 @@ BOOL CopyFileAt(const char* existingPath, int folder, const std::string& name, B
         errno = error;
         return FALSE;
     }
-    // The rename reaches the disk with its folder, where the file system can sync one.
-    ::fsync(folder);
     return TRUE;
 }

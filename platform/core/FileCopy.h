@@ -14,5 +14,7 @@ BOOL CopyFile(const char* existingPath, const char* newPath, BOOL failIfExists);
 
 // CopyFile into the open folder under the name, through the folder's descriptor only: the copy
 // is made there under a temporary name and renamed over the name, so a symbolic link at the name
-// is replaced, never followed, and a file with other names keeps its other names unchanged.
+// is replaced, never followed, and a file with other names keeps its other names unchanged. Like
+// the generated files written beside it, a new copy is not synced: a power loss may lose it, and
+// leaves a file it replaced as it was or the whole copy.
 BOOL CopyFileAt(const char* existingPath, int folder, const std::string& name, BOOL failIfExists);

@@ -126,6 +126,16 @@ const PlantedCase plantedCases[] = {
      "These links were replaced by the files written:\n"
      "@/Shop/BaseModule/UI/Login.aspx (it led to ^/Login.aspx)",
      "Shop/BaseModule/UI/Login.aspx", "<%@ Page"},
+    {"a hard-linked page",
+     [](GuardedShop& g)
+     {
+         std::filesystem::remove(g.ui / "Login.aspx");
+         std::filesystem::create_hard_link(g.outside / "Login.aspx", g.ui / "Login.aspx");
+     },
+     false,
+     "These links were replaced by the files written:\n"
+     "@/Shop/BaseModule/UI/Login.aspx (it was a hard link)",
+     "Shop/BaseModule/UI/Login.aspx", "<%@ Page"},
     {"a dangling link",
      [](GuardedShop& g) { g.Link(g.ui / "Login.aspx.cs", g.outside / "missing.cs"); }, false,
      "These links were replaced by the files written:\n"

@@ -8,8 +8,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <sys/stat.h>
+#include <utility>
 
 namespace
 {
@@ -99,11 +101,11 @@ protected:
 };
 
 // The descriptor is open on the host folder.
-::testing::AssertionResult IsOpenOn(const Descriptor& descriptor, const std::string& folder)
+::testing::AssertionResult IsOpenOn(int descriptor, const std::string& folder)
 {
     struct stat opened;
     struct stat expected;
-    if (!descriptor.IsOpen() || ::fstat(descriptor.Get(), &opened) != 0)
+    if (descriptor < 0 || ::fstat(descriptor, &opened) != 0)
         return ::testing::AssertionFailure() << "no folder open";
     if (::stat(folder.c_str(), &expected) != 0 || opened.st_ino != expected.st_ino ||
         opened.st_dev != expected.st_dev)
@@ -161,7 +163,7 @@ TEST_F(OutputRootAdmission, OpensFoldersBelowTheRootOnlyAndNoLinkedFolderOnTheWa
         }
         else
         {
-            EXPECT_FALSE(folder.descriptor.IsOpen()) << each.path;
+            EXPECT_EQ(-1, folder.descriptor) << each.path;
         }
     }
 }
@@ -187,6 +189,80 @@ TEST_F(OutputRootAdmission, ARootThatIsALinkIsFollowedOnceAndAFolderSwappedForAL
                          (kept / "New").string()));
 }
 
+// Between two opens of the same file's folder, a folder on its way is changed: the second open
+// refuses a link and opens what now stands at the path, never the folder the first open found.
+TEST_F(OutputRootAdmission, AFolderChangedBetweenTwoOpensIsOpenedAnew)
+{
+    namespace fs = std::filesystem;
+    const fs::path shop = m_temp.Path() / "Shop";
+    struct Case
+    {
+        const char* name;
+        std::function<void()> change;
+        std::string refusal;
+    };
+    const auto swapForLink = [&](const fs::path& folder)
+    {
+        fs::rename(folder, folder.string() + ".old");
+        fs::create_directory_symlink(m_temp.Path() / "Shop2", folder);
+    };
+    const Case cases[] = {
+        {"unchanged", [] {}, ""},
+        {"the folder of the file swapped for a link", [&] { swapForLink(shop / "A" / "B"); },
+         "the folder " + Host("Shop/A/B") + " is a symbolic link"},
+        {"a folder above it swapped for a link", [&] { swapForLink(shop / "A"); },
+         "the folder " + Host("Shop/A") + " is a symbolic link"},
+        {"a folder above it renamed and made anew",
+         [&]
+         {
+             fs::rename(shop / "A", shop / "A.old");
+             fs::create_directories(shop / "A" / "B");
+         },
+         ""},
+        {"the folder of the file removed", [&] { fs::remove_all(shop / "A" / "B"); }, ""},
+    };
+    for (const Case& each : cases)
+    {
+        SCOPED_TRACE(each.name);
+        fs::remove_all(shop / "A");
+        fs::remove_all(shop / "A.old");
+        fs::create_directories(shop / "A" / "B");
+        m_root.Set(m_temp.ModelPath("Shop\\"));
+        std::string name;
+        const CString path = m_temp.ModelPath("Shop\\A\\B\\a.cs");
+        ASSERT_TRUE(IsOpenOn(m_root.OpenFolderOfFile(path, name).descriptor, Host("Shop/A/B")));
+        each.change();
+        const OutputRoot::Folder again = m_root.OpenFolderOfFile(path, name);
+        EXPECT_EQ(each.refusal, again.refusal.str());
+        if (each.refusal.empty())
+        {
+            EXPECT_TRUE(IsOpenOn(again.descriptor, Host("Shop/A/B")));
+        }
+        EXPECT_FALSE(fs::exists(m_temp.Path() / "Shop2" / "B"));
+    }
+}
+
+TEST(NormalHostPath, ResolvesDotsAndDropsTrailingSeparators)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\a\\b\\", "/a/b"},
+        {"C:\\a\\.\\b\\..\\c", "/a/c"},
+        {"C:\\..\\a", "/a"},
+        {"C:\\a\\..", "/"},
+        {"C:\\", "/"},
+        {"C:\\a\\\\b", "/a/b"},
+        {"a\\..\\..\\b", "../b"},
+        {"a\\b\\..\\..\\..", ".."},
+        {"..\\..\\a\\.\\b\\", "../../a/b"},
+        {".\\a\\", "a"},
+        {"a\\..", "."},
+        {".", "."},
+        {"", ""},
+    };
+    for (const auto& [modelPath, expected] : cases)
+        EXPECT_EQ(expected, NormalHostPath(modelPath)) << modelPath;
+}
+
 TEST_F(OutputRootAdmission, RemovingALinkLeavesItsTargetAndAPlainFileAlone)
 {
     const std::filesystem::path shop = m_temp.Path() / "Shop";
@@ -195,7 +271,7 @@ TEST_F(OutputRootAdmission, RemovingALinkLeavesItsTargetAndAPlainFileAlone)
     std::filesystem::create_symlink(m_temp.Path() / "Shop2" / "target.txt", shop / "link.txt");
     std::filesystem::create_hard_link(m_temp.Path() / "Shop2" / "target.txt", shop / "hard.txt");
     const OutputRoot::Folder folder = m_root.OpenFolder(m_temp.ModelPath("Shop\\"));
-    const int fd = folder.descriptor.Get();
+    const int fd = folder.descriptor;
 
     std::string removed;
     ASSERT_TRUE(RemoveLinkAt(fd, "plain.txt", removed));

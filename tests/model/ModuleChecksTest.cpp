@@ -512,7 +512,8 @@ TEST_F(ModuleChecksUsageTest, ColumnUsesAreSoughtInEveryPageKindInTheirOrder)
     EXPECT_EQ(showing, CurrentSet().GetReports()[1]);
 }
 
-TEST_F(ModuleChecksUsageTest, RemovingColumnUsesClearsWhatTheCheckFindsExceptDashboards)
+// Filters on the column's field are not uses of the column: they stay.
+TEST_F(ModuleChecksUsageTest, ReleasingAColumnClearsEveryUseOfItThatTheCheckFinds)
 {
     Form* form = NewForm("Customers", m_customer);
     m_module->Append(form);
@@ -531,19 +532,19 @@ TEST_F(ModuleChecksUsageTest, RemovingColumnUsesClearsWhatTheCheckFindsExceptDas
     ApplicationReport* other = AddReportShowingColumn("OtherReport", m_other);
     AddDashBoardShowingColumn("Board");
 
-    m_module->RemoveProcedureFieldUse(m_selectAll, m_column);
+    Module::ReleaseReferences({m_module}, {m_column});
     EXPECT_EQ(nullptr, formLookup->GetFieldRepData()->GetFrontField());
     EXPECT_TRUE(formFile->GetFieldVisibilities().empty());
     EXPECT_EQ(nullptr, mapLookup->GetFieldRepData()->GetFrontField());
-    EXPECT_EQ(1u, mapFile->GetFieldVisibilities().size());
+    EXPECT_TRUE(mapFile->GetFieldVisibilities().empty());
     EXPECT_EQ(m_name, otherLookup->GetFieldRepData()->GetFrontField());
-    EXPECT_TRUE(filtered->GetReportGroups().front()->GetFilters().empty());
+    EXPECT_EQ(1u, filtered->GetReportGroups().front()->GetFilters().size());
     EXPECT_TRUE(showing->GetReportGroups().front()->GetReportFields().empty());
-    EXPECT_EQ(1u, other->GetReportGroups().front()->GetReportFields().size());
+    EXPECT_TRUE(other->GetReportGroups().front()->GetReportFields().empty());
     EXPECT_TRUE(Errors().empty());
 
     m_module->CheckProcedureFieldUse(m_selectAll, m_column);
-    EXPECT_EQ((std::vector<std::string>{used + "Board"}), Errors());
+    EXPECT_EQ((std::vector<std::string>{used + "FilteredReport"}), Errors());
 }
 
 TEST_F(ModuleChecksUsageTest, FunctionFieldIsSoughtInFormsTransactionsAndReportFiltersOnly)

@@ -170,6 +170,25 @@ TEST_F(TextFileOnDiskTest, WriterWithPathTruncatesOrAppendsAndFlushesEachWriteWh
     EXPECT_EQ("line\r\n", Contents("flushed.txt"));
 }
 
+// A file the report opens, below a root or without one, holds the text written and nothing of
+// what it held before.
+TEST_F(TextFileOnDiskTest, AFileOpenedThroughTheReportHoldsOnlyTheNewText)
+{
+    for (const bool rooted : {false, true})
+    {
+        GenerationReport report;
+        if (rooted)
+            report.SetOutputRoot(m_temp.ModelPath());
+        for (const char* before : {"", "a longer text than the new one\r\n", "new\r\n"})
+        {
+            std::ofstream(m_temp.Path() / "saved.txt", std::ios::binary) << before;
+            EXPECT_TRUE(SaveTextFile(ModelPath("saved.txt"), "new\n", report)) << before;
+            EXPECT_EQ("new\r\n", Contents("saved.txt")) << before;
+        }
+        EXPECT_TRUE(report.IsEmpty()) << report.GetFullText();
+    }
+}
+
 TEST_F(TextFileOnDiskTest, LineEndsReachTheDiskAsCarriageReturnLineFeed)
 {
     TextFile writer(ModelPath("crlf.txt"), false, '=', 60, false, false);
