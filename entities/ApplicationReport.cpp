@@ -610,14 +610,10 @@ void ApplicationReport::CheckGroups()
         group->CheckGroup();
 }
 
-void ApplicationReport::CollectReportTableUsage(Table* table, CString& list)
+void ApplicationReport::CollectTableUsage(Table* table, CString& list)
 {
-    if (table == nullptr)
-        return;
-    const bool uses =
-        m_table == table || std::ranges::any_of(m_groups, [table, &list](const ReportGroup* group)
-                                                { return group->UsesTable(table, list); });
-    if (!uses)
+    if (table == nullptr || std::ranges::none_of(m_groups, [table, &list](const ReportGroup* group)
+                                                 { return group->UsesTable(table, list); }))
         return;
     list += m_name + "\n";
     RecordUsage();
@@ -644,6 +640,7 @@ std::vector<FieldRep*> ApplicationReport::GroupFilters() const
 
 void ApplicationReport::ListReferences(ReferenceList& list)
 {
+    list.AddSlot(m_table);
     FormInterface::ListReferences(list);
     ClassInvokation::ListReferences(list, m_classCall);
     for (ReportGroup* group : m_groups)

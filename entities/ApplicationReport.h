@@ -66,7 +66,7 @@ public:
     // The report's class call goes when it calls the function (it is not deleted); the groups
     // drop theirs.
     void ClearExtraFunctionCalls(Function* function) override;
-    // The page's references, then those of its own call and of its groups.
+    // Its table, the page's references, then those of its own call and of its groups.
     void ListReferences(ReferenceList& list) override;
     // The report's class call.
     void RemoveExtraParameterMaps(Parameter* parameter) override;
@@ -111,8 +111,8 @@ public:
     bool HasRecomputeForFieldRep(FieldRep* fieldRep) const;
     // Every group's check; a report without groups is an error.
     void CheckGroups();
-    // One entry when the report's table or a group uses the table.
-    void CollectReportTableUsage(Table* table, CString& list);
+    // One entry when a group uses the table.
+    void CollectTableUsage(Table* table, CString& list) override;
 
     int GetId() const { return m_id; }
     bool GetFlag() const { return m_flag; }

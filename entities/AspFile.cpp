@@ -461,9 +461,9 @@ void AspFile::RemoveMenu(const MenuInterface* item)
 void AspFile::ListReferences(ReferenceList& list)
 {
     for (MenuInterface* item : m_linkingItems)
-        list.Add(item, [this, item] { item->DetachFrom(this); });
+        list.Add(item, [this, item] { item->UnlinkAspFile(this); });
     for (Menu* menu : {m_topMenu, m_leftMenu})
-        list.Add(menu, [this, menu] { menu->DetachFrom(this); });
+        list.Add(menu, [this, menu] { menu->UnlinkAspFile(this); });
     for (std::vector<MenuVariableMap>* maps : {&m_topMenuMaps, &m_leftMenuMaps})
     {
         for (MenuVariableMap& map : *maps)

@@ -193,8 +193,8 @@ public:
     // are deleted too, so that none outlives a deleted sub-menu.
     void RemoveMenu(const MenuInterface* item);
     void RemoveNullLinks();
-    // Lists the linking items and the top and left menus, each released by detaching it from
-    // the file on both sides (MenuInterface::DetachFrom); then per map of either side its menu,
+    // Lists the linking items and the top and left menus, each released by unlinking it from
+    // the file on both sides (MenuInterface::UnlinkAspFile); then per map of either side its menu,
     // released by dropping the map, and the variables of its pairs, released by dropping the
     // pairs that pass them; then the output columns that decide field visibilities, each
     // released by dropping the visibility of that field.

@@ -2,9 +2,8 @@
 
 #include "entities/Function.h"
 #include "model/ArchiveIO.h"
-#include "model/EntityUsageSet.h"
 #include "model/Ownership.h"
-#include "model/ProjectDiagnostics.h"
+#include "model/ReferenceList.h"
 #include "model/Table.h"
 
 #include <algorithm>
@@ -68,10 +67,7 @@ int Class::GetUserDefinedFunctionCount() const
                                           { return function->GetKind() == 1; }));
 }
 
-void Class::CollectTableUsage(const Table* table, CString& list)
+void Class::ListReferences(ReferenceList& list)
 {
-    if (table == nullptr || m_table != table)
-        return;
-    list += m_name + "\n";
-    TheProjectDiagnostics().GetCurrentUsageSet().AddClass(this);
+    list.AddSlot(m_table);
 }

@@ -8,6 +8,7 @@
 
 class CArchive;
 class Function;
+class ReferenceList;
 class Table;
 
 // A server-side data class of the generated application, bound to one table, with its
@@ -50,9 +51,8 @@ public:
     void GetUserFunctions(std::vector<Function*>& out) const;
     // The number of functions of kind 1.
     int GetUserDefinedFunctionCount() const;
-    // When the class is bound to the table: appends the class name and "\n" to the list and
-    // records the class in the current usage set.
-    void CollectTableUsage(const Table* table, CString& list);
+    // Its table; the release leaves the class without one.
+    void ListReferences(ReferenceList& list);
 
 private:
     static unsigned s_rebindCount;

@@ -34,6 +34,7 @@ public:
 
     Field* GetField() const { return m_field; }
     Table* GetTable() const { return m_table; }
+    void SetTable(Table* table) { m_table = table; }
     FormulaTreeNode* GetFormula() const { return m_formula; }
     // Takes ownership; the previous root is the caller's (it may become a sub-tree of the new
     // one).

@@ -15,6 +15,7 @@
 #include "model/Ownership.h"
 #include "model/PairRecords.h"
 #include "model/ProjectDiagnostics.h"
+#include "model/ReferenceList.h"
 #include "model/Table.h"
 #include "platform/core/MessageBox.h"
 
@@ -209,17 +210,16 @@ void Form::GetTables(std::vector<Table*>& out)
     out.push_back(m_table);
 }
 
-void Form::CollectTableUsage(Table* table, CString& list)
+void Form::CollectTableUsage(Table* table, CString&)
 {
-    if (table == nullptr)
-        return;
-    if (table == m_table)
-    {
-        list += m_name + "\n";
-        RecordUsage();
-        return;
-    }
-    RecordControlUseOfTable(*this, *table);
+    if (table != nullptr)
+        RecordControlUseOfTable(*this, *table);
+}
+
+void Form::ListReferences(ReferenceList& list)
+{
+    list.AddSlot(m_table);
+    FormInterface::ListReferences(list);
 }
 
 void Form::CollectReportVariableUsage(Variable* variable, CString& list)

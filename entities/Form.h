@@ -80,7 +80,10 @@ public:
     bool IsFieldRepMappedToReportVariable(FieldRep* fieldRep) override;
     // Appends the form's table, also null; out is not emptied.
     void GetTables(std::vector<Table*>& out) override;
+    // Records the form when a control uses a field of the table.
     void CollectTableUsage(Table* table, CString& list) override;
+    // Its table, then the page's references.
+    void ListReferences(ReferenceList& list) override;
     void CollectReportVariableUsage(Variable* variable, CString& list) override;
     CString GetClassName() override { return "Form"; }
     // With a linked report: a table-flags record for the form's table when it has none.

@@ -93,6 +93,8 @@ public:
     // One entry for the first use found: a variable map, a control, a reference or derived
     // field; the page is recorded then. Answers whether a use was found.
     virtual bool CollectFieldUsage(Field* field, CString& list);
+    // The uses of the table that the page's list does not show (through controls, groups or
+    // class calls); none here.
     virtual void CollectTableUsage(Table* table, CString& list);
     // Drops the control's field visibilities and class recomputes, then deletes it; nothing
     // for null or a control that is not on the page.

@@ -4,13 +4,11 @@
 #include "entities/Parameter.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "model/ArchiveIO.h"
-#include "model/EntityUsageSet.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/ListAccess.h"
 #include "model/MainFrameAccess.h"
 #include "model/Ownership.h"
-#include "model/ProjectDiagnostics.h"
 #include "model/Table.h"
 
 #include <algorithm>
@@ -232,15 +230,6 @@ void Function::RemoveFieldWithReferences(Field* field)
     }
 }
 
-void Function::RemoveFieldsOfTable(const Table* table)
-{
-    if (table == nullptr)
-        return;
-    for (Field* field : table->GetFields())
-        if (HasOutputField(field))
-            RemoveFieldWithReferences(field);
-}
-
 bool Function::ContainsAliasField(const Field* field) const
 {
     return std::find(m_aliasFields.begin(), m_aliasFields.end(), field) != m_aliasFields.end();
@@ -257,36 +246,16 @@ bool Function::RemoveAliasField(Field* field)
     return EraseAndDelete(m_aliasFields, field);
 }
 
-bool Function::CollectFieldUsage(const Field* field, CString& list)
+void Function::ListReferences(ReferenceList& list)
 {
-    if (field == nullptr)
-        return false;
-    const Field* foreign = field->GetForeignField();
-    if (!HasOutputField(field) && (foreign == nullptr || !HasOutputField(foreign)))
-        return false;
-    list += m_name + "\n";
-    TheProjectDiagnostics().GetCurrentUsageSet().AddFunction(this);
-    return true;
-}
-
-void Function::CollectTableUsage(const Table* table, CString& list)
-{
-    if (table == nullptr)
-        return;
-    if (m_table == table)
+    list.AddSlot(m_table);
+    for (Table* table : m_usedTables)
+        list.Add(table, [this, table] { RemoveTable(table); });
+    for (const ProcedureFieldInfo* outputField : m_outputFields)
     {
-        TheProjectDiagnostics().GetCurrentUsageSet().AddFunction(this);
-        return;
+        Field* field = outputField->GetField();
+        list.Add(field, [this, field] { RemoveFieldWithReferences(field); });
     }
-    if (UsesTable(table))
-    {
-        list += m_name + "\n";
-        TheProjectDiagnostics().GetCurrentUsageSet().AddFunction(this);
-        return;
-    }
-    for (const Field* field : table->GetFields())
-        if (CollectFieldUsage(field, list))
-            return;
 }
 
 ReferenceList::Targets Function::FreedWithIt() const

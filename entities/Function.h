@@ -112,8 +112,6 @@ public:
     // referenced table, the same way (recursively; a chain stops at a field that no output field
     // names or that was already handled).
     void RemoveFieldWithReferences(Field* field);
-    // RemoveFieldWithReferences for every field of the table that an output field names.
-    void RemoveFieldsOfTable(const Table* table);
 
     bool ContainsAliasField(const Field* field) const;
     // The first alias field with exactly that name, or null.
@@ -121,13 +119,10 @@ public:
     // Erases the field from the alias list and deletes it; false when it is not there.
     bool RemoveAliasField(Field* field);
 
-    // When an output field names the field or its foreign field: appends the function name
-    // and "\n" to the list, records the function in the current usage set and answers true.
-    bool CollectFieldUsage(const Field* field, CString& list);
-    // The first that applies: the main table records the function (no list entry); a used
-    // table appends the name and "\n" and records it; else the table's fields are tested one
-    // by one with CollectFieldUsage until the first hit.
-    void CollectTableUsage(const Table* table, CString& list);
+    // Its table, the tables it reads and the fields its output fields name; a release leaves
+    // it without its table, drops a read table with its output fields, or removes the field
+    // with its references (RemoveFieldWithReferences).
+    void ListReferences(ReferenceList& list);
 
     // Working value of the editors; never stored.
     int GetTransient() const { return m_transient; }

@@ -10,6 +10,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ProjectDiagnostics.h"
+#include "model/ReferenceList.h"
 
 #include <algorithm>
 
@@ -139,6 +140,13 @@ void LoginPage::CheckExtraProcedureMapping(Procedure* procedure)
 {
     if (LoginCallCalls(procedure))
         CheckInvocationMapping(m_loginCall);
+}
+
+void LoginPage::ListReferences(ReferenceList& list)
+{
+    FormInterface::ListReferences(list);
+    list.AddSlot(m_userNameField);
+    list.AddSlot(m_designationField);
 }
 
 void LoginPage::RemoveProcedureReferences(Procedure* procedure)

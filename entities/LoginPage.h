@@ -44,6 +44,8 @@ public:
     // After the page's own removal: a login call of the procedure loses its variable pairs and
     // its procedure; the call stays.
     void RemoveProcedureReferences(Procedure* procedure) override;
+    // The page's references, then the user-name and designation fields.
+    void ListReferences(ReferenceList& list) override;
 
     ProcedureInvokation* GetLoginCall() const { return m_loginCall; }
     // The page takes ownership.

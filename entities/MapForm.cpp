@@ -14,6 +14,7 @@
 #include "model/Ownership.h"
 #include "model/ProjectDiagnostics.h"
 #include "model/RefField.h"
+#include "model/ReferenceList.h"
 #include "model/Table.h"
 
 #include <algorithm>
@@ -583,12 +584,22 @@ bool MapForm::IsEventFieldRep(FieldRep* fieldRep)
            fieldRep->GetField() == m_topFields.back();
 }
 
-void MapForm::CollectTableUsage(Table* table, CString& list)
+void MapForm::ListReferences(ReferenceList& list)
 {
-    if (table == nullptr || table != m_mappingTable)
-        return;
-    list += m_name + "\n";
-    RecordUsage();
+    list.AddSlot(m_mappingTable);
+    for (Field* field : m_topFields)
+        list.Add(field, [this, field] { RemoveTopField(field); });
+    for (Field* field : m_bottomFields)
+        list.Add(field, [this, field] { RemoveBottomField(field); });
+    for (const std::vector<FieldRep*>* controls : {&m_topInputFieldReps, &m_bottomInputFieldReps})
+    {
+        for (FieldRep* control : *controls)
+        {
+            if (!Contains(m_fieldReps, control))
+                list.Add(control->GetField(), [this, control] { DeleteFieldRep(control); });
+        }
+    }
+    FormInterface::ListReferences(list);
 }
 
 void MapForm::DeleteFieldRep(FieldRep* fieldRep)

@@ -116,7 +116,9 @@ public:
     void GetEventFieldReps(std::vector<FieldRep*>& out) override;
     // The control shows the last top field.
     bool IsEventFieldRep(FieldRep* fieldRep) override;
-    void CollectTableUsage(Table* table, CString& list) override;
+    // Its mapping table, top and bottom fields and the fields of its input controls, then the
+    // page's references.
+    void ListReferences(ReferenceList& list) override;
     // The page's deletion, then the control leaves the input lists and is deleted.
     void DeleteFieldRep(FieldRep* fieldRep) override;
     void CollectReportVariableUsage(Variable* variable, CString& list) override;

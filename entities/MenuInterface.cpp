@@ -56,6 +56,12 @@ void MenuInterface::RemoveAspFile(const AspFile* file)
     std::erase(m_pageFiles, file);
 }
 
+void MenuInterface::UnlinkAspFile(AspFile* file)
+{
+    file->RemoveMenu(this);
+    RemoveAspFile(file);
+}
+
 void MenuInterface::KeepLinksTwoSided()
 {
     std::erase_if(m_pageFiles, [this](const AspFile* file)
@@ -64,18 +70,12 @@ void MenuInterface::KeepLinksTwoSided()
         m_openedFile->AddLinkingItem(this);
 }
 
-void MenuInterface::DetachFrom(AspFile* file)
-{
-    file->RemoveMenu(this);
-    RemoveAspFile(file);
-}
-
 void MenuInterface::ListReferences(ReferenceList& list)
 {
     if (AspFile* opened = m_openedFile)
-        list.Add(opened, [this, opened] { DetachFrom(opened); });
+        list.Add(opened, [this, opened] { UnlinkAspFile(opened); });
     for (AspFile* file : m_pageFiles)
-        list.Add(file, [this, file] { DetachFrom(file); });
+        list.Add(file, [this, file] { UnlinkAspFile(file); });
 }
 
 void MenuInterface::CollectPageUsage(FormInterface* page, CString& list)

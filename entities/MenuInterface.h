@@ -73,14 +73,14 @@ public:
     // Clears the opened file when it is that file and erases the file from the page-file
     // list; nothing is freed.
     void RemoveAspFile(const AspFile* file);
+    // The item and the file forget each other on both sides: the file drops the item as its
+    // side menu, link and menu-map leaf; the item drops the file it opens or lists.
+    void UnlinkAspFile(AspFile* file);
     // After a load: page files that do not show the item are dropped from its list, and the
     // opened file lists the item among its linking items.
     void KeepLinksTwoSided();
-    // The item and the file forget each other on both sides: the file stops listing and
-    // showing the item (AspFile::RemoveMenu), the item stops opening and listing the file.
-    void DetachFrom(AspFile* file);
-    // Lists the file it opens and the files of its page-file list; each release detaches the
-    // item from that file.
+    // Lists the file it opens and the files of its page-file list; each release unlinks the
+    // item from that file (UnlinkAspFile).
     virtual void ListReferences(ReferenceList& list);
 
     // When its listed references reach a page file of the page: appends the name and "\n" to

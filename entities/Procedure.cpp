@@ -5,12 +5,12 @@
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
-#include "model/EntityUsageSet.h"
 #include "model/Field.h"
 #include "model/FieldFilter.h"
 #include "model/ListAccess.h"
 #include "model/Ownership.h"
 #include "model/ProjectDiagnostics.h"
+#include "model/ReferenceList.h"
 #include "model/Relation.h"
 #include "model/Table.h"
 #include "platform/core/MessageBox.h"
@@ -768,32 +768,42 @@ bool Procedure::MatchesSelectColumns(CString sql) const
     return true;
 }
 
-void Procedure::CollectFieldUsage(Field* field, CString& list)
+void Procedure::ListReferences(ReferenceList& list)
 {
-    if (field == nullptr)
-        return;
-    const auto record = [this, &list](const char* text)
+    list.SetUser(m_name);
+    list.AddSlot(m_mainTable);
+    for (Table* table : m_tables)
+        list.Add(table, [this, table] { RemoveTable(table); });
+    const auto dropRelation = [this](const Relation* relation)
     {
-        list += m_name + text;
-        TheProjectDiagnostics().GetCurrentUsageSet().AddProcedure(this);
+        return [this, relation]
+        {
+            const auto found = std::ranges::find(m_relations, relation);
+            if (found != m_relations.end())
+                RemoveRelationAt(static_cast<int>(found - m_relations.begin()));
+        };
     };
-    if (HasOutputField(field))
-        record("\n");
-    FieldVariableMap parameter;
-    if (FindFieldParameterByField(field, parameter))
-        record("\n\t Field is mapped with variable!\n\n");
-    if (IsFieldInRelations(field))
-        record("\n\t Field is present in Relations!\n");
-    if (FindFieldFilterByField(field) != nullptr)
-        record("\n\t Field is present in field filter!\n");
-}
-
-void Procedure::CollectTableUsage(Table* table, CString& list)
-{
-    if (table == nullptr || (table != m_mainTable && !Contains(m_tables, table)))
-        return;
-    list += m_name + "\n";
-    TheProjectDiagnostics().GetCurrentUsageSet().AddProcedure(this);
+    for (const Relation* relation : m_relations)
+    {
+        list.Add(relation->GetFirstTable(), dropRelation(relation));
+        list.Add(relation->GetSecondTable(), dropRelation(relation));
+    }
+    for (ProcedureFieldInfo* column : m_outputColumns)
+        list.Add(column->GetField(), [column] { column->SetField(nullptr); });
+    list.SetUser(m_name + "\n\t Field is mapped with variable!\n");
+    for (int index = 0; index < static_cast<int>(m_fieldParameters.size()); ++index)
+        list.Add(m_fieldParameters[static_cast<std::size_t>(index)].field,
+                 [this, index] { SetFieldParameterFieldAt(index, nullptr); });
+    list.SetUser(m_name + "\n\t Field is present in Relations!");
+    for (const Relation* relation : m_relations)
+    {
+        for (const Field* field : relation->GetJoinFields())
+            list.Add(field, dropRelation(relation));
+    }
+    list.SetUser(m_name + "\n\t Field is present in field filter!");
+    for (FieldFilter* filter : m_filters)
+        list.Add(filter->GetField(), [this, filter] { DeleteFieldFilter(filter); });
+    list.SetUser(m_name);
 }
 
 void Procedure::Serialize(CArchive& ar)

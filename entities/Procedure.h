@@ -228,10 +228,10 @@ public:
 
     // Whether a hand-written SELECT returns exactly the output columns, by display name.
     bool MatchesSelectColumns(CString sql) const;
-    // Usage checks: append the procedure's findings to the list and record it in the current
-    // usage set.
-    void CollectFieldUsage(Field* field, CString& list);
-    void CollectTableUsage(Table* table, CString& list);
+    // Its tables, the tables and join fields of its relations and the fields of its output
+    // columns, field parameters and filters. The user named for a field parameter, join field
+    // or filter is the procedure's name with what holds the field.
+    void ListReferences(ReferenceList& list);
 
     // Writes the current layout; a load reads each field by its version gate, converts the
     // inline output columns of files older than version 24 and drops the blocks that older

@@ -20,6 +20,7 @@
 #include "model/MainFrameAccess.h"
 #include "model/Module.h"
 #include "model/ProjectSettings.h"
+#include "model/ReferenceList.h"
 #include "model/Table.h"
 
 #include <algorithm>
@@ -416,11 +417,19 @@ bool RDLCReport::CollectReportFieldUsage(const Field* field, CString& list)
     return true;
 }
 
-bool RDLCReport::CollectReportTableUsage(const Table* table, CString& list)
+void RDLCReport::ListReferences(ReferenceList& list)
+{
+    list.AddSlot(m_table);
+    FormInterface::ListReferences(list);
+}
+
+void RDLCReport::CollectTableUsage(Table* table, CString& list)
 {
     if (table == nullptr)
-        return false;
-    const bool used = m_table == table ||
+        return;
+    ReferenceList listed;
+    ListReferences(listed);
+    const bool used = listed.Refers({table}) ||
                       std::ranges::any_of(m_fieldReps,
                                           [table](const FieldRep* rep)
                                           {
@@ -430,7 +439,6 @@ bool RDLCReport::CollectReportTableUsage(const Table* table, CString& list)
                                           });
     if (used)
         AddUsageEntry(list);
-    return used;
 }
 
 void RDLCReport::RemoveTableClassInvocations(const Table* table)

@@ -60,6 +60,11 @@ public:
 
     // The report's mapping of the control's field goes; then the page deletes the control.
     void DeleteFieldRep(FieldRep* fieldRep) override;
+    // Its table, then the page's references.
+    void ListReferences(ReferenceList& list) override;
+    // An entry when its list refers to the table or a control's data call invokes a class of
+    // the table.
+    void CollectTableUsage(Table* table, CString& list) override;
 
     // Table-adapter maps. Indexes are -1 when nothing matches.
     int FindTableAdapterMapIndex(const TableAdapter* adapter) const;
@@ -106,7 +111,6 @@ public:
     // Usage questions append an entry to the list and record the report; they answer whether
     // the report uses the entity.
     bool CollectReportFieldUsage(const Field* field, CString& list);
-    bool CollectReportTableUsage(const Table* table, CString& list);
     bool CollectRDLCInfoUsage(const RDLCInfo* info, CString& list);
     bool CollectXSDInfoUsage(const XSDInfo* info, CString& list);
     // Controls whose data calls, or event class recomputes, invoke a class of the table lose

@@ -209,8 +209,12 @@ void ReportField::ListReferences(ReferenceList& list, ReportGroup& group)
     for (ReportFieldBinding* binding : property->GetBindings())
         ListBindingReferences(list, binding,
                               [property, binding] { property->RemoveBinding(binding); });
-    if (property->GetControl() != nullptr)
-        property->GetControl()->ListReferences(list);
+    if (FieldRep* control = property->GetControl())
+    {
+        // A control showing a field goes with the field, its own references first.
+        list.Add(control->GetField(), [property] { property->SetControl(nullptr); });
+        control->ListReferences(list);
+    }
 }
 
 void ReportField::ListReferences(ReferenceList& list)

@@ -21,6 +21,7 @@
 #include "model/Ownership.h"
 #include "model/ProjectDiagnostics.h"
 #include "model/RefField.h"
+#include "model/ReferenceList.h"
 #include "model/Table.h"
 
 #include <algorithm>
@@ -553,17 +554,20 @@ void Transaction::GetTables(std::vector<Table*>& out)
     out.insert(out.end(), m_detailTables.begin(), m_detailTables.end());
 }
 
-void Transaction::CollectTableUsage(Table* table, CString& list)
+void Transaction::CollectTableUsage(Table* table, CString&)
 {
-    if (table == nullptr)
-        return;
-    if (UsesTable(table))
-    {
-        list += m_name + "\n";
-        RecordUsage();
-        return;
-    }
-    RecordControlUseOfTable(*this, *table);
+    if (table != nullptr)
+        RecordControlUseOfTable(*this, *table);
+}
+
+void Transaction::ListReferences(ReferenceList& list)
+{
+    list.AddSlot(m_basicTable);
+    for (Table* table : m_detailTables)
+        list.Add(table, [this, table] { RemoveDetailTable(table); });
+    for (DetailTableReport* entry : m_detailTableReports)
+        list.Add(entry->GetTable(), [this, entry] { RemoveDetailTableReport(entry); });
+    FormInterface::ListReferences(list);
 }
 
 bool Transaction::IsMasterLinkField(Field* field)

@@ -88,14 +88,13 @@ void ProjectMerger::SweepForeignReferences()
                 if (side != nullptr && !contents.HoldsMenu(side))
                 {
                     dropMenu(side);
-                    side->RemoveAspFile(file);
-                    file->RemoveMenu(side);
+                    side->UnlinkAspFile(file);
                 }
             for (MenuInterface* item : std::vector<MenuInterface*>(file->GetLinkingItems()))
                 if (item != nullptr && !contents.menuItems.contains(item))
                 {
                     Report("%s linking item not found in first file!\n\n", item->GetName());
-                    file->RemoveMenu(item);
+                    item->UnlinkAspFile(file);
                 }
         }
         std::vector<LinkControl*> links = page->GetPreLinkList();
@@ -138,9 +137,11 @@ void ProjectMerger::SweepForeignReferences()
     for (const MenuInterface* constItem : contents.menuItems)
     {
         auto* item = const_cast<MenuInterface*>(constItem);
+        // A file of the second project leaves the item, and the item leaves the file, which
+        // goes with the second project.
         for (AspFile* file : std::vector<AspFile*>(item->GetPageFiles()))
             if (!contents.pageFiles.contains(file))
-                item->RemoveAspFile(file);
+                item->UnlinkAspFile(file);
         if (const AspFile* opened = item->GetAspFile();
             opened != nullptr && !contents.pageFiles.contains(opened))
             item->SetAspFile(nullptr);

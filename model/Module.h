@@ -508,11 +508,11 @@ public:
     bool RemoveProcedureUsages(Procedure* procedure);
     // The pages of GetAllPages, then the report collectors and the login page.
     void GetEveryPage(std::vector<FormInterface*>& out) const;
-    // Every page of the module, the login page too, then every menu and sub-menu and every
-    // role lists its references under its name.
+    // Every table, class with its functions, procedure and page of the module, the login page
+    // too, then every menu and sub-menu and every role lists its references under its name.
     void ListReferences(ReferenceList& list);
-    // The pages, menus and roles of the modules let go of every reference to the targets
-    // (entities that are about to be freed); answers how many there were.
+    // What the modules list lets go of every reference to the targets (entities that are
+    // about to be freed); answers how many there were.
     static int ReleaseReferences(const std::vector<Module*>& modules,
                                  const ReferenceList::Targets& targets);
     // The modules whose pages may refer to this module's entities: those of the open project

@@ -1,5 +1,6 @@
 #include "model/Module.h"
 
+#include "entities/Class.h"
 #include "entities/Designation.h"
 #include "entities/FormInterface.h"
 #include "entities/Function.h"
@@ -12,6 +13,8 @@
 #include "model/ForgeonProject.h"
 #include "model/ListAccess.h"
 #include "model/MainFrameAccess.h"
+#include "model/NamedReferences.h"
+#include "model/Table.h"
 
 #include <algorithm>
 #include <iterator>
@@ -43,25 +46,28 @@ void Module::GetEveryPage(std::vector<FormInterface*>& out) const
 
 void Module::ListReferences(ReferenceList& list)
 {
+    std::vector<Table*> tables;
+    GetAllTables(tables);
+    for (Table* table : tables)
+        ListNamedReferences(list, *table);
+    for (Class* dataClass : m_classes)
+    {
+        ListNamedReferences(list, *dataClass);
+        for (Function* function : dataClass->GetFunctions())
+            ListNamedReferences(list, *function);
+    }
+    for (Procedure* procedure : m_procedures)
+        ListNamedReferences(list, *procedure);
     std::vector<FormInterface*> pages;
     GetEveryPage(pages);
     for (FormInterface* page : pages)
-    {
-        list.SetUser(page->GetFormName());
-        page->ListReferences(list);
-    }
+        ListNamedReferences(list, *page);
     std::vector<Menu*> menus;
     CollectMenus(menus, nullptr);
     for (Menu* menu : menus)
-    {
-        list.SetUser(menu->GetName());
-        menu->ListReferences(list);
-    }
+        ListNamedReferences(list, *menu);
     for (Designation* designation : m_designations)
-    {
-        list.SetUser(designation->GetName());
-        designation->ListReferences(list);
-    }
+        ListNamedReferences(list, *designation);
 }
 
 int Module::ReleaseReferences(const std::vector<Module*>& modules,

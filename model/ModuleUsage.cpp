@@ -4,7 +4,6 @@
 #include "entities/Class.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
-#include "entities/DerivedField.h"
 #include "entities/Designation.h"
 #include "entities/Form.h"
 #include "entities/FormInterface.h"
@@ -18,7 +17,6 @@
 #include "entities/RDLCReport.h"
 #include "entities/ReportCollector.h"
 #include "entities/ReportField.h"
-#include "entities/ReportFieldControlProperty.h"
 #include "entities/Transaction.h"
 #include "entities/Variable.h"
 #include "model/EntityUsageSet.h"
@@ -26,9 +24,9 @@
 #include "model/FieldRep.h"
 #include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
+#include "model/NamedReferences.h"
 #include "model/Ownership.h"
 #include "model/ProjectDiagnostics.h"
-#include "model/RefField.h"
 #include "model/Table.h"
 #include "model/TextFile.h"
 
@@ -95,14 +93,6 @@ template <class T, class... Lists> bool DeleteFromFirst(T* entity, Lists&... lis
     return (EraseAndDelete(lists, entity) || ...);
 }
 
-void ReleaseLoginPageField(LoginPage& page, const Field* field)
-{
-    if (page.GetUserNameField() == field)
-        page.SetUserNameField(nullptr);
-    if (page.GetDesignationField() == field)
-        page.SetDesignationField(nullptr);
-}
-
 void RemoveCollectorEntries(ReportCollector& collector, const ApplicationReport* report)
 {
     for (int index = static_cast<int>(collector.GetEntries().size()) - 1; index >= 0; --index)
@@ -112,55 +102,32 @@ void RemoveCollectorEntries(ReportCollector& collector, const ApplicationReport*
     }
 }
 
-template <class Fields> bool AnyFromTable(const Fields& fields, const Table* table)
+// Appends the users of the targets that the entity's list names, one line each; answers
+// whether there was one.
+template <class Entity>
+bool NameListedUser(Entity& entity, const ReferenceList::Targets& targets, CString& usage)
 {
-    return std::ranges::any_of(fields,
-                               [table](const auto* item) { return item->GetTable() == table; });
+    ReferenceList list;
+    ListNamedReferences(list, entity);
+    const std::vector<CString> users = list.UsersOf(targets);
+    for (const CString& user : users)
+        usage += user + "\n";
+    return !users.empty();
 }
 
-bool HoldsFieldsOfTable(const FormInterface& page, const Table* table)
+// NameListedUser for each entity; those named are recorded.
+template <class Entities, class Record>
+void NameListedUsers(const Entities& entities, const ReferenceList::Targets& targets,
+                     CString& usage, const Record& record)
 {
-    return AnyFromTable(page.GetRefFields(), table) || AnyFromTable(page.GetDerivedFields(), table);
-}
-
-// The page's reference fields, and its derived fields that nothing uses, taken from the table
-// go with their controls.
-void RemoveFieldsOfTable(FormInterface& page, const Table* table)
-{
-    const std::vector<RefField*> refFields = page.GetRefFields();
-    for (RefField* refField : refFields)
+    for (auto* entity : entities)
     {
-        if (refField->GetTable() == table)
-            page.RemoveRefField(refField);
-    }
-    const std::vector<DerivedField*> derivedFields = page.GetDerivedFields();
-    for (DerivedField* derivedField : derivedFields)
-    {
-        if (derivedField->GetTable() == table)
-            page.RemoveDerivedField(derivedField);
+        if (NameListedUser(*entity, targets, usage))
+            record(entity);
     }
 }
 
-// Appends the control properties of the report's columns whose control shows the field;
-// answers whether there was one.
-bool CollectColumnControlsOf(const ApplicationReport& report, const Field* field,
-                             std::vector<ReportFieldControlProperty*>& out)
-{
-    std::vector<ReportField*> columns;
-    report.CollectReportFields(columns);
-    bool found = false;
-    for (const ReportField* column : columns)
-    {
-        ReportFieldControlProperty* property = column->GetControlProperty();
-        if (property != nullptr && property->GetControl() != nullptr &&
-            property->GetControl()->GetField() == field)
-        {
-            out.push_back(property);
-            found = true;
-        }
-    }
-    return found;
-}
+const auto recordNothing = [](const auto*) {};
 
 template <class T> void ForgetPasted(T*& slot, const T* entity)
 {
@@ -186,20 +153,20 @@ bool Module::ReportUsage(const CString& name, const CString& usage, bool)
 
 bool Module::RemoveFieldUsages(Field* field)
 {
+    const ReferenceList::Targets targets{field};
     CString usage;
-    const Table* ownTable = field->GetTable();
-    const auto askTable = [field, ownTable, &usage](Table* table)
-    {
-        if (table != ownTable)
-            table->CollectForeignKeyUsage(field, usage);
-    };
-    AskEach(askTable, m_masterTables, m_transactionTables, m_mapTables);
-    for (Procedure* procedure : m_procedures)
-        procedure->CollectFieldUsage(field, usage);
+    // The field's own table is not named; its keys on the field go all the same.
+    std::vector<Table*> tables;
+    GetAllTables(tables);
+    std::erase(tables, field->GetTable());
+    NameListedUsers(tables, targets, usage, recordNothing);
+    NameListedUsers(m_procedures, targets, usage,
+                    [](Procedure* procedure) { CurrentUsageSet().AddProcedure(procedure); });
+    // A function showing the field's foreign field shows it for the field.
     for (const Class* dataClass : m_classes)
     {
-        for (Function* function : dataClass->GetFunctions())
-            function->CollectFieldUsage(field, usage);
+        NameListedUsers(dataClass->GetFunctions(), {field, field->GetForeignField()}, usage,
+                        [](Function* function) { CurrentUsageSet().AddFunction(function); });
     }
     const auto askPage = [field, &usage](FormInterface* page)
     { page->CollectFieldUsage(field, usage); };
@@ -207,28 +174,15 @@ bool Module::RemoveFieldUsages(Field* field)
     for (RDLCReport* report : m_rdlcReports)
         report->CollectReportFieldUsage(field, usage);
     AskEach(askPage, m_mapForms, m_dashBoards);
-    // The login page names two fields of its procedure's output; it must not keep a field
-    // that goes.
-    const bool loginPageShowsField =
-        m_loginPage != nullptr &&
-        (m_loginPage->GetUserNameField() == field || m_loginPage->GetDesignationField() == field);
-    if (loginPageShowsField)
-        usage += "LoginPage\n";
-    // A report column turned into a control may show the field through that control.
-    std::vector<ReportFieldControlProperty*> columnControls;
-    for (const ApplicationReport* report : m_reports)
-    {
-        if (CollectColumnControlsOf(*report, field, columnControls))
-            usage += report->GetFormName() + "\n";
-    }
+    // The login page names fields of its procedure's output, and a report column turned into
+    // a control may show the field.
+    if (m_loginPage != nullptr)
+        NameListedUsers(std::vector{m_loginPage}, targets, usage, recordNothing);
+    NameListedUsers(m_reports, targets, usage, recordNothing);
     if (!ReportUsage(field->GetFieldName(), usage))
-    {
-        for (ReportFieldControlProperty* property : columnControls)
-            property->SetControl(nullptr);
         TheProjectDiagnostics().RemoveFieldReferences(field);
-    }
-    if (loginPageShowsField)
-        ReleaseLoginPageField(*m_loginPage, field);
+    // What the removal above does not reach lets go of the field through the list.
+    ReleaseReferences({this}, targets);
     CurrentUsageSet().Clear();
     return true;
 }
@@ -240,51 +194,39 @@ bool Module::RemoveTableUsages(Table* table)
     for (Field* field : fields)
         RemoveFieldUsages(field);
     CString usage;
-    const auto askPage = [table, &usage](FormInterface* page)
-    { page->CollectTableUsage(table, usage); };
-    AskEach(askPage, m_masterForms, m_transactions);
-    for (ApplicationReport* report : m_reports)
-        report->CollectReportTableUsage(table, usage);
-    AskEach(askPage, m_dashBoards);
+    const ReferenceList::Targets targets{table};
+    // The pages whose lists refer to the table, those built on it among them, and those that
+    // use it through their controls, groups or class calls.
+    const auto askPage = [table, &targets, &usage](FormInterface* page)
+    {
+        if (NameListedUser(*page, targets, usage))
+            CurrentUsageSet().AddFormInterface(page);
+        else
+            page->CollectTableUsage(table, usage);
+    };
+    AskEach(askPage, m_masterForms, m_transactions, m_reports, m_dashBoards);
     for (RDLCReport* report : m_rdlcReports)
-        report->CollectReportTableUsage(table, usage);
+        report->CollectTableUsage(table, usage);
     // A map form is built on its mapping table; it goes with it.
     AskEach(askPage, m_mapForms);
     for (const Class* dataClass : m_classes)
     {
-        for (Function* function : dataClass->GetFunctions())
-            function->CollectTableUsage(table, usage);
+        NameListedUsers(dataClass->GetFunctions(), targets, usage,
+                        [](Function* function) { CurrentUsageSet().AddFunction(function); });
     }
-    for (Class* dataClass : m_classes)
-        dataClass->CollectTableUsage(table, usage);
-    for (Procedure* procedure : m_procedures)
-        procedure->CollectTableUsage(table, usage);
-    // Pages built on other tables may take reference or derived fields from this one; the
-    // usage set's removal does not reach those.
-    std::vector<FormInterface*> pagesWithFieldsOfTable;
-    const auto askOtherPage = [table, &usage, &pagesWithFieldsOfTable](FormInterface* page)
-    {
-        if (HoldsFieldsOfTable(*page, table))
-        {
-            usage += page->GetFormName() + "\n";
-            pagesWithFieldsOfTable.push_back(page);
-        }
-    };
-    for (Form* form : m_masterForms)
-    {
-        if (form->GetTable() != table)
-            askOtherPage(form);
-    }
-    for (Transaction* transaction : m_transactions)
-    {
-        if (transaction->GetBasicTable() != table)
-            askOtherPage(transaction);
-    }
-    if (ReportUsage(table->GetTableName(), usage))
-        return true;
-    for (FormInterface* page : pagesWithFieldsOfTable)
-        RemoveFieldsOfTable(*page, table);
-    TheProjectDiagnostics().RemoveTableReferences(table);
+    NameListedUsers(m_classes, targets, usage,
+                    [](Class* dataClass) { CurrentUsageSet().AddClass(dataClass); });
+    NameListedUsers(m_procedures, targets, usage,
+                    [](Procedure* procedure) { CurrentUsageSet().AddProcedure(procedure); });
+    // Pages of other kinds may take reference or derived fields from it.
+    std::unordered_set<const FormInterface*> recorded;
+    CurrentUsageSet().ForEachPage([&recorded](FormInterface* page) { recorded.insert(page); });
+    AddReferringPages(targets, usage,
+                      [&recorded](FormInterface& page) { return recorded.contains(&page); });
+    if (!ReportUsage(table->GetTableName(), usage))
+        TheProjectDiagnostics().RemoveTableReferences(table);
+    // What the removal above does not reach lets go of the table through the list.
+    ReleaseReferences({this}, targets);
     return true;
 }
 

@@ -5,7 +5,6 @@
 #include "entities/ClassInvokation.h"
 #include "entities/DashBoard.h"
 #include "entities/DerivedField.h"
-#include "entities/DetailTableReport.h"
 #include "entities/Form.h"
 #include "entities/Function.h"
 #include "entities/MapForm.h"
@@ -27,6 +26,7 @@
 #include "model/Module.h"
 #include "model/Ownership.h"
 #include "model/RefField.h"
+#include "model/ReferenceList.h"
 #include "model/Relation.h"
 #include "model/Table.h"
 #include "model/TextFile.h"
@@ -364,8 +364,6 @@ void ProjectDiagnostics::RemoveFieldReferences(Field* field)
         set.Clear();
         return;
     }
-    for (Table* table : set.GetTables())
-        table->ClearForeignKeysTo(field);
     set.ForEachPage([field](FormInterface* page) { page->ClearFrontBackField(field); });
     for (const ApplicationReport* report : set.GetReports())
     {
@@ -421,33 +419,22 @@ void ProjectDiagnostics::RemoveFieldReferences(Field* field)
 
 namespace
 {
-// A page that stays lets go of the table: its controls' references, and the per-table
-// records that would keep the table's pointer after it is gone.
+// What the table takes with it: itself and its fields.
+ReferenceList::Targets TableAndFields(const Table* table)
+{
+    ReferenceList::Targets targets{table};
+    targets.insert(table->GetFields().begin(), table->GetFields().end());
+    return targets;
+}
+
+// A page that stays lets go of the table: its controls' class calls and recomputes, and what
+// it lists.
 void ReleaseTable(FormInterface& page, Table* table)
 {
     page.RemoveTableReferences(table);
-    std::vector<RefField*> refFields;
-    std::ranges::copy_if(page.GetRefFields(), std::back_inserter(refFields),
-                         [table](const RefField* refField)
-                         { return refField->GetTable() == table; });
-    for (RefField* refField : refFields)
-        page.RemoveRefField(refField);
-    std::vector<DerivedField*> derivedFields;
-    std::ranges::copy_if(page.GetDerivedFields(), std::back_inserter(derivedFields),
-                         [table](const DerivedField* derived)
-                         { return derived->GetTable() == table; });
-    for (DerivedField* derived : derivedFields)
-        page.RemoveDerivedField(derived);
-    while (page.FindUniquenessProcedureTable(table) != nullptr)
-        page.RemoveUniquenessProcedureTable(table);
-    while (page.FindUpdateProcedureTable(table) != nullptr)
-        page.RemoveUpdateProcedureTable(table);
-    while (page.FindDeleteProcedureTable(table) != nullptr)
-        page.RemoveDeleteProcedureTable(table);
-    while (page.FindDefaultValueProcedureTable(table) != nullptr)
-        page.RemoveDefaultValueProcedureTable(table);
-    while (page.GetTableFlags(table).table == table)
-        page.RemoveTableFlags(table);
+    ReferenceList list;
+    page.ListReferences(list);
+    list.Release(TableAndFields(table));
 }
 
 // Step one of the table cascade: each recorded page built on the table is deleted (map forms
@@ -471,14 +458,7 @@ void DeleteOrReleasePages(ProjectDiagnostics& diagnostics, const EntityUsageSet&
     for (Transaction* transaction : transactions)
         deleteOrRelease(transaction, transaction->GetBasicTable() == table,
                         &ForgeonProject::DeleteTransaction,
-                        [table](Transaction* page)
-                        {
-                            if (page->FindDetailTable(table) != nullptr)
-                                page->RemoveDetailTable(table);
-                            while (DetailTableReport* entry = page->FindDetailTableReport(table))
-                                page->RemoveDetailTableReport(entry);
-                            ReleaseTable(*page, table);
-                        });
+                        [table](Transaction* page) { ReleaseTable(*page, table); });
     const std::vector<ApplicationReport*> reports = set.GetReports();
     for (ApplicationReport* report : reports)
         deleteOrRelease(report, report->GetTable() == table,
@@ -515,54 +495,45 @@ void DeleteOrReleasePages(ProjectDiagnostics& diagnostics, const EntityUsageSet&
                         });
 }
 
-// Step two: functions lose the table and the output fields of its fields.
-void ReleaseFunctions(const EntityUsageSet& set, Table* table)
+// Step two: functions and classes let go of the table and of its fields.
+void ReleaseFunctionsAndClasses(const EntityUsageSet& set, const Table* table)
 {
+    ReferenceList list;
     for (Function* function : set.GetFunctions())
-    {
-        if (function->GetTable() == table)
-        {
-            function->RemoveFieldsOfTable(table);
-            function->SetTable(nullptr);
-        }
-        else if (function->UsesTable(table))
-            function->RemoveTable(table);
-        else
-            function->RemoveFieldsOfTable(table);
-    }
+        function->ListReferences(list);
+    for (Class* dataClass : set.GetClasses())
+        dataClass->ListReferences(list);
+    list.Release(TableAndFields(table));
 }
 
-// Step four: procedures on the table are deleted, the others let go of it; every procedure
-// first drops its relations that involve the table.
+// Step three: the other procedures let go of the table, its relations with it, and those that
+// joined it are rebuilt; then the procedures on the table are deleted.
 void DeleteOrReleaseProcedures(ProjectDiagnostics& diagnostics, const EntityUsageSet& set,
                                Table* table)
 {
     std::vector<Procedure*> onTable;
     std::vector<Procedure*> joiningTable;
+    ReferenceList list;
     for (Procedure* procedure : set.GetProcedures())
     {
         if (procedure->GetMainTable() == table)
             onTable.push_back(procedure);
-        else if (procedure->FindTableById(table->GetId()) != nullptr)
-            joiningTable.push_back(procedure);
-        for (int index = static_cast<int>(procedure->GetRelations().size()) - 1; index >= 0;
-             --index)
+        else
         {
-            if (procedure->GetRelations()[static_cast<std::size_t>(index)]->InvolvesTable(table))
-                procedure->RemoveRelationAt(index);
+            if (procedure->FindTableById(table->GetId()) != nullptr)
+                joiningTable.push_back(procedure);
+            procedure->ListReferences(list);
         }
     }
+    list.Release({table});
+    for (Procedure* procedure : joiningTable)
+        RebuildDerivedProcedures(procedure);
     ForgeonProject* project = MainFrameAccess::GetProject();
     for (Procedure* procedure : onTable)
     {
         if (project != nullptr)
             InNestedUsageSet(diagnostics,
                              [project, procedure] { project->DeleteProcedure(procedure); });
-    }
-    for (Procedure* procedure : joiningTable)
-    {
-        procedure->RemoveTable(table);
-        RebuildDerivedProcedures(procedure);
     }
 }
 } // namespace
@@ -573,12 +544,7 @@ void ProjectDiagnostics::RemoveTableReferences(Table* table)
     if (table != nullptr)
     {
         DeleteOrReleasePages(*this, set, table);
-        ReleaseFunctions(set, table);
-        for (Class* dataClass : set.GetClasses())
-        {
-            if (dataClass->GetTable() == table)
-                InNestedUsageSet(*this, [dataClass] { dataClass->SetTable(nullptr); });
-        }
+        ReleaseFunctionsAndClasses(set, table);
         DeleteOrReleaseProcedures(*this, set, table);
     }
     set.Clear();

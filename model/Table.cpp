@@ -3,11 +3,10 @@
 #include "entities/Form.h"
 #include "model/ArchiveIO.h"
 #include "model/DefaultNames.h"
-#include "model/EntityUsageSet.h"
 #include "model/Field.h"
 #include "model/ListAccess.h"
 #include "model/Ownership.h"
-#include "model/ProjectDiagnostics.h"
+#include "model/ReferenceList.h"
 
 #include <algorithm>
 #include <string_view>
@@ -195,23 +194,10 @@ int Table::CountFieldsReferencing(int n, const Field* target) const
                                           { return field->GetForeignField() == target; }));
 }
 
-void Table::ClearForeignKeysTo(const Field* target)
+void Table::ListReferences(ReferenceList& list)
 {
     for (Field* field : m_fields)
-    {
-        if (field->GetForeignField() == target)
-            DropForeignKey(field);
-    }
-}
-
-void Table::CollectForeignKeyUsage(const Field* target, CString& text)
-{
-    if (target == nullptr ||
-        std::none_of(m_fields.begin(), m_fields.end(),
-                     [target](const Field* field) { return field->GetForeignField() == target; }))
-        return;
-    text += m_name + "\n";
-    TheProjectDiagnostics().GetCurrentUsageSet().AddTable(this);
+        list.Add(field->GetForeignField(), [field] { DropForeignKey(field); });
 }
 
 Field* Table::EnsureDefaultFields()

@@ -7,6 +7,7 @@
 #include <vector>
 
 class Field;
+class ReferenceList;
 
 // One database table of a module; it owns its fields, kept in column order. The id is not
 // stored: every constructor takes a new one from a process-wide counter.
@@ -82,11 +83,8 @@ public:
     int CountForeignFields() const;
     // Among the first n fields (n at most the field count), those whose foreign field is target.
     int CountFieldsReferencing(int n, const Field* target) const;
-    // Every field whose foreign field is target loses the foreign-key flag and the foreign field.
-    void ClearForeignKeysTo(const Field* target);
-    // When a field refers to target: appends the table name and "\n" to text and records the
-    // table in the current usage set.
-    void CollectForeignKeyUsage(const Field* target, CString& text);
+    // The foreign fields of its fields; a release drops the field's foreign key.
+    void ListReferences(ReferenceList& list);
 
     // The key column, then the soft-delete column except in master-detail tables, which lose
     // theirs; the column a master-detail table lost, or null.

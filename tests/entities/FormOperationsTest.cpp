@@ -6,6 +6,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ListAccess.h"
+#include "model/ReferenceList.h"
 #include "tests/entities/PageFileKinds.h"
 #include "tests/entities/PageOperationsSupport.h"
 
@@ -163,7 +164,7 @@ TEST_F(FormOperationsTest, ReportVariableUsageNamesThePageWithoutLineBreak)
     EXPECT_TRUE(Contains(UsageSet().GetForms(), static_cast<Form*>(&m_page)));
 }
 
-TEST_F(FormOperationsTest, TableUsageListsTheFormsTableAndOnlyRecordsAControlUse)
+TEST_F(FormOperationsTest, TheFormListsItsTableAndItsTableUsageOnlyRecordsAControlUse)
 {
     Table customers;
     customers.SetTableName("customers");
@@ -180,7 +181,12 @@ TEST_F(FormOperationsTest, TableUsageListsTheFormsTableAndOnlyRecordsAControlUse
 
     m_page.CollectTableUsage(&m_table, list);
     m_page.CollectTableUsage(nullptr, list);
-    EXPECT_EQ("Orders\n", list);
+    EXPECT_TRUE(list.IsEmpty());
+    ReferenceList listed;
+    m_page.ListReferences(listed);
+    EXPECT_FALSE(listed.Refers({&customers}));
+    EXPECT_EQ(1, listed.Release({&m_table}));
+    EXPECT_EQ(nullptr, m_page.GetTable());
 }
 
 TEST_F(FormOperationsTest, ReportUsageListsOnlyTheLinkedReport)

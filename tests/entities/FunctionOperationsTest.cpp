@@ -4,12 +4,12 @@
 #include "entities/Function.h"
 #include "entities/Parameter.h"
 #include "entities/ProcedureFieldInfo.h"
-#include "model/EntityUsageSet.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
 #include "model/ProjectDiagnostics.h"
+#include "model/ReferenceList.h"
 #include "tests/model/ModelBuilders.h"
 
 #include <gtest/gtest.h>
@@ -33,11 +33,6 @@ ProcedureFieldInfo* AddOutput(Function& function, Field* field,
     auto* outputField = new ProcedureFieldInfo(field, aggregate);
     function.AddOutputField(outputField);
     return outputField;
-}
-
-const std::vector<Function*>& RecordedFunctions()
-{
-    return TheProjectDiagnostics().GetCurrentUsageSet().GetFunctions();
 }
 } // namespace
 
@@ -237,57 +232,54 @@ TEST(FunctionOperationsTest, RemovingFieldsOfTablesThatReferToEachOtherEnds)
     AddOutput(function, toSecond);
     AddOutput(function, toFirst);
 
-    function.RemoveFieldsOfTable(first.get());
+    ReferenceList list;
+    function.ListReferences(list);
+    EXPECT_EQ(1, list.Release({toSecond}));
 
     EXPECT_TRUE(function.GetOutputFields().empty());
 }
 
-TEST(FunctionUsageTest, FieldUsageListsTheFunctionForTheFieldOrItsForeignField)
-{
-    TheProjectDiagnostics().PushUsageSet();
-    std::unique_ptr<Table> customers(NewTable("Customers"));
-    std::unique_ptr<Table> orders(NewTable("Orders"));
-    Field* customerId =
-        AddVarcharField(orders.get(), "customer_id", customers->GetPrimaryKeyField());
-    Function function;
-    function.SetName("OrdersOfCustomer");
-    AddOutput(function, customers->GetPrimaryKeyField());
-    CString list;
-
-    EXPECT_FALSE(function.CollectFieldUsage(orders->GetPrimaryKeyField(), list));
-    EXPECT_FALSE(function.CollectFieldUsage(nullptr, list));
-    EXPECT_TRUE(RecordedFunctions().empty());
-    EXPECT_TRUE(function.CollectFieldUsage(customerId, list));
-
-    EXPECT_EQ(CString("OrdersOfCustomer\n"), list);
-    EXPECT_EQ(std::vector<Function*>{&function}, RecordedFunctions());
-    TheProjectDiagnostics().PopUsageSet();
-}
-
-TEST(FunctionUsageTest, TableUsageTakesOnlyTheFirstRuleThatApplies)
+TEST(FunctionUsageTest, ItsListNamesItForItsTablesAndTheFieldsItShows)
 {
     std::unique_ptr<Table> orders(NewTable("Orders", Table::masterKind, {"note", "status"}));
     Table customers;
+    Table bound;
     Function function;
     function.SetName("Totals");
     AddOutput(function, orders->FindFieldByName("note"));
-    AddOutput(function, orders->FindFieldByName("status"));
-    const auto usage = [&function](const Table* table)
+    const auto users = [&function](const ReferenceList::Targets& targets)
     {
-        TheProjectDiagnostics().PushUsageSet();
-        CString list;
-        function.CollectTableUsage(table, list);
-        if (!RecordedFunctions().empty())
-            list += "recorded";
-        TheProjectDiagnostics().PopUsageSet();
-        return list;
+        ReferenceList list;
+        list.SetUser(function.GetFieldName());
+        function.ListReferences(list);
+        return list.UsersOf(targets);
     };
+    const std::vector<CString> named{"Totals"};
 
-    EXPECT_EQ(CString("Totals\nrecorded"), usage(orders.get()));
-    EXPECT_EQ(CString(), usage(&customers));
+    EXPECT_EQ(named, users({orders->FindFieldByName("note")}));
+    EXPECT_TRUE(users({orders->FindFieldByName("status"), orders.get(), nullptr}).empty());
     function.AddUsedTable(&customers);
-    EXPECT_EQ(CString("Totals\nrecorded"), usage(&customers));
-    function.SetTable(&customers);
-    EXPECT_EQ(CString("recorded"), usage(&customers));
-    EXPECT_EQ(CString(), usage(nullptr));
+    EXPECT_EQ(named, users({&customers}));
+    function.SetTable(&bound);
+    EXPECT_EQ(named, users({&bound}));
+}
+
+TEST(FunctionUsageTest, ReleasingATableOrFieldDropsWhatHoldsIt)
+{
+    std::unique_ptr<Table> orders(NewTable("Orders", Table::masterKind, {"note", "status"}));
+    std::unique_ptr<Table> customers(NewTable("Customers", Table::masterKind, {"name"}));
+    Function function;
+    function.SetTable(orders.get());
+    function.AddUsedTable(customers.get());
+    AddOutput(function, orders->FindFieldByName("note"));
+    ProcedureFieldInfo* status = AddOutput(function, orders->FindFieldByName("status"));
+    AddOutput(function, customers->FindFieldByName("name"));
+    ReferenceList list;
+    function.ListReferences(list);
+
+    EXPECT_EQ(3, list.Release({orders.get(), orders->FindFieldByName("note"), customers.get()}));
+
+    EXPECT_EQ(nullptr, function.GetTable());
+    EXPECT_TRUE(function.GetUsedTables().empty());
+    EXPECT_EQ(std::vector<ProcedureFieldInfo*>{status}, function.GetOutputFields());
 }

@@ -12,10 +12,9 @@
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ProcedureInvokation.h"
 #include "entities/Variable.h"
-#include "model/EntityUsageSet.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
-#include "model/ProjectDiagnostics.h"
+#include "model/ReferenceList.h"
 #include "model/Table.h"
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/RecordBytes.h"
@@ -308,21 +307,17 @@ TEST_F(ClassCallTest, FunctionsAreFoundCountedAndDeletedOnlyFromTheirClass)
     EXPECT_TRUE(userFunctions.empty()) << "a class of three functions has no user function";
 }
 
-TEST_F(ClassCallTest, TableUsageListsAndRecordsTheBoundClass)
+TEST_F(ClassCallTest, TheClassListsItsTableWhichItsReleaseLetsGoOf)
 {
-    TheProjectDiagnostics().PushUsageSet();
     Table other;
-    CString list;
+    ReferenceList list;
+    list.SetUser(m_class.GetFieldName());
+    m_class.ListReferences(list);
 
-    m_class.CollectTableUsage(&other, list);
-    m_class.CollectTableUsage(nullptr, list);
-    EXPECT_TRUE(TheProjectDiagnostics().GetCurrentUsageSet().GetClasses().empty());
-    m_class.CollectTableUsage(&m_orders, list);
-
-    EXPECT_EQ(CString("OrdersClass\n"), list);
-    EXPECT_EQ(std::vector<Class*>{&m_class},
-              TheProjectDiagnostics().GetCurrentUsageSet().GetClasses());
-    TheProjectDiagnostics().PopUsageSet();
+    EXPECT_FALSE(list.Refers({&other, nullptr}));
+    EXPECT_EQ(std::vector<CString>{"OrdersClass"}, list.UsersOf({&m_orders}));
+    EXPECT_EQ(1, list.Release({&m_orders}));
+    EXPECT_EQ(nullptr, m_class.GetTable());
 }
 
 TEST_F(ClassCallTest, SettingTheSameFunctionKeepsTheMapsAndAnotherDropsThem)

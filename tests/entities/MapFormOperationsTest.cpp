@@ -10,6 +10,7 @@
 #include "model/FieldRepData.h"
 #include "model/ListAccess.h"
 #include "model/RefField.h"
+#include "model/ReferenceList.h"
 #include "tests/entities/PageOperationsSupport.h"
 
 #include <gtest/gtest.h>
@@ -73,6 +74,26 @@ TEST_F(MapFormOperationsTest, FieldsOfBothPartsAndControlsOfFieldsOnThePageBefor
     EXPECT_EQ(pageControl, m_page.GetFieldRepForField(m_store));
     EXPECT_EQ(nullptr, m_page.GetFieldRepForField(m_product));
     EXPECT_EQ(nullptr, m_page.GetFieldRepForField(nullptr));
+}
+
+TEST_F(MapFormOperationsTest, ItsListLetsGoOfAFieldInEitherPartAndOfItsInputControls)
+{
+    m_page.AddTopField(m_product);
+    m_page.AddBottomField(m_store);
+    m_page.AddBottomField(m_product);
+    m_page.AddTopInputFieldRep(NewInput(m_product, "Product"));
+    FieldRep* storeInput = NewInput(m_store, "Store");
+    m_page.AddBottomInputFieldRep(storeInput);
+    ReferenceList list;
+    m_page.ListReferences(list);
+
+    EXPECT_EQ(3, list.Release({m_product}));
+
+    EXPECT_TRUE(m_page.GetTopFields().empty());
+    EXPECT_EQ(std::vector<Field*>{m_store}, m_page.GetBottomFields());
+    EXPECT_TRUE(m_page.GetTopInputFieldReps().empty());
+    EXPECT_EQ(Reps{storeInput}, m_page.GetBottomInputFieldReps());
+    EXPECT_EQ(&m_mapTable, m_page.GetMappingTable());
 }
 
 TEST_F(MapFormOperationsTest, InputControlsGetVariablesNamedAsTheLoadNamesThemAndLoseThemOnRemoval)
@@ -268,10 +289,11 @@ TEST_F(MapFormOperationsTest, ReportLinkGivesFilesFlagsUsagesAndMappedControls)
     m_page.CollectReportUsage(nullptr, list);
     m_page.CollectReportUsage(&report, list);
     m_page.CollectReportVariableUsage(&reportVariable, list);
-    m_page.CollectTableUsage(&m_mapTable, list);
-    m_page.CollectTableUsage(nullptr, list);
-    EXPECT_EQ("ProductMap\nProductMap_Report variable Mapped with variableProductMap\n", list);
+    EXPECT_EQ("ProductMap\nProductMap_Report variable Mapped with variable", list);
     EXPECT_TRUE(Contains(UsageSet().GetMapForms(), &m_page));
+    ReferenceList listed;
+    m_page.ListReferences(listed);
+    EXPECT_TRUE(listed.Refers({&m_mapTable}));
 
     m_page.RemoveReport();
     EXPECT_EQ(nullptr, m_page.GetReport());

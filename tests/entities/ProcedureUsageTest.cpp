@@ -1,9 +1,10 @@
 #include "entities/BooleanTreeNode.h"
 #include "entities/Procedure.h"
-#include "model/EntityUsageSet.h"
+#include "entities/ProcedureFieldInfo.h"
 #include "model/Field.h"
 #include "model/FieldFilter.h"
 #include "model/ProjectDiagnostics.h"
+#include "model/ReferenceList.h"
 #include "model/Relation.h"
 #include "model/Table.h"
 #include "platform/core/ScriptedMessageBoxes.h"
@@ -26,9 +27,15 @@ protected:
         TheProjectDiagnostics().ClearErrorsAndWarnings();
     }
 
-    static const std::vector<Procedure*>& Recorded()
+    // The users the procedure's list names for the targets, one line each.
+    CString UsersOf(const ReferenceList::Targets& targets)
     {
-        return TheProjectDiagnostics().GetCurrentUsageSet().GetProcedures();
+        ReferenceList list;
+        procedure.ListReferences(list);
+        CString text;
+        for (const CString& user : list.UsersOf(targets))
+            text += user + "\n";
+        return text;
     }
 
     void AddRelationOnCustomerId()
@@ -46,31 +53,46 @@ protected:
     Procedure procedure{orders.get(), true};
 };
 
-TEST_F(ProcedureUsageTest, FieldAndTableUsageListEachFindingWithItsText)
+TEST_F(ProcedureUsageTest, ItsListNamesWhatHoldsAFieldOrTable)
 {
     Field unused;
     Table other;
-    CString list = "before\n";
-    procedure.CollectFieldUsage(&unused, list);
-    procedure.CollectFieldUsage(nullptr, list);
-    procedure.CollectTableUsage(&other, list);
-    procedure.CollectTableUsage(nullptr, list);
-    EXPECT_TRUE(Recorded().empty());
+    EXPECT_EQ(CString(), UsersOf({&unused, &other, nullptr}));
 
     procedure.AddFieldFilter(customerId);
     AddRelationOnCustomerId();
-    procedure.CollectFieldUsage(customerId, list);
-    procedure.CollectTableUsage(orders.get(), list);
-    procedure.AddTable(customers.get());
-    procedure.CollectTableUsage(customers.get(), list);
-    EXPECT_EQ(CString("before\n"
-                      "PRC_Orders_SelectAll\n"
+    EXPECT_EQ(CString("PRC_Orders_SelectAll\n"
                       "PRC_Orders_SelectAll\n\t Field is mapped with variable!\n\n"
                       "PRC_Orders_SelectAll\n\t Field is present in Relations!\n"
-                      "PRC_Orders_SelectAll\n\t Field is present in field filter!\n"
-                      "PRC_Orders_SelectAll\nPRC_Orders_SelectAll\n"),
-              list);
-    EXPECT_EQ(std::vector<Procedure*>{&procedure}, Recorded());
+                      "PRC_Orders_SelectAll\n\t Field is present in field filter!\n"),
+              UsersOf({customerId}));
+    EXPECT_EQ(CString("PRC_Orders_SelectAll\n"), UsersOf({customers.get()}));
+    procedure.AddTable(customers.get());
+    EXPECT_EQ(CString("PRC_Orders_SelectAll\n"), UsersOf({orders.get(), customers.get()}));
+}
+
+TEST_F(ProcedureUsageTest, ReleasingAFieldOrTableDropsWhatHoldsIt)
+{
+    procedure.AddFieldFilter(customerId);
+    AddRelationOnCustomerId();
+    procedure.AddTable(customers.get());
+    ProcedureFieldInfo* column = procedure.FindOutputColumnByField(customerId);
+    ASSERT_NE(nullptr, column);
+
+    ReferenceList list;
+    procedure.ListReferences(list);
+    EXPECT_EQ(4, list.Release({customerId}));
+
+    EXPECT_EQ(CString(), UsersOf({customerId}));
+    EXPECT_EQ(nullptr, column->GetField());
+    EXPECT_EQ(nullptr, procedure.FindFieldFilterByField(customerId));
+    EXPECT_TRUE(procedure.GetRelations().empty());
+    EXPECT_EQ(std::vector<Table*>{customers.get()}, procedure.GetTables());
+
+    procedure.ListReferences(list);
+    EXPECT_EQ(2, list.Release({orders.get(), customers.get()}));
+    EXPECT_EQ(nullptr, procedure.GetMainTable());
+    EXPECT_TRUE(procedure.GetTables().empty());
 }
 
 TEST_F(ProcedureUsageTest, TableRemovalIsRefusedWhileRelationsOrColumnsUseIt)

@@ -178,16 +178,17 @@ TEST_F(RDLCReportOperationsTest, TableUsedAsReportTableOrThroughControlClassCall
     Table orders;
     Table other;
     CString list;
-    EXPECT_FALSE(m_report.CollectReportTableUsage(&orders, list));
-    EXPECT_FALSE(m_report.CollectReportTableUsage(nullptr, list));
+    m_report.CollectTableUsage(&orders, list);
+    m_report.CollectTableUsage(nullptr, list);
+    EXPECT_TRUE(list.IsEmpty());
 
     m_report.SetTable(&orders);
-    EXPECT_TRUE(m_report.CollectReportTableUsage(&orders, list));
+    m_report.CollectTableUsage(&orders, list);
     ExpectOneUsageEntry(list);
 
     ClassCall call(&other);
     AddControl(m_report, nullptr)->GetFieldRepData()->SetDataCall(call.call);
-    EXPECT_TRUE(m_report.CollectReportTableUsage(&other, list));
+    m_report.CollectTableUsage(&other, list);
     EXPECT_EQ(list, "Used in RDLCReport : Sales\nUsed in RDLCReport : Sales\n");
 }
 

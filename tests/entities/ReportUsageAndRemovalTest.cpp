@@ -156,7 +156,7 @@ TEST_F(ReportUsageTest, TableRemovalTakesFiltersAndColumnsOfTheTableButKeepsTheR
     AddColumn(group, m_procedure.GetOutputColumnAt(1));
     AddButton(group);
     CString list;
-    m_report.CollectReportTableUsage(&m_table, list);
+    m_report.CollectTableUsage(&m_table, list);
     EXPECT_EQ("Sales\n", list);
 
     m_report.RemoveTableReferences(&m_table);
@@ -167,11 +167,11 @@ TEST_F(ReportUsageTest, TableRemovalTakesFiltersAndColumnsOfTheTableButKeepsTheR
     EXPECT_EQ(&m_table, m_report.GetTable());
     m_report.SetTable(nullptr);
     list.Empty();
-    m_report.CollectReportTableUsage(&m_table, list);
+    m_report.CollectTableUsage(&m_table, list);
     Field alias;
     ProcedureFieldInfo aliasColumn(&alias, ProcedureFieldInfo::noAggregate);
     AddColumn(group, &aliasColumn);
-    m_report.CollectReportTableUsage(nullptr, list);
+    m_report.CollectTableUsage(nullptr, list);
     EXPECT_FALSE(group->UsesTable(nullptr, list));
     EXPECT_EQ("", list);
 }

@@ -10,6 +10,7 @@
 #include "model/FieldRepData.h"
 #include "model/ListAccess.h"
 #include "model/RefField.h"
+#include "model/ReferenceList.h"
 #include "model/VersionHistory.h"
 #include "tests/entities/PageFileKinds.h"
 #include "tests/entities/PageOperationsSupport.h"
@@ -280,6 +281,22 @@ TEST_F(TransactionReportTest, ControlIsMappedWhenASecondVariableNameHoldsItsName
     EXPECT_FALSE(m_page.IsFieldRepMappedToReportVariable(nullptr));
 }
 
+TEST_F(TransactionOperationsTest, ItListsItsTablesAndItsDetailTableReportsWhichGoWithThem)
+{
+    AddDetailReport(&m_notes, nullptr, {});
+    DetailTableReport* linesReport = AddDetailReport(&m_lines, nullptr, {});
+    ReferenceList list;
+    list.SetUser(m_page.GetFormName());
+    m_page.ListReferences(list);
+    EXPECT_EQ(std::vector<CString>{"OrderEntry"}, list.UsersOf({&m_basic}));
+
+    EXPECT_EQ(2, list.Release({&m_notes}));
+
+    EXPECT_EQ(std::vector<Table*>{&m_lines}, m_page.GetDetailTables());
+    EXPECT_EQ(std::vector<DetailTableReport*>{linesReport}, m_page.GetDetailTableReports());
+    EXPECT_EQ(&m_basic, m_page.GetBasicTable());
+}
+
 TEST_F(TransactionReportTest, UsagesOfReportsVariablesAndTablesUntilThePairsAreRemoved)
 {
     CString list;
@@ -288,7 +305,7 @@ TEST_F(TransactionReportTest, UsagesOfReportsVariablesAndTablesUntilThePairsAreR
     m_page.CollectReportVariableUsage(&m_pageFrom, list);
     m_page.CollectReportVariableUsage(nullptr, list);
     m_page.CollectTableUsage(&m_notes, list);
-    EXPECT_EQ("OrderEntry\nOrderEntry_Report variable Mapped with variableOrderEntry\n", list);
+    EXPECT_EQ("OrderEntry\nOrderEntry_Report variable Mapped with variable", list);
     EXPECT_TRUE(Contains(UsageSet().GetTransactions(), &m_page));
 
     EXPECT_EQ(&m_report, m_page.FindDetailTableReportByReportId(m_report.GetId()));

@@ -81,6 +81,9 @@ public:
         m_project->AddModule(second);
         m_project->SetCurrentModule(second);
         FillBaseModule(*base);
+        // A table of the other module keys the base module's customers.
+        AddVarcharField(second->GetMasterTables().front(), "customer_ref",
+                        m_customer->GetPrimaryKeyField());
     }
     ~EveryClassProject() { delete m_project; }
     EveryClassProject(const EveryClassProject&) = delete;
@@ -168,18 +171,13 @@ private:
         return form;
     }
 
-    static Field* NewLooseField(const char* name)
-    {
-        auto* field = new Field;
-        field->Set(name, name, FieldTypeInt, 4, 0, nullptr, "", false, false, true, false, false);
-        return field;
-    }
-
     void FillBaseModule(Module& module)
     {
         m_customer = NewTable("customer", Table::masterKind);
         m_customerName = AddVarcharField(m_customer, "name");
         m_product = NewTable("product", Table::masterKind);
+        m_productCategory = AddVarcharField(m_product, "category");
+        AddVarcharField(m_product, "maker_ref", m_customer->GetPrimaryKeyField());
         Table* basic = NewTable("orders_basic", Table::masterDetailKind);
         Table* detail = NewTable("orders_detail", Table::masterDetailKind);
         AddVarcharField(detail, "order_ref", basic->GetPrimaryKeyField());
@@ -241,6 +239,9 @@ private:
         recordFunction->SetTable(m_customer);
         recordFunction->AddOutputField(
             new ProcedureFieldInfo(m_customerName, ProcedureFieldInfo::noAggregate));
+        recordFunction->AddUsedTable(m_product);
+        recordFunction->AddOutputField(
+            new ProcedureFieldInfo(m_productCategory, ProcedureFieldInfo::noAggregate));
         dataClass->AddFunction(recordFunction);
         module.Append(dataClass);
 
@@ -264,6 +265,12 @@ private:
         property->SetProcedure(m_procedure);
         column->SetControlProperty(property);
         group->AddReportField(column);
+        auto* categoryColumn = new ReportField;
+        categoryColumn->SetName("category");
+        auto* categoryControl = new ReportFieldControlProperty;
+        categoryControl->SetControl(new FieldRep(m_productCategory));
+        categoryColumn->SetControlProperty(categoryControl);
+        group->AddReportField(categoryColumn);
         report->AddReportGroup(group);
         module.Append(report);
         form->SetReport(report);
@@ -286,6 +293,11 @@ private:
         detailReport->SetTable(detail);
         detailReport->SetReport(report);
         transaction->AddDetailTableReport(detailReport);
+        // Fields the transaction takes from tables it is not built on.
+        transaction->AddRefField(new RefField(NewLooseField("product_label"), m_product));
+        auto* customerTotal = new DerivedField(NewLooseField("customer_total"), m_customer);
+        customerTotal->SetFormula(new FormulaTreeNode);
+        transaction->AddDerivedField(customerTotal);
         transaction->EnsureDefaultVariables();
         transaction->CreateDefaultAspFiles(1);
         // Links that feed the login page's variable and a variable the report detached.
@@ -371,6 +383,7 @@ private:
 
         loginPage->SetLoginCall(NewCall(m_procedure));
         loginPage->SetUserNameField(m_customerName);
+        loginPage->SetDesignationField(m_productCategory);
         module.AdoptLoginPage(loginPage);
 
         // The table's search report shows the output columns of the class's first function.
@@ -388,6 +401,7 @@ private:
     Table* m_customer = nullptr;
     Field* m_customerName = nullptr;
     Table* m_product = nullptr;
+    Field* m_productCategory = nullptr;
     Procedure* m_procedure = nullptr;
     ProcedureFieldInfo* m_outputColumn = nullptr;
     Menu* m_topMenu = nullptr;

@@ -383,6 +383,15 @@ std::vector<Field*> AllFields(const Module& module)
     return fields;
 }
 
+// The tables the tree deletes: those of the user.
+std::vector<Table*> AllTables(const Module& module)
+{
+    std::vector<Table*> tables;
+    module.GetAllTables(tables);
+    std::erase_if(tables, [](const Table* table) { return table->IsSystemTable(); });
+    return tables;
+}
+
 std::vector<Menu*> AllMenus(const Module& module)
 {
     std::vector<Menu*> menus;
@@ -456,6 +465,9 @@ template <class List> int CountOf(const List& list)
 }
 
 const EntityKind entityKinds[] = {
+    {"Table", [](const Module& module) { return CountOf(AllTables(module)); },
+     [](ForgeonProject& project, Module& module, int index)
+     { return project.DeleteTable(AllTables(module).at(index)); }},
     {"Function", [](const Module& module) { return CountOf(AllFunctions(module)); },
      [](ForgeonProject& project, Module& module, int index)
      { return project.DeleteFunction(AllFunctions(module).at(index)); },

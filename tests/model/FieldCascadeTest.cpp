@@ -82,28 +82,6 @@ bool ShowsField(const std::vector<FieldRep*>& controls, const Field* field)
     return false;
 }
 
-TEST_F(FieldCascadeTest, ForeignKeyUsageRecordsTheReferringTableOnceWhichAloneLosesItsKey)
-{
-    AddVarcharField(m_orders, "second_customer_ref", m_customerKey);
-    Table* unrecorded = NewTable("invoice", Table::masterKind);
-    Field* invoiceRef = AddVarcharField(unrecorded, "customer_ref", m_customerKey);
-    CString text = "start\n";
-
-    m_orders->CollectForeignKeyUsage(m_customerKey, text);
-    m_customer->CollectForeignKeyUsage(m_customerKey, text);
-    m_orders->CollectForeignKeyUsage(nullptr, text);
-    EXPECT_EQ(CString("start\norders\n"), text);
-    EXPECT_EQ(std::vector<Table*>{m_orders}, UsageSet().GetTables());
-
-    TheProjectDiagnostics().RemoveFieldReferences(m_customerKey);
-
-    EXPECT_EQ(nullptr, m_customerRef->GetForeignField());
-    EXPECT_FALSE(m_customerRef->IsForeignKey());
-    EXPECT_EQ(m_customerKey, invoiceRef->GetForeignField());
-    EXPECT_TRUE(UsageSet().GetTables().empty());
-    delete unrecorded;
-}
-
 TEST_F(FieldCascadeTest, PagesDeleteControlsOfTheFieldAndClearItAsFrontField)
 {
     Form form;

@@ -34,6 +34,14 @@ inline Field* AddVarcharField(Table* table, const char* name, Field* foreign = n
     return field;
 }
 
+// An int field of no table, as a page's reference or derived field holds.
+inline Field* NewLooseField(const char* name)
+{
+    auto* field = new Field;
+    field->Set(name, name, FieldTypeInt, 4, 0, nullptr, "", false, false, true, false, false);
+    return field;
+}
+
 // A table of the kind with its default columns and the named varchar fields.
 inline Table* NewTable(const char* name, int kind = Table::masterKind,
                        std::initializer_list<const char*> fieldNames = {})

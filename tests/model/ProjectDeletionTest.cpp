@@ -5,6 +5,7 @@
 #include "entities/DashBoardCellInfo.h"
 #include "entities/DashBoardPage.h"
 #include "entities/DashBoardPageData.h"
+#include "entities/DerivedField.h"
 #include "entities/Designation.h"
 #include "entities/Form.h"
 #include "entities/Function.h"
@@ -524,10 +525,7 @@ TEST_F(ProjectDeletionTest, AFunctionFieldShownByAControlIsRefusedAndLostWithIts
 TEST_F(ProjectDeletionTest, ATableLeavesTheReferenceFieldsOfPagesOnOtherTables)
 {
     Form* form = NewForm("OrderForm", m_orders);
-    auto* region = new Field;
-    region->Set("region", "region", FieldTypeInt, 4, 0, nullptr, "", false, false, true, false,
-                false);
-    form->AddRefField(new RefField(region, m_customer));
+    form->AddRefField(new RefField(NewLooseField("region"), m_customer));
     m_module->Append(form);
 
     EXPECT_TRUE(m_project.DeleteTable(m_customer));
@@ -535,6 +533,71 @@ TEST_F(ProjectDeletionTest, ATableLeavesTheReferenceFieldsOfPagesOnOtherTables)
     EXPECT_EQ(std::vector<Form*>{form}, m_module->GetMasterForms());
     EXPECT_TRUE(form->GetRefFields().empty());
     EXPECT_EQ(Refusal("customer") + "OrderForm\r\n", DumpText());
+}
+
+TEST_F(ProjectDeletionTest, ATableNamesAndLeavesThePagesFunctionsClassesAndProceduresListingIt)
+{
+    Class* ordersClass = m_module->GetClassForTable(m_orders, true);
+    auto* function = new Function;
+    function->SetName("OrdersWithCustomer");
+    function->AddUsedTable(m_customer);
+    ordersClass->AddFunction(function);
+    auto* customerClass = new Class;
+    customerClass->SetName("_customer");
+    customerClass->SetTable(m_customer);
+    m_module->Append(customerClass);
+    Procedure* joining = AddProcedure("PRC_orders_SelectAll", m_orders);
+    joining->AddTable(m_customer);
+    Form* form = NewForm("OrderForm", m_orders);
+    form->AddDerivedField(new DerivedField(NewLooseField("total"), m_customer));
+    m_module->Append(form);
+
+    EXPECT_TRUE(m_project.DeleteTable(m_customer));
+
+    EXPECT_EQ(Refusal("customer") +
+                  "OrderForm\r\nOrdersWithCustomer\r\n_customer\r\nPRC_orders_SelectAll\r\n",
+              DumpText());
+    EXPECT_TRUE(function->GetUsedTables().empty());
+    EXPECT_TRUE(joining->GetTables().empty());
+    EXPECT_TRUE(form->GetDerivedFields().empty());
+}
+
+TEST_F(ProjectDeletionTest, AKeyFieldLeavesTheForeignKeysOfEveryTableNamingOnlyTheOthers)
+{
+    Field* key = m_customer->GetPrimaryKeyField();
+    Field* parent = AddVarcharField(m_customer, "parent_ref", key);
+    Field* orderRef = AddVarcharField(m_orders, "customer_ref", key);
+
+    EXPECT_TRUE(m_project.RemoveFieldUsages(key));
+
+    EXPECT_EQ(nullptr, parent->GetForeignField());
+    EXPECT_EQ(nullptr, orderRef->GetForeignField());
+    EXPECT_FALSE(orderRef->IsForeignKey());
+    EXPECT_EQ(Refusal(key->GetFieldName().GetString()) + "orders\r\n", DumpText());
+}
+
+TEST_F(ProjectDeletionTest, AFieldLeavesTheControlsShowingItOnPagesOfEveryKind)
+{
+    std::vector<FormInterface*> pages;
+    const auto add = [this, &pages](auto* page)
+    {
+        page->AddFieldRep(new FieldRep(m_name));
+        page->AddFieldRep(new FieldRep(m_customer->GetPrimaryKeyField()));
+        m_module->Append(page);
+        pages.push_back(page);
+    };
+    add(NewPage<ApplicationReport>("Sales"));
+    add(NewPage<DashBoardPage>("Home"));
+    add(NewPage<ReportCollector>("Collector"));
+    add(NewPage<MultiPageReport>("Pages"));
+
+    EXPECT_TRUE(m_project.RemoveFieldUsages(m_name));
+
+    for (const FormInterface* page : pages)
+    {
+        ASSERT_EQ(1u, page->GetFieldReps().size()) << page->GetFormName().GetString();
+        EXPECT_EQ(m_customer->GetPrimaryKeyField(), page->GetFieldReps().front()->GetField());
+    }
 }
 
 TEST_F(ModuleUsageTest, EachRefusalReplacesTheDumpWithoutAMessageBoxAndNoUsageAllowsTheDeletion)

@@ -1,6 +1,7 @@
 #include "model/Table.h"
 
 #include "model/Field.h"
+#include "model/ReferenceList.h"
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/RecordBytes.h"
 
@@ -267,7 +268,11 @@ TEST(TableForeignKeyTest, ForeignKeyQueriesAndClearing)
 
     orders->GetFieldAt(2)->SetForeignKey(true);
     unflagged->SetForeignKey(true);
-    orders->ClearForeignKeysTo(customerKey);
+    ReferenceList list;
+    list.SetUser(orders->GetTableName());
+    orders->ListReferences(list);
+    EXPECT_EQ(std::vector<CString>{"orders"}, list.UsersOf({customerKey}));
+    EXPECT_EQ(2, list.Release({customerKey}));
     EXPECT_EQ(0, orders->CountForeignFields());
     EXPECT_FALSE(orders->HasForeignKeyTo(customers.get()));
     EXPECT_FALSE(unflagged->IsForeignKey());

@@ -5,14 +5,17 @@
 #include "designers/RDLCReportdlg.h"
 #include "designers/ReportCollectorDlg.h"
 #include "designers/logic/StartPage.h"
+#include "editors/AssignFunctionDlg.h"
 #include "editors/FormEditorDialog.h"
 #include "editors/LoginPageDlg.h"
 #include "editors/MapFormDlg.h"
 #include "editors/ProcedureDlg.h"
 #include "editors/TableDialog.h"
 #include "editors/TransactionDlg.h"
+#include "editors/UserFunctionDlg.h"
 #include "editors/WriteSelectionDlg.h"
 #include "editors/logic/FormProceduresAssigner.h"
+#include "editors/logic/FunctionOutputFields.h"
 #include "editors/logic/ProcedureAssigner.h"
 #include "entities/ApplicationReport.h"
 #include "entities/DashBoard.h"
@@ -25,7 +28,9 @@
 #include "entities/RDLCReport.h"
 #include "entities/ReportCollector.h"
 #include "entities/Transaction.h"
+#include "model/Field.h"
 #include "model/Table.h"
+#include "model/TableFormCreator.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/ScriptedPopupMenus.h"
@@ -35,6 +40,8 @@
 #include "tests/editors/consumers/WrittenApplication.h"
 #include "tests/gen_classic/PageCheck.h"
 #include "tests/gen_web/PreparedProjectFolder.h"
+#include "tests/model/ModelBuilders.h"
+#include "tests/shell/MergeAnswers.h"
 #include "tests/shell/ShellTestSupport.h"
 
 #include <QFontMetrics>
@@ -43,6 +50,8 @@
 
 #include <functional>
 #include <iostream>
+#include <map>
+#include <regex>
 
 namespace
 {
@@ -126,6 +135,33 @@ public:
         if (found == items.end())
             ADD_FAILURE() << text << " not in combo " << combo;
         return found == items.end() ? -1 : static_cast<int>(found - items.begin());
+    }
+    // The row of the list of the view shown that holds the text, blanks aside, in one of its
+    // first columns; -1 and a failure when none does.
+    int RowOf(int list, const char* text)
+    {
+        const auto* rows = dynamic_cast<CListCtrl*>(View().GetDlgItem(list));
+        for (int row = 0; rows != nullptr && row < rows->GetItemCount(); ++row)
+            for (int column = 0; column < 3; ++column)
+                if (rows->GetItemText(row, column).Trim() == text)
+                    return row;
+        ADD_FAILURE() << text << " not in list " << list;
+        return -1;
+    }
+    // Write All of the site answered with OK; the files of the site folder by their paths
+    // under it.
+    std::map<std::string, std::string> WriteAll(const std::filesystem::path& site)
+    {
+        program.dialogs.Answer([](CDialog&, DialogDriver& user) { EXPECT_TRUE(user.PressOk()); });
+        program.Command(ID_WRITE_ALL);
+        // Menus are numbered anew by each load: the menu items' names in the code.
+        static const std::regex menuIds("Menu1n[0-9]+");
+        std::map<std::string, std::string> files;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(site))
+            if (entry.is_regular_file())
+                files[entry.path().lexically_relative(site).string()] =
+                    std::regex_replace(ReadHostFile(entry.path()), menuIds, "Menu1n");
+        return files;
     }
     // The texts of the message boxes shown after the first count ones.
     std::vector<std::string> BoxesSince(std::size_t count) const
@@ -671,4 +707,182 @@ TEST(WalkthroughTest, ANewUserMakesEveryKindThroughTheTreeAndWritesBothApplicati
     EXPECT_EQ(std::string::npos, action.find("rsQry.Open"));
     EXPECT_NE(std::string::npos, action.find("Login Failed : Invalid Username or Password."));
     EXPECT_EQ(0u, user.program.dialogs.UnscriptedCount());
+}
+
+// Customers and their orders made in the window, and a function of the user's own that a search
+// report shows; the function, a field and a page deleted from the tree; a project whose customer
+// table is spelt "Customer" and has a phone merged whole. The merge leaves the file as a load
+// leaves it, the merged project saves the same after a reopen, and Write All writes the same
+// files before and after it.
+TEST(WalkthroughTest, DeletesAndAMergeOfACaseDifferingTableSaveReopenAndWriteTheSame)
+{
+    Walkthrough w;
+    ASSERT_TRUE(w.program.started);
+    TempFolderOverride temp{w.program.folder.Path()};
+    w.program.Command(ID_FILE_NEW);
+    ForgeonProject& project = w.program.Project();
+    project.SetProjectName("Shop");
+    project.SetProjectPath(w.program.folder.Path().c_str());
+    w.MakeTable(TreeSlot::MasterTables, "Create Table", "customer",
+                {{"name", 4}, {"city", 4}, {"email", 4}});
+    w.MakeTable(TreeSlot::MasterTables, "Create Table", "orders", {{"placed", 5}}, {"customer"});
+    const std::string shop = w.program.PathOf("Shop.wvt");
+    w.program.files.Answer(shop.c_str());
+    w.program.Command(ID_FILE_SAVE);
+
+    // Write All gives customer's partial class file, where the user writes a method.
+    PrepareProjectFolder(project);
+    const std::filesystem::path site = w.program.folder.Path() / "Shop" / "Shop";
+    w.WriteAll(site);
+    const std::filesystem::path partial = site / "BaseModule" / "CS" / "customer_partial.cs";
+    std::string code = ReadHostFile(partial);
+    const std::size_t body = code.find('{', code.find("partial class _customer"));
+    ASSERT_NE(std::string::npos, body);
+    code.insert(body + 1, "\npublic DataSet ListCustomers(string city)\n{\nreturn null;\n}\n");
+    WriteHostFile(partial, code);
+
+    // The method made a function from its node, with customer's fields as its output.
+    w.RunContextCommand(w.Category(TreeSlot::UserFunctions), "Create Function");
+    ASSERT_EQ(RightPane::UserFunctionView, w.Frame().GetCurrentRightPane());
+    {
+        using F = UserFunctionEditor;
+        DialogDriver user(w.View());
+        ASSERT_TRUE(user.Select(F::IDC_CLASS, w.IndexOf(F::IDC_CLASS, "_customer")));
+        ASSERT_TRUE(user.Select(F::IDC_FUNCTION, w.IndexOf(F::IDC_FUNCTION, "ListCustomers")));
+        ASSERT_TRUE(
+            user.Select(F::IDC_DEPENDENT_TABLE, w.IndexOf(F::IDC_DEPENDENT_TABLE, "customer")));
+        ASSERT_TRUE(user.Click(F::IDC_ADD_TABLE));
+        w.program.dialogs.Answer(
+            [](CDialog& dialog, DialogDriver& fields)
+            {
+                ASSERT_EQ(FunctionOutputFields::IDD, dialog.GetTemplateId());
+                ASSERT_TRUE(fields.Select(FunctionOutputFields::IDC_TABLE, 0));
+                ASSERT_TRUE(fields.Click(FunctionOutputFields::IDC_ADD_ALL));
+                ASSERT_TRUE(fields.PressOk());
+            });
+        ASSERT_TRUE(user.Click(F::IDC_ADD_OUTPUT_FIELDS));
+        ASSERT_TRUE(user.Click(F::IDC_OK));
+    }
+    ASSERT_NE(nullptr, w.Under(TreeSlot::UserFunctions, "ListCustomers"));
+
+    // The search report that the function fills: a filter on city, the columns name and email.
+    w.RunContextCommand(w.Category(TreeSlot::SearchReports), "Create Search Report");
+    ASSERT_EQ(RightPane::ReportView, w.Frame().GetCurrentRightPane());
+    {
+        using R = ReportDesigner;
+        DialogDriver user(w.View());
+        ASSERT_TRUE(user.SetText(R::IDC_NAME, "customer_list"));
+        ASSERT_TRUE(user.SetText(R::IDC_HEADER, "Customers by city"));
+        w.program.dialogs.Answer(
+            [](CDialog& dialog, DialogDriver& assign)
+            {
+                using A = FunctionAssignment;
+                ASSERT_EQ(A::IDD, dialog.GetTemplateId());
+                ASSERT_TRUE(
+                    assign.Select(A::IDC_CLASS, ComboIndexOf(dialog, A::IDC_CLASS, "_customer")));
+                ASSERT_TRUE(assign.Select(A::IDC_FUNCTION,
+                                          ComboIndexOf(dialog, A::IDC_FUNCTION, "ListCustomers")));
+                ASSERT_TRUE(assign.Click(A::IDC_ASSIGN));
+                ASSERT_TRUE(assign.PressOk());
+            });
+        ASSERT_TRUE(user.Click(R::IDC_ASSIGN));
+        EXPECT_EQ("_customer.ListCustomers", user.GetText(R::IDC_FUNCTION_LABEL));
+        ASSERT_TRUE(user.ClickListRow(R::IDC_OUTPUT_LIST, w.RowOf(R::IDC_OUTPUT_LIST, "city")));
+        ASSERT_TRUE(user.Click(R::IDC_ADD_FORM_CONTROL));
+        for (const char* column : {"name", "email"})
+        {
+            ASSERT_TRUE(user.ClickListRow(R::IDC_OUTPUT_LIST, w.RowOf(R::IDC_OUTPUT_LIST, column)));
+            ASSERT_TRUE(user.Click(R::IDC_ADD_TO_REPORT));
+        }
+        ASSERT_TRUE(user.Click(R::IDC_OK));
+    }
+    ASSERT_NE(nullptr, w.Current().FindReportByName("customer_list"));
+
+    // Deleted, each asked: the function from the tree, customer's email in the table designer
+    // opened from the tree, customer's form from the tree. The report then shows no function.
+    EXPECT_TRUE(w.Delete(TreeSlot::UserFunctions, "ListCustomers"));
+    ASSERT_EQ(RightPane::TableView, w.OpenItem(w.Under(TreeSlot::MasterTables, "customer")));
+    {
+        DialogDriver user(w.View());
+        ASSERT_TRUE(user.ClickListRow(TableDesigner::IDC_GRID,
+                                      w.RowOf(TableDesigner::IDC_GRID, "email"), 1));
+        w.program.boxes.Answer(IDOK);
+        ASSERT_TRUE(user.Click(TableDesigner::IDC_DELETE));
+    }
+    EXPECT_TRUE(w.Delete(TreeSlot::MasterForms, "customer_form"));
+    ASSERT_EQ(RightPane::ReportView, w.OpenItem(w.Under(TreeSlot::SearchReports, "customer_list")));
+    EXPECT_EQ("Function not assigned.",
+              DialogDriver(w.View()).GetText(ReportDesigner::IDC_FUNCTION_LABEL));
+    w.program.Command(ID_FILE_SAVE);
+    EXPECT_TRUE(SavedAfterLoad(shop) == ReadHostFile(shop));
+
+    // The project to merge: its customer table spelt "Customer", with a phone, and its pages.
+    {
+        ProjectStore store;
+        ForgeonProject* second = store.GetProject();
+        second->InitNewProject();
+        ScopedOpenProject open(second);
+        Table* customer = NewTable("Customer", Table::masterKind, {"name", "city", "phone"});
+        second->GetCurrentModule()->AddTable(customer);
+        TableFormCreator(customer, second).CreateAll();
+        ASSERT_TRUE(store.ArchiveProject(second, w.program.PathOf("Second.wvt").c_str(), FALSE));
+    }
+    w.program.boxes.Answer(IDOK);
+    w.program.files.Answer(w.program.PathOf("Second.wvt").c_str());
+    AnswerMergeWholeModule(w.program, "BaseModule");
+    w.program.files.Answer(w.program.PathOf("Merged.wvt").c_str());
+    w.program.boxes.Answer(IDOK);
+    w.program.Command(ID_MERGE_PROJECT);
+    const std::string merged = ReadHostFile(w.program.PathOf("Merged.wvt"));
+
+    // Opened and saved, written and saved; opened again, saved, written and saved. Write All
+    // gives the report files their default names, which the merged file does not hold yet.
+    std::vector<std::string> saved;
+    std::vector<std::map<std::string, std::string>> written;
+    std::string opened = w.program.PathOf("Merged.wvt");
+    for (const char* name : {"Saved1.wvt", "Saved2.wvt"})
+    {
+        w.program.files.Answer(opened.c_str());
+        w.program.Command(ID_FILE_OPEN);
+        opened = w.program.PathOf(name);
+        w.program.files.Answer(opened.c_str());
+        w.program.Command(ID_FILE_SAVE_AS);
+        saved.push_back(ReadHostFile(opened));
+        std::filesystem::remove_all(site);
+        WriteHostFile(partial, code);
+        written.push_back(w.WriteAll(site));
+        w.program.Command(ID_FILE_SAVE);
+        saved.push_back(ReadHostFile(opened));
+    }
+    EXPECT_TRUE(merged == saved[0]);
+    EXPECT_TRUE(saved[1] == saved[2]);
+    EXPECT_TRUE(saved[2] == saved[3]);
+    EXPECT_TRUE(written[0] == written[1]);
+    EXPECT_TRUE(written[0].contains("BaseModule/UI/customerAdd.aspx"));
+
+    // One customer table, under the open project's name, with the merged project's fields.
+    std::vector<Table*> tables;
+    w.Current().GetAllTables(tables);
+    std::vector<std::string> customers;
+    for (const Table* table : tables)
+        if (table->GetTableName().CompareNoCase("customer") == 0)
+            for (const Field* field : table->GetFields())
+                customers.push_back(std::string(table->GetTableName().GetString()) + "." +
+                                    field->GetFieldName().GetString());
+    EXPECT_EQ((std::vector<std::string>{"customer.Customer_id", "customer.Is_Deleted",
+                                        "customer.name", "customer.city", "customer.phone"}),
+              customers);
+
+    const std::string success = "Your Code has been generated successfully. \nYou may load " +
+                                (w.program.folder.Path() / "Shop" / "Shop.sln").string() +
+                                " in your Microsoft Visual Studio. \nPlease ensure that you have "
+                                "SP1 installed if you are using Visual Studio 2005";
+    const std::string question = "Do you really want to delete the selected entity?";
+    EXPECT_EQ((std::vector<std::string>{success, question, "Do you really want to delete field?",
+                                        question, "Do you really want to merge?",
+                                        "The merge report and logs are in " +
+                                            w.program.folder.Path().string() + ".",
+                                        success, success}),
+              w.program.boxes.ShownTexts());
+    EXPECT_EQ(0u, w.program.dialogs.UnscriptedCount());
 }

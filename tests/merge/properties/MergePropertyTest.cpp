@@ -80,6 +80,25 @@ std::string DescribeLists(const ForgeonProject& project)
         << Names(project.GetXSDInfos()) << "\n";
     return out.str();
 }
+
+// The page files that show a top or left menu which does not list them, with that menu; such a
+// file would reach the menu after it is freed.
+std::string OneSidedMenuLinks(const ForgeonProject& project)
+{
+    std::string text;
+    for (const Module* module : project.GetModules())
+    {
+        std::vector<FormInterface*> pages;
+        module->GetAllPages(pages);
+        for (const FormInterface* page : pages)
+            for (const AspFile* file : page->GetAspFiles())
+                for (const Menu* side : {file->GetTopMenu(), file->GetLeftMenu()})
+                    if (side != nullptr && !side->HasAspFile(file))
+                        text += std::string(page->GetFormName().GetString()) + " " +
+                                side->GetName().GetString() + "\n";
+    }
+    return text;
+}
 } // namespace
 
 class MergePropertyTest : public MergeRun
@@ -103,6 +122,10 @@ protected:
     std::string MergeThroughAndRoundTrip(MergeSelection& selection)
     {
         EXPECT_TRUE(RunStoreMerge(selection));
+        // No page file of either input shows a menu that does not list it: the store frees the
+        // first input before the second.
+        EXPECT_EQ("", OneSidedMenuLinks(*First()));
+        EXPECT_EQ("", OneSidedMenuLinks(*Second()));
         DeleteSecondInput();
         const std::string merged = SavedBytes(First(), "merged.wvt");
         EXPECT_TRUE(m_store.ArchiveProject(nullptr, Path("merged.wvt"), TRUE)) << LastBox();
