@@ -157,12 +157,13 @@ const OverwriteCase cases[] = {
      "\nDELETED REPORT FIELDS: \nname\n",
      [](ForgeonProject& project)
      {
-         return Base(project)
-             .FindReportByName("CustomerReport")
-             ->GetReportGroups()
-             .front()
-             ->GetReportFields()
-             .empty();
+         return std::ranges::none_of(Base(project)
+                                         .FindReportByName("CustomerReport")
+                                         ->GetReportGroups()
+                                         .front()
+                                         ->GetReportFields(),
+                                     [](const ReportField* column)
+                                     { return column->GetName() == "name"; });
      }},
     {"LinkControl",
      [](MergeOverwriteSet& set, ForgeonProject& project)
