@@ -228,25 +228,6 @@ bool ApplicationReport::IsFieldRepMappedToReportVariable(FieldRep* fieldRep)
                                { return HasCallerVariableContaining(call, text); });
 }
 
-bool ApplicationReport::CollectExtraProcedureUsage(Procedure* procedure, CString& list)
-{
-    std::vector<ReportField*> columns;
-    CollectReportFields(columns);
-    const bool columnControlCalls =
-        std::ranges::any_of(columns,
-                            [procedure](const ReportField* column)
-                            {
-                                return column->GetControlProperty() != nullptr &&
-                                       column->GetControlProperty()->GetProcedure() == procedure;
-                            });
-    if (!Calls(m_reportProcedureCall, procedure) && !IsProcedureUsed(procedure, TRUE) &&
-        !columnControlCalls)
-        return false;
-    list += m_name + "\n";
-    RecordUsage();
-    return true;
-}
-
 FieldRep* ApplicationReport::GetFieldRepForField(Field* field)
 {
     for (const ReportGroup* group : m_groups)
@@ -329,24 +310,6 @@ bool ApplicationReport::CollectMenuLinkUsage(Menu* menu)
     return found;
 }
 
-bool ApplicationReport::CollectExtraProcedureVariableUsage(Procedure* procedure, Variable* variable,
-                                                           CString& list)
-{
-    const std::vector<ProcedureInvokation*> groupCalls = GroupProcedureCalls();
-    const auto groupCall =
-        std::ranges::find_if(groupCalls, [procedure](const ProcedureInvokation* call)
-                             { return Calls(call, procedure); });
-    const ProcedureInvokation* call = nullptr;
-    if (groupCall != groupCalls.end())
-        call = *groupCall;
-    else if (Calls(m_reportProcedureCall, procedure))
-        call = m_reportProcedureCall;
-    if (call == nullptr || call->FindVariablePair(variable) == nullptr)
-        return false;
-    list += m_name + "\n";
-    return true;
-}
-
 void ApplicationReport::CollectVariableMappingUsage(Variable* variable, CString& list)
 {
     const auto addEntry = [this, &list](const CString& entry)
@@ -382,24 +345,6 @@ void ApplicationReport::CollectVariableMappingUsage(Variable* variable, CString&
     }
 }
 
-void ApplicationReport::RemoveProcedureReferences(Procedure* procedure)
-{
-    FormInterface::RemoveProcedureReferences(procedure);
-    for (std::size_t index = 0; index < m_groups.size();)
-    {
-        ReportGroup* group = m_groups[index];
-        const bool called = group->CallsProcedure(procedure);
-        group->RemoveProcedureReferences(procedure);
-        if (!called)
-        {
-            ++index;
-            continue;
-        }
-        m_groups.erase(m_groups.begin() + static_cast<std::ptrdiff_t>(index));
-        delete group;
-    }
-}
-
 void ApplicationReport::VisitDefaultEventRecmpFields()
 {
     FormInterface::VisitDefaultEventRecmpFields();
@@ -431,31 +376,6 @@ void ApplicationReport::DeleteFieldRep(FieldRep* fieldRep)
         group->RemoveFilterFieldParameterMaps(fieldRep->GetField());
     }
     FormInterface::DeleteFieldRep(fieldRep);
-}
-
-std::vector<ClassInvokation*> ApplicationReport::GetExtraClassCalls() const
-{
-    std::vector<ClassInvokation*> calls;
-    for (const ReportGroup* group : m_groups)
-    {
-        if (group->GetClassCall() != nullptr)
-            calls.push_back(group->GetClassCall());
-    }
-    return calls;
-}
-
-void ApplicationReport::ClearExtraFunctionCalls(Function* function)
-{
-    if (m_classCall != nullptr && m_classCall->GetFunction() == function)
-        SetClassCall(nullptr);
-    for (ReportGroup* group : m_groups)
-        group->DropFunctionCall(function);
-}
-
-void ApplicationReport::RemoveExtraParameterMaps(Parameter* parameter)
-{
-    if (m_classCall != nullptr)
-        m_classCall->RemoveParameterMapsByParameter(parameter);
 }
 
 void ApplicationReport::ClearFunctionFieldFrontBack(Function* function, Table* table)
@@ -642,7 +562,19 @@ void ApplicationReport::ListReferences(ReferenceList& list)
 {
     list.AddSlot(m_table);
     FormInterface::ListReferences(list);
+    ProcedureInvokation::ListHeld(list, m_reportProcedureCall,
+                                  [this]
+                                  {
+                                      delete m_reportProcedureCall;
+                                      m_reportProcedureCall = nullptr;
+                                  });
     ClassInvokation::ListReferences(list, m_classCall);
     for (ReportGroup* group : m_groups)
+    {
+        // A group goes with the procedure it calls.
+        if (group->GetProcedureCall() != nullptr)
+            list.Add(group->GetProcedureCall()->GetProcedure(),
+                     [this, group] { EraseAndDelete(m_groups, group); });
         group->ListReferences(list);
+    }
 }

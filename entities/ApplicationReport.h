@@ -39,7 +39,6 @@ public:
     // The control's name (field name, else the data's caption, blanks as "_") occurs in a caller
     // variable of the report's or a group's procedure call.
     bool IsFieldRepMappedToReportVariable(FieldRep* fieldRep) override;
-    bool CollectExtraProcedureUsage(Procedure* procedure, CString& list) override;
     // The first group filter that shows the field.
     FieldRep* GetFieldRepForField(Field* field) override;
     // One entry for the first use found: a variable map, a group filter, a group column.
@@ -48,11 +47,7 @@ public:
     void CheckExtraProcedureMapping(Procedure* procedure) override;
     // The page's links first; else one error entry per group filter link to the menu.
     bool CollectMenuLinkUsage(Menu* menu) override;
-    bool CollectExtraProcedureVariableUsage(Procedure* procedure, Variable* variable,
-                                            CString& list) override;
     void CollectVariableMappingUsage(Variable* variable, CString& list) override;
-    // After the page's own removal, the groups calling the procedure are deleted.
-    void RemoveProcedureReferences(Procedure* procedure) override;
     void VisitDefaultEventRecmpFields() override;
     // Only the groups drop their references; the report's own table stays.
     void RemoveTableReferences(Table* table) override;
@@ -61,15 +56,9 @@ public:
     // The first group drops its class recomputes of the control and the parameter maps of its
     // filter on the control's field; then the page deletes the control.
     void DeleteFieldRep(FieldRep* fieldRep) override;
-    // The groups' class calls.
-    std::vector<ClassInvokation*> GetExtraClassCalls() const override;
-    // The report's class call goes when it calls the function (it is not deleted); the groups
-    // drop theirs.
-    void ClearExtraFunctionCalls(Function* function) override;
-    // Its table, the page's references, then those of its own call and of its groups.
+    // Its table, the page's references, then those of its own calls and of its groups; the
+    // report's procedure call and the groups calling a procedure go with it.
     void ListReferences(ReferenceList& list) override;
-    // The report's class call.
-    void RemoveExtraParameterMaps(Parameter* parameter) override;
     // The main page file (mode 1 ASP.NET, 0 classic) when the page has none, and for a graph
     // report in classic mode the extra file.
     virtual void CreateDefaultAspFiles(int mode);

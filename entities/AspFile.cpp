@@ -469,13 +469,15 @@ void AspFile::ListReferences(ReferenceList& list)
         for (MenuVariableMap& map : *maps)
             ListMenuMapReferences(list, *maps, map);
     }
-    // A visibility rule decided by a procedure's output column goes with the column.
-    for (const FieldVisibility* visibility : m_fieldVisibilities)
+    // A visibility goes with the procedure its data calls or reads.
+    for (FieldVisibility* visibility : m_fieldVisibilities)
     {
         const VisibilityData* data = visibility->GetVisibilityData();
-        if (data != nullptr)
-            list.Add(data->GetResultField(),
-                     [this, field = visibility->GetField()] { RemoveFieldVisibility(field); });
+        if (data == nullptr)
+            continue;
+        const auto drop = [this, visibility] { DeleteFieldVisibility(visibility); };
+        list.Add(data->GetResultField(), drop);
+        ProcedureInvokation::ListHeld(list, data->GetDataProcedure(), drop);
     }
 }
 
@@ -695,6 +697,11 @@ bool AspFile::RemoveFieldVisibilityByVariable(const Variable* variable)
         m_fieldVisibilities,
         FindVisibilityByData(m_fieldVisibilities, [variable](const VisibilityData& data)
                              { return variable != nullptr && data.GetVariable() == variable; }));
+}
+
+void AspFile::DeleteFieldVisibility(FieldVisibility* visibility)
+{
+    EraseAndDelete(m_fieldVisibilities, visibility);
 }
 
 bool AspFile::UsesProcedureFieldInVisibility(const ProcedureFieldInfo* procedureField) const

@@ -222,6 +222,8 @@ public:
     bool RemoveFieldVisibility(const Field* field);
     bool RemoveFieldVisibilityByProcedure(const Procedure* procedure);
     bool RemoveFieldVisibilityByVariable(const Variable* variable);
+    // Erases and deletes the visibility; nothing when it is not listed.
+    void DeleteFieldVisibility(FieldVisibility* visibility);
     // Some visibility's data reads that procedure field.
     bool UsesProcedureFieldInVisibility(const ProcedureFieldInfo* procedureField) const;
     void DeleteAllFieldVisibilities();

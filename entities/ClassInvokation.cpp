@@ -127,14 +127,19 @@ void ClassInvokation::Serialize(CArchive& ar)
 
 void ClassInvokation::ListReferences(ReferenceList& list, ClassInvokation*& slot)
 {
-    ClassInvokation* call = slot;
+    ListHeld(list, slot,
+             [&slot]
+             {
+                 delete slot;
+                 slot = nullptr;
+             });
+}
+
+void ClassInvokation::ListHeld(ReferenceList& list, ClassInvokation* call,
+                               const std::function<void()>& dropCall)
+{
     if (call == nullptr)
         return;
-    const auto dropCall = [&slot]
-    {
-        delete slot;
-        slot = nullptr;
-    };
     list.Add(call->m_class, dropCall);
     list.Add(call->m_function, dropCall);
     for (ClassParameterMap* map : call->m_parameterMaps)

@@ -3,6 +3,7 @@
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
 
+#include <functional>
 #include <vector>
 
 class CArchive;
@@ -55,6 +56,9 @@ public:
     // call and empties the slot), then the parameters its maps pass (each release drops the
     // map).
     static void ListReferences(ReferenceList& list, ClassInvokation*& slot);
+    // As ListReferences for a call its holder lets go of through dropCall (nothing for none).
+    static void ListHeld(ReferenceList& list, ClassInvokation* call,
+                         const std::function<void()>& dropCall);
 
     Class* GetClass() const { return m_class; }
     Function* GetFunction() const { return m_function; }

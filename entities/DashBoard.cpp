@@ -87,15 +87,6 @@ bool DashBoard::CallsProcedure(const Procedure* procedure) const
            m_procedureInvokation->GetProcedure() == procedure;
 }
 
-bool DashBoard::CollectExtraProcedureUsage(Procedure* procedure, CString& list)
-{
-    if (!CallsProcedure(procedure))
-        return false;
-    list += m_name + "\n";
-    RecordUsage();
-    return true;
-}
-
 void DashBoard::CheckExtraProcedureMapping(Procedure* procedure)
 {
     if (CallsProcedure(procedure))
@@ -111,34 +102,6 @@ bool DashBoard::CollectMenuLinkUsage(Menu* menu)
     TheProjectDiagnostics().AddError(m_name + "\n");
     RecordUsage();
     return true;
-}
-
-bool DashBoard::CollectExtraProcedureVariableUsage(Procedure* procedure, Variable* variable,
-                                                   CString& list)
-{
-    if (!CallsProcedure(procedure) || m_procedureInvokation->FindVariablePair(variable) == nullptr)
-        return false;
-    list += m_name + "\n";
-    return true;
-}
-
-void DashBoard::RemoveProcedureReferences(Procedure* procedure)
-{
-    FormInterface::RemoveProcedureReferences(procedure);
-    if (!CallsProcedure(procedure))
-        return;
-    // The cells show output columns of the procedure, which go with it.
-    for (const ProcedureFieldInfo* column : procedure->GetOutputColumns())
-        ClearFieldFromCells(FieldOf(column));
-    delete m_procedureInvokation;
-    m_procedureInvokation = nullptr;
-}
-
-std::vector<ClassInvokation*> DashBoard::GetExtraClassCalls() const
-{
-    if (m_classInvokation == nullptr)
-        return {};
-    return {m_classInvokation};
 }
 
 void DashBoard::RemoveFunctionReferences(Function* function)
@@ -305,6 +268,19 @@ void CreateSinglePageFile(FormInterface& page, int aspx, int ownerKind)
 void DashBoard::ListReferences(ReferenceList& list)
 {
     FormInterface::ListReferences(list);
+    if (m_procedureInvokation != nullptr)
+    {
+        const Procedure* procedure = m_procedureInvokation->GetProcedure();
+        ProcedureInvokation::ListHeld(list, m_procedureInvokation,
+                                      [this, procedure]
+                                      {
+                                          for (const ProcedureFieldInfo* column :
+                                               procedure->GetOutputColumns())
+                                              ClearFieldFromCells(FieldOf(column));
+                                          delete m_procedureInvokation;
+                                          m_procedureInvokation = nullptr;
+                                      });
+    }
     ClassInvokation::ListReferences(list, m_classInvokation);
     for (DashBoardCellInfo* info : CollectCellInfos())
         info->ListReferences(list);

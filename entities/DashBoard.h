@@ -38,24 +38,14 @@ public:
     void Serialize(CArchive& ar) override;
 
     // The page operations a dashboard answers for its own data source and cells.
-    bool CollectExtraProcedureUsage(Procedure* procedure, CString& list) override;
     void CheckExtraProcedureMapping(Procedure* procedure) override;
     // The page's own check first; failing that, a cell linking the menu files the page name.
     bool CollectMenuLinkUsage(Menu* menu) override;
-    bool CollectExtraProcedureVariableUsage(Procedure* procedure, Variable* variable,
-                                            CString& list) override;
-    void RemoveProcedureReferences(Procedure* procedure) override;
     // Deletes the class invocation when it calls the function.
     virtual void RemoveFunctionReferences(Function* function);
-    // The class invocation, when there is one.
-    std::vector<ClassInvokation*> GetExtraClassCalls() const override;
-    // The page's references, then those of its own call and of its cells.
+    // The page's references, then those of its own calls and of its cells; the procedure call
+    // goes with its procedure, and the cells lose the procedure's columns.
     void ListReferences(ReferenceList& list) override;
-    // As RemoveFunctionReferences.
-    void ClearExtraFunctionCalls(Function* function) override
-    {
-        RemoveFunctionReferences(function);
-    }
 
     // Usage questions of the module's checks: "Used in DashBoard : " + page name + "\n" and the
     // page recorded when the cells use the field, or the class invocation's class is bound to

@@ -7,6 +7,7 @@
 #include "model/ArchiveIO.h"
 #include "model/ListAccess.h"
 #include "model/Ownership.h"
+#include "model/ReferenceList.h"
 
 #include <algorithm>
 #include <iterator>
@@ -58,31 +59,19 @@ std::vector<DashBoardPageData*> DashBoardPage::PlacementsCalling(const Procedure
     return calling;
 }
 
-bool DashBoardPage::CollectExtraProcedureUsage(Procedure* procedure, CString& list)
+void DashBoardPage::ListReferences(ReferenceList& list)
 {
-    if (PlacementsCalling(procedure).empty())
-        return false;
-    list += m_name + "\n";
-    RecordUsage();
-    return true;
+    FormInterface::ListReferences(list);
+    for (DashBoardPageData* placement : m_placements)
+        ProcedureInvokation::ListHeld(list, placement->GetProcedureInvokation(),
+                                      [placement]
+                                      { placement->RemoveProcedureInvokation(nullptr); });
 }
 
 void DashBoardPage::CheckExtraProcedureMapping(Procedure* procedure)
 {
     for (const DashBoardPageData* placement : PlacementsCalling(procedure))
         CheckInvocationMapping(placement->GetProcedureInvokation());
-}
-
-bool DashBoardPage::CollectExtraProcedureVariableUsage(Procedure* procedure, Variable* variable,
-                                                       CString& list)
-{
-    const std::vector<DashBoardPageData*> calling = PlacementsCalling(procedure);
-    if (std::ranges::none_of(
-            calling, [variable](const DashBoardPageData* placement)
-            { return placement->GetProcedureInvokation()->FindVariablePair(variable) != nullptr; }))
-        return false;
-    list += m_name + "\n";
-    return true;
 }
 
 void DashBoardPage::CreateAspFile(int aspx)

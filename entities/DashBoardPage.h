@@ -32,10 +32,10 @@ public:
     void Serialize(CArchive& ar) override;
 
     // The page operations a dashboard page answers for the data calls of its placements.
-    bool CollectExtraProcedureUsage(Procedure* procedure, CString& list) override;
     void CheckExtraProcedureMapping(Procedure* procedure) override;
-    bool CollectExtraProcedureVariableUsage(Procedure* procedure, Variable* variable,
-                                            CString& list) override;
+
+    // The page's references, then the calls of its placements, which go with their procedures.
+    void ListReferences(ReferenceList& list) override;
 
     // The page file (owner kind 5, file kind 0): an AspxFile for aspx 1, a classic one for 0;
     // nothing when the page has a page file already.

@@ -75,7 +75,6 @@ public:
     // adding it to the current usage set; a list entry ends with "\n".
     virtual bool IsFieldRepUsedElsewhere(FieldRep* fieldRep);
     virtual bool IsFieldRepMappedToReportVariable(FieldRep* fieldRep);
-    virtual bool CollectExtraProcedureUsage(Procedure* procedure, CString& list);
     virtual void SetName(const CString& name) { m_name = name; }
     // The first control whose field is the argument, else null.
     virtual FieldRep* GetFieldRepForField(Field* field);
@@ -101,21 +100,17 @@ public:
     virtual void DeleteFieldRep(FieldRep* fieldRep);
     // True means the field gets no control on this page.
     virtual bool IsMasterLinkField(Field* field);
-    virtual bool CollectProcedureUsage(Procedure* procedure, CString& list);
     // One entry per control whose data call belongs to the class; the class is recorded.
     virtual bool CollectClassUsage(Class* dataClass, CString& list);
     virtual void CheckExtraProcedureMapping(Procedure* procedure);
     // Files one text in the error list when the page links to the menu.
     virtual bool CollectMenuLinkUsage(Menu* menu);
-    virtual bool CollectExtraProcedureVariableUsage(Procedure* procedure, Variable* variable,
-                                                    CString& list);
     virtual void CollectVariableMappingUsage(Variable* variable, CString& list);
     virtual void CollectReportVariableUsage(Variable* variable, CString& list);
     virtual FieldRepData* FindExtraFieldRepDataUsingField(Field* field);
     virtual void ClearExtraFrontBackField(Field* field);
     // Every control's data drops its class recomputes of the control.
     virtual void RemoveClassRecomputeOf(FieldRep* fieldRep);
-    virtual void RemoveProcedureReferences(Procedure* procedure);
     virtual CString GetClassName();
     virtual void VisitDefaultEventRecmpFields();
     virtual void SyncTableFlags();
@@ -133,17 +128,11 @@ public:
     // What a copy puts before the source's name; master forms and transactions number their
     // copies.
     virtual CString GetCopyNamePrefix() const { return {}; }
-    // The function calls the page makes besides its controls' data calls (a report's groups',
-    // a dashboard's); no null entry.
-    virtual std::vector<ClassInvokation*> GetExtraClassCalls() const { return {}; }
-    // The page's own calls of the function go, beyond its controls' data calls.
-    virtual void ClearExtraFunctionCalls(Function*) {}
-    // A call of the page's own that GetExtraClassCalls does not give drops its maps of the
-    // parameter.
-    virtual void RemoveExtraParameterMaps(Parameter*) {}
     // Lists what the page refers to among the entities it does not own: what its page files
-    // refer to (AspFile::ListReferences), the variables its calls and links pass, the menus its
-    // links open, the calls and links of its controls; page kinds add their own.
+    // refer to (AspFile::ListReferences), the procedures its calls, record and uniqueness tables,
+    // visibilities and controls call (each call going with its procedure), the functions and
+    // classes its controls call, the variables its calls and links pass, the menus its links
+    // open, the fields its maps show; page kinds add their own.
     virtual void ListReferences(ReferenceList& list);
 
     // Null grid, second owned object, module and procedure call (nothing deleted), link lists
@@ -320,10 +309,6 @@ public:
     void RemoveProcedureRecomputes(Procedure* procedure);
     bool IsFunctionRecomputed(Function* function) const;
     void RemoveFunctionRecomputes(Function* function);
-    bool CollectFunctionUsage(Function* function, CString& list);
-    void IsFunctionParameterUsed(Function* function, Parameter* parameter);
-    void RemoveFunctionParameterReferences(Function* function, Parameter* parameter);
-    void ClearFunctionCalls(Function* function);
     bool IsFieldRecomputedOnEvent(Field* field, bool withCalls) const;
     static bool RecomputesSameBackField(FieldRep* fieldRep);
     bool IsFrontOrBackFieldOfAnyControl(Field* field) const;
@@ -379,7 +364,6 @@ public:
     // Erases (without deleting) every map of the given field or variable.
     void RemoveMatchingFieldVariableMaps(const FieldVariableMap& given);
     void CollectVariableUsage(const FieldVariableMap& given, CString& list);
-    bool CollectProcedureVariableUsage(Procedure* procedure, Variable* variable, CString& list);
 
     // Checks filing warnings and errors in the project diagnostics.
     void CheckProcedureMapping(Procedure* procedure);

@@ -104,27 +104,6 @@ void FormInterface::RemoveClassRecomputeOf(FieldRep* fieldRep)
     }
 }
 
-void FormInterface::RemoveProcedureReferences(Procedure* procedure)
-{
-    DeleteMatching(m_uniquenessProcedureTables, [procedure](const UniquenessProcedureTable* entry)
-                   { return CallsProcedure(entry->GetInvocation(), procedure); });
-    DeleteMatching(m_procedureTables, [procedure](const ProcedureTable* entry)
-                   { return CallsProcedure(entry->GetInvocation(), procedure); });
-    RemoveProcedureRecomputes(procedure);
-    for (FieldRep* rep : m_fieldReps)
-        rep->RemoveProcedureReferences(procedure);
-    if (procedure == nullptr)
-        return;
-    // The page's own call goes with the procedure, as a page without a call is made.
-    if (CallsProcedure(m_procedureCall, procedure))
-    {
-        delete m_procedureCall;
-        m_procedureCall = nullptr;
-    }
-    for (Field* aliasField : procedure->GetAliasFields())
-        RemoveFieldVariableMapByField(aliasField);
-}
-
 void FormInterface::RemoveTableReferences(Table* table)
 {
     if (table == nullptr)
@@ -225,23 +204,6 @@ void FormInterface::RemoveFunctionRecomputes(Function* function)
                    FindFirst(list->GetClassRecomputes(), callsFunction))
             list->RemoveClassRecompute(recompute->fieldRep);
     }
-}
-
-void FormInterface::RemoveFunctionParameterReferences(Function* function, Parameter* parameter)
-{
-    const std::vector<FieldRepData*> data = DataCallingFunction(function);
-    if (!data.empty())
-        data.front()->GetDataCall()->RemoveParameterMapsByParameter(parameter);
-    RemoveExtraParameterMaps(parameter);
-    for (ClassInvokation* call : GetExtraClassCalls())
-        call->RemoveParameterMapsByParameter(parameter);
-}
-
-void FormInterface::ClearFunctionCalls(Function* function)
-{
-    for (FieldRepData* data : DataCallingFunction(function))
-        data->ClearClassInvokation();
-    ClearExtraFunctionCalls(function);
 }
 
 void FormInterface::ClearFrontBackFieldOf(const std::vector<FieldRep*>& controls, Field* field)

@@ -16,10 +16,16 @@
 
 namespace
 {
-void ListCallReferences(ReferenceList& list, ProcedureInvokation* call)
+// The entries of the list go with their tables and with the procedures they call, their calls'
+// references first.
+template <class Entry> void ListEntryCalls(ReferenceList& list, std::vector<Entry*>& entries)
 {
-    if (call != nullptr)
-        call->ListReferences(list);
+    for (Entry* entry : entries)
+    {
+        const auto drop = [&entries, entry] { EraseAndDelete(entries, entry); };
+        list.Add(entry->GetTable(), drop);
+        ProcedureInvokation::ListHeld(list, entry->GetInvocation(), drop);
+    }
 }
 } // namespace
 
@@ -38,18 +44,20 @@ void FormInterface::ListReferences(ReferenceList& list)
         for (LinkControl* link : *links)
             link->ListReferences(list);
     }
-    ListCallReferences(list, m_procedureCall);
-    // An entry for a table goes with its table, its call's references first.
-    for (ProcedureTable* entry : m_procedureTables)
+    // The page's own call goes with its procedure, as a page without a call is made.
+    ProcedureInvokation::ListHeld(list, m_procedureCall,
+                                  [this]
+                                  {
+                                      delete m_procedureCall;
+                                      m_procedureCall = nullptr;
+                                  });
+    ListEntryCalls(list, m_procedureTables);
+    ListEntryCalls(list, m_uniquenessProcedureTables);
+    // A map of a computed column of a procedure goes with the procedure.
+    for (const FieldVariableMap* map : m_fieldVariableMaps)
     {
-        list.Add(entry->GetTable(), [this, entry] { EraseAndDelete(m_procedureTables, entry); });
-        ListCallReferences(list, entry->GetInvocation());
-    }
-    for (UniquenessProcedureTable* entry : m_uniquenessProcedureTables)
-    {
-        list.Add(entry->GetTable(),
-                 [this, entry] { EraseAndDelete(m_uniquenessProcedureTables, entry); });
-        ListCallReferences(list, entry->GetInvocation());
+        Field* field = map->field;
+        list.Add(field, [this, field] { RemoveFieldVariableMapByField(field); });
     }
     for (const PageTableFlags& flags : m_tableFlags)
         list.Add(flags.table, [this, table = flags.table] { RemoveTableFlags(table); });

@@ -47,11 +47,6 @@ bool FormInterface::IsFieldRepMappedToReportVariable(FieldRep*)
     return false;
 }
 
-bool FormInterface::CollectExtraProcedureUsage(Procedure*, CString&)
-{
-    return false;
-}
-
 bool FormInterface::CollectFieldUsage(Field* field, CString& list)
 {
     CString entry;
@@ -70,45 +65,6 @@ bool FormInterface::CollectFieldUsage(Field* field, CString& list)
 }
 
 void FormInterface::CollectTableUsage(Table*, CString&) {}
-
-bool FormInterface::CollectProcedureUsage(Procedure* procedure, CString& list)
-{
-    const CString entry = m_name + "\n";
-    bool found = false;
-    if (std::ranges::any_of(m_uniquenessProcedureTables,
-                            [procedure](const UniquenessProcedureTable* entry)
-                            { return CallsProcedure(entry->GetInvocation(), procedure); }))
-    {
-        list += entry;
-        found = true;
-    }
-    if (std::ranges::any_of(m_procedureTables, [procedure](const ProcedureTable* entry)
-                            { return CallsProcedure(entry->GetInvocation(), procedure); }))
-    {
-        list += entry;
-        found = true;
-    }
-    for (const FieldRep* rep : m_fieldReps)
-    {
-        const FieldRepData* data = rep->GetFieldRepData();
-        if (data != nullptr && CallsProcedure(data->GetDataProcedure(), procedure))
-        {
-            list += entry;
-            found = true;
-        }
-    }
-    if (procedure != nullptr && CallsProcedure(m_procedureCall, procedure))
-    {
-        list += entry;
-        found = true;
-    }
-    if (IsProcedureRecomputed(procedure))
-        list += entry;
-    else if (!found && !CollectExtraProcedureUsage(procedure, list))
-        return false;
-    RecordUsage();
-    return true;
-}
 
 bool FormInterface::CollectClassUsage(Class* dataClass, CString& list)
 {
@@ -160,11 +116,6 @@ bool FormInterface::CollectMenuLinkUsage(Menu* menu)
     TheProjectDiagnostics().AddError(text);
     RecordUsage();
     return true;
-}
-
-bool FormInterface::CollectExtraProcedureVariableUsage(Procedure*, Variable*, CString&)
-{
-    return false;
 }
 
 void FormInterface::CollectVariableMappingUsage(Variable*, CString&) {}
@@ -323,38 +274,6 @@ bool FormInterface::IsFunctionRecomputed(Function* function) const
                         });
 }
 
-bool FormInterface::CollectFunctionUsage(Function* function, CString& list)
-{
-    bool found = false;
-    if (!DataCallingFunction(function).empty())
-    {
-        list += m_name + "\n";
-        found = true;
-    }
-    const bool pageCalls =
-        std::ranges::any_of(GetExtraClassCalls(), [function](const ClassInvokation* call)
-                            { return CallsFunction(call, function); });
-    if (pageCalls)
-    {
-        list += m_name + "\n";
-        found = true;
-    }
-    if (found)
-        RecordUsage();
-    return found;
-}
-
-void FormInterface::IsFunctionParameterUsed(Function* function, Parameter* parameter)
-{
-    const auto refersTo = [parameter](const ClassInvokation* call)
-    { return call != nullptr && call->HasParameterMapFor(parameter); };
-    const std::vector<FieldRepData*> data = DataCallingFunction(function);
-    if (std::ranges::any_of(data, [&refersTo](const FieldRepData* item)
-                            { return refersTo(item->GetDataCall()); }) ||
-        std::ranges::any_of(GetExtraClassCalls(), refersTo))
-        RecordUsage();
-}
-
 bool FormInterface::IsFieldRecomputedOnEvent(Field* field, bool withCalls) const
 {
     return AnyEventList(
@@ -421,19 +340,4 @@ void FormInterface::CollectVariableUsage(const FieldVariableMap& given, CString&
     CollectVariableMappingUsage(variable, list);
     if (FindFieldVariableMapByVariable(variable) != nullptr)
         RecordUsage();
-}
-
-bool FormInterface::CollectProcedureVariableUsage(Procedure* procedure, Variable* variable,
-                                                  CString& list)
-{
-    const bool uses = std::ranges::any_of(
-        m_uniquenessProcedureTables,
-        [procedure, variable](const UniquenessProcedureTable* entry)
-        {
-            return CallsProcedure(entry->GetInvocation(), procedure) &&
-                   entry->GetInvocation()->FindVariablePair(variable) != nullptr;
-        });
-    if (uses)
-        list += m_name + "\n";
-    return CollectExtraProcedureVariableUsage(procedure, variable, list);
 }

@@ -5,11 +5,9 @@
 #include "entities/ProcedureInvokation.h"
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
-#include "model/EntityUsageSet.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
-#include "model/ProjectDiagnostics.h"
 #include "model/ReferenceList.h"
 
 #include <algorithm>
@@ -118,24 +116,6 @@ bool LoginPage::LoginCallCalls(const Procedure* procedure) const
     return procedure != nullptr && GetLoginProcedure() == procedure;
 }
 
-bool LoginPage::CollectProcedureUsage(Procedure* procedure, CString& list)
-{
-    if (!FormInterface::CollectProcedureUsage(procedure, list))
-        return false;
-    TheProjectDiagnostics().GetCurrentUsageSet().SetLoginPage(this);
-    return true;
-}
-
-bool LoginPage::CollectExtraProcedureUsage(Procedure* procedure, CString& list)
-{
-    if (!LoginCallCalls(procedure))
-        return false;
-    list += "LoginPage";
-    list += "\n";
-    TheProjectDiagnostics().GetCurrentUsageSet().SetLoginPage(this);
-    return true;
-}
-
 void LoginPage::CheckExtraProcedureMapping(Procedure* procedure)
 {
     if (LoginCallCalls(procedure))
@@ -147,13 +127,12 @@ void LoginPage::ListReferences(ReferenceList& list)
     FormInterface::ListReferences(list);
     list.AddSlot(m_userNameField);
     list.AddSlot(m_designationField);
-}
-
-void LoginPage::RemoveProcedureReferences(Procedure* procedure)
-{
-    FormInterface::RemoveProcedureReferences(procedure);
-    if (!LoginCallCalls(procedure))
-        return;
-    m_loginCall->ClearVariablePairs();
-    m_loginCall->SetProcedure(nullptr);
+    // The login call is named as such.
+    list.SetUser("LoginPage");
+    ProcedureInvokation::ListHeld(list, m_loginCall,
+                                  [this]
+                                  {
+                                      m_loginCall->ClearVariablePairs();
+                                      m_loginCall->SetProcedure(nullptr);
+                                  });
 }

@@ -33,18 +33,11 @@ public:
     // Null without login call.
     Procedure* GetLoginProcedure() const;
 
-    // The base question; a page that uses the procedure is also recorded as the login page of
-    // the current usage set, so that the removal reaches its controls and its own call.
-    bool CollectProcedureUsage(Procedure* procedure, CString& list) override;
-    // When the login call calls the procedure: "LoginPage" is listed and the page recorded as
-    // the login page of the current usage set.
-    bool CollectExtraProcedureUsage(Procedure* procedure, CString& list) override;
     // Checks the login call's mapping when it calls the procedure.
     void CheckExtraProcedureMapping(Procedure* procedure) override;
-    // After the page's own removal: a login call of the procedure loses its variable pairs and
-    // its procedure; the call stays.
-    void RemoveProcedureReferences(Procedure* procedure) override;
-    // The page's references, then the user-name and designation fields.
+    // The page's references, then the user-name and designation fields, then the login call's,
+    // under the name "LoginPage": when its procedure goes, the call loses its variable pairs and
+    // its procedure and stays.
     void ListReferences(ReferenceList& list) override;
 
     ProcedureInvokation* GetLoginCall() const { return m_loginCall; }

@@ -536,28 +536,6 @@ bool MapForm::IsFieldRepMappedToReportVariable(FieldRep* fieldRep)
            PageVariableNameContains(m_reportVariableMaps, ControlName(fieldRep));
 }
 
-bool MapForm::CollectExtraProcedureUsage(Procedure* procedure, CString& list)
-{
-    const auto invokes = [procedure](const FieldRep* rep)
-    {
-        const FieldRepData* data = rep->GetFieldRepData();
-        return data != nullptr && data->GetDataProcedure() != nullptr &&
-               data->GetDataProcedure()->GetProcedure() == procedure;
-    };
-    if (procedure == nullptr)
-        return false;
-    bool found = false;
-    for (const std::vector<FieldRep*>* controls : {&m_topInputFieldReps, &m_bottomInputFieldReps})
-    {
-        if (std::any_of(controls->begin(), controls->end(), invokes))
-        {
-            list += m_name + "\n";
-            found = true;
-        }
-    }
-    return found;
-}
-
 FieldRep* MapForm::GetFieldRepForField(Field* field)
 {
     FieldRep* rep = FormInterface::GetFieldRepForField(field);
@@ -595,8 +573,10 @@ void MapForm::ListReferences(ReferenceList& list)
     {
         for (FieldRep* control : *controls)
         {
-            if (!Contains(m_fieldReps, control))
-                list.Add(control->GetField(), [this, control] { DeleteFieldRep(control); });
+            if (Contains(m_fieldReps, control))
+                continue;
+            list.Add(control->GetField(), [this, control] { DeleteFieldRep(control); });
+            control->ListReferences(list);
         }
     }
     FormInterface::ListReferences(list);
@@ -656,13 +636,6 @@ void MapForm::RemoveClassRecomputeOf(FieldRep* fieldRep)
         if (rep->GetFieldRepData() != nullptr)
             rep->GetFieldRepData()->RemoveClassRecomputeOf(fieldRep);
     }
-}
-
-void MapForm::RemoveProcedureReferences(Procedure* procedure)
-{
-    FormInterface::RemoveProcedureReferences(procedure);
-    for (FieldRep* rep : InputFieldReps())
-        rep->RemoveProcedureReferences(procedure);
 }
 
 void MapForm::VisitDefaultEventRecmpFields()

@@ -109,15 +109,14 @@ public:
 
     bool IsFieldRepUsedElsewhere(FieldRep* fieldRep) override;
     bool IsFieldRepMappedToReportVariable(FieldRep* fieldRep) override;
-    bool CollectExtraProcedureUsage(Procedure* procedure, CString& list) override;
     // The page's control, else the first top, then bottom, input control of the field.
     FieldRep* GetFieldRepForField(Field* field) override;
     // The page's event controls, then the input controls with recomputes.
     void GetEventFieldReps(std::vector<FieldRep*>& out) override;
     // The control shows the last top field.
     bool IsEventFieldRep(FieldRep* fieldRep) override;
-    // Its mapping table, top and bottom fields and the fields of its input controls, then the
-    // page's references.
+    // Its mapping table, top and bottom fields, the input controls of its own (each goes with its
+    // field, its references first), then the page's references.
     void ListReferences(ReferenceList& list) override;
     // The page's deletion, then the control leaves the input lists and is deleted.
     void DeleteFieldRep(FieldRep* fieldRep) override;
@@ -125,7 +124,6 @@ public:
     FieldRepData* FindExtraFieldRepDataUsingField(Field* field) override;
     void ClearExtraFrontBackField(Field* field) override;
     void RemoveClassRecomputeOf(FieldRep* fieldRep) override;
-    void RemoveProcedureReferences(Procedure* procedure) override;
     CString GetClassName() override { return "MapForm"; }
     void VisitDefaultEventRecmpFields() override;
     // With a linked report: a table-flags record for the mapping table when it has none.

@@ -4,12 +4,14 @@
 #include "entities/FormInterfaceParts.h"
 #include "entities/MultiPageData.h"
 #include "entities/ProcedureFieldInfo.h"
+#include "entities/ProcedureInvokation.h"
 #include "entities/ReportPageFiles.h"
 #include "model/ArchiveIO.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ListAccess.h"
 #include "model/Ownership.h"
+#include "model/ReferenceList.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -37,16 +39,15 @@ void MultiPageReport::Serialize(CArchive& ar)
     ReadOwnedList(ar, m_pages);
 }
 
-bool MultiPageReport::CollectProcedureUsage(const Procedure* procedure, CString& list)
+void MultiPageReport::ListReferences(ReferenceList& list)
 {
-    if (procedure == nullptr ||
-        (!CallsProcedure(GetProcedureCall(), procedure) &&
-         std::ranges::none_of(m_pages, [procedure](const MultiPageData* page)
-                              { return page != nullptr && page->GetProcedure() == procedure; })))
-        return false;
-    list += m_name + "_multiReport\n";
-    RecordUsage();
-    return true;
+    FormInterface::ListReferences(list);
+    for (MultiPageData* page : m_pages)
+    {
+        if (page != nullptr)
+            ProcedureInvokation::ListHeld(list, page->GetProcedureCall(),
+                                          [page] { page->SetProcedureCall(nullptr); });
+    }
 }
 
 void MultiPageReport::CreatePageFile(int mode)
@@ -70,16 +71,6 @@ void MultiPageReport::DeletePagesOfReport(const ApplicationReport* report)
 {
     DeleteMatching(m_pages, [report](const MultiPageData* page)
                    { return page != nullptr && page->GetReport() == report; });
-}
-
-void MultiPageReport::RemoveProcedureReferences(Procedure* procedure)
-{
-    FormInterface::RemoveProcedureReferences(procedure);
-    for (MultiPageData* page : m_pages)
-    {
-        if (page != nullptr && procedure != nullptr && page->GetProcedure() == procedure)
-            page->SetProcedureCall(nullptr);
-    }
 }
 
 void MultiPageReport::SwapPages(int first, int second)

@@ -31,11 +31,8 @@ public:
     // The report takes the page.
     void AddPage(MultiPageData* page) { m_pages.push_back(page); }
 
-    // The base question, and the report's own one: whether the report's own call or the call
-    // of a page calls the procedure; then the report name + "_multiReport" goes to the list and the
-    // report is recorded. The own one takes the procedure as const.
-    using FormInterface::CollectProcedureUsage;
-    virtual bool CollectProcedureUsage(const Procedure* procedure, CString& list);
+    // The page's references, then the calls of its pages, which go with their procedures.
+    void ListReferences(ReferenceList& list) override;
 
     // Only while the report has no page file: a classic (mode 0) or ASP.NET (mode 1) one.
     void CreatePageFile(int mode);
@@ -44,8 +41,6 @@ public:
     bool HasReport(const ApplicationReport* report) const;
     // Deletes every page that shows the report.
     void DeletePagesOfReport(const ApplicationReport* report);
-    // Also deletes the calls of the pages that call the procedure.
-    void RemoveProcedureReferences(Procedure* procedure) override;
     // Exchanges two pages; nothing unless both indexes are valid.
     void SwapPages(int first, int second);
 

@@ -533,6 +533,20 @@ void Procedure::ClearFieldParameters()
     m_fieldParameters.clear();
 }
 
+ReferenceList::Targets Procedure::FreedWithIt() const
+{
+    ReferenceList::Targets freed{this};
+    freed.insert(m_outputColumns.begin(), m_outputColumns.end());
+    freed.insert(m_aliasFields.begin(), m_aliasFields.end());
+    freed.insert(m_derivedProcedures.begin(), m_derivedProcedures.end());
+    for (const FieldVariableMap& parameter : m_fieldParameters)
+    {
+        if (parameter.variable != nullptr && parameter.variable->GetKind() != Variable::sharedKind)
+            freed.insert(parameter.variable);
+    }
+    return freed;
+}
+
 void Procedure::AddFieldFilter(Field* field)
 {
     if (field == nullptr)

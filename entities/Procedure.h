@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entities/FormInterface.h"
+#include "model/ReferenceList.h"
 #include "platform/core/CArchive.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
@@ -173,6 +174,10 @@ public:
     void RemoveFieldParameterAt(int index);
     // Deletes the variables not of kind 2 and empties the list.
     void ClearFieldParameters();
+
+    // The procedure with its output columns, alias fields, parameter variables and derived
+    // procedures: what goes when it is deleted.
+    ReferenceList::Targets FreedWithIt() const;
 
     const std::vector<FieldFilter*>& GetFilters() const { return m_filters; }
     // The procedure takes ownership.

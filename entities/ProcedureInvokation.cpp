@@ -178,13 +178,23 @@ void ProcedureInvokation::ListReferences(ReferenceList& list)
     {
         if (pair == nullptr)
             continue;
-        list.Add(pair->second,
-                 [this, pair]
-                 {
-                     const auto found = std::ranges::find(m_variablePairs, pair);
-                     if (found != m_variablePairs.end())
-                         SetVariablePairAt(static_cast<int>(found - m_variablePairs.begin()),
-                                           nullptr);
-                 });
+        for (const Variable* variable : {pair->first, pair->second})
+            list.Add(variable,
+                     [this, pair]
+                     {
+                         const auto found = std::ranges::find(m_variablePairs, pair);
+                         if (found != m_variablePairs.end())
+                             SetVariablePairAt(static_cast<int>(found - m_variablePairs.begin()),
+                                               nullptr);
+                     });
     }
+}
+
+void ProcedureInvokation::ListHeld(ReferenceList& list, ProcedureInvokation* call,
+                                   std::function<void()> dropCall)
+{
+    if (call == nullptr)
+        return;
+    list.Add(call->m_procedure, std::move(dropCall));
+    call->ListReferences(list);
 }

@@ -5,6 +5,7 @@
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
 
+#include <functional>
 #include <vector>
 
 class Field;
@@ -83,8 +84,14 @@ public:
     // The procedure, the pairs (a null entry as two null references), then the field maps,
     // which a load reads after version 49.
     void Serialize(CArchive& ar) override;
-    // Lists the page variables its pairs pass; each release leaves the pair's place unmapped.
+    // Lists its procedure, and the procedure's and page's variables its pairs map; each release
+    // of a variable leaves the pair's place unmapped.
     void ListReferences(ReferenceList& list);
+    // Lists the call held by a holder (nothing for none): the holder lets go of it with its
+    // procedure through dropCall, which must not ask the call for its procedure; then the
+    // call's own references.
+    static void ListHeld(ReferenceList& list, ProcedureInvokation* call,
+                         std::function<void()> dropCall);
 
 private:
     VariablePair* FindPairOfCallerVariable(Variable* callerVariable) const;

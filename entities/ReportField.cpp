@@ -206,6 +206,8 @@ void ReportField::ListReferences(ReferenceList& list, ReportGroup& group)
     ReportFieldControlProperty* property = m_controlProperty;
     if (property == nullptr)
         return;
+    // The bindings fed by the procedure's columns are listed with them.
+    list.Add(property->GetProcedure(), [property] { property->SetProcedure(nullptr); });
     for (ReportFieldBinding* binding : property->GetBindings())
         ListBindingReferences(list, binding,
                               [property, binding] { property->RemoveBinding(binding); });

@@ -156,15 +156,6 @@ void ReportGroup::RemoveFilterFieldParameterMaps(const Field* field)
     }
 }
 
-void ReportGroup::DropFunctionCall(const Function* function)
-{
-    if (m_classCall != nullptr && m_classCall->GetFunction() == function)
-    {
-        delete m_classCall;
-        m_classCall = nullptr;
-    }
-}
-
 CString ReportGroup::ReportName() const
 {
     return m_report != nullptr ? m_report->GetFormName() : CString();
@@ -427,15 +418,6 @@ void ReportGroup::ClearFunctionFieldFrontBack(Function* function, Table* table)
 bool ReportGroup::CallsProcedure(const Procedure* procedure) const
 {
     return m_procedureCall != nullptr && m_procedureCall->GetProcedure() == procedure;
-}
-
-void ReportGroup::RemoveProcedureReferences(Procedure* procedure)
-{
-    if (!CallsProcedure(procedure))
-        return;
-    SetProcedureCall(nullptr);
-    DeleteAll(m_reportFields);
-    DeleteAll(m_filters);
 }
 
 void ReportGroup::CheckGroup() const

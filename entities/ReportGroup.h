@@ -53,8 +53,6 @@ public:
     ProcedureFieldInfo* GetNextProcKey() const { return m_nextProcKey; }
     void SetNextProcKey(ProcedureFieldInfo* key) { m_nextProcKey = key; }
     ClassInvokation* GetClassCall() const { return m_classCall; }
-    // A class call of the function is deleted; the group is then fed by nothing.
-    void DropFunctionCall(const Function* function);
     // Every filter's data drops its class recomputes of the control.
     void RemoveClassRecomputeOf(const FieldRep* fieldRep);
     // The class call of every filter's data drops its parameter mappings of the field.
@@ -117,8 +115,6 @@ public:
     bool IsFunctionFieldUsedAsFrontBack(Function* function, Table* table) const;
     // Such filters lose front and back field; such columns are removed.
     void ClearFunctionFieldFrontBack(Function* function, Table* table);
-    // A procedure call of the procedure is deleted with every column and filter.
-    void RemoveProcedureReferences(Procedure* procedure);
     // The procedure call exists and calls the procedure.
     bool CallsProcedure(const Procedure* procedure) const;
 

@@ -4,23 +4,16 @@
 #include "entities/AspFile.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
-#include "entities/DashBoardPageData.h"
-#include "entities/DateValidation.h"
 #include "entities/Designation.h"
 #include "entities/Form.h"
-#include "entities/LoginPage.h"
 #include "entities/MapForm.h"
 #include "entities/MultiPageReport.h"
-#include "entities/Procedure.h"
 #include "entities/RDLCReport.h"
 #include "entities/ReportCollector.h"
 #include "entities/ReportField.h"
-#include "entities/ReportFieldControlProperty.h"
 #include "entities/Transaction.h"
-#include "model/FieldRep.h"
 #include "model/ListAccess.h"
 #include "model/ReferenceList.h"
-#include "model/ValidationData.h"
 
 #include <algorithm>
 
@@ -41,47 +34,6 @@ template <class T> bool AddIfOfType(std::vector<T*>& list, FormInterface* page)
     AddOnce(list, typed);
     return true;
 }
-// The date validations of the page's controls drop their calls of the procedure.
-void DropDateValidationCalls(const FormInterface& page, const Procedure* procedure)
-{
-    for (const FieldRep* rep : page.GetFieldReps())
-    {
-        const ValidationData* validation = rep->GetValidationData();
-        if (validation == nullptr)
-            continue;
-        for (DateValidation* rule : validation->GetDateValidations())
-        {
-            if (rule != nullptr && rule->GetProcedure() == procedure)
-                rule->RemoveProcedureInvokation();
-        }
-    }
-}
-
-// The report's button columns that call the procedure lose the call and the bindings fed by
-// its output columns.
-void DropColumnCalls(const ApplicationReport& report, Procedure* procedure)
-{
-    std::vector<ReportField*> columns;
-    report.CollectReportFields(columns);
-    for (const ReportField* column : columns)
-    {
-        ReportFieldControlProperty* property = column->GetControlProperty();
-        if (property == nullptr)
-            continue;
-        if (FieldRep* control = property->GetControl())
-            control->RemoveProcedureReferences(procedure);
-        if (property->GetProcedure() != procedure)
-            continue;
-        property->SetProcedure(nullptr);
-        const std::vector<ReportFieldBinding*> bindings = property->GetBindings();
-        for (ReportFieldBinding* binding : bindings)
-        {
-            if (binding->m_sourceColumn != nullptr &&
-                procedure->HasOutputColumn(binding->m_sourceColumn))
-                property->RemoveBinding(binding);
-        }
-    }
-}
 } // namespace
 
 void EntityUsageSet::Clear()
@@ -101,7 +53,6 @@ void EntityUsageSet::Clear()
     m_reportCollectors.clear();
     m_functions.clear();
     m_classes.clear();
-    m_loginPage = nullptr;
 }
 
 void EntityUsageSet::AddTable(Table* table)
@@ -159,30 +110,6 @@ void EntityUsageSet::ForEachPage(const std::function<void(FormInterface*)>& acti
     each(m_dashBoards);
     each(m_multiPageReports);
     each(m_reportCollectors);
-}
-
-void EntityUsageSet::RemoveProcedureReferences(Procedure* procedure)
-{
-    for (Form* form : m_forms)
-        form->RemoveVisibilityDataRefs(procedure);
-    for (Transaction* transaction : m_transactions)
-        transaction->RemoveVisibilityDataRefs(procedure);
-    ForEachPage(
-        [procedure](FormInterface* page)
-        {
-            page->RemoveProcedureReferences(procedure);
-            DropDateValidationCalls(*page, procedure);
-        });
-    for (const ApplicationReport* report : m_reports)
-        DropColumnCalls(*report, procedure);
-    // A placement's own call of the procedure would outlive it otherwise.
-    for (const DashBoardPage* page : m_dashBoardPages)
-    {
-        for (DashBoardPageData* placement : page->GetPlacements())
-            placement->RemoveProcedureInvokation(procedure);
-    }
-    if (m_loginPage != nullptr)
-        m_loginPage->RemoveProcedureReferences(procedure);
 }
 
 void EntityUsageSet::RemoveFormReferences(Form* form)
@@ -276,22 +203,6 @@ void EntityUsageSet::ClearFunctionFieldFrontBack(Function* function, Table* tabl
 {
     ForEachPage([function, table](FormInterface* page)
                 { page->ClearFunctionFieldFrontBack(function, table); });
-}
-
-void EntityUsageSet::RemoveFunctionReferences(Function* function)
-{
-    ForEachPage(
-        [function](FormInterface* page)
-        {
-            page->ClearFunctionCalls(function);
-            page->RemoveFunctionRecomputes(function);
-        });
-}
-
-void EntityUsageSet::RemoveFunctionParameterReferences(Function* function, Parameter* parameter)
-{
-    ForEachPage([function, parameter](FormInterface* page)
-                { page->RemoveFunctionParameterReferences(function, parameter); });
 }
 
 Table* EntityUsageSet::GetTableAt(int index) const

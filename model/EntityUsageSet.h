@@ -11,12 +11,10 @@ class Designation;
 class Form;
 class FormInterface;
 class Function;
-class LoginPage;
 class MapForm;
 class Menu;
 class MenuInterface;
 class MultiPageReport;
-class Parameter;
 class Procedure;
 class RDLCInfo;
 class RDLCReport;
@@ -36,7 +34,7 @@ public:
     EntityUsageSet(const EntityUsageSet&) = delete;
     EntityUsageSet& operator=(const EntityUsageSet&) = delete;
 
-    // Empties every list and forgets the login page.
+    // Empties every list.
     void Clear();
 
     // Each records the entity unless its list holds it already.
@@ -53,10 +51,6 @@ public:
 
     // The removals that follow a usage check: each takes the references to the entity out of
     // the entities recorded here, and only out of those.
-    // Forms and transactions drop visibility data of the procedure; every recorded page (and
-    // the login page) removes its references to it, with the calls of its date validations,
-    // report buttons and dashboard placements.
-    void RemoveProcedureReferences(Procedure* procedure);
     // Map forms built over the form as bottom master form lose it; then RemovePageLinks.
     void RemoveFormReferences(Form* form);
     // Menu items let go of the page's page files as they list them: they stop showing and
@@ -75,10 +69,6 @@ public:
     void RemoveMenuReferences(Menu* menu);
     // The pages clear the front and back fields taken from the table through the function.
     void ClearFunctionFieldFrontBack(Function* function, Table* table);
-    // The pages drop their calls and recomputes of the function.
-    void RemoveFunctionReferences(Function* function);
-    // Every recorded page removes its references to the function's parameter.
-    void RemoveFunctionParameterReferences(Function* function, Parameter* parameter);
 
     // Null for a negative index or one past the end.
     Table* GetTableAt(int index) const;
@@ -103,10 +93,8 @@ public:
     const std::vector<ReportCollector*>& GetReportCollectors() const { return m_reportCollectors; }
     const std::vector<Function*>& GetFunctions() const { return m_functions; }
     const std::vector<Class*>& GetClasses() const { return m_classes; }
-    LoginPage* GetLoginPage() const { return m_loginPage; }
-    void SetLoginPage(LoginPage* page) { m_loginPage = page; }
 
-    // Runs the action on every recorded page, list by list (not on the login page).
+    // Runs the action on every recorded page, list by list.
     void ForEachPage(const std::function<void(FormInterface*)>& action) const;
 
 private:
@@ -128,5 +116,4 @@ private:
     std::vector<ReportCollector*> m_reportCollectors;
     std::vector<Function*> m_functions;
     std::vector<Class*> m_classes;
-    LoginPage* m_loginPage = nullptr;
 };

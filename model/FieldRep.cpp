@@ -6,6 +6,7 @@
 #include "entities/Function.h"
 #include "entities/LinkControl.h"
 #include "entities/ProcedureFieldInfo.h"
+#include "entities/ProcedureInvokation.h"
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
 #include "model/Field.h"
@@ -233,12 +234,6 @@ void FieldRep::RemoveTableReferences(const Table* table)
     m_data->RemoveClassRecomputesOfTable(table);
 }
 
-void FieldRep::RemoveProcedureReferences(const Procedure* procedure)
-{
-    if (m_data != nullptr)
-        m_data->RemoveProcedureInvokation(procedure);
-}
-
 bool FieldRep::MandatoryFor(const Field* field)
 {
     return field == nullptr || !field->IsAllowNull();
@@ -269,17 +264,22 @@ void FieldRep::Serialize(CArchive& ar)
 
 void FieldRep::ListReferences(ReferenceList& list)
 {
-    // A comparison rule goes with the variable it compares, and loses its call with the output
-    // column it compares against.
+    // A comparison rule goes with the variable it compares.
     if (ValidationData* validation = m_validation)
     {
         for (DateValidation* rule : validation->GetDateValidations())
-        {
             list.Add(rule->GetVariable(),
                      [validation, rule] { validation->RemoveDateValidation(rule); });
-            list.Add(rule->GetResultField(), [rule] { rule->RemoveProcedureInvokation(); });
-        }
     }
     if (m_data != nullptr)
         m_data->ListReferences(list);
+    if (m_validation == nullptr)
+        return;
+    // A date rule loses its call and the column it compares with when the procedure goes.
+    for (DateValidation* rule : m_validation->GetDateValidations())
+    {
+        const auto drop = [rule] { rule->RemoveProcedureInvokation(); };
+        list.Add(rule->GetResultField(), drop);
+        ProcedureInvokation::ListHeld(list, rule->GetProcedureInvokation(), drop);
+    }
 }

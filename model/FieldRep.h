@@ -11,7 +11,6 @@ class EventRecmpFields;
 class Field;
 class FieldRepData;
 class Menu;
-class Procedure;
 class Table;
 class ValidationData;
 class Variable;
@@ -39,7 +38,7 @@ public:
     // of validations instead of one, files before 64 no mandatory flag.
     void Serialize(CArchive& ar) override;
     // Lists the variables and output columns its comparison rules compare, then what the
-    // control's data refers to: its data call, its links' variables.
+    // control's data refers to (its calls, its links' variables) and the calls of its date rules.
     void ListReferences(ReferenceList& list);
 
     Field* GetField() const { return m_field; }
@@ -91,8 +90,6 @@ public:
     // A table is being deleted: drops a data call using it and the class recomputes of controls
     // on its fields; event lists left without class recomputes are deleted.
     void RemoveTableReferences(const Table* table);
-    // Drops a data procedure calling the procedure, with the front and back fields.
-    void RemoveProcedureReferences(const Procedure* procedure);
 
 private:
     // The lookup combo box of a foreign-key field, when the referenced table's data class has a

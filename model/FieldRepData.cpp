@@ -278,11 +278,8 @@ void FieldRepData::ClearClassInvokation()
     m_backField = nullptr;
 }
 
-void FieldRepData::RemoveProcedureInvokation(const Procedure* procedure)
+void FieldRepData::DropDataProcedure()
 {
-    if (procedure == nullptr || m_dataProcedure == nullptr ||
-        m_dataProcedure->GetProcedure() != procedure)
-        return;
     delete m_dataProcedure;
     m_dataProcedure = nullptr;
     m_frontField = nullptr;
@@ -427,14 +424,36 @@ void FieldRepData::ConvertOldComboCaptions()
 void FieldRepData::ListReferences(ReferenceList& list)
 {
     list.AddSlot(m_variable);
-    ClassInvokation::ListReferences(list, m_dataCall);
-    // The control's data call goes with its procedure.
-    if (m_dataProcedure != nullptr)
-        list.Add(m_dataProcedure->GetProcedure(), [this] { SetDataProcedure(nullptr); });
+    ClassInvokation::ListHeld(list, m_dataCall, [this] { ClearClassInvokation(); });
+    ProcedureInvokation::ListHeld(list, m_dataProcedure, [this] { DropDataProcedure(); });
     if (m_dataProcedure != nullptr && m_dataProcedure->GetProcedure() != nullptr)
         ListShownColumns(list, m_dataProcedure->GetProcedure()->GetOutputColumns());
     if (m_dataCall != nullptr && m_dataCall->GetFunction() != nullptr)
         ListShownColumns(list, m_dataCall->GetFunction()->GetOutputFields());
+    for (EventRecmpFields* events : m_eventLists)
+    {
+        for (const EventClassRecompute* record : events->GetClassRecomputes())
+        {
+            if (record->classInvokation == nullptr)
+                continue;
+            FieldRep* recomputed = record->fieldRep;
+            list.Add(record->classInvokation->GetFunction(),
+                     [events, recomputed] { events->RemoveClassRecompute(recomputed); });
+        }
+        for (EventProcedureRecompute* record : events->GetProcedureRecomputes())
+            ProcedureInvokation::ListHeld(
+                list, record->invokation,
+                [events, record]
+                {
+                    const auto& records = events->GetProcedureRecomputes();
+                    events->RemoveProcedureRecomputeAt(
+                        static_cast<int>(std::ranges::find(records, record) - records.begin()));
+                });
+    }
+    for (ChangeEventHandle* handler : m_changeHandlers)
+        ProcedureInvokation::ListHeld(list, handler->GetProcedureInvokation(),
+                                      [this, handler]
+                                      { EraseAndDelete(m_changeHandlers, handler); });
     for (LinkControl* link : m_links)
         link->ListReferences(list);
 }

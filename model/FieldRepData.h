@@ -74,7 +74,8 @@ public:
     // Takes ownership; a previous data call is deleted.
     void SetDataCall(ClassInvokation* invokation);
     // Lists the variable it carries, then what the data call, the front and back fields it
-    // shows from the call's output and the links refer to.
+    // shows from the call's output, the data procedure, the recomputes, the change handlers and
+    // the links refer to.
     void ListReferences(ReferenceList& list);
 
     CString GetDisplayTexts() const { return m_displayTexts; }
@@ -154,8 +155,8 @@ public:
 
     // Deletes the data call and clears the front and back fields; nothing without a data call.
     void ClearClassInvokation();
-    // Deletes a data procedure that calls the procedure and clears the front and back fields.
-    void RemoveProcedureInvokation(const Procedure* procedure);
+    // Deletes the data procedure and clears the front and back fields.
+    void DropDataProcedure();
 
     // The link with that target and alignment, or null.
     LinkControl* FindLinkControl(const Menu* target, int alignment) const;

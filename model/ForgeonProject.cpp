@@ -783,12 +783,10 @@ void ForgeonProject::RemoveRDLCInfo(RDLCInfo* info)
 
 bool ForgeonProject::DeleteFunctionParameter(Function* function, Parameter* parameter)
 {
-    if (function == nullptr)
+    if (function == nullptr ||
+        std::ranges::find(function->GetParameters(), parameter) == function->GetParameters().end())
         return false;
-    for (Module* module : m_modules)
-        module->RemoveFunctionParameterUsages(function, parameter);
-    // Parameter maps of calls the pass above does not reach would outlive it.
-    Module::ReleaseReferences(m_modules, {parameter});
+    ReleaseReferences({parameter});
     return function->RemoveParameter(parameter);
 }
 

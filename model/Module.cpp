@@ -1251,24 +1251,6 @@ void Module::AdoptLoginPage(LoginPage* page)
         page->SetModule(this);
 }
 
-void Module::RemoveFunctionParameterUsages(Function* function, Parameter* parameter)
-{
-    ProjectDiagnostics& diagnostics = TheProjectDiagnostics();
-    diagnostics.PushUsageSet();
-    const auto ask = [function, parameter](const auto& pages)
-    {
-        for (FormInterface* page : pages)
-            page->IsFunctionParameterUsed(function, parameter);
-    };
-    ask(m_masterForms);
-    ask(m_transactions);
-    ask(m_reports);
-    ask(m_rdlcReports);
-    ask(m_dashBoards);
-    diagnostics.GetCurrentUsageSet().RemoveFunctionParameterReferences(function, parameter);
-    diagnostics.PopUsageSet();
-}
-
 bool Module::DetachDesignation(Designation* designation)
 {
     const auto found = std::find(m_designations.begin(), m_designations.end(), designation);

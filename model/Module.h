@@ -116,9 +116,6 @@ public:
     // Erases the first occurrence of the role from the role list without freeing it; false when
     // absent.
     bool DetachDesignation(Designation* designation);
-    // In a usage set of its own: the master forms, transactions, reports, RDLC reports and
-    // dashboards that use the function's parameter drop their references to it.
-    void RemoveFunctionParameterUsages(Function* function, Parameter* parameter);
 
     // Appends the table to the list of its kind and re-sorts; true without change when it is in
     // a table list already, false for null or an unknown kind.
@@ -505,6 +502,10 @@ public:
     bool RemoveRDLCReportUsages(RDLCReport* report);
     bool RemoveDashBoardUsages(DashBoard* dashBoard);
     bool CollectDashBoardPageUsage(DashBoardPage* page);
+    // The pages whose listed references reach the procedure, its columns, computed fields or
+    // parameters are named in this order, and let go of them: master forms, map forms,
+    // transactions, dashboards, reports, multi-page reports (named with "_multiReport"),
+    // dashboard pages, RDLC reports, report collectors, the login page.
     bool RemoveProcedureUsages(Procedure* procedure);
     // The pages of GetAllPages, then the report collectors and the login page.
     void GetEveryPage(std::vector<FormInterface*>& out) const;
@@ -535,6 +536,10 @@ public:
     // The procedure and its derived procedures lose the field's parameter, the calls of the
     // procedure on the pages the pair at its place; its variable is freed unless still used.
     void RemoveFieldParameter(Procedure* procedure, Field* field) const;
+    // The pages whose listed references reach the function, its output or its parameters are
+    // named in this order, and let go of them: master forms, transactions, reports, RDLC
+    // reports, dashboards, map forms, multi-page reports, dashboard pages, report collectors,
+    // the login page.
     bool RemoveFunctionUsages(Function* function);
     // Without a report: the pages and roles let go of the menu, then of each of its sub-menus.
     bool RemoveMenuUsages(Menu* menu, bool top);
@@ -555,8 +560,8 @@ public:
     // targets, but those that hold them, and records them.
     void AddReferringPages(const ReferenceList::Targets& targets, CString& usage,
                            const std::function<bool(FormInterface&)>& holds = {});
-    // The pages that pass a value to the procedure's parameter of the field; a finding is
-    // reported and filed as an error.
+    // The transactions, dashboards, reports and dashboard pages whose calls pass a value to the
+    // procedure's parameter of the field; a finding is reported and filed as an error.
     bool CheckProcedureFieldUsage(Procedure* procedure, Field* field);
     // Each erases the entity from its list and deletes it; false when it is not listed.
     // DeleteTable first removes the table's usages and searches master, transaction, then map
@@ -611,6 +616,10 @@ public:
     bool CanDeleteXSDInfo(XSDInfo* info);
 
 private:
+    // The pages, then the login page, list their references; the users of the freed entities
+    // are reported under the name, one line each in that order, and let go of them.
+    void ReleaseUsers(std::vector<FormInterface*> pages, const CString& name,
+                      const ReferenceList::Targets& freed);
     // The passes that only the project store runs after a project file has been read, called
     // through ModuleLoadPasses, which documents them.
     friend class ModuleLoadPasses;

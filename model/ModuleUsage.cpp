@@ -63,6 +63,33 @@ template <class Ask, class... Lists> void AskEach(const Ask& ask, const Lists&..
     (std::ranges::for_each(lists, ask), ...);
 }
 
+template <class... Lists> std::vector<FormInterface*> PagesOf(const Lists&... lists)
+{
+    std::vector<FormInterface*> pages;
+    (pages.insert(pages.end(), lists.begin(), lists.end()), ...);
+    return pages;
+}
+
+// Each page lists its references under its name; a multi-page report is named as such.
+void ListPageReferences(const std::vector<FormInterface*>& pages, ReferenceList& list)
+{
+    for (FormInterface* page : pages)
+    {
+        const bool multiPage = dynamic_cast<MultiPageReport*>(page) != nullptr;
+        list.SetUser(page->GetFormName() + (multiPage ? "_multiReport" : ""));
+        page->ListReferences(list);
+    }
+}
+
+// The users, one line each.
+CString UsageText(const std::vector<CString>& users)
+{
+    CString usage;
+    for (const CString& user : users)
+        usage += user + "\n";
+    return usage;
+}
+
 // A finding of an answering check is also filed as an error, for the project's usage checks.
 void FileRefusal(const CString& name, const CString& usage)
 {
@@ -332,43 +359,31 @@ bool Module::CollectDashBoardPageUsage(DashBoardPage* page)
     return true;
 }
 
+void Module::ReleaseUsers(std::vector<FormInterface*> pages, const CString& name,
+                          const ReferenceList::Targets& freed)
+{
+    // The login page is listed last, so that its call is let go of first.
+    if (m_loginPage != nullptr)
+        pages.push_back(m_loginPage);
+    ReferenceList list;
+    ListPageReferences(pages, list);
+    ReportUsage(name, UsageText(list.UsersOf(freed)));
+    list.Release(freed);
+}
+
 bool Module::RemoveProcedureUsages(Procedure* procedure)
 {
-    UsageSetScope scope;
-    CString usage;
-    const auto askPage = [procedure, &usage](FormInterface* page)
-    { page->CollectProcedureUsage(procedure, usage); };
-    AskEach(askPage, m_masterForms, m_mapForms, m_transactions, m_dashBoards, m_reports);
-    const Procedure* called = procedure;
-    for (MultiPageReport* report : m_multiPageReports)
-        report->CollectProcedureUsage(called, usage);
-    AskEach(askPage, m_dashBoardPages, m_rdlcReports, m_reportCollectors);
-    // The login page calls a procedure too; it is asked last so that its call cannot outlive
-    // the procedure.
-    if (m_loginPage != nullptr)
-        m_loginPage->CollectProcedureUsage(procedure, usage);
-    // Pages not named yet whose listed references reach the procedure are named too.
-    std::unordered_set<const FormInterface*> named;
-    CurrentUsageSet().ForEachPage([&named](FormInterface* page) { named.insert(page); });
-    AddReferringPages({procedure}, usage,
-                      [&named](FormInterface& page) { return named.contains(&page); });
-    if (!ReportUsage(procedure->GetName(), usage))
-        CurrentUsageSet().RemoveProcedureReferences(procedure);
-    // What the removal above does not reach lets go of the procedure through the list.
-    ReleaseReferences({this}, {procedure});
+    ReleaseUsers(PagesOf(m_masterForms, m_mapForms, m_transactions, m_dashBoards, m_reports,
+                         m_multiPageReports, m_dashBoardPages, m_rdlcReports, m_reportCollectors),
+                 procedure->GetName(), procedure->FreedWithIt());
     return true;
 }
 
 bool Module::RemoveFunctionUsages(Function* function)
 {
-    CString usage;
-    const auto askPage = [function, &usage](FormInterface* page)
-    { page->CollectFunctionUsage(function, usage); };
-    AskEach(askPage, m_masterForms, m_transactions, m_reports, m_rdlcReports, m_dashBoards);
-    AddReferringPages(function->FreedWithIt(), usage);
-    if (!ReportUsage(function->GetFieldName(), usage))
-        CurrentUsageSet().RemoveFunctionReferences(function);
-    CurrentUsageSet().Clear();
+    ReleaseUsers(PagesOf(m_masterForms, m_transactions, m_reports, m_rdlcReports, m_dashBoards,
+                         m_mapForms, m_multiPageReports, m_dashBoardPages, m_reportCollectors),
+                 function->GetFieldName(), function->FreedWithIt());
     return true;
 }
 
@@ -477,10 +492,10 @@ bool Module::CheckProcedureFieldUsage(Procedure* procedure, Field* field)
     procedure->FindFieldParameterByField(field, parameter);
     if (parameter.variable != nullptr)
     {
-        Variable* variable = parameter.variable;
-        const auto askPage = [procedure, variable, &usage](FormInterface* page)
-        { page->CollectProcedureVariableUsage(procedure, variable, usage); };
-        AskEach(askPage, m_transactions, m_dashBoards, m_reports, m_dashBoardPages);
+        ReferenceList list;
+        ListPageReferences(PagesOf(m_transactions, m_dashBoards, m_reports, m_dashBoardPages),
+                           list);
+        usage = UsageText(list.UsersOf({parameter.variable}));
     }
     FileRefusal(FieldNameOrEmpty(field), usage);
     return ReportUsage(FieldNameOrEmpty(field), usage);

@@ -235,17 +235,15 @@ bool ForgeonProject::DeleteDesignation(Designation* designation)
         return false;
     // The owner reaches the other modules only of the open project; this one may be another,
     // such as the merge's.
-    Module::ReleaseReferences(m_modules, {designation});
+    ReleaseReferences({designation});
     (*owner)->DeleteDesignation(designation);
     return true;
 }
 
 bool ForgeonProject::DeleteProcedure(Procedure* procedure)
 {
-    // What refers to its output columns would outlive them.
-    if (procedure != nullptr)
-        Module::ReleaseReferences(m_modules, {procedure->GetOutputColumns().begin(),
-                                              procedure->GetOutputColumns().end()});
+    if (procedure == nullptr)
+        return false;
     return RemoveThenDelete(m_modules, procedure, &Module::RemoveProcedureUsages,
                             &Module::DeleteProcedure);
 }
@@ -256,9 +254,6 @@ bool ForgeonProject::DeleteFunction(Function* function)
         return false;
     for (Module* module : m_modules)
         module->RemoveFunctionUsages(function);
-    // What still refers to the function, its output columns or its parameters would outlive
-    // them: report columns showing its output, bindings fed by it, calls and parameter maps.
-    Module::ReleaseReferences(m_modules, function->FreedWithIt());
     return std::ranges::any_of(m_modules, [function](Module* module)
                                { return module->DeleteClassFunction(function); });
 }

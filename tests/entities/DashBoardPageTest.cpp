@@ -6,6 +6,8 @@
 #include "entities/Procedure.h"
 #include "entities/Variable.h"
 #include "tests/entities/DashBoardTestSupport.h"
+#include "tests/support/ListedRelease.h"
+#include "tests/support/PageReferences.h"
 
 namespace
 {
@@ -135,32 +137,25 @@ TEST_F(DashBoardPageTest, VariablePairsAndMapsOfAPlacementAreRemovedOnlyWhenThei
     EXPECT_EQ(nullptr, m_page.FindDashBoardVariablePair(&m_first, &first));
 }
 
-TEST_F(DashBoardPageTest, PlacementsCallingTheProcedureGiveUsageAndMappingWarnings)
+TEST_F(DashBoardPageTest, PlacementsCallingTheProcedureAreListedAndGiveMappingWarnings)
 {
     Variable unmapped;
-    CString list;
-    EXPECT_FALSE(m_page.CollectExtraProcedureUsage(&m_procedure, list));
+    EXPECT_TRUE(PageUsersOf(m_page, {&m_procedure}).empty());
     m_procedureVariable.SetName("FromDate");
     CallProcedureFrom(&m_first);
     CallProcedureFrom(&m_third);
 
-    EXPECT_FALSE(m_page.CollectExtraProcedureUsage(&m_otherProcedure, list));
-    EXPECT_FALSE(m_page.CollectExtraProcedureUsage(nullptr, list));
-    EXPECT_FALSE(m_page.CollectExtraProcedureVariableUsage(&m_procedure, &unmapped, list));
-    EXPECT_FALSE(
-        m_page.CollectExtraProcedureVariableUsage(&m_otherProcedure, &m_procedureVariable, list));
-    EXPECT_EQ("", list);
-    EXPECT_TRUE(m_page.CollectExtraProcedureUsage(&m_procedure, list));
-    EXPECT_EQ("Home\n", list);
-    EXPECT_EQ(std::vector<DashBoardPage*>{&m_page}, UsageSet().GetDashBoardPages());
-    EXPECT_TRUE(
-        m_page.CollectExtraProcedureVariableUsage(&m_procedure, &m_procedureVariable, list));
-    EXPECT_EQ("Home\nHome\n", list);
+    EXPECT_TRUE(PageUsersOf(m_page, {&m_otherProcedure, &unmapped}).empty());
+    EXPECT_EQ(PageUsersOf(m_page, {&m_procedure}), std::vector<CString>{"Home"});
+    EXPECT_EQ(PageUsersOf(m_page, {&m_procedureVariable}), std::vector<CString>{"Home"});
 
     m_page.CheckExtraProcedureMapping(&m_otherProcedure);
     EXPECT_TRUE(Warnings().empty());
     m_page.CheckExtraProcedureMapping(&m_procedure);
     EXPECT_EQ(std::vector<CString>{UnmappedFromDateWarning("Home")}, Warnings());
+
+    ReleaseListed(m_page, {&m_procedure});
+    EXPECT_TRUE(PageUsersOf(m_page, {&m_procedure, &m_procedureVariable}).empty());
 }
 
 template <class Page> void ExpectOneFileOfTheFirstAskedClass(int ownerKind)

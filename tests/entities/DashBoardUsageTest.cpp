@@ -7,6 +7,7 @@
 #include "entities/Variable.h"
 #include "tests/entities/DashBoardTestSupport.h"
 #include "tests/support/ListedRelease.h"
+#include "tests/support/PageReferences.h"
 
 namespace
 {
@@ -80,21 +81,13 @@ TEST_F(DashBoardUsageTest, TableUsageOnlyThroughTheClassOfTheClassInvocation)
 TEST_F(DashBoardUsageTest, DataSourceProcedureGivesUsageOfItAndItsMappedVariableAndAWarning)
 {
     Variable unmapped;
-    CString list;
-    EXPECT_FALSE(m_board.CollectExtraProcedureUsage(&m_procedure, list));
-    EXPECT_FALSE(
-        m_board.CollectExtraProcedureVariableUsage(&m_procedure, &m_procedureVariable, list));
+    EXPECT_TRUE(PageUsersOf(m_board, {&m_procedure, &m_procedureVariable}).empty());
     m_procedureVariable.SetName("FromDate");
     CallProcedure();
 
-    EXPECT_FALSE(m_board.CollectExtraProcedureUsage(&m_otherProcedure, list));
-    EXPECT_FALSE(m_board.CollectExtraProcedureVariableUsage(&m_procedure, &unmapped, list));
-    EXPECT_EQ("", list);
-    EXPECT_TRUE(m_board.CollectExtraProcedureUsage(&m_procedure, list));
-    EXPECT_TRUE(BoardRecorded());
-    EXPECT_TRUE(
-        m_board.CollectExtraProcedureVariableUsage(&m_procedure, &m_procedureVariable, list));
-    EXPECT_EQ("Board\nBoard\n", list);
+    EXPECT_TRUE(PageUsersOf(m_board, {&m_otherProcedure, &unmapped}).empty());
+    EXPECT_EQ(PageUsersOf(m_board, {&m_procedure}), std::vector<CString>{"Board"});
+    EXPECT_EQ(PageUsersOf(m_board, {&m_procedureVariable}), std::vector<CString>{"Board"});
 
     m_board.CheckExtraProcedureMapping(&m_otherProcedure);
     EXPECT_TRUE(Warnings().empty());
@@ -104,17 +97,15 @@ TEST_F(DashBoardUsageTest, DataSourceProcedureGivesUsageOfItAndItsMappedVariable
 
 TEST_F(DashBoardUsageTest, RemovingAProcedureOrFunctionDeletesOnlyTheirOwnDataSource)
 {
-    m_board.RemoveProcedureReferences(&m_procedure);
+    ReleaseListed(m_board, {&m_procedure});
     m_board.SetProcedureInvokation(new ProcedureInvokation);
-    CString list;
-    EXPECT_FALSE(m_board.CollectExtraProcedureUsage(nullptr, list));
-    m_board.RemoveProcedureReferences(nullptr);
+    ReleaseListed(m_board, {&m_procedure});
     ASSERT_NE(nullptr, m_board.GetProcedureInvokation()) << "a call without procedure stays";
     delete m_board.GetProcedureInvokation();
     CallProcedure();
-    m_board.RemoveProcedureReferences(&m_otherProcedure);
+    ReleaseListed(m_board, {&m_otherProcedure});
     EXPECT_NE(nullptr, m_board.GetProcedureInvokation());
-    m_board.RemoveProcedureReferences(&m_procedure);
+    ReleaseListed(m_board, {&m_procedure});
     EXPECT_EQ(nullptr, m_board.GetProcedureInvokation());
 
     Function other;

@@ -14,6 +14,8 @@
 #include "model/RefField.h"
 #include "model/Table.h"
 #include "tests/entities/PageOperationsSupport.h"
+#include "tests/support/ListedRelease.h"
+#include "tests/support/PageReferences.h"
 
 #include <gtest/gtest.h>
 
@@ -134,28 +136,19 @@ TEST_F(LoginPageTest, LayoutGridReplacesTheOldOneWithTheControlsInThreeRowsOfTwo
     EXPECT_EQ(nullptr, grid->GetRows()[2][1]->GetCellData());
 }
 
-TEST_F(LoginPageTest, ProcedureUsageIsListedAndRecordedOnlyForTheLoginCallsProcedure)
+TEST_F(LoginPageTest, TheLoginCallIsListedOnlyForItsProcedure)
 {
     Procedure procedure;
     Procedure other;
     LoginPage page;
-    CString list;
 
-    EXPECT_FALSE(page.CollectExtraProcedureUsage(&procedure, list));
+    EXPECT_TRUE(PageUsersOf(page, {&procedure}).empty());
     page.SetLoginCall(new ProcedureInvokation);
     EXPECT_EQ(nullptr, page.GetLoginProcedure());
-    // A call without procedure is no use of a missing procedure.
-    EXPECT_FALSE(page.CollectExtraProcedureUsage(nullptr, list));
     page.GetLoginCall()->SetProcedure(&procedure);
     EXPECT_EQ(&procedure, page.GetLoginProcedure());
-    EXPECT_FALSE(page.CollectExtraProcedureUsage(&other, list));
-    EXPECT_EQ("", list);
-    EXPECT_EQ(nullptr, UsageSet().GetLoginPage());
-
-    list = "Orders\n";
-    EXPECT_TRUE(page.CollectExtraProcedureUsage(&procedure, list));
-    EXPECT_EQ("Orders\nLoginPage\n", list);
-    EXPECT_EQ(&page, UsageSet().GetLoginPage());
+    EXPECT_TRUE(PageUsersOf(page, {&other}).empty());
+    EXPECT_EQ(PageUsersOf(page, {&procedure}), std::vector<CString>{"LoginPage"});
 }
 
 TEST_F(LoginPageTest, MappingOfTheLoginCallIsCheckedAndRemovedOnlyForItsProcedure)
@@ -167,13 +160,13 @@ TEST_F(LoginPageTest, MappingOfTheLoginCallIsCheckedAndRemovedOnlyForItsProcedur
     unmapped.SetName("@user");
     LoginPage page;
     page.CheckExtraProcedureMapping(&procedure);
-    page.RemoveProcedureReferences(&procedure);
+    ReleaseListed(page, {&procedure});
     ProcedureInvokation* call = NewLoginCall(&procedure, &unmapped);
     page.SetLoginCall(call);
 
     page.CheckExtraProcedureMapping(&other);
     page.CheckExtraProcedureMapping(nullptr);
-    page.RemoveProcedureReferences(&other);
+    ReleaseListed(page, {&other});
     EXPECT_TRUE(Warnings().empty());
     EXPECT_EQ(&procedure, call->GetProcedure());
     EXPECT_EQ(1u, call->GetVariablePairs().size());
@@ -182,7 +175,7 @@ TEST_F(LoginPageTest, MappingOfTheLoginCallIsCheckedAndRemovedOnlyForItsProcedur
     EXPECT_EQ(Warnings(), std::vector<CString>{"No field mapped with procedure variable\n\t "
                                                "Login Page - in CheckLogin\n\t\t@user"});
 
-    page.RemoveProcedureReferences(&procedure);
+    ReleaseListed(page, {&procedure});
     EXPECT_EQ(call, page.GetLoginCall());
     EXPECT_EQ(nullptr, call->GetProcedure());
     EXPECT_TRUE(call->GetVariablePairs().empty());

@@ -12,6 +12,8 @@
 #include "model/RefField.h"
 #include "model/ReferenceList.h"
 #include "tests/entities/PageOperationsSupport.h"
+#include "tests/support/ListedRelease.h"
+#include "tests/support/PageReferences.h"
 
 #include <gtest/gtest.h>
 
@@ -87,7 +89,9 @@ TEST_F(MapFormOperationsTest, ItsListLetsGoOfAFieldInEitherPartAndOfItsInputCont
     ReferenceList list;
     m_page.ListReferences(list);
 
-    EXPECT_EQ(3, list.Release({m_product}));
+    // The top and bottom field, the input control and its field's variable map.
+    EXPECT_EQ(4, list.Release({m_product}));
+    EXPECT_EQ(nullptr, m_page.FindFieldVariableMapByField(m_product));
 
     EXPECT_TRUE(m_page.GetTopFields().empty());
     EXPECT_EQ(std::vector<Field*>{m_store}, m_page.GetBottomFields());
@@ -255,14 +259,10 @@ TEST_F(MapFormOperationsTest, FieldAndProcedureReferencesReachTheInputControls)
 
     for (FieldRep* input : {top, m_page.GetBottomInputFieldRepAt(0)})
         input->GetFieldRepData()->SetDataProcedure(CallOfProcedure(&procedure));
-    CString list;
-    EXPECT_FALSE(m_page.CollectExtraProcedureUsage(nullptr, list));
-    EXPECT_TRUE(m_page.CollectExtraProcedureUsage(&procedure, list));
-    EXPECT_EQ("ProductMap\nProductMap\n", list);
-    m_page.RemoveProcedureReferences(&procedure);
-    list.Empty();
-    EXPECT_FALSE(m_page.CollectExtraProcedureUsage(&procedure, list));
-    EXPECT_TRUE(list.IsEmpty());
+    EXPECT_EQ(PageUsersOf(m_page, {&procedure}), std::vector<CString>{"ProductMap"});
+    ReleaseListed(m_page, {&procedure});
+    EXPECT_TRUE(PageUsersOf(m_page, {&procedure}).empty());
+    EXPECT_EQ(nullptr, top->GetFieldRepData()->GetDataProcedure());
 }
 
 TEST_F(MapFormOperationsTest, ReportLinkGivesFilesFlagsUsagesAndMappedControls)

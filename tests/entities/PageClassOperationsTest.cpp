@@ -19,6 +19,8 @@
 #include "model/EventRecmpFields.h"
 #include "model/Module.h"
 #include "tests/entities/PageOperationsSupport.h"
+#include "tests/support/ListedRelease.h"
+#include "tests/support/PageReferences.h"
 
 #include <functional>
 #include <memory>
@@ -189,40 +191,33 @@ protected:
     Form m_form;
 };
 
-TEST_F(PageOwnCallsTest, OwnCallsAreUsagesAndGoWithTheFunction)
+TEST_F(PageOwnCallsTest, OwnCallsAreListedAndGoWithTheFunction)
 {
-    const std::size_t extraCalls[] = {1, 1, 0};
-    CString list;
+    const std::vector<CString> users[] = {{"Sales"}, {"Board"}, {}};
     for (int index = 0; index < 3; ++index)
     {
-        FormInterface* page = Pages(index);
-        EXPECT_EQ(page->GetExtraClassCalls().size(), extraCalls[index]) << index;
-        EXPECT_EQ(page->CollectFunctionUsage(m_function, list), extraCalls[index] == 1) << index;
-        page->IsFunctionParameterUsed(m_function, m_parameter);
+        EXPECT_EQ(PageUsersOf(*Pages(index), {m_function}), users[index]) << index;
+        EXPECT_EQ(PageUsersOf(*Pages(index), {m_parameter}), users[index]) << index;
     }
-    EXPECT_EQ(list, "Sales\nBoard\n");
-    EXPECT_EQ(UsageSet().GetReports().size(), 1u);
-    EXPECT_EQ(UsageSet().GetDashBoards().size(), 1u);
-    EXPECT_TRUE(UsageSet().GetForms().empty());
 
     for (int index = 0; index < 3; ++index)
-        Pages(index)->RemoveFunctionParameterReferences(m_function, m_parameter);
+        ReleaseListed(*Pages(index), {m_parameter});
     EXPECT_TRUE(m_report.GetClassCall()->GetParameterMaps().empty());
     EXPECT_TRUE(m_report.GetReportGroups().front()->GetClassCall()->GetParameterMaps().empty());
     EXPECT_TRUE(m_dashBoard.GetClassInvokation()->GetParameterMaps().empty());
 
     Function other;
     for (int index = 0; index < 3; ++index)
-        Pages(index)->ClearFunctionCalls(&other);
+        ReleaseListed(*Pages(index), {&other});
     EXPECT_NE(m_report.GetClassCall(), nullptr);
     EXPECT_NE(m_dashBoard.GetClassInvokation(), nullptr);
     for (int index = 0; index < 3; ++index)
-        Pages(index)->ClearFunctionCalls(m_function);
+        ReleaseListed(*Pages(index), m_function->FreedWithIt());
     EXPECT_EQ(m_report.GetClassCall(), nullptr);
     EXPECT_EQ(m_report.GetReportGroups().front()->GetClassCall(), nullptr);
     EXPECT_EQ(m_dashBoard.GetClassInvokation(), nullptr);
     for (int index = 0; index < 3; ++index)
-        EXPECT_TRUE(Pages(index)->GetExtraClassCalls().empty()) << index;
+        EXPECT_TRUE(PageUsersOf(*Pages(index), {m_function}).empty()) << index;
 }
 
 TEST_F(PageOwnCallsTest, DeletingAControlThroughThePageBaseTidiesTheReportsOwnLists)

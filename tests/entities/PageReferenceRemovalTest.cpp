@@ -19,6 +19,7 @@
 #include "model/RefField.h"
 #include "tests/entities/PageOperationsSupport.h"
 #include "tests/entities/PageTestSupport.h"
+#include "tests/support/ListedRelease.h"
 
 namespace
 {
@@ -100,7 +101,7 @@ TEST_F(PageReferenceRemovalTest, RemovingAProcedureDropsEveryCallOfIt)
     list->AddProcedureRecompute(rep, CallOfProcedure(&procedure));
     list->AddClassRecompute(rep);
 
-    m_page.RemoveProcedureReferences(&procedure);
+    ReleaseListed(m_page, procedure.FreedWithIt());
 
     ASSERT_EQ(m_page.GetUniquenessProcedureTables().size(), 1u);
     EXPECT_EQ(m_page.GetUniquenessProcedure(&m_table), &other);

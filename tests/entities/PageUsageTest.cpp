@@ -22,6 +22,7 @@
 #include "tests/entities/PageOperationsSupport.h"
 #include "tests/entities/PageTestSupport.h"
 #include "tests/support/ListedRelease.h"
+#include "tests/support/PageReferences.h"
 
 #include <memory>
 
@@ -62,17 +63,14 @@ TEST_F(PageUsageTest, FieldUsageNamesTheMapsVariableTheControlOrTheReferenceFiel
     EXPECT_EQ(list, "Orders_reference/derived field\n");
 }
 
-TEST_F(PageUsageTest, ProcedureUsageAddsOneEntryPerKindOfCallAndNoneForOtherProcedures)
+TEST_F(PageUsageTest, EveryCallOfTheProcedureIsListedAndNoneOfOtherProcedures)
 {
     Procedure procedure;
     Procedure other;
-    CString list;
     m_page.AddUniquenessProcedureTable(
         new UniquenessProcedureTable(&m_table, CallOfProcedure(&other)));
     m_page.AddUniquenessProcedureTable(new UniquenessProcedureTable(&m_table, nullptr));
-    EXPECT_FALSE(m_page.CollectProcedureUsage(&procedure, list));
-    EXPECT_TRUE(list.IsEmpty());
-    EXPECT_TRUE(UsageSet().GetForms().empty());
+    EXPECT_TRUE(PageUsersOf(m_page, {&procedure}).empty());
 
     for (int i = 0; i < 2; ++i)
         m_page.AddUniquenessProcedureTable(
@@ -84,9 +82,13 @@ TEST_F(PageUsageTest, ProcedureUsageAddsOneEntryPerKindOfCallAndNoneForOtherProc
             ->GetFieldRepData()
             ->SetDataProcedure(CallOfProcedure(&procedure));
 
-    EXPECT_TRUE(m_page.CollectProcedureUsage(&procedure, list));
-    EXPECT_EQ(list, "Orders\nOrders\nOrders\nOrders\n");
-    EXPECT_TRUE(PageRecorded());
+    EXPECT_EQ(PageUsersOf(m_page, {&procedure}), std::vector<CString>{"Orders"});
+    ReleaseListed(m_page, {&procedure});
+    EXPECT_EQ(m_page.GetUniquenessProcedureTables().size(), 2u);
+    EXPECT_TRUE(m_page.GetProcedureTables().empty());
+    for (const FieldRep* control : m_page.GetFieldReps())
+        EXPECT_EQ(control->GetFieldRepData()->GetDataProcedure(), nullptr);
+    EXPECT_TRUE(PageUsersOf(m_page, {&procedure}).empty());
 }
 
 TEST_F(PageUsageTest, ARecomputeAloneMakesThePageAProcedureUser)
@@ -95,12 +97,10 @@ TEST_F(PageUsageTest, ARecomputeAloneMakesThePageAProcedureUser)
     auto* list = new EventRecmpFields;
     list->AddProcedureRecompute(AddControl(m_page, m_price), CallOfProcedure(&procedure));
     AddControl(m_page, nullptr)->GetFieldRepData()->AddEventRecmpFields(list);
-    CString text;
 
-    EXPECT_TRUE(m_page.CollectProcedureUsage(&procedure, text));
-
-    EXPECT_EQ(text, "Orders\n");
-    EXPECT_TRUE(PageRecorded());
+    EXPECT_EQ(PageUsersOf(m_page, {&procedure}), std::vector<CString>{"Orders"});
+    ReleaseListed(m_page, {&procedure});
+    EXPECT_TRUE(list->GetProcedureRecomputes().empty());
 }
 
 TEST_F(PageUsageTest, ClassUsageListsEachControlAndRecordsTheClass)
@@ -220,14 +220,10 @@ TEST_F(PageUsageTest, ProcedureVariableUsageNamesThePageOnce)
         call->AddVariablePair(new VariablePair{&procedureVariable, &pageVariable});
         m_page.AddUniquenessProcedureTable(new UniquenessProcedureTable(&m_table, call));
     }
-    CString list;
+    Variable unmapped;
 
-    EXPECT_FALSE(m_page.CollectProcedureVariableUsage(&procedure, &procedureVariable, list));
-    EXPECT_EQ(list, "Orders\n");
-
-    list.Empty();
-    m_page.CollectProcedureVariableUsage(&procedure, &pageVariable, list);
-    EXPECT_TRUE(list.IsEmpty());
+    EXPECT_EQ(PageUsersOf(m_page, {&procedureVariable}), std::vector<CString>{"Orders"});
+    EXPECT_TRUE(PageUsersOf(m_page, {&unmapped}).empty());
 }
 
 class PageFunctionUsageTest : public PageUsageTest
@@ -261,21 +257,17 @@ protected:
     Parameter* m_parameter;
 };
 
-TEST_F(PageFunctionUsageTest, FunctionUsageNamesThePageOnceAndClearingDropsFrontFields)
+TEST_F(PageFunctionUsageTest, FunctionUsageNamesThePageOnceAndReleasingDropsFrontFields)
 {
     Function other;
-    CString list;
-    EXPECT_FALSE(m_page.CollectFunctionUsage(&other, list));
-    EXPECT_TRUE(UsageSet().GetForms().empty());
     AddCallingControl();
     FieldRep* rep = AddCallingControl();
     rep->GetFieldRepData()->SetFrontField(m_price);
+    EXPECT_TRUE(PageUsersOf(m_page, {&other}).empty());
 
-    EXPECT_TRUE(m_page.CollectFunctionUsage(m_function, list));
-    EXPECT_EQ(list, "Orders\n");
-    EXPECT_TRUE(PageRecorded());
+    EXPECT_EQ(PageUsersOf(m_page, {m_function}), std::vector<CString>{"Orders"});
 
-    m_page.ClearFunctionCalls(m_function);
+    ReleaseListed(m_page, m_function->FreedWithIt());
     EXPECT_EQ(rep->GetFieldRepData()->GetDataCall(), nullptr);
     EXPECT_EQ(rep->GetFieldRepData()->GetFrontField(), nullptr);
 }
@@ -294,18 +286,17 @@ TEST_F(PageFunctionUsageTest, FunctionFieldShownAsFrontFieldRecordsThePage)
     EXPECT_TRUE(UsageSet().GetForms().empty());
 }
 
-TEST_F(PageFunctionUsageTest, ParameterUsageRecordsThePageAndRemovalDropsTheMaps)
+TEST_F(PageFunctionUsageTest, ParameterUsageNamesThePageAndReleasingDropsTheMaps)
 {
     FieldRep* rep = AddCallingControl();
-    m_page.IsFunctionParameterUsed(m_function, m_parameter);
-    EXPECT_TRUE(UsageSet().GetForms().empty());
+    EXPECT_TRUE(PageUsersOf(m_page, {m_parameter}).empty());
 
     rep->GetFieldRepData()->GetDataCall()->AddParameterMap(m_parameter, m_price);
-    m_page.IsFunctionParameterUsed(m_function, m_parameter);
-    EXPECT_TRUE(PageRecorded());
+    EXPECT_EQ(PageUsersOf(m_page, {m_parameter}), std::vector<CString>{"Orders"});
 
-    m_page.RemoveFunctionParameterReferences(m_function, m_parameter);
+    ReleaseListed(m_page, {m_parameter});
     EXPECT_TRUE(rep->GetFieldRepData()->GetDataCall()->GetParameterMaps().empty());
+    EXPECT_NE(rep->GetFieldRepData()->GetDataCall(), nullptr);
 }
 
 TEST_F(PageFunctionUsageTest, ReportGroupsAndDashBoardsCallingTheFunctionAreUsers)
@@ -323,20 +314,16 @@ TEST_F(PageFunctionUsageTest, ReportGroupsAndDashBoardsCallingTheFunctionAreUser
     DashBoard dashBoard;
     dashBoard.SetName("Board");
     dashBoard.SetClassInvokation(newMappedCall());
-    CString list;
 
-    EXPECT_TRUE(report.CollectFunctionUsage(m_function, list));
-    EXPECT_TRUE(dashBoard.CollectFunctionUsage(m_function, list));
-    EXPECT_EQ(list, "Sales\nBoard\n");
-    EXPECT_EQ(UsageSet().GetReports().size(), 1u);
-    EXPECT_EQ(UsageSet().GetDashBoards().size(), 1u);
+    EXPECT_EQ(PageUsersOf(report, {m_function}), std::vector<CString>{"Sales"});
+    EXPECT_EQ(PageUsersOf(dashBoard, {m_function}), std::vector<CString>{"Board"});
 
-    report.RemoveFunctionParameterReferences(m_function, m_parameter);
+    ReleaseListed(report, {m_parameter});
     EXPECT_TRUE(report.GetClassCall()->GetParameterMaps().empty());
     EXPECT_TRUE(report.GetReportGroups().front()->GetClassCall()->GetParameterMaps().empty());
 
-    report.ClearFunctionCalls(m_function);
-    dashBoard.ClearFunctionCalls(m_function);
+    ReleaseListed(report, {m_function});
+    ReleaseListed(dashBoard, {m_function});
     EXPECT_EQ(report.GetClassCall(), nullptr);
     EXPECT_EQ(report.GetReportGroups().front()->GetClassCall(), nullptr);
     EXPECT_EQ(dashBoard.GetClassInvokation(), nullptr);

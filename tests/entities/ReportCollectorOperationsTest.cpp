@@ -6,6 +6,7 @@
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ReportCollector.h"
 #include "tests/entities/PageOperationsSupport.h"
+#include "tests/support/PageReferences.h"
 
 #include <gtest/gtest.h>
 
@@ -172,7 +173,7 @@ TEST_F(MultiPageReportTest, FilterControlMadeOncePerOutputField)
     EXPECT_EQ(m_multiReport.GetFieldReps().size(), 1u);
 }
 
-TEST_F(MultiPageReportTest, ProcedureCallOfAPageIsFoundByItsReportAndRecordedAsUsage)
+TEST_F(MultiPageReportTest, ProcedureCallOfAPageIsFoundByItsReportAndListedAsAReference)
 {
     Procedure used;
     Procedure unused;
@@ -184,19 +185,9 @@ TEST_F(MultiPageReportTest, ProcedureCallOfAPageIsFoundByItsReportAndRecordedAsU
     EXPECT_EQ(m_multiReport.GetProcedureForReport(&m_stock), &used);
     EXPECT_EQ(m_multiReport.GetProcedureForReport(&m_sales), nullptr);
     EXPECT_EQ(m_multiReport.GetProcedureForReport(&m_absent), nullptr);
-    const Procedure* asked = &unused;
-    CString list;
 
-    EXPECT_FALSE(m_multiReport.CollectProcedureUsage(asked, list));
-    EXPECT_TRUE(list.IsEmpty());
-    EXPECT_TRUE(UsageSet().GetMultiPageReports().empty());
-    asked = &used;
-    EXPECT_TRUE(m_multiReport.CollectProcedureUsage(asked, list));
-    EXPECT_EQ(list, "Overview_multiReport\n");
-    EXPECT_EQ(std::ranges::count(UsageSet().GetMultiPageReports(), &m_multiReport), 1);
-    EXPECT_FALSE(m_multiReport.CollectProcedureUsage(static_cast<const Procedure*>(nullptr), list));
-    // The page question of the base stays apart.
-    EXPECT_FALSE(m_multiReport.CollectProcedureUsage(&used, list));
+    EXPECT_TRUE(PageUsersOf(m_multiReport, {&unused}).empty());
+    EXPECT_EQ(PageUsersOf(m_multiReport, {&used}), std::vector<CString>{"Overview"});
 
     m_multiReport.DeleteProcedureCallForReport(&m_absent);
     m_multiReport.DeleteProcedureCallForReport(&m_stock);

@@ -5,6 +5,7 @@
 #include "model/EventRecmpFields.h"
 #include "tests/entities/ReportTestSupport.h"
 #include "tests/support/ListedRelease.h"
+#include "tests/support/PageReferences.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,7 @@ protected:
     Procedure m_other;
 };
 
-TEST_F(ReportUsageTest, ProcedureRemovalDeletesAdjacentCallingGroupsAndEmptiesOnlyCallingOnes)
+TEST_F(ReportUsageTest, ProcedureReleaseDeletesAdjacentCallingGroupsAndKeepsTheOthers)
 {
     AddProcedureGroup(&m_procedure);
     ReportGroup* group = AddProcedureGroup(&m_procedure);
@@ -39,22 +40,16 @@ TEST_F(ReportUsageTest, ProcedureRemovalDeletesAdjacentCallingGroupsAndEmptiesOn
     AddFilter(classGroup, m_qty);
     m_report.AddReportGroup(new ReportGroup(*classGroup));
     ReportGroup* otherGroup = AddProcedureGroup(&m_other);
+    AddColumn(otherGroup, m_procedure.GetOutputColumnAt(1));
 
-    group->RemoveProcedureReferences(&m_other);
-    classGroup->RemoveProcedureReferences(&m_procedure);
-    EXPECT_EQ(1u, group->GetFilters().size());
-    EXPECT_EQ(1u, classGroup->GetFilters().size());
-    group->RemoveProcedureReferences(&m_procedure);
-    EXPECT_EQ(nullptr, group->GetProcedureCall());
-    EXPECT_TRUE(group->GetFilters().empty() && group->GetReportFields().empty());
-
-    group->SetProcedureCall(CallOfProcedure(&m_procedure));
-    AddFilter(group, m_price);
-    m_report.RemoveProcedureReferences(&m_procedure);
+    ReleaseListed(m_report, m_procedure.FreedWithIt());
 
     ASSERT_EQ(3u, m_report.GetReportGroups().size());
     EXPECT_EQ(classGroup, m_report.GetReportGroups()[0]);
+    EXPECT_EQ(1u, classGroup->GetFilters().size());
     EXPECT_EQ(otherGroup, m_report.GetReportGroups()[2]);
+    EXPECT_EQ(otherGroup->GetProcedureCall()->GetProcedure(), &m_other);
+    EXPECT_TRUE(otherGroup->GetReportFields().empty()) << "the column showed a freed column";
     EXPECT_FALSE(m_report.IsProcedureUsed(&m_procedure, TRUE));
 }
 
@@ -87,12 +82,10 @@ TEST_F(ReportUsageTest, VariableUsagePassesGroupsWithoutCall)
     m_procedure.AddFieldParameter(m_key);
     Variable* keyParameter = m_procedure.GetFieldParameterVariableAt(0);
     AddClassGroup();
-    CString list;
-    EXPECT_FALSE(m_report.CollectExtraProcedureVariableUsage(&m_procedure, keyParameter, list));
+    EXPECT_TRUE(PageUsersOf(m_report, {keyParameter}).empty());
 
     AddGroupMapping(m_callerVariable.get());
-    EXPECT_TRUE(m_report.CollectExtraProcedureVariableUsage(&m_procedure, keyParameter, list));
-    EXPECT_EQ("Sales\n", list);
+    EXPECT_EQ(PageUsersOf(m_report, {keyParameter}), std::vector<CString>{"Sales"});
 }
 
 TEST_F(ReportUsageTest, VariableMappingUsageListsGroupCallsBindingsAndFilterProcedures)
@@ -213,13 +206,12 @@ TEST_F(ReportUsageTest, ProcedureUsageCountsGroupCallsAndWithTheFlagFilterProced
     EXPECT_TRUE(m_report.IsProcedureUsed(&m_procedure, FALSE));
     EXPECT_FALSE(m_report.IsProcedureUsed(&m_other, FALSE));
     EXPECT_TRUE(m_report.IsProcedureUsed(&m_other, TRUE));
-    EXPECT_TRUE(m_report.CollectExtraProcedureUsage(&m_other, list));
-    EXPECT_FALSE(m_report.CollectExtraProcedureUsage(&unused, list));
-    EXPECT_EQ("Sales\n", list);
+    EXPECT_EQ(PageUsersOf(m_report, {&m_other}), std::vector<CString>{"Sales"});
+    EXPECT_TRUE(PageUsersOf(m_report, {&unused}).empty());
 
     EXPECT_TRUE(m_report.CollectClassUsage(&m_class, list));
     EXPECT_FALSE(m_report.CollectClassUsage(&otherClass, list));
-    EXPECT_EQ("Sales\nSales\nSales\n", list) << "one line per group of the class";
+    EXPECT_EQ("Sales\nSales\n", list) << "one line per group of the class";
     EXPECT_TRUE(m_report.HasGroupForClass(&m_class));
     EXPECT_FALSE(m_report.HasGroupForClass(&otherClass));
 }

@@ -31,6 +31,7 @@
 #include "model/MainFrameAccess.h"
 #include "model/ProjectDiagnostics.h"
 #include "model/ProjectSettings.h"
+#include "model/ReferenceList.h"
 #include "model/Table.h"
 #include "model/ValidationData.h"
 #include "platform/core/ScriptedMessageBoxes.h"
@@ -93,19 +94,16 @@ TEST(EntityUsageSetTest, EntitiesAreRecordedOnceFoundByIndexAndClearedWithTheLog
     EXPECT_EQ(std::vector<Table*>{&table}, set.GetTables());
     EXPECT_EQ(&form, set.GetFormAt(0));
     EXPECT_EQ(1u, PageCount(set));
-    EXPECT_EQ(nullptr, set.GetLoginPage());
     for (int index : {-1, 1})
     {
         EXPECT_EQ(nullptr, set.GetProcedureAt(index));
         EXPECT_EQ(nullptr, set.GetFormAt(index));
     }
 
-    set.SetLoginPage(&loginPage);
     set.Clear();
     EXPECT_TRUE(set.GetTables().empty());
     EXPECT_TRUE(set.GetProcedures().empty());
     EXPECT_EQ(0u, PageCount(set));
-    EXPECT_EQ(nullptr, set.GetLoginPage());
 }
 
 TEST(EntityUsageSetTest, PagesGoIntoTheListOfTheirOwnTypeOnly)
@@ -274,7 +272,7 @@ TEST_F(EntityUsageSetRemovalTest, PageLinksLeaveOnlyTheMenusOfTheRemovedPageOnBo
     delete keptVariable;
 }
 
-TEST_F(EntityUsageSetRemovalTest, ProcedureReferencesLeaveEveryKindOfRecordedPage)
+TEST_F(EntityUsageSetRemovalTest, ProcedureReferencesLeaveEveryKindOfListingPage)
 {
     Table table;
     Procedure procedure;
@@ -305,12 +303,12 @@ TEST_F(EntityUsageSetRemovalTest, ProcedureReferencesLeaveEveryKindOfRecordedPag
     ApplicationReport report;
     report.AddReportGroup(new ReportGroup);
     report.GetReportGroups()[0]->AddReportField(column);
-    UsageSet().AddFormInterface(&report);
-    UsageSet().AddFormInterface(&form);
-    UsageSet().AddFormInterface(&dashBoardPage);
-    UsageSet().SetLoginPage(&loginPage);
+    ReferenceList list;
+    for (FormInterface* page :
+         std::initializer_list<FormInterface*>{&report, &form, &dashBoardPage, &loginPage})
+        page->ListReferences(list);
 
-    UsageSet().RemoveProcedureReferences(&procedure);
+    list.Release(procedure.FreedWithIt());
 
     EXPECT_TRUE(form.GetUniquenessProcedureTables().empty());
     EXPECT_EQ(nullptr, calling->GetProcedureInvokation());
@@ -432,16 +430,17 @@ TEST_F(EntityUsageSetRemovalTest, FunctionReferencesDeleteTheDashBoardsCallOfThe
     Function kept;
     DashBoard callingRemoved;
     DashBoard callingKept;
+    ReferenceList list;
     for (auto [dashBoard, function] :
          {std::pair{&callingRemoved, &removed}, std::pair{&callingKept, &kept}})
     {
         auto* call = new ClassInvokation;
         call->SetFunction(&dataClass, function);
         dashBoard->SetClassInvokation(call);
-        UsageSet().AddFormInterface(dashBoard);
+        dashBoard->ListReferences(list);
     }
 
-    UsageSet().RemoveFunctionReferences(&removed);
+    list.Release(removed.FreedWithIt());
 
     EXPECT_EQ(nullptr, callingRemoved.GetClassInvokation());
     ASSERT_NE(nullptr, callingKept.GetClassInvokation());

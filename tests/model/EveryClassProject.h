@@ -164,6 +164,7 @@ private:
         auto* visibility = new FieldVisibility(m_customerName);
         auto* visibilityData = new VisibilityData;
         visibilityData->SetDataProcedure(NewCall(m_procedure));
+        visibilityData->SetResultField(m_outputColumn);
         visibility->SetVisibilityData(visibilityData);
         file->AddFieldVisibility(visibility);
         form->AddAspFile(file);
@@ -278,6 +279,16 @@ private:
         Variable* formName = form->FindVariableByName("name");
         column->AddBinding(new ReportFieldBinding{formName, nullptr, nullptr, m_outputColumn});
         property->AddBinding(new ReportFieldBinding{formName, nullptr, nullptr, nullptr});
+        property->AddBinding(new ReportFieldBinding{nullptr, nullptr, nullptr, m_outputColumn});
+        // A group fed by the procedure, showing its column, and the report's own call, which
+        // gives the form's variable to the procedure's parameter.
+        auto* procedureGroup = new ReportGroup(report, nullptr);
+        procedureGroup->SetProcedureCall(NewCall(m_procedure));
+        procedureGroup->AddReportField(new ReportField(m_outputColumn));
+        report->AddReportGroup(procedureGroup);
+        ProcedureInvokation* reportCall = NewCall(m_procedure);
+        reportCall->AddVariablePair(new VariablePair{parameterVariable, formName});
+        report->SetReportProcedureCall(reportCall);
 
         auto* columnChart = NewPage<ApplicationReport>("SalesChart");
         columnChart->SetChartData(3, new ColumnGraphData);

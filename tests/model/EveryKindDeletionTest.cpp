@@ -97,6 +97,98 @@ bool NoPageCallsAProcedure(const Module& module)
                                 { return page->GetProcedureCall() != nullptr; });
 }
 
+bool ControlCallsAProcedure(const FieldRep* control)
+{
+    const FieldRepData* data = control->GetFieldRepData();
+    const ValidationData* validation = control->GetValidationData();
+    return (data != nullptr &&
+            (data->GetDataProcedure() != nullptr ||
+             std::ranges::any_of(data->GetEventRecmpFieldsList(), [](const EventRecmpFields* events)
+                                 { return !events->GetProcedureRecomputes().empty(); }))) ||
+           (validation != nullptr &&
+            std::ranges::any_of(validation->GetDateValidations(),
+                                [](const DateValidation* rule) {
+                                    return rule->GetProcedureInvokation() != nullptr ||
+                                           rule->GetResultField() != nullptr;
+                                }));
+}
+
+// The holders of the rich project that call the procedure or show its columns, each asked
+// whether it still does.
+const std::pair<const char*, std::function<bool(const Module&)>> procedureHolders[] = {
+    {"page call", [](const Module& module) { return !NoPageCallsAProcedure(module); }},
+    {"procedure tables",
+     [](const Module& module)
+     {
+         return std::ranges::any_of(PagesWithLogin(module),
+                                    [](const FormInterface* page) {
+                                        return !page->GetProcedureTables().empty() ||
+                                               !page->GetUniquenessProcedureTables().empty();
+                                    });
+     }},
+    {"controls, recomputes and date rules",
+     [](const Module& module)
+     {
+         return std::ranges::any_of(
+             PagesWithLogin(module), [](const FormInterface* page)
+             { return std::ranges::any_of(page->GetFieldReps(), ControlCallsAProcedure); });
+     }},
+    {"visibility",
+     [](const Module& module)
+     {
+         return std::ranges::any_of(module.GetMasterForms(),
+                                    [](const Form* form)
+                                    {
+                                        return std::ranges::any_of(
+                                            form->GetAspFiles(), [](const AspFile* file)
+                                            { return !file->GetFieldVisibilities().empty(); });
+                                    });
+     }},
+    {"report call, group and button",
+     [](const Module& module)
+     {
+         const ApplicationReport* report = module.FindReportByName("CustomerReport");
+         const ReportFieldControlProperty* button =
+             report->GetReportGroups().front()->GetReportFields()[0]->GetControlProperty();
+         return report->GetReportProcedureCall() != nullptr ||
+                report->GetReportGroups().size() != 1 || button->GetProcedure() != nullptr ||
+                button->GetBindings().size() != 1 || ControlCallsAProcedure(button->GetControl());
+     }},
+    {"dashboard call and cell",
+     [](const Module& module)
+     {
+         const DashBoard* board = module.FindDashBoardByName("Board");
+         const auto* cell = dynamic_cast<const DashBoardCellInfo*>(
+             board->GetGrid()->GetRows().front().front()->GetCellData());
+         return board->GetProcedureInvokation() != nullptr || !cell->GetDisplayFields().empty();
+     }},
+    {"placement",
+     [](const Module& module)
+     {
+         return module.FindDashBoardPageByName("Home")->GetPlacements().front()->GetProcedure() !=
+                nullptr;
+     }},
+    {"multi-page report page",
+     [](const Module& module)
+     {
+         return module.GetMultiPageReports().front()->GetPages().front()->GetProcedureCall() !=
+                nullptr;
+     }},
+    {"login call",
+     [](const Module& module) { return module.GetLoginPage()->GetLoginProcedure() != nullptr; }},
+};
+
+bool NothingCallsOrShowsAProcedure(const Module& module)
+{
+    bool none = true;
+    for (const auto& [name, holds] : procedureHolders)
+    {
+        EXPECT_FALSE(holds(module)) << name;
+        none = none && !holds(module);
+    }
+    return none;
+}
+
 // The report column, its button and the transaction's link and menu map fed the form's
 // variable; none of them does any more.
 bool NothingFeedsTheFormsVariables(const Module& module)
@@ -108,8 +200,12 @@ bool NothingFeedsTheFormsVariables(const Module& module)
     transaction->GetPreLinks(links);
     const std::vector<MenuVariableMap>& menuMaps =
         transaction->GetAspFiles().front()->GetTopMenuVariableMaps();
-    return column->GetBindings().empty() && column->GetControlProperty()->GetBindings().empty() &&
-           links.back()->GetVariableMaps().empty() && !menuMaps.empty() &&
+    const std::vector<ReportFieldBinding*>& buttonBindings =
+        column->GetControlProperty()->GetBindings();
+    // The button keeps the binding that only the procedure feeds.
+    return column->GetBindings().empty() && buttonBindings.size() == 1 &&
+           buttonBindings.front()->m_target == nullptr && links.back()->GetVariableMaps().empty() &&
+           !menuMaps.empty() &&
            std::ranges::all_of(menuMaps, [](const MenuVariableMap& map)
                                { return map.m_variablePairs.empty(); });
 }
@@ -301,11 +397,20 @@ const DeletionCase deletions[] = {
      { return project.DeleteProcedure(module.FindProcedureByName("PRC_customer_SelectAll")); },
      true,
      [](const Module& module)
-     { return module.GetProcedures().empty() && NoPageCallsAProcedure(module); }},
+     { return module.GetProcedures().empty() && NothingCallsOrShowsAProcedure(module); }},
     {"Function",
      [](ForgeonProject& project, Module& module)
      { return project.DeleteFunction(FirstFunction(module)); },
-     true, [](const Module& module) { return !HasFunction(module, "SelectAllRecords"); },
+     true,
+     [](const Module& module)
+     {
+         return !HasFunction(module, "SelectAllRecords") &&
+                module.FindReportByName("CustomerReport")
+                        ->GetReportGroups()
+                        .front()
+                        ->GetClassCall() == nullptr &&
+                module.FindDashBoardByName("Board")->GetClassInvokation() == nullptr;
+     },
      AfterLoad::remade},
     {"FunctionParameter",
      [](ForgeonProject& project, Module& module)

@@ -11,6 +11,7 @@
 #include "model/EventRecmpFields.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
+#include "model/ReferenceList.h"
 #include "model/ValidationData.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/support/ListedRelease.h"
@@ -27,6 +28,13 @@ LinkControl* NewAlignedLink(Menu* target, int alignment, const char* caption)
     auto* link = new LinkControl(target, 0, 0, alignment);
     link->SetCaption(caption);
     return link;
+}
+
+void ReleaseFromControl(FieldRep& control, const ReferenceList::Targets& targets)
+{
+    ReferenceList list;
+    control.ListReferences(list);
+    list.Release(targets);
 }
 
 std::vector<CString> LinkCaptions(const FieldRepData& data)
@@ -50,7 +58,6 @@ TEST(FieldRepReferencesTest, UsesFieldChecksLookupFieldsOwnFieldAndTables)
     EXPECT_FALSE(rep.UsesTable(table.get()));
     EXPECT_TRUE(rep.UsesField(own));
     rep.RemoveTableReferences(table.get());
-    rep.RemoveProcedureReferences(nullptr);
     EXPECT_EQ(nullptr, rep.GetFieldRepData());
 
     auto* data = new FieldRepData;
@@ -89,13 +96,12 @@ TEST(FieldRepReferencesTest, RemovingTheProcedureOrClassCallClearsTheLookupField
     data->SetDataProcedure(invokation);
     rep.AttachFieldRepData(data);
 
-    rep.RemoveProcedureReferences(&other);
-    rep.RemoveProcedureReferences(nullptr);
+    ReleaseFromControl(rep, {&other});
     data->ClearClassInvokation();
     EXPECT_EQ(invokation, data->GetDataProcedure());
     EXPECT_EQ(&front, data->GetFrontField());
 
-    rep.RemoveProcedureReferences(&called);
+    ReleaseFromControl(rep, {&called});
     EXPECT_EQ(nullptr, data->GetDataProcedure());
     EXPECT_EQ(nullptr, data->GetFrontField());
     EXPECT_EQ(nullptr, data->GetBackField());
