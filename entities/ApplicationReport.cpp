@@ -345,13 +345,6 @@ void ApplicationReport::CollectVariableMappingUsage(Variable* variable, CString&
     }
 }
 
-void ApplicationReport::RemoveMenuReferences(Menu* menu)
-{
-    FormInterface::RemoveMenuReferences(menu);
-    for (FieldRep* filter : GroupFilters())
-        filter->RemoveMenuReferences(menu);
-}
-
 void ApplicationReport::VisitDefaultEventRecmpFields()
 {
     FormInterface::VisitDefaultEventRecmpFields();

@@ -48,7 +48,6 @@ public:
     // The page's links first; else one error entry per group filter link to the menu.
     bool CollectMenuLinkUsage(Menu* menu) override;
     void CollectVariableMappingUsage(Variable* variable, CString& list) override;
-    void RemoveMenuReferences(Menu* menu) override;
     void VisitDefaultEventRecmpFields() override;
     // Only the groups drop their references; the report's own table stays.
     void RemoveTableReferences(Table* table) override;

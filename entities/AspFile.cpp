@@ -20,6 +20,7 @@
 #include "model/ListAccess.h"
 #include "model/Module.h"
 #include "model/Ownership.h"
+#include "model/ReferenceList.h"
 #include "model/Table.h"
 #include "model/VisibilityData.h"
 
@@ -160,6 +161,32 @@ MenuVariableMap* FindMapOfMenu(std::vector<MenuVariableMap>& maps, const Menu* m
 void EraseMapsOfMenu(std::vector<MenuVariableMap>& maps, const MenuInterface* menu)
 {
     std::erase_if(maps, [menu](const MenuVariableMap& map) { return map.m_menu == menu; });
+}
+
+// The map of the side lets go of its menu by leaving the side, of a variable by dropping the
+// pairs that pass it. Releases run last listed first, so a map released by address has not
+// moved.
+void ListMenuMapReferences(ReferenceList& list, std::vector<MenuVariableMap>& maps,
+                           MenuVariableMap& map)
+{
+    list.Add(map.m_menu,
+             [&maps, &map] {
+                 std::erase_if(maps, [&map](const MenuVariableMap& each) { return &each == &map; });
+             });
+    for (const MenuVariableMap::VariablePair& pair : map.m_variablePairs)
+    {
+        for (const Variable* variable : {pair.first, pair.second})
+        {
+            list.Add(variable,
+                     [&map, variable]
+                     {
+                         std::erase_if(map.m_variablePairs,
+                                       [variable](const MenuVariableMap::VariablePair& each) {
+                                           return each.first == variable || each.second == variable;
+                                       });
+                     });
+        }
+    }
 }
 
 // Copies the first pair that matches into out; false when none does.
@@ -429,6 +456,29 @@ void AspFile::RemoveMenu(const MenuInterface* item)
     // A map of the item as a leaf of either menu would point at it once it is gone.
     EraseMapsOfMenu(m_topMenuMaps, item);
     EraseMapsOfMenu(m_leftMenuMaps, item);
+}
+
+void AspFile::ListReferences(ReferenceList& list)
+{
+    for (MenuInterface* item : m_linkingItems)
+        list.Add(item, [this, item] { item->UnlinkAspFile(this); });
+    for (Menu* menu : {m_topMenu, m_leftMenu})
+        list.Add(menu, [this, menu] { menu->UnlinkAspFile(this); });
+    for (std::vector<MenuVariableMap>* maps : {&m_topMenuMaps, &m_leftMenuMaps})
+    {
+        for (MenuVariableMap& map : *maps)
+            ListMenuMapReferences(list, *maps, map);
+    }
+    // A visibility goes with the procedure its data calls or reads.
+    for (FieldVisibility* visibility : m_fieldVisibilities)
+    {
+        const VisibilityData* data = visibility->GetVisibilityData();
+        if (data == nullptr)
+            continue;
+        const auto drop = [this, visibility] { DeleteFieldVisibility(visibility); };
+        list.Add(data->GetResultField(), drop);
+        ProcedureInvokation::ListHeld(list, data->GetDataProcedure(), drop);
+    }
 }
 
 void AspFile::SetTopMenu(Menu* menu)
@@ -812,13 +862,6 @@ void AspFile::RemoveDuplicateMenuVariableMaps()
 {
     RemoveDuplicateMaps(m_topMenuMaps);
     RemoveDuplicateMaps(m_leftMenuMaps);
-}
-
-void AspFile::RemoveMenuVariableMapsOf(const std::unordered_set<const Menu*>& menus)
-{
-    for (std::vector<MenuVariableMap>* maps : {&m_topMenuMaps, &m_leftMenuMaps})
-        std::erase_if(*maps,
-                      [&menus](const MenuVariableMap& map) { return menus.contains(map.m_menu); });
 }
 
 MenuLeafAddition::MenuLeafAddition(const Menu* formerLeaf, Menu& child)

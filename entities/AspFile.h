@@ -9,7 +9,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <unordered_map>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -20,6 +19,7 @@ class Menu;
 class MenuInterface;
 class Procedure;
 class ProcedureFieldInfo;
+class ReferenceList;
 class Variable;
 class MenuLeafAddition;
 
@@ -193,6 +193,12 @@ public:
     // are deleted too, so that none outlives a deleted sub-menu.
     void RemoveMenu(const MenuInterface* item);
     void RemoveNullLinks();
+    // Lists the linking items and the top and left menus, each released by unlinking it from
+    // the file on both sides (MenuInterface::UnlinkAspFile); then per map of either side its menu,
+    // released by dropping the map, and the variables of its pairs, released by dropping the
+    // pairs that pass them; then the output columns that decide field visibilities, each
+    // released by dropping the visibility of that field.
+    void ListReferences(ReferenceList& list);
 
     const std::vector<FieldEntry>& GetFieldEntries() const { return m_fieldEntries; }
     void AddFieldEntry(const FieldEntry& entry) { m_fieldEntries.push_back(entry); }
@@ -257,8 +263,6 @@ public:
     void AddMenuLeafMaps(const Menu& topLevel, const std::vector<MenuLeafAddition>& additions);
     // Erases from each side every later map of a menu an earlier map has.
     void RemoveDuplicateMenuVariableMaps();
-    // Erases from both sides the maps of the given menus, which are about to be deleted.
-    void RemoveMenuVariableMapsOf(const std::unordered_set<const Menu*>& menus);
     // The load-time clean-up: SyncMenuVariableMaps for the top, then for the left side, then,
     // when asked, RemoveDuplicateMenuVariableMaps.
     void CleanUpMenuVariableMaps(MenuLeafIndex& leafIndex, bool dropDuplicates);

@@ -104,13 +104,6 @@ bool DashBoard::CollectMenuLinkUsage(Menu* menu)
     return true;
 }
 
-void DashBoard::RemoveMenuReferences(Menu* menu)
-{
-    FormInterface::RemoveMenuReferences(menu);
-    if (m_grid != nullptr)
-        m_grid->RemoveMenuReferences(menu);
-}
-
 void DashBoard::RemoveFunctionReferences(Function* function)
 {
     if (m_classInvokation == nullptr || m_classInvokation->GetFunction() != function)

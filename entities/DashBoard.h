@@ -41,7 +41,6 @@ public:
     void CheckExtraProcedureMapping(Procedure* procedure) override;
     // The page's own check first; failing that, a cell linking the menu files the page name.
     bool CollectMenuLinkUsage(Menu* menu) override;
-    void RemoveMenuReferences(Menu* menu) override;
     // Deletes the class invocation when it calls the function.
     virtual void RemoveFunctionReferences(Function* function);
     // The page's references, then those of its own calls and of its cells; the procedure call

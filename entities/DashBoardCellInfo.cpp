@@ -192,6 +192,8 @@ void DashBoardCellInfo::ReadDisplayFields(CArchive& ar)
 
 void DashBoardCellInfo::ListReferences(ReferenceList& list)
 {
+    if (Menu* menu = m_menu)
+        list.Add(menu, [this, menu] { RemoveMenu(menu); });
     for (DashBoardVariableMap* map : m_variableMaps)
     {
         for (const Variable* variable : {map->target, map->sourceVariable})

@@ -50,8 +50,9 @@ public:
     // aggregate code and caption are stored from version 20 (before: no aggregate, empty
     // caption).
     void Serialize(CArchive& ar) override;
-    // Lists the variables its maps pass (each release drops the map) and the output columns
-    // the cell shows (each release drops that column's entries).
+    // Lists the menu it links (released by RemoveMenu), the variables its maps pass (each
+    // release drops the map) and the output columns the cell shows (each release drops that
+    // column's entries).
     void ListReferences(ReferenceList& list);
 
     bool IsStaticText() const { return m_staticText; }

@@ -4,6 +4,7 @@
 #include "entities/Menu.h"
 #include "model/ArchiveIO.h"
 #include "model/ListAccess.h"
+#include "model/ReferenceList.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -141,4 +142,12 @@ bool Designation::HasMenuNamed(const Menu* menu) const
     return std::any_of(m_menus.begin(), m_menus.end(),
                        [menu](const Menu* own)
                        { return own != nullptr && own->GetName() == menu->GetName(); });
+}
+
+void Designation::ListReferences(ReferenceList& list)
+{
+    for (Menu* menu : m_menus)
+        list.Add(menu, [this, menu] { RemoveMenu(menu); });
+    list.AddSlot(m_dashBoardPage);
+    list.AddSlot(m_reportsTo);
 }

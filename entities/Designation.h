@@ -11,6 +11,7 @@
 
 class DashBoardPage;
 class Menu;
+class ReferenceList;
 
 // A user role of the generated application: its menus (each menu lists the role as well), the
 // role it reports to, the dashboard page its users see first and whether it is active.
@@ -66,6 +67,9 @@ public:
     void AddMenusOf(const Designation& other);
     // One of the role's menus has exactly the menu's name.
     bool HasMenuNamed(const Menu* menu) const;
+    // Lists each menu entry, released by RemoveMenu, then the dashboard page and the role it
+    // reports to, each released by clearing it.
+    void ListReferences(ReferenceList& list);
 
 private:
     static int s_idCounter;

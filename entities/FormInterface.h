@@ -112,8 +112,6 @@ public:
     // Every control's data drops its class recomputes of the control.
     virtual void RemoveClassRecomputeOf(FieldRep* fieldRep);
     virtual CString GetClassName();
-    // Page files, controls and links let go of the menu; the links stay on the page.
-    virtual void RemoveMenuReferences(Menu* menu);
     virtual void VisitDefaultEventRecmpFields();
     virtual void SyncTableFlags();
     // Controls drop their references to the table; controls of its fields are deleted.
@@ -130,10 +128,11 @@ public:
     // What a copy puts before the source's name; master forms and transactions number their
     // copies.
     virtual CString GetCopyNamePrefix() const { return {}; }
-    // Lists what the page refers to among the entities it does not own: the procedures its
-    // calls, record and uniqueness tables, visibilities and controls call (each call going with
-    // its procedure), the functions and classes its controls call, the variables its calls,
-    // links and menu maps pass, the fields its maps show; page kinds add their own.
+    // Lists what the page refers to among the entities it does not own: what its page files
+    // refer to (AspFile::ListReferences), the procedures its calls, record and uniqueness tables,
+    // visibilities and controls call (each call going with its procedure), the functions and
+    // classes its controls call, the variables its calls and links pass, the menus its links
+    // open, the fields its maps show; page kinds add their own.
     virtual void ListReferences(ReferenceList& list);
 
     // Null grid, second owned object, module and procedure call (nothing deleted), link lists

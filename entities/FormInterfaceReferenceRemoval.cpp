@@ -104,23 +104,6 @@ void FormInterface::RemoveClassRecomputeOf(FieldRep* fieldRep)
     }
 }
 
-void FormInterface::RemoveMenuReferences(Menu* menu)
-{
-    // Also a file that only holds the menu as a leaf of its top or left menu's maps.
-    for (AspFile* file : m_aspFiles)
-    {
-        file->RemoveMenu(menu);
-        if (menu != nullptr)
-            menu->RemoveAspFile(file);
-    }
-    for (FieldRep* rep : m_fieldReps)
-        rep->RemoveMenuReferences(menu);
-    for (LinkControl* link : m_preLinks)
-        link->UnlinkMenu(menu);
-    for (LinkControl* link : m_postLinks)
-        link->UnlinkMenu(menu);
-}
-
 void FormInterface::RemoveTableReferences(Table* table)
 {
     if (table == nullptr)

@@ -7,56 +7,15 @@
 #include "entities/ProcedureTable.h"
 #include "entities/UniquenessProcedureTable.h"
 #include "model/FieldRep.h"
-#include "model/FieldVisibility.h"
 #include "model/Ownership.h"
 #include "model/RefField.h"
 #include "model/ReferenceList.h"
-#include "model/VisibilityData.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace
 {
-// The pairs of a menu's map lose the variable.
-void ListMenuMapReferences(ReferenceList& list, MenuVariableMap& map)
-{
-    for (const MenuVariableMap::VariablePair& pair : map.m_variablePairs)
-    {
-        for (const Variable* variable : {pair.first, pair.second})
-        {
-            list.Add(variable,
-                     [&map, variable]
-                     {
-                         std::erase_if(map.m_variablePairs,
-                                       [variable](const MenuVariableMap::VariablePair& each) {
-                                           return each.first == variable || each.second == variable;
-                                       });
-                     });
-        }
-    }
-}
-
-void ListPageFileReferences(ReferenceList& list, AspFile& file)
-{
-    for (MenuVariableMap* (AspFile::*mapAt)(int) :
-         {&AspFile::GetTopMenuVariableMapAt, &AspFile::GetLeftMenuVariableMapAt})
-    {
-        for (int index = 0; MenuVariableMap* map = (file.*mapAt)(index); ++index)
-            ListMenuMapReferences(list, *map);
-    }
-    // A visibility goes with the procedure its data calls or reads.
-    for (FieldVisibility* visibility : file.GetFieldVisibilities())
-    {
-        const VisibilityData* data = visibility->GetVisibilityData();
-        if (data == nullptr)
-            continue;
-        const auto drop = [&file, visibility] { file.DeleteFieldVisibility(visibility); };
-        list.Add(data->GetResultField(), drop);
-        ProcedureInvokation::ListHeld(list, data->GetDataProcedure(), drop);
-    }
-}
-
 // The entries of the list go with their tables and with the procedures they call, their calls'
 // references first.
 template <class Entry> void ListEntryCalls(ReferenceList& list, std::vector<Entry*>& entries)
@@ -73,7 +32,7 @@ template <class Entry> void ListEntryCalls(ReferenceList& list, std::vector<Entr
 void FormInterface::ListReferences(ReferenceList& list)
 {
     for (AspFile* file : m_aspFiles)
-        ListPageFileReferences(list, *file);
+        file->ListReferences(list);
     // A control of a field goes with the field, its own references first.
     for (FieldRep* control : m_fieldReps)
     {

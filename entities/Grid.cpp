@@ -292,16 +292,6 @@ bool Grid::IsMenuLinked(const Menu* menu) const
                                                      { return info.GetMenu() == menu; });
 }
 
-void Grid::RemoveMenuReferences(const Menu* menu)
-{
-    VisitDashBoardContents(
-        [menu](DashBoardCellInfo& info)
-        {
-            info.RemoveMenu(menu);
-            return false;
-        });
-}
-
 void Grid::UpdateMenuCaptions(const Menu* menu)
 {
     if (menu == nullptr)

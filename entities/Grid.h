@@ -77,7 +77,6 @@ public:
     // Over the dashboard panels of the cells; a cell without content is searched through its
     // nested grid.
     bool IsMenuLinked(const Menu* menu) const;
-    void RemoveMenuReferences(const Menu* menu);
     // Every panel linking the menu takes the menu's name as its caption.
     void UpdateMenuCaptions(const Menu* menu);
 

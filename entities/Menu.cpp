@@ -6,6 +6,7 @@
 #include "model/DependenciesDlg.h"
 #include "model/ListAccess.h"
 #include "model/Module.h"
+#include "model/ReferenceList.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
@@ -64,6 +65,13 @@ void Menu::Serialize(CArchive& ar)
     ReadOwnedList(ar, m_subMenus);
     ar >> m_value;
     ReadObjectList(ar, m_roles);
+}
+
+void Menu::ListReferences(ReferenceList& list)
+{
+    MenuInterface::ListReferences(list);
+    for (Designation* role : m_roles)
+        list.Add(role, [this, role] { RemoveRole(role); });
 }
 
 void Menu::AddSubMenu(Menu* child)

@@ -23,6 +23,9 @@ public:
 
     // After the item part: parent, sub-menus, value, roles.
     void Serialize(CArchive& ar) override;
+    // The item's page files, then the roles it lists; the release of a role forgets it on
+    // this side only. The sub-menus list their own.
+    void ListReferences(ReferenceList& list) override;
 
     int GetId() const { return m_id; }
 

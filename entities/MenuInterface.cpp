@@ -5,6 +5,7 @@
 #include "model/ArchiveIO.h"
 #include "model/EntityUsageSet.h"
 #include "model/ProjectDiagnostics.h"
+#include "model/ReferenceList.h"
 
 #include <algorithm>
 
@@ -69,14 +70,20 @@ void MenuInterface::KeepLinksTwoSided()
         m_openedFile->AddLinkingItem(this);
 }
 
+void MenuInterface::ListReferences(ReferenceList& list)
+{
+    if (AspFile* opened = m_openedFile)
+        list.Add(opened, [this, opened] { UnlinkAspFile(opened); });
+    for (AspFile* file : m_pageFiles)
+        list.Add(file, [this, file] { UnlinkAspFile(file); });
+}
+
 void MenuInterface::CollectPageUsage(FormInterface* page, CString& list)
 {
     if (page == nullptr)
         return;
-    const bool shown = (m_openedFile != nullptr && page->HasAspFile(m_openedFile)) ||
-                       std::any_of(m_pageFiles.begin(), m_pageFiles.end(),
-                                   [page](AspFile* file) { return page->HasAspFile(file); });
-    if (!shown)
+    const std::vector<AspFile*>& files = page->GetAspFiles();
+    if (!ReferenceList::Reaches(*this, {files.begin(), files.end()}))
         return;
     list += m_name + "\n";
     TheProjectDiagnostics().GetCurrentUsageSet().AddMenuItem(this);

@@ -10,6 +10,7 @@
 class AspFile;
 class FormInterface;
 class Menu;
+class ReferenceList;
 class Variable;
 
 // The values one leaf item of a page file's top or left menu passes: pairs of {variable of the
@@ -78,9 +79,12 @@ public:
     // After a load: page files that do not show the item are dropped from its list, and the
     // opened file lists the item among its linking items.
     void KeepLinksTwoSided();
+    // Lists the file it opens and the files of its page-file list; each release unlinks the
+    // item from that file (UnlinkAspFile).
+    virtual void ListReferences(ReferenceList& list);
 
-    // When the page owns the opened file or a file of the page-file list: appends the name and
-    // "\n" to the list and records the item in the current usage set.
+    // When its listed references reach a page file of the page: appends the name and "\n" to
+    // the list and records the item in the current usage set.
     virtual void CollectPageUsage(FormInterface* page, CString& list);
 
 protected:

@@ -200,6 +200,7 @@ void ReportField::ListReferences(ReferenceList& list, ReportGroup& group)
 {
     if (m_fieldInfo != m_ownFieldInfo.get())
         list.Add(m_fieldInfo, [&group, this] { group.RemoveReportField(this); });
+    ListReferences(list);
     for (ReportFieldBinding* binding : m_bindings)
         ListBindingReferences(list, binding, [this, binding] { RemoveBinding(binding); });
     ReportFieldControlProperty* property = m_controlProperty;
@@ -216,6 +217,12 @@ void ReportField::ListReferences(ReferenceList& list, ReportGroup& group)
         list.Add(control->GetField(), [property] { property->SetControl(nullptr); });
         control->ListReferences(list);
     }
+}
+
+void ReportField::ListReferences(ReferenceList& list)
+{
+    list.Add(GetAspFile(), [this] { ClearBindings(); });
+    MenuInterface::ListReferences(list);
 }
 
 void ReportField::RemoveBinding(ReportFieldBinding* binding)

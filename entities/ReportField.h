@@ -30,8 +30,12 @@ public:
 
     void Serialize(CArchive& ar) override;
     // Lists the output column the column shows (released by the group, which drops the
-    // column), then what its bindings and its control refer to, and its control's procedure.
+    // column), its page files, then what its bindings and its control refer to, and its
+    // control's procedure.
     void ListReferences(ReferenceList& list, ReportGroup& group);
+    // The page files of the item; the release of the file the column opens also clears the
+    // bindings, which feed variables of that file's page.
+    void ListReferences(ReferenceList& list) override;
 
     Field* GetField() const { return m_field; }
     ProcedureFieldInfo* GetFieldInfo() const { return m_fieldInfo; }

@@ -520,21 +520,7 @@ void MergeOverwriteSet::DeleteDesignations()
         [](const Designation* designation) { return designation->GetName(); },
         HeldByAnyModule<Designation>(
             m_first, [](const Module& module) -> const auto& { return module.GetDesignations(); }),
-        [this](Designation* designation)
-        {
-            // The menus granted to the role let go of it before it is freed.
-            for (const Module* module : m_first->GetModules())
-            {
-                std::vector<Menu*> menus;
-                module->CollectMenus(menus, nullptr);
-                for (Menu* menu : menus)
-                    menu->RemoveRole(designation);
-            }
-            const auto owner =
-                std::ranges::find_if(m_first->GetModules(), [designation](const Module* module)
-                                     { return module->ContainsDesignation(designation); });
-            (*owner)->DeleteDesignation(designation);
-        });
+        [this](Designation* designation) { m_first->DeleteDesignation(designation); });
 }
 
 void MergeOverwriteSet::DeleteProcedures()

@@ -13,6 +13,7 @@
 #include "entities/ReportField.h"
 #include "entities/Transaction.h"
 #include "model/ListAccess.h"
+#include "model/ReferenceList.h"
 
 #include <algorithm>
 
@@ -125,21 +126,11 @@ void EntityUsageSet::RemovePageLinks(FormInterface* page)
 {
     if (page == nullptr)
         return;
+    ReferenceList list;
     for (MenuInterface* item : m_menuItems)
-    {
-        const bool opensPage =
-            item->GetAspFile() != nullptr && page->HasAspFile(item->GetAspFile());
-        // Both sides forget the link, so that neither outlives the other with a stale pointer.
-        for (AspFile* file : page->GetAspFiles())
-        {
-            file->RemoveMenu(item);
-            item->RemoveAspFile(file);
-        }
-        // The bindings feed variables of the page that goes.
-        auto* column = dynamic_cast<ReportField*>(item);
-        if (column != nullptr && opensPage)
-            column->ClearBindings();
-    }
+        item->ListReferences(list);
+    const std::vector<AspFile*>& files = page->GetAspFiles();
+    list.Release({files.begin(), files.end()});
 }
 
 void EntityUsageSet::RemoveDashBoardReferences(DashBoard* dashBoard)
@@ -154,11 +145,9 @@ void EntityUsageSet::RemoveDashBoardReferences(DashBoard* dashBoard)
 
 void EntityUsageSet::RemoveDashBoardPageReferences(DashBoardPage* page)
 {
-    for (Designation* role : m_roles)
-    {
-        if (role->GetDashBoardPage() == page)
-            role->SetDashBoardPage(nullptr);
-    }
+    ReferenceList list;
+    ListRoleReferences(list);
+    list.Release({page});
     RemovePageLinks(page);
 }
 
@@ -198,12 +187,16 @@ void EntityUsageSet::RemoveXSDInfoReferences(XSDInfo* info)
 
 void EntityUsageSet::RemoveMenuReferences(Menu* menu)
 {
+    ReferenceList list;
+    ListRoleReferences(list);
+    ForEachPage([&list](FormInterface* page) { page->ListReferences(list); });
+    list.Release({menu});
+}
+
+void EntityUsageSet::ListRoleReferences(ReferenceList& list) const
+{
     for (Designation* role : m_roles)
-    {
-        while (role->HasMenu(menu))
-            role->RemoveMenu(menu);
-    }
-    ForEachPage([menu](FormInterface* page) { page->RemoveMenuReferences(menu); });
+        role->ListReferences(list);
 }
 
 void EntityUsageSet::ClearFunctionFieldFrontBack(Function* function, Table* table)

@@ -18,6 +18,7 @@ class MultiPageReport;
 class Procedure;
 class RDLCInfo;
 class RDLCReport;
+class ReferenceList;
 class ReportCollector;
 class Table;
 class Transaction;
@@ -52,8 +53,8 @@ public:
     // the entities recorded here, and only out of those.
     // Map forms built over the form as bottom master form lose it; then RemovePageLinks.
     void RemoveFormReferences(Form* form);
-    // Menu items stop showing and opening the page's page files; report columns lose their
-    // bindings to the page as well.
+    // Menu items let go of the page's page files as they list them: they stop showing and
+    // opening them, and a report column opening one loses its bindings as well.
     void RemovePageLinks(FormInterface* page);
     // RemovePageLinks, then the dashboard pages no longer place the dashboard.
     void RemoveDashBoardReferences(DashBoard* dashBoard);
@@ -64,7 +65,7 @@ public:
     // The RDLC reports drop the description.
     void RemoveRDLCInfoReferences(RDLCInfo* info);
     void RemoveXSDInfoReferences(XSDInfo* info);
-    // The roles drop every entry of the menu; then the pages let go of it.
+    // The roles drop every entry of the menu, and the pages let go of it, as they list it.
     void RemoveMenuReferences(Menu* menu);
     // The pages clear the front and back fields taken from the table through the function.
     void ClearFunctionFieldFrontBack(Function* function, Table* table);
@@ -97,6 +98,9 @@ public:
     void ForEachPage(const std::function<void(FormInterface*)>& action) const;
 
 private:
+    // What the recorded roles refer to.
+    void ListRoleReferences(ReferenceList& list) const;
+
     std::vector<Table*> m_tables;
     std::vector<Form*> m_forms;
     std::vector<Designation*> m_roles;

@@ -234,17 +234,6 @@ void FieldRep::RemoveTableReferences(const Table* table)
     m_data->RemoveClassRecomputesOfTable(table);
 }
 
-void FieldRep::RemoveMenuReferences(Menu* menu)
-{
-    if (m_data == nullptr || menu == nullptr)
-        return;
-    for (LinkControl* link : m_data->GetLinkControls())
-    {
-        if (link != nullptr)
-            link->UnlinkMenu(menu);
-    }
-}
-
 bool FieldRep::MandatoryFor(const Field* field)
 {
     return field == nullptr || !field->IsAllowNull();

@@ -90,8 +90,6 @@ public:
     // A table is being deleted: drops a data call using it and the class recomputes of controls
     // on its fields; event lists left without class recomputes are deleted.
     void RemoveTableReferences(const Table* table);
-    // Links of the data targeting the menu lose their target and their mappings.
-    void RemoveMenuReferences(Menu* menu);
 
 private:
     // The lookup combo box of a foreign-key field, when the referenced table's data class has a

@@ -12,6 +12,7 @@ class CArchive;
 class Class;
 class DashBoard;
 class DashBoardPage;
+class Designation;
 class Field;
 class Form;
 class FormInterface;
@@ -249,6 +250,9 @@ public:
     bool DeleteLoginPage(LoginPage* page);
     // Then every module's page files are tidied (Module::CleanUpPageFiles).
     bool DeleteMenu(Menu* menu);
+    // Every module lets go of the role, then the first module that holds it deletes it; false
+    // when none does.
+    bool DeleteDesignation(Designation* designation);
     bool DeleteProcedure(Procedure* procedure);
     // True when a class of some module owned and deleted the function.
     bool DeleteFunction(Function* function);

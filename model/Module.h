@@ -510,7 +510,7 @@ public:
     // The pages of GetAllPages, then the report collectors and the login page.
     void GetEveryPage(std::vector<FormInterface*>& out) const;
     // Every table, class with its functions, procedure and page of the module, the login page
-    // too, lists its references under its name.
+    // too, then every menu and sub-menu and every role lists its references under its name.
     void ListReferences(ReferenceList& list);
     // What the modules list lets go of every reference to the targets (entities that are
     // about to be freed); answers how many there were.
@@ -578,10 +578,11 @@ public:
     bool DeleteReport(ApplicationReport* report);
     bool DeleteRDLCReport(RDLCReport* report);
     bool DeleteProcedure(Procedure* procedure);
+    // The roles and menus of the referring modules let go of the role first.
     void DeleteDesignation(Designation* designation);
-    // The page files that show the menu's tree lose the maps of its subtree; a sub-menu leaves
-    // its parent, a top-level menu the module's menus; the page files are tidied and the menu
-    // deleted. False, nothing deleted, when it is in neither.
+    // What the referring modules list of the menu and its subtree, page files' maps among it,
+    // is let go of; a sub-menu leaves its parent, a top-level menu the module's menus; the page
+    // files are tidied and the menu deleted. False, nothing deleted, when it is in neither.
     bool DeleteMenu(Menu* menu);
     // The class that owns the function deletes it; false when no class of the module does.
     bool DeleteClassFunction(Function* function);

@@ -1,9 +1,11 @@
 #include "model/Module.h"
 
 #include "entities/Class.h"
+#include "entities/Designation.h"
 #include "entities/FormInterface.h"
 #include "entities/Function.h"
 #include "entities/LoginPage.h"
+#include "entities/Menu.h"
 #include "entities/Procedure.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ReportCollector.h"
@@ -60,6 +62,12 @@ void Module::ListReferences(ReferenceList& list)
     GetEveryPage(pages);
     for (FormInterface* page : pages)
         ListNamedReferences(list, *page);
+    std::vector<Menu*> menus;
+    CollectMenus(menus, nullptr);
+    for (Menu* menu : menus)
+        ListNamedReferences(list, *menu);
+    for (Designation* designation : m_designations)
+        ListNamedReferences(list, *designation);
 }
 
 int Module::ReleaseReferences(const std::vector<Module*>& modules,

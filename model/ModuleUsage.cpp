@@ -1,7 +1,6 @@
 #include "model/Module.h"
 
 #include "entities/ApplicationReport.h"
-#include "entities/AspFile.h"
 #include "entities/Class.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
@@ -397,7 +396,7 @@ bool Module::RemoveMenuUsages(Menu* menu, bool top)
                 m_dashBoardPages, m_dashBoards);
         for (Designation* designation : m_designations)
         {
-            if (designation->HasMenu(menu))
+            if (ReferenceList::Reaches(*designation, {menu}))
                 CurrentUsageSet().AddRole(designation);
         }
         CurrentUsageSet().RemoveMenuReferences(menu);
@@ -436,7 +435,7 @@ void Module::CollectDesignationsOfDashBoardPage(DashBoardPage* page, CString& us
 {
     for (Designation* designation : m_designations)
     {
-        if (designation->GetDashBoardPage() == page)
+        if (ReferenceList::Reaches(*designation, {page}))
         {
             usage += designation->GetName() + "\n";
             CurrentUsageSet().AddRole(designation);
@@ -478,10 +477,8 @@ void Module::AddReferringPages(const ReferenceList::Targets& targets, CString& u
     {
         if (holds && holds(*page))
             continue;
-        ReferenceList list;
-        page->ListReferences(list);
         const CString line = page->GetFormName() + "\n";
-        if (!list.Refers(targets) || ("\n" + usage).Find("\n" + line) >= 0)
+        if (!ReferenceList::Reaches(*page, targets) || ("\n" + usage).Find("\n" + line) >= 0)
             continue;
         usage += line;
         CurrentUsageSet().AddFormInterface(page);
@@ -558,12 +555,9 @@ void Module::DeleteDesignation(Designation* designation)
 {
     if (!ContainsDesignation(designation))
         return;
-    // The roles reporting to it would otherwise keep a pointer to a deleted role.
-    for (Designation* other : m_designations)
-    {
-        if (other->GetReportsTo() == designation)
-            other->SetReportsTo(nullptr);
-    }
+    // The roles reporting to it and the menus granted to it would otherwise keep a pointer to
+    // a deleted role.
+    ReleaseReferences(GetReferringModules(), {designation});
     DeleteFromFirst(designation, m_designations);
 }
 
@@ -575,13 +569,11 @@ bool Module::DeleteMenu(Menu* menu)
         std::ranges::find(parent->GetSubMenus(), menu) != parent->GetSubMenus().end();
     if (!subMenu && std::ranges::find(m_menus, menu) == m_menus.end())
         return false;
-    // The page files that show the menu's tree, of any page kind and module, lose the maps of
-    // the menu and its sub-menus before they go.
+    // What refers to the menu or its sub-menus, page files' maps among them, lets go of them
+    // before they go.
     std::vector<Menu*> subtree{menu};
     menu->CollectSubMenus(subtree, nullptr);
-    const std::unordered_set<const Menu*> deleted(subtree.begin(), subtree.end());
-    for (AspFile* file : menu->GetTopLevelMenu().GetPageFiles())
-        file->RemoveMenuVariableMapsOf(deleted);
+    ReleaseReferences(GetReferringModules(), {subtree.begin(), subtree.end()});
     if (subMenu)
         parent->RemoveSubMenu(menu);
     else

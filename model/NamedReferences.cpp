@@ -1,9 +1,11 @@
 #include "model/NamedReferences.h"
 
 #include "entities/Class.h"
+#include "entities/Designation.h"
 #include "entities/FormInterface.h"
 #include "entities/Function.h"
 #include "entities/LoginPage.h"
+#include "entities/Menu.h"
 #include "entities/Procedure.h"
 #include "model/Table.h"
 
@@ -35,4 +37,14 @@ CString UsageName(const FormInterface& page)
 CString UsageName(const LoginPage&)
 {
     return "LoginPage";
+}
+
+CString UsageName(const Menu& menu)
+{
+    return menu.GetName();
+}
+
+CString UsageName(const Designation& role)
+{
+    return role.GetName();
 }

@@ -4,9 +4,11 @@
 #include "platform/core/CString.h"
 
 class Class;
+class Designation;
 class FormInterface;
 class Function;
 class LoginPage;
+class Menu;
 class Procedure;
 class Table;
 
@@ -17,6 +19,8 @@ CString UsageName(const Function& function);
 CString UsageName(const Procedure& procedure);
 CString UsageName(const FormInterface& page);
 CString UsageName(const LoginPage& page);
+CString UsageName(const Menu& menu);
+CString UsageName(const Designation& role);
 
 // The entity lists its references under its usage name.
 template <class Entity> void ListNamedReferences(ReferenceList& list, Entity& entity)

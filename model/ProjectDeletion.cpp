@@ -3,6 +3,7 @@
 #include "entities/ApplicationReport.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
+#include "entities/Designation.h"
 #include "entities/Form.h"
 #include "entities/FormInterface.h"
 #include "entities/Function.h"
@@ -223,6 +224,19 @@ bool ForgeonProject::DeleteMenu(Menu* menu)
     // trees as they are now.
     for (Module* module : m_modules)
         module->CleanUpPageFiles();
+    return true;
+}
+
+bool ForgeonProject::DeleteDesignation(Designation* designation)
+{
+    const auto owner = std::ranges::find_if(m_modules, [designation](const Module* module)
+                                            { return module->ContainsDesignation(designation); });
+    if (owner == m_modules.end())
+        return false;
+    // The owner reaches the other modules only of the open project; this one may be another,
+    // such as the merge's.
+    ReleaseReferences({designation});
+    (*owner)->DeleteDesignation(designation);
     return true;
 }
 

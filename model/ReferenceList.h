@@ -31,6 +31,13 @@ public:
 
     // Whether anything listed refers to one of the targets.
     bool Refers(const Targets& targets) const;
+    // Whether what the entity lists refers to one of the targets.
+    template <class T> static bool Reaches(T& entity, const Targets& targets)
+    {
+        ReferenceList list;
+        entity.ListReferences(list);
+        return list.Refers(targets);
+    }
     // The users of the targets, each once, in the order listed.
     std::vector<CString> UsersOf(const Targets& targets) const;
     // Lets go of every reference to the targets, last listed first; answers how many.

@@ -8,6 +8,7 @@
 #include "model/MainFrameAccess.h"
 #include "model/Module.h"
 #include "tests/entities/DashBoardTestSupport.h"
+#include "tests/support/ListedRelease.h"
 
 namespace
 {
@@ -90,7 +91,7 @@ TEST_F(DashBoardCellsTest, GridsAreCollectedThroughNestedCellsAndWithoutGridNoth
     empty.ClearFieldFromCells(m_price);
     empty.UpdateMenuCaptionInCells(&menu);
     empty.RelinkCellMenus(&menu);
-    empty.RemoveMenuReferences(&menu);
+    EXPECT_EQ(0, ReleaseListed(empty, {&menu}));
     EXPECT_EQ("", list);
     EXPECT_TRUE(Errors().empty());
 }

@@ -6,6 +6,7 @@
 #include "entities/Procedure.h"
 #include "entities/Variable.h"
 #include "tests/entities/DashBoardTestSupport.h"
+#include "tests/support/ListedRelease.h"
 #include "tests/support/PageReferences.h"
 
 namespace
@@ -153,7 +154,7 @@ TEST_F(DashBoardPageTest, PlacementsCallingTheProcedureAreListedAndGiveMappingWa
     m_page.CheckExtraProcedureMapping(&m_procedure);
     EXPECT_EQ(std::vector<CString>{UnmappedFromDateWarning("Home")}, Warnings());
 
-    ReleaseFromPage(m_page, {&m_procedure});
+    ReleaseListed(m_page, {&m_procedure});
     EXPECT_TRUE(PageUsersOf(m_page, {&m_procedure, &m_procedureVariable}).empty());
 }
 

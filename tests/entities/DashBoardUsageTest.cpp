@@ -6,6 +6,7 @@
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/Variable.h"
 #include "tests/entities/DashBoardTestSupport.h"
+#include "tests/support/ListedRelease.h"
 #include "tests/support/PageReferences.h"
 
 namespace
@@ -96,15 +97,15 @@ TEST_F(DashBoardUsageTest, DataSourceProcedureGivesUsageOfItAndItsMappedVariable
 
 TEST_F(DashBoardUsageTest, RemovingAProcedureOrFunctionDeletesOnlyTheirOwnDataSource)
 {
-    ReleaseFromPage(m_board, {&m_procedure});
+    ReleaseListed(m_board, {&m_procedure});
     m_board.SetProcedureInvokation(new ProcedureInvokation);
-    ReleaseFromPage(m_board, {&m_procedure});
+    ReleaseListed(m_board, {&m_procedure});
     ASSERT_NE(nullptr, m_board.GetProcedureInvokation()) << "a call without procedure stays";
     delete m_board.GetProcedureInvokation();
     CallProcedure();
-    ReleaseFromPage(m_board, {&m_otherProcedure});
+    ReleaseListed(m_board, {&m_otherProcedure});
     EXPECT_NE(nullptr, m_board.GetProcedureInvokation());
-    ReleaseFromPage(m_board, {&m_procedure});
+    ReleaseListed(m_board, {&m_procedure});
     EXPECT_EQ(nullptr, m_board.GetProcedureInvokation());
 
     Function other;
@@ -134,10 +135,16 @@ TEST_F(DashBoardUsageTest, CellLinkingTheMenuFilesThePageNameAsErrorUnlessALinkA
     EXPECT_EQ((std::vector<CString>{"Board\n", "Board\n\tPresent as pre Link"}), Errors());
 }
 
-TEST_F(DashBoardUsageTest, RemovingTheMenuUnlinksCellsAndLinks)
+TEST_F(DashBoardUsageTest, RemovingTheMenuUnlinksCellsOfEveryNestedGridAndLinks)
 {
     Menu menu;
+    Menu other;
     DashBoardCellInfo* linked = PlacePanel(*m_grid, 0, 0, &menu);
+    DashBoardCellInfo* deep = PlacePanel(*NestGrid(*m_grid, 1, 1, 1, 1), 0, 0, &menu);
+    deep->AddVariableMap(new DashBoardVariableMap);
+    // A panel under a cell with content is still stored with the menu.
+    DashBoardCellInfo* hidden = PlacePanel(*NestGrid(*m_grid, 0, 0, 1, 1), 0, 0, &menu);
+    DashBoardCellInfo* kept = PlacePanel(*m_grid, 1, 0, &other);
     auto* link = new LinkControl;
     link->SetTarget(&menu);
     m_board.AddPostLink(link);
@@ -145,9 +152,12 @@ TEST_F(DashBoardUsageTest, RemovingTheMenuUnlinksCellsAndLinks)
     m_board.UpdateMenuCaptionInCells(&menu);
     EXPECT_EQ("Orders List", linked->GetCaption());
 
-    m_board.RemoveMenuReferences(&menu);
+    EXPECT_EQ(4, ReleaseListed(m_board, {&menu}));
 
-    EXPECT_EQ(nullptr, linked->GetMenu());
+    for (const DashBoardCellInfo* panel : {linked, deep, hidden})
+        EXPECT_EQ(nullptr, panel->GetMenu());
+    EXPECT_TRUE(deep->GetVariableMaps().empty());
+    EXPECT_EQ(&other, kept->GetMenu());
     EXPECT_EQ(nullptr, link->GetTarget());
     EXPECT_EQ(1u, m_board.GetPostLinkList().size());
 }

@@ -14,6 +14,7 @@
 #include "model/RefField.h"
 #include "model/Table.h"
 #include "tests/entities/PageOperationsSupport.h"
+#include "tests/support/ListedRelease.h"
 #include "tests/support/PageReferences.h"
 
 #include <gtest/gtest.h>
@@ -159,13 +160,13 @@ TEST_F(LoginPageTest, MappingOfTheLoginCallIsCheckedAndRemovedOnlyForItsProcedur
     unmapped.SetName("@user");
     LoginPage page;
     page.CheckExtraProcedureMapping(&procedure);
-    ReleaseFromPage(page, {&procedure});
+    ReleaseListed(page, {&procedure});
     ProcedureInvokation* call = NewLoginCall(&procedure, &unmapped);
     page.SetLoginCall(call);
 
     page.CheckExtraProcedureMapping(&other);
     page.CheckExtraProcedureMapping(nullptr);
-    ReleaseFromPage(page, {&other});
+    ReleaseListed(page, {&other});
     EXPECT_TRUE(Warnings().empty());
     EXPECT_EQ(&procedure, call->GetProcedure());
     EXPECT_EQ(1u, call->GetVariablePairs().size());
@@ -174,7 +175,7 @@ TEST_F(LoginPageTest, MappingOfTheLoginCallIsCheckedAndRemovedOnlyForItsProcedur
     EXPECT_EQ(Warnings(), std::vector<CString>{"No field mapped with procedure variable\n\t "
                                                "Login Page - in CheckLogin\n\t\t@user"});
 
-    ReleaseFromPage(page, {&procedure});
+    ReleaseListed(page, {&procedure});
     EXPECT_EQ(call, page.GetLoginCall());
     EXPECT_EQ(nullptr, call->GetProcedure());
     EXPECT_TRUE(call->GetVariablePairs().empty());

@@ -12,6 +12,7 @@
 #include "model/RefField.h"
 #include "model/ReferenceList.h"
 #include "tests/entities/PageOperationsSupport.h"
+#include "tests/support/ListedRelease.h"
 #include "tests/support/PageReferences.h"
 
 #include <gtest/gtest.h>
@@ -260,7 +261,7 @@ TEST_F(MapFormOperationsTest, FieldAndProcedureReferencesReachTheInputControls)
     for (FieldRep* input : {top, m_page.GetBottomInputFieldRepAt(0)})
         input->GetFieldRepData()->SetDataProcedure(CallOfProcedure(&procedure));
     EXPECT_EQ(PageUsersOf(m_page, {&procedure}), std::vector<CString>{"ProductMap"});
-    ReleaseFromPage(m_page, {&procedure});
+    ReleaseListed(m_page, {&procedure});
     EXPECT_TRUE(PageUsersOf(m_page, {&procedure}).empty());
     EXPECT_EQ(nullptr, top->GetFieldRepData()->GetDataProcedure());
 }

@@ -6,6 +6,7 @@
 #include "model/EntityUsageSet.h"
 #include "model/ProjectDiagnostics.h"
 #include "tests/model/ModelBuilders.h"
+#include "tests/support/ListedRelease.h"
 
 #include <gtest/gtest.h>
 
@@ -190,7 +191,7 @@ TEST(MenuPageFileLinkTest, PageDroppingAMenuLeavesItsFilesOutOfTheMenusLists)
     Menu menu;
     menu.SetAspFile(file);
     ShowAsTopAndLeftMenu(*file, menu);
-    page->RemoveMenuReferences(&menu);
+    EXPECT_EQ(5, ReleaseListed(*page, {&menu}));
     ExpectFileForgotTheMenu(*file);
     ExpectMenuForgotItsFiles(menu);
     delete page;

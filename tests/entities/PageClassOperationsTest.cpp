@@ -19,6 +19,7 @@
 #include "model/EventRecmpFields.h"
 #include "model/Module.h"
 #include "tests/entities/PageOperationsSupport.h"
+#include "tests/support/ListedRelease.h"
 #include "tests/support/PageReferences.h"
 
 #include <functional>
@@ -200,18 +201,18 @@ TEST_F(PageOwnCallsTest, OwnCallsAreListedAndGoWithTheFunction)
     }
 
     for (int index = 0; index < 3; ++index)
-        ReleaseFromPage(*Pages(index), {m_parameter});
+        ReleaseListed(*Pages(index), {m_parameter});
     EXPECT_TRUE(m_report.GetClassCall()->GetParameterMaps().empty());
     EXPECT_TRUE(m_report.GetReportGroups().front()->GetClassCall()->GetParameterMaps().empty());
     EXPECT_TRUE(m_dashBoard.GetClassInvokation()->GetParameterMaps().empty());
 
     Function other;
     for (int index = 0; index < 3; ++index)
-        ReleaseFromPage(*Pages(index), {&other});
+        ReleaseListed(*Pages(index), {&other});
     EXPECT_NE(m_report.GetClassCall(), nullptr);
     EXPECT_NE(m_dashBoard.GetClassInvokation(), nullptr);
     for (int index = 0; index < 3; ++index)
-        ReleaseFromPage(*Pages(index), m_function->FreedWithIt());
+        ReleaseListed(*Pages(index), m_function->FreedWithIt());
     EXPECT_EQ(m_report.GetClassCall(), nullptr);
     EXPECT_EQ(m_report.GetReportGroups().front()->GetClassCall(), nullptr);
     EXPECT_EQ(m_dashBoard.GetClassInvokation(), nullptr);

@@ -19,7 +19,7 @@
 #include "model/RefField.h"
 #include "tests/entities/PageOperationsSupport.h"
 #include "tests/entities/PageTestSupport.h"
-#include "tests/support/PageReferences.h"
+#include "tests/support/ListedRelease.h"
 
 namespace
 {
@@ -101,7 +101,7 @@ TEST_F(PageReferenceRemovalTest, RemovingAProcedureDropsEveryCallOfIt)
     list->AddProcedureRecompute(rep, CallOfProcedure(&procedure));
     list->AddClassRecompute(rep);
 
-    ReleaseFromPage(m_page, procedure.FreedWithIt());
+    ReleaseListed(m_page, procedure.FreedWithIt());
 
     ASSERT_EQ(m_page.GetUniquenessProcedureTables().size(), 1u);
     EXPECT_EQ(m_page.GetUniquenessProcedure(&m_table), &other);

@@ -21,6 +21,7 @@
 #include "model/RefField.h"
 #include "tests/entities/PageOperationsSupport.h"
 #include "tests/entities/PageTestSupport.h"
+#include "tests/support/ListedRelease.h"
 #include "tests/support/PageReferences.h"
 
 #include <memory>
@@ -82,7 +83,7 @@ TEST_F(PageUsageTest, EveryCallOfTheProcedureIsListedAndNoneOfOtherProcedures)
             ->SetDataProcedure(CallOfProcedure(&procedure));
 
     EXPECT_EQ(PageUsersOf(m_page, {&procedure}), std::vector<CString>{"Orders"});
-    ReleaseFromPage(m_page, {&procedure});
+    ReleaseListed(m_page, {&procedure});
     EXPECT_EQ(m_page.GetUniquenessProcedureTables().size(), 2u);
     EXPECT_TRUE(m_page.GetProcedureTables().empty());
     for (const FieldRep* control : m_page.GetFieldReps())
@@ -98,7 +99,7 @@ TEST_F(PageUsageTest, ARecomputeAloneMakesThePageAProcedureUser)
     AddControl(m_page, nullptr)->GetFieldRepData()->AddEventRecmpFields(list);
 
     EXPECT_EQ(PageUsersOf(m_page, {&procedure}), std::vector<CString>{"Orders"});
-    ReleaseFromPage(m_page, {&procedure});
+    ReleaseListed(m_page, {&procedure});
     EXPECT_TRUE(list->GetProcedureRecomputes().empty());
 }
 
@@ -143,8 +144,7 @@ TEST_F(PageUsageTest, MenuLinkedFromPreAndPostLinksFilesOneError)
     EXPECT_EQ(Errors(),
               std::vector<CString>{"Orders\n\tPresent as pre Link\tPresent as post Link"});
     EXPECT_TRUE(PageRecorded());
-    m_page.RemoveMenuReferences(menu.get());
-    m_page.RemoveMenuReferences(&other);
+    EXPECT_EQ(4, ReleaseListed(m_page, {menu.get(), &other}));
 }
 
 TEST_F(PageUsageTest, MenuLinkedFromControlsAndAPageFile)
@@ -162,7 +162,7 @@ TEST_F(PageUsageTest, MenuLinkedFromControlsAndAPageFile)
 
     EXPECT_EQ(Errors(), std::vector<CString>{"Orders\n\tPresent as Link assigned to a field "
                                              "rep\tPresent as Link assigned to a field rep"});
-    m_page.RemoveMenuReferences(menu.get());
+    EXPECT_EQ(3, ReleaseListed(m_page, {menu.get()}));
     EXPECT_FALSE(file->IsLinkedFrom(menu.get()));
 }
 
@@ -177,7 +177,7 @@ TEST_F(PageUsageTest, RemovingALeafMenuDropsTheMapsOfFilesThatOnlyShowItInTheirM
     m_page.AddAspFile(file);
     ASSERT_FALSE(file->IsLinkedFrom(leaf.get()));
 
-    m_page.RemoveMenuReferences(leaf.get());
+    EXPECT_EQ(1, ReleaseListed(m_page, {leaf.get()}));
 
     ASSERT_EQ(1u, file->GetTopMenuVariableMaps().size());
     EXPECT_EQ(&top, file->GetTopMenuVariableMaps()[0].m_menu);
@@ -267,7 +267,7 @@ TEST_F(PageFunctionUsageTest, FunctionUsageNamesThePageOnceAndReleasingDropsFron
 
     EXPECT_EQ(PageUsersOf(m_page, {m_function}), std::vector<CString>{"Orders"});
 
-    ReleaseFromPage(m_page, m_function->FreedWithIt());
+    ReleaseListed(m_page, m_function->FreedWithIt());
     EXPECT_EQ(rep->GetFieldRepData()->GetDataCall(), nullptr);
     EXPECT_EQ(rep->GetFieldRepData()->GetFrontField(), nullptr);
 }
@@ -294,7 +294,7 @@ TEST_F(PageFunctionUsageTest, ParameterUsageNamesThePageAndReleasingDropsTheMaps
     rep->GetFieldRepData()->GetDataCall()->AddParameterMap(m_parameter, m_price);
     EXPECT_EQ(PageUsersOf(m_page, {m_parameter}), std::vector<CString>{"Orders"});
 
-    ReleaseFromPage(m_page, {m_parameter});
+    ReleaseListed(m_page, {m_parameter});
     EXPECT_TRUE(rep->GetFieldRepData()->GetDataCall()->GetParameterMaps().empty());
     EXPECT_NE(rep->GetFieldRepData()->GetDataCall(), nullptr);
 }
@@ -318,12 +318,12 @@ TEST_F(PageFunctionUsageTest, ReportGroupsAndDashBoardsCallingTheFunctionAreUser
     EXPECT_EQ(PageUsersOf(report, {m_function}), std::vector<CString>{"Sales"});
     EXPECT_EQ(PageUsersOf(dashBoard, {m_function}), std::vector<CString>{"Board"});
 
-    ReleaseFromPage(report, {m_parameter});
+    ReleaseListed(report, {m_parameter});
     EXPECT_TRUE(report.GetClassCall()->GetParameterMaps().empty());
     EXPECT_TRUE(report.GetReportGroups().front()->GetClassCall()->GetParameterMaps().empty());
 
-    ReleaseFromPage(report, {m_function});
-    ReleaseFromPage(dashBoard, {m_function});
+    ReleaseListed(report, {m_function});
+    ReleaseListed(dashBoard, {m_function});
     EXPECT_EQ(report.GetClassCall(), nullptr);
     EXPECT_EQ(report.GetReportGroups().front()->GetClassCall(), nullptr);
     EXPECT_EQ(dashBoard.GetClassInvokation(), nullptr);

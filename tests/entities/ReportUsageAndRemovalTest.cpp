@@ -4,6 +4,7 @@
 #include "entities/Variable.h"
 #include "model/EventRecmpFields.h"
 #include "tests/entities/ReportTestSupport.h"
+#include "tests/support/ListedRelease.h"
 #include "tests/support/PageReferences.h"
 
 #include <gtest/gtest.h>
@@ -41,7 +42,7 @@ TEST_F(ReportUsageTest, ProcedureReleaseDeletesAdjacentCallingGroupsAndKeepsTheO
     ReportGroup* otherGroup = AddProcedureGroup(&m_other);
     AddColumn(otherGroup, m_procedure.GetOutputColumnAt(1));
 
-    ReleaseFromPage(m_report, m_procedure.FreedWithIt());
+    ReleaseListed(m_report, m_procedure.FreedWithIt());
 
     ASSERT_EQ(3u, m_report.GetReportGroups().size());
     EXPECT_EQ(classGroup, m_report.GetReportGroups()[0]);
@@ -227,7 +228,7 @@ TEST_F(ReportUsageTest, MenuLinksOfGroupFiltersAreErrorsOnePerLink)
 
     EXPECT_EQ((std::vector<CString>{"Sales\n", "Sales\n"}), Errors());
     EXPECT_EQ(1u, UsageSet().GetReports().size());
-    m_report.RemoveMenuReferences(&menu);
+    EXPECT_EQ(2, ReleaseListed(m_report, {&menu}));
     EXPECT_EQ(nullptr, filter->GetFieldRepData()->GetLinkControls()[0]->GetTarget());
 }
 

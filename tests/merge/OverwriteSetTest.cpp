@@ -166,6 +166,14 @@ std::unique_ptr<ForgeonProject> BuildOverwriteFirst()
     auto* clerk = new Designation;
     clerk->SetName("clerk");
     sales->Append(clerk);
+    // The base module's role reports to it and its menu lists it on the menu's side only.
+    auto* supervisor = new Designation;
+    supervisor->SetName("supervisor");
+    supervisor->SetReportsTo(clerk);
+    project->GetBaseModule()->Append(supervisor);
+    Menu* baseMenu = NewMenu("BaseMenu");
+    baseMenu->AddRole(clerk);
+    project->GetBaseModule()->Append(baseMenu);
 
     auto* stockSet = new XSDInfo;
     stockSet->SetFilePath("DataSets\\Stock.xsd");
@@ -369,8 +377,14 @@ TEST_F(OverwriteSetTest, EachListedObjectLeavesItsOwnOwnerAndSameNamedOnesStay)
                     First()->GetXSDInfos().front()->GetName() == "DataSets\\Other.xsd" &&
                     First()->GetRDLCInfos().empty();
          }},
-        {"the role is gone",
-         [this] { return FirstSales()->FindDesignationByName("clerk") == nullptr; }},
+        {"the role is gone, and the base module's role and menu let go of it",
+         [this]
+         {
+             const Module* base = First()->GetBaseModule();
+             return FirstSales()->FindDesignationByName("clerk") == nullptr &&
+                    base->FindDesignationByName("supervisor")->GetReportsTo() == nullptr &&
+                    base->FindMenuByName("BaseMenu")->GetRoles().empty();
+         }},
         {"the base module's login page is gone",
          [this] { return First()->GetBaseModule()->GetLoginPage() == nullptr; }},
     };

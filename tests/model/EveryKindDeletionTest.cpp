@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <iterator>
 #include <ostream>
 #include <string>
@@ -228,6 +229,70 @@ bool DeleteField(ForgeonProject& project, Table* table, const char* name)
     return true;
 }
 
+Designation* NewRole(const char* name, Designation* reportsTo, DashBoardPage* page,
+                     std::initializer_list<Menu*> menus)
+{
+    auto* role = new Designation(TRUE);
+    role->SetName(name);
+    role->SetReportsTo(reportsTo);
+    role->SetDashBoardPage(page);
+    for (Menu* menu : menus)
+        role->AddMenu(menu);
+    return role;
+}
+
+// Gives the rich project sub-menus two levels deep and a second top-level menu, which open
+// page files and are mapped with pairs by the page files that show their trees; a report column
+// that opens a page; and roles granted menus and sub-menus, with dashboard pages and a
+// reports-to chain that goes on into the second module.
+void AddRolesAndMenuMaps(ForgeonProject& project)
+{
+    Module& base = *project.GetBaseModule();
+    Form* form = base.FindMasterFormByName("CustomerForm");
+    Form* secondForm = base.FindMasterFormByName("CustomerForm2");
+    Transaction* transaction = base.FindTransactionByName("Orders");
+    Menu* main = base.FindMenuByName("Main");
+    Menu* orders = NewMenu("Orders");
+    main->AddSubMenu(orders);
+    Menu* lines = NewMenu("Lines");
+    orders->AddSubMenu(lines);
+    lines->SetAspFile(secondForm->GetAspFiles().front());
+    Menu* reports = NewMenu("Reports");
+    Menu* sales = NewMenu("Sales");
+    reports->AddSubMenu(sales);
+    sales->SetAspFile(secondForm->GetAspFiles().back());
+    base.AddMenu(reports);
+    Variable* formKey = form->FindVariableByName("customer_id");
+    AspFile* transactionFile = transaction->GetAspFiles().front();
+    transactionFile->FindTopMenuVariableMap(lines)->m_variablePairs.emplace_back(
+        formKey, transaction->GetFieldVariableMaps().front()->variable);
+    AspFile* secondFormFile = secondForm->GetAspFiles().front();
+    secondFormFile->SetLeftMenu(reports);
+    secondFormFile->AddLeftMenuVariableMap(
+        MenuVariableMap{sales, {{formKey, secondForm->FindVariableByName("name")}}});
+    ReportField* column =
+        base.FindReportByName("CustomerReport")->GetReportGroups().front()->GetReportFields()[0];
+    column->SetAspFile(form->GetAspFiles().back());
+
+    DashBoardPage* home = base.FindDashBoardPageByName("Home");
+    auto* start = NewPage<DashBoardPage>("Start");
+    base.Append(start);
+    Designation* manager = NewRole("manager", base.FindDesignationByName("admin"), home,
+                                   {base.FindMenuByName("Customers"), reports, lines});
+    base.Append(manager);
+    Designation* clerk = NewRole("clerk", manager, start, {orders, sales});
+    base.Append(clerk);
+    project.FindModuleByName("Module2")->Append(NewRole("buyer", clerk, start, {sales, main}));
+}
+
+// Any role reporting to a role named so.
+bool ReportsTo(const Module& module, const char* name)
+{
+    return std::ranges::any_of(
+        module.GetDesignations(), [name](const Designation* role)
+        { return role->GetReportsTo() != nullptr && role->GetReportsTo()->GetName() == name; });
+}
+
 const DeletionCase deletions[] = {
     {"CustomerTable",
      [](ForgeonProject& project, Module& module)
@@ -302,7 +367,18 @@ const DeletionCase deletions[] = {
     {"DashBoardPage",
      [](ForgeonProject& project, Module& module)
      { return project.DeleteDashBoardPage(module.FindDashBoardPageByName("Home")); },
-     true, [](const Module& module) { return module.GetDashBoardPages().empty(); }},
+     true,
+     [](const Module& module)
+     {
+         return module.FindDashBoardPageByName("Home") == nullptr &&
+                std::ranges::all_of(module.GetDesignations(),
+                                    [&module](const Designation* role)
+                                    {
+                                        return role->GetDashBoardPage() == nullptr ||
+                                               module.ContainsDashBoardPage(
+                                                   role->GetDashBoardPage());
+                                    });
+     }},
     {"Menu",
      [](ForgeonProject& project, Module& module)
      { return project.DeleteMenu(module.FindMenuByName("Main")); },
@@ -365,8 +441,15 @@ const DeletionCase deletions[] = {
          module.DeleteDesignation(module.FindDesignationByName("admin"));
          return true;
      },
-     false, [](const Module& module) { return module.GetDesignations().empty(); },
-     AfterLoad::remade},
+     false,
+     [](const Module& module)
+     { return module.FindDesignationByName("admin") == nullptr && !ReportsTo(module, "admin"); }},
+    {"RoleReportedTo",
+     [](ForgeonProject& project, Module& module)
+     { return project.DeleteDesignation(module.FindDesignationByName("clerk")); },
+     false,
+     [](const Module& module)
+     { return module.FindDesignationByName("clerk") == nullptr && !ReportsTo(module, "clerk"); }},
 };
 
 // Every entity of a kind in the rich project, counted and deleted by its place in the module.
@@ -507,6 +590,9 @@ const EntityKind entityKinds[] = {
     {"Menu", [](const Module& module) { return CountOf(AllMenus(module)); },
      [](ForgeonProject& project, Module& module, int index)
      { return project.DeleteMenu(AllMenus(module).at(index)); }},
+    {"Role", [](const Module& module) { return CountOf(module.GetDesignations()); },
+     [](ForgeonProject& project, Module& module, int index)
+     { return project.DeleteDesignation(module.GetDesignations().at(index)); }},
     {"Page", [](const Module& module) { return CountOf(AllPages(module)); },
      [](ForgeonProject& project, Module& module, int index)
      { return DeletePage(project, AllPages(module).at(index)); },
@@ -537,6 +623,7 @@ std::vector<DeletionCase> EveryEntity()
     std::vector<DeletionCase> cases;
     ScopedArchiveVersion version{CurrentVersion()};
     EveryClassProject built;
+    AddRolesAndMenuMaps(*built.GetProject());
     ProjectStore::FixUpLoadedProject(built.GetProject());
     const Module& base = *built.GetProject()->GetBaseModule();
     names.reserve(64);
@@ -563,6 +650,7 @@ protected:
     EveryKindDeletionTest()
     {
         m_built.GetProject()->SetProjectPath(m_folder.ModelPath());
+        AddRolesAndMenuMaps(*m_built.GetProject());
         // The built project starts in the state the load-time repairs leave, so that a load
         // after the deletion has nothing to repair.
         ProjectStore::FixUpLoadedProject(m_built.GetProject());

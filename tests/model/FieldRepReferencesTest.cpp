@@ -14,6 +14,7 @@
 #include "model/ReferenceList.h"
 #include "model/ValidationData.h"
 #include "tests/model/ModelBuilders.h"
+#include "tests/support/ListedRelease.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +58,6 @@ TEST(FieldRepReferencesTest, UsesFieldChecksLookupFieldsOwnFieldAndTables)
     EXPECT_FALSE(rep.UsesTable(table.get()));
     EXPECT_TRUE(rep.UsesField(own));
     rep.RemoveTableReferences(table.get());
-    rep.RemoveMenuReferences(nullptr);
     EXPECT_EQ(nullptr, rep.GetFieldRepData());
 
     auto* data = new FieldRepData;
@@ -129,7 +129,7 @@ TEST(FieldRepReferencesTest, RemovingAMenuUnlinksOnlyTheLinksToIt)
     data->AddLinkControl(toKept);
     rep.AttachFieldRepData(data);
 
-    rep.RemoveMenuReferences(&removed);
+    EXPECT_EQ(1, ReleaseListed(rep, {&removed}));
 
     ASSERT_EQ(2u, data->GetLinkControls().size());
     EXPECT_EQ(nullptr, toRemoved->GetTarget());

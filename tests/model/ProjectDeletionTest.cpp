@@ -712,6 +712,65 @@ TEST_F(ModuleUsageTest, DeletingARoleMakesTheRolesReportingToItReportToNone)
     EXPECT_EQ(nullptr, clerk->GetReportsTo());
 }
 
+// The roles of every module reporting to a deleted role, and the menus granted to it, on both
+// sides or on the menu's side only, let go of it, whether the project is the open one or not.
+TEST_F(ModuleUsageTest, ARoleIsLetGoOfByTheRolesAndMenusOfEveryModule)
+{
+    Module* sales = NewModule("Sales", 2);
+    m_project.AddModule(sales);
+    const struct
+    {
+        const char* name;
+        bool open;
+        std::function<bool(ForgeonProject&, Module&, Designation*)> remove;
+    } deletions[] = {
+        {"project", true,
+         [](ForgeonProject& project, Module&, Designation* role)
+         { return project.DeleteDesignation(role); }},
+        {"project not open", false,
+         [](ForgeonProject& project, Module&, Designation* role)
+         { return project.DeleteDesignation(role); }},
+        {"module", true,
+         [](ForgeonProject&, Module& module, Designation* role)
+         {
+             module.DeleteDesignation(role);
+             return true;
+         }},
+    };
+    for (const auto& deletion : deletions)
+    {
+        auto* boss = new Designation;
+        auto* clerk = new Designation;
+        clerk->SetReportsTo(boss);
+        Menu* own = NewMenu("Own");
+        Menu* shared = NewMenu("Shared");
+        Menu* oneSided = NewMenu("OneSided");
+        boss->AddMenu(own);
+        boss->AddMenu(shared);
+        clerk->AddMenu(shared);
+        oneSided->AddRole(boss);
+        m_module->Append(boss);
+        m_module->Append(own);
+        sales->Append(clerk);
+        sales->Append(shared);
+        sales->Append(oneSided);
+        if (!deletion.open)
+            MainFrameAccess::SetProjectSource([] { return static_cast<ForgeonProject*>(nullptr); });
+
+        EXPECT_TRUE(deletion.remove(m_project, *m_module, boss)) << deletion.name;
+
+        MainFrameAccess::SetProjectSource([this] { return &m_project; });
+        EXPECT_FALSE(m_module->ContainsDesignation(boss)) << deletion.name;
+        EXPECT_EQ(nullptr, clerk->GetReportsTo()) << deletion.name;
+        EXPECT_TRUE(own->GetRoles().empty()) << deletion.name;
+        EXPECT_EQ(std::vector<Designation*>{clerk}, shared->GetRoles()) << deletion.name;
+        EXPECT_TRUE(oneSided->GetRoles().empty()) << deletion.name;
+    }
+    Designation loose;
+    EXPECT_FALSE(m_project.DeleteDesignation(&loose));
+    EXPECT_FALSE(DumpWritten());
+}
+
 TEST_F(ModuleUsageTest, AControlThatAnotherControlRecomputesCannotBeRemoved)
 {
     Table* customer = NewTable("customer", Table::masterKind, {"name", "email"});

@@ -19,9 +19,3 @@ inline std::vector<CString> PageUsersOf(FormInterface& page, const ReferenceList
 {
     return ListedReferences(page).UsersOf(targets);
 }
-
-// The page lets go of its references to the targets through its list; answers how many.
-inline int ReleaseFromPage(FormInterface& page, const ReferenceList::Targets& targets)
-{
-    return ListedReferences(page).Release(targets);
-}
