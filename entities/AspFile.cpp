@@ -678,19 +678,6 @@ bool AspFile::RemoveFieldVisibility(const Field* field)
     return EraseAndDelete(m_fieldVisibilities, FindFieldVisibility(field));
 }
 
-bool AspFile::RemoveFieldVisibilityByProcedure(const Procedure* procedure)
-{
-    return EraseAndDelete(m_fieldVisibilities,
-                          FindVisibilityByData(m_fieldVisibilities,
-                                               [procedure](const VisibilityData& data)
-                                               {
-                                                   return procedure != nullptr &&
-                                                          data.GetDataProcedure() != nullptr &&
-                                                          data.GetDataProcedure()->GetProcedure() ==
-                                                              procedure;
-                                               }));
-}
-
 bool AspFile::RemoveFieldVisibilityByVariable(const Variable* variable)
 {
     return EraseAndDelete(

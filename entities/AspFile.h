@@ -217,10 +217,9 @@ public:
     // The visibility of that field; null for a null field or when there is none.
     FieldVisibility* FindFieldVisibility(const Field* field) const;
     bool HasFieldVisibility(const FieldVisibility* visibility) const;
-    // Each erases and deletes the first visibility of the field, of a data call of the
-    // procedure, or of data comparing the variable; true when one was found (never for null).
+    // Each erases and deletes the first visibility of the field or of data comparing the
+    // variable; true when one was found (never for null).
     bool RemoveFieldVisibility(const Field* field);
-    bool RemoveFieldVisibilityByProcedure(const Procedure* procedure);
     bool RemoveFieldVisibilityByVariable(const Variable* variable);
     // Erases and deletes the visibility; nothing when it is not listed.
     void DeleteFieldVisibility(FieldVisibility* visibility);

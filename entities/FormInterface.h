@@ -316,7 +316,6 @@ public:
     // Drops the entries without target control, then every event list without class
     // recomputes.
     void CleanEmptyClassRecomputes();
-    void RemoveVisibilityDataRefs(Procedure* procedure);
     void RemoveVisibilityDataOf(Variable* variable);
     bool CheckVisibilityDataUse(ProcedureFieldInfo* column) const;
     bool RemoveFieldVisibilities(Field* field);

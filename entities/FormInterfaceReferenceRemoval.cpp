@@ -243,12 +243,6 @@ void FormInterface::CleanEmptyClassRecomputes()
     }
 }
 
-void FormInterface::RemoveVisibilityDataRefs(Procedure* procedure)
-{
-    for (AspFile* file : m_aspFiles)
-        file->RemoveFieldVisibilityByProcedure(procedure);
-}
-
 void FormInterface::RemoveVisibilityDataOf(Variable* variable)
 {
     for (AspFile* file : m_aspFiles)

@@ -294,7 +294,6 @@ TEST_F(PageReferenceRemovalTest, VisibilityRemovalRunsOnEveryPageFile)
 
     EXPECT_TRUE(m_page.RemoveFieldVisibilities(m_price));
     m_page.RemoveVisibilityDataOf(&variable);
-    m_page.RemoveVisibilityDataRefs(nullptr);
 
     for (const AspFile* file : m_page.GetAspFiles())
     {
