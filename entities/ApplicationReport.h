@@ -50,8 +50,8 @@ public:
     void CollectVariableMappingUsage(Variable* variable, CString& list) override;
     void RemoveMenuReferences(Menu* menu) override;
     void VisitDefaultEventRecmpFields() override;
-    // Only the groups drop their references; the report's own table stays.
-    void RemoveTableReferences(Table* table) override;
+    // The tables its controls, its class call and its groups reach.
+    void ListTableUses(ReferenceList& list) override;
     bool IsFunctionFieldUsedAsFrontBack(Function* function, Table* table) override;
     void ClearFunctionFieldFrontBack(Function* function, Table* table) override;
     // The first group drops its class recomputes of the control and the parameter maps of its
@@ -101,8 +101,6 @@ public:
     bool HasRecomputeForFieldRep(FieldRep* fieldRep) const;
     // Every group's check; a report without groups is an error.
     void CheckGroups();
-    // One entry when a group uses the table.
-    void CollectTableUsage(Table* table, CString& list) override;
 
     int GetId() const { return m_id; }
     bool GetFlag() const { return m_flag; }

@@ -121,26 +121,6 @@ void FormInterface::RemoveMenuReferences(Menu* menu)
         link->UnlinkMenu(menu);
 }
 
-void FormInterface::RemoveTableReferences(Table* table)
-{
-    if (table == nullptr)
-        return;
-    for (Field* field : table->GetFields())
-    {
-        size_t index = 0;
-        while (index < m_fieldReps.size())
-        {
-            FieldRep* rep = m_fieldReps[index];
-            if (rep->UsesField(field))
-                rep->RemoveTableReferences(table);
-            if (rep->GetField() != nullptr && table->ContainsField(rep->GetField()))
-                DeleteFieldRep(rep);
-            if (index < m_fieldReps.size() && m_fieldReps[index] == rep)
-                ++index;
-        }
-    }
-}
-
 void FormInterface::ClearFunctionFieldFrontBack(Function* function, Table* table)
 {
     for (Field* field : OutputFieldsOfTable(function, table))
