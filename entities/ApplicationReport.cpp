@@ -352,10 +352,17 @@ void ApplicationReport::VisitDefaultEventRecmpFields()
         filter->GetDefaultEventRecmpFields();
 }
 
-void ApplicationReport::RemoveTableReferences(Table* table)
+void ApplicationReport::ListTableUses(ReferenceList& list)
 {
+    FormInterface::ListTableUses(list);
+    ClassInvokation::ListTablesHeld(list, m_classCall,
+                                    [this]
+                                    {
+                                        delete m_classCall;
+                                        m_classCall = nullptr;
+                                    });
     for (ReportGroup* group : m_groups)
-        group->RemoveTableReferences(table);
+        group->ListTableUses(list);
 }
 
 bool ApplicationReport::IsFunctionFieldUsedAsFrontBack(Function* function, Table* table)
@@ -528,15 +535,6 @@ void ApplicationReport::CheckGroups()
     }
     for (const ReportGroup* group : m_groups)
         group->CheckGroup();
-}
-
-void ApplicationReport::CollectTableUsage(Table* table, CString& list)
-{
-    if (table == nullptr || std::ranges::none_of(m_groups, [table, &list](const ReportGroup* group)
-                                                 { return group->UsesTable(table, list); }))
-        return;
-    list += m_name + "\n";
-    RecordUsage();
 }
 
 std::vector<ProcedureInvokation*> ApplicationReport::GroupProcedureCalls() const

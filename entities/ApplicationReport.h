@@ -49,8 +49,8 @@ public:
     bool CollectMenuLinkUsage(Menu* menu) override;
     void CollectVariableMappingUsage(Variable* variable, CString& list) override;
     void VisitDefaultEventRecmpFields() override;
-    // Only the groups drop their references; the report's own table stays.
-    void RemoveTableReferences(Table* table) override;
+    // The tables its controls, its class call and its groups reach.
+    void ListTableUses(ReferenceList& list) override;
     bool IsFunctionFieldUsedAsFrontBack(Function* function, Table* table) override;
     void ClearFunctionFieldFrontBack(Function* function, Table* table) override;
     // The first group drops its class recomputes of the control and the parameter maps of its
@@ -100,8 +100,6 @@ public:
     bool HasRecomputeForFieldRep(FieldRep* fieldRep) const;
     // Every group's check; a report without groups is an error.
     void CheckGroups();
-    // One entry when a group uses the table.
-    void CollectTableUsage(Table* table, CString& list) override;
 
     int GetId() const { return m_id; }
     bool GetFlag() const { return m_flag; }

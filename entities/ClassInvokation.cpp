@@ -135,6 +135,20 @@ void ClassInvokation::ListReferences(ReferenceList& list, ClassInvokation*& slot
              });
 }
 
+void ClassInvokation::ListTablesHeld(ReferenceList& list, const ClassInvokation* call,
+                                     const std::function<void()>& dropCall)
+{
+    if (call == nullptr)
+        return;
+    if (call->m_class != nullptr)
+        list.Add(call->m_class->GetTable(), dropCall);
+    if (call->m_function != nullptr)
+    {
+        for (const Table* table : call->m_function->GetUsedTables())
+            list.Add(table, dropCall);
+    }
+}
+
 void ClassInvokation::ListHeld(ReferenceList& list, ClassInvokation* call,
                                const std::function<void()>& dropCall)
 {

@@ -59,6 +59,10 @@ public:
     // As ListReferences for a call its holder lets go of through dropCall (nothing for none).
     static void ListHeld(ReferenceList& list, ClassInvokation* call,
                          const std::function<void()>& dropCall);
+    // Lists the table of the class and the tables the function uses, for a call its holder lets
+    // go of through dropCall (nothing for none).
+    static void ListTablesHeld(ReferenceList& list, const ClassInvokation* call,
+                               const std::function<void()>& dropCall);
 
     Class* GetClass() const { return m_class; }
     Function* GetFunction() const { return m_function; }

@@ -112,9 +112,14 @@ void DashBoard::RemoveFunctionReferences(Function* function)
     m_classInvokation = nullptr;
 }
 
+CString DashBoard::UsageEntry() const
+{
+    return "Used in DashBoard : " + m_name;
+}
+
 void DashBoard::AddUsage(CString& list)
 {
-    list += "Used in DashBoard : " + m_name + "\n";
+    list += UsageEntry() + "\n";
     RecordUsage();
 }
 
@@ -126,11 +131,20 @@ bool DashBoard::CollectFieldUsage(Field* field, CString& list)
     return used;
 }
 
-void DashBoard::CollectTableUsage(Table* table, CString& list)
+void DashBoard::ListTableUses(ReferenceList& list)
 {
-    if (m_classInvokation != nullptr && m_classInvokation->GetClass() != nullptr &&
-        m_classInvokation->GetClass()->GetTable() == table)
-        AddUsage(list);
+    list.SetUser(UsageEntry());
+    FormInterface::ListTableUses(list);
+    ClassInvokation::ListTablesHeld(list, m_classInvokation,
+                                    [this]
+                                    {
+                                        ClassInvokation* call = m_classInvokation;
+                                        if (call == nullptr)
+                                            return;
+                                        RemoveClassInvokation(call->GetClass());
+                                        delete call;
+                                    });
+    list.SetUser(m_name);
 }
 
 void DashBoard::CreateAspFile(int aspx)

@@ -47,11 +47,12 @@ public:
     // goes with its procedure, and the cells lose the procedure's columns.
     void ListReferences(ReferenceList& list) override;
 
-    // Usage questions of the module's checks: "Used in DashBoard : " + page name + "\n" and the
-    // page recorded when the cells use the field, or the class invocation's class is bound to
-    // the table.
+    // Usage question of the module's checks: "Used in DashBoard : " + page name + "\n" and the
+    // page recorded when the cells use the field.
     bool CollectFieldUsage(Field* field, CString& list) override;
-    void CollectTableUsage(Table* table, CString& list) override;
+    // Under its usage text, the tables its controls and its class invocation reach; the
+    // invocation goes with them, the cells letting go of its function's fields.
+    void ListTableUses(ReferenceList& list) override;
 
     int GetId() const { return m_id; }
 
@@ -105,6 +106,8 @@ private:
     // Every panel of all grids of the page.
     std::vector<DashBoardCellInfo*> CollectCellInfos();
     bool CallsProcedure(const Procedure* procedure) const;
+    // "Used in DashBoard : " and the name.
+    CString UsageEntry() const;
     // Appends the usage text of the module's checks and records the page.
     void AddUsage(CString& list);
 

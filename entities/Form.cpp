@@ -210,12 +210,6 @@ void Form::GetTables(std::vector<Table*>& out)
     out.push_back(m_table);
 }
 
-void Form::CollectTableUsage(Table* table, CString&)
-{
-    if (table != nullptr)
-        RecordControlUseOfTable(*this, *table);
-}
-
 void Form::ListReferences(ReferenceList& list)
 {
     list.AddSlot(m_table);
@@ -277,22 +271,6 @@ void ListReportVariableUsage(FormInterface& page, CString& list)
 {
     list += page.GetFormName() + "_Report variable Mapped with variable";
     TheProjectDiagnostics().GetCurrentUsageSet().AddFormInterface(&page);
-}
-
-void RecordControlUseOfTable(FormInterface& page, const Table& table)
-{
-    const auto& controls = page.GetFieldReps();
-    for (const Field* field : table.GetFields())
-    {
-        const bool used =
-            std::any_of(controls.begin(), controls.end(),
-                        [field](const FieldRep* rep) { return rep->UsesField(field); });
-        if (used)
-        {
-            TheProjectDiagnostics().GetCurrentUsageSet().AddFormInterface(&page);
-            return;
-        }
-    }
 }
 
 void EnsureTableFlagsRecord(FormInterface& page, Table* table)

@@ -80,8 +80,6 @@ public:
     bool IsFieldRepMappedToReportVariable(FieldRep* fieldRep) override;
     // Appends the form's table, also null; out is not emptied.
     void GetTables(std::vector<Table*>& out) override;
-    // Records the form when a control uses a field of the table.
-    void CollectTableUsage(Table* table, CString& list) override;
     // Its table, then the page's references.
     void ListReferences(ReferenceList& list) override;
     void CollectReportVariableUsage(Variable* variable, CString& list) override;
@@ -120,8 +118,6 @@ bool MapsReportVariable(const std::vector<ReportVariableMap*>& maps, const Varia
 bool PageVariableNameContains(const std::vector<ReportVariableMap*>& maps, const CString& text);
 // Appends the page name followed by the report-variable usage text and records the page.
 void ListReportVariableUsage(FormInterface& page, CString& list);
-// Records the page when one of its controls uses a field of the table, tested field by field.
-void RecordControlUseOfTable(FormInterface& page, const Table& table);
 // Appends a table-flags record with both flags set for the table when it has none.
 void EnsureTableFlagsRecord(FormInterface& page, Table* table);
 // The first field-variable map whose field has the key flag and, when a table is given,

@@ -92,9 +92,9 @@ public:
     // One entry for the first use found: a variable map, a control, a reference or derived
     // field; the page is recorded then. Answers whether a use was found.
     virtual bool CollectFieldUsage(Field* field, CString& list);
-    // The uses of the table that the page's list does not show (through controls, groups or
-    // class calls); none here.
-    virtual void CollectTableUsage(Table* table, CString& list);
+    // Lists the tables the page reaches through its controls' calls and class recomputes; page
+    // kinds add the tables their own calls reach. Part of ListReferences.
+    virtual void ListTableUses(ReferenceList& list);
     // Drops the control's field visibilities and class recomputes, then deletes it; nothing
     // for null or a control that is not on the page.
     virtual void DeleteFieldRep(FieldRep* fieldRep);
@@ -114,8 +114,6 @@ public:
     virtual CString GetClassName();
     virtual void VisitDefaultEventRecmpFields();
     virtual void SyncTableFlags();
-    // Controls drop their references to the table; controls of its fields are deleted.
-    virtual void RemoveTableReferences(Table* table);
     // Records the page when a control shows a field of the table that the function outputs
     // as its front or back field; answers whether it did.
     virtual bool IsFunctionFieldUsedAsFrontBack(Function* function, Table* table);

@@ -104,26 +104,6 @@ void FormInterface::RemoveClassRecomputeOf(FieldRep* fieldRep)
     }
 }
 
-void FormInterface::RemoveTableReferences(Table* table)
-{
-    if (table == nullptr)
-        return;
-    for (Field* field : table->GetFields())
-    {
-        size_t index = 0;
-        while (index < m_fieldReps.size())
-        {
-            FieldRep* rep = m_fieldReps[index];
-            if (rep->UsesField(field))
-                rep->RemoveTableReferences(table);
-            if (rep->GetField() != nullptr && table->ContainsField(rep->GetField()))
-                DeleteFieldRep(rep);
-            if (index < m_fieldReps.size() && m_fieldReps[index] == rep)
-                ++index;
-        }
-    }
-}
-
 void FormInterface::ClearFunctionFieldFrontBack(Function* function, Table* table)
 {
     for (Field* field : OutputFieldsOfTable(function, table))

@@ -73,4 +73,11 @@ void FormInterface::ListReferences(ReferenceList& list)
                          derived->SetTable(nullptr);
                  });
     }
+    ListTableUses(list);
+}
+
+void FormInterface::ListTableUses(ReferenceList& list)
+{
+    for (FieldRep* control : m_fieldReps)
+        control->ListTables(list);
 }

@@ -64,8 +64,6 @@ bool FormInterface::CollectFieldUsage(Field* field, CString& list)
     return true;
 }
 
-void FormInterface::CollectTableUsage(Table*, CString&) {}
-
 bool FormInterface::CollectClassUsage(Class* dataClass, CString& list)
 {
     bool found = false;

@@ -53,27 +53,6 @@ Function* SelectAllRecordsFunction(Table* table)
     return dataClass != nullptr ? dataClass->FindFunctionByName("SelectAllRecords") : nullptr;
 }
 
-bool InvokesClassOf(const ClassInvokation* call, const Table* table)
-{
-    return call != nullptr && call->GetClass() != nullptr && call->GetClass()->GetTable() == table;
-}
-
-// The data call, or one of the event class recomputes, invokes a class bound to the table.
-bool DataInvokesClassOf(const FieldRepData* data, const Table* table)
-{
-    if (InvokesClassOf(data->GetDataCall(), table))
-        return true;
-    return std::ranges::any_of(data->GetEventRecmpFieldsList(),
-                               [table](const EventRecmpFields* events)
-                               {
-                                   return std::ranges::any_of(
-                                       events->GetClassRecomputes(),
-                                       [table](const EventClassRecompute* recompute) {
-                                           return InvokesClassOf(recompute->classInvokation, table);
-                                       });
-                               });
-}
-
 // The query of an adapter of the table's class function: select list, joins and the
 // soft-delete filter; the names of the result columns go to the adapter.
 CString SelectAllRecordsStatement(const Table& table, TableAdapter& adapter,
@@ -391,9 +370,14 @@ bool RDLCReport::FilesExist(const ForgeonProject* project) const
         });
 }
 
+CString RDLCReport::UsageEntry() const
+{
+    return "Used in RDLCReport : " + m_name;
+}
+
 void RDLCReport::AddUsageEntry(CString& list)
 {
-    list += "Used in RDLCReport : " + m_name + "\n";
+    list += UsageEntry() + "\n";
     RecordUsage();
 }
 
@@ -417,40 +401,12 @@ bool RDLCReport::CollectReportFieldUsage(const Field* field, CString& list)
     return true;
 }
 
-void RDLCReport::ListReferences(ReferenceList& list)
+void RDLCReport::ListTableUses(ReferenceList& list)
 {
+    list.SetUser(UsageEntry());
     list.AddSlot(m_table);
-    FormInterface::ListReferences(list);
-}
-
-void RDLCReport::CollectTableUsage(Table* table, CString& list)
-{
-    if (table == nullptr)
-        return;
-    ReferenceList listed;
-    ListReferences(listed);
-    const bool used = listed.Refers({table}) ||
-                      std::ranges::any_of(m_fieldReps,
-                                          [table](const FieldRep* rep)
-                                          {
-                                              const FieldRepData* data = rep->GetFieldRepData();
-                                              return data != nullptr &&
-                                                     InvokesClassOf(data->GetDataCall(), table);
-                                          });
-    if (used)
-        AddUsageEntry(list);
-}
-
-void RDLCReport::RemoveTableClassInvocations(const Table* table)
-{
-    if (table == nullptr)
-        return;
-    for (const FieldRep* rep : m_fieldReps)
-    {
-        FieldRepData* data = rep->GetFieldRepData();
-        if (data != nullptr && DataInvokesClassOf(data, table))
-            data->ClearClassInvokation();
-    }
+    FormInterface::ListTableUses(list);
+    list.SetUser(m_name);
 }
 
 bool RDLCReport::CollectRDLCInfoUsage(const RDLCInfo* info, CString& list)

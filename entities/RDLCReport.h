@@ -60,11 +60,8 @@ public:
 
     // The report's mapping of the control's field goes; then the page deletes the control.
     void DeleteFieldRep(FieldRep* fieldRep) override;
-    // Its table, then the page's references.
-    void ListReferences(ReferenceList& list) override;
-    // An entry when its list refers to the table or a control's data call invokes a class of
-    // the table.
-    void CollectTableUsage(Table* table, CString& list) override;
+    // Its table and those its controls reach, under its usage text.
+    void ListTableUses(ReferenceList& list) override;
 
     // Table-adapter maps. Indexes are -1 when nothing matches.
     int FindTableAdapterMapIndex(const TableAdapter* adapter) const;
@@ -113,9 +110,6 @@ public:
     bool CollectReportFieldUsage(const Field* field, CString& list);
     bool CollectRDLCInfoUsage(const RDLCInfo* info, CString& list);
     bool CollectXSDInfoUsage(const XSDInfo* info, CString& list);
-    // Controls whose data calls, or event class recomputes, invoke a class of the table lose
-    // their data call.
-    void RemoveTableClassInvocations(const Table* table);
     void RemoveRDLCInfoReference(const RDLCInfo* info);
     // Erases the maps of the dataset's adapters.
     void RemoveXSDInfoTableAdapterMaps(const XSDInfo* info);
@@ -123,7 +117,9 @@ public:
     void RemoveXSDInfoEntries(const XSDInfo* info);
 
 private:
-    // Appends "Used in RDLCReport : " and the name to the list and records the report.
+    // "Used in RDLCReport : " and the name.
+    CString UsageEntry() const;
+    // Appends the usage entry to the list and records the report.
     void AddUsageEntry(CString& list);
     // The table's name + "_SelectAllRecords", or empty without table.
     CString SelectAllRecordsName() const;

@@ -311,53 +311,38 @@ void ReportGroup::SyncColumnsWithFunction()
                    });
 }
 
-bool ReportGroup::UsesTable(Table* table, CString&) const
+void ReportGroup::ListTableUses(ReferenceList& list)
 {
-    if (table == nullptr)
-        return false;
-    if (m_classCall != nullptr && m_classCall->UsesTable(table))
-        return true;
-    const bool filterUses = std::ranges::any_of(
-        m_filters,
-        [table](const FieldRep* filter)
-        {
-            return std::ranges::any_of(table->GetFields(), [filter](const Field* field)
-                                       { return filter->UsesField(field); });
-        });
-    return filterUses ||
-           std::ranges::any_of(m_reportFields,
-                               [table](const ReportField* column)
-                               {
-                                   const Field* field = OutputFieldOf(column);
-                                   return field != nullptr && field->RefersToTable(table);
-                               });
-}
-
-void ReportGroup::RemoveTableReferences(Table* table)
-{
-    if (table == nullptr)
-        return;
-    for (const Field* field : table->GetFields())
+    ClassInvokation::ListTablesHeld(list, m_classCall,
+                                    [this]
+                                    {
+                                        delete m_classCall;
+                                        m_classCall = nullptr;
+                                    });
+    // A filter on a field of the table goes after it let go of the tables it reaches.
+    for (FieldRep* filter : m_filters)
     {
-        for (FieldRep* filter : m_filters)
-        {
-            if (filter->UsesField(field))
-                filter->RemoveTableReferences(table);
-        }
-        for (int index = 0; index < static_cast<int>(m_filters.size());)
-        {
-            if (m_filters[index]->GetField() == field)
-                RemoveFilterAt(index);
-            else
-                ++index;
-        }
+        if (filter->GetField() != nullptr)
+            list.Add(filter->GetField()->GetTable(),
+                     [this, filter]
+                     {
+                         const auto found = std::ranges::find(m_filters, filter);
+                         if (found != m_filters.end())
+                             RemoveFilterAt(static_cast<int>(found - m_filters.begin()));
+                     });
+        filter->ListTables(list);
     }
-    DeleteMatching(m_reportFields,
-                   [table](const ReportField* column)
-                   {
-                       const Field* field = OutputFieldOf(column);
-                       return field != nullptr && field->RefersToTable(table);
-                   });
+    for (ReportField* column : m_reportFields)
+    {
+        const Field* field = OutputFieldOf(column);
+        if (field == nullptr)
+            continue;
+        const auto drop = [this, column] { RemoveReportField(column); };
+        list.Add(field->GetTable(), drop);
+        const Field* foreign = field->GetForeignField();
+        if (foreign != nullptr && foreign->GetTable() != field->GetTable())
+            list.Add(foreign->GetTable(), drop);
+    }
 }
 
 bool ReportGroup::UsesClass(Class* dataClass) const

@@ -98,11 +98,11 @@ public:
     void SyncColumnsWithFunction();
 
     // Usage and reference removal.
-    // The class call, a filter or a column uses the table; the list is left to the report.
-    bool UsesTable(Table* table, CString& list) const;
-    // Filters drop their references to the table's fields, filters on its fields and columns
-    // of it are removed.
-    void RemoveTableReferences(Table* table);
+    // Lists the tables the class call's class and function reach (the call going with them),
+    // those its filters reach and are on (a filter
+    // going with the table of its field), and the tables of the fields its columns show or
+    // refer to (each column going with them).
+    void ListTableUses(ReferenceList& list);
     // The class call or a filter's data call invokes the class / the function / maps the
     // parameter.
     bool UsesClass(Class* dataClass) const;

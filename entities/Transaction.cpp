@@ -554,12 +554,6 @@ void Transaction::GetTables(std::vector<Table*>& out)
     out.insert(out.end(), m_detailTables.begin(), m_detailTables.end());
 }
 
-void Transaction::CollectTableUsage(Table* table, CString&)
-{
-    if (table != nullptr)
-        RecordControlUseOfTable(*this, *table);
-}
-
 void Transaction::ListReferences(ReferenceList& list)
 {
     list.AddSlot(m_basicTable);

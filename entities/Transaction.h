@@ -124,8 +124,6 @@ public:
     bool IsFieldRepMappedToReportVariable(FieldRep* fieldRep) override;
     // Appends the basic table (when set) and the detail tables; out is not emptied.
     void GetTables(std::vector<Table*>& out) override;
-    // Records the transaction when a control uses a field of the table.
-    void CollectTableUsage(Table* table, CString& list) override;
     // Its basic table, its detail tables (a release removes one) and the tables of its detail
     // table reports (a release removes the entry), then the page's references.
     void ListReferences(ReferenceList& list) override;

@@ -135,11 +135,6 @@ bool Field::IsDeletedFlagField() const
     return m_name == deletedFlagName;
 }
 
-bool Field::RefersToTable(const Table* table) const
-{
-    return m_table == table || (m_foreignField != nullptr && m_foreignField->m_table == table);
-}
-
 void Field::Serialize(CArchive& ar)
 {
     if (ar.IsStoring())

@@ -103,8 +103,6 @@ public:
     bool IsKeyOrDeletedFlag() const;
     // The name is exactly "Is_Deleted".
     bool IsDeletedFlagField() const;
-    // The field's table or its foreign field's table is the given one.
-    bool RefersToTable(const Table* table) const;
 
     // Fields gated by version: table after 3, display name after 8, front-field flag after 83.
     // A load ends with EnsureDisplayName.

@@ -9,6 +9,7 @@
 #include "entities/ProcedureInvokation.h"
 #include "entities/Variable.h"
 #include "model/ArchiveIO.h"
+#include "model/EventRecmpFields.h"
 #include "model/Field.h"
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
@@ -224,14 +225,36 @@ bool FieldRep::UsesTable(const Table* table) const
     return (call != nullptr && call->UsesTable(table)) || m_data->HasClassRecomputeForTable(table);
 }
 
-void FieldRep::RemoveTableReferences(const Table* table)
+void FieldRep::ListTables(ReferenceList& list)
 {
-    if (m_data == nullptr || table == nullptr)
+    if (m_data == nullptr)
         return;
-    const ClassInvokation* call = m_data->GetDataCall();
-    if (call != nullptr && call->UsesTable(table))
-        m_data->ClearClassInvokation();
-    m_data->RemoveClassRecomputesOfTable(table);
+    FieldRepData* data = m_data;
+    ClassInvokation::ListTablesHeld(list, data->GetDataCall(),
+                                    [data] { data->ClearClassInvokation(); });
+    const std::vector<EventRecmpFields*>& eventLists = data->GetEventRecmpFieldsList();
+    for (const EventRecmpFields* events : eventLists)
+    {
+        for (const EventClassRecompute* record : events->GetClassRecomputes())
+        {
+            if (record->fieldRep == nullptr || record->fieldRep->GetField() == nullptr)
+                continue;
+            const Table* table = record->fieldRep->GetField()->GetTable();
+            list.Add(table, [data, table] { data->RemoveClassRecomputesOfTable(table); });
+        }
+    }
+    for (EventRecmpFields* events : eventLists)
+    {
+        for (const EventClassRecompute* record : events->GetClassRecomputes())
+        {
+            const ClassInvokation* call = record->classInvokation;
+            if (call == nullptr || call->GetClass() == nullptr)
+                continue;
+            FieldRep* recomputed = record->fieldRep;
+            list.Add(call->GetClass()->GetTable(),
+                     [events, recomputed] { events->RemoveClassRecompute(recomputed); });
+        }
+    }
 }
 
 bool FieldRep::MandatoryFor(const Field* field)

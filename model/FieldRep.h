@@ -87,9 +87,10 @@ public:
     // The data call uses the table, or a class recompute refills a control on one of its fields.
     bool UsesTable(const Table* table) const;
 
-    // A table is being deleted: drops a data call using it and the class recomputes of controls
-    // on its fields; event lists left without class recomputes are deleted.
-    void RemoveTableReferences(const Table* table);
+    // Lists the tables the data call's class and function reach (the call goes with them), those
+    // of the controls its class recomputes refill and those of the classes the recomputes call
+    // (the recomputes go with them).
+    void ListTables(ReferenceList& list);
 
 private:
     // The lookup combo box of a foreign-key field, when the referenced table's data class has a

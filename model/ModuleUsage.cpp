@@ -222,20 +222,15 @@ bool Module::RemoveTableUsages(Table* table)
         RemoveFieldUsages(field);
     CString usage;
     const ReferenceList::Targets targets{table};
-    // The pages whose lists refer to the table, those built on it among them, and those that
-    // use it through their controls, groups or class calls.
-    const auto askPage = [table, &targets, &usage](FormInterface* page)
+    // The pages whose lists refer to the table: those built on it (a map form on its mapping
+    // table among them), and those that use it through their controls, groups or class calls.
+    const auto askPage = [&targets, &usage](FormInterface* page)
     {
         if (NameListedUser(*page, targets, usage))
             CurrentUsageSet().AddFormInterface(page);
-        else
-            page->CollectTableUsage(table, usage);
     };
-    AskEach(askPage, m_masterForms, m_transactions, m_reports, m_dashBoards);
-    for (RDLCReport* report : m_rdlcReports)
-        report->CollectTableUsage(table, usage);
-    // A map form is built on its mapping table; it goes with it.
-    AskEach(askPage, m_mapForms);
+    AskEach(askPage, m_masterForms, m_transactions, m_reports, m_dashBoards, m_rdlcReports,
+            m_mapForms);
     for (const Class* dataClass : m_classes)
     {
         NameListedUsers(dataClass->GetFunctions(), targets, usage,

@@ -427,11 +427,10 @@ ReferenceList::Targets TableAndFields(const Table* table)
     return targets;
 }
 
-// A page that stays lets go of the table: its controls' class calls and recomputes, and what
-// it lists.
-void ReleaseTable(FormInterface& page, Table* table)
+// A page that stays lets go of the table and its fields through its list: its controls' and
+// groups' calls and recomputes among them.
+void ReleaseTable(FormInterface& page, const Table* table)
 {
-    page.RemoveTableReferences(table);
     ReferenceList list;
     page.ListReferences(list);
     list.Release(TableAndFields(table));
@@ -471,24 +470,12 @@ void DeleteOrReleasePages(ProjectDiagnostics& diagnostics, const EntityUsageSet&
                         &ForgeonProject::DeleteMapForm,
                         [table](MapForm* page) { ReleaseTable(*page, table); });
     for (DashBoard* dashBoard : set.GetDashBoards())
-    {
-        InNestedUsageSet(diagnostics,
-                         [dashBoard, table]
-                         {
-                             ClassInvokation* call = dashBoard->GetClassInvokation();
-                             if (call == nullptr || call->GetClass() == nullptr ||
-                                 call->GetClass()->GetTable() != table)
-                                 return;
-                             dashBoard->RemoveClassInvokation(call->GetClass());
-                             delete call;
-                         });
-    }
+        InNestedUsageSet(diagnostics, [dashBoard, table] { ReleaseTable(*dashBoard, table); });
     const std::vector<RDLCReport*> rdlcReports = set.GetRDLCReports();
     for (RDLCReport* report : rdlcReports)
         deleteOrRelease(report, report->GetTable() == table, &ForgeonProject::DeleteRDLCReport,
                         [table](RDLCReport* page)
                         {
-                            page->RemoveTableClassInvocations(table);
                             for (const Field* field : table->GetFields())
                                 RemoveAdapterMappingsOf(*page, field);
                             ReleaseTable(*page, table);

@@ -65,17 +65,16 @@ TEST_F(DashBoardUsageTest, FieldUsedInTheCellsGivesTheDashBoardText)
 TEST_F(DashBoardUsageTest, TableUsageOnlyThroughTheClassOfTheClassInvocation)
 {
     Table other;
-    CString list;
-    m_board.CollectTableUsage(&m_table, list);
+    EXPECT_TRUE(PageUsersOf(m_board, {&m_table}).empty());
     CallFunction();
-    m_board.CollectTableUsage(&m_table, list);
+    EXPECT_TRUE(PageUsersOf(m_board, {&m_table}).empty());
     m_dataClass.SetTable(&m_table);
-    m_board.CollectTableUsage(&other, list);
-    EXPECT_EQ("", list);
+    EXPECT_TRUE(PageUsersOf(m_board, {&other}).empty());
 
-    m_board.CollectTableUsage(&m_table, list);
-    EXPECT_EQ("Used in DashBoard : Board\n", list);
-    EXPECT_TRUE(BoardRecorded());
+    EXPECT_EQ(std::vector<CString>{"Used in DashBoard : Board"}, PageUsersOf(m_board, {&m_table}));
+    EXPECT_EQ(std::vector<CString>{"Board"}, PageUsersOf(m_board, {&m_dataClass}));
+    EXPECT_EQ(1, ReleaseListed(m_board, {&m_table}));
+    EXPECT_EQ(nullptr, m_board.GetClassInvokation());
 }
 
 TEST_F(DashBoardUsageTest, DataSourceProcedureGivesUsageOfItAndItsMappedVariableAndAWarning)

@@ -1,6 +1,9 @@
 #include "entities/ApplicationReport.h"
 #include "entities/AspFile.h"
+#include "entities/Class.h"
+#include "entities/ClassInvokation.h"
 #include "entities/Form.h"
+#include "entities/Function.h"
 #include "entities/Variable.h"
 #include "model/EntityUsageSet.h"
 #include "model/FieldRep.h"
@@ -164,25 +167,26 @@ TEST_F(FormOperationsTest, ReportVariableUsageNamesThePageWithoutLineBreak)
     EXPECT_TRUE(Contains(UsageSet().GetForms(), static_cast<Form*>(&m_page)));
 }
 
-TEST_F(FormOperationsTest, TheFormListsItsTableAndItsTableUsageOnlyRecordsAControlUse)
+TEST_F(FormOperationsTest, TheFormListsItsTableAndTheTableOfAControlsClassCall)
 {
     Table customers;
-    customers.SetTableName("customers");
-    Field* name = NewField("Name", &customers);
-    CString list;
-
-    m_page.CollectTableUsage(&customers, list);
-    EXPECT_FALSE(Contains(UsageSet().GetForms(), static_cast<Form*>(&m_page)));
-    FieldRep* control = AddControl(m_page, nullptr);
-    control->GetFieldRepData()->SetFrontField(name);
-    m_page.CollectTableUsage(&customers, list);
-    EXPECT_TRUE(list.IsEmpty());
-    EXPECT_TRUE(Contains(UsageSet().GetForms(), static_cast<Form*>(&m_page)));
-
-    m_page.CollectTableUsage(&m_table, list);
-    m_page.CollectTableUsage(nullptr, list);
-    EXPECT_TRUE(list.IsEmpty());
+    Class dataClass;
+    Function function;
+    dataClass.SetTable(&customers);
+    auto* call = new ClassInvokation;
+    call->SetFunction(&dataClass, &function);
     ReferenceList listed;
+    m_page.ListReferences(listed);
+    EXPECT_FALSE(listed.Refers({&customers}));
+    FieldRep* control = AddControl(m_page, nullptr);
+    control->GetFieldRepData()->SetDataCall(call);
+    listed = ReferenceList();
+    m_page.ListReferences(listed);
+    EXPECT_TRUE(listed.Refers({&customers}));
+    EXPECT_EQ(1, listed.Release({&customers}));
+    EXPECT_EQ(nullptr, control->GetFieldRepData()->GetDataCall());
+
+    listed = ReferenceList();
     m_page.ListReferences(listed);
     EXPECT_FALSE(listed.Refers({&customers}));
     EXPECT_EQ(1, listed.Release({&m_table}));

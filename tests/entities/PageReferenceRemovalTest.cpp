@@ -49,7 +49,7 @@ TEST_F(PageReferenceRemovalTest, DeletingATableDeletesAdjacentControlsOfItsField
     FieldRep* kept = AddControl(m_page, name);
     AddControl(m_page, m_price);
 
-    m_page.RemoveTableReferences(&m_table);
+    ReleaseListed(m_page, {&m_table, m_price, m_amount});
 
     ASSERT_EQ(m_page.GetFieldReps().size(), 1u);
     EXPECT_EQ(m_page.GetFieldReps().front(), kept);

@@ -8,6 +8,8 @@
 #include "entities/XSDInfo.h"
 #include "model/EventRecmpFields.h"
 #include "tests/entities/PageOperationsSupport.h"
+#include "tests/support/ListedRelease.h"
+#include "tests/support/PageReferences.h"
 
 #include <gtest/gtest.h>
 
@@ -177,22 +179,21 @@ TEST_F(RDLCReportOperationsTest, TableUsedAsReportTableOrThroughControlClassCall
 {
     Table orders;
     Table other;
-    CString list;
-    m_report.CollectTableUsage(&orders, list);
-    m_report.CollectTableUsage(nullptr, list);
-    EXPECT_TRUE(list.IsEmpty());
+    EXPECT_TRUE(PageUsersOf(m_report, {&orders}).empty());
 
     m_report.SetTable(&orders);
-    m_report.CollectTableUsage(&orders, list);
-    ExpectOneUsageEntry(list);
+    const std::vector<CString> named{"Used in RDLCReport : Sales"};
+    EXPECT_EQ(named, PageUsersOf(m_report, {&orders}));
 
     ClassCall call(&other);
     AddControl(m_report, nullptr)->GetFieldRepData()->SetDataCall(call.call);
-    m_report.CollectTableUsage(&other, list);
-    EXPECT_EQ(list, "Used in RDLCReport : Sales\nUsed in RDLCReport : Sales\n");
+    EXPECT_EQ(named, PageUsersOf(m_report, {&other}));
+    EXPECT_EQ(named, PageUsersOf(m_report, {&orders, &other}));
+    // Its other references keep the report's name.
+    EXPECT_EQ(std::vector<CString>{"Sales"}, PageUsersOf(m_report, {&call.dataClass}));
 }
 
-TEST_F(RDLCReportOperationsTest, ClassCallsOfTheTableAreCleared)
+TEST_F(RDLCReportOperationsTest, ClassCallsOfTheTableAreReleasedThroughTheList)
 {
     Table orders;
     Table other;
@@ -210,12 +211,12 @@ TEST_F(RDLCReportOperationsTest, ClassCallsOfTheTableAreCleared)
     events->GetClassRecomputes()[0]->classInvokation = onEvent.call;
     eventData->AddEventRecmpFields(events);
 
-    m_report.RemoveTableClassInvocations(&orders);
-    m_report.RemoveTableClassInvocations(nullptr);
+    EXPECT_EQ(2, ReleaseListed(m_report, {&orders}));
 
     EXPECT_EQ(directData->GetDataCall(), nullptr);
     EXPECT_EQ(keptData->GetDataCall(), kept.call);
-    EXPECT_EQ(eventData->GetDataCall(), nullptr);
+    EXPECT_TRUE(events->GetClassRecomputes().empty());
+    EXPECT_NE(eventData->GetDataCall(), nullptr);
     delete onEvent.call;
 }
 

@@ -139,34 +139,25 @@ TEST_F(ReportUsageTest, FieldUsageTakesTheFirstOfMapFilterAndColumn)
     EXPECT_EQ(1u, UsageSet().GetReports().size());
 }
 
-TEST_F(ReportUsageTest, TableRemovalTakesFiltersAndColumnsOfTheTableButKeepsTheReportTable)
+TEST_F(ReportUsageTest, TheTableTakesTheFiltersAndColumnsOfItsFieldsThroughTheList)
 {
-    m_report.SetTable(&m_table);
     ReportGroup* group = AddProcedureGroup(&m_procedure);
     AddFilter(group, m_price);
     AddFilter(group, m_qty);
     AddColumn(group, m_procedure.GetOutputColumnAt(0));
     AddColumn(group, m_procedure.GetOutputColumnAt(1));
     AddButton(group);
-    CString list;
-    m_report.CollectTableUsage(&m_table, list);
-    EXPECT_EQ("Sales\n", list);
+    EXPECT_EQ(std::vector<CString>{"Sales"}, PageUsersOf(m_report, {&m_table}));
 
-    m_report.RemoveTableReferences(&m_table);
+    EXPECT_EQ(4, ReleaseListed(m_report, {&m_table}));
 
     EXPECT_TRUE(group->GetFilters().empty());
     ASSERT_EQ(1u, group->GetReportFields().size());
     EXPECT_TRUE(group->GetReportFields()[0]->IsButton());
-    EXPECT_EQ(&m_table, m_report.GetTable());
-    m_report.SetTable(nullptr);
-    list.Empty();
-    m_report.CollectTableUsage(&m_table, list);
     Field alias;
     ProcedureFieldInfo aliasColumn(&alias, ProcedureFieldInfo::noAggregate);
     AddColumn(group, &aliasColumn);
-    m_report.CollectTableUsage(nullptr, list);
-    EXPECT_FALSE(group->UsesTable(nullptr, list));
-    EXPECT_EQ("", list);
+    EXPECT_TRUE(PageUsersOf(m_report, {&m_table}).empty());
 }
 
 TEST_F(ReportUsageTest, DeletingAPageControlClearsItFromTheFirstGroupsFilters)

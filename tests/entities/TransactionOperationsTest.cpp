@@ -304,7 +304,6 @@ TEST_F(TransactionReportTest, UsagesOfReportsVariablesAndTablesUntilThePairsAreR
     m_page.CollectReportUsage(nullptr, list);
     m_page.CollectReportVariableUsage(&m_pageFrom, list);
     m_page.CollectReportVariableUsage(nullptr, list);
-    m_page.CollectTableUsage(&m_notes, list);
     EXPECT_EQ("OrderEntry\nOrderEntry_Report variable Mapped with variable", list);
     EXPECT_TRUE(Contains(UsageSet().GetTransactions(), &m_page));
 

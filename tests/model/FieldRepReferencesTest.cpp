@@ -45,6 +45,14 @@ std::vector<CString> LinkCaptions(const FieldRepData& data)
     return captions;
 }
 
+// The control lets go of the table through the tables it lists.
+void ReleaseTable(FieldRep& rep, const Table* table)
+{
+    ReferenceList list;
+    rep.ListTables(list);
+    list.Release({table});
+}
+
 TEST(FieldRepReferencesTest, UsesFieldChecksLookupFieldsOwnFieldAndTables)
 {
     std::unique_ptr<Table> table(NewTable("t", Table::masterKind, {"own", "front", "sibling"}));
@@ -57,7 +65,7 @@ TEST(FieldRepReferencesTest, UsesFieldChecksLookupFieldsOwnFieldAndTables)
     EXPECT_FALSE(rep.IsFrontOrBackField(nullptr));
     EXPECT_FALSE(rep.UsesTable(table.get()));
     EXPECT_TRUE(rep.UsesField(own));
-    rep.RemoveTableReferences(table.get());
+    ReleaseTable(rep, table.get());
     EXPECT_EQ(nullptr, rep.GetFieldRepData());
 
     auto* data = new FieldRepData;
@@ -289,7 +297,7 @@ TEST_F(EventRecomputes, RemovingATableDropsRecomputesOfItsFieldsAndEmptiedLists)
     AddClassList({&m_repC});
     EventRecmpFields* kept = AddClassList({&m_repA, &repX, &m_repC});
 
-    m_owner.RemoveTableReferences(m_table.get());
+    ReleaseTable(m_owner, m_table.get());
 
     EXPECT_EQ(std::vector<EventRecmpFields*>{kept}, Data().GetEventRecmpFieldsList());
     ASSERT_EQ(1u, kept->GetClassRecomputes().size());
@@ -304,7 +312,7 @@ TEST_F(EventRecomputes, RemovingNoTableLeavesEveryList)
     AddClassList({&m_repB});
 
     Data().RemoveClassRecomputesOfTable(nullptr);
-    m_owner.RemoveTableReferences(nullptr);
+    ReleaseTable(m_owner, nullptr);
 
     EXPECT_EQ(2u, Data().GetEventRecmpFieldsList().size());
     EXPECT_FALSE(m_owner.UsesTable(nullptr));
@@ -318,14 +326,14 @@ TEST_F(EventRecomputes, RemovingATableClearsADataCallThatUsesIt)
     Data().SetDataCall(call);
     auto unused = std::unique_ptr<Table>(NewTable("unused"));
 
-    m_owner.RemoveTableReferences(unused.get());
+    ReleaseTable(m_owner, unused.get());
     EXPECT_EQ(call, Data().GetDataCall());
 
     Class dataClass;
     dataClass.SetTable(m_table.get());
     Function function;
     call->SetFunction(&dataClass, &function);
-    m_owner.RemoveTableReferences(m_table.get());
+    ReleaseTable(m_owner, m_table.get());
     EXPECT_EQ(nullptr, Data().GetDataCall());
     EXPECT_EQ(nullptr, Data().GetFrontField());
 }

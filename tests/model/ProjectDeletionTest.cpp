@@ -946,4 +946,132 @@ TEST_F(ProjectDeletionTest, PagesShowingAFunctionsOutputAreNamedAndLetGoOfIt)
     EXPECT_TRUE(cell->GetDisplayFields().empty());
 }
 
+// A page on the orders table that calls the deleted table's class: how it holds the call, and
+// whether the call is gone.
+struct ClassCallHolder
+{
+    const char* name;
+    std::function<FormInterface*(Module&, Table*, ClassInvokation*)> add;
+    std::function<bool(FormInterface&)> released;
+    std::string usage;
+};
+
+// A control without a field whose data calls the class.
+FieldRep* NewCallingControl(ClassInvokation* call)
+{
+    auto* control = new FieldRep;
+    control->AttachFieldRepData(new FieldRepData);
+    control->GetFieldRepData()->SetDataCall(call);
+    return control;
+}
+
+ClassInvokation* DataCallOf(const FieldRep* control)
+{
+    return control->GetFieldRepData()->GetDataCall();
+}
+
+ApplicationReport* NewReport(Module& module, Table* table)
+{
+    auto* report = NewPage<ApplicationReport>("Sales");
+    report->SetTable(table);
+    module.Append(report);
+    return report;
+}
+
+ReportGroup* FirstGroup(FormInterface& page)
+{
+    return dynamic_cast<ApplicationReport&>(page).GetReportGroups().front();
+}
+
+const ClassCallHolder classCallHolders[] = {
+    {"FormControl",
+     [](Module& module, Table* orders, ClassInvokation* call) -> FormInterface*
+     {
+         Form* form = NewForm("OrderForm", orders);
+         form->AddFieldRep(NewCallingControl(call));
+         module.Append(form);
+         return form;
+     },
+     [](FormInterface& page) { return DataCallOf(page.GetFieldReps().front()) == nullptr; },
+     "OrderForm\r\n"},
+    {"ReportClassCall",
+     [](Module& module, Table* orders, ClassInvokation* call) -> FormInterface*
+     {
+         ApplicationReport* report = NewReport(module, orders);
+         report->SetClassCall(call);
+         return report;
+     },
+     [](FormInterface& page)
+     { return dynamic_cast<ApplicationReport&>(page).GetClassCall() == nullptr; },
+     "Sales\r\n"},
+    {"ReportGroupClassCall",
+     [](Module& module, Table* orders, ClassInvokation* call) -> FormInterface*
+     {
+         ApplicationReport* report = NewReport(module, orders);
+         report->AddReportGroup(new ReportGroup(report, call));
+         return report;
+     },
+     [](FormInterface& page) { return FirstGroup(page)->GetClassCall() == nullptr; }, "Sales\r\n"},
+    {"ReportGroupFilter",
+     [](Module& module, Table* orders, ClassInvokation* call) -> FormInterface*
+     {
+         ApplicationReport* report = NewReport(module, orders);
+         auto* group = new ReportGroup(report, nullptr);
+         group->AddFilter(NewCallingControl(call));
+         report->AddReportGroup(group);
+         return report;
+     },
+     [](FormInterface& page)
+     { return DataCallOf(FirstGroup(page)->GetFilters().front()) == nullptr; },
+     "Sales\r\n"},
+    {"DashBoardClassCall",
+     [](Module& module, Table*, ClassInvokation* call) -> FormInterface*
+     {
+         auto* board = NewPage<DashBoard>("Board");
+         board->SetClassInvokation(call);
+         module.Append(board);
+         return board;
+     },
+     [](FormInterface& page)
+     { return dynamic_cast<DashBoard&>(page).GetClassInvokation() == nullptr; },
+     "Used in DashBoard : Board\r\n"},
+    {"RDLCReportControl",
+     [](Module& module, Table* orders, ClassInvokation* call) -> FormInterface*
+     {
+         auto* report = NewPage<RDLCReport>("Printout");
+         report->SetTable(orders);
+         report->AddFieldRep(NewCallingControl(call));
+         module.Append(report);
+         return report;
+     },
+     [](FormInterface& page) { return DataCallOf(page.GetFieldReps().front()) == nullptr; },
+     "Used in RDLCReport : Printout\r\n"},
+};
+
+class TableClassCallTest : public ProjectDeletionTest,
+                           public ::testing::WithParamInterface<ClassCallHolder>
+{
+};
+
+TEST_P(TableClassCallTest, ATablesClassCallsNameTheirPagesAndGoWithIt)
+{
+    Class* dataClass = m_module->GetClassForTable(m_customer, true);
+    auto* function = new Function;
+    function->SetName("SelectAllRecords");
+    function->SetClass(dataClass);
+    dataClass->AddFunction(function);
+    auto* call = new ClassInvokation;
+    call->SetFunction(dataClass, function);
+    FormInterface* page = GetParam().add(*m_module, m_orders, call);
+
+    EXPECT_TRUE(m_project.DeleteTable(m_customer));
+
+    EXPECT_EQ(Refusal("customer") + GetParam().usage + "_customer\r\n", DumpText());
+    EXPECT_TRUE(GetParam().released(*page));
+}
+
+INSTANTIATE_TEST_SUITE_P(Holders, TableClassCallTest, ::testing::ValuesIn(classCallHolders),
+                         [](const ::testing::TestParamInfo<ClassCallHolder>& info)
+                         { return std::string(info.param.name); });
+
 } // namespace
