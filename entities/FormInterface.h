@@ -302,11 +302,8 @@ public:
     FieldRepData* FindFieldRepDataUsingField(Field* field, Procedure* procedure);
     FieldRepData* FindFieldRepDataUsingFunctionField(Field* field, Function* function) const;
     void ClearProcedureFieldFrontBack(Field* field, Procedure* procedure);
-    void ClearFunctionFieldRefs(Field* field, Function* function);
     bool IsProcedureRecomputed(Procedure* procedure) const;
     void RemoveProcedureRecomputes(Procedure* procedure);
-    bool IsFunctionRecomputed(Function* function) const;
-    void RemoveFunctionRecomputes(Function* function);
     bool IsFieldRecomputedOnEvent(Field* field, bool withCalls) const;
     static bool RecomputesSameBackField(FieldRep* fieldRep);
     bool IsFrontOrBackFieldOfAnyControl(Field* field) const;
@@ -431,8 +428,6 @@ private:
     void CopyFieldReps(const FormInterface* source);
     ProcedureTable* FindProcedureTable(Table* table, int kind) const;
     void RemoveProcedureTable(Table* table, int kind);
-    // Every control's data whose data call belongs to the function.
-    std::vector<FieldRepData*> DataCallingFunction(Function* function) const;
     // The field has no control yet, is neither the key nor "Is_Deleted" and the page takes it.
     bool TakesControl(Field* field);
     // A control for the field with new data carrying the field's mapped variable, filled from

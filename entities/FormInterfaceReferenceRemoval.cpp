@@ -157,33 +157,11 @@ void FormInterface::ClearProcedureFieldFrontBack(Field* field, Procedure* proced
         RemoveProcedureRecomputes(procedure);
 }
 
-void FormInterface::ClearFunctionFieldRefs(Field* field, Function* function)
-{
-    for (FieldRepData* data : DataCallingFunction(function))
-        ClearFrontOrBack(data, field);
-    if (FindExtraFieldRepDataUsingField(field) != nullptr)
-        ClearExtraFrontBackField(field);
-    if (IsFunctionRecomputed(function))
-        RemoveFunctionRecomputes(function);
-}
-
 void FormInterface::RemoveProcedureRecomputes(Procedure* procedure)
 {
     for (EventRecmpFields* list : ConfirmedEventLists(m_fieldReps))
         RemoveProcedureRecomputesIf(*list, [procedure](const EventProcedureRecompute* recompute)
                                     { return CallsProcedure(recompute->invokation, procedure); });
-}
-
-void FormInterface::RemoveFunctionRecomputes(Function* function)
-{
-    const auto callsFunction = [function](const EventClassRecompute* recompute)
-    { return CallsFunction(recompute->classInvokation, function); };
-    for (EventRecmpFields* list : ConfirmedEventLists(m_fieldReps))
-    {
-        while (const EventClassRecompute* recompute =
-                   FindFirst(list->GetClassRecomputes(), callsFunction))
-            list->RemoveClassRecompute(recompute->fieldRep);
-    }
 }
 
 void FormInterface::ClearFrontBackFieldOf(const std::vector<FieldRep*>& controls, Field* field)

@@ -211,18 +211,6 @@ bool FormInterface::IsNameInUniquenessVariables(const CString& name) const
                                });
 }
 
-std::vector<FieldRepData*> FormInterface::DataCallingFunction(Function* function) const
-{
-    std::vector<FieldRepData*> found;
-    for (const FieldRep* rep : m_fieldReps)
-    {
-        FieldRepData* data = rep->GetFieldRepData();
-        if (data != nullptr && CallsFunction(data->GetDataCall(), function))
-            found.push_back(data);
-    }
-    return found;
-}
-
 FieldRepData* FormInterface::FindFieldRepDataUsingField(Field* field, Procedure* procedure)
 {
     for (const FieldRep* rep : m_fieldReps)
@@ -257,18 +245,6 @@ bool FormInterface::IsProcedureRecomputed(Procedure* procedure) const
                                 list->GetProcedureRecomputes(),
                                 [procedure](const EventProcedureRecompute* recompute)
                                 { return CallsProcedure(recompute->invokation, procedure); });
-                        });
-}
-
-bool FormInterface::IsFunctionRecomputed(Function* function) const
-{
-    return AnyEventList(m_fieldReps,
-                        [function](const EventRecmpFields* list)
-                        {
-                            return std::ranges::any_of(
-                                list->GetClassRecomputes(),
-                                [function](const EventClassRecompute* recompute)
-                                { return CallsFunction(recompute->classInvokation, function); });
                         });
 }
 

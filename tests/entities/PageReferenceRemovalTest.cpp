@@ -20,6 +20,7 @@
 #include "tests/entities/PageOperationsSupport.h"
 #include "tests/entities/PageTestSupport.h"
 #include "tests/support/ListedRelease.h"
+#include "tests/support/PageReferences.h"
 
 namespace
 {
@@ -220,16 +221,16 @@ TEST_F(PageReferenceRemovalTest, FunctionRecomputesAreAllRemoved)
         list->GetClassRecomputes().back()->classInvokation = &call;
         if (i == 0)
         {
-            EXPECT_TRUE(m_page.IsFunctionRecomputed(function)) << "one class entry only";
+            EXPECT_FALSE(PageUsersOf(m_page, {function}).empty()) << "one class entry only";
         }
     }
     list->AddProcedureRecompute(target, nullptr);
 
-    m_page.RemoveFunctionRecomputes(function);
+    ReleaseListed(m_page, {function});
 
     EXPECT_TRUE(list->GetClassRecomputes().empty());
     EXPECT_EQ(list->GetProcedureRecomputes().size(), 1u);
-    EXPECT_FALSE(m_page.IsFunctionRecomputed(function));
+    EXPECT_TRUE(PageUsersOf(m_page, {function}).empty());
 }
 
 TEST_F(PageReferenceRemovalTest, ClearingAProcedureFieldClearsTheFrontFieldFirstAFieldBoth)
