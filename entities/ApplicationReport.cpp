@@ -86,27 +86,6 @@ bool DataProcedureCalls(const FieldRep* filter, const Procedure* procedure)
            Calls(filter->GetFieldRepData()->GetDataProcedure(), procedure);
 }
 
-// The column shows the field: as its output field, or, for a field referring to another table,
-// that field or the front field of that table.
-bool ColumnShowsField(const ReportField* column, const Field* field)
-{
-    const Field* shown =
-        column->GetFieldInfo() != nullptr ? column->GetFieldInfo()->GetField() : nullptr;
-    if (shown == nullptr)
-        return false;
-    if (shown == field)
-        return true;
-    const Field* referred = field->GetForeignField();
-    if (referred == nullptr)
-        return false;
-    if (shown == referred)
-        return true;
-    const Table* table = referred->GetTable();
-    if (table == nullptr)
-        return false;
-    return shown == table->GetDisplayField();
-}
-
 } // namespace
 
 ApplicationReport::ApplicationReport() : m_id(++s_idCounter) {}
@@ -238,29 +217,32 @@ FieldRep* ApplicationReport::GetFieldRepForField(Field* field)
     return nullptr;
 }
 
-bool ApplicationReport::CollectFieldUsage(Field* field, CString& list)
+bool ApplicationReport::ShowsRowReferredBy(const Field* field) const
 {
-    if (field == nullptr)
+    const Field* referred = field->GetForeignField();
+    if (referred == nullptr)
         return false;
-    CString entry;
-    const FieldVariableMap* map = FindFieldVariableMapByField(field);
-    if (map != nullptr && map->variable != nullptr)
-        entry = m_name + "_" + map->variable->GetFieldName();
-    else if (std::ranges::any_of(GroupFilters(), [field](const FieldRep* filter)
-                                 { return filter->UsesField(field); }))
-        entry = m_name + "_" + "fieldRepresentation";
-    else
-    {
-        std::vector<ReportField*> columns;
-        CollectReportFields(columns);
-        if (!std::ranges::any_of(columns, [field](const ReportField* column)
-                                 { return ColumnShowsField(column, field); }))
-            return false;
-        entry = m_name + "_" + " report output field";
-    }
-    list += entry + "\n";
-    RecordUsage();
-    return true;
+    const Table* table = referred->GetTable();
+    std::vector<ReportField*> columns;
+    CollectReportFields(columns);
+    return std::ranges::any_of(
+        columns,
+        [referred, table](const ReportField* column)
+        {
+            const Field* shown =
+                column->GetFieldInfo() != nullptr ? column->GetFieldInfo()->GetField() : nullptr;
+            return shown != nullptr &&
+                   (shown == referred || (table != nullptr && shown == table->GetDisplayField()));
+        });
+}
+
+void ApplicationReport::ReleaseFieldVariableMap(FieldVariableMap* map)
+{
+    Field* field = map->field;
+    ReleaseReportVariablesOf(map);
+    if (field != nullptr && field->GetTable() != nullptr)
+        DetachReportVariableForField(field);
+    FormInterface::ReleaseFieldVariableMap(map);
 }
 
 bool ApplicationReport::CollectClassUsage(Class* dataClass, CString& list)

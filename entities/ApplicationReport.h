@@ -42,7 +42,10 @@ public:
     // The first group filter that shows the field.
     FieldRep* GetFieldRepForField(Field* field) override;
     // One entry for the first use found: a variable map, a group filter, a group column.
-    bool CollectFieldUsage(Field* field, CString& list) override;
+    // A group column shows the field's referred field or the front field of its table.
+    bool ShowsRowReferredBy(const Field* field) const;
+    // The map also leaves the report's maps, kept aside until the report goes.
+    void ReleaseFieldVariableMap(FieldVariableMap* map) override;
     bool CollectClassUsage(Class* dataClass, CString& list) override;
     void CheckExtraProcedureMapping(Procedure* procedure) override;
     // The page's links first; else one error entry per group filter link to the menu.

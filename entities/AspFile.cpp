@@ -469,13 +469,14 @@ void AspFile::ListReferences(ReferenceList& list)
         for (MenuVariableMap& map : *maps)
             ListMenuMapReferences(list, *maps, map);
     }
-    // A visibility goes with the procedure its data calls or reads.
+    // A visibility goes with its field and with the procedure its data calls or reads.
     for (FieldVisibility* visibility : m_fieldVisibilities)
     {
+        const auto drop = [this, visibility] { DeleteFieldVisibility(visibility); };
+        list.Add(visibility->GetField(), drop);
         const VisibilityData* data = visibility->GetVisibilityData();
         if (data == nullptr)
             continue;
-        const auto drop = [this, visibility] { DeleteFieldVisibility(visibility); };
         list.Add(data->GetResultField(), drop);
         ProcedureInvokation::ListHeld(list, data->GetDataProcedure(), drop);
     }

@@ -117,18 +117,9 @@ CString DashBoard::UsageEntry() const
     return "Used in DashBoard : " + m_name;
 }
 
-void DashBoard::AddUsage(CString& list)
+CString DashBoard::FieldUseName(const CString&) const
 {
-    list += UsageEntry() + "\n";
-    RecordUsage();
-}
-
-bool DashBoard::CollectFieldUsage(Field* field, CString& list)
-{
-    const bool used = IsFieldUsedInCells(field);
-    if (used)
-        AddUsage(list);
-    return used;
+    return UsageEntry();
 }
 
 void DashBoard::ListTableUses(ReferenceList& list)
@@ -222,12 +213,6 @@ void DashBoard::ClearFieldFromCells(Field* field)
         info->ClearField(field);
 }
 
-void DashBoard::RemoveFieldFromCells(Field* field)
-{
-    for (DashBoardCellInfo* info : CollectCellInfos())
-        info->RemoveField(field);
-}
-
 void DashBoard::RemoveClassInvokation(Class* dataClass)
 {
     if (m_classInvokation == nullptr || m_classInvokation->GetClass() != dataClass)
@@ -296,6 +281,8 @@ void DashBoard::ListReferences(ReferenceList& list)
                                       });
     }
     ClassInvokation::ListReferences(list, m_classInvokation);
+    list.SetUse(FieldUseName({}), controlUseWeight);
     for (DashBoardCellInfo* info : CollectCellInfos())
         info->ListReferences(list);
+    list.ClearUse();
 }

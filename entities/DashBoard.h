@@ -49,7 +49,8 @@ public:
 
     // Usage question of the module's checks: "Used in DashBoard : " + page name + "\n" and the
     // page recorded when the cells use the field.
-    bool CollectFieldUsage(Field* field, CString& list) override;
+    // "Used in DashBoard : <name>" for every use.
+    CString FieldUseName(const CString& use) const override;
     // Under its usage text, the tables its controls and its class invocation reach; the
     // invocation goes with them, the cells letting go of its function's fields.
     void ListTableUses(ReferenceList& list) override;
@@ -86,9 +87,6 @@ public:
     bool IsClassFunctionFieldUsed();
     // In every panel of all grids: the maps sourcing the field lose it, its display fields go.
     void ClearFieldFromCells(Field* field);
-    // In every panel of all grids: the maps sourcing the field are deleted, its display fields
-    // go.
-    void RemoveFieldFromCells(Field* field);
     // When the class invocation invokes the class: the cells let go of the function's output
     // fields and the invocation is detached (not deleted).
     void RemoveClassInvokation(Class* dataClass);
@@ -108,8 +106,6 @@ private:
     bool CallsProcedure(const Procedure* procedure) const;
     // "Used in DashBoard : " and the name.
     CString UsageEntry() const;
-    // Appends the usage text of the module's checks and records the page.
-    void AddUsage(CString& list);
 
     int m_id;
     ProcedureInvokation* m_procedureInvokation = nullptr;

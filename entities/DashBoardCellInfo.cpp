@@ -124,15 +124,6 @@ void DashBoardCellInfo::ClearField(const Field* field)
     RemoveDisplayFieldsOf(field);
 }
 
-void DashBoardCellInfo::RemoveField(const Field* field)
-{
-    if (field == nullptr)
-        return;
-    DeleteMatching(m_variableMaps,
-                   [field](const DashBoardVariableMap* map) { return map->sourceField == field; });
-    RemoveDisplayFieldsOf(field);
-}
-
 void DashBoardCellInfo::RemoveDisplayFieldsOf(const Field* field)
 {
     std::erase_if(m_displayFields, [field](const FieldCaption& displayField)
@@ -196,8 +187,10 @@ void DashBoardCellInfo::ListReferences(ReferenceList& list)
         list.Add(menu, [this, menu] { RemoveMenu(menu); });
     for (DashBoardVariableMap* map : m_variableMaps)
     {
+        const auto drop = [this, map] { EraseAndDelete(m_variableMaps, map); };
         for (const Variable* variable : {map->target, map->sourceVariable})
-            list.Add(variable, [this, map] { EraseAndDelete(m_variableMaps, map); });
+            list.Add(variable, drop);
+        list.Add(map->sourceField, drop);
     }
     for (const FieldCaption& shown : m_displayFields)
     {
@@ -208,5 +201,7 @@ void DashBoardCellInfo::ListReferences(ReferenceList& list)
                      std::erase_if(m_displayFields, [column](const FieldCaption& each)
                                    { return each.fieldInfo == column; });
                  });
+        const Field* field = column != nullptr ? column->GetField() : nullptr;
+        list.Add(field, [this, field] { RemoveDisplayFieldsOf(field); });
     }
 }

@@ -88,8 +88,6 @@ public:
     bool IsFieldUsed(const Field* field) const;
     // The maps sourcing the field lose their source field; the display fields of the field go.
     void ClearField(const Field* field);
-    // The maps sourcing the field are deleted; the display fields of the field go.
-    void RemoveField(const Field* field);
 
 private:
     void ReadDisplayFields(CArchive& ar);

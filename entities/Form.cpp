@@ -216,6 +216,12 @@ void Form::ListReferences(ReferenceList& list)
     FormInterface::ListReferences(list);
 }
 
+void Form::ReleaseFieldVariableMap(FieldVariableMap* map)
+{
+    ReleaseReportVariablesOf(map);
+    FormInterface::ReleaseFieldVariableMap(map);
+}
+
 void Form::CollectReportVariableUsage(Variable* variable, CString& list)
 {
     if (variable != nullptr && MapsReportVariable(m_reportVariableMaps, variable))

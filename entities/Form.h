@@ -82,6 +82,7 @@ public:
     void GetTables(std::vector<Table*>& out) override;
     // Its table, then the page's references.
     void ListReferences(ReferenceList& list) override;
+    void ReleaseFieldVariableMap(FieldVariableMap* map) override;
     void CollectReportVariableUsage(Variable* variable, CString& list) override;
     CString GetClassName() override { return "Form"; }
     // With a linked report: a table-flags record for the form's table when it has none.

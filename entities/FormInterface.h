@@ -89,9 +89,17 @@ public:
     // Empties out; the pages built on tables give theirs.
     virtual void GetTables(std::vector<Table*>& out);
     virtual bool IsEventFieldRep(FieldRep* fieldRep);
-    // One entry for the first use found: a variable map, a control, a reference or derived
-    // field; the page is recorded then. Answers whether a use was found.
-    virtual bool CollectFieldUsage(Field* field, CString& list);
+    // What a field's usage check calls the page's use of a field of the kind named: the
+    // variable of a map, "fieldRepresentation" for a control, ...
+    virtual CString FieldUseName(const CString& use) const;
+    // The weights of the uses: the check names a page by its use through a map before one
+    // through a control, and that before a report's column.
+    static constexpr int mapUseWeight = 0;
+    static constexpr int controlUseWeight = 1;
+    static constexpr int columnUseWeight = 2;
+    // The map loses its field, which goes; the map and its variable stay. A page whose report
+    // variable maps take the variable lets go of those as well.
+    virtual void ReleaseFieldVariableMap(FieldVariableMap* map);
     // Lists the tables the page reaches through its controls' calls and class recomputes; page
     // kinds add the tables their own calls reach. Part of ListReferences.
     virtual void ListTableUses(ReferenceList& list);
@@ -307,7 +315,6 @@ public:
     bool IsFieldRecomputedOnEvent(Field* field, bool withCalls) const;
     static bool RecomputesSameBackField(FieldRep* fieldRep);
     bool IsFrontOrBackFieldOfAnyControl(Field* field) const;
-    void ClearFrontBackField(Field* field);
     // Drops the entries without target control, then every event list without class
     // recomputes.
     void CleanEmptyClassRecomputes();
@@ -367,6 +374,11 @@ public:
     static Field* GetKeyFieldOf(Field* field);
 
 protected:
+    // For a page whose report variable maps may take the map's variable: when a table's field
+    // goes, the pages that map the variable to reports let go of it. A procedure's computed
+    // column has no table; its variable keeps feeding reports.
+    static void ReleaseReportVariablesOf(FieldVariableMap* map);
+
     // The check of a page built on a table with an optional linked report: "Invalid Form!"
     // without the table (false, nothing more checked); else the page checks and whether every
     // report variable of kind 1 is mapped.

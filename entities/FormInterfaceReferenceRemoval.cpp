@@ -178,12 +178,6 @@ void FormInterface::ClearFrontBackFieldOf(const std::vector<FieldRep*>& controls
     }
 }
 
-void FormInterface::ClearFrontBackField(Field* field)
-{
-    ClearFrontBackFieldOf(m_fieldReps, field);
-    ClearExtraFrontBackField(field);
-}
-
 void FormInterface::CleanEmptyClassRecomputes()
 {
     for (const FieldRep* rep : m_fieldReps)

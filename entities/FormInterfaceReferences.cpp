@@ -34,11 +34,13 @@ void FormInterface::ListReferences(ReferenceList& list)
     for (AspFile* file : m_aspFiles)
         file->ListReferences(list);
     // A control of a field goes with the field, its own references first.
+    list.SetUse(FieldUseName("fieldRepresentation"), controlUseWeight);
     for (FieldRep* control : m_fieldReps)
     {
         list.Add(control->GetField(), [this, control] { DeleteFieldRep(control); });
         control->ListReferences(list);
     }
+    list.ClearUse();
     for (const std::vector<LinkControl*>* links : {&m_preLinks, &m_postLinks})
     {
         for (LinkControl* link : *links)
@@ -56,7 +58,11 @@ void FormInterface::ListReferences(ReferenceList& list)
     // A map loses a field that goes, a procedure's computed column among them; the map and its
     // variable stay, as other pages' menus, bindings and calls may hold the variable.
     for (FieldVariableMap* map : m_fieldVariableMaps)
-        list.Add(map->field, [map] { map->field = nullptr; });
+    {
+        list.SetUse(FieldUseName(VariableName(map->variable)), mapUseWeight);
+        list.Add(map->field, [this, map] { ReleaseFieldVariableMap(map); });
+    }
+    list.ClearUse();
     for (const PageTableFlags& flags : m_tableFlags)
         list.Add(flags.table, [this, table = flags.table] { RemoveTableFlags(table); });
     // A reference or derived field taken from a table goes with it; a derived field in use
@@ -78,6 +84,8 @@ void FormInterface::ListReferences(ReferenceList& list)
 
 void FormInterface::ListTableUses(ReferenceList& list)
 {
+    list.SetUse(FieldUseName("fieldRepresentation"), controlUseWeight);
     for (FieldRep* control : m_fieldReps)
         control->ListTables(list);
+    list.ClearUse();
 }

@@ -47,21 +47,20 @@ bool FormInterface::IsFieldRepMappedToReportVariable(FieldRep*)
     return false;
 }
 
-bool FormInterface::CollectFieldUsage(Field* field, CString& list)
+CString FormInterface::FieldUseName(const CString& use) const
 {
-    CString entry;
-    if (const FieldVariableMap* map = FindFieldVariableMapByField(field))
-        entry = m_name + "_" + VariableName(map->variable) + "\n";
-    else if (std::ranges::any_of(m_fieldReps,
-                                 [field](const FieldRep* rep) { return rep->UsesField(field); }))
-        entry = m_name + "_" + "fieldRepresentation" + "\n";
-    else if (FindRefFieldByField(field) != nullptr || FindDerivedFieldByField(field) != nullptr)
-        entry = m_name + "_" + "reference/derived field" + "\n";
-    else
-        return false;
-    list += entry;
-    RecordUsage();
-    return true;
+    return m_name + "_" + use;
+}
+
+void FormInterface::ReleaseFieldVariableMap(FieldVariableMap* map)
+{
+    map->field = nullptr;
+}
+
+void FormInterface::ReleaseReportVariablesOf(FieldVariableMap* map)
+{
+    if (map->field != nullptr && map->field->GetTable() != nullptr)
+        TheProjectDiagnostics().RemoveVariableMapReferences(map);
 }
 
 bool FormInterface::CollectClassUsage(Class* dataClass, CString& list)

@@ -569,6 +569,7 @@ void MapForm::ListReferences(ReferenceList& list)
         list.Add(field, [this, field] { RemoveTopField(field); });
     for (Field* field : m_bottomFields)
         list.Add(field, [this, field] { RemoveBottomField(field); });
+    list.SetUse(FieldUseName("fieldRepresentation"), controlUseWeight);
     for (const std::vector<FieldRep*>* controls : {&m_topInputFieldReps, &m_bottomInputFieldReps})
     {
         for (FieldRep* control : *controls)
@@ -579,6 +580,7 @@ void MapForm::ListReferences(ReferenceList& list)
             control->ListReferences(list);
         }
     }
+    list.ClearUse();
     FormInterface::ListReferences(list);
 }
 

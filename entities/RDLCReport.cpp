@@ -381,24 +381,24 @@ void RDLCReport::AddUsageEntry(CString& list)
     RecordUsage();
 }
 
-bool RDLCReport::CollectReportFieldUsage(const Field* field, CString& list)
+CString RDLCReport::FieldUseName(const CString&) const
 {
-    if (field == nullptr)
-        return false;
-    const bool used = std::ranges::any_of(m_fieldReps, [field](const FieldRep* rep)
-                                          { return rep->UsesField(field); }) ||
-                      std::ranges::any_of(m_tableAdapterMaps,
-                                          [field](const TableAdapterMap& map)
-                                          {
-                                              return std::ranges::any_of(
-                                                  map.m_pairs, [field](const ColumnFieldPair& pair)
-                                                  { return pair.m_field == field; });
-                                          });
-    if (!used)
-        return false;
-    list += m_name + "_" + "Report" + "\n";
-    RecordUsage();
-    return true;
+    return m_name + "_Report";
+}
+
+void RDLCReport::ListReferences(ReferenceList& list)
+{
+    FormInterface::ListReferences(list);
+    list.SetUse(FieldUseName({}), controlUseWeight);
+    for (const TableAdapterMap& map : m_tableAdapterMaps)
+    {
+        for (const ColumnFieldPair& pair : map.m_pairs)
+        {
+            const Field* field = pair.m_field;
+            list.Add(field, [this, field] { RemoveFieldMapping(field); });
+        }
+    }
+    list.ClearUse();
 }
 
 void RDLCReport::ListTableUses(ReferenceList& list)

@@ -62,6 +62,10 @@ public:
     void DeleteFieldRep(FieldRep* fieldRep) override;
     // Its table and those its controls reach, under its usage text.
     void ListTableUses(ReferenceList& list) override;
+    // The page's references, then the fields that feed its adapters' parameters.
+    void ListReferences(ReferenceList& list) override;
+    // "<name>_Report" for every use.
+    CString FieldUseName(const CString& use) const override;
 
     // Table-adapter maps. Indexes are -1 when nothing matches.
     int FindTableAdapterMapIndex(const TableAdapter* adapter) const;
@@ -107,7 +111,6 @@ public:
 
     // Usage questions append an entry to the list and record the report; they answer whether
     // the report uses the entity.
-    bool CollectReportFieldUsage(const Field* field, CString& list);
     bool CollectRDLCInfoUsage(const RDLCInfo* info, CString& list);
     bool CollectXSDInfoUsage(const XSDInfo* info, CString& list);
     void RemoveRDLCInfoReference(const RDLCInfo* info);

@@ -198,8 +198,12 @@ void ListBindingReferences(ReferenceList& list, ReportFieldBinding* binding,
 
 void ReportField::ListReferences(ReferenceList& list, ReportGroup& group)
 {
+    // The column goes with the output column it shows and with that column's field.
+    const auto drop = [&group, this] { group.RemoveReportField(this); };
     if (m_fieldInfo != m_ownFieldInfo.get())
-        list.Add(m_fieldInfo, [&group, this] { group.RemoveReportField(this); });
+        list.Add(m_fieldInfo, drop);
+    if (m_fieldInfo != nullptr)
+        list.Add(m_fieldInfo->GetField(), drop);
     ListReferences(list);
     for (ReportFieldBinding* binding : m_bindings)
         ListBindingReferences(list, binding, [this, binding] { RemoveBinding(binding); });

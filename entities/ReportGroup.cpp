@@ -320,6 +320,7 @@ void ReportGroup::ListTableUses(ReferenceList& list)
                                         m_classCall = nullptr;
                                     });
     // A filter on a field of the table goes after it let go of the tables it reaches.
+    SetReportUse(list, "fieldRepresentation", FormInterface::controlUseWeight);
     for (FieldRep* filter : m_filters)
     {
         if (filter->GetField() != nullptr)
@@ -459,6 +460,19 @@ void ReportGroup::CheckFunctionParameterMapping(CString& text, int& counter) con
     ++counter;
 }
 
+void ReportGroup::SetReportUse(ReferenceList& list, const CString& use, int weight) const
+{
+    if (m_report != nullptr)
+        list.SetUse(m_report->FieldUseName(use), weight);
+}
+
+void ReportGroup::RemoveFilter(FieldRep* filter)
+{
+    const auto found = std::ranges::find(m_filters, filter);
+    if (found != m_filters.end())
+        RemoveFilterAt(static_cast<int>(found - m_filters.begin()));
+}
+
 void ReportGroup::ListReferences(ReferenceList& list)
 {
     if (m_procedureCall != nullptr)
@@ -466,8 +480,15 @@ void ReportGroup::ListReferences(ReferenceList& list)
     ClassInvokation::ListReferences(list, m_classCall);
     list.AddSlot(m_headerValue);
     list.AddSlot(m_nextProcKey);
+    // A filter goes with its field, its own references first.
+    SetReportUse(list, "fieldRepresentation", FormInterface::controlUseWeight);
     for (FieldRep* filter : m_filters)
+    {
+        list.Add(filter->GetField(), [this, filter] { RemoveFilter(filter); });
         filter->ListReferences(list);
+    }
+    SetReportUse(list, " report output field", FormInterface::columnUseWeight);
     for (ReportField* column : m_reportFields)
         column->ListReferences(list, *this);
+    list.ClearUse();
 }

@@ -70,6 +70,8 @@ public:
     // Drops the class call's mappings of the filter's field, deletes and erases the filter;
     // nothing for a bad index.
     void RemoveFilterAt(int index);
+    // RemoveFilterAt of the filter; nothing for one the group does not hold.
+    void RemoveFilter(FieldRep* filter);
     // The same for a filter already taken out of the list.
     void DeleteFilter(FieldRep* filter);
     void MoveFilterUp(FieldRep* filter);
@@ -126,6 +128,8 @@ public:
     void CheckFunctionParameterMapping(CString& text, int& counter) const;
 
 private:
+    // Names the use of the references listed next after the report's usage name.
+    void SetReportUse(ReferenceList& list, const CString& use, int weight) const;
     // The report's name, empty without report.
     CString ReportName() const;
 

@@ -564,6 +564,12 @@ void Transaction::ListReferences(ReferenceList& list)
     FormInterface::ListReferences(list);
 }
 
+void Transaction::ReleaseFieldVariableMap(FieldVariableMap* map)
+{
+    ReleaseReportVariablesOf(map);
+    FormInterface::ReleaseFieldVariableMap(map);
+}
+
 bool Transaction::IsMasterLinkField(Field* field)
 {
     return field != nullptr && IsBasicTableField(field->GetForeignField());

@@ -127,6 +127,7 @@ public:
     // Its basic table, its detail tables (a release removes one) and the tables of its detail
     // table reports (a release removes the entry), then the page's references.
     void ListReferences(ReferenceList& list) override;
+    void ReleaseFieldVariableMap(FieldVariableMap* map) override;
     // The field refers to a field of the basic table.
     bool IsMasterLinkField(Field* field) override;
     void CollectReportVariableUsage(Variable* variable, CString& list) override;

@@ -206,23 +206,35 @@ bool FieldRep::IsFrontOrBackField(const Field* field) const
            (m_data->GetFrontField() == field || m_data->GetBackField() == field);
 }
 
-bool FieldRep::UsesField(const Field* field) const
-{
-    if (field == nullptr)
-        return false;
-    if (IsFrontOrBackField(field))
-        return true;
-    if (m_field == nullptr)
-        return false;
-    return m_field == field || UsesTable(field->GetTable());
-}
-
 bool FieldRep::UsesTable(const Table* table) const
 {
-    if (m_data == nullptr || table == nullptr)
-        return false;
-    const ClassInvokation* call = m_data->GetDataCall();
-    return (call != nullptr && call->UsesTable(table)) || m_data->HasClassRecomputeForTable(table);
+    const std::vector<const Table*> tables = ReachedTables();
+    return table != nullptr && std::ranges::find(tables, table) != tables.end();
+}
+
+std::vector<const Table*> FieldRep::ReachedTables() const
+{
+    std::vector<const Table*> tables;
+    if (m_data == nullptr)
+        return tables;
+    if (const ClassInvokation* call = m_data->GetDataCall())
+    {
+        if (call->GetClass() != nullptr && call->GetClass()->GetTable() != nullptr)
+            tables.push_back(call->GetClass()->GetTable());
+        if (call->GetFunction() != nullptr)
+            tables.insert(tables.end(), call->GetFunction()->GetUsedTables().begin(),
+                          call->GetFunction()->GetUsedTables().end());
+    }
+    for (const EventRecmpFields* events : m_data->GetEventRecmpFieldsList())
+    {
+        for (const EventClassRecompute* record : events->GetClassRecomputes())
+        {
+            if (record->fieldRep != nullptr && record->fieldRep->GetField() != nullptr &&
+                record->fieldRep->GetField()->GetTable() != nullptr)
+                tables.push_back(record->fieldRep->GetField()->GetTable());
+        }
+    }
+    return tables;
 }
 
 void FieldRep::ListTables(ReferenceList& list)
@@ -230,6 +242,15 @@ void FieldRep::ListTables(ReferenceList& list)
     if (m_data == nullptr)
         return;
     FieldRepData* data = m_data;
+    // A control of a field uses every field of the tables its calls reach.
+    if (m_field != nullptr)
+    {
+        for (const Table* table : ReachedTables())
+        {
+            for (const Field* field : table->GetFields())
+                list.AddUse(field);
+        }
+    }
     ClassInvokation::ListTablesHeld(list, data->GetDataCall(),
                                     [data] { data->ClearClassInvokation(); });
     const std::vector<EventRecmpFields*>& eventLists = data->GetEventRecmpFieldsList();

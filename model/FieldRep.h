@@ -81,11 +81,11 @@ public:
 
     // The field is the data's front or back field.
     bool IsFrontOrBackField(const Field* field) const;
-    // The field is a lookup field of the data, the control's field, or belongs to a table the
-    // control uses.
-    bool UsesField(const Field* field) const;
     // The data call uses the table, or a class recompute refills a control on one of its fields.
     bool UsesTable(const Table* table) const;
+    // The tables of UsesTable: the data call's class table and function tables, those of the
+    // controls the class recomputes refill.
+    std::vector<const Table*> ReachedTables() const;
 
     // Lists the tables the data call's class and function reach (the call goes with them), those
     // of the controls its class recomputes refill and those of the classes the recomputes call

@@ -424,6 +424,8 @@ void FieldRepData::ConvertOldComboCaptions()
 void FieldRepData::ListReferences(ReferenceList& list)
 {
     list.AddSlot(m_variable);
+    list.AddSlot(m_frontField);
+    list.AddSlot(m_backField);
     ClassInvokation::ListHeld(list, m_dataCall, [this] { ClearClassInvokation(); });
     ProcedureInvokation::ListHeld(list, m_dataProcedure, [this] { DropDataProcedure(); });
     if (m_dataProcedure != nullptr && m_dataProcedure->GetProcedure() != nullptr)

@@ -186,7 +186,8 @@ bool Module::RemoveFieldUsages(Field* field)
     std::vector<Table*> tables;
     GetAllTables(tables);
     std::erase(tables, field->GetTable());
-    NameListedUsers(tables, targets, usage, recordNothing);
+    NameListedUsers(tables, targets, usage,
+                    [](Table* table) { CurrentUsageSet().AddTable(table); });
     NameListedUsers(m_procedures, targets, usage,
                     [](Procedure* procedure) { CurrentUsageSet().AddProcedure(procedure); });
     // A function showing the field's foreign field shows it for the field.
@@ -195,20 +196,29 @@ bool Module::RemoveFieldUsages(Field* field)
         NameListedUsers(dataClass->GetFunctions(), {field, field->GetForeignField()}, usage,
                         [](Function* function) { CurrentUsageSet().AddFunction(function); });
     }
-    const auto askPage = [field, &usage](FormInterface* page)
-    { page->CollectFieldUsage(field, usage); };
-    AskEach(askPage, m_masterForms, m_transactions, m_reports);
-    for (RDLCReport* report : m_rdlcReports)
-        report->CollectReportFieldUsage(field, usage);
-    AskEach(askPage, m_mapForms, m_dashBoards);
-    // The login page names fields of its procedure's output, and a report column turned into
-    // a control may show the field.
+    // Each page once, by its first use of the field; a report also by a column showing the
+    // row that the field refers to.
+    const auto askPage = [field, &targets, &usage](FormInterface* page)
+    {
+        ReferenceList list;
+        ListNamedReferences(list, *page);
+        CString use = list.FirstUseOf(targets);
+        const auto* report = dynamic_cast<const ApplicationReport*>(page);
+        if (use.IsEmpty() && report != nullptr && report->ShowsRowReferredBy(field))
+            use = page->FieldUseName(" report output field");
+        if (use.IsEmpty())
+            return;
+        usage += use + "\n";
+        CurrentUsageSet().AddFormInterface(page);
+    };
+    AskEach(askPage, m_masterForms, m_transactions, m_reports, m_rdlcReports, m_mapForms,
+            m_dashBoards, m_dashBoardPages, m_multiPageReports, m_reportCollectors);
+    // The login page names fields of its procedure's output.
     if (m_loginPage != nullptr)
         NameListedUsers(std::vector{m_loginPage}, targets, usage, recordNothing);
-    NameListedUsers(m_reports, targets, usage, recordNothing);
     if (!ReportUsage(field->GetFieldName(), usage))
         TheProjectDiagnostics().RemoveFieldReferences(field);
-    // What the removal above does not reach lets go of the field through the list.
+    // What the recorded entities do not reach lets go of the field through the module's list.
     ReleaseReferences({this}, targets);
     CurrentUsageSet().Clear();
     return true;

@@ -160,16 +160,13 @@ template <class Action> void InNestedUsageSet(ProjectDiagnostics& diagnostics, A
     diagnostics.PopUsageSet();
 }
 
-// The column's output column is the field or, for a foreign key, the field shown for the row
-// it refers to.
-bool ColumnShowsFieldOrItsDisplay(const ReportField* column, const Field* field)
+// For a foreign key, the column shows the front field of the table it refers to: the row the
+// key names.
+bool ColumnShowsFrontFieldThrough(const ReportField* column, const Field* field)
 {
     const ProcedureFieldInfo* output = column->GetFieldInfo();
-    if (output == nullptr || output->GetField() == nullptr)
-        return false;
-    if (output->GetField() == field)
-        return true;
-    if (!field->IsForeignKey() || field->GetForeignField() == nullptr)
+    if (output == nullptr || output->GetField() == nullptr || !field->IsForeignKey() ||
+        field->GetForeignField() == nullptr)
         return false;
     const Table* referred = field->GetForeignField()->GetTable();
     return referred != nullptr && output->GetField() == referred->GetDisplayField();
@@ -193,89 +190,6 @@ template <class Predicate> void RemoveFiltersWhere(ReportGroup* group, Predicate
         if (matches(group->GetFilters()[static_cast<std::size_t>(index)]))
             group->RemoveFilterAt(index);
     }
-}
-
-// The page's controls of the field are deleted. A map form only lets go of the controls it
-// shares with its bottom master form, which owns them.
-void DeleteControlsOfField(FormInterface& page, Field* field)
-{
-    const auto showsField = [field](const FieldRep* rep) { return rep->GetField() == field; };
-    std::vector<FieldRep*> controls;
-    std::ranges::copy_if(page.GetFieldReps(), std::back_inserter(controls), showsField);
-    auto* mapForm = dynamic_cast<MapForm*>(&page);
-    if (mapForm == nullptr)
-    {
-        for (FieldRep* rep : controls)
-            page.DeleteFieldRep(rep);
-        return;
-    }
-    std::ranges::copy_if(mapForm->GetTopInputFieldReps(), std::back_inserter(controls), showsField);
-    std::ranges::copy_if(mapForm->GetBottomInputFieldReps(), std::back_inserter(controls),
-                         showsField);
-    const Form* master = mapForm->GetBottomMasterForm();
-    for (FieldRep* rep : controls)
-    {
-        if (master != nullptr && Contains(master->GetFieldReps(), rep))
-            mapForm->DetachFieldRep(rep);
-        else
-            mapForm->DeleteFieldRep(rep);
-    }
-    while (mapForm->HasTopField(field))
-        mapForm->RemoveTopField(field);
-    while (mapForm->HasField(field))
-        mapForm->RemoveBottomField(field);
-}
-
-// The page's reference fields of the field go, then its derived fields that nothing else uses.
-void RemoveRefAndDerivedFields(FormInterface& page, Field* field)
-{
-    while (RefField* refField = page.FindRefFieldByField(field))
-        page.RemoveRefField(refField);
-    std::vector<DerivedField*> derived;
-    std::ranges::copy_if(page.GetDerivedFields(), std::back_inserter(derived),
-                         [field](const DerivedField* item) { return item->GetField() == field; });
-    for (DerivedField* item : derived)
-        page.RemoveDerivedField(item);
-}
-
-// The report definition no longer feeds a table-adapter parameter from the field.
-void RemoveAdapterMappingsOf(RDLCReport& report, const Field* field)
-{
-    std::size_t count = 0;
-    for (const TableAdapterMap& map : report.GetTableAdapterMaps())
-        count += static_cast<std::size_t>(std::ranges::count_if(
-            map.m_pairs, [field](const ColumnFieldPair& pair) { return pair.m_field == field; }));
-    for (; count > 0; --count)
-        report.RemoveFieldMapping(field);
-}
-
-// The pages' maps of the field lose it. The maps and their variables stay: menus of other page
-// files, report bindings and map forms may still hold them. Forms, transactions and reports
-// first have the variable taken out of the report variable maps that use it.
-void RemoveFieldVariableMaps(ProjectDiagnostics& diagnostics, const EntityUsageSet& set,
-                             Field* field)
-{
-    const auto releaseMaps = [&diagnostics, field](FormInterface& page, bool mapsReports)
-    {
-        while (FieldVariableMap* map = page.FindFieldVariableMapByField(field))
-        {
-            if (mapsReports)
-                diagnostics.RemoveVariableMapReferences(map);
-            map->field = nullptr;
-        }
-    };
-    for (Form* form : set.GetForms())
-        releaseMaps(*form, true);
-    for (Transaction* transaction : set.GetTransactions())
-        releaseMaps(*transaction, true);
-    for (ApplicationReport* report : set.GetReports())
-    {
-        if (FieldVariableMap* map = report->FindFieldVariableMapByField(field))
-            diagnostics.RemoveVariableMapReferences(map);
-        report->DetachReportVariableForField(field);
-    }
-    for (MapForm* mapForm : set.GetMapForms())
-        releaseMaps(*mapForm, false);
 }
 
 // Derived procedures share the base's columns, relations and filters; they are made again
@@ -317,103 +231,56 @@ void RemoveOutputColumnUsers(const EntityUsageSet& users, Procedure* procedure,
     }
 }
 
-// The procedure lets go of the field: its output column with the pages that use it, its field
-// parameters, filters and relations on the field.
-void RemoveFieldFromProcedure(ProjectDiagnostics& diagnostics, Procedure* procedure, Field* field)
+// The procedure's output column of the field goes with the pages' uses of it.
+void RemoveOutputColumnOf(ProjectDiagnostics& diagnostics, Procedure* procedure, Field* field)
 {
-    if (ProcedureFieldInfo* column = procedure->FindOutputColumnByField(field))
-    {
-        InNestedUsageSet(diagnostics,
-                         [&diagnostics, procedure, column]
-                         {
-                             ForgeonProject* project = MainFrameAccess::GetProject();
-                             if (project != nullptr)
-                                 project->CollectProcedureFieldUsage(procedure, column, false);
-                             RemoveOutputColumnUsers(diagnostics.GetCurrentUsageSet(), procedure,
-                                                     column);
-                             Module::RemoveOutputColumn(project != nullptr ? project->GetModules()
-                                                                           : std::vector<Module*>(),
-                                                        procedure, column);
-                         });
-    }
-    for (int index = 0; index < static_cast<int>(procedure->GetFieldParameters().size()); ++index)
-    {
-        if (procedure->GetFieldParameters()[static_cast<std::size_t>(index)].field == field)
-            procedure->SetFieldParameterFieldAt(index, nullptr);
-    }
-    const std::vector<FieldFilter*> filters = procedure->GetFilters();
-    for (FieldFilter* filter : filters)
-    {
-        if (filter->GetField() == field)
-            procedure->DeleteFieldFilter(filter);
-    }
-    for (int index = static_cast<int>(procedure->GetRelations().size()) - 1; index >= 0; --index)
-    {
-        if (procedure->GetRelations()[static_cast<std::size_t>(index)]->ContainsField(field))
-            procedure->RemoveRelationAt(index);
-    }
-    RebuildDerivedProcedures(procedure);
+    ProcedureFieldInfo* column = procedure->FindOutputColumnByField(field);
+    if (column == nullptr)
+        return;
+    InNestedUsageSet(diagnostics,
+                     [&diagnostics, procedure, column]
+                     {
+                         ForgeonProject* project = MainFrameAccess::GetProject();
+                         if (project != nullptr)
+                             project->CollectProcedureFieldUsage(procedure, column, false);
+                         RemoveOutputColumnUsers(diagnostics.GetCurrentUsageSet(), procedure,
+                                                 column);
+                         Module::RemoveOutputColumn(project != nullptr ? project->GetModules()
+                                                                       : std::vector<Module*>(),
+                                                    procedure, column);
+                     });
 }
 } // namespace
 
 void ProjectDiagnostics::RemoveFieldReferences(Field* field)
 {
     EntityUsageSet& set = GetCurrentUsageSet();
-    if (field == nullptr)
+    if (field != nullptr)
     {
-        set.Clear();
-        return;
-    }
-    set.ForEachPage([field](FormInterface* page) { page->ClearFrontBackField(field); });
-    for (const ApplicationReport* report : set.GetReports())
-    {
-        for (ReportGroup* group : report->GetReportGroups())
+        // Not references to the field, but gone with it: report columns showing the row a
+        // foreign key names, and a procedure's output column of the field with its uses.
+        for (const ApplicationReport* report : set.GetReports())
         {
-            RemoveColumnsWhere(group, [field](const ReportField* column)
-                               { return ColumnShowsFieldOrItsDisplay(column, field); });
+            for (ReportGroup* group : report->GetReportGroups())
+                RemoveColumnsWhere(group, [field](const ReportField* column)
+                                   { return ColumnShowsFrontFieldThrough(column, field); });
         }
+        for (Procedure* procedure : set.GetProcedures())
+            RemoveOutputColumnOf(*this, procedure, field);
+        // The recorded entities let go of the field through their lists; map forms are listed
+        // after the pages whose controls they share, so that they let go of those first.
+        ReferenceList list;
+        for (Table* table : set.GetTables())
+            table->ListReferences(list);
+        for (Function* function : set.GetFunctions())
+            function->ListReferences(list);
+        for (Procedure* procedure : set.GetProcedures())
+            procedure->ListReferences(list);
+        set.ForEachPage([&list](FormInterface* page) { page->ListReferences(list); });
+        list.Release({field});
+        for (Procedure* procedure : set.GetProcedures())
+            RebuildDerivedProcedures(procedure);
     }
-    // Map forms first: they let go of the controls they share with master forms before those
-    // delete them.
-    for (MapForm* mapForm : set.GetMapForms())
-        DeleteControlsOfField(*mapForm, field);
-    for (Form* form : set.GetForms())
-        DeleteControlsOfField(*form, field);
-    for (Transaction* transaction : set.GetTransactions())
-        DeleteControlsOfField(*transaction, field);
-    for (RDLCReport* report : set.GetRDLCReports())
-    {
-        DeleteControlsOfField(*report, field);
-        RemoveAdapterMappingsOf(*report, field);
-    }
-    for (const ApplicationReport* report : set.GetReports())
-    {
-        for (ReportGroup* group : report->GetReportGroups())
-        {
-            RemoveFiltersWhere(group, [field](const FieldRep* filter)
-                               { return filter->GetField() == field; });
-        }
-    }
-    for (Form* form : set.GetForms())
-    {
-        if (form->GetTable() == field->GetTable())
-            form->RemoveFieldVisibilities(field);
-    }
-    for (Transaction* transaction : set.GetTransactions())
-        transaction->RemoveFieldVisibilities(field);
-    for (DashBoard* dashBoard : set.GetDashBoards())
-        dashBoard->RemoveFieldFromCells(field);
-    for (Function* function : set.GetFunctions())
-        function->RemoveFieldWithReferences(field);
-    RemoveFieldVariableMaps(*this, set, field);
-    for (Procedure* procedure : set.GetProcedures())
-        RemoveFieldFromProcedure(*this, procedure, field);
-    // A reference or derived field owns its page field: removed last, it takes the field with
-    // it only when nothing else is left to do.
-    for (Form* form : set.GetForms())
-        RemoveRefAndDerivedFields(*form, field);
-    for (Transaction* transaction : set.GetTransactions())
-        RemoveRefAndDerivedFields(*transaction, field);
     set.Clear();
 }
 
@@ -474,12 +341,7 @@ void DeleteOrReleasePages(ProjectDiagnostics& diagnostics, const EntityUsageSet&
     const std::vector<RDLCReport*> rdlcReports = set.GetRDLCReports();
     for (RDLCReport* report : rdlcReports)
         deleteOrRelease(report, report->GetTable() == table, &ForgeonProject::DeleteRDLCReport,
-                        [table](RDLCReport* page)
-                        {
-                            for (const Field* field : table->GetFields())
-                                RemoveAdapterMappingsOf(*page, field);
-                            ReleaseTable(*page, table);
-                        });
+                        [table](RDLCReport* page) { ReleaseTable(*page, table); });
 }
 
 // Step two: functions and classes let go of the table and of its fields.

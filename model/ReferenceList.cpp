@@ -3,10 +3,27 @@
 #include <algorithm>
 #include <utility>
 
+void ReferenceList::SetUser(const CString& name)
+{
+    m_user = name;
+    ClearUse();
+}
+
+void ReferenceList::SetUse(const CString& use, int weight)
+{
+    m_use = use;
+    m_useWeight = weight;
+}
+
+void ReferenceList::ClearUse()
+{
+    SetUse(m_user, unnamedUseWeight);
+}
+
 void ReferenceList::Add(const void* target, Action release)
 {
     if (target != nullptr)
-        m_references.push_back(Reference{target, m_user, std::move(release)});
+        m_references.push_back(Reference{target, m_user, m_use, m_useWeight, std::move(release)});
 }
 
 bool ReferenceList::Refers(const Targets& targets) const
@@ -27,12 +44,24 @@ std::vector<CString> ReferenceList::UsersOf(const Targets& targets) const
     return users;
 }
 
+CString ReferenceList::FirstUseOf(const Targets& targets) const
+{
+    const Reference* first = nullptr;
+    for (const Reference& reference : m_references)
+    {
+        if (targets.contains(reference.target) &&
+            (first == nullptr || reference.weight < first->weight))
+            first = &reference;
+    }
+    return first == nullptr ? CString() : first->use;
+}
+
 int ReferenceList::Release(const Targets& targets)
 {
     int released = 0;
     for (auto reference = m_references.rbegin(); reference != m_references.rend(); ++reference)
     {
-        if (!targets.contains(reference->target))
+        if (!targets.contains(reference->target) || !reference->release)
             continue;
         reference->release();
         ++released;

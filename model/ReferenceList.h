@@ -16,12 +16,21 @@ public:
     using Targets = std::unordered_set<const void*>;
     using Action = std::function<void()>;
 
-    // Names the entity whose references are listed next.
-    void SetUser(const CString& name) { m_user = name; }
+    // Names the entity whose references are listed next; they are a use of that name.
+    void SetUser(const CString& name);
+    // Names the use that the references listed next are a case of, until the next SetUser or
+    // SetUse. A field's usage check names each page once, by its use of the lowest weight;
+    // unnamed uses weigh most.
+    void SetUse(const CString& use, int weight);
+    // The references listed next are unnamed uses of the user again.
+    void ClearUse();
     // Lists a reference to target (none for null). A holder lists its own references before
     // those of its parts: the releases run last listed first, so that a release never reaches
     // a part that an earlier release freed.
     void Add(const void* target, Action release);
+    // A use of the target that holds nothing to let go of: the checks name its user, releases
+    // pass it by.
+    void AddUse(const void* target) { Add(target, {}); }
     // A reference kept in a slot of its holder; its release empties the slot.
     template <class T> void AddSlot(T*& slot)
     {
@@ -40,6 +49,9 @@ public:
     }
     // The users of the targets, each once, in the order listed.
     std::vector<CString> UsersOf(const Targets& targets) const;
+    // The use of the lowest weight among the references to the targets, the first listed among
+    // equals; empty when none refers to them.
+    CString FirstUseOf(const Targets& targets) const;
     // Lets go of every reference to the targets, last listed first; answers how many.
     int Release(const Targets& targets);
 
@@ -48,8 +60,13 @@ private:
     {
         const void* target;
         CString user;
+        CString use;
+        int weight;
         Action release;
     };
+    static constexpr int unnamedUseWeight = 1000;
     std::vector<Reference> m_references;
     CString m_user;
+    CString m_use;
+    int m_useWeight = unnamedUseWeight;
 };

@@ -85,9 +85,9 @@ TEST_F(DashBoardCellsTest, GridsAreCollectedThroughNestedCellsAndWithoutGridNoth
     EXPECT_TRUE(grids.empty());
     EXPECT_EQ(nullptr, empty.FindGridById(m_grid->GetId()));
     EXPECT_FALSE(empty.IsFieldUsedInCells(m_price));
-    EXPECT_FALSE(empty.CollectFieldUsage(m_price, list));
+    EXPECT_EQ("", FirstListedUse(empty, m_price));
     EXPECT_FALSE(empty.CollectMenuLinkUsage(&menu));
-    empty.RemoveFieldFromCells(m_price);
+    EXPECT_EQ(0, ReleaseListed(empty, {m_price}));
     empty.ClearFieldFromCells(m_price);
     empty.UpdateMenuCaptionInCells(&menu);
     empty.RelinkCellMenus(&menu);
@@ -122,7 +122,7 @@ TEST_F(DashBoardCellsTest, DeletingAFieldUsedByTwoCellsOfARowRemovesItFromBoth)
         cell->AddDisplayField(&m_qtyColumn);
     }
 
-    m_board.RemoveFieldFromCells(m_price);
+    ReleaseListed(m_board, {m_price});
 
     for (const DashBoardCellInfo* cell : {left, right})
     {

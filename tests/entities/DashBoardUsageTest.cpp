@@ -51,15 +51,12 @@ TEST_F(DashBoardUsageTest, FieldUsedInTheCellsGivesTheDashBoardText)
 {
     ProcedureFieldInfo column(m_price, ProcedureFieldInfo::noAggregate);
     PlacePanel(*m_grid, 1, 0)->AddDisplayField(&column);
-    CString list = "before\n";
 
-    EXPECT_FALSE(m_board.CollectFieldUsage(m_qty, list));
-    EXPECT_EQ("before\n", list);
-    EXPECT_TRUE(UsageSet().GetDashBoards().empty());
-
-    EXPECT_TRUE(m_board.CollectFieldUsage(m_price, list));
-    EXPECT_EQ("before\nUsed in DashBoard : Board\n", list);
-    EXPECT_TRUE(BoardRecorded());
+    EXPECT_EQ("", FirstListedUse(m_board, m_qty));
+    EXPECT_EQ("Used in DashBoard : Board", FirstListedUse(m_board, m_price));
+    // The cell lets go of the column with its field.
+    EXPECT_EQ(1, ReleaseListed(m_board, {m_price}));
+    EXPECT_EQ("", FirstListedUse(m_board, m_price));
 }
 
 TEST_F(DashBoardUsageTest, TableUsageOnlyThroughTheClassOfTheClassInvocation)

@@ -255,7 +255,7 @@ TEST_F(MapFormOperationsTest, FieldAndProcedureReferencesReachTheInputControls)
     m_page.AddBottomInputFieldRep(NewInput(nullptr, "Bottom"));
     EXPECT_EQ(top->GetFieldRepData(), m_page.FindExtraFieldRepDataUsingField(m_product));
     EXPECT_EQ(nullptr, m_page.FindExtraFieldRepDataUsingField(nullptr));
-    m_page.ClearFrontBackField(m_product);
+    ReleaseListed(m_page, {m_product});
     EXPECT_EQ(nullptr, top->GetFieldRepData()->GetBackField());
 
     for (FieldRep* input : {top, m_page.GetBottomInputFieldRepAt(0)})

@@ -250,7 +250,7 @@ TEST_F(PageReferenceRemovalTest, ClearingAProcedureFieldClearsTheFrontFieldFirst
 
     rep->GetFieldRepData()->SetFrontField(m_price);
     EXPECT_TRUE(m_page.IsFrontOrBackFieldOfAnyControl(m_price));
-    m_page.ClearFrontBackField(m_price);
+    ReleaseListed(m_page, {m_price});
     EXPECT_FALSE(m_page.IsFrontOrBackFieldOfAnyControl(m_price));
 }
 

@@ -158,21 +158,18 @@ TEST_F(RDLCReportOperationsTest, DefaultPageFileIsMadeOnce)
 
 TEST_F(RDLCReportOperationsTest, FieldUsedByControlOrByParameterPair)
 {
-    CString list;
-    EXPECT_FALSE(m_report.CollectReportFieldUsage(&m_field, list));
-    EXPECT_FALSE(m_report.CollectReportFieldUsage(nullptr, list));
-    EXPECT_TRUE(list.IsEmpty());
-    EXPECT_FALSE(Recorded());
+    EXPECT_EQ("", FirstListedUse(m_report, &m_field));
 
     m_report.AddTableAdapterColumnMap(&m_orders, {"@Id", &m_field});
-    EXPECT_TRUE(m_report.CollectReportFieldUsage(&m_field, list));
-    EXPECT_EQ(list, "Sales_Report\n");
-    EXPECT_TRUE(Recorded());
+    m_report.AddTableAdapterColumnMap(&m_orders, {"@Key", &m_field});
+    EXPECT_EQ("Sales_Report", FirstListedUse(m_report, &m_field));
 
     Field shown;
     AddControl(m_report, &shown);
-    EXPECT_TRUE(m_report.CollectReportFieldUsage(&shown, list));
-    EXPECT_EQ(list, "Sales_Report\nSales_Report\n");
+    EXPECT_EQ("Sales_Report", FirstListedUse(m_report, &shown));
+    // Each pair goes with the field.
+    EXPECT_EQ(2, ReleaseListed(m_report, {&m_field}));
+    EXPECT_EQ("", FirstListedUse(m_report, &m_field));
 }
 
 TEST_F(RDLCReportOperationsTest, TableUsedAsReportTableOrThroughControlClassCall)

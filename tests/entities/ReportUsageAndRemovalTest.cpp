@@ -113,14 +113,10 @@ TEST_F(ReportUsageTest, FieldUsageTakesTheFirstOfMapFilterAndColumn)
 {
     ReportGroup* group = AddProcedureGroup(&m_procedure);
     AddFilter(group, m_price);
-    CString list;
-    m_report.CollectFieldUsage(m_price, list);
-    EXPECT_EQ("Sales_Price\n", list);
+    EXPECT_EQ("Sales_Price", FirstListedUse(m_report, m_price));
 
     m_report.DetachReportVariableForField(m_price);
-    list.Empty();
-    m_report.CollectFieldUsage(m_price, list);
-    EXPECT_EQ("Sales_fieldRepresentation\n", list);
+    EXPECT_EQ("Sales_fieldRepresentation", FirstListedUse(m_report, m_price));
 
     Table customers;
     customers.SetTableName("customers");
@@ -131,12 +127,12 @@ TEST_F(ReportUsageTest, FieldUsageTakesTheFirstOfMapFilterAndColumn)
     foreign->SetForeignField(customerId);
     ProcedureFieldInfo nameColumn(customerName, ProcedureFieldInfo::noAggregate);
     AddColumn(group, &nameColumn);
-    list.Empty();
 
-    EXPECT_TRUE(m_report.CollectFieldUsage(foreign, list));
-    EXPECT_EQ("Sales_ report output field\n", list);
-    EXPECT_FALSE(m_report.CollectFieldUsage(m_qty, list));
-    EXPECT_EQ(1u, UsageSet().GetReports().size());
+    EXPECT_EQ("Sales_ report output field", FirstListedUse(m_report, customerName));
+    EXPECT_EQ("", FirstListedUse(m_report, foreign));
+    EXPECT_TRUE(m_report.ShowsRowReferredBy(foreign));
+    EXPECT_FALSE(m_report.ShowsRowReferredBy(m_qty));
+    EXPECT_EQ("", FirstListedUse(m_report, m_qty));
 }
 
 TEST_F(ReportUsageTest, TheTableTakesTheFiltersAndColumnsOfItsFieldsThroughTheList)

@@ -182,8 +182,7 @@ protected:
 
     std::string Log(const char* name) const
     {
-        return ReadHostFile(m_hostTemp.Path() /
-                             (std::string("Merge_NewEntities") + name + ".txt"));
+        return ReadHostFile(m_hostTemp.Path() / (std::string("Merge_NewEntities") + name + ".txt"));
     }
 
     TempFolder m_hostTemp{"WeavoMergeTemp"};

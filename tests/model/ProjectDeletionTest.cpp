@@ -1,4 +1,5 @@
 #include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
 #include "entities/Class.h"
 #include "entities/ClassInvokation.h"
 #include "entities/DashBoard.h"
@@ -34,6 +35,7 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
+#include "model/FieldVisibility.h"
 #include "model/ListAccess.h"
 #include "model/RDLCCreator.h"
 #include "model/RefField.h"
@@ -414,7 +416,7 @@ TEST_F(ProjectDeletionTest, AFieldLeavesTheLoginPageAndTheReportColumnControlsSh
     EXPECT_EQ(nullptr, loginPage->GetUserNameField());
     EXPECT_EQ(m_customer->GetPrimaryKeyField(), loginPage->GetDesignationField());
     EXPECT_EQ(nullptr, property->GetControl());
-    EXPECT_EQ(Refusal("name") + "LoginPage\r\nSales\r\n", DumpText());
+    EXPECT_EQ(Refusal("name") + "Sales_ report output field\r\nLoginPage\r\n", DumpText());
 }
 
 TEST_F(ProjectDeletionTest, AVariableMappingInUseIsRefusedAndShownOnlyWhenAsked)
@@ -576,7 +578,7 @@ TEST_F(ProjectDeletionTest, AKeyFieldLeavesTheForeignKeysOfEveryTableNamingOnlyT
     EXPECT_EQ(Refusal(key->GetFieldName().GetString()) + "orders\r\n", DumpText());
 }
 
-TEST_F(ProjectDeletionTest, AFieldLeavesTheControlsShowingItOnPagesOfEveryKind)
+TEST_F(ProjectDeletionTest, AFieldIsNamedOnceByEachPageOfEveryKindAndLeavesAllOfThem)
 {
     std::vector<FormInterface*> pages;
     const auto add = [this, &pages](auto* page)
@@ -586,18 +588,38 @@ TEST_F(ProjectDeletionTest, AFieldLeavesTheControlsShowingItOnPagesOfEveryKind)
         m_module->Append(page);
         pages.push_back(page);
     };
+    // A map names the form before its control does.
+    Form* form = AddCustomerForm();
+    form->AddFieldRep(new FieldRep(m_customer->GetPrimaryKeyField()));
+    pages.push_back(form);
     add(NewPage<ApplicationReport>("Sales"));
     add(NewPage<DashBoardPage>("Home"));
     add(NewPage<ReportCollector>("Collector"));
     add(NewPage<MultiPageReport>("Pages"));
+    // A visibility on a page built on another table, and a report parameter fed by the field.
+    auto* transaction = NewPage<Transaction>("Orders");
+    AspFile* file = AddPageFile(transaction);
+    file->AddFieldVisibility(new FieldVisibility(m_name));
+    m_module->Append(transaction);
+    auto* rdlc = NewPage<RDLCReport>("Printout");
+    rdlc->AddTableAdapterMap(TableAdapterMap{nullptr, {{"@name", m_name}}});
+    m_module->Append(rdlc);
 
     EXPECT_TRUE(m_project.RemoveFieldUsages(m_name));
 
+    EXPECT_EQ(Refusal("name") + "CustomerForm_name_Var\r\nOrders\r\nSales_fieldRepresentation\r\n"
+                                "Printout_Report\r\nHome_fieldRepresentation\r\n"
+                                "Pages_fieldRepresentation\r\nCollector_fieldRepresentation\r\n",
+              DumpText());
     for (const FormInterface* page : pages)
     {
         ASSERT_EQ(1u, page->GetFieldReps().size()) << page->GetFormName().GetString();
         EXPECT_EQ(m_customer->GetPrimaryKeyField(), page->GetFieldReps().front()->GetField());
     }
+    EXPECT_EQ(nullptr, form->GetFieldVariableMaps().front()->field);
+    EXPECT_TRUE(file->GetFieldVisibilities().empty());
+    EXPECT_TRUE(rdlc->GetTableAdapterMaps().front().m_pairs.empty());
+    EXPECT_EQ(0, Module::ReleaseReferences({m_module}, {m_name}));
 }
 
 TEST_F(ModuleUsageTest, EachRefusalReplacesTheDumpWithoutAMessageBoxAndNoUsageAllowsTheDeletion)

@@ -10,3 +10,11 @@ template <class T> int ReleaseListed(T& entity, const ReferenceList::Targets& ta
     entity.ListReferences(list);
     return list.Release(targets);
 }
+
+// The name a field's usage check gives the entity's first use of the field; empty for none.
+template <class T> CString FirstListedUse(T& entity, const void* field)
+{
+    ReferenceList list;
+    entity.ListReferences(list);
+    return list.FirstUseOf({field});
+}
