@@ -397,6 +397,9 @@ void Procedure::RemoveOutputColumn(ProcedureFieldInfo* column)
     if (!Contains(m_outputColumns, column))
         return;
     EraseFirst(m_outputColumns, column);
+    // The derived procedures share the column.
+    for (Procedure* derived : m_derivedProcedures)
+        EraseFirst(derived->m_outputColumns, column);
     RemoveAliasField(column->GetField());
     delete column;
 }
@@ -785,6 +788,7 @@ bool Procedure::MatchesSelectColumns(CString sql) const
 void Procedure::ListReferences(ReferenceList& list)
 {
     list.SetUser(m_name);
+    ListDerivedProcedures(list);
     list.AddSlot(m_mainTable);
     for (Table* table : m_tables)
         list.Add(table, [this, table] { RemoveTable(table); });
@@ -818,6 +822,32 @@ void Procedure::ListReferences(ReferenceList& list)
     for (FieldFilter* filter : m_filters)
         list.Add(filter->GetField(), [this, filter] { DeleteFieldFilter(filter); });
     list.SetUser(m_name);
+}
+
+void Procedure::ListDerivedProcedures(ReferenceList& list)
+{
+    if (m_derivedProcedures.empty())
+        return;
+    // Listed before the base's own references, so made again after the base let go of them.
+    const auto rebuild = [this]
+    {
+        DeleteDerivedProcedures();
+        CreateDerivedProcedures();
+    };
+    list.Add(m_mainTable, rebuild);
+    for (const Table* table : m_tables)
+        list.Add(table, rebuild);
+    for (const Relation* relation : m_relations)
+    {
+        list.Add(relation->GetFirstTable(), rebuild);
+        list.Add(relation->GetSecondTable(), rebuild);
+        for (const Field* field : relation->GetJoinFields())
+            list.Add(field, rebuild);
+    }
+    for (const FieldVariableMap& parameter : m_fieldParameters)
+        list.Add(parameter.field, rebuild);
+    for (const FieldFilter* filter : m_filters)
+        list.Add(filter->GetField(), rebuild);
 }
 
 void Procedure::Serialize(CArchive& ar)

@@ -235,7 +235,8 @@ public:
     bool MatchesSelectColumns(CString sql) const;
     // Its tables, the tables and join fields of its relations and the fields of its output
     // columns, field parameters and filters. The user named for a field parameter, join field
-    // or filter is the procedure's name with what holds the field.
+    // or filter is the procedure's name with what holds the field. The derived procedures,
+    // which share those, are made again when the base lets go of one.
     void ListReferences(ReferenceList& list);
 
     // Writes the current layout; a load reads each field by its version gate, converts the
@@ -249,6 +250,8 @@ public:
     void LetGoOfUnownedObjects(const CArchive& ar);
 
 private:
+    // The entries that make the derived procedures again; none without derived procedures.
+    void ListDerivedProcedures(ReferenceList& list);
     void Store(CArchive& ar) const;
     void Load(CArchive& ar);
     // The blocks of files older than version 44 that the procedure no longer keeps.

@@ -192,16 +192,6 @@ template <class Predicate> void RemoveFiltersWhere(ReportGroup* group, Predicate
     }
 }
 
-// Derived procedures share the base's columns, relations and filters; they are made again
-// after the base lost some.
-void RebuildDerivedProcedures(Procedure* procedure)
-{
-    if (procedure->GetDerivedProcedures().empty())
-        return;
-    procedure->DeleteDerivedProcedures();
-    procedure->CreateDerivedProcedures();
-}
-
 // The pages recorded in the current set stop using the procedure's output column of the field.
 void RemoveOutputColumnUsers(const EntityUsageSet& users, Procedure* procedure,
                              ProcedureFieldInfo* column)
@@ -278,8 +268,6 @@ void ProjectDiagnostics::RemoveFieldReferences(Field* field)
             procedure->ListReferences(list);
         set.ForEachPage([&list](FormInterface* page) { page->ListReferences(list); });
         list.Release({field});
-        for (Procedure* procedure : set.GetProcedures())
-            RebuildDerivedProcedures(procedure);
     }
     set.Clear();
 }
@@ -355,28 +343,21 @@ void ReleaseFunctionsAndClasses(const EntityUsageSet& set, const Table* table)
     list.Release(TableAndFields(table));
 }
 
-// Step three: the other procedures let go of the table, its relations with it, and those that
-// joined it are rebuilt; then the procedures on the table are deleted.
+// Step three: the other procedures let go of the table and their relations with it, their
+// derived procedures made again; then the procedures on the table are deleted.
 void DeleteOrReleaseProcedures(ProjectDiagnostics& diagnostics, const EntityUsageSet& set,
                                Table* table)
 {
     std::vector<Procedure*> onTable;
-    std::vector<Procedure*> joiningTable;
     ReferenceList list;
     for (Procedure* procedure : set.GetProcedures())
     {
         if (procedure->GetMainTable() == table)
             onTable.push_back(procedure);
         else
-        {
-            if (procedure->FindTableById(table->GetId()) != nullptr)
-                joiningTable.push_back(procedure);
             procedure->ListReferences(list);
-        }
     }
     list.Release({table});
-    for (Procedure* procedure : joiningTable)
-        RebuildDerivedProcedures(procedure);
     ForgeonProject* project = MainFrameAccess::GetProject();
     for (Procedure* procedure : onTable)
     {

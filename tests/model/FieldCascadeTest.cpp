@@ -26,10 +26,12 @@
 #include "tests/entities/PageOperationsSupport.h"
 #include "tests/entities/ReportTestSupport.h"
 #include "tests/model/ModelBuilders.h"
+#include "tests/support/ListedRelease.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -186,6 +188,69 @@ TEST_F(FieldCascadeTest, ProcedureLosesColumnParameterFilterAndRelationsOfTheFie
     {
         EXPECT_EQ(procedure.GetOutputColumns(), derived->GetOutputColumns());
         EXPECT_EQ(procedure.GetRelations(), derived->GetRelations());
+    }
+}
+
+// Whichever way a procedure lets go of a part it shares with its derived procedures, these
+// hold only what it still holds and are named from its parameters.
+TEST_F(FieldCascadeTest, DerivedProceduresShareOnlyWhatTheBaseKeepsAfterEveryRelease)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<void(Procedure&)> release;
+        std::vector<CString> derivedNames;
+    };
+    const std::vector<Case> cases{
+        {"joined table",
+         [this](Procedure& base) { ReleaseListed(base, {m_customer}); },
+         {"_All", "_Price"}},
+        {"join field",
+         [this](Procedure& base) { ReleaseListed(base, {m_customerRef}); },
+         {"_All", "_Price"}},
+        {"filtered field",
+         [this](Procedure& base) { ReleaseListed(base, {m_price}); },
+         {"_All", ""}},
+        {"output column",
+         [](Procedure& base) { base.RemoveOutputColumn(base.GetOutputColumns().front()); },
+         {"_All", "_Price"}},
+    };
+    for (const Case& each : cases)
+    {
+        // On orders joining customer, with a column, a parameter and a filter of each of
+        // customer_ref and Price, derived on the parameter of Price.
+        Procedure base;
+        base.SetName("PRC");
+        base.SetMainTable(m_orders);
+        base.AddTable(m_customer);
+        for (Field* field : {m_customerRef, m_price})
+        {
+            base.AddOutputField(field);
+            base.AddFieldParameter(field);
+            base.AddFieldFilter(field);
+        }
+        auto* relation = new Relation;
+        relation->SetFirstTable(m_orders);
+        relation->SetSecondTable(m_customer);
+        relation->AddJoinField(m_customerRef);
+        base.AddRelation(relation);
+        base.AddVariationVariable(base.GetFieldParameterVariableAt(1));
+        base.CreateDerivedProcedures();
+
+        each.release(base);
+
+        std::vector<CString> names;
+        for (const Procedure* derived : base.GetDerivedProcedures())
+        {
+            names.push_back(derived->GetName().Mid(3));
+            EXPECT_EQ(base.GetTables(), derived->GetTables()) << each.name;
+            EXPECT_EQ(base.GetRelations(), derived->GetRelations()) << each.name;
+            EXPECT_EQ(base.GetOutputColumns(), derived->GetOutputColumns()) << each.name;
+            for (const FieldFilter* filter : derived->GetFilters())
+                EXPECT_NE(std::ranges::find(base.GetFilters(), filter), base.GetFilters().end())
+                    << each.name;
+        }
+        EXPECT_EQ(each.derivedNames, names) << each.name;
     }
 }
 
