@@ -63,9 +63,14 @@ void DashBoardPage::ListReferences(ReferenceList& list)
 {
     FormInterface::ListReferences(list);
     for (DashBoardPageData* placement : m_placements)
+    {
+        // A placement goes with its dashboard, its call's references first.
+        const DashBoard* dashBoard = placement->GetDashBoard();
+        list.Add(dashBoard, [this, dashBoard] { RemoveDashBoard(dashBoard); });
         ProcedureInvokation::ListHeld(list, placement->GetProcedureInvokation(),
                                       [placement]
                                       { placement->RemoveProcedureInvokation(nullptr); });
+    }
 }
 
 void DashBoardPage::CheckExtraProcedureMapping(Procedure* procedure)

@@ -138,14 +138,6 @@ FieldVariableMap* Form::GetKeyFieldVariableMap() const
     return FindKeyFieldMap(*this, nullptr);
 }
 
-void Form::CollectReportUsage(ApplicationReport* report, CString& list)
-{
-    if (report == nullptr || report != m_report)
-        return;
-    list += m_name + "\n";
-    RecordUsage();
-}
-
 void Form::CreateDefaultAspFiles(int mode)
 {
     constexpr int ownerKind = 0;
@@ -213,6 +205,7 @@ void Form::GetTables(std::vector<Table*>& out)
 void Form::ListReferences(ReferenceList& list)
 {
     list.AddSlot(m_table);
+    list.Add(m_report, [this] { RemoveReport(); });
     FormInterface::ListReferences(list);
 }
 

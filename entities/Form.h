@@ -64,8 +64,6 @@ public:
     void RemoveReportVariableMapsOf(Variable* variable);
     // The first field-variable map of the key column; null when none.
     FieldVariableMap* GetKeyFieldVariableMap() const;
-    // Lists the form and records it when it links the report.
-    void CollectReportUsage(ApplicationReport* report, CString& list);
 
     // Classic pages (0): file kinds 1 to 4, with a linked report also 5 to 8; ASP.NET pages (1):
     // kinds 5 and 7. Only missing kinds are created; other modes do nothing.

@@ -498,14 +498,6 @@ FieldVariableMap* MapForm::GetKeyFieldVariableMap() const
     return FindKeyFieldMap(*this, nullptr);
 }
 
-void MapForm::CollectReportUsage(ApplicationReport* report, CString& list)
-{
-    if (report == nullptr || report != m_report)
-        return;
-    list += m_name + "\n";
-    RecordUsage();
-}
-
 void MapForm::DetachFieldRep(FieldRep* fieldRep)
 {
     std::erase(m_fieldReps, fieldRep);
@@ -565,6 +557,8 @@ bool MapForm::IsEventFieldRep(FieldRep* fieldRep)
 void MapForm::ListReferences(ReferenceList& list)
 {
     list.AddSlot(m_mappingTable);
+    list.Add(m_report, [this] { RemoveReport(); });
+    list.Add(m_bottomMasterForm, [this] { SetBottomMasterForm(nullptr); });
     for (Field* field : m_topFields)
         list.Add(field, [this, field] { RemoveTopField(field); });
     for (Field* field : m_bottomFields)

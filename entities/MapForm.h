@@ -96,8 +96,6 @@ public:
     void RemoveReport();
     // The first field-variable map whose field has the key flag; null when none.
     FieldVariableMap* GetKeyFieldVariableMap() const;
-    // Lists the page and records it when it links the report.
-    void CollectReportUsage(ApplicationReport* report, CString& list);
     // Erases every occurrence of the control from the page's controls without deleting it.
     void DetachFieldRep(FieldRep* fieldRep);
 

@@ -44,9 +44,13 @@ void MultiPageReport::ListReferences(ReferenceList& list)
     FormInterface::ListReferences(list);
     for (MultiPageData* page : m_pages)
     {
-        if (page != nullptr)
-            ProcedureInvokation::ListHeld(list, page->GetProcedureCall(),
-                                          [page] { page->SetProcedureCall(nullptr); });
+        if (page == nullptr)
+            continue;
+        // A page goes with its report, its call's references first.
+        const ApplicationReport* report = page->GetReport();
+        list.Add(report, [this, report] { DeletePagesOfReport(report); });
+        ProcedureInvokation::ListHeld(list, page->GetProcedureCall(),
+                                      [page] { page->SetProcedureCall(nullptr); });
     }
 }
 

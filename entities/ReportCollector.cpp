@@ -7,6 +7,7 @@
 #include "model/FieldRep.h"
 #include "model/ListAccess.h"
 #include "model/Ownership.h"
+#include "model/ReferenceList.h"
 
 IMPLEMENT_SERIAL(ReportCollector, FormInterface, 0)
 
@@ -72,6 +73,24 @@ void ReportCollector::RemoveReportAt(int index)
         return;
     RemoveAspFileForReport(m_entries[static_cast<std::size_t>(index)].m_report);
     EraseAt(m_entries, index);
+}
+
+void ReportCollector::ListReferences(ReferenceList& list)
+{
+    for (const ReportCollectorEntry& entry : m_entries)
+    {
+        const ApplicationReport* report = entry.m_report;
+        list.Add(report,
+                 [this, report]
+                 {
+                     for (int index = static_cast<int>(m_entries.size()) - 1; index >= 0; --index)
+                     {
+                         if (m_entries[static_cast<std::size_t>(index)].m_report == report)
+                             RemoveReportAt(index);
+                     }
+                 });
+    }
+    FormInterface::ListReferences(list);
 }
 
 void ReportCollector::SetEntrySize(int index, int height, int width)

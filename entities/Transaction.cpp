@@ -463,18 +463,6 @@ void Transaction::RemoveReportVariablePairsOf(Variable* variable)
     }
 }
 
-void Transaction::CollectReportUsage(ApplicationReport* report, CString& list)
-{
-    const bool used =
-        report != nullptr && std::any_of(m_detailTableReports.begin(), m_detailTableReports.end(),
-                                         [report](const DetailTableReport* entry)
-                                         { return entry->GetReport() == report; });
-    if (!used)
-        return;
-    list += m_name + "\n";
-    RecordUsage();
-}
-
 void Transaction::Validate()
 {
     ProjectDiagnostics& diagnostics = TheProjectDiagnostics();
@@ -560,7 +548,11 @@ void Transaction::ListReferences(ReferenceList& list)
     for (Table* table : m_detailTables)
         list.Add(table, [this, table] { RemoveDetailTable(table); });
     for (DetailTableReport* entry : m_detailTableReports)
+    {
         list.Add(entry->GetTable(), [this, entry] { RemoveDetailTableReport(entry); });
+        ApplicationReport* report = entry->GetReport();
+        list.Add(report, [this, report] { RemoveDetailTableReportsOf(report); });
+    }
     FormInterface::ListReferences(list);
 }
 

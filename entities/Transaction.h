@@ -111,8 +111,6 @@ public:
     void RemoveDetailTableReportsOf(ApplicationReport* report);
     // Every pair naming the variable is deleted; its entry stays, as null.
     void RemoveReportVariablePairsOf(Variable* variable);
-    // Lists the page once and records it when an entry uses the report.
-    void CollectReportUsage(ApplicationReport* report, CString& list);
 
     // Files the first detail table without link field, the page checks and unmapped report
     // variables as errors.

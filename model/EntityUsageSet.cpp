@@ -112,16 +112,6 @@ void EntityUsageSet::ForEachPage(const std::function<void(FormInterface*)>& acti
     each(m_reportCollectors);
 }
 
-void EntityUsageSet::RemoveFormReferences(Form* form)
-{
-    for (MapForm* mapForm : m_mapForms)
-    {
-        if (mapForm->GetBottomMasterForm() == form)
-            mapForm->SetBottomMasterForm(nullptr);
-    }
-    RemovePageLinks(form);
-}
-
 void EntityUsageSet::RemovePageLinks(FormInterface* page)
 {
     if (page == nullptr)
@@ -133,39 +123,12 @@ void EntityUsageSet::RemovePageLinks(FormInterface* page)
     list.Release({files.begin(), files.end()});
 }
 
-void EntityUsageSet::RemoveDashBoardReferences(DashBoard* dashBoard)
-{
-    RemovePageLinks(dashBoard);
-    for (DashBoardPage* page : m_dashBoardPages)
-    {
-        while (page->ContainsDashBoard(dashBoard))
-            page->RemoveDashBoard(dashBoard);
-    }
-}
-
 void EntityUsageSet::RemoveDashBoardPageReferences(DashBoardPage* page)
 {
     ReferenceList list;
     ListRoleReferences(list);
     list.Release({page});
     RemovePageLinks(page);
-}
-
-void EntityUsageSet::RemoveReportReferences(ApplicationReport* report)
-{
-    for (Form* form : m_forms)
-    {
-        if (form->GetReport() == report)
-            form->RemoveReport();
-    }
-    for (MapForm* mapForm : m_mapForms)
-    {
-        if (mapForm->GetReport() == report)
-            mapForm->RemoveReport();
-    }
-    for (Transaction* transaction : m_transactions)
-        transaction->RemoveDetailTableReportsOf(report);
-    RemovePageLinks(report);
 }
 
 void EntityUsageSet::RemoveRDLCInfoReferences(RDLCInfo* info)

@@ -51,17 +51,11 @@ public:
 
     // The removals that follow a usage check: each takes the references to the entity out of
     // the entities recorded here, and only out of those.
-    // Map forms built over the form as bottom master form lose it; then RemovePageLinks.
-    void RemoveFormReferences(Form* form);
     // Menu items let go of the page's page files as they list them: they stop showing and
     // opening them, and a report column opening one loses its bindings as well.
     void RemovePageLinks(FormInterface* page);
-    // RemovePageLinks, then the dashboard pages no longer place the dashboard.
-    void RemoveDashBoardReferences(DashBoard* dashBoard);
     // The roles lose the page as their default page; then RemovePageLinks.
     void RemoveDashBoardPageReferences(DashBoardPage* page);
-    // Forms, map forms and transactions unlink the report; then RemovePageLinks.
-    void RemoveReportReferences(ApplicationReport* report);
     // The RDLC reports drop the description.
     void RemoveRDLCInfoReferences(RDLCInfo* info);
     void RemoveXSDInfoReferences(XSDInfo* info);

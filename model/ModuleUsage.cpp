@@ -104,29 +104,10 @@ void CollectMenuPageUsage(Menu* menu, FormInterface* page, CString& usage)
         CollectMenuPageUsage(subMenu, page, usage);
 }
 
-// The pages whose only findings are the menus and report columns linking to them.
-bool RemovePageLinkUsages(Module& module, FormInterface* page)
-{
-    CString usage;
-    module.CollectPageLinkUsage(page, usage);
-    if (!module.ReportUsage(page->GetFormName(), usage))
-        CurrentUsageSet().RemovePageLinks(page);
-    return true;
-}
-
 // The list the entity is in loses it, and the entity is deleted; false when no list holds it.
 template <class T, class... Lists> bool DeleteFromFirst(T* entity, Lists&... lists)
 {
     return (EraseAndDelete(lists, entity) || ...);
-}
-
-void RemoveCollectorEntries(ReportCollector& collector, const ApplicationReport* report)
-{
-    for (int index = static_cast<int>(collector.GetEntries().size()) - 1; index >= 0; --index)
-    {
-        if (collector.GetEntries()[static_cast<std::size_t>(index)].m_report == report)
-            collector.RemoveReportAt(index);
-    }
 }
 
 // Appends the users of the targets that the entity's list names, one line each; answers
@@ -264,91 +245,59 @@ bool Module::RemoveTableUsages(Table* table)
 
 bool Module::RemoveFormUsages(Form* form)
 {
+    const ReferenceList::Targets targets{form};
     CString usage;
-    for (MapForm* mapForm : m_mapForms)
-    {
-        if (mapForm->GetBottomMasterForm() == form)
-        {
-            usage += mapForm->GetFormName() + "\n";
-            CurrentUsageSet().AddFormInterface(mapForm);
-        }
-    }
-    CollectPageLinkUsage(form, usage);
-    if (!ReportUsage(form->GetFormName(), usage))
-        CurrentUsageSet().RemoveFormReferences(form);
+    NameListedUsers(m_mapForms, targets, usage, recordNothing);
+    return RemovePageUsages(form, targets, usage);
+}
+
+bool Module::RemovePageUsages(FormInterface* page, const ReferenceList::Targets& targets,
+                              CString usage, const CString& shownBy)
+{
+    CollectPageLinkUsage(page, usage);
+    if (!ReportUsage(page->GetFormName(), usage + shownBy))
+        CurrentUsageSet().RemovePageLinks(page);
+    ReleaseReferences({this}, targets);
     CurrentUsageSet().Clear();
     return true;
 }
 
 bool Module::RemoveMapFormUsages(MapForm* mapForm)
 {
-    return RemovePageLinkUsages(*this, mapForm);
+    return RemovePageUsages(mapForm, {mapForm});
 }
 
 bool Module::RemoveTransactionUsages(Transaction* transaction)
 {
-    return RemovePageLinkUsages(*this, transaction);
+    return RemovePageUsages(transaction, {transaction});
 }
 
 bool Module::RemoveRDLCReportUsages(RDLCReport* report)
 {
-    return RemovePageLinkUsages(*this, report);
+    return RemovePageUsages(report, {report});
 }
 
 bool Module::RemoveReportUsages(ApplicationReport* report)
 {
     CString usage;
-    for (Form* form : m_masterForms)
-        form->CollectReportUsage(report, usage);
-    for (Transaction* transaction : m_transactions)
-        transaction->CollectReportUsage(report, usage);
-    for (MapForm* mapForm : m_mapForms)
-        mapForm->CollectReportUsage(report, usage);
-    CollectPageLinkUsage(report, usage);
-    // Multi-page reports and report collectors show reports as well; the usage set's removal
-    // does not reach them, so they let go of the report here.
-    std::vector<MultiPageReport*> multiPageUsers;
-    for (MultiPageReport* multiPage : m_multiPageReports)
-    {
-        if (multiPage->HasReport(report))
-        {
-            usage += multiPage->GetFormName() + "\n";
-            multiPageUsers.push_back(multiPage);
-        }
-    }
-    std::vector<ReportCollector*> collectorUsers;
-    for (ReportCollector* collector : m_reportCollectors)
-    {
-        if (std::ranges::any_of(collector->GetEntries(), [report](const ReportCollectorEntry& entry)
-                                { return entry.m_report == report; }))
-        {
-            usage += collector->GetFormName() + "\n";
-            collectorUsers.push_back(collector);
-        }
-    }
-    if (!ReportUsage(report->GetFormName(), usage))
-        CurrentUsageSet().RemoveReportReferences(report);
-    for (MultiPageReport* multiPage : multiPageUsers)
-        multiPage->DeletePagesOfReport(report);
-    for (ReportCollector* collector : collectorUsers)
-        RemoveCollectorEntries(*collector, report);
-    CurrentUsageSet().Clear();
-    return true;
+    const ReferenceList::Targets targets{report};
+    NameListedUsers(m_masterForms, targets, usage, recordNothing);
+    NameListedUsers(m_transactions, targets, usage, recordNothing);
+    NameListedUsers(m_mapForms, targets, usage, recordNothing);
+    // Multi-page reports and report collectors show reports as well.
+    CString shownBy;
+    NameListedUsers(m_multiPageReports, targets, shownBy, recordNothing);
+    NameListedUsers(m_reportCollectors, targets, shownBy, recordNothing);
+    return RemovePageUsages(report, targets, usage, shownBy);
 }
 
 bool Module::RemoveDashBoardUsages(DashBoard* dashBoard)
 {
     CString usage;
-    for (DashBoardPage* page : m_dashBoardPages)
-    {
-        if (page->ContainsDashBoard(dashBoard))
-        {
-            usage += page->GetFormName() + "\n";
-            CurrentUsageSet().AddFormInterface(page);
-        }
-    }
+    NameListedUsers(m_dashBoardPages, {dashBoard}, usage, recordNothing);
     if (!ReportUsage(dashBoard->GetFormName(), usage))
-        CurrentUsageSet().RemoveDashBoardReferences(dashBoard);
+        CurrentUsageSet().RemovePageLinks(dashBoard);
+    ReleaseReferences({this}, {dashBoard});
     CurrentUsageSet().Clear();
     return true;
 }

@@ -12,6 +12,7 @@
 #include "model/ReferenceList.h"
 #include "tests/entities/PageFileKinds.h"
 #include "tests/entities/PageOperationsSupport.h"
+#include "tests/support/ListedRelease.h"
 
 #include <gtest/gtest.h>
 
@@ -193,20 +194,16 @@ TEST_F(FormOperationsTest, TheFormListsItsTableAndTheTableOfAControlsClassCall)
     EXPECT_EQ(nullptr, m_page.GetTable());
 }
 
-TEST_F(FormOperationsTest, ReportUsageListsOnlyTheLinkedReport)
+TEST_F(FormOperationsTest, TheLinkedReportIsListedAndGoesWithItsVariableMaps)
 {
     ApplicationReport other;
-    CString list;
-    m_page.CollectReportUsage(&m_report, list);
+    EXPECT_FALSE(ReferenceList::Reaches(m_page, {&m_report}));
     m_page.SetReport(&m_report);
-    m_page.CollectReportUsage(&other, list);
-    m_page.CollectReportUsage(nullptr, list);
-    EXPECT_TRUE(list.IsEmpty());
+    EXPECT_FALSE(ReferenceList::Reaches(m_page, {&other}));
+    EXPECT_TRUE(ReferenceList::Reaches(m_page, {&m_report}));
 
-    m_page.CollectReportUsage(&m_report, list);
-
-    EXPECT_EQ("Orders\n", list);
-    EXPECT_TRUE(Contains(UsageSet().GetForms(), static_cast<Form*>(&m_page)));
+    EXPECT_EQ(1, ReleaseListed(m_page, {&m_report}));
+    EXPECT_EQ(nullptr, m_page.GetReport());
 }
 
 TEST_F(FormOperationsTest, TableFlagsFollowTheReportLink)

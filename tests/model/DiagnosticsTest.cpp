@@ -37,6 +37,7 @@
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/entities/PageOperationsSupport.h"
 #include "tests/support/HostFiles.h"
+#include "tests/support/ListedRelease.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -320,7 +321,7 @@ TEST_F(EntityUsageSetRemovalTest, ProcedureReferencesLeaveEveryKindOfListingPage
     EXPECT_EQ(1u, button->GetBindings().size());
 }
 
-TEST_F(EntityUsageSetRemovalTest, DashBoardReferencesRemoveEveryPlacementOfTheDashBoard)
+TEST_F(EntityUsageSetRemovalTest, EveryPlacementOfTheDashBoardGoesThroughTheList)
 {
     DashBoard removed;
     DashBoard kept;
@@ -334,14 +335,15 @@ TEST_F(EntityUsageSetRemovalTest, DashBoardReferencesRemoveEveryPlacementOfTheDa
     UsageSet().AddFormInterface(&page);
     UsageSet().AddMenuItem(&menu);
 
-    UsageSet().RemoveDashBoardReferences(&removed);
+    ReleaseListed(page, {&removed});
+    UsageSet().RemovePageLinks(&removed);
 
     ASSERT_EQ(1u, page.GetPlacements().size());
     EXPECT_EQ(&kept, page.GetDashBoardAt(0));
     EXPECT_EQ(nullptr, menu.GetAspFile());
 }
 
-TEST_F(EntityUsageSetRemovalTest, FormAndReportReferencesUnlinkOnlyThePagesShowingThem)
+TEST_F(EntityUsageSetRemovalTest, PagesShowingAFormOrAReportLetGoOfItThroughTheirLists)
 {
     ApplicationReport removed;
     ApplicationReport kept;
@@ -363,10 +365,10 @@ TEST_F(EntityUsageSetRemovalTest, FormAndReportReferencesUnlinkOnlyThePagesShowi
     transaction.AddDetailTableReport(entry);
     for (FormInterface* page : std::initializer_list<FormInterface*>{&form, &otherForm, &mapForm,
                                                                      &otherMapForm, &transaction})
-        UsageSet().AddFormInterface(page);
-
-    UsageSet().RemoveReportReferences(&removed);
-    UsageSet().RemoveFormReferences(&form);
+    {
+        ReleaseListed(*page, {&removed});
+        ReleaseListed(*page, {&form});
+    }
 
     EXPECT_EQ(nullptr, form.GetReport());
     EXPECT_EQ(&kept, otherForm.GetReport());
