@@ -19,13 +19,15 @@
 #include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/ReferenceList.h"
 
+#include <map>
 #include <set>
 
 namespace
 {
-// What the first project holds, for the sweep's membership tests.
-struct FirstProjectContents
+// What a project holds of the kinds that merges move between projects.
+struct ProjectContents
 {
     std::set<const MenuInterface*> menuItems;
     std::set<const FormInterface*> pages;
@@ -38,13 +40,11 @@ struct FirstProjectContents
         for (const Menu* child : menu->GetSubMenus())
             AddMenuTree(child);
     }
-
-    bool HoldsMenu(const Menu* menu) const { return menuItems.contains(menu); }
 };
 
-FirstProjectContents ContentsOf(const ForgeonProject& project)
+ProjectContents ContentsOf(const ForgeonProject& project)
 {
-    FirstProjectContents contents;
+    ProjectContents contents;
     for (const Module* module : project.GetModules())
     {
         for (const Menu* menu : module->GetMenus())
@@ -52,12 +52,7 @@ FirstProjectContents ContentsOf(const ForgeonProject& project)
         for (const Designation* role : module->GetDesignations())
             contents.roles.insert(role);
         std::vector<FormInterface*> pages;
-        module->GetAllPages(pages);
-        // The pages GetAllPages leaves out hold page files that menus open too.
-        pages.insert(pages.end(), module->GetReportCollectors().begin(),
-                     module->GetReportCollectors().end());
-        if (module->GetLoginPage() != nullptr)
-            pages.push_back(module->GetLoginPage());
+        module->GetEveryPage(pages);
         for (const FormInterface* page : pages)
         {
             contents.pages.insert(page);
@@ -71,96 +66,68 @@ FirstProjectContents ContentsOf(const ForgeonProject& project)
     }
     return contents;
 }
+
+// What the second project holds and the first does not, with the report line of each that is
+// named when the first still refers to it.
+struct ForeignEntities
+{
+    ReferenceList::Targets targets;
+    std::map<const void*, CString> lines;
+
+    template <class T> void Add(const std::set<const T*>& second, const std::set<const T*>& first)
+    {
+        for (const T* entity : second)
+        {
+            if (!first.contains(entity))
+                targets.insert(entity);
+        }
+    }
+};
+
+ForeignEntities ForeignTo(const ProjectContents& first, const ProjectContents& second)
+{
+    ForeignEntities foreign;
+    foreign.Add(second.menuItems, first.menuItems);
+    foreign.Add(second.pages, first.pages);
+    foreign.Add(second.pageFiles, first.pageFiles);
+    foreign.Add(second.roles, first.roles);
+    for (const MenuInterface* item : second.menuItems)
+    {
+        const auto* menu = dynamic_cast<const Menu*>(item);
+        foreign.lines[item] = item->GetName() + (menu != nullptr ? " menu" : " linking item");
+    }
+    for (const FormInterface* page : second.pages)
+    {
+        // A form is referred to through its own class, which it does not begin with.
+        if (const auto* form = dynamic_cast<const Form*>(page);
+            form != nullptr && !first.pages.contains(page))
+            foreign.targets.insert(form);
+        if (const auto* report = dynamic_cast<const ApplicationReport*>(page))
+            foreign.lines[report] = report->GetFormName() + " report";
+    }
+    return foreign;
+}
 } // namespace
 
 void ProjectMerger::SweepForeignReferences()
 {
-    const FirstProjectContents contents = ContentsOf(*m_first);
-    const auto dropMenu = [this](const Menu* menu)
-    { Report("%s menu not found in first file!\n\n", menu->GetName()); };
-    for (const FormInterface* constPage : contents.pages)
+    const ProjectContents first = ContentsOf(*m_first);
+    // A page file belongs to the page that lists it.
+    for (const FormInterface* page : first.pages)
     {
-        auto* page = const_cast<FormInterface*>(constPage);
         for (AspFile* file : page->GetAspFiles())
-        {
-            file->SetOwnerPage(page);
-            for (Menu* side : {file->GetTopMenu(), file->GetLeftMenu()})
-                if (side != nullptr && !contents.HoldsMenu(side))
-                {
-                    dropMenu(side);
-                    side->UnlinkAspFile(file);
-                }
-            for (MenuInterface* item : std::vector<MenuInterface*>(file->GetLinkingItems()))
-                if (item != nullptr && !contents.menuItems.contains(item))
-                {
-                    Report("%s linking item not found in first file!\n\n", item->GetName());
-                    item->UnlinkAspFile(file);
-                }
-        }
-        std::vector<LinkControl*> links = page->GetPreLinkList();
-        links.insert(links.end(), page->GetPostLinkList().begin(), page->GetPostLinkList().end());
-        for (const FieldRep* control : page->GetFieldReps())
-            if (const FieldRepData* data = control->GetFieldRepData())
-                links.insert(links.end(), data->GetLinkControls().begin(),
-                             data->GetLinkControls().end());
-        for (LinkControl* link : links)
-            if (const Menu* target = link->GetTarget();
-                target != nullptr && !contents.HoldsMenu(target))
-            {
-                dropMenu(target);
-                link->UnlinkMenu(target);
-            }
-        if (auto* form = dynamic_cast<Form*>(page))
-            if (const ApplicationReport* report = form->GetReport();
-                report != nullptr && !contents.pages.contains(report))
-            {
-                Report("%s report not found in first file!\n\n", report->GetFormName());
-                form->SetReport(nullptr);
-            }
-        if (auto* dashBoard = dynamic_cast<DashBoard*>(page))
-        {
-            std::vector<Grid*> grids;
-            dashBoard->CollectGrids(grids);
-            for (const Grid* grid : grids)
-                for (const Grid::Row& row : grid->GetRows())
-                    for (const GridCell* cell : row)
-                        if (DashBoardCellInfo* info =
-                                cell != nullptr ? cell->GetDashBoardCellInfo() : nullptr)
-                            if (const Menu* menu = info->GetMenu();
-                                menu != nullptr && !contents.HoldsMenu(menu))
-                            {
-                                dropMenu(menu);
-                                info->RemoveMenu(menu);
-                            }
-        }
+            file->SetOwnerPage(const_cast<FormInterface*>(page));
     }
-    for (const MenuInterface* constItem : contents.menuItems)
+    // The first project lets go of what only the second holds, naming what it still referred
+    // to.
+    const ForeignEntities foreign = ForeignTo(first, ContentsOf(*m_second));
+    ReferenceList list;
+    for (Module* module : m_first->GetModules())
+        module->ListReferences(list);
+    for (const void* target : list.ReferredAmong(foreign.targets))
     {
-        auto* item = const_cast<MenuInterface*>(constItem);
-        // A file of the second project leaves the item, and the item leaves the file, which
-        // goes with the second project.
-        for (AspFile* file : std::vector<AspFile*>(item->GetPageFiles()))
-            if (!contents.pageFiles.contains(file))
-                item->UnlinkAspFile(file);
-        if (const AspFile* opened = item->GetAspFile();
-            opened != nullptr && !contents.pageFiles.contains(opened))
-            item->SetAspFile(nullptr);
-        if (auto* menu = dynamic_cast<Menu*>(item))
-            for (Designation* role : std::vector<Designation*>(menu->GetRoles()))
-                if (!contents.roles.contains(role))
-                    menu->RemoveRole(role);
+        if (const auto line = foreign.lines.find(target); line != foreign.lines.end())
+            Report("%s not found in first file!\n\n", line->second);
     }
-    for (const Designation* constRole : contents.roles)
-    {
-        auto* role = const_cast<Designation*>(constRole);
-        if (const DashBoardPage* page = role->GetDashBoardPage();
-            page != nullptr && !contents.pages.contains(page))
-            role->SetDashBoardPage(nullptr);
-        for (Menu* menu : std::vector<Menu*>(role->GetMenus()))
-            if (!contents.HoldsMenu(menu))
-                role->RemoveMenu(menu);
-        if (const Designation* reportsTo = role->GetReportsTo();
-            reportsTo != nullptr && !contents.roles.contains(reportsTo))
-            role->SetReportsTo(nullptr);
-    }
+    list.Release(foreign.targets);
 }

@@ -44,6 +44,18 @@ std::vector<CString> ReferenceList::UsersOf(const Targets& targets) const
     return users;
 }
 
+std::vector<const void*> ReferenceList::ReferredAmong(const Targets& targets) const
+{
+    std::vector<const void*> referred;
+    for (const Reference& reference : m_references)
+    {
+        if (targets.contains(reference.target) &&
+            std::ranges::find(referred, reference.target) == referred.end())
+            referred.push_back(reference.target);
+    }
+    return referred;
+}
+
 CString ReferenceList::FirstUseOf(const Targets& targets) const
 {
     const Reference* first = nullptr;

@@ -49,6 +49,8 @@ public:
     }
     // The users of the targets, each once, in the order listed.
     std::vector<CString> UsersOf(const Targets& targets) const;
+    // The targets referred to, each once, in the order listed.
+    std::vector<const void*> ReferredAmong(const Targets& targets) const;
     // The use of the lowest weight among the references to the targets, the first listed among
     // equals; empty when none refers to them.
     CString FirstUseOf(const Targets& targets) const;

@@ -1,5 +1,6 @@
 // The report lines of the page, class, validation, recompute and sweep resolvers, each met by
-// calling the resolver after a run on objects that neither project holds nor the collector knows.
+// calling the resolver after a run on objects that neither project holds nor the collector knows;
+// the sweep's, on objects that only the second project holds.
 #include "entities/DateValidation.h"
 #include "entities/LinkControl.h"
 #include "entities/Parameter.h"
@@ -178,19 +179,22 @@ TEST_F(MergeReportLineTest, EachResolverWritesItsLineForWhatItCannotFind)
         {"sweep",
          [&]
          {
-             Menu foreign;
-             foreign.SetName("Foreign");
-             ApplicationReport report;
-             report.SetName("foreign Report");
+             // What only the second project holds.
+             auto* foreign = new Menu;
+             foreign->SetName("Foreign");
+             SecondSales()->Append(foreign);
+             auto* report = new ApplicationReport;
+             report->SetName("foreign Report");
+             SecondSales()->Append(report);
              Form* form = FirstSales()->FindMasterFormByName("customer_form");
-             form->SetReport(&report);
-             form->AddPreLink(new LinkControl(&foreign, 0, 0, 0));
+             form->SetReport(report);
+             form->AddPreLink(new LinkControl(foreign, 0, 0, 0));
              merger.SweepForeignReferences();
              EXPECT_EQ(form->GetReport(), nullptr);
              EXPECT_EQ(form->GetPreLinkList().back()->GetTarget(), nullptr);
          },
-         "Foreign menu not found in first file!\n\n"
-         "foreign Report report not found in first file!\n\n"},
+         "foreign Report report not found in first file!\n\n"
+         "Foreign menu not found in first file!\n\n"},
     };
     for (const Case& test : cases)
     {
