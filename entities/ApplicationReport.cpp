@@ -279,9 +279,9 @@ bool ApplicationReport::CollectMenuLinkUsage(Menu* menu)
     {
         if (filter->GetFieldRepData() == nullptr)
             continue;
-        for (const LinkControl* link : filter->GetFieldRepData()->GetLinkControls())
+        for (LinkControl* link : filter->GetFieldRepData()->GetLinkControls())
         {
-            if (link->GetTarget() != menu)
+            if (!ReferenceList::Reaches(*link, {menu}))
                 continue;
             TheProjectDiagnostics().AddError(m_name + "\n");
             found = true;

@@ -97,7 +97,8 @@ bool DashBoard::CollectMenuLinkUsage(Menu* menu)
 {
     if (FormInterface::CollectMenuLinkUsage(menu))
         return true;
-    if (m_grid == nullptr || !m_grid->IsMenuLinked(menu))
+    if (!std::ranges::any_of(CollectCellInfos(), [menu](DashBoardCellInfo* info)
+                             { return ReferenceList::Reaches(*info, {menu}); }))
         return false;
     TheProjectDiagnostics().AddError(m_name + "\n");
     RecordUsage();

@@ -83,27 +83,24 @@ bool FormInterface::CollectClassUsage(Class* dataClass, CString& list)
 
 bool FormInterface::CollectMenuLinkUsage(Menu* menu)
 {
+    const ReferenceList::Targets targets{menu};
+    const auto reaches = [&targets](auto* part) { return ReferenceList::Reaches(*part, targets); };
     CString text = m_name + "\n";
-    bool user = std::ranges::any_of(m_aspFiles, [menu](const AspFile* file)
-                                    { return file->IsLinkedFrom(menu); });
-    for (const FieldRep* rep : m_fieldReps)
+    bool user = std::ranges::any_of(m_aspFiles, reaches);
+    for (FieldRep* rep : m_fieldReps)
     {
-        const FieldRepData* data = rep->GetFieldRepData();
-        if (data != nullptr &&
-            std::ranges::any_of(data->GetLinkControls(), [menu](const LinkControl* link)
-                                { return link->GetTarget() == menu; }))
+        if (reaches(rep))
         {
             text += "\tPresent as Link assigned to a field rep";
             user = true;
         }
     }
-    const auto targetsMenu = [menu](const LinkControl* link) { return link->GetTarget() == menu; };
-    if (std::ranges::any_of(m_preLinks, targetsMenu))
+    if (std::ranges::any_of(m_preLinks, reaches))
     {
         text += "\tPresent as pre Link";
         user = true;
     }
-    if (std::ranges::any_of(m_postLinks, targetsMenu))
+    if (std::ranges::any_of(m_postLinks, reaches))
     {
         text += "\tPresent as post Link";
         user = true;

@@ -286,12 +286,6 @@ template <class Visit> bool Grid::VisitDashBoardContents(const Visit& visit) con
     return false;
 }
 
-bool Grid::IsMenuLinked(const Menu* menu) const
-{
-    return menu != nullptr && VisitDashBoardContents([menu](const DashBoardCellInfo& info)
-                                                     { return info.GetMenu() == menu; });
-}
-
 void Grid::UpdateMenuCaptions(const Menu* menu)
 {
     if (menu == nullptr)

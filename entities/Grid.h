@@ -74,10 +74,8 @@ public:
     // column of the last position visited, 3 when none was, 0 for no controls.
     int PlaceFieldReps(const std::vector<FieldRep*>& controls);
 
-    // Over the dashboard panels of the cells; a cell without content is searched through its
-    // nested grid.
-    bool IsMenuLinked(const Menu* menu) const;
-    // Every panel linking the menu takes the menu's name as its caption.
+    // Every panel linking the menu takes the menu's name as its caption; over the dashboard
+    // panels of the cells, a cell without content searched through its nested grid.
     void UpdateMenuCaptions(const Menu* menu);
 
 private:
@@ -85,8 +83,8 @@ private:
 
     // A new cell at the position, owned by this grid.
     GridCell* NewCell(int row, int column);
-    // Visits the dashboard panels as IsMenuLinked describes, until a visit answers true; answers
-    // whether one did.
+    // Visits the dashboard panels as UpdateMenuCaptions describes, until a visit answers true;
+    // answers whether one did.
     template <class Visit> bool VisitDashBoardContents(const Visit& visit) const;
 
     std::vector<Row> m_rows;
