@@ -299,30 +299,27 @@ void ApplicationReport::CollectVariableMappingUsage(Variable* variable, CString&
         list += entry + "\n";
         RecordUsage();
     };
-    for (const ReportGroup* group : m_groups)
+    const ReferenceList::Targets targets{variable};
+    const auto callReaches = [&targets](ProcedureInvokation* call)
+    { return call != nullptr && ReferenceList::Reaches(*call, targets); };
+    for (ReportGroup* group : m_groups)
     {
-        if (group->GetProcedureCall() != nullptr &&
-            group->GetProcedureCall()->HasPairWithCallerVariable(variable))
+        if (callReaches(group->GetProcedureCall()))
             addEntry(m_name + "_" + "_Var Mapped with group procedure");
-        for (const ReportField* column : group->GetReportFields())
+        for (ReportField* column : group->GetReportFields())
         {
-            if (std::ranges::any_of(column->GetBindings(),
-                                    [variable](const ReportFieldBinding* binding) {
-                                        return binding->m_target == variable ||
-                                               binding->m_sourceVariable == variable;
-                                    }))
+            ReferenceList list;
+            column->ListReferences(list, *group);
+            if (list.Refers(targets))
                 addEntry(m_name + "_" + column->GetName() +
                          "_Var Mapped with asp file atached to report field");
         }
-        const bool filterMaps = std::ranges::any_of(
-            group->GetFilters(),
-            [variable](const FieldRep* filter)
-            {
-                const FieldRepData* data = filter->GetFieldRepData();
-                return data != nullptr && data->GetDataProcedure() != nullptr &&
-                       data->GetDataProcedure()->HasPairWithCallerVariable(variable);
-            });
-        if (filterMaps)
+        if (std::ranges::any_of(group->GetFilters(),
+                                [&callReaches](const FieldRep* filter)
+                                {
+                                    const FieldRepData* data = filter->GetFieldRepData();
+                                    return data != nullptr && callReaches(data->GetDataProcedure());
+                                }))
             addEntry(m_name + "_Procedure mapped for front back field");
     }
 }

@@ -306,12 +306,6 @@ bool MenuVariableMap::FindByFileVariableName(const Variable* fileVariable, Varia
         out);
 }
 
-bool MenuVariableMap::ContainsFileVariable(const Variable* fileVariable) const
-{
-    return std::ranges::any_of(m_variablePairs, [fileVariable](const VariablePair& pair)
-                               { return pair.second == fileVariable; });
-}
-
 AspFile::~AspFile()
 {
     for (MenuInterface* item : std::exchange(m_linkingItems, {}))

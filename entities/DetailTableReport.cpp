@@ -4,6 +4,7 @@
 #include "entities/Form.h"
 #include "model/ArchiveIO.h"
 #include "model/Ownership.h"
+#include "model/ReferenceList.h"
 #include "model/Table.h"
 
 #include <algorithm>
@@ -27,6 +28,11 @@ void DetailTableReport::Serialize(CArchive& ar)
     m_table = ReadRef<Table>(ar);
     m_report = ReadRef<ApplicationReport>(ar);
     ReadReportVariableMaps(ar, m_variablePairs, false);
+}
+
+void DetailTableReport::ListReferences(ReferenceList& list)
+{
+    ListReportVariableMaps(list, m_variablePairs);
 }
 
 void DetailTableReport::RemoveVariablePair(ReportVariableMap* pair)

@@ -7,6 +7,7 @@
 #include <vector>
 
 class ApplicationReport;
+class ReferenceList;
 class Table;
 struct ReportVariableMap;
 
@@ -37,6 +38,8 @@ public:
     // Every entry holding the pair becomes null (the entries stay) and the pair is freed; nothing
     // for a pair this report does not hold.
     void RemoveVariablePair(ReportVariableMap* pair);
+    // The variables of its pairs; a pair goes with either.
+    void ListReferences(ReferenceList& list);
     BYTE GetFirstFlag() const { return m_firstFlag; }
     BYTE GetSecondFlag() const { return m_secondFlag; }
 

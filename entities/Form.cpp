@@ -206,6 +206,7 @@ void Form::ListReferences(ReferenceList& list)
 {
     list.AddSlot(m_table);
     list.Add(m_report, [this] { RemoveReport(); });
+    ListReportVariableMaps(list, m_reportVariableMaps);
     FormInterface::ListReferences(list);
 }
 
@@ -245,13 +246,30 @@ void EnsureAspFilesOfKinds(FormInterface& page, std::initializer_list<int> fileK
     }
 }
 
-bool MapsReportVariable(const std::vector<ReportVariableMap*>& maps, const Variable* variable)
+void ListReportVariableMaps(ReferenceList& list, std::vector<ReportVariableMap*>& maps)
 {
-    return std::any_of(maps.begin(), maps.end(),
-                       [variable](const ReportVariableMap* map) {
-                           return map != nullptr && (map->reportVariable == variable ||
-                                                     map->pageVariable == variable);
-                       });
+    for (ReportVariableMap* map : maps)
+    {
+        if (map == nullptr)
+            continue;
+        for (const Variable* variable : {map->reportVariable, map->pageVariable})
+            list.Add(variable,
+                     [&maps, map]
+                     {
+                         const auto slot = std::ranges::find(maps, map);
+                         if (slot == maps.end())
+                             return;
+                         *slot = nullptr;
+                         delete map;
+                     });
+    }
+}
+
+bool MapsReportVariable(std::vector<ReportVariableMap*>& maps, const Variable* variable)
+{
+    ReferenceList list;
+    ListReportVariableMaps(list, maps);
+    return list.Refers({variable});
 }
 
 bool PageVariableNameContains(const std::vector<ReportVariableMap*>& maps, const CString& text)

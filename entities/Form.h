@@ -111,8 +111,11 @@ void ReadReportVariableMaps(CArchive& ar, std::vector<ReportVariableMap*>& maps,
 // Creates a page file of each kind the page does not have yet, in the given order.
 void EnsureAspFilesOfKinds(FormInterface& page, std::initializer_list<int> fileKinds,
                            int ownerKind);
-// Some report-variable map names the variable on either side.
-bool MapsReportVariable(const std::vector<ReportVariableMap*>& maps, const Variable* variable);
+// Each map names its variables on either side; a map whose variable goes leaves an empty slot
+// and is deleted.
+void ListReportVariableMaps(ReferenceList& list, std::vector<ReportVariableMap*>& maps);
+// Some report-variable map names the variable on either side, as the list has it.
+bool MapsReportVariable(std::vector<ReportVariableMap*>& maps, const Variable* variable);
 // The name of some map's page variable contains the text (an empty text matches nothing).
 bool PageVariableNameContains(const std::vector<ReportVariableMap*>& maps, const CString& text);
 // Appends the page name followed by the report-variable usage text and records the page.

@@ -298,12 +298,9 @@ bool FormInterface::CheckVisibilityDataUse(ProcedureFieldInfo* column) const
 void FormInterface::CollectVariableUsage(const FieldVariableMap& given, CString& list)
 {
     Variable* variable = given.variable;
-    const auto usesVariable = [variable](const MenuVariableMap& map)
-    { return map.ContainsFileVariable(variable); };
-    for (const AspFile* file : m_aspFiles)
+    for (AspFile* file : m_aspFiles)
     {
-        if (std::ranges::any_of(file->GetTopMenuVariableMaps(), usesVariable) ||
-            std::ranges::any_of(file->GetLeftMenuVariableMaps(), usesVariable))
+        if (variable != nullptr && ReferenceList::Reaches(*file, {variable}))
             list += file->GetRelativeUrl(FALSE, FALSE) + "\n";
     }
     CollectReportVariableUsage(variable, list);

@@ -558,6 +558,7 @@ void MapForm::ListReferences(ReferenceList& list)
 {
     list.AddSlot(m_mappingTable);
     list.Add(m_report, [this] { RemoveReport(); });
+    ListReportVariableMaps(list, m_reportVariableMaps);
     list.Add(m_bottomMasterForm, [this] { SetBottomMasterForm(nullptr); });
     for (Field* field : m_topFields)
         list.Add(field, [this, field] { RemoveTopField(field); });

@@ -30,8 +30,6 @@ struct MenuVariableMap
     // (case ignored) into out; false when there is none.
     bool FindByMenuFileVariable(const Variable* menuFileVariable, VariablePair& out) const;
     bool FindByFileVariableName(const Variable* fileVariable, VariablePair& out) const;
-    // Some pair's second variable is the argument.
-    bool ContainsFileVariable(const Variable* fileVariable) const;
 
     Menu* m_menu = nullptr;
     std::vector<VariablePair> m_variablePairs;

@@ -35,11 +35,6 @@ VariablePair* ProcedureInvokation::FindVariablePair(Variable* procedureVariable)
                      { return pair != nullptr && pair->first == procedureVariable; });
 }
 
-bool ProcedureInvokation::HasPairWithCallerVariable(Variable* callerVariable) const
-{
-    return FindPairOfCallerVariable(callerVariable) != nullptr;
-}
-
 Variable* ProcedureInvokation::FindProcedureVariableOf(Variable* callerVariable) const
 {
     const VariablePair* pair = FindPairOfCallerVariable(callerVariable);

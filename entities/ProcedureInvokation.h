@@ -58,7 +58,6 @@ public:
     VariablePair* GetVariablePairAt(int index) const;
     // The first pair mapping the procedure's variable.
     VariablePair* FindVariablePair(Variable* procedureVariable) const;
-    bool HasPairWithCallerVariable(Variable* callerVariable) const;
     // A pair whose caller variable has the name, case ignored.
     bool HasCallerVariableNamed(const CString& name) const;
     // The procedure's variable that the caller's variable is given to, or null.

@@ -552,6 +552,7 @@ void Transaction::ListReferences(ReferenceList& list)
         list.Add(entry->GetTable(), [this, entry] { RemoveDetailTableReport(entry); });
         ApplicationReport* report = entry->GetReport();
         list.Add(report, [this, report] { RemoveDetailTableReportsOf(report); });
+        entry->ListReferences(list);
     }
     FormInterface::ListReferences(list);
 }
@@ -571,10 +572,9 @@ void Transaction::CollectReportVariableUsage(Variable* variable, CString& list)
 {
     if (variable == nullptr)
         return;
-    for (const DetailTableReport* entry : m_detailTableReports)
+    for (DetailTableReport* entry : m_detailTableReports)
     {
-        if (entry->GetReport() != nullptr &&
-            MapsReportVariable(entry->GetVariablePairs(), variable))
+        if (entry->GetReport() != nullptr && ReferenceList::Reaches(*entry, {variable}))
             ListReportVariableUsage(*this, list);
     }
 }

@@ -315,9 +315,6 @@ TEST(PageFileListsTest, MenuVariableMapLookupsByMenuFileVariableAndFileVariable)
     EXPECT_TRUE(map.FindByFileVariableName(&sameName, found));
     EXPECT_EQ(&menuFileVariable, found.first);
     EXPECT_FALSE(map.FindByFileVariableName(nullptr, found));
-
-    EXPECT_TRUE(map.ContainsFileVariable(&otherName));
-    EXPECT_FALSE(map.ContainsFileVariable(&sameName));
 }
 
 TEST(PageFileListsTest, VisibilitiesFoundAndRemovedByFieldFirstMatchOnly)

@@ -104,7 +104,6 @@ TEST(ProcedureListGuardsTest, MissingObjectsChangeNothing)
     call.AddVariablePair(nullptr);
     call.SyncWithProcedure();
     EXPECT_EQ(nullptr, call.FindVariablePair(nullptr));
-    EXPECT_FALSE(call.HasPairWithCallerVariable(nullptr));
     FieldVariableMap stranger{&field, nullptr};
     call.RemoveFieldVariableMap(&stranger);
     call.RemoveFieldVariableMapOfField(nullptr);
@@ -134,7 +133,6 @@ TEST(ProcedureCallTest, PairsAreFoundPastNullEntriesAndClearedInPlace)
     call.AddVariablePair(new VariablePair{&p1, &c1});
     EXPECT_EQ(call.GetVariablePairAt(2), call.FindVariablePair(&p1));
     EXPECT_EQ(nullptr, call.FindVariablePair(&c1));
-    EXPECT_TRUE(call.HasPairWithCallerVariable(&c1));
     EXPECT_EQ(&p1, call.FindProcedureVariableOf(&c1));
     EXPECT_EQ(nullptr, call.FindProcedureVariableOf(&p1));
     call.ClearVariablePairOf(&p1);

@@ -378,6 +378,33 @@ TEST_F(EntityUsageSetRemovalTest, PagesShowingAFormOrAReportLetGoOfItThroughThei
     EXPECT_EQ(&otherForm, otherMapForm.GetBottomMasterForm());
 }
 
+TEST_F(EntityUsageSetRemovalTest, ReportVariableMapsOfEveryPageKindGoWithEitherVariable)
+{
+    Variable reportVariable;
+    Variable pageVariable;
+    Variable kept;
+    Form form;
+    MapForm mapForm;
+    Transaction transaction;
+    auto* entry = new DetailTableReport;
+    transaction.AddDetailTableReport(entry);
+    form.AddReportVariableMap(new ReportVariableMap{&reportVariable, &kept});
+    form.AddReportVariableMap(new ReportVariableMap{&kept, &kept});
+    mapForm.AddReportVariableMap(new ReportVariableMap{&kept, &pageVariable});
+    entry->AddVariablePair(new ReportVariableMap{&reportVariable, &pageVariable});
+
+    EXPECT_EQ(1, ReleaseListed(form, {&reportVariable}));
+    EXPECT_EQ(1, ReleaseListed(mapForm, {&pageVariable}));
+    EXPECT_EQ(2, ReleaseListed(transaction, {&reportVariable, &pageVariable}));
+
+    // The slots stay, empty, so that the other maps keep their places.
+    ASSERT_EQ(2u, form.GetReportVariableMaps().size());
+    EXPECT_EQ(nullptr, form.GetReportVariableMaps()[0]);
+    EXPECT_EQ(&kept, form.GetReportVariableMaps()[1]->pageVariable);
+    EXPECT_EQ(std::vector<ReportVariableMap*>{nullptr}, mapForm.GetReportVariableMaps());
+    EXPECT_EQ(std::vector<ReportVariableMap*>{nullptr}, entry->GetVariablePairs());
+}
+
 TEST_F(EntityUsageSetRemovalTest, DescriptionsLeaveTheRecordedRDLCReportsOnly)
 {
     RDLCInfo info;
