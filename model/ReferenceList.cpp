@@ -5,19 +5,22 @@
 
 void ReferenceList::SetUser(const CString& name)
 {
-    m_user = name;
+    m_names.push_back(name);
+    m_user = m_names.size() - 1;
     ClearUse();
 }
 
 void ReferenceList::SetUse(const CString& use, int weight)
 {
-    m_use = use;
+    m_names.push_back(use);
+    m_use = m_names.size() - 1;
     m_useWeight = weight;
 }
 
 void ReferenceList::ClearUse()
 {
-    SetUse(m_user, unnamedUseWeight);
+    m_use = m_user;
+    m_useWeight = unnamedUseWeight;
 }
 
 void ReferenceList::Add(const void* target, Action release)
@@ -37,9 +40,9 @@ std::vector<CString> ReferenceList::UsersOf(const Targets& targets) const
     std::vector<CString> users;
     for (const Reference& reference : m_references)
     {
-        if (targets.contains(reference.target) &&
-            std::ranges::find(users, reference.user) == users.end())
-            users.push_back(reference.user);
+        const CString& user = m_names[reference.user];
+        if (targets.contains(reference.target) && std::ranges::find(users, user) == users.end())
+            users.push_back(user);
     }
     return users;
 }
@@ -65,7 +68,7 @@ CString ReferenceList::FirstUseOf(const Targets& targets) const
             (first == nullptr || reference.weight < first->weight))
             first = &reference;
     }
-    return first == nullptr ? CString() : first->use;
+    return first == nullptr ? CString() : m_names[first->use];
 }
 
 int ReferenceList::Release(const Targets& targets)

@@ -2,6 +2,7 @@
 
 #include "platform/core/CString.h"
 
+#include <cstddef>
 #include <functional>
 #include <unordered_set>
 #include <vector>
@@ -58,17 +59,19 @@ public:
     int Release(const Targets& targets);
 
 private:
+    // The user and the use are indexes into the names, so that listing copies no text.
     struct Reference
     {
         const void* target;
-        CString user;
-        CString use;
+        std::size_t user;
+        std::size_t use;
         int weight;
         Action release;
     };
     static constexpr int unnamedUseWeight = 1000;
     std::vector<Reference> m_references;
-    CString m_user;
-    CString m_use;
+    std::vector<CString> m_names{CString()};
+    std::size_t m_user = 0;
+    std::size_t m_use = 0;
     int m_useWeight = unnamedUseWeight;
 };
