@@ -121,16 +121,9 @@ bool Form::IsReportVariableMapped(const CString& name) const
 
 void Form::RemoveReportVariableMapsOf(Variable* variable)
 {
-    if (variable == nullptr)
-        return;
-    for (ReportVariableMap*& map : m_reportVariableMaps)
-    {
-        if (map != nullptr && (map->reportVariable == variable || map->pageVariable == variable))
-        {
-            delete map;
-            map = nullptr;
-        }
-    }
+    ReferenceList list;
+    ListReportVariableMaps(list, m_reportVariableMaps);
+    list.Release({variable});
 }
 
 FieldVariableMap* Form::GetKeyFieldVariableMap() const

@@ -559,7 +559,9 @@ void MapForm::ListReferences(ReferenceList& list)
     list.AddSlot(m_mappingTable);
     list.Add(m_report, [this] { RemoveReport(); });
     ListReportVariableMaps(list, m_reportVariableMaps);
-    list.Add(m_bottomMasterForm, [this] { SetBottomMasterForm(nullptr); });
+    // Pages are listed as pages: a form does not begin with its page part.
+    list.Add(static_cast<const FormInterface*>(m_bottomMasterForm),
+             [this] { SetBottomMasterForm(nullptr); });
     for (Field* field : m_topFields)
         list.Add(field, [this, field] { RemoveTopField(field); });
     for (Field* field : m_bottomFields)

@@ -324,13 +324,7 @@ void ReportGroup::ListTableUses(ReferenceList& list)
     for (FieldRep* filter : m_filters)
     {
         if (filter->GetField() != nullptr)
-            list.Add(filter->GetField()->GetTable(),
-                     [this, filter]
-                     {
-                         const auto found = std::ranges::find(m_filters, filter);
-                         if (found != m_filters.end())
-                             RemoveFilterAt(static_cast<int>(found - m_filters.begin()));
-                     });
+            list.Add(filter->GetField()->GetTable(), [this, filter] { RemoveFilter(filter); });
         filter->ListTables(list);
     }
     for (ReportField* column : m_reportFields)

@@ -447,20 +447,13 @@ void Transaction::RemoveDetailTableReportsOf(ApplicationReport* report)
 
 void Transaction::RemoveReportVariablePairsOf(Variable* variable)
 {
-    if (variable == nullptr)
-        return;
+    ReferenceList list;
     for (DetailTableReport* entry : m_detailTableReports)
     {
-        if (entry->GetReport() == nullptr)
-            continue;
-        const std::vector<ReportVariableMap*> pairs = entry->GetVariablePairs();
-        for (ReportVariableMap* pair : pairs)
-        {
-            if (pair != nullptr &&
-                (pair->reportVariable == variable || pair->pageVariable == variable))
-                entry->RemoveVariablePair(pair);
-        }
+        if (entry->GetReport() != nullptr)
+            entry->ListReferences(list);
     }
+    list.Release({variable});
 }
 
 void Transaction::Validate()

@@ -1,22 +1,10 @@
 #include "entities/ApplicationReport.h"
 #include "entities/AspFile.h"
-#include "entities/DashBoard.h"
-#include "entities/DashBoardCellInfo.h"
-#include "entities/DashBoardPage.h"
-#include "entities/DashBoardPageData.h"
 #include "entities/Designation.h"
-#include "entities/Form.h"
-#include "entities/Grid.h"
-#include "entities/GridCell.h"
-#include "entities/LinkControl.h"
-#include "entities/LoginPage.h"
 #include "entities/Menu.h"
-#include "entities/ReportCollector.h"
 #include "entities/ReportField.h"
 #include "entities/ReportGroup.h"
 #include "merge/ProjectMerger.h"
-#include "model/FieldRep.h"
-#include "model/FieldRepData.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/ReferenceList.h"
@@ -98,12 +86,8 @@ ForeignEntities ForeignTo(const ProjectContents& first, const ProjectContents& s
     }
     for (const FormInterface* page : second.pages)
     {
-        // A form is referred to through its own class, which it does not begin with.
-        if (const auto* form = dynamic_cast<const Form*>(page);
-            form != nullptr && !first.pages.contains(page))
-            foreign.targets.insert(form);
-        if (const auto* report = dynamic_cast<const ApplicationReport*>(page))
-            foreign.lines[report] = report->GetFormName() + " report";
+        if (dynamic_cast<const ApplicationReport*>(page) != nullptr)
+            foreign.lines[page] = page->GetFormName() + " report";
     }
     return foreign;
 }

@@ -618,10 +618,8 @@ public:
 private:
     // The usage of a page being deleted: the users found so far, the menus and report columns
     // linking to it, then the pages showing it; when there are any, the menus and columns let
-    // go of its page files. Then every page lets go of the targets, the page itself as its own
-    // class points to it, through the list.
-    bool RemovePageUsages(FormInterface* page, const ReferenceList::Targets& targets,
-                          CString usage = {}, const CString& shownBy = {});
+    // go of its page files. Then every page lets go of it through the list.
+    bool RemovePageUsages(FormInterface* page, CString usage = {}, const CString& shownBy = {});
     // The pages, then the login page, list their references; the users of the freed entities
     // are reported under the name, one line each in that order, and let go of them.
     void ReleaseUsers(std::vector<FormInterface*> pages, const CString& name,

@@ -245,36 +245,34 @@ bool Module::RemoveTableUsages(Table* table)
 
 bool Module::RemoveFormUsages(Form* form)
 {
-    const ReferenceList::Targets targets{form};
     CString usage;
-    NameListedUsers(m_mapForms, targets, usage, recordNothing);
-    return RemovePageUsages(form, targets, usage);
+    NameListedUsers(m_mapForms, {static_cast<FormInterface*>(form)}, usage, recordNothing);
+    return RemovePageUsages(form, usage);
 }
 
-bool Module::RemovePageUsages(FormInterface* page, const ReferenceList::Targets& targets,
-                              CString usage, const CString& shownBy)
+bool Module::RemovePageUsages(FormInterface* page, CString usage, const CString& shownBy)
 {
     CollectPageLinkUsage(page, usage);
     if (!ReportUsage(page->GetFormName(), usage + shownBy))
         CurrentUsageSet().RemovePageLinks(page);
-    ReleaseReferences({this}, targets);
+    ReleaseReferences({this}, {page});
     CurrentUsageSet().Clear();
     return true;
 }
 
 bool Module::RemoveMapFormUsages(MapForm* mapForm)
 {
-    return RemovePageUsages(mapForm, {mapForm});
+    return RemovePageUsages(mapForm);
 }
 
 bool Module::RemoveTransactionUsages(Transaction* transaction)
 {
-    return RemovePageUsages(transaction, {transaction});
+    return RemovePageUsages(transaction);
 }
 
 bool Module::RemoveRDLCReportUsages(RDLCReport* report)
 {
-    return RemovePageUsages(report, {report});
+    return RemovePageUsages(report);
 }
 
 bool Module::RemoveReportUsages(ApplicationReport* report)
@@ -288,7 +286,7 @@ bool Module::RemoveReportUsages(ApplicationReport* report)
     CString shownBy;
     NameListedUsers(m_multiPageReports, targets, shownBy, recordNothing);
     NameListedUsers(m_reportCollectors, targets, shownBy, recordNothing);
-    return RemovePageUsages(report, targets, usage, shownBy);
+    return RemovePageUsages(report, usage, shownBy);
 }
 
 bool Module::RemoveDashBoardUsages(DashBoard* dashBoard)

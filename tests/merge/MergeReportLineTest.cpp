@@ -3,6 +3,7 @@
 // the sweep's, on objects that only the second project holds.
 #include "entities/DateValidation.h"
 #include "entities/LinkControl.h"
+#include "entities/MapForm.h"
 #include "entities/Parameter.h"
 #include "entities/ProcedureInvokation.h"
 #include "model/EventRecmpFields.h"
@@ -189,9 +190,16 @@ TEST_F(MergeReportLineTest, EachResolverWritesItsLineForWhatItCannotFind)
              Form* form = FirstSales()->FindMasterFormByName("customer_form");
              form->SetReport(report);
              form->AddPreLink(new LinkControl(foreign, 0, 0, 0));
+             // A map form of the first project over a form only the second holds.
+             auto* secondForm = NewForm("second_form", nullptr);
+             SecondSales()->Append(secondForm);
+             auto* mapForm = new MapForm;
+             mapForm->SetBottomMasterForm(secondForm);
+             FirstSales()->Append(mapForm);
              merger.SweepForeignReferences();
              EXPECT_EQ(form->GetReport(), nullptr);
              EXPECT_EQ(form->GetPreLinkList().back()->GetTarget(), nullptr);
+             EXPECT_EQ(mapForm->GetBottomMasterForm(), nullptr);
          },
          "foreign Report report not found in first file!\n\n"
          "Foreign menu not found in first file!\n\n"},

@@ -367,7 +367,7 @@ TEST_F(EntityUsageSetRemovalTest, PagesShowingAFormOrAReportLetGoOfItThroughThei
                                                                      &otherMapForm, &transaction})
     {
         ReleaseListed(*page, {&removed});
-        ReleaseListed(*page, {&form});
+        ReleaseListed(*page, {static_cast<FormInterface*>(&form)});
     }
 
     EXPECT_EQ(nullptr, form.GetReport());
