@@ -96,6 +96,7 @@ bool AlterScriptBuilder::TableMatchesSchema(const Table& table, const DbTable& d
 template <class Write> bool AlterScriptBuilder::WriteScript(CString& failure, Write write)
 {
     failure.Empty();
+    m_changedTables = 0;
     if (m_schema == nullptr || m_constraints == nullptr)
         return false;
     GenerationReport report;
@@ -118,12 +119,14 @@ bool AlterScriptBuilder::WriteTableAlterScript(const Table& table, CString& fail
                            const DbTable* dbTable = m_schema->FindTable(table.GetTableName());
                            if (dbTable == nullptr)
                            {
+                               m_changedTables = 1;
                                writer.WriteTableScript(table);
                                writer.WriteForeignKeys(table);
                                return;
                            }
                            if (TableMatchesSchema(table, *dbTable))
                                return;
+                           m_changedTables = 1;
                            WriteChangedTable(writer, table, *dbTable);
                            writer.WriteDefaults(table);
                            writer.WriteForeignKeys(table);
@@ -175,6 +178,7 @@ void AlterScriptBuilder::WriteTablesAlterScript(SqlScriptWriter& writer,
     }
     writer.WriteDefaultsOfTables(changedTables);
     writer.WriteForeignKeysOfTables(changedTables);
+    m_changedTables = static_cast<int>(newTables.size() + changedTables.size());
 
     for (const std::unique_ptr<DbTable>& dbTable : m_schema->GetTables())
     {
@@ -184,6 +188,7 @@ void AlterScriptBuilder::WriteTablesAlterScript(SqlScriptWriter& writer,
         m_constraints->FindOfDroppedTable(dbTable->GetName(), constraints);
         writer.WriteDropConstraints(constraints);
         writer.WriteDropTable(dbTable->GetName());
+        ++m_changedTables;
     }
 }
 

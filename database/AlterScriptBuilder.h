@@ -30,6 +30,8 @@ public:
     // Module and project scripts drop every database table the project lacks.
     bool WriteModuleAlterScript(const Module& module, CString& failure);
     bool WriteProjectAlterScript(CString& failure);
+    // The tables the last script written creates, changes or drops.
+    int GetChangedTableCount() const { return m_changedTables; }
 
     // The table has a column for each field, and no other, that agrees in type, length and
     // null flag as far as the field's type makes them matter.
@@ -49,4 +51,5 @@ private:
     ForgeonProject& m_project;
     const DbSchema* m_schema;
     ConstraintQueries* m_constraints;
+    int m_changedTables = 0;
 };

@@ -30,6 +30,8 @@ public:
     void Serialize(CArchive& ar) override;
 
     int GetId() const { return m_id; }
+    // A designer numbers the grids of its page itself.
+    void SetId(int id) { m_id = id; }
     const std::vector<Row>& GetRows() const { return m_rows; }
     int GetRowCount() const { return static_cast<int>(m_rows.size()); }
     // Cells of the first row; 0 without rows.

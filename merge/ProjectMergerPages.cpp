@@ -198,7 +198,7 @@ void ProjectMerger::ResolveFieldReps(FormInterface* target, FormInterface* sourc
                 Report("fieldRep for %s field in %s table not\t\t\t\t\t\t\t\t\tfound in first "
                        "file!\n\n",
                        field->GetFieldName(), field->GetTable()->GetTableName());
-            else
+            else if (!FieldNameOrEmpty(field).IsEmpty())
                 Report("fieldRep for %s field(Ref/Derived) not found in first file!\n\n",
                        FieldNameOrEmpty(field));
             continue;
@@ -227,9 +227,14 @@ bool ProjectMerger::ResolveFieldRep(FieldRep* source, FieldRep* target, FormInte
         sourceField != nullptr ? Owned(ResolveFieldReference(sourceField, page)) : nullptr;
     if (field == nullptr)
     {
+        // A field of no table is named alone; a control of no field names nothing.
         const Table* table = sourceField != nullptr ? sourceField->GetTable() : nullptr;
-        Report("%s fieldRep in %s table not found in first file!\n\n",
-               FieldNameOrEmpty(sourceField), table != nullptr ? table->GetTableName() : CString());
+        const CString tableName = table != nullptr ? table->GetTableName() : CString();
+        if (!tableName.IsEmpty())
+            Report("%s fieldRep in %s table not found in first file!\n\n",
+                   FieldNameOrEmpty(sourceField), tableName);
+        else if (!FieldNameOrEmpty(sourceField).IsEmpty())
+            Report("%s fieldRep not found in first file!\n\n", FieldNameOrEmpty(sourceField));
         return false;
     }
     ResolveField(sourceField, field);

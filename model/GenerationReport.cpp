@@ -63,7 +63,10 @@ bool GenerationReport::RecordFile(const CString& path, const TextFile& file)
 {
     const CString failure = file.GetFailure();
     if (failure.IsEmpty())
+    {
+        ++m_writtenCount;
         return true;
+    }
     AddUnwrittenFile(path, failure);
     return false;
 }

@@ -4,6 +4,7 @@
 #include "platform/core/CString.h"
 #include "platform/core/HostPath.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -32,10 +33,12 @@ public:
     void AddSkippedPage(const CString& page, const CString& reason);
     // An entry under the heading, which is shown once; no failure of the run.
     void AddNote(const CString& heading, const CString& name, const CString& reason);
-    // After the file was closed: records it when it did not open or a write failed; true when
-    // it was written.
+    // After the file was closed: records it when it did not open or a write failed, else counts
+    // it as written; true when it was written.
     bool RecordFile(const CString& path, const TextFile& file);
 
+    // The files recorded as written.
+    std::size_t GetWrittenCount() const { return m_writtenCount; }
     // No file unwritten and no page skipped; notes do not count.
     bool IsEmpty() const { return m_unwrittenFiles.empty() && m_skippedPages.empty(); }
     const std::vector<Entry>& GetUnwrittenFiles() const { return m_unwrittenFiles; }
@@ -86,6 +89,7 @@ private:
     std::vector<Entry> m_unwrittenFiles;
     std::vector<Entry> m_skippedPages;
     std::vector<Note> m_notes;
+    std::size_t m_writtenCount = 0;
 };
 
 // Opens the file through the report (GenerationReport::OpenFile), writes the text as the whole

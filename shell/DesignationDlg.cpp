@@ -124,6 +124,26 @@ void DesignationDlg::Run(const std::function<void()>& command)
     Show();
 }
 
+BOOL DesignationDlg::PreTranslateMessage(MSG* msg)
+{
+    const CWnd* name = GetDlgItem(IDC_NAME);
+    if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN && name != nullptr &&
+        msg->hwnd == name->GetSafeHwnd())
+    {
+        Run([this] { m_roles.AddOrUpdate(); });
+        return TRUE;
+    }
+    return ToolTipDialog::PreTranslateMessage(msg);
+}
+
+void DesignationDlg::OnOK()
+{
+    bool close = false;
+    Run([this, &close] { close = m_roles.Close(); });
+    if (close)
+        CDialog::OnOK();
+}
+
 void DesignationDlg::OnRowClicked(NMHDR* header, LRESULT*)
 {
     const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;

@@ -28,8 +28,11 @@ public:
     DesignationDlg(ForgeonProject& project, CWnd* parent = nullptr);
 
     BOOL OnInitDialog() override;
+    // Enter in the Role box adds (or updates) the role instead of closing the dialog.
+    BOOL PreTranslateMessage(MSG* msg) override;
 
 protected:
+    void OnOK() override;
     void DoDataExchange(CDataExchange* pDX) override;
 
 private:

@@ -162,7 +162,8 @@ std::optional<CString> ForgeonDoc::AskOpenFileName(const char* title) const
     return dialog.GetPathName();
 }
 
-std::optional<CString> ForgeonDoc::AskSaveFileName(const char* title, const char* extension)
+std::optional<CString> ForgeonDoc::AskSaveFileName(const char* title, const char* extension,
+                                                   const CString& proposedName)
 {
     CString filter;
     filter.Format("%s File (*.%s)|*.%s||", extension, extension, extension);
@@ -181,6 +182,8 @@ std::optional<CString> ForgeonDoc::AskSaveFileName(const char* title, const char
             folder += "/";
         fileName = project->GetProjectName() + "." + extension;
     }
+    if (!proposedName.IsEmpty())
+        fileName = proposedName + "." + extension;
     CFileDialog dialog(FALSE, extension, fileName, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter,
                        Frame());
     dialog.m_ofn.lpstrTitle = title;
@@ -347,19 +350,27 @@ bool ForgeonDoc::Save()
             return false;
         AdoptPath(*path);
         RememberSavedState();
+        ShowSaved("The project was saved to ", *path);
         return true;
     }
     if (!MayReplaceProjectFile() || !SaveProjectTo(m_strPath))
         return false;
     m_fileStamp = FileStamp::Of(m_strPath);
     RememberSavedState();
+    ShowSaved("The project was saved to ", m_strPath);
     return true;
 }
 
 bool ForgeonDoc::SaveAs(ForgeonProject* project, bool merged)
 {
-    const std::optional<CString> path =
-        AskSaveFileName(merged ? "Save merged file As" : "KestraneWeavo File Save As", kExtension);
+    // The project's own file name is proposed; a merge's result is named after it.
+    CString proposed;
+    if (!m_strPath.IsEmpty())
+        proposed = std::filesystem::path(ToHostPath(m_strPath)).stem().string().c_str();
+    if (merged && !proposed.IsEmpty())
+        proposed += "_merged";
+    const std::optional<CString> path = AskSaveFileName(
+        merged ? "Save merged file As" : "KestraneWeavo File Save As", kExtension, proposed);
     if (!path || !m_pStore->ArchiveProject(project, *path, FALSE))
         return false;
     if (!merged)
@@ -367,7 +378,14 @@ bool ForgeonDoc::SaveAs(ForgeonProject* project, bool merged)
         AdoptPath(*path);
         RememberSavedState();
     }
+    ShowSaved(merged ? "The merged project was saved to " : "The project was saved to ", *path);
     return true;
+}
+
+void ForgeonDoc::ShowSaved(const char* saying, const CString& path)
+{
+    if (MainFrame* frame = Frame())
+        frame->SetStatusText(saying + CString(ToHostPath(path).c_str()));
 }
 
 bool ForgeonDoc::SaveProjectTo(const CString& path)
@@ -389,6 +407,9 @@ bool ForgeonDoc::HasPathOrAskToSave()
 {
     if (!m_strPath.IsEmpty())
         return true;
+    // An untouched new project holds nothing to save.
+    if (IsUnchangedSinceSaved())
+        return false;
     if (AfxMessageBox("Your application is not saved! Do you want to save it?",
                       MB_YESNO | MB_ICONINFORMATION) == IDYES)
         Save();

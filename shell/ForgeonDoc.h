@@ -75,7 +75,8 @@ public:
     // was made, opened or last saved, and saves on Yes; false when the user cancelled or the save
     // did not happen.
     bool SaveChangesOrCancel();
-    // True with a path; without one asks whether to save and saves on Yes, giving false.
+    // True with a path; without one asks whether to save, unless nothing differs from the new
+    // project, and saves on Yes, giving false.
     bool HasPathOrAskToSave();
     // A copy of the project file into "<name>_backup" beside it, named with the stamp (the
     // date and time now when empty). A copy that cannot be written is named with the reason in
@@ -129,8 +130,12 @@ private:
     MainFrame* Frame() const;
     ForgeonView* TreeView() const;
     std::optional<CString> AskOpenFileName(const char* title) const;
-    // A project without a file starts in its own folder (or its path) with its own name.
-    std::optional<CString> AskSaveFileName(const char* title, const char* extension);
+    // A project without a file starts in its own folder (or its path) with its own name; a
+    // proposed name (without extension) is proposed instead.
+    std::optional<CString> AskSaveFileName(const char* title, const char* extension,
+                                           const CString& proposedName = CString());
+    // The status bar says where the project was written.
+    void ShowSaved(const char* saying, const CString& path);
     // The open project when it has settings; otherwise says "No Tables created" and gives null.
     ForgeonProject* ProjectWithSettings();
     // The open project when its path is set; otherwise says so and gives null.

@@ -14,6 +14,7 @@
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
+#include "model/ProjectFolders.h"
 #include "model/TextFile.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
@@ -108,6 +109,8 @@ void DashBoardDesigner::LoadDashBoard(DashBoard* page)
     {
         ClearPage();
         m_page.Show(page);
+        if (page != nullptr)
+            NumberGrids(*page);
     }
     if (m_page.Get() == nullptr)
         m_page.StartNew();
@@ -132,6 +135,9 @@ void DashBoardDesigner::ForgetDashBoard(DashBoard* page)
 void DashBoardDesigner::ClearPage()
 {
     m_page.Drop();
+    if (m_previewShown)
+        m_dashBoardHost.Navigate(CString());
+    m_previewShown = false;
     m_states.SetText(IDC_NAME, CString());
     m_states.SetText(IDC_HEADER, CString());
     m_states.SetText(IDC_FUNCTION_LABEL, CString());
@@ -294,7 +300,7 @@ void DashBoardDesigner::InsertTable()
     if (!m_dashBoardHost.AskGridSize(rows, columns))
         return;
     m_selectedCell->DeleteSubGrid();
-    m_selectedCell->SetSubGrid(new Grid(rows, columns));
+    m_selectedCell->SetSubGrid(NumberedGrid(*m_page.Get(), new Grid(rows, columns)));
     RebuildTree();
 }
 
@@ -346,7 +352,7 @@ void DashBoardDesigner::AddParentGrid()
     int columns = 0;
     if (!m_dashBoardHost.AskGridSize(rows, columns))
         return;
-    m_page.Get()->SetGrid(new Grid(rows, columns));
+    m_page.Get()->SetGrid(NumberedGrid(*m_page.Get(), new Grid(rows, columns)));
     m_states.Enable(IDC_ADD, false);
     m_states.Enable(IDC_REMOVE, true);
     RebuildTree();
@@ -482,7 +488,8 @@ void DashBoardDesigner::Refresh()
         return;
     }
     m_page.Get()->CreateAspFile(m_project.GetOutputKind());
-    const CString path = folder + name + "_preview.html";
+    // The preview lies with the project's own files.
+    const CString path = GetProjectFolder(m_project) + name + "_preview.html";
     TextFile file(path, false, '=', 60, false, false);
     if (!file.IsOpen())
     {
@@ -494,6 +501,7 @@ void DashBoardDesigner::Refresh()
     WriteGridPreview(file, *m_page.Get());
     file.Close();
     m_dashBoardHost.Navigate(path);
+    m_previewShown = true;
 }
 
 void DashBoardDesigner::Ok()

@@ -153,4 +153,6 @@ private:
     Grid* m_selectedTable = nullptr;
     std::vector<TreeRow> m_treeRows;
     ControlStates m_states;
+    // The browser shows a preview, which goes with the page.
+    bool m_previewShown = false;
 };

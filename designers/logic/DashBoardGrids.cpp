@@ -103,6 +103,26 @@ CString GridLabel(const Grid& grid)
     return FormatString("Table%d", grid.GetId());
 }
 
+void NumberGrids(DashBoard& page)
+{
+    std::vector<Grid*> grids;
+    page.CollectGrids(grids);
+    int number = 0;
+    for (Grid* grid : grids)
+        grid->SetId(++number);
+}
+
+Grid* NumberedGrid(DashBoard& page, Grid* grid)
+{
+    std::vector<Grid*> grids;
+    page.CollectGrids(grids);
+    int highest = 0;
+    for (const Grid* each : grids)
+        highest = std::max(highest, each->GetId());
+    grid->SetId(highest + 1);
+    return grid;
+}
+
 std::vector<TreeRow> BuildGridTree(const DashBoard& page)
 {
     std::vector<TreeRow> rows{{"Tables", 0, 0, -1}};

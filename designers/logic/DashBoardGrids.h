@@ -30,6 +30,10 @@ bool IsIndexIn(int index, std::size_t size);
 CString CellLabel(const GridCell& cell);
 // "Table<id>".
 CString GridLabel(const Grid& grid);
+// Numbers the page's grids from 1 in tree order: a page's tables are named from its own count.
+void NumberGrids(DashBoard& page);
+// Gives the grid the number after the highest of the page's grids and returns it.
+Grid* NumberedGrid(DashBoard& page, Grid* grid);
 
 // The root "Tables" (item data 0, image 0), under it the page grid's subtree: each grid an item
 // "Table<id>" (its id, image 1) with its cells row by row (their ids, image 1), and under a

@@ -31,6 +31,6 @@ public:
     // The page's item under its module in the project tree.
     virtual void AddDashBoardItem(Module& module, DashBoard& page) = 0;
     virtual void AddDashBoardPageItem(Module& module, DashBoardPage& page) = 0;
-    // The preview browser shows the file.
+    // The preview browser shows the file; an empty path shows nothing.
     virtual void Navigate(const CString& path) = 0;
 };

@@ -7,7 +7,9 @@
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
+#include "model/MainFrameAccess.h"
 #include "model/Module.h"
+#include "model/OutputRoot.h"
 #include "model/ProjectFolders.h"
 #include "model/Table.h"
 #include "platform/core/HostPath.h"
@@ -424,16 +426,32 @@ bool DatabasePane::WriteAlterScript(AlterScriptScope::Scope scope)
     AlterScriptBuilder builder(m_project, m_schema.get(), m_connection.GetConstraints());
     CString failure;
     bool written = false;
+    CString of = "the project";
     if (scope == AlterScriptScope::Scope::Module)
     {
         if (const Module* module = SelectedModule())
+        {
             written = builder.WriteModuleAlterScript(*module, failure);
+            of = "module " + module->GetName();
+        }
     }
     else if (scope == AlterScriptScope::Scope::Project)
         written = builder.WriteProjectAlterScript(failure);
     else if (const Table* table = SelectedTable())
+    {
         written = builder.WriteTableAlterScript(*table, failure);
+        of = "table " + table->GetTableName();
+    }
     ReportUnwritten(failure);
+    if (written)
+    {
+        CString status;
+        status.Format("The alter script of %s was written to %s (tables created, changed or "
+                      "dropped: %d)",
+                      of.GetString(), NormalHostPath(m_project.GetAlterScriptFilePath()).c_str(),
+                      builder.GetChangedTableCount());
+        MainFrameAccess::SetStatusText(status);
+    }
     return written;
 }
 

@@ -116,7 +116,12 @@ QWidget* CreateControlWidget(ControlKind kind, const CString& caption, QWidget* 
     case ControlKind::Edit:
         return CreateEdit<QLineEdit>(caption, parent);
     case ControlKind::MultiLineEdit:
-        return CreateEdit<QPlainTextEdit>(caption, parent);
+    {
+        // Tab leaves the box, as in a dialog's multi-line edit.
+        QWidget* edit = CreateEdit<QPlainTextEdit>(caption, parent);
+        static_cast<QPlainTextEdit*>(edit)->setTabChangesFocus(true);
+        return edit;
+    }
     case ControlKind::PushButton:
         return CreateButton<QPushButton>(caption, parent);
     case ControlKind::DefPushButton:

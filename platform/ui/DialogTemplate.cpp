@@ -45,11 +45,20 @@ bool TakesLabel(ControlKind kind)
     }
 }
 
+bool IsPushButton(const DialogControl& control)
+{
+    return control.kind == ControlKind::PushButton || control.kind == ControlKind::DefPushButton;
+}
+
 bool GoesToButtonRow(const DialogControl& control)
 {
-    return (control.kind == ControlKind::PushButton ||
-            control.kind == ControlKind::DefPushButton) &&
-           (control.id == IDOK || control.id == IDCANCEL);
+    return IsPushButton(control) && (control.id == IDOK || control.id == IDCANCEL);
+}
+
+// Help stands after OK and Cancel in the button row.
+bool IsHelpButton(const DialogControl& control)
+{
+    return IsPushButton(control) && control.caption == "Help";
 }
 
 // Puts the layout on the container; a container that has one already gets it in a body widget.
@@ -73,7 +82,7 @@ void KeepOnOneLine(QWidget* label)
 }
 
 // Lays the controls out as they are made: label and field pairs in a two-column grid, other
-// controls across both columns, IDOK and IDCANCEL in a row at the bottom right.
+// controls across both columns, IDOK, IDCANCEL and then Help in a row at the bottom right.
 class TemplateLayout
 {
 public:
@@ -110,6 +119,7 @@ void FlowControls(const DialogTemplate& dialogTemplate, const std::vector<QWidge
 {
     TemplateLayout layout(container);
     QWidget* pendingLabel = nullptr;
+    QWidget* help = nullptr;
     for (std::size_t index = 0; index < widgets.size(); ++index)
     {
         const DialogControl& control = dialogTemplate.controls[index];
@@ -129,11 +139,15 @@ void FlowControls(const DialogTemplate& dialogTemplate, const std::vector<QWidge
             pendingLabel = widget;
         else if (GoesToButtonRow(control))
             layout.AddButton(widget);
+        else if (IsHelpButton(control) && help == nullptr)
+            help = widget;
         else
             layout.AddWide(widget);
     }
     if (pendingLabel != nullptr)
         layout.AddWide(pendingLabel);
+    if (help != nullptr)
+        layout.AddButton(help);
 }
 
 void ShowBitmapResource(const DialogTemplate& dialogTemplate, const DialogControl& control,

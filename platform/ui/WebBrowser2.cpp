@@ -50,8 +50,17 @@ void WebBrowser2::ShowFile(const CString& url)
     m_location = url;
     if (m_browser == nullptr)
         return;
-    const std::string path = ToHostPath(url);
-    m_browser->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
+    if (url.IsEmpty())
+    {
+        m_browser->clear();
+        return;
+    }
+    const QUrl source = QUrl::fromLocalFile(QString::fromStdString(ToHostPath(url)));
+    // The same file again is read again: it may have been written anew.
+    if (m_browser->source() == source)
+        m_browser->reload();
+    else
+        m_browser->setSource(source);
 }
 
 CString WebBrowser2::GetPageText() const

@@ -24,7 +24,7 @@ public:
     void Navigate(const CString& url, const void* flags = nullptr,
                   const void* targetFrame = nullptr, const void* postData = nullptr,
                   const void* headers = nullptr);
-    // Shows the file at once, without the handler.
+    // Shows the file at once, without the handler; an empty address shows nothing.
     void ShowFile(const CString& url);
     // The address shown last; empty before the first.
     const CString& GetLocationURL() const { return m_location; }

@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,6 +61,18 @@ CWnd* EnclosingHandle(QWidget* widget)
         }
     }
     return nullptr;
+}
+
+// A box given a name wider than itself widens, where its layout lets it, to show the whole name;
+// it keeps the widest such width, so that it does not jump between names. Up to 40 characters.
+void WidenToShow(QLineEdit* edit, const QString& text)
+{
+    const QFontMetrics metrics = edit->fontMetrics();
+    const int frame = edit->sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
+    const int needed = std::min(metrics.horizontalAdvance(text), 40 * metrics.averageCharWidth()) +
+                       frame + metrics.horizontalAdvance(QLatin1Char(' '));
+    if (needed > edit->minimumWidth())
+        edit->setMinimumWidth(needed);
 }
 } // namespace
 
@@ -260,6 +273,7 @@ void CWnd::SetWindowText(LPCTSTR text)
         {
             edit->setText(shown);
             edit->setCursorPosition(0);
+            WidenToShow(edit, shown);
         }
     }
     else if (auto* multiLine = qobject_cast<QPlainTextEdit*>(widget))

@@ -23,6 +23,15 @@ CString Trimmed(CString text)
     return text.Trim();
 }
 
+// A tab or line break typed at the end of a connection string is no part of it.
+CString WithoutTrailingControls(const CString& text)
+{
+    int length = text.GetLength();
+    while (length > 0 && static_cast<unsigned char>(text[length - 1]) < 0x20)
+        --length;
+    return text.Left(length);
+}
+
 // The folder of the settings or of the dialog: path with a trailing backslash, then the name.
 CString NamedFolder(CString path, const CString& name)
 {
@@ -345,7 +354,7 @@ void ProjectProperties::Store()
     settings.SetUserId(Trimmed(m_state.userId));
     settings.SetPassword(Trimmed(m_state.password));
     settings.SetConnectionStringMode(m_state.connectionMode);
-    settings.SetConnectionString(m_connectionString);
+    settings.SetConnectionString(WithoutTrailingControls(m_connectionString));
     settings.SetSqlServerAuthentication(m_state.authentication);
     settings.SetConfirmations(m_state.confirmations);
     if (m_state.visualStudio >= 0)

@@ -25,13 +25,6 @@ namespace
 {
 constexpr int kOtherTableImage = TreeImage::Module;
 
-CString CountText(const char* prefix, int count)
-{
-    CString text;
-    text.Format("%s%d)", prefix, count);
-    return text;
-}
-
 // The procedures of kind 0, the default ones, are those CountUserProcedures counts.
 int CountDefaultProcedures(const Module& module)
 {
@@ -66,7 +59,7 @@ void ProjectTreeBuilder::PopulateModule(TreeHandle moduleItem, Module& module)
     for (const TreeCategory& category : kCategories)
     {
         if (m_inserted.test(static_cast<std::size_t>(category.slot)))
-            SetInsertCountText(module, category.slot);
+            RefreshCountText(module, category.slot);
     }
 }
 
@@ -150,26 +143,24 @@ void ProjectTreeBuilder::CountInsert(Module& module, int slot)
     if (m_countsDeferred)
         m_inserted.set(static_cast<std::size_t>(slot));
     else
-        SetInsertCountText(module, slot);
-}
-
-void ProjectTreeBuilder::SetInsertCountText(Module& module, int slot)
-{
-    const TreeCategory* category = FindCategory(slot);
-    if (category == nullptr)
-        return;
-    const CString prefix = category->insertCountPrefix;
-    m_tree.SetItemText(CategoryNode(module, slot),
-                       prefix.Right(1) == "(" ? CountText(prefix, CountOfSlot(module, slot))
-                                              : prefix);
+        RefreshCountText(module, slot);
 }
 
 void ProjectTreeBuilder::RefreshCountText(Module& module, int slot)
 {
     const TreeCategory* category = FindCategory(slot);
     if (category != nullptr && CategoryNode(module, slot) != nullptr)
-        m_tree.SetItemText(CategoryNode(module, slot),
-                           CountText(category->refreshCountPrefix, CountOfSlot(module, slot)));
+        m_tree.SetItemText(CategoryNode(module, slot), CategoryText(*category, module));
+}
+
+CString ProjectTreeBuilder::CategoryText(const TreeCategory& category, const Module& module)
+{
+    const int count = category.counted ? CountOfSlot(module, category.slot) : 0;
+    if (count == 0)
+        return category.text;
+    CString text;
+    text.Format("%s(%d)", category.text, count);
+    return text;
 }
 
 int ProjectTreeBuilder::CountOfSlot(const Module& module, int slot)

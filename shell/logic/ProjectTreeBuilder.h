@@ -13,6 +13,7 @@ class DashBoard;
 class DashBoardPage;
 class Form;
 class Function;
+struct TreeCategory;
 class MapForm;
 class Menu;
 class MultiPageReport;
@@ -64,9 +65,11 @@ public:
     void SaveExpandedItems(TreeHandle moduleItem, std::vector<ItemKey>& expanded) const;
     void RestoreExpandedItems(TreeHandle moduleItem, const std::vector<ItemKey>& expanded);
 
-    // The count text a delete leaves on the category node of the slot, with the count shown
-    // also when it is 0.
+    // The category node of the slot shows its text for the module's entities now, whichever
+    // change came before: an insert, a delete or a new tree.
     void RefreshCountText(Module& module, int slot);
+    // The category's name, with "(<count>)" after it when it is counted and has entities.
+    static CString CategoryText(const TreeCategory& category, const Module& module);
     // The number of entities of the slot's kind in the module.
     static int CountOfSlot(const Module& module, int slot);
 
@@ -74,7 +77,6 @@ private:
     // Appends the item under the slot's node and sets the node's count text; null when the
     // slot holds no node.
     TreeHandle AddEntityItem(Module& module, int slot, const CString& text, int id, int image);
-    void SetInsertCountText(Module& module, int slot);
     // An entity of the slot went in: its count text now, or once the module is populated.
     void CountInsert(Module& module, int slot);
     // Is the item the module item or below it.

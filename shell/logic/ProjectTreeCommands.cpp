@@ -24,7 +24,10 @@
 #include "model/FileUtilities.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
+#include "model/MainFrameAccess.h"
 #include "model/Module.h"
+#include "model/OutputRoot.h"
+#include "model/ProjectFolders.h"
 #include "model/Table.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
@@ -374,7 +377,13 @@ void ProjectTreeCommands::WriteModule()
     AspxWriteAll writeAll(&Project());
     CompleteProjectFolder(Project(), ProgramFolder().c_str(), writeAll.GetReport());
     // A failed run has shown its report; a run that wrote everything shows its notes.
-    if (writeAll.Run(module) && !writeAll.GetReport().GetNotes().empty())
+    const bool written = writeAll.Run(module);
+    CString status;
+    status.Format("Module %s was written under %s (files written: %d)",
+                  module->GetName().GetString(), NormalHostPath(GetOutputRoot(Project())).c_str(),
+                  static_cast<int>(writeAll.GetReport().GetWrittenCount()));
+    MainFrameAccess::SetStatusText(status);
+    if (written && !writeAll.GetReport().GetNotes().empty())
         AfxMessageBox(writeAll.GetReport().GetText());
 }
 

@@ -42,11 +42,10 @@ constexpr int Count = 23;
 struct TreeCategory
 {
     int slot;
-    // The node's text as created, and the prefix of its count text after an insert.
+    // The node's text; a counted node shows the count of its entities after it, "(<count>)",
+    // while it has any.
     const char* text;
-    const char* insertCountPrefix;
-    // The prefix of the count text after a delete; the count is then shown also when it is 0.
-    const char* refreshCountPrefix;
+    bool counted;
     int nodeImage;
     // The node's item data.
     int code;
@@ -58,39 +57,31 @@ struct TreeCategory
 // In the order the nodes stand under a module. Kinds without images of their own show the
 // module's image; the default procedures stand in two groups under their node.
 inline constexpr std::array<TreeCategory, 19> kCategories = {{
-    {TreeSlot::MasterTables, "Master Tables", "Master Tables(", "Master Tables(", 2, -2, 3},
-    {TreeSlot::MasterForms, "Master Forms", "Master Forms(", "Master Forms(", 5, -3, 6},
-    {TreeSlot::DetailTables, "Master-Detail Tables", "Master-Detail Tables(",
-     "Master Detail Tables(", 7, -4, 8},
-    {TreeSlot::DetailForms, "Master-Detail Forms", "Master-Detail Forms(", "Master Detail Forms(",
-     9, -5, 10},
-    {TreeSlot::Dashboards, "Dashboards", "Dashboards(", "Dashboards(", 17, -6, 18},
-    {TreeSlot::UserProcedures, "Procedures", "Procedures(", "Procedures(", TreeImage::Module, -7,
+    {TreeSlot::MasterTables, "Master Tables", true, 2, -2, 3},
+    {TreeSlot::MasterForms, "Master Forms", true, 5, -3, 6},
+    {TreeSlot::DetailTables, "Master-Detail Tables", true, 7, -4, 8},
+    {TreeSlot::DetailForms, "Master-Detail Forms", true, 9, -5, 10},
+    {TreeSlot::Dashboards, "Dashboards", true, 17, -6, 18},
+    {TreeSlot::UserProcedures, "Procedures", true, TreeImage::Module, -7, TreeImage::Module},
+    {TreeSlot::DefaultProcedures, "Default Procedures", true, TreeImage::Module, -8,
      TreeImage::Module},
-    {TreeSlot::DefaultProcedures, "Default Procedures", "Default Procedures(",
-     "Default Procedures(", TreeImage::Module, -8, TreeImage::Module},
-    {TreeSlot::SelectAllProcedures, "SelectAll", "SelectAll", "SelectAll", TreeImage::Module, -9,
+    {TreeSlot::SelectAllProcedures, "SelectAll", false, TreeImage::Module, -9, TreeImage::Module,
+     TreeSlot::DefaultProcedures},
+    {TreeSlot::SelectRecordProcedures, "SelectRecord", false, TreeImage::Module, -10,
      TreeImage::Module, TreeSlot::DefaultProcedures},
-    {TreeSlot::SelectRecordProcedures, "SelectRecord", "SelectRecord", "SelectRecord",
-     TreeImage::Module, -10, TreeImage::Module, TreeSlot::DefaultProcedures},
-    {TreeSlot::SearchReports, "Search Reports", "Search Reports(", "Search Reports(", 13, -11, 14},
-    {TreeSlot::Reports, "Reports", "Reports(", "Reports(", 11, -19, 12},
-    {TreeSlot::Menus, "Menus", "Menus(", "Menus(", 19, -12, 20},
-    {TreeSlot::MapTables, "Map Tables", "Map Tables(", "Map Tables(", TreeImage::Module, -13,
+    {TreeSlot::SearchReports, "Search Reports", true, 13, -11, 14},
+    {TreeSlot::Reports, "Reports", true, 11, -19, 12},
+    {TreeSlot::Menus, "Menus", true, 19, -12, 20},
+    {TreeSlot::MapTables, "Map Tables", true, TreeImage::Module, -13, TreeImage::Module},
+    {TreeSlot::MapForms, "Map Forms", true, TreeImage::Module, -14, TreeImage::Module},
+    {TreeSlot::DashBoardPages, "DashBoardPages", true, 15, -15, 16},
+    {TreeSlot::MultiPageReports, "MultiPageReports", true, TreeImage::Module, -16,
      TreeImage::Module},
-    {TreeSlot::MapForms, "Map Forms", "Map Forms(", "Map Forms(", TreeImage::Module, -14,
-     TreeImage::Module},
-    {TreeSlot::DashBoardPages, "DashBoardPages", "DashBoardPages(", "Dashboard Pages(", 15, -15,
-     16},
-    {TreeSlot::MultiPageReports, "MultiPageReports", "MultiPageReports(", "MultiPageReports(",
-     TreeImage::Module, -16, TreeImage::Module},
     // Only in a module that has a login page.
-    {TreeSlot::LoginPage, "Login Page", "Login Page", "Login Page", TreeImage::Module, -17,
+    {TreeSlot::LoginPage, "Login Page", false, TreeImage::Module, -17, TreeImage::Module},
+    {TreeSlot::ReportCollectors, "ReportCollectors", true, TreeImage::Module, -20,
      TreeImage::Module},
-    {TreeSlot::ReportCollectors, "ReportCollectors", "ReportCollectors(", "ReportCollectors(",
-     TreeImage::Module, -20, TreeImage::Module},
-    {TreeSlot::UserFunctions, "User Defined Functions", "User Defined Functions",
-     "User Defined Functions(", 21, -18, 22},
+    {TreeSlot::UserFunctions, "User Defined Functions", false, 21, -18, 22},
 }};
 
 // The category of the slot; null for a slot the tree does not create.

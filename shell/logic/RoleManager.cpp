@@ -150,6 +150,21 @@ bool RoleManager::AddOrUpdate()
     return taken;
 }
 
+bool RoleManager::Close()
+{
+    const CString name = m_state.name;
+    if (name.IsEmpty() || (m_edited != nullptr && m_edited->GetName() == name))
+        return true;
+    const char* question = m_edited != nullptr ? "The role \"%s\" has not been updated. Update it?"
+                                               : "The role \"%s\" has not been added. Add it?";
+    CString text;
+    text.Format(question, name.GetString());
+    const int answer = AfxMessageBox(text, MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer == IDCANCEL)
+        return false;
+    return answer == IDNO || AddOrUpdate();
+}
+
 void RoleManager::ToggleActive()
 {
     if (m_edited == nullptr)

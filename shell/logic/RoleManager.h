@@ -68,6 +68,10 @@ public:
     void Remove();
     // "Clear": nothing edited.
     void Reset();
+    // OK: a name typed and not yet added (or, for the edited role, not yet taken) is added on
+    // Yes, dropped on No; Cancel, or a refused add, keeps the dialog open. True when it may
+    // close.
+    bool Close();
 
     Designation* GetEditedRole() const { return m_edited; }
 

@@ -165,6 +165,8 @@ struct GoldenCase
     std::function<bool(AlterScriptBuilder&, SampleProject&, CString&)> build;
     const char* expected;
     std::vector<std::string> asked;
+    // The tables the script creates, changes or drops.
+    int changed;
 };
 
 void PrintTo(const GoldenCase& test, std::ostream* out)
@@ -183,19 +185,22 @@ const GoldenCase goldenCases[] = {
      [](SampleProject&, DbSchema&, CannedConstraints&) {},
      BuildCustomer,
      "alter_table_new.sql",
-     {}},
+     {},
+     1},
     {"MatchingTable",
      {},
      [](SampleProject&, DbSchema&, CannedConstraints&) {},
      BuildCustomer,
      "alter_table_unchanged.sql",
-     {}},
+     {},
+     0},
     {"ChangedTable",
      {"customer"},
      ChangeCustomer,
      BuildCustomer,
      "alter_table_changed.sql",
-     {"changed customer", "column customer fax", "column customer old_credit"}},
+     {"changed customer", "column customer fax", "column customer old_credit"},
+     1},
     {"NewKeyColumn",
      {"orders"},
      [](SampleProject& sample, DbSchema& schema, CannedConstraints& constraints)
@@ -214,7 +219,8 @@ const GoldenCase goldenCases[] = {
          return builder.WriteTableAlterScript(*sample.Project().FindTableByName("orders"), failure);
      },
      "alter_table_new_key.sql",
-     {"changed orders", "column orders id key"}},
+     {"changed orders", "column orders id key"},
+     1},
     {"Module",
      {"product", "product_customer_map"},
      [](SampleProject& sample, DbSchema& schema, CannedConstraints& constraints)
@@ -231,7 +237,8 @@ const GoldenCase goldenCases[] = {
      [](AlterScriptBuilder& builder, SampleProject& sample, CString& failure)
      { return builder.WriteModuleAlterScript(sample.Stock(), failure); },
      "alter_module_stock.sql",
-     {"changed product", "dropped legacy"}},
+     {"changed product", "dropped legacy"},
+     3},
     {"Project",
      {"customer", "orders", "invoice_detail"},
      [](SampleProject& sample, DbSchema& schema, CannedConstraints& constraints)
@@ -252,7 +259,8 @@ const GoldenCase goldenCases[] = {
      { return builder.WriteProjectAlterScript(failure); },
      "alter_project.sql",
      {"changed customer", "column customer fax", "column customer old_credit", "dropped legacy",
-      "dropped archive"}},
+      "dropped archive"},
+     4},
 };
 
 class AlterScriptGoldenTest : public ::testing::TestWithParam<GoldenCase>,
@@ -284,6 +292,7 @@ TEST_P(AlterScriptGoldenTest, WritesTheExpectedScript)
         ReadHostFile(folder.Path() / "Sample" / "scripts" / "KestraneWeavo_Sample_AlterScript.sql");
     EXPECT_EQ(script, Expected(test.expected));
     EXPECT_EQ(constraints.asked, test.asked);
+    EXPECT_EQ(builder.GetChangedTableCount(), test.changed);
     ExpectSoundScript(script);
 }
 

@@ -88,6 +88,16 @@ TEST_F(MergeReportLineTest, EachResolverWritesItsLineForWhatItCannotFind)
              EXPECT_FALSE(merger.ResolveFieldRep(&source, &made, nullptr));
          },
          "x fieldRep in ghost table not found in first file!\n\n"},
+        {"controls of a field of no table and of no field",
+         [&]
+         {
+             FieldRep ofTableless(tableless.get());
+             FieldRep withoutField;
+             FieldRep made;
+             EXPECT_FALSE(merger.ResolveFieldRep(&ofTableless, &made, nullptr));
+             EXPECT_FALSE(merger.ResolveFieldRep(&withoutField, &made, nullptr));
+         },
+         "y fieldRep not found in first file!\n\n"},
         {"menu opening a page file of nowhere",
          [&]
          {

@@ -150,6 +150,8 @@ TEST(DashBoardViewsTest, RefreshWritesThePreviewThatTheBrowserShows)
     RunningProgram program;
     ASSERT_TRUE(program.started);
     program.Project().SetProjectPath(program.folder.ModelPath());
+    program.Project().SetProjectName("Shop");
+    std::filesystem::create_directory(program.folder.Path() / "Shop");
     DashBoardDlg& view = ShowDashBoardDesigner(program);
     DashBoard* page = BuildTwoLevelDashBoard(program, view);
     std::vector<CString> navigated;
@@ -166,9 +168,9 @@ TEST(DashBoardViewsTest, RefreshWritesThePreviewThatTheBrowserShows)
     EXPECT_TRUE(user.Click(DashBoardDesigner::IDC_REFRESH));
     WebBrowser2::SetNavigateHandler(std::move(previous));
 
-    const CString path = program.folder.ModelPath("Board_preview.html");
+    const CString path = program.folder.ModelPath("Shop\\Board_preview.html");
     EXPECT_EQ(navigated, std::vector<CString>{path});
-    EXPECT_TRUE(std::filesystem::exists(program.folder.Path() / "Board_preview.html"));
+    EXPECT_TRUE(std::filesystem::exists(program.folder.Path() / "Shop" / "Board_preview.html"));
     EXPECT_EQ(view.GetBrowser().GetLocationURL(), path);
     const CString shown = view.GetBrowser().GetPageText();
     EXPECT_NE(shown.Find("TD_(TR0,TD1)_Sales"), -1) << shown.GetString();
@@ -185,6 +187,11 @@ TEST(DashBoardViewsTest, RefreshWritesThePreviewThatTheBrowserShows)
     const std::filesystem::path picture =
         std::filesystem::current_path() / "dashboard-designer.png";
     ASSERT_TRUE(shot.save(QString::fromStdString(picture.string()), "PNG"));
+
+    // The designer cleared after OK shows no preview.
+    EXPECT_TRUE(user.Click(DashBoardDesigner::IDC_OK));
+    EXPECT_EQ(user.GetText(DashBoardDesigner::IDC_NAME), "");
+    EXPECT_EQ(view.GetBrowser().GetPageText(), "");
 }
 
 TEST(DashBoardViewsTest, EachStartPageButtonSwitchesToItsEditor)

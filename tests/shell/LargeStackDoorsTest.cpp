@@ -157,6 +157,8 @@ TEST(LargeStackDoorsTest, EveryDoorReadsWritesAndWalksTheProjectOnTheLargeStack)
         {"classic Write All",
          [](DoorProgram& t)
          {
+             // A changed project that was never saved is asked for.
+             t.program.Project().GetBaseModule()->SetName("Shop");
              t.program.dialogs.Answer([](CDialog&, DialogDriver& user) { user.PressCancel(); });
              t.program.boxes.Answer(IDNO);
              t.program.Command(ID_CLASSIC_WRITE_ALL);

@@ -184,10 +184,23 @@ TEST(MainFrameTest, ARelativelyOpenedProjectIsBackedUpBesideItAndAFailedBackupIs
     EXPECT_EQ(frame.GetStatusBar()->GetPaneText(0), "");
 }
 
+// A never-saved project asks to be saved instead, once it differs from a new project.
 TEST(MainFrameTest, ABackupDueForANeverSavedProjectAsksToSaveInstead)
 {
     ScriptedDesktop desktop(LocalTimeMs(2008, 3, 3, 9, 5));
     RunningProgram program;
+    for (const RightPane pane : {RightPane::TableView, RightPane::MenuView, RightPane::StartPage})
+    {
+        program.Frame().ShowRightPane(pane);
+        desktop.Advance(300'001);
+    }
+    program.Command(ID_FILE_NEW);
+    program.Frame().ShowRightPane(RightPane::TableView);
+    desktop.Advance(300'001);
+    program.Frame().ShowStartPage();
+    EXPECT_TRUE(program.boxes.Shown().empty());
+
+    program.Project().GetBaseModule()->SetName("Shop");
     program.Frame().ShowRightPane(RightPane::TableView);
     desktop.Advance(300'001);
     program.boxes.Answer(IDNO);

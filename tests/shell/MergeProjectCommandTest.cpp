@@ -86,7 +86,14 @@ TEST_F(MergeProjectCommandTest, TheOpenFileIsRefusedAndCancelStopsBeforeTheFileC
 
 TEST_F(MergeProjectCommandTest, AFileIsMergedWholeSavedAsANewFileAndTheInputsAreFreed)
 {
+    const std::string folder = program.folder.Path().string();
+    EXPECT_EQ(program.Frame().GetStatusBar()->GetPaneText(0),
+              ("The project was saved to " + folder + "/Shop.wvt").c_str());
     MergeStockWhole();
+    // The merged file is proposed under the first project's name, and said where it went.
+    EXPECT_EQ(program.files.Requests().back().fileName, "Shop_merged.wvt");
+    EXPECT_EQ(program.Frame().GetStatusBar()->GetPaneText(0),
+              ("The merged project was saved to " + folder + "/Merged.wvt").c_str());
 
     EXPECT_EQ(program.dialogs.Shown(), std::vector<UINT>{MergeEntitySelector::IDD});
     EXPECT_EQ(program.dialogs.UnscriptedCount(), 0u);

@@ -10,6 +10,9 @@
 #include "shell/SelectThemeDlg.h"
 #include "tests/shell/ShellTestSupport.h"
 
+#include <QApplication>
+#include <QWidget>
+
 namespace fs = std::filesystem;
 
 namespace
@@ -249,6 +252,58 @@ TEST_F(ProjectDialogsTest, ManageRolesAddsRenamesAndDeactivatesRolesOfTheBaseMod
     EXPECT_FALSE(roles[1]->IsActive());
     EXPECT_EQ(roles[1]->GetDashBoardPage(),
               program.Project().GetBaseModule()->GetDashBoardPages().at(0));
+}
+
+// Tab leaves the manual connection string as it leaves any box, Enter in the Role box adds the
+// role, and OK asks about a role typed but not added.
+TEST_F(ProjectDialogsTest, TabAndEnterInTheProjectDialogsDoWhatTheySay)
+{
+    program.dialogs.Answer(
+        [&](CDialog& dialog, DialogDriver& user)
+        {
+            user.SetText(BrowseFilePathDlg::IDC_PROJECT_NAME, "Shop");
+            user.SetText(BrowseFilePathDlg::IDC_PROJECT_PATH, HostFolder());
+            user.Click(BrowseFilePathDlg::IDC_MANUAL);
+            QWidget* manual =
+                dialog.GetDlgItem(BrowseFilePathDlg::IDC_MANUAL_STRING)->GetSafeHwnd();
+            // Focus moves, and is told, in the active window.
+            QApplication::setActiveWindow(dialog.GetSafeHwnd());
+            ASSERT_TRUE(user.TypeKeys(BrowseFilePathDlg::IDC_MANUAL_STRING, "DATABASE=ORDERS;"));
+            ASSERT_TRUE(manual->hasFocus());
+            ASSERT_TRUE(user.TypeKeys("\t"));
+            EXPECT_FALSE(manual->hasFocus());
+            EXPECT_EQ(user.GetText(BrowseFilePathDlg::IDC_MANUAL_STRING), "DATABASE=ORDERS;");
+            EXPECT_EQ(user.GetText(BrowseFilePathDlg::IDC_DATABASE_NAME), "ORDERS");
+            // A line break pasted at the end is not kept.
+            user.SetText(BrowseFilePathDlg::IDC_MANUAL_STRING, "DATABASE=ORDERS;\r\n");
+            user.PressOk();
+        });
+    program.Command(ID_PROJECT_PROPERTIES);
+    EXPECT_EQ(program.Project().GetProjectSettings()->GetConnectionString(), "DATABASE=ORDERS;");
+
+    bool openAfterCancel = false;
+    program.boxes.Answer(IDCANCEL);
+    program.boxes.Answer(IDYES);
+    program.dialogs.Answer(
+        [&](CDialog& dialog, DialogDriver& user)
+        {
+            CListCtrl& roles = List(dialog, DesignationDlg::IDC_ROLES);
+            ASSERT_TRUE(user.TypeKeys(DesignationDlg::IDC_NAME, "clerk\n"));
+            EXPECT_FALSE(dialog.IsEnded());
+            ASSERT_EQ(roles.GetItemCount(), 2);
+            EXPECT_EQ(roles.GetItemText(1, 0), "clerk");
+            user.SetText(DesignationDlg::IDC_NAME, "cashier");
+            user.PressOk();
+            openAfterCancel = !dialog.IsEnded();
+            user.PressOk();
+        });
+    program.Command(ID_MANAGE_ROLES);
+    EXPECT_TRUE(openAfterCancel);
+    const std::string question = "The role \"cashier\" has not been added. Add it?";
+    EXPECT_EQ(Messages(), (std::vector<std::string>{question, question}));
+    const std::vector<Designation*>& roles = program.Project().GetBaseModule()->GetDesignations();
+    ASSERT_EQ(roles.size(), 3u);
+    EXPECT_EQ(roles[2]->GetName(), "cashier");
 }
 
 TEST_F(ProjectDialogsTest, RenameModuleCopiesTheModulesOutputAndModifiedCode)

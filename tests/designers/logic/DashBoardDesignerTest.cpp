@@ -623,14 +623,17 @@ TEST_F(DashBoardDesignerTest, RefreshWritesThePreviewOnlyWithAPathAndAName)
     EXPECT_TRUE(dash.calls.empty());
     EXPECT_TRUE(designer.GetDashBoard()->GetAspFiles().empty());
 
+    // The preview lies in the project's own folder.
     open.project.SetProjectPath(folder.ModelPath());
+    open.project.SetProjectName("Shop");
+    std::filesystem::create_directory(folder.Path() / "Shop");
     PageGrid().GetCellAt(1, 1)->SetSubGrid(new ::Grid(1, 1));
     designer.Refresh();
-    const CString path = folder.ModelPath("Board_preview.html");
+    const CString path = folder.ModelPath("Shop") + "\\Board_preview.html";
     EXPECT_EQ(dash.calls, std::vector<CString>{"navigate " + path});
     EXPECT_EQ(designer.GetDashBoard()->GetFormName(), "Board");
     EXPECT_EQ(designer.GetDashBoard()->GetAspFiles().size(), 1u);
-    const std::string preview = ReadHostFile(folder.Path() / "Board_preview.html");
+    const std::string preview = ReadHostFile(folder.Path() / "Shop" / "Board_preview.html");
     const std::string nestedId = GridLabel(*PageGrid().GetCellAt(1, 1)->GetSubGrid()).GetString();
     const std::string pageId = GridLabel(PageGrid()).GetString();
     EXPECT_EQ(preview,
@@ -655,6 +658,38 @@ TEST_F(DashBoardDesignerTest, RefreshWritesThePreviewOnlyWithAPathAndAName)
     designer.Refresh();
     EXPECT_EQ(Texts(boxes).back(), "Special charater in dashboard name.Please check.");
     EXPECT_EQ(dash.calls.size(), 1u);
+
+    // The preview goes with the page the designer lets go of, once.
+    designer.Clear();
+    designer.Clear();
+    EXPECT_EQ(dash.calls, (std::vector<CString>{"navigate " + path, "navigate "}));
+}
+
+// A dashboard's tables are numbered from its own count, whatever grids were made before.
+TEST_F(DashBoardDesignerTest, TheGridsOfADashboardAreNumberedFromOne)
+{
+    const ::Grid before(1, 1);
+    designer.Clear();
+    dash.gridSizes.push_back({1, 2});
+    designer.AddParentGrid();
+    EXPECT_EQ(GridLabel(PageGrid()), "Table1");
+    Click("TD_(TR0,TD1)");
+    dash.gridSizes.push_back({1, 1});
+    designer.CellCommand(DashBoardDesigner::kInsertTable);
+    EXPECT_EQ(GridLabel(*PageGrid().GetCellAt(0, 1)->GetSubGrid()), "Table2");
+    Click("TD_(TR0,TD0)");
+    dash.gridSizes.push_back({1, 1});
+    designer.CellCommand(DashBoardDesigner::kInsertTable);
+    EXPECT_EQ(GridLabel(*PageGrid().GetCellAt(0, 0)->GetSubGrid()), "Table3");
+
+    // A stored dashboard is numbered in tree order when it is opened.
+    auto* stored = new DashBoard;
+    stored->SetGrid(new ::Grid(1, 2));
+    stored->GetGrid()->GetCellAt(0, 1)->SetSubGrid(new ::Grid(1, 1));
+    open.Current().AddDashBoard(stored, false);
+    designer.LoadDashBoard(stored);
+    EXPECT_EQ(GridComboItems({stored->GetGrid(), stored->GetGrid()->GetCellAt(0, 1)->GetSubGrid()}),
+              (std::vector<CString>{"Table-1", "Table-2"}));
 }
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "editors/logic/DatabasePane.h"
 #include "database/ConstraintQueries.h"
+#include "model/MainFrameAccess.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "platform/odbc/CDatabase.h"
 #include "tests/database/SampleProject.h"
@@ -11,6 +12,8 @@
 #include <functional>
 #include <optional>
 #include <set>
+#include <string>
+#include <vector>
 
 namespace
 {
@@ -550,10 +553,32 @@ TEST(DatabasePaneTest, CommandsWriteTheirScriptThenRunIt)
         ASSERT_TRUE(fixture.pane.LoadDatabase(false));
         fixture.pane.SelectTable(fixture.RowOf("orders"));
         fixture.host.choice = test.choice;
+        std::vector<std::string> statuses;
+        const MainFrameAccess::StatusTextSink previous = MainFrameAccess::SetStatusTextSink(
+            [&statuses](const char* text) { statuses.emplace_back(text); });
         if (test.alter)
             fixture.pane.OnAlterDatabase();
         else
             fixture.pane.OnNewDatabase();
+        MainFrameAccess::SetStatusTextSink(previous);
+        // An alter script written is named in the status bar with its scope and its count.
+        if (test.alter && test.script != nullptr)
+        {
+            const char* of = *test.choice == Scope::Table    ? "table orders"
+                             : *test.choice == Scope::Module ? "module "
+                                                             : "the project";
+            ASSERT_EQ(statuses.size(), 1u);
+            EXPECT_EQ(statuses[0].rfind(std::string("The alter script of ") + of, 0), 0u)
+                << statuses[0];
+            EXPECT_NE(statuses[0].find(std::string(test.script) + " (tables created, changed or "
+                                                                  "dropped: "),
+                      std::string::npos)
+                << statuses[0];
+        }
+        else
+        {
+            EXPECT_TRUE(statuses.empty());
+        }
 
         const std::vector<std::string> shown = boxes.ShownTexts();
         ASSERT_EQ(shown.size(), test.boxes.size());

@@ -70,16 +70,17 @@ TEST(DialogTemplateTest, LabelAndFieldShareARowAndOtherControlsSpanIt)
     EXPECT_EQ(GridCell(wnd, IDC_FIELD), std::make_pair(0, 1));
     EXPECT_EQ(GridCell(wnd, IDC_OPTION), std::make_pair(1, 0));
     EXPECT_EQ(GridCell(wnd, IDC_LONE_LABEL), std::make_pair(2, 0));
-    EXPECT_EQ(GridCell(wnd, IDC_HELP_BUTTON), std::make_pair(3, 0));
 }
 
-TEST(DialogTemplateTest, OkAndCancelGoToTheButtonRowInTemplateOrder)
+TEST(DialogTemplateTest, OkAndCancelGoToTheButtonRowInTemplateOrderAndHelpAfterThem)
 {
     LayoutWnd wnd;
 
     EXPECT_EQ(GridCell(wnd, IDOK), std::make_pair(-1, -1));
+    EXPECT_EQ(GridCell(wnd, IDC_HELP_BUTTON), std::make_pair(-1, -1));
     QWidget* ok = wnd.GetDlgItem(IDOK)->GetSafeHwnd();
     QWidget* cancel = wnd.GetDlgItem(IDCANCEL)->GetSafeHwnd();
+    QWidget* help = wnd.GetDlgItem(IDC_HELP_BUTTON)->GetSafeHwnd();
     QLayout* row = nullptr;
     for (QHBoxLayout* candidate : wnd.GetSafeHwnd()->findChildren<QHBoxLayout*>())
     {
@@ -90,6 +91,7 @@ TEST(DialogTemplateTest, OkAndCancelGoToTheButtonRowInTemplateOrder)
     }
     ASSERT_NE(row, nullptr);
     EXPECT_LT(row->indexOf(ok), row->indexOf(cancel));
+    EXPECT_LT(row->indexOf(cancel), row->indexOf(help));
 }
 
 TEST(DialogTemplateTest, RegistryFindsTheLatestTemplateOfAnId)

@@ -103,12 +103,15 @@ TEST_F(TreeFixture, CategoryNodesShowTheirBareNamesUntilAnEntityOfTheirKindIsIns
     EXPECT_EQ(control.Dump(Node(*module, TreeSlot::MapTables), 2), TableLines({link}, 1));
     EXPECT_EQ(control.GetItemText(Node(*module, TreeSlot::MapTables)), "Map Tables(1)");
 
-    // A delete leaves the refresh text, with the count also at 0.
-    ProjectTreeBuilder(control).RefreshCountText(*module, TreeSlot::DetailTables);
-    ProjectTreeBuilder(control).RefreshCountText(*module, TreeSlot::Reports);
+    // A refresh after a delete leaves the same texts: a count only while there are entities.
+    module->AddTable(NewTable("lines_detail", Table::masterDetailKind));
+    for (const TreeCategory& category : kCategories)
+        ProjectTreeBuilder(control).RefreshCountText(*module, category.slot);
     EXPECT_EQ(control.GetItemText(Node(*module, TreeSlot::DetailTables)),
-              "Master Detail Tables(1)");
-    EXPECT_EQ(control.GetItemText(Node(*module, TreeSlot::Reports)), "Reports(0)");
+              "Master-Detail Tables(2)");
+    EXPECT_EQ(control.GetItemText(Node(*module, TreeSlot::Reports)), "Reports");
+    EXPECT_EQ(control.GetItemText(Node(*module, TreeSlot::UserFunctions)),
+              "User Defined Functions");
 }
 
 TEST_F(TreeFixture, AMasterFormWithoutANameIsNamedAfterItsTable)

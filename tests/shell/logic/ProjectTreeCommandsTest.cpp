@@ -10,6 +10,7 @@
 #include "entities/ProcedureInvokation.h"
 #include "entities/Transaction.h"
 #include "model/Field.h"
+#include "model/MainFrameAccess.h"
 #include "model/ProjectStore.h"
 #include "tests/shell/logic/TreeFixture.h"
 #include "tests/support/HostFiles.h"
@@ -17,6 +18,8 @@
 
 #include <filesystem>
 #include <map>
+#include <string>
+#include <vector>
 
 namespace
 {
@@ -247,7 +250,7 @@ TEST_F(CommandFixture, ADefaultTableOutsideTheBaseModuleIsAskedForAndDeleted)
     ASSERT_EQ(answers.Shown().size(), 1u);
     EXPECT_EQ(answers.Shown()[0].text, kConfirmDelete);
     EXPECT_TRUE(second->GetMasterTables().empty());
-    EXPECT_EQ(control.GetItemText(Node(*second, TreeSlot::MasterTables)), "Master Tables(0)");
+    EXPECT_EQ(control.GetItemText(Node(*second, TreeSlot::MasterTables)), "Master Tables");
 }
 
 TEST_F(CommandFixture, AnEmptyModuleIsDeletedAndTheBaseModuleBecomesCurrent)
@@ -273,8 +276,7 @@ TEST_F(CommandFixture, DeletingATableTakesItsPagesOutOfTheTreeAndTheProjectLoads
     const int functionId = function->GetId();
     Delete(Item(Base(), TreeSlot::UserFunctions, "CustomersByName"));
     EXPECT_EQ(Base().FindFunctionById(functionId), nullptr);
-    EXPECT_EQ(control.GetItemText(Node(Base(), TreeSlot::UserFunctions)),
-              "User Defined Functions(0)");
+    EXPECT_EQ(control.GetItemText(Node(Base(), TreeSlot::UserFunctions)), "User Defined Functions");
     Delete(control.Child(Item(Base(), TreeSlot::MasterTables, "customer"), "name"));
     EXPECT_EQ(customer->FindFieldByName("name"), nullptr);
     EXPECT_EQ(control.Child(Item(Base(), TreeSlot::MasterTables, "customer"), "name"), nullptr);
@@ -287,27 +289,27 @@ TEST_F(CommandFixture, DeletingATableTakesItsPagesOutOfTheTreeAndTheProjectLoads
               (std::vector<RightPane>{RightPane::UserFunctionView, RightPane::FormEditor,
                                       RightPane::MapFormView, RightPane::RDLCReportView,
                                       RightPane::TableView}));
-    // The form went with the table; the counts of the table's node and of
-    // the five kinds of its pages read their refresh texts in every module.
+    // The form went with the table; the counts of the table's node and of the five kinds of its
+    // pages follow in every module, as a new tree shows them.
     EXPECT_EQ(control.Dump(tree.GetModuleItem(0), 1), "Master Tables(2) [2] -2\n"
                                                       "Master Forms(2) [5] -3\n"
                                                       "Master-Detail Tables [7] -4\n"
-                                                      "Master Detail Forms(0) [9] -5\n"
+                                                      "Master-Detail Forms [9] -5\n"
                                                       "Dashboards(2) [17] -6\n"
-                                                      "Procedures(0) [1] -7\n"
-                                                      "Default Procedures(0) [1] -8\n"
+                                                      "Procedures [1] -7\n"
+                                                      "Default Procedures [1] -8\n"
                                                       "Search Reports(2) [13] -11\n"
-                                                      "Reports(0) [11] -19\n"
+                                                      "Reports [11] -19\n"
                                                       "Menus(1) [19] -12\n"
                                                       "Map Tables [1] -13\n"
-                                                      "Map Forms(0) [1] -14\n"
+                                                      "Map Forms [1] -14\n"
                                                       "DashBoardPages(2) [15] -15\n"
                                                       "MultiPageReports [1] -16\n"
                                                       "Login Page [1] -17\n"
                                                       "ReportCollectors [1] -20\n"
-                                                      "User Defined Functions(0) [21] -18\n");
+                                                      "User Defined Functions [21] -18\n");
     EXPECT_EQ(Item(Base(), TreeSlot::MasterForms, "customer_form"), nullptr);
-    EXPECT_EQ(control.GetItemText(Node(*second, TreeSlot::MasterForms)), "Master Forms(0)");
+    EXPECT_EQ(control.GetItemText(Node(*second, TreeSlot::MasterForms)), "Master Forms");
 
     // Every item left names an entity of its module, and the project survives a save and load.
     for (TreeHandle node = control.GetChildItem(tree.GetModuleItem(0)); node != nullptr;
@@ -499,8 +501,18 @@ TEST_F(CommandFixture, WriteCommandsWriteIntoTheProjectFolder)
     // Write Module puts the support files in place, then writes the project's files and the pages
     // of that module only; the report names the files that the project file lists and the run did
     // not write (the pages of the other module), the first ten and the count.
+    std::vector<std::string> statuses;
+    const MainFrameAccess::StatusTextSink previous = MainFrameAccess::SetStatusTextSink(
+        [&statuses](const char* text) { statuses.emplace_back(text); });
     Choose(tree.GetModuleItem(1), 20);
+    MainFrameAccess::SetStatusTextSink(previous);
     const std::filesystem::path output = folder.Path() / "Shop" / "Shop";
+    // The status bar says where the module went and how many files were written.
+    ASSERT_EQ(statuses.size(), 1u);
+    const std::string said =
+        "Module Module2 was written under " + output.string() + " (files written: ";
+    ASSERT_EQ(statuses[0].substr(0, said.size()), said);
+    EXPECT_GE(std::stoi(statuses[0].substr(said.size())), 10) << statuses[0];
     EXPECT_TRUE(std::filesystem::exists(output / "Web.config"));
     EXPECT_TRUE(std::filesystem::exists(output / "Module2" / "UI" / "Module2_Dashboard.aspx"));
     EXPECT_FALSE(std::filesystem::exists(ui / "useraccountAdd.aspx"));
@@ -696,7 +708,7 @@ TEST_F(CommandFixture, DeletingProceduresMapFormsAndTheirTablesRefreshesTheirNod
 
     Delete(Item(Base(), TreeSlot::UserProcedures, "PRC_OrderSearch"));
     EXPECT_EQ(Base().FindProcedureByName("PRC_OrderSearch"), nullptr);
-    EXPECT_EQ(text(TreeSlot::UserProcedures), "Procedures(0)");
+    EXPECT_EQ(text(TreeSlot::UserProcedures), "Procedures");
     EXPECT_EQ(host.reset, std::vector<RightPane>{RightPane::ProcedureView});
 
     // A default procedure goes with its table.
@@ -706,12 +718,12 @@ TEST_F(CommandFixture, DeletingProceduresMapFormsAndTheirTablesRefreshesTheirNod
 
     Delete(Item(Base(), TreeSlot::MapForms, "orders_map"));
     EXPECT_TRUE(Base().GetMapForms().empty());
-    EXPECT_EQ(text(TreeSlot::MapForms), "Map Forms(0)");
+    EXPECT_EQ(text(TreeSlot::MapForms), "Map Forms");
     EXPECT_EQ(host.reset.back(), RightPane::MapFormView);
 
     Delete(Item(Base(), TreeSlot::MapTables, "orders_region"));
     EXPECT_TRUE(Base().GetMapTables().empty());
-    EXPECT_EQ(text(TreeSlot::MapTables), "Map Tables(0)");
+    EXPECT_EQ(text(TreeSlot::MapTables), "Map Tables");
     EXPECT_EQ(answers.Shown().size(), 7u);
     EXPECT_EQ(answers.Shown()[6].text, kConfirmDelete);
 }
