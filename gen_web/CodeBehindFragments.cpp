@@ -333,13 +333,15 @@ void CodeBehindFragments::WriteFillRecomputeDateMethod(int indent)
     WriteValueElement(m_out, indent);
 }
 
-void CodeBehindFragments::WriteReadFieldValue(const FieldRep& control, int indent, int source)
+void CodeBehindFragments::WriteReadFieldValue(const FieldRep& control, int indent, int source,
+                                              bool posted)
 {
     const CString name = ControlName(control);
     if (source == 2)
         m_out.Write(indent, "String %s = dtRecord.Rows[0][\"%s\"].ToString();\n", name, name);
     else
-        m_out.Write(indent, "String %s = this.Request.Params[\"%s\"];\n", name, name);
+        m_out.Write(indent, "String %s = this.Request.%s[\"%s\"];\n", name,
+                    posted ? "Form" : "Params", name);
     if (IsDayFirst())
     {
         m_out.Write(indent, "%s = util.ConvertDate(%s);\n", name, name);
@@ -370,7 +372,12 @@ void CodeBehindFragments::WriteFileUploadUpdateValue(const FieldRep& control, in
                                                      const CString& replyPage)
 {
     const CString name = ControlName(control);
-    m_out.Write(indent, "String %s = Convert.ToString(ViewState[\"%sStored\"]);\n", name, name);
+    // The kept name is the record's own, whatever page the post came from.
+    m_out.Write(indent, "DataTable %sRecord = %s.SelectRecord(id);\n", name, m_dataObject);
+    m_out.Write(indent,
+                "String %s = %sRecord.Rows.Count > 0 ? %sRecord.Rows[0][\"%s\"].ToString() : "
+                "\"\";\n",
+                name, name, name, name);
     const Table* table = control.GetField() != nullptr ? control.GetField()->GetTable() : nullptr;
     const Field* key = table != nullptr ? table->GetPrimaryKeyField() : nullptr;
     WriteFileSave(control, indent,
@@ -515,12 +522,22 @@ void CodeBehindFragments::WriteFileColumnFill(const FieldRep& control, int inden
 {
     WriteColumnCondition(control, indent);
     const CString name = ControlName(control);
-    m_out.Write(indent + 1, "ViewState[\"%sStored\"] = r[j].ToString();\n", name);
-    m_out.Write(indent + 1,
-                "this.%sLabel.Text = Server.HtmlEncode(new UtilHandler().GetUploadName(r[j]."
-                "ToString()));\n",
+    // The stored file's name, a link that downloads it.
+    m_out.Write(indent + 1, "if (r[j].ToString() != \"\")\n");
+    m_out.Write(indent + 2,
+                "this.%sLabel.Text = \"<a href=\\\"../../uploadedData/\" + "
+                "HttpUtility.HtmlAttributeEncode(r[j].ToString()) + \"\\\">\" + "
+                "Server.HtmlEncode(new UtilHandler().GetUploadName(r[j].ToString())) + \"</a>\";\n",
                 name);
     m_out.Write(indent, "}\n");
+}
+
+void CodeBehindFragments::WriteWriteOnlyControlsHidden(const std::vector<FieldRep*>& controls,
+                                                       int indent)
+{
+    for (const FieldRep* control : controls)
+        if (ControlKind(*control) == FieldRepData::FileUpload)
+            m_out.Write(indent, "this.%s.Visible = false;\n", ControlName(*control));
 }
 
 void CodeBehindFragments::WriteCheckBoxColumnFill(const FieldRep& control, int indent)

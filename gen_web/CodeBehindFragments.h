@@ -48,15 +48,16 @@ public:
     void WriteFillRecomputeTextMethod(int indent);
     void WriteFillRecomputeDateMethod(int indent);
 
-    // The value of a control from the stored record (source 2) or from the request.
-    void WriteReadFieldValue(const FieldRep& control, int indent, int source);
+    // The value of a control from the stored record (source 2) or from the request: its form
+    // when posted, else wherever the request carries it.
+    void WriteReadFieldValue(const FieldRep& control, int indent, int source, bool posted);
     // Saves a posted file into "location"; a file the server could run is refused with a
     // redirect to replyPage carrying the message. pageFile is the page file being written, or
     // null; on the page's update file an empty upload keeps the stored name.
     void WriteFileUploadValue(const FieldRep& control, int indent, const AspFile* pageFile,
                               const CString& replyPage);
-    // The same on an update page, starting from the stored name its label shows; a refused file
-    // returns to the page of the record, the key "id".
+    // The same on an update page, starting from the name that the record "id" holds; a refused
+    // file returns to the page of that record.
     void WriteFileUploadUpdateValue(const FieldRep& control, int indent, const CString& replyPage);
     // Page_Error of an upload page: a post larger than the server takes, whose form cannot be
     // read, goes to the page of keyName's record (the Add page without one) with a message.
@@ -75,6 +76,8 @@ public:
     void WriteComboColumnFill(const FieldRep& control, int indent);
     void WriteEditableComboColumnFill(const FieldRep& control, int indent);
     void WriteFileColumnFill(const FieldRep& control, int indent);
+    // For a role that only views the record: hides each of the controls that only a write uses.
+    void WriteWriteOnlyControlsHidden(const std::vector<FieldRep*>& controls, int indent);
     void WriteCheckBoxColumnFill(const FieldRep& control, int indent);
     void WriteRadioColumnFill(const FieldRep& control, int indent);
 

@@ -38,9 +38,7 @@
 			}
 			if(formAction == 'UPDATE')
 			{
-				var submitString = "stock_formUpdate.aspx?" + sBody.replace(/&REQUEST_TOKEN=[^&]*/, "");
-				document.aspnetForm.action=submitString;
-				document.aspnetForm.submit();
+				submitWithValues(document.aspnetForm, "stock_formUpdate.aspx", sBody);
 				return;
 			}
 			httpRequest = getXMLHTTPRequest();
