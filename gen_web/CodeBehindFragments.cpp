@@ -355,8 +355,7 @@ void CodeBehindFragments::WriteFileUploadValue(const FieldRep& control, int inde
     const CString name = ControlName(control);
     m_out.Write(indent, "String %s = \"\";\n", name);
     WriteFileSave(control, indent, "\"" + EscapeCSharpString(replyPage) + "\"");
-    const int updateKind = m_page.GetClassName() == "Transaction" ? 3 : 7;
-    const AspFile* updateFile = m_page.FindAspFileByType(updateKind);
+    const AspFile* updateFile = UpdatePageFile();
     if (pageFile == nullptr || pageFile != updateFile)
         return;
     m_out.Write(indent, "else\n");
@@ -532,12 +531,33 @@ void CodeBehindFragments::WriteFileColumnFill(const FieldRep& control, int inden
     m_out.Write(indent, "}\n");
 }
 
-void CodeBehindFragments::WriteWriteOnlyControlsHidden(const std::vector<FieldRep*>& controls,
+const AspFile* CodeBehindFragments::UpdatePageFile() const
+{
+    return m_page.FindAspFileByType(m_page.GetClassName() == "Transaction" ? 3 : 7);
+}
+
+std::vector<CString>
+CodeBehindFragments::WriteOnlyControls(const std::vector<FieldRep*>& controls) const
+{
+    std::vector<CString> names;
+    const AspFile* updateFile = UpdatePageFile();
+    for (const FieldRep* control : controls)
+    {
+        const int kind = ControlKind(*control);
+        if (kind == FieldRepData::FileUpload)
+            names.push_back(ControlName(*control));
+        else if (kind == FieldRepData::DateControl && updateFile != nullptr &&
+                 GetVisibilityText(*updateFile, *control) != "Invisible")
+            names.push_back(ControlName(*control) + "Calendar");
+    }
+    return names;
+}
+
+void CodeBehindFragments::WriteWriteOnlyControlsHidden(const std::vector<CString>& names,
                                                        int indent)
 {
-    for (const FieldRep* control : controls)
-        if (ControlKind(*control) == FieldRepData::FileUpload)
-            m_out.Write(indent, "this.%s.Visible = false;\n", ControlName(*control));
+    for (const CString& name : names)
+        m_out.Write(indent, "this.%s.Visible = false;\n", name);
 }
 
 void CodeBehindFragments::WriteCheckBoxColumnFill(const FieldRep& control, int indent)

@@ -76,8 +76,11 @@ public:
     void WriteComboColumnFill(const FieldRep& control, int indent);
     void WriteEditableComboColumnFill(const FieldRep& control, int indent);
     void WriteFileColumnFill(const FieldRep& control, int indent);
-    // For a role that only views the record: hides each of the controls that only a write uses.
-    void WriteWriteOnlyControlsHidden(const std::vector<FieldRep*>& controls, int indent);
+    // The server controls of the Update page that only a write uses: file inputs and the buttons
+    // of shown date pickers.
+    std::vector<CString> WriteOnlyControls(const std::vector<FieldRep*>& controls) const;
+    // For a role that only views the record: hides each of the named controls.
+    void WriteWriteOnlyControlsHidden(const std::vector<CString>& names, int indent);
     void WriteCheckBoxColumnFill(const FieldRep& control, int indent);
     void WriteRadioColumnFill(const FieldRep& control, int indent);
 
@@ -120,6 +123,8 @@ private:
     // C# expression replyUrl.
     void WriteFileSave(const FieldRep& control, int indent, const CString& replyUrl);
     static int UploadColumnLength(const FieldRep& control);
+    // The page's Update page file, null without one.
+    const AspFile* UpdatePageFile() const;
     // The name a grid row posts the field's input under, before the row number.
     CString GridRowName(const Field& field) const;
 

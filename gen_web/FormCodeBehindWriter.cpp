@@ -215,7 +215,8 @@ void FormCodeBehindWriter::WriteUpdatePageLoad(int indent)
     m_textFile.Write(i + 3, "UpdateButton.Visible = false;\n");
     if (m_form.GetDisplayType() != 1)
         m_textFile.Write(i + 3, "DeleteButton.Visible = false;\n");
-    m_fragments.WriteWriteOnlyControlsHidden(GetPlacedControls(m_form), i + 3);
+    m_fragments.WriteWriteOnlyControlsHidden(
+        m_fragments.WriteOnlyControls(GetPlacedControls(m_form)), i + 3);
     m_textFile.Write(i + 2, "}\n");
     m_textFile.Write(i + 2, "if (m_%s != null && m_%s.Length > 0)\n", m_key, m_key);
     m_textFile.Write(i + 2, "{\n");

@@ -287,11 +287,12 @@ void TransactionCodeBehindWriter::WriteUpdatePageLoad(int indent)
     m_textFile.Write(i + 2, "WriteMenus();\n");
     m_textFile.Write(i + 2, "ManageLinkVisibility();\n");
     // A role that only a report's rows lead here gets no input that acts on the record.
-    if (IsUploadPage())
+    const std::vector<CString> writeOnly = m_fragments.WriteOnlyControls(master);
+    if (!writeOnly.empty())
     {
         m_textFile.Write(i + 2, "if (!%s)\n", RoleMayActTest());
         m_textFile.Write(i + 2, "{\n");
-        m_fragments.WriteWriteOnlyControlsHidden(master, i + 3);
+        m_fragments.WriteWriteOnlyControlsHidden(writeOnly, i + 3);
         m_textFile.Write(i + 2, "}\n");
     }
     m_textFile.Write(i + 2, "if (m_%s != null && m_%s.Length > 0)\n", m_key, m_key);

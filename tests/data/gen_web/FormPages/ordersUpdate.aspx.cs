@@ -62,6 +62,7 @@ namespace Shop
 				{
 					UpdateButton.Visible = false;
 					DeleteButton.Visible = false;
+					this.odateCalendar.Visible = false;
 				}
 				if (m_orders_id != null && m_orders_id.Length > 0)
 				{

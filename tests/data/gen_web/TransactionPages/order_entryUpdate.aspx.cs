@@ -904,7 +904,8 @@ namespace Shop
 			imagePath = "../../includes/images/calendar.gif";
 			actionString = " onmouseover=\"if (timeoutId) clearTimeout(timeoutId); window.status= 'Show Calendar'; return true;\" onmouseout=\"if (timeoutDelay) calendarTimeout();window.status='';\"" +
 			" onclick = 'g_Calendar.show(event," + idString + ",false,\"dd/mm/yyyy\");'";
-			w.WriteImageField(imagePath, null, null, null, actionString, "CalenderButtonImage_In", 0, 0, 0, 0, 0);
+			if (new UtilHandler().MayAct(this, m_role))
+				w.WriteImageField(imagePath, null, null, null, actionString, "CalenderButtonImage_In", 0, 0, 0, 0, 0);
 			w.EndGridData();
 
 			w.BeginGridData(null, null, 0, 0, 0);

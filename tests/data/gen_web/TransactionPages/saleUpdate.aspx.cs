@@ -59,6 +59,10 @@ namespace Shop
 
 				WriteMenus();
 				ManageLinkVisibility();
+				if (!new UtilHandler().MayAct(this, m_role))
+				{
+					this.sdateCalendar.Visible = false;
+				}
 				if (m_sale_basic_id != null && m_sale_basic_id.Length > 0)
 				{
 					sale_basic_id.Value = m_sale_basic_id;
@@ -658,7 +662,8 @@ namespace Shop
 			imagePath = "../../includes/images/calendar.gif";
 			actionString = " onmouseover=\"if (timeoutId) clearTimeout(timeoutId); window.status= 'Show Calendar'; return true;\" onmouseout=\"if (timeoutDelay) calendarTimeout();window.status='';\"" +
 			" onclick = 'g_Calendar.show(event," + idString + ",false,\"dd/mm/yyyy\");'";
-			w.WriteImageField(imagePath, null, null, null, actionString, "CalenderButtonImage_In", 0, 0, 0, 0, 0);
+			if (new UtilHandler().MayAct(this, m_role))
+				w.WriteImageField(imagePath, null, null, null, actionString, "CalenderButtonImage_In", 0, 0, 0, 0, 0);
 			w.EndGridData();
 
 			w.BeginGridData(null, null, 0, 0 ,0);
