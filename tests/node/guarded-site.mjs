@@ -359,15 +359,8 @@ const navigation = await launchChromium();
 try {
     const problems = [];
     const menuItems = "#ctl00_KestraneWeavoContent_Menu1 li.static";
-    const signedIn = async (user) => {
-        const tab = await watchedTab(await navigation.browser.createBrowserContext(), problems);
-        tab.on("dialog", (dialog) => dialog.accept());
-        await tab.goto(`${base}/${ui}/Login.aspx`, { waitUntil: "networkidle0" });
-        await tab.type("#ctl00_KestraneWeavoContent_user_name", user);
-        await tab.type("#ctl00_KestraneWeavoContent_password", passwords[user]);
-        await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0" }), tab.click("#ctl00_KestraneWeavoContent_Log_in")]);
-        return tab;
-    };
+    const signedIn = async (user) =>
+        loggedInTab(await navigation.browser.createBrowserContext(), problems, user, passwords[user]);
     const clicked = (tab, selector) =>
         Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }), tab.click(selector)]);
 
@@ -412,6 +405,17 @@ try {
     failures.push(`in Chromium, navigating: ${error.stack || error}`);
 } finally {
     await navigation.close();
+}
+
+// A tab of the browser or of one of its contexts, logged in as the user, that accepts dialogs.
+async function loggedInTab(owner, problems, user, password) {
+    const tab = await watchedTab(owner, problems);
+    tab.on("dialog", (dialog) => dialog.accept());
+    await tab.goto(`${base}/${ui}/Login.aspx`, { waitUntil: "networkidle0" });
+    await tab.type("#ctl00_KestraneWeavoContent_user_name", user);
+    await tab.type("#ctl00_KestraneWeavoContent_password", password);
+    await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0" }), tab.click("#ctl00_KestraneWeavoContent_Log_in")]);
+    return tab;
 }
 
 // The statements that the call ran, SELECTs left out.
@@ -625,12 +629,7 @@ async function printedReportsStayWithTheirSession() {
     const browser = await launchChromium();
     try {
         const problems = [];
-        const tab = await watchedTab(browser.browser, problems);
-        tab.on("dialog", (dialog) => dialog.accept());
-        await tab.goto(`${base}/${ui}/Login.aspx`, { waitUntil: "networkidle0" });
-        await tab.type("#ctl00_KestraneWeavoContent_user_name", "admin");
-        await tab.type("#ctl00_KestraneWeavoContent_password", passwords.admin);
-        await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0" }), tab.click("#ctl00_KestraneWeavoContent_Log_in")]);
+        const tab = await loggedInTab(browser.browser, problems, "admin", passwords.admin);
         await tab.goto(`${base}/${report}`, { waitUntil: "networkidle0" });
         const waiting = filesIn("App_Data", "PrintedReports");
         const popup = new Promise((resolve) => browser.browser.once("targetcreated", (target) => resolve(target.page())));
@@ -1036,15 +1035,8 @@ async function accountsInTheBrowser() {
     const browser = await launchChromium();
     try {
         const problems = [];
-        const signedIn = async (user, password) => {
-            const tab = await watchedTab(await browser.browser.createBrowserContext(), problems);
-            tab.on("dialog", (dialog) => dialog.accept());
-            await tab.goto(`${base}/${ui}/Login.aspx`, { waitUntil: "networkidle0" });
-            await tab.type("#ctl00_KestraneWeavoContent_user_name", user);
-            await tab.type("#ctl00_KestraneWeavoContent_password", password);
-            await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0" }), tab.click("#ctl00_KestraneWeavoContent_Log_in")]);
-            return tab;
-        };
+        const signedIn = async (user, password) =>
+            loggedInTab(await browser.browser.createBrowserContext(), problems, user, password);
         const wide = await signedIn("wide", "密码密码密码88");
         check(wide.url().endsWith("/Project_Dashboard.aspx"), `wide's login in Chromium ends at ${wide.url()}`);
         const reader = await signedIn("reader", "Reader-pass1");
@@ -1295,12 +1287,7 @@ async function recordsKeepTheirOwnFilesAndRows() {
     const browser = await launchChromium();
     try {
         const problems = [];
-        const tab = await watchedTab(browser.browser, problems);
-        tab.on("dialog", (dialog) => dialog.accept());
-        await tab.goto(`${base}/${ui}/Login.aspx`, { waitUntil: "networkidle0" });
-        await tab.type("#ctl00_KestraneWeavoContent_user_name", "editor");
-        await tab.type("#ctl00_KestraneWeavoContent_password", passwords.editor);
-        await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0" }), tab.click("#ctl00_KestraneWeavoContent_Log_in")]);
+        const tab = await loggedInTab(browser.browser, problems, "editor", passwords.editor);
         await tab.goto(`${base}/${ui}/documentUpdate.aspx?document_id=${ownId}`, { waitUntil: "networkidle0" });
         const title = () => tab.$eval("#ctl00_KestraneWeavoContent_title", (control) => control.value).catch(() => "");
         check((await title()) === "own kept", `the editor's page of own shows "${await title()}"`);
