@@ -1280,23 +1280,38 @@ async function recordsKeepTheirOwnFilesAndRows() {
     }
     check((await editor.request(fileOf(own))).text === "own notes", "own's file does not download after other's delete");
 
-    // Pages behind the login are not stored; Back after logout reaches the login page.
+    // Pages behind the login are not stored; for each role, Back after logout reaches the login
+    // page and shows no record.
     const cached = await fetch(`${base}/${ui}/documentUpdate.aspx?document_id=${ownId}`, { headers: { Cookie: cookiesOf(editor) }, redirect: "manual" });
     check(cached.status === 200 && /no-store/.test(cached.headers.get("cache-control") || ""),
         `the editor's page answers ${cached.status} with Cache-Control "${cached.headers.get("cache-control")}"`);
     const browser = await launchChromium();
     try {
         const problems = [];
-        const tab = await loggedInTab(browser.browser, problems, "editor", passwords.editor);
-        await tab.goto(`${base}/${ui}/documentUpdate.aspx?document_id=${ownId}`, { waitUntil: "networkidle0" });
-        const title = () => tab.$eval("#ctl00_KestraneWeavoContent_title", (control) => control.value).catch(() => "");
-        check((await title()) === "own kept", `the editor's page of own shows "${await title()}"`);
-        await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0" }),
-            tab.evaluate(() => [...document.querySelectorAll("a")].find((a) => a.textContent === "Logout").click())]);
-        check(tab.url().endsWith("/Login.aspx"), `the logout ends at ${tab.url()}`);
-        await tab.goBack({ waitUntil: "networkidle0" });
-        check(tab.url().includes("/Login.aspx") && (await title()) === "", `Back after logout shows ${tab.url()} with "${await title()}"`);
-        await settledScreenshot(tab, `${shots}-BackAfterLogout.png`);
+        for (const [user, password, page, shown] of [
+            ["admin", passwords.admin, `useraccountUpdate.aspx?useraccount_id=1`, "admin"],
+            ["editor", passwords.editor, `documentUpdate.aspx?document_id=${ownId}`, "own kept"],
+            ["clerk", passwords.clerk, "ChangePassword_formUpdate.aspx", "clerk"],
+            ["reader", "Reader-pass1", `documentUpdate.aspx?document_id=${ownId}`, "own kept"],
+            ["viewer", "null", "orderUpdate.aspx?order_basic_id=2", "order 2"],
+            ["printer", "Printer-pass1", "document_rdlc_report.aspx", ""],
+        ]) {
+            const tab = await loggedInTab(await browser.browser.createBrowserContext(), problems, user, password);
+            await tab.goto(`${base}/${ui}/${page}`, { waitUntil: "networkidle0" });
+            const values = () => tab.$$eval("input, textarea", (inputs) => inputs.map((input) => input.value)).catch(() => []);
+            check(tab.url().endsWith(page) && (shown === "" || (await values()).includes(shown)),
+                `the ${user}'s page ${page} is ${tab.url()} showing ${(await values()).join(", ")}`);
+            const logout = await tab.$$eval("a", (links) => links.some((link) => link.textContent === "Logout"));
+            await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0" }), logout
+                ? tab.evaluate(() => [...document.querySelectorAll("a")].find((link) => link.textContent === "Logout").click())
+                : tab.evaluate((login) => { location.href = login; }, `${base}/${ui}/Login.aspx`)]);
+            check(tab.url().endsWith("/Login.aspx"), `the ${user}'s logout ends at ${tab.url()}`);
+            await tab.goBack({ waitUntil: "networkidle0" });
+            check(tab.url().includes("/Login.aspx") && (shown === "" || !(await values()).includes(shown)),
+                `Back after the ${user}'s logout shows ${tab.url()} with ${(await values()).join(", ")}`);
+            if (user === "editor")
+                await settledScreenshot(tab, `${shots}-BackAfterLogout.png`);
+        }
         failures.push(...problems.map((problem) => `in Chromium, Back after logout: ${problem}`));
     } catch (error) {
         failures.push(`in Chromium, Back after logout: ${error.stack || error}`);
