@@ -298,12 +298,9 @@ void AspxScriptWriter::WriteFileUploadSubmit(int indent)
 {
     m_out.Write(indent, "if(formAction == '%s')\n", IsUpdatePage() ? "UPDATE" : "ADD");
     m_out.Write(indent, "{\n");
-    // The form posts the token itself; the address keeps it out of logs and referrers.
-    m_out.Write(indent + 1,
-                "var submitString = \"%s?\" + sBody.replace(/&REQUEST_TOKEN=[^&]*/, \"\");\n",
+    // The values go with the file in the form; the address carries none of them.
+    m_out.Write(indent + 1, "submitWithValues(document.aspnetForm, \"%s\", sBody);\n",
                 PageFileName());
-    m_out.Write(indent + 1, "document.aspnetForm.action=submitString;\n");
-    m_out.Write(indent + 1, "document.aspnetForm.submit();\n");
     m_out.Write(indent + 1, "return;\n");
     m_out.Write(indent, "}\n");
 }

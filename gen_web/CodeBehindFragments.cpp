@@ -333,13 +333,15 @@ void CodeBehindFragments::WriteFillRecomputeDateMethod(int indent)
     WriteValueElement(m_out, indent);
 }
 
-void CodeBehindFragments::WriteReadFieldValue(const FieldRep& control, int indent, int source)
+void CodeBehindFragments::WriteReadFieldValue(const FieldRep& control, int indent, int source,
+                                              bool posted)
 {
     const CString name = ControlName(control);
     if (source == 2)
         m_out.Write(indent, "String %s = dtRecord.Rows[0][\"%s\"].ToString();\n", name, name);
     else
-        m_out.Write(indent, "String %s = this.Request.Params[\"%s\"];\n", name, name);
+        m_out.Write(indent, "String %s = this.Request.%s[\"%s\"];\n", name,
+                    posted ? "Form" : "Params", name);
     if (IsDayFirst())
     {
         m_out.Write(indent, "%s = util.ConvertDate(%s);\n", name, name);
@@ -353,8 +355,7 @@ void CodeBehindFragments::WriteFileUploadValue(const FieldRep& control, int inde
     const CString name = ControlName(control);
     m_out.Write(indent, "String %s = \"\";\n", name);
     WriteFileSave(control, indent, "\"" + EscapeCSharpString(replyPage) + "\"");
-    const int updateKind = m_page.GetClassName() == "Transaction" ? 3 : 7;
-    const AspFile* updateFile = m_page.FindAspFileByType(updateKind);
+    const AspFile* updateFile = UpdatePageFile();
     if (pageFile == nullptr || pageFile != updateFile)
         return;
     m_out.Write(indent, "else\n");
@@ -370,7 +371,12 @@ void CodeBehindFragments::WriteFileUploadUpdateValue(const FieldRep& control, in
                                                      const CString& replyPage)
 {
     const CString name = ControlName(control);
-    m_out.Write(indent, "String %s = Convert.ToString(ViewState[\"%sStored\"]);\n", name, name);
+    // The kept name is the record's own, whatever page the post came from.
+    m_out.Write(indent, "DataTable %sRecord = %s.SelectRecord(id);\n", name, m_dataObject);
+    m_out.Write(indent,
+                "String %s = %sRecord.Rows.Count > 0 ? %sRecord.Rows[0][\"%s\"].ToString() : "
+                "\"\";\n",
+                name, name, name, name);
     const Table* table = control.GetField() != nullptr ? control.GetField()->GetTable() : nullptr;
     const Field* key = table != nullptr ? table->GetPrimaryKeyField() : nullptr;
     WriteFileSave(control, indent,
@@ -515,12 +521,43 @@ void CodeBehindFragments::WriteFileColumnFill(const FieldRep& control, int inden
 {
     WriteColumnCondition(control, indent);
     const CString name = ControlName(control);
-    m_out.Write(indent + 1, "ViewState[\"%sStored\"] = r[j].ToString();\n", name);
-    m_out.Write(indent + 1,
-                "this.%sLabel.Text = Server.HtmlEncode(new UtilHandler().GetUploadName(r[j]."
-                "ToString()));\n",
+    // The stored file's name, a link that downloads it.
+    m_out.Write(indent + 1, "if (r[j].ToString() != \"\")\n");
+    m_out.Write(indent + 2,
+                "this.%sLabel.Text = \"<a href=\\\"../../uploadedData/\" + "
+                "HttpUtility.HtmlAttributeEncode(r[j].ToString()) + \"\\\">\" + "
+                "Server.HtmlEncode(new UtilHandler().GetUploadName(r[j].ToString())) + \"</a>\";\n",
                 name);
     m_out.Write(indent, "}\n");
+}
+
+const AspFile* CodeBehindFragments::UpdatePageFile() const
+{
+    return m_page.FindAspFileByType(m_page.GetClassName() == "Transaction" ? 3 : 7);
+}
+
+std::vector<CString>
+CodeBehindFragments::WriteOnlyControls(const std::vector<FieldRep*>& controls) const
+{
+    std::vector<CString> names;
+    const AspFile* updateFile = UpdatePageFile();
+    for (const FieldRep* control : controls)
+    {
+        const int kind = ControlKind(*control);
+        if (kind == FieldRepData::FileUpload)
+            names.push_back(ControlName(*control));
+        else if (kind == FieldRepData::DateControl && updateFile != nullptr &&
+                 GetVisibilityText(*updateFile, *control) != "Invisible")
+            names.push_back(ControlName(*control) + "Calendar");
+    }
+    return names;
+}
+
+void CodeBehindFragments::WriteWriteOnlyControlsHidden(const std::vector<CString>& names,
+                                                       int indent)
+{
+    for (const CString& name : names)
+        m_out.Write(indent, "this.%s.Visible = false;\n", name);
 }
 
 void CodeBehindFragments::WriteCheckBoxColumnFill(const FieldRep& control, int indent)

@@ -48,15 +48,16 @@ public:
     void WriteFillRecomputeTextMethod(int indent);
     void WriteFillRecomputeDateMethod(int indent);
 
-    // The value of a control from the stored record (source 2) or from the request.
-    void WriteReadFieldValue(const FieldRep& control, int indent, int source);
+    // The value of a control from the stored record (source 2) or from the request: its form
+    // when posted, else wherever the request carries it.
+    void WriteReadFieldValue(const FieldRep& control, int indent, int source, bool posted);
     // Saves a posted file into "location"; a file the server could run is refused with a
     // redirect to replyPage carrying the message. pageFile is the page file being written, or
     // null; on the page's update file an empty upload keeps the stored name.
     void WriteFileUploadValue(const FieldRep& control, int indent, const AspFile* pageFile,
                               const CString& replyPage);
-    // The same on an update page, starting from the stored name its label shows; a refused file
-    // returns to the page of the record, the key "id".
+    // The same on an update page, starting from the name that the record "id" holds; a refused
+    // file returns to the page of that record.
     void WriteFileUploadUpdateValue(const FieldRep& control, int indent, const CString& replyPage);
     // Page_Error of an upload page: a post larger than the server takes, whose form cannot be
     // read, goes to the page of keyName's record (the Add page without one) with a message.
@@ -75,6 +76,11 @@ public:
     void WriteComboColumnFill(const FieldRep& control, int indent);
     void WriteEditableComboColumnFill(const FieldRep& control, int indent);
     void WriteFileColumnFill(const FieldRep& control, int indent);
+    // The server controls of the Update page that only a write uses: file inputs and the buttons
+    // of shown date pickers.
+    std::vector<CString> WriteOnlyControls(const std::vector<FieldRep*>& controls) const;
+    // For a role that only views the record: hides each of the named controls.
+    void WriteWriteOnlyControlsHidden(const std::vector<CString>& names, int indent);
     void WriteCheckBoxColumnFill(const FieldRep& control, int indent);
     void WriteRadioColumnFill(const FieldRep& control, int indent);
 
@@ -117,6 +123,8 @@ private:
     // C# expression replyUrl.
     void WriteFileSave(const FieldRep& control, int indent, const CString& replyUrl);
     static int UploadColumnLength(const FieldRep& control);
+    // The page's Update page file, null without one.
+    const AspFile* UpdatePageFile() const;
     // The name a grid row posts the field's input under, before the row number.
     CString GridRowName(const Field& field) const;
 

@@ -312,14 +312,20 @@ void FieldRowLayout::WriteDateCell(FieldRep& control, int indent)
                  id);
     if (cell.visibility != "Invisible")
     {
+        // On an Update page the button is a server control, which a role that only views the
+        // record does not get.
+        const CString opening =
+            IsUpdatePageFile() ? " <a id=\"" + id + "Calendar\" runat=\"server\"" : CString(" <a");
         if (cell.visibility == "ReadOnly")
-            m_out.Write(0, " <a>");
+            m_out.Write(0, "%s>", opening);
         else
         {
             CString dateFormat = m_project.GetDateFormat();
             dateFormat.MakeLower();
-            m_out.Write(0, " <a href=\"javascript: void(0);\" onmouseover=\"if (timeoutId) "
-                           "clearTimeout(timeoutId);window.status='Show Calendar';return true;\"");
+            m_out.Write(0,
+                        "%s href=\"javascript: void(0);\" onmouseover=\"if (timeoutId) "
+                        "clearTimeout(timeoutId);window.status='Show Calendar';return true;\"",
+                        opening);
             m_out.Write(
                 0,
                 "onmouseout=\"if (timeoutDelay) calendarTimeout();window.status='';\" "
@@ -352,6 +358,12 @@ void FieldRowLayout::WritePasswordCell(FieldRep& control, int indent)
     WriteCellEnd(control, cell, indent);
 }
 
+bool FieldRowLayout::IsUpdatePageFile() const
+{
+    const int fileKind = m_pageFile.GetFileKind();
+    return fileKind == 3 || fileKind == 7;
+}
+
 void FieldRowLayout::WriteFileUploadCell(FieldRep& control, int indent)
 {
     const Cell cell = MakeCell(control);
@@ -363,8 +375,7 @@ void FieldRowLayout::WriteFileUploadCell(FieldRep& control, int indent)
                  "<input id=\"%s\" type=\"file\" Visible = \"false\" runat=\"server\"/>\n",
                  "<input id=\"%s\" type=\"file\" ReadOnly = \"true\" runat=\"server\"/>\n",
                  "<input id=\"%s\" type=\"file\" runat=\"server\"/>\n", id);
-    const int fileKind = m_pageFile.GetFileKind();
-    if (fileKind == 3 || fileKind == 7)
+    if (IsUpdatePageFile())
     {
         m_out.Write(indent + 2, "<br/>\n");
         if (cell.visibility == "Invisible")

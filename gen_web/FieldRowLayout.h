@@ -40,6 +40,8 @@ private:
     void WriteEmptyPair(int indent);
     void WriteControlCells(FieldRep& control, int indent);
     Cell MakeCell(FieldRep& control) const;
+    // True when the page file is the Update page of a form or a master-detail page.
+    bool IsUpdatePageFile() const;
     // The label cell (empty for an invisible control) and the control cell opening, from the
     // kind's three texts.
     void WriteCellOpening(const Cell& cell, const char* emptyLabel, const char* label,

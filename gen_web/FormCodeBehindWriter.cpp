@@ -208,12 +208,15 @@ void FormCodeBehindWriter::WriteUpdatePageLoad(int indent)
         m_textFile.Write(i + 2, "WriteReportServer();\n");
     m_textFile.Write(i + 2, "WriteMenus();\n");
     m_textFile.Write(i + 2, "ManageLinkVisibility();\n");
-    // A role that only a report's rows lead here gets no buttons that act on the record.
+    // A role that only a report's rows lead here gets no buttons nor inputs that act on the
+    // record.
     m_textFile.Write(i + 2, "if (!%s)\n", RoleMayActTest());
     m_textFile.Write(i + 2, "{\n");
     m_textFile.Write(i + 3, "UpdateButton.Visible = false;\n");
     if (m_form.GetDisplayType() != 1)
         m_textFile.Write(i + 3, "DeleteButton.Visible = false;\n");
+    m_fragments.WriteWriteOnlyControlsHidden(
+        m_fragments.WriteOnlyControls(GetPlacedControls(m_form)), i + 3);
     m_textFile.Write(i + 2, "}\n");
     m_textFile.Write(i + 2, "if (m_%s != null && m_%s.Length > 0)\n", m_key, m_key);
     m_textFile.Write(i + 2, "{\n");
@@ -375,14 +378,14 @@ void FormCodeBehindWriter::WritePasswordChange(int indent)
 {
     m_textFile.Write(indent,
                      "String refusal = new UtilHandler().WrongPasswordMessage(%s.SelectRecord(id), "
-                     "this.Request.Params[\"password\"], id);\n",
+                     "this.Request.Form[\"password\"], id);\n",
                      m_dataObject);
     CString missing;
     for (const FieldRep* control : GetPlacedControls(m_form))
     {
         const CString name = ControlName(*control);
         if (name != "password" && GetVisibilityText(*m_pageFile, *control) != "Invisible")
-            missing += CString(missing.IsEmpty() ? "" : " || ") + "this.Request.Params[\"" + name +
+            missing += CString(missing.IsEmpty() ? "" : " || ") + "this.Request.Form[\"" + name +
                        "\"] == null";
     }
     if (!missing.IsEmpty())
@@ -402,7 +405,7 @@ void FormCodeBehindWriter::WritePasswordChange(int indent)
     m_textFile.Write(indent, "{\n");
     WriteDataObjectCall(indent + 1, "Update", "Updated");
     m_textFile.Write(indent + 1, "if (m_messageString == \"Record Updated Successfully!\" && "
-                                 "!String.IsNullOrEmpty(this.Request.Params[\"new_password\"]))\n");
+                                 "!String.IsNullOrEmpty(this.Request.Form[\"new_password\"]))\n");
     m_textFile.Write(indent + 1, "{\n");
     m_textFile.Write(indent + 2, "Session.Remove(\"password_required\");\n");
     // The session goes on with the password it set.
@@ -424,7 +427,7 @@ void FormCodeBehindWriter::WriteRequestKey(int indent, bool fromHiddenField)
     else if (fromHiddenField)
         m_textFile.Write(indent, "String id = this.%s.Value;\n", m_key);
     else
-        m_textFile.Write(indent, "String id = this.Request.Params[\"%s\"];\n", m_key);
+        m_textFile.Write(indent, "String id = this.Request.Form[\"%s\"];\n", m_key);
 }
 
 void FormCodeBehindWriter::WriteValues(int indent, bool update)
@@ -478,7 +481,7 @@ void FormCodeBehindWriter::WriteValueLine(const FieldRep& control, int indent, b
     switch (ControlKind(control))
     {
     case FieldRepData::DateControl:
-        m_fragments.WriteReadFieldValue(control, indent, source);
+        m_fragments.WriteReadFieldValue(control, indent, source, /*posted=*/true);
         return;
     case FieldRepData::FileUpload:
         if (update)
@@ -493,7 +496,7 @@ void FormCodeBehindWriter::WriteValueLine(const FieldRep& control, int indent, b
             m_textFile.Write(indent, "String %s = dtRecord.Rows[0][\"%s\"].ToString();\n", name,
                              name);
         else
-            m_textFile.Write(indent, "String %s = this.Request.Params[\"%s\"];\n", name, name);
+            m_textFile.Write(indent, "String %s = this.Request.Form[\"%s\"];\n", name, name);
         // The page never shows a stored password: left empty, it stays.
         if (update && IsStoredPassword(control))
         {

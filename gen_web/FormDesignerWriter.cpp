@@ -79,6 +79,8 @@ void WriteDesignerControlDeclarations(TextFile& out, const std::vector<FieldRep*
             break;
         case FieldRepData::DateControl:
             WriteDesignerDeclaration(out, "HtmlControls.HtmlInputText %s;\n", name);
+            if (update)
+                WriteDesignerDeclaration(out, "HtmlControls.HtmlAnchor %sCalendar;\n", name);
             break;
         case FieldRepData::RadioButton:
             WriteDesignerDeclaration(out, "WebControls.RadioButtonList %s;\n", name);

@@ -246,6 +246,8 @@ std::vector<UploadColumn> UploadColumns(const ForgeonProject& project)
                 UploadColumn& column = columns.emplace_back();
                 column.table = field->GetTable()->GetTableName().GetString();
                 column.column = field->GetFieldName().GetString();
+                column.softDeleted =
+                    field->GetTable()->FindFieldByName(Field::deletedFlagName) != nullptr;
                 AddFiles(*page, column.pages);
             }
         }

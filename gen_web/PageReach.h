@@ -23,12 +23,13 @@ class Menu;
 std::map<int, std::set<std::string>> ReachablePages(const ForgeonProject& project);
 
 // A column that holds the names of uploaded files, with the pages of the form or master-detail
-// page that saves them (paths as above).
+// page that saves them (paths as above); softDeleted when its table marks deleted rows.
 struct UploadColumn
 {
     std::string table;
     std::string column;
     std::set<std::string> pages;
+    bool softDeleted = false;
 };
 
 // The columns of the project's forms and master-detail pages whose control is a file upload,

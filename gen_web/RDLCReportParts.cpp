@@ -164,7 +164,7 @@ void RDLCReportParts::WriteControlValue(const FieldRep* control, const CString& 
         m_utilDeclared = true;
     }
     if (date)
-        m_fragments.WriteReadFieldValue(*control, indent, 0);
+        m_fragments.WriteReadFieldValue(*control, indent, 0, /*posted=*/false);
     else
         m_out.Write(indent, "String %s = this.Request.Params[\"%s\"];\n", name,
                     EscapeCSharpString(name));

@@ -210,7 +210,7 @@ void ReportCodeBehindWriter::WriteHandleDelete()
 {
     m_textFile.Write(2, "void handleDelete()\n");
     m_textFile.Write(2, "{\n");
-    m_textFile.Write(3, "String id = Request.Params[\"record_id\"];\n");
+    m_textFile.Write(3, "String id = Request.Form[\"record_id\"];\n");
     Table* table = m_applicationReport->GetTable();
     if (const Class* dataClass =
             table != nullptr ? m_project->GetClassForTable(table, false) : nullptr)

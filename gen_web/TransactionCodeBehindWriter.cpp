@@ -286,6 +286,15 @@ void TransactionCodeBehindWriter::WriteUpdatePageLoad(int indent)
         m_fragments.WriteKeptMessage(i + 2);
     m_textFile.Write(i + 2, "WriteMenus();\n");
     m_textFile.Write(i + 2, "ManageLinkVisibility();\n");
+    // A role that only a report's rows lead here gets no input that acts on the record.
+    const std::vector<CString> writeOnly = m_fragments.WriteOnlyControls(master);
+    if (!writeOnly.empty())
+    {
+        m_textFile.Write(i + 2, "if (!%s)\n", RoleMayActTest());
+        m_textFile.Write(i + 2, "{\n");
+        m_fragments.WriteWriteOnlyControlsHidden(writeOnly, i + 3);
+        m_textFile.Write(i + 2, "}\n");
+    }
     m_textFile.Write(i + 2, "if (m_%s != null && m_%s.Length > 0)\n", m_key, m_key);
     m_textFile.Write(i + 2, "{\n");
     m_textFile.Write(i + 3, "%s.Value = m_%s;\n", m_key, m_key);
@@ -331,13 +340,24 @@ void TransactionCodeBehindWriter::WriteHandleAdd(int indent)
     WriteCatch(indent, /*savesUploads=*/IsUploadPage());
 }
 
-// The walk over a grid's rows: rows 1, 2, ... up to the first without its numbering input, and
-// never beyond the most a grid holds; the saves and the checks before them walk alike.
-void TransactionCodeBehindWriter::WriteRowWalkHead(int indent)
+// The walk over a grid's rows of the record "basicId": rows 1, 2, ... up to the first without its
+// numbering input, and never beyond the most its grid holds; the saves and the checks before
+// them walk alike.
+void TransactionCodeBehindWriter::WriteRowWalkHead(const Table& table, int indent)
 {
-    m_textFile.Write(
-        indent, "for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)\n");
+    m_textFile.Write(indent, "int rowLimit = new UtilHandler().DetailRowLimit(%s, basicId);\n",
+                     DetailTableArguments(table, /*withKey=*/false));
+    m_textFile.Write(indent, "for (int rowCount = 1; rowCount <= rowLimit; rowCount++)\n");
     m_textFile.Write(indent, "{\n");
+}
+
+CString TransactionCodeBehindWriter::DetailTableArguments(const Table& table, bool withKey) const
+{
+    const Field* link = table.FindForeignKeyFieldTo(m_transaction.GetBasicTable());
+    CString arguments = "\"" + table.GetTableName() + "\", ";
+    if (withKey)
+        arguments += "\"" + GetPrimaryKeyName(&table) + "\", ";
+    return arguments + "\"" + (link != nullptr ? link->GetFieldName() : CString()) + "\"";
 }
 
 void TransactionCodeBehindWriter::WriteRowWalkEnd(int indent)
@@ -352,18 +372,18 @@ void TransactionCodeBehindWriter::WriteRowParams(const Table& table, int indent,
     const CString prefix = GetGridRowPrefix(m_transaction, table);
     m_textFile.Write(indent, "String searchString = \"%sinp\";\n", prefix);
     m_textFile.Write(indent, "searchString += rowCount;\n");
-    m_textFile.Write(indent, "String rowNo = this.Request.Params[searchString];\n");
+    m_textFile.Write(indent, "String rowNo = this.Request.Form[searchString];\n");
     if (withId)
     {
         m_textFile.Write(indent, "searchString = \"%sid\";\n", prefix);
         m_textFile.Write(indent, "searchString += rowCount;\n");
-        m_textFile.Write(indent, "String detailId = this.Request.Params[searchString];\n");
+        m_textFile.Write(indent, "String detailId = this.Request.Form[searchString];\n");
     }
     if (withDelete)
     {
         m_textFile.Write(indent, "searchString = \"%sdelete\";\n", prefix);
         m_textFile.Write(indent, "searchString += rowCount;\n");
-        m_textFile.Write(indent, "String isDelete = this.Request.Params[searchString];\n");
+        m_textFile.Write(indent, "String isDelete = this.Request.Form[searchString];\n");
     }
 }
 
@@ -404,7 +424,7 @@ void TransactionCodeBehindWriter::WriteAddDetails(const Table& table, int indent
     const CString object = "m_" + table.GetTableName();
     m_textFile.Write(i, "void addDetailsFor%s(String basicId)\n", table.GetTableName());
     m_textFile.Write(i, "{\n");
-    WriteRowWalkHead(i + 1);
+    WriteRowWalkHead(table, i + 1);
     WriteRowParams(table, i + 2, /*withId=*/false, /*withDelete=*/true);
     WriteRowWalkEnd(i + 2);
     m_textFile.Write(i + 2, "if (rowNo != null && isDelete == null)\n");
@@ -459,12 +479,12 @@ void TransactionCodeBehindWriter::WriteSaveRefusals(int indent, bool update)
             (update || GetVisibilityText(*m_pageFile, *control) != "Invisible"))
             posted.push_back(control);
     m_fragments.WriteOfferedKeyRefusal(posted, indent, refusal, /*afterElse=*/update);
-    WriteTooManyRowsRefusal(indent);
+    WriteTooManyRowsRefusal(indent, update ? "id" : "null", /*adds=*/update);
     CString rowKeysRefused;
     for (const Table* table : m_transaction.GetDetailTables())
         if (!RowKeyCombos(*table).empty())
             rowKeysRefused += CString(rowKeysRefused.IsEmpty() ? "" : " || ") + "!" +
-                              RowKeysOfferedMethod(*table) + "()";
+                              RowKeysOfferedMethod(*table) + (update ? "(id)" : "(null)");
     if (rowKeysRefused.IsEmpty())
         return;
     m_textFile.Write(indent, "else if (%s)\n", rowKeysRefused);
@@ -479,9 +499,9 @@ void TransactionCodeBehindWriter::WriteRowKeysOffered(const Table& table, int in
     const int i = indent;
     m_textFile.Write(i, "//True when each combo value of the rows to be saved is one that the page "
                         "offers\n");
-    m_textFile.Write(i, "bool %s()\n", RowKeysOfferedMethod(table));
+    m_textFile.Write(i, "bool %s(String basicId)\n", RowKeysOfferedMethod(table));
     m_textFile.Write(i, "{\n");
-    WriteRowWalkHead(i + 1);
+    WriteRowWalkHead(table, i + 1);
     WriteRowParams(table, i + 2, /*withId=*/false, /*withDelete=*/true);
     WriteRowWalkEnd(i + 2);
     m_textFile.Write(i + 2, "if (rowNo != null && isDelete == null)\n");
@@ -491,7 +511,7 @@ void TransactionCodeBehindWriter::WriteRowKeysOffered(const Table& table, int in
         m_textFile.Write(i + 3, "searchString = \"%s%s\";\n",
                          GetGridRowPrefix(m_transaction, table), ControlName(*control));
         m_textFile.Write(i + 3, "searchString += rowNo;\n");
-        m_textFile.Write(i + 3, "String %s = this.Request.Params[searchString];\n",
+        m_textFile.Write(i + 3, "String %s = this.Request.Form[searchString];\n",
                          ControlName(*control));
     }
     m_textFile.Write(i + 3, "if (%s)\n", OfferedKeyTest(combos));
@@ -518,8 +538,10 @@ std::vector<FieldRep*> TransactionCodeBehindWriter::RowKeyCombos(const Table& ta
 }
 
 // After an "else " already written: "if" a grid's post names more rows than it holds, by any of
-// its row inputs or controls, the refusal.
-void TransactionCodeBehindWriter::WriteTooManyRowsRefusal(int indent)
+// its row inputs or controls, or, when the post adds rows, the record basicId would hold more
+// than the cap, the refusal.
+void TransactionCodeBehindWriter::WriteTooManyRowsRefusal(int indent, const char* basicId,
+                                                          bool adds)
 {
     CString tests;
     for (const Table* table : m_transaction.GetDetailTables())
@@ -528,9 +550,13 @@ void TransactionCodeBehindWriter::WriteTooManyRowsRefusal(int indent)
         for (const FieldRep* control : ControlsOf(*table))
             if (IsPlaced(control))
                 fields += ", \"" + ControlName(*control) + "\"";
+        const CString prefix = "\"" + GetGridRowPrefix(m_transaction, *table) + "\"";
         tests += CString(tests.IsEmpty() ? "" : " || ") +
-                 "new UtilHandler().HasTooManyRows(this, \"" +
-                 GetGridRowPrefix(m_transaction, *table) + "\", new String[] { " + fields + " })";
+                 "new UtilHandler().HasTooManyRows(this, " + prefix + ", new String[] { " + fields +
+                 " }, " + DetailTableArguments(*table, /*withKey=*/false) + ", " + basicId + ")";
+        if (adds)
+            tests += " || new UtilHandler().AddsTooManyRows(this, " + prefix + ", " +
+                     DetailTableArguments(*table, /*withKey=*/true) + ", " + basicId + ")";
     }
     m_textFile.Write(0, "if (%s)\n", tests.IsEmpty() ? CString("false") : tests);
     m_textFile.Write(indent + 1, "m_messageString = UtilHandler.TOO_MANY_ROWS;\n");
@@ -543,7 +569,7 @@ void TransactionCodeBehindWriter::WriteUpdateDetails(const Table& table, int ind
     m_textFile.Write(i, "void update%s()\n", table.GetTableName());
     m_textFile.Write(i, "{\n");
     WriteRequestKey("basicId", i + 1);
-    WriteRowWalkHead(i + 1);
+    WriteRowWalkHead(table, i + 1);
     WriteRowParams(table, i + 2, /*withId=*/true, /*withDelete=*/true);
     WriteRowWalkEnd(i + 2);
     m_textFile.Write(i + 2, "if (rowNo != null && isDelete == null)\n");
@@ -578,7 +604,7 @@ void TransactionCodeBehindWriter::WriteHandleDelete(int indent)
     WriteRequestKey("id", i);
     m_fragments.WriteDeleteKeyRefusal(i);
     m_textFile.Write(i, "else ");
-    WriteTooManyRowsRefusal(i);
+    WriteTooManyRowsRefusal(i, "id", /*adds=*/false);
     m_textFile.Write(i, "else\n");
     m_textFile.Write(i, "{\n");
     for (const Table* table : m_transaction.GetDetailTables())
@@ -597,7 +623,7 @@ void TransactionCodeBehindWriter::WriteDeleteDetails(const Table& table, int ind
     m_textFile.Write(i, "void delete_%s()\n", table.GetTableName());
     m_textFile.Write(i, "{\n");
     WriteRequestKey("basicId", i + 1);
-    WriteRowWalkHead(i + 1);
+    WriteRowWalkHead(table, i + 1);
     WriteRowParams(table, i + 2, /*withId=*/true, /*withDelete=*/false);
     WriteRowWalkEnd(i + 2);
     m_textFile.Write(i + 2, "if (detailId != null && detailId != \"0\")\n");
@@ -615,7 +641,7 @@ void TransactionCodeBehindWriter::WriteRequestKey(const char* local, int indent)
     if (IsUploadPage())
         m_textFile.Write(indent, "String %s = this.%s.Value;\n", local, m_key);
     else
-        m_textFile.Write(indent, "String %s = this.Request.Params[\"%s\"];\n", local, m_key);
+        m_textFile.Write(indent, "String %s = this.Request.Form[\"%s\"];\n", local, m_key);
 }
 
 void TransactionCodeBehindWriter::WriteValuesArray(const Table& table, int indent, bool update)
@@ -675,7 +701,7 @@ void TransactionCodeBehindWriter::WriteValuesArray(const Table& table, int inden
                 m_textFile.Write(indent, "String %s = dtRecord.Rows[0][\"%s\"].ToString();\n", name,
                                  name);
             else
-                m_textFile.Write(indent, "String %s = this.Request.Params[\"%s\"];\n", name, name);
+                m_textFile.Write(indent, "String %s = this.Request.Form[\"%s\"];\n", name, name);
             CString format = m_project->GetDateFormat();
             format.MakeLower();
             if (kind == FieldRepData::DateControl && format == "dd/mm/yyyy")
@@ -692,7 +718,7 @@ void TransactionCodeBehindWriter::WriteValuesArray(const Table& table, int inden
                                  "dtRecord.Rows[0][\"%s\"].ToString() : null;\n",
                                  name, name);
             else
-                m_textFile.Write(indent, "String %s = this.Request.Params[searchString];\n", name);
+                m_textFile.Write(indent, "String %s = this.Request.Form[searchString];\n", name);
         }
         names.push_back(name);
     }

@@ -41,7 +41,7 @@ private:
     void WriteAddDetails(const Table& table, int indent);
     void WriteHandleUpdate(int indent);
     void WriteSaveRefusals(int indent, bool update);
-    void WriteTooManyRowsRefusal(int indent);
+    void WriteTooManyRowsRefusal(int indent, const char* basicId, bool adds);
     // rowKeysOfferedFor<T>(): false when a grid row to be saved holds a combo value that the
     // page does not offer; not written when no combo of the table's rows takes its values from a
     // table's key.
@@ -56,9 +56,13 @@ private:
     void WriteDeleteDetails(const Table& table, int indent);
     // "void name()" with the opening of its try block.
     void WriteHandlerHead(int indent, const char* name);
-    // The walk over the posted rows "inp" + n until the first absent one, at most the most rows
-    // a grid holds: the loop's opening, and after the row's values the test that stops it.
-    void WriteRowWalkHead(int indent);
+    // The walk over the posted rows "inp" + n until the first absent one, at most the rows that
+    // the grid of the record "basicId" holds: the loop's opening, and after the row's values the
+    // test that stops it.
+    void WriteRowWalkHead(const Table& table, int indent);
+    // The detail table's name, its key's name when withKey, and the name of its link to the
+    // master, as C# string arguments.
+    CString DetailTableArguments(const Table& table, bool withKey) const;
     void WriteRowWalkEnd(int indent);
     // The row's request values under the table's grid row names: rowNo, with withId detailId,
     // and with withDelete isDelete.

@@ -597,8 +597,11 @@ void TransactionGridWriter::WriteDateCell(const FieldRep& control, int indent, b
                         "\" onclick = 'g_Calendar.show(event,%s__ROW__,false,\\\"%s\\\");'\";\n",
                         RowId(name), format);
     }
-    m_out.Write(indent, "w.WriteImageField(imagePath, null, null, null, actionString, "
-                        "\"CalenderButtonImage_In\", 0, 0, 0, 0, 0);\n");
+    // A stored row shows a role that only views the record no calendar button.
+    WriteMayActTest(indent, dataRow);
+    m_out.Write(indent + (dataRow ? 1 : 0),
+                "w.WriteImageField(imagePath, null, null, null, actionString, "
+                "\"CalenderButtonImage_In\", 0, 0, 0, 0, 0);\n");
 }
 
 void TransactionGridWriter::WriteRadioDefaultCell(const FieldRep& control, int indent)

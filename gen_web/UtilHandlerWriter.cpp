@@ -441,12 +441,15 @@ void UtilHandlerWriter::WriteRecordChecks()
             {2, "//The most rows that a detail grid holds, and the answer to a post of more"},
             {2, "public const int MAX_DETAIL_ROWS = 200;"},
             {2, "public const String TOO_MANY_ROWS = \"A page holds at most 200 detail rows.\";"},
-            {2, "//True when a grid posts more rows than it holds: the rows that the request names "
-                "by any of the"},
-            {2, "//grid's fields, whatever their numbering, each a number after a field's name"},
+            {2, "//True when a grid posts more rows than the record basicId's grid holds: the rows "
+                "that the request"},
+            {2,
+             "//names by any of the grid's fields, whatever their numbering, each a number after "
+             "a field's name"},
             {2, "public bool HasTooManyRows(System.Web.UI.Page page, String prefix, String[] "
-                "fields)"},
+                "fields, String table, String link, String basicId)"},
             {2, "{"},
+            {3, "int limit = DetailRowLimit(table, link, basicId);"},
             {3, "ArrayList names = new ArrayList(page.Request.QueryString.AllKeys);"},
             {3, "names.AddRange(page.Request.Form.AllKeys);"},
             {3, "names.AddRange(page.Request.Cookies.AllKeys);"},
@@ -456,10 +459,55 @@ void UtilHandlerWriter::WriteRecordChecks()
             {4, "String row = PostedRowNumber(name, prefix, fields);"},
             {4, "if (row != null)"},
             {5, "rows[row] = row;"},
-            {4, "if (rows.Count > MAX_DETAIL_ROWS)"},
+            {4, "if (rows.Count > limit)"},
             {5, "return true;"},
             {3, "}"},
             {3, "return false;"},
+            {2, "}"},
+            {2, "//The most rows that the grid of the record basicId holds: the cap, or the rows "
+                "that the record"},
+            {2, "//already holds when they are more; the cap without a record"},
+            {2, "public int DetailRowLimit(String table, String link, String basicId)"},
+            {2, "{"},
+            {3, "String number = ToSqlNumber(basicId, null);"},
+            {3, "if (number == null)"},
+            {4, "return MAX_DETAIL_ROWS;"},
+            {3, "return Math.Max(MAX_DETAIL_ROWS, CountOf(\"SELECT COUNT(*) FROM \" + table + \" "
+                "WHERE \" + link + \" = \" + number));"},
+            {2, "}"},
+            {2, "//The number that the counting query answers"},
+            {2, "int CountOf(String sqlString)"},
+            {2, "{"},
+            {3, "DataTable count = new DBHandler().ExecuteQuery(sqlString);"},
+            {3, "return count.Rows.Count > 0 ? Convert.ToInt32(count.Rows[0][0]) : 0;"},
+            {2, "}"},
+            {2, "//True when the post adds rows to the record basicId and the record would then "
+                "hold more than"},
+            {2, "//the cap: its stored rows that the post does not delete and the new ones"},
+            {2, "public bool AddsTooManyRows(System.Web.UI.Page page, String prefix, String table, "
+                "String key, String link, String basicId)"},
+            {2, "{"},
+            {3, "String number = ToSqlNumber(basicId, null);"},
+            {3, "int limit = DetailRowLimit(table, link, basicId);"},
+            {3, "int added = 0;"},
+            {3, "String deleted = \"\";"},
+            {3, "for (int row = 1; row <= limit && page.Request.Form[prefix + \"inp\" + row] != "
+                "null; row++)"},
+            {3, "{"},
+            {4, "String id = page.Request.Form[prefix + \"id\" + row];"},
+            {4, "String stored = ToSqlNumber(id, null);"},
+            {4, "if (page.Request.Form[prefix + \"delete\" + row] == null)"},
+            {5, "added += id == \"0\" ? 1 : 0;"},
+            {4, "else if (stored != null)"},
+            {5, "deleted += \", \" + stored;"},
+            {3, "}"},
+            {3, "if (added == 0 || number == null)"},
+            {4, "return false;"},
+            {3, "String sqlString = \"SELECT COUNT(*) FROM \" + table + \" WHERE \" + link + \" = "
+                "\" + number;"},
+            {3, "if (deleted != \"\")"},
+            {4, "sqlString += \" AND \" + key + \" NOT IN (\" + deleted.Substring(2) + \")\";"},
+            {3, "return CountOf(sqlString) + added > MAX_DETAIL_ROWS;"},
             {2, "}"},
             {2, "//The digits that follow the longest of the fields' names in a posted name, null "
                 "when none does"},
@@ -741,7 +789,9 @@ void UtilHandlerWriter::WriteApplicationModule()
         {
             {1, "//Runs with every request of the application: at its start it removes the printed "
                 "reports left unsent;"},
-            {1, "//every answer, error pages included, forbids other sites to frame it"},
+            {1, "//every answer, error pages included, forbids other sites to frame it, and no "
+                "page is kept by"},
+            {1, "//the browser, so that none shows a record again once its session has ended"},
             {1, "public class ApplicationModule : System.Web.IHttpModule"},
             {1, "{"},
             {2, "static bool started = false;"},
@@ -755,9 +805,10 @@ void UtilHandlerWriter::WriteApplicationModule()
             {3, "}"},
             {3, "application.PreSendRequestHeaders += delegate(Object sender, EventArgs e)"},
             {3, "{"},
-            {4,
-             "System.Web.HttpResponse response = ((System.Web.HttpApplication)sender).Response;"},
-            {4, "response.AddHeader(\"X-Frame-Options\", \"SAMEORIGIN\");"},
+            {4, "System.Web.HttpApplication current = (System.Web.HttpApplication)sender;"},
+            {4, "current.Response.AddHeader(\"X-Frame-Options\", \"SAMEORIGIN\");"},
+            {4, "if (current.Context.Handler is System.Web.UI.Page)"},
+            {5, "current.Response.Cache.SetNoStore();"},
             {3, "};"},
             {2, "}"},
             {2, "public void Dispose()"},
@@ -844,8 +895,8 @@ void UtilHandlerWriter::WriteUploadedFileHandler()
                 "System.IO.Path.GetFileName(path)) + \"\\\"\");"},
             {2, "context.Response.TransmitFile(path);"},
             {1, "}"},
-            {1, "//True when the stored name is in a column of a form of which the role opens a "
-                "page"},
+            {1, "//True when the stored name is in a live row's column of a form of which the "
+                "role opens a page"},
             {1, "bool IsHeldForRole(String role, String stored)"},
             {1, "{"},
         });
@@ -863,7 +914,7 @@ void UtilHandlerWriter::WriteUploadedFileHandler()
                                {4, "opens = opens || menus.MayOpen(role, page);"},
                                {3, "String query = \"SELECT \" + UPLOAD_COLUMNS[i, 1] + \" FROM \" "
                                    "+ UPLOAD_COLUMNS[i, 0] + \" WHERE \" + UPLOAD_COLUMNS[i, 1] + "
-                                   "\" = \" + value;"},
+                                   "\" = \" + value + UPLOAD_COLUMNS[i, 3];"},
                            });
     m_file.Write(3, "if (opens && new %s.DBHandler().ExecuteQuery(query).Rows.Count > 0)\n",
                  m_namespace);
@@ -878,18 +929,20 @@ void UtilHandlerWriter::WriteUploadedFileHandler()
 
 void UtilHandlerWriter::WriteUploadColumns()
 {
-    m_file.Write(1, "//The columns that hold uploaded files: table, column and the pages of the "
+    m_file.Write(1, "//The columns that hold uploaded files: table, column, the pages of the "
                     "form that saves them\n");
+    m_file.Write(1, "//and the condition of a row that is not deleted\n");
     m_file.Write(1, "static readonly String[,] UPLOAD_COLUMNS = new String[,] {\n");
     for (const UploadColumn& column : UploadColumns(m_project))
     {
         std::string pages;
         for (const std::string& page : column.pages)
             pages += (pages.empty() ? "" : "|") + page;
-        m_file.Write(2, "{\"%s\", \"%s\", \"%s\"},\n",
+        m_file.Write(2, "{\"%s\", \"%s\", \"%s\", \"%s\"},\n",
                      EscapeCSharpString(CString(column.table.c_str())),
                      EscapeCSharpString(CString(column.column.c_str())),
-                     EscapeCSharpString(CString(pages.c_str())));
+                     EscapeCSharpString(CString(pages.c_str())),
+                     column.softDeleted ? " AND Is_Deleted = 'N'" : "");
     }
     m_file.Write(1, "};\n");
 }

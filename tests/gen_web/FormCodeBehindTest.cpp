@@ -91,7 +91,8 @@ TEST(FormCodeBehind, PagesCompileAndBuildSafeSqlUnderMono)
     const fs::path program = application / "FormPagesCheck.exe";
     const ToolResult check = RunTool("mcs -out:" + ShellQuoted(program) + references + sources +
                                      util + " " + ShellQuoted(GoldenPath("RecordingDBHandler.cs")) +
-                                     " " + ShellQuoted(GoldenPath("FormPagesCheck.cs")));
+                                     " " + ShellQuoted(GoldenPath("PostedRequest.cs")) + " " +
+                                     ShellQuoted(GoldenPath("FormPagesCheck.cs")));
     ASSERT_EQ(0, check.exitCode) << check.output;
     const ToolResult run = RunTool("mono " + ShellQuoted(program));
     EXPECT_EQ(0, run.exitCode) << run.output;

@@ -37,6 +37,7 @@ inline std::string PageScript(const std::string& page)
 
 // The client functions of the support scripts that generated pages may call.
 inline const std::set<std::string> supportFunctions = {"getRequestBody",
+                                                       "submitWithValues",
                                                        "getXMLHTTPRequest",
                                                        "getMessageString",
                                                        "updateReport",

@@ -83,6 +83,7 @@ TEST(TransactionCodeBehind, PagesCompileWithDataAndUtilClasses)
     const ToolResult check =
         RunTool("mcs -nowarn:219,414 -out:" + ShellQuoted(program) + references + sources + util +
                 " " + ShellQuoted(GoldenPath("RecordingDBHandler.cs")) + " " +
+                ShellQuoted(GoldenPath("PostedRequest.cs")) + " " +
                 ShellQuoted(GoldenPath("TransactionPagesCheck.cs")));
     ASSERT_EQ(0, check.exitCode) << check.output;
     const ToolResult run = RunTool("mono " + ShellQuoted(program));

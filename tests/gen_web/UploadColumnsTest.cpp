@@ -18,7 +18,8 @@ void UploadOrderFields(Module& module)
 }
 
 // The columns whose uploads a download may find are those of the forms' upload controls and of
-// the master parts', each with the pages of its form; a grid saves no file.
+// the master parts', each with the pages of its form and whether its table marks deleted rows (a
+// master-detail table deletes them); a grid saves no file.
 TEST(UploadColumns, AreTheUploadControlsOfFormsAndMasterParts)
 {
     GuardProject fixture;
@@ -30,9 +31,10 @@ TEST(UploadColumns, AreTheUploadControlsOfFormsAndMasterParts)
         const char* table;
         const char* column;
         std::set<std::string> pages;
+        bool softDeleted;
     } expected[] = {
-        {"document", "scan", {ui + "documentadd.aspx", ui + "documentupdate.aspx"}},
-        {"order_basic", "note", {ui + "orderadd.aspx", ui + "orderupdate.aspx"}},
+        {"document", "scan", {ui + "documentadd.aspx", ui + "documentupdate.aspx"}, true},
+        {"order_basic", "note", {ui + "orderadd.aspx", ui + "orderupdate.aspx"}, false},
     };
     ASSERT_EQ(std::size(expected), columns.size());
     for (std::size_t i = 0; i < columns.size(); ++i)
@@ -40,6 +42,7 @@ TEST(UploadColumns, AreTheUploadControlsOfFormsAndMasterParts)
         EXPECT_EQ(expected[i].table, columns[i].table);
         EXPECT_EQ(expected[i].column, columns[i].column);
         EXPECT_EQ(expected[i].pages, columns[i].pages) << columns[i].table;
+        EXPECT_EQ(expected[i].softDeleted, columns[i].softDeleted) << columns[i].table;
     }
 }
 } // namespace

@@ -359,15 +359,8 @@ const navigation = await launchChromium();
 try {
     const problems = [];
     const menuItems = "#ctl00_KestraneWeavoContent_Menu1 li.static";
-    const signedIn = async (user) => {
-        const tab = await watchedTab(await navigation.browser.createBrowserContext(), problems);
-        tab.on("dialog", (dialog) => dialog.accept());
-        await tab.goto(`${base}/${ui}/Login.aspx`, { waitUntil: "networkidle0" });
-        await tab.type("#ctl00_KestraneWeavoContent_user_name", user);
-        await tab.type("#ctl00_KestraneWeavoContent_password", passwords[user]);
-        await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0" }), tab.click("#ctl00_KestraneWeavoContent_Log_in")]);
-        return tab;
-    };
+    const signedIn = async (user) =>
+        loggedInTab(await navigation.browser.createBrowserContext(), problems, user, passwords[user]);
     const clicked = (tab, selector) =>
         Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0", timeout: 15000 }), tab.click(selector)]);
 
@@ -412,6 +405,17 @@ try {
     failures.push(`in Chromium, navigating: ${error.stack || error}`);
 } finally {
     await navigation.close();
+}
+
+// A tab of the browser or of one of its contexts, logged in as the user, that accepts dialogs.
+async function loggedInTab(owner, problems, user, password) {
+    const tab = await watchedTab(owner, problems);
+    tab.on("dialog", (dialog) => dialog.accept());
+    await tab.goto(`${base}/${ui}/Login.aspx`, { waitUntil: "networkidle0" });
+    await tab.type("#ctl00_KestraneWeavoContent_user_name", user);
+    await tab.type("#ctl00_KestraneWeavoContent_password", password);
+    await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0" }), tab.click("#ctl00_KestraneWeavoContent_Log_in")]);
+    return tab;
 }
 
 // The statements that the call ran, SELECTs left out.
@@ -541,8 +545,10 @@ async function filesThatMustNotBeServed() {
         for (const [key, value] of Object.entries(hiddenFields(page.text)))
             if (withState || !key.startsWith("__"))
                 form.append(key, value);
+        form.append("ACTION", "ADD");
+        form.append("title", title);
         form.append("ctl00$KestraneWeavoContent$scan", new Blob([text]), name);
-        return changesOf(() => admin.request(`${ui}/documentAdd.aspx?ACTION=ADD&title=${encodeURIComponent(title)}`, { body: form }));
+        return changesOf(() => admin.request(`${ui}/documentAdd.aspx`, { body: form }));
     };
     for (const name of ["part%2fwhole.txt", 'say "hi".txt']) {
         const { ran } = await upload(name, name, `notes of ${name}`);
@@ -623,12 +629,7 @@ async function printedReportsStayWithTheirSession() {
     const browser = await launchChromium();
     try {
         const problems = [];
-        const tab = await watchedTab(browser.browser, problems);
-        tab.on("dialog", (dialog) => dialog.accept());
-        await tab.goto(`${base}/${ui}/Login.aspx`, { waitUntil: "networkidle0" });
-        await tab.type("#ctl00_KestraneWeavoContent_user_name", "admin");
-        await tab.type("#ctl00_KestraneWeavoContent_password", passwords.admin);
-        await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0" }), tab.click("#ctl00_KestraneWeavoContent_Log_in")]);
+        const tab = await loggedInTab(browser.browser, problems, "admin", passwords.admin);
         await tab.goto(`${base}/${report}`, { waitUntil: "networkidle0" });
         const waiting = filesIn("App_Data", "PrintedReports");
         const popup = new Promise((resolve) => browser.browser.once("targetcreated", (target) => resolve(target.page())));
@@ -669,14 +670,16 @@ async function uploadsAnswerOnlyTheirRoles() {
     check(missing.status === 404, `an upload that no record holds answers ${missing.status}`);
 }
 
-// Posts the page's form with a file, the fields in the address as the page's script sends them;
-// the answer and the statements that changed something.
-async function postUpload(client, page, fields, name, content) {
+// Posts the page's form with a file and the fields, as the page's script sends them (with those
+// of query, in the address); the answer and the statements that changed something.
+async function postUpload(client, page, fields, name, content, query = "") {
     const form = new FormData();
     for (const [key, value] of Object.entries(hiddenFields((await client.request(page)).text)))
         form.append(key, value);
+    for (const [key, value] of new URLSearchParams(fields))
+        form.append(key, value);
     form.append("ctl00$KestraneWeavoContent$scan", new Blob([content]), name);
-    return changesOf(() => client.request(`${page.split("?")[0]}?${fields}`, { body: form }));
+    return changesOf(() => client.request(`${page.split("?")[0]}${query === "" ? "" : "?"}${query}`, { body: form }));
 }
 
 // DataSet files are not served; an upload whose name is no file's or too long, or which is
@@ -746,10 +749,10 @@ function firstSchemePassword(password, id) {
     return [...digest].map((byte) => (byte < 128 ? String.fromCharCode(byte) : "?")).join("");
 }
 
-// Runs a statement on the site's database, as a deployment's own tools would.
+// Runs a statement on the site's database, as a deployment's own tools would; what it prints.
 function runOnDatabase(statement) {
-    execFileSync("psql", ["-X", "-q", "-v", "ON_ERROR_STOP=1", "-h", "127.0.0.1", "-U", "postgres",
-        "-p", process.env.WEAVO_PG_PORT, "-d", process.env.WEAVO_PG_DATABASE, "-c", statement]);
+    return execFileSync("psql", ["-X", "-q", "-At", "-v", "ON_ERROR_STOP=1", "-h", "127.0.0.1", "-U", "postgres",
+        "-p", process.env.WEAVO_PG_PORT, "-d", process.env.WEAVO_PG_DATABASE, "-c", statement], { encoding: "utf8" }).trim();
 }
 
 // The administrator adds an account: its key and stored password, from the statement that
@@ -936,7 +939,9 @@ async function goneRecordsSaySo() {
         const form = new FormData();
         for (const [name, value] of Object.entries(hiddenFields(page.text)))
             form.append(name, name.endsWith("$document_id") ? key : value);
-        const { answer, ran } = await changesOf(() => admin.request(`${ui}/documentUpdate.aspx?ACTION=UPDATE&title=revived`, { body: form }));
+        form.append("ACTION", "UPDATE");
+        form.append("title", "revived");
+        const { answer, ran } = await changesOf(() => admin.request(`${ui}/documentUpdate.aspx`, { body: form }));
         const shown = pageMessage((await admin.request(`${ui}/documentAdd.aspx`)).text);
         check(answer.status === 302 && ran.length === 0 && shown === "Can not Update Record!",
             `an update of a ${what} document: ${answer.status}, "${shown}", ran ${ran.join(" | ")}`);
@@ -1030,15 +1035,8 @@ async function accountsInTheBrowser() {
     const browser = await launchChromium();
     try {
         const problems = [];
-        const signedIn = async (user, password) => {
-            const tab = await watchedTab(await browser.browser.createBrowserContext(), problems);
-            tab.on("dialog", (dialog) => dialog.accept());
-            await tab.goto(`${base}/${ui}/Login.aspx`, { waitUntil: "networkidle0" });
-            await tab.type("#ctl00_KestraneWeavoContent_user_name", user);
-            await tab.type("#ctl00_KestraneWeavoContent_password", password);
-            await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0" }), tab.click("#ctl00_KestraneWeavoContent_Log_in")]);
-            return tab;
-        };
+        const signedIn = async (user, password) =>
+            loggedInTab(await browser.browser.createBrowserContext(), problems, user, password);
         const wide = await signedIn("wide", "密码密码密码88");
         check(wide.url().endsWith("/Project_Dashboard.aspx"), `wide's login in Chromium ends at ${wide.url()}`);
         const reader = await signedIn("reader", "Reader-pass1");
@@ -1220,8 +1218,140 @@ await goneRecordsSaySo();
 await smallerLeaksClosed();
 await secondRoundRefused();
 await accountsInTheBrowser();
+await recordsKeepTheirOwnFilesAndRows();
 
 for (const failure of failures)
     console.log(failure);
 console.log(`${failures.length} failures`);
 process.exit(Math.min(failures.length, 100));
+
+// The stored file name an update keeps is its record's own, whatever page was posted; a deleted
+// record's file is sent to nobody; a role that only views a record sees its file's name and link
+// and no file input; no page stays in the browser after logout; a record's detail rows stay
+// within the cap over any number of posts, and one that holds more saves without new rows;
+// posted values are read from the form alone.
+async function recordsKeepTheirOwnFilesAndRows() {
+    const editor = new Client();
+    await login(editor, "editor", passwords.editor);
+    const add = `${ui}/documentAdd.aspx`;
+    const storedOf = (ran) => /N'([^']*)'\);?$/.exec(ran.find((line) => /^INSERT INTO document/i.test(line)) || "")?.[1] || "";
+    const fileOf = (stored) => `uploadedData/${stored.split("/").map(encodeURIComponent).join("/")}`;
+    const own = storedOf((await postUpload(editor, add, "ACTION=ADD&title=own", "own.txt", "own notes")).ran);
+    const other = storedOf((await postUpload(editor, add, "ACTION=ADD&title=other", "other.txt", "other notes",
+        "title=elsewhere")).ran);
+    const idOf = (title) => runOnDatabase(`SELECT document_id FROM document WHERE title = '${title}'`);
+    const [ownId, otherId] = [idOf("own"), idOf("other")];
+    check(own !== "" && other !== "" && /^\d+$/.test(ownId) && /^\d+$/.test(otherId) && idOf("elsewhere") === "",
+        `the documents own (${ownId}, "${own}") and other (${otherId}, "${other}") were not added from their forms`);
+
+    // Another record's page posted as an update of this one keeps this one's file.
+    const page = await editor.request(`${ui}/documentUpdate.aspx?document_id=${otherId}`);
+    const form = new FormData();
+    for (const [name, value] of Object.entries(hiddenFields(page.text)))
+        form.append(name, name.endsWith("$document_id") ? ownId : value);
+    form.append("ACTION", "UPDATE");
+    form.append("title", "own kept");
+    form.append("ctl00$KestraneWeavoContent$scan", new Blob([]), "none.txt");
+    const moved = await changesOf(() => editor.request(`${ui}/documentUpdate.aspx`, { body: form }));
+    check(moved.ran.length === 1 && moved.ran[0].includes(`scan = N'${own}'`) && moved.ran[0].includes("title = N'own kept'") &&
+        moved.ran[0].endsWith(`document_id = ${ownId}`),
+    `other's page posted as own's update: ${moved.answer.status} to "${moved.answer.location}", ran ${moved.ran.join(" | ")}`);
+
+    // A view-only role sees the file's name and link, and no file input.
+    const reader = new Client();
+    await login(reader, "reader", "Reader-pass1");
+    const link = `<a href="../../uploadedData/${own}">own.txt</a>`;
+    const viewed = (await reader.request(`${ui}/documentUpdate.aspx?document_id=${ownId}`)).text;
+    check(viewed.includes(link) && !/type="file"/.test(viewed), `the reader's page of own: ${plainText(viewed).slice(0, 300)}`);
+    const edited = (await editor.request(`${ui}/documentUpdate.aspx?document_id=${ownId}`)).text;
+    check(edited.includes(link) && /type="file"/.test(edited), "the editor's page of own lacks the file's link or input");
+    check((await reader.request(fileOf(own))).text === "own notes", "the reader cannot download own's file by its link");
+
+    // A deleted record's file answers no one; a live one's still does.
+    check((await reader.request(fileOf(other))).text === "other notes", "other's file does not download before its delete");
+    const token = await editor.token(`${ui}/documentUpdate.aspx?document_id=${otherId}`);
+    const removed = await changesOf(() => editor.request(`${ui}/documentUpdate.aspx`,
+        { form: { ACTION: "DELETE", document_id: otherId, REQUEST_TOKEN: token } }));
+    check(removed.ran.length === 1 && removed.ran[0].endsWith(`document_id = ${otherId}`), `other's delete ran ${removed.ran.join(" | ")}`);
+    for (const [who, client] of [["the editor", editor], ["the administrator", admin], ["the reader", reader]]) {
+        const { answer, ran } = await changesOf(() => client.request(fileOf(other)));
+        check(answer.status === 302 && refusal.test(answer.location) && ran.length === 0,
+            `${who} downloads a deleted document's file: ${answer.status} to "${answer.location}", ran ${ran.join(" | ")}`);
+    }
+    check((await editor.request(fileOf(own))).text === "own notes", "own's file does not download after other's delete");
+
+    // Pages behind the login are not stored; for each role, Back after logout reaches the login
+    // page and shows no record.
+    const cached = await fetch(`${base}/${ui}/documentUpdate.aspx?document_id=${ownId}`, { headers: { Cookie: cookiesOf(editor) }, redirect: "manual" });
+    check(cached.status === 200 && /no-store/.test(cached.headers.get("cache-control") || ""),
+        `the editor's page answers ${cached.status} with Cache-Control "${cached.headers.get("cache-control")}"`);
+    const browser = await launchChromium();
+    try {
+        const problems = [];
+        for (const [user, password, page, shown] of [
+            ["admin", passwords.admin, `useraccountUpdate.aspx?useraccount_id=1`, "admin"],
+            ["editor", passwords.editor, `documentUpdate.aspx?document_id=${ownId}`, "own kept"],
+            ["clerk", passwords.clerk, "ChangePassword_formUpdate.aspx", "clerk"],
+            ["reader", "Reader-pass1", `documentUpdate.aspx?document_id=${ownId}`, "own kept"],
+            ["viewer", "null", "orderUpdate.aspx?order_basic_id=2", "order 2"],
+            ["printer", "Printer-pass1", "document_rdlc_report.aspx", ""],
+        ]) {
+            const tab = await loggedInTab(await browser.browser.createBrowserContext(), problems, user, password);
+            await tab.goto(`${base}/${ui}/${page}`, { waitUntil: "networkidle0" });
+            const values = () => tab.$$eval("input, textarea", (inputs) => inputs.map((input) => input.value)).catch(() => []);
+            check(tab.url().endsWith(page) && (shown === "" || (await values()).includes(shown)),
+                `the ${user}'s page ${page} is ${tab.url()} showing ${(await values()).join(", ")}`);
+            const logout = await tab.$$eval("a", (links) => links.some((link) => link.textContent === "Logout"));
+            await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0" }), logout
+                ? tab.evaluate(() => [...document.querySelectorAll("a")].find((link) => link.textContent === "Logout").click())
+                : tab.evaluate((login) => { location.href = login; }, `${base}/${ui}/Login.aspx`)]);
+            check(tab.url().endsWith("/Login.aspx"), `the ${user}'s logout ends at ${tab.url()}`);
+            await tab.goBack({ waitUntil: "networkidle0" });
+            check(tab.url().includes("/Login.aspx") && (shown === "" || !(await values()).includes(shown)),
+                `Back after the ${user}'s logout shows ${tab.url()} with ${(await values()).join(", ")}`);
+            if (user === "editor")
+                await settledScreenshot(tab, `${shots}-BackAfterLogout.png`);
+        }
+        failures.push(...problems.map((problem) => `in Chromium, Back after logout: ${problem}`));
+    } catch (error) {
+        failures.push(`in Chromium, Back after logout: ${error.stack || error}`);
+    } finally {
+        await browser.close();
+    }
+
+    // The cap counts the rows the record holds after the post.
+    const orderToken = await admin.token(`${ui}/orderAdd.aspx`);
+    const rows = (first, count, document = {}) => {
+        const posted = {};
+        for (let n = 1; n <= count; ++n)
+            Object.assign(posted, { [`inp${n}`]: String(n), [`id${n}`]: "0", [`item${n}`]: `row ${first + n}`, ...document });
+        return posted;
+    };
+    const inserted = (ran) => ran.filter((line) => /^INSERT INTO order_detail/i.test(line)).length;
+    const added = await changesOf(() => admin.request(`${ui}/orderAdd.aspx`,
+        { form: { ACTION: "ADD", note: "capped", ...rows(0, 150), REQUEST_TOKEN: orderToken } }));
+    const orderId = runOnDatabase("SELECT order_basic_id FROM order_basic WHERE note = 'capped'");
+    check(inserted(added.ran) === 150 && /^\d+$/.test(orderId), `an order of 150 rows inserted ${inserted(added.ran)} rows`);
+    const update = (posted) => changesOf(() => admin.request(`${ui}/orderUpdate.aspx`,
+        { form: { ACTION: "UPDATE", order_basic_id: orderId, note: "capped", REQUEST_TOKEN: orderToken, ...posted } }));
+    const again = await update(rows(150, 150));
+    expectMessage("150 more rows of an order of 150", again.answer, "A page holds at most 200 detail rows.");
+    check(again.ran.length === 0, `150 more rows of an order of 150 ran ${again.ran.length} statements`);
+    check(inserted((await update(rows(150, 50))).ran) === 50, "50 more rows of an order of 150 were not inserted");
+    runOnDatabase(`INSERT INTO order_detail(order_id, item) SELECT ${orderId}, 'old ' || n FROM generate_series(1, 100) n`);
+    const stored = runOnDatabase(`SELECT order_detail_id FROM order_detail WHERE order_id = ${orderId} ORDER BY order_detail_id`).split("\n");
+    const kept = {};
+    stored.forEach((id, n) => Object.assign(kept, { [`inp${n + 1}`]: String(n + 1), [`id${n + 1}`]: id, [`item${n + 1}`]: `kept ${n + 1}` }));
+    const saved = await update(kept);
+    check(stored.length === 300 && saved.ran.filter((line) => /^UPDATE order_detail SET item = N'kept/i.test(line)).length === 300,
+        `an order of ${stored.length} rows saved without new rows ran ${saved.ran.length} statements: ${plainText(saved.answer.text).slice(0, 200)}`);
+    const grown = await update({ ...kept, inp301: "301", id301: "0", item301: "one more" });
+    expectMessage("a new row of an order of 300", grown.answer, "A page holds at most 200 detail rows.");
+    check(grown.ran.length === 0, `a new row of an order of 300 ran ${grown.ran.length} statements`);
+
+    // A row number in both the address and the form: the form's alone is read.
+    const joined = await changesOf(() => admin.request(`${ui}/orderAdd.aspx?inp1=1&document_id1=2`,
+        { form: { ACTION: "ADD", note: "joined", inp1: "1", id1: "0", item1: "joined", document_id1: "2", REQUEST_TOKEN: orderToken } }));
+    check(joined.ran.some((line) => /^INSERT INTO order_detail\(.*document_id.*\) VALUES\(.*\b2\b.*'joined'|^INSERT INTO order_detail\(.*document_id.*\) VALUES\(.*'joined'.*\b2\b/i.test(line)),
+        `a row posted in the address and the form ran ${joined.ran.join(" | ")}`);
+}

@@ -31,11 +31,11 @@ public class FormPagesCheck
         return last;
     }
 
-    // The page as a request with the query string finds it; the page's constructor needs a web
+    // The page as a request with the posted values finds it; the page's constructor needs a web
     // host, so its members are set here.
     static object NewPage(Type pageType, object dataObject, string query)
     {
-        HttpContext context = new HttpContext(new HttpRequest("page.aspx", "http://localhost/page.aspx", query),
+        HttpContext context = new HttpContext(PostedRequest.Of(query),
                                               new HttpResponse(new StringWriter()));
         object page = FormatterServices.GetUninitializedObject(pageType);
         BindingFlags members = BindingFlags.NonPublic | BindingFlags.Instance;

@@ -40,7 +40,7 @@ public class TransactionPagesCheck
     // posted value of its name; the request has an empty session and is the administrator's.
     static object NewPage(Type pageType, string query)
     {
-        HttpContext context = new HttpContext(new HttpRequest("page.aspx", "http://localhost/page.aspx", query),
+        HttpContext context = new HttpContext(PostedRequest.Of(query),
                                               new HttpResponse(new StringWriter()));
         object page = FormatterServices.GetUninitializedObject(pageType);
         BindingFlags members = BindingFlags.NonPublic | BindingFlags.Instance;

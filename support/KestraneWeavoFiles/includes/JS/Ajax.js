@@ -66,6 +66,32 @@ function getRequestBody(form, action)
 	return parts.join("&");
 }
 
+// Submits the form to the URL with the values of the body: each one that no field of the form
+// posts under its name goes as a hidden field, so that the code-behind reads every value from
+// the form.
+function submitWithValues(form, url, body)
+{
+	var posted = {};
+	for (var i = 0; i < form.elements.length; i++)
+		if (form.elements[i].name)
+			posted[form.elements[i].name] = true;
+	var pairs = body.split("&");
+	for (var j = 0; j < pairs.length; j++)
+	{
+		var at = pairs[j].indexOf("=");
+		var name = decodeURIComponent(pairs[j].substring(0, at));
+		if (at < 0 || posted[name])
+			continue;
+		var field = document.createElement("input");
+		field.type = "hidden";
+		field.name = name;
+		field.value = decodeURIComponent(pairs[j].substring(at + 1));
+		form.appendChild(field);
+	}
+	form.action = url;
+	form.submit();
+}
+
 // Sends the body to the URL (as its query for GET) and calls callback(request, tag) with the
 // answer.
 function sendRequest(method, url, callback, tag, body)

@@ -56,7 +56,7 @@ namespace Shop
 			try
 			{
 				UtilHandler util = new UtilHandler();
-				String title = this.Request.Params["title"];
+				String title = this.Request.Form["title"];
 				String location = Server.MapPath("~/uploadedData/");
 				String scan = "";
 				if(!IsPostBack || this.scan.PostedFile == null)

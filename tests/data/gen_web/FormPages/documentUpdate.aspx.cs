@@ -55,6 +55,7 @@ namespace Shop
 				{
 					UpdateButton.Visible = false;
 					DeleteButton.Visible = false;
+					this.scan.Visible = false;
 				}
 				if (m_document_id != null && m_document_id.Length > 0)
 				{
@@ -82,8 +83,8 @@ namespace Shop
 					}
 					if (columnName.Equals("scan"))
 					{
-						ViewState["scanStored"] = r[j].ToString();
-						this.scanLabel.Text = Server.HtmlEncode(new UtilHandler().GetUploadName(r[j].ToString()));
+						if (r[j].ToString() != "")
+							this.scanLabel.Text = "<a href=\"../../uploadedData/" + HttpUtility.HtmlAttributeEncode(r[j].ToString()) + "\">" + Server.HtmlEncode(new UtilHandler().GetUploadName(r[j].ToString())) + "</a>";
 					}
 				}
 			}
@@ -117,9 +118,10 @@ namespace Shop
 				else
 				{
 					UtilHandler util = new UtilHandler();
-					String title = this.Request.Params["title"];
+					String title = this.Request.Form["title"];
 					String location = Server.MapPath("~/uploadedData/");
-					String scan = Convert.ToString(ViewState["scanStored"]);
+					DataTable scanRecord = m_document.SelectRecord(id);
+					String scan = scanRecord.Rows.Count > 0 ? scanRecord.Rows[0]["scan"].ToString() : "";
 					if(!IsPostBack || this.scan.PostedFile == null)
 					{
 						util.KeepPageMessage(this, "The form did not send all of its fields.");
@@ -179,7 +181,7 @@ namespace Shop
 		{
 			try
 			{
-				String id = this.Request.Params["document_id"];
+				String id = this.Request.Form["document_id"];
 				if (new UtilHandler().ToSqlNumber(id, null) == null || m_document.SelectRecord(id).Rows.Count == 0)
 					m_messageString = "Can not Delete Record!";
 				else

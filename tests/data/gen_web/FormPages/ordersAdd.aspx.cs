@@ -64,15 +64,15 @@ namespace Shop
 		{
 			try
 			{
-				String customer_id = this.Request.Params["customer_id"];
+				String customer_id = this.Request.Form["customer_id"];
 				UtilHandler util = new UtilHandler();
-				String odate = this.Request.Params["odate"];
+				String odate = this.Request.Form["odate"];
 				odate = util.ConvertDate(odate);
 
-				String status = this.Request.Params["status"];
-				String urgent = this.Request.Params["urgent"];
-				String notes = this.Request.Params["notes"];
-				String credit = this.Request.Params["credit"];
+				String status = this.Request.Form["status"];
+				String urgent = this.Request.Form["urgent"];
+				String notes = this.Request.Form["notes"];
+				String credit = this.Request.Form["credit"];
 				String[,] values = { 
 				{"customer_id", customer_id },
 				{"odate", odate },

@@ -62,6 +62,7 @@ namespace Shop
 				{
 					UpdateButton.Visible = false;
 					DeleteButton.Visible = false;
+					this.odateCalendar.Visible = false;
 				}
 				if (m_orders_id != null && m_orders_id.Length > 0)
 				{
@@ -172,20 +173,20 @@ namespace Shop
 		{
 			try
 			{
-				String id = this.Request.Params["orders_id"];
+				String id = this.Request.Form["orders_id"];
 				if (m_orders.SelectRecord(id).Rows.Count == 0)
 					m_messageString = "Can not Update Record!";
 				else
 				{
-					String customer_id = this.Request.Params["customer_id"];
+					String customer_id = this.Request.Form["customer_id"];
 					UtilHandler util = new UtilHandler();
-					String odate = this.Request.Params["odate"];
+					String odate = this.Request.Form["odate"];
 					odate = util.ConvertDate(odate);
 
-					String status = this.Request.Params["status"];
-					String urgent = this.Request.Params["urgent"];
-					String notes = this.Request.Params["notes"];
-					String credit = this.Request.Params["credit"];
+					String status = this.Request.Form["status"];
+					String urgent = this.Request.Form["urgent"];
+					String notes = this.Request.Form["notes"];
+					String credit = this.Request.Form["credit"];
 					String[,] values = { 
 					{"customer_id", customer_id },
 					{"odate", odate },
@@ -231,7 +232,7 @@ namespace Shop
 		{
 			try
 			{
-				String id = this.Request.Params["orders_id"];
+				String id = this.Request.Form["orders_id"];
 				if (new UtilHandler().ToSqlNumber(id, null) == null || m_orders.SelectRecord(id).Rows.Count == 0)
 					m_messageString = "Can not Delete Record!";
 				else

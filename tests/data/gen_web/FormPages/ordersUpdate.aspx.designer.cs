@@ -10,6 +10,7 @@ namespace Shop
 		protected global::System.Web.UI.WebControls.DropDownList customer_id;
 
 		protected global::System.Web.UI.HtmlControls.HtmlInputText odate;
+		protected global::System.Web.UI.HtmlControls.HtmlAnchor odateCalendar;
 
 		protected global::System.Web.UI.WebControls.RadioButtonList status;
 

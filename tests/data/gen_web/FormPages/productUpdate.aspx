@@ -239,7 +239,7 @@
 	<tr>
 		<td class ="TDClassLabel" > Made on<label class="CompulsaryLabel">*</label> </td>
 		<td class = "TDClassControl" >
-			<input type="text" class= "CalenderBoxControl" id = "made_on" runat="server" onkeyup="date_dash(this,event)" onkeydown="date_dash(this,event)"/> <a href="javascript: void(0);" onmouseover="if (timeoutId) clearTimeout(timeoutId);window.status='Show Calendar';return true;"onmouseout="if (timeoutDelay) calendarTimeout();window.status='';" onclick="g_Calendar.show(event,'aspnetForm.ctl00_KestraneWeavoContent_made_on',false,'mm/dd/yyyy'); return false;"><img class = "CalenderButtonImage_In" src="../../includes/images/calendar.gif" name="imgCalendar" border="0" alt=""></a>
+			<input type="text" class= "CalenderBoxControl" id = "made_on" runat="server" onkeyup="date_dash(this,event)" onkeydown="date_dash(this,event)"/> <a id="made_onCalendar" runat="server" href="javascript: void(0);" onmouseover="if (timeoutId) clearTimeout(timeoutId);window.status='Show Calendar';return true;"onmouseout="if (timeoutDelay) calendarTimeout();window.status='';" onclick="g_Calendar.show(event,'aspnetForm.ctl00_KestraneWeavoContent_made_on',false,'mm/dd/yyyy'); return false;"><img class = "CalenderButtonImage_In" src="../../includes/images/calendar.gif" name="imgCalendar" border="0" alt=""></a>
 		</td>
 		<td class = "TDClassLabel" > Maker<label class="CompulsaryLabel">*</label> </td>
 		<td class = "TDClassControl" >
@@ -314,7 +314,7 @@
 	<tr>
 		<td class ="TDClassLabel" > Stamp </td>
 		<td class = "TDClassControl" >
-			<input type="text" class= "CalenderBoxControl" id = "stamp" runat="server" onkeyup="date_dash(this,event)" onkeydown="date_dash(this,event)"/> <a href="javascript: void(0);" onmouseover="if (timeoutId) clearTimeout(timeoutId);window.status='Show Calendar';return true;"onmouseout="if (timeoutDelay) calendarTimeout();window.status='';" onclick="g_Calendar.show(event,'aspnetForm.ctl00_KestraneWeavoContent_stamp',false,'mm/dd/yyyy'); return false;"><img class = "CalenderButtonImage_In" src="../../includes/images/calendar.gif" name="imgCalendar" border="0" alt=""></a>
+			<input type="text" class= "CalenderBoxControl" id = "stamp" runat="server" onkeyup="date_dash(this,event)" onkeydown="date_dash(this,event)"/> <a id="stampCalendar" runat="server" href="javascript: void(0);" onmouseover="if (timeoutId) clearTimeout(timeoutId);window.status='Show Calendar';return true;"onmouseout="if (timeoutDelay) calendarTimeout();window.status='';" onclick="g_Calendar.show(event,'aspnetForm.ctl00_KestraneWeavoContent_stamp',false,'mm/dd/yyyy'); return false;"><img class = "CalenderButtonImage_In" src="../../includes/images/calendar.gif" name="imgCalendar" border="0" alt=""></a>
 		</td>
 	</tr>
 	<tr>

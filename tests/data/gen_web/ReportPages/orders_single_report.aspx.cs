@@ -151,7 +151,7 @@ namespace Shop
 		}
 		void handleDelete()
 		{
-			String id = Request.Params["record_id"];
+			String id = Request.Form["record_id"];
 			if (new UtilHandler().ToSqlNumber(id, null) != null)
 			{
 				_orders orders = new _orders();

@@ -25,9 +25,7 @@
 			}
 			if(formAction == 'ADD')
 			{
-				var submitString = "order_entryAdd.aspx?" + sBody.replace(/&REQUEST_TOKEN=[^&]*/, "");
-				document.aspnetForm.action=submitString;
-				document.aspnetForm.submit();
+				submitWithValues(document.aspnetForm, "order_entryAdd.aspx", sBody);
 				return;
 			}
 			httpRequest = getXMLHTTPRequest();

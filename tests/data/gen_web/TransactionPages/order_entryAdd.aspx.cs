@@ -96,7 +96,7 @@ namespace Shop
 			try
 			{
 				UtilHandler util = new UtilHandler();
-				String note = this.Request.Params["note"];
+				String note = this.Request.Form["note"];
 				String location = Server.MapPath("~/uploadedData/");
 				String scan = "";
 				if(!IsPostBack || this.scan.PostedFile == null)
@@ -115,8 +115,8 @@ namespace Shop
 					}
 					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
 				}
-				String customer_id = this.Request.Params["customer_id"];
-				String agent = this.Request.Params["agent"];
+				String customer_id = this.Request.Form["customer_id"];
+				String agent = this.Request.Form["agent"];
  
 				String[,] values = { 
 				{"note", note },
@@ -129,9 +129,9 @@ namespace Shop
 				m_order_entry.SetValues(values);
 				if (!new UtilHandler().IsOfferedKey("customer", "customer_id", customer_id, false))
 					m_messageString = "Can not Add Record!";
-				else if (new UtilHandler().HasTooManyRows(this, "order_line_", new String[] { "inp", "id", "delete", "packed", "item", "buyer_id" }) || new UtilHandler().HasTooManyRows(this, "order_payment_", new String[] { "inp", "id", "delete", "paid", "pdate" }))
+				else if (new UtilHandler().HasTooManyRows(this, "order_line_", new String[] { "inp", "id", "delete", "packed", "item", "buyer_id" }, "order_line", "order_id", null) || new UtilHandler().HasTooManyRows(this, "order_payment_", new String[] { "inp", "id", "delete", "paid", "pdate" }, "order_payment", "order_id", null))
 					m_messageString = UtilHandler.TOO_MANY_ROWS;
-				else if (!rowKeysOfferedFororder_line())
+				else if (!rowKeysOfferedFororder_line(null))
 					m_messageString = "Can not Add Record!";
 				else if(m_order_entry.HandlePreAdd())
 				{
@@ -169,28 +169,29 @@ namespace Shop
 		}
 		void addDetailsFororder_line(String basicId)
 		{
-			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
+			int rowLimit = new UtilHandler().DetailRowLimit("order_line", "order_id", basicId);
+			for (int rowCount = 1; rowCount <= rowLimit; rowCount++)
 			{
 				String searchString = "order_line_inp";
 				searchString += rowCount;
-				String rowNo = this.Request.Params[searchString];
+				String rowNo = this.Request.Form[searchString];
 				searchString = "order_line_delete";
 				searchString += rowCount;
-				String isDelete = this.Request.Params[searchString];
+				String isDelete = this.Request.Form[searchString];
 				if (rowNo == null)
 					break;
 				if (rowNo != null && isDelete == null)
 				{
 					searchString = "order_line_packed";
 					searchString += rowNo;
-					String packed = this.Request.Params[searchString];
+					String packed = this.Request.Form[searchString];
 					UtilHandler util = new UtilHandler();
 					searchString = "order_line_item";
 					searchString += rowNo;
-					String item = this.Request.Params[searchString];
+					String item = this.Request.Form[searchString];
 					searchString = "order_line_buyer_id";
 					searchString += rowNo;
-					String buyer_id = this.Request.Params[searchString];
+					String buyer_id = this.Request.Form[searchString];
  
 					String[,] values = { 
 					{"packed", packed },
@@ -212,23 +213,24 @@ namespace Shop
 			}
 		}
 		//True when each combo value of the rows to be saved is one that the page offers
-		bool rowKeysOfferedFororder_line()
+		bool rowKeysOfferedFororder_line(String basicId)
 		{
-			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
+			int rowLimit = new UtilHandler().DetailRowLimit("order_line", "order_id", basicId);
+			for (int rowCount = 1; rowCount <= rowLimit; rowCount++)
 			{
 				String searchString = "order_line_inp";
 				searchString += rowCount;
-				String rowNo = this.Request.Params[searchString];
+				String rowNo = this.Request.Form[searchString];
 				searchString = "order_line_delete";
 				searchString += rowCount;
-				String isDelete = this.Request.Params[searchString];
+				String isDelete = this.Request.Form[searchString];
 				if (rowNo == null)
 					break;
 				if (rowNo != null && isDelete == null)
 				{
 					searchString = "order_line_buyer_id";
 					searchString += rowNo;
-					String buyer_id = this.Request.Params[searchString];
+					String buyer_id = this.Request.Form[searchString];
 					if (!new UtilHandler().IsOfferedKey("customer", "customer_id", buyer_id, false))
 						return false;
 				}
@@ -237,25 +239,26 @@ namespace Shop
 		}
 		void addDetailsFororder_payment(String basicId)
 		{
-			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
+			int rowLimit = new UtilHandler().DetailRowLimit("order_payment", "order_id", basicId);
+			for (int rowCount = 1; rowCount <= rowLimit; rowCount++)
 			{
 				String searchString = "order_payment_inp";
 				searchString += rowCount;
-				String rowNo = this.Request.Params[searchString];
+				String rowNo = this.Request.Form[searchString];
 				searchString = "order_payment_delete";
 				searchString += rowCount;
-				String isDelete = this.Request.Params[searchString];
+				String isDelete = this.Request.Form[searchString];
 				if (rowNo == null)
 					break;
 				if (rowNo != null && isDelete == null)
 				{
 					searchString = "order_payment_paid";
 					searchString += rowNo;
-					String paid = this.Request.Params[searchString];
+					String paid = this.Request.Form[searchString];
 					UtilHandler util = new UtilHandler();
 					searchString = "order_payment_pdate";
 					searchString += rowNo;
-					String pdate = this.Request.Params[searchString];
+					String pdate = this.Request.Form[searchString];
  
 					String[,] values = { 
 					{"paid", paid },

@@ -70,6 +70,10 @@ namespace Shop
 				this.MessageLabel.Text = Server.HtmlEncode(new UtilHandler().TakePageMessage(this));
 				WriteMenus();
 				ManageLinkVisibility();
+				if (!new UtilHandler().MayAct(this, m_role))
+				{
+					this.scan.Visible = false;
+				}
 				if (m_order_basic_id != null && m_order_basic_id.Length > 0)
 				{
 					order_basic_id.Value = m_order_basic_id;
@@ -86,9 +90,10 @@ namespace Shop
 			{
 				String id = this.order_basic_id.Value;
 				UtilHandler util = new UtilHandler();
-				String note = this.Request.Params["note"];
+				String note = this.Request.Form["note"];
 				String location = Server.MapPath("~/uploadedData/");
-				String scan = Convert.ToString(ViewState["scanStored"]);
+				DataTable scanRecord = m_order_entry.SelectRecord(id);
+				String scan = scanRecord.Rows.Count > 0 ? scanRecord.Rows[0]["scan"].ToString() : "";
 				if(!IsPostBack || this.scan.PostedFile == null)
 				{
 					util.KeepPageMessage(this, "The form did not send all of its fields.");
@@ -105,8 +110,8 @@ namespace Shop
 					}
 					scan = util.SaveUpload(this.scan.PostedFile, location, scan);
 				}
-				String customer_id = this.Request.Params["customer_id"];
-				String agent = this.Request.Params["agent"];
+				String customer_id = this.Request.Form["customer_id"];
+				String agent = this.Request.Form["agent"];
  
 				String[,] values = { 
 				{"note", note },
@@ -122,9 +127,9 @@ namespace Shop
 					m_messageString = "Can not Update Record!";
 				else if (!new UtilHandler().IsOfferedKey("customer", "customer_id", customer_id, false))
 					m_messageString = "Can not Update Record!";
-				else if (new UtilHandler().HasTooManyRows(this, "order_line_", new String[] { "inp", "id", "delete", "packed", "item", "buyer_id" }) || new UtilHandler().HasTooManyRows(this, "order_payment_", new String[] { "inp", "id", "delete", "paid", "pdate" }))
+				else if (new UtilHandler().HasTooManyRows(this, "order_line_", new String[] { "inp", "id", "delete", "packed", "item", "buyer_id" }, "order_line", "order_id", id) || new UtilHandler().AddsTooManyRows(this, "order_line_", "order_line", "order_line_id", "order_id", id) || new UtilHandler().HasTooManyRows(this, "order_payment_", new String[] { "inp", "id", "delete", "paid", "pdate" }, "order_payment", "order_id", id) || new UtilHandler().AddsTooManyRows(this, "order_payment_", "order_payment", "order_payment_id", "order_id", id))
 					m_messageString = UtilHandler.TOO_MANY_ROWS;
-				else if (!rowKeysOfferedFororder_line())
+				else if (!rowKeysOfferedFororder_line(id))
 					m_messageString = "Can not Update Record!";
 				else if(m_order_entry.HandlePreUpdate())
 				{
@@ -162,31 +167,32 @@ namespace Shop
 		void updateorder_line()
 		{
 			String basicId = this.order_basic_id.Value;
-			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
+			int rowLimit = new UtilHandler().DetailRowLimit("order_line", "order_id", basicId);
+			for (int rowCount = 1; rowCount <= rowLimit; rowCount++)
 			{
 				String searchString = "order_line_inp";
 				searchString += rowCount;
-				String rowNo = this.Request.Params[searchString];
+				String rowNo = this.Request.Form[searchString];
 				searchString = "order_line_id";
 				searchString += rowCount;
-				String detailId = this.Request.Params[searchString];
+				String detailId = this.Request.Form[searchString];
 				searchString = "order_line_delete";
 				searchString += rowCount;
-				String isDelete = this.Request.Params[searchString];
+				String isDelete = this.Request.Form[searchString];
 				if (rowNo == null)
 					break;
 				if (rowNo != null && isDelete == null)
 				{
 					searchString = "order_line_packed";
 					searchString += rowNo;
-					String packed = this.Request.Params[searchString];
+					String packed = this.Request.Form[searchString];
 					UtilHandler util = new UtilHandler();
 					searchString = "order_line_item";
 					searchString += rowNo;
-					String item = this.Request.Params[searchString];
+					String item = this.Request.Form[searchString];
 					searchString = "order_line_buyer_id";
 					searchString += rowNo;
-					String buyer_id = this.Request.Params[searchString];
+					String buyer_id = this.Request.Form[searchString];
  
 					String[,] values = { 
 					{"packed", packed },
@@ -243,23 +249,24 @@ namespace Shop
 			}
 		}
 		//True when each combo value of the rows to be saved is one that the page offers
-		bool rowKeysOfferedFororder_line()
+		bool rowKeysOfferedFororder_line(String basicId)
 		{
-			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
+			int rowLimit = new UtilHandler().DetailRowLimit("order_line", "order_id", basicId);
+			for (int rowCount = 1; rowCount <= rowLimit; rowCount++)
 			{
 				String searchString = "order_line_inp";
 				searchString += rowCount;
-				String rowNo = this.Request.Params[searchString];
+				String rowNo = this.Request.Form[searchString];
 				searchString = "order_line_delete";
 				searchString += rowCount;
-				String isDelete = this.Request.Params[searchString];
+				String isDelete = this.Request.Form[searchString];
 				if (rowNo == null)
 					break;
 				if (rowNo != null && isDelete == null)
 				{
 					searchString = "order_line_buyer_id";
 					searchString += rowNo;
-					String buyer_id = this.Request.Params[searchString];
+					String buyer_id = this.Request.Form[searchString];
 					if (!new UtilHandler().IsOfferedKey("customer", "customer_id", buyer_id, false))
 						return false;
 				}
@@ -269,28 +276,29 @@ namespace Shop
 		void updateorder_payment()
 		{
 			String basicId = this.order_basic_id.Value;
-			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
+			int rowLimit = new UtilHandler().DetailRowLimit("order_payment", "order_id", basicId);
+			for (int rowCount = 1; rowCount <= rowLimit; rowCount++)
 			{
 				String searchString = "order_payment_inp";
 				searchString += rowCount;
-				String rowNo = this.Request.Params[searchString];
+				String rowNo = this.Request.Form[searchString];
 				searchString = "order_payment_id";
 				searchString += rowCount;
-				String detailId = this.Request.Params[searchString];
+				String detailId = this.Request.Form[searchString];
 				searchString = "order_payment_delete";
 				searchString += rowCount;
-				String isDelete = this.Request.Params[searchString];
+				String isDelete = this.Request.Form[searchString];
 				if (rowNo == null)
 					break;
 				if (rowNo != null && isDelete == null)
 				{
 					searchString = "order_payment_paid";
 					searchString += rowNo;
-					String paid = this.Request.Params[searchString];
+					String paid = this.Request.Form[searchString];
 					UtilHandler util = new UtilHandler();
 					searchString = "order_payment_pdate";
 					searchString += rowNo;
-					String pdate = this.Request.Params[searchString];
+					String pdate = this.Request.Form[searchString];
  
 					String[,] values = { 
 					{"paid", paid },
@@ -352,7 +360,7 @@ namespace Shop
 				String id = this.order_basic_id.Value;
 				if (new UtilHandler().ToSqlNumber(id, null) == null || m_order_entry.SelectRecord(id).Rows.Count == 0)
 					m_messageString = "Can not Delete Record!";
-				else if (new UtilHandler().HasTooManyRows(this, "order_line_", new String[] { "inp", "id", "delete", "packed", "item", "buyer_id" }) || new UtilHandler().HasTooManyRows(this, "order_payment_", new String[] { "inp", "id", "delete", "paid", "pdate" }))
+				else if (new UtilHandler().HasTooManyRows(this, "order_line_", new String[] { "inp", "id", "delete", "packed", "item", "buyer_id" }, "order_line", "order_id", id) || new UtilHandler().HasTooManyRows(this, "order_payment_", new String[] { "inp", "id", "delete", "paid", "pdate" }, "order_payment", "order_id", id))
 					m_messageString = UtilHandler.TOO_MANY_ROWS;
 				else
 				{
@@ -374,14 +382,15 @@ namespace Shop
 		void delete_order_line()
 		{
 			String basicId = this.order_basic_id.Value;
-			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
+			int rowLimit = new UtilHandler().DetailRowLimit("order_line", "order_id", basicId);
+			for (int rowCount = 1; rowCount <= rowLimit; rowCount++)
 			{
 				String searchString = "order_line_inp";
 				searchString += rowCount;
-				String rowNo = this.Request.Params[searchString];
+				String rowNo = this.Request.Form[searchString];
 				searchString = "order_line_id";
 				searchString += rowCount;
-				String detailId = this.Request.Params[searchString];
+				String detailId = this.Request.Form[searchString];
 				if (rowNo == null)
 					break;
 				if (detailId != null && detailId != "0")
@@ -395,14 +404,15 @@ namespace Shop
 		void delete_order_payment()
 		{
 			String basicId = this.order_basic_id.Value;
-			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
+			int rowLimit = new UtilHandler().DetailRowLimit("order_payment", "order_id", basicId);
+			for (int rowCount = 1; rowCount <= rowLimit; rowCount++)
 			{
 				String searchString = "order_payment_inp";
 				searchString += rowCount;
-				String rowNo = this.Request.Params[searchString];
+				String rowNo = this.Request.Form[searchString];
 				searchString = "order_payment_id";
 				searchString += rowCount;
-				String detailId = this.Request.Params[searchString];
+				String detailId = this.Request.Form[searchString];
 				if (rowNo == null)
 					break;
 				if (detailId != null && detailId != "0")
@@ -430,8 +440,8 @@ namespace Shop
 					}
 					if (columnName.Equals("scan"))
 					{
-						ViewState["scanStored"] = r[j].ToString();
-						this.scanLabel.Text = Server.HtmlEncode(new UtilHandler().GetUploadName(r[j].ToString()));
+						if (r[j].ToString() != "")
+							this.scanLabel.Text = "<a href=\"../../uploadedData/" + HttpUtility.HtmlAttributeEncode(r[j].ToString()) + "\">" + Server.HtmlEncode(new UtilHandler().GetUploadName(r[j].ToString())) + "</a>";
 					}
 					if (columnName.Equals("customer_id"))
 					{
@@ -894,7 +904,8 @@ namespace Shop
 			imagePath = "../../includes/images/calendar.gif";
 			actionString = " onmouseover=\"if (timeoutId) clearTimeout(timeoutId); window.status= 'Show Calendar'; return true;\" onmouseout=\"if (timeoutDelay) calendarTimeout();window.status='';\"" +
 			" onclick = 'g_Calendar.show(event," + idString + ",false,\"dd/mm/yyyy\");'";
-			w.WriteImageField(imagePath, null, null, null, actionString, "CalenderButtonImage_In", 0, 0, 0, 0, 0);
+			if (new UtilHandler().MayAct(this, m_role))
+				w.WriteImageField(imagePath, null, null, null, actionString, "CalenderButtonImage_In", 0, 0, 0, 0, 0);
 			w.EndGridData();
 
 			w.BeginGridData(null, null, 0, 0, 0);

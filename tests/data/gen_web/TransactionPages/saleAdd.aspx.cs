@@ -87,11 +87,11 @@ namespace Shop
 		{
 			try
 			{
-				String customer_id = this.Request.Params["customer_id"];
+				String customer_id = this.Request.Form["customer_id"];
 				UtilHandler util = new UtilHandler();
-				String sdate = this.Request.Params["sdate"];
+				String sdate = this.Request.Form["sdate"];
 				sdate = util.ConvertDate(sdate);
-				String remark = this.Request.Params["remark"];
+				String remark = this.Request.Form["remark"];
  
 				String[,] values = { 
 				{"customer_id", customer_id },
@@ -103,9 +103,9 @@ namespace Shop
 				m_sale.SetValues(values);
 				if (!new UtilHandler().IsOfferedKey("customer", "customer_id", customer_id, false))
 					m_messageString = "Can not Add Record!";
-				else if (new UtilHandler().HasTooManyRows(this, "", new String[] { "inp", "id", "delete", "customer_id", "shipped", "ddate", "qty", "remark" }))
+				else if (new UtilHandler().HasTooManyRows(this, "", new String[] { "inp", "id", "delete", "customer_id", "shipped", "ddate", "qty", "remark" }, "sale_line", "sale_id", null))
 					m_messageString = UtilHandler.TOO_MANY_ROWS;
-				else if (!rowKeysOfferedForsale_line())
+				else if (!rowKeysOfferedForsale_line(null))
 					m_messageString = "Can not Add Record!";
 				else if(m_sale.HandlePreAdd())
 				{
@@ -140,34 +140,35 @@ namespace Shop
 		}
 		void addDetailsForsale_line(String basicId)
 		{
-			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
+			int rowLimit = new UtilHandler().DetailRowLimit("sale_line", "sale_id", basicId);
+			for (int rowCount = 1; rowCount <= rowLimit; rowCount++)
 			{
 				String searchString = "inp";
 				searchString += rowCount;
-				String rowNo = this.Request.Params[searchString];
+				String rowNo = this.Request.Form[searchString];
 				searchString = "delete";
 				searchString += rowCount;
-				String isDelete = this.Request.Params[searchString];
+				String isDelete = this.Request.Form[searchString];
 				if (rowNo == null)
 					break;
 				if (rowNo != null && isDelete == null)
 				{
 					searchString = "customer_id";
 					searchString += rowNo;
-					String customer_id = this.Request.Params[searchString];
+					String customer_id = this.Request.Form[searchString];
 					searchString = "shipped";
 					searchString += rowNo;
-					String shipped = this.Request.Params[searchString];
+					String shipped = this.Request.Form[searchString];
 					UtilHandler util = new UtilHandler();
 					searchString = "ddate";
 					searchString += rowNo;
-					String ddate = this.Request.Params[searchString];
+					String ddate = this.Request.Form[searchString];
 					searchString = "qty";
 					searchString += rowNo;
-					String qty = this.Request.Params[searchString];
+					String qty = this.Request.Form[searchString];
 					searchString = "remark";
 					searchString += rowNo;
-					String remark = this.Request.Params[searchString];
+					String remark = this.Request.Form[searchString];
  
 					String[,] values = { 
 					{"customer_id", customer_id },
@@ -191,23 +192,24 @@ namespace Shop
 			}
 		}
 		//True when each combo value of the rows to be saved is one that the page offers
-		bool rowKeysOfferedForsale_line()
+		bool rowKeysOfferedForsale_line(String basicId)
 		{
-			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
+			int rowLimit = new UtilHandler().DetailRowLimit("sale_line", "sale_id", basicId);
+			for (int rowCount = 1; rowCount <= rowLimit; rowCount++)
 			{
 				String searchString = "inp";
 				searchString += rowCount;
-				String rowNo = this.Request.Params[searchString];
+				String rowNo = this.Request.Form[searchString];
 				searchString = "delete";
 				searchString += rowCount;
-				String isDelete = this.Request.Params[searchString];
+				String isDelete = this.Request.Form[searchString];
 				if (rowNo == null)
 					break;
 				if (rowNo != null && isDelete == null)
 				{
 					searchString = "customer_id";
 					searchString += rowNo;
-					String customer_id = this.Request.Params[searchString];
+					String customer_id = this.Request.Form[searchString];
 					if (!new UtilHandler().IsOfferedKey("customer", "customer_id", customer_id, false))
 						return false;
 				}

@@ -149,7 +149,7 @@
 		</td>
 		<td class ="TDClassLabel" > sdate </td>
 		<td class = "TDClassControl" >
-			<input type="text" class= "CalenderBoxControl" id = "sdate" runat="server" onkeyup="date_dash(this,event)" onkeydown="date_dash(this,event)"/> <a href="javascript: void(0);" onmouseover="if (timeoutId) clearTimeout(timeoutId);window.status='Show Calendar';return true;"onmouseout="if (timeoutDelay) calendarTimeout();window.status='';" onclick="g_Calendar.show(event,'aspnetForm.ctl00_KestraneWeavoContent_sdate',false,'dd/mm/yyyy'); return false;"><img class = "CalenderButtonImage_In" src="../../includes/images/calendar.gif" name="imgCalendar" border="0" alt=""></a>
+			<input type="text" class= "CalenderBoxControl" id = "sdate" runat="server" onkeyup="date_dash(this,event)" onkeydown="date_dash(this,event)"/> <a id="sdateCalendar" runat="server" href="javascript: void(0);" onmouseover="if (timeoutId) clearTimeout(timeoutId);window.status='Show Calendar';return true;"onmouseout="if (timeoutDelay) calendarTimeout();window.status='';" onclick="g_Calendar.show(event,'aspnetForm.ctl00_KestraneWeavoContent_sdate',false,'dd/mm/yyyy'); return false;"><img class = "CalenderButtonImage_In" src="../../includes/images/calendar.gif" name="imgCalendar" border="0" alt=""></a>
 		</td>
 	</tr>
 	<tr>

@@ -59,6 +59,10 @@ namespace Shop
 
 				WriteMenus();
 				ManageLinkVisibility();
+				if (!new UtilHandler().MayAct(this, m_role))
+				{
+					this.sdateCalendar.Visible = false;
+				}
 				if (m_sale_basic_id != null && m_sale_basic_id.Length > 0)
 				{
 					sale_basic_id.Value = m_sale_basic_id;
@@ -73,14 +77,14 @@ namespace Shop
 		{
 			try
 			{
-				String id = this.Request.Params["sale_basic_id"];
+				String id = this.Request.Form["sale_basic_id"];
 				// extracting record from database for invisible controls
 				DataTable dtRecord = m_sale.SelectRecord(id);
-				String customer_id = this.Request.Params["customer_id"];
+				String customer_id = this.Request.Form["customer_id"];
 				UtilHandler util = new UtilHandler();
-				String sdate = this.Request.Params["sdate"];
+				String sdate = this.Request.Form["sdate"];
 				sdate = util.ConvertDate(sdate);
-				String remark = this.Request.Params["remark"];
+				String remark = this.Request.Form["remark"];
  
 				String[,] values = { 
 				{"customer_id", customer_id },
@@ -95,9 +99,9 @@ namespace Shop
 					m_messageString = "Can not Update Record!";
 				else if (!new UtilHandler().IsOfferedKey("customer", "customer_id", customer_id, false))
 					m_messageString = "Can not Update Record!";
-				else if (new UtilHandler().HasTooManyRows(this, "", new String[] { "inp", "id", "delete", "customer_id", "shipped", "ddate", "qty", "remark" }))
+				else if (new UtilHandler().HasTooManyRows(this, "", new String[] { "inp", "id", "delete", "customer_id", "shipped", "ddate", "qty", "remark" }, "sale_line", "sale_id", id) || new UtilHandler().AddsTooManyRows(this, "", "sale_line", "sale_line_id", "sale_id", id))
 					m_messageString = UtilHandler.TOO_MANY_ROWS;
-				else if (!rowKeysOfferedForsale_line())
+				else if (!rowKeysOfferedForsale_line(id))
 					m_messageString = "Can not Update Record!";
 				else if(m_sale.HandlePreUpdate())
 				{
@@ -131,18 +135,19 @@ namespace Shop
 		}
 		void updatesale_line()
 		{
-			String basicId = this.Request.Params["sale_basic_id"];
-			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
+			String basicId = this.Request.Form["sale_basic_id"];
+			int rowLimit = new UtilHandler().DetailRowLimit("sale_line", "sale_id", basicId);
+			for (int rowCount = 1; rowCount <= rowLimit; rowCount++)
 			{
 				String searchString = "inp";
 				searchString += rowCount;
-				String rowNo = this.Request.Params[searchString];
+				String rowNo = this.Request.Form[searchString];
 				searchString = "id";
 				searchString += rowCount;
-				String detailId = this.Request.Params[searchString];
+				String detailId = this.Request.Form[searchString];
 				searchString = "delete";
 				searchString += rowCount;
-				String isDelete = this.Request.Params[searchString];
+				String isDelete = this.Request.Form[searchString];
 				if (rowNo == null)
 					break;
 				if (rowNo != null && isDelete == null)
@@ -151,20 +156,20 @@ namespace Shop
 					DataTable dtRecord = m_sale_line.SelectRecord(detailId);
 					searchString = "customer_id";
 					searchString += rowNo;
-					String customer_id = this.Request.Params[searchString];
+					String customer_id = this.Request.Form[searchString];
 					searchString = "shipped";
 					searchString += rowNo;
-					String shipped = this.Request.Params[searchString];
+					String shipped = this.Request.Form[searchString];
 					UtilHandler util = new UtilHandler();
 					searchString = "ddate";
 					searchString += rowNo;
-					String ddate = this.Request.Params[searchString];
+					String ddate = this.Request.Form[searchString];
 					searchString = "qty";
 					searchString += rowNo;
 					String qty = dtRecord.Rows.Count > 0 ? dtRecord.Rows[0]["qty"].ToString() : null;
 					searchString = "remark";
 					searchString += rowNo;
-					String remark = this.Request.Params[searchString];
+					String remark = this.Request.Form[searchString];
  
 					String[,] values = { 
 					{"customer_id", customer_id },
@@ -223,23 +228,24 @@ namespace Shop
 			}
 		}
 		//True when each combo value of the rows to be saved is one that the page offers
-		bool rowKeysOfferedForsale_line()
+		bool rowKeysOfferedForsale_line(String basicId)
 		{
-			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
+			int rowLimit = new UtilHandler().DetailRowLimit("sale_line", "sale_id", basicId);
+			for (int rowCount = 1; rowCount <= rowLimit; rowCount++)
 			{
 				String searchString = "inp";
 				searchString += rowCount;
-				String rowNo = this.Request.Params[searchString];
+				String rowNo = this.Request.Form[searchString];
 				searchString = "delete";
 				searchString += rowCount;
-				String isDelete = this.Request.Params[searchString];
+				String isDelete = this.Request.Form[searchString];
 				if (rowNo == null)
 					break;
 				if (rowNo != null && isDelete == null)
 				{
 					searchString = "customer_id";
 					searchString += rowNo;
-					String customer_id = this.Request.Params[searchString];
+					String customer_id = this.Request.Form[searchString];
 					if (!new UtilHandler().IsOfferedKey("customer", "customer_id", customer_id, false))
 						return false;
 				}
@@ -250,10 +256,10 @@ namespace Shop
 		{
 			try
 			{
-				String id = this.Request.Params["sale_basic_id"];
+				String id = this.Request.Form["sale_basic_id"];
 				if (new UtilHandler().ToSqlNumber(id, null) == null || m_sale.SelectRecord(id).Rows.Count == 0)
 					m_messageString = "Can not Delete Record!";
-				else if (new UtilHandler().HasTooManyRows(this, "", new String[] { "inp", "id", "delete", "customer_id", "shipped", "ddate", "qty", "remark" }))
+				else if (new UtilHandler().HasTooManyRows(this, "", new String[] { "inp", "id", "delete", "customer_id", "shipped", "ddate", "qty", "remark" }, "sale_line", "sale_id", id))
 					m_messageString = UtilHandler.TOO_MANY_ROWS;
 				else
 				{
@@ -285,15 +291,16 @@ namespace Shop
 		}
 		void delete_sale_line()
 		{
-			String basicId = this.Request.Params["sale_basic_id"];
-			for (int rowCount = 1; rowCount <= UtilHandler.MAX_DETAIL_ROWS; rowCount++)
+			String basicId = this.Request.Form["sale_basic_id"];
+			int rowLimit = new UtilHandler().DetailRowLimit("sale_line", "sale_id", basicId);
+			for (int rowCount = 1; rowCount <= rowLimit; rowCount++)
 			{
 				String searchString = "inp";
 				searchString += rowCount;
-				String rowNo = this.Request.Params[searchString];
+				String rowNo = this.Request.Form[searchString];
 				searchString = "id";
 				searchString += rowCount;
-				String detailId = this.Request.Params[searchString];
+				String detailId = this.Request.Form[searchString];
 				if (rowNo == null)
 					break;
 				if (detailId != null && detailId != "0")
@@ -655,7 +662,8 @@ namespace Shop
 			imagePath = "../../includes/images/calendar.gif";
 			actionString = " onmouseover=\"if (timeoutId) clearTimeout(timeoutId); window.status= 'Show Calendar'; return true;\" onmouseout=\"if (timeoutDelay) calendarTimeout();window.status='';\"" +
 			" onclick = 'g_Calendar.show(event," + idString + ",false,\"dd/mm/yyyy\");'";
-			w.WriteImageField(imagePath, null, null, null, actionString, "CalenderButtonImage_In", 0, 0, 0, 0, 0);
+			if (new UtilHandler().MayAct(this, m_role))
+				w.WriteImageField(imagePath, null, null, null, actionString, "CalenderButtonImage_In", 0, 0, 0, 0, 0);
 			w.EndGridData();
 
 			w.BeginGridData(null, null, 0, 0 ,0);

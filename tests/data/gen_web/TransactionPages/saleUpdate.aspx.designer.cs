@@ -10,6 +10,7 @@ namespace Shop
 		protected global::System.Web.UI.WebControls.DropDownList customer_id;
 
 		protected global::System.Web.UI.HtmlControls.HtmlInputText sdate;
+		protected global::System.Web.UI.HtmlControls.HtmlAnchor sdateCalendar;
 
 		protected global::System.Web.UI.WebControls.TextBox remark;
 
