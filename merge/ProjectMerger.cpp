@@ -25,20 +25,24 @@ namespace
 // the menu items that open the page) stays behind.
 void LeaveProjectDashboardBehind(ForgeonProject& second)
 {
-    std::vector<Menu*> menus;
-    for (const Module* module : second.GetModules())
-        module->CollectMenus(menus, nullptr);
     for (Module* module : second.GetModules())
     {
         if (DashBoardPage* page = module->FindDashBoardPageByName(projectDashboardName))
         {
+            // The leaf items of every module that open the page.
+            std::vector<Menu*> menus;
+            for (const Module* each : second.GetModules())
+                each->CollectMenus(menus, nullptr);
             const std::vector<AspFile*>& files = page->GetAspFiles();
+            std::erase_if(menus,
+                          [&files](const Menu* menu)
+                          {
+                              return !menu->GetSubMenus().empty() ||
+                                     menu->GetAspFile() == nullptr ||
+                                     std::ranges::find(files, menu->GetAspFile()) == files.end();
+                          });
             for (Menu* menu : menus)
-            {
-                if (menu->GetSubMenus().empty() && menu->GetAspFile() != nullptr &&
-                    std::ranges::find(files, menu->GetAspFile()) != files.end())
-                    second.DeleteMenu(menu);
-            }
+                second.DeleteMenu(menu);
             second.DeleteDashBoardPage(page);
         }
         if (DashBoard* dashBoard = module->FindDashBoardByName(projectDashboardName))
