@@ -80,12 +80,7 @@ void SqlScriptWriter::WriteDatabaseScript()
 
 void SqlScriptWriter::WriteCreateDatabase()
 {
-    CString name = m_project.GetDatabaseName();
-    if (name.IsEmpty())
-    {
-        name = m_project.GetProjectName() + "_db";
-        m_project.SetDatabaseName(name);
-    }
+    const CString name = m_project.EnsureDatabaseName();
     m_scriptFile.Write(0, "/****** CREATE DATABASE******/\n");
     m_scriptFile.Write(0, "CREATE DATABASE [%s]\n", name);
     m_scriptFile.Write(0, "GO\n\n");

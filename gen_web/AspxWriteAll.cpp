@@ -9,6 +9,7 @@
 #include "gen_web/AspNetPages.h"
 #include "gen_web/AspxObjectWriter.h"
 #include "gen_web/DataClassUse.h"
+#include "gen_web/PageClashCheck.h"
 #include "gen_web/ProjectFolder.h"
 #include "gen_web/ProjectItemCheck.h"
 #include "gen_web/ProjectWriterSet.h"
@@ -53,6 +54,7 @@ bool AspxWriteAll::Run(Module* module, bool copyModifiedFiles)
     WriteConfiguration();
     WriteUtilClasses();
     WriteSqlScripts(module);
+    Module* const wasCurrent = m_project->GetCurrentModule();
     for (int i = 0; i < m_project->GetModuleCount(); ++i)
     {
         Module* current = m_project->GetModuleAt(i);
@@ -62,6 +64,9 @@ bool AspxWriteAll::Run(Module* module, bool copyModifiedFiles)
         current->RenameAllVariablesAfterFields();
         WriteModulePages(*current);
     }
+    // The project is left as the run found it.
+    m_project->SetCurrentModule(wasCurrent);
+    ReportPageClashes(*m_project, m_report);
     ReportMissingProjectItems(*m_project, m_report);
     if (copyModifiedFiles)
         CopyModifiedFiles();

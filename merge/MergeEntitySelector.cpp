@@ -195,7 +195,8 @@ bool MergeEntitySelector::Ok()
         AfxMessageBox(lines);
         return false;
     }
-    if (!m_selectExistingModule && !m_first->HasModuleNamed(m_selectedModule->GetName()) &&
+    if (!m_selectExistingModule &&
+        m_first->FindModuleNamedAlike(m_selectedModule->GetName()) == nullptr &&
         AfxMessageBox("A new module will be created in the merged WVT.", MB_YESNO) != IDYES)
         return false;
     return true;

@@ -45,7 +45,8 @@ void MergeNewEntities::Collect()
     if (source != nullptr)
     {
         const CString name = source->GetName();
-        Module* target = m_first->FindModuleByName(name);
+        // Module names match as Rename Module compares them.
+        Module* target = m_first->FindModuleNamedAlike(name);
         if (target == nullptr)
         {
             // Added to the first project by the engine once the merge phases are done.

@@ -37,6 +37,7 @@ public:
     bool HandOver(const CObject* object) { return m_created.HandOver(object); }
     bool OwnsCreated(const CObject* object) const { return m_created.Holds(object); }
     int GetCreatedCount() const { return m_created.GetCount(); }
+    const MergeCreatedObjects& GetCreated() const { return m_created; }
 
     int GetTableCount() const;
     Table* GetTableAt(int index) const;

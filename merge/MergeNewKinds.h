@@ -66,6 +66,12 @@ public:
     bool HandOver(const CObject* object);
     bool Holds(const CObject* object) const { return m_objects.contains(object); }
     int GetCount() const { return static_cast<int>(m_objects.size()); }
+    // Each object still held, in no particular order.
+    template <class Visit> void VisitHeld(Visit visit) const
+    {
+        for (const auto& [object, owned] : m_objects)
+            visit(owned.get());
+    }
 
 private:
     std::map<const CObject*, std::unique_ptr<CObject>> m_objects;

@@ -1,9 +1,14 @@
 #include "merge/ProjectMerger.h"
 
+#include "entities/AspFile.h"
+#include "entities/DashBoard.h"
+#include "entities/DashBoardPage.h"
 #include "entities/FormInterface.h"
+#include "entities/Menu.h"
 #include "merge/MergeDependencyCollector.h"
 #include "merge/MergeOverwriteSet.h"
 #include "merge/MergeSelection.h"
+#include "model/DefaultNames.h"
 #include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
 #include "model/Module.h"
@@ -12,9 +17,39 @@
 #include <algorithm>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace
 {
+// The project dashboard is the first project's own: the second project's (page, dashboard and
+// the menu items that open the page) stays behind.
+void LeaveProjectDashboardBehind(ForgeonProject& second)
+{
+    for (Module* module : second.GetModules())
+    {
+        if (DashBoardPage* page = module->FindDashBoardPageByName(projectDashboardName))
+        {
+            // The leaf items of every module that open the page.
+            std::vector<Menu*> menus;
+            for (const Module* each : second.GetModules())
+                each->CollectMenus(menus, nullptr);
+            const std::vector<AspFile*>& files = page->GetAspFiles();
+            std::erase_if(menus,
+                          [&files](const Menu* menu)
+                          {
+                              return !menu->GetSubMenus().empty() ||
+                                     menu->GetAspFile() == nullptr ||
+                                     std::ranges::find(files, menu->GetAspFile()) == files.end();
+                          });
+            for (Menu* menu : menus)
+                second.DeleteMenu(menu);
+            second.DeleteDashBoardPage(page);
+        }
+        if (DashBoard* dashBoard = module->FindDashBoardByName(projectDashboardName))
+            second.DeleteDashBoard(dashBoard);
+    }
+}
+
 // The module holds something that the merge must keep, its classes and RDLC reports included.
 bool HoldsEntities(const Module& module)
 {
@@ -41,6 +76,7 @@ ProjectMerger::~ProjectMerger()
 
 bool ProjectMerger::Merge()
 {
+    LeaveProjectDashboardBehind(*m_second);
     const std::optional<MergeChoice> choice =
         m_selection.Choose(m_first, m_second, *m_dependencies);
     if (!choice)
@@ -54,6 +90,14 @@ bool ProjectMerger::Merge()
     m_overwriteReference = m_overwrite ? m_overwriteSet.get() : nullptr;
     m_newEntities.SetOverwriteSet(m_overwriteReference);
     m_nameText = choice->nameText;
+    // The module merges into the one whose name Rename Module would take as its own, under that
+    // module's spelling, with the default objects named after it.
+    if (Module* source = m_dependencies->GetSelectedModule())
+    {
+        const Module* namesake = m_first->FindModuleNamedAlike(source->GetName());
+        if (namesake != nullptr && namesake->GetName() != source->GetName())
+            m_second->RenameModule(*source, namesake->GetName());
+    }
     m_reportFiles.Open(m_report, "C:\\temp\\Report_" + m_nameText + ".txt");
 
     m_first->QualifyFieldNames(true);
@@ -87,11 +131,14 @@ bool ProjectMerger::Merge()
         }
         MergeModule(source, target);
         ReportUnmergedMapForms(source);
-        if (HoldsEntities(*target) && !m_first->HasModuleNamed(source->GetName()))
+        if (HoldsEntities(*target) && m_newEntities.OwnsCreated(target))
         {
             m_first->AddModule(target);
             IndexModule(*target);
             m_newEntities.HandOver(target);
+            // As for a module created in the project.
+            m_first->UpdateProjectDashboard();
+            target->LinkProjectDashboardCell(*m_first->GetBaseModule());
         }
         Report("----------------------------------------------------------\n\n");
     }

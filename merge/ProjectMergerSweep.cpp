@@ -1,6 +1,7 @@
 #include "entities/ApplicationReport.h"
 #include "entities/AspFile.h"
 #include "entities/Designation.h"
+#include "entities/FormInterface.h"
 #include "entities/Menu.h"
 #include "entities/ReportField.h"
 #include "entities/ReportGroup.h"
@@ -91,6 +92,22 @@ ForeignEntities ForeignTo(const ProjectContents& first, const ProjectContents& s
     }
     return foreign;
 }
+// The copy, and the page files and sub-menus that go with it.
+void AddUnadopted(ReferenceList::Targets& targets, const CObject* copy)
+{
+    targets.insert(copy);
+    if (const auto* page = dynamic_cast<const FormInterface*>(copy))
+    {
+        for (const AspFile* file : page->GetAspFiles())
+            targets.insert(file);
+    }
+    else if (const auto* menu = dynamic_cast<const Menu*>(copy))
+    {
+        ProjectContents tree;
+        tree.AddMenuTree(menu);
+        targets.insert(tree.menuItems.begin(), tree.menuItems.end());
+    }
+}
 } // namespace
 
 void ProjectMerger::SweepForeignReferences()
@@ -104,7 +121,10 @@ void ProjectMerger::SweepForeignReferences()
     }
     // The first project lets go of what only the second holds, naming what it still referred
     // to.
-    const ForeignEntities foreign = ForeignTo(first, ContentsOf(*m_second));
+    ForeignEntities foreign = ForeignTo(first, ContentsOf(*m_second));
+    // Nor does it keep a way to the copies the merge made and did not adopt, freed with it.
+    m_newEntities.GetCreated().VisitHeld([&foreign](const CObject* copy)
+                                         { AddUnadopted(foreign.targets, copy); });
     ReferenceList list;
     for (Module* module : m_first->GetModules())
         module->ListReferences(list);

@@ -197,7 +197,7 @@ void Module::CreateDefaultObjects()
     if (m_name == baseModuleName)
     {
         CreateProjectDashboard();
-        LinkProjectDashboardCell();
+        LinkProjectDashboardCell(*this);
     }
 }
 
@@ -254,12 +254,12 @@ DashBoardCellInfo* Module::NewProjectDashboardCell() const
     return NewCaptionCell(m_name, FindMenuByName(DashboardItemNameOf(m_name)));
 }
 
-void Module::LinkProjectDashboardCell()
+void Module::LinkProjectDashboardCell(const Module& base)
 {
     const DashBoard* dashBoard = FindDashBoardByName(DashboardNameOf(m_name));
     if (dashBoard == nullptr || dashBoard->GetGrid() == nullptr)
         return;
-    Menu* projectItem = FindMenuByName(projectDashboardItem);
+    Menu* projectItem = base.FindMenuByName(projectDashboardItem);
     VisitRowPanels(*dashBoard->GetGrid(),
                    [projectItem](DashBoardCellInfo& info)
                    {

@@ -347,6 +347,14 @@ bool ForgeonProject::HasModuleNamed(const CString& name) const
     return FindModuleByName(name) != nullptr;
 }
 
+Module* ForgeonProject::FindModuleNamedAlike(const CString& name) const
+{
+    const auto found = std::find_if(m_modules.begin(), m_modules.end(),
+                                    [&name](const Module* module)
+                                    { return module->GetName().CompareNoCase(name) == 0; });
+    return found == m_modules.end() ? nullptr : *found;
+}
+
 Module* ForgeonProject::FindModuleOfTable(const Table* table, int* index) const
 {
     for (int i = 0; i < GetModuleCount(); ++i)
@@ -380,10 +388,15 @@ Class* ForgeonProject::GetClassForTable(Table* table, bool create) const
 {
     for (Module* module : m_modules)
     {
-        if (Class* dataClass = module->GetClassForTable(table, create))
+        if (Class* dataClass = module->GetClassForTable(table, false))
             return dataClass;
     }
-    return nullptr;
+    if (!create || m_modules.empty())
+        return nullptr;
+    // A class is made once, in the module that holds the table, never beside one of another.
+    int index = 0;
+    Module* home = FindModuleOfTable(table, &index);
+    return (home != nullptr ? home : m_modules.front())->GetClassForTable(table, true);
 }
 
 bool ForgeonProject::DeleteModuleAt(int index)
@@ -448,6 +461,20 @@ int ForgeonProject::NextModuleNumber() const
     for (const Module* module : m_modules)
         highest = std::max(highest, module->GetNumber());
     return highest + 1;
+}
+
+void ForgeonProject::PrepareForWriteAll()
+{
+    if (m_settings != nullptr)
+        EnsureDatabaseName();
+    Module* current = m_currentModule;
+    for (Module* module : m_modules)
+    {
+        // The writers take the current module for the names they make, as Write All sets it.
+        m_currentModule = module;
+        module->PrepareForWriteAll();
+    }
+    m_currentModule = current;
 }
 
 void ForgeonProject::UpdateProjectDashboard()
@@ -622,6 +649,13 @@ void ForgeonProject::SetDatabaseName(CString name)
     m_settings->SetDatabaseName(name);
 }
 
+CString ForgeonProject::EnsureDatabaseName()
+{
+    if (GetDatabaseName().IsEmpty())
+        SetDatabaseName(GetProjectName() + "_db");
+    return GetDatabaseName();
+}
+
 CString ForgeonProject::GetServerName() const
 {
     return m_settings->GetServerName();
@@ -788,6 +822,16 @@ bool ForgeonProject::DeleteFunctionParameter(Function* function, Parameter* para
         return false;
     ReleaseReferences({parameter});
     return function->RemoveParameter(parameter);
+}
+
+void ForgeonProject::RenameModule(Module& module, const CString& newName)
+{
+    const CString oldName = module.GetName();
+    module.RenameDefaultObjects(newName);
+    RenameModuleInRDLCInfos(oldName, newName);
+    RenameModuleInXSDInfos(oldName, newName);
+    module.SetName(newName);
+    UpdateProjectDashboard();
 }
 
 void ForgeonProject::RenameModuleInRDLCInfos(const CString& oldName, const CString& newName)

@@ -86,6 +86,8 @@ public:
     // Exact, case-sensitive.
     Module* FindModuleByName(const CString& name) const;
     bool HasModuleNamed(const CString& name) const;
+    // The module whose name Rename Module would take as this one: compared ignoring case.
+    Module* FindModuleNamedAlike(const CString& name) const;
     // The first module holding the table in one of its table lists, its index stored through
     // index; null (and index untouched) when none.
     Module* FindModuleOfTable(const Table* table, int* index) const;
@@ -93,7 +95,8 @@ public:
     Module* FindModuleOfMenu(const Menu* menu) const;
     // The project takes ownership.
     void AddModule(Module* module);
-    // The first class bound to the table that a module gives, each asked with create.
+    // The first class bound to the table that a module holds; with create, when none does, one
+    // made in the module that holds the table (else the first module).
     Class* GetClassForTable(Table* table, bool create) const;
     // Deletes an empty module; false for a bad index or a module that is not empty. When the
     // module was current, the base module becomes current.
@@ -107,6 +110,9 @@ public:
     // "Module<count + 1>" with its default menus and dashboards; the only module of a project
     // also gets the login tables and pages first.
     Module* AddNewModule();
+    // Brings every module to what Write All writes (Module::PrepareForWriteAll), so that a
+    // project saved before Write All is the project Write All leaves.
+    void PrepareForWriteAll();
     // Rebuilds the base module's "Project_Dashboard"; nothing when there is none.
     void UpdateProjectDashboard();
     // A new grid of one row per module, each cell captioned with the module name and linked to
@@ -155,6 +161,8 @@ public:
     void SetDateFormat(CString format);
     CString GetDatabaseName() const;
     void SetDatabaseName(CString name);
+    // The database name; a project without one takes the project name followed by "_db".
+    CString EnsureDatabaseName();
     CString GetServerName() const;
     void SetServerName(CString name);
     CString GetUserId() const;
@@ -202,6 +210,9 @@ public:
     // deletes it; false when the function does not hold it.
     bool DeleteFunctionParameter(Function* function, Parameter* parameter);
     // "<old>\" becomes "<new>\" in every element's name.
+    // What renaming a module changes in the model: its default objects, the RDLC and XSD
+    // information names, its name, the project dashboard.
+    void RenameModule(Module& module, const CString& newName);
     void RenameModuleInRDLCInfos(const CString& oldName, const CString& newName);
     void RenameModuleInXSDInfos(const CString& oldName, const CString& newName);
 

@@ -1,6 +1,7 @@
 #include "model/Module.h"
 
 #include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
 #include "entities/Class.h"
 #include "entities/ClassInvokation.h"
 #include "entities/DashBoard.h"
@@ -1035,6 +1036,29 @@ void Module::RenameAllVariablesAfterFields()
     rename(m_reports);
     rename(m_dashBoardPages);
     rename(m_mapForms);
+}
+
+void Module::PrepareForWriteAll()
+{
+    RenameAllVariablesAfterFields();
+    for (RDLCReport* report : m_rdlcReports)
+    {
+        if (report->GetMode() != 0)
+            continue;
+        // Both first: the data set's files take their names from the description's record.
+        report->SetDefaultXSDInfo();
+        report->SetDefaultRDLCInfo();
+    }
+    const auto fillTitles = [](const auto& pages)
+    {
+        for (FormInterface* page : pages)
+        {
+            for (AspFile* file : page->GetAspFiles())
+                file->GetPageTitle();
+        }
+    };
+    fillTitles(m_masterForms);
+    fillTitles(m_transactions);
 }
 
 void Module::RefreshFieldRepData(FormInterface* page)

@@ -257,6 +257,10 @@ public:
     // The master forms, transactions, reports, dashboard pages and map forms rename their
     // variables after their fields.
     void RenameAllVariablesAfterFields();
+    // Brings the module to what Write All writes: variables named after their fields, the RDLC
+    // reports built on a table given their default data sets, queries and report files, and
+    // the titles of the form and master-detail page files filled in.
+    void PrepareForWriteAll();
     // Every control of the page re-applies its own field data; nothing for null.
     static void RefreshFieldRepData(FormInterface* page);
     // The groups of the table's search report, when there is one, add report fields for the
@@ -404,8 +408,9 @@ public:
     // A project dashboard panel captioned with the module's name, linking the item of the
     // module's dashboard page when there is one.
     DashBoardCellInfo* NewProjectDashboardCell() const;
-    // The module dashboard's "Back to Project Dashboard" cell links "Project Dashboard".
-    void LinkProjectDashboardCell();
+    // The module dashboard's "Back to Project Dashboard" cell links the base module's item
+    // "Project Dashboard".
+    void LinkProjectDashboardCell(const Module& base);
     // The back link, top menu, category item and links of a page added with its files.
     void AddDefaultMenuEntries(FormInterface* page);
     // An item under "Dashboards" opening the page's first page file.

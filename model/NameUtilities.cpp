@@ -453,6 +453,11 @@ bool HasLowerCase(CString text)
     return std::any_of(bytes.begin(), bytes.end(), IsLower);
 }
 
+std::string FoldedName(const CString& name)
+{
+    return CString(name).MakeLower().str();
+}
+
 bool IsSqlKeyword(CString name)
 {
     name.MakeUpper();
@@ -536,6 +541,16 @@ CString RefuseReadTableName(const CString& name)
         return "it holds blanks";
     if (faults.digitFirst)
         return "it starts with a digit";
+    return "";
+}
+
+CString RefuseReadDesignedName(const CString& name)
+{
+    const CString refusal = RefuseReadName(name);
+    if (!refusal.IsEmpty())
+        return refusal;
+    if (HasSpecialCharacters(name))
+        return "it holds special characters";
     return "";
 }
 

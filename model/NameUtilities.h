@@ -2,10 +2,15 @@
 
 #include "platform/core/CString.h"
 
+#include <string>
+
 // Turns an identifier into a label: a capital first, a blank for each "_", a blank before each
 // capital that does not follow "_", and a capital after each "_". A name without any lower-case
 // letter is returned unchanged.
 CString MakeCaption(CString name);
+
+// The name as the designers and a Windows folder compare names: ASCII letters folded.
+std::string FoldedName(const CString& name);
 
 // True when some character is an ASCII lower-case letter.
 bool HasLowerCase(CString text);
@@ -40,6 +45,10 @@ TableNameFaults FindTableNameFaults(const CString& name);
 // in the table designer follows (not empty, no special character, no SQL reserved word, no blank,
 // no digit first), and well-formed UTF-8 without control characters.
 CString RefuseReadTableName(const CString& name);
+// Why a page or dashboard name read from a file is refused, empty when it is kept: what the
+// report, form and dashboard designers take (not empty, no special character), well-formed UTF-8
+// without control characters.
+CString RefuseReadDesignedName(const CString& name);
 // Why a module name read from a file is refused, empty when it is kept: what Rename Module takes
 // (not empty, no blank, none of the characters no file or folder name may hold, neither "." nor
 // ".."), well-formed UTF-8 without control characters.

@@ -3,6 +3,7 @@
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
+#include "model/SitePageNames.h"
 #include "model/Table.h"
 #include "platform/core/TextBytes.h"
 
@@ -12,29 +13,15 @@
 
 namespace
 {
-// A name as the messages about it show it, in quotes.
-CString Quoted(const CString& name)
-{
-    return CString("\"") + PrintableBytes(name.str()).c_str() + "\"";
-}
-
-// The name as the designers compare names: ASCII letters folded.
-std::string Folded(const CString& name)
-{
-    std::string folded = name.str();
-    std::transform(folded.begin(), folded.end(), folded.begin(), &CString::FoldNoCase);
-    return folded;
-}
-
 CString ModuleText(const Module& module)
 {
-    return "the module name " + Quoted(module.GetName());
+    return "the module name " + QuotedName(module.GetName());
 }
 
 CString TableText(const Table& table, const Module& module)
 {
-    return "the table name " + Quoted(table.GetTableName()) + " of module " +
-           Quoted(module.GetName());
+    return "the table name " + QuotedName(table.GetTableName()) + " of module " +
+           QuotedName(module.GetName());
 }
 
 // Each table of the module once, in list order: master, transaction, map tables.
@@ -66,10 +53,10 @@ CString RefuseProjectNames(const ForgeonProject& project)
         const CString moduleName = module->GetName();
         if (const CString reason = RefuseReadModuleName(moduleName); !reason.IsEmpty())
             return Refused(ModuleText(*module), reason);
-        const auto [sameModule, newModule] = modules.emplace(moduleName.str(), module);
+        const auto [sameModule, newModule] = modules.emplace(FoldedName(moduleName), module);
         if (!newModule)
             return Refused(ModuleText(*module), "the module " +
-                                                    Quoted(sameModule->second->GetName()) +
+                                                    QuotedName(sameModule->second->GetName()) +
                                                     " has that name");
         for (const Table* table : TablesOf(*module))
         {
@@ -77,13 +64,15 @@ CString RefuseProjectNames(const ForgeonProject& project)
             if (const CString reason = RefuseReadTableName(tableName); !reason.IsEmpty())
                 return Refused(TableText(*table, *module), reason);
             const auto [same, newTable] =
-                tables.emplace(Folded(tableName), std::make_pair(table, module));
+                tables.emplace(FoldedName(tableName), std::make_pair(table, module));
             if (!newTable)
                 return Refused(TableText(*table, *module),
-                               "the table " + Quoted(same->second.first->GetTableName()) +
-                                   " of module " + Quoted(same->second.second->GetName()) +
+                               "the table " + QuotedName(same->second.first->GetTableName()) +
+                                   " of module " + QuotedName(same->second.second->GetName()) +
                                    " has that name");
         }
+        if (const CString refusal = RefuseModulePageNames(*module); !refusal.IsEmpty())
+            return refusal;
     }
     return "";
 }
@@ -106,12 +95,22 @@ std::vector<CString> FindDeviceNames(const ForgeonProject& project)
 
 CString DeviceNameWarning(const ForgeonProject& project)
 {
-    const std::vector<CString> found = FindDeviceNames(project);
+    return RenameBeforeWriteAllWarning("Windows keeps these names for devices, so no file of the "
+                                       "site can take them on a Windows host:",
+                                       FindDeviceNames(project));
+}
+
+CString QuotedName(const CString& name)
+{
+    return CString("\"") + PrintableBytes(name.str()).c_str() + "\"";
+}
+
+CString RenameBeforeWriteAllWarning(const CString& heading, const std::vector<CString>& found)
+{
     if (found.empty())
         return "";
-    CString text = "Windows keeps these names for devices, so no file of the site can take them on "
-                   "a Windows host:\n";
-    for (const CString& name : found)
-        text += name + "\n";
+    CString text = heading + "\n";
+    for (const CString& each : found)
+        text += each + "\n";
     return text + "Rename them before the next Write All.";
 }

@@ -13,6 +13,7 @@
 #include "model/ProjectDiagnostics.h"
 #include "model/ProjectMerger.h"
 #include "model/ProjectNameCheck.h"
+#include "model/SitePageNames.h"
 #include "model/Table.h"
 #include "platform/core/CException.h"
 #include "platform/core/CFile.h"
@@ -432,8 +433,11 @@ BOOL ProjectStore::LoadInto(const char* path)
                                                      : m_secondMergeProject;
     if (loaded && read != nullptr)
     {
-        if (const CString warning = DeviceNameWarning(*read); !warning.IsEmpty())
-            AfxMessageBox(warning, MB_OK | MB_ICONWARNING);
+        for (const CString& warning : {DeviceNameWarning(*read), PageFileClashWarning(*read)})
+        {
+            if (!warning.IsEmpty())
+                AfxMessageBox(warning, MB_OK | MB_ICONWARNING);
+        }
     }
     return loaded;
 }

@@ -36,14 +36,15 @@ void RDLCCreator::CreateReport()
     report->SetMode(0);
     report->SetTable(m_table);
     module->AddRDLCReport(report, true);
+    // The files take the names Write All writes them under.
+    report->SetDefaultDataSet();
+    report->SetDefaultRDLCName();
 }
 
 RDLCInfo* RDLCCreator::CreateReportInfo() const
 {
     const CString tableName = m_table->GetTableName();
     auto* info = new RDLCInfo;
-    info->SetName(m_project->GetCurrentModule()->GetName() + "\\RDLCs\\" + FileStem() +
-                  "_SelectAllRecords.rdlc");
     info->AddDataSet(tableName + "_SelectAllRecords", tableName + "TableAdapter", tableName);
     return info;
 }
@@ -51,8 +52,6 @@ RDLCInfo* RDLCCreator::CreateReportInfo() const
 XSDInfo* RDLCCreator::CreateDataSet() const
 {
     auto* dataSet = new XSDInfo;
-    dataSet->SetFilePath(m_project->GetCurrentModule()->GetName() + "\\DataSets\\" + FileStem() +
-                         "_SelectAllRecords.xsd");
     dataSet->AddTableAdapter(CreateTableAdapter());
     return dataSet;
 }
@@ -70,10 +69,4 @@ TableAdapter* RDLCCreator::CreateTableAdapter() const
         dataClass != nullptr ? dataClass->FindFunctionByName("SelectAllRecords") : nullptr,
         dateFormat, *adapter);
     return adapter;
-}
-
-CString RDLCCreator::FileStem() const
-{
-    const Class* dataClass = m_project->GetClassForTable(m_table, false);
-    return dataClass != nullptr ? dataClass->GetFieldName() : m_table->GetTableName();
 }

@@ -28,8 +28,6 @@ private:
     RDLCInfo* CreateReportInfo() const;
     XSDInfo* CreateDataSet() const;
     TableAdapter* CreateTableAdapter() const;
-    // The name of the table's class, or the table's name when it has no class.
-    CString FileStem() const;
 
     ForgeonProject* m_project;
     Table* m_table;

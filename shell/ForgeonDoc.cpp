@@ -485,6 +485,8 @@ void ForgeonDoc::OnDeleteTreeItem()
 
 void ForgeonDoc::OnWriteAll()
 {
+    // Saved as Write All leaves it, so that the file and the written site agree.
+    GetProject()->PrepareForWriteAll();
     if (!Save())
         return;
     ForgeonProject* project = GetProject();

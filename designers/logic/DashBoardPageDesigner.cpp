@@ -401,7 +401,9 @@ void DashBoardPageDesigner::Ok()
         AfxMessageBox("Please enter the dashboard page name and header.");
         return;
     }
-    if (!FormEditor::CheckPageName(m_page.Get(), name, m_host))
+    const Module* home = m_page.Get()->GetModule() != nullptr ? m_page.Get()->GetModule()
+                                                              : m_project.GetCurrentModule();
+    if (!FormEditor::CheckPageName(m_page.Get(), home, name, m_host))
         return;
     name.Trim();
     name.Replace(' ', '_');

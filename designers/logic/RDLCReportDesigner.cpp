@@ -14,6 +14,7 @@
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
+#include "model/SitePageNames.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
 
@@ -154,27 +155,23 @@ void RDLCReportDesigner::ReadProjectFile()
                       ReadShownReportDefinitions(m_project).value_or(std::vector<CString>{}));
 }
 
-bool RDLCReportDesigner::IsNameUsedByAnotherReport(const CString& name) const
-{
-    if (m_project.IsReportNameUsed(name))
-        return true;
-    for (const Module* module : m_project.GetModules())
-    {
-        const RDLCReport* found = module->FindRDLCReportByName(name);
-        if (found != nullptr && found != m_report)
-            return true;
-    }
-    return false;
-}
-
 void RDLCReportDesigner::LeaveName()
 {
     if (m_report == nullptr)
         return;
     m_name = m_states.GetText(IDC_NAME);
-    if (DiffersIgnoringCase(m_name, m_report->GetFormName()) && IsNameUsedByAnotherReport(m_name))
+    if (DiffersIgnoringCase(m_name, m_report->GetFormName()) &&
+        IsReportNameTaken(m_project, m_name, m_report))
     {
         AfxMessageBox(duplicateReportName);
+        m_name = m_report->GetFormName();
+        m_states.SetText(IDC_NAME, m_name);
+        return;
+    }
+    if (const CString refusal = RefuseDesignedPageName(m_project, *m_report, m_name);
+        !refusal.IsEmpty())
+    {
+        AfxMessageBox(refusal);
         m_name = m_report->GetFormName();
         m_states.SetText(IDC_NAME, m_name);
         return;
@@ -363,7 +360,7 @@ void RDLCReportDesigner::Ok()
         ShowReport();
         return;
     }
-    if (m_isNew && IsNameUsedByAnotherReport(m_name))
+    if (m_isNew && IsReportNameTaken(m_project, m_name, m_report))
     {
         AfxMessageBox(duplicateReportName);
         return;
@@ -373,9 +370,16 @@ void RDLCReportDesigner::Ok()
         AfxMessageBox("Special charater in report name.Please check.");
         return;
     }
-    if (DiffersIgnoringCase(m_name, m_report->GetFormName()) && IsNameUsedByAnotherReport(m_name))
+    if (DiffersIgnoringCase(m_name, m_report->GetFormName()) &&
+        IsReportNameTaken(m_project, m_name, m_report))
     {
         AfxMessageBox(duplicateReportName);
+        return;
+    }
+    if (const CString refusal = RefuseDesignedPageName(m_project, *m_report, m_name);
+        !refusal.IsEmpty())
+    {
+        AfxMessageBox(refusal);
         return;
     }
     if (m_isNew && m_report->GetRDLCInfo() == nullptr)

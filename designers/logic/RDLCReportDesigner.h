@@ -107,7 +107,6 @@ private:
     void FillMaps();
     // The adapter of the RDLC entry's data set, or null.
     TableAdapter* FindEntryAdapter(const RDLCDataSetEntry& entry) const;
-    bool IsNameUsedByAnotherReport(const CString& name) const;
 
     ForgeonProject& m_project;
     RDLCDesignerHost& m_host;

@@ -23,6 +23,7 @@
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
+#include "model/SitePageNames.h"
 #include "model/Table.h"
 #include "platform/core/MessageBox.h"
 
@@ -225,7 +226,8 @@ void ReportDesigner::WriteMembers()
 
 bool ReportDesigner::IsDuplicateName(const CString& name) const
 {
-    return name.CompareNoCase(m_report->GetFormName()) != 0 && m_project.IsReportNameUsed(name);
+    return name.CompareNoCase(m_report->GetFormName()) != 0 &&
+           IsReportNameTaken(m_project, name, m_report);
 }
 
 ReportGroup* ReportDesigner::GroupOfRow(int row) const
@@ -361,6 +363,13 @@ void ReportDesigner::NameLostFocus()
     if (IsDuplicateName(m_name))
     {
         AfxMessageBox(duplicateReportName);
+        m_states.SetText(IDC_NAME, m_report->GetFormName());
+        duplicate = true;
+    }
+    else if (const CString refusal = RefuseDesignedPageName(m_project, *m_report, m_name);
+             !refusal.IsEmpty())
+    {
+        AfxMessageBox(refusal);
         m_states.SetText(IDC_NAME, m_report->GetFormName());
         duplicate = true;
     }
@@ -510,6 +519,12 @@ void ReportDesigner::Ok()
     if (IsDuplicateName(m_name))
     {
         AfxMessageBox(duplicateReportName);
+        return;
+    }
+    if (const CString refusal = RefuseDesignedPageName(m_project, *m_report, m_name);
+        !refusal.IsEmpty())
+    {
+        AfxMessageBox(refusal);
         return;
     }
     m_report->SetName(m_name);

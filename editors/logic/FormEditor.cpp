@@ -9,6 +9,7 @@
 #include "model/Field.h"
 #include "model/NameUtilities.h"
 #include "model/RefField.h"
+#include "model/SitePageNames.h"
 #include "model/Table.h"
 #include "platform/core/MessageBox.h"
 
@@ -44,13 +45,22 @@ const std::vector<ToolTip>& FormEditor::ToolTips()
     return tips;
 }
 
-bool FormEditor::CheckPageName(FormInterface* page, const CString& text, EditorShell& shell)
+bool FormEditor::CheckPageName(FormInterface* page, const Module* module, const CString& text,
+                               EditorShell& shell)
 {
     if (page == nullptr)
         return true;
     if (HasSpecialCharacters(text))
     {
         AfxMessageBox("Special character is present in the form name. Please change the name");
+        return false;
+    }
+    CString blanked = text;
+    blanked.Trim();
+    blanked.Replace(" ", "_");
+    if (const CString refusal = RefuseDesignedPageName(module, *page, blanked); !refusal.IsEmpty())
+    {
+        AfxMessageBox(refusal);
         return false;
     }
     if (text != page->GetFormName() &&
@@ -123,7 +133,8 @@ void FormEditor::ShowLayout()
 
 bool FormEditor::CheckName()
 {
-    return CheckPageName(m_form, m_states.GetText(IDC_NAME), m_host);
+    return CheckPageName(m_form, m_form != nullptr ? m_form->GetModule() : nullptr,
+                         m_states.GetText(IDC_NAME), m_host);
 }
 
 void FormEditor::Ok()

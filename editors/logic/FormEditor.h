@@ -8,6 +8,7 @@ class EditorHost;
 class EditorShell;
 class Form;
 class FormInterface;
+class Module;
 class PageDialogs;
 
 // The form editor: a master form's name and layout edited in place, and the dialogs for its
@@ -39,10 +40,13 @@ public:
     static const std::vector<ToolTip>& ToolTips();
 
     // The check of a page name typed into an editor: a special character is refused with its
-    // message; a text that differs from the page name (also only in case) asks "Do you want to
-    // change the name?" and on Yes becomes the name, blanks as "_", and the tree item follows.
-    // False only when the text was refused; true without a page.
-    static bool CheckPageName(FormInterface* page, const CString& text, EditorShell& shell);
+    // message, and so is a name whose files another page of the module writes or no file system
+    // holds (RefuseDesignedPageName, in the given module); a text that differs from the page name
+    // (also only in case) asks "Do you want to change the name?" and on Yes becomes the name,
+    // blanks as "_", and the tree item follows. False only when the text was refused; true
+    // without a page.
+    static bool CheckPageName(FormInterface* page, const Module* module, const CString& text,
+                              EditorShell& shell);
 
     ControlStates& States() { return m_states; }
     const std::vector<ListRow>& GetFileRows() const { return m_fileRows; }

@@ -90,12 +90,8 @@ void ModuleRenamer::Apply(const CString& newName)
     const CString oldName = m_module.GetName();
     if (newName == oldName)
         return;
-    m_module.RenameDefaultObjects(newName);
-    m_project.RenameModuleInRDLCInfos(oldName, newName);
-    m_project.RenameModuleInXSDInfos(oldName, newName);
     CopyModuleFolder(oldName, newName);
-    m_module.SetName(newName);
-    m_project.UpdateProjectDashboard();
+    m_project.RenameModule(m_module, newName);
 }
 
 void ModuleRenamer::CopyModuleFolder(const CString& oldName, const CString& newName)

@@ -22,8 +22,8 @@
 // A two-module project "Shop" in a fresh temp folder, as a user makes it. "BaseModule" holds the
 // login tables and pages, the table "customer" with its form, search report and an RDLC report
 // built on it, and a data set of the project's own. "Sales & Stock" holds "order_line" with its
-// form and search report and, as after a merge, a login page of its own. A menu name carries
-// quotes and a backslash; the theme has one master page.
+// form and search report. A menu name carries quotes and a backslash; the theme has one master
+// page.
 class ShopProject
 {
 public:
@@ -49,7 +49,6 @@ public:
         sales->SetName("Sales & Stock");
         m_project.SetCurrentModule(sales);
         AddTableWithPages("order_line", {"item", "quantity"});
-        sales->CreateLoginPage();
         m_project.SetCurrentModule(base);
 
         WriteHostFile(ApplicationFolder() / "Themes" / "UI" / "Main.Master", "");

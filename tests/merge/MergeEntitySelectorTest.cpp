@@ -73,9 +73,9 @@ std::vector<std::string> Boxes(const ScriptedMessageBoxes& boxes)
 TEST_F(MergeEntitySelectorTest, OpeningFillsTheModulesAndPathsAndEnablesOnlySelect)
 {
     EXPECT_EQ(TextsOf(Selector().GetModuleNames()),
-              (std::vector<std::string>{"BaseModule", "Sales", "Extra", "SALES"}));
+              (std::vector<std::string>{"BaseModule", "Sales", "Extra", "UPPER"}));
     EXPECT_EQ(TextsOf(Selector().GetFirstModuleNames()),
-              (std::vector<std::string>{"BaseModule", "Sales"}));
+              (std::vector<std::string>{"BaseModule", "Sales", "Upper"}));
     EXPECT_EQ(Selector().GetFilePath(), Second()->GetProjectFilePath());
     EXPECT_EQ(Selector().GetFirstFilePath(), First()->GetProjectFilePath());
     EXPECT_EQ(Selector().GetModuleLabel(), "Module not selected");
@@ -238,30 +238,36 @@ TEST_F(MergeEntitySelectorTest, OkJoinsOneLineForEachPageWhoseTableIsMissing)
     EXPECT_EQ(m_boxes.Shown().size(), 2u);
 }
 
-TEST_F(MergeEntitySelectorTest, ANewModuleIsAskedForByItsExactName)
+// A module of the first project whose name differs only in case is the module merged into, as
+// Rename Module compares names: no new module is asked for.
+TEST_F(MergeEntitySelectorTest, ANewModuleIsAskedForUnlessAModuleIsNamedAlike)
 {
     struct Case
     {
         const char* module;
         int answer;
         bool closes;
+        bool asked;
     };
     const Case cases[] = {
-        {"Extra", IDYES, true},
-        {"Extra", IDNO, false},
-        {"SALES", IDNO, false},
-        {"SALES", IDYES, true},
+        {"Extra", IDYES, true, true},
+        {"Extra", IDNO, false, true},
+        {"UPPER", IDOK, true, false},
     };
     for (const Case& test : cases)
     {
         m_selector.reset();
-        m_boxes.Answer(test.answer);
+        const std::size_t shown = m_boxes.Shown().size();
+        if (test.asked)
+            m_boxes.Answer(test.answer);
         Selector().Select(ModuleIndex(test.module));
         EXPECT_EQ(Selector().Ok(), test.closes) << test.module << " " << test.answer;
+        ASSERT_EQ(m_boxes.Shown().size(), shown + (test.asked ? 1 : 0)) << test.module;
+        if (!test.asked)
+            continue;
         EXPECT_EQ(m_boxes.Shown().back().text, "A new module will be created in the merged WVT.");
         EXPECT_EQ(m_boxes.Shown().back().type & MB_TYPEMASK, MB_YESNO);
     }
-    EXPECT_EQ(m_boxes.Shown().size(), 4u);
 }
 
 TEST_F(MergeEntitySelectorTest, ResolveListsEachPassAndCancelEmptiesTheNeededLists)
@@ -315,7 +321,7 @@ TEST_F(MergeEntitySelectorTest, MapPairsANeededTableAndTheReviewListsItNoMore)
         EntityMapper mapper(collector);
         mapper.Open();
         EXPECT_EQ(TextsOf(mapper.GetItems(EntityMapper::ModuleCombo)),
-                  (std::vector<std::string>{"BaseModule", "Sales"}));
+                  (std::vector<std::string>{"BaseModule", "Sales", "Upper"}));
         EXPECT_EQ(mapper.GetSelection(EntityMapper::ModuleCombo), 0);
         EXPECT_EQ(TextsOf(mapper.GetItems(EntityMapper::NeededCombo)),
                   (std::vector<std::string>{"product"}));
@@ -502,7 +508,7 @@ TEST_F(MergeEntitySelectorTest, TheExistingModuleRadioAndTheFirstModuleComboRena
     const std::vector<Step> steps = {
         {[&] { Selector().ToggleExistingModule(); }, true, 0, "BaseModule", {}},
         {[&] { Selector().ToggleExistingModule(); }, false, -1, " ", {}},
-        {[&] { Selector().ChooseFirstModule(2); }, false, -1, " ", {}},
+        {[&] { Selector().ChooseFirstModule(3); }, false, -1, " ", {}},
         {[&] { Selector().ChooseFirstModule(1); }, false, 1, "Sales", {"[Sales]"}},
     };
     for (const Step& step : steps)

@@ -7,8 +7,8 @@
 #include <vector>
 
 // The second project: module "Sales" with tables, their classes, forms and transactions,
-// reports, report descriptions, dashboards and a menu; modules "Extra" and "SALES". The first
-// project has "Sales" with the table "CUSTOMER".
+// reports, report descriptions, dashboards and a menu; modules "Extra" and "UPPER". The first
+// project has "Sales" with the table "CUSTOMER", and "Upper".
 inline std::unique_ptr<ForgeonProject> BuildSelectionSecond()
 {
     Module* sales = nullptr;
@@ -62,7 +62,7 @@ inline std::unique_ptr<ForgeonProject> BuildSelectionSecond()
     Module* extra = NewModule("Extra", 3);
     extra->AppendMasterTable(NewTable("extra_table"));
     project->AddModule(extra);
-    Module* upper = NewModule("SALES", 4);
+    Module* upper = NewModule("UPPER", 4);
     upper->AppendMasterTable(NewTable("upper_table"));
     project->AddModule(upper);
     return project;
@@ -73,6 +73,7 @@ inline std::unique_ptr<ForgeonProject> BuildSelectionFirst()
     Module* sales = nullptr;
     auto project = NewMergeProject("First", sales);
     sales->AppendMasterTable(NewTable("CUSTOMER", Table::masterKind, {"full_name"}));
+    project->AddModule(NewModule("Upper", 3));
     return project;
 }
 

@@ -1,7 +1,11 @@
 // Crafted and damaged project files at every door that reads one (Open and the command line,
 // the table import, the merge inputs): each is refused with "Error in archiving" and a reason
 // that says what was wrong and where, never a crash or a hang.
+#include "entities/ApplicationReport.h"
+#include "entities/DashBoard.h"
+#include "entities/DashBoardPage.h"
 #include "entities/Menu.h"
+#include "entities/RDLCReport.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/ProjectSettings.h"
@@ -446,6 +450,135 @@ TEST_F(CraftedProjectFileTest, OnlyRegularFilesAreRead)
         for (std::size_t box = shown; box < shown + 2; ++box)
             EXPECT_EQ("Error in archiving\n" + path.str() + ": not a regular file",
                       m_boxes.Shown()[box].text);
+    }
+}
+
+// Page names from a file meet the designers' rules at every door that reads one: a report,
+// RDLC report, dashboard page or dashboard name with a special character, or a page name whose
+// longest file (<stem>.aspx.designer.cs) passes 255 bytes, is refused; the longest names that fit
+// load; two pages of one module that write one file, names compared ignoring case, load with a
+// warning that names them.
+TEST_F(CraftedProjectFileTest, PageNamesAreTakenAsTheDesignersTakeThemAtEveryDoor)
+{
+    Bytes saved;
+    {
+        ForgeonProject project;
+        ScopedOpenProject open(&project);
+        project.SetProjectSettings(new ProjectSettings);
+        auto* module = new Module("BaseModule");
+        module->Append(NewPage<ApplicationReport>("pagemark1"));
+        module->Append(NewPage<RDLCReport>("pagemark2"));
+        module->Append(NewPage<DashBoardPage>("pagemark3"));
+        module->Append(NewPage<DashBoard>("pagemark4"));
+        project.AddModule(module);
+        project.SetCurrentModule(module);
+        ProjectStore store;
+        ASSERT_TRUE(store.ArchiveProject(&project, PathOf("pages.wvt"), FALSE)) << LastBox();
+        std::ifstream file(HostPathOf("pages.wvt"), std::ios::binary);
+        saved.assign(std::istreambuf_iterator<char>(file), {});
+    }
+    struct Kind
+    {
+        const char* mark;
+        const char* text;
+        // The longest name whose files fit: 255 bytes less ".aspx.designer.cs" and the longest
+        // ending the kind adds; none for a dashboard, which writes no page of the site.
+        std::size_t longest;
+        // What the longest file's stem adds to the name.
+        std::string ending;
+    };
+    const Kind kinds[] = {
+        {"pagemark1", "report", 255 - 17 - 7, "_report"},
+        {"pagemark2", "RDLC report", 255 - 17 - 13, "_report_Print"},
+        {"pagemark3", "dashboard page", 255 - 17, ""},
+        {"pagemark4", "dashboard", 0, ""},
+    };
+    const auto named = [&saved](const char* mark, const std::string& name)
+    { return ReplaceFirst(saved, ArchiveString(mark), ArchiveString(name)); };
+    for (const Kind& kind : kinds)
+    {
+        struct Case
+        {
+            std::string name;
+            // The refusal after the kind's name; empty when the file loads.
+            std::string reason;
+        };
+        std::vector<Case> cases = {
+            {"a/b/c", "it holds special characters"},
+            {"x.y", "it holds special characters"},
+            {"", "it is empty"},
+            {"Sales Report", ""},
+        };
+        if (kind.longest > 0)
+        {
+            const std::string longest(kind.longest, 'n');
+            const std::string longer = longest + "n";
+            cases.push_back({longest, ""});
+            const std::string stem = longer + kind.ending;
+            cases.push_back({longer, "its file " + stem.substr(0, 20) + "..." +
+                                         stem.substr(stem.size() - 12) +
+                                         ".aspx.designer.cs would be 256 bytes long, longer than "
+                                         "the 255 bytes a file name may hold"});
+        }
+        for (const Case& each : cases)
+        {
+            SCOPED_TRACE(std::string(kind.text) + " " + each.name.substr(0, 20));
+            Write("named.wvt", named(kind.mark, each.name));
+            const std::size_t shown = m_boxes.Shown().size();
+            ProjectStore store;
+            const bool loads = each.reason.empty();
+            EXPECT_EQ(loads, store.ArchiveProject(nullptr, PathOf("named.wvt"), TRUE) != FALSE);
+            EXPECT_EQ(loads, store.LoadFirstMergeProject(PathOf("named.wvt")) != FALSE);
+            EXPECT_EQ(loads, store.LoadSecondMergeProject(PathOf("named.wvt")) != FALSE);
+            ASSERT_EQ(shown + (loads ? 0 : 3), m_boxes.Shown().size()) << LastBox();
+            for (std::size_t box = shown; box < m_boxes.Shown().size(); ++box)
+                EXPECT_EQ("Error in archiving\n" + PathOf("named.wvt").str() +
+                              ": invalid name in file: the " + kind.text + " name \"" + each.name +
+                              "\" of module \"BaseModule\" is refused: " + each.reason,
+                          m_boxes.Shown()[box].text);
+        }
+    }
+    // Pages of every kind pair that write one file whatever the case.
+    struct Clash
+    {
+        const char* firstMark;
+        const char* firstName;
+        const char* secondMark;
+        const char* secondName;
+        std::string named;
+    };
+    const Clash clashes[] = {
+        {"pagemark1", "Sales", "pagemark2", "sales",
+         "the report \"Sales\" writes Sales_report.aspx and the RDLC report \"sales\" writes "
+         "sales_report.aspx"},
+        {"pagemark2", "shop", "pagemark3", "SHOP_report",
+         "the dashboard page \"SHOP_report\" writes SHOP_report.aspx and the RDLC report \"shop\" "
+         "writes shop_report.aspx"},
+        {"pagemark1", "big one", "pagemark3", "Big_One_report",
+         "the report \"big one\" writes big_one_report.aspx and the dashboard page "
+         "\"Big_One_report\" writes Big_One_report.aspx"},
+    };
+    for (const Clash& clash : clashes)
+    {
+        SCOPED_TRACE(clash.named);
+        Write("clash.wvt",
+              ReplaceFirst(named(clash.firstMark, clash.firstName), ArchiveString(clash.secondMark),
+                           ArchiveString(clash.secondName)));
+        const std::size_t shown = m_boxes.Shown().size();
+        ProjectStore store;
+        EXPECT_TRUE(store.ArchiveProject(nullptr, PathOf("clash.wvt"), TRUE)) << LastBox();
+        EXPECT_TRUE(store.LoadFirstMergeProject(PathOf("clash.wvt"))) << LastBox();
+        EXPECT_TRUE(store.LoadSecondMergeProject(PathOf("clash.wvt"))) << LastBox();
+        ASSERT_EQ(shown + 3, m_boxes.Shown().size());
+        for (std::size_t box = shown; box < shown + 3; ++box)
+        {
+            EXPECT_EQ("These pages write files of one name in one folder, names compared ignoring "
+                      "case as a Windows folder compares them, so that one replaces the other:\n" +
+                          clash.named +
+                          " in module \"BaseModule\"\nRename them before the next Write All.",
+                      m_boxes.Shown()[box].text);
+            EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONWARNING), m_boxes.Shown()[box].type);
+        }
     }
 }
 } // namespace

@@ -92,13 +92,13 @@ TEST_F(DefaultReportCreatorsTest, RDLCReportReadsTheTableWithOneJoinPerForeignKe
         EXPECT_EQ(CString("EMPLOYEE REPORT"), report->GetHeader());
         EXPECT_EQ(0, report->GetMode());
         EXPECT_EQ(m_employee, report->GetTable());
-        EXPECT_EQ(CString("BaseModule\\RDLCs\\_employee_SelectAllRecords.rdlc"),
+        EXPECT_EQ(CString("BaseModule\\RDLCs\\employee_SelectAllRecords.rdlc"),
                   report->GetRDLCInfo()->GetName());
         const RDLCDataSetEntry& entry = report->GetRDLCInfo()->GetEntries().at(0);
         EXPECT_EQ(CString("employee_SelectAllRecords"), entry.m_dataSetName);
         EXPECT_EQ(CString("employeeTableAdapter"), entry.m_tableAdapterName);
         EXPECT_EQ(CString("employee"), entry.m_tableName);
-        EXPECT_EQ(CString("BaseModule\\DataSets\\_employee_SelectAllRecords.xsd"),
+        EXPECT_EQ(CString("BaseModule\\DataSets\\employee_SelectAllRecords.xsd"),
                   report->GetXSDInfo()->GetName());
         const TableAdapter* adapter =
             report->GetXSDInfo()->FindTableAdapter("employeeTableAdapter");

@@ -1,3 +1,4 @@
+#include "entities/ApplicationReport.h"
 #include "model/ProjectSettings.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/shell/ShellTestSupport.h"
@@ -13,8 +14,8 @@
 
 namespace
 {
-// A table export of module "BaseModule" with the tables "tablemark1" and "tablemark2", each
-// name given replaced by its bytes in the file.
+// A table export of module "BaseModule" with the tables "tablemark1" and "tablemark2" and the
+// report "reportmark", each name given replaced by its bytes in the file.
 void WriteExportWithNames(const std::string& path,
                           const std::vector<std::pair<std::string, std::string>>& names)
 {
@@ -26,6 +27,7 @@ void WriteExportWithNames(const std::string& path,
         auto* module = new Module("BaseModule");
         module->AppendMasterTable(NewTable("tablemark1", Table::masterKind, {"name"}));
         module->AppendMasterTable(NewTable("tablemark2", Table::masterKind, {"name"}));
+        module->Append(NewPage<ApplicationReport>("reportmark"));
         project->AddModule(module);
         project->SetCurrentModule(module);
         ASSERT_TRUE(store.ArchiveProject(project, path.c_str(), FALSE));
@@ -56,7 +58,8 @@ std::size_t TableCount(const ForgeonProject& project)
 }
 
 // Files with names the designers would not take (a table name that leaves the output folder,
-// one with a blank, two tables of one name, a module named "..") and a named pipe: refused with
+// one with a blank, two tables of one name, a module named "..", a report name that makes
+// sub-folders, one too long for a file) and a named pipe: refused with
 // one message that names the file and the reason at the command line, Open, Import Tables and
 // the merge, and the open project stays as it was.
 TEST(ProjectFileDoorsTest, ACraftedFileIsRefusedAtEveryDoorAndChangesNothing)
@@ -90,6 +93,15 @@ TEST(ProjectFileDoorsTest, ACraftedFileIsRefusedAtEveryDoorAndChangesNothing)
         {crafted("Parent.wvt", {{"BaseModule", ".."}}),
          "invalid name in file: the module name \"..\" is refused: it names no folder of its "
          "own"},
+        {crafted("Folders.wvt", {{"reportmark", "a/b/c"}}),
+         "invalid name in file: the report name \"a/b/c\" of module \"BaseModule\" is refused: "
+         "it holds special characters"},
+        {crafted("Long.wvt", {{"reportmark", std::string(232, 'r')}}),
+         "invalid name in file: the report name \"" + std::string(232, 'r') +
+             "\" of module \"BaseModule\" is refused: its file rrrrrrrrrrrrrrrrrrrr..."
+             "rrrrr_report.aspx.designer.cs would be 256 bytes long, longer than the 255 bytes a "
+             "file name "
+             "may hold"},
         {pipe, "not a regular file"},
     };
     for (const Case& each : cases)

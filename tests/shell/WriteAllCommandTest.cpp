@@ -1,13 +1,18 @@
 #include "editors/WriteAllDlg.h"
+#include "entities/AspFile.h"
 #include "entities/Class.h"
 #include "entities/ClassInvokation.h"
 #include "entities/Form.h"
 #include "entities/Function.h"
 #include "entities/Parameter.h"
+#include "entities/RDLCInfo.h"
+#include "entities/RDLCReport.h"
+#include "entities/XSDInfo.h"
 #include "gen_web/ProjectItemCheck.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ProjectSettings.h"
+#include "model/TableFormCreator.h"
 #include "tests/gen_web/PreparedProjectFolder.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/shell/ShellTestSupport.h"
@@ -252,3 +257,33 @@ TEST_F(WriteAllCommandTest, AProjectFolderThatCannotBeWrittenGetsOneMessage)
               "Could not write output at " + program.PathOf("blocked/") + "\nNot a directory");
 }
 } // namespace
+
+// Write All saves the project as it leaves it: a second module current while the first is
+// written, a table's pages whose page titles are empty (as a merge brings them), an RDLC report
+// whose files carry the names of an older file: after the run New asks nothing, the file holds
+// the project as it stands, and the RDLC report names the file that was written.
+TEST_F(WriteAllCommandTest, TheProjectIsSavedAsWriteAllLeavesIt)
+{
+    ForgeonProject& project = program.Project();
+    Module* sales = project.AddNewModule();
+    project.SetCurrentModule(sales);
+    Table* member = NewTable("member", Table::masterKind, {"name"});
+    sales->AddTable(member);
+    TableFormCreator(member, &project).CreateAll();
+    project.SetCurrentModule(project.GetBaseModule());
+    for (const Form* form : sales->GetMasterForms())
+        for (AspFile* file : form->GetAspFiles())
+            file->SetTitle("");
+    RDLCReport* report = sales->GetRDLCReports().at(0);
+    report->GetRDLCInfo()->SetName("Module2\\RDLCs\\_member_SelectAllRecords.rdlc");
+    report->GetXSDInfo()->SetFilePath("Module2\\DataSets\\_member_SelectAllRecords.xsd");
+
+    AnswerWithoutModifiedFiles();
+    program.Command(ID_WRITE_ALL);
+    ASSERT_EQ(Texts(), std::vector<std::string>{success});
+    EXPECT_EQ(report->GetRDLCInfo()->GetName(), "Module2\\RDLCs\\member_SelectAllRecords.rdlc");
+    EXPECT_TRUE(
+        std::filesystem::exists(output / "Module2" / "RDLCs" / "member_SelectAllRecords.rdlc"));
+    program.Command(ID_FILE_NEW);
+    EXPECT_EQ(Texts(), std::vector<std::string>{success}) << "New asks nothing";
+}

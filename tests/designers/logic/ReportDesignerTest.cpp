@@ -2,15 +2,18 @@
 #include "editors/logic/ProcedureAssigner.h"
 #include "entities/AspFile.h"
 #include "entities/ColumnGraphData.h"
+#include "entities/DashBoardPage.h"
 #include "entities/PieChartData.h"
 #include "entities/Procedure.h"
 #include "entities/ProcedureInvokation.h"
+#include "entities/RDLCReport.h"
 #include "entities/ReportField.h"
 #include "entities/Variable.h"
 #include "model/EventRecmpFields.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "tests/designers/logic/DesignerTestSupport.h"
+#include "tests/model/ModelBuilders.h"
 
 #include <gtest/gtest.h>
 
@@ -225,13 +228,30 @@ TEST(ReportDesignerTest, NameKillFocusRefusesOrStoresAtOnce)
     struct Case
     {
         bool stored;
-        const char* typed;
+        std::string typed;
         std::vector<std::string> messages;
-        const char* edit;
-        const char* reportName;
+        std::string edit;
+        std::string reportName;
     };
+    const std::string tooLong(232, 'r');
     const Case cases[] = {
         {true, "Stock", {duplicate}, "Sales", "Sales"},
+        // An RDLC report of any module and a dashboard page of the module write its page file.
+        {true, "SOLD", {duplicate}, "Sales", "Sales"},
+        {true,
+         "shelf",
+         {"The name \"shelf\" cannot be taken: the dashboard page \"Shelf_report\" writes "
+          "Shelf_report.aspx.\nPlease enter another name."},
+         "Sales",
+         "Sales"},
+        {false,
+         tooLong,
+         {"The name \"" + tooLong +
+          "\" cannot be taken: its file rrrrrrrrrrrrrrrrrrrr...rrrrr_report.aspx.designer.cs "
+          "would be 256 bytes long, longer than the 255 bytes a file name may hold.\nPlease "
+          "enter another name."},
+         "",
+         ""},
         {true, "sALES", {}, "sALES", "sALES"},
         {true, "Sa;les", {"Special charater in report name.Please check."}, "Sales", "Sales"},
         {false, "Ne;w", {"Special charater in report name.Please check."}, "Ne;w", ""},
@@ -248,14 +268,18 @@ TEST(ReportDesignerTest, NameKillFocusRefusesOrStoresAtOnce)
         d.fixture.AddReport("Sales", d.fixture.listBooks);
         d.fixture.AddReport("St;ock", d.fixture.listBooks);
         d.fixture.AddReport("Stock", d.fixture.listBooks);
+        auto* sold = new RDLCReport;
+        sold->SetName("Sold");
+        d.fixture.Current().AddRDLCReport(sold, false);
+        d.fixture.Current().Append(NewPage<DashBoardPage>("Shelf_report"));
         d.designer.LoadReport(c.stored ? d.fixture.Current().FindReportByName("Sales") : nullptr);
-        d.designer.States().SetText(ReportDesigner::IDC_NAME, c.typed);
+        d.designer.States().SetText(ReportDesigner::IDC_NAME, c.typed.c_str());
         ScriptedMessageBoxes boxes;
         d.designer.NameLostFocus();
         EXPECT_EQ(c.messages, boxes.ShownTexts()) << c.typed;
-        EXPECT_EQ(CString(c.edit), d.designer.States().GetText(ReportDesigner::IDC_NAME))
+        EXPECT_EQ(CString(c.edit.c_str()), d.designer.States().GetText(ReportDesigner::IDC_NAME))
             << c.typed;
-        EXPECT_EQ(CString(c.reportName), d.designer.GetReport()->GetFormName()) << c.typed;
+        EXPECT_EQ(CString(c.reportName.c_str()), d.designer.GetReport()->GetFormName()) << c.typed;
     }
 }
 

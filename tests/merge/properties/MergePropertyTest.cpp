@@ -3,9 +3,14 @@
 // arrives whole and generates, a fixture merged into a copy of itself adds nothing; after every
 // merge the second input is deleted and the merged project saves, loads and saves to the same
 // bytes.
+#include "entities/DashBoardCellInfo.h"
+#include "entities/Grid.h"
+#include "entities/GridCell.h"
 #include "gen_web/AspxWriteAll.h"
 #include "merge/MergeDependencyCollector.h"
 #include "merge/SelectiveMerge.h"
+#include "platform/core/HostPath.h"
+#include "tests/editors/consumers/WrittenApplication.h"
 #include "tests/gen_web/PreparedProjectFolder.h"
 #include "tests/merge/MergeRunFixture.h"
 #include "tests/merge/properties/MergeFixtureProjects.h"
@@ -350,6 +355,114 @@ TEST_F(MergePropertyTest, NamesThatDifferOnlyInCaseMergeAsTheLoadLeavesThem)
             EXPECT_EQ(1, std::ranges::count_if(
                              tables, [](const Table* table)
                              { return table->GetTableName().CompareNoCase("customer") == 0; }));
+        }
+    }
+}
+
+namespace
+{
+// A new project whose base module was renamed as Rename Module does, with the table "customer"
+// and its pages.
+std::unique_ptr<ForgeonProject> RenamedBaseProject(const char* name, const char* path,
+                                                   const char* moduleName)
+{
+    auto project = std::make_unique<ForgeonProject>();
+    ScopedOpenProject open(project.get());
+    project->InitNewProject();
+    project->SetProjectName(name);
+    project->SetProjectPath(path);
+    Module* base = project->GetBaseModule();
+    base->RenameDefaultObjects(moduleName);
+    base->SetName(moduleName);
+    project->UpdateProjectDashboard();
+    Table* customer = NewTable("customer", Table::masterKind, {"name", "city"});
+    base->AddTable(customer);
+    TableFormCreator(customer, project.get()).CreateAll();
+    return project;
+}
+
+// The captions of the project dashboard's cells, each with the name of the menu it links.
+std::string ProjectDashboardCells(const ForgeonProject& project)
+{
+    const DashBoard* dashBoard = project.GetBaseModule()->FindDashBoardByName("Project_Dashboard");
+    if (dashBoard == nullptr || dashBoard->GetGrid() == nullptr)
+        return "no project dashboard";
+    std::string text;
+    for (int row = 0; row < dashBoard->GetGrid()->GetRowCount(); ++row)
+    {
+        const DashBoardCellInfo* cell =
+            dashBoard->GetGrid()->GetCellAt(row, 0)->GetDashBoardCellInfo();
+        text += std::string(cell->GetCaption().GetString()) + ">" +
+                (cell->GetMenu() != nullptr ? cell->GetMenu()->GetName().GetString() : "") + " ";
+    }
+    return text;
+}
+} // namespace
+
+// The base module of a second project, renamed "Sales", merged whole as a new module: it brings
+// its module dashboard and pages but not its project's project dashboard; the merged project's
+// project dashboard gains the module's cell, the module dashboard leads back to it, and the site
+// is written and compiles.
+TEST_F(MergePropertyTest, AMergedModuleLeavesItsProjectsDashboardBehind)
+{
+    for (const bool overwrite : {false, true})
+    {
+        SCOPED_TRACE(overwrite ? "overwrite" : "keep");
+        auto first = std::make_unique<ForgeonProject>();
+        {
+            ScopedOpenProject open(first.get());
+            first->InitNewProject();
+            first->SetProjectName("First");
+            first->SetProjectPath(Path("a"));
+        }
+        Load(std::move(first), RenamedBaseProject("Second", Path("b"), "Sales"));
+        MergeAndRoundTrip(ScriptedMergeSelection::FullModule("Sales", overwrite));
+        const ForgeonProject& merged = *m_store.GetProject();
+        EXPECT_EQ(merged.GetModuleNames(), (std::vector<CString>{"BaseModule", "Sales"}));
+        const Module* sales = merged.FindModuleByName("Sales");
+        ASSERT_NE(sales, nullptr);
+        EXPECT_EQ(Names(sales->GetDashBoardPages()), " Sales_Dashboard");
+        EXPECT_EQ(Names(sales->GetDashBoards()), " Sales_Dashboard");
+        EXPECT_EQ(sales->FindMenuByName("Project Dashboard"), nullptr);
+        EXPECT_EQ(ProjectDashboardCells(merged),
+                  "BaseModule>Base Module Dashboard Sales>Sales Dashboard ");
+        const Menu* back = nullptr;
+        const Grid* grid = sales->FindDashBoardByName("Sales_Dashboard")->GetGrid();
+        for (int row = 0; row < grid->GetRowCount(); ++row)
+            if (const DashBoardCellInfo* cell = grid->GetCellAt(row, 0)->GetDashBoardCellInfo();
+                cell != nullptr && cell->GetCaption() == "Back to Project Dashboard")
+                back = cell->GetMenu();
+        EXPECT_EQ(back, merged.GetBaseModule()->FindMenuByName("Project Dashboard"));
+        ExpectWriteAllWritesEverything();
+        const std::filesystem::path application = ToHostPath(Path("site\\First\\First"));
+        const ToolResult compiled =
+            CompileWrittenApplication(application, application / "site.dll");
+        EXPECT_EQ(compiled.exitCode, 0) << compiled.output;
+    }
+}
+
+// Module names that differ only in case are one module, kept or overwritten: the merge adds no
+// module, and the merged project saves, loads, saves to the same bytes and is written.
+TEST_F(MergePropertyTest, ModuleNamesThatDifferOnlyInCaseAreOneModule)
+{
+    for (const char* name : {"SALES", "sales"})
+    {
+        for (const bool overwrite : {false, true})
+        {
+            SCOPED_TRACE(std::string(name) + (overwrite ? ", overwrite" : ", keep"));
+            auto second = BuildSalesFixture("Second", Path("b"), /*variant=*/true);
+            {
+                ScopedOpenProject open(second.get());
+                Module* sales = second->FindModuleByName("Sales");
+                sales->RenameDefaultObjects(name);
+                sales->SetName(name);
+                second->UpdateProjectDashboard();
+            }
+            Load(BuildSalesFixture("First", Path("a")), std::move(second));
+            MergeAndRoundTrip(ScriptedMergeSelection::FullModule(name, overwrite));
+            EXPECT_EQ(m_store.GetProject()->GetModuleNames(),
+                      (std::vector<CString>{"BaseModule", "Sales"}));
+            ExpectWriteAllWritesEverything();
         }
     }
 }

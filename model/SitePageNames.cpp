@@ -1,0 +1,270 @@
+#include "model/SitePageNames.h"
+
+#include "entities/ApplicationReport.h"
+#include "entities/DashBoard.h"
+#include "entities/DashBoardPage.h"
+#include "entities/Form.h"
+#include "entities/LoginPage.h"
+#include "entities/RDLCReport.h"
+#include "entities/Transaction.h"
+#include "model/ForgeonProject.h"
+#include "model/Module.h"
+#include "model/NameUtilities.h"
+#include "model/ProjectNameCheck.h"
+#include "model/Table.h"
+
+#include <algorithm>
+#include <string>
+#include <unordered_map>
+
+namespace
+{
+// The name as a page file takes it: trimmed, each blank made "_".
+CString FileStem(CString name)
+{
+    name.Trim();
+    name.Replace(' ', '_');
+    return name;
+}
+
+// The longest file of the stem: its designer file.
+const char* const longestSuffix = ".aspx.designer.cs";
+const int longestSuffixLength = 17;
+
+// The name a page's files are written under: a table form's is its table's.
+CString FileNameOf(const FormInterface& page)
+{
+    if (const auto* form = dynamic_cast<const Form*>(&page); form != nullptr && !form->IsCopy())
+        return form->GetTable() != nullptr ? form->GetTable()->GetTableName() : CString();
+    return page.GetFormName();
+}
+
+// What a page of the module writes, the page with it.
+struct WrittenStem
+{
+    const FormInterface* page;
+    SitePageKind kind;
+    CString stem;
+};
+
+CString WrittenBy(const WrittenStem& written)
+{
+    return CString("the ") + SitePageKindText(written.kind) + " " +
+           QuotedName(written.page->GetFormName()) + " writes " + written.stem + ".aspx";
+}
+
+// The reason of the first stem too long or folded into one of taken; empty when none.
+template <class Find> CString RefuseStems(const std::vector<CString>& stems, const Find& findTaken)
+{
+    const int longest = longestFileName - longestSuffixLength;
+    for (const CString& stem : stems)
+    {
+        if (stem.GetLength() > longest)
+            return "its file " + stem.Left(20) + "..." + stem.Right(12) + longestSuffix +
+                   " would be " +
+                   CString(std::to_string(stem.GetLength() + longestSuffixLength).c_str()) +
+                   " bytes long, longer than the " +
+                   CString(std::to_string(longestFileName).c_str()) + " bytes a file name may hold";
+    }
+    for (const CString& stem : stems)
+    {
+        if (const WrittenStem* taken = findTaken(FoldedName(stem)))
+            return WrittenBy(*taken);
+    }
+    return "";
+}
+} // namespace
+
+std::optional<SitePageKind> SitePageKindOf(const FormInterface& page)
+{
+    if (dynamic_cast<const Form*>(&page) != nullptr)
+        return SitePageKind::form;
+    if (dynamic_cast<const Transaction*>(&page) != nullptr)
+        return SitePageKind::transaction;
+    if (dynamic_cast<const ApplicationReport*>(&page) != nullptr)
+        return SitePageKind::searchReport;
+    if (dynamic_cast<const RDLCReport*>(&page) != nullptr)
+        return SitePageKind::rdlcReport;
+    if (dynamic_cast<const DashBoardPage*>(&page) != nullptr)
+        return SitePageKind::dashBoardPage;
+    if (dynamic_cast<const LoginPage*>(&page) != nullptr)
+        return SitePageKind::loginPage;
+    return std::nullopt;
+}
+
+const char* SitePageKindText(SitePageKind kind)
+{
+    switch (kind)
+    {
+    case SitePageKind::form:
+        return "form";
+    case SitePageKind::transaction:
+        return "transaction";
+    case SitePageKind::searchReport:
+        return "report";
+    case SitePageKind::rdlcReport:
+        return "RDLC report";
+    case SitePageKind::dashBoardPage:
+        return "dashboard page";
+    case SitePageKind::loginPage:
+        return "login page";
+    }
+    return "page";
+}
+
+std::vector<CString> SitePageStems(SitePageKind kind, const CString& name)
+{
+    const CString stem = FileStem(name);
+    switch (kind)
+    {
+    case SitePageKind::form:
+        return {name + "Add", name + "Update"};
+    case SitePageKind::transaction:
+        return {stem + "Add", stem + "Update"};
+    case SitePageKind::searchReport:
+        return {stem + "_report"};
+    case SitePageKind::rdlcReport:
+        return {stem + "_report", stem + "_report_Print"};
+    case SitePageKind::dashBoardPage:
+        return {stem};
+    case SitePageKind::loginPage:
+        return {"Login"};
+    }
+    return {};
+}
+
+std::vector<CString> SitePageStemsOf(const FormInterface& page)
+{
+    const std::optional<SitePageKind> kind = SitePageKindOf(page);
+    if (!kind)
+        return {};
+    const CString name = FileNameOf(page);
+    return name.IsEmpty() && *kind != SitePageKind::loginPage ? std::vector<CString>{}
+                                                              : SitePageStems(*kind, name);
+}
+
+CString RefuseSitePageName(const Module& module, SitePageKind kind, const CString& name,
+                           const FormInterface* self)
+{
+    std::vector<FormInterface*> pages;
+    module.GetEveryPage(pages);
+    std::vector<WrittenStem> written;
+    for (const FormInterface* page : pages)
+    {
+        const std::optional<SitePageKind> pageKind = SitePageKindOf(*page);
+        if (page == self || !pageKind)
+            continue;
+        for (const CString& stem : SitePageStemsOf(*page))
+            written.push_back({page, *pageKind, stem});
+    }
+    return RefuseStems(SitePageStems(kind, name),
+                       [&written](const std::string& folded) -> const WrittenStem*
+                       {
+                           const auto found =
+                               std::ranges::find_if(written, [&folded](const WrittenStem& each)
+                                                    { return FoldedName(each.stem) == folded; });
+                           return found != written.end() ? &*found : nullptr;
+                       });
+}
+
+bool IsReportNameTaken(const ForgeonProject& project, const CString& name,
+                       const FormInterface* self)
+{
+    return std::ranges::any_of(project.GetModules(),
+                               [&name, self](const Module* module)
+                               {
+                                   const FormInterface* report = module->FindReportByName(name);
+                                   const FormInterface* rdlc = module->FindRDLCReportByName(name);
+                                   return (report != nullptr && report != self) ||
+                                          (rdlc != nullptr && rdlc != self);
+                               });
+}
+
+CString RefuseDesignedPageName(const ForgeonProject& project, const FormInterface& page,
+                               const CString& name)
+{
+    return RefuseDesignedPageName(
+        page.GetModule() != nullptr ? page.GetModule() : project.GetCurrentModule(), page, name);
+}
+
+CString RefuseDesignedPageName(const Module* module, const FormInterface& page, const CString& name)
+{
+    const std::optional<SitePageKind> kind = SitePageKindOf(page);
+    const auto* form = dynamic_cast<const Form*>(&page);
+    if (!kind || module == nullptr || (form != nullptr && !form->IsCopy()))
+        return "";
+    const CString reason = RefuseSitePageName(*module, *kind, name, &page);
+    if (reason.IsEmpty())
+        return "";
+    return "The name " + QuotedName(name) + " cannot be taken: " + reason +
+           ".\nPlease enter another name.";
+}
+
+CString RefuseReadPageName(const FormInterface& page)
+{
+    const std::optional<SitePageKind> kind = SitePageKindOf(page);
+    const bool designed =
+        kind ? *kind != SitePageKind::transaction && *kind != SitePageKind::loginPage
+             : dynamic_cast<const DashBoard*>(&page) != nullptr;
+    return designed ? RefuseReadDesignedName(page.GetFormName()) : CString();
+}
+
+CString RefuseModulePageNames(const Module& module)
+{
+    std::vector<FormInterface*> pages;
+    module.GetEveryPage(pages);
+    const auto none = [](const std::string&) -> const WrittenStem* { return nullptr; };
+    for (const FormInterface* page : pages)
+    {
+        CString reason = RefuseReadPageName(*page);
+        if (reason.IsEmpty())
+            reason = RefuseStems(SitePageStemsOf(*page), none);
+        if (reason.IsEmpty())
+            continue;
+        const std::optional<SitePageKind> kind = SitePageKindOf(*page);
+        const char* kindText = kind ? SitePageKindText(*kind)
+                               : dynamic_cast<const DashBoard*>(page) != nullptr ? "dashboard"
+                                                                                 : "page";
+        return CString("the ") + kindText + " name " + QuotedName(page->GetFormName()) +
+               " of module " + QuotedName(module.GetName()) + " is refused: " + reason;
+    }
+    return "";
+}
+
+std::vector<CString> FindPageFileClashes(const ForgeonProject& project)
+{
+    std::vector<CString> found;
+    for (const Module* module : project.GetModules())
+    {
+        std::vector<FormInterface*> pages;
+        module->GetEveryPage(pages);
+        std::unordered_map<std::string, WrittenStem> written;
+        for (const FormInterface* page : pages)
+        {
+            const std::optional<SitePageKind> kind = SitePageKindOf(*page);
+            // A table form's files take its table's name, which no other table has.
+            if (!kind || FileNameOf(*page) != page->GetFormName())
+                continue;
+            for (const CString& stem : SitePageStemsOf(*page))
+            {
+                const WrittenStem each{page, *kind, stem};
+                const auto [same, added] = written.try_emplace(FoldedName(stem), each);
+                if (!added && same->second.page != page)
+                {
+                    found.push_back(WrittenBy(same->second) + " and " + WrittenBy(each) +
+                                    " in module " + QuotedName(module->GetName()));
+                    break;
+                }
+            }
+        }
+    }
+    return found;
+}
+
+CString PageFileClashWarning(const ForgeonProject& project)
+{
+    return RenameBeforeWriteAllWarning(
+        "These pages write files of one name in one folder, names compared ignoring case as a "
+        "Windows folder compares them, so that one replaces the other:",
+        FindPageFileClashes(project));
+}

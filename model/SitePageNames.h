@@ -1,0 +1,77 @@
+#pragma once
+
+#include "platform/core/CString.h"
+
+#include <optional>
+#include <vector>
+
+class ForgeonProject;
+class FormInterface;
+class Module;
+
+// The kinds of page whose names become the names of files in their module's "UI" folder of the
+// site.
+enum class SitePageKind
+{
+    form,
+    transaction,
+    searchReport,
+    rdlcReport,
+    dashBoardPage,
+    loginPage
+};
+
+// The kind of the page; none for the pages the site holds no file of (map forms, multi-page
+// reports, report collectors).
+std::optional<SitePageKind> SitePageKindOf(const FormInterface& page);
+// What the messages call a page of the kind: "form", "RDLC report", ...
+const char* SitePageKindText(SitePageKind kind);
+
+// The stems of the files (<stem>.aspx, .aspx.cs, .aspx.designer.cs) that a page of the kind
+// writes under the name; a form that is not a copy writes under its table's name.
+std::vector<CString> SitePageStems(SitePageKind kind, const CString& name);
+// The stems the page writes now.
+std::vector<CString> SitePageStemsOf(const FormInterface& page);
+
+// The longest file name a file system holds, in bytes.
+inline constexpr int longestFileName = 255;
+
+// Why a page of the kind cannot take the name in the module: a file of it longer than a file
+// system holds, or a file of another page of the module of the same name compared ignoring case
+// (as a Windows folder compares them); the page self is not compared. Empty when it can, else
+// a reason such as "the RDLC report "Sales" of the module writes Sales_report.aspx".
+CString RefuseSitePageName(const Module& module, SitePageKind kind, const CString& name,
+                           const FormInterface* self);
+// A search report or an RDLC report of any module other than self bears the name, compared
+// ignoring case: both kinds write <name>_report.aspx, whose class the project holds once.
+bool IsReportNameTaken(const ForgeonProject& project, const CString& name,
+                       const FormInterface* self);
+
+// The designers' check of a new name for the page in the module that holds it or will hold it:
+// the message that refuses it, empty when it is taken or there is no module. A table form's
+// files keep its table's name whatever its own.
+CString RefuseDesignedPageName(const Module* module, const FormInterface& page,
+                               const CString& name);
+// The same in the module that holds the page, else the project's current module.
+CString RefuseDesignedPageName(const ForgeonProject& project, const FormInterface& page,
+                               const CString& name);
+
+// Why the name of a form, report, RDLC report, dashboard or dashboard page read from a file is
+// refused, empty when it is kept: what the designers take (not empty, well-formed UTF-8 without
+// control characters, no special character). Other pages' names, which no designer types, are
+// not looked at.
+CString RefuseReadPageName(const FormInterface& page);
+
+// The first page of the module whose name is refused at a door: by the rules above, or because
+// a file of it would be longer than a file system holds; as "the report name "x" of module "y"
+// is refused: <reason>", empty when every name is taken.
+CString RefuseModulePageNames(const Module& module);
+
+// Each pair of pages of one module that write files of one name compared ignoring case, as
+// "the report "a" writes a_report.aspx and the RDLC report "A" writes A_report.aspx in module
+// "m"", in module order; table forms, whose files take their table's name, are left to Write
+// All. A file holding them loads, with a warning: merges make such pairs of form copies and
+// transactions, which they compare exactly.
+std::vector<CString> FindPageFileClashes(const ForgeonProject& project);
+// The warning of a project read that holds such pages; empty when it holds none.
+CString PageFileClashWarning(const ForgeonProject& project);
