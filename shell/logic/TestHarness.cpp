@@ -1,15 +1,17 @@
 #include "shell/logic/TestHarness.h"
 
 #include "model/TextFile.h"
+#include "platform/core/CFile.h"
 #include "platform/core/HostPath.h"
 #include "shell/logic/RegressionTest.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
+#include <optional>
 #include <set>
+#include <string>
 #include <sys/stat.h>
 #include <utility>
 #include <vector>
@@ -370,9 +372,10 @@ CString TestHarness::TakeLine(const CString& line, const char* keyword)
 
 bool TestHarness::ReadWholeFile(const CString& path, CString& text)
 {
-    std::ifstream file(ToHostPath(path), std::ios::binary);
-    if (!file)
+    std::string reason;
+    const std::optional<std::string> bytes = ReadRegularFile(ToHostPath(path), reason);
+    if (!bytes)
         return false;
-    text = std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    text = *bytes;
     return true;
 }
