@@ -47,8 +47,8 @@ private:
     std::vector<FolderId> m_walking;
 };
 
-// A walker that copies every regular file of the walked folder into the mirror of its own folder below
-// a destination root, through the report (GenerationReport::CopyFile): each file is copied
+// A walker that copies every regular file of the walked folder into the mirror of its own folder
+// below a destination root, through the report (GenerationReport::CopyFile): each file is copied
 // through a temporary name, so a failed copy leaves no part of a file, and every file not
 // copied is recorded in the report with the reason (a file kept because it exists is not a
 // failure); the report's output root bounds where files go.

@@ -63,8 +63,8 @@ public:
     // lasts: for the folders above the output root, which the user chose.
     bool MakeFolderChain(const CString& path) { return m_folders.Ensure(path); }
     // Opens the file for writing through the output root: a link or a file with other names at
-    // its path is taken away (noted) and never written through. A failure is recorded with its reason. True
-    // when the file is open.
+    // its path is taken away (noted) and never written through. A failure is recorded with its
+    // reason. True when the file is open.
     bool OpenFile(TextFile& file, const CString& path);
     // Copies the source file to the destination through the output root, keeping an existing
     // destination unless overwrite is set (which is no failure); a link at the destination is

@@ -23,7 +23,8 @@
 class TextFile
 {
 public:
-    // Opens the path at once unless disabled (Open); when the open fails, text collects in the buffer and IsOpen()/GetOpenError() tell why.
+    // Opens the path at once unless disabled (Open); when the open fails, text collects in the
+    // buffer and IsOpen()/GetOpenError() tell why.
     TextFile(const char* path, bool flush, char separatorChar, int separatorLength, bool disabled,
              bool append);
     // No file: text collects in the buffer until Open.
