@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -48,6 +49,11 @@ TEST_F(FileUtilitiesTest, FileExistsOnlyForReadableFiles)
     EXPECT_TRUE(FileExists(ModelPath("shop.wvt")));
     EXPECT_TRUE(FileExists(HostPathOf("shop.wvt").c_str()));
     EXPECT_FALSE(FileExists(ModelPath("missing.wvt")));
+    // A named pipe without a writer is looked at without waiting for one.
+    ASSERT_EQ(::mkfifo(HostPathOf("pipe").c_str(), 0600), 0);
+    ::alarm(20);
+    EXPECT_TRUE(FileExists(ModelPath("pipe")));
+    ::alarm(0);
     EXPECT_FALSE(FileExists(ModelPath("")));
     EXPECT_FALSE(FileExists(""));
 }
