@@ -117,8 +117,10 @@ void CollectTestFiles(const std::filesystem::path& folder, std::vector<std::stri
         return;
     std::error_code error;
     std::vector<std::filesystem::path> entries;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
-        entries.push_back(entry.path());
+    // Stepped with the error code: a range-for steps with the throwing increment.
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error))
+        entries.push_back(it->path());
     std::sort(entries.begin(), entries.end());
     for (const auto& entry : entries)
     {
