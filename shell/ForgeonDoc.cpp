@@ -41,6 +41,8 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <string>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -239,8 +241,8 @@ bool ForgeonDoc::MayReplaceChangedFile(const FileStamp& now) const
         CString(ToHostPath(m_strPath).c_str()) +
         "\nwas changed by another program after this project was opened or last saved.\n";
     if (now.link && (!m_fileStamp || m_fileStamp->link != now.link))
-        question += CString("It is now a link to ") + now.link->c_str() +
-                    "; the link would be replaced.\n";
+        question +=
+            CString("It is now a link to ") + now.link->c_str() + "; the link would be replaced.\n";
     question += "Replace it with this project? Its changes will be lost.\n"
                 "Choose No to keep the file; Save As saves this project under another name.";
     return AfxMessageBox(question, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
@@ -276,9 +278,9 @@ void ForgeonDoc::KeepUnfinishedSaves() const
     for (const FileReplacement::LeftTemporary& file : left)
     {
         // "Shop.wvt.weavo-123-4" is kept as "Shop~unfinished-123-4.wvt".
-        const std::size_t pid = file.path.rfind(".weavo-");
-        const CString kept = folder + "/" + place.name + "~unfinished-" +
-                             file.path.substr(pid + 7).c_str() + ".wvt";
+        constexpr std::string_view infix = ".weavo-";
+        const std::string owner = file.path.substr(file.path.rfind(infix) + infix.size());
+        const CString kept = folder + "/" + place.name + "~unfinished-" + owner.c_str() + ".wvt";
         text += CString("\n") + file.path.c_str();
         if (made && ProjectStore::KeepUnfinishedSave(file.path, kept, kUnfinishedSaveAge))
             text += "\n    kept as " + kept;

@@ -1,15 +1,17 @@
 #include "platform/core/Descriptor.h"
 
+#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/stat.h>
-#include <atomic>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
 namespace
 {
+constexpr int newNameTries = 100;
+
 // The text of the symbolic link of the name inside the folder; empty when it cannot be read.
 std::string LinkTextAt(int folder, const std::string& name, const struct stat& info)
 {
@@ -116,7 +118,7 @@ bool CanMakeNewFile(const std::string& pathStart)
 {
     static std::atomic<unsigned> counter{0};
     const std::string stem = pathStart + "." + std::to_string(::getpid()) + "-";
-    for (int attempt = 0; attempt < 100; ++attempt)
+    for (int attempt = 0; attempt < newNameTries; ++attempt)
     {
         const std::string name = stem + std::to_string(counter.fetch_add(1));
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
