@@ -1,3 +1,4 @@
+#include "entities/ApplicationReport.h"
 #include "gen_web/AspxWriteAll.h"
 #include "gen_web/ProjectFolder.h"
 #include "gen_web/ProjectItemCheck.h"
@@ -155,7 +156,8 @@ TEST(ProjectIncludes, AnIncludeTheHostRefusesIsNamedAndAPipeIsNotRead)
         projectFile += "<Compile Include=\"" + each.include + "\" />\r\n";
     WriteHostFile(shop.ApplicationFolder() / "Web.config", "x");
     WriteHostFile(shop.ApplicationFolder() / "UI" / "page.aspx", "x");
-    WriteHostFile(shop.ApplicationFolder() / "Shop.csproj", projectFile + "</ItemGroup>\r\n</Project>\r\n");
+    WriteHostFile(shop.ApplicationFolder() / "Shop.csproj",
+                  projectFile + "</ItemGroup>\r\n</Project>\r\n");
 
     ReportMissingProjectItems(shop.Project(), shop.Report());
     const std::vector<GenerationReport::Entry>& reported = shop.Report().GetUnwrittenFiles();
@@ -175,5 +177,26 @@ TEST(ProjectIncludes, AnIncludeTheHostRefusesIsNamedAndAPipeIsNotRead)
     ReportMissingProjectItems(piped.Project(), piped.Report());
     ::alarm(0);
     EXPECT_TRUE(piped.Report().GetUnwrittenFiles().empty());
+}
+} // namespace
+
+namespace
+{
+// A report whose page names pass what the host takes: Write All ends with a report that names
+// its files, and throws nothing.
+TEST(ProjectIncludes, AReportNameTooLongForItsFilesIsNamedInTheReport)
+{
+    ShopProject shop;
+    PrepareProjectFolder(shop.Project());
+    const std::vector<ApplicationReport*>& reports = shop.Project().GetBaseModule()->GetReports();
+    ASSERT_FALSE(reports.empty());
+    reports.front()->SetName(CString(std::string(240, 'r').c_str()));
+    AspxWriteAll writeAll(&shop.Project());
+    bool written = true;
+    EXPECT_NO_THROW(written = writeAll.Run(nullptr));
+    EXPECT_FALSE(written);
+    const std::string text(writeAll.GetReport().GetFullText());
+    EXPECT_NE(text.find(std::string(240, 'r')), std::string::npos) << text;
+    EXPECT_NE(text.find(std::strerror(ENAMETOOLONG)), std::string::npos) << text;
 }
 } // namespace
