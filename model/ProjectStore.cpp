@@ -383,8 +383,8 @@ BOOL ProjectStore::SaveOver(ForgeonProject* project, const char* path,
     }
 }
 
-std::vector<FileReplacement::LeftTemporary> ProjectStore::FindUnfinishedSaves(const char* path,
-                                                                         std::time_t minimumAge)
+std::vector<FileReplacement::LeftTemporary>
+ProjectStore::FindUnfinishedSaves(const char* path, std::time_t minimumAge)
 {
     return FileReplacement(ToHostPath(path)).FindLeftTemporaries(ProjectFileHeader(), minimumAge);
 }
@@ -410,9 +410,10 @@ std::optional<CString> ProjectStore::SaveQuietly(ForgeonProject* project, const 
     return failure ? std::optional<CString>(failure->text) : std::nullopt;
 }
 
-std::optional<ProjectStore::SaveFailure>
-ProjectStore::Save(ForgeonProject* project, const char* path, std::optional<mode_t> mode,
-                   bool followLinks)
+std::optional<ProjectStore::SaveFailure> ProjectStore::Save(ForgeonProject* project,
+                                                            const char* path,
+                                                            std::optional<mode_t> mode,
+                                                            bool followLinks)
 {
     FileReplacement replacement(ToHostPath(path), followLinks);
     if (replacement.IsTargetProtected())

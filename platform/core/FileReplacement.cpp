@@ -193,9 +193,9 @@ bool FileReplacement::KeepLeftTemporary(const std::string& temporary, const std:
         ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     struct stat info;
     const Descriptor held =
-        opened.IsOpen() ? OpenLeftBehind(opened.Get(), NamePart(temporary).c_str(), header,
-                                         minimumAge, info)
-                        : Descriptor();
+        opened.IsOpen()
+            ? OpenLeftBehind(opened.Get(), NamePart(temporary).c_str(), header, minimumAge, info)
+            : Descriptor();
     return held.IsOpen() && RenameKeepingExisting(temporary.c_str(), keptPath.c_str()) == 0;
 }
 

@@ -6,8 +6,8 @@
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
@@ -46,8 +46,8 @@ std::optional<FileStamp> FileStamp::Of(const char* modelPath)
         ::close(fd);
     if (!checksum)
         return link ? std::optional<FileStamp>(FileStamp{.link = std::move(link)}) : std::nullopt;
-    return FileStamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim, *checksum,
-                     std::move(link)};
+    return FileStamp{info.st_dev,  info.st_ino, info.st_size,
+                     info.st_mtim, *checksum,   std::move(link)};
 }
 
 bool FileStamp::operator==(const FileStamp& other) const

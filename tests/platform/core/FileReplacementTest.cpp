@@ -98,8 +98,8 @@ TEST(FileReplacementTest, WhatASaveLeftBehindIsFoundAndKept)
     const fs::path kept = folder.Path() / "kept.wvt";
     std::ofstream(kept) << "kept before";
     EXPECT_FALSE(FileReplacement::KeepLeftTemporary(leftBehind, kept.string(), kHeader, 300));
-    EXPECT_FALSE(FileReplacement::KeepLeftTemporary(written.string(), kept.string() + "2", kHeader,
-                                                    300));
+    EXPECT_FALSE(
+        FileReplacement::KeepLeftTemporary(written.string(), kept.string() + "2", kHeader, 300));
     fs::remove(kept);
     EXPECT_TRUE(FileReplacement::KeepLeftTemporary(leftBehind, kept.string(), kHeader, 300));
     EXPECT_EQ(ReadAll(kept), std::string(kHeader) + "rest");
