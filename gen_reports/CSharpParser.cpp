@@ -2,9 +2,14 @@
 
 #include "gen_reports/CSharpGrammar.h"
 #include "gen_reports/CSharpScanner.h"
+#include "platform/core/CFile.h"
+#include "platform/core/Descriptor.h"
 #include "platform/core/HostPath.h"
 
+#include <cstdio>
 #include <new>
+#include <string>
+#include <unistd.h>
 
 CSharpParser::CSharpParser(bool collectBodies) : m_collectBodies(collectBodies) {}
 
@@ -18,7 +23,11 @@ int CSharpParser::Parse(const char* inputPath, const char* outputPath)
     std::FILE* input = stdin;
     if (inputPath != nullptr)
     {
-        input = std::fopen(ToHostPath(inputPath).c_str(), "r");
+        // A regular file only, opened without blocking on a named pipe.
+        const RegularFileOpening opening = OpenRegularFile(ToHostPath(inputPath));
+        input = opening.descriptor >= 0 ? ::fdopen(opening.descriptor, "r") : nullptr;
+        if (input == nullptr && opening.descriptor >= 0)
+            ::close(opening.descriptor);
         if (input == nullptr)
         {
             std::fputs("ERROR - cannot open input file\n", stderr);
@@ -28,7 +37,14 @@ int CSharpParser::Parse(const char* inputPath, const char* outputPath)
     std::FILE* output = stdout;
     if (outputPath != nullptr)
     {
-        output = std::fopen(ToHostPath(outputPath).c_str(), "w");
+        // A link or a file with other names at the path is replaced, never written through.
+        std::string removed;
+        Descriptor made = CreateOwnFile(ToHostPath(outputPath), removed);
+        if (made.IsOpen() && ::ftruncate(made.Get(), 0) != 0)
+            made.Close();
+        output = made.IsOpen() ? ::fdopen(made.Get(), "w") : nullptr;
+        if (output != nullptr)
+            made.Release();
         if (output == nullptr)
         {
             std::fputs("ERROR - cannot open output file\n", stderr);

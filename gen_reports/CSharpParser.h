@@ -23,8 +23,9 @@ public:
     CSharpParser& operator=(const CSharpParser&) = delete;
     ~CSharpParser();
 
-    // Parses the file (standard input when none); the output file (standard output when none)
-    // is opened for the scanner's echo. 0 accepted, 1 syntax error, 2 the parse could not go
+    // Parses the file (standard input when none), a regular file only, opened without blocking
+    // on a named pipe; the output file (standard output when none) is opened for the scanner's
+    // echo, replacing a link at its name. 0 accepted, 1 syntax error, 2 the parse could not go
     // on (nesting too deep, or a scanner failure reported on the standard error stream), -1 a
     // file could not be opened.
     int Parse(const char* inputPath, const char* outputPath);

@@ -33,10 +33,18 @@ CString FolderOf(const CString& path)
 struct Entry
 {
     std::string name;
-    bool isFolder;
+    enum class Kind
+    {
+        Folder,
+        File,
+        Skipped
+    } kind;
+    // Why a skipped entry is not walked.
+    std::string reason;
 };
 
-// The folders and regular files of the folder, sorted by name.
+// The entries of the folder, sorted by name: folders and regular files, and, skipped, symbolic
+// links (never followed) and whatever else stands there.
 std::vector<Entry> ListEntries(const CString& folder)
 {
     namespace fs = std::filesystem;
@@ -46,9 +54,20 @@ std::vector<Entry> ListEntries(const CString& folder)
          it.increment(error))
     {
         std::error_code statusError;
-        const fs::file_status status = it->status(statusError);
-        if (fs::is_directory(status) || fs::is_regular_file(status))
-            entries.push_back({it->path().filename().string(), fs::is_directory(status)});
+        const fs::file_status status = it->symlink_status(statusError);
+        std::string name = it->path().filename().string();
+        if (fs::is_directory(status))
+            entries.push_back({std::move(name), Entry::Kind::Folder, {}});
+        else if (fs::is_regular_file(status))
+            entries.push_back({std::move(name), Entry::Kind::File, {}});
+        else if (fs::is_symlink(status))
+        {
+            std::error_code linkError;
+            entries.push_back({std::move(name), Entry::Kind::Skipped,
+                               "a link to " + fs::read_symlink(it->path(), linkError).string()});
+        }
+        else if (!statusError)
+            entries.push_back({std::move(name), Entry::Kind::Skipped, "not a regular file"});
     }
     std::ranges::sort(entries, {}, &Entry::name);
     return entries;
@@ -90,7 +109,11 @@ int EnumerateFolders::WalkFolder(const CString& folder)
 {
     for (const Entry& entry : ListEntries(folder))
     {
-        if (entry.isFolder)
+        if (entry.kind == Entry::Kind::Skipped)
+        {
+            OnSkipped(folder + entry.name, entry.reason.c_str());
+        }
+        else if (entry.kind == Entry::Kind::Folder)
         {
             const CString subFolder = folder + entry.name + "\\";
             if (!Enter(subFolder))
@@ -117,6 +140,8 @@ int EnumerateFolders::OnFile(const CString&)
 {
     return 1;
 }
+
+void EnumerateFolders::OnSkipped(const CString&, const CString&) {}
 
 CString EnumerateFolders::RelativePath(const CString& path) const
 {
@@ -152,6 +177,11 @@ int MirroringEnumerateFolders::OnFile(const CString& filePath)
     const int last = std::max(filePath.ReverseFind('\\'), filePath.ReverseFind('/'));
     m_report.CopyFile(filePath, m_destination + filePath.Mid(last + 1), m_overwrite);
     return 1;
+}
+
+void MirroringEnumerateFolders::OnSkipped(const CString& path, const CString& reason)
+{
+    m_report.NoteSkippedEntry(path, reason);
 }
 
 void MirroringEnumerateFolders::SetDestinationFor(const CString& sourceFolder)

@@ -9,9 +9,10 @@
 class ForgeonProject;
 class GenerationReport;
 
-// Walks a folder tree: every sub-folder (before its own entries) and every file, in name order.
-// Folder paths end with "\". A folder that links back to one the walk is in, and a folder set
-// aside with SkipFolder, are not entered, so that a walk ends whatever links the tree holds.
+// Walks a folder tree: every sub-folder (before its own entries) and every regular file, in name
+// order. Folder paths end with "\". Symbolic links below the walked folder are not followed and,
+// like named pipes and devices, are handed to OnSkipped. A folder the walk is in, and a folder set
+// aside with SkipFolder, are not entered again.
 class EnumerateFolders
 {
 public:
@@ -23,6 +24,8 @@ public:
     // Each returns 0 to stop the walk.
     virtual int OnFolder(const CString& folderPath);
     virtual int OnFile(const CString& filePath);
+    // An entry the walk does not enter nor hand over as a file, with the reason.
+    virtual void OnSkipped(const CString& path, const CString& reason);
 
 protected:
     // The part of a path below the walked folder.
@@ -44,8 +47,8 @@ private:
     std::vector<FolderId> m_walking;
 };
 
-// A walker that copies every file of the walked folder into the mirror of its own folder below
-// a destination root, through the report (GenerationReport::CopyFile): each file is copied
+// A walker that copies every regular file of the walked folder into the mirror of its own folder
+// below a destination root, through the report (GenerationReport::CopyFile): each file is copied
 // through a temporary name, so a failed copy leaves no part of a file, and every file not
 // copied is recorded in the report with the reason (a file kept because it exists is not a
 // failure); the report's output root bounds where files go.
@@ -57,6 +60,8 @@ public:
 
     int OnFolder(const CString& folderPath) override;
     int OnFile(const CString& filePath) override;
+    // Noted in the report.
+    void OnSkipped(const CString& path, const CString& reason) override;
 
 protected:
     MirroringEnumerateFolders(ForgeonProject* project, CString sourceRoot, CString destinationRoot,

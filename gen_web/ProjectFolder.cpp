@@ -174,6 +174,12 @@ int ThemesEnumerateFolders::OnFile(const CString& filePath)
     return 1;
 }
 
+void ThemesEnumerateFolders::OnSkipped(const CString& path, const CString& reason)
+{
+    if (m_copy)
+        m_report->NoteSkippedEntry(path, reason);
+}
+
 bool ThemesEnumerateFolders::IsBelowFolderNamed(const CString& filePath, const char* name) const
 {
     CString folders = FolderOfPath(RelativePath(filePath));

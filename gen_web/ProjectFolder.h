@@ -97,6 +97,8 @@ public:
     const GenerationReport& GetReport() const { return *m_report; }
 
     int OnFile(const CString& filePath) override;
+    // Noted in the report when copying.
+    void OnSkipped(const CString& path, const CString& reason) override;
 
     std::vector<CString> GetCollectedFiles() const { return m_collectedFiles; }
 

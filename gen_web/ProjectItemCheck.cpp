@@ -4,15 +4,16 @@
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
 #include "model/OutputRoot.h"
+#include "platform/core/CFile.h"
 #include "platform/core/HostPath.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
+#include <optional>
 #include <set>
-#include <sstream>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace
@@ -63,20 +64,26 @@ std::vector<std::string> CheckedIncludes(const std::string& projectFile)
 void ReportMissingProjectItems(const ForgeonProject& project, GenerationReport& report)
 {
     const CString root = GetOutputRoot(project);
-    std::ifstream file(ToHostPath(root + project.GetProjectName() + ".csproj"), std::ios::binary);
-    if (!file)
+    std::string refusal;
+    const std::optional<std::string> text =
+        ReadRegularFile(ToHostPath(root + project.GetProjectName() + ".csproj"), refusal);
+    if (!text)
         return;
-    std::ostringstream text;
-    text << file.rdbuf();
     // A file that the run named already is not named twice.
     std::set<std::string> named;
     for (const GenerationReport::Entry& entry : report.GetUnwrittenFiles())
         named.insert(NormalHostPath(entry.name));
-    for (const std::string& include : CheckedIncludes(text.str()))
+    for (const std::string& include : CheckedIncludes(*text))
     {
         const CString path = root + include.c_str();
-        if (!std::filesystem::is_regular_file(ToHostPath(path)) &&
-            !named.contains(NormalHostPath(path)))
+        if (named.contains(NormalHostPath(path)))
+            continue;
+        std::error_code error;
+        const std::filesystem::file_status status =
+            std::filesystem::status(ToHostPath(path), error);
+        if (error && error != std::errc::no_such_file_or_directory)
+            report.AddUnwrittenFile(path, error.message().c_str());
+        else if (!std::filesystem::is_regular_file(status))
             report.AddUnwrittenFile(path, "listed in the project file but not written");
     }
 }

@@ -1,13 +1,13 @@
 #include "model/FileUtilities.h"
 
+#include "platform/core/Descriptor.h"
 #include "platform/core/HostPath.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace
 {
@@ -20,14 +20,11 @@ bool IsFolder(const std::string& hostPath)
 
 bool FileExists(CString path)
 {
-    const std::string hostPath = ToHostPath(path);
-    std::FILE* file = std::fopen(hostPath.c_str(), "r");
-    if (file == nullptr)
-        return false;
+    // Without blocking: a named pipe without a writer opens at once.
+    const Descriptor file(
+        ::open(ToHostPath(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat info;
-    const bool isFile = ::fstat(::fileno(file), &info) == 0 && !S_ISDIR(info.st_mode);
-    std::fclose(file);
-    return isFile;
+    return file.IsOpen() && ::fstat(file.Get(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
 BOOL CreateFolderIfMissing(CString path)
@@ -40,13 +37,7 @@ BOOL CreateFolderIfMissing(CString path)
 
 bool IsFolderWritable(CString folder)
 {
-    const std::string testPath = ToHostPath(folder + "KestraneWeavoTestFile.txt");
-    std::FILE* file = std::fopen(testPath.c_str(), "w");
-    if (file == nullptr)
-        return false;
-    std::fclose(file);
-    ::unlink(testPath.c_str());
-    return true;
+    return CanMakeNewFile(ToHostPath(folder + "KestraneWeavoTestFile.txt"));
 }
 
 CString UnwritableFolderMessage(const char* text, const CString& folder, int error)

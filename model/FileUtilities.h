@@ -12,9 +12,10 @@ bool FileExists(CString path);
 // when the folder exists afterwards, FALSE otherwise (errno tells why).
 BOOL CreateFolderIfMissing(CString path);
 
-// Creates and deletes a test file in the folder. The test file's path is the folder followed
-// directly by its name, so the folder must end with a separator. False with errno telling why
-// when the file cannot be made.
+// Creates and deletes a test file in the folder, under a new name that nothing stood at, so that
+// no file of the user and no link is opened. The test file's path is the folder followed directly
+// by its name, so the folder must end with a separator. False with errno telling why when the
+// file cannot be made.
 bool IsFolderWritable(CString folder);
 
 // The refusal of a folder that takes no output: the text, the folder as the host writes it and,

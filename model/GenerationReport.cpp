@@ -96,17 +96,20 @@ bool GenerationReport::TakeLinkAway(const OutputRoot::Folder& folder, const std:
                                     const CString& path)
 {
     std::string removed;
-    if (!m_root.IsSet())
-        return true;
     if (!RemoveLinkAt(folder.descriptor, name, removed))
     {
         AddUnwrittenFile(path, CString("a link stands in its place: ") + std::strerror(errno));
         return false;
     }
+    NoteReplacedLink(path, removed);
+    return true;
+}
+
+void GenerationReport::NoteReplacedLink(const CString& path, const std::string& removed)
+{
     if (!removed.empty())
         AddNote("These links were replaced by the files written:", NormalHostPath(path).c_str(),
                 removed.c_str());
-    return true;
 }
 
 bool GenerationReport::OpenFile(TextFile& file, const CString& path)
@@ -115,13 +118,14 @@ bool GenerationReport::OpenFile(TextFile& file, const CString& path)
     const OutputRoot::Folder folder = OpenFolderOfFile(path, name);
     if (!folder.refusal.IsEmpty())
         return false;
-    Descriptor made = CreateFileAt(folder.descriptor, name);
+    std::string removed;
+    Descriptor made = CreateOwnFileAt(folder.descriptor, name, removed);
     if (!made.IsOpen() && (errno == ELOOP || errno == EMLINK))
     {
-        if (!TakeLinkAway(folder, name, path))
-            return false;
-        made = CreateFileAt(folder.descriptor, name);
+        AddUnwrittenFile(path, CString("a link stands in its place: ") + std::strerror(errno));
+        return false;
     }
+    NoteReplacedLink(path, removed);
     if (file.Open(std::move(made)) != nullptr)
         return true;
     RecordFile(path, file);

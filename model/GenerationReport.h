@@ -65,14 +65,19 @@ public:
     // EnsureFolderChain, following links, that looks at each folder once while this report's run
     // lasts: for the folders above the output root, which the user chose.
     bool MakeFolderChain(const CString& path) { return m_folders.Ensure(path); }
-    // Opens the file for writing through the output root: below a root a link at its path is
-    // taken away (noted) and never written through. A failure is recorded with its reason. True
-    // when the file is open.
+    // Opens the file for writing through the output root: a link or a file with other names at
+    // its path is taken away (noted) and never written through. A failure is recorded with its
+    // reason. True when the file is open.
     bool OpenFile(TextFile& file, const CString& path);
     // Copies the source file to the destination through the output root, keeping an existing
-    // destination unless overwrite is set (which is no failure); below a root a link at the
-    // destination is replaced (noted). A copy not made is recorded with its reason.
+    // destination unless overwrite is set (which is no failure); a link at the destination is
+    // replaced (noted). A copy not made is recorded with its reason.
     bool CopyFile(const CString& source, const CString& destination, bool overwrite);
+    // Notes an entry that a folder walk did not copy (a link, a named pipe), with the reason.
+    void NoteSkippedEntry(const CString& path, const CString& reason)
+    {
+        AddNote("These entries were not copied:", path, reason);
+    }
     // Forgets the folders made, for a new run.
     void ForgetFolders() { m_folders.Clear(); }
 
@@ -80,9 +85,11 @@ private:
     CString Text(std::size_t limit) const;
     // The open folder of the file; a refusal is recorded.
     OutputRoot::Folder OpenFolderOfFile(const CString& path, std::string& name);
-    // Below a root, takes a link at the file's name away (noted); a failure is recorded.
+    // Takes a link at the file's name away (noted); a failure is recorded.
     bool TakeLinkAway(const OutputRoot::Folder& folder, const std::string& name,
                       const CString& path);
+    // Notes what was taken away from the file's name; nothing when it is empty.
+    void NoteReplacedLink(const CString& path, const std::string& removed);
 
     OutputRoot m_root;
     FolderChainCache m_folders;

@@ -17,7 +17,9 @@
 #include "model/Table.h"
 #include "platform/core/CException.h"
 #include "platform/core/CFile.h"
+#include "platform/core/Descriptor.h"
 #include "platform/core/FileReplacement.h"
+#include "platform/core/FileStamp.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
@@ -336,10 +338,63 @@ BOOL ProjectStore::ArchiveProject(ForgeonProject* project, const char* path, BOO
     if (load)
         return LoadInto(path);
     const std::optional<SaveFailure> failure =
-        LargeStack::Run([&] { return Save(project, path, std::nullopt); });
+        LargeStack::Run([&] { return Save(project, path, std::nullopt, /*followLinks=*/true); });
     if (failure)
         AfxMessageBox(failure->text, failure->type);
     return failure ? FALSE : TRUE;
+}
+
+BOOL ProjectStore::SaveOver(ForgeonProject* project, const char* path,
+                            std::optional<FileStamp>& known,
+                            const std::function<bool(const FileStamp& now)>& mayReplace)
+{
+    if (IsEmptyPath(path))
+        return FALSE;
+    std::optional<FileStamp> agreed = known;
+    for (;;)
+    {
+        std::optional<FileStamp> changed;
+        std::optional<SaveFailure> failure;
+        {
+            const Descriptor lock = FileReplacement(ToHostPath(path)).LockFolder();
+            const std::optional<FileStamp> now = FileStamp::Of(path);
+            if (now && now != agreed)
+                changed = now;
+            else
+            {
+                // A link that stands where the document knew none is not followed but replaced.
+                const bool follow = !now || !now->link || (known && known->link == now->link);
+                failure =
+                    LargeStack::Run([&] { return Save(project, path, std::nullopt, follow); });
+                if (!failure)
+                {
+                    known = FileStamp::Of(path);
+                    return TRUE;
+                }
+            }
+        }
+        if (failure)
+        {
+            AfxMessageBox(failure->text, failure->type);
+            return FALSE;
+        }
+        if (!mayReplace(*changed))
+            return FALSE;
+        agreed = changed;
+    }
+}
+
+std::vector<FileReplacement::LeftTemporary>
+ProjectStore::FindUnfinishedSaves(const char* path, std::time_t minimumAge)
+{
+    return FileReplacement(ToHostPath(path)).FindLeftTemporaries(ProjectFileHeader(), minimumAge);
+}
+
+bool ProjectStore::KeepUnfinishedSave(const std::string& temporary, const CString& keptPath,
+                                      std::time_t minimumAge)
+{
+    return FileReplacement::KeepLeftTemporary(temporary, ToHostPath(keptPath), ProjectFileHeader(),
+                                              minimumAge);
 }
 
 std::optional<CString> ProjectStore::SaveQuietly(ForgeonProject* project, const char* path,
@@ -352,19 +407,20 @@ std::optional<CString> ProjectStore::SaveQuietly(ForgeonProject* project, const 
     if (!IsEmptyPath(modeOf) && ::stat(ToHostPath(modeOf).c_str(), &original) == 0)
         mode = original.st_mode;
     const std::optional<SaveFailure> failure =
-        LargeStack::Run([&] { return Save(project, path, mode); });
+        LargeStack::Run([&] { return Save(project, path, mode, /*followLinks=*/false); });
     return failure ? std::optional<CString>(failure->text) : std::nullopt;
 }
 
-std::optional<ProjectStore::SaveFailure>
-ProjectStore::Save(ForgeonProject* project, const char* path, std::optional<mode_t> mode)
+std::optional<ProjectStore::SaveFailure> ProjectStore::Save(ForgeonProject* project,
+                                                            const char* path,
+                                                            std::optional<mode_t> mode,
+                                                            bool followLinks)
 {
-    FileReplacement replacement(ToHostPath(path));
+    FileReplacement replacement(ToHostPath(path), followLinks);
     if (replacement.IsTargetProtected())
         return SaveFailure{CString(path) + " is read-only, so the project was not saved.\nSave "
                                            "it under another name, or make the file writable.",
                            MB_OK | MB_ICONERROR};
-    replacement.RemoveStaleTemporaries(ProjectFileHeader());
     if (mode)
         replacement.SetMode(*mode);
     std::optional<std::string> failure = FailureOf(

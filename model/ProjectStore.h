@@ -1,14 +1,19 @@
 #pragma once
 
 #include "platform/core/CString.h"
+#include "platform/core/FileReplacement.h"
+#include "platform/core/FileStamp.h"
 #include "platform/core/Types.h"
 
 #include <cstddef>
+#include <ctime>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 class CArchive;
 class ForgeonProject;
@@ -24,8 +29,8 @@ void FreeLoadedObjects(CArchive& ar);
 // it succeeded. Failures are reported with "Error in archiving"; a save that does not read back
 // keeps the target as it was, leaves the new file beside it as "<target>.unreadable" and says so.
 // Every read refuses module and table names that the table designer or Rename Module would not
-// take, and a load warns of names that Windows keeps for devices. Only a save clears away what
-// killed saves left beside its file.
+// take, and a load warns of names that Windows keeps for devices. Nothing is removed that killed
+// saves left beside a file: they are found and kept where the caller says.
 class ProjectStore
 {
 public:
@@ -57,12 +62,29 @@ public:
     // which has been reported. A save goes through a symbolic link to the file it leads to,
     // keeps the old file's permission bits and refuses a file the user made read-only.
     BOOL ArchiveProject(ForgeonProject* project, const char* path, BOOL load);
+    // Saves the project over the file the document knows, as ArchiveProject does, holding the
+    // lock of the file's folder (FileReplacement::LockFolder) from a look at the file to the
+    // rename, so that two instances saving at once save one after the other. When the file is
+    // not the writing known (another program changed it, or a link stands at its name),
+    // mayReplace is asked without the lock, and a file that changed again is asked about again.
+    // A link at the path is followed only when the writing known had the same link; otherwise
+    // it is replaced. known becomes the writing saved. FALSE when not saved.
+    BOOL SaveOver(ForgeonProject* project, const char* path, std::optional<FileStamp>& known,
+                  const std::function<bool(const FileStamp& now)>& mayReplace);
     // Saves as ArchiveProject does, but shows nothing: the text a save would have shown when
-    // it failed, nothing when the file was written. For copies the user did not ask for; the
-    // copy takes the permission bits of the file at modeOf (a model path) when it is given and
-    // there.
+    // it failed, nothing when the file was written. For copies the user did not ask for, at
+    // names the program made: a link or a file with other names there is replaced, never
+    // written through. The copy takes the permission bits of the file at modeOf (a model path)
+    // when it is given and there.
     std::optional<CString> SaveQuietly(ForgeonProject* project, const char* path,
                                        const char* modeOf = nullptr);
+    // The temporary files that saves of the project file at the path (a model path) left
+    // behind, unchanged for minimumAge seconds (FileReplacement::FindLeftTemporaries).
+    static std::vector<FileReplacement::LeftTemporary> FindUnfinishedSaves(const char* path,
+                                                                           std::time_t minimumAge);
+    // Moves one of them to keptPath (a model path), replacing nothing; false with errno set.
+    static bool KeepUnfinishedSave(const std::string& temporary, const CString& keptPath,
+                                   std::time_t minimumAge);
     // Storing writes the project; loading reads a project into the place the flags select,
     // replacing what stood there, and repairs it.
     void SerializeProject(ForgeonProject* project, CArchive& ar);
@@ -92,9 +114,10 @@ private:
         CString text;
         UINT type;
     };
-    // Saves; the file takes the mode when given, else keeps the replaced file's.
+    // Saves; the file takes the mode when given, else keeps the replaced file's. A link at the
+    // path is followed or replaced.
     std::optional<SaveFailure> Save(ForgeonProject* project, const char* path,
-                                    std::optional<mode_t> mode);
+                                    std::optional<mode_t> mode, bool followLinks);
     // Reads the file as opening it would, into a project that is dropped afterwards; the open
     // project, the role counter, the archive version and the diagnostics lists stay as they
     // were. The reason when the read or the repairs fail or the read ends before the file.

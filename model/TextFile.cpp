@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
@@ -171,11 +170,9 @@ FILE* TextFile::Open(const char* path)
 {
     if (m_disabled)
         return nullptr;
-    Close();
-    // A symbolic link at the path is not followed: the open fails instead.
-    return Attach(::open(
-        ToHostPath(path).c_str(),
-        O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | (m_append ? O_APPEND : O_TRUNC), 0666));
+    // A symbolic link or a file with other names at the path is replaced, never written through.
+    std::string removed;
+    return Open(CreateOwnFile(ToHostPath(path), removed));
 }
 
 FILE* TextFile::Open(Descriptor descriptor)

@@ -23,8 +23,8 @@
 class TextFile
 {
 public:
-    // Opens the path at once unless disabled ("a" when appending, else "w"); when the open
-    // fails, text collects in the buffer and IsOpen()/GetOpenError() tell why.
+    // Opens the path at once unless disabled (Open); when the open fails, text collects in the
+    // buffer and IsOpen()/GetOpenError() tell why.
     TextFile(const char* path, bool flush, char separatorChar, int separatorLength, bool disabled,
              bool append);
     // No file: text collects in the buffer until Open.
@@ -36,7 +36,8 @@ public:
     TextFile& operator=(const TextFile& source);
 
     // Opens the path ("a" or "w" by the append flag) unless disabled, closing a file already
-    // open; returns the file, null when disabled or when the open failed. The stored path stays.
+    // open; returns the file, null when disabled or when the open failed. A symbolic link or a
+    // file with other names at the path is replaced by a file of its own. The stored path stays.
     FILE* Open(const char* path);
     // Open with a file already open for writing, which this writer takes over: it is emptied
     // first unless appending. An invalid descriptor fails the open with errno's reason.

@@ -1,5 +1,6 @@
 #include "shell/ForgeonApp.h"
 
+#include "platform/core/Descriptor.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/DocTemplate.h"
@@ -14,8 +15,10 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <string>
+#include <system_error>
 #include <thread>
+#include <unistd.h>
 
 namespace
 {
@@ -38,10 +41,11 @@ bool WriteDesktopFile(const std::filesystem::path& path, const std::string& text
 {
     std::error_code error;
     std::filesystem::create_directories(path.parent_path(), error);
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << text;
-    file.close();
-    return !error && file.good();
+    // A link or a file with other names at the path is replaced, never written through.
+    std::string removed;
+    const Descriptor file = CreateOwnFile(path.string(), removed);
+    return !error && file.IsOpen() && ::ftruncate(file.Get(), 0) == 0 &&
+           ::write(file.Get(), text.data(), text.size()) == static_cast<ssize_t>(text.size());
 }
 
 std::string RunningProgramPath()

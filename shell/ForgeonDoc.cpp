@@ -20,6 +20,7 @@
 #include "model/VersionHistory.h"
 #include "platform/core/CArchive.h"
 #include "platform/core/CFile.h"
+#include "platform/core/FileReplacement.h"
 #include "platform/core/FileStamp.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/LargeStack.h"
@@ -38,7 +39,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
+#include <string>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -62,6 +66,8 @@ std::vector<const Table*> ProcedureTables(const Module& module)
 
 constexpr const char* kExtension = "wvt";
 constexpr const char* kSaveQuestion = "Do you want to save changes in current project?";
+// A temporary file of a save unchanged for this many seconds is no longer being written.
+constexpr std::time_t kUnfinishedSaveAge = 5 * 60;
 
 // The bytes a save would write, none when a save would refuse the project. Writing sets the
 // archive version; the one the project was read with comes back.
@@ -232,17 +238,60 @@ bool ForgeonDoc::SaveChangesOrCancel()
     return answer != IDYES || (m_strPath.IsEmpty() ? SaveAs(GetProject(), false) : Save());
 }
 
-bool ForgeonDoc::MayReplaceProjectFile() const
+bool ForgeonDoc::MayReplaceChangedFile(const FileStamp& now) const
 {
-    const std::optional<FileStamp> now = FileStamp::Of(m_strPath);
-    if (!now || now == m_fileStamp)
-        return true;
-    const CString question =
+    CString question =
         CString(ToHostPath(m_strPath).c_str()) +
-        "\nwas changed by another program after this project was opened or last saved.\n"
-        "Replace it with this project? Its changes will be lost.\n"
-        "Choose No to keep the file; Save As saves this project under another name.";
+        "\nwas changed by another program after this project was opened or last saved.\n";
+    if (now.link && (!m_fileStamp || m_fileStamp->link != now.link))
+        question +=
+            CString("It is now a link to ") + now.link->c_str() + "; the link would be replaced.\n";
+    question += "Replace it with this project? Its changes will be lost.\n"
+                "Choose No to keep the file; Save As saves this project under another name.";
     return AfxMessageBox(question, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+}
+
+void ForgeonDoc::TellOfUnfinishedSaves() const
+{
+    const std::vector<FileReplacement::LeftTemporary> left =
+        ProjectStore::FindUnfinishedSaves(m_strPath, /*minimumAge=*/0);
+    if (left.empty())
+        return;
+    CString text = "Saves of " + CString(ToHostPath(m_strPath).c_str()) +
+                   " that did not finish left these files beside it:";
+    for (const FileReplacement::LeftTemporary& file : left)
+        text += CString("\n") + file.path.c_str();
+    text += "\nEach may hold work that the project lacks. Save keeps each in " +
+            CString(ToHostPath(BackupPlace(m_strPath).BackupFolder()).c_str()) +
+            " once it is five minutes old.";
+    AfxMessageBox(text, MB_OK | MB_ICONWARNING);
+}
+
+void ForgeonDoc::KeepUnfinishedSaves() const
+{
+    const std::vector<FileReplacement::LeftTemporary> left =
+        ProjectStore::FindUnfinishedSaves(m_strPath, kUnfinishedSaveAge);
+    if (left.empty())
+        return;
+    const BackupPlace place(m_strPath);
+    const CString folder = ToHostPath(place.BackupFolder()).c_str();
+    CString text = "Saves of " + CString(ToHostPath(m_strPath).c_str()) +
+                   " that did not finish had left these files beside it:";
+    const bool made = EnsureFolderExists(folder);
+    for (const FileReplacement::LeftTemporary& file : left)
+    {
+        // "Shop.wvt.weavo-123-4" is kept as "Shop~unfinished-123-4.wvt".
+        constexpr std::string_view infix = ".weavo-";
+        const std::string owner = file.path.substr(file.path.rfind(infix) + infix.size());
+        const CString kept = folder + "/" + place.name + "~unfinished-" + owner.c_str() + ".wvt";
+        text += CString("\n") + file.path.c_str();
+        if (made && ProjectStore::KeepUnfinishedSave(file.path, kept, kUnfinishedSaveAge))
+            text += "\n    kept as " + kept;
+        else
+            text += CString("\n    left where it is: ") + std::strerror(errno);
+    }
+    text += "\nEach may hold work that the project lacks: open it to see.";
+    AfxMessageBox(text, MB_OK | MB_ICONWARNING);
 }
 
 void ForgeonDoc::ShowFileInTitle()
@@ -329,6 +378,7 @@ bool ForgeonDoc::OpenProjectFile(const CString& given)
     loading.reset();
     AdoptPath(path);
     RememberSavedState();
+    TellOfUnfinishedSaves();
     ForgeonProject* project = GetProject();
     if (const ProjectSettings* settings = project->GetProjectSettings())
     {
@@ -353,10 +403,11 @@ bool ForgeonDoc::Save()
         ShowSaved("The project was saved to ", *path);
         return true;
     }
-    if (!MayReplaceProjectFile() || !SaveProjectTo(m_strPath))
+    if (!m_pStore->SaveOver(GetProject(), m_strPath, m_fileStamp,
+                            [this](const FileStamp& now) { return MayReplaceChangedFile(now); }))
         return false;
-    m_fileStamp = FileStamp::Of(m_strPath);
     RememberSavedState();
+    KeepUnfinishedSaves();
     ShowSaved("The project was saved to ", m_strPath);
     return true;
 }

@@ -64,7 +64,8 @@ public:
     bool OpenProjectFile(const CString& given);
     // Writes the project to its file, asking for one when it has none; false when the user
     // cancelled or the store could not write it. A file that another program changed after it
-    // was opened or last saved here is replaced only when the user says so.
+    // was opened or last saved here, also another instance saving at the same time, is replaced
+    // only when the user says so (ProjectStore::SaveOver).
     bool Save();
     // Asks for a file and writes the project there; unless merged, the file becomes the
     // project's. False when cancelled or not written.
@@ -144,9 +145,15 @@ private:
     CString ProjectFolder() const;
     // The path becomes the project's file, the title and the latest recent file.
     void AdoptPath(const CString& path);
-    // True when the project's file is as it was opened or last saved here, or gone; otherwise
-    // asks whether to replace it.
-    bool MayReplaceProjectFile() const;
+    // Asks whether to replace the project's file, which is not as it was opened or last saved
+    // here (now); names where a link at its name leads.
+    bool MayReplaceChangedFile(const FileStamp& now) const;
+    // Names the temporary files that saves of the project's file left beside it, which a Save
+    // keeps once they are unchanged for five minutes (KeepUnfinishedSaves).
+    void TellOfUnfinishedSaves() const;
+    // Moves the temporary files that saves of the project's file left beside it, unchanged for
+    // five minutes, into the backup folder, and names each where it was kept.
+    void KeepUnfinishedSaves() const;
     // The project as a save would write it now becomes the one to compare with.
     void RememberSavedState();
     // Written as it was made, opened or last saved; true for the empty project of a store before

@@ -12,18 +12,19 @@
 #include "model/OutputRoot.h"
 #include "model/ProjectFolders.h"
 #include "model/Table.h"
+#include "platform/core/CFile.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/StringTable.h"
 
-#include <cstdio>
 #include <exception>
+#include <optional>
+#include <string>
 
 namespace
 {
 constexpr const char* kNoDatabase = "Database not selected";
 constexpr int kMaxErrorText = 1000;
-constexpr int kLineRead = 2000;
 
 constexpr int kEnabledWithDatabase[] = {
     DatabasePane::IDC_MODULES,       DatabasePane::IDC_ALTER_DATABASE,
@@ -37,18 +38,15 @@ bool IsBlank(const CString& text)
     return trimmed.Trim().IsEmpty();
 }
 
-// The whole file as text, or false when it cannot be opened.
+// The whole file as text, or false when it is no regular file or cannot be read.
 bool ReadScript(const CString& path, CString& text)
 {
-    FILE* file = std::fopen(ToHostPath(path.GetString()).c_str(), "r");
-    if (file == nullptr)
+    std::string reason;
+    const std::optional<std::string> bytes = ReadRegularFile(ToHostPath(path.GetString()), reason);
+    if (!bytes)
         return false;
-    char line[kLineRead + 1];
-    while (std::fgets(line, sizeof line, file) != nullptr)
-        text += line;
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    return !failed;
+    text += CString(*bytes);
+    return true;
 }
 
 CString TableName(const Table* table)

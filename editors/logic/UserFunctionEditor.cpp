@@ -13,6 +13,7 @@
 #include "platform/core/MessageBox.h"
 
 #include <filesystem>
+#include <system_error>
 
 namespace
 {
@@ -285,7 +286,8 @@ void UserFunctionEditor::FillMethods()
     {
         m_parser.Clear();
         const std::string path = ToHostPath(ClassFilePath(m_project, *module, *chosen));
-        if (std::filesystem::exists(path) && m_parser.Parse(path.c_str(), nullptr) == 0)
+        std::error_code error;
+        if (std::filesystem::exists(path, error) && m_parser.Parse(path.c_str(), nullptr) == 0)
             for (const CSharpClassInfo* info : m_parser.GetClasses())
                 if (info->name.text == chosen->GetFieldName())
                     m_methods.insert(m_methods.end(), info->methods.begin(), info->methods.end());

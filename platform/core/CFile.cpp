@@ -10,6 +10,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace
 {
@@ -78,6 +79,29 @@ RegularFileOpening OpenRegularFile(const std::string& hostPath)
         opening.descriptor = -1;
     }
     return opening;
+}
+
+std::optional<std::string> ReadRegularFile(const std::string& hostPath, std::string& reason)
+{
+    RegularFileOpening opening = OpenRegularFile(hostPath);
+    reason = opening.osError != 0 ? std::strerror(opening.osError) : opening.refusal;
+    if (opening.descriptor == -1)
+        return std::nullopt;
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(opening.size));
+    char buffer[1 << 16];
+    ssize_t count = 0;
+    while ((count = ::read(opening.descriptor, buffer, sizeof buffer)) != 0)
+    {
+        if (count > 0)
+            bytes.append(buffer, static_cast<std::size_t>(count));
+        else if (errno != EINTR)
+            break;
+    }
+    if (count < 0)
+        reason = std::strerror(errno);
+    ::close(opening.descriptor);
+    return count < 0 ? std::nullopt : std::optional<std::string>(std::move(bytes));
 }
 
 BOOL CFile::Open(const char* path, UINT flags, CFileException* error)

@@ -5,6 +5,7 @@
 #include "platform/core/Types.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -83,6 +84,10 @@ struct RegularFileOpening
 // Opens a host path for reading when it names a regular file; "not a regular file" refuses
 // anything else, without blocking on a named pipe that has no writer.
 RegularFileOpening OpenRegularFile(const std::string& hostPath);
+
+// The bytes of the regular file at the host path, opened by OpenRegularFile; nothing, with the
+// refusal or the host's reason in reason, when it cannot be read.
+std::optional<std::string> ReadRegularFile(const std::string& hostPath, std::string& reason);
 
 // A growable file in memory, starting empty or with the given bytes.
 class CMemFile : public CFile

@@ -1,13 +1,17 @@
 #include "platform/core/Descriptor.h"
 
+#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
 namespace
 {
+constexpr int newNameTries = 100;
+
 // The text of the symbolic link of the name inside the folder; empty when it cannot be read.
 std::string LinkTextAt(int folder, const std::string& name, const struct stat& info)
 {
@@ -78,4 +82,55 @@ Descriptor CreateFileAt(int folder, const std::string& name)
     file.Close();
     errno = EMLINK;
     return {};
+}
+
+Descriptor CreateOwnFileAt(int folder, const std::string& name, std::string& removed)
+{
+    removed.clear();
+    Descriptor made = CreateFileAt(folder, name);
+    if (made.IsOpen() || (errno != ELOOP && errno != EMLINK))
+        return made;
+    if (!RemoveLinkAt(folder, name, removed))
+        return {};
+    return CreateFileAt(folder, name);
+}
+
+Descriptor CreateOwnFile(const std::string& hostPath, std::string& removed)
+{
+    removed.clear();
+    const std::size_t slash = hostPath.rfind('/');
+    const std::string folder = slash == std::string::npos ? "."
+                               : slash == 0               ? "/"
+                                                          : hostPath.substr(0, slash);
+    const std::string name = slash == std::string::npos ? hostPath : hostPath.substr(slash + 1);
+    if (name.empty())
+    {
+        errno = EISDIR;
+        return {};
+    }
+    const Descriptor opened(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!opened.IsOpen())
+        return {};
+    return CreateOwnFileAt(opened.Get(), name, removed);
+}
+
+bool CanMakeNewFile(const std::string& pathStart)
+{
+    static std::atomic<unsigned> counter{0};
+    const std::string stem = pathStart + "." + std::to_string(::getpid()) + "-";
+    for (int attempt = 0; attempt < newNameTries; ++attempt)
+    {
+        const std::string name = stem + std::to_string(counter.fetch_add(1));
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                              S_IRUSR | S_IWUSR);
+        if (fd >= 0)
+        {
+            ::close(fd);
+            ::unlink(name.c_str());
+            return true;
+        }
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
 }

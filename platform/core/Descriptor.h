@@ -54,3 +54,17 @@ bool RemoveLinkAt(int folder, const std::string& name, std::string& removed);
 // with ENXIO. The file's bytes stay; the caller empties it when it wants. Invalid with errno
 // set.
 Descriptor CreateFileAt(int folder, const std::string& name);
+
+// CreateFileAt that takes a symbolic link or a file with other names away from the name first
+// (RemoveLinkAt), so that the file made is one of its own; removed says what was taken away.
+// Invalid with errno set.
+Descriptor CreateOwnFileAt(int folder, const std::string& name, std::string& removed);
+
+// CreateOwnFileAt at a host path: its folder, as the path names it, links followed, and the file
+// inside it. Invalid with errno set.
+Descriptor CreateOwnFile(const std::string& hostPath, std::string& removed);
+
+// Makes a new file at a host path that begins with pathStart and that nothing stood at, and takes
+// it away again: whether a file can be made there, opening no name that existed. False with
+// errno set.
+bool CanMakeNewFile(const std::string& pathStart);

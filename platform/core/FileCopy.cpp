@@ -37,16 +37,17 @@ bool CopyBytes(int source, int target, const char* path)
     }
 }
 
-// The file to copy, open for reading, with its status; a folder fails with EISDIR. Invalid
-// with errno set.
+// The file to copy, open for reading, with its status; a folder fails with EISDIR, anything
+// else that is no regular file, such as a named pipe, at once with EINVAL. Invalid with errno
+// set.
 Descriptor OpenSource(const char* path, struct stat& info)
 {
-    Descriptor source(::open(ToHostPath(path).c_str(), O_RDONLY | O_CLOEXEC));
+    Descriptor source(::open(ToHostPath(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!source.IsOpen() || ::fstat(source.Get(), &info) != 0)
         return {};
-    if (!S_ISDIR(info.st_mode))
+    if (S_ISREG(info.st_mode))
         return source;
-    errno = EISDIR;
+    errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/core/FileSync.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
@@ -21,8 +22,6 @@ namespace
 constexpr int maxLinkHops = 40;
 constexpr int maxTemporaryNameTries = 100;
 constexpr const char* temporaryInfix = ".weavo-";
-// A temporary file unchanged for this many seconds is no longer being written.
-constexpr std::time_t staleTemporaryAge = 5 * 60;
 
 std::string FolderPart(const std::string& path)
 {
@@ -77,27 +76,29 @@ void SyncFolder(const std::string& folder)
     ::close(fd);
 }
 
-// Removes the entry of the folder when it is what a save of this program left: a regular file of
-// this user that begins with the header, that nobody has changed for a while and that no process
-// holds locked, as a save holds its temporary file while it writes it.
-void RemoveIfLeftBehind(int folder, const char* entry, std::string_view header)
+// The entry of the folder, open and locked, when it is what a save of this program left: a
+// regular file of this user that begins with the header, that nobody has changed for minimumAge
+// seconds and that no process holds locked, as a save holds its temporary file while it writes
+// it. Invalid otherwise.
+Descriptor OpenLeftBehind(int folder, const char* entry, std::string_view header,
+                          std::time_t minimumAge, struct stat& info)
 {
-    const int fd = ::openat(folder, entry, O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    struct stat info;
+    Descriptor fd(::openat(folder, entry, O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!fd.IsOpen())
+        return fd;
     std::string start(header.size(), '\0');
     const bool ours =
-        ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
-        info.st_mtime <= std::time(nullptr) - staleTemporaryAge &&
-        ::pread(fd, start.data(), start.size(), 0) == static_cast<ssize_t>(start.size()) &&
-        start == header && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+        ::fstat(fd.Get(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
+        info.st_mtime <= std::time(nullptr) - minimumAge &&
+        ::pread(fd.Get(), start.data(), start.size(), 0) == static_cast<ssize_t>(start.size()) &&
+        start == header && ::flock(fd.Get(), LOCK_EX | LOCK_NB) == 0;
     struct stat named;
     // Still the file checked, under the lock.
     if (ours && ::fstatat(folder, entry, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
         named.st_dev == info.st_dev && named.st_ino == info.st_ino)
-        ::unlinkat(folder, entry, 0);
-    ::close(fd);
+        return fd;
+    errno = EBUSY;
+    return {};
 }
 
 // Renames without replacing an existing target: EEXIST when there is one.
@@ -136,9 +137,10 @@ std::optional<std::string> LinkText(const std::string& hostPath)
     return std::string(buffer.data(), static_cast<std::size_t>(length));
 }
 
-FileReplacement::FileReplacement(const std::string& hostPath) : m_target(hostPath)
+FileReplacement::FileReplacement(const std::string& hostPath, bool followLinks)
+    : m_target(hostPath), m_followLinks(followLinks)
 {
-    for (int hop = 0;; ++hop)
+    for (int hop = 0; followLinks; ++hop)
     {
         const std::optional<std::string> link = LinkText(m_target);
         if (!link)
@@ -158,29 +160,62 @@ FileReplacement::~FileReplacement()
     RemoveTemporary();
 }
 
-void FileReplacement::RemoveStaleTemporaries(std::string_view header) const
+std::vector<FileReplacement::LeftTemporary>
+FileReplacement::FindLeftTemporaries(std::string_view header, std::time_t minimumAge) const
 {
+    std::vector<LeftTemporary> found;
     const std::string folder = FolderPart(m_target);
     const std::string name = NamePart(m_target);
     const int error = errno;
     DIR* entries = ::opendir(folder.empty() ? "." : folder.c_str());
     if (entries == nullptr)
-        return;
+        return found;
     while (const dirent* entry = ::readdir(entries))
     {
         const pid_t owner = TemporaryOwner(entry->d_name, name);
         if (owner <= 0 || owner == ::getpid() || ::kill(owner, 0) == 0 || errno != ESRCH)
             continue;
-        RemoveIfLeftBehind(::dirfd(entries), entry->d_name, header);
+        struct stat info;
+        if (OpenLeftBehind(::dirfd(entries), entry->d_name, header, minimumAge, info).IsOpen())
+            found.push_back({(folder.empty() ? "" : folder + "/") + entry->d_name, info.st_mtime});
     }
     ::closedir(entries);
     errno = error;
+    std::ranges::sort(found, {}, &LeftTemporary::modified);
+    return found;
+}
+
+bool FileReplacement::KeepLeftTemporary(const std::string& temporary, const std::string& keptPath,
+                                        std::string_view header, std::time_t minimumAge)
+{
+    const std::string folder = FolderPart(temporary);
+    const Descriptor opened(
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    struct stat info;
+    const Descriptor held =
+        opened.IsOpen()
+            ? OpenLeftBehind(opened.Get(), NamePart(temporary).c_str(), header, minimumAge, info)
+            : Descriptor();
+    return held.IsOpen() && RenameKeepingExisting(temporary.c_str(), keptPath.c_str()) == 0;
+}
+
+Descriptor FileReplacement::LockFolder() const
+{
+    const std::string folder = FolderPart(m_target);
+    Descriptor opened(
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    while (opened.IsOpen() && ::flock(opened.Get(), LOCK_EX) != 0)
+    {
+        if (errno != EINTR)
+            return {};
+    }
+    return opened;
 }
 
 bool FileReplacement::IsTargetProtected() const
 {
     struct stat info;
-    if (::stat(m_target.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (::lstat(m_target.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;
     return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
            ::access(m_target.c_str(), W_OK) != 0;
@@ -218,8 +253,11 @@ bool FileReplacement::CreateTemporary()
 
 bool FileReplacement::Commit(bool keepExisting, std::optional<mode_t> newFileMode)
 {
+    // A link, or a file with other names, at a name whose links are not followed is no file of
+    // the user's: the new file takes nothing of it.
     struct stat old;
-    const bool replacing = ::stat(m_target.c_str(), &old) == 0;
+    const bool replacing = ::lstat(m_target.c_str(), &old) == 0 && S_ISREG(old.st_mode) &&
+                           (m_followLinks || old.st_nlink == 1);
     if (replacing)
     {
         // The owner first: a change of owner clears bits that the mode then sets again. Only

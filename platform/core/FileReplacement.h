@@ -1,21 +1,33 @@
 #pragma once
 
+#include "platform/core/Descriptor.h"
+
 #include <sys/types.h>
 
+#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A file written under a temporary name beside the file it replaces and renamed over it once
 // complete, so that a failed write leaves the old file, or no file, and never a part of one.
-// A symbolic link at the path is followed: the file it leads to is replaced and the link stays.
-// The temporary file is readable by the user only until the commit gives it its mode; its data
-// and the rename reach the disk before the commit returns.
+// A symbolic link at the path is followed, when asked to: the file it leads to is replaced and
+// the link stays; otherwise the link itself is replaced. The temporary file is readable by the
+// user only until the commit gives it its mode; its data and the rename reach the disk before the
+// commit returns.
 class FileReplacement
 {
 public:
+    // A temporary file that a save of the target left behind.
+    struct LeftTemporary
+    {
+        std::string path;
+        std::time_t modified = 0;
+    };
+
     // hostPath is a host path; model paths are mapped by the caller.
-    explicit FileReplacement(const std::string& hostPath);
+    explicit FileReplacement(const std::string& hostPath, bool followLinks = true);
     // Closes and removes the temporary file unless it was committed or released.
     ~FileReplacement();
     FileReplacement(const FileReplacement&) = delete;
@@ -26,10 +38,19 @@ public:
     // The target exists and the user protected it: it is not writable for this user, or none
     // of its write bits is set (which also counts for the superuser, whom access() lets write).
     bool IsTargetProtected() const;
-    // Removes the temporary files of the target ("<target>.weavo-<pid>-<n>") that a save left
-    // behind: regular files of this user that begin with the header, unchanged for minutes, that
-    // no process holds locked and whose process does not run here.
-    void RemoveStaleTemporaries(std::string_view header) const;
+    // The temporary files of the target ("<target>.weavo-<pid>-<n>") that a save left behind,
+    // unchanged for at least minimumAge seconds, oldest first: regular files of this user that
+    // begin with the header, that no process holds locked and whose process does not run here.
+    std::vector<LeftTemporary> FindLeftTemporaries(std::string_view header,
+                                                   std::time_t minimumAge) const;
+    // Moves a temporary file found by FindLeftTemporaries to keptPath, replacing nothing there,
+    // when it is still what a save left behind. False with errno set.
+    static bool KeepLeftTemporary(const std::string& temporary, const std::string& keptPath,
+                                  std::string_view header, std::time_t minimumAge);
+    // An exclusive lock (flock) of the target's folder, held until the descriptor closes, so that
+    // instances that replace one file do so one after another; the lock waits for the one held.
+    // Invalid where the folder cannot be opened or locked.
+    Descriptor LockFolder() const;
 
     // Makes a new, empty temporary file beside the target, mode 0600, and keeps it open for
     // reading and writing, locked (flock) until it is closed. False with errno set.
@@ -54,6 +75,7 @@ private:
     void RemoveTemporary();
 
     std::string m_target;
+    bool m_followLinks;
     // A link chain that does not end (errno of following it), 0 when it ends.
     int m_followError = 0;
     std::string m_temporary;

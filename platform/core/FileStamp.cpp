@@ -1,12 +1,15 @@
 #include "platform/core/FileStamp.h"
 
+#include "platform/core/FileReplacement.h"
 #include "platform/core/HostPath.h"
 
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace
 {
@@ -32,22 +35,24 @@ std::optional<std::uint64_t> ChecksumOf(int fd)
 
 std::optional<FileStamp> FileStamp::Of(const char* modelPath)
 {
-    const int fd = ::open(ToHostPath(modelPath).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
+    const std::string hostPath = ToHostPath(modelPath);
+    std::optional<std::string> link = LinkText(hostPath);
+    const int fd = ::open(hostPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat info;
     std::optional<std::uint64_t> checksum;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+    if (fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
         checksum = ChecksumOf(fd);
-    ::close(fd);
+    if (fd >= 0)
+        ::close(fd);
     if (!checksum)
-        return std::nullopt;
-    return FileStamp{info.st_dev, info.st_ino, info.st_size, info.st_mtim, *checksum};
+        return link ? std::optional<FileStamp>(FileStamp{.link = std::move(link)}) : std::nullopt;
+    return FileStamp{info.st_dev,  info.st_ino, info.st_size,
+                     info.st_mtim, *checksum,   std::move(link)};
 }
 
 bool FileStamp::operator==(const FileStamp& other) const
 {
     return device == other.device && inode == other.inode && size == other.size &&
            modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec &&
-           checksum == other.checksum;
+           checksum == other.checksum && link == other.link;
 }

@@ -5,10 +5,11 @@
 #include <cstdint>
 #include <ctime>
 #include <optional>
+#include <string>
 
 // What tells one writing of a file from another: the file itself, its size, the time it was
 // last modified and a checksum of its bytes, which tells two writings apart where the times of a
-// file system are too coarse to.
+// file system are too coarse to; and the symbolic link that stands at its name, if one does.
 struct FileStamp
 {
     dev_t device = 0;
@@ -16,9 +17,11 @@ struct FileStamp
     off_t size = 0;
     timespec modified{};
     std::uint64_t checksum = 0;
+    // The text of the link at the name; nothing when the name is no symbolic link.
+    std::optional<std::string> link;
 
     // The stamp of the file at the model path, its links followed; nothing when there is none or
-    // it cannot be read.
+    // it cannot be read. A link whose file cannot be read gives the link alone.
     static std::optional<FileStamp> Of(const char* modelPath);
 
     bool operator==(const FileStamp& other) const;

@@ -3,6 +3,7 @@
 #include "gen_reports/CSharpScanner.h"
 #include "gen_web/ProjectFolder.h"
 #include "model/ForgeonProject.h"
+#include "model/GenerationReport.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
 #include "platform/core/HostPath.h"
@@ -117,4 +118,8 @@ void ModuleRenamer::CopyModuleFolder(const CString& oldName, const CString& newN
         AfxMessageBox("The files of module \"" + oldName +
                           "\" were not all copied to its new folder.\n" + report.GetText(),
                       MB_OK | MB_ICONWARNING);
+    else if (!report.GetNotes().empty())
+        AfxMessageBox("The files of module \"" + oldName + "\" were copied to its new folder.\n" +
+                          report.GetText(),
+                      MB_OK | MB_ICONINFORMATION);
 }

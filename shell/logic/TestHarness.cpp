@@ -1,15 +1,17 @@
 #include "shell/logic/TestHarness.h"
 
 #include "model/TextFile.h"
+#include "platform/core/CFile.h"
 #include "platform/core/HostPath.h"
 #include "shell/logic/RegressionTest.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
+#include <optional>
 #include <set>
+#include <string>
 #include <sys/stat.h>
 #include <utility>
 #include <vector>
@@ -115,8 +117,10 @@ void CollectTestFiles(const std::filesystem::path& folder, std::vector<std::stri
         return;
     std::error_code error;
     std::vector<std::filesystem::path> entries;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
-        entries.push_back(entry.path());
+    // Stepped with the error code: a range-for steps with the throwing increment.
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error))
+        entries.push_back(it->path());
     std::sort(entries.begin(), entries.end());
     for (const auto& entry : entries)
     {
@@ -370,9 +374,10 @@ CString TestHarness::TakeLine(const CString& line, const char* keyword)
 
 bool TestHarness::ReadWholeFile(const CString& path, CString& text)
 {
-    std::ifstream file(ToHostPath(path), std::ios::binary);
-    if (!file)
+    std::string reason;
+    const std::optional<std::string> bytes = ReadRegularFile(ToHostPath(path), reason);
+    if (!bytes)
         return false;
-    text = std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    text = *bytes;
     return true;
 }

@@ -5,8 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace
@@ -196,11 +200,23 @@ TEST(CSharpParser, ReadsTheFileAtAModelPathAndRefusesOneThatCannotBeOpened)
     EXPECT_EQ("C\n  void A() [\r\n\t{\r\n\t}]\n", IndexText(parser));
     EXPECT_TRUE(std::filesystem::exists(folder.Path() / "echo.txt"));
 
+    // No regular file is read, and a named pipe without a writer is refused at once; a link at
+    // the echo's name is replaced.
+    ASSERT_EQ(0, ::mkfifo((folder.Path() / "pipe.cs").c_str(), 0600));
+    std::ofstream(folder.Path() / "outside.txt") << "outside";
+    std::filesystem::create_symlink(folder.Path() / "outside.txt", folder.Path() / "linked.txt");
     testing::internal::CaptureStderr();
     EXPECT_EQ(-1, parser.Parse(folder.ModelPath("missing.cs"), nullptr));
+    EXPECT_EQ(-1, parser.Parse(folder.ModelPath("pipe.cs"), nullptr));
+    EXPECT_EQ(-1, parser.Parse(folder.ModelPath(), nullptr));
     EXPECT_EQ(-1, parser.Parse(folder.ModelPath("a_partial.cs"), folder.ModelPath("no\\echo.txt")));
-    EXPECT_EQ("ERROR - cannot open input file\nERROR - cannot open output file\n",
+    EXPECT_EQ(0, parser.Parse(folder.ModelPath("a_partial.cs"), folder.ModelPath("linked.txt")));
+    EXPECT_EQ("ERROR - cannot open input file\nERROR - cannot open input file\nERROR - cannot "
+              "open input file\nERROR - cannot open output file\n",
               testing::internal::GetCapturedStderr());
+    EXPECT_FALSE(std::filesystem::is_symlink(folder.Path() / "linked.txt"));
+    std::ifstream outside(folder.Path() / "outside.txt");
+    EXPECT_EQ("outside", std::string(std::istreambuf_iterator<char>(outside), {}));
 }
 
 // What the process's standard error stream got while the parse ran, and its result.
@@ -226,10 +242,14 @@ TEST(CSharpParser, ScannerFailuresEndTheParseAndTheNextParseStartsAfresh)
     EXPECT_EQ("input buffer overflow, can't enlarge buffer because scanner uses REJECT\n",
               tooLong.errors);
 
+    // A stream that fails to read: a folder opened as a file.
     TempFolder folder("WeavoCSharp");
+    std::FILE* failing = std::fopen(folder.Path().c_str(), "r");
+    ASSERT_NE(nullptr, failing);
     testing::internal::CaptureStderr();
-    EXPECT_EQ(2, parser.Parse(folder.ModelPath(), nullptr));
+    EXPECT_EQ(2, parser.ParseStream(failing));
     EXPECT_EQ("input in flex scanner failed\n", testing::internal::GetCapturedStderr());
+    std::fclose(failing);
 
     // Parses stopped inside a body, an attribute section and an accessor block.
     EXPECT_EQ(1, ParseText(parser, "class B { void M() { {"));

@@ -1,4 +1,5 @@
 #include "gen_web/ProjectFolder.h"
+#include "platform/core/HostPath.h"
 
 #include "tests/gen_web/GenWebProject.h"
 #include "tests/support/FileSizeLimit.h"
@@ -256,8 +257,8 @@ TEST_F(ProjectFolderTest, WalkVisitsFoldersBeforeTheirEntriesAndStopsWhenAsked)
               walker.seen);
     EXPECT_EQ(1, StoppingWalker().Walk(m_fixture.Temp().ModelPath("missing")));
 }
-// A link inside the module's folder back to the site: the copy ends, and neither the module's
-// own folder nor its new one is copied again through the link.
+// A link inside the module's folder back to the site is not followed but named: neither the
+// module's own folder nor its new one is copied again through it.
 TEST_F(ProjectFolderTest, ModuleCopyThroughALinkBackToTheSiteEnds)
 {
     const fs::path site = Out("");
@@ -270,7 +271,10 @@ TEST_F(ProjectFolderTest, ModuleCopyThroughALinkBackToTheSiteEnds)
     EXPECT_EQ(1, ModuleEnumerateFolders(&m_fixture.Project(), "Orders", "Sales", report).Run());
 
     EXPECT_TRUE(report.IsEmpty()) << report.GetText();
-    EXPECT_EQ((std::vector<std::string>{"UI/page.aspx", "loop/Web.config"}),
-              FilesBelow(site / "Orders"));
+    EXPECT_EQ((std::vector<std::string>{"UI/page.aspx"}), FilesBelow(site / "Orders"));
+    ASSERT_EQ(1u, report.GetNotes().size());
+    ASSERT_EQ(1u, report.GetNotes()[0].entries.size());
+    EXPECT_EQ(ToHostPath(report.GetNotes()[0].entries[0].name), (site / "Sales/loop").string());
+    EXPECT_EQ("a link to " + site.string(), std::string(report.GetNotes()[0].entries[0].reason));
 }
 } // namespace

@@ -1,3 +1,4 @@
+#include "entities/ApplicationReport.h"
 #include "gen_web/AspxWriteAll.h"
 #include "gen_web/ProjectFolder.h"
 #include "gen_web/ProjectItemCheck.h"
@@ -10,8 +11,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <regex>
 #include <set>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 namespace
 {
@@ -123,5 +130,73 @@ TEST(ProjectIncludes, EachCompileAndContentItemWithoutItsFileIsReported)
         EXPECT_EQ("listed in the project file but not written", std::string(entry.reason));
     }
     EXPECT_EQ(expected, reported);
+}
+} // namespace
+
+namespace
+{
+// An Include the host cannot look at is named with the host's reason, and the check goes on; a
+// named pipe in the project file's place is not read, so the check does not wait for a writer.
+TEST(ProjectIncludes, AnIncludeTheHostRefusesIsNamedAndAPipeIsNotRead)
+{
+    ShopProject shop;
+    const std::string longName(300, 'r');
+    struct Case
+    {
+        std::string include;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"UI\\" + longName + "_report.aspx.designer.cs", std::strerror(ENAMETOOLONG)},
+        {"Web.config\\page.aspx", std::strerror(ENOTDIR)},
+        {"Util\\Missing.cs", "listed in the project file but not written"},
+    };
+    std::string projectFile = "<Project>\r\n<ItemGroup>\r\n";
+    for (const Case& each : cases)
+        projectFile += "<Compile Include=\"" + each.include + "\" />\r\n";
+    WriteHostFile(shop.ApplicationFolder() / "Web.config", "x");
+    WriteHostFile(shop.ApplicationFolder() / "UI" / "page.aspx", "x");
+    WriteHostFile(shop.ApplicationFolder() / "Shop.csproj",
+                  projectFile + "</ItemGroup>\r\n</Project>\r\n");
+
+    ReportMissingProjectItems(shop.Project(), shop.Report());
+    const std::vector<GenerationReport::Entry>& reported = shop.Report().GetUnwrittenFiles();
+    ASSERT_EQ(std::size(cases), reported.size());
+    const std::string root(GetOutputRoot(shop.Project()));
+    for (std::size_t index = 0; index < reported.size(); ++index)
+    {
+        EXPECT_EQ(root + cases[index].include, std::string(reported[index].name));
+        EXPECT_EQ(cases[index].reason, std::string(reported[index].reason));
+    }
+
+    ShopProject piped;
+    const fs::path pipe = piped.ApplicationFolder() / "Shop.csproj";
+    fs::create_directories(pipe.parent_path());
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    ::alarm(20);
+    ReportMissingProjectItems(piped.Project(), piped.Report());
+    ::alarm(0);
+    EXPECT_TRUE(piped.Report().GetUnwrittenFiles().empty());
+}
+} // namespace
+
+namespace
+{
+// A report whose page names pass what the host takes: Write All ends with a report that names
+// its files, and throws nothing.
+TEST(ProjectIncludes, AReportNameTooLongForItsFilesIsNamedInTheReport)
+{
+    ShopProject shop;
+    PrepareProjectFolder(shop.Project());
+    const std::vector<ApplicationReport*>& reports = shop.Project().GetBaseModule()->GetReports();
+    ASSERT_FALSE(reports.empty());
+    reports.front()->SetName(CString(std::string(240, 'r').c_str()));
+    AspxWriteAll writeAll(&shop.Project());
+    bool written = true;
+    EXPECT_NO_THROW(written = writeAll.Run(nullptr));
+    EXPECT_FALSE(written);
+    const std::string text(writeAll.GetReport().GetFullText());
+    EXPECT_NE(text.find(std::string(240, 'r')), std::string::npos) << text;
+    EXPECT_NE(text.find(std::strerror(ENAMETOOLONG)), std::string::npos) << text;
 }
 } // namespace

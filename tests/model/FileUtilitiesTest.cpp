@@ -6,10 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -46,6 +49,11 @@ TEST_F(FileUtilitiesTest, FileExistsOnlyForReadableFiles)
     EXPECT_TRUE(FileExists(ModelPath("shop.wvt")));
     EXPECT_TRUE(FileExists(HostPathOf("shop.wvt").c_str()));
     EXPECT_FALSE(FileExists(ModelPath("missing.wvt")));
+    // A named pipe without a writer is looked at without waiting for one.
+    ASSERT_EQ(::mkfifo(HostPathOf("pipe").c_str(), 0600), 0);
+    ::alarm(20);
+    EXPECT_TRUE(FileExists(ModelPath("pipe")));
+    ::alarm(0);
     EXPECT_FALSE(FileExists(ModelPath("")));
     EXPECT_FALSE(FileExists(""));
 }
@@ -74,10 +82,19 @@ TEST_F(FileUtilitiesTest, WritableFolderTestLeavesNoFileAndWithoutSeparatorTests
     MakeFile("Plain");
     EXPECT_FALSE(IsFolderWritable(ModelPath("Plain\\")));
 
-    fs::create_directory(HostPathOf("ProjectKestraneWeavoTestFile.txt"));
-    EXPECT_FALSE(IsFolderWritable(ModelPath("Project")));
     EXPECT_TRUE(IsFolderWritable(ModelPath("Other")));
-    EXPECT_FALSE(fs::exists(HostPathOf("OtherKestraneWeavoTestFile.txt")));
+    std::set<std::string> left;
+    for (const fs::directory_entry& entry : fs::directory_iterator(m_temp.Path()))
+        left.insert(entry.path().filename().string());
+    EXPECT_EQ(left, (std::set<std::string>{"Plain", "Project"})) << "the parent was tested";
+
+    // Whatever stands at the old test file's name is neither opened nor removed.
+    const fs::path project = HostPathOf("Project");
+    MakeFile("Outside");
+    fs::create_symlink(HostPathOf("Outside"), project / "KestraneWeavoTestFile.txt");
+    EXPECT_TRUE(IsFolderWritable(ModelPath("Project\\")));
+    EXPECT_TRUE(fs::is_symlink(project / "KestraneWeavoTestFile.txt"));
+    EXPECT_FALSE(fs::is_empty(HostPathOf("Outside")));
 }
 
 TEST_F(FileUtilitiesTest, ReadOnlyFolderIsNotWritable)

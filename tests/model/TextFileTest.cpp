@@ -100,25 +100,33 @@ TEST(TextFileTest, MissingOrMismatchedArgumentsThrowAndWriteNothing)
     EXPECT_TRUE(writer.GetBuffer().IsEmpty());
 }
 
-// A link at the path, planted after a check, makes the open fail; the file it leads to, or the
-// file a dangling one names, stays as it was.
-TEST_F(TextFileOnDiskTest, AnOpenDoesNotFollowALinkAtThePath)
+// A link or a file with other names at the path is replaced by a file of the writer's own; the
+// file it leads to, or the file a dangling link names, stays as it was.
+TEST_F(TextFileOnDiskTest, AnOpenReplacesALinkAtThePath)
 {
     const std::filesystem::path outside = m_temp.Path() / "outside.txt";
-    std::ofstream(outside) << "kept";
-    std::filesystem::create_symlink(outside, m_temp.Path() / "linked.txt");
-    std::filesystem::create_symlink(m_temp.Path() / "absent.txt", m_temp.Path() / "dangling.txt");
-    for (const char* name : {"linked.txt", "dangling.txt"})
+    for (const bool append : {false, true})
     {
-        for (const bool append : {false, true})
+        for (const char* name : {"outside.txt", "linked.txt", "dangling.txt", "hard.txt"})
+            std::filesystem::remove(m_temp.Path() / name);
+        std::ofstream(outside) << "kept";
+        std::filesystem::create_symlink(outside, m_temp.Path() / "linked.txt");
+        std::filesystem::create_symlink(m_temp.Path() / "absent.txt",
+                                        m_temp.Path() / "dangling.txt");
+        std::filesystem::create_hard_link(outside, m_temp.Path() / "hard.txt");
+        for (const char* name : {"linked.txt", "dangling.txt", "hard.txt"})
         {
-            const TextFile writer(ModelPath(name), false, '=', 60, false, append);
-            EXPECT_FALSE(writer.IsOpen()) << name;
-            EXPECT_EQ(CString(std::strerror(ELOOP)), writer.GetOpenError()) << name;
+            {
+                TextFile writer(ModelPath(name), false, '=', 60, false, append);
+                EXPECT_TRUE(writer.IsOpen()) << name;
+                writer.Write(0, "own\n");
+            }
+            EXPECT_FALSE(std::filesystem::is_symlink(m_temp.Path() / name)) << name;
+            EXPECT_EQ("own\r\n", Contents(name)) << name;
         }
+        EXPECT_EQ("kept", Contents("outside.txt"));
+        EXPECT_FALSE(std::filesystem::exists(m_temp.Path() / "absent.txt"));
     }
-    EXPECT_EQ("kept", Contents("outside.txt"));
-    EXPECT_FALSE(std::filesystem::exists(m_temp.Path() / "absent.txt"));
 }
 
 TEST_F(TextFileOnDiskTest,

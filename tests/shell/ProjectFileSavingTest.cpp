@@ -98,18 +98,29 @@ TEST(ProjectFileSavingTest, AProtectedProjectAndEveryFileItsSavesAndBackupsMakeS
     program.Doc().SaveBackupCopy("~open");
     EXPECT_EQ(ModesBelow(program.folder.Path() / "Shop_backup")["Shop~open.wvt"], 0644u);
 
-    // What a killed save left, a project file's start unchanged for minutes, stays where the
-    // project is only read and goes with the next save there.
+    // What a killed save left, a project file's start, is named when the project is opened and
+    // stays where the project is only read; once unchanged for minutes the next save keeps it
+    // among the backups and says where.
     fs::copy_file(program.PathOf("Shop.wvt"), program.PathOf(dead.c_str()),
                   fs::copy_options::overwrite_existing);
+    const std::string left = ReadHostFile(program.PathOf(dead.c_str()));
     const timespec old[2] = {{std::time(nullptr) - 3600, 0}, {std::time(nullptr) - 3600, 0}};
     ASSERT_EQ(::utimensat(AT_FDCWD, program.PathOf(dead.c_str()).c_str(), old, 0), 0);
+    const std::size_t before = program.boxes.Shown().size();
     ASSERT_TRUE(program.Doc().OpenProjectFile(program.PathOf("Shop.wvt").c_str()));
+    ASSERT_EQ(program.boxes.Shown().size(), before + 1);
+    EXPECT_NE(program.boxes.Shown().back().text.find(program.PathOf(dead.c_str())),
+              std::string::npos);
     program.files.Answer(program.PathOf("Shop.wvt").c_str());
     program.Command(ID_IMPORT_TABLES);
     EXPECT_TRUE(fs::exists(program.PathOf(dead.c_str())));
     ASSERT_TRUE(program.Doc().Save());
     EXPECT_FALSE(fs::exists(program.PathOf(dead.c_str())));
+    const std::string kept =
+        program.PathOf(("Shop_backup/Shop~unfinished-" + dead.substr(15) + ".wvt").c_str());
+    EXPECT_EQ(ReadHostFile(kept), left);
+    EXPECT_NE(program.boxes.Shown().back().text.find("kept as " + kept), std::string::npos)
+        << program.boxes.Shown().back().text;
     EXPECT_TRUE(fs::exists(program.PathOf(live.c_str())));
 }
 } // namespace

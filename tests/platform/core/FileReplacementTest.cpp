@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 
 namespace
@@ -33,9 +34,10 @@ void Age(const fs::path& path, std::time_t seconds)
     ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0);
 }
 
-// A clean-up removes only the temporary files a save left behind: regular files of this user
-// that begin with the header, unchanged for minutes and locked by nobody, beside the target only.
-TEST(FileReplacementTest, TheCleanUpRemovesOnlyWhatASaveLeftBehind)
+// The temporary files a save left behind are found: regular files of this user that begin with
+// the header, unchanged for minutes and locked by nobody, beside the target only. One found is
+// kept elsewhere, never over a file there; nothing is removed.
+TEST(FileReplacementTest, WhatASaveLeftBehindIsFoundAndKept)
 {
     TempFolder folder;
     const fs::path target = folder.Path() / "Shop.wvt";
@@ -48,7 +50,7 @@ TEST(FileReplacementTest, TheCleanUpRemovesOnlyWhatASaveLeftBehind)
         std::string file;
         std::string bytes;
         std::time_t age;
-        bool removed;
+        bool found;
     };
     const Case cases[] = {
         {"left behind", stale + "1", std::string(kHeader) + "rest", 600, true},
@@ -81,10 +83,27 @@ TEST(FileReplacementTest, TheCleanUpRemovesOnlyWhatASaveLeftBehind)
     Age(others, 600);
     const bool givenAway = ::geteuid() == 0 && ::chown(others.c_str(), 12345, 12345) == 0;
 
-    FileReplacement(target.string()).RemoveStaleTemporaries(kHeader);
+    std::set<std::string> found;
+    for (const FileReplacement::LeftTemporary& left :
+         FileReplacement(target.string()).FindLeftTemporaries(kHeader, 300))
+        found.insert(fs::path(left.path).filename().string());
     for (const Case& each : cases)
-        EXPECT_EQ(!fs::exists(folder.Path() / each.file), each.removed) << each.name;
-    EXPECT_EQ(fs::exists(others), givenAway);
+    {
+        EXPECT_EQ(found.contains(each.file), each.found) << each.name;
+        EXPECT_TRUE(fs::exists(folder.Path() / each.file)) << each.name;
+    }
+    EXPECT_EQ(found.contains(stale + "8"), !givenAway);
+    EXPECT_EQ(found.size(), givenAway ? 1u : 2u);
+    const std::string leftBehind = (folder.Path() / (stale + "1")).string();
+    const fs::path kept = folder.Path() / "kept.wvt";
+    std::ofstream(kept) << "kept before";
+    EXPECT_FALSE(FileReplacement::KeepLeftTemporary(leftBehind, kept.string(), kHeader, 300));
+    EXPECT_FALSE(
+        FileReplacement::KeepLeftTemporary(written.string(), kept.string() + "2", kHeader, 300));
+    fs::remove(kept);
+    EXPECT_TRUE(FileReplacement::KeepLeftTemporary(leftBehind, kept.string(), kHeader, 300));
+    EXPECT_EQ(ReadAll(kept), std::string(kHeader) + "rest");
+    EXPECT_FALSE(fs::exists(leftBehind));
     EXPECT_TRUE(fs::exists(written));
     EXPECT_TRUE(fs::is_symlink(linked));
     EXPECT_EQ(ReadAll(target), std::string(kHeader) + "project");
