@@ -169,10 +169,12 @@ void EraseMapsOfMenu(std::vector<MenuVariableMap>& maps, const MenuInterface* me
 void ListMenuMapReferences(ReferenceList& list, std::vector<MenuVariableMap>& maps,
                            MenuVariableMap& map)
 {
-    list.Add(map.m_menu,
-             [&maps, &map] {
-                 std::erase_if(maps, [&map](const MenuVariableMap& each) { return &each == &map; });
-             });
+    if (list.GetMenuMaps() == ReferenceList::MenuMaps::listed)
+        list.Add(map.m_menu,
+                 [&maps, &map] {
+                     std::erase_if(maps,
+                                   [&map](const MenuVariableMap& each) { return &each == &map; });
+                 });
     for (const MenuVariableMap::VariablePair& pair : map.m_variablePairs)
     {
         for (const Variable* variable : {pair.first, pair.second})
@@ -458,10 +460,13 @@ void AspFile::ListReferences(ReferenceList& list)
         list.Add(item, [this, item] { item->UnlinkAspFile(this); });
     for (Menu* menu : {m_topMenu, m_leftMenu})
         list.Add(menu, [this, menu] { menu->UnlinkAspFile(this); });
-    for (std::vector<MenuVariableMap>* maps : {&m_topMenuMaps, &m_leftMenuMaps})
+    if (list.GetMenuMaps() != ReferenceList::MenuMaps::skipped)
     {
-        for (MenuVariableMap& map : *maps)
-            ListMenuMapReferences(list, *maps, map);
+        for (std::vector<MenuVariableMap>* maps : {&m_topMenuMaps, &m_leftMenuMaps})
+        {
+            for (MenuVariableMap& map : *maps)
+                ListMenuMapReferences(list, *maps, map);
+        }
     }
     // A visibility goes with its field and with the procedure its data calls or reads.
     for (FieldVisibility* visibility : m_fieldVisibilities)

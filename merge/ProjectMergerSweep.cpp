@@ -105,7 +105,7 @@ void ProjectMerger::SweepForeignReferences()
     // The first project lets go of what only the second holds, naming what it still referred
     // to.
     const ForeignEntities foreign = ForeignTo(first, ContentsOf(*m_second));
-    ReferenceList list;
+    ReferenceList list(foreign.targets);
     for (Module* module : m_first->GetModules())
         module->ListReferences(list);
     for (const void* target : list.ReferredAmong(foreign.targets))

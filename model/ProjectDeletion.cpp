@@ -21,6 +21,7 @@
 #include "model/ListAccess.h"
 #include "model/Module.h"
 #include "model/ProjectDiagnostics.h"
+#include "model/ReferenceList.h"
 #include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
 
@@ -81,7 +82,8 @@ bool RemovePageThenDelete(const std::vector<Module*>& modules, Page* page, Remov
     {
         Variables variables;
         AddFreedVariables(*page, variables);
-        Module::ReleaseReferences(modules, {variables.begin(), variables.end()});
+        Module::ReleaseReferences(modules, {variables.begin(), variables.end()},
+                                  ReferenceList::MenuMaps::variables);
     }
     return RemoveThenDelete(modules, page, remove, erase);
 }
