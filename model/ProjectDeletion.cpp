@@ -1,6 +1,7 @@
 #include "model/ForgeonProject.h"
 
 #include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
 #include "entities/Designation.h"
@@ -134,6 +135,7 @@ bool ForgeonProject::DeleteTransaction(Transaction* transaction)
 
 bool ForgeonProject::DeleteTable(Table* table)
 {
+    const AspFile::PairlessMapsScope pairless;
     TheProjectDiagnostics().ClearErrorsAndWarnings();
     const bool deleted =
         RemoveThenDelete(m_modules, table, &Module::RemoveTableUsages, &Module::DeleteTable);
@@ -274,6 +276,7 @@ void ForgeonProject::UpdateFrontFieldReferences(Table* table, Field* previous)
 
 bool ForgeonProject::RemoveFieldUsages(Field* field)
 {
+    const AspFile::PairlessMapsScope pairless;
     bool anyTrue = false;
     for (Module* module : m_modules)
         anyTrue = module->RemoveFieldUsages(field) || anyTrue;
