@@ -20,6 +20,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 #endif
 
@@ -172,10 +173,13 @@ private:
         std::vector<unsigned char> resident((m_size + page - 1) / page);
         if (::mincore(Bottom(), m_size, resident.data()) != 0)
             return Bottom();
-        const auto first =
-            std::ranges::find_if(resident, [](unsigned char state) { return (state & 1) != 0; });
-        return std::min(Bottom() + static_cast<std::size_t>(first - resident.begin()) * page,
-                        Bottom() + m_size);
+        // A resident page reads 1, the others 0.
+        const void* first = std::memchr(resident.data(), 1, resident.size());
+        const std::size_t untouched =
+            first == nullptr ? resident.size()
+                             : static_cast<std::size_t>(static_cast<const unsigned char*>(first) -
+                                                        resident.data());
+        return std::min(Bottom() + untouched * page, Bottom() + m_size);
     }
 #endif
 
