@@ -308,7 +308,7 @@ void ApplicationReport::CollectVariableMappingUsage(Variable* variable, CString&
             addEntry(m_name + "_" + "_Var Mapped with group procedure");
         for (ReportField* column : group->GetReportFields())
         {
-            ReferenceList list;
+            ReferenceList list(targets);
             column->ListReferences(list, *group);
             if (list.Refers(targets))
                 addEntry(m_name + "_" + column->GetName() +

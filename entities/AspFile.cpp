@@ -169,10 +169,12 @@ void EraseMapsOfMenu(std::vector<MenuVariableMap>& maps, const MenuInterface* me
 void ListMenuMapReferences(ReferenceList& list, std::vector<MenuVariableMap>& maps,
                            MenuVariableMap& map)
 {
-    list.Add(map.m_menu,
-             [&maps, &map] {
-                 std::erase_if(maps, [&map](const MenuVariableMap& each) { return &each == &map; });
-             });
+    if (list.GetMenuMaps() == ReferenceList::MenuMaps::listed)
+        list.Add(map.m_menu,
+                 [&maps, &map] {
+                     std::erase_if(maps,
+                                   [&map](const MenuVariableMap& each) { return &each == &map; });
+                 });
     for (const MenuVariableMap::VariablePair& pair : map.m_variablePairs)
     {
         for (const Variable* variable : {pair.first, pair.second})
@@ -306,8 +308,17 @@ bool MenuVariableMap::FindByFileVariableName(const Variable* fileVariable, Varia
         out);
 }
 
+namespace
+{
+// The page files found without variable pairs while a pairless-maps scope lives, and how many
+// scopes are open.
+std::unordered_set<const AspFile*> s_pairless;
+int s_pairlessScopes = 0;
+} // namespace
+
 AspFile::~AspFile()
 {
+    s_pairless.erase(this);
     for (MenuInterface* item : std::exchange(m_linkingItems, {}))
     {
         if (item != nullptr)
@@ -452,16 +463,38 @@ void AspFile::RemoveMenu(const MenuInterface* item)
     EraseMapsOfMenu(m_leftMenuMaps, item);
 }
 
+AspFile::PairlessMapsScope::PairlessMapsScope()
+{
+    ++s_pairlessScopes;
+}
+
+AspFile::PairlessMapsScope::~PairlessMapsScope()
+{
+    if (--s_pairlessScopes == 0)
+        s_pairless.clear();
+}
+
 void AspFile::ListReferences(ReferenceList& list)
 {
     for (MenuInterface* item : m_linkingItems)
         list.Add(item, [this, item] { item->UnlinkAspFile(this); });
     for (Menu* menu : {m_topMenu, m_leftMenu})
         list.Add(menu, [this, menu] { menu->UnlinkAspFile(this); });
-    for (std::vector<MenuVariableMap>* maps : {&m_topMenuMaps, &m_leftMenuMaps})
+    const ReferenceList::MenuMaps menuMaps = list.GetMenuMaps();
+    if (menuMaps == ReferenceList::MenuMaps::listed ||
+        (menuMaps == ReferenceList::MenuMaps::variables && !s_pairless.contains(this)))
     {
-        for (MenuVariableMap& map : *maps)
-            ListMenuMapReferences(list, *maps, map);
+        bool pairs = false;
+        for (std::vector<MenuVariableMap>* maps : {&m_topMenuMaps, &m_leftMenuMaps})
+        {
+            for (MenuVariableMap& map : *maps)
+            {
+                pairs = pairs || !map.m_variablePairs.empty();
+                ListMenuMapReferences(list, *maps, map);
+            }
+        }
+        if (!pairs && s_pairlessScopes > 0)
+            s_pairless.insert(this);
     }
     // A visibility goes with its field and with the procedure its data calls or reads.
     for (FieldVisibility* visibility : m_fieldVisibilities)

@@ -200,6 +200,17 @@ public:
     // released by dropping the visibility of that field.
     void ListReferences(ReferenceList& list);
 
+    // While one lives, a page file whose menu maps were found without variable pairs lists them
+    // no more for variables: a deletion adds no pairs, so that its checks walk them once.
+    class PairlessMapsScope
+    {
+    public:
+        PairlessMapsScope();
+        ~PairlessMapsScope();
+        PairlessMapsScope(const PairlessMapsScope&) = delete;
+        PairlessMapsScope& operator=(const PairlessMapsScope&) = delete;
+    };
+
     const std::vector<FieldEntry>& GetFieldEntries() const { return m_fieldEntries; }
     void AddFieldEntry(const FieldEntry& entry) { m_fieldEntries.push_back(entry); }
     // Copies the entry into out; {null, 0} for a bad index.

@@ -121,7 +121,7 @@ bool Form::IsReportVariableMapped(const CString& name) const
 
 void Form::RemoveReportVariableMapsOf(Variable* variable)
 {
-    ReferenceList list;
+    ReferenceList list({variable});
     ListReportVariableMaps(list, m_reportVariableMaps);
     list.Release({variable});
 }
@@ -260,7 +260,7 @@ void ListReportVariableMaps(ReferenceList& list, std::vector<ReportVariableMap*>
 
 bool MapsReportVariable(std::vector<ReportVariableMap*>& maps, const Variable* variable)
 {
-    ReferenceList list;
+    ReferenceList list({variable});
     ListReportVariableMaps(list, maps);
     return list.Refers({variable});
 }

@@ -18,6 +18,7 @@
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ProjectDiagnostics.h"
+#include "model/ReferenceList.h"
 #include "model/Table.h"
 
 #include <algorithm>
@@ -300,7 +301,8 @@ void FormInterface::CollectVariableUsage(const FieldVariableMap& given, CString&
     Variable* variable = given.variable;
     for (AspFile* file : m_aspFiles)
     {
-        if (variable != nullptr && ReferenceList::Reaches(*file, {variable}))
+        if (variable != nullptr &&
+            ReferenceList::Reaches(*file, {variable}, ReferenceList::MenuMaps::variables))
             list += file->GetRelativeUrl(FALSE, FALSE) + "\n";
     }
     CollectReportVariableUsage(variable, list);

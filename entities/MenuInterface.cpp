@@ -83,7 +83,12 @@ void MenuInterface::CollectPageUsage(FormInterface* page, CString& list)
     if (page == nullptr)
         return;
     const std::vector<AspFile*>& files = page->GetAspFiles();
-    if (!ReferenceList::Reaches(*this, {files.begin(), files.end()}))
+    CollectPageUsage(ReferenceList::Targets(files.begin(), files.end()), list);
+}
+
+void MenuInterface::CollectPageUsage(const ReferenceList::Targets& pageFiles, CString& list)
+{
+    if (!ReferenceList::Reaches(*this, pageFiles))
         return;
     list += m_name + "\n";
     TheProjectDiagnostics().GetCurrentUsageSet().AddMenuItem(this);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ReferenceList.h"
 #include "platform/core/CArchive.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
@@ -10,7 +11,6 @@
 class AspFile;
 class FormInterface;
 class Menu;
-class ReferenceList;
 class Variable;
 
 // The values one leaf item of a page file's top or left menu passes: pairs of {variable of the
@@ -84,6 +84,8 @@ public:
     // When its listed references reach a page file of the page: appends the name and "\n" to
     // the list and records the item in the current usage set.
     virtual void CollectPageUsage(FormInterface* page, CString& list);
+    // The same for the page files of a page.
+    void CollectPageUsage(const ReferenceList::Targets& pageFiles, CString& list);
 
 protected:
     // Derived classes give their item kind.

@@ -447,7 +447,7 @@ void Transaction::RemoveDetailTableReportsOf(ApplicationReport* report)
 
 void Transaction::RemoveReportVariablePairsOf(Variable* variable)
 {
-    ReferenceList list;
+    ReferenceList list({variable});
     for (DetailTableReport* entry : m_detailTableReports)
     {
         if (entry->GetReport() != nullptr)

@@ -125,7 +125,7 @@ void ProjectMerger::SweepForeignReferences()
     // Nor does it keep a way to the copies the merge made and did not adopt, freed with it.
     m_newEntities.GetCreated().VisitHeld([&foreign](const CObject* copy)
                                          { AddUnadopted(foreign.targets, copy); });
-    ReferenceList list;
+    ReferenceList list(foreign.targets);
     for (Module* module : m_first->GetModules())
         module->ListReferences(list);
     for (const void* target : list.ReferredAmong(foreign.targets))

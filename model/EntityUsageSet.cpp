@@ -116,16 +116,17 @@ void EntityUsageSet::RemovePageLinks(FormInterface* page)
 {
     if (page == nullptr)
         return;
-    ReferenceList list;
+    const std::vector<AspFile*>& files = page->GetAspFiles();
+    const ReferenceList::Targets targets(files.begin(), files.end());
+    ReferenceList list(targets);
     for (MenuInterface* item : m_menuItems)
         item->ListReferences(list);
-    const std::vector<AspFile*>& files = page->GetAspFiles();
-    list.Release({files.begin(), files.end()});
+    list.Release(targets);
 }
 
 void EntityUsageSet::RemoveDashBoardPageReferences(DashBoardPage* page)
 {
-    ReferenceList list;
+    ReferenceList list({page});
     ListRoleReferences(list);
     list.Release({page});
     RemovePageLinks(page);
@@ -150,7 +151,7 @@ void EntityUsageSet::RemoveXSDInfoReferences(XSDInfo* info)
 
 void EntityUsageSet::RemoveMenuReferences(Menu* menu)
 {
-    ReferenceList list;
+    ReferenceList list({menu});
     ListRoleReferences(list);
     ForEachPage([&list](FormInterface* page) { page->ListReferences(list); });
     list.Release({menu});

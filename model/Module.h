@@ -519,8 +519,9 @@ public:
     void ListReferences(ReferenceList& list);
     // What the modules list lets go of every reference to the targets (entities that are
     // about to be freed); answers how many there were.
-    static int ReleaseReferences(const std::vector<Module*>& modules,
-                                 const ReferenceList::Targets& targets);
+    static int
+    ReleaseReferences(const std::vector<Module*>& modules, const ReferenceList::Targets& targets,
+                      ReferenceList::MenuMaps menuMaps = ReferenceList::MenuMaps::listed);
     // The modules whose pages may refer to this module's entities: those of the open project
     // when it holds this module, else this module alone.
     std::vector<Module*> GetReferringModules();
@@ -563,8 +564,8 @@ public:
     bool CheckVariableUsage(FieldVariableMap* map, bool report);
     // Appends, one line each, the pages not yet named whose listed references reach one of the
     // targets, but those that hold them, and records them.
-    void AddReferringPages(const ReferenceList::Targets& targets, CString& usage,
-                           const std::function<bool(FormInterface&)>& holds = {});
+    void AddReferringPages(const ReferenceList::Targets& targets, ReferenceList::MenuMaps menuMaps,
+                           CString& usage, const std::function<bool(FormInterface&)>& holds = {});
     // The transactions, dashboards, reports and dashboard pages whose calls pass a value to the
     // procedure's parameter of the field; a finding is reported and filed as an error.
     bool CheckProcedureFieldUsage(Procedure* procedure, Field* field);

@@ -14,6 +14,7 @@
 #include "model/ListAccess.h"
 #include "model/MainFrameAccess.h"
 #include "model/NamedReferences.h"
+#include "model/ReferenceList.h"
 #include "model/Table.h"
 
 #include <algorithm>
@@ -71,11 +72,12 @@ void Module::ListReferences(ReferenceList& list)
 }
 
 int Module::ReleaseReferences(const std::vector<Module*>& modules,
-                              const ReferenceList::Targets& targets)
+                              const ReferenceList::Targets& targets,
+                              ReferenceList::MenuMaps menuMaps)
 {
     if (targets.empty())
         return 0;
-    ReferenceList list;
+    ReferenceList list(targets, menuMaps);
     for (Module* module : modules)
         module->ListReferences(list);
     return list.Release(targets);
@@ -92,7 +94,7 @@ std::vector<Module*> Module::GetReferringModules()
 void Module::RemoveOutputColumn(const std::vector<Module*>& modules, Procedure* procedure,
                                 ProcedureFieldInfo* column)
 {
-    ReleaseReferences(modules, {column});
+    ReleaseReferences(modules, {column}, ReferenceList::MenuMaps::skipped);
     procedure->RemoveOutputColumn(column);
 }
 
@@ -106,7 +108,7 @@ void Module::RemoveOutputColumnsOfTable(const std::vector<Module*>& modules, Pro
 void Module::RemoveFunctionOutputColumn(const std::vector<Module*>& modules, Function* function,
                                         ProcedureFieldInfo* column)
 {
-    ReleaseReferences(modules, {column});
+    ReleaseReferences(modules, {column}, ReferenceList::MenuMaps::skipped);
     function->RemoveProcedureFieldInfo(column);
 }
 
@@ -115,6 +117,6 @@ void Module::RemoveFunctionTable(const std::vector<Module*>& modules, Function* 
 {
     const std::vector<ProcedureFieldInfo*> columns =
         ColumnsOfTable(function->GetOutputFields(), table);
-    ReleaseReferences(modules, {columns.begin(), columns.end()});
+    ReleaseReferences(modules, {columns.begin(), columns.end()}, ReferenceList::MenuMaps::skipped);
     function->RemoveTable(table);
 }

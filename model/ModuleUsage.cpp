@@ -27,6 +27,7 @@
 #include "model/NamedReferences.h"
 #include "model/Ownership.h"
 #include "model/ProjectDiagnostics.h"
+#include "model/ReferenceList.h"
 #include "model/Table.h"
 #include "model/TextFile.h"
 
@@ -97,11 +98,11 @@ void FileRefusal(const CString& name, const CString& usage)
         TheProjectDiagnostics().AddError(RefusalMessage(name, usage));
 }
 
-void CollectMenuPageUsage(Menu* menu, FormInterface* page, CString& usage)
+void CollectMenuPageUsage(Menu* menu, const ReferenceList::Targets& pageFiles, CString& usage)
 {
-    menu->CollectPageUsage(page, usage);
+    menu->CollectPageUsage(pageFiles, usage);
     for (Menu* subMenu : menu->GetSubMenus())
-        CollectMenuPageUsage(subMenu, page, usage);
+        CollectMenuPageUsage(subMenu, pageFiles, usage);
 }
 
 // The list the entity is in loses it, and the entity is deleted; false when no list holds it.
@@ -110,12 +111,15 @@ template <class T, class... Lists> bool DeleteFromFirst(T* entity, Lists&... lis
     return (EraseAndDelete(lists, entity) || ...);
 }
 
-// Appends the users of the targets that the entity's list names, one line each; answers
-// whether there was one.
+// Page files' menu maps refer to none of the entities that the checks below ask for.
+constexpr ReferenceList::MenuMaps noMenuMaps = ReferenceList::MenuMaps::skipped;
+
+// Appends the users of the targets, neither menus nor variables, that the entity's list names,
+// one line each; answers whether there was one.
 template <class Entity>
 bool NameListedUser(Entity& entity, const ReferenceList::Targets& targets, CString& usage)
 {
-    ReferenceList list;
+    ReferenceList list(targets, noMenuMaps);
     ListNamedReferences(list, entity);
     const std::vector<CString> users = list.UsersOf(targets);
     for (const CString& user : users)
@@ -181,7 +185,7 @@ bool Module::RemoveFieldUsages(Field* field)
     // row that the field refers to.
     const auto askPage = [field, &targets, &usage](FormInterface* page)
     {
-        ReferenceList list;
+        ReferenceList list(targets, noMenuMaps);
         ListNamedReferences(list, *page);
         CString use = list.FirstUseOf(targets);
         const auto* report = dynamic_cast<const ApplicationReport*>(page);
@@ -200,7 +204,7 @@ bool Module::RemoveFieldUsages(Field* field)
     if (!ReportUsage(field->GetFieldName(), usage))
         TheProjectDiagnostics().RemoveFieldReferences(field);
     // What the recorded entities do not reach lets go of the field through the module's list.
-    ReleaseReferences({this}, targets);
+    ReleaseReferences({this}, targets, noMenuMaps);
     CurrentUsageSet().Clear();
     return true;
 }
@@ -234,12 +238,12 @@ bool Module::RemoveTableUsages(Table* table)
     // Pages of other kinds may take reference or derived fields from it.
     std::unordered_set<const FormInterface*> recorded;
     CurrentUsageSet().ForEachPage([&recorded](FormInterface* page) { recorded.insert(page); });
-    AddReferringPages(targets, usage,
+    AddReferringPages(targets, noMenuMaps, usage,
                       [&recorded](FormInterface& page) { return recorded.contains(&page); });
     if (!ReportUsage(table->GetTableName(), usage))
         TheProjectDiagnostics().RemoveTableReferences(table);
     // What the removal above does not reach lets go of the table through the list.
-    ReleaseReferences({this}, targets);
+    ReleaseReferences({this}, targets, noMenuMaps);
     return true;
 }
 
@@ -255,7 +259,7 @@ bool Module::RemovePageUsages(FormInterface* page, CString usage, const CString&
     CollectPageLinkUsage(page, usage);
     if (!ReportUsage(page->GetFormName(), usage + shownBy))
         CurrentUsageSet().RemovePageLinks(page);
-    ReleaseReferences({this}, {page});
+    ReleaseReferences({this}, {page}, noMenuMaps);
     CurrentUsageSet().Clear();
     return true;
 }
@@ -295,7 +299,7 @@ bool Module::RemoveDashBoardUsages(DashBoard* dashBoard)
     NameListedUsers(m_dashBoardPages, {dashBoard}, usage, recordNothing);
     if (!ReportUsage(dashBoard->GetFormName(), usage))
         CurrentUsageSet().RemovePageLinks(dashBoard);
-    ReleaseReferences({this}, {dashBoard});
+    ReleaseReferences({this}, {dashBoard}, noMenuMaps);
     CurrentUsageSet().Clear();
     return true;
 }
@@ -317,7 +321,7 @@ void Module::ReleaseUsers(std::vector<FormInterface*> pages, const CString& name
     // The login page is listed last, so that its call is let go of first.
     if (m_loginPage != nullptr)
         pages.push_back(m_loginPage);
-    ReferenceList list;
+    ReferenceList list(freed);
     ListPageReferences(pages, list);
     ReportUsage(name, UsageText(list.UsersOf(freed)));
     list.Release(freed);
@@ -339,25 +343,25 @@ bool Module::RemoveFunctionUsages(Function* function)
     return true;
 }
 
-bool Module::RemoveMenuUsages(Menu* menu, bool top)
+bool Module::RemoveMenuUsages(Menu* menu, bool)
 {
+    std::vector<Menu*> subtree{menu};
+    menu->CollectSubMenus(subtree, nullptr);
+    for (Menu* item : subtree)
     {
         UsageSetScope scope;
-        const auto askPage = [menu](FormInterface* page) { page->CollectMenuLinkUsage(menu); };
+        const auto askPage = [item](FormInterface* page) { page->CollectMenuLinkUsage(item); };
         AskEach(askPage, m_masterForms, m_mapForms, m_transactions, m_reports, m_rdlcReports,
                 m_dashBoardPages, m_dashBoards);
         for (Designation* designation : m_designations)
         {
-            if (ReferenceList::Reaches(*designation, {menu}))
+            if (ReferenceList::Reaches(*designation, {item}))
                 CurrentUsageSet().AddRole(designation);
         }
-        CurrentUsageSet().RemoveMenuReferences(menu);
-        // What the removal above does not reach lets go of the menu through the list.
-        ReleaseReferences({this}, {menu});
+        CurrentUsageSet().RemoveMenuReferences(item);
     }
-    const std::vector<Menu*> subMenus = menu->GetSubMenus();
-    for (Menu* subMenu : subMenus)
-        RemoveMenuUsages(subMenu, top);
+    // What the removals above do not reach lets go of the menus through one list.
+    ReleaseReferences({this}, {subtree.begin(), subtree.end()});
     return true;
 }
 
@@ -372,14 +376,16 @@ void Module::CollectFunctionFieldUsage(Function* function, Table* table)
 
 void Module::CollectPageLinkUsage(FormInterface* page, CString& usage)
 {
+    const std::vector<AspFile*>& files = page->GetAspFiles();
+    const ReferenceList::Targets pageFiles(files.begin(), files.end());
     for (Menu* menu : m_menus)
-        CollectMenuPageUsage(menu, page, usage);
+        CollectMenuPageUsage(menu, pageFiles, usage);
     std::vector<ReportField*> columns;
     for (const ApplicationReport* report : m_reports)
     {
         report->CollectReportFields(columns);
         for (ReportField* column : columns)
-            column->CollectPageUsage(page, usage);
+            column->CollectPageUsage(pageFiles, usage);
     }
 }
 
@@ -412,7 +418,7 @@ bool Module::CheckVariableUsage(FieldVariableMap* map, bool report)
     // The pages that map the variable hold it, and let go of their own references.
     Variable* variable = map->variable;
     if (variable != nullptr)
-        AddReferringPages({variable}, usage,
+        AddReferringPages({variable}, ReferenceList::MenuMaps::variables, usage,
                           [variable](FormInterface& page)
                           { return page.FindFieldVariableMapByVariable(variable) != nullptr; });
     const CString name = map->variable != nullptr ? map->variable->GetFieldName() : CString();
@@ -420,7 +426,8 @@ bool Module::CheckVariableUsage(FieldVariableMap* map, bool report)
     return report ? ReportUsage(name, usage) : usage.IsEmpty();
 }
 
-void Module::AddReferringPages(const ReferenceList::Targets& targets, CString& usage,
+void Module::AddReferringPages(const ReferenceList::Targets& targets,
+                               ReferenceList::MenuMaps menuMaps, CString& usage,
                                const std::function<bool(FormInterface&)>& holds)
 {
     std::vector<FormInterface*> pages;
@@ -430,7 +437,8 @@ void Module::AddReferringPages(const ReferenceList::Targets& targets, CString& u
         if (holds && holds(*page))
             continue;
         const CString line = page->GetFormName() + "\n";
-        if (!ReferenceList::Reaches(*page, targets) || ("\n" + usage).Find("\n" + line) >= 0)
+        if (!ReferenceList::Reaches(*page, targets, menuMaps) ||
+            ("\n" + usage).Find("\n" + line) >= 0)
             continue;
         usage += line;
         CurrentUsageSet().AddFormInterface(page);
@@ -444,7 +452,7 @@ bool Module::CheckProcedureFieldUsage(Procedure* procedure, Field* field)
     procedure->FindFieldParameterByField(field, parameter);
     if (parameter.variable != nullptr)
     {
-        ReferenceList list;
+        ReferenceList list({parameter.variable});
         ListPageReferences(PagesOf(m_transactions, m_dashBoards, m_reports, m_dashBoardPages),
                            list);
         usage = UsageText(list.UsersOf({parameter.variable}));

@@ -1,6 +1,7 @@
 #include "model/ForgeonProject.h"
 
 #include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
 #include "entities/Designation.h"
@@ -21,6 +22,7 @@
 #include "model/ListAccess.h"
 #include "model/Module.h"
 #include "model/ProjectDiagnostics.h"
+#include "model/ReferenceList.h"
 #include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
 
@@ -81,7 +83,8 @@ bool RemovePageThenDelete(const std::vector<Module*>& modules, Page* page, Remov
     {
         Variables variables;
         AddFreedVariables(*page, variables);
-        Module::ReleaseReferences(modules, {variables.begin(), variables.end()});
+        Module::ReleaseReferences(modules, {variables.begin(), variables.end()},
+                                  ReferenceList::MenuMaps::variables);
     }
     return RemoveThenDelete(modules, page, remove, erase);
 }
@@ -132,6 +135,7 @@ bool ForgeonProject::DeleteTransaction(Transaction* transaction)
 
 bool ForgeonProject::DeleteTable(Table* table)
 {
+    const AspFile::PairlessMapsScope pairless;
     TheProjectDiagnostics().ClearErrorsAndWarnings();
     const bool deleted =
         RemoveThenDelete(m_modules, table, &Module::RemoveTableUsages, &Module::DeleteTable);
@@ -272,6 +276,7 @@ void ForgeonProject::UpdateFrontFieldReferences(Table* table, Field* previous)
 
 bool ForgeonProject::RemoveFieldUsages(Field* field)
 {
+    const AspFile::PairlessMapsScope pairless;
     bool anyTrue = false;
     for (Module* module : m_modules)
         anyTrue = module->RemoveFieldUsages(field) || anyTrue;

@@ -259,7 +259,7 @@ void ProjectDiagnostics::RemoveFieldReferences(Field* field)
             RemoveOutputColumnOf(*this, procedure, field);
         // The recorded entities let go of the field through their lists; map forms are listed
         // after the pages whose controls they share, so that they let go of those first.
-        ReferenceList list;
+        ReferenceList list({field}, ReferenceList::MenuMaps::skipped);
         for (Table* table : set.GetTables())
             table->ListReferences(list);
         for (Function* function : set.GetFunctions())
@@ -286,9 +286,10 @@ ReferenceList::Targets TableAndFields(const Table* table)
 // groups' calls and recomputes among them.
 void ReleaseTable(FormInterface& page, const Table* table)
 {
-    ReferenceList list;
+    const ReferenceList::Targets targets = TableAndFields(table);
+    ReferenceList list(targets, ReferenceList::MenuMaps::skipped);
     page.ListReferences(list);
-    list.Release(TableAndFields(table));
+    list.Release(targets);
 }
 
 // Step one of the table cascade: each recorded page built on the table is deleted (map forms
@@ -335,12 +336,13 @@ void DeleteOrReleasePages(ProjectDiagnostics& diagnostics, const EntityUsageSet&
 // Step two: functions and classes let go of the table and of its fields.
 void ReleaseFunctionsAndClasses(const EntityUsageSet& set, const Table* table)
 {
-    ReferenceList list;
+    const ReferenceList::Targets targets = TableAndFields(table);
+    ReferenceList list(targets, ReferenceList::MenuMaps::skipped);
     for (Function* function : set.GetFunctions())
         function->ListReferences(list);
     for (Class* dataClass : set.GetClasses())
         dataClass->ListReferences(list);
-    list.Release(TableAndFields(table));
+    list.Release(targets);
 }
 
 // Step three: the other procedures let go of the table and their relations with it, their
@@ -349,7 +351,7 @@ void DeleteOrReleaseProcedures(ProjectDiagnostics& diagnostics, const EntityUsag
                                Table* table)
 {
     std::vector<Procedure*> onTable;
-    ReferenceList list;
+    ReferenceList list({table}, ReferenceList::MenuMaps::skipped);
     for (Procedure* procedure : set.GetProcedures())
     {
         if (procedure->GetMainTable() == table)

@@ -3,30 +3,74 @@
 #include <algorithm>
 #include <utility>
 
+ReferenceList::ReferenceList(ReferenceList&& other) noexcept
+    : m_ownTargets(std::move(other.m_ownTargets)),
+      m_targets(other.m_targets == &other.m_ownTargets ? &m_ownTargets : other.m_targets),
+      m_menuMaps(other.m_menuMaps), m_references(std::move(other.m_references)),
+      m_names(std::move(other.m_names)), m_userName(std::move(other.m_userName)),
+      m_useName(std::move(other.m_useName)), m_user(other.m_user), m_use(other.m_use),
+      m_userKept(other.m_userKept), m_useKept(other.m_useKept), m_useIsUser(other.m_useIsUser),
+      m_useWeight(other.m_useWeight)
+{
+}
+
+ReferenceList& ReferenceList::operator=(ReferenceList&& other) noexcept
+{
+    if (this == &other)
+        return *this;
+    m_ownTargets = std::move(other.m_ownTargets);
+    m_targets = other.m_targets == &other.m_ownTargets ? &m_ownTargets : other.m_targets;
+    m_menuMaps = other.m_menuMaps;
+    m_references = std::move(other.m_references);
+    m_names = std::move(other.m_names);
+    m_userName = std::move(other.m_userName);
+    m_useName = std::move(other.m_useName);
+    m_user = other.m_user;
+    m_use = other.m_use;
+    m_userKept = other.m_userKept;
+    m_useKept = other.m_useKept;
+    m_useIsUser = other.m_useIsUser;
+    m_useWeight = other.m_useWeight;
+    return *this;
+}
+
 void ReferenceList::SetUser(const CString& name)
 {
-    m_names.push_back(name);
-    m_user = m_names.size() - 1;
+    m_userName = name;
+    m_userKept = false;
     ClearUse();
 }
 
 void ReferenceList::SetUse(const CString& use, int weight)
 {
-    m_names.push_back(use);
-    m_use = m_names.size() - 1;
+    m_useName = use;
+    m_useKept = false;
+    m_useIsUser = false;
     m_useWeight = weight;
 }
 
 void ReferenceList::ClearUse()
 {
-    m_use = m_user;
+    m_useIsUser = true;
     m_useWeight = unnamedUseWeight;
 }
 
-void ReferenceList::Add(const void* target, Action release)
+void ReferenceList::Keep(const void* target, Action release)
 {
-    if (target != nullptr)
-        m_references.push_back(Reference{target, m_user, m_use, m_useWeight, std::move(release)});
+    if (!m_userKept)
+    {
+        m_names.push_back(m_userName);
+        m_user = m_names.size() - 1;
+        m_userKept = true;
+    }
+    if (!m_useIsUser && !m_useKept)
+    {
+        m_names.push_back(m_useName);
+        m_use = m_names.size() - 1;
+        m_useKept = true;
+    }
+    m_references.push_back(
+        Reference{target, m_user, m_useIsUser ? m_user : m_use, m_useWeight, std::move(release)});
 }
 
 bool ReferenceList::Refers(const Targets& targets) const
@@ -50,10 +94,10 @@ std::vector<CString> ReferenceList::UsersOf(const Targets& targets) const
 std::vector<const void*> ReferenceList::ReferredAmong(const Targets& targets) const
 {
     std::vector<const void*> referred;
+    Targets seen;
     for (const Reference& reference : m_references)
     {
-        if (targets.contains(reference.target) &&
-            std::ranges::find(referred, reference.target) == referred.end())
+        if (targets.contains(reference.target) && seen.insert(reference.target).second)
             referred.push_back(reference.target);
     }
     return referred;

@@ -3,19 +3,49 @@
 #include "platform/core/CString.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 // What entities refer to among the entities they do not own, as each kind's own ListReferences
 // lists it: the entity referred to, the entity that refers to it and how that reference is let
 // go of. Deletions, usage checks and the merge read this one list, so that a reference listed
-// here can neither be missed by a check nor outlive what it refers to.
+// here can neither be missed by a check nor outlive what it refers to. A list made for some
+// targets keeps only the references to them, so that what refers to none of them costs a
+// look-up and no copy.
 class ReferenceList
 {
 public:
     using Targets = std::unordered_set<const void*>;
     using Action = std::function<void()>;
+
+    // What page files list of their menu variable maps, which refer to menus and variables
+    // only: a list for variables does without the menus, one for targets among which there is
+    // neither does without the maps.
+    enum class MenuMaps
+    {
+        listed,
+        variables,
+        skipped
+    };
+
+    // A list of every reference.
+    ReferenceList() = default;
+    // A list of the references to the targets, which outlive it.
+    explicit ReferenceList(const Targets& targets, MenuMaps menuMaps = MenuMaps::listed)
+        : m_targets(&targets), m_menuMaps(menuMaps)
+    {
+    }
+    explicit ReferenceList(Targets&& targets, MenuMaps menuMaps = MenuMaps::listed)
+        : m_ownTargets(std::move(targets)), m_targets(&m_ownTargets), m_menuMaps(menuMaps)
+    {
+    }
+    ReferenceList(ReferenceList&& other) noexcept;
+    ReferenceList(const ReferenceList&) = delete;
+    ReferenceList& operator=(const ReferenceList&) = delete;
+    ReferenceList& operator=(ReferenceList&& other) noexcept;
 
     // Names the entity whose references are listed next; they are a use of that name.
     void SetUser(const CString& name);
@@ -25,26 +55,33 @@ public:
     void SetUse(const CString& use, int weight);
     // The references listed next are unnamed uses of the user again.
     void ClearUse();
-    // Lists a reference to target (none for null). A holder lists its own references before
-    // those of its parts: the releases run last listed first, so that a release never reaches
-    // a part that an earlier release freed.
-    void Add(const void* target, Action release);
+    // Lists a reference to target (none for null, nor for what the list is not made for). A
+    // holder lists its own references before those of its parts: the releases run last listed
+    // first, so that a release never reaches a part that an earlier release freed.
+    template <class Release> void Add(const void* target, Release&& release)
+    {
+        ++s_offered;
+        if (target != nullptr && (m_targets == nullptr || m_targets->contains(target)))
+            Keep(target, Action(std::forward<Release>(release)));
+    }
     // A use of the target that holds nothing to let go of: the checks name its user, releases
     // pass it by.
-    void AddUse(const void* target) { Add(target, {}); }
+    void AddUse(const void* target) { Add(target, Action()); }
     // A reference kept in a slot of its holder; its release empties the slot.
     template <class T> void AddSlot(T*& slot)
     {
-        if (slot != nullptr)
-            Add(slot, [&slot] { slot = nullptr; });
+        Add(slot, [&slot] { slot = nullptr; });
     }
+
+    MenuMaps GetMenuMaps() const { return m_menuMaps; }
 
     // Whether anything listed refers to one of the targets.
     bool Refers(const Targets& targets) const;
     // Whether what the entity lists refers to one of the targets.
-    template <class T> static bool Reaches(T& entity, const Targets& targets)
+    template <class T>
+    static bool Reaches(T& entity, const Targets& targets, MenuMaps menuMaps = MenuMaps::listed)
     {
-        ReferenceList list;
+        ReferenceList list(targets, menuMaps);
         entity.ListReferences(list);
         return list.Refers(targets);
     }
@@ -58,8 +95,14 @@ public:
     // Lets go of every reference to the targets, last listed first; answers how many.
     int Release(const Targets& targets);
 
+    // How many references were offered to lists so far, kept or not: the work of listing.
+    static std::uint64_t Offered() { return s_offered; }
+
 private:
-    // The user and the use are indexes into the names, so that listing copies no text.
+    void Keep(const void* target, Action release);
+
+    // The user and the use are indexes into the names, so that listing copies no text; a name
+    // joins them with the first reference kept of its user or use.
     struct Reference
     {
         const void* target;
@@ -69,9 +112,18 @@ private:
         Action release;
     };
     static constexpr int unnamedUseWeight = 1000;
+    static inline std::uint64_t s_offered = 0;
+    Targets m_ownTargets;
+    const Targets* m_targets = nullptr;
+    MenuMaps m_menuMaps = MenuMaps::listed;
     std::vector<Reference> m_references;
-    std::vector<CString> m_names{CString()};
+    std::vector<CString> m_names;
+    CString m_userName;
+    CString m_useName;
     std::size_t m_user = 0;
     std::size_t m_use = 0;
+    bool m_userKept = false;
+    bool m_useKept = false;
+    bool m_useIsUser = true;
     int m_useWeight = unnamedUseWeight;
 };

@@ -17,6 +17,11 @@
 #ifdef WEAVO_ADDRESS_SANITIZER
 #include <sanitizer/asan_interface.h>
 #include <sanitizer/common_interface_defs.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
 #endif
 
 namespace
@@ -134,8 +139,12 @@ public:
         if (m_base == nullptr)
             return;
 #ifdef WEAVO_ADDRESS_SANITIZER
-        // Frames left by an exception leave marks that the next mapping must not inherit.
-        ASAN_UNPOISON_MEMORY_REGION(Bottom(), m_size);
+        // Frames left by an exception leave marks that the next mapping must not inherit; only
+        // the part the run touched can hold them, as no frame is larger than the margin.
+        const char* touched = LowestTouched();
+        const std::size_t below = static_cast<std::size_t>(touched - Bottom());
+        const char* from = touched - std::min(below, LargeStack::defaultMargin);
+        ASAN_UNPOISON_MEMORY_REGION(from, static_cast<std::size_t>(Bottom() + m_size - from));
 #endif
         ::munmap(m_base, guardSize + m_size);
     }
@@ -156,6 +165,24 @@ public:
     }
 
 private:
+#ifdef WEAVO_ADDRESS_SANITIZER
+    // The lowest page of the reserve that ever held anything: the stack's low-water mark.
+    const char* LowestTouched() const
+    {
+        const auto page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+        std::vector<unsigned char> resident((m_size + page - 1) / page);
+        if (::mincore(Bottom(), m_size, resident.data()) != 0)
+            return Bottom();
+        // A resident page reads 1, the others 0.
+        const void* first = std::memchr(resident.data(), 1, resident.size());
+        const std::size_t untouched =
+            first == nullptr ? resident.size()
+                             : static_cast<std::size_t>(static_cast<const unsigned char*>(first) -
+                                                        resident.data());
+        return std::min(Bottom() + untouched * page, Bottom() + m_size);
+    }
+#endif
+
     std::size_t m_size;
     char* m_base = nullptr;
 };
