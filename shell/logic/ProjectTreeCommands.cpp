@@ -834,7 +834,7 @@ void ProjectTreeCommands::DeleteTable(Module& module, int slot, TreeHandle item)
                                 { return transaction->UsesTable(table); });
         ownsReports = ownsReports || std::ranges::any_of(each->GetReports(),
                                                          [table](const ApplicationReport* report)
-                                                         { return report->GetTable() == table; });
+                                                         { return report->IsBuiltOnTable(table); });
         ownsRDLCReports =
             ownsRDLCReports ||
             std::ranges::any_of(each->GetRDLCReports(), [table](const RDLCReport* report)
@@ -943,9 +943,8 @@ void ProjectTreeCommands::DeleteField(TreeHandle item)
         AfxMessageBox("Can not delete default fields");
         return;
     }
-    if (!Project().RemoveFieldUsages(field))
+    if (!Project().DeleteField(field))
         return;
-    table->DeleteField(field);
     m_tree.Control().DeleteItem(item);
     m_host.OpenTableEditor(table, table->GetKind(), /*enableOK=*/false);
 }
