@@ -211,6 +211,7 @@ bool PreLinkMapsNothing(const Module& module, std::size_t index)
     return links.at(index)->GetVariableMaps().empty();
 }
 
+// As the tree and the table designer delete a field.
 bool DeleteField(ForgeonProject& project, Table* table, const char* name)
 {
     return project.DeleteField(table->FindFieldByName(name));
@@ -272,10 +273,10 @@ void AddRolesAndMenuMaps(ForgeonProject& project)
     Designation* clerk = NewRole("clerk", manager, start, {orders, sales});
     base.Append(clerk);
     project.FindModuleByName("Module2")->Append(NewRole("buyer", clerk, start, {sales, main}));
-    // The search report that the table designer makes for a table, on the table's data class;
-    // and the data class of a table that refers to it, whose functions show its front field.
+    // The search report that the table designer makes for a table, on the table's data class.
     base.CreateSearchReport(base.FindMasterTableByName("customer"));
-    // The basic table of the master-detail form gets a front field of its own first.
+    // The basic table of the master-detail form gets a front field, which the functions of the
+    // detail table's class show, as the product's show the customer's.
     CString basic = "orders_basic";
     AddVarcharField(base.FindTableByName(basic), "total");
     for (CString name : {"product", "orders_detail"})
