@@ -4,6 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
 scripts/build.sh build-test -DCMAKE_BUILD_TYPE=Debug
+# Each source compiles on its own too, syntax only (some three minutes of the cores).
+scripts/check-includes.sh
 ctest --test-dir build-test --output-on-failure --parallel "${WEAVO_JOBS:-$(nproc)}"
 # The core and model suites again, under AddressSanitizer and UndefinedBehaviorSanitizer.
 scripts/build.sh build-asan --target sanitize_tests -DCMAKE_BUILD_TYPE=Debug -DWEAVO_SANITIZE=ON

@@ -1,6 +1,7 @@
 #include "entities/ApplicationReport.h"
 
 #include "entities/AspFile.h"
+#include "entities/Class.h"
 #include "entities/ClassInvokation.h"
 #include "entities/ColumnGraphData.h"
 #include "entities/GraphData.h"
@@ -435,6 +436,14 @@ bool ApplicationReport::HasGroupForClass(Class* dataClass) const
                                    return group->GetClassCall() != nullptr &&
                                           group->GetClassCall()->GetClass() == dataClass;
                                });
+}
+
+bool ApplicationReport::IsBuiltOnTable(const Table* table) const
+{
+    if (table == nullptr || m_table != nullptr)
+        return m_table == table;
+    const Class* dataClass = m_classCall != nullptr ? m_classCall->GetClass() : nullptr;
+    return dataClass != nullptr && dataClass->GetTable() == table;
 }
 
 void ApplicationReport::AddMissingFieldsToGroups()

@@ -117,6 +117,9 @@ public:
     void SetChartData(int chartType, GraphData* chartData);
     Table* GetTable() const { return m_table; }
     void SetTable(Table* table) { m_table = table; }
+    // The report's own table is the table; a report without one is built on the table whose
+    // data class its own data call calls, as the search report made for a table is.
+    bool IsBuiltOnTable(const Table* table) const;
     CString GetTitle() const { return m_header; }
     void SetTitle(CString header) { m_header = std::move(header); }
     int GetColumnLayout() const { return m_columnLayout; }

@@ -2,6 +2,7 @@
 
 #include "entities/AspFile.h"
 #include "entities/DerivedField.h"
+#include "entities/FormInterfaceParts.h"
 #include "entities/LinkControl.h"
 #include "entities/ProcedureInvokation.h"
 #include "entities/ProcedureTable.h"

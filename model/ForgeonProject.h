@@ -275,6 +275,10 @@ public:
     void UpdateFrontFieldReferences(Table* table, Field* previous);
     // Every module reports and removes the field's usages; true when any module answered true.
     bool RemoveFieldUsages(Field* field);
+    // The field's usages removed, then the field deleted from its table; the class functions
+    // that show the table's front field show the one that now stands for it, as a load would
+    // make them. False, and nothing deleted, when the field has no table or its usages stay.
+    bool DeleteField(Field* field);
     // Each empties the error and warning lists, runs its module check on every module, and
     // answers true when no error was filed; otherwise the errors, each followed by "\n", are
     // shown in a message box when show is set (always for CanRemoveProcedureField).

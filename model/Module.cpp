@@ -926,7 +926,8 @@ Form* Module::GetMasterFormForTable(Table* table, bool create) const
 
 ApplicationReport* Module::FindReportForTable(const Table* table) const
 {
-    return FindByTable(m_reports, table);
+    return FindFirst(m_reports, [table](const ApplicationReport* report)
+                     { return report->IsBuiltOnTable(table); });
 }
 
 RDLCReport* Module::FindRDLCReportForTable(const Table* table) const

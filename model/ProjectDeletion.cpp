@@ -17,18 +17,21 @@
 #include "entities/Transaction.h"
 #include "entities/Variable.h"
 #include "entities/XSDInfo.h"
+#include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/FieldRepData.h"
 #include "model/ListAccess.h"
 #include "model/Module.h"
 #include "model/ProjectDiagnostics.h"
 #include "model/ReferenceList.h"
+#include "model/Table.h"
 #include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
 #include <functional>
 #include <unordered_set>
+#include <vector>
 
 namespace
 {
@@ -281,6 +284,25 @@ bool ForgeonProject::RemoveFieldUsages(Field* field)
     for (Module* module : m_modules)
         anyTrue = module->RemoveFieldUsages(field) || anyTrue;
     return anyTrue;
+}
+
+bool ForgeonProject::DeleteField(Field* field)
+{
+    Table* table = field != nullptr ? field->GetTable() : nullptr;
+    if (table == nullptr || !RemoveFieldUsages(field))
+        return false;
+    table->DeleteField(field);
+    for (Module* module : m_modules)
+    {
+        std::vector<Table*> users;
+        module->GetAllTables(users);
+        for (Table* user : users)
+        {
+            if (user->HasForeignKeyTo(table))
+                module->AddTableFieldsToClassFunctions(user);
+        }
+    }
+    return true;
 }
 
 bool ForgeonProject::CanRemoveFunctionField(Function* function, Field* field, bool show)

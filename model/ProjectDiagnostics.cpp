@@ -316,7 +316,7 @@ void DeleteOrReleasePages(ProjectDiagnostics& diagnostics, const EntityUsageSet&
                         [table](Transaction* page) { ReleaseTable(*page, table); });
     const std::vector<ApplicationReport*> reports = set.GetReports();
     for (ApplicationReport* report : reports)
-        deleteOrRelease(report, report->GetTable() == table,
+        deleteOrRelease(report, report->IsBuiltOnTable(table),
                         &ForgeonProject::DeleteApplicationReport,
                         [table](ApplicationReport* page) { ReleaseTable(*page, table); });
     // A map form cannot stay without its mapping table.

@@ -10,6 +10,7 @@
 #include "platform/core/MessageBox.h"
 
 #include <utility>
+#include <vector>
 
 PageFileChoice::PageFileChoice(const ForgeonProject& project, std::vector<int> kinds,
                                int fileComboId)
@@ -227,9 +228,16 @@ void MenuParameterMapping::Collect(Menu& menu)
         listed(menu);
         return;
     }
-    for (Menu* sub : menu.GetSubMenus())
+    // A sub-menu that is not listed itself lists its own sub-menus, in order, without
+    // recursion.
+    std::vector<Menu*> pending(menu.GetSubMenus().rbegin(), menu.GetSubMenus().rend());
+    while (!pending.empty())
+    {
+        Menu* sub = pending.back();
+        pending.pop_back();
         if (!listed(*sub))
-            Collect(*sub);
+            pending.insert(pending.end(), sub->GetSubMenus().rbegin(), sub->GetSubMenus().rend());
+    }
 }
 
 void MenuParameterMapping::Load()

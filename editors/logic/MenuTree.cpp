@@ -12,6 +12,7 @@
 #include "model/Module.h"
 
 #include <algorithm>
+#include <vector>
 
 void MenuTreeModel::Clear()
 {
@@ -89,8 +90,10 @@ void MenuTreeModel::IndexMenu(Menu& menu)
 void MenuTreeModel::IndexSubtree(Menu& menu)
 {
     IndexMenu(menu);
-    for (Menu* sub : menu.GetSubMenus())
-        IndexSubtree(*sub);
+    std::vector<Menu*> subMenus;
+    menu.CollectSubMenus(subMenus, nullptr);
+    for (Menu* sub : subMenus)
+        IndexMenu(*sub);
 }
 
 Menu* MenuTreeModel::FindMenu(int id) const
@@ -107,15 +110,33 @@ struct TreeFill
     MenuTreeOptions options;
     int remembered;
 
-    void AddSubMenus(int parentItem, const Menu& parent, bool compare)
+    // Each sub-menu under its parent's item, in order, without recursion: a chain of menus may
+    // be as deep as a file holds. Only the top-level menu's own sub-menus may take the
+    // remembered selection.
+    void AddSubMenus(int topItem, const Menu& top)
     {
-        for (const Menu* sub : parent.GetSubMenus())
+        struct Pending
         {
+            int parentItem;
+            const Menu* menu;
+        };
+        std::vector<Pending> pending;
+        const auto push = [&pending](int parentItem, const Menu& parent)
+        {
+            for (auto sub = parent.GetSubMenus().rbegin(); sub != parent.GetSubMenus().rend();
+                 ++sub)
+                pending.push_back({parentItem, *sub});
+        };
+        push(topItem, top);
+        while (!pending.empty())
+        {
+            const auto [parentItem, sub] = pending.back();
+            pending.pop_back();
             const int item = tree.Insert(parentItem, sub->GetName(), 1, sub->GetId());
             tree.At(item).italic = options.italics && sub->GetAspFile() != nullptr;
-            if (compare && remembered >= 0 && remembered == sub->GetId())
+            if (parentItem == topItem && remembered >= 0 && remembered == sub->GetId())
                 tree.Select(item);
-            AddSubMenus(item, *sub, false);
+            push(item, *sub);
         }
     }
 };
@@ -146,7 +167,7 @@ void FillMenuTree(const ForgeonProject& project, MenuTreeModel& tree, const Menu
                 tree.Insert(root, OrDefault(menu->GetName(), "Parent Menu"), 0, menu->GetId());
             if (remembered >= 0 && remembered == menu->GetId())
                 tree.Select(item);
-            fill.AddSubMenus(item, *menu, true);
+            fill.AddSubMenus(item, *menu);
         }
     }
     if (expand != nullptr && !tree.GetRoots().empty())

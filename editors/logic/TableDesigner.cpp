@@ -697,9 +697,8 @@ void TableDesigner::DeleteField()
     if (field == nullptr ||
         AfxMessageBox("Do you really want to delete field?", MB_OKCANCEL) != IDOK)
         return;
-    if (!m_project.RemoveFieldUsages(field))
+    if (!m_project.DeleteField(field))
         return;
-    m_table->DeleteField(field);
     FillGrid();
     ClearFieldEditors();
     FillFrontFieldCombo();

@@ -30,6 +30,7 @@
 #include "model/ProjectFolders.h"
 #include "model/Table.h"
 #include "platform/core/HostPath.h"
+#include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
 #include "shell/logic/ProjectProperties.h"
 #include "shell/logic/ProjectTree.h"
@@ -83,6 +84,20 @@ bool ItemEntityExists(const Module& module, int slot, int id)
     default:
         return !IsProcedureSlot(slot) || module.FindProcedureById(id) != nullptr;
     }
+}
+
+// Runs a write command's writers, and shows their report when it holds anything, on the large
+// stack: the pages' menus and the menu scripts walk menu trees as deep as a file nests them.
+template <class Write> void RunWriter(const Write& write)
+{
+    LargeStack::Run(
+        [&write]
+        {
+            GenerationReport report;
+            write(report);
+            if (!report.IsEmpty())
+                AfxMessageBox(report.GetText());
+        });
 }
 
 constexpr std::array<int, 3> kProcedureSlots = {
@@ -516,11 +531,12 @@ void ProjectTreeCommands::WriteMenuScripts()
     const CString path = WritableOutputPath();
     if (path.IsEmpty())
         return;
-    GenerationReport report;
-    report.SetOutputRoot(path);
-    MenuWriter(Project(), path, report).Write();
-    if (!report.IsEmpty())
-        AfxMessageBox(report.GetText());
+    RunWriter(
+        [&](GenerationReport& report)
+        {
+            report.SetOutputRoot(path);
+            MenuWriter(Project(), path, report).Write();
+        });
 }
 
 void ProjectTreeCommands::WriteMapFormPages(MapForm* form)
@@ -530,11 +546,12 @@ void ProjectTreeCommands::WriteMapFormPages(MapForm* form)
     const CString path = WritableOutputPath();
     if (path.IsEmpty())
         return;
-    GenerationReport report;
-    report.SetOutputRoot(path);
-    MapFormPageWriter(&Project(), *form, report).Write();
-    if (!report.IsEmpty())
-        AfxMessageBox(report.GetText());
+    RunWriter(
+        [&](GenerationReport& report)
+        {
+            report.SetOutputRoot(path);
+            MapFormPageWriter(&Project(), *form, report).Write();
+        });
 }
 
 template <class T>
@@ -564,12 +581,13 @@ void ProjectTreeCommands::WritePage(FormInterface* page, void (AspxObjectWriter:
     if (page == nullptr || WritableOutputPath().IsEmpty())
         return;
     ForgeonProject& project = Project();
-    GenerationReport report;
-    GuardProjectFolder(report, project);
-    ProjectWriterSet writers(project, report);
-    (AspxObjectWriter(&project, page, writers, report).*write)();
-    if (!report.IsEmpty())
-        AfxMessageBox(report.GetText());
+    RunWriter(
+        [&](GenerationReport& report)
+        {
+            GuardProjectFolder(report, project);
+            ProjectWriterSet writers(project, report);
+            (AspxObjectWriter(&project, page, writers, report).*write)();
+        });
 }
 
 CString ProjectTreeCommands::WritableOutputPath() const
@@ -843,7 +861,7 @@ void ProjectTreeCommands::DeleteTable(Module& module, int slot, TreeHandle item)
                                 { return transaction->UsesTable(table); });
         ownsReports = ownsReports || std::ranges::any_of(each->GetReports(),
                                                          [table](const ApplicationReport* report)
-                                                         { return report->GetTable() == table; });
+                                                         { return report->IsBuiltOnTable(table); });
         ownsRDLCReports =
             ownsRDLCReports ||
             std::ranges::any_of(each->GetRDLCReports(), [table](const RDLCReport* report)
@@ -952,9 +970,8 @@ void ProjectTreeCommands::DeleteField(TreeHandle item)
         AfxMessageBox("Can not delete default fields");
         return;
     }
-    if (!Project().RemoveFieldUsages(field))
+    if (!Project().DeleteField(field))
         return;
-    table->DeleteField(field);
     m_tree.Control().DeleteItem(item);
     m_host.OpenTableEditor(table, table->GetKind(), /*enableOK=*/false);
 }

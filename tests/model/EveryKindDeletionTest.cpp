@@ -14,10 +14,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <initializer_list>
 #include <iterator>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -54,16 +56,6 @@ struct DeletionCase
 Function* FirstFunction(const Module& module)
 {
     return module.GetClasses().front()->GetFunctions().front();
-}
-
-bool HasFunction(const Module& module, const char* name)
-{
-    for (const Class* dataClass : module.GetClasses())
-    {
-        if (dataClass->FindFunctionByName(name) != nullptr)
-            return true;
-    }
-    return false;
 }
 
 bool ForeignFieldNamed(const Module& module, const char* name)
@@ -219,14 +211,10 @@ bool PreLinkMapsNothing(const Module& module, std::size_t index)
     return links.at(index)->GetVariableMaps().empty();
 }
 
-// As the table designer deletes a field: its usages first, then the field.
+// As the tree and the table designer delete a field.
 bool DeleteField(ForgeonProject& project, Table* table, const char* name)
 {
-    Field* field = table->FindFieldByName(name);
-    if (!project.RemoveFieldUsages(field))
-        return false;
-    table->DeleteField(field);
-    return true;
+    return project.DeleteField(table->FindFieldByName(name));
 }
 
 Designation* NewRole(const char* name, Designation* reportsTo, DashBoardPage* page,
@@ -243,8 +231,10 @@ Designation* NewRole(const char* name, Designation* reportsTo, DashBoardPage* pa
 
 // Gives the rich project sub-menus two levels deep and a second top-level menu, which open
 // page files and are mapped with pairs by the page files that show their trees; a report column
-// that opens a page; and roles granted menus and sub-menus, with dashboard pages and a
-// reports-to chain that goes on into the second module.
+// that opens a page; roles granted menus and sub-menus, with dashboard pages and a reports-to
+// chain that goes on into the second module; the customer table's search report; and the data
+// classes of the tables that refer to the customer and order tables, whose functions show the
+// front fields of those.
 void AddRolesAndMenuMaps(ForgeonProject& project)
 {
     Module& base = *project.GetBaseModule();
@@ -283,6 +273,14 @@ void AddRolesAndMenuMaps(ForgeonProject& project)
     Designation* clerk = NewRole("clerk", manager, start, {orders, sales});
     base.Append(clerk);
     project.FindModuleByName("Module2")->Append(NewRole("buyer", clerk, start, {sales, main}));
+    // The search report that the table designer makes for a table, on the table's data class.
+    base.CreateSearchReport(base.FindMasterTableByName("customer"));
+    // The basic table of the master-detail form gets a front field, which the functions of the
+    // detail table's class show, as the product's show the customer's.
+    CString basic = "orders_basic";
+    AddVarcharField(base.FindTableByName(basic), "total");
+    for (CString name : {"product", "orders_detail"})
+        base.AddDefaultClassFunctions(base.GetClassForTable(base.FindTableByName(name), true));
 }
 
 // Any role reporting to a role named so.
@@ -404,7 +402,8 @@ const DeletionCase deletions[] = {
      true,
      [](const Module& module)
      {
-         return !HasFunction(module, "SelectAllRecords") &&
+         return module.FindClassByName("_customer")->FindFunctionByName("SelectAllRecords") ==
+                    nullptr &&
                 module.FindReportByName("CustomerReport")
                         ->GetReportGroups()
                         .front()
@@ -460,6 +459,8 @@ struct EntityKind
     std::function<bool(ForgeonProject&, Module&, int)> remove;
     AfterLoad afterLoad = AfterLoad::gone;
     bool refusable = false;
+    // The names of the pages and procedures that go with the entity at the index.
+    std::function<std::vector<CString>(const Module&, int)> goesWith;
 };
 
 std::vector<Function*> AllFunctions(const Module& module)
@@ -495,6 +496,60 @@ std::vector<Table*> AllTables(const Module& module)
     module.GetAllTables(tables);
     std::erase_if(tables, [](const Table* table) { return table->IsSystemTable(); });
     return tables;
+}
+
+// The table a page is built on: a form's, a master-detail form's basic table, a map form's
+// mapping table, a report's own table or that of the data class its data call calls.
+const Table* BuiltOn(const FormInterface* page)
+{
+    if (const auto* form = dynamic_cast<const Form*>(page))
+        return form->GetTable();
+    if (const auto* transaction = dynamic_cast<const Transaction*>(page))
+        return transaction->GetBasicTable();
+    if (const auto* mapForm = dynamic_cast<const MapForm*>(page))
+        return mapForm->GetMappingTable();
+    if (const auto* rdlcReport = dynamic_cast<const RDLCReport*>(page))
+        return rdlcReport->GetTable();
+    const auto* report = dynamic_cast<const ApplicationReport*>(page);
+    if (report == nullptr)
+        return nullptr;
+    if (report->GetTable() != nullptr)
+        return report->GetTable();
+    const ClassInvokation* call = report->GetClassCall();
+    return call != nullptr && call->GetClass() != nullptr ? call->GetClass()->GetTable() : nullptr;
+}
+
+// What goes with a table: the pages built on it and its procedures.
+std::vector<CString> BuiltOnTable(const Module& module, int index)
+{
+    const Table* table = AllTables(module).at(index);
+    std::vector<FormInterface*> pages;
+    module.GetAllPages(pages);
+    std::vector<CString> names;
+    for (const FormInterface* page : pages)
+    {
+        if (BuiltOn(page) == table)
+            names.push_back(page->GetFormName());
+    }
+    for (const Procedure* procedure : module.GetProcedures())
+    {
+        if (procedure->GetMainTable() == table)
+            names.push_back(procedure->GetName());
+    }
+    return names;
+}
+
+bool NoneSurvives(const Module& module, const std::vector<CString>& names)
+{
+    bool none = true;
+    for (const CString& name : names)
+    {
+        const bool survives =
+            module.FindPageByName(name) != nullptr || module.FindProcedureByName(name) != nullptr;
+        EXPECT_FALSE(survives) << name.GetString();
+        none = none && !survives;
+    }
+    return none;
 }
 
 std::vector<Menu*> AllMenus(const Module& module)
@@ -572,21 +627,15 @@ template <class List> int CountOf(const List& list)
 const EntityKind entityKinds[] = {
     {"Table", [](const Module& module) { return CountOf(AllTables(module)); },
      [](ForgeonProject& project, Module& module, int index)
-     { return project.DeleteTable(AllTables(module).at(index)); }},
+     { return project.DeleteTable(AllTables(module).at(index)); },
+     AfterLoad::gone, false, BuiltOnTable},
     {"Function", [](const Module& module) { return CountOf(AllFunctions(module)); },
      [](ForgeonProject& project, Module& module, int index)
      { return project.DeleteFunction(AllFunctions(module).at(index)); },
      AfterLoad::remade},
     {"Field", [](const Module& module) { return CountOf(AllFields(module)); },
      [](ForgeonProject& project, Module& module, int index)
-     {
-         Field* field = AllFields(module).at(index);
-         if (!project.RemoveFieldUsages(field))
-             return false;
-         field->GetTable()->DeleteField(field);
-         return true;
-     },
-     AfterLoad::remade},
+     { return project.DeleteField(AllFields(module).at(index)); }},
     {"Menu", [](const Module& module) { return CountOf(AllMenus(module)); },
      [](ForgeonProject& project, Module& module, int index)
      { return project.DeleteMenu(AllMenus(module).at(index)); }},
@@ -619,25 +668,33 @@ const EntityKind entityKinds[] = {
 // Every entity of every kind of a fresh rich project, one case each.
 std::vector<DeletionCase> EveryEntity()
 {
-    static std::vector<std::string> names;
+    // Each name stays where it is while more are added.
+    static std::deque<std::string> names;
     std::vector<DeletionCase> cases;
     ScopedArchiveVersion version{CurrentVersion()};
     EveryClassProject built;
     AddRolesAndMenuMaps(*built.GetProject());
     ProjectStore::FixUpLoadedProject(built.GetProject());
     const Module& base = *built.GetProject()->GetBaseModule();
-    names.reserve(64);
     for (const EntityKind& kind : entityKinds)
     {
         const int count = kind.count(base);
         for (int index = 0; index < count; ++index)
         {
             names.push_back(std::string(kind.name) + std::to_string(index));
+            // What went with the entity is looked for by name, in the load too.
+            auto goneWith = std::make_shared<std::vector<CString>>();
             cases.push_back(DeletionCase{
                 names.back().c_str(),
-                [&kind, index](ForgeonProject& project, Module& module)
-                { return kind.remove(project, module, index); },
-                false, [&kind, count](const Module& module) { return kind.count(module) < count; },
+                [&kind, index, goneWith](ForgeonProject& project, Module& module)
+                {
+                    if (kind.goesWith)
+                        *goneWith = kind.goesWith(module, index);
+                    return kind.remove(project, module, index);
+                },
+                false,
+                [&kind, count, goneWith](const Module& module)
+                { return kind.count(module) < count && NoneSurvives(module, *goneWith); },
                 kind.afterLoad, /*anyUse=*/true, /*refusable=*/kind.refusable});
         }
     }

@@ -1,9 +1,15 @@
-// Every door that reads, writes, walks or frees a whole project does so on the large stack. The
-// test widens the stack margin beyond the thread's own stack, so that any record read or written
-// on that stack is refused as too deeply nested: each door must still work, and the boxes it
-// shows from inside its walk must come from the large stack.
+// Every door that reads, writes, walks or frees a whole project, or walks its menu trees, does so
+// on the large stack. The test widens the stack margin beyond the thread's own stack, so that
+// any record read or written on that stack is refused as too deeply nested: each door must
+// still work, and the boxes it shows from inside its walk must come from the large stack.
+#include "editors/MenuDlg.h"
 #include "editors/WriteAllDlg.h"
+#include "editors/logic/MenuPages.h"
+#include "entities/Menu.h"
 #include "platform/core/LargeStack.h"
+#include "platform/ui/ScriptedPopupMenus.h"
+#include "shell/ForgeonView.h"
+#include "shell/logic/ProjectTreeLayout.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/shell/MergeAnswers.h"
 #include "tests/shell/ShellTestSupport.h"
@@ -72,6 +78,28 @@ struct DoorProgram
         program.Command(ID_FILE_SAVE);
     }
     bool Exists(const char* name) const { return std::filesystem::exists(program.PathOf(name)); }
+    // The project "Shop" writes into the folder "out", where files stand in the way of the
+    // folders of the menu scripts and of the pages.
+    void BlockOutput()
+    {
+        std::filesystem::create_directories(program.PathOf("out"));
+        for (const char* blocked : {"out/_system", "out/Shop"})
+            std::ofstream(program.PathOf(blocked)) << "a file where a folder is needed";
+        program.Project().SetProjectName("Shop");
+        program.Project().SetProjectPath(CString(program.PathOf("out").c_str()) + "\\");
+    }
+    // The command of the context menu of the base module's item under the category, or of the
+    // category's node itself when no name is given.
+    void TreeCommand(int slot, const char* name, UINT command)
+    {
+        CTreeCtrl& tree = program.Frame().GetTreeView()->GetTreeCtrl();
+        auto item = static_cast<HTREEITEM>(CategoryNode(*program.Project().GetBaseModule(), slot));
+        if (name != nullptr)
+            item = FindTreeItem(tree, tree.GetChildItem(item), name);
+        ScriptedPopupMenus menus;
+        menus.Answer(command);
+        program.Frame().GetTreeView()->ShowContextMenu(item, CPoint(0, 0));
+    }
 
     // Set before the program starts, so that its start goes through the doors too.
     const LargeStack::ScopedLimits limits{LargeStack::defaultSize, LargeStack::defaultSize / 4};
@@ -163,6 +191,40 @@ TEST(LargeStackDoorsTest, EveryDoorReadsWritesAndWalksTheProjectOnTheLargeStack)
              t.program.boxes.Answer(IDNO);
              t.program.Command(ID_CLASSIC_WRITE_ALL);
              return t.stacks.OnLargeStack("Your application is not saved!") == true;
+         }},
+        {"Write Menu",
+         [](DoorProgram& t)
+         {
+             t.BlockOutput();
+             t.TreeCommand(TreeSlot::Menus, nullptr, 20);
+             return t.stacks.OnLargeStack("These files could not be written:") == true;
+         }},
+        {"Write Form",
+         [](DoorProgram& t)
+         {
+             t.BlockOutput();
+             t.TreeCommand(TreeSlot::MasterForms, "useraccount_form", 10);
+             return t.stacks.OnLargeStack("These files could not be written:") == true;
+         }},
+        {"menu editor",
+         [](DoorProgram& t)
+         {
+             // A chain of menus deeper than the thread's stack takes a recursive walk over,
+             // linked from the bottom up.
+             std::vector<Menu*> chain;
+             for (int level = 0; level < 100000; ++level)
+                 chain.push_back(NewMenu("Deep"));
+             for (std::size_t level = chain.size() - 1; level > 0; --level)
+                 chain[level - 1]->AddSubMenu(chain[level]);
+             t.program.Project().GetBaseModule()->Append(chain.front());
+             t.program.Frame().GetTreeView()->EditEntity(RightPane::MenuView, chain.back());
+             // Shown again with one more menu: the tree is filled anew.
+             t.program.Project().GetBaseModule()->Append(NewMenu("Other"));
+             t.program.Frame().GetTreeView()->EditEntity(RightPane::MenuView, chain.front());
+             auto* view =
+                 dynamic_cast<MenuDlg*>(t.program.Frame().GetRightPaneView(RightPane::MenuView));
+             return view != nullptr && view->GetEditor() != nullptr &&
+                    view->GetEditor()->Menus().Tree().GetCount() > 100001;
          }},
         {"Exit",
          [](DoorProgram& t)

@@ -389,8 +389,16 @@ TEST(WalkthroughTest, EveryViewOpensFromTheTreeTakesAChangeAndTheProjectSavesAnd
     ASSERT_TRUE(pageUser.Click(MP::IDC_ADD_REPORT));
     ASSERT_TRUE(pageUser.ClickListRow(MP::IDC_PAGE_LIST, 1));
     ASSERT_TRUE(pageUser.Click(MP::IDC_ADD_MULTI_PAGE));
+    // The customer table takes its search report out of the collector; another one stays.
+    w.Frame().GetTreeView()->EditEntity(RightPane::ReportCollectorView, desk);
+    ASSERT_TRUE(
+        collectorUser.Select(RC::IDC_REPORT, w.IndexOf(RC::IDC_REPORT, "orders_basic Report")));
+    ASSERT_TRUE(collectorUser.Click(RC::IDC_ADD_REPORT));
+    ASSERT_TRUE(collectorUser.Click(RC::IDC_ADD_COLLECTOR));
     w.Frame().GetTreeView()->EditEntity(RightPane::ReportCollectorView, desk);
     ASSERT_TRUE(w.Delete(TreeSlot::MasterTables, "customer"));
+    EXPECT_EQ(nullptr, w.Current().FindReportByName("customer Report"));
+    EXPECT_EQ(1u, desk->GetEntries().size());
     const auto* entries = dynamic_cast<CListCtrl*>(collectorView.GetDlgItem(RC::IDC_ENTRY_LIST));
     EXPECT_EQ(static_cast<int>(desk->GetEntries().size()), entries->GetItemCount());
     EXPECT_EQ(desk, collectorView.GetDesigner()->GetCollector());
@@ -432,12 +440,15 @@ TEST(WalkthroughTest, EveryViewOpensFromTheTreeTakesAChangeAndTheProjectSavesAnd
     EXPECT_TRUE(ReadHostFile(second) == ReadHostFile(third));
     EXPECT_GT(ReadHostFile(third).size(), 1000u);
 
-    // The questions and refusals on the way: the collector whose second report has no filter in
-    // common with the first, and the question of each deletion.
-    std::vector<std::string> expected = {
-        "There are no common fields in above reports. Filters can not be assigned."};
-    expected.insert(expected.end(), std::size(deletions) + 2,
-                    "Do you really want to delete the selected entity?");
+    // The questions and refusals on the way: the collector whose second report, and later its
+    // third, has no filter in common with the first, and the question of each deletion.
+    const std::string noCommonFields =
+        "There are no common fields in above reports. Filters can not be assigned.";
+    const std::string question = "Do you really want to delete the selected entity?";
+    std::vector<std::string> expected = {noCommonFields};
+    expected.insert(expected.end(), std::size(deletions) + 1, question);
+    expected.push_back(noCommonFields);
+    expected.push_back(question);
     EXPECT_EQ(expected, w.program.boxes.ShownTexts());
     EXPECT_EQ(0u, w.program.dialogs.UnscriptedCount());
 

@@ -176,6 +176,38 @@ TEST_F(MenuEditorTest, ARefillKeepsTheExpansionAndTheSelectionOfTheUpperTwoLevel
     EXPECT_FALSE(tree.At(ItemOf(tree, salesTop)).expanded);
 }
 
+TEST_F(MenuEditorTest, AChainAsDeepAsAFileHoldsFillsTheTreeInOrder)
+{
+    // Deeper than the thread's stack would take a recursive walk.
+    constexpr int depth = 100000;
+    // Linked from the bottom up, so that each link finds its top menu at once.
+    std::vector<Menu*> chain;
+    for (int level = 0; level < depth; ++level)
+        chain.push_back(NewMenu("Deep"));
+    for (int level = depth - 1; level > 0; --level)
+        chain[level - 1]->AddSubMenu(chain[level]);
+    Menu* deep = chain.front();
+    sales->Append(deep);
+    MenuTreeModel tree;
+    FillMenuTree(Project(), tree, chain.back());
+    tree.Select(ItemOf(tree, chain[1]));
+    FillMenuTree(Project(), tree, nullptr);
+
+    const std::vector<int> order = tree.WalkAll();
+    ASSERT_EQ(static_cast<int>(order.size()), 9 + depth);
+    // Each menu of the chain is the only child of the one before, the deepest one kept open.
+    int item = ItemOf(tree, deep);
+    for (Menu* menu : chain)
+    {
+        ASSERT_EQ(tree.At(item).data, menu->GetId());
+        item = tree.At(item).children.empty() ? -1 : tree.At(item).children.front();
+    }
+    EXPECT_EQ(item, -1);
+    EXPECT_TRUE(tree.At(ItemOf(tree, chain.back())).expanded);
+    EXPECT_EQ(GetSelectedMenu(tree), chain[1]);
+    EXPECT_EQ(tree.FindMenu(chain.back()->GetId()), chain.back());
+}
+
 TEST_F(MenuEditorTest, PageCombosListThePagesOfTheKindAndTheFilesButTheActionFiles)
 {
     auto* report = NewPage<ApplicationReport>("orders_report");

@@ -287,10 +287,10 @@ TEST_F(CommandFixture, DeletingATableTakesItsPagesOutOfTheTreeAndTheProjectLoads
     EXPECT_EQ(Base().FindMasterTableByName("customer"), nullptr);
     EXPECT_EQ(host.reset,
               (std::vector<RightPane>{RightPane::UserFunctionView, RightPane::FormEditor,
-                                      RightPane::MapFormView, RightPane::RDLCReportView,
-                                      RightPane::TableView}));
-    // The form went with the table; the counts of the table's node and of the five kinds of its
-    // pages follow in every module, as a new tree shows them.
+                                      RightPane::MapFormView, RightPane::ReportView,
+                                      RightPane::RDLCReportView, RightPane::TableView}));
+    // The form and the reports went with the table; the counts of the table's node and of the
+    // five kinds of its pages follow in every module, as a new tree shows them.
     EXPECT_EQ(control.Dump(tree.GetModuleItem(0), 1), "Master Tables(2) [2] -2\n"
                                                       "Master Forms(2) [5] -3\n"
                                                       "Master-Detail Tables [7] -4\n"
@@ -298,7 +298,7 @@ TEST_F(CommandFixture, DeletingATableTakesItsPagesOutOfTheTreeAndTheProjectLoads
                                                       "Dashboards(2) [17] -6\n"
                                                       "Procedures [1] -7\n"
                                                       "Default Procedures [1] -8\n"
-                                                      "Search Reports(2) [13] -11\n"
+                                                      "Search Reports(1) [13] -11\n"
                                                       "Reports [11] -19\n"
                                                       "Menus(1) [19] -12\n"
                                                       "Map Tables [1] -13\n"
@@ -309,6 +309,7 @@ TEST_F(CommandFixture, DeletingATableTakesItsPagesOutOfTheTreeAndTheProjectLoads
                                                       "ReportCollectors [1] -20\n"
                                                       "User Defined Functions [21] -18\n");
     EXPECT_EQ(Item(Base(), TreeSlot::MasterForms, "customer_form"), nullptr);
+    EXPECT_EQ(Item(Base(), TreeSlot::SearchReports, "customer Report"), nullptr);
     EXPECT_EQ(control.GetItemText(Node(*second, TreeSlot::MasterForms)), "Master Forms");
 
     // Every item left names an entity of its module, and the project survives a save and load.
@@ -569,10 +570,10 @@ TEST_F(CommandFixture, DeletingATableResetsTheEditorsOfWhatItTookOrChanged)
     EXPECT_EQ(host.reset, (std::vector<RightPane>{RightPane::TableView}));
     host.reset.clear();
     Delete(Item(Base(), TreeSlot::MasterTables, "customer"));
-    EXPECT_EQ(host.reset,
-              (std::vector<RightPane>{RightPane::ProcedureView, RightPane::UserFunctionView,
-                                      RightPane::FormEditor, RightPane::MapFormView,
-                                      RightPane::RDLCReportView, RightPane::TableView}));
+    EXPECT_EQ(host.reset, (std::vector<RightPane>{
+                              RightPane::ProcedureView, RightPane::UserFunctionView,
+                              RightPane::FormEditor, RightPane::MapFormView, RightPane::ReportView,
+                              RightPane::RDLCReportView, RightPane::TableView}));
     // A master-detail table leaves the transaction designer's table lists.
     Base().AddTable(NewTable("order_basic", Table::masterDetailKind, {"note"}));
     tree.BuildTree(&project);
