@@ -273,8 +273,6 @@ void AddRolesAndMenuMaps(ForgeonProject& project)
     Designation* clerk = NewRole("clerk", manager, start, {orders, sales});
     base.Append(clerk);
     project.FindModuleByName("Module2")->Append(NewRole("buyer", clerk, start, {sales, main}));
-    // The search report that the table designer makes for a table, on the table's data class.
-    base.CreateSearchReport(base.FindMasterTableByName("customer"));
     // The basic table of the master-detail form gets a front field, which the functions of the
     // detail table's class show, as the product's show the customer's.
     CString basic = "orders_basic";
