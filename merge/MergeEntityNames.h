@@ -81,8 +81,26 @@ inline CString ColumnDisplayName(const ProcedureFieldInfo* column)
     return name;
 }
 
-// The page file's relative URL, by which the merge pairs the page files of two pages.
+// The page file's relative URL, by which the merge shows and logs a page file.
 inline CString PageFileUrl(const AspFile& file)
 {
     return file.GetRelativeUrl(FALSE, FALSE);
+}
+
+// The page file's name within its page, by which the merge pairs the page files of two pages
+// whichever modules hold them.
+inline CString PageFileName(const AspFile& file)
+{
+    return file.GetFileName(FALSE);
+}
+
+// The page's file of the name; null when none.
+inline AspFile* FindPageFile(const FormInterface& page, const CString& name)
+{
+    for (AspFile* file : page.GetAspFiles())
+    {
+        if (PageFileName(*file) == name)
+            return file;
+    }
+    return nullptr;
 }

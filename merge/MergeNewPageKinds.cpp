@@ -94,9 +94,10 @@ void MergeNewFormInterfaceEntities::CollectPageFiles()
         MergeNewPartPass<AspFile>{
             .xs = a->GetAspFiles(),
             .ys = b->GetAspFiles(),
-            .name = PageFileUrl,
-            .find = [a, b](const CString& url, bool inY)
-            { return (inY ? b : a)->FindAspFile(url); },
+            .name = PageFileName,
+            .shown = PageFileUrl,
+            .find = [a, b](const CString& name, bool inY)
+            { return FindPageFile(inY ? *b : *a, name); },
             .make =
                 [this, a, b](AspFile& file, bool firstWalk)
             {

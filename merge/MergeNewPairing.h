@@ -67,6 +67,8 @@ template <class T> struct MergeNewPartPass
     std::vector<T*> xs;
     std::vector<T*> ys;
     std::function<CString(const T&)> name;
+    // The text the log shows for a part; null: its name.
+    std::function<CString(const T&)> shown = nullptr;
     // The part of the name in y (inY) or in x.
     std::function<T*(const CString& name, bool inY)> find;
     std::function<T*(T& part, bool firstWalk)> make;
@@ -97,7 +99,7 @@ void MergeNewKindCollector::RunPartPass(const MergeNewPartPass<T>& pass, bool fl
         if (made)
             counterpart = pass.make(*part, true);
         if (made || pass.logEveryPair)
-            Log(pass.firstLine, name);
+            Log(pass.firstLine, pass.shown ? pass.shown(*part) : name);
         pass.enter(part, counterpart);
     }
     for (T* part : pass.ys)
@@ -110,7 +112,7 @@ void MergeNewKindCollector::RunPartPass(const MergeNewPartPass<T>& pass, bool fl
         if (!flag && pass.overwrite != nullptr)
             AppendOverwrite(pass.overwrite, part, pass.overwriteOnce);
         T* made = pass.make(*part, false);
-        Log(pass.secondLine, name);
+        Log(pass.secondLine, pass.shown ? pass.shown(*part) : name);
         pass.enter(part, made);
     }
 }

@@ -75,7 +75,10 @@ void ProjectMerger::ResolvePageFiles(FormInterface* target, FormInterface* sourc
             Report("%s asp not found in first file!\n\n", PageFileUrl(*file));
             continue;
         }
-        if (!target->HasAspFile(counterpart))
+        // A page the merge keeps in place of the collector's holds its own file of the name.
+        if (AspFile* own = FindPageFile(*target, PageFileName(*file)); own != nullptr)
+            counterpart = own;
+        else if (!target->HasAspFile(counterpart))
         {
             // A copy made for a page that the merge does not keep moves to this one.
             if (holder != nullptr && holder != target && holder->HasAspFile(counterpart))
@@ -566,7 +569,7 @@ AspFile* ProjectMerger::FindFirstAspFile(const AspFile* file) const
     const FormInterface* owner = file->GetOwnerPage();
     const FormInterface* page =
         owner != nullptr ? m_first->FindPageByName(owner->GetFormName()) : nullptr;
-    return page != nullptr ? page->FindAspFile(PageFileUrl(*file)) : nullptr;
+    return page != nullptr ? FindPageFile(*page, PageFileName(*file)) : nullptr;
 }
 
 void ProjectMerger::ResolveMenuInterface(const MenuInterface* source, MenuInterface* target)

@@ -52,15 +52,10 @@ CString MenuNameOf(const CString& moduleName)
     return moduleName + "Menu";
 }
 
-CString DashboardNameOf(const CString& moduleName)
-{
-    return moduleName + "_Dashboard";
-}
-
 // The name of the item that opens the module's dashboard page.
 CString DashboardItemNameOf(const CString& moduleName)
 {
-    return MakeCaption(DashboardNameOf(moduleName));
+    return MakeCaption(Module::DashboardNameOf(moduleName));
 }
 
 // Action files (kinds 2, 4, 6, 8 and 9) show no menu.
@@ -136,7 +131,7 @@ template <class T> void RenameDashboardEntity(T* entity, const CString& newName)
 {
     if (entity == nullptr)
         return;
-    const CString name = DashboardNameOf(newName);
+    const CString name = Module::DashboardNameOf(newName);
     CString header = name;
     header.Replace("_", " ");
     entity->SetName(name);
@@ -445,6 +440,11 @@ void Module::AddLogoutMenuEntry()
     }
     logout->SetName(logoutMenu);
     logout->SetAspFile(m_loginPage != nullptr ? m_loginPage->GetAspFileAt(0) : nullptr);
+}
+
+CString Module::DashboardNameOf(const CString& moduleName)
+{
+    return moduleName + "_Dashboard";
 }
 
 void Module::RenameDefaultObjects(CString newName)

@@ -438,6 +438,8 @@ public:
     // Run before the module takes the new name: its menu, dashboard, dashboard page and the
     // dashboard page's item follow the name.
     void RenameDefaultObjects(CString newName);
+    // The name of the dashboard and dashboard page of a module of the name.
+    static CString DashboardNameOf(const CString& moduleName);
     void RenameModuleMenu(const CString& newName);
     void RenameModuleDashboard(const CString& newName);
     void RenameModuleDashboardPage(const CString& newName);

@@ -1,11 +1,13 @@
 #include "shell/logic/ModuleRenamer.h"
 
+#include "entities/DashBoardPage.h"
 #include "gen_reports/CSharpScanner.h"
 #include "gen_web/ProjectFolder.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
+#include "model/SitePageNames.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
 
@@ -65,7 +67,12 @@ CString ModuleRenamer::Check(const CString& name) const
         if (other != &m_module && other->GetName().CompareNoCase(trimmed) == 0)
             return "A Module with this name already exists.";
     }
-    return "";
+    // The module's dashboard page takes the name with it.
+    const DashBoardPage* dashboard =
+        m_module.FindDashBoardPageByName(Module::DashboardNameOf(m_module.GetName()));
+    return dashboard != nullptr
+               ? RefuseDesignedPageName(&m_module, *dashboard, Module::DashboardNameOf(trimmed))
+               : CString();
 }
 
 bool ModuleRenamer::Rename(const CString& name)

@@ -15,7 +15,8 @@ public:
 
     // The name trimmed; the refusal of it, or an empty text when it may be taken: it must not be
     // blank, hold a blank, one of * | / \ < > ? :, be "." or "..", be another module's name in
-    // any case, or be newly a name that Windows keeps for a device.
+    // any case, be newly a name that Windows keeps for a device, or give the module's dashboard
+    // page a name its designer refuses (files too long, a file of another page of the module).
     CString Check(const CString& name) const;
     // Checks the name, showing a refusal, and warns of one that is no C# identifier, which the
     // user may take back. A name the module has already changes nothing. False when refused or

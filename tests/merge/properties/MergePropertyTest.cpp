@@ -8,7 +8,9 @@
 #include "entities/GridCell.h"
 #include "gen_web/AspxWriteAll.h"
 #include "merge/MergeDependencyCollector.h"
+#include "merge/MergeEntityNames.h"
 #include "merge/SelectiveMerge.h"
+#include "model/LoginPageCreator.h"
 #include "platform/core/HostPath.h"
 #include "tests/editors/consumers/WrittenApplication.h"
 #include "tests/gen_web/PreparedProjectFolder.h"
@@ -16,6 +18,7 @@
 #include "tests/merge/properties/MergeFixtureProjects.h"
 
 #include <algorithm>
+#include <functional>
 #include <sstream>
 
 namespace
@@ -86,9 +89,10 @@ std::string DescribeLists(const ForgeonProject& project)
     return out.str();
 }
 
-// The page files that show a top or left menu which does not list them, with that menu; such a
-// file would reach the menu after it is freed.
-std::string OneSidedMenuLinks(const ForgeonProject& project)
+// What the text gives for each page file of the project, one after the other.
+std::string
+ForEachPageFile(const ForgeonProject& project,
+                const std::function<std::string(const FormInterface&, const AspFile&)>& describe)
 {
     std::string text;
     for (const Module* module : project.GetModules())
@@ -97,12 +101,25 @@ std::string OneSidedMenuLinks(const ForgeonProject& project)
         module->GetAllPages(pages);
         for (const FormInterface* page : pages)
             for (const AspFile* file : page->GetAspFiles())
-                for (const Menu* side : {file->GetTopMenu(), file->GetLeftMenu()})
-                    if (side != nullptr && !side->HasAspFile(file))
-                        text += std::string(page->GetFormName().GetString()) + " " +
-                                side->GetName().GetString() + "\n";
+                text += describe(*page, *file);
     }
     return text;
+}
+
+// The page files that show a top or left menu which does not list them, with that menu; such a
+// file would reach the menu after it is freed.
+std::string OneSidedMenuLinks(const ForgeonProject& project)
+{
+    return ForEachPageFile(project,
+                           [](const FormInterface& page, const AspFile& file)
+                           {
+                               std::string text;
+                               for (const Menu* side : {file.GetTopMenu(), file.GetLeftMenu()})
+                                   if (side != nullptr && !side->HasAspFile(&file))
+                                       text += std::string(page.GetFormName().GetString()) + " " +
+                                               side->GetName().GetString() + "\n";
+                               return text;
+                           });
 }
 } // namespace
 
@@ -361,6 +378,16 @@ TEST_F(MergePropertyTest, NamesThatDifferOnlyInCaseMergeAsTheLoadLeavesThem)
 
 namespace
 {
+// Renames the project's base module as Rename Module does.
+void RenameBaseModule(ForgeonProject& project, const char* name)
+{
+    ScopedOpenProject open(&project);
+    Module* base = project.GetBaseModule();
+    base->RenameDefaultObjects(name);
+    base->SetName(name);
+    project.UpdateProjectDashboard();
+}
+
 // A new project whose base module was renamed as Rename Module does, with the table "customer"
 // and its pages.
 std::unique_ptr<ForgeonProject> RenamedBaseProject(const char* name, const char* path,
@@ -371,12 +398,9 @@ std::unique_ptr<ForgeonProject> RenamedBaseProject(const char* name, const char*
     project->InitNewProject();
     project->SetProjectName(name);
     project->SetProjectPath(path);
-    Module* base = project->GetBaseModule();
-    base->RenameDefaultObjects(moduleName);
-    base->SetName(moduleName);
-    project->UpdateProjectDashboard();
+    RenameBaseModule(*project, moduleName);
     Table* customer = NewTable("customer", Table::masterKind, {"name", "city"});
-    base->AddTable(customer);
+    project->GetBaseModule()->AddTable(customer);
     TableFormCreator(customer, project.get()).CreateAll();
     return project;
 }
@@ -438,6 +462,47 @@ TEST_F(MergePropertyTest, AMergedModuleLeavesItsProjectsDashboardBehind)
         const ToolResult compiled =
             CompileWrittenApplication(application, application / "site.dll");
         EXPECT_EQ(compiled.exitCode, 0) << compiled.output;
+    }
+}
+
+namespace
+{
+// The second and later page files of one name in a page, by address.
+std::string TwiceHeldPageFiles(const ForgeonProject& project)
+{
+    return ForEachPageFile(project,
+                           [](const FormInterface& page, const AspFile& file)
+                           {
+                               return FindPageFile(page, PageFileName(file)) != &file
+                                          ? std::string(PageFileUrl(file).GetString()) + "\n"
+                                          : std::string();
+                           });
+}
+
+} // namespace
+
+// Two projects made as the window makes them, the second's base module renamed "Sales" and
+// merged whole: the login pages both hold keep one file of each name, so the project file lists
+// each once.
+TEST_F(MergePropertyTest, PagesBothProjectsHoldKeepOneFileOfEachName)
+{
+    for (const bool overwrite : {false, true})
+    {
+        SCOPED_TRACE(overwrite ? "overwrite" : "keep");
+        std::unique_ptr<ForgeonProject> inputs[2];
+        for (const int side : {0, 1})
+        {
+            inputs[side] = std::make_unique<ForgeonProject>();
+            ScopedOpenProject open(inputs[side].get());
+            inputs[side]->InitNewProject();
+            inputs[side]->SetProjectPath(Path(side == 0 ? "a" : "b"));
+            LoginPageCreator().Create();
+        }
+        RenameBaseModule(*inputs[1], "Sales");
+        Load(std::move(inputs[0]), std::move(inputs[1]));
+        MergeAndRoundTrip(ScriptedMergeSelection::FullModule("Sales", overwrite));
+        EXPECT_EQ(TwiceHeldPageFiles(*m_store.GetProject()), "");
+        ExpectWriteAllWritesEverything();
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
 
 namespace
 {
@@ -45,6 +46,15 @@ TEST_F(TreeFixture, AModuleNameIsCheckedTheSameOnEveryRoad)
     };
     for (const auto& each : cases)
         EXPECT_EQ(ModuleRenamer(project, *second).Check(each.name), each.refusal) << each.name;
+
+    // The module's dashboard page takes the name: its files must fit in a folder.
+    const CString longest(std::string(228, 'm').c_str());
+    EXPECT_EQ(ModuleRenamer(project, *second).Check(longest), "");
+    EXPECT_EQ(ModuleRenamer(project, *second).Check(longest + "m"),
+              "The name \"" + longest +
+                  "m_Dashboard\" cannot be taken: its file mmmmmmmmmmmmmmmmmmmm...mm_Dashboard"
+                  ".aspx.designer.cs would be 256 bytes long, longer than the 255 bytes a file "
+                  "name may hold.\nPlease enter another name.");
 
     // A module that a project brought with such a name keeps it, in any case.
     second->SetName("Aux");
