@@ -110,6 +110,8 @@ TableDesigner* TableDialog::GetDesigner()
     {
         m_designer.reset();
         m_designerProject = project;
+        // The rows shown came from the designer let go of: its revisions say nothing of the next.
+        m_shownRowsRevision = -1;
         if (project != nullptr)
         {
             m_designer = std::make_unique<TableDesigner>(*project, ViewEditorHost::Get());

@@ -1,5 +1,6 @@
 #include "platform/ui/WinApp.h"
 
+#include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/DocTemplate.h"
 #include "platform/ui/FileDialog.h"
@@ -264,14 +265,20 @@ int AfxWinMain(int argc, char** argv, const std::function<std::unique_ptr<CWinAp
         std::fprintf(stderr, "%s\n", missing.c_str());
         return 1;
     }
-    QApplication application(argc, argv);
-    InstallQtMessageBoxHandler();
-    const std::unique_ptr<CWinApp> app = createApp();
-    app->SetCommandLine(argc, argv);
-    if (!app->InitInstance())
-    {
-        const int code = app->ExitInstance();
-        return code != 0 ? code : 1;
-    }
-    return app->Run();
+    // The windows live and answer on the large stack: Qt's item views lay out and free their
+    // items recursively, as deep as a menu chain that the trees show expanded.
+    return LargeStack::Run(
+        [&]
+        {
+            QApplication application(argc, argv);
+            InstallQtMessageBoxHandler();
+            const std::unique_ptr<CWinApp> app = createApp();
+            app->SetCommandLine(argc, argv);
+            if (!app->InitInstance())
+            {
+                const int code = app->ExitInstance();
+                return code != 0 ? code : 1;
+            }
+            return app->Run();
+        });
 }

@@ -6,7 +6,9 @@
 #include "entities/Variable.h"
 #include "model/Field.h"
 #include "model/Table.h"
+#include "model/TableFormCreator.h"
 #include "shell/ForgeonView.h"
+#include "tests/model/ModelBuilders.h"
 #include "tests/platform/ui/TextInk.h"
 #include "tests/shell/ShellTestSupport.h"
 
@@ -158,4 +160,51 @@ TEST(TableDesignerViewTest, TheEditorsConfirmationIsTheWarningDialogWithTheCalle
         EXPECT_EQ(yes, ViewEditorHost::Get().ConfirmWarning("Remove the table?"));
     }
     EXPECT_EQ((std::vector<UINT>{WarningDlg::IDD, WarningDlg::IDD}), program.dialogs.Shown());
+}
+
+// Opening a file gives the designer a new project: what the view showed of the one before must
+// not stand for the new designer's rows.
+TEST(TableDesignerViewTest, AFieldDeletedFromTheTreeAfterATableShowsItsTableWithTheFieldsLeft)
+{
+    TempFolder files;
+    const std::string path = (files.Path() / "shop.wvt").string();
+    {
+        ProjectStore store;
+        ForgeonProject* project = store.GetProject();
+        project->InitNewProject();
+        for (const char* name : {"customer", "supplier"})
+        {
+            Table* table = NewTable(name, Table::masterKind, {"name", "city", "phone"});
+            project->GetCurrentModule()->AddTable(table);
+            TableFormCreator(table, project).CreateAll();
+        }
+        ASSERT_TRUE(store.ArchiveProject(project, path.c_str(), FALSE));
+    }
+    RunningProgram program({path.c_str()});
+    ASSERT_TRUE(program.started);
+    ForgeonView& treeView = *program.Frame().GetTreeView();
+    CTreeCtrl& tree = treeView.GetTreeCtrl();
+    const auto deleteItem = [&](const char* text)
+    {
+        HTREEITEM item = FindTreeItem(tree, tree.GetRootItem(), text);
+        ASSERT_NE(nullptr, item) << text;
+        tree.SelectItem(item);
+        program.boxes.Answer(IDOK);
+        treeView.DeleteSelectedItem();
+    };
+
+    deleteItem("customer");
+    deleteItem("city");
+
+    const Table* supplier =
+        program.Project().GetCurrentModule()->FindMasterTableByNameExact("supplier");
+    ASSERT_NE(nullptr, supplier);
+    ASSERT_EQ(RightPane::TableView, program.Frame().GetCurrentRightPane());
+    TableDialog& view = TableView(program);
+    EXPECT_EQ("supplier", DialogDriver(view).GetText(TableDesigner::IDC_TABLE_NAME));
+    auto* grid = dynamic_cast<CListCtrl*>(view.GetDlgItem(TableDesigner::IDC_GRID));
+    ASSERT_NE(nullptr, grid);
+    ASSERT_EQ(static_cast<int>(supplier->GetFields().size()), grid->GetItemCount());
+    for (int row = 0; row < grid->GetItemCount(); ++row)
+        EXPECT_NE("city", grid->GetItemText(row, 1).Trim());
 }
