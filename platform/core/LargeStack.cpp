@@ -20,7 +20,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 #endif
 
@@ -173,12 +172,10 @@ private:
         std::vector<unsigned char> resident((m_size + page - 1) / page);
         if (::mincore(Bottom(), m_size, resident.data()) != 0)
             return Bottom();
-        // A resident page reads 1, the others 0.
-        const void* first = std::memchr(resident.data(), 1, resident.size());
-        const std::size_t untouched =
-            first == nullptr ? resident.size()
-                             : static_cast<std::size_t>(static_cast<const unsigned char*>(first) -
-                                                        resident.data());
+        // The lowest bit tells a resident page; the others are not defined.
+        const auto first =
+            std::ranges::find_if(resident, [](unsigned char each) { return (each & 1) != 0; });
+        const auto untouched = static_cast<std::size_t>(first - resident.begin());
         return std::min(Bottom() + untouched * page, Bottom() + m_size);
     }
 #endif

@@ -458,7 +458,7 @@ struct EntityKind
     AfterLoad afterLoad = AfterLoad::gone;
     bool refusable = false;
     // The names of the pages and procedures that go with the entity at the index.
-    std::function<std::vector<CString>(const Module&, int)> goesWith;
+    std::function<std::vector<CString>(const Module&, int)> goesWith = {};
 };
 
 std::vector<Function*> AllFunctions(const Module& module)
