@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <string>
 #include <unordered_map>
+#include <utility>
 
 namespace
 {
@@ -72,6 +73,12 @@ template <class Find> CString RefuseStems(const std::vector<CString>& stems, con
             return WrittenBy(*taken);
     }
     return "";
+}
+
+// A stem taken by no page.
+const WrittenStem* NoneTaken(const std::string&)
+{
+    return nullptr;
 }
 } // namespace
 
@@ -193,11 +200,27 @@ CString RefuseDesignedPageName(const Module* module, const FormInterface& page, 
     const auto* form = dynamic_cast<const Form*>(&page);
     if (!kind || module == nullptr || (form != nullptr && !form->IsCopy()))
         return "";
-    const CString reason = RefuseSitePageName(*module, *kind, name, &page);
+    return NameRefusal(name, RefuseSitePageName(*module, *kind, name, &page));
+}
+
+CString NameRefusal(const CString& name, const CString& reason)
+{
     if (reason.IsEmpty())
         return "";
     return "The name " + QuotedName(name) + " cannot be taken: " + reason +
            ".\nPlease enter another name.";
+}
+
+CString RefuseTablePageNames(const CString& tableName)
+{
+    std::vector<CString> stems = SitePageStems(SitePageKind::form, tableName);
+    for (const auto& [kind, suffix] : {std::pair{SitePageKind::searchReport, " Report"},
+                                       std::pair{SitePageKind::rdlcReport, "_rdlc"}})
+    {
+        for (const CString& stem : SitePageStems(kind, tableName + suffix))
+            stems.push_back(stem);
+    }
+    return NameRefusal(tableName, RefuseStems(stems, NoneTaken));
 }
 
 CString RefuseReadPageName(const FormInterface& page)
@@ -213,12 +236,11 @@ CString RefuseModulePageNames(const Module& module)
 {
     std::vector<FormInterface*> pages;
     module.GetEveryPage(pages);
-    const auto none = [](const std::string&) -> const WrittenStem* { return nullptr; };
     for (const FormInterface* page : pages)
     {
         CString reason = RefuseReadPageName(*page);
         if (reason.IsEmpty())
-            reason = RefuseStems(SitePageStemsOf(*page), none);
+            reason = RefuseStems(SitePageStemsOf(*page), NoneTaken);
         if (reason.IsEmpty())
             continue;
         const std::optional<SitePageKind> kind = SitePageKindOf(*page);

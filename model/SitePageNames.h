@@ -56,6 +56,13 @@ CString RefuseDesignedPageName(const Module* module, const FormInterface& page,
 CString RefuseDesignedPageName(const ForgeonProject& project, const FormInterface& page,
                                const CString& name);
 
+// The message that refuses the name for the reason; empty when the reason is.
+CString NameRefusal(const CString& name, const CString& reason);
+// The table designer's check of a table name: the message that refuses it when a file of a page
+// it makes for the table (form, search report, RDLC report) would be longer than a file system
+// holds, empty otherwise.
+CString RefuseTablePageNames(const CString& tableName);
+
 // Why the name of a form, report, RDLC report, dashboard or dashboard page read from a file is
 // refused, empty when it is kept: what the designers take (not empty, well-formed UTF-8 without
 // control characters, no special character). Other pages' names, which no designer types, are

@@ -10,6 +10,7 @@
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
+#include "model/SitePageNames.h"
 #include "model/Table.h"
 #include "model/TableFormCreator.h"
 #include "model/TransactionDataCreator.h"
@@ -1003,6 +1004,8 @@ bool TableDesigner::CheckNewNameForm(const CString& name, const TableNameFaults&
         AfxMessageBox(refusal);
     else if (IsReservedDeviceName(name))
         AfxMessageBox(DeviceNameRefusal(name));
+    else if (const CString pages = RefuseTablePageNames(name); !pages.IsEmpty())
+        AfxMessageBox(pages);
     else
         return true;
     return false;

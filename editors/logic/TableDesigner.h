@@ -142,8 +142,8 @@ private:
     // The pages of the table named after the old name follow the new one.
     void RenamePages(const CString& oldName, const CString& name);
     bool CheckNewTableName(const CString& name);
-    // A new name holds no blank, starts with no digit and is no device name of Windows; each
-    // refusal is shown.
+    // A new name holds no blank, starts with no digit, is no device name of Windows and makes no
+    // page file longer than a file system holds; each refusal is shown.
     bool CheckNewNameForm(const CString& name, const TableNameFaults& faults) const;
     void StoreNewTable();
     void Generate();

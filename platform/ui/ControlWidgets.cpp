@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,7 +23,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QString>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 namespace
 {
@@ -98,6 +102,16 @@ QWidget* CreateListBox(QWidget* parent)
 
 } // namespace
 
+void WidenToShow(QLineEdit* edit, const QString& text)
+{
+    const QFontMetrics metrics = edit->fontMetrics();
+    const int frame = edit->sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
+    const int needed = std::min(metrics.horizontalAdvance(text), 40 * metrics.averageCharWidth()) +
+                       frame + metrics.horizontalAdvance(QLatin1Char(' '));
+    if (needed > edit->minimumWidth())
+        edit->setMinimumWidth(needed);
+}
+
 QWidget* CreateControlWidget(ControlKind kind, const CString& caption, QWidget* parent)
 {
     switch (kind)
@@ -114,7 +128,12 @@ QWidget* CreateControlWidget(ControlKind kind, const CString& caption, QWidget* 
     case ControlKind::GroupBox:
         return new QGroupBox(ToQString(caption), parent);
     case ControlKind::Edit:
-        return CreateEdit<QLineEdit>(caption, parent);
+    {
+        auto* edit = static_cast<QLineEdit*>(CreateEdit<QLineEdit>(caption, parent));
+        QObject::connect(edit, &QLineEdit::textEdited, edit,
+                         [edit](const QString& text) { WidenToShow(edit, text); });
+        return edit;
+    }
     case ControlKind::MultiLineEdit:
     {
         // Tab leaves the box, as in a dialog's multi-line edit.

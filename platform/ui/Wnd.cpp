@@ -1,6 +1,7 @@
 #include "platform/ui/Wnd.h"
 
 #include "platform/ui/Button.h"
+#include "platform/ui/ControlWidgets.h"
 #include "platform/ui/MessageBridge.h"
 #include "platform/ui/QtText.h"
 #include "platform/ui/WndState.h"
@@ -8,7 +9,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,17 +63,6 @@ CWnd* EnclosingHandle(QWidget* widget)
     return nullptr;
 }
 
-// A box given a name wider than itself widens, where its layout lets it, to show the whole name;
-// it keeps the widest such width, so that it does not jump between names. Up to 40 characters.
-void WidenToShow(QLineEdit* edit, const QString& text)
-{
-    const QFontMetrics metrics = edit->fontMetrics();
-    const int frame = edit->sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
-    const int needed = std::min(metrics.horizontalAdvance(text), 40 * metrics.averageCharWidth()) +
-                       frame + metrics.horizontalAdvance(QLatin1Char(' '));
-    if (needed > edit->minimumWidth())
-        edit->setMinimumWidth(needed);
-}
 } // namespace
 
 UINT RegisterWindowMessage(const char* name)

@@ -28,6 +28,7 @@
 #include "model/Module.h"
 #include "model/OutputRoot.h"
 #include "model/ProjectFolders.h"
+#include "model/SitePageNames.h"
 #include "model/Table.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/LargeStack.h"
@@ -41,6 +42,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <memory>
 #include <optional>
 
 namespace
@@ -499,9 +501,19 @@ void ProjectTreeCommands::CopyTable(TreeHandle item)
 void ProjectTreeCommands::PasteTable(int kind)
 {
     Module& module = *CurrentModule();
-    Table* table = module.TakePastedTable();
-    if (table == nullptr)
+    std::unique_ptr<Table> copy(module.TakePastedTable());
+    if (copy == nullptr)
         return;
+    // A copy's name is checked as the table designer checks a new one.
+    const CString refusal = Project().FindTableByName(copy->GetTableName()) != nullptr
+                                ? CString("A table with this name already exists.")
+                                : RefuseTablePageNames(copy->GetTableName());
+    if (!refusal.IsEmpty())
+    {
+        AfxMessageBox(refusal);
+        return;
+    }
+    Table* table = copy.release();
     table->SetKind(kind);
     module.AddTable(table);
     ProjectTreeBuilder(m_tree.Control()).AddTableItem(module, *table);
@@ -559,9 +571,17 @@ void ProjectTreeCommands::PastePage(T* (Module::*take)(), bool (Module::*add)(T*
                                     void (ProjectTreeBuilder::*addItem)(Module&, T&))
 {
     Module& module = *CurrentModule();
-    T* page = (module.*take)();
-    if (page == nullptr)
+    std::unique_ptr<T> copy((module.*take)());
+    if (copy == nullptr)
         return;
+    // A copy's name is checked as a designer checks a new one.
+    if (const CString refusal = RefuseDesignedPageName(&module, *copy, copy->GetFormName());
+        !refusal.IsEmpty())
+    {
+        AfxMessageBox(refusal);
+        return;
+    }
+    T* page = copy.release();
     (module.*add)(page, /*withFiles=*/true);
     module.AddDefaultMenuEntries(page);
     (ProjectTreeBuilder(m_tree.Control()).*addItem)(module, *page);

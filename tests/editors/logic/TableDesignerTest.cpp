@@ -298,6 +298,16 @@ TEST(TableDesignerTest, LoadingStatesPerKindOfTable)
     EXPECT_EQ(1, d.states.GetSelection(TableDesigner::IDC_KIND));
 }
 
+// The longest name a table may take: its RDLC report writes
+// <name>_rdlc_report_Print.aspx.designer.cs, 255 bytes at most; the message that refuses one byte
+// more.
+const std::string longestTableName(220, 'x');
+const std::string tooLongTableName(221, 'x');
+const std::string tooLongTableRefusal =
+    "The name \"" + tooLongTableName + "\" cannot be taken: its file " + std::string(20, 'x') +
+    "...report_Print.aspx.designer.cs would be 256 bytes long, longer "
+    "than the 255 bytes a file name may hold.\nPlease enter another name.";
+
 TEST(TableDesignerTest, OkAppliesTheNameWithItsChecksAndStoresANewTable)
 {
     struct Case
@@ -321,6 +331,8 @@ TEST(TableDesignerTest, OkAppliesTheNameWithItsChecksAndStoresANewTable)
         {"COM7", 0, true, {DeviceNameRefusal("com7").GetString()}, nullptr},
         {"Invoice", 1, true, {}, "invoice_basic"},
         {"item_Basic", 1, true, {}, "item_basic"},
+        {longestTableName.c_str(), 0, true, {}, longestTableName.c_str()},
+        {tooLongTableName.c_str(), 0, true, {tooLongTableRefusal}, nullptr},
     };
     for (const Case& c : cases)
     {
@@ -396,6 +408,7 @@ TEST(TableDesignerTest, RenamingAStoredTableChecksTheNewNameAsANewTablesName)
          "customer"},
         {"customer", "Nul", {DeviceNameRefusal("nul").GetString()}, "customer"},
         {"customer", "client2", {}, "client2"},
+        {"customer", tooLongTableName.c_str(), {tooLongTableRefusal}, "customer"},
         {"aux",
          "AUX",
          {"If aux_partial.cs file has already been generated,\nthen please change the class name "

@@ -382,6 +382,65 @@ TEST_F(CommandFixture, CopyMarksServeOnePasteInTheirOwnModule)
     EXPECT_EQ(Base().GetMasterTables().size(), 3u);
 }
 
+// A copy is named "Copy_of_<name>": a paste whose copy's files would pass 255 bytes is refused
+// as the report designer refuses the name, and adds nothing.
+TEST_F(CommandFixture, APasteIsRefusedWhenTheCopysFilesCouldNotExist)
+{
+    const TreeHandle item = control.GetChildItem(Node(Base(), TreeSlot::SearchReports));
+    ApplicationReport* source = Base().FindReportById(control.GetItemData(item));
+    ASSERT_NE(source, nullptr);
+    for (const std::size_t length : {223u, 224u})
+    {
+        source->SetName(CString(std::string(length, 'r').c_str()));
+        const std::size_t before = Base().GetReports().size();
+        const auto shown = static_cast<std::ptrdiff_t>(boxes.Shown().size());
+        Choose(item, 10);
+        Choose(Node(Base(), TreeSlot::SearchReports), 20);
+        const std::string copy = "Copy_of_" + std::string(length, 'r');
+        const std::vector<std::string> texts = Messages();
+        if (length == 223u)
+        {
+            EXPECT_EQ(texts.size(), static_cast<std::size_t>(shown));
+            EXPECT_EQ(Base().GetReports().size(), before + 1);
+            EXPECT_NE(Base().FindReportByName(copy.c_str()), nullptr);
+            continue;
+        }
+        EXPECT_EQ(std::vector<std::string>(texts.begin() + shown, texts.end()),
+                  std::vector<std::string>{"The name \"" + copy + "\" cannot be taken: its file " +
+                                           copy.substr(0, 20) +
+                                           "...rrrrr_report.aspx.designer.cs would be 256 bytes "
+                                           "long, longer than the 255 bytes a file name may "
+                                           "hold.\nPlease enter another name."});
+        EXPECT_EQ(Base().GetReports().size(), before);
+        EXPECT_EQ(Base().FindReportByName(copy.c_str()), nullptr);
+    }
+}
+
+// A table's copy is named "Copy_of_<name>" too: a second copy's paste, or one whose pages' files
+// would pass 255 bytes, is refused as the table designer refuses the name.
+TEST_F(CommandFixture, ATablePasteIsRefusedWhenTheDesignerWouldRefuseTheName)
+{
+    const TreeHandle item = Item(Base(), TreeSlot::MasterTables, "customer");
+    const TreeHandle category = Node(Base(), TreeSlot::MasterTables);
+    const std::size_t before = Base().GetMasterTables().size();
+    Choose(item, 20);
+    Choose(category, 30);
+    ASSERT_EQ(Base().GetMasterTables().size(), before + 1);
+    Choose(item, 20);
+    Choose(category, 30);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"A table with this name already exists."});
+    EXPECT_EQ(Base().GetMasterTables().size(), before + 1);
+
+    CString name = "customer";
+    Base().FindTableByName(name)->SetTableName(std::string(213, 't').c_str());
+    Choose(item, 20);
+    Choose(category, 30);
+    ASSERT_EQ(Messages().size(), 2u);
+    EXPECT_NE(Messages().back().find("would be 256 bytes long"), std::string::npos)
+        << Messages().back();
+    EXPECT_EQ(Base().GetMasterTables().size(), before + 1);
+}
+
 TEST_F(CommandFixture, CopyingAMasterDetailFormServesOnePaste)
 {
     AddTransaction();
