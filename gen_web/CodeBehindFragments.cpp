@@ -350,21 +350,11 @@ void CodeBehindFragments::WriteReadFieldValue(const FieldRep& control, int inden
 }
 
 void CodeBehindFragments::WriteFileUploadValue(const FieldRep& control, int indent,
-                                               const AspFile* pageFile, const CString& replyPage)
+                                               const CString& replyPage)
 {
     const CString name = ControlName(control);
     m_out.Write(indent, "String %s = \"\";\n", name);
     WriteFileSave(control, indent, "\"" + EscapeCSharpString(replyPage) + "\"");
-    const AspFile* updateFile = UpdatePageFile();
-    if (pageFile == nullptr || pageFile != updateFile)
-        return;
-    m_out.Write(indent, "else\n");
-    m_out.Write(indent, "{\n");
-    if (!updateFile->HasInvisibleField())
-        m_out.Write(indent + 1, "DataTable dtRecord = new DataTable();\n");
-    m_out.Write(indent + 1, "dtRecord = %s.SelectRecord(id);\n", m_dataObject);
-    m_out.Write(indent + 1, "%s = dtRecord.Rows[0][\"%s\"].ToString();\n", name, name);
-    m_out.Write(indent, "}\n");
 }
 
 void CodeBehindFragments::WriteFileUploadUpdateValue(const FieldRep& control, int indent,
