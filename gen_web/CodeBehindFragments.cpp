@@ -12,6 +12,7 @@
 #include "entities/Variable.h"
 #include "gen_web/CodeLines.h"
 #include "gen_web/PageControls.h"
+#include "gen_web/PageFileKinds.h"
 #include "gen_web/PageHeaderWriter.h"
 #include "model/EventRecmpFields.h"
 #include "model/Field.h"
@@ -523,7 +524,8 @@ void CodeBehindFragments::WriteFileColumnFill(const FieldRep& control, int inden
 
 const AspFile* CodeBehindFragments::UpdatePageFile() const
 {
-    return m_page.FindAspFileByType(m_page.GetClassName() == "Transaction" ? 3 : 7);
+    return m_page.FindAspFileByType(
+        m_page.GetClassName() == "Transaction" ? transactionUpdateFileKind : formUpdateFileKind);
 }
 
 std::vector<CString>
