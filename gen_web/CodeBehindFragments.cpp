@@ -12,6 +12,7 @@
 #include "entities/Variable.h"
 #include "gen_web/CodeLines.h"
 #include "gen_web/PageControls.h"
+#include "gen_web/PageFileKinds.h"
 #include "gen_web/PageHeaderWriter.h"
 #include "model/EventRecmpFields.h"
 #include "model/Field.h"
@@ -350,21 +351,11 @@ void CodeBehindFragments::WriteReadFieldValue(const FieldRep& control, int inden
 }
 
 void CodeBehindFragments::WriteFileUploadValue(const FieldRep& control, int indent,
-                                               const AspFile* pageFile, const CString& replyPage)
+                                               const CString& replyPage)
 {
     const CString name = ControlName(control);
     m_out.Write(indent, "String %s = \"\";\n", name);
     WriteFileSave(control, indent, "\"" + EscapeCSharpString(replyPage) + "\"");
-    const AspFile* updateFile = UpdatePageFile();
-    if (pageFile == nullptr || pageFile != updateFile)
-        return;
-    m_out.Write(indent, "else\n");
-    m_out.Write(indent, "{\n");
-    if (!updateFile->HasInvisibleField())
-        m_out.Write(indent + 1, "DataTable dtRecord = new DataTable();\n");
-    m_out.Write(indent + 1, "dtRecord = %s.SelectRecord(id);\n", m_dataObject);
-    m_out.Write(indent + 1, "%s = dtRecord.Rows[0][\"%s\"].ToString();\n", name, name);
-    m_out.Write(indent, "}\n");
 }
 
 void CodeBehindFragments::WriteFileUploadUpdateValue(const FieldRep& control, int indent,
@@ -533,7 +524,8 @@ void CodeBehindFragments::WriteFileColumnFill(const FieldRep& control, int inden
 
 const AspFile* CodeBehindFragments::UpdatePageFile() const
 {
-    return m_page.FindAspFileByType(m_page.GetClassName() == "Transaction" ? 3 : 7);
+    return m_page.FindAspFileByType(
+        m_page.GetClassName() == "Transaction" ? transactionUpdateFileKind : formUpdateFileKind);
 }
 
 std::vector<CString>

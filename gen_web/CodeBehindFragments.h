@@ -52,10 +52,8 @@ public:
     // when posted, else wherever the request carries it.
     void WriteReadFieldValue(const FieldRep& control, int indent, int source, bool posted);
     // Saves a posted file into "location"; a file the server could run is refused with a
-    // redirect to replyPage carrying the message. pageFile is the page file being written, or
-    // null; on the page's update file an empty upload keeps the stored name.
-    void WriteFileUploadValue(const FieldRep& control, int indent, const AspFile* pageFile,
-                              const CString& replyPage);
+    // redirect to replyPage carrying the message.
+    void WriteFileUploadValue(const FieldRep& control, int indent, const CString& replyPage);
     // The same on an update page, starting from the name that the record "id" holds; a refused
     // file returns to the page of that record.
     void WriteFileUploadUpdateValue(const FieldRep& control, int indent, const CString& replyPage);

@@ -4,6 +4,7 @@
 #include "entities/LinkControl.h"
 #include "entities/Menu.h"
 #include "gen_web/PageControls.h"
+#include "gen_web/PageFileKinds.h"
 #include "model/EventRecmpFields.h"
 #include "model/Field.h"
 #include "model/FieldRep.h"
@@ -361,7 +362,7 @@ void FieldRowLayout::WritePasswordCell(FieldRep& control, int indent)
 bool FieldRowLayout::IsUpdatePageFile() const
 {
     const int fileKind = m_pageFile.GetFileKind();
-    return fileKind == 3 || fileKind == 7;
+    return fileKind == transactionUpdateFileKind || fileKind == formUpdateFileKind;
 }
 
 void FieldRowLayout::WriteFileUploadCell(FieldRep& control, int indent)

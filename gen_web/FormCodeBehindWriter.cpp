@@ -487,7 +487,7 @@ void FormCodeBehindWriter::WriteValueLine(const FieldRep& control, int indent, b
         if (update)
             m_fragments.WriteFileUploadUpdateValue(control, indent, m_pageBaseName + "Update.aspx");
         else
-            m_fragments.WriteFileUploadValue(control, indent, nullptr, m_pageBaseName + "Add.aspx");
+            m_fragments.WriteFileUploadValue(control, indent, m_pageBaseName + "Add.aspx");
         return;
     default:
         // The account's own page changes the password only: the rest stays as stored.

@@ -100,8 +100,9 @@ QWidget* CreateListBox(QWidget* parent)
     return list;
 }
 
-} // namespace
-
+// A one-line box given or typed a name wider than itself widens, where its layout lets it, to
+// show the whole name; it keeps the widest such width, so that it does not jump between names.
+// Up to 40 characters.
 void WidenToShow(QLineEdit* edit, const QString& text)
 {
     const QFontMetrics metrics = edit->fontMetrics();
@@ -111,6 +112,8 @@ void WidenToShow(QLineEdit* edit, const QString& text)
     if (needed > edit->minimumWidth())
         edit->setMinimumWidth(needed);
 }
+
+} // namespace
 
 QWidget* CreateControlWidget(ControlKind kind, const CString& caption, QWidget* parent)
 {
@@ -130,7 +133,8 @@ QWidget* CreateControlWidget(ControlKind kind, const CString& caption, QWidget* 
     case ControlKind::Edit:
     {
         auto* edit = static_cast<QLineEdit*>(CreateEdit<QLineEdit>(caption, parent));
-        QObject::connect(edit, &QLineEdit::textEdited, edit,
+        // Typed or given, a name widens the box.
+        QObject::connect(edit, &QLineEdit::textChanged, edit,
                          [edit](const QString& text) { WidenToShow(edit, text); });
         return edit;
     }

@@ -6,8 +6,6 @@
 #include <memory>
 
 class CWnd;
-class QLineEdit;
-class QString;
 class QWidget;
 
 // The Qt widget of a control kind, with its events wired to CWnd::NotifyOwner: clicks of
@@ -15,11 +13,6 @@ class QWidget;
 // list selections by the user (CBN_SELCHANGE, CBN_KILLFOCUS, LBN_SELCHANGE, LBN_DBLCLK), and the
 // notifications of list and tree controls.
 QWidget* CreateControlWidget(ControlKind kind, const CString& caption, QWidget* parent);
-
-// A one-line box given or typed a name wider than itself widens, where its layout lets it, to
-// show the whole name; it keeps the widest such width, so that it does not jump between names.
-// Up to 40 characters.
-void WidenToShow(QLineEdit* edit, const QString& text);
 
 // A tab control's widget (CTabCtrl).
 QWidget* CreateTabWidget(QWidget* parent);

@@ -1,7 +1,6 @@
 #include "platform/ui/Wnd.h"
 
 #include "platform/ui/Button.h"
-#include "platform/ui/ControlWidgets.h"
 #include "platform/ui/MessageBridge.h"
 #include "platform/ui/QtText.h"
 #include "platform/ui/WndState.h"
@@ -62,7 +61,6 @@ CWnd* EnclosingHandle(QWidget* widget)
     }
     return nullptr;
 }
-
 } // namespace
 
 UINT RegisterWindowMessage(const char* name)
@@ -262,7 +260,6 @@ void CWnd::SetWindowText(LPCTSTR text)
         {
             edit->setText(shown);
             edit->setCursorPosition(0);
-            WidenToShow(edit, shown);
         }
     }
     else if (auto* multiLine = qobject_cast<QPlainTextEdit*>(widget))
