@@ -1,7 +1,6 @@
 #include "entities/MenuInterface.h"
 
 #include "entities/AspFile.h"
-#include "entities/FormInterface.h"
 #include "model/ArchiveIO.h"
 #include "model/EntityUsageSet.h"
 #include "model/ProjectDiagnostics.h"
@@ -76,14 +75,6 @@ void MenuInterface::ListReferences(ReferenceList& list)
         list.Add(opened, [this, opened] { UnlinkAspFile(opened); });
     for (AspFile* file : m_pageFiles)
         list.Add(file, [this, file] { UnlinkAspFile(file); });
-}
-
-void MenuInterface::CollectPageUsage(FormInterface* page, CString& list)
-{
-    if (page == nullptr)
-        return;
-    const std::vector<AspFile*>& files = page->GetAspFiles();
-    CollectPageUsage(ReferenceList::Targets(files.begin(), files.end()), list);
 }
 
 void MenuInterface::CollectPageUsage(const ReferenceList::Targets& pageFiles, CString& list)

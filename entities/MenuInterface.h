@@ -81,10 +81,8 @@ public:
     // item from that file (UnlinkAspFile).
     virtual void ListReferences(ReferenceList& list);
 
-    // When its listed references reach a page file of the page: appends the name and "\n" to
-    // the list and records the item in the current usage set.
-    virtual void CollectPageUsage(FormInterface* page, CString& list);
-    // The same for the page files of a page.
+    // When its listed references reach one of the page files of a page: appends the name and
+    // "\n" to the list and records the item in the current usage set.
     void CollectPageUsage(const ReferenceList::Targets& pageFiles, CString& list);
 
 protected:

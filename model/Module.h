@@ -550,7 +550,7 @@ public:
     // the login page.
     bool RemoveFunctionUsages(Function* function);
     // Without a report: the pages and roles let go of the menu, then of each of its sub-menus.
-    bool RemoveMenuUsages(Menu* menu, bool top);
+    bool RemoveMenuUsages(Menu* menu);
     // The pages that show a field of the table through the function as front or back field
     // clear it.
     void CollectFunctionFieldUsage(Function* function, Table* table);

@@ -343,7 +343,7 @@ bool Module::RemoveFunctionUsages(Function* function)
     return true;
 }
 
-bool Module::RemoveMenuUsages(Menu* menu, bool)
+bool Module::RemoveMenuUsages(Menu* menu)
 {
     std::vector<Menu*> subtree{menu};
     menu->CollectSubMenus(subtree, nullptr);

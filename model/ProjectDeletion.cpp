@@ -224,7 +224,7 @@ bool ForgeonProject::DeleteLoginPage(LoginPage* page)
 
 bool ForgeonProject::DeleteMenu(Menu* menu)
 {
-    const auto remove = [](Module* module, Menu* item) { module->RemoveMenuUsages(item, true); };
+    const auto remove = [](Module* module, Menu* item) { module->RemoveMenuUsages(item); };
     if (!RemoveThenDelete(m_modules, menu, remove, &Module::DeleteMenu))
         return false;
     // A page file may show a menu tree of another module: every module's files follow the

@@ -3,37 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-ReferenceList::ReferenceList(ReferenceList&& other) noexcept
-    : m_ownTargets(std::move(other.m_ownTargets)),
-      m_targets(other.m_targets == &other.m_ownTargets ? &m_ownTargets : other.m_targets),
-      m_menuMaps(other.m_menuMaps), m_references(std::move(other.m_references)),
-      m_names(std::move(other.m_names)), m_userName(std::move(other.m_userName)),
-      m_useName(std::move(other.m_useName)), m_user(other.m_user), m_use(other.m_use),
-      m_userKept(other.m_userKept), m_useKept(other.m_useKept), m_useIsUser(other.m_useIsUser),
-      m_useWeight(other.m_useWeight)
-{
-}
-
-ReferenceList& ReferenceList::operator=(ReferenceList&& other) noexcept
-{
-    if (this == &other)
-        return *this;
-    m_ownTargets = std::move(other.m_ownTargets);
-    m_targets = other.m_targets == &other.m_ownTargets ? &m_ownTargets : other.m_targets;
-    m_menuMaps = other.m_menuMaps;
-    m_references = std::move(other.m_references);
-    m_names = std::move(other.m_names);
-    m_userName = std::move(other.m_userName);
-    m_useName = std::move(other.m_useName);
-    m_user = other.m_user;
-    m_use = other.m_use;
-    m_userKept = other.m_userKept;
-    m_useKept = other.m_useKept;
-    m_useIsUser = other.m_useIsUser;
-    m_useWeight = other.m_useWeight;
-    return *this;
-}
-
 void ReferenceList::SetUser(const CString& name)
 {
     m_userName = name;

@@ -42,10 +42,9 @@ public:
         : m_ownTargets(std::move(targets)), m_targets(&m_ownTargets), m_menuMaps(menuMaps)
     {
     }
-    ReferenceList(ReferenceList&& other) noexcept;
+    // Not copied nor moved: the list may point to targets of its own.
     ReferenceList(const ReferenceList&) = delete;
     ReferenceList& operator=(const ReferenceList&) = delete;
-    ReferenceList& operator=(ReferenceList&& other) noexcept;
 
     // Names the entity whose references are listed next; they are a use of that name.
     void SetUser(const CString& name);

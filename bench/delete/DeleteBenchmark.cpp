@@ -127,10 +127,8 @@ bool Delete(ForgeonProject& project, const std::string& kind)
     if (kind == "field")
     {
         Field* field = table->FindFieldByName("column_5");
-        if (field == nullptr || !project.RemoveFieldUsages(field))
-            return false;
-        table->DeleteField(field);
-        return table->FindFieldByName("column_5") == nullptr;
+        return field != nullptr && project.DeleteField(field) &&
+               table->FindFieldByName("column_5") == nullptr;
     }
     if (kind == "procedure")
     {

@@ -176,18 +176,22 @@ TEST_F(FormOperationsTest, TheFormListsItsTableAndTheTableOfAControlsClassCall)
     dataClass.SetTable(&customers);
     auto* call = new ClassInvokation;
     call->SetFunction(&dataClass, &function);
-    ReferenceList listed;
-    m_page.ListReferences(listed);
-    EXPECT_FALSE(listed.Refers({&customers}));
+    {
+        ReferenceList listed;
+        m_page.ListReferences(listed);
+        EXPECT_FALSE(listed.Refers({&customers}));
+    }
     FieldRep* control = AddControl(m_page, nullptr);
     control->GetFieldRepData()->SetDataCall(call);
-    listed = ReferenceList();
-    m_page.ListReferences(listed);
-    EXPECT_TRUE(listed.Refers({&customers}));
-    EXPECT_EQ(1, listed.Release({&customers}));
-    EXPECT_EQ(nullptr, control->GetFieldRepData()->GetDataCall());
+    {
+        ReferenceList listed;
+        m_page.ListReferences(listed);
+        EXPECT_TRUE(listed.Refers({&customers}));
+        EXPECT_EQ(1, listed.Release({&customers}));
+        EXPECT_EQ(nullptr, control->GetFieldRepData()->GetDataCall());
+    }
 
-    listed = ReferenceList();
+    ReferenceList listed;
     m_page.ListReferences(listed);
     EXPECT_FALSE(listed.Refers({&customers}));
     EXPECT_EQ(1, listed.Release({&m_table}));

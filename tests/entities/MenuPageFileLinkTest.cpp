@@ -5,6 +5,7 @@
 #include "entities/ReportField.h"
 #include "model/EntityUsageSet.h"
 #include "model/ProjectDiagnostics.h"
+#include "model/ReferenceList.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/support/ListedRelease.h"
 
@@ -275,16 +276,18 @@ TEST(MenuPageUsageTest, MenuOpeningOrShownInAFileOfThePageIsListedAndRecorded)
     Menu unrelated;
     unrelated.SetAspFile(&elsewhere);
     CString list = "Before\n";
+    const std::vector<AspFile*>& files = page->GetAspFiles();
+    const ReferenceList::Targets pageFiles(files.begin(), files.end());
 
-    opener.CollectPageUsage(page.get(), list);
-    opener.CollectPageUsage(page.get(), list);
-    unrelated.CollectPageUsage(page.get(), list);
-    unrelated.CollectPageUsage(nullptr, list);
+    opener.CollectPageUsage(pageFiles, list);
+    opener.CollectPageUsage(pageFiles, list);
+    unrelated.CollectPageUsage(pageFiles, list);
+    unrelated.CollectPageUsage({}, list);
     EXPECT_EQ("Before\nOrders\nOrders\n", list);
     EXPECT_EQ((std::vector<MenuInterface*>{&opener}), recorded);
 
     ShowAsTopAndLeftMenu(*file, shown);
-    shown.CollectPageUsage(page.get(), list);
+    shown.CollectPageUsage(pageFiles, list);
     EXPECT_EQ("Before\nOrders\nOrders\nMain\n", list);
     EXPECT_EQ((std::vector<MenuInterface*>{&opener, &shown}), recorded);
     TheProjectDiagnostics().PopUsageSet();

@@ -68,13 +68,7 @@ TEST(DeletionWorkTest, TheWorkOfADeletionGrowsAboutLinearlyWithTheModule)
          4},
         {"field",
          [](ForgeonProject& project, Module&, Table& table)
-         {
-             Field* field = table.FindFieldByName("column_5");
-             if (field == nullptr || !project.RemoveFieldUsages(field))
-                 return false;
-             table.DeleteField(field);
-             return true;
-         },
+         { return project.DeleteField(table.FindFieldByName("column_5")); },
          4},
         {"form",
          [](ForgeonProject& project, Module& module, Table& table)

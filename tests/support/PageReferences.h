@@ -5,17 +5,11 @@
 
 #include <vector>
 
-// The page's listed references, under its name.
-inline ReferenceList ListedReferences(FormInterface& page)
+// The page's name once when its listed references reach one of the targets, else nothing.
+inline std::vector<CString> PageUsersOf(FormInterface& page, const ReferenceList::Targets& targets)
 {
     ReferenceList list;
     list.SetUser(page.GetFormName());
     page.ListReferences(list);
-    return list;
-}
-
-// The page's name once when its listed references reach one of the targets, else nothing.
-inline std::vector<CString> PageUsersOf(FormInterface& page, const ReferenceList::Targets& targets)
-{
-    return ListedReferences(page).UsersOf(targets);
+    return list.UsersOf(targets);
 }
