@@ -1,6 +1,7 @@
 #include "model/FileUtilities.h"
 
 #include "platform/core/Descriptor.h"
+#include "platform/core/FileReplacement.h"
 #include "platform/core/HostPath.h"
 
 #include <cerrno>
@@ -37,7 +38,9 @@ BOOL CreateFolderIfMissing(CString path)
 
 bool IsFolderWritable(CString folder)
 {
-    return CanMakeNewFile(ToHostPath(folder + "KestraneWeavoTestFile.txt"));
+    // A temporary file of its own beside the test file's name, removed when the probe ends.
+    FileReplacement probe(ToHostPath(folder + "KestraneWeavoTestFile.txt"), /*followLinks=*/false);
+    return probe.CreateTemporary();
 }
 
 CString UnwritableFolderMessage(const char* text, const CString& folder, int error)

@@ -42,7 +42,6 @@
 #include <ctime>
 #include <filesystem>
 #include <string>
-#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -281,9 +280,7 @@ void ForgeonDoc::KeepUnfinishedSaves() const
     for (const FileReplacement::LeftTemporary& file : left)
     {
         // "Shop.wvt.weavo-123-4" is kept as "Shop~unfinished-123-4.wvt".
-        constexpr std::string_view infix = ".weavo-";
-        const std::string owner = file.path.substr(file.path.rfind(infix) + infix.size());
-        const CString kept = folder + "/" + place.name + "~unfinished-" + owner.c_str() + ".wvt";
+        const CString kept = folder + "/" + place.name + "~unfinished-" + file.tag.c_str() + ".wvt";
         text += CString("\n") + file.path.c_str();
         if (made && ProjectStore::KeepUnfinishedSave(file.path, kept, kUnfinishedSaveAge))
             text += "\n    kept as " + kept;

@@ -1,6 +1,5 @@
 #include "platform/core/Descriptor.h"
 
-#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <string>
@@ -10,8 +9,6 @@
 
 namespace
 {
-constexpr int newNameTries = 100;
-
 // The text of the symbolic link of the name inside the folder; empty when it cannot be read.
 std::string LinkTextAt(int folder, const std::string& name, const struct stat& info)
 {
@@ -112,25 +109,4 @@ Descriptor CreateOwnFile(const std::string& hostPath, std::string& removed)
     if (!opened.IsOpen())
         return {};
     return CreateOwnFileAt(opened.Get(), name, removed);
-}
-
-bool CanMakeNewFile(const std::string& pathStart)
-{
-    static std::atomic<unsigned> counter{0};
-    const std::string stem = pathStart + "." + std::to_string(::getpid()) + "-";
-    for (int attempt = 0; attempt < newNameTries; ++attempt)
-    {
-        const std::string name = stem + std::to_string(counter.fetch_add(1));
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                              S_IRUSR | S_IWUSR);
-        if (fd >= 0)
-        {
-            ::close(fd);
-            ::unlink(name.c_str());
-            return true;
-        }
-        if (errno != EEXIST)
-            return false;
-    }
-    return false;
 }

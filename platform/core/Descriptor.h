@@ -63,8 +63,3 @@ Descriptor CreateOwnFileAt(int folder, const std::string& name, std::string& rem
 // CreateOwnFileAt at a host path: its folder, as the path names it, links followed, and the file
 // inside it. Invalid with errno set.
 Descriptor CreateOwnFile(const std::string& hostPath, std::string& removed);
-
-// Makes a new file at a host path that begins with pathStart and that nothing stood at, and takes
-// it away again: whether a file can be made there, opening no name that existed. False with
-// errno set.
-bool CanMakeNewFile(const std::string& pathStart);

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
@@ -177,7 +178,8 @@ FileReplacement::FindLeftTemporaries(std::string_view header, std::time_t minimu
             continue;
         struct stat info;
         if (OpenLeftBehind(::dirfd(entries), entry->d_name, header, minimumAge, info).IsOpen())
-            found.push_back({(folder.empty() ? "" : folder + "/") + entry->d_name, info.st_mtime});
+            found.push_back({(folder.empty() ? "" : folder + "/") + entry->d_name, info.st_mtime,
+                             entry->d_name + name.size() + std::strlen(temporaryInfix)});
     }
     ::closedir(entries);
     errno = error;

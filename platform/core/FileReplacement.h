@@ -24,6 +24,8 @@ public:
     {
         std::string path;
         std::time_t modified = 0;
+        // What follows the infix in its name, "<pid>-<n>", which tells it from the others.
+        std::string tag;
     };
 
     // hostPath is a host path; model paths are mapped by the caller.
