@@ -7,21 +7,12 @@
 #include "model/FieldRep.h"
 #include "model/ForgeonProject.h"
 #include "model/GenerationReport.h"
+#include "platform/core/CFile.h"
 #include "platform/core/HostPath.h"
 
-#include <fstream>
+#include <optional>
 #include <string>
-#include <sys/stat.h>
 #include <vector>
-
-namespace
-{
-bool IsRegularFile(const std::string& hostPath)
-{
-    struct stat info;
-    return ::stat(hostPath.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-} // namespace
 
 TemplatePageWriter::TemplatePageWriter(ForgeonProject* project, GenerationReport& report)
     : m_project(project), m_report(report), m_textFile(/*disabled=*/false, /*flush=*/false, '=', 60)
@@ -54,17 +45,23 @@ bool TemplatePageWriter::LoadClassicTemplate()
 bool ReadPageTemplate(const CString& path, CString& text)
 {
     const std::string hostPath = ToHostPath(path);
-    if (hostPath.empty() || !IsRegularFile(hostPath))
+    if (hostPath.empty())
         return false;
-    std::ifstream in(hostPath, std::ios::binary);
-    if (!in)
+    std::string reason;
+    const std::optional<std::string> bytes = ReadRegularFile(hostPath, reason);
+    if (!bytes)
         return false;
-    std::string line;
-    while (std::getline(in, line))
+    std::size_t start = 0;
+    while (start < bytes->size())
     {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        text += CString(line) + "\n";
+        std::size_t end = bytes->find('\n', start);
+        const std::size_t next = end == std::string::npos ? bytes->size() : end + 1;
+        if (end == std::string::npos)
+            end = bytes->size();
+        if (end > start && (*bytes)[end - 1] == '\r')
+            --end;
+        text += CString(bytes->substr(start, end - start)) + "\n";
+        start = next;
     }
     text += "\n";
     return true;

@@ -1,9 +1,11 @@
 #include "shell/logic/RegressionTest.h"
 
 #include "model/TextFile.h"
+#include "platform/core/CFile.h"
 #include "platform/core/HostPath.h"
 
-#include <fstream>
+#include <optional>
+#include <sstream>
 #include <string>
 
 namespace
@@ -11,9 +13,11 @@ namespace
 // The first line of the file, without its line end; false when the file does not open.
 bool ReadFirstLine(const CString& path, std::string& line)
 {
-    std::ifstream file(ToHostPath(path));
-    if (!file)
+    std::string reason;
+    const std::optional<std::string> bytes = ReadRegularFile(ToHostPath(path), reason);
+    if (!bytes)
         return false;
+    std::istringstream file(*bytes);
     std::getline(file, line);
     if (line.size() > kTestFileMaxLineLength)
         line.resize(kTestFileMaxLineLength);

@@ -7,10 +7,10 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <set>
+#include <sstream>
 #include <string>
 #include <sys/stat.h>
 #include <utility>
@@ -34,9 +34,11 @@ std::string WithoutLineEnd(std::string line)
 // file does not open.
 bool ReadLines(const CString& path, std::vector<std::string>& lines)
 {
-    std::ifstream file(ToHostPath(path));
-    if (!file)
+    std::string reason;
+    const std::optional<std::string> bytes = ReadRegularFile(ToHostPath(path), reason);
+    if (!bytes)
         return false;
+    std::istringstream file(*bytes);
     for (std::string line; std::getline(file, line);)
     {
         line = WithoutLineEnd(std::move(line));
