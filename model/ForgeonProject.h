@@ -209,10 +209,10 @@ public:
     // Every module clears its pages' references to the parameter, then the function removes and
     // deletes it; false when the function does not hold it.
     bool DeleteFunctionParameter(Function* function, Parameter* parameter);
-    // "<old>\" becomes "<new>\" in every element's name.
     // What renaming a module changes in the model: its default objects, the RDLC and XSD
     // information names, its name, the project dashboard.
     void RenameModule(Module& module, const CString& newName);
+    // "<old>\" becomes "<new>\" in every element's name.
     void RenameModuleInRDLCInfos(const CString& oldName, const CString& newName);
     void RenameModuleInXSDInfos(const CString& oldName, const CString& newName);
 
