@@ -85,7 +85,6 @@ public:
     void NumberModulesSharingOneNumber();
     // Exact, case-sensitive.
     Module* FindModuleByName(const CString& name) const;
-    bool HasModuleNamed(const CString& name) const;
     // The module whose name Rename Module would take as this one: compared ignoring case.
     Module* FindModuleNamedAlike(const CString& name) const;
     // The first module holding the table in one of its table lists, its index stored through
