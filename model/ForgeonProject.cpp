@@ -342,11 +342,6 @@ Module* ForgeonProject::FindModuleByName(const CString& name) const
     return found == m_modules.end() ? nullptr : *found;
 }
 
-bool ForgeonProject::HasModuleNamed(const CString& name) const
-{
-    return FindModuleByName(name) != nullptr;
-}
-
 Module* ForgeonProject::FindModuleNamedAlike(const CString& name) const
 {
     const auto found = std::find_if(m_modules.begin(), m_modules.end(),

@@ -85,7 +85,6 @@ public:
     void NumberModulesSharingOneNumber();
     // Exact, case-sensitive.
     Module* FindModuleByName(const CString& name) const;
-    bool HasModuleNamed(const CString& name) const;
     // The module whose name Rename Module would take as this one: compared ignoring case.
     Module* FindModuleNamedAlike(const CString& name) const;
     // The first module holding the table in one of its table lists, its index stored through
@@ -209,10 +208,10 @@ public:
     // Every module clears its pages' references to the parameter, then the function removes and
     // deletes it; false when the function does not hold it.
     bool DeleteFunctionParameter(Function* function, Parameter* parameter);
-    // "<old>\" becomes "<new>\" in every element's name.
     // What renaming a module changes in the model: its default objects, the RDLC and XSD
     // information names, its name, the project dashboard.
     void RenameModule(Module& module, const CString& newName);
+    // "<old>\" becomes "<new>\" in every element's name.
     void RenameModuleInRDLCInfos(const CString& oldName, const CString& newName);
     void RenameModuleInXSDInfos(const CString& oldName, const CString& newName);
 

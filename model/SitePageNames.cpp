@@ -236,9 +236,14 @@ CString RefuseModulePageNames(const Module& module)
 {
     std::vector<FormInterface*> pages;
     module.GetEveryPage(pages);
+    // The module's own dashboard and dashboard page follow its name, which has rules of its own.
+    const CString dashboardName = Module::DashboardNameOf(module.GetName());
     for (const FormInterface* page : pages)
     {
-        CString reason = RefuseReadPageName(*page);
+        const bool moduleDashboard = page->GetFormName() == dashboardName &&
+                                     (dynamic_cast<const DashBoard*>(page) != nullptr ||
+                                      dynamic_cast<const DashBoardPage*>(page) != nullptr);
+        CString reason = moduleDashboard ? CString() : RefuseReadPageName(*page);
         if (reason.IsEmpty())
             reason = RefuseStems(SitePageStemsOf(*page), NoneTaken);
         if (reason.IsEmpty())

@@ -69,8 +69,9 @@ CString RefuseTablePageNames(const CString& tableName);
 // not looked at.
 CString RefuseReadPageName(const FormInterface& page);
 
-// The first page of the module whose name is refused at a door: by the rules above, or because
-// a file of it would be longer than a file system holds; as "the report name "x" of module "y"
+// The first page of the module whose name is refused at a door: by the rules above (but for the
+// module's dashboard and dashboard page, named after the module), or because a file of it would
+// be longer than a file system holds; as "the report name "x" of module "y"
 // is refused: <reason>", empty when every name is taken.
 CString RefuseModulePageNames(const Module& module);
 

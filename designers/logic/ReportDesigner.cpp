@@ -891,9 +891,14 @@ void ReportDesigner::ToggleWithoutLinks()
         m_states.SetCheck(IDC_WITHOUT_LINKS, false);
         return;
     }
-    if (m_project.IsReportNameUsed(m_report->GetFormName() + "_WithoutLinks"))
+    // The copy's name is checked as the designer checks a typed one.
+    const CString name = m_report->GetFormName() + "_WithoutLinks";
+    const CString refusal = IsReportNameTaken(m_project, name, m_report)
+                                ? CString(duplicateReportName)
+                                : RefuseDesignedPageName(module, *m_report, name);
+    if (!refusal.IsEmpty())
     {
-        AfxMessageBox(duplicateReportName);
+        AfxMessageBox(refusal);
         m_withoutLinks = false;
         m_states.SetCheck(IDC_WITHOUT_LINKS, false);
         return;

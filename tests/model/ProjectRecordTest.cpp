@@ -219,8 +219,8 @@ TEST_F(ProjectRootTest, ModulesAreFoundByIndexNumberAndExactName)
     EXPECT_EQ(nullptr, m_project.FindModuleById(2));
     EXPECT_EQ(m_base, m_project.FindModuleByName("BaseModule"));
     EXPECT_EQ(nullptr, m_project.FindModuleByName("basemodule"));
-    EXPECT_TRUE(m_project.HasModuleNamed("Module2"));
-    EXPECT_FALSE(m_project.HasModuleNamed("module2"));
+    EXPECT_NE(nullptr, m_project.FindModuleByName("Module2"));
+    EXPECT_EQ(nullptr, m_project.FindModuleByName("module2"));
 
     Module stray("Stray");
     EXPECT_EQ(0, m_project.GetModuleIndex(m_base));

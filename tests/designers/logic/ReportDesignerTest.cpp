@@ -708,6 +708,18 @@ TEST(ReportDesignerTest, TheWithoutLinksCopyIsRefusedWhenItsNameIsTaken)
     EXPECT_EQ(2u, d.fixture.Current().GetReports().size());
     EXPECT_FALSE(sales->HasCompanionWithoutLinks());
     EXPECT_FALSE(d.designer.States().IsChecked(ReportDesigner::IDC_WITHOUT_LINKS));
+
+    // A name whose copy's files no folder could hold: the copy would make a project no door
+    // opens.
+    const std::string longest(255 - 17 - 7, 'r');
+    ApplicationReport* longReport = d.fixture.AddReport(longest.c_str(), d.fixture.listBooks);
+    d.designer.LoadReport(longReport);
+    d.designer.ToggleWithoutLinks();
+    ASSERT_EQ(2u, boxes.ShownTexts().size());
+    EXPECT_NE(std::string::npos, boxes.ShownTexts()[1].find("longer than the 255 bytes"))
+        << boxes.ShownTexts()[1];
+    EXPECT_EQ(3u, d.fixture.Current().GetReports().size());
+    EXPECT_FALSE(longReport->HasCompanionWithoutLinks());
 }
 
 TEST(ReportDesignerTest, ANewReportGoesWithClearPageAndAStoredOneStays)

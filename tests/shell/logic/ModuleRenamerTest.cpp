@@ -1,5 +1,6 @@
 #include "shell/logic/ModuleRenamer.h"
 #include "entities/Menu.h"
+#include "model/ProjectNameCheck.h"
 #include "tests/shell/logic/TreeFixture.h"
 #include "tests/support/TempFolder.h"
 
@@ -92,6 +93,12 @@ TEST_F(TreeFixture, ANameThatIsNoIdentifierIsWarnedOfAndMayBeTakenBack)
     boxes.Answer(IDOK);
     EXPECT_TRUE(ModuleRenamer(project, *second).Rename(" Sales-Team "));
     EXPECT_EQ(second->GetName(), "Sales-Team");
+
+    // The dashboard and its page follow such a name, and a project file holding them opens.
+    EXPECT_TRUE(ModuleRenamer(project, *second).Rename("R&D.Team"));
+    ASSERT_NE(second->FindDashBoardByName("R&D.Team_Dashboard"), nullptr);
+    ASSERT_NE(second->FindDashBoardPageByName("R&D.Team_Dashboard"), nullptr);
+    EXPECT_EQ(RefuseProjectNames(project), "");
 }
 
 TEST_F(TreeFixture, ARenamedModuleTakesItsDefaultObjectsAndOutputFolderAlong)
