@@ -14,6 +14,7 @@
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
+#include "model/SitePageNames.h"
 #include "model/Table.h"
 #include "platform/core/MessageBox.h"
 
@@ -281,11 +282,23 @@ void TransactionEditor::RemoveTable()
         m_states.Enable(IDC_ADD_DETAIL, true);
 }
 
+// Says why the page's files could not take the name, as the other page designers do.
+bool TransactionEditor::IsNameRefused(const CString& name) const
+{
+    const CString refusal = RefuseDesignedPageName(m_project, *m_transaction, name);
+    if (refusal.IsEmpty())
+        return false;
+    AfxMessageBox(refusal);
+    return true;
+}
+
 void TransactionEditor::LeaveName()
 {
     if (m_transaction == nullptr || m_isNew)
         return;
     const CString name = m_states.GetText(IDC_NAME);
+    if (IsNameRefused(name))
+        return;
     m_transaction->SetName(name);
     m_host.RenameSelectedItem(name);
 }
@@ -444,6 +457,8 @@ void TransactionEditor::Ok()
         AfxMessageBox("Please enter transaction name.");
         return;
     }
+    if (IsNameRefused(name))
+        return;
     m_transaction->SetName(name);
     const bool hasBasic = m_transaction->GetBasicTable() != nullptr;
     const bool hasDetail = !m_transaction->GetDetailTables().empty();

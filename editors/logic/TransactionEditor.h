@@ -133,6 +133,8 @@ private:
     // table, each once.
     std::vector<Variable*> MenuVariablesOfTable(const Table* table) const;
     void DropNewTransaction();
+    // Shows why the name cannot be taken; false when it can.
+    bool IsNameRefused(const CString& name) const;
 
     ForgeonProject& m_project;
     EditorHost& m_host;

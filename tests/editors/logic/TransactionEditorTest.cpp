@@ -329,6 +329,16 @@ TEST_F(TransactionEditorTest, AStoredTransactionIsRenamedOnLeavingTheNameAndItsF
               Cells(editor.GetTableRows(), 1));
     EXPECT_EQ(2u, editor.GetFileRows().size());
 
+    // A name whose files could not exist on the target is refused, as the designers refuse it.
+    {
+        ScriptedMessageBoxes boxes;
+        editor.States().SetText(TransactionEditor::IDC_NAME,
+                                CString(std::string(240, 'o').c_str()));
+        editor.LeaveName();
+        EXPECT_EQ("Orders", stored->GetFormName());
+        ASSERT_EQ(1u, boxes.Shown().size());
+        EXPECT_NE(std::string::npos, Texts(boxes).front().find("255 bytes"));
+    }
     editor.States().SetText(TransactionEditor::IDC_NAME, "Sales");
     editor.LeaveName();
     EXPECT_EQ("Sales", stored->GetFormName());
