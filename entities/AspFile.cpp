@@ -72,8 +72,8 @@ void WriteMenuVariableMaps(CArchive& ar, const std::vector<MenuVariableMap>& map
     for (const MenuVariableMap& map : maps)
     {
         ar.WriteObject(map.m_menu);
-        ar << static_cast<int>(map.m_variablePairs.size());
-        for (const MenuVariableMap::VariablePair& pair : map.m_variablePairs)
+        ar << static_cast<int>(map.GetVariablePairs().size());
+        for (const MenuVariableMap::VariablePair& pair : map.GetVariablePairs())
         {
             ar.WriteObject(pair.first);
             ar.WriteObject(pair.second);
@@ -95,7 +95,7 @@ void ReadMenuVariableMaps(CArchive& ar, std::vector<MenuVariableMap>& maps)
         for (int j = 0; j < pairCount; ++j)
         {
             Variable* first = ReadRef<Variable>(ar);
-            map.m_variablePairs.emplace_back(first, ReadRef<Variable>(ar));
+            map.AddVariablePair(first, ReadRef<Variable>(ar));
         }
     }
 }
@@ -175,19 +175,10 @@ void ListMenuMapReferences(ReferenceList& list, std::vector<MenuVariableMap>& ma
                      std::erase_if(maps,
                                    [&map](const MenuVariableMap& each) { return &each == &map; });
                  });
-    for (const MenuVariableMap::VariablePair& pair : map.m_variablePairs)
+    for (const MenuVariableMap::VariablePair& pair : map.GetVariablePairs())
     {
         for (const Variable* variable : {pair.first, pair.second})
-        {
-            list.Add(variable,
-                     [&map, variable]
-                     {
-                         std::erase_if(map.m_variablePairs,
-                                       [variable](const MenuVariableMap::VariablePair& each) {
-                                           return each.first == variable || each.second == variable;
-                                       });
-                     });
-        }
+            list.Add(variable, [&map, variable] { map.RemoveVariablePairsOf(variable); });
     }
 }
 
@@ -221,7 +212,7 @@ bool SyncMenuSide(const MenuLeafIndex::Leaves& leaves, std::vector<MenuVariableM
         {
             mapped[position] = true;
             if (clearPairs)
-                map.m_variablePairs.clear();
+                map.ClearVariablePairs();
         }
         else
             repeated = true;
@@ -281,10 +272,37 @@ MenuVariableMap::MenuVariableMap(Menu* menu) : m_menu(menu)
         menu->MarkMapped();
 }
 
-MenuVariableMap::MenuVariableMap(Menu* menu, std::vector<VariablePair> pairs)
+MenuVariableMap::MenuVariableMap(Menu* menu, const std::vector<VariablePair>& pairs)
     : MenuVariableMap(menu)
 {
-    m_variablePairs = std::move(pairs);
+    m_variablePairs.reserve(pairs.size());
+    for (const auto& [menuFileVariable, fileVariable] : pairs)
+        AddVariablePair(menuFileVariable, fileVariable);
+}
+
+void MenuVariableMap::AddVariablePair(Variable* menuFileVariable, Variable* fileVariable)
+{
+    for (Variable* variable : {menuFileVariable, fileVariable})
+    {
+        if (variable != nullptr)
+            variable->MarkPassedByMenu();
+    }
+    m_variablePairs.emplace_back(menuFileVariable, fileVariable);
+}
+
+void MenuVariableMap::RemoveVariablePairsOf(const Variable* variable)
+{
+    std::erase_if(m_variablePairs, [variable](const VariablePair& pair)
+                  { return pair.first == variable || pair.second == variable; });
+}
+
+void MenuVariableMap::RemoveVariablePairOfMenuFileVariable(const Variable* menuFileVariable)
+{
+    const auto found =
+        std::ranges::find_if(m_variablePairs, [menuFileVariable](const VariablePair& pair)
+                             { return pair.first == menuFileVariable; });
+    if (found != m_variablePairs.end())
+        m_variablePairs.erase(found);
 }
 
 bool MenuVariableMap::FindByMenuFileVariable(const Variable* menuFileVariable,
@@ -463,6 +481,12 @@ void AspFile::RemoveMenu(const MenuInterface* item)
     EraseMapsOfMenu(m_leftMenuMaps, item);
 }
 
+void AspFile::EraseMapsOfMenus(const TargetMatch& isMenu)
+{
+    for (std::vector<MenuVariableMap>* maps : {&m_topMenuMaps, &m_leftMenuMaps})
+        std::erase_if(*maps, [&isMenu](const MenuVariableMap& map) { return isMenu(map.m_menu); });
+}
+
 AspFile::PairlessMapsScope::PairlessMapsScope()
 {
     ++s_pairlessScopes;
@@ -489,7 +513,7 @@ void AspFile::ListReferences(ReferenceList& list)
         {
             for (MenuVariableMap& map : *maps)
             {
-                pairs = pairs || !map.m_variablePairs.empty();
+                pairs = pairs || !map.GetVariablePairs().empty();
                 ListMenuMapReferences(list, *maps, map);
             }
         }

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "entities/MenuInterface.h"
+#include "entities/Variable.h"
+#include "model/ReferenceList.h"
 #include "platform/core/CArchive.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
 #include "platform/core/Types.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <unordered_map>
@@ -20,7 +23,6 @@ class MenuInterface;
 class Procedure;
 class ProcedureFieldInfo;
 class ReferenceList;
-class Variable;
 class MenuLeafAddition;
 
 // The leaf items of menu trees, each collected once and shared by the page files that one
@@ -192,6 +194,8 @@ public:
     // left menu, clears that menu and deletes that side's maps. The maps of the item as a leaf
     // are deleted too, so that none outlives a deleted sub-menu.
     void RemoveMenu(const MenuInterface* item);
+    // Erases the maps of the menus that match from both sides, in one pass each.
+    void EraseMapsOfMenus(const TargetMatch& isMenu);
     void RemoveNullLinks();
     // Lists the linking items and the top and left menus, each released by unlinking it from
     // the file on both sides (MenuInterface::UnlinkAspFile); then per map of either side its menu,
@@ -199,6 +203,15 @@ public:
     // pairs that pass them; then the output columns that decide field visibilities, each
     // released by dropping the visibility of that field.
     void ListReferences(ReferenceList& list);
+    // What a list made for the variables needs of page files' menu maps: their pairs when a map
+    // ever passed one of the variables, nothing otherwise.
+    template <class Variables>
+    static ReferenceList::MenuMaps MenuMapsFor(const Variables& variables)
+    {
+        const bool passed = std::ranges::any_of(variables, [](const Variable* variable)
+                                                { return variable->IsPassedByMenu(); });
+        return passed ? ReferenceList::MenuMaps::variables : ReferenceList::MenuMaps::skipped;
+    }
 
     // While one lives, a page file whose menu maps were found without variable pairs lists them
     // no more for variables: a deletion adds no pairs, so that its checks walk them once.

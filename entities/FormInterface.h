@@ -111,7 +111,8 @@ public:
     // One entry per control whose data call belongs to the class; the class is recorded.
     virtual bool CollectClassUsage(Class* dataClass, CString& list);
     virtual void CheckExtraProcedureMapping(Procedure* procedure);
-    // Files one text in the error list when the page links to the menu.
+    // Files one text in the error list when the page links to the menu. Its page files' menu
+    // maps are no links: a menu's deletion erases them first.
     virtual bool CollectMenuLinkUsage(Menu* menu);
     virtual void CollectVariableMappingUsage(Variable* variable, CString& list);
     virtual void CollectReportVariableUsage(Variable* variable, CString& list);

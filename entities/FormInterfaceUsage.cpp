@@ -22,6 +22,7 @@
 #include "model/Table.h"
 
 #include <algorithm>
+#include <array>
 
 namespace
 {
@@ -85,7 +86,8 @@ bool FormInterface::CollectClassUsage(Class* dataClass, CString& list)
 bool FormInterface::CollectMenuLinkUsage(Menu* menu)
 {
     const ReferenceList::Targets targets{menu};
-    const auto reaches = [&targets](auto* part) { return ReferenceList::Reaches(*part, targets); };
+    const auto reaches = [&targets](auto* part)
+    { return ReferenceList::Reaches(*part, targets, ReferenceList::MenuMaps::skipped); };
     CString text = m_name + "\n";
     bool user = std::ranges::any_of(m_aspFiles, reaches);
     for (FieldRep* rep : m_fieldReps)
@@ -302,7 +304,7 @@ void FormInterface::CollectVariableUsage(const FieldVariableMap& given, CString&
     for (AspFile* file : m_aspFiles)
     {
         if (variable != nullptr &&
-            ReferenceList::Reaches(*file, {variable}, ReferenceList::MenuMaps::variables))
+            ReferenceList::Reaches(*file, {variable}, AspFile::MenuMapsFor(std::array{variable})))
             list += file->GetRelativeUrl(FALSE, FALSE) + "\n";
     }
     CollectReportVariableUsage(variable, list);

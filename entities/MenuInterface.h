@@ -23,7 +23,16 @@ struct MenuVariableMap
     MenuVariableMap() = default;
     // The map of the leaf item, which is marked as mapped (Menu::MarkMapped).
     explicit MenuVariableMap(Menu* menu);
-    MenuVariableMap(Menu* menu, std::vector<VariablePair> pairs);
+    MenuVariableMap(Menu* menu, const std::vector<VariablePair>& pairs);
+
+    const std::vector<VariablePair>& GetVariablePairs() const { return m_variablePairs; }
+    // Every pair's variables are marked as passed by a menu (Variable::MarkPassedByMenu).
+    void AddVariablePair(Variable* menuFileVariable, Variable* fileVariable);
+    // Erases the pairs that pass the variable on either side / the first whose first variable
+    // it is.
+    void RemoveVariablePairsOf(const Variable* variable);
+    void RemoveVariablePairOfMenuFileVariable(const Variable* menuFileVariable);
+    void ClearVariablePairs() { m_variablePairs.clear(); }
 
     // Lookups of the page-file operations (defined with AspFile). Each copies the first pair
     // whose first variable is the argument / whose second variable has the argument's name
@@ -32,6 +41,8 @@ struct MenuVariableMap
     bool FindByFileVariableName(const Variable* fileVariable, VariablePair& out) const;
 
     Menu* m_menu = nullptr;
+
+private:
     std::vector<VariablePair> m_variablePairs;
 };
 

@@ -704,7 +704,7 @@ void Transaction::CopyTopMenus(const Transaction& source)
         for (const MenuVariableMap& sourceMap : sourceFile->GetTopMenuVariableMaps())
         {
             std::vector<MenuVariableMap::VariablePair> pairs;
-            for (const auto& [menuFileVariable, fileVariable] : sourceMap.m_variablePairs)
+            for (const auto& [menuFileVariable, fileVariable] : sourceMap.GetVariablePairs())
                 pairs.emplace_back(menuFileVariable, OtherFormVariable(fileVariable));
             file->AddTopMenuVariableMap(MenuVariableMap(sourceMap.m_menu, std::move(pairs)));
         }

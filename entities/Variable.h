@@ -29,6 +29,10 @@ public:
     void SetKind(int kind) { m_kind = kind; }
     CString GetValue() const { return m_value; }
     void SetValue(CString value) { m_value = value; }
+    // Set for good once a page file's menu map passes the variable, so that a variable never
+    // passed so is not looked for among the maps. Not copied.
+    void MarkPassedByMenu() { m_passedByMenu = true; }
+    bool IsPassedByMenu() const { return m_passedByMenu; }
 
     // Name, kind, value. A load ignores the stored kind and makes it pageKind; the value is read
     // after version 9.
@@ -38,4 +42,5 @@ private:
     CString m_name;
     int m_kind = pageKind;
     CString m_value;
+    bool m_passedByMenu = false;
 };

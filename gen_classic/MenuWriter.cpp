@@ -261,7 +261,7 @@ void MenuWriter::WriteMenuClickFunction(const AspFile& file, bool top)
     const auto& maps = top ? file.GetTopMenuVariableMaps() : file.GetLeftMenuVariableMaps();
     std::vector<Variable*> variables;
     for (const MenuVariableMap& map : maps)
-        for (const auto& pair : map.m_variablePairs)
+        for (const auto& pair : map.GetVariablePairs())
             if (pair.second != nullptr &&
                 std::find(variables.begin(), variables.end(), pair.second) == variables.end())
                 variables.push_back(pair.second);
@@ -298,7 +298,7 @@ void MenuWriter::WriteMenuClickFunction(const AspFile& file, bool top)
         out.Write(1, "{\n");
         out.Write(2, "url = \"%s?\"", target->GetClassicRelativeUrl(TRUE, FALSE));
         const char* separator = "";
-        for (const auto& pair : map.m_variablePairs)
+        for (const auto& pair : map.GetVariablePairs())
         {
             out.Write(0, " + ");
             out.Write(0, "\"%s%s=\"+%s", separator,

@@ -541,17 +541,17 @@ void ProjectMerger::ResolveMenuVariableMap(const MenuVariableMap& source, AspFil
 {
     // The file's maps follow its side menus' leaves; an empty one takes the source's pairs
     // between the variables of the page its leaf opens and those of the file's page.
-    if (source.m_variablePairs.empty())
+    if (source.GetVariablePairs().empty())
         return;
     MenuVariableMap* own = target->FindMenuVariableMapByName(&source);
-    if (own == nullptr || !own->m_variablePairs.empty() || own->m_menu == nullptr)
+    if (own == nullptr || !own->GetVariablePairs().empty() || own->m_menu == nullptr)
         return;
     const AspFile* opened = own->m_menu->GetAspFile();
     const FormInterface* openedPage = opened != nullptr ? opened->GetOwnerPage() : nullptr;
     const FormInterface* page = target->GetOwnerPage();
     if (openedPage == nullptr || page == nullptr)
         return;
-    for (const auto& [menuVariable, fileVariable] : source.m_variablePairs)
+    for (const auto& [menuVariable, fileVariable] : source.GetVariablePairs())
     {
         Variable* first = menuVariable != nullptr
                               ? openedPage->FindVariableByName(menuVariable->GetFieldName())
@@ -560,7 +560,7 @@ void ProjectMerger::ResolveMenuVariableMap(const MenuVariableMap& source, AspFil
                                ? page->FindVariableByName(fileVariable->GetFieldName())
                                : nullptr;
         if (first != nullptr && second != nullptr)
-            own->m_variablePairs.emplace_back(first, second);
+            own->AddVariablePair(first, second);
     }
 }
 

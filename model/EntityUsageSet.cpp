@@ -151,7 +151,7 @@ void EntityUsageSet::RemoveXSDInfoReferences(XSDInfo* info)
 
 void EntityUsageSet::RemoveMenuReferences(Menu* menu)
 {
-    ReferenceList list({menu});
+    ReferenceList list({menu}, ReferenceList::MenuMaps::skipped);
     ListRoleReferences(list);
     ForEachPage([&list](FormInterface* page) { page->ListReferences(list); });
     list.Release({menu});

@@ -59,7 +59,8 @@ public:
     // The RDLC reports drop the description.
     void RemoveRDLCInfoReferences(RDLCInfo* info);
     void RemoveXSDInfoReferences(XSDInfo* info);
-    // The roles drop every entry of the menu, and the pages let go of it, as they list it.
+    // The roles drop every entry of the menu, and the pages let go of it, as they list it; the
+    // page files' menu maps of it are erased before (Module::EraseMenuMaps).
     void RemoveMenuReferences(Menu* menu);
     // The pages clear the front and back fields taken from the table through the function.
     void ClearFunctionFieldFrontBack(Function* function, Table* table);

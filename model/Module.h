@@ -551,6 +551,8 @@ public:
     bool RemoveFunctionUsages(Function* function);
     // Without a report: the pages and roles let go of the menu, then of each of its sub-menus.
     bool RemoveMenuUsages(Menu* menu);
+    // The page files of every page erase their maps of the menus.
+    void EraseMenuMaps(const ReferenceList::Targets& menus) const;
     // The pages that show a field of the table through the function as front or back field
     // clear it.
     void CollectFunctionFieldUsage(Function* function, Table* table);
@@ -589,8 +591,9 @@ public:
     // The roles and menus of the referring modules let go of the role first.
     void DeleteDesignation(Designation* designation);
     // What the referring modules list of the menu and its subtree, page files' maps among it,
-    // is let go of; a sub-menu leaves its parent, a top-level menu the module's menus; the page
-    // files are tidied and the menu deleted. False, nothing deleted, when it is in neither.
+    // is let go of; a sub-menu leaves its parent, a top-level menu the module's menus; a parent
+    // left without sub-menus gets its maps as a leaf, and the menu is deleted. False, nothing
+    // deleted, when it is in neither.
     bool DeleteMenu(Menu* menu);
     // The class that owns the function deletes it; false when no class of the module does.
     bool DeleteClassFunction(Function* function);

@@ -1,6 +1,7 @@
 #include "model/Module.h"
 
 #include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
 #include "entities/Class.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
@@ -32,7 +33,9 @@
 #include "model/TextFile.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -104,6 +107,33 @@ void CollectMenuPageUsage(Menu* menu, const ReferenceList::Targets& pageFiles, C
     for (Menu* subMenu : menu->GetSubMenus())
         CollectMenuPageUsage(subMenu, pageFiles, usage);
 }
+
+// The pages that refer to some of the menus, other than through page files' menu maps, by
+// menu, each in the order given.
+class MenuUsers
+{
+public:
+    MenuUsers(const std::vector<FormInterface*>& pages, const ReferenceList::Targets& menus)
+    {
+        for (FormInterface* page : pages)
+        {
+            ReferenceList list(menus, ReferenceList::MenuMaps::skipped);
+            page->ListReferences(list);
+            for (const void* menu : list.ReferredAmong(menus))
+                m_users[menu].push_back(page);
+        }
+    }
+
+    const std::vector<FormInterface*>& Of(const Menu* menu) const
+    {
+        static const std::vector<FormInterface*> none;
+        const auto found = m_users.find(menu);
+        return found != m_users.end() ? found->second : none;
+    }
+
+private:
+    std::unordered_map<const void*, std::vector<FormInterface*>> m_users;
+};
 
 // The list the entity is in loses it, and the entity is deleted; false when no list holds it.
 template <class T, class... Lists> bool DeleteFromFirst(T* entity, Lists&... lists)
@@ -347,22 +377,36 @@ bool Module::RemoveMenuUsages(Menu* menu)
 {
     std::vector<Menu*> subtree{menu};
     menu->CollectSubMenus(subtree, nullptr);
+    const ReferenceList::Targets menus(subtree.begin(), subtree.end());
+    // The page files' maps of the menus go first, in one pass; each item then asks only the
+    // pages found referring to it in one listing.
+    EraseMenuMaps(menus);
+    const MenuUsers pageUsers(PagesOf(m_masterForms, m_mapForms, m_transactions, m_reports,
+                                      m_rdlcReports, m_dashBoardPages, m_dashBoards),
+                              menus);
     for (Menu* item : subtree)
     {
         UsageSetScope scope;
-        const auto askPage = [item](FormInterface* page) { page->CollectMenuLinkUsage(item); };
-        AskEach(askPage, m_masterForms, m_mapForms, m_transactions, m_reports, m_rdlcReports,
-                m_dashBoardPages, m_dashBoards);
-        for (Designation* designation : m_designations)
-        {
-            if (ReferenceList::Reaches(*designation, {item}))
-                CurrentUsageSet().AddRole(designation);
-        }
+        for (FormInterface* page : pageUsers.Of(item))
+            page->CollectMenuLinkUsage(item);
         CurrentUsageSet().RemoveMenuReferences(item);
     }
-    // What the removals above do not reach lets go of the menus through one list.
-    ReleaseReferences({this}, {subtree.begin(), subtree.end()});
+    // What the removals above do not reach, the roles among it, lets go of the menus through
+    // one list.
+    ReleaseReferences({this}, menus, ReferenceList::MenuMaps::skipped);
     return true;
+}
+
+void Module::EraseMenuMaps(const ReferenceList::Targets& menus) const
+{
+    const TargetMatch isMenu(&menus);
+    std::vector<FormInterface*> pages;
+    GetEveryPage(pages);
+    for (const FormInterface* page : pages)
+    {
+        for (AspFile* file : page->GetAspFiles())
+            file->EraseMapsOfMenus(isMenu);
+    }
 }
 
 void Module::CollectFunctionFieldUsage(Function* function, Table* table)
@@ -380,9 +424,9 @@ void Module::CollectPageLinkUsage(FormInterface* page, CString& usage)
     const ReferenceList::Targets pageFiles(files.begin(), files.end());
     for (Menu* menu : m_menus)
         CollectMenuPageUsage(menu, pageFiles, usage);
-    std::vector<ReportField*> columns;
     for (const ApplicationReport* report : m_reports)
     {
+        std::vector<ReportField*> columns;
         report->CollectReportFields(columns);
         for (ReportField* column : columns)
             column->CollectPageUsage(pageFiles, usage);
@@ -418,7 +462,7 @@ bool Module::CheckVariableUsage(FieldVariableMap* map, bool report)
     // The pages that map the variable hold it, and let go of their own references.
     Variable* variable = map->variable;
     if (variable != nullptr)
-        AddReferringPages({variable}, ReferenceList::MenuMaps::variables, usage,
+        AddReferringPages({variable}, AspFile::MenuMapsFor(std::array{variable}), usage,
                           [variable](FormInterface& page)
                           { return page.FindFieldVariableMapByVariable(variable) != nullptr; });
     const CString name = map->variable != nullptr ? map->variable->GetFieldName() : CString();
@@ -529,16 +573,23 @@ bool Module::DeleteMenu(Menu* menu)
         std::ranges::find(parent->GetSubMenus(), menu) != parent->GetSubMenus().end();
     if (!subMenu && std::ranges::find(m_menus, menu) == m_menus.end())
         return false;
-    // What refers to the menu or its sub-menus, page files' maps among them, lets go of them
-    // before they go.
+    // What refers to the menu or its sub-menus lets go of them before they go; the page files'
+    // maps of them are erased in one sweep.
     std::vector<Menu*> subtree{menu};
     menu->CollectSubMenus(subtree, nullptr);
-    ReleaseReferences(GetReferringModules(), {subtree.begin(), subtree.end()});
+    const ReferenceList::Targets menus(subtree.begin(), subtree.end());
+    const std::vector<Module*> modules = GetReferringModules();
+    for (Module* module : modules)
+        module->EraseMenuMaps(menus);
+    ReleaseReferences(modules, menus, ReferenceList::MenuMaps::skipped);
+    const bool parentBecomesLeaf = subMenu && parent->GetSubMenus().size() == 1;
     if (subMenu)
         parent->RemoveSubMenu(menu);
     else
         RemoveMenu(menu);
-    CleanUpPageFiles();
+    // The other leaves keep their maps; a parent left without sub-menus is mapped as a leaf.
+    if (parentBecomesLeaf)
+        CleanUpPageFiles();
     delete menu;
     return true;
 }

@@ -10,6 +10,7 @@
 #include "entities/Function.h"
 #include "entities/LoginPage.h"
 #include "entities/MapForm.h"
+#include "entities/Menu.h"
 #include "entities/Procedure.h"
 #include "entities/RDLCInfo.h"
 #include "entities/RDLCReport.h"
@@ -87,7 +88,7 @@ bool RemovePageThenDelete(const std::vector<Module*>& modules, Page* page, Remov
         Variables variables;
         AddFreedVariables(*page, variables);
         Module::ReleaseReferences(modules, {variables.begin(), variables.end()},
-                                  ReferenceList::MenuMaps::variables);
+                                  AspFile::MenuMapsFor(variables));
     }
     return RemoveThenDelete(modules, page, remove, erase);
 }
@@ -225,12 +226,18 @@ bool ForgeonProject::DeleteLoginPage(LoginPage* page)
 bool ForgeonProject::DeleteMenu(Menu* menu)
 {
     const auto remove = [](Module* module, Menu* item) { module->RemoveMenuUsages(item); };
+    const Menu* parent = menu != nullptr ? menu->GetParent() : nullptr;
+    const bool parentBecomesLeaf =
+        parent != nullptr && parent != menu && parent->GetSubMenus().size() == 1;
     if (!RemoveThenDelete(m_modules, menu, remove, &Module::DeleteMenu))
         return false;
-    // A page file may show a menu tree of another module: every module's files follow the
-    // trees as they are now.
-    for (Module* module : m_modules)
-        module->CleanUpPageFiles();
+    // A page file may show a menu tree of another module: when a parent became a leaf, every
+    // module's files follow the trees as they are now.
+    if (parentBecomesLeaf)
+    {
+        for (Module* module : m_modules)
+            module->CleanUpPageFiles();
+    }
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "model/ReferenceList.h"
 
 #include <algorithm>
+#include <bit>
 #include <utility>
 
 void ReferenceList::SetUser(const CString& name)
@@ -22,6 +23,31 @@ void ReferenceList::ClearUse()
 {
     m_useIsUser = true;
     m_useWeight = unnamedUseWeight;
+}
+
+TargetMatch::TargetMatch(const Targets* targets) : m_all(targets == nullptr)
+{
+    if (targets == nullptr)
+        return;
+    if (targets->size() <= m_few.size())
+    {
+        m_fewCount = targets->size();
+        std::copy(targets->begin(), targets->end(), m_few.begin());
+        return;
+    }
+    const std::size_t capacity = std::bit_ceil(targets->size() * 2);
+    m_slots.assign(capacity, nullptr);
+    m_shift = 64 - std::countr_zero(capacity);
+    for (const void* target : *targets)
+    {
+        // A null target is matched by no reference: nothing is listed for null.
+        if (target == nullptr)
+            continue;
+        std::size_t slot = Home(target);
+        while (m_slots[slot] != nullptr && m_slots[slot] != target)
+            slot = (slot + 1) & (capacity - 1);
+        m_slots[slot] = target;
+    }
 }
 
 void ReferenceList::Keep(const void* target, Action release)

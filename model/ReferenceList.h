@@ -2,12 +2,59 @@
 
 #include "platform/core/CString.h"
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <unordered_set>
 #include <utility>
 #include <vector>
+
+// Whether a pointer is among targets; all are when there are none. A few targets are compared
+// one by one, as most lists are made for one or two; more are looked up in a table of their own
+// (open addressing), cheaper than the set's buckets.
+class TargetMatch
+{
+public:
+    using Targets = std::unordered_set<const void*>;
+
+    explicit TargetMatch(const Targets* targets = nullptr);
+
+    bool operator()(const void* target) const
+    {
+        if (m_all)
+            return true;
+        if (m_slots.empty())
+            return std::find(m_few.begin(), m_few.begin() + m_fewCount, target) !=
+                   m_few.begin() + m_fewCount;
+        const std::size_t mask = m_slots.size() - 1;
+        for (std::size_t slot = Home(target);; slot = (slot + 1) & mask)
+        {
+            if (m_slots[slot] == nullptr)
+                return false;
+            if (m_slots[slot] == target)
+                return true;
+        }
+    }
+
+private:
+    std::size_t Home(const void* target) const
+    {
+        // Fibonacci hashing: the high bits of the product spread neighbouring addresses.
+        return static_cast<std::size_t>(
+            (static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(target)) *
+             0x9E3779B97F4A7C15ULL) >>
+            m_shift);
+    }
+
+    bool m_all = true;
+    std::array<const void*, 8> m_few{};
+    std::size_t m_fewCount = 0;
+    // Null for a free slot; at most half are taken.
+    std::vector<const void*> m_slots;
+    int m_shift = 64;
+};
 
 // What entities refer to among the entities they do not own, as each kind's own ListReferences
 // lists it: the entity referred to, the entity that refers to it and how that reference is let
@@ -35,11 +82,12 @@ public:
     ReferenceList() = default;
     // A list of the references to the targets, which outlive it.
     explicit ReferenceList(const Targets& targets, MenuMaps menuMaps = MenuMaps::listed)
-        : m_targets(&targets), m_menuMaps(menuMaps)
+        : m_targets(&targets), m_isTarget(m_targets), m_menuMaps(menuMaps)
     {
     }
     explicit ReferenceList(Targets&& targets, MenuMaps menuMaps = MenuMaps::listed)
-        : m_ownTargets(std::move(targets)), m_targets(&m_ownTargets), m_menuMaps(menuMaps)
+        : m_ownTargets(std::move(targets)), m_targets(&m_ownTargets), m_isTarget(m_targets),
+          m_menuMaps(menuMaps)
     {
     }
     // Not copied nor moved: the list may point to targets of its own.
@@ -60,7 +108,7 @@ public:
     template <class Release> void Add(const void* target, Release&& release)
     {
         ++s_offered;
-        if (target != nullptr && (m_targets == nullptr || m_targets->contains(target)))
+        if (target != nullptr && m_isTarget(target))
             Keep(target, Action(std::forward<Release>(release)));
     }
     // A use of the target that holds nothing to let go of: the checks name its user, releases
@@ -114,6 +162,7 @@ private:
     static inline std::uint64_t s_offered = 0;
     Targets m_ownTargets;
     const Targets* m_targets = nullptr;
+    TargetMatch m_isTarget;
     MenuMaps m_menuMaps = MenuMaps::listed;
     std::vector<Reference> m_references;
     std::vector<CString> m_names;

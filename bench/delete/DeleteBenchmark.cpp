@@ -1,9 +1,10 @@
 // Builds modules of 100, 300 and 1,000 tables the table designer's way ("Generate Forms and
 // Reports": each table with its form, search report, RDLC report and their menus; the middle
 // table also with a select-all procedure), and times
-// deleting one table, field, procedure, form, report and menu of the middle table as the
-// project tree deletes them, each in a process of its own beside loading the same project; then
-// the top menu of a chain of 100,000 nested menus. Not a test: run scripts/bench-delete.sh.
+// deleting one table, field, procedure, form, report and menu of the middle table, and the
+// "Masters" menu with the items of every form, as the project tree deletes them, each in a
+// process of its own beside loading the same project; then the top menu of a chain of 100,000
+// nested menus. Not a test: run scripts/bench-delete.sh.
 // Times are processor times; peaks are the process's, load included.
 //
 //   bench_delete                      every scenario, one line each
@@ -38,7 +39,8 @@
 
 namespace
 {
-const std::vector<std::string> kinds = {"table", "field", "procedure", "form", "report", "menu"};
+const std::vector<std::string> kinds = {"table",  "field", "procedure", "form",
+                                        "report", "menu",  "masters"};
 
 double CpuMilliseconds()
 {
@@ -97,21 +99,17 @@ int BuildChain(int depth, const char* path)
     return saved ? 0 : 1;
 }
 
-// The menu item that opens the page's first file.
-Menu* MenuOpening(const Module& module, const FormInterface* page)
-{
-    std::vector<Menu*> menus;
-    module.CollectMenus(menus, nullptr);
-    const auto found = std::ranges::find_if(
-        menus, [page](const Menu* menu) { return menu->GetAspFile() == page->GetAspFileAt(0); });
-    return found != menus.end() ? *found : nullptr;
-}
-
 // Deletes one entity of the kind from the middle table's module as the project tree does; false
 // when the entity is missing or stays.
 bool Delete(ForgeonProject& project, const std::string& kind)
 {
     Module* module = project.GetCurrentModule();
+    if (kind == "masters")
+    {
+        Menu* masters = module->FindMenuByName("Masters");
+        return masters != nullptr && project.DeleteMenu(masters) &&
+               module->FindMenuByName("Masters") == nullptr;
+    }
     if (kind == "chain")
     {
         Menu* top = module->FindMenuByName("chain");

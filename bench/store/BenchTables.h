@@ -3,13 +3,17 @@
 // The tables of the benchmarks' projects: built through the model as the table designer builds
 // them.
 
+#include "entities/FormInterface.h"
+#include "entities/Menu.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/Table.h"
 #include "model/TableFormCreator.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 constexpr int columnsPerTable = 12;
 
@@ -47,4 +51,14 @@ inline void AddDesignedTable(ForgeonProject& project, Table* table)
     TableFormCreator creator(table, &project);
     creator.CreateForm();
     creator.CreateReport();
+}
+
+// The menu item that opens the page's first file, null when there is none.
+inline Menu* MenuOpening(const Module& module, const FormInterface* page)
+{
+    std::vector<Menu*> menus;
+    module.CollectMenus(menus, nullptr);
+    const auto found = std::ranges::find_if(
+        menus, [page](const Menu* menu) { return menu->GetAspFile() == page->GetAspFileAt(0); });
+    return found != menus.end() ? *found : nullptr;
 }

@@ -295,7 +295,7 @@ void MenuParameterMapping::Map()
     Variable* menuVariable = ItemAt(m_menuVariables, m_row);
     if (m_item == nullptr || fileVariable == nullptr || menuVariable == nullptr)
         return;
-    m_item->m_variablePairs.emplace_back(menuVariable, fileVariable);
+    m_item->AddVariablePair(menuVariable, fileVariable);
     m_rows[static_cast<std::size_t>(m_row)].cells[1] = fileVariable->GetFieldName();
     m_controls.Select(IDC_FILE_VARIABLES, -1);
     m_row = -1;
@@ -307,10 +307,6 @@ void MenuParameterMapping::Unmap()
     if (m_item == nullptr || menuVariable == nullptr ||
         AfxMessageBox("Do you want to remove the mapping?", MB_YESNO) != IDYES)
         return;
-    auto& pairs = m_item->m_variablePairs;
-    const auto found = std::ranges::find_if(pairs, [menuVariable](const auto& pair)
-                                            { return pair.first == menuVariable; });
-    if (found != pairs.end())
-        pairs.erase(found);
+    m_item->RemoveVariablePairOfMenuFileVariable(menuVariable);
     FillRows();
 }

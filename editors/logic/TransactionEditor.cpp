@@ -354,7 +354,7 @@ std::vector<Variable*> TransactionEditor::MenuVariablesOfTable(const Table* tabl
     {
         for (const MenuVariableMap& map : maps)
         {
-            for (const auto& [menuFileVariable, fileVariable] : map.m_variablePairs)
+            for (const auto& [menuFileVariable, fileVariable] : map.GetVariablePairs())
             {
                 const Field* field = m_transaction->GetMappedFieldOfVariable(fileVariable);
                 if (field != nullptr && field->GetTable() == table &&

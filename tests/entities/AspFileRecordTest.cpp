@@ -49,9 +49,9 @@ TEST(AspFileRecordTest, EveryFieldSurvivesSaveAndLoadWithSharedReferencesStaying
     std::unique_ptr<Field> loadedField(loaded->GetFieldEntries()[0].first);
     ASSERT_EQ(1u, loaded->GetTopMenuVariableMaps().size());
     const MenuVariableMap* topMap = &loaded->GetTopMenuVariableMaps()[0];
-    ASSERT_EQ(1u, topMap->m_variablePairs.size());
-    std::unique_ptr<Variable> loadedOpenedVariable(topMap->m_variablePairs[0].first);
-    std::unique_ptr<Variable> loadedFileVariable(topMap->m_variablePairs[0].second);
+    ASSERT_EQ(1u, topMap->GetVariablePairs().size());
+    std::unique_ptr<Variable> loadedOpenedVariable(topMap->GetVariablePairs()[0].first);
+    std::unique_ptr<Variable> loadedFileVariable(topMap->GetVariablePairs()[0].second);
 
     EXPECT_NE(nullptr, dynamic_cast<AspxFile*>(loaded.get()));
     EXPECT_EQ(3, loaded->GetFileKind());
@@ -59,6 +59,9 @@ TEST(AspFileRecordTest, EveryFieldSurvivesSaveAndLoadWithSharedReferencesStaying
     EXPECT_EQ(0, loaded->GetFlag());
     EXPECT_EQ("ORDERS", loaded->GetTitle());
     EXPECT_EQ(nullptr, loaded->GetOwnerPage());
+    // A deletion looks among the maps for the variables they pass.
+    EXPECT_TRUE(loadedOpenedVariable->IsPassedByMenu());
+    EXPECT_TRUE(loadedFileVariable->IsPassedByMenu());
     EXPECT_EQ("amount", loadedField->GetFieldName());
     EXPECT_EQ(12, loaded->GetFieldEntries()[0].second);
     ASSERT_EQ(1u, loaded->GetFieldVisibilities().size());

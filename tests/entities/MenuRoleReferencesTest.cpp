@@ -81,7 +81,7 @@ protected:
     {
         std::string text;
         for (const MenuVariableMap& map : maps)
-            text += " " + NameOf(map.m_menu) + ":" + std::to_string(map.m_variablePairs.size());
+            text += " " + NameOf(map.m_menu) + ":" + std::to_string(map.GetVariablePairs().size());
         return text;
     }
 

@@ -163,8 +163,8 @@ TEST_F(PageFileMenuTest, SyncGivesEveryLeafAMapKeepsItsPairsAndDeletesTheOthers)
 
     file.SyncMenuVariableMaps(TRUE);
     EXPECT_EQ((std::vector<Menu*>{b1, a, b2}), MenusOf(file.GetTopMenuVariableMaps()));
-    EXPECT_EQ(1u, file.FindTopMenuVariableMap(b1)->m_variablePairs.size());
-    EXPECT_TRUE(file.FindTopMenuVariableMap(a)->m_variablePairs.empty());
+    EXPECT_EQ(1u, file.FindTopMenuVariableMap(b1)->GetVariablePairs().size());
+    EXPECT_TRUE(file.FindTopMenuVariableMap(a)->GetVariablePairs().empty());
 
     file.SyncMenuVariableMaps(TRUE);
     EXPECT_EQ(3u, file.GetTopMenuVariableMaps().size());
@@ -214,7 +214,7 @@ TEST_F(PageFileMenuTest, SyncBelowVersion41EmptiesThePairsOfTheLeafMaps)
         file.SyncMenuVariableMaps(FALSE);
         EXPECT_EQ((std::vector<Menu*>{b2, b1}), MenusOf(file.GetLeftMenuVariableMaps()));
         EXPECT_EQ(fileVersion < 41 ? 0u : 1u,
-                  file.FindLeftMenuVariableMap(b2)->m_variablePairs.size());
+                  file.FindLeftMenuVariableMap(b2)->GetVariablePairs().size());
     }
 }
 
@@ -256,7 +256,7 @@ TEST_F(PageFileMenuTest, GrowingTheShownTreeGivesTheFilesTheMapsASyncWouldMake)
     otherTree.SetTopMenu(b);
     topFile.SyncMenuVariableMaps(TRUE);
     leftFile.SyncMenuVariableMaps(FALSE);
-    topFile.FindTopMenuVariableMap(b1)->m_variablePairs.push_back({&opened, &supplying});
+    topFile.FindTopMenuVariableMap(b1)->AddVariablePair(&opened, &supplying);
 
     Menu* c = AddSubMenu(root, "C");
     // A leaf becomes a branch: its map goes.
@@ -269,7 +269,7 @@ TEST_F(PageFileMenuTest, GrowingTheShownTreeGivesTheFilesTheMapsASyncWouldMake)
 
     EXPECT_EQ((std::vector<Menu*>{b1, c, a1, d1}), MenusOf(topFile.GetTopMenuVariableMaps()));
     EXPECT_EQ((std::vector<Menu*>{b1, c, a1, d1}), MenusOf(leftFile.GetLeftMenuVariableMaps()));
-    EXPECT_EQ(1u, topFile.FindTopMenuVariableMap(b1)->m_variablePairs.size());
+    EXPECT_EQ(1u, topFile.FindTopMenuVariableMap(b1)->GetVariablePairs().size());
     EXPECT_TRUE(otherTree.GetTopMenuVariableMaps().empty());
     // Already in line: a sync changes nothing.
     topFile.SyncMenuVariableMaps(TRUE);
@@ -288,9 +288,9 @@ TEST_F(PageFileMenuTest, DuplicateMapsOfOneMenuAreErasedAfterTheFirst)
 
     file.RemoveDuplicateMenuVariableMaps();
     EXPECT_EQ((std::vector<Menu*>{a, b2}), MenusOf(file.GetTopMenuVariableMaps()));
-    EXPECT_EQ(1u, file.GetTopMenuVariableMapAt(0)->m_variablePairs.size());
+    EXPECT_EQ(1u, file.GetTopMenuVariableMapAt(0)->GetVariablePairs().size());
     ASSERT_EQ(1u, file.GetLeftMenuVariableMaps().size());
-    EXPECT_TRUE(file.GetLeftMenuVariableMapAt(0)->m_variablePairs.empty());
+    EXPECT_TRUE(file.GetLeftMenuVariableMapAt(0)->GetVariablePairs().empty());
 }
 
 TEST(PageFileListsTest, MenuVariableMapLookupsByMenuFileVariableAndFileVariable)

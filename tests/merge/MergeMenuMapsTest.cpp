@@ -33,7 +33,7 @@ void PairEveryMap(const Module& module)
                     openedPage->GetVariables(from, true);
                 page->GetVariables(to, true);
                 if (!from.empty() && !to.empty())
-                    map->m_variablePairs.emplace_back(from.front(), to.front());
+                    map->AddVariablePair(from.front(), to.front());
             }
 }
 
@@ -50,7 +50,7 @@ std::map<std::string, std::vector<std::string>> MapsOfFiles(const Module& module
                 files[StdString(page->GetFormName() + "|" + file->GetRelativeUrl(FALSE, FALSE))];
             for (const MenuVariableMap& map : file->GetTopMenuVariableMaps())
                 maps.push_back(StdString(map.m_menu->GetFullName()) + ":" +
-                               std::to_string(map.m_variablePairs.size()));
+                               std::to_string(map.GetVariablePairs().size()));
         }
     return files;
 }

@@ -199,7 +199,7 @@ bool NothingFeedsTheFormsVariables(const Module& module)
            buttonBindings.front()->m_target == nullptr && links.back()->GetVariableMaps().empty() &&
            !menuMaps.empty() &&
            std::ranges::all_of(menuMaps, [](const MenuVariableMap& map)
-                               { return map.m_variablePairs.empty(); });
+                               { return map.GetVariablePairs().empty(); });
 }
 
 // The transaction's pre-link that feeds the login page's variable (0) or the variable the report
@@ -254,7 +254,7 @@ void AddRolesAndMenuMaps(ForgeonProject& project)
     base.AddMenu(reports);
     Variable* formKey = form->FindVariableByName("customer_id");
     AspFile* transactionFile = transaction->GetAspFiles().front();
-    transactionFile->FindTopMenuVariableMap(lines)->m_variablePairs.emplace_back(
+    transactionFile->FindTopMenuVariableMap(lines)->AddVariablePair(
         formKey, transaction->GetFieldVariableMaps().front()->variable);
     AspFile* secondFormFile = secondForm->GetAspFiles().front();
     secondFormFile->SetLeftMenu(reports);

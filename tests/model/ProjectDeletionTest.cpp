@@ -661,6 +661,10 @@ TEST_F(ModuleUsageTest, PageLinksAreTheMenusAtAnyDepthAndTheReportColumnsOpening
     group->AddReportField(column);
     report->AddReportGroup(group);
     m_module->Append(report);
+    // A later report names the column of the earlier one no second time.
+    auto* later = NewPage<ApplicationReport>("Invoices");
+    later->AddReportGroup(new ReportGroup(later, nullptr));
+    m_module->Append(later);
 
     CString usage;
     m_module->CollectPageLinkUsage(form, usage);

@@ -99,7 +99,7 @@ TEST(EditedMenus, MenusCompileWithTheNewItemTheRoleAndTheTopMenu)
     EXPECT_EQ(edited.publisher->GetTopMenu(), edited.top);
     const MenuVariableMap* map = edited.publisher->FindTopMenuVariableMap(edited.desk);
     ASSERT_NE(map, nullptr);
-    EXPECT_EQ(map->m_variablePairs.size(), 1u);
+    EXPECT_EQ(map->GetVariablePairs().size(), 1u);
 
     GenerationReport report;
     ProjectWriterSet writers(edited.designed.project, report);

@@ -806,16 +806,16 @@ TEST_F(MenuInterfaceFilesTest, ParametersArePairedAndUnpairedPerLeaf)
         EXPECT_EQ(mapping.Controls().GetSelection(1246), -1);
     }
     const MenuVariableMap* map = Picked()->FindTopMenuVariableMap(lines);
-    ASSERT_EQ(map->m_variablePairs.size(), 2u);
-    EXPECT_EQ(map->m_variablePairs[0].second->GetFieldName(), "mode");
+    ASSERT_EQ(map->GetVariablePairs().size(), 2u);
+    EXPECT_EQ(map->GetVariablePairs()[0].second->GetFieldName(), "mode");
     EXPECT_EQ(cells(), (std::vector<std::vector<CString>>{{"order_id", "order_id"}}));
 
     ScriptedMessageBoxes boxes{IDYES};
     mapping.SelectRow(0);
     mapping.Unmap();
     EXPECT_EQ(boxes.ShownTexts(), std::vector<std::string>{"Do you want to remove the mapping?"});
-    ASSERT_EQ(map->m_variablePairs.size(), 1u);
-    EXPECT_EQ(map->m_variablePairs[0].second->GetFieldName(), "order_id");
+    ASSERT_EQ(map->GetVariablePairs().size(), 1u);
+    EXPECT_EQ(map->GetVariablePairs()[0].second->GetFieldName(), "order_id");
     EXPECT_EQ(cells(), (std::vector<std::vector<CString>>{{"order_id", "order_id"}}));
 
     // Removing the top menu deletes the maps with their pairs.

@@ -638,7 +638,7 @@ TEST_F(StoredTransactionTest, CreateOtherFormCopiesTheFormUnderTheNextFreeNumber
     ASSERT_NE(nullptr, otherFile);
     EXPECT_EQ(menu, otherFile->GetTopMenu());
     EXPECT_EQ((std::vector<MenuVariableMap::VariablePair>{{&parameter, otherItemVariable}}),
-              otherFile->GetTopMenuVariableMaps().back().m_variablePairs);
+              otherFile->GetTopMenuVariableMaps().back().GetVariablePairs());
     EXPECT_EQ(2u, stored->GetFieldReps().size());
     // The page owns no map of a global variable.
     stored->RemoveFieldVariableMapByVariable(global);
