@@ -282,7 +282,7 @@ void DashBoard::ListReferences(ReferenceList& list)
                                       });
     }
     ClassInvokation::ListReferences(list, m_classInvokation);
-    list.SetUse(FieldUseName({}), controlUseWeight);
+    list.SetUse([this] { return FieldUseName({}); }, controlUseWeight);
     for (DashBoardCellInfo* info : CollectCellInfos())
         info->ListReferences(list);
     list.ClearUse();

@@ -35,7 +35,7 @@ void FormInterface::ListReferences(ReferenceList& list)
     for (AspFile* file : m_aspFiles)
         file->ListReferences(list);
     // A control of a field goes with the field, its own references first.
-    list.SetUse(FieldUseName("fieldRepresentation"), controlUseWeight);
+    list.SetUse([this] { return FieldUseName("fieldRepresentation"); }, controlUseWeight);
     for (FieldRep* control : m_fieldReps)
     {
         list.Add(control->GetField(), [this, control] { DeleteFieldRep(control); });
@@ -60,7 +60,8 @@ void FormInterface::ListReferences(ReferenceList& list)
     // variable stay, as other pages' menus, bindings and calls may hold the variable.
     for (FieldVariableMap* map : m_fieldVariableMaps)
     {
-        list.SetUse(FieldUseName(VariableName(map->variable)), mapUseWeight);
+        list.SetUse([this, map] { return FieldUseName(VariableName(map->variable)); },
+                    mapUseWeight);
         list.Add(map->field, [this, map] { ReleaseFieldVariableMap(map); });
     }
     list.ClearUse();
@@ -85,7 +86,7 @@ void FormInterface::ListReferences(ReferenceList& list)
 
 void FormInterface::ListTableUses(ReferenceList& list)
 {
-    list.SetUse(FieldUseName("fieldRepresentation"), controlUseWeight);
+    list.SetUse([this] { return FieldUseName("fieldRepresentation"); }, controlUseWeight);
     for (FieldRep* control : m_fieldReps)
         control->ListTables(list);
     list.ClearUse();

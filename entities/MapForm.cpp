@@ -566,7 +566,7 @@ void MapForm::ListReferences(ReferenceList& list)
         list.Add(field, [this, field] { RemoveTopField(field); });
     for (Field* field : m_bottomFields)
         list.Add(field, [this, field] { RemoveBottomField(field); });
-    list.SetUse(FieldUseName("fieldRepresentation"), controlUseWeight);
+    list.SetUse([this] { return FieldUseName("fieldRepresentation"); }, controlUseWeight);
     for (const std::vector<FieldRep*>* controls : {&m_topInputFieldReps, &m_bottomInputFieldReps})
     {
         for (FieldRep* control : *controls)

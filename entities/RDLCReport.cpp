@@ -389,7 +389,7 @@ CString RDLCReport::FieldUseName(const CString&) const
 void RDLCReport::ListReferences(ReferenceList& list)
 {
     FormInterface::ListReferences(list);
-    list.SetUse(FieldUseName({}), controlUseWeight);
+    list.SetUse([this] { return FieldUseName({}); }, controlUseWeight);
     for (const TableAdapterMap& map : m_tableAdapterMaps)
     {
         for (const ColumnFieldPair& pair : map.m_pairs)

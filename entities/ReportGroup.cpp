@@ -454,10 +454,10 @@ void ReportGroup::CheckFunctionParameterMapping(CString& text, int& counter) con
     ++counter;
 }
 
-void ReportGroup::SetReportUse(ReferenceList& list, const CString& use, int weight) const
+void ReportGroup::SetReportUse(ReferenceList& list, const char* use, int weight) const
 {
     if (m_report != nullptr)
-        list.SetUse(m_report->FieldUseName(use), weight);
+        list.SetUse([report = m_report, use] { return report->FieldUseName(use); }, weight);
 }
 
 void ReportGroup::RemoveFilter(FieldRep* filter)

@@ -129,7 +129,7 @@ public:
 
 private:
     // Names the use of the references listed next after the report's usage name.
-    void SetReportUse(ReferenceList& list, const CString& use, int weight) const;
+    void SetReportUse(ReferenceList& list, const char* use, int weight) const;
     // The report's name, empty without report.
     CString ReportName() const;
 

@@ -502,6 +502,8 @@ public:
     // takes the references out of the recorded users. They answer true.
     bool RemoveFieldUsages(Field* field);
     bool RemoveTableUsages(Table* table);
+    // Entities of the module, by address.
+    using AskedEntities = std::unordered_set<const void*>;
     bool RemoveFormUsages(Form* form);
     bool RemoveMapFormUsages(MapForm* mapForm);
     bool RemoveTransactionUsages(Transaction* transaction);
@@ -627,6 +629,12 @@ public:
     bool CanDeleteXSDInfo(XSDInfo* info);
 
 private:
+    // The field's usage check of RemoveFieldUsages, asking of the tables, procedures, functions
+    // and login page only those given (all when null), and listing only the pages given; the
+    // reports are all asked whether they show the row the field refers to.
+    void AskFieldUsers(Field* field, const AskedEntities* asked);
+    // What refers to one of the fields or to a field one of them refers to.
+    AskedEntities FieldUsersOf(const std::vector<Field*>& fields) const;
     // The usage of a page being deleted: the users found so far, the menus and report columns
     // linking to it, then the pages showing it; when there are any, the menus and columns let
     // go of its page files. Then every page lets go of it through the list.

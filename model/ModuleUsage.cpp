@@ -80,7 +80,8 @@ void ListPageReferences(const std::vector<FormInterface*>& pages, ReferenceList&
     for (FormInterface* page : pages)
     {
         const bool multiPage = dynamic_cast<MultiPageReport*>(page) != nullptr;
-        list.SetUser(page->GetFormName() + (multiPage ? "_multiReport" : ""));
+        list.SetUser([page, multiPage]
+                     { return page->GetFormName() + (multiPage ? "_multiReport" : ""); });
         page->ListReferences(list);
     }
 }
@@ -157,15 +158,31 @@ bool NameListedUser(Entity& entity, const ReferenceList::Targets& targets, CStri
     return !users.empty();
 }
 
-// NameListedUser for each entity; those named are recorded.
+// NameListedUser for each entity (of those asked, when given); those named are recorded.
 template <class Entities, class Record>
 void NameListedUsers(const Entities& entities, const ReferenceList::Targets& targets,
-                     CString& usage, const Record& record)
+                     CString& usage, const Record& record,
+                     const Module::AskedEntities* asked = nullptr)
 {
     for (auto* entity : entities)
     {
-        if (NameListedUser(*entity, targets, usage))
+        if ((asked == nullptr || asked->contains(entity)) &&
+            NameListedUser(*entity, targets, usage))
             record(entity);
+    }
+}
+
+// Adds the entities whose lists refer to one of the targets.
+template <class Entities>
+void AddReferring(const Entities& entities, const ReferenceList::Targets& targets,
+                  Module::AskedEntities& referring)
+{
+    for (auto* entity : entities)
+    {
+        ReferenceList list(targets, noMenuMaps);
+        ListNamedReferences(list, *entity);
+        if (list.Refers(targets))
+            referring.insert(entity);
     }
 }
 
@@ -195,29 +212,44 @@ bool Module::ReportUsage(const CString& name, const CString& usage, bool)
 
 bool Module::RemoveFieldUsages(Field* field)
 {
+    AskFieldUsers(field, nullptr);
+    // What the recorded entities do not reach lets go of the field through the module's list.
+    ReleaseReferences({this}, {field}, noMenuMaps);
+    CurrentUsageSet().Clear();
+    return true;
+}
+
+void Module::AskFieldUsers(Field* field, const AskedEntities* asked)
+{
     const ReferenceList::Targets targets{field};
     CString usage;
     // The field's own table is not named; its keys on the field go all the same.
     std::vector<Table*> tables;
     GetAllTables(tables);
     std::erase(tables, field->GetTable());
-    NameListedUsers(tables, targets, usage,
-                    [](Table* table) { CurrentUsageSet().AddTable(table); });
-    NameListedUsers(m_procedures, targets, usage,
-                    [](Procedure* procedure) { CurrentUsageSet().AddProcedure(procedure); });
+    NameListedUsers(
+        tables, targets, usage, [](Table* table) { CurrentUsageSet().AddTable(table); }, asked);
+    NameListedUsers(
+        m_procedures, targets, usage,
+        [](Procedure* procedure) { CurrentUsageSet().AddProcedure(procedure); }, asked);
     // A function showing the field's foreign field shows it for the field.
     for (const Class* dataClass : m_classes)
     {
-        NameListedUsers(dataClass->GetFunctions(), {field, field->GetForeignField()}, usage,
-                        [](Function* function) { CurrentUsageSet().AddFunction(function); });
+        NameListedUsers(
+            dataClass->GetFunctions(), {field, field->GetForeignField()}, usage,
+            [](Function* function) { CurrentUsageSet().AddFunction(function); }, asked);
     }
     // Each page once, by its first use of the field; a report also by a column showing the
     // row that the field refers to.
-    const auto askPage = [field, &targets, &usage](FormInterface* page)
+    const auto askPage = [field, asked, &targets, &usage](FormInterface* page)
     {
-        ReferenceList list(targets, noMenuMaps);
-        ListNamedReferences(list, *page);
-        CString use = list.FirstUseOf(targets);
+        CString use;
+        if (asked == nullptr || asked->contains(page))
+        {
+            ReferenceList list(targets, noMenuMaps);
+            ListNamedReferences(list, *page);
+            use = list.FirstUseOf(targets);
+        }
         const auto* report = dynamic_cast<const ApplicationReport*>(page);
         if (use.IsEmpty() && report != nullptr && report->ShowsRowReferredBy(field))
             use = page->FieldUseName(" report output field");
@@ -230,21 +262,46 @@ bool Module::RemoveFieldUsages(Field* field)
             m_dashBoards, m_dashBoardPages, m_multiPageReports, m_reportCollectors);
     // The login page names fields of its procedure's output.
     if (m_loginPage != nullptr)
-        NameListedUsers(std::vector{m_loginPage}, targets, usage, recordNothing);
+        NameListedUsers(std::vector{m_loginPage}, targets, usage, recordNothing, asked);
     if (!ReportUsage(field->GetFieldName(), usage))
         TheProjectDiagnostics().RemoveFieldReferences(field);
-    // What the recorded entities do not reach lets go of the field through the module's list.
-    ReleaseReferences({this}, targets, noMenuMaps);
-    CurrentUsageSet().Clear();
-    return true;
+}
+
+Module::AskedEntities Module::FieldUsersOf(const std::vector<Field*>& fields) const
+{
+    ReferenceList::Targets targets(fields.begin(), fields.end());
+    for (const Field* field : fields)
+    {
+        if (field->GetForeignField() != nullptr)
+            targets.insert(field->GetForeignField());
+    }
+    AskedEntities referring;
+    std::vector<Table*> tables;
+    GetAllTables(tables);
+    AddReferring(tables, targets, referring);
+    AddReferring(m_procedures, targets, referring);
+    for (const Class* dataClass : m_classes)
+        AddReferring(dataClass->GetFunctions(), targets, referring);
+    AddReferring(PagesOf(m_masterForms, m_transactions, m_reports, m_rdlcReports, m_mapForms,
+                         m_dashBoards, m_dashBoardPages, m_multiPageReports, m_reportCollectors),
+                 targets, referring);
+    if (m_loginPage != nullptr)
+        AddReferring(std::vector{m_loginPage}, targets, referring);
+    return referring;
 }
 
 bool Module::RemoveTableUsages(Table* table)
 {
     UsageSetScope scope;
     const std::vector<Field*> fields = table->GetFields();
+    // Only what refers to one of the fields is asked about each; the table's list below lets go
+    // of what the recorded users do not reach.
+    const AskedEntities asked = FieldUsersOf(fields);
     for (Field* field : fields)
-        RemoveFieldUsages(field);
+    {
+        AskFieldUsers(field, &asked);
+        CurrentUsageSet().Clear();
+    }
     CString usage;
     const ReferenceList::Targets targets{table};
     // The pages whose lists refer to the table: those built on it (a map form on its mapping
@@ -272,8 +329,11 @@ bool Module::RemoveTableUsages(Table* table)
                       [&recorded](FormInterface& page) { return recorded.contains(&page); });
     if (!ReportUsage(table->GetTableName(), usage))
         TheProjectDiagnostics().RemoveTableReferences(table);
-    // What the removal above does not reach lets go of the table through the list.
-    ReleaseReferences({this}, targets, noMenuMaps);
+    // What the removals above do not reach lets go of the table and its fields through the
+    // list.
+    ReferenceList::Targets tableAndFields(fields.begin(), fields.end());
+    tableAndFields.insert(table);
+    ReleaseReferences({this}, tableAndFields, noMenuMaps);
     return true;
 }
 
@@ -480,9 +540,10 @@ void Module::AddReferringPages(const ReferenceList::Targets& targets,
     {
         if (holds && holds(*page))
             continue;
+        if (!ReferenceList::Reaches(*page, targets, menuMaps))
+            continue;
         const CString line = page->GetFormName() + "\n";
-        if (!ReferenceList::Reaches(*page, targets, menuMaps) ||
-            ("\n" + usage).Find("\n" + line) >= 0)
+        if (("\n" + usage).Find("\n" + line) >= 0)
             continue;
         usage += line;
         CurrentUsageSet().AddFormInterface(page);

@@ -25,6 +25,6 @@ CString UsageName(const Designation& role);
 // The entity lists its references under its usage name.
 template <class Entity> void ListNamedReferences(ReferenceList& list, Entity& entity)
 {
-    list.SetUser(UsageName(entity));
+    list.SetUser([&entity] { return UsageName(entity); });
     entity.ListReferences(list);
 }

@@ -7,13 +7,21 @@
 void ReferenceList::SetUser(const CString& name)
 {
     m_userName = name;
+    m_makeUserName = nullptr;
     m_userKept = false;
     ClearUse();
 }
 
-void ReferenceList::SetUse(const CString& use, int weight)
+void ReferenceList::SetUser(NameMaker makeName)
 {
-    m_useName = use;
+    m_makeUserName = std::move(makeName);
+    m_userKept = false;
+    ClearUse();
+}
+
+void ReferenceList::SetUse(NameMaker makeUse, int weight)
+{
+    m_makeUseName = std::move(makeUse);
     m_useKept = false;
     m_useIsUser = false;
     m_useWeight = weight;
@@ -54,13 +62,13 @@ void ReferenceList::Keep(const void* target, Action release)
 {
     if (!m_userKept)
     {
-        m_names.push_back(m_userName);
+        m_names.push_back(m_makeUserName ? m_makeUserName() : m_userName);
         m_user = m_names.size() - 1;
         m_userKept = true;
     }
     if (!m_useIsUser && !m_useKept)
     {
-        m_names.push_back(m_useName);
+        m_names.push_back(m_makeUseName());
         m_use = m_names.size() - 1;
         m_useKept = true;
     }

@@ -94,12 +94,17 @@ public:
     ReferenceList(const ReferenceList&) = delete;
     ReferenceList& operator=(const ReferenceList&) = delete;
 
+    // Makes a name when a reference named by it is first kept, so that a list that keeps nothing
+    // makes none; what it reads must live until the next SetUser or SetUse.
+    using NameMaker = std::function<CString()>;
+
     // Names the entity whose references are listed next; they are a use of that name.
     void SetUser(const CString& name);
+    void SetUser(NameMaker makeName);
     // Names the use that the references listed next are a case of, until the next SetUser or
     // SetUse. A field's usage check names each page once, by its use of the lowest weight;
     // unnamed uses weigh most.
-    void SetUse(const CString& use, int weight);
+    void SetUse(NameMaker makeUse, int weight);
     // The references listed next are unnamed uses of the user again.
     void ClearUse();
     // Lists a reference to target (none for null, nor for what the list is not made for). A
@@ -167,7 +172,8 @@ private:
     std::vector<Reference> m_references;
     std::vector<CString> m_names;
     CString m_userName;
-    CString m_useName;
+    NameMaker m_makeUserName;
+    NameMaker m_makeUseName;
     std::size_t m_user = 0;
     std::size_t m_use = 0;
     bool m_userKept = false;
