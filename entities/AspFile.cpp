@@ -212,14 +212,22 @@ bool SyncMenuSide(const MenuLeafIndex::Leaves& leaves, std::vector<MenuVariableM
     bool foreign = false;
     bool repeated = false;
     const bool clearPairs = ArchiveVersion() < 41;
+    // Maps mostly follow one another in the order of the leaves: the leaf after the last map's
+    // is tried before a look-up.
+    std::size_t next = 0;
+    std::size_t unmapped = leaves.items.size();
     for (MenuVariableMap& map : maps)
     {
-        const std::size_t position = leaves.PositionOf(map.m_menu);
+        const std::size_t position = next < leaves.items.size() && leaves.items[next] == map.m_menu
+                                         ? next
+                                         : leaves.PositionOf(map.m_menu);
+        next = position + 1;
         if (position == MenuLeafIndex::Leaves::none)
             foreign = true;
         else if (!mapped[position])
         {
             mapped[position] = true;
+            --unmapped;
             if (clearPairs)
                 map.m_variablePairs.clear();
         }
@@ -229,6 +237,8 @@ bool SyncMenuSide(const MenuLeafIndex::Leaves& leaves, std::vector<MenuVariableM
     if (foreign)
         std::erase_if(maps, [&leaves](const MenuVariableMap& map)
                       { return leaves.PositionOf(map.m_menu) == MenuLeafIndex::Leaves::none; });
+    // The missing maps in one allocation.
+    maps.reserve(maps.size() + unmapped);
     for (std::size_t i = 0; i < leaves.items.size(); ++i)
     {
         if (!mapped[i])
