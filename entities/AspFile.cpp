@@ -237,6 +237,8 @@ bool SyncMenuSide(const MenuLeafIndex::Leaves& leaves, std::vector<MenuVariableM
     if (foreign)
         std::erase_if(maps, [&leaves](const MenuVariableMap& map)
                       { return leaves.PositionOf(map.m_menu) == MenuLeafIndex::Leaves::none; });
+    if (unmapped == 0)
+        return repeated;
     // The missing maps in one allocation.
     maps.reserve(maps.size() + unmapped);
     for (std::size_t i = 0; i < leaves.items.size(); ++i)
