@@ -395,6 +395,9 @@ private:
     // The target module's classes by name ignoring case while the class phase runs, kept up
     // with the classes it adopts.
     std::optional<MergeNameIndex<Class>> m_targetClasses;
+    // The first project's pages by exact name as ForgeonProject::FindPageByName finds them,
+    // while the menu phase, which adds and renames no page, runs.
+    std::optional<MergeNameIndex<FormInterface>> m_firstPages;
 };
 
 // Installs, for its lifetime, a factory of ProjectMerger over the selection as the merger of
