@@ -212,16 +212,10 @@ bool SyncMenuSide(const MenuLeafIndex::Leaves& leaves, std::vector<MenuVariableM
     bool foreign = false;
     bool repeated = false;
     const bool clearPairs = ArchiveVersion() < 41;
-    // Maps mostly follow one another in the order of the leaves: the leaf after the last map's
-    // is tried before a look-up.
-    std::size_t next = 0;
     std::size_t unmapped = leaves.items.size();
     for (MenuVariableMap& map : maps)
     {
-        const std::size_t position = next < leaves.items.size() && leaves.items[next] == map.m_menu
-                                         ? next
-                                         : leaves.PositionOf(map.m_menu);
-        next = position + 1;
+        const std::size_t position = leaves.PositionOf(map.m_menu);
         if (position == MenuLeafIndex::Leaves::none)
             foreign = true;
         else if (!mapped[position])
