@@ -203,6 +203,7 @@ bool SyncMenuSide(const MenuLeafIndex::Leaves& leaves, std::vector<MenuVariableM
     bool foreign = false;
     bool repeated = false;
     const bool clearPairs = ArchiveVersion() < 41;
+    std::size_t unmapped = leaves.items.size();
     for (MenuVariableMap& map : maps)
     {
         const std::size_t position = leaves.PositionOf(map.m_menu);
@@ -211,6 +212,7 @@ bool SyncMenuSide(const MenuLeafIndex::Leaves& leaves, std::vector<MenuVariableM
         else if (!mapped[position])
         {
             mapped[position] = true;
+            --unmapped;
             if (clearPairs)
                 map.ClearVariablePairs();
         }
@@ -220,6 +222,10 @@ bool SyncMenuSide(const MenuLeafIndex::Leaves& leaves, std::vector<MenuVariableM
     if (foreign)
         std::erase_if(maps, [&leaves](const MenuVariableMap& map)
                       { return leaves.PositionOf(map.m_menu) == MenuLeafIndex::Leaves::none; });
+    if (unmapped == 0)
+        return repeated;
+    // The missing maps in one allocation.
+    maps.reserve(maps.size() + unmapped);
     for (std::size_t i = 0; i < leaves.items.size(); ++i)
     {
         if (!mapped[i])

@@ -150,12 +150,11 @@ bool ProjectMerger::Merge()
     m_second->QualifyFieldNames(false);
     if (m_overwrite)
         m_overwriteSet->ApplyDeletions();
-    // The modules as a read leaves them: classes without table set aside, and page files whose
-    // menu maps follow their side menus' leaves.
+    // The modules as a read leaves them: classes without table set aside (the load's repairs
+    // below bring the page files' menu maps in line with their side menus' leaves).
     for (Module* module : m_first->GetModules())
     {
         module->SetAsideUnboundClasses();
-        module->CleanUpPageFiles();
         // Variables mapped to a field of another spelling take its name.
         std::vector<FormInterface*> pages;
         module->GetAllPages(pages);

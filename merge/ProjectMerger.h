@@ -283,6 +283,8 @@ private:
                       bool (Module::*add)(Page*, bool));
     Class* ResolveClassReference(Class* source);
     Class* AdoptClass(Class* made);
+    // The module's class of the name, as Module::FindClassByName finds it.
+    Class* FindModuleClass(const Module& module, const CString& name) const;
     Menu* ResolveMenuReference(Menu* source);
     // The first project's menu of the full name, else the copy.
     Menu* MenuCounterpart(Menu* menu) const;
@@ -390,6 +392,12 @@ private:
     mutable std::optional<MergeNameIndex<Form>> m_firstForms;
     mutable std::optional<MergeNameIndex<Transaction>> m_firstTransactions;
     mutable std::optional<MergeNameIndex<ApplicationReport>> m_firstReports;
+    // The target module's classes by name ignoring case while the class phase runs, kept up
+    // with the classes it adopts.
+    std::optional<MergeNameIndex<Class>> m_targetClasses;
+    // The first project's pages by exact name as ForgeonProject::FindPageByName finds them,
+    // while the menu phase, which adds and renames no page, runs.
+    std::optional<MergeNameIndex<FormInterface>> m_firstPages;
 };
 
 // Installs, for its lifetime, a factory of ProjectMerger over the selection as the merger of

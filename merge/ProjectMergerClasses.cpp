@@ -5,6 +5,7 @@
 #include "entities/ProcedureFieldInfo.h"
 #include "merge/MergeDependencyCollector.h"
 #include "merge/MergeMarks.h"
+#include "merge/MergeNameIndex.h"
 #include "merge/PointerLists.h"
 #include "merge/ProjectMerger.h"
 #include "model/Field.h"
@@ -47,17 +48,32 @@ Class* ProjectMerger::AdoptClass(Class* made)
         return made;
     if (m_targetModule == nullptr)
         return nullptr;
-    if (Class* namesake = m_targetModule->FindClassByName(made->GetFieldName()))
+    if (Class* namesake = FindModuleClass(*m_targetModule, made->GetFieldName()))
         return namesake;
     m_targetModule->Append(made);
+    if (m_targetClasses)
+        m_targetClasses->Add(made->GetFieldName(), made);
     if (m_firstClasses && m_targetInFirst)
         m_firstClasses->Add(made->GetFieldName(), made);
     m_newEntities.HandOver(made);
     return made;
 }
 
+Class* ProjectMerger::FindModuleClass(const Module& module, const CString& name) const
+{
+    if (m_targetClasses && &module == m_targetModule)
+        return m_targetClasses->Find(name);
+    return module.FindClassByName(name);
+}
+
 void ProjectMerger::ResolveClasses(Module* /*source*/, Module* target)
 {
+    // The phase adds classes to the target module only through AdoptClass.
+    if (target == m_targetModule)
+    {
+        m_targetClasses.emplace();
+        AddModuleClasses(*m_targetClasses, *target);
+    }
     for (int i = 0; i < m_newEntities.GetClassCount(); ++i)
     {
         Class* sourceClass = m_newEntities.GetClassAt(i);
@@ -70,11 +86,12 @@ void ProjectMerger::ResolveClasses(Module* /*source*/, Module* target)
             continue;
         }
         if (m_newEntities.OwnsCreated(targetClass))
-            if (Class* namesake = target->FindClassByName(sourceClass->GetFieldName()))
+            if (Class* namesake = FindModuleClass(*target, sourceClass->GetFieldName()))
                 targetClass = namesake;
         ResolveClass(sourceClass, targetClass);
         AdoptClass(targetClass);
     }
+    m_targetClasses.reset();
 }
 
 void ProjectMerger::ResolveClass(Class* source, Class* target)

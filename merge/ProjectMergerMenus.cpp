@@ -4,10 +4,12 @@
 #include "entities/DashBoardPage.h"
 #include "entities/DashBoardPageData.h"
 #include "entities/Designation.h"
+#include "entities/FormInterface.h"
 #include "entities/Menu.h"
 #include "entities/ProcedureInvokation.h"
 #include "entities/Variable.h"
 #include "merge/MergeMarks.h"
+#include "merge/MergeNameIndex.h"
 #include "merge/PointerLists.h"
 #include "merge/ProjectMergerPageKinds.h"
 #include "model/Field.h"
@@ -15,6 +17,7 @@
 #include "model/Module.h"
 
 #include <memory>
+#include <vector>
 
 void ProjectMerger::ResolveDashBoardPages(Module* /*source*/, Module* target)
 {
@@ -89,6 +92,13 @@ void ProjectMerger::ResolveMenus(Module* /*source*/, Module* target)
 {
     // The page files get the maps of the new leaves once the trees are merged.
     const MenuLeafMapBatch leafMaps;
+    m_firstPages.emplace(true);
+    for (const Module* module : m_first->GetModules())
+    {
+        std::vector<FormInterface*> pages;
+        module->GetNamedPages(pages);
+        m_firstPages->Add(pages, [](const FormInterface& page) { return page.GetFormName(); });
+    }
     for (int i = 0; i < m_newEntities.GetMenuCount(); ++i)
     {
         Menu* sourceMenu = m_newEntities.GetMenuAt(i);
@@ -107,6 +117,7 @@ void ProjectMerger::ResolveMenus(Module* /*source*/, Module* target)
         IndexMenuTree(counterpart);
         m_newEntities.HandOver(counterpart);
     }
+    m_firstPages.reset();
 }
 
 void ProjectMerger::MergeMenu(Menu* source, Menu* target)

@@ -567,8 +567,10 @@ void ProjectMerger::ResolveMenuVariableMap(const MenuVariableMap& source, AspFil
 AspFile* ProjectMerger::FindFirstAspFile(const AspFile* file) const
 {
     const FormInterface* owner = file->GetOwnerPage();
-    const FormInterface* page =
-        owner != nullptr ? m_first->FindPageByName(owner->GetFormName()) : nullptr;
+    const FormInterface* page = nullptr;
+    if (owner != nullptr)
+        page = m_firstPages ? m_firstPages->Find(owner->GetFormName())
+                            : m_first->FindPageByName(owner->GetFormName());
     return page != nullptr ? FindPageFile(*page, PageFileName(*file)) : nullptr;
 }
 

@@ -3,6 +3,7 @@
 #include "entities/Designation.h"
 #include "entities/FormInterface.h"
 #include "entities/Menu.h"
+#include "entities/MenuInterface.h"
 #include "entities/ReportField.h"
 #include "entities/ReportGroup.h"
 #include "merge/ProjectMerger.h"
@@ -10,8 +11,11 @@
 #include "model/Module.h"
 #include "model/ReferenceList.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <map>
 #include <set>
+#include <vector>
 
 namespace
 {
@@ -92,6 +96,85 @@ ForeignEntities ForeignTo(const ProjectContents& first, const ProjectContents& s
     }
     return foreign;
 }
+
+// The targets' addresses as bits of a table, so that most addresses that are none of them are
+// told apart without a look-up in the targets.
+class TargetFilter
+{
+public:
+    explicit TargetFilter(const ReferenceList::Targets& targets)
+        : m_targets(targets), m_bits(std::size_t{1} << (bitShift - wordShift))
+    {
+        for (const void* target : targets)
+        {
+            const std::size_t bit = Bit(target);
+            m_bits[bit >> wordShift] |= std::uint64_t{1} << (bit & wordMask);
+        }
+    }
+
+    bool Holds(const void* address) const
+    {
+        const std::size_t bit = Bit(address);
+        return (m_bits[bit >> wordShift] >> (bit & wordMask) & 1) != 0 &&
+               m_targets.contains(address);
+    }
+
+private:
+    static constexpr int bitShift = 20;
+    static constexpr int wordShift = 6;
+    static constexpr std::size_t wordMask = 63;
+
+    static std::size_t Bit(const void* address)
+    {
+        return static_cast<std::size_t>(
+            (static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(address)) *
+             0x9E3779B97F4A7C15ULL) >>
+            (64 - bitShift));
+    }
+
+    const ReferenceList::Targets& m_targets;
+    std::vector<std::uint64_t> m_bits;
+};
+
+// Whether a map shows one of the targets; passing one as a variable sets variables.
+bool ShowsTarget(const std::vector<MenuVariableMap>& maps, const TargetFilter& filter,
+                 bool& variables)
+{
+    for (const MenuVariableMap& map : maps)
+    {
+        if (filter.Holds(map.m_menu))
+            return true;
+        for (const auto& [menuVariable, fileVariable] : map.m_variablePairs)
+            variables = variables || filter.Holds(menuVariable) || filter.Holds(fileVariable);
+    }
+    return false;
+}
+
+// What the list needs of the page files' menu maps, which refer to menus and variables only and
+// far outnumber every other reference: their menus only when a map shows one of the targets,
+// their variables only when a map passes one.
+ReferenceList::MenuMaps MenuMapsReferring(const ForgeonProject& project,
+                                          const ReferenceList::Targets& targets)
+{
+    const TargetFilter filter(targets);
+    bool variables = false;
+    for (const Module* module : project.GetModules())
+    {
+        std::vector<FormInterface*> pages;
+        module->GetEveryPage(pages);
+        for (const FormInterface* page : pages)
+        {
+            for (const AspFile* file : page->GetAspFiles())
+            {
+                if (ShowsTarget(file->GetTopMenuVariableMaps(), filter, variables) ||
+                    ShowsTarget(file->GetLeftMenuVariableMaps(), filter, variables))
+                    return ReferenceList::MenuMaps::listed;
+            }
+        }
+    }
+    return variables ? ReferenceList::MenuMaps::variables : ReferenceList::MenuMaps::skipped;
+}
+
 // The copy, and the page files and sub-menus that go with it.
 void AddUnadopted(ReferenceList::Targets& targets, const CObject* copy)
 {
@@ -125,7 +208,7 @@ void ProjectMerger::SweepForeignReferences()
     // Nor does it keep a way to the copies the merge made and did not adopt, freed with it.
     m_newEntities.GetCreated().VisitHeld([&foreign](const CObject* copy)
                                          { AddUnadopted(foreign.targets, copy); });
-    ReferenceList list(foreign.targets);
+    ReferenceList list(foreign.targets, MenuMapsReferring(*m_first, foreign.targets));
     for (Module* module : m_first->GetModules())
         module->ListReferences(list);
     for (const void* target : list.ReferredAmong(foreign.targets))

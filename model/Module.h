@@ -449,8 +449,10 @@ public:
     // Replaces the vector's contents with the master forms, transactions, reports, map forms,
     // dashboards, multi-page reports, dashboard pages and RDLC reports, in that order.
     void GetAllPages(std::vector<FormInterface*>& out) const;
-    // Exact: master forms, transactions, reports, map forms, dashboard pages, RDLC reports,
-    // then the login page; null when none.
+    // Replaces the vector's contents with the pages FindPageByName searches: master forms,
+    // transactions, reports, map forms, dashboard pages, RDLC reports, then the login page.
+    void GetNamedPages(std::vector<FormInterface*>& out) const;
+    // Exact, the first of GetNamedPages; null when none.
     FormInterface* FindPageByName(const CString& name) const;
     // The first map form over the table, or null.
     MapForm* FindMapFormByTable(const Table* table) const;

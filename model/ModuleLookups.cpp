@@ -102,17 +102,23 @@ void Module::GetAllPages(std::vector<FormInterface*>& out) const
     AppendPages(out, m_rdlcReports);
 }
 
+void Module::GetNamedPages(std::vector<FormInterface*>& out) const
+{
+    out.clear();
+    AppendPages(out, m_masterForms);
+    AppendPages(out, m_transactions);
+    AppendPages(out, m_reports);
+    AppendPages(out, m_mapForms);
+    AppendPages(out, m_dashBoardPages);
+    AppendPages(out, m_rdlcReports);
+    if (m_loginPage != nullptr)
+        out.push_back(m_loginPage);
+}
+
 FormInterface* Module::FindPageByName(const CString& name) const
 {
     std::vector<FormInterface*> pages;
-    AppendPages(pages, m_masterForms);
-    AppendPages(pages, m_transactions);
-    AppendPages(pages, m_reports);
-    AppendPages(pages, m_mapForms);
-    AppendPages(pages, m_dashBoardPages);
-    AppendPages(pages, m_rdlcReports);
-    if (m_loginPage != nullptr)
-        pages.push_back(m_loginPage);
+    GetNamedPages(pages);
     return FindFirst(pages,
                      [&name](const FormInterface* page) { return page->GetFormName() == name; });
 }

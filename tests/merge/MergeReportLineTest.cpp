@@ -1,6 +1,7 @@
 // The report lines of the page, class, validation, recompute and sweep resolvers, each met by
 // calling the resolver after a run on objects that neither project holds nor the collector knows;
 // the sweep's, on objects that only the second project holds.
+#include "entities/AspFile.h"
 #include "entities/DateValidation.h"
 #include "entities/LinkControl.h"
 #include "entities/MapForm.h"
@@ -200,6 +201,13 @@ TEST_F(MergeReportLineTest, EachResolverWritesItsLineForWhatItCannotFind)
              Form* form = FirstSales()->FindMasterFormByName("customer_form");
              form->SetReport(report);
              form->AddPreLink(new LinkControl(foreign, 0, 0, 0));
+             // A menu map of a page file of the first project showing a leaf only the second
+             // holds.
+             auto* mapped = new Menu;
+             mapped->SetName("Mapped");
+             SecondSales()->Append(mapped);
+             AspFile* file = form->GetAspFileAt(0);
+             file->AddTopMenuVariableMap(MenuVariableMap(mapped));
              // A map form of the first project over a form only the second holds.
              auto* secondForm = NewForm("second_form", nullptr);
              SecondSales()->Append(secondForm);
@@ -210,8 +218,10 @@ TEST_F(MergeReportLineTest, EachResolverWritesItsLineForWhatItCannotFind)
              EXPECT_EQ(form->GetReport(), nullptr);
              EXPECT_EQ(form->GetPreLinkList().back()->GetTarget(), nullptr);
              EXPECT_EQ(mapForm->GetBottomMasterForm(), nullptr);
+             EXPECT_EQ(file->FindTopMenuVariableMap(mapped), nullptr);
          },
          "foreign Report report not found in first file!\n\n"
+         "Mapped menu not found in first file!\n\n"
          "Foreign menu not found in first file!\n\n"},
     };
     for (const Case& test : cases)
