@@ -11,8 +11,6 @@
 #include "model/Module.h"
 #include "model/ReferenceList.h"
 
-#include <cstddef>
-#include <cstdint>
 #include <map>
 #include <set>
 #include <vector>
@@ -97,55 +95,16 @@ ForeignEntities ForeignTo(const ProjectContents& first, const ProjectContents& s
     return foreign;
 }
 
-// The targets' addresses as bits of a table, so that most addresses that are none of them are
-// told apart without a look-up in the targets.
-class TargetFilter
-{
-public:
-    explicit TargetFilter(const ReferenceList::Targets& targets)
-        : m_targets(targets), m_bits(std::size_t{1} << (bitShift - wordShift))
-    {
-        for (const void* target : targets)
-        {
-            const std::size_t bit = Bit(target);
-            m_bits[bit >> wordShift] |= std::uint64_t{1} << (bit & wordMask);
-        }
-    }
-
-    bool Holds(const void* address) const
-    {
-        const std::size_t bit = Bit(address);
-        return (m_bits[bit >> wordShift] >> (bit & wordMask) & 1) != 0 &&
-               m_targets.contains(address);
-    }
-
-private:
-    static constexpr int bitShift = 20;
-    static constexpr int wordShift = 6;
-    static constexpr std::size_t wordMask = 63;
-
-    static std::size_t Bit(const void* address)
-    {
-        return static_cast<std::size_t>(
-            (static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(address)) *
-             0x9E3779B97F4A7C15ULL) >>
-            (64 - bitShift));
-    }
-
-    const ReferenceList::Targets& m_targets;
-    std::vector<std::uint64_t> m_bits;
-};
-
 // Whether a map shows one of the targets; passing one as a variable sets variables.
-bool ShowsTarget(const std::vector<MenuVariableMap>& maps, const TargetFilter& filter,
+bool ShowsTarget(const std::vector<MenuVariableMap>& maps, const TargetMatch& isTarget,
                  bool& variables)
 {
     for (const MenuVariableMap& map : maps)
     {
-        if (filter.Holds(map.m_menu))
+        if (isTarget(map.m_menu))
             return true;
-        for (const auto& [menuVariable, fileVariable] : map.m_variablePairs)
-            variables = variables || filter.Holds(menuVariable) || filter.Holds(fileVariable);
+        for (const auto& [menuVariable, fileVariable] : map.GetVariablePairs())
+            variables = variables || isTarget(menuVariable) || isTarget(fileVariable);
     }
     return false;
 }
@@ -156,7 +115,7 @@ bool ShowsTarget(const std::vector<MenuVariableMap>& maps, const TargetFilter& f
 ReferenceList::MenuMaps MenuMapsReferring(const ForgeonProject& project,
                                           const ReferenceList::Targets& targets)
 {
-    const TargetFilter filter(targets);
+    const TargetMatch isTarget(&targets);
     bool variables = false;
     for (const Module* module : project.GetModules())
     {
@@ -166,8 +125,8 @@ ReferenceList::MenuMaps MenuMapsReferring(const ForgeonProject& project,
         {
             for (const AspFile* file : page->GetAspFiles())
             {
-                if (ShowsTarget(file->GetTopMenuVariableMaps(), filter, variables) ||
-                    ShowsTarget(file->GetLeftMenuVariableMaps(), filter, variables))
+                if (ShowsTarget(file->GetTopMenuVariableMaps(), isTarget, variables) ||
+                    ShowsTarget(file->GetLeftMenuVariableMaps(), isTarget, variables))
                     return ReferenceList::MenuMaps::listed;
             }
         }
