@@ -2,6 +2,7 @@
 #include "merge/MergeEntityNames.h"
 
 #include "entities/ApplicationReport.h"
+#include "entities/AspFile.h"
 #include "entities/Class.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
@@ -32,6 +33,7 @@
 #include "model/Table.h"
 
 #include <algorithm>
+#include <array>
 
 namespace
 {
@@ -200,7 +202,8 @@ bool MergeOverwriteSet::RemoveVariable(Variable* variable)
         // variable is shared and outlives the map.
         if (!FormInterface::IsSharedVariableMap(page->FindFieldVariableMapByVariable(variable)))
         {
-            Module::ReleaseReferences(m_first->GetModules(), {variable});
+            Module::ReleaseReferences(m_first->GetModules(), {variable},
+                                      AspFile::MenuMapsFor(std::array{variable}));
         }
         page->RemoveFieldVariableMapByVariable(variable);
         return true;

@@ -815,7 +815,7 @@ bool ForgeonProject::DeleteFunctionParameter(Function* function, Parameter* para
     if (function == nullptr ||
         std::ranges::find(function->GetParameters(), parameter) == function->GetParameters().end())
         return false;
-    ReleaseReferences({parameter});
+    ReleaseReferences({parameter}, ReferenceList::MenuMaps::skipped);
     return function->RemoveParameter(parameter);
 }
 

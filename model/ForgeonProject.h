@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ReferenceList.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
 
@@ -297,8 +298,9 @@ public:
     bool DeletePageVariable(FormInterface* page, std::vector<FieldVariableMap*>& maps,
                             FieldVariableMap* map);
     // Every module's pages let go of their references to the targets, which are about to be
-    // freed.
-    void ReleaseReferences(const std::unordered_set<const void*>& targets);
+    // freed; their page files' menu maps as menuMaps says.
+    void ReleaseReferences(const std::unordered_set<const void*>& targets,
+                           ReferenceList::MenuMaps menuMaps = ReferenceList::MenuMaps::listed);
 
     // Users, roles and login defaults (model/UserDefaults.cpp).
     // The highest id of the roles of every module; 0 without roles.

@@ -641,10 +641,11 @@ private:
     // linking to it, then the pages showing it; when there are any, the menus and columns let
     // go of its page files. Then every page lets go of it through the list.
     bool RemovePageUsages(FormInterface* page, CString usage = {}, const CString& shownBy = {});
-    // The pages, then the login page, list their references; the users of the freed entities
-    // are reported under the name, one line each in that order, and let go of them.
+    // The pages, then the login page, list their references (their page files' menu maps as
+    // menuMaps says); the users of the freed entities are reported under the name, one line each
+    // in that order, and let go of them.
     void ReleaseUsers(std::vector<FormInterface*> pages, const CString& name,
-                      const ReferenceList::Targets& freed);
+                      const ReferenceList::Targets& freed, ReferenceList::MenuMaps menuMaps);
     // The passes that only the project store runs after a project file has been read, called
     // through ModuleLoadPasses, which documents them.
     friend class ModuleLoadPasses;

@@ -406,12 +406,12 @@ bool Module::CollectDashBoardPageUsage(DashBoardPage* page)
 }
 
 void Module::ReleaseUsers(std::vector<FormInterface*> pages, const CString& name,
-                          const ReferenceList::Targets& freed)
+                          const ReferenceList::Targets& freed, ReferenceList::MenuMaps menuMaps)
 {
     // The login page is listed last, so that its call is let go of first.
     if (m_loginPage != nullptr)
         pages.push_back(m_loginPage);
-    ReferenceList list(freed);
+    ReferenceList list(freed, menuMaps);
     ListPageReferences(pages, list);
     ReportUsage(name, UsageText(list.UsersOf(freed)));
     list.Release(freed);
@@ -419,9 +419,16 @@ void Module::ReleaseUsers(std::vector<FormInterface*> pages, const CString& name
 
 bool Module::RemoveProcedureUsages(Procedure* procedure)
 {
+    // Of what the procedure frees, only its parameters' variables may be passed by menu maps.
+    std::vector<const Variable*> variables;
+    for (const FieldVariableMap& parameter : procedure->GetFieldParameters())
+    {
+        if (parameter.variable != nullptr)
+            variables.push_back(parameter.variable);
+    }
     ReleaseUsers(PagesOf(m_masterForms, m_mapForms, m_transactions, m_dashBoards, m_reports,
                          m_multiPageReports, m_dashBoardPages, m_rdlcReports, m_reportCollectors),
-                 procedure->GetName(), procedure->FreedWithIt());
+                 procedure->GetName(), procedure->FreedWithIt(), AspFile::MenuMapsFor(variables));
     return true;
 }
 
@@ -429,7 +436,7 @@ bool Module::RemoveFunctionUsages(Function* function)
 {
     ReleaseUsers(PagesOf(m_masterForms, m_transactions, m_reports, m_rdlcReports, m_dashBoards,
                          m_mapForms, m_multiPageReports, m_dashBoardPages, m_reportCollectors),
-                 function->GetFieldName(), function->FreedWithIt());
+                 function->GetFieldName(), function->FreedWithIt(), noMenuMaps);
     return true;
 }
 
@@ -622,7 +629,7 @@ void Module::DeleteDesignation(Designation* designation)
         return;
     // The roles reporting to it and the menus granted to it would otherwise keep a pointer to
     // a deleted role.
-    ReleaseReferences(GetReferringModules(), {designation});
+    ReleaseReferences(GetReferringModules(), {designation}, noMenuMaps);
     DeleteFromFirst(designation, m_designations);
 }
 

@@ -30,6 +30,7 @@
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <unordered_set>
 #include <vector>
@@ -249,7 +250,7 @@ bool ForgeonProject::DeleteDesignation(Designation* designation)
         return false;
     // The owner reaches the other modules only of the open project; this one may be another,
     // such as the merge's.
-    ReleaseReferences({designation});
+    ReleaseReferences({designation}, ReferenceList::MenuMaps::skipped);
     (*owner)->DeleteDesignation(designation);
     return true;
 }
@@ -364,7 +365,7 @@ void ForgeonProject::ReleasePageVariable(FormInterface* page, std::vector<FieldV
     if (page != nullptr)
         page->RemoveVariableFromDataCalls(map->variable);
     if (!FormInterface::IsSharedVariableMap(map))
-        ReleaseReferences({map->variable});
+        ReleaseReferences({map->variable}, AspFile::MenuMapsFor(std::array{map->variable}));
     FormInterface::DeleteFieldVariableMap(map);
 }
 
@@ -380,7 +381,8 @@ bool ForgeonProject::DeletePageVariable(FormInterface* page, std::vector<FieldVa
     return true;
 }
 
-void ForgeonProject::ReleaseReferences(const std::unordered_set<const void*>& targets)
+void ForgeonProject::ReleaseReferences(const std::unordered_set<const void*>& targets,
+                                       ReferenceList::MenuMaps menuMaps)
 {
-    Module::ReleaseReferences(m_modules, targets);
+    Module::ReleaseReferences(m_modules, targets, menuMaps);
 }

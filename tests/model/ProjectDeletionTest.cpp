@@ -174,6 +174,34 @@ TEST_F(ProjectDeletionTest, AFormLeavesTheMenusOpeningItAndTheMapFormsBuiltOnIt)
     EXPECT_EQ(Refusal("CustomerForm") + "CustomerOrders\r\nCustomers\r\n", DumpText());
 }
 
+// A variable passed by a page file's menu map is looked for among the maps when what frees it
+// goes: a procedure's parameter, a page's own variable.
+TEST_F(ProjectDeletionTest, AMenuMapLetsGoOfTheVariablesThatGoWithAProcedureOrAPage)
+{
+    Procedure* procedure = AddProcedure("PRC_customer_SelectAll", m_customer);
+    procedure->AddFieldParameter(m_name);
+    Form* form = AddCustomerForm();
+    Form* other = NewForm("OtherForm", m_orders);
+    m_module->Append(other);
+    AspFile* file = AddPageFile(other);
+    Menu* top = NewMenu("Main");
+    Menu* leaf = NewMenu("Customers");
+    top->AddSubMenu(leaf);
+    m_module->Append(top);
+    file->SetTopMenu(top);
+    file->SyncMenuVariableMaps(TRUE);
+    MenuVariableMap* map = file->FindTopMenuVariableMap(leaf);
+    ASSERT_NE(nullptr, map);
+    Variable* parameter = procedure->GetFieldParameters().front().variable;
+    map->AddVariablePair(parameter, nullptr);
+    map->AddVariablePair(form->GetFieldVariableMaps().front()->variable, nullptr);
+
+    EXPECT_TRUE(m_project.DeleteProcedure(procedure));
+    ASSERT_EQ(1u, file->FindTopMenuVariableMap(leaf)->GetVariablePairs().size());
+    EXPECT_TRUE(m_project.DeleteForm(form));
+    EXPECT_TRUE(file->FindTopMenuVariableMap(leaf)->GetVariablePairs().empty());
+}
+
 TEST_F(ProjectDeletionTest, AFormOfNoModuleIsNotDeletedButItsLinksAreRemoved)
 {
     Form* form = NewForm("Detached", m_customer);
