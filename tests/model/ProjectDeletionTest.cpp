@@ -82,6 +82,16 @@ protected:
         return form;
     }
 
+    // A top-level menu "Main" of the module with one item "Customers", which is answered.
+    Menu* AddMainMenuItem()
+    {
+        Menu* top = NewMenu("Main");
+        Menu* item = NewMenu("Customers");
+        top->AddSubMenu(item);
+        m_module->Append(top);
+        return item;
+    }
+
     static ProcedureInvokation* NewCall(Procedure* procedure)
     {
         auto* call = new ProcedureInvokation;
@@ -157,11 +167,8 @@ TEST_F(ProjectDeletionTest, AFormLeavesTheMenusOpeningItAndTheMapFormsBuiltOnIt)
 {
     Form* form = AddCustomerForm();
     AspFile* file = AddPageFile(form);
-    Menu* top = NewMenu("Main");
-    Menu* sub = NewMenu("Customers");
-    top->AddSubMenu(sub);
+    Menu* sub = AddMainMenuItem();
     sub->SetAspFile(file);
-    m_module->Append(top);
     auto* mapForm = NewPage<MapForm>("CustomerOrders");
     mapForm->SetBottomMasterForm(form);
     m_module->Append(mapForm);
@@ -184,11 +191,8 @@ TEST_F(ProjectDeletionTest, AMenuMapLetsGoOfTheVariablesThatGoWithAProcedureOrAP
     Form* other = NewForm("OtherForm", m_orders);
     m_module->Append(other);
     AspFile* file = AddPageFile(other);
-    Menu* top = NewMenu("Main");
-    Menu* leaf = NewMenu("Customers");
-    top->AddSubMenu(leaf);
-    m_module->Append(top);
-    file->SetTopMenu(top);
+    Menu* leaf = AddMainMenuItem();
+    file->SetTopMenu(leaf->GetParent());
     file->SyncMenuVariableMaps(TRUE);
     MenuVariableMap* map = file->FindTopMenuVariableMap(leaf);
     ASSERT_NE(nullptr, map);
