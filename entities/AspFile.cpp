@@ -803,11 +803,7 @@ MenuVariableMap* AspFile::FindMenuVariableMapByName(const MenuVariableMap* map)
 
 std::size_t MenuLeafIndex::Leaves::Home(const Menu* leaf) const
 {
-    // Fibonacci hashing: the high bits of the product spread neighbouring addresses.
-    return static_cast<std::size_t>(
-        (static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(leaf)) *
-         0x9E3779B97F4A7C15ULL) >>
-        m_shift);
+    return AddressSlot(leaf, m_shift);
 }
 
 void MenuLeafIndex::Leaves::Rehash(std::size_t capacity)

@@ -599,6 +599,9 @@ public:
     // left without sub-menus gets its maps as a leaf, and the menu is deleted. False, nothing
     // deleted, when it is in neither.
     bool DeleteMenu(Menu* menu);
+    // As DeleteMenu, for the page files of the modules given, those that may show the menu's
+    // tree; when a parent is left without sub-menus, their page files follow the trees.
+    bool DeleteMenu(Menu* menu, const std::vector<Module*>& modules);
     // The class that owns the function deletes it; false when no class of the module does.
     bool DeleteClassFunction(Function* function);
     // After the table's front field changed from previous: the non-user functions of the

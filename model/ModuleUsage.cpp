@@ -445,9 +445,8 @@ bool Module::RemoveMenuUsages(Menu* menu)
     std::vector<Menu*> subtree{menu};
     menu->CollectSubMenus(subtree, nullptr);
     const ReferenceList::Targets menus(subtree.begin(), subtree.end());
-    // The page files' maps of the menus go first, in one pass; each item then asks only the
-    // pages found referring to it in one listing.
-    EraseMenuMaps(menus);
+    // The lists leave the page files' menu maps out: Module::DeleteMenu erases the maps of the
+    // menus in one pass. Each item asks only the pages found referring to it in one listing.
     const MenuUsers pageUsers(PagesOf(m_masterForms, m_mapForms, m_transactions, m_reports,
                                       m_rdlcReports, m_dashBoardPages, m_dashBoards),
                               menus);
@@ -635,6 +634,11 @@ void Module::DeleteDesignation(Designation* designation)
 
 bool Module::DeleteMenu(Menu* menu)
 {
+    return DeleteMenu(menu, GetReferringModules());
+}
+
+bool Module::DeleteMenu(Menu* menu, const std::vector<Module*>& modules)
+{
     Menu* parent = menu->GetParent();
     const bool subMenu =
         parent != nullptr && parent != menu &&
@@ -646,7 +650,6 @@ bool Module::DeleteMenu(Menu* menu)
     std::vector<Menu*> subtree{menu};
     menu->CollectSubMenus(subtree, nullptr);
     const ReferenceList::Targets menus(subtree.begin(), subtree.end());
-    const std::vector<Module*> modules = GetReferringModules();
     for (Module* module : modules)
         module->EraseMenuMaps(menus);
     ReleaseReferences(modules, menus, ReferenceList::MenuMaps::skipped);
@@ -657,7 +660,10 @@ bool Module::DeleteMenu(Menu* menu)
         RemoveMenu(menu);
     // The other leaves keep their maps; a parent left without sub-menus is mapped as a leaf.
     if (parentBecomesLeaf)
-        CleanUpPageFiles();
+    {
+        for (Module* module : modules)
+            module->CleanUpPageFiles();
+    }
     delete menu;
     return true;
 }

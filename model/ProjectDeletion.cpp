@@ -10,7 +10,6 @@
 #include "entities/Function.h"
 #include "entities/LoginPage.h"
 #include "entities/MapForm.h"
-#include "entities/Menu.h"
 #include "entities/Procedure.h"
 #include "entities/RDLCInfo.h"
 #include "entities/RDLCReport.h"
@@ -226,20 +225,18 @@ bool ForgeonProject::DeleteLoginPage(LoginPage* page)
 
 bool ForgeonProject::DeleteMenu(Menu* menu)
 {
-    const auto remove = [](Module* module, Menu* item) { module->RemoveMenuUsages(item); };
-    const Menu* parent = menu != nullptr ? menu->GetParent() : nullptr;
-    const bool parentBecomesLeaf =
-        parent != nullptr && parent != menu && parent->GetSubMenus().size() == 1;
-    if (!RemoveThenDelete(m_modules, menu, remove, &Module::DeleteMenu))
+    if (menu == nullptr)
         return false;
-    // A page file may show a menu tree of another module: when a parent became a leaf, every
-    // module's files follow the trees as they are now.
-    if (parentBecomesLeaf)
-    {
-        for (Module* module : m_modules)
-            module->CleanUpPageFiles();
-    }
-    return true;
+    // A page file may show a menu tree of another module: the owner erases the maps of every
+    // module's page files.
+    return LargeStack::Run(
+        [&]
+        {
+            for (Module* module : m_modules)
+                module->RemoveMenuUsages(menu);
+            return std::ranges::any_of(m_modules, [this, menu](Module* module)
+                                       { return module->DeleteMenu(menu, m_modules); });
+        });
 }
 
 bool ForgeonProject::DeleteDesignation(Designation* designation)

@@ -11,6 +11,16 @@
 #include <utility>
 #include <vector>
 
+// The slot of an address in an open-addressing table of 2^(64 - shift) slots. Fibonacci hashing:
+// the high bits of the product spread neighbouring addresses.
+inline std::size_t AddressSlot(const void* address, int shift)
+{
+    return static_cast<std::size_t>(
+        (static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(address)) *
+         0x9E3779B97F4A7C15ULL) >>
+        shift);
+}
+
 // Whether a pointer is among targets; all are when there are none. A few targets are compared
 // one by one, as most lists are made for one or two; more are looked up in a table of their own
 // (open addressing), cheaper than the set's buckets.
@@ -39,14 +49,7 @@ public:
     }
 
 private:
-    std::size_t Home(const void* target) const
-    {
-        // Fibonacci hashing: the high bits of the product spread neighbouring addresses.
-        return static_cast<std::size_t>(
-            (static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(target)) *
-             0x9E3779B97F4A7C15ULL) >>
-            m_shift);
-    }
+    std::size_t Home(const void* target) const { return AddressSlot(target, m_shift); }
 
     bool m_all = true;
     std::array<const void*, 8> m_few{};
