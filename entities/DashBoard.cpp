@@ -125,7 +125,7 @@ CString DashBoard::FieldUseName(const CString&) const
 
 void DashBoard::ListTableUses(ReferenceList& list)
 {
-    list.SetUser(UsageEntry());
+    list.SetUser([this] { return UsageEntry(); });
     FormInterface::ListTableUses(list);
     ClassInvokation::ListTablesHeld(list, m_classInvokation,
                                     [this]
@@ -136,7 +136,7 @@ void DashBoard::ListTableUses(ReferenceList& list)
                                         RemoveClassInvokation(call->GetClass());
                                         delete call;
                                     });
-    list.SetUser(m_name);
+    list.SetUser([this] { return m_name; });
 }
 
 void DashBoard::CreateAspFile(int aspx)

@@ -128,7 +128,7 @@ void LoginPage::ListReferences(ReferenceList& list)
     list.AddSlot(m_userNameField);
     list.AddSlot(m_designationField);
     // The login call is named as such.
-    list.SetUser("LoginPage");
+    list.SetUser([] { return CString("LoginPage"); });
     ProcedureInvokation::ListHeld(list, m_loginCall,
                                   [this]
                                   {

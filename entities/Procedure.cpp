@@ -787,7 +787,7 @@ bool Procedure::MatchesSelectColumns(CString sql) const
 
 void Procedure::ListReferences(ReferenceList& list)
 {
-    list.SetUser(m_name);
+    list.SetUser([this] { return m_name; });
     ListDerivedProcedures(list);
     list.AddSlot(m_mainTable);
     for (Table* table : m_tables)
@@ -808,20 +808,20 @@ void Procedure::ListReferences(ReferenceList& list)
     }
     for (ProcedureFieldInfo* column : m_outputColumns)
         list.Add(column->GetField(), [column] { column->SetField(nullptr); });
-    list.SetUser(m_name + "\n\t Field is mapped with variable!\n");
+    list.SetUser([this] { return m_name + "\n\t Field is mapped with variable!\n"; });
     for (int index = 0; index < static_cast<int>(m_fieldParameters.size()); ++index)
         list.Add(m_fieldParameters[static_cast<std::size_t>(index)].field,
                  [this, index] { SetFieldParameterFieldAt(index, nullptr); });
-    list.SetUser(m_name + "\n\t Field is present in Relations!");
+    list.SetUser([this] { return m_name + "\n\t Field is present in Relations!"; });
     for (const Relation* relation : m_relations)
     {
         for (const Field* field : relation->GetJoinFields())
             list.Add(field, dropRelation(relation));
     }
-    list.SetUser(m_name + "\n\t Field is present in field filter!");
+    list.SetUser([this] { return m_name + "\n\t Field is present in field filter!"; });
     for (FieldFilter* filter : m_filters)
         list.Add(filter->GetField(), [this, filter] { DeleteFieldFilter(filter); });
-    list.SetUser(m_name);
+    list.SetUser([this] { return m_name; });
 }
 
 void Procedure::ListDerivedProcedures(ReferenceList& list)

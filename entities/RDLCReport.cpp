@@ -403,10 +403,10 @@ void RDLCReport::ListReferences(ReferenceList& list)
 
 void RDLCReport::ListTableUses(ReferenceList& list)
 {
-    list.SetUser(UsageEntry());
+    list.SetUser([this] { return UsageEntry(); });
     list.AddSlot(m_table);
     FormInterface::ListTableUses(list);
-    list.SetUser(m_name);
+    list.SetUser([this] { return m_name; });
 }
 
 bool RDLCReport::CollectRDLCInfoUsage(const RDLCInfo* info, CString& list)

@@ -4,14 +4,6 @@
 #include <bit>
 #include <utility>
 
-void ReferenceList::SetUser(const CString& name)
-{
-    m_userName = name;
-    m_makeUserName = nullptr;
-    m_userKept = false;
-    ClearUse();
-}
-
 void ReferenceList::SetUser(NameMaker makeName)
 {
     m_makeUserName = std::move(makeName);
@@ -62,7 +54,8 @@ void ReferenceList::Keep(const void* target, Action release)
 {
     if (!m_userKept)
     {
-        m_names.push_back(m_makeUserName ? m_makeUserName() : m_userName);
+        // A list whose user was never named keeps an empty name.
+        m_names.push_back(m_makeUserName ? m_makeUserName() : CString());
         m_user = m_names.size() - 1;
         m_userKept = true;
     }

@@ -102,7 +102,6 @@ public:
     using NameMaker = std::function<CString()>;
 
     // Names the entity whose references are listed next; they are a use of that name.
-    void SetUser(const CString& name);
     void SetUser(NameMaker makeName);
     // Names the use that the references listed next are a case of, until the next SetUser or
     // SetUse. A field's usage check names each page once, by its use of the lowest weight;
@@ -174,7 +173,6 @@ private:
     MenuMaps m_menuMaps = MenuMaps::listed;
     std::vector<Reference> m_references;
     std::vector<CString> m_names;
-    CString m_userName;
     NameMaker m_makeUserName;
     NameMaker m_makeUseName;
     std::size_t m_user = 0;

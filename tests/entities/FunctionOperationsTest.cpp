@@ -250,7 +250,7 @@ TEST(FunctionUsageTest, ItsListNamesItForItsTablesAndTheFieldsItShows)
     const auto users = [&function](const ReferenceList::Targets& targets)
     {
         ReferenceList list;
-        list.SetUser(function.GetFieldName());
+        list.SetUser([&] { return function.GetFieldName(); });
         function.ListReferences(list);
         return list.UsersOf(targets);
     };

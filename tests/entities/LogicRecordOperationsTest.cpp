@@ -311,7 +311,7 @@ TEST_F(ClassCallTest, TheClassListsItsTableWhichItsReleaseLetsGoOf)
 {
     Table other;
     ReferenceList list;
-    list.SetUser(m_class.GetFieldName());
+    list.SetUser([&] { return m_class.GetFieldName(); });
     m_class.ListReferences(list);
 
     EXPECT_FALSE(list.Refers({&other, nullptr}));

@@ -287,7 +287,7 @@ TEST_F(TransactionOperationsTest, ItListsItsTablesAndItsDetailTableReportsWhichG
     AddDetailReport(&m_notes, nullptr, {});
     DetailTableReport* linesReport = AddDetailReport(&m_lines, nullptr, {});
     ReferenceList list;
-    list.SetUser(m_page.GetFormName());
+    list.SetUser([&] { return m_page.GetFormName(); });
     m_page.ListReferences(list);
     EXPECT_EQ(std::vector<CString>{"OrderEntry"}, list.UsersOf({&m_basic}));
 

@@ -269,7 +269,7 @@ TEST(TableForeignKeyTest, ForeignKeyQueriesAndClearing)
     orders->GetFieldAt(2)->SetForeignKey(true);
     unflagged->SetForeignKey(true);
     ReferenceList list;
-    list.SetUser(orders->GetTableName());
+    list.SetUser([&] { return orders->GetTableName(); });
     orders->ListReferences(list);
     EXPECT_EQ(std::vector<CString>{"orders"}, list.UsersOf({customerKey}));
     EXPECT_EQ(2, list.Release({customerKey}));

@@ -9,7 +9,7 @@
 inline std::vector<CString> PageUsersOf(FormInterface& page, const ReferenceList::Targets& targets)
 {
     ReferenceList list;
-    list.SetUser(page.GetFormName());
+    list.SetUser([&] { return page.GetFormName(); });
     page.ListReferences(list);
     return list.UsersOf(targets);
 }
