@@ -6,6 +6,8 @@
 #include "entities/DashBoardCellInfo.h"
 #include "entities/Grid.h"
 #include "entities/GridCell.h"
+#include "entities/LinkControl.h"
+#include "entities/LoginPage.h"
 #include "gen_web/AspxWriteAll.h"
 #include "merge/MergeDependencyCollector.h"
 #include "merge/MergeEntityNames.h"
@@ -18,7 +20,11 @@
 #include "tests/merge/properties/MergeFixtureProjects.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <optional>
 #include <sstream>
 
 namespace
@@ -528,6 +534,178 @@ TEST_F(MergePropertyTest, ModuleNamesThatDifferOnlyInCaseAreOneModule)
             EXPECT_EQ(m_store.GetProject()->GetModuleNames(),
                       (std::vector<CString>{"BaseModule", "Sales"}));
             ExpectWriteAllWritesEverything();
+        }
+    }
+}
+
+namespace
+{
+#ifndef WEAVO_TEST_DATA
+#error "WEAVO_TEST_DATA names the folder of the test data"
+#endif
+
+std::size_t CountMenus(const Module& module)
+{
+    std::vector<Menu*> menus;
+    module.CollectMenus(menus, nullptr);
+    return menus.size();
+}
+
+std::size_t CountFunctions(const Module& module)
+{
+    std::size_t count = 0;
+    for (const Class* dataClass : module.GetClasses())
+        count += dataClass->GetFunctions().size();
+    return count;
+}
+
+// The dashboard cells of the module that open a menu.
+std::size_t CountLinkedCells(const Module& module)
+{
+    std::size_t count = 0;
+    for (const DashBoard* dashBoard : module.GetDashBoards())
+    {
+        const Grid* grid = dashBoard->GetGrid();
+        for (int row = 0; grid != nullptr && row < grid->GetRowCount(); ++row)
+            for (int column = 0; column < grid->GetColumnCount(); ++column)
+                if (const GridCell* cell = grid->GetCellAt(row, column);
+                    cell != nullptr && cell->GetDashBoardCellInfo() != nullptr &&
+                    cell->GetDashBoardCellInfo()->GetMenu() != nullptr)
+                    ++count;
+    }
+    return count;
+}
+
+std::size_t CountPageFiles(const Module& module)
+{
+    std::vector<FormInterface*> pages;
+    module.GetAllPages(pages);
+    std::size_t count = 0;
+    for (const FormInterface* page : pages)
+        count += page->GetAspFiles().size();
+    return count;
+}
+
+// The links of the module's login page, which the outcome test gives the first project's; "none"
+// without login page.
+std::string LoginPageLinks(const Module& module)
+{
+    const LoginPage* page = module.GetLoginPage();
+    return page != nullptr
+               ? std::to_string(page->GetPreLinkList().size() + page->GetPostLinkList().size())
+               : "none";
+}
+
+// Each module's entity counts and the project's report descriptions.
+std::string DescribeCounts(const ForgeonProject& project)
+{
+    std::ostringstream out;
+    for (const Module* module : project.GetModules())
+    {
+        std::vector<Table*> tables;
+        module->GetAllTables(tables);
+        out << "module " << module->GetName().GetString() << "\n tables " << tables.size()
+            << "\n procedures " << module->GetProcedures().size() << "\n master forms "
+            << module->GetMasterForms().size() << "\n map forms " << module->GetMapForms().size()
+            << "\n transactions " << module->GetTransactions().size() << "\n reports "
+            << module->GetReports().size() << "\n rdlc reports " << module->GetRDLCReports().size()
+            << "\n dashboards " << module->GetDashBoards().size() << "\n dashboard pages "
+            << module->GetDashBoardPages().size() << "\n linked dashboard cells "
+            << CountLinkedCells(*module) << "\n classes " << module->GetClasses().size()
+            << "\n functions " << CountFunctions(*module) << "\n roles "
+            << module->GetDesignations().size() << "\n menus " << CountMenus(*module)
+            << "\n login page links " << LoginPageLinks(*module) << "\n page files "
+            << CountPageFiles(*module) << "\n";
+    }
+    out << "rdlc infos " << project.GetRDLCInfos().size() << "\nxsd infos "
+        << project.GetXSDInfos().size() << "\n";
+    return out.str();
+}
+} // namespace
+
+// The outcome of every kind of merge over the suite's fixtures, kept and overwriting: the
+// variant into the fixture, the whole module or one entity of each kind, the variant's module
+// named in capitals, and each module of the fixture into a copy of itself. Each module's entity
+// counts and the overwrite report are compared whole with the expected file of the case.
+TEST_F(MergePropertyTest, EveryMergeKindHasItsExpectedOutcome)
+{
+    using Kind = ScriptedMergeSelection::Kind;
+    enum class Second
+    {
+        variant,
+        capitals,
+        copy
+    };
+    struct Case
+    {
+        const char* file;
+        const char* module;
+        std::optional<ScriptedMergeSelection::Entity> entity;
+        Second second;
+        const char* nameText = " ";
+    };
+    const Case cases[] = {
+        {"full-module", "Sales", std::nullopt, Second::variant},
+        {"table", "Sales", {{Kind::Table, "supplier"}}, Second::variant},
+        {"procedure", "Sales", {{Kind::Procedure, "PRC_supplier_list"}}, Second::variant},
+        {"report", "Sales", {{Kind::Report, "supplier Report"}}, Second::variant},
+        {"master-form", "Sales", {{Kind::MasterForm, "supplier_form"}}, Second::variant},
+        {"map-form", "Sales", {{Kind::MapForm, "region_form"}}, Second::variant},
+        {"transaction", "Sales", {{Kind::Transaction, "order"}}, Second::variant},
+        {"menu", "Sales", {{Kind::Menu, "Extras"}}, Second::variant},
+        {"dashboard", "Sales", {{Kind::DashBoard, "overview"}}, Second::variant},
+        {"dashboard-page", "Sales", {{Kind::DashBoardPage, "home"}}, Second::variant},
+        {"class", "Sales", {{Kind::Class, "_supplier"}}, Second::variant},
+        {"rdlc-report", "Sales", {{Kind::RDLCReport, "supplier_rdlc"}}, Second::variant},
+        {"module-in-capitals", "SALES", std::nullopt, Second::capitals},
+        {"copy-sales", "Sales", std::nullopt, Second::copy},
+        {"copy-base-module", "BaseModule", std::nullopt, Second::copy},
+        {"copy-base-module-named", "BaseModule", std::nullopt, Second::copy, "BaseModule"},
+    };
+    const char* written = std::getenv("WEAVO_WRITE_MERGE_OUTCOMES");
+    for (const bool overwrite : {false, true})
+    {
+        for (const Case& test : cases)
+        {
+            const std::string name =
+                std::string(test.file) + (overwrite ? "-overwrite.txt" : "-keep.txt");
+            SCOPED_TRACE(name);
+            auto second = BuildSalesFixture("Second", Path("b"), test.second != Second::copy);
+            if (test.second != Second::copy)
+            {
+                ScopedOpenProject open(second.get());
+                Module* sales = second->FindModuleByName("Sales");
+                CString supplier = "supplier";
+                sales->Append(NewProcedure("PRC_supplier_list", sales->FindTableByName(supplier)));
+                if (test.second == Second::capitals)
+                {
+                    sales->RenameDefaultObjects(test.module);
+                    sales->SetName(test.module);
+                    second->UpdateProjectDashboard();
+                }
+            }
+            auto first = BuildSalesFixture("First", Path("a"));
+            auto* help = new LinkControl;
+            help->SetCaption("Help");
+            first->GetBaseModule()->GetLoginPage()->AddPostLink(help);
+            Load(std::move(first), std::move(second));
+            const std::filesystem::path report =
+                m_hostTemp.Path() /
+                (std::string("Merge_OverwriteReport_") + test.nameText + ".txt");
+            std::filesystem::remove(report);
+            ScriptedMergeSelection selection =
+                test.entity
+                    ? ScriptedMergeSelection::Entities(test.module, {*test.entity}, overwrite)
+                    : ScriptedMergeSelection::FullModule(test.module, overwrite);
+            selection.WithNameText(test.nameText);
+            MergeAndRoundTrip(selection);
+            std::string outcome = DescribeCounts(*m_store.GetProject());
+            if (overwrite)
+                outcome += "overwrite report\n" + MergeFileText(report);
+            if (written != nullptr)
+                std::ofstream(std::filesystem::path(written) / name, std::ios::binary) << outcome;
+            EXPECT_EQ(outcome, ReadHostFile(std::filesystem::path(WEAVO_TEST_DATA) / "merge" /
+                                            "outcomes" / name));
         }
     }
 }
