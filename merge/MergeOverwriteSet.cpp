@@ -24,6 +24,7 @@
 #include "entities/XSDInfo.h"
 #include "merge/MergeReportFiles.h"
 #include "merge/PointerLists.h"
+#include "merge/ProjectOwnObjects.h"
 #include "model/Field.h"
 #include "model/FieldFilter.h"
 #include "model/ForgeonProject.h"
@@ -94,6 +95,8 @@ void MergeOverwriteSet::ApplyDeletions()
     for (const TableAdapterMap& record : m_tableAdapterMaps)
         adapterNames.push_back(record.m_tableAdapter != nullptr ? record.m_tableAdapter->GetName()
                                                                 : CString());
+    // The first project keeps what it holds for itself.
+    m_kept = FindProjectOwnObjects(*m_first);
     DeleteVariables();
     DeleteProcedureColumns();
     DeleteFunctionColumns();
@@ -108,7 +111,6 @@ void MergeOverwriteSet::ApplyDeletions()
     DeleteReportDescriptions();
     DeleteTableAdapterMaps(adapterNames);
     DeleteReports();
-    DeleteLoginPage();
     DeleteDesignations();
     DeleteProcedures();
     DeleteFunctions();
@@ -174,7 +176,7 @@ void MergeOverwriteSet::DeleteHeld(const char* heading, const std::vector<T*>& l
     m_report.Write(0, heading);
     for (T* entity : list)
     {
-        if (entity == nullptr || !held(entity))
+        if (entity == nullptr || m_kept.Holds(entity) || !held(entity))
             continue;
         WriteName(name(entity));
         remove(entity);
@@ -507,13 +509,6 @@ void MergeOverwriteSet::DeleteReports()
         "\nDELETED REPORTS: \n", m_reports,
         [](const Module& module) -> const auto& { return module.GetReports(); },
         &ForgeonProject::DeleteApplicationReport);
-}
-
-void MergeOverwriteSet::DeleteLoginPage()
-{
-    Module* base = m_first->GetBaseModule();
-    if (base != nullptr && m_name.CompareNoCase("BaseModule") == 0)
-        m_first->DeleteLoginPage(base->GetLoginPage());
 }
 
 void MergeOverwriteSet::DeleteDesignations()
