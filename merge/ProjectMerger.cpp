@@ -25,9 +25,9 @@ namespace
 void LeaveProjectDashboardBehind(ForgeonProject& second)
 {
     const ProjectOwnObjects own = FindProjectOwnObjects(second);
-    for (Menu* menu : own.menus)
+    for (Menu* menu : own.dashBoardMenus)
         second.DeleteMenu(menu);
-    for (DashBoardPage* page : own.pages)
+    for (DashBoardPage* page : own.dashBoardPages)
         second.DeleteDashBoardPage(page);
     for (DashBoard* dashBoard : own.dashBoards)
         second.DeleteDashBoard(dashBoard);

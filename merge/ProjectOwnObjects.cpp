@@ -11,11 +11,34 @@
 
 #include <algorithm>
 
+namespace
+{
+// The leaf items among the menus that open a page file of one of the pages.
+template <class Page>
+std::vector<Menu*> ItemsOpening(const std::vector<Menu*>& menus, const std::vector<Page*>& pages)
+{
+    std::vector<Menu*> items;
+    for (Menu* menu : menus)
+    {
+        const AspFile* file = menu->GetAspFile();
+        if (menu->GetSubMenus().empty() && file != nullptr &&
+            std::ranges::any_of(pages,
+                                [file](const Page* page) {
+                                    return std::ranges::find(page->GetAspFiles(), file) !=
+                                           page->GetAspFiles().end();
+                                }))
+            items.push_back(menu);
+    }
+    return items;
+}
+} // namespace
+
 bool ProjectOwnObjects::Holds(const CObject* object) const
 {
     const auto in = [object](const auto& list)
     { return std::ranges::find(list, object) != list.end(); };
-    return in(pages) || in(dashBoards) || in(menus) || in(loginPages);
+    return in(dashBoardPages) || in(dashBoards) || in(dashBoardMenus) || in(loginPages) ||
+           in(loginMenus);
 }
 
 ProjectOwnObjects FindProjectOwnObjects(const ForgeonProject& project)
@@ -24,28 +47,16 @@ ProjectOwnObjects FindProjectOwnObjects(const ForgeonProject& project)
     for (const Module* module : project.GetModules())
     {
         if (DashBoardPage* page = module->FindDashBoardPageByName(projectDashboardName))
-            own.pages.push_back(page);
+            own.dashBoardPages.push_back(page);
         if (DashBoard* dashBoard = module->FindDashBoardByName(projectDashboardName))
             own.dashBoards.push_back(dashBoard);
         if (LoginPage* page = module->GetLoginPage())
             own.loginPages.push_back(page);
     }
-    if (own.pages.empty())
-        return own;
-    // The leaf items of every module that open one of the pages.
     std::vector<Menu*> menus;
     for (const Module* module : project.GetModules())
         module->CollectMenus(menus, nullptr);
-    for (Menu* menu : menus)
-    {
-        const AspFile* file = menu->GetAspFile();
-        if (menu->GetSubMenus().empty() && file != nullptr &&
-            std::ranges::any_of(own.pages,
-                                [file](const DashBoardPage* page) {
-                                    return std::ranges::find(page->GetAspFiles(), file) !=
-                                           page->GetAspFiles().end();
-                                }))
-            own.menus.push_back(menu);
-    }
+    own.dashBoardMenus = ItemsOpening(menus, own.dashBoardPages);
+    own.loginMenus = ItemsOpening(menus, own.loginPages);
     return own;
 }

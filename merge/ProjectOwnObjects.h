@@ -9,15 +9,17 @@ class ForgeonProject;
 class LoginPage;
 class Menu;
 
-// What a project holds for itself rather than for one of its modules: its project dashboard (the
-// pages and dashboards of that name and the menu items that open the pages) and its login page.
-// A merge brings none of the second project's and deletes none of the first project's.
+// What a project holds for itself rather than for one of its modules: its project dashboard and
+// its login page, each with the menu items that open it. A merge brings none of the second
+// project's and deletes none of the first project's.
 struct ProjectOwnObjects
 {
-    std::vector<DashBoardPage*> pages;
+    // The pages and dashboards named after the project dashboard, the items that open the pages.
+    std::vector<DashBoardPage*> dashBoardPages;
     std::vector<DashBoard*> dashBoards;
-    std::vector<Menu*> menus;
+    std::vector<Menu*> dashBoardMenus;
     std::vector<LoginPage*> loginPages;
+    std::vector<Menu*> loginMenus;
 
     bool Holds(const CObject* object) const;
 };

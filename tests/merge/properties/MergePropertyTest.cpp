@@ -579,10 +579,10 @@ std::string DescribeCounts(const ForgeonProject& project)
 
 // The outcome of every kind of merge over the suite's fixtures, kept and overwriting: the
 // variant with a procedure of its own into the fixture, the whole module or one entity of each
-// kind, the variant's module named in capitals, and each module of the fixture into a copy of
-// itself. The merged project saves, loads and saves to the same bytes; each module's entity
-// counts and the overwrite report are compared whole with the expected file of the case
-// (WEAVO_WRITE_MERGE_OUTCOMES names a folder that takes the outcomes, to renew the files).
+// kind, the variant's module named in capitals or after the base module, and each module of the
+// fixture into a copy of itself. The merged project saves, loads and saves to the same bytes; each
+// module's entity counts and the overwrite report are compared whole with the expected file of the
+// case (WEAVO_WRITE_MERGE_OUTCOMES names a folder that takes the outcomes, to renew the files).
 TEST_F(MergePropertyTest, EveryMergeKindHasItsExpectedOutcome)
 {
     using Kind = ScriptedMergeSelection::Kind;
@@ -590,6 +590,8 @@ TEST_F(MergePropertyTest, EveryMergeKindHasItsExpectedOutcome)
     {
         variant,
         capitals,
+        // The variant's module renamed after the base module, whose name is another.
+        baseModuleName,
         copy
     };
     struct Case
@@ -614,6 +616,7 @@ TEST_F(MergePropertyTest, EveryMergeKindHasItsExpectedOutcome)
         {"class", "Sales", {{Kind::Class, "_supplier"}}, Second::variant},
         {"rdlc-report", "Sales", {{Kind::RDLCReport, "supplier_rdlc"}}, Second::variant},
         {"module-in-capitals", "SALES", std::nullopt, Second::capitals},
+        {"module-named-as-the-base-module", "BaseModule", std::nullopt, Second::baseModuleName},
         {"copy-sales", "Sales", std::nullopt, Second::copy},
         {"copy-base-module", "BaseModule", std::nullopt, Second::copy},
         {"copy-base-module-named", "BaseModule", std::nullopt, Second::copy, "BaseModule"},
@@ -633,7 +636,9 @@ TEST_F(MergePropertyTest, EveryMergeKindHasItsExpectedOutcome)
                 Module* sales = second->FindModuleByName("Sales");
                 CString supplier = "supplier";
                 sales->Append(NewProcedure("PRC_supplier_list", sales->FindTableByName(supplier)));
-                if (test.second == Second::capitals)
+                if (test.second == Second::baseModuleName)
+                    RenameBaseModule(*second, "Main");
+                if (test.second != Second::variant)
                 {
                     sales->RenameDefaultObjects(test.module);
                     sales->SetName(test.module);
