@@ -111,6 +111,7 @@ void MergeOverwriteSet::ApplyDeletions()
     DeleteReportDescriptions();
     DeleteTableAdapterMaps(adapterNames);
     DeleteReports();
+    DeleteLoginPage();
     DeleteDesignations();
     DeleteProcedures();
     DeleteFunctions();
@@ -509,6 +510,13 @@ void MergeOverwriteSet::DeleteReports()
         "\nDELETED REPORTS: \n", m_reports,
         [](const Module& module) -> const auto& { return module.GetReports(); },
         &ForgeonProject::DeleteApplicationReport);
+}
+
+void MergeOverwriteSet::DeleteLoginPage()
+{
+    Module* base = m_first->GetBaseModule();
+    if (base != nullptr && m_name.CompareNoCase("BaseModule") == 0)
+        m_first->DeleteLoginPage(base->GetLoginPage());
 }
 
 void MergeOverwriteSet::DeleteDesignations()

@@ -117,6 +117,7 @@ private:
     void DeleteReportDescriptions();
     void DeleteTableAdapterMaps(const std::vector<CString>& adapterNames);
     void DeleteReports();
+    void DeleteLoginPage();
     void DeleteDesignations();
     void DeleteProcedures();
     void DeleteFunctions();

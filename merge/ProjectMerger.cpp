@@ -21,7 +21,7 @@
 namespace
 {
 // The project dashboard is the first project's own: the second project's (pages, dashboards
-// and the menu items that open the pages) stays behind. No phase brings a login page.
+// and the menu items that open the pages) stays behind.
 void LeaveProjectDashboardBehind(ForgeonProject& second)
 {
     const ProjectOwnObjects own = FindProjectOwnObjects(second);

@@ -3,7 +3,6 @@
 #include "entities/AspFile.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
-#include "entities/LoginPage.h"
 #include "entities/Menu.h"
 #include "model/DefaultNames.h"
 #include "model/ForgeonProject.h"
@@ -14,8 +13,8 @@
 namespace
 {
 // The leaf items among the menus that open a page file of one of the pages.
-template <class Page>
-std::vector<Menu*> ItemsOpening(const std::vector<Menu*>& menus, const std::vector<Page*>& pages)
+std::vector<Menu*> ItemsOpening(const std::vector<Menu*>& menus,
+                                const std::vector<DashBoardPage*>& pages)
 {
     std::vector<Menu*> items;
     for (Menu* menu : menus)
@@ -23,7 +22,7 @@ std::vector<Menu*> ItemsOpening(const std::vector<Menu*>& menus, const std::vect
         const AspFile* file = menu->GetAspFile();
         if (menu->GetSubMenus().empty() && file != nullptr &&
             std::ranges::any_of(pages,
-                                [file](const Page* page) {
+                                [file](const DashBoardPage* page) {
                                     return std::ranges::find(page->GetAspFiles(), file) !=
                                            page->GetAspFiles().end();
                                 }))
@@ -37,8 +36,7 @@ bool ProjectOwnObjects::Holds(const CObject* object) const
 {
     const auto in = [object](const auto& list)
     { return std::ranges::find(list, object) != list.end(); };
-    return in(dashBoardPages) || in(dashBoards) || in(dashBoardMenus) || in(loginPages) ||
-           in(loginMenus);
+    return in(dashBoardPages) || in(dashBoards) || in(dashBoardMenus);
 }
 
 ProjectOwnObjects FindProjectOwnObjects(const ForgeonProject& project)
@@ -50,13 +48,10 @@ ProjectOwnObjects FindProjectOwnObjects(const ForgeonProject& project)
             own.dashBoardPages.push_back(page);
         if (DashBoard* dashBoard = module->FindDashBoardByName(projectDashboardName))
             own.dashBoards.push_back(dashBoard);
-        if (LoginPage* page = module->GetLoginPage())
-            own.loginPages.push_back(page);
     }
     std::vector<Menu*> menus;
     for (const Module* module : project.GetModules())
         module->CollectMenus(menus, nullptr);
     own.dashBoardMenus = ItemsOpening(menus, own.dashBoardPages);
-    own.loginMenus = ItemsOpening(menus, own.loginPages);
     return own;
 }

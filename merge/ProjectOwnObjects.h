@@ -6,20 +6,17 @@ class CObject;
 class DashBoard;
 class DashBoardPage;
 class ForgeonProject;
-class LoginPage;
 class Menu;
 
-// What a project holds for itself rather than for one of its modules: its project dashboard and
-// its login page, each with the menu items that open it. A merge brings none of the second
-// project's and deletes none of the first project's.
+// What a project holds for itself rather than for one of its modules: its project dashboard with
+// the menu items that open it. A merge brings none of the second project's and deletes none of
+// the first project's.
 struct ProjectOwnObjects
 {
     // The pages and dashboards named after the project dashboard, the items that open the pages.
     std::vector<DashBoardPage*> dashBoardPages;
     std::vector<DashBoard*> dashBoards;
     std::vector<Menu*> dashBoardMenus;
-    std::vector<LoginPage*> loginPages;
-    std::vector<Menu*> loginMenus;
 
     bool Holds(const CObject* object) const;
 };

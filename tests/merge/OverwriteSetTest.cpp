@@ -385,8 +385,8 @@ TEST_F(OverwriteSetTest, EachListedObjectLeavesItsOwnOwnerAndSameNamedOnesStay)
                     base->FindDesignationByName("supervisor")->GetReportsTo() == nullptr &&
                     base->FindMenuByName("BaseMenu")->GetRoles().empty();
          }},
-        {"the base module's login page stays, whatever the name",
-         [this] { return First()->GetBaseModule()->GetLoginPage() != nullptr; }},
+        {"the base module's login page is gone",
+         [this] { return First()->GetBaseModule()->GetLoginPage() == nullptr; }},
     };
     for (const Outcome& outcome : outcomes)
         EXPECT_TRUE(outcome.holds()) << outcome.what;
