@@ -24,6 +24,7 @@
 #include "entities/XSDInfo.h"
 #include "merge/MergeReportFiles.h"
 #include "merge/PointerLists.h"
+#include "merge/ProjectOwnObjects.h"
 #include "model/Field.h"
 #include "model/FieldFilter.h"
 #include "model/ForgeonProject.h"
@@ -94,6 +95,8 @@ void MergeOverwriteSet::ApplyDeletions()
     for (const TableAdapterMap& record : m_tableAdapterMaps)
         adapterNames.push_back(record.m_tableAdapter != nullptr ? record.m_tableAdapter->GetName()
                                                                 : CString());
+    // The first project keeps what it holds for itself.
+    m_kept = FindProjectOwnObjects(*m_first);
     DeleteVariables();
     DeleteProcedureColumns();
     DeleteFunctionColumns();
@@ -174,7 +177,7 @@ void MergeOverwriteSet::DeleteHeld(const char* heading, const std::vector<T*>& l
     m_report.Write(0, heading);
     for (T* entity : list)
     {
-        if (entity == nullptr || !held(entity))
+        if (entity == nullptr || m_kept.Holds(entity) || !held(entity))
             continue;
         WriteName(name(entity));
         remove(entity);

@@ -2,6 +2,7 @@
 
 #include "entities/RDLCInfo.h"
 #include "entities/RDLCReport.h"
+#include "merge/ProjectOwnObjects.h"
 #include "model/TextFile.h"
 #include "platform/core/CString.h"
 
@@ -34,7 +35,8 @@ class XSDInfo;
 
 // The entities of the first project that a merge with "Overwrite Base Module" replaces. The run
 // lists them while it merges; ApplyDeletions then removes them kind by kind, parts before their
-// owners and tables last, and writes what it removed to the overwrite report.
+// owners and tables last, and writes what it removed to the overwrite report. What the project
+// holds for itself (ProjectOwnObjects) stays, listed or not.
 class MergeOverwriteSet
 {
 public:
@@ -174,6 +176,8 @@ private:
     std::vector<XSDInfo*> m_xsdInfos;
     std::vector<TableAdapter*> m_tableAdapters;
 
+    // What the first project holds for itself, found when the deletions start.
+    ProjectOwnObjects m_kept;
     TextFile m_report{false, false, '=', 60};
     CString m_name;
 };

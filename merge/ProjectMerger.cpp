@@ -1,6 +1,5 @@
 #include "merge/ProjectMerger.h"
 
-#include "entities/AspFile.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
 #include "entities/FormInterface.h"
@@ -8,7 +7,7 @@
 #include "merge/MergeDependencyCollector.h"
 #include "merge/MergeOverwriteSet.h"
 #include "merge/MergeSelection.h"
-#include "model/DefaultNames.h"
+#include "merge/ProjectOwnObjects.h"
 #include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
 #include "model/Module.h"
@@ -21,33 +20,17 @@
 
 namespace
 {
-// The project dashboard is the first project's own: the second project's (page, dashboard and
-// the menu items that open the page) stays behind.
+// The project dashboard is the first project's own: the second project's (pages, dashboards
+// and the menu items that open the pages) stays behind.
 void LeaveProjectDashboardBehind(ForgeonProject& second)
 {
-    for (Module* module : second.GetModules())
-    {
-        if (DashBoardPage* page = module->FindDashBoardPageByName(projectDashboardName))
-        {
-            // The leaf items of every module that open the page.
-            std::vector<Menu*> menus;
-            for (const Module* each : second.GetModules())
-                each->CollectMenus(menus, nullptr);
-            const std::vector<AspFile*>& files = page->GetAspFiles();
-            std::erase_if(menus,
-                          [&files](const Menu* menu)
-                          {
-                              return !menu->GetSubMenus().empty() ||
-                                     menu->GetAspFile() == nullptr ||
-                                     std::ranges::find(files, menu->GetAspFile()) == files.end();
-                          });
-            for (Menu* menu : menus)
-                second.DeleteMenu(menu);
-            second.DeleteDashBoardPage(page);
-        }
-        if (DashBoard* dashBoard = module->FindDashBoardByName(projectDashboardName))
-            second.DeleteDashBoard(dashBoard);
-    }
+    const ProjectOwnObjects own = FindProjectOwnObjects(second);
+    for (Menu* menu : own.dashBoardMenus)
+        second.DeleteMenu(menu);
+    for (DashBoardPage* page : own.dashBoardPages)
+        second.DeleteDashBoardPage(page);
+    for (DashBoard* dashBoard : own.dashBoards)
+        second.DeleteDashBoard(dashBoard);
 }
 
 // The module holds something that the merge must keep, its classes and RDLC reports included.

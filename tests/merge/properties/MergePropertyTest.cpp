@@ -2,10 +2,12 @@
 // selected changes nothing, an empty input adds nothing, a fixture merged into an empty project
 // arrives whole and generates, a fixture merged into a copy of itself adds nothing; after every
 // merge the second input is deleted and the merged project saves, loads and saves to the same
-// bytes.
+// bytes; every merge kind has the outcome of its expected file.
 #include "entities/DashBoardCellInfo.h"
 #include "entities/Grid.h"
 #include "entities/GridCell.h"
+#include "entities/LinkControl.h"
+#include "entities/LoginPage.h"
 #include "gen_web/AspxWriteAll.h"
 #include "merge/MergeDependencyCollector.h"
 #include "merge/MergeEntityNames.h"
@@ -18,7 +20,11 @@
 #include "tests/merge/properties/MergeFixtureProjects.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <optional>
 #include <sstream>
 
 namespace
@@ -257,52 +263,6 @@ TEST_F(MergePropertyTest, AVariantMergedIntoAFixtureSavesLoadsAndGenerates)
     }
 }
 
-// Every kind of merge, the whole module or one entity of each kind, kept or overwriting, of the
-// variant with a procedure of its own into the fixture: the merged project saves, loads and saves
-// to the same bytes.
-TEST_F(MergePropertyTest, EveryMergeKindSavesLoadsAndSavesToTheSameBytes)
-{
-    using Kind = ScriptedMergeSelection::Kind;
-    struct EntityCase
-    {
-        Kind kind;
-        const char* name;
-    };
-    const EntityCase entities[] = {
-        {Kind::Table, "supplier"},
-        {Kind::Procedure, "PRC_supplier_list"},
-        {Kind::Report, "supplier Report"},
-        {Kind::MasterForm, "supplier_form"},
-        {Kind::MapForm, "region_form"},
-        {Kind::Transaction, "order"},
-        {Kind::Menu, "Extras"},
-        {Kind::DashBoard, "overview"},
-        {Kind::DashBoardPage, "home"},
-        {Kind::Class, "_supplier"},
-        {Kind::RDLCReport, "supplier_rdlc"},
-    };
-    for (const bool overwrite : {false, true})
-    {
-        std::vector<std::pair<std::string, ScriptedMergeSelection>> selections;
-        selections.emplace_back("full module",
-                                ScriptedMergeSelection::FullModule("Sales", overwrite));
-        for (const EntityCase& entity : entities)
-            selections.emplace_back(
-                entity.name,
-                ScriptedMergeSelection::Entities("Sales", {{entity.kind, entity.name}}, overwrite));
-        for (auto& [name, selection] : selections)
-        {
-            SCOPED_TRACE(name + (overwrite ? ", overwrite" : ", keep"));
-            auto second = BuildSalesFixture("Second", Path("b"), /*variant=*/true);
-            Module* sales = second->FindModuleByName("Sales");
-            CString supplier = "supplier";
-            sales->Append(NewProcedure("PRC_supplier_list", sales->FindTableByName(supplier)));
-            Load(BuildSalesFixture("First", Path("a")), std::move(second));
-            MergeAndRoundTrip(selection);
-        }
-    }
-}
-
 namespace
 {
 // Chooses as the selective merge dialog does: the master tables shown, only the named one
@@ -528,6 +488,185 @@ TEST_F(MergePropertyTest, ModuleNamesThatDifferOnlyInCaseAreOneModule)
             EXPECT_EQ(m_store.GetProject()->GetModuleNames(),
                       (std::vector<CString>{"BaseModule", "Sales"}));
             ExpectWriteAllWritesEverything();
+        }
+    }
+}
+
+namespace
+{
+#ifndef WEAVO_TEST_DATA
+#error "WEAVO_TEST_DATA names the folder of the test data"
+#endif
+
+std::size_t CountMenus(const Module& module)
+{
+    std::vector<Menu*> menus;
+    module.CollectMenus(menus, nullptr);
+    return menus.size();
+}
+
+std::size_t CountFunctions(const Module& module)
+{
+    std::size_t count = 0;
+    for (const Class* dataClass : module.GetClasses())
+        count += dataClass->GetFunctions().size();
+    return count;
+}
+
+// The dashboard cells of the module that open a menu.
+std::size_t CountLinkedCells(const Module& module)
+{
+    std::size_t count = 0;
+    for (const DashBoard* dashBoard : module.GetDashBoards())
+    {
+        const Grid* grid = dashBoard->GetGrid();
+        for (int row = 0; grid != nullptr && row < grid->GetRowCount(); ++row)
+            for (int column = 0; column < grid->GetColumnCount(); ++column)
+                if (const GridCell* cell = grid->GetCellAt(row, column);
+                    cell != nullptr && cell->GetDashBoardCellInfo() != nullptr &&
+                    cell->GetDashBoardCellInfo()->GetMenu() != nullptr)
+                    ++count;
+    }
+    return count;
+}
+
+std::size_t CountPageFiles(const Module& module)
+{
+    std::vector<FormInterface*> pages;
+    module.GetAllPages(pages);
+    std::size_t count = 0;
+    for (const FormInterface* page : pages)
+        count += page->GetAspFiles().size();
+    return count;
+}
+
+// The links of the module's login page, which the outcome test gives the first project's; "none"
+// without login page.
+std::string LoginPageLinks(const Module& module)
+{
+    const LoginPage* page = module.GetLoginPage();
+    return page != nullptr
+               ? std::to_string(page->GetPreLinkList().size() + page->GetPostLinkList().size())
+               : "none";
+}
+
+// Each module's entity counts and the project's report descriptions.
+std::string DescribeCounts(const ForgeonProject& project)
+{
+    std::ostringstream out;
+    for (const Module* module : project.GetModules())
+    {
+        std::vector<Table*> tables;
+        module->GetAllTables(tables);
+        out << "module " << module->GetName().GetString() << "\n tables " << tables.size()
+            << "\n procedures " << module->GetProcedures().size() << "\n master forms "
+            << module->GetMasterForms().size() << "\n map forms " << module->GetMapForms().size()
+            << "\n transactions " << module->GetTransactions().size() << "\n reports "
+            << module->GetReports().size() << "\n rdlc reports " << module->GetRDLCReports().size()
+            << "\n dashboards " << module->GetDashBoards().size() << "\n dashboard pages "
+            << module->GetDashBoardPages().size() << "\n linked dashboard cells "
+            << CountLinkedCells(*module) << "\n classes " << module->GetClasses().size()
+            << "\n functions " << CountFunctions(*module) << "\n roles "
+            << module->GetDesignations().size() << "\n menus " << CountMenus(*module)
+            << "\n login page links " << LoginPageLinks(*module) << "\n page files "
+            << CountPageFiles(*module) << "\n";
+    }
+    out << "rdlc infos " << project.GetRDLCInfos().size() << "\nxsd infos "
+        << project.GetXSDInfos().size() << "\n";
+    return out.str();
+}
+} // namespace
+
+// The outcome of every kind of merge over the suite's fixtures, kept and overwriting: the
+// variant with a procedure of its own into the fixture, the whole module or one entity of each
+// kind, the variant's module named in capitals or after the base module, and each module of the
+// fixture into a copy of itself. The merged project saves, loads and saves to the same bytes; each
+// module's entity counts and the overwrite report are compared whole with the expected file of the
+// case (WEAVO_WRITE_MERGE_OUTCOMES names a folder that takes the outcomes, to renew the files).
+TEST_F(MergePropertyTest, EveryMergeKindHasItsExpectedOutcome)
+{
+    using Kind = ScriptedMergeSelection::Kind;
+    enum class Second
+    {
+        variant,
+        capitals,
+        // The variant's module renamed after the base module, whose name is another.
+        baseModuleName,
+        copy
+    };
+    struct Case
+    {
+        const char* file;
+        const char* module;
+        std::optional<ScriptedMergeSelection::Entity> entity;
+        Second second;
+        const char* nameText = " ";
+    };
+    const Case cases[] = {
+        {"full-module", "Sales", std::nullopt, Second::variant},
+        {"table", "Sales", {{Kind::Table, "supplier"}}, Second::variant},
+        {"procedure", "Sales", {{Kind::Procedure, "PRC_supplier_list"}}, Second::variant},
+        {"report", "Sales", {{Kind::Report, "supplier Report"}}, Second::variant},
+        {"master-form", "Sales", {{Kind::MasterForm, "supplier_form"}}, Second::variant},
+        {"map-form", "Sales", {{Kind::MapForm, "region_form"}}, Second::variant},
+        {"transaction", "Sales", {{Kind::Transaction, "order"}}, Second::variant},
+        {"menu", "Sales", {{Kind::Menu, "Extras"}}, Second::variant},
+        {"dashboard", "Sales", {{Kind::DashBoard, "overview"}}, Second::variant},
+        {"dashboard-page", "Sales", {{Kind::DashBoardPage, "home"}}, Second::variant},
+        {"class", "Sales", {{Kind::Class, "_supplier"}}, Second::variant},
+        {"rdlc-report", "Sales", {{Kind::RDLCReport, "supplier_rdlc"}}, Second::variant},
+        {"module-in-capitals", "SALES", std::nullopt, Second::capitals},
+        {"module-named-as-the-base-module", "BaseModule", std::nullopt, Second::baseModuleName},
+        {"copy-sales", "Sales", std::nullopt, Second::copy},
+        {"copy-base-module", "BaseModule", std::nullopt, Second::copy},
+        {"copy-base-module-named", "BaseModule", std::nullopt, Second::copy, "BaseModule"},
+    };
+    const char* written = std::getenv("WEAVO_WRITE_MERGE_OUTCOMES");
+    for (const bool overwrite : {false, true})
+    {
+        for (const Case& test : cases)
+        {
+            const std::string name =
+                std::string(test.file) + (overwrite ? "-overwrite.txt" : "-keep.txt");
+            SCOPED_TRACE(name);
+            auto second = BuildSalesFixture("Second", Path("b"), test.second != Second::copy);
+            if (test.second != Second::copy)
+            {
+                ScopedOpenProject open(second.get());
+                Module* sales = second->FindModuleByName("Sales");
+                CString supplier = "supplier";
+                sales->Append(NewProcedure("PRC_supplier_list", sales->FindTableByName(supplier)));
+                if (test.second == Second::baseModuleName)
+                    RenameBaseModule(*second, "Main");
+                if (test.second != Second::variant)
+                {
+                    sales->RenameDefaultObjects(test.module);
+                    sales->SetName(test.module);
+                    second->UpdateProjectDashboard();
+                }
+            }
+            auto first = BuildSalesFixture("First", Path("a"));
+            auto* help = new LinkControl;
+            help->SetCaption("Help");
+            first->GetBaseModule()->GetLoginPage()->AddPostLink(help);
+            Load(std::move(first), std::move(second));
+            const std::filesystem::path report =
+                m_hostTemp.Path() /
+                (std::string("Merge_OverwriteReport_") + test.nameText + ".txt");
+            std::filesystem::remove(report);
+            ScriptedMergeSelection selection =
+                test.entity
+                    ? ScriptedMergeSelection::Entities(test.module, {*test.entity}, overwrite)
+                    : ScriptedMergeSelection::FullModule(test.module, overwrite);
+            selection.WithNameText(test.nameText);
+            MergeAndRoundTrip(selection);
+            std::string outcome = DescribeCounts(*m_store.GetProject());
+            if (overwrite)
+                outcome += "overwrite report\n" + MergeFileText(report);
+            if (written != nullptr)
+                std::ofstream(std::filesystem::path(written) / name, std::ios::binary) << outcome;
+            EXPECT_EQ(outcome, ReadHostFile(std::filesystem::path(WEAVO_TEST_DATA) / "merge" /
+                                            "outcomes" / name));
         }
     }
 }
