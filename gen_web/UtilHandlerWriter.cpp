@@ -475,6 +475,24 @@ void UtilHandlerWriter::WriteRecordChecks()
             {3, "return Math.Max(MAX_DETAIL_ROWS, CountOf(\"SELECT COUNT(*) FROM \" + table + \" "
                 "WHERE \" + link + \" = \" + number));"},
             {2, "}"},
+            {2, "//The statement that locks the record id of the table for the request's save "
+                "(DBHandler.BeginSave),"},
+            {2, "//so that another save of the record waits for it; null without a record"},
+            {2, "public String RecordLockString(String table, String key, String id)"},
+            {2, "{"},
+            {3, "String number = ToSqlNumber(id, null);"},
+            {3, "if (number == null)"},
+            {4, "return null;"},
+            {3,
+             "return \"SELECT \" + key + \" FROM \" + table + \" WITH (UPDLOCK, ROWLOCK) WHERE \" "
+             "+ key + \" = \" + number;"},
+            {2, "}"},
+            {2, "//The statement that locks the table for the request's save: every other save "
+                "that locks it waits"},
+            {2, "public String TableLockString(String table)"},
+            {2, "{"},
+            {3, "return \"SELECT COUNT(*) FROM \" + table + \" WITH (TABLOCKX, HOLDLOCK)\";"},
+            {2, "}"},
             {2, "//The number that the counting query answers"},
             {2, "int CountOf(String sqlString)"},
             {2, "{"},
