@@ -81,6 +81,18 @@ void PgSqlScriptWriter::WriteTableSection(const Table& table)
     WriteCreateTable(table);
     WritePrimaryKey(table);
     WriteDefaults(table);
+    WriteUniqueUserName(table);
+}
+
+// One live account per user name; a deleted account keeps its row and its name.
+void PgSqlScriptWriter::WriteUniqueUserName(const Table& table)
+{
+    const Field* name = UniqueUserNameField(m_project);
+    if (name == nullptr || name->GetTable() != &table)
+        return;
+    m_scriptFile.Write(0, "CREATE UNIQUE INDEX UX_%s_%s ON %s (%s) WHERE %s = 'N';\n\n",
+                       table.GetTableName(), name->GetFieldName(), table.GetTableName(),
+                       name->GetFieldName(), Field::deletedFlagName);
 }
 
 void PgSqlScriptWriter::WriteCreateTable(const Table& table)

@@ -35,6 +35,9 @@ private:
     void WriteColumnType(const Field& field);
     void WritePrimaryKey(const Table& table);
     void WriteDefaults(const Table& table);
+    // The unique index of the account table's user name over its live accounts
+    // (UniqueUserNameField); nothing for another table.
+    void WriteUniqueUserName(const Table& table);
     void WriteModuleForeignKeys(const Module& module);
     void WriteForeignKeys(const Table& table);
     void WriteForeignKey(const Table& table, const Field& field);

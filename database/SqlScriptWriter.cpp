@@ -113,6 +113,20 @@ void SqlScriptWriter::WriteTableScript(const Table& table)
     WriteCreateTable(table);
     WritePrimaryKey(table);
     WriteDefaults(table);
+    WriteUniqueUserName(table);
+}
+
+// One live account per user name; a deleted account keeps its row and its name.
+void SqlScriptWriter::WriteUniqueUserName(const Table& table)
+{
+    const Field* name = UniqueUserNameField(m_project);
+    if (name == nullptr || name->GetTable() != &table)
+        return;
+    m_scriptFile.Write(0,
+                       "CREATE UNIQUE NONCLUSTERED INDEX [UX_%s_%s] ON [dbo].[%s]([%s])\nWHERE "
+                       "[%s] = 'N' AND [%s] IS NOT NULL\nGO\n\n",
+                       table.GetTableName(), name->GetFieldName(), table.GetTableName(),
+                       name->GetFieldName(), Field::deletedFlagName, name->GetFieldName());
 }
 
 void SqlScriptWriter::WriteCreateTable(const Table& table)

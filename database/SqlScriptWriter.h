@@ -39,6 +39,9 @@ public:
     void WriteTableScript(const Table& table);
     void WriteForeignKeys(const Table& table);
     void WriteDefaults(const Table& table);
+    // The unique index of the account table's user name over its live accounts
+    // (UniqueUserNameField); nothing for another table.
+    void WriteUniqueUserName(const Table& table);
     void WriteUseDatabase();
     void WriteRoles();
 

@@ -80,3 +80,25 @@ bool HasAccountTables(const ForgeonProject& project)
     return base != nullptr && base->FindMasterTableByNameExact(roleTableName) != nullptr &&
            base->FindMasterTableByNameExact(userAccountTableName) != nullptr;
 }
+
+const Field* UniqueUserNameField(const ForgeonProject& project)
+{
+    if (!HasAccountTables(project))
+        return nullptr;
+    const Table* accounts =
+        project.GetBaseModule()->FindMasterTableByNameExact(userAccountTableName);
+    const Field* name = accounts->FindFieldByName("username");
+    if (name == nullptr || accounts->FindFieldByName(Field::deletedFlagName) == nullptr)
+        return nullptr;
+    switch (name->GetTypeCode())
+    {
+    case FieldTypeChar:
+    case FieldTypeVarchar:
+        return name->GetSize() > 0 && name->GetSize() <= 900 ? name : nullptr;
+    case FieldTypeNChar:
+    case FieldTypeNVarchar:
+        return name->GetSize() > 0 && name->GetSize() <= 450 ? name : nullptr;
+    default:
+        return nullptr;
+    }
+}

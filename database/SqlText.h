@@ -25,6 +25,11 @@ std::vector<ScriptRole> ScriptRoles(const ForgeonProject& project);
 // The base module has the account table, and the roles table that the account refers to.
 bool HasAccountTables(const ForgeonProject& project);
 
+// The user name column of the base module's account table when an index can keep the names of
+// its live (not soft-deleted) accounts unique: a character column of at most 900 bytes in a table
+// with "Is_Deleted"; null otherwise.
+const Field* UniqueUserNameField(const ForgeonProject& project);
+
 // The administrator account of a new database, without a statement terminator.
 inline constexpr const char* defaultAccountInsert =
     "INSERT INTO useraccount(username,password,personnel_role_id) VALUES('admin','',1)";

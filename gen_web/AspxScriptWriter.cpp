@@ -298,9 +298,16 @@ void AspxScriptWriter::WriteFileUploadSubmit(int indent)
 {
     m_out.Write(indent, "if(formAction == '%s')\n", IsUpdatePage() ? "UPDATE" : "ADD");
     m_out.Write(indent, "{\n");
-    // The values go with the file in the form; the address carries none of them.
-    m_out.Write(indent + 1, "submitWithValues(document.aspnetForm, \"%s\", sBody);\n",
-                PageFileName());
+    // The values go with the file in the form; the address carries only the Update page's record
+    // key, which a reply to a post too large to be read returns to.
+    if (IsUpdatePage() && !RecordKeyName().IsEmpty())
+        m_out.Write(indent + 1,
+                    "submitWithValues(document.aspnetForm, recordPageUrl(\"%s\", \"%s\"), "
+                    "sBody);\n",
+                    PageFileName(), ScriptText(RecordKeyName()));
+    else
+        m_out.Write(indent + 1, "submitWithValues(document.aspnetForm, \"%s\", sBody);\n",
+                    PageFileName());
     m_out.Write(indent + 1, "return;\n");
     m_out.Write(indent, "}\n");
 }
@@ -569,6 +576,16 @@ CString AspxScriptWriter::VisibilityOf(const FieldRep& control) const
 CString AspxScriptWriter::PageFileName() const
 {
     return ScriptText(m_pageFile.GetFileName(FALSE));
+}
+
+CString AspxScriptWriter::RecordKeyName() const
+{
+    const FormInterface* owner = m_pageFile.GetOwnerPage();
+    if (const auto* form = dynamic_cast<const Form*>(owner))
+        return GetPrimaryKeyName(form->GetTable());
+    if (const auto* transaction = dynamic_cast<const Transaction*>(owner))
+        return GetPrimaryKeyName(transaction->GetBasicTable());
+    return CString();
 }
 
 CString AspxScriptWriter::AddPageName() const

@@ -67,6 +67,8 @@ protected:
     CString PageFileName() const;
     CString AddPageName() const;
     CString DateFormat() const;
+    // The key of the record that the page's form or master-detail page saves, empty without one.
+    CString RecordKeyName() const;
     // The checks that an input has text and that it holds a number: element is the input's
     // script expression, rowText an expression added to the message (empty, or the grid row).
     void WriteInputStringCheck(const CString& element, const CString& caption,

@@ -404,12 +404,32 @@ void CodeBehindFragments::WriteKeepSavedUploads(int indent)
     m_out.Write(indent, "new UtilHandler().KeepSavedUploads();\n");
 }
 
-void CodeBehindFragments::WriteUnkeptUploadsRemoval(int indent)
+void CodeBehindFragments::WriteHandlerFinally(int indent, bool savesUploads, bool endsSave)
 {
+    if (!savesUploads && !endsSave)
+        return;
     m_out.Write(indent, "finally\n");
     m_out.Write(indent, "{\n");
-    m_out.Write(indent + 1, "new UtilHandler().RemoveUnkeptUploads();\n");
+    if (savesUploads)
+        m_out.Write(indent + 1, "new UtilHandler().RemoveUnkeptUploads();\n");
+    if (endsSave)
+        WriteSaveEnd(indent + 1);
     m_out.Write(indent, "}\n");
+}
+
+void CodeBehindFragments::WriteSaveBegin(int indent, const CString& lockString)
+{
+    m_out.Write(indent, "new DBHandler().BeginSave(%s);\n", lockString);
+}
+
+void CodeBehindFragments::WriteSaveCommit(int indent)
+{
+    m_out.Write(indent, "new DBHandler().CommitSave();\n");
+}
+
+void CodeBehindFragments::WriteSaveEnd(int indent)
+{
+    m_out.Write(indent, "new DBHandler().EndSave();\n");
 }
 
 // The characters that the control's column holds, 0 for a column of any length.

@@ -64,8 +64,15 @@ public:
     void WriteKeptMessage(int indent);
     // Once the record that holds the request's uploads is saved: the files stay.
     void WriteKeepSavedUploads(int indent);
-    // After the handler's catch block: the files of a record not saved are removed.
-    void WriteUnkeptUploadsRemoval(int indent);
+    // After the handler's catch block, a finally block: with savesUploads the files of a record
+    // not saved are removed, with endsSave a save still open is dropped; none without either.
+    void WriteHandlerFinally(int indent, bool savesUploads, bool endsSave);
+    // The request's save opens, in one transaction that the C# expression lockString (a
+    // statement, or null for none) begins; it is committed before the answer.
+    void WriteSaveBegin(int indent, const CString& lockString);
+    void WriteSaveCommit(int indent);
+    // The save is dropped, as a failed statement leaves it, before the answer says so.
+    void WriteSaveEnd(int indent);
 
     // The blocks of fillControls, one per control kind.
     void WriteTextColumnFill(const FieldRep& control, int indent);

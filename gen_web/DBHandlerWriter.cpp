@@ -12,6 +12,7 @@ void DBHandlerWriter::Write()
 {
     WriteHead();
     WriteConstructor();
+    WriteSave();
     WriteExecuteNonQueryOnMaster();
     WriteExecuteQuery();
     WriteScaler();
@@ -31,6 +32,7 @@ void DBHandlerWriter::WriteHead()
                                {0, "using System.Data;"},
                                {0, "using System.Data.SqlClient;"},
                                {0, "using System.Configuration;"},
+                               {0, "using System.Web;"},
                                {0, ""},
                                {0, ""},
                            });
@@ -51,6 +53,79 @@ void DBHandlerWriter::WriteConstructor()
                                    "\"m_connectionString\"].ConnectionString;"},
                                {2, "}"},
                            });
+}
+
+// A save opened by BeginSave holds its connection and transaction in the request's items; until
+// CommitSave or EndSave every statement of the request runs in it, on that connection.
+void DBHandlerWriter::WriteSave()
+{
+    WriteCodeLines(
+        m_file,
+        {
+            {2, "const String SAVE_ITEM = \"DBHandler.Save\";"},
+            {2, "//The transaction of the request's open save, null when none is open"},
+            {2, "static SqlTransaction OpenSave()"},
+            {2, "{"},
+            {3, "HttpContext context = HttpContext.Current;"},
+            {3, "return context == null ? null : context.Items[SAVE_ITEM] as SqlTransaction;"},
+            {2, "}"},
+            {2, "//Opens the request's save: the statements that follow run in one transaction, "
+                "which the lock"},
+            {2, "//statement, when there is one, begins, so that a save holding the same lock "
+                "waits for this one"},
+            {2, "public void BeginSave(String lockString)"},
+            {2, "{"},
+            {3, "EndSave();"},
+            {3, "SqlConnection connection = new SqlConnection(m_connectionString);"},
+            {3, "connection.Open();"},
+            {3, "SqlTransaction transaction = connection.BeginTransaction();"},
+            {3, "HttpContext.Current.Items[SAVE_ITEM] = transaction;"},
+            {3, "if (lockString != null)"},
+            {4, "new SqlCommand(lockString, connection, transaction).ExecuteNonQuery();"},
+            {2, "}"},
+            {2, "//Keeps what the request's save did and closes it"},
+            {2, "public void CommitSave()"},
+            {2, "{"},
+            {3, "CloseSave(true);"},
+            {2, "}"},
+            {2, "//Drops what the request's save did, when it was not kept, and closes it"},
+            {2, "public void EndSave()"},
+            {2, "{"},
+            {3, "CloseSave(false);"},
+            {2, "}"},
+            {2, "void CloseSave(bool commit)"},
+            {2, "{"},
+            {3, "SqlTransaction save = OpenSave();"},
+            {3, "if (save == null)"},
+            {4, "return;"},
+            {3, "HttpContext.Current.Items.Remove(SAVE_ITEM);"},
+            {3, "SqlConnection connection = save.Connection;"},
+            {3, "if (connection == null)"},
+            {4, "return;"},
+            {3, "try"},
+            {3, "{"},
+            {4, "if (commit)"},
+            {5, "save.Commit();"},
+            {4, "else"},
+            {5, "save.Rollback();"},
+            {3, "}"},
+            {3, "finally"},
+            {3, "{"},
+            {4, "connection.Close();"},
+            {3, "}"},
+            {2, "}"},
+        });
+}
+
+// The lines that run instead when the request has an open save.
+void DBHandlerWriter::WriteInOpenSave(const std::vector<CString>& lines)
+{
+    m_file.Write(3, "SqlTransaction save = OpenSave();\n");
+    m_file.Write(3, "if (save != null)\n");
+    m_file.Write(3, "{\n");
+    for (const CString& line : lines)
+        m_file.Write(4, "%s\n", line);
+    m_file.Write(3, "}\n");
 }
 
 void DBHandlerWriter::WriteOpenConnection(const char* name)
@@ -94,6 +169,8 @@ void DBHandlerWriter::WriteExecuteNonQueryOnMaster()
 {
     m_file.Write(2, "public void ExecuteNonQueryOnMaster(String queryString)\n");
     m_file.Write(2, "{\n");
+    WriteInOpenSave(
+        {"new SqlCommand(queryString, save.Connection, save).ExecuteNonQuery();", "return;"});
     WriteOpenConnection("connection");
     WriteNonQueryInTransaction();
     WriteCloseConnection("connection");
@@ -109,6 +186,8 @@ void DBHandlerWriter::WriteScaler()
 {
     m_file.Write(2, "public int Scaler(String sSQLCommand)\n");
     m_file.Write(2, "{\n");
+    WriteInOpenSave({"return Convert.ToInt32(new SqlCommand(sSQLCommand, save.Connection, "
+                     "save).ExecuteScalar());"});
     WriteOpenConnection("myConnection");
     m_file.Write(4, "SqlCommand myCommand = new SqlCommand(sSQLCommand, myConnection);\n");
     m_file.Write(4, "int count = Convert.ToInt32(myCommand.ExecuteScalar());\n");
@@ -127,6 +206,11 @@ void DBHandlerWriter::WriteNonQueryThenFill(const char* signature, const char* f
 {
     m_file.Write(2, "%s\n", signature);
     m_file.Write(2, "{\n");
+    WriteInOpenSave({"new SqlCommand(queryString, save.Connection, save).ExecuteNonQuery();",
+                     "DataTable savedTable = new DataTable();",
+                     "new SqlDataAdapter(new SqlCommand(" + CString(fillQuery) +
+                         ", save.Connection, save)).Fill(savedTable);",
+                     "return savedTable;"});
     WriteOpenConnection("connection");
     WriteNonQueryInTransaction();
     m_file.Write(4, "DataTable dataTable = new DataTable();\n");
@@ -144,6 +228,12 @@ void DBHandlerWriter::WriteInsertSelectThenUpdate()
     m_file.Write(2, "public String InsertSelectThenUpdate(String queryString, String selectString, "
                     "KeyedStatement update)\n");
     m_file.Write(2, "{\n");
+    WriteInOpenSave(
+        {"SqlCommand savedCommand = new SqlCommand(queryString, save.Connection, save);",
+         "savedCommand.ExecuteNonQuery();", "savedCommand.CommandText = selectString;",
+         "String savedKey = Convert.ToString(savedCommand.ExecuteScalar());",
+         "savedCommand.CommandText = update(savedKey);", "savedCommand.ExecuteNonQuery();",
+         "return savedKey;"});
     WriteOpenConnection("connection");
     WriteCommandInTransaction();
     WriteCodeLines(m_file, {
@@ -168,13 +258,16 @@ void DBHandlerWriter::WriteExecuteNonQueryOnTransaction()
 }
 
 // The reader closes the connection when it is closed; the connection is closed here only when
-// no reader was made.
+// no reader was made. A reader in the request's save leaves the save's connection open.
 void DBHandlerWriter::WriteGetSQLDataReader()
 {
+    WriteCodeLines(m_file, {
+                               {2, "public SqlDataReader GetSQLDataReader(String sSQLCommand)"},
+                               {2, "{"},
+                           });
+    WriteInOpenSave({"return new SqlCommand(sSQLCommand, save.Connection, save).ExecuteReader();"});
     WriteCodeLines(m_file,
                    {
-                       {2, "public SqlDataReader GetSQLDataReader(String sSQLCommand)"},
-                       {2, "{"},
                        {3, "SqlConnection myConnection = new SqlConnection(m_connectionString);"},
                        {3, "SqlDataReader myReader = null;"},
                        {3, "try"},

@@ -2,12 +2,15 @@
 
 #include "platform/core/CString.h"
 
+#include <vector>
+
 class ForgeonProject;
 class TextFile;
 
 // Util\DBHandler.cs: the generated application's only database access class. Every method
 // closes its connection on every path: in a finally block, or, for the data reader, when the
-// reader is closed.
+// reader is closed. A page's save opens a transaction for the request (BeginSave), in which
+// every method then runs until the save is committed or ended.
 class DBHandlerWriter
 {
 public:
@@ -18,6 +21,10 @@ public:
 private:
     void WriteHead();
     void WriteConstructor();
+    // OpenSave, BeginSave, CommitSave and EndSave.
+    void WriteSave();
+    // The lines that a method runs instead, in the save, when the request has one open.
+    void WriteInOpenSave(const std::vector<CString>& lines);
     // "SqlConnection <name>", "try", "{" and its Open.
     void WriteOpenConnection(const char* name);
     // A command bound to the connection and a new transaction.

@@ -260,6 +260,7 @@ void FormCodeBehindWriter::WriteHandleAdd(int indent)
 {
     const int i = indent;
     WriteHandlerHead(i, "handleAdd");
+    WriteAccountSaveBegin(i + 2);
     WriteValues(i + 2, /*update=*/false);
     m_textFile.Write(i + 2, "%s.SetValues(values);\n", m_dataObject);
     if (AddsAccounts())
@@ -274,14 +275,17 @@ void FormCodeBehindWriter::WriteHandleAdd(int indent)
     }
     else
         WriteConfirmedDataObjectCall(i + 2, "Add", "Added", ConfirmedPassword("password"));
+    if (SavesAccounts())
+        m_fragments.WriteSaveCommit(i + 2);
     WriteActionReply(i + 2, IsUploadPage());
-    WriteCatch(i, IsUploadPage(), /*savesUploads=*/IsUploadPage());
+    WriteCatch(i, IsUploadPage(), /*savesUploads=*/IsUploadPage(), SavesAccounts());
 }
 
 void FormCodeBehindWriter::WriteHandleUpdate(int indent)
 {
     const int i = indent;
     WriteHandlerHead(i, "handleUpdate");
+    WriteAccountSaveBegin(i + 2);
     WriteRequestKey(i + 2, m_form.HasFileUploadControl());
     // A record that is gone, or was never there, is not updated.
     m_textFile.Write(i + 2, "if (%s.SelectRecord(id).Rows.Count == 0)\n", m_dataObject);
@@ -301,8 +305,10 @@ void FormCodeBehindWriter::WriteHandleUpdate(int indent)
     else
         WriteConfirmedDataObjectCall(i + 3, "Update", "Updated", ConfirmedPassword("new_password"));
     m_textFile.Write(i + 2, "}\n");
+    if (SavesAccounts())
+        m_fragments.WriteSaveCommit(i + 2);
     WriteActionReply(i + 2, IsUploadPage());
-    WriteCatch(i, IsUploadPage(), /*savesUploads=*/IsUploadPage());
+    WriteCatch(i, IsUploadPage(), /*savesUploads=*/IsUploadPage(), SavesAccounts());
 }
 
 void FormCodeBehindWriter::WriteHandleDelete(int indent)
@@ -325,7 +331,7 @@ void FormCodeBehindWriter::WriteHandleDelete(int indent)
         m_textFile.Write(i + 2, "}\n");
     }
     WriteActionReply(i + 2, m_form.HasFileUploadControl());
-    WriteCatch(i, m_form.HasFileUploadControl(), /*savesUploads=*/false);
+    WriteCatch(i, m_form.HasFileUploadControl(), /*savesUploads=*/false, /*endsSave=*/false);
 }
 
 void FormCodeBehindWriter::WriteHandlerHead(int indent, const char* name)
@@ -531,21 +537,22 @@ void FormCodeBehindWriter::WriteActionReply(int indent, bool upload)
                                });
 }
 
-void FormCodeBehindWriter::WriteCatch(int indent, bool upload, bool savesUploads)
+void FormCodeBehindWriter::WriteCatch(int indent, bool upload, bool savesUploads, bool endsSave)
 {
     WriteCodeLines(m_textFile, {
                                    {indent + 1, "}"},
                                    {indent + 1, "catch (SqlException e)"},
                                    {indent + 1, "{"},
                                });
+    if (endsSave)
+        m_fragments.WriteSaveEnd(indent + 2);
     // The XML answer carries the server's text as element content.
     m_textFile.Write(indent + 2, upload ? "m_messageString = e.Errors[0].Message;\n"
                                         : "m_messageString = new "
                                           "UtilHandler().ConvertToXML(e.Errors[0].Message);\n");
     WriteActionReply(indent + 2, upload);
     m_textFile.Write(indent + 1, "}\n");
-    if (savesUploads)
-        m_fragments.WriteUnkeptUploadsRemoval(indent + 1);
+    m_fragments.WriteHandlerFinally(indent + 1, savesUploads, endsSave);
     m_textFile.Write(indent, "}\n");
 }
 
@@ -664,6 +671,21 @@ bool FormCodeBehindWriter::AddsAccounts() const
                                    return ControlName(*control) == "password" &&
                                           GetVisibilityText(*m_pageFile, *control) != "Invisible";
                                });
+}
+
+bool FormCodeBehindWriter::SavesAccounts() const
+{
+    return m_form.GetTable() != nullptr &&
+           m_form.GetTable()->GetTableName() == userAccountTableName;
+}
+
+// The account table stays locked while an account is saved, from the check of its user name to
+// its commit: two saves of one name cannot both find it free.
+void FormCodeBehindWriter::WriteAccountSaveBegin(int indent)
+{
+    if (SavesAccounts())
+        m_fragments.WriteSaveBegin(indent, CString("new UtilHandler().TableLockString(\"") +
+                                               userAccountTableName + "\")");
 }
 
 bool FormCodeBehindWriter::IsAccountPage() const

@@ -55,7 +55,8 @@ private:
     // The handler's result: a redirect on an upload page, else the XML answer.
     void WriteActionReply(int indent, bool upload);
     // savesUploads: the handler saves uploaded files, removed when its record is not saved.
-    void WriteCatch(int indent, bool upload, bool savesUploads);
+    // endsSave: the handler opened the request's save, which the catch and finally blocks drop.
+    void WriteCatch(int indent, bool upload, bool savesUploads, bool endsSave);
     void WriteHandleRecompute(int indent);
     void WriteRecomputeMethods(int indent);
     // The shared fill methods, the report methods, WriteMenus, ManageLinkVisibility and the
@@ -69,6 +70,9 @@ private:
     bool IsUploadPage() const;
     // The Add page makes accounts: the form of the accounts' table, with a password.
     bool AddsAccounts() const;
+    // The page saves records of the account table, whose saves run in a save that locks it.
+    bool SavesAccounts() const;
+    void WriteAccountSaveBegin(int indent);
     bool IsAccountPage() const;
     // A password control of the form's table, which an Update page keeps when left empty.
     bool IsStoredPassword(const FieldRep& control) const;

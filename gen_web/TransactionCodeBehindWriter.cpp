@@ -321,6 +321,7 @@ void TransactionCodeBehindWriter::WriteHandleAdd(int indent)
 {
     const int i = indent + 2;
     WriteHandlerHead(indent, "handleAdd");
+    m_fragments.WriteSaveBegin(i, "null");
     WriteValuesArray(*m_transaction.GetBasicTable(), i, /*update=*/false);
     m_textFile.Write(i, "%s.SetValues(values);\n", m_dataObject);
     WriteSaveRefusals(i, /*update=*/false);
@@ -336,6 +337,7 @@ void TransactionCodeBehindWriter::WriteHandleAdd(int indent)
     m_textFile.Write(i, "}\n");
     m_textFile.Write(i, "else\n");
     m_textFile.Write(i + 1, "m_messageString = \"Can not Add Basic Record!\";\n");
+    m_fragments.WriteSaveCommit(i);
     WriteReply(i);
     WriteCatch(indent, /*savesUploads=*/IsUploadPage());
 }
@@ -442,6 +444,7 @@ void TransactionCodeBehindWriter::WriteHandleUpdate(int indent)
     const int i = indent + 2;
     WriteHandlerHead(indent, "handleUpdate");
     WriteRequestKey("id", i);
+    m_fragments.WriteSaveBegin(i, MasterLockString());
     WriteValuesArray(*m_transaction.GetBasicTable(), i, /*update=*/true);
     m_textFile.Write(i, "%s.SetValues(values);\n", m_dataObject);
     m_textFile.Write(i, "%s.SetPrimaryKey(id);\n", m_dataObject);
@@ -457,6 +460,7 @@ void TransactionCodeBehindWriter::WriteHandleUpdate(int indent)
     m_textFile.Write(i, "}\n");
     m_textFile.Write(i, "else\n");
     m_textFile.Write(i + 1, "m_messageString = \"Can not Update Basic Record\";\n");
+    m_fragments.WriteSaveCommit(i);
     WriteReply(i);
     WriteCatch(indent, /*savesUploads=*/IsUploadPage());
 }
@@ -602,6 +606,7 @@ void TransactionCodeBehindWriter::WriteHandleDelete(int indent)
     const int i = indent + 2;
     WriteHandlerHead(indent, "handleDelete");
     WriteRequestKey("id", i);
+    m_fragments.WriteSaveBegin(i, MasterLockString());
     m_fragments.WriteDeleteKeyRefusal(i);
     m_textFile.Write(i, "else ");
     WriteTooManyRowsRefusal(i, "id", /*adds=*/false);
@@ -612,6 +617,7 @@ void TransactionCodeBehindWriter::WriteHandleDelete(int indent)
     m_textFile.Write(i + 1, "%s.SetPrimaryKey(id);\n", m_dataObject);
     m_textFile.Write(i + 1, "%s.HandleDelete();\n", m_dataObject);
     m_textFile.Write(i, "}\n");
+    m_fragments.WriteSaveCommit(i);
     WriteReply(i);
     WriteCatch(indent, /*savesUploads=*/false);
 }
@@ -634,6 +640,12 @@ void TransactionCodeBehindWriter::WriteDeleteDetails(const Table& table, int ind
     m_textFile.Write(i + 2, "}\n");
     m_textFile.Write(i + 1, "}\n");
     m_textFile.Write(i, "}\n");
+}
+
+CString TransactionCodeBehindWriter::MasterLockString() const
+{
+    return "new UtilHandler().RecordLockString(\"" + m_transaction.GetBasicTable()->GetTableName() +
+           "\", \"" + m_key + "\", id)";
 }
 
 void TransactionCodeBehindWriter::WriteRequestKey(const char* local, int indent)
@@ -766,6 +778,7 @@ void TransactionCodeBehindWriter::WriteCatch(int indent, bool savesUploads)
                                    {indent + 1, "catch (SqlException e)"},
                                    {indent + 1, "{"},
                                });
+    m_fragments.WriteSaveEnd(indent + 2);
     // The XML answer carries the server's text as element content.
     m_textFile.Write(indent + 2, IsUploadPage()
                                      ? "m_messageString = e.Errors[0].Message;\n"
@@ -773,8 +786,7 @@ void TransactionCodeBehindWriter::WriteCatch(int indent, bool savesUploads)
                                        "UtilHandler().ConvertToXML(e.Errors[0].Message);\n");
     WriteReply(indent + 2);
     m_textFile.Write(indent + 1, "}\n");
-    if (savesUploads)
-        m_fragments.WriteUnkeptUploadsRemoval(indent + 1);
+    m_fragments.WriteHandlerFinally(indent + 1, savesUploads, /*endsSave=*/true);
     m_textFile.Write(indent, "}\n");
 }
 

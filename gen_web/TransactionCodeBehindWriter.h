@@ -78,6 +78,9 @@ private:
     CString DetailOwnedTest(const Table& table) const;
     // The posted values of the table's controls and the "values" array handed to SetValues.
     void WriteValuesArray(const Table& table, int indent, bool update);
+    // The statement that locks the master record "id" for the handler's save: a save of the
+    // record's rows waits for another one, whose rows it then counts.
+    CString MasterLockString() const;
     // The master key from the request, or from its hidden control on an upload page.
     void WriteRequestKey(const char* local, int indent);
     // The handler's answer: a redirect on an upload page, else the grids and the message as XML.

@@ -208,19 +208,28 @@ void UtilHandlerWriter::WriteGetFileName()
 void UtilHandlerWriter::WriteIsExecutableFile()
 {
     WriteCodeLines(m_file, {
-                               {2, "//True for a file name that the web server could run or "
-                                   "a browser could run as markup or script"},
+                               {2, "//True for a file name that the web server could run, by "
+                                   "any of its script mappings, or a"},
+                               {2, "//browser could run as markup or script; case, trailing "
+                                   "dots and blanks aside"},
                                {2, "public bool IsExecutableFile(String fileName)"},
                                {2, "{"},
                                {3, "String[] refused = { \".aspx\", \".asmx\", \".ashx\", "
-                                   "\".asax\", \".ascx\", \".asp\", \".axd\", \".cer\", "
-                                   "\".config\", \".cs\", \".vb\", \".dll\", \".exe\", "
-                                   "\".bat\", \".cmd\", \".com\", \".master\", \".php\", "
-                                   "\".pl\", \".rem\", \".shtml\", \".soap\", \".svc\", "
-                                   "\".htm\", \".html\", \".xhtml\", \".shtm\", \".svg\", "
+                                   "\".asax\", \".ascx\", \".asp\", \".asa\", \".cdx\", "
+                                   "\".cer\", \".idc\", \".stm\", \".shtm\", \".shtml\", "
+                                   "\".htr\", \".htw\", \".ida\", \".idq\", \".printer\", "
+                                   "\".axd\", \".rem\", \".soap\", \".svc\", \".vsdisco\", "
+                                   "\".xamlx\", \".xoml\", \".rules\", \".cshtml\", "
+                                   "\".vbhtml\", \".config\", \".cs\", \".vb\", "
+                                   "\".csproj\", \".vbproj\", \".webinfo\", \".licx\", "
+                                   "\".resx\", \".resources\", \".master\", \".skin\", "
+                                   "\".browser\", \".sitemap\", \".dll\", \".exe\", "
+                                   "\".bat\", \".cmd\", \".com\", \".php\", \".pl\", "
+                                   "\".htm\", \".html\", \".xhtml\", \".svg\", "
                                    "\".svgz\", \".xml\", \".xsl\", \".xslt\", \".js\", "
                                    "\".mht\", \".mhtml\", \".hta\", \".swf\" };"},
-                               {3, "String name = fileName.Trim().TrimEnd('.', ' ').ToLower();"},
+                               {3, "String name = "
+                                   "fileName.Trim().TrimEnd('.', ' ').ToLowerInvariant();"},
                                {3, "if (name.IndexOf(':') >= 0 || name.IndexOf(';') >= 0)"},
                                {4, "return true;"},
                                {3, "foreach (String extension in refused)"},
@@ -474,6 +483,24 @@ void UtilHandlerWriter::WriteRecordChecks()
             {4, "return MAX_DETAIL_ROWS;"},
             {3, "return Math.Max(MAX_DETAIL_ROWS, CountOf(\"SELECT COUNT(*) FROM \" + table + \" "
                 "WHERE \" + link + \" = \" + number));"},
+            {2, "}"},
+            {2, "//The statement that locks the record id of the table for the request's save "
+                "(DBHandler.BeginSave),"},
+            {2, "//so that another save of the record waits for it; null without a record"},
+            {2, "public String RecordLockString(String table, String key, String id)"},
+            {2, "{"},
+            {3, "String number = ToSqlNumber(id, null);"},
+            {3, "if (number == null)"},
+            {4, "return null;"},
+            {3,
+             "return \"SELECT \" + key + \" FROM \" + table + \" WITH (UPDLOCK, ROWLOCK) WHERE \" "
+             "+ key + \" = \" + number;"},
+            {2, "}"},
+            {2, "//The statement that locks the table for the request's save: every other save "
+                "that locks it waits"},
+            {2, "public String TableLockString(String table)"},
+            {2, "{"},
+            {3, "return \"SELECT COUNT(*) FROM \" + table + \" WITH (TABLOCKX, HOLDLOCK)\";"},
             {2, "}"},
             {2, "//The number that the counting query answers"},
             {2, "int CountOf(String sqlString)"},

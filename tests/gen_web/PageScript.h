@@ -38,6 +38,7 @@ inline std::string PageScript(const std::string& page)
 // The client functions of the support scripts that generated pages may call.
 inline const std::set<std::string> supportFunctions = {"getRequestBody",
                                                        "submitWithValues",
+                                                       "recordPageUrl",
                                                        "getXMLHTTPRequest",
                                                        "getMessageString",
                                                        "updateReport",

@@ -1219,6 +1219,7 @@ await smallerLeaksClosed();
 await secondRoundRefused();
 await accountsInTheBrowser();
 await recordsKeepTheirOwnFilesAndRows();
+await savesAtOnceAndUploadsHold();
 
 for (const failure of failures)
     console.log(failure);
@@ -1354,4 +1355,94 @@ async function recordsKeepTheirOwnFilesAndRows() {
         { form: { ACTION: "ADD", note: "joined", inp1: "1", id1: "0", item1: "joined", document_id1: "2", REQUEST_TOKEN: orderToken } }));
     check(joined.ran.some((line) => /^INSERT INTO order_detail\(.*document_id.*\) VALUES\(.*\b2\b.*'joined'|^INSERT INTO order_detail\(.*document_id.*\) VALUES\(.*'joined'.*\b2\b/i.test(line)),
         `a row posted in the address and the form ran ${joined.ran.join(" | ")}`);
+}
+
+// Clients logged in as the user, one session each.
+async function sessionsOf(user, password, count) {
+    const clients = [];
+    for (let n = 0; n < count; ++n) {
+        const client = new Client();
+        check((await login(client, user, password)).status === 302, `${user} cannot log in a session ${n + 1}`);
+        clients.push(client);
+    }
+    return clients;
+}
+
+// Two sessions adding rows to one order at once keep within the cap; admins adding one user name
+// at once leave one account; every script mapping of the server is refused as an upload, whatever
+// its case or trailing dots and blanks; an upload too large, sent from the Update page in
+// Chromium, returns to its record. The posts that race are each made ready first and sent
+// together.
+async function savesAtOnceAndUploadsHold() {
+    const [first, second] = await sessionsOf("admin", passwords.admin, 2);
+    const addToken = await first.token(`${ui}/orderAdd.aspx`);
+    await first.request(`${ui}/orderAdd.aspx`,
+        { form: { ACTION: "ADD", note: "contended", inp1: "1", id1: "0", item1: "first row", REQUEST_TOKEN: addToken } });
+    const orderId = runOnDatabase("SELECT order_basic_id FROM order_basic WHERE note = 'contended'");
+    const rowPosts = await Promise.all([first, second].map(async (client, session) => {
+        const form = { ACTION: "UPDATE", order_basic_id: orderId, note: "contended",
+            REQUEST_TOKEN: await client.token(`${ui}/orderUpdate.aspx?order_basic_id=${orderId}`) };
+        for (let n = 1; n <= 150; ++n)
+            Object.assign(form, { [`inp${n}`]: String(n), [`id${n}`]: "0", [`item${n}`]: `session ${session} row ${n}` });
+        return form;
+    }));
+    const rowAnswers = await Promise.all([first, second].map((client, session) =>
+        client.request(`${ui}/orderUpdate.aspx`, { form: rowPosts[session] })));
+    const held = runOnDatabase(`SELECT COUNT(*) FROM order_detail WHERE order_id = ${orderId}`);
+    const capped = rowAnswers.filter((answer) => answer.text.includes("A page holds at most 200 detail rows.")).length;
+    check(/^\d+$/.test(orderId) && held === "151" && capped === 1,
+        `two sessions adding 150 rows at once to an order of 1 leave ${held} rows, ${capped} refused`);
+
+    const admins = await sessionsOf("admin", passwords.admin, 6);
+    const accountTokens = await Promise.all(admins.map((client) => client.token(`${ui}/useraccountAdd.aspx`)));
+    const accountAnswers = await Promise.all(admins.map((client, n) => client.request(`${ui}/useraccountAdd.aspx`, {
+        form: { ACTION: "ADD", username: "twin", password: `Twin-pass${n}`, confirm_password: `Twin-pass${n}`,
+            personnel_role_id: "3", REQUEST_TOKEN: accountTokens[n] },
+    })));
+    const live = runOnDatabase("SELECT COUNT(*) FROM useraccount WHERE username = 'twin' AND Is_Deleted = 'N'");
+    const messages = accountAnswers.map((answer) => (answer.status === 200 ? /Record Added Successfully!|Can not Add Record!/.exec(answer.text)?.[0] : "") || `${answer.status}`);
+    const added = messages.indexOf("Record Added Successfully!");
+    check(live === "1" && messages.filter((message) => message === "Can not Add Record!").length === 5 && added >= 0,
+        `six admins adding "twin" at once leave ${live} accounts: ${messages.join(" | ")}`);
+    check(added >= 0 && (await login(new Client(), "twin", `Twin-pass${added}`)).status === 302, "the added twin cannot log in");
+
+    const editor = new Client();
+    await login(editor, "editor", passwords.editor);
+    for (const name of ["global.asa", "index.cdx", "INDEX.CDX", "x.cdx.", "page.stm", "query.idc", "page.Stm. .", "view.cshtml",
+        "part.shtm", "old.htr"]) {
+        const { answer, ran } = await postUpload(editor, `${ui}/documentAdd.aspx`, "ACTION=ADD&title=mapped", name, "<% %>");
+        const shown = pageMessage((await editor.request(`${ui}/documentAdd.aspx`)).text);
+        check(answer.status === 302 && ran.length === 0 && shown.endsWith("was not uploaded: files of this type are not accepted."),
+            `the upload "${name}": ${answer.status}, "${shown}", ran ${ran.join(" | ")}`);
+    }
+
+    const roomy = await postUpload(editor, `${ui}/documentAdd.aspx`, "ACTION=ADD&title=roomy", "roomy.txt", "roomy notes");
+    const roomyId = runOnDatabase("SELECT document_id FROM document WHERE title = 'roomy'");
+    check(roomy.ran.length > 0 && /^\d+$/.test(roomyId), `the document roomy was not added: ${roomy.ran.join(" | ")}`);
+    const big = path.join(os.tmpdir(), `weavo-big-${process.pid}.txt`);
+    fs.writeFileSync(big, "x".repeat(5 * 1024 * 1024));
+    const browser = await launchChromium();
+    try {
+        const problems = [];
+        const tab = await loggedInTab(browser.browser, problems, "editor", passwords.editor);
+        const page = `documentUpdate.aspx?document_id=${roomyId}`;
+        await tab.goto(`${base}/${ui}/${page}`, { waitUntil: "networkidle0" });
+        await (await tab.$("#ctl00_KestraneWeavoContent_scan")).uploadFile(big);
+        await Promise.all([tab.waitForNavigation({ waitUntil: "networkidle0", timeout: 30000 }),
+            tab.click("#ctl00_KestraneWeavoContent_UpdateButton")]);
+        const shown = await tab.evaluate(() => ({
+            message: document.getElementById("ctl00_KestraneWeavoContent_MessageLabel")?.textContent || "",
+            title: document.getElementById("ctl00_KestraneWeavoContent_title")?.value || "",
+        }));
+        check(tab.url().endsWith(`/${page}`) && shown.title === "roomy" &&
+            shown.message === "The file was not uploaded: it is larger than the site accepts.",
+        `an upload too large from the Update page lands on ${tab.url()} showing "${shown.title}", "${shown.message}"`);
+        await settledScreenshot(tab, `${shots}-OversizedUpload.png`);
+        failures.push(...problems.map((problem) => `in Chromium, an upload too large: ${problem}`));
+    } catch (error) {
+        failures.push(`in Chromium, an upload too large: ${error.stack || error}`);
+    } finally {
+        await browser.close();
+        fs.rmSync(big, { force: true });
+    }
 }

@@ -35,6 +35,8 @@ ALTER TABLE useraccount
 	ALTER Is_Deleted SET DEFAULT 'N'
 ;
 
+CREATE UNIQUE INDEX UX_useraccount_username ON useraccount (username) WHERE Is_Deleted = 'N';
+
 /****** Queries For customer ******/
 CREATE TABLE customer (
 	customer_id SERIAL NOT NULL,

@@ -49,6 +49,10 @@ ALTER TABLE [dbo].[useraccount] WITH NOCHECK ADD
 	CONSTRAINT [DF_useraccount_Is_Deleted] DEFAULT ('N') FOR [Is_Deleted]
 GO
 
+CREATE UNIQUE NONCLUSTERED INDEX [UX_useraccount_username] ON [dbo].[useraccount]([username])
+WHERE [Is_Deleted] = 'N' AND [username] IS NOT NULL
+GO
+
 /****** Queries For customer ******/
 CREATE TABLE [dbo].[customer] (
 	[customer_id][int]IDENTITY (1, 1),

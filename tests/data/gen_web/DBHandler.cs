@@ -2,6 +2,7 @@ using System;
 using System.Data;
 using System.Data.SqlClient;
 using System.Configuration;
+using System.Web;
 
 
 namespace Shop
@@ -14,8 +15,64 @@ namespace Shop
 		{
 			m_connectionString = ConfigurationManager.ConnectionStrings["m_connectionString"].ConnectionString;
 		}
+		const String SAVE_ITEM = "DBHandler.Save";
+		//The transaction of the request's open save, null when none is open
+		static SqlTransaction OpenSave()
+		{
+			HttpContext context = HttpContext.Current;
+			return context == null ? null : context.Items[SAVE_ITEM] as SqlTransaction;
+		}
+		//Opens the request's save: the statements that follow run in one transaction, which the lock
+		//statement, when there is one, begins, so that a save holding the same lock waits for this one
+		public void BeginSave(String lockString)
+		{
+			EndSave();
+			SqlConnection connection = new SqlConnection(m_connectionString);
+			connection.Open();
+			SqlTransaction transaction = connection.BeginTransaction();
+			HttpContext.Current.Items[SAVE_ITEM] = transaction;
+			if (lockString != null)
+				new SqlCommand(lockString, connection, transaction).ExecuteNonQuery();
+		}
+		//Keeps what the request's save did and closes it
+		public void CommitSave()
+		{
+			CloseSave(true);
+		}
+		//Drops what the request's save did, when it was not kept, and closes it
+		public void EndSave()
+		{
+			CloseSave(false);
+		}
+		void CloseSave(bool commit)
+		{
+			SqlTransaction save = OpenSave();
+			if (save == null)
+				return;
+			HttpContext.Current.Items.Remove(SAVE_ITEM);
+			SqlConnection connection = save.Connection;
+			if (connection == null)
+				return;
+			try
+			{
+				if (commit)
+					save.Commit();
+				else
+					save.Rollback();
+			}
+			finally
+			{
+				connection.Close();
+			}
+		}
 		public void ExecuteNonQueryOnMaster(String queryString)
 		{
+			SqlTransaction save = OpenSave();
+			if (save != null)
+			{
+				new SqlCommand(queryString, save.Connection, save).ExecuteNonQuery();
+				return;
+			}
 			SqlConnection connection = new SqlConnection(m_connectionString);
 			try
 			{
@@ -35,6 +92,14 @@ namespace Shop
 		}
 		public DataTable ExecuteQuery(String queryString)
 		{
+			SqlTransaction save = OpenSave();
+			if (save != null)
+			{
+				new SqlCommand(queryString, save.Connection, save).ExecuteNonQuery();
+				DataTable savedTable = new DataTable();
+				new SqlDataAdapter(new SqlCommand(queryString, save.Connection, save)).Fill(savedTable);
+				return savedTable;
+			}
 			SqlConnection connection = new SqlConnection(m_connectionString);
 			try
 			{
@@ -57,6 +122,11 @@ namespace Shop
 		}
 		public int Scaler(String sSQLCommand)
 		{
+			SqlTransaction save = OpenSave();
+			if (save != null)
+			{
+				return Convert.ToInt32(new SqlCommand(sSQLCommand, save.Connection, save).ExecuteScalar());
+			}
 			SqlConnection myConnection = new SqlConnection(m_connectionString);
 			try
 			{
@@ -72,6 +142,14 @@ namespace Shop
 		}
 		public DataTable InsertSelect(String queryString, String selectString)
 		{
+			SqlTransaction save = OpenSave();
+			if (save != null)
+			{
+				new SqlCommand(queryString, save.Connection, save).ExecuteNonQuery();
+				DataTable savedTable = new DataTable();
+				new SqlDataAdapter(new SqlCommand(selectString, save.Connection, save)).Fill(savedTable);
+				return savedTable;
+			}
 			SqlConnection connection = new SqlConnection(m_connectionString);
 			try
 			{
@@ -95,6 +173,17 @@ namespace Shop
 		public delegate String KeyedStatement(String key);
 		public String InsertSelectThenUpdate(String queryString, String selectString, KeyedStatement update)
 		{
+			SqlTransaction save = OpenSave();
+			if (save != null)
+			{
+				SqlCommand savedCommand = new SqlCommand(queryString, save.Connection, save);
+				savedCommand.ExecuteNonQuery();
+				savedCommand.CommandText = selectString;
+				String savedKey = Convert.ToString(savedCommand.ExecuteScalar());
+				savedCommand.CommandText = update(savedKey);
+				savedCommand.ExecuteNonQuery();
+				return savedKey;
+			}
 			SqlConnection connection = new SqlConnection(m_connectionString);
 			try
 			{
@@ -122,6 +211,11 @@ namespace Shop
 		}
 		public SqlDataReader GetSQLDataReader(String sSQLCommand)
 		{
+			SqlTransaction save = OpenSave();
+			if (save != null)
+			{
+				return new SqlCommand(sSQLCommand, save.Connection, save).ExecuteReader();
+			}
 			SqlConnection myConnection = new SqlConnection(m_connectionString);
 			SqlDataReader myReader = null;
 			try

@@ -37,6 +37,21 @@ namespace Shop
             return "7";
         }
 
+        // A save's lock is recorded as a statement; the save itself changes nothing here.
+        public void BeginSave(String lockString)
+        {
+            if (lockString != null)
+                Statements.Add(lockString);
+        }
+
+        public void CommitSave()
+        {
+        }
+
+        public void EndSave()
+        {
+        }
+
         public DataTable InsertSelect(String queryString, String selectString)
         {
             Statements.Add(queryString);

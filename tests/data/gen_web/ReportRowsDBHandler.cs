@@ -12,6 +12,18 @@ namespace Shop
         {
         }
 
+        public void BeginSave(String lockString)
+        {
+        }
+
+        public void CommitSave()
+        {
+        }
+
+        public void EndSave()
+        {
+        }
+
         public DataTable InsertSelect(String queryString, String selectString)
         {
             return ExecuteQuery(selectString);

@@ -1,13 +1,15 @@
 // Stands in for the generated DBHandler in the served-site tests: runs the generated SQL on the
 // PostgreSQL server that WEAVO_PG_ODBC names, through unixODBC and the PostgreSQL ODBC driver,
 // rewriting the few T-SQL forms PostgreSQL writes otherwise, and appends every statement as one
-// line to the file that WEAVO_SQL_LOG names.
+// line to the file that WEAVO_SQL_LOG names. While a request's save is open (BeginSave), its
+// statements run in the save's transaction, as the generated class runs them.
 using System;
 using System.Data;
 using System.Data.Odbc;
 using System.IO;
 using System.Text;
 using System.Text.RegularExpressions;
+using System.Web;
 
 namespace Guard
 {
@@ -15,30 +17,123 @@ namespace Guard
     {
         static readonly object s_logLock = new object();
 
+        const String SAVE_ITEM = "DBHandler.Save";
+
+        static OdbcTransaction OpenSave()
+        {
+            HttpContext context = HttpContext.Current;
+            return context == null ? null : context.Items[SAVE_ITEM] as OdbcTransaction;
+        }
+
+        public void BeginSave(String lockString)
+        {
+            EndSave();
+            OdbcConnection connection = Open();
+            OdbcTransaction transaction = connection.BeginTransaction();
+            HttpContext.Current.Items[SAVE_ITEM] = transaction;
+            if (lockString != null)
+                Command(connection, lockString, transaction).ExecuteNonQuery();
+        }
+
+        public void CommitSave()
+        {
+            CloseSave(true);
+        }
+
+        public void EndSave()
+        {
+            CloseSave(false);
+        }
+
+        static void CloseSave(bool commit)
+        {
+            OdbcTransaction save = OpenSave();
+            if (save == null)
+                return;
+            HttpContext.Current.Items.Remove(SAVE_ITEM);
+            OdbcConnection connection = save.Connection;
+            if (connection == null)
+                return;
+            try
+            {
+                if (commit)
+                    save.Commit();
+                else
+                    save.Rollback();
+            }
+            finally
+            {
+                connection.Close();
+            }
+        }
+
+        // The connection of the open save, else a new one that the caller closes.
+        static OdbcConnection Connection(out OdbcTransaction save)
+        {
+            save = OpenSave();
+            return save != null ? save.Connection : Open();
+        }
+
+        static void CloseUnlessSaved(OdbcConnection connection, OdbcTransaction save)
+        {
+            if (save == null)
+                connection.Close();
+        }
+
         public void ExecuteNonQueryOnMaster(String queryString)
         {
-            using (OdbcConnection connection = Open())
-                Command(connection, queryString).ExecuteNonQuery();
+            OdbcTransaction save;
+            OdbcConnection connection = Connection(out save);
+            try
+            {
+                Command(connection, queryString, save).ExecuteNonQuery();
+            }
+            finally
+            {
+                CloseUnlessSaved(connection, save);
+            }
         }
 
         public DataTable ExecuteQuery(String queryString)
         {
-            using (OdbcConnection connection = Open())
-                return Fill(connection, queryString);
+            OdbcTransaction save;
+            OdbcConnection connection = Connection(out save);
+            try
+            {
+                return Fill(connection, queryString, save);
+            }
+            finally
+            {
+                CloseUnlessSaved(connection, save);
+            }
         }
 
         public int Scaler(String sSQLCommand)
         {
-            using (OdbcConnection connection = Open())
-                return Convert.ToInt32(Command(connection, sSQLCommand).ExecuteScalar());
+            OdbcTransaction save;
+            OdbcConnection connection = Connection(out save);
+            try
+            {
+                return Convert.ToInt32(Command(connection, sSQLCommand, save).ExecuteScalar());
+            }
+            finally
+            {
+                CloseUnlessSaved(connection, save);
+            }
         }
 
         public DataTable InsertSelect(String queryString, String selectString)
         {
-            using (OdbcConnection connection = Open())
+            OdbcTransaction save;
+            OdbcConnection connection = Connection(out save);
+            try
             {
-                Command(connection, queryString).ExecuteNonQuery();
-                return Fill(connection, selectString);
+                Command(connection, queryString, save).ExecuteNonQuery();
+                return Fill(connection, selectString, save);
+            }
+            finally
+            {
+                CloseUnlessSaved(connection, save);
             }
         }
 
@@ -47,15 +142,22 @@ namespace Guard
         public String InsertSelectThenUpdate(String queryString, String selectString,
                                              KeyedStatement update)
         {
-            using (OdbcConnection connection = Open())
-            using (OdbcTransaction transaction = connection.BeginTransaction())
+            OdbcTransaction save;
+            OdbcConnection connection = Connection(out save);
+            try
             {
+                OdbcTransaction transaction = save != null ? save : connection.BeginTransaction();
                 Command(connection, queryString, transaction).ExecuteNonQuery();
                 String key =
                     Convert.ToString(Command(connection, selectString, transaction).ExecuteScalar());
                 Command(connection, update(key), transaction).ExecuteNonQuery();
-                transaction.Commit();
+                if (save == null)
+                    transaction.Commit();
                 return key;
+            }
+            finally
+            {
+                CloseUnlessSaved(connection, save);
             }
         }
 
@@ -109,10 +211,11 @@ namespace Guard
             return new OdbcCommand(Rewritten(statement), connection, transaction);
         }
 
-        static DataTable Fill(OdbcConnection connection, String statement)
+        static DataTable Fill(OdbcConnection connection, String statement,
+                              OdbcTransaction transaction = null)
         {
             DataTable table = new DataTable();
-            new OdbcDataAdapter(Command(connection, statement)).Fill(table);
+            new OdbcDataAdapter(Command(connection, statement, transaction)).Fill(table);
             return table;
         }
 
@@ -124,7 +227,9 @@ namespace Guard
         }
 
         // N'...' as '...', CONVERT(varchar(10), x, 101) as to_char, @@IDENTITY as lastval(), no
-        // "dbo." schema; the text inside literals is left alone.
+        // "dbo." schema, a row lock's hint (UPDLOCK, ROWLOCK) as FOR UPDATE and a table lock's
+        // (TABLOCKX, HOLDLOCK) as LOCK TABLE before the query; the text inside literals is left
+        // alone.
         public static String Rewritten(String statement)
         {
             StringBuilder code = new StringBuilder();
@@ -160,6 +265,10 @@ namespace Guard
             code = Regex.Replace(code, @"CONVERT\s*\(\s*varchar\s*\(\s*10\s*\)\s*,\s*([^,()]+?)\s*,\s*101\s*\)",
                                  "to_char($1, 'MM/DD/YYYY')", RegexOptions.IgnoreCase);
             code = Regex.Replace(code, "@@IDENTITY", "lastval()", RegexOptions.IgnoreCase);
+            code = Regex.Replace(code, @"^(SELECT .* FROM (\w+)) WITH \(TABLOCKX, HOLDLOCK\)$",
+                                 "LOCK TABLE $2 IN EXCLUSIVE MODE; $1");
+            code = Regex.Replace(code, @"^(SELECT .* FROM \w+) WITH \(UPDLOCK, ROWLOCK\)( WHERE .*)$",
+                                 "$1$2 FOR UPDATE");
             return Regex.Replace(code, @"\bdbo\.", "", RegexOptions.IgnoreCase);
         }
     }

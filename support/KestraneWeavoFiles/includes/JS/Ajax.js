@@ -92,6 +92,13 @@ function submitWithValues(form, url, body)
 	form.submit();
 }
 
+// The page's address for the record whose key the page's control keyName holds.
+function recordPageUrl(page, keyName)
+{
+	var key = findPageElement(keyName);
+	return page + "?" + encodeURIComponent(keyName) + "=" + encodeURIComponent(key ? key.value : "");
+}
+
 // Sends the body to the URL (as its query for GET) and calls callback(request, tag) with the
 // answer.
 function sendRequest(method, url, callback, tag, body)

@@ -38,7 +38,7 @@
 			}
 			if(formAction == 'UPDATE')
 			{
-				submitWithValues(document.aspnetForm, "stock_formUpdate.aspx", sBody);
+				submitWithValues(document.aspnetForm, recordPageUrl("stock_formUpdate.aspx", "product_id"), sBody);
 				return;
 			}
 			httpRequest = getXMLHTTPRequest();

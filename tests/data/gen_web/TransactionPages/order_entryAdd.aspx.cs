@@ -95,6 +95,7 @@ namespace Shop
 		{
 			try
 			{
+				new DBHandler().BeginSave(null);
 				UtilHandler util = new UtilHandler();
 				String note = this.Request.Form["note"];
 				String location = Server.MapPath("~/uploadedData/");
@@ -144,11 +145,13 @@ namespace Shop
 				}
 				else
 					m_messageString = "Can not Add Basic Record!";
+				new DBHandler().CommitSave();
 				new UtilHandler().KeepPageMessage(this, m_messageString);
 				Response.Redirect("order_entryAdd.aspx");
 			}
 			catch (SqlException e)
 			{
+				new DBHandler().EndSave();
 				m_messageString = e.Errors[0].Message;
 				new UtilHandler().KeepPageMessage(this, m_messageString);
 				Response.Redirect("order_entryAdd.aspx");
@@ -156,6 +159,7 @@ namespace Shop
 			finally
 			{
 				new UtilHandler().RemoveUnkeptUploads();
+				new DBHandler().EndSave();
 			}
 		}
 		void Page_Error(object sender, EventArgs e)

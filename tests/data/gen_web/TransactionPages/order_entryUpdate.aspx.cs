@@ -89,6 +89,7 @@ namespace Shop
 			try
 			{
 				String id = this.order_basic_id.Value;
+				new DBHandler().BeginSave(new UtilHandler().RecordLockString("order_basic", "order_basic_id", id));
 				UtilHandler util = new UtilHandler();
 				String note = this.Request.Form["note"];
 				String location = Server.MapPath("~/uploadedData/");
@@ -141,11 +142,13 @@ namespace Shop
 				}
 				else
 					m_messageString = "Can not Update Basic Record";
+				new DBHandler().CommitSave();
 				new UtilHandler().KeepPageMessage(this, m_messageString);
 				Response.Redirect("order_entryAdd.aspx");
 			}
 			catch (SqlException e)
 			{
+				new DBHandler().EndSave();
 				m_messageString = e.Errors[0].Message;
 				new UtilHandler().KeepPageMessage(this, m_messageString);
 				Response.Redirect("order_entryAdd.aspx");
@@ -153,6 +156,7 @@ namespace Shop
 			finally
 			{
 				new UtilHandler().RemoveUnkeptUploads();
+				new DBHandler().EndSave();
 			}
 		}
 		void Page_Error(object sender, EventArgs e)
@@ -358,6 +362,7 @@ namespace Shop
 			try
 			{
 				String id = this.order_basic_id.Value;
+				new DBHandler().BeginSave(new UtilHandler().RecordLockString("order_basic", "order_basic_id", id));
 				if (new UtilHandler().ToSqlNumber(id, null) == null || m_order_entry.SelectRecord(id).Rows.Count == 0)
 					m_messageString = "Can not Delete Record!";
 				else if (new UtilHandler().HasTooManyRows(this, "order_line_", new String[] { "inp", "id", "delete", "packed", "item", "buyer_id" }, "order_line", "order_id", id) || new UtilHandler().HasTooManyRows(this, "order_payment_", new String[] { "inp", "id", "delete", "paid", "pdate" }, "order_payment", "order_id", id))
@@ -369,14 +374,20 @@ namespace Shop
 					m_order_entry.SetPrimaryKey(id);
 					m_order_entry.HandleDelete();
 				}
+				new DBHandler().CommitSave();
 				new UtilHandler().KeepPageMessage(this, m_messageString);
 				Response.Redirect("order_entryAdd.aspx");
 			}
 			catch (SqlException e)
 			{
+				new DBHandler().EndSave();
 				m_messageString = e.Errors[0].Message;
 				new UtilHandler().KeepPageMessage(this, m_messageString);
 				Response.Redirect("order_entryAdd.aspx");
+			}
+			finally
+			{
+				new DBHandler().EndSave();
 			}
 		}
 		void delete_order_line()

@@ -87,6 +87,7 @@ namespace Shop
 		{
 			try
 			{
+				new DBHandler().BeginSave(null);
 				String customer_id = this.Request.Form["customer_id"];
 				UtilHandler util = new UtilHandler();
 				String sdate = this.Request.Form["sdate"];
@@ -116,6 +117,7 @@ namespace Shop
 				}
 				else
 					m_messageString = "Can not Add Basic Record!";
+				new DBHandler().CommitSave();
 				Response.CacheControl = "no-cache";
 				Response.ContentType = "text/xml";
 				ReportXMLWriter w = new ReportXMLWriter();
@@ -127,6 +129,7 @@ namespace Shop
 			}
 			catch (SqlException e)
 			{
+				new DBHandler().EndSave();
 				m_messageString = new UtilHandler().ConvertToXML(e.Errors[0].Message);
 				Response.CacheControl = "no-cache";
 				Response.ContentType = "text/xml";
@@ -136,6 +139,10 @@ namespace Shop
 				string strReport = w.Close();
 				Response.Write(strReport);
 				Response.End();
+			}
+			finally
+			{
+				new DBHandler().EndSave();
 			}
 		}
 		void addDetailsForsale_line(String basicId)

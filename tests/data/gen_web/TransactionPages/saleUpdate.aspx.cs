@@ -78,6 +78,7 @@ namespace Shop
 			try
 			{
 				String id = this.Request.Form["sale_basic_id"];
+				new DBHandler().BeginSave(new UtilHandler().RecordLockString("sale_basic", "sale_basic_id", id));
 				// extracting record from database for invisible controls
 				DataTable dtRecord = m_sale.SelectRecord(id);
 				String customer_id = this.Request.Form["customer_id"];
@@ -111,6 +112,7 @@ namespace Shop
 				}
 				else
 					m_messageString = "Can not Update Basic Record";
+				new DBHandler().CommitSave();
 				Response.CacheControl = "no-cache";
 				Response.ContentType = "text/xml";
 				ReportXMLWriter w = new ReportXMLWriter();
@@ -122,6 +124,7 @@ namespace Shop
 			}
 			catch (SqlException e)
 			{
+				new DBHandler().EndSave();
 				m_messageString = new UtilHandler().ConvertToXML(e.Errors[0].Message);
 				Response.CacheControl = "no-cache";
 				Response.ContentType = "text/xml";
@@ -131,6 +134,10 @@ namespace Shop
 				string strReport = w.Close();
 				Response.Write(strReport);
 				Response.End();
+			}
+			finally
+			{
+				new DBHandler().EndSave();
 			}
 		}
 		void updatesale_line()
@@ -257,6 +264,7 @@ namespace Shop
 			try
 			{
 				String id = this.Request.Form["sale_basic_id"];
+				new DBHandler().BeginSave(new UtilHandler().RecordLockString("sale_basic", "sale_basic_id", id));
 				if (new UtilHandler().ToSqlNumber(id, null) == null || m_sale.SelectRecord(id).Rows.Count == 0)
 					m_messageString = "Can not Delete Record!";
 				else if (new UtilHandler().HasTooManyRows(this, "", new String[] { "inp", "id", "delete", "customer_id", "shipped", "ddate", "qty", "remark" }, "sale_line", "sale_id", id))
@@ -267,6 +275,7 @@ namespace Shop
 					m_sale.SetPrimaryKey(id);
 					m_sale.HandleDelete();
 				}
+				new DBHandler().CommitSave();
 				Response.CacheControl = "no-cache";
 				Response.ContentType = "text/xml";
 				ReportXMLWriter w = new ReportXMLWriter();
@@ -278,6 +287,7 @@ namespace Shop
 			}
 			catch (SqlException e)
 			{
+				new DBHandler().EndSave();
 				m_messageString = new UtilHandler().ConvertToXML(e.Errors[0].Message);
 				Response.CacheControl = "no-cache";
 				Response.ContentType = "text/xml";
@@ -287,6 +297,10 @@ namespace Shop
 				string strReport = w.Close();
 				Response.Write(strReport);
 				Response.End();
+			}
+			finally
+			{
+				new DBHandler().EndSave();
 			}
 		}
 		void delete_sale_line()
