@@ -9,6 +9,8 @@
 #include "tests/shell/ShellTestSupport.h"
 
 #include <QPixmap>
+#include <QTest>
+#include <QTreeWidget>
 
 #include <filesystem>
 
@@ -144,4 +146,34 @@ TEST(MenuEditorViewTest, TheThreeTabsEditTheMenusTheRolesAndTheTopMenuOfAPageFil
     KeepShot(program, "menu-editor-files.png");
     EXPECT_EQ(program.dialogs.UnscriptedCount(), 0u);
     EXPECT_EQ(program.dialogs.PendingScripts(), 0u);
+}
+
+TEST(MenuEditorViewTest, TheMenusPanelFollowsTheSelectionMovedByKeys)
+{
+    RunningProgram program;
+    ASSERT_TRUE(program.started);
+    Menu* top = program.Project().GetBaseModule()->GetMenuAt(0);
+    program.Frame().EditMenu(top);
+    auto& view = dynamic_cast<MenuDlg&>(*program.Frame().GetRightPaneView(RightPane::MenuView));
+    CWnd& menus = *view.Tabs().GetPage(0);
+    DialogDriver user(menus);
+    HTREEITEM masters = ItemOf(menus, "Masters");
+    ASSERT_NE(masters, nullptr);
+    const auto& tree = dynamic_cast<const CTreeCtrl&>(*menus.GetDlgItem(MenuCreation::IDC_TREE));
+    HTREEITEM next = tree.GetNextSiblingItem(masters);
+    ASSERT_NE(next, nullptr);
+    const CString nextName = tree.GetItemText(next);
+    ASSERT_TRUE(user.ClickTreeItem(MenuCreation::IDC_TREE, masters));
+    EXPECT_EQ(user.GetText(MenuCreation::IDC_NAME), "Masters");
+
+    auto* widget = static_cast<QTreeWidget*>(tree.GetSafeHwnd());
+    widget->setFocus();
+    QTest::keyClick(widget, Qt::Key_Down);
+    EXPECT_EQ(tree.GetSelectedItem(), next);
+    EXPECT_EQ(user.GetText(MenuCreation::IDC_NAME), nextName);
+    program.boxes.Answer(IDNO);
+    ASSERT_TRUE(user.Click(MenuCreation::IDC_DELETE));
+    EXPECT_EQ(program.boxes.ShownTexts(),
+              std::vector<std::string>{"Do you really want to delete menu \"" +
+                                       std::string(nextName) + "\"?"});
 }
