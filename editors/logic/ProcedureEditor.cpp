@@ -431,7 +431,7 @@ void ProcedureEditor::NameLostFocus()
         name = current;
         m_states.SetText(IDC_NAME, name);
     }
-    m_host.RenameSelectedItem(name);
+    m_host.UpdateProcedureItemText(*m_procedure);
 }
 
 void ProcedureEditor::AddFieldInfo()

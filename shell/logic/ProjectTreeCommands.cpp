@@ -102,8 +102,6 @@ template <class Write> void RunWriter(const Write& write)
         });
 }
 
-constexpr std::array<int, 3> kProcedureSlots = {
-    TreeSlot::UserProcedures, TreeSlot::SelectAllProcedures, TreeSlot::SelectRecordProcedures};
 // The kinds the model deletes with a table, and the counts a table delete refreshes.
 constexpr std::array<int, 9> kTableDependentSlots = {
     TreeSlot::MasterForms,    TreeSlot::DetailForms,         TreeSlot::SearchReports,

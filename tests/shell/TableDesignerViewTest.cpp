@@ -246,4 +246,12 @@ TEST(TableDesignerViewTest, AFieldDeletedFromTheTreeAfterATableShowsItsTableWith
     ASSERT_EQ(static_cast<int>(supplier->GetFields().size()), grid->GetItemCount());
     for (int row = 0; row < grid->GetItemCount(); ++row)
         EXPECT_NE("city", grid->GetItemText(row, 1).Trim());
+
+    // OK names only the table's own item, whichever item the deletion left selected.
+    HTREEITEM phone = FindTreeItem(tree, tree.GetRootItem(), "phone");
+    ASSERT_NE(nullptr, phone);
+    tree.SelectItem(phone);
+    ASSERT_TRUE(DialogDriver(view).Click(TableDesigner::IDC_OK));
+    EXPECT_EQ(tree.GetItemText(phone), "phone");
+    EXPECT_NE(nullptr, FindTreeItem(tree, tree.GetRootItem(), "supplier"));
 }
