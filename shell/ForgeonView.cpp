@@ -186,6 +186,13 @@ void ForgeonView::ShowContextMenu(HTREEITEM item, CPoint screenPoint)
                             screenPoint.x, screenPoint.y, AfxGetMainWnd()));
     if (command != 0)
         m_pCommands->RunMenuCommand(choice.menu, command, item);
+    ClearStaleStatus();
+}
+
+void ForgeonView::ClearStaleStatus()
+{
+    if (MainFrame* frame = MainFrame::Get())
+        frame->ClearStaleStatus();
 }
 
 void ForgeonView::OpenItem(HTREEITEM item)
@@ -196,6 +203,7 @@ void ForgeonView::OpenItem(HTREEITEM item)
 void ForgeonView::DeleteSelectedItem()
 {
     m_pCommands->DeleteSelectedItem();
+    ClearStaleStatus();
 }
 
 void ForgeonView::CreateModule()

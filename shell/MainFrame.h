@@ -71,6 +71,9 @@ public:
     void ClearTree();
     void RefreshTree();
     void SetStatusText(const char* text);
+    // A save's text, taken back (ClearStaleStatus) once the project differs from what was saved.
+    void ShowSavedStatus(const char* text);
+    void ClearStaleStatus();
     // Loads the main menu into the owner-drawn menu with the pictures of the tool-bar buttons
     // and hands its handle over; null when the menu cannot be loaded.
     HMENU BuildOwnerDrawnMenu();
@@ -106,5 +109,6 @@ private:
     MainFrameAccess::ProjectSource m_previousProjectSource;
     MainFrameAccess::TreeRefresher m_previousTreeRefresher;
     MainFrameAccess::StatusTextSink m_previousStatusTextSink;
+    bool m_savedStatusShown = false;
     DependenciesDlg::ModalHandler m_previousDependenciesHandler;
 };

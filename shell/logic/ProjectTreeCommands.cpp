@@ -90,13 +90,26 @@ bool ItemEntityExists(const Module& module, int slot, int id)
 
 // Runs a write command's writers, and shows their report when it holds anything, on the large
 // stack: the pages' menus and the menu scripts walk menu trees as deep as a file nests them.
-template <class Write> void RunWriter(const Write& write)
+// "<what was written> under <folder> (files written: n)", as the status bar tells it.
+void ShowWritten(const CString& written, const CString& folder, std::size_t count)
+{
+    CString status;
+    status.Format("%s under %s (files written: %d)", written.GetString(),
+                  NormalHostPath(folder).c_str(), static_cast<int>(count));
+    MainFrameAccess::SetStatusText(status);
+}
+
+// Runs the writer on a large stack; the status bar says what it wrote and where, a box what it
+// could not write.
+template <class Write>
+void RunWriter(const CString& written, const CString& folder, const Write& write)
 {
     LargeStack::Run(
-        [&write]
+        [&]
         {
             GenerationReport report;
             write(report);
+            ShowWritten(written, folder, report.GetWrittenCount());
             if (!report.IsEmpty())
                 AfxMessageBox(report.GetText());
         });
@@ -318,7 +331,7 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
         return;
     case TreeMenu::FormItem:
         if (command == kFirst)
-            WritePage(module->FindMasterFormById(m_tree.Control().GetItemData(item)),
+            WritePage(module->FindMasterFormById(m_tree.Control().GetItemData(item)), "Form",
                       &AspxObjectWriter::WriteForm);
         else if (command == kSecond)
             CopyPage(item, &Module::FindMasterFormById, &Module::SetPastedForm);
@@ -333,7 +346,7 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
                       &ProjectTreeBuilder::AddTransactionItem);
         else if (command == kFourth)
             WritePage(module->FindTransactionById(m_tree.Control().GetItemData(item)),
-                      &AspxObjectWriter::WriteTransaction);
+                      "Master-detail form", &AspxObjectWriter::WriteTransaction);
         return;
     case TreeMenu::SearchReportsNode:
         if (command == kFirst)
@@ -346,7 +359,7 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
         if (command == kFirst)
             CopyPage(item, &Module::FindReportById, &Module::SetPastedReport);
         else if (command == kSecond)
-            WritePage(module->FindReportById(m_tree.Control().GetItemData(item)),
+            WritePage(module->FindReportById(m_tree.Control().GetItemData(item)), "Report",
                       &AspxObjectWriter::WriteReport);
         return;
     case TreeMenu::MenusNode:
@@ -364,7 +377,7 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
             EditNew(m_host, RightPane::DashBoardPageView);
         else if (command == kSecond)
             WritePage(module->FindDashBoardPageById(m_tree.Control().GetItemData(item)),
-                      &AspxObjectWriter::WriteDashBoardPage);
+                      "Dashboard page", &AspxObjectWriter::WriteDashBoardPage);
         return;
     default:
         return;
@@ -393,11 +406,8 @@ void ProjectTreeCommands::WriteModule()
     CompleteProjectFolder(Project(), ProgramFolder().c_str(), writeAll.GetReport());
     // A failed run has shown its report; a run that wrote everything shows its notes.
     const bool written = writeAll.Run(module);
-    CString status;
-    status.Format("Module %s was written under %s (files written: %d)",
-                  module->GetName().GetString(), NormalHostPath(GetOutputRoot(Project())).c_str(),
-                  static_cast<int>(writeAll.GetReport().GetWrittenCount()));
-    MainFrameAccess::SetStatusText(status);
+    ShowWritten("Module " + module->GetName() + " was written", GetOutputRoot(Project()),
+                writeAll.GetReport().GetWrittenCount());
     if (written && !writeAll.GetReport().GetNotes().empty())
         AfxMessageBox(writeAll.GetReport().GetText());
 }
@@ -528,6 +538,8 @@ void ProjectTreeCommands::WriteTableScript(TreeHandle item)
     GenerationReport report;
     GuardProjectFolder(report, Project());
     SqlScriptWriter(Project(), path, report).WriteTableScript(*table);
+    ShowWritten("The script of table " + table->GetTableName() + " was written", path,
+                report.GetWrittenCount());
     if (!report.IsEmpty())
         AfxMessageBox(report.GetText());
     else
@@ -541,12 +553,12 @@ void ProjectTreeCommands::WriteMenuScripts()
     const CString path = WritableOutputPath();
     if (path.IsEmpty())
         return;
-    RunWriter(
-        [&](GenerationReport& report)
-        {
-            report.SetOutputRoot(path);
-            MenuWriter(Project(), path, report).Write();
-        });
+    RunWriter("The menu scripts were written", path + "_system\\js",
+              [&](GenerationReport& report)
+              {
+                  report.SetOutputRoot(path);
+                  MenuWriter(Project(), path, report).Write();
+              });
 }
 
 void ProjectTreeCommands::WriteMapFormPages(MapForm* form)
@@ -556,12 +568,12 @@ void ProjectTreeCommands::WriteMapFormPages(MapForm* form)
     const CString path = WritableOutputPath();
     if (path.IsEmpty())
         return;
-    RunWriter(
-        [&](GenerationReport& report)
-        {
-            report.SetOutputRoot(path);
-            MapFormPageWriter(&Project(), *form, report).Write();
-        });
+    RunWriter("Map form " + form->GetFormName() + " was written", path,
+              [&](GenerationReport& report)
+              {
+                  report.SetOutputRoot(path);
+                  MapFormPageWriter(&Project(), *form, report).Write();
+              });
 }
 
 template <class T>
@@ -594,18 +606,19 @@ void ProjectTreeCommands::CopyPage(TreeHandle item, T* (Module::*find)(int) cons
         (module.*mark)(page);
 }
 
-void ProjectTreeCommands::WritePage(FormInterface* page, void (AspxObjectWriter::*write)())
+void ProjectTreeCommands::WritePage(FormInterface* page, const char* what,
+                                    void (AspxObjectWriter::*write)())
 {
     if (page == nullptr || WritableOutputPath().IsEmpty())
         return;
     ForgeonProject& project = Project();
-    RunWriter(
-        [&](GenerationReport& report)
-        {
-            GuardProjectFolder(report, project);
-            ProjectWriterSet writers(project, report);
-            (AspxObjectWriter(&project, page, writers, report).*write)();
-        });
+    RunWriter(CString(what) + " " + page->GetFormName() + " was written", GetOutputRoot(project),
+              [&](GenerationReport& report)
+              {
+                  GuardProjectFolder(report, project);
+                  ProjectWriterSet writers(project, report);
+                  (AspxObjectWriter(&project, page, writers, report).*write)();
+              });
 }
 
 CString ProjectTreeCommands::WritableOutputPath() const

@@ -612,6 +612,45 @@ TEST_F(CommandFixture, WriteCommandsWriteIntoTheProjectFolder)
     EXPECT_EQ(boxes.Shown().size(), shown);
 }
 
+TEST_F(CommandFixture, EveryWriteCommandSaysWhatItWroteAndWhere)
+{
+    TempFolder folder;
+    project.SetProjectName("Shop");
+    project.SetProjectPath((folder.Path().string() + "/").c_str());
+    std::vector<std::string> statuses;
+    const MainFrameAccess::StatusTextSink previous = MainFrameAccess::SetStatusTextSink(
+        [&statuses](const char* text) { statuses.emplace_back(text); });
+    Choose(Item(Base(), TreeSlot::MasterForms, "customer_form"), 10);
+    Choose(control.GetChildItem(Node(Base(), TreeSlot::SearchReports)), 20);
+    Choose(Item(Base(), TreeSlot::DashBoardPages, "BaseModule_Dashboard"), 20);
+    Choose(Node(Base(), TreeSlot::Menus), 20);
+    Choose(Item(Base(), TreeSlot::MasterTables, "customer"), 70);
+    MainFrameAccess::SetStatusTextSink(previous);
+
+    const std::string site = (folder.Path() / "Shop" / "Shop").string();
+    const std::string js = (folder.Path() / "_system" / "js").string();
+    const std::string script =
+        (folder.Path() / "Shop" / "scripts" / "KestraneWeavo_Shop_customer_Script.sql").string();
+    const std::vector<std::string> said = {
+        "Form customer_form was written under " + site,
+        "Report " +
+            std::string(
+                control.GetItemText(control.GetChildItem(Node(Base(), TreeSlot::SearchReports)))) +
+            " was written under " + site,
+        "Dashboard page BaseModule_Dashboard was written under " + site,
+        "The menu scripts were written under " + js,
+        "The script of table customer was written under " + script,
+    };
+    ASSERT_EQ(statuses.size(), said.size());
+    for (std::size_t index = 0; index < said.size(); ++index)
+    {
+        EXPECT_EQ(statuses[index].substr(0, said[index].size()), said[index]);
+        EXPECT_GE(std::stoi(statuses[index].substr(statuses[index].find("(files written: ") + 16)),
+                  1)
+            << statuses[index];
+    }
+}
+
 // Deleting a table empties the procedure and function editors when a procedure or function
 // went with it or lost it, and leaves them be otherwise.
 TEST_F(CommandFixture, DeletingATableResetsTheEditorsOfWhatItTookOrChanged)
