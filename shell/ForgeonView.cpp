@@ -248,8 +248,12 @@ void ForgeonView::OnRightClick(NMHDR*, LRESULT* result)
 
 void ForgeonView::OnKeyDown(NMHDR* header, LRESULT* result)
 {
-    if (reinterpret_cast<NMTVKEYDOWN*>(header)->wVKey == VK_DELETE)
+    // Enter opens the selected entity's editor, as a double click does.
+    const WORD key = reinterpret_cast<NMTVKEYDOWN*>(header)->wVKey;
+    if (key == VK_DELETE)
         DeleteSelectedItem();
+    else if (key == VK_RETURN)
+        OpenItem(GetTreeCtrl().GetSelectedItem());
     *result = 0;
 }
 

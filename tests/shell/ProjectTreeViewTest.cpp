@@ -317,4 +317,16 @@ TEST_F(ProjectTreeViewTest, TheDeleteKeyRunsTheGuardsOfTheSelectedItem)
                          "need to clean the data mannualy."}));
     EXPECT_EQ(program.Project().GetModuleCount(), 1);
 }
+
+TEST_F(ProjectTreeViewTest, EnterOpensTheSelectedEntitysEditor)
+{
+    auto* widget = static_cast<QTreeWidget*>(Tree().GetSafeHwnd());
+    Tree().SelectItem(Child(Node(Base(), TreeSlot::MasterTables), "useraccount"));
+    widget->setFocus();
+    QTest::keyClick(widget, Qt::Key_Return);
+    EXPECT_EQ(program.Frame().GetCurrentRightPane(), RightPane::TableView);
+    Tree().SelectItem(Child(Node(Base(), TreeSlot::MasterForms), "useraccount_form"));
+    QTest::keyClick(widget, Qt::Key_Enter);
+    EXPECT_EQ(program.Frame().GetCurrentRightPane(), RightPane::FormEditor);
+}
 } // namespace
