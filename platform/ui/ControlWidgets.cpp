@@ -102,13 +102,13 @@ QWidget* CreateListBox(QWidget* parent)
 
 // A one-line box given or typed a name wider than itself widens, where its layout lets it, to
 // show the whole name; it keeps the widest such width, so that it does not jump between names.
-// Up to 40 characters.
+// The first 40 characters are measured as the font draws them.
 void WidenToShow(QLineEdit* edit, const QString& text)
 {
     const QFontMetrics metrics = edit->fontMetrics();
     const int frame = edit->sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
-    const int needed = std::min(metrics.horizontalAdvance(text), 40 * metrics.averageCharWidth()) +
-                       frame + metrics.horizontalAdvance(QLatin1Char(' '));
+    const int needed = metrics.horizontalAdvance(text.left(40)) + frame +
+                       metrics.horizontalAdvance(QLatin1Char(' '));
     if (needed > edit->minimumWidth())
         edit->setMinimumWidth(needed);
 }

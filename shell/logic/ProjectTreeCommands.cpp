@@ -90,6 +90,13 @@ bool ItemEntityExists(const Module& module, int slot, int id)
 
 // Runs a write command's writers, and shows their report when it holds anything, on the large
 // stack: the pages' menus and the menu scripts walk menu trees as deep as a file nests them.
+// Nothing is typed where a copy is pasted: the refusal of its name asks for no other one.
+CString PasteRefusal(CString refusal)
+{
+    refusal.Replace("\nPlease enter another name.", "\nThe copy is not pasted.");
+    return refusal;
+}
+
 // "<what was written> under <folder> (files written: n)", as the status bar tells it.
 void ShowWritten(const CString& written, const CString& folder, std::size_t count)
 {
@@ -518,7 +525,7 @@ void ProjectTreeCommands::PasteTable(int kind)
                                 : RefuseTablePageNames(copy->GetTableName());
     if (!refusal.IsEmpty())
     {
-        AfxMessageBox(refusal);
+        AfxMessageBox(PasteRefusal(refusal));
         return;
     }
     Table* table = copy.release();
@@ -588,7 +595,7 @@ void ProjectTreeCommands::PastePage(T* (Module::*take)(), bool (Module::*add)(T*
     if (const CString refusal = RefuseDesignedPageName(&module, *copy, copy->GetFormName());
         !refusal.IsEmpty())
     {
-        AfxMessageBox(refusal);
+        AfxMessageBox(PasteRefusal(refusal));
         return;
     }
     T* page = copy.release();

@@ -304,7 +304,8 @@ TEST(TableDesignerTest, LoadingStatesPerKindOfTable)
 const std::string longestTableName(220, 'x');
 const std::string tooLongTableName(221, 'x');
 const std::string tooLongTableRefusal =
-    "The name \"" + tooLongTableName + "\" cannot be taken: its file " + std::string(20, 'x') +
+    "The name \"" + std::string(20, 'x') + "..." + std::string(12, 'x') +
+    "\" cannot be taken: its file " + std::string(20, 'x') +
     "...report_Print.aspx.designer.cs would be 256 bytes long, longer "
     "than the 255 bytes a file name may hold.\nPlease enter another name.";
 

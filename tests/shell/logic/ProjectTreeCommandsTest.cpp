@@ -406,11 +406,12 @@ TEST_F(CommandFixture, APasteIsRefusedWhenTheCopysFilesCouldNotExist)
             continue;
         }
         EXPECT_EQ(std::vector<std::string>(texts.begin() + shown, texts.end()),
-                  std::vector<std::string>{"The name \"" + copy + "\" cannot be taken: its file " +
-                                           copy.substr(0, 20) +
+                  std::vector<std::string>{"The name \"" + copy.substr(0, 20) + "..." +
+                                           copy.substr(copy.size() - 12) +
+                                           "\" cannot be taken: its file " + copy.substr(0, 20) +
                                            "...rrrrr_report.aspx.designer.cs would be 256 bytes "
                                            "long, longer than the 255 bytes a file name may "
-                                           "hold.\nPlease enter another name."});
+                                           "hold.\nThe copy is not pasted."});
         EXPECT_EQ(Base().GetReports().size(), before);
         EXPECT_EQ(Base().FindReportByName(copy.c_str()), nullptr);
     }
@@ -437,6 +438,8 @@ TEST_F(CommandFixture, ATablePasteIsRefusedWhenTheDesignerWouldRefuseTheName)
     Choose(category, 30);
     ASSERT_EQ(Messages().size(), 2u);
     EXPECT_NE(Messages().back().find("would be 256 bytes long"), std::string::npos)
+        << Messages().back();
+    EXPECT_EQ(Messages().back().substr(Messages().back().size() - 24), "\nThe copy is not pasted.")
         << Messages().back();
     EXPECT_EQ(Base().GetMasterTables().size(), before + 1);
 }
