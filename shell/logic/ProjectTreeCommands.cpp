@@ -4,6 +4,7 @@
 #include "entities/ApplicationReport.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
+#include "entities/Designation.h"
 #include "entities/Form.h"
 #include "entities/Function.h"
 #include "entities/LoginPage.h"
@@ -90,6 +91,49 @@ bool ItemEntityExists(const Module& module, int slot, int id)
 
 // Runs a write command's writers, and shows their report when it holds anything, on the large
 // stack: the pages' menus and the menu scripts walk menu trees as deep as a file nests them.
+// "<kind>: <first three names> and <n> more" of the items, or nothing when there are none.
+template <class T, class Name>
+void AddHeld(std::vector<CString>& held, const char* kind, const std::vector<T*>& items,
+             const Name& name)
+{
+    if (items.empty())
+        return;
+    CString text = CString(kind) + ": ";
+    const std::size_t shown = std::min<std::size_t>(items.size(), 3);
+    for (std::size_t index = 0; index < shown; ++index)
+        text += (index > 0 ? ", " : "") + name(*items[index]);
+    if (items.size() > shown)
+        text += " and " + CString(std::to_string(items.size() - shown).c_str()) + " more";
+    held.push_back(text);
+}
+
+// What keeps the module from being deleted, kind by kind.
+CString ModuleHoldings(const Module& module)
+{
+    const auto table = [](const Table& each) { return each.GetTableName(); };
+    const auto page = [](const FormInterface& each) { return each.GetFormName(); };
+    const auto named = [](const auto& each) { return each.GetName(); };
+    std::vector<CString> held;
+    AddHeld(held, "master tables", module.GetMasterTables(), table);
+    AddHeld(held, "master-detail tables", module.GetTransactionTables(), table);
+    AddHeld(held, "map tables", module.GetMapTables(), table);
+    AddHeld(held, "forms", module.GetMasterForms(), page);
+    AddHeld(held, "master-detail forms", module.GetTransactions(), page);
+    AddHeld(held, "map forms", module.GetMapForms(), page);
+    AddHeld(held, "search reports", module.GetReports(), page);
+    AddHeld(held, "multi-page reports", module.GetMultiPageReports(), page);
+    AddHeld(held, "report collectors", module.GetReportCollectors(), page);
+    AddHeld(held, "dashboards", module.GetDashBoards(), page);
+    AddHeld(held, "dashboard pages", module.GetDashBoardPages(), page);
+    AddHeld(held, "menus", module.GetMenus(), named);
+    AddHeld(held, "procedures", module.GetProcedures(), named);
+    AddHeld(held, "roles", module.GetDesignations(), named);
+    CString text = "\nThe module holds:";
+    for (const CString& each : held)
+        text += "\n" + each;
+    return text;
+}
+
 // Nothing is typed where a copy is pasted: the refusal of its name asks for no other one.
 CString PasteRefusal(CString refusal)
 {
@@ -434,7 +478,8 @@ void ProjectTreeCommands::DeleteModuleItem(TreeHandle item)
     if (!project.DeleteModuleAt(index))
     {
         AfxMessageBox("Cannot delete a selected module as it contains data.\nFor Deletion you "
-                      "need to clean the data mannualy.");
+                      "need to clean the data mannualy." +
+                      ModuleHoldings(*project.GetModuleAt(index)));
         return;
     }
     project.SelectModuleAt(0);

@@ -190,8 +190,23 @@ TEST_F(CommandFixture, DeleteGuardsRefuseWithTheirMessages)
          {kConfirmDelete, "Can not delete default fields"}},
         {control.Child(customerItem, "Is_Deleted"),
          {kConfirmDelete, "Can not delete default fields"}},
-        {tree.GetModuleItem(0), {kModuleHoldsData}},
-        {tree.GetModuleItem(1), {kModuleHoldsData}},
+        {tree.GetModuleItem(0),
+         {kModuleHoldsData + std::string("\nThe module holds:\n"
+                                         "master tables: customer, personnel_role, useraccount\n"
+                                         "forms: ChangePassword_form, customer_form, "
+                                         "useraccount_form\n"
+                                         "search reports: customer Report, useraccount Report\n"
+                                         "dashboards: BaseModule_Dashboard, Project_Dashboard\n"
+                                         "dashboard pages: BaseModule_Dashboard, "
+                                         "Project_Dashboard\n"
+                                         "menus: BaseModuleMenu\n"
+                                         "roles: admin")}},
+        // A module as Create Module makes it names what it was made with.
+        {tree.GetModuleItem(1),
+         {kModuleHoldsData + std::string("\nThe module holds:\n"
+                                         "dashboards: Module2_Dashboard\n"
+                                         "dashboard pages: Module2_Dashboard\n"
+                                         "menus: Module2Menu")}},
         {Node(Base(), TreeSlot::MasterTables), {}},
         {tree.GetRootItem(), {}},
     };
