@@ -12,6 +12,7 @@
 #include "platform/ui/TreeCtrl.h"
 #include "platform/ui/TreeItems.h"
 
+#include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -82,8 +83,18 @@ QWidget* CreateCombo(bool editable, QWidget* parent)
     auto* combo = new QComboBox(parent);
     combo->setEditable(editable);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    // Wide enough for its longest item, also for items added after the dialog was laid out.
+    // Wide enough for its longest item, also for items added after the dialog was laid out: the
+    // box's minimum grows with them, up to 60 characters, and its layout makes room.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    QObject::connect(combo->model(), &QAbstractItemModel::rowsInserted, combo,
+                     [combo]
+                     {
+                         const int needed =
+                             std::min(combo->sizeHint().width(),
+                                      combo->fontMetrics().horizontalAdvance(QString(60, 'x')));
+                         if (needed > combo->minimumWidth())
+                             combo->setMinimumWidth(needed);
+                     });
     QObject::connect(combo, &QComboBox::activated, combo,
                      [combo] { CWnd::NotifyOwner(combo, CBN_SELCHANGE); });
     new FocusNotifier(combo, 0, CBN_KILLFOCUS);

@@ -8,6 +8,7 @@
 #include "tests/model/ModelBuilders.h"
 #include "tests/shell/ShellTestSupport.h"
 
+#include <QComboBox>
 #include <QPixmap>
 #include <QTest>
 #include <QTreeWidget>
@@ -39,7 +40,7 @@ TEST(MenuEditorViewTest, TheThreeTabsEditTheMenusTheRolesAndTheTopMenuOfAPageFil
     RunningProgram program;
     ASSERT_TRUE(program.started);
     Module& base = *program.Project().GetBaseModule();
-    Form* form = NewForm("orders", NewTable("orders"));
+    Form* form = NewForm("purchase_order_lines", NewTable("purchase_order_lines"));
     base.AppendMasterTable(form->GetTable());
     base.Append(form);
     form->CreateAspFile(0, AspFile::formOwner);
@@ -93,10 +94,17 @@ TEST(MenuEditorViewTest, TheThreeTabsEditTheMenusTheRolesAndTheTopMenuOfAPageFil
     ASSERT_NE(addedItem, nullptr);
     ASSERT_TRUE(menusUser.ClickTreeItem(MenuCreation::IDC_TREE, addedItem));
     program.dialogs.Answer(
-        [formIndex](CDialog&, DialogDriver& user)
+        [formIndex](CDialog& dialog, DialogDriver& user)
         {
             user.Select(PageFileChoice::IDC_FILE_TYPE, 0);
             user.Select(PageFileChoice::IDC_PAGE, formIndex);
+            // The page file's combo shows its entry whole.
+            QApplication::processEvents();
+            auto* files = qobject_cast<QComboBox*>(
+                dialog.GetDlgItem(MenuFileAssignment::IDC_FILE)->GetSafeHwnd());
+            ASSERT_NE(files, nullptr);
+            EXPECT_GE(files->width(), files->fontMetrics().horizontalAdvance(files->currentText()))
+                << files->currentText().toStdString();
             user.PressOk();
         });
     ASSERT_TRUE(menusUser.Click(MenuCreation::IDC_ATTACH));

@@ -453,6 +453,9 @@ TEST_F(MenuCreationTest, FilesAreAttachedAndRemovedAfterTheQuestion)
     EXPECT_EQ(invoices->GetAspFile(), host.fileToAssign);
     EXPECT_EQ(page.Controls().GetText(1159), host.fileToAssign->GetRelativeUrl(FALSE, FALSE));
     EXPECT_FALSE(page.Controls().IsEnabled(1770));
+    // Attach and Remove File follow at once.
+    EXPECT_FALSE(page.Controls().IsEnabled(1040));
+    EXPECT_TRUE(page.Controls().IsEnabled(1041));
 
     for (int answer : {IDNO, IDYES})
     {
@@ -468,6 +471,8 @@ TEST_F(MenuCreationTest, FilesAreAttachedAndRemovedAfterTheQuestion)
                   answer == IDYES ? CString("File not assigned.")
                                   : host.fileToAssign->GetRelativeUrl(FALSE, FALSE));
         EXPECT_EQ(page.Controls().IsEnabled(1770), answer == IDYES);
+        EXPECT_EQ(page.Controls().IsEnabled(1040), answer == IDYES);
+        EXPECT_EQ(page.Controls().IsEnabled(1041), answer != IDYES);
     }
 }
 
