@@ -312,6 +312,14 @@ void MainFrame::SetStatusText(const char* text)
     m_savedStatusShown = false;
 }
 
+BOOL MainFrame::OnCmdMsg(UINT id, int code)
+{
+    const BOOL handled = CFrameWnd::OnCmdMsg(id, code);
+    if (handled && code == 0)
+        ClearStaleStatus();
+    return handled;
+}
+
 void MainFrame::ShowSavedStatus(const char* text)
 {
     SetStatusText(text);

@@ -71,6 +71,8 @@ public:
     void ClearTree();
     void RefreshTree();
     void SetStatusText(const char* text);
+    // A menu or tool-bar command may change the project: a save's text goes when it did.
+    BOOL OnCmdMsg(UINT id, int code) override;
     // A save's text, taken back (ClearStaleStatus) once the project differs from what was saved.
     void ShowSavedStatus(const char* text);
     void ClearStaleStatus();

@@ -1,6 +1,7 @@
 #include "entities/Menu.h"
 #include "model/Module.h"
 #include "platform/core/FileReplacement.h"
+#include "shell/ForgeonView.h"
 #include "tests/model/ModelBuilders.h"
 #include "tests/shell/ShellTestSupport.h"
 
@@ -219,6 +220,14 @@ TEST(ProjectFileSavingTest, TheSaveMessageGoesOnceTheProjectDiffersFromWhatWasSa
     EXPECT_EQ(program.Frame().GetStatusBar()->GetPaneText(0), saved);
     program.Project().GetBaseModule()->Append(NewMenu("Later"));
     program.Frame().ShowStartPage();
+    EXPECT_EQ(program.Frame().GetStatusBar()->GetPaneText(0), "");
+    // A menu command after a change takes it back as well.
+    ASSERT_TRUE(program.Doc().Save());
+    program.Project().GetBaseModule()->Append(NewMenu("Later still"));
+    program.Frame().GetTreeView()->GetTreeCtrl().SelectItem(
+        program.Frame().GetTreeView()->GetTreeCtrl().GetRootItem());
+    program.boxes.Answer(IDOK);
+    program.Command(ID_MODULE_DELETE);
     EXPECT_EQ(program.Frame().GetStatusBar()->GetPaneText(0), "");
     // Another text is never taken back as a save's.
     program.Frame().SetStatusText("Module BaseModule was written");
