@@ -5,6 +5,7 @@
 #include "editors/ViewEditorHost.h"
 #include "entities/LoginPage.h"
 #include "entities/Procedure.h"
+#include "entities/Variable.h"
 #include "model/Relation.h"
 #include "platform/ui/ComboBox.h"
 #include "shell/ForgeonView.h"
