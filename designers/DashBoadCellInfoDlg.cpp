@@ -175,6 +175,13 @@ void DashBoadCellInfoDlg::OnOK()
     EndDialog(IDOK);
 }
 
+void DashBoadCellInfoDlg::OnCancel()
+{
+    ReadSelections();
+    if (const int result = m_editor.Cancel(); result != 0)
+        EndDialog(result);
+}
+
 void DashBoadCellInfoDlg::OnHelp()
 {
     ShowContextHelp(this, DashBoardCellEditor::HelpContext);

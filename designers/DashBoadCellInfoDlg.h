@@ -18,6 +18,7 @@ public:
 
     BOOL OnInitDialog() override;
     void OnOK() override;
+    void OnCancel() override;
     BOOL PreTranslateMessage(MSG* msg) override;
     DashBoardCellEditor& Editor() { return m_editor; }
 

@@ -108,6 +108,13 @@ bool IsDeleteKeyFor(const MSG& msg, const CWnd& control)
     return msg.message == WM_KEYDOWN && msg.wParam == VK_DELETE && CWnd::GetFocus() == &control;
 }
 
+bool IsEnterKeyIn(const MSG& msg, const CWnd& window, int id)
+{
+    const CWnd* control = window.GetDlgItem(id);
+    return msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN && control != nullptr &&
+           msg.hwnd == control->GetSafeHwnd();
+}
+
 int ClickedRow(const NMHDR* header)
 {
     return reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem;

@@ -145,9 +145,7 @@ void FormEditorDialog::ReloadPage()
 
 BOOL FormEditorDialog::PreTranslateMessage(MSG* msg)
 {
-    const CWnd* name = GetDlgItem(FormEditor::IDC_NAME);
-    if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN && GetEditor() != nullptr &&
-        name != nullptr && msg->hwnd == name->GetSafeHwnd())
+    if (GetEditor() != nullptr && IsEnterKeyIn(*msg, *this, FormEditor::IDC_NAME))
     {
         ReadControls();
         m_editor.Current()->CheckName();

@@ -269,9 +269,11 @@ public:
 
 protected:
     MenuEditor* Editor() { return m_owner.GetEditor(); }
+    // OK may be refused by a page with typed text the user wants to keep.
+    virtual bool MayLeave() { return true; }
     void OnOk()
     {
-        if (Editor() != nullptr)
+        if (Editor() != nullptr && MayLeave())
             ViewEditorHost::Get().ShowStartPage();
     }
     void OnHelp() { ShowContextHelp(this, m_contextId); }
@@ -311,6 +313,7 @@ public:
         MapControlRange(BN_CLICKED, MenuCreation::IDC_DELETE, MenuCreation::IDC_DELETE,
                         [this] { Run(&MenuCreation::Delete); });
         MapNotify(NM_CLICK, IDC_TREE, &MenuCreationPage::OnTreeClick);
+        MapNotify(TVN_SELCHANGED, IDC_TREE, &MenuCreationPage::OnSelChanged);
     }
 
     BOOL OnInitDialog() override
@@ -336,12 +339,22 @@ public:
     {
         if (MenuEditor* editor = Editor())
         {
+            m_showing = true;
             m_treeView.Show(m_tree, editor->Menus().Tree());
             m_states.Show(editor->Menus().Controls());
+            m_showing = false;
         }
     }
 
 private:
+    bool MayLeave() override
+    {
+        MenuEditor* editor = Editor();
+        Read(editor->Menus());
+        const bool close = editor->Menus().Close();
+        Show();
+        return close;
+    }
     void Read(MenuCreation& page)
     {
         m_treeView.Read(m_tree, page.Tree());
@@ -356,16 +369,31 @@ private:
         (editor->Menus().*command)();
         Show();
     }
+    void Select(HTREEITEM item)
+    {
+        MenuEditor* editor = Editor();
+        if (editor == nullptr || m_showing)
+            return;
+        Read(editor->Menus());
+        editor->Menus().Click(m_treeView.IndexOf(item));
+        Show();
+    }
+    // The selection moves by click or key; a click on empty space or on the item already
+    // selected still counts.
+    void OnSelChanged(NMHDR*, LRESULT* result)
+    {
+        *result = 0;
+        Select(m_tree.GetSelectedItem());
+    }
     void OnTreeClick(NMHDR*, LRESULT* result)
     {
         *result = 0;
-        MenuEditor* editor = Editor();
-        if (editor == nullptr)
-            return;
-        Read(editor->Menus());
-        editor->Menus().Click(m_treeView.IndexOf(m_tree.GetClickedItem()));
-        Show();
+        const HTREEITEM clicked = m_tree.GetClickedItem();
+        if (clicked == nullptr || clicked == m_tree.GetSelectedItem())
+            Select(clicked);
     }
+
+    bool m_showing = false;
 };
 
 class MenuDesignationPage : public MenuPage

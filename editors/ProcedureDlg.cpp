@@ -158,6 +158,11 @@ void ProcedureDlg::ReloadPage()
 
 BOOL ProcedureDlg::PreTranslateMessage(MSG* msg)
 {
+    if (IsEnterKeyIn(*msg, *this, ProcedureEditor::IDC_PARAMETER_NAME))
+    {
+        Run(&ProcedureEditor::AddOrUpdateParameter);
+        return TRUE;
+    }
     const std::pair<CCellListCtrl*, void (ProcedureEditor::*)(int)> deletions[] = {
         {&m_detailList, &ProcedureEditor::DeleteDetailRow},
         {&m_parameterList, &ProcedureEditor::DeleteParameterRow},

@@ -192,6 +192,20 @@ void TableDialog::ReloadPage()
     }
 }
 
+BOOL TableDialog::PreTranslateMessage(MSG* msg)
+{
+    for (int id : {TableDesigner::IDC_FIELD_NAME, TableDesigner::IDC_DISPLAY_NAME,
+                   TableDesigner::IDC_SIZE, TableDesigner::IDC_DEFAULT_VALUE})
+    {
+        if (IsEnterKeyIn(*msg, *this, id))
+        {
+            OnAdd();
+            return TRUE;
+        }
+    }
+    return CFormView::PreTranslateMessage(msg);
+}
+
 void TableDialog::OnCancel()
 {
     Run(&TableDesigner::Cancel);

@@ -29,6 +29,8 @@ public:
     void EnableOK(bool enable);
     // Cancel: the start page.
     void OnCancel();
+    // Enter in a box of the field adds or updates it.
+    BOOL PreTranslateMessage(MSG* msg) override;
 
     // The controller of the open project; null while none is open.
     TableDesigner* GetDesigner();

@@ -58,10 +58,15 @@ BOOL VariableDlg::OnInitDialog()
     return TRUE;
 }
 
-void VariableDlg::Run(void (VariableEditor::*command)())
+void VariableDlg::Read()
 {
     m_view.ReadTexts(m_editor.States(),
                      {VariableEditor::IDC_NAME, VariableEditor::IDC_DEFAULT_VALUE});
+}
+
+void VariableDlg::Run(void (VariableEditor::*command)())
+{
+    Read();
     (m_editor.*command)();
     Show();
 }
@@ -76,11 +81,32 @@ void VariableDlg::Show()
 void VariableDlg::OnListClick(NMHDR* header, LRESULT* result)
 {
     const int row = reinterpret_cast<NMITEMACTIVATE*>(header)->iItem;
-    m_view.ReadTexts(m_editor.States(),
-                     {VariableEditor::IDC_NAME, VariableEditor::IDC_DEFAULT_VALUE});
+    Read();
     m_editor.ClickRow(row);
     m_view.Show(m_editor.States());
     *result = 0;
+}
+
+BOOL VariableDlg::PreTranslateMessage(MSG* msg)
+{
+    for (int id : {VariableEditor::IDC_NAME, VariableEditor::IDC_DEFAULT_VALUE})
+    {
+        if (IsEnterKeyIn(*msg, *this, id))
+        {
+            Run(&VariableEditor::AddOrUpdate);
+            return TRUE;
+        }
+    }
+    return CDialog::PreTranslateMessage(msg);
+}
+
+void VariableDlg::OnOK()
+{
+    Read();
+    const bool close = m_editor.Close();
+    Show();
+    if (close)
+        CDialog::OnOK();
 }
 
 void VariableDlg::OnHelp()

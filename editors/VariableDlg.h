@@ -16,9 +16,13 @@ public:
                 CWnd* parent = nullptr);
 
     BOOL OnInitDialog() override;
+    // Enter in the name or default-value box adds; OK asks about a variable typed and not added.
+    BOOL PreTranslateMessage(MSG* msg) override;
+    void OnOK() override;
     VariableEditor& Editor() { return m_editor; }
 
 private:
+    void Read();
     void Run(void (VariableEditor::*command)());
     void Show();
     void OnAdd() { Run(&VariableEditor::AddOrUpdate); }

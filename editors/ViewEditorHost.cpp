@@ -84,10 +84,10 @@ void ViewEditorHost::AddTransactionItem(Module& module, Transaction& transaction
         m_shell->AddTransactionItem(module, transaction);
 }
 
-void ViewEditorHost::RenameSelectedItem(const CString& text)
+void ViewEditorHost::UpdateProcedureItemText(const Procedure& procedure)
 {
     if (m_shell != nullptr)
-        m_shell->RenameSelectedItem(text);
+        m_shell->UpdateProcedureItemText(procedure);
 }
 
 bool ViewEditorHost::AssignProcedure(ProcedureAssigner& assigner)

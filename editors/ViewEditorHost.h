@@ -19,7 +19,7 @@ public:
     void AddProcedureItem(Module& module, Procedure& procedure) override;
     void AddUserFunctionItem(Module& module, Function& function) override;
     void AddTransactionItem(Module& module, Transaction& transaction) override;
-    void RenameSelectedItem(const CString& text) override;
+    void UpdateProcedureItemText(const Procedure& procedure) override;
     bool AssignProcedure(ProcedureAssigner& assigner) override;
     void EditRelations(Procedure& procedure) override;
     void EditOutputFields(Function& function) override;

@@ -54,6 +54,12 @@ CString WrittenBy(const WrittenStem& written)
            QuotedName(written.page->GetFormName()) + " writes " + written.stem + ".aspx";
 }
 
+// A name too long for a message box: its first 20 and last 12 bytes around "...".
+CString Elided(const CString& name)
+{
+    return name.GetLength() > 40 ? name.Left(20) + "..." + name.Right(12) : name;
+}
+
 // The reason of the first stem too long or folded into one of taken; empty when none.
 template <class Find> CString RefuseStems(const std::vector<CString>& stems, const Find& findTaken)
 {
@@ -61,8 +67,7 @@ template <class Find> CString RefuseStems(const std::vector<CString>& stems, con
     for (const CString& stem : stems)
     {
         if (stem.GetLength() > longest)
-            return "its file " + stem.Left(20) + "..." + stem.Right(12) + longestSuffix +
-                   " would be " +
+            return "its file " + Elided(stem) + longestSuffix + " would be " +
                    CString(std::to_string(stem.GetLength() + longestSuffixLength).c_str()) +
                    " bytes long, longer than the " +
                    CString(std::to_string(longestFileName).c_str()) + " bytes a file name may hold";
@@ -207,7 +212,7 @@ CString NameRefusal(const CString& name, const CString& reason)
 {
     if (reason.IsEmpty())
         return "";
-    return "The name " + QuotedName(name) + " cannot be taken: " + reason +
+    return "The name " + QuotedName(Elided(name)) + " cannot be taken: " + reason +
            ".\nPlease enter another name.";
 }
 

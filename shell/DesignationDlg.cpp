@@ -126,9 +126,7 @@ void DesignationDlg::Run(const std::function<void()>& command)
 
 BOOL DesignationDlg::PreTranslateMessage(MSG* msg)
 {
-    const CWnd* name = GetDlgItem(IDC_NAME);
-    if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN && name != nullptr &&
-        msg->hwnd == name->GetSafeHwnd())
+    if (IsEnterKeyIn(*msg, *this, IDC_NAME))
     {
         Run([this] { m_roles.AddOrUpdate(); });
         return TRUE;

@@ -433,7 +433,7 @@ bool ForgeonDoc::SaveAs(ForgeonProject* project, bool merged)
 void ForgeonDoc::ShowSaved(const char* saying, const CString& path)
 {
     if (MainFrame* frame = Frame())
-        frame->SetStatusText(saying + CString(ToHostPath(path).c_str()));
+        frame->ShowSavedStatus(saying + CString(ToHostPath(path).c_str()));
 }
 
 bool ForgeonDoc::SaveProjectTo(const CString& path)

@@ -50,6 +50,10 @@ public:
     ForgeonDoc();
     ~ForgeonDoc() override;
 
+    // Written as it was made, opened or last saved; true for the empty project of a store before
+    // any was made or opened.
+    bool IsUnchangedSinceSaved();
+
     // The open project (an empty one before any is made or read).
     ForgeonProject* GetProject();
     const CString& GetPath() const { return m_strPath; }
@@ -156,9 +160,6 @@ private:
     void KeepUnfinishedSaves() const;
     // The project as a save would write it now becomes the one to compare with.
     void RememberSavedState();
-    // Written as it was made, opened or last saved; true for the empty project of a store before
-    // any was made or opened.
-    bool IsUnchangedSinceSaved();
     // The tree and the start page of the open project, with an empty status bar.
     void ShowOpenProject();
     // The title shows the project's file as the host writes it, or "Untitled" without one.

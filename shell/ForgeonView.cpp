@@ -186,6 +186,13 @@ void ForgeonView::ShowContextMenu(HTREEITEM item, CPoint screenPoint)
                             screenPoint.x, screenPoint.y, AfxGetMainWnd()));
     if (command != 0)
         m_pCommands->RunMenuCommand(choice.menu, command, item);
+    ClearStaleStatus();
+}
+
+void ForgeonView::ClearStaleStatus()
+{
+    if (MainFrame* frame = MainFrame::Get())
+        frame->ClearStaleStatus();
 }
 
 void ForgeonView::OpenItem(HTREEITEM item)
@@ -196,6 +203,7 @@ void ForgeonView::OpenItem(HTREEITEM item)
 void ForgeonView::DeleteSelectedItem()
 {
     m_pCommands->DeleteSelectedItem();
+    ClearStaleStatus();
 }
 
 void ForgeonView::CreateModule()
@@ -240,8 +248,12 @@ void ForgeonView::OnRightClick(NMHDR*, LRESULT* result)
 
 void ForgeonView::OnKeyDown(NMHDR* header, LRESULT* result)
 {
-    if (reinterpret_cast<NMTVKEYDOWN*>(header)->wVKey == VK_DELETE)
+    // Enter opens the selected entity's editor, as a double click does.
+    const WORD key = reinterpret_cast<NMTVKEYDOWN*>(header)->wVKey;
+    if (key == VK_DELETE)
         DeleteSelectedItem();
+    else if (key == VK_RETURN)
+        OpenItem(GetTreeCtrl().GetSelectedItem());
     *result = 0;
 }
 

@@ -68,6 +68,8 @@ protected:
     void OnLButtonUp(UINT flags, CPoint point) override;
 
 private:
+    // A save's status text goes once the tree's commands have changed the project.
+    void ClearStaleStatus();
     class DragForwarder;
 
     void SetUp();

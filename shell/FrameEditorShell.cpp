@@ -71,8 +71,8 @@ void FrameEditorShell::AddTransactionItem(Module& module, Transaction& transacti
         ProjectTreeBuilder(tree->Control()).AddTransactionItem(module, transaction);
 }
 
-void FrameEditorShell::RenameSelectedItem(const CString& text)
+void FrameEditorShell::UpdateProcedureItemText(const Procedure& procedure)
 {
     if (ProjectTree* tree = TreeOfFrame())
-        tree->RenameSelectedItem(text);
+        tree->UpdateProcedureItemText(procedure);
 }

@@ -17,5 +17,5 @@ public:
     void AddProcedureItem(Module& module, Procedure& procedure) override;
     void AddUserFunctionItem(Module& module, Function& function) override;
     void AddTransactionItem(Module& module, Transaction& transaction) override;
-    void RenameSelectedItem(const CString& text) override;
+    void UpdateProcedureItemText(const Procedure& procedure) override;
 };

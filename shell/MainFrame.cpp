@@ -284,6 +284,7 @@ void MainFrame::ShowRightPane(RightPane pane)
         return;
     ClearCurrentPage();
     m_pSplitter->ShowView(kEditorPane, index);
+    ClearStaleStatus();
     AutomaticBackupStep();
 }
 
@@ -308,6 +309,28 @@ void MainFrame::RefreshTree()
 void MainFrame::SetStatusText(const char* text)
 {
     SetMessageText(text);
+    m_savedStatusShown = false;
+}
+
+BOOL MainFrame::OnCmdMsg(UINT id, int code)
+{
+    const BOOL handled = CFrameWnd::OnCmdMsg(id, code);
+    if (handled && code == 0)
+        ClearStaleStatus();
+    return handled;
+}
+
+void MainFrame::ShowSavedStatus(const char* text)
+{
+    SetStatusText(text);
+    m_savedStatusShown = true;
+}
+
+void MainFrame::ClearStaleStatus()
+{
+    ForgeonDoc* doc = GetDoc();
+    if (m_savedStatusShown && doc != nullptr && !doc->IsUnchangedSinceSaved())
+        SetStatusText("");
 }
 
 void MainFrame::AutomaticBackupStep()

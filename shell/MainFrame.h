@@ -71,6 +71,11 @@ public:
     void ClearTree();
     void RefreshTree();
     void SetStatusText(const char* text);
+    // A menu or tool-bar command may change the project: a save's text goes when it did.
+    BOOL OnCmdMsg(UINT id, int code) override;
+    // A save's text, taken back (ClearStaleStatus) once the project differs from what was saved.
+    void ShowSavedStatus(const char* text);
+    void ClearStaleStatus();
     // Loads the main menu into the owner-drawn menu with the pictures of the tool-bar buttons
     // and hands its handle over; null when the menu cannot be loaded.
     HMENU BuildOwnerDrawnMenu();
@@ -106,5 +111,6 @@ private:
     MainFrameAccess::ProjectSource m_previousProjectSource;
     MainFrameAccess::TreeRefresher m_previousTreeRefresher;
     MainFrameAccess::StatusTextSink m_previousStatusTextSink;
+    bool m_savedStatusShown = false;
     DependenciesDlg::ModalHandler m_previousDependenciesHandler;
 };

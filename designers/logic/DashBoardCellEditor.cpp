@@ -16,6 +16,7 @@
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/Variable.h"
 #include "model/Field.h"
+#include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
@@ -87,7 +88,8 @@ CString DashBoardCellEditor::GetMenuTreeItem() const
 void DashBoardCellEditor::Open()
 {
     m_panel = m_cell.GetDashBoardCellInfo();
-    if (m_panel == nullptr)
+    m_made = m_panel == nullptr;
+    if (m_made)
     {
         m_panel = new DashBoardCellInfo(true);
         m_cell.SetCellData(m_panel, GridCell::kDashBoardCellInfo);
@@ -404,4 +406,30 @@ void DashBoardCellEditor::EmptyDisplayCaption()
 void DashBoardCellEditor::Ok()
 {
     m_panel->SetCaption(m_states.GetText(IDC_CAPTION));
+    DropEmptyPanel();
+}
+
+int DashBoardCellEditor::Cancel()
+{
+    const CString caption = m_states.GetText(IDC_CAPTION);
+    if (caption != m_panel->GetCaption())
+    {
+        const int answer = AskAboutTypedText("caption", caption, !m_panel->GetCaption().IsEmpty());
+        if (answer == IDCANCEL)
+            return 0;
+        if (answer == IDYES)
+        {
+            Ok();
+            return IDOK;
+        }
+    }
+    DropEmptyPanel();
+    return IDCANCEL;
+}
+
+void DashBoardCellEditor::DropEmptyPanel()
+{
+    if (m_made && m_panel->GetCaption().IsEmpty() && m_panel->GetMenu() == nullptr &&
+        m_panel->GetDisplayFields().empty())
+        m_cell.Clear();
 }

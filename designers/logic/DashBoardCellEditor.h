@@ -84,9 +84,14 @@ public:
     void EmptyDisplayCaption();
     // A double click on the menu tree.
     void ShowMenuFile();
+    // OK and Cancel (Escape): a panel this editor made that is left empty leaves the cell
+    // empty. Cancel asks about a caption typed and not taken; it answers IDOK when the caption
+    // was taken, IDCANCEL when dropped and 0 when the dialog stays open.
     void Ok();
+    int Cancel();
 
 private:
+    void DropEmptyPanel();
     void EnableMenuControls(bool enabled);
     void CheckMode(int radio);
     void ClearListsAndLabels();
@@ -104,6 +109,8 @@ private:
     GridCell& m_cell;
     DashBoardHost& m_host;
     DashBoardCellInfo* m_panel = nullptr;
+    // The panel was made by Open for a cell without content.
+    bool m_made = false;
     bool m_functionFields = true;
     bool m_menuControls = false;
     std::vector<Variable*> m_targets;

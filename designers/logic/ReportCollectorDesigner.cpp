@@ -239,7 +239,7 @@ void ReportCollectorDesigner::NameLostFocus()
     const CString name = m_states.GetText(IDC_NAME);
     m_collector->SetName(name);
     if (!m_isNew)
-        m_host.RenameSelectedItem(name);
+        m_host.UpdateFormItemText(*m_collector);
 }
 
 void ReportCollectorDesigner::ColumnCountChanged()

@@ -50,7 +50,7 @@ public:
 
     // The tree item of the field under its table's item in the current module.
     virtual void UpdateFieldItemText(const Table& table, const Field& field) = 0;
-    // The selected tree item takes the table's name, its key field's item the key's name.
+    // The table's tree item takes the table's name, its key field's item the key's name.
     virtual void UpdateTableItemNames(const Table& table) = 0;
     // The page's tree item takes the page's name.
     virtual void UpdateFormItemText(const FormInterface& page) = 0;
@@ -62,8 +62,8 @@ public:
     virtual void AddUserFunctionItem(Module& module, Function& function) = 0;
     // The transaction's item under its module's master-detail forms.
     virtual void AddTransactionItem(Module& module, Transaction& transaction) = 0;
-    // The selected tree item takes the text when it is an entity item.
-    virtual void RenameSelectedItem(const CString& text) = 0;
+    // The procedure's tree item takes the procedure's name.
+    virtual void UpdateProcedureItemText(const Procedure& procedure) = 0;
 };
 
 // The shell's part, and the confirmations and sub-dialogs an editor's commands open. The views

@@ -7,6 +7,7 @@
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
+#include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
 
 namespace
@@ -48,6 +49,7 @@ void MenuCreation::ResetSelection()
     m_controls.SetText(IDC_FILE_NAME, fileNotAssigned);
     m_selected = nullptr;
     m_clicked = -1;
+    m_tree.Select(-1);
     EnableCommands(false);
 }
 
@@ -65,31 +67,20 @@ void MenuCreation::ShowFileButtons(bool hasFile)
     m_controls.Enable(IDC_ADD_SUB, !hasFile);
 }
 
-void MenuCreation::Click(int item)
+void MenuCreation::ShowMenuFile()
 {
-    m_tree.Select(item);
-    Menu* menu =
-        item >= 0 && m_tree.At(item).parent >= 0 ? m_tree.FindMenu(m_tree.At(item).data) : nullptr;
-    // A module root or empty space clears the selection, so that "Update" cannot relabel them.
-    if (menu == nullptr)
+    if (!m_selected->GetSubMenus().empty())
     {
-        ResetSelection();
-        return;
-    }
-    m_clicked = item;
-    m_selected = menu;
-    m_controls.SetText(IDC_NAME, menu->GetName());
-    EnableCommands(true);
-    if (!menu->GetSubMenus().empty())
-    {
+        m_controls.SetText(IDC_FILE_NAME, "");
+        m_controls.SetText(IDC_PARENT_NAME, "");
         m_controls.Enable(IDC_ATTACH, false);
         m_controls.Enable(IDC_REMOVE_FILE, false);
     }
-    else if (const AspFile* file = menu->GetAspFile())
+    else if (const AspFile* file = m_selected->GetAspFile())
     {
         m_controls.SetText(IDC_FILE_NAME, file->GetRelativeUrl(FALSE, FALSE));
-        const Menu* parent = menu->GetParent();
-        m_controls.SetText(IDC_PARENT_NAME, parent != nullptr && parent != menu
+        const Menu* parent = m_selected->GetParent();
+        m_controls.SetText(IDC_PARENT_NAME, parent != nullptr && parent != m_selected
                                                 ? parent->GetName()
                                                 : CString("Parenr menu not set."));
         ShowFileButtons(true);
@@ -102,21 +93,69 @@ void MenuCreation::Click(int item)
     }
 }
 
+bool MenuCreation::TakeTypedName()
+{
+    if (m_selected == nullptr || m_controls.GetText(IDC_NAME) == m_selected->GetName())
+        return true;
+    const int answer = AskAboutTypedText("menu name", m_controls.GetText(IDC_NAME), true);
+    if (answer == IDCANCEL)
+        return false;
+    if (answer == IDYES)
+        return Rename();
+    m_controls.SetText(IDC_NAME, m_selected->GetName());
+    return true;
+}
+
+void MenuCreation::Click(int item)
+{
+    if (m_selected != nullptr && item == m_clicked)
+        return;
+    // A name typed for the menu shown is taken or dropped first; Cancel keeps it shown.
+    if (!TakeTypedName())
+    {
+        m_tree.Select(m_clicked);
+        return;
+    }
+    m_tree.Select(item);
+    Menu* menu =
+        item >= 0 && m_tree.At(item).parent >= 0 ? m_tree.FindMenu(m_tree.At(item).data) : nullptr;
+    // A module root or empty space clears the selection, so that "Update" cannot relabel them.
+    if (menu == nullptr)
+    {
+        ResetSelection();
+        m_tree.Select(item);
+        return;
+    }
+    m_clicked = item;
+    m_selected = menu;
+    m_controls.SetText(IDC_NAME, menu->GetName());
+    EnableCommands(true);
+    ShowMenuFile();
+}
+
+bool MenuCreation::Close()
+{
+    return TakeTypedName();
+}
+
 void MenuCreation::Move(bool up)
 {
-    const int item = m_tree.GetSelected();
-    if (item >= 0 && (m_tree.GetRoots().empty() || item != m_tree.GetRoots().front()))
+    if (!TakeTypedName())
+        return;
+    Module* module = m_project.GetCurrentModule();
+    if (m_selected != nullptr && module != nullptr && module->FindMenuById(m_selected->GetId()))
     {
-        Module* module = m_project.GetCurrentModule();
-        Menu* menu = module != nullptr ? module->FindMenuById(m_tree.At(item).data) : nullptr;
-        Menu* parent = menu != nullptr ? menu->GetParent() : nullptr;
-        if (parent != nullptr && parent != menu)
-            up ? parent->MoveSubMenuUp(menu) : parent->MoveSubMenuDown(menu);
-        else if (menu != nullptr)
-            up ? module->MoveMenuUp(menu) : module->MoveMenuDown(menu);
+        Menu* parent = m_selected->GetParent();
+        if (parent != nullptr && parent != m_selected)
+            up ? parent->MoveSubMenuUp(m_selected) : parent->MoveSubMenuDown(m_selected);
+        else
+            up ? module->MoveMenuUp(m_selected) : module->MoveMenuDown(m_selected);
     }
+    // The moved menu stays shown where the refill keeps its item selected.
     Refill();
+    const int moved = m_tree.GetSelected();
     ResetSelection();
+    Click(moved);
 }
 
 void MenuCreation::Up()
@@ -129,32 +168,36 @@ void MenuCreation::Down()
     Move(false);
 }
 
-void MenuCreation::Update()
+bool MenuCreation::Rename()
 {
-    if (m_selected == nullptr)
-        return;
     const CString name = m_controls.GetText(IDC_NAME);
     if (HasMenuSpecialCharacters(name))
     {
         AfxMessageBox(specialCharacterMessage);
         m_controls.SetText(IDC_NAME, m_selected->GetName());
+        return false;
     }
-    else
-    {
-        m_selected->SetName(name);
-        for (const Module* module : m_project.GetModules())
-            for (DashBoard* dashBoard : module->GetDashBoards())
-                dashBoard->UpdateMenuCaptionInCells(m_selected);
-        if (m_clicked >= 0)
-            m_tree.At(m_clicked).text = name;
-    }
+    m_selected->SetName(name);
+    for (const Module* module : m_project.GetModules())
+        for (DashBoard* dashBoard : module->GetDashBoards())
+            dashBoard->UpdateMenuCaptionInCells(m_selected);
+    if (m_clicked >= 0)
+        m_tree.At(m_clicked).text = name;
+    return true;
+}
+
+void MenuCreation::Update()
+{
+    if (m_selected == nullptr)
+        return;
+    Rename();
     ResetSelection();
 }
 
 void MenuCreation::AddSubMenu()
 {
-    Menu* parent = GetSelectedMenu(m_tree);
-    const int parentItem = m_tree.GetSelected();
+    Menu* parent = m_selected;
+    const int parentItem = m_clicked;
     CString name;
     if (parent == nullptr || !m_host.AskChildMenuName(*parent, name))
         return;
@@ -183,20 +226,16 @@ void MenuCreation::AddSubMenu()
 
 void MenuCreation::AttachFile()
 {
-    Menu* menu = GetSelectedMenu(m_tree);
-    if (menu == nullptr)
+    if (m_selected == nullptr)
         return;
-    m_host.AssignFile(*menu);
-    if (const AspFile* file = menu->GetAspFile())
-    {
-        m_controls.SetText(IDC_FILE_NAME, file->GetRelativeUrl(FALSE, FALSE));
-        m_controls.Enable(IDC_ADD_SUB, false);
-    }
+    m_host.AssignFile(*m_selected);
+    if (m_selected->GetAspFile() != nullptr)
+        ShowMenuFile();
 }
 
 void MenuCreation::RemoveFile()
 {
-    Menu* menu = GetSelectedMenu(m_tree);
+    Menu* menu = m_selected;
     AspFile* file = menu != nullptr ? menu->GetAspFile() : nullptr;
     if (file == nullptr ||
         AfxMessageBox("Do you really want to remove the assigned file for the selected menu?",
@@ -210,8 +249,8 @@ void MenuCreation::RemoveFile()
 
 void MenuCreation::ChangeParent()
 {
-    Menu* menu = GetSelectedMenu(m_tree);
-    if (menu == nullptr)
+    Menu* menu = m_selected;
+    if (menu == nullptr || !TakeTypedName())
         return;
     const Menu* former = menu->GetParent();
     if (!m_host.ChangeParent(*menu) || menu->GetParent() == former)
@@ -224,10 +263,12 @@ void MenuCreation::ChangeParent()
 
 void MenuCreation::Delete()
 {
-    Menu* menu = GetSelectedMenu(m_tree);
-    if (menu == nullptr || AfxMessageBox("Do you really want to delete menu?", MB_YESNO) != IDYES)
+    Menu* menu = m_selected;
+    if (menu == nullptr)
         return;
-    if (!m_project.DeleteMenu(menu))
+    CString question;
+    question.Format("Do you really want to delete menu \"%s\"?", menu->GetName().GetString());
+    if (AfxMessageBox(question, MB_YESNO) != IDYES || !m_project.DeleteMenu(menu))
         return;
     m_tree.Select(-1);
     Refill();

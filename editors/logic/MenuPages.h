@@ -123,8 +123,11 @@ public:
 
     void ResetSelection();
     void Refill(const Menu* expand = nullptr);
-    // A click on an item, -1 on empty space; the edit's text is read first.
+    // The tree's selection moved to an item (by a click or a key), -1 for none: the panel shows
+    // its menu. A name typed for the menu shown before is asked about first.
     void Click(int item);
+    // OK: the typed name is asked about; false on Cancel.
+    bool Close();
     void Up();
     void Down();
     void Update();
@@ -142,6 +145,12 @@ private:
     void EnableCommands(bool enabled);
     void Move(bool up);
     void ShowFileButtons(bool hasFile);
+    // The page-file statics and buttons of the selected menu.
+    void ShowMenuFile();
+    // The selected menu takes the edit's name; false when refused.
+    bool Rename();
+    // Yes renames, No restores the edit; false on Cancel or a refused name.
+    bool TakeTypedName();
 
     ForgeonProject& m_project;
     MenuEditorHost& m_host;

@@ -11,6 +11,7 @@
 #include "model/Module.h"
 #include "model/NameUtilities.h"
 #include "model/Table.h"
+#include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
@@ -430,7 +431,7 @@ void ProcedureEditor::NameLostFocus()
         name = current;
         m_states.SetText(IDC_NAME, name);
     }
-    m_host.RenameSelectedItem(name);
+    m_host.UpdateProcedureItemText(*m_procedure);
 }
 
 void ProcedureEditor::AddFieldInfo()
@@ -524,9 +525,26 @@ void ProcedureEditor::Apply()
         AfxMessageBox("Please check the procedure string with the selected output fields.");
 }
 
+bool ProcedureEditor::TakeTypedParameter()
+{
+    CString name = m_states.GetText(IDC_PARAMETER_NAME);
+    name.Trim();
+    const bool update = m_states.GetText(IDC_ADD_PARAMETER) != addParameterCaption &&
+                        IsValidRow(m_selectedParameter, m_procedure->GetFieldParameters().size());
+    if (update &&
+        m_procedure->GetFieldParameterVariableAt(m_selectedParameter)->GetFieldName() == name)
+        return true;
+    const int answer = AskAboutTypedText("parameter", name, update);
+    if (answer != IDYES)
+        return answer == IDNO;
+    AddOrUpdateParameter();
+    // The parameter's box is emptied once it is taken.
+    return m_states.GetText(IDC_PARAMETER_NAME).IsEmpty();
+}
+
 void ProcedureEditor::AddProcedure()
 {
-    if (m_procedure == nullptr)
+    if (m_procedure == nullptr || !TakeTypedParameter())
         return;
     if (m_procedure->GetMainTable() == nullptr)
     {

@@ -103,6 +103,8 @@ private:
     // Null, with the message shown, when the name may not name a procedure.
     bool CheckProcedureName(const CString& name);
     void ResetParameterInput();
+    // A parameter typed and not added (or not updated) is asked about; false to stay.
+    bool TakeTypedParameter();
 
     ForgeonProject& m_project;
     EditorHost& m_host;

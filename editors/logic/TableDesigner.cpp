@@ -14,6 +14,7 @@
 #include "model/Table.h"
 #include "model/TableFormCreator.h"
 #include "model/TransactionDataCreator.h"
+#include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
 
 #include <cstdlib>
@@ -796,9 +797,24 @@ void TableDesigner::Generate()
     m_states.Enable(IDC_GENERATE, false);
 }
 
+bool TableDesigner::TakeTypedField()
+{
+    CString name = m_states.GetText(IDC_FIELD_NAME);
+    name.Trim();
+    const Field* field = IsUpdateMode() ? SelectedField() : nullptr;
+    if (field != nullptr && field->GetFieldName() == name)
+        return true;
+    const int answer = AskAboutTypedText("field", name, field != nullptr);
+    if (answer != IDYES)
+        return answer == IDNO;
+    AddOrUpdate(/*controlsRead=*/true);
+    // The editors are emptied once the field is taken.
+    return m_states.GetText(IDC_FIELD_NAME).IsEmpty();
+}
+
 void TableDesigner::Ok(bool controlsRead)
 {
-    if (m_table == nullptr || !controlsRead)
+    if (m_table == nullptr || !controlsRead || !TakeTypedField())
         return;
     const bool applied = ApplyName();
     if (!m_isNew)

@@ -125,6 +125,8 @@ private:
 
     // The field checks of Add and Update; false after the first failure.
     bool CheckField();
+    // A field typed and not added (or not updated) is asked about; false to stay.
+    bool TakeTypedField();
     void AddField();
     void UpdateField(Field* field);
     void StoreField(Field* field, bool keyFlag, bool keyColumnMark, bool frontFieldFlag);

@@ -300,7 +300,7 @@ void TransactionEditor::LeaveName()
     if (IsNameRefused(name))
         return;
     m_transaction->SetName(name);
-    m_host.RenameSelectedItem(name);
+    m_host.UpdateFormItemText(*m_transaction);
 }
 
 void TransactionEditor::SetColumnCount(int count)

@@ -5,6 +5,7 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/ForgeonProject.h"
+#include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
@@ -151,4 +152,24 @@ void VariableEditor::ClickRow(int row)
         m_states.SetCheck(IDC_INPUT, true);
     m_states.SetText(IDC_ADD, "Update");
     m_states.Enable(IDC_DELETE, true);
+}
+
+bool VariableEditor::Close()
+{
+    const CString name = m_states.GetText(IDC_NAME);
+    const CString value = m_states.GetText(IDC_DEFAULT_VALUE);
+    const bool update = IsUpdateMode() && m_selectedRow >= 0;
+    // A row that shows the name and value already holds what was typed.
+    const auto shows = [&name, &value](const ListRow& row)
+    { return row.cells[1] == name && row.cells[2] == value; };
+    if (update ? shows(m_rows[m_selectedRow]) : std::ranges::any_of(m_rows, shows))
+        return true;
+    const int answer = AskAboutTypedText("variable", name, update);
+    if (answer == IDCANCEL)
+        return false;
+    if (answer == IDNO)
+        return true;
+    const std::size_t count = m_rows.size();
+    AddOrUpdate();
+    return update || m_rows.size() > count;
 }

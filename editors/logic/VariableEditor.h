@@ -41,6 +41,9 @@ public:
     void Clear();
     // A row, or -1 for a click outside the rows.
     void ClickRow(int row);
+    // OK: a variable typed and not added (or, for the row clicked, not updated) is added on Yes,
+    // dropped on No; Cancel keeps the dialog open. True when it may close.
+    bool Close();
 
 private:
     bool IsUpdateMode() const;

@@ -12,6 +12,7 @@
 #include "platform/ui/TreeCtrl.h"
 #include "platform/ui/TreeItems.h"
 
+#include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -82,8 +83,18 @@ QWidget* CreateCombo(bool editable, QWidget* parent)
     auto* combo = new QComboBox(parent);
     combo->setEditable(editable);
     combo->setInsertPolicy(QComboBox::NoInsert);
-    // Wide enough for its longest item, also for items added after the dialog was laid out.
+    // Wide enough for its longest item, also for items added after the dialog was laid out: the
+    // box's minimum grows with them, up to 60 characters, and its layout makes room.
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    QObject::connect(combo->model(), &QAbstractItemModel::rowsInserted, combo,
+                     [combo]
+                     {
+                         const int needed =
+                             std::min(combo->sizeHint().width(),
+                                      combo->fontMetrics().horizontalAdvance(QString(60, 'x')));
+                         if (needed > combo->minimumWidth())
+                             combo->setMinimumWidth(needed);
+                     });
     QObject::connect(combo, &QComboBox::activated, combo,
                      [combo] { CWnd::NotifyOwner(combo, CBN_SELCHANGE); });
     new FocusNotifier(combo, 0, CBN_KILLFOCUS);
@@ -102,13 +113,13 @@ QWidget* CreateListBox(QWidget* parent)
 
 // A one-line box given or typed a name wider than itself widens, where its layout lets it, to
 // show the whole name; it keeps the widest such width, so that it does not jump between names.
-// Up to 40 characters.
+// The first 40 characters are measured as the font draws them.
 void WidenToShow(QLineEdit* edit, const QString& text)
 {
     const QFontMetrics metrics = edit->fontMetrics();
     const int frame = edit->sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
-    const int needed = std::min(metrics.horizontalAdvance(text), 40 * metrics.averageCharWidth()) +
-                       frame + metrics.horizontalAdvance(QLatin1Char(' '));
+    const int needed = metrics.horizontalAdvance(text.left(40)) + frame +
+                       metrics.horizontalAdvance(QLatin1Char(' '));
     if (needed > edit->minimumWidth())
         edit->setMinimumWidth(needed);
 }

@@ -2,7 +2,9 @@
 
 #include "entities/ApplicationReport.h"
 #include "entities/Form.h"
+#include "entities/Procedure.h"
 #include "entities/RDLCReport.h"
+#include "entities/ReportCollector.h"
 #include "entities/Transaction.h"
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
@@ -171,13 +173,6 @@ void ProjectTree::ShowCurrentModule()
     }
 }
 
-void ProjectTree::RenameSelectedItem(const CString& text)
-{
-    const TreeHandle selected = m_tree.GetSelectedItem();
-    if (IsEntityItem(selected))
-        m_tree.SetItemText(selected, text);
-}
-
 void ProjectTree::RenameSelectedItemOf(int id, const CString& text)
 {
     const TreeHandle selected = m_tree.GetSelectedItem();
@@ -185,25 +180,48 @@ void ProjectTree::RenameSelectedItemOf(int id, const CString& text)
         m_tree.SetItemText(selected, text);
 }
 
+TreeHandle ProjectTree::FindItemUnder(std::span<const int> slots, int id) const
+{
+    if (m_project == nullptr)
+        return nullptr;
+    for (Module* module : m_project->GetModules())
+    {
+        for (const int slot : slots)
+        {
+            const TreeHandle node = CategoryNode(*module, slot);
+            if (const TreeHandle item = node != nullptr ? FindChildItem(node, id) : nullptr)
+                return item;
+        }
+    }
+    return nullptr;
+}
+
 void ProjectTree::UpdateTableItemNames(const Table& table)
 {
-    const TreeHandle selected = m_tree.GetSelectedItem();
-    if (!IsEntityItem(selected))
+    const int slot = TableSlot(table.GetKind());
+    const TreeHandle item = FindItemUnder(std::span(&slot, 1), table.GetId());
+    if (item == nullptr)
         return;
-    m_tree.SetItemText(selected, table.GetTableName());
+    m_tree.SetItemText(item, table.GetTableName());
     if (const Field* key = table.GetPrimaryKeyField())
     {
-        if (const TreeHandle item = FindEntityItem(key->GetId(), selected))
-            m_tree.SetItemText(item, key->GetFieldName());
+        if (const TreeHandle keyItem = FindChildItem(item, key->GetId()))
+            m_tree.SetItemText(keyItem, key->GetFieldName());
     }
     m_tree.Redraw();
 }
 
+void ProjectTree::UpdateProcedureItemText(const Procedure& procedure)
+{
+    if (const TreeHandle item = FindItemUnder(kProcedureSlots, procedure.GetId()))
+    {
+        m_tree.SetItemText(item, procedure.GetName());
+        m_tree.Redraw();
+    }
+}
+
 void ProjectTree::UpdateFormItemText(const FormInterface& page)
 {
-    Module* module = m_project != nullptr ? m_project->GetCurrentModule() : nullptr;
-    if (module == nullptr)
-        return;
     int slot = 0;
     int id = 0;
     if (const auto* form = dynamic_cast<const Form*>(&page))
@@ -214,10 +232,13 @@ void ProjectTree::UpdateFormItemText(const FormInterface& page)
         slot = TreeSlot::SearchReports, id = report->GetId();
     else if (const auto* rdlc = dynamic_cast<const RDLCReport*>(&page))
         slot = TreeSlot::Reports, id = rdlc->GetId();
-    const TreeHandle node = slot != 0 ? CategoryNode(*module, slot) : nullptr;
-    if (const TreeHandle item = node != nullptr ? FindChildItem(node, id) : nullptr)
+    else if (const auto* collector = dynamic_cast<const ReportCollector*>(&page))
+        slot = TreeSlot::ReportCollectors, id = collector->GetId();
+    if (const TreeHandle item = slot != 0 ? FindItemUnder(std::span(&slot, 1), id) : nullptr)
+    {
         m_tree.SetItemText(item, page.GetFormName());
-    m_tree.Redraw();
+        m_tree.Redraw();
+    }
 }
 
 void ProjectTree::UpdateFieldItemText(int tableId, int detailFlag, const Field& field)

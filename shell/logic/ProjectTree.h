@@ -2,12 +2,14 @@
 
 #include "shell/logic/ProjectTreeControl.h"
 
+#include <span>
 #include <vector>
 
 class Field;
 class ForgeonProject;
 class FormInterface;
 class Module;
+class Procedure;
 class Table;
 
 // The project tree of the left pane, apart from its window: the root item for the project, one
@@ -57,19 +59,22 @@ public:
     void ShowCurrentModule();
 
     // Text updates of the editors.
-    // The selected item's text, when it is an entity item.
-    void RenameSelectedItem(const CString& text);
     // The same, only when the selected item carries the id.
     void RenameSelectedItemOf(int id, const CString& text);
-    // The selected entity item takes the table's name, its key field's item the field's name.
+    // The table's own item takes the table's name, its key field's item the field's name.
     void UpdateTableItemNames(const Table& table);
-    // The page's item in the current module takes the page's name.
+    // The procedure's item takes the procedure's name.
+    void UpdateProcedureItemText(const Procedure& procedure);
+    // The page's item takes the page's name.
     void UpdateFormItemText(const FormInterface& page);
     // The field's item under the table's item of the current module takes the field's name; a
     // table item without it gets a new field item.
     void UpdateFieldItemText(int tableId, int detailFlag, const Field& field);
 
 private:
+    // The item carrying the id under a category node of one of the slots, in any module.
+    TreeHandle FindItemUnder(std::span<const int> slots, int id) const;
+
     ProjectTreeControl& m_tree;
     ForgeonProject* m_project = nullptr;
     TreeHandle m_root = nullptr;

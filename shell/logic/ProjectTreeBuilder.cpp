@@ -31,19 +31,17 @@ int CountDefaultProcedures(const Module& module)
     return module.CountUserProcedures();
 }
 
-// The slot a table of the kind goes under, and its item image.
-std::pair<int, int> TablePlace(int kind)
+// The item image of a table of the kind.
+int TableImage(int kind)
 {
     switch (kind)
     {
     case Table::masterKind:
-        return {TreeSlot::MasterTables, 3};
+        return 3;
     case Table::masterDetailKind:
-        return {TreeSlot::DetailTables, 8};
-    case Table::mapKind:
-        return {TreeSlot::MapTables, kOtherTableImage};
+        return 8;
     default:
-        return {TreeSlot::MasterTables, kOtherTableImage};
+        return kOtherTableImage;
     }
 }
 } // namespace
@@ -208,8 +206,8 @@ int ProjectTreeBuilder::CountOfSlot(const Module& module, int slot)
 
 void ProjectTreeBuilder::AddTableItem(Module& module, Table& table)
 {
-    const auto [slot, image] = TablePlace(table.GetKind());
-    const TreeHandle item = AddEntityItem(module, slot, table.GetTableName(), table.GetId(), image);
+    const TreeHandle item = AddEntityItem(module, TableSlot(table.GetKind()), table.GetTableName(),
+                                          table.GetId(), TableImage(table.GetKind()));
     if (item == nullptr)
         return;
     for (const Field* field : table.GetFields())

@@ -4,6 +4,7 @@
 #include "entities/ApplicationReport.h"
 #include "entities/DashBoard.h"
 #include "entities/DashBoardPage.h"
+#include "entities/Designation.h"
 #include "entities/Form.h"
 #include "entities/Function.h"
 #include "entities/LoginPage.h"
@@ -90,20 +91,81 @@ bool ItemEntityExists(const Module& module, int slot, int id)
 
 // Runs a write command's writers, and shows their report when it holds anything, on the large
 // stack: the pages' menus and the menu scripts walk menu trees as deep as a file nests them.
-template <class Write> void RunWriter(const Write& write)
+// "<kind>: <first three names> and <n> more" of the items, or nothing when there are none.
+template <class T, class Name>
+void AddHeld(std::vector<CString>& held, const char* kind, const std::vector<T*>& items,
+             const Name& name)
+{
+    if (items.empty())
+        return;
+    CString text = CString(kind) + ": ";
+    const std::size_t shown = std::min<std::size_t>(items.size(), 3);
+    for (std::size_t index = 0; index < shown; ++index)
+        text += (index > 0 ? ", " : "") + name(*items[index]);
+    if (items.size() > shown)
+        text += " and " + CString(std::to_string(items.size() - shown).c_str()) + " more";
+    held.push_back(text);
+}
+
+// What keeps the module from being deleted, kind by kind.
+CString ModuleHoldings(const Module& module)
+{
+    const auto table = [](const Table& each) { return each.GetTableName(); };
+    const auto page = [](const FormInterface& each) { return each.GetFormName(); };
+    const auto named = [](const auto& each) { return each.GetName(); };
+    std::vector<CString> held;
+    AddHeld(held, "master tables", module.GetMasterTables(), table);
+    AddHeld(held, "master-detail tables", module.GetTransactionTables(), table);
+    AddHeld(held, "map tables", module.GetMapTables(), table);
+    AddHeld(held, "forms", module.GetMasterForms(), page);
+    AddHeld(held, "master-detail forms", module.GetTransactions(), page);
+    AddHeld(held, "map forms", module.GetMapForms(), page);
+    AddHeld(held, "search reports", module.GetReports(), page);
+    AddHeld(held, "multi-page reports", module.GetMultiPageReports(), page);
+    AddHeld(held, "report collectors", module.GetReportCollectors(), page);
+    AddHeld(held, "dashboards", module.GetDashBoards(), page);
+    AddHeld(held, "dashboard pages", module.GetDashBoardPages(), page);
+    AddHeld(held, "menus", module.GetMenus(), named);
+    AddHeld(held, "procedures", module.GetProcedures(), named);
+    AddHeld(held, "roles", module.GetDesignations(), named);
+    CString text = "\nThe module holds:";
+    for (const CString& each : held)
+        text += "\n" + each;
+    return text;
+}
+
+// Nothing is typed where a copy is pasted: the refusal of its name asks for no other one.
+CString PasteRefusal(CString refusal)
+{
+    refusal.Replace("\nPlease enter another name.", "\nThe copy is not pasted.");
+    return refusal;
+}
+
+// "<what was written> under <folder> (files written: n)", as the status bar tells it.
+void ShowWritten(const CString& written, const CString& folder, std::size_t count)
+{
+    CString status;
+    status.Format("%s under %s (files written: %d)", written.GetString(),
+                  NormalHostPath(folder).c_str(), static_cast<int>(count));
+    MainFrameAccess::SetStatusText(status);
+}
+
+// Runs the writer on a large stack; the status bar says what it wrote and where, a box what it
+// could not write.
+template <class Write>
+void RunWriter(const CString& written, const CString& folder, const Write& write)
 {
     LargeStack::Run(
-        [&write]
+        [&]
         {
             GenerationReport report;
             write(report);
+            ShowWritten(written, folder, report.GetWrittenCount());
             if (!report.IsEmpty())
                 AfxMessageBox(report.GetText());
         });
 }
 
-constexpr std::array<int, 3> kProcedureSlots = {
-    TreeSlot::UserProcedures, TreeSlot::SelectAllProcedures, TreeSlot::SelectRecordProcedures};
 // The kinds the model deletes with a table, and the counts a table delete refreshes.
 constexpr std::array<int, 9> kTableDependentSlots = {
     TreeSlot::MasterForms,    TreeSlot::DetailForms,         TreeSlot::SearchReports,
@@ -320,7 +382,7 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
         return;
     case TreeMenu::FormItem:
         if (command == kFirst)
-            WritePage(module->FindMasterFormById(m_tree.Control().GetItemData(item)),
+            WritePage(module->FindMasterFormById(m_tree.Control().GetItemData(item)), "Form",
                       &AspxObjectWriter::WriteForm);
         else if (command == kSecond)
             CopyPage(item, &Module::FindMasterFormById, &Module::SetPastedForm);
@@ -335,7 +397,7 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
                       &ProjectTreeBuilder::AddTransactionItem);
         else if (command == kFourth)
             WritePage(module->FindTransactionById(m_tree.Control().GetItemData(item)),
-                      &AspxObjectWriter::WriteTransaction);
+                      "Master-detail form", &AspxObjectWriter::WriteTransaction);
         return;
     case TreeMenu::SearchReportsNode:
         if (command == kFirst)
@@ -348,7 +410,7 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
         if (command == kFirst)
             CopyPage(item, &Module::FindReportById, &Module::SetPastedReport);
         else if (command == kSecond)
-            WritePage(module->FindReportById(m_tree.Control().GetItemData(item)),
+            WritePage(module->FindReportById(m_tree.Control().GetItemData(item)), "Report",
                       &AspxObjectWriter::WriteReport);
         return;
     case TreeMenu::MenusNode:
@@ -366,7 +428,7 @@ void ProjectTreeCommands::RunMenuCommand(TreeMenu menu, UINT command, TreeHandle
             EditNew(m_host, RightPane::DashBoardPageView);
         else if (command == kSecond)
             WritePage(module->FindDashBoardPageById(m_tree.Control().GetItemData(item)),
-                      &AspxObjectWriter::WriteDashBoardPage);
+                      "Dashboard page", &AspxObjectWriter::WriteDashBoardPage);
         return;
     default:
         return;
@@ -395,11 +457,8 @@ void ProjectTreeCommands::WriteModule()
     CompleteProjectFolder(Project(), ProgramFolder().c_str(), writeAll.GetReport());
     // A failed run has shown its report; a run that wrote everything shows its notes.
     const bool written = writeAll.Run(module);
-    CString status;
-    status.Format("Module %s was written under %s (files written: %d)",
-                  module->GetName().GetString(), NormalHostPath(GetOutputRoot(Project())).c_str(),
-                  static_cast<int>(writeAll.GetReport().GetWrittenCount()));
-    MainFrameAccess::SetStatusText(status);
+    ShowWritten("Module " + module->GetName() + " was written", GetOutputRoot(Project()),
+                writeAll.GetReport().GetWrittenCount());
     if (written && !writeAll.GetReport().GetNotes().empty())
         AfxMessageBox(writeAll.GetReport().GetText());
 }
@@ -419,7 +478,8 @@ void ProjectTreeCommands::DeleteModuleItem(TreeHandle item)
     if (!project.DeleteModuleAt(index))
     {
         AfxMessageBox("Cannot delete a selected module as it contains data.\nFor Deletion you "
-                      "need to clean the data mannualy.");
+                      "need to clean the data mannualy." +
+                      ModuleHoldings(*project.GetModuleAt(index)));
         return;
     }
     project.SelectModuleAt(0);
@@ -510,7 +570,7 @@ void ProjectTreeCommands::PasteTable(int kind)
                                 : RefuseTablePageNames(copy->GetTableName());
     if (!refusal.IsEmpty())
     {
-        AfxMessageBox(refusal);
+        AfxMessageBox(PasteRefusal(refusal));
         return;
     }
     Table* table = copy.release();
@@ -530,6 +590,8 @@ void ProjectTreeCommands::WriteTableScript(TreeHandle item)
     GenerationReport report;
     GuardProjectFolder(report, Project());
     SqlScriptWriter(Project(), path, report).WriteTableScript(*table);
+    ShowWritten("The script of table " + table->GetTableName() + " was written", path,
+                report.GetWrittenCount());
     if (!report.IsEmpty())
         AfxMessageBox(report.GetText());
     else
@@ -543,12 +605,12 @@ void ProjectTreeCommands::WriteMenuScripts()
     const CString path = WritableOutputPath();
     if (path.IsEmpty())
         return;
-    RunWriter(
-        [&](GenerationReport& report)
-        {
-            report.SetOutputRoot(path);
-            MenuWriter(Project(), path, report).Write();
-        });
+    RunWriter("The menu scripts were written", path + "_system\\js",
+              [&](GenerationReport& report)
+              {
+                  report.SetOutputRoot(path);
+                  MenuWriter(Project(), path, report).Write();
+              });
 }
 
 void ProjectTreeCommands::WriteMapFormPages(MapForm* form)
@@ -558,12 +620,12 @@ void ProjectTreeCommands::WriteMapFormPages(MapForm* form)
     const CString path = WritableOutputPath();
     if (path.IsEmpty())
         return;
-    RunWriter(
-        [&](GenerationReport& report)
-        {
-            report.SetOutputRoot(path);
-            MapFormPageWriter(&Project(), *form, report).Write();
-        });
+    RunWriter("Map form " + form->GetFormName() + " was written", path,
+              [&](GenerationReport& report)
+              {
+                  report.SetOutputRoot(path);
+                  MapFormPageWriter(&Project(), *form, report).Write();
+              });
 }
 
 template <class T>
@@ -578,7 +640,7 @@ void ProjectTreeCommands::PastePage(T* (Module::*take)(), bool (Module::*add)(T*
     if (const CString refusal = RefuseDesignedPageName(&module, *copy, copy->GetFormName());
         !refusal.IsEmpty())
     {
-        AfxMessageBox(refusal);
+        AfxMessageBox(PasteRefusal(refusal));
         return;
     }
     T* page = copy.release();
@@ -596,18 +658,19 @@ void ProjectTreeCommands::CopyPage(TreeHandle item, T* (Module::*find)(int) cons
         (module.*mark)(page);
 }
 
-void ProjectTreeCommands::WritePage(FormInterface* page, void (AspxObjectWriter::*write)())
+void ProjectTreeCommands::WritePage(FormInterface* page, const char* what,
+                                    void (AspxObjectWriter::*write)())
 {
     if (page == nullptr || WritableOutputPath().IsEmpty())
         return;
     ForgeonProject& project = Project();
-    RunWriter(
-        [&](GenerationReport& report)
-        {
-            GuardProjectFolder(report, project);
-            ProjectWriterSet writers(project, report);
-            (AspxObjectWriter(&project, page, writers, report).*write)();
-        });
+    RunWriter(CString(what) + " " + page->GetFormName() + " was written", GetOutputRoot(project),
+              [&](GenerationReport& report)
+              {
+                  GuardProjectFolder(report, project);
+                  ProjectWriterSet writers(project, report);
+                  (AspxObjectWriter(&project, page, writers, report).*write)();
+              });
 }
 
 CString ProjectTreeCommands::WritableOutputPath() const

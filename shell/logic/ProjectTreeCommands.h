@@ -108,7 +108,8 @@ private:
     void CopyPage(TreeHandle item, T* (Module::*find)(int) const, void (Module::*mark)(T*));
     // Writes the page's files through the writer operation; the report of what was not written
     // is shown.
-    void WritePage(FormInterface* page, void (AspxObjectWriter::*write)());
+    // Writes the page's files; the status names the kind and the page.
+    void WritePage(FormInterface* page, const char* what, void (AspxObjectWriter::*write)());
 
     bool OpenEntityOfSlot(Module& module, int slot, int id);
     bool IsDefaultTableItem(TreeHandle item) const;

@@ -5,6 +5,7 @@
 #include "model/ForgeonProject.h"
 #include "model/ListAccess.h"
 #include "model/Module.h"
+#include "model/TypedText.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
@@ -153,13 +154,9 @@ bool RoleManager::AddOrUpdate()
 bool RoleManager::Close()
 {
     const CString name = m_state.name;
-    if (name.IsEmpty() || (m_edited != nullptr && m_edited->GetName() == name))
+    if (m_edited != nullptr && m_edited->GetName() == name)
         return true;
-    const char* question = m_edited != nullptr ? "The role \"%s\" has not been updated. Update it?"
-                                               : "The role \"%s\" has not been added. Add it?";
-    CString text;
-    text.Format(question, name.GetString());
-    const int answer = AfxMessageBox(text, MB_YESNOCANCEL | MB_ICONQUESTION);
+    const int answer = AskAboutTypedText("role", name, m_edited != nullptr);
     if (answer == IDCANCEL)
         return false;
     return answer == IDNO || AddOrUpdate();

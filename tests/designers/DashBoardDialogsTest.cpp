@@ -119,16 +119,24 @@ TEST(DashBoardDialogsTest, MoveGridOffersTheOtherGridsAndAsksBeforeReplacing)
                   2, "This cell already contains some data. Do you want to replace it?"));
 }
 
-TEST(DashBoardDialogsTest, CellDialogTakesTheCaptionAndTheMode)
+// A dashboard of one empty cell whose dialog the test answers.
+struct OneCellDashBoard
 {
-    ScriptedMessageBoxes boxes;
+    OneCellDashBoard() { page.SetGrid(new Grid(1, 1)); }
+    GridCell& Cell() { return *page.GetGrid()->GetCellAt(0, 0); }
+
     ScriptedDialogs dialogs;
     OpenNewProject open;
     FakeDashBoardHost host;
     DashBoard page;
-    page.SetGrid(new Grid(1, 1));
-    GridCell& cell = *page.GetGrid()->GetCellAt(0, 0);
-    dialogs.Answer(
+};
+
+TEST(DashBoardDialogsTest, CellDialogTakesTheCaptionAndTheMode)
+{
+    ScriptedMessageBoxes boxes;
+    OneCellDashBoard board;
+    GridCell& cell = board.Cell();
+    board.dialogs.Answer(
         [](CDialog& dialog, DialogDriver& user)
         {
             using C = DashBoardCellEditor;
@@ -143,11 +151,53 @@ TEST(DashBoardDialogsTest, CellDialogTakesTheCaptionAndTheMode)
             EXPECT_GT(checked, 0);
             ASSERT_TRUE(user.PressOk());
         });
-    DashBoadCellInfoDlg dialog(page, cell, host);
+    DashBoadCellInfoDlg dialog(board.page, cell, board.host);
     EXPECT_EQ(dialog.DoModal(), IDOK);
     ASSERT_NE(cell.GetDashBoardCellInfo(), nullptr);
     EXPECT_EQ(cell.GetDashBoardCellInfo()->GetCaption(), "Orders");
     EXPECT_FALSE(cell.GetDashBoardCellInfo()->IsStaticText());
     EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST(DashBoardDialogsTest, EnterInTheCaptionTakesItAndEscapeLeavesAnEmptyCellEmpty)
+{
+    const struct
+    {
+        const char* keys;
+        int answer;
+        int result;
+        const char* caption;
+        std::vector<std::string> asked;
+    } cases[] = {
+        {"Orders\n", IDOK, IDOK, "Orders", {}},
+        {"Orders\x1b",
+         IDYES,
+         IDOK,
+         "Orders",
+         {"The caption \"Orders\" has not been added. Add it?"}},
+        {"Orders\x1b",
+         IDNO,
+         IDCANCEL,
+         nullptr,
+         {"The caption \"Orders\" has not been added. Add it?"}},
+        {"\x1b", IDOK, IDCANCEL, nullptr, {}},
+    };
+    for (const auto& each : cases)
+    {
+        ScriptedMessageBoxes boxes{each.answer};
+        OneCellDashBoard board;
+        GridCell& cell = board.Cell();
+        board.dialogs.Answer(
+            [&each](CDialog&, DialogDriver& user)
+            { ASSERT_TRUE(user.TypeKeys(DashBoardCellEditor::IDC_CAPTION, each.keys)); });
+        DashBoadCellInfoDlg dialog(board.page, cell, board.host);
+        EXPECT_EQ(dialog.DoModal(), each.result) << each.keys;
+        const DashBoardCellInfo* panel = cell.GetDashBoardCellInfo();
+        if (each.caption == nullptr)
+            EXPECT_EQ(cell.GetCellData(), nullptr) << each.keys;
+        else
+            EXPECT_EQ(panel != nullptr ? panel->GetCaption() : CString("no panel"), each.caption);
+        EXPECT_EQ(boxes.ShownTexts(), each.asked) << each.keys;
+    }
 }
 } // namespace

@@ -8,7 +8,10 @@
 #include "tests/model/ModelBuilders.h"
 #include "tests/shell/ShellTestSupport.h"
 
+#include <QComboBox>
 #include <QPixmap>
+#include <QTest>
+#include <QTreeWidget>
 
 #include <filesystem>
 
@@ -37,7 +40,7 @@ TEST(MenuEditorViewTest, TheThreeTabsEditTheMenusTheRolesAndTheTopMenuOfAPageFil
     RunningProgram program;
     ASSERT_TRUE(program.started);
     Module& base = *program.Project().GetBaseModule();
-    Form* form = NewForm("orders", NewTable("orders"));
+    Form* form = NewForm("purchase_order_lines", NewTable("purchase_order_lines"));
     base.AppendMasterTable(form->GetTable());
     base.Append(form);
     form->CreateAspFile(0, AspFile::formOwner);
@@ -91,10 +94,17 @@ TEST(MenuEditorViewTest, TheThreeTabsEditTheMenusTheRolesAndTheTopMenuOfAPageFil
     ASSERT_NE(addedItem, nullptr);
     ASSERT_TRUE(menusUser.ClickTreeItem(MenuCreation::IDC_TREE, addedItem));
     program.dialogs.Answer(
-        [formIndex](CDialog&, DialogDriver& user)
+        [formIndex](CDialog& dialog, DialogDriver& user)
         {
             user.Select(PageFileChoice::IDC_FILE_TYPE, 0);
             user.Select(PageFileChoice::IDC_PAGE, formIndex);
+            // The page file's combo shows its entry whole.
+            QApplication::processEvents();
+            auto* files = qobject_cast<QComboBox*>(
+                dialog.GetDlgItem(MenuFileAssignment::IDC_FILE)->GetSafeHwnd());
+            ASSERT_NE(files, nullptr);
+            EXPECT_GE(files->width(), files->fontMetrics().horizontalAdvance(files->currentText()))
+                << files->currentText().toStdString();
             user.PressOk();
         });
     ASSERT_TRUE(menusUser.Click(MenuCreation::IDC_ATTACH));
@@ -144,4 +154,34 @@ TEST(MenuEditorViewTest, TheThreeTabsEditTheMenusTheRolesAndTheTopMenuOfAPageFil
     KeepShot(program, "menu-editor-files.png");
     EXPECT_EQ(program.dialogs.UnscriptedCount(), 0u);
     EXPECT_EQ(program.dialogs.PendingScripts(), 0u);
+}
+
+TEST(MenuEditorViewTest, TheMenusPanelFollowsTheSelectionMovedByKeys)
+{
+    RunningProgram program;
+    ASSERT_TRUE(program.started);
+    Menu* top = program.Project().GetBaseModule()->GetMenuAt(0);
+    program.Frame().EditMenu(top);
+    auto& view = dynamic_cast<MenuDlg&>(*program.Frame().GetRightPaneView(RightPane::MenuView));
+    CWnd& menus = *view.Tabs().GetPage(0);
+    DialogDriver user(menus);
+    HTREEITEM masters = ItemOf(menus, "Masters");
+    ASSERT_NE(masters, nullptr);
+    const auto& tree = dynamic_cast<const CTreeCtrl&>(*menus.GetDlgItem(MenuCreation::IDC_TREE));
+    HTREEITEM next = tree.GetNextSiblingItem(masters);
+    ASSERT_NE(next, nullptr);
+    const CString nextName = tree.GetItemText(next);
+    ASSERT_TRUE(user.ClickTreeItem(MenuCreation::IDC_TREE, masters));
+    EXPECT_EQ(user.GetText(MenuCreation::IDC_NAME), "Masters");
+
+    auto* widget = static_cast<QTreeWidget*>(tree.GetSafeHwnd());
+    widget->setFocus();
+    QTest::keyClick(widget, Qt::Key_Down);
+    EXPECT_EQ(tree.GetSelectedItem(), next);
+    EXPECT_EQ(user.GetText(MenuCreation::IDC_NAME), nextName);
+    program.boxes.Answer(IDNO);
+    ASSERT_TRUE(user.Click(MenuCreation::IDC_DELETE));
+    EXPECT_EQ(program.boxes.ShownTexts(),
+              std::vector<std::string>{"Do you really want to delete menu \"" +
+                                       std::string(nextName) + "\"?"});
 }

@@ -5,6 +5,7 @@
 #include "editors/ViewEditorHost.h"
 #include "entities/LoginPage.h"
 #include "entities/Procedure.h"
+#include "entities/Variable.h"
 #include "model/Relation.h"
 #include "platform/ui/ComboBox.h"
 #include "shell/ForgeonView.h"
@@ -22,23 +23,30 @@ void DesignProgramTables(RunningProgram& program)
     RecordingHost host;
     DesignedProject::DesignTables(program.Project(), host);
 }
+
+// The procedure view on a new procedure with "author" added as its main table.
+ProcedureDlg& NewAuthorProcedure(RunningProgram& program)
+{
+    DesignProgramTables(program);
+    program.Frame().ShowRightPane(RightPane::ProcedureView);
+    auto& view =
+        dynamic_cast<ProcedureDlg&>(*program.Frame().GetRightPaneView(RightPane::ProcedureView));
+    view.LoadProcedure(nullptr);
+    DialogDriver user(view);
+    EXPECT_TRUE(user.Select(ProcedureEditor::IDC_MAIN_TABLE,
+                            ComboIndexOf(view, ProcedureEditor::IDC_MAIN_TABLE, "author")));
+    EXPECT_TRUE(user.Click(ProcedureEditor::IDC_ADD_MAIN_TABLE));
+    return view;
+}
 } // namespace
 
 TEST(ProcedureViewsTest, AProcedureIsBuiltInTheViewAndStoredWithItsTreeItem)
 {
     RunningProgram program;
     ASSERT_TRUE(program.started);
-    DesignProgramTables(program);
+    ProcedureDlg& view = NewAuthorProcedure(program);
     Module& module = *program.Project().GetCurrentModule();
-    program.Frame().ShowRightPane(RightPane::ProcedureView);
-    auto& view =
-        dynamic_cast<ProcedureDlg&>(*program.Frame().GetRightPaneView(RightPane::ProcedureView));
-    view.LoadProcedure(nullptr);
     DialogDriver user(view);
-
-    ASSERT_TRUE(user.Select(ProcedureEditor::IDC_MAIN_TABLE,
-                            ComboIndexOf(view, ProcedureEditor::IDC_MAIN_TABLE, "author")));
-    ASSERT_TRUE(user.Click(ProcedureEditor::IDC_ADD_MAIN_TABLE));
     ASSERT_TRUE(user.Select(ProcedureEditor::IDC_DETAIL_TABLE,
                             ComboIndexOf(view, ProcedureEditor::IDC_DETAIL_TABLE, "publisher")));
     ASSERT_TRUE(user.Click(ProcedureEditor::IDC_ADD_DETAIL_TABLE));
@@ -165,4 +173,17 @@ TEST(ProcedureViewsTest, TheLoginProcedureAndFieldsAreAssignedInTheView)
     EXPECT_EQ("born", page.GetDesignationField()->GetFieldName());
     EXPECT_EQ("UserName Field :name", user.GetText(LoginPageEditor::IDC_EMPLOYEE_LABEL));
     EXPECT_EQ("DesignationField :born", user.GetText(LoginPageEditor::IDC_DESIGNATION_LABEL));
+}
+
+TEST(ProcedureViewsTest, EnterInTheParameterNameAddsTheParameter)
+{
+    RunningProgram program;
+    ASSERT_TRUE(program.started);
+    ProcedureDlg& view = NewAuthorProcedure(program);
+    DialogDriver user(view);
+    ASSERT_TRUE(user.TypeKeys(ProcedureEditor::IDC_PARAMETER_NAME, "who\n"));
+    const Procedure* procedure = view.GetEditor()->GetProcedure();
+    ASSERT_EQ(procedure->GetFieldParameters().size(), 1u);
+    EXPECT_EQ(procedure->GetFieldParameters()[0].variable->GetFieldName(), "PRC_who_Var");
+    EXPECT_EQ(user.GetText(ProcedureEditor::IDC_PARAMETER_NAME), "");
 }

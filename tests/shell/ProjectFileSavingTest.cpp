@@ -1,4 +1,8 @@
+#include "entities/Menu.h"
+#include "model/Module.h"
 #include "platform/core/FileReplacement.h"
+#include "shell/ForgeonView.h"
+#include "tests/model/ModelBuilders.h"
 #include "tests/shell/ShellTestSupport.h"
 
 #include <algorithm>
@@ -203,3 +207,30 @@ TEST(ProjectFileSavingTest, ARewriteThatKeepsTheSizeAndTheTimeIsNoticed)
     EXPECT_EQ(ReadHostFile(path), theirs);
 }
 } // namespace
+
+TEST(ProjectFileSavingTest, TheSaveMessageGoesOnceTheProjectDiffersFromWhatWasSaved)
+{
+    RunningProgram program;
+    program.files.Answer(program.PathOf("Shop.wvt").c_str());
+    ASSERT_TRUE(program.Doc().Save());
+    const CString saved = program.Frame().GetStatusBar()->GetPaneText(0);
+    EXPECT_EQ(saved.Find("The project was saved to "), 0) << saved;
+    // Unchanged, it stays true and stays; a change takes it back at the next switch of editor.
+    program.Frame().ShowStartPage();
+    EXPECT_EQ(program.Frame().GetStatusBar()->GetPaneText(0), saved);
+    program.Project().GetBaseModule()->Append(NewMenu("Later"));
+    program.Frame().ShowStartPage();
+    EXPECT_EQ(program.Frame().GetStatusBar()->GetPaneText(0), "");
+    // A menu command after a change takes it back as well.
+    ASSERT_TRUE(program.Doc().Save());
+    program.Project().GetBaseModule()->Append(NewMenu("Later still"));
+    program.Frame().GetTreeView()->GetTreeCtrl().SelectItem(
+        program.Frame().GetTreeView()->GetTreeCtrl().GetRootItem());
+    program.boxes.Answer(IDOK);
+    program.Command(ID_MODULE_DELETE);
+    EXPECT_EQ(program.Frame().GetStatusBar()->GetPaneText(0), "");
+    // Another text is never taken back as a save's.
+    program.Frame().SetStatusText("Module BaseModule was written");
+    program.Frame().ShowStartPage();
+    EXPECT_EQ(program.Frame().GetStatusBar()->GetPaneText(0), "Module BaseModule was written");
+}

@@ -113,6 +113,45 @@ TEST(TableDesignerViewTest, TheVariablesDialogOfAPageIsAnsweredByItsScript)
     EXPECT_EQ(Variable::pageKind, map->variable->GetKind());
 }
 
+TEST(TableDesignerViewTest, EnterInAnAddBoxAddsAndOkAsksAboutWhatIsLeftTyped)
+{
+    RunningProgram program;
+    ASSERT_TRUE(program.started);
+    Form page;
+    program.dialogs.Answer(
+        [&program](CDialog& dialog, DialogDriver& user)
+        {
+            ASSERT_TRUE(user.TypeKeys(VariableEditor::IDC_NAME, "city\n"));
+            EXPECT_TRUE(dialog.GetSafeHwnd()->isVisible());
+            ASSERT_TRUE(user.SetText(VariableEditor::IDC_NAME, "zip"));
+            program.boxes.Answer(IDYES);
+            ASSERT_TRUE(user.PressOk());
+            EXPECT_FALSE(dialog.GetSafeHwnd()->isVisible());
+        });
+    ViewEditorHost::Get().EditVariables(page.EditFieldVariableMaps(), &page);
+    std::vector<CString> names;
+    for (const FieldVariableMap* map : page.GetFieldVariableMaps())
+        names.push_back(map->variable->GetFieldName());
+    EXPECT_EQ(names, (std::vector<CString>{"city", "zip"}));
+
+    program.Frame().EditTable(nullptr, Table::masterKind);
+    DialogDriver user(TableView(program));
+    ASSERT_TRUE(user.SetText(TableDesigner::IDC_TABLE_NAME, "Customer"));
+    ASSERT_TRUE(user.TypeKeys(TableDesigner::IDC_FIELD_NAME, "name\n"));
+    ASSERT_TRUE(user.SetText(TableDesigner::IDC_FIELD_NAME, "city"));
+    program.boxes.Answer(IDYES);
+    ASSERT_TRUE(user.Click(TableDesigner::IDC_OK));
+    const Table* table = program.Project().FindTableByName("customer");
+    ASSERT_NE(table, nullptr);
+    names.clear();
+    for (const Field* field : table->GetFields())
+        names.push_back(field->GetFieldName());
+    EXPECT_EQ(names, (std::vector<CString>{"customer_id", "Is_Deleted", "name", "city"}));
+    EXPECT_EQ(program.boxes.ShownTexts(),
+              (std::vector<std::string>{"The variable \"zip\" has not been added. Add it?",
+                                        "The field \"city\" has not been added. Add it?"}));
+}
+
 TEST(TableDesignerViewTest, ASizeOutOfRangeIsReportedAndACharFieldGetsItsDefaultSizeBack)
 {
     RunningProgram program;
@@ -207,4 +246,12 @@ TEST(TableDesignerViewTest, AFieldDeletedFromTheTreeAfterATableShowsItsTableWith
     ASSERT_EQ(static_cast<int>(supplier->GetFields().size()), grid->GetItemCount());
     for (int row = 0; row < grid->GetItemCount(); ++row)
         EXPECT_NE("city", grid->GetItemText(row, 1).Trim());
+
+    // OK names only the table's own item, whichever item the deletion left selected.
+    HTREEITEM phone = FindTreeItem(tree, tree.GetRootItem(), "phone");
+    ASSERT_NE(nullptr, phone);
+    tree.SelectItem(phone);
+    ASSERT_TRUE(DialogDriver(view).Click(TableDesigner::IDC_OK));
+    EXPECT_EQ(tree.GetItemText(phone), "phone");
+    EXPECT_NE(nullptr, FindTreeItem(tree, tree.GetRootItem(), "supplier"));
 }

@@ -43,34 +43,40 @@ CutNames(const char* name, const std::function<bool(CWnd& box, QLineEdit& edit)>
 }
 } // namespace
 
-// A name put into any one-line box of an editor, or typed into one, shows whole.
+// A name put into any one-line box of an editor, or typed into one, shows whole: a mixed name
+// and one of 40 wide lower-case letters, the most a box widens for.
 TEST(WholeNamesTest, EveryBoxOfEveryEditorShowsTheWholeNameItIsGivenOrTyped)
 {
-    const char* name = "GetMembersOfBranchByRole";
-    int given = 0;
-    EXPECT_EQ(CutNames(
-                  name,
-                  [name](CWnd& box, QLineEdit& edit)
-                  {
-                      box.SetWindowText(name);
-                      EXPECT_EQ(edit.cursorPosition(), 0) << box.GetDlgCtrlID();
-                      return true;
-                  },
-                  given),
-              std::vector<std::string>{});
-    EXPECT_GT(given, 20);
-    int typed = 0;
-    EXPECT_EQ(CutNames(
-                  name,
-                  [name](CWnd&, QLineEdit& edit)
-                  {
-                      if (!edit.isEnabled() || edit.isReadOnly())
-                          return false;
-                      edit.clear();
-                      QTest::keyClicks(&edit, name);
-                      return edit.text() == name;
-                  },
-                  typed),
-              std::vector<std::string>{});
-    EXPECT_GT(typed, 15);
+    for (const std::string& each : {std::string("GetMembersOfBranchByRole"), std::string(40, 'm')})
+    {
+        const char* name = each.c_str();
+        int given = 0;
+        EXPECT_EQ(CutNames(
+                      name,
+                      [name](CWnd& box, QLineEdit& edit)
+                      {
+                          box.SetWindowText(name);
+                          EXPECT_EQ(edit.cursorPosition(), 0) << box.GetDlgCtrlID();
+                          return true;
+                      },
+                      given),
+                  std::vector<std::string>{})
+            << name;
+        EXPECT_GT(given, 20);
+        int typed = 0;
+        EXPECT_EQ(CutNames(
+                      name,
+                      [name](CWnd&, QLineEdit& edit)
+                      {
+                          if (!edit.isEnabled() || edit.isReadOnly())
+                              return false;
+                          edit.clear();
+                          QTest::keyClicks(&edit, name);
+                          return edit.text() == name;
+                      },
+                      typed),
+                  std::vector<std::string>{})
+            << name;
+        EXPECT_GT(typed, 15);
+    }
 }

@@ -7,6 +7,7 @@
 #include "entities/Class.h"
 #include "entities/ClassInvokation.h"
 #include "entities/Function.h"
+#include "entities/Procedure.h"
 #include "entities/ProcedureFieldInfo.h"
 #include "entities/ReportCollector.h"
 #include "entities/ReportGroup.h"
@@ -58,7 +59,10 @@ public:
     void AddProcedureItem(Module&, Procedure&) override { calls.push_back("procedure item"); }
     void AddUserFunctionItem(Module&, Function&) override { calls.push_back("function item"); }
     void AddTransactionItem(Module&, Transaction&) override { calls.push_back("transaction item"); }
-    void RenameSelectedItem(const CString& text) override { calls.push_back("rename " + text); }
+    void UpdateProcedureItemText(const Procedure& procedure) override
+    {
+        calls.push_back("rename " + procedure.GetName());
+    }
     bool ConfirmWarning(const CString& message) override
     {
         calls.push_back("warning " + message);

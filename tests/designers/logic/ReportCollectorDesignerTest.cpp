@@ -239,6 +239,6 @@ TEST(ReportCollectorDesignerTest, AddCollectorRefusesAnotherOfTheNameButNotItsel
     d.designer.States().SetText(ReportCollectorDesigner::IDC_NAME, "Panel");
     d.designer.NameLostFocus();
     EXPECT_EQ("Panel", board->GetFormName());
-    EXPECT_EQ("rename Panel", d.host.calls.back());
+    EXPECT_EQ("page item", d.host.calls.back());
 }
 } // namespace

@@ -246,7 +246,7 @@ TEST(ReportDesignerTest, NameKillFocusRefusesOrStoresAtOnce)
          "Sales"},
         {false,
          tooLong,
-         {"The name \"" + tooLong +
+         {"The name \"" + tooLong.substr(0, 20) + "..." + tooLong.substr(0, 12) +
           "\" cannot be taken: its file rrrrrrrrrrrrrrrrrrrr...rrrrr_report.aspx.designer.cs "
           "would be 256 bytes long, longer than the 255 bytes a file name may hold.\nPlease "
           "enter another name."},

@@ -52,7 +52,10 @@ public:
     {
         calls.push_back("add " + module.GetName() + " " + transaction.GetFormName());
     }
-    void RenameSelectedItem(const CString& text) override { calls.push_back("rename " + text); }
+    void UpdateProcedureItemText(const Procedure& procedure) override
+    {
+        calls.push_back("rename " + procedure.GetName());
+    }
     bool ConfirmWarning(const CString& message) override
     {
         calls.push_back("warning " + message);

@@ -435,7 +435,7 @@ TEST_F(MenuCreationTest, UpAndDownMoveOnlyMenusOfTheCurrentModule)
     };
     for (const auto& each : cases)
     {
-        page.Tree().Select(ItemOf(page.Tree(), each.menu));
+        Click(each.menu);
         page.Tree().At(0).text = "stale";
         each.up ? page.Up() : page.Down();
         EXPECT_EQ(Names(masters->GetSubMenus()), each.masters) << each.menu->GetName();
@@ -453,6 +453,9 @@ TEST_F(MenuCreationTest, FilesAreAttachedAndRemovedAfterTheQuestion)
     EXPECT_EQ(invoices->GetAspFile(), host.fileToAssign);
     EXPECT_EQ(page.Controls().GetText(1159), host.fileToAssign->GetRelativeUrl(FALSE, FALSE));
     EXPECT_FALSE(page.Controls().IsEnabled(1770));
+    // Attach and Remove File follow at once.
+    EXPECT_FALSE(page.Controls().IsEnabled(1040));
+    EXPECT_TRUE(page.Controls().IsEnabled(1041));
 
     for (int answer : {IDNO, IDYES})
     {
@@ -468,6 +471,8 @@ TEST_F(MenuCreationTest, FilesAreAttachedAndRemovedAfterTheQuestion)
                   answer == IDYES ? CString("File not assigned.")
                                   : host.fileToAssign->GetRelativeUrl(FALSE, FALSE));
         EXPECT_EQ(page.Controls().IsEnabled(1770), answer == IDYES);
+        EXPECT_EQ(page.Controls().IsEnabled(1040), answer == IDYES);
+        EXPECT_EQ(page.Controls().IsEnabled(1041), answer != IDYES);
     }
 }
 
@@ -495,7 +500,7 @@ TEST_F(MenuCreationTest, ChangeParentAndDeleteRefillTheTree)
         Click(orders);
         page.Delete();
         EXPECT_EQ(boxes.ShownTexts(),
-                  std::vector<std::string>{"Do you really want to delete menu?"});
+                  std::vector<std::string>{"Do you really want to delete menu \"Orders\"?"});
         const std::vector<CString> left =
             answer == IDYES ? std::vector<CString>{""} : std::vector<CString>{"Orders", ""};
         EXPECT_EQ(Names(masters->GetSubMenus()), left);
@@ -503,6 +508,68 @@ TEST_F(MenuCreationTest, ChangeParentAndDeleteRefillTheTree)
     EXPECT_EQ(page.Tree().GetCount(), 7);
     EXPECT_TRUE(form->GetAspFileAt(0)->GetLinkingItems().empty());
     EXPECT_EQ(page.GetSelected(), nullptr);
+}
+
+TEST_F(MenuCreationTest, EveryCommandActsOnTheMenuTheSelectionShows)
+{
+    // The selection moved by a key after a click: the panel follows it and Delete names it.
+    Click(invoices);
+    Click(salesTop);
+    EXPECT_EQ(page.Controls().GetText(1096), "Sales");
+    {
+        ScriptedMessageBoxes boxes{IDNO};
+        page.Delete();
+        EXPECT_EQ(boxes.ShownTexts(),
+                  std::vector<std::string>{"Do you really want to delete menu \"Sales\"?"});
+    }
+    page.Controls().SetText(1096, "Sales desk");
+    page.Update();
+    EXPECT_EQ(salesTop->GetName(), "Sales desk");
+    EXPECT_EQ(invoices->GetName(), "Invoices");
+
+    host.childName = "Receipts";
+    Click(invoices);
+    Click(masters);
+    page.AddSubMenu();
+    EXPECT_EQ(Names(masters->GetSubMenus()), (std::vector<CString>{"Orders", "Receipts"}));
+    EXPECT_TRUE(invoices->GetSubMenus().empty());
+
+    // Down keeps the moved menu shown, so that it can move again.
+    Click(orders);
+    page.Down();
+    EXPECT_EQ(Names(masters->GetSubMenus()), (std::vector<CString>{"Receipts", "Orders"}));
+    EXPECT_EQ(page.GetSelected(), orders);
+    EXPECT_EQ(page.Controls().GetText(1096), "Orders");
+}
+
+TEST_F(MenuCreationTest, ANameTypedAndNotUpdatedIsAskedAboutBeforeTheSelectionMoves)
+{
+    const struct
+    {
+        int answer;
+        const char* name;
+    } cases[] = {{IDCANCEL, "Orders"}, {IDNO, "Orders"}, {IDYES, "Order list"}};
+    for (const auto& each : cases)
+    {
+        page.ResetSelection();
+        orders->SetName("Orders");
+        Click(orders);
+        page.Controls().SetText(1096, "Order list");
+        ScriptedMessageBoxes boxes{each.answer};
+        Click(invoices);
+        EXPECT_EQ(boxes.ShownTexts(), std::vector<std::string>{"The menu name \"Order list\" has "
+                                                               "not been updated. Update it?"});
+        EXPECT_EQ(orders->GetName(), each.name);
+        EXPECT_EQ(page.GetSelected(), each.answer == IDCANCEL ? orders : invoices);
+        EXPECT_EQ(page.Tree().GetSelected(), ItemOf(page.Tree(), page.GetSelected()));
+    }
+    Click(orders);
+    page.Controls().SetText(1096, "Orders-All");
+    ScriptedMessageBoxes boxes{IDYES, IDOK};
+    EXPECT_FALSE(page.Close());
+    EXPECT_EQ(orders->GetName(), "Order list");
+    EXPECT_EQ(page.Controls().GetText(1096), "Order list");
+    EXPECT_TRUE(page.Close());
 }
 
 // The "Role wise Menus" page after a refresh with "Director" chosen.

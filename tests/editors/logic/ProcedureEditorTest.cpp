@@ -210,6 +210,34 @@ TEST_F(ProcedureEditorTest, StoringStepsAddToTheCurrentModule)
     EXPECT_EQ(boxes.Shown().size(), 3u);
 }
 
+TEST_F(ProcedureEditorTest, StoringAsksAboutAParameterTypedAndNotAdded)
+{
+    const struct
+    {
+        int answer;
+        bool stored;
+        std::vector<std::string> parameters;
+    } cases[] = {{IDCANCEL, false, {}}, {IDNO, true, {}}, {IDYES, true, {"PRC_who_Var"}}};
+    for (const auto& each : cases)
+    {
+        editor.Cancel();
+        MainTable("author");
+        Procedure* built = editor.GetProcedure();
+        editor.States().SetText(ProcedureEditor::IDC_NAME,
+                                ("PRC_Authors" + std::to_string(each.answer)).c_str());
+        editor.States().SetText(ProcedureEditor::IDC_PARAMETER_NAME, "who");
+        ScriptedMessageBoxes boxes{each.answer};
+        editor.AddProcedure();
+        EXPECT_EQ(Texts(boxes),
+                  std::vector<std::string>{"The parameter \"who\" has not been added. Add it?"});
+        EXPECT_EQ(designed.project.FindProcedureByName(built->GetName()) == built, each.stored);
+        std::vector<std::string> parameters;
+        for (const auto& pair : built->GetFieldParameters())
+            parameters.push_back(pair.variable->GetFieldName().GetString());
+        EXPECT_EQ(parameters, each.parameters) << each.answer;
+    }
+}
+
 TEST_F(ProcedureEditorTest, VariationRulesAndDerivedProcedures)
 {
     MainTable("author");

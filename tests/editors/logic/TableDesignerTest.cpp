@@ -304,7 +304,8 @@ TEST(TableDesignerTest, LoadingStatesPerKindOfTable)
 const std::string longestTableName(220, 'x');
 const std::string tooLongTableName(221, 'x');
 const std::string tooLongTableRefusal =
-    "The name \"" + tooLongTableName + "\" cannot be taken: its file " + std::string(20, 'x') +
+    "The name \"" + std::string(20, 'x') + "..." + std::string(12, 'x') +
+    "\" cannot be taken: its file " + std::string(20, 'x') +
     "...report_Print.aspx.designer.cs would be 256 bytes long, longer "
     "than the 255 bytes a file name may hold.\nPlease enter another name.";
 
@@ -690,4 +691,47 @@ TEST(TableDesignerTest, ToolTipsTakeTheConsecutiveStringResourcesOfTheStringTabl
     }
     EXPECT_EQ(tips.size(), controls.size());
     EXPECT_EQ("Enter size of the fleld", LoadStringResource(61464));
+}
+
+TEST(TableDesignerTest, OkAsksAboutAFieldTypedAndNotAdded)
+{
+    const struct
+    {
+        const char* typed;
+        int answer;
+        std::vector<CString> fields; // empty: nothing stored
+        Boxes boxes;
+    } cases[] = {
+        {"", IDYES, {"orders_id", "Is_Deleted", "title"}, {}},
+        {"total", IDCANCEL, {}, {"The field \"total\" has not been added. Add it?"}},
+        {"total",
+         IDNO,
+         {"orders_id", "Is_Deleted", "title"},
+         {"The field \"total\" has not been added. Add it?"}},
+        {"total",
+         IDYES,
+         {"orders_id", "Is_Deleted", "title", "total"},
+         {"The field \"total\" has not been added. Add it?"}},
+        {"a b",
+         IDYES,
+         {},
+         {"The field \"a b\" has not been added. Add it?", "Gap(s) in field name. Please check."}},
+    };
+    for (const auto& each : cases)
+    {
+        Designer d;
+        d.designer.LoadTable(nullptr, Table::masterKind);
+        d.states.SetText(TableDesigner::IDC_TABLE_NAME, "Orders");
+        d.AddField("title", 4);
+        d.states.SetText(TableDesigner::IDC_FIELD_NAME, each.typed);
+        d.designer.ChooseType(4);
+        ScriptedMessageBoxes boxes{each.answer, IDOK};
+        d.designer.Ok(true);
+        EXPECT_EQ(Texts(boxes), each.boxes) << each.typed;
+        std::vector<CString> fields;
+        if (const Table* table = d.open.project.FindTableByName("orders"))
+            for (const Field* field : table->GetFields())
+                fields.push_back(field->GetFieldName());
+        EXPECT_EQ(fields, each.fields) << each.typed;
+    }
 }

@@ -342,7 +342,7 @@ TEST_F(TransactionEditorTest, AStoredTransactionIsRenamedOnLeavingTheNameAndItsF
     editor.States().SetText(TransactionEditor::IDC_NAME, "Sales");
     editor.LeaveName();
     EXPECT_EQ("Sales", stored->GetFormName());
-    EXPECT_EQ((std::vector<CString>{"rename Sales"}), host.calls);
+    EXPECT_EQ((std::vector<CString>{"page item"}), host.calls);
 
     for (const int row : {-1, 0, 1})
     {

@@ -126,3 +126,39 @@ TEST(VariableEditorTest, DeleteAsksAndNeverDeletesAGlobalOrAShownVariable)
         }
     }
 }
+
+TEST(VariableEditorTest, OkAsksAboutAVariableTypedAndNotAddedOrUpdated)
+{
+    const struct
+    {
+        int row;
+        const char* name;
+        int answer;
+        bool closes;
+        std::vector<CString> names;
+        std::vector<std::string> asked;
+    } cases[] = {
+        {-1, "", IDYES, true, {"p"}, {}},
+        {-1, "p", IDYES, true, {"p"}, {}},
+        {-1, "q", IDCANCEL, false, {"p"}, {"The variable \"q\" has not been added. Add it?"}},
+        {-1, "q", IDNO, true, {"p"}, {"The variable \"q\" has not been added. Add it?"}},
+        {-1, "q", IDYES, true, {"p", "q"}, {"The variable \"q\" has not been added. Add it?"}},
+        {0, "p", IDYES, true, {"p"}, {}},
+        {0, "p2", IDYES, true, {"p2"}, {"The variable \"p2\" has not been updated. Update it?"}},
+    };
+    for (const auto& each : cases)
+    {
+        OpenNewProject open;
+        Form page;
+        AddMap(page, "p", Variable::pageKind);
+        VariableEditor editor(open.project, page.EditFieldVariableMaps(), &page);
+        editor.Open();
+        editor.ClickRow(each.row);
+        editor.States().SetText(VariableEditor::IDC_NAME, each.name);
+        editor.States().SetText(VariableEditor::IDC_DEFAULT_VALUE, "v");
+        ScriptedMessageBoxes boxes{each.answer};
+        EXPECT_EQ(editor.Close(), each.closes) << each.name;
+        EXPECT_EQ(Names(page), each.names) << each.name;
+        EXPECT_EQ(Texts(boxes), each.asked) << each.name;
+    }
+}

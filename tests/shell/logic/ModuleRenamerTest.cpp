@@ -52,10 +52,10 @@ TEST_F(TreeFixture, AModuleNameIsCheckedTheSameOnEveryRoad)
     const CString longest(std::string(228, 'm').c_str());
     EXPECT_EQ(ModuleRenamer(project, *second).Check(longest), "");
     EXPECT_EQ(ModuleRenamer(project, *second).Check(longest + "m"),
-              "The name \"" + longest +
-                  "m_Dashboard\" cannot be taken: its file mmmmmmmmmmmmmmmmmmmm...mm_Dashboard"
-                  ".aspx.designer.cs would be 256 bytes long, longer than the 255 bytes a file "
-                  "name may hold.\nPlease enter another name.");
+              "The name \"mmmmmmmmmmmmmmmmmmmm...mm_Dashboard\" cannot be taken: its file "
+              "mmmmmmmmmmmmmmmmmmmm...mm_Dashboard"
+              ".aspx.designer.cs would be 256 bytes long, longer than the 255 bytes a file "
+              "name may hold.\nPlease enter another name.");
 
     // A module that a project brought with such a name keeps it, in any case.
     second->SetName("Aux");

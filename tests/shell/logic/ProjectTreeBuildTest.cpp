@@ -1,4 +1,5 @@
 #include "entities/Form.h"
+#include "entities/Procedure.h"
 #include "model/Field.h"
 #include "model/Table.h"
 #include "shell/logic/ProjectTreeBuilder.h"
@@ -230,12 +231,18 @@ TEST_F(TreeFixture, EditorsKeepItemTextsCurrent)
 {
     Table* table = Base().FindMasterTableByName("personnel_role");
     const TreeHandle item = Item(Base(), TreeSlot::MasterTables, "personnel_role");
-    control.SelectItem(item);
+    // A field's item selected, as after a field is deleted from the tree: only the table's own
+    // item takes the table's name.
+    const TreeHandle field = control.GetNextSiblingItem(control.GetChildItem(item));
+    ASSERT_NE(field, nullptr);
+    const CString fieldText = control.GetItemText(field);
+    control.SelectItem(field);
     table->SetTableName("role");
     table->GetPrimaryKeyField()->SetFieldName("role_id");
     tree.UpdateTableItemNames(*table);
     EXPECT_EQ(control.GetItemText(item), "role");
     EXPECT_EQ(control.GetItemText(control.GetChildItem(item)), "role_id");
+    EXPECT_EQ(control.GetItemText(field), fieldText);
 
     Field* added = AddVarcharField(table, "title");
     tree.UpdateFieldItemText(table->GetId(), 0, *added);
@@ -246,9 +253,18 @@ TEST_F(TreeFixture, EditorsKeepItemTextsCurrent)
     tree.UpdateFormItemText(*form);
     EXPECT_NE(Item(Base(), TreeSlot::MasterForms, "accounts"), nullptr);
 
-    // Only an entity item is renamed.
+    // A procedure's item is found wherever the selection is.
+    auto* procedure = new Procedure;
+    procedure->SetKind(Procedure::customKind);
+    procedure->SetName("PRC_Own");
+    Base().AddProcedure(procedure);
+    ProjectTreeBuilder(control).AddProcedureItem(Base(), *procedure);
+    const TreeHandle procedureItem = Item(Base(), TreeSlot::UserProcedures, "PRC_Own");
+    ASSERT_NE(procedureItem, nullptr);
     control.SelectItem(Node(Base(), TreeSlot::Menus));
-    tree.RenameSelectedItem("Other");
+    procedure->SetName("PRC_Renamed");
+    tree.UpdateProcedureItemText(*procedure);
+    EXPECT_EQ(control.GetItemText(procedureItem), "PRC_Renamed");
     EXPECT_EQ(control.GetItemText(Node(Base(), TreeSlot::Menus)), "Menus(1)");
 
     // The item of an id is renamed only while it is selected.

@@ -190,8 +190,23 @@ TEST_F(CommandFixture, DeleteGuardsRefuseWithTheirMessages)
          {kConfirmDelete, "Can not delete default fields"}},
         {control.Child(customerItem, "Is_Deleted"),
          {kConfirmDelete, "Can not delete default fields"}},
-        {tree.GetModuleItem(0), {kModuleHoldsData}},
-        {tree.GetModuleItem(1), {kModuleHoldsData}},
+        {tree.GetModuleItem(0),
+         {kModuleHoldsData + std::string("\nThe module holds:\n"
+                                         "master tables: customer, personnel_role, useraccount\n"
+                                         "forms: ChangePassword_form, customer_form, "
+                                         "useraccount_form\n"
+                                         "search reports: customer Report, useraccount Report\n"
+                                         "dashboards: BaseModule_Dashboard, Project_Dashboard\n"
+                                         "dashboard pages: BaseModule_Dashboard, "
+                                         "Project_Dashboard\n"
+                                         "menus: BaseModuleMenu\n"
+                                         "roles: admin")}},
+        // A module as Create Module makes it names what it was made with.
+        {tree.GetModuleItem(1),
+         {kModuleHoldsData + std::string("\nThe module holds:\n"
+                                         "dashboards: Module2_Dashboard\n"
+                                         "dashboard pages: Module2_Dashboard\n"
+                                         "menus: Module2Menu")}},
         {Node(Base(), TreeSlot::MasterTables), {}},
         {tree.GetRootItem(), {}},
     };
@@ -406,11 +421,12 @@ TEST_F(CommandFixture, APasteIsRefusedWhenTheCopysFilesCouldNotExist)
             continue;
         }
         EXPECT_EQ(std::vector<std::string>(texts.begin() + shown, texts.end()),
-                  std::vector<std::string>{"The name \"" + copy + "\" cannot be taken: its file " +
-                                           copy.substr(0, 20) +
+                  std::vector<std::string>{"The name \"" + copy.substr(0, 20) + "..." +
+                                           copy.substr(copy.size() - 12) +
+                                           "\" cannot be taken: its file " + copy.substr(0, 20) +
                                            "...rrrrr_report.aspx.designer.cs would be 256 bytes "
                                            "long, longer than the 255 bytes a file name may "
-                                           "hold.\nPlease enter another name."});
+                                           "hold.\nThe copy is not pasted."});
         EXPECT_EQ(Base().GetReports().size(), before);
         EXPECT_EQ(Base().FindReportByName(copy.c_str()), nullptr);
     }
@@ -437,6 +453,8 @@ TEST_F(CommandFixture, ATablePasteIsRefusedWhenTheDesignerWouldRefuseTheName)
     Choose(category, 30);
     ASSERT_EQ(Messages().size(), 2u);
     EXPECT_NE(Messages().back().find("would be 256 bytes long"), std::string::npos)
+        << Messages().back();
+    EXPECT_EQ(Messages().back().substr(Messages().back().size() - 24), "\nThe copy is not pasted.")
         << Messages().back();
     EXPECT_EQ(Base().GetMasterTables().size(), before + 1);
 }
@@ -610,6 +628,45 @@ TEST_F(CommandFixture, WriteCommandsWriteIntoTheProjectFolder)
     for (const char* page : {"customer_map_addReport.asp", "customer_map_addReport_action.asp"})
         EXPECT_TRUE(std::filesystem::exists(folder.Path() / "BaseModule" / page)) << page;
     EXPECT_EQ(boxes.Shown().size(), shown);
+}
+
+TEST_F(CommandFixture, EveryWriteCommandSaysWhatItWroteAndWhere)
+{
+    TempFolder folder;
+    project.SetProjectName("Shop");
+    project.SetProjectPath((folder.Path().string() + "/").c_str());
+    std::vector<std::string> statuses;
+    const MainFrameAccess::StatusTextSink previous = MainFrameAccess::SetStatusTextSink(
+        [&statuses](const char* text) { statuses.emplace_back(text); });
+    Choose(Item(Base(), TreeSlot::MasterForms, "customer_form"), 10);
+    Choose(control.GetChildItem(Node(Base(), TreeSlot::SearchReports)), 20);
+    Choose(Item(Base(), TreeSlot::DashBoardPages, "BaseModule_Dashboard"), 20);
+    Choose(Node(Base(), TreeSlot::Menus), 20);
+    Choose(Item(Base(), TreeSlot::MasterTables, "customer"), 70);
+    MainFrameAccess::SetStatusTextSink(previous);
+
+    const std::string site = (folder.Path() / "Shop" / "Shop").string();
+    const std::string js = (folder.Path() / "_system" / "js").string();
+    const std::string script =
+        (folder.Path() / "Shop" / "scripts" / "KestraneWeavo_Shop_customer_Script.sql").string();
+    const std::vector<std::string> said = {
+        "Form customer_form was written under " + site,
+        "Report " +
+            std::string(
+                control.GetItemText(control.GetChildItem(Node(Base(), TreeSlot::SearchReports)))) +
+            " was written under " + site,
+        "Dashboard page BaseModule_Dashboard was written under " + site,
+        "The menu scripts were written under " + js,
+        "The script of table customer was written under " + script,
+    };
+    ASSERT_EQ(statuses.size(), said.size());
+    for (std::size_t index = 0; index < said.size(); ++index)
+    {
+        EXPECT_EQ(statuses[index].substr(0, said[index].size()), said[index]);
+        EXPECT_GE(std::stoi(statuses[index].substr(statuses[index].find("(files written: ") + 16)),
+                  1)
+            << statuses[index];
+    }
 }
 
 // Deleting a table empties the procedure and function editors when a procedure or function

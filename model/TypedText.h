@@ -1,0 +1,8 @@
+#pragma once
+
+#include "platform/core/CString.h"
+
+// What a box that adds to a list does with a text typed and not yet taken when the user moves
+// on: "The <what> "<text>" has not been added. Add it?" (or "updated. Update it?"), answered
+// Yes, No or Cancel. Returns the answer; IDNO without asking when nothing is pending.
+int AskAboutTypedText(const char* what, const CString& text, bool update);
