@@ -533,11 +533,10 @@ void ForgeonDoc::OnDeleteTreeItem()
 
 void ForgeonDoc::OnWriteAll()
 {
-    // Saved as Write All leaves it, so that the file and the written site agree.
-    GetProject()->PrepareForWriteAll();
-    if (!Save())
-        return;
     ForgeonProject* project = GetProject();
+    // A new project is saved first; nothing is prepared before the run is sure to write.
+    if (m_strPath.IsEmpty() && !Save())
+        return;
     CString unmapped;
     project->CollectUnmappedParameters(unmapped);
     if (!unmapped.IsEmpty())
@@ -556,6 +555,10 @@ void ForgeonDoc::OnWriteAll()
     }
     WriteAllDlg dialog(project, Frame());
     if (dialog.DoModal() != IDOK)
+        return;
+    // Saved as Write All leaves it, so that the file and the written site agree.
+    project->PrepareForWriteAll();
+    if (!Save())
         return;
     CWaitCursor wait;
     // The driver names what it could not write or copy, the set-up of the folder included.
