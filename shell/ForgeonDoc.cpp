@@ -15,6 +15,7 @@
 #include "model/GenerationReport.h"
 #include "model/LoginPageCreator.h"
 #include "model/Module.h"
+#include "model/ProjectNameCheck.h"
 #include "model/ProjectSettings.h"
 #include "model/ProjectStore.h"
 #include "model/VersionHistory.h"
@@ -553,6 +554,8 @@ void ForgeonDoc::OnWriteAll()
         AfxMessageBox("Please set the project path and project name in Project Properties");
         return;
     }
+    if (!CheckNamesBeforeWrite(*project, nullptr, nullptr))
+        return;
     WriteAllDlg dialog(project, Frame());
     if (dialog.DoModal() != IDOK)
         return;
