@@ -71,6 +71,12 @@ void SqlScriptWriter::CloseScriptFile()
 
 void SqlScriptWriter::WriteDatabaseScript()
 {
+    if (m_project.EnsureDatabaseName().IsEmpty())
+    {
+        m_report.AddUnwrittenFile(m_path, "neither the project nor its database has a name: set "
+                                          "one in Project Properties");
+        return;
+    }
     WriteCreateDatabase();
     WriteAllTables();
     WriteRoles();

@@ -24,6 +24,7 @@
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/ProjectDiagnostics.h"
+#include "model/ProjectNameCheck.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
@@ -143,6 +144,8 @@ bool AspWriteAll::Run(Module* module)
 {
     if (!LargeStack::IsActive())
         return LargeStack::Run([&] { return Run(module); });
+    if (!CheckNamesBeforeWrite(*m_project, module, nullptr))
+        return false;
     m_services.SaveBackupCopy("_BeforeWriteAll");
     const CString path = m_project->GetProjectSettings() != nullptr ? ProjectPath() : CString();
     if (path.IsEmpty() || !m_report.MakeFolderChain(path) || !IsFolderWritable(path))

@@ -16,6 +16,7 @@
 #include "model/FileUtilities.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/ProjectNameCheck.h"
 #include "model/Table.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/LargeStack.h"
@@ -42,6 +43,8 @@ bool AspxWriteAll::Run(Module* module, bool copyModifiedFiles)
 {
     if (!LargeStack::IsActive())
         return LargeStack::Run([&] { return Run(module, copyModifiedFiles); });
+    if (!CheckNamesBeforeWrite(*m_project, module, nullptr))
+        return false;
     m_report.ForgetFolders();
     if (!IsOutputFolderWritable())
     {

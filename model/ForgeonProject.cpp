@@ -646,7 +646,7 @@ void ForgeonProject::SetDatabaseName(CString name)
 
 CString ForgeonProject::EnsureDatabaseName()
 {
-    if (GetDatabaseName().IsEmpty())
+    if (GetDatabaseName().IsEmpty() && !GetProjectName().IsEmpty())
         SetDatabaseName(GetProjectName() + "_db");
     return GetDatabaseName();
 }

@@ -161,7 +161,8 @@ public:
     void SetDateFormat(CString format);
     CString GetDatabaseName() const;
     void SetDatabaseName(CString name);
-    // The database name; a project without one takes the project name followed by "_db".
+    // The database name; a project without one takes the project name followed by "_db", one
+    // without a project name stays without (empty).
     CString EnsureDatabaseName();
     CString GetServerName() const;
     void SetServerName(CString name);

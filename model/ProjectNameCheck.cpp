@@ -5,6 +5,7 @@
 #include "model/NameUtilities.h"
 #include "model/SitePageNames.h"
 #include "model/Table.h"
+#include "platform/core/MessageBox.h"
 #include "platform/core/TextBytes.h"
 
 #include <algorithm>
@@ -38,6 +39,9 @@ std::vector<Table*> TablesOf(const Module& module)
     return distinct;
 }
 
+const char* const namesToRenameHeading =
+    "Earlier versions took these names, which no file of the site can take:";
+
 CString Refused(const CString& what, const CString& reason)
 {
     return what + " is refused: " + reason;
@@ -53,7 +57,8 @@ CString RefuseProjectNames(const ForgeonProject& project)
         const CString moduleName = module->GetName();
         if (const CString reason = RefuseReadModuleName(moduleName); !reason.IsEmpty())
             return Refused(ModuleText(*module), reason);
-        const auto [sameModule, newModule] = modules.emplace(FoldedName(moduleName), module);
+        // Modules alike but in case, which merges of earlier versions made, are left to Write All.
+        const auto [sameModule, newModule] = modules.emplace(moduleName.str(), module);
         if (!newModule)
             return Refused(ModuleText(*module), "the module " +
                                                     QuotedName(sameModule->second->GetName()) +
@@ -75,6 +80,58 @@ CString RefuseProjectNames(const ForgeonProject& project)
             return refusal;
     }
     return "";
+}
+
+std::vector<NameToRename> FindNamesToRename(const ForgeonProject& project)
+{
+    std::vector<NameToRename> found;
+    std::unordered_map<std::string, const Module*> modules;
+    for (const Module* module : project.GetModules())
+    {
+        const auto [same, added] = modules.emplace(FoldedName(module->GetName()), module);
+        if (!added)
+            found.push_back({module, same->second, nullptr,
+                             ModuleText(*module) + " is the name of the module " +
+                                 QuotedName(same->second->GetName()) +
+                                 " in another case, and a Windows folder holds the folders of "
+                                 "both as one: rename one of them with Rename Module"});
+        for (const LongPageFile& page : FindLongPageFiles(*module))
+            found.push_back({module, nullptr, page.page, page.text});
+    }
+    return found;
+}
+
+CString NamesToRenameWarning(const ForgeonProject& project)
+{
+    std::vector<CString> texts;
+    for (const NameToRename& each : FindNamesToRename(project))
+        texts.push_back(each.text);
+    return RenameBeforeWriteAllWarning(namesToRenameHeading, texts);
+}
+
+CString RefuseWritingNamesToRename(const ForgeonProject& project, const Module* module,
+                                   const FormInterface* page)
+{
+    CString text;
+    for (const NameToRename& each : FindNamesToRename(project))
+    {
+        const bool ofModule = module == nullptr || each.module == module || each.namesake == module;
+        if (ofModule && (page == nullptr || each.page == nullptr || each.page == page))
+            text += each.text + "\n";
+    }
+    if (text.IsEmpty())
+        return "";
+    return CString(namesToRenameHeading) + "\n" + text + "Nothing was written. Rename them first.";
+}
+
+bool CheckNamesBeforeWrite(const ForgeonProject& project, const Module* module,
+                           const FormInterface* page)
+{
+    const CString refusal = RefuseWritingNamesToRename(project, module, page);
+    if (refusal.IsEmpty())
+        return true;
+    AfxMessageBox(refusal, MB_OK | MB_ICONSTOP);
+    return false;
 }
 
 std::vector<CString> FindDeviceNames(const ForgeonProject& project)

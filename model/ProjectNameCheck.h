@@ -4,16 +4,44 @@
 
 #include <vector>
 
+class FormInterface;
 class ForgeonProject;
+class Module;
 
 // The module and table names of a project as the table designer and Rename Module take typed
 // names, for every door that reads a project file: each name passes the rules of its kind, no two
-// tables of the whole project share a name compared ignoring case, and no two modules share a
-// name compared ignoring case, as Rename Module and the merge compare them; the page names pass
-// the designers' rules and make no file longer than a file system holds (RefuseModulePageNames).
-// The first name refused, as "the table name "x" of module "y" is refused: <reason>"; empty
-// when every name is taken.
+// tables of the whole project share a name compared ignoring case, no two modules share a name;
+// the page names pass the designers' rules (RefuseModulePageNames). Names that earlier versions
+// took are left to Write All (FindNamesToRename). The first name refused, as "the table name "x"
+// of module "y" is refused: <reason>"; empty when every name is taken.
 CString RefuseProjectNames(const ForgeonProject& project);
+
+// A name that earlier versions took and no file of the site can take: a module named as another
+// but in case (their merges compared names exactly), or a page whose longest file would be
+// longer than a file system holds (their designers took such names). A file holding one loads
+// with a warning; the writers refuse it until it is renamed.
+struct NameToRename
+{
+    const Module* module;
+    // The module of that name in another case; null for a page.
+    const Module* namesake;
+    // Null for a module.
+    const FormInterface* page;
+    // The name, why and what to do, as the messages show it.
+    CString text;
+};
+// Each such name, in module order.
+std::vector<NameToRename> FindNamesToRename(const ForgeonProject& project);
+// The warning of a project read that holds such names; empty when it holds none.
+CString NamesToRenameWarning(const ForgeonProject& project);
+// The refusal of a write of the module's files (every module's when null), or of the page's
+// alone when one is given, while a name they are written under is to be renamed; empty when
+// none is.
+CString RefuseWritingNamesToRename(const ForgeonProject& project, const Module* module,
+                                   const FormInterface* page);
+// Shows that refusal when there is one: true when the write may go on.
+bool CheckNamesBeforeWrite(const ForgeonProject& project, const Module* module,
+                           const FormInterface* page);
 
 // Each module and table name that Windows keeps for a device, as "the table name "CON" of module
 // "y"", in module order.

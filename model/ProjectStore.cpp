@@ -489,7 +489,8 @@ BOOL ProjectStore::LoadInto(const char* path)
                                                      : m_secondMergeProject;
     if (loaded && read != nullptr)
     {
-        for (const CString& warning : {DeviceNameWarning(*read), PageFileClashWarning(*read)})
+        for (const CString& warning :
+             {DeviceNameWarning(*read), PageFileClashWarning(*read), NamesToRenameWarning(*read)})
         {
             if (!warning.IsEmpty())
                 AfxMessageBox(warning, MB_OK | MB_ICONWARNING);

@@ -85,6 +85,55 @@ const WrittenStem* NoneTaken(const std::string&)
 {
     return nullptr;
 }
+
+// The module's own dashboard and dashboard page, which follow its name.
+bool IsModuleDashboard(const Module& module, const FormInterface& page)
+{
+    return page.GetFormName() == Module::DashboardNameOf(module.GetName()) &&
+           (dynamic_cast<const DashBoard*>(&page) != nullptr ||
+            dynamic_cast<const DashBoardPage*>(&page) != nullptr);
+}
+
+// "the report name "x" of module "y"".
+CString PageNameText(const Module& module, const FormInterface& page)
+{
+    const std::optional<SitePageKind> kind = SitePageKindOf(page);
+    const char* kindText = kind ? SitePageKindText(*kind)
+                           : dynamic_cast<const DashBoard*>(&page) != nullptr ? "dashboard"
+                                                                              : "page";
+    return CString("the ") + kindText + " name " + QuotedName(page.GetFormName()) + " of module " +
+           QuotedName(module.GetName());
+}
+
+// Where the user gives the page files another name.
+CString WhereToRename(const Module& module, const FormInterface& page)
+{
+    if (IsModuleDashboard(module, page))
+        return "rename the module with Rename Module";
+    const auto* form = dynamic_cast<const Form*>(&page);
+    if (form != nullptr && !form->IsCopy())
+        return "rename its table " +
+               QuotedName(form->GetTable() != nullptr ? form->GetTable()->GetTableName()
+                                                      : CString()) +
+               " in the table designer";
+    const std::optional<SitePageKind> kind = SitePageKindOf(page);
+    switch (kind.value_or(SitePageKind::loginPage))
+    {
+    case SitePageKind::form:
+        return "rename it in the form editor";
+    case SitePageKind::transaction:
+        return "rename it in the master-detail editor";
+    case SitePageKind::searchReport:
+        return "rename it in the report designer";
+    case SitePageKind::rdlcReport:
+        return "rename it in the RDLC report designer";
+    case SitePageKind::dashBoardPage:
+        return "rename it in the dashboard page designer";
+    case SitePageKind::loginPage:
+        break;
+    }
+    return "rename it";
+}
 } // namespace
 
 std::optional<SitePageKind> SitePageKindOf(const FormInterface& page)
@@ -241,26 +290,29 @@ CString RefuseModulePageNames(const Module& module)
 {
     std::vector<FormInterface*> pages;
     module.GetEveryPage(pages);
-    // The module's own dashboard and dashboard page follow its name, which has rules of its own.
-    const CString dashboardName = Module::DashboardNameOf(module.GetName());
     for (const FormInterface* page : pages)
     {
-        const bool moduleDashboard = page->GetFormName() == dashboardName &&
-                                     (dynamic_cast<const DashBoard*>(page) != nullptr ||
-                                      dynamic_cast<const DashBoardPage*>(page) != nullptr);
-        CString reason = moduleDashboard ? CString() : RefuseReadPageName(*page);
-        if (reason.IsEmpty())
-            reason = RefuseStems(SitePageStemsOf(*page), NoneTaken);
-        if (reason.IsEmpty())
+        if (IsModuleDashboard(module, *page))
             continue;
-        const std::optional<SitePageKind> kind = SitePageKindOf(*page);
-        const char* kindText = kind ? SitePageKindText(*kind)
-                               : dynamic_cast<const DashBoard*>(page) != nullptr ? "dashboard"
-                                                                                 : "page";
-        return CString("the ") + kindText + " name " + QuotedName(page->GetFormName()) +
-               " of module " + QuotedName(module.GetName()) + " is refused: " + reason;
+        if (const CString reason = RefuseReadPageName(*page); !reason.IsEmpty())
+            return PageNameText(module, *page) + " is refused: " + reason;
     }
     return "";
+}
+
+std::vector<LongPageFile> FindLongPageFiles(const Module& module)
+{
+    std::vector<FormInterface*> pages;
+    module.GetEveryPage(pages);
+    std::vector<LongPageFile> found;
+    for (const FormInterface* page : pages)
+    {
+        const CString reason = RefuseStems(SitePageStemsOf(*page), NoneTaken);
+        if (!reason.IsEmpty())
+            found.push_back({page, PageNameText(module, *page) + ": " + reason + ": " +
+                                       WhereToRename(module, *page)});
+    }
+    return found;
 }
 
 std::vector<CString> FindPageFileClashes(const ForgeonProject& project)

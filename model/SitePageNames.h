@@ -69,11 +69,21 @@ CString RefuseTablePageNames(const CString& tableName);
 // not looked at.
 CString RefuseReadPageName(const FormInterface& page);
 
-// The first page of the module whose name is refused at a door: by the rules above (but for the
-// module's dashboard and dashboard page, named after the module), or because a file of it would
-// be longer than a file system holds; as "the report name "x" of module "y"
-// is refused: <reason>", empty when every name is taken.
+// The first page of the module whose name is refused at a door, by the rules above (but for the
+// module's dashboard and dashboard page, named after the module), as "the report name "x" of
+// module "y" is refused: <reason>"; empty when every name is taken.
 CString RefuseModulePageNames(const Module& module);
+
+// A page whose longest file would be longer than a file system holds, which designers of earlier
+// versions took: the file holding it loads, Write All refuses it until it is renamed.
+struct LongPageFile
+{
+    const FormInterface* page;
+    // "the report name "x" of module "y": its file ... : rename it in the report designer".
+    CString text;
+};
+// Each such page of the module, in page order.
+std::vector<LongPageFile> FindLongPageFiles(const Module& module);
 
 // Each pair of pages of one module that write files of one name compared ignoring case, as
 // "the report "a" writes a_report.aspx and the RDLC report "A" writes A_report.aspx in module

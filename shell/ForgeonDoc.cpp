@@ -15,6 +15,7 @@
 #include "model/GenerationReport.h"
 #include "model/LoginPageCreator.h"
 #include "model/Module.h"
+#include "model/ProjectNameCheck.h"
 #include "model/ProjectSettings.h"
 #include "model/ProjectStore.h"
 #include "model/VersionHistory.h"
@@ -533,11 +534,10 @@ void ForgeonDoc::OnDeleteTreeItem()
 
 void ForgeonDoc::OnWriteAll()
 {
-    // Saved as Write All leaves it, so that the file and the written site agree.
-    GetProject()->PrepareForWriteAll();
-    if (!Save())
-        return;
     ForgeonProject* project = GetProject();
+    // A new project is saved first; nothing is prepared before the run is sure to write.
+    if (m_strPath.IsEmpty() && !Save())
+        return;
     CString unmapped;
     project->CollectUnmappedParameters(unmapped);
     if (!unmapped.IsEmpty())
@@ -554,8 +554,14 @@ void ForgeonDoc::OnWriteAll()
         AfxMessageBox("Please set the project path and project name in Project Properties");
         return;
     }
+    if (!CheckNamesBeforeWrite(*project, nullptr, nullptr))
+        return;
     WriteAllDlg dialog(project, Frame());
     if (dialog.DoModal() != IDOK)
+        return;
+    // Saved as Write All leaves it, so that the file and the written site agree.
+    project->PrepareForWriteAll();
+    if (!Save())
         return;
     CWaitCursor wait;
     // The driver names what it could not write or copy, the set-up of the folder included.

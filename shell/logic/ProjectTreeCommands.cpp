@@ -29,6 +29,7 @@
 #include "model/Module.h"
 #include "model/OutputRoot.h"
 #include "model/ProjectFolders.h"
+#include "model/ProjectNameCheck.h"
 #include "model/SitePageNames.h"
 #include "model/Table.h"
 #include "platform/core/HostPath.h"
@@ -451,7 +452,7 @@ void ProjectTreeCommands::CreateModule()
 void ProjectTreeCommands::WriteModule()
 {
     Module* module = CurrentModule();
-    if (module == nullptr)
+    if (module == nullptr || !CheckNamesBeforeWrite(Project(), module, nullptr))
         return;
     AspxWriteAll writeAll(&Project());
     CompleteProjectFolder(Project(), ProgramFolder().c_str(), writeAll.GetReport());
@@ -615,7 +616,7 @@ void ProjectTreeCommands::WriteMenuScripts()
 
 void ProjectTreeCommands::WriteMapFormPages(MapForm* form)
 {
-    if (form == nullptr)
+    if (form == nullptr || !CheckNamesBeforeWrite(Project(), form->GetModule(), form))
         return;
     const CString path = WritableOutputPath();
     if (path.IsEmpty())
@@ -661,7 +662,8 @@ void ProjectTreeCommands::CopyPage(TreeHandle item, T* (Module::*find)(int) cons
 void ProjectTreeCommands::WritePage(FormInterface* page, const char* what,
                                     void (AspxObjectWriter::*write)())
 {
-    if (page == nullptr || WritableOutputPath().IsEmpty())
+    if (page == nullptr || !CheckNamesBeforeWrite(Project(), page->GetModule(), page) ||
+        WritableOutputPath().IsEmpty())
         return;
     ForgeonProject& project = Project();
     RunWriter(CString(what) + " " + page->GetFormName() + " was written", GetOutputRoot(project),

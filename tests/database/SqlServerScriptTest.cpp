@@ -22,6 +22,20 @@ TEST_F(SqlServerScriptTest, DatabaseScriptOfTheSampleProject)
     EXPECT_EQ(sample.Project().GetDatabaseName(), "Sample_db");
 }
 
+// A project without a name names no database after it: nothing is stored and the script is
+// named as not written.
+TEST_F(SqlServerScriptTest, WithoutAProjectNameNoDatabaseNameIsDerivedAndTheScriptIsNotWritten)
+{
+    sample.Project().SetProjectName("");
+    sample.Project().SetDatabaseName("");
+    SqlScriptWriter(sample.Project(), nullptr, report).WriteDatabaseScript();
+
+    EXPECT_EQ(sample.Project().GetDatabaseName(), "");
+    EXPECT_EQ(report.GetUnwrittenFiles().size(), 1u) << report.GetText();
+    EXPECT_NE(report.GetText().Find("neither the project nor its database has a name"), -1)
+        << report.GetText();
+}
+
 // What Write All writes for one module.
 TEST_F(SqlServerScriptTest, ModuleScriptHasItsTablesAndForeignKeysOnly)
 {

@@ -29,7 +29,9 @@ struct Workspace
         SetMessageBoxHandler(
             [](const std::string& text, UINT type, UINT)
             {
-                MessageText += text;
+                // A file that loads may warn of names to rename.
+                if (type != (MB_OK | MB_ICONWARNING))
+                    MessageText += text;
                 return DefaultMessageBoxButton(type);
             });
     }

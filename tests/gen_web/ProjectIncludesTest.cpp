@@ -3,6 +3,7 @@
 #include "gen_web/ProjectFolder.h"
 #include "gen_web/ProjectItemCheck.h"
 #include "platform/core/HostPath.h"
+#include "platform/core/ScriptedMessageBoxes.h"
 
 #include "tests/gen_web/PreparedProjectFolder.h"
 #include "tests/gen_web/ShopProject.h"
@@ -182,21 +183,23 @@ TEST(ProjectIncludes, AnIncludeTheHostRefusesIsNamedAndAPipeIsNotRead)
 
 namespace
 {
-// A report whose page names pass what the host takes: Write All ends with a report that names
-// its files, and throws nothing.
-TEST(ProjectIncludes, AReportNameTooLongForItsFilesIsNamedInTheReport)
+// A report whose page names pass what the host takes: Write All refuses it, naming it, before it
+// writes anything, and throws nothing.
+TEST(ProjectIncludes, AReportNameTooLongForItsFilesIsRefusedBeforeAnythingIsWritten)
 {
     ShopProject shop;
     PrepareProjectFolder(shop.Project());
     const std::vector<ApplicationReport*>& reports = shop.Project().GetBaseModule()->GetReports();
     ASSERT_FALSE(reports.empty());
     reports.front()->SetName(CString(std::string(240, 'r').c_str()));
+    ScriptedMessageBoxes boxes;
     AspxWriteAll writeAll(&shop.Project());
     bool written = true;
     EXPECT_NO_THROW(written = writeAll.Run(nullptr));
     EXPECT_FALSE(written);
-    const std::string text(writeAll.GetReport().GetFullText());
-    EXPECT_NE(text.find(std::string(240, 'r')), std::string::npos) << text;
-    EXPECT_NE(text.find(std::strerror(ENAMETOOLONG)), std::string::npos) << text;
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_NE(boxes.Shown()[0].text.find(std::string(240, 'r')), std::string::npos);
+    EXPECT_EQ(writeAll.GetReport().GetWrittenCount(), 0u);
+    EXPECT_FALSE(fs::exists(shop.ApplicationFolder() / "Shop.csproj"));
 }
 } // namespace

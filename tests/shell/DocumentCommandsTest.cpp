@@ -426,6 +426,8 @@ TEST_F(DocumentCommandsTest, ProjectSqlScriptsWriteEveryScriptOfTheProject)
     EXPECT_FALSE(std::filesystem::exists(script));
 
     program.Project().SetProjectPath(program.folder.ModelPath());
+    // A database named, the project not: the scripts lie under the project path itself.
+    program.Project().SetDatabaseName("Shop_db");
     Module& base = *program.Project().GetBaseModule();
     auto* clerk = new Designation;
     clerk->SetName("O'Brien Clerk");

@@ -203,6 +203,34 @@ TEST_F(WriteAllCommandTest, StopsBeforeAnythingWhenTheSaveIsCancelledOrTheProjec
     EXPECT_FALSE(std::filesystem::exists(output / "Util"));
 }
 
+// A Write All that ends before it writes leaves the project as it was: a cancelled save, a
+// cancelled dialog and a project without a name store no database name, in the project or in
+// its file.
+TEST_F(WriteAllCommandTest, AWriteAllThatEndsBeforeWritingPreparesNothing)
+{
+    ForgeonProject& project = program.Project();
+    project.SetDatabaseName("");
+    program.files.Cancel();
+    program.Command(ID_WRITE_ALL);
+    EXPECT_EQ(project.GetDatabaseName(), "") << "the save was cancelled";
+
+    AnswerSave();
+    program.Command(ID_WRITE_ALL);
+    EXPECT_EQ(program.dialogs.Shown(), std::vector<UINT>{WriteAllDlg::IDD});
+    EXPECT_EQ(project.GetDatabaseName(), "") << "the dialog was cancelled";
+
+    project.SetProjectName("");
+    project.SetDatabaseName("");
+    program.Command(ID_WRITE_ALL);
+    EXPECT_EQ(Texts(), std::vector<std::string>{
+                           "Please set the project path and project name in Project Properties"});
+    EXPECT_EQ(project.GetDatabaseName(), "");
+    ProjectStore store;
+    ASSERT_TRUE(store.ArchiveProject(nullptr, program.PathOf("Shop.wvt").c_str(), TRUE));
+    EXPECT_EQ(store.GetProject()->GetDatabaseName(), "");
+    EXPECT_FALSE(std::filesystem::exists(output / "Util"));
+}
+
 TEST(WriteAllUnmappedTest, ListsTheUnmappedParametersAndCancelWritesNothing)
 {
     Class dataClass;

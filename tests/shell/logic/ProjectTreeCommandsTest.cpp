@@ -16,6 +16,7 @@
 #include "tests/support/HostFiles.h"
 #include "tests/support/TempFolder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -667,6 +668,51 @@ TEST_F(CommandFixture, EveryWriteCommandSaysWhatItWroteAndWhere)
                   1)
             << statuses[index];
     }
+}
+
+namespace
+{
+// The regular files below the folder.
+long FilesBelow(const std::filesystem::path& folder)
+{
+    return std::ranges::count_if(std::filesystem::recursive_directory_iterator(folder),
+                                 [](const auto& entry) { return entry.is_regular_file(); });
+}
+} // namespace
+
+// Names that earlier versions took are refused by the tree's writes of what bears them, named,
+// and nothing of it is written: a report whose files would be too long (the module's other pages
+// are written), a module named as another but in case (the pages of both are refused).
+TEST_F(CommandFixture, TreeWritesRefuseNamesToRename)
+{
+    TempFolder folder;
+    project.SetProjectName("Shop");
+    project.SetProjectPath((folder.Path().string() + "/").c_str());
+    const std::string longName(240, 'r');
+    Base().GetReports().at(0)->SetName(longName.c_str());
+    tree.BuildTree(&project);
+    Choose(Item(Base(), TreeSlot::SearchReports, longName.c_str()), 20);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_NE(Messages()[0].find("the report name \"" + longName), std::string::npos);
+    EXPECT_EQ(FilesBelow(folder.Path()), 0);
+    Choose(Item(Base(), TreeSlot::MasterForms, "customer_form"), 10);
+    EXPECT_EQ(Messages().size(), 1u);
+    const std::filesystem::path ui = folder.Path() / "Shop" / "Shop" / "BaseModule" / "UI";
+    EXPECT_TRUE(std::filesystem::exists(ui / "customerAdd.aspx"));
+    const long formFiles = FilesBelow(folder.Path());
+
+    second->SetName("basemodule");
+    tree.BuildTree(&project);
+    Choose(tree.GetModuleItem(1), 20);
+    Choose(Item(*second, TreeSlot::DashBoardPages, "Module2_Dashboard"), 20);
+    Choose(Item(Base(), TreeSlot::DashBoardPages, "BaseModule_Dashboard"), 20);
+    ASSERT_EQ(Messages().size(), 4u);
+    for (std::size_t box = 1; box < 4; ++box)
+        EXPECT_NE(Messages()[box].find("the module name \"basemodule\" is the name of the module "
+                                       "\"BaseModule\" in another case"),
+                  std::string::npos)
+            << Messages()[box];
+    EXPECT_EQ(FilesBelow(folder.Path()), formFiles);
 }
 
 // Deleting a table empties the procedure and function editors when a procedure or function
