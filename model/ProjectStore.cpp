@@ -23,8 +23,10 @@
 #include "platform/core/HostPath.h"
 #include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
+#include "platform/core/SaveLock.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -176,12 +178,24 @@ std::string ProjectFileHeader()
     return std::string("\xFF\xFF\0\0", 4) + static_cast<char>(name.size()) + '\0' + name;
 }
 
-// Opens the file for reading and hands its archive to the reader.
-template <class Reader> void ReadArchive(const char* path, Reader read)
+// Opens the file for reading and hands its archive to the reader. The stamp, when asked for,
+// is the file's as it was opened, whatever another instance puts at its name while it is read.
+template <class Reader>
+void ReadArchive(const char* path, Reader read, std::optional<FileStamp>* stamp = nullptr)
 {
-    CFile file(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeRegularOnly);
+    const std::string hostPath = ToHostPath(path);
+    std::optional<std::string> link = stamp != nullptr ? LinkText(hostPath) : std::nullopt;
+    const RegularFileOpening opening = OpenRegularFile(hostPath);
+    if (opening.descriptor == -1)
+        throw opening.refusal.empty()
+            ? CFileException(CFileException::CauseFromErrno(opening.osError), opening.osError, path)
+            : CFileException(CFileException::invalidFile, path, opening.refusal);
+    const Descriptor opened(opening.descriptor);
+    if (stamp != nullptr)
+        *stamp = FileStamp::OfOpenFile(opened.Get(), std::move(link));
+    CFile file(opened.Get(), path);
     CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete, archiveBufferSize);
-    ar.ReserveObjects(static_cast<std::size_t>(file.GetLength() / fileBytesPerObject));
+    ar.ReserveObjects(static_cast<std::size_t>(opening.size / fileBytesPerObject));
     read(ar);
     ar.Close();
     file.Close();
@@ -295,6 +309,23 @@ bool IsEmptyPath(const char* path)
 {
     return path == nullptr || *path == '\0';
 }
+
+// Another instance may be stopped inside its save: a save waits this long, then asks.
+std::chrono::milliseconds saveLockWait{5000};
+
+// The file whose save lock a save of the model path takes: the one its links lead to.
+std::string LockedTarget(const char* path)
+{
+    return FileReplacement(ToHostPath(path)).GetTarget();
+}
+
+// Whether the file at the path is no longer the writing agreed on; a file that is gone is not
+// taken for a change.
+bool ChangedSince(const char* path, const std::optional<FileStamp>& agreed)
+{
+    const std::optional<FileStamp> now = FileStamp::Of(path);
+    return now && now != agreed;
+}
 } // namespace
 
 void FreeLoadedObjects(CArchive& ar)
@@ -337,11 +368,24 @@ BOOL ProjectStore::ArchiveProject(ForgeonProject* project, const char* path, BOO
         return FALSE;
     if (load)
         return LoadInto(path);
-    const std::optional<SaveFailure> failure =
-        LargeStack::Run([&] { return Save(project, path, std::nullopt, /*followLinks=*/true); });
-    if (failure)
+    const std::optional<SaveLock> lock = LockForSave(path);
+    if (!lock)
+        return FALSE;
+    const CommitCheck check = UnlockedCommitCheck(path, *lock, FileStamp::Of(path));
+    std::optional<SaveFailure> failure = LargeStack::Run(
+        [&] { return Save(project, path, std::nullopt, /*followLinks=*/true, check); });
+    if (!failure)
+    {
+        m_fileStamp = FileStamp::Of(path);
+        return TRUE;
+    }
+    if (failure->kind == SaveFailure::Kind::Changed)
+        failure->text = CString(ToHostPath(path).c_str()) +
+                        "\nwas changed by another program while this project was being saved, so "
+                        "it was left as it was and the project was not saved there.";
+    if (failure->kind != SaveFailure::Kind::Cancelled)
         AfxMessageBox(failure->text, failure->type);
-    return failure ? FALSE : TRUE;
+    return FALSE;
 }
 
 BOOL ProjectStore::SaveOver(ForgeonProject* project, const char* path,
@@ -356,7 +400,9 @@ BOOL ProjectStore::SaveOver(ForgeonProject* project, const char* path,
         std::optional<FileStamp> changed;
         std::optional<SaveFailure> failure;
         {
-            const Descriptor lock = FileReplacement(ToHostPath(path)).LockFolder();
+            const std::optional<SaveLock> lock = LockForSave(path);
+            if (!lock)
+                return FALSE;
             const std::optional<FileStamp> now = FileStamp::Of(path);
             if (now && now != agreed)
                 changed = now;
@@ -364,18 +410,23 @@ BOOL ProjectStore::SaveOver(ForgeonProject* project, const char* path,
             {
                 // A link that stands where the document knew none is not followed but replaced.
                 const bool follow = !now || !now->link || (known && known->link == now->link);
-                failure =
-                    LargeStack::Run([&] { return Save(project, path, std::nullopt, follow); });
+                const CommitCheck check = UnlockedCommitCheck(path, *lock, now);
+                failure = LargeStack::Run(
+                    [&] { return Save(project, path, std::nullopt, follow, check); });
                 if (!failure)
                 {
                     known = FileStamp::Of(path);
+                    m_fileStamp = known;
                     return TRUE;
                 }
+                if (failure->kind == SaveFailure::Kind::Changed)
+                    changed = FileStamp::Of(path).value_or(FileStamp{});
             }
         }
-        if (failure)
+        if (!changed)
         {
-            AfxMessageBox(failure->text, failure->type);
+            if (failure->kind == SaveFailure::Kind::Reported)
+                AfxMessageBox(failure->text, failure->type);
             return FALSE;
         }
         if (!mayReplace(*changed))
@@ -384,10 +435,65 @@ BOOL ProjectStore::SaveOver(ForgeonProject* project, const char* path,
     }
 }
 
+void ProjectStore::SetSaveLockWait(std::chrono::milliseconds wait)
+{
+    saveLockWait = wait;
+}
+
+std::optional<SaveLock> ProjectStore::LockForSave(const char* path)
+{
+    const std::string target = LockedTarget(path);
+    for (;;)
+    {
+        SaveLock lock = SaveLock::Take(target, saveLockWait);
+        if (lock.GetState() != SaveLock::State::Busy)
+            return lock;
+        const CString text =
+            CString(ToHostPath(path).c_str()) +
+            "\nis being saved by another instance of the program, which has not finished; it may "
+            "be stopped or waiting.\nRetry to wait for it again, or Cancel to leave the project "
+            "unsaved for now.";
+        if (AfxMessageBox(text, MB_RETRYCANCEL | MB_ICONWARNING) != IDRETRY)
+            return std::nullopt;
+    }
+}
+
+ProjectStore::CommitCheck ProjectStore::UnlockedCommitCheck(const char* path, const SaveLock& lock,
+                                                            const std::optional<FileStamp>& agreed)
+{
+    if (lock.IsHeld())
+        return {};
+    const CString question =
+        CString(ToHostPath(path).c_str()) +
+        "\ncould not be locked for saving: " + lock.GetReason().c_str() +
+        ".\nAnother instance of the program saving this project at the same time would not be "
+        "noticed. The file has not changed since this save began.\nSave the project?";
+    return [path = CString(path), agreed, question]() -> std::optional<SaveFailure>
+    {
+        const SaveFailure changed{CString(), MB_OK, SaveFailure::Kind::Changed};
+        if (ChangedSince(path, agreed))
+            return changed;
+        if (AfxMessageBox(question, MB_YESNO | MB_ICONWARNING) != IDYES)
+            return SaveFailure{CString(), MB_OK, SaveFailure::Kind::Cancelled};
+        if (ChangedSince(path, agreed))
+            return changed;
+        return std::nullopt;
+    };
+}
+
 std::vector<FileReplacement::LeftTemporary>
 ProjectStore::FindUnfinishedSaves(const char* path, std::time_t minimumAge)
 {
     return FileReplacement(ToHostPath(path)).FindLeftTemporaries(ProjectFileHeader(), minimumAge);
+}
+
+std::vector<FileReplacement::LeftTemporary>
+ProjectStore::FindUnfinishedSavesIn(const char* folder,
+                                    const std::function<bool(const std::string& target)>& ofTarget,
+                                    std::time_t minimumAge)
+{
+    return FileReplacement::FindLeftTemporariesIn(ToHostPath(folder), ofTarget, ProjectFileHeader(),
+                                                  minimumAge);
 }
 
 bool ProjectStore::KeepUnfinishedSave(const std::string& temporary, const CString& keptPath,
@@ -398,23 +504,29 @@ bool ProjectStore::KeepUnfinishedSave(const std::string& temporary, const CStrin
 }
 
 std::optional<CString> ProjectStore::SaveQuietly(ForgeonProject* project, const char* path,
-                                                 const char* modeOf)
+                                                 const char* projectPath)
 {
     if (IsEmptyPath(path))
         return CString("No file name was given.");
     std::optional<mode_t> mode;
     struct stat original;
-    if (!IsEmptyPath(modeOf) && ::stat(ToHostPath(modeOf).c_str(), &original) == 0)
+    if (!IsEmptyPath(projectPath) && ::stat(ToHostPath(projectPath).c_str(), &original) == 0)
         mode = original.st_mode;
+    // A copy at a name of its own loses nothing where no lock can be had.
+    const SaveLock lock =
+        SaveLock::Take(LockedTarget(IsEmptyPath(projectPath) ? path : projectPath), saveLockWait);
+    if (lock.GetState() == SaveLock::State::Busy)
+        return CString("another instance of the program is saving ") +
+               ToHostPath(IsEmptyPath(projectPath) ? path : projectPath).c_str() +
+               "; the copy is made when the next one is due";
     const std::optional<SaveFailure> failure =
         LargeStack::Run([&] { return Save(project, path, mode, /*followLinks=*/false); });
     return failure ? std::optional<CString>(failure->text) : std::nullopt;
 }
 
-std::optional<ProjectStore::SaveFailure> ProjectStore::Save(ForgeonProject* project,
-                                                            const char* path,
-                                                            std::optional<mode_t> mode,
-                                                            bool followLinks)
+std::optional<ProjectStore::SaveFailure>
+ProjectStore::Save(ForgeonProject* project, const char* path, std::optional<mode_t> mode,
+                   bool followLinks, const CommitCheck& beforeCommit)
 {
     FileReplacement replacement(ToHostPath(path), followLinks);
     if (replacement.IsTargetProtected())
@@ -441,6 +553,11 @@ std::optional<ProjectStore::SaveFailure> ProjectStore::Save(ForgeonProject* proj
                 ReadBackFailure(replacement.GetTemporary().c_str()))
             return SaveFailure{KeepUnreadableSave(path, replacement, *unreadable),
                                MB_OK | MB_ICONERROR};
+        if (beforeCommit)
+        {
+            if (std::optional<SaveFailure> refused = beforeCommit())
+                return refused;
+        }
         if (!replacement.Commit(/*keepExisting=*/false))
             failure = CFileException(CFileException::CauseFromErrno(errno), errno, path).what();
     }
@@ -476,12 +593,17 @@ BOOL ProjectStore::LoadInto(const char* path)
             LargeStack::Run(
                 [&]
                 {
-                    ReadArchive(path,
-                                [&](CArchive& ar)
-                                {
-                                    SerializeProject(nullptr, ar);
-                                    m_objectCount = ar.GetObjectCount();
-                                });
+                    std::optional<FileStamp> stamp;
+                    ReadArchive(
+                        path,
+                        [&](CArchive& ar)
+                        {
+                            SerializeProject(nullptr, ar);
+                            m_objectCount = ar.GetObjectCount();
+                        },
+                        &stamp);
+                    if (!m_mergeRead)
+                        m_fileStamp = std::move(stamp);
                 });
         });
     const ForgeonProject* read = !m_mergeRead        ? m_project

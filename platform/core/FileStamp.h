@@ -23,6 +23,10 @@ struct FileStamp
     // The stamp of the file at the model path, its links followed; nothing when there is none or
     // it cannot be read. A link whose file cannot be read gives the link alone.
     static std::optional<FileStamp> Of(const char* modelPath);
+    // The stamp of the file open on the descriptor, as it was opened, whatever has since been
+    // put at its name; link is the text of the link that stood at the name when it was opened.
+    // Nothing when it is not a regular file or cannot be read.
+    static std::optional<FileStamp> OfOpenFile(int fd, std::optional<std::string> link);
 
     bool operator==(const FileStamp& other) const;
 };
