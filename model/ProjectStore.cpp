@@ -371,7 +371,8 @@ BOOL ProjectStore::ArchiveProject(ForgeonProject* project, const char* path, BOO
     const std::optional<SaveLock> lock = LockForSave(path);
     if (!lock)
         return FALSE;
-    const CommitCheck check = UnlockedCommitCheck(path, *lock, FileStamp::Of(path));
+    const CommitCheck check =
+        UnlockedCommitCheck(path, *lock, lock->IsHeld() ? std::nullopt : FileStamp::Of(path));
     std::optional<SaveFailure> failure = LargeStack::Run(
         [&] { return Save(project, path, std::nullopt, /*followLinks=*/true, check); });
     if (!failure)
@@ -601,7 +602,7 @@ BOOL ProjectStore::LoadInto(const char* path)
                             SerializeProject(nullptr, ar);
                             m_objectCount = ar.GetObjectCount();
                         },
-                        &stamp);
+                        m_mergeRead ? nullptr : &stamp);
                     if (!m_mergeRead)
                         m_fileStamp = std::move(stamp);
                 });
