@@ -35,8 +35,8 @@ void Age(const fs::path& path, std::time_t seconds)
 }
 
 // The temporary files a save left behind are found: regular files of this user that begin with
-// the header, unchanged for minutes and locked by nobody, beside the target only. One found is
-// kept elsewhere, never over a file there; nothing is removed.
+// the header and that nobody holds locked, however new, beside the target only. One found is kept
+// elsewhere, never over a file there; nothing is removed.
 TEST(FileReplacementTest, WhatASaveLeftBehindIsFoundAndKept)
 {
     TempFolder folder;
