@@ -56,6 +56,9 @@ SaveLock SaveLock::Take(const std::string& hostTarget, std::chrono::milliseconds
             lock.m_reason = lock.m_path + " is not a regular file";
             return lock;
         }
+        // Every user who saves in the folder can lock it, also when a killed instance left it.
+        if (opened.st_uid == ::geteuid() && (opened.st_mode & 0777) != 0666)
+            ::fchmod(fd.Get(), 0666);
         int error = LockWholeFile(fd.Get());
         while (IsHeldElsewhere(error) && std::chrono::steady_clock::now() < deadline)
         {

@@ -17,8 +17,9 @@ bool IsHeldElsewhere(int lockError);
 
 // The lock of the saves of one file, so that instances replacing it do so one after another
 // and saves of other files never wait for it. It is held on "<file>.weavo-lock" beside the file,
-// made for writing when missing and removed again when the lock is let go; a lock file left by
-// an instance that was killed is taken over, as the lock went with the instance.
+// made for writing when missing (mode 0666, so that every user saving there can lock it) and
+// removed again when the lock is let go; a lock file left by an instance that was killed is taken
+// over, as the lock went with the instance.
 class SaveLock
 {
 public:

@@ -171,6 +171,9 @@ TEST(SaveInstancesTest, AStoppedInstanceNeverFreezesASaveOfItsProjectAndNoneOfAn
     ASSERT_EQ(stopped.ReadLine(), "held");
     ASSERT_TRUE(stopped.WaitStopped());
     const std::string before = ReadHostFile(path);
+    struct stat lockFile;
+    ASSERT_EQ(::stat((path + ".weavo-lock").c_str(), &lockFile), 0);
+    EXPECT_EQ(lockFile.st_mode & 07777, 0666u) << "every user saving there can lock it";
 
     // A project beside it saves without waiting.
     const std::string other = program.PathOf("Other.wvt");
