@@ -178,8 +178,32 @@ std::string ProjectFileHeader()
     return std::string("\xFF\xFF\0\0", 4) + static_cast<char>(name.size()) + '\0' + name;
 }
 
+// The file an archive reads, whose bytes make its stamp as they are read, when one is asked for.
+class StampedFile : public CFile
+{
+public:
+    StampedFile(int descriptor, const char* path, FileStampReading* stamp)
+        : CFile(descriptor, path), m_stamp(stamp)
+    {
+    }
+
+    UINT Read(void* buffer, UINT count) override
+    {
+        if (m_stamp == nullptr)
+            return CFile::Read(buffer, count);
+        const std::uint64_t at = GetPosition();
+        const UINT got = CFile::Read(buffer, count);
+        m_stamp->Read(at, buffer, got);
+        return got;
+    }
+
+private:
+    FileStampReading* m_stamp;
+};
+
 // Opens the file for reading and hands its archive to the reader. The stamp, when asked for,
-// is the file's as it was opened, whatever another instance puts at its name while it is read.
+// is the file's as it was opened, whatever another instance puts at its name while it is read,
+// its checksum taken in the same pass.
 template <class Reader>
 void ReadArchive(const char* path, Reader read, std::optional<FileStamp>* stamp = nullptr)
 {
@@ -191,13 +215,16 @@ void ReadArchive(const char* path, Reader read, std::optional<FileStamp>* stamp 
             ? CFileException(CFileException::CauseFromErrno(opening.osError), opening.osError, path)
             : CFileException(CFileException::invalidFile, path, opening.refusal);
     const Descriptor opened(opening.descriptor);
+    std::optional<FileStampReading> reading;
     if (stamp != nullptr)
-        *stamp = FileStamp::OfOpenFile(opened.Get(), std::move(link));
-    CFile file(opened.Get(), path);
+        reading.emplace(opened.Get(), std::move(link));
+    StampedFile file(opened.Get(), path, reading ? &*reading : nullptr);
     CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete, archiveBufferSize);
     ar.ReserveObjects(static_cast<std::size_t>(opening.size / fileBytesPerObject));
     read(ar);
     ar.Close();
+    if (reading)
+        *stamp = reading->Finish();
     file.Close();
 }
 
@@ -373,11 +400,12 @@ BOOL ProjectStore::ArchiveProject(ForgeonProject* project, const char* path, BOO
         return FALSE;
     const CommitCheck check =
         UnlockedCommitCheck(path, *lock, lock->IsHeld() ? std::nullopt : FileStamp::Of(path));
+    std::optional<FileStamp> written;
     std::optional<SaveFailure> failure = LargeStack::Run(
-        [&] { return Save(project, path, std::nullopt, /*followLinks=*/true, check); });
+        [&] { return Save(project, path, std::nullopt, /*followLinks=*/true, check, &written); });
     if (!failure)
     {
-        m_fileStamp = FileStamp::Of(path);
+        m_fileStamp = std::move(written);
         return TRUE;
     }
     if (failure->kind == SaveFailure::Kind::Changed)
@@ -412,11 +440,12 @@ BOOL ProjectStore::SaveOver(ForgeonProject* project, const char* path,
                 // A link that stands where the document knew none is not followed but replaced.
                 const bool follow = !now || !now->link || (known && known->link == now->link);
                 const CommitCheck check = UnlockedCommitCheck(path, *lock, now);
+                std::optional<FileStamp> written;
                 failure = LargeStack::Run(
-                    [&] { return Save(project, path, std::nullopt, follow, check); });
+                    [&] { return Save(project, path, std::nullopt, follow, check, &written); });
                 if (!failure)
                 {
-                    known = FileStamp::Of(path);
+                    known = std::move(written);
                     m_fileStamp = known;
                     return TRUE;
                 }
@@ -527,7 +556,8 @@ std::optional<CString> ProjectStore::SaveQuietly(ForgeonProject* project, const 
 
 std::optional<ProjectStore::SaveFailure>
 ProjectStore::Save(ForgeonProject* project, const char* path, std::optional<mode_t> mode,
-                   bool followLinks, const CommitCheck& beforeCommit)
+                   bool followLinks, const CommitCheck& beforeCommit,
+                   std::optional<FileStamp>* written)
 {
     FileReplacement replacement(ToHostPath(path), followLinks);
     if (replacement.IsTargetProtected())
@@ -550,8 +580,9 @@ ProjectStore::Save(ForgeonProject* project, const char* path, std::optional<mode
         });
     if (!failure)
     {
-        if (const std::optional<std::string> unreadable =
-                ReadBackFailure(replacement.GetTemporary().c_str()))
+        std::optional<FileStamp> readBack;
+        if (const std::optional<std::string> unreadable = ReadBackFailure(
+                replacement.GetTemporary().c_str(), written != nullptr ? &readBack : nullptr))
             return SaveFailure{KeepUnreadableSave(path, replacement, *unreadable),
                                MB_OK | MB_ICONERROR};
         if (beforeCommit)
@@ -561,26 +592,36 @@ ProjectStore::Save(ForgeonProject* project, const char* path, std::optional<mode
         }
         if (!replacement.Commit(/*keepExisting=*/false))
             failure = CFileException(CFileException::CauseFromErrno(errno), errno, path).what();
+        else if (written != nullptr)
+        {
+            // The file renamed is the one read back; only the link at its name is the path's.
+            if (readBack)
+                readBack->link = LinkText(ToHostPath(path));
+            *written = std::move(readBack);
+        }
     }
     if (failure)
         return SaveFailure{ArchiveErrorText(NamingTarget(*failure, replacement, path)), MB_OK};
     return std::nullopt;
 }
 
-std::optional<std::string> ProjectStore::ReadBackFailure(const char* path)
+std::optional<std::string> ProjectStore::ReadBackFailure(const char* path,
+                                                         std::optional<FileStamp>* stamp)
 {
     const LoadRollback rollback;
     std::optional<std::string> failure = FailureOf(
         [&]
         {
-            ReadArchive(path,
-                        [&](CArchive& ar)
-                        {
-                            ReadAsOpenProject(ar);
-                            BYTE next = 0;
-                            if (ar.Read(&next, 1) != 0)
-                                throw std::runtime_error("The file holds bytes after the project.");
-                        });
+            ReadArchive(
+                path,
+                [&](CArchive& ar)
+                {
+                    ReadAsOpenProject(ar);
+                    BYTE next = 0;
+                    if (ar.Read(&next, 1) != 0)
+                        throw std::runtime_error("The file holds bytes after the project.");
+                },
+                stamp);
         });
     rollback.Restore();
     return failure;

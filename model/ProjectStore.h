@@ -141,10 +141,12 @@ private:
     // Asked right before the rename; a failure stops the save and removes its new file.
     using CommitCheck = std::function<std::optional<SaveFailure>()>;
     // Saves; the file takes the mode when given, else keeps the replaced file's. A link at the
-    // path is followed or replaced.
+    // path is followed or replaced. written, when given, receives the stamp of the file saved,
+    // taken as it is read back.
     std::optional<SaveFailure> Save(ForgeonProject* project, const char* path,
                                     std::optional<mode_t> mode, bool followLinks,
-                                    const CommitCheck& beforeCommit = {});
+                                    const CommitCheck& beforeCommit = {},
+                                    std::optional<FileStamp>* written = nullptr);
     // The save lock of the file at the model path (SaveLock). While another instance holds it
     // past the wait, asks whether to wait again; nothing when the user cancelled. A lock that
     // cannot be had is given as it is: UnlockedCommitCheck then asks.
@@ -156,8 +158,10 @@ private:
                                            const std::optional<FileStamp>& agreed);
     // Reads the file as opening it would, into a project that is dropped afterwards; the open
     // project, the role counter, the archive version and the diagnostics lists stay as they
-    // were. The reason when the read or the repairs fail or the read ends before the file.
-    std::optional<std::string> ReadBackFailure(const char* path);
+    // were. The reason when the read or the repairs fail or the read ends before the file. The
+    // stamp, when asked for, is the file's as it was read.
+    std::optional<std::string> ReadBackFailure(const char* path,
+                                               std::optional<FileStamp>* stamp = nullptr);
     // Reads and repairs a project as the open project's replacement; m_project is unchanged.
     std::unique_ptr<ForgeonProject> ReadAsOpenProject(CArchive& ar);
     // Repair a merge input just read and put it in its place.
