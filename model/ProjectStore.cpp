@@ -30,6 +30,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -226,6 +227,18 @@ void ReadArchive(const char* path, Reader read, std::optional<FileStamp>* stamp 
     if (reading)
         *stamp = reading->Finish();
     file.Close();
+}
+
+// Why nothing was saved where the folder of the host target lets no file be made.
+CString FolderRefusalText(const char* path, const std::string& target, int error)
+{
+    const std::size_t slash = target.rfind('/');
+    const std::string folder =
+        slash == std::string::npos ? "." : target.substr(0, slash + (slash == 0));
+    return CString(ToHostPath(path).c_str()) + "\nwas not saved: its folder " + folder.c_str() +
+           " does not let files be made in it (" + std::strerror(error) +
+           "), so nothing was written there.\nSave the project in another folder, or make the "
+           "folder writable.";
 }
 
 // The new file of a save that did not read back goes beside the target under its own name;
@@ -566,11 +579,20 @@ ProjectStore::Save(ForgeonProject* project, const char* path, std::optional<mode
                            MB_OK | MB_ICONERROR};
     if (mode)
         replacement.SetMode(*mode);
+    if (!replacement.CreateTemporary())
+    {
+        const int error = errno;
+        if (error == EACCES || error == EPERM || error == EROFS)
+            return SaveFailure{FolderRefusalText(path, replacement.GetTarget(), error),
+                               MB_OK | MB_ICONERROR};
+        return SaveFailure{
+            ArchiveErrorText(
+                CFileException(CFileException::CauseFromErrno(error), error, path).what()),
+            MB_OK};
+    }
     std::optional<std::string> failure = FailureOf(
         [&]
         {
-            if (!replacement.CreateTemporary())
-                throw CFileException(CFileException::CauseFromErrno(errno), errno, path);
             CFile file(replacement.GetDescriptor(), replacement.GetTemporary().c_str());
             CArchive ar(&file, CArchive::store | CArchive::bNoFlushOnDelete, archiveBufferSize);
             ar.ReserveObjects(m_objectCount);
