@@ -13,6 +13,14 @@ namespace
 constexpr const char* lockSuffix = ".weavo-lock";
 // How often a waiting save looks at the lock again.
 constexpr std::chrono::milliseconds lockPoll{20};
+
+// The file is the one at the path, not one removed from it.
+bool IsAtName(const std::string& path, const struct stat& file)
+{
+    struct stat named;
+    return ::lstat(path.c_str(), &named) == 0 && named.st_dev == file.st_dev &&
+           named.st_ino == file.st_ino;
+}
 } // namespace
 
 int LockWholeFile(int fd)
@@ -42,9 +50,18 @@ SaveLock SaveLock::Take(const std::string& hostTarget, std::chrono::milliseconds
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;)
     {
-        Descriptor fd(::open(lock.m_path.c_str(),
-                             O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
-                             0666));
+        constexpr int flags = O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+        // A file made here that cannot be locked goes again; one found stays its maker's.
+        bool made = true;
+        Descriptor fd(::open(lock.m_path.c_str(), flags | O_CREAT | O_EXCL, 0666));
+        if (!fd.IsOpen() && errno == EEXIST)
+        {
+            made = false;
+            fd = Descriptor(::open(lock.m_path.c_str(), flags));
+            // Removed by the instance that held it meanwhile.
+            if (!fd.IsOpen() && errno == ENOENT)
+                continue;
+        }
         struct stat opened;
         if (!fd.IsOpen() || ::fstat(fd.Get(), &opened) != 0)
         {
@@ -73,12 +90,12 @@ SaveLock SaveLock::Take(const std::string& hostTarget, std::chrono::milliseconds
         if (error != 0)
         {
             lock.m_reason = std::strerror(error);
+            if (made && IsAtName(lock.m_path, opened))
+                ::unlink(lock.m_path.c_str());
             return lock;
         }
         // The holder before removed the file it locked: the lock is the one at the name now.
-        struct stat named;
-        if (::lstat(lock.m_path.c_str(), &named) == 0 && named.st_dev == opened.st_dev &&
-            named.st_ino == opened.st_ino)
+        if (IsAtName(lock.m_path, opened))
         {
             lock.m_fd = std::move(fd);
             lock.m_state = State::Held;
