@@ -352,6 +352,8 @@ bool IsEmptyPath(const char* path)
 
 // Another instance may be stopped inside its save: a save waits this long, then asks.
 std::chrono::milliseconds saveLockWait{5000};
+// What runs while a save waits for another instance.
+std::function<void()> saveLockWaiting;
 
 // The file whose save lock a save of the model path takes: the one its links lead to.
 std::string LockedTarget(const char* path)
@@ -483,12 +485,17 @@ void ProjectStore::SetSaveLockWait(std::chrono::milliseconds wait)
     saveLockWait = wait;
 }
 
+void ProjectStore::SetSaveLockWaiting(std::function<void()> waiting)
+{
+    saveLockWaiting = std::move(waiting);
+}
+
 std::optional<SaveLock> ProjectStore::LockForSave(const char* path)
 {
     const std::string target = LockedTarget(path);
     for (;;)
     {
-        SaveLock lock = SaveLock::Take(target, saveLockWait);
+        SaveLock lock = SaveLock::Take(target, saveLockWait, saveLockWaiting);
         if (lock.GetState() != SaveLock::State::Busy)
             return lock;
         const CString text =
@@ -556,8 +563,8 @@ std::optional<CString> ProjectStore::SaveQuietly(ForgeonProject* project, const 
     if (!IsEmptyPath(projectPath) && ::stat(ToHostPath(projectPath).c_str(), &original) == 0)
         mode = original.st_mode;
     // A copy at a name of its own loses nothing where no lock can be had.
-    const SaveLock lock =
-        SaveLock::Take(LockedTarget(IsEmptyPath(projectPath) ? path : projectPath), saveLockWait);
+    const SaveLock lock = SaveLock::Take(
+        LockedTarget(IsEmptyPath(projectPath) ? path : projectPath), saveLockWait, saveLockWaiting);
     if (lock.GetState() == SaveLock::State::Busy)
         return CString("another instance of the program is saving ") +
                ToHostPath(IsEmptyPath(projectPath) ? path : projectPath).c_str() +

@@ -87,6 +87,8 @@ public:
     const std::optional<FileStamp>& GetFileStamp() const { return m_fileStamp; }
     // How long a save waits for another instance's save of the same file before it asks.
     static void SetSaveLockWait(std::chrono::milliseconds wait);
+    // What runs, again and again, while a save waits for another instance; nothing by default.
+    static void SetSaveLockWaiting(std::function<void()> waiting);
     // The temporary files that saves of the project file at the path (a model path) left
     // behind (FileReplacement::FindLeftTemporaries).
     static std::vector<FileReplacement::LeftTemporary> FindUnfinishedSaves(const char* path,

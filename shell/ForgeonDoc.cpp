@@ -542,7 +542,7 @@ void ForgeonDoc::SaveBackupCopy(const CString& stamp)
     {
         CWaitCursor wait;
         if (EnsureFolderExists(folder))
-            failure = m_pStore->SaveQuietly(GetProject(), target, /*modeOf=*/m_strPath);
+            failure = m_pStore->SaveQuietly(GetProject(), target, /*projectPath=*/m_strPath);
         else
             failure = "The folder " + folder + " could not be made: " + std::strerror(errno);
     }

@@ -44,7 +44,8 @@ bool IsHeldElsewhere(int lockError)
     return lockError == EAGAIN || lockError == EACCES;
 }
 
-SaveLock SaveLock::Take(const std::string& hostTarget, std::chrono::milliseconds wait)
+SaveLock SaveLock::Take(const std::string& hostTarget, std::chrono::milliseconds wait,
+                        const std::function<void()>& whileWaiting)
 {
     SaveLock lock(hostTarget + lockSuffix, State::Unavailable);
     const auto deadline = std::chrono::steady_clock::now() + wait;
@@ -79,6 +80,8 @@ SaveLock SaveLock::Take(const std::string& hostTarget, std::chrono::milliseconds
         int error = LockWholeFile(fd.Get());
         while (IsHeldElsewhere(error) && std::chrono::steady_clock::now() < deadline)
         {
+            if (whileWaiting)
+                whileWaiting();
             std::this_thread::sleep_for(lockPoll);
             error = LockWholeFile(fd.Get());
         }

@@ -3,6 +3,7 @@
 #include "platform/core/Descriptor.h"
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 // Takes an exclusive lock of the whole open file without waiting: an open-file-description
@@ -33,8 +34,9 @@ public:
     };
 
     // Takes the lock of the saves of the host file (its links resolved by the caller), waiting
-    // at most wait for the instance that holds it.
-    static SaveLock Take(const std::string& hostTarget, std::chrono::milliseconds wait);
+    // at most wait for the instance that holds it; whileWaiting, when given, runs between looks.
+    static SaveLock Take(const std::string& hostTarget, std::chrono::milliseconds wait,
+                         const std::function<void()>& whileWaiting = {});
 
     SaveLock(SaveLock&& other) noexcept = default;
     SaveLock& operator=(SaveLock&& other) noexcept;

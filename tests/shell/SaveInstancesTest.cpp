@@ -2,6 +2,11 @@
 #include "platform/core/MessageBox.h"
 #include "tests/shell/ShellTestSupport.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QTimer>
+#include <QWidget>
+
 #include <poll.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -182,6 +187,20 @@ TEST(SaveInstancesTest, AStoppedInstanceNeverFreezesASaveOfItsProjectAndNoneOfAn
     const Clock::time_point start = Clock::now();
     ASSERT_TRUE(beside.ArchiveProject(beside.GetProject(), other.c_str(), FALSE));
     EXPECT_LT(Since(start), milliseconds(150));
+
+    // The windows paint while a save waits: what is pending runs before the box comes, but a
+    // request to close the frame is dropped rather than run in the middle of the save.
+    const std::size_t shownBefore = program.boxes.Shown().size();
+    bool ranWhileWaiting = false;
+    QTimer::singleShot(0, qApp,
+                       [&] { ranWhileWaiting = program.boxes.Shown().size() == shownBefore; });
+    QCoreApplication::postEvent(program.Frame().GetSafeHwnd(), new QCloseEvent);
+    program.boxes.Answer(IDCANCEL);
+    EXPECT_FALSE(program.Doc().Save());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(ranWhileWaiting);
+    EXPECT_EQ(program.boxes.Shown().size(), shownBefore + 1);
+    EXPECT_NE(MainFrame::Get(), nullptr);
 
     struct Way
     {
