@@ -23,11 +23,14 @@
 #include "platform/core/HostPath.h"
 #include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
+#include "platform/core/SaveLock.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -176,15 +179,66 @@ std::string ProjectFileHeader()
     return std::string("\xFF\xFF\0\0", 4) + static_cast<char>(name.size()) + '\0' + name;
 }
 
-// Opens the file for reading and hands its archive to the reader.
-template <class Reader> void ReadArchive(const char* path, Reader read)
+// The file an archive reads, whose bytes make its stamp as they are read, when one is asked for.
+class StampedFile : public CFile
 {
-    CFile file(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeRegularOnly);
+public:
+    StampedFile(int descriptor, const char* path, FileStampReading* stamp)
+        : CFile(descriptor, path), m_stamp(stamp)
+    {
+    }
+
+    UINT Read(void* buffer, UINT count) override
+    {
+        if (m_stamp == nullptr)
+            return CFile::Read(buffer, count);
+        const std::uint64_t at = GetPosition();
+        const UINT got = CFile::Read(buffer, count);
+        m_stamp->Read(at, buffer, got);
+        return got;
+    }
+
+private:
+    FileStampReading* m_stamp;
+};
+
+// Opens the file for reading and hands its archive to the reader. The stamp, when asked for,
+// is the file's as it was opened, whatever another instance puts at its name while it is read,
+// its checksum taken in the same pass.
+template <class Reader>
+void ReadArchive(const char* path, Reader read, std::optional<FileStamp>* stamp = nullptr)
+{
+    const std::string hostPath = ToHostPath(path);
+    std::optional<std::string> link = stamp != nullptr ? LinkText(hostPath) : std::nullopt;
+    const RegularFileOpening opening = OpenRegularFile(hostPath);
+    if (opening.descriptor == -1)
+        throw opening.refusal.empty()
+            ? CFileException(CFileException::CauseFromErrno(opening.osError), opening.osError, path)
+            : CFileException(CFileException::invalidFile, path, opening.refusal);
+    const Descriptor opened(opening.descriptor);
+    std::optional<FileStampReading> reading;
+    if (stamp != nullptr)
+        reading.emplace(opened.Get(), std::move(link));
+    StampedFile file(opened.Get(), path, reading ? &*reading : nullptr);
     CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete, archiveBufferSize);
-    ar.ReserveObjects(static_cast<std::size_t>(file.GetLength() / fileBytesPerObject));
+    ar.ReserveObjects(static_cast<std::size_t>(opening.size / fileBytesPerObject));
     read(ar);
     ar.Close();
+    if (reading)
+        *stamp = reading->Finish();
     file.Close();
+}
+
+// Why nothing was saved where the folder of the host target lets no file be made.
+CString FolderRefusalText(const char* path, const std::string& target, int error)
+{
+    const std::size_t slash = target.rfind('/');
+    const std::string folder =
+        slash == std::string::npos ? "." : target.substr(0, slash + (slash == 0));
+    return CString(ToHostPath(path).c_str()) + "\nwas not saved: its folder " + folder.c_str() +
+           " does not let files be made in it (" + std::strerror(error) +
+           "), so nothing was written there.\nSave the project in another folder, or make the "
+           "folder writable.";
 }
 
 // The new file of a save that did not read back goes beside the target under its own name;
@@ -295,6 +349,25 @@ bool IsEmptyPath(const char* path)
 {
     return path == nullptr || *path == '\0';
 }
+
+// Another instance may be stopped inside its save: a save waits this long, then asks.
+std::chrono::milliseconds saveLockWait{5000};
+// What runs while a save waits for another instance.
+std::function<void()> saveLockWaiting;
+
+// The file whose save lock a save of the model path takes: the one its links lead to.
+std::string LockedTarget(const char* path)
+{
+    return FileReplacement(ToHostPath(path)).GetTarget();
+}
+
+// Whether the file at the path is no longer the writing agreed on; a file that is gone is not
+// taken for a change.
+bool ChangedSince(const char* path, const std::optional<FileStamp>& agreed)
+{
+    const std::optional<FileStamp> now = FileStamp::Of(path);
+    return now && now != agreed;
+}
 } // namespace
 
 void FreeLoadedObjects(CArchive& ar)
@@ -337,11 +410,26 @@ BOOL ProjectStore::ArchiveProject(ForgeonProject* project, const char* path, BOO
         return FALSE;
     if (load)
         return LoadInto(path);
-    const std::optional<SaveFailure> failure =
-        LargeStack::Run([&] { return Save(project, path, std::nullopt, /*followLinks=*/true); });
-    if (failure)
+    const std::optional<SaveLock> lock = LockForSave(path);
+    if (!lock)
+        return FALSE;
+    const CommitCheck check =
+        UnlockedCommitCheck(path, *lock, lock->IsHeld() ? std::nullopt : FileStamp::Of(path));
+    std::optional<FileStamp> written;
+    std::optional<SaveFailure> failure = LargeStack::Run(
+        [&] { return Save(project, path, std::nullopt, /*followLinks=*/true, check, &written); });
+    if (!failure)
+    {
+        m_fileStamp = std::move(written);
+        return TRUE;
+    }
+    if (failure->kind == SaveFailure::Kind::Changed)
+        failure->text = CString(ToHostPath(path).c_str()) +
+                        "\nwas changed by another program while this project was being saved, so "
+                        "it was left as it was and the project was not saved there.";
+    if (failure->kind != SaveFailure::Kind::Cancelled)
         AfxMessageBox(failure->text, failure->type);
-    return failure ? FALSE : TRUE;
+    return FALSE;
 }
 
 BOOL ProjectStore::SaveOver(ForgeonProject* project, const char* path,
@@ -356,7 +444,9 @@ BOOL ProjectStore::SaveOver(ForgeonProject* project, const char* path,
         std::optional<FileStamp> changed;
         std::optional<SaveFailure> failure;
         {
-            const Descriptor lock = FileReplacement(ToHostPath(path)).LockFolder();
+            const std::optional<SaveLock> lock = LockForSave(path);
+            if (!lock)
+                return FALSE;
             const std::optional<FileStamp> now = FileStamp::Of(path);
             if (now && now != agreed)
                 changed = now;
@@ -364,18 +454,24 @@ BOOL ProjectStore::SaveOver(ForgeonProject* project, const char* path,
             {
                 // A link that stands where the document knew none is not followed but replaced.
                 const bool follow = !now || !now->link || (known && known->link == now->link);
-                failure =
-                    LargeStack::Run([&] { return Save(project, path, std::nullopt, follow); });
+                const CommitCheck check = UnlockedCommitCheck(path, *lock, now);
+                std::optional<FileStamp> written;
+                failure = LargeStack::Run(
+                    [&] { return Save(project, path, std::nullopt, follow, check, &written); });
                 if (!failure)
                 {
-                    known = FileStamp::Of(path);
+                    known = std::move(written);
+                    m_fileStamp = known;
                     return TRUE;
                 }
+                if (failure->kind == SaveFailure::Kind::Changed)
+                    changed = FileStamp::Of(path).value_or(FileStamp{});
             }
         }
-        if (failure)
+        if (!changed)
         {
-            AfxMessageBox(failure->text, failure->type);
+            if (failure->kind == SaveFailure::Kind::Reported)
+                AfxMessageBox(failure->text, failure->type);
             return FALSE;
         }
         if (!mayReplace(*changed))
@@ -384,10 +480,70 @@ BOOL ProjectStore::SaveOver(ForgeonProject* project, const char* path,
     }
 }
 
+void ProjectStore::SetSaveLockWait(std::chrono::milliseconds wait)
+{
+    saveLockWait = wait;
+}
+
+void ProjectStore::SetSaveLockWaiting(std::function<void()> waiting)
+{
+    saveLockWaiting = std::move(waiting);
+}
+
+std::optional<SaveLock> ProjectStore::LockForSave(const char* path)
+{
+    const std::string target = LockedTarget(path);
+    for (;;)
+    {
+        SaveLock lock = SaveLock::Take(target, saveLockWait, saveLockWaiting);
+        if (lock.GetState() != SaveLock::State::Busy)
+            return lock;
+        const CString text =
+            CString(ToHostPath(path).c_str()) +
+            "\nis being saved by another instance of the program, which has not finished; it may "
+            "be stopped or waiting.\nRetry to wait for it again, or Cancel to leave the project "
+            "unsaved for now.";
+        if (AfxMessageBox(text, MB_RETRYCANCEL | MB_ICONWARNING) != IDRETRY)
+            return std::nullopt;
+    }
+}
+
+ProjectStore::CommitCheck ProjectStore::UnlockedCommitCheck(const char* path, const SaveLock& lock,
+                                                            const std::optional<FileStamp>& agreed)
+{
+    if (lock.IsHeld())
+        return {};
+    const CString question =
+        CString(ToHostPath(path).c_str()) +
+        "\ncould not be locked for saving: " + lock.GetReason().c_str() +
+        ".\nAnother instance of the program saving this project at the same time would not be "
+        "noticed. The file has not changed since this save began.\nSave the project?";
+    return [path = CString(path), agreed, question]() -> std::optional<SaveFailure>
+    {
+        const SaveFailure changed{CString(), MB_OK, SaveFailure::Kind::Changed};
+        if (ChangedSince(path, agreed))
+            return changed;
+        if (AfxMessageBox(question, MB_YESNO | MB_ICONWARNING) != IDYES)
+            return SaveFailure{CString(), MB_OK, SaveFailure::Kind::Cancelled};
+        if (ChangedSince(path, agreed))
+            return changed;
+        return std::nullopt;
+    };
+}
+
 std::vector<FileReplacement::LeftTemporary>
 ProjectStore::FindUnfinishedSaves(const char* path, std::time_t minimumAge)
 {
     return FileReplacement(ToHostPath(path)).FindLeftTemporaries(ProjectFileHeader(), minimumAge);
+}
+
+std::vector<FileReplacement::LeftTemporary>
+ProjectStore::FindUnfinishedSavesIn(const char* folder,
+                                    const std::function<bool(const std::string& target)>& ofTarget,
+                                    std::time_t minimumAge)
+{
+    return FileReplacement::FindLeftTemporariesIn(ToHostPath(folder), ofTarget, ProjectFileHeader(),
+                                                  minimumAge);
 }
 
 bool ProjectStore::KeepUnfinishedSave(const std::string& temporary, const CString& keptPath,
@@ -398,23 +554,30 @@ bool ProjectStore::KeepUnfinishedSave(const std::string& temporary, const CStrin
 }
 
 std::optional<CString> ProjectStore::SaveQuietly(ForgeonProject* project, const char* path,
-                                                 const char* modeOf)
+                                                 const char* projectPath)
 {
     if (IsEmptyPath(path))
         return CString("No file name was given.");
     std::optional<mode_t> mode;
     struct stat original;
-    if (!IsEmptyPath(modeOf) && ::stat(ToHostPath(modeOf).c_str(), &original) == 0)
+    if (!IsEmptyPath(projectPath) && ::stat(ToHostPath(projectPath).c_str(), &original) == 0)
         mode = original.st_mode;
+    // A copy at a name of its own loses nothing where no lock can be had.
+    const SaveLock lock = SaveLock::Take(
+        LockedTarget(IsEmptyPath(projectPath) ? path : projectPath), saveLockWait, saveLockWaiting);
+    if (lock.GetState() == SaveLock::State::Busy)
+        return CString("another instance of the program is saving ") +
+               ToHostPath(IsEmptyPath(projectPath) ? path : projectPath).c_str() +
+               "; the copy is made when the next one is due";
     const std::optional<SaveFailure> failure =
         LargeStack::Run([&] { return Save(project, path, mode, /*followLinks=*/false); });
     return failure ? std::optional<CString>(failure->text) : std::nullopt;
 }
 
-std::optional<ProjectStore::SaveFailure> ProjectStore::Save(ForgeonProject* project,
-                                                            const char* path,
-                                                            std::optional<mode_t> mode,
-                                                            bool followLinks)
+std::optional<ProjectStore::SaveFailure>
+ProjectStore::Save(ForgeonProject* project, const char* path, std::optional<mode_t> mode,
+                   bool followLinks, const CommitCheck& beforeCommit,
+                   std::optional<FileStamp>* written)
 {
     FileReplacement replacement(ToHostPath(path), followLinks);
     if (replacement.IsTargetProtected())
@@ -423,11 +586,20 @@ std::optional<ProjectStore::SaveFailure> ProjectStore::Save(ForgeonProject* proj
                            MB_OK | MB_ICONERROR};
     if (mode)
         replacement.SetMode(*mode);
+    if (!replacement.CreateTemporary())
+    {
+        const int error = errno;
+        if (error == EACCES || error == EPERM || error == EROFS)
+            return SaveFailure{FolderRefusalText(path, replacement.GetTarget(), error),
+                               MB_OK | MB_ICONERROR};
+        return SaveFailure{
+            ArchiveErrorText(
+                CFileException(CFileException::CauseFromErrno(error), error, path).what()),
+            MB_OK};
+    }
     std::optional<std::string> failure = FailureOf(
         [&]
         {
-            if (!replacement.CreateTemporary())
-                throw CFileException(CFileException::CauseFromErrno(errno), errno, path);
             CFile file(replacement.GetDescriptor(), replacement.GetTemporary().c_str());
             CArchive ar(&file, CArchive::store | CArchive::bNoFlushOnDelete, archiveBufferSize);
             ar.ReserveObjects(m_objectCount);
@@ -437,32 +609,48 @@ std::optional<ProjectStore::SaveFailure> ProjectStore::Save(ForgeonProject* proj
         });
     if (!failure)
     {
-        if (const std::optional<std::string> unreadable =
-                ReadBackFailure(replacement.GetTemporary().c_str()))
+        std::optional<FileStamp> readBack;
+        if (const std::optional<std::string> unreadable = ReadBackFailure(
+                replacement.GetTemporary().c_str(), written != nullptr ? &readBack : nullptr))
             return SaveFailure{KeepUnreadableSave(path, replacement, *unreadable),
                                MB_OK | MB_ICONERROR};
+        if (beforeCommit)
+        {
+            if (std::optional<SaveFailure> refused = beforeCommit())
+                return refused;
+        }
         if (!replacement.Commit(/*keepExisting=*/false))
             failure = CFileException(CFileException::CauseFromErrno(errno), errno, path).what();
+        else if (written != nullptr)
+        {
+            // The file renamed is the one read back; only the link at its name is the path's.
+            if (readBack)
+                readBack->link = LinkText(ToHostPath(path));
+            *written = std::move(readBack);
+        }
     }
     if (failure)
         return SaveFailure{ArchiveErrorText(NamingTarget(*failure, replacement, path)), MB_OK};
     return std::nullopt;
 }
 
-std::optional<std::string> ProjectStore::ReadBackFailure(const char* path)
+std::optional<std::string> ProjectStore::ReadBackFailure(const char* path,
+                                                         std::optional<FileStamp>* stamp)
 {
     const LoadRollback rollback;
     std::optional<std::string> failure = FailureOf(
         [&]
         {
-            ReadArchive(path,
-                        [&](CArchive& ar)
-                        {
-                            ReadAsOpenProject(ar);
-                            BYTE next = 0;
-                            if (ar.Read(&next, 1) != 0)
-                                throw std::runtime_error("The file holds bytes after the project.");
-                        });
+            ReadArchive(
+                path,
+                [&](CArchive& ar)
+                {
+                    ReadAsOpenProject(ar);
+                    BYTE next = 0;
+                    if (ar.Read(&next, 1) != 0)
+                        throw std::runtime_error("The file holds bytes after the project.");
+                },
+                stamp);
         });
     rollback.Restore();
     return failure;
@@ -476,12 +664,17 @@ BOOL ProjectStore::LoadInto(const char* path)
             LargeStack::Run(
                 [&]
                 {
-                    ReadArchive(path,
-                                [&](CArchive& ar)
-                                {
-                                    SerializeProject(nullptr, ar);
-                                    m_objectCount = ar.GetObjectCount();
-                                });
+                    std::optional<FileStamp> stamp;
+                    ReadArchive(
+                        path,
+                        [&](CArchive& ar)
+                        {
+                            SerializeProject(nullptr, ar);
+                            m_objectCount = ar.GetObjectCount();
+                        },
+                        m_mergeRead ? nullptr : &stamp);
+                    if (!m_mergeRead)
+                        m_fileStamp = std::move(stamp);
                 });
         });
     const ForgeonProject* read = !m_mergeRead        ? m_project

@@ -3,8 +3,11 @@
 #include "platform/core/CString.h"
 #include "platform/core/FileReplacement.h"
 #include "platform/core/FileStamp.h"
+#include "platform/core/MessageBox.h"
+#include "platform/core/SaveLock.h"
 #include "platform/core/Types.h"
 
+#include <chrono>
 #include <cstddef>
 #include <ctime>
 #include <functional>
@@ -63,25 +66,38 @@ public:
     // keeps the old file's permission bits and refuses a file the user made read-only.
     BOOL ArchiveProject(ForgeonProject* project, const char* path, BOOL load);
     // Saves the project over the file the document knows, as ArchiveProject does, holding the
-    // lock of the file's folder (FileReplacement::LockFolder) from a look at the file to the
-    // rename, so that two instances saving at once save one after the other. When the file is
-    // not the writing known (another program changed it, or a link stands at its name),
-    // mayReplace is asked without the lock, and a file that changed again is asked about again.
-    // A link at the path is followed only when the writing known had the same link; otherwise
-    // it is replaced. known becomes the writing saved. FALSE when not saved.
+    // save lock of the file (LockForSave) from a look at the file to the rename, so that two
+    // instances saving at once save one after the other. When the file is not the writing known
+    // (another program changed it, or a link stands at its name), mayReplace is asked without the
+    // lock, and a file that changed again is asked about again. A link at the path is followed
+    // only when the writing known had the same link; otherwise it is replaced. known becomes the
+    // writing saved. FALSE when not saved.
     BOOL SaveOver(ForgeonProject* project, const char* path, std::optional<FileStamp>& known,
                   const std::function<bool(const FileStamp& now)>& mayReplace);
     // Saves as ArchiveProject does, but shows nothing: the text a save would have shown when
     // it failed, nothing when the file was written. For copies the user did not ask for, at
     // names the program made: a link or a file with other names there is replaced, never
-    // written through. The copy takes the permission bits of the file at modeOf (a model path)
-    // when it is given and there.
+    // written through. The copy takes the permission bits of the project file at projectPath (a
+    // model path) when it is given and there, and is made under that file's save lock; while
+    // another instance holds it, no copy is made and the text says so.
     std::optional<CString> SaveQuietly(ForgeonProject* project, const char* path,
-                                       const char* modeOf = nullptr);
+                                       const char* projectPath = nullptr);
+    // The stamp of the file that this store last read as the open project or saved, taken on
+    // the file read or under the save lock; nothing before either.
+    const std::optional<FileStamp>& GetFileStamp() const { return m_fileStamp; }
+    // How long a save waits for another instance's save of the same file before it asks.
+    static void SetSaveLockWait(std::chrono::milliseconds wait);
+    // What runs, again and again, while a save waits for another instance; nothing by default.
+    static void SetSaveLockWaiting(std::function<void()> waiting);
     // The temporary files that saves of the project file at the path (a model path) left
-    // behind, unchanged for minimumAge seconds (FileReplacement::FindLeftTemporaries).
+    // behind (FileReplacement::FindLeftTemporaries).
     static std::vector<FileReplacement::LeftTemporary> FindUnfinishedSaves(const char* path,
                                                                            std::time_t minimumAge);
+    // The same of the project files in the folder (a model path) whose names ofTarget takes.
+    static std::vector<FileReplacement::LeftTemporary>
+    FindUnfinishedSavesIn(const char* folder,
+                          const std::function<bool(const std::string& target)>& ofTarget,
+                          std::time_t minimumAge);
     // Moves one of them to keptPath (a model path), replacing nothing; false with errno set.
     static bool KeepUnfinishedSave(const std::string& temporary, const CString& keptPath,
                                    std::time_t minimumAge);
@@ -111,23 +127,50 @@ private:
     // What a failed save tells the user.
     struct SaveFailure
     {
+        enum class Kind
+        {
+            // The text is shown.
+            Reported,
+            // The file changed before the rename, which a save without the lock looks for.
+            Changed,
+            // The user chose not to save.
+            Cancelled,
+        };
         CString text;
-        UINT type;
+        UINT type = MB_OK;
+        Kind kind = Kind::Reported;
     };
+    // Asked right before the rename; a failure stops the save and removes its new file.
+    using CommitCheck = std::function<std::optional<SaveFailure>()>;
     // Saves; the file takes the mode when given, else keeps the replaced file's. A link at the
-    // path is followed or replaced.
+    // path is followed or replaced. written, when given, receives the stamp of the file saved,
+    // taken as it is read back.
     std::optional<SaveFailure> Save(ForgeonProject* project, const char* path,
-                                    std::optional<mode_t> mode, bool followLinks);
+                                    std::optional<mode_t> mode, bool followLinks,
+                                    const CommitCheck& beforeCommit = {},
+                                    std::optional<FileStamp>* written = nullptr);
+    // The save lock of the file at the model path (SaveLock). While another instance holds it
+    // past the wait, asks whether to wait again; nothing when the user cancelled. A lock that
+    // cannot be had is given as it is: UnlockedCommitCheck then asks.
+    static std::optional<SaveLock> LockForSave(const char* path);
+    // Without the lock, right before the rename: a file changed since it was found (agreed)
+    // stops the save as Changed; otherwise the user is asked whether to save unlocked, told why
+    // no lock could be had, and the file is looked at again after the answer. Empty with the lock.
+    static CommitCheck UnlockedCommitCheck(const char* path, const SaveLock& lock,
+                                           const std::optional<FileStamp>& agreed);
     // Reads the file as opening it would, into a project that is dropped afterwards; the open
     // project, the role counter, the archive version and the diagnostics lists stay as they
-    // were. The reason when the read or the repairs fail or the read ends before the file.
-    std::optional<std::string> ReadBackFailure(const char* path);
+    // were. The reason when the read or the repairs fail or the read ends before the file. The
+    // stamp, when asked for, is the file's as it was read.
+    std::optional<std::string> ReadBackFailure(const char* path,
+                                               std::optional<FileStamp>* stamp = nullptr);
     // Reads and repairs a project as the open project's replacement; m_project is unchanged.
     std::unique_ptr<ForgeonProject> ReadAsOpenProject(CArchive& ar);
     // Repair a merge input just read and put it in its place.
     void PlaceMergeInput(std::unique_ptr<ForgeonProject> read);
 
     ForgeonProject* m_project = nullptr;
+    std::optional<FileStamp> m_fileStamp;
     // The classes and objects of the last file read or written: a save makes room for as many.
     std::size_t m_objectCount = 0;
     ForgeonProject* m_firstMergeProject = nullptr;

@@ -1,9 +1,11 @@
 #include "shell/ForgeonApp.h"
 
+#include "model/ProjectStore.h"
 #include "platform/core/Descriptor.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/DocTemplate.h"
+#include "platform/ui/WaitPainting.h"
 #include "shell/ForgeonDoc.h"
 #include "shell/ForgeonView.h"
 #include "shell/MainFrame.h"
@@ -72,6 +74,8 @@ BOOL ForgeonApp::InitInstance()
     QApplication::processEvents();
     std::this_thread::sleep_for(std::chrono::milliseconds(startupPauseMs));
     SetRegistryKey("Local AppWizard-Generated Applications");
+    // The windows paint while a save waits for another instance.
+    ProjectStore::SetSaveLockWaiting(&PaintWhileWaiting);
     LoadStdProfileSettings(4);
     RegisterFileAssociation();
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(ForgeonDoc),

@@ -43,8 +43,10 @@
 #include <ctime>
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 IMPLEMENT_DYNCREATE(ForgeonDoc, CDocument)
 
@@ -66,8 +68,11 @@ std::vector<const Table*> ProcedureTables(const Module& module)
 
 constexpr const char* kExtension = "wvt";
 constexpr const char* kSaveQuestion = "Do you want to save changes in current project?";
-// A temporary file of a save unchanged for this many seconds is no longer being written.
+// Where the file system has no locks, a temporary file of a save unchanged for this many seconds
+// is no longer being written.
 constexpr std::time_t kUnfinishedSaveAge = 5 * 60;
+// Kept names tried for one left temporary file before the box says why none was free.
+constexpr int kKeptNameTries = 100;
 
 // The bytes a save would write, none when a save would refuse the project. Writing sets the
 // archive version; the one the project was read with comes back.
@@ -209,7 +214,7 @@ CString ForgeonDoc::ProjectFolder() const
 void ForgeonDoc::AdoptPath(const CString& path)
 {
     m_strPath = path;
-    m_fileStamp = FileStamp::Of(path);
+    m_fileStamp = m_pStore->GetFileStamp();
     ShowFileInTitle();
     if (CWinApp* app = AfxGetApp())
         app->AddToRecentFileList(path);
@@ -251,45 +256,94 @@ bool ForgeonDoc::MayReplaceChangedFile(const FileStamp& now) const
     return AfxMessageBox(question, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
 }
 
+std::vector<FileReplacement::LeftTemporary> ForgeonDoc::UnfinishedSaves() const
+{
+    std::vector<FileReplacement::LeftTemporary> left =
+        ProjectStore::FindUnfinishedSaves(m_strPath, kUnfinishedSaveAge);
+    const std::vector<FileReplacement::LeftTemporary> copies = ProjectStore::FindUnfinishedSavesIn(
+        BackupPlace(m_strPath).BackupFolder(), [](const std::string&) { return true; },
+        kUnfinishedSaveAge);
+    left.insert(left.end(), copies.begin(), copies.end());
+    return left;
+}
+
 void ForgeonDoc::TellOfUnfinishedSaves() const
 {
-    const std::vector<FileReplacement::LeftTemporary> left =
-        ProjectStore::FindUnfinishedSaves(m_strPath, /*minimumAge=*/0);
+    const std::vector<FileReplacement::LeftTemporary> left = UnfinishedSaves();
     if (left.empty())
         return;
     CString text = "Saves of " + CString(ToHostPath(m_strPath).c_str()) +
-                   " that did not finish left these files beside it:";
+                   " and its backup copies that did not finish left these files:";
     for (const FileReplacement::LeftTemporary& file : left)
         text += CString("\n") + file.path.c_str();
     text += "\nEach may hold work that the project lacks. Save keeps each in " +
-            CString(ToHostPath(BackupPlace(m_strPath).BackupFolder()).c_str()) +
-            " once it is five minutes old.";
+            CString(ToHostPath(BackupPlace(m_strPath).BackupFolder()).c_str()) + ".";
     AfxMessageBox(text, MB_OK | MB_ICONWARNING);
 }
 
 void ForgeonDoc::KeepUnfinishedSaves() const
 {
-    const std::vector<FileReplacement::LeftTemporary> left =
-        ProjectStore::FindUnfinishedSaves(m_strPath, kUnfinishedSaveAge);
+    const std::vector<FileReplacement::LeftTemporary> left = UnfinishedSaves();
     if (left.empty())
         return;
     const BackupPlace place(m_strPath);
     const CString folder = ToHostPath(place.BackupFolder()).c_str();
     CString text = "Saves of " + CString(ToHostPath(m_strPath).c_str()) +
-                   " that did not finish had left these files beside it:";
+                   " and its backup copies that did not finish had left these files:";
     const bool made = EnsureFolderExists(folder);
     for (const FileReplacement::LeftTemporary& file : left)
     {
-        // "Shop.wvt.weavo-123-4" is kept as "Shop~unfinished-123-4.wvt".
-        const CString kept = folder + "/" + place.name + "~unfinished-" + file.tag.c_str() + ".wvt";
         text += CString("\n") + file.path.c_str();
-        if (made && ProjectStore::KeepUnfinishedSave(file.path, kept, kUnfinishedSaveAge))
-            text += "\n    kept as " + kept;
-        else
+        // "Shop.wvt.weavo-123-4" is kept as "Shop~unfinished-123-4.wvt", or "...-4-2.wvt" when
+        // an earlier one took that name.
+        bool kept = false;
+        errno = 0;
+        for (int n = 1; made && !kept && n <= kKeptNameTries; ++n)
+        {
+            CString keptPath = folder + "/" + place.name + "~unfinished-" + file.tag.c_str();
+            if (n > 1)
+                keptPath += "-" + CString(std::to_string(n).c_str());
+            keptPath += ".wvt";
+            kept = ProjectStore::KeepUnfinishedSave(file.path, keptPath, kUnfinishedSaveAge);
+            if (kept)
+                text += "\n    kept as " + keptPath;
+            else if (errno != EEXIST)
+                break;
+        }
+        if (!kept)
             text += CString("\n    left where it is: ") + std::strerror(errno);
     }
     text += "\nEach may hold work that the project lacks: open it to see.";
     AfxMessageBox(text, MB_OK | MB_ICONWARNING);
+}
+
+void ForgeonDoc::OfferUnfinishedFirstSaves(const CString& path)
+{
+    const std::string file = ToHostPath(path);
+    const std::size_t slash = file.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : file.substr(0, slash);
+    const auto neverSaved = [&folder](const std::string& target)
+    {
+        struct stat info;
+        return target.ends_with(".wvt") && ::lstat((folder + "/" + target).c_str(), &info) != 0 &&
+               errno == ENOENT;
+    };
+    for (const FileReplacement::LeftTemporary& left :
+         ProjectStore::FindUnfinishedSavesIn(folder.c_str(), neverSaved, kUnfinishedSaveAge))
+    {
+        const CString question =
+            "The first save of " + CString(left.target.c_str()) + " did not finish and left\n" +
+            left.path.c_str() + "\nwhich may be the only copy of that project.\nKeep it as " +
+            left.target.c_str() +
+            "?\nChoose No to leave it where it is; it is offered again when this folder is "
+            "next used.";
+        if (AfxMessageBox(question, MB_YESNO | MB_ICONWARNING) != IDYES)
+            continue;
+        if (!ProjectStore::KeepUnfinishedSave(left.path, left.target.c_str(), kUnfinishedSaveAge))
+            AfxMessageBox(CString(left.path.c_str()) + "\ncould not be kept as " +
+                              left.target.c_str() + ": " + std::strerror(errno),
+                          MB_OK | MB_ICONWARNING);
+    }
 }
 
 void ForgeonDoc::ShowFileInTitle()
@@ -377,6 +431,7 @@ bool ForgeonDoc::OpenProjectFile(const CString& given)
     AdoptPath(path);
     RememberSavedState();
     TellOfUnfinishedSaves();
+    OfferUnfinishedFirstSaves(path);
     ForgeonProject* project = GetProject();
     if (const ProjectSettings* settings = project->GetProjectSettings())
     {
@@ -398,6 +453,7 @@ bool ForgeonDoc::Save()
             return false;
         AdoptPath(*path);
         RememberSavedState();
+        OfferUnfinishedFirstSaves(*path);
         ShowSaved("The project was saved to ", *path);
         return true;
     }
@@ -406,6 +462,7 @@ bool ForgeonDoc::Save()
         return false;
     RememberSavedState();
     KeepUnfinishedSaves();
+    OfferUnfinishedFirstSaves(m_strPath);
     ShowSaved("The project was saved to ", m_strPath);
     return true;
 }
@@ -427,6 +484,7 @@ bool ForgeonDoc::SaveAs(ForgeonProject* project, bool merged)
         AdoptPath(*path);
         RememberSavedState();
     }
+    OfferUnfinishedFirstSaves(*path);
     ShowSaved(merged ? "The merged project was saved to " : "The project was saved to ", *path);
     return true;
 }
@@ -485,7 +543,7 @@ void ForgeonDoc::SaveBackupCopy(const CString& stamp)
     {
         CWaitCursor wait;
         if (EnsureFolderExists(folder))
-            failure = m_pStore->SaveQuietly(GetProject(), target, /*modeOf=*/m_strPath);
+            failure = m_pStore->SaveQuietly(GetProject(), target, /*projectPath=*/m_strPath);
         else
             failure = "The folder " + folder + " could not be made: " + std::strerror(errno);
     }

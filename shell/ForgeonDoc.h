@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/CString.h"
+#include "platform/core/FileReplacement.h"
 #include "platform/core/FileStamp.h"
 #include "platform/ui/Document.h"
 
@@ -152,12 +153,18 @@ private:
     // Asks whether to replace the project's file, which is not as it was opened or last saved
     // here (now); names where a link at its name leads.
     bool MayReplaceChangedFile(const FileStamp& now) const;
-    // Names the temporary files that saves of the project's file left beside it, which a Save
-    // keeps once they are unchanged for five minutes (KeepUnfinishedSaves).
+    // The temporary files that saves of the project's file and its backup copies left, beside
+    // it and in the backup folder, found by their locks (ProjectStore::FindUnfinishedSaves).
+    std::vector<FileReplacement::LeftTemporary> UnfinishedSaves() const;
+    // Names them; a Save keeps them (KeepUnfinishedSaves).
     void TellOfUnfinishedSaves() const;
-    // Moves the temporary files that saves of the project's file left beside it, unchanged for
-    // five minutes, into the backup folder, and names each where it was kept.
+    // Moves them into the backup folder, under names no file has, and names each where it was
+    // kept.
     void KeepUnfinishedSaves() const;
+    // The first saves of projects never saved that did not finish in the folder of the file at
+    // the path: each temporary left, which may be the only copy of its project, is offered to be
+    // kept under the name its save was to give it.
+    static void OfferUnfinishedFirstSaves(const CString& path);
     // The project as a save would write it now becomes the one to compare with.
     void RememberSavedState();
     // The tree and the start page of the open project, with an empty status bar.

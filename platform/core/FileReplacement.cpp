@@ -1,17 +1,19 @@
 #include "platform/core/FileReplacement.h"
 
+#include "platform/core/Descriptor.h"
 #include "platform/core/FileSync.h"
+#include "platform/core/SaveLock.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/file.h>
+#include <functional>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -43,19 +45,19 @@ bool IsDigits(const std::string& text)
     return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
 }
 
-// The process id of a temporary name "<name>.weavo-<pid>-<n>" of the file name; 0 when the
+// The name of the file that a temporary name "<name>.weavo-<pid>-<n>" replaces; nothing when the
 // entry is not one.
-pid_t TemporaryOwner(const std::string& entry, const std::string& name)
+std::optional<std::string> TemporaryTargetName(const std::string& entry)
 {
-    const std::string prefix = name + temporaryInfix;
-    if (entry.compare(0, prefix.size(), prefix) != 0)
-        return 0;
-    const std::string rest = entry.substr(prefix.size());
+    const std::size_t infix = entry.rfind(temporaryInfix);
+    if (infix == std::string::npos || infix == 0)
+        return std::nullopt;
+    const std::string rest = entry.substr(infix + std::strlen(temporaryInfix));
     const std::size_t dash = rest.find('-');
     if (dash == std::string::npos || !IsDigits(rest.substr(0, dash)) ||
-        !IsDigits(rest.substr(dash + 1)) || dash > 9)
-        return 0;
-    return static_cast<pid_t>(std::stol(rest.substr(0, dash)));
+        !IsDigits(rest.substr(dash + 1)))
+        return std::nullopt;
+    return entry.substr(0, infix);
 }
 
 mode_t CurrentUmask()
@@ -78,9 +80,10 @@ void SyncFolder(const std::string& folder)
 }
 
 // The entry of the folder, open and locked, when it is what a save of this program left: a
-// regular file of this user that begins with the header, that nobody has changed for minimumAge
-// seconds and that no process holds locked, as a save holds its temporary file while it writes
-// it. Invalid otherwise.
+// regular file of this user that begins with the header and whose lock no live writer holds, as
+// a save holds its temporary file's from before it writes the header to the rename. Where the
+// file system has no locks, a file unchanged for minimumAge seconds counts as left. Invalid
+// otherwise.
 Descriptor OpenLeftBehind(int folder, const char* entry, std::string_view header,
                           std::time_t minimumAge, struct stat& info)
 {
@@ -88,11 +91,16 @@ Descriptor OpenLeftBehind(int folder, const char* entry, std::string_view header
     if (!fd.IsOpen())
         return fd;
     std::string start(header.size(), '\0');
-    const bool ours =
+    bool ours =
         ::fstat(fd.Get(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
-        info.st_mtime <= std::time(nullptr) - minimumAge &&
         ::pread(fd.Get(), start.data(), start.size(), 0) == static_cast<ssize_t>(start.size()) &&
-        start == header && ::flock(fd.Get(), LOCK_EX | LOCK_NB) == 0;
+        start == header;
+    if (ours)
+    {
+        const int lock = LockWholeFile(fd.Get());
+        ours = lock == 0 ||
+               (!IsHeldElsewhere(lock) && info.st_mtime <= std::time(nullptr) - minimumAge);
+    }
     struct stat named;
     // Still the file checked, under the lock.
     if (ours && ::fstatat(folder, entry, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
@@ -164,22 +172,31 @@ FileReplacement::~FileReplacement()
 std::vector<FileReplacement::LeftTemporary>
 FileReplacement::FindLeftTemporaries(std::string_view header, std::time_t minimumAge) const
 {
-    std::vector<LeftTemporary> found;
-    const std::string folder = FolderPart(m_target);
     const std::string name = NamePart(m_target);
+    return FindLeftTemporariesIn(
+        FolderPart(m_target), [&name](const std::string& target) { return target == name; }, header,
+        minimumAge);
+}
+
+std::vector<FileReplacement::LeftTemporary> FileReplacement::FindLeftTemporariesIn(
+    const std::string& folder, const std::function<bool(const std::string& target)>& ofTarget,
+    std::string_view header, std::time_t minimumAge)
+{
+    std::vector<LeftTemporary> found;
     const int error = errno;
     DIR* entries = ::opendir(folder.empty() ? "." : folder.c_str());
     if (entries == nullptr)
         return found;
+    const std::string prefix = folder.empty() ? "" : folder + "/";
     while (const dirent* entry = ::readdir(entries))
     {
-        const pid_t owner = TemporaryOwner(entry->d_name, name);
-        if (owner <= 0 || owner == ::getpid() || ::kill(owner, 0) == 0 || errno != ESRCH)
-            continue;
+        const std::optional<std::string> target = TemporaryTargetName(entry->d_name);
         struct stat info;
-        if (OpenLeftBehind(::dirfd(entries), entry->d_name, header, minimumAge, info).IsOpen())
-            found.push_back({(folder.empty() ? "" : folder + "/") + entry->d_name, info.st_mtime,
-                             entry->d_name + name.size() + std::strlen(temporaryInfix)});
+        if (target && ofTarget(*target) &&
+            OpenLeftBehind(::dirfd(entries), entry->d_name, header, minimumAge, info).IsOpen())
+            found.push_back({prefix + entry->d_name, info.st_mtime,
+                             entry->d_name + target->size() + std::strlen(temporaryInfix),
+                             prefix + *target});
     }
     ::closedir(entries);
     errno = error;
@@ -199,19 +216,6 @@ bool FileReplacement::KeepLeftTemporary(const std::string& temporary, const std:
             ? OpenLeftBehind(opened.Get(), NamePart(temporary).c_str(), header, minimumAge, info)
             : Descriptor();
     return held.IsOpen() && RenameKeepingExisting(temporary.c_str(), keptPath.c_str()) == 0;
-}
-
-Descriptor FileReplacement::LockFolder() const
-{
-    const std::string folder = FolderPart(m_target);
-    Descriptor opened(
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    while (opened.IsOpen() && ::flock(opened.Get(), LOCK_EX) != 0)
-    {
-        if (errno != EINTR)
-            return {};
-    }
-    return opened;
 }
 
 bool FileReplacement::IsTargetProtected() const
@@ -240,9 +244,10 @@ bool FileReplacement::CreateTemporary()
                               S_IRUSR | S_IWUSR);
         if (fd >= 0)
         {
-            // Held until the descriptor closes: a clean-up of another instance leaves it alone.
-            // File systems without locks leave that to the age of the file.
-            ::flock(fd, LOCK_EX | LOCK_NB);
+            // Held until the descriptor closes, taken before anything is written: a search for
+            // files that saves left leaves it alone. File systems without locks leave that to
+            // the age of the file.
+            LockWholeFile(fd);
             m_descriptor = fd;
             m_temporary = name;
             return true;

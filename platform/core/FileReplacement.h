@@ -1,10 +1,9 @@
 #pragma once
 
-#include "platform/core/Descriptor.h"
-
 #include <sys/types.h>
 
 #include <ctime>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +25,8 @@ public:
         std::time_t modified = 0;
         // What follows the infix in its name, "<pid>-<n>", which tells it from the others.
         std::string tag;
+        // The file that the save was to replace, in the same folder.
+        std::string target;
     };
 
     // hostPath is a host path; model paths are mapped by the caller.
@@ -41,21 +42,22 @@ public:
     // of its write bits is set (which also counts for the superuser, whom access() lets write).
     bool IsTargetProtected() const;
     // The temporary files of the target ("<target>.weavo-<pid>-<n>") that a save left behind,
-    // unchanged for at least minimumAge seconds, oldest first: regular files of this user that
-    // begin with the header, that no process holds locked and whose process does not run here.
+    // oldest first: regular files of this user that begin with the header and whose lock no
+    // process holds, whatever process number their names give; where the file system has no
+    // locks, those unchanged for at least minimumAge seconds.
     std::vector<LeftTemporary> FindLeftTemporaries(std::string_view header,
                                                    std::time_t minimumAge) const;
+    // The same of every target in the host folder whose name (without the folder) ofTarget takes.
+    static std::vector<LeftTemporary>
+    FindLeftTemporariesIn(const std::string& folder,
+                          const std::function<bool(const std::string& target)>& ofTarget,
+                          std::string_view header, std::time_t minimumAge);
     // Moves a temporary file found by FindLeftTemporaries to keptPath, replacing nothing there,
     // when it is still what a save left behind. False with errno set.
     static bool KeepLeftTemporary(const std::string& temporary, const std::string& keptPath,
                                   std::string_view header, std::time_t minimumAge);
-    // An exclusive lock (flock) of the target's folder, held until the descriptor closes, so that
-    // instances that replace one file do so one after another; the lock waits for the one held.
-    // Invalid where the folder cannot be opened or locked.
-    Descriptor LockFolder() const;
-
     // Makes a new, empty temporary file beside the target, mode 0600, and keeps it open for
-    // reading and writing, locked (flock) until it is closed. False with errno set.
+    // reading and writing, locked (LockWholeFile) until it is closed. False with errno set.
     bool CreateTemporary();
     const std::string& GetTemporary() const { return m_temporary; }
     // The open temporary file; it stays this object's to close.

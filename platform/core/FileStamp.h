@@ -2,6 +2,8 @@
 
 #include <sys/types.h>
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <ctime>
 #include <optional>
@@ -25,4 +27,41 @@ struct FileStamp
     static std::optional<FileStamp> Of(const char* modelPath);
 
     bool operator==(const FileStamp& other) const;
+};
+
+// A checksum of a file's bytes, fed in pieces of any size: four lanes of 64-bit words mixed by
+// multiplication, which a reader's pass over a large file hardly notices.
+class FileChecksum
+{
+public:
+    void Add(const void* bytes, std::size_t count);
+    std::uint64_t Value() const;
+
+private:
+    void AddBlock(const unsigned char* block);
+
+    std::array<std::uint64_t, 4> m_lanes{1, 2, 3, 4};
+    std::array<unsigned char, 32> m_block{};
+    std::size_t m_pending = 0;
+};
+
+// The stamp of the file open on the descriptor, as it was when this was made, whatever is put at
+// its name since, taken while a reader goes through the file: the checksum covers the bytes it
+// reads and, at Finish, the rest of the file. link is the text of the link that stood at the
+// name when the file was opened.
+class FileStampReading
+{
+public:
+    FileStampReading(int fd, std::optional<std::string> link);
+    // Bytes the reader read at the offset; those past a gap are read again by Finish.
+    void Read(std::uint64_t offset, const void* bytes, std::size_t count);
+    // Nothing when the file is no regular file or cannot be read.
+    std::optional<FileStamp> Finish();
+
+private:
+    int m_fd;
+    std::optional<FileStamp> m_stamp;
+    FileChecksum m_checksum;
+    // The bytes from the start that the checksum covers.
+    std::uint64_t m_checked = 0;
 };

@@ -1,10 +1,13 @@
 // How a save reaches the disk: through the one descriptor that made its temporary file, synced
 // where the file system can sync, refused with its cause where writing fails.
+#include "model/ForgeonProject.h"
 #include "model/ProjectStore.h"
+#include "platform/core/FileStamp.h"
 #include "platform/core/FileSync.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/model/EveryClassProject.h"
 #include "tests/support/HostFiles.h"
+#include "tests/support/ReadOnlyFolder.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -15,8 +18,10 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -138,6 +143,10 @@ TEST(ProjectFileWritesTest, ASaveWritesOnlyThroughTheDescriptorThatMadeItsTempor
     std::map<std::string, FileEvents> files = ReadEvents(watch);
     ::close(watch);
 
+    // The save lock's file beside it is made for the save and never written.
+    EXPECT_EQ(files["shop.wvt.weavo-lock"].count[IN_CREATE], 1);
+    EXPECT_EQ(files["shop.wvt.weavo-lock"].count[IN_MODIFY], 0);
+    files.erase("shop.wvt.weavo-lock");
     ASSERT_EQ(files.size(), 2u);
     // "shop.wvt.weavo-<pid>-<n>" sorts after "shop.wvt".
     ASSERT_EQ(files.rbegin()->first.rfind("shop.wvt.weavo-", 0), 0u);
@@ -152,5 +161,46 @@ TEST(ProjectFileWritesTest, ASaveWritesOnlyThroughTheDescriptorThatMadeItsTempor
     EXPECT_GT(temporary.count[IN_MODIFY], 0);
     EXPECT_FALSE(temporary.modifiedAfterClose);
     EXPECT_EQ(temporary.count[IN_MOVED_FROM], 1);
+}
+// A folder that lets no file be made (read-only, or on a read-only file system) stops a save of a
+// project into it (Save As, a first save) with a box that names the folder and its reason,
+// without asking to save unlocked; nothing is left there.
+TEST(ProjectFileWritesTest, AFolderThatLetsNoFileBeMadeIsNamedAndNothingIsLeft)
+{
+    TempFolder folder;
+    const CString path = folder.ModelPath("shop.wvt");
+    const auto saves = [&path]
+    {
+        ScriptedMessageBoxes boxes;
+        ProjectStore store;
+        store.GetProject()->InitNewProject();
+        std::optional<FileStamp> known;
+        store.ArchiveProject(store.GetProject(), path, FALSE);
+        store.SaveOver(store.GetProject(), path, known, [](const FileStamp&) { return true; });
+        std::string texts;
+        for (const std::string& text : boxes.ShownTexts())
+            texts += text + "\n--\n";
+        return texts;
+    };
+    int error = EROFS;
+    std::optional<std::string> texts = OnReadOnlyFolder(folder.Path(), saves);
+    if (!texts && ::geteuid() != 0)
+    {
+        error = EACCES;
+        std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::remove);
+        texts = saves();
+        std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::add);
+    }
+    if (!texts)
+        GTEST_SKIP() << "no read-only folder for the superuser here";
+    const std::string named = (folder.Path() / "shop.wvt").string() +
+                              "\nwas not saved: its folder " + folder.Path().string() +
+                              " does not let files be made in it (" + std::strerror(error) +
+                              "), so nothing was written there.\nSave the project in another "
+                              "folder, or make the folder writable.\n--\n";
+    EXPECT_EQ(*texts, named + named);
+    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 }
 } // namespace

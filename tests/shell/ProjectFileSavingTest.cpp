@@ -103,8 +103,8 @@ TEST(ProjectFileSavingTest, AProtectedProjectAndEveryFileItsSavesAndBackupsMakeS
     EXPECT_EQ(ModesBelow(program.folder.Path() / "Shop_backup")["Shop~open.wvt"], 0644u);
 
     // What a killed save left, a project file's start, is named when the project is opened and
-    // stays where the project is only read; once unchanged for minutes the next save keeps it
-    // among the backups and says where.
+    // stays where the project is only read; the next save keeps it among the backups and says
+    // where.
     fs::copy_file(program.PathOf("Shop.wvt"), program.PathOf(dead.c_str()),
                   fs::copy_options::overwrite_existing);
     const std::string left = ReadHostFile(program.PathOf(dead.c_str()));

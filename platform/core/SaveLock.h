@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/core/Descriptor.h"
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+// Takes an exclusive lock of the whole open file without waiting: an open-file-description
+// record lock (fcntl F_OFD_SETLK), which network file systems pass on to their server as they
+// do no other lock, and which belongs to the open file, not to the process, so that closing
+// another descriptor of the file keeps it. 0 when taken; otherwise the errno: EAGAIN or EACCES
+// when another open file holds it, ENOLCK, EOPNOTSUPP or EINVAL where the file system has no
+// locks.
+int LockWholeFile(int fd);
+// The errno of LockWholeFile says another open file holds the lock.
+bool IsHeldElsewhere(int lockError);
+
+// The lock of the saves of one file, so that instances replacing it do so one after another
+// and saves of other files never wait for it. It is held on "<file>.weavo-lock" beside the file,
+// made for writing when missing (mode 0666, so that every user saving there can lock it) and
+// removed again when the lock is let go; a lock file left by an instance that was killed is taken
+// over, as the lock went with the instance.
+class SaveLock
+{
+public:
+    enum class State
+    {
+        Held,
+        // Another instance held it for the whole wait.
+        Busy,
+        // No lock can be had here: the lock file cannot be made or the file system cannot lock.
+        Unavailable,
+    };
+
+    // Takes the lock of the saves of the host file (its links resolved by the caller), waiting
+    // at most wait for the instance that holds it; whileWaiting, when given, runs between looks.
+    static SaveLock Take(const std::string& hostTarget, std::chrono::milliseconds wait,
+                         const std::function<void()>& whileWaiting = {});
+
+    SaveLock(SaveLock&& other) noexcept = default;
+    SaveLock& operator=(SaveLock&& other) noexcept;
+    SaveLock(const SaveLock&) = delete;
+    SaveLock& operator=(const SaveLock&) = delete;
+    // Removes the lock file and lets the lock go.
+    ~SaveLock();
+
+    State GetState() const { return m_state; }
+    bool IsHeld() const { return m_state == State::Held; }
+    // Why the lock is unavailable, as the host says it.
+    const std::string& GetReason() const { return m_reason; }
+    const std::string& GetLockPath() const { return m_path; }
+
+private:
+    SaveLock(std::string path, State state) : m_path(std::move(path)), m_state(state) {}
+    void Release();
+
+    std::string m_path;
+    Descriptor m_fd;
+    State m_state;
+    std::string m_reason;
+};
