@@ -224,7 +224,15 @@ TEST(SaveInstancesTest, AStoppedInstanceNeverFreezesASaveOfItsProjectAndNoneOfAn
              EXPECT_FALSE(program.Doc().SaveChangesOrCancel());
          },
          {IDYES, IDCANCEL}},
-        {"Write All", [&] { program.Command(ID_WRITE_ALL); }, {IDCANCEL}},
+        {"Write All",
+         [&]
+         {
+             program.Project().SetProjectName("Shop");
+             program.Project().SetProjectPath(program.folder.Path().c_str());
+             program.dialogs.Answer([](CDialog&, DialogDriver& user) { user.PressOk(); });
+             program.Command(ID_WRITE_ALL);
+         },
+         {IDCANCEL}},
         {"Merge Project", [&] { program.Command(ID_MERGE_PROJECT); }, {IDOK, IDCANCEL}},
         {"retried", [&] { EXPECT_FALSE(program.Doc().Save()); }, {IDRETRY, IDCANCEL}},
     };

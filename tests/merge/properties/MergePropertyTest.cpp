@@ -166,6 +166,8 @@ protected:
     {
         ForgeonProject* project = m_store.GetProject();
         project->SetProjectPath(m_folder.ModelPath("site"));
+        if (project->GetProjectName().IsEmpty())
+            project->SetProjectName("Merged");
         ScopedOpenProject open(project);
         PrepareProjectFolder(*project);
         AspxWriteAll writeAll(project);
