@@ -5,6 +5,7 @@
 #include <vector>
 
 class ForgeonProject;
+class ProjectSettings;
 
 // The module and table names of a project as the table designer and Rename Module take typed
 // names, for every door that reads a project file: each name passes the rules of its kind, no two
@@ -13,7 +14,12 @@ class ForgeonProject;
 // the designers' rules and make no file longer than a file system holds (RefuseModulePageNames).
 // The first name refused, as "the table name "x" of module "y" is refused: <reason>"; empty
 // when every name is taken.
+// The theme and colour-scheme names first (RefuseThemeNames).
 CString RefuseProjectNames(const ForgeonProject& project);
+// The theme and colour-scheme names of the settings as folder names of the program's themes
+// folder (RefuseReadThemeName), never paths: as "the theme name "x" is refused: <reason>"; empty
+// when both are taken.
+CString RefuseThemeNames(const ProjectSettings& settings);
 
 // Each module and table name that Windows keeps for a device, as "the table name "CON" of module
 // "y"", in module order.
