@@ -2,6 +2,7 @@
 
 #include "model/TextFile.h"
 #include "platform/core/FileCopy.h"
+#include "platform/core/FileReplacementAt.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,6 +10,7 @@
 #include <fcntl.h>
 #include <limits>
 #include <sys/stat.h>
+#include <utility>
 
 namespace
 {
@@ -61,7 +63,17 @@ void GenerationReport::AddNote(const CString& heading, const CString& name, cons
 
 bool GenerationReport::RecordFile(const CString& path, const TextFile& file)
 {
-    const CString failure = file.GetFailure();
+    CString failure = file.GetFailure();
+    if (const auto pending = m_replacements.find(&file); pending != m_replacements.end())
+    {
+        FileReplacementAt replacement = std::move(pending->second);
+        m_replacements.erase(pending);
+        // The file that stood there stays unless the whole new one takes its place.
+        if (failure.IsEmpty() && !replacement.Commit())
+            failure = std::strerror(errno);
+        if (failure.IsEmpty())
+            NoteReplacedLink(path, replacement.GetReplacedLink());
+    }
     if (failure.IsEmpty())
     {
         ++m_writtenCount;
@@ -118,18 +130,23 @@ bool GenerationReport::OpenFile(TextFile& file, const CString& path)
     const OutputRoot::Folder folder = OpenFolderOfFile(path, name);
     if (!folder.refusal.IsEmpty())
         return false;
-    std::string removed;
-    Descriptor made = CreateOwnFileAt(folder.descriptor, name, removed);
-    if (!made.IsOpen() && (errno == ELOOP || errno == EMLINK))
+    FileReplacementAt replacement;
+    if (!replacement.Begin(folder.descriptor, name, 0666) && errno != EINVAL)
     {
-        AddUnwrittenFile(path, CString("a link stands in its place: ") + std::strerror(errno));
+        AddUnwrittenFile(path, std::strerror(errno));
         return false;
     }
-    NoteReplacedLink(path, removed);
-    if (file.Open(std::move(made)) != nullptr)
-        return true;
-    RecordFile(path, file);
-    return false;
+    // A device or a pipe at the name is written through, as it stands.
+    Descriptor opened = replacement.GetDescriptor() >= 0 ? replacement.TakeDescriptor()
+                                                         : CreateFileAt(folder.descriptor, name);
+    if (file.Open(std::move(opened)) == nullptr)
+    {
+        RecordFile(path, file);
+        return false;
+    }
+    if (replacement.IsBegun())
+        m_replacements.insert_or_assign(&file, std::move(replacement));
+    return true;
 }
 
 bool GenerationReport::CopyFile(const CString& source, const CString& destination, bool overwrite)

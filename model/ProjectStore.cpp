@@ -24,6 +24,7 @@
 #include "platform/core/LargeStack.h"
 #include "platform/core/MessageBox.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
@@ -31,6 +32,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <new>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -42,8 +44,12 @@ namespace
 {
 constexpr int archiveBufferSize = 1 << 16;
 // A project file holds some 50 bytes an object; the room a load reserves for more than it
-// needs costs address space only.
+// needs costs address space only. Past a file of 256 MB the room grows as objects arrive, so that
+// a huge file, a sparse one say, reserves nothing it does not hold.
 constexpr std::uint64_t fileBytesPerObject = 32;
+constexpr std::uint64_t mostObjectsReserved = (std::uint64_t{256} << 20) / fileBytesPerObject;
+// What a load says when it runs out of memory.
+constexpr const char* tooLargeText = "the file is not a project file or is too large";
 // A save that does not read back stays beside its target under this suffix.
 constexpr const char* unreadableSuffix = ".unreadable";
 
@@ -181,7 +187,8 @@ template <class Reader> void ReadArchive(const char* path, Reader read)
 {
     CFile file(path, CFile::modeRead | CFile::shareDenyWrite | CFile::typeRegularOnly);
     CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete, archiveBufferSize);
-    ar.ReserveObjects(static_cast<std::size_t>(file.GetLength() / fileBytesPerObject));
+    ar.ReserveObjects(static_cast<std::size_t>(
+        std::min(file.GetLength() / fileBytesPerObject, mostObjectsReserved)));
     read(ar);
     ar.Close();
     file.Close();
@@ -193,15 +200,31 @@ CString KeepUnreadableSave(const char* path, FileReplacement& replacement,
                            const std::string& reason)
 {
     const bool throughLink = replacement.GetTarget() != ToHostPath(path);
+    struct stat info;
+    const bool existed = ::stat(replacement.GetTarget().c_str(), &info) == 0;
     CString kept = throughLink ? CString(replacement.GetTarget().c_str()) + unreadableSuffix
                                : CString(path) + unreadableSuffix;
     if (std::rename(replacement.GetTemporary().c_str(), ToHostPath(kept).c_str()) != 0)
         kept = replacement.GetTemporary().c_str();
     replacement.Release();
-    CString text = CString("The saved project could not be read back, so ") + path +
-                   " was left as it was.\nThe new file was kept as " + kept + ".";
+    CString text = existed ? CString("The saved project could not be read back, so ") + path +
+                                 " was left as it was."
+                           : CString("The saved project could not be read back, so no file was "
+                                     "written at ") +
+                                 path + ".";
+    text += "\nThe new file was kept as " + kept + ".";
     if (!reason.empty())
         text += CString("\n") + reason.c_str();
+    return text;
+}
+
+// The warning of a save whose new file lacks attributes of the file it replaced.
+CString LostAttributesText(const char* path, const std::vector<std::string>& lost)
+{
+    CString text = CString("The project was saved to ") + path +
+                   ", but these extended attributes of the file it replaced were not kept:";
+    for (const std::string& each : lost)
+        text += CString("\n") + each.c_str();
     return text;
 }
 
@@ -276,6 +299,12 @@ std::unique_ptr<ForgeonProject> ReadProject(CArchive& ar)
     {
         FreeLoadedObjects(ar);
         throw;
+    }
+    catch (const std::bad_alloc&)
+    {
+        const CArchiveException located = ar.Malformed(CArchiveException::generic, tooLargeText);
+        FreeLoadedObjects(ar);
+        throw located;
     }
     catch (const std::exception& error)
     {
@@ -439,10 +468,14 @@ std::optional<ProjectStore::SaveFailure> ProjectStore::Save(ForgeonProject* proj
     {
         if (const std::optional<std::string> unreadable =
                 ReadBackFailure(replacement.GetTemporary().c_str()))
-            return SaveFailure{KeepUnreadableSave(path, replacement, *unreadable),
-                               MB_OK | MB_ICONERROR};
+            return SaveFailure{
+                KeepUnreadableSave(path, replacement, NamingTarget(*unreadable, replacement, path)),
+                MB_OK | MB_ICONERROR};
         if (!replacement.Commit(/*keepExisting=*/false))
             failure = CFileException(CFileException::CauseFromErrno(errno), errno, path).what();
+        else if (!replacement.GetLostAttributes().empty())
+            AfxMessageBox(LostAttributesText(path, replacement.GetLostAttributes()),
+                          MB_OK | MB_ICONWARNING);
     }
     if (failure)
         return SaveFailure{ArchiveErrorText(NamingTarget(*failure, replacement, path)), MB_OK};
