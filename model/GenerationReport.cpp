@@ -126,12 +126,29 @@ void GenerationReport::NoteReplacedLink(const CString& path, const std::string& 
 
 bool GenerationReport::OpenFile(TextFile& file, const CString& path)
 {
+    return OpenFile(file, path, FileReplacementAt::FolderHold::duplicate);
+}
+
+bool GenerationReport::SaveText(const CString& path, const CString& text)
+{
+    TextFile file(/*disabled=*/false, /*flush=*/false, '=', 60);
+    // Nothing opens another folder before the file is recorded.
+    if (!OpenFile(file, path, FileReplacementAt::FolderHold::borrow))
+        return false;
+    file.Write(0, "%s", text);
+    file.Close();
+    return RecordFile(path, file);
+}
+
+bool GenerationReport::OpenFile(TextFile& file, const CString& path,
+                                FileReplacementAt::FolderHold hold)
+{
     std::string name;
     const OutputRoot::Folder folder = OpenFolderOfFile(path, name);
     if (!folder.refusal.IsEmpty())
         return false;
     FileReplacementAt replacement;
-    if (!replacement.Begin(folder.descriptor, name, 0666) && errno != EINVAL)
+    if (!replacement.Begin(folder.descriptor, name, 0666, hold) && errno != EINVAL)
     {
         AddUnwrittenFile(path, std::strerror(errno));
         return false;
@@ -193,10 +210,5 @@ CString GenerationReport::Text(std::size_t limit) const
 
 bool SaveTextFile(const CString& path, const CString& text, GenerationReport& report)
 {
-    TextFile file(/*disabled=*/false, /*flush=*/false, '=', 60);
-    if (!report.OpenFile(file, path))
-        return false;
-    file.Write(0, "%s", text);
-    file.Close();
-    return report.RecordFile(path, file);
+    return report.SaveText(path, text);
 }

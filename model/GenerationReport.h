@@ -73,6 +73,9 @@ public:
     // its path is replaced (noted) and never written through. A failure is recorded with its
     // reason. True when the file is open.
     bool OpenFile(TextFile& file, const CString& path);
+    // Opens the file as OpenFile does, writes the text as the whole file and records it; true
+    // when it was written.
+    bool SaveText(const CString& path, const CString& text);
     // Copies the source file to the destination through the output root, keeping an existing
     // destination unless overwrite is set (which is no failure); a link at the destination is
     // replaced (noted). A copy not made is recorded with its reason.
@@ -87,6 +90,7 @@ public:
 
 private:
     CString Text(std::size_t limit) const;
+    bool OpenFile(TextFile& file, const CString& path, FileReplacementAt::FolderHold hold);
     // The open folder of the file; a refusal is recorded.
     OutputRoot::Folder OpenFolderOfFile(const CString& path, std::string& name);
     // Takes a link at the file's name away (noted); a failure is recorded.
@@ -105,6 +109,5 @@ private:
     std::unordered_map<const TextFile*, FileReplacementAt> m_replacements;
 };
 
-// Opens the file through the report (GenerationReport::OpenFile), writes the text as the whole
-// file and records a failure in the report; true when the file was written.
+// GenerationReport::SaveText.
 bool SaveTextFile(const CString& path, const CString& text, GenerationReport& report);

@@ -31,7 +31,8 @@ int RenameKeepingExistingAt(int folder, const std::string& from, const std::stri
 // clears bits that the mode then sets again.
 bool TakeOwnerAndMode(int file, const struct stat& replaced)
 {
-    if (::fchown(file, replaced.st_uid, replaced.st_gid) != 0 &&
+    const bool ownersDiffer = replaced.st_uid != ::geteuid() || replaced.st_gid != ::getegid();
+    if (ownersDiffer && ::fchown(file, replaced.st_uid, replaced.st_gid) != 0 &&
         ::fchown(file, static_cast<uid_t>(-1), replaced.st_gid) != 0)
         errno = 0;
     return ::fchmod(file, replaced.st_mode & 07777) == 0;
@@ -48,7 +49,9 @@ FileReplacementAt& FileReplacementAt::operator=(FileReplacementAt&& other) noexc
     if (this == &other)
         return *this;
     Abandon();
-    m_folder = std::move(other.m_folder);
+    m_ownFolder = std::move(other.m_ownFolder);
+    m_folder = std::exchange(other.m_folder, -1);
+    m_madeAtName = other.m_madeAtName;
     m_name = std::move(other.m_name);
     m_temporary = std::exchange(other.m_temporary, {});
     m_file = std::move(other.m_file);
@@ -58,51 +61,81 @@ FileReplacementAt& FileReplacementAt::operator=(FileReplacementAt&& other) noexc
     return *this;
 }
 
-bool FileReplacementAt::Begin(int folder, const std::string& name, mode_t newFileMode)
+bool FileReplacementAt::HoldFolder(int folder, FolderHold hold)
+{
+    if (hold == FolderHold::borrow)
+    {
+        m_folder = folder;
+        return true;
+    }
+    m_ownFolder = Duplicate(folder);
+    m_folder = m_ownFolder.Get();
+    return m_ownFolder.IsOpen();
+}
+
+bool FileReplacementAt::Begin(int folder, const std::string& name, mode_t newFileMode,
+                              FolderHold hold)
 {
     Abandon();
     m_name = name;
     m_replacesFile = false;
+    m_replacedLink.clear();
+    constexpr int flags = O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+    // Where nothing stands the file is made at its name, so there is nothing to rename.
+    m_file = Descriptor(::openat(folder, name.c_str(), flags, newFileMode));
+    if (m_file.IsOpen())
+    {
+        m_madeAtName = true;
+        m_temporary = name;
+        if (HoldFolder(folder, hold))
+            return true;
+        Abandon();
+        return false;
+    }
+    if (errno != EEXIST)
+        return false;
+    m_madeAtName = false;
     struct stat info;
-    const bool exists = ::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0;
-    m_replacedLink = exists ? DescribeLinkAt(folder, name, info) : std::string();
-    if (exists && S_ISDIR(info.st_mode))
+    if (::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+    m_replacedLink = DescribeLinkAt(folder, name, info);
+    if (S_ISDIR(info.st_mode))
     {
         errno = EISDIR;
         return false;
     }
-    if (exists && !S_ISREG(info.st_mode) && !S_ISLNK(info.st_mode))
+    if (!S_ISREG(info.st_mode) && !S_ISLNK(info.st_mode))
     {
         errno = EINVAL;
         return false;
     }
-    if (exists && S_ISREG(info.st_mode) &&
+    // The owner with the write bit may write; for anyone else the host is asked.
+    const bool ownerWrites = info.st_uid == ::geteuid() && (info.st_mode & S_IWUSR) != 0;
+    if (S_ISREG(info.st_mode) &&
         ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
-         ::faccessat(folder, name.c_str(), W_OK, AT_SYMLINK_NOFOLLOW) != 0))
+         (!ownerWrites && ::faccessat(folder, name.c_str(), W_OK, AT_SYMLINK_NOFOLLOW) != 0)))
     {
         errno = EACCES;
         return false;
     }
-    m_folder = Duplicate(folder);
-    if (!m_folder.IsOpen())
+    if (!HoldFolder(folder, hold))
         return false;
+    static const std::string infix = ".weavo-" + std::to_string(::getpid()) + "-";
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < temporaryNameTries && !m_file.IsOpen(); ++attempt)
     {
-        m_temporary = name + ".weavo-" + std::to_string(::getpid()) + "-" +
-                      std::to_string(counter.fetch_add(1));
-        m_file =
-            Descriptor(::openat(m_folder.Get(), m_temporary.c_str(),
-                                O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, newFileMode));
+        m_temporary = name + infix + std::to_string(counter.fetch_add(1));
+        m_file = Descriptor(::openat(m_folder, m_temporary.c_str(), flags, newFileMode));
         if (!m_file.IsOpen() && errno != EEXIST)
             break;
     }
     if (!m_file.IsOpen())
     {
         m_temporary.clear();
+        Abandon();
         return false;
     }
-    m_replacesFile = exists && S_ISREG(info.st_mode) && info.st_nlink == 1;
+    m_replacesFile = S_ISREG(info.st_mode) && info.st_nlink == 1;
     m_replaced = info;
     if (m_replacesFile && !TakeOwnerAndMode(m_file.Get(), m_replaced))
     {
@@ -120,29 +153,31 @@ bool FileReplacementAt::Commit(bool keepExisting)
         return false;
     }
     bool done = !m_file.IsOpen() || ::close(m_file.Release()) == 0;
-    if (done)
-        done = (keepExisting ? RenameKeepingExistingAt(m_folder.Get(), m_temporary, m_name)
-                             : ::renameat(m_folder.Get(), m_temporary.c_str(), m_folder.Get(),
-                                          m_name.c_str())) == 0;
+    if (done && !m_madeAtName)
+        done = (keepExisting
+                    ? RenameKeepingExistingAt(m_folder, m_temporary, m_name)
+                    : ::renameat(m_folder, m_temporary.c_str(), m_folder, m_name.c_str())) == 0;
     if (!done)
     {
         Abandon();
         return false;
     }
     m_temporary.clear();
-    m_folder.Close();
+    m_ownFolder.Close();
+    m_folder = -1;
     return true;
 }
 
 void FileReplacementAt::Abandon()
 {
     m_file.Close();
-    if (!m_temporary.empty() && m_folder.IsOpen())
+    if (!m_temporary.empty() && m_folder >= 0)
     {
         const int error = errno;
-        ::unlinkat(m_folder.Get(), m_temporary.c_str(), 0);
+        ::unlinkat(m_folder, m_temporary.c_str(), 0);
         errno = error;
     }
     m_temporary.clear();
-    m_folder.Close();
+    m_ownFolder.Close();
+    m_folder = -1;
 }

@@ -21,13 +21,22 @@ public:
     FileReplacementAt(const FileReplacementAt&) = delete;
     FileReplacementAt& operator=(const FileReplacementAt&) = delete;
 
-    // Looks at the name inside the folder and makes the temporary beside it, open for reading and
-    // writing, with the mode given (under the umask), or the replaced file's. Refuses a name the
-    // user protected (a regular file without a write bit, or not writable for this user) with
-    // EACCES, a folder with EISDIR and whatever else is no regular file nor link with EINVAL.
-    // False with errno set.
-    bool Begin(int folder, const std::string& name, mode_t newFileMode);
-    // A temporary was made and is neither committed nor abandoned.
+    // How the folder's descriptor is kept: a duplicate of its own, or borrowed from a caller
+    // that keeps it open until the commit or the end.
+    enum class FolderHold
+    {
+        duplicate,
+        borrow
+    };
+
+    // Makes the file open for reading and writing, with the mode given (under the umask): at the
+    // name itself when nothing stands there (removed again unless committed), else as a temporary
+    // beside it, which takes the replaced file's mode. Refuses a name the user protected (a
+    // regular file without a write bit, or not writable for this user) with EACCES, a folder with
+    // EISDIR and whatever else is no regular file nor link with EINVAL. False with errno set.
+    bool Begin(int folder, const std::string& name, mode_t newFileMode,
+               FolderHold hold = FolderHold::duplicate);
+    // A file was made and is neither committed nor abandoned.
     bool IsBegun() const { return !m_temporary.empty(); }
     // The open temporary; it stays this object's unless taken.
     int GetDescriptor() const { return m_file.Get(); }
@@ -45,7 +54,13 @@ public:
     void Abandon();
 
 private:
-    Descriptor m_folder;
+    // Keeps the folder as asked; false with errno set.
+    bool HoldFolder(int folder, FolderHold hold);
+
+    Descriptor m_ownFolder;
+    int m_folder = -1;
+    // The file was made at its name: there is nothing to rename.
+    bool m_madeAtName = false;
     std::string m_name;
     std::string m_temporary;
     Descriptor m_file;

@@ -48,11 +48,15 @@ TEST(GeneratedFileReplacement, AFailedWriteLeavesTheFileOfTheRunBeforeWhole)
         const ScopedFileSizeLimit fullDisk(4096);
         EXPECT_FALSE(
             SaveTextFile(temp.ModelPath("Page.aspx"), std::string(8192, 'b').c_str(), report));
+        // A new file is whole or not there.
+        EXPECT_FALSE(
+            SaveTextFile(temp.ModelPath("New.aspx"), std::string(8192, 'b').c_str(), report));
     }
     EXPECT_EQ(before, ReadHostFile(page));
     EXPECT_EQ(std::vector<std::string>{"Page.aspx"}, NamesIn(temp.Path()));
-    ASSERT_EQ(1u, report.GetUnwrittenFiles().size());
+    ASSERT_EQ(2u, report.GetUnwrittenFiles().size());
     EXPECT_EQ(CString("File too large"), report.GetUnwrittenFiles()[0].reason);
+    EXPECT_EQ(CString("File too large"), report.GetUnwrittenFiles()[1].reason);
 
     EXPECT_TRUE(SaveTextFile(temp.ModelPath("Page.aspx"), "new", report));
     EXPECT_EQ("new", ReadHostFile(page));
