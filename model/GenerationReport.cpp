@@ -148,7 +148,12 @@ bool GenerationReport::OpenFile(TextFile& file, const CString& path,
     if (!folder.refusal.IsEmpty())
         return false;
     FileReplacementAt replacement;
-    if (!replacement.Begin(folder.descriptor, name, 0666, hold) && errno != EINVAL)
+    // A run over the output of an earlier one finds most names taken.
+    const auto expected = m_lastFileReplaced ? FileReplacementAt::NameExpected::taken
+                                             : FileReplacementAt::NameExpected::free;
+    const bool begun = replacement.Begin(folder.descriptor, name, 0666, hold, expected);
+    m_lastFileReplaced = begun && replacement.IsReplacing();
+    if (!begun && errno != EINVAL)
     {
         AddUnwrittenFile(path, std::strerror(errno));
         return false;

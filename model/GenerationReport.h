@@ -105,6 +105,8 @@ private:
     std::vector<Entry> m_skippedPages;
     std::vector<Note> m_notes;
     std::size_t m_writtenCount = 0;
+    // The file opened last replaced one.
+    bool m_lastFileReplaced = false;
     // The files open for writing under a temporary name, until RecordFile.
     std::unordered_map<const TextFile*, FileReplacementAt> m_replacements;
 };

@@ -26,12 +26,25 @@ int RenameKeepingExistingAt(int folder, const std::string& from, const std::stri
     return ::unlinkat(folder, from.c_str(), 0);
 }
 
+// The process's user and group, asked once: the program never changes them.
+uid_t ProcessUser()
+{
+    static const uid_t user = ::geteuid();
+    return user;
+}
+
+gid_t ProcessGroup()
+{
+    static const gid_t group = ::getegid();
+    return group;
+}
+
 // The replaced file's owner and mode go to the new one. Only the superuser may give a file away,
 // so a refusal of the owner leaves it the user's; the owner goes first, since a change of owner
 // clears bits that the mode then sets again.
 bool TakeOwnerAndMode(int file, const struct stat& replaced)
 {
-    const bool ownersDiffer = replaced.st_uid != ::geteuid() || replaced.st_gid != ::getegid();
+    const bool ownersDiffer = replaced.st_uid != ProcessUser() || replaced.st_gid != ProcessGroup();
     if (ownersDiffer && ::fchown(file, replaced.st_uid, replaced.st_gid) != 0 &&
         ::fchown(file, static_cast<uid_t>(-1), replaced.st_gid) != 0)
         errno = 0;
@@ -74,30 +87,42 @@ bool FileReplacementAt::HoldFolder(int folder, FolderHold hold)
 }
 
 bool FileReplacementAt::Begin(int folder, const std::string& name, mode_t newFileMode,
-                              FolderHold hold)
+                              FolderHold hold, NameExpected expected)
 {
     Abandon();
     m_name = name;
     m_replacesFile = false;
     m_replacedLink.clear();
     constexpr int flags = O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
-    // Where nothing stands the file is made at its name, so there is nothing to rename.
-    m_file = Descriptor(::openat(folder, name.c_str(), flags, newFileMode));
-    if (m_file.IsOpen())
-    {
-        m_madeAtName = true;
-        m_temporary = name;
-        if (HoldFolder(folder, hold))
-            return true;
-        Abandon();
-        return false;
-    }
-    if (errno != EEXIST)
-        return false;
-    m_madeAtName = false;
     struct stat info;
-    if (::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
-        return false;
+    bool exists = false;
+    if (expected == NameExpected::taken)
+    {
+        exists = ::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0;
+        if (!exists && errno != ENOENT)
+            return false;
+    }
+    if (!exists)
+    {
+        // Where nothing stands the file is made at its name, so there is nothing to rename.
+        m_file = Descriptor(::openat(folder, name.c_str(), flags, newFileMode));
+        if (m_file.IsOpen())
+        {
+            m_madeAtName = true;
+            m_temporary = name;
+            if (HoldFolder(folder, hold))
+                return true;
+            const int error = errno;
+            m_file.Close();
+            ::unlinkat(folder, name.c_str(), 0);
+            m_temporary.clear();
+            errno = error;
+            return false;
+        }
+        if (errno != EEXIST || ::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+            return false;
+    }
+    m_madeAtName = false;
     m_replacedLink = DescribeLinkAt(folder, name, info);
     if (S_ISDIR(info.st_mode))
     {
@@ -110,7 +135,7 @@ bool FileReplacementAt::Begin(int folder, const std::string& name, mode_t newFil
         return false;
     }
     // The owner with the write bit may write; for anyone else the host is asked.
-    const bool ownerWrites = info.st_uid == ::geteuid() && (info.st_mode & S_IWUSR) != 0;
+    const bool ownerWrites = info.st_uid == ProcessUser() && (info.st_mode & S_IWUSR) != 0;
     if (S_ISREG(info.st_mode) &&
         ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
          (!ownerWrites && ::faccessat(folder, name.c_str(), W_OK, AT_SYMLINK_NOFOLLOW) != 0)))

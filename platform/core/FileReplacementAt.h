@@ -29,13 +29,23 @@ public:
         borrow
     };
 
+    // Whether something likely stands at the name, which is looked at first then; a guess only,
+    // to spare a system call.
+    enum class NameExpected
+    {
+        free,
+        taken
+    };
+
     // Makes the file open for reading and writing, with the mode given (under the umask): at the
     // name itself when nothing stands there (removed again unless committed), else as a temporary
     // beside it, which takes the replaced file's mode. Refuses a name the user protected (a
     // regular file without a write bit, or not writable for this user) with EACCES, a folder with
     // EISDIR and whatever else is no regular file nor link with EINVAL. False with errno set.
     bool Begin(int folder, const std::string& name, mode_t newFileMode,
-               FolderHold hold = FolderHold::duplicate);
+               FolderHold hold = FolderHold::duplicate, NameExpected expected = NameExpected::free);
+    // Something stood at the name: the file replaces it through a temporary.
+    bool IsReplacing() const { return !m_madeAtName; }
     // A file was made and is neither committed nor abandoned.
     bool IsBegun() const { return !m_temporary.empty(); }
     // The open temporary; it stays this object's unless taken.
