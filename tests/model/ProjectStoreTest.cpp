@@ -562,6 +562,27 @@ TEST_F(ProjectStoreTest, SaveThatDoesNotReadBackKeepsTheOldFileAndTheNewBytesBes
     }
 }
 
+// A project file whose theme name climbs out of the themes folder is refused at Open, naming it.
+TEST_F(ProjectStoreTest, AThemeNameThatIsAPathRefusesTheFile)
+{
+    EveryClassProject built;
+    built.GetProject()->GetProjectSettings()->SetThemeName("theme1");
+    ASSERT_TRUE(m_store.ArchiveProject(built.GetProject(), PathOf("crafted.wvt"), FALSE));
+    std::vector<BYTE> bytes = HostFileBytes(HostPathOf("crafted.wvt"));
+    const std::string name = "\x06theme1";
+    const auto found = std::search(bytes.begin(), bytes.end(), name.begin(), name.end());
+    ASSERT_NE(found, bytes.end());
+    std::ranges::copy(std::string("\x06..\\..\\"), found);
+    WriteFileBytes(HostPathOf("crafted.wvt"), bytes);
+
+    EXPECT_FALSE(m_store.ArchiveProject(nullptr, PathOf("crafted.wvt"), TRUE));
+
+    ASSERT_FALSE(m_boxes.Shown().empty());
+    EXPECT_NE(std::string::npos,
+              m_boxes.Shown().back().text.find("the theme name \"..\\..\\\" is refused"))
+        << LastBox();
+}
+
 // A save keeps the extended attributes of the file it replaces.
 TEST_F(ProjectStoreTest, SaveKeepsTheExtendedAttributesOfTheFile)
 {
