@@ -1,10 +1,12 @@
 #include "gen_web/EnumerateFolders.h"
 
 #include "model/GenerationReport.h"
+#include "platform/core/FileReplacement.h"
 #include "platform/core/HostPath.h"
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <system_error>
@@ -78,6 +80,17 @@ int EnumerateFolders::Walk(const CString& folder)
 {
     m_root = WithSeparator(folder);
     m_walking.clear();
+    if (!m_followRootLink)
+    {
+        std::string hostRoot = ToHostPath(m_root);
+        while (hostRoot.size() > 1 && hostRoot.back() == '/')
+            hostRoot.pop_back();
+        if (const std::optional<std::string> link = LinkText(hostRoot))
+        {
+            OnSkipped(m_root, ("a link to " + *link).c_str());
+            return 1;
+        }
+    }
     if (!Enter(m_root))
         return 1;
     const int result = WalkFolder(m_root);

@@ -33,6 +33,8 @@ protected:
     // The walk does not enter the folder (the destination of a copy), under whatever name it is
     // found.
     void SkipFolder(const CString& folder);
+    // A walked folder that is itself a symbolic link is not followed but handed to OnSkipped.
+    void DoNotFollowRootLink() { m_followRootLink = false; }
 
 private:
     using FolderId = std::pair<dev_t, ino_t>;
@@ -42,6 +44,7 @@ private:
     bool Enter(const CString& folder);
 
     CString m_root;
+    bool m_followRootLink = true;
     std::vector<FolderId> m_skipped;
     // The folders the walk is in, from the walked folder on.
     std::vector<FolderId> m_walking;

@@ -1,6 +1,7 @@
 #include "gen_web/ProjectFolder.h"
 
 #include "model/ForgeonProject.h"
+#include "model/ProjectNameCheck.h"
 #include "model/ProjectSettings.h"
 #include "platform/core/HostPath.h"
 #include "platform/core/MessageBox.h"
@@ -51,10 +52,18 @@ void CopyProjectTheme(ForgeonProject& project, const CString& programFolder, boo
     GenerationReport& copies = report != nullptr ? *report : ownReport;
     if (!copies.HasOutputRoot())
         GuardProjectFolder(copies, project);
-    ThemesEnumerateFolders copy(&project, "", /*copy=*/true, overwrite);
-    copy.ReportFailuresTo(&copies);
-    copy.Walk(programFolder + "\\themes\\" + settings->GetThemeName() + "\\" +
-              settings->GetColorSchemeName() + "\\");
+    // A name that is a path would copy files from outside the themes folder.
+    if (const CString refusal = RefuseThemeNames(*settings); !refusal.IsEmpty())
+    {
+        copies.AddUnwrittenFile(GetOutputRoot(project) + "Themes\\UI", refusal);
+    }
+    else
+    {
+        ThemesEnumerateFolders copy(&project, "", /*copy=*/true, overwrite);
+        copy.ReportFailuresTo(&copies);
+        copy.Walk(programFolder + "\\themes\\" + settings->GetThemeName() + "\\" +
+                  settings->GetColorSchemeName() + "\\");
+    }
     if (report == nullptr && !ownReport.IsEmpty())
         AfxMessageBox("The colour scheme was not copied completely.\n" + ownReport.GetText(),
                       MB_OK | MB_ICONWARNING);
@@ -128,13 +137,28 @@ ModuleEnumerateFolders::ModuleEnumerateFolders(ForgeonProject* project, const CS
                                 parentFolder + newName + "\\", /*overwrite=*/true, report),
       m_newName(newName), m_oldName(oldName)
 {
+    DoNotFollowRootLink();
 }
 
 CString ModuleEnumerateFolders::MapRelativeFolder(const CString& relative) const
 {
-    CString mapped = relative;
-    if (!m_oldName.IsEmpty())
-        mapped.Replace(m_oldName, m_newName);
+    // Only a folder of the module's own name is renamed, never a part of another name.
+    CString mapped;
+    CString component;
+    for (int index = 0; index <= relative.GetLength(); ++index)
+    {
+        const bool last = index == relative.GetLength();
+        const char c = last ? '\\' : relative[index];
+        if (c != '\\' && c != '/')
+        {
+            component += c;
+            continue;
+        }
+        mapped += component == m_oldName ? m_newName : component;
+        if (!last)
+            mapped += c;
+        component.Empty();
+    }
     return mapped;
 }
 

@@ -21,7 +21,8 @@ CString FolderOfPath(const CString& path);
 GenerationReport SetUpProjectFolder(ForgeonProject& project, const CString& programFolder);
 // Copies the colour scheme that the settings name from the program's theme library into the
 // output root: its UI files to "Themes\UI", its CSS files to "includes\CSS"; files that exist
-// there stay unless overwrite is set. Nothing when the settings name no theme or no scheme.
+// there stay unless overwrite is set. Nothing when the settings name no theme or no scheme; names
+// that are no folder names of the library (RefuseThemeNames) copy nothing and are reported.
 // The files not copied go to the report, which is guarded by the project folder when it has no
 // output root; without a report a message box names them.
 void CopyProjectTheme(ForgeonProject& project, const CString& programFolder, bool overwrite = false,

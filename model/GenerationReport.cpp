@@ -2,6 +2,7 @@
 
 #include "model/TextFile.h"
 #include "platform/core/FileCopy.h"
+#include "platform/core/FileReplacementAt.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,6 +10,7 @@
 #include <fcntl.h>
 #include <limits>
 #include <sys/stat.h>
+#include <utility>
 
 namespace
 {
@@ -61,7 +63,17 @@ void GenerationReport::AddNote(const CString& heading, const CString& name, cons
 
 bool GenerationReport::RecordFile(const CString& path, const TextFile& file)
 {
-    const CString failure = file.GetFailure();
+    CString failure = file.GetFailure();
+    if (const auto pending = m_replacements.find(&file); pending != m_replacements.end())
+    {
+        FileReplacementAt replacement = std::move(pending->second);
+        m_replacements.erase(pending);
+        // The file that stood there stays unless the whole new one takes its place.
+        if (failure.IsEmpty() && !replacement.Commit())
+            failure = std::strerror(errno);
+        if (failure.IsEmpty())
+            NoteReplacedLink(path, replacement.GetReplacedLink());
+    }
     if (failure.IsEmpty())
     {
         ++m_writtenCount;
@@ -114,22 +126,49 @@ void GenerationReport::NoteReplacedLink(const CString& path, const std::string& 
 
 bool GenerationReport::OpenFile(TextFile& file, const CString& path)
 {
+    return OpenFile(file, path, FileReplacementAt::FolderHold::duplicate);
+}
+
+bool GenerationReport::SaveText(const CString& path, const CString& text)
+{
+    TextFile file(/*disabled=*/false, /*flush=*/false, '=', 60);
+    // Nothing opens another folder before the file is recorded.
+    if (!OpenFile(file, path, FileReplacementAt::FolderHold::borrow))
+        return false;
+    file.Write(0, "%s", text);
+    file.Close();
+    return RecordFile(path, file);
+}
+
+bool GenerationReport::OpenFile(TextFile& file, const CString& path,
+                                FileReplacementAt::FolderHold hold)
+{
     std::string name;
     const OutputRoot::Folder folder = OpenFolderOfFile(path, name);
     if (!folder.refusal.IsEmpty())
         return false;
-    std::string removed;
-    Descriptor made = CreateOwnFileAt(folder.descriptor, name, removed);
-    if (!made.IsOpen() && (errno == ELOOP || errno == EMLINK))
+    FileReplacementAt replacement;
+    // A run over the output of an earlier one finds most names taken.
+    const auto expected = m_lastFileReplaced ? FileReplacementAt::NameExpected::taken
+                                             : FileReplacementAt::NameExpected::free;
+    const bool begun = replacement.Begin(folder.descriptor, name, 0666, hold, expected);
+    m_lastFileReplaced = begun && replacement.IsReplacing();
+    if (!begun && errno != EINVAL)
     {
-        AddUnwrittenFile(path, CString("a link stands in its place: ") + std::strerror(errno));
+        AddUnwrittenFile(path, std::strerror(errno));
         return false;
     }
-    NoteReplacedLink(path, removed);
-    if (file.Open(std::move(made)) != nullptr)
-        return true;
-    RecordFile(path, file);
-    return false;
+    // A device or a pipe at the name is written through, as it stands.
+    Descriptor opened = replacement.GetDescriptor() >= 0 ? replacement.TakeDescriptor()
+                                                         : CreateFileAt(folder.descriptor, name);
+    if (file.Open(std::move(opened)) == nullptr)
+    {
+        RecordFile(path, file);
+        return false;
+    }
+    if (replacement.IsBegun())
+        m_replacements.insert_or_assign(&file, std::move(replacement));
+    return true;
 }
 
 bool GenerationReport::CopyFile(const CString& source, const CString& destination, bool overwrite)
@@ -176,10 +215,5 @@ CString GenerationReport::Text(std::size_t limit) const
 
 bool SaveTextFile(const CString& path, const CString& text, GenerationReport& report)
 {
-    TextFile file(/*disabled=*/false, /*flush=*/false, '=', 60);
-    if (!report.OpenFile(file, path))
-        return false;
-    file.Write(0, "%s", text);
-    file.Close();
-    return report.RecordFile(path, file);
+    return report.SaveText(path, text);
 }

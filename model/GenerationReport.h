@@ -2,10 +2,12 @@
 
 #include "model/OutputRoot.h"
 #include "platform/core/CString.h"
+#include "platform/core/FileReplacementAt.h"
 #include "platform/core/HostPath.h"
 
 #include <cstddef>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class TextFile;
@@ -34,7 +36,8 @@ public:
     // An entry under the heading, which is shown once; no failure of the run.
     void AddNote(const CString& heading, const CString& name, const CString& reason);
     // After the file was closed: records it when it did not open or a write failed, else counts
-    // it as written; true when it was written.
+    // it as written; true when it was written. A file opened by OpenFile takes its name only
+    // here, whole; a failed one leaves the file that stood there as it was.
     bool RecordFile(const CString& path, const TextFile& file);
 
     // The files recorded as written.
@@ -65,10 +68,14 @@ public:
     // EnsureFolderChain, following links, that looks at each folder once while this report's run
     // lasts: for the folders above the output root, which the user chose.
     bool MakeFolderChain(const CString& path) { return m_folders.Ensure(path); }
-    // Opens the file for writing through the output root: a link or a file with other names at
-    // its path is taken away (noted) and never written through. A failure is recorded with its
+    // Opens the file for writing through the output root, under a temporary name beside it that
+    // RecordFile renames over the name (FileReplacementAt): a link or a file with other names at
+    // its path is replaced (noted) and never written through. A failure is recorded with its
     // reason. True when the file is open.
     bool OpenFile(TextFile& file, const CString& path);
+    // Opens the file as OpenFile does, writes the text as the whole file and records it; true
+    // when it was written.
+    bool SaveText(const CString& path, const CString& text);
     // Copies the source file to the destination through the output root, keeping an existing
     // destination unless overwrite is set (which is no failure); a link at the destination is
     // replaced (noted). A copy not made is recorded with its reason.
@@ -83,6 +90,7 @@ public:
 
 private:
     CString Text(std::size_t limit) const;
+    bool OpenFile(TextFile& file, const CString& path, FileReplacementAt::FolderHold hold);
     // The open folder of the file; a refusal is recorded.
     OutputRoot::Folder OpenFolderOfFile(const CString& path, std::string& name);
     // Takes a link at the file's name away (noted); a failure is recorded.
@@ -97,8 +105,11 @@ private:
     std::vector<Entry> m_skippedPages;
     std::vector<Note> m_notes;
     std::size_t m_writtenCount = 0;
+    // The file opened last replaced one.
+    bool m_lastFileReplaced = false;
+    // The files open for writing under a temporary name, until RecordFile.
+    std::unordered_map<const TextFile*, FileReplacementAt> m_replacements;
 };
 
-// Opens the file through the report (GenerationReport::OpenFile), writes the text as the whole
-// file and records a failure in the report; true when the file was written.
+// GenerationReport::SaveText.
 bool SaveTextFile(const CString& path, const CString& text, GenerationReport& report);

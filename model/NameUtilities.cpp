@@ -473,6 +473,12 @@ bool IsPunctuation(unsigned char c)
            (c >= 0x7B && c <= 0x7E);
 }
 
+// What no name of any door may hold: a byte below the blank, or DEL.
+bool IsControlCharacter(unsigned char c)
+{
+    return c < 0x20 || c == 0x7F;
+}
+
 template <class Refused> bool HasAny(const CString& text, Refused refused)
 {
     const char* bytes = text.GetString();
@@ -483,12 +489,14 @@ template <class Refused> bool HasAny(const CString& text, Refused refused)
 
 bool HasSpecialCharacters(const CString& text)
 {
-    return HasAny(text, [](unsigned char c) { return IsPunctuation(c) && c != '-' && c != '_'; });
+    return HasAny(text, [](unsigned char c)
+                  { return (IsPunctuation(c) && c != '-' && c != '_') || IsControlCharacter(c); });
 }
 
 bool HasMenuSpecialCharacters(const CString& text)
 {
-    return HasAny(text, [](unsigned char c) { return IsPunctuation(c) && c != '_'; });
+    return HasAny(text, [](unsigned char c)
+                  { return (IsPunctuation(c) && c != '_') || IsControlCharacter(c); });
 }
 
 bool HasBlanks(const CString& text)
@@ -521,7 +529,7 @@ CString RefuseReadName(const CString& name)
         return "it is empty";
     if (!IsValidUtf8(bytes))
         return "it holds bytes that are not UTF-8 text";
-    if (HasAny(name, [](unsigned char c) { return c < 0x20 || c == 0x7F; }))
+    if (HasAny(name, IsControlCharacter))
         return "it holds control characters";
     return "";
 }
@@ -554,6 +562,20 @@ CString RefuseReadDesignedName(const CString& name)
     return "";
 }
 
+namespace
+{
+// What a name that is one folder's name must be besides: none of the characters no file or
+// folder name may hold, neither "." nor "..".
+CString RefuseFolderName(const CString& name)
+{
+    if (HasInvalidNameCharacter(name))
+        return "it holds one of * | / \\ < > ? :";
+    if (name == "." || name == "..")
+        return "it names no folder of its own";
+    return "";
+}
+} // namespace
+
 CString RefuseReadModuleName(const CString& name)
 {
     const CString refusal = RefuseReadName(name);
@@ -561,11 +583,15 @@ CString RefuseReadModuleName(const CString& name)
         return refusal;
     if (HasBlanks(name))
         return "it holds blanks";
-    if (HasInvalidNameCharacter(name))
-        return "it holds one of * | / \\ < > ? :";
-    if (name == "." || name == "..")
-        return "it names no folder of its own";
-    return "";
+    return RefuseFolderName(name);
+}
+
+CString RefuseReadThemeName(const CString& name)
+{
+    if (name.IsEmpty())
+        return "";
+    const CString refusal = RefuseReadName(name);
+    return refusal.IsEmpty() ? RefuseFolderName(name) : refusal;
 }
 
 bool IsReservedDeviceName(const CString& name)
@@ -594,7 +620,7 @@ const CString& GetProjectFileExtension()
 
 bool HasInvalidNameCharacter(const CString& name)
 {
-    return name.FindOneOf("*|/\\<>?:") >= 0;
+    return name.FindOneOf("*|/\\<>?:") >= 0 || HasAny(name, IsControlCharacter);
 }
 
 bool IsValidLocation(const CString& path)

@@ -19,8 +19,9 @@ bool HasLowerCase(CString text);
 bool IsSqlKeyword(CString name);
 
 // The name checks the editors compose, each with its own messages.
-// True when a character is one of ! " # $ % & ' ( ) * + , . / ; < = > ? @ [ \ ] ^ ` { | } ~;
-// the hyphen, colon, underscore, blank and bytes above 127 pass.
+// True when a character is one of ! " # $ % & ' ( ) * + , . / ; < = > ? @ [ \ ] ^ ` { | } ~ or a
+// control character (a tab, a line end, DEL); the hyphen, colon, underscore, blank and bytes above
+// 127 pass.
 bool HasSpecialCharacters(const CString& text);
 // The set above and the hyphen: what a menu name may not hold.
 bool HasMenuSpecialCharacters(const CString& text);
@@ -53,6 +54,10 @@ CString RefuseReadDesignedName(const CString& name);
 // (not empty, no blank, none of the characters no file or folder name may hold, neither "." nor
 // ".."), well-formed UTF-8 without control characters.
 CString RefuseReadModuleName(const CString& name);
+// Why a theme or colour-scheme name read from a file is refused, empty when it is kept: none (no
+// theme chosen), or the name of one folder as the program's themes folder holds them (well-formed
+// UTF-8 without control characters, none of * | / \ < > ? :, neither "." nor ".."), never a path.
+CString RefuseReadThemeName(const CString& name);
 
 // True when Windows keeps the name for a device, so that no file of a site on a Windows host can
 // take it: CON, PRN, AUX, NUL, COM1 to COM9 or LPT1 to LPT9, in any case, alone or before an
@@ -64,7 +69,8 @@ CString DeviceNameRefusal(const CString& name);
 // The extension of project files, without the dot.
 const CString& GetProjectFileExtension();
 
-// True when the name holds a character no file or folder name may hold: * | / \ < > ? or :.
+// True when the name holds a character no file or folder name may hold: * | / \ < > ? :, or a
+// control character.
 bool HasInvalidNameCharacter(const CString& name);
 
 // A folder in drive-letter form: no "\\", "/", "*", "|", "?", ">" or "<", and its last ":" is

@@ -3,6 +3,7 @@
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/NameUtilities.h"
+#include "model/ProjectSettings.h"
 #include "model/SitePageNames.h"
 #include "model/Table.h"
 #include "platform/core/MessageBox.h"
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <string>
 #include <unordered_map>
+#include <utility>
 
 namespace
 {
@@ -48,8 +50,26 @@ CString Refused(const CString& what, const CString& reason)
 }
 } // namespace
 
+CString RefuseThemeNames(const ProjectSettings& settings)
+{
+    const std::pair<const char*, CString> names[] = {
+        {"the theme name ", settings.GetThemeName()},
+        {"the colour-scheme name ", settings.GetColorSchemeName()}};
+    for (const auto& [what, name] : names)
+    {
+        if (const CString reason = RefuseReadThemeName(name); !reason.IsEmpty())
+            return Refused(what + QuotedName(name), reason);
+    }
+    return "";
+}
+
 CString RefuseProjectNames(const ForgeonProject& project)
 {
+    if (const ProjectSettings* settings = project.GetProjectSettings())
+    {
+        if (const CString refusal = RefuseThemeNames(*settings); !refusal.IsEmpty())
+            return refusal;
+    }
     std::unordered_map<std::string, const Module*> modules;
     std::unordered_map<std::string, std::pair<const Table*, const Module*>> tables;
     for (const Module* module : project.GetModules())

@@ -25,6 +25,7 @@
 #include "platform/core/MessageBox.h"
 #include "platform/core/SaveLock.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstddef>
@@ -34,6 +35,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <new>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -45,8 +47,12 @@ namespace
 {
 constexpr int archiveBufferSize = 1 << 16;
 // A project file holds some 50 bytes an object; the room a load reserves for more than it
-// needs costs address space only.
+// needs costs address space only. Past a file of 256 MB the room grows as objects arrive, so that
+// a huge file, a sparse one say, reserves nothing it does not hold.
 constexpr std::uint64_t fileBytesPerObject = 32;
+constexpr std::uint64_t mostObjectsReserved = (std::uint64_t{256} << 20) / fileBytesPerObject;
+// What a load says when it runs out of memory.
+constexpr const char* tooLargeText = "the file is not a project file or is too large";
 // A save that does not read back stays beside its target under this suffix.
 constexpr const char* unreadableSuffix = ".unreadable";
 
@@ -221,7 +227,8 @@ void ReadArchive(const char* path, Reader read, std::optional<FileStamp>* stamp 
         reading.emplace(opened.Get(), std::move(link));
     StampedFile file(opened.Get(), path, reading ? &*reading : nullptr);
     CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete, archiveBufferSize);
-    ar.ReserveObjects(static_cast<std::size_t>(opening.size / fileBytesPerObject));
+    ar.ReserveObjects(static_cast<std::size_t>(
+        std::min<std::uint64_t>(opening.size / fileBytesPerObject, mostObjectsReserved)));
     read(ar);
     ar.Close();
     if (reading)
@@ -247,15 +254,31 @@ CString KeepUnreadableSave(const char* path, FileReplacement& replacement,
                            const std::string& reason)
 {
     const bool throughLink = replacement.GetTarget() != ToHostPath(path);
+    struct stat info;
+    const bool existed = ::stat(replacement.GetTarget().c_str(), &info) == 0;
     CString kept = throughLink ? CString(replacement.GetTarget().c_str()) + unreadableSuffix
                                : CString(path) + unreadableSuffix;
     if (std::rename(replacement.GetTemporary().c_str(), ToHostPath(kept).c_str()) != 0)
         kept = replacement.GetTemporary().c_str();
     replacement.Release();
-    CString text = CString("The saved project could not be read back, so ") + path +
-                   " was left as it was.\nThe new file was kept as " + kept + ".";
+    CString text = existed ? CString("The saved project could not be read back, so ") + path +
+                                 " was left as it was."
+                           : CString("The saved project could not be read back, so no file was "
+                                     "written at ") +
+                                 path + ".";
+    text += "\nThe new file was kept as " + kept + ".";
     if (!reason.empty())
         text += CString("\n") + reason.c_str();
+    return text;
+}
+
+// The warning of a save whose new file lacks attributes of the file it replaced.
+CString LostAttributesText(const char* path, const std::vector<std::string>& lost)
+{
+    CString text = CString("The project was saved to ") + path +
+                   ", but these extended attributes of the file it replaced were not kept:";
+    for (const std::string& each : lost)
+        text += CString("\n") + each.c_str();
     return text;
 }
 
@@ -330,6 +353,12 @@ std::unique_ptr<ForgeonProject> ReadProject(CArchive& ar)
     {
         FreeLoadedObjects(ar);
         throw;
+    }
+    catch (const std::bad_alloc&)
+    {
+        const CArchiveException located = ar.Malformed(CArchiveException::generic, tooLargeText);
+        FreeLoadedObjects(ar);
+        throw located;
     }
     catch (const std::exception& error)
     {
@@ -612,8 +641,9 @@ ProjectStore::Save(ForgeonProject* project, const char* path, std::optional<mode
         std::optional<FileStamp> readBack;
         if (const std::optional<std::string> unreadable = ReadBackFailure(
                 replacement.GetTemporary().c_str(), written != nullptr ? &readBack : nullptr))
-            return SaveFailure{KeepUnreadableSave(path, replacement, *unreadable),
-                               MB_OK | MB_ICONERROR};
+            return SaveFailure{
+                KeepUnreadableSave(path, replacement, NamingTarget(*unreadable, replacement, path)),
+                MB_OK | MB_ICONERROR};
         if (beforeCommit)
         {
             if (std::optional<SaveFailure> refused = beforeCommit())
@@ -621,12 +651,18 @@ ProjectStore::Save(ForgeonProject* project, const char* path, std::optional<mode
         }
         if (!replacement.Commit(/*keepExisting=*/false))
             failure = CFileException(CFileException::CauseFromErrno(errno), errno, path).what();
-        else if (written != nullptr)
+        else
         {
-            // The file renamed is the one read back; only the link at its name is the path's.
-            if (readBack)
-                readBack->link = LinkText(ToHostPath(path));
-            *written = std::move(readBack);
+            if (written != nullptr)
+            {
+                // The file renamed is the one read back; only the link at its name is the path's.
+                if (readBack)
+                    readBack->link = LinkText(ToHostPath(path));
+                *written = std::move(readBack);
+            }
+            if (!replacement.GetLostAttributes().empty())
+                AfxMessageBox(LostAttributesText(path, replacement.GetLostAttributes()),
+                              MB_OK | MB_ICONWARNING);
         }
     }
     if (failure)

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
@@ -172,7 +173,15 @@ FILE* TextFile::Open(const char* path)
         return nullptr;
     // A symbolic link or a file with other names at the path is replaced, never written through.
     std::string removed;
-    return Open(CreateOwnFile(ToHostPath(path), removed));
+    const std::optional<std::string> traced = TraceFolderRelativePath(path);
+    if (!traced)
+        return Open(CreateOwnFile(ToHostPath(path), removed));
+    // The temp folder is shared: only the user's own folders and files are written there.
+    std::string refusal;
+    FILE* opened = Open(CreateUserFileBelow(HostTempFolder(), *traced, refusal));
+    if (!refusal.empty())
+        m_openError = refusal.c_str();
+    return opened;
 }
 
 FILE* TextFile::Open(Descriptor descriptor)

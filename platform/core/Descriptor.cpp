@@ -45,18 +45,23 @@ Descriptor OpenFolderAt(int folder, const std::string& name, bool make, bool fol
     return Descriptor(::openat(folder, name.c_str(), flags));
 }
 
+std::string DescribeLinkAt(int folder, const std::string& name, const struct stat& info)
+{
+    if (S_ISLNK(info.st_mode))
+        return "it led to " + LinkTextAt(folder, name, info);
+    if (S_ISREG(info.st_mode) && info.st_nlink > 1)
+        return "it was a hard link";
+    return "";
+}
+
 bool RemoveLinkAt(int folder, const std::string& name, std::string& removed)
 {
     removed.clear();
     struct stat info;
     if (::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
         return true;
-    std::string what;
-    if (S_ISLNK(info.st_mode))
-        what = "it led to " + LinkTextAt(folder, name, info);
-    else if (S_ISREG(info.st_mode) && info.st_nlink > 1)
-        what = "it was a hard link";
-    else
+    const std::string what = DescribeLinkAt(folder, name, info);
+    if (what.empty())
         return true;
     if (::unlinkat(folder, name.c_str(), 0) != 0)
         return false;
@@ -109,4 +114,52 @@ Descriptor CreateOwnFile(const std::string& hostPath, std::string& removed)
     if (!opened.IsOpen())
         return {};
     return CreateOwnFileAt(opened.Get(), name, removed);
+}
+
+namespace
+{
+// The open folder or file belongs to this user; otherwise refusal names it and errno is EACCES.
+bool IsUsersOwn(int descriptor, const std::string& hostPath, std::string& refusal)
+{
+    struct stat info;
+    if (::fstat(descriptor, &info) != 0)
+        return false;
+    if (info.st_uid == ::geteuid())
+        return true;
+    refusal = hostPath + " belongs to another user";
+    errno = EACCES;
+    return false;
+}
+} // namespace
+
+Descriptor CreateUserFileBelow(const std::string& hostFolder, const std::string& relative,
+                               std::string& refusal)
+{
+    refusal.clear();
+    Descriptor folder(
+        ::open(hostFolder.empty() ? "/" : hostFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    std::string hostPath = hostFolder;
+    std::size_t start = 0;
+    for (std::size_t slash = relative.find('/'); folder.IsOpen() && slash != std::string::npos;
+         slash = relative.find('/', start))
+    {
+        const std::string name = relative.substr(start, slash - start);
+        start = slash + 1;
+        if (name.empty() || name == ".")
+            continue;
+        hostPath += "/" + name;
+        folder = OpenFolderAt(folder.Get(), name, /*make=*/false, /*follow=*/false);
+        if (folder.IsOpen() && !IsUsersOwn(folder.Get(), hostPath, refusal))
+            return {};
+    }
+    if (!folder.IsOpen())
+        return {};
+    const std::string name = relative.substr(start);
+    std::string removed;
+    Descriptor file = CreateOwnFileAt(folder.Get(), name, removed);
+    if (!file.IsOpen() || !IsUsersOwn(file.Get(), hostPath + "/" + name, refusal))
+        return {};
+    if (::fchmod(file.Get(), S_IRUSR | S_IWUSR) != 0)
+        return {};
+    return file;
 }

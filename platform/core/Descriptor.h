@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <sys/stat.h>
 #include <utility>
 
 // An open file or folder of the host; closed when it goes.
@@ -42,6 +43,11 @@ Descriptor Duplicate(int fd);
 // follow is set; otherwise the open fails with ELOOP. Invalid with errno set.
 Descriptor OpenFolderAt(int folder, const std::string& name, bool make, bool follow);
 
+// What stands at the name inside the open folder, whose status info is, that a file written there
+// must not be written through: "it led to <link text>" for a symbolic link, "it was a hard link"
+// for a regular file with other names; empty otherwise.
+std::string DescribeLinkAt(int folder, const std::string& name, const struct stat& info);
+
 // Takes a symbolic link, or a regular file that has other names, away from the name inside the
 // open folder, so that a file written there is a file of its own and the file the link led to
 // stays as it was. removed says what was taken away ("it led to ...", "it was a hard link"),
@@ -63,3 +69,12 @@ Descriptor CreateOwnFileAt(int folder, const std::string& name, std::string& rem
 // CreateOwnFileAt at a host path: its folder, as the path names it, links followed, and the file
 // inside it. Invalid with errno set.
 Descriptor CreateOwnFile(const std::string& hostPath, std::string& removed);
+
+// Opens for writing the file at relative ("a/b.txt") below the host folder, which others may
+// share (the temp folder): the folders on the way and the file are opened without following a
+// link and taken only when the user owns them, and the file is made readable by the user only. A
+// link or a file with other names at the file's name is taken away first (CreateOwnFileAt). A
+// folder or file another user owns fails with EACCES, and refusal names it. The file's bytes stay.
+// Invalid with errno set.
+Descriptor CreateUserFileBelow(const std::string& hostFolder, const std::string& relative,
+                               std::string& refusal);

@@ -12,9 +12,11 @@
 // TRUE when copied; FALSE with errno set otherwise.
 BOOL CopyFile(const char* existingPath, const char* newPath, BOOL failIfExists);
 
-// CopyFile into the open folder under the name, through the folder's descriptor only: the copy
-// is made there under a temporary name and renamed over the name, so a symbolic link at the name
-// is replaced, never followed, and a file with other names keeps its other names unchanged. Like
+// CopyFile into the open folder under the name, through the folder's descriptor only
+// (FileReplacementAt): a copy that replaces something is made there under a temporary name and
+// renamed over the name, so a symbolic link at the name is replaced, never followed, and a file
+// with other names keeps its other names unchanged; a new one is made at the name and removed
+// again when it fails. Like
 // the generated files written beside it, a new copy is not synced: a power loss may lose it, and
 // leaves a file it replaced as it was or the whole copy.
 BOOL CopyFileAt(const char* existingPath, int folder, const std::string& name, BOOL failIfExists);

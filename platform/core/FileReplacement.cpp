@@ -1,6 +1,7 @@
 #include "platform/core/FileReplacement.h"
 
 #include "platform/core/Descriptor.h"
+#include "platform/core/ExtendedAttributes.h"
 #include "platform/core/FileSync.h"
 #include "platform/core/SaveLock.h"
 
@@ -277,7 +278,11 @@ bool FileReplacement::Commit(bool keepExisting, std::optional<mode_t> newFileMod
                         : replacing   ? old.st_mode
                         : newFileMode ? *newFileMode
                                       : 0666 & ~CurrentUmask();
-    bool done = ::fchmod(m_descriptor, mode & 07777) == 0 && SyncToDisk(m_descriptor);
+    bool done = ::fchmod(m_descriptor, mode & 07777) == 0;
+    // After the mode, which an access control list refines.
+    m_lostAttributes =
+        replacing ? CopyExtendedAttributes(m_target, m_descriptor) : std::vector<std::string>();
+    done = done && SyncToDisk(m_descriptor);
     if (done)
     {
         const int fd = std::exchange(m_descriptor, -1);

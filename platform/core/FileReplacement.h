@@ -71,6 +71,9 @@ public:
     // existing target stays and the commit fails with EEXIST. False with errno set; the
     // temporary file is then removed.
     bool Commit(bool keepExisting, std::optional<mode_t> newFileMode = std::nullopt);
+    // The extended attributes (access control lists among them) of the file replaced that the
+    // commit could not give the new file, each as "<name> (<reason>)"; the others it kept.
+    const std::vector<std::string>& GetLostAttributes() const { return m_lostAttributes; }
     // The temporary file is closed and left where it is, for the caller to move or remove.
     void Release();
 
@@ -85,6 +88,7 @@ private:
     std::string m_temporary;
     int m_descriptor = -1;
     std::optional<mode_t> m_mode;
+    std::vector<std::string> m_lostAttributes;
 };
 
 // The text of the symbolic link at the host path; nothing when the path is not a link or the

@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <sys/stat.h>
 #include <system_error>
 #include <utility>
@@ -117,6 +119,18 @@ std::string HostTempFolder()
 {
     const char* tmpdir = std::getenv("TMPDIR");
     return WithoutTrailingSlashes(tmpdir != nullptr && *tmpdir != '\0' ? tmpdir : "/tmp");
+}
+
+std::optional<std::string> TraceFolderRelativePath(const char* modelPath)
+{
+    const std::string path = modelPath != nullptr ? modelPath : "";
+    const std::size_t prefix = TraceFolderPrefixLength(path);
+    if (prefix == 0)
+        return std::nullopt;
+    std::string rest = WithForwardSlashes(path.substr(prefix));
+    while (rest.starts_with('/'))
+        rest.erase(0, 1);
+    return rest;
 }
 
 std::string ToHostPath(const char* modelPath)

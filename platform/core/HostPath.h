@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_set>
 
@@ -37,6 +38,9 @@ std::string AbsolutePath(const char* path);
 
 // $TMPDIR when set and non-empty, else "/tmp"; without a trailing slash.
 std::string HostTempFolder();
+// The part of a model path below the fixed trace folder, "/"-separated, without a leading "/"
+// ("" for the folder itself); nothing when the path does not lie in that folder.
+std::optional<std::string> TraceFolderRelativePath(const char* modelPath);
 
 // Maps the path and creates every missing folder of it, like mkdir -p (mode 0777 under the
 // umask). True when the folder exists at the end; false with errno kept when a folder cannot

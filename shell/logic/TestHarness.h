@@ -43,7 +43,7 @@ public:
     explicit TestHarness(std::string workFolder, std::ostream& out = std::cout);
 
     // The developer's command: the fixed test path, the harness's own files in the folder
-    // "KestraneWeavo" of the host temp folder.
+    // "KestraneWeavo" of the trace folder (C:\temp), taken only when the user's own.
     static void RunFixedPath();
 
     // A path ending in ".tg" runs as one test file, one ending in ".tgs" as a set, any other

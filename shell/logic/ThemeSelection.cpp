@@ -3,6 +3,7 @@
 #include "gen_web/ProjectFolder.h"
 #include "model/ForgeonProject.h"
 #include "model/ListAccess.h"
+#include "model/ProjectNameCheck.h"
 #include "model/ProjectSettings.h"
 #include "platform/core/MessageBox.h"
 #include "shell/logic/ProjectProperties.h"
@@ -45,7 +46,7 @@ void ThemeSelection::Load()
     m_current.reset();
     const ProjectSettings* settings = m_project.GetProjectSettings();
     if (settings == nullptr || settings->GetThemeName().IsEmpty() ||
-        settings->GetColorSchemeName().IsEmpty())
+        settings->GetColorSchemeName().IsEmpty() || !RefuseThemeNames(*settings).IsEmpty())
         return;
     const std::vector<CString> current =
         Pictures(m_programFolder + "\\themes\\" + settings->GetThemeName() + "\\" +

@@ -278,3 +278,87 @@ TEST_F(ProjectFolderTest, ModuleCopyThroughALinkBackToTheSiteEnds)
     EXPECT_EQ("a link to " + site.string(), std::string(report.GetNotes()[0].entries[0].reason));
 }
 } // namespace
+
+namespace
+{
+// Only a folder of the module's own name is renamed: a name that holds the module's name, or a
+// part of it, stays.
+TEST_F(ProjectFolderTest, ModuleCopyRenamesOnlyFoldersOfTheModulesOwnName)
+{
+    struct Case
+    {
+        const char* oldName;
+        const char* newName;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"Data",
+         "Stock",
+         {"CS/Data.cs", "DataSets/Data.xsd", "Stock/nested.cs", "UI/DataList.aspx"}},
+        {"S", "Sales", {"CS/Data.cs", "DataSets/Data.xsd", "S2/nested.cs", "UI/DataList.aspx"}},
+    };
+    const fs::path site = Out("");
+    for (const Case& each : cases)
+    {
+        SCOPED_TRACE(each.oldName);
+        const fs::path module = site / each.oldName;
+        WriteHostFile(module / "CS/Data.cs", "class");
+        WriteHostFile(module / "DataSets/Data.xsd", "schema");
+        WriteHostFile(module / "UI/DataList.aspx", "page");
+        WriteHostFile(module / (std::string(each.oldName) == "S" ? "S2" : each.oldName) /
+                          "nested.cs",
+                      "nested");
+        GenerationReport report;
+        GuardProjectFolder(report, m_fixture.Project());
+
+        EXPECT_EQ(
+            1,
+            ModuleEnumerateFolders(&m_fixture.Project(), each.newName, each.oldName, report).Run());
+
+        EXPECT_TRUE(report.IsEmpty()) << report.GetText();
+        EXPECT_EQ(each.expected, FilesBelow(site / each.newName));
+    }
+}
+
+// The module's folder that is itself a link is not followed but named.
+TEST_F(ProjectFolderTest, ModuleCopyDoesNotFollowALinkAtTheModuleFolder)
+{
+    const fs::path site = Out("");
+    WriteHostFile(m_fixture.Root() / "elsewhere/secret.txt", "secret");
+    fs::create_directories(site);
+    fs::create_directory_symlink(m_fixture.Root() / "elsewhere", site / "Sales");
+    GenerationReport report;
+    GuardProjectFolder(report, m_fixture.Project());
+
+    EXPECT_EQ(1, ModuleEnumerateFolders(&m_fixture.Project(), "Orders", "Sales", report).Run());
+
+    EXPECT_TRUE(FilesBelow(site / "Orders").empty());
+    ASSERT_EQ(1u, report.GetNotes().size());
+    ASSERT_EQ(1u, report.GetNotes()[0].entries.size());
+    EXPECT_EQ("a link to " + (m_fixture.Root() / "elsewhere").string(),
+              std::string(report.GetNotes()[0].entries[0].reason));
+}
+} // namespace
+
+namespace
+{
+// A theme name that climbs out of the themes folder copies none of the user's files into the
+// site; the copy names the refusal.
+TEST_F(ProjectFolderTest, AThemeNameThatIsAPathCopiesNothing)
+{
+    WriteHostFile(m_fixture.Root() / "private/UI/diary.txt", "private");
+    WriteHostFile(m_fixture.Root() / "private/CSS/notes.css", "private");
+    ProjectSettings& settings = *m_fixture.Project().GetProjectSettings();
+    settings.SetThemeName("..\\..");
+    settings.SetColorSchemeName("private");
+    GenerationReport report;
+
+    CopyProjectTheme(m_fixture.Project(), BinFolder(), /*overwrite=*/false, &report);
+
+    EXPECT_FALSE(fs::exists(Out("Themes/UI/diary.txt")));
+    EXPECT_FALSE(fs::exists(Out("includes/CSS/notes.css")));
+    ASSERT_EQ(1u, report.GetUnwrittenFiles().size());
+    EXPECT_EQ("the theme name \"..\\..\" is refused: it holds one of * | / \\ < > ? :",
+              std::string(report.GetUnwrittenFiles()[0].reason));
+}
+} // namespace

@@ -30,12 +30,15 @@
 #include <functional>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <sys/xattr.h>
 #include <vector>
 
 namespace
@@ -557,6 +560,85 @@ TEST_F(ProjectStoreTest, SaveThatDoesNotReadBackKeepsTheOldFileAndTheNewBytesBes
         for (const std::filesystem::path& file : expectedFiles)
             std::filesystem::remove(file);
     }
+}
+
+// A project file whose theme name climbs out of the themes folder is refused at Open, naming it.
+TEST_F(ProjectStoreTest, AThemeNameThatIsAPathRefusesTheFile)
+{
+    EveryClassProject built;
+    built.GetProject()->GetProjectSettings()->SetThemeName("theme1");
+    ASSERT_TRUE(m_store.ArchiveProject(built.GetProject(), PathOf("crafted.wvt"), FALSE));
+    std::vector<BYTE> bytes = HostFileBytes(HostPathOf("crafted.wvt"));
+    const std::string name = "\x06theme1";
+    const auto found = std::search(bytes.begin(), bytes.end(), name.begin(), name.end());
+    ASSERT_NE(found, bytes.end());
+    std::ranges::copy(std::string("\x06..\\..\\"), found);
+    WriteFileBytes(HostPathOf("crafted.wvt"), bytes);
+
+    EXPECT_FALSE(m_store.ArchiveProject(nullptr, PathOf("crafted.wvt"), TRUE));
+
+    ASSERT_FALSE(m_boxes.Shown().empty());
+    EXPECT_NE(std::string::npos,
+              m_boxes.Shown().back().text.find("the theme name \"..\\..\\\" is refused"))
+        << LastBox();
+}
+
+// A save keeps the extended attributes of the file it replaces.
+TEST_F(ProjectStoreTest, SaveKeepsTheExtendedAttributesOfTheFile)
+{
+    EveryClassProject built;
+    ASSERT_TRUE(m_store.ArchiveProject(built.GetProject(), PathOf("shop.wvt"), FALSE));
+    const std::string file = HostPathOf("shop.wvt").string();
+    if (::setxattr(file.c_str(), "user.weavo.tag", "blue", 4, 0) != 0)
+        GTEST_SKIP() << "no user attributes here: " << std::strerror(errno);
+
+    ASSERT_TRUE(m_store.ArchiveProject(built.GetProject(), PathOf("shop.wvt"), FALSE));
+
+    char value[16] = {};
+    EXPECT_EQ(4, ::getxattr(file.c_str(), "user.weavo.tag", value, sizeof value));
+    EXPECT_EQ(std::string("blue"), value);
+    EXPECT_TRUE(m_boxes.Shown().empty()) << LastBox();
+}
+
+// A huge file, sparse here, is no project file: the load says so instead of running out of
+// memory.
+TEST_F(ProjectStoreTest, AHugeSparseFileIsRefusedWithoutRunningOutOfMemory)
+{
+    std::filesystem::path huge = HostPathOf("huge.wvt");
+    WriteFileBytes(huge, {});
+    std::error_code error;
+    std::filesystem::resize_file(huge, std::uintmax_t{1} << 40, error);
+    if (error)
+        GTEST_SKIP() << "no sparse file of 1 TB here: " << error.message();
+
+    EXPECT_FALSE(m_store.ArchiveProject(nullptr, PathOf("huge.wvt"), TRUE));
+
+    ASSERT_FALSE(m_boxes.Shown().empty());
+    const std::string text = m_boxes.Shown().back().text;
+    EXPECT_EQ(std::string::npos, text.find("bad_alloc")) << text;
+    EXPECT_NE(std::string::npos, text.find(PathOf("huge.wvt").str())) << text;
+    std::filesystem::remove(huge);
+}
+
+// The first save of a project whose file does not read back writes no file, and says so; the
+// reason names the project file, not the temporary that is gone.
+TEST_F(ProjectStoreTest, FirstSaveThatDoesNotReadBackSaysNoFileWasWritten)
+{
+    EveryClassProject built;
+    Form* form = built.GetProject()->GetBaseModule()->GetMasterForms().front();
+    form->GetAspFiles().front()->SetOwnerKind(AspFile::transactionOwner);
+
+    EXPECT_FALSE(m_store.ArchiveProject(built.GetProject(), PathOf("new.wvt"), FALSE));
+
+    ASSERT_FALSE(m_boxes.Shown().empty());
+    const std::string text = m_boxes.Shown().back().text;
+    EXPECT_EQ(0u, text.find("The saved project could not be read back, so no file was written at " +
+                            PathOf("new.wvt").str() + ".\nThe new file was kept as " +
+                            PathOf("new.wvt.unreadable").str() + ".\n" + PathOf("new.wvt").str() +
+                            ": "))
+        << text;
+    EXPECT_EQ(std::string::npos, text.find(".weavo-")) << text;
+    EXPECT_FALSE(std::filesystem::exists(HostPathOf("new.wvt")));
 }
 
 TEST_F(ProjectStoreTest, SaveThatReadsBackReplacesTheFileQuietlyAndLeavesTheGlobalsAlone)

@@ -1,0 +1,62 @@
+#include "platform/core/ExtendedAttributes.h"
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <sys/types.h>
+#include <sys/xattr.h>
+#include <vector>
+
+namespace
+{
+// The bytes a call fills, asked for their size first; nothing with errno set when it fails.
+template <class Call> bool ReadSized(Call call, std::vector<char>& bytes)
+{
+    for (int attempt = 0; attempt < 3; ++attempt)
+    {
+        const ssize_t size = call(nullptr, 0);
+        if (size < 0)
+            return false;
+        bytes.resize(static_cast<std::size_t>(size));
+        const ssize_t read = call(bytes.data(), bytes.size());
+        if (read >= 0)
+        {
+            bytes.resize(static_cast<std::size_t>(read));
+            return true;
+        }
+        if (errno != ERANGE)
+            return false;
+    }
+    return false;
+}
+} // namespace
+
+std::vector<std::string> CopyExtendedAttributes(const std::string& fromHostPath, int to)
+{
+    std::vector<std::string> lost;
+    const char* path = fromHostPath.c_str();
+    std::vector<char> names;
+    if (!ReadSized([path](char* buffer, std::size_t size)
+                   { return ::llistxattr(path, buffer, size); },
+                   names))
+    {
+        if (errno != ENOTSUP && errno != ENOENT)
+            lost.push_back(std::string("the list of attributes (") + std::strerror(errno) + ")");
+        return lost;
+    }
+    for (std::size_t at = 0; at < names.size();)
+    {
+        const std::string name(names.data() + at);
+        at += name.size() + 1;
+        if (name.empty())
+            continue;
+        std::vector<char> value;
+        const bool copied = ReadSized([path, &name](char* buffer, std::size_t size)
+                                      { return ::lgetxattr(path, name.c_str(), buffer, size); },
+                                      value) &&
+                            ::fsetxattr(to, name.c_str(), value.data(), value.size(), 0) == 0;
+        if (!copied)
+            lost.push_back(name + " (" + std::strerror(errno) + ")");
+    }
+    return lost;
+}

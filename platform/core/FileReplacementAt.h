@@ -1,0 +1,80 @@
+#pragma once
+
+#include "platform/core/Descriptor.h"
+
+#include <string>
+#include <sys/stat.h>
+#include <sys/types.h>
+
+// A file written inside an open folder under a temporary name beside its name and renamed over
+// the name once complete, so that a failed write leaves the file that stood there, or none, and
+// never a part of one. A symbolic link or a file with other names at the name is replaced, never
+// written through; a regular file replaced lends the new file its owner (where the host allows)
+// and mode. The temporary is removed unless it was committed.
+class FileReplacementAt
+{
+public:
+    FileReplacementAt() = default;
+    ~FileReplacementAt() { Abandon(); }
+    FileReplacementAt(FileReplacementAt&& other) noexcept;
+    FileReplacementAt& operator=(FileReplacementAt&& other) noexcept;
+    FileReplacementAt(const FileReplacementAt&) = delete;
+    FileReplacementAt& operator=(const FileReplacementAt&) = delete;
+
+    // How the folder's descriptor is kept: a duplicate of its own, or borrowed from a caller
+    // that keeps it open until the commit or the end.
+    enum class FolderHold
+    {
+        duplicate,
+        borrow
+    };
+
+    // Whether something likely stands at the name, which is looked at first then; a guess only,
+    // to spare a system call.
+    enum class NameExpected
+    {
+        free,
+        taken
+    };
+
+    // Makes the file open for reading and writing, with the mode given (under the umask): at the
+    // name itself when nothing stands there (removed again unless committed), else as a temporary
+    // beside it, which takes the replaced file's mode. Refuses a name the user protected (a
+    // regular file without a write bit, or not writable for this user) with EACCES, a folder with
+    // EISDIR and whatever else is no regular file nor link with EINVAL. False with errno set.
+    bool Begin(int folder, const std::string& name, mode_t newFileMode,
+               FolderHold hold = FolderHold::duplicate, NameExpected expected = NameExpected::free);
+    // Something stood at the name: the file replaces it through a temporary.
+    bool IsReplacing() const { return !m_madeAtName; }
+    // A file was made and is neither committed nor abandoned.
+    bool IsBegun() const { return !m_temporary.empty(); }
+    // The open temporary; it stays this object's unless taken.
+    int GetDescriptor() const { return m_file.Get(); }
+    Descriptor TakeDescriptor() { return std::move(m_file); }
+    // The regular file of the name, when one stood there; null otherwise.
+    const struct stat* GetReplaced() const { return m_replacesFile ? &m_replaced : nullptr; }
+    // What stood at the name and is replaced without being written through ("it led to ...",
+    // "it was a hard link"); empty when nothing such.
+    const std::string& GetReplacedLink() const { return m_replacedLink; }
+    // Closes the temporary, when still open here, and renames it over the name, or, with
+    // keepExisting, only to a free name (EEXIST otherwise). False with errno set; the temporary
+    // is then removed.
+    bool Commit(bool keepExisting = false);
+    // Removes the temporary when it was not committed.
+    void Abandon();
+
+private:
+    // Keeps the folder as asked; false with errno set.
+    bool HoldFolder(int folder, FolderHold hold);
+
+    Descriptor m_ownFolder;
+    int m_folder = -1;
+    // The file was made at its name: there is nothing to rename.
+    bool m_madeAtName = false;
+    std::string m_name;
+    std::string m_temporary;
+    Descriptor m_file;
+    struct stat m_replaced = {};
+    bool m_replacesFile = false;
+    std::string m_replacedLink;
+};
