@@ -32,6 +32,9 @@ public:
     bool Run(Module* module, bool copyModifiedFiles = false);
 
     GenerationReport& GetReport() { return m_report; }
+    // The report's text for a box; when it leaves lines out, every line is in ReportLogPath.
+    CString GetReportText() const { return m_report.GetBoxText(ReportLogPath()); }
+    static CString ReportLogPath() { return "C:\\temp\\KestraneWeavoWriteAll.txt"; }
 
 private:
     // The project path; empty for a project without settings.

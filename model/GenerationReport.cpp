@@ -201,6 +201,22 @@ CString GenerationReport::GetFullText() const
     return Text(std::numeric_limits<std::size_t>::max());
 }
 
+CString GenerationReport::GetBoxText(const CString& logPath) const
+{
+    CString text = GetText();
+    const CString fullText = GetFullText();
+    if (text == fullText)
+        return text;
+    TextFile log(logPath, /*flush=*/false, '=', 60, /*disabled=*/false, /*append=*/false);
+    log.Write(0, "%s", fullText);
+    log.Close();
+    const CString where = ToHostPath(logPath).c_str();
+    if (log.GetFailure().IsEmpty())
+        return text + "\nEvery line is in " + where;
+    return text + "\nThe list of every line could not be written to " + where + ": " +
+           log.GetFailure();
+}
+
 CString GenerationReport::Text(std::size_t limit) const
 {
     CString text;

@@ -53,6 +53,9 @@ public:
     CString GetText() const;
     // The same with every line, for a log.
     CString GetFullText() const;
+    // GetText for the run's closing box; when it leaves lines out, every line is in the log at
+    // logPath, which the text then names (or why it could not be written).
+    CString GetBoxText(const CString& logPath) const;
     static constexpr std::size_t shownEntries = 10;
 
     // From here on only files and folders below this folder are written (see OutputRoot).

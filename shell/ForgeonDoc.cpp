@@ -636,7 +636,7 @@ void ForgeonDoc::OnWriteAll()
                    visualStudio2005 ? "\nPlease ensure that you have SP1 installed if you are "
                                       "using Visual Studio 2005"
                                     : "");
-    const CString notes = writeAll.GetReport().GetText();
+    const CString notes = writeAll.GetReportText();
     if (!notes.IsEmpty())
         message += "\n\n" + notes;
     AfxMessageBox(message);

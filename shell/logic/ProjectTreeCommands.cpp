@@ -461,7 +461,7 @@ void ProjectTreeCommands::WriteModule()
     ShowWritten("Module " + module->GetName() + " was written", GetOutputRoot(Project()),
                 writeAll.GetReport().GetWrittenCount());
     if (written && !writeAll.GetReport().GetNotes().empty())
-        AfxMessageBox(writeAll.GetReport().GetText());
+        AfxMessageBox(writeAll.GetReportText());
 }
 
 void ProjectTreeCommands::DeleteModuleItem(TreeHandle item)

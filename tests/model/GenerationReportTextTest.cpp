@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <sys/stat.h>
 #include <utility>
@@ -80,6 +81,27 @@ INSTANTIATE_TEST_SUITE_P(
                  "/out/Shop/BaseModule/UI/Page10.aspx (No such file or directory)"},
         // The budget runs out in the second section; the third gives its first line and count.
         TextCase{7, 10, 2, 16, 22, "and 1 more"}, TextCase{1, 1, 2, 7, 7, "Map2 (map form)"}));
+
+// A box that leaves lines out names the log that holds every line; one that shows them all
+// writes none.
+TEST(GenerationReportBoxText, ALongReportKeepsEveryLineInTheLogTheBoxNames)
+{
+    TempFolder temp;
+    const TempFolderOverride tempFolder(temp.Path());
+    const CString logPath = "C:\\temp\\WriteAll.txt";
+    const std::filesystem::path log = temp.Path() / "WriteAll.txt";
+    const GenerationReport whole = ReportOf(3, 1, 0);
+    EXPECT_EQ(whole.GetBoxText(logPath), whole.GetText());
+    EXPECT_FALSE(std::filesystem::exists(log));
+
+    const GenerationReport cut = ReportOf(430, 2, 0);
+    EXPECT_EQ(cut.GetBoxText(logPath), cut.GetText() + "\nEvery line is in " + log.c_str());
+    std::ifstream in(log, std::ios::binary);
+    const std::string written((std::istreambuf_iterator<char>(in)), {});
+    CString expected = cut.GetFullText();
+    expected.Replace("\n", "\r\n");
+    EXPECT_EQ(written, expected.str());
+}
 
 // The output root of a temp folder "Shop" beside "Shop2", with "Shop/Linked" a link to "Shop2".
 class OutputRootAdmission : public ::testing::Test
