@@ -172,16 +172,18 @@ bool DeleteListedInfo(const std::vector<Module*>& modules, std::vector<Info*>& l
                       bool (Module::*release)(Info*), Info* (RDLCReport::*get)() const,
                       void (RDLCReport::*set)(Info*))
 {
-    for (Module* module : modules)
     {
-        (module->*release)(info);
-        for (RDLCReport* report : module->GetRDLCReports())
+        const UsageSetScope scope;
+        for (Module* module : modules)
         {
-            if ((report->*get)() == info)
-                (report->*set)(nullptr);
+            (module->*release)(info);
+            for (RDLCReport* report : module->GetRDLCReports())
+            {
+                if ((report->*get)() == info)
+                    (report->*set)(nullptr);
+            }
         }
     }
-    TheProjectDiagnostics().GetCurrentUsageSet().Clear();
     if (!Contains(list, info))
         return false;
     EraseFirst(list, info);
