@@ -472,6 +472,29 @@ void ForgeonProject::PrepareForWriteAll()
         module->PrepareForWriteAll();
     }
     m_currentModule = current;
+    // The classes that the writers of the data classes would make otherwise, after the save;
+    // filled as a load fills a class.
+    for (Module* module : m_modules)
+    {
+        std::vector<Table*> tables;
+        module->GetAllTables(tables);
+        for (Table* table : tables)
+        {
+            if (GetClassForTable(table, false) == nullptr &&
+                ((table->IsSystemTable() && module == GetBaseModule()) || HasPageOnTable(table)))
+                module->AddDefaultClassFunctions(GetClassForTable(table, true));
+        }
+    }
+}
+
+bool ForgeonProject::HasPageOnTable(const Table* table) const
+{
+    return std::ranges::any_of(m_modules,
+                               [table](const Module* module)
+                               {
+                                   return module->FindMasterFormForTable(table) != nullptr ||
+                                          module->FindTransactionByTable(table) != nullptr;
+                               });
 }
 
 void ForgeonProject::UpdateProjectDashboard()

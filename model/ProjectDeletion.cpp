@@ -31,6 +31,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <iterator>
 #include <unordered_set>
 #include <vector>
 
@@ -310,15 +311,22 @@ bool ForgeonProject::DeleteField(Field* field)
     if (table == nullptr || !RemoveFieldUsages(field))
         return false;
     table->DeleteField(field);
+    // The class functions of the table and of the tables that key it, in whichever module their
+    // classes are, are filled as a load fills them: the front fields that stand for the ones
+    // gone among them.
+    std::vector<Table*> refilled;
+    for (const Module* module : m_modules)
+    {
+        std::vector<Table*> tables;
+        module->GetAllTables(tables);
+        std::ranges::copy_if(tables, std::back_inserter(refilled),
+                             [table](const Table* each)
+                             { return each == table || each->HasForeignKeyTo(table); });
+    }
     for (Module* module : m_modules)
     {
-        std::vector<Table*> users;
-        module->GetAllTables(users);
-        for (Table* user : users)
-        {
-            if (user->HasForeignKeyTo(table))
-                module->AddTableFieldsToClassFunctions(user);
-        }
+        for (Table* each : refilled)
+            module->AddTableFieldsToClassFunctions(each);
     }
     return true;
 }

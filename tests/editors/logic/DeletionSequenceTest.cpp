@@ -198,4 +198,30 @@ TEST_F(DeletionSequenceTest, RefusedAndDoneDeletionsLeaveNoUsageSetAndSaveAsThey
     for (const Sequence& sequence : sequences)
         RunThenSaveLoadSave(sequence);
 }
+
+TEST_F(DeletionSequenceTest, EachFieldDeletedAloneSavesAsTheProjectLoads)
+{
+    std::vector<Sequence> sequences;
+    {
+        DesignedProject designed(m_folder.ModelPath());
+        std::vector<Table*> tables;
+        designed.project.GetCurrentModule()->GetAllTables(tables);
+        for (const Table* table : tables)
+        {
+            for (const Field* field : table->GetFields())
+            {
+                if (!field->IsKeyOrDeletedFlag())
+                    sequences.push_back(
+                        {(table->GetTableName() + "." + field->GetFieldName()).str(),
+                         {DeleteField(table->GetTableName(), field->GetFieldName())}});
+            }
+        }
+    }
+    // author.name is the front field of a table with a foreign key.
+    ASSERT_EQ(7u, sequences.size());
+    EXPECT_TRUE(std::ranges::any_of(sequences, [](const Sequence& sequence)
+                                    { return sequence.name == "author.name"; }));
+    for (const Sequence& sequence : sequences)
+        RunThenSaveLoadSave(sequence);
+}
 } // namespace
