@@ -286,46 +286,46 @@ void ReleaseTable(FormInterface& page, const Table* table)
 
 // Step one of the table cascade: each recorded page built on the table is deleted (map forms
 // included), each other one lets go of the table; a page that an earlier deletion freed has left
-// the set.
+// the set and is not asked.
 void DeleteOrReleasePages(const EntityUsageSet& set, Table* table)
 {
     ForgeonProject* project = MainFrameAccess::GetProject();
     const auto deleteOrRelease =
-        [&set, project](auto* page, bool builtOnTable, auto deletePage, auto release)
+        [&set, project, table](const auto& pages, auto builtOnTable, auto deletePage)
     {
-        if (!set.Holds(page))
-            return;
-        if (builtOnTable && project != nullptr)
-            (project->*deletePage)(page);
-        else
-            release(page);
+        for (auto* page : pages)
+        {
+            if (!set.Holds(page))
+                continue;
+            if (builtOnTable(page) && project != nullptr)
+                (project->*deletePage)(page);
+            else
+                ReleaseTable(*page, table);
+        }
     };
-    const std::vector<Form*> forms = set.GetForms();
-    for (Form* form : forms)
-        deleteOrRelease(form, form->GetTable() == table, &ForgeonProject::DeleteForm,
-                        [table](Form* page) { ReleaseTable(*page, table); });
-    const std::vector<Transaction*> transactions = set.GetTransactions();
-    for (Transaction* transaction : transactions)
-        deleteOrRelease(transaction, transaction->GetBasicTable() == table,
-                        &ForgeonProject::DeleteTransaction,
-                        [table](Transaction* page) { ReleaseTable(*page, table); });
-    const std::vector<ApplicationReport*> reports = set.GetReports();
-    for (ApplicationReport* report : reports)
-        deleteOrRelease(report, report->IsBuiltOnTable(table),
-                        &ForgeonProject::DeleteApplicationReport,
-                        [table](ApplicationReport* page) { ReleaseTable(*page, table); });
+    deleteOrRelease(
+        std::vector(set.GetForms()),
+        [table](const Form* form) { return form->GetTable() == table; },
+        &ForgeonProject::DeleteForm);
+    deleteOrRelease(
+        std::vector(set.GetTransactions()),
+        [table](const Transaction* transaction) { return transaction->GetBasicTable() == table; },
+        &ForgeonProject::DeleteTransaction);
+    deleteOrRelease(
+        std::vector(set.GetReports()),
+        [table](const ApplicationReport* report) { return report->IsBuiltOnTable(table); },
+        &ForgeonProject::DeleteApplicationReport);
     // A map form cannot stay without its mapping table.
-    const std::vector<MapForm*> mapForms = set.GetMapForms();
-    for (MapForm* mapForm : mapForms)
-        deleteOrRelease(mapForm, mapForm->GetMappingTable() == table,
-                        &ForgeonProject::DeleteMapForm,
-                        [table](MapForm* page) { ReleaseTable(*page, table); });
+    deleteOrRelease(
+        std::vector(set.GetMapForms()),
+        [table](const MapForm* mapForm) { return mapForm->GetMappingTable() == table; },
+        &ForgeonProject::DeleteMapForm);
     for (DashBoard* dashBoard : set.GetDashBoards())
         ReleaseTable(*dashBoard, table);
-    const std::vector<RDLCReport*> rdlcReports = set.GetRDLCReports();
-    for (RDLCReport* report : rdlcReports)
-        deleteOrRelease(report, report->GetTable() == table, &ForgeonProject::DeleteRDLCReport,
-                        [table](RDLCReport* page) { ReleaseTable(*page, table); });
+    deleteOrRelease(
+        std::vector(set.GetRDLCReports()),
+        [table](const RDLCReport* report) { return report->GetTable() == table; },
+        &ForgeonProject::DeleteRDLCReport);
 }
 
 // Step two: functions and classes let go of the table and of its fields.
