@@ -162,7 +162,7 @@ void AspxWriteAll::WriteCalledDataClasses(Module& module)
     module.GetAllTables(tables);
     for (Table* table : tables)
     {
-        if (!table->IsSystemTable() && !HasPageOnTable(*m_project, table) &&
+        if (!table->IsSystemTable() && !m_project->HasPageOnTable(table) &&
             IsDataClassCalled(*m_project, *table))
             m_writers.WriteDataClass(*table);
     }

@@ -32,16 +32,6 @@ bool CallsClass(FormInterface& page, Class* dataClass)
 }
 } // namespace
 
-bool HasPageOnTable(const ForgeonProject& project, Table* table)
-{
-    return std::ranges::any_of(project.GetModules(),
-                               [table](const Module* module)
-                               {
-                                   return module->GetMasterFormForTable(table, false) != nullptr ||
-                                          module->FindTransactionByTable(table) != nullptr;
-                               });
-}
-
 bool IsDataClassCalled(const ForgeonProject& project, const Table& table)
 {
     // Without the create flag the lookup leaves the table as it is.
@@ -61,6 +51,6 @@ bool IsDataClassCalled(const ForgeonProject& project, const Table& table)
 
 bool NeedsDataClass(const ForgeonProject& project, Table* table)
 {
-    return table->IsSystemTable() || HasPageOnTable(project, table) ||
+    return table->IsSystemTable() || project.HasPageOnTable(table) ||
            IsDataClassCalled(project, *table);
 }

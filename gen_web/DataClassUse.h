@@ -3,9 +3,6 @@
 class ForgeonProject;
 class Table;
 
-// A form or master-detail page of some module is built on the table: its pages write the
-// table's data class.
-bool HasPageOnTable(const ForgeonProject& project, Table* table);
 // A page of some module calls a function of the table's class: a control's data call or a
 // report group's call.
 bool IsDataClassCalled(const ForgeonProject& project, const Table& table);

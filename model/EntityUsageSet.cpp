@@ -36,23 +36,53 @@ template <class T> bool AddIfOfType(std::vector<T*>& list, FormInterface* page)
 }
 } // namespace
 
+template <class Set, class Visit> void EntityUsageSet::VisitLists(Set& set, const Visit& visit)
+{
+    visit(set.m_tables);
+    visit(set.m_forms);
+    visit(set.m_roles);
+    visit(set.m_transactions);
+    visit(set.m_menuItems);
+    visit(set.m_dashBoards);
+    visit(set.m_procedures);
+    visit(set.m_reports);
+    visit(set.m_rdlcReports);
+    visit(set.m_mapForms);
+    visit(set.m_dashBoardPages);
+    visit(set.m_multiPageReports);
+    visit(set.m_reportCollectors);
+    visit(set.m_functions);
+    visit(set.m_classes);
+}
+
 void EntityUsageSet::Clear()
 {
-    m_tables.clear();
-    m_forms.clear();
-    m_roles.clear();
-    m_transactions.clear();
-    m_menuItems.clear();
-    m_dashBoards.clear();
-    m_procedures.clear();
-    m_reports.clear();
-    m_rdlcReports.clear();
-    m_mapForms.clear();
-    m_dashBoardPages.clear();
-    m_multiPageReports.clear();
-    m_reportCollectors.clear();
-    m_functions.clear();
-    m_classes.clear();
+    VisitLists(*this, [](auto& list) { list.clear(); });
+}
+
+bool EntityUsageSet::IsEmpty() const
+{
+    bool empty = true;
+    VisitLists(*this, [&empty](const auto& list) { empty = empty && list.empty(); });
+    return empty;
+}
+
+void EntityUsageSet::Forget(const void* object)
+{
+    VisitLists(*this, [object](auto& list)
+               { std::erase_if(list, [object](const void* item) { return item == object; }); });
+}
+
+bool EntityUsageSet::HoldsObject(const void* object) const
+{
+    bool held = false;
+    VisitLists(*this,
+               [object, &held](const auto& list)
+               {
+                   held = held || std::ranges::any_of(list, [object](const void* item)
+                                                      { return item == object; });
+               });
+    return held;
 }
 
 void EntityUsageSet::AddTable(Table* table)

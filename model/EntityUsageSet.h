@@ -36,6 +36,16 @@ public:
 
     // Empties every list.
     void Clear();
+    // No list holds anything.
+    bool IsEmpty() const;
+    // The entity at the address of its whole object leaves its list: it is about to be freed.
+    void Forget(const void* object);
+    // A list holds the entity; asked by the pointer of the kind it is recorded as, which may be
+    // one to an entity freed since it was copied out.
+    template <class T> bool Holds(const T* entity) const
+    {
+        return HoldsObject(static_cast<const void*>(entity));
+    }
 
     // Each records the entity unless its list holds it already.
     void AddTable(Table* table);
@@ -95,6 +105,9 @@ public:
 private:
     // What the recorded roles refer to.
     void ListRoleReferences(ReferenceList& list) const;
+    bool HoldsObject(const void* object) const;
+    // Calls visit with every list of the set, as a vector of pointers of its kind.
+    template <class Set, class Visit> static void VisitLists(Set& set, const Visit& visit);
 
     std::vector<Table*> m_tables;
     std::vector<Form*> m_forms;

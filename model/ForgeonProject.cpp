@@ -172,16 +172,18 @@ bool DeleteListedInfo(const std::vector<Module*>& modules, std::vector<Info*>& l
                       bool (Module::*release)(Info*), Info* (RDLCReport::*get)() const,
                       void (RDLCReport::*set)(Info*))
 {
-    for (Module* module : modules)
     {
-        (module->*release)(info);
-        for (RDLCReport* report : module->GetRDLCReports())
+        const UsageSetScope scope;
+        for (Module* module : modules)
         {
-            if ((report->*get)() == info)
-                (report->*set)(nullptr);
+            (module->*release)(info);
+            for (RDLCReport* report : module->GetRDLCReports())
+            {
+                if ((report->*get)() == info)
+                    (report->*set)(nullptr);
+            }
         }
     }
-    TheProjectDiagnostics().GetCurrentUsageSet().Clear();
     if (!Contains(list, info))
         return false;
     EraseFirst(list, info);
@@ -470,6 +472,29 @@ void ForgeonProject::PrepareForWriteAll()
         module->PrepareForWriteAll();
     }
     m_currentModule = current;
+    // The classes that the writers of the data classes would make otherwise, after the save;
+    // filled as a load fills a class.
+    for (Module* module : m_modules)
+    {
+        std::vector<Table*> tables;
+        module->GetAllTables(tables);
+        for (Table* table : tables)
+        {
+            if (GetClassForTable(table, false) == nullptr &&
+                ((table->IsSystemTable() && module == GetBaseModule()) || HasPageOnTable(table)))
+                module->AddDefaultClassFunctions(GetClassForTable(table, true));
+        }
+    }
+}
+
+bool ForgeonProject::HasPageOnTable(const Table* table) const
+{
+    return std::ranges::any_of(m_modules,
+                               [table](const Module* module)
+                               {
+                                   return module->FindMasterFormForTable(table) != nullptr ||
+                                          module->FindTransactionByTable(table) != nullptr;
+                               });
 }
 
 void ForgeonProject::UpdateProjectDashboard()

@@ -4,6 +4,7 @@
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
 
+#include <functional>
 #include <unordered_set>
 #include <vector>
 
@@ -14,6 +15,7 @@ class Class;
 class DashBoard;
 class DashBoardPage;
 class Designation;
+class EntityUsageSet;
 class Field;
 class Form;
 class FormInterface;
@@ -111,8 +113,12 @@ public:
     // also gets the login tables and pages first.
     Module* AddNewModule();
     // Brings every module to what Write All writes (Module::PrepareForWriteAll), so that a
-    // project saved before Write All is the project Write All leaves.
+    // project saved before Write All is the project Write All leaves: a login table or a table
+    // with a page gets its data class, with the functions a load gives a class.
     void PrepareForWriteAll();
+    // A form or master-detail page of some module is built on the table: its pages write the
+    // table's data class.
+    bool HasPageOnTable(const Table* table) const;
     // Rebuilds the base module's "Project_Dashboard"; nothing when there is none.
     void UpdateProjectDashboard();
     // A new grid of one row per module, each cell captioned with the module name and linked to
@@ -276,17 +282,22 @@ public:
     void UpdateFrontFieldReferences(Table* table, Field* previous);
     // Every module reports and removes the field's usages; true when any module answered true.
     bool RemoveFieldUsages(Field* field);
-    // The field's usages removed, then the field deleted from its table; the class functions
-    // that show the table's front field show the one that now stands for it, as a load would
-    // make them. False, and nothing deleted, when the field has no table or its usages stay.
+    // The field's usages removed, then the field deleted from its table; the class functions of
+    // the table and of the tables that key it are filled as a load fills them (the front field
+    // that now stands for a gone one among them). False, and nothing deleted, when the field has
+    // no table or its usages stay.
     bool DeleteField(Field* field);
-    // Each empties the error and warning lists, runs its module check on every module, and
-    // answers true when no error was filed; otherwise the errors, each followed by "\n", are
-    // shown in a message box when show is set (always for CanRemoveProcedureField).
+    // What a check found using the entity, given before the check's usage set ends.
+    using UsersAction = std::function<void(const EntityUsageSet&)>;
+    // Each empties the error and warning lists, runs its module check on every module in a
+    // usage set of its own, and answers true when no error was filed; otherwise the errors, each
+    // followed by "\n", are shown in a message box when show is set (always for
+    // CanRemoveProcedureField).
     bool CanRemoveFunctionField(Function* function, Field* field, bool show);
     bool CanRemoveProcedureField(Procedure* procedure, Field* field);
-    bool CollectProcedureFieldUsage(Procedure* procedure, ProcedureFieldInfo* column, bool show);
-    bool CanRemoveVariableMap(FieldVariableMap* map, bool show);
+    bool CollectProcedureFieldUsage(Procedure* procedure, ProcedureFieldInfo* column, bool show,
+                                    const UsersAction& users = {});
+    bool CanRemoveVariableMap(FieldVariableMap* map, bool show, const UsersAction& users = {});
     // A page variable is in use when a control of its page or the control's data carries it,
     // or a page uses its map (CanRemoveVariableMap, which reports the users when report is set).
     bool IsPageVariableInUse(const FormInterface* page, FieldVariableMap* map, bool report);

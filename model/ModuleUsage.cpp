@@ -24,6 +24,7 @@
 #include "model/Field.h"
 #include "model/FieldRep.h"
 #include "model/ForgeonProject.h"
+#include "model/ListAccess.h"
 #include "model/MainFrameAccess.h"
 #include "model/NamedReferences.h"
 #include "model/Ownership.h"
@@ -41,16 +42,6 @@
 
 namespace
 {
-// A usage set of its own for the lifetime of the object.
-class UsageSetScope
-{
-public:
-    UsageSetScope() { TheProjectDiagnostics().PushUsageSet(); }
-    ~UsageSetScope() { TheProjectDiagnostics().PopUsageSet(); }
-    UsageSetScope(const UsageSetScope&) = delete;
-    UsageSetScope& operator=(const UsageSetScope&) = delete;
-};
-
 EntityUsageSet& CurrentUsageSet()
 {
     return TheProjectDiagnostics().GetCurrentUsageSet();
@@ -136,9 +127,13 @@ private:
     std::unordered_map<const void*, std::vector<FormInterface*>> m_users;
 };
 
-// The list the entity is in loses it, and the entity is deleted; false when no list holds it.
+// The list the entity is in loses it, and the entity, in no usage set any more, is deleted;
+// false when no list holds it.
 template <class T, class... Lists> bool DeleteFromFirst(T* entity, Lists&... lists)
 {
+    if (!(Contains(lists, entity) || ...))
+        return false;
+    TheProjectDiagnostics().ForgetFreed(entity);
     return (EraseAndDelete(lists, entity) || ...);
 }
 
@@ -653,6 +648,8 @@ bool Module::DeleteMenu(Menu* menu, const std::vector<Module*>& modules)
     for (Module* module : modules)
         module->EraseMenuMaps(menus);
     ReleaseReferences(modules, menus, ReferenceList::MenuMaps::skipped);
+    for (const Menu* item : subtree)
+        TheProjectDiagnostics().ForgetFreed(item);
     const bool parentBecomesLeaf = subMenu && parent->GetSubMenus().size() == 1;
     if (subMenu)
         parent->RemoveSubMenu(menu);
@@ -675,6 +672,7 @@ bool Module::DeleteClassFunction(Function* function)
         if (std::ranges::find(dataClass->GetFunctions(), function) !=
             dataClass->GetFunctions().end())
         {
+            TheProjectDiagnostics().ForgetFreed(function);
             dataClass->DeleteFunction(function);
             return true;
         }

@@ -31,6 +31,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <iterator>
 #include <unordered_set>
 #include <vector>
 
@@ -42,6 +43,7 @@ template <class T, class Remove>
 bool RemoveThenDelete(const std::vector<Module*>& modules, T* entity, Remove remove,
                       bool (Module::*erase)(T*))
 {
+    const UsageSetScope scope;
     // The walks over menu trees recurse as deep as the trees nest.
     return LargeStack::Run(
         [&]
@@ -93,19 +95,26 @@ bool RemovePageThenDelete(const std::vector<Module*>& modules, Page* page, Remov
     return RemoveThenDelete(modules, page, remove, erase);
 }
 
-// Empties the error and warning lists, lets every module file its findings as errors and
-// answers true when there is none; otherwise the errors are shown when show is set.
+// Empties the error and warning lists, lets every module file its findings as errors, in a
+// usage set of the check's own that users is given before it ends, and answers true when there
+// is none; otherwise the errors are shown when show is set.
 template <class Check>
-bool RunUsageCheck(const std::vector<Module*>& modules, const Check& check, bool show)
+bool RunUsageCheck(const std::vector<Module*>& modules, const Check& check, bool show,
+                   const ForgeonProject::UsersAction& users)
 {
     ProjectDiagnostics& diagnostics = TheProjectDiagnostics();
     diagnostics.ClearErrorsAndWarnings();
-    LargeStack::Run(
-        [&]
-        {
-            for (Module* module : modules)
-                check(*module);
-        });
+    {
+        const UsageSetScope scope;
+        LargeStack::Run(
+            [&]
+            {
+                for (Module* module : modules)
+                    check(*module);
+            });
+        if (users)
+            users(diagnostics.GetCurrentUsageSet());
+    }
     if (diagnostics.GetErrors().empty())
         return true;
     if (show)
@@ -227,6 +236,7 @@ bool ForgeonProject::DeleteMenu(Menu* menu)
 {
     if (menu == nullptr)
         return false;
+    const UsageSetScope scope;
     // A page file may show a menu tree of another module: the owner erases the maps of every
     // module's page files.
     return LargeStack::Run(
@@ -245,6 +255,7 @@ bool ForgeonProject::DeleteDesignation(Designation* designation)
                                             { return module->ContainsDesignation(designation); });
     if (owner == m_modules.end())
         return false;
+    const UsageSetScope scope;
     // The owner reaches the other modules only of the open project; this one may be another,
     // such as the merge's.
     ReleaseReferences({designation}, ReferenceList::MenuMaps::skipped);
@@ -264,6 +275,7 @@ bool ForgeonProject::DeleteFunction(Function* function)
 {
     if (function == nullptr)
         return false;
+    const UsageSetScope scope;
     for (Module* module : m_modules)
         module->RemoveFunctionUsages(function);
     return std::ranges::any_of(m_modules, [function](Module* module)
@@ -272,6 +284,7 @@ bool ForgeonProject::DeleteFunction(Function* function)
 
 void ForgeonProject::RemoveFunctionDependentTableReferences(Function* function, Table* table)
 {
+    const UsageSetScope scope;
     for (Module* module : m_modules)
         module->CollectFunctionFieldUsage(function, table);
 }
@@ -284,6 +297,7 @@ void ForgeonProject::UpdateFrontFieldReferences(Table* table, Field* previous)
 
 bool ForgeonProject::RemoveFieldUsages(Field* field)
 {
+    const UsageSetScope scope;
     const AspFile::PairlessMapsScope pairless;
     bool anyTrue = false;
     for (Module* module : m_modules)
@@ -297,47 +311,57 @@ bool ForgeonProject::DeleteField(Field* field)
     if (table == nullptr || !RemoveFieldUsages(field))
         return false;
     table->DeleteField(field);
+    // The class functions of the table and of the tables that key it, in whichever module their
+    // classes are, are filled as a load fills them: the front fields that stand for the ones
+    // gone among them.
+    std::vector<Table*> refilled;
+    for (const Module* module : m_modules)
+    {
+        std::vector<Table*> tables;
+        module->GetAllTables(tables);
+        std::ranges::copy_if(tables, std::back_inserter(refilled),
+                             [table](const Table* each)
+                             { return each == table || each->HasForeignKeyTo(table); });
+    }
     for (Module* module : m_modules)
     {
-        std::vector<Table*> users;
-        module->GetAllTables(users);
-        for (Table* user : users)
-        {
-            if (user->HasForeignKeyTo(table))
-                module->AddTableFieldsToClassFunctions(user);
-        }
+        for (Table* each : refilled)
+            module->AddTableFieldsToClassFunctions(each);
     }
     return true;
 }
 
 bool ForgeonProject::CanRemoveFunctionField(Function* function, Field* field, bool show)
 {
-    return RunUsageCheck(
-        m_modules,
-        [function, field](Module& module) { module.CheckFunctionFieldUse(function, field); }, show);
+    return RunUsageCheck(m_modules,
+                         [function, field](Module& module)
+                         { module.CheckFunctionFieldUse(function, field); },
+                         show, {});
 }
 
 bool ForgeonProject::CanRemoveProcedureField(Procedure* procedure, Field* field)
 {
-    return RunUsageCheck(
-        m_modules,
-        [procedure, field](Module& module) { module.CheckProcedureFieldUsage(procedure, field); },
-        true);
+    return RunUsageCheck(m_modules,
+                         [procedure, field](Module& module)
+                         { module.CheckProcedureFieldUsage(procedure, field); },
+                         true, {});
 }
 
 bool ForgeonProject::CollectProcedureFieldUsage(Procedure* procedure, ProcedureFieldInfo* column,
-                                                bool show)
+                                                bool show, const UsersAction& users)
 {
     return RunUsageCheck(
         m_modules,
         [procedure, column](Module& module) { module.CheckProcedureFieldUse(procedure, column); },
-        show);
+        show, users);
 }
 
-bool ForgeonProject::CanRemoveVariableMap(FieldVariableMap* map, bool show)
+bool ForgeonProject::CanRemoveVariableMap(FieldVariableMap* map, bool show,
+                                          const UsersAction& users)
 {
     return RunUsageCheck(
-        m_modules, [map, show](Module& module) { module.CheckVariableUsage(map, show); }, show);
+        m_modules, [map, show](Module& module) { module.CheckVariableUsage(map, show); }, show,
+        users);
 }
 
 bool ForgeonProject::IsPageVariableInUse(const FormInterface* page, FieldVariableMap* map,
@@ -372,6 +396,7 @@ bool ForgeonProject::DeletePageVariable(FormInterface* page, std::vector<FieldVa
     if (map->variable->GetKind() == Variable::sharedKind ||
         IsPageVariableInUse(page, map, /*report=*/true))
         return false;
+    const UsageSetScope scope;
     if (page != nullptr)
         page->RemoveVisibilityDataOf(map->variable);
     ReleasePageVariable(page, maps, map);

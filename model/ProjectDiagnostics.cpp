@@ -125,6 +125,12 @@ void ProjectDiagnostics::PopUsageSet()
     m_currentUsageSet = m_usageSets.back();
 }
 
+void ProjectDiagnostics::ForgetObject(const void* object)
+{
+    for (EntityUsageSet* set : m_usageSets)
+        set->Forget(object);
+}
+
 ProjectDiagnostics& TheProjectDiagnostics()
 {
     static ProjectDiagnostics diagnostics;
@@ -151,15 +157,6 @@ void ProjectDiagnostics::ReportErrors(bool show) const
 
 namespace
 {
-// Runs the action inside a usage set of its own; the current set is current again afterwards,
-// its contents unchanged.
-template <class Action> void InNestedUsageSet(ProjectDiagnostics& diagnostics, Action action)
-{
-    diagnostics.PushUsageSet();
-    action();
-    diagnostics.PopUsageSet();
-}
-
 // For a foreign key, the column shows the front field of the table it refers to: the row the
 // key names.
 bool ColumnShowsFrontFieldThrough(const ReportField* column, const Field* field)
@@ -222,23 +219,18 @@ void RemoveOutputColumnUsers(const EntityUsageSet& users, Procedure* procedure,
 }
 
 // The procedure's output column of the field goes with the pages' uses of it.
-void RemoveOutputColumnOf(ProjectDiagnostics& diagnostics, Procedure* procedure, Field* field)
+void RemoveOutputColumnOf(Procedure* procedure, Field* field)
 {
     ProcedureFieldInfo* column = procedure->FindOutputColumnByField(field);
     if (column == nullptr)
         return;
-    InNestedUsageSet(diagnostics,
-                     [&diagnostics, procedure, column]
-                     {
-                         ForgeonProject* project = MainFrameAccess::GetProject();
-                         if (project != nullptr)
-                             project->CollectProcedureFieldUsage(procedure, column, false);
-                         RemoveOutputColumnUsers(diagnostics.GetCurrentUsageSet(), procedure,
-                                                 column);
-                         Module::RemoveOutputColumn(project != nullptr ? project->GetModules()
-                                                                       : std::vector<Module*>(),
-                                                    procedure, column);
-                     });
+    ForgeonProject* project = MainFrameAccess::GetProject();
+    if (project != nullptr)
+        project->CollectProcedureFieldUsage(procedure, column, false,
+                                            [procedure, column](const EntityUsageSet& users)
+                                            { RemoveOutputColumnUsers(users, procedure, column); });
+    Module::RemoveOutputColumn(project != nullptr ? project->GetModules() : std::vector<Module*>(),
+                               procedure, column);
 }
 } // namespace
 
@@ -256,7 +248,7 @@ void ProjectDiagnostics::RemoveFieldReferences(Field* field)
                                    { return ColumnShowsFrontFieldThrough(column, field); });
         }
         for (Procedure* procedure : set.GetProcedures())
-            RemoveOutputColumnOf(*this, procedure, field);
+            RemoveOutputColumnOf(procedure, field);
         // The recorded entities let go of the field through their lists; map forms are listed
         // after the pages whose controls they share, so that they let go of those first.
         ReferenceList list({field}, ReferenceList::MenuMaps::skipped);
@@ -293,44 +285,47 @@ void ReleaseTable(FormInterface& page, const Table* table)
 }
 
 // Step one of the table cascade: each recorded page built on the table is deleted (map forms
-// included), each other one lets go of the table; every deletion runs in a usage set of its own.
-void DeleteOrReleasePages(ProjectDiagnostics& diagnostics, const EntityUsageSet& set, Table* table)
+// included), each other one lets go of the table; a page that an earlier deletion freed has left
+// the set and is not asked.
+void DeleteOrReleasePages(const EntityUsageSet& set, Table* table)
 {
     ForgeonProject* project = MainFrameAccess::GetProject();
     const auto deleteOrRelease =
-        [&diagnostics, project](auto* page, bool builtOnTable, auto deletePage, auto release)
+        [&set, project, table](const auto& pages, auto builtOnTable, auto deletePage)
     {
-        if (builtOnTable && project != nullptr)
-            InNestedUsageSet(diagnostics, [&] { (project->*deletePage)(page); });
-        else
-            InNestedUsageSet(diagnostics, [&] { release(page); });
+        for (auto* page : pages)
+        {
+            if (!set.Holds(page))
+                continue;
+            if (builtOnTable(page) && project != nullptr)
+                (project->*deletePage)(page);
+            else
+                ReleaseTable(*page, table);
+        }
     };
-    const std::vector<Form*> forms = set.GetForms();
-    for (Form* form : forms)
-        deleteOrRelease(form, form->GetTable() == table, &ForgeonProject::DeleteForm,
-                        [table](Form* page) { ReleaseTable(*page, table); });
-    const std::vector<Transaction*> transactions = set.GetTransactions();
-    for (Transaction* transaction : transactions)
-        deleteOrRelease(transaction, transaction->GetBasicTable() == table,
-                        &ForgeonProject::DeleteTransaction,
-                        [table](Transaction* page) { ReleaseTable(*page, table); });
-    const std::vector<ApplicationReport*> reports = set.GetReports();
-    for (ApplicationReport* report : reports)
-        deleteOrRelease(report, report->IsBuiltOnTable(table),
-                        &ForgeonProject::DeleteApplicationReport,
-                        [table](ApplicationReport* page) { ReleaseTable(*page, table); });
+    deleteOrRelease(
+        std::vector(set.GetForms()),
+        [table](const Form* form) { return form->GetTable() == table; },
+        &ForgeonProject::DeleteForm);
+    deleteOrRelease(
+        std::vector(set.GetTransactions()),
+        [table](const Transaction* transaction) { return transaction->GetBasicTable() == table; },
+        &ForgeonProject::DeleteTransaction);
+    deleteOrRelease(
+        std::vector(set.GetReports()),
+        [table](const ApplicationReport* report) { return report->IsBuiltOnTable(table); },
+        &ForgeonProject::DeleteApplicationReport);
     // A map form cannot stay without its mapping table.
-    const std::vector<MapForm*> mapForms = set.GetMapForms();
-    for (MapForm* mapForm : mapForms)
-        deleteOrRelease(mapForm, mapForm->GetMappingTable() == table,
-                        &ForgeonProject::DeleteMapForm,
-                        [table](MapForm* page) { ReleaseTable(*page, table); });
+    deleteOrRelease(
+        std::vector(set.GetMapForms()),
+        [table](const MapForm* mapForm) { return mapForm->GetMappingTable() == table; },
+        &ForgeonProject::DeleteMapForm);
     for (DashBoard* dashBoard : set.GetDashBoards())
-        InNestedUsageSet(diagnostics, [dashBoard, table] { ReleaseTable(*dashBoard, table); });
-    const std::vector<RDLCReport*> rdlcReports = set.GetRDLCReports();
-    for (RDLCReport* report : rdlcReports)
-        deleteOrRelease(report, report->GetTable() == table, &ForgeonProject::DeleteRDLCReport,
-                        [table](RDLCReport* page) { ReleaseTable(*page, table); });
+        ReleaseTable(*dashBoard, table);
+    deleteOrRelease(
+        std::vector(set.GetRDLCReports()),
+        [table](const RDLCReport* report) { return report->GetTable() == table; },
+        &ForgeonProject::DeleteRDLCReport);
 }
 
 // Step two: functions and classes let go of the table and of its fields.
@@ -347,8 +342,7 @@ void ReleaseFunctionsAndClasses(const EntityUsageSet& set, const Table* table)
 
 // Step three: the other procedures let go of the table and their relations with it, their
 // derived procedures made again; then the procedures on the table are deleted.
-void DeleteOrReleaseProcedures(ProjectDiagnostics& diagnostics, const EntityUsageSet& set,
-                               Table* table)
+void DeleteOrReleaseProcedures(const EntityUsageSet& set, Table* table)
 {
     std::vector<Procedure*> onTable;
     ReferenceList list({table}, ReferenceList::MenuMaps::skipped);
@@ -363,9 +357,8 @@ void DeleteOrReleaseProcedures(ProjectDiagnostics& diagnostics, const EntityUsag
     ForgeonProject* project = MainFrameAccess::GetProject();
     for (Procedure* procedure : onTable)
     {
-        if (project != nullptr)
-            InNestedUsageSet(diagnostics,
-                             [project, procedure] { project->DeleteProcedure(procedure); });
+        if (project != nullptr && set.Holds(procedure))
+            project->DeleteProcedure(procedure);
     }
 }
 } // namespace
@@ -375,9 +368,9 @@ void ProjectDiagnostics::RemoveTableReferences(Table* table)
     EntityUsageSet& set = GetCurrentUsageSet();
     if (table != nullptr)
     {
-        DeleteOrReleasePages(*this, set, table);
+        DeleteOrReleasePages(set, table);
         ReleaseFunctionsAndClasses(set, table);
-        DeleteOrReleaseProcedures(*this, set, table);
+        DeleteOrReleaseProcedures(set, table);
     }
     set.Clear();
 }
@@ -387,17 +380,17 @@ void ProjectDiagnostics::RemoveVariableMapReferences(FieldVariableMap* map)
     if (map == nullptr)
         return;
     Variable* variable = map->variable;
-    InNestedUsageSet(*this,
-                     [this, map, variable]
-                     {
-                         if (ForgeonProject* project = MainFrameAccess::GetProject())
-                             project->CanRemoveVariableMap(map, false);
-                         const EntityUsageSet& users = GetCurrentUsageSet();
-                         for (Form* form : users.GetForms())
-                             form->RemoveReportVariableMapsOf(variable);
-                         for (Transaction* transaction : users.GetTransactions())
-                             transaction->RemoveReportVariablePairsOf(variable);
-                         for (ApplicationReport* report : users.GetReports())
-                             report->RemoveVariableFromDataCalls(variable);
-                     });
+    ForgeonProject* project = MainFrameAccess::GetProject();
+    if (project == nullptr)
+        return;
+    project->CanRemoveVariableMap(map, false,
+                                  [variable](const EntityUsageSet& users)
+                                  {
+                                      for (Form* form : users.GetForms())
+                                          form->RemoveReportVariableMapsOf(variable);
+                                      for (Transaction* transaction : users.GetTransactions())
+                                          transaction->RemoveReportVariablePairsOf(variable);
+                                      for (ApplicationReport* report : users.GetReports())
+                                          report->RemoveVariableFromDataCalls(variable);
+                                  });
 }

@@ -64,6 +64,11 @@ public:
     // Deletes the current set and makes the one below current; the first set stays.
     void PopUsageSet();
     int GetUsageSetDepth() const { return static_cast<int>(m_usageSets.size()); }
+    // The entity, about to be freed, leaves every set of the stack.
+    template <class T> void ForgetFreed(const T* entity)
+    {
+        ForgetObject(dynamic_cast<const void*>(entity));
+    }
 
     // The cascades that need sets of their own besides the current one (the others are the
     // current usage set's), run after a module's usage check has filled the current set; each
@@ -77,6 +82,8 @@ public:
     void RemoveVariableMapReferences(FieldVariableMap* map);
 
 private:
+    void ForgetObject(const void* object);
+
     std::vector<CString> m_errors;
     std::vector<CString> m_warnings;
     std::vector<CString> m_ignoredWarnings;
@@ -86,3 +93,14 @@ private:
 
 // The one process-wide instance.
 ProjectDiagnostics& TheProjectDiagnostics();
+
+// Every usage check and every deletion records into a usage set of its own, pushed for the
+// lifetime of this object, so that nothing it records outlives it.
+class UsageSetScope
+{
+public:
+    UsageSetScope() { TheProjectDiagnostics().PushUsageSet(); }
+    ~UsageSetScope() { TheProjectDiagnostics().PopUsageSet(); }
+    UsageSetScope(const UsageSetScope&) = delete;
+    UsageSetScope& operator=(const UsageSetScope&) = delete;
+};

@@ -2,6 +2,7 @@
 
 #include "entities/AspFile.h"
 #include "entities/Designation.h"
+#include "entities/FormInterface.h"
 #include "entities/LoginPage.h"
 #include "entities/Menu.h"
 #include "entities/Procedure.h"
@@ -324,6 +325,30 @@ void SettleLoadedObjects(const CArchive& ar, const std::vector<CObject*>& lettin
     }
 }
 
+// A page file that names its page as owner though the page does not list it (its place in the
+// page's list was empty) goes back to the page, unless the page has a file of its kind already;
+// then it lets go of the page. No file names a page that may be freed without it. The files
+// taken back leave the list of objects nobody owns.
+void ReturnPageFilesToOwners(CArchive& ar, std::vector<CObject*>& unowned)
+{
+    std::erase_if(unowned,
+                  [&ar](CObject* object)
+                  {
+                      auto* file = dynamic_cast<AspFile*>(object);
+                      FormInterface* page = file != nullptr ? file->GetOwnerPage() : nullptr;
+                      if (page == nullptr)
+                          return false;
+                      if (page->FindAspFileByType(file->GetFileKind()) != nullptr)
+                      {
+                          file->SetOwnerPage(nullptr);
+                          return false;
+                      }
+                      page->AddAspFile(file);
+                      ar.ClaimObject(file);
+                      return true;
+                  });
+}
+
 // Module and table names become folder and file names of the output: a name that the table
 // designer or Rename Module would not take refuses the file.
 void RefuseInvalidNames(const ForgeonProject& project, const CArchive& ar)
@@ -344,7 +369,8 @@ std::unique_ptr<ForgeonProject> ReadProject(CArchive& ar)
             ar.ThrowMalformed(CArchiveException::badClass, "no project where one is expected");
         RefuseInvalidNames(*project, ar);
         ar.ClaimObject(project);
-        const std::vector<CObject*> unowned = ar.GetUnclaimedObjects();
+        std::vector<CObject*> unowned = ar.GetUnclaimedObjects();
+        ReturnPageFilesToOwners(ar, unowned);
         SettleLoadedObjects(ar, unowned);
         project->AdoptUnownedObjects(unowned);
         return std::unique_ptr<ForgeonProject>(project);

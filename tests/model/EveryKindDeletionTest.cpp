@@ -4,6 +4,7 @@
 #include "model/ProjectStore.h"
 #include "tests/model/EveryClassProject.h"
 #include "tests/model/ProjectRecordBytes.h"
+#include "tests/model/TreePages.h"
 #include "tests/support/ArchiveBytes.h"
 #include "tests/support/HostFiles.h"
 #include "tests/support/RecordBytes.h"
@@ -72,15 +73,6 @@ bool ForeignFieldNamed(const Module& module, const char* name)
         }
     }
     return false;
-}
-
-std::vector<FormInterface*> PagesWithLogin(const Module& module)
-{
-    std::vector<FormInterface*> pages;
-    module.GetAllPages(pages);
-    if (module.GetLoginPage() != nullptr)
-        pages.push_back(module.GetLoginPage());
-    return pages;
 }
 
 bool NoPageCallsAProcedure(const Module& module)
@@ -559,36 +551,6 @@ std::vector<Menu*> AllMenus(const Module& module)
         menu->CollectSubMenus(menus, nullptr);
     }
     return menus;
-}
-
-// The pages the tree deletes, the login page too.
-std::vector<FormInterface*> AllPages(const Module& module)
-{
-    std::vector<FormInterface*> pages = PagesWithLogin(module);
-    std::erase_if(pages, [](const FormInterface* page)
-                  { return dynamic_cast<const MultiPageReport*>(page) != nullptr; });
-    return pages;
-}
-
-bool DeletePage(ForgeonProject& project, FormInterface* page)
-{
-    if (auto* form = dynamic_cast<Form*>(page))
-        return project.DeleteForm(form);
-    if (auto* transaction = dynamic_cast<Transaction*>(page))
-        return project.DeleteTransaction(transaction);
-    if (auto* report = dynamic_cast<ApplicationReport*>(page))
-        return project.DeleteApplicationReport(report);
-    if (auto* mapForm = dynamic_cast<MapForm*>(page))
-        return project.DeleteMapForm(mapForm);
-    if (auto* dashBoardPage = dynamic_cast<DashBoardPage*>(page))
-        return project.DeleteDashBoardPage(dashBoardPage);
-    if (auto* dashBoard = dynamic_cast<DashBoard*>(page))
-        return project.DeleteDashBoard(dashBoard);
-    if (auto* rdlcReport = dynamic_cast<RDLCReport*>(page))
-        return project.DeleteRDLCReport(rdlcReport);
-    if (auto* loginPage = dynamic_cast<LoginPage*>(page))
-        return project.DeleteLoginPage(loginPage);
-    return false;
 }
 
 std::vector<std::pair<ReportGroup*, ReportField*>> AllReportColumns(const Module& module)

@@ -9,6 +9,7 @@
 #include "model/ForgeonProject.h"
 #include "model/MainFrameAccess.h"
 #include "model/Module.h"
+#include "model/ProjectStore.h"
 #include "model/Table.h"
 #include "model/VisibilityData.h"
 
@@ -114,6 +115,11 @@ class ScopedOpenProject
 public:
     explicit ScopedOpenProject(ForgeonProject* project)
         : m_previous(MainFrameAccess::SetProjectSource([project] { return project; }))
+    {
+    }
+    // Whichever project the store holds, as the document's.
+    explicit ScopedOpenProject(ProjectStore& store)
+        : m_previous(MainFrameAccess::SetProjectSource([&store] { return store.GetProject(); }))
     {
     }
     ~ScopedOpenProject() { MainFrameAccess::SetProjectSource(m_previous); }

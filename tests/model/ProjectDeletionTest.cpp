@@ -124,6 +124,45 @@ std::string Refusal(const std::string& name)
     return "Can not delete " + name + ". It is used in following objects!\r\n";
 }
 
+// An entity that a deletion frees leaves every usage set below the deletion's own, as the table
+// cascade's set holds a page that a deletion inside the cascade frees.
+TEST_F(ProjectDeletionTest, AnEntityADeletionFreesIsInNoUsageSet)
+{
+    Form* form = AddCustomerForm();
+    Procedure* procedure = AddProcedure("PRC_orders_SelectAll", m_orders);
+    Menu* item = AddMainMenuItem();
+    auto* role = new Designation;
+    m_module->Append(role);
+    const auto record = [&](EntityUsageSet& set)
+    {
+        set.AddFormInterface(form);
+        set.AddProcedure(procedure);
+        set.AddMenuItem(item);
+        set.AddRole(role);
+        set.AddTable(m_orders);
+    };
+    ProjectDiagnostics& diagnostics = TheProjectDiagnostics();
+    record(diagnostics.GetCurrentUsageSet());
+    {
+        const UsageSetScope cascade;
+        record(diagnostics.GetCurrentUsageSet());
+        const std::vector<std::function<bool()>> deletions = {
+            [&] { return m_project.DeleteForm(form); },
+            [&] { return m_project.DeleteProcedure(procedure); },
+            [&] { return m_project.DeleteMenu(item); },
+            [&] { return m_project.DeleteDesignation(role); },
+            [&] { return m_project.DeleteTable(m_orders); },
+        };
+        for (const auto& deletion : deletions)
+        {
+            EXPECT_TRUE(deletion());
+            EXPECT_EQ(2, diagnostics.GetUsageSetDepth());
+        }
+        EXPECT_TRUE(diagnostics.GetCurrentUsageSet().IsEmpty());
+    }
+    EXPECT_TRUE(diagnostics.GetCurrentUsageSet().IsEmpty());
+}
+
 TEST_F(ProjectDeletionTest, ATableThatNothingUsesIsDeletedWithoutADump)
 {
     TheProjectDiagnostics().AddError("an earlier finding");

@@ -315,3 +315,37 @@ TEST_F(WriteAllCommandTest, TheProjectIsSavedAsWriteAllLeavesIt)
     program.Command(ID_FILE_NEW);
     EXPECT_EQ(Texts(), std::vector<std::string>{success}) << "New asks nothing";
 }
+
+// A table with a form but no data class (the form made without the table's defaults) gets its
+// class, with the functions a load gives a class, before Write All saves: after the run New
+// asks nothing, and the file loads and saves to the same bytes.
+TEST_F(WriteAllCommandTest, ATableWithAPageGetsItsDataClassBeforeTheSave)
+{
+    ForgeonProject& project = program.Project();
+    Module* base = project.GetBaseModule();
+    Table* guest = NewTable("guest", Table::masterKind, {"name"});
+    base->AddTable(guest);
+    Form* form = base->GetMasterFormForTable(guest, true);
+    form->SetName("guest_form");
+    form->AddVariablesForTable(guest);
+    form->CreateFieldRepsForTable(guest);
+    base->AddMasterForm(form, true);
+    ASSERT_EQ(project.GetClassForTable(guest, false), nullptr);
+
+    AnswerWithoutModifiedFiles();
+    program.Command(ID_WRITE_ALL);
+    ASSERT_EQ(Texts(), std::vector<std::string>{success});
+    const Class* dataClass = project.GetClassForTable(guest, false);
+    ASSERT_NE(dataClass, nullptr);
+    EXPECT_NE(dataClass->FindFunctionByName("SelectAllRecords"), nullptr);
+    program.Command(ID_FILE_NEW);
+    EXPECT_EQ(Texts(), std::vector<std::string>{success}) << "New asks nothing";
+
+    ProjectStore store;
+    const ScopedOpenProject open(store);
+    ASSERT_TRUE(store.ArchiveProject(nullptr, program.PathOf("Shop.wvt").c_str(), TRUE));
+    ASSERT_TRUE(
+        store.ArchiveProject(store.GetProject(), program.PathOf("again.wvt").c_str(), FALSE));
+    EXPECT_TRUE(ReadHostFile(program.PathOf("Shop.wvt")) ==
+                ReadHostFile(program.PathOf("again.wvt")));
+}
