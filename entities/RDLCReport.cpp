@@ -268,6 +268,22 @@ CString RDLCReport::SelectAllRecordsName() const
     return m_table != nullptr ? m_table->GetTableName() + "_SelectAllRecords" : CString();
 }
 
+bool RDLCReport::IsBuiltOnTable(const Table* table) const
+{
+    if (table == nullptr || m_table == table)
+        return m_table == table;
+    const CString dataSet = table->GetTableName() + "_SelectAllRecords";
+    if (m_xsdInfo != nullptr)
+    {
+        const CString& path = m_xsdInfo->GetName();
+        if (path.Mid(path.ReverseFind('\\') + 1).CompareNoCase(dataSet + ".xsd") == 0)
+            return true;
+    }
+    return m_rdlcInfo != nullptr &&
+           std::ranges::any_of(m_rdlcInfo->GetEntries(), [&dataSet](const RDLCDataSetEntry& entry)
+                               { return entry.m_dataSetName.CompareNoCase(dataSet) == 0; });
+}
+
 void RDLCReport::SetDefaultRDLCInfo()
 {
     if (m_mode != 0 || m_rdlcInfo == nullptr || !HasDerivationSources())

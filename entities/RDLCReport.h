@@ -52,6 +52,9 @@ public:
     void SetMode(int mode) { m_mode = mode; }
     Table* GetTable() const { return m_table; }
     void SetTable(Table* table) { m_table = table; }
+    // Its table is the table, or its data set (its own, or one its definition's entries name)
+    // is the one written for the table, table + "_SelectAllRecords", whatever its case.
+    bool IsBuiltOnTable(const Table* table) const;
     const std::vector<TableAdapterMap>& GetTableAdapterMaps() const { return m_tableAdapterMaps; }
     void AddTableAdapterMap(const TableAdapterMap& map) { m_tableAdapterMaps.push_back(map); }
 

@@ -157,25 +157,41 @@ bool ForgeonProject::DeleteApplicationReport(ApplicationReport* report)
 
 bool ForgeonProject::DeleteRDLCReport(RDLCReport* report)
 {
-    // A report made for its table (mode 0) made its own RDLC and data set descriptions; they go
-    // with it unless another report uses them, so that the project file no longer lists the
-    // files of a report that is gone.
-    RDLCInfo* ownLayout =
-        report != nullptr && report->GetMode() == 0 ? report->GetRDLCInfo() : nullptr;
-    XSDInfo* ownDataSet =
-        report != nullptr && report->GetMode() == 0 ? report->GetXSDInfo() : nullptr;
+    // The descriptions a report made for its table (mode 0), and those the program wrote for a
+    // table (status 0), go with the last report that uses them, so that the project file no
+    // longer lists files that nothing writes.
+    const auto generated = [report](const auto* info)
+    { return info != nullptr && (report->GetMode() == 0 || info->GetStatus() == 0); };
+    RDLCInfo* layout =
+        report != nullptr && generated(report->GetRDLCInfo()) ? report->GetRDLCInfo() : nullptr;
+    std::vector<XSDInfo*> dataSets;
+    if (report != nullptr && generated(report->GetXSDInfo()))
+        dataSets.push_back(report->GetXSDInfo());
+    if (layout != nullptr)
+    {
+        for (const RDLCDataSetEntry& entry : layout->GetEntries())
+        {
+            XSDInfo* dataSet = FindXSDInfoMatchingName(entry.m_dataSetName + ".xsd");
+            if (dataSet != nullptr && dataSet->GetStatus() == 0 &&
+                std::ranges::find(dataSets, dataSet) == dataSets.end())
+                dataSets.push_back(dataSet);
+        }
+    }
     if (!RemovePageThenDelete(m_modules, report, &Module::RemoveRDLCReportUsages,
                               &Module::DeleteRDLCReport))
         return false;
-    if (ownLayout != nullptr && !IsRDLCInfoUsedByOtherReport(ownLayout, nullptr))
+    if (layout != nullptr && !IsRDLCInfoUsedByOtherReport(layout, nullptr))
     {
-        EraseFirst(m_rdlcInfos, ownLayout);
-        delete ownLayout;
+        EraseFirst(m_rdlcInfos, layout);
+        delete layout;
     }
-    if (ownDataSet != nullptr && !IsXSDInfoUsedByAReport(ownDataSet))
+    for (XSDInfo* dataSet : dataSets)
     {
-        EraseFirst(m_xsdInfos, ownDataSet);
-        delete ownDataSet;
+        if (!IsXSDInfoUsedByAReport(dataSet))
+        {
+            EraseFirst(m_xsdInfos, dataSet);
+            delete dataSet;
+        }
     }
     return true;
 }

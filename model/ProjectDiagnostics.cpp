@@ -329,7 +329,7 @@ void DeleteOrReleasePages(ProjectDiagnostics& diagnostics, const EntityUsageSet&
         InNestedUsageSet(diagnostics, [dashBoard, table] { ReleaseTable(*dashBoard, table); });
     const std::vector<RDLCReport*> rdlcReports = set.GetRDLCReports();
     for (RDLCReport* report : rdlcReports)
-        deleteOrRelease(report, report->GetTable() == table, &ForgeonProject::DeleteRDLCReport,
+        deleteOrRelease(report, report->IsBuiltOnTable(table), &ForgeonProject::DeleteRDLCReport,
                         [table](RDLCReport* page) { ReleaseTable(*page, table); });
 }
 
