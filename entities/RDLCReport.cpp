@@ -265,20 +265,26 @@ bool RDLCReport::HasDerivationSources() const
 
 CString RDLCReport::SelectAllRecordsName() const
 {
-    return m_table != nullptr ? m_table->GetTableName() + "_SelectAllRecords" : CString();
+    return m_table != nullptr ? DataSetNameOf(*m_table) : CString();
+}
+
+CString RDLCReport::DataSetNameOf(const Table& table)
+{
+    return table.GetTableName() + "_SelectAllRecords";
+}
+
+bool RDLCReport::IsFileNamed(const CString& path, const CString& fileName)
+{
+    return path.Mid(path.ReverseFind('\\') + 1).CompareNoCase(fileName) == 0;
 }
 
 bool RDLCReport::IsBuiltOnTable(const Table* table) const
 {
     if (table == nullptr || m_table == table)
         return m_table == table;
-    const CString dataSet = table->GetTableName() + "_SelectAllRecords";
-    if (m_xsdInfo != nullptr)
-    {
-        const CString& path = m_xsdInfo->GetName();
-        if (path.Mid(path.ReverseFind('\\') + 1).CompareNoCase(dataSet + ".xsd") == 0)
-            return true;
-    }
+    const CString dataSet = DataSetNameOf(*table);
+    if (m_xsdInfo != nullptr && IsFileNamed(m_xsdInfo->GetName(), dataSet + ".xsd"))
+        return true;
     return m_rdlcInfo != nullptr &&
            std::ranges::any_of(m_rdlcInfo->GetEntries(), [&dataSet](const RDLCDataSetEntry& entry)
                                { return entry.m_dataSetName.CompareNoCase(dataSet) == 0; });

@@ -31,6 +31,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <iterator>
 #include <unordered_set>
 #include <vector>
 
@@ -93,6 +94,23 @@ bool RemovePageThenDelete(const std::vector<Module*>& modules, Page* page, Remov
     return RemoveThenDelete(modules, page, remove, erase);
 }
 
+// Erases and frees the descriptions of the file name that no report uses.
+template <class Info, class Unused>
+void EraseUnused(std::vector<Info*>& infos, const CString& fileName, const Unused& unused)
+{
+    std::vector<Info*> gone;
+    std::ranges::copy_if(infos, std::back_inserter(gone),
+                         [&fileName, &unused](const Info* info) {
+                             return RDLCReport::IsFileNamed(info->GetName(), fileName) &&
+                                    unused(info);
+                         });
+    for (Info* info : gone)
+    {
+        EraseFirst(infos, info);
+        delete info;
+    }
+}
+
 // Empties the error and warning lists, lets every module file its findings as errors and
 // answers true when there is none; otherwise the errors are shown when show is set.
 template <class Check>
@@ -141,11 +159,21 @@ bool ForgeonProject::DeleteTable(Table* table)
 {
     const AspFile::PairlessMapsScope pairless;
     TheProjectDiagnostics().ClearErrorsAndWarnings();
+    const CString dataSet = table != nullptr ? RDLCReport::DataSetNameOf(*table) : CString();
     const bool deleted =
         RemoveThenDelete(m_modules, table, &Module::RemoveTableUsages, &Module::DeleteTable);
     // The classes the table took with it, in any module.
     for (Module* module : m_modules)
         module->SetAsideUnboundClasses();
+    // The report definition and data set written for the table go once no report is on them.
+    if (deleted)
+    {
+        EraseUnused(m_rdlcInfos, dataSet + ".rdlc",
+                    [this](const RDLCInfo* layout)
+                    { return !IsRDLCInfoUsedByOtherReport(layout, nullptr); });
+        EraseUnused(m_xsdInfos, dataSet + ".xsd",
+                    [this](const XSDInfo* data) { return !IsXSDInfoUsedByAReport(data); });
+    }
     return deleted;
 }
 
@@ -157,41 +185,25 @@ bool ForgeonProject::DeleteApplicationReport(ApplicationReport* report)
 
 bool ForgeonProject::DeleteRDLCReport(RDLCReport* report)
 {
-    // The descriptions a report made for its table (mode 0), and those the program wrote for a
-    // table (status 0), go with the last report that uses them, so that the project file no
-    // longer lists files that nothing writes.
-    const auto generated = [report](const auto* info)
-    { return info != nullptr && (report->GetMode() == 0 || info->GetStatus() == 0); };
-    RDLCInfo* layout =
-        report != nullptr && generated(report->GetRDLCInfo()) ? report->GetRDLCInfo() : nullptr;
-    std::vector<XSDInfo*> dataSets;
-    if (report != nullptr && generated(report->GetXSDInfo()))
-        dataSets.push_back(report->GetXSDInfo());
-    if (layout != nullptr)
-    {
-        for (const RDLCDataSetEntry& entry : layout->GetEntries())
-        {
-            XSDInfo* dataSet = FindXSDInfoMatchingName(entry.m_dataSetName + ".xsd");
-            if (dataSet != nullptr && dataSet->GetStatus() == 0 &&
-                std::ranges::find(dataSets, dataSet) == dataSets.end())
-                dataSets.push_back(dataSet);
-        }
-    }
+    // A report made for its table (mode 0) made its own RDLC and data set descriptions; they go
+    // with it unless another report uses them, so that the project file no longer lists the
+    // files of a report that is gone.
+    RDLCInfo* ownLayout =
+        report != nullptr && report->GetMode() == 0 ? report->GetRDLCInfo() : nullptr;
+    XSDInfo* ownDataSet =
+        report != nullptr && report->GetMode() == 0 ? report->GetXSDInfo() : nullptr;
     if (!RemovePageThenDelete(m_modules, report, &Module::RemoveRDLCReportUsages,
                               &Module::DeleteRDLCReport))
         return false;
-    if (layout != nullptr && !IsRDLCInfoUsedByOtherReport(layout, nullptr))
+    if (ownLayout != nullptr && !IsRDLCInfoUsedByOtherReport(ownLayout, nullptr))
     {
-        EraseFirst(m_rdlcInfos, layout);
-        delete layout;
+        EraseFirst(m_rdlcInfos, ownLayout);
+        delete ownLayout;
     }
-    for (XSDInfo* dataSet : dataSets)
+    if (ownDataSet != nullptr && !IsXSDInfoUsedByAReport(ownDataSet))
     {
-        if (!IsXSDInfoUsedByAReport(dataSet))
-        {
-            EraseFirst(m_xsdInfos, dataSet);
-            delete dataSet;
-        }
+        EraseFirst(m_xsdInfos, ownDataSet);
+        delete ownDataSet;
     }
     return true;
 }

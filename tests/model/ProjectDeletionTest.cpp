@@ -918,7 +918,7 @@ TEST_F(ModuleUsageTest, ANewFrontFieldReplacesThePreviousOneInTheHandlersOfRefer
     EXPECT_FALSE(unrelated->HasOutputField(email));
 }
 
-TEST_F(ProjectDeletionTest, AReportTakesTheDescriptionsMadeForItsTableOnlyWhenNoneElseUsesThem)
+TEST_F(ProjectDeletionTest, AReportMadeForItsTableTakesItsOwnDescriptionsOnlyWhenNoneElseUsesThem)
 {
     struct Case
     {
@@ -937,17 +937,7 @@ TEST_F(ProjectDeletionTest, AReportTakesTheDescriptionsMadeForItsTableOnlyWhenNo
         {"data set shared",
          [](RDLCReport& first, RDLCReport& second) { second.SetXSDInfo(first.GetXSDInfo()); },
          false, true},
-        {"the user's, on files read from the web project",
-         [](RDLCReport& first, RDLCReport&)
-         {
-             first.SetMode(1);
-             first.GetRDLCInfo()->SetStatus(1);
-             first.GetXSDInfo()->SetStatus(1);
-         },
-         true, true},
-        // Nothing writes generated files once no report is made for its table.
-        {"the user's, on generated files", [](RDLCReport& first, RDLCReport&) { first.SetMode(1); },
-         false, false},
+        {"the user's", [](RDLCReport& first, RDLCReport&) { first.SetMode(1); }, true, true},
     };
     for (const Case& each : cases)
     {
