@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 class TextFile;
@@ -36,6 +37,12 @@ public:
     // After the file was closed: records it when it did not open or a write failed, else counts
     // it as written; true when it was written.
     bool RecordFile(const CString& path, const TextFile& file);
+
+    // A file this run leaves as the user has it (a partial class that exists): accounted for as
+    // a file written.
+    void KeepFile(const CString& path);
+    // This run wrote, copied or kept the file.
+    bool HasAccountedFor(const CString& path) const;
 
     // The files recorded as written.
     std::size_t GetWrittenCount() const { return m_writtenCount; }
@@ -97,6 +104,8 @@ private:
     std::vector<Entry> m_skippedPages;
     std::vector<Note> m_notes;
     std::size_t m_writtenCount = 0;
+    // The normal host paths of the files written, copied or kept.
+    std::unordered_set<std::string> m_accounted;
 };
 
 // Opens the file through the report (GenerationReport::OpenFile), writes the text as the whole
