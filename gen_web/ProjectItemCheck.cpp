@@ -21,6 +21,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <unordered_map>
 #include <vector>
 
 namespace
@@ -67,104 +68,121 @@ std::vector<std::string> CheckedIncludes(const std::string& projectFile)
     return includes;
 }
 
-// The data set whose code file the include names: its path without ".xsd", then ".Designer.cs".
-bool IsCodeOfDataSet(const std::string& include, const XSDInfo& dataSet)
+// The include of a data set's code file: its path without ".xsd", then ".Designer.cs".
+std::string CodeOf(const XSDInfo& dataSet)
 {
     const CString& name = dataSet.GetName();
-    return include == std::string(name.Left(name.GetLength() - 4)) + ".Designer.cs";
+    return std::string(name.Left(name.GetLength() - 4)) + ".Designer.cs";
 }
 
-// Every data set the project lists, its own and those of the RDLC reports.
-std::vector<const XSDInfo*> DataSetsOf(const ForgeonProject& project)
-{
-    std::vector<const XSDInfo*> dataSets(project.GetXSDInfos().begin(),
-                                         project.GetXSDInfos().end());
-    for (const Module* module : project.GetModules())
-    {
-        for (const RDLCReport* report : module->GetRDLCReports())
-        {
-            if (report->GetXSDInfo() != nullptr)
-                dataSets.push_back(report->GetXSDInfo());
-        }
-    }
-    return dataSets;
-}
-
-// A file that the run writes for the pages, data classes and data sets of a module it writes,
-// in that module's folder. The code of a data set is the run's only when the data set is one
+// The files that the run writes for the pages, data classes and data sets of the modules it
+// writes, in their folders. The code of a data set is the run's only when the data set is one
 // the run writes for a table (status 0, named table + "_SelectAllRecords"): the others are the
 // user's, made in the web project. The files that are not the run's are looked for on disk.
-bool IsWrittenByTheRun(const ForgeonProject& project, const Module* writtenModule,
-                       const std::string& include)
+class FilesOfTheRun
 {
-    const bool inWrittenModule =
-        std::ranges::any_of(project.GetModules(),
-                            [writtenModule, &include](const Module* module)
-                            {
-                                return (writtenModule == nullptr || module == writtenModule) &&
-                                       include.starts_with(std::string(module->GetName()) + "\\");
-                            });
-    if (!inWrittenModule)
-        return false;
-    for (const XSDInfo* dataSet : DataSetsOf(project))
+public:
+    FilesOfTheRun(const ForgeonProject& project, const Module* writtenModule)
     {
-        if (IsCodeOfDataSet(include, *dataSet))
-            return dataSet->GetStatus() == 0 &&
-                   std::string(dataSet->GetName()).ends_with("_SelectAllRecords.xsd");
-    }
-    return true;
-}
-
-// The RDLC report whose data set has the code file, or the page whose files the module's "UI"
-// folder holds under the include; empty when none.
-CString PageNeeding(const ForgeonProject& project, const std::string& include)
-{
-    for (const Module* module : project.GetModules())
-    {
-        for (const RDLCReport* report : module->GetRDLCReports())
+        for (const Module* module : project.GetModules())
         {
-            const XSDInfo* own = report->GetXSDInfo();
-            const RDLCInfo* layout = report->GetRDLCInfo();
-            if ((own != nullptr && IsCodeOfDataSet(include, *own)) ||
-                (layout != nullptr &&
-                 std::ranges::any_of(layout->GetEntries(),
-                                     [&project, &include](const RDLCDataSetEntry& entry)
-                                     {
-                                         const XSDInfo* dataSet = project.FindXSDInfoMatchingName(
-                                             entry.m_dataSetName + ".xsd");
-                                         return dataSet != nullptr &&
-                                                IsCodeOfDataSet(include, *dataSet);
-                                     })))
-                return report->GetFormName();
-        }
-        const std::string folder = std::string(module->GetName()) + "\\UI\\";
-        if (!include.starts_with(folder))
-            continue;
-        const std::string fileName = include.substr(folder.size());
-        const std::string stem = fileName.substr(0, fileName.find(".aspx"));
-        for (const FormInterface* page : PagesWithAspNetWriter(*module))
-        {
-            for (const AspFile* file : page->GetAspFiles())
+            if (writtenModule == nullptr || module == writtenModule)
+                m_folders.push_back(std::string(module->GetName()) + "\\");
+            for (const RDLCReport* report : module->GetRDLCReports())
             {
-                const CString own = file->GetDefaultFileName();
-                const std::string ownStem(
-                    own.Left(own.Find(".aspx") < 0 ? own.GetLength() : own.Find(".aspx")));
-                if (!ownStem.empty() && (stem == ownStem || stem == ownStem + "_Print"))
-                    return page->GetFormName();
+                if (report->GetXSDInfo() != nullptr)
+                    AddDataSet(*report->GetXSDInfo());
+            }
+        }
+        for (const XSDInfo* dataSet : project.GetXSDInfos())
+            AddDataSet(*dataSet);
+    }
+
+    bool Contains(const std::string& include) const
+    {
+        if (std::ranges::none_of(m_folders, [&include](const std::string& folder)
+                                 { return include.starts_with(folder); }))
+            return false;
+        const auto code = m_dataSetCode.find(include);
+        return code == m_dataSetCode.end() || code->second;
+    }
+
+private:
+    void AddDataSet(const XSDInfo& dataSet)
+    {
+        m_dataSetCode.emplace(
+            CodeOf(dataSet), dataSet.GetStatus() == 0 &&
+                                 std::string(dataSet.GetName()).ends_with("_SelectAllRecords.xsd"));
+    }
+
+    std::vector<std::string> m_folders;
+    // Whether the run writes the code file of each data set.
+    std::unordered_map<std::string, bool> m_dataSetCode;
+};
+
+// The pages that need the files of the modules' folders: the RDLC reports by the code files of
+// their data sets, the pages by their files in their module's "UI" folder. Indexed once, at the
+// first file missing.
+class PagesNeedingFiles
+{
+public:
+    explicit PagesNeedingFiles(const ForgeonProject& project) : m_project(project) {}
+
+    CString ReasonFor(const std::string& include)
+    {
+        if (!m_indexed)
+            Index();
+        CString reason = "listed in the project file but not written";
+        auto found = m_pages.find(include);
+        if (found == m_pages.end())
+            found = m_pages.find(include.substr(0, include.find(".aspx")));
+        if (found != m_pages.end())
+            reason += "; the page " + found->second + " needs it";
+        return reason;
+    }
+
+private:
+    void Index()
+    {
+        m_indexed = true;
+        for (const Module* module : m_project.GetModules())
+        {
+            for (const RDLCReport* report : module->GetRDLCReports())
+            {
+                if (report->GetXSDInfo() != nullptr)
+                    m_pages.emplace(CodeOf(*report->GetXSDInfo()), report->GetFormName());
+                if (report->GetRDLCInfo() == nullptr)
+                    continue;
+                for (const RDLCDataSetEntry& entry : report->GetRDLCInfo()->GetEntries())
+                {
+                    if (const XSDInfo* dataSet =
+                            m_project.FindXSDInfoMatchingName(entry.m_dataSetName + ".xsd"))
+                        m_pages.emplace(CodeOf(*dataSet), report->GetFormName());
+                }
+            }
+        }
+        for (const Module* module : m_project.GetModules())
+        {
+            const std::string folder = std::string(module->GetName()) + "\\UI\\";
+            for (const FormInterface* page : PagesWithAspNetWriter(*module))
+            {
+                for (const AspFile* file : page->GetAspFiles())
+                {
+                    const std::string fileName(file->GetDefaultFileName());
+                    if (fileName.empty())
+                        continue;
+                    const std::string stem = folder + fileName.substr(0, fileName.find(".aspx"));
+                    m_pages.emplace(stem, page->GetFormName());
+                    m_pages.emplace(stem + "_Print", page->GetFormName());
+                }
             }
         }
     }
-    return CString();
-}
 
-CString NotWrittenReason(const ForgeonProject& project, const std::string& include)
-{
-    const CString page = PageNeeding(project, include);
-    CString reason = "listed in the project file but not written";
-    if (!page.IsEmpty())
-        reason += "; the page " + page + " needs it";
-    return reason;
-}
+    const ForgeonProject& m_project;
+    bool m_indexed = false;
+    std::unordered_map<std::string, CString> m_pages;
+};
 } // namespace
 
 void ReportMissingProjectItems(const ForgeonProject& project, GenerationReport& report,
@@ -180,15 +198,17 @@ void ReportMissingProjectItems(const ForgeonProject& project, GenerationReport& 
     std::set<std::string> named;
     for (const GenerationReport::Entry& entry : report.GetUnwrittenFiles())
         named.insert(NormalHostPath(entry.name));
+    PagesNeedingFiles pages(project);
+    const FilesOfTheRun filesOfTheRun(project, writtenModule);
     for (const std::string& include : CheckedIncludes(*text))
     {
         const CString path = root + include.c_str();
         if (named.contains(NormalHostPath(path)) || report.HasAccountedFor(path))
             continue;
         // A file of the last run still on disk is no file of this one.
-        if (IsWrittenByTheRun(project, writtenModule, include))
+        if (filesOfTheRun.Contains(include))
         {
-            report.AddUnwrittenFile(path, NotWrittenReason(project, include));
+            report.AddUnwrittenFile(path, pages.ReasonFor(include));
             continue;
         }
         std::error_code error;
@@ -197,6 +217,6 @@ void ReportMissingProjectItems(const ForgeonProject& project, GenerationReport& 
         if (error && error != std::errc::no_such_file_or_directory)
             report.AddUnwrittenFile(path, error.message().c_str());
         else if (!std::filesystem::is_regular_file(status))
-            report.AddUnwrittenFile(path, NotWrittenReason(project, include));
+            report.AddUnwrittenFile(path, pages.ReasonFor(include));
     }
 }
