@@ -24,7 +24,9 @@
 #include "model/Table.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstddef>
+#include <string_view>
 
 IMPLEMENT_SERIAL(RDLCReport, FormInterface, 0)
 
@@ -275,12 +277,21 @@ CString RDLCReport::DataSetNameOf(const Table& table)
 
 bool RDLCReport::IsFileNamed(const CString& path, const CString& fileName)
 {
-    return path.Mid(path.ReverseFind('\\') + 1).CompareNoCase(fileName) == 0;
+    const std::string_view whole(path.GetString(), path.GetLength());
+    const std::string_view name(fileName.GetString(), fileName.GetLength());
+    if (whole.size() < name.size())
+        return false;
+    const std::size_t at = whole.size() - name.size();
+    return (at == 0 || whole[at - 1] == '\\') &&
+           std::ranges::equal(whole.substr(at), name,
+                              [](unsigned char a, unsigned char b)
+                              { return std::tolower(a) == std::tolower(b); });
 }
 
 bool RDLCReport::IsBuiltOnTable(const Table* table) const
 {
-    if (table == nullptr || m_table == table)
+    // A report made for its table writes its files under its table's names.
+    if (table == nullptr || m_table == table || (m_mode == 0 && m_table != nullptr))
         return m_table == table;
     const CString dataSet = DataSetNameOf(*table);
     if (m_xsdInfo != nullptr && IsFileNamed(m_xsdInfo->GetName(), dataSet + ".xsd"))
