@@ -4,6 +4,7 @@
 #include "entities/Class.h"
 #include "entities/ClassInvokation.h"
 #include "entities/ColumnGraphData.h"
+#include "entities/Function.h"
 #include "entities/GraphData.h"
 #include "entities/LinkControl.h"
 #include "entities/PieChartData.h"
@@ -438,12 +439,51 @@ bool ApplicationReport::HasGroupForClass(Class* dataClass) const
                                });
 }
 
-bool ApplicationReport::IsBuiltOnTable(const Table* table) const
+namespace
+{
+// The call's class is bound to the table, or its function is the table's.
+bool CallIsOnTable(const ClassInvokation& call, const Table* table)
+{
+    return (call.GetClass() != nullptr && call.GetClass()->GetTable() == table) ||
+           (call.GetFunction() != nullptr && call.GetFunction()->GetTable() == table);
+}
+} // namespace
+
+bool ApplicationReport::IsSearchReportOfTable(const Table* table) const
 {
     if (table == nullptr || m_table != nullptr)
         return m_table == table;
     const Class* dataClass = m_classCall != nullptr ? m_classCall->GetClass() : nullptr;
     return dataClass != nullptr && dataClass->GetTable() == table;
+}
+
+bool ApplicationReport::IsBuiltOnTable(const Table* table) const
+{
+    if (table == nullptr || m_table != nullptr)
+        return m_table == table;
+    // The report's data call, else the population function: its first group's call.
+    const ReportGroup* first = m_groups.empty() ? nullptr : m_groups.front();
+    const ClassInvokation* call = m_classCall;
+    if (call == nullptr && first != nullptr)
+        call = first->GetClassCall();
+    if (call != nullptr)
+        return CallIsOnTable(*call, table);
+    // A report whose calls went with a table its function joined still shows the table's
+    // output: every column of its first group that shows a field shows one of the table.
+    if (first == nullptr)
+        return false;
+    bool shown = false;
+    for (const ReportField* column : first->GetReportFields())
+    {
+        const Field* field =
+            column->GetFieldInfo() != nullptr ? column->GetFieldInfo()->GetField() : nullptr;
+        if (field == nullptr)
+            continue;
+        if (field->GetTable() != table)
+            return false;
+        shown = true;
+    }
+    return shown;
 }
 
 void ApplicationReport::AddMissingFieldsToGroups()

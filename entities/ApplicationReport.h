@@ -119,6 +119,10 @@ public:
     void SetTable(Table* table) { m_table = table; }
     // The report's own table is the table; a report without one is built on the table whose
     // data class its own data call calls, as the search report made for a table is.
+    bool IsSearchReportOfTable(const Table* table) const;
+    // The report's own table is the table; a report without one is built on the table whose
+    // class or function its data call calls, else its population function (the first group's
+    // call) does; without calls, on the table whose fields its first group's columns show.
     bool IsBuiltOnTable(const Table* table) const;
     CString GetTitle() const { return m_header; }
     void SetTitle(CString header) { m_header = std::move(header); }

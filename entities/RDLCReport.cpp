@@ -24,7 +24,9 @@
 #include "model/Table.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstddef>
+#include <string_view>
 
 IMPLEMENT_SERIAL(RDLCReport, FormInterface, 0)
 
@@ -265,7 +267,38 @@ bool RDLCReport::HasDerivationSources() const
 
 CString RDLCReport::SelectAllRecordsName() const
 {
-    return m_table != nullptr ? m_table->GetTableName() + "_SelectAllRecords" : CString();
+    return m_table != nullptr ? DataSetNameOf(*m_table) : CString();
+}
+
+CString RDLCReport::DataSetNameOf(const Table& table)
+{
+    return table.GetTableName() + "_SelectAllRecords";
+}
+
+bool RDLCReport::IsFileNamed(const CString& path, const CString& fileName)
+{
+    const std::string_view whole(path.GetString(), path.GetLength());
+    const std::string_view name(fileName.GetString(), fileName.GetLength());
+    if (whole.size() < name.size())
+        return false;
+    const std::size_t at = whole.size() - name.size();
+    return (at == 0 || whole[at - 1] == '\\') &&
+           std::ranges::equal(whole.substr(at), name,
+                              [](unsigned char a, unsigned char b)
+                              { return std::tolower(a) == std::tolower(b); });
+}
+
+bool RDLCReport::IsBuiltOnTable(const Table* table) const
+{
+    // A report made for its table writes its files under its table's names.
+    if (table == nullptr || m_table == table || (m_mode == 0 && m_table != nullptr))
+        return m_table == table;
+    const CString dataSet = DataSetNameOf(*table);
+    if (m_xsdInfo != nullptr && IsFileNamed(m_xsdInfo->GetName(), dataSet + ".xsd"))
+        return true;
+    return m_rdlcInfo != nullptr &&
+           std::ranges::any_of(m_rdlcInfo->GetEntries(), [&dataSet](const RDLCDataSetEntry& entry)
+                               { return entry.m_dataSetName.CompareNoCase(dataSet) == 0; });
 }
 
 void RDLCReport::SetDefaultRDLCInfo()

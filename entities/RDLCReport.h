@@ -52,6 +52,14 @@ public:
     void SetMode(int mode) { m_mode = mode; }
     Table* GetTable() const { return m_table; }
     void SetTable(Table* table) { m_table = table; }
+    // Its table is the table; a report not made for a table of its own (mode 0) also when its
+    // data set (its own, or one its definition's entries name) is the one written for the table
+    // (DataSetNameOf), whatever its case.
+    bool IsBuiltOnTable(const Table* table) const;
+    // The table's name + "_SelectAllRecords": the data set and report definition written for it.
+    static CString DataSetNameOf(const Table& table);
+    // The path's last part is the file name, whatever its case.
+    static bool IsFileNamed(const CString& path, const CString& fileName);
     const std::vector<TableAdapterMap>& GetTableAdapterMaps() const { return m_tableAdapterMaps; }
     void AddTableAdapterMap(const TableAdapterMap& map) { m_tableAdapterMaps.push_back(map); }
 
@@ -124,7 +132,7 @@ private:
     CString UsageEntry() const;
     // Appends the usage entry to the list and records the report.
     void AddUsageEntry(CString& list);
-    // The table's name + "_SelectAllRecords", or empty without table.
+    // DataSetNameOf the report's table, or empty without table.
     CString SelectAllRecordsName() const;
     // The module and the table that derived names need; false when either is missing.
     bool HasDerivationSources() const;

@@ -70,7 +70,7 @@ bool AspxWriteAll::Run(Module* module, bool copyModifiedFiles)
     // The project is left as the run found it.
     m_project->SetCurrentModule(wasCurrent);
     ReportPageClashes(*m_project, m_report);
-    ReportMissingProjectItems(*m_project, m_report);
+    ReportMissingProjectItems(*m_project, m_report, module);
     if (copyModifiedFiles)
         CopyModifiedFiles();
     if (m_report.IsEmpty())

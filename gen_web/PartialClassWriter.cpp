@@ -16,8 +16,12 @@ void PartialClassWriter::Write()
 {
     const CString fileName = m_tableName + "_partial.cs";
     const CString folder = GetRelativeFolder(true) + "\\CS";
-    if (Exists(m_project->GetProjectPath() + folder + "\\" + fileName))
+    const CString path = m_project->GetProjectPath() + folder + "\\" + fileName;
+    if (Exists(path))
+    {
+        m_report.KeepFile(path);
         return;
+    }
     WriteUsings();
     m_textFile.Write(0, "namespace %s\n", m_project->GetProjectName());
     m_textFile.Write(0, "{\n");

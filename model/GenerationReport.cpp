@@ -77,10 +77,21 @@ bool GenerationReport::RecordFile(const CString& path, const TextFile& file)
     if (failure.IsEmpty())
     {
         ++m_writtenCount;
+        KeepFile(path);
         return true;
     }
     AddUnwrittenFile(path, failure);
     return false;
+}
+
+void GenerationReport::KeepFile(const CString& path)
+{
+    m_accounted.insert(NormalHostPath(path));
+}
+
+bool GenerationReport::HasAccountedFor(const CString& path) const
+{
+    return m_accounted.contains(NormalHostPath(path));
 }
 
 bool GenerationReport::MakeFolder(const CString& path)
@@ -181,12 +192,18 @@ bool GenerationReport::CopyFile(const CString& source, const CString& destinatio
     struct stat info;
     if (!overwrite && ::fstatat(folder.descriptor, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
         S_ISREG(info.st_mode))
+    {
+        KeepFile(destination);
         return true;
+    }
     if (!TakeLinkAway(folder, name, destination))
         return false;
     if (CopyFileAt(source, folder.descriptor, name, overwrite ? FALSE : TRUE) ||
         (!overwrite && errno == EEXIST))
+    {
+        KeepFile(destination);
         return true;
+    }
     AddUnwrittenFile(destination, std::strerror(errno));
     return false;
 }

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class TextFile;
@@ -39,6 +40,12 @@ public:
     // it as written; true when it was written. A file opened by OpenFile takes its name only
     // here, whole; a failed one leaves the file that stood there as it was.
     bool RecordFile(const CString& path, const TextFile& file);
+
+    // A file this run leaves as the user has it (a partial class that exists): accounted for as
+    // a file written.
+    void KeepFile(const CString& path);
+    // This run wrote, copied or kept the file.
+    bool HasAccountedFor(const CString& path) const;
 
     // The files recorded as written.
     std::size_t GetWrittenCount() const { return m_writtenCount; }
@@ -112,6 +119,8 @@ private:
     bool m_lastFileReplaced = false;
     // The files open for writing under a temporary name, until RecordFile.
     std::unordered_map<const TextFile*, FileReplacementAt> m_replacements;
+    // The normal host paths of the files written, copied or kept.
+    std::unordered_set<std::string> m_accounted;
 };
 
 // GenerationReport::SaveText.

@@ -927,7 +927,7 @@ Form* Module::GetMasterFormForTable(Table* table, bool create) const
 ApplicationReport* Module::FindReportForTable(const Table* table) const
 {
     return FindFirst(m_reports, [table](const ApplicationReport* report)
-                     { return report->IsBuiltOnTable(table); });
+                     { return report->IsSearchReportOfTable(table); });
 }
 
 RDLCReport* Module::FindRDLCReportForTable(const Table* table) const

@@ -36,6 +36,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <iterator>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -285,9 +286,54 @@ Module::AskedEntities Module::FieldUsersOf(const std::vector<Field*>& fields) co
     return referring;
 }
 
+namespace
+{
+template <class Page> std::vector<Page*> BuiltOnTable(const std::vector<Page*>& pages, Table* table)
+{
+    std::vector<Page*> built;
+    std::ranges::copy_if(pages, std::back_inserter(built),
+                         [table](const Page* page) { return page->IsBuiltOnTable(table); });
+    return built;
+}
+
+// Names and records those of the pages that the set does not hold yet.
+template <class Page>
+void RecordUnrecorded(const std::vector<Page*>& pages,
+                      std::unordered_set<const FormInterface*>& recorded, CString& usage)
+{
+    for (Page* page : pages)
+    {
+        if (recorded.insert(page).second)
+        {
+            usage += page->GetFormName() + "\n";
+            CurrentUsageSet().AddFormInterface(page);
+        }
+    }
+}
+
+// Deletes each of the pages that the module still lists, in a usage set of its own.
+template <class Page>
+void DeleteStillListed(const std::vector<Page*>& pages, const std::vector<Page*>& listed,
+                       bool (ForgeonProject::*erase)(Page*))
+{
+    ForgeonProject* project = MainFrameAccess::GetProject();
+    for (Page* page : pages)
+    {
+        if (project != nullptr && std::ranges::find(listed, page) != listed.end())
+        {
+            UsageSetScope nested;
+            (project->*erase)(page);
+        }
+    }
+}
+} // namespace
+
 bool Module::RemoveTableUsages(Table* table)
 {
     UsageSetScope scope;
+    // The reports built on the table go with it, whatever its fields' removal leaves of them.
+    const std::vector<ApplicationReport*> reportsOnTable = BuiltOnTable(m_reports, table);
+    const std::vector<RDLCReport*> rdlcReportsOnTable = BuiltOnTable(m_rdlcReports, table);
     const std::vector<Field*> fields = table->GetFields();
     // Only what refers to one of the fields is asked about each; the table's list below lets go
     // of what the recorded users do not reach.
@@ -320,10 +366,15 @@ bool Module::RemoveTableUsages(Table* table)
     // Pages of other kinds may take reference or derived fields from it.
     std::unordered_set<const FormInterface*> recorded;
     CurrentUsageSet().ForEachPage([&recorded](FormInterface* page) { recorded.insert(page); });
+    RecordUnrecorded(reportsOnTable, recorded, usage);
+    RecordUnrecorded(rdlcReportsOnTable, recorded, usage);
     AddReferringPages(targets, noMenuMaps, usage,
                       [&recorded](FormInterface& page) { return recorded.contains(&page); });
     if (!ReportUsage(table->GetTableName(), usage))
         TheProjectDiagnostics().RemoveTableReferences(table);
+    // Those whose link to the table an earlier deletion or the fields' removal took.
+    DeleteStillListed(reportsOnTable, m_reports, &ForgeonProject::DeleteApplicationReport);
+    DeleteStillListed(rdlcReportsOnTable, m_rdlcReports, &ForgeonProject::DeleteRDLCReport);
     // What the removals above do not reach lets go of the table and its fields through the
     // list.
     ReferenceList::Targets tableAndFields(fields.begin(), fields.end());

@@ -95,6 +95,23 @@ bool RemovePageThenDelete(const std::vector<Module*>& modules, Page* page, Remov
     return RemoveThenDelete(modules, page, remove, erase);
 }
 
+// Erases and frees the descriptions of the file name that no report uses.
+template <class Info, class Unused>
+void EraseUnused(std::vector<Info*>& infos, const CString& fileName, const Unused& unused)
+{
+    std::vector<Info*> gone;
+    std::ranges::copy_if(infos, std::back_inserter(gone),
+                         [&fileName, &unused](const Info* info) {
+                             return RDLCReport::IsFileNamed(info->GetName(), fileName) &&
+                                    unused(info);
+                         });
+    for (Info* info : gone)
+    {
+        EraseFirst(infos, info);
+        delete info;
+    }
+}
+
 // Empties the error and warning lists, lets every module file its findings as errors, in a
 // usage set of the check's own that users is given before it ends, and answers true when there
 // is none; otherwise the errors are shown when show is set.
@@ -150,11 +167,21 @@ bool ForgeonProject::DeleteTable(Table* table)
 {
     const AspFile::PairlessMapsScope pairless;
     TheProjectDiagnostics().ClearErrorsAndWarnings();
+    const CString dataSet = table != nullptr ? RDLCReport::DataSetNameOf(*table) : CString();
     const bool deleted =
         RemoveThenDelete(m_modules, table, &Module::RemoveTableUsages, &Module::DeleteTable);
     // The classes the table took with it, in any module.
     for (Module* module : m_modules)
         module->SetAsideUnboundClasses();
+    // The report definition and data set written for the table go once no report is on them.
+    if (deleted)
+    {
+        EraseUnused(m_rdlcInfos, dataSet + ".rdlc",
+                    [this](const RDLCInfo* layout)
+                    { return !IsRDLCInfoUsedByOtherReport(layout, nullptr); });
+        EraseUnused(m_xsdInfos, dataSet + ".xsd",
+                    [this](const XSDInfo* data) { return !IsXSDInfoUsedByAReport(data); });
+    }
     return deleted;
 }
 

@@ -324,7 +324,7 @@ void DeleteOrReleasePages(const EntityUsageSet& set, Table* table)
         ReleaseTable(*dashBoard, table);
     deleteOrRelease(
         std::vector(set.GetRDLCReports()),
-        [table](const RDLCReport* report) { return report->GetTable() == table; },
+        [table](const RDLCReport* report) { return report->IsBuiltOnTable(table); },
         &ForgeonProject::DeleteRDLCReport);
 }
 

@@ -25,7 +25,6 @@
 #include "model/Module.h"
 #include "model/ProjectStore.h"
 #include "model/Table.h"
-#include "model/TableFormCreator.h"
 
 #include <unistd.h>
 
@@ -59,14 +58,7 @@ int Build(int tables, const char* path)
     ForgeonProject project;
     MainFrameAccess::SetProjectSource([&project] { return &project; });
     project.InitNewProject();
-    Table* previous = nullptr;
-    for (int number = 0; number < tables; ++number)
-    {
-        Table* table = NewBenchTable(TableName(number), previous);
-        project.GetCurrentModule()->AddTable(table);
-        TableFormCreator(table, &project).CreateAll();
-        previous = table;
-    }
+    AddGeneratedBenchTables(project, tables);
     // Master tables come without procedures: the middle one gets a select-all procedure.
     CString middle = TableName(tables / 2);
     Module* module = project.GetCurrentModule();

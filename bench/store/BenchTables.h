@@ -53,6 +53,22 @@ inline void AddDesignedTable(ForgeonProject& project, Table* table)
     creator.CreateReport();
 }
 
+// Adds tables table_0 .. table_<count - 1> to the project's current module, each keyed by the
+// next and made as "Generate Forms and Reports" makes them (form, search report, RDLC report).
+inline std::vector<Table*> AddGeneratedBenchTables(ForgeonProject& project, int count)
+{
+    std::vector<Table*> tables;
+    Table* previous = nullptr;
+    for (int number = 0; number < count; ++number)
+    {
+        previous = NewBenchTable(CString("table_") + std::to_string(number).c_str(), previous);
+        project.GetCurrentModule()->AddTable(previous);
+        TableFormCreator(previous, &project).CreateAll();
+        tables.push_back(previous);
+    }
+    return tables;
+}
+
 // The menu item that opens the page's first file, null when there is none.
 inline Menu* MenuOpening(const Module& module, const FormInterface* page)
 {

@@ -950,7 +950,7 @@ void ProjectTreeCommands::DeleteTable(Module& module, int slot, TreeHandle item)
         ownsRDLCReports =
             ownsRDLCReports ||
             std::ranges::any_of(each->GetRDLCReports(), [table](const RDLCReport* report)
-                                { return report->GetTable() == table; });
+                                { return report->IsBuiltOnTable(table); });
         std::vector<Function*> functions;
         each->GetUserFunctionsOfTable(table, functions);
         ownsFunctions = ownsFunctions || !functions.empty();

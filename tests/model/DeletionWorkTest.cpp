@@ -10,7 +10,6 @@
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
 #include "model/ReferenceList.h"
-#include "model/TableFormCreator.h"
 #include "platform/core/ScriptedMessageBoxes.h"
 #include "tests/model/ModelBuilders.h"
 
@@ -18,7 +17,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <string>
 #include <vector>
 
 namespace
@@ -46,16 +44,7 @@ std::uint64_t WorkOf(const DeletionWork& deletion, int tables)
     ScopedOpenProject open(&project);
     project.InitNewProject();
     Module& module = *project.GetCurrentModule();
-    Table* previous = nullptr;
-    Table* middle = nullptr;
-    for (int number = 0; number < tables; ++number)
-    {
-        previous = NewBenchTable(CString("table_") + std::to_string(number).c_str(), previous);
-        module.AddTable(previous);
-        TableFormCreator(previous, &project).CreateAll();
-        if (number == tables / 2)
-            middle = previous;
-    }
+    Table* middle = AddGeneratedBenchTables(project, tables)[tables / 2];
     const std::uint64_t before = ReferenceList::Offered();
     EXPECT_TRUE(deletion.remove(project, module, *middle)) << deletion.name;
     return ReferenceList::Offered() - before;
