@@ -315,6 +315,15 @@ std::vector<LongPageFile> FindLongPageFiles(const Module& module)
     return found;
 }
 
+bool IsPageNameToRename(const FormInterface& page)
+{
+    const std::optional<SitePageKind> kind = SitePageKindOf(page);
+    const Module* module = page.GetModule();
+    return kind && module != nullptr && FileNameOf(page) == page.GetFormName() &&
+           !IsModuleDashboard(*module, page) &&
+           !RefuseSitePageName(*module, *kind, page.GetFormName(), &page).IsEmpty();
+}
+
 std::vector<CString> FindPageFileClashes(const ForgeonProject& project)
 {
     std::vector<CString> found;

@@ -84,6 +84,10 @@ struct LongPageFile
 };
 // Each such page of the module, in page order.
 std::vector<LongPageFile> FindLongPageFiles(const Module& module);
+// Whether Write All refuses the name the page of a module holds: a file of it longer than a file
+// system holds, or of the name of another page's file of the module compared ignoring case.
+// The designers open the name box of such a page, which earlier versions made, to rename it.
+bool IsPageNameToRename(const FormInterface& page);
 
 // Each pair of pages of one module that write files of one name compared ignoring case, as
 // "the report "a" writes a_report.aspx and the RDLC report "A" writes A_report.aspx in module

@@ -17,6 +17,7 @@
 #include "model/Field.h"
 #include "model/ForgeonProject.h"
 #include "model/Module.h"
+#include "model/SitePageNames.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
@@ -92,7 +93,7 @@ void DashBoardPageDesigner::LoadDashBoardPage(DashBoardPage* page)
     FillDashBoards();
     m_states.SetText(IDC_NAME, m_page.Get()->GetFormName());
     m_states.SetText(IDC_HEADER, m_page.Get()->GetHeader());
-    m_states.Enable(IDC_NAME, m_page.IsNew());
+    m_states.Enable(IDC_NAME, m_page.IsNew() || IsPageNameToRename(*m_page.Get()));
     FillPageVariables();
     FillPlacements();
     ShowOnce();

@@ -90,7 +90,7 @@ void RDLCReportDesigner::ShowReport()
 {
     m_states.SetText(IDC_NAME, m_name);
     m_states.SetText(IDC_HEADER, m_header);
-    m_states.Enable(IDC_NAME, m_isNew);
+    m_states.Enable(IDC_NAME, m_isNew || IsPageNameToRename(*m_report));
     const bool single = m_report->GetColumnCount() == 1;
     m_states.SetCheck(IDC_SINGLE_COLUMN, single);
     m_states.SetCheck(IDC_TWO_COLUMNS, !single);

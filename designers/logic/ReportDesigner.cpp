@@ -166,7 +166,7 @@ void ReportDesigner::LoadReport(ApplicationReport* report)
     m_paging = m_report->IsPagingRequired();
     m_withoutLinks = false;
     m_selectedGroupRow = m_selectedFilter = m_selectedColumn = -1;
-    m_states.Enable(IDC_NAME, m_isNew);
+    m_states.Enable(IDC_NAME, m_isNew || IsPageNameToRename(*m_report));
     m_states.Enable(IDC_WITHOUT_LINKS, !m_isNew && !m_report->HasCompanionWithoutLinks());
     m_states.Select(IDC_GRAPH_TYPE, m_report->GetChartType());
     RefreshAll();

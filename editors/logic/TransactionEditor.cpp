@@ -87,7 +87,7 @@ void TransactionEditor::LoadTransaction(Transaction* transaction)
         m_transaction = transaction;
         m_isNew = false;
         m_states.SetText(IDC_NAME, transaction->GetFormName());
-        m_states.Enable(IDC_NAME, transaction->IsCopy());
+        m_states.Enable(IDC_NAME, transaction->IsCopy() || IsPageNameToRename(*transaction));
     }
     else
     {

@@ -104,7 +104,10 @@ TEST(EarlierBuildFileTest, WriteAllRefusesTheNamesUntilTheyAreRenamedThenWritesT
     ASSERT_NE(report, nullptr);
     RecordingDesignerHost host;
     ReportDesigner designer(project, host, host);
+    designer.LoadReport(base.FindReportByName("book Report"));
+    EXPECT_FALSE(designer.States().IsEnabled(ReportDesigner::IDC_NAME));
     designer.LoadReport(report);
+    ASSERT_TRUE(designer.States().IsEnabled(ReportDesigner::IDC_NAME)) << "the user can rename it";
     designer.States().SetText(ReportDesigner::IDC_NAME, "Books");
     designer.Ok();
     ASSERT_EQ(report->GetFormName(), "Books") << Texts(program).back();

@@ -13,6 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 namespace
 {
 
@@ -255,5 +258,27 @@ TEST_F(PageDesignerTest, OkStoresTheTrimmedNameWithUnderscores)
     designer.ForgetDashBoardPage(page);
     EXPECT_EQ(designer.GetPage(), nullptr);
     EXPECT_EQ(host.calls.back(), "start page");
+}
+// A stored page whose file is longer than a file system holds, as earlier versions took, opens
+// with its name box enabled; the module's own dashboard page and a page named as others open
+// with it disabled.
+TEST_F(PageDesignerTest, OnlyAPageNamedLongerThanItsFileMayHoldOpensWithItsNameBoxEnabled)
+{
+    Module& module = open.Current();
+    auto* longPage = new DashBoardPage;
+    longPage->SetName(CString(std::string(240, 'p').c_str()));
+    module.AddDashBoardPage(longPage, false);
+    auto* shortPage = new DashBoardPage;
+    shortPage->SetName("Sales");
+    module.AddDashBoardPage(shortPage, false);
+    DashBoardPage* own = module.FindDashBoardPageByName(Module::DashboardNameOf(module.GetName()));
+    ASSERT_NE(own, nullptr);
+    for (const auto& [page, enabled] :
+         {std::pair{longPage, true}, std::pair{shortPage, false}, std::pair{own, false}})
+    {
+        designer.LoadDashBoardPage(page);
+        EXPECT_EQ(designer.States().IsEnabled(DashBoardPageDesigner::IDC_NAME), enabled)
+            << page->GetFormName();
+    }
 }
 } // namespace

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace
 {
 
@@ -217,6 +219,25 @@ TEST_F(RDLCDesignerTest, OkStoresANewReportOnlyWithADefinition)
     designer.ForgetReport(stored);
     EXPECT_TRUE(designer.IsNew());
     EXPECT_EQ(open.Base().GetRDLCReports().size(), 1u);
+}
+
+// A stored report whose files are longer than a file system holds, as earlier versions took,
+// opens with its name box enabled so that it can be renamed; once renamed it opens as others do.
+TEST_F(RDLCDesignerTest, ALongNameOfAnEarlierVersionCanBeRenamed)
+{
+    ScriptedMessageBoxes boxes;
+    auto* stored = new RDLCReport;
+    stored->SetName(CString(std::string(240, 'q').c_str()));
+    open.Base().AddRDLCReport(stored, false);
+    RDLCReportDesigner designer(open.Project(), rdlcHost);
+    designer.Load(stored);
+    ASSERT_TRUE(designer.States().IsEnabled(RDLCReportDesigner::IDC_NAME));
+    designer.States().SetText(RDLCReportDesigner::IDC_NAME, "Quarterly");
+    designer.LeaveName();
+    EXPECT_EQ(stored->GetFormName(), "Quarterly");
+    EXPECT_TRUE(boxes.ShownTexts().empty());
+    designer.Load(stored);
+    EXPECT_FALSE(designer.States().IsEnabled(RDLCReportDesigner::IDC_NAME));
 }
 
 // The parameter map lists the report's controls and the adapter's parameters without

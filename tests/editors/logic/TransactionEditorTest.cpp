@@ -351,6 +351,14 @@ TEST_F(TransactionEditorTest, AStoredTransactionIsRenamedOnLeavingTheNameAndItsF
     }
     EXPECT_EQ((std::vector<CString>{"visibility Sales 1", "visibility Sales 3"}), dialogs.calls);
 
+    // A name an earlier version took, longer than its files may hold, opens the name box.
+    stored->SetName(CString(std::string(240, 'o').c_str()));
+    editor.LoadTransaction(stored);
+    EXPECT_TRUE(editor.States().IsEnabled(TransactionEditor::IDC_NAME));
+    editor.States().SetText(TransactionEditor::IDC_NAME, "Sales");
+    editor.LeaveName();
+    EXPECT_EQ("Sales", stored->GetFormName());
+
     // Clearing forgets a stored transaction without deleting it.
     editor.ClearPage();
     EXPECT_EQ(nullptr, editor.GetTransaction());
