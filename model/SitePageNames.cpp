@@ -101,8 +101,8 @@ CString PageNameText(const Module& module, const FormInterface& page)
     const char* kindText = kind ? SitePageKindText(*kind)
                            : dynamic_cast<const DashBoard*>(&page) != nullptr ? "dashboard"
                                                                               : "page";
-    return CString("the ") + kindText + " name " + QuotedName(page.GetFormName()) + " of module " +
-           QuotedName(module.GetName());
+    return CString("the ") + kindText + " name " + QuotedName(Elided(page.GetFormName())) +
+           " of module " + QuotedName(module.GetName());
 }
 
 // Where the user gives the page files another name.

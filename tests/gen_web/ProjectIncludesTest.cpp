@@ -212,7 +212,9 @@ TEST(ProjectIncludes, AReportNameTooLongForItsFilesIsRefusedBeforeAnythingIsWrit
     EXPECT_NO_THROW(written = writeAll.Run(nullptr));
     EXPECT_FALSE(written);
     ASSERT_EQ(boxes.Shown().size(), 1u);
-    EXPECT_NE(boxes.Shown()[0].text.find(std::string(240, 'r')), std::string::npos);
+    EXPECT_NE(boxes.Shown()[0].text.find("the report name \"" + std::string(20, 'r') + "..." +
+                                         std::string(12, 'r') + "\""),
+              std::string::npos);
     EXPECT_EQ(writeAll.GetReport().GetWrittenCount(), 0u);
     EXPECT_FALSE(fs::exists(shop.ApplicationFolder() / "Shop.csproj"));
 }

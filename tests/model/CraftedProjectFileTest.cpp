@@ -521,7 +521,8 @@ TEST_F(CraftedProjectFileTest, PageNamesAreTakenAsTheDesignersTakeThemAtEveryDoo
             const std::string stem = tooLong + kind.ending;
             warning = "Earlier versions took these names, which no file of the site can take:\n"
                       "the " +
-                      std::string(kind.text) + " name \"" + tooLong +
+                      std::string(kind.text) + " name \"" + tooLong.substr(0, 20) + "..." +
+                      tooLong.substr(tooLong.size() - 12) +
                       "\" of module \"BaseModule\": its file " + stem.substr(0, 20) + "..." +
                       stem.substr(stem.size() - 12) +
                       ".aspx.designer.cs would be 256 bytes long, longer than the 255 bytes a "

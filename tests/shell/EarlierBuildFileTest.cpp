@@ -26,7 +26,7 @@ const std::string longName(240, 'r');
 const std::string names =
     "Earlier versions took these names, which no file of the site can take:\n"
     "the report name \"" +
-    longName +
+    longName.substr(0, 20) + "..." + longName.substr(longName.size() - 12) +
     "\" of module \"BaseModule\": its file rrrrrrrrrrrrrrrrrrrr...rrrrr_report.aspx.designer.cs "
     "would be 264 bytes long, longer than the 255 bytes a file name may hold: rename it in the "
     "report designer\n"
