@@ -410,10 +410,11 @@ void CodeBehindFragments::WriteHandlerFinally(int indent, bool savesUploads, boo
         return;
     m_out.Write(indent, "finally\n");
     m_out.Write(indent, "{\n");
-    if (savesUploads)
-        m_out.Write(indent + 1, "new UtilHandler().RemoveUnkeptUploads();\n");
+    // The save ends first: a file that cannot be removed leaves no lock held.
     if (endsSave)
         WriteSaveEnd(indent + 1);
+    if (savesUploads)
+        m_out.Write(indent + 1, "new UtilHandler().RemoveUnkeptUploads();\n");
     m_out.Write(indent, "}\n");
 }
 

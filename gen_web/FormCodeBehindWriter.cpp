@@ -663,8 +663,7 @@ bool FormCodeBehindWriter::HasStoredPassword() const
 
 bool FormCodeBehindWriter::AddsAccounts() const
 {
-    return m_form.GetTable() != nullptr &&
-           m_form.GetTable()->GetTableName() == userAccountTableName &&
+    return SavesAccounts() &&
            std::ranges::any_of(GetPlacedControls(m_form),
                                [this](const FieldRep* control)
                                {

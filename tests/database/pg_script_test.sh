@@ -34,3 +34,13 @@ SELECT username, password, personnel_role_id FROM useraccount;
 SQL
 
 diff -u "$expected" "$work/catalogue.txt"
+
+# One live account per user name: a second live "admin" is refused, and taken once the first one
+# is deleted.
+account="INSERT INTO useraccount(username,password,personnel_role_id) VALUES('admin','',1)"
+if "${psql[@]}" -d sample -v ON_ERROR_STOP=1 -q -c "$account" 2>/dev/null; then
+    echo "a second live account named admin was stored"
+    exit 1
+fi
+"${psql[@]}" -d sample -v ON_ERROR_STOP=1 -q \
+    -c "UPDATE useraccount SET is_deleted = 'Y' WHERE username = 'admin'" -c "$account"

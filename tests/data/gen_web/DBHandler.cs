@@ -16,6 +16,8 @@ namespace Shop
 			m_connectionString = ConfigurationManager.ConnectionStrings["m_connectionString"].ConnectionString;
 		}
 		const String SAVE_ITEM = "DBHandler.Save";
+		//The save's connection, which a transaction that the server ended no longer names
+		const String SAVE_CONNECTION_ITEM = "DBHandler.SaveConnection";
 		//The transaction of the request's open save, null when none is open
 		static SqlTransaction OpenSave()
 		{
@@ -30,6 +32,7 @@ namespace Shop
 			SqlConnection connection = new SqlConnection(m_connectionString);
 			connection.Open();
 			SqlTransaction transaction = connection.BeginTransaction();
+			HttpContext.Current.Items[SAVE_CONNECTION_ITEM] = connection;
 			HttpContext.Current.Items[SAVE_ITEM] = transaction;
 			if (lockString != null)
 				new SqlCommand(lockString, connection, transaction).ExecuteNonQuery();
@@ -50,14 +53,13 @@ namespace Shop
 			if (save == null)
 				return;
 			HttpContext.Current.Items.Remove(SAVE_ITEM);
-			SqlConnection connection = save.Connection;
-			if (connection == null)
-				return;
+			SqlConnection connection = (SqlConnection)HttpContext.Current.Items[SAVE_CONNECTION_ITEM];
+			HttpContext.Current.Items.Remove(SAVE_CONNECTION_ITEM);
 			try
 			{
 				if (commit)
 					save.Commit();
-				else
+				else if (save.Connection != null)
 					save.Rollback();
 			}
 			finally

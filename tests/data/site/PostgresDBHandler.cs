@@ -18,6 +18,7 @@ namespace Guard
         static readonly object s_logLock = new object();
 
         const String SAVE_ITEM = "DBHandler.Save";
+        const String SAVE_CONNECTION_ITEM = "DBHandler.SaveConnection";
 
         static OdbcTransaction OpenSave()
         {
@@ -30,6 +31,7 @@ namespace Guard
             EndSave();
             OdbcConnection connection = Open();
             OdbcTransaction transaction = connection.BeginTransaction();
+            HttpContext.Current.Items[SAVE_CONNECTION_ITEM] = connection;
             HttpContext.Current.Items[SAVE_ITEM] = transaction;
             if (lockString != null)
                 Command(connection, lockString, transaction).ExecuteNonQuery();
@@ -51,14 +53,13 @@ namespace Guard
             if (save == null)
                 return;
             HttpContext.Current.Items.Remove(SAVE_ITEM);
-            OdbcConnection connection = save.Connection;
-            if (connection == null)
-                return;
+            OdbcConnection connection = (OdbcConnection)HttpContext.Current.Items[SAVE_CONNECTION_ITEM];
+            HttpContext.Current.Items.Remove(SAVE_CONNECTION_ITEM);
             try
             {
                 if (commit)
                     save.Commit();
-                else
+                else if (save.Connection != null)
                     save.Rollback();
             }
             finally

@@ -158,8 +158,8 @@ namespace Shop
 			}
 			finally
 			{
-				new UtilHandler().RemoveUnkeptUploads();
 				new DBHandler().EndSave();
+				new UtilHandler().RemoveUnkeptUploads();
 			}
 		}
 		void Page_Error(object sender, EventArgs e)
