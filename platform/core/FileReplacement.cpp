@@ -283,11 +283,8 @@ bool FileReplacement::Commit(bool keepExisting, std::optional<mode_t> newFileMod
     m_lostAttributes =
         replacing ? CopyExtendedAttributes(m_target, m_descriptor) : std::vector<std::string>();
     done = done && SyncToDisk(m_descriptor);
-    if (done)
-    {
-        const int fd = std::exchange(m_descriptor, -1);
-        done = ::close(fd) == 0;
-    }
+    // Renamed while still open and locked, so that a search for files that saves left never
+    // takes it between its close and its rename.
     if (done)
         done = (keepExisting ? RenameKeepingExisting(m_temporary.c_str(), m_target.c_str())
                              : ::rename(m_temporary.c_str(), m_target.c_str())) == 0;
@@ -298,6 +295,7 @@ bool FileReplacement::Commit(bool keepExisting, std::optional<mode_t> newFileMod
         errno = error;
         return false;
     }
+    CloseDescriptor();
     m_temporary.clear();
     SyncFolder(FolderPart(m_target));
     return true;

@@ -63,6 +63,11 @@ SaveLock SaveLock::Take(const std::string& hostTarget, std::chrono::milliseconds
             if (!fd.IsOpen() && errno == ENOENT)
                 continue;
         }
+        if (!fd.IsOpen() && errno == ELOOP)
+        {
+            lock.m_reason = lock.m_path + " is a symbolic link";
+            return lock;
+        }
         struct stat opened;
         if (!fd.IsOpen() || ::fstat(fd.Get(), &opened) != 0)
         {
@@ -72,6 +77,12 @@ SaveLock SaveLock::Take(const std::string& hostTarget, std::chrono::milliseconds
         if (!S_ISREG(opened.st_mode))
         {
             lock.m_reason = lock.m_path + " is not a regular file";
+            return lock;
+        }
+        // A file of other names is no lock file: its mode stays and it is not locked.
+        if (opened.st_nlink > 1)
+        {
+            lock.m_reason = lock.m_path + " is a hard link";
             return lock;
         }
         // Every user who saves in the folder can lock it, also when a killed instance left it.

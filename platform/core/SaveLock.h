@@ -29,7 +29,8 @@ public:
         Held,
         // Another instance held it for the whole wait.
         Busy,
-        // No lock can be had here: the lock file cannot be made or the file system cannot lock.
+        // No lock can be had here: the lock file cannot be made, a link stands at its name (it is
+        // neither followed nor changed) or the file system cannot lock.
         Unavailable,
     };
 

@@ -88,12 +88,14 @@ TEST(ProjectFileWritesTest, ASaveWhereSyncingIsNotSupportedIsKeptAndAFailedOneNa
     }
 }
 
-// The events a watch saw for one file: how often each kind came, and whether the file was
-// modified after a descriptor open for writing had closed.
+// The events a watch saw for one file: how often each kind came, whether the file was modified
+// after a descriptor open for writing had closed, and whether one closed before a file was moved
+// to the name.
 struct FileEvents
 {
     std::map<std::uint32_t, int> count;
     bool modifiedAfterClose = false;
+    bool closedBeforeMovedTo = false;
 };
 
 // The events of the watched folder by the name of the file they concern.
@@ -112,6 +114,8 @@ std::map<std::string, FileEvents> ReadEvents(int watch)
                 continue;
             FileEvents& file = files[event->name];
             file.modifiedAfterClose |= (event->mask & IN_MODIFY) && file.count[IN_CLOSE_WRITE] > 0;
+            file.closedBeforeMovedTo |=
+                (event->mask & IN_MOVED_TO) && file.count[IN_CLOSE_WRITE] > 0;
             for (std::uint32_t kind : {IN_CREATE, IN_OPEN, IN_MODIFY, IN_CLOSE_WRITE,
                                        IN_CLOSE_NOWRITE, IN_MOVED_FROM, IN_MOVED_TO})
                 file.count[kind] += (event->mask & kind) != 0;
@@ -122,8 +126,9 @@ std::map<std::string, FileEvents> ReadEvents(int watch)
 
 // The save writes only through the descriptor that made its temporary file exclusively: the
 // temporary is created and opened for writing once, all its writes come before that
-// descriptor's close, any other opening of it only reads (the read-back), and nothing writes to
-// the project file's name but the rename.
+// descriptor's close, any other opening of it only reads (the read-back), nothing writes to the
+// project file's name but the rename, and that descriptor, holding the temporary's lock, closes
+// only once the temporary stands at the name, so that no search for left files takes it between.
 TEST(ProjectFileWritesTest, ASaveWritesOnlyThroughTheDescriptorThatMadeItsTemporary)
 {
     TempFolder folder;
@@ -152,10 +157,14 @@ TEST(ProjectFileWritesTest, ASaveWritesOnlyThroughTheDescriptorThatMadeItsTempor
     ASSERT_EQ(files.rbegin()->first.rfind("shop.wvt.weavo-", 0), 0u);
     FileEvents& temporary = files.rbegin()->second;
     FileEvents& project = files["shop.wvt"];
-    EXPECT_EQ(project.count[IN_MODIFY] + project.count[IN_CLOSE_WRITE], 0) << "written by name";
+    EXPECT_EQ(project.count[IN_OPEN] + project.count[IN_MODIFY], 0) << "written by name";
     EXPECT_EQ(project.count[IN_MOVED_TO], 1);
+    // The temporary's own descriptor, closed after the rename: nothing opened the name.
+    EXPECT_EQ(project.count[IN_CLOSE_WRITE], 1);
+    EXPECT_FALSE(project.closedBeforeMovedTo);
+    EXPECT_FALSE(project.modifiedAfterClose);
     EXPECT_EQ(temporary.count[IN_CREATE], 1);
-    EXPECT_EQ(temporary.count[IN_CLOSE_WRITE], 1);
+    EXPECT_EQ(temporary.count[IN_CLOSE_WRITE], 0) << "closed before its rename";
     EXPECT_EQ(temporary.count[IN_OPEN], 1 + temporary.count[IN_CLOSE_NOWRITE])
         << "every other opening only reads";
     EXPECT_GT(temporary.count[IN_MODIFY], 0);

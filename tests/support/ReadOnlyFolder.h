@@ -12,7 +12,7 @@
 
 // Runs the work in a child process that sees the folder on a read-only file system of its own
 // (a read-only bind in a mount namespace) and returns what the work wrote; no value where such a
-// namespace cannot be made.
+// namespace cannot be made. A work that fails there gives a text saying so.
 inline std::optional<std::string> OnReadOnlyFolder(const std::filesystem::path& folder,
                                                    const std::function<std::string()>& work)
 {
@@ -42,8 +42,11 @@ inline std::optional<std::string> OnReadOnlyFolder(const std::filesystem::path& 
         text.append(buffer, static_cast<std::size_t>(got));
     ::close(channel[0]);
     int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
-        WEXITSTATUS(status) != 0)
+    if (child < 0 || ::waitpid(child, &status, 0) != child ||
+        (WIFEXITED(status) && WEXITSTATUS(status) == kNoNamespace))
         return std::nullopt;
+    // A work that failed or crashed is no missing namespace: its text tells the caller it failed.
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return "the work on the read-only folder failed (status " + std::to_string(status) + ")";
     return text;
 }
