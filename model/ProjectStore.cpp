@@ -465,17 +465,23 @@ BOOL ProjectStore::ArchiveProject(ForgeonProject* project, const char* path, BOO
         return FALSE;
     if (load)
         return LoadInto(path);
-    const std::optional<SaveLock> lock = LockForSave(path);
-    if (!lock)
-        return FALSE;
-    const CommitCheck check =
-        UnlockedCommitCheck(path, *lock, lock->IsHeld() ? std::nullopt : FileStamp::Of(path));
     std::optional<FileStamp> written;
-    std::optional<SaveFailure> failure = LargeStack::Run(
-        [&] { return Save(project, path, std::nullopt, /*followLinks=*/true, check, &written); });
+    std::optional<SaveFailure> failure;
+    {
+        const std::optional<SaveLock> lock = LockForSave(path);
+        if (!lock)
+            return FALSE;
+        const CommitCheck check =
+            UnlockedCommitCheck(path, *lock, lock->IsHeld() ? std::nullopt : FileStamp::Of(path));
+        failure = LargeStack::Run(
+            [&]
+            { return Save(project, path, std::nullopt, /*followLinks=*/true, check, &written); });
+    }
+    // The boxes come once the lock is let go, so that no other instance waits on an answer.
     if (!failure)
     {
         m_fileStamp = std::move(written);
+        ShowLostAttributes(path);
         return TRUE;
     }
     if (failure->kind == SaveFailure::Kind::Changed)
@@ -498,6 +504,7 @@ BOOL ProjectStore::SaveOver(ForgeonProject* project, const char* path,
     {
         std::optional<FileStamp> changed;
         std::optional<SaveFailure> failure;
+        bool saved = false;
         {
             const std::optional<SaveLock> lock = LockForSave(path);
             if (!lock)
@@ -517,11 +524,16 @@ BOOL ProjectStore::SaveOver(ForgeonProject* project, const char* path,
                 {
                     known = std::move(written);
                     m_fileStamp = known;
-                    return TRUE;
+                    saved = true;
                 }
-                if (failure->kind == SaveFailure::Kind::Changed)
+                else if (failure->kind == SaveFailure::Kind::Changed)
                     changed = FileStamp::Of(path).value_or(FileStamp{});
             }
+        }
+        if (saved)
+        {
+            ShowLostAttributes(path);
+            return TRUE;
         }
         if (!changed)
         {
@@ -634,6 +646,7 @@ ProjectStore::Save(ForgeonProject* project, const char* path, std::optional<mode
                    bool followLinks, const CommitCheck& beforeCommit,
                    std::optional<FileStamp>* written)
 {
+    m_lostAttributes.clear();
     FileReplacement replacement(ToHostPath(path), followLinks);
     if (replacement.IsTargetProtected())
         return SaveFailure{CString(path) + " is read-only, so the project was not saved.\nSave "
@@ -686,14 +699,18 @@ ProjectStore::Save(ForgeonProject* project, const char* path, std::optional<mode
                     readBack->link = LinkText(ToHostPath(path));
                 *written = std::move(readBack);
             }
-            if (!replacement.GetLostAttributes().empty())
-                AfxMessageBox(LostAttributesText(path, replacement.GetLostAttributes()),
-                              MB_OK | MB_ICONWARNING);
+            m_lostAttributes = replacement.GetLostAttributes();
         }
     }
     if (failure)
         return SaveFailure{ArchiveErrorText(NamingTarget(*failure, replacement, path)), MB_OK};
     return std::nullopt;
+}
+
+void ProjectStore::ShowLostAttributes(const char* path) const
+{
+    if (!m_lostAttributes.empty())
+        AfxMessageBox(LostAttributesText(path, m_lostAttributes), MB_OK | MB_ICONWARNING);
 }
 
 std::optional<std::string> ProjectStore::ReadBackFailure(const char* path,

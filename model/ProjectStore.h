@@ -144,7 +144,8 @@ private:
     using CommitCheck = std::function<std::optional<SaveFailure>()>;
     // Saves; the file takes the mode when given, else keeps the replaced file's. A link at the
     // path is followed or replaced. written, when given, receives the stamp of the file saved,
-    // taken as it is read back.
+    // taken as it is read back. It shows nothing: the callers show its failure and the
+    // attributes it could not keep (ShowLostAttributes) once the save lock is let go.
     std::optional<SaveFailure> Save(ForgeonProject* project, const char* path,
                                     std::optional<mode_t> mode, bool followLinks,
                                     const CommitCheck& beforeCommit = {},
@@ -153,6 +154,8 @@ private:
     // past the wait, asks whether to wait again; nothing when the user cancelled. A lock that
     // cannot be had is given as it is: UnlockedCommitCheck then asks.
     static std::optional<SaveLock> LockForSave(const char* path);
+    // Names the attributes the last save lost, when it lost any.
+    void ShowLostAttributes(const char* path) const;
     // Without the lock, right before the rename: a file changed since it was found (agreed)
     // stops the save as Changed; otherwise the user is asked whether to save unlocked, told why
     // no lock could be had, and the file is looked at again after the answer. Empty with the lock.
@@ -171,6 +174,8 @@ private:
 
     ForgeonProject* m_project = nullptr;
     std::optional<FileStamp> m_fileStamp;
+    // The extended attributes of the file replaced that the last save could not keep.
+    std::vector<std::string> m_lostAttributes;
     // The classes and objects of the last file read or written: a save makes room for as many.
     std::size_t m_objectCount = 0;
     ForgeonProject* m_firstMergeProject = nullptr;
