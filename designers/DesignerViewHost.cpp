@@ -31,12 +31,6 @@ void DesignerViewHost::AddReportCollectorItem(Module& module, ReportCollector& c
         shell->AddReportCollectorItem(module, collector);
 }
 
-void DesignerViewHost::RenameItemIfSelected(int id, const CString& text)
-{
-    if (DesignerShell* shell = DesignerShell::Get())
-        shell->RenameItemIfSelected(id, text);
-}
-
 bool DesignerViewHost::AssignFunction(FormInterface& page, ClassInvokation& invokation,
                                       bool allowChange)
 {

@@ -24,7 +24,6 @@ public:
 
     void AddApplicationReportItem(Module& module, ApplicationReport& report) override;
     void AddReportCollectorItem(Module& module, ReportCollector& collector) override;
-    void RenameItemIfSelected(int id, const CString& text) override;
 
     bool AssignFunction(FormInterface& page, ClassInvokation& invokation,
                         bool allowChange) override;

@@ -12,3 +12,10 @@ int AskAboutTypedText(const char* what, const CString& text, bool update)
                     what, text.GetString());
     return AfxMessageBox(question, MB_YESNOCANCEL | MB_ICONQUESTION);
 }
+
+bool TakeOrDropTypedText(const char* what, const CString& text, bool update,
+                         const std::function<bool()>& take)
+{
+    const int answer = AskAboutTypedText(what, text, update);
+    return answer == IDNO || (answer == IDYES && take());
+}

@@ -96,9 +96,3 @@ void FrameDesignerShell::AddReportCollectorItem(Module& module, ReportCollector&
         ProjectTreeBuilder(view->GetProjectTree().Control())
             .AddReportCollectorItem(module, collector);
 }
-
-void FrameDesignerShell::RenameItemIfSelected(int id, const CString& text)
-{
-    if (ForgeonView* view = TreeViewOfFrame())
-        view->GetProjectTree().RenameSelectedItemOf(id, text);
-}

@@ -17,5 +17,4 @@ public:
     void AddRDLCReportItem(Module& module, RDLCReport& report) override;
     void AddApplicationReportItem(Module& module, ApplicationReport& report) override;
     void AddReportCollectorItem(Module& module, ReportCollector& collector) override;
-    void RenameItemIfSelected(int id, const CString& text) override;
 };

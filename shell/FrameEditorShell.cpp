@@ -25,8 +25,7 @@ FrameEditorShell& FrameEditorShell::Get()
 void FrameEditorShell::UpdateFieldItemText(const Table& table, const Field& field)
 {
     if (ProjectTree* tree = TreeOfFrame())
-        tree->UpdateFieldItemText(table.GetId(), table.GetKind() == Table::masterDetailKind ? 1 : 0,
-                                  field);
+        tree->UpdateFieldItemText(table, field);
 }
 
 void FrameEditorShell::UpdateTableItemNames(const Table& table)

@@ -22,8 +22,6 @@ public:
     virtual void AddRDLCReportItem(Module& module, RDLCReport& report) = 0;
     virtual void AddApplicationReportItem(Module& module, ApplicationReport& report) = 0;
     virtual void AddReportCollectorItem(Module& module, ReportCollector& collector) = 0;
-    // The selected tree item takes the text when it is an entity item carrying the id.
-    virtual void RenameItemIfSelected(int id, const CString& text) = 0;
 
     // Installs the shell (null removes it); returns the one installed before.
     static DesignerShell* Set(DesignerShell* shell);

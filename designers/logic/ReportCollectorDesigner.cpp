@@ -397,6 +397,6 @@ void ReportCollectorDesigner::AddCollector()
         m_reportHost.AddReportCollectorItem(*module, *m_collector);
     }
     else
-        m_reportHost.RenameItemIfSelected(m_collector->GetId(), name);
+        m_host.UpdateFormItemText(*m_collector);
     LoadReportCollector(nullptr);
 }

@@ -548,7 +548,7 @@ void ReportDesigner::Ok()
         m_reportHost.AddApplicationReportItem(*module, *m_report);
     }
     else
-        m_reportHost.RenameItemIfSelected(m_report->GetId(), m_name);
+        m_host.UpdateFormItemText(*m_report);
     m_host.ShowStartPage();
 }
 

@@ -33,8 +33,6 @@ public:
     // The page's item under its module in the project tree, with the category count.
     virtual void AddApplicationReportItem(Module& module, ApplicationReport& report) = 0;
     virtual void AddReportCollectorItem(Module& module, ReportCollector& collector) = 0;
-    // The selected tree item takes the text when it is an entity item carrying the id.
-    virtual void RenameItemIfSelected(int id, const CString& text) = 0;
     // "Assign Function" on the invocation, for the page; true on OK.
     virtual bool AssignFunction(FormInterface& page, ClassInvokation& invokation,
                                 bool allowChange) = 0;

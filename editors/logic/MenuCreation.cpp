@@ -97,11 +97,10 @@ bool MenuCreation::TakeTypedName()
 {
     if (m_selected == nullptr || m_controls.GetText(IDC_NAME) == m_selected->GetName())
         return true;
-    const int answer = AskAboutTypedText("menu name", m_controls.GetText(IDC_NAME), true);
-    if (answer == IDCANCEL)
+    // A refused name was put back by Rename; No puts it back here.
+    if (!TakeOrDropTypedText("menu name", m_controls.GetText(IDC_NAME), true,
+                             [this] { return Rename(); }))
         return false;
-    if (answer == IDYES)
-        return Rename();
     m_controls.SetText(IDC_NAME, m_selected->GetName());
     return true;
 }

@@ -534,12 +534,13 @@ bool ProcedureEditor::TakeTypedParameter()
     if (update &&
         m_procedure->GetFieldParameterVariableAt(m_selectedParameter)->GetFieldName() == name)
         return true;
-    const int answer = AskAboutTypedText("parameter", name, update);
-    if (answer != IDYES)
-        return answer == IDNO;
-    AddOrUpdateParameter();
-    // The parameter's box is emptied once it is taken.
-    return m_states.GetText(IDC_PARAMETER_NAME).IsEmpty();
+    return TakeOrDropTypedText("parameter", name, update,
+                               [this]
+                               {
+                                   AddOrUpdateParameter();
+                                   // The parameter's box is emptied once it is taken.
+                                   return m_states.GetText(IDC_PARAMETER_NAME).IsEmpty();
+                               });
 }
 
 void ProcedureEditor::AddProcedure()

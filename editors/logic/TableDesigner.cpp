@@ -804,12 +804,13 @@ bool TableDesigner::TakeTypedField()
     const Field* field = IsUpdateMode() ? SelectedField() : nullptr;
     if (field != nullptr && field->GetFieldName() == name)
         return true;
-    const int answer = AskAboutTypedText("field", name, field != nullptr);
-    if (answer != IDYES)
-        return answer == IDNO;
-    AddOrUpdate(/*controlsRead=*/true);
-    // The editors are emptied once the field is taken.
-    return m_states.GetText(IDC_FIELD_NAME).IsEmpty();
+    return TakeOrDropTypedText("field", name, field != nullptr,
+                               [this]
+                               {
+                                   AddOrUpdate(/*controlsRead=*/true);
+                                   // The editors are emptied once the field is taken.
+                                   return m_states.GetText(IDC_FIELD_NAME).IsEmpty();
+                               });
 }
 
 void TableDesigner::Ok(bool controlsRead)

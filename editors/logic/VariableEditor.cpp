@@ -164,12 +164,11 @@ bool VariableEditor::Close()
     { return row.cells[1] == name && row.cells[2] == value; };
     if (update ? shows(m_rows[m_selectedRow]) : std::ranges::any_of(m_rows, shows))
         return true;
-    const int answer = AskAboutTypedText("variable", name, update);
-    if (answer == IDCANCEL)
-        return false;
-    if (answer == IDNO)
-        return true;
-    const std::size_t count = m_rows.size();
-    AddOrUpdate();
-    return update || m_rows.size() > count;
+    return TakeOrDropTypedText("variable", name, update,
+                               [this, update]
+                               {
+                                   const std::size_t count = m_rows.size();
+                                   AddOrUpdate();
+                                   return update || m_rows.size() > count;
+                               });
 }

@@ -1,6 +1,7 @@
 #include "shell/logic/ProjectTree.h"
 
 #include "entities/ApplicationReport.h"
+#include "entities/DashBoardPage.h"
 #include "entities/Form.h"
 #include "entities/Procedure.h"
 #include "entities/RDLCReport.h"
@@ -173,13 +174,6 @@ void ProjectTree::ShowCurrentModule()
     }
 }
 
-void ProjectTree::RenameSelectedItemOf(int id, const CString& text)
-{
-    const TreeHandle selected = m_tree.GetSelectedItem();
-    if (IsEntityItem(selected) && m_tree.GetItemData(selected) == id)
-        m_tree.SetItemText(selected, text);
-}
-
 TreeHandle ProjectTree::FindItemUnder(std::span<const int> slots, int id) const
 {
     if (m_project == nullptr)
@@ -234,6 +228,8 @@ void ProjectTree::UpdateFormItemText(const FormInterface& page)
         slot = TreeSlot::Reports, id = rdlc->GetId();
     else if (const auto* collector = dynamic_cast<const ReportCollector*>(&page))
         slot = TreeSlot::ReportCollectors, id = collector->GetId();
+    else if (const auto* dashBoardPage = dynamic_cast<const DashBoardPage*>(&page))
+        slot = TreeSlot::DashBoardPages, id = dashBoardPage->GetId();
     if (const TreeHandle item = slot != 0 ? FindItemUnder(std::span(&slot, 1), id) : nullptr)
     {
         m_tree.SetItemText(item, page.GetFormName());
@@ -241,14 +237,10 @@ void ProjectTree::UpdateFormItemText(const FormInterface& page)
     }
 }
 
-void ProjectTree::UpdateFieldItemText(int tableId, int detailFlag, const Field& field)
+void ProjectTree::UpdateFieldItemText(const Table& table, const Field& field)
 {
-    Module* module = m_project != nullptr ? m_project->GetCurrentModule() : nullptr;
-    if (module == nullptr)
-        return;
-    const TreeHandle node =
-        CategoryNode(*module, detailFlag == 1 ? TreeSlot::DetailTables : TreeSlot::MasterTables);
-    const TreeHandle tableItem = node != nullptr ? FindChildItem(node, tableId) : nullptr;
+    const int slot = TableSlot(table.GetKind());
+    const TreeHandle tableItem = FindItemUnder(std::span(&slot, 1), table.GetId());
     if (tableItem == nullptr)
         return;
     if (const TreeHandle item = FindChildItem(tableItem, field.GetId()))

@@ -59,17 +59,15 @@ public:
     void ShowCurrentModule();
 
     // Text updates of the editors.
-    // The same, only when the selected item carries the id.
-    void RenameSelectedItemOf(int id, const CString& text);
     // The table's own item takes the table's name, its key field's item the field's name.
     void UpdateTableItemNames(const Table& table);
     // The procedure's item takes the procedure's name.
     void UpdateProcedureItemText(const Procedure& procedure);
     // The page's item takes the page's name.
     void UpdateFormItemText(const FormInterface& page);
-    // The field's item under the table's item of the current module takes the field's name; a
-    // table item without it gets a new field item.
-    void UpdateFieldItemText(int tableId, int detailFlag, const Field& field);
+    // The field's item under the table's item takes the field's name; a table item without it
+    // gets a new field item.
+    void UpdateFieldItemText(const Table& table, const Field& field);
 
 private:
     // The item carrying the id under a category node of one of the slots, in any module.

@@ -90,8 +90,6 @@ bool ItemEntityExists(const Module& module, int slot, int id)
     }
 }
 
-// Runs a write command's writers, and shows their report when it holds anything, on the large
-// stack: the pages' menus and the menu scripts walk menu trees as deep as a file nests them.
 // "<kind>: <first three names> and <n> more" of the items, or nothing when there are none.
 template <class T, class Name>
 void AddHeld(std::vector<CString>& held, const char* kind, const std::vector<T*>& items,
@@ -151,8 +149,9 @@ void ShowWritten(const CString& written, const CString& folder, std::size_t coun
     MainFrameAccess::SetStatusText(status);
 }
 
-// Runs the writer on a large stack; the status bar says what it wrote and where, a box what it
-// could not write.
+// Runs a write command's writers on the large stack (the pages' menus and the menu scripts walk
+// menu trees as deep as a file nests them); the status bar says what they wrote and where, a box
+// what they could not write.
 template <class Write>
 void RunWriter(const CString& written, const CString& folder, const Write& write)
 {

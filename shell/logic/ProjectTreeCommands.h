@@ -106,9 +106,8 @@ private:
     // The page of the item becomes the module's copy mark of its kind.
     template <class T>
     void CopyPage(TreeHandle item, T* (Module::*find)(int) const, void (Module::*mark)(T*));
-    // Writes the page's files through the writer operation; the report of what was not written
-    // is shown.
-    // Writes the page's files; the status names the kind and the page.
+    // Writes the page's files through the writer operation; the status names the kind and the
+    // page, a box what was not written.
     void WritePage(FormInterface* page, const char* what, void (AspxObjectWriter::*write)());
 
     bool OpenEntityOfSlot(Module& module, int slot, int id);

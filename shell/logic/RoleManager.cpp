@@ -156,10 +156,7 @@ bool RoleManager::Close()
     const CString name = m_state.name;
     if (m_edited != nullptr && m_edited->GetName() == name)
         return true;
-    const int answer = AskAboutTypedText("role", name, m_edited != nullptr);
-    if (answer == IDCANCEL)
-        return false;
-    return answer == IDNO || AddOrUpdate();
+    return TakeOrDropTypedText("role", name, m_edited != nullptr, [this] { return AddOrUpdate(); });
 }
 
 void RoleManager::ToggleActive()

@@ -53,7 +53,10 @@ class RecordingDesignerHost : public EditorHost, public ReportDesignerHost
 public:
     void UpdateFieldItemText(const Table&, const Field&) override { calls.push_back("field"); }
     void UpdateTableItemNames(const Table&) override { calls.push_back("table"); }
-    void UpdateFormItemText(const FormInterface&) override { calls.push_back("page item"); }
+    void UpdateFormItemText(const FormInterface& page) override
+    {
+        calls.push_back("page item " + page.GetFormName());
+    }
     void RefreshTree() override { calls.push_back("refresh tree"); }
     void ShowStartPage() override { calls.push_back("start page"); }
     void AddProcedureItem(Module&, Procedure&) override { calls.push_back("procedure item"); }
@@ -86,10 +89,6 @@ public:
     void AddReportCollectorItem(Module& module, ReportCollector& collector) override
     {
         calls.push_back("collector item " + module.GetName() + " " + collector.GetFormName());
-    }
-    void RenameItemIfSelected(int, const CString& text) override
-    {
-        calls.push_back("rename item " + text);
     }
     bool AssignFunction(FormInterface&, ClassInvokation& invokation, bool allowChange) override
     {

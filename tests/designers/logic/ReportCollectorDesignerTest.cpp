@@ -232,13 +232,13 @@ TEST(ReportCollectorDesignerTest, AddCollectorRefusesAnotherOfTheNameButNotItsel
     d.designer.AddCollector();
     EXPECT_EQ(1u, boxes.ShownTexts().size());
     EXPECT_EQ(3, board->GetNumColumns());
-    EXPECT_EQ("rename item Board", d.host.calls.back());
+    EXPECT_EQ("page item Board", d.host.calls.back());
     EXPECT_EQ(1u, d.fixture.Current().GetReportCollectors().size());
 
     d.designer.LoadReportCollector(board);
     d.designer.States().SetText(ReportCollectorDesigner::IDC_NAME, "Panel");
     d.designer.NameLostFocus();
     EXPECT_EQ("Panel", board->GetFormName());
-    EXPECT_EQ("page item", d.host.calls.back());
+    EXPECT_EQ("page item Panel", d.host.calls.back());
 }
 } // namespace

@@ -182,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(
                              "H",
                              {},
                              {"SALES", "Stock"},
-                             {"rename item SALES", "start page"}},
+                             {"page item SALES", "start page"}},
                       OkCase{"NewWithoutFunction",
                              false,
                              false,

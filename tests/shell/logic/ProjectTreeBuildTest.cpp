@@ -1,6 +1,8 @@
+#include "entities/DashBoardPage.h"
 #include "entities/Form.h"
 #include "entities/Procedure.h"
 #include "model/Field.h"
+#include "model/Module.h"
 #include "model/Table.h"
 #include "shell/logic/ProjectTreeBuilder.h"
 #include "tests/shell/logic/TreeFixture.h"
@@ -245,8 +247,17 @@ TEST_F(TreeFixture, EditorsKeepItemTextsCurrent)
     EXPECT_EQ(control.GetItemText(field), fieldText);
 
     Field* added = AddVarcharField(table, "title");
-    tree.UpdateFieldItemText(table->GetId(), 0, *added);
+    tree.UpdateFieldItemText(*table, *added);
     EXPECT_EQ(control.GetItemData(control.Child(item, "title")), added->GetId());
+    // A map table's field item too.
+    Table* map = NewTable("role_link", Table::mapKind);
+    Base().AddTable(map);
+    ProjectTreeBuilder(control).AddTableItem(Base(), *map);
+    const TreeHandle mapItem = Item(Base(), TreeSlot::MapTables, "role_link");
+    ASSERT_NE(mapItem, nullptr);
+    Field* mapField = AddVarcharField(map, "note");
+    tree.UpdateFieldItemText(*map, *mapField);
+    EXPECT_NE(control.Child(mapItem, "note"), nullptr);
 
     Form* form = Base().FindMasterFormByName("useraccount_form");
     form->SetName("accounts");
@@ -267,15 +278,18 @@ TEST_F(TreeFixture, EditorsKeepItemTextsCurrent)
     EXPECT_EQ(control.GetItemText(procedureItem), "PRC_Renamed");
     EXPECT_EQ(control.GetItemText(Node(Base(), TreeSlot::Menus)), "Menus(1)");
 
-    // The item of an id is renamed only while it is selected.
+    // A dashboard page's item too, and only its own: the selected form's item keeps its text.
+    DashBoardPage* page = Base().FindDashBoardPageByName(Module::DashboardNameOf(Base().GetName()));
+    ASSERT_NE(page, nullptr);
+    const TreeHandle pageItem =
+        Item(Base(), TreeSlot::DashBoardPages, page->GetFormName().GetString());
+    ASSERT_NE(pageItem, nullptr);
     const TreeHandle accounts = Item(Base(), TreeSlot::MasterForms, "accounts");
-    tree.RenameSelectedItemOf(form->GetId(), "users");
-    EXPECT_EQ(control.GetItemText(accounts), "accounts");
     control.SelectItem(accounts);
-    tree.RenameSelectedItemOf(form->GetId() + 1, "users");
+    page->SetName("Overview");
+    tree.UpdateFormItemText(*page);
+    EXPECT_EQ(control.GetItemText(pageItem), "Overview");
     EXPECT_EQ(control.GetItemText(accounts), "accounts");
-    tree.RenameSelectedItemOf(form->GetId(), "users");
-    EXPECT_EQ(control.GetItemText(accounts), "users");
 }
 
 TEST_F(TreeFixture, ProceduresMapFormsAndReportPagesShowUnderTheirNodesWithTheirCounts)
